@@ -1,0 +1,53 @@
+#pragma once
+// Wall time for what the user sees and stores; monotonic time for intervals between samples,
+// so a clock step never turns into a wrong rate.
+#include <atomic>
+#include <chrono>
+
+namespace qel {
+
+using Date = std::chrono::system_clock::time_point;
+using MonoTime = std::chrono::steady_clock::time_point;
+using Seconds = std::chrono::duration<double>;
+
+class Clock {
+ public:
+  virtual ~Clock() = default;
+  virtual Date now() const = 0;
+  virtual MonoTime monotonic() const = 0;
+};
+
+class SystemClock final : public Clock {
+ public:
+  Date now() const override { return std::chrono::system_clock::now(); }
+  MonoTime monotonic() const override { return std::chrono::steady_clock::now(); }
+  static const SystemClock& shared();
+};
+
+// A clock that moves only when told to; wall and monotonic time advance together unless the
+// wall clock is set directly (a clock step).
+class FakeClock final : public Clock {
+ public:
+  explicit FakeClock(Date start = Date{} + std::chrono::hours(24 * 365 * 55))
+      : wall_(start.time_since_epoch().count()) {}
+  Date now() const override { return Date(Date::duration(wall_.load())); }
+  MonoTime monotonic() const override { return MonoTime(MonoTime::duration(mono_.load())); }
+  void setNow(Date d) { wall_ = d.time_since_epoch().count(); }
+  template <class Rep, class Period>
+  void advance(std::chrono::duration<Rep, Period> d) {
+    wall_ += std::chrono::duration_cast<Date::duration>(d).count();
+    mono_ += std::chrono::duration_cast<MonoTime::duration>(d).count();
+  }
+
+ private:
+  std::atomic<Date::rep> wall_;
+  std::atomic<MonoTime::rep> mono_{std::chrono::duration_cast<MonoTime::duration>(std::chrono::hours(1)).count()};
+};
+
+// Seconds since 1970, the stored form of every time.
+inline double toSeconds(Date d) { return std::chrono::duration<double>(d.time_since_epoch()).count(); }
+inline Date fromSeconds(double s) {
+  return Date(std::chrono::duration_cast<Date::duration>(std::chrono::duration<double>(s)));
+}
+
+}  // namespace qel

@@ -1,0 +1,150 @@
+#include "Qel/Platform/CommandRunner.hpp"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <thread>
+
+extern char** environ;
+
+namespace qel {
+namespace {
+
+using SteadyClock = std::chrono::steady_clock;
+
+std::vector<std::string> childEnvironment() {
+  std::vector<std::string> env;
+  for (char** e = environ; e && *e; ++e) {
+    std::string_view v(*e);
+    if (v.starts_with("LC_ALL=") || v.starts_with("LANGUAGE=")) continue;
+    env.emplace_back(v);
+  }
+  env.emplace_back("LC_ALL=C.UTF-8");
+  return env;
+}
+
+int remainingMs(SteadyClock::time_point deadline) {
+  const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - SteadyClock::now()).count();
+  return left < 0 ? 0 : int(left);
+}
+
+// Waits for the child until the deadline; kills it by pid when the deadline passes.
+// Returns the wait status, or -1 if the child had to be killed.
+int reap(pid_t pid, SteadyClock::time_point deadline, bool killNow) {
+  int status = 0;
+  if (!killNow) {
+    for (;;) {
+      const pid_t r = waitpid(pid, &status, WNOHANG);
+      if (r == pid) return status;
+      if (r < 0 && errno != EINTR) return status;
+      if (SteadyClock::now() >= deadline) break;
+      std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+  }
+  kill(pid, SIGKILL);
+  while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {}
+  return -1;
+}
+
+}  // namespace
+
+std::string findExecutable(std::initializer_list<const char*> candidates) {
+  for (const char* c : candidates) {
+    struct stat st {};
+    if (c[0] == '/' && stat(c, &st) == 0 && S_ISREG(st.st_mode) && access(c, X_OK) == 0) return c;
+  }
+  return {};
+}
+
+CommandResult runCommand(const std::string& path, const std::vector<std::string>& args,
+                         const RunOptions& options) {
+  CommandResult result;
+  if (path.empty() || path[0] != '/') return result;
+
+  int fds[2];
+  if (pipe2(fds, O_CLOEXEC) != 0) return result;
+
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+  posix_spawn_file_actions_adddup2(&actions, fds[1], 1);
+  if (options.mergeStderr) posix_spawn_file_actions_adddup2(&actions, fds[1], 2);
+  else posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+  posix_spawn_file_actions_addclosefrom_np(&actions, 3);
+
+  posix_spawnattr_t attr;
+  posix_spawnattr_init(&attr);
+  sigset_t defaults;
+  sigemptyset(&defaults);
+  sigaddset(&defaults, SIGPIPE);
+  sigaddset(&defaults, SIGTERM);
+  sigaddset(&defaults, SIGINT);
+  sigaddset(&defaults, SIGHUP);
+  sigset_t none;
+  sigemptyset(&none);
+  posix_spawnattr_setsigdefault(&attr, &defaults);
+  posix_spawnattr_setsigmask(&attr, &none);
+  posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
+
+  std::vector<char*> argv;
+  argv.push_back(const_cast<char*>(path.c_str()));
+  for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+  argv.push_back(nullptr);
+  auto env = childEnvironment();
+  std::vector<char*> envp;
+  for (auto& e : env) envp.push_back(e.data());
+  envp.push_back(nullptr);
+
+  pid_t pid = -1;
+  const int spawnError = posix_spawn(&pid, path.c_str(), &actions, &attr, argv.data(), envp.data());
+  posix_spawn_file_actions_destroy(&actions);
+  posix_spawnattr_destroy(&attr);
+  close(fds[1]);
+  if (spawnError != 0) {
+    close(fds[0]);
+    return result;  // missing or not executable: a failure, never a crash
+  }
+
+  const auto deadline = SteadyClock::now() + options.timeout;
+  bool timedOut = false, tooMuch = false;
+  char buffer[16384];
+  for (;;) {
+    pollfd p{fds[0], POLLIN, 0};
+    const int ready = poll(&p, 1, remainingMs(deadline));
+    if (ready < 0 && errno == EINTR) continue;
+    if (ready <= 0) {
+      timedOut = true;
+      break;
+    }
+    const ssize_t n = read(fds[0], buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;  // end of output
+    const std::size_t room = options.maxOutput - result.output.size();
+    result.output.append(buffer, std::min<std::size_t>(room, std::size_t(n)));
+    if (std::size_t(n) > room) {
+      tooMuch = true;
+      break;
+    }
+  }
+  close(fds[0]);
+
+  const int status = reap(pid, deadline, timedOut || tooMuch);
+  if (tooMuch) result.status = CommandResult::Status::tooMuchOutput;
+  else if (timedOut || status == -1) result.status = CommandResult::Status::timedOut;
+  else if (WIFEXITED(status)) {
+    result.status = CommandResult::Status::exited;
+    result.exitCode = WEXITSTATUS(status);
+  } else {
+    result.status = CommandResult::Status::signaled;
+  }
+  return result;
+}
+
+}  // namespace qel

@@ -1,0 +1,56 @@
+#pragma once
+// Typed user defaults kept in one JSON file, read once at start and written atomically on
+// every change. A missing key or a value of the wrong type reads as the caller's default.
+#include <cstdint>
+#include <filesystem>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+namespace qel {
+
+class Defaults {
+ public:
+  // Loads `file`; a file that is not a JSON object is moved aside (never deleted) and the
+  // program starts with defaults.
+  explicit Defaults(std::filesystem::path file);
+  // $XDG_CONFIG_HOME/Qel/defaults.json, default ~/.config/Qel/defaults.json.
+  static std::filesystem::path standardPath();
+
+  bool boolean(const std::string& key, bool fallback) const;
+  std::int64_t integer(const std::string& key, std::int64_t fallback) const;
+  double number(const std::string& key, double fallback) const;
+  std::string string(const std::string& key, const std::string& fallback) const;
+  std::vector<std::string> strings(const std::string& key, const std::vector<std::string>& fallback) const;
+  std::optional<nlohmann::json> value(const std::string& key) const;
+  bool has(const std::string& key) const;
+
+  // Stores and writes the file at once; returns false (and keeps the value in memory) when
+  // the file can't be written.
+  bool set(const std::string& key, nlohmann::json value);
+  bool remove(const std::string& key);
+
+  const std::filesystem::path& path() const { return file_; }
+  // Where a corrupt file was moved at load, if it was.
+  std::optional<std::filesystem::path> movedAside() const { return movedAside_; }
+
+ private:
+  bool write();
+
+  std::filesystem::path file_;
+  mutable std::mutex mutex_;
+  nlohmann::json values_ = nlohmann::json::object();
+  std::optional<std::filesystem::path> movedAside_;
+};
+
+// Writes `data` to `file` through a temporary file, fsync and rename, so a crash leaves either
+// the old or the new content. Creates missing parent folders with mode 0700.
+bool writeFileAtomically(const std::filesystem::path& file, std::string_view data);
+
+// $XDG_<kind>_HOME, or ~/<fallback> when unset or not absolute.
+std::filesystem::path xdgHome(const char* variable, const char* fallback);
+
+}  // namespace qel

@@ -1,0 +1,143 @@
+#include "Qel/Text/Loc.hpp"
+
+#include <algorithm>
+#include <cstdlib>
+#include <mutex>
+
+#include "Qel/Platform/Defaults.hpp"
+#include "Qel/Text/Fill.hpp"
+
+namespace qel {
+namespace {
+
+struct State {
+  std::string code;
+  std::shared_ptr<const StringsTable> table;
+};
+
+std::mutex stateMutex;
+std::shared_ptr<const State> current;
+
+std::shared_ptr<const State> makeState(std::string_view choice) {
+  auto code = Loc::resolve(choice);
+  auto table = std::make_shared<const StringsTable>(Loc::loadTable(code));
+  return std::make_shared<const State>(State{std::move(code), std::move(table)});
+}
+
+std::shared_ptr<const State> state() {
+  std::lock_guard lock(stateMutex);
+  if (!current) current = makeState("system");
+  return current;
+}
+
+void install(std::shared_ptr<const State> s) {
+  std::lock_guard lock(stateMutex);
+  current = std::move(s);
+}
+
+std::string lower(std::string_view s) {
+  std::string out(s);
+  std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+  return out;
+}
+
+// "de_DE.UTF-8@euro" → "de-de"; "" for C/POSIX.
+std::string normalise(std::string_view tag) {
+  tag = tag.substr(0, tag.find_first_of(".@"));
+  std::string out = lower(tag);
+  std::replace(out.begin(), out.end(), '_', '-');
+  if (out == "c" || out == "posix") return {};
+  return out;
+}
+
+// The offered language for one preferred language tag, or "".
+std::string match(const std::string& tag) {
+  if (tag.empty()) return {};
+  for (const auto& l : Loc::languages)
+    if (lower(l.code) == tag) return std::string(l.code);
+  const std::string lang = tag.substr(0, tag.find('-'));
+  if (lang == "zh") {
+    const bool traditional = tag.find("hant") != std::string::npos || tag.ends_with("-tw") ||
+                             tag.ends_with("-hk") || tag.ends_with("-mo");
+    return traditional ? "zh-Hant" : "zh-Hans";
+  }
+  if (lang == "pt") return "pt-BR";
+  for (const auto& l : Loc::languages)
+    if (lower(l.code) == lang) return std::string(l.code);
+  return {};
+}
+
+}  // namespace
+
+std::string L(const LText& text) {
+  const auto table = state()->table;
+  if (!table->empty()) {
+    if (auto it = table->find(text.key); it != table->end()) return fill(it->second, text.args);
+  }
+  return text.english;
+}
+
+std::string L(std::string_view key, const std::vector<std::string>& args) {
+  return L(LText{std::string(key), fill(key, args), args});
+}
+
+namespace Loc {
+
+std::string code() { return state()->code; }
+std::shared_ptr<const StringsTable> table() { return state()->table; }
+
+std::vector<std::string> preferredLanguages() {
+  std::vector<std::string> out;
+  auto add = [&](std::string_view tag) {
+    auto n = normalise(tag);
+    if (!n.empty()) out.push_back(std::move(n));
+  };
+  if (const char* language = std::getenv("LANGUAGE")) {
+    std::string_view list(language);
+    while (!list.empty()) {
+      const auto colon = list.find(':');
+      add(list.substr(0, colon));
+      list = colon == std::string_view::npos ? std::string_view() : list.substr(colon + 1);
+    }
+  }
+  for (const char* var : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+    if (const char* v = std::getenv(var); v && *v) {
+      add(v);
+      break;
+    }
+  }
+  return out;
+}
+
+std::string resolve(std::string_view choice, const std::vector<std::string>& preferred) {
+  for (const auto& l : languages)
+    if (l.code == choice) return std::string(choice);
+  for (const auto& tag : preferred)
+    if (auto m = match(normalise(tag)); !m.empty()) return m;
+  return "en";
+}
+
+std::string resolve(std::string_view choice) { return resolve(choice, preferredLanguages()); }
+
+StringsTable loadTable(std::string_view code, std::span<const EmbeddedFile> files) {
+  if (code == "en") return {};
+  const std::string suffix = ".lproj/Localizable.strings";
+  const std::string wanted = lower(std::string(code) + suffix);
+  for (const auto& f : files) {
+    if (lower(f.name) != wanted) continue;
+    return parseStringsTable(f.data).value_or(StringsTable{});
+  }
+  return {};
+}
+
+StringsTable loadTable(std::string_view code) { return loadTable(code, embeddedFiles()); }
+
+void start(const Defaults& defaults) { install(makeState(defaults.string("qel.language", "system"))); }
+
+void set(std::string_view choice, Defaults* defaults) {
+  if (defaults) defaults->set("qel.language", std::string(choice));
+  install(makeState(choice));
+}
+
+}  // namespace Loc
+}  // namespace qel

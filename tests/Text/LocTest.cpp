@@ -1,0 +1,57 @@
+#include <gtest/gtest.h>
+
+#include "Qel/Platform/Defaults.hpp"
+#include "Qel/Text/Format.hpp"
+#include "Qel/Text/Loc.hpp"
+#include "tests/support/TempDir.hpp"
+
+using namespace qel;
+
+TEST(LocResolve, offeredCodesAndPreferences) {
+  struct Case {
+    const char* choice;
+    std::vector<std::string> preferred;
+    const char* expected;
+  } cases[] = {
+      {"de", {"fr_FR.UTF-8"}, "de"},           // an offered code is taken as it is
+      {"system", {"zh_CN.UTF-8"}, "zh-Hans"},
+      {"system", {"zh_TW"}, "zh-Hant"},
+      {"system", {"zh-Hant-HK"}, "zh-Hant"},
+      {"system", {"pt_PT.UTF-8"}, "pt-BR"},
+      {"system", {"it_IT.UTF-8", "de_AT.UTF-8"}, "de"},  // first preferred that is offered
+      {"system", {"it_IT.UTF-8"}, "en"},
+      {"system", {"C", "POSIX"}, "en"},
+      {"system", {}, "en"},
+      {"zh-hans", {"ja_JP"}, "ja"},  // wrong case is not an offered code
+      {"klingon", {"ko_KR.UTF-8"}, "ko"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(Loc::resolve(c.choice, c.preferred), c.expected) << c.choice;
+}
+
+TEST(LocTable, loadsByCodeIgnoringCaseAndFallsBackToEmpty) {
+  const std::string good = "/* German */\n\"%@ min\" = \"%@ Min.\";\n\"Quit\" = \"Beenden\";\n";
+  const EmbeddedFile files[] = {
+      {"DE.lproj/Localizable.strings", good},
+      {"fr.lproj/Localizable.strings", "\"Quit\" = \"Quitter\"\n"},  // missing ';': broken
+  };
+  auto de = Loc::loadTable("de", files);
+  EXPECT_EQ(de.size(), 2u);
+  EXPECT_EQ(de["Quit"], "Beenden");
+  EXPECT_TRUE(Loc::loadTable("fr", files).empty());
+  EXPECT_TRUE(Loc::loadTable("ja", files).empty());
+  EXPECT_TRUE(Loc::loadTable("en", files).empty());
+}
+
+TEST(LocSet, storesChoiceAndFallsBackToEnglish) {
+  test::TempDir dir;
+  Defaults defaults(dir / "defaults.json");
+  Loc::set("en", &defaults);
+  EXPECT_EQ(defaults.string("qel.language", ""), "en");
+  EXPECT_EQ(Loc::code(), "en");
+  EXPECT_TRUE(Loc::table()->empty());
+  // No translation: the English text with its values.
+  EXPECT_EQ(L("%@ h %@ min", {"1", "15"}), "1 h 15 min");
+  EXPECT_EQ(fmtDuration(75), "1 h 15 min");
+  Loc::set("system", &defaults);
+  EXPECT_EQ(defaults.string("qel.language", ""), "system");
+}
