@@ -1,11 +1,22 @@
 #include <cstdio>
 #include <cstring>
+#include <iostream>
+
+#include "Qel/Samplers/SampleReport.hpp"
+
+namespace {
+constexpr const char* kUsage = "usage: qel [--sample | --replay | --version | --help]\n";
+}
 
 int main(int argc, char** argv) {
-  if (argc > 1 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
-    std::printf("usage: qel [--sample | --replay | --version]\n");
+  if (argc > 1 && std::strcmp(argv[1], "--sample") == 0) {
+    qel::printSample(std::cout);
     return 0;
   }
-  std::printf("Qel %s\nusage: qel [--sample | --replay | --version]\n", QEL_VERSION);
+  if (argc > 1 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+    std::fputs(kUsage, stdout);
+    return 0;
+  }
+  std::printf("Qel %s\n%s", QEL_VERSION, kUsage);
   return 0;
 }
