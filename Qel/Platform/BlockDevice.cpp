@@ -4,6 +4,7 @@
 
 #include <system_error>
 
+#include "Qel/Platform/MountInfo.hpp"
 #include "Qel/Platform/ProcText.hpp"
 
 namespace qel {
@@ -19,12 +20,6 @@ std::filesystem::path resolved(const std::filesystem::path& p) {
   std::error_code ec;
   auto out = std::filesystem::weakly_canonical(p, ec);
   return ec ? p.lexically_normal() : out;
-}
-
-// `path` inside the root (absolute paths of the machine would jump out of a fixture tree).
-std::filesystem::path underRoot(const SysRoot& root, std::string_view path) {
-  while (path.starts_with('/')) path.remove_prefix(1);
-  return root.path(std::string(path));
 }
 }  // namespace
 
@@ -54,7 +49,7 @@ DiskLabels::DiskLabels(const SysRoot& root) : root_(root) {
 
 std::optional<std::string> DiskLabels::labelOf(const std::string& source) const {
   if (labels_.empty()) return std::nullopt;
-  const auto it = labels_.find(resolved(underRoot(root_, source)));
+  const auto it = labels_.find(resolved(pathUnderRoot(root_, source)));
   if (it == labels_.end() || it->second.empty()) return std::nullopt;
   return it->second;
 }

@@ -25,7 +25,7 @@ std::vector<DiskCounters> parseDiskStats(std::string_view text) {
 DiskStatsReader::DiskStatsReader(SysRoot root) : root_(std::move(root)), file_(root_.proc("diskstats")) {}
 
 bool DiskStatsReader::isWholeDisk(const std::string& name) {
-  if (name == "." || name == ".." || name.find('/') != std::string::npos) return false;
+  if (!isPlainName(name)) return false;
   struct stat st {};
   return ::lstat(root_.sys("block/" + name + "/device").c_str(), &st) == 0;
 }

@@ -75,6 +75,11 @@ bool isDeviceVolume(const MountEntry& m) {
   return m.source.starts_with("/dev/") && !isNetworkFilesystem(m.fsType) && m.fsType != "squashfs";
 }
 
+std::filesystem::path pathUnderRoot(const SysRoot& root, std::string_view absolute) {
+  while (absolute.starts_with('/')) absolute.remove_prefix(1);
+  return root.path(std::string(absolute));
+}
+
 std::optional<std::vector<MountEntry>> readMountInfo(const SysRoot& root) {
   const auto text = readText(root.proc("self/mountinfo"), 16u << 20);
   if (!text) return std::nullopt;

@@ -28,6 +28,9 @@ bool isNetworkFilesystem(std::string_view fsType);
 // A block-device-backed mount of a filesystem that holds files a user keeps.
 bool isDeviceVolume(const MountEntry& m);
 
+// Where an absolute path of the machine (a mount point, a device node) lies under the root.
+std::filesystem::path pathUnderRoot(const SysRoot& root, std::string_view absolute);
+
 // Absent when the table can't be read.
 std::optional<std::vector<MountEntry>> readMountInfo(const SysRoot& root);
 

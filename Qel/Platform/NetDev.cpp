@@ -12,14 +12,10 @@ namespace {
 // Interfaces come and go (a USB adapter, a Wi-Fi card switched on); looking for new ones every
 // few reads keeps the per-tick cost at two preads per interface.
 constexpr int kRescanEvery = 10;
-
-bool isSafeName(const std::string& name) {
-  return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos;
-}
 }  // namespace
 
 bool isPhysicalInterface(const SysRoot& root, const std::string& name) {
-  if (!isSafeName(name)) return false;
+  if (!isPlainName(name)) return false;
   struct stat st {};
   return ::lstat(root.sys("class/net/" + name + "/device").c_str(), &st) == 0;
 }

@@ -28,6 +28,10 @@ std::string_view trim(std::string_view text) {
 std::optional<std::uint64_t> parseU64(std::string_view text) { return parseWhole<std::uint64_t>(text); }
 std::optional<std::int64_t> parseI64(std::string_view text) { return parseWhole<std::int64_t>(text); }
 
+bool isPlainName(std::string_view name) {
+  return !name.empty() && name != "." && name != ".." && name.find('/') == std::string_view::npos;
+}
+
 bool nextLine(std::string_view& text, std::string_view& line) {
   if (text.empty()) return false;
   const auto nl = text.find('\n');

@@ -19,6 +19,9 @@ bool nextLine(std::string_view& text, std::string_view& line);
 // Takes the next blank-separated field off the front of `line`; empty at the end.
 std::string_view nextField(std::string_view& line);
 
+// A device or interface name that is safe to join onto a folder: no "/", not "." or "..".
+bool isPlainName(std::string_view name);
+
 // Saturating counter difference: a counter that went backwards gives 0, never a wrapped value.
 constexpr std::uint64_t saturatingSub(std::uint64_t now, std::uint64_t before) {
   return now >= before ? now - before : 0;

@@ -3,15 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "Qel/Platform/AmdGpu.hpp"
-#include "Qel/Platform/DiskStats.hpp"
-#include "Qel/Platform/LoadAvg.hpp"
-#include "Qel/Platform/NetDev.hpp"
-#include "Qel/Platform/Nvml.hpp"
-#include "Qel/Platform/ProcStat.hpp"
 #include "Qel/Platform/ProcText.hpp"
 #include "Qel/Samplers/CpuLoad.hpp"
-#include "Qel/Samplers/RateMeter.hpp"
 #include "Qel/Samplers/SystemSamplerReaders.hpp"
 #include "Qel/Text/Loc.hpp"
 

@@ -14,11 +14,6 @@
 
 namespace qel {
 namespace {
-std::filesystem::path underRoot(const SysRoot& root, std::string_view path) {
-  while (path.starts_with('/')) path.remove_prefix(1);
-  return root.path(std::string(path));
-}
-
 bool locksSleep(std::string_view what) {
   while (!what.empty()) {
     const auto colon = what.find(':');
@@ -45,7 +40,7 @@ std::vector<VolumeInfo> SystemSampler::volumes() {
   if (!mounts) return {};
   const DiskLabels labels(root_);
   const VolumeProbe probe{
-      .space = [&](const MountEntry& m) { return filesystemSpace(underRoot(root_, m.mountPoint)); },
+      .space = [&](const MountEntry& m) { return filesystemSpace(pathUnderRoot(root_, m.mountPoint)); },
       .label = [&](const MountEntry& m) { return labels.labelOf(m.source); },
       .isInternal = [&](const MountEntry& m) { return isInternalDevice(root_, m.major, m.minor); },
   };
