@@ -1,0 +1,15 @@
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "Qel/Platform/CpuTopology.hpp"
+#include "Qel/Platform/LoadAvg.hpp"
+
+// The small one-line files: cpu lists, the model name, the load average.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view text(reinterpret_cast<const char*>(data), size);
+  qel::parseCpuListCount(text);
+  qel::parseModelName(text);
+  if (const auto load = qel::parseLoadAvg(text); load && !(*load >= 0)) __builtin_trap();
+  return 0;
+}
