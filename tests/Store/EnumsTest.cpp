@@ -16,9 +16,3 @@ TEST(Enums, rawValuesRoundTripAndOnlyExactWordsConvert) {
   for (const char* raw : {"", "Always", "none"}) EXPECT_FALSE(tabValueStyleFromRaw(raw)) << raw;
   for (const char* raw : {"Auto", "auto_", "newtoncradle", "runner"}) EXPECT_FALSE(menuIconStyleFromRaw(raw)) << raw;
 }
-
-TEST(Enums, pagesKeepTabOrder) {
-  std::string order;
-  for (Page p : allPages) order += std::string(rawValue(p)) + " ";
-  EXPECT_EQ(order, "overview cpu gpu mem disk net energy ");
-}

@@ -10,7 +10,6 @@
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/Panel.hpp"
 #include "Qel/Window/PlainLabel.hpp"
-#include "Qel/Window/TabValueStyleMeta.hpp"
 #include "tests/Window/Probe.hpp"
 
 using namespace qel;
@@ -86,30 +85,6 @@ TEST(Palette, themedIsFixedWhenCalledAdaptiveWhenResolved) {
   EXPECT_NEAR(wash.forLight().alphaF(), 0.045, 0.003);
   EXPECT_EQ(wash.forDark().rgb() & 0xFFFFFF, 0xFFFFFFu);
   EXPECT_NEAR(wash.forDark().alphaF(), 0.08, 0.003);
-}
-
-TEST(Palette, pageAndLevelColoursAndTexts) {
-  useAppearance("dark");
-  struct Case {
-    Page page;
-    const char* title;
-    std::uint32_t accent, light, dark;
-  } cases[] = {
-      {Page::overview, "Overview", 0x9FD3C7, 0xF3F5F4, 0x1B2126}, {Page::cpu, "CPU", 0x6FDCBF, 0xEAF3F0, 0x11251F},
-      {Page::gpu, "GPU", 0xFF9ECF, 0xF8F0F4, 0x2A1A26},           {Page::mem, "Memory", 0xB8A1FF, 0xF3F0F8, 0x211C33},
-      {Page::disk, "Disk", 0xEFB96F, 0xF7F3EE, 0x29221A},         {Page::net, "Network", 0x80B4FF, 0xEEF2F8, 0x142037},
-      {Page::energy, "Energy", 0xCDE36D, 0xF3F6EC, 0x21271A},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(title(c.page), c.title);
-    EXPECT_EQ(accent(c.page), Palette::rgb(c.accent)) << c.title;
-    EXPECT_EQ(background(c.page), Palette::adaptive(c.light, c.dark)) << c.title;
-  }
-  EXPECT_EQ(color(Level::calm).resolve(), Palette::rgb(0xEEF0EE));
-  EXPECT_EQ(color(Level::notable).resolve(), Palette::warn());
-  EXPECT_EQ(color(Level::high).resolve(), Palette::strain());
-  EXPECT_EQ(title(TabValueStyle::hover), "On hover");
-  EXPECT_EQ(detail(TabValueStyle::alert), "A dot appears on a tab when that part of your computer is unusually busy.");
 }
 
 TEST(Palette, appearanceSwitchRecoloursLabelsAndCards) {
