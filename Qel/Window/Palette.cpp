@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <cmath>
 
 #include "Qel/Platform/DesktopPortal.hpp"
 
@@ -12,8 +13,8 @@ namespace {
 
 struct State {
   std::string appearance = "system";
-  std::optional<bool> desktopLight;   // read on first need and on every assignment
-  std::optional<QPalette> desktopPalette;  // the palette the desktop gave before ours
+  std::optional<bool> desktopLight;  // read when first needed after each assignment
+  bool oursApplied = false;          // one of our palettes hides the desktop's
   std::function<std::optional<std::uint32_t>()> reader = readPortalColorScheme;
 };
 
@@ -24,32 +25,35 @@ State& state() {
 
 QApplication* widgetsApp() { return qobject_cast<QApplication*>(QCoreApplication::instance()); }
 
-const QPalette& desktopPalette() {
-  auto& s = state();
-  if (!s.desktopPalette) {
-    if (!QGuiApplication::instance()) return *(s.desktopPalette = QPalette());
-    s.desktopPalette = QGuiApplication::palette();
-  }
-  return *s.desktopPalette;
+bool isLight(const QColor& c) { return c.lightnessF() >= 0.5; }
+
+// Sets no colour of ours, so the desktop's palette shows and follows the desktop's changes.
+void showDesktopPalette() {
+  if (!state().oursApplied || !widgetsApp()) return;
+  QApplication::setPalette(QPalette());
+  state().oursApplied = false;
+}
+
+// The desktop palette's window colour; reading it takes ours away until apply() runs again.
+QColor desktopWindow() {
+  if (!QGuiApplication::instance()) return QColor(Qt::white);
+  showDesktopPalette();
+  return QGuiApplication::palette().color(QPalette::Window);
 }
 
 void readDesktop() {
   auto& s = state();
-  s.desktopLight = desktopPrefersLight(s.reader ? s.reader() : std::nullopt, desktopPalette().color(QPalette::Window));
+  s.desktopLight = desktopPrefersLight(s.reader ? s.reader() : std::nullopt, desktopWindow());
 }
-
-bool isLight(const QColor& c) { return c.lightnessF() >= 0.5; }
 
 // The desktop's own palette while following it, unless it disagrees with the desktop's stated
 // preference (Qt without a platform theme ignores the portal); then ours of the preferred kind.
 void apply() {
   if (!widgetsApp()) return;
-  desktopPalette();  // keep the desktop's palette before ours replaces it
   const bool wantLight = light();
-  if (state().appearance == "system" && isLight(desktopPalette().color(QPalette::Window)) == wantLight)
-    QApplication::setPalette(desktopPalette());
-  else
-    QApplication::setPalette(qtPalette(wantLight));
+  if (state().appearance == "system" && isLight(desktopWindow()) == wantLight) return;
+  QApplication::setPalette(qtPalette(wantLight));
+  state().oursApplied = true;
 }
 
 }  // namespace
@@ -58,7 +62,7 @@ const std::string& appearance() { return state().appearance; }
 
 void setAppearance(std::string value) {
   state().appearance = std::move(value);
-  readDesktop();
+  state().desktopLight.reset();  // read again when the desktop is followed
   apply();
   notifier()->post();
 }
@@ -72,7 +76,7 @@ bool light() {
 }
 
 void refreshSystemAppearance() {
-  readDesktop();
+  state().desktopLight.reset();
   apply();
   notifier()->post();
 }
@@ -89,9 +93,10 @@ void followAppearance(QWidget* widget) {
 AdaptiveColor adaptive(std::uint32_t light, std::uint32_t dark) { return {rgb(light), rgb(dark)}; }
 
 AdaptiveColor adaptiveOpacity(double white, double black) {
+  const auto opacity = [](double a) { return float(std::isfinite(a) ? std::clamp(a, 0.0, 1.0) : 0.0); };
   QColor onLight(Qt::black), onDark(Qt::white);
-  onLight.setAlphaF(float(std::clamp(white, 0.0, 1.0)));
-  onDark.setAlphaF(float(std::clamp(black, 0.0, 1.0)));
+  onLight.setAlphaF(opacity(white));
+  onDark.setAlphaF(opacity(black));
   return {onLight, onDark};
 }
 
