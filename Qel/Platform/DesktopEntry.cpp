@@ -126,11 +126,12 @@ std::optional<DesktopEntry> parseDesktopEntry(std::string_view text, std::string
 
 std::string execProgram(std::string_view exec) {
   std::string word = nextWord(exec);
-  if (word == "env" || word.ends_with("/env")) {
-    do word = nextWord(exec);
-    while (!word.empty() && (word.find('=') != std::string::npos || word.front() == '-'));
+  if (word != "env" && !word.ends_with("/env")) return word;
+  for (;;) {
+    word = nextWord(exec);
+    if (word == "-u" || word == "-C") nextWord(exec);  // options with a value of their own
+    else if (word.empty() || (word.find('=') == std::string::npos && word.front() != '-')) return word;
   }
-  return word;
 }
 
 std::string desktopLocale(std::string_view code) {

@@ -1,0 +1,10 @@
+// Widget tests need a QApplication before the first widget or pixmap; gtest_main has none.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
