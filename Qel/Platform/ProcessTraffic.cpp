@@ -1,10 +1,6 @@
 #include "Qel/Platform/ProcessTraffic.hpp"
 
-#include <dirent.h>
-
 #include <algorithm>
-#include <charconv>
-#include <cstring>
 #include <string>
 
 #include "Qel/Platform/ProcPidFd.hpp"
@@ -12,21 +8,6 @@
 
 namespace qel {
 namespace {
-
-std::vector<std::int32_t> listPids(const SysRoot& root) {
-  std::vector<std::int32_t> pids;
-  DIR* dir = opendir(root.proc().c_str());
-  if (!dir) return pids;
-  while (const dirent* e = readdir(dir)) {
-    std::int32_t pid = 0;
-    const char* end = e->d_name + std::strlen(e->d_name);
-    const auto [ptr, ec] = std::from_chars(e->d_name, end, pid);
-    if (ec == std::errc() && ptr == end && pid > 0) pids.push_back(pid);
-  }
-  closedir(dir);
-  std::sort(pids.begin(), pids.end());
-  return pids;
-}
 
 std::optional<std::uint64_t> startTime(const SysRoot& root, std::int32_t pid) {
   const auto text = readText(root.proc(std::to_string(pid) + "/stat"), 4096);
@@ -54,7 +35,8 @@ std::map<std::int32_t, ProcessBytes> ProcessTraffic::attribute(const std::vector
   for (const auto& s : sockets)
     if (s.inode != 0 && (options_.includeLocal || !s.local)) owner.emplace(s.inode, 0);
 
-  const std::vector<std::int32_t> live = listPids(options_.root);
+  std::vector<std::int32_t> live;
+  pids_.list(live);
   const auto alive = [&](std::int32_t pid) { return std::binary_search(live.begin(), live.end(), pid); };
   std::map<std::int32_t, std::optional<std::uint64_t>> involved;  // pid → start time, read once
   std::size_t unowned = owner.size();

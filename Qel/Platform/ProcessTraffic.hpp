@@ -9,6 +9,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "Qel/Platform/ProcPids.hpp"
 #include "Qel/Platform/SockDiag.hpp"
 #include "Qel/Platform/SysRoot.hpp"
 
@@ -27,8 +28,8 @@ class ProcessTraffic {
     SysRoot root;
     bool includeLocal = false;  // traffic that never leaves the machine (loopback) counts too
   };
-  ProcessTraffic() = default;
-  explicit ProcessTraffic(Options options) : options_(std::move(options)) {}
+  ProcessTraffic() : ProcessTraffic(Options{}) {}
+  explicit ProcessTraffic(Options options) : options_(std::move(options)), pids_(options_.root) {}
 
   // Totals of every live process that has had a TCP socket while it was watched; absent when
   // the sockets can't be listed (nothing changes then).
@@ -42,6 +43,7 @@ class ProcessTraffic {
     std::uint64_t acked = 0;
   };
   Options options_;
+  ProcPids pids_;
   std::unordered_map<std::uint64_t, Seen> sockets_;  // by cookie, from the previous run
   std::map<std::int32_t, ProcessBytes> totals_;
 };

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstring>
 #include <limits>
 
 #include "Qel/Platform/ProcPidCgroup.hpp"
@@ -49,33 +48,16 @@ std::string readLink(const std::filesystem::path& link) {
 ProcessSampler::ProcessSampler() : ProcessSampler(Options{}) {}
 
 ProcessSampler::ProcessSampler(Options options)
-    : options_(std::move(options)), uid_(options_.uid.value_or(::getuid())), keptBudget_(descriptorBudget()) {
+    : options_(std::move(options)),
+      uid_(options_.uid.value_or(::getuid())),
+      pids_(options_.root),
+      keptBudget_(descriptorBudget()) {
   if (options_.ticksPerSecond <= 0) options_.ticksPerSecond = std::max(1L, sysconf(_SC_CLK_TCK));
   if (options_.pageSize <= 0) options_.pageSize = std::max(1L, sysconf(_SC_PAGESIZE));
   if (!options_.clock) options_.clock = &SystemClock::shared();
 }
 
-ProcessSampler::~ProcessSampler() {
-  if (procDir_) closedir(procDir_);
-}
-
-bool ProcessSampler::listPids() {
-  if (!procDir_) procDir_ = opendir(options_.root.proc().c_str());
-  if (!procDir_) return false;
-  rewinddir(procDir_);
-  pids_.clear();
-  while (const dirent* e = readdir(procDir_)) {
-    const char* name = e->d_name;
-    if (*name < '1' || *name > '9') continue;  // pid 0 is never listed
-    std::int32_t pid = 0;
-    const auto end = name + std::strlen(name);
-    const auto [ptr, ec] = std::from_chars(name, end, pid);
-    if (ec == std::errc() && ptr == end && pid > 0) pids_.push_back(pid);
-  }
-  // /proc lists in pid order already; a fixture folder may not.
-  if (!std::is_sorted(pids_.begin(), pids_.end())) std::sort(pids_.begin(), pids_.end());
-  return true;
-}
+ProcessSampler::~ProcessSampler() = default;
 
 long ProcessSampler::readKept(KeptFile& kept, std::int32_t pid, const char* file, char* buffer, std::size_t size) {
   if (kept.isOpen()) {
@@ -114,7 +96,7 @@ std::optional<PidIo> ProcessSampler::readIo(std::int32_t pid, Tracked& t, char* 
 }
 
 ProcessSample ProcessSampler::sample() {
-  if (!listPids() || pids_.empty()) return {};
+  if (!pids_.list(pidList_) || pidList_.empty()) return {};
   const MonoTime now = options_.clock->monotonic();
   const double wall = lastTime_ && now > *lastTime_ ? Seconds(now - *lastTime_).count() : 0.0;
   const double dt = std::max(wall, kMinInterval);
@@ -123,10 +105,10 @@ ProcessSample ProcessSampler::sample() {
   ++round_;
 
   ProcessSample result;
-  result.procs.reserve(pids_.size());
+  result.procs.reserve(pidList_.size());
   char statText[1024];
   char ioText[512];
-  for (const std::int32_t pid : pids_) {
+  for (const std::int32_t pid : pidList_) {
     Tracked& t = tracked_[pid];
     const long n = readKept(t.stat, pid, "stat", statText, sizeof statText);
     const auto stat = n > 0 ? parsePidStat(std::string_view(statText, std::size_t(n))) : std::nullopt;

@@ -3,8 +3,6 @@
 // stay open between ticks and are re-read with one pread each; names, paths, owners and
 // applications are resolved once per process identity (pid and start time), so a reused pid
 // starts afresh and never inherits its predecessor's rates.
-#include <dirent.h>
-
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -13,6 +11,7 @@
 
 #include "Qel/Platform/AppRegistry.hpp"
 #include "Qel/Platform/Clock.hpp"
+#include "Qel/Platform/ProcPids.hpp"
 #include "Qel/Platform/SysRoot.hpp"
 #include "Qel/Samplers/ProcInfo.hpp"
 
@@ -74,7 +73,6 @@ class ProcessSampler {
     std::uint64_t seen = 0;
   };
 
-  bool listPids();
   long readKept(KeptFile& kept, std::int32_t pid, const char* file, char* buffer, std::size_t size);
   void release(Tracked& t);
   std::optional<PidIo> readIo(std::int32_t pid, Tracked& t, char* buffer, std::size_t size);
@@ -83,8 +81,8 @@ class ProcessSampler {
 
   Options options_;
   std::uint32_t uid_;
-  DIR* procDir_ = nullptr;
-  std::vector<std::int32_t> pids_;
+  ProcPids pids_;
+  std::vector<std::int32_t> pidList_;
   std::unordered_map<std::int32_t, Tracked> tracked_;
   std::optional<MonoTime> lastTime_;
   std::uint64_t round_ = 0;

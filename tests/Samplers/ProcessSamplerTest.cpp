@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <optional>
 
 #include "Qel/Samplers/ProcessSampler.hpp"
 #include "tests/support/TempDir.hpp"
@@ -32,9 +33,31 @@ std::map<std::int32_t, ProcInfo> byPid(const ProcessSample& s) {
   return out;
 }
 
+// Rewrites a process's counters in the copied tree, as the kernel would between two ticks:
+// `ticks` of CPU (all user time), its start time and, when given, its storage bytes.
+void setCounters(const test::TempDir& dir, int pid, const std::string& comm, std::uint64_t ticks, std::uint64_t start,
+                 std::optional<std::pair<std::uint64_t, std::uint64_t>> io = {}) {
+  const std::string p = std::to_string(pid);
+  dir.write("proc/" + p + "/stat", p + " (" + comm + ") S 1 " + p + " " + p + " 0 -1 4194304 0 0 0 0 " +
+                                       std::to_string(ticks) + " 0 0 0 20 0 1 0 " + std::to_string(start) + " 0 2560\n");
+  if (io)
+    dir.write("proc/" + p + "/io", "read_bytes: " + std::to_string(io->first) + "\nwrite_bytes: " +
+                                       std::to_string(io->second) + "\n");
+}
+
 ProcessSampler::Options fixtureOptions(const fs::path& root, const Clock& clock, AppRegistry* apps = nullptr) {
   return {.root = {root}, .clock = &clock, .apps = apps, .uid = kUser, .ticksPerSecond = 100, .pageSize = 4096};
 }
+
+// The recorded tree in a folder of its own, sampled once already.
+class CopiedTree : public ::testing::Test {
+ protected:
+  CopiedTree() { sampler.sample(); }
+  test::TempDir dir;
+  fs::path root = copyFixture(dir);
+  FakeClock clock;
+  ProcessSampler sampler{fixtureOptions(root, clock)};
+};
 
 }  // namespace
 
@@ -78,19 +101,12 @@ TEST(ProcessSampler, readsEveryProcessOfTheFixtureTree) {
   }
 }
 
-TEST(ProcessSampler, ratesComeFromTheDifferenceOfTwoSamples) {
-  test::TempDir dir;
-  const auto root = copyFixture(dir);
-  FakeClock clock;
-  ProcessSampler sampler(fixtureOptions(root, clock));
-  sampler.sample();
+using ProcessSamplerRates = CopiedTree;
 
+TEST_F(ProcessSamplerRates, comeFromTheDifferenceOfTwoSamples) {
   // 500 used 50 more ticks (0.5 s) in 2 s and moved 1 MiB more; 600's io stays unreadable.
-  dir.write("proc/500/stat",
-            "500 (editor) S 1 500 500 0 -1 4194304 900 0 0 0 330 120 0 0 20 0 4 0 6000 90000000 2560 0 0\n");
-  dir.write("proc/500/io", "read_bytes: 1572864\nwrite_bytes: 2621440\n");
-  dir.write("proc/600/stat",
-            "600 (postgres) S 1 600 600 0 -1 4194560 5000 0 0 0 1100 400 0 0 20 0 6 0 3000 300000000 10240 0\n");
+  setCounters(dir, 500, "editor", 450, 6000, {{1572864, 2621440}});
+  setCounters(dir, 600, "postgres", 1500, 3000);
   clock.advance(2s);
   const auto procs = byPid(sampler.sample());
   EXPECT_DOUBLE_EQ(procs.at(500).cpu, 25.0);
@@ -102,35 +118,23 @@ TEST(ProcessSampler, ratesComeFromTheDifferenceOfTwoSamples) {
   EXPECT_EQ(procs.at(412).cpu, 0);  // unchanged counters
 
   // Disk rates use at least 0.2 s; CPU uses the exact interval.
-  dir.write("proc/500/stat",
-            "500 (editor) S 1 500 500 0 -1 4194304 900 0 0 0 331 120 0 0 20 0 4 0 6000 90000000 2560 0 0\n");
-  dir.write("proc/500/io", "read_bytes: 1572964\nwrite_bytes: 2621440\n");
+  setCounters(dir, 500, "editor", 451, 6000, {{1572964, 2621440}});
   clock.advance(50ms);
   const auto quick = byPid(sampler.sample());
   EXPECT_DOUBLE_EQ(quick.at(500).cpu, 20.0);
   EXPECT_DOUBLE_EQ(quick.at(500).diskRate, 100 / 0.2);
 
   // Counters that went backwards give 0, never a huge rate.
-  dir.write("proc/500/stat",
-            "500 (editor) S 1 500 500 0 -1 4194304 900 0 0 0 10 10 0 0 20 0 4 0 6000 90000000 2560 0 0\n");
-  dir.write("proc/500/io", "read_bytes: 0\nwrite_bytes: 0\n");
+  setCounters(dir, 500, "editor", 20, 6000, {{0, 0}});
   clock.advance(1s);
   const auto back = byPid(sampler.sample());
   EXPECT_EQ(back.at(500).cpu, 0);
   EXPECT_EQ(back.at(500).diskRate, 0);
 }
 
-TEST(ProcessSampler, reusedPidInheritsNoRateAndGetsFreshMetadata) {
-  test::TempDir dir;
-  const auto root = copyFixture(dir);
-  FakeClock clock;
-  ProcessSampler sampler(fixtureOptions(root, clock));
-  sampler.sample();
-
+TEST_F(ProcessSamplerRates, reusedPidInheritsNoRateAndGetsFreshMetadata) {
   // Pid 500 now belongs to a new process (another start time) with larger counters.
-  dir.write("proc/500/stat",
-            "500 (other) S 1 500 500 0 -1 4194304 900 0 0 0 900 900 0 0 20 0 1 0 9999 1000 10 0 0\n");
-  dir.write("proc/500/io", "read_bytes: 99999999\nwrite_bytes: 99999999\n");
+  setCounters(dir, 500, "other", 1800, 9999, {{99999999, 99999999}});
   fs::remove(root / "proc/500/exe");
   fs::create_symlink("/usr/bin/other", root / "proc/500/exe");
   clock.advance(1s);
@@ -141,8 +145,7 @@ TEST(ProcessSampler, reusedPidInheritsNoRateAndGetsFreshMetadata) {
   EXPECT_EQ(p.diskRate, 0);
 
   // From the next sample on it has rates of its own.
-  dir.write("proc/500/stat",
-            "500 (other) S 1 500 500 0 -1 4194304 900 0 0 0 950 950 0 0 20 0 1 0 9999 1000 10 0 0\n");
+  setCounters(dir, 500, "other", 1900, 9999);
   clock.advance(1s);
   EXPECT_DOUBLE_EQ(byPid(sampler.sample()).at(500).cpu, 100.0);
 
@@ -151,7 +154,7 @@ TEST(ProcessSampler, reusedPidInheritsNoRateAndGetsFreshMetadata) {
   clock.advance(1s);
   EXPECT_FALSE(byPid(sampler.sample()).contains(412));
   fs::rename(root / "gone", root / "proc/412");
-  dir.write("proc/412/stat", "412 (a) (b) S 1 412 412 0 -1 4194304 200 0 0 0 950 50 0 0 20 0 1 0 5000 8000 512 0\n");
+  setCounters(dir, 412, "a) (b", 1000, 5000);
   clock.advance(1s);
   EXPECT_EQ(byPid(sampler.sample()).at(412).cpu, 0);
 }
