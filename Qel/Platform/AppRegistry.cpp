@@ -89,11 +89,13 @@ std::vector<AppEntry> scan(const AppRegistry::Options& o) {
       if (!text) continue;
       const auto entry = parseDesktopEntry(*text, o.locale);
       if (!entry || entry->hidden || entry->type != "Application") continue;
-      AppEntry app{.key = file.string(), .id = id, .name = entry->name, .icon = entry->icon, .noDisplay = entry->noDisplay};
+      AppEntry app{
+          .key = file.string(), .id = id, .name = entry->name, .icon = entry->icon, .noDisplay = entry->noDisplay};
       for (const auto& program : {execProgram(entry->exec), execProgram(entry->tryExec)}) {
         auto target = resolveProgram(program, o.searchPath);
-        if (!target.empty() && std::find(app.executables.begin(), app.executables.end(), target) == app.executables.end())
-          app.executables.push_back(std::move(target));
+        auto& known = app.executables;
+        if (!target.empty() && std::find(known.begin(), known.end(), target) == known.end())
+          known.push_back(std::move(target));
       }
       out.push_back(std::move(app));
     }

@@ -67,7 +67,8 @@ std::map<std::int32_t, ProcessBytes> ProcessTraffic::attribute(const std::vector
     start = startTime(options_.root, pid);
     if (!start) continue;
     const auto old = totals_.find(pid);
-    next[pid] = old != totals_.end() && old->second.startTime == *start ? old->second : ProcessBytes{.startTime = *start};
+    next[pid] =
+        old != totals_.end() && old->second.startTime == *start ? old->second : ProcessBytes{.startTime = *start};
   }
 
   std::unordered_map<std::uint64_t, Seen> seen;

@@ -134,14 +134,16 @@ ProcessSample ProcessSampler::sample() {
     ProcInfo p;
     p.pid = pid;
     if (t.hasCounters) {
-      if (wall > 0 && cpuTime >= t.counters.cpuTime) p.cpu = double(cpuTime - t.counters.cpuTime) / ticks / wall * 100.0;
+      if (wall > 0 && cpuTime >= t.counters.cpuTime)
+        p.cpu = double(cpuTime - t.counters.cpuTime) / ticks / wall * 100.0;
       if (io && disk >= t.counters.disk) p.diskRate = double(disk - t.counters.disk) / dt;
     }
     t.counters = {.cpuTime = cpuTime, .energy = 0, .disk = disk};
     t.hasCounters = true;
     t.seen = round_;
 
-    if (!t.meta) {
+    // exec keeps the pid and start time but brings another program (and name) along.
+    if (!t.meta || (!stat->isKernelThread() && stat->comm != t.meta->comm)) {
       t.meta = resolveMeta(pid, *stat);
       matchApp(*t.meta, apps.get());
     } else if (apps && t.meta->appsGeneration != apps->generation()) {
@@ -177,6 +179,7 @@ ProcessSample ProcessSampler::sample() {
 
 ProcessSampler::Meta ProcessSampler::resolveMeta(std::int32_t pid, const PidStat& stat) const {
   Meta m;
+  m.comm = std::string(stat.comm);
   const bool kernel = stat.isKernelThread();
   if (!kernel) m.path = readLink(options_.root.proc(pidFile(pid, "exe")));
   std::optional<std::uint32_t> uid;

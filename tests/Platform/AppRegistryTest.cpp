@@ -32,7 +32,8 @@ TEST(AppRegistry, loadsEntriesWithTheFirstFolderWinning) {
   f.dir.write("home/applications/viewer.desktop", entry("My Viewer", "viewer"));  // the user's own wins
   f.dir.write("system/applications/gone.desktop", entry("Gone", "viewer"));
   f.dir.write("home/applications/gone.desktop", "[Desktop Entry]\nHidden=true\n");  // deleted by the user
-  f.dir.write("system/applications/kde/editor.desktop", entry("Editor", "edit-link", "TryExec=" + editor.string() + "\n"));
+  f.dir.write("system/applications/kde/editor.desktop",
+              entry("Editor", "edit-link", "TryExec=" + editor.string() + "\n"));
   f.dir.write("system/applications/link.desktop", "[Desktop Entry]\nType=Link\nName=Site\nURL=https://x\n");
   f.dir.write("system/applications/broken.desktop", "no group here\n");
   f.dir.write("system/applications/script.desktop", entry("Script", "python3 /opt/script.py"));
@@ -82,15 +83,22 @@ TEST(AppRegistry, matchesAProcessByLaunchUnitOrProgram) {
   };
   const Row rows[] = {
       {"launched file, a helper", {.launchedDesktopFile = browserKey, .exe = helper}, browserKey, false},
-      {"launched file, the launched process", {.launchedDesktopFile = browserKey, .launchedHere = true, .exe = helper},
-       browserKey, true},
-      {"launched file elsewhere, same id", {.launchedDesktopFile = "/old/path/term.desktop", .exe = term}, termKey, true},
+      {"launched file, the launched process",
+       {.launchedDesktopFile = browserKey, .launchedHere = true, .exe = helper},
+       browserKey,
+       true},
+      {"launched file elsewhere, same id",
+       {.launchedDesktopFile = "/old/path/term.desktop", .exe = term},
+       termKey,
+       true},
       {"app unit, helper", {.appUnit = "app-gnome-org.example.Browser-77.scope", .exe = helper}, browserKey, false},
       {"app unit, main program", {.appUnit = "app-org.example.Browser@3.service", .exe = browser}, browserKey, true},
       {"unit beats program", {.appUnit = "app-term-5.scope", .exe = browser}, termKey, false},
       {"program alone; the shown entry wins", {.exe = browser}, browserKey, true},
-      {"unknown launch file and unit fall through", {.launchedDesktopFile = "/x/none.desktop",
-                                                     .appUnit = "app-none-1.scope", .exe = term}, termKey, true},
+      {"unknown launch file and unit fall through",
+       {.launchedDesktopFile = "/x/none.desktop", .appUnit = "app-none-1.scope", .exe = term},
+       termKey,
+       true},
       {"nothing known", {.exe = helper}, "", false},
       {"no facts", {}, "", false},
   };

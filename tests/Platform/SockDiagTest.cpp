@@ -52,7 +52,8 @@ TEST(SockDiag, cutOrBrokenDatagramsNeverReadPastTheirEnd) {
     EXPECT_LE(reply.sockets.size(), 2u);
   }
   // An error answer, and a header claiming more than there is.
-  nlmsghdr error{.nlmsg_len = sizeof(nlmsghdr), .nlmsg_type = NLMSG_ERROR, .nlmsg_flags = 0, .nlmsg_seq = 0, .nlmsg_pid = 0};
+  nlmsghdr error{
+      .nlmsg_len = sizeof(nlmsghdr), .nlmsg_type = NLMSG_ERROR, .nlmsg_flags = 0, .nlmsg_seq = 0, .nlmsg_pid = 0};
   SockDiagReply reply;
   parseSockDiag(std::as_bytes(std::span(&error, 1)), reply);
   EXPECT_TRUE(reply.failed);

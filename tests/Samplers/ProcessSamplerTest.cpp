@@ -39,7 +39,8 @@ void setCounters(const test::TempDir& dir, int pid, const std::string& comm, std
                  std::optional<std::pair<std::uint64_t, std::uint64_t>> io = {}) {
   const std::string p = std::to_string(pid);
   dir.write("proc/" + p + "/stat", p + " (" + comm + ") S 1 " + p + " " + p + " 0 -1 4194304 0 0 0 0 " +
-                                       std::to_string(ticks) + " 0 0 0 20 0 1 0 " + std::to_string(start) + " 0 2560\n");
+                                       std::to_string(ticks) + " 0 0 0 20 0 1 0 " + std::to_string(start) +
+                                       " 0 2560\n");
   if (io)
     dir.write("proc/" + p + "/io", "read_bytes: " + std::to_string(io->first) + "\nwrite_bytes: " +
                                        std::to_string(io->second) + "\n");
@@ -148,6 +149,15 @@ TEST_F(ProcessSamplerRates, reusedPidInheritsNoRateAndGetsFreshMetadata) {
   setCounters(dir, 500, "other", 1900, 9999);
   clock.advance(1s);
   EXPECT_DOUBLE_EQ(byPid(sampler.sample()).at(500).cpu, 100.0);
+
+  // The same process running another program (exec): new name, its rate carries on.
+  setCounters(dir, 500, "next", 1950, 9999);
+  fs::remove(root / "proc/500/exe");
+  fs::create_symlink("/usr/bin/next", root / "proc/500/exe");
+  clock.advance(1s);
+  p = byPid(sampler.sample()).at(500);
+  EXPECT_EQ(p.name, "next");
+  EXPECT_DOUBLE_EQ(p.cpu, 50.0);
 
   // A pid that disappears and comes back under the same identity is still treated as new.
   fs::rename(root / "proc/412", root / "gone");
