@@ -1,0 +1,28 @@
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "Qel/Platform/ProcPidCgroup.hpp"
+#include "Qel/Platform/ProcPidEnviron.hpp"
+#include "Qel/Platform/ProcPidFd.hpp"
+#include "Qel/Platform/ProcPidIo.hpp"
+#include "Qel/Platform/ProcPidStat.hpp"
+#include "Qel/Platform/ProcPidStatus.hpp"
+
+// Every per-process file parser over the same bytes: none may crash or read out of bounds.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view text(reinterpret_cast<const char*>(data), size);
+  if (const auto stat = qel::parsePidStat(text)) {
+    // The name always lies inside the text.
+    if (stat->comm.data() < text.data() || stat->comm.data() + stat->comm.size() > text.data() + text.size())
+      __builtin_trap();
+  }
+  qel::parsePidIo(text);
+  qel::parseStatusUid(text);
+  qel::environValue(text, "GIO_LAUNCHED_DESKTOP_FILE");
+  qel::parseSocketLink(text);
+  const auto unit = qel::appUnitOfCgroup(text);
+  qel::appIdCandidates(unit);
+  qel::appIdCandidates(text);
+  return 0;
+}

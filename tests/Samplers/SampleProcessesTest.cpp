@@ -1,0 +1,20 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "Qel/Samplers/SampleProcesses.hpp"
+
+using namespace qel;
+
+TEST(SampleProcesses, printsTheMachinesProcessesAndTrafficAsPlainLines) {
+  std::ostringstream out;
+  printProcessSection(out);
+  printTrafficSection(out);
+  const std::string text = out.str();
+  EXPECT_NE(text.find("Processes: "), std::string::npos);
+  EXPECT_NE(text.find("NAME"), std::string::npos);
+  EXPECT_NE(text.find("Traffic by app (TCP, over 2 s"), std::string::npos);
+  EXPECT_GE(std::count(text.begin(), text.end(), '\n'), 5);
+  // Names come from anyone's processes: nothing may reach the terminal as a control sequence.
+  for (const char c : text) EXPECT_TRUE(c == '\n' || static_cast<unsigned char>(c) >= 0x20) << int(c);
+}
