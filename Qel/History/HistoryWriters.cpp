@@ -37,17 +37,19 @@ void HistoryDB::add(std::vector<AppRow> apps, std::string day, int hour) {
   if (apps.empty()) return;
   write("save app hours", [apps = std::move(apps), day = std::move(day), hour](SQLite::Database& db) {
     SQLite::Transaction tx(db);
+    // One statement for the whole batch: preparing it per row would cost more than the rows.
+    SQLite::Statement st(db,
+                         "INSERT INTO app_hours (day, hour, app, name, cpu, mem, energy, samples, version)\n"
+                         "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)\n"
+                         "ON CONFLICT(day, hour, app) DO UPDATE SET\n"
+                         "    cpu = cpu + excluded.cpu,\n"
+                         "    mem = mem + excluded.mem,\n"
+                         "    energy = energy + excluded.energy,\n"
+                         "    samples = samples + excluded.samples,\n"
+                         "    name = excluded.name,\n"
+                         "    version = CASE WHEN excluded.version = '' THEN version ELSE excluded.version END");
     for (const auto& row : apps) {
-      SQLite::Statement st(db,
-                           "INSERT INTO app_hours (day, hour, app, name, cpu, mem, energy, samples, version)\n"
-                           "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)\n"
-                           "ON CONFLICT(day, hour, app) DO UPDATE SET\n"
-                           "    cpu = cpu + excluded.cpu,\n"
-                           "    mem = mem + excluded.mem,\n"
-                           "    energy = energy + excluded.energy,\n"
-                           "    samples = samples + excluded.samples,\n"
-                           "    name = excluded.name,\n"
-                           "    version = CASE WHEN excluded.version = '' THEN version ELSE excluded.version END");
+      st.reset();
       st.bind(1, day);
       st.bind(2, hour);
       st.bind(3, row.key);

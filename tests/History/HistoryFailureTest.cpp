@@ -3,10 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <fstream>
-
-#include <sqlite3.h>
 
 #include "tests/History/HistoryFixture.hpp"
 
@@ -110,39 +107,12 @@ TEST(HistoryDB, corruptionFoundWhileRunningMovesTheFileAside) {
   EXPECT_TRUE(f.takeProblems().empty());
 }
 
-namespace {
-
-// Every connection opened while this lives gets a commit hook that fails the next `failures`
-// commits: the engine then rolls the transaction back and COMMIT reports an error.
-std::atomic<int> failures{0};
-
-int failCommit(void*) {
-  if (failures <= 0) return 0;
-  --failures;
-  return 1;
-}
-
-int installHook(sqlite3* db, const char**, const sqlite3_api_routines*) {
-  sqlite3_commit_hook(db, failCommit, nullptr);
-  return SQLITE_OK;
-}
-
-struct FailingCommits {
-  FailingCommits() { sqlite3_auto_extension(reinterpret_cast<void (*)()>(installHook)); }
-  ~FailingCommits() {
-    sqlite3_cancel_auto_extension(reinterpret_cast<void (*)()>(installHook));
-    failures = 0;
-  }
-};
-
-}  // namespace
-
 TEST(HistoryDB, aFailedCommitIsReportedAndTheNextWriteIsOnItsOwn) {
   test::HistoryFixture f;
   {
-    FailingCommits hook;
+    test::FailingCommits hook;
     auto db = f.open();
-    failures = 1;
+    hook.failNext(1);
     db->add({app("/a.desktop"), app("/b.desktop")}, "2024-05-01", 1);
     db->save("2024-05-01", 0, bucket(0.5));
     EXPECT_TRUE(db->loadDay("2024-05-01")[0]);

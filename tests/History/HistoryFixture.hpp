@@ -1,11 +1,14 @@
 #pragma once
 // A history database in a temp folder, the problems it reported, and a second connection for
 // looking at the file behind its back.
+#include <atomic>
 #include <memory>
 #include <mutex>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include <sqlite3.h>
 
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
@@ -53,6 +56,33 @@ struct HistoryFixture {
 
   std::mutex mutex;
   std::vector<HistoryProblem> problems;
+};
+
+// Every connection opened while this lives gets a commit hook that can fail the next commits:
+// the engine then rolls the transaction back and COMMIT reports an error.
+class FailingCommits {
+ public:
+  FailingCommits() { sqlite3_auto_extension(reinterpret_cast<void (*)()>(install)); }
+  ~FailingCommits() {
+    sqlite3_cancel_auto_extension(reinterpret_cast<void (*)()>(install));
+    failures() = 0;
+  }
+  void failNext(int n) { failures() = n; }
+
+ private:
+  static std::atomic<int>& failures() {
+    static std::atomic<int> n{0};
+    return n;
+  }
+  static int fail(void*) {
+    if (failures() <= 0) return 0;
+    --failures();
+    return 1;
+  }
+  static int install(sqlite3* db, const char**, const sqlite3_api_routines*) {
+    sqlite3_commit_hook(db, fail, nullptr);
+    return SQLITE_OK;
+  }
 };
 
 }  // namespace qel::test
