@@ -149,6 +149,8 @@ bool HistoryDB::perform(Kind failure, const char* operation, const Body& body) {
       broken = isBroken(e);
     } catch (const std::exception& e) {
       message = e.what();
+    } catch (...) {
+      message = "unknown failure";
     }
     // A failed statement inside a transaction must not leave later writes inside it.
     if (handle_ && !sqlite3_get_autocommit(handle_->getHandle()))

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <fstream>
+#include <thread>
 
 #include "tests/History/HistoryFixture.hpp"
 
@@ -104,6 +105,18 @@ TEST(HistoryDB, corruptionFoundWhileRunningMovesTheFileAside) {
   EXPECT_TRUE(std::filesystem::exists(problems[0].movedTo.string() + "-wal"));
   db->save("2024-05-01", 1, bucket(0.25));
   EXPECT_EQ(db->loadDay("2024-05-01")[1], bucket(0.25));
+  EXPECT_TRUE(f.takeProblems().empty());
+}
+
+TEST(HistoryDB, aWriteWaitsForAnotherConnectionInsteadOfFailing) {
+  test::HistoryFixture f;
+  auto db = f.open();
+  SQLite::Database other(f.file, SQLite::OPEN_READWRITE);
+  other.exec("BEGIN IMMEDIATE");
+  db->save("2024-05-01", 0, bucket(0.5));
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  other.exec("COMMIT");
+  EXPECT_TRUE(db->loadDay("2024-05-01")[0]);
   EXPECT_TRUE(f.takeProblems().empty());
 }
 
