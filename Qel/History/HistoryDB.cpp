@@ -98,8 +98,8 @@ void HistoryDB::openDatabase(bool fresh) {
                                                  kBusyTimeoutMs);
     createSchema(*handle_);
   } catch (const SQLite::Exception& e) {
-    handle_.reset();
     if (!fresh && isBroken(e) && replaceBrokenFile(e.what())) return;
+    handle_.reset();
     report({Kind::openFailed, "open", e.what(), {}});
     return;
   } catch (const std::exception& e) {

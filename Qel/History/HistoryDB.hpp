@@ -50,8 +50,8 @@ struct HistoryProblem {
 
 class HistoryDB {
  public:
-  // Called on the history queue (on the caller's thread from close()); hand it on to the main
-  // thread before touching any state there.
+  // Called on the history queue, or on the owner's thread during construction and close():
+  // hand the problem on to the main thread before touching any state there.
   using ProblemHandler = std::function<void(const HistoryProblem&)>;
 
   // One app's sums for one flush.

@@ -21,14 +21,3 @@ TEST(InstanceLock, onlyOneHolderAtATimeAndItIsFreeAgainWhenTheHolderGoes) {
   dir.write("plain", "x");
   EXPECT_FALSE(InstanceLock(dir / "plain" / "qel.lock").acquired());
 }
-
-TEST(InstanceLock, standardPathPrefersTheRuntimeFolder) {
-  test::TempDir dir;
-  setenv("XDG_RUNTIME_DIR", dir.path().c_str(), 1);
-  EXPECT_EQ(InstanceLock::standardPath(), dir / "qel.lock");
-  setenv("XDG_RUNTIME_DIR", "relative", 1);
-  setenv("XDG_DATA_HOME", (dir / "data").c_str(), 1);
-  EXPECT_EQ(InstanceLock::standardPath(), dir / "data" / "Qel" / "qel.lock");
-  unsetenv("XDG_RUNTIME_DIR");
-  EXPECT_EQ(InstanceLock::standardPath(), dir / "data" / "Qel" / "qel.lock");
-}
