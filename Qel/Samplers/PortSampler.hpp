@@ -1,0 +1,38 @@
+#pragma once
+// The listening TCP and UDP ports of the user's processes, from lsof's field output. Blocks
+// for the two lsof runs: call it on the "qel.ports" queue, never on the main thread.
+#include <chrono>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "Qel/Samplers/PortEntry.hpp"
+
+namespace qel {
+
+class PortSampler {
+ public:
+  // lsof is /usr/bin/lsof on Debian and /usr/sbin/lsof elsewhere; "" when neither exists.
+  static std::string defaultLsofPath();
+  // lsof can hang in the kernel on a dead network mount: a run that takes longer is killed.
+  static constexpr std::chrono::milliseconds kTimeout{5000};
+
+  explicit PortSampler(std::string lsofPath = defaultLsofPath(), std::chrono::milliseconds timeout = kTimeout);
+
+  // The listening sockets sorted by port, protocol and pid; absent when lsof can't be run.
+  std::optional<std::vector<PortEntry>> sample() const;
+
+  // One run's `-F pcPn` output to entries, in the order of the output. With `listenOnly`
+  // sockets on port 0 are left out. Total: lines that don't fit are skipped one by one.
+  static std::vector<PortEntry> parse(std::string_view text, bool listenOnly);
+
+ private:
+  // lsof's output, or nothing when it could not be run to its end.
+  std::optional<std::string> run(const std::vector<std::string>& args) const;
+
+  std::string lsof_;
+  std::chrono::milliseconds timeout_;
+};
+
+}  // namespace qel

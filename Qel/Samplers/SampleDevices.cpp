@@ -1,0 +1,49 @@
+#include "Qel/Samplers/SampleDevices.hpp"
+
+#include <string>
+#include <string_view>
+
+#include "Qel/Samplers/BluetoothSampler.hpp"
+#include "Qel/Samplers/PortHints.hpp"
+#include "Qel/Samplers/PortSampler.hpp"
+#include "Qel/Text/Loc.hpp"
+
+namespace qel {
+namespace {
+
+// Names come from devices and processes: keep control characters off the terminal.
+std::string printable(std::string_view s) {
+  std::string out(s);
+  for (char& c : out)
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
+  return out;
+}
+
+}  // namespace
+
+void printBluetoothSection(std::ostream& out) {
+  out << "Device batteries:\n";
+  const auto devices = BluetoothSampler::sample();
+  if (devices.empty()) out << "  none\n";
+  for (const auto& d : devices)
+    out << "  " << printable(d.name) << "  " << d.percent << "%  " << d.symbolName() << "  id " << printable(d.id)
+        << "\n";
+}
+
+void printPortsSection(std::ostream& out) {
+  out << "Listening ports:\n";
+  const auto ports = PortSampler().sample();
+  if (!ports) {
+    out << "  " << L("Listening ports can't be read because the system lsof command can't be run.") << "\n";
+    return;
+  }
+  if (ports->empty()) out << "  none\n";
+  for (const auto& p : *ports) {
+    out << "  " << p.proto << " " << p.port << "  " << (p.open ? "open" : "local") << "  " << printable(p.command)
+        << " (pid " << p.pid << ")";
+    if (const auto hint = PortHints::describe(p.port)) out << "  " << *hint;
+    out << "\n";
+  }
+}
+
+}  // namespace qel

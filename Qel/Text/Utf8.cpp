@@ -1,0 +1,63 @@
+#include "Qel/Text/Utf8.hpp"
+
+#include <cstdint>
+
+namespace qel {
+namespace {
+
+constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
+
+// The length of the valid sequence at the start of `s`, or the length of its maximal bad
+// subpart as a negative number.
+int sequenceLength(std::string_view s) {
+  const auto b0 = std::uint8_t(s[0]);
+  if (b0 < 0x80) return 1;
+  int need = 0;
+  std::uint8_t lo = 0x80, hi = 0xBF;  // allowed range of the second byte
+  if (b0 >= 0xC2 && b0 <= 0xDF) need = 1;
+  else if (b0 >= 0xE0 && b0 <= 0xEF) {
+    need = 2;
+    if (b0 == 0xE0) lo = 0xA0;       // no overlong forms
+    else if (b0 == 0xED) hi = 0x9F;  // no surrogates
+  } else if (b0 >= 0xF0 && b0 <= 0xF4) {
+    need = 3;
+    if (b0 == 0xF0) lo = 0x90;
+    else if (b0 == 0xF4) hi = 0x8F;  // nothing above U+10FFFF
+  } else {
+    return -1;
+  }
+  for (int i = 1; i <= need; ++i) {
+    if (std::size_t(i) >= s.size()) return -i;
+    const auto b = std::uint8_t(s[std::size_t(i)]);
+    const bool ok = i == 1 ? (b >= lo && b <= hi) : (b >= 0x80 && b <= 0xBF);
+    if (!ok) return -i;
+  }
+  return need + 1;
+}
+
+}  // namespace
+
+std::string repairUtf8(std::string_view bytes) {
+  std::string out;
+  out.reserve(bytes.size());
+  while (!bytes.empty()) {
+    const int n = sequenceLength(bytes);
+    if (n > 0) {
+      out.append(bytes.substr(0, std::size_t(n)));
+      bytes.remove_prefix(std::size_t(n));
+    } else {
+      out.append(kReplacement);
+      bytes.remove_prefix(std::size_t(-n));
+    }
+  }
+  return out;
+}
+
+std::string asciiLower(std::string_view text) {
+  std::string out(text);
+  for (char& c : out)
+    if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
+  return out;
+}
+
+}  // namespace qel
