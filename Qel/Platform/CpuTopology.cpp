@@ -1,0 +1,62 @@
+#include "Qel/Platform/CpuTopology.hpp"
+
+#include <unistd.h>
+
+#include "Qel/Platform/ProcText.hpp"
+
+namespace qel {
+namespace {
+constexpr std::uint64_t kMaxCpu = 1u << 20;
+
+std::optional<unsigned> readCount(const std::filesystem::path& file) {
+  const auto text = readText(file, 65536);
+  if (!text) return std::nullopt;
+  return parseCpuListCount(*text);
+}
+}  // namespace
+
+std::optional<unsigned> parseCpuListCount(std::string_view text) {
+  text = trim(text);
+  if (text.empty()) return std::nullopt;
+  std::uint64_t count = 0;
+  while (!text.empty()) {
+    const auto comma = text.find(',');
+    const auto part = text.substr(0, comma);
+    text.remove_prefix(comma == std::string_view::npos ? text.size() : comma + 1);
+    const auto dash = part.find('-');
+    const auto first = parseU64(part.substr(0, dash));
+    const auto last = dash == std::string_view::npos ? first : parseU64(part.substr(dash + 1));
+    if (!first || !last || *last < *first || *last >= kMaxCpu) return std::nullopt;
+    count += *last - *first + 1;
+    if (count > kMaxCpu) return std::nullopt;
+  }
+  return unsigned(count);
+}
+
+std::optional<std::string> parseModelName(std::string_view cpuinfo) {
+  std::string_view line;
+  while (nextLine(cpuinfo, line)) {
+    const auto colon = line.find(':');
+    if (colon == std::string_view::npos || trim(line.substr(0, colon)) != "model name") continue;
+    const auto value = trim(line.substr(colon + 1));
+    if (value.empty()) return std::nullopt;
+    return std::string(value);
+  }
+  return std::nullopt;
+}
+
+CpuTopology readCpuTopology(const SysRoot& root) {
+  CpuTopology t;
+  t.online = readCount(root.sys("devices/system/cpu/online"));
+  if (!t.online) {
+    const long n = ::sysconf(_SC_NPROCESSORS_ONLN);
+    if (n > 0) t.online = unsigned(n);
+  }
+  t.performance = readCount(root.sys("devices/cpu_core/cpus"));
+  t.efficiency = readCount(root.sys("devices/cpu_atom/cpus"));
+  // The first processor's block is enough; reading less keeps the kernel from visiting every CPU.
+  if (const auto text = readText(root.proc("cpuinfo"), 16384)) t.modelName = parseModelName(*text);
+  return t;
+}
+
+}  // namespace qel

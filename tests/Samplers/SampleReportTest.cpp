@@ -1,0 +1,61 @@
+// `qel --sample` on this machine agrees with what the system's own tools say.
+#include <gtest/gtest.h>
+
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+#include <regex>
+
+#include "Qel/Platform/CommandRunner.hpp"
+#include "Qel/Platform/LoadAvg.hpp"
+#include "Qel/Platform/MemInfo.hpp"
+#include "tests/support/TempDir.hpp"
+
+using namespace qel;
+
+namespace {
+// The first capture of `pattern` in `text`, as a number.
+double number(const std::string& text, const std::string& pattern) {
+  std::smatch m;
+  if (!std::regex_search(text, m, std::regex(pattern))) {
+    ADD_FAILURE() << "no match for " << pattern;
+    return -1;
+  }
+  return std::stod(m[1].str());
+}
+
+double loadNow() { return parseLoadAvg(test::readFile("/proc/loadavg")).value_or(-1); }
+}  // namespace
+
+TEST(SampleReport, agreesWithTheSystemsOwnFigures) {
+  const double loadBefore = loadNow();
+  const auto run = runCommand(QEL_EXECUTABLE, {"--sample"}, {.timeout = std::chrono::seconds(20)});
+  const double loadAfter = loadNow();
+  ASSERT_TRUE(run.succeeded()) << run.output;
+  const auto& out = run.output;
+
+  const auto mem = parseMemInfo(test::readFile("/proc/meminfo"));
+  EXPECT_EQ(number(out, R"(Memory\n  Total: .* \((\d+) kB\))"), double(mem.memTotal / 1024));
+
+  const auto nproc = runCommand(findExecutable({"/usr/bin/nproc", "/bin/nproc"}), {});
+  ASSERT_TRUE(nproc.succeeded());
+  EXPECT_EQ(number(out, R"(Cores: (\d+) logical)"), std::stod(nproc.output));
+  EXPECT_EQ(std::regex_search(out, std::regex(R"(Per core:( \d+%){)" + nproc.output.substr(0, nproc.output.find('\n')) + "}\n")),
+            true);
+
+  const double load = number(out, R"(Load average, one minute: ([\d.]+))");
+  EXPECT_GE(load, std::min(loadBefore, loadAfter) - 0.01);
+  EXPECT_LE(load, std::max(loadBefore, loadAfter) + 0.01);
+
+  // df counts in 1K blocks: total exactly, free within what a parallel build may write meanwhile.
+  const auto df = runCommand(findExecutable({"/usr/bin/df", "/bin/df"}), {"-k", "--output=size,avail", "/"});
+  ASSERT_TRUE(df.succeeded());
+  std::smatch m;
+  ASSERT_TRUE(std::regex_search(df.output, m, std::regex(R"((\d+)\s+(\d+)\s*$)")));
+  EXPECT_EQ(number(out, R"(Startup disk: [^(]*\((\d+) kB\) total)"), std::stod(m[1].str()));
+  EXPECT_NEAR(number(out, R"(Startup disk: .* \((\d+) kB\) free)"), std::stod(m[2].str()), 512 * 1024);
+
+  for (const char* section : {"Processor", "Memory", "Network", "Disk", "Graphics", "Battery and power", "Storage",
+                              "Kept awake by"})
+    EXPECT_NE(out.find(std::string("\n") + section + "\n"), std::string::npos) << section;
+}
