@@ -2,6 +2,7 @@
 #include <cstring>
 #include <iostream>
 
+#include "Qel/Platform/OpenFileLimit.hpp"
 #include "Qel/Samplers/SampleReport.hpp"
 
 namespace {
@@ -9,6 +10,7 @@ constexpr const char* kUsage = "usage: qel [--sample | --replay | --version | --
 }
 
 int main(int argc, char** argv) {
+  qel::raiseOpenFileLimit();
   if (argc > 1 && std::strcmp(argv[1], "--sample") == 0) {
     qel::printSample(std::cout);
     return 0;

@@ -53,4 +53,13 @@ bool KeptFile::read(std::string& out, std::size_t cap) const {
   }
 }
 
+long KeptFile::readOnce(char* buffer, std::size_t size) const {
+  if (fd_ < 0) return -1;
+  for (;;) {
+    const ssize_t n = ::pread(fd_, buffer, size, 0);
+    if (n < 0 && errno == EINTR) continue;
+    return long(n);
+  }
+}
+
 }  // namespace qel

@@ -42,6 +42,9 @@ class KeptFile {
   bool isOpen() const { return fd_ >= 0; }
   // Reads the current content into `out` (at most `cap` bytes); false when it can't be read.
   bool read(std::string& out, std::size_t cap = 1 << 20) const;
+  // One pread from the start into `buffer`: the bytes read, or -1. The cheapest way to take a
+  // small proc file that is read every tick; content longer than `size` is cut.
+  long readOnce(char* buffer, std::size_t size) const;
 
  private:
   int fd_ = -1;

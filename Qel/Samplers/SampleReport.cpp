@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "Qel/Samplers/SampleDevices.hpp"
+#include "Qel/Samplers/SampleProcesses.hpp"
 #include "Qel/Samplers/SystemSampler.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
@@ -166,6 +167,8 @@ void printSample(std::ostream& out) {
   printPower(out, system);
   printStorage(out, system);
   printWakeHolders(out, system);
+  printProcessSection(out);
+  printTrafficSection(out);
   printBluetoothSection(out);
   printPortsSection(out);
 }

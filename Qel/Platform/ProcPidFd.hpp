@@ -1,0 +1,19 @@
+#pragma once
+// /proc/[pid]/fd: one symbolic link per open descriptor; a socket's reads "socket:[inode]".
+#include <cstdint>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "Qel/Platform/SysRoot.hpp"
+
+namespace qel {
+
+// The inode of a "socket:[inode]" link text; absent for anything else.
+std::optional<std::uint64_t> parseSocketLink(std::string_view link);
+
+// Appends the socket inodes the process holds open; false when its descriptors can't be read
+// (another user's process, or it is gone).
+bool readSocketInodes(const SysRoot& root, std::int32_t pid, std::vector<std::uint64_t>& out);
+
+}  // namespace qel

@@ -1,0 +1,110 @@
+#include "Qel/Platform/ProcessTraffic.hpp"
+
+#include <dirent.h>
+
+#include <algorithm>
+#include <charconv>
+#include <cstring>
+#include <string>
+
+#include "Qel/Platform/ProcPidFd.hpp"
+#include "Qel/Platform/ProcPidStat.hpp"
+
+namespace qel {
+namespace {
+
+std::vector<std::int32_t> listPids(const SysRoot& root) {
+  std::vector<std::int32_t> pids;
+  DIR* dir = opendir(root.proc().c_str());
+  if (!dir) return pids;
+  while (const dirent* e = readdir(dir)) {
+    std::int32_t pid = 0;
+    const char* end = e->d_name + std::strlen(e->d_name);
+    const auto [ptr, ec] = std::from_chars(e->d_name, end, pid);
+    if (ec == std::errc() && ptr == end && pid > 0) pids.push_back(pid);
+  }
+  closedir(dir);
+  std::sort(pids.begin(), pids.end());
+  return pids;
+}
+
+std::optional<std::uint64_t> startTime(const SysRoot& root, std::int32_t pid) {
+  const auto text = readText(root.proc(std::to_string(pid) + "/stat"), 4096);
+  if (!text) return std::nullopt;
+  const auto stat = parsePidStat(*text);
+  if (!stat) return std::nullopt;
+  return stat->startTime;
+}
+
+std::uint64_t growth(std::uint64_t now, std::uint64_t before) { return now >= before ? now - before : 0; }
+
+std::uint64_t addSaturating(std::uint64_t a, std::uint64_t b) { return b > ~a ? ~std::uint64_t(0) : a + b; }
+
+}  // namespace
+
+std::optional<std::map<std::int32_t, ProcessBytes>> ProcessTraffic::sample() {
+  const auto sockets = readTcpSockets();
+  if (!sockets) return std::nullopt;
+  return attribute(*sockets);
+}
+
+std::map<std::int32_t, ProcessBytes> ProcessTraffic::attribute(const std::vector<TcpSocket>& sockets) {
+  // Which inodes are wanted, and by whom they are held.
+  std::unordered_map<std::uint64_t, std::int32_t> owner;
+  for (const auto& s : sockets)
+    if (s.inode != 0 && (options_.includeLocal || !s.local)) owner.emplace(s.inode, 0);
+
+  const std::vector<std::int32_t> live = listPids(options_.root);
+  const auto alive = [&](std::int32_t pid) { return std::binary_search(live.begin(), live.end(), pid); };
+  std::map<std::int32_t, std::optional<std::uint64_t>> involved;  // pid → start time, read once
+  std::size_t unowned = owner.size();
+  std::vector<std::uint64_t> inodes;
+  const auto scan = [&](std::int32_t pid) {
+    inodes.clear();
+    if (unowned == 0 || !readSocketInodes(options_.root, pid, inodes)) return;
+    for (const auto inode : inodes) {
+      const auto it = owner.find(inode);
+      if (it == owner.end() || it->second != 0) continue;  // a shared socket stays with its first holder
+      it->second = pid;
+      involved.emplace(pid, std::nullopt);
+      --unowned;
+    }
+  };
+  // Processes that held sockets before most likely hold the new ones: look at them first and
+  // stop as soon as every socket has its holder.
+  for (const auto& [pid, bytes] : totals_)
+    if (alive(pid)) scan(pid);
+  for (const auto pid : live)
+    if (!totals_.contains(pid)) scan(pid);
+
+  // Each process keeps its running total while it lives; a new process under an old pid starts at 0.
+  std::map<std::int32_t, ProcessBytes> next;
+  for (const auto& [pid, bytes] : totals_)
+    if (alive(pid)) involved.emplace(pid, std::nullopt);
+  for (auto& [pid, start] : involved) {
+    start = startTime(options_.root, pid);
+    if (!start) continue;
+    const auto old = totals_.find(pid);
+    next[pid] = old != totals_.end() && old->second.startTime == *start ? old->second : ProcessBytes{.startTime = *start};
+  }
+
+  std::unordered_map<std::uint64_t, Seen> seen;
+  for (const auto& s : sockets) {
+    const std::uint64_t key = s.cookie ? s.cookie : s.inode;
+    seen[key] = {s.received, s.acked};
+    const auto o = owner.find(s.inode);
+    if (o == owner.end() || o->second == 0) continue;
+    const auto total = next.find(o->second);
+    if (total == next.end()) continue;
+    // A socket first seen now brings everything it moved so far.
+    const auto before = sockets_.find(key);
+    const Seen old = before == sockets_.end() ? Seen{} : before->second;
+    total->second.in = addSaturating(total->second.in, growth(s.received, old.received));
+    total->second.out = addSaturating(total->second.out, growth(s.acked, old.acked));
+  }
+  sockets_ = std::move(seen);
+  totals_ = next;
+  return next;
+}
+
+}  // namespace qel

@@ -1,0 +1,25 @@
+#pragma once
+// One process in one tick's sample.
+#include <cstdint>
+#include <string>
+
+namespace qel {
+
+struct ProcInfo {
+  std::int32_t pid = 0;
+  std::string name;         // display name
+  std::string path;         // executable path, may be empty
+  double cpu = 0;           // percent of one core (100 = one core fully busy; may exceed 100)
+  std::uint64_t mem = 0;    // resident bytes
+  bool isSystem = false;    // another user's process or a kernel thread
+  double energy = 0;        // watts
+  double diskRate = 0;      // bytes per second read plus written
+  std::uint64_t diskWritten = 0;  // bytes written over the process's lifetime
+  double netDown = 0;       // bytes per second received; filled from the traffic sampler
+  double netUp = 0;         // bytes per second sent; filled from the traffic sampler
+  std::uint64_t netTotal = 0;  // bytes moved; filled from the traffic sampler
+  std::string appKey;       // the application's key (desktop entry path), else `path`
+  bool operator==(const ProcInfo&) const = default;
+};
+
+}  // namespace qel

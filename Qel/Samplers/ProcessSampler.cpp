@@ -1,0 +1,235 @@
+#include "Qel/Samplers/ProcessSampler.hpp"
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <charconv>
+#include <cstring>
+#include <limits>
+
+#include "Qel/Platform/ProcPidCgroup.hpp"
+#include "Qel/Platform/ProcPidEnviron.hpp"
+#include "Qel/Platform/ProcPidIo.hpp"
+#include "Qel/Platform/ProcPidStat.hpp"
+#include "Qel/Platform/ProcPidStatus.hpp"
+#include "Qel/Text/Loc.hpp"
+
+namespace qel {
+namespace {
+
+constexpr double kMinInterval = 0.2;       // seconds; rates over shorter intervals jump about
+constexpr double kWattsPerBusyCore = 2.0;  // the estimate when nothing bills energy
+constexpr std::size_t kReservedDescriptors = 512;  // left for everything else the program opens
+
+std::size_t descriptorBudget() {
+  rlimit limit{};
+  if (getrlimit(RLIMIT_NOFILE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY) return 1 << 16;
+  return limit.rlim_cur > kReservedDescriptors ? std::size_t(limit.rlim_cur - kReservedDescriptors) : 0;
+}
+
+std::string pidFile(std::int32_t pid, const char* file) {
+  char buf[32];
+  const auto end = std::to_chars(buf, buf + sizeof buf, pid).ptr;
+  return std::string(buf, end) + "/" + file;
+}
+
+std::string readLink(const std::filesystem::path& link) {
+  char buf[4096];
+  const ssize_t n = ::readlink(link.c_str(), buf, sizeof buf);
+  if (n <= 0 || std::size_t(n) >= sizeof buf) return {};
+  std::string target(buf, std::size_t(n));
+  // The kernel marks a replaced or removed executable; the path is still the one it ran from.
+  if (target.ends_with(" (deleted)")) target.resize(target.size() - 10);
+  return target;
+}
+
+}  // namespace
+
+ProcessSampler::ProcessSampler() : ProcessSampler(Options{}) {}
+
+ProcessSampler::ProcessSampler(Options options)
+    : options_(std::move(options)), uid_(options_.uid.value_or(::getuid())), keptBudget_(descriptorBudget()) {
+  if (options_.ticksPerSecond <= 0) options_.ticksPerSecond = std::max(1L, sysconf(_SC_CLK_TCK));
+  if (options_.pageSize <= 0) options_.pageSize = std::max(1L, sysconf(_SC_PAGESIZE));
+  if (!options_.clock) options_.clock = &SystemClock::shared();
+}
+
+ProcessSampler::~ProcessSampler() {
+  if (procDir_) closedir(procDir_);
+}
+
+bool ProcessSampler::listPids() {
+  if (!procDir_) procDir_ = opendir(options_.root.proc().c_str());
+  if (!procDir_) return false;
+  rewinddir(procDir_);
+  pids_.clear();
+  while (const dirent* e = readdir(procDir_)) {
+    const char* name = e->d_name;
+    if (*name < '1' || *name > '9') continue;  // pid 0 is never listed
+    std::int32_t pid = 0;
+    const auto end = name + std::strlen(name);
+    const auto [ptr, ec] = std::from_chars(name, end, pid);
+    if (ec == std::errc() && ptr == end && pid > 0) pids_.push_back(pid);
+  }
+  // /proc lists in pid order already; a fixture folder may not.
+  if (!std::is_sorted(pids_.begin(), pids_.end())) std::sort(pids_.begin(), pids_.end());
+  return true;
+}
+
+long ProcessSampler::readKept(KeptFile& kept, std::int32_t pid, const char* file, char* buffer, std::size_t size) {
+  if (kept.isOpen()) {
+    const long n = kept.readOnce(buffer, size);
+    if (n >= 0) return n;
+    kept = KeptFile();  // the process behind it is gone; the pid may have a new one
+    --kept_;
+  }
+  KeptFile fresh(options_.root.proc(pidFile(pid, file)));
+  if (!fresh.isOpen()) return -1;
+  const long n = fresh.readOnce(buffer, size);
+  if (n >= 0 && kept_ < keptBudget_) {
+    kept = std::move(fresh);
+    ++kept_;
+  }
+  return n;
+}
+
+void ProcessSampler::release(Tracked& t) {
+  kept_ -= std::size_t(t.stat.isOpen()) + std::size_t(t.io.isOpen());
+  t.stat = KeptFile();
+  t.io = KeptFile();
+}
+
+std::optional<PidIo> ProcessSampler::readIo(std::int32_t pid, Tracked& t, char* buffer, std::size_t size) {
+  if (t.ioState == IoState::unreadable) return std::nullopt;
+  const long n = readKept(t.io, pid, "io", buffer, size);
+  auto io = n > 0 ? parsePidIo(std::string_view(buffer, std::size_t(n))) : std::nullopt;
+  // Another user's process: its I/O counters stay closed for the life of the process.
+  t.ioState = io ? IoState::open : IoState::unreadable;
+  if (!io && t.io.isOpen()) {
+    t.io = KeptFile();
+    --kept_;
+  }
+  return io;
+}
+
+ProcessSample ProcessSampler::sample() {
+  if (!listPids() || pids_.empty()) return {};
+  const MonoTime now = options_.clock->monotonic();
+  const double wall = lastTime_ && now > *lastTime_ ? Seconds(now - *lastTime_).count() : 0.0;
+  const double dt = std::max(wall, kMinInterval);
+  const auto apps = options_.apps ? options_.apps->table() : nullptr;
+  const double ticks = double(options_.ticksPerSecond);
+  ++round_;
+
+  ProcessSample result;
+  result.procs.reserve(pids_.size());
+  char statText[1024];
+  char ioText[512];
+  for (const std::int32_t pid : pids_) {
+    Tracked& t = tracked_[pid];
+    const long n = readKept(t.stat, pid, "stat", statText, sizeof statText);
+    const auto stat = n > 0 ? parsePidStat(std::string_view(statText, std::size_t(n))) : std::nullopt;
+    if (!stat) {
+      // Gone between listing and reading, or not a process at all.
+      release(t);
+      tracked_.erase(pid);
+      continue;
+    }
+    if (t.seen == 0 || stat->startTime != t.startTime) {
+      // A process not seen before, or a new one under a known pid: nothing carries over.
+      KeptFile statFile = std::move(t.stat);
+      if (t.io.isOpen()) --kept_;
+      t = Tracked{};
+      t.stat = std::move(statFile);
+      t.startTime = stat->startTime;
+    }
+    const auto io = readIo(pid, t, ioText, sizeof ioText);
+    const std::uint64_t cpuTime =
+        stat->utime > std::numeric_limits<std::uint64_t>::max() - stat->stime ? stat->utime : stat->utime + stat->stime;
+    const std::uint64_t disk = io ? io->readBytes + std::min(io->writeBytes, ~io->readBytes) : 0;
+
+    ProcInfo p;
+    p.pid = pid;
+    if (t.hasCounters) {
+      if (wall > 0 && cpuTime >= t.counters.cpuTime) p.cpu = double(cpuTime - t.counters.cpuTime) / ticks / wall * 100.0;
+      if (io && disk >= t.counters.disk) p.diskRate = double(disk - t.counters.disk) / dt;
+    }
+    t.counters = {.cpuTime = cpuTime, .energy = 0, .disk = disk};
+    t.hasCounters = true;
+    t.seen = round_;
+
+    if (!t.meta) {
+      t.meta = resolveMeta(pid, *stat);
+      matchApp(*t.meta, apps.get());
+    } else if (apps && t.meta->appsGeneration != apps->generation()) {
+      matchApp(*t.meta, apps.get());
+    }
+    const Meta& meta = *t.meta;
+    p.name = meta.name;
+    p.path = meta.path;
+    p.isSystem = meta.isSystem;
+    const auto page = std::uint64_t(options_.pageSize);
+    p.mem = stat->rss > std::numeric_limits<std::uint64_t>::max() / page ? std::numeric_limits<std::uint64_t>::max()
+                                                                           : stat->rss * page;
+    p.diskWritten = io ? io->writeBytes : 0;
+    p.appKey = meta.appKey;
+    result.procs.push_back(std::move(p));
+  }
+
+  // Processes not seen this time are forgotten, with their descriptors.
+  for (auto it = tracked_.begin(); it != tracked_.end();) {
+    if (it->second.seen != round_) {
+      release(it->second);
+      it = tracked_.erase(it);
+    } else {
+      ++it;
+    }
+  }
+  // Linux bills no energy per process: the estimate from CPU time stands in for every one.
+  result.energyMeasured = false;
+  for (auto& p : result.procs) p.energy = kWattsPerBusyCore * p.cpu / 100.0;
+  lastTime_ = now;
+  return result;
+}
+
+ProcessSampler::Meta ProcessSampler::resolveMeta(std::int32_t pid, const PidStat& stat) const {
+  Meta m;
+  const bool kernel = stat.isKernelThread();
+  if (!kernel) m.path = readLink(options_.root.proc(pidFile(pid, "exe")));
+  std::optional<std::uint32_t> uid;
+  if (const auto status = readText(options_.root.proc(pidFile(pid, "status")), 64 * 1024))
+    uid = parseStatusUid(*status);
+  m.isSystem = kernel || (uid && *uid != uid_);
+
+  if (!m.path.empty()) m.ownName = m.path.substr(m.path.rfind('/') + 1);
+  if (m.ownName.empty()) m.ownName = std::string(stat.comm);
+  if (m.ownName.empty()) m.ownName = L("Process %@", {std::to_string(pid)});
+
+  if (kernel) return m;
+  m.facts.exe = m.path;
+  if (const auto cgroup = readText(options_.root.proc(pidFile(pid, "cgroup")), 64 * 1024))
+    m.facts.appUnit = appUnitOfCgroup(*cgroup);
+  if (uid == uid_) {
+    // Only the user's own environments can be read (and trusted to say who launched them).
+    if (const auto env = readText(options_.root.proc(pidFile(pid, "environ")))) {
+      if (const auto file = environValue(*env, "GIO_LAUNCHED_DESKTOP_FILE")) m.facts.launchedDesktopFile = *file;
+      std::int32_t launched = 0;
+      if (const auto v = environValue(*env, "GIO_LAUNCHED_DESKTOP_FILE_PID")) {
+        const auto [ptr, ec] = std::from_chars(v->data(), v->data() + v->size(), launched);
+        m.facts.launchedHere = ec == std::errc() && ptr == v->data() + v->size() && launched == pid;
+      }
+    }
+  }
+  return m;
+}
+
+void ProcessSampler::matchApp(Meta& m, const AppTable* apps) const {
+  const AppMatch match = apps ? apps->match(m.facts) : AppMatch{};
+  m.appsGeneration = apps ? apps->generation() : 0;
+  m.appKey = match.app ? match.app->key : m.path;
+  // A helper keeps its own name; only the application's own program takes the app's name.
+  m.name = match.app && match.isMain && !match.app->name.empty() ? match.app->name : m.ownName;
+}
+
+}  // namespace qel

@@ -1,0 +1,95 @@
+#pragma once
+// Every process's CPU, memory, energy estimate and disk traffic, once a tick. Per-process files
+// stay open between ticks and are re-read with one pread each; names, paths, owners and
+// applications are resolved once per process identity (pid and start time), so a reused pid
+// starts afresh and never inherits its predecessor's rates.
+#include <dirent.h>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "Qel/Platform/AppRegistry.hpp"
+#include "Qel/Platform/Clock.hpp"
+#include "Qel/Platform/SysRoot.hpp"
+#include "Qel/Samplers/ProcInfo.hpp"
+
+namespace qel {
+
+struct PidStat;
+struct PidIo;
+
+struct ProcessSample {
+  std::vector<ProcInfo> procs;
+  bool energyMeasured = false;  // Linux bills no energy per process: always the CPU estimate
+};
+
+class ProcessSampler {
+ public:
+  struct Options {
+    SysRoot root;
+    const Clock* clock = &SystemClock::shared();
+    AppRegistry* apps = nullptr;           // none: no process belongs to an application
+    std::optional<std::uint32_t> uid;      // whose processes are the user's own; default getuid()
+    long ticksPerSecond = 0;               // clock ticks of the stat file; default sysconf
+    long pageSize = 0;                     // default sysconf
+  };
+
+  ProcessSampler();
+  explicit ProcessSampler(Options options);
+  ~ProcessSampler();
+  ProcessSampler(const ProcessSampler&) = delete;
+  ProcessSampler& operator=(const ProcessSampler&) = delete;
+
+  // Every readable process in pid order. The first sample has no rates; a process seen for the
+  // first time (or with a new identity) has none until its second sample.
+  ProcessSample sample();
+
+ private:
+  struct Counters {
+    std::uint64_t cpuTime = 0;  // user plus system clock ticks
+    std::uint64_t energy = 0;   // none on Linux: stays 0
+    std::uint64_t disk = 0;     // bytes read plus written
+  };
+  struct Meta {
+    std::string name;
+    std::string path;
+    bool isSystem = false;
+    std::string ownName;  // the name without an application: executable, else comm
+    std::string appKey;
+    ProcessFacts facts;
+    std::uint64_t appsGeneration = 0;
+  };
+  enum class IoState : std::uint8_t { unopened, open, unreadable };
+  struct Tracked {
+    std::uint64_t startTime = 0;
+    KeptFile stat;
+    KeptFile io;
+    IoState ioState = IoState::unopened;
+    bool hasCounters = false;
+    Counters counters;
+    std::optional<Meta> meta;
+    std::uint64_t seen = 0;
+  };
+
+  bool listPids();
+  long readKept(KeptFile& kept, std::int32_t pid, const char* file, char* buffer, std::size_t size);
+  void release(Tracked& t);
+  std::optional<PidIo> readIo(std::int32_t pid, Tracked& t, char* buffer, std::size_t size);
+  Meta resolveMeta(std::int32_t pid, const PidStat& stat) const;
+  void matchApp(Meta& meta, const AppTable* apps) const;
+
+  Options options_;
+  std::uint32_t uid_;
+  DIR* procDir_ = nullptr;
+  std::vector<std::int32_t> pids_;
+  std::unordered_map<std::int32_t, Tracked> tracked_;
+  std::optional<MonoTime> lastTime_;
+  std::uint64_t round_ = 0;
+  std::size_t kept_ = 0;        // open per-process descriptors
+  std::size_t keptBudget_ = 0;  // beyond it files are opened for each read, never kept
+};
+
+}  // namespace qel

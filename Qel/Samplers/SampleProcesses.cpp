@@ -1,0 +1,116 @@
+#include "Qel/Samplers/SampleProcesses.hpp"
+
+#include <algorithm>
+#include <map>
+#include <thread>
+
+#include "Qel/Platform/AppRegistry.hpp"
+#include "Qel/Samplers/NetTopSampler.hpp"
+#include "Qel/Samplers/ProcessSampler.hpp"
+#include "Qel/Text/Format.hpp"
+
+namespace qel {
+namespace {
+
+constexpr std::size_t kRows = 15;
+
+// Process names are anyone's choice: no control characters reach the terminal, and a long name
+// is cut at a character boundary.
+std::string printable(std::string_view s, std::size_t width) {
+  std::string out;
+  std::size_t chars = 0;
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    const auto c = static_cast<unsigned char>(s[i]);
+    const bool starts = (c & 0xC0) != 0x80;
+    if (starts && ++chars > width) break;
+    out.push_back(c < 0x20 || c == 0x7f ? '?' : char(c));
+  }
+  return out;
+}
+
+std::string pad(std::string s, std::size_t width, bool right = false) {
+  std::size_t chars = 0;
+  for (const char c : s) chars += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  const std::string fill(chars < width ? width - chars : 0, ' ');
+  return right ? fill + s : s + fill;
+}
+
+std::string appName(const AppTable& apps, const ProcInfo& p) {
+  const AppEntry* app = isAppKey(p.appKey) ? apps.byKey(p.appKey) : nullptr;
+  return app ? app->name : "-";
+}
+
+}  // namespace
+
+void printProcessSection(std::ostream& out) {
+  AppRegistry apps(AppRegistry::environmentOptions());
+  ProcessSampler sampler({.apps = &apps});
+  sampler.sample();
+  std::this_thread::sleep_for(std::chrono::seconds(1));
+  auto sample = sampler.sample();
+  const auto table = apps.table();
+
+  std::stable_sort(sample.procs.begin(), sample.procs.end(),
+                   [](const ProcInfo& a, const ProcInfo& b) { return a.cpu > b.cpu; });
+  out << "Processes: " << sample.procs.size() << " (busiest by CPU over 1 s; energy "
+      << (sample.energyMeasured ? "measured" : "estimated") << ")\n";
+  out << "  " << pad("PID", 8, true) << pad("CPU%", 8, true) << pad("MEM", 10, true) << pad("DISK", 11, true)
+      << "  " << pad("OWNER", 7) << pad("NAME", 26) << "APP\n";
+  for (std::size_t i = 0; i < std::min(kRows, sample.procs.size()); ++i) {
+    const ProcInfo& p = sample.procs[i];
+    out << "  " << pad(std::to_string(p.pid), 8, true) << pad(fixed(p.cpu, 1), 8, true)
+        << pad(fmtBytes(p.mem), 10, true) << pad(fmtRate(p.diskRate), 11, true) << "  "
+        << pad(p.isSystem ? "system" : "user", 7) << pad(printable(p.name, 24), 26)
+        << printable(appName(*table, p), 40) << "\n";
+  }
+}
+
+void printTrafficSection(std::ostream& out) {
+  NetTopSampler net;
+  net.sample();
+  std::this_thread::sleep_for(std::chrono::seconds(2));
+  const auto use = net.sample();
+
+  AppRegistry apps(AppRegistry::environmentOptions());
+  ProcessSampler sampler({.apps = &apps});
+  const auto procs = sampler.sample().procs;
+  const auto table = apps.table();
+
+  struct Row {
+    std::string name;
+    NetUse use;
+    int processes = 0;
+  };
+  std::map<std::string, Row> byApp;  // app key (or executable) → traffic
+  for (const ProcInfo& p : procs) {
+    const auto u = use.find(p.pid);
+    if (u == use.end()) continue;
+    const std::string key = p.appKey.empty() ? p.name : p.appKey;
+    Row& row = byApp[key];
+    if (row.name.empty()) {
+      const AppEntry* app = isAppKey(p.appKey) ? table->byKey(p.appKey) : nullptr;
+      row.name = app ? app->name : p.name;
+    }
+    row.use.down += u->second.down;
+    row.use.up += u->second.up;
+    row.use.total += u->second.total;
+    ++row.processes;
+  }
+  std::vector<Row> rows;
+  for (auto& [key, row] : byApp) rows.push_back(std::move(row));
+  std::stable_sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) {
+    const double ra = a.use.down + a.use.up, rb = b.use.down + b.use.up;
+    return ra != rb ? ra > rb : a.use.total > b.use.total;
+  });
+  out << "Traffic by app (TCP, over 2 s, traffic within the machine left out): " << rows.size() << " apps\n";
+  out << "  " << pad("DOWN", 11, true) << pad("UP", 11, true) << pad("TOTAL", 10, true) << pad("PROCS", 7, true)
+      << "  NAME\n";
+  for (std::size_t i = 0; i < std::min(kRows, rows.size()); ++i) {
+    const Row& r = rows[i];
+    out << "  " << pad(fmtRate(r.use.down), 11, true) << pad(fmtRate(r.use.up), 11, true)
+        << pad(fmtBytes(r.use.total), 10, true) << pad(std::to_string(r.processes), 7, true) << "  "
+        << printable(r.name, 40) << "\n";
+  }
+}
+
+}  // namespace qel
