@@ -1,0 +1,48 @@
+#include "Qel/Window/PageMeta.hpp"
+
+#include "Qel/Text/Loc.hpp"
+#include "Qel/Window/Palette.hpp"
+
+namespace qel {
+
+QString title(Page page) {
+  const char* key = "Overview";
+  switch (page) {
+    case Page::overview: key = "Overview"; break;
+    case Page::cpu: key = "CPU"; break;
+    case Page::gpu: key = "GPU"; break;
+    case Page::mem: key = "Memory"; break;
+    case Page::disk: key = "Disk"; break;
+    case Page::net: key = "Network"; break;
+    case Page::energy: key = "Energy"; break;
+  }
+  return QString::fromStdString(L(key));
+}
+
+AdaptiveColor background(Page page) {
+  switch (page) {
+    case Page::overview: return Palette::adaptive(0xF3F5F4, 0x1B2126);
+    case Page::cpu: return Palette::adaptive(0xEAF3F0, 0x11251F);
+    case Page::gpu: return Palette::adaptive(0xF8F0F4, 0x2A1A26);
+    case Page::mem: return Palette::adaptive(0xF3F0F8, 0x211C33);
+    case Page::disk: return Palette::adaptive(0xF7F3EE, 0x29221A);
+    case Page::net: return Palette::adaptive(0xEEF2F8, 0x142037);
+    case Page::energy: return Palette::adaptive(0xF3F6EC, 0x21271A);
+  }
+  return Palette::adaptive(0xF3F5F4, 0x1B2126);
+}
+
+QColor accent(Page page) {
+  switch (page) {
+    case Page::overview: return Palette::rgb(0x9FD3C7);
+    case Page::cpu: return Palette::cpu();
+    case Page::gpu: return Palette::gpu();
+    case Page::mem: return Palette::mem();
+    case Page::disk: return Palette::disk();
+    case Page::net: return Palette::net();
+    case Page::energy: return Palette::energy();
+  }
+  return Palette::rgb(0x9FD3C7);
+}
+
+}  // namespace qel

@@ -1,0 +1,16 @@
+#pragma once
+// What the views show of each page: its title, its background and its accent colour.
+#include <QColor>
+#include <QString>
+
+#include "Qel/Store/Enums.hpp"
+#include "Qel/Window/AdaptiveColor.hpp"
+
+namespace qel {
+
+// The page's localised title, looked up on every call so it follows a language change.
+QString title(Page page);
+AdaptiveColor background(Page page);
+QColor accent(Page page);
+
+}  // namespace qel

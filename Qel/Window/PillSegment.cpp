@@ -1,0 +1,105 @@
+#include "Qel/Window/PillSegment.hpp"
+
+#include <QFontMetricsF>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+
+#include <cmath>
+
+#include "Qel/Window/Fonts.hpp"
+#include "Qel/Window/Palette.hpp"
+
+namespace qel {
+
+namespace {
+constexpr double kInset = 3, kSpacing = 2, kPadX = 12, kPadY = 4;
+}
+
+PillLayout layoutPills(std::span<const double> titleWidths, double textHeight) {
+  PillLayout out;
+  const double h = std::max(0.0, textHeight) + 2 * kPadY;
+  double x = kInset;
+  for (std::size_t i = 0; i < titleWidths.size(); ++i) {
+    if (i > 0) x += kSpacing;
+    const double w = std::max(0.0, titleWidths[i]) + 2 * kPadX;
+    out.pills.emplace_back(x, kInset, w, h);
+    x += w;
+  }
+  out.size = QSizeF(x + kInset, h + 2 * kInset);
+  return out;
+}
+
+PillSegment::PillSegment(QWidget* parent) : QWidget(parent) {
+  setFont(Fonts::text(12, QFont::Medium));
+  setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+  Palette::followAppearance(this);
+}
+
+void PillSegment::setTitles(std::vector<QString> titles) {
+  titles_ = std::move(titles);
+  pressed_ = -1;
+  updateGeometry();
+  update();
+}
+
+bool PillSegment::isSelected(int index) const {
+  return index >= 0 && index < count() && isSelected_ && isSelected_(index);
+}
+
+PillLayout PillSegment::layout() const {
+  QFontMetricsF fm(font());
+  std::vector<double> widths;
+  for (const auto& t : titles_) widths.push_back(fm.horizontalAdvance(t));
+  return layoutPills(widths, fm.height());
+}
+
+QRectF PillSegment::pillRect(int index) const {
+  const auto l = layout();
+  return index >= 0 && std::size_t(index) < l.pills.size() ? l.pills[std::size_t(index)] : QRectF();
+}
+
+int PillSegment::pillAt(const QPointF& pos) const {
+  const auto l = layout();
+  for (std::size_t i = 0; i < l.pills.size(); ++i)
+    if (l.pills[i].contains(pos)) return int(i);
+  return -1;
+}
+
+QSize PillSegment::sizeHint() const {
+  const auto s = layout().size;
+  return {int(std::ceil(s.width())), int(std::ceil(s.height()))};
+}
+
+void PillSegment::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  const auto l = layout();
+  const auto capsule = [&p](const QRectF& r, const QColor& fill) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(fill);
+    p.drawRoundedRect(r, r.height() / 2, r.height() / 2);
+  };
+  capsule(QRectF(QPointF(0, 0), l.size), Palette::adaptiveOpacity(0.06, 0.06).resolve());
+  for (std::size_t i = 0; i < l.pills.size(); ++i) {
+    const bool selected = isSelected(int(i));
+    if (selected) capsule(l.pills[i], Palette::adaptiveOpacity(0.12, 0.12).resolve());
+    p.setPen((selected ? Palette::primaryText() : Palette::secondaryText()).resolve());
+    p.drawText(l.pills[i], Qt::AlignCenter | Qt::TextSingleLine, titles_[i]);
+  }
+}
+
+void PillSegment::mousePressEvent(QMouseEvent* event) {
+  pressed_ = event->button() == Qt::LeftButton ? pillAt(event->position()) : -1;
+  event->accept();
+}
+
+void PillSegment::mouseReleaseEvent(QMouseEvent* event) {
+  const int pressed = std::exchange(pressed_, -1);
+  if (event->button() != Qt::LeftButton || pressed < 0 || pillAt(event->position()) != pressed) return;
+  QPointer<PillSegment> self(this);  // the setter may rebuild the view that holds this
+  if (pick_) pick_(pressed);
+  if (self) update();
+}
+
+}  // namespace qel

@@ -1,0 +1,20 @@
+#include "Qel/Window/SectionTitle.hpp"
+
+#include "Qel/Window/Fonts.hpp"
+#include "Qel/Window/Palette.hpp"
+
+namespace qel {
+
+SectionTitle::SectionTitle(const QString& title, const QString& note, QWidget* parent) : BaselineRow(10, parent) {
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  setTexts(title, note);
+}
+
+void SectionTitle::setTexts(const QString& title, const QString& note) {
+  setRuns({
+      {title, Fonts::text(15, QFont::DemiBold), Palette::primaryText()},
+      {note, Fonts::text(12), Palette::tertiaryText()},
+  });
+}
+
+}  // namespace qel

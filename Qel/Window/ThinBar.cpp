@@ -1,0 +1,49 @@
+#include "Qel/Window/ThinBar.hpp"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+#include "Qel/Window/Palette.hpp"
+
+namespace qel {
+
+double thinBarWidth(double fraction, double trackWidth) {
+  const double w = std::max(0.0, trackWidth);
+  double bar = 0;
+  if (fraction > 1) bar = w;
+  else if (fraction > 0) bar = w * fraction;
+  return std::max(bar, 2.0);
+}
+
+ThinBar::ThinBar(double fraction, AdaptiveColor color, QWidget* parent)
+    : QWidget(parent), fraction_(fraction), color_(std::move(color)) {
+  setFixedHeight(kHeight);
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  Palette::followAppearance(this);
+}
+
+void ThinBar::setFraction(double fraction) {
+  if (fraction == fraction_) return;
+  fraction_ = fraction;
+  update();
+}
+
+void ThinBar::setColor(AdaptiveColor color) {
+  color_ = std::move(color);
+  update();
+}
+
+void ThinBar::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(Qt::NoPen);
+  const double h = height(), r = h / 2;
+  p.setBrush(Palette::adaptiveOpacity(0.08, 0.08).resolve());
+  p.drawRoundedRect(QRectF(0, 0, width(), h), r, r);
+  p.setBrush(color_.resolve());
+  p.drawRoundedRect(QRectF(0, 0, thinBarWidth(fraction_, width()), h), r, r);
+}
+
+}  // namespace qel
