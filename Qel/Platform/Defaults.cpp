@@ -7,9 +7,10 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
-#include <ctime>
 #include <fstream>
 #include <sstream>
+
+#include "Qel/Platform/MoveAside.hpp"
 
 namespace qel {
 namespace fs = std::filesystem;
@@ -35,16 +36,7 @@ Defaults::Defaults(fs::path file) : file_(std::move(file)) {
     values_ = std::move(parsed);
     return;
   }
-  char stamp[32];
-  const std::time_t t = std::time(nullptr);
-  std::tm tm{};
-  localtime_r(&t, &tm);
-  std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &tm);
-  fs::path aside = file_;
-  aside += std::string(".broken-") + stamp;
-  std::error_code ec;
-  fs::rename(file_, aside, ec);
-  if (!ec) movedAside_ = aside;
+  movedAside_ = moveAside(file_);
 }
 
 bool Defaults::has(const std::string& key) const {

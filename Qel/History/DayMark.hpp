@@ -1,0 +1,17 @@
+#pragma once
+// A time-stamped note of something that happened to the machine during the day.
+#include <string>
+
+#include "Qel/Platform/Clock.hpp"
+
+namespace qel {
+
+struct DayMark {
+  int slot{};  // ten-minute slot of the day in which it was made
+  Date date{};
+  std::string kind;  // "plug", "unplug", "display+", "display-", "wake", "net-", "net+", "launch"
+  std::string arg;   // the application's name for "launch", empty otherwise
+  bool operator==(const DayMark&) const = default;
+};
+
+}  // namespace qel

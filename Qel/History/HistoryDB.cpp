@@ -1,0 +1,183 @@
+#include "Qel/History/HistoryDB.hpp"
+
+#include <sqlite3.h>
+
+#include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Exception.h>
+#include <SQLiteCpp/Transaction.h>
+
+#include "Qel/History/HistorySql.hpp"
+#include "Qel/Platform/Defaults.hpp"
+#include "Qel/Platform/InstanceLock.hpp"
+#include "Qel/Platform/MoveAside.hpp"
+
+namespace qel {
+namespace fs = std::filesystem;
+using Kind = HistoryProblem::Kind;
+
+namespace {
+
+// Another process (the sqlite3 tool, a backup) may hold the file for a moment; waiting longer
+// would stall the main thread's reads.
+constexpr int kBusyTimeoutMs = 2000;
+
+constexpr const char* kSchema[] = {
+    "CREATE TABLE IF NOT EXISTS buckets (day TEXT NOT NULL, slot INTEGER NOT NULL, cpu REAL NOT NULL, "
+    "mem REAL NOT NULL, pressure REAL NOT NULL, peak REAL NOT NULL, top TEXT NOT NULL, top_cpu REAL NOT NULL, "
+    "samples INTEGER NOT NULL, PRIMARY KEY (day, slot))",
+    "CREATE TABLE IF NOT EXISTS events (id INTEGER PRIMARY KEY AUTOINCREMENT, day TEXT NOT NULL, "
+    "slot INTEGER NOT NULL, is_memory INTEGER NOT NULL, title TEXT NOT NULL, detail TEXT NOT NULL, "
+    "created REAL NOT NULL)",
+    "CREATE INDEX IF NOT EXISTS events_day ON events(day)",
+    "CREATE TABLE IF NOT EXISTS baseline (slot INTEGER PRIMARY KEY, cpu REAL NOT NULL, days INTEGER NOT NULL)",
+    "CREATE TABLE IF NOT EXISTS app_hours (day TEXT NOT NULL, hour INTEGER NOT NULL, app TEXT NOT NULL, "
+    "name TEXT NOT NULL, cpu REAL NOT NULL, mem REAL NOT NULL, energy REAL NOT NULL, samples INTEGER NOT NULL, "
+    "version TEXT NOT NULL, PRIMARY KEY (day, hour, app))",
+    "CREATE INDEX IF NOT EXISTS app_hours_app ON app_hours(app)",
+    "CREATE TABLE IF NOT EXISTS marks (id INTEGER PRIMARY KEY AUTOINCREMENT, day TEXT NOT NULL, "
+    "slot INTEGER NOT NULL, at REAL NOT NULL, kind TEXT NOT NULL, arg TEXT NOT NULL)",
+    "CREATE INDEX IF NOT EXISTS marks_day ON marks(day)",
+    "CREATE TABLE IF NOT EXISTS stretches (began REAL PRIMARY KEY, ended REAL NOT NULL, name TEXT NOT NULL, "
+    "peak REAL NOT NULL, average REAL NOT NULL, wh REAL NOT NULL, ratio REAL NOT NULL, top TEXT NOT NULL, "
+    "series TEXT NOT NULL)",
+    "CREATE TABLE IF NOT EXISTS sleeps (began REAL PRIMARY KEY, ended REAL NOT NULL, charge0 INTEGER NOT NULL, "
+    "charge1 INTEGER NOT NULL, battery INTEGER NOT NULL, wakes TEXT NOT NULL)",
+    "CREATE TABLE IF NOT EXISTS meta (key TEXT PRIMARY KEY, value TEXT NOT NULL)",
+};
+
+bool isBroken(const SQLite::Exception& e) {
+  const int code = e.getErrorCode() & 0xff;
+  return code == SQLITE_NOTADB || code == SQLITE_CORRUPT;
+}
+
+void createSchema(SQLite::Database& db) {
+  db.exec("PRAGMA journal_mode=WAL");
+  db.exec("PRAGMA synchronous=NORMAL");
+  SQLite::Transaction tx(db);
+  for (const char* sql : kSchema) db.exec(sql);
+  if (!historysql::metaValue(db, "schema")) historysql::setMeta(db, "schema", "1");
+  tx.commit();
+}
+
+}  // namespace
+
+HistoryDB::HistoryDB(fs::path folder, const InstanceLock& lock, ProblemHandler onProblem)
+    : folder_(std::move(folder)), file_(folder_ / "history.sqlite"), onProblem_(std::move(onProblem)) {
+  if (!lock.acquired()) {
+    report({Kind::openFailed, "open", "another instance of the program holds " + lock.path().string(), {}});
+    return;
+  }
+  queue_.sync([this] { openDatabase(false); });
+}
+
+HistoryDB::~HistoryDB() { close(); }
+
+fs::path HistoryDB::folder() { return xdgHome("XDG_DATA_HOME", ".local/share") / "Qel"; }
+
+std::uint64_t HistoryDB::fileSize() const {
+  std::error_code ec;
+  const auto size = fs::file_size(file_, ec);
+  return ec ? 0 : size;
+}
+
+void HistoryDB::report(HistoryProblem problem) const {
+  if (!onProblem_) return;
+  try {
+    onProblem_(problem);
+  } catch (...) {
+    // The owner's handler must not take the queue down with it.
+  }
+}
+
+void HistoryDB::openDatabase(bool fresh) {
+  std::error_code ec;
+  if (!fs::exists(folder_, ec) && fs::create_directories(folder_, ec))
+    fs::permissions(folder_, fs::perms::owner_all, ec);
+  try {
+    handle_ = std::make_unique<SQLite::Database>(file_, SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE,
+                                                 kBusyTimeoutMs);
+    createSchema(*handle_);
+  } catch (const SQLite::Exception& e) {
+    handle_.reset();
+    if (!fresh && isBroken(e) && replaceBrokenFile(e.what())) return;
+    report({Kind::openFailed, "open", e.what(), {}});
+    return;
+  } catch (const std::exception& e) {
+    handle_.reset();
+    report({Kind::openFailed, "open", e.what(), {}});
+    return;
+  }
+  isOpen_ = true;
+  perform(Kind::writeFailed, "import older files", [this](SQLite::Database& db) { importLegacyFiles(db); });
+}
+
+bool HistoryDB::replaceBrokenFile(const std::string& why) {
+  if (recovering_) return false;
+  recovering_ = true;
+  // Leave the broken file exactly as found: no checkpoint into it on the way out.
+  if (handle_) sqlite3_db_config(handle_->getHandle(), SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+  handle_.reset();
+  isOpen_ = false;
+  bool opened = false;
+  if (const auto aside = moveAside(file_)) {
+    // The log and its index belong to the broken file: replayed into a fresh one they would
+    // damage it, so they go along under the matching names.
+    std::error_code ec;
+    for (const char* companion : {"-wal", "-shm"}) {
+      fs::path from = file_, to = *aside;
+      from += companion;
+      to += companion;
+      if (fs::exists(from, ec)) fs::rename(from, to, ec);
+    }
+    report({Kind::movedAside, "open", why, *aside});
+    openDatabase(true);
+    opened = handle_ != nullptr;
+  }
+  recovering_ = false;
+  return opened;
+}
+
+bool HistoryDB::perform(Kind failure, const char* operation, const Body& body) {
+  for (int attempt = 0; attempt < 2 && handle_; ++attempt) {
+    std::string message;
+    bool broken = false;
+    try {
+      body(*handle_);
+      return true;
+    } catch (const SQLite::Exception& e) {
+      message = e.what();
+      broken = isBroken(e);
+    } catch (const std::exception& e) {
+      message = e.what();
+    }
+    // A failed statement inside a transaction must not leave later writes inside it.
+    if (handle_ && !sqlite3_get_autocommit(handle_->getHandle()))
+      sqlite3_exec(handle_->getHandle(), "ROLLBACK", nullptr, nullptr, nullptr);
+    if (broken && attempt == 0 && replaceBrokenFile(message)) continue;
+    report({failure, operation, message, {}});
+    return false;
+  }
+  return false;
+}
+
+void HistoryDB::write(const char* operation, Body body) {
+  queue_.async([this, operation, body = std::move(body)] {
+    if (abandon_) return;
+    perform(Kind::writeFailed, operation, body);
+  });
+}
+
+bool HistoryDB::close(std::chrono::milliseconds limit) {
+  if (closed_) return true;
+  closed_ = true;
+  const bool drained = queue_.drain(limit);
+  if (!drained) abandon_ = true;
+  queue_.stop();
+  // The worker is gone: the connection is this thread's now.
+  handle_.reset();
+  isOpen_ = false;
+  if (!drained) report({Kind::notSaved, "close", "the history did not finish writing in time", {}});
+  return drained;
+}
+
+}  // namespace qel

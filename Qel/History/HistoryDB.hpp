@@ -1,0 +1,141 @@
+#pragma once
+// The history database: one SQLite file in the data folder with the ten-minute slots of every
+// recorded day, the day events, the usual load, per-app hours, day marks, stretches and sleeps.
+// Every use of the connection happens on the serial queue "qel.history": writers queue their
+// work and return at once, readers wait for it and see every write queued before them.
+// Failures are rolled back and reported to the owner, which shows them; nothing throws out.
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "Qel/History/AppUsage.hpp"
+#include "Qel/History/BaselineSlot.hpp"
+#include "Qel/History/DayMark.hpp"
+#include "Qel/History/SleepSession.hpp"
+#include "Qel/History/Stretch.hpp"
+#include "Qel/Platform/Clock.hpp"
+#include "Qel/Platform/SerialQueue.hpp"
+#include "Qel/Store/DayBucket.hpp"
+#include "Qel/Store/DayEvent.hpp"
+
+namespace SQLite {
+class Database;
+}
+
+namespace qel {
+
+class InstanceLock;
+
+// Something the database could not do.
+struct HistoryProblem {
+  enum class Kind {
+    openFailed,   // no database this run: writes are dropped, reads give their empty result
+    movedAside,   // the file was not a database or was corrupt: kept as `movedTo`, a fresh one started
+    writeFailed,  // a write was rolled back; the database holds what it held before it
+    readFailed,   // a read gave its empty result
+    notSaved,     // closing ran out of time and dropped queued writes
+  };
+  Kind kind{};
+  std::string operation;  // what was being done, e.g. "save bucket"
+  std::string detail;     // SQLite's or the system's message
+  std::filesystem::path movedTo;
+  bool operator==(const HistoryProblem&) const = default;
+};
+
+class HistoryDB {
+ public:
+  // Called on the history queue (on the caller's thread from close()); hand it on to the main
+  // thread before touching any state there.
+  using ProblemHandler = std::function<void(const HistoryProblem&)>;
+
+  // One app's sums for one flush.
+  struct AppRow {
+    std::string key;  // the app key
+    AppUsage usage;
+    std::string version;  // empty when unknown
+  };
+
+  // Opens <folder>/history.sqlite on the queue and returns when that has finished or failed.
+  // Opens nothing unless `lock` is held: a second instance would add the same hours twice.
+  // The lock must outlive this object.
+  HistoryDB(std::filesystem::path folder, const InstanceLock& lock, ProblemHandler onProblem = {});
+  // close() with its default limit: what was written before stays written.
+  ~HistoryDB();
+  HistoryDB(const HistoryDB&) = delete;
+  HistoryDB& operator=(const HistoryDB&) = delete;
+
+  // $XDG_DATA_HOME/Qel, by default ~/.local/share/Qel. Reading it creates nothing.
+  static std::filesystem::path folder();
+
+  bool isOpen() const { return isOpen_; }
+  // Bytes of history.sqlite itself (not its write-ahead log); 0 when it can't be read.
+  std::uint64_t fileSize() const;
+
+  // Runs every queued write, then closes the connection, waiting at most `limit` for the writes.
+  // False (with a notSaved problem) when it had to drop some. Later calls do nothing.
+  bool close(std::chrono::milliseconds limit = std::chrono::seconds(5));
+
+  // Writers: queued, in call order.
+  void save(std::string day, int slot, DayBucket bucket);
+  void add(DayEvent event, std::string day);
+  // Adds the sums to what the hour already holds; an empty version never replaces a known one.
+  void add(std::vector<AppRow> apps, std::string day, int hour);
+  void add(DayMark mark, std::string day);
+  void save(Stretch stretch);
+  void deleteStretch(Date began);
+  // A stored sleep that began less than 120 s from a new one's start is replaced by it.
+  void save(std::vector<SleepSession> sleeps);
+  void save(std::vector<BaselineSlot> baseline, std::string through);
+  // Drops whole days before `before` (a day key; anything else prunes nothing), and the sleeps
+  // and stretches that ended before its local midnight. The baseline is kept.
+  void prune(std::string before);
+  // Empties every history table and leaves no trace of the rows in the file, its log or the
+  // imported older files. `done` runs on the queue with the outcome.
+  void eraseAll(std::function<void(bool erased)> done = {});
+
+  // Readers: wait for the queue.
+  std::vector<std::optional<DayBucket>> loadDay(const std::string& day);  // 144 slots
+  std::vector<DayEvent> loadEvents(const std::string& day);
+  std::vector<DayMark> loadMarks(const std::string& day);
+  std::vector<BaselineSlot> loadBaseline();  // 144 slots, zeros where nothing is stored
+  std::vector<std::string> recordedDays();   // newest first
+  // Days after the last one folded into the baseline and before `before`, oldest first.
+  std::vector<std::string> daysNotFolded(const std::string& before);
+  std::vector<AppHour> loadApp(const std::string& app, const std::string& since);
+  double totalAppEnergy(const std::string& since);
+  std::vector<std::string> topApps(const std::string& day, int limit);
+  std::vector<Stretch> loadStretches(Date since);
+  std::vector<SleepSession> loadSleeps(Date since);
+
+ private:
+  using Body = std::function<void(SQLite::Database&)>;
+
+  void openDatabase(bool fresh);
+  bool replaceBrokenFile(const std::string& why);
+  void importLegacyFiles(SQLite::Database& db);
+  // Runs `body` on the connection (on the queue). A failure is rolled back and reported as
+  // `failure`; when the file turns out to be broken it is moved aside and `body` runs once more
+  // on a fresh database. True when `body` completed.
+  bool perform(HistoryProblem::Kind failure, const char* operation, const Body& body);
+  void write(const char* operation, Body body);
+  template <class R, class F>
+  R read(const char* operation, R empty, F body);
+  void report(HistoryProblem problem) const;
+
+  std::filesystem::path folder_;
+  std::filesystem::path file_;
+  ProblemHandler onProblem_;
+  std::unique_ptr<SQLite::Database> handle_;
+  std::atomic<bool> isOpen_{false};
+  std::atomic<bool> abandon_{false};  // closing ran out of time: skip what is still queued
+  bool closed_ = false;
+  bool recovering_ = false;
+  SerialQueue queue_{"qel.history"};  // last: its thread stops before the fields above go
+};
+
+}  // namespace qel
