@@ -8,6 +8,7 @@
 #include <mutex>
 #include <thread>
 
+#include "Qel/Platform/Calendar.hpp"
 #include "Qel/Platform/InstanceLock.hpp"
 #include "Qel/Store/Store.hpp"
 #include "tests/support/TempDir.hpp"
