@@ -1,0 +1,62 @@
+// Today's 144 ten-minute slots: recording, saving, loading and the midnight rollover.
+#include "Qel/Platform/Calendar.hpp"
+#include "Qel/Store/DayRecorder.hpp"
+#include "Qel/Store/Store.hpp"
+
+namespace qel {
+
+void Store::record(double cpu, double mem, double pressure, Date now) {
+  const std::string key = dayKey(now);
+  if (key != dayKey_) rollOver(key);
+
+  const int s = slotOf(now);
+  // The slot just finished is written once, when the next one gets its first sample.
+  if (lastSavedSlot_ >= 0 && lastSavedSlot_ != s && day_[std::size_t(lastSavedSlot_)] && history_)
+    history_->save(dayKey_, lastSavedSlot_, *day_[std::size_t(lastSavedSlot_)]);
+  lastSavedSlot_ = s;
+
+  day_[std::size_t(s)] = foldSample(day_[std::size_t(s)], cpu, mem, pressure, procs_);
+  changed();
+}
+
+void Store::rollOver(const std::string& key) {
+  if (lastSavedSlot_ >= 0 && !dayKey_.empty() && day_[std::size_t(lastSavedSlot_)] && history_)
+    history_->save(dayKey_, lastSavedSlot_, *day_[std::size_t(lastSavedSlot_)]);
+  // The new day may already have stored rows (the clock was set back, the time zone changed):
+  // continue them instead of overwriting them with an empty day.
+  loadStoredDay(key);
+  lastSavedSlot_ = -1;
+  pruneHistory();
+  refreshHistoryInfo();
+}
+
+void Store::loadStoredDay(const std::string& key) {
+  dayKey_ = key;
+  if (history_) {
+    day_ = history_->loadDay(key);
+    flaggedEvents_ = history_->loadEvents(key);
+  } else {
+    day_.assign(kSlotsPerDay, std::nullopt);
+    flaggedEvents_.clear();
+  }
+  if (day_.size() != std::size_t(kSlotsPerDay)) day_.resize(kSlotsPerDay);
+  changed();
+}
+
+void Store::saveDay() {
+  if (dayKey_.empty() || !history_) return;
+  const int s = nowSlot();
+  if (day_[std::size_t(s)]) history_->save(dayKey_, s, *day_[std::size_t(s)]);
+  // The last recorded slot too: quitting in the first second of a new slot must not lose
+  // the previous slot's last samples.
+  if (lastSavedSlot_ >= 0 && lastSavedSlot_ != s && day_[std::size_t(lastSavedSlot_)])
+    history_->save(dayKey_, lastSavedSlot_, *day_[std::size_t(lastSavedSlot_)]);
+}
+
+void Store::loadDay() {
+  loadStoredDay(dayKey(clock_.now()));
+  pruneHistory();
+  refreshHistoryInfo();
+}
+
+}  // namespace qel

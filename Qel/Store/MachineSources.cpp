@@ -1,0 +1,75 @@
+#include "Qel/Store/MachineSources.hpp"
+
+#include "Qel/Samplers/BluetoothSampler.hpp"
+#include "Qel/Samplers/NetTopSampler.hpp"
+#include "Qel/Samplers/PortSampler.hpp"
+#include "Qel/Samplers/ProcessSampler.hpp"
+#include "Qel/Samplers/SystemSampler.hpp"
+
+namespace qel {
+namespace {
+
+class MachineSystem final : public SystemSource {
+ public:
+  std::optional<CPUSample> cpu() override { return s_.cpu(); }
+  MemSample memory() override { return s_.memory(); }
+  NetRate network() override { return s_.network(); }
+  DiskRate disk() override { return s_.disk(); }
+  double load() override { return s_.load(); }
+  std::optional<GPUSample> gpu() override { return s_.gpu(); }
+  ThermalState thermal() override { return s_.thermal(); }
+  BatterySample battery() override { return s_.battery(); }
+  std::optional<double> systemPower() override { return s_.systemPower(); }
+  DiskDetail diskDetail() override { return s_.diskDetail(); }
+  std::vector<VolumeInfo> volumes() override { return s_.volumes(); }
+  std::vector<WakeHolder> wakeHolders() override { return s_.wakeHolders(); }
+  std::vector<NetAddress> addresses() override { return s_.addresses(); }
+
+ private:
+  SystemSampler s_;
+};
+
+class MachineProcesses final : public ProcessSource {
+ public:
+  explicit MachineProcesses(AppRegistry* apps) : s_(ProcessSampler::Options{.apps = apps}) {}
+  ProcessReading sample() override {
+    auto r = s_.sample();
+    return {std::move(r.procs), r.energyMeasured};
+  }
+
+ private:
+  ProcessSampler s_;
+};
+
+class MachineTraffic final : public TrafficSource {
+ public:
+  std::map<std::int32_t, NetUse> sample() override { return s_.sample(); }
+
+ private:
+  NetTopSampler s_;
+};
+
+class MachinePorts final : public PortSource {
+ public:
+  std::optional<std::vector<PortEntry>> sample() override { return s_.sample(); }
+
+ private:
+  PortSampler s_;
+};
+
+class MachineBluetooth final : public BluetoothSource {
+ public:
+  std::vector<BTDevice> sample() override { return BluetoothSampler::sample(); }
+};
+
+}  // namespace
+
+void useMachineSources(StoreServices& services, AppRegistry* apps) {
+  services.system = std::make_unique<MachineSystem>();
+  services.processes = std::make_unique<MachineProcesses>(apps);
+  services.traffic = std::make_unique<MachineTraffic>();
+  services.ports = std::make_unique<MachinePorts>();
+  services.bluetooth = std::make_unique<MachineBluetooth>();
+}
+
+}  // namespace qel

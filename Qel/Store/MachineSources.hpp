@@ -1,0 +1,12 @@
+#pragma once
+// The store's readers on this machine: the real samplers behind the store's source interfaces.
+#include "Qel/Platform/AppRegistry.hpp"
+#include "Qel/Store/Store.hpp"
+
+namespace qel {
+
+// Fills the readers of `services` with the machine's own; `apps` (may be null) names the
+// applications processes belong to and must outlive the store.
+void useMachineSources(StoreServices& services, AppRegistry* apps);
+
+}  // namespace qel

@@ -1,0 +1,244 @@
+#include "Qel/Store/Store.hpp"
+
+#include <algorithm>
+
+#include "Qel/Platform/Calendar.hpp"
+#include "Qel/Store/LiveSeries.hpp"
+#include "Qel/Text/Loc.hpp"
+
+namespace qel {
+
+Store::Store(StoreServices services)
+    : clock_(*services.clock),
+      main_(*services.main),
+      defaults_(*services.defaults),
+      system_(std::move(services.system)),
+      processes_(std::move(services.processes)),
+      traffic_(std::move(services.traffic)),
+      portSource_(std::move(services.ports)),
+      bluetoothSource_(std::move(services.bluetooth)),
+      trafficPause_(services.trafficPause),
+      launchDate_(clock_.now()),
+      day_(kSlotsPerDay) {
+  if (services.openHistory)
+    history_ = services.openHistory([this](const HistoryProblem& problem) { reportHistoryProblem(problem); });
+  readSettings();
+  for (auto* h : {&cpuHist_, &memHist_, &netHist_, &netUpHist_, &diskHist_, &diskReadHist_, &diskWriteHist_,
+                  &gpuHist_, &powerHist_})
+    h->assign(kHistoryLength, 0.0);
+}
+
+Store::~Store() {
+  *alive_ = false;
+  bluetoothQueue_.stop();
+  portQueue_.stop();
+  netQueue_.stop();
+  queue_.stop();
+  history_.reset();  // may still report a problem: the fields that needs are alive until here
+}
+
+void Store::start() {
+  if (desktop_) desktop_->applyAppearance(appearance_);
+  loadDay();
+  sampleOnce();
+}
+
+void Store::shutdown() {
+  if (shutDown_) return;
+  shutDown_ = true;
+  saveDay();
+  if (history_) history_->close();
+}
+
+// ---- observation ----
+
+Store::Subscription Store::subscribe(std::function<void()> changed) {
+  const Subscription id = nextSubscription_++;
+  subscribers_.emplace(id, std::move(changed));
+  return id;
+}
+
+void Store::unsubscribe(Subscription id) { subscribers_.erase(id); }
+
+void Store::changed() {
+  if (notifyPending_) return;
+  notifyPending_ = true;
+  onMain([this] {
+    notifyPending_ = false;
+    // Copy: a subscriber may unsubscribe while being told.
+    auto subscribers = subscribers_;
+    for (auto& [id, fn] : subscribers) fn();
+  });
+}
+
+void Store::onMain(std::function<void()> work) {
+  main_.post([alive = alive_, work = std::move(work)] {
+    if (*alive) work();
+  });
+}
+
+void Store::onMainAfter(std::chrono::milliseconds delay, std::function<void()> work) {
+  main_.postAfter(delay, [alive = alive_, work = std::move(work)] {
+    if (*alive) work();
+  });
+}
+
+// ---- settings ----
+
+void Store::readSettings() {
+  language_ = defaults_.string("qel.language", "system");
+  menuItems_ = [&] {
+    auto list = defaults_.strings("qel.menuItems", {"ring", "cpu"});
+    return std::set<std::string>(list.begin(), list.end());
+  }();
+  tabValues_ = defaults_.string("qel.tabValues", "always");
+  menuIconStyle_ = defaults_.string("qel.menuIconStyle", "auto");
+  appearance_ = defaults_.string("qel.appearance", "system");
+  dockLoad_ = defaults_.boolean("qel.dockLoad", true);
+  if (auto rules = defaults_.value("qel.tameRules"); rules && rules->is_object()) {
+    std::map<std::string, std::string> read;
+    bool allStrings = true;
+    for (auto it = rules->begin(); it != rules->end(); ++it) {
+      if (!it.value().is_string()) {
+        allStrings = false;
+        break;
+      }
+      read[it.key()] = it.value().get<std::string>();
+    }
+    if (allStrings) tameRules_ = std::move(read);
+  }
+  // Clamped so date arithmetic on the retention can't overflow.
+  keepDays_ = int(std::clamp<std::int64_t>(defaults_.integer("qel.keepDays", 30), 0, 36500));
+}
+
+void Store::setLanguage(std::string language) {
+  Loc::set(language, &defaults_);
+  language_ = std::move(language);
+  changed();
+}
+
+void Store::setMenuItems(std::set<std::string> items) {
+  defaults_.set("qel.menuItems", std::vector<std::string>(items.begin(), items.end()));
+  assign(menuItems_, std::move(items));
+}
+
+void Store::setTabValues(std::string style) {
+  defaults_.set("qel.tabValues", style);
+  assign(tabValues_, std::move(style));
+}
+
+void Store::setMenuIconStyle(std::string style) {
+  defaults_.set("qel.menuIconStyle", style);
+  assign(menuIconStyle_, std::move(style));
+}
+
+void Store::setAppearance(std::string appearance) {
+  defaults_.set("qel.appearance", appearance);
+  assign(appearance_, std::move(appearance));
+  if (desktop_) {
+    desktop_->applyAppearance(appearance_);
+    desktop_->updateDockIcon(true);
+  }
+}
+
+void Store::setDockLoad(bool on) {
+  assign(dockLoad_, on);
+  defaults_.set("qel.dockLoad", on);
+  if (desktop_) desktop_->updateDockIcon(true);
+}
+
+void Store::setTameRules(std::map<std::string, std::string> rules) {
+  defaults_.set("qel.tameRules", rules);
+  assign(tameRules_, std::move(rules));
+}
+
+void Store::setKeepDays(int days) {
+  assign(keepDays_, std::clamp(days, 0, 36500));
+  defaults_.set("qel.keepDays", keepDays_);
+  pruneHistory();
+}
+
+void Store::pruneHistory() {
+  if (keepDays_ < 1 || !history_) return;
+  const auto cutoff = addDays(dayKey(clock_.now()), -keepDays_);
+  if (!cutoff) return;
+  history_->prune(*cutoff);
+}
+
+// ---- small services ----
+
+void Store::setPage(Page page) { assign(page_, page); }
+void Store::setRingMode(RingMode mode) { assign(ringMode_, mode); }
+void Store::setSelectedSlot(std::optional<int> slot) { assign(selectedSlot_, slot); }
+void Store::setSort(SortKey key) { assign(sort_, key); }
+void Store::setQuery(std::string query) { assign(query_, std::move(query)); }
+void Store::setSelection(std::set<std::int32_t> selection) { assign(selection_, std::move(selection)); }
+void Store::setDetailPID(std::optional<std::int32_t> pid) { assign(detailPID_, pid); }
+void Store::setShowingSettings(bool on) { assign(showingSettings_, on); }
+void Store::setShowingLicenses(bool on) { assign(showingLicenses_, on); }
+void Store::setSettingsTab(std::string tab) { assign(settingsTab_, std::move(tab)); }
+void Store::setPortQuery(std::string query) { assign(portQuery_, std::move(query)); }
+void Store::setMutedUntil(std::optional<Date> until) { assign(mutedUntil_, until); }
+
+void Store::show(std::string toast) {
+  toast_ = toast;
+  changed();
+  // Clears only its own text: a newer toast is not cut short, the same one is not extended.
+  onMainAfter(std::chrono::milliseconds(2200), [this, toast = std::move(toast)] {
+    if (toast_ == toast) {
+      toast_.reset();
+      changed();
+    }
+  });
+}
+
+std::optional<ProcInfo> Store::proc(std::int32_t pid) const {
+  for (const auto& p : procs_)
+    if (p.pid == pid) return p;
+  return std::nullopt;
+}
+
+double Store::procWatts() const {
+  double sum = 0;
+  for (const auto& p : procs_) sum += p.energy;
+  return sum;
+}
+
+std::string Store::todayKey() const { return dayKey_.empty() ? dayKey(clock_.now()) : dayKey_; }
+
+Date Store::shownDayStart() const {
+  if (viewDay_)
+    if (auto start = dayStart(*viewDay_)) return *start;
+  return startOfDay(clock_.now());
+}
+
+int Store::nowSlot() const { return slotOf(clock_.now()); }
+
+void Store::refreshHistoryInfo() {
+  if (!history_) return;
+  assign(recordedDays_, history_->recordedDays());
+  assign(historySize_, history_->fileSize());
+}
+
+void Store::reportHistoryProblem(const HistoryProblem& problem) {
+  // Called on the history queue: the toast goes up on the main thread.
+  std::string text;
+  switch (problem.kind) {
+    case HistoryProblem::Kind::movedAside:
+      text = L("The history file was damaged. It was set aside and a new one started.");
+      break;
+    case HistoryProblem::Kind::openFailed:
+      text = L("History can't be saved: %@", {problem.detail});
+      break;
+    case HistoryProblem::Kind::writeFailed:
+    case HistoryProblem::Kind::notSaved:
+      text = L("History could not be saved: %@", {problem.detail});
+      break;
+    case HistoryProblem::Kind::readFailed:
+      text = L("History could not be read: %@", {problem.detail});
+      break;
+  }
+  onMain([this, text = std::move(text)]() mutable { show(std::move(text)); });
+}
+
+}  // namespace qel

@@ -1,0 +1,185 @@
+// The one-second tick: sampling on the serial queues, applying on the main thread.
+#include <algorithm>
+
+#include "Qel/Platform/Calendar.hpp"
+#include "Qel/Store/LiveSeries.hpp"
+#include "Qel/Store/Store.hpp"
+
+namespace qel {
+
+void Store::sampleOnce() {
+  // A reader that blocks (a hung mount) must not pile up work and then flood stale
+  // snapshots: while the last sampling runs, this tick samples nothing.
+  if (!samplingBusy_ && system_ && processes_) {
+    samplingBusy_ = true;
+    queue_.async([this] {
+      Snapshot snapshot = takeSample();
+      onMain([this, snapshot = std::move(snapshot)] {
+        samplingBusy_ = false;
+        apply(snapshot);
+      });
+    });
+  }
+
+  if (--bluetoothCountdown_ < 1 && !bluetoothBusy_ && bluetoothSource_) {
+    bluetoothCountdown_ = 10;
+    bluetoothBusy_ = true;
+    bluetoothQueue_.async([this] {
+      auto devices = bluetoothSource_->sample();
+      onMain([this, devices = std::move(devices)]() mutable {
+        assign(bluetooth_, std::move(devices));
+        bluetoothBusy_ = false;
+      });
+    });
+  }
+
+  if (page_ == Page::net) {
+    if (--portCountdown_ < 1) {
+      portCountdown_ = 5;
+      loadPorts();
+    }
+  } else {
+    portCountdown_ = 0;
+  }
+
+  if (!netBusy_ && traffic_) {
+    netBusy_ = true;
+    netQueue_.async([this] {
+      auto use = traffic_->sample();
+      // The pause keeps the traffic reader to one run per two seconds at most.
+      netQueue_.sleep(trafficPause_);
+      onMain([this, use = std::move(use)]() mutable {
+        if (!use.empty()) {
+          netUse_ = std::move(use);
+          assign(netPerApp_, true);
+        }
+        netBusy_ = false;
+      });
+    });
+  }
+}
+
+// On "qel.sampler".
+Snapshot Store::takeSample() {
+  Snapshot s;
+  s.tick = ++tick_;
+  s.cpu = system_->cpu();
+  s.mem = system_->memory();
+  const NetRate net = system_->network();
+  s.netDown = net.down;
+  s.netUp = net.up;
+  const DiskRate disk = system_->disk();
+  s.diskRead = disk.read;
+  s.diskWrite = disk.write;
+  s.load = system_->load();
+  s.gpu = system_->gpu();
+  auto reading = processes_->sample();
+  s.procs = std::move(reading.procs);
+  s.energyMeasured = reading.energyMeasured;
+  s.thermal = system_->thermal();
+  s.slow = isSlowTick(s.tick);
+  if (s.slow) {
+    s.battery = system_->battery();
+    s.power = system_->systemPower();
+    s.diskDetail = system_->diskDetail();
+    s.volumes = system_->volumes();
+    s.wake = system_->wakeHolders();
+    s.addresses = system_->addresses();
+  }
+  return s;
+}
+
+double Store::memFraction(const MemSample& m) {
+  return m.total == 0 ? 0.0 : double(m.app + m.wired + m.compressed) / double(m.total);
+}
+
+void Store::apply(const Snapshot& s) {
+  // One clock reading for the whole tick, so a tick across midnight files everything under
+  // one day.
+  const Date now = clock_.now();
+  tickSeen_ = s.tick;
+
+  if (s.cpu) {
+    cpu_ = *s.cpu;
+    updatePeaks(corePeaks_, peakAge_, cpu_.perCore);
+  }
+  mem_ = s.mem;
+  netDown_ = s.netDown;
+  netUp_ = s.netUp;
+  diskRead_ = s.diskRead;
+  diskWrite_ = s.diskWrite;
+  load_ = s.load;
+  gpu_ = s.gpu;
+  energyMeasured_ = s.energyMeasured;
+  thermal_ = s.thermal;
+
+  std::vector<ProcInfo> procs = s.procs;
+  for (auto& p : procs) {
+    if (auto it = netUse_.find(p.pid); it != netUse_.end()) {
+      p.netDown = it->second.down;
+      p.netUp = it->second.up;
+      p.netTotal = it->second.total;
+    }
+  }
+  procs_ = std::move(procs);
+
+  std::set<std::int32_t> live;
+  for (const auto& p : procs_) live.insert(p.pid);
+  if (!std::includes(live.begin(), live.end(), selection_.begin(), selection_.end())) {
+    std::set<std::int32_t> kept;
+    std::set_intersection(selection_.begin(), selection_.end(), live.begin(), live.end(),
+                          std::inserter(kept, kept.end()));
+    selection_ = std::move(kept);
+  }
+
+  if (s.slow) {
+    battery_ = s.battery;
+    power_ = s.power;
+    diskDetail_ = s.diskDetail;
+    diskFree_ = diskDetail_.free;
+    diskTotal_ = diskDetail_.total;
+    volumes_ = s.volumes;
+    wake_ = s.wake;
+    addresses_ = s.addresses;
+  }
+
+  push(cpuHist_, cpu_.total);
+  if (desktop_) desktop_->updateDockIcon(false);
+  const double memNow = memFraction(mem_);
+  push(memHist_, memNow);
+  push(netHist_, s.netDown);
+  push(netUpHist_, s.netUp);
+  push(diskHist_, s.diskRead + s.diskWrite);
+  push(diskReadHist_, s.diskRead);
+  push(diskWriteHist_, s.diskWrite);
+  push(gpuHist_, s.gpu ? s.gpu->util : 0.0);
+  recordEnergy(energyByPid_, energyNames_, procs_);
+  push(powerHist_, power_ ? *power_ : procWatts());
+
+  if (s.cpu) record(cpu_.total, memFraction(mem_), mem_.pressure, now);
+
+  if (s.tick % 60 == 0) saveDay();
+  changed();
+}
+
+// ---- ports ----
+
+void Store::loadPorts() {
+  if (portBusy_ || !portSource_) return;
+  portBusy_ = true;
+  portQueue_.async([this] {
+    auto result = portSource_->sample();
+    onMain([this, result = std::move(result)]() mutable {
+      portsAvailable_ = result.has_value();
+      ports_ = result ? std::move(*result) : std::vector<PortEntry>{};
+      portBusy_ = false;
+      changed();
+    });
+  });
+}
+
+void Store::refreshPorts(std::chrono::milliseconds after) {
+  onMainAfter(after, [this] { loadPorts(); });
+}
+
+}  // namespace qel

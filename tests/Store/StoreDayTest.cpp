@@ -1,0 +1,76 @@
+#include "tests/Store/StoreHarness.hpp"
+
+using namespace qel;
+using namespace qel::test;
+using namespace std::chrono_literals;
+
+namespace {
+class StoreMidnight : public StoreTest {
+ protected:
+  StoreMidnight() : StoreTest(*dayStart("2026-06-16") - 3s) {}
+};
+}  // namespace
+
+TEST_F(StoreMidnight, tickAcrossMidnightFilesUnderOneDayEach) {
+  makeStore();
+  store->start();
+  ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1; }));  // 23:59:57
+  tick();
+  tick();                       // 23:59:59
+  clock.advance(900ms);         // 23:59:59.9
+  store->sampleOnce();
+  clock.advance(200ms);         // the snapshot arrives at 00:00:00.1
+  ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 4; }));
+  EXPECT_EQ(store->todayKey(), "2026-06-16");
+  EXPECT_EQ(store->day()[0]->count, 1);
+  EXPECT_FALSE(store->day()[143]);
+  const auto old = store->history()->loadDay("2026-06-15");
+  ASSERT_TRUE(old[143]);
+  EXPECT_EQ(old[143]->count, 3);
+}
+
+TEST_F(StoreTest, restartMidSlotContinuesTheStoredCount) {
+  makeStore();
+  const int slot = store->nowSlot();
+  store->history()->save(store->todayKey(), slot,
+                         DayBucket{.cpu = 0.5, .mem = 0.5, .pressure = 40, .peak = 0.9, .top = "x", .topCPU = 90, .count = 30});
+  makeStore();  // a new start loads the stored slot
+  {
+    std::lock_guard l(script.m);
+    script.defaultCpu.total = 1.0;
+  }
+  store->start();
+  ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1; }));
+  const auto& b = *store->day()[std::size_t(slot)];
+  EXPECT_EQ(b.count, 31);
+  EXPECT_DOUBLE_EQ(b.cpu, (0.5 * 30 + 1.0) / 31);
+  EXPECT_DOUBLE_EQ(b.peak, 1.0);
+  EXPECT_EQ(b.top, "alpha");
+}
+
+TEST_F(StoreTest, rolloverOntoAStoredDayContinuesIt) {
+  makeStore();
+  // The clock is set back a day: that day's rows must not be overwritten by an empty day.
+  store->history()->save("2026-06-14", 60, DayBucket{.cpu = 0.4, .count = 12});
+  store->start();
+  ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1; }));
+  clock.setNow(*dayStart("2026-06-14") + 10h + 1min);
+  tick();
+  EXPECT_EQ(store->todayKey(), "2026-06-14");
+  EXPECT_EQ(store->day()[60]->count, 13);
+}
+
+TEST_F(StoreTest, shutdownSavesTheLastRecordedSlotToo) {
+  makeStore();
+  clock.setNow(*dayStart("2026-06-15") + 10h + 9min + 58s);
+  store->start();
+  ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1; }));
+  tick();  // 10:09:59, slot 60
+  clock.advance(500ms);  // 10:10:00 — quit in the first second of slot 61, before its first sample
+  store->shutdown();
+  EXPECT_FALSE(store->history()->isOpen());
+  makeStore();
+  store->loadDay();
+  ASSERT_TRUE(store->day()[60]);
+  EXPECT_EQ(store->day()[60]->count, 2);
+}

@@ -1,0 +1,212 @@
+#pragma once
+// A store driven tick by tick: a fake clock, a manual main loop and scripted readers.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <thread>
+
+#include "Qel/Platform/Calendar.hpp"
+#include "Qel/Platform/InstanceLock.hpp"
+#include "Qel/Store/Store.hpp"
+#include "tests/support/TempDir.hpp"
+
+namespace qel::test {
+
+// A gate a reader can be made to wait at, to play a hung mount.
+class Gate {
+ public:
+  void close() {
+    std::lock_guard l(m_);
+    open_ = false;
+  }
+  void open() {
+    {
+      std::lock_guard l(m_);
+      open_ = true;
+    }
+    cv_.notify_all();
+  }
+  void pass() {
+    std::unique_lock l(m_);
+    ++waiting_;
+    cv_.wait(l, [&] { return open_; });
+    --waiting_;
+  }
+  int waiting() {
+    std::lock_guard l(m_);
+    return waiting_;
+  }
+
+ private:
+  std::mutex m_;
+  std::condition_variable cv_;
+  bool open_ = true;
+  int waiting_ = 0;
+};
+
+struct Script {
+  std::mutex m;
+  std::deque<std::optional<CPUSample>> cpu;  // consumed one per tick; empty: a default sample
+  CPUSample defaultCpu{.total = 0.25, .user = 0.2, .system = 0.05, .perCore = {0.3, 0.2}};
+  MemSample mem{.total = 1000, .app = 300, .wired = 100, .compressed = 100, .pressure = 40, .swapUsed = 0};
+  std::vector<ProcInfo> procs{{.pid = 10, .name = "alpha", .cpu = 50}, {.pid = 11, .name = "beta", .cpu = 20}};
+  std::map<std::int32_t, NetUse> traffic;
+  std::optional<std::vector<PortEntry>> ports = std::vector<PortEntry>{};
+  std::vector<BTDevice> devices;
+  Gate systemGate, bluetoothGate;
+  std::atomic<int> slowReads{0}, portReads{0}, bluetoothReads{0}, trafficReads{0}, samples{0};
+};
+
+class ScriptedSystem final : public SystemSource {
+ public:
+  explicit ScriptedSystem(Script& s) : s_(s) {}
+  std::optional<CPUSample> cpu() override {
+    s_.systemGate.pass();
+    ++s_.samples;
+    std::lock_guard l(s_.m);
+    if (s_.cpu.empty()) return s_.defaultCpu;
+    auto c = s_.cpu.front();
+    s_.cpu.pop_front();
+    return c;
+  }
+  MemSample memory() override {
+    std::lock_guard l(s_.m);
+    return s_.mem;
+  }
+  NetRate network() override { return {100, 50}; }
+  DiskRate disk() override { return {10, 20}; }
+  double load() override { return 1.5; }
+  std::optional<GPUSample> gpu() override { return std::nullopt; }
+  ThermalState thermal() override { return ThermalState::nominal; }
+  BatterySample battery() override {
+    ++s_.slowReads;
+    return {.present = true, .percent = 80};
+  }
+  std::optional<double> systemPower() override { return 12.5; }
+  DiskDetail diskDetail() override { return {.total = 1000, .free = 400}; }
+  std::vector<VolumeInfo> volumes() override { return {{.id = "/", .name = "root", .total = 1000, .free = 400}}; }
+  std::vector<WakeHolder> wakeHolders() override { return {}; }
+  std::vector<NetAddress> addresses() override { return {}; }
+
+ private:
+  Script& s_;
+};
+
+class ScriptedProcesses final : public ProcessSource {
+ public:
+  explicit ScriptedProcesses(Script& s) : s_(s) {}
+  ProcessReading sample() override {
+    std::lock_guard l(s_.m);
+    return {s_.procs, false};
+  }
+
+ private:
+  Script& s_;
+};
+
+class ScriptedTraffic final : public TrafficSource {
+ public:
+  explicit ScriptedTraffic(Script& s) : s_(s) {}
+  std::map<std::int32_t, NetUse> sample() override {
+    ++s_.trafficReads;
+    std::lock_guard l(s_.m);
+    return s_.traffic;
+  }
+
+ private:
+  Script& s_;
+};
+
+class ScriptedPorts final : public PortSource {
+ public:
+  explicit ScriptedPorts(Script& s) : s_(s) {}
+  std::optional<std::vector<PortEntry>> sample() override {
+    ++s_.portReads;
+    std::lock_guard l(s_.m);
+    return s_.ports;
+  }
+
+ private:
+  Script& s_;
+};
+
+class ScriptedBluetooth final : public BluetoothSource {
+ public:
+  explicit ScriptedBluetooth(Script& s) : s_(s) {}
+  std::vector<BTDevice> sample() override {
+    s_.bluetoothGate.pass();
+    ++s_.bluetoothReads;
+    std::lock_guard l(s_.m);
+    return s_.devices;
+  }
+
+ private:
+  Script& s_;
+};
+
+// Waits (in real time, briefly) until `done` holds while running the main loop; the work
+// itself runs on the store's own threads.
+template <class F>
+bool runUntil(ManualExecutor& main, F done, std::chrono::milliseconds limit = std::chrono::seconds(10)) {
+  const auto end = std::chrono::steady_clock::now() + limit;
+  while (std::chrono::steady_clock::now() < end) {
+    main.runUntilIdle();
+    if (done()) return true;
+    std::this_thread::sleep_for(std::chrono::microseconds(200));
+  }
+  return false;
+}
+
+class StoreTest : public ::testing::Test {
+ protected:
+  explicit StoreTest(Date start = *dayStart("2026-06-15") + std::chrono::hours(10)) : clock(start) {}
+
+  void makeStore(bool withHistory = true) {
+    store.reset();
+    StoreServices s;
+    s.clock = &clock;
+    s.main = &main;
+    s.defaults = defaults.get();
+    s.system = std::make_unique<ScriptedSystem>(script);
+    s.processes = std::make_unique<ScriptedProcesses>(script);
+    s.traffic = std::make_unique<ScriptedTraffic>(script);
+    s.ports = std::make_unique<ScriptedPorts>(script);
+    s.bluetooth = std::make_unique<ScriptedBluetooth>(script);
+    s.trafficPause = std::chrono::milliseconds(0);
+    if (withHistory)
+      s.openHistory = [this](HistoryDB::ProblemHandler h) {
+        return std::make_unique<HistoryDB>(dir.path() / "data", lock, std::move(h));
+      };
+    store = std::make_unique<Store>(std::move(s));
+  }
+
+  void SetUp() override {
+    defaults = std::make_unique<Defaults>(dir / "defaults.json");
+    ASSERT_TRUE(lock.acquired());
+  }
+
+  // One second: the clock moves, the store samples, the main loop applies the snapshot.
+  void tick() {
+    clock.advance(std::chrono::seconds(1));
+    const int before = store->tick();
+    store->sampleOnce();
+    ASSERT_TRUE(runUntil(main, [&] { return store->tick() > before; }));
+  }
+
+  void settle() {
+    runUntil(main, [&] { return false; }, std::chrono::milliseconds(30));
+  }
+
+  TempDir dir;
+  FakeClock clock;
+  ManualExecutor main{clock};
+  std::unique_ptr<Defaults> defaults;
+  InstanceLock lock{dir.path() / "qel.lock"};
+  Script script;
+  std::unique_ptr<Store> store;
+};
+
+}  // namespace qel::test

@@ -1,0 +1,192 @@
+#include "tests/Store/StoreHarness.hpp"
+
+using namespace qel;
+using namespace qel::test;
+using namespace std::chrono_literals;
+
+TEST_F(StoreTest, slowTicksAreTheFirstAndEveryTenthAfter) {
+  makeStore();
+  store->start();  // the first sample is taken during start-up
+  ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1; }));
+  EXPECT_EQ(script.slowReads, 1);
+  EXPECT_EQ(store->battery().percent, 80);
+  EXPECT_EQ(store->diskFree(), 400u);
+  for (int t = 2; t <= 11; ++t) tick();
+  EXPECT_EQ(script.slowReads, 2);  // ticks 1 and 11
+  for (const auto* h : {&store->cpuHist(), &store->memHist(), &store->diskHist(), &store->powerHist()})
+    EXPECT_EQ(h->size(), 60u);
+  EXPECT_DOUBLE_EQ(store->cpuHist().back(), 0.25);
+  EXPECT_DOUBLE_EQ(store->memHist().back(), 0.5);
+  EXPECT_DOUBLE_EQ(store->diskHist().back(), 30);
+  EXPECT_DOUBLE_EQ(store->powerHist().back(), 12.5);
+}
+
+TEST_F(StoreTest, everySixtiethTickSavesTheDay) {
+  makeStore();
+  store->start();
+  ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1; }));
+  for (int t = 2; t <= 59; ++t) tick();
+  const int slot = store->nowSlot();
+  EXPECT_FALSE(store->history()->loadDay(store->todayKey())[std::size_t(slot)]);
+  tick();  // tick 60
+  const auto stored = store->history()->loadDay(store->todayKey())[std::size_t(slot)];
+  ASSERT_TRUE(stored);
+  EXPECT_EQ(stored->count, store->day()[std::size_t(slot)]->count);
+}
+
+TEST_F(StoreTest, networkPageReadsPortsAtOnceThenEveryFiveTicks) {
+  makeStore();
+  store->start();
+  ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1; }));
+  tick();
+  EXPECT_EQ(script.portReads, 0);
+  store->setPage(Page::net);
+  tick();
+  ASSERT_TRUE(runUntil(main, [&] { return script.portReads == 1; }));
+  for (int i = 0; i < 4; ++i) tick();
+  settle();
+  EXPECT_EQ(script.portReads, 1);
+  tick();
+  ASSERT_TRUE(runUntil(main, [&] { return script.portReads == 2; }));
+  store->setPage(Page::cpu);
+  for (int i = 0; i < 6; ++i) tick();
+  store->setPage(Page::net);
+  tick();
+  ASSERT_TRUE(runUntil(main, [&] { return script.portReads == 3; }));
+  // A listing that can't be run publishes nothing and says so.
+  {
+    std::lock_guard l(script.m);
+    script.ports.reset();
+  }
+  store->refreshPorts(1500ms);
+  clock.advance(1500ms);
+  ASSERT_TRUE(runUntil(main, [&] { return !store->portsAvailable(); }));
+  EXPECT_TRUE(store->ports().empty());
+}
+
+TEST_F(StoreTest, slowBluetoothReadDelaysTheNextUntilItFinishes) {
+  makeStore();
+  script.bluetoothGate.close();
+  store->start();
+  ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1; }));
+  for (int i = 0; i < 14; ++i) tick();
+  EXPECT_EQ(script.bluetoothGate.waiting(), 1);  // still the first read, none queued behind it
+  {
+    std::lock_guard l(script.m);
+    script.devices = {{.id = "a", .name = "Buds", .percent = 70}};
+  }
+  script.bluetoothGate.open();
+  ASSERT_TRUE(runUntil(main, [&] { return store->bluetooth().size() == 1; }));
+  tick();  // the first tick after it finished starts the next read
+  ASSERT_TRUE(runUntil(main, [&] { return script.bluetoothReads == 2; }));
+}
+
+TEST_F(StoreTest, emptyTrafficReadKeepsTheLastAndRatesReachTheProcesses) {
+  makeStore();
+  {
+    std::lock_guard l(script.m);
+    script.traffic = {{10, NetUse{.down = 500, .up = 5, .total = 9000}}};
+  }
+  store->start();
+  ASSERT_TRUE(runUntil(main, [&] { return store->netPerApp(); }));
+  tick();
+  ASSERT_TRUE(store->proc(10));
+  EXPECT_EQ(store->proc(10)->netDown, 500);
+  EXPECT_EQ(store->proc(10)->netTotal, 9000u);
+  {
+    std::lock_guard l(script.m);
+    script.traffic.clear();
+  }
+  const int reads = script.trafficReads;
+  ASSERT_TRUE(runUntil(main, [&] {
+    store->sampleOnce();
+    return script.trafficReads > reads + 1;
+  }));
+  tick();
+  EXPECT_EQ(store->proc(10)->netDown, 500);
+  EXPECT_FALSE(store->proc(99));
+}
+
+TEST_F(StoreTest, selectionLosesProcessesThatQuit) {
+  makeStore();
+  store->start();
+  ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1; }));
+  store->setSelection({10, 11});
+  {
+    std::lock_guard l(script.m);
+    script.procs.pop_back();  // beta quits
+  }
+  tick();
+  EXPECT_EQ(store->selection(), (std::set<std::int32_t>{10}));
+}
+
+TEST_F(StoreTest, tickWithoutCpuSampleStillAdvancesTheHistories) {
+  makeStore();
+  store->start();
+  ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1; }));
+  tick();
+  const int slot = store->nowSlot();
+  const int count = store->day()[std::size_t(slot)]->count;
+  {
+    std::lock_guard l(script.m);
+    script.cpu.push_back(std::nullopt);
+  }
+  tick();
+  EXPECT_DOUBLE_EQ(store->cpuHist().back(), 0.25);  // repeats the last total
+  EXPECT_DOUBLE_EQ(store->cpuHist()[58], 0.25);
+  EXPECT_EQ(store->day()[std::size_t(slot)]->count, count);  // not recorded
+}
+
+TEST_F(StoreTest, blockedReaderLeavesNoBacklog) {
+  makeStore();
+  store->start();
+  ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1; }));
+  script.systemGate.close();
+  clock.advance(1s);
+  store->sampleOnce();  // tick 2 starts and blocks
+  ASSERT_TRUE(runUntil(main, [&] { return script.systemGate.waiting() == 1; }));
+  for (int i = 0; i < 5; ++i) {
+    clock.advance(1s);
+    store->sampleOnce();  // skipped: the last sampling still runs
+  }
+  script.systemGate.open();
+  ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 2; }));
+  settle();
+  EXPECT_EQ(store->tick(), 2);
+  EXPECT_EQ(script.samples, 2);
+  tick();
+  EXPECT_EQ(store->tick(), 3);
+}
+
+TEST_F(StoreTest, changesReachSubscribersOncePerTurn) {
+  makeStore(false);
+  int told = 0;
+  store->subscribe([&] { ++told; });
+  store->setQuery("a");
+  store->setPage(Page::mem);
+  store->setSort(SortKey::mem);
+  main.runUntilIdle();
+  EXPECT_EQ(told, 1);
+  store->setPage(Page::mem);  // unchanged: nothing to tell
+  main.runUntilIdle();
+  EXPECT_EQ(told, 1);
+}
+
+TEST_F(StoreTest, toastClearsOnlyItsOwnText) {
+  makeStore(false);
+  store->show("first");
+  clock.advance(1s);
+  store->show("second");
+  clock.advance(1300ms);  // the first's deadline: it finds another text
+  main.runUntilIdle();
+  EXPECT_EQ(store->toast(), "second");
+  clock.advance(900ms);
+  main.runUntilIdle();
+  EXPECT_FALSE(store->toast());
+  store->show("same");
+  clock.advance(1s);
+  store->show("same");
+  clock.advance(1200ms);  // 2.2 s after the first call
+  main.runUntilIdle();
+  EXPECT_FALSE(store->toast());
+}
