@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "Qel/Platform/ProcText.hpp"
+
 namespace qel {
 namespace {
 
@@ -9,15 +11,22 @@ bool isAppUnit(std::string_view name) {
   return name.size() > 4 && name.starts_with("app-") && (name.ends_with(".scope") || name.ends_with(".service"));
 }
 
-std::string appUnitOfPath(std::string_view path) {
+// `path` cut after its innermost application unit; empty when it has none.
+std::string_view appUnitPrefix(std::string_view path) {
   while (!path.empty()) {
     const auto slash = path.rfind('/');
     const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
-    if (isAppUnit(name)) return std::string(name);
+    if (isAppUnit(name)) return path;
     if (slash == std::string_view::npos) break;
     path = path.substr(0, slash);
   }
   return {};
+}
+
+std::string appUnitOfPath(std::string_view path) {
+  const auto prefix = appUnitPrefix(path);
+  const auto slash = prefix.rfind('/');
+  return std::string(slash == std::string_view::npos ? prefix : prefix.substr(slash + 1));
 }
 
 // systemd's "\xNN" escapes back to bytes; anything else stays as written.
@@ -55,6 +64,25 @@ std::string appUnitOfCgroup(std::string_view text) {
     }
   }
   return legacy;
+}
+
+std::string appScopeOfCgroup(std::string_view text) {
+  while (!text.empty()) {
+    const auto eol = text.find('\n');
+    const std::string_view line = text.substr(0, eol);
+    text.remove_prefix(eol == std::string_view::npos ? text.size() : eol + 1);
+    if (!line.starts_with("0::/")) continue;
+    const std::string_view prefix = appUnitPrefix(line.substr(3));
+    if (prefix.size() < 2) return {};
+    // Joined onto the cgroup mount later: every component must stay inside it.
+    for (std::string_view rest = prefix.substr(1); !rest.empty();) {
+      const auto slash = rest.find('/');
+      if (!isPlainName(rest.substr(0, slash))) return {};
+      rest.remove_prefix(slash == std::string_view::npos ? rest.size() : slash + 1);
+    }
+    return std::string(prefix);
+  }
+  return {};
 }
 
 std::vector<std::string> appIdCandidates(std::string_view unit) {

@@ -12,6 +12,11 @@ namespace qel {
 // cgroup (the unified "0::" line, else "name=systemd"), still escaped; "" when none.
 std::string appUnitOfCgroup(std::string_view text);
 
+// The unified hierarchy's folder ("0::" line) up to and including its innermost application
+// unit, such as "/user.slice/…/app.slice/app-firefox-1234.scope"; "" when none or when a
+// component is not a plain name.
+std::string appScopeOfCgroup(std::string_view text);
+
 // The desktop ids (without ".desktop") the unit may stand for, most specific first: the part
 // with the launcher's name, then without it.
 std::vector<std::string> appIdCandidates(std::string_view unit);

@@ -19,7 +19,8 @@ Store::Store(StoreServices services)
       bluetoothSource_(std::move(services.bluetooth)),
       trafficPause_(services.trafficPause),
       launchDate_(clock_.now()),
-      day_(kSlotsPerDay) {
+      day_(kSlotsPerDay),
+      quitProgram_(std::move(services.quitProgram)) {
   if (services.openHistory)
     history_ = services.openHistory([this](const HistoryProblem& problem) { reportHistoryProblem(problem); });
   readSettings();
@@ -29,6 +30,7 @@ Store::Store(StoreServices services)
 }
 
 Store::~Store() {
+  releaseOnExit();
   *alive_ = false;
   bluetoothQueue_.stop();
   portQueue_.stop();
@@ -39,13 +41,16 @@ Store::~Store() {
 
 void Store::start() {
   if (desktop_) desktop_->applyAppearance(appearance_);
+  loadRules();
   loadDay();
   sampleOnce();
+  installTamer();
 }
 
 void Store::shutdown() {
   if (shutDown_) return;
   shutDown_ = true;
+  releaseOnExit();
   saveDay();
   if (history_) history_->close();
 }

@@ -14,15 +14,20 @@
 #include <vector>
 
 #include "Qel/History/HistoryDB.hpp"
+#include "Qel/Platform/BackgroundPriority.hpp"
 #include "Qel/Platform/Clock.hpp"
 #include "Qel/Platform/Defaults.hpp"
 #include "Qel/Platform/Executor.hpp"
+#include "Qel/Platform/Logind.hpp"
 #include "Qel/Platform/SerialQueue.hpp"
+#include "Qel/Store/AlertRule.hpp"
 #include "Qel/Store/DayBucket.hpp"
 #include "Qel/Store/DayEvent.hpp"
 #include "Qel/Store/Enums.hpp"
+#include "Qel/Store/MenuBarPart.hpp"
 #include "Qel/Store/Snapshot.hpp"
 #include "Qel/Store/Sources.hpp"
+#include "Qel/Store/TameMode.hpp"
 
 namespace qel {
 
@@ -39,6 +44,8 @@ struct StoreServices {
   std::chrono::milliseconds trafficPause{2000};
   // Opens the history database with the store's problem handler; none: nothing is stored.
   std::function<std::unique_ptr<HistoryDB>(HistoryDB::ProblemHandler)> openHistory;
+  // The program's own orderly quit, for when the user ends Qel itself from its process list.
+  std::function<void()> quitProgram;
 };
 
 class Store {
@@ -186,6 +193,35 @@ class Store {
   HistoryDB* history() const { return history_.get(); }
   const Clock& clock() const { return clock_; }
 
+  // Alerts, quitting, quiet mode, keep awake, mute, the busy state and taming.
+  const std::vector<AlertRule>& rules() const { return rules_; }
+  void setRules(std::vector<AlertRule> rules);
+  const std::map<std::string, Date>& lastFired() const { return lastFired_; }
+  int enabledRuleCount() const;
+  // "Alerted once today at HH:mm" for a rule that fired today; none otherwise.
+  std::optional<std::string> firedText(const std::string& id) const;
+  // Ends processes (SIGTERM, or SIGKILL with `force`) and reports the outcome in one toast.
+  void quit(const std::vector<std::int32_t>& pids, bool force);
+  bool quietOn() const { return quietOn_; }
+  const std::set<std::int32_t>& throttled() const { return throttled_; }
+  std::optional<Date> awakeUntil() const { return awakeUntil_; }
+  bool menuBusy() const { return menuBusy_; }
+  void toggleQuiet();
+  void toggleAwake();
+  void toggleMute();
+  // Gives every throttled pid its priority back; the pids whose priority could not be restored.
+  std::vector<std::int32_t> restoreThrottled();
+  bool isMuted() const;
+  std::string awakeNote() const;
+  std::string muteNote() const;
+  std::string quietNote() const;
+  std::vector<MenuBarPart> menuBarParts() const;
+  const std::map<std::int32_t, TamedProc>& tamed() const { return tamed_; }
+  void setTame(std::optional<TameMode> mode, const std::string& key);
+  void releaseTamed(std::int32_t pid);
+  void releaseTamed(const std::string& key);
+  void releaseAllTamed();
+
  private:
   template <class T>
   void assign(T& field, T value) {
@@ -276,6 +312,38 @@ class Store {
   std::vector<std::optional<DayBucket>> day_;
   std::string dayKey_;
   int lastSavedSlot_ = -1;
+
+  // Alerts, quitting, quiet mode, keep awake, mute, the busy state and taming.
+  void loadRules();
+  void saveRules();
+  void checkRules();
+  void notify(const std::string& title, const std::string& body);
+  void updateMenuBusy();
+  void maintainMenuFeatures(const std::vector<ProcInfo>& procs);
+  void installTamer();
+  void maintainTaming(const std::vector<ProcInfo>& procs);
+  void persistPaused();
+  // Releases one tamed pid; how its priority came back, for a slowed one.
+  RestoreOutcome letGo(std::int32_t pid);
+  std::string nameOf(std::int32_t pid) const;
+  // The front app's pid; none when this desktop can't tell (then says so once per stretch).
+  std::optional<std::int32_t> frontPidOrExplain();
+  void explainUnknownFront();
+  // Lets go of everything lowered, paused or held on the way out (no toasts).
+  void releaseOnExit();
+  std::vector<AlertRule> rules_ = Rules::defaults();
+  std::map<std::string, Date> lastFired_;
+  std::map<std::string, std::int64_t> ruleCounters_;
+  std::function<void()> quitProgram_;
+  bool quietOn_ = false;
+  std::set<std::int32_t> throttled_;
+  std::optional<Date> awakeUntil_;
+  InhibitLock awakeLock_;
+  bool menuBusy_ = false;
+  std::map<std::int32_t, TamedProc> tamed_;
+  BackgroundPriority priority_;
+  bool frontUnknownTold_ = false;
+  SerialQueue notifyQueue_{"qel.notify"};
 
   // Tick bookkeeping (main thread), except `tick_`, which only the sampler queue touches.
   int tick_ = 0;

@@ -144,6 +144,7 @@ void Store::apply(const Snapshot& s) {
   }
 
   push(cpuHist_, cpu_.total);
+  updateMenuBusy();
   if (desktop_) desktop_->updateDockIcon(false);
   const double memNow = memFraction(mem_);
   push(memHist_, memNow);
@@ -156,7 +157,12 @@ void Store::apply(const Snapshot& s) {
   recordEnergy(energyByPid_, energyNames_, procs_);
   push(powerHist_, power_ ? *power_ : procWatts());
 
-  if (s.cpu) record(cpu_.total, memFraction(mem_), mem_.pressure, now);
+  if (s.cpu) {
+    record(cpu_.total, memFraction(mem_), mem_.pressure, now);
+    checkRules();
+  }
+  maintainMenuFeatures(procs_);
+  maintainTaming(procs_);
 
   if (s.tick % 60 == 0) saveDay();
   changed();

@@ -1,0 +1,109 @@
+#include "Qel/Store/AlertRule.hpp"
+
+#include <cmath>
+
+namespace qel::Rules {
+namespace {
+
+struct Row {
+  AlertRule rule;
+  RuleMeta meta;
+};
+
+const std::vector<Row>& table() {
+  static const std::vector<Row> rows{
+      {{"cpu", true, 85, 120},
+       {"Whole computer", "CPU busy for a long time", "Overall usage stays above the threshold for a while", "%", 50,
+        100, 5, true, true, false}},
+      {{"memp", true, 60, 60},
+       {"Whole computer", "High memory pressure", "The system is compressing memory heavily or using swap", "%", 40,
+        95, 5, true, true, false}},
+      {{"disk", false, 50, 0},
+       {"Whole computer", "Low disk space", "Free space on the startup disk falls below the threshold", " GB", 5, 200,
+        5, true, false, true}},
+      {{"thermal", true, 0, 0},
+       {"Temperature and battery", "Computer overheating", "The thermal state becomes Hot or Overheating", "", 0, 1,
+        1, false, false, false}},
+      {{"bat", true, 20, 0},
+       {"Temperature and battery", "Low battery", "Only checked on battery power", "%", 5, 50, 5, true, false,
+        true}},
+      {{"pcpu", false, 100, 300},
+       {"Single process", "A process hogs the CPU for a long time", "One process stays above the threshold for a while",
+        "%", 50, 400, 10, true, true, false}},
+  };
+  return rows;
+}
+
+std::optional<AlertRule> decodeRule(const nlohmann::json& j) {
+  if (!j.is_object()) return std::nullopt;
+  const auto id = j.find("id"), on = j.find("on"), threshold = j.find("threshold"), sustain = j.find("sustain");
+  if (id == j.end() || on == j.end() || threshold == j.end() || sustain == j.end()) return std::nullopt;
+  if (!id->is_string() || !on->is_boolean() || !threshold->is_number()) return std::nullopt;
+  AlertRule rule{.id = id->get<std::string>(), .on = on->get<bool>(), .threshold = threshold->get<double>()};
+  if (sustain->is_number_integer()) {
+    if (sustain->is_number_unsigned() && sustain->get<std::uint64_t>() > std::uint64_t(INT64_MAX)) return std::nullopt;
+    rule.sustain = sustain->get<std::int64_t>();
+  } else if (sustain->is_number_float()) {
+    // A whole number written with a point ("120.0") is still a whole number.
+    const double v = sustain->get<double>();
+    if (!std::isfinite(v) || v != std::floor(v) || std::fabs(v) >= 9.0e18) return std::nullopt;
+    rule.sustain = std::int64_t(v);
+  } else {
+    return std::nullopt;
+  }
+  if (!std::isfinite(rule.threshold)) return std::nullopt;
+  return rule;
+}
+
+}  // namespace
+
+const std::vector<AlertRule>& defaults() {
+  static const std::vector<AlertRule> rules = [] {
+    std::vector<AlertRule> out;
+    for (const auto& row : table()) out.push_back(row.rule);
+    return out;
+  }();
+  return rules;
+}
+
+const std::map<std::string, RuleMeta>& meta() {
+  static const std::map<std::string, RuleMeta> byId = [] {
+    std::map<std::string, RuleMeta> out;
+    for (const auto& row : table()) out.emplace(row.rule.id, row.meta);
+    return out;
+  }();
+  return byId;
+}
+
+std::optional<std::vector<AlertRule>> decode(const nlohmann::json& stored) {
+  if (!stored.is_array()) return std::nullopt;
+  std::vector<AlertRule> out;
+  for (const auto& element : stored) {
+    auto rule = decodeRule(element);
+    if (!rule) return std::nullopt;
+    out.push_back(std::move(*rule));
+  }
+  return out;
+}
+
+nlohmann::json encode(const std::vector<AlertRule>& rules) {
+  auto out = nlohmann::json::array();
+  for (const auto& r : rules)
+    out.push_back({{"id", r.id}, {"on", r.on}, {"threshold", r.threshold}, {"sustain", r.sustain}});
+  return out;
+}
+
+std::vector<AlertRule> merged(const std::vector<AlertRule>& stored) {
+  std::vector<AlertRule> out = defaults();
+  for (auto& rule : out) {
+    for (const auto& s : stored) {
+      if (s.id == rule.id) {
+        rule = s;
+        break;
+      }
+    }
+  }
+  return out;
+}
+
+}  // namespace qel::Rules

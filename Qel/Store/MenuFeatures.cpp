@@ -1,0 +1,181 @@
+// The menu panel's switches (quiet mode, keep awake, mute), the busy state of the menu-bar
+// icon and the short texts beside it.
+#include <unistd.h>
+
+#include "Qel/Platform/AppRegistry.hpp"
+#include "Qel/Platform/DBus.hpp"
+#include "Qel/Platform/SessionProcesses.hpp"
+#include "Qel/Store/Store.hpp"
+#include "Qel/Text/Format.hpp"
+#include "Qel/Text/Loc.hpp"
+
+namespace qel {
+namespace {
+
+constexpr double kQuietThreshold = 20.0;  // percent of one core
+constexpr auto kAwakeFor = std::chrono::seconds(7200);
+constexpr auto kMuteFor = std::chrono::seconds(3600);
+
+double meanOfLast(const std::vector<double>& values, std::size_t n) {
+  n = std::min(n, values.size());
+  double sum = 0;
+  for (std::size_t i = values.size() - n; i < values.size(); ++i) sum += values[i];
+  return sum / double(std::max<std::size_t>(n, 1));
+}
+
+std::string joined(const std::vector<std::string>& names) {
+  std::string out;
+  for (const auto& n : names) out += (out.empty() ? "" : ", ") + n;
+  return out;
+}
+
+}  // namespace
+
+void Store::toggleQuiet() {
+  assign(quietOn_, !quietOn_);
+  if (!quietOn_) {
+    const auto failed = restoreThrottled();
+    if (failed.empty()) {
+      show(L("Background priority restored"));
+    } else {
+      std::vector<std::string> names;
+      for (const auto pid : failed) names.push_back(nameOf(pid));
+      show(L("Couldn't restore the priority of %@", {joined(names)}));
+    }
+    return;
+  }
+  // Lowered processes get their priority back when the program ends (shutdown).
+  if (!desktop_ || !desktop_->frontPid()) {
+    frontUnknownTold_ = false;
+    explainUnknownFront();
+    return;
+  }
+  show(L("Background work is now throttled"));
+}
+
+std::vector<std::int32_t> Store::restoreThrottled() {
+  std::vector<std::int32_t> failed;
+  for (const auto pid : throttled_) {
+    // A slowed app keeps its background priority: taming still holds it.
+    if (auto t = tamed_.find(pid); t != tamed_.end() && t->second.mode == TameMode::slow) continue;
+    if (priority_.restore(pid) == RestoreOutcome::failed) failed.push_back(pid);
+  }
+  assign(throttled_, {});
+  return failed;
+}
+
+void Store::toggleAwake() {
+  if (awakeUntil_) {
+    awakeLock_.release();
+    assign(awakeUntil_, std::optional<Date>());
+    show(L("Normal sleep restored"));
+    return;
+  }
+  auto bus = openBus(BusKind::system);
+  InhibitLock lock = bus ? inhibit(bus.get(), "idle:sleep", "Qel", L("Qel Keep Awake"), "block") : InhibitLock();
+  if (!lock.held()) {
+    show(L("Couldn't prevent sleep. The system refused the request."));
+    return;
+  }
+  awakeLock_ = std::move(lock);
+  assign(awakeUntil_, std::optional<Date>(clock_.now() + kAwakeFor));
+  show(L("Won't sleep when idle for the next 2 hours"));
+}
+
+void Store::toggleMute() {
+  if (isMuted()) {
+    setMutedUntil(std::nullopt);
+    show(L("Alerts resumed"));
+  } else {
+    show(L("Alerts paused for 1 hour"));
+    setMutedUntil(clock_.now() + kMuteFor);
+  }
+}
+
+bool Store::isMuted() const { return mutedUntil_ && *mutedUntil_ > clock_.now(); }
+
+std::string Store::awakeNote() const {
+  if (awakeUntil_) return L("Until %@", {clockFormatter().string(*awakeUntil_)});
+  return L("No idle sleep for 2 h");
+}
+
+std::string Store::muteNote() const {
+  if (isMuted()) return L("Resumes at %@", {clockFormatter().string(*mutedUntil_)});
+  return L("%@ on", {std::to_string(enabledRuleCount())});
+}
+
+std::string Store::quietNote() const {
+  if (!quietOn_) return L("Throttle heavy work");
+  if (!throttled_.empty()) return L("%@ throttled", {std::to_string(throttled_.size())});
+  return L("On");
+}
+
+std::vector<MenuBarPart> Store::menuBarParts() const {
+  std::vector<MenuBarPart> parts;
+  if (menuItems_.count("cpu")) parts.push_back({fmtPercent(cpu_.total), "100%"});
+  if (menuItems_.count("gpu") && gpu_) parts.push_back({"GPU " + fmtPercent(gpu_->util), "GPU 100%"});
+  if (menuItems_.count("mem")) parts.push_back({L("Mem ") + fmtPercent(memFraction(mem_)), L("Mem ") + "100%"});
+  if (menuItems_.count("net")) parts.push_back({"↓" + fmtRate(netDown_), "↓999.9 MB/s"});
+  if (isMuted()) parts.push_back({"⏸", "⏸"});
+  return parts;
+}
+
+void Store::updateMenuBusy() {
+  if (!menuBusy_ && meanOfLast(cpuHist_, 5) >= 0.6) assign(menuBusy_, true);
+  else if (menuBusy_ && meanOfLast(cpuHist_, 15) < 0.4) assign(menuBusy_, false);
+}
+
+void Store::maintainMenuFeatures(const std::vector<ProcInfo>& procs) {
+  const Date now = clock_.now();
+  if (awakeUntil_ && now >= *awakeUntil_) {
+    awakeLock_.release();
+    assign(awakeUntil_, std::optional<Date>());
+  }
+  if (mutedUntil_ && now >= *mutedUntil_) setMutedUntil(std::nullopt);
+  if (!quietOn_) return;
+
+  std::set<std::int32_t> kept;
+  for (const auto& p : procs)
+    if (throttled_.count(p.pid)) kept.insert(p.pid);
+  for (const auto pid : throttled_)
+    if (!kept.count(pid) && !tamed_.count(pid)) priority_.forget(pid);
+  assign(throttled_, std::move(kept));
+
+  // Without knowing the app in front, the user's own app could be lowered.
+  const auto front = frontPidOrExplain();
+  if (!front) return;
+  const std::int32_t self = ::getpid();
+  for (const auto& p : procs) {
+    if (p.cpu < kQuietThreshold || p.pid == self || p.pid == *front || throttled_.count(p.pid)) continue;
+    // An application the user sees (a desktop entry's program) is not background work.
+    if (isAppKey(p.appKey)) continue;
+    if (p.isSystem || isSessionProcess(p.path, p.name)) continue;
+    if (priority_.lower({p.pid, p.startTime})) {
+      throttled_.insert(p.pid);
+      changed();
+    }
+  }
+}
+
+std::optional<std::int32_t> Store::frontPidOrExplain() {
+  const auto front = desktop_ ? desktop_->frontPid() : std::nullopt;
+  if (front) {
+    frontUnknownTold_ = false;
+    return front;
+  }
+  explainUnknownFront();
+  return std::nullopt;
+}
+
+void Store::explainUnknownFront() {
+  if (frontUnknownTold_) return;
+  frontUnknownTold_ = true;
+  show(L("Quiet mode and taming are idle: this desktop doesn't tell which app is in front."));
+}
+
+std::string Store::nameOf(std::int32_t pid) const {
+  if (const auto p = proc(pid)) return p->name;
+  return L("Process %@", {std::to_string(pid)});
+}
+
+}  // namespace qel

@@ -1,0 +1,58 @@
+// Ending processes on the user's request.
+#include <unistd.h>
+
+#include "Qel/Platform/ProcessSignals.hpp"
+#include "Qel/Store/Store.hpp"
+#include "Qel/Text/Loc.hpp"
+
+namespace qel {
+namespace {
+
+std::string joined(const std::vector<std::string>& names) {
+  std::string out;
+  for (const auto& n : names) out += (out.empty() ? "" : ", ") + n;
+  return out;
+}
+
+}  // namespace
+
+void Store::quit(const std::vector<std::int32_t>& pids, bool force) {
+  std::vector<std::string> ended, failed;
+  bool quitSelf = false;
+  for (const auto pid : pids) {
+    const auto p = proc(pid);
+    if (!p || p->isSystem) continue;
+    if (pid == ::getpid()) {
+      // Qel itself leaves in order (saving the day, letting go of what it paused).
+      quitSelf = true;
+      continue;
+    }
+    // A paused process can't act on the request; a slowed one would take long to.
+    releaseTamed(pid);
+    switch (signalProcess({p->pid, p->startTime}, force ? SIGKILL : SIGTERM)) {
+      case SignalOutcome::sent: ended.push_back(p->name); break;
+      case SignalOutcome::denied:
+      case SignalOutcome::failed: failed.push_back(p->name); break;
+      case SignalOutcome::gone:
+      case SignalOutcome::refused: break;  // already ended, or never to be signalled
+    }
+  }
+
+  std::set<std::int32_t> kept = selection_;
+  for (const auto pid : pids) kept.erase(pid);
+  assign(selection_, std::move(kept));
+  if (detailPID_ && std::find(pids.begin(), pids.end(), *detailPID_) != pids.end())
+    assign(detailPID_, std::optional<std::int32_t>());
+
+  std::string text;
+  if (ended.size() == 1) text = L(force ? "Force-quit %@" : "Ended %@", {ended[0]});
+  if (ended.size() > 1) text = L(force ? "Force-quit %@ processes" : "Ended %@ processes", {std::to_string(ended.size())});
+  if (!failed.empty()) {
+    const std::string failure = L(force ? "Couldn't force-quit %@" : "Couldn't end %@", {joined(failed)});
+    text = text.empty() ? failure : text + ". " + failure;
+  }
+  if (!text.empty()) show(text);
+  if (quitSelf && quitProgram_) onMain(quitProgram_);
+}
+
+}  // namespace qel

@@ -1,0 +1,122 @@
+// The alert rules: loading and saving them, checking them once a tick, and the notification.
+#include <cmath>
+
+#include "Qel/Platform/Calendar.hpp"
+#include "Qel/Platform/Notifications.hpp"
+#include "Qel/Store/Store.hpp"
+#include "Qel/Text/Format.hpp"
+#include "Qel/Text/Loc.hpp"
+
+namespace qel {
+namespace {
+
+constexpr const char* kRulesKey = "qel.rules";
+constexpr auto kRepeatGuard = std::chrono::seconds(600);
+
+// The process with the highest CPU; none when the list is empty.
+const ProcInfo* topOf(const std::vector<ProcInfo>& procs) {
+  const ProcInfo* top = nullptr;
+  for (const auto& p : procs)
+    if (!top || p.cpu > top->cpu) top = &p;
+  return top;
+}
+
+// Rounded to the nearest whole number, halves away from zero.
+std::string whole(double v) {
+  if (!std::isfinite(v) || std::fabs(v) >= 9.0e18) return "—";
+  return std::to_string(std::llround(v));
+}
+
+}  // namespace
+
+void Store::loadRules() {
+  const auto stored = defaults_.value(kRulesKey);
+  if (!stored) return;
+  const auto decoded = Rules::decode(*stored);
+  // Unreadable data stays stored until the rules are next changed.
+  if (!decoded) return;
+  assign(rules_, Rules::merged(*decoded));
+  saveRules();
+}
+
+void Store::saveRules() { defaults_.set(kRulesKey, Rules::encode(rules_)); }
+
+void Store::setRules(std::vector<AlertRule> rules) {
+  assign(rules_, std::move(rules));
+  saveRules();
+}
+
+int Store::enabledRuleCount() const {
+  int n = 0;
+  for (const auto& r : rules_) n += r.on ? 1 : 0;
+  return n;
+}
+
+std::optional<std::string> Store::firedText(const std::string& id) const {
+  const auto it = lastFired_.find(id);
+  // Firing times live for the whole run, which may span days: only today's count as today.
+  if (it == lastFired_.end() || dayKey(it->second) != dayKey(clock_.now())) return std::nullopt;
+  return L("Alerted once today at %@", {clockFormatter().string(it->second)});
+}
+
+void Store::checkRules() {
+  const Date now = clock_.now();
+  const ProcInfo* top = topOf(procs_);
+  for (const auto& rule : rules_) {
+    if (!rule.on) continue;
+    bool hit = false;
+    struct {
+      std::string key;
+      std::vector<std::string> args;
+    } body;
+    if (rule.id == "cpu") {
+      hit = cpu_.total * 100.0 >= rule.threshold;
+      const std::string who = top ? top->name : L("an unknown process");
+      body = {"CPU usage is %@. The top process is %@.", {fmtPercent(cpu_.total), who}};
+    } else if (rule.id == "memp") {
+      hit = mem_.pressure >= rule.threshold;
+      body = {"Memory pressure is %@%. Quitting apps you aren't using makes switching smoother.",
+              {whole(mem_.pressure)}};
+    } else if (rule.id == "disk") {
+      hit = diskTotal_ != 0 && double(diskFree_) / 1073741824.0 < rule.threshold;
+      body = {"Only %@ left on the startup disk.", {fmtBytes(diskFree_)}};
+    } else if (rule.id == "thermal") {
+      hit = thermal_ == ThermalState::serious || thermal_ == ThermalState::critical;
+      body = {"The system is slowing down to cool off. Stop the most power-hungry app, or give the computer some "
+              "airflow.",
+              {}};
+    } else if (rule.id == "bat") {
+      hit = battery_.present && !battery_.onAC && battery_.percent < rule.threshold;
+      body = {"Battery at %@%. Remember to plug in.", {std::to_string(battery_.percent)}};
+    } else if (rule.id == "pcpu") {
+      hit = top && top->cpu >= rule.threshold;
+      if (top) body = {"%@ is using %@% CPU.", {top->name, whole(top->cpu)}};
+    }
+
+    if (!hit) {
+      ruleCounters_[rule.id] = 0;
+      continue;
+    }
+    // Kept growing while the condition holds, so one firing does not start the sustain again.
+    auto& count = ruleCounters_[rule.id];
+    if (count < INT64_MAX) ++count;
+    if (count < std::max<std::int64_t>(rule.sustain, 1)) continue;
+    if (auto last = lastFired_.find(rule.id); last != lastFired_.end() && now - last->second < kRepeatGuard) continue;
+    lastFired_[rule.id] = now;
+    changed();
+
+    const auto meta = Rules::meta().find(rule.id);
+    const std::string title = meta != Rules::meta().end() ? L(meta->second.title) : L("Qel alert");
+    if (isMuted()) continue;
+    show(title);
+    notify(title, L(body.key, body.args));
+  }
+}
+
+void Store::notify(const std::string& title, const std::string& body) {
+  // Off the main thread: a notification service that hangs must not hold up the tick. With
+  // no service nothing is posted; the toast has been shown already.
+  notifyQueue_.async([title, body] { postNotification("Qel", title, body); });
+}
+
+}  // namespace qel

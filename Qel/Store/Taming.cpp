@@ -1,0 +1,186 @@
+// Taming: apps with a rule are slowed or paused while they are not in front, and let go the
+// moment they come to the front, lose their rule, are quit, or the program ends. Paused
+// processes are also written down, so a start after a crash resumes the ones still stopped.
+#include <unistd.h>
+
+#include "Qel/Platform/ProcessSignals.hpp"
+#include "Qel/Platform/SessionProcesses.hpp"
+#include "Qel/Store/Store.hpp"
+#include "Qel/Text/Loc.hpp"
+
+namespace qel {
+namespace {
+
+constexpr const char* kPausedKey = "qel.pausedPids";
+
+// A stored [pid, start time] pair; absent for anything else (the older plain pid too: without
+// its start time it can't be told from a process that took the pid since).
+std::optional<ProcessIdentity> storedIdentity(const nlohmann::json& e) {
+  if (!e.is_array() || e.size() != 2 || !e[0].is_number_integer() || !e[1].is_number_integer()) return std::nullopt;
+  const auto pid = e[0].get<std::int64_t>();
+  if (pid <= 1 || pid > INT32_MAX) return std::nullopt;
+  if (e[1].is_number_unsigned()) return ProcessIdentity{std::int32_t(pid), e[1].get<std::uint64_t>()};
+  return std::nullopt;
+}
+
+// The name the toasts use for an app key: its file name without ".desktop".
+std::string appName(const std::string& key) {
+  std::string name = key.substr(key.rfind('/') + 1);
+  if (name.size() > 8 && name.ends_with(".desktop")) name.resize(name.size() - 8);
+  return name;
+}
+
+}  // namespace
+
+void Store::installTamer() {
+  if (const auto stored = defaults_.value(kPausedKey); stored && stored->is_array()) {
+    for (const auto& e : *stored) {
+      // Only a process that is still the one paused, and still stopped, is continued.
+      const auto id = storedIdentity(e);
+      if (id && processState(*id) == 'T') signalProcess(*id, SIGCONT);
+    }
+  }
+  defaults_.remove(kPausedKey);
+  // Termination releases everything through shutdown(); activation is seen by the tick, which
+  // compares the front app each second.
+}
+
+void Store::maintainTaming(const std::vector<ProcInfo>& procs) {
+  if (tameRules_.empty() && tamed_.empty()) return;
+
+  std::map<std::int32_t, std::uint64_t> live;
+  for (const auto& p : procs) live.emplace(p.pid, p.startTime);
+  bool forgot = false;
+  for (auto it = tamed_.begin(); it != tamed_.end();) {
+    const auto l = live.find(it->first);
+    if (l != live.end() && l->second == it->second.startTime) {
+      ++it;
+      continue;
+    }
+    if (!throttled_.count(it->first)) priority_.forget(it->first);
+    it = tamed_.erase(it);
+    forgot = true;
+  }
+  if (forgot) {
+    changed();
+    persistPaused();
+  }
+
+  // Without knowing the app in front, the app the user is in could be stopped: let all go.
+  const auto front = frontPidOrExplain();
+  if (!front) {
+    releaseAllTamed();
+    return;
+  }
+  std::optional<std::string> frontKey;
+  if (const auto p = proc(*front); p && !p->appKey.empty()) frontKey = p->appKey;
+  const std::int32_t self = ::getpid();
+
+  for (const auto& p : procs) {
+    if (p.isSystem || p.pid == self || isSessionProcess(p.path, p.name)) continue;
+    const auto rule = tameRules_.find(p.appKey);
+    const auto mode = rule != tameRules_.end() ? tameModeFromRaw(rule->second) : std::nullopt;
+    const bool applies = !p.appKey.empty() && mode && p.appKey != frontKey;
+    const auto held = tamed_.find(p.pid);
+    if (!applies) {
+      if (held != tamed_.end()) releaseTamed(p.pid);
+      continue;
+    }
+    if (held != tamed_.end() && held->second.mode == *mode) {
+      // Again every tick: threads started since get the background priority too.
+      if (*mode == TameMode::slow) priority_.lower({p.pid, p.startTime});
+      continue;
+    }
+    if (held != tamed_.end()) releaseTamed(p.pid);
+
+    const TamedProc entry{.mode = *mode, .key = p.appKey, .startTime = p.startTime};
+    if (*mode == TameMode::slow) {
+      if (!priority_.lower({p.pid, p.startTime})) continue;
+      tamed_[p.pid] = entry;
+    } else {
+      // Written down before the stop, so a crash right after it still leads to a resume.
+      tamed_[p.pid] = entry;
+      persistPaused();
+      if (signalProcess({p.pid, p.startTime}, SIGSTOP) != SignalOutcome::sent) {
+        tamed_.erase(p.pid);
+        persistPaused();
+        continue;
+      }
+    }
+    changed();
+  }
+}
+
+RestoreOutcome Store::letGo(std::int32_t pid) {
+  const auto it = tamed_.find(pid);
+  if (it == tamed_.end()) return RestoreOutcome::restored;
+  const TamedProc t = it->second;
+  tamed_.erase(it);
+  changed();
+  if (t.mode == TameMode::pause) {
+    signalProcess({pid, t.startTime}, SIGCONT);
+    persistPaused();
+    return RestoreOutcome::restored;
+  }
+  // Quiet mode still holds it at background priority.
+  if (throttled_.count(pid)) return RestoreOutcome::restored;
+  return priority_.restore(pid);
+}
+
+void Store::releaseTamed(std::int32_t pid) {
+  if (letGo(pid) == RestoreOutcome::failed) show(L("Couldn't restore the priority of %@", {nameOf(pid)}));
+}
+
+void Store::releaseTamed(const std::string& key) {
+  std::vector<std::int32_t> pids;
+  for (const auto& [pid, t] : tamed_)
+    if (t.key == key) pids.push_back(pid);
+  for (const auto pid : pids) releaseTamed(pid);
+}
+
+void Store::releaseAllTamed() {
+  std::vector<std::int32_t> pids;
+  for (const auto& [pid, t] : tamed_) pids.push_back(pid);
+  for (const auto pid : pids) releaseTamed(pid);
+}
+
+void Store::persistPaused() {
+  auto list = nlohmann::json::array();
+  for (const auto& [pid, t] : tamed_)
+    if (t.mode == TameMode::pause) list.push_back({pid, t.startTime});
+  defaults_.set(kPausedKey, std::move(list));
+}
+
+void Store::setTame(std::optional<TameMode> mode, const std::string& key) {
+  if (key.empty()) return;
+  const std::string name = appName(key);
+  auto rules = tameRules_;
+  if (!mode) {
+    rules.erase(key);
+    setTameRules(std::move(rules));
+    releaseTamed(key);
+    show(L("Removed the rule for %@", {name}));
+    return;
+  }
+  rules[key] = std::string(rawValue(*mode));
+  setTameRules(std::move(rules));
+  if (!desktop_ || !desktop_->frontPid()) {
+    frontUnknownTold_ = false;
+    explainUnknownFront();
+    return;
+  }
+  show(L(*mode == TameMode::slow ? "%@ will slow down when it's not in front" : "%@ will pause when it's not in front",
+         {name}));
+}
+
+void Store::releaseOnExit() {
+  std::vector<std::int32_t> pids;
+  for (const auto& [pid, t] : tamed_) pids.push_back(pid);
+  for (const auto pid : pids) letGo(pid);
+  for (const auto pid : throttled_) priority_.restore(pid);
+  throttled_.clear();
+  awakeLock_.release();
+  awakeUntil_.reset();
+}
+
+}  // namespace qel
