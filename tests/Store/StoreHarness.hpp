@@ -56,6 +56,9 @@ struct Script {
   std::map<std::int32_t, NetUse> traffic;
   std::optional<std::vector<PortEntry>> ports = std::vector<PortEntry>{};
   std::vector<BTDevice> devices;
+  ThermalState thermal = ThermalState::nominal;
+  BatterySample battery{.present = true, .percent = 80};
+  DiskDetail disk{.total = 1000, .free = 400};
   Gate systemGate, bluetoothGate;
   std::atomic<int> slowReads{0}, portReads{0}, bluetoothReads{0}, trafficReads{0}, samples{0};
 };
@@ -80,13 +83,20 @@ class ScriptedSystem final : public SystemSource {
   DiskRate disk() override { return {10, 20}; }
   double load() override { return 1.5; }
   std::optional<GPUSample> gpu() override { return std::nullopt; }
-  ThermalState thermal() override { return ThermalState::nominal; }
+  ThermalState thermal() override {
+    std::lock_guard l(s_.m);
+    return s_.thermal;
+  }
   BatterySample battery() override {
     ++s_.slowReads;
-    return {.present = true, .percent = 80};
+    std::lock_guard l(s_.m);
+    return s_.battery;
   }
   std::optional<double> systemPower() override { return 12.5; }
-  DiskDetail diskDetail() override { return {.total = 1000, .free = 400}; }
+  DiskDetail diskDetail() override {
+    std::lock_guard l(s_.m);
+    return s_.disk;
+  }
   std::vector<VolumeInfo> volumes() override { return {{.id = "/", .name = "root", .total = 1000, .free = 400}}; }
   std::vector<WakeHolder> wakeHolders() override { return {}; }
   std::vector<NetAddress> addresses() override { return {}; }

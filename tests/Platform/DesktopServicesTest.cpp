@@ -1,0 +1,72 @@
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "Qel/Platform/Logind.hpp"
+#include "Qel/Platform/Notifications.hpp"
+#include "tests/support/DBusMock.hpp"
+#include "tests/support/MockCalls.hpp"
+
+using namespace qel;
+using namespace qel::test;
+
+namespace {
+
+// The mock drops an inhibitor when it sees its descriptor closed, a moment later.
+bool inhibitorsBecome(sd_bus* bus, std::size_t n) {
+  for (int i = 0; i < 200; ++i) {
+    const auto list = listInhibitors(bus);
+    if (list && list->size() == n) return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  return false;
+}
+
+}  // namespace
+
+TEST(Notifications, postsTitleAndBodyToTheSessionService) {
+  PrivateBus bus;
+  ASSERT_TRUE(bus.startTemplate("notification_daemon", "org.freedesktop.Notifications"));
+  ASSERT_TRUE(postNotification("Qel", "Qel alert", "Battery at 15%. Remember to plug in."));
+  auto client = bus.connect();
+  const auto calls = mockCalls(client.get(), "org.freedesktop.Notifications", "/org/freedesktop/Notifications", "Notify");
+  ASSERT_EQ(calls.size(), 1u);
+  EXPECT_EQ(stringArg(calls[0], 0), "Qel");
+  EXPECT_EQ(stringArg(calls[0], 3), "Qel alert");
+  EXPECT_EQ(stringArg(calls[0], 4), "Battery at 15%. Remember to plug in.");
+}
+
+TEST(Notifications, noServiceMeansNothingIsPosted) {
+  PrivateBus bus;
+  ASSERT_TRUE(bus.ok());
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_FALSE(postNotification("Qel", "Qel alert", "body"));
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
+}
+
+TEST(Logind, anInhibitLockLastsUntilItsDescriptorCloses) {
+  PrivateBus bus;
+  ASSERT_TRUE(bus.startTemplate("logind", "org.freedesktop.login1"));
+  auto system = openBus(BusKind::system);
+  ASSERT_TRUE(system);
+  InhibitLock lock = inhibit(system.get(), "idle:sleep", "Qel", "Qel Keep Awake", "block");
+  ASSERT_TRUE(lock.held());
+  ASSERT_TRUE(inhibitorsBecome(system.get(), 1));
+  const auto list = listInhibitors(system.get());
+  EXPECT_EQ(list->front().what, "idle:sleep");
+  EXPECT_EQ(list->front().who, "Qel");
+  EXPECT_EQ(list->front().mode, "block");
+  InhibitLock moved = std::move(lock);
+  EXPECT_FALSE(lock.held());
+  EXPECT_TRUE(inhibitorsBecome(system.get(), 1));
+  moved.release();
+  EXPECT_TRUE(inhibitorsBecome(system.get(), 0));
+}
+
+TEST(Logind, noLogindMeansNoLock) {
+  PrivateBus bus;
+  ASSERT_TRUE(bus.ok());
+  auto system = openBus(BusKind::system);
+  EXPECT_FALSE(inhibit(system.get(), "idle:sleep", "Qel", "why", "block").held());
+  EXPECT_FALSE(inhibit(nullptr, "idle:sleep", "Qel", "why", "block").held());
+}
