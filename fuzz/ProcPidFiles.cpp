@@ -24,5 +24,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const auto unit = qel::appUnitOfCgroup(text);
   qel::appIdCandidates(unit);
   qel::appIdCandidates(text);
+  // A scope folder is joined onto the cgroup mount: it must never climb out of it.
+  const auto scope = qel::appScopeOfCgroup(text);
+  if (!scope.empty() && (scope.front() != '/' || scope.find("/../") != std::string::npos || scope.ends_with("/..")))
+    __builtin_trap();
   return 0;
 }

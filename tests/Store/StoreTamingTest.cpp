@@ -1,0 +1,276 @@
+#include "tests/Store/FakeDesktop.hpp"
+#include "tests/Store/StoreHarness.hpp"
+#include "tests/support/TestProcesses.hpp"
+
+using namespace qel;
+using namespace qel::test;
+using namespace std::chrono_literals;
+
+namespace {
+
+const std::string kKey = "/usr/share/applications/sleeper.desktop";
+const std::string kEditor = "/usr/share/applications/editor.desktop";
+
+class TamingTest : public StoreTest {
+ protected:
+  void startStore() {
+    makeStore(false);
+    store->setDesktop(&desktop);
+    store->start();
+    ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1; }));
+  }
+  void setProcs(std::vector<ProcInfo> procs) {
+    std::lock_guard l(script.m);
+    script.procs = std::move(procs);
+  }
+  nlohmann::json storedPaused() const { return defaults->value("qel.pausedPids").value_or(nullptr); }
+  static nlohmann::json pair(const ChildProcess& c) { return {c.pid(), identity(c).startTime}; }
+
+  FakeDesktop desktop;
+  // The editor is the app in front unless a test says otherwise; it is never signalled.
+  ProcInfo editor{.pid = 999999, .name = "Editor", .cpu = 5, .appKey = kEditor};
+};
+
+}  // namespace
+
+TEST_F(TamingTest, aPausedAppResumesWhenItComesToTheFront) {
+  auto app = sleeper(), helper = sleeper();
+  ASSERT_TRUE(reaches(*app, 'S') && reaches(*helper, 'S'));
+  setProcs({editor, listed(*app, "Sleeper", 1, kKey), listed(*helper, "sleeper helper", 0, kKey)});
+  desktop.front = editor.pid;
+  startStore();
+  store->setTame(TameMode::pause, kKey);
+  EXPECT_EQ(store->toast(), "sleeper will pause when it's not in front");
+  tick();
+  EXPECT_TRUE(reaches(*app, 'T'));
+  EXPECT_TRUE(reaches(*helper, 'T'));
+  EXPECT_EQ(store->tamed().size(), 2u);
+  EXPECT_EQ(storedPaused(), nlohmann::json::array({pair(*app), pair(*helper)}));
+  tick();  // still paused, nothing new sent or written
+  EXPECT_TRUE(isStopped(*app));
+
+  desktop.front = app->pid();
+  tick();
+  EXPECT_TRUE(reaches(*app, 'S'));
+  EXPECT_TRUE(reaches(*helper, 'S'));
+  EXPECT_TRUE(store->tamed().empty());
+  EXPECT_EQ(storedPaused(), nlohmann::json::array());
+}
+
+TEST_F(TamingTest, removingTheRuleReleasesAtOnce) {
+  auto app = sleeper();
+  ASSERT_TRUE(reaches(*app, 'S'));
+  setProcs({editor, listed(*app, "Sleeper", 1, kKey)});
+  desktop.front = editor.pid;
+  startStore();
+  store->setTame(TameMode::pause, kKey);
+  tick();
+  ASSERT_TRUE(reaches(*app, 'T'));
+  store->setTame(std::nullopt, kKey);
+  EXPECT_EQ(store->toast(), "Removed the rule for sleeper");
+  EXPECT_TRUE(reaches(*app, 'S'));
+  EXPECT_TRUE(store->tameRules().empty());
+  // A rule that is neither "slow" nor "pause" tames nothing.
+  store->setTameRules({{kKey, "freeze"}});
+  tick();
+  EXPECT_FALSE(isStopped(*app));
+}
+
+TEST_F(TamingTest, slowThenPauseRestoresThePriorityFirst) {
+  if (!runsAsRoot()) GTEST_SKIP() << "an ordinary user can't take a nice value back down";
+  auto app = sleeper();
+  ASSERT_TRUE(reaches(*app, 'S'));
+  setProcs({editor, listed(*app, "Sleeper", 1, kKey)});
+  desktop.front = editor.pid;
+  startStore();
+  store->setTame(TameMode::slow, kKey);
+  EXPECT_EQ(store->toast(), "sleeper will slow down when it's not in front");
+  tick();
+  EXPECT_TRUE(atBackground(*app));
+  EXPECT_FALSE(isStopped(*app));
+  EXPECT_EQ(storedPaused(), nullptr);  // nothing paused, nothing written
+
+  store->setTame(TameMode::pause, kKey);
+  tick();
+  EXPECT_TRUE(reaches(*app, 'T'));
+  EXPECT_EQ(niceOf(*app), 0);
+  EXPECT_EQ(store->tamed().at(app->pid()).mode, TameMode::pause);
+}
+
+TEST_F(TamingTest, aSlowedProcessThatQuietModeAlsoHoldsStaysLowInFront) {
+  auto worker = sleeper();
+  ASSERT_TRUE(reaches(*worker, 'S'));
+  setProcs({editor, listed(*worker, "worker", 90)});  // a plain program: keyed by its path
+  desktop.front = editor.pid;
+  startStore();
+  store->setTameRules({{"/usr/bin/sleep", "slow"}});
+  store->toggleQuiet();
+  tick();
+  EXPECT_TRUE(store->tamed().count(worker->pid()));
+  EXPECT_TRUE(store->throttled().count(worker->pid()));
+  EXPECT_TRUE(atBackground(*worker));
+  desktop.front = worker->pid();
+  tick();
+  EXPECT_TRUE(store->tamed().empty());
+  EXPECT_TRUE(atBackground(*worker));  // quiet mode still holds it
+}
+
+TEST_F(TamingTest, nothingIsTamedWhileTheFrontAppIsUnknown) {
+  auto app = sleeper();
+  ASSERT_TRUE(reaches(*app, 'S'));
+  setProcs({editor, listed(*app, "Sleeper", 1, kKey)});
+  startStore();  // no front app yet
+  store->setTame(TameMode::pause, kKey);
+  const std::string why = "Quiet mode and taming are idle: this desktop doesn't tell which app is in front.";
+  EXPECT_EQ(store->toast(), why);
+  tick();
+  EXPECT_FALSE(isStopped(*app));
+
+  desktop.front = editor.pid;
+  tick();
+  ASSERT_TRUE(reaches(*app, 'T'));
+  desktop.front.reset();  // the window manager went away
+  tick();
+  EXPECT_TRUE(reaches(*app, 'S'));
+  EXPECT_TRUE(store->tamed().empty());
+  EXPECT_EQ(store->toast(), why);
+}
+
+TEST_F(TamingTest, systemSessionAndOwnProcessesAreNeverTamed) {
+  auto other = sleeper(), compositor = sleeper();
+  ASSERT_TRUE(reaches(*other, 'S') && reaches(*compositor, 'S'));
+  ProcInfo foreign = listed(*other, "someone else's", 1, kKey);
+  foreign.isSystem = true;
+  const auto self = identityOf(getpid());
+  ASSERT_TRUE(self);
+  setProcs({editor, foreign, listed(*compositor, "gnome-shell", 1, kKey, "/usr/bin/gnome-shell"),
+            {.pid = getpid(), .name = "qel", .appKey = kKey, .startTime = self->startTime}});
+  desktop.front = editor.pid;
+  startStore();
+  store->setTame(TameMode::pause, kKey);
+  tick();
+  tick();
+  EXPECT_TRUE(store->tamed().empty());
+  EXPECT_FALSE(isStopped(*other));
+  EXPECT_FALSE(isStopped(*compositor));
+}
+
+TEST_F(TamingTest, aStartResumesOnlyStoredProcessesThatAreStillTheSameAndStopped) {
+  auto paused = sleeper(), stale = sleeper(), running = sleeper();
+  for (auto* c : {&paused, &stale, &running}) ASSERT_TRUE(reaches(**c, 'S'));
+  for (auto* c : {&paused, &stale}) {
+    ASSERT_EQ(signalProcess(identity(**c), SIGSTOP), SignalOutcome::sent);
+    ASSERT_TRUE(reaches(**c, 'T'));
+  }
+  auto reused = pair(*stale);
+  reused[1] = reused[1].get<std::uint64_t>() + 1;  // the pid belongs to a later process now
+  defaults->set("qel.pausedPids", nlohmann::json::array({pair(*paused), reused, pair(*running), 1, stale->pid(),
+                                                         nlohmann::json::array({-5, 1}), nlohmann::json::array({1, 1}),
+                                                         nlohmann::json::array({getpid(), identityOf(getpid())->startTime}),
+                                                         "junk", nlohmann::json::array({stale->pid()})}));
+  startStore();
+  EXPECT_TRUE(reaches(*paused, 'S'));
+  EXPECT_TRUE(isStopped(*stale));
+  EXPECT_FALSE(defaults->has("qel.pausedPids"));
+}
+
+TEST_F(TamingTest, quitLetsTamingGoAndEndsTheProcess) {
+  auto app = sleeper();
+  ASSERT_TRUE(reaches(*app, 'S'));
+  setProcs({editor, listed(*app, "Sleeper", 1, kKey)});
+  desktop.front = editor.pid;
+  startStore();
+  store->setTame(TameMode::pause, kKey);
+  tick();
+  ASSERT_TRUE(reaches(*app, 'T'));
+  store->setSelection({app->pid(), editor.pid});
+  store->setDetailPID(app->pid());
+  store->quit({app->pid()}, false);
+  // A stopped process would hold SIGTERM until continued: it ends only because it was let go.
+  EXPECT_TRUE(reaches(*app, 'Z'));
+  EXPECT_EQ(store->toast(), "Ended Sleeper");
+  EXPECT_EQ(store->selection(), std::set<std::int32_t>{editor.pid});
+  EXPECT_EQ(store->detailPID(), std::nullopt);
+  EXPECT_EQ(storedPaused(), nlohmann::json::array());
+}
+
+TEST_F(TamingTest, quitCountsOnlyWhatItEnded) {
+  auto a = sleeper(), b = sleeper(), c = sleeper();
+  for (auto* p : {&a, &b, &c}) ASSERT_TRUE(reaches(**p, 'S'));
+  ProcInfo system = listed(*c, "kernel helper", 1);
+  system.isSystem = true;
+  setProcs({listed(*a, "first", 1), listed(*b, "second", 1), system});
+  startStore();
+  store->setSelection({system.pid});
+  store->quit({system.pid}, false);
+  EXPECT_EQ(store->toast(), std::nullopt);
+  EXPECT_TRUE(store->selection().empty());
+
+  store->quit({a->pid(), system.pid, b->pid(), 424242}, true);
+  EXPECT_EQ(store->toast(), "Force-quit 2 processes");
+  EXPECT_TRUE(reaches(*a, 'Z'));
+  EXPECT_TRUE(reaches(*b, 'Z'));
+  EXPECT_EQ(processState(identity(*c)), 'S');
+}
+
+TEST_F(TamingTest, quitNamesWhatItWasNotAllowedToEnd) {
+  if (!runsAsRoot()) GTEST_SKIP() << "needs root to start a process as another user";
+  auto mine = sleeper(), theirs = sleeper({"/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"});
+  ASSERT_TRUE(reaches(*mine, 'S') && reaches(*theirs, 'S'));
+  // Listed as the user's own, as a process whose owner could not be read would be.
+  setProcs({listed(*mine, "mine", 1), listed(*theirs, "theirs", 1)});
+  startStore();
+  {
+    WithoutCapability guard(CAP_KILL);
+    ASSERT_TRUE(guard.dropped());
+    store->quit({theirs->pid()}, false);
+    EXPECT_EQ(store->toast(), "Couldn't end theirs");
+    store->quit({mine->pid(), theirs->pid()}, false);
+    EXPECT_EQ(store->toast(), "Ended mine. Couldn't end theirs");
+  }
+  EXPECT_EQ(processState(identity(*theirs)), 'S');
+}
+
+TEST_F(TamingTest, quittingQelItselfIsAnOrderlyQuit) {
+  const auto self = identityOf(getpid());
+  ASSERT_TRUE(self);
+  setProcs({{.pid = getpid(), .name = "qel", .startTime = self->startTime}});
+  int quits = 0;
+  StoreServices s;
+  s.clock = &clock;
+  s.main = &main;
+  s.defaults = defaults.get();
+  s.system = std::make_unique<ScriptedSystem>(script);
+  s.processes = std::make_unique<ScriptedProcesses>(script);
+  s.quitProgram = [&] { ++quits; };
+  store = std::make_unique<Store>(std::move(s));
+  store->start();
+  ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1; }));
+  store->quit({getpid()}, true);
+  settle();
+  EXPECT_EQ(quits, 1);
+  EXPECT_EQ(store->toast(), std::nullopt);
+}
+
+TEST_F(TamingTest, aQuitSignalReleasesThePauseAndACrashIsMendedAtTheNextStart) {
+  auto app = sleeper();
+  ASSERT_TRUE(reaches(*app, 'S'));
+  const auto file = (dir / "tamer.json").string();
+  for (const int how : {SIGTERM, SIGINT, SIGHUP, SIGKILL}) {
+    SCOPED_TRACE(how);
+    ChildProcess tamer({QEL_TAMER, file, std::to_string(app->pid())});
+    ASSERT_EQ(tamer.readLine(), "paused");
+    ASSERT_TRUE(reaches(*app, 'T'));
+    const int status = tamer.stop(how);
+    if (how != SIGKILL) {
+      EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+      EXPECT_TRUE(reaches(*app, 'S'));
+      continue;
+    }
+    // Killed outright: the process stays stopped until Qel starts again.
+    EXPECT_TRUE(isStopped(*app));
+    defaults = std::make_unique<Defaults>(file);
+    startStore();
+    EXPECT_TRUE(reaches(*app, 'S'));
+  }
+}

@@ -1,0 +1,60 @@
+// A child process for the taming exit tests: a store pauses the given process (as a tamed
+// app that is not in front), says "paused", and leaves in order on SIGTERM, SIGINT or SIGHUP.
+// The parent may instead kill it outright, as a crash would.
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "Qel/Platform/ProcessSignals.hpp"
+#include "Qel/Platform/QuitSignals.hpp"
+#include "Qel/Store/Store.hpp"
+
+using namespace qel;
+
+namespace {
+
+class OwnWindowInFront final : public Desktop {
+ public:
+  std::optional<std::int32_t> frontPid() const override { return ::getpid(); }
+  int screenCount() const override { return 1; }
+  void applyAppearance(const std::string&) override {}
+  void updateDockIcon(bool) override {}
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    std::fputs("usage: qel_tamer <defaults-file> <pid>\n", stderr);
+    return 2;
+  }
+  const auto id = identityOf(std::atoi(argv[2]));
+  if (!id) return 3;
+
+  QuitSignals signals;
+  Defaults defaults(argv[1]);
+  ManualExecutor main(SystemClock::shared());
+  OwnWindowInFront desktop;
+  StoreServices services;
+  services.main = &main;
+  services.defaults = &defaults;
+  Store store(std::move(services));
+  store.setDesktop(&desktop);
+  store.start();
+
+  const std::string key = "/usr/share/applications/sleeper.desktop";
+  store.setTame(TameMode::pause, key);
+  Snapshot snapshot;
+  snapshot.tick = 1;
+  snapshot.procs = {ProcInfo{.pid = id->pid, .name = "sleeper", .path = "/usr/bin/sleep", .appKey = key,
+                             .startTime = id->startTime}};
+  store.apply(snapshot);
+  if (store.tamed().count(id->pid) == 0) return 4;
+  std::puts("paused");
+  std::fflush(stdout);
+
+  signals.wait(std::chrono::minutes(2));
+  store.shutdown();
+  return 0;
+}
