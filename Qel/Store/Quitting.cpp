@@ -1,6 +1,8 @@
 // Ending processes on the user's request.
 #include <unistd.h>
 
+#include <algorithm>
+
 #include "Qel/Platform/ProcessSignals.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"

@@ -1,4 +1,5 @@
 // The alert rules: loading and saving them, checking them once a tick, and the notification.
+#include <algorithm>
 #include <cmath>
 
 #include "Qel/Platform/Calendar.hpp"

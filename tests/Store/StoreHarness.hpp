@@ -186,6 +186,7 @@ class StoreTest : public ::testing::Test {
     s.ports = std::make_unique<ScriptedPorts>(script);
     s.bluetooth = std::make_unique<ScriptedBluetooth>(script);
     s.trafficPause = std::chrono::milliseconds(0);
+    s.quitProgram = quitProgram;
     if (withHistory)
       s.openHistory = [this](HistoryDB::ProblemHandler h) {
         return std::make_unique<HistoryDB>(dir.path() / "data", lock, std::move(h));
@@ -216,6 +217,7 @@ class StoreTest : public ::testing::Test {
   std::unique_ptr<Defaults> defaults;
   InstanceLock lock{dir.path() / "qel.lock"};
   Script script;
+  std::function<void()> quitProgram;  // what ending Qel itself does
   std::unique_ptr<Store> store;
 };
 

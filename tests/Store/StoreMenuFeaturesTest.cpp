@@ -1,6 +1,5 @@
 #include "Qel/Platform/Logind.hpp"
-#include "tests/Store/FakeDesktop.hpp"
-#include "tests/Store/StoreHarness.hpp"
+#include "tests/Store/DesktopStoreTest.hpp"
 #include "tests/support/DBusMock.hpp"
 #include "tests/support/TestProcesses.hpp"
 
@@ -10,17 +9,19 @@ using namespace std::chrono_literals;
 
 namespace {
 
-class MenuTest : public StoreTest {
+class MenuTest : public DesktopStoreTest {
  protected:
-  void startStore() {
-    makeStore(false);
-    store->setDesktop(&desktop);
-    store->start();
-    ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1; }));
-  }
-  void setProcs(std::vector<ProcInfo> procs) {
-    std::lock_guard l(script.m);
-    script.procs = std::move(procs);
+  // A heavy background process that quiet mode has lowered.
+  std::unique_ptr<ChildProcess> startWithThrottled() {
+    auto heavy = sleeper();
+    EXPECT_TRUE(reaches(*heavy, 'S'));
+    setProcs({listed(*heavy, "indexer", 80)});
+    desktop.front = 1;
+    startStore();
+    store->toggleQuiet();
+    tick();
+    EXPECT_TRUE(atBackground(*heavy));
+    return heavy;
   }
   std::optional<std::vector<Inhibitor>> inhibitors() {
     auto bus = openBus(BusKind::system);
@@ -34,8 +35,6 @@ class MenuTest : public StoreTest {
     }
     return false;
   }
-
-  FakeDesktop desktop;
 };
 
 }  // namespace
@@ -159,14 +158,7 @@ TEST_F(MenuTest, quietModeLowersOnlyHeavyBackgroundWork) {
 
 TEST_F(MenuTest, turningQuietModeOffRestoresThePriority) {
   if (!runsAsRoot()) GTEST_SKIP() << "an ordinary user can't take a nice value back down";
-  auto heavy = sleeper();
-  ASSERT_TRUE(reaches(*heavy, 'S'));
-  setProcs({listed(*heavy, "indexer", 80)});
-  desktop.front = 1;
-  startStore();
-  store->toggleQuiet();
-  tick();
-  ASSERT_TRUE(atBackground(*heavy));
+  auto heavy = startWithThrottled();
   store->toggleQuiet();
   EXPECT_EQ(store->toast(), "Background priority restored");
   EXPECT_EQ(niceOf(*heavy), 0);
@@ -174,13 +166,7 @@ TEST_F(MenuTest, turningQuietModeOffRestoresThePriority) {
 }
 
 TEST_F(MenuTest, aRestoreTheSystemRefusesIsReported) {
-  auto heavy = sleeper();
-  ASSERT_TRUE(reaches(*heavy, 'S'));
-  setProcs({listed(*heavy, "indexer", 80)});
-  desktop.front = 1;
-  startStore();
-  store->toggleQuiet();
-  tick();
+  auto heavy = startWithThrottled();
   if (niceOf(*heavy) != 19) GTEST_SKIP() << "lowered through the application scope, which can be restored";
   {
     WithoutCapability guard(CAP_SYS_NICE);

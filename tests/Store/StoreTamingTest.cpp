@@ -1,5 +1,4 @@
-#include "tests/Store/FakeDesktop.hpp"
-#include "tests/Store/StoreHarness.hpp"
+#include "tests/Store/DesktopStoreTest.hpp"
 #include "tests/support/TestProcesses.hpp"
 
 using namespace qel;
@@ -11,22 +10,23 @@ namespace {
 const std::string kKey = "/usr/share/applications/sleeper.desktop";
 const std::string kEditor = "/usr/share/applications/editor.desktop";
 
-class TamingTest : public StoreTest {
+class TamingTest : public DesktopStoreTest {
  protected:
-  void startStore() {
-    makeStore(false);
-    store->setDesktop(&desktop);
-    store->start();
-    ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1; }));
-  }
-  void setProcs(std::vector<ProcInfo> procs) {
-    std::lock_guard l(script.m);
-    script.procs = std::move(procs);
+  // An app with a pause rule, paused behind the editor in front.
+  std::unique_ptr<ChildProcess> startWithPausedApp() {
+    auto app = sleeper();
+    EXPECT_TRUE(reaches(*app, 'S'));
+    setProcs({editor, listed(*app, "Sleeper", 1, kKey)});
+    desktop.front = editor.pid;
+    startStore();
+    store->setTame(TameMode::pause, kKey);
+    tick();
+    EXPECT_TRUE(reaches(*app, 'T'));
+    return app;
   }
   nlohmann::json storedPaused() const { return defaults->value("qel.pausedPids").value_or(nullptr); }
   static nlohmann::json pair(const ChildProcess& c) { return {c.pid(), identity(c).startTime}; }
 
-  FakeDesktop desktop;
   // The editor is the app in front unless a test says otherwise; it is never signalled.
   ProcInfo editor{.pid = 999999, .name = "Editor", .cpu = 5, .appKey = kEditor};
 };
@@ -58,14 +58,7 @@ TEST_F(TamingTest, aPausedAppResumesWhenItComesToTheFront) {
 }
 
 TEST_F(TamingTest, removingTheRuleReleasesAtOnce) {
-  auto app = sleeper();
-  ASSERT_TRUE(reaches(*app, 'S'));
-  setProcs({editor, listed(*app, "Sleeper", 1, kKey)});
-  desktop.front = editor.pid;
-  startStore();
-  store->setTame(TameMode::pause, kKey);
-  tick();
-  ASSERT_TRUE(reaches(*app, 'T'));
+  auto app = startWithPausedApp();
   store->setTame(std::nullopt, kKey);
   EXPECT_EQ(store->toast(), "Removed the rule for sleeper");
   EXPECT_TRUE(reaches(*app, 'S'));
@@ -175,14 +168,7 @@ TEST_F(TamingTest, aStartResumesOnlyStoredProcessesThatAreStillTheSameAndStopped
 }
 
 TEST_F(TamingTest, quitLetsTamingGoAndEndsTheProcess) {
-  auto app = sleeper();
-  ASSERT_TRUE(reaches(*app, 'S'));
-  setProcs({editor, listed(*app, "Sleeper", 1, kKey)});
-  desktop.front = editor.pid;
-  startStore();
-  store->setTame(TameMode::pause, kKey);
-  tick();
-  ASSERT_TRUE(reaches(*app, 'T'));
+  auto app = startWithPausedApp();
   store->setSelection({app->pid(), editor.pid});
   store->setDetailPID(app->pid());
   store->quit({app->pid()}, false);
@@ -236,14 +222,8 @@ TEST_F(TamingTest, quittingQelItselfIsAnOrderlyQuit) {
   ASSERT_TRUE(self);
   setProcs({{.pid = getpid(), .name = "qel", .startTime = self->startTime}});
   int quits = 0;
-  StoreServices s;
-  s.clock = &clock;
-  s.main = &main;
-  s.defaults = defaults.get();
-  s.system = std::make_unique<ScriptedSystem>(script);
-  s.processes = std::make_unique<ScriptedProcesses>(script);
-  s.quitProgram = [&] { ++quits; };
-  store = std::make_unique<Store>(std::move(s));
+  quitProgram = [&] { ++quits; };
+  makeStore(false);
   store->start();
   ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1; }));
   store->quit({getpid()}, true);
