@@ -122,6 +122,8 @@ TEST_F(TamingTest, nothingIsTamedWhileTheFrontAppIsUnknown) {
   desktop.front = editor.pid;
   tick();
   ASSERT_TRUE(reaches(*app, 'T'));
+  clock.advance(3s);
+  settle();  // the first explanation has gone
   desktop.front.reset();  // the window manager went away
   tick();
   EXPECT_TRUE(reaches(*app, 'S'));
