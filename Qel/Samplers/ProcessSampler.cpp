@@ -158,6 +158,8 @@ ProcessSample ProcessSampler::sample() {
                                                                            : stat->rss * page;
     p.diskWritten = io ? io->writeBytes : 0;
     p.appKey = meta.appKey;
+    p.ppid = stat->ppid;
+    p.startTime = stat->startTime;
     result.procs.push_back(std::move(p));
   }
 

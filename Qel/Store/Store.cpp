@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "Qel/Platform/Calendar.hpp"
+#include "Qel/Platform/DpkgQuery.hpp"
 #include "Qel/Store/LiveSeries.hpp"
 #include "Qel/Text/Loc.hpp"
 
@@ -22,6 +23,9 @@ Store::Store(StoreServices services)
       day_(kSlotsPerDay) {
   if (services.openHistory)
     history_ = services.openHistory([this](const HistoryProblem& problem) { reportHistoryProblem(problem); });
+  apps_ = services.apps;
+  packageVersion_ = services.packageVersion ? std::move(services.packageVersion)
+                                            : [](const std::string& exe) { return packageVersionOf(exe); };
   readSettings();
   for (auto* h : {&cpuHist_, &memHist_, &netHist_, &netUpHist_, &diskHist_, &diskReadHist_, &diskWriteHist_,
                   &gpuHist_, &powerHist_})
@@ -34,6 +38,8 @@ Store::~Store() {
   portQueue_.stop();
   netQueue_.stop();
   queue_.stop();
+  askPackages_ = false;
+  appVersionQueue_.stop();
   history_.reset();  // may still report a problem: the fields that needs are alive until here
 }
 
@@ -47,6 +53,8 @@ void Store::shutdown() {
   if (shutDown_) return;
   shutDown_ = true;
   saveDay();
+  flushApps();
+  finishAppVersions();
   if (history_) history_->close();
 }
 

@@ -3,6 +3,7 @@
 // queues, everything else on the main thread), keeps the live histories and today's slots,
 // holds the settings, and publishes all of it to the views: every change marks the store
 // changed, and subscribers hear of it once per main-loop turn.
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <functional>
@@ -13,7 +14,13 @@
 #include <string>
 #include <vector>
 
+#include "Qel/History/AppProfile.hpp"
 #include "Qel/History/HistoryDB.hpp"
+#include "Qel/History/InsightEngine.hpp"
+#include "Qel/History/MemSuggestion.hpp"
+#include "Qel/History/RuntimeForecast.hpp"
+#include "Qel/Platform/AppRegistry.hpp"
+#include "Qel/Platform/Calendar.hpp"
 #include "Qel/Platform/Clock.hpp"
 #include "Qel/Platform/Defaults.hpp"
 #include "Qel/Platform/Executor.hpp"
@@ -39,6 +46,11 @@ struct StoreServices {
   std::chrono::milliseconds trafficPause{2000};
   // Opens the history database with the store's problem handler; none: nothing is stored.
   std::function<std::unique_ptr<HistoryDB>(HistoryDB::ProblemHandler)> openHistory;
+  // The installed applications (names of app keys); none: every app is named by its key.
+  AppRegistry* apps = nullptr;
+  // The version of the package that installed an executable, "" when unknown; runs on a
+  // background queue. None: the package manager is asked.
+  std::function<std::string(const std::string& executable)> packageVersion;
 };
 
 class Store {
@@ -186,6 +198,29 @@ class Store {
   HistoryDB* history() const { return history_.get(); }
   const Clock& clock() const { return clock_; }
 
+  // Insights: findings, the replay, per-app usage and profiles, the battery forecast, memory advice.
+  const InsightEngine& insight() const { return insight_; }
+  const std::vector<Finding>& findings() const { return findings_; }
+  const std::optional<Incident>& incident() const { return incident_; }
+  void setIncident(std::optional<Incident> incident);
+  // Adds this tick's processes to the running per-app sums.
+  void recordApps(const std::vector<ProcInfo>& procs);
+  // Adds the sums to the current hour in the history and starts new ones.
+  void flushApps();
+  AppProfile profile(const std::string& key);
+  std::optional<RuntimeForecast> runtimeForecast() const;
+  // Whether memory advice should show now (on from 60 % pressure until it drops below 50 %).
+  bool memoryAdviceWanted();
+  // The advice state as of the last tick: what the menu panel shows when it opens.
+  bool adviceAtOpen() const { return adviceShowing_; }
+  std::vector<MemSuggestion> memorySuggestions() const;
+  // Asks every running instance of these apps to quit; the outcome is a toast.
+  void quitApps(const std::vector<std::string>& keys);
+  // A user notification. Stand-in: posting notifications comes with the alerts.
+  void notify(const std::string& title, const std::string& body);
+  // Lets every tamed process of an app go. Stand-in: taming comes with the alerts.
+  void releaseTamed(const std::string& key);
+
  private:
   template <class T>
   void assign(T& field, T value) {
@@ -276,6 +311,27 @@ class Store {
   std::vector<std::optional<DayBucket>> day_;
   std::string dayKey_;
   int lastSavedSlot_ = -1;
+
+  // Insights.
+  void handle(const std::vector<Finding>& found, Date now);
+  void noteFrontApp(Date now);
+  std::optional<std::int32_t> frontPid() const;
+  std::optional<std::string> frontAppKey() const;
+  std::string appName(const std::string& key) const;
+  // Ends the version look-ups and writes what is queued; before the history closes.
+  void finishAppVersions();
+  InsightEngine insight_;
+  std::vector<Finding> findings_;
+  std::optional<Incident> incident_;
+  AppRegistry* apps_ = nullptr;
+  std::map<std::string, AppUsage> appUsage_;
+  std::map<std::string, std::string> appExecutables_;  // app key → the executable its version is asked for
+  std::map<std::string, Date> lastFront_;
+  bool adviceShowing_ = false;
+  std::function<std::string(const std::string&)> packageVersion_;
+  std::map<std::string, std::string> appVersions_;  // only on `appVersionQueue_`
+  std::atomic<bool> askPackages_{true};
+  SerialQueue appVersionQueue_{"qel.appversions"};
 
   // Tick bookkeeping (main thread), except `tick_`, which only the sampler queue touches.
   int tick_ = 0;

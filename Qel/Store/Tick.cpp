@@ -155,10 +155,16 @@ void Store::apply(const Snapshot& s) {
   push(gpuHist_, s.gpu ? s.gpu->util : 0.0);
   recordEnergy(energyByPid_, energyNames_, procs_);
   push(powerHist_, power_ ? *power_ : procWatts());
+  recordApps(procs_);
+  handle(insight_.ingest(now, cpu_.total, mem_.pressure, s.diskRead + s.diskWrite, procs_, frontPid()), now);
 
   if (s.cpu) record(cpu_.total, memFraction(mem_), mem_.pressure, now);
+  noteFrontApp(now);
 
-  if (s.tick % 60 == 0) saveDay();
+  if (s.tick % 60 == 0) {
+    saveDay();
+    flushApps();
+  }
   changed();
 }
 
