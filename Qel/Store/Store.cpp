@@ -223,9 +223,15 @@ Date Store::shownDayStart() const {
 int Store::nowSlot() const { return slotOf(clock_.now()); }
 
 void Store::refreshHistoryInfo() {
-  if (!history_) return;
-  assign(recordedDays_, history_->recordedDays());
-  assign(historySize_, history_->fileSize());
+  if (history_) {
+    assign(recordedDays_, history_->recordedDays());
+    assign(historySize_, history_->fileSize());
+  }
+  // A past day on show that is gone from the history (pruned, erased): back to today.
+  if (viewDay_ && std::find(recordedDays_.begin(), recordedDays_.end(), *viewDay_) == recordedDays_.end()) {
+    assign(selectedSlot_, std::optional<int>());
+    assign(viewDay_, std::optional<std::string>());
+  }
 }
 
 void Store::reportHistoryProblem(const HistoryProblem& problem) {

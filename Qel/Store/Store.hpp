@@ -28,8 +28,10 @@
 #include "Qel/Store/DayBucket.hpp"
 #include "Qel/Store/DayEvent.hpp"
 #include "Qel/Store/Enums.hpp"
+#include "Qel/Store/Moment.hpp"
 #include "Qel/Store/Snapshot.hpp"
 #include "Qel/Store/Sources.hpp"
+#include "Qel/Store/StatusLine.hpp"
 
 namespace qel {
 
@@ -221,6 +223,36 @@ class Store {
   // Lets every tamed process of an app go. Stand-in: taming comes with the alerts.
   void releaseTamed(const std::string& key);
 
+  // Day browsing, day events, the status headline and the usual load.
+  const std::vector<std::optional<DayBucket>>& pastDay() const { return pastDay_; }
+  // The slots on show: the browsed past day's, else today's.
+  const std::vector<std::optional<DayBucket>>& shownDay() const { return viewDay_ ? pastDay_ : day_; }
+  // Shows a past day; nothing or today's key goes back to today.
+  void showDay(std::optional<std::string> key);
+  void stepDay(int delta);
+  bool canStepDay(int delta) const;
+  std::string dayTitle(const std::optional<std::string>& key) const;
+  std::string slotLabel(int slot) const;
+  // "Mar 5" in the interface language; the key itself when it is not a day.
+  std::string shortDay(const std::string& key) const;
+  int maxSlot() const;
+  // Picks a slot (or a second in live mode); the newest one of today stands for the present.
+  void select(int slot);
+  Moment moment() const;
+  std::vector<DayEvent> events() const;
+  std::optional<DayEvent> selectedEvent() const;
+  StatusLine status() const;
+  std::optional<ProcInfo> topProc() const;
+  std::string thermalText() const;
+  // The process table: the search applied, in the chosen order.
+  std::vector<ProcInfo> visibleProcs() const;
+  // Deletes all stored history; the outcome is a toast.
+  void eraseHistory();
+  std::string baselineNote() const;
+  // How many times its usual load the current ten minutes run at, from twice up.
+  std::optional<double> busierThanUsual() const;
+  void dismiss(const Finding& finding);
+
  private:
   template <class T>
   void assign(T& field, T value) {
@@ -332,6 +364,13 @@ class Store {
   std::map<std::string, std::string> appVersions_;  // only on `appVersionQueue_`
   std::atomic<bool> askPackages_{true};
   SerialQueue appVersionQueue_{"qel.appversions"};
+
+  // Day browsing and the usual load.
+  void restoreBaseline();  // the usual load as stored
+  void foldPastDays();     // adds the finished days not yet in the usual load
+  void forgetHistory();    // after an erase: nothing of the old history stays in memory
+  std::vector<std::optional<DayBucket>> pastDay_ = std::vector<std::optional<DayBucket>>(kSlotsPerDay);
+  std::vector<DayEvent> pastFlagged_;
 
   // Tick bookkeeping (main thread), except `tick_`, which only the sampler queue touches.
   int tick_ = 0;

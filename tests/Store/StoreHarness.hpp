@@ -56,6 +56,7 @@ struct Script {
   std::map<std::int32_t, NetUse> traffic;
   std::optional<std::vector<PortEntry>> ports = std::vector<PortEntry>{};
   std::vector<BTDevice> devices;
+  ThermalState thermal = ThermalState::nominal;
   std::map<std::string, std::string> versions;  // executable → package version
   Gate systemGate, bluetoothGate;
   std::atomic<int> slowReads{0}, portReads{0}, bluetoothReads{0}, trafficReads{0}, samples{0}, versionLookups{0};
@@ -91,7 +92,10 @@ class ScriptedSystem final : public SystemSource {
   DiskRate disk() override { return {10, 20}; }
   double load() override { return 1.5; }
   std::optional<GPUSample> gpu() override { return std::nullopt; }
-  ThermalState thermal() override { return ThermalState::nominal; }
+  ThermalState thermal() override {
+    std::lock_guard l(s_.m);
+    return s_.thermal;
+  }
   BatterySample battery() override {
     ++s_.slowReads;
     return {.present = true, .percent = 80};
