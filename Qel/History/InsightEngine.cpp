@@ -10,6 +10,19 @@
 #include "Qel/Text/Loc.hpp"
 
 namespace qel {
+namespace {
+
+Finding raise(std::string key, const ProcInfo& p, Date now, bool isMemory, std::string title, std::string detail) {
+  return {.id = std::move(key),
+          .pid = p.pid,
+          .name = p.name,
+          .title = std::move(title),
+          .detail = std::move(detail),
+          .date = now,
+          .isMemory = isMemory};
+}
+
+}  // namespace
 
 InsightEngine::InsightEngine(std::int32_t ownPID) : baseline_(kSlotsPerDay), ownPID_(ownPID) {}
 InsightEngine::InsightEngine() : InsightEngine(std::int32_t(getpid())) {}
@@ -53,17 +66,10 @@ std::vector<Finding> InsightEngine::ingest(Date now, double cpu, double pressure
     stillBusy[p.pid] = n;
     const std::string key = "run-" + std::to_string(p.pid);
     if (n < kBusyTicks || !flagged_.insert(key).second) continue;
-    busy.push_back({
-        .id = key,
-        .pid = p.pid,
-        .name = p.name,
-        .title = L("%@ has been busy in the background", {p.name}),
-        .detail = L("%@ isn't in the foreground but has used %@% of the CPU for 3 minutes straight. If you didn't "
-                    "ask it to work in the background, you can quit it.",
-                    {p.name, wholeNumber(p.cpu)}),
-        .date = now,
-        .isMemory = false,
-    });
+    busy.push_back(raise(key, p, now, false, L("%@ has been busy in the background", {p.name}),
+                         L("%@ isn't in the foreground but has used %@% of the CPU for 3 minutes straight. If you "
+                           "didn't ask it to work in the background, you can quit it.",
+                           {p.name, wholeNumber(p.cpu)})));
   }
   busySeconds_ = std::move(stillBusy);
 
@@ -87,17 +93,10 @@ std::vector<Finding> InsightEngine::ingest(Date now, double cpu, double pressure
       if (double(rises) < 0.9 * double(n - 1)) continue;
       if (last - first < kLeakGrowth || double(last) < 1.3 * double(first)) continue;
       flagged_.insert(key);
-      growing.push_back({
-          .id = key,
-          .pid = p.pid,
-          .name = p.name,
-          .title = L("%@ keeps using more memory", {p.name}),
-          .detail = L("Over the past %@ minutes, the memory of %@ grew from %@ to %@ without dropping, which may "
-                      "be a memory leak. Reopening the app frees it.",
-                      {std::to_string(n), p.name, fmtBytes(first), fmtBytes(last)}),
-          .date = now,
-          .isMemory = true,
-      });
+      growing.push_back(raise(key, p, now, true, L("%@ keeps using more memory", {p.name}),
+                              L("Over the past %@ minutes, the memory of %@ grew from %@ to %@ without dropping, "
+                                "which may be a memory leak. Reopening the app frees it.",
+                                {std::to_string(n), p.name, fmtBytes(first), fmtBytes(last)})));
     }
     memTrack_ = std::move(tracked);
   }

@@ -78,6 +78,10 @@ TEST_F(StoreInsights, busyBackgroundAppBecomesAFindingAToastAndADayEvent) {
   const DayEvent event{.slot = store->nowSlot(), .isMemory = false, .title = f.title, .detail = f.detail};
   EXPECT_EQ(store->flaggedEvents(), std::vector<DayEvent>{event});
   EXPECT_EQ(store->history()->loadEvents(store->todayKey()), std::vector<DayEvent>{event});
+  store->dismiss(f);
+  EXPECT_TRUE(store->findings().empty());
+  for (int i = 0; i < 200; ++i) tick();
+  EXPECT_TRUE(store->findings().empty());  // raised once a run
 }
 
 TEST_F(StoreInsights, whileAlertsArePausedFindingsAreKeptButNotShown) {

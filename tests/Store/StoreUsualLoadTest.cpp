@@ -108,20 +108,3 @@ TEST_F(UsualLoad, busierThanUsualFromTwiceTheUsualLoad) {
     EXPECT_FALSE(store->busierThanUsual()) << "a past day on show";
   }
 }
-
-TEST_F(UsualLoad, dismissingAFindingRemovesEveryCardWithItsId) {
-  {
-    std::lock_guard l(script.m);
-    script.procs = {{.pid = 40, .name = "Render", .cpu = 100}, {.pid = 41, .name = "Build", .cpu = 100}};
-  }
-  makeStore();
-  store->start();
-  ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1; }));
-  while (store->tick() < 180) tick();
-  ASSERT_EQ(store->findings().size(), 2u);
-  store->dismiss(store->findings()[0]);
-  ASSERT_EQ(store->findings().size(), 1u);
-  EXPECT_EQ(store->findings()[0].id, "run-41");
-  for (int i = 0; i < 200; ++i) tick();
-  EXPECT_EQ(store->findings().size(), 1u);  // not raised again
-}
