@@ -19,6 +19,7 @@ struct ProcInfo {
   double netUp = 0;         // bytes per second sent; filled from the traffic sampler
   std::uint64_t netTotal = 0;  // bytes moved; filled from the traffic sampler
   std::string appKey;       // the application's key (desktop entry path), else `path`
+  std::int32_t ppid = 0;    // parent process
   std::uint64_t startTime = 0;  // clock ticks after boot; with the pid the process's identity (0: unknown)
   bool operator==(const ProcInfo&) const = default;
 };

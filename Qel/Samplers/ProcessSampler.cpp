@@ -158,6 +158,7 @@ ProcessSample ProcessSampler::sample() {
                                                                            : stat->rss * page;
     p.diskWritten = io ? io->writeBytes : 0;
     p.appKey = meta.appKey;
+    p.ppid = stat->ppid;
     p.startTime = t.startTime;
     result.procs.push_back(std::move(p));
   }

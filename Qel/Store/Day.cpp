@@ -26,6 +26,7 @@ void Store::rollOver(const std::string& key) {
   // continue them instead of overwriting them with an empty day.
   loadStoredDay(key);
   lastSavedSlot_ = -1;
+  foldPastDays();
   pruneHistory();
   refreshHistoryInfo();
 }
@@ -55,6 +56,8 @@ void Store::saveDay() {
 
 void Store::loadDay() {
   loadStoredDay(dayKey(clock_.now()));
+  restoreBaseline();
+  foldPastDays();
   pruneHistory();
   refreshHistoryInfo();
 }

@@ -65,6 +65,7 @@ class MachineBluetooth final : public BluetoothSource {
 }  // namespace
 
 void useMachineSources(StoreServices& services, AppRegistry* apps) {
+  services.apps = apps;
   services.system = std::make_unique<MachineSystem>();
   services.processes = std::make_unique<MachineProcesses>(apps);
   services.traffic = std::make_unique<MachineTraffic>();

@@ -6,7 +6,7 @@
 namespace qel {
 
 // Fills the readers of `services` with the machine's own; `apps` (may be null) names the
-// applications processes belong to and must outlive the store.
+// applications processes belong to (and the store's app names) and must outlive the store.
 void useMachineSources(StoreServices& services, AppRegistry* apps);
 
 }  // namespace qel

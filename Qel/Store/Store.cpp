@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "Qel/Platform/Calendar.hpp"
+#include "Qel/Platform/DpkgQuery.hpp"
 #include "Qel/Store/LiveSeries.hpp"
 #include "Qel/Text/Loc.hpp"
 
@@ -23,6 +24,9 @@ Store::Store(StoreServices services)
       quitProgram_(std::move(services.quitProgram)) {
   if (services.openHistory)
     history_ = services.openHistory([this](const HistoryProblem& problem) { reportHistoryProblem(problem); });
+  apps_ = services.apps;
+  packageVersion_ = services.packageVersion ? std::move(services.packageVersion)
+                                            : [](const std::string& exe) { return packageVersionOf(exe); };
   readSettings();
   for (auto* h : {&cpuHist_, &memHist_, &netHist_, &netUpHist_, &diskHist_, &diskReadHist_, &diskWriteHist_,
                   &gpuHist_, &powerHist_})
@@ -36,6 +40,8 @@ Store::~Store() {
   portQueue_.stop();
   netQueue_.stop();
   queue_.stop();
+  askPackages_ = false;
+  appVersionQueue_.stop();
   history_.reset();  // may still report a problem: the fields that needs are alive until here
 }
 
@@ -52,6 +58,8 @@ void Store::shutdown() {
   shutDown_ = true;
   releaseOnExit();
   saveDay();
+  flushApps();
+  finishAppVersions();
   if (history_) history_->close();
 }
 
@@ -220,9 +228,15 @@ Date Store::shownDayStart() const {
 int Store::nowSlot() const { return slotOf(clock_.now()); }
 
 void Store::refreshHistoryInfo() {
-  if (!history_) return;
-  assign(recordedDays_, history_->recordedDays());
-  assign(historySize_, history_->fileSize());
+  if (history_) {
+    assign(recordedDays_, history_->recordedDays());
+    assign(historySize_, history_->fileSize());
+  }
+  // A past day on show that is gone from the history (pruned, erased): back to today.
+  if (viewDay_ && std::find(recordedDays_.begin(), recordedDays_.end(), *viewDay_) == recordedDays_.end()) {
+    assign(selectedSlot_, std::optional<int>());
+    assign(viewDay_, std::optional<std::string>());
+  }
 }
 
 void Store::reportHistoryProblem(const HistoryProblem& problem) {

@@ -3,6 +3,7 @@
 // queues, everything else on the main thread), keeps the live histories and today's slots,
 // holds the settings, and publishes all of it to the views: every change marks the store
 // changed, and subscribers hear of it once per main-loop turn.
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <functional>
@@ -13,8 +14,14 @@
 #include <string>
 #include <vector>
 
+#include "Qel/History/AppProfile.hpp"
 #include "Qel/History/HistoryDB.hpp"
+#include "Qel/History/InsightEngine.hpp"
+#include "Qel/History/MemSuggestion.hpp"
+#include "Qel/History/RuntimeForecast.hpp"
+#include "Qel/Platform/AppRegistry.hpp"
 #include "Qel/Platform/BackgroundPriority.hpp"
+#include "Qel/Platform/Calendar.hpp"
 #include "Qel/Platform/Clock.hpp"
 #include "Qel/Platform/Defaults.hpp"
 #include "Qel/Platform/Executor.hpp"
@@ -25,8 +32,10 @@
 #include "Qel/Store/DayEvent.hpp"
 #include "Qel/Store/Enums.hpp"
 #include "Qel/Store/MenuBarPart.hpp"
+#include "Qel/Store/Moment.hpp"
 #include "Qel/Store/Snapshot.hpp"
 #include "Qel/Store/Sources.hpp"
+#include "Qel/Store/StatusLine.hpp"
 #include "Qel/Store/TameMode.hpp"
 
 namespace qel {
@@ -46,6 +55,12 @@ struct StoreServices {
   std::function<std::unique_ptr<HistoryDB>(HistoryDB::ProblemHandler)> openHistory;
   // The program's own orderly quit, for when the user ends Qel itself from its process list.
   std::function<void()> quitProgram;
+
+  // The installed applications (names of app keys); none: every app is named by its key.
+  AppRegistry* apps = nullptr;
+  // The version of the package that installed an executable, "" when unknown; runs on a
+  // background queue. None: the package manager is asked.
+  std::function<std::string(const std::string& executable)> packageVersion;
 };
 
 class Store {
@@ -222,6 +237,55 @@ class Store {
   void releaseTamed(const std::string& key);
   void releaseAllTamed();
 
+  // Insights: findings, the replay, per-app usage and profiles, the battery forecast, memory advice.
+  const InsightEngine& insight() const { return insight_; }
+  const std::vector<Finding>& findings() const { return findings_; }
+  const std::optional<Incident>& incident() const { return incident_; }
+  void setIncident(std::optional<Incident> incident);
+  // Adds this tick's processes to the running per-app sums.
+  void recordApps(const std::vector<ProcInfo>& procs);
+  // Adds the sums to the current hour in the history and starts new ones.
+  void flushApps();
+  AppProfile profile(const std::string& key);
+  std::optional<RuntimeForecast> runtimeForecast() const;
+  // Whether memory advice should show now (on from 60 % pressure until it drops below 50 %).
+  bool memoryAdviceWanted();
+  // The advice state as of the last tick: what the menu panel shows when it opens.
+  bool adviceAtOpen() const { return adviceShowing_; }
+  std::vector<MemSuggestion> memorySuggestions() const;
+  // Asks every running instance of these apps to quit; the outcome is a toast.
+  void quitApps(const std::vector<std::string>& keys);
+
+  // Day browsing, day events, the status headline and the usual load.
+  const std::vector<std::optional<DayBucket>>& pastDay() const { return pastDay_; }
+  // The slots on show: the browsed past day's, else today's.
+  const std::vector<std::optional<DayBucket>>& shownDay() const { return viewDay_ ? pastDay_ : day_; }
+  // Shows a past day; nothing or today's key goes back to today.
+  void showDay(std::optional<std::string> key);
+  void stepDay(int delta);
+  bool canStepDay(int delta) const;
+  std::string dayTitle(const std::optional<std::string>& key) const;
+  std::string slotLabel(int slot) const;
+  // "Mar 5" in the interface language; the key itself when it is not a day.
+  std::string shortDay(const std::string& key) const;
+  int maxSlot() const;
+  // Picks a slot (or a second in live mode); the newest one of today stands for the present.
+  void select(int slot);
+  Moment moment() const;
+  std::vector<DayEvent> events() const;
+  std::optional<DayEvent> selectedEvent() const;
+  StatusLine status() const;
+  std::optional<ProcInfo> topProc() const;
+  std::string thermalText() const;
+  // The process table: the search applied, in the chosen order.
+  std::vector<ProcInfo> visibleProcs() const;
+  // Deletes all stored history; the outcome is a toast.
+  void eraseHistory();
+  std::string baselineNote() const;
+  // How many times its usual load the current ten minutes run at, from twice up.
+  std::optional<double> busierThanUsual() const;
+  void dismiss(const Finding& finding);
+
  private:
   template <class T>
   void assign(T& field, T value) {
@@ -344,6 +408,34 @@ class Store {
   BackgroundPriority priority_;
   bool frontUnknownTold_ = false;
   SerialQueue notifyQueue_{"qel.notify"};
+
+  // Insights.
+  void handle(const std::vector<Finding>& found, Date now);
+  void noteFrontApp(Date now);
+  std::optional<std::int32_t> frontPid() const;
+  std::optional<std::string> frontAppKey() const;
+  std::string appName(const std::string& key) const;
+  // Ends the version look-ups and writes what is queued; before the history closes.
+  void finishAppVersions();
+  InsightEngine insight_;
+  std::vector<Finding> findings_;
+  std::optional<Incident> incident_;
+  AppRegistry* apps_ = nullptr;
+  std::map<std::string, AppUsage> appUsage_;
+  std::map<std::string, std::string> appExecutables_;  // app key → the executable its version is asked for
+  std::map<std::string, Date> lastFront_;
+  bool adviceShowing_ = false;
+  std::function<std::string(const std::string&)> packageVersion_;
+  std::map<std::string, std::string> appVersions_;  // only on `appVersionQueue_`
+  std::atomic<bool> askPackages_{true};
+  SerialQueue appVersionQueue_{"qel.appversions"};
+
+  // Day browsing and the usual load.
+  void restoreBaseline();  // the usual load as stored
+  void foldPastDays();     // adds the finished days not yet in the usual load
+  void forgetHistory();    // after an erase: nothing of the old history stays in memory
+  std::vector<std::optional<DayBucket>> pastDay_ = std::vector<std::optional<DayBucket>>(kSlotsPerDay);
+  std::vector<DayEvent> pastFlagged_;
 
   // Tick bookkeeping (main thread), except `tick_`, which only the sampler queue touches.
   int tick_ = 0;

@@ -156,6 +156,8 @@ void Store::apply(const Snapshot& s) {
   push(gpuHist_, s.gpu ? s.gpu->util : 0.0);
   recordEnergy(energyByPid_, energyNames_, procs_);
   push(powerHist_, power_ ? *power_ : procWatts());
+  recordApps(procs_);
+  handle(insight_.ingest(now, cpu_.total, mem_.pressure, s.diskRead + s.diskWrite, procs_, frontPid()), now);
 
   if (s.cpu) {
     record(cpu_.total, memFraction(mem_), mem_.pressure, now);
@@ -163,8 +165,12 @@ void Store::apply(const Snapshot& s) {
   }
   maintainMenuFeatures(procs_);
   maintainTaming(procs_);
+  noteFrontApp(now);
 
-  if (s.tick % 60 == 0) saveDay();
+  if (s.tick % 60 == 0) {
+    saveDay();
+    flushApps();
+  }
   changed();
 }
 

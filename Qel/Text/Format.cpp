@@ -33,10 +33,14 @@ std::string fmtBytes(std::uint64_t bytes) {
   return fixed(double(bytes) / 1048576.0, 0) + " MB";
 }
 
+std::string wholeNumber(double value) {
+  if (!std::isfinite(value) || std::fabs(value) >= 9.0e18) return "—";
+  return std::to_string(std::llround(value));  // llround rounds halves away from zero
+}
+
 std::string fmtPercent(double fraction) {
-  const double p = fraction * 100.0;
-  if (!std::isfinite(p) || std::fabs(p) >= 9.0e18) return "—";
-  return std::to_string(std::llround(p)) + "%";  // llround rounds halves away from zero
+  const std::string p = wholeNumber(fraction * 100.0);
+  return p == "—" ? p : p + "%";
 }
 
 std::pair<std::string, std::string> splitRate(double rate) {

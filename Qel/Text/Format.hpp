@@ -15,6 +15,9 @@ std::string fmtPercent(double fraction);           // 0.874 → "87%"
 std::string fmtRate(double bytesPerSecond);        // "%.1f MB/s" from 2^20, else "%.0f KB/s"
 std::pair<std::string, std::string> splitRate(double bytesPerSecond);  // ("3.0", "MB/s")
 
+// The value rounded to a whole number, halves away from zero ("—" when not finite).
+std::string wholeNumber(double value);
+
 // Formats a value with a fixed number of decimals, locale-independent.
 std::string fixed(double value, int decimals);
 

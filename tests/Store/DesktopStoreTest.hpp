@@ -5,15 +5,6 @@
 
 namespace qel::test {
 
-class FakeDesktop final : public Desktop {
- public:
-  std::optional<std::int32_t> front;
-  std::optional<std::int32_t> frontPid() const override { return front; }
-  int screenCount() const override { return 1; }
-  void applyAppearance(const std::string&) override {}
-  void updateDockIcon(bool) override {}
-};
-
 class DesktopStoreTest : public StoreTest {
  protected:
   void startStore() {

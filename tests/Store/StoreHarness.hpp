@@ -59,8 +59,19 @@ struct Script {
   ThermalState thermal = ThermalState::nominal;
   BatterySample battery{.present = true, .percent = 80};
   DiskDetail disk{.total = 1000, .free = 400};
+  std::map<std::string, std::string> versions;  // executable → package version
   Gate systemGate, bluetoothGate;
-  std::atomic<int> slowReads{0}, portReads{0}, bluetoothReads{0}, trafficReads{0}, samples{0};
+  std::atomic<int> slowReads{0}, portReads{0}, bluetoothReads{0}, trafficReads{0}, samples{0}, versionLookups{0};
+};
+
+// The desktop as far as the core asks it: which process is in front.
+class FakeDesktop final : public Desktop {
+ public:
+  std::optional<std::int32_t> front;
+  std::optional<std::int32_t> frontPid() const override { return front; }
+  int screenCount() const override { return 1; }
+  void applyAppearance(const std::string&) override {}
+  void updateDockIcon(bool) override {}
 };
 
 class ScriptedSystem final : public SystemSource {
@@ -187,6 +198,12 @@ class StoreTest : public ::testing::Test {
     s.bluetooth = std::make_unique<ScriptedBluetooth>(script);
     s.trafficPause = std::chrono::milliseconds(0);
     s.quitProgram = quitProgram;
+    s.packageVersion = [this](const std::string& executable) {
+      ++script.versionLookups;
+      std::lock_guard l(script.m);
+      const auto it = script.versions.find(executable);
+      return it == script.versions.end() ? std::string() : it->second;
+    };
     if (withHistory)
       s.openHistory = [this](HistoryDB::ProblemHandler h) {
         return std::make_unique<HistoryDB>(dir.path() / "data", lock, std::move(h));

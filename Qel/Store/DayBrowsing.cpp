@@ -1,0 +1,169 @@
+// Looking back: the past day on show, stepping between recorded days, the selected slot, the
+// moment under the ring's centre and erasing the history.
+#include <algorithm>
+#include <cstdio>
+
+#include "Qel/Store/LiveSeries.hpp"
+#include "Qel/Store/Store.hpp"
+#include "Qel/Text/Loc.hpp"
+#include "Qel/Text/LocalizedDate.hpp"
+
+namespace qel {
+namespace {
+
+// Today's key last: the days the user can step through, oldest first.
+std::vector<std::string> browsable(const std::vector<std::string>& recorded, const std::string& today) {
+  std::vector<std::string> days;
+  for (const auto& d : recorded)
+    if (d != today) days.push_back(d);
+  std::sort(days.begin(), days.end());
+  days.push_back(today);
+  return days;
+}
+
+std::optional<std::size_t> stepTarget(const std::vector<std::string>& days, const std::string& from, int delta) {
+  const auto it = std::find(days.begin(), days.end(), from);
+  if (it == days.end()) return std::nullopt;
+  const long j = long(it - days.begin()) + delta;
+  if (j < 0 || j >= long(days.size())) return std::nullopt;
+  return std::size_t(j);
+}
+
+std::optional<DayBucket> slotAt(const std::vector<std::optional<DayBucket>>& day, int slot) {
+  if (slot < 0 || std::size_t(slot) >= day.size()) return std::nullopt;
+  return day[std::size_t(slot)];
+}
+
+// A local date in the middle of a day: never in a daylight-saving gap, always on that day.
+std::optional<Date> middayOf(std::string_view key) {
+  const auto start = dayStart(key);
+  if (!start) return std::nullopt;
+  return *start + std::chrono::hours(12);
+}
+
+}  // namespace
+
+void Store::showDay(std::optional<std::string> key) {
+  selectedSlot_.reset();
+  if (key && *key != dayKey_) {
+    pastDay_ = history_ ? history_->loadDay(*key) : std::vector<std::optional<DayBucket>>{};
+    pastDay_.resize(kSlotsPerDay);
+    pastFlagged_ = history_ ? history_->loadEvents(*key) : std::vector<DayEvent>{};
+    viewDay_ = std::move(key);
+    ringMode_ = RingMode::day;
+  } else {
+    viewDay_.reset();
+  }
+  changed();
+}
+
+void Store::stepDay(int delta) {
+  const auto days = browsable(recordedDays_, dayKey_);
+  const auto j = stepTarget(days, viewDay_.value_or(dayKey_), delta);
+  if (!j) return;
+  if (days[*j] == dayKey_)
+    showDay(std::nullopt);
+  else
+    showDay(days[*j]);
+}
+
+bool Store::canStepDay(int delta) const {
+  return stepTarget(browsable(recordedDays_, dayKey_), viewDay_.value_or(dayKey_), delta).has_value();
+}
+
+std::string Store::dayTitle(const std::optional<std::string>& key) const {
+  if (!key || *key == dayKey_) return L("Today");
+  const auto date = middayOf(*key);
+  if (!date) return L("Today");
+  if (addDays(todayKey(), -1) == *key) return L("Yesterday");
+  return localizedDate(*date, "MMMdEEE", Loc::code());
+}
+
+std::string Store::slotLabel(int slot) const {
+  char time[32];
+  // Slots count wall-clock time: slot 87 is 14:30 on every day, with or without a clock change.
+  std::snprintf(time, sizeof time, " %02d:%02d", slot / 6, slot % 6 * 10);
+  return dayTitle(viewDay_) + time;
+}
+
+std::string Store::shortDay(const std::string& key) const {
+  const auto date = middayOf(key);
+  return date ? localizedDate(*date, "MMMd", Loc::code()) : key;
+}
+
+int Store::maxSlot() const {
+  if (ringMode_ == RingMode::live) return int(kHistoryLength) - 1;
+  return viewDay_ ? kSlotsPerDay - 1 : nowSlot();
+}
+
+void Store::select(int slot) {
+  const int top = maxSlot();
+  const int s = std::clamp(slot, 0, top);
+  assign(selectedSlot_, !viewDay_ && s == top ? std::nullopt : std::optional(s));
+}
+
+Moment Store::moment() const {
+  auto ofSlot = [&](const std::vector<std::optional<DayBucket>>& day, int s) {
+    const auto b = slotAt(day, s);
+    return Moment{.label = slotLabel(s),
+                  .cpu = b ? std::optional(b->cpu) : std::nullopt,
+                  .mem = b ? std::optional(b->mem) : std::nullopt,
+                  .isNow = false};
+  };
+  if (ringMode_ == RingMode::day && viewDay_) {
+    if (selectedSlot_) return ofSlot(pastDay_, *selectedSlot_);
+    double cpu = 0, mem = 0;
+    int n = 0;
+    for (const auto& b : pastDay_) {
+      if (!b) continue;
+      cpu += b->cpu;
+      mem += b->mem;
+      ++n;
+    }
+    if (n == 0) return {.label = dayTitle(viewDay_), .cpu = {}, .mem = {}, .isNow = false};
+    return {.label = L("%@, daily average", {dayTitle(viewDay_)}), .cpu = cpu / n, .mem = mem / n, .isNow = false};
+  }
+  if (!selectedSlot_ || *selectedSlot_ >= maxSlot())
+    return {.label = L("Now"), .cpu = cpu_.total, .mem = memFraction(mem_), .isNow = true};
+  const int s = *selectedSlot_;
+  if (ringMode_ == RingMode::live) {
+    const bool known = s >= 0 && std::size_t(s) < cpuHist_.size() && std::size_t(s) < memHist_.size();
+    return {.label = L("%@ s ago", {std::to_string(int(kHistoryLength) - 1 - s)}),
+            .cpu = known ? std::optional(cpuHist_[std::size_t(s)]) : std::nullopt,
+            .mem = known ? std::optional(memHist_[std::size_t(s)]) : std::nullopt,
+            .isNow = false};
+  }
+  return ofSlot(day_, s);
+}
+
+void Store::eraseHistory() {
+  if (!history_) {
+    show(L("History could not be erased"));
+    return;
+  }
+  // Memory is cleared only once the file is: a failed erase keeps everything as it was, and
+  // says so, rather than reporting success over a history that is still there.
+  history_->eraseAll([this](bool erased) {
+    onMain([this, erased] {
+      if (erased)
+        forgetHistory();
+      else
+        show(L("History could not be erased"));
+    });
+  });
+}
+
+void Store::forgetHistory() {
+  day_.assign(kSlotsPerDay, std::nullopt);
+  flaggedEvents_.clear();
+  appUsage_.clear();
+  lastSavedSlot_ = -1;
+  insight_.setBaseline(std::vector<BaselineSlot>(kSlotsPerDay));
+  selectedSlot_.reset();
+  viewDay_.reset();
+  changed();
+  refreshHistoryInfo();
+  show(L("History erased"));
+}
+
+}  // namespace qel

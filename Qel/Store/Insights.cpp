@@ -1,0 +1,52 @@
+// Findings of the insight engine on the store, the replay on show and the battery forecast.
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "Qel/Store/Store.hpp"
+
+namespace qel {
+
+void Store::handle(const std::vector<Finding>& found, Date now) {
+  if (found.empty()) return;
+  std::vector<Finding> newest = found;
+  newest.insert(newest.end(), findings_.begin(), findings_.end());
+  if (newest.size() > 5) newest.resize(5);
+  findings_ = std::move(newest);
+
+  // Filed under the tick's own day: in the first second after midnight the rollover has not
+  // happened yet, and it loads the new day's events (this one too) from the database.
+  const std::string key = dayKey(now);
+  const int slot = slotOf(now);
+  for (const auto& f : found) {
+    const DayEvent event{.slot = slot, .isMemory = f.isMemory, .title = f.title, .detail = f.detail};
+    if (key == dayKey_ || !history_) flaggedEvents_.push_back(event);
+    if (history_) history_->add(event, key);
+    if (mutedUntil_ && *mutedUntil_ > now) continue;
+    show(f.title);
+    notify(f.title, f.detail);
+  }
+  changed();
+}
+
+void Store::setIncident(std::optional<Incident> incident) { assign(incident_, std::move(incident)); }
+
+std::optional<RuntimeForecast> Store::runtimeForecast() const {
+  return qel::runtimeForecast({.battery = battery_,
+                               .powerHist = powerHist_,
+                               .procs = procs_,
+                               .energyByPid = energyByPid_,
+                               .ownPID = std::int32_t(getpid()),
+                               .appName = [this](const std::string& key) { return appName(key); }});
+}
+
+std::optional<std::int32_t> Store::frontPid() const { return desktop_ ? desktop_->frontPid() : std::nullopt; }
+
+std::string Store::appName(const std::string& key) const {
+  if (apps_)
+    if (const auto* app = apps_->table()->byKey(key); app && !app->name.empty()) return app->name;
+  // Without an entry: the desktop file's name ("org.example.Editor").
+  return std::filesystem::path(key).stem().string();
+}
+
+}  // namespace qel

@@ -1,0 +1,61 @@
+// The usual load per ten-minute slot: kept in the history, learnt from each finished day, and
+// what the program says with it.
+#include <algorithm>
+
+#include "Qel/Store/Store.hpp"
+#include "Qel/Text/Loc.hpp"
+
+namespace qel {
+
+void Store::restoreBaseline() {
+  if (history_) insight_.setBaseline(history_->loadBaseline());
+}
+
+void Store::foldPastDays() {
+  if (!history_ || dayKey_.empty()) return;
+  const auto days = history_->daysNotFolded(dayKey_);
+  if (days.empty()) return;
+  auto baseline = insight_.baseline();
+  for (const auto& d : days) {
+    const auto slots = history_->loadDay(d);
+    if (slots.empty() || slots.size() != baseline.size()) continue;
+    for (std::size_t i = 0; i < slots.size(); ++i) {
+      const auto& b = slots[i];
+      if (!b || b->count < 30) continue;
+      // A plain mean over the first fourteen days, then each day moves it by a fourteenth.
+      BaselineSlot& u = baseline[i];
+      const int w = std::min(u.days, 13);
+      u.cpu = (b->cpu + u.cpu * w) / (w + 1);
+      u.days = std::min(u.days + 1, 14);
+    }
+  }
+  insight_.setBaseline(baseline);
+  history_->save(std::move(baseline), days.back());
+}
+
+std::string Store::baselineNote() const {
+  const int d = insight_.baselineDays();
+  if (d >= 3)
+    return L("The white line is the usual CPU load at this time of day (from the last %@ days)", {std::to_string(d)});
+  return L("After %@ more days of history, the ring will show a reference line for your usual load",
+           {std::to_string(3 - d)});
+}
+
+std::optional<double> Store::busierThanUsual() const {
+  const int s = nowSlot();
+  if (viewDay_ || std::size_t(s) >= insight_.baseline().size() || std::size_t(s) >= day_.size()) return std::nullopt;
+  const BaselineSlot& usual = insight_.baseline()[std::size_t(s)];
+  if (usual.days < 3 || usual.cpu < 0.02) return std::nullopt;
+  const auto& now = day_[std::size_t(s)];
+  if (!now || now->count < 60 || now->cpu < 0.25) return std::nullopt;
+  const double ratio = now->cpu / usual.cpu;
+  return ratio >= 2.0 ? std::optional(ratio) : std::nullopt;
+}
+
+void Store::dismiss(const Finding& finding) {
+  auto kept = findings_;
+  std::erase_if(kept, [&](const Finding& f) { return f.id == finding.id; });
+  assign(findings_, std::move(kept));
+}
+
+}  // namespace qel
