@@ -111,6 +111,7 @@ TEST(NetTopSampler, measuresARealTransferOverLoopback) {
   Child server([&](int command, int report) {
     const int connection = accept(listener, nullptr, nullptr);
     close(listener);
+    say(report);  // the socket is in this process now
     std::vector<char> buffer(1 << 16);
     for (std::size_t got = 0; got < kBytes;) {
       const ssize_t n = read(connection, buffer.data(), buffer.size());
@@ -140,6 +141,7 @@ TEST(NetTopSampler, measuresARealTransferOverLoopback) {
   ASSERT_GT(server.pid, 0);
   ASSERT_GT(client.pid, 0);
   client.await();  // connected, nothing sent yet
+  server.await();  // accepted: the first sample sees the socket in the server
 
   FakeClock clock;
   auto traffic = std::make_shared<ProcessTraffic>(ProcessTraffic::Options{.includeLocal = true});
