@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "Qel/Platform/Calendar.hpp"
+#include "Qel/Platform/SleepWatch.hpp"
 #include "Qel/Store/LiveSeries.hpp"
 #include "Qel/Text/Loc.hpp"
 
@@ -19,7 +20,10 @@ Store::Store(StoreServices services)
       bluetoothSource_(std::move(services.bluetooth)),
       trafficPause_(services.trafficPause),
       launchDate_(clock_.now()),
-      day_(kSlotsPerDay) {
+      day_(kSlotsPerDay),
+      sleepLog_(std::move(services.sleepLog)),
+      watchSleep_(services.watchSleep),
+      apps_(services.apps) {
   if (services.openHistory)
     history_ = services.openHistory([this](const HistoryProblem& problem) { reportHistoryProblem(problem); });
   readSettings();
@@ -30,6 +34,7 @@ Store::Store(StoreServices services)
 
 Store::~Store() {
   *alive_ = false;
+  sleepQueue_.stop();
   bluetoothQueue_.stop();
   portQueue_.stop();
   netQueue_.stop();
@@ -41,6 +46,9 @@ void Store::start() {
   if (desktop_) desktop_->applyAppearance(appearance_);
   loadDay();
   sampleOnce();
+  installSleepWatch();
+  installMarkWatch();
+  loadStretches();
 }
 
 void Store::shutdown() {

@@ -141,6 +141,7 @@ void Store::apply(const Snapshot& s) {
     volumes_ = s.volumes;
     wake_ = s.wake;
     addresses_ = s.addresses;
+    noteSlowChanges();
   }
 
   push(cpuHist_, cpu_.total);
@@ -155,8 +156,10 @@ void Store::apply(const Snapshot& s) {
   push(gpuHist_, s.gpu ? s.gpu->util : 0.0);
   recordEnergy(energyByPid_, energyNames_, procs_);
   push(powerHist_, power_ ? *power_ : procWatts());
+  recordStretch(procs_);
 
   if (s.cpu) record(cpu_.total, memFraction(mem_), mem_.pressure, now);
+  sleepAtOpen_ = lastSleep();
 
   if (s.tick % 60 == 0) saveDay();
   changed();
