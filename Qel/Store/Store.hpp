@@ -201,6 +201,8 @@ class Store {
   const std::vector<SleepSession>& sleeps() const { return sleeps_; }
   const std::optional<SleepSession>& sleepReport() const { return sleepReport_; }
   void setSleepReport(std::optional<SleepSession> session);
+  // A read of the system's log is under way.
+  bool sleepBusy() const { return sleepBusy_; }
   // Shows the stored sleeps, reads the system's log once and starts watching sleep and wake.
   void installSleepWatch();
   // The watch's descriptor for the host's event loop (-1 without a watch); call

@@ -56,6 +56,9 @@ struct Script {
   std::map<std::int32_t, NetUse> traffic;
   std::optional<std::vector<PortEntry>> ports = std::vector<PortEntry>{};
   std::vector<BTDevice> devices;
+  BatterySample battery{.present = true, .percent = 80};
+  std::vector<NetAddress> addresses;
+  std::vector<WakeHolder> holders;
   Gate systemGate, bluetoothGate;
   std::atomic<int> slowReads{0}, portReads{0}, bluetoothReads{0}, trafficReads{0}, samples{0};
 };
@@ -83,13 +86,20 @@ class ScriptedSystem final : public SystemSource {
   ThermalState thermal() override { return ThermalState::nominal; }
   BatterySample battery() override {
     ++s_.slowReads;
-    return {.present = true, .percent = 80};
+    std::lock_guard l(s_.m);
+    return s_.battery;
   }
   std::optional<double> systemPower() override { return 12.5; }
   DiskDetail diskDetail() override { return {.total = 1000, .free = 400}; }
   std::vector<VolumeInfo> volumes() override { return {{.id = "/", .name = "root", .total = 1000, .free = 400}}; }
-  std::vector<WakeHolder> wakeHolders() override { return {}; }
-  std::vector<NetAddress> addresses() override { return {}; }
+  std::vector<WakeHolder> wakeHolders() override {
+    std::lock_guard l(s_.m);
+    return s_.holders;
+  }
+  std::vector<NetAddress> addresses() override {
+    std::lock_guard l(s_.m);
+    return s_.addresses;
+  }
 
  private:
   Script& s_;
@@ -176,6 +186,7 @@ class StoreTest : public ::testing::Test {
     s.ports = std::make_unique<ScriptedPorts>(script);
     s.bluetooth = std::make_unique<ScriptedBluetooth>(script);
     s.trafficPause = std::chrono::milliseconds(0);
+    if (configure) configure(s);
     if (withHistory)
       s.openHistory = [this](HistoryDB::ProblemHandler h) {
         return std::make_unique<HistoryDB>(dir.path() / "data", lock, std::move(h));
@@ -206,6 +217,8 @@ class StoreTest : public ::testing::Test {
   std::unique_ptr<Defaults> defaults;
   InstanceLock lock{dir.path() / "qel.lock"};
   Script script;
+  // Adjusts the services of the next makeStore().
+  std::function<void(StoreServices&)> configure;
   std::unique_ptr<Store> store;
 };
 
