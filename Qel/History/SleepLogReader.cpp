@@ -1,12 +1,12 @@
 #include "Qel/History/SleepLogReader.hpp"
 
 #include <algorithm>
-#include <charconv>
 #include <climits>
 
 #include <nlohmann/json.hpp>
 
 #include "Qel/Platform/CommandRunner.hpp"
+#include "Qel/Platform/ProcText.hpp"
 
 namespace qel::SleepLogReader {
 namespace {
@@ -25,13 +25,10 @@ std::optional<std::string> field(const Json& j, const char* key) {
 // "__REALTIME_TIMESTAMP": microseconds since 1970 as decimal text.
 std::optional<Date> realtime(const Json& j) {
   const auto text = field(j, "__REALTIME_TIMESTAMP");
-  if (!text || text->empty()) return std::nullopt;
-  std::uint64_t micros = 0;
-  auto r = std::from_chars(text->data(), text->data() + text->size(), micros);
-  if (r.ec != std::errc() || r.ptr != text->data() + text->size()) return std::nullopt;
+  const auto micros = text ? parseU64(*text) : std::nullopt;
   // Beyond what the clock's nanosecond count can hold (the year 2262).
-  if (micros > 9'000'000'000'000'000ULL) return std::nullopt;
-  return Date(std::chrono::duration_cast<Date::duration>(std::chrono::microseconds(micros)));
+  if (!micros || *micros > 9'000'000'000'000'000ULL) return std::nullopt;
+  return Date(std::chrono::duration_cast<Date::duration>(std::chrono::microseconds(*micros)));
 }
 
 long long wholeMinutes(Date from, Date to) {
@@ -42,10 +39,8 @@ long long wholeMinutes(Date from, Date to) {
 
 std::vector<Entry> parseJournal(std::string_view text) {
   std::vector<Entry> out;
-  while (!text.empty()) {
-    const auto nl = text.find('\n');
-    const std::string_view line = text.substr(0, nl);
-    text = nl == std::string_view::npos ? std::string_view{} : text.substr(nl + 1);
+  std::string_view line;
+  while (nextLine(text, line)) {
     if (line.empty()) continue;
     const Json j = Json::parse(line.begin(), line.end(), nullptr, /*allow_exceptions=*/false);
     if (j.is_discarded() || !j.is_object()) continue;
@@ -126,7 +121,7 @@ std::optional<std::vector<SleepSession>> read(const SysRoot& root) {
                                  {"--no-pager", "-q", "-o", "json", "--output-fields=MESSAGE_ID", "--lines=2000",
                                   "MESSAGE_ID=" + std::string(kSleepStartId),
                                   "MESSAGE_ID=" + std::string(kSleepStopId)},
-                                 {.timeout = std::chrono::seconds(10), .maxOutput = 4 << 20});
+                                 {.timeout = std::chrono::seconds(5), .maxOutput = 4 << 20});
   // A run cut short still printed whole entries before the cut; the last, cut line is skipped.
   if (result.status == CommandResult::Status::notRunnable || result.output.empty()) return std::nullopt;
   auto entries = parseJournal(result.output);

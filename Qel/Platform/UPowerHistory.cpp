@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "Qel/Platform/PowerSupply.hpp"
+#include "Qel/Platform/ProcText.hpp"
 
 namespace qel {
 namespace {
@@ -14,31 +15,21 @@ namespace {
 constexpr std::string_view kPrefix = "history-charge-";
 constexpr std::string_view kSuffix = ".dat";
 
-std::string_view trimmed(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
-  return s;
-}
-
 std::optional<ChargeRecord> parseLine(std::string_view line) {
   const auto tab1 = line.find('\t');
   if (tab1 == std::string_view::npos) return std::nullopt;
   const auto tab2 = line.find('\t', tab1 + 1);
   if (tab2 == std::string_view::npos) return std::nullopt;
-  const std::string_view secondsText = line.substr(0, tab1);
+  const auto seconds = parseU64(line.substr(0, tab1));
   const std::string_view valueText = line.substr(tab1 + 1, tab2 - tab1 - 1);
-  const std::string_view state = trimmed(line.substr(tab2 + 1));
-
-  std::uint32_t seconds = 0;  // UPower writes a 32-bit count
-  auto r = std::from_chars(secondsText.data(), secondsText.data() + secondsText.size(), seconds);
-  if (r.ec != std::errc() || r.ptr != secondsText.data() + secondsText.size() || secondsText.empty())
-    return std::nullopt;
+  const std::string_view state = trim(line.substr(tab2 + 1));
+  if (!seconds || *seconds > UINT32_MAX) return std::nullopt;  // UPower writes a 32-bit count
   double value = 0;
   auto v = std::from_chars(valueText.data(), valueText.data() + valueText.size(), value);
   if (v.ec != std::errc() || v.ptr != valueText.data() + valueText.size() || valueText.empty()) return std::nullopt;
   if (!std::isfinite(value) || value < 0 || value > 100) return std::nullopt;
   if (state.empty()) return std::nullopt;
-  return ChargeRecord{.time = fromSeconds(double(seconds)),
+  return ChargeRecord{.time = fromSeconds(double(*seconds)),
                       .percent = int(std::lround(value)),
                       .onBattery = state == "discharging" || state == "empty"};
 }
@@ -47,12 +38,9 @@ std::optional<ChargeRecord> parseLine(std::string_view line) {
 
 std::vector<ChargeRecord> parseChargeHistory(std::string_view text) {
   std::vector<ChargeRecord> out;
-  while (!text.empty()) {
-    const auto nl = text.find('\n');
-    const std::string_view line = text.substr(0, nl);
-    text = nl == std::string_view::npos ? std::string_view{} : text.substr(nl + 1);
+  std::string_view line;
+  while (nextLine(text, line))
     if (auto record = parseLine(line)) out.push_back(*record);
-  }
   std::stable_sort(out.begin(), out.end(), [](const auto& a, const auto& b) { return a.time < b.time; });
   return out;
 }
@@ -66,8 +54,8 @@ std::string upowerFileId(std::string_view text) {
 
 std::optional<std::string> pickChargeFile(const std::vector<std::string>& fileNames, std::string_view model,
                                           std::string_view serial) {
-  model = trimmed(model);
-  serial = trimmed(serial);
+  model = trim(model);
+  serial = trim(serial);
   const std::string modelId = model.size() > 2 ? upowerFileId(model) : "";
   const std::string serialId = serial.size() > 2 ? upowerFileId(serial) : "";
   std::vector<std::string> charges;

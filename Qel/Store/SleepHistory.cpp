@@ -215,19 +215,12 @@ std::optional<double> Store::usualDropPerHour(const SleepSession& excluding) con
   return sum / double(rates.size());
 }
 
-std::vector<SleepSpan> Store::sleepSpans() const {
-  const Date dayStart = shownDayStart();
-  const Date dayEnd = dayAfter(dayStart);
-  std::vector<SleepSpan> out;
-  for (const auto& s : sleeps_)
-    if (auto range = slotRange(s.start, s.end, dayStart, dayEnd)) out.push_back({range->from, range->to, s});
-  return out;
-}
+std::vector<SleepSpan> Store::sleepSpans() const { return spansOnDay<SleepSpan>(sleeps_, shownDayStart()); }
 
 std::optional<SleepSession> Store::selectedSleep() const {
   if (ringMode_ != RingMode::day || !selectedSlot_) return std::nullopt;
-  for (const auto& span : sleepSpans())
-    if (span.from <= *selectedSlot_ && *selectedSlot_ <= span.to) return span.session;
+  const auto spans = sleepSpans();
+  if (const auto* span = spanAt(spans, *selectedSlot_)) return span->session;
   return std::nullopt;
 }
 

@@ -3,6 +3,7 @@
 // the local wall clock, so a day with a daylight-saving change (23 or 25 hours) maps like any
 // other.
 #include <optional>
+#include <vector>
 
 #include "Qel/History/SleepSession.hpp"
 #include "Qel/History/Stretch.hpp"
@@ -36,5 +37,24 @@ struct StretchSpan {
   Stretch stretch;
   bool operator==(const StretchSpan&) const = default;
 };
+
+// The spans of the items (with `start` and `end`) that touch the day starting at `dayStart`, in
+// list order.
+template <class Span, class T>
+std::vector<Span> spansOnDay(const std::vector<T>& items, Date dayStart) {
+  const Date dayEnd = dayAfter(dayStart);
+  std::vector<Span> out;
+  for (const auto& item : items)
+    if (auto range = slotRange(item.start, item.end, dayStart, dayEnd)) out.push_back({range->from, range->to, item});
+  return out;
+}
+
+// The first span that holds `slot`, or null.
+template <class Span>
+const Span* spanAt(const std::vector<Span>& spans, int slot) {
+  for (const auto& span : spans)
+    if (span.from <= slot && slot <= span.to) return &span;
+  return nullptr;
+}
 
 }  // namespace qel

@@ -92,19 +92,12 @@ std::vector<Stretch> Store::otherStretches(const Stretch& sameDayAs) const {
   return out;
 }
 
-std::vector<StretchSpan> Store::stretchSpans() const {
-  const Date dayStart = shownDayStart();
-  const Date dayEnd = dayAfter(dayStart);
-  std::vector<StretchSpan> out;
-  for (const auto& s : stretches_)
-    if (auto range = slotRange(s.start, s.end, dayStart, dayEnd)) out.push_back({range->from, range->to, s});
-  return out;
-}
+std::vector<StretchSpan> Store::stretchSpans() const { return spansOnDay<StretchSpan>(stretches_, shownDayStart()); }
 
 std::optional<Stretch> Store::selectedStretch() const {
   if (ringMode_ != RingMode::day || !selectedSlot_) return std::nullopt;
-  for (const auto& span : stretchSpans())
-    if (span.from <= *selectedSlot_ && *selectedSlot_ <= span.to) return span.stretch;
+  const auto spans = stretchSpans();
+  if (const auto* span = spanAt(spans, *selectedSlot_)) return span->stretch;
   return std::nullopt;
 }
 

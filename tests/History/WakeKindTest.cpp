@@ -26,8 +26,6 @@ TEST(WakeKind, classifiesByTheFirstListThatMatches) {
 }
 
 TEST(WakeKind, rawValuesAndTexts) {
-  EXPECT_EQ(WakeKind::fromRaw(0), WakeKind::maintenance);
-  EXPECT_EQ(WakeKind::fromRaw(5), WakeKind::system);
   EXPECT_EQ(WakeKind::fromRaw(6), std::nullopt);
   EXPECT_EQ(WakeKind::fromRaw(-1), std::nullopt);
   std::set<std::string> titles, advice;

@@ -139,9 +139,3 @@ TEST_F(StoreMarks, marksNearAnEventAndInTheSelectedSlot) {
   EXPECT_EQ(made[0].title(), "Woke from sleep");
   EXPECT_EQ(made[0].id(), std::to_string(static_cast<long long>(toSeconds(made[0].date))) + "-wake-");
 }
-
-TEST_F(StoreMarks, noMarkBeforeTheDayIsLoaded) {
-  makeStore();
-  store->addMark("wake", "");
-  EXPECT_TRUE(store->marks().empty());
-}

@@ -122,22 +122,6 @@ TEST_F(StoreSleep, staleRememberedStartsMakeNoSession) {
             (std::vector<SleepSession>{{.start = t, .end = t + 8h, .chargeStart = 80, .chargeEnd = 80, .onBattery = true}}));
 }
 
-TEST_F(StoreSleep, sleepWithoutABattery) {
-  script.battery = {};
-  startStore();
-  store->noteWillSleep();
-  EXPECT_EQ(defaults->value("qel.sleepStart"), nlohmann::json::array({toSeconds(clock.now()), -1.0, 0.0}));
-  clock.advance(10min);
-  wake();
-  EXPECT_TRUE(store->sleeps().empty());  // shorter than 30 minutes
-
-  const Date t = clock.now();
-  store->noteWillSleep();
-  clock.advance(8h);
-  wake();
-  EXPECT_EQ(store->sleeps(), (std::vector<SleepSession>{{.start = t, .end = t + 8h}}));
-}
-
 TEST_F(StoreSleep, willSleepRemembersWhoKeptTheMachineAwake) {
   script.holders = {{.pid = 11, .name = "beta-daemon"}, {.pid = 99, .name = "backupd"},
                     {.pid = 10, .name = "screen", .displayOnly = true}, {.pid = 11, .name = "again"},
