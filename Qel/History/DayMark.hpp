@@ -12,6 +12,11 @@ struct DayMark {
   std::string kind;  // "plug", "unplug", "display+", "display-", "wake", "net-", "net+", "launch"
   std::string arg;   // the application's name for "launch", empty otherwise
   bool operator==(const DayMark&) const = default;
+
+  // "<seconds since 1970>-<kind>-<arg>".
+  std::string id() const;
+  // What happened, in words ("Power adapter connected", "Firefox opened").
+  std::string title() const;
 };
 
 }  // namespace qel

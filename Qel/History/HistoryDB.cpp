@@ -169,6 +169,14 @@ void HistoryDB::write(const char* operation, Body body) {
   });
 }
 
+void HistoryDB::afterWrites(std::function<void()> done) {
+  if (closed_) {
+    done();
+    return;
+  }
+  queue_.async(std::move(done));
+}
+
 bool HistoryDB::close(std::chrono::milliseconds limit) {
   if (closed_) return true;
   closed_ = true;

@@ -98,6 +98,9 @@ class HistoryDB {
   // Empties every history table and leaves no trace of the rows in the file, its log or the
   // imported older files. `done` runs on the queue with the outcome.
   void eraseAll(std::function<void(bool erased)> done = {});
+  // Runs `done` on the queue once every write queued before it has finished; at once when
+  // the database is closed.
+  void afterWrites(std::function<void()> done);
 
   // Readers: wait for the queue.
   std::vector<std::optional<DayBucket>> loadDay(const std::string& day);  // 144 slots

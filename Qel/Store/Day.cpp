@@ -36,9 +36,11 @@ void Store::loadStoredDay(const std::string& key) {
   if (history_) {
     day_ = history_->loadDay(key);
     flaggedEvents_ = history_->loadEvents(key);
+    marks_ = history_->loadMarks(key);
   } else {
     day_.assign(kSlotsPerDay, std::nullopt);
     flaggedEvents_.clear();
+    marks_.clear();
   }
   if (day_.size() != std::size_t(kSlotsPerDay)) day_.resize(kSlotsPerDay);
   changed();

@@ -49,6 +49,7 @@ void Store::showDay(std::optional<std::string> key) {
     pastDay_ = history_ ? history_->loadDay(*key) : std::vector<std::optional<DayBucket>>{};
     pastDay_.resize(kSlotsPerDay);
     pastFlagged_ = history_ ? history_->loadEvents(*key) : std::vector<DayEvent>{};
+    pastMarks_ = history_ ? history_->loadMarks(*key) : std::vector<DayMark>{};
     viewDay_ = std::move(key);
     ringMode_ = RingMode::day;
   } else {
@@ -156,7 +157,12 @@ void Store::eraseHistory() {
 void Store::forgetHistory() {
   day_.assign(kSlotsPerDay, std::nullopt);
   flaggedEvents_.clear();
+  marks_.clear();
+  pastMarks_.clear();
   appUsage_.clear();
+  stretches_.clear();
+  recording_.reset();
+  sleeps_.clear();
   lastSavedSlot_ = -1;
   insight_.setBaseline(std::vector<BaselineSlot>(kSlotsPerDay));
   selectedSlot_.reset();

@@ -43,8 +43,7 @@ std::optional<RuntimeForecast> Store::runtimeForecast() const {
 std::optional<std::int32_t> Store::frontPid() const { return desktop_ ? desktop_->frontPid() : std::nullopt; }
 
 std::string Store::appName(const std::string& key) const {
-  if (apps_)
-    if (const auto* app = apps_->table()->byKey(key); app && !app->name.empty()) return app->name;
+  if (auto app = appEntry(key); app && !app->name.empty()) return app->name;
   // Without an entry: the desktop file's name ("org.example.Editor").
   return std::filesystem::path(key).stem().string();
 }

@@ -1,5 +1,6 @@
 #include "Qel/Store/MachineSources.hpp"
 
+#include "Qel/History/SleepLogReader.hpp"
 #include "Qel/Samplers/BluetoothSampler.hpp"
 #include "Qel/Samplers/NetTopSampler.hpp"
 #include "Qel/Samplers/PortSampler.hpp"
@@ -71,6 +72,9 @@ void useMachineSources(StoreServices& services, AppRegistry* apps) {
   services.traffic = std::make_unique<MachineTraffic>();
   services.ports = std::make_unique<MachinePorts>();
   services.bluetooth = std::make_unique<MachineBluetooth>();
+  services.apps = apps;
+  services.sleepLog = [] { return SleepLogReader::read(); };
+  services.watchSleep = true;
 }
 
 }  // namespace qel

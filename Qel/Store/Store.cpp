@@ -4,6 +4,7 @@
 
 #include "Qel/Platform/Calendar.hpp"
 #include "Qel/Platform/DpkgQuery.hpp"
+#include "Qel/Platform/SleepWatch.hpp"
 #include "Qel/Store/LiveSeries.hpp"
 #include "Qel/Text/Loc.hpp"
 
@@ -21,7 +22,9 @@ Store::Store(StoreServices services)
       trafficPause_(services.trafficPause),
       launchDate_(clock_.now()),
       day_(kSlotsPerDay),
-      quitProgram_(std::move(services.quitProgram)) {
+      quitProgram_(std::move(services.quitProgram)),
+      sleepLog_(std::move(services.sleepLog)),
+      watchSleep_(services.watchSleep) {
   if (services.openHistory)
     history_ = services.openHistory([this](const HistoryProblem& problem) { reportHistoryProblem(problem); });
   apps_ = services.apps;
@@ -36,6 +39,7 @@ Store::Store(StoreServices services)
 Store::~Store() {
   releaseOnExit();
   *alive_ = false;
+  sleepQueue_.stop();
   bluetoothQueue_.stop();
   portQueue_.stop();
   netQueue_.stop();
@@ -51,6 +55,9 @@ void Store::start() {
   loadDay();
   sampleOnce();
   installTamer();
+  installSleepWatch();
+  installMarkWatch();
+  loadStretches();
 }
 
 void Store::shutdown() {

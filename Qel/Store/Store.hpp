@@ -19,6 +19,7 @@
 #include "Qel/History/InsightEngine.hpp"
 #include "Qel/History/MemSuggestion.hpp"
 #include "Qel/History/RuntimeForecast.hpp"
+#include "Qel/History/StretchRecorder.hpp"
 #include "Qel/Platform/AppRegistry.hpp"
 #include "Qel/Platform/BackgroundPriority.hpp"
 #include "Qel/Platform/Calendar.hpp"
@@ -33,12 +34,15 @@
 #include "Qel/Store/Enums.hpp"
 #include "Qel/Store/MenuBarPart.hpp"
 #include "Qel/Store/Moment.hpp"
+#include "Qel/Store/SlotSpan.hpp"
 #include "Qel/Store/Snapshot.hpp"
 #include "Qel/Store/Sources.hpp"
 #include "Qel/Store/StatusLine.hpp"
 #include "Qel/Store/TameMode.hpp"
 
 namespace qel {
+
+class SleepWatch;
 
 struct StoreServices {
   const Clock* clock = &SystemClock::shared();
@@ -61,6 +65,10 @@ struct StoreServices {
   // The version of the package that installed an executable, "" when unknown; runs on a
   // background queue. None: the package manager is asked.
   std::function<std::string(const std::string& executable)> packageVersion;
+  // Reads the sleeps the system logged (off the main thread; absent: no log). None: no log.
+  std::function<std::optional<std::vector<SleepSession>>()> sleepLog;
+  // Watch the system's sleep and wake on the system bus.
+  bool watchSleep = false;
 };
 
 class Store {
@@ -285,6 +293,59 @@ class Store {
   // How many times its usual load the current ten minutes run at, from twice up.
   std::optional<double> busierThanUsual() const;
   void dismiss(const Finding& finding);
+  // Sleep history.
+  const std::vector<SleepSession>& sleeps() const { return sleeps_; }
+  const std::optional<SleepSession>& sleepReport() const { return sleepReport_; }
+  void setSleepReport(std::optional<SleepSession> session);
+  // A read of the system's log is under way.
+  bool sleepBusy() const { return sleepBusy_; }
+  // Shows the stored sleeps, reads the system's log once and starts watching sleep and wake.
+  void installSleepWatch();
+  // The watch's descriptor for the host's event loop (-1 without a watch); call
+  // processSleepWatch() whenever it is readable.
+  int sleepWatchFd() const;
+  void processSleepWatch();
+  // What the watch reports: the system is about to sleep, or has just woken.
+  void noteWillSleep();
+  void noteDidWake();
+  // The last sleep of an hour or more, while it ended less than 16 hours ago.
+  std::optional<SleepSession> lastSleep() const;
+  // lastSleep() as of the last tick, for the menu panel.
+  const std::optional<SleepSession>& sleepAtOpen() const { return sleepAtOpen_; }
+  // Mean battery drop in percent per hour over the other long sleeps on battery (at least 3).
+  std::optional<double> usualDropPerHour(const SleepSession& excluding) const;
+  std::vector<SleepSpan> sleepSpans() const;
+  std::optional<SleepSession> selectedSleep() const;
+  std::optional<SleepWake> selectedWake() const;
+  std::string sleepSummary(const SleepSession& session) const;
+
+  // Day marks.
+  const std::vector<DayMark>& marks() const { return marks_; }
+  void installMarkWatch();
+  // After the ten-tick readers' results are published: power source, network, screens, launches.
+  void noteSlowChanges();
+  void addMark(std::string kind, std::string arg);
+  std::vector<DayMark> selectedMarks() const;
+  // The latest mark in the event's slot or the three before it.
+  std::optional<DayMark> markBefore(const DayEvent& event) const;
+
+  // Stretches.
+  const std::vector<Stretch>& stretches() const { return stretches_; }
+  const std::optional<Stretch>& stretchReport() const { return stretchReport_; }
+  void setStretchReport(std::optional<Stretch> stretch);
+  const std::optional<StretchRecorder>& recording() const { return recording_; }
+  void startStretch();
+  void recordStretch(const std::vector<ProcInfo>& procs);
+  void stopStretch();
+  void loadStretches();
+  // "mm:ss", or "h:mm:ss" from an hour, of the ticks recorded.
+  std::string recordingText() const;
+  void rename(const Stretch& stretch, const std::string& name);
+  void deleteStretch(const Stretch& stretch);
+  // The other stretches that start on the same day, latest first.
+  std::vector<Stretch> otherStretches(const Stretch& sameDayAs) const;
+  std::vector<StretchSpan> stretchSpans() const;
+  std::optional<Stretch> selectedStretch() const;
 
  private:
   template <class T>
@@ -436,6 +497,32 @@ class Store {
   void forgetHistory();    // after an erase: nothing of the old history stays in memory
   std::vector<std::optional<DayBucket>> pastDay_ = std::vector<std::optional<DayBucket>>(kSlotsPerDay);
   std::vector<DayEvent> pastFlagged_;
+  // Sleep history, day marks and stretches.
+  void reloadSleeps();
+  // `rememberedAfter`: a remembered sleep start before it belongs to an earlier sleep.
+  void refreshSleepLog(std::optional<Date> wokeAt, Date rememberedAfter = {});
+  void sleepWatchSaysSleeping(bool sleeping);
+  std::optional<AppEntry> appEntry(const std::string& key) const;
+  // A process's app name: its application's, or its own.
+  std::string appName(const ProcInfo& p) const;
+  std::function<std::optional<std::vector<SleepSession>>()> sleepLog_;
+  bool watchSleep_ = false;
+  std::unique_ptr<SleepWatch> sleepWatch_;
+  std::vector<SleepSession> sleeps_;
+  std::optional<SleepSession> sleepReport_;
+  std::optional<SleepSession> sleepAtOpen_;
+  bool sleepBusy_ = false;
+  std::optional<Date> lastWake_;
+  std::vector<DayMark> marks_;
+  std::vector<DayMark> pastMarks_;
+  std::optional<bool> markPower_;
+  std::optional<bool> markOnline_;
+  int markScreens_ = 0;
+  bool markWatch_ = false;
+  std::optional<std::set<std::string>> markApps_;  // application keys seen at the last slow tick
+  std::vector<Stretch> stretches_;
+  std::optional<Stretch> stretchReport_;
+  std::optional<StretchRecorder> recording_;
 
   // Tick bookkeeping (main thread), except `tick_`, which only the sampler queue touches.
   int tick_ = 0;
@@ -454,6 +541,7 @@ class Store {
   SerialQueue netQueue_{"qel.nettop"};
   SerialQueue portQueue_{"qel.ports"};
   SerialQueue bluetoothQueue_{"qel.bluetooth"};
+  SerialQueue sleepQueue_{"qel.sleep"};
 };
 
 }  // namespace qel

@@ -23,13 +23,6 @@ std::optional<ProcessIdentity> storedIdentity(const nlohmann::json& e) {
   return std::nullopt;
 }
 
-// The name the toasts use for an app key: its file name without ".desktop".
-std::string appName(const std::string& key) {
-  std::string name = key.substr(key.rfind('/') + 1);
-  if (name.size() > 8 && name.ends_with(".desktop")) name.resize(name.size() - 8);
-  return name;
-}
-
 }  // namespace
 
 void Store::installTamer() {

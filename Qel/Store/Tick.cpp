@@ -141,6 +141,7 @@ void Store::apply(const Snapshot& s) {
     volumes_ = s.volumes;
     wake_ = s.wake;
     addresses_ = s.addresses;
+    noteSlowChanges();
   }
 
   push(cpuHist_, cpu_.total);
@@ -157,6 +158,7 @@ void Store::apply(const Snapshot& s) {
   recordEnergy(energyByPid_, energyNames_, procs_);
   push(powerHist_, power_ ? *power_ : procWatts());
   recordApps(procs_);
+  recordStretch(procs_);
   handle(insight_.ingest(now, cpu_.total, mem_.pressure, s.diskRead + s.diskWrite, procs_, frontPid()), now);
 
   if (s.cpu) {
@@ -166,6 +168,7 @@ void Store::apply(const Snapshot& s) {
   maintainMenuFeatures(procs_);
   maintainTaming(procs_);
   noteFrontApp(now);
+  sleepAtOpen_ = lastSleep();
 
   if (s.tick % 60 == 0) {
     saveDay();

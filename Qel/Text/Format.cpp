@@ -55,6 +55,11 @@ std::string fmtRate(double rate) {
   return number + " " + unit;
 }
 
+std::string fmtWattHours(double wh) {
+  if (wh < 1.0) return fixed(wh * 1000.0, 0) + " mWh";
+  return fixed(wh, 1) + " Wh";
+}
+
 std::string ClockFormatter::string(Date d) const {
   const std::time_t t = std::chrono::system_clock::to_time_t(d);
   std::tm tm{};

@@ -14,6 +14,7 @@ std::string fmtBytes(std::uint64_t bytes);         // "%.1f GB" from 2^30, else 
 std::string fmtPercent(double fraction);           // 0.874 → "87%"
 std::string fmtRate(double bytesPerSecond);        // "%.1f MB/s" from 2^20, else "%.0f KB/s"
 std::pair<std::string, std::string> splitRate(double bytesPerSecond);  // ("3.0", "MB/s")
+std::string fmtWattHours(double wh);               // "%.0f mWh" below 1 Wh, else "%.1f Wh"
 
 // The value rounded to a whole number, halves away from zero ("—" when not finite).
 std::string wholeNumber(double value);

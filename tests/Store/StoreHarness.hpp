@@ -60,6 +60,8 @@ struct Script {
   BatterySample battery{.present = true, .percent = 80};
   DiskDetail disk{.total = 1000, .free = 400};
   std::map<std::string, std::string> versions;  // executable → package version
+  std::vector<NetAddress> addresses;
+  std::vector<WakeHolder> holders;
   Gate systemGate, bluetoothGate;
   std::atomic<int> slowReads{0}, portReads{0}, bluetoothReads{0}, trafficReads{0}, samples{0}, versionLookups{0};
 };
@@ -109,8 +111,14 @@ class ScriptedSystem final : public SystemSource {
     return s_.disk;
   }
   std::vector<VolumeInfo> volumes() override { return {{.id = "/", .name = "root", .total = 1000, .free = 400}}; }
-  std::vector<WakeHolder> wakeHolders() override { return {}; }
-  std::vector<NetAddress> addresses() override { return {}; }
+  std::vector<WakeHolder> wakeHolders() override {
+    std::lock_guard l(s_.m);
+    return s_.holders;
+  }
+  std::vector<NetAddress> addresses() override {
+    std::lock_guard l(s_.m);
+    return s_.addresses;
+  }
 
  private:
   Script& s_;
@@ -204,6 +212,7 @@ class StoreTest : public ::testing::Test {
       const auto it = script.versions.find(executable);
       return it == script.versions.end() ? std::string() : it->second;
     };
+    if (configure) configure(s);
     if (withHistory)
       s.openHistory = [this](HistoryDB::ProblemHandler h) {
         return std::make_unique<HistoryDB>(dir.path() / "data", lock, std::move(h));
@@ -235,6 +244,8 @@ class StoreTest : public ::testing::Test {
   InstanceLock lock{dir.path() / "qel.lock"};
   Script script;
   std::function<void()> quitProgram;  // what ending Qel itself does
+  // Adjusts the services of the next makeStore().
+  std::function<void(StoreServices&)> configure;
   std::unique_ptr<Store> store;
 };
 

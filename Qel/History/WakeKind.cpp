@@ -1,0 +1,76 @@
+#include "Qel/History/WakeKind.hpp"
+
+#include <algorithm>
+#include <cctype>
+#include <vector>
+
+#include "Qel/Text/Loc.hpp"
+
+namespace qel {
+namespace {
+
+struct Keywords {
+  WakeKind::Value kind;
+  std::vector<std::string_view> words;
+};
+
+// Tested in this order: "hid activity" is the lid's before "hid" is a device's.
+const std::vector<Keywords> kKeywords{
+    {WakeKind::lid, {"lid", "hid activity", "useractivity", "user activity", "pwrbtn", "power button"}},
+    {WakeKind::maintenance, {"maintenance", "sleepservice", "rtc", "powernap", "alarm"}},
+    {WakeKind::network, {"tcpkeepalive", "wifi", "wlan", "network", "magic packet", "enet", "bonjour"}},
+    {WakeKind::device, {"usb", "xhc", "bluetooth", "thunderbolt", "hid"}},
+    {WakeKind::adapter, {"charger", "acattach", "ac attach", "adapter", "magsafe"}},
+};
+
+}  // namespace
+
+WakeKind WakeKind::classify(std::string_view reason) {
+  std::string lowered(reason);
+  std::transform(lowered.begin(), lowered.end(), lowered.begin(),
+                 [](unsigned char c) { return char(std::tolower(c)); });
+  for (const auto& list : kKeywords)
+    for (auto word : list.words)
+      if (lowered.find(word) != std::string::npos) return list.kind;
+  return system;
+}
+
+std::optional<WakeKind> WakeKind::fromRaw(int raw) {
+  if (raw < 0 || raw > 5) return std::nullopt;
+  return WakeKind(Value(raw));
+}
+
+std::string WakeKind::title() const {
+  switch (value_) {
+    case maintenance: return L("Scheduled background maintenance");
+    case network: return L("Woken by the network");
+    case device: return L("Woken by a USB or Bluetooth device");
+    case adapter: return L("Power adapter plugged in or unplugged");
+    case lid: return L("Lid opened or a key pressed");
+    case system: break;
+  }
+  return L("Woken by the system");
+}
+
+std::string WakeKind::advice() const {
+  switch (value_) {
+    case maintenance:
+      return L("macOS wakes briefly to fetch mail, sync iCloud and update Find My. To stop it on battery, turn off "
+               "“Wake for network access” in System Settings → Battery → Options.");
+    case network:
+      return L("Something on the network kept waking the computer. Turning off “Wake for network access” in System "
+               "Settings → Battery → Options stops this.");
+    case device:
+      return L("A connected USB or Bluetooth device woke the computer. Unplugging it, or turning the device off "
+               "overnight, stops this.");
+    case adapter:
+      return L("Plugging in or unplugging the power adapter wakes the computer for a moment. That is normal.");
+    case lid:
+      return L("Opening the lid or pressing a key wakes the computer. That is normal.");
+    case system: break;
+  }
+  return L("These wakes came from the system itself. If they keep happening every night, restarting the computer "
+           "often clears them.");
+}
+
+}  // namespace qel
