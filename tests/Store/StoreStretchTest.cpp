@@ -74,10 +74,12 @@ TEST_F(StoreStretch, ratioNeedsAUsualLoadOfThreeDays) {
       {{.cpu = 0.05, .days = 3}, 5.0}, {{.cpu = 0.02, .days = 3}, 12.5}, {{.cpu = 0.019, .days = 9}, std::nullopt},
       {{.cpu = 0.5, .days = 2}, std::nullopt}};
   for (const auto& c : cases) {
-    startStore();
+    makeStore();  // the usual load is stored before the start reads it
     std::vector<BaselineSlot> baseline(kSlotsPerDay);
     baseline[std::size_t(store->nowSlot())] = c.usual;
     store->history()->save(baseline, "2026-06-14");
+    store->start();
+    ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1; }));
     store->startStretch();
     tick();
     store->stopStretch();  // stopped after one tick: an average of 0.25
