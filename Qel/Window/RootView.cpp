@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
+#include <cmath>
+
 #include "Qel/Store/Store.hpp"
 #include "Qel/StoreBridge.hpp"
 #include "Qel/Window/InitialFocusClearer.hpp"
@@ -69,7 +71,7 @@ RootView::RootView(const ViewContext& context, const ViewRegistry& registry, QWi
   });
   connect(&breath_, &QVariantAnimation::valueChanged, this, [this](const QVariant& v) {
     load_ = v.toDouble();
-    update();
+    updateGlow();
   });
   connect(&context.bridge, &StoreBridge::changed, this, &RootView::storeChanged);
   connect(Palette::notifier(), &AppearanceNotifier::qelAppearanceChanged, this, &RootView::appearanceChanged);
@@ -147,11 +149,23 @@ void RootView::storeChanged() {
   }
   if (const double load = glowLoad(store.cpu().total); load != targetLoad_) {
     targetLoad_ = load;
-    animate(breath_, load_, load, 1400, Motion::easeInOut());
+    if (std::abs(load - load_) < 0.01) {
+      // Too small a change to see: taken at once, so a quiet machine does not keep repainting.
+      breath_.stop();
+      load_ = load;
+      updateGlow();
+    } else {
+      animate(breath_, load_, load, 1400, Motion::easeInOut());
+    }
   }
   const auto& toast = store.toast();
   toast_->setMessage(toast ? std::optional<QString>(QString::fromStdString(*toast)) : std::nullopt);
-  update();
+}
+
+void RootView::updateGlow() {
+  const QPointF c = glow().centre;
+  const double r = Glow::kRadius + 1;
+  update(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r).toAlignedRect());
 }
 
 void RootView::paintEvent(QPaintEvent*) {

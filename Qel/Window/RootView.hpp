@@ -41,6 +41,7 @@ class RootView : public QWidget {
  private:
   void storeChanged();
   void appearanceChanged();
+  void updateGlow();
   void build();
   void showPage(Page page);
   void placeOverlays();

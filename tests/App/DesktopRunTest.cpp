@@ -8,9 +8,13 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <thread>
 
+#include "Qel/History/HistoryDB.hpp"
+#include "Qel/Platform/Calendar.hpp"
+#include "Qel/Platform/InstanceLock.hpp"
 #include "tests/support/ChildProcess.hpp"
 #include "tests/support/TempDir.hpp"
 
@@ -95,4 +99,9 @@ TEST(DesktopRun, windowOpensAndASecondStartReachesTheFirst) {
   }
 
   EXPECT_TRUE(exitedCleanly(first.stop(SIGTERM))) << "SIGTERM did not end it in order";
+  // In order: the day as sampled so far was written before the program ended.
+  qel::InstanceLock lock(home / "reader.lock");
+  qel::HistoryDB history(home / "data" / "Qel", lock);
+  const auto day = history.loadDay(qel::dayKey(qel::SystemClock::shared().now()));
+  EXPECT_TRUE(std::any_of(day.begin(), day.end(), [](const auto& slot) { return slot && slot->count > 0; }));
 }

@@ -1,5 +1,6 @@
 #include <QAbstractButton>
 #include <QLabel>
+#include <QTextDocument>
 
 #include "Qel/QtDesktop.hpp"
 #include "Qel/Window/CircleIconButton.hpp"
@@ -8,6 +9,7 @@
 #include "Qel/Window/PageSwitcher.hpp"
 #include "Qel/Window/PillSegment.hpp"
 #include "Qel/Window/PlainLabel.hpp"
+#include "Qel/Window/PlainToolTip.hpp"
 #include "Qel/Window/RootView.hpp"
 #include "Qel/Window/Toast.hpp"
 #include "Qel/Window/TopBar.hpp"
@@ -58,6 +60,15 @@ TEST(Glow, placeAndStrengthFollowPageAndLoad) {
     EXPECT_NEAR(g.opacity, c.opacity, 1e-12) << rawValue(c.page) << " " << c.cpu;
     EXPECT_EQ(g.color, accent(c.page));
   }
+}
+
+TEST(PlainToolTip, showsAnyTextAsWritten) {
+  for (const QString text : {"Settings", "<b>bold</b> & <i>", "a\nb", "&amp; stays &amp;", "<script>x</script>"}) {
+    QTextDocument shown;
+    shown.setHtml(plainToolTip(text));
+    EXPECT_EQ(shown.toPlainText().replace(QChar::LineSeparator, '\n'), text) << text.toStdString();
+  }
+  EXPECT_TRUE(plainToolTip({}).isEmpty());
 }
 
 class RootViewTest : public test::ShellTest {};
