@@ -9,7 +9,9 @@ namespace qel {
 namespace {
 
 // A menu text shown as written: "&" would otherwise mark a shortcut letter.
-QString menuText(const char* key) { return QString::fromStdString(L(key)).replace(QLatin1Char('&'), QStringLiteral("&&")); }
+QString menuText(const char* key) {
+  return QString::fromStdString(L(key)).replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
 
 }  // namespace
 

@@ -19,8 +19,17 @@
 namespace qel {
 
 QelApp::QelApp(const InstanceLock& lock)
-    : defaults_(Defaults::standardPath()), apps_(AppRegistry::environmentOptions()) {
+    : defaults_(Defaults::standardPath()) {
+  // First, so a second start waits as little as possible; requests arrive once the loop runs.
+  connect(&server_, &InstanceServer::requested, this, [this](InstanceRequest request) {
+    std::printf("qel: %s, asked by another start\n", requestWord(request).data());
+    std::fflush(stdout);
+    handle(request);
+  });
+  if (!server_.listen(instanceSocketPath()))
+    std::fprintf(stderr, "qel: other starts can't reach this one: %s\n", qPrintable(server_.errorString()));
   Loc::start(defaults_);
+  apps_ = std::make_unique<AppRegistry>(AppRegistry::environmentOptions());  // names in the language
   Fonts::load();
   ScrollerRestyler::start();
   addSystemIconPaths();
@@ -28,7 +37,7 @@ QelApp::QelApp(const InstanceLock& lock)
   StoreServices services;
   services.main = &executor_;
   services.defaults = &defaults_;
-  useMachineSources(services, &apps_);
+  useMachineSources(services, apps_.get());
   services.openHistory = [&lock](HistoryDB::ProblemHandler onProblem) {
     return std::make_unique<HistoryDB>(HistoryDB::folder(), lock, std::move(onProblem));
   };
@@ -55,13 +64,6 @@ QelApp::QelApp(const InstanceLock& lock)
   connect(commands_.quit(), &QAction::triggered, this, &QelApp::quit);
   connect(bridge_.get(), &StoreBridge::languageChanged, &commands_, &AppCommands::retranslate);
 
-  connect(&server_, &InstanceServer::requested, this, [this](InstanceRequest request) {
-    std::printf("qel: %s, asked by another start\n", requestWord(request).data());
-    std::fflush(stdout);
-    handle(request);
-  });
-  if (!server_.listen(instanceSocketPath()))
-    std::fprintf(stderr, "qel: other starts can't reach this one: %s\n", qPrintable(server_.errorString()));
 
   if (quitSignals_.fd() >= 0) {
     quitNotifier_ = std::make_unique<QSocketNotifier>(quitSignals_.fd(), QSocketNotifier::Read);

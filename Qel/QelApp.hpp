@@ -54,7 +54,7 @@ class QelApp : public QObject {
 
   QtExecutor executor_;  // first: the store's queued work may still arrive until it goes
   Defaults defaults_;
-  AppRegistry apps_;
+  std::unique_ptr<AppRegistry> apps_;
   QtDesktop desktop_;
   std::unique_ptr<Store> store_;
   std::unique_ptr<StoreBridge> bridge_;
