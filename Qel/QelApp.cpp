@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include <cstdio>
+#include <cstdlib>
 
 #include "Qel/History/HistoryDB.hpp"
 #include "Qel/MainViews.hpp"
@@ -17,6 +18,17 @@
 #include "Qel/Window/ScrollerRestyler.hpp"
 
 namespace qel {
+
+namespace {
+
+// Qt would stop the program with a core dump when it finds no display.
+bool hasDisplay() {
+  for (const char* var : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+    if (const char* v = std::getenv(var); v && *v) return true;
+  return false;
+}
+
+}  // namespace
 
 QelApp::QelApp(const InstanceLock& lock)
     : defaults_(Defaults::standardPath()) {
@@ -128,6 +140,10 @@ int runDesktop(int& argc, char** argv, InstanceRequest request) {
     QCoreApplication app(argc, argv);
     if (sendToRunningInstance(request, instanceSocketPath())) return 0;
     std::fprintf(stderr, "qel: another Qel holds %s but did not answer\n", lock.path().c_str());
+    return 1;
+  }
+  if (!hasDisplay()) {
+    std::fputs("qel: there is no display to show the window on (qel --sample works without one)\n", stderr);
     return 1;
   }
   QApplication app(argc, argv);

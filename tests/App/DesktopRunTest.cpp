@@ -105,3 +105,25 @@ TEST(DesktopRun, windowOpensAndASecondStartReachesTheFirst) {
   const auto day = history.loadDay(qel::dayKey(qel::SystemClock::shared().now()));
   EXPECT_TRUE(std::any_of(day.begin(), day.end(), [](const auto& slot) { return slot && slot->count > 0; }));
 }
+
+TEST(DesktopRun, startsWithoutADisplayOnlyWhereNoneIsNeeded) {
+  qel::test::TempDir home;
+  std::filesystem::create_directories(home / "run");
+  ::chmod((home / "run").c_str(), 0700);
+  const Env env{{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}, {"QT_QPA_PLATFORM", ""},
+                {"XDG_RUNTIME_DIR", (home / "run").string()}, {"XDG_DATA_HOME", (home / "data").string()},
+                {"XDG_CONFIG_HOME", (home / "config").string()}};
+  struct Case {
+    std::vector<std::string> args;
+    int exitCode;
+  } cases[] = {{{}, 1}, {{"--replay"}, 1}, {{"--version"}, 0}, {{"--help"}, 0}, {{"--frobnicate"}, 2}};
+  for (const auto& c : cases) {
+    std::vector<std::string> argv{QEL_EXECUTABLE};
+    argv.insert(argv.end(), c.args.begin(), c.args.end());
+    ChildProcess run(argv, env);
+    while (run.readLine(10s)) {}
+    const int status = run.stop(0);
+    ASSERT_TRUE(WIFEXITED(status)) << "ended by a signal: " << (c.args.empty() ? "" : c.args[0]);
+    EXPECT_EQ(WEXITSTATUS(status), c.exitCode) << (c.args.empty() ? "" : c.args[0]);
+  }
+}
