@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "Qel/Platform/OpenFileLimit.hpp"
+#include "Qel/QelApp.hpp"
 #include "Qel/Samplers/SampleReport.hpp"
 
 namespace {
@@ -11,14 +12,24 @@ constexpr const char* kUsage = "usage: qel [--sample | --replay | --version | --
 
 int main(int argc, char** argv) {
   qel::raiseOpenFileLimit();
-  if (argc > 1 && std::strcmp(argv[1], "--sample") == 0) {
+  const char* arg = argc > 1 ? argv[1] : nullptr;
+  auto is = [arg](const char* word) { return arg && std::strcmp(arg, word) == 0; };
+  // These need no display.
+  if (is("--sample")) {
     qel::printSample(std::cout);
     return 0;
   }
-  if (argc > 1 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+  if (is("--help") || is("-h")) {
     std::fputs(kUsage, stdout);
     return 0;
   }
-  std::printf("Qel %s\n%s", QEL_VERSION, kUsage);
-  return 0;
+  if (is("--version")) {
+    std::printf("Qel %s\n", QEL_VERSION);
+    return 0;
+  }
+  if (arg && !is("--replay")) {
+    std::fprintf(stderr, "qel: unknown option %s\n%s", arg, kUsage);
+    return 2;
+  }
+  return qel::runDesktop(argc, argv, is("--replay") ? qel::InstanceRequest::replay : qel::InstanceRequest::show);
 }

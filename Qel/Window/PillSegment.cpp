@@ -37,8 +37,9 @@ PillSegment::PillSegment(QWidget* parent) : QWidget(parent) {
 }
 
 void PillSegment::setTitles(std::vector<QString> titles) {
+  // New titles for the same options (a live number changed) keep a press in progress.
+  if (titles.size() != titles_.size()) pressed_ = -1;
   titles_ = std::move(titles);
-  pressed_ = -1;
   updateGeometry();
   update();
 }

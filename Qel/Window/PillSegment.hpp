@@ -45,6 +45,7 @@ class PillSegment : public QWidget {
   void refresh() { update(); }
 
   int count() const { return int(titles_.size()); }
+  const std::vector<QString>& titles() const { return titles_; }
   bool isSelected(int index) const;
   QRectF pillRect(int index) const;
 

@@ -1,0 +1,165 @@
+#include "Qel/QelApp.hpp"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "Qel/History/HistoryDB.hpp"
+#include "Qel/MainViews.hpp"
+#include "Qel/MainWindow.hpp"
+#include "Qel/Platform/InstanceLock.hpp"
+#include "Qel/Processes/IconCache.hpp"
+#include "Qel/Store/MachineSources.hpp"
+#include "Qel/Store/Store.hpp"
+#include "Qel/StoreBridge.hpp"
+#include "Qel/Text/Loc.hpp"
+#include "Qel/Window/Fonts.hpp"
+#include "Qel/Window/ScrollerRestyler.hpp"
+
+namespace qel {
+
+namespace {
+
+// Qt would stop the program with a core dump when it finds no display.
+bool hasDisplay() {
+  for (const char* var : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+    if (const char* v = std::getenv(var); v && *v) return true;
+  return false;
+}
+
+}  // namespace
+
+QelApp::QelApp(const InstanceLock& lock)
+    : defaults_(Defaults::standardPath()) {
+  // First, so a second start waits as little as possible; requests arrive once the loop runs.
+  connect(&server_, &InstanceServer::requested, this, [this](InstanceRequest request) {
+    std::printf("qel: %s, asked by another start\n", requestWord(request).data());
+    std::fflush(stdout);
+    handle(request);
+  });
+  if (!server_.listen(instanceSocketPath()))
+    std::fprintf(stderr, "qel: other starts can't reach this one: %s\n", qPrintable(server_.errorString()));
+  Loc::start(defaults_);
+  apps_ = std::make_unique<AppRegistry>(AppRegistry::environmentOptions());  // names in the language
+  Fonts::load();
+  ScrollerRestyler::start();
+  addSystemIconPaths();
+
+  StoreServices services;
+  services.main = &executor_;
+  services.defaults = &defaults_;
+  useMachineSources(services, apps_.get());
+  services.openHistory = [&lock](HistoryDB::ProblemHandler onProblem) {
+    return std::make_unique<HistoryDB>(HistoryDB::folder(), lock, std::move(onProblem));
+  };
+  store_ = std::make_unique<Store>(std::move(services));
+  store_->setDesktop(&desktop_);
+  bridge_ = std::make_unique<StoreBridge>(*store_);
+
+  registerMainViews(registry_);
+  registry_.setReplay([this] { runReplay(); });
+  window_ = std::make_unique<MainWindow>(ViewContext{*store_, *bridge_}, registry_);
+  window_->addActions(commands_.menu());
+  window_->setContextMenuPolicy(Qt::ActionsContextMenu);
+  connect(window_.get(), &MainWindow::appeared, this, [this] {
+    desktop_.updateDockIcon(true);
+    window_->raise();
+    window_->activateWindow();
+  });
+
+  connect(commands_.settings(), &QAction::triggered, this, [this] {
+    showMain();
+    store_->openSettings();
+  });
+  connect(commands_.licenses(), &QAction::triggered, this, &QelApp::openLicenses);
+  connect(commands_.quit(), &QAction::triggered, this, &QelApp::quit);
+  connect(bridge_.get(), &StoreBridge::languageChanged, &commands_, &AppCommands::retranslate);
+
+
+  if (quitSignals_.fd() >= 0) {
+    quitNotifier_ = std::make_unique<QSocketNotifier>(quitSignals_.fd(), QSocketNotifier::Read);
+    connect(quitNotifier_.get(), &QSocketNotifier::activated, this, [this] {
+      quitSignals_.wait();
+      quit();
+    });
+  }
+  // The session ending, or anything else that ends the loop, still saves.
+  connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { store_->shutdown(); });
+
+  connect(&tick_, &QTimer::timeout, this, [this] { store_->sampleOnce(); });
+}
+
+QelApp::~QelApp() {
+  // The views go before the store they read.
+  window_.reset();
+}
+
+void QelApp::start(InstanceRequest request) {
+  store_->start();
+  // Logind's sleep signals arrive on the watch's own connection, read on this loop.
+  if (const int fd = store_->sleepWatchFd(); fd >= 0) {
+    sleepNotifier_ = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
+    connect(sleepNotifier_.get(), &QSocketNotifier::activated, this, [this] { store_->processSleepWatch(); });
+  }
+  tick_.start(1000);
+  handle(request);
+}
+
+void QelApp::showMain() {
+  if (window_->isMinimized()) window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
+  window_->show();
+  window_->raise();
+  window_->activateWindow();
+}
+
+void QelApp::handle(InstanceRequest request) {
+  switch (request) {
+    case InstanceRequest::show: showMain(); break;
+    case InstanceRequest::replay: replay(); break;
+  }
+}
+
+void QelApp::replay() {
+  showMain();
+  runReplay();
+}
+
+void QelApp::runReplay() {
+  showMain();
+  store_->setIncident(store_->insight().analyze(store_->clock().now()));
+}
+
+void QelApp::openLicenses() {
+  showMain();
+  dismissSheetsThen(*store_, executor_, [this] { store_->setShowingLicenses(true); });
+}
+
+void QelApp::quit() {
+  store_->shutdown();
+  QCoreApplication::quit();
+}
+
+int runDesktop(int& argc, char** argv, InstanceRequest request) {
+  InstanceLock lock(InstanceLock::standardPath());
+  if (!lock.acquired()) {
+    QCoreApplication app(argc, argv);
+    if (sendToRunningInstance(request, instanceSocketPath())) return 0;
+    std::fprintf(stderr, "qel: another Qel holds %s but did not answer\n", lock.path().c_str());
+    return 1;
+  }
+  if (!hasDisplay()) {
+    std::fputs("qel: there is no display to show the window on (qel --sample works without one)\n", stderr);
+    return 1;
+  }
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("qel"));
+  QApplication::setApplicationDisplayName(QStringLiteral("Qel"));
+  QApplication::setDesktopFileName(QStringLiteral("qel"));
+  QApplication::setQuitOnLastWindowClosed(false);
+  QelApp qel(lock);
+  qel.start(request);
+  return QApplication::exec();
+}
+
+}  // namespace qel

@@ -1,0 +1,85 @@
+#include "Qel/QtDesktop.hpp"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+#include <memory>
+
+#include "Qel/Window/Palette.hpp"
+
+namespace qel {
+
+namespace {
+
+struct FreeReply {
+  void operator()(void* p) const { std::free(p); }
+};
+template <class T>
+using Reply = std::unique_ptr<T, FreeReply>;
+
+xcb_atom_t atom(xcb_connection_t* c, const char* name) {
+  Reply<xcb_intern_atom_reply_t> reply(
+      xcb_intern_atom_reply(c, xcb_intern_atom(c, 1, std::uint16_t(std::strlen(name)), name), nullptr));
+  return reply ? reply->atom : XCB_ATOM_NONE;
+}
+
+// The first item of `property` of `window`, when it is a 32-bit value of `type`.
+std::optional<std::uint32_t> readCardinal(xcb_connection_t* c, xcb_window_t window, xcb_atom_t property,
+                                          xcb_atom_t type) {
+  if (property == XCB_ATOM_NONE) return std::nullopt;
+  Reply<xcb_get_property_reply_t> reply(
+      xcb_get_property_reply(c, xcb_get_property(c, 0, window, property, type, 0, 1), nullptr));
+  if (!reply || reply->type != type) return std::nullopt;
+  const int length = xcb_get_property_value_length(reply.get());
+  if (length < 4) return std::nullopt;
+  const auto* data = static_cast<const std::uint32_t*>(xcb_get_property_value(reply.get()));
+  return firstCardinal(reply->format, std::span(data, std::size_t(length) / 4));
+}
+
+}  // namespace
+
+std::optional<std::uint32_t> firstCardinal(int format, std::span<const std::uint32_t> items) {
+  if (format != 32 || items.empty() || items.front() == 0) return std::nullopt;
+  return items.front();
+}
+
+std::optional<std::int32_t> pidFromCardinal(std::optional<std::uint32_t> value) {
+  if (!value || *value <= 1 || *value > std::uint32_t(std::numeric_limits<std::int32_t>::max())) return std::nullopt;
+  return std::int32_t(*value);
+}
+
+QtDesktop::QtDesktop() = default;
+
+std::optional<std::int32_t> QtDesktop::frontPid() const {
+  auto* app = qGuiApp;
+  auto* x11 = app ? app->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+  xcb_connection_t* c = x11 ? x11->connection() : nullptr;
+  if (!c || xcb_connection_has_error(c)) return std::nullopt;
+  static const xcb_atom_t active = atom(c, "_NET_ACTIVE_WINDOW");
+  static const xcb_atom_t pid = atom(c, "_NET_WM_PID");
+  const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
+  if (!screen) return std::nullopt;
+  const auto window = readCardinal(c, screen->root, active, XCB_ATOM_WINDOW);
+  if (!window) return std::nullopt;
+  return pidFromCardinal(readCardinal(c, *window, pid, XCB_ATOM_CARDINAL));
+}
+
+int QtDesktop::screenCount() const { return qGuiApp ? int(QGuiApplication::screens().size()) : 0; }
+
+void QtDesktop::applyAppearance(const std::string& appearance) { Palette::setAppearance(appearance); }
+
+void QtDesktop::updateDockIcon(bool force) {
+  // The plain program icon for now; it does not change with the load.
+  if (iconSet_ && !force) return;
+  iconSet_ = true;
+  QGuiApplication::setWindowIcon(appIcon());
+}
+
+QIcon QtDesktop::appIcon() { return QIcon(QStringLiteral(":/icons/qel.svg")); }
+
+}  // namespace qel

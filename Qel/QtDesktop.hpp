@@ -1,0 +1,37 @@
+#pragma once
+// What the desktop program tells the store about the desktop: the application in front (from
+// the X server's active window and the pid it announces; unknown elsewhere, e.g. on Wayland),
+// the number of screens, the appearance and the application icon. Main thread only.
+#include <QIcon>
+
+#include <cstdint>
+#include <optional>
+#include <span>
+
+#include "Qel/Store/Sources.hpp"
+
+namespace qel {
+
+class QtDesktop final : public Desktop {
+ public:
+  QtDesktop();
+
+  std::optional<std::int32_t> frontPid() const override;
+  int screenCount() const override;
+  void applyAppearance(const std::string& appearance) override;
+  void updateDockIcon(bool force) override;
+
+  // The program's own icon, from its resources.
+  static QIcon appIcon();
+
+ private:
+  bool iconSet_ = false;
+};
+
+// The first 32-bit item of an X window property as a window id or a pid: none unless the
+// property has format 32 and at least one item, and none for 0.
+std::optional<std::uint32_t> firstCardinal(int format, std::span<const std::uint32_t> items);
+// A pid from a _NET_WM_PID value: none unless it is a pid another process could have (> 1).
+std::optional<std::int32_t> pidFromCardinal(std::optional<std::uint32_t> value);
+
+}  // namespace qel

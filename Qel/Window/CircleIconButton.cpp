@@ -1,0 +1,31 @@
+#include "Qel/Window/CircleIconButton.hpp"
+
+#include <QPainter>
+
+#include "Qel/Window/Glyphs.hpp"
+#include "Qel/Window/Palette.hpp"
+#include "Qel/Window/PlainToolTip.hpp"
+
+namespace qel {
+
+CircleIconButton::CircleIconButton(std::string symbol, const QString& toolTip, const QString& accessibleName,
+                                   QWidget* parent)
+    : QAbstractButton(parent), symbol_(std::move(symbol)) {
+  setFixedSize(kSize, kSize);
+  setCursor(Qt::PointingHandCursor);
+  setFocusPolicy(Qt::TabFocus);
+  setToolTip(plainToolTip(toolTip));
+  setAccessibleName(accessibleName);
+  Palette::followAppearance(this);
+}
+
+void CircleIconButton::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(Qt::NoPen);
+  p.setBrush(Palette::adaptiveOpacity(0.05, 0.05).resolve());
+  p.drawEllipse(QRectF(rect()));
+  Glyphs::draw(p, QRectF(rect()), symbol_, 14, Palette::secondaryText().resolve());
+}
+
+}  // namespace qel

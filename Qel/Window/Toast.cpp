@@ -1,0 +1,95 @@
+#include "Qel/Window/Toast.hpp"
+
+#include <QFontMetricsF>
+#include <QGraphicsDropShadowEffect>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+#include "Qel/Window/Fonts.hpp"
+#include "Qel/Window/Motion.hpp"
+#include "Qel/Window/Palette.hpp"
+
+namespace qel {
+
+namespace {
+constexpr double kPadX = 18, kPadY = 8;
+}
+
+Toast::Toast(QWidget* parent) : QWidget(parent) {
+  setFont(Fonts::text(13, QFont::Medium));
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+  auto* shadow = new QGraphicsDropShadowEffect(this);
+  shadow->setColor(QColor(0, 0, 0, int(0.35 * 255)));
+  shadow->setBlurRadius(28);
+  shadow->setOffset(0, 6);
+  setGraphicsEffect(shadow);
+  hide();
+  connect(&animation_, &QVariantAnimation::valueChanged, this, [this](const QVariant& v) {
+    progress_ = v.toDouble();
+    if (parentWidget()) place(parentWidget()->width());
+    update();
+  });
+  connect(&animation_, &QVariantAnimation::finished, this, [this] {
+    if (!showing_) hide();
+  });
+}
+
+void Toast::setMessage(const std::optional<QString>& text) {
+  if (text) {
+    const bool fresh = !showing_ || *text != text_;
+    text_ = *text;
+    showing_ = true;
+    show();
+    raise();
+    if (parentWidget()) place(parentWidget()->width());
+    if (fresh) {
+      // A new text enters anew from the top.
+      progress_ = 0;
+      animateTo(1);
+    }
+  } else if (showing_) {
+    showing_ = false;
+    animateTo(0);
+  }
+  update();
+}
+
+void Toast::animateTo(double target) {
+  animation_.stop();
+  animation_.setEasingCurve(Motion::easeOut());
+  animation_.setDuration(Motion::duration(200));
+  animation_.setStartValue(progress_);
+  animation_.setEndValue(target);
+  animation_.start();
+}
+
+QSize Toast::sizeHint() const {
+  QFontMetricsF fm(font());
+  return {int(std::ceil(fm.horizontalAdvance(text_) + 2 * kPadX)), int(std::ceil(fm.height() + 2 * kPadY))};
+}
+
+void Toast::place(int width) {
+  QSize size = sizeHint();
+  // A long text is cut short rather than running past the window.
+  size.setWidth(std::max(0, std::min(size.width(), width - 32)));
+  // Slides from just above the window's top edge down to its resting place.
+  const int y = int(std::lround(kTop - (1 - progress_) * (kTop + size.height())));
+  setGeometry((width - size.width()) / 2, y, size.width(), size.height());
+}
+
+void Toast::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setOpacity(progress_);
+  const QRectF box(rect());
+  p.setPen(Qt::NoPen);
+  p.setBrush(Palette::rgb(0xF5F4F0));
+  p.drawRoundedRect(box, box.height() / 2, box.height() / 2);
+  p.setPen(Palette::ink());
+  const QString shown = QFontMetricsF(font()).elidedText(text_, Qt::ElideRight, box.width() - 2 * kPadX);
+  p.drawText(box, Qt::AlignCenter | Qt::TextSingleLine, shown);
+}
+
+}  // namespace qel

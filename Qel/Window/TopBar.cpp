@@ -1,0 +1,33 @@
+#include "Qel/Window/TopBar.hpp"
+
+#include <QHBoxLayout>
+
+#include "Qel/Store/Store.hpp"
+#include "Qel/Text/Loc.hpp"
+#include "Qel/Window/CircleIconButton.hpp"
+
+namespace qel {
+
+namespace {
+QString text(const char* key) { return QString::fromStdString(L(key)); }
+}  // namespace
+
+TopBar::TopBar(const ViewContext& context, const ViewRegistry& registry, QWidget* parent)
+    : QWidget(parent),
+      replay_(new CircleIconButton("clock.arrow.circlepath",
+                                   text("What just happened: replay the last 60 seconds (Ctrl+Alt+E)"),
+                                   text("What just happened"), this)),
+      settings_(new CircleIconButton("gearshape", text("Settings"), text("Settings"), this)) {
+  auto* row = new QHBoxLayout(this);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->setSpacing(8);
+  for (const auto& item : registry.topBarItems())
+    if (QWidget* w = item(context, this)) row->addWidget(w, 0, Qt::AlignVCenter);
+  row->addWidget(replay_, 0, Qt::AlignVCenter);
+  row->addWidget(settings_, 0, Qt::AlignVCenter);
+  connect(replay_, &QAbstractButton::clicked, this, [&registry] { registry.replay(); });
+  Store& store = context.store;
+  connect(settings_, &QAbstractButton::clicked, this, [&store] { store.openSettings(); });
+}
+
+}  // namespace qel

@@ -1,0 +1,74 @@
+#pragma once
+// What the main window is built from: a factory per page, the tab bar, the items of the top
+// bar, and the sheets with the store property that presents each. The views of later parts of
+// the program plug in here; a page or sheet without a factory yet is shown by its stand-in
+// (a page's headline) or not at all (a sheet, whose request is kept).
+#include <QWidget>
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "Qel/Store/Enums.hpp"
+
+namespace qel {
+
+class Store;
+class StoreBridge;
+
+// What every view of the main window is made with.
+struct ViewContext {
+  Store& store;
+  StoreBridge& bridge;
+};
+
+using ViewFactory = std::function<QWidget*(const ViewContext&, QWidget* parent)>;
+
+struct SheetEntry {
+  std::string name;
+  // The sheet's request: none while it is not asked for; a value while it is, which changes
+  // when another item is asked for (another process, another incident).
+  std::function<std::optional<std::string>(const Store&)> request;
+  // Withdraws the request (the sheet was closed).
+  std::function<void(Store&)> clear;
+  // The sheet's content; empty until the sheet is built.
+  ViewFactory factory;
+};
+
+class ViewRegistry {
+ public:
+  void setPage(Page page, ViewFactory factory) { pages_[page] = std::move(factory); }
+  // The page's factory; null when the page has none yet.
+  const ViewFactory* page(Page page) const;
+
+  void setTabBar(ViewFactory factory) { tabBar_ = std::move(factory); }
+  const ViewFactory& tabBar() const { return tabBar_; }
+
+  // Items of the top bar before its replay button, leading to trailing.
+  void addTopBarItem(ViewFactory factory) { topBarItems_.push_back(std::move(factory)); }
+  const std::vector<ViewFactory>& topBarItems() const { return topBarItems_; }
+
+  // Adds a sheet, or replaces the one of the same name (keeping its place).
+  void addSheet(SheetEntry sheet);
+  // Gives a known sheet its content; false when no sheet has that name.
+  bool setSheetFactory(const std::string& name, ViewFactory factory);
+  // In priority order: of two asked for at once, the earlier opens first.
+  const std::vector<SheetEntry>& sheets() const { return sheets_; }
+
+  // The replay of the last sixty seconds ("What just happened").
+  void setReplay(std::function<void()> replay) { replay_ = std::move(replay); }
+  void replay() const {
+    if (replay_) replay_();
+  }
+
+ private:
+  std::map<Page, ViewFactory> pages_;
+  ViewFactory tabBar_;
+  std::vector<ViewFactory> topBarItems_;
+  std::vector<SheetEntry> sheets_;
+  std::function<void()> replay_;
+};
+
+}  // namespace qel

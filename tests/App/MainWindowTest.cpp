@@ -1,0 +1,138 @@
+#include <QPointer>
+#include <QThread>
+
+#include <atomic>
+#include <thread>
+
+#include "Qel/AppCommands.hpp"
+#include "Qel/MainWindow.hpp"
+#include "Qel/QtDesktop.hpp"
+#include "Qel/Window/RootView.hpp"
+#include "tests/App/ShellFixture.hpp"
+
+using namespace qel;
+using test::settle;
+
+namespace {
+
+class MainWindowTest : public test::ShellTest {};
+
+// Runs the event loop until `done` holds, for at most two seconds.
+template <class F>
+bool loopUntil(F done) {
+  for (int i = 0; i < 400 && !done(); ++i) {
+    QApplication::processEvents(QEventLoop::AllEvents, 5);
+    QThread::msleep(5);
+  }
+  return done();
+}
+
+}  // namespace
+
+TEST_F(MainWindowTest, hasItsNameSizeAndMinimum) {
+  MainWindow window(context(), registry);
+  EXPECT_EQ(window.objectName(), "main");
+  EXPECT_EQ(window.windowTitle(), "Qel");
+  EXPECT_EQ(window.size(), QSize(1180, 780));
+  EXPECT_EQ(window.minimumSize(), QSize(1040, 700));
+  window.show();
+  window.resize(600, 400);
+  settle();
+  EXPECT_EQ(window.size(), QSize(1040, 700));
+}
+
+TEST_F(MainWindowTest, closingHidesAndDropsTheContentShowingMakesItAgain) {
+  MainWindow window(context(), registry);
+  int appeared = 0;
+  QObject::connect(&window, &MainWindow::appeared, [&] { ++appeared; });
+  window.show();
+  settle();
+  QPointer<RootView> first = window.rootView();
+  ASSERT_TRUE(first);
+  EXPECT_EQ(appeared, 1);
+
+  EXPECT_TRUE(window.close());
+  settle();
+  EXPECT_TRUE(window.isHidden());
+  EXPECT_EQ(window.rootView(), nullptr);
+  EXPECT_FALSE(first);  // gone, not merely hidden
+  store->setPage(Page::disk);  // the store lives on and changes with no content to tell
+  settle();
+
+  window.show();
+  settle();
+  ASSERT_NE(window.rootView(), nullptr);
+  EXPECT_EQ(window.rootView()->shownPage(), Page::disk);
+  EXPECT_EQ(appeared, 2);
+}
+
+TEST_F(MainWindowTest, commandsDismissSheetsBeforeOpeningAnotherAndFollowTheLanguage) {
+  store->setShowingSettings(true);
+  store->setDetailPID(5);
+  dismissSheetsThen(*store, main, [this] { store->setShowingLicenses(true); });
+  EXPECT_FALSE(store->showingSettings());
+  EXPECT_EQ(store->detailPID(), std::nullopt);
+  EXPECT_FALSE(store->showingLicenses());  // never in the same turn
+  QApplication::processEvents();
+  EXPECT_TRUE(store->showingLicenses());
+
+  AppCommands commands;
+  EXPECT_EQ(commands.settings()->text(), "Settings…");
+  EXPECT_EQ(commands.settings()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Comma));
+  EXPECT_FALSE(commands.checkForUpdates()->isEnabled());
+  EXPECT_FALSE(commands.whatsNew()->isEnabled());
+  EXPECT_TRUE(commands.licenses()->isEnabled());
+  Loc::set("de", nullptr);
+  commands.retranslate();
+  EXPECT_EQ(commands.licenses()->text(), "Open-Source-Lizenzen");
+  Loc::set("en", nullptr);
+}
+
+TEST(QtExecutor, runsWorkFromAnyThreadOnTheGuiThreadInOrder) {
+  QtExecutor executor;
+  std::vector<int> ran;
+  std::atomic<bool> wrongThread{false};
+  const auto gui = QThread::currentThread();
+  auto work = [&](int n) {
+    return [&, n] {
+      if (QThread::currentThread() != gui) wrongThread = true;
+      ran.push_back(n);
+    };
+  };
+  std::thread other([&] {
+    executor.postAfter(std::chrono::milliseconds(30), work(3));
+    executor.post(work(1));
+    executor.post(work(2));
+  });
+  other.join();
+  EXPECT_TRUE(ran.empty());  // nothing runs until the loop does
+  ASSERT_TRUE(loopUntil([&] { return ran.size() == 3; }));
+  EXPECT_EQ(ran, (std::vector<int>{1, 2, 3}));
+  EXPECT_FALSE(wrongThread);
+
+  // Work still waiting when the executor goes is dropped.
+  bool late = false;
+  {
+    QtExecutor gone;
+    gone.post([&] { late = true; });
+    gone.postAfter(std::chrono::milliseconds(1), [&] { late = true; });
+  }
+  settle();
+  EXPECT_FALSE(late);
+}
+
+TEST(QtDesktop, readsOnlyPlausibleWindowProperties) {
+  const std::uint32_t window[] = {0x3a00007}, none[] = {0}, many[] = {5, 6};
+  EXPECT_EQ(firstCardinal(32, window), 0x3a00007u);
+  EXPECT_EQ(firstCardinal(32, many), 5u);
+  EXPECT_EQ(firstCardinal(8, window), std::nullopt);
+  EXPECT_EQ(firstCardinal(32, none), std::nullopt);
+  EXPECT_EQ(firstCardinal(32, {}), std::nullopt);
+  EXPECT_EQ(pidFromCardinal(4242u), 4242);
+  EXPECT_EQ(pidFromCardinal(1u), std::nullopt);  // init is never "the app in front"
+  EXPECT_EQ(pidFromCardinal(0x80000000u), std::nullopt);
+  EXPECT_EQ(pidFromCardinal(std::nullopt), std::nullopt);
+  QtDesktop offscreen;
+  EXPECT_EQ(offscreen.frontPid(), std::nullopt);  // no X server to ask
+  EXPECT_GE(offscreen.screenCount(), 1);
+}

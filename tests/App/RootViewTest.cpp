@@ -1,0 +1,182 @@
+#include <QAbstractButton>
+#include <QLabel>
+#include <QTextDocument>
+
+#include "Qel/QtDesktop.hpp"
+#include "Qel/Window/CircleIconButton.hpp"
+#include "Qel/Window/PageHead.hpp"
+#include "Qel/Window/PageMeta.hpp"
+#include "Qel/Window/PageSwitcher.hpp"
+#include "Qel/Window/PillSegment.hpp"
+#include "Qel/Window/PlainLabel.hpp"
+#include "Qel/Window/PlainToolTip.hpp"
+#include "Qel/Window/RootView.hpp"
+#include "Qel/Window/Toast.hpp"
+#include "Qel/Window/TopBar.hpp"
+#include "tests/App/ShellFixture.hpp"
+#include "tests/Window/Probe.hpp"
+
+using namespace qel;
+using test::near;
+using test::settle;
+using test::over;
+
+namespace {
+
+constexpr int kW = 1180, kH = 780;
+
+struct ShownRoot {
+  QWidget window;
+  RootView* root;
+  ShownRoot(const ViewContext& context, const ViewRegistry& registry) {
+    window.resize(kW, kH);
+    root = new RootView(context, registry, &window);
+    root->setGeometry(0, 0, kW, kH);
+    window.show();
+    test::settle();
+  }
+  QColor at(int x, int y) { return window.grab().toImage().pixelColor(x, y); }
+};
+
+}  // namespace
+
+TEST(Glow, placeAndStrengthFollowPageAndLoad) {
+  const QSizeF size(1000, 700);
+  struct Case {
+    Page page;
+    double cpu;
+    bool light;
+    double x, opacity;
+  } cases[] = {
+      {Page::overview, 0, true, 300, 0.14},    {Page::overview, 0, false, 300, 0.06},
+      {Page::cpu, 1, true, 700, 0.34},         {Page::cpu, 1.7, false, 700, 0.32},
+      {Page::net, -0.5, true, 320, 0.14},      {Page::energy, 0.5, true, 500, 0.24},
+      {Page::gpu, std::nan(""), false, 300, 0.06}, {Page::disk, 0.5, false, 300, 0.19},
+  };
+  for (const auto& c : cases) {
+    const Glow g = glowFor(c.page, c.cpu, c.light, size);
+    EXPECT_DOUBLE_EQ(g.centre.x(), c.x) << rawValue(c.page);
+    EXPECT_DOUBLE_EQ(g.centre.y(), 350);
+    EXPECT_NEAR(g.opacity, c.opacity, 1e-12) << rawValue(c.page) << " " << c.cpu;
+    EXPECT_EQ(g.color, accent(c.page));
+  }
+}
+
+TEST(PlainToolTip, showsAnyTextAsWritten) {
+  for (const QString text : {"Settings", "<b>bold</b> & <i>", "a\nb", "&amp; stays &amp;", "<script>x</script>"}) {
+    QTextDocument shown;
+    shown.setHtml(plainToolTip(text));
+    EXPECT_EQ(shown.toPlainText().replace(QChar::LineSeparator, '\n'), text) << text.toStdString();
+  }
+  EXPECT_TRUE(plainToolTip({}).isEmpty());
+}
+
+class RootViewTest : public test::ShellTest {};
+
+TEST_F(RootViewTest, switchesToTheRegisteredPageOrItsHeadline) {
+  registry.setPage(Page::cpu, [](const ViewContext&, QWidget* parent) { return new QLabel("the cpu page", parent); });
+  ShownRoot shown(context(), registry);
+  EXPECT_NE(shown.root->pageView()->findChild<PageHead*>(), nullptr);  // the overview is not built yet
+
+  store->setPage(Page::cpu);
+  settle();
+  EXPECT_EQ(shown.root->shownPage(), Page::cpu);
+  auto* page = shown.root->pageView()->findChild<QLabel*>();
+  ASSERT_NE(page, nullptr);
+  EXPECT_EQ(page->text(), "the cpu page");
+  EXPECT_DOUBLE_EQ(shown.root->glow().centre.x(), kW - 300);
+
+  // The switcher's pills switch the page and clear the ring selection.
+  store->setSelectedSlot(12);
+  auto* pills = shown.root->findChild<PillSegment*>();
+  ASSERT_NE(pills, nullptr);
+  test::click(pills, pills->pillRect(3).center().toPoint());
+  settle();
+  EXPECT_EQ(store->page(), Page::mem);
+  EXPECT_EQ(store->selectedSlot(), std::nullopt);
+  auto* head = shown.root->pageView()->findChild<PageHead*>();
+  ASSERT_NE(head, nullptr);
+  EXPECT_EQ(head->nameLabel()->text(), "Memory");
+  EXPECT_EQ(head->nameLabel()->color(), AdaptiveColor(accent(Page::mem)));
+}
+
+TEST_F(RootViewTest, backgroundAndGlowFollowPageLoadAndAppearance) {
+  test::useAppearance("light");
+  store->setPage(Page::cpu);
+  setLoad(1.0);
+  ShownRoot shown(context(), registry);
+  const QColor lightBg = Palette::rgb(0xEAF3F0), darkBg = Palette::rgb(0x11251F);
+  const int cx = kW - 300, cy = kH / 2;
+  EXPECT_TRUE(near(shown.at(10, kH - 10), lightBg, 1));  // far from the glow
+  EXPECT_TRUE(near(shown.at(cx, cy), over(lightBg, Palette::cpu(), 0.34), 3));
+
+  setLoad(0.0);
+  settle();
+  EXPECT_TRUE(near(shown.at(cx, cy), over(lightBg, Palette::cpu(), 0.14), 3));
+
+  QtDesktop desktop;  // the settings' path: store, desktop, palette
+  store->setDesktop(&desktop);
+  store->setAppearance("dark");
+  settle();
+  EXPECT_TRUE(near(shown.at(10, kH - 10), darkBg, 1));
+  EXPECT_TRUE(near(shown.at(cx, cy), over(darkBg, Palette::cpu(), 0.06), 3));
+  store->setDesktop(nullptr);
+  test::useAppearance("light");
+}
+
+TEST_F(RootViewTest, languageChangeRemakesEveryVisibleText) {
+  ShownRoot shown(context(), registry);
+  store->setLanguage("de");
+  settle();
+  auto* pills = shown.root->findChild<PillSegment*>();
+  ASSERT_NE(pills, nullptr);
+  EXPECT_EQ(pills->titles().front(), "Übersicht");
+  EXPECT_EQ(shown.root->pageView()->findChild<PageHead*>()->nameLabel()->text(), "Übersicht");
+  EXPECT_TRUE(shown.root->topBar()->settingsButton()->toolTip().contains("Einstellungen"));
+  EXPECT_EQ(shown.root->topBar()->replayButton()->accessibleName(), "Was gerade passiert ist");
+
+  store->setLanguage("en");
+  settle();
+  EXPECT_EQ(shown.root->findChild<PillSegment*>()->titles().front(), "Overview");
+}
+
+TEST_F(RootViewTest, topBarSitsTopRightAndActs) {
+  int replays = 0;
+  registry.setReplay([&] { ++replays; });
+  registry.addTopBarItem([](const ViewContext&, QWidget* parent) { return new QLabel("stretch", parent); });
+  ShownRoot shown(context(), registry);
+  TopBar* bar = shown.root->topBar();
+  EXPECT_EQ(bar->geometry().right() + 1, kW - 16);
+  EXPECT_EQ(bar->geometry().top(), 12);
+  EXPECT_LT(bar->findChild<QLabel*>()->geometry().left(), bar->replayButton()->geometry().left());
+  EXPECT_LT(bar->replayButton()->geometry().left(), bar->settingsButton()->geometry().left());
+
+  bar->replayButton()->click();
+  bar->settingsButton()->click();
+  settle();
+  EXPECT_EQ(replays, 1);
+  EXPECT_TRUE(store->showingSettings());
+  // The circle's faint fill at its edge, the grey symbol in its middle.
+  const QPoint edge = bar->settingsButton()->mapTo(&shown.window, QPoint(3, 17));
+  const QColor bg = Palette::rgb(0xF3F5F4);
+  EXPECT_TRUE(near(shown.at(edge.x(), edge.y()), over(bg, Qt::black, 0.05), 3));
+}
+
+TEST_F(RootViewTest, toastShowsUntrustedTextAsWrittenAndLeaves) {
+  ShownRoot shown(context(), registry);
+  Toast* toast = shown.root->toast();
+  EXPECT_FALSE(toast->isVisible());
+  const std::string text = "<b>bold?</b> & <i>done</i>";
+  store->show(text);
+  settle();
+  ASSERT_TRUE(toast->isVisible());
+  EXPECT_EQ(toast->text().toStdString(), text);
+  EXPECT_EQ(toast->geometry().top(), Toast::kTop);
+  EXPECT_NEAR(toast->geometry().center().x(), kW / 2, 1);
+  const QPoint inside = toast->mapTo(&shown.window, QPoint(toast->height() / 2 + 2, toast->height() / 2));
+  EXPECT_TRUE(near(shown.at(inside.x(), inside.y()), Palette::rgb(0xF5F4F0), 3));
+
+  toast->setMessage(std::nullopt);
+  settle();
+  EXPECT_FALSE(toast->isVisible());
+}
