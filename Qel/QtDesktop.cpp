@@ -25,7 +25,7 @@ using Reply = std::unique_ptr<T, FreeReply>;
 xcb_atom_t atom(xcb_connection_t* c, const char* name) {
   Reply<xcb_intern_atom_reply_t> reply(
       xcb_intern_atom_reply(c, xcb_intern_atom(c, 1, std::uint16_t(std::strlen(name)), name), nullptr));
-  return reply ? reply->atom : XCB_ATOM_NONE;
+  return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
 }
 
 // The first item of `property` of `window`, when it is a 32-bit value of `type`.

@@ -55,7 +55,7 @@ std::optional<Date> localDate(int y, int m, int d, int hour, int minute) {
 
 std::string dayKey(Date d) {
   const std::tm tm = localParts(d);
-  char buf[16];
+  char buf[64];  // room for any int the formatter could be handed
   std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", std::clamp(tm.tm_year + 1900, 0, 9999),
                 tm.tm_mon + 1, tm.tm_mday);
   return buf;
@@ -90,7 +90,7 @@ std::optional<std::string> addDays(std::string_view key, int days) {
   tm.tm_hour = 12;
   tm.tm_isdst = -1;
   if (mktime(&tm) == std::time_t(-1)) return std::nullopt;
-  char buf[16];
+  char buf[64];  // room for any int the formatter could be handed
   std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", std::clamp(tm.tm_year + 1900, 0, 9999), tm.tm_mon + 1,
                 tm.tm_mday);
   return std::string(buf);
