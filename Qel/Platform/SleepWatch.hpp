@@ -5,7 +5,9 @@
 // The inhibitor is taken again after each wake.
 //
 // The watch has no thread of its own: the host's event loop watches fd() and calls process()
-// when it is readable (and once after opening); the handler then runs on that thread.
+// when it is readable (and once after opening); the handler then runs on that thread. fd() is
+// the watch's own and stays open for its life; the bus's socket behind it may close (sd-bus
+// closes it when the bus goes away), and then fd() simply never becomes readable again.
 #include <functional>
 #include <memory>
 #include <string>
@@ -39,6 +41,7 @@ class SleepWatch {
   static int onInhibit(sd_bus_message* m, void* self, sd_bus_error* error);
 
   Bus bus_;
+  int pollFd_ = -1;  // an epoll descriptor over the bus's socket: what the host watches
   Handler handler_;
   std::string why_;
   BusSlot signalSlot_;

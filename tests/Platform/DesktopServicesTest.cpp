@@ -1,9 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <poll.h>
+
+#include <memory>
 #include <thread>
 
 #include "Qel/Platform/Logind.hpp"
 #include "Qel/Platform/Notifications.hpp"
+#include "Qel/Platform/SleepWatch.hpp"
 #include "tests/support/DBusMock.hpp"
 #include "tests/support/MockCalls.hpp"
 
@@ -69,4 +74,35 @@ TEST(Logind, noLogindMeansNoLock) {
   auto system = openBus(BusKind::system);
   EXPECT_FALSE(inhibit(system.get(), "idle:sleep", "Qel", "why", "block").held());
   EXPECT_FALSE(inhibit(nullptr, "idle:sleep", "Qel", "why", "block").held());
+}
+
+TEST(SleepWatch, itsDescriptorStaysOpenAndQuietWhenTheBusGoesAway) {
+  auto bus = std::make_unique<PrivateBus>();
+  ASSERT_TRUE(bus->startTemplate("logind", "org.freedesktop.login1"));
+  auto watch = SleepWatch::open([](bool) {}, "why");
+  ASSERT_TRUE(watch);
+  const int fd = watch->fd();
+  ASSERT_GE(fd, 0);
+  auto readable = [fd] {
+    pollfd p{fd, POLLIN, 0};
+    return ::poll(&p, 1, 0) > 0;
+  };
+  // logind's answer makes the descriptor readable.
+  for (int i = 0; i < 500 && !watch->holding(); ++i) {
+    if (readable()) watch->process();
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  ASSERT_TRUE(watch->holding());
+
+  bus.reset();  // the bus daemon ends: the connection closes
+  // The host's loop would see the descriptor readable and call process() until it is quiet.
+  for (int i = 0; i < 500; ++i) {
+    if (readable()) watch->process();
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+  }
+  // Still the descriptor the host watches, still open, never readable again: closed under the
+  // host, its number would go to the next file opened and that file would keep the loop busy.
+  EXPECT_EQ(watch->fd(), fd);
+  EXPECT_NE(::fcntl(fd, F_GETFD), -1);
+  EXPECT_FALSE(readable());
 }
