@@ -50,6 +50,8 @@ QelApp::QelApp(const InstanceLock& lock)
   services.main = &executor_;
   services.defaults = &defaults_;
   useMachineSources(services, apps_.get());
+  // Ending Qel from its own process list takes the orderly quit, after the store's current work.
+  services.quitProgram = [this] { QMetaObject::invokeMethod(this, &QelApp::quit, Qt::QueuedConnection); };
   services.openHistory = [&lock](HistoryDB::ProblemHandler onProblem) {
     return std::make_unique<HistoryDB>(HistoryDB::folder(), lock, std::move(onProblem));
   };

@@ -16,7 +16,7 @@ namespace qel {
 class SerialQueue {
  public:
   explicit SerialQueue(std::string name);
-  ~SerialQueue();  // runs no further work, interrupts sleeps, joins the thread
+  ~SerialQueue();  // stop(): runs what is queued, interrupts sleeps, joins the thread
   SerialQueue(const SerialQueue&) = delete;
   SerialQueue& operator=(const SerialQueue&) = delete;
 
