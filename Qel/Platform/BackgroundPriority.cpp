@@ -40,6 +40,8 @@ bool writeSmallFile(const std::string& file, const std::string& text) {
 
 }  // namespace
 
+int restorableIoPriority(int saved) { return saved >> kIoprioClassShift == 0 ? 0 : saved; }
+
 BackgroundPriority::~BackgroundPriority() {
   std::vector<std::int32_t> pids;
   for (const auto& [pid, entry] : lowered_) pids.push_back(pid);
@@ -141,9 +143,8 @@ RestoreOutcome BackgroundPriority::restoreThreads(const Lowered& entry) {
         ok = false;
       }
     }
-    if (saved->second.ioClass >= 0 && ioprioGet(tid) != saved->second.ioClass &&
-        ioprioSet(tid, saved->second.ioClass) != 0 && errno != ESRCH)
-      ok = false;
+    const int io = restorableIoPriority(saved->second.ioClass);
+    if (saved->second.ioClass >= 0 && ioprioGet(tid) != io && ioprioSet(tid, io) != 0 && errno != ESRCH) ok = false;
   }
   return ok ? RestoreOutcome::restored : RestoreOutcome::failed;
 }

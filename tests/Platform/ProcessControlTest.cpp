@@ -65,6 +65,7 @@ TEST(BackgroundPriority, lowersEveryThreadAndPutsTheOriginalBack) {
   auto child = sleeper();
   ASSERT_TRUE(reaches(*child, 'S'));
   const auto id = identity(*child);
+  const long ioClass = syscall(SYS_ioprio_get, 1, id.pid) >> 13;
   {
     BackgroundPriority priority;
     EXPECT_FALSE(priority.lower({id.pid, id.startTime + 1}));
@@ -76,6 +77,7 @@ TEST(BackgroundPriority, lowersEveryThreadAndPutsTheOriginalBack) {
     EXPECT_TRUE(priority.lower(id));  // again: still one entry
     EXPECT_EQ(priority.restore(id.pid), RestoreOutcome::restored);
     EXPECT_EQ(niceOf(*child), 0);
+    EXPECT_EQ(syscall(SYS_ioprio_get, 1, id.pid) >> 13, ioClass);
     EXPECT_FALSE(priority.isLowered(id.pid));
     EXPECT_EQ(priority.restore(id.pid), RestoreOutcome::restored);  // nothing left to do
 
@@ -83,6 +85,20 @@ TEST(BackgroundPriority, lowersEveryThreadAndPutsTheOriginalBack) {
   }
   // Whatever is still lowered goes back when the owner goes.
   EXPECT_EQ(niceOf(*child), 0);
+}
+
+TEST(BackgroundPriority, theIoPriorityPutBackIsOneTheKernelTakes) {
+  struct Case {
+    int saved, restored;
+  } cases[] = {
+      {0, 0},                          // none
+      {4, 0},                          // none at level 4, as older kernels report one never chosen
+      {(2 << 13) | 4, (2 << 13) | 4},  // best effort, level 4
+      {(2 << 13) | 7, (2 << 13) | 7},
+      {3 << 13, 3 << 13},  // idle
+      {1 << 13, 1 << 13},  // real time
+  };
+  for (const auto& c : cases) EXPECT_EQ(restorableIoPriority(c.saved), c.restored) << c.saved;
 }
 
 TEST(BackgroundPriority, aRefusedRestoreIsReported) {
