@@ -2,7 +2,6 @@
 #include <unistd.h>
 
 #include "tests/support/BlueZMock.hpp"
-#include "Qel/Platform/DBus.hpp"
 #include "tests/support/ChildProcess.hpp"
 #include "tests/support/DBusMock.hpp"
 #include "tests/support/TestSocket.hpp"
@@ -43,9 +42,7 @@ TEST(SampleCommand, textFromOtherProgramsReachesTheTerminalWithoutControlCharact
   ASSERT_TRUE(client);
   // Any program may take a lock under any name and reason.
   BusError error;
-  const auto held = callMethod(client.get(), "org.freedesktop.login1", "/org/freedesktop/login1",
-                               "org.freedesktop.login1.Manager", "Inhibit", error, "ssss", "sleep",
-                               "Backup\x1b[2J", "Copying\n  Holders: none", "block");
+  const auto held = test::inhibitAs(client.get(), "sleep", "Backup\x1b[2J", "Copying\n  Holders: none", error);
   ASSERT_TRUE(held) << error.message();
 
   test::ChildProcess qel({QEL_EXECUTABLE, "--sample"});
