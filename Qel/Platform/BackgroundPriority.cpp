@@ -32,13 +32,15 @@ std::optional<int> niceOf(std::int32_t tid) {
 }
 
 bool writeSmallFile(const std::string& file, const std::string& text) {
-  const int fd = ::open(file.c_str(), O_WRONLY | O_CLOEXEC);
+  const int fd = ::open(file.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
   if (fd < 0) return false;
   const bool ok = ::write(fd, text.data(), text.size()) == ssize_t(text.size());
   return ::close(fd) == 0 && ok;
 }
 
 }  // namespace
+
+int restorableIoPriority(int saved) { return saved >> kIoprioClassShift == 0 ? 0 : saved; }
 
 BackgroundPriority::~BackgroundPriority() {
   std::vector<std::int32_t> pids;
@@ -69,6 +71,9 @@ bool BackgroundPriority::lowerScope(Lowered& entry) {
   const auto cgroup = readText(root_.proc(std::to_string(entry.id.pid) + "/cgroup"), 64 * 1024);
   const std::string scope = cgroup ? appScopeOfCgroup(*cgroup) : std::string();
   if (scope.empty()) return false;
+  // The commands this program runs share its scope: lowering that would slow the program too.
+  if (const auto own = readText(root_.proc("self/cgroup"), 64 * 1024); own && appScopeOfCgroup(*own) == scope)
+    return false;
   if (auto it = scopes_.find(scope); it != scopes_.end()) {
     ++it->second.users;
     entry.scope = scope;
@@ -141,9 +146,8 @@ RestoreOutcome BackgroundPriority::restoreThreads(const Lowered& entry) {
         ok = false;
       }
     }
-    if (saved->second.ioClass >= 0 && ioprioGet(tid) != saved->second.ioClass &&
-        ioprioSet(tid, saved->second.ioClass) != 0 && errno != ESRCH)
-      ok = false;
+    const int io = restorableIoPriority(saved->second.ioClass);
+    if (saved->second.ioClass >= 0 && ioprioGet(tid) != io && ioprioSet(tid, io) != 0 && errno != ESRCH) ok = false;
   }
   return ok ? RestoreOutcome::restored : RestoreOutcome::failed;
 }

@@ -15,6 +15,11 @@ namespace qel {
 
 enum class RestoreOutcome { restored, gone, failed };
 
+// The raw I/O priority to put back for one read before lowering. Older kernels report a thread
+// that never chose one as class "none" with level 4, yet refuse to set "none" with any level
+// but 0: that one goes back as plain "none".
+int restorableIoPriority(int saved);
+
 class BackgroundPriority {
  public:
   explicit BackgroundPriority(SysRoot root = {}) : root_(std::move(root)) {}

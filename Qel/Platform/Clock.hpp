@@ -1,8 +1,10 @@
 #pragma once
 // Wall time for what the user sees and stores; monotonic time for intervals between samples,
 // so a clock step never turns into a wrong rate.
+#include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <cmath>
 
 namespace qel {
 
@@ -46,7 +48,12 @@ class FakeClock final : public Clock {
 
 // Seconds since 1970, the stored form of every time.
 inline double toSeconds(Date d) { return std::chrono::duration<double>(d.time_since_epoch()).count(); }
+// Total: a stored number no clock can hold (not finite, or centuries away, as a damaged file may
+// give) becomes the nearest date within about 140 years of 1970, where the difference of any two
+// dates still fits the clock's count.
 inline Date fromSeconds(double s) {
+  constexpr double kReach = 4.5e9;
+  s = std::isnan(s) ? 0.0 : std::clamp(s, -kReach, kReach);
   return Date(std::chrono::duration_cast<Date::duration>(std::chrono::duration<double>(s)));
 }
 

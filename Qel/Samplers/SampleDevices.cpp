@@ -7,26 +7,16 @@
 #include "Qel/Samplers/PortHints.hpp"
 #include "Qel/Samplers/PortSampler.hpp"
 #include "Qel/Text/Loc.hpp"
+#include "Qel/Text/Utf8.hpp"
 
 namespace qel {
-namespace {
-
-// Names come from devices and processes: keep control characters off the terminal.
-std::string printable(std::string_view s) {
-  std::string out(s);
-  for (char& c : out)
-    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
-  return out;
-}
-
-}  // namespace
 
 void printBluetoothSection(std::ostream& out) {
   out << "Device batteries:\n";
   const auto devices = BluetoothSampler::sample();
   if (devices.empty()) out << "  none\n";
   for (const auto& d : devices)
-    out << "  " << printable(d.name) << "  " << d.percent << "%  " << d.symbolName() << "  id " << printable(d.id)
+    out << "  " << withoutControls(d.name) << "  " << d.percent << "%  " << d.symbolName() << "  id " << withoutControls(d.id)
         << "\n";
 }
 
@@ -39,7 +29,7 @@ void printPortsSection(std::ostream& out) {
   }
   if (ports->empty()) out << "  none\n";
   for (const auto& p : *ports) {
-    out << "  " << p.proto << " " << p.port << "  " << (p.open ? "open" : "local") << "  " << printable(p.command)
+    out << "  " << p.proto << " " << p.port << "  " << (p.open ? "open" : "local") << "  " << withoutControls(p.command)
         << " (pid " << p.pid << ")";
     if (const auto hint = PortHints::describe(p.port)) out << "  " << *hint;
     out << "\n";

@@ -9,6 +9,7 @@
 #include "Qel/Samplers/SystemSampler.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
+#include "Qel/Text/Utf8.hpp"
 
 namespace qel {
 namespace {
@@ -130,7 +131,7 @@ void printStorage(std::ostream& out, SystemSampler& s) {
     std::string where = v.isInternal ? L("internal") : L("external");
     if (v.isRoot) where += ", " + L("startup volume");
     line(out, L("Volume"),
-         v.id + " \"" + v.name + "\": " + L("%@ total, %@ free", {bytesAndKB(v.total), bytesAndKB(v.free)}) + ", " +
+         withoutControls(v.id) + " \"" + withoutControls(v.name) + "\": " + L("%@ total, %@ free", {bytesAndKB(v.total), bytesAndKB(v.free)}) + ", " +
              where);
   }
 }
@@ -145,7 +146,8 @@ void printWakeHolders(std::ostream& out, SystemSampler& s) {
   if (holders->empty()) line(out, L("Holders"), L("none"));
   for (const auto& h : *holders) {
     line(out, L("Process %@", {std::to_string(h.pid)}),
-         (h.name.empty() ? L("unnamed") : h.name) + (h.reason.empty() ? "" : " — " + h.reason));
+         withoutControls(h.name.empty() ? L("unnamed") : h.name) +
+             (h.reason.empty() ? "" : " — " + withoutControls(h.reason)));
   }
 }
 

@@ -23,10 +23,11 @@ void Store::foldPastDays() {
       const auto& b = slots[i];
       if (!b || b->count < 30) continue;
       // A plain mean over the first fourteen days, then each day moves it by a fourteenth.
+      // A stored count out of range (a damaged file) starts afresh below 0 and counts as 14 above.
       BaselineSlot& u = baseline[i];
-      const int w = std::min(u.days, 13);
+      const int w = std::clamp(u.days, 0, 13);
       u.cpu = (b->cpu + u.cpu * w) / (w + 1);
-      u.days = std::min(u.days + 1, 14);
+      u.days = w + 1;
     }
   }
   insight_.setBaseline(baseline);

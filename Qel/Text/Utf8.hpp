@@ -10,6 +10,10 @@ namespace qel {
 // decoders in browsers do); valid text comes back unchanged.
 std::string repairUtf8(std::string_view bytes);
 
+// `text` for a terminal: every control character (newline and escape included) becomes '?', so
+// a name from another program can neither move the cursor nor forge a line of its own.
+std::string withoutControls(std::string_view text);
+
 // `text` with A–Z lower-cased and every other byte kept, so UTF-8 letters pass unchanged and
 // the result doesn't depend on the process locale.
 std::string asciiLower(std::string_view text);

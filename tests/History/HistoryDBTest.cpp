@@ -193,6 +193,19 @@ TEST(HistoryDB, sleepsAndStretchesComeBackAsSaved) {
   EXPECT_TRUE(db->loadSleeps(t - 1h).at(0).wakes.empty());
   EXPECT_TRUE(db->loadStretches(t).at(0).top.empty());
   EXPECT_EQ(db->loadStretches(t).at(0).peak, 0.9);
+
+  // Times no clock can hold (a damaged file) come back as the nearest it can.
+  f.exec("UPDATE stretches SET began = -1e300, ended = 1e300 WHERE name = 'Build'");
+  f.exec("UPDATE sleeps SET began = -1e300, ended = 1e300, wakes = '[{\"date\":1e300,\"seconds\":1,\"reason\":\"\"}]' "
+         "WHERE charge0 = 80");
+  got = db->loadStretches(t);
+  ASSERT_EQ(got.size(), 3u);
+  EXPECT_LT(got[0].start, t);
+  EXPECT_GT(got[0].end, t);
+  const auto sleeps = db->loadSleeps(t);
+  ASSERT_EQ(sleeps.size(), 1u);
+  EXPECT_GT(sleeps[0].end - sleeps[0].start, 24h * 365 * 200);
+  EXPECT_EQ(sleeps[0].wakes.size(), 1u);
   EXPECT_TRUE(f.takeProblems().empty());
 }
 

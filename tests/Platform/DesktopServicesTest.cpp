@@ -41,6 +41,27 @@ TEST(Notifications, postsTitleAndBodyToTheSessionService) {
   EXPECT_EQ(stringArg(calls[0], 4), "Battery at 15%. Remember to plug in.");
 }
 
+TEST(Notifications, aNameInTheBodyStaysTextWhateverItHolds) {
+  struct Case {
+    const char* parameters;  // the service's capabilities; "" for the template's, with body-markup
+    const char* want;
+  } cases[] = {
+      {"", "&lt;a href=\"x\"&gt;cc&amp;ld&lt;/a&gt; \xef\xbf\xbd is using 99% CPU."},
+      {R"({"capabilities": "body actions"})", "<a href=\"x\">cc&ld</a> \xef\xbf\xbd is using 99% CPU."},
+  };
+  for (const auto& c : cases) {
+    PrivateBus bus;
+    ASSERT_TRUE(bus.startTemplate("notification_daemon", "org.freedesktop.Notifications", c.parameters));
+    ASSERT_TRUE(postNotification("Qel", "Qel alert \xff", "<a href=\"x\">cc&ld</a> \xff is using 99% CPU."));
+    auto client = bus.connect();
+    const auto calls = mockCalls(client.get(), "org.freedesktop.Notifications", "/org/freedesktop/Notifications",
+                                 "Notify");
+    ASSERT_EQ(calls.size(), 1u) << c.parameters;
+    EXPECT_EQ(stringArg(calls[0], 3), "Qel alert \xef\xbf\xbd");
+    EXPECT_EQ(stringArg(calls[0], 4), c.want) << c.parameters;
+  }
+}
+
 TEST(Notifications, noServiceMeansNothingIsPosted) {
   PrivateBus bus;
   ASSERT_TRUE(bus.ok());

@@ -3,6 +3,7 @@
 #include "Qel/Platform/BackgroundPriority.hpp"
 #include "Qel/Platform/ProcPidCgroup.hpp"
 #include "Qel/Platform/ProcessSignals.hpp"
+#include "tests/support/TempDir.hpp"
 #include "tests/support/TestProcesses.hpp"
 
 using namespace qel;
@@ -65,6 +66,7 @@ TEST(BackgroundPriority, lowersEveryThreadAndPutsTheOriginalBack) {
   auto child = sleeper();
   ASSERT_TRUE(reaches(*child, 'S'));
   const auto id = identity(*child);
+  const long ioClass = syscall(SYS_ioprio_get, 1, id.pid) >> 13;
   {
     BackgroundPriority priority;
     EXPECT_FALSE(priority.lower({id.pid, id.startTime + 1}));
@@ -76,6 +78,7 @@ TEST(BackgroundPriority, lowersEveryThreadAndPutsTheOriginalBack) {
     EXPECT_TRUE(priority.lower(id));  // again: still one entry
     EXPECT_EQ(priority.restore(id.pid), RestoreOutcome::restored);
     EXPECT_EQ(niceOf(*child), 0);
+    EXPECT_EQ(syscall(SYS_ioprio_get, 1, id.pid) >> 13, ioClass);
     EXPECT_FALSE(priority.isLowered(id.pid));
     EXPECT_EQ(priority.restore(id.pid), RestoreOutcome::restored);  // nothing left to do
 
@@ -83,6 +86,49 @@ TEST(BackgroundPriority, lowersEveryThreadAndPutsTheOriginalBack) {
   }
   // Whatever is still lowered goes back when the owner goes.
   EXPECT_EQ(niceOf(*child), 0);
+}
+
+TEST(BackgroundPriority, theIoPriorityPutBackIsOneTheKernelTakes) {
+  struct Case {
+    int saved, restored;
+  } cases[] = {
+      {0, 0},                          // none
+      {4, 0},                          // none at level 4, as older kernels report one never chosen
+      {(2 << 13) | 4, (2 << 13) | 4},  // best effort, level 4
+      {(2 << 13) | 7, (2 << 13) | 7},
+      {3 << 13, 3 << 13},  // idle
+      {1 << 13, 1 << 13},  // real time
+  };
+  for (const auto& c : cases) EXPECT_EQ(restorableIoPriority(c.saved), c.restored) << c.saved;
+}
+
+TEST(BackgroundPriority, aScopeIsLoweredOnlyWhenItIsNotThisProgramsOwn) {
+  const std::string scope = "user.slice/user-1000.slice/user@1000.service/app.slice/app-gnome-x-4242.scope";
+  struct Case {
+    const char* ownCgroup;  // where this program runs
+    bool lowered;
+  } cases[] = {
+      {"0::/user.slice/user-1000.slice/user@1000.service/app.slice/app-gnome-qel-7.scope\n", true},
+      {"0::/user.slice/user-1000.slice/session-2.scope\n", true},
+      // A process started by this program (a command it runs) shares its scope.
+      {"0::/user.slice/user-1000.slice/user@1000.service/app.slice/app-gnome-x-4242.scope\n", false},
+  };
+  for (const auto& c : cases) {
+    TempDir root;
+    const std::int32_t pid = getpid() == 4242 ? 4243 : 4242;
+    root.write("proc/" + std::to_string(pid) + "/stat",
+               std::to_string(pid) + " (x) S 1 1 1 0 -1 4194304 0 0 0 0 0 0 0 0 20 0 1 0 777 0 0\n");
+    root.write("proc/" + std::to_string(pid) + "/cgroup", "0::/" + scope + "\n");
+    root.write("proc/self/cgroup", c.ownCgroup);
+    const auto weight = root.write("sys/fs/cgroup/" + scope + "/cpu.weight", "100\n");
+    {
+      BackgroundPriority priority(SysRoot{root.path()});
+      // The fixture's process has no threads to lower one by one.
+      EXPECT_EQ(priority.lower({pid, 777}), c.lowered) << c.ownCgroup;
+      EXPECT_EQ(readFile(weight), c.lowered ? "1" : "100\n") << c.ownCgroup;
+    }
+    EXPECT_EQ(readFile(weight), c.lowered ? "100" : "100\n") << c.ownCgroup;
+  }
 }
 
 TEST(BackgroundPriority, aRefusedRestoreIsReported) {

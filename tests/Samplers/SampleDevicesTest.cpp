@@ -33,3 +33,23 @@ TEST(SampleCommand, listsMockedBatteriesAndTheTestsListeningSockets) {
   EXPECT_NE(output.find("  UDP " + std::to_string(udp.port()) + "  local  "), std::string::npos) << output;
   EXPECT_NE(output.find(pid), std::string::npos) << output;
 }
+
+TEST(SampleCommand, textFromOtherProgramsReachesTheTerminalWithoutControlCharacters) {
+  test::PrivateBus bus;
+  ASSERT_TRUE(bus.ok());
+  ASSERT_TRUE(bus.startTemplate("logind", "org.freedesktop.login1"));
+  auto client = bus.connect();
+  ASSERT_TRUE(client);
+  // Any program may take a lock under any name and reason.
+  BusError error;
+  const auto held = test::inhibitAs(client.get(), "sleep", "Backup\x1b[2J", "Copying\n  Holders: none", error);
+  ASSERT_TRUE(held) << error.message();
+
+  test::ChildProcess qel({QEL_EXECUTABLE, "--sample"});
+  ASSERT_TRUE(qel.started());
+  std::string output;
+  while (auto line = qel.readLine()) output += *line + "\n";
+  EXPECT_EQ(qel.stop(0), 0) << output;
+  EXPECT_NE(output.find(": Backup?[2J — Copying?  Holders: none\n"), std::string::npos) << output;
+  EXPECT_EQ(output.find('\x1b'), std::string::npos);
+}

@@ -33,9 +33,7 @@ TEST(WakeHolders, readFromLogindOverTheSystemBus) {
   std::vector<BusMessage> held;
   for (const auto* what : {"sleep", "shutdown"}) {
     BusError error;
-    held.push_back(callMethod(client.get(), "org.freedesktop.login1", "/org/freedesktop/login1",
-                              "org.freedesktop.login1.Manager", "Inhibit", error, "ssss", what, "Backup",
-                              "Copying files", "block"));
+    held.push_back(test::inhibitAs(client.get(), what, "Backup", "Copying files", error));
     ASSERT_TRUE(held.back()) << error.message();
   }
   SystemSampler sampler(SysRoot{std::filesystem::path(QEL_FIXTURES) / "nothermal"});

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "Qel/Store/DayRecorder.hpp"
 #include "Qel/Store/LiveSeries.hpp"
 
@@ -65,4 +67,12 @@ TEST(DayRecorder, foldsMeansAndPeaks) {
   b = foldSample(b, 0.9, 0.5, 30, {});  // no processes: the top stays
   EXPECT_EQ(b.top, "z");
   EXPECT_DOUBLE_EQ(b.peak, 0.9);
+
+  // A count read back out of range (a damaged file): never an overflow or a division by zero.
+  b = foldSample(DayBucket{.cpu = 0.5, .count = INT_MAX}, 0.1, 0.5, 30, {});
+  EXPECT_EQ(b.count, INT_MAX);
+  EXPECT_NEAR(b.cpu, 0.5, 1e-6);
+  b = foldSample(DayBucket{.cpu = 0.5, .count = -1}, 0.1, 0.5, 30, {});
+  EXPECT_EQ(b.count, 1);
+  EXPECT_DOUBLE_EQ(b.cpu, 0.1);
 }

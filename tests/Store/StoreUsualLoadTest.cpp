@@ -1,3 +1,4 @@
+#include <climits>
 #include <cmath>
 
 #include "tests/Store/StoreHarness.hpp"
@@ -67,6 +68,20 @@ TEST_F(UsualLoad, slotsWithTooFewSamplesAreSkippedAndNoDayCountsTwice) {
   ASSERT_EQ(store->todayKey(), "2026-06-16");
   EXPECT_EQ(slot(8), (BaselineSlot{.cpu = 0.4, .days = 1}));
   EXPECT_EQ(slot(7), (BaselineSlot{}));
+}
+
+TEST_F(UsualLoad, aDamagedDayCountStartsTheSlotAfreshOrCountsAsFourteen) {
+  makeStore();
+  store->history()->eraseAll();
+  std::vector<BaselineSlot> stored(144);
+  stored[5] = {.cpu = 0.1, .days = INT_MAX};
+  stored[6] = {.cpu = 0.9, .days = -3};
+  store->history()->save(stored, daysAgo(2));
+  for (const int i : {5, 6}) store->history()->save(daysAgo(1), i, DayBucket{.cpu = 0.8, .count = 30});
+  store->start();
+  EXPECT_NEAR(slot(5).cpu, (0.8 + 0.1 * 13) / 14, 1e-12);
+  EXPECT_EQ(slot(5).days, 14);
+  EXPECT_EQ(slot(6), (BaselineSlot{.cpu = 0.8, .days = 1}));
 }
 
 TEST_F(UsualLoad, busierThanUsualFromTwiceTheUsualLoad) {

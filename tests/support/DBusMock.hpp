@@ -38,4 +38,11 @@ class PrivateBus {
   bool hadSystem_ = false, hadSession_ = false;
 };
 
+// Takes a lock from the logind mock as another program would; it lasts while the reply (which
+// holds its descriptor) is kept. Null, with `error` set, when the mock refuses.
+inline BusMessage inhibitAs(sd_bus* client, const char* what, const char* who, const char* why, BusError& error) {
+  return callMethod(client, "org.freedesktop.login1", "/org/freedesktop/login1", "org.freedesktop.login1.Manager",
+                    "Inhibit", error, "ssss", what, who, why, "block");
+}
+
 }  // namespace qel::test
