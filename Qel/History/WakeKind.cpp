@@ -1,10 +1,10 @@
 #include "Qel/History/WakeKind.hpp"
 
 #include <algorithm>
-#include <cctype>
 #include <vector>
 
 #include "Qel/Text/Loc.hpp"
+#include "Qel/Text/Utf8.hpp"
 
 namespace qel {
 namespace {
@@ -26,9 +26,7 @@ const std::vector<Keywords> kKeywords{
 }  // namespace
 
 WakeKind WakeKind::classify(std::string_view reason) {
-  std::string lowered(reason);
-  std::transform(lowered.begin(), lowered.end(), lowered.begin(),
-                 [](unsigned char c) { return char(std::tolower(c)); });
+  const std::string lowered = asciiLower(reason);
   for (const auto& list : kKeywords)
     for (auto word : list.words)
       if (lowered.find(word) != std::string::npos) return list.kind;

@@ -2,14 +2,10 @@
 
 #include <array>
 
+#include "Qel/Platform/ProcText.hpp"
+
 namespace qel {
 namespace {
-
-std::string_view trim(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
-  return s;
-}
 
 // The escapes every string value may use: \s \n \t \r \\.
 std::string unescapeValue(std::string_view v) {
@@ -79,10 +75,9 @@ std::optional<DesktopEntry> parseDesktopEntry(std::string_view text, std::string
   DesktopEntry e;
   bool inGroup = false, seenGroup = false;
   int nameRank = -1;
-  while (!text.empty()) {
-    const auto eol = text.find('\n');
-    const std::string_view line = trim(text.substr(0, eol));
-    text.remove_prefix(eol == std::string_view::npos ? text.size() : eol + 1);
+  std::string_view raw;
+  while (nextLine(text, raw)) {
+    const std::string_view line = trim(raw);
     if (line.empty() || line.front() == '#') continue;
     if (line.front() == '[') {
       if (inGroup) break;  // the entry's group is over

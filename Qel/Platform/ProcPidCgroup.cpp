@@ -52,10 +52,8 @@ std::string unescape(std::string_view s) {
 
 std::string appUnitOfCgroup(std::string_view text) {
   std::string legacy;
-  while (!text.empty()) {
-    const auto eol = text.find('\n');
-    const std::string_view line = text.substr(0, eol);
-    text.remove_prefix(eol == std::string_view::npos ? text.size() : eol + 1);
+  std::string_view line;
+  while (nextLine(text, line)) {
     if (line.starts_with("0::")) {
       auto unit = appUnitOfPath(line.substr(3));
       if (!unit.empty()) return unit;
@@ -67,10 +65,8 @@ std::string appUnitOfCgroup(std::string_view text) {
 }
 
 std::string appScopeOfCgroup(std::string_view text) {
-  while (!text.empty()) {
-    const auto eol = text.find('\n');
-    const std::string_view line = text.substr(0, eol);
-    text.remove_prefix(eol == std::string_view::npos ? text.size() : eol + 1);
+  std::string_view line;
+  while (nextLine(text, line)) {
     if (!line.starts_with("0::/")) continue;
     const std::string_view prefix = appUnitPrefix(line.substr(3));
     if (prefix.size() < 2) return {};

@@ -10,6 +10,7 @@
 #include <tuple>
 
 #include "Qel/Platform/CommandRunner.hpp"
+#include "Qel/Platform/ProcText.hpp"
 #include "Qel/Text/Utf8.hpp"
 
 namespace qel {
@@ -65,10 +66,8 @@ std::vector<PortEntry> PortSampler::parse(std::string_view text, bool listenOnly
   std::vector<PortEntry> entries;
   std::int32_t pid = 0;  // 0 until a valid p line: sockets of no known process are skipped
   std::string command, proto;
-  while (!text.empty()) {
-    const auto nl = text.find('\n');
-    const std::string_view line = text.substr(0, nl);
-    text.remove_prefix(nl == std::string_view::npos ? text.size() : nl + 1);
+  std::string_view line;
+  while (nextLine(text, line)) {
     if (line.empty()) continue;
     const char tag = line.front();
     const std::string_view value = line.substr(1);

@@ -6,6 +6,7 @@
 
 #include "Qel/Platform/Defaults.hpp"
 #include "Qel/Text/Fill.hpp"
+#include "Qel/Text/Utf8.hpp"
 
 namespace qel {
 namespace {
@@ -35,16 +36,10 @@ void install(std::shared_ptr<const State> s) {
   current = std::move(s);
 }
 
-std::string lower(std::string_view s) {
-  std::string out(s);
-  std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) { return char(std::tolower(c)); });
-  return out;
-}
-
 // "de_DE.UTF-8@euro" → "de-de"; "" for C/POSIX.
 std::string normalise(std::string_view tag) {
   tag = tag.substr(0, tag.find_first_of(".@"));
-  std::string out = lower(tag);
+  std::string out = asciiLower(tag);
   std::replace(out.begin(), out.end(), '_', '-');
   if (out == "c" || out == "posix") return {};
   return out;
@@ -54,7 +49,7 @@ std::string normalise(std::string_view tag) {
 std::string match(const std::string& tag) {
   if (tag.empty()) return {};
   for (const auto& l : Loc::languages)
-    if (lower(l.code) == tag) return std::string(l.code);
+    if (asciiLower(l.code) == tag) return std::string(l.code);
   const std::string lang = tag.substr(0, tag.find('-'));
   if (lang == "zh") {
     const bool traditional = tag.find("hant") != std::string::npos || tag.ends_with("-tw") ||
@@ -63,7 +58,7 @@ std::string match(const std::string& tag) {
   }
   if (lang == "pt") return "pt-BR";
   for (const auto& l : Loc::languages)
-    if (lower(l.code) == lang) return std::string(l.code);
+    if (asciiLower(l.code) == lang) return std::string(l.code);
   return {};
 }
 
@@ -122,9 +117,9 @@ std::string resolve(std::string_view choice) { return resolve(choice, preferredL
 StringsTable loadTable(std::string_view code, std::span<const EmbeddedFile> files) {
   if (code == "en") return {};
   const std::string suffix = ".lproj/Localizable.strings";
-  const std::string wanted = lower(std::string(code) + suffix);
+  const std::string wanted = asciiLower(std::string(code) + suffix);
   for (const auto& f : files) {
-    if (lower(f.name) != wanted) continue;
+    if (asciiLower(f.name) != wanted) continue;
     return parseStringsTable(f.data).value_or(StringsTable{});
   }
   return {};
