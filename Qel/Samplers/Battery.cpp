@@ -32,27 +32,34 @@ std::optional<double> positive(const PowerSupply& s, const char* key) {
   return double(*n);
 }
 
-// A whole percent from 0 to 100, or absent.
-std::optional<int> percentOf(double value) {
+// A reading in percent, rounded to whole (halves away from zero); absent when not a number or
+// below 0. Gauges often read a little above full after calibrating, so values above 100 stay.
+std::optional<double> readingPercent(double value) {
   if (!std::isfinite(value)) return std::nullopt;
-  const double rounded = std::round(value);  // halves away from zero
-  if (rounded < 0 || rounded > 100) return std::nullopt;
-  return int(rounded);
+  const double rounded = std::round(value);
+  if (rounded < 0) return std::nullopt;
+  return rounded;
 }
 
-std::optional<int> ratioPercent(const PowerSupply& s, const char* now, const char* full) {
+std::optional<double> ratioPercent(const PowerSupply& s, const char* now, const char* full) {
   const auto n = s.number(now);
   const auto f = positive(s, full);
   if (!n || !f) return std::nullopt;
-  return percentOf(double(*n) / *f * 100.0);
+  return readingPercent(double(*n) / *f * 100.0);
 }
 
+// The first source that reads 0–100; when every source reads above full, the battery is full.
 std::optional<int> chargePercent(const PowerSupply& s) {
-  if (const auto c = s.number("CAPACITY")) {
-    if (const auto p = percentOf(double(*c))) return p;
+  std::optional<double> capacity;
+  if (const auto c = s.number("CAPACITY")) capacity = readingPercent(double(*c));
+  bool overFull = false;
+  for (const auto p : {capacity, ratioPercent(s, "ENERGY_NOW", "ENERGY_FULL"), ratioPercent(s, "CHARGE_NOW", "CHARGE_FULL")}) {
+    if (!p) continue;
+    if (*p <= 100) return int(*p);
+    overFull = true;
   }
-  if (const auto p = ratioPercent(s, "ENERGY_NOW", "ENERGY_FULL")) return p;
-  return ratioPercent(s, "CHARGE_NOW", "CHARGE_FULL");
+  if (overFull) return 100;
+  return std::nullopt;
 }
 
 std::optional<int> healthOf(const PowerSupply& s) {
