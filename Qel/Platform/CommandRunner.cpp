@@ -35,22 +35,38 @@ int remainingMs(SteadyClock::time_point deadline) {
   return left < 0 ? 0 : int(left);
 }
 
-// Waits for the child until the deadline; kills it by pid when the deadline passes.
-// Returns the wait status, or -1 if the child had to be killed.
-int reap(pid_t pid, SteadyClock::time_point deadline, bool killNow) {
-  int status = 0;
-  if (!killNow) {
-    for (;;) {
-      const pid_t r = waitpid(pid, &status, WNOHANG);
-      if (r == pid) return status;
-      if (r < 0 && errno != EINTR) return status;
-      if (SteadyClock::now() >= deadline) break;
-      std::this_thread::sleep_for(std::chrono::milliseconds(2));
+struct Ending {
+  enum class Kind { exited, signaled, killed, lost } kind = Kind::lost;
+  int exitCode = -1;
+};
+
+// Waits for the child until the deadline, then ends its whole process group (what it forked
+// goes with it) and reaps it. The child is looked at without reaping first, so the group id
+// can't be reused by another process before the group is ended.
+Ending reap(pid_t pid, SteadyClock::time_point deadline, bool killNow) {
+  Ending ending{Ending::Kind::killed};
+  while (!killNow) {
+    siginfo_t info{};
+    const int r = waitid(P_PID, id_t(pid), &info, WEXITED | WNOHANG | WNOWAIT);
+    if (r < 0 && errno == EINTR) continue;
+    if (r < 0) {
+      ending = {Ending::Kind::lost};  // someone else reaped it: how it ended is unknown
+      break;
     }
+    if (info.si_pid == pid) {
+      if (info.si_code == CLD_EXITED) ending = {Ending::Kind::exited, info.si_status};
+      else ending = {Ending::Kind::signaled};
+      break;
+    }
+    if (SteadyClock::now() >= deadline) break;
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
   }
-  kill(pid, SIGKILL);
-  while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {}
-  return -1;
+  if (ending.kind != Ending::Kind::lost) {
+    kill(-pid, SIGKILL);
+    int status = 0;
+    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {}
+  }
+  return ending;
 }
 
 }  // namespace
@@ -91,7 +107,8 @@ CommandResult runCommand(const std::string& path, const std::vector<std::string>
   sigemptyset(&none);
   posix_spawnattr_setsigdefault(&attr, &defaults);
   posix_spawnattr_setsigmask(&attr, &none);
-  posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
+  posix_spawnattr_setpgroup(&attr, 0);  // its own group, so a timeout ends what it forked too
+  posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETPGROUP);
 
   std::vector<char*> argv;
   argv.push_back(const_cast<char*>(path.c_str()));
@@ -135,14 +152,16 @@ CommandResult runCommand(const std::string& path, const std::vector<std::string>
   }
   close(fds[0]);
 
-  const int status = reap(pid, deadline, timedOut || tooMuch);
-  if (tooMuch) result.status = CommandResult::Status::tooMuchOutput;
-  else if (timedOut || status == -1) result.status = CommandResult::Status::timedOut;
-  else if (WIFEXITED(status)) {
-    result.status = CommandResult::Status::exited;
-    result.exitCode = WEXITSTATUS(status);
+  const Ending ending = reap(pid, deadline, timedOut || tooMuch);
+  using Status = CommandResult::Status;
+  if (tooMuch) result.status = Status::tooMuchOutput;
+  else if (timedOut || ending.kind == Ending::Kind::killed) result.status = Status::timedOut;
+  else if (ending.kind == Ending::Kind::lost) result.status = Status::lost;
+  else if (ending.kind == Ending::Kind::exited) {
+    result.status = Status::exited;
+    result.exitCode = ending.exitCode;
   } else {
-    result.status = CommandResult::Status::signaled;
+    result.status = Status::signaled;
   }
   return result;
 }

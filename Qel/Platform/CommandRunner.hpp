@@ -1,7 +1,8 @@
 #pragma once
 // The one way Qel runs another program: an absolute path and an argument vector (never a
-// shell), stdin from /dev/null, LC_ALL=C.UTF-8, no inherited descriptors, a timeout after which
-// the child is killed and reaped, and a cap on what it may print.
+// shell), stdin from /dev/null, LC_ALL=C.UTF-8, no inherited descriptors, its own process group,
+// a timeout after which that group is killed and the child reaped, and a cap on what it may print.
+// What the command leaves running in its group when it ends is ended with it.
 #include <chrono>
 #include <cstddef>
 #include <string>
@@ -16,7 +17,8 @@ struct RunOptions {
 };
 
 struct CommandResult {
-  enum class Status { exited, notRunnable, timedOut, tooMuchOutput, signaled };
+  // lost: it ran, but how it ended could not be learned (it was reaped elsewhere).
+  enum class Status { exited, notRunnable, timedOut, tooMuchOutput, signaled, lost };
   Status status = Status::notRunnable;
   int exitCode = -1;    // when exited
   std::string output;   // what was read, also when the run failed

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <signal.h>
+
 #include <chrono>
+#include <cstdlib>
+#include <thread>
 
 #include "Qel/Platform/CommandRunner.hpp"
 #include "tests/support/TempDir.hpp"
@@ -53,4 +57,43 @@ TEST(CommandRunner, outputOverTheCapStopsTheCommand) {
 TEST(CommandRunner, findsTheFirstExecutable) {
   EXPECT_EQ(findExecutable({"/nonexistent/x", "/bin/sh"}), "/bin/sh");
   EXPECT_EQ(findExecutable({"sh", "/nonexistent"}), "");
+}
+
+namespace {
+// Whether the process of the pid the command printed ends (or is left only as a zombie for its
+// reaper) within a few seconds; one still running is killed here.
+bool endsSoon(const std::string& printedPid) {
+  const pid_t pid = std::atoi(printedPid.c_str());
+  if (pid <= 1) return false;
+  for (int i = 0; i < 500; ++i) {
+    const auto stat = test::readFile("/proc/" + std::to_string(pid) + "/stat");
+    const auto close = stat.rfind(')');
+    if (close == std::string::npos || close + 2 >= stat.size() || stat[close + 2] == 'Z') return true;
+    std::this_thread::sleep_for(10ms);
+  }
+  kill(pid, SIGKILL);
+  return false;
+}
+}  // namespace
+
+TEST(CommandRunner, whatTheCommandForkedEndsWithIt) {
+  auto r = runCommand("/bin/sh", {"-c", "sleep 30 & echo $!; exec sleep 30"}, {.timeout = 300ms});
+  EXPECT_EQ(r.status, Status::timedOut);
+  EXPECT_TRUE(endsSoon(r.output)) << "orphan " << r.output;
+
+  // A command that ends on its own takes its leftovers along.
+  r = runCommand("/bin/sh", {"-c", "sleep 30 >/dev/null & echo $!"});
+  EXPECT_TRUE(r.succeeded());
+  EXPECT_TRUE(endsSoon(r.output)) << "orphan " << r.output;
+}
+
+TEST(CommandRunner, anEndThatCanNotBeLearnedIsNoSuccess) {
+  // With SIGCHLD ignored the kernel reaps children itself, so waiting for one fails.
+  struct sigaction ignore {}, old {};
+  ignore.sa_handler = SIG_IGN;
+  sigaction(SIGCHLD, &ignore, &old);
+  const auto r = runCommand("/bin/true", {});
+  sigaction(SIGCHLD, &old, nullptr);
+  EXPECT_EQ(r.status, Status::lost);
+  EXPECT_FALSE(r.succeeded());
 }
