@@ -40,7 +40,11 @@ bool SerialQueue::drain(std::chrono::milliseconds timeout) {
   if (isCurrent()) return false;
   auto done = std::make_shared<std::promise<void>>();
   auto future = done->get_future();
-  async([done] { done->set_value(); });
+  if (!enqueue([done] { done->set_value(); })) {
+    // Stopped: what was queued before runs until the worker ends; nothing comes after.
+    std::unique_lock lock(mutex_);
+    return wake_.wait_for(lock, timeout, [this] { return exited_; });
+  }
   return future.wait_for(timeout) == std::future_status::ready;
 }
 
