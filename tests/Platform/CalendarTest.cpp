@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
 #include "Qel/Platform/Calendar.hpp"
+#include "tests/support/ScopedTimeZone.hpp"
 
-// The test environment pins TZ=Europe/Berlin: 2026-03-29 loses an hour, 2026-10-25 gains one.
 using namespace qel;
 using namespace std::chrono_literals;
 
 TEST(Calendar, dayKeysAndSlotsFromWallClock) {
+  // In Berlin 2026-03-29 loses an hour and 2026-10-25 gains one.
+  test::ScopedTimeZone berlin("Europe/Berlin");
   const Date start = *dayStart("2026-03-29");
   EXPECT_EQ(dayKey(start), "2026-03-29");
   EXPECT_EQ(slotOf(start), 0);
