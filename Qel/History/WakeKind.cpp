@@ -53,11 +53,13 @@ std::string WakeKind::title() const {
 std::string WakeKind::advice() const {
   switch (value_) {
     case maintenance:
-      return L("macOS wakes briefly to fetch mail, sync iCloud and update Find My. To stop it on battery, turn off "
-               "“Wake for network access” in System Settings → Battery → Options.");
+      return L("A timer set to wake the computer (an RTC alarm, such as a systemd timer with WakeSystem=true) woke "
+               "it for a moment. “systemctl list-timers” lists the timers; turning off the one that wakes it stops "
+               "this.");
     case network:
-      return L("Something on the network kept waking the computer. Turning off “Wake for network access” in System "
-               "Settings → Battery → Options stops this.");
+      return L("Something on the network kept waking the computer (wake-on-LAN or wake-on-WLAN). Turning wake-on-LAN "
+               "off for the network card, with “ethtool -s <interface> wol d” or in the firmware settings, stops "
+               "this.");
     case device:
       return L("A connected USB or Bluetooth device woke the computer. Unplugging it, or turning the device off "
                "overnight, stops this.");
@@ -67,8 +69,8 @@ std::string WakeKind::advice() const {
       return L("Opening the lid or pressing a key wakes the computer. That is normal.");
     case system: break;
   }
-  return L("These wakes came from the system itself. If they keep happening every night, restarting the computer "
-           "often clears them.");
+  return L("These wakes came from the firmware or the kernel. The kernel log (“journalctl -k”) and /proc/acpi/wakeup "
+           "tell which device may be waking the computer.");
 }
 
 }  // namespace qel

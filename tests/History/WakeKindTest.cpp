@@ -36,4 +36,8 @@ TEST(WakeKind, rawValuesAndTexts) {
   // Every kind says its own thing, the lid too.
   EXPECT_EQ(titles.size(), 6u);
   EXPECT_EQ(advice.size(), 6u);
+  // Advice a Linux user can follow: nothing of another system's services or settings.
+  for (const auto& text : advice)
+    for (const char* foreign : {"macOS", "Mac ", "iCloud", "Find My", "System Settings", "Battery → Options"})
+      EXPECT_EQ(text.find(foreign), std::string::npos) << text;
 }
