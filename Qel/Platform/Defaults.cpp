@@ -10,6 +10,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "Qel/Platform/DefaultsText.hpp"
 #include "Qel/Platform/MoveAside.hpp"
 
 namespace qel {
@@ -31,9 +32,8 @@ Defaults::Defaults(fs::path file) : file_(std::move(file)) {
   if (!in) return;  // no file yet: every key reads as its default
   std::stringstream text;
   text << in.rdbuf();
-  auto parsed = nlohmann::json::parse(text.str(), nullptr, /*allow_exceptions=*/false);
-  if (parsed.is_object()) {
-    values_ = std::move(parsed);
+  if (auto parsed = parseDefaultsText(text.str())) {
+    values_ = std::move(*parsed);
     return;
   }
   movedAside_ = moveAside(file_);

@@ -14,8 +14,8 @@ namespace qel {
 
 class Defaults {
  public:
-  // Loads `file`; a file that is not a JSON object is moved aside (never deleted) and the
-  // program starts with defaults.
+  // Loads `file`; a value in it that can't be read is left out alone. A file that is not a
+  // JSON object is moved aside (never deleted) and the program starts with defaults.
   explicit Defaults(std::filesystem::path file);
   // $XDG_CONFIG_HOME/Qel/defaults.json, default ~/.config/Qel/defaults.json.
   static std::filesystem::path standardPath();
@@ -34,7 +34,7 @@ class Defaults {
   bool remove(const std::string& key);
 
   const std::filesystem::path& path() const { return file_; }
-  // Where a corrupt file was moved at load, if it was.
+  // Where a corrupt file was moved at load, if it was: the program tells the user.
   std::optional<std::filesystem::path> movedAside() const { return movedAside_; }
 
  private:

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
 
 #include "Qel/Platform/Defaults.hpp"
 #include "tests/support/TempDir.hpp"
@@ -48,23 +51,72 @@ TEST(Defaults, writesAtomicallyAndReloads) {
 }
 
 TEST(Defaults, corruptFileIsMovedAsideNotDeleted) {
-  for (const char* text : {"{\"a\": ", "[1, 2]", "\x00\x01garbage", "42"}) {
+  using namespace std::string_literals;
+  for (const std::string& text : {"{\"a\": "s, "[1, 2]"s, "\x00\x01garbage"s, "42"s, "{\"a\": 1e400"s, "{\"a\" 1}"s}) {
     test::TempDir dir;
     const auto file = dir.write("defaults.json", text);
     Defaults d(file);
     ASSERT_TRUE(d.movedAside()) << text;
-    EXPECT_EQ(test::readFile(*d.movedAside()), std::string(text));
+    EXPECT_EQ(test::readFile(*d.movedAside()), text);
     EXPECT_EQ(d.integer("qel.keepDays", 30), 30);
     EXPECT_TRUE(d.set("qel.keepDays", 5));
     EXPECT_EQ(Defaults(file).integer("qel.keepDays", 30), 5);
   }
 }
 
+namespace {
+// Empty when a folder that can't be written keeps a set value in memory, else what went wrong.
+std::string checkUnwritableFolder(const std::filesystem::path& dir) {
+  namespace fs = std::filesystem;
+  fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
+  std::string failed;
+  {
+    Defaults d(dir / "defaults.json");
+    if (d.set("k", 1)) failed += "written; ";
+    if (d.integer("k", 0) != 1) failed += "not kept; ";
+  }
+  fs::permissions(dir, fs::perms::owner_all);
+  return failed;
+}
+}  // namespace
+
 TEST(Defaults, unwritableFolderKeepsTheValueInMemory) {
-  if (geteuid() == 0) GTEST_SKIP() << "root can write anywhere";
   test::TempDir dir;
-  std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-  Defaults d(dir / "defaults.json");
-  EXPECT_FALSE(d.set("k", 1));
-  EXPECT_EQ(d.integer("k", 0), 1);
+  if (geteuid() != 0) {
+    EXPECT_EQ(checkUnwritableFolder(dir.path()), "");
+    return;
+  }
+  // Root writes anywhere: check as an unprivileged user in a child process.
+  GTEST_FLAG_SET(death_test_style, "fast");
+  EXPECT_EXIT(
+      {
+        const uid_t nobody = 65534;
+        if (chown(dir.path().c_str(), nobody, nobody) != 0 || setgid(nobody) != 0 || setuid(nobody) != 0) _exit(2);
+        const std::string failed = checkUnwritableFolder(dir.path());
+        std::fputs(failed.c_str(), stderr);
+        _exit(failed.empty() ? 0 : 1);
+      },
+      testing::ExitedWithCode(0), "");
+}
+
+TEST(Defaults, anUnreadableValueFallsBackAloneAndTheRestIsKept) {
+  test::TempDir dir;
+  const auto file = dir.write("defaults.json", "{\"qel.keepDays\": 1e400, \"qel.language\": \"de\",\n"
+                                               " \"qel.tameRules\": {\"/a.desktop\": \"pause\", \"/b.desktop\": -1e999},\n"
+                                               " \"qel.name\": \"bad \xff utf8\", \"qel.dockLoad\": yes,\n"
+                                               " \"bad \xfe key\": 3, \"qel.menuItems\": [\"cpu\", 99999e99999]}");
+  Defaults d(file);
+  EXPECT_FALSE(d.movedAside());
+  EXPECT_EQ(d.integer("qel.keepDays", 30), 30);
+  EXPECT_FALSE(d.has("qel.keepDays"));
+  EXPECT_EQ(d.string("qel.language", "system"), "de");
+  EXPECT_EQ(d.value("qel.tameRules"), (nlohmann::json{{"/a.desktop", "pause"}, {"/b.desktop", nullptr}}));
+  EXPECT_EQ(d.string("qel.name", "none"), "none");
+  EXPECT_EQ(d.boolean("qel.dockLoad", true), true);
+  EXPECT_EQ(d.value("qel.menuItems"), (nlohmann::json{"cpu", nullptr}));
+  // What couldn't be read is not written back; what could is.
+  EXPECT_TRUE(d.set("qel.appearance", "dark"));
+  const auto again = nlohmann::json::parse(test::readFile(file));
+  EXPECT_EQ(again.size(), 4u) << again.dump();
+  EXPECT_EQ(again["qel.language"], "de");
 }

@@ -34,6 +34,17 @@ TEST_F(StoreTest, wrongTypedStoredSettingsReadAsDefaults) {
   EXPECT_EQ(store->keepDays(), 30);
 }
 
+TEST_F(StoreTest, aSettingsFileSetAsideIsToldOnStart) {
+  dir.write("defaults.json", "{\"qel.language\": ");
+  defaults = std::make_unique<Defaults>(dir / "defaults.json");
+  const auto aside = defaults->movedAside();
+  ASSERT_TRUE(aside);
+  makeStore(false);
+  store->start();
+  EXPECT_EQ(store->toast(), "The settings file could not be read. It was kept as " + aside->string() +
+                                " and the settings start from their defaults.");
+}
+
 TEST_F(StoreTest, storedSettingsAreReadAndRangeChecked) {
   dir.write("defaults.json", R"({"qel.menuItems": ["cpu", "cpu"], "qel.dockLoad": false,
     "qel.tameRules": {"/a.desktop": "pause"}, "qel.keepDays": 99999999999})");
