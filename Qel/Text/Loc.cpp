@@ -127,7 +127,7 @@ StringsTable loadTable(std::string_view code, std::span<const EmbeddedFile> file
 
 StringsTable loadTable(std::string_view code) { return loadTable(code, embeddedFiles()); }
 
-void start(const Defaults& defaults) { install(makeState(defaults.string("qel.language", "system"))); }
+void start(Defaults& defaults) { set(defaults.string("qel.language", "system"), &defaults); }
 
 void set(std::string_view choice, Defaults* defaults) {
   if (defaults) defaults->set("qel.language", std::string(choice));

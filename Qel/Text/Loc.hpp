@@ -64,8 +64,9 @@ std::vector<std::string> preferredLanguages();
 StringsTable loadTable(std::string_view code);
 StringsTable loadTable(std::string_view code, std::span<const EmbeddedFile> files);
 
-// Applies the saved choice "qel.language" (default "system").
-void start(const Defaults& defaults);
+// Applies the saved choice "qel.language" (default "system") through set(), so a first start
+// writes its choice "system" to the settings file.
+void start(Defaults& defaults);
 // Stores `choice` unchanged as "qel.language" (when defaults are given) and switches to it.
 void set(std::string_view choice, Defaults* defaults);
 

@@ -55,3 +55,20 @@ TEST(LocSet, storesChoiceAndFallsBackToEnglish) {
   Loc::set("system", &defaults);
   EXPECT_EQ(defaults.string("qel.language", ""), "system");
 }
+
+TEST(LocStart, aFirstStartWritesTheChoiceSystem) {
+  test::TempDir dir;
+  const auto file = dir / "defaults.json";
+  {
+    Defaults fresh(file);
+    Loc::start(fresh);
+  }
+  EXPECT_EQ(Defaults(file).value("qel.language"), nlohmann::json("system"));
+  {
+    Defaults chosen(file);
+    chosen.set("qel.language", "de");
+    Loc::start(chosen);
+  }
+  EXPECT_EQ(Defaults(file).string("qel.language", ""), "de");  // a choice made stays
+  Loc::set("en", nullptr);
+}
