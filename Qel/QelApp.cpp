@@ -14,6 +14,7 @@
 #include "Qel/Store/Store.hpp"
 #include "Qel/StoreBridge.hpp"
 #include "Qel/Text/Loc.hpp"
+#include "Qel/Text/Utf8.hpp"
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/ScrollerRestyler.hpp"
 
@@ -40,6 +41,9 @@ QelApp::QelApp(const InstanceLock& lock)
   });
   if (!server_.listen(instanceSocketPath()))
     std::fprintf(stderr, "qel: other starts can't reach this one: %s\n", qPrintable(server_.errorString()));
+  if (const auto aside = defaults_.movedAside())
+    std::fprintf(stderr, "qel: the settings file could not be read; it was kept as %s and the settings start from their defaults\n",
+                 displayName(aside->string()).c_str());
   Loc::start(defaults_);
   apps_ = std::make_unique<AppRegistry>(AppRegistry::environmentOptions());  // names in the language
   Fonts::load();
