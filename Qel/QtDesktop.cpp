@@ -44,7 +44,7 @@ std::optional<std::uint32_t> readCardinal(xcb_connection_t* c, xcb_window_t wind
 }  // namespace
 
 std::optional<std::uint32_t> firstCardinal(int format, std::span<const std::uint32_t> items) {
-  if (format != 32 || items.empty() || items.front() == 0) return std::nullopt;
+  if (format != 32 || items.empty()) return std::nullopt;
   return items.front();
 }
 
@@ -53,20 +53,27 @@ std::optional<std::int32_t> pidFromCardinal(std::optional<std::uint32_t> value) 
   return std::int32_t(*value);
 }
 
+FrontApp frontAppFrom(std::optional<std::uint32_t> activeWindow, std::optional<std::uint32_t> windowPid) {
+  if (!activeWindow) return {};  // the window manager doesn't publish the active window
+  if (*activeWindow == 0) return FrontApp::nothing();
+  if (const auto pid = pidFromCardinal(windowPid)) return FrontApp::process(*pid);
+  return {};  // a window that doesn't say whose it is
+}
+
 QtDesktop::QtDesktop() = default;
 
-std::optional<std::int32_t> QtDesktop::frontPid() const {
+FrontApp QtDesktop::frontApp() const {
   auto* app = qGuiApp;
   auto* x11 = app ? app->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
   xcb_connection_t* c = x11 ? x11->connection() : nullptr;
-  if (!c || xcb_connection_has_error(c)) return std::nullopt;
+  if (!c || xcb_connection_has_error(c)) return {};
   static const xcb_atom_t active = atom(c, "_NET_ACTIVE_WINDOW");
   static const xcb_atom_t pid = atom(c, "_NET_WM_PID");
   const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
-  if (!screen) return std::nullopt;
+  if (!screen) return {};
   const auto window = readCardinal(c, screen->root, active, XCB_ATOM_WINDOW);
-  if (!window) return std::nullopt;
-  return pidFromCardinal(readCardinal(c, *window, pid, XCB_ATOM_CARDINAL));
+  const bool someWindow = window && *window != 0;
+  return frontAppFrom(window, someWindow ? readCardinal(c, *window, pid, XCB_ATOM_CARDINAL) : std::nullopt);
 }
 
 int QtDesktop::screenCount() const { return qGuiApp ? int(QGuiApplication::screens().size()) : 0; }

@@ -16,7 +16,7 @@ class QtDesktop final : public Desktop {
  public:
   QtDesktop();
 
-  std::optional<std::int32_t> frontPid() const override;
+  FrontApp frontApp() const override;
   int screenCount() const override;
   void applyAppearance(const std::string& appearance) override;
   void updateDockIcon(bool force) override;
@@ -29,8 +29,11 @@ class QtDesktop final : public Desktop {
 };
 
 // The first 32-bit item of an X window property as a window id or a pid: none unless the
-// property has format 32 and at least one item, and none for 0.
+// property has format 32 and at least one item.
 std::optional<std::uint32_t> firstCardinal(int format, std::span<const std::uint32_t> items);
+// The app in front from the root window's _NET_ACTIVE_WINDOW (none: not published) and that
+// window's _NET_WM_PID. Window 0 means no window is active, so nothing is in front.
+FrontApp frontAppFrom(std::optional<std::uint32_t> activeWindow, std::optional<std::uint32_t> windowPid);
 // A pid from a _NET_WM_PID value: none unless it is a pid another process could have (> 1).
 std::optional<std::int32_t> pidFromCardinal(std::optional<std::uint32_t> value);
 

@@ -16,7 +16,7 @@ void printBluetoothSection(std::ostream& out) {
   const auto devices = BluetoothSampler::sample();
   if (devices.empty()) out << "  none\n";
   for (const auto& d : devices)
-    out << "  " << withoutControls(d.name) << "  " << d.percent << "%  " << d.symbolName() << "  id " << withoutControls(d.id)
+    out << "  " << displayName(d.name) << "  " << d.percent << "%  " << d.symbolName() << "  id " << displayName(d.id)
         << "\n";
 }
 
@@ -29,7 +29,7 @@ void printPortsSection(std::ostream& out) {
   }
   if (ports->empty()) out << "  none\n";
   for (const auto& p : *ports) {
-    out << "  " << p.proto << " " << p.port << "  " << (p.open ? "open" : "local") << "  " << withoutControls(p.command)
+    out << "  " << p.proto << " " << p.port << "  " << (p.open ? "open" : "local") << "  " << displayName(p.command)
         << " (pid " << p.pid << ")";
     if (const auto hint = PortHints::describe(p.port)) out << "  " << *hint;
     out << "\n";

@@ -8,24 +8,23 @@
 #include "Qel/Samplers/NetTopSampler.hpp"
 #include "Qel/Samplers/ProcessSampler.hpp"
 #include "Qel/Text/Format.hpp"
+#include "Qel/Text/Utf8.hpp"
 
 namespace qel {
 namespace {
 
 constexpr std::size_t kRows = 15;
 
-// Process names are anyone's choice: no control characters reach the terminal, and a long name
-// is cut at a character boundary.
-std::string printable(std::string_view s, std::size_t width) {
-  std::string out;
+// Process names are anyone's choice: shown as displayName makes them, a long one cut at a
+// character boundary.
+std::string printable(std::string_view name, std::size_t width) {
+  const std::string safe = displayName(name);
   std::size_t chars = 0;
-  for (std::size_t i = 0; i < s.size(); ++i) {
-    const auto c = static_cast<unsigned char>(s[i]);
-    const bool starts = (c & 0xC0) != 0x80;
-    if (starts && ++chars > width) break;
-    out.push_back(c < 0x20 || c == 0x7f ? '?' : char(c));
+  for (std::size_t i = 0; i < safe.size(); ++i) {
+    const bool starts = (static_cast<unsigned char>(safe[i]) & 0xC0) != 0x80;
+    if (starts && ++chars > width) return safe.substr(0, i);
   }
-  return out;
+  return safe;
 }
 
 std::string pad(std::string s, std::size_t width, bool right = false) {

@@ -30,7 +30,7 @@ std::string thermalWords(ThermalState s) {
 }
 
 void line(std::ostream& out, const std::string& label, const std::string& value) {
-  out << "  " << label << ": " << value << "\n";
+  out << "  " << label << ": " << displayName(value) << "\n";
 }
 
 void printProcessor(std::ostream& out, SystemSampler& s) {
@@ -131,7 +131,7 @@ void printStorage(std::ostream& out, SystemSampler& s) {
     std::string where = v.isInternal ? L("internal") : L("external");
     if (v.isRoot) where += ", " + L("startup volume");
     line(out, L("Volume"),
-         withoutControls(v.id) + " \"" + withoutControls(v.name) + "\": " + L("%@ total, %@ free", {bytesAndKB(v.total), bytesAndKB(v.free)}) + ", " +
+         v.id + " \"" + v.name + "\": " + L("%@ total, %@ free", {bytesAndKB(v.total), bytesAndKB(v.free)}) + ", " +
              where);
   }
 }
@@ -146,8 +146,7 @@ void printWakeHolders(std::ostream& out, SystemSampler& s) {
   if (holders->empty()) line(out, L("Holders"), L("none"));
   for (const auto& h : *holders) {
     line(out, L("Process %@", {std::to_string(h.pid)}),
-         withoutControls(h.name.empty() ? L("unnamed") : h.name) +
-             (h.reason.empty() ? "" : " — " + withoutControls(h.reason)));
+         (h.name.empty() ? L("unnamed") : h.name) + (h.reason.empty() ? "" : " — " + h.reason));
   }
 }
 

@@ -40,7 +40,7 @@ std::optional<RuntimeForecast> Store::runtimeForecast() const {
                                .appName = [this](const std::string& key) { return appName(key); }});
 }
 
-std::optional<std::int32_t> Store::frontPid() const { return desktop_ ? desktop_->frontPid() : std::nullopt; }
+std::optional<std::int32_t> Store::frontPid() const { return desktop_ ? desktop_->frontApp().processId() : std::nullopt; }
 
 std::string Store::appName(const std::string& key) const {
   if (auto app = appEntry(key); app && !app->name.empty()) return app->name;

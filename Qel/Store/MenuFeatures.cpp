@@ -45,7 +45,7 @@ void Store::toggleQuiet() {
     return;
   }
   // Lowered processes get their priority back when the program ends (shutdown).
-  if (!desktop_ || !desktop_->frontPid()) {
+  if (!frontKnown()) {
     frontUnknownTold_ = false;
     explainUnknownFront();
     return;
@@ -142,11 +142,11 @@ void Store::maintainMenuFeatures(const std::vector<ProcInfo>& procs) {
   assign(throttled_, std::move(kept));
 
   // Without knowing the app in front, the user's own app could be lowered.
-  const auto front = frontPidOrExplain();
+  const auto front = knownFrontOrExplain();
   if (!front) return;
   const std::int32_t self = ::getpid();
   for (const auto& p : procs) {
-    if (p.cpu < kQuietThreshold || p.pid == self || p.pid == *front || throttled_.count(p.pid)) continue;
+    if (p.cpu < kQuietThreshold || p.pid == self || front->is(p.pid) || throttled_.count(p.pid)) continue;
     // An application the user sees (a desktop entry's program) is not background work.
     if (isAppKey(p.appKey)) continue;
     if (p.isSystem || isSessionProcess(p.path, p.name)) continue;
@@ -157,15 +157,17 @@ void Store::maintainMenuFeatures(const std::vector<ProcInfo>& procs) {
   }
 }
 
-std::optional<std::int32_t> Store::frontPidOrExplain() {
-  const auto front = desktop_ ? desktop_->frontPid() : std::nullopt;
-  if (front) {
+std::optional<FrontApp> Store::knownFrontOrExplain() {
+  const FrontApp front = desktop_ ? desktop_->frontApp() : FrontApp{};
+  if (front.known()) {
     frontUnknownTold_ = false;
     return front;
   }
   explainUnknownFront();
   return std::nullopt;
 }
+
+bool Store::frontKnown() const { return desktop_ && desktop_->frontApp().known(); }
 
 void Store::explainUnknownFront() {
   if (frontUnknownTold_) return;

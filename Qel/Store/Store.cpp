@@ -51,6 +51,9 @@ Store::~Store() {
 
 void Store::start() {
   if (desktop_) desktop_->applyAppearance(appearance_);
+  if (const auto aside = defaults_.movedAside())
+    show(L("The settings file could not be read. It was kept as %@ and the settings start from their defaults.",
+           {aside->string()}));
   loadRules();
   loadDay();
   sampleOnce();

@@ -451,8 +451,10 @@ class Store {
   // Releases one tamed pid; how its priority came back, for a slowed one.
   RestoreOutcome letGo(std::int32_t pid);
   std::string nameOf(std::int32_t pid) const;
-  // The front app's pid; none when this desktop can't tell (then says so once per stretch).
-  std::optional<std::int32_t> frontPidOrExplain();
+  // The app in front, or nothing in front; none when this desktop can't tell (then says so once
+  // per stretch).
+  std::optional<FrontApp> knownFrontOrExplain();
+  bool frontKnown() const;
   void explainUnknownFront();
   // Lets go of everything lowered, paused or held on the way out (no toasts).
   void releaseOnExit();

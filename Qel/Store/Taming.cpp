@@ -60,13 +60,14 @@ void Store::maintainTaming(const std::vector<ProcInfo>& procs) {
   }
 
   // Without knowing the app in front, the app the user is in could be stopped: let all go.
-  const auto front = frontPidOrExplain();
+  const auto front = knownFrontOrExplain();
   if (!front) {
     releaseAllTamed();
     return;
   }
   std::optional<std::string> frontKey;
-  if (const auto p = proc(*front); p && !p->appKey.empty()) frontKey = p->appKey;
+  if (const auto pid = front->processId())
+    if (const auto p = proc(*pid); p && !p->appKey.empty()) frontKey = p->appKey;
   const std::int32_t self = ::getpid();
 
   for (const auto& p : procs) {
@@ -157,7 +158,7 @@ void Store::setTame(std::optional<TameMode> mode, const std::string& key) {
   }
   rules[key] = std::string(rawValue(*mode));
   setTameRules(std::move(rules));
-  if (!desktop_ || !desktop_->frontPid()) {
+  if (!frontKnown()) {
     frontUnknownTold_ = false;
     explainUnknownFront();
     return;

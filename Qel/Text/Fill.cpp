@@ -1,5 +1,7 @@
 #include "Qel/Text/Fill.hpp"
 
+#include "Qel/Text/Utf8.hpp"
+
 namespace qel {
 
 std::string fill(std::string_view format, const std::vector<std::string>& args) {
@@ -18,7 +20,7 @@ std::string fill(std::string_view format, const std::vector<std::string>& args) 
     }
     if (!positional) {
       if (format[i + 1] == '@') {
-        if (next < args.size()) out += args[next];
+        if (next < args.size()) out += displayName(args[next]);
         ++next;
         i += 2;
       } else {
@@ -38,7 +40,7 @@ std::string fill(std::string_view format, const std::vector<std::string>& args) 
     }
     const bool isPlaceholder = j > i + 1 && j + 1 < format.size() && format[j] == '$' && format[j + 1] == '@';
     if (isPlaceholder && !overflow && n >= 1 && n <= args.size()) {
-      out += args[n - 1];
+      out += displayName(args[n - 1]);
       i = j + 2;
     } else {
       out += c;

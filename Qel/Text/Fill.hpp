@@ -8,7 +8,8 @@ namespace qel {
 // Puts `args` into a translated format. With "$@" anywhere, "%N$@" takes argument N (numbers
 // without an argument stay as written, plain "%@" stays); otherwise each "%@" takes the next
 // argument, missing ones become empty and surplus ones are dropped. One left-to-right pass:
-// inserted text is never read again, so an argument holding "%2$@" stays as it is.
+// inserted text is never read again, so an argument holding "%2$@" stays as it is. Arguments
+// carry outside names (processes, apps, devices), so each goes in as `displayName` makes it.
 std::string fill(std::string_view format, const std::vector<std::string>& args);
 
 }  // namespace qel

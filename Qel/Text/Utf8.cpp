@@ -60,10 +60,22 @@ std::string asciiLower(std::string_view text) {
   return out;
 }
 
-std::string withoutControls(std::string_view text) {
-  std::string out(text);
-  for (char& c : out)
-    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
+std::string displayName(std::string_view name) {
+  const std::string valid = repairUtf8(name);
+  std::string out;
+  out.reserve(valid.size());
+  std::string_view rest = valid;
+  while (!rest.empty()) {
+    const auto n = std::size_t(sequenceLength(rest));  // valid now: always positive
+    const auto b0 = std::uint8_t(rest[0]);
+    const auto b1 = n > 1 ? std::uint8_t(rest[1]) : 0, b2 = n > 2 ? std::uint8_t(rest[2]) : 0;
+    const bool c0 = b0 < 0x20 || b0 == 0x7F;
+    const bool c1 = b0 == 0xC2 && b1 >= 0x80 && b1 <= 0x9F;                      // U+0080–U+009F
+    const bool embedding = b0 == 0xE2 && b1 == 0x80 && b2 >= 0xAA && b2 <= 0xAE;  // U+202A–U+202E
+    const bool isolate = b0 == 0xE2 && b1 == 0x81 && b2 >= 0xA6 && b2 <= 0xA9;    // U+2066–U+2069
+    if (!c0 && !c1 && !embedding && !isolate) out.append(rest.substr(0, n));
+    rest.remove_prefix(n);
+  }
   return out;
 }
 

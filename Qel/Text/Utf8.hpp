@@ -10,9 +10,12 @@ namespace qel {
 // decoders in browsers do); valid text comes back unchanged.
 std::string repairUtf8(std::string_view bytes);
 
-// `text` for a terminal: every control character (newline and escape included) becomes '?', so
-// a name from another program can neither move the cursor nor forge a line of its own.
-std::string withoutControls(std::string_view text);
+// A name from outside (a process, app, device or volume name) made safe to show: ill-formed
+// UTF-8 repaired as above, control characters (newline and escape included) and the bidi
+// embedding, override and isolate controls (U+202A–U+202E, U+2066–U+2069) removed. So a name
+// can neither move a terminal's cursor, forge a line of its own, nor turn the rest of a
+// sentence around it backwards. Keep the name as read; apply this where it is shown.
+std::string displayName(std::string_view name);
 
 // `text` with A–Z lower-cased and every other byte kept, so UTF-8 letters pass unchanged and
 // the result doesn't depend on the process locale.

@@ -126,13 +126,21 @@ TEST(QtDesktop, readsOnlyPlausibleWindowProperties) {
   EXPECT_EQ(firstCardinal(32, window), 0x3a00007u);
   EXPECT_EQ(firstCardinal(32, many), 5u);
   EXPECT_EQ(firstCardinal(8, window), std::nullopt);
-  EXPECT_EQ(firstCardinal(32, none), std::nullopt);
+  EXPECT_EQ(firstCardinal(32, none), 0u);
   EXPECT_EQ(firstCardinal(32, {}), std::nullopt);
   EXPECT_EQ(pidFromCardinal(4242u), 4242);
   EXPECT_EQ(pidFromCardinal(1u), std::nullopt);  // init is never "the app in front"
   EXPECT_EQ(pidFromCardinal(0x80000000u), std::nullopt);
   EXPECT_EQ(pidFromCardinal(std::nullopt), std::nullopt);
   QtDesktop offscreen;
-  EXPECT_EQ(offscreen.frontPid(), std::nullopt);  // no X server to ask
+  EXPECT_EQ(offscreen.frontApp(), FrontApp{});  // no X server to ask
   EXPECT_GE(offscreen.screenCount(), 1);
+}
+
+TEST(QtDesktop, noActiveWindowMeansNothingInFrontNotUnknown) {
+  EXPECT_EQ(frontAppFrom(0x3a00007u, 4242u), FrontApp::process(4242));
+  EXPECT_EQ(frontAppFrom(0u, std::nullopt), FrontApp::nothing());  // desktop clicked, all minimised
+  EXPECT_EQ(frontAppFrom(std::nullopt, std::nullopt), FrontApp{});  // the window manager doesn't say
+  EXPECT_EQ(frontAppFrom(0x3a00007u, std::nullopt), FrontApp{});     // a window without a pid
+  EXPECT_EQ(frontAppFrom(0x3a00007u, 1u), FrontApp{});
 }

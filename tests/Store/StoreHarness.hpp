@@ -69,8 +69,12 @@ struct Script {
 // The desktop as far as the core asks it: which process is in front.
 class FakeDesktop final : public Desktop {
  public:
-  std::optional<std::int32_t> front;
-  std::optional<std::int32_t> frontPid() const override { return front; }
+  std::optional<std::int32_t> front;  // unknown while empty, unless no window is active
+  bool noWindowActive = false;
+  FrontApp frontApp() const override {
+    if (noWindowActive) return FrontApp::nothing();
+    return front ? FrontApp::process(*front) : FrontApp{};
+  }
   int screenCount() const override { return 1; }
   void applyAppearance(const std::string&) override {}
   void updateDockIcon(bool) override {}

@@ -8,7 +8,7 @@ namespace {
 
 class FakeDesktop final : public Desktop {
  public:
-  std::optional<std::int32_t> frontPid() const override { return std::nullopt; }
+  FrontApp frontApp() const override { return {}; }
   int screenCount() const override { return screens; }
   void applyAppearance(const std::string&) override {}
   void updateDockIcon(bool) override {}

@@ -131,6 +131,18 @@ TEST_F(TamingTest, nothingIsTamedWhileTheFrontAppIsUnknown) {
   EXPECT_EQ(store->toast(), why);
 }
 
+TEST_F(TamingTest, noActiveWindowKeepsTheAppPausedWithoutExplaining) {
+  auto app = startWithPausedApp();
+  clock.advance(3s);
+  settle();
+  desktop.noWindowActive = true;  // the desktop was clicked: no app is in front
+  tick();
+  tick();
+  EXPECT_TRUE(isStopped(*app));
+  EXPECT_EQ(store->tamed().size(), 1u);
+  EXPECT_EQ(store->toast(), std::nullopt);
+}
+
 TEST_F(TamingTest, systemSessionAndOwnProcessesAreNeverTamed) {
   auto other = sleeper(), compositor = sleeper();
   ASSERT_TRUE(reaches(*other, 'S') && reaches(*compositor, 'S'));
@@ -199,6 +211,19 @@ TEST_F(TamingTest, quitCountsOnlyWhatItEnded) {
   EXPECT_TRUE(reaches(*a, 'Z'));
   EXPECT_TRUE(reaches(*b, 'Z'));
   EXPECT_EQ(processState(identity(*c)), 'S');
+}
+
+TEST_F(TamingTest, toastsShowAnOutsideNameSafelyWhileTheStoreKeepsItAsRead) {
+  auto app = sleeper();
+  ASSERT_TRUE(reaches(*app, 'S'));
+  const std::string name = "evil\xE2\x80\xAEgpj.exe\n";  // a right-to-left override and a newline
+  setProcs({listed(*app, name, 1)});
+  startStore();
+  ASSERT_EQ(store->procs().size(), 1u);
+  EXPECT_EQ(store->procs()[0].name, name);
+  store->quit({app->pid()}, false);
+  EXPECT_TRUE(reaches(*app, 'Z'));
+  EXPECT_EQ(store->toast(), "Ended evilgpj.exe");
 }
 
 TEST_F(TamingTest, quitNamesWhatItWasNotAllowedToEnd) {

@@ -42,3 +42,10 @@ TEST(Fill, hostileArgumentsAreInsertedOnce) {
   EXPECT_EQ(fill("%1$@ uses %2$@", {"%2$@", "90%"}), "%2$@ uses 90%");
   EXPECT_EQ(fill("%2$@ / %1$@", {"%1$@", "%2$@"}), "%2$@ / %1$@");
 }
+
+TEST(Fill, outsideNamesCanNotTurnOrBreakTheSentence) {
+  // A name with a right-to-left override would show the rest of the toast backwards.
+  EXPECT_EQ(fill("Removed the rule for %@", {"exe\xE2\x80\xAEgpj.exe"}), "Removed the rule for exegpj.exe");
+  EXPECT_EQ(fill("%1$@ uses %2$@", {"a\nb\x1B", "90%"}), "ab uses 90%");
+  EXPECT_EQ(fill("Ended %@", {"cut\xE2\x82"}), "Ended cut\xEF\xBF\xBD");
+}

@@ -16,7 +16,7 @@ namespace {
 
 class OwnWindowInFront final : public Desktop {
  public:
-  std::optional<std::int32_t> frontPid() const override { return ::getpid(); }
+  FrontApp frontApp() const override { return FrontApp::process(::getpid()); }
   int screenCount() const override { return 1; }
   void applyAppearance(const std::string&) override {}
   void updateDockIcon(bool) override {}
