@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "Qel/History/Retention.hpp"
 #include "Qel/Platform/Calendar.hpp"
 #include "Qel/Platform/DpkgQuery.hpp"
 #include "Qel/Platform/SleepWatch.hpp"
@@ -178,11 +179,18 @@ void Store::setKeepDays(int days) {
   pruneHistory();
 }
 
-void Store::pruneHistory() {
-  if (keepDays_ < 1 || !history_) return;
-  const auto cutoff = addDays(dayKey(clock_.now()), -keepDays_);
-  if (!cutoff) return;
-  history_->prune(*cutoff);
+bool Store::pruneHistory() {
+  if (keepDays_ < 1 || !history_) return false;
+  const auto before = pruneBefore(todayKey(), history_->recordedDays(), keepDays_);
+  if (before) history_->prune(*before);
+  return before.has_value();
+}
+
+void Store::savedToday() {
+  // The first save of a day is the earliest the day counts as recorded: then old days may go.
+  if (prunedDay_ == dayKey_) return;
+  prunedDay_ = dayKey_;
+  if (pruneHistory()) refreshHistoryInfo();
 }
 
 // ---- small services ----
