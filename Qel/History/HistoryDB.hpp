@@ -36,7 +36,9 @@ class InstanceLock;
 struct HistoryProblem {
   enum class Kind {
     openFailed,   // no database this run: writes are dropped, reads give their empty result
-    movedAside,   // the file was not a database or was corrupt: kept as `movedTo`, a fresh one started
+    movedAside,   // the file was not a database, was corrupt or held other tables: kept as `movedTo`,
+                  // a fresh one started
+    tooNew,       // the file is a newer version's: left untouched, no database this run
     writeFailed,  // a write was rolled back; the database holds what it held before it
     readFailed,   // a read gave its empty result
     notSaved,     // closing ran out of time and dropped queued writes

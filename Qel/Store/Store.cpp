@@ -259,7 +259,11 @@ void Store::reportHistoryProblem(const HistoryProblem& problem) {
   std::string text;
   switch (problem.kind) {
     case HistoryProblem::Kind::movedAside:
-      text = L("The history file was damaged. It was set aside and a new one started.");
+      text = L("The history file could not be used. It was kept as %@ and a new one started.",
+               {problem.movedTo.string()});
+      break;
+    case HistoryProblem::Kind::tooNew:
+      text = L("History is not saved this run: the history file is from a newer version of Qel and is left as it is.");
       break;
     case HistoryProblem::Kind::openFailed:
       text = L("History can't be saved: %@", {problem.detail});

@@ -62,12 +62,26 @@ TEST(HistoryDB, freshFolderGetsTheSchemaAndReopeningChangesNothing) {
             "app_hours_app events_day marks_day");
   EXPECT_EQ(joined(f.column("SELECT key || '=' || value FROM meta ORDER BY key")), "legacy_imported=1 schema=1");
 
-  const auto before = f.column("SELECT sql FROM sqlite_master ORDER BY name");
-  f.exec("UPDATE meta SET value = '7' WHERE key = 'schema'");
-  EXPECT_TRUE(f.open()->isOpen());
-  EXPECT_EQ(f.column("SELECT sql FROM sqlite_master ORDER BY name"), before);
-  EXPECT_EQ(f.value("SELECT value FROM meta WHERE key = 'schema'"), "7");
   EXPECT_TRUE(f.takeProblems().empty());
+}
+
+TEST(HistoryDB, aNewerVersionsFileIsLeftUntouchedAndNothingIsSaved) {
+  test::HistoryFixture f;
+  f.open()->save("2024-05-01", 0, DayBucket{.count = 1});
+  f.exec("UPDATE meta SET value = '7' WHERE key = 'schema'");
+  const std::string before = test::readFile(f.file);
+  {
+    auto db = f.open();
+    EXPECT_FALSE(db->isOpen());
+    db->save("2024-05-01", 1, DayBucket{.count = 1});
+    EXPECT_EQ(db->recordedDays(), std::vector<std::string>{});
+  }
+  const auto problems = f.takeProblems();
+  ASSERT_EQ(problems.size(), 1u);
+  EXPECT_EQ(problems[0].kind, HistoryProblem::Kind::tooNew);
+  EXPECT_EQ(problems[0].detail, "schema 7");
+  EXPECT_EQ(test::readFile(f.file), before);
+  EXPECT_EQ(f.value("SELECT COUNT(*) FROM buckets"), "1");
 }
 
 TEST(HistoryDB, readsSeeEveryWriteQueuedBeforeThem) {
