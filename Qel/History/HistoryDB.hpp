@@ -72,7 +72,7 @@ class HistoryDB {
 
   // Opens <folder>/history.sqlite on the queue and returns when that has finished or failed.
   // Opens nothing unless `lock` is held: a second instance would add the same hours twice.
-  // The lock must outlive this object.
+  // `lock` is the folder's own (InstanceLock::standardPath() for folder()) and must outlive this.
   HistoryDB(std::filesystem::path folder, const InstanceLock& lock, ProblemHandler onProblem = {});
   // close() with its default limit: what was written before stays written.
   ~HistoryDB();
