@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include <cstdio>
+#include <cstring>
 #include <cstdlib>
 
 #include "Qel/History/HistoryDB.hpp"
@@ -148,6 +149,10 @@ void QelApp::quit() {
 
 int runDesktop(int& argc, char** argv, InstanceRequest request) {
   InstanceLock lock(InstanceLock::standardPath());
+  if (!lock.acquired() && lock.error() != 0) {
+    std::fprintf(stderr, "qel: can't take the lock %s: %s\n", lock.path().c_str(), std::strerror(lock.error()));
+    return 1;
+  }
   if (!lock.acquired()) {
     QCoreApplication app(argc, argv);
     if (sendToRunningInstance(request, instanceSocketPath())) return 0;

@@ -4,9 +4,8 @@
 
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Exception.h>
-#include <SQLiteCpp/Transaction.h>
 
-#include "Qel/History/HistorySql.hpp"
+#include "Qel/History/HistorySchema.hpp"
 #include "Qel/Platform/Defaults.hpp"
 #include "Qel/Platform/InstanceLock.hpp"
 #include "Qel/Platform/MoveAside.hpp"
@@ -21,42 +20,9 @@ namespace {
 // would stall the main thread's reads.
 constexpr int kBusyTimeoutMs = 2000;
 
-constexpr const char* kSchema[] = {
-    "CREATE TABLE IF NOT EXISTS buckets (day TEXT NOT NULL, slot INTEGER NOT NULL, cpu REAL NOT NULL, "
-    "mem REAL NOT NULL, pressure REAL NOT NULL, peak REAL NOT NULL, top TEXT NOT NULL, top_cpu REAL NOT NULL, "
-    "samples INTEGER NOT NULL, PRIMARY KEY (day, slot))",
-    "CREATE TABLE IF NOT EXISTS events (id INTEGER PRIMARY KEY AUTOINCREMENT, day TEXT NOT NULL, "
-    "slot INTEGER NOT NULL, is_memory INTEGER NOT NULL, title TEXT NOT NULL, detail TEXT NOT NULL, "
-    "created REAL NOT NULL)",
-    "CREATE INDEX IF NOT EXISTS events_day ON events(day)",
-    "CREATE TABLE IF NOT EXISTS baseline (slot INTEGER PRIMARY KEY, cpu REAL NOT NULL, days INTEGER NOT NULL)",
-    "CREATE TABLE IF NOT EXISTS app_hours (day TEXT NOT NULL, hour INTEGER NOT NULL, app TEXT NOT NULL, "
-    "name TEXT NOT NULL, cpu REAL NOT NULL, mem REAL NOT NULL, energy REAL NOT NULL, samples INTEGER NOT NULL, "
-    "version TEXT NOT NULL, PRIMARY KEY (day, hour, app))",
-    "CREATE INDEX IF NOT EXISTS app_hours_app ON app_hours(app)",
-    "CREATE TABLE IF NOT EXISTS marks (id INTEGER PRIMARY KEY AUTOINCREMENT, day TEXT NOT NULL, "
-    "slot INTEGER NOT NULL, at REAL NOT NULL, kind TEXT NOT NULL, arg TEXT NOT NULL)",
-    "CREATE INDEX IF NOT EXISTS marks_day ON marks(day)",
-    "CREATE TABLE IF NOT EXISTS stretches (began REAL PRIMARY KEY, ended REAL NOT NULL, name TEXT NOT NULL, "
-    "peak REAL NOT NULL, average REAL NOT NULL, wh REAL NOT NULL, ratio REAL NOT NULL, top TEXT NOT NULL, "
-    "series TEXT NOT NULL)",
-    "CREATE TABLE IF NOT EXISTS sleeps (began REAL PRIMARY KEY, ended REAL NOT NULL, charge0 INTEGER NOT NULL, "
-    "charge1 INTEGER NOT NULL, battery INTEGER NOT NULL, wakes TEXT NOT NULL)",
-    "CREATE TABLE IF NOT EXISTS meta (key TEXT PRIMARY KEY, value TEXT NOT NULL)",
-};
-
 bool isBroken(const SQLite::Exception& e) {
   const int code = e.getErrorCode() & 0xff;
   return code == SQLITE_NOTADB || code == SQLITE_CORRUPT;
-}
-
-void createSchema(SQLite::Database& db) {
-  db.exec("PRAGMA journal_mode=WAL");
-  db.exec("PRAGMA synchronous=NORMAL");
-  SQLite::Transaction tx(db);
-  for (const char* sql : kSchema) db.exec(sql);
-  if (!historysql::metaValue(db, "schema")) historysql::setMeta(db, "schema", "1");
-  tx.commit();
 }
 
 }  // namespace
@@ -96,7 +62,28 @@ void HistoryDB::openDatabase(bool fresh) {
   try {
     handle_ = std::make_unique<SQLite::Database>(file_, SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE,
                                                  kBusyTimeoutMs);
-    createSchema(*handle_);
+    // A file this user may not write is opened read-only, and reading it would leave a log and
+    // its index behind that the next run, with the file writable again, could not write either.
+    // So nothing is read from it at all.
+    if (sqlite3_db_readonly(handle_->getHandle(), "main") == 1) {
+      handle_.reset();
+      report({Kind::openFailed, "open", file_.string() + " is read-only: nothing is saved this run", {}});
+      return;
+    }
+    const auto found = historyschema::check(*handle_);
+    if (found.fit == historyschema::Check::Fit::newer) {
+      // Written by a newer version: left as it is for that version to go on with.
+      handle_.reset();
+      report({Kind::tooNew, "open", found.why, {}});
+      return;
+    }
+    if (found.fit == historyschema::Check::Fit::foreign) {
+      if (!fresh && replaceBrokenFile(found.why)) return;
+      handle_.reset();
+      report({Kind::openFailed, "open", found.why, {}});
+      return;
+    }
+    historyschema::createTables(*handle_);
   } catch (const SQLite::Exception& e) {
     if (!fresh && isBroken(e) && replaceBrokenFile(e.what())) return;
     handle_.reset();

@@ -36,7 +36,9 @@ class InstanceLock;
 struct HistoryProblem {
   enum class Kind {
     openFailed,   // no database this run: writes are dropped, reads give their empty result
-    movedAside,   // the file was not a database or was corrupt: kept as `movedTo`, a fresh one started
+    movedAside,   // the file was not a database, was corrupt or held other tables: kept as `movedTo`,
+                  // a fresh one started
+    tooNew,       // the file is a newer version's: left untouched, no database this run
     writeFailed,  // a write was rolled back; the database holds what it held before it
     readFailed,   // a read gave its empty result
     notSaved,     // closing ran out of time and dropped queued writes
@@ -46,6 +48,13 @@ struct HistoryProblem {
   std::string detail;     // SQLite's or the system's message
   std::filesystem::path movedTo;
   bool operator==(const HistoryProblem&) const = default;
+};
+
+// What erasing the history did.
+struct HistoryErase {
+  bool erased = false;  // every row is gone
+  std::string note;     // a clean-up step afterwards that failed (traces may remain); empty when none
+  bool operator==(const HistoryErase&) const = default;
 };
 
 class HistoryDB {
@@ -63,7 +72,7 @@ class HistoryDB {
 
   // Opens <folder>/history.sqlite on the queue and returns when that has finished or failed.
   // Opens nothing unless `lock` is held: a second instance would add the same hours twice.
-  // The lock must outlive this object.
+  // `lock` is the folder's own (InstanceLock::standardPath() for folder()) and must outlive this.
   HistoryDB(std::filesystem::path folder, const InstanceLock& lock, ProblemHandler onProblem = {});
   // close() with its default limit: what was written before stays written.
   ~HistoryDB();
@@ -95,9 +104,10 @@ class HistoryDB {
   // Drops whole days before `before` (a day key; anything else prunes nothing), and the sleeps
   // and stretches that ended before its local midnight. The baseline is kept.
   void prune(std::string before);
-  // Empties every history table and leaves no trace of the rows in the file, its log or the
-  // imported older files. `done` runs on the queue with the outcome.
-  void eraseAll(std::function<void(bool erased)> done = {});
+  // Empties every history table, then tries to leave no trace of the rows in the file, its log
+  // or the imported older files. `done` runs on the queue with the outcome: a failed clean-up
+  // after the rows are gone is a note, not a failed erase.
+  void eraseAll(std::function<void(const HistoryErase&)> done = {});
   // Runs `done` on the queue once every write queued before it has finished; at once when
   // the database is closed.
   void afterWrites(std::function<void()> done);
@@ -122,6 +132,9 @@ class HistoryDB {
   void openDatabase(bool fresh);
   bool replaceBrokenFile(const std::string& why);
   void importLegacyFiles(SQLite::Database& db);
+  // After an erase: compacts the file, empties its log, removes the imported older files.
+  // What failed, or empty.
+  std::string scrubAfterErase();
   // Runs `body` on the connection (on the queue). A failure is rolled back and reported as
   // `failure`; when the file turns out to be broken it is moved aside and `body` runs once more
   // on a fresh database. True when `body` completed.

@@ -161,31 +161,50 @@ void HistoryDB::prune(std::string before) {
   });
 }
 
-void HistoryDB::eraseAll(std::function<void(bool erased)> done) {
+void HistoryDB::eraseAll(std::function<void(const HistoryErase&)> done) {
   queue_.async([this, done = std::move(done)] {
-    bool erased = false;
-    if (!abandon_) erased = perform(HistoryProblem::Kind::writeFailed, "erase", [this](SQLite::Database& db) {
-      {
+    HistoryErase outcome;
+    if (!abandon_)
+      outcome.erased = perform(HistoryProblem::Kind::writeFailed, "erase", [](SQLite::Database& db) {
         SQLite::Transaction tx(db);
         for (const char* sql : {"DELETE FROM buckets", "DELETE FROM events", "DELETE FROM baseline",
                                 "DELETE FROM sleeps", "DELETE FROM stretches", "DELETE FROM marks",
                                 "DELETE FROM app_hours", "DELETE FROM meta WHERE key = 'baseline_through'"})
           db.exec(sql);
         tx.commit();
-      }
-      db.exec("VACUUM");
-      // The erased rows still sit in the write-ahead log until it is copied back and emptied.
-      SQLite::Statement checkpoint(db, "PRAGMA wal_checkpoint(TRUNCATE)");
+      });
+    if (outcome.erased) outcome.note = scrubAfterErase();
+    if (done) done(outcome);
+  });
+}
+
+std::string HistoryDB::scrubAfterErase() {
+  std::string failed;
+  auto attempt = [&](const std::function<void()>& step) {
+    try {
+      step();
+    } catch (const std::exception& e) {
+      failed += (failed.empty() ? "" : "; ") + std::string(e.what());
+    }
+  };
+  if (handle_) {
+    // Deleted rows stay in free pages until the file is rebuilt.
+    attempt([this] { handle_->exec("VACUUM"); });
+    // ... and in the write-ahead log until it is copied back and emptied.
+    attempt([this] {
+      SQLite::Statement checkpoint(*handle_, "PRAGMA wal_checkpoint(TRUNCATE)");
       if (!checkpoint.executeStep() || checkpoint.getColumn(0).getInt() != 0)
         throw std::runtime_error("the write-ahead log could not be emptied");
-      for (const char* name : {"day.json.imported", "baseline.json.imported"}) {
-        std::error_code ec;
-        fs::remove(folder_ / name, ec);
-        if (ec) throw std::runtime_error("could not remove " + (folder_ / name).string() + ": " + ec.message());
-      }
     });
-    if (done) done(erased);
-  });
+  }
+  for (const char* name : {"day.json.imported", "baseline.json.imported"}) {
+    attempt([&] {
+      std::error_code ec;
+      fs::remove(folder_ / name, ec);
+      if (ec) throw std::runtime_error("could not remove " + (folder_ / name).string() + ": " + ec.message());
+    });
+  }
+  return failed;
 }
 
 }  // namespace qel

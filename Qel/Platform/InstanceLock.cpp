@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdlib>
 
 #include "Qel/Platform/Defaults.hpp"
 
@@ -18,11 +17,15 @@ InstanceLock::InstanceLock(fs::path file) : file_(std::move(file)) {
   if (!dir.empty() && !fs::exists(dir, ec) && fs::create_directories(dir, ec))
     fs::permissions(dir, fs::perms::owner_all, ec);
   const int fd = ::open(file_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-  if (fd < 0) return;
+  if (fd < 0) {
+    error_ = errno;
+    return;
+  }
   int rc;
   do rc = ::flock(fd, LOCK_EX | LOCK_NB);
   while (rc != 0 && errno == EINTR);
   if (rc != 0) {
+    error_ = errno == EWOULDBLOCK ? 0 : errno;
     ::close(fd);
     return;
   }
@@ -35,9 +38,8 @@ InstanceLock::~InstanceLock() {
 }
 
 fs::path InstanceLock::standardPath() {
-  std::error_code ec;
-  if (const char* run = std::getenv("XDG_RUNTIME_DIR"); run && run[0] == '/' && fs::is_directory(run, ec))
-    return fs::path(run) / "qel.lock";
+  // Beside the history it guards, whatever else the environment says: two starts that saw
+  // different runtime folders must still find each other's lock.
   return xdgHome("XDG_DATA_HOME", ".local/share") / "Qel" / "qel.lock";
 }
 

@@ -13,16 +13,20 @@ class InstanceLock {
   InstanceLock(const InstanceLock&) = delete;
   InstanceLock& operator=(const InstanceLock&) = delete;
 
-  // $XDG_RUNTIME_DIR/qel.lock, or the data folder's qel.lock when there is no runtime folder.
+  // qel.lock in the history folder, $XDG_DATA_HOME/Qel: one lock per history database.
   static std::filesystem::path standardPath();
 
-  // False when another process (or another InstanceLock on the same file) holds it.
+  // False when another process (or another InstanceLock on the same file) holds it, or when
+  // the file could not be opened.
   bool acquired() const { return fd_ >= 0; }
+  // Why the file could not be opened or locked (an errno value); 0 when it is held or taken.
+  int error() const { return error_; }
   const std::filesystem::path& path() const { return file_; }
 
  private:
   std::filesystem::path file_;
   int fd_ = -1;
+  int error_ = 0;
 };
 
 }  // namespace qel

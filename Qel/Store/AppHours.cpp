@@ -3,13 +3,19 @@
 #include <ctime>
 #include <set>
 
+#include "Qel/Platform/Calendar.hpp"
 #include "Qel/Platform/DpkgQuery.hpp"
 #include "Qel/Store/Store.hpp"
 
 namespace qel {
 
-void Store::recordApps(const std::vector<ProcInfo>& procs) {
+void Store::recordApps(const std::vector<ProcInfo>& procs, Date now) {
   if (procs.empty()) return;
+  std::pair<std::string, int> hour{dayKey(now), slotOf(now) / 6};
+  if (appHour_ != hour) {
+    flushApps();
+    appHour_ = std::move(hour);
+  }
   std::set<std::string_view> seen;
   for (const auto& p : procs) {
     // Only applications: helpers carry their application's key and add up under it.
@@ -46,7 +52,8 @@ void Store::flushApps() {
   if (batch.empty()) return;
 
   // Asking the package manager takes a command run per app: on a queue of its own, never here.
-  appVersionQueue_.async([this, batch = std::move(batch), day = todayKey(), hour = local.tm_hour,
+  appVersionQueue_.async([this, batch = std::move(batch), day = appHour_ ? appHour_->first : todayKey(),
+                          hour = appHour_ ? appHour_->second : local.tm_hour,
                           forget = local.tm_min == 0]() mutable {
     std::vector<HistoryDB::AppRow> rows;
     for (auto& p : batch) {

@@ -11,8 +11,10 @@ void Store::record(double cpu, double mem, double pressure, Date now) {
 
   const int s = slotOf(now);
   // The slot just finished is written once, when the next one gets its first sample.
-  if (lastSavedSlot_ >= 0 && lastSavedSlot_ != s && day_[std::size_t(lastSavedSlot_)] && history_)
+  if (lastSavedSlot_ >= 0 && lastSavedSlot_ != s && day_[std::size_t(lastSavedSlot_)] && history_) {
     history_->save(dayKey_, lastSavedSlot_, *day_[std::size_t(lastSavedSlot_)]);
+    savedToday();
+  }
   lastSavedSlot_ = s;
 
   day_[std::size_t(s)] = foldSample(day_[std::size_t(s)], cpu, mem, pressure, procs_);
@@ -49,11 +51,18 @@ void Store::loadStoredDay(const std::string& key) {
 void Store::saveDay() {
   if (dayKey_.empty() || !history_) return;
   const int s = nowSlot();
-  if (day_[std::size_t(s)]) history_->save(dayKey_, s, *day_[std::size_t(s)]);
+  bool saved = false;
+  if (day_[std::size_t(s)]) {
+    history_->save(dayKey_, s, *day_[std::size_t(s)]);
+    saved = true;
+  }
   // The last recorded slot too: quitting in the first second of a new slot must not lose
   // the previous slot's last samples.
-  if (lastSavedSlot_ >= 0 && lastSavedSlot_ != s && day_[std::size_t(lastSavedSlot_)])
+  if (lastSavedSlot_ >= 0 && lastSavedSlot_ != s && day_[std::size_t(lastSavedSlot_)]) {
     history_->save(dayKey_, lastSavedSlot_, *day_[std::size_t(lastSavedSlot_)]);
+    saved = true;
+  }
+  if (saved && !shutDown_) savedToday();
 }
 
 void Store::loadDay() {

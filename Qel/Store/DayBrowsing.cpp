@@ -142,19 +142,19 @@ void Store::eraseHistory() {
     show(L("History could not be erased"));
     return;
   }
-  // Memory is cleared only once the file is: a failed erase keeps everything as it was, and
-  // says so, rather than reporting success over a history that is still there.
-  history_->eraseAll([this](bool erased) {
-    onMain([this, erased] {
-      if (erased)
-        forgetHistory();
+  // Memory is cleared once the rows are: a failed erase keeps everything as it was, and says
+  // so, rather than reporting success over a history that is still there.
+  history_->eraseAll([this](const HistoryErase& outcome) {
+    onMain([this, outcome] {
+      if (outcome.erased)
+        forgetHistory(outcome.note);
       else
         show(L("History could not be erased"));
     });
   });
 }
 
-void Store::forgetHistory() {
+void Store::forgetHistory(const std::string& note) {
   day_.assign(kSlotsPerDay, std::nullopt);
   flaggedEvents_.clear();
   marks_.clear();
@@ -169,7 +169,8 @@ void Store::forgetHistory() {
   viewDay_.reset();
   changed();
   refreshHistoryInfo();
-  show(L("History erased"));
+  show(note.empty() ? L("History erased")
+                    : L("History erased, but traces of it may remain in the file: %@", {note}));
 }
 
 }  // namespace qel

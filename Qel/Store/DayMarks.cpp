@@ -2,6 +2,7 @@
 // displays, network, wake, app launches), made by watching the published state.
 #include <algorithm>
 
+#include "Qel/Platform/Calendar.hpp"
 #include "Qel/Store/Store.hpp"
 
 namespace qel {
@@ -43,10 +44,16 @@ void Store::noteSlowChanges() {
 
 void Store::addMark(std::string kind, std::string arg) {
   if (dayKey_.empty()) return;
-  DayMark mark{.slot = nowSlot(), .date = clock_.now(), .kind = std::move(kind), .arg = std::move(arg)};
-  marks_.push_back(mark);
-  changed();
-  if (history_) history_->add(std::move(mark), dayKey_);
+  const Date now = clock_.now();
+  // Filed under the day it happened on: before the new day's first sample the rollover has not
+  // happened yet, and it loads the new day's marks (this one too) from the database.
+  const std::string key = dayKey(now);
+  DayMark mark{.slot = slotOf(now), .date = now, .kind = std::move(kind), .arg = std::move(arg)};
+  if (key == dayKey_ || !history_) {
+    marks_.push_back(mark);
+    changed();
+  }
+  if (history_) history_->add(std::move(mark), key);
 }
 
 std::vector<DayMark> Store::selectedMarks() const {

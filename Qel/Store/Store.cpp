@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "Qel/History/Retention.hpp"
 #include "Qel/Platform/Calendar.hpp"
 #include "Qel/Platform/DpkgQuery.hpp"
 #include "Qel/Platform/SleepWatch.hpp"
@@ -181,11 +182,18 @@ void Store::setKeepDays(int days) {
   pruneHistory();
 }
 
-void Store::pruneHistory() {
-  if (keepDays_ < 1 || !history_) return;
-  const auto cutoff = addDays(dayKey(clock_.now()), -keepDays_);
-  if (!cutoff) return;
-  history_->prune(*cutoff);
+bool Store::pruneHistory() {
+  if (keepDays_ < 1 || !history_) return false;
+  const auto before = pruneBefore(todayKey(), history_->recordedDays(), keepDays_);
+  if (before) history_->prune(*before);
+  return before.has_value();
+}
+
+void Store::savedToday() {
+  // The first save of a day is the earliest the day counts as recorded: then old days may go.
+  if (prunedDay_ == dayKey_) return;
+  prunedDay_ = dayKey_;
+  if (pruneHistory()) refreshHistoryInfo();
 }
 
 // ---- small services ----
@@ -254,7 +262,11 @@ void Store::reportHistoryProblem(const HistoryProblem& problem) {
   std::string text;
   switch (problem.kind) {
     case HistoryProblem::Kind::movedAside:
-      text = L("The history file was damaged. It was set aside and a new one started.");
+      text = L("The history file could not be used. It was kept as %@ and a new one started.",
+               {problem.movedTo.string()});
+      break;
+    case HistoryProblem::Kind::tooNew:
+      text = L("History is not saved this run: the history file is from a newer version of Qel and is left as it is.");
       break;
     case HistoryProblem::Kind::openFailed:
       text = L("History can't be saved: %@", {problem.detail});

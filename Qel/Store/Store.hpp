@@ -143,8 +143,9 @@ class Store {
   void setTameRules(std::map<std::string, std::string> rules);
   int keepDays() const { return keepDays_; }
   void setKeepDays(int days);
-  // Deletes stored days older than the retention (none below 1 day).
-  void pruneHistory();
+  // Deletes stored days older than the retention (none below 1 day), counted only from days
+  // that were really recorded; true when a prune was queued.
+  bool pruneHistory();
 
   // The machine as last sampled.
   const CPUSample& cpu() const { return cpu_; }
@@ -250,9 +251,10 @@ class Store {
   const std::vector<Finding>& findings() const { return findings_; }
   const std::optional<Incident>& incident() const { return incident_; }
   void setIncident(std::optional<Incident> incident);
-  // Adds this tick's processes to the running per-app sums.
-  void recordApps(const std::vector<ProcInfo>& procs);
-  // Adds the sums to the current hour in the history and starts new ones.
+  // Adds this tick's processes, measured at `now`, to the running per-app sums; the sums of an
+  // earlier hour are filed first.
+  void recordApps(const std::vector<ProcInfo>& procs, Date now);
+  // Adds the sums to the hour they were measured in and starts new ones.
   void flushApps();
   AppProfile profile(const std::string& key);
   std::optional<RuntimeForecast> runtimeForecast() const;
@@ -361,6 +363,8 @@ class Store {
   Snapshot takeSample();
   void readSettings();
   void rollOver(const std::string& key);
+  // Called after a slot of the current day was saved.
+  void savedToday();
   void loadStoredDay(const std::string& key);
   static double memFraction(const MemSample& m);
 
@@ -437,6 +441,7 @@ class Store {
   std::vector<std::optional<DayBucket>> day_;
   std::string dayKey_;
   int lastSavedSlot_ = -1;
+  std::string prunedDay_;  // the day whose first save has run the prune
 
   // Alerts, quitting, quiet mode, keep awake, mute, the busy state and taming.
   void loadRules();
@@ -485,6 +490,7 @@ class Store {
   std::optional<Incident> incident_;
   AppRegistry* apps_ = nullptr;
   std::map<std::string, AppUsage> appUsage_;
+  std::optional<std::pair<std::string, int>> appHour_;  // day key and hour of the sums
   std::map<std::string, std::string> appExecutables_;  // app key → the executable its version is asked for
   std::map<std::string, Date> lastFront_;
   bool adviceShowing_ = false;
@@ -496,7 +502,8 @@ class Store {
   // Day browsing and the usual load.
   void restoreBaseline();  // the usual load as stored
   void foldPastDays();     // adds the finished days not yet in the usual load
-  void forgetHistory();    // after an erase: nothing of the old history stays in memory
+  // After an erase: nothing of the old history stays in memory; `note` is a clean-up that failed.
+  void forgetHistory(const std::string& note);
   std::vector<std::optional<DayBucket>> pastDay_ = std::vector<std::optional<DayBucket>>(kSlotsPerDay);
   std::vector<DayEvent> pastFlagged_;
   // Sleep history, day marks and stretches.

@@ -157,7 +157,7 @@ void Store::apply(const Snapshot& s) {
   push(gpuHist_, s.gpu ? s.gpu->util : 0.0);
   recordEnergy(energyByPid_, energyNames_, procs_);
   push(powerHist_, power_ ? *power_ : procWatts());
-  recordApps(procs_);
+  recordApps(procs_, now);
   recordStretch(procs_);
   handle(insight_.ingest(now, cpu_.total, mem_.pressure, s.diskRead + s.diskWrite, procs_, frontPid()), now);
 

@@ -62,12 +62,26 @@ TEST(HistoryDB, freshFolderGetsTheSchemaAndReopeningChangesNothing) {
             "app_hours_app events_day marks_day");
   EXPECT_EQ(joined(f.column("SELECT key || '=' || value FROM meta ORDER BY key")), "legacy_imported=1 schema=1");
 
-  const auto before = f.column("SELECT sql FROM sqlite_master ORDER BY name");
-  f.exec("UPDATE meta SET value = '7' WHERE key = 'schema'");
-  EXPECT_TRUE(f.open()->isOpen());
-  EXPECT_EQ(f.column("SELECT sql FROM sqlite_master ORDER BY name"), before);
-  EXPECT_EQ(f.value("SELECT value FROM meta WHERE key = 'schema'"), "7");
   EXPECT_TRUE(f.takeProblems().empty());
+}
+
+TEST(HistoryDB, aNewerVersionsFileIsLeftUntouchedAndNothingIsSaved) {
+  test::HistoryFixture f;
+  f.open()->save("2024-05-01", 0, DayBucket{.count = 1});
+  f.exec("UPDATE meta SET value = '7' WHERE key = 'schema'");
+  const std::string before = test::readFile(f.file);
+  {
+    auto db = f.open();
+    EXPECT_FALSE(db->isOpen());
+    db->save("2024-05-01", 1, DayBucket{.count = 1});
+    EXPECT_EQ(db->recordedDays(), std::vector<std::string>{});
+  }
+  const auto problems = f.takeProblems();
+  ASSERT_EQ(problems.size(), 1u);
+  EXPECT_EQ(problems[0].kind, HistoryProblem::Kind::tooNew);
+  EXPECT_EQ(problems[0].detail, "schema 7");
+  EXPECT_EQ(test::readFile(f.file), before);
+  EXPECT_EQ(f.value("SELECT COUNT(*) FROM buckets"), "1");
 }
 
 TEST(HistoryDB, readsSeeEveryWriteQueuedBeforeThem) {
@@ -265,9 +279,9 @@ TEST(HistoryDB, eraseEmptiesEveryTableAndLeavesNoTraceInTheFiles) {
   f.dir.write("Qel/day.json.imported", secret);
   f.dir.write("Qel/baseline.json.imported", "[]");
 
-  std::promise<bool> erased;
-  db->eraseAll([&](bool ok) { erased.set_value(ok); });
-  ASSERT_TRUE(erased.get_future().get());
+  std::promise<HistoryErase> erased;
+  db->eraseAll([&](const HistoryErase& outcome) { erased.set_value(outcome); });
+  EXPECT_EQ(erased.get_future().get(), (HistoryErase{.erased = true, .note = ""}));
   for (const char* table : {"buckets", "events", "baseline", "sleeps", "stretches", "marks", "app_hours"})
     EXPECT_EQ(f.value(std::string("SELECT COUNT(*) FROM ") + table), "0") << table;
   EXPECT_EQ(joined(f.column("SELECT key FROM meta ORDER BY key")), "legacy_imported schema");
@@ -276,5 +290,33 @@ TEST(HistoryDB, eraseEmptiesEveryTableAndLeavesNoTraceInTheFiles) {
   for (const char* name : {"history.sqlite", "history.sqlite-wal"})
     EXPECT_EQ(test::readFile(f.folder / name).find(secret), std::string::npos) << name;
   EXPECT_EQ(db->fileSize(), std::filesystem::file_size(f.file));
+  EXPECT_TRUE(f.takeProblems().empty());
+}
+
+TEST(HistoryDB, eraseIsTheRowsGoingAndAFailedCleanUpAfterwardsIsANote) {
+  test::HistoryFixture f;
+  test::FailingCommits hook;
+  auto db = f.open();
+  auto erase = [&] {
+    std::promise<HistoryErase> outcome;
+    db->eraseAll([&](const HistoryErase& o) { outcome.set_value(o); });
+    return outcome.get_future().get();
+  };
+  db->save("2024-05-01", 0, bucket(0.5, "x"));
+  db->loadDay("2024-05-01");  // the save has committed
+
+  hook.failNext(1);  // the deletion itself fails: rolled back, nothing erased
+  EXPECT_FALSE(erase().erased);
+  EXPECT_EQ(f.value("SELECT COUNT(*) FROM buckets"), "1");
+  auto problems = f.takeProblems();
+  ASSERT_EQ(problems.size(), 1u);
+  EXPECT_EQ(problems[0].kind, HistoryProblem::Kind::writeFailed);
+
+  // An imported older file that can't be removed: the rows are gone all the same.
+  f.dir.write("Qel/day.json.imported/x", "old day");
+  const auto outcome = erase();
+  EXPECT_TRUE(outcome.erased);
+  EXPECT_NE(outcome.note.find("day.json.imported"), std::string::npos) << outcome.note;
+  EXPECT_EQ(f.value("SELECT COUNT(*) FROM buckets"), "0");
   EXPECT_TRUE(f.takeProblems().empty());
 }

@@ -85,6 +85,33 @@ TEST(HistoryDB, aFileThatIsNotADatabaseIsMovedAsideAndAFreshOneStarted) {
   }
 }
 
+TEST(HistoryDB, aFileWithOtherTablesIsMovedAsideAndAFreshOneStarted) {
+  const char* foreign[] = {
+      "CREATE TABLE notes (id INTEGER PRIMARY KEY, text TEXT)",  // another program's database
+      "CREATE TABLE buckets (day TEXT, value REAL)",             // a table of our name, not ours
+      "CREATE TABLE meta (key TEXT PRIMARY KEY, value TEXT NOT NULL); INSERT INTO meta VALUES ('schema', '1');"
+      "CREATE TABLE buckets (day TEXT, slot INTEGER)",  // ours, changed beyond use
+  };
+  for (const char* sql : foreign) {
+    test::HistoryFixture f;
+    std::filesystem::create_directories(f.folder);
+    {
+      SQLite::Database other(f.file, SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+      other.exec(sql);
+    }
+    const std::string before = test::readFile(f.file);
+    auto db = f.open();
+    ASSERT_TRUE(db->isOpen()) << sql;
+    const auto problems = f.takeProblems();
+    ASSERT_EQ(problems.size(), 1u) << sql;
+    EXPECT_EQ(problems[0].kind, Kind::movedAside);
+    EXPECT_EQ(test::readFile(problems[0].movedTo), before);
+    db->save("2024-05-01", 3, bucket(0.5));
+    EXPECT_TRUE(db->loadDay("2024-05-01")[3]) << sql;
+    EXPECT_TRUE(f.takeProblems().empty()) << sql;
+  }
+}
+
 TEST(HistoryDB, corruptionFoundWhileRunningMovesTheFileAside) {
   test::HistoryFixture f;
   {
@@ -161,23 +188,56 @@ std::string checkReadOnlyFolder(const std::filesystem::path& root) {
   return failed;
 }
 
-}  // namespace
+// A user who can't write the file itself: nothing is opened, and nothing is left behind that
+// would keep a later run from writing once the file is writable again.
+std::string checkReadOnlyFile(const std::filesystem::path& root) {
+  std::string failed;
+  auto expect = [&](bool ok, const std::string& what) {
+    if (!ok) failed += what + "\n";
+  };
+  namespace fs = std::filesystem;
+  InstanceLock lock(root / "qel.lock");
+  const fs::path folder = root / "Qel", file = folder / "history.sqlite";
+  HistoryDB(folder, lock).save("2024-05-01", 0, bucket(0.5));
+  fs::permissions(file, fs::perms::owner_read);
+  std::vector<HistoryProblem> problems;
+  {
+    HistoryDB db(folder, lock, [&](const HistoryProblem& p) { problems.push_back(p); });
+    expect(!db.isOpen(), "opened a read-only file");
+    db.save("2024-05-01", 1, bucket(0.5));
+  }
+  expect(problems.size() == 1 && problems[0].kind == Kind::openFailed, "one openFailed problem");
+  expect(!fs::exists(folder / "history.sqlite-wal") && !fs::exists(folder / "history.sqlite-shm"), "left a log");
+  fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
+  problems.clear();
+  HistoryDB db(folder, lock, [&](const HistoryProblem& p) { problems.push_back(p); });
+  db.save("2024-05-01", 2, bucket(0.5));
+  const auto day = db.loadDay("2024-05-01");
+  expect(db.isOpen() && day[0] && day[2] && problems.empty(), "the writable run could not write");
+  return failed;
+}
 
-TEST(HistoryDB, aReadOnlyFolderLeavesTheHistoryClosed) {
+// Runs `check` on a folder of its own as an unprivileged user: root writes anywhere.
+void expectAsUser(std::string (*check)(const std::filesystem::path&)) {
   test::TempDir dir;
   if (geteuid() != 0) {
-    EXPECT_EQ(checkReadOnlyFolder(dir.path()), "");
+    EXPECT_EQ(check(dir.path()), "");
     return;
   }
-  // Root writes anywhere: check as an unprivileged user in a child process.
   GTEST_FLAG_SET(death_test_style, "fast");
   EXPECT_EXIT(
       {
         const uid_t nobody = 65534;
         if (chown(dir.path().c_str(), nobody, nobody) != 0 || setgid(nobody) != 0 || setuid(nobody) != 0) _exit(2);
-        const std::string failed = checkReadOnlyFolder(dir.path());
+        const std::string failed = check(dir.path());
         std::fputs(failed.c_str(), stderr);
         _exit(failed.empty() ? 0 : 1);
       },
       testing::ExitedWithCode(0), "");
 }
+
+}  // namespace
+
+TEST(HistoryDB, aReadOnlyFolderLeavesTheHistoryClosed) { expectAsUser(checkReadOnlyFolder); }
+
+TEST(HistoryDB, aReadOnlyFileLeavesNothingThatBlocksALaterWritableRun) { expectAsUser(checkReadOnlyFile); }

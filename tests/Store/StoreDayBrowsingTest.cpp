@@ -1,4 +1,5 @@
 #include "Qel/Text/Loc.hpp"
+#include "tests/History/HistoryFixture.hpp"
 #include "tests/Store/StoreHarness.hpp"
 
 using namespace qel;
@@ -201,23 +202,37 @@ TEST_F(DayBrowsing, searchIgnoresCaseInEveryScriptAndTheOrderIsStable) {
 }
 
 TEST_F(DayBrowsing, erasingForgetsEverythingOrSaysItCouldNot) {
+  test::FailingCommits hook;
   begin({"2026-06-14"});
   store->showDay("2026-06-14");
-  // A folder where the erase must remove a file: the erase fails and is rolled back.
-  std::filesystem::create_directories(dir.path() / "data" / "day.json.imported" / "x");
+  store->history()->recordedDays();  // every earlier write has committed
+  hook.failNext(1);  // the deletion fails and is rolled back: everything stays
   store->eraseHistory();
   ASSERT_TRUE(runUntil(main, [&] { return store->toast() == "History could not be erased"; }));
   EXPECT_EQ(store->recordedDays().size(), 1u);
   EXPECT_TRUE(store->day()[std::size_t(store->nowSlot())]);
   EXPECT_EQ(store->viewDay(), "2026-06-14");
 
-  std::filesystem::remove_all(dir.path() / "data" / "day.json.imported");
   store->eraseHistory();
   ASSERT_TRUE(runUntil(main, [&] { return store->toast() == "History erased"; }));
   EXPECT_TRUE(store->recordedDays().empty());
   EXPECT_FALSE(store->viewDay());
   EXPECT_FALSE(store->day()[std::size_t(store->nowSlot())]);
   EXPECT_EQ(store->insight().baselineDays(), 0);
+}
+
+TEST_F(DayBrowsing, aCleanUpThatFailsAfterTheRowsAreGoneIsANoteNotAFailure) {
+  begin({"2026-06-14"});
+  store->showDay("2026-06-14");
+  // An imported older file that can't be removed.
+  std::filesystem::create_directories(dir.path() / "data" / "day.json.imported" / "x");
+  store->eraseHistory();
+  ASSERT_TRUE(runUntil(main, [&] { return store->toast() && store->toast()->starts_with("History erased, but"); }));
+  EXPECT_NE(store->toast()->find("day.json.imported"), std::string::npos);
+  EXPECT_TRUE(store->recordedDays().empty());
+  EXPECT_FALSE(store->viewDay());
+  EXPECT_FALSE(store->day()[std::size_t(store->nowSlot())]);
+  EXPECT_TRUE(store->history()->recordedDays().empty());
 }
 
 TEST_F(DayBrowsing, aPrunedDayOnShowFallsBackToToday) {

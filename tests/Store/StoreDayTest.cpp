@@ -74,3 +74,31 @@ TEST_F(StoreTest, shutdownSavesTheLastRecordedSlotToo) {
   ASSERT_TRUE(store->day()[60]);
   EXPECT_EQ(store->day()[60]->count, 2);
 }
+
+namespace {
+class ClockYearsAhead : public StoreTest {
+ protected:
+  ClockYearsAhead() : StoreTest(*dayStart("2031-03-02") + 10h + 9min + 30s) {}
+};
+}  // namespace
+
+TEST_F(ClockYearsAhead, aRunLeavesEveryStoredDayInPlace) {
+  makeStore();
+  std::vector<std::string> stored;
+  for (int i = 0; i < 6; ++i) {
+    stored.insert(stored.begin(), *addDays("2026-06-10", i));
+    store->history()->save(stored.front(), 60, DayBucket{.cpu = 0.4, .count = 12});
+    store->history()->add({{"/a.desktop", AppUsage{"A", 1, 1, 1, 1}, ""}}, stored.front(), 10);
+  }
+  makeStore();
+  store->start();
+  ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1; }));
+  // Past the end of a slot and the minute's save: the new day is recorded.
+  while (store->tick() < 70) tick();
+  auto days = store->history()->recordedDays();
+  ASSERT_EQ(days.front(), "2031-03-02");
+  days.erase(days.begin());
+  EXPECT_EQ(days, stored);
+  EXPECT_EQ(store->history()->loadApp("/a.desktop", "").size(), 6u);
+  EXPECT_EQ(store->recordedDays().size(), 7u);
+}

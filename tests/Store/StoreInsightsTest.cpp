@@ -159,3 +159,27 @@ TEST_F(StoreInsights, quittingAppsAsksEachRunningInstanceButNotItsHelpers) {
   store->quitApps({"/usr/share/applications/none.desktop"});
   EXPECT_EQ(store->toast(), "These apps didn't respond to the quit request");
 }
+
+namespace {
+class AppsAtMidnight : public StoreTest {
+ protected:
+  AppsAtMidnight() : StoreTest(*dayStart("2026-06-15") + 23h + 59min + 20s) {}
+};
+}  // namespace
+
+TEST_F(AppsAtMidnight, usageIsFiledUnderTheHourItWasMeasuredIn) {
+  {
+    std::lock_guard l(script.m);
+    script.procs = {{.pid = 20, .name = "Editor", .cpu = 50, .appKey = kEditor}};
+  }
+  makeStore();
+  store->start();
+  ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1; }));  // 23:59:20
+  while (store->tick() < 75) tick();                                 // 00:00:34
+  store->shutdown();
+  HistoryDB reopened(dir.path() / "data", lock);
+  const auto rows = reopened.loadApp(kEditor, "");
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_EQ(std::tie(rows[0].day, rows[0].hour, rows[0].samples), std::make_tuple("2026-06-15", 23, 40));
+  EXPECT_EQ(std::tie(rows[1].day, rows[1].hour, rows[1].samples), std::make_tuple("2026-06-16", 0, 35));
+}

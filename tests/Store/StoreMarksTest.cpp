@@ -17,7 +17,7 @@ class FakeDesktop final : public Desktop {
 
 class StoreMarks : public StoreTest {
  protected:
-  StoreMarks() {
+  explicit StoreMarks(Date start = *dayStart("2026-06-15") + 10h) : StoreTest(start) {
     dir.write("apps/applications/viewer.desktop", "[Desktop Entry]\nType=Application\nName=Viewer\nExec=viewer\n");
     dir.write("apps/applications/agent.desktop",
               "[Desktop Entry]\nType=Application\nName=Agent\nExec=agent\nNoDisplay=true\n");
@@ -50,7 +50,25 @@ class StoreMarks : public StoreTest {
   FakeDesktop desktop;
 };
 
+class MarksAtMidnight : public StoreMarks {
+ protected:
+  MarksAtMidnight() : StoreMarks(*dayStart("2026-06-16") - 8s) {}
+};
+
 }  // namespace
+
+TEST_F(MarksAtMidnight, aMarkBeforeTheNewDaysFirstSampleIsFiledUnderTheNewDay) {
+  script.battery = {.present = true, .percent = 50};
+  startStore();  // 23:59:52
+  script.battery.onAC = true;
+  toNextSlowTick();  // 00:00:02: the charger is seen before the day's first CPU sample is filed
+  EXPECT_EQ(store->todayKey(), "2026-06-16");
+  EXPECT_EQ(kinds(), std::vector<std::string>{"plug"});
+  const auto stored = store->history()->loadMarks("2026-06-16");
+  ASSERT_EQ(stored.size(), 1u);
+  EXPECT_EQ(stored[0].slot, 0);
+  EXPECT_TRUE(store->history()->loadMarks("2026-06-15").empty());
+}
 
 TEST_F(StoreMarks, powerSourceChanges) {
   struct Case {

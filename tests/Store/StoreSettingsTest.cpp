@@ -85,8 +85,12 @@ TEST_F(StoreTest, keepDaysPrunesOlderDays) {
   makeStore();
   store->history()->save("2026-06-01", 0, DayBucket{.count = 1});
   store->history()->save("2026-06-10", 0, DayBucket{.count = 1});
+  store->history()->save("2026-06-14", 0, DayBucket{.count = 1});
+  store->setKeepDays(7);  // nothing goes before today is recorded
+  EXPECT_EQ(store->history()->recordedDays().size(), 3u);
+  store->history()->save("2026-06-15", 0, DayBucket{.count = 1});
   store->setKeepDays(0);  // keeps everything
-  EXPECT_EQ(store->history()->recordedDays().size(), 2u);
+  EXPECT_EQ(store->history()->recordedDays().size(), 4u);
   store->setKeepDays(7);  // today is 2026-06-15: days before 06-08 go
-  EXPECT_EQ(store->history()->recordedDays(), (std::vector<std::string>{"2026-06-10"}));
+  EXPECT_EQ(store->history()->recordedDays(), (std::vector<std::string>{"2026-06-15", "2026-06-14", "2026-06-10"}));
 }

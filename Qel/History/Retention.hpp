@@ -1,0 +1,18 @@
+#pragma once
+// How far back the history may be pruned. The calendar alone is not trusted: with a clock set
+// years ahead for one run, every stored day would look expired.
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace qel {
+
+// The day key before which stored days may be dropped to keep `keepDays` days, or nothing when
+// nothing may go. `recordedDays` are the days that hold samples, in any order.
+// Nothing goes until `today` has been recorded itself, and the window is counted from no later
+// than the day after the newest earlier recorded day: a wrong clock never takes more than a
+// right one would have. After a long absence the old days go once a second day is recorded.
+std::optional<std::string> pruneBefore(const std::string& today, const std::vector<std::string>& recordedDays,
+                                       int keepDays);
+
+}  // namespace qel
