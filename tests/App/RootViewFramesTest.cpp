@@ -6,6 +6,7 @@
 #include "Qel/Window/FrameTimer.hpp"
 #include "Qel/Window/PageMeta.hpp"
 #include "Qel/Window/RootView.hpp"
+#include "Qel/Window/Toast.hpp"
 #include "tests/App/ShellFixture.hpp"
 #include "tests/Window/Probe.hpp"
 
@@ -139,4 +140,18 @@ TEST_F(RootViewFramesTest, outOfSightNothingMovesAndItComesBackAsItIsNow) {
   settle();
   EXPECT_EQ(FrameTimer::activeCount(), 0);
   EXPECT_DOUBLE_EQ(root->glow().opacity, glowOpacity(0.7, true));
+}
+
+TEST_F(RootViewFramesTest, toastSlidesInFrameByFrameThenRests) {
+  setLoad(0.3);
+  show();
+  count.paints = 0;
+  store->show("Saved");
+  pass(1000);
+  EXPECT_GE(count.paints, 3);
+  EXPECT_LE(count.paints, 200 / FrameTimer::kFrameMs + 2);
+  EXPECT_EQ(FrameTimer::activeCount(), 0);
+  EXPECT_EQ(root->toast()->geometry().top(), Toast::kTop);
+  // Ticks that bring the same message draw nothing.
+  EXPECT_EQ(tick(0.3), 0);
 }
