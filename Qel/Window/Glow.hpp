@@ -1,13 +1,18 @@
 #pragma once
 // The soft coloured light behind the main window's pages: a circle of the page's accent fading
 // to nothing at its edge, placed by page and brighter as the CPU gets busier.
+//
+// It is drawn from a square picture made once per look (colour, background, strength, place in
+// whole device pixels) and dithered, so that the fade shows no rings even where a faint glow has
+// only a handful of 8-bit levels to step through. Two glows of the same look draw the same pixels:
+// a change that keeps the look is not worth a frame.
 #include <QColor>
+#include <QImage>
 #include <QPointF>
+#include <QRect>
 #include <QSizeF>
 
 #include "Qel/Store/Enums.hpp"
-
-class QPainter;
 
 namespace qel {
 
@@ -28,6 +33,22 @@ double glowX(Page page, double width);
 // The glow of `page` at CPU load `cpuTotal`, always halfway down the window.
 Glow glowFor(Page page, double cpuTotal, bool light, QSizeF size);
 
-void paintGlow(QPainter& painter, const Glow& glow);
+struct GlowLook {
+  QPoint topLeft;  // of the drawn square, in device pixels
+  int side = 0;    // of the square, in device pixels
+  double dpr = 1;
+  QRgb color = 0;
+  QRgb background = 0;
+  int levels = 0;  // 8-bit steps from the background to the colour (the largest channel difference)
+  int level = 0;   // the centre's strength, 0…levels
+
+  bool operator==(const GlowLook&) const = default;
+};
+
+GlowLook glowLook(const Glow& glow, const QColor& background, double dpr);
+// The square the glow covers, in the widget's points.
+QRect glowRect(const GlowLook& look);
+// The glow over its background in its square; opaque, dithered.
+QImage renderGlow(const GlowLook& look);
 
 }  // namespace qel

@@ -23,4 +23,11 @@ QEasingCurve easeOut() { return bezier({0, 0}, {0.58, 1}); }
 int duration(int ms) { return enabled ? ms : 0; }
 void setEnabled(bool on) { enabled = on; }
 
+double Tween::at(std::int64_t now) const {
+  if (!runs(now) || ms <= 0) return to;
+  if (now <= start) return from;
+  static const QEasingCurve curve = easeInOut();
+  return from + (to - from) * curve.valueForProgress(double(now - start) / ms);
+}
+
 }  // namespace qel::Motion

@@ -37,11 +37,22 @@ PillSegment::PillSegment(QWidget* parent) : QWidget(parent) {
 }
 
 void PillSegment::setTitles(std::vector<QString> titles) {
+  if (titles == titles_) return refresh();  // the same options again: a tick that changed nothing here
   // New titles for the same options (a live number changed) keep a press in progress.
   if (titles.size() != titles_.size()) pressed_ = -1;
   titles_ = std::move(titles);
   updateGeometry();
   update();
+}
+
+void PillSegment::refresh() {
+  if (selection() != paintedSelection_) update();
+}
+
+int PillSegment::selection() const {
+  for (int i = 0; i < count(); ++i)
+    if (isSelected(i)) return i;
+  return -1;
 }
 
 bool PillSegment::isSelected(int index) const {
@@ -76,6 +87,7 @@ void PillSegment::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
   const auto l = layout();
+  paintedSelection_ = selection();
   const auto capsule = [&p](const QRectF& r, const QColor& fill) {
     p.setPen(Qt::NoPen);
     p.setBrush(fill);

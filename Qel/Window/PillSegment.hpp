@@ -41,8 +41,8 @@ class PillSegment : public QWidget {
     setTitles(std::move(titles));
   }
 
-  // Re-reads the selection through the getter.
-  void refresh() { update(); }
+  // Re-reads the selection through the getter; repaints only when it moved.
+  void refresh();
 
   int count() const { return int(titles_.size()); }
   const std::vector<QString>& titles() const { return titles_; }
@@ -61,11 +61,13 @@ class PillSegment : public QWidget {
   void setTitles(std::vector<QString> titles);
   PillLayout layout() const;
   int pillAt(const QPointF& pos) const;
+  int selection() const;
 
   std::vector<QString> titles_;
   std::function<bool(int)> isSelected_;
   std::function<void(int)> pick_;
   int pressed_ = -1;
+  int paintedSelection_ = -2;  // none painted yet
 };
 
 }  // namespace qel

@@ -1,10 +1,11 @@
 #include "Qel/Window/RootView.hpp"
 
 #include <QEvent>
+#include <QPaintEvent>
 #include <QPainter>
+#include <QWindow>
 #include <QVBoxLayout>
 
-#include <cmath>
 
 #include "Qel/Store/Store.hpp"
 #include "Qel/StoreBridge.hpp"
@@ -13,6 +14,7 @@
 #include "Qel/Window/PageHead.hpp"
 #include "Qel/Window/PageMeta.hpp"
 #include "Qel/Window/PageSwitcher.hpp"
+#include "Qel/Window/PaintCounter.hpp"
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/SheetHost.hpp"
 #include "Qel/Window/Toast.hpp"
@@ -38,15 +40,6 @@ QWidget* standIn(Page page, QWidget* parent) {
   return holder;
 }
 
-void animate(QVariantAnimation& animation, double from, double to, int ms, const QEasingCurve& curve) {
-  animation.stop();
-  animation.setEasingCurve(curve);
-  animation.setDuration(Motion::duration(ms));
-  animation.setStartValue(from);
-  animation.setEndValue(to);
-  animation.start();
-}
-
 }  // namespace
 
 RootView::RootView(const ViewContext& context, const ViewRegistry& registry, QWidget* parent)
@@ -58,21 +51,15 @@ RootView::RootView(const ViewContext& context, const ViewRegistry& registry, QWi
       sheets_(new SheetHost(context, registry, this)),
       page_(context.store.page()),
       fromPage_(page_),
-      load_(glowLoad(context.store.cpu().total)),
-      targetLoad_(load_) {
+      breath_{glowLoad(context.store.cpu().total), glowLoad(context.store.cpu().total)},
+      frames_([this] { frame(); }) {
+  // Every pixel is painted here: nothing beneath needs painting first.
+  setAttribute(Qt::WA_OpaquePaintEvent);
   column_->setContentsMargins(0, 0, 0, 0);
   column_->setSpacing(0);
   build();
   new InitialFocusClearer(this);
 
-  connect(&pageMove_, &QVariantAnimation::valueChanged, this, [this](const QVariant& v) {
-    pageProgress_ = v.toDouble();
-    update();
-  });
-  connect(&breath_, &QVariantAnimation::valueChanged, this, [this](const QVariant& v) {
-    load_ = v.toDouble();
-    updateGlow();
-  });
   connect(&context.bridge, &StoreBridge::changed, this, &RootView::storeChanged);
   connect(Palette::notifier(), &AppearanceNotifier::qelAppearanceChanged, this, &RootView::appearanceChanged);
   appearanceChanged();
@@ -128,56 +115,158 @@ void RootView::appearanceChanged() {
   p.setColor(QPalette::WindowText, Palette::primaryText().resolve());
   setPalette(p);
   update();
+  frame();
 }
 
-Glow RootView::glow() const {
+Glow RootView::glow() const { return glowAt(FrameTimer::now()); }
+
+Glow RootView::glowAt(std::int64_t now) const {
   const QSizeF size(width(), height());
-  const Glow from = glowFor(fromPage_, load_, Palette::light(), size);
-  const Glow to = glowFor(page_, load_, Palette::light(), size);
-  return {from.centre + (to.centre - from.centre) * pageProgress_, mix(from.color, to.color, pageProgress_),
-          to.opacity};
+  const double load = breath_.at(now), progress = pageMove_.at(now);
+  const Glow from = glowFor(fromPage_, load, Palette::light(), size);
+  const Glow to = glowFor(page_, load, Palette::light(), size);
+  return {from.centre + (to.centre - from.centre) * progress, mix(from.color, to.color, progress), to.opacity};
 }
+
+QColor RootView::backgroundAt(std::int64_t now) const {
+  return mix(background(fromPage_).resolve(), background(page_).resolve(), pageMove_.at(now));
+}
+
+GlowLook RootView::lookAt(std::int64_t now) const {
+  return glowLook(glowAt(now), backgroundAt(now), devicePixelRatioF());
+}
+
+int RootView::motionMs(int ms) const { return onScreen_ ? Motion::duration(ms) : 0; }
 
 void RootView::storeChanged() {
   const Store& store = context_.store;
+  const std::int64_t now = FrameTimer::now();
   if (store.page() != page_) {
     fromPage_ = page_;
     page_ = store.page();
-    pageProgress_ = 0;
+    pageMove_ = {0, 1, now, motionMs(500)};
     showPage(page_);
-    animate(pageMove_, 0, 1, 500, Motion::easeInOut());
   }
-  if (const double load = glowLoad(store.cpu().total); load != targetLoad_) {
-    targetLoad_ = load;
-    if (std::abs(load - load_) < 0.01) {
-      // Too small a change to see: taken at once, so a quiet machine does not keep repainting.
-      breath_.stop();
-      load_ = load;
-      updateGlow();
+  if (const double load = glowLoad(store.cpu().total); load != breath_.to) {
+    const auto endLook = [&](double l) {
+      return glowLook(glowFor(page_, l, Palette::light(), size()), background(page_).resolve(), devicePixelRatioF());
+    };
+    // A sample that ends on the same pixels leaves the breath running as it is.
+    if (endLook(load) == endLook(breath_.to)) {
+      breath_.to = load;
     } else {
-      animate(breath_, load_, load, 1400, Motion::easeInOut());
+      breath_ = {breath_.at(now), load, now, motionMs(1400)};
     }
   }
+  frame();
   const auto& toast = store.toast();
   toast_->setMessage(toast ? std::optional<QString>(QString::fromStdString(*toast)) : std::nullopt);
 }
 
-void RootView::updateGlow() {
-  const QPointF c = glow().centre;
-  const double r = Glow::kRadius + 1;
-  update(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r).toAlignedRect());
+void RootView::frame() {
+  const std::int64_t now = FrameTimer::now();
+  const GlowLook look = lookAt(now);
+  if (look.background != drawn_.background || look.dpr != drawn_.dpr) {
+    update();
+  } else if (look != drawn_) {
+    update(glowRect(drawn_).united(glowRect(look)));
+  }
+  drawn_ = look;
+  if (!onScreen_) {
+    frames_.stop();
+  } else if (pageMove_.runs(now)) {
+    frames_.startAt(now + FrameTimer::kFrameMs);
+  } else if (const std::int64_t next = breath_.runs(now) ? nextBreathStep(now) : -1; next >= 0) {
+    frames_.startAt(next);
+  } else {
+    frames_.stop();
+  }
 }
 
-void RootView::paintEvent(QPaintEvent*) {
+std::int64_t RootView::nextBreathStep(std::int64_t now) const {
+  // The breath moves one way, so its looks change in order: halve the time to the next one.
+  const GlowLook current = lookAt(now);
+  std::int64_t same = now, changed = breath_.start + breath_.ms;
+  if (lookAt(changed) == current) return -1;
+  while (changed - same > 1) {
+    const std::int64_t mid = same + (changed - same) / 2;
+    (lookAt(mid) == current ? same : changed) = mid;
+  }
+  return changed;
+}
+
+const QImage& RootView::glowImage() {
+  GlowLook key = drawn_;
+  key.topLeft = {};  // the same picture serves every place
+  if (image_.isNull() || !(key == imageLook_)) {
+    image_ = renderGlow(key);
+    imageLook_ = key;
+  }
+  return image_;
+}
+
+void RootView::paintEvent(QPaintEvent* event) {
+  PaintCounter::count(page_);
+  if (drawn_.dpr != devicePixelRatioF()) {  // moved to a screen of another scale
+    drawn_ = lookAt(FrameTimer::now());
+    update();
+  }
   QPainter p(this);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.fillRect(rect(), mix(background(fromPage_).resolve(), background(page_).resolve(), pageProgress_));
-  paintGlow(p, glow());
+  p.fillRect(rect(), QColor::fromRgb(drawn_.background));
+  if (drawn_.level > 0 && event->region().intersects(glowRect(drawn_)))
+    p.drawImage(QPointF(drawn_.topLeft) / drawn_.dpr, glowImage());
 }
 
 void RootView::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   placeOverlays();
+  frame();
+}
+
+void RootView::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  watchVisibility();
+  visibilityChanged();
+}
+
+void RootView::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  visibilityChanged();
+}
+
+void RootView::watchVisibility() {
+  // The window's exposure (covered, unmapped) and state (minimised) are told to it, not to us.
+  QWindow* handle = window()->windowHandle();
+  if (!handle || handle == watchedWindow_) return;
+  if (watchedWindow_) watchedWindow_->removeEventFilter(this);
+  handle->installEventFilter(this);
+  window()->installEventFilter(this);
+  watchedWindow_ = handle;
+}
+
+bool RootView::eventFilter(QObject* watched, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::Expose:
+    case QEvent::WindowStateChange:
+    case QEvent::Show:
+    case QEvent::Hide: visibilityChanged(); break;
+    default: break;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void RootView::visibilityChanged() {
+  const QWindow* handle = window()->windowHandle();
+  const bool on = isVisible() && handle && handle->isExposed() && !window()->isMinimized();
+  if (on == onScreen_) return;
+  onScreen_ = on;
+  if (!on) {
+    // Out of sight every move lands on its end; what it shows is painted once it is back.
+    const std::int64_t now = FrameTimer::now();
+    pageMove_ = {1, 1, now, 0};
+    breath_ = {breath_.to, breath_.to, now, 0};
+  }
+  frame();
 }
 
 void RootView::placeOverlays() {

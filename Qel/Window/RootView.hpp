@@ -3,11 +3,20 @@
 // the page and the CPU load, the tab bar with the page beneath it, the top bar floating over the
 // upper right corner, the sheets and the toast. Everything it shows comes from the store; a
 // change of language makes every part again, a change of appearance repaints it.
+//
+// The glow moves by frames of at most 30 a second, each asked for only when its pixels change:
+// while a breath runs, the next frame waits for the next 8-bit step. Out of sight (hidden,
+// minimised, covered) every move ends at once and no frame is asked for. Qel/Window/README.md
+// holds the rules every view of the window follows.
+#include <QImage>
 #include <QPointer>
-#include <QVariantAnimation>
 #include <QWidget>
 
+#include <cstdint>
+
+#include "Qel/Window/FrameTimer.hpp"
 #include "Qel/Window/Glow.hpp"
+#include "Qel/Window/Motion.hpp"
 #include "Qel/Window/ViewRegistry.hpp"
 
 class QVBoxLayout;
@@ -37,11 +46,24 @@ class RootView : public QWidget {
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void storeChanged();
   void appearanceChanged();
-  void updateGlow();
+  // Asks for the repaint of what changed since the last frame and for the next frame, if any.
+  void frame();
+  Glow glowAt(std::int64_t now) const;
+  QColor backgroundAt(std::int64_t now) const;
+  GlowLook lookAt(std::int64_t now) const;
+  // The first time after `now` when the breath changes the glow's pixels; -1 when it no longer does.
+  std::int64_t nextBreathStep(std::int64_t now) const;
+  const QImage& glowImage();
+  void watchVisibility();
+  void visibilityChanged();
+  int motionMs(int ms) const;
   void build();
   void showPage(Page page);
   void placeOverlays();
@@ -58,11 +80,14 @@ class RootView : public QWidget {
 
   Page page_;
   Page fromPage_;
-  double pageProgress_ = 1;  // from fromPage_ (0) to page_ (1)
-  QVariantAnimation pageMove_;
-  double load_ = 0;  // the CPU load as the glow shows it now
-  double targetLoad_ = 0;
-  QVariantAnimation breath_;
+  Motion::Tween pageMove_{1, 1};  // from fromPage_ (0) to page_ (1)
+  Motion::Tween breath_;          // the CPU load as the glow shows it
+  FrameTimer frames_;
+  GlowLook drawn_;  // what the last frame decided to show
+  GlowLook imageLook_;
+  QImage image_;    // the glow of imageLook_, made again only when its look changes
+  bool onScreen_ = false;
+  QPointer<QObject> watchedWindow_;
 };
 
 }  // namespace qel

@@ -17,7 +17,7 @@ namespace {
 constexpr double kPadX = 18, kPadY = 8;
 }
 
-Toast::Toast(QWidget* parent) : QWidget(parent) {
+Toast::Toast(QWidget* parent) : QWidget(parent), frames_([this] { frame(); }) {
   setFont(Fonts::text(13, QFont::Medium));
   setAttribute(Qt::WA_TransparentForMouseEvents);
   auto* shadow = new QGraphicsDropShadowEffect(this);
@@ -26,43 +26,51 @@ Toast::Toast(QWidget* parent) : QWidget(parent) {
   shadow->setOffset(0, 6);
   setGraphicsEffect(shadow);
   hide();
-  connect(&animation_, &QVariantAnimation::valueChanged, this, [this](const QVariant& v) {
-    progress_ = v.toDouble();
-    if (parentWidget()) place(parentWidget()->width());
-    update();
-  });
-  connect(&animation_, &QVariantAnimation::finished, this, [this] {
-    if (!showing_) hide();
-  });
 }
 
 void Toast::setMessage(const std::optional<QString>& text) {
   if (text) {
-    const bool fresh = !showing_ || *text != text_;
+    if (showing_ && *text == text_) return;  // the same message again: nothing to draw anew
     text_ = *text;
     showing_ = true;
     show();
     raise();
-    if (parentWidget()) place(parentWidget()->width());
-    if (fresh) {
-      // A new text enters anew from the top.
-      progress_ = 0;
-      animateTo(1);
-    }
+    // A new text enters anew from the top.
+    progress_ = {0, 0};
+    animateTo(1);
   } else if (showing_) {
     showing_ = false;
     animateTo(0);
   }
-  update();
 }
 
 void Toast::animateTo(double target) {
-  animation_.stop();
-  animation_.setEasingCurve(Motion::easeOut());
-  animation_.setDuration(Motion::duration(200));
-  animation_.setStartValue(progress_);
-  animation_.setEndValue(target);
-  animation_.start();
+  const std::int64_t now = FrameTimer::now();
+  progress_ = {progress_.at(now), target, now, Motion::duration(200)};
+  frame();
+}
+
+void Toast::frame() {
+  const std::int64_t now = FrameTimer::now();
+  drawnProgress_ = progress_.at(now);
+  if (parentWidget()) place(parentWidget()->width());
+  update();
+  if (progress_.runs(now)) {
+    frames_.startAt(now + FrameTimer::kFrameMs);
+  } else {
+    frames_.stop();
+    if (!showing_) hide();
+  }
+}
+
+void Toast::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  // Out of sight the slide lands on its end at once.
+  if (frames_.isActive()) {
+    progress_ = {progress_.to, progress_.to};
+    frames_.stop();
+    drawnProgress_ = progress_.to;
+  }
 }
 
 QSize Toast::sizeHint() const {
@@ -75,14 +83,14 @@ void Toast::place(int width) {
   // A long text is cut short rather than running past the window.
   size.setWidth(std::max(0, std::min(size.width(), width - 32)));
   // Slides from just above the window's top edge down to its resting place.
-  const int y = int(std::lround(kTop - (1 - progress_) * (kTop + size.height())));
+  const int y = int(std::lround(kTop - (1 - drawnProgress_) * (kTop + size.height())));
   setGeometry((width - size.width()) / 2, y, size.width(), size.height());
 }
 
 void Toast::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
-  p.setOpacity(progress_);
+  p.setOpacity(drawnProgress_);
   const QRectF box(rect());
   p.setPen(Qt::NoPen);
   p.setBrush(Palette::rgb(0xF5F4F0));

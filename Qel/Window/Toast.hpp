@@ -1,10 +1,12 @@
 #pragma once
 // The short message near the top of the main window: a light capsule with dark text and a soft
 // shadow. It slides down from the top edge while fading in, and leaves the same way.
-#include <QVariantAnimation>
 #include <QWidget>
 
 #include <optional>
+
+#include "Qel/Window/FrameTimer.hpp"
+#include "Qel/Window/Motion.hpp"
 
 namespace qel {
 
@@ -30,14 +32,17 @@ class Toast : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
 
  private:
   void animateTo(double target);
+  void frame();
 
   QString text_;
   bool showing_ = false;
-  double progress_ = 0;  // 0 hidden above the window, 1 in place
-  QVariantAnimation animation_;
+  Motion::Tween progress_;  // 0 hidden above the window, 1 in place
+  double drawnProgress_ = 0;
+  FrameTimer frames_;
 };
 
 }  // namespace qel

@@ -2,6 +2,9 @@
 #include <QLabel>
 #include <QTextDocument>
 
+#include <algorithm>
+#include <cmath>
+
 #include "Qel/QtDesktop.hpp"
 #include "Qel/Window/CircleIconButton.hpp"
 #include "Qel/Window/PageHead.hpp"
@@ -60,6 +63,64 @@ TEST(Glow, placeAndStrengthFollowPageAndLoad) {
     EXPECT_NEAR(g.opacity, c.opacity, 1e-12) << rawValue(c.page) << " " << c.cpu;
     EXPECT_EQ(g.color, accent(c.page));
   }
+}
+
+TEST(Glow, looksDifferOnlyWherePixelsDo) {
+  const QColor bg = background(Page::mem).resolve();
+  const Glow glow{QPointF(400, 300), accent(Page::mem), 0.2};
+  const GlowLook look = glowLook(glow, bg, 1);
+  ASSERT_GT(look.levels, 20);
+  EXPECT_EQ(look.level, std::lround(0.2 * look.levels));
+  EXPECT_EQ(glowRect(look), QRect(70, -30, 660, 660));
+
+  Glow exact = glow;  // a strength that is a whole step, so a small change stays on it
+  exact.opacity = double(look.level) / look.levels;
+  auto lookWith = [&](double opacity, QPointF centre) {
+    return glowLook({centre, glow.color, opacity}, bg, 1);
+  };
+  EXPECT_EQ(lookWith(exact.opacity + 0.4 / look.levels, glow.centre), look);
+  EXPECT_EQ(lookWith(exact.opacity - 0.4 / look.levels, glow.centre + QPointF(0.3, -0.3)), look);
+  EXPECT_NE(lookWith(exact.opacity + 1.0 / look.levels, glow.centre), look);
+  EXPECT_NE(lookWith(exact.opacity, glow.centre + QPointF(1, 0)), look);
+  EXPECT_NE(glowLook(glow, bg, 2), look);
+
+  // Nonsense in, an empty glow out.
+  const GlowLook odd = glowLook({QPointF(std::nan(""), 1e300), glow.color, std::nan("")}, bg, 0);
+  EXPECT_EQ(odd.level, 0);
+  EXPECT_EQ(odd.dpr, 1);
+  EXPECT_EQ(glowLook(glow, glow.color, 1).levels, 0);  // no difference to show
+}
+
+TEST(Glow, faintGlowFadesWithoutRings) {
+  // Dark and faint: about a dozen 8-bit levels between the centre and the rim.
+  test::useAppearance("dark");
+  const QColor bg = background(Page::cpu).resolve(), color = accent(Page::cpu);
+  const GlowLook look = glowLook({QPointF(330, 330), color, 0.06}, bg, 1);
+  test::useAppearance("light");
+  const QImage image = renderGlow(look);
+  ASSERT_EQ(image.size(), QSize(660, 660));
+  EXPECT_EQ(image.pixel(0, 0), bg.rgb());
+  EXPECT_EQ(image.pixel(659, 330), bg.rgb());
+
+  // The channel that changes most, exactly and as drawn, averaged over 8 by 8 pixels along a
+  // radius. Rounding each pixel alone leaves rings that miss the fade by up to half a level.
+  const auto channel = [&](QRgb c) {
+    const int d[3] = {std::abs(qRed(look.color) - qRed(bg.rgb())), std::abs(qGreen(look.color) - qGreen(bg.rgb())),
+                      std::abs(qBlue(look.color) - qBlue(bg.rgb()))};
+    const int k = int(std::max_element(d, d + 3) - d);
+    return double(k == 0 ? qRed(c) : k == 1 ? qGreen(c) : qBlue(c));
+  };
+  const double strength = double(look.level) / look.levels;
+  double worst = 0;
+  for (int x = 330; x + 8 <= 640; x += 8) {
+    double sum = 0;
+    for (int j = 326; j < 334; ++j)
+      for (int i = x; i < x + 8; ++i) sum += channel(image.pixel(i, j));
+    const double fade = 1 - (x + 4 - 330) / 330.0;
+    const double exact = channel(bg.rgb()) + (channel(look.color) - channel(bg.rgb())) * strength * fade;
+    worst = std::max(worst, std::abs(sum / 64 - exact));
+  }
+  EXPECT_LT(worst, 0.2);
 }
 
 TEST(PlainToolTip, showsAnyTextAsWritten) {
