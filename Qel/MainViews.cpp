@@ -3,6 +3,7 @@
 #include <string>
 
 #include "Qel/Store/Store.hpp"
+#include "Qel/Window/TabBar.hpp"
 #include "Qel/Window/ViewRegistry.hpp"
 
 namespace qel {
@@ -14,6 +15,7 @@ std::optional<std::string> flag(bool on) { return on ? std::optional<std::string
 }  // namespace
 
 void registerMainViews(ViewRegistry& registry) {
+  registry.setTabBar([](const ViewContext& context, QWidget* parent) { return new TabBar(context, parent); });
   registry.addSheet({"licenses", [](const Store& s) { return flag(s.showingLicenses()); },
                      [](Store& s) { s.setShowingLicenses(false); }, {}});
   registry.addSheet({"settings", [](const Store& s) { return flag(s.showingSettings()); },

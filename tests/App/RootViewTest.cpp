@@ -6,11 +6,10 @@
 #include "Qel/Window/CircleIconButton.hpp"
 #include "Qel/Window/PageHead.hpp"
 #include "Qel/Window/PageMeta.hpp"
-#include "Qel/Window/PageSwitcher.hpp"
-#include "Qel/Window/PillSegment.hpp"
 #include "Qel/Window/PlainLabel.hpp"
 #include "Qel/Window/PlainToolTip.hpp"
 #include "Qel/Window/RootView.hpp"
+#include "Qel/Window/TabBar.hpp"
 #include "Qel/Window/Toast.hpp"
 #include "Qel/Window/TopBar.hpp"
 #include "tests/App/ShellFixture.hpp"
@@ -86,11 +85,11 @@ TEST_F(RootViewTest, switchesToTheRegisteredPageOrItsHeadline) {
   EXPECT_EQ(page->text(), "the cpu page");
   EXPECT_DOUBLE_EQ(shown.root->glow().centre.x(), kW - 300);
 
-  // The switcher's pills switch the page and clear the ring selection.
+  // The tabs switch the page and clear the ring selection.
   store->setSelectedSlot(12);
-  auto* pills = shown.root->findChild<PillSegment*>();
-  ASSERT_NE(pills, nullptr);
-  test::click(pills, pills->pillRect(3).center().toPoint());
+  auto* bar = shown.root->findChild<TabBar*>();
+  ASSERT_NE(bar, nullptr);
+  test::click(bar->tab(Page::mem), bar->tab(Page::mem)->rect().center());
   settle();
   EXPECT_EQ(store->page(), Page::mem);
   EXPECT_EQ(store->selectedSlot(), std::nullopt);
@@ -128,16 +127,16 @@ TEST_F(RootViewTest, languageChangeRemakesEveryVisibleText) {
   ShownRoot shown(context(), registry);
   store->setLanguage("de");
   settle();
-  auto* pills = shown.root->findChild<PillSegment*>();
-  ASSERT_NE(pills, nullptr);
-  EXPECT_EQ(pills->titles().front(), "Übersicht");
+  auto* bar = shown.root->findChild<TabBar*>();
+  ASSERT_NE(bar, nullptr);
+  EXPECT_EQ(bar->tab(Page::overview)->accessibleName(), "Übersicht");
   EXPECT_EQ(shown.root->pageView()->findChild<PageHead*>()->nameLabel()->text(), "Übersicht");
   EXPECT_TRUE(shown.root->topBar()->settingsButton()->toolTip().contains("Einstellungen"));
   EXPECT_EQ(shown.root->topBar()->replayButton()->accessibleName(), "Was gerade passiert ist");
 
   store->setLanguage("en");
   settle();
-  EXPECT_EQ(shown.root->findChild<PillSegment*>()->titles().front(), "Overview");
+  EXPECT_EQ(shown.root->findChild<TabBar*>()->tab(Page::overview)->accessibleName(), "Overview");
 }
 
 TEST_F(RootViewTest, topBarSitsTopRightAndActs) {
