@@ -10,6 +10,7 @@
 
 #include "Qel/Store/Store.hpp"
 #include "Qel/StoreBridge.hpp"
+#include "Qel/Window/FocusRing.hpp"
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/PageMeta.hpp"
 #include "Qel/Window/Palette.hpp"
@@ -117,11 +118,7 @@ void TabButton::paintEvent(QPaintEvent*) {
     p.setBrush(Palette::warn());
     p.drawEllipse(QRectF(r.width() - 7 - 6, 4, 6, 6));
   }
-  if (hasFocus()) {
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(Palette::secondaryText().resolve(), 1.5));
-    p.drawRoundedRect(r.adjusted(1, 1, -1, -1), radius - 1, radius - 1);
-  }
+  if (hasFocus()) paintFocusRing(p, r, radius);
 }
 
 void TabButton::enterEvent(QEnterEvent* event) {

@@ -2,7 +2,9 @@
 #include <QLabel>
 #include <QTextDocument>
 
+#include "Qel/Pages/OverviewPage.hpp"
 #include "Qel/QtDesktop.hpp"
+#include "Qel/Window/MetricRow.hpp"
 #include "Qel/Window/CircleIconButton.hpp"
 #include "Qel/Window/PageHead.hpp"
 #include "Qel/Window/PageMeta.hpp"
@@ -75,7 +77,7 @@ class RootViewTest : public test::ShellTest {};
 TEST_F(RootViewTest, switchesToTheRegisteredPageOrItsHeadline) {
   registry.setPage(Page::cpu, [](const ViewContext&, QWidget* parent) { return new QLabel("the cpu page", parent); });
   ShownRoot shown(context(), registry);
-  EXPECT_NE(shown.root->pageView()->findChild<PageHead*>(), nullptr);  // the overview is not built yet
+  EXPECT_NE(shown.root->pageView()->findChild<OverviewPage*>(), nullptr);
 
   store->setPage(Page::cpu);
   settle();
@@ -130,7 +132,9 @@ TEST_F(RootViewTest, languageChangeRemakesEveryVisibleText) {
   auto* bar = shown.root->findChild<TabBar*>();
   ASSERT_NE(bar, nullptr);
   EXPECT_EQ(bar->tab(Page::overview)->accessibleName(), "Übersicht");
-  EXPECT_EQ(shown.root->pageView()->findChild<PageHead*>()->nameLabel()->text(), "Übersicht");
+  auto* overview = shown.root->pageView()->findChild<OverviewPage*>();
+  ASSERT_NE(overview, nullptr);
+  EXPECT_EQ(overview->metricRows().at(1)->name(), "Speicher");
   EXPECT_TRUE(shown.root->topBar()->settingsButton()->toolTip().contains("Einstellungen"));
   EXPECT_EQ(shown.root->topBar()->replayButton()->accessibleName(), "Was gerade passiert ist");
 
