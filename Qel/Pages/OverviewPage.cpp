@@ -158,7 +158,7 @@ void OverviewPage::refresh() {
   const Store& store = context_.store;
   const StatusLine status = store.status();
   setTextIfChanged(title_, qs(status.title));
-  title_->setColor(color(status.level));
+  if (title_->color() != color(status.level)) title_->setColor(color(status.level));
   setTextIfChanged(detail_, qs(status.detail));
   setTextIfChanged(baseline_, qs(store.baselineNote()));
   replay_->setAccent(accent(store.page()));

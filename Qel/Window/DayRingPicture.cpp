@@ -1,6 +1,7 @@
 #include "Qel/Window/DayRingPicture.hpp"
 
 #include <algorithm>
+#include <cmath>
 #include <set>
 
 #include "Qel/Platform/Calendar.hpp"
@@ -58,7 +59,26 @@ void readDay(const Store& store, DayRingPicture& p) {
     if (m.slot >= 0 && m.slot < kSlotsPerDay && seen.insert(m.slot).second) p.marks.push_back(m.slot);
 }
 
+bool valuesAlike(const std::vector<std::optional<double>>& a, const std::vector<std::optional<double>>& b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (a[i].has_value() != b[i].has_value()) return false;
+    if (!a[i]) continue;
+    const double x = *a[i], y = *b[i];
+    if (barTone(x) != barTone(y)) return false;
+    if (!(std::abs(barFraction(x) - barFraction(y)) < 1.0 / 512)) return false;
+  }
+  return true;
+}
+
 }  // namespace
+
+bool drawsAlike(const DayRingPicture& a, const DayRingPicture& b) {
+  return a.mode == b.mode && a.limit == b.limit && a.selected == b.selected && a.sleeps == b.sleeps &&
+         a.darkWakes == b.darkWakes && a.events == b.events && a.selectedEvent == b.selectedEvent &&
+         a.stretches == b.stretches && a.marks == b.marks && a.hand == b.hand && valuesAlike(a.cpu, b.cpu) &&
+         valuesAlike(a.mem, b.mem) && valuesAlike(a.usual, b.usual);
+}
 
 DayRingPicture dayRingPicture(const Store& store) {
   DayRingPicture p;

@@ -46,4 +46,9 @@ struct DayRingPicture {
 
 DayRingPicture dayRingPicture(const Store& store);
 
+// Whether two pictures draw alike: everything equal, and each value within a small fraction
+// of a track (no bar moves by a visible amount) and of the same tone. The current slot's mean
+// moves a little every second; the ring is not drawn again for that.
+bool drawsAlike(const DayRingPicture& a, const DayRingPicture& b);
+
 }  // namespace qel

@@ -62,7 +62,7 @@ void DayRingView::storeChanged() {
   DayRingPicture picture = dayRingPicture(store_);
   Moment moment = store_.moment();
   const bool asleep = store_.selectedSleep().has_value();
-  if (picture != picture_) {
+  if (!drawsAlike(picture, picture_)) {
     picture_ = std::move(picture);
     update();
   }

@@ -86,7 +86,10 @@ void RingControls::refresh() {
   }
   back_->setVisible(store_.selectedSlot() || store_.viewDay());
   back_->setColor(accent(store_.page()));
-  mode_->refresh();
+  if (store_.ringMode() != shownMode_) {
+    shownMode_ = store_.ringMode();
+    mode_->refresh();
+  }
 }
 
 void RingControls::resizeEvent(QResizeEvent* event) {

@@ -4,6 +4,8 @@
 // moment is selected or a past day shown.
 #include <QWidget>
 
+#include <optional>
+
 #include "Qel/Window/ViewRegistry.hpp"
 
 class QLabel;
@@ -45,6 +47,7 @@ class RingControls : public QWidget {
   QLabel* title_ = nullptr;
   RoundGlyphButton* next_ = nullptr;
   TextButton* back_ = nullptr;
+  std::optional<RingMode> shownMode_;
 };
 
 }  // namespace qel

@@ -303,4 +303,14 @@ TEST(DayRingView, framesTheRingSelectsByClickAndKeepsItsDrawing) {
   at.main.runUntilIdle();
   host.image();
   EXPECT_EQ(view->drawings(), drawn + 1);
+  // The present slot's mean creeping by less than a pixel's worth is not drawn again...
+  store.record(0.81, 0.5, 30, at.clock.now());
+  at.main.runUntilIdle();
+  host.image();
+  EXPECT_EQ(view->drawings(), drawn + 1);
+  // ...a visible change is.
+  for (int i = 0; i < 10; ++i) store.record(0.1, 0.5, 30, at.clock.now());
+  at.main.runUntilIdle();
+  host.image();
+  EXPECT_EQ(view->drawings(), drawn + 2);
 }

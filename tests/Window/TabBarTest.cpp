@@ -154,7 +154,15 @@ TEST_F(TabBarTest, clickingATabShowsItsPageAndClearsTheSelectionKeyboardToo) {
   EXPECT_EQ(store->page(), Page::overview);
 
   for (Page p : allPages) EXPECT_EQ(bar->tab(p)->focusPolicy(), Qt::TabFocus);
-  bar->tab(Page::net)->setFocus(Qt::TabFocusReason);
+  TabButton* net = bar->tab(Page::net);
+  const QPoint edge = net->mapTo(&host.window, QPoint(1, net->height() / 2));
+  const QColor unfocused = host.at(edge.x(), edge.y());
+  host.window.activateWindow();
+  net->setFocus(Qt::TabFocusReason);
+  settle();
+  const QColor focused = host.at(edge.x(), edge.y());  // the focus ring shows at the tab's edge
+  EXPECT_GT(unfocused.lightness() - focused.lightness(), 40) << unfocused.name().toStdString() << " "
+                                                             << focused.name().toStdString();
   QKeyEvent space(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ");
   QApplication::sendEvent(bar->tab(Page::net), &space);
   QKeyEvent release(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, " ");
