@@ -2,7 +2,9 @@
 
 #include <string>
 
+#include "Qel/Pages/OverviewPage.hpp"
 #include "Qel/Store/Store.hpp"
+#include "Qel/Window/TabBar.hpp"
 #include "Qel/Window/ViewRegistry.hpp"
 
 namespace qel {
@@ -14,6 +16,10 @@ std::optional<std::string> flag(bool on) { return on ? std::optional<std::string
 }  // namespace
 
 void registerMainViews(ViewRegistry& registry) {
+  registry.setTabBar([](const ViewContext& context, QWidget* parent) { return new TabBar(context, parent); });
+  registry.setPage(Page::overview, [&registry](const ViewContext& context, QWidget* parent) {
+    return new OverviewPage(context, registry, parent);
+  });
   registry.addSheet({"licenses", [](const Store& s) { return flag(s.showingLicenses()); },
                      [](Store& s) { s.setShowingLicenses(false); }, {}});
   registry.addSheet({"settings", [](const Store& s) { return flag(s.showingSettings()); },

@@ -323,6 +323,8 @@ class Store {
 
   // Day marks.
   const std::vector<DayMark>& marks() const { return marks_; }
+  // The marks of the day on show: the browsed past day's, else today's.
+  const std::vector<DayMark>& shownMarks() const { return viewDay_ ? pastMarks_ : marks_; }
   void installMarkWatch();
   // After the ten-tick readers' results are published: power source, network, screens, launches.
   void noteSlowChanges();

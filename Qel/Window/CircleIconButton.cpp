@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "Qel/Window/FocusRing.hpp"
 #include "Qel/Window/Glyphs.hpp"
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/PlainToolTip.hpp"
@@ -26,6 +27,7 @@ void CircleIconButton::paintEvent(QPaintEvent*) {
   p.setBrush(Palette::adaptiveOpacity(0.05, 0.05).resolve());
   p.drawEllipse(QRectF(rect()));
   Glyphs::draw(p, QRectF(rect()), symbol_, 14, Palette::secondaryText().resolve());
+  if (hasFocus()) paintFocusRing(p, QRectF(rect()), kSize / 2.0);
 }
 
 }  // namespace qel

@@ -13,7 +13,6 @@
 #include "Qel/Window/Motion.hpp"
 #include "Qel/Window/PageHead.hpp"
 #include "Qel/Window/PageMeta.hpp"
-#include "Qel/Window/PageSwitcher.hpp"
 #include "Qel/Window/PaintCounter.hpp"
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/SheetHost.hpp"
@@ -78,9 +77,9 @@ void RootView::build() {
   pageView_ = nullptr;
 
   const auto& tabBar = registry_.tabBar();
-  tabBar_ = tabBar ? tabBar(context_, this) : new PageSwitcher(context_, this);
+  tabBar_ = tabBar ? tabBar(context_, this) : nullptr;
   column_->addSpacing(12);
-  column_->addWidget(tabBar_, 0, Qt::AlignHCenter);
+  if (tabBar_) column_->addWidget(tabBar_, 0, Qt::AlignHCenter);
   column_->addSpacing(6);
   showPage(page_);
 

@@ -7,6 +7,11 @@ const ViewFactory* ViewRegistry::page(Page page) const {
   return it != pages_.end() && it->second ? &it->second : nullptr;
 }
 
+QWidget* ViewRegistry::makeSlot(const std::string& name, const ViewContext& context, QWidget* parent) const {
+  auto it = slots_.find(name);
+  return it != slots_.end() && it->second ? it->second(context, parent) : nullptr;
+}
+
 void ViewRegistry::addSheet(SheetEntry sheet) {
   for (auto& s : sheets_)
     if (s.name == sheet.name) {

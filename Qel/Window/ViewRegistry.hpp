@@ -46,6 +46,12 @@ class ViewRegistry {
   void setTabBar(ViewFactory factory) { tabBar_ = std::move(factory); }
   const ViewFactory& tabBar() const { return tabBar_; }
 
+  // A named place inside a page that a later part of the program fills (the overview's finding
+  // card, its process table); a place without a view shows nothing.
+  void setSlot(const std::string& name, ViewFactory factory) { slots_[name] = std::move(factory); }
+  // The slot's view, made now; null when nothing fills the slot.
+  QWidget* makeSlot(const std::string& name, const ViewContext& context, QWidget* parent) const;
+
   // Items of the top bar before its replay button, leading to trailing.
   void addTopBarItem(ViewFactory factory) { topBarItems_.push_back(std::move(factory)); }
   const std::vector<ViewFactory>& topBarItems() const { return topBarItems_; }
@@ -66,6 +72,7 @@ class ViewRegistry {
  private:
   std::map<Page, ViewFactory> pages_;
   ViewFactory tabBar_;
+  std::map<std::string, ViewFactory> slots_;
   std::vector<ViewFactory> topBarItems_;
   std::vector<SheetEntry> sheets_;
   std::function<void()> replay_;

@@ -5,15 +5,16 @@
 #include <algorithm>
 #include <cmath>
 
+#include "Qel/Pages/OverviewPage.hpp"
 #include "Qel/QtDesktop.hpp"
+#include "Qel/Window/MetricRow.hpp"
 #include "Qel/Window/CircleIconButton.hpp"
 #include "Qel/Window/PageHead.hpp"
 #include "Qel/Window/PageMeta.hpp"
-#include "Qel/Window/PageSwitcher.hpp"
-#include "Qel/Window/PillSegment.hpp"
 #include "Qel/Window/PlainLabel.hpp"
 #include "Qel/Window/PlainToolTip.hpp"
 #include "Qel/Window/RootView.hpp"
+#include "Qel/Window/TabBar.hpp"
 #include "Qel/Window/Toast.hpp"
 #include "Qel/Window/TopBar.hpp"
 #include "tests/App/ShellFixture.hpp"
@@ -137,7 +138,7 @@ class RootViewTest : public test::ShellTest {};
 TEST_F(RootViewTest, switchesToTheRegisteredPageOrItsHeadline) {
   registry.setPage(Page::cpu, [](const ViewContext&, QWidget* parent) { return new QLabel("the cpu page", parent); });
   ShownRoot shown(context(), registry);
-  EXPECT_NE(shown.root->pageView()->findChild<PageHead*>(), nullptr);  // the overview is not built yet
+  EXPECT_NE(shown.root->pageView()->findChild<OverviewPage*>(), nullptr);
 
   store->setPage(Page::cpu);
   settle();
@@ -147,11 +148,11 @@ TEST_F(RootViewTest, switchesToTheRegisteredPageOrItsHeadline) {
   EXPECT_EQ(page->text(), "the cpu page");
   EXPECT_DOUBLE_EQ(shown.root->glow().centre.x(), kW - 300);
 
-  // The switcher's pills switch the page and clear the ring selection.
+  // The tabs switch the page and clear the ring selection.
   store->setSelectedSlot(12);
-  auto* pills = shown.root->findChild<PillSegment*>();
-  ASSERT_NE(pills, nullptr);
-  test::click(pills, pills->pillRect(3).center().toPoint());
+  auto* bar = shown.root->findChild<TabBar*>();
+  ASSERT_NE(bar, nullptr);
+  test::click(bar->tab(Page::mem), bar->tab(Page::mem)->rect().center());
   settle();
   EXPECT_EQ(store->page(), Page::mem);
   EXPECT_EQ(store->selectedSlot(), std::nullopt);
@@ -189,16 +190,18 @@ TEST_F(RootViewTest, languageChangeRemakesEveryVisibleText) {
   ShownRoot shown(context(), registry);
   store->setLanguage("de");
   settle();
-  auto* pills = shown.root->findChild<PillSegment*>();
-  ASSERT_NE(pills, nullptr);
-  EXPECT_EQ(pills->titles().front(), "Übersicht");
-  EXPECT_EQ(shown.root->pageView()->findChild<PageHead*>()->nameLabel()->text(), "Übersicht");
+  auto* bar = shown.root->findChild<TabBar*>();
+  ASSERT_NE(bar, nullptr);
+  EXPECT_EQ(bar->tab(Page::overview)->accessibleName(), "Übersicht");
+  auto* overview = shown.root->pageView()->findChild<OverviewPage*>();
+  ASSERT_NE(overview, nullptr);
+  EXPECT_EQ(overview->metricRows().at(1)->name(), "Speicher");
   EXPECT_TRUE(shown.root->topBar()->settingsButton()->toolTip().contains("Einstellungen"));
   EXPECT_EQ(shown.root->topBar()->replayButton()->accessibleName(), "Was gerade passiert ist");
 
   store->setLanguage("en");
   settle();
-  EXPECT_EQ(shown.root->findChild<PillSegment*>()->titles().front(), "Overview");
+  EXPECT_EQ(shown.root->findChild<TabBar*>()->tab(Page::overview)->accessibleName(), "Overview");
 }
 
 TEST_F(RootViewTest, topBarSitsTopRightAndActs) {

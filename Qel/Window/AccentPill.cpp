@@ -1,0 +1,56 @@
+#include "Qel/Window/AccentPill.hpp"
+
+#include <QFontMetricsF>
+#include <QPainter>
+
+#include <cmath>
+
+#include "Qel/Window/FocusRing.hpp"
+#include "Qel/Window/Fonts.hpp"
+#include "Qel/Window/Glyphs.hpp"
+
+namespace qel {
+
+namespace {
+constexpr double kIcon = 14;
+}
+
+AccentPill::AccentPill(std::string symbol, const QString& text, QWidget* parent)
+    : QAbstractButton(parent), symbol_(std::move(symbol)) {
+  setText(text);
+  setFont(Fonts::text(12, QFont::Medium));
+  setCursor(Qt::PointingHandCursor);
+  setFocusPolicy(Qt::TabFocus);
+  setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+  setAccessibleName(text);
+}
+
+void AccentPill::setAccent(const QColor& accent) {
+  if (accent == accent_) return;
+  accent_ = accent;
+  update();
+}
+
+QSize AccentPill::sizeHint() const {
+  const QFontMetricsF fm(font());
+  return {int(std::ceil(12 + kIcon + 6 + fm.horizontalAdvance(text()) + 12)), int(std::ceil(fm.height() + 10))};
+}
+
+void AccentPill::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  const QRectF r(rect());
+  QColor fill = accent_;
+  fill.setAlphaF(0.14f);
+  p.setPen(Qt::NoPen);
+  p.setBrush(fill);
+  p.drawRoundedRect(r, r.height() / 2, r.height() / 2);
+  Glyphs::draw(p, QRectF(12, 0, kIcon, r.height()), symbol_, kIcon, accent_);
+  p.setPen(accent_);
+  p.setFont(font());
+  p.drawText(QRectF(12 + kIcon + 6, 0, r.width(), r.height()), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+             text());
+  if (hasFocus()) paintFocusRing(p, r, r.height() / 2);
+}
+
+}  // namespace qel

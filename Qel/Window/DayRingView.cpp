@@ -1,0 +1,192 @@
+#include "Qel/Window/DayRingView.hpp"
+
+#include <QEvent>
+#include <QFontMetricsF>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+#include "Qel/Store/Store.hpp"
+#include "Qel/StoreBridge.hpp"
+#include "Qel/Text/Format.hpp"
+#include "Qel/Text/Loc.hpp"
+#include "Qel/Window/DayRingGeometry.hpp"
+#include "Qel/Window/DayRingPainter.hpp"
+#include "Qel/Window/Fonts.hpp"
+#include "Qel/Window/Palette.hpp"
+
+namespace qel {
+
+namespace {
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+// The CPU figure of the centre: halves round away from zero.
+QString percentFigure(double fraction) {
+  const double v = std::isfinite(fraction) ? std::clamp(fraction * 100, -1e9, 1e9) : 0;
+  return QString::number(std::llround(v));
+}
+
+}  // namespace
+
+DayRingView::DayRingView(const ViewContext& context, QWidget* parent) : QWidget(parent), store_(context.store) {
+  QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+  policy.setHeightForWidth(true);
+  setSizePolicy(policy);
+  setMinimumSize(200 + 2 * kBleed, 200);
+  setAccessibleName(qs(L("Ring")));
+  Palette::followAppearance(this);
+  connect(&context.bridge, &StoreBridge::changed, this, &DayRingView::storeChanged);
+  picture_ = dayRingPicture(store_);
+  moment_ = store_.moment();
+  selectedSleep_ = store_.selectedSleep().has_value();
+  setAccessibleDescription(qs(moment_.label));
+}
+
+QRectF DayRingView::ringFrame() const {
+  const double side = std::max(0, std::min(width() - 2 * kBleed, height()));
+  return {(width() - side) / 2, (height() - side) / 2, side, side};
+}
+
+QRectF DayRingView::canvasRect() const { return ringFrame().adjusted(-kBleed, 0, kBleed, 0); }
+
+QRectF DayRingView::centreRect() const {
+  const QRectF f = ringFrame();
+  const double r = std::max(0.0, (f.height() * 0.5 - 32) * 0.58 - 8);
+  return QRectF(f.center() - QPointF(r, r), QSizeF(2 * r, 2 * r)).toAlignedRect();
+}
+
+void DayRingView::storeChanged() {
+  DayRingPicture picture = dayRingPicture(store_);
+  Moment moment = store_.moment();
+  const bool asleep = store_.selectedSleep().has_value();
+  if (!drawsAlike(picture, picture_)) {
+    picture_ = std::move(picture);
+    update();
+  }
+  if (moment != moment_ || asleep != selectedSleep_) {
+    moment_ = std::move(moment);
+    selectedSleep_ = asleep;
+    setAccessibleDescription(qs(moment_.label));
+    update(centreRect().toAlignedRect());
+  }
+}
+
+void DayRingView::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) {
+    setAccessibleName(qs(L("Ring")));
+    drawnSize_ = {};  // the labels are words
+    storeChanged();
+    update();
+  }
+  QWidget::changeEvent(event);
+}
+
+void DayRingView::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  const QRectF canvas = canvasRect();
+  const double ratio = devicePixelRatioF();
+  const bool light = Palette::light();
+  const QSize size = canvas.size().toSize();
+  if (size != drawnSize_ || ratio != drawnRatio_ || light != drawnLight_ || picture_ != drawnPicture_) {
+    drawing_ = QPixmap(size * ratio);
+    drawing_.setDevicePixelRatio(ratio);
+    drawing_.fill(Qt::transparent);
+    QPainter d(&drawing_);
+    paintDayRing(d, dayRingGeometry(QSizeF(size), picture_.count()), picture_, light);
+    drawnSize_ = size;
+    drawnRatio_ = ratio;
+    drawnLight_ = light;
+    drawnPicture_ = picture_;
+    ++drawings_;
+  }
+  if (!size.isEmpty()) p.drawPixmap(canvas.topLeft(), drawing_);
+  paintCentre(p, ringFrame());
+}
+
+void DayRingView::paintCentre(QPainter& p, const QRectF& frame) {
+  if (dayRingGeometry(frame.size(), 1).empty()) return;
+  const double side = frame.width();
+  const QColor grey = Palette::secondaryText().resolve();
+  const QColor ink = Palette::primaryText().resolve();
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setRenderHint(QPainter::TextAntialiasing);
+
+  struct Line {
+    QString text;
+    QFont font;
+    QColor color;
+    QString suffix;  // the small "%" after the figure
+    QFont suffixFont;
+  };
+  std::vector<Line> lines;
+  lines.push_back({qs(moment_.label), Fonts::text(12), grey, {}, {}});
+  if (!moment_.cpu) {
+    lines.push_back({QStringLiteral("—"), Fonts::text(44, QFont::Light), ink, {}, {}});
+    lines.push_back({qs(selectedSleep_ ? L("Asleep") : L("No history for this time")), Fonts::text(12.5), grey, {}, {}});
+  } else {
+    lines.push_back({percentFigure(*moment_.cpu), Fonts::text(std::min(side * 0.15, 58.0), QFont::Light), ink,
+                     QStringLiteral("%"), Fonts::text(18)});
+    lines.push_back({qs(L("CPU, memory %@", {fmtPercent(moment_.mem.value_or(0))})), Fonts::text(12.5), grey, {}, {}});
+  }
+  double total = 0;
+  for (const auto& l : lines) total += QFontMetricsF(l.font).height();
+  total += 2 * double(lines.size() - 1);
+  double y = frame.center().y() - total / 2;
+  for (const auto& l : lines) {
+    const QFontMetricsF fm(l.font);
+    const double textW = fm.horizontalAdvance(l.text);
+    const double suffixW = l.suffix.isEmpty() ? 0 : 2 + QFontMetricsF(l.suffixFont).horizontalAdvance(l.suffix);
+    const double x = frame.center().x() - (textW + suffixW) / 2;
+    p.setFont(l.font);
+    p.setPen(l.color);
+    p.drawText(QPointF(x, y + fm.ascent()), l.text);
+    if (!l.suffix.isEmpty()) {  // on the figure's baseline
+      p.setFont(l.suffixFont);
+      p.setPen(grey);
+      p.drawText(QPointF(x + textW + 2, y + fm.ascent()), l.suffix);
+    }
+    y += fm.height() + 2;
+  }
+}
+
+void DayRingView::selectAt(QPointF pos, bool press) {
+  const QRectF frame = ringFrame();
+  const QPointF local = pos - frame.topLeft();
+  const double c = frame.width() / 2;
+  // Only the disc takes clicks; a drag begun on it follows the pointer anywhere.
+  if (press && std::hypot(local.x() - c, local.y() - c) > c) return;
+  const auto slot = slotAtPoint(local, frame.width(), picture_.count());
+  if (!slot) return;
+  dragging_ = true;
+  // The present slot stands for "now", so a click there returns to the present, unless it is
+  // on an event's dot there: that selects the slot, so its event can be read.
+  if (press && picture_.mode == RingMode::day && !store_.viewDay() && *slot == store_.maxSlot()) {
+    const auto g = dayRingGeometry(frame.size(), picture_.count());
+    for (const auto& e : picture_.events)
+      if (e.slot == *slot && std::hypot(local.x() - g.at(g.angle(e.slot), g.outer + 6).x(),
+                                        local.y() - g.at(g.angle(e.slot), g.outer + 6).y()) <= 8) {
+        store_.setSelectedSlot(*slot);
+        return;
+      }
+  }
+  store_.select(*slot);
+}
+
+void DayRingView::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
+  selectAt(event->position(), true);
+}
+
+void DayRingView::mouseMoveEvent(QMouseEvent* event) {
+  if (dragging_ && (event->buttons() & Qt::LeftButton)) selectAt(event->position(), false);
+}
+
+void DayRingView::mouseReleaseEvent(QMouseEvent* event) {
+  dragging_ = false;
+  QWidget::mouseReleaseEvent(event);
+}
+
+}  // namespace qel

@@ -1,0 +1,21 @@
+#include "Qel/Window/FocusRing.hpp"
+
+#include <QPainter>
+
+#include <algorithm>
+
+#include "Qel/Window/Palette.hpp"
+
+namespace qel {
+
+void paintFocusRing(QPainter& painter, const QRectF& box, double radius) {
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setBrush(Qt::NoBrush);
+  painter.setPen(QPen(Palette::secondaryText().resolve(), 1.5));
+  painter.drawRoundedRect(box.adjusted(0.75, 0.75, -0.75, -0.75), std::max(radius - 0.75, 0.0),
+                          std::max(radius - 0.75, 0.0));
+  painter.restore();
+}
+
+}  // namespace qel

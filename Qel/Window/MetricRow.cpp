@@ -1,0 +1,101 @@
+#include "Qel/Window/MetricRow.hpp"
+
+#include <QFontMetricsF>
+#include <QPainter>
+
+#include <cmath>
+
+#include "Qel/Text/Loc.hpp"
+#include "Qel/Window/FocusRing.hpp"
+#include "Qel/Window/Fonts.hpp"
+#include "Qel/Window/Glyphs.hpp"
+#include "Qel/Window/Palette.hpp"
+#include "Qel/Window/Sparkline.hpp"
+
+namespace qel {
+
+namespace {
+constexpr double kPadX = 12, kPadY = 6, kSpacing = 12, kDot = 8, kName = 56, kValue = 96, kChevron = 10;
+QFont nameFont() { return Fonts::text(13); }
+QFont valueFont() { return Fonts::text(16, QFont::Medium); }
+}  // namespace
+
+MetricRow::MetricRow(const QString& name, const QColor& color, std::optional<double> maxValue,
+                     std::function<void()> action, QWidget* parent)
+    : QAbstractButton(parent), name_(name), color_(color), action_(std::move(action)),
+      spark_(new Sparkline(color, maxValue, this)) {
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  spark_->setAttribute(Qt::WA_TransparentForMouseEvents);
+  if (action_) {
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::TabFocus);
+    setAccessibleName(QString::fromStdString(L("View %@", {name.toStdString()})));
+    connect(this, &QAbstractButton::clicked, this, [this] { action_(); });
+  } else {
+    setFocusPolicy(Qt::NoFocus);
+    setAccessibleName(name);
+  }
+  Palette::followAppearance(this);
+}
+
+void MetricRow::setValues(std::vector<double> values, const QString& text) {
+  if (values != spark_->values()) spark_->setValues(std::move(values));
+  if (text != value_) {
+    value_ = text;
+    setAccessibleDescription(text);
+    update(QRect(int(width() - kPadX - kChevron - kSpacing - kValue), 0, int(kValue), height()));
+  }
+}
+
+QSize MetricRow::sizeHint() const {
+  const double h = std::max(24.0, QFontMetricsF(valueFont()).height());
+  return {int(2 * kPadX + kDot + kName + 120 + kValue + kChevron + 4 * kSpacing), int(std::ceil(h + 2 * kPadY))};
+}
+
+void MetricRow::resizeEvent(QResizeEvent* event) {
+  QAbstractButton::resizeEvent(event);
+  const double left = kPadX + kDot + kSpacing + kName + kSpacing;
+  const double right = width() - kPadX - kChevron - kSpacing - kValue - kSpacing;
+  spark_->setGeometry(int(left), (height() - 24) / 2, std::max(0, int(right - left)), 24);
+}
+
+void MetricRow::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  const QRectF r(rect());
+  const bool active = action_ && hovering_;
+  if (active) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(Palette::adaptiveOpacity(0.045, 0.045).resolve());
+    p.drawRoundedRect(r, 10, 10);
+  }
+  const double mid = r.height() / 2;
+  p.setPen(Qt::NoPen);
+  p.setBrush(color_);
+  p.drawEllipse(QRectF(kPadX, mid - kDot / 2, kDot, kDot));
+  p.setFont(nameFont());
+  p.setPen(Palette::secondaryText().resolve());
+  p.drawText(QRectF(kPadX + kDot + kSpacing, 0, kName, r.height()), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+             name_);
+  const double chevronX = r.width() - kPadX - kChevron;
+  p.setFont(valueFont());
+  p.setPen(Palette::primaryText().resolve());
+  p.drawText(QRectF(chevronX - kSpacing - kValue, 0, kValue, r.height()),
+             Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, value_);
+  if (active) Glyphs::draw(p, QRectF(chevronX, 0, kChevron, r.height()), "chevron.right", 16, Palette::tertiaryText().resolve());
+  if (hasFocus()) paintFocusRing(p, r, 10);
+}
+
+void MetricRow::enterEvent(QEnterEvent* event) {
+  QAbstractButton::enterEvent(event);
+  hovering_ = true;
+  if (action_) update();
+}
+
+void MetricRow::leaveEvent(QEvent* event) {
+  QAbstractButton::leaveEvent(event);
+  hovering_ = false;
+  if (action_) update();
+}
+
+}  // namespace qel

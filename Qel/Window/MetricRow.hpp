@@ -1,0 +1,47 @@
+#pragma once
+// One metric on a line: a colour dot, the name, its sixty-second sparkline, the value now and a
+// chevron. With an action it is a button: hovering washes it and shows the chevron (which
+// keeps its place when hidden), a click or the keyboard runs the action. Without one it is
+// inert.
+#include <QAbstractButton>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace qel {
+
+class Sparkline;
+
+class MetricRow : public QAbstractButton {
+  Q_OBJECT
+
+ public:
+  MetricRow(const QString& name, const QColor& color, std::optional<double> maxValue, std::function<void()> action,
+            QWidget* parent = nullptr);
+
+  void setValues(std::vector<double> values, const QString& text);
+  const QString& valueText() const { return value_; }
+  const QString& name() const { return name_; }
+  bool hovering() const { return hovering_; }
+  bool hasAction() const { return bool(action_); }
+  Sparkline* sparkline() const { return spark_; }
+
+  QSize sizeHint() const override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void enterEvent(QEnterEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+
+ private:
+  QString name_;
+  QColor color_;
+  QString value_;
+  std::function<void()> action_;
+  Sparkline* spark_;
+  bool hovering_ = false;
+};
+
+}  // namespace qel

@@ -1,0 +1,110 @@
+#include "Qel/Window/RingControls.hpp"
+
+#include <QHBoxLayout>
+#include <QLabel>
+
+#include "Qel/Store/Store.hpp"
+#include "Qel/StoreBridge.hpp"
+#include "Qel/Text/Loc.hpp"
+#include "Qel/Window/Fonts.hpp"
+#include "Qel/Window/PageMeta.hpp"
+#include "Qel/Window/Palette.hpp"
+#include "Qel/Window/PillSegment.hpp"
+#include "Qel/Window/PlainLabel.hpp"
+#include "Qel/Window/RoundGlyphButton.hpp"
+#include "Qel/Window/TextButton.hpp"
+
+namespace qel {
+
+namespace {
+QString text(const char* key) { return QString::fromStdString(L(key)); }
+}  // namespace
+
+void RingControls::setMode(Store& store, RingMode mode) {
+  if (mode == RingMode::live) {
+    store.setSelectedSlot(std::nullopt);
+    store.showDay(std::nullopt);
+  }
+  store.setRingMode(mode);
+  store.setSelectedSlot(std::nullopt);
+}
+
+RingControls::RingControls(const ViewContext& context, QWidget* parent) : QWidget(parent), store_(context.store) {
+  setFixedHeight(28);
+  row_ = new QWidget(this);
+  auto* row = new QHBoxLayout(row_);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->setSpacing(14);
+
+  mode_ = new PillSegment(row_);
+  Store& store = store_;
+  mode_->setOptions<RingMode>({{RingMode::live, text("60 s")}, {RingMode::day, text("Day")}},
+                              [&store] { return store.ringMode(); },
+                              [&store](const RingMode& m) { setMode(store, m); });
+  row->addWidget(mode_, 0, Qt::AlignVCenter);
+
+  stepper_ = new QWidget(row_);
+  auto* steps = new QHBoxLayout(stepper_);
+  steps->setContentsMargins(0, 0, 0, 0);
+  steps->setSpacing(6);
+  previous_ = new RoundGlyphButton("chevron.left", 10, text("Previous day"), stepper_);
+  title_ = new PlainLabel({}, 12.5, QFont::Medium, Palette::primaryText(), stepper_);
+  title_->setAlignment(Qt::AlignCenter);
+  title_->setMinimumWidth(72);
+  next_ = new RoundGlyphButton("chevron.right", 10, text("Next day"), stepper_);
+  steps->addWidget(previous_);
+  steps->addWidget(title_);
+  steps->addWidget(next_);
+  QSizePolicy keep = stepper_->sizePolicy();
+  keep.setRetainSizeWhenHidden(true);  // invisible in live mode, yet in its place
+  stepper_->setSizePolicy(keep);
+  row->addWidget(stepper_, 0, Qt::AlignVCenter);
+  connect(previous_, &QAbstractButton::clicked, this, [&store] { store.stepDay(-1); });
+  connect(next_, &QAbstractButton::clicked, this, [&store] { store.stepDay(1); });
+
+  back_ = new TextButton(text("Back to now"), Fonts::text(12, QFont::Medium), this);
+  connect(back_, &QAbstractButton::clicked, this, [&store] {
+    store.setSelectedSlot(std::nullopt);
+    store.showDay(std::nullopt);
+  });
+
+  connect(&context.bridge, &StoreBridge::changed, this, &RingControls::refresh);
+  refresh();
+}
+
+void RingControls::refresh() {
+  const bool day = store_.ringMode() == RingMode::day;
+  stepper_->setVisible(day);
+  if (day) {
+    previous_->setEnabled(store_.canStepDay(-1));
+    next_->setEnabled(store_.canStepDay(1));
+    const QString title = QString::fromStdString(store_.dayTitle(store_.viewDay()));
+    if (title != title_->text()) {
+      title_->setText(title);
+      place();
+    }
+  }
+  back_->setVisible(store_.selectedSlot() || store_.viewDay());
+  back_->setColor(accent(store_.page()));
+  if (store_.ringMode() != shownMode_) {
+    shownMode_ = store_.ringMode();
+    mode_->refresh();
+  }
+}
+
+void RingControls::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  place();
+}
+
+// The switch and stepper centred; "Back to now" 14 beyond their trailing edge, so it never
+// moves them.
+void RingControls::place() {
+  const QSize row = row_->sizeHint();
+  const int x = (width() - row.width()) / 2;
+  row_->setGeometry(x, (height() - row.height()) / 2, row.width(), row.height());
+  const QSize back = back_->sizeHint();
+  back_->setGeometry(x + row.width() + 14 - 4, (height() - back.height()) / 2, back.width(), back.height());
+}
+
+}  // namespace qel

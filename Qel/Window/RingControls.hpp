@@ -1,0 +1,53 @@
+#pragma once
+// The row under the day ring: the 60 s / Day switch, the day stepper with the day's title
+// (day mode only, keeping its place in live mode) and, beside the row, "Back to now" while a
+// moment is selected or a past day shown.
+#include <QWidget>
+
+#include <optional>
+
+#include "Qel/Window/ViewRegistry.hpp"
+
+class QLabel;
+
+namespace qel {
+
+class PillSegment;
+class RoundGlyphButton;
+class TextButton;
+
+class RingControls : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit RingControls(const ViewContext& context, QWidget* parent = nullptr);
+
+  PillSegment* modeSwitch() const { return mode_; }
+  RoundGlyphButton* previousDay() const { return previous_; }
+  RoundGlyphButton* nextDay() const { return next_; }
+  QWidget* stepper() const { return stepper_; }
+  QLabel* dayTitle() const { return title_; }
+  TextButton* backToNow() const { return back_; }
+
+  // The 60 s / Day switch: any change clears the selection; live mode also returns to today.
+  static void setMode(Store& store, RingMode mode);
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void refresh();
+  void place();
+
+  Store& store_;
+  QWidget* row_ = nullptr;
+  PillSegment* mode_ = nullptr;
+  QWidget* stepper_ = nullptr;
+  RoundGlyphButton* previous_ = nullptr;
+  QLabel* title_ = nullptr;
+  RoundGlyphButton* next_ = nullptr;
+  TextButton* back_ = nullptr;
+  std::optional<RingMode> shownMode_;
+};
+
+}  // namespace qel

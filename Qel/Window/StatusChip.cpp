@@ -1,0 +1,47 @@
+#include "Qel/Window/StatusChip.hpp"
+
+#include <QFontMetricsF>
+#include <QPainter>
+
+#include <cmath>
+
+#include "Qel/Window/Fonts.hpp"
+#include "Qel/Window/Glyphs.hpp"
+#include "Qel/Window/Palette.hpp"
+#include "Qel/Window/PlainToolTip.hpp"
+
+namespace qel {
+
+namespace {
+constexpr double kIcon = 14;  // the icon font draws its symbols a little inside their size
+}
+
+StatusChip::StatusChip(std::string icon, const QString& text, const QColor& tint, const QString& help, QWidget* parent)
+    : QWidget(parent), icon_(std::move(icon)), text_(text), tint_(tint) {
+  setFont(Fonts::text(12));
+  setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+  setToolTip(plainToolTip(help));
+  setAccessibleName(help);
+  Palette::followAppearance(this);
+}
+
+QSize StatusChip::sizeHint() const {
+  const QFontMetricsF fm(font());
+  return {int(std::ceil(10 + kIcon + 5 + fm.horizontalAdvance(text_) + 10)), int(std::ceil(fm.height() + 10))};
+}
+
+void StatusChip::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  const QRectF r(rect());
+  p.setPen(Qt::NoPen);
+  p.setBrush(Palette::adaptiveOpacity(0.045, 0.045).resolve());
+  p.drawRoundedRect(r, r.height() / 2, r.height() / 2);
+  Glyphs::draw(p, QRectF(10, 0, kIcon, r.height()), icon_, kIcon, tint_);
+  p.setPen(Palette::secondaryText().resolve());
+  p.setFont(font());
+  p.drawText(QRectF(10 + kIcon + 5, 0, r.width(), r.height()), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+             text_);
+}
+
+}  // namespace qel

@@ -1,0 +1,242 @@
+#include "Qel/Window/TabBar.hpp"
+
+#include <QEvent>
+#include <QFontMetricsF>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QPainter>
+
+#include <cmath>
+
+#include "Qel/Store/Store.hpp"
+#include "Qel/StoreBridge.hpp"
+#include "Qel/Window/FocusRing.hpp"
+#include "Qel/Window/Fonts.hpp"
+#include "Qel/Window/PageMeta.hpp"
+#include "Qel/Window/Palette.hpp"
+#include "Qel/Window/ValueBubble.hpp"
+
+namespace qel {
+
+namespace {
+
+constexpr double kPadX = 13, kPadY = 6, kGap = 6;
+
+QFont titleFont(bool current) { return Fonts::text(13, current ? QFont::DemiBold : QFont::Medium); }
+QFont valueFont() { return Fonts::text(11.5); }
+
+QColor withAlpha(QColor c, double a) {
+  c.setAlphaF(float(a));
+  return c;
+}
+
+// The program's mark at the bar's leading end.
+class Logo : public QWidget {
+ public:
+  explicit Logo(QWidget* parent) : QWidget(parent) { setFixedSize(22, 22); }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    static const QIcon mark(QStringLiteral(":/icons/qel.svg"));
+    mark.paint(&p, rect());
+  }
+};
+
+}  // namespace
+
+TabButton::TabButton(Page page, QWidget* parent) : QAbstractButton(parent), page_(page) {
+  setCursor(Qt::PointingHandCursor);
+  setFocusPolicy(Qt::TabFocus);
+  setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+  setAccessibleName(title(page));
+  Palette::followAppearance(this);
+}
+
+void TabButton::setState(const State& state) {
+  if (state == state_) return;
+  const bool resized = state.showValue != state_.showValue || state.current != state_.current;
+  state_ = state;
+  setAccessibleDescription(state_.readout.value ? QString::fromStdString(*state_.readout.value) : QString());
+  if (resized) updateGeometry();
+  update();
+}
+
+QSize TabButton::sizeHint() const {
+  // The semibold title's width whichever weight shows, so the current tab keeps its width.
+  const QFontMetricsF titleFm(titleFont(true));
+  double w = 2 * kPadX + titleFm.horizontalAdvance(title(page_));
+  if (state_.showValue && state_.readout.value)
+    w += kGap + QFontMetricsF(valueFont()).horizontalAdvance(QString::fromStdString(widestTabValue(page_)));
+  return {int(std::ceil(w)), int(std::ceil(2 * kPadY + titleFm.height()))};
+}
+
+void TabButton::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  const QRectF r(rect());
+  const double radius = r.height() / 2;
+  const QColor accentColor = accent(page_);
+  if (state_.current) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(accentColor);
+    p.drawRoundedRect(r, radius, radius);
+  }
+
+  const QColor label = state_.current ? Palette::ink() : Palette::secondaryText().resolve();
+  const QFontMetricsF titleFm(titleFont(true));
+  const QString name = title(page_);
+  const double titleW = titleFm.horizontalAdvance(name);
+  const double baseline = kPadY + titleFm.ascent();
+  p.setFont(titleFont(state_.current));
+  p.setPen(label);
+  const double shownW = QFontMetricsF(titleFont(state_.current)).horizontalAdvance(name);
+  p.drawText(QPointF(kPadX + (titleW - shownW) / 2, baseline), name);
+
+  if (state_.showValue && state_.readout.value) {
+    const QColor c = state_.current       ? withAlpha(Palette::ink(), 0.6)
+                     : state_.readout.unusual ? Palette::warn()
+                                              : Palette::tertiaryText().resolve();
+    const QFontMetricsF fm(valueFont());
+    const QString value = QString::fromStdString(*state_.readout.value);
+    const double slot = fm.horizontalAdvance(QString::fromStdString(widestTabValue(page_)));
+    const double x = kPadX + titleW + kGap + slot - fm.horizontalAdvance(value);  // trailing
+    p.setFont(valueFont());
+    p.setPen(c);
+    p.drawText(QPointF(x, baseline), value);
+  }
+
+  if (state_.line && page_ != Page::overview) {
+    const double full = r.width() - 2 * kPadX;
+    const double length = full * std::max(std::isfinite(state_.readout.load) ? state_.readout.load : 0.0, 0.04);
+    p.setPen(Qt::NoPen);
+    p.setBrush(state_.current ? withAlpha(Palette::ink(), 0.5) : accentColor);
+    p.drawRoundedRect(QRectF(kPadX, r.height() - 3 - 2, std::min(length, full), 2), 1, 1);
+  }
+  if (state_.dot && state_.readout.unusual && page_ != Page::overview) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(Palette::warn());
+    p.drawEllipse(QRectF(r.width() - 7 - 6, 4, 6, 6));
+  }
+  if (hasFocus()) paintFocusRing(p, r, radius);
+}
+
+void TabButton::enterEvent(QEnterEvent* event) {
+  QAbstractButton::enterEvent(event);
+  emit hovered(true);
+}
+
+void TabButton::leaveEvent(QEvent* event) {
+  QAbstractButton::leaveEvent(event);
+  emit hovered(false);
+}
+
+void TabButton::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) {
+    setAccessibleName(title(page_));
+    updateGeometry();
+    update();
+  }
+  QAbstractButton::changeEvent(event);
+}
+
+TabBar::TabBar(const ViewContext& context, QWidget* parent) : QWidget(parent), store_(context.store) {
+  setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+  auto* row = new QHBoxLayout(this);
+  row->setContentsMargins(4, 4, 4, 4);
+  row->setSpacing(2);
+  row->addSpacing(6);
+  row->addWidget(new Logo(this), 0, Qt::AlignVCenter);
+  row->addSpacing(8);
+  Store& store = store_;
+  for (Page page : allPages) {
+    auto* tab = new TabButton(page, this);
+    tabs_[std::size_t(page)] = tab;
+    row->addWidget(tab, 0, Qt::AlignVCenter);
+    connect(tab, &QAbstractButton::clicked, this, [&store, page] {
+      store.setPage(page);
+      store.setSelectedSlot(std::nullopt);
+    });
+    connect(tab, &TabButton::hovered, this, [this, page](bool inside) { setHovered(page, inside); });
+  }
+  Palette::followAppearance(this);
+  connect(&context.bridge, &StoreBridge::changed, this, &TabBar::refresh);
+  refresh();
+}
+
+TabBar::~TabBar() { delete bubble_.data(); }
+
+ValueBubble* TabBar::bubble() const { return bubble_ && bubble_->isVisible() ? bubble_ : nullptr; }
+
+void TabBar::refresh() {
+  const TabValueStyle style = tabValueStyle(store_);
+  for (Page page : allPages) {
+    const bool current = store_.page() == page;
+    TabButton::State s{.current = current,
+                       .showValue = style == TabValueStyle::always || (style == TabValueStyle::selected && current),
+                       .dot = style == TabValueStyle::alert,
+                       .line = style == TabValueStyle::bars,
+                       .readout = tabReadout(store_, page)};
+    tab(page)->setState(s);
+  }
+  placeBubble();
+}
+
+void TabBar::setHovered(Page page, bool inside) {
+  const TabValueStyle style = tabValueStyle(store_);
+  if (style != TabValueStyle::hover && style != TabValueStyle::alert) return;
+  // A leave that arrives after the next tab's enter does not undo it.
+  if (inside)
+    hovered_ = page;
+  else if (hovered_ == page)
+    hovered_.reset();
+  placeBubble();
+}
+
+void TabBar::placeBubble() {
+  const TabValueStyle style = tabValueStyle(store_);
+  const bool wanted = hovered_ && (style == TabValueStyle::hover || style == TabValueStyle::alert);
+  const auto& readout = wanted ? tab(*hovered_)->state().readout : TabReadout{};
+  if (!wanted || !readout.value) {
+    if (bubble_) bubble_->hide();
+    return;
+  }
+  // It hangs below the bar, over whatever is there, so it lives in the window, not the bar.
+  QWidget* host = window();
+  if (!bubble_) bubble_ = new ValueBubble(host);
+  if (bubble_->parentWidget() != host) bubble_->setParent(host);
+  bubble_->setValue(QString::fromStdString(*readout.value), readout.unusual);
+  const QSize size = bubble_->sizeHint();
+  TabButton* t = tab(*hovered_);
+  const QPoint bottom = t->mapTo(host, QPoint(t->width() / 2, t->height()));
+  // The capsule's top 16 below the tab's bottom; the bubble's margin holds its shadow.
+  bubble_->setGeometry(bottom.x() - size.width() / 2, bottom.y() + 16 - 8, size.width(), size.height());
+  bubble_->show();
+  bubble_->raise();
+}
+
+void TabBar::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  const bool light = Palette::light();
+  const QRectF r(rect());
+  const double radius = r.height() / 2;
+  p.setPen(Qt::NoPen);
+  p.setBrush(withAlpha(Qt::black, light ? 0.06 : 0.22));
+  p.drawRoundedRect(r, radius, radius);
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(withAlpha(light ? Qt::black : Qt::white, 0.08), 0.5));
+  p.drawRoundedRect(r.adjusted(0.25, 0.25, -0.25, -0.25), radius - 0.25, radius - 0.25);
+}
+
+void TabBar::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) refresh();
+  QWidget::changeEvent(event);
+}
+
+void TabBar::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  placeBubble();
+}
+
+}  // namespace qel

@@ -1,0 +1,78 @@
+#include "Qel/Window/TabReadout.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "Qel/Store/Store.hpp"
+#include "Qel/Text/Format.hpp"
+
+namespace qel {
+
+namespace {
+
+double capped(double v) { return std::isfinite(v) ? std::clamp(v, 0.0, 1.0) : 0.0; }
+
+// The sum in whole bytes, divided as floating point.
+double memoryInUse(const MemSample& m) {
+  if (m.total == 0) return 0;
+  const std::uint64_t used = std::uint64_t(m.app) + std::uint64_t(m.wired) + std::uint64_t(m.compressed);
+  return double(used) / double(m.total);
+}
+
+std::string watts(double w) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.1f W", std::isfinite(w) ? std::clamp(w, -1e9, 1e9) : 0.0);
+  return text;
+}
+
+}  // namespace
+
+TabReadout tabReadout(const Store& store, Page page) {
+  switch (page) {
+    case Page::overview: return {};
+    case Page::cpu: {
+      const double t = store.cpu().total;
+      return {fmtPercent(t), t >= 0.7, t};
+    }
+    case Page::gpu: {
+      const auto& gpu = store.gpu();
+      if (!gpu) return {std::nullopt, false, 0};
+      return {fmtPercent(gpu->util), gpu->util >= 0.7, gpu->util};
+    }
+    case Page::mem: {
+      const double f = memoryInUse(store.mem());
+      return {fmtPercent(f), store.mem().pressure >= 60, f};
+    }
+    case Page::disk: {
+      const double rate = store.diskRead() + store.diskWrite();
+      return {fmtRate(rate), false, capped(rate / 52428800.0)};
+    }
+    case Page::net: return {fmtRate(store.netDown()), false, capped(store.netDown() / 5242880.0)};
+    case Page::energy: {
+      const double w = store.power().value_or(store.procWatts());
+      const bool hot = store.thermal() == ThermalState::serious || store.thermal() == ThermalState::critical;
+      return {watts(w), w >= 40 || hot, capped(w / 60)};
+    }
+  }
+  return {};
+}
+
+std::string widestTabValue(Page page) {
+  switch (page) {
+    case Page::overview: return "";
+    case Page::cpu:
+    case Page::gpu:
+    case Page::mem: return "100%";
+    case Page::disk:
+    case Page::net: return "999.9 MB/s";
+    case Page::energy: return "999.9 W";
+  }
+  return "";
+}
+
+TabValueStyle tabValueStyle(const Store& store) {
+  return tabValueStyleFromRaw(store.tabValues()).value_or(TabValueStyle::always);
+}
+
+}  // namespace qel

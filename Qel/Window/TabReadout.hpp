@@ -1,0 +1,28 @@
+#pragma once
+// What a tab of the tab bar says of its part of the machine: its number, whether that part is
+// unusually busy, and the length of its load line.
+#include <optional>
+#include <string>
+
+#include "Qel/Store/Enums.hpp"
+
+namespace qel {
+
+class Store;
+
+struct TabReadout {
+  std::optional<std::string> value;  // none: the tab shows no number
+  bool unusual{};
+  double load{};  // 0 to 1 (cpu, gpu and memory as measured)
+  bool operator==(const TabReadout&) const = default;
+};
+
+TabReadout tabReadout(const Store& store, Page page);
+
+// The widest text a tab's number takes, so the tab keeps its width as its digits change.
+std::string widestTabValue(Page page);
+
+// The style in force: an unknown or empty setting counts as "always".
+TabValueStyle tabValueStyle(const Store& store);
+
+}  // namespace qel
