@@ -62,9 +62,9 @@ std::vector<ChangeNote> notesOf(const Json& changes, std::string_view language) 
   return out;
 }
 
-std::string_view ownChangelog() { return embeddedFile("Changelog.json").value_or(std::string_view()); }
-
 }  // namespace
+
+std::string_view own() { return embeddedFile("Changelog.json").value_or(std::string_view()); }
 
 std::vector<ReleaseNotes> releases(std::string_view json, const std::optional<AppVersion>& after,
                                    const std::optional<AppVersion>& upTo, std::string_view language) {
@@ -91,7 +91,7 @@ std::vector<ReleaseNotes> releases(std::string_view json, const std::optional<Ap
 }
 
 std::vector<ReleaseNotes> releases(const std::optional<AppVersion>& after, const std::optional<AppVersion>& upTo) {
-  return releases(ownChangelog(), after, upTo, Loc::code());
+  return releases(own(), after, upTo, Loc::code());
 }
 
 std::vector<ReleaseNotes> unseen(Defaults& defaults, const std::optional<AppVersion>& current,
@@ -106,7 +106,7 @@ std::vector<ReleaseNotes> unseen(Defaults& defaults, const std::optional<AppVers
 }
 
 std::vector<ReleaseNotes> unseen(Defaults& defaults) {
-  return unseen(defaults, AppVersion::current(), ownChangelog(), Loc::code());
+  return unseen(defaults, AppVersion::current(), own(), Loc::code());
 }
 
 }  // namespace qel::Changelog

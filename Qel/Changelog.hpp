@@ -48,6 +48,8 @@ inline constexpr const char* lastCheckKey = "SULastCheckTime";
 // can't be decoded gives nothing.
 std::vector<ReleaseNotes> releases(std::string_view json, const std::optional<AppVersion>& after,
                                    const std::optional<AppVersion>& upTo, std::string_view language);
+// The program's own changelog file.
+std::string_view own();
 // The same from the program's own changelog, in the interface language.
 std::vector<ReleaseNotes> releases(const std::optional<AppVersion>& after, const std::optional<AppVersion>& upTo);
 
