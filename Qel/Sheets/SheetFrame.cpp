@@ -11,6 +11,7 @@
 #include "Qel/StoreBridge.hpp"
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Window/Glyphs.hpp"
+#include "Qel/Window/InitialFocusClearer.hpp"
 #include "Qel/Window/PageMeta.hpp"
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/PlainLabel.hpp"
@@ -97,6 +98,7 @@ SheetFrame::SheetFrame(const ViewContext& context, int width, const QString& tit
   scroll_ = new FittedScrollArea(body, kMaxBodyHeight, initialBodyHeight, this);
   column->addWidget(scroll_);
   connect(close_, &QAbstractButton::clicked, this, std::move(close));
+  new InitialFocusClearer(this);  // no focus ring on the close button until the keyboard asks
   // The background follows the page on show and the appearance.
   connect(&context.bridge, &StoreBridge::changed, this, qOverload<>(&QWidget::update));
   Palette::followAppearance(this);
