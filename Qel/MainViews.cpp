@@ -3,7 +3,11 @@
 #include <string>
 
 #include "Qel/Pages/OverviewPage.hpp"
+#include "Qel/Sheets/LicensesSheet.hpp"
+#include "Qel/Sheets/WhatsNewSheet.hpp"
 #include "Qel/Store/Store.hpp"
+#include "Qel/UpdateNotices.hpp"
+#include "Qel/Updater.hpp"
 #include "Qel/Window/TabBar.hpp"
 #include "Qel/Window/ViewRegistry.hpp"
 
@@ -15,13 +19,18 @@ std::optional<std::string> flag(bool on) { return on ? std::optional<std::string
 
 }  // namespace
 
-void registerMainViews(ViewRegistry& registry) {
+void registerMainViews(ViewRegistry& registry, Updater& updater) {
   registry.setTabBar([](const ViewContext& context, QWidget* parent) { return new TabBar(context, parent); });
   registry.setPage(Page::overview, [&registry](const ViewContext& context, QWidget* parent) {
     return new OverviewPage(context, registry, parent);
   });
+  registry.addTopBarItem([&updater](const ViewContext&, QWidget* parent) { return new UpdateNotices(updater, parent); });
+  registry.addSheet({"whatsNew", [&updater](const Store&) { return flag(updater.showingWhatsNew()); },
+                     [&updater](Store&) { updater.setShowingWhatsNew(false); },
+                     [&updater](const ViewContext& c, QWidget* parent) { return new WhatsNewSheet(c, updater, parent); }});
   registry.addSheet({"licenses", [](const Store& s) { return flag(s.showingLicenses()); },
-                     [](Store& s) { s.setShowingLicenses(false); }, {}});
+                     [](Store& s) { s.setShowingLicenses(false); },
+                     [](const ViewContext& c, QWidget* parent) { return new LicensesSheet(c, allNotices(), parent); }});
   registry.addSheet({"settings", [](const Store& s) { return flag(s.showingSettings()); },
                      [](Store& s) { s.setShowingSettings(false); }, {}});
   registry.addSheet({"processDetail",

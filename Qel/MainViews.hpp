@@ -3,8 +3,9 @@
 // registered here, and every sheet the store can ask for is known with its property.
 namespace qel {
 
+class Updater;
 class ViewRegistry;
 
-void registerMainViews(ViewRegistry& registry);
+void registerMainViews(ViewRegistry& registry, Updater& updater);
 
 }  // namespace qel

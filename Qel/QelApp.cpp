@@ -46,6 +46,7 @@ QelApp::QelApp(const InstanceLock& lock)
     std::fprintf(stderr, "qel: the settings file could not be read; it was kept as %s and the settings start from their defaults\n",
                  displayName(aside->string()).c_str());
   Loc::start(defaults_);
+  updater_ = std::make_unique<Updater>(defaults_, Updater::buildOptions());  // notes in the language
   apps_ = std::make_unique<AppRegistry>(AppRegistry::environmentOptions());  // names in the language
   Fonts::load();
   ScrollerRestyler::start();
@@ -64,7 +65,9 @@ QelApp::QelApp(const InstanceLock& lock)
   store_->setDesktop(&desktop_);
   bridge_ = std::make_unique<StoreBridge>(*store_);
 
-  registerMainViews(registry_);
+  // The sheets and top bar read the updater too: its changes reach them as the store's do.
+  connect(updater_.get(), &Updater::changed, bridge_.get(), &StoreBridge::changed);
+  registerMainViews(registry_, *updater_);
   registry_.setReplay([this] { runReplay(); });
   window_ = std::make_unique<MainWindow>(ViewContext{*store_, *bridge_}, registry_);
   window_->addActions(commands_.menu());
@@ -80,6 +83,14 @@ QelApp::QelApp(const InstanceLock& lock)
     store_->openSettings();
   });
   connect(commands_.licenses(), &QAction::triggered, this, &QelApp::openLicenses);
+  connect(commands_.whatsNew(), &QAction::triggered, this, &QelApp::openWhatsNew);
+  connect(commands_.checkForUpdates(), &QAction::triggered, updater_.get(), &Updater::checkForUpdates);
+  connect(updater_.get(), &Updater::changed, this, &QelApp::updateCommands);
+  connect(updater_.get(), &Updater::reported, this, [this](const QString& text) {
+    showMain();
+    store_->show(text.toStdString());
+  });
+  updateCommands();
   connect(commands_.quit(), &QAction::triggered, this, &QelApp::quit);
   connect(bridge_.get(), &StoreBridge::languageChanged, &commands_, &AppCommands::retranslate);
 
@@ -140,6 +151,19 @@ void QelApp::runReplay() {
 void QelApp::openLicenses() {
   showMain();
   dismissSheetsThen(*store_, executor_, [this] { store_->setShowingLicenses(true); });
+}
+
+void QelApp::openWhatsNew() {
+  showMain();
+  dismissSheetsThen(*store_, executor_, [this] {
+    updater_->setWhatsNewSeen(true);
+    updater_->setShowingWhatsNew(true);
+  });
+}
+
+void QelApp::updateCommands() {
+  commands_.checkForUpdates()->setEnabled(updater_->canCheck());
+  commands_.whatsNew()->setEnabled(!updater_->whatsNew().empty());
 }
 
 void QelApp::quit() {

@@ -15,6 +15,7 @@
 #include "Qel/Platform/QuitSignals.hpp"
 #include "Qel/QtDesktop.hpp"
 #include "Qel/QtExecutor.hpp"
+#include "Qel/Updater.hpp"
 #include "Qel/Window/ViewRegistry.hpp"
 
 namespace qel {
@@ -51,6 +52,8 @@ class QelApp : public QObject {
  private:
   void runReplay();
   void openLicenses();
+  void openWhatsNew();
+  void updateCommands();
 
   QtExecutor executor_;  // first: the store's queued work may still arrive until it goes
   Defaults defaults_;
@@ -58,6 +61,7 @@ class QelApp : public QObject {
   QtDesktop desktop_;
   std::unique_ptr<Store> store_;
   std::unique_ptr<StoreBridge> bridge_;
+  std::unique_ptr<Updater> updater_;
   ViewRegistry registry_;
   AppCommands commands_;
   std::unique_ptr<MainWindow> window_;

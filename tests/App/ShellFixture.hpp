@@ -15,6 +15,7 @@
 #include "Qel/Store/Store.hpp"
 #include "Qel/StoreBridge.hpp"
 #include "Qel/Text/Loc.hpp"
+#include "Qel/Updater.hpp"
 #include "Qel/Window/Motion.hpp"
 #include "Qel/Window/ViewRegistry.hpp"
 #include "tests/support/TempDir.hpp"
@@ -47,7 +48,8 @@ class ShellTest : public ::testing::Test {
     services.defaults = &defaults;
     store = std::make_unique<Store>(std::move(services));
     bridge = std::make_unique<StoreBridge>(*store);
-    registerMainViews(registry);
+    QObject::connect(&updater, &Updater::changed, bridge.get(), &StoreBridge::changed);
+    registerMainViews(registry, updater);
   }
   ~ShellTest() override {
     if (store->language() != "en") Loc::set("en", nullptr);
@@ -68,6 +70,7 @@ class ShellTest : public ::testing::Test {
   QtExecutor main;
   std::unique_ptr<Store> store;
   std::unique_ptr<StoreBridge> bridge;
+  Updater updater{defaults, {}};
   ViewRegistry registry;
 };
 

@@ -1,0 +1,40 @@
+#include "Qel/Sheets/Badge.hpp"
+
+#include <QPainter>
+
+#include "Qel/Window/Fonts.hpp"
+#include "Qel/Window/Palette.hpp"
+
+namespace qel {
+
+namespace {
+constexpr int padX = 9;
+constexpr int padY = 3;
+}  // namespace
+
+Badge::Badge(const QString& text, QColor tint, QWidget* parent) : QWidget(parent), text_(text), tint_(tint) {
+  setFont(Fonts::text(11.5, QFont::DemiBold));
+  setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+  setAccessibleName(text);
+  Palette::followAppearance(this);
+}
+
+QSize Badge::sizeHint() const {
+  const QFontMetrics m = fontMetrics();
+  return {m.horizontalAdvance(text_) + 2 * padX, m.height() + 2 * padY};
+}
+
+void Badge::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  QColor fill = tint_;
+  fill.setAlphaF(Palette::light() ? 0.3f : 0.2f);
+  p.setPen(Qt::NoPen);
+  p.setBrush(fill);
+  const double radius = height() / 2.0;
+  p.drawRoundedRect(QRectF(rect()), radius, radius);
+  p.setPen(Palette::primaryText().resolve());
+  p.drawText(rect(), Qt::AlignCenter, text_);
+}
+
+}  // namespace qel

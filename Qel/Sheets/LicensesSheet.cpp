@@ -1,0 +1,105 @@
+#include "Qel/Sheets/LicensesSheet.hpp"
+
+#include <QAbstractButton>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QVBoxLayout>
+
+#include "Qel/Store/Store.hpp"
+#include "Qel/Text/Loc.hpp"
+#include "Qel/Window/Fonts.hpp"
+#include "Qel/Window/Palette.hpp"
+#include "Qel/Window/PlainLabel.hpp"
+
+namespace qel {
+
+namespace {
+
+QString q(const std::string& s) { return QString::fromStdString(s); }
+
+QWidget* emptyBody() {
+  auto* body = new QWidget;
+  auto* column = new QVBoxLayout(body);
+  column->setContentsMargins(28, 0, 28, 28);
+  column->setSpacing(18);
+  return body;
+}
+
+}  // namespace
+
+NoticeRow::NoticeRow(const LicenseNotice& notice, QWidget* parent) : QAbstractButton(parent) {
+  setCursor(Qt::PointingHandCursor);
+  setFocusPolicy(Qt::TabFocus);
+  setAccessibleName(q(notice.name));
+  setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(12, 12, 12, 12);
+  column->setSpacing(3);
+  auto* line = new QHBoxLayout;
+  line->setSpacing(8);
+  line->addWidget(new PlainLabel(q(notice.name), 13, QFont::DemiBold, Palette::primaryText(), this), 0,
+                  Qt::AlignVCenter);
+  line->addWidget(new PlainLabel(q(notice.license), 11.5, QFont::Normal, Palette::tertiaryText(), this), 0,
+                  Qt::AlignVCenter);
+  line->addStretch(1);
+  column->addLayout(line);
+  auto* credit = new PlainLabel(q(notice.credit), 12, QFont::Normal, Palette::secondaryText(), this);
+  credit->setWordWrap(true);
+  column->addWidget(credit);
+  Palette::followAppearance(this);
+}
+
+void NoticeRow::setSelected(bool on) {
+  if (on == selected_) return;
+  selected_ = on;
+  update();
+}
+
+QSize NoticeRow::sizeHint() const { return layout()->sizeHint(); }
+
+int NoticeRow::heightForWidth(int width) const { return layout()->totalHeightForWidth(width); }
+
+void NoticeRow::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  const double wash = selected_ ? 0.08 : 0.04;
+  p.setPen(hasFocus() ? QPen(Palette::secondaryText().resolve(), 1.5) : Qt::NoPen);
+  p.setBrush(Palette::adaptiveOpacity(wash, wash).resolve());
+  p.drawRoundedRect(QRectF(rect()).adjusted(0.75, 0.75, -0.75, -0.75), 12, 12);
+}
+
+LicensesSheet::LicensesSheet(const ViewContext& context, const std::vector<LicenseNotice>& notices, QWidget* parent)
+    : SheetFrame(context, 560, q(L("Open Source Licenses")), emptyBody(), 200,
+                 [&store = context.store] { store.setShowingLicenses(false); }, parent),
+      notices_(notices) {
+  QWidget* body = scrollArea()->widget();
+  auto* column = static_cast<QVBoxLayout*>(body->layout());
+  auto* list = new QVBoxLayout;
+  list->setSpacing(12);
+  for (std::size_t i = 0; i < notices_.size(); ++i) {
+    auto* row = new NoticeRow(notices_[i], body);
+    connect(row, &QAbstractButton::clicked, this, [this, i] { select(static_cast<int>(i)); });
+    list->addWidget(row);
+    rows_.push_back(row);
+  }
+  column->addLayout(list);
+  text_ = new PlainLabel({}, 11, QFont::Normal, Palette::secondaryText(), body);
+  QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  mono.setPixelSize(11);
+  text_->setFont(mono);
+  text_->setWordWrap(true);
+  text_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  column->addWidget(text_);
+  column->addStretch(1);
+  select(0);
+}
+
+void LicensesSheet::select(int index) {
+  if (index == selected_ || index < 0 || index >= static_cast<int>(notices_.size())) return;
+  selected_ = index;
+  for (std::size_t i = 0; i < rows_.size(); ++i) rows_[i]->setSelected(static_cast<int>(i) == index);
+  text_->setText(q(notices_[static_cast<std::size_t>(index)].text));
+}
+
+}  // namespace qel

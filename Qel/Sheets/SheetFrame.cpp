@@ -1,0 +1,112 @@
+#include "Qel/Sheets/SheetFrame.hpp"
+
+#include <QAbstractButton>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+#include "Qel/Store/Store.hpp"
+#include "Qel/StoreBridge.hpp"
+#include "Qel/Text/Loc.hpp"
+#include "Qel/Window/Glyphs.hpp"
+#include "Qel/Window/InitialFocusClearer.hpp"
+#include "Qel/Window/PageMeta.hpp"
+#include "Qel/Window/Palette.hpp"
+#include "Qel/Window/PlainLabel.hpp"
+
+namespace qel {
+
+namespace {
+
+// The header's close button: a cross in a 28-pixel square, all of it clickable.
+class CloseButton : public QAbstractButton {
+ public:
+  explicit CloseButton(QWidget* parent) : QAbstractButton(parent) {
+    setFixedSize(28, 28);
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::TabFocus);
+    setAccessibleName(QString::fromStdString(L("Close")));
+    Palette::followAppearance(this);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor ink = Palette::secondaryText().resolve();
+    if (hasFocus()) {
+      p.setPen(QPen(ink, 1.5));
+      p.drawEllipse(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
+    Glyphs::draw(p, QRectF(rect()), "xmark", 13, ink);
+  }
+};
+
+}  // namespace
+
+FittedScrollArea::FittedScrollArea(QWidget* content, int maxHeight, int initialHeight, QWidget* parent)
+    : QScrollArea(parent), maxHeight_(maxHeight) {
+  setFrameShape(QFrame::NoFrame);
+  setWidgetResizable(true);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  viewport()->setAutoFillBackground(false);
+  content->setAutoFillBackground(false);
+  setWidget(content);
+  setFixedHeight(std::min(initialHeight, maxHeight_));
+  content->installEventFilter(this);
+}
+
+void FittedScrollArea::fit() {
+  QWidget* content = widget();
+  if (!content || !content->layout()) return;
+  const int width = viewport()->width();
+  const int wanted = content->layout()->hasHeightForWidth() ? content->layout()->totalHeightForWidth(width)
+                                                            : content->sizeHint().height();
+  const int height = std::min(std::max(wanted, 0), maxHeight_);
+  if (height == this->height()) return;
+  setFixedHeight(height);
+  // The window grows and shrinks with its content.
+  if (QWidget* w = window(); w != this) w->adjustSize();
+}
+
+bool FittedScrollArea::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == widget() && event->type() == QEvent::LayoutRequest)
+    QMetaObject::invokeMethod(this, &FittedScrollArea::fit, Qt::QueuedConnection);
+  return QScrollArea::eventFilter(watched, event);
+}
+
+void FittedScrollArea::resizeEvent(QResizeEvent* event) {
+  QScrollArea::resizeEvent(event);
+  fit();
+}
+
+SheetFrame::SheetFrame(const ViewContext& context, int width, const QString& title, QWidget* body,
+                       int initialBodyHeight, std::function<void()> close, QWidget* parent)
+    : QWidget(parent), store_(context.store), close_(new CloseButton(this)) {
+  setFixedWidth(width);
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+  auto* header = new QHBoxLayout;
+  header->setContentsMargins(28, 26, 28, 14);
+  header->setSpacing(16);
+  header->addWidget(new PlainLabel(title, 24, QFont::Bold, Palette::primaryText(), this), 1);
+  header->addWidget(close_, 0, Qt::AlignVCenter);
+  column->addLayout(header);
+  scroll_ = new FittedScrollArea(body, kMaxBodyHeight, initialBodyHeight, this);
+  column->addWidget(scroll_);
+  connect(close_, &QAbstractButton::clicked, this, std::move(close));
+  new InitialFocusClearer(this);  // no focus ring on the close button until the keyboard asks
+  // The background follows the page on show and the appearance.
+  connect(&context.bridge, &StoreBridge::changed, this, qOverload<>(&QWidget::update));
+  Palette::followAppearance(this);
+}
+
+void SheetFrame::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.fillRect(rect(), background(store_.page()).resolve());
+}
+
+}  // namespace qel

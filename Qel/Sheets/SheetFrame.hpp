@@ -1,0 +1,56 @@
+#pragma once
+// What the small sheets share: a fixed width, the background of the page on show, a header with
+// a large title and a close button, and a body that scrolls once it is taller than its cap and
+// is exactly as high as its content below that.
+#include <QScrollArea>
+#include <QWidget>
+
+#include <functional>
+
+#include "Qel/Window/ViewRegistry.hpp"
+
+class QAbstractButton;
+
+namespace qel {
+
+// A vertical scroll area whose height follows its content's, up to `maxHeight`.
+class FittedScrollArea : public QScrollArea {
+  Q_OBJECT
+
+ public:
+  FittedScrollArea(QWidget* content, int maxHeight, int initialHeight, QWidget* parent = nullptr);
+
+  // Measures the content again (also done on every change of its layout).
+  void fit();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  int maxHeight_;
+};
+
+class SheetFrame : public QWidget {
+  Q_OBJECT
+
+ public:
+  static constexpr int kMaxBodyHeight = 420;
+
+  // `close` withdraws the sheet's request; the body is placed in a FittedScrollArea.
+  SheetFrame(const ViewContext& context, int width, const QString& title, QWidget* body, int initialBodyHeight,
+             std::function<void()> close, QWidget* parent = nullptr);
+
+  QAbstractButton* closeButton() const { return close_; }
+  FittedScrollArea* scrollArea() const { return scroll_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  const Store& store_;
+  QAbstractButton* close_;
+  FittedScrollArea* scroll_;
+};
+
+}  // namespace qel

@@ -1,0 +1,92 @@
+#include "Qel/Sheets/WhatsNewSheet.hpp"
+
+#include <QHBoxLayout>
+
+#include <array>
+#include <QVBoxLayout>
+
+#include "Qel/Sheets/Badge.hpp"
+#include "Qel/Text/Loc.hpp"
+#include "Qel/Updater.hpp"
+#include "Qel/Window/Palette.hpp"
+#include "Qel/Window/PlainLabel.hpp"
+
+namespace qel {
+
+namespace {
+
+QString text(const char* key) { return QString::fromStdString(L(key)); }
+
+struct KindLook {
+  ChangeNote::Kind kind;
+  const char* badge;
+  QColor tint;
+};
+
+std::array<KindLook, 3> kinds() {
+  return {{{ChangeNote::Kind::newFeature, "New", Palette::calm()},
+           {ChangeNote::Kind::improved, "Improved", Palette::net()},
+           {ChangeNote::Kind::fixed, "Fixed", Palette::warn()}}};
+}
+
+QWidget* noteLine(const ChangeNote& note, QWidget* parent) {
+  auto* line = new QWidget(parent);
+  auto* row = new QHBoxLayout(line);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->setSpacing(9);
+  auto* bullet = new PlainLabel(QStringLiteral("•"), 13, QFont::Normal, Palette::tertiaryText(), line);
+  auto* label = new PlainLabel(QString::fromStdString(note.text), 13, QFont::Normal, Palette::primaryText(), line);
+  label->setWordWrap(true);
+  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  row->addWidget(bullet, 0, Qt::AlignTop);
+  row->addWidget(label, 1, Qt::AlignTop);
+  return line;
+}
+
+QWidget* releaseBlock(const ReleaseNotes& release, QWidget* parent) {
+  auto* block = new QWidget(parent);
+  auto* column = new QVBoxLayout(block);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(14);
+  auto* title = new QHBoxLayout;
+  title->setSpacing(8);
+  title->addWidget(
+      new PlainLabel(QString::fromStdString(release.number), 17, QFont::DemiBold, Palette::primaryText(), block), 0,
+      Qt::AlignBaseline);
+  if (release.beta)
+    title->addWidget(
+        new PlainLabel(QString::fromStdString(*release.beta), 13, QFont::Medium, Palette::secondaryText(), block), 0,
+        Qt::AlignBaseline);
+  title->addStretch(1);
+  column->addLayout(title);
+  for (const auto& look : kinds()) {
+    std::vector<const ChangeNote*> notes;
+    for (const auto& n : release.notes)
+      if (n.kind == look.kind) notes.push_back(&n);
+    if (notes.empty()) continue;  // no badge for a kind without lines
+    auto* section = new QVBoxLayout;
+    section->setSpacing(9);
+    section->addWidget(new Badge(text(look.badge), look.tint, block), 0, Qt::AlignLeft);
+    for (const ChangeNote* n : notes) section->addWidget(noteLine(*n, block));
+    column->addLayout(section);
+  }
+  return block;
+}
+
+QWidget* releaseList(const std::vector<ReleaseNotes>& releases) {
+  auto* list = new QWidget;
+  auto* column = new QVBoxLayout(list);
+  column->setContentsMargins(28, 0, 28, 28);
+  column->setSpacing(26);
+  for (const auto& r : releases) column->addWidget(releaseBlock(r, list));
+  column->addStretch(1);
+  return list;
+}
+
+}  // namespace
+
+WhatsNewSheet::WhatsNewSheet(const ViewContext& context, Updater& updater, QWidget* parent)
+    : SheetFrame(context, 520, text("What's new"), releaseList(updater.whatsNew()), 160,
+                 [&updater] { updater.setShowingWhatsNew(false); }, parent) {}
+
+}  // namespace qel

@@ -1,0 +1,147 @@
+#include "Qel/Updater.hpp"
+
+#include <QDesktopServices>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+
+#include <algorithm>
+
+#include "Qel/Platform/Defaults.hpp"
+#include "Qel/Text/Loc.hpp"
+
+namespace qel {
+
+namespace {
+
+using std::chrono::milliseconds;
+
+// A feed is a few kilobytes; anything far larger is not one.
+constexpr qint64 maxFeedBytes = 1 << 20;
+constexpr int transferTimeoutMs = 30'000;
+
+QString text(std::string_view key, const std::vector<std::string>& args = {}) {
+  return QString::fromStdString(L(key, args));
+}
+
+double nowSeconds() {
+  using namespace std::chrono;
+  return duration<double>(system_clock::now().time_since_epoch()).count();
+}
+
+}  // namespace
+
+Updater::Options Updater::buildOptions() {
+  Options o;
+  o.feed = QUrl(QStringLiteral(QEL_UPDATE_FEED));
+  o.betaChannel = std::string_view(QEL_RELEASE_CHANNEL) == "beta";
+  return o;
+}
+
+Updater::Updater(Defaults& defaults, Options options, QObject* parent)
+    : QObject(parent), defaults_(defaults), options_(std::move(options)) {
+  betas_ = options_.betaChannel;
+  if (const auto stored = defaults_.value(betaKey); stored && stored->is_boolean()) betas_ = stored->get<bool>();
+
+  auto unseen = Changelog::unseen(defaults_, options_.running, Changelog::own(), Loc::code());
+  whatsNewIsUnseen_ = !unseen.empty();
+  if (whatsNewIsUnseen_) {
+    whatsNew_ = std::move(unseen);
+  } else {
+    // The sheet opened from the menu shows at least the notes of the running version.
+    auto all = Changelog::releases(Changelog::own(), AppVersion::parse("0"), options_.running, Loc::code());
+    if (!all.empty()) whatsNew_.push_back(std::move(all.front()));
+  }
+
+  if (!options_.openUrl) options_.openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+  schedule_.setSingleShot(true);
+  connect(&schedule_, &QTimer::timeout, this, &Updater::checkInBackground);
+  if (!started()) return;
+  network_ = new QNetworkAccessManager(this);
+  // The first check comes a day after the last one, and never in the middle of the start.
+  const double last = defaults_.number(Changelog::lastCheckKey, 0);
+  const double dueIn = last + std::chrono::duration<double>(options_.interval).count() - nowSeconds();
+  const auto due = milliseconds(static_cast<long long>(std::clamp(dueIn, 0.0, 1e9) * 1000));
+  scheduleNext(std::max(options_.shortDelay, std::min(due, options_.interval)));
+}
+
+Updater::~Updater() {
+  if (reply_) reply_->abort();
+}
+
+void Updater::setReceivesBetaUpdates(bool on) {
+  if (on == betas_) return;
+  betas_ = on;
+  defaults_.set(betaKey, on);
+  // The next check, soon, asks with the new channel; a check under way keeps its own.
+  if (canChangeChannel()) scheduleNext(options_.shortDelay);
+  emit changed();
+}
+
+void Updater::setWhatsNewSeen(bool seen) {
+  if (seen == whatsNewSeen_) return;
+  whatsNewSeen_ = seen;
+  emit changed();
+}
+
+void Updater::setShowingWhatsNew(bool on) {
+  if (on == showingWhatsNew_) return;
+  showingWhatsNew_ = on;
+  emit changed();
+}
+
+void Updater::checkForUpdates() { check(true); }
+
+void Updater::checkInBackground() { check(false); }
+
+void Updater::attend() {
+  if (!available_) return;
+  if (!downloadPage_.isEmpty() && !options_.openUrl(downloadPage_))
+    emit reported(text("The download page could not be opened: %@", {downloadPage_.toString().toStdString()}));
+  available_.reset();
+  emit changed();
+}
+
+void Updater::check(bool userAsked) {
+  if (!canCheck()) return;
+  QNetworkRequest request(options_.feed);
+  request.setTransferTimeout(transferTimeoutMs);
+  request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
+  QNetworkReply* reply = network_->get(request);
+  reply_ = reply;
+  connect(reply, &QNetworkReply::downloadProgress, reply, [reply](qint64 received, qint64) {
+    if (received > maxFeedBytes) reply->abort();
+  });
+  connect(reply, &QNetworkReply::finished, this, [this, reply, userAsked] { finished(reply, userAsked); });
+  emit changed();  // no check, and no change of channel, while this one runs
+}
+
+void Updater::finished(QNetworkReply* reply, bool userAsked) {
+  reply->deleteLater();
+  reply_.clear();
+  defaults_.set(Changelog::lastCheckKey, nowSeconds());
+  scheduleNext(options_.interval);
+  const QByteArray body = reply->error() == QNetworkReply::NoError ? reply->readAll() : QByteArray();
+  if (reply->error() != QNetworkReply::NoError) return fail(userAsked, text("Qel could not reach the update feed."));
+  const auto items = parseUpdateFeed(body);
+  if (!items) return fail(userAsked, text("The update feed could not be read."));
+
+  const auto update = newestUpdate(*items, *options_.running, betas_);
+  available_ = update ? std::optional(update->displayVersion) : std::nullopt;
+  downloadPage_ = update ? update->download : QUrl();
+  emit changed();
+  if (!userAsked) return;
+  if (update)
+    emit reported(text("Qel %@ is available.", {update->displayVersion.toStdString()}));
+  else
+    emit reported(text("Qel %@ is the newest version.", {options_.running->text()}));
+}
+
+void Updater::fail(bool userAsked, const QString& message) {
+  emit changed();  // checks can run again; what was announced stays
+  if (userAsked) emit reported(message);
+}
+
+void Updater::scheduleNext(milliseconds delay) { schedule_.start(delay); }
+
+}  // namespace qel
