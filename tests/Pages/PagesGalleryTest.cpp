@@ -8,7 +8,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QElapsedTimer>
+
 #include "Qel/Pages/GPUPage.hpp"
+#include "Qel/Store/MachineSources.hpp"
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/RootView.hpp"
 #include "Qel/Window/ScrollerRestyler.hpp"
@@ -69,6 +72,28 @@ class PagesGallery : public PageTest {
     }
   }
 
+  // Three seconds of this machine, read by the program's own readers.
+  void sampleThisMachine() {
+    StoreServices services;
+    useMachineSources(services, nullptr);
+    services.main = &main;
+    services.defaults = &defaults;
+    services.traffic = nullptr;  // no per-app traffic, ports, Bluetooth or sleep log: not shown here
+    services.ports = nullptr;
+    services.bluetooth = nullptr;
+    services.sleepLog = nullptr;
+    services.watchSleep = false;
+    bridge.reset();
+    store = std::make_unique<Store>(std::move(services));
+    bridge = std::make_unique<StoreBridge>(*store);
+    for (int i = 0; i < 3; ++i) {
+      store->sampleOnce();
+      QElapsedTimer waited;
+      waited.start();
+      while (waited.elapsed() < 1000) settle();
+    }
+  }
+
   void shoot(Page page, const char* name) {
     for (const char* look : {"light", "dark"}) {
       useAppearance(look);
@@ -112,4 +137,11 @@ TEST_F(PagesGallery, gpuPageWithoutAReadout) {
 TEST_F(HybridGallery, cpuPageOfAHybridProcessor) {
   feed(16, true);
   shoot(Page::cpu, "cpu-hybrid");
+}
+
+TEST_F(PagesGallery, thisMachine) {
+  sampleThisMachine();
+  EXPECT_GE(store->tick(), 2);
+  shoot(Page::cpu, "cpu-live");
+  shoot(Page::gpu, "gpu-live");
 }
