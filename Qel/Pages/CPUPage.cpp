@@ -13,6 +13,7 @@
 #include "Qel/Pages/ProcLists.hpp"
 #include "Qel/Pages/RollingFigure.hpp"
 #include "Qel/Pages/TopRow.hpp"
+#include "Qel/Processes/IconCache.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/StoreBridge.hpp"
 #include "Qel/Text/Format.hpp"
@@ -51,7 +52,8 @@ constexpr int kTopCount = 8;
 
 }  // namespace
 
-CPUPage::CPUPage(Store& store, StoreBridge& bridge, QWidget* parent) : QWidget(parent), store_(store) {
+CPUPage::CPUPage(Store& store, StoreBridge& bridge, QWidget* parent)
+    : QWidget(parent), store_(store), icons_(std::make_unique<IconCache>(store.apps())) {
   auto* page = new QHBoxLayout(this);
   page->setContentsMargins(0, 0, 0, 0);
   page->setSpacing(52);
@@ -81,6 +83,8 @@ CPUPage::CPUPage(Store& store, StoreBridge& bridge, QWidget* parent) : QWidget(p
   });
   refresh();
 }
+
+CPUPage::~CPUPage() = default;
 
 QWidget* CPUPage::buildHeadline() {
   auto* head = new QWidget(this);
@@ -198,7 +202,7 @@ void CPUPage::refresh() {
     if (i < rows_.size()) {
       rows_[i]->setProc(top[i]);
     } else {
-      auto* r = new TopRow(store_, top[i]);
+      auto* r = new TopRow(store_, *icons_, top[i]);
       list_->insertWidget(int(i), r);
       rows_.push_back(r);
     }

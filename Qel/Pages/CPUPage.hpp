@@ -4,6 +4,8 @@
 // seconds, the eight busiest processes, and the per-core chart on the right.
 #include <QWidget>
 
+#include <memory>
+
 class QVBoxLayout;
 
 #include <optional>
@@ -21,6 +23,7 @@ class Legend;
 class PlainLabel;
 class RollingFigure;
 class Sparkline;
+class IconCache;
 class Store;
 class StoreBridge;
 class TopRow;
@@ -34,6 +37,7 @@ class CPUPage : public QWidget {
 
  public:
   CPUPage(Store& store, StoreBridge& bridge, QWidget* parent = nullptr);
+  ~CPUPage() override;
 
   RollingFigure* headline() const { return percent_; }
   PlainLabel* subline() const { return subline_; }
@@ -54,6 +58,7 @@ class CPUPage : public QWidget {
   QWidget* buildTopList();
 
   Store& store_;
+  std::unique_ptr<IconCache> icons_;  // the icons of the processes shown, resolved once while the page lives
   RollingFigure* percent_ = nullptr;
   PlainLabel* subline_ = nullptr;
   std::vector<BarStatItem*> stats_;  // user, system, idle, then performance and efficiency

@@ -13,6 +13,7 @@
 #include "Qel/Pages/ProcLists.hpp"
 #include "Qel/Pages/StatItem.hpp"
 #include "Qel/Platform/ProcPidFd.hpp"
+#include "Qel/Processes/IconCache.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/StoreBridge.hpp"
 #include "Qel/Text/Format.hpp"
@@ -75,7 +76,10 @@ QVBoxLayout* column(QWidget* holder, int spacing) {
 }  // namespace
 
 GPUPage::GPUPage(Store& store, StoreBridge& bridge, QWidget* parent)
-    : QWidget(parent), store_(store), holdsGpu_([](const ProcInfo& p) { return holdsGpuDevice(SysRoot{}, p.pid); }) {
+    : QWidget(parent),
+      store_(store),
+      icons_(std::make_unique<IconCache>(store.apps())),
+      holdsGpu_([](const ProcInfo& p) { return holdsGpuDevice(SysRoot{}, p.pid); }) {
   auto* page = new QHBoxLayout(this);
   page->setContentsMargins(0, 0, 0, 0);
   page->setSpacing(52);
@@ -129,6 +133,8 @@ GPUPage::GPUPage(Store& store, StoreBridge& bridge, QWidget* parent)
   refresh();
 }
 
+GPUPage::~GPUPage() = default;
+
 QWidget* GPUPage::buildUnified() {
   auto* content = new QWidget;
   auto* layout = column(content, 10);
@@ -150,7 +156,7 @@ QWidget* GPUPage::buildUsers() {
                   {qtL("Apps with the GPU open, by energy"),
                    title->runs()[1].font, Palette::tertiaryText()}});
   layout->addWidget(title);
-  userList_ = new GpuUserList(store_.apps());
+  userList_ = new GpuUserList(*icons_);
   layout->addWidget(new Panel(userList_, 12, users_));
   return users_;
 }

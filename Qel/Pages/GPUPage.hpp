@@ -5,6 +5,8 @@
 // last sixty seconds.
 #include <QWidget>
 
+#include <memory>
+
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -24,6 +26,7 @@ class SectionTitle;
 class SegmentBar;
 class Sparkline;
 class StatItem;
+class IconCache;
 class Store;
 class StoreBridge;
 class GpuUserList;
@@ -50,6 +53,7 @@ class GPUPage : public QWidget {
 
  public:
   GPUPage(Store& store, StoreBridge& bridge, QWidget* parent = nullptr);
+  ~GPUPage() override;
 
   PageHead* head() const { return head_; }
   const std::vector<StatItem*>& stats() const { return stats_; }
@@ -72,6 +76,7 @@ class GPUPage : public QWidget {
   QWidget* buildHistory();
 
   Store& store_;
+  std::unique_ptr<IconCache> icons_;  // the icons of the processes shown, resolved once while the page lives
   GpuHolderCheck holdsGpu_;
   GPUHiveView* hive_ = nullptr;
   PageHead* head_ = nullptr;

@@ -13,7 +13,7 @@
 
 namespace qel {
 
-GpuUserList::GpuUserList(AppRegistry* apps, QWidget* parent) : QWidget(parent), apps_(apps) {
+GpuUserList::GpuUserList(IconCache& icons, QWidget* parent) : QWidget(parent), icons_(icons) {
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
   Palette::followAppearance(this);
 }
@@ -39,7 +39,7 @@ void GpuUserList::paintEvent(QPaintEvent*) {
   for (std::size_t i = 0; i < users_.size(); ++i) {
     const ProcInfo& proc = users_[i];
     const double top = double(i) * kRow, mid = top + kRow / 2.0;
-    processIcon(apps_, proc).paint(&p, QRect(int(left), int(mid - kIcon / 2.0), kIcon, kIcon));
+    processIcon(icons_, proc).paint(&p, QRect(int(left), int(mid - kIcon / 2.0), kIcon, kIcon));
 
     const QString value = QString::fromStdString(fixed(proc.energy, 1)) + QStringLiteral(" W");
     p.setFont(valueFont);

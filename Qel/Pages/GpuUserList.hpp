@@ -11,13 +11,14 @@
 
 namespace qel {
 
-class AppRegistry;
+class IconCache;
 
 class GpuUserList : public QWidget {
   Q_OBJECT
 
  public:
-  explicit GpuUserList(AppRegistry* apps, QWidget* parent = nullptr);
+  // `icons` must outlive the list.
+  explicit GpuUserList(IconCache& icons, QWidget* parent = nullptr);
 
   void setUsers(std::vector<ProcInfo> users, std::optional<std::int32_t> frontPid);
   const std::vector<ProcInfo>& users() const { return users_; }
@@ -31,7 +32,7 @@ class GpuUserList : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  AppRegistry* apps_;
+  IconCache& icons_;
   std::vector<ProcInfo> users_;
   std::optional<std::int32_t> front_;
 };

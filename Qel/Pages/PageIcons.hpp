@@ -1,14 +1,14 @@
 #pragma once
 // The icon of a process on the pages: its application's icon when it belongs to one, else its
-// program's. One cache per set of installed applications, kept for the whole run.
+// program's.
 #include <QIcon>
 
 #include "Qel/Samplers/ProcInfo.hpp"
 
 namespace qel {
 
-class AppRegistry;
+class IconCache;
 
-QIcon processIcon(AppRegistry* apps, const ProcInfo& proc);
+QIcon processIcon(IconCache& icons, const ProcInfo& proc);
 
 }  // namespace qel

@@ -18,8 +18,8 @@ QString cpuText(double cpu) { return QString::fromStdString(fixed(cpu, 1)) + QLa
 
 }  // namespace
 
-TopRow::TopRow(Store& store, ProcInfo proc, QWidget* parent)
-    : QAbstractButton(parent), store_(store), proc_(std::move(proc)), bar_(new ThinBar(0, Palette::cpu(), this)) {
+TopRow::TopRow(Store& store, IconCache& icons, ProcInfo proc, QWidget* parent)
+    : QAbstractButton(parent), store_(store), icons_(icons), proc_(std::move(proc)), bar_(new ThinBar(0, Palette::cpu(), this)) {
   setFocusPolicy(Qt::StrongFocus);
   setCursor(Qt::PointingHandCursor);
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
@@ -61,7 +61,7 @@ void TopRow::paintEvent(QPaintEvent*) {
   }
   const int left = 12;
   const QRect icon(left, (height() - kIcon) / 2, kIcon, kIcon);
-  processIcon(store_.apps(), proc_).paint(&p, icon);
+  processIcon(icons_, proc_).paint(&p, icon);
 
   const QFont nameFont = Fonts::text(13, QFont::Medium);
   const int nameLeft = icon.right() + 1 + kSpacing;

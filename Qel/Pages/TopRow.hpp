@@ -8,6 +8,7 @@
 
 namespace qel {
 
+class IconCache;
 class Store;
 class ThinBar;
 
@@ -15,7 +16,8 @@ class TopRow : public QAbstractButton {
   Q_OBJECT
 
  public:
-  TopRow(Store& store, ProcInfo proc, QWidget* parent = nullptr);
+  // `icons` must outlive the row.
+  TopRow(Store& store, IconCache& icons, ProcInfo proc, QWidget* parent = nullptr);
 
   void setProc(ProcInfo proc);
   const ProcInfo& proc() const { return proc_; }
@@ -33,6 +35,7 @@ class TopRow : public QAbstractButton {
   QRect figureRect() const;
 
   Store& store_;
+  IconCache& icons_;
   ProcInfo proc_;
   ThinBar* bar_;
 };

@@ -11,6 +11,7 @@
 #include "Qel/Pages/ProcLists.hpp"
 #include "Qel/Pages/RollingFigure.hpp"
 #include "Qel/Pages/TopRow.hpp"
+#include "Qel/Processes/IconCache.hpp"
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/Legend.hpp"
 #include "Qel/Window/PlainLabel.hpp"
@@ -97,7 +98,8 @@ TEST_F(CPUPageTest, showsTheSampleAndTheBusiestProcessesInOrder) {
 }
 
 TEST_F(CPUPageTest, oneRowOverOneCoreFillsItsBarAndShowsTheFigure) {
-  auto* row = new TopRow(*store, proc(3, "render", 250));
+  IconCache icons;
+  auto* row = new TopRow(*store, icons, proc(3, "render", 250));
   Host host(row, {500, 42});
   const QImage image = host.image();
   const QRect bar = row->bar()->geometry();
