@@ -1,10 +1,14 @@
 // The CPU page and its building blocks against a store fed by hand.
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
+#include <QKeyEvent>
+
 #include <cmath>
 #include <limits>
 #include <numbers>
 
+#include "Qel/Pages/AnimatedValue.hpp"
 #include "Qel/Pages/BarStatItem.hpp"
 #include "Qel/Pages/CPUPage.hpp"
 #include "Qel/Pages/CoreFlowerView.hpp"
@@ -175,6 +179,56 @@ TEST_F(CPUPageTest, figuresRollOnlyWhenTheyChange) {
   figure->setText("6");  // hidden: lands at once, no timer
   EXPECT_FALSE(figure->rolling());
   Motion::setEnabled(false);
+}
+
+TEST_F(CPUPageTest, restsWithoutTimersAndStopsThemWhenHidden) {
+  Motion::setEnabled(true);
+  auto* page = new CPUPage(*store, *bridge);
+  Host host(page, {1092, 700});
+  const auto running = [&] {
+    int n = 0;
+    for (auto* value : page->findChildren<AnimatedValue*>()) n += value->running();
+    return n;
+  };
+  const auto wait = [](int ms) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < ms) settle();
+  };
+  store->apply(sample(0.5, {0.5, 0.5}));
+  settle();
+  EXPECT_GT(running(), 0);  // figures roll, gauges ease
+  host.window.hide();
+  wait(120);
+  EXPECT_EQ(running(), 0);
+
+  host.window.show();
+  wait(600);
+  EXPECT_EQ(running(), 0);
+  store->apply(sample(0.5, {0.5, 0.5}));  // the same figures: nothing to animate
+  settle();
+  EXPECT_EQ(running(), 0);
+  Motion::setEnabled(false);
+}
+
+TEST_F(CPUPageTest, rowShowsKeyboardFocus) {
+  IconCache icons;
+  auto* row = new TopRow(*store, icons, proc(3, "render", 20));
+  Host host(row, {500, 42});
+  host.window.activateWindow();
+  row->clearFocus();
+  settle();
+  const QColor before = host.image().pixelColor(2, 21);
+  row->setFocus();
+  settle();
+  ASSERT_TRUE(row->hasFocus());
+  EXPECT_TRUE(near(host.image().pixelColor(2, 21), Palette::cpu(), 40));
+  EXPECT_FALSE(near(before, Palette::cpu(), 40));
+  QKeyEvent space(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ");
+  QApplication::sendEvent(row, &space);
+  QKeyEvent release(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, " ");
+  QApplication::sendEvent(row, &release);
+  EXPECT_EQ(store->detailPID(), 3);
 }
 
 class HybridCPUPageTest : public PageTest {
