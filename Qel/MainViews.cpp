@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "Qel/Pages/CPUPage.hpp"
+#include "Qel/Pages/GPUPage.hpp"
 #include "Qel/Pages/OverviewPage.hpp"
 #include "Qel/Sheets/LicensesSheet.hpp"
 #include "Qel/Sheets/WhatsNewSheet.hpp"
@@ -23,6 +25,12 @@ void registerMainViews(ViewRegistry& registry, Updater& updater) {
   registry.setTabBar([](const ViewContext& context, QWidget* parent) { return new TabBar(context, parent); });
   registry.setPage(Page::overview, [&registry](const ViewContext& context, QWidget* parent) {
     return new OverviewPage(context, registry, parent);
+  });
+  registry.setPage(Page::cpu, [](const ViewContext& c, QWidget* parent) -> QWidget* {
+    return new CPUPage(c.store, c.bridge, parent);
+  });
+  registry.setPage(Page::gpu, [](const ViewContext& c, QWidget* parent) -> QWidget* {
+    return new GPUPage(c.store, c.bridge, parent);
   });
   registry.addTopBarItem([&updater](const ViewContext&, QWidget* parent) { return new UpdateNotices(updater, parent); });
   registry.addSheet({"whatsNew", [&updater](const Store&) { return flag(updater.showingWhatsNew()); },

@@ -15,6 +15,24 @@ std::optional<unsigned> readCount(const std::filesystem::path& file) {
 }
 }  // namespace
 
+std::optional<std::vector<unsigned>> parseCpuList(std::string_view text) {
+  const auto count = parseCpuListCount(text);
+  if (!count || *count > 65536) return std::nullopt;
+  std::vector<unsigned> out;
+  out.reserve(*count);
+  text = trim(text);
+  while (!text.empty()) {
+    const auto comma = text.find(',');
+    const auto part = text.substr(0, comma);
+    text.remove_prefix(comma == std::string_view::npos ? text.size() : comma + 1);
+    const auto dash = part.find('-');
+    const auto first = parseU64(part.substr(0, dash));
+    const auto last = dash == std::string_view::npos ? first : parseU64(part.substr(dash + 1));
+    for (auto n = *first; n <= *last; ++n) out.push_back(unsigned(n));  // validated by the count
+  }
+  return out;
+}
+
 std::optional<unsigned> parseCpuListCount(std::string_view text) {
   text = trim(text);
   if (text.empty()) return std::nullopt;
@@ -53,7 +71,10 @@ CpuTopology readCpuTopology(const SysRoot& root) {
     if (n > 0) t.online = unsigned(n);
   }
   t.performance = readCount(root.sys("devices/cpu_core/cpus"));
-  t.efficiency = readCount(root.sys("devices/cpu_atom/cpus"));
+  if (const auto text = readText(root.sys("devices/cpu_atom/cpus"), 65536)) {
+    t.efficiency = parseCpuListCount(*text);
+    if (auto cpus = parseCpuList(*text)) t.efficiencyCpus = std::move(*cpus);
+  }
   // The first processor's block is enough; reading less keeps the kernel from visiting every CPU.
   if (const auto text = readText(root.proc("cpuinfo"), 16384)) t.modelName = parseModelName(*text);
   return t;

@@ -16,4 +16,12 @@ std::optional<std::uint64_t> parseSocketLink(std::string_view link);
 // (another user's process, or it is gone).
 bool readSocketInodes(const SysRoot& root, std::int32_t pid, std::vector<std::uint64_t>& out);
 
+// Whether a descriptor's link names a graphics processor's device: a DRM render node
+// ("/dev/dri/renderD128") or an NVIDIA device node ("/dev/nvidia0").
+bool isGpuDeviceLink(std::string_view link);
+
+// Whether the process holds a graphics processor's device open; absent when its descriptors
+// can't be read (another user's process, or it is gone).
+std::optional<bool> holdsGpuDevice(const SysRoot& root, std::int32_t pid);
+
 }  // namespace qel

@@ -15,6 +15,15 @@ struct CPUSample {
   bool operator==(const CPUSample&) const = default;
 };
 
+// The processor as the system names it and which of its logical processors are efficiency
+// cores (none on a machine without a hybrid CPU).
+struct ChipInfo {
+  std::string name;
+  int efficiencyCores = 0;
+  std::vector<unsigned> efficiencyCpus;  // processor numbers, ascending; empty when not known
+  bool operator==(const ChipInfo&) const = default;
+};
+
 struct MemSample {
   std::uint64_t total{};       // bytes of physical memory
   std::uint64_t app{};         // anonymous memory of processes

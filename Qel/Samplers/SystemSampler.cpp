@@ -17,6 +17,8 @@ SystemSampler::SystemSampler(SysRoot root, const Clock& clock)
   performanceCores_ = split.performance;
   efficiencyCores_ = split.efficiency;
   chipName_ = topology.modelName.value_or(L("Computer"));
+  if (efficiencyCores_ > 0 && topology.efficiencyCpus.size() == std::size_t(efficiencyCores_))
+    efficiencyCpus_ = topology.efficiencyCpus;
 }
 
 SystemSampler::~SystemSampler() = default;

@@ -33,6 +33,8 @@ class SystemSampler {
   int performanceCores() const { return performanceCores_; }  // all logical processors unless hybrid
   int efficiencyCores() const { return efficiencyCores_; }    // 0 unless hybrid
   const std::string& chipName() const { return chipName_; }
+  // The efficiency cores by processor number; empty unless hybrid.
+  const std::vector<unsigned>& efficiencyCpus() const { return efficiencyCpus_; }
 
   // Load since the previous call; absent on the first call, when the processors changed, and
   // when the counters can't be read (the previous ones are kept).
@@ -63,6 +65,7 @@ class SystemSampler {
   int performanceCores_ = 1;
   int efficiencyCores_ = 0;
   std::string chipName_;
+  std::vector<unsigned> efficiencyCpus_;
 };
 
 // The pieces of the readers above that decide, apart from where the facts come from.

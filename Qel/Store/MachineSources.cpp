@@ -25,6 +25,7 @@ class MachineSystem final : public SystemSource {
   std::vector<VolumeInfo> volumes() override { return s_.volumes(); }
   std::vector<WakeHolder> wakeHolders() override { return s_.wakeHolders(); }
   std::vector<NetAddress> addresses() override { return s_.addresses(); }
+  ChipInfo chip() const override { return {s_.chipName(), s_.efficiencyCores(), s_.efficiencyCpus()}; }
 
  private:
   SystemSampler s_;

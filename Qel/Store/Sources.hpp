@@ -32,6 +32,8 @@ class SystemSource {
   virtual std::vector<VolumeInfo> volumes() = 0;
   virtual std::vector<WakeHolder> wakeHolders() = 0;
   virtual std::vector<NetAddress> addresses() = 0;
+  // Fixed when the reader is made; asked once, on the main thread.
+  virtual ChipInfo chip() const { return {}; }
 };
 
 struct ProcessReading {

@@ -149,6 +149,10 @@ class Store {
 
   // The machine as last sampled.
   const CPUSample& cpu() const { return cpu_; }
+  // The processor's name and core kinds (an unnamed chip without readers).
+  const ChipInfo& chip() const { return chip_; }
+  // The installed applications; null when none are known.
+  AppRegistry* apps() const { return apps_; }
   const MemSample& mem() const { return mem_; }
   double netDown() const { return netDown_; }
   double netUp() const { return netUp_; }
@@ -437,6 +441,7 @@ class Store {
   std::vector<double> cpuHist_, memHist_, netHist_, netUpHist_, diskHist_, diskReadHist_, diskWriteHist_,
       gpuHist_, powerHist_;
   std::vector<double> corePeaks_;
+  ChipInfo chip_;
   std::vector<int> peakAge_;
   std::map<std::int32_t, std::vector<double>> energyByPid_;
   std::map<std::int32_t, std::string> energyNames_;

@@ -6,6 +6,7 @@
 #include "Qel/Platform/ProcPidIo.hpp"
 #include "Qel/Platform/ProcPidStat.hpp"
 #include "Qel/Platform/ProcPidStatus.hpp"
+#include "tests/support/TempDir.hpp"
 
 using namespace qel;
 using namespace std::string_view_literals;
@@ -104,6 +105,29 @@ TEST(ProcPidSmallFiles, parseTheirOneFact) {
   EXPECT_EQ(parseSocketLink("socket:[123456]"), 123456u);
   for (const std::string_view bad : {"socket:[]"sv, "socket:[12x]"sv, "pipe:[5]"sv, "/dev/null"sv, "socket:[5"sv})
     EXPECT_EQ(parseSocketLink(bad), std::nullopt) << bad;
+  for (const std::string_view gpu : {"/dev/dri/renderD128"sv, "/dev/nvidia0"sv}) EXPECT_TRUE(isGpuDeviceLink(gpu));
+  for (const std::string_view other :
+       {"/dev/dri/card0"sv, "/dev/dri/renderD"sv, "/dev/nvidiactl"sv, "/dev/nvidia-uvm"sv, "/dev/null"sv, ""sv})
+    EXPECT_FALSE(isGpuDeviceLink(other)) << other;
+}
+
+TEST(ProcPidFd, findsTheProcessesHoldingTheGraphicsDevice) {
+  test::TempDir dir;
+  const auto link = [&](const char* pid, const char* fd, const char* target) {
+    std::filesystem::create_directories(dir / "proc" / pid / "fd");
+    std::filesystem::create_symlink(target, dir / "proc" / pid / "fd" / fd);
+  };
+  link("10", "0", "/dev/null");
+  link("10", "7", "/dev/dri/renderD128");
+  link("11", "0", "socket:[99]");
+  link("11", "1", "/dev/dri/card0");
+  const SysRoot root{dir.path()};
+  EXPECT_EQ(holdsGpuDevice(root, 10), true);
+  EXPECT_EQ(holdsGpuDevice(root, 11), false);
+  EXPECT_EQ(holdsGpuDevice(root, 12), std::nullopt);  // gone, or another user's
+  std::vector<std::uint64_t> inodes;
+  EXPECT_TRUE(readSocketInodes(root, 11, inodes));
+  EXPECT_EQ(inodes, std::vector<std::uint64_t>{99});
 }
 
 TEST(ProcPidCgroup, findsTheApplicationUnitAndItsIds) {

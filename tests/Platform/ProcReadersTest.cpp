@@ -64,6 +64,9 @@ TEST(CpuTopology, countsCpuListsAndFindsTheModel) {
   const Case cases[] = {{"0-7\n", 8}, {"0", 1}, {"0-3,8,10-11", 7}, {"", std::nullopt}, {"3-1", std::nullopt},
                         {"0-", std::nullopt}, {"0-4294967295", std::nullopt}, {"a-b", std::nullopt}};
   for (const auto& c : cases) EXPECT_EQ(parseCpuListCount(c.text), c.count) << c.text;
+  EXPECT_EQ(parseCpuList("8-11,2\n"), (std::vector<unsigned>{8, 9, 10, 11, 2}));
+  EXPECT_EQ(parseCpuList("0-70000"), std::nullopt);  // too many to list
+  EXPECT_EQ(parseCpuList("3-1"), std::nullopt);
   EXPECT_EQ(parseModelName("processor\t: 0\nmodel name\t: AMD Ryzen 5  \n\nmodel name\t: other\n"), "AMD Ryzen 5");
   EXPECT_EQ(parseModelName("processor\t: 0\nBogoMIPS\t: 50.00\n"), std::nullopt);
   EXPECT_EQ(parseModelName("model name\t:   \n"), std::nullopt);

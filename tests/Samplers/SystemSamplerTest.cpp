@@ -71,6 +71,9 @@ TEST(SystemSampler, readsEachRecordedMachine) {
     EXPECT_GT(s.diskDetail().total, 0u);
   }
   EXPECT_FALSE(SystemSampler(fixture("nothermal")).hasThermalZones());
+  // The hybrid laptop numbers its efficiency cores last.
+  EXPECT_EQ(SystemSampler(fixture("hybrid")).efficiencyCpus(), (std::vector<unsigned>{8, 9, 10, 11}));
+  EXPECT_TRUE(SystemSampler(fixture("laptop")).efficiencyCpus().empty());
 }
 
 TEST(SystemSampler, laptopBatteryAndCharger) {

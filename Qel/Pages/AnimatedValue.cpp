@@ -1,0 +1,49 @@
+#include "Qel/Pages/AnimatedValue.hpp"
+
+#include <cmath>
+
+#include "Qel/Window/Motion.hpp"
+
+namespace qel {
+
+AnimatedValue::AnimatedValue(QWidget* owner, int ms, std::function<void()> frame)
+    : QObject(owner), owner_(owner), ms_(ms), frame_(std::move(frame)) {
+  timer_.setInterval(kFrameMs);
+  timer_.setTimerType(Qt::CoarseTimer);
+  connect(&timer_, &QTimer::timeout, this, &AnimatedValue::step);
+}
+
+void AnimatedValue::setTarget(double target) {
+  if (!std::isfinite(target)) target = 0;
+  if (target == to_ && (running() || value_ == target)) return;
+  const int ms = Motion::duration(ms_);
+  if (ms <= 0 || !owner_ || !owner_->isVisible()) {
+    jumpTo(target);
+    return;
+  }
+  from_ = value_;
+  to_ = target;
+  clock_.start();
+  if (!running()) timer_.start();
+}
+
+void AnimatedValue::jumpTo(double value) {
+  if (!std::isfinite(value)) value = 0;
+  timer_.stop();
+  const bool changed = value != value_;
+  from_ = to_ = value_ = value;
+  if (changed && frame_) frame_();
+}
+
+void AnimatedValue::step() {
+  const int ms = Motion::duration(ms_);
+  const double t = ms > 0 ? double(clock_.elapsed()) / ms : 1.0;
+  if (t >= 1 || !owner_ || !owner_->isVisible()) {
+    jumpTo(to_);
+    return;
+  }
+  value_ = from_ + (to_ - from_) * Motion::easeOut().valueForProgress(t);
+  if (frame_) frame_();
+}
+
+}  // namespace qel

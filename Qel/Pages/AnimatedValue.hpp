@@ -1,0 +1,44 @@
+#pragma once
+// A number that eases to each new target over a fixed time, frame by frame at 30 a second at
+// most, telling its owner to repaint on each frame. It lands at once while its owner is hidden
+// or motion is off, and its timer runs only while it is on the way.
+#include <QElapsedTimer>
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+
+namespace qel {
+
+class AnimatedValue : public QObject {
+  Q_OBJECT
+
+ public:
+  // `frame` runs after each change of the value (the owner repaints what it covers).
+  AnimatedValue(QWidget* owner, int ms, std::function<void()> frame);
+
+  double value() const { return value_; }
+  double target() const { return to_; }
+  bool running() const { return timer_.isActive(); }
+
+  // Eases from the value shown now to `target`; a value that is not finite counts as 0.
+  void setTarget(double target);
+  // Takes `value` at once.
+  void jumpTo(double value);
+
+  static constexpr int kFrameMs = 34;  // a little over 1/30 s
+
+ private:
+  void step();
+
+  QPointer<QWidget> owner_;
+  int ms_;
+  std::function<void()> frame_;
+  QTimer timer_;
+  QElapsedTimer clock_;
+  double from_ = 0, to_ = 0, value_ = 0;
+};
+
+}  // namespace qel

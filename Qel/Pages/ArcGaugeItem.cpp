@@ -1,0 +1,75 @@
+#include "Qel/Pages/ArcGaugeItem.hpp"
+
+#include <QPainter>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+#include "Qel/Pages/ChartKit.hpp"
+#include "Qel/Pages/RollingFigure.hpp"
+#include "Qel/Text/Format.hpp"
+#include "Qel/Window/Fonts.hpp"
+#include "Qel/Window/Palette.hpp"
+#include "Qel/Window/PlainLabel.hpp"
+
+namespace qel {
+
+double arcGaugeSweep(double fraction) {
+  if (!(fraction > 0)) return 0;
+  return Chart::kPi * std::min(fraction, 1.0);
+}
+
+ArcGaugeItem::ArcGaugeItem(const QString& title, double fraction, AdaptiveColor color, QWidget* parent)
+    : QWidget(parent),
+      fraction_(fraction),
+      color_(std::move(color)),
+      shown_(this, 400, [this] { update(canvasRect()); }),
+      title_(new PlainLabel(title, 12, QFont::Normal, Palette::tertiaryText(), this)),
+      percent_(new RollingFigure(Fonts::text(14, QFont::Medium), Palette::primaryText(), QStringLiteral("100%"),
+                                 this)) {
+  setMinimumWidth(kWidth);
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(2);
+  column->addWidget(title_);
+  column->addSpacing(kHeight);
+  shown_.jumpTo(fraction);
+  percent_->setText(QString::fromStdString(fmtPercent(fraction)));
+  Palette::followAppearance(this);
+}
+
+void ArcGaugeItem::setFraction(double fraction) {
+  if (fraction == fraction_) return;
+  fraction_ = fraction;
+  shown_.setTarget(fraction);
+  percent_->setText(QString::fromStdString(fmtPercent(fraction)));
+}
+
+QRect ArcGaugeItem::canvasRect() const { return {0, title_->sizeHint().height() + 2, kWidth, kHeight}; }
+
+void ArcGaugeItem::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  // The figure sits inside the arc: centred in the canvas's width, 10 down from its top.
+  const QRect canvas = canvasRect();
+  const QSize figure = percent_->sizeHint();
+  percent_->setGeometry(canvas.left() + (kWidth - figure.width()) / 2, canvas.top() + 10, figure.width(),
+                        figure.height());
+}
+
+void ArcGaugeItem::paintEvent(QPaintEvent*) {
+  const QRect canvas = canvasRect();
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  const double w = canvas.width(), h = canvas.height();
+  const QPointF c(canvas.left() + 0.5 * w, canvas.top() + 0.88 * h);
+  const double r = std::min(0.5 * w, 0.88 * h) - 3;
+  p.setPen(QPen(Palette::adaptiveOpacity(0.08, 0.08).resolve(), 5, Qt::SolidLine, Qt::RoundCap));
+  p.drawPath(Chart::arc(c, r, Chart::kPi, 2 * Chart::kPi));
+  const double sweep = arcGaugeSweep(shown_.value());
+  if (sweep <= 0) return;
+  p.setPen(QPen(color_.resolve(), 5, Qt::SolidLine, Qt::RoundCap));
+  p.drawPath(Chart::arc(c, r, Chart::kPi, Chart::kPi + sweep));
+}
+
+}  // namespace qel

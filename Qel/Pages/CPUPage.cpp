@@ -1,0 +1,219 @@
+#include "Qel/Pages/CPUPage.hpp"
+
+#include <QHBoxLayout>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include <limits>
+
+#include "Qel/Pages/BarStatItem.hpp"
+#include "Qel/Pages/CoreFlowerGeometry.hpp"
+#include "Qel/Pages/CoreFlowerView.hpp"
+#include "Qel/Pages/PageText.hpp"
+#include "Qel/Pages/ProcLists.hpp"
+#include "Qel/Pages/RollingFigure.hpp"
+#include "Qel/Pages/TopRow.hpp"
+#include "Qel/Processes/IconCache.hpp"
+#include "Qel/Store/Store.hpp"
+#include "Qel/StoreBridge.hpp"
+#include "Qel/Text/Format.hpp"
+#include "Qel/Text/Loc.hpp"
+#include "Qel/Window/BaselineRow.hpp"
+#include "Qel/Window/Fonts.hpp"
+#include "Qel/Window/Legend.hpp"
+#include "Qel/Window/Palette.hpp"
+#include "Qel/Window/Panel.hpp"
+#include "Qel/Window/PlainLabel.hpp"
+#include "Qel/Window/SectionTitle.hpp"
+#include "Qel/Window/Sparkline.hpp"
+
+namespace qel {
+
+std::string cpuSubline(double load, const std::optional<ProcInfo>& top, const std::string& chipName) {
+  const std::string loadText = withNumber("Load average %.2f", load).toStdString();
+  if (top && top->cpu >= 1.0) return L("%@, %@ is using the most", {loadText, top->name});
+  return L("%@, %@", {loadText, chipName});
+}
+
+namespace {
+
+QWidget* row(QWidget* parent, const std::vector<QWidget*>& items, int spacing) {
+  auto* holder = new QWidget(parent);
+  auto* layout = new QHBoxLayout(holder);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(spacing);
+  layout->addStretch(1);
+  for (auto* item : items) layout->addWidget(item);
+  layout->addStretch(1);
+  return holder;
+}
+
+constexpr int kTopCount = 8;
+
+}  // namespace
+
+CPUPage::CPUPage(Store& store, StoreBridge& bridge, QWidget* parent)
+    : QWidget(parent), store_(store), icons_(std::make_unique<IconCache>(store.apps())) {
+  auto* page = new QHBoxLayout(this);
+  page->setContentsMargins(0, 0, 0, 0);
+  page->setSpacing(52);
+
+  auto* left = new QVBoxLayout;
+  left->setSpacing(22);
+  left->addWidget(buildHeadline());
+  left->addWidget(buildStats());
+  left->addWidget(buildHistory());
+  left->addWidget(buildTopList(), 1);
+  page->addLayout(left, 1);
+
+  auto* right = new QWidget(this);
+  right->setMinimumWidth(320);
+  right->setMaximumWidth(480);
+  auto* column = new QVBoxLayout(right);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(10);
+  flower_ = new CoreFlowerView(store_, right);
+  caption_ = new Legend({}, right);
+  column->addWidget(flower_, 1);
+  column->addWidget(caption_);
+  page->addWidget(right, 1);
+
+  connect(&bridge, &StoreBridge::changed, this, [this] {
+    if (isVisible()) refresh();
+  });
+  refresh();
+}
+
+CPUPage::~CPUPage() = default;
+
+QWidget* CPUPage::buildHeadline() {
+  auto* head = new QWidget(this);
+  auto* column = new QVBoxLayout(head);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(4);
+  column->addWidget(new PlainLabel(qtL("CPU"), 14, QFont::DemiBold, Palette::cpu(), head));
+  percent_ = new RollingFigure(Fonts::text(76, QFont::Light), Palette::primaryText(), QStringLiteral("100"), head);
+  percent_->setUnit(QStringLiteral("%"), Fonts::text(24), Palette::secondaryText());
+  column->addWidget(percent_);
+  subline_ = new PlainLabel({}, 14, QFont::Normal, Palette::secondaryText(), head);
+  subline_->setWordWrap(true);
+  column->addWidget(subline_);
+  return head;
+}
+
+QWidget* CPUPage::buildStats() {
+  auto* holder = new QWidget(this);
+  auto* column = new QVBoxLayout(holder);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(10);
+  stats_ = {new BarStatItem(qtL("User"), 0, Palette::cpu(), holder),
+            new BarStatItem(qtL("System"), 0, Palette::strain(), holder),
+            new BarStatItem(qtL("Idle"), 1, Palette::tertiaryText(), holder)};
+  column->addWidget(row(holder, {stats_[0], stats_[1], stats_[2]}, 8));
+  QColor pale = Palette::cpu();
+  pale.setAlphaF(0.6f);
+  auto* performance = new BarStatItem(qtL("Performance"), 0, Palette::cpu(), holder);
+  auto* efficiency = new BarStatItem(qtL("Efficiency"), 0, pale, holder);
+  stats_.push_back(performance);
+  stats_.push_back(efficiency);
+  groupRow_ = row(holder, {performance, efficiency}, 8);
+  column->addWidget(groupRow_);
+  return holder;
+}
+
+QWidget* CPUPage::buildHistory() {
+  auto* holder = new QWidget(this);
+  auto* column = new QVBoxLayout(holder);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(12);
+  auto* titles = new QHBoxLayout;
+  titles->setSpacing(10);
+  titles->addWidget(new SectionTitle(qtL("Last 60 seconds"), qtL("All cores combined"), holder), 1, Qt::AlignBottom);
+  counts_ = new BaselineRow(10, holder);
+  titles->addWidget(counts_, 0, Qt::AlignBottom);
+  column->addLayout(titles);
+  history_ = new Sparkline(Palette::cpu(), 1.0);
+  history_->setFixedHeight(84);
+  column->addWidget(new Panel(history_, 16, holder));
+  return holder;
+}
+
+QWidget* CPUPage::buildTopList() {
+  auto* holder = new QWidget(this);
+  auto* column = new QVBoxLayout(holder);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(12);
+  column->addWidget(new SectionTitle(qtL("Using the most"), qtL("Click a name for details"), holder));
+  auto* scroll = new QScrollArea;
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidgetResizable(true);
+  scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  scroll->viewport()->setAutoFillBackground(false);
+  auto* rows = new QWidget;
+  rows->setAutoFillBackground(false);
+  list_ = new QVBoxLayout(rows);
+  list_->setContentsMargins(0, 0, 0, 0);
+  list_->setSpacing(0);
+  list_->addStretch(1);
+  scroll->setWidget(rows);
+  rows->setAutoFillBackground(false);  // the scroll area turns it on; the panel shows through
+  column->addWidget(new Panel(scroll, 8, holder), 1);
+  return holder;
+}
+
+void CPUPage::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  refresh();
+}
+
+void CPUPage::refresh() {
+  const CPUSample& cpu = store_.cpu();
+  const ChipInfo& chip = store_.chip();
+  percent_->setText(QString::fromStdString(wholeNumber(cpu.total * 100)));
+  subline_->setText(QString::fromStdString(cpuSubline(store_.load(), store_.topProc(), chip.name)));
+
+  stats_[0]->setFraction(cpu.user);
+  stats_[1]->setFraction(cpu.system);
+  stats_[2]->setFraction(std::max(0.0, 1 - cpu.total));
+  groupRow_->setVisible(chip.efficiencyCores > 0);
+  if (chip.efficiencyCores > 0) {
+    std::vector<double> ordered;
+    for (int i : efficiencyFirst(int(cpu.perCore.size()), chip.efficiencyCpus))
+      ordered.push_back(cpu.perCore[std::size_t(i)]);
+    const CoreGroups groups = coreGroups(ordered, chip.efficiencyCores);
+    stats_[3]->setFraction(groups.performance);
+    stats_[4]->setFraction(groups.efficiency);
+  }
+
+  const QString count = QString::fromStdString(L("%@ processes", {std::to_string(store_.procs().size())}));
+  const QString load = withNumber("Load %.2f", store_.load());
+  if (counts_->runs().size() != 2 || counts_->runs()[0].text != count || counts_->runs()[1].text != load)
+    counts_->setRuns({{count, Fonts::text(12), Palette::tertiaryText()}, {load, Fonts::text(12), Palette::tertiaryText()}});
+  if (history_->values() != store_.cpuHist()) history_->setValues(store_.cpuHist());
+
+  const auto top = topProcs(store_.procs(), [](const ProcInfo& p) { return p.cpu; },
+                            -std::numeric_limits<double>::infinity(), kTopCount);
+  // Rows are kept by position and take the process now in that place.
+  while (rows_.size() > top.size()) {
+    delete rows_.back();
+    rows_.pop_back();
+  }
+  for (std::size_t i = 0; i < top.size(); ++i) {
+    if (i < rows_.size()) {
+      rows_[i]->setProc(top[i]);
+    } else {
+      auto* r = new TopRow(store_, *icons_, top[i]);
+      list_->insertWidget(int(i), r);
+      rows_.push_back(r);
+    }
+  }
+
+  caption_->setText(chip.efficiencyCores < 1
+                        ? qtL("Each bar is a logical core. The white segment is its recent peak. The center shows "
+                              "the system thermal state.")
+                        : qtL("Each bar is a core. The white segment is its recent peak. The center shows the "
+                              "system thermal state."));
+  flower_->refresh();
+}
+
+}  // namespace qel

@@ -1,0 +1,107 @@
+#include "Qel/Pages/CoreFlowerGeometry.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace qel {
+
+int litSegments(double load) {
+  if (!std::isfinite(load)) return 0;
+  return int(std::clamp(std::ceil(std::clamp(load, 0.0, 1.0) * 10), 0.0, 10.0));
+}
+
+namespace {
+
+SegmentTone toneOf(int j, int lit, int peakSeg, bool efficiency) {
+  if (j < lit) {
+    if (j >= 8) return SegmentTone::strain;
+    if (j >= 6) return SegmentTone::warn;
+    return efficiency ? SegmentTone::cpuPale : SegmentTone::cpu;
+  }
+  return j == peakSeg - 1 ? SegmentTone::peak : SegmentTone::track;
+}
+
+}  // namespace
+
+CoreFlower coreFlower(std::span<const double> loads, std::span<const double> peaks, int efficiencyCores, double side) {
+  CoreFlower f;
+  const int n = int(loads.size());
+  if (n == 0 || !std::isfinite(side)) return f;
+  const int E = std::max(efficiencyCores, 0);
+  const int e = std::min(n, E), p = n - e;
+  f.centre = {side / 2, side / 2};
+  f.outer = side / 2 - 40;
+  f.inner = 0.44 * f.outer;
+  f.pitch = (f.outer - f.inner) / 10;
+  if (f.inner <= 0) return CoreFlower{};  // no ring left at this size
+
+  const double pi = std::numbers::pi;
+  f.gap = E >= 1 ? 0.32 : 0.0;
+  f.step = (2 * pi - 2 * f.gap) / n;
+  f.halfWidth = 0.32 * f.step;
+  const auto angle = [&](double slot, bool efficiency) {
+    return -pi / 2 + f.gap / 2 + (efficiency ? f.gap : 0.0) + f.step * (slot + 0.5);
+  };
+
+  f.segments.reserve(std::size_t(n) * 10);
+  for (int i = 0; i < n; ++i) {
+    const bool efficiency = E >= 1 && i >= p;
+    const int core = efficiency ? i - p : e + i;
+    const double a = angle(i, efficiency);
+    f.slotAngles.push_back(a);
+    f.slotCores.push_back(core);
+    const double load = std::isfinite(loads[std::size_t(core)]) ? loads[std::size_t(core)] : 0.0;
+    double peak = load;
+    if (std::size_t(core) < peaks.size() && std::isfinite(peaks[std::size_t(core)])) peak = peaks[std::size_t(core)];
+    const int lit = litSegments(load);
+    const int peakSeg = litSegments(peak);
+    for (int j = 0; j < 10; ++j) {
+      const double inner = f.inner + f.pitch * j + 1, outer = f.inner + f.pitch * (j + 1) - 1.5;
+      if (outer <= inner) continue;  // too small to separate the segments
+      f.segments.push_back({i, j, inner, outer, a - f.halfWidth, a + f.halfWidth, toneOf(j, lit, peakSeg, efficiency)});
+    }
+  }
+  if (E >= 1) {
+    const auto label = [&](double display, bool efficiency) {
+      const double a = angle(display, e > 0 && display >= p);
+      f.labels.push_back({efficiency, f.centre + QPointF(std::cos(a), std::sin(a)) * (f.outer + 18)});
+    };
+    label((p - 1) / 2.0, false);
+    label(p + (e - 1) / 2.0, true);
+  }
+  return f;
+}
+
+std::vector<int> efficiencyFirst(int count, std::span<const unsigned> efficiencyCpus) {
+  std::vector<int> order;
+  if (count <= 0) return order;
+  std::vector<bool> efficient(std::size_t(count), false);
+  bool fits = !efficiencyCpus.empty();
+  for (unsigned cpu : efficiencyCpus) {
+    if (cpu >= unsigned(count) || efficient[cpu]) {
+      fits = false;
+      break;
+    }
+    efficient[cpu] = true;
+  }
+  order.reserve(std::size_t(count));
+  for (int pass = 0; pass < 2; ++pass)
+    for (int i = 0; i < count; ++i)
+      if (!fits ? pass == 0 : efficient[std::size_t(i)] == (pass == 0)) order.push_back(i);
+  return order;
+}
+
+CoreGroups coreGroups(std::span<const double> loads, int efficiencyCores) {
+  const std::size_t n = loads.size();
+  const std::size_t e = std::min(n, std::size_t(std::max(efficiencyCores, 0)));
+  const auto mean = [](std::span<const double> part) {
+    if (part.empty()) return 0.0;
+    double sum = 0;
+    for (double v : part) sum += std::isfinite(v) ? v : 0.0;
+    return sum / double(part.size());
+  };
+  return {mean(loads.subspan(e)), mean(loads.first(e))};
+}
+
+}  // namespace qel

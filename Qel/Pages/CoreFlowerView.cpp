@@ -1,0 +1,115 @@
+#include "Qel/Pages/CoreFlowerView.hpp"
+
+#include <QFontMetricsF>
+#include <QPainter>
+
+#include <algorithm>
+
+#include "Qel/Pages/ChartKit.hpp"
+#include "Qel/Pages/CoreFlowerGeometry.hpp"
+#include "Qel/Pages/PageText.hpp"
+#include "Qel/Store/Store.hpp"
+#include "Qel/Text/Format.hpp"
+#include "Qel/Text/Loc.hpp"
+#include "Qel/Window/Fonts.hpp"
+#include "Qel/Window/Palette.hpp"
+#include "Qel/Window/SquareFit.hpp"
+
+namespace qel {
+
+namespace {
+
+QColor toneColor(SegmentTone tone) {
+  const auto alpha = [](QColor c, double a) {
+    c.setAlphaF(float(a));
+    return c;
+  };
+  const QColor ink = Palette::light() ? Qt::black : Qt::white;
+  switch (tone) {
+    case SegmentTone::cpu: return Palette::cpu();
+    case SegmentTone::cpuPale: return alpha(Palette::cpu(), 0.6);
+    case SegmentTone::warn: return Palette::warn();
+    case SegmentTone::strain: return Palette::strain();
+    case SegmentTone::peak: return alpha(ink, 0.75);
+    case SegmentTone::track: return alpha(ink, 0.06);
+  }
+  return ink;
+}
+
+AdaptiveColor thermalColor(ThermalState state) {
+  switch (state) {
+    case ThermalState::nominal: return Palette::primaryText();
+    case ThermalState::fair: return Palette::warn();
+    case ThermalState::serious:
+    case ThermalState::critical: return Palette::strain();
+  }
+  return Palette::primaryText();
+}
+
+}  // namespace
+
+CoreFlowerView::CoreFlowerView(const Store& store, QWidget* parent) : QWidget(parent), store_(store) {
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+  setAccessibleName(qtL("Usage per core"));
+  Palette::followAppearance(this);
+  refresh();
+}
+
+void CoreFlowerView::refresh() {
+  const ChipInfo& chip = store_.chip();
+  const auto& perCore = store_.cpu().perCore;
+  const auto& peaks = store_.corePeaks();
+  Shown next;
+  next.efficiencyCores = chip.efficiencyCores;
+  for (int i : efficiencyFirst(int(perCore.size()), chip.efficiencyCpus)) {
+    next.loads.push_back(perCore[std::size_t(i)]);
+    next.peaks.push_back(std::size_t(i) < peaks.size() ? peaks[std::size_t(i)] : perCore[std::size_t(i)]);
+  }
+  next.thermal = store_.thermal();
+  next.thermalText = store_.thermalText();
+  next.load = store_.load();
+  setAccessibleDescription(
+      QString::fromStdString(L("Total usage %@", {fmtPercent(store_.cpu().total)})));
+  if (next == shown_) return;
+  shown_ = std::move(next);
+  update();
+}
+
+void CoreFlowerView::paintEvent(QPaintEvent*) {
+  const QRectF square = squareFit(QSizeF(size()));
+  const double side = square.width();
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.translate(square.topLeft());
+
+  const CoreFlower flower = coreFlower(shown_.loads, shown_.peaks, shown_.efficiencyCores, side);
+  p.setPen(Qt::NoPen);
+  for (const auto& s : flower.segments) {
+    p.setBrush(toneColor(s.tone));
+    p.drawPath(Chart::ringSegment(flower.centre, s.inner, s.outer, s.from, s.to));
+  }
+  p.setPen(Palette::tertiaryText().resolve());
+  const QRectF bounds(0, 0, side, side);
+  for (const auto& label : flower.labels)
+    Chart::drawText(p, qtL(label.efficiency ? "Efficiency" : "Performance"), Fonts::text(11), label.at,
+                    Qt::AlignCenter, bounds);
+
+  // The middle: thermal state over the load average, as one centred stack.
+  if (side <= 80) return;
+  const QFont caption = Fonts::text(12), figure = Fonts::text(std::min(side * 0.1, 40.0), QFont::Light),
+              load = Fonts::text(12.5);
+  const double h1 = QFontMetricsF(caption).height(), h2 = QFontMetricsF(figure).height(),
+               h3 = QFontMetricsF(load).height();
+  double y = side / 2 - (h1 + h2 + h3 + 4) / 2;
+  const double cx = side / 2;
+  p.setPen(Palette::secondaryText().resolve());
+  Chart::drawText(p, qtL("Thermal state"), caption, {cx, y}, Qt::AlignHCenter | Qt::AlignTop);
+  y += h1 + 2;
+  p.setPen(thermalColor(shown_.thermal).resolve());
+  Chart::drawText(p, QString::fromStdString(shown_.thermalText), figure, {cx, y}, Qt::AlignHCenter | Qt::AlignTop);
+  y += h2 + 2;
+  p.setPen(Palette::secondaryText().resolve());
+  Chart::drawText(p, withNumber("Load %.2f", shown_.load), load, {cx, y}, Qt::AlignHCenter | Qt::AlignTop);
+}
+
+}  // namespace qel

@@ -1,0 +1,44 @@
+#pragma once
+// The per-core chart of the CPU page in the largest square that fits, with the thermal state,
+// its colour and the load average in the middle. It repaints when what it shows changed.
+#include <QWidget>
+
+#include <string>
+#include <vector>
+
+#include "Qel/Samplers/Samples.hpp"
+
+namespace qel {
+
+class Store;
+
+class CoreFlowerView : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit CoreFlowerView(const Store& store, QWidget* parent = nullptr);
+
+  // Takes the store's figures; repaints only when they differ from the ones shown.
+  void refresh();
+
+  QSize sizeHint() const override { return {420, 420}; }
+  QSize minimumSizeHint() const override { return {120, 120}; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  struct Shown {
+    std::vector<double> loads, peaks;
+    int efficiencyCores = 0;
+    ThermalState thermal = ThermalState::nominal;
+    std::string thermalText;
+    double load = 0;
+    bool operator==(const Shown&) const = default;
+  };
+
+  const Store& store_;
+  Shown shown_;
+};
+
+}  // namespace qel

@@ -1,0 +1,73 @@
+#include "Qel/Pages/GPUHiveView.hpp"
+
+#include <QPainter>
+#include <QPolygonF>
+
+#include "Qel/Pages/ChartKit.hpp"
+#include "Qel/Pages/GPUHiveGeometry.hpp"
+#include "Qel/Pages/PageText.hpp"
+#include "Qel/Store/Store.hpp"
+#include "Qel/Text/Format.hpp"
+#include "Qel/Window/Fonts.hpp"
+#include "Qel/Window/Palette.hpp"
+#include "Qel/Window/SquareFit.hpp"
+
+namespace qel {
+
+namespace {
+
+QColor toneColor(HiveTone tone, double opacity) {
+  QColor c;
+  switch (tone) {
+    case HiveTone::gpu: c = Palette::gpu(); break;
+    case HiveTone::hot: c = Palette::rgb(0xFFE0EF); break;
+    case HiveTone::warn: c = Palette::warn(); break;
+    case HiveTone::strain: c = Palette::strain(); break;
+    case HiveTone::track: c = Palette::light() ? Qt::black : Qt::white; break;
+  }
+  c.setAlphaF(float(opacity));
+  return c;
+}
+
+}  // namespace
+
+GPUHiveView::GPUHiveView(const Store& store, QWidget* parent) : QWidget(parent), store_(store) {
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+  setAccessibleName(qtL("GPU usage"));
+  Palette::followAppearance(this);
+  refresh();
+}
+
+void GPUHiveView::refresh() {
+  const auto& gpu = store_.gpu();
+  setAccessibleDescription(gpu ? QString::fromStdString(fmtPercent(gpu->util)) : qtL("Unavailable"));
+  if (gpu == gpu_ && store_.gpuHist() == history_) return;
+  gpu_ = gpu;
+  history_ = store_.gpuHist();
+  update();
+}
+
+void GPUHiveView::paintEvent(QPaintEvent*) {
+  const QRectF square = squareFit(QSizeF(size()));
+  const GPUHive hive = gpuHive(gpu_, history_, square.width());
+  if (hive.outer <= 0) return;
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.translate(square.topLeft());
+  p.setPen(Qt::NoPen);
+  for (const auto& cell : hive.cells) {
+    const auto corners = hexagon(cell.centre, cell.radius);
+    p.setBrush(toneColor(cell.tone, cell.opacity));
+    p.drawPolygon(QPolygonF(QList<QPointF>(corners.begin(), corners.end())));
+  }
+  for (const auto& w : hive.wedges) {
+    p.setBrush(toneColor(HiveTone::track, 0.05));
+    p.drawPath(Chart::ringSegment(hive.centre, hive.inner, hive.outer, w.from, w.to));
+    p.setBrush(toneColor(w.tone, w.opacity));
+    p.drawPath(Chart::ringSegment(hive.centre, w.inner, w.outer, w.from, w.to));
+  }
+  p.setPen(Palette::tertiaryText().resolve());
+  Chart::drawText(p, qtL("Now"), Fonts::text(11), hive.now, Qt::AlignCenter);
+}
+
+}  // namespace qel

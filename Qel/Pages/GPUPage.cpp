@@ -1,0 +1,220 @@
+#include "Qel/Pages/GPUPage.hpp"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+#include "Qel/Pages/ArcGaugeItem.hpp"
+#include "Qel/Pages/GPUHiveView.hpp"
+#include "Qel/Pages/GpuUserList.hpp"
+#include "Qel/Pages/PageText.hpp"
+#include "Qel/Pages/ProcLists.hpp"
+#include "Qel/Pages/StatItem.hpp"
+#include "Qel/Platform/ProcPidFd.hpp"
+#include "Qel/Processes/IconCache.hpp"
+#include "Qel/Store/Store.hpp"
+#include "Qel/StoreBridge.hpp"
+#include "Qel/Text/Format.hpp"
+#include "Qel/Text/Loc.hpp"
+#include "Qel/Window/BaselineRow.hpp"
+#include "Qel/Window/Legend.hpp"
+#include "Qel/Window/PageHead.hpp"
+#include "Qel/Window/Palette.hpp"
+#include "Qel/Window/Panel.hpp"
+#include "Qel/Window/PlainLabel.hpp"
+#include "Qel/Window/SectionTitle.hpp"
+#include "Qel/Window/SegmentBar.hpp"
+#include "Qel/Window/Sparkline.hpp"
+
+namespace qel {
+
+std::string gpuSubline(const std::optional<GPUSample>& gpu) {
+  if (!gpu)
+    return L("GPU usage isn't available on this computer. It can be read from AMD graphics and from NVIDIA's "
+             "driver.");
+  if (gpu->util >= 0.85)
+    return L("The GPU is close to full load. That's normal while rendering, exporting video or gaming.");
+  if (gpu->util >= 0.4) return L("The GPU is working, with headroom left.");
+  return L("The GPU is mostly idle.");
+}
+
+UnifiedMemory unifiedMemory(const std::optional<GPUSample>& gpu, const MemSample& mem) {
+  UnifiedMemory u;
+  u.gpu = gpu ? double(gpu->memory) : 0.0;
+  u.total = std::max(double(mem.total), 1.0);
+  const double used = double(mem.app) + double(mem.wired) + double(mem.compressed);
+  u.others = std::max(used - u.gpu, 0.0);
+  u.free = std::max(u.total - used, 0.0);
+  return u;
+}
+
+std::vector<ProcInfo> likelyGpuUsers(const std::optional<GPUSample>& gpu, const std::vector<ProcInfo>& procs,
+                                     const GpuHolderCheck& holdsGpu, std::optional<std::int32_t> frontPid) {
+  if (!gpu || !(gpu->util >= 0.05)) return {};
+  std::vector<ProcInfo> holders;
+  for (const auto& p : procs) {
+    if (p.isSystem || !(p.energy >= 0.1)) continue;
+    const auto holds = holdsGpu ? holdsGpu(p) : std::nullopt;
+    if (holds ? *holds : frontPid == p.pid) holders.push_back(p);
+  }
+  return topProcs(holders, [](const ProcInfo& p) { return p.energy; }, 0.1, 5);
+}
+
+namespace {
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+QVBoxLayout* column(QWidget* holder, int spacing) {
+  auto* layout = new QVBoxLayout(holder);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(spacing);
+  return layout;
+}
+
+}  // namespace
+
+GPUPage::GPUPage(Store& store, StoreBridge& bridge, QWidget* parent)
+    : QWidget(parent),
+      store_(store),
+      icons_(std::make_unique<IconCache>(store.apps())),
+      holdsGpu_([](const ProcInfo& p) { return holdsGpuDevice(SysRoot{}, p.pid); }) {
+  auto* page = new QHBoxLayout(this);
+  page->setContentsMargins(0, 0, 0, 0);
+  page->setSpacing(52);
+
+  auto* left = new QWidget(this);
+  left->setMinimumWidth(320);
+  left->setMaximumWidth(480);
+  auto* leftColumn = column(left, 10);
+  hive_ = new GPUHiveView(store_, left);
+  leftColumn->addWidget(hive_, 1);
+  leftColumn->addWidget(new Legend(qtL("The more cells lit, the busier the GPU. The outer ring is the last 60 seconds, "
+                                       "with now at the top.\nThe system doesn't report per-core or per-app GPU "
+                                       "usage, so only the overall figure is shown."),
+                                   left));
+  page->addWidget(left, 1);
+
+  auto* right = new QWidget(this);
+  auto* rightColumn = column(right, 24);
+  head_ = new PageHead(qtL("GPU"), Palette::gpu(), {}, {}, {}, 76, right);
+  rightColumn->addWidget(head_);
+
+  auto* stats = new QHBoxLayout;
+  stats->setSpacing(44);
+  stats_ = {new StatItem(qtL("GPU memory"), {}, QStringLiteral("00.0 GB"), right),
+            new StatItem(qtL("Cores"), {}, QStringLiteral("00"), right),
+            new StatItem(qtL("Thermal state"), {}, {}, right)};
+  for (auto* s : stats_) stats->addWidget(s);
+  stats->addStretch(1);
+  rightColumn->addLayout(stats);
+
+  gauges_ = new QWidget(right);
+  auto* gaugeRow = new QHBoxLayout(gauges_);
+  gaugeRow->setContentsMargins(0, 0, 0, 0);
+  gaugeRow->setSpacing(20);
+  renderer_ = new ArcGaugeItem(qtL("Renderer"), 0, Palette::gpu(), gauges_);
+  tiler_ = new ArcGaugeItem(qtL("Tiler"), 0, Palette::gpu(), gauges_);
+  gaugeRow->addStretch(1);
+  gaugeRow->addWidget(renderer_);
+  gaugeRow->addWidget(tiler_);
+  gaugeRow->addStretch(1);
+  rightColumn->addWidget(gauges_);
+
+  rightColumn->addWidget(buildUnified());
+  rightColumn->addWidget(buildUsers());
+  rightColumn->addWidget(buildHistory(), 1);
+  page->addWidget(right, 1);
+
+  connect(&bridge, &StoreBridge::changed, this, [this] {
+    if (isVisible()) refresh();
+  });
+  refresh();
+}
+
+GPUPage::~GPUPage() = default;
+
+QWidget* GPUPage::buildUnified() {
+  auto* content = new QWidget;
+  auto* layout = column(content, 10);
+  memoryTitle_ = new SectionTitle({}, {}, content);
+  memoryBar_ = new SegmentBar({}, 10, content);
+  memoryText_ = new PlainLabel({}, 12, QFont::Normal, Palette::tertiaryText(), content);
+  memoryText_->setWordWrap(true);
+  layout->addWidget(memoryTitle_);
+  layout->addWidget(memoryBar_);
+  layout->addWidget(memoryText_);
+  return new Panel(content, 18, this);
+}
+
+QWidget* GPUPage::buildUsers() {
+  users_ = new QWidget(this);
+  auto* layout = column(users_, 10);
+  auto* title = new SectionTitle({}, {}, users_);
+  title->setRuns({{qtL("Likely GPU users"), title->runs()[0].font, Palette::primaryText()},
+                  {qtL("Apps with the GPU open, by energy"),
+                   title->runs()[1].font, Palette::tertiaryText()}});
+  layout->addWidget(title);
+  userList_ = new GpuUserList(*icons_);
+  layout->addWidget(new Panel(userList_, 12, users_));
+  return users_;
+}
+
+QWidget* GPUPage::buildHistory() {
+  auto* holder = new QWidget(this);
+  auto* layout = column(holder, 12);
+  layout->addWidget(new SectionTitle(qtL("Last 60 seconds"), qtL("Overall usage"), holder));
+  history_ = new Sparkline(Palette::gpu(), 1.0);
+  history_->setMinimumHeight(90 - 2 * 16);
+  layout->addWidget(new Panel(history_, 16, holder), 1);
+  return holder;
+}
+
+void GPUPage::setHolderCheck(GpuHolderCheck check) {
+  holdsGpu_ = std::move(check);
+  refresh();
+}
+
+void GPUPage::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  refresh();
+}
+
+void GPUPage::refresh() {
+  const auto& gpu = store_.gpu();
+  const QString value = gpu ? qs(wholeNumber(gpu->util * 100)) : QStringLiteral("—");
+  if (head_->figure()->runs().empty() || head_->figure()->runs()[0].text != value)
+    head_->setValue(value, gpu ? QStringLiteral("%") : QString());
+  head_->setSub(qs(gpuSubline(gpu)));
+  stats_[0]->setValue(gpu ? qs(fmtBytes(gpu->memory)) : QStringLiteral("—"));
+  stats_[1]->setValue(gpu && gpu->cores ? QString::number(*gpu->cores) : QStringLiteral("—"));
+  stats_[2]->setValue(qs(store_.thermalText()));
+
+  const bool gauges = gpu && gpu->renderer && gpu->tiler;
+  gauges_->setVisible(gauges);
+  if (gauges) {
+    renderer_->setFraction(*gpu->renderer);
+    tiler_->setFraction(*gpu->tiler);
+  }
+
+  const MemSample& mem = store_.mem();
+  const UnifiedMemory u = unifiedMemory(gpu, mem);
+  memoryTitle_->setTexts(qtL("Unified memory"), qs(L("GPU and CPU share %@", {fmtBytes(mem.total)})));
+  std::vector<SegmentBar::Segment> segments{{u.gpu / u.total, Palette::gpu()},
+                                            {u.others / u.total, Palette::adaptiveOpacity(0.28, 0.28)}};
+  if (segments != memoryBar_->segments()) memoryBar_->setSegments(std::move(segments));
+  const auto bytes = [](double b) { return fmtBytes(std::uint64_t(std::clamp(b, 0.0, 1.8e19))); };
+  memoryText_->setText(qs(L("The GPU is using %@, other apps %@, with %@ left.",
+                            {bytes(u.gpu), bytes(u.others), bytes(u.free)})));
+
+  const auto front = store_.desktop() ? store_.desktop()->frontPid() : std::nullopt;
+  auto users = likelyGpuUsers(gpu, store_.procs(), holdsGpu_, front);
+  users_->setVisible(!users.empty());
+  userList_->setUsers(std::move(users), front);
+
+  if (history_->values() != store_.gpuHist()) history_->setValues(store_.gpuHist());
+  hive_->refresh();
+}
+
+}  // namespace qel

@@ -1,0 +1,95 @@
+#pragma once
+// The GPU page: the hive chart with its legend on the left; on the right the utilisation as a
+// large figure with a verdict, memory, cores and thermal state, the renderer and tiler gauges
+// where the sampler reports them, how memory is shared, the apps likely using the GPU and the
+// last sixty seconds.
+#include <QWidget>
+
+#include <memory>
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "Qel/Samplers/ProcInfo.hpp"
+#include "Qel/Samplers/Samples.hpp"
+
+namespace qel {
+
+class ArcGaugeItem;
+class GPUHiveView;
+class PageHead;
+class PlainLabel;
+class SectionTitle;
+class SegmentBar;
+class Sparkline;
+class StatItem;
+class IconCache;
+class Store;
+class StoreBridge;
+class GpuUserList;
+
+// The verdict under the figure.
+std::string gpuSubline(const std::optional<GPUSample>& gpu);
+
+struct UnifiedMemory {
+  double gpu{}, others{}, free{}, total{};  // bytes; total at least 1
+};
+UnifiedMemory unifiedMemory(const std::optional<GPUSample>& gpu, const MemSample& mem);
+
+// Whether a process holds the graphics device open; absent when that can't be read.
+using GpuHolderCheck = std::function<std::optional<bool>(const ProcInfo&)>;
+
+// The apps likely using the GPU: none while the GPU is (nearly) idle or unread; otherwise the
+// processes of the user's own with at least 0.1 W that hold the GPU open, or, where that can't
+// be read, the one in front; most energy first (equal ones in the sample's order), at most 5.
+std::vector<ProcInfo> likelyGpuUsers(const std::optional<GPUSample>& gpu, const std::vector<ProcInfo>& procs,
+                                     const GpuHolderCheck& holdsGpu, std::optional<std::int32_t> frontPid);
+
+class GPUPage : public QWidget {
+  Q_OBJECT
+
+ public:
+  GPUPage(Store& store, StoreBridge& bridge, QWidget* parent = nullptr);
+  ~GPUPage() override;
+
+  PageHead* head() const { return head_; }
+  const std::vector<StatItem*>& stats() const { return stats_; }
+  QWidget* gauges() const { return gauges_; }
+  PlainLabel* memoryText() const { return memoryText_; }
+  QWidget* users() const { return users_; }
+  GpuUserList* userList() const { return userList_; }
+  GPUHiveView* hive() const { return hive_; }
+
+  // Replaces the reader of who holds the GPU open (tests give fixed answers).
+  void setHolderCheck(GpuHolderCheck check);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void refresh();
+  QWidget* buildUnified();
+  QWidget* buildUsers();
+  QWidget* buildHistory();
+
+  Store& store_;
+  std::unique_ptr<IconCache> icons_;  // the icons of the processes shown, resolved once while the page lives
+  GpuHolderCheck holdsGpu_;
+  GPUHiveView* hive_ = nullptr;
+  PageHead* head_ = nullptr;
+  std::vector<StatItem*> stats_;
+  QWidget* gauges_ = nullptr;
+  ArcGaugeItem* renderer_ = nullptr;
+  ArcGaugeItem* tiler_ = nullptr;
+  SectionTitle* memoryTitle_ = nullptr;
+  SegmentBar* memoryBar_ = nullptr;
+  PlainLabel* memoryText_ = nullptr;
+  QWidget* users_ = nullptr;
+  GpuUserList* userList_ = nullptr;
+  Sparkline* history_ = nullptr;
+};
+
+}  // namespace qel

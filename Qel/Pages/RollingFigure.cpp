@@ -1,0 +1,116 @@
+#include "Qel/Pages/RollingFigure.hpp"
+
+#include <QEvent>
+#include <QFontMetricsF>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+#include "Qel/Window/Palette.hpp"
+
+namespace qel {
+
+RollingFigure::RollingFigure(QFont font, AdaptiveColor color, const QString& widest, QWidget* parent)
+    : QWidget(parent),
+      font_(std::move(font)),
+      color_(std::move(color)),
+      widest_(widest),
+      roll_(this, 350, [this] { update(); }) {
+  roll_.jumpTo(1);
+  Palette::followAppearance(this);
+}
+
+void RollingFigure::setText(const QString& text) {
+  if (text == text_) return;
+  previous_ = text_;
+  text_ = text;
+  roll_.jumpTo(0);
+  roll_.setTarget(1);
+  update();
+}
+
+void RollingFigure::setUnit(const QString& unit, QFont font, AdaptiveColor color) {
+  unit_ = unit;
+  unitFont_ = std::move(font);
+  unitColor_ = std::move(color);
+  updateGeometry();
+  update();
+}
+
+void RollingFigure::setColor(AdaptiveColor color) {
+  color_ = std::move(color);
+  update();
+}
+
+double RollingFigure::baseline() const {
+  const double unitAscent = unit_.isEmpty() ? 0 : QFontMetricsF(unitFont_).ascent();
+  return std::max(QFontMetricsF(font_).ascent(), unitAscent);
+}
+
+QSize RollingFigure::sizeHint() const {
+  const QFontMetricsF m(font_);
+  double width = std::max(m.horizontalAdvance(widest_), m.horizontalAdvance(text_));
+  double descent = m.descent();
+  if (!unit_.isEmpty()) {
+    const QFontMetricsF u(unitFont_);
+    width += 4 + u.horizontalAdvance(unit_);
+    descent = std::max(descent, u.descent());
+  }
+  return {int(std::ceil(width)), int(std::ceil(baseline() + descent))};
+}
+
+void RollingFigure::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::TextAntialiasing);
+  p.setClipRect(rect());
+  const QFontMetricsF m(font_);
+  const double base = baseline();
+  const double t = roll_.value();
+  const double travel = m.height() * 0.6;
+  const QColor color = color_.resolve();
+  p.setFont(font_);
+
+  // Pairs characters from the right, so a units digit rolls under a units digit.
+  const bool sameLength = previous_.size() == text_.size();
+  double x = 0;
+  for (qsizetype i = 0; i < text_.size(); ++i) {
+    const QString now(text_[i]);
+    const double w = m.horizontalAdvance(now);
+    const bool changed = t < 1 && (!sameLength || previous_[i] != text_[i]);
+    if (!changed) {
+      p.setPen(color);
+      p.drawText(QPointF(x, base), now);
+    } else {
+      QColor in = color;
+      in.setAlphaF(float(color.alphaF() * t));
+      p.setPen(in);
+      p.drawText(QPointF(x, base + travel * (1 - t)), now);
+      if (sameLength) {
+        QColor out = color;
+        out.setAlphaF(float(color.alphaF() * (1 - t)));
+        p.setPen(out);
+        p.drawText(QPointF(x, base - travel * t), QString(previous_[i]));
+      }
+    }
+    x += w;
+  }
+  if (!sameLength && t < 1 && !previous_.isEmpty()) {
+    QColor out = color;
+    out.setAlphaF(float(color.alphaF() * (1 - t)));
+    p.setPen(out);
+    p.drawText(QPointF(0, base - travel * t), previous_);
+  }
+  if (!unit_.isEmpty()) {
+    p.setFont(unitFont_);
+    p.setPen(unitColor_.resolve());
+    p.drawText(QPointF(m.horizontalAdvance(text_) + 4, base), unit_);
+  }
+}
+
+void RollingFigure::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::FontChange) updateGeometry();
+}
+
+}  // namespace qel

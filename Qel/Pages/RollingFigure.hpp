@@ -1,0 +1,48 @@
+#pragma once
+// A figure whose digits roll when it changes: each character that differs slides up out of
+// view while its successor comes up from below (the whole text when its length changed), with
+// an optional unit after it on the same baseline. It is as wide as its widest expected text,
+// so its neighbours never move as the figure changes.
+#include <QFont>
+#include <QWidget>
+
+#include "Qel/Pages/AnimatedValue.hpp"
+#include "Qel/Window/AdaptiveColor.hpp"
+
+namespace qel {
+
+class RollingFigure : public QWidget {
+  Q_OBJECT
+
+ public:
+  RollingFigure(QFont font, AdaptiveColor color, const QString& widest, QWidget* parent = nullptr);
+
+  // Rolls to `text` when it differs from the one shown.
+  void setText(const QString& text);
+  void setUnit(const QString& unit, QFont font, AdaptiveColor color);
+  void setColor(AdaptiveColor color);
+  const QString& text() const { return text_; }
+  bool rolling() const { return roll_.running(); }
+
+  // The top of the widget to the text's baseline.
+  double baseline() const;
+
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override { return sizeHint(); }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  QFont font_;
+  AdaptiveColor color_;
+  QString widest_;
+  QString text_, previous_;
+  QString unit_;
+  QFont unitFont_;
+  AdaptiveColor unitColor_;
+  AnimatedValue roll_;  // 0: `previous_` shown, 1: `text_`
+};
+
+}  // namespace qel

@@ -1,0 +1,26 @@
+#include "Qel/Pages/StatItem.hpp"
+
+#include <QVBoxLayout>
+
+#include "Qel/Pages/RollingFigure.hpp"
+#include "Qel/Window/Fonts.hpp"
+#include "Qel/Window/Palette.hpp"
+#include "Qel/Window/PlainLabel.hpp"
+
+namespace qel {
+
+StatItem::StatItem(const QString& title, const QString& value, const QString& widest, QWidget* parent)
+    : QWidget(parent),
+      title_(new PlainLabel(title, 12, QFont::Normal, Palette::tertiaryText(), this)),
+      value_(new RollingFigure(Fonts::text(22, QFont::Medium), Palette::primaryText(), widest, this)) {
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(2);
+  column->addWidget(title_);
+  column->addWidget(value_);
+  value_->setText(value);
+}
+
+void StatItem::setValue(const QString& value) { value_->setText(value); }
+
+}  // namespace qel

@@ -1,0 +1,79 @@
+#include "Qel/Pages/TopRow.hpp"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include "Qel/Pages/PageIcons.hpp"
+#include "Qel/Store/Store.hpp"
+#include "Qel/Text/Format.hpp"
+#include "Qel/Window/Fonts.hpp"
+#include "Qel/Window/Palette.hpp"
+#include "Qel/Window/ThinBar.hpp"
+
+namespace qel {
+
+namespace {
+
+QString cpuText(double cpu) { return QString::fromStdString(fixed(cpu, 1)) + QLatin1Char('%'); }
+
+}  // namespace
+
+TopRow::TopRow(Store& store, IconCache& icons, ProcInfo proc, QWidget* parent)
+    : QAbstractButton(parent), store_(store), icons_(icons), proc_(std::move(proc)), bar_(new ThinBar(0, Palette::cpu(), this)) {
+  setFocusPolicy(Qt::StrongFocus);
+  setCursor(Qt::PointingHandCursor);
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  bar_->setFraction(proc_.cpu / 100);
+  setAccessibleName(QString::fromStdString(proc_.name));
+  connect(this, &QAbstractButton::clicked, this, [this] { store_.setDetailPID(proc_.pid); });
+  Palette::followAppearance(this);
+}
+
+void TopRow::setProc(ProcInfo proc) {
+  if (proc == proc_) return;
+  const bool same = proc.pid == proc_.pid && proc.name == proc_.name && proc.path == proc_.path &&
+                    proc.appKey == proc_.appKey;
+  proc_ = std::move(proc);
+  bar_->setFraction(proc_.cpu / 100);
+  setAccessibleName(QString::fromStdString(proc_.name));
+  update(same ? figureRect() : rect());
+}
+
+QSize TopRow::sizeHint() const { return {320, kIcon + 2 * kPad}; }
+
+QRect TopRow::figureRect() const { return {width() - 12 - kFigureWidth, 0, kFigureWidth, height()}; }
+
+void TopRow::resizeEvent(QResizeEvent* event) {
+  QAbstractButton::resizeEvent(event);
+  const QRect figure = figureRect();
+  bar_->setGeometry(figure.left() - kSpacing - kBarWidth, (height() - ThinBar::kHeight) / 2, kBarWidth,
+                    ThinBar::kHeight);
+}
+
+void TopRow::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  if (hasFocus()) {
+    QColor ring = Palette::cpu();
+    p.setPen(QPen(ring, 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(QRectF(rect()).adjusted(2, 2, -2, -2), 8, 8);
+  }
+  const int left = 12;
+  const QRect icon(left, (height() - kIcon) / 2, kIcon, kIcon);
+  processIcon(icons_, proc_).paint(&p, icon);
+
+  const QFont nameFont = Fonts::text(13, QFont::Medium);
+  const int nameLeft = icon.right() + 1 + kSpacing;
+  const int nameRight = bar_->x() - 8;
+  p.setFont(nameFont);
+  p.setPen(Palette::primaryText().resolve());
+  const QString name =
+      QFontMetrics(nameFont).elidedText(QString::fromStdString(proc_.name), Qt::ElideRight, nameRight - nameLeft);
+  p.drawText(QRect(nameLeft, 0, std::max(0, nameRight - nameLeft), height()), Qt::AlignLeft | Qt::AlignVCenter, name);
+
+  p.setFont(Fonts::text(13));
+  p.drawText(figureRect(), Qt::AlignRight | Qt::AlignVCenter, cpuText(proc_.cpu));
+}
+
+}  // namespace qel

@@ -1,0 +1,43 @@
+#pragma once
+// One row of a page's list of the busiest processes: icon, name, a bar full at one busy core
+// and the CPU figure. The whole row is one button (a click or Space opens the process's
+// details); it shows keyboard focus with a ring.
+#include <QAbstractButton>
+
+#include "Qel/Samplers/ProcInfo.hpp"
+
+namespace qel {
+
+class IconCache;
+class Store;
+class ThinBar;
+
+class TopRow : public QAbstractButton {
+  Q_OBJECT
+
+ public:
+  // `icons` must outlive the row.
+  TopRow(Store& store, IconCache& icons, ProcInfo proc, QWidget* parent = nullptr);
+
+  void setProc(ProcInfo proc);
+  const ProcInfo& proc() const { return proc_; }
+  ThinBar* bar() const { return bar_; }
+
+  QSize sizeHint() const override;
+
+  static constexpr int kIcon = 22, kBarWidth = 80, kFigureWidth = 64, kSpacing = 10, kPad = 10;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  QRect figureRect() const;
+
+  Store& store_;
+  IconCache& icons_;
+  ProcInfo proc_;
+  ThinBar* bar_;
+};
+
+}  // namespace qel

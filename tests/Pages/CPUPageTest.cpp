@@ -1,0 +1,255 @@
+// The CPU page and its building blocks against a store fed by hand.
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QKeyEvent>
+
+#include <cmath>
+#include <limits>
+#include <numbers>
+
+#include "Qel/Pages/AnimatedValue.hpp"
+#include "Qel/Pages/BarStatItem.hpp"
+#include "Qel/Pages/CPUPage.hpp"
+#include "Qel/Pages/CoreFlowerView.hpp"
+#include "Qel/Pages/ProcLists.hpp"
+#include "Qel/Pages/RollingFigure.hpp"
+#include "Qel/Pages/TopRow.hpp"
+#include "Qel/Processes/IconCache.hpp"
+#include "Qel/Window/Fonts.hpp"
+#include "Qel/Window/Legend.hpp"
+#include "Qel/Window/PlainLabel.hpp"
+#include "Qel/Window/ThinBar.hpp"
+#include "tests/Pages/PageFixture.hpp"
+#include "tests/Window/Probe.hpp"
+
+using namespace qel;
+using namespace qel::test;
+
+namespace {
+
+constexpr double pi = std::numbers::pi;
+
+Snapshot sample(double total, std::vector<double> perCore, std::vector<ProcInfo> procs = {}, double load = 0) {
+  Snapshot s;
+  s.cpu = CPUSample{.total = total, .user = total * 0.8, .system = total * 0.2, .perCore = std::move(perCore)};
+  s.procs = std::move(procs);
+  s.load = load;
+  return s;
+}
+
+QPoint at(double side, double radius, double angle) {
+  return QPoint(int(std::lround(side / 2 + radius * std::cos(angle))), int(std::lround(side / 2 + radius * std::sin(angle))));
+}
+
+}  // namespace
+
+TEST(ProcLists, equalFiguresKeepTheSampleOrder) {
+  std::vector<ProcInfo> procs;
+  for (int i = 0; i < 33; ++i) procs.push_back(PageTest::proc(i + 1, "p" + std::to_string(i), 2.0));
+  procs.push_back(PageTest::proc(100, "busy", 40));
+  procs.push_back(PageTest::proc(101, "odd", std::numeric_limits<double>::quiet_NaN()));
+  const auto cpu = [](const ProcInfo& p) { return p.cpu; };
+  const auto all = topProcs(procs, cpu, -std::numeric_limits<double>::infinity(), 100);
+  ASSERT_EQ(all.size(), 35u);
+  EXPECT_EQ(all[0].pid, 100);
+  for (int i = 0; i < 33; ++i) EXPECT_EQ(all[std::size_t(i) + 1].pid, i + 1);
+  EXPECT_EQ(all.back().pid, 101);  // not a number sorts as nothing
+  EXPECT_EQ(topProcs(procs, cpu, 0, 8).size(), 8u);
+  EXPECT_EQ(topProcs(procs, cpu, 10, 8).size(), 1u);
+}
+
+TEST(CPUSubline, namesTheBusiestProcessFromOnePercentOfACore) {
+  EXPECT_EQ(cpuSubline(1.234, PageTest::proc(1, "editor", 0.9), "Chip"), "Load average 1.23, Chip");
+  EXPECT_EQ(cpuSubline(1.234, PageTest::proc(1, "editor", 1.0), "Chip"), "Load average 1.23, editor is using the most");
+  EXPECT_EQ(cpuSubline(0, std::nullopt, "Chip"), "Load average 0.00, Chip");
+  EXPECT_EQ(cpuSubline(std::nan(""), std::nullopt, "Chip"), "Load average —, Chip");
+}
+
+class CPUPageTest : public PageTest {};
+
+TEST_F(CPUPageTest, showsTheSampleAndTheBusiestProcessesInOrder) {
+  auto* page = new CPUPage(*store, *bridge);
+  Host host(page, {1092, 700});
+  std::vector<ProcInfo> procs;
+  for (int i = 0; i < 10; ++i) procs.push_back(proc(i + 1, "same" + std::to_string(i), 5));
+  procs.push_back(proc(50, "top", 0.9));
+  procs[3].cpu = 250;
+  store->apply(sample(0.125, {0.1, 0.2, 0.1, 0.1}, procs, 1.234));
+  settle();
+
+  EXPECT_EQ(page->headline()->text(), "13");
+  EXPECT_EQ(page->stats()[2]->figure()->text(), "88%");  // idle
+  EXPECT_EQ(page->subline()->text(), "Load average 1.23, same3 is using the most");
+  EXPECT_FALSE(page->groupRow()->isVisible());
+  EXPECT_TRUE(page->caption()->text().startsWith("Each bar is a logical core."));
+
+  ASSERT_EQ(page->rows().size(), 8u);
+  EXPECT_EQ(page->rows()[0]->proc().pid, 4);
+  const std::vector<int> expected{1, 2, 3, 5, 6, 7, 8};
+  for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(page->rows()[i + 1]->proc().pid, expected[i]);
+
+  // A click between the name and the bar opens that process.
+  TopRow* second = page->rows()[1];
+  click(second, QPoint(second->bar()->x() - 4, second->height() / 2));
+  EXPECT_EQ(store->detailPID(), 1);
+
+  // Fewer processes: fewer rows.
+  store->apply(sample(0.5, {0.5}, {proc(7, "only", 0.2)}, 0));
+  settle();
+  ASSERT_EQ(page->rows().size(), 1u);
+  EXPECT_EQ(page->subline()->text(), "Load average 0.00, Test Chip 9000");
+}
+
+TEST_F(CPUPageTest, oneRowOverOneCoreFillsItsBarAndShowsTheFigure) {
+  IconCache icons;
+  auto* row = new TopRow(*store, icons, proc(3, "render", 250));
+  Host host(row, {500, 42});
+  const QImage image = host.image();
+  const QRect bar = row->bar()->geometry();
+  EXPECT_TRUE(near(image.pixelColor(bar.right() - 2, bar.center().y()), Palette::cpu(), 10));
+  row->setProc(proc(3, "render", 0));
+  const QImage idle = host.image();
+  EXPECT_FALSE(near(idle.pixelColor(bar.right() - 2, bar.center().y()), Palette::cpu(), 40));
+}
+
+TEST_F(CPUPageTest, barGaugeFillsClockwiseFromTwelve) {
+  useAppearance("light");
+  auto* item = new BarStatItem("User", 0.25, Palette::cpu());
+  Host host(item, {120, 40});
+  const QPointF c = QRectF(item->gaugeRect()).center();
+  const auto point = [&](double angle) { return QPointF(c.x() + 14 * std::cos(angle), c.y() + 14 * std::sin(angle)).toPoint(); };
+  QImage image = host.image();
+  EXPECT_TRUE(near(image.pixelColor(point(-pi / 4)), Palette::cpu(), 30));  // upper right: filled
+  EXPECT_TRUE(near(image.pixelColor(point(pi)), over(Qt::white, Qt::black, 0.08), 12));  // left: the track
+  EXPECT_EQ(item->figure()->text(), "25%");
+  item->setFraction(1.4);  // over a full turn: the whole ring, the figure as given
+  image = host.image();
+  EXPECT_TRUE(near(image.pixelColor(point(pi)), Palette::cpu(), 30));
+  EXPECT_EQ(item->figure()->text(), "140%");
+  item->setFraction(std::nan(""));
+  EXPECT_TRUE(near(host.image().pixelColor(point(-pi / 4)), over(Qt::white, Qt::black, 0.08), 12));
+}
+
+TEST_F(CPUPageTest, flowerDrawsLoadPeakAndTrackWhereTheGeometrySays) {
+  useAppearance("light");
+  auto* flower = new CoreFlowerView(*store);
+  Host host(flower, {400, 400});
+  // One core: its bar points down (the only slot is centred half a turn after twelve).
+  store->apply(sample(0.43, {0.43}));
+  store->apply(sample(0.2, {0.2}));
+  flower->refresh();
+  const QImage image = host.image();
+  const double inner = 70.4, pitch = 8.96;
+  const auto mid = [&](int j) { return inner + pitch * (j + 0.5); };
+  EXPECT_TRUE(near(image.pixelColor(at(400, mid(0), pi / 2)), Palette::cpu(), 10));
+  EXPECT_TRUE(near(image.pixelColor(at(400, mid(1), pi / 2)), Palette::cpu(), 10));
+  EXPECT_TRUE(near(image.pixelColor(at(400, mid(2), pi / 2)), over(Qt::white, Qt::black, 0.06), 8));
+  EXPECT_TRUE(near(image.pixelColor(at(400, mid(4), pi / 2)), over(Qt::white, Qt::black, 0.75), 12));  // the peak
+  EXPECT_TRUE(near(image.pixelColor(at(400, mid(4), -pi / 2)), Qt::white, 2));  // nothing at the top
+
+  // A fully loaded core: six in the CPU colour, then warn, then strain.
+  store->apply(sample(1, {1.0}));
+  flower->refresh();
+  const QImage full = host.image();
+  EXPECT_TRUE(near(full.pixelColor(at(400, mid(5), pi / 2)), Palette::cpu(), 10));
+  EXPECT_TRUE(near(full.pixelColor(at(400, mid(7), pi / 2)), Palette::warn(), 10));
+  EXPECT_TRUE(near(full.pixelColor(at(400, mid(9), pi / 2)), Palette::strain(), 10));
+}
+
+TEST_F(CPUPageTest, tinyFlowerDrawsNothingButDoesNotFail) {
+  auto* flower = new CoreFlowerView(*store);
+  store->apply(sample(1, std::vector<double>(64, std::numeric_limits<double>::infinity())));
+  flower->refresh();
+  Host host(flower, {70, 70});
+  const QImage image = host.image();
+  for (int y = 0; y < 70; y += 5)
+    for (int x = 0; x < 70; x += 5) EXPECT_TRUE(near(image.pixelColor(x, y), Qt::white, 2));
+}
+
+TEST_F(CPUPageTest, figuresRollOnlyWhenTheyChange) {
+  Motion::setEnabled(true);
+  auto* figure = new RollingFigure(Fonts::text(22), Palette::primaryText(), "100");
+  Host host(figure, {80, 40});
+  figure->setText("5");
+  EXPECT_TRUE(figure->rolling());
+  figure->setText("5");
+  EXPECT_TRUE(figure->rolling());
+  host.window.hide();
+  figure->setText("6");  // hidden: lands at once, no timer
+  EXPECT_FALSE(figure->rolling());
+  Motion::setEnabled(false);
+}
+
+TEST_F(CPUPageTest, restsWithoutTimersAndStopsThemWhenHidden) {
+  Motion::setEnabled(true);
+  auto* page = new CPUPage(*store, *bridge);
+  Host host(page, {1092, 700});
+  const auto running = [&] {
+    int n = 0;
+    for (auto* value : page->findChildren<AnimatedValue*>()) n += value->running();
+    return n;
+  };
+  const auto wait = [](int ms) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < ms) settle();
+  };
+  store->apply(sample(0.5, {0.5, 0.5}));
+  settle();
+  EXPECT_GT(running(), 0);  // figures roll, gauges ease
+  host.window.hide();
+  wait(120);
+  EXPECT_EQ(running(), 0);
+
+  host.window.show();
+  wait(600);
+  EXPECT_EQ(running(), 0);
+  store->apply(sample(0.5, {0.5, 0.5}));  // the same figures: nothing to animate
+  settle();
+  EXPECT_EQ(running(), 0);
+  Motion::setEnabled(false);
+}
+
+TEST_F(CPUPageTest, rowShowsKeyboardFocus) {
+  IconCache icons;
+  auto* row = new TopRow(*store, icons, proc(3, "render", 20));
+  Host host(row, {500, 42});
+  host.window.activateWindow();
+  row->clearFocus();
+  settle();
+  const QColor before = host.image().pixelColor(2, 21);
+  row->setFocus();
+  settle();
+  ASSERT_TRUE(row->hasFocus());
+  EXPECT_TRUE(near(host.image().pixelColor(2, 21), Palette::cpu(), 40));
+  EXPECT_FALSE(near(before, Palette::cpu(), 40));
+  QKeyEvent space(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ");
+  QApplication::sendEvent(row, &space);
+  QKeyEvent release(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, " ");
+  QApplication::sendEvent(row, &release);
+  EXPECT_EQ(store->detailPID(), 3);
+}
+
+class HybridCPUPageTest : public PageTest {
+ protected:
+  HybridCPUPageTest() : PageTest({"Hybrid Chip", 4, {8, 9, 10, 11}}) {}
+};
+
+TEST_F(HybridCPUPageTest, groupsTheCoresTheKernelNumbersLast) {
+  auto* page = new CPUPage(*store, *bridge);
+  Host host(page, {1092, 700});
+  std::vector<double> perCore(8, 0.5);
+  perCore.insert(perCore.end(), 4, 0.1);
+  store->apply(sample(0.37, perCore));
+  settle();
+  EXPECT_TRUE(page->groupRow()->isVisible());
+  EXPECT_EQ(page->stats()[3]->figure()->text(), "50%");  // performance
+  EXPECT_EQ(page->stats()[4]->figure()->text(), "10%");  // efficiency
+  EXPECT_TRUE(page->caption()->text().startsWith("Each bar is a core."));
+  // No cores at all: both groups read 0 %.
+  store->apply(sample(0, {}));
+  settle();
+  EXPECT_EQ(page->stats()[3]->figure()->text(), "0%");
+  EXPECT_EQ(page->stats()[4]->figure()->text(), "0%");
+}

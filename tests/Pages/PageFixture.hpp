@@ -1,0 +1,63 @@
+#pragma once
+// A store with a given processor and no readers, for the page tests: samples go in through
+// `apply`, as a tick would hand them over.
+#include "tests/App/ShellFixture.hpp"
+
+namespace qel::test {
+
+// A machine whose only fact is its processor; nothing is ever sampled from it.
+class ChipOnly final : public SystemSource {
+ public:
+  explicit ChipOnly(ChipInfo chip) : chip_(std::move(chip)) {}
+  std::optional<CPUSample> cpu() override { return std::nullopt; }
+  MemSample memory() override { return {}; }
+  NetRate network() override { return {}; }
+  DiskRate disk() override { return {}; }
+  double load() override { return 0; }
+  std::optional<GPUSample> gpu() override { return std::nullopt; }
+  ThermalState thermal() override { return ThermalState::nominal; }
+  BatterySample battery() override { return {}; }
+  std::optional<double> systemPower() override { return std::nullopt; }
+  DiskDetail diskDetail() override { return {}; }
+  std::vector<VolumeInfo> volumes() override { return {}; }
+  std::vector<WakeHolder> wakeHolders() override { return {}; }
+  std::vector<NetAddress> addresses() override { return {}; }
+  ChipInfo chip() const override { return chip_; }
+
+ private:
+  ChipInfo chip_;
+};
+
+class PageTest : public ::testing::Test {
+ protected:
+  explicit PageTest(ChipInfo chip = {"Test Chip 9000", 0, {}}) {
+    Motion::setEnabled(false);
+    StoreServices services;
+    services.main = &main;
+    services.defaults = &defaults;
+    services.system = std::make_unique<ChipOnly>(std::move(chip));
+    store = std::make_unique<Store>(std::move(services));
+    bridge = std::make_unique<StoreBridge>(*store);
+  }
+  ~PageTest() override { settle(); }
+
+ public:
+  static ProcInfo proc(std::int32_t pid, std::string name, double cpu, double energy = 0, bool system = false) {
+    ProcInfo p;
+    p.pid = pid;
+    p.name = std::move(name);
+    p.cpu = cpu;
+    p.energy = energy;
+    p.isSystem = system;
+    return p;
+  }
+
+ protected:
+  TempDir dir;
+  Defaults defaults{dir / "defaults.json"};
+  QtExecutor main;
+  std::unique_ptr<Store> store;
+  std::unique_ptr<StoreBridge> bridge;
+};
+
+}  // namespace qel::test
