@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 
 #include "Qel/MainViews.hpp"
+#include "Qel/Updater.hpp"
 #include "Qel/Window/Motion.hpp"
 #include "Qel/Window/RootView.hpp"
 #include "tests/Window/BusyAfternoon.hpp"
@@ -50,11 +51,12 @@ void write(const QImage& image, const QString& name) {
 
 TEST(Gallery, overview) {
   Motion::setEnabled(false);
-  ViewRegistry registry;
-  registerMainViews(registry);
   for (const char* appearance : {"light", "dark"}) {
     test::useAppearance(appearance);
     test::BusyAfternoon day;
+    Updater updater(day.defaults, {});
+    ViewRegistry registry;
+    registerMainViews(registry, updater);
     write(shoot(day, registry), QString("overview-%1").arg(appearance));
     write(shoot(day, registry, 2), QString("overview-focus-%1").arg(appearance));
 

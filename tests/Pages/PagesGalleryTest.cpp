@@ -12,6 +12,7 @@
 
 #include "Qel/Pages/GPUPage.hpp"
 #include "Qel/Store/MachineSources.hpp"
+#include "Qel/Updater.hpp"
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/RootView.hpp"
 #include "Qel/Window/ScrollerRestyler.hpp"
@@ -98,8 +99,9 @@ class PagesGallery : public PageTest {
     for (const char* look : {"light", "dark"}) {
       useAppearance(look);
       store->setPage(page);
+      Updater updater(defaults, {});
       ViewRegistry registry;
-      registerMainViews(registry);
+      registerMainViews(registry, updater);
       RootView root({*store, *bridge}, registry);
       root.resize(1180, 780);
       root.show();
