@@ -1,6 +1,7 @@
 #include "Qel/Pages/GPUPage.hpp"
 
 #include <QHBoxLayout>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -96,7 +97,7 @@ GPUPage::GPUPage(Store& store, StoreBridge& bridge, QWidget* parent)
                                    left));
   page->addWidget(left, 1);
 
-  auto* right = new QWidget(this);
+  auto* right = new QWidget;
   auto* rightColumn = column(right, 24);
   head_ = new PageHead(qtL("GPU"), Palette::gpu(), {}, {}, {}, 76, right);
   rightColumn->addWidget(head_);
@@ -125,7 +126,16 @@ GPUPage::GPUPage(Store& store, StoreBridge& bridge, QWidget* parent)
   rightColumn->addWidget(buildUnified());
   rightColumn->addWidget(buildUsers());
   rightColumn->addWidget(buildHistory(), 1);
-  page->addWidget(right, 1);
+  // Scrolls rather than forcing the window taller when the gauges and five users need more
+  // height than it has.
+  auto* scroll = new QScrollArea(this);
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidgetResizable(true);
+  scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  scroll->viewport()->setAutoFillBackground(false);
+  scroll->setWidget(right);
+  right->setAutoFillBackground(false);
+  page->addWidget(scroll, 1);
 
   connect(&bridge, &StoreBridge::changed, this, [this] {
     if (isVisible()) refresh();

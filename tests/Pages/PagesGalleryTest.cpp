@@ -105,7 +105,7 @@ class PagesGallery : public PageTest {
       root.show();
       settle();
       if (auto* gpuPage = root.findChild<GPUPage*>())
-        gpuPage->setHolderCheck([](const ProcInfo& p) -> std::optional<bool> { return p.energy >= 1.0; });
+        gpuPage->setHolderCheck([](const ProcInfo& p) -> std::optional<bool> { return p.energy >= 0.3; });
       settle();
       const QString dir = QStringLiteral(QEL_ARTIFACTS "/gallery");
       QDir().mkpath(dir);
