@@ -214,7 +214,9 @@ void GPUPage::refresh() {
   std::vector<SegmentBar::Segment> segments{{u.gpu / u.total, Palette::gpu()},
                                             {u.others / u.total, Palette::adaptiveOpacity(0.28, 0.28)}};
   if (segments != memoryBar_->segments()) memoryBar_->setSegments(std::move(segments));
-  const auto bytes = [](double b) { return fmtBytes(std::uint64_t(std::clamp(b, 0.0, 1.8e19))); };
+  const auto bytes = [](double b) {
+    return fmtBytes(std::isfinite(b) ? std::uint64_t(std::clamp(b, 0.0, 1.8e19)) : 0);
+  };
   memoryText_->setText(qs(L("The GPU is using %@, other apps %@, with %@ left.",
                             {bytes(u.gpu), bytes(u.others), bytes(u.free)})));
 
