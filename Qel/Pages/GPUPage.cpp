@@ -161,11 +161,7 @@ QWidget* GPUPage::buildUnified() {
 QWidget* GPUPage::buildUsers() {
   users_ = new QWidget(this);
   auto* layout = column(users_, 10);
-  auto* title = new SectionTitle({}, {}, users_);
-  title->setRuns({{qtL("Likely GPU users"), title->runs()[0].font, Palette::primaryText()},
-                  {qtL("Apps with the GPU open, by energy"),
-                   title->runs()[1].font, Palette::tertiaryText()}});
-  layout->addWidget(title);
+  layout->addWidget(new SectionTitle(qtL("Likely GPU users"), qtL("Apps with the GPU open, by energy"), users_));
   userList_ = new GpuUserList(*icons_);
   layout->addWidget(new Panel(userList_, 12, users_));
   return users_;
