@@ -21,6 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   qel::parseStatusUid(text);
   qel::environValue(text, "GIO_LAUNCHED_DESKTOP_FILE");
   qel::parseSocketLink(text);
+  qel::isGpuDeviceLink(text);
   const auto unit = qel::appUnitOfCgroup(text);
   qel::appIdCandidates(unit);
   qel::appIdCandidates(text);

@@ -188,7 +188,8 @@ void CPUPage::refresh() {
   const QString count = QString::fromStdString(L("%@ processes", {std::to_string(store_.procs().size())}));
   const QString load = withNumber("Load %.2f", store_.load());
   if (counts_->runs().size() != 2 || counts_->runs()[0].text != count || counts_->runs()[1].text != load)
-    counts_->setRuns({{count, Fonts::text(12), Palette::tertiaryText()}, {load, Fonts::text(12), Palette::tertiaryText()}});
+    counts_->setRuns(
+        {{count, Fonts::text(12), Palette::tertiaryText()}, {load, Fonts::text(12), Palette::tertiaryText()}});
   if (history_->values() != store_.cpuHist()) history_->setValues(store_.cpuHist());
 
   const auto top = topProcs(store_.procs(), [](const ProcInfo& p) { return p.cpu; },

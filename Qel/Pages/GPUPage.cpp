@@ -1,6 +1,7 @@
 #include "Qel/Pages/GPUPage.hpp"
 
 #include <QHBoxLayout>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -96,7 +97,7 @@ GPUPage::GPUPage(Store& store, StoreBridge& bridge, QWidget* parent)
                                    left));
   page->addWidget(left, 1);
 
-  auto* right = new QWidget(this);
+  auto* right = new QWidget;
   auto* rightColumn = column(right, 24);
   head_ = new PageHead(qtL("GPU"), Palette::gpu(), {}, {}, {}, 76, right);
   rightColumn->addWidget(head_);
@@ -125,7 +126,16 @@ GPUPage::GPUPage(Store& store, StoreBridge& bridge, QWidget* parent)
   rightColumn->addWidget(buildUnified());
   rightColumn->addWidget(buildUsers());
   rightColumn->addWidget(buildHistory(), 1);
-  page->addWidget(right, 1);
+  // Scrolls rather than forcing the window taller when the gauges and five users need more
+  // height than it has.
+  auto* scroll = new QScrollArea(this);
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidgetResizable(true);
+  scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  scroll->viewport()->setAutoFillBackground(false);
+  scroll->setWidget(right);
+  right->setAutoFillBackground(false);
+  page->addWidget(scroll, 1);
 
   connect(&bridge, &StoreBridge::changed, this, [this] {
     if (isVisible()) refresh();
@@ -151,11 +161,7 @@ QWidget* GPUPage::buildUnified() {
 QWidget* GPUPage::buildUsers() {
   users_ = new QWidget(this);
   auto* layout = column(users_, 10);
-  auto* title = new SectionTitle({}, {}, users_);
-  title->setRuns({{qtL("Likely GPU users"), title->runs()[0].font, Palette::primaryText()},
-                  {qtL("Apps with the GPU open, by energy"),
-                   title->runs()[1].font, Palette::tertiaryText()}});
-  layout->addWidget(title);
+  layout->addWidget(new SectionTitle(qtL("Likely GPU users"), qtL("Apps with the GPU open, by energy"), users_));
   userList_ = new GpuUserList(*icons_);
   layout->addWidget(new Panel(userList_, 12, users_));
   return users_;
@@ -204,7 +210,9 @@ void GPUPage::refresh() {
   std::vector<SegmentBar::Segment> segments{{u.gpu / u.total, Palette::gpu()},
                                             {u.others / u.total, Palette::adaptiveOpacity(0.28, 0.28)}};
   if (segments != memoryBar_->segments()) memoryBar_->setSegments(std::move(segments));
-  const auto bytes = [](double b) { return fmtBytes(std::uint64_t(std::clamp(b, 0.0, 1.8e19))); };
+  const auto bytes = [](double b) {
+    return fmtBytes(std::isfinite(b) ? std::uint64_t(std::clamp(b, 0.0, 1.8e19)) : 0);
+  };
   memoryText_->setText(qs(L("The GPU is using %@, other apps %@, with %@ left.",
                             {bytes(u.gpu), bytes(u.others), bytes(u.free)})));
 

@@ -26,7 +26,7 @@ class GpuUserList : public QWidget {
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override { return sizeHint(); }
 
-  static constexpr int kRow = 34, kIcon = 22;
+  static constexpr int kRow = 28, kIcon = 22;
 
  protected:
   void paintEvent(QPaintEvent* event) override;

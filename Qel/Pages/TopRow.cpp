@@ -19,7 +19,11 @@ QString cpuText(double cpu) { return QString::fromStdString(fixed(cpu, 1)) + QLa
 }  // namespace
 
 TopRow::TopRow(Store& store, IconCache& icons, ProcInfo proc, QWidget* parent)
-    : QAbstractButton(parent), store_(store), icons_(icons), proc_(std::move(proc)), bar_(new ThinBar(0, Palette::cpu(), this)) {
+    : QAbstractButton(parent),
+      store_(store),
+      icons_(icons),
+      proc_(std::move(proc)),
+      bar_(new ThinBar(0, Palette::cpu(), this)) {
   setFocusPolicy(Qt::StrongFocus);
   setCursor(Qt::PointingHandCursor);
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);

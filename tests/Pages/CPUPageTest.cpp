@@ -39,7 +39,8 @@ Snapshot sample(double total, std::vector<double> perCore, std::vector<ProcInfo>
 }
 
 QPoint at(double side, double radius, double angle) {
-  return QPoint(int(std::lround(side / 2 + radius * std::cos(angle))), int(std::lround(side / 2 + radius * std::sin(angle))));
+  return QPoint(int(std::lround(side / 2 + radius * std::cos(angle))),
+                int(std::lround(side / 2 + radius * std::sin(angle))));
 }
 
 }  // namespace
@@ -118,7 +119,9 @@ TEST_F(CPUPageTest, barGaugeFillsClockwiseFromTwelve) {
   auto* item = new BarStatItem("User", 0.25, Palette::cpu());
   Host host(item, {120, 40});
   const QPointF c = QRectF(item->gaugeRect()).center();
-  const auto point = [&](double angle) { return QPointF(c.x() + 14 * std::cos(angle), c.y() + 14 * std::sin(angle)).toPoint(); };
+  const auto point = [&](double angle) {
+    return QPointF(c.x() + 14 * std::cos(angle), c.y() + 14 * std::sin(angle)).toPoint();
+  };
   QImage image = host.image();
   EXPECT_TRUE(near(image.pixelColor(point(-pi / 4)), Palette::cpu(), 30));  // upper right: filled
   EXPECT_TRUE(near(image.pixelColor(point(pi)), over(Qt::white, Qt::black, 0.08), 12));  // left: the track

@@ -116,7 +116,8 @@ TEST(GPUHive, lightsCellsAndWedgesAsMeasured) {
 }
 
 TEST(GPURules, verdictMemoryAndLikelyUsers) {
-  EXPECT_TRUE(QString::fromStdString(gpuSubline(std::nullopt)).startsWith("GPU usage isn't available on this computer."));
+  EXPECT_TRUE(
+      QString::fromStdString(gpuSubline(std::nullopt)).startsWith("GPU usage isn't available on this computer."));
   EXPECT_EQ(gpuSubline(gpuAt(0.85)),
             "The GPU is close to full load. That's normal while rendering, exporting video or gaming.");
   EXPECT_EQ(gpuSubline(gpuAt(0.8499)), "The GPU is working, with headroom left.");
@@ -210,7 +211,8 @@ TEST_F(GPUPageTest, hiveAndGaugeDrawWhereTheGeometrySays) {
   // The newest second, at full load, sits just before twelve o'clock.
   const double inner = 0.86 * 170;
   const double a = 3 * pi / 2 - pi / 60;
-  const QPoint newest(int(std::lround(200 + (inner + 1.5) * std::cos(a))), int(std::lround(200 + (inner + 1.5) * std::sin(a))));
+  const QPoint newest(int(std::lround(200 + (inner + 1.5) * std::cos(a))),
+                      int(std::lround(200 + (inner + 1.5) * std::sin(a))));
   EXPECT_TRUE(near(image.pixelColor(newest), Palette::strain(), 20));
 
   auto* gauge = new ArcGaugeItem("Tiler", 0.5, Palette::gpu());
