@@ -216,7 +216,7 @@ void GPUPage::refresh() {
   memoryText_->setText(qs(L("The GPU is using %@, other apps %@, with %@ left.",
                             {bytes(u.gpu), bytes(u.others), bytes(u.free)})));
 
-  const auto front = store_.desktop() ? store_.desktop()->frontPid() : std::nullopt;
+  const auto front = store_.desktop() ? store_.desktop()->frontApp().processId() : std::nullopt;
   auto users = likelyGpuUsers(gpu, store_.procs(), holdsGpu_, front);
   users_->setVisible(!users.empty());
   userList_->setUsers(std::move(users), front);
