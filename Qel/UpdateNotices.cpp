@@ -33,6 +33,7 @@ UpdateNotices::UpdateNotices(Updater& updater, QWidget* parent)
     updater_.setShowingWhatsNew(true);
   });
   connect(&updater_, &Updater::changed, this, &UpdateNotices::refresh);
+  for (CapsuleButton* b : {update_, whatsNew_}) connect(b, &CapsuleButton::gone, this, &UpdateNotices::refresh);
   refresh();
 }
 
@@ -43,10 +44,10 @@ void UpdateNotices::changeEvent(QEvent* event) {
 
 void UpdateNotices::refresh() {
   const auto& available = updater_.available();
-  update_->setVisible(available.has_value());
+  update_->setPresent(available.has_value());
   if (available) update_->setText(text("Update to %@", {available->toStdString()}));
   update_->setToolTip(plainToolTip(text("A new version of Qel is ready. Click to open its download page.")));
-  whatsNew_->setVisible(updater_.whatsNewIsUnseen() && !updater_.whatsNewSeen());
+  whatsNew_->setPresent(updater_.whatsNewIsUnseen() && !updater_.whatsNewSeen());
   whatsNew_->setText(text("What's new"));
   whatsNew_->setToolTip(plainToolTip(text("Qel was updated. See what changed.")));
   update_->updateGeometry();

@@ -66,7 +66,11 @@ Updater::Updater(Defaults& defaults, Options options, QObject* parent)
 }
 
 Updater::~Updater() {
-  if (reply_) reply_->abort();
+  // A check under way ends here, unheard: nothing is stored or reported on the way out.
+  if (reply_) {
+    reply_->disconnect(this);
+    reply_->abort();
+  }
 }
 
 void Updater::setReceivesBetaUpdates(bool on) {

@@ -5,6 +5,7 @@
 
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/Glyphs.hpp"
+#include "Qel/Window/Motion.hpp"
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/PlainToolTip.hpp"
 
@@ -23,6 +24,38 @@ CapsuleButton::CapsuleButton(std::string symbol, double symbolSize, const QStrin
   setToolTip(plainToolTip(toolTip));
   setFixedHeight(kHeight);
   Palette::followAppearance(this);
+  connect(&animation_, &QVariantAnimation::valueChanged, this, [this](const QVariant& v) {
+    presence_ = v.toDouble();
+    update();
+  });
+  connect(&animation_, &QVariantAnimation::finished, this, [this] {
+    if (present_) return;
+    hide();
+    emit gone();
+  });
+}
+
+void CapsuleButton::setPresent(bool on) {
+  if (on == present_) return;
+  present_ = on;
+  animation_.stop();
+  if (on) show();
+  // Only a window on screen plays the change; otherwise it lands at once.
+  const int duration = window()->isVisible() ? Motion::duration(250) : 0;
+  if (duration == 0) {
+    presence_ = on ? 1 : 0;
+    update();
+    if (!on) {
+      hide();
+      emit gone();
+    }
+    return;
+  }
+  animation_.setEasingCurve(Motion::easeOut());
+  animation_.setDuration(duration);
+  animation_.setStartValue(presence_);
+  animation_.setEndValue(on ? 1.0 : 0.0);
+  animation_.start();
 }
 
 QSize CapsuleButton::sizeHint() const {
@@ -38,6 +71,11 @@ void CapsuleButton::changeEvent(QEvent* event) {
 void CapsuleButton::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
+  p.setOpacity(presence_);
+  const double scale = 0.9 + 0.1 * presence_;
+  p.translate(width() / 2.0, height() / 2.0);
+  p.scale(scale, scale);
+  p.translate(-width() / 2.0, -height() / 2.0);
   const bool light = Palette::light();
   QColor fill = Palette::calm();
   fill.setAlphaF(light ? 0.18f : 0.14f);

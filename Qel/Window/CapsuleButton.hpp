@@ -1,7 +1,9 @@
 #pragma once
 // A green capsule with a symbol and a short text, for notices in the top bar ("Update to 1.5.0",
-// "What's new"). Its width follows the text; its height is fixed.
+// "What's new"). Its width follows the text; its height is fixed. It comes and goes with a fade
+// and a slight scale about its centre.
 #include <QAbstractButton>
+#include <QVariantAnimation>
 
 #include <string>
 
@@ -16,6 +18,10 @@ class CapsuleButton : public QAbstractButton {
   // `symbol` is a symbol name of Glyphs drawn at `symbolSize`; the tooltip is plain text.
   CapsuleButton(std::string symbol, double symbolSize, const QString& toolTip, QWidget* parent = nullptr);
 
+  // Shows the capsule, or takes it away (it is hidden once its exit has played).
+  void setPresent(bool on);
+  bool isPresent() const { return present_; }
+
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override { return sizeHint(); }
 
@@ -23,7 +29,14 @@ class CapsuleButton : public QAbstractButton {
   void paintEvent(QPaintEvent* event) override;
   void changeEvent(QEvent* event) override;
 
+ signals:
+  // The exit has played and the capsule is hidden.
+  void gone();
+
  private:
+  bool present_ = true;
+  double presence_ = 1;  // 0 gone, 1 fully there
+  QVariantAnimation animation_;
   std::string symbol_;
   double symbolSize_;
 };

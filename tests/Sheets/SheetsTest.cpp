@@ -14,6 +14,7 @@
 #include "Qel/Sheets/WhatsNewSheet.hpp"
 #include "Qel/UpdateNotices.hpp"
 #include "Qel/Window/CapsuleButton.hpp"
+#include "Qel/Window/ScrollerRestyler.hpp"
 #include "Qel/Window/SheetHost.hpp"
 #include "Qel/Window/TopBar.hpp"
 #include "tests/App/ShellFixture.hpp"
@@ -89,6 +90,7 @@ class SheetsTest : public test::ShellTest {
 };
 
 void saveGallery(QWidget* sheet, const std::string& name) {
+  ScrollerRestyler::start();  // the program's scroll bars, as it shows them
   const auto folder = std::filesystem::path(QEL_ARTIFACTS) / "gallery";
   std::filesystem::create_directories(folder);
   for (const char* appearance : {"light", "dark"}) {
@@ -148,6 +150,8 @@ TEST_F(SheetsTest, licensesOpenFromTheStoreSelectARowAndClose) {
   EXPECT_FALSE(sheet->rows()[0]->isSelected());
   EXPECT_EQ(sheet->textLabel()->text().toStdString(), allNotices()[1].text);
   saveGallery(sheet, "licenses");
+  sheet->scrollArea()->verticalScrollBar()->setValue(sheet->textLabel()->y() - 120);
+  saveGallery(sheet, "licenses-text");
 
   test::click(sheet->closeButton(), QPoint(14, 14));
   settle();
