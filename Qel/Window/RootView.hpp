@@ -10,6 +10,7 @@
 #include "Qel/Window/Glow.hpp"
 #include "Qel/Window/ViewRegistry.hpp"
 
+class QHBoxLayout;
 class QVBoxLayout;
 
 namespace qel {
@@ -45,11 +46,13 @@ class RootView : public QWidget {
   void build();
   void showPage(Page page);
   void placeOverlays();
+  void placeTabBar();
 
   ViewContext context_;
   const ViewRegistry& registry_;
   QVBoxLayout* column_;
   QWidget* tabBar_ = nullptr;
+  QHBoxLayout* tabRow_ = nullptr;
   QWidget* pageView_ = nullptr;
   TopBar* topBar_ = nullptr;
   Toast* toast_;
