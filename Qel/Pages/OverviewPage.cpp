@@ -179,7 +179,7 @@ void OverviewPage::refreshChips() {
     delete item->widget();
     delete item;
   }
-  for (const auto& c : chipFacts_) chipLayout_->addWidget(new StatusChip(c.icon, c.text, c.tint.resolve(), c.help, chips_));
+  for (const auto& c : chipFacts_) chipLayout_->addWidget(new StatusChip(c.icon, c.text, c.tint, c.help, chips_));
 }
 
 void OverviewPage::refreshNote() {

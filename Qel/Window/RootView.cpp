@@ -3,9 +3,12 @@
 #include <QEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QWindow>
+#include <QHBoxLayout>
 #include <QVBoxLayout>
+#include <QWindow>
 
+#include <algorithm>
+#include <cmath>
 
 #include "Qel/Store/Store.hpp"
 #include "Qel/StoreBridge.hpp"
@@ -73,13 +76,17 @@ void RootView::build() {
   }
   delete topBar_;
   topBar_ = nullptr;
+  delete tabBar_;  // it stands in a row of its own, which the loop above leaves
   tabBar_ = nullptr;
   pageView_ = nullptr;
 
   const auto& tabBar = registry_.tabBar();
   tabBar_ = tabBar ? tabBar(context_, this) : nullptr;
   column_->addSpacing(12);
-  if (tabBar_) column_->addWidget(tabBar_, 0, Qt::AlignHCenter);
+  tabRow_ = new QHBoxLayout;
+  if (tabBar_) tabRow_->addWidget(tabBar_);
+  tabRow_->addStretch(1);
+  column_->addLayout(tabRow_);
   column_->addSpacing(6);
   showPage(page_);
 
@@ -157,6 +164,7 @@ void RootView::storeChanged() {
       breath_ = {breath_.at(now), load, now, motionMs(1400)};
     }
   }
+  placeTabBar();  // a tab may have grown or shrunk with what it shows
   frame();
   const auto& toast = store.toast();
   toast_->setMessage(toast ? std::optional<QString>(QString::fromStdString(*toast)) : std::nullopt);
@@ -268,7 +276,17 @@ void RootView::visibilityChanged() {
   frame();
 }
 
+// Centred on the window, unless that would run under the top bar: then just clear of it.
+void RootView::placeTabBar() {
+  if (!tabBar_ || !tabRow_) return;
+  const int bar = tabBar_->sizeHint().width();
+  const int free = topBar_ ? width() - 16 - topBar_->sizeHint().width() - 8 : width();
+  const QMargins margins(std::max(16, std::min((width() - bar) / 2, free - bar)), 0, 0, 0);
+  if (tabRow_->contentsMargins() != margins) tabRow_->setContentsMargins(margins);
+}
+
 void RootView::placeOverlays() {
+  placeTabBar();
   if (topBar_) {
     const QSize size = topBar_->sizeHint();
     topBar_->setGeometry(width() - 16 - size.width(), 12, size.width(), size.height());

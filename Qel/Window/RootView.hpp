@@ -19,6 +19,7 @@
 #include "Qel/Window/Motion.hpp"
 #include "Qel/Window/ViewRegistry.hpp"
 
+class QHBoxLayout;
 class QVBoxLayout;
 
 namespace qel {
@@ -67,11 +68,13 @@ class RootView : public QWidget {
   void build();
   void showPage(Page page);
   void placeOverlays();
+  void placeTabBar();
 
   ViewContext context_;
   const ViewRegistry& registry_;
   QVBoxLayout* column_;
   QWidget* tabBar_ = nullptr;
+  QHBoxLayout* tabRow_ = nullptr;
   QWidget* pageView_ = nullptr;
   TopBar* topBar_ = nullptr;
   Toast* toast_;

@@ -16,8 +16,8 @@ namespace {
 constexpr double kIcon = 14;  // the icon font draws its symbols a little inside their size
 }
 
-StatusChip::StatusChip(std::string icon, const QString& text, const QColor& tint, const QString& help, QWidget* parent)
-    : QWidget(parent), icon_(std::move(icon)), text_(text), tint_(tint) {
+StatusChip::StatusChip(std::string icon, const QString& text, AdaptiveColor tint, const QString& help, QWidget* parent)
+    : QWidget(parent), icon_(std::move(icon)), text_(text), tint_(std::move(tint)) {
   setFont(Fonts::text(12));
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   setToolTip(plainToolTip(help));
@@ -37,7 +37,7 @@ void StatusChip::paintEvent(QPaintEvent*) {
   p.setPen(Qt::NoPen);
   p.setBrush(Palette::adaptiveOpacity(0.045, 0.045).resolve());
   p.drawRoundedRect(r, r.height() / 2, r.height() / 2);
-  Glyphs::draw(p, QRectF(10, 0, kIcon, r.height()), icon_, kIcon, tint_);
+  Glyphs::draw(p, QRectF(10, 0, kIcon, r.height()), icon_, kIcon, tint_.resolve());
   p.setPen(Palette::secondaryText().resolve());
   p.setFont(font());
   p.drawText(QRectF(10 + kIcon + 5, 0, r.width(), r.height()), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,

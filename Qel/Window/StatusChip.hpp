@@ -5,17 +5,19 @@
 
 #include <string>
 
+#include "Qel/Window/AdaptiveColor.hpp"
+
 namespace qel {
 
 class StatusChip : public QWidget {
   Q_OBJECT
 
  public:
-  StatusChip(std::string icon, const QString& text, const QColor& tint, const QString& help, QWidget* parent = nullptr);
+  StatusChip(std::string icon, const QString& text, AdaptiveColor tint, const QString& help, QWidget* parent = nullptr);
 
   const std::string& icon() const { return icon_; }
   const QString& text() const { return text_; }
-  const QColor& tint() const { return tint_; }
+  const AdaptiveColor& tint() const { return tint_; }
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override { return sizeHint(); }
 
@@ -25,7 +27,7 @@ class StatusChip : public QWidget {
  private:
   std::string icon_;
   QString text_;
-  QColor tint_;
+  AdaptiveColor tint_;
 };
 
 }  // namespace qel

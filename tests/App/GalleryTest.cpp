@@ -24,13 +24,13 @@ QString galleryFolder() {
   return folder;
 }
 
-// The main window's content at 1180 × 780, as the user would see it; `focus` moves the
-// keyboard focus as the Tab key would, `steps` times.
-QImage shoot(test::BusyAfternoon& day, const ViewRegistry& registry, int steps = 0) {
+// The main window's content at 1180 × 780 (or `size`), as the user would see it; the
+// keyboard focus moves as the Tab key would move it, `steps` times.
+QImage shoot(test::BusyAfternoon& day, const ViewRegistry& registry, int steps = 0, QSize size = {1180, 780}) {
   QWidget window;
-  window.resize(1180, 780);
+  window.resize(size);
   auto* root = new RootView(day.context(), registry, &window);
-  root->setGeometry(0, 0, 1180, 780);
+  root->setGeometry(QRect(QPoint(0, 0), size));
   window.show();
   window.activateWindow();
   test::BusyAfternoon::settle();
@@ -59,6 +59,7 @@ TEST(Gallery, overview) {
     registerMainViews(registry, updater);
     write(shoot(day, registry), QString("overview-%1").arg(appearance));
     write(shoot(day, registry, 2), QString("overview-focus-%1").arg(appearance));
+    write(shoot(day, registry, 0, {1040, 700}), QString("overview-smallest-%1").arg(appearance));  // the window's minimum
 
     day.store->select(83);  // the release build's peak: its event note and the stretch line
     test::BusyAfternoon::settle();

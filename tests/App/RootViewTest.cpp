@@ -244,3 +244,27 @@ TEST_F(RootViewTest, toastShowsUntrustedTextAsWrittenAndLeaves) {
   settle();
   EXPECT_FALSE(toast->isVisible());
 }
+
+TEST_F(RootViewTest, tabBarStaysCentredUnlessTheTopBarIsInTheWay) {
+  for (int width : {1400, 1040}) {
+    QWidget window;
+    window.resize(width, 700);
+    auto* root = new RootView(context(), registry, &window);
+    root->setGeometry(0, 0, width, 700);
+    window.show();
+    settle();
+    const QRect bar = root->tabBar()->geometry();
+    const QRect top = root->topBar()->geometry();
+    EXPECT_LE(bar.right() + 8, top.left()) << width;  // never under the top bar
+    if (width == 1400) EXPECT_NEAR(bar.center().x(), width / 2, 1);
+    EXPECT_GE(bar.left(), 16) << width;
+    EXPECT_EQ(root->findChildren<TabBar*>().size(), 1u);
+  }
+  // Made again (a new language): one bar, not the old one left behind.
+  ShownRoot shown(context(), registry);
+  store->setLanguage("de");
+  settle();
+  EXPECT_EQ(shown.root->findChildren<TabBar*>().size(), 1u);
+  store->setLanguage("en");
+  settle();
+}

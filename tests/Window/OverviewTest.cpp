@@ -17,6 +17,7 @@
 #include "Qel/Window/RingControls.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Window/RoundGlyphButton.hpp"
+#include "Qel/Window/StatusChip.hpp"
 #include "Qel/Window/Sparkline.hpp"
 #include "Qel/Window/TextButton.hpp"
 #include "tests/App/ShellFixture.hpp"
@@ -138,6 +139,10 @@ TEST(OverviewPage, theSelectionBringsOneNoteAndTheStretchLine) {
   EXPECT_EQ(page->selectionNote(), nullptr);
   EXPECT_FALSE(page->stretchLine()->isVisible());
   EXPECT_EQ(shown.processTables, 1);
+  const auto chips = page->chipRow()->findChildren<StatusChip*>();
+  ASSERT_EQ(chips.size(), 3u);  // warm, on battery, disk free
+  EXPECT_EQ(chips[0]->accessibleName(), "Thermal state: Warm");  // read as its help, not its value
+  EXPECT_EQ(chips[1]->icon(), "battery.50");
   for (auto* label : page->findChildren<QLabel*>()) {
     if (label->text() == "finding") EXPECT_FALSE(label->isVisible());  // no findings: no card
     if (label->text() == "processes") EXPECT_TRUE(label->isVisible());
