@@ -1,6 +1,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 #include "Qel/Platform/ProcPidCgroup.hpp"
 #include "Qel/Platform/ProcPidEnviron.hpp"
@@ -8,6 +9,7 @@
 #include "Qel/Platform/ProcPidIo.hpp"
 #include "Qel/Platform/ProcPidStat.hpp"
 #include "Qel/Platform/ProcPidStatus.hpp"
+#include "Qel/Platform/ProcPids.hpp"
 
 // Every per-process file parser over the same bytes: none may crash or read out of bounds.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -29,5 +31,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const auto scope = qel::appScopeOfCgroup(text);
   if (!scope.empty() && (scope.front() != '/' || scope.find("/../") != std::string::npos || scope.ends_with("/..")))
     __builtin_trap();
+  std::vector<std::int32_t> pids;
+  qel::PidPositions positions;
+  qel::appendPids(text.data(), text.size(), pids, &positions);
+  qel::parseLastPid(text);
+  for (const auto pid : pids)
+    if (pid <= 0) __builtin_trap();
   return 0;
 }

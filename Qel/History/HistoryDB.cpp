@@ -2,6 +2,8 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Exception.h>
 
@@ -46,7 +48,13 @@ std::uint64_t HistoryDB::fileSize() const {
   return ec ? 0 : size;
 }
 
-void HistoryDB::report(HistoryProblem problem) const {
+void HistoryDB::report(HistoryProblem problem) {
+  // While closing, failed writes are gathered into the one notSaved problem close() reports.
+  if (closing_ && problem.kind == Kind::writeFailed) {
+    unsaved_.push_back(problem.operation);
+    if (unsavedWhy_.empty()) unsavedWhy_ = problem.detail;
+    return;
+  }
   if (!onProblem_) return;
   try {
     onProblem_(problem);
@@ -134,6 +142,8 @@ bool HistoryDB::perform(Kind failure, const char* operation, const Body& body) {
     } catch (const SQLite::Exception& e) {
       message = e.what();
       broken = isBroken(e);
+      const int code = e.getErrorCode() & 0xff;
+      if (closing_ && (code == SQLITE_BUSY || code == SQLITE_LOCKED)) lockedOut_ = true;
     } catch (const std::exception& e) {
       message = e.what();
     } catch (...) {
@@ -151,7 +161,10 @@ bool HistoryDB::perform(Kind failure, const char* operation, const Body& body) {
 
 void HistoryDB::write(const char* operation, Body body) {
   queue_.async([this, operation, body = std::move(body)] {
-    if (abandon_) return;
+    if (abandon_ || lockedOut_) {
+      unsaved_.push_back(operation);
+      return;
+    }
     perform(Kind::writeFailed, operation, body);
   });
 }
@@ -167,14 +180,23 @@ void HistoryDB::afterWrites(std::function<void()> done) {
 bool HistoryDB::close(std::chrono::milliseconds limit) {
   if (closed_) return true;
   closed_ = true;
+  closing_ = true;
   const bool drained = queue_.drain(limit);
   if (!drained) abandon_ = true;
   queue_.stop();
-  // The worker is gone: the connection is this thread's now.
+  // The worker is gone: the connection and the gathered failures are this thread's now.
   handle_.reset();
   isOpen_ = false;
-  if (!drained) report({Kind::notSaved, "close", "the history did not finish writing in time", {}});
-  return drained;
+  if (drained && unsaved_.empty()) return true;
+  // What was lost, each kind once, in the order it was queued, and why.
+  std::vector<std::string> kinds;
+  for (const auto& operation : unsaved_)
+    if (std::find(kinds.begin(), kinds.end(), operation) == kinds.end()) kinds.push_back(operation);
+  std::string lost;
+  for (const auto& operation : kinds) lost += (lost.empty() ? "" : ", ") + operation;
+  const std::string why = drained ? unsavedWhy_ : "the history did not finish writing in time";
+  report({Kind::notSaved, "close", lost.empty() ? why : lost + " (" + why + ")", {}});
+  return false;
 }
 
 }  // namespace qel

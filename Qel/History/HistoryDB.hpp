@@ -87,7 +87,9 @@ class HistoryDB {
   std::uint64_t fileSize() const;
 
   // Runs every queued write, then closes the connection, waiting at most `limit` for the writes.
-  // False (with a notSaved problem) when it had to drop some. Later calls do nothing.
+  // Once a write finds the file locked by another process the rest are not tried: each would
+  // wait out the busy timeout. False, with one notSaved problem naming what was lost, when
+  // anything was not written. Later calls do nothing.
   bool close(std::chrono::milliseconds limit = std::chrono::seconds(5));
 
   // Writers: queued, in call order.
@@ -142,7 +144,7 @@ class HistoryDB {
   void write(const char* operation, Body body);
   template <class R, class F>
   R read(const char* operation, R empty, F body);
-  void report(HistoryProblem problem) const;
+  void report(HistoryProblem problem);
 
   std::filesystem::path folder_;
   std::filesystem::path file_;
@@ -150,6 +152,11 @@ class HistoryDB {
   std::unique_ptr<SQLite::Database> handle_;
   std::atomic<bool> isOpen_{false};
   std::atomic<bool> abandon_{false};  // closing ran out of time: skip what is still queued
+  std::atomic<bool> closing_{false};
+  // While closing, on the queue: the file was locked, and the writes that were not saved.
+  bool lockedOut_ = false;
+  std::vector<std::string> unsaved_;
+  std::string unsavedWhy_;
   bool closed_ = false;
   bool recovering_ = false;
   SerialQueue queue_{"qel.history"};  // last: its thread stops before the fields above go

@@ -20,6 +20,8 @@ namespace {
 constexpr double kMinInterval = 0.2;       // seconds; rates over shorter intervals jump about
 constexpr double kWattsPerBusyCore = 2.0;  // the estimate when nothing bills energy
 constexpr std::size_t kReservedDescriptors = 512;  // left for everything else the program opens
+constexpr std::uint64_t kFullIoEvery = 20;          // ticks between two reads of an idle process's io
+constexpr std::uint64_t kFullListEvery = 10;        // ticks between two full listings of /proc
 
 std::size_t descriptorBudget() {
   rlimit limit{};
@@ -95,14 +97,38 @@ std::optional<PidIo> ProcessSampler::readIo(std::int32_t pid, Tracked& t, char* 
   return io;
 }
 
+double ProcessSampler::updateIo(std::int32_t pid, Tracked& t, MonoTime now, char* buffer, std::size_t size) {
+  const auto io = readIo(pid, t, buffer, size);
+  if (!io) {
+    t.hasIo = t.ioMoved = false;
+    t.counters.disk = t.written = 0;
+    return 0;
+  }
+  const std::uint64_t disk = io->readBytes + std::min(io->writeBytes, ~io->readBytes);
+  double rate = 0;
+  if (t.hasIo && disk >= t.counters.disk) {
+    const double since = now > t.ioTime ? Seconds(now - t.ioTime).count() : 0.0;
+    rate = double(disk - t.counters.disk) / std::max(since, kMinInterval);
+  }
+  t.ioMoved = t.hasIo && disk != t.counters.disk;
+  t.hasIo = true;
+  t.counters.disk = disk;
+  t.written = io->writeBytes;
+  t.ioTime = now;
+  return rate;
+}
+
 ProcessSample ProcessSampler::sample() {
-  if (!pids_.list(pidList_) || pidList_.empty()) return {};
+  // Between full listings the processes still here are the ones of the last sample, and only
+  // the ones started since need finding.
+  ++round_;
+  const bool full = pidList_.empty() || round_ % kFullListEvery == 0;
+  if ((full || !pids_.listNew(pidList_)) && !pids_.list(pidList_)) pidList_.clear();
+  if (pidList_.empty()) return {};
   const MonoTime now = options_.clock->monotonic();
   const double wall = lastTime_ && now > *lastTime_ ? Seconds(now - *lastTime_).count() : 0.0;
-  const double dt = std::max(wall, kMinInterval);
   const auto apps = options_.apps ? options_.apps->table() : nullptr;
   const double ticks = double(options_.ticksPerSecond);
-  ++round_;
 
   ProcessSample result;
   result.procs.reserve(pidList_.size());
@@ -126,19 +152,17 @@ ProcessSample ProcessSampler::sample() {
       t.stat = std::move(statFile);
       t.startTime = stat->startTime;
     }
-    const auto io = readIo(pid, t, ioText, sizeof ioText);
     const std::uint64_t cpuTime =
         stat->utime > std::numeric_limits<std::uint64_t>::max() - stat->stime ? stat->utime : stat->utime + stat->stime;
-    const std::uint64_t disk = io ? io->readBytes + std::min(io->writeBytes, ~io->readBytes) : 0;
 
     ProcInfo p;
     p.pid = pid;
-    if (t.hasCounters) {
-      if (wall > 0 && cpuTime >= t.counters.cpuTime)
-        p.cpu = double(cpuTime - t.counters.cpuTime) / ticks / wall * 100.0;
-      if (io && disk >= t.counters.disk) p.diskRate = double(disk - t.counters.disk) / dt;
-    }
-    t.counters = {.cpuTime = cpuTime, .energy = 0, .disk = disk};
+    if (t.hasCounters && wall > 0 && cpuTime >= t.counters.cpuTime)
+      p.cpu = double(cpuTime - t.counters.cpuTime) / ticks / wall * 100.0;
+    const bool ran = !t.hasCounters || cpuTime != t.counters.cpuTime;
+    const bool due = (round_ + std::uint64_t(std::uint32_t(pid))) % kFullIoEvery == 0;
+    if (!stat->isKernelThread() && (ran || t.ioMoved || due)) p.diskRate = updateIo(pid, t, now, ioText, sizeof ioText);
+    t.counters.cpuTime = cpuTime;
     t.hasCounters = true;
     t.seen = round_;
 
@@ -156,7 +180,7 @@ ProcessSample ProcessSampler::sample() {
     const auto page = std::uint64_t(options_.pageSize);
     p.mem = stat->rss > std::numeric_limits<std::uint64_t>::max() / page ? std::numeric_limits<std::uint64_t>::max()
                                                                            : stat->rss * page;
-    p.diskWritten = io ? io->writeBytes : 0;
+    p.diskWritten = t.written;
     p.appKey = meta.appKey;
     p.ppid = stat->ppid;
     p.startTime = t.startTime;
@@ -172,6 +196,8 @@ ProcessSample ProcessSampler::sample() {
       ++it;
     }
   }
+  pidList_.clear();
+  for (const auto& p : result.procs) pidList_.push_back(p.pid);
   // Linux bills no energy per process: the estimate from CPU time stands in for every one.
   result.energyMeasured = false;
   for (auto& p : result.procs) p.energy = kWattsPerBusyCore * p.cpu / 100.0;

@@ -3,6 +3,14 @@
 // stay open between ticks and are re-read with one pread each; names, paths, owners and
 // applications are resolved once per process identity (pid and start time), so a reused pid
 // starts afresh and never inherits its predecessor's rates.
+//
+// The io file costs about half again as much as stat, and most processes sleep. The kernel
+// charges every io counter to the task doing the work while it runs (a thread's exit leaves the
+// process's sum as it was; a reaped child's counts join its parent's in the parent's own wait
+// call), so a process whose CPU time did not move did no I/O of its own: its io is not read. CPU time moves in clock ticks, though: a
+// process can move a few megabytes in less than one. So io is also read while the last read
+// found it moving, and for every process once every few seconds (spread over the ticks); a rate
+// is then the average since the previous read. Kernel threads' io is never read.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -69,7 +77,11 @@ class ProcessSampler {
     KeptFile io;
     IoState ioState = IoState::unopened;
     bool hasCounters = false;
-    Counters counters;
+    Counters counters;            // disk as of the last read of io
+    bool hasIo = false;           // io was read, and `counters.disk` and `written` are from it
+    bool ioMoved = false;         // the last read of io found it changed
+    std::uint64_t written = 0;    // bytes written, as of the last read of io
+    MonoTime ioTime{};
     std::optional<Meta> meta;
     std::uint64_t seen = 0;
   };
@@ -77,6 +89,8 @@ class ProcessSampler {
   long readKept(KeptFile& kept, std::int32_t pid, const char* file, char* buffer, std::size_t size);
   void release(Tracked& t);
   std::optional<PidIo> readIo(std::int32_t pid, Tracked& t, char* buffer, std::size_t size);
+  // Reads io and keeps its counters: the disk rate since the previous read, 0 without one.
+  double updateIo(std::int32_t pid, Tracked& t, MonoTime now, char* buffer, std::size_t size);
   Meta resolveMeta(std::int32_t pid, const PidStat& stat) const;
   void matchApp(Meta& meta, const AppTable* apps) const;
 

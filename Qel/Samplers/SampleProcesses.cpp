@@ -41,13 +41,22 @@ std::string appName(const AppTable& apps, const ProcInfo& p) {
 
 }  // namespace
 
-void printProcessSection(std::ostream& out) {
-  AppRegistry apps(AppRegistry::environmentOptions());
-  ProcessSampler sampler({.apps = &apps});
-  sampler.sample();
-  std::this_thread::sleep_for(std::chrono::seconds(1));
-  auto sample = sampler.sample();
-  const auto table = apps.table();
+ProcessSection::ProcessSection()
+    : apps_(std::make_unique<AppRegistry>(AppRegistry::environmentOptions())),
+      sampler_(std::make_unique<ProcessSampler>(ProcessSampler::Options{.apps = apps_.get()})) {
+  sampler_->sample();
+  first_ = std::chrono::steady_clock::now();
+}
+
+ProcessSection::~ProcessSection() = default;
+
+std::shared_ptr<const AppTable> ProcessSection::appTable() const { return apps_->table(); }
+
+void ProcessSection::print(std::ostream& out) {
+  std::this_thread::sleep_until(first_ + std::chrono::seconds(1));
+  auto sample = sampler_->sample();
+  const auto table = apps_->table();
+  procs_ = sample.procs;
 
   std::stable_sort(sample.procs.begin(), sample.procs.end(),
                    [](const ProcInfo& a, const ProcInfo& b) { return a.cpu > b.cpu; });
@@ -64,16 +73,18 @@ void printProcessSection(std::ostream& out) {
   }
 }
 
-void printTrafficSection(std::ostream& out) {
-  NetTopSampler net;
-  net.sample();
-  std::this_thread::sleep_for(std::chrono::seconds(2));
-  const auto use = net.sample();
+TrafficSection::TrafficSection() : net_(std::make_unique<NetTopSampler>()) {
+  net_->sample();
+  first_ = std::chrono::steady_clock::now();
+}
 
-  AppRegistry apps(AppRegistry::environmentOptions());
-  ProcessSampler sampler({.apps = &apps});
-  const auto procs = sampler.sample().procs;
-  const auto table = apps.table();
+TrafficSection::~TrafficSection() = default;
+
+void TrafficSection::print(std::ostream& out, const ProcessSection& processes) {
+  std::this_thread::sleep_until(first_ + std::chrono::seconds(2));
+  const auto use = net_->sample();
+  const auto& procs = processes.procs();
+  const auto table = processes.appTable();
 
   struct Row {
     std::string name;

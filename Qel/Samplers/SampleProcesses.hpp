@@ -1,12 +1,47 @@
 #pragma once
-// The process and per-app traffic sections of `qel --sample`.
+// The process and per-app traffic sections of `qel --sample`. Each takes its first reading when
+// made and prints once its interval has passed since, so the report's waits run side by side.
+#include <chrono>
+#include <memory>
 #include <ostream>
+#include <vector>
+
+#include "Qel/Samplers/ProcInfo.hpp"
 
 namespace qel {
 
+class AppRegistry;
+class AppTable;
+class ProcessSampler;
+class NetTopSampler;
+
 // The busiest processes by CPU over one second, with their applications.
-void printProcessSection(std::ostream& out);
-// TCP traffic per application over two seconds.
-void printTrafficSection(std::ostream& out);
+class ProcessSection {
+ public:
+  ProcessSection();
+  ~ProcessSection();
+  void print(std::ostream& out);
+  // The processes of the second reading, once printed, and their applications.
+  const std::vector<ProcInfo>& procs() const { return procs_; }
+  std::shared_ptr<const AppTable> appTable() const;
+
+ private:
+  std::unique_ptr<AppRegistry> apps_;
+  std::vector<ProcInfo> procs_;
+  std::unique_ptr<ProcessSampler> sampler_;
+  std::chrono::steady_clock::time_point first_;
+};
+
+// TCP traffic per application over two seconds, put to the processes of a printed section.
+class TrafficSection {
+ public:
+  TrafficSection();
+  ~TrafficSection();
+  void print(std::ostream& out, const ProcessSection& processes);
+
+ private:
+  std::unique_ptr<NetTopSampler> net_;
+  std::chrono::steady_clock::time_point first_;
+};
 
 }  // namespace qel

@@ -1,6 +1,8 @@
 #include "Qel/Samplers/SampleReport.hpp"
 
 #include <chrono>
+#include <future>
+#include <sstream>
 #include <string>
 #include <thread>
 
@@ -153,12 +155,23 @@ void printWakeHolders(std::ostream& out, SystemSampler& s) {
 }  // namespace
 
 void printSample(std::ostream& out) {
+  // Readers of counters need two readings a second or two apart: every first reading is taken
+  // now, the longest wait's first, so the waits overlap rather than follow one another.
+  TrafficSection traffic;
+  // Device batteries and ports need no waiting but take their time (lsof is slow): meanwhile.
+  auto devices = std::async(std::launch::async, [] {
+    std::ostringstream text;
+    printBluetoothSection(text);
+    printPortsSection(text);
+    return text.str();
+  });
   SystemSampler system;
-  // Readers of counters need two readings: take the first ones, then wait a second.
   system.cpu();
   system.network();
   system.disk();
-  std::this_thread::sleep_for(std::chrono::seconds(1));
+  const auto first = std::chrono::steady_clock::now();
+  ProcessSection processes;
+  std::this_thread::sleep_until(first + std::chrono::seconds(1));
 
   out << "Qel sample\n";
   printProcessor(out, system);
@@ -168,10 +181,9 @@ void printSample(std::ostream& out) {
   printPower(out, system);
   printStorage(out, system);
   printWakeHolders(out, system);
-  printProcessSection(out);
-  printTrafficSection(out);
-  printBluetoothSection(out);
-  printPortsSection(out);
+  processes.print(out);
+  traffic.print(out, processes);
+  out << devices.get();
 }
 
 }  // namespace qel

@@ -1,6 +1,7 @@
 #include "Qel/Store/Store.hpp"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "Qel/History/Retention.hpp"
 #include "Qel/Platform/Calendar.hpp"
@@ -281,6 +282,8 @@ void Store::reportHistoryProblem(const HistoryProblem& problem) {
       text = L("History could not be read: %@", {problem.detail});
       break;
   }
+  // Reported while quitting: no toast will be seen, so the terminal or the journal hears it.
+  if (problem.kind == HistoryProblem::Kind::notSaved) std::fprintf(stderr, "qel: %s\n", text.c_str());
   onMain([this, text = std::move(text)]() mutable { show(std::move(text)); });
 }
 

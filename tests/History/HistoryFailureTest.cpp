@@ -150,6 +150,26 @@ TEST(HistoryDB, aWriteWaitsForAnotherConnectionInsteadOfFailing) {
   EXPECT_TRUE(f.takeProblems().empty());
 }
 
+TEST(HistoryDB, closingWhileAnotherProcessHoldsTheWriteLockGivesUpOnceAndNamesWhatWasLost) {
+  test::HistoryFixture f;
+  auto db = f.open();
+  SQLite::Database other(f.file, SQLite::OPEN_READWRITE);
+  other.exec("BEGIN IMMEDIATE");
+  for (int i = 0; i < 3; ++i) {
+    db->save("2024-05-01", i, bucket(0.5));
+    db->add({app("/a.desktop")}, "2024-05-01", 1);
+  }
+  // Without giving up, the six writes would each wait out the busy timeout and fit the limit.
+  EXPECT_FALSE(db->close(std::chrono::seconds(60)));
+  other.exec("COMMIT");
+  const auto problems = f.takeProblems();
+  ASSERT_EQ(problems.size(), 1u);
+  EXPECT_EQ(problems[0].kind, Kind::notSaved);
+  EXPECT_EQ(problems[0].detail.rfind("save bucket, save app hours (", 0), 0u) << problems[0].detail;
+  EXPECT_NE(problems[0].detail.find("locked"), std::string::npos) << problems[0].detail;
+  EXPECT_EQ(f.value("SELECT COUNT(*) FROM buckets"), "0");
+}
+
 namespace {
 
 // What a user who can't write the folder gets: no database, no file moved, empty reads, and

@@ -1,3 +1,4 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -169,6 +170,45 @@ TEST_F(ProcessSamplerRates, reusedPidInheritsNoRateAndGetsFreshMetadata) {
   EXPECT_EQ(byPid(sampler.sample()).at(412).cpu, 0);
 }
 
+TEST_F(ProcessSamplerRates, ioIsReadWhereItCanHaveMovedAndAtLeastEveryFewTicks) {
+  constexpr double MiB = 1 << 20;
+  dir.write("proc/2/io", "read_bytes: 5\nwrite_bytes: 7\n");  // a kernel thread's: never read
+  // 500 reads 1 MiB with less than a clock tick of CPU: it shows at its next periodic read, as
+  // the average since the read before.
+  setCounters(dir, 500, "editor", 400, 6000, {{1048576 + 1048576, 2097152}});
+  int seconds = 0;
+  ProcInfo p;
+  do {
+    clock.advance(1s);
+    ++seconds;
+    const auto procs = byPid(sampler.sample());
+    EXPECT_EQ(procs.at(2).diskWritten, 0u);
+    p = procs.at(500);
+  } while (p.diskRate == 0 && seconds < 60);
+  EXPECT_LE(seconds, 20);
+  EXPECT_DOUBLE_EQ(p.diskRate, MiB / seconds);
+  EXPECT_EQ(p.diskWritten, 2097152u);
+
+  // While its last read found it moving it is read every tick, whether or not it ran.
+  setCounters(dir, 500, "editor", 400, 6000, {{2097152 + 1048576, 2097152}});
+  clock.advance(1s);
+  EXPECT_DOUBLE_EQ(byPid(sampler.sample()).at(500).diskRate, MiB);
+  clock.advance(1s);
+  EXPECT_EQ(byPid(sampler.sample()).at(500).diskRate, 0);
+  // Once still, only running brings the next read forward.
+  setCounters(dir, 500, "editor", 400, 6000, {{3145728, 2097152 + 1048576}});
+  clock.advance(1s);
+  p = byPid(sampler.sample()).at(500);
+  const bool periodic = p.diskRate > 0;  // this tick may be its periodic one
+  if (!periodic) EXPECT_EQ(p.diskWritten, 2097152u);
+  setCounters(dir, 500, "editor", 401, 6000, {{3145728, 2097152 + 2 * 1048576}});
+  clock.advance(1s);
+  p = byPid(sampler.sample()).at(500);
+  // Either way 1 MiB a second: 2 MiB over the two seconds since the last read, or 1 MiB over one.
+  EXPECT_DOUBLE_EQ(p.diskRate, MiB);
+  EXPECT_EQ(p.diskWritten, 2097152u + 2 * 1048576u);
+}
+
 TEST(ProcessSampler, aBrokenStatFileLeavesOnlyThatProcessOut) {
   test::TempDir dir;
   const auto root = copyFixture(dir);
@@ -257,4 +297,63 @@ TEST(ProcessSampler, measuresARealChildsCpuAndWrittenBytes) {
   EXPECT_FALSE(p.isSystem);
   EXPECT_FALSE(p.name.empty());
   EXPECT_TRUE(fs::equivalent(p.path, "/proc/self/exe"));
+}
+
+TEST(ProcessSampler, reportsTheBytesARealChildMovesToAndFromStorage) {
+  if (!readText("/proc/self/io")) GTEST_SKIP() << "this kernel keeps no I/O counters per process";
+  constexpr std::size_t kBytes = 4 << 20;
+  int go[2], done[2];
+  ASSERT_EQ(pipe(go), 0);
+  ASSERT_EQ(pipe(done), 0);
+  const fs::path file = fs::path(QEL_TEST_BINARY_DIR) / ("moved-by-child-" + std::to_string(getpid()));
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    char c;
+    if (read(go[0], &c, 1) != 1) _exit(1);
+    // Written through to storage, dropped from the page cache and read back: both counted whole.
+    const std::string block(1 << 20, 'x');
+    const int fd = open(file.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    for (std::size_t at = 0; fd >= 0 && at < kBytes; at += block.size())
+      if (write(fd, block.data(), block.size()) != ssize_t(block.size())) _exit(1);
+    if (fd < 0 || fsync(fd) != 0 || posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED) != 0) _exit(1);
+    std::string back(kBytes, '\0');
+    if (pread(fd, back.data(), back.size(), 0) != ssize_t(kBytes)) _exit(1);
+    if (write(done[1], "x", 1) != 1) _exit(1);
+    pause();
+    _exit(0);
+  }
+  // A fake clock: each sample is one second after the one before, however fast the test runs.
+  FakeClock clock;
+  ProcessSampler sampler({.clock = &clock});
+  const auto before = byPid(sampler.sample());
+  ASSERT_EQ(write(go[1], "x", 1), 1);
+  char c;
+  ASSERT_EQ(read(done[0], &c, 1), 1);
+  // The child may have used less than a clock tick of CPU: its io shows by its periodic read.
+  int seconds = 0;
+  std::map<std::int32_t, ProcInfo> after;
+  do {
+    clock.advance(1s);
+    ++seconds;
+    after = byPid(sampler.sample());
+  } while (after.contains(child) && after.at(child).diskRate == 0 && seconds < 60);
+  clock.advance(1s);
+  const auto later = byPid(sampler.sample());
+  kill(child, SIGKILL);
+  waitpid(child, nullptr, 0);
+  fs::remove(file);
+
+  ASSERT_TRUE(before.contains(child) && after.contains(child));
+  const ProcInfo& p = after.at(child);
+  EXPECT_LE(seconds, 20);
+  // The file's pages, and at most a few of the file system's own that the child dirtied.
+  const std::uint64_t written = p.diskWritten - before.at(child).diskWritten;
+  EXPECT_GE(written, kBytes);
+  EXPECT_LE(written, kBytes + (256 << 10));
+  // Read plus written, as the average since the previous read of its counters.
+  EXPECT_GE(p.diskRate * seconds, double(2 * kBytes));
+  EXPECT_LE(p.diskRate * seconds, double(2 * kBytes + (256 << 10)));
+  ASSERT_TRUE(later.contains(child));
+  EXPECT_EQ(later.at(child).diskRate, 0);  // it does nothing more
 }

@@ -8,8 +8,10 @@ using namespace qel;
 
 TEST(SampleProcesses, printsTheMachinesProcessesAndTrafficAsPlainLines) {
   std::ostringstream out;
-  printProcessSection(out);
-  printTrafficSection(out);
+  ProcessSection processes;
+  TrafficSection traffic;
+  processes.print(out);
+  traffic.print(out, processes);
   const std::string text = out.str();
   EXPECT_NE(text.find("Processes: "), std::string::npos);
   EXPECT_NE(text.find("NAME"), std::string::npos);

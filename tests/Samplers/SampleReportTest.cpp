@@ -58,4 +58,10 @@ TEST(SampleReport, agreesWithTheSystemsOwnFigures) {
   for (const char* section : {"Processor", "Memory", "Network", "Disk", "Graphics", "Battery and power", "Storage",
                               "Kept awake by"})
     EXPECT_NE(out.find(std::string("\n") + section + "\n"), std::string::npos) << section;
+  // Every section is there, in order, however its waits ran.
+  std::size_t at = 0;
+  for (const char* head : {"\nProcesses: ", "\nTraffic by app ", "\nDevice batteries:\n", "\nListening ports:\n"}) {
+    at = out.find(head, at);
+    EXPECT_NE(at, std::string::npos) << head;
+  }
 }

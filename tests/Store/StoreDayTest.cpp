@@ -1,3 +1,5 @@
+#include <SQLiteCpp/Database.h>
+
 #include "tests/Store/StoreHarness.hpp"
 
 using namespace qel;
@@ -73,6 +75,20 @@ TEST_F(StoreTest, shutdownSavesTheLastRecordedSlotToo) {
   store->loadDay();
   ASSERT_TRUE(store->day()[60]);
   EXPECT_EQ(store->day()[60]->count, 2);
+}
+
+TEST_F(StoreTest, quittingWhileTheHistoryIsLockedSaysOnStderrWhatWasNotSaved) {
+  makeStore();
+  store->start();
+  ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1; }));
+  store->history()->recordedDays();  // the start's own writes are done
+  SQLite::Database other(dir.path() / "data" / "history.sqlite", SQLite::OPEN_READWRITE);
+  other.exec("BEGIN IMMEDIATE");
+  testing::internal::CaptureStderr();
+  store->shutdown();
+  const std::string said = testing::internal::GetCapturedStderr();
+  other.exec("COMMIT");
+  EXPECT_NE(said.find("History could not be saved: save bucket"), std::string::npos) << said;
 }
 
 namespace {

@@ -52,16 +52,16 @@ class StoreMarks : public StoreTest {
 
 class MarksAtMidnight : public StoreMarks {
  protected:
-  MarksAtMidnight() : StoreMarks(*dayStart("2026-06-16") - 8s) {}
+  MarksAtMidnight() : StoreMarks(*dayStart("2026-06-16") - 10s) {}
 };
 
 }  // namespace
 
 TEST_F(MarksAtMidnight, aMarkBeforeTheNewDaysFirstSampleIsFiledUnderTheNewDay) {
   script.battery = {.present = true, .percent = 50};
-  startStore();  // 23:59:52
+  startStore();  // 23:59:50
   script.battery.onAC = true;
-  toNextSlowTick();  // 00:00:02: the charger is seen before the day's first CPU sample is filed
+  toNextSlowTick();  // 00:00:00: the charger is seen before the day's first CPU sample is filed
   EXPECT_EQ(store->todayKey(), "2026-06-16");
   EXPECT_EQ(kinds(), std::vector<std::string>{"plug"});
   const auto stored = store->history()->loadMarks("2026-06-16");
