@@ -8,6 +8,7 @@
 #include "Qel/History/HistoryDB.hpp"
 #include "Qel/MainViews.hpp"
 #include "Qel/MainWindow.hpp"
+#include "Qel/MenuBar/MenuBar.hpp"
 #include "Qel/Platform/InstanceLock.hpp"
 #include "Qel/Processes/IconCache.hpp"
 #include "Qel/Store/MachineSources.hpp"
@@ -70,6 +71,9 @@ QelApp::QelApp(const InstanceLock& lock)
     window_->activateWindow();
   });
 
+  menuBar_ = std::make_unique<MenuBar>(*bridge_, commands_, *window_,
+                                       MenuBar::Actions{.showMain = [this] { showMain(); }, .replay = [this] { replay(); }});
+
   connect(commands_.settings(), &QAction::triggered, this, [this] {
     showMain();
     store_->openSettings();
@@ -94,6 +98,7 @@ QelApp::QelApp(const InstanceLock& lock)
 
 QelApp::~QelApp() {
   // The views go before the store they read.
+  menuBar_.reset();
   window_.reset();
 }
 
@@ -105,10 +110,12 @@ void QelApp::start(InstanceRequest request) {
     connect(sleepNotifier_.get(), &QSocketNotifier::activated, this, [this] { store_->processSleepWatch(); });
   }
   tick_.start(1000);
+  menuBar_->connectTray();
   handle(request);
 }
 
 void QelApp::showMain() {
+  menuBar_->closePanel();
   if (window_->isMinimized()) window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
   window_->show();
   window_->raise();
@@ -138,6 +145,8 @@ void QelApp::openLicenses() {
 }
 
 void QelApp::quit() {
+  // Quitting closes the windows, which without a tray would only minimise.
+  menuBar_->prepareToQuit();
   store_->shutdown();
   QCoreApplication::quit();
 }

@@ -21,6 +21,7 @@ namespace qel {
 
 class InstanceLock;
 class MainWindow;
+class MenuBar;
 class Store;
 class StoreBridge;
 
@@ -37,6 +38,7 @@ class QelApp : public QObject {
 
   Store& store() const { return *store_; }
   MainWindow& window() const { return *window_; }
+  MenuBar& menuBar() const { return *menuBar_; }
 
   // Brings the main window forward (building its content when it was closed).
   void showMain();
@@ -61,6 +63,7 @@ class QelApp : public QObject {
   ViewRegistry registry_;
   AppCommands commands_;
   std::unique_ptr<MainWindow> window_;
+  std::unique_ptr<MenuBar> menuBar_;
   InstanceServer server_;
   QuitSignals quitSignals_;
   std::unique_ptr<QSocketNotifier> quitNotifier_;
