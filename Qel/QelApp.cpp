@@ -10,12 +10,14 @@
 #include "Qel/MainWindow.hpp"
 #include "Qel/MenuBar/MenuBar.hpp"
 #include "Qel/Platform/InstanceLock.hpp"
+#include "Qel/Platform/PortalSettingsWatch.hpp"
 #include "Qel/Processes/IconCache.hpp"
 #include "Qel/Store/MachineSources.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/StoreBridge.hpp"
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Window/Fonts.hpp"
+#include "Qel/Window/Palette.hpp"
 #include "Qel/Window/ScrollerRestyler.hpp"
 
 namespace qel {
@@ -58,6 +60,7 @@ QelApp::QelApp(const InstanceLock& lock)
   };
   store_ = std::make_unique<Store>(std::move(services));
   store_->setDesktop(&desktop_);
+  desktop_.setStore(store_.get());
   bridge_ = std::make_unique<StoreBridge>(*store_);
 
   registerMainViews(registry_);
@@ -110,8 +113,22 @@ void QelApp::start(InstanceRequest request) {
     connect(sleepNotifier_.get(), &QSocketNotifier::activated, this, [this] { store_->processSleepWatch(); });
   }
   tick_.start(1000);
+  watchColorScheme();
   menuBar_->connectTray();
   handle(request);
+}
+
+void QelApp::watchColorScheme() {
+  // A switch between light and dark on the desktop reaches the palette, every open view and the
+  // window icon at once.
+  schemeWatch_ = PortalSettingsWatch::open([this] {
+    Palette::refreshSystemAppearance();
+    desktop_.updateDockIcon(true);
+  });
+  if (!schemeWatch_) return;
+  schemeNotifier_ = std::make_unique<QSocketNotifier>(schemeWatch_->fd(), QSocketNotifier::Read);
+  connect(schemeNotifier_.get(), &QSocketNotifier::activated, this, [this] { schemeWatch_->process(); });
+  schemeWatch_->process();
 }
 
 void QelApp::showMain() {

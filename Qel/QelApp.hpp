@@ -22,6 +22,7 @@ namespace qel {
 class InstanceLock;
 class MainWindow;
 class MenuBar;
+class PortalSettingsWatch;
 class Store;
 class StoreBridge;
 
@@ -53,6 +54,7 @@ class QelApp : public QObject {
  private:
   void runReplay();
   void openLicenses();
+  void watchColorScheme();
 
   QtExecutor executor_;  // first: the store's queued work may still arrive until it goes
   Defaults defaults_;
@@ -68,6 +70,8 @@ class QelApp : public QObject {
   QuitSignals quitSignals_;
   std::unique_ptr<QSocketNotifier> quitNotifier_;
   std::unique_ptr<QSocketNotifier> sleepNotifier_;
+  std::unique_ptr<PortalSettingsWatch> schemeWatch_;
+  std::unique_ptr<QSocketNotifier> schemeNotifier_;
   QTimer tick_;
 };
 
