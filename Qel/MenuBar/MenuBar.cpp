@@ -219,8 +219,10 @@ bool MenuBar::eventFilter(QObject* watched, QEvent* event) {
   // A press in another of our windows closes the panel and still acts there.
   if (panel_ && event->type() == QEvent::MouseButtonPress && watched->isWindowType() &&
       watched != static_cast<QObject*>(panel_->windowHandle())) {
-    const auto* press = static_cast<QMouseEvent*>(event);
-    if (!panel_->containsContent(press->globalPosition().toPoint())) closePanel();
+    // A press on the item itself is left to its own toggle, which closes the panel once.
+    const QPoint at = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
+    const QRect item = tray_ ? tray_->geometry() : QRect();
+    if (!item.contains(at) && !panel_->containsContent(at)) closePanel();
   }
   return false;
 }

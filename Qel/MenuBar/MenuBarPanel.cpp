@@ -48,8 +48,7 @@ MenuBarPanel::MenuBarPanel(std::optional<QRect> icon, QPoint pointer)
       card_(new PanelCard(this)),
       translucent_(compositorActive()) {
   setObjectName(QStringLiteral("qel.panel"));
-  setWindowTitle(QStringLiteral("Qel"));
-  setAttribute(Qt::WA_DeleteOnClose, false);
+  setWindowTitle(QStringLiteral("Qel panel"));
   if (translucent_) setAttribute(Qt::WA_TranslucentBackground);
   setFocusPolicy(Qt::StrongFocus);
   card_->adjustSize();
