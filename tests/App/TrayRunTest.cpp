@@ -1,5 +1,6 @@
 // The real program beside a real XEmbed tray (trayer) on a virtual X server: a click on its icon
-// opens the panel, a second click closes it once, and Escape closes it.
+// opens the panel, a second click closes it once, and Escape closes it. Where a StatusNotifierWatcher
+// is on the session bus, the item registers with it instead.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -10,6 +11,8 @@
 #include <thread>
 
 #include "tests/support/ChildProcess.hpp"
+#include "tests/support/DBusMock.hpp"
+#include "tests/support/MockCalls.hpp"
 #include "tests/support/TempDir.hpp"
 
 using namespace std::chrono_literals;
@@ -119,5 +122,38 @@ TEST(TrayRun, clickOnTheIconTogglesThePanelAndEscapeClosesIt) {
   ASSERT_TRUE(run({"/usr/bin/xdotool", "key", "Escape"}, env));
   EXPECT_TRUE(panelBecomes(false, env)) << "Escape did not close the panel";
 
+  qel.stop(SIGTERM);
+}
+
+TEST(TrayRun, registersWithAStatusNotifierWatcher) {
+  ChildProcess xvfb({"/usr/bin/Xvfb", "-displayfd", "1", "-screen", "0", "1280x800x24", "-nolisten", "tcp"});
+  const auto display = xvfb.readLine(20s);
+  ASSERT_TRUE(display && !display->empty()) << "Xvfb did not start";
+  qel::test::PrivateBus bus;
+  ASSERT_TRUE(bus.ok());
+  ASSERT_TRUE(bus.startTemplate(std::string(QEL_FIXTURES) + "/dbusmock/status_notifier_watcher.py",
+                                "org.kde.StatusNotifierWatcher"));
+  qel::test::TempDir home;
+  std::filesystem::create_directories(home / "run");
+  ::chmod((home / "run").c_str(), 0700);
+  const Env env{{"DISPLAY", ":" + *display},
+                {"QT_QPA_PLATFORM", "xcb"},
+                {"DBUS_SESSION_BUS_ADDRESS", bus.address()},
+                {"DBUS_SYSTEM_BUS_ADDRESS", bus.address()},
+                {"XDG_RUNTIME_DIR", (home / "run").string()},
+                {"XDG_DATA_HOME", (home / "data").string()},
+                {"XDG_CONFIG_HOME", (home / "config").string()},
+                {"HOME", home.path().string()},
+                {"ASAN_OPTIONS", "detect_leaks=0:strict_string_checks=0"}};
+  ChildProcess qel({QEL_EXECUTABLE}, env);
+  qel::Bus client = bus.connect();
+  std::vector<std::vector<qel::BusValue>> calls;
+  for (int i = 0; i < 100 && calls.empty(); ++i) {
+    calls = qel::test::mockCalls(client.get(), "org.kde.StatusNotifierWatcher", "/StatusNotifierWatcher",
+                                 "RegisterStatusNotifierItem");
+    if (calls.empty()) std::this_thread::sleep_for(200ms);
+  }
+  ASSERT_EQ(calls.size(), 1u) << "the item did not register";
+  EXPECT_FALSE(qel::test::stringArg(calls[0], 0).empty());
   qel.stop(SIGTERM);
 }
