@@ -1,5 +1,6 @@
 // The real program beside a real XEmbed tray (trayer) on a virtual X server: a click on its icon
-// opens the panel, a second click closes it once, and Escape closes it. Where a StatusNotifierWatcher
+// opens the panel, a second click closes it once, Escape closes it, and so does Ctrl+Alt+E on its
+// way to the replay. Where a StatusNotifierWatcher
 // is on the session bus, the item registers with it instead.
 #include <gtest/gtest.h>
 
@@ -121,6 +122,13 @@ TEST(TrayRun, clickOnTheIconTogglesThePanelAndEscapeClosesIt) {
   std::this_thread::sleep_for(300ms);
   ASSERT_TRUE(run({"/usr/bin/xdotool", "key", "Escape"}, env));
   EXPECT_TRUE(panelBecomes(false, env)) << "Escape did not close the panel";
+
+  // The replay shortcut, from anywhere, closes the panel on its way to the main window.
+  ASSERT_TRUE(clickIcon());
+  ASSERT_TRUE(panelBecomes(true, env));
+  std::this_thread::sleep_for(300ms);
+  ASSERT_TRUE(run({"/usr/bin/xdotool", "mousemove", "600", "790", "key", "ctrl+alt+e"}, env));
+  EXPECT_TRUE(panelBecomes(false, env)) << "Ctrl+Alt+E did not reach the program";
 
   qel.stop(SIGTERM);
 }
