@@ -62,6 +62,7 @@ class MenuBar : public QObject {
   // The shortcut's state in words, for where the shortcut is shown.
   QString hotKeyNote() const;
   const HotKey* hotKey() const { return hotKey_.get(); }
+  const RunnerPlayer& runner() const { return runner_; }
   // The style last drawn; none while the item shows text only.
   std::optional<MenuIconStyle> iconStyle() const { return iconStyle_; }
   // How many times the item was brought up to date (one per loop turn at most).

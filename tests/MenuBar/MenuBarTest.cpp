@@ -65,6 +65,29 @@ TEST_F(MenuBarTest, showsTheChosenStyleOrOnlyTextAndAlwaysAToolTip) {
   EXPECT_EQ(menuBar->trayIcon()->toolTip(), "Qel");
 }
 
+TEST_F(MenuBarTest, runnersRunOnThroughTicksAndGiveWayToOtherStyles) {
+  auto iconWidth = [this] { return menuBar->trayIcon()->icon().availableSizes().value(0).width(); };
+  store->setMenuIconStyle("cat");
+  settle();
+  EXPECT_EQ(menuBar->runner().running(), MenuIconStyle::cat);
+  EXPECT_EQ(iconWidth(), 28);
+  const int frame = menuBar->runner().frame();
+  // A tick changes the pace, not the frame shown.
+  setLoad(1.0);
+  settle();
+  EXPECT_EQ(menuBar->runner().speed(), 2.0f);
+  EXPECT_EQ(menuBar->runner().frame(), frame);
+
+  store->setMenuIconStyle("dog");
+  settle();
+  EXPECT_EQ(menuBar->runner().running(), MenuIconStyle::dog);
+  EXPECT_EQ(iconWidth(), 35);
+  store->setMenuIconStyle("ring");
+  settle();
+  EXPECT_EQ(menuBar->runner().running(), std::nullopt);
+  EXPECT_EQ(iconWidth(), 18);
+}
+
 TEST_F(MenuBarTest, contextMenuOffersThePanelTheWindowTheReplayAndTheCommands) {
   QStringList texts;
   for (QAction* a : menuBar->contextMenu()->actions())
