@@ -9,7 +9,9 @@
 #include "Qel/History/HistoryDB.hpp"
 #include "Qel/MainViews.hpp"
 #include "Qel/MainWindow.hpp"
+#include "Qel/MenuBar/MenuBar.hpp"
 #include "Qel/Platform/InstanceLock.hpp"
+#include "Qel/Platform/PortalSettingsWatch.hpp"
 #include "Qel/Processes/IconCache.hpp"
 #include "Qel/Store/MachineSources.hpp"
 #include "Qel/Store/Store.hpp"
@@ -17,6 +19,7 @@
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Text/Utf8.hpp"
 #include "Qel/Window/Fonts.hpp"
+#include "Qel/Window/Palette.hpp"
 #include "Qel/Window/ScrollerRestyler.hpp"
 
 namespace qel {
@@ -63,6 +66,7 @@ QelApp::QelApp(const InstanceLock& lock)
   };
   store_ = std::make_unique<Store>(std::move(services));
   store_->setDesktop(&desktop_);
+  desktop_.setStore(store_.get());
   bridge_ = std::make_unique<StoreBridge>(*store_);
 
   // The sheets and top bar read the updater too: its changes reach them as the store's do.
@@ -77,6 +81,9 @@ QelApp::QelApp(const InstanceLock& lock)
     window_->raise();
     window_->activateWindow();
   });
+
+  menuBar_ = std::make_unique<MenuBar>(*bridge_, commands_, *window_,
+                                       MenuBar::Actions{.showMain = [this] { showMain(); }, .replay = [this] { replay(); }});
 
   connect(commands_.settings(), &QAction::triggered, this, [this] {
     showMain();
@@ -110,6 +117,7 @@ QelApp::QelApp(const InstanceLock& lock)
 
 QelApp::~QelApp() {
   // The views go before the store they read.
+  menuBar_.reset();
   window_.reset();
 }
 
@@ -121,10 +129,26 @@ void QelApp::start(InstanceRequest request) {
     connect(sleepNotifier_.get(), &QSocketNotifier::activated, this, [this] { store_->processSleepWatch(); });
   }
   tick_.start(1000);
+  watchColorScheme();
+  menuBar_->connectTray();
   handle(request);
 }
 
+void QelApp::watchColorScheme() {
+  // A switch between light and dark on the desktop reaches the palette, every open view and the
+  // window icon at once.
+  schemeWatch_ = PortalSettingsWatch::open([this] {
+    Palette::refreshSystemAppearance();
+    desktop_.updateDockIcon(true);
+  });
+  if (!schemeWatch_) return;
+  schemeNotifier_ = std::make_unique<QSocketNotifier>(schemeWatch_->fd(), QSocketNotifier::Read);
+  connect(schemeNotifier_.get(), &QSocketNotifier::activated, this, [this] { schemeWatch_->process(); });
+  schemeWatch_->process();
+}
+
 void QelApp::showMain() {
+  menuBar_->closePanel();
   if (window_->isMinimized()) window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
   window_->show();
   window_->raise();
@@ -167,6 +191,8 @@ void QelApp::updateCommands() {
 }
 
 void QelApp::quit() {
+  // Quitting closes the windows, which without a tray would only minimise.
+  menuBar_->prepareToQuit();
   store_->shutdown();
   QCoreApplication::quit();
 }

@@ -22,6 +22,8 @@ namespace qel {
 
 class InstanceLock;
 class MainWindow;
+class MenuBar;
+class PortalSettingsWatch;
 class Store;
 class StoreBridge;
 
@@ -38,6 +40,7 @@ class QelApp : public QObject {
 
   Store& store() const { return *store_; }
   MainWindow& window() const { return *window_; }
+  MenuBar& menuBar() const { return *menuBar_; }
 
   // Brings the main window forward (building its content when it was closed).
   void showMain();
@@ -54,6 +57,7 @@ class QelApp : public QObject {
   void openLicenses();
   void openWhatsNew();
   void updateCommands();
+  void watchColorScheme();
 
   QtExecutor executor_;  // first: the store's queued work may still arrive until it goes
   Defaults defaults_;
@@ -65,10 +69,13 @@ class QelApp : public QObject {
   ViewRegistry registry_;
   AppCommands commands_;
   std::unique_ptr<MainWindow> window_;
+  std::unique_ptr<MenuBar> menuBar_;
   InstanceServer server_;
   QuitSignals quitSignals_;
   std::unique_ptr<QSocketNotifier> quitNotifier_;
   std::unique_ptr<QSocketNotifier> sleepNotifier_;
+  std::unique_ptr<PortalSettingsWatch> schemeWatch_;
+  std::unique_ptr<QSocketNotifier> schemeNotifier_;
   QTimer tick_;
 };
 

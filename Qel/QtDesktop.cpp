@@ -1,15 +1,18 @@
 #include "Qel/QtDesktop.hpp"
 
 #include <QGuiApplication>
+#include <QPixmap>
 #include <QScreen>
 
 #include <xcb/xcb.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <memory>
 
+#include "Qel/Store/Store.hpp"
 #include "Qel/Window/Palette.hpp"
 
 namespace qel {
@@ -81,10 +84,16 @@ int QtDesktop::screenCount() const { return qGuiApp ? int(QGuiApplication::scree
 void QtDesktop::applyAppearance(const std::string& appearance) { Palette::setAppearance(appearance); }
 
 void QtDesktop::updateDockIcon(bool force) {
-  // The plain program icon for now; it does not change with the load.
-  if (iconSet_ && !force) return;
-  iconSet_ = true;
-  QGuiApplication::setWindowIcon(appIcon());
+  const bool light = Palette::light();
+  static const std::vector<double> noHistory;
+  const auto next = nextDockPicture(shown_, store_ ? store_->cpuHist() : noHistory, store_ ? store_->dockLoad() : false,
+                                    force);
+  if (!next) return;
+  shown_ = *next;
+  const double load = std::max(shown_.level, 0.0);
+  QIcon icon;
+  for (int size : {32, 64, 128, 256}) icon.addPixmap(QPixmap::fromImage(dockIconImage(load, shown_.warm, light, size)));
+  QGuiApplication::setWindowIcon(icon);
 }
 
 QIcon QtDesktop::appIcon() { return QIcon(QStringLiteral(":/icons/qel.svg")); }

@@ -8,13 +8,19 @@
 #include <optional>
 #include <span>
 
+#include "Qel/MenuBar/DockIcon.hpp"
 #include "Qel/Store/Sources.hpp"
 
 namespace qel {
 
+class Store;
+
 class QtDesktop final : public Desktop {
  public:
   QtDesktop();
+
+  // The store whose load the window icon shows; none draws the icon with the water at rest.
+  void setStore(const Store* store) { store_ = store; }
 
   FrontApp frontApp() const override;
   int screenCount() const override;
@@ -23,9 +29,11 @@ class QtDesktop final : public Desktop {
 
   // The program's own icon, from its resources.
   static QIcon appIcon();
+  const DockPicture& dockPicture() const { return shown_; }
 
  private:
-  bool iconSet_ = false;
+  const Store* store_ = nullptr;
+  DockPicture shown_;
 };
 
 // The first 32-bit item of an X window property as a window id or a pid: none unless the

@@ -1,0 +1,243 @@
+#include "Qel/MenuBar/MenuBar.hpp"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QWindow>
+#include <QScreen>
+#include <QWidget>
+
+#include "Qel/AppCommands.hpp"
+#include "Qel/MenuBar/MenuIcons.hpp"
+#include "Qel/Store/Store.hpp"
+#include "Qel/StoreBridge.hpp"
+#include "Qel/Text/Loc.hpp"
+#include "Qel/Window/Palette.hpp"
+
+namespace qel {
+namespace {
+
+// A press on the item that closed the panel by taking the focus away must not open it again.
+constexpr qint64 kReopenGuardMs = 300;
+// How often a desktop without a tray is asked again whether one has appeared.
+constexpr int kTrayWatchMs = 5000;
+// The picture's height when the tray doesn't say how tall its icons are.
+constexpr int kTrayHeight = 22;
+
+QString menuText(const char* key) {
+  return QString::fromStdString(L(key)).replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+// The tray's text colour: dark on a light desktop, light on a dark one.
+QColor trayInk() { return Palette::light() ? Palette::rgb(0x1B2422) : Palette::rgb(0xEEF0EE); }
+
+double trayRatio() { return qApp ? qApp->devicePixelRatio() : 1.0; }
+
+}  // namespace
+
+MenuBar::MenuBar(StoreBridge& bridge, AppCommands& commands, QWidget& window, Actions actions, QObject* parent)
+    : QObject(parent),
+      bridge_(bridge),
+      store_(bridge.store()),
+      commands_(commands),
+      window_(&window),
+      actions_(std::move(actions)),
+      menu_(std::make_unique<QMenu>()),
+      runner_([this](const QImage& frame) { setTrayImage(frame); }) {
+  showPanel_ = menu_->addAction(QString(), this, [this] {
+    if (!panel_) toggle();
+  });
+  openMain_ = menu_->addAction(QString(), this, &MenuBar::showMain);
+  whatHappened_ = menu_->addAction(QString(), this, [this] {
+    closePanel();
+    if (actions_.replay) actions_.replay();
+  });
+  menu_->addSeparator();
+  menu_->addActions(commands_.menu());
+  retranslate();
+  trayWatch_.setInterval(kTrayWatchMs);
+  connect(&trayWatch_, &QTimer::timeout, this, &MenuBar::watchForTray);
+}
+
+MenuBar::~MenuBar() {
+  closePanel();
+  if (window_) window_->removeEventFilter(this);
+}
+
+void MenuBar::connectTray() {
+  if (connected_) return;
+  connected_ = true;
+  tray_ = std::make_unique<QSystemTrayIcon>();
+  tray_->setContextMenu(menu_.get());
+  connect(tray_.get(), &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+    if (reason == QSystemTrayIcon::Trigger) toggle();
+  });
+  hotKey_ = std::make_unique<HotKey>([self = QPointer<MenuBar>(this)] {
+    if (!self) return;
+    self->closePanel();
+    if (self->actions_.replay) self->actions_.replay();
+  });
+  connect(&bridge_, &StoreBridge::changed, this, &MenuBar::scheduleUpdate);
+  connect(&bridge_, &StoreBridge::languageChanged, this, &MenuBar::retranslate);
+  connect(Palette::notifier(), &AppearanceNotifier::qelAppearanceChanged, this, &MenuBar::scheduleUpdate);
+
+  // Screens changing close the panel; so does another application coming to the front.
+  auto watchScreen = [this](QScreen* screen) {
+    connect(screen, &QScreen::geometryChanged, this, &MenuBar::closePanel);
+    connect(screen, &QScreen::availableGeometryChanged, this, &MenuBar::closePanel);
+  };
+  for (QScreen* screen : QGuiApplication::screens()) watchScreen(screen);
+  connect(qApp, &QGuiApplication::screenAdded, this, [this, watchScreen](QScreen* screen) {
+    watchScreen(screen);
+    closePanel();
+  });
+  connect(qApp, &QGuiApplication::screenRemoved, this, &MenuBar::closePanel);
+  connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+    if (state == Qt::ApplicationActive || !panel_ || pointerOnItem()) return;
+    closePanel();
+    sinceDeactivationClose_.start();
+  });
+
+  if (window_) window_->installEventFilter(this);
+  // Ending the session closes every window; that close must go through.
+  connect(qApp, &QGuiApplication::commitDataRequest, this, &MenuBar::prepareToQuit);
+  updateButton();
+  if (QSystemTrayIcon::isSystemTrayAvailable()) tray_->show();
+  else trayWatch_.start();
+}
+
+bool MenuBar::inTray() const { return tray_ && tray_->isVisible() && QSystemTrayIcon::isSystemTrayAvailable(); }
+
+void MenuBar::watchForTray() {
+  if (!tray_ || !QSystemTrayIcon::isSystemTrayAvailable()) return;
+  trayWatch_.stop();
+  tray_->show();
+}
+
+QString MenuBar::hotKeyNote() const {
+  return qel::hotKeyNote(hotKey_ ? hotKey_->status() : HotKey::Status::noX11);
+}
+
+void MenuBar::scheduleUpdate() {
+  if (updateScheduled_) return;
+  updateScheduled_ = true;
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        updateScheduled_ = false;
+        updateButton();
+      },
+      Qt::QueuedConnection);
+}
+
+void MenuBar::updateButton() {
+  if (!tray_) return;
+  ++updates_;
+  const QString text = QString::fromStdString(menuBarText(store_.menuBarParts()));
+  tray_->setToolTip(text.isEmpty() ? QStringLiteral("Qel") : text);
+  std::optional<MenuIconStyle> style;
+  if (store_.menuItems().count("ring") || text.isEmpty())
+    style = menuIconStyleFromRaw(store_.menuIconStyle()).value_or(MenuIconStyle::auto_);
+  const QColor ink = trayInk();
+  const double dpr = trayRatio();
+  if (!style) {
+    const QRect g = tray_->geometry();
+    setTrayImage(menuTextImage(text, g.height() > 0 ? g.height() : kTrayHeight, ink, dpr));
+  } else if (!isRunner(*style)) {
+    setTrayImage(menuIcon(*style, menuIconInputs(store_), ink, dpr));
+  }
+  // A runner shows its own frames; the same runner carries on, only its pace follows.
+  iconStyle_ = style;
+  runner_.sync(style, store_.cpu().total, ink, dpr);
+}
+
+void MenuBar::setTrayImage(const QImage& image) {
+  // The tray host redraws (or is sent) every new picture: only a different one is handed over.
+  if (!tray_ || image == shown_) return;
+  shown_ = image;
+  tray_->setIcon(QIcon(QPixmap::fromImage(image)));
+}
+
+void MenuBar::retranslate() {
+  showPanel_->setText(menuText("Show panel"));
+  openMain_->setText(menuText("Open Qel"));
+  whatHappened_->setText(menuText("What just happened"));
+}
+
+bool MenuBar::pointerOnItem() const {
+  if (!tray_) return false;
+  const QRect g = tray_->geometry();
+  return g.isValid() && g.contains(QCursor::pos());
+}
+
+void MenuBar::toggle() {
+  if (panel_) {
+    closePanel();
+    return;
+  }
+  if (sinceDeactivationClose_.isValid() && sinceDeactivationClose_.elapsed() < kReopenGuardMs) return;
+  std::optional<QRect> icon;
+  if (tray_) {
+    const QRect g = tray_->geometry();
+    if (g.isValid() && !g.isEmpty()) icon = g;
+  }
+  panel_ = new MenuBarPanel(icon, QCursor::pos());
+  connect(panel_, &MenuBarPanel::dismissRequested, this, &MenuBar::closePanel);
+  panel_->show();
+  panel_->raise();
+  panel_->activateWindow();
+  panel_->setFocus();
+  qApp->installEventFilter(this);
+  emit panelOpened();
+}
+
+void MenuBar::closePanel() {
+  if (!panel_) return;
+  MenuBarPanel* panel = panel_;
+  panel_ = nullptr;
+  if (qApp) qApp->removeEventFilter(this);
+  panel->hide();
+  panel->deleteLater();
+  emit panelClosed();
+}
+
+void MenuBar::showMain() {
+  closePanel();
+  if (actions_.showMain) actions_.showMain();
+}
+
+bool MenuBar::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == window_ && event->type() == QEvent::Close && !quitting_ && !inTray()) {
+    // Closed with no tray to come back from, the program would run on out of sight.
+    event->ignore();
+    window_->showMinimized();
+    explainNoTray();
+    return true;
+  }
+  // A press in another of our windows closes the panel and still acts there.
+  if (panel_ && event->type() == QEvent::MouseButtonPress && watched->isWindowType() &&
+      watched != static_cast<QObject*>(panel_->windowHandle())) {
+    // A press on the item itself is left to its own toggle, which closes the panel once.
+    const QPoint at = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
+    const QRect item = tray_ ? tray_->geometry() : QRect();
+    if (!item.contains(at) && !panel_->containsContent(at)) closePanel();
+  }
+  return false;
+}
+
+void MenuBar::explainNoTray() {
+  if (explainedNoTray_) return;
+  explainedNoTray_ = true;
+  auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Qel"),
+                              QString::fromStdString(L("Qel keeps running while its window is closed, and usually "
+                                                       "waits in the tray. This desktop has no tray, so the window "
+                                                       "was minimised instead. To end Qel, choose Quit (Ctrl+Q).")));
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->setTextFormat(Qt::PlainText);
+  box->setObjectName(QStringLiteral("qel.noTray"));
+  box->open();
+}
+
+}  // namespace qel

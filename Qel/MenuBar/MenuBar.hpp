@@ -1,0 +1,112 @@
+#pragma once
+// The tray item and everything hanging from it: its picture and tooltip (redrawn at most once per
+// event-loop turn however often the store changes), the panel with its closing rules, the
+// context menu (some tray hosts only ever open that), the replay shortcut and the way back to
+// the main window. Where the desktop has no tray, closing the main window minimises it instead,
+// so the program is never left running out of sight; a tray that appears later is taken up.
+#include <QAction>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QMenu>
+#include <QObject>
+#include <QPointer>
+#include <QSystemTrayIcon>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "Qel/MenuBar/HotKey.hpp"
+#include "Qel/MenuBar/MenuBarPanel.hpp"
+#include "Qel/MenuBar/RunnerPlayer.hpp"
+#include "Qel/Store/Enums.hpp"
+
+class QWidget;
+
+namespace qel {
+
+class AppCommands;
+class Store;
+class StoreBridge;
+
+class MenuBar : public QObject {
+  Q_OBJECT
+
+ public:
+  struct Actions {
+    std::function<void()> showMain;  // brings the main window forward
+    std::function<void()> replay;    // analyses the last sixty seconds and shows them
+  };
+
+  // `window` is the main window whose closing is watched; `commands` the application's commands
+  // offered in the context menu. All outlive this object.
+  MenuBar(StoreBridge& bridge, AppCommands& commands, QWidget& window, Actions actions, QObject* parent = nullptr);
+  ~MenuBar() override;
+
+  // Makes the tray item (when a tray is there), the shortcut and the first picture. Once.
+  void connectTray();
+
+  // Opens the panel, or closes it when it is open.
+  void toggle();
+  void closePanel();
+  void showMain();
+  // The program is ending: closing the window no longer minimises it.
+  void prepareToQuit() { quitting_ = true; }
+  // Queues one update of the item for the next loop turn; more calls before it runs add nothing.
+  void scheduleUpdate();
+
+  MenuBarPanel* panel() const { return panel_; }
+  QSystemTrayIcon* trayIcon() const { return tray_.get(); }
+  QMenu* contextMenu() const { return menu_.get(); }
+  // The shortcut's state in words, for where the shortcut is shown.
+  QString hotKeyNote() const;
+  const HotKey* hotKey() const { return hotKey_.get(); }
+  const RunnerPlayer& runner() const { return runner_; }
+  // The style last drawn; none while the item shows text only.
+  std::optional<MenuIconStyle> iconStyle() const { return iconStyle_; }
+  // How many times the item was brought up to date (one per loop turn at most).
+  int updates() const { return updates_; }
+  // Whether a tray shows the item; without one, closing the window minimises it.
+  bool inTray() const;
+
+ signals:
+  void panelOpened();
+  void panelClosed();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void updateButton();
+  void setTrayImage(const QImage& image);
+  void watchForTray();
+  void retranslate();
+  bool pointerOnItem() const;
+  void explainNoTray();
+
+  StoreBridge& bridge_;
+  Store& store_;
+  AppCommands& commands_;
+  QPointer<QWidget> window_;
+  Actions actions_;
+  std::unique_ptr<QMenu> menu_;
+  QAction* showPanel_;
+  QAction* openMain_;
+  QAction* whatHappened_;
+  std::unique_ptr<QSystemTrayIcon> tray_;
+  QPointer<MenuBarPanel> panel_;
+  std::unique_ptr<HotKey> hotKey_;
+  RunnerPlayer runner_;
+  QTimer trayWatch_;
+  QElapsedTimer sinceDeactivationClose_;
+  QImage shown_;
+  std::optional<MenuIconStyle> iconStyle_;
+  bool connected_ = false;
+  bool updateScheduled_ = false;
+  bool explainedNoTray_ = false;
+  bool quitting_ = false;
+  int updates_ = 0;
+};
+
+}  // namespace qel

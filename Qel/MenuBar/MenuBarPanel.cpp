@@ -1,0 +1,111 @@
+#include "Qel/MenuBar/MenuBarPanel.hpp"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "Qel/Window/Palette.hpp"
+
+namespace qel {
+namespace {
+
+QRect visibleArea(std::optional<QRect> icon, QPoint pointer) {
+  const QPoint at = icon && icon->isValid() ? icon->center() : pointer;
+  QScreen* screen = QGuiApplication::screenAt(at);
+  if (!screen) screen = QGuiApplication::primaryScreen();
+  return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
+}  // namespace
+
+PanelCard::PanelCard(QWidget* parent) : QWidget(parent) {
+  setFixedWidth(int(kPanelWidth));
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(16, 16, 16, 16);
+  layout->setSpacing(12);
+  Palette::followAppearance(this);
+}
+
+void PanelCard::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(Qt::NoPen);
+  p.setBrush(Palette::themed(0x10161A, 0xF5F4F0));
+  p.drawRoundedRect(QRectF(rect()), kPanelCornerRadius, kPanelCornerRadius);
+}
+
+MenuBarPanel::MenuBarPanel(std::optional<QRect> icon, QPoint pointer)
+    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::NoDropShadowWindowHint),
+      card_(new PanelCard(this)),
+      translucent_(compositorActive()) {
+  setObjectName(QStringLiteral("qel.panel"));
+  setWindowTitle(QStringLiteral("Qel panel"));
+  if (translucent_) setAttribute(Qt::WA_TranslucentBackground);
+  setFocusPolicy(Qt::StrongFocus);
+  card_->adjustSize();
+  const std::optional<QRectF> iconF = icon ? std::optional<QRectF>(QRectF(*icon)) : std::nullopt;
+  placement_ = panelFrame(iconF, QRectF(visibleArea(icon, pointer)), QPointF(pointer),
+                          card_->sizeHint().height(), translucent_);
+  const QRect frame = placement_.frame.toAlignedRect();
+  setGeometry(frame);
+  card_->setGeometry(placement_.content.translated(-frame.topLeft()).toRect());
+}
+
+bool MenuBarPanel::containsContent(QPoint global) const { return qel::containsContent(placement_, QPointF(global)); }
+
+bool MenuBarPanel::compositorActive() {
+  auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+  // Wayland always composites; an X server does when a compositor owns its selection.
+  if (!x11) return true;
+  xcb_connection_t* c = x11->connection();
+  if (!c || xcb_connection_has_error(c)) return false;
+  const std::string name = "_NET_WM_CM_S0";
+  std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> atom(
+      xcb_intern_atom_reply(c, xcb_intern_atom(c, 1, std::uint16_t(name.size()), name.c_str()), nullptr),
+      &std::free);
+  if (!atom || atom->atom == XCB_ATOM_NONE) return false;
+  std::unique_ptr<xcb_get_selection_owner_reply_t, decltype(&std::free)> owner(
+      xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, atom->atom), nullptr), &std::free);
+  return owner && owner->owner != XCB_NONE;
+}
+
+void MenuBarPanel::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    event->accept();
+    emit dismissRequested();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void MenuBarPanel::mousePressEvent(QMouseEvent* event) {
+  // A press on the panel itself outside the card is in the transparent margin: it is used up.
+  event->accept();
+  if (!containsContent(event->globalPosition().toPoint())) emit dismissRequested();
+}
+
+void MenuBarPanel::paintEvent(QPaintEvent*) {
+  if (!translucent_) return;
+  // The card's soft shadow in the margin.
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(Qt::NoPen);
+  const QRectF card = placement_.content.translated(-placement_.frame.topLeft()).translated(0, 5);
+  for (int i = 1; i <= 10; ++i) {
+    QColor shade(0, 0, 0, 7);
+    p.setBrush(shade);
+    const double grow = 10 - i;
+    p.drawRoundedRect(card.adjusted(-grow, -grow, grow, grow), kPanelCornerRadius + grow, kPanelCornerRadius + grow);
+  }
+}
+
+}  // namespace qel

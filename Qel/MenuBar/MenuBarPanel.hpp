@@ -1,0 +1,55 @@
+#pragma once
+// The borderless panel that opens from the tray item. It measures its card, stands where
+// panelFrame() says, and asks to be closed on Escape and on a click in its margin; the tray item
+// decides everything else about closing it. Without a compositor it has no transparent margin.
+#include <QPointer>
+#include <QWidget>
+
+#include <optional>
+
+#include "Qel/MenuBar/PanelPlacement.hpp"
+
+namespace qel {
+
+// The card the panel shows: 384 wide, rounded, padded; it holds the panel's content.
+class PanelCard : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit PanelCard(QWidget* parent = nullptr);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+};
+
+class MenuBarPanel : public QWidget {
+  Q_OBJECT
+
+ public:
+  // Placed at `icon` (screen coordinates; unknown → at `pointer`) on the screen holding it.
+  MenuBarPanel(std::optional<QRect> icon, QPoint pointer);
+
+  const PanelPlacement& placement() const { return placement_; }
+  PanelCard* card() const { return card_; }
+  // Whether a screen point lies on the card (not in the margin or its rounded corners).
+  bool containsContent(QPoint global) const;
+
+  // Whether a compositor can show a transparent margin on this display.
+  static bool compositorActive();
+
+ signals:
+  // Escape, or a click in the transparent margin.
+  void dismissRequested();
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  PanelCard* card_;
+  PanelPlacement placement_;
+  bool translucent_;
+};
+
+}  // namespace qel

@@ -1,0 +1,47 @@
+#pragma once
+// The tray item's pictures: the seven drawn styles, the logo and the text picture used when the
+// chosen items leave only text. Each is drawn in `ink` (the tray's text colour) on transparent,
+// at the device pixel ratio; runner frames come from RunnerArt.
+#include <QColor>
+#include <QImage>
+#include <QString>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "Qel/Store/Enums.hpp"
+#include "Qel/Store/MenuBarPart.hpp"
+
+class QPainter;
+class QRectF;
+
+namespace qel {
+
+class Store;
+
+// What the drawn styles read from the store.
+struct MenuIconInputs {
+  bool busy = false;
+  std::vector<double> cpuHist;  // oldest first
+  double cpu = 0;
+};
+MenuIconInputs menuIconInputs(const Store& store);
+
+bool isRunner(MenuIconStyle style);
+// The style's title and one-line description, in the interface language.
+std::string menuIconTitle(MenuIconStyle style);
+std::string menuIconDetail(MenuIconStyle style);
+
+// The picture of a drawn style (auto, logo, ring, bars, gauge, wave, dot), 18 × 18 logical
+// pixels; a runner style gives its first frame.
+QImage menuIcon(MenuIconStyle style, const MenuIconInputs& inputs, QColor ink, double dpr);
+// The logo in `rect`.
+void paintMenuLogo(QPainter& painter, const QRectF& rect, QColor ink);
+
+// The text beside the icon: each part's text joined with two spaces; empty without parts.
+std::string menuBarText(const std::vector<MenuBarPart>& parts);
+// `text` as a picture `height` logical pixels high, as wide as it needs.
+QImage menuTextImage(const QString& text, int height, QColor ink, double dpr);
+
+}  // namespace qel

@@ -1,0 +1,167 @@
+// The real program beside a real XEmbed tray (trayer) on a virtual X server: a click on its icon
+// opens the panel, a second click closes it once, Escape closes it, and so does Ctrl+Alt+E on its
+// way to the replay. Where a StatusNotifierWatcher
+// is on the session bus, the item registers with it instead.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+#include <filesystem>
+#include <sstream>
+#include <thread>
+
+#include "tests/support/ChildProcess.hpp"
+#include "tests/support/DBusMock.hpp"
+#include "tests/support/MockCalls.hpp"
+#include "tests/support/TempDir.hpp"
+
+using namespace std::chrono_literals;
+using qel::test::ChildProcess;
+
+namespace {
+
+using Env = std::map<std::string, std::string>;
+
+bool run(const std::vector<std::string>& argv, const Env& env, std::string* out = nullptr) {
+  ChildProcess child(argv, env);
+  std::string all;
+  while (auto line = child.readLine(5s)) all += *line + "\n";
+  const int status = child.stop(0);
+  if (out) *out = all;
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+bool panelShown(const Env& env) {
+  return run({"/usr/bin/xdotool", "search", "--onlyvisible", "--name", "^Qel panel$"}, env);
+}
+
+// Waits up to three seconds for the panel to be shown or gone.
+bool panelBecomes(bool shown, const Env& env) {
+  for (int i = 0; i < 30; ++i) {
+    if (panelShown(env) == shown) return true;
+    std::this_thread::sleep_for(100ms);
+  }
+  return false;
+}
+
+}  // namespace
+
+TEST(TrayRun, clickOnTheIconTogglesThePanelAndEscapeClosesIt) {
+  for (const char* tool : {"/usr/bin/Xvfb", "/usr/bin/xdotool", "/usr/bin/dbus-daemon", "/usr/bin/trayer"})
+    ASSERT_TRUE(std::filesystem::exists(tool)) << tool << " is missing: scripts/setup installs it";
+
+  ChildProcess xvfb({"/usr/bin/Xvfb", "-displayfd", "1", "-screen", "0", "1280x800x24", "-nolisten", "tcp"});
+  const auto display = xvfb.readLine(20s);
+  ASSERT_TRUE(display && !display->empty()) << "Xvfb did not start";
+  ChildProcess bus({"/usr/bin/dbus-daemon", "--config-file=/usr/share/dbus-1/session.conf", "--nofork",
+                    "--print-address=1"});
+  const auto address = bus.readLine(10s);
+  ASSERT_TRUE(address && !address->empty()) << "dbus-daemon did not start";
+
+  qel::test::TempDir home;
+  std::filesystem::create_directories(home / "run");
+  ::chmod((home / "run").c_str(), 0700);
+  const Env env{{"DISPLAY", ":" + *display},
+                {"QT_QPA_PLATFORM", "xcb"},
+                {"DBUS_SESSION_BUS_ADDRESS", *address},
+                {"DBUS_SYSTEM_BUS_ADDRESS", *address},
+                {"XDG_RUNTIME_DIR", (home / "run").string()},
+                {"XDG_DATA_HOME", (home / "data").string()},
+                {"XDG_CONFIG_HOME", (home / "config").string()},
+                {"HOME", home.path().string()},
+                {"ASAN_OPTIONS", "detect_leaks=0:strict_string_checks=0"}};
+
+  // A tray 24 high across the top right of the screen; its one icon sits at its left end.
+  ChildProcess tray({"/usr/bin/trayer", "--edge", "top", "--align", "right", "--widthtype", "pixel", "--width", "48",
+                     "--height", "24", "--SetDockType", "false", "--SetPartialStrut", "false", "--expand", "false"},
+                    env);
+  std::this_thread::sleep_for(1s);
+  ChildProcess qel({QEL_EXECUTABLE}, env);
+  bool windowUp = false;
+  for (int i = 0; i < 150 && !windowUp; ++i) {
+    windowUp = run({"/usr/bin/xdotool", "search", "--onlyvisible", "--name", "^Qel$"}, env);
+    if (!windowUp) std::this_thread::sleep_for(200ms);
+  }
+  ASSERT_TRUE(windowUp) << "no Qel window appeared";
+
+  // The icon: the small window of the program's that the tray holds, once it has docked.
+  std::string icon;
+  for (int attempt = 0; attempt < 50 && icon.empty(); ++attempt) {
+    std::string ids;
+    // Every window: a search by name skips the ones the tray has taken in.
+    run({"/usr/bin/xdotool", "search", "--class", ""}, env, &ids);
+    std::istringstream list(ids);
+    for (std::string id; std::getline(list, id) && icon.empty();) {
+      std::string shell, name;
+      if (!run({"/usr/bin/xdotool", "getwindowname", id}, env, &name) || name != "Qel\n") continue;
+      if (!run({"/usr/bin/xdotool", "getwindowgeometry", "--shell", id}, env, &shell)) continue;
+      std::map<std::string, int> g;
+      std::istringstream lines(shell);
+      for (std::string line; std::getline(lines, line);)
+        if (auto eq = line.find('='); eq != std::string::npos) g[line.substr(0, eq)] = std::atoi(line.c_str() + eq + 1);
+      if (g["WIDTH"] >= 8 && g["WIDTH"] <= 64 && g["X"] > 0)
+        icon = std::to_string(g["X"] + g["WIDTH"] / 2) + " " + std::to_string(g["Y"] + g["HEIGHT"] / 2);
+    }
+    if (icon.empty()) std::this_thread::sleep_for(200ms);
+  }
+  ASSERT_FALSE(icon.empty()) << "the icon did not dock in the tray";
+  const std::string x = icon.substr(0, icon.find(' ')), y = icon.substr(icon.find(' ') + 1);
+  auto clickIcon = [&] { return run({"/usr/bin/xdotool", "mousemove", x, y, "click", "1"}, env); };
+  ASSERT_FALSE(panelShown(env));
+  ASSERT_TRUE(clickIcon());
+  EXPECT_TRUE(panelBecomes(true, env)) << "a click on the icon did not open the panel";
+  std::this_thread::sleep_for(700ms);  // a second click, not a double click
+  ASSERT_TRUE(clickIcon());
+  EXPECT_TRUE(panelBecomes(false, env)) << "a second click did not close it";
+  std::this_thread::sleep_for(500ms);
+  EXPECT_FALSE(panelShown(env)) << "it opened again";
+
+  ASSERT_TRUE(clickIcon());
+  ASSERT_TRUE(panelBecomes(true, env));
+  std::this_thread::sleep_for(300ms);
+  ASSERT_TRUE(run({"/usr/bin/xdotool", "key", "Escape"}, env));
+  EXPECT_TRUE(panelBecomes(false, env)) << "Escape did not close the panel";
+
+  // The replay shortcut, from anywhere, closes the panel on its way to the main window.
+  ASSERT_TRUE(clickIcon());
+  ASSERT_TRUE(panelBecomes(true, env));
+  std::this_thread::sleep_for(300ms);
+  ASSERT_TRUE(run({"/usr/bin/xdotool", "mousemove", "600", "790", "key", "ctrl+alt+e"}, env));
+  EXPECT_TRUE(panelBecomes(false, env)) << "Ctrl+Alt+E did not reach the program";
+
+  qel.stop(SIGTERM);
+}
+
+TEST(TrayRun, registersWithAStatusNotifierWatcher) {
+  ChildProcess xvfb({"/usr/bin/Xvfb", "-displayfd", "1", "-screen", "0", "1280x800x24", "-nolisten", "tcp"});
+  const auto display = xvfb.readLine(20s);
+  ASSERT_TRUE(display && !display->empty()) << "Xvfb did not start";
+  qel::test::PrivateBus bus;
+  ASSERT_TRUE(bus.ok());
+  ASSERT_TRUE(bus.startTemplate(std::string(QEL_FIXTURES) + "/dbusmock/status_notifier_watcher.py",
+                                "org.kde.StatusNotifierWatcher"));
+  qel::test::TempDir home;
+  std::filesystem::create_directories(home / "run");
+  ::chmod((home / "run").c_str(), 0700);
+  const Env env{{"DISPLAY", ":" + *display},
+                {"QT_QPA_PLATFORM", "xcb"},
+                {"DBUS_SESSION_BUS_ADDRESS", bus.address()},
+                {"DBUS_SYSTEM_BUS_ADDRESS", bus.address()},
+                {"XDG_RUNTIME_DIR", (home / "run").string()},
+                {"XDG_DATA_HOME", (home / "data").string()},
+                {"XDG_CONFIG_HOME", (home / "config").string()},
+                {"HOME", home.path().string()},
+                {"ASAN_OPTIONS", "detect_leaks=0:strict_string_checks=0"}};
+  ChildProcess qel({QEL_EXECUTABLE}, env);
+  qel::Bus client = bus.connect();
+  std::vector<std::vector<qel::BusValue>> calls;
+  for (int i = 0; i < 100 && calls.empty(); ++i) {
+    calls = qel::test::mockCalls(client.get(), "org.kde.StatusNotifierWatcher", "/StatusNotifierWatcher",
+                                 "RegisterStatusNotifierItem");
+    if (calls.empty()) std::this_thread::sleep_for(200ms);
+  }
+  ASSERT_EQ(calls.size(), 1u) << "the item did not register";
+  EXPECT_FALSE(qel::test::stringArg(calls[0], 0).empty());
+  qel.stop(SIGTERM);
+}

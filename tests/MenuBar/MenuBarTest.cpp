@@ -1,0 +1,147 @@
+// The tray item inside the test (no tray is there under the offscreen platform): its updates,
+// its picture and words, its menu, and the window that minimises when there is no tray.
+#include <gtest/gtest.h>
+
+#include <QMessageBox>
+#include <QMenu>
+
+#include "Qel/AppCommands.hpp"
+#include "Qel/MainWindow.hpp"
+#include "Qel/MenuBar/MenuBar.hpp"
+#include "tests/App/ShellFixture.hpp"
+
+namespace qel::test {
+namespace {
+
+class MenuBarTest : public ShellTest {
+ protected:
+  MenuBarTest() : window(context(), registry) {
+    menuBar = std::make_unique<MenuBar>(*bridge, commands, window,
+                                        MenuBar::Actions{.showMain = [this] { ++shown; }, .replay = [this] { ++replays; }});
+    menuBar->connectTray();
+    settle();
+  }
+  ~MenuBarTest() override {
+    menuBar.reset();
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (w->objectName() == "qel.noTray") delete w;
+  }
+
+  AppCommands commands;
+  MainWindow window;
+  std::unique_ptr<MenuBar> menuBar;
+  int shown = 0;
+  int replays = 0;
+};
+
+TEST_F(MenuBarTest, manyStoreChangesInOneTurnMakeOneUpdate) {
+  const int before = menuBar->updates();
+  for (int i = 0; i < 50; ++i) store->setMenuIconStyle(i % 2 ? "bars" : "dot");
+  for (int i = 0; i < 50; ++i) menuBar->scheduleUpdate();
+  settle();
+  EXPECT_EQ(menuBar->updates(), before + 1);
+  EXPECT_EQ(menuBar->iconStyle(), MenuIconStyle::bars);
+}
+
+TEST_F(MenuBarTest, showsTheChosenStyleOrOnlyTextAndAlwaysAToolTip) {
+  store->setMenuItems({"cpu"});
+  setLoad(0.42);
+  settle();
+  // Text only: no style, the tooltip carries the text.
+  EXPECT_EQ(menuBar->iconStyle(), std::nullopt);
+  EXPECT_EQ(menuBar->trayIcon()->toolTip(), "42%");
+  EXPECT_FALSE(menuBar->trayIcon()->icon().isNull());
+
+  store->setMenuItems({"ring", "cpu"});
+  store->setMenuIconStyle("no such style");
+  settle();
+  EXPECT_EQ(menuBar->iconStyle(), MenuIconStyle::auto_);
+
+  // Nothing chosen: the icon shows, so the item is never blank.
+  store->setMenuItems({});
+  store->setMenuIconStyle("gauge");
+  settle();
+  EXPECT_EQ(menuBar->iconStyle(), MenuIconStyle::gauge);
+  EXPECT_EQ(menuBar->trayIcon()->toolTip(), "Qel");
+}
+
+TEST_F(MenuBarTest, runnersRunOnThroughTicksAndGiveWayToOtherStyles) {
+  auto iconWidth = [this] { return menuBar->trayIcon()->icon().availableSizes().value(0).width(); };
+  store->setMenuIconStyle("cat");
+  settle();
+  EXPECT_EQ(menuBar->runner().running(), MenuIconStyle::cat);
+  EXPECT_EQ(iconWidth(), 28);
+  const int frame = menuBar->runner().frame();
+  // A tick changes the pace, not the frame shown.
+  setLoad(1.0);
+  settle();
+  EXPECT_EQ(menuBar->runner().speed(), 2.0f);
+  EXPECT_EQ(menuBar->runner().frame(), frame);
+
+  store->setMenuIconStyle("dog");
+  settle();
+  EXPECT_EQ(menuBar->runner().running(), MenuIconStyle::dog);
+  EXPECT_EQ(iconWidth(), 35);
+  store->setMenuIconStyle("ring");
+  settle();
+  EXPECT_EQ(menuBar->runner().running(), std::nullopt);
+  EXPECT_EQ(iconWidth(), 18);
+}
+
+TEST_F(MenuBarTest, contextMenuOffersThePanelTheWindowTheReplayAndTheCommands) {
+  QStringList texts;
+  for (QAction* a : menuBar->contextMenu()->actions())
+    if (!a->isSeparator()) texts << a->text();
+  EXPECT_EQ(texts, (QStringList{"Show panel", "Open Qel", "What just happened", "Settings…", "Check for Updates…",
+                                "What's new", "Open Source Licenses", "Quit"}));
+  menuBar->contextMenu()->actions()[2]->trigger();
+  menuBar->contextMenu()->actions()[1]->trigger();
+  EXPECT_EQ(replays, 1);
+  EXPECT_EQ(shown, 1);
+}
+
+TEST_F(MenuBarTest, panelOpensClosesAndClosesOnEscape) {
+  menuBar->toggle();
+  ASSERT_NE(menuBar->panel(), nullptr);
+  EXPECT_EQ(menuBar->panel()->card()->width(), 384);
+  menuBar->toggle();
+  EXPECT_EQ(menuBar->panel(), nullptr);
+
+  menuBar->toggle();
+  ASSERT_NE(menuBar->panel(), nullptr);
+  QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+  QApplication::sendEvent(menuBar->panel(), &escape);
+  EXPECT_EQ(menuBar->panel(), nullptr);
+
+  // The way to the main window closes it too.
+  menuBar->toggle();
+  menuBar->showMain();
+  EXPECT_EQ(menuBar->panel(), nullptr);
+  EXPECT_EQ(shown, 1);
+}
+
+TEST_F(MenuBarTest, withoutATrayClosingTheWindowMinimisesItAndSaysWhyOnce) {
+  ASSERT_FALSE(menuBar->inTray());
+  window.show();
+  settle();
+  auto explanations = [] {
+    int n = 0;
+    for (QWidget* w : QApplication::topLevelWidgets()) n += w->objectName() == "qel.noTray" && w->isVisible();
+    return n;
+  };
+  EXPECT_FALSE(window.close());
+  settle();
+  EXPECT_TRUE(window.isMinimized());
+  EXPECT_NE(window.rootView(), nullptr);
+  EXPECT_EQ(explanations(), 1);
+  window.showNormal();
+  EXPECT_FALSE(window.close());
+  settle();
+  EXPECT_EQ(explanations(), 1);
+  // Quitting closes the windows for real, or the quit would be cancelled.
+  menuBar->prepareToQuit();
+  EXPECT_TRUE(window.close());
+}
+
+}  // namespace
+}  // namespace qel::test
