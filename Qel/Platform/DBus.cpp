@@ -1,5 +1,8 @@
 #include "Qel/Platform/DBus.hpp"
 
+#include <sys/epoll.h>
+#include <unistd.h>
+
 #include <cmath>
 
 namespace qel {
@@ -139,6 +142,20 @@ std::optional<BusValue> getProperty(sd_bus* bus, const char* destination, const 
   BusValue value;
   if (!readVariant(reply.get(), value)) return std::nullopt;
   return value;
+}
+
+int busPollFd(sd_bus* bus) {
+  const int socket = sd_bus_get_fd(bus);
+  if (socket < 0) return -1;
+  const int poll = ::epoll_create1(EPOLL_CLOEXEC);
+  if (poll < 0) return -1;
+  epoll_event readable{};
+  readable.events = EPOLLIN;
+  if (::epoll_ctl(poll, EPOLL_CTL_ADD, socket, &readable) != 0) {
+    ::close(poll);
+    return -1;
+  }
+  return poll;
 }
 
 }  // namespace qel

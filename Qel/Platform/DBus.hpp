@@ -39,6 +39,11 @@ inline constexpr std::chrono::milliseconds kBusTimeout{500};
 // the bus can't be reached.
 Bus openBus(BusKind kind, std::chrono::milliseconds timeout = kBusTimeout);
 
+// An epoll descriptor that becomes readable when the bus's socket does: what an event loop
+// watches. Not the socket itself: sd-bus closes that when the connection ends, and a host still
+// watching its number would then watch whatever file is opened next under it. -1 on failure.
+int busPollFd(sd_bus* bus);
+
 class BusError {
  public:
   BusError() = default;

@@ -1,6 +1,5 @@
 #include "Qel/Platform/PortalSettingsWatch.hpp"
 
-#include <sys/epoll.h>
 #include <unistd.h>
 
 #include <cstring>
@@ -15,12 +14,8 @@ std::unique_ptr<PortalSettingsWatch> PortalSettingsWatch::open(Handler onColorSc
   Bus bus = openBus(BusKind::session);
   if (!bus) return nullptr;
   std::unique_ptr<PortalSettingsWatch> watch(new PortalSettingsWatch(std::move(bus), std::move(onColorSchemeChanged)));
-  watch->pollFd_ = ::epoll_create1(EPOLL_CLOEXEC);
-  epoll_event readable{};
-  readable.events = EPOLLIN;
-  const int socket = sd_bus_get_fd(watch->bus_.get());
-  if (watch->pollFd_ < 0 || socket < 0 || ::epoll_ctl(watch->pollFd_, EPOLL_CTL_ADD, socket, &readable) != 0)
-    return nullptr;
+  watch->pollFd_ = busPollFd(watch->bus_.get());
+  if (watch->pollFd_ < 0) return nullptr;
   sd_bus_slot* slot = nullptr;
   // Any sender: the portal's well-known name may be taken after this program starts.
   if (sd_bus_match_signal(watch->bus_.get(), &slot, nullptr, kPath, kInterface, "SettingChanged", &onChanged,

@@ -1,7 +1,6 @@
 #include "Qel/Platform/SleepWatch.hpp"
 
 #include <fcntl.h>
-#include <sys/epoll.h>
 #include <unistd.h>
 
 namespace qel {
@@ -15,14 +14,8 @@ std::unique_ptr<SleepWatch> SleepWatch::open(Handler handler, std::string why) {
   Bus bus = openBus(BusKind::system);
   if (!bus) return nullptr;
   std::unique_ptr<SleepWatch> watch(new SleepWatch(std::move(bus), std::move(handler), std::move(why)));
-  // Not the socket itself: sd-bus closes that when the connection ends, and a host still
-  // watching its number would then watch whatever file is opened next under it.
-  watch->pollFd_ = ::epoll_create1(EPOLL_CLOEXEC);
-  epoll_event readable{};
-  readable.events = EPOLLIN;
-  const int socket = sd_bus_get_fd(watch->bus_.get());
-  if (watch->pollFd_ < 0 || socket < 0 || ::epoll_ctl(watch->pollFd_, EPOLL_CTL_ADD, socket, &readable) != 0)
-    return nullptr;
+  watch->pollFd_ = busPollFd(watch->bus_.get());
+  if (watch->pollFd_ < 0) return nullptr;
   sd_bus_slot* slot = nullptr;
   if (sd_bus_match_signal(watch->bus_.get(), &slot, kLogind, kPath, kManager, "PrepareForSleep", &onPrepare,
                           watch.get()) < 0)
