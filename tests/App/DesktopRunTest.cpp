@@ -17,23 +17,15 @@
 #include "Qel/Platform/InstanceLock.hpp"
 #include "tests/support/ChildProcess.hpp"
 #include "tests/support/TempDir.hpp"
+#include "tests/support/XSession.hpp"
 
 using namespace std::chrono_literals;
 using qel::test::ChildProcess;
 
 namespace {
 
-using Env = std::map<std::string, std::string>;
-
-// The whole output of a short command, or nothing when it fails.
-std::optional<std::string> output(const std::vector<std::string>& argv, const Env& env) {
-  ChildProcess child(argv, env);
-  std::string all;
-  while (auto line = child.readLine(5s)) all += *line + "\n";
-  const int status = child.stop(0);  // it has closed its output: reap it
-  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return std::nullopt;
-  return all;
-}
+using qel::test::Env;
+const auto output = qel::test::commandOutput;
 
 bool exitedCleanly(int status) { return WIFEXITED(status) && WEXITSTATUS(status) == 0; }
 
@@ -43,28 +35,15 @@ TEST(DesktopRun, windowOpensAndASecondStartReachesTheFirst) {
   for (const char* tool : {"/usr/bin/Xvfb", "/usr/bin/xdotool", "/usr/bin/dbus-daemon"})
     ASSERT_TRUE(std::filesystem::exists(tool)) << tool << " is missing: scripts/setup installs it";
 
-  ChildProcess xvfb({"/usr/bin/Xvfb", "-displayfd", "1", "-screen", "0", "1600x1000x24", "-nolisten", "tcp"});
-  const auto display = xvfb.readLine(20s);
-  ASSERT_TRUE(display && !display->empty()) << "Xvfb did not start";
+  qel::test::VirtualScreen screen("1600x1000x24");
+  ASSERT_FALSE(screen.display.empty()) << "Xvfb did not start";
   ChildProcess bus({"/usr/bin/dbus-daemon", "--config-file=/usr/share/dbus-1/session.conf", "--nofork",
                     "--print-address=1"});
   const auto address = bus.readLine(10s);
   ASSERT_TRUE(address && !address->empty()) << "dbus-daemon did not start";
 
   qel::test::TempDir home;
-  std::filesystem::create_directories(home / "run");
-  ::chmod((home / "run").c_str(), 0700);
-  const Env env{{"DISPLAY", ":" + *display},
-                {"QT_QPA_PLATFORM", "xcb"},
-                {"DBUS_SESSION_BUS_ADDRESS", *address},
-                {"DBUS_SYSTEM_BUS_ADDRESS", *address},
-                {"XDG_RUNTIME_DIR", (home / "run").string()},
-                {"XDG_DATA_HOME", (home / "data").string()},
-                {"XDG_CONFIG_HOME", (home / "config").string()},
-                {"HOME", home.path().string()},
-                // The X keyboard library copies with strndup from buffers that are not
-                // terminated, which the strict string checks take for an overflow.
-                {"ASAN_OPTIONS", "detect_leaks=1:strict_string_checks=0"}};
+  const Env env = qel::test::programEnv(screen.display, *address, home);
 
   ChildProcess first({QEL_EXECUTABLE}, env);
   std::string window;

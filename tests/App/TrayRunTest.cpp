@@ -15,21 +15,26 @@
 #include "tests/support/DBusMock.hpp"
 #include "tests/support/MockCalls.hpp"
 #include "tests/support/TempDir.hpp"
+#include "tests/support/XSession.hpp"
 
 using namespace std::chrono_literals;
 using qel::test::ChildProcess;
 
 namespace {
 
-using Env = std::map<std::string, std::string>;
+using qel::test::Env;
 
 bool run(const std::vector<std::string>& argv, const Env& env, std::string* out = nullptr) {
-  ChildProcess child(argv, env);
-  std::string all;
-  while (auto line = child.readLine(5s)) all += *line + "\n";
-  const int status = child.stop(0);
-  if (out) *out = all;
-  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+  const auto all = qel::test::commandOutput(argv, env);
+  if (out) *out = all.value_or("");
+  return all.has_value();
+}
+
+// These runs are about the clicks and the bus, not about what the program frees at exit.
+Env trayProgramEnv(const std::string& display, const std::string& address, const qel::test::TempDir& home) {
+  Env env = qel::test::programEnv(display, address, home);
+  env["ASAN_OPTIONS"] = "detect_leaks=0:strict_string_checks=0";
+  return env;
 }
 
 bool panelShown(const Env& env) {
@@ -51,26 +56,15 @@ TEST(TrayRun, clickOnTheIconTogglesThePanelAndEscapeClosesIt) {
   for (const char* tool : {"/usr/bin/Xvfb", "/usr/bin/xdotool", "/usr/bin/dbus-daemon", "/usr/bin/trayer"})
     ASSERT_TRUE(std::filesystem::exists(tool)) << tool << " is missing: scripts/setup installs it";
 
-  ChildProcess xvfb({"/usr/bin/Xvfb", "-displayfd", "1", "-screen", "0", "1280x800x24", "-nolisten", "tcp"});
-  const auto display = xvfb.readLine(20s);
-  ASSERT_TRUE(display && !display->empty()) << "Xvfb did not start";
+  qel::test::VirtualScreen screen("1280x800x24");
+  ASSERT_FALSE(screen.display.empty()) << "Xvfb did not start";
   ChildProcess bus({"/usr/bin/dbus-daemon", "--config-file=/usr/share/dbus-1/session.conf", "--nofork",
                     "--print-address=1"});
   const auto address = bus.readLine(10s);
   ASSERT_TRUE(address && !address->empty()) << "dbus-daemon did not start";
 
   qel::test::TempDir home;
-  std::filesystem::create_directories(home / "run");
-  ::chmod((home / "run").c_str(), 0700);
-  const Env env{{"DISPLAY", ":" + *display},
-                {"QT_QPA_PLATFORM", "xcb"},
-                {"DBUS_SESSION_BUS_ADDRESS", *address},
-                {"DBUS_SYSTEM_BUS_ADDRESS", *address},
-                {"XDG_RUNTIME_DIR", (home / "run").string()},
-                {"XDG_DATA_HOME", (home / "data").string()},
-                {"XDG_CONFIG_HOME", (home / "config").string()},
-                {"HOME", home.path().string()},
-                {"ASAN_OPTIONS", "detect_leaks=0:strict_string_checks=0"}};
+  const Env env = trayProgramEnv(screen.display, *address, home);
 
   // A tray 24 high across the top right of the screen; its one icon sits at its left end.
   ChildProcess tray({"/usr/bin/trayer", "--edge", "top", "--align", "right", "--widthtype", "pixel", "--width", "48",
@@ -134,25 +128,14 @@ TEST(TrayRun, clickOnTheIconTogglesThePanelAndEscapeClosesIt) {
 }
 
 TEST(TrayRun, registersWithAStatusNotifierWatcher) {
-  ChildProcess xvfb({"/usr/bin/Xvfb", "-displayfd", "1", "-screen", "0", "1280x800x24", "-nolisten", "tcp"});
-  const auto display = xvfb.readLine(20s);
-  ASSERT_TRUE(display && !display->empty()) << "Xvfb did not start";
+  qel::test::VirtualScreen screen("1280x800x24");
+  ASSERT_FALSE(screen.display.empty()) << "Xvfb did not start";
   qel::test::PrivateBus bus;
   ASSERT_TRUE(bus.ok());
   ASSERT_TRUE(bus.startTemplate(std::string(QEL_FIXTURES) + "/dbusmock/status_notifier_watcher.py",
                                 "org.kde.StatusNotifierWatcher"));
   qel::test::TempDir home;
-  std::filesystem::create_directories(home / "run");
-  ::chmod((home / "run").c_str(), 0700);
-  const Env env{{"DISPLAY", ":" + *display},
-                {"QT_QPA_PLATFORM", "xcb"},
-                {"DBUS_SESSION_BUS_ADDRESS", bus.address()},
-                {"DBUS_SYSTEM_BUS_ADDRESS", bus.address()},
-                {"XDG_RUNTIME_DIR", (home / "run").string()},
-                {"XDG_DATA_HOME", (home / "data").string()},
-                {"XDG_CONFIG_HOME", (home / "config").string()},
-                {"HOME", home.path().string()},
-                {"ASAN_OPTIONS", "detect_leaks=0:strict_string_checks=0"}};
+  const Env env = trayProgramEnv(screen.display, bus.address(), home);
   ChildProcess qel({QEL_EXECUTABLE}, env);
   qel::Bus client = bus.connect();
   std::vector<std::vector<qel::BusValue>> calls;

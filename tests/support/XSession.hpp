@@ -1,0 +1,60 @@
+#pragma once
+// What a run of the real program on a virtual X server needs: the server, and the environment
+// that gives the program that display, a bus and a home of its own.
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "tests/support/ChildProcess.hpp"
+#include "tests/support/TempDir.hpp"
+
+namespace qel::test {
+
+using Env = std::map<std::string, std::string>;
+
+// The whole output of a short command, or nothing when it fails.
+inline std::optional<std::string> commandOutput(const std::vector<std::string>& argv, const Env& env) {
+  using namespace std::chrono_literals;
+  ChildProcess child(argv, env);
+  std::string all;
+  while (auto line = child.readLine(5s)) all += *line + "\n";
+  const int status = child.stop(0);  // it has closed its output: reap it
+  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return std::nullopt;
+  return all;
+}
+
+// An Xvfb screen of `size` ("1280x800x24"); `display` is empty when it did not start.
+struct VirtualScreen {
+  explicit VirtualScreen(const char* size)
+      : server({"/usr/bin/Xvfb", "-displayfd", "1", "-screen", "0", size, "-nolisten", "tcp"}) {
+    using namespace std::chrono_literals;
+    if (auto number = server.readLine(20s); number && !number->empty()) display = ":" + *number;
+  }
+  ChildProcess server;
+  std::string display;
+};
+
+// The program's environment on `display` with `busAddress` as both its buses, and fresh XDG
+// folders under `home`.
+inline Env programEnv(const std::string& display, const std::string& busAddress, const TempDir& home) {
+  std::filesystem::create_directories(home / "run");
+  ::chmod((home / "run").c_str(), 0700);
+  return {{"DISPLAY", display},
+          {"QT_QPA_PLATFORM", "xcb"},
+          {"DBUS_SESSION_BUS_ADDRESS", busAddress},
+          {"DBUS_SYSTEM_BUS_ADDRESS", busAddress},
+          {"XDG_RUNTIME_DIR", (home / "run").string()},
+          {"XDG_DATA_HOME", (home / "data").string()},
+          {"XDG_CONFIG_HOME", (home / "config").string()},
+          {"HOME", home.path().string()},
+          // The X keyboard library copies with strndup from buffers that are not terminated,
+          // which the strict string checks take for an overflow.
+          {"ASAN_OPTIONS", "detect_leaks=1:strict_string_checks=0"}};
+}
+
+}  // namespace qel::test
