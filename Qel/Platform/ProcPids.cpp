@@ -107,6 +107,9 @@ bool ProcPids::listNew(std::vector<std::int32_t>& out) {
   if (!offset_ || !lastPid_ || fd_ < 0) return false;
   const auto now = lastPid();
   if (!now || *now < *lastPid_) return false;  // the pid counter wrapped: new pids may be low
+  // A counter below a living process's pid has wrapped before: new pids come in below that
+  // process, where a walk from the highest one would not see them.
+  if (*lastPid_ < highest_) return false;
   if (::lseek(fd_, off_t(*offset_ + highest_ + 1), SEEK_SET) < 0) return false;
   fresh_.clear();
   for (;;) {
