@@ -97,7 +97,10 @@ class ProcessSampler {
   Options options_;
   std::uint32_t uid_;
   ProcPids pids_;
-  std::vector<std::int32_t> pidList_;
+  std::vector<std::int32_t> pidList_;  // after a sample, the pids in it
+  std::vector<int> statFds_;           // their kept stat descriptors, -1 where none is kept
+  std::vector<char> statTexts_;        // what each stat file said this tick
+  std::vector<long> statLengths_;
   std::unordered_map<std::int32_t, Tracked> tracked_;
   std::optional<MonoTime> lastTime_;
   std::uint64_t round_ = 0;
