@@ -119,10 +119,9 @@ double ProcessSampler::updateIo(std::int32_t pid, Tracked& t, MonoTime now, char
   return rate;
 }
 
-ProcessSample ProcessSampler::sample() {
+void ProcessSampler::listPids() {
   // Between full listings the processes still here are the ones of the last sample, and only
   // the ones started since need finding.
-  ++round_;
   const bool full = pidList_.empty() || round_ % kFullListEvery == 0;
   const std::size_t known = pidList_.size();
   const bool listedNew = !full && pids_.listNew(pidList_);
@@ -136,15 +135,24 @@ ProcessSample ProcessSampler::sample() {
       statFds_.push_back(it == tracked_.end() ? -1 : it->second.stat.descriptor());
     }
   }
-  if (pidList_.empty()) return {};
+  statFds_.resize(pidList_.size(), -1);  // the new pids of a short listing are opened later
+}
+
+void ProcessSampler::readStats() {
   // Every kept stat file first, one read after another, then the work on what they said: where
   // the kernel isolates its page tables each system call empties the TLB, and work between the
   // calls would pay for that again and again.
-  statFds_.resize(pidList_.size(), -1);  // the new pids of a short listing are opened below
   statTexts_.resize(pidList_.size() * kStatSize);
   statLengths_.resize(pidList_.size());
   for (std::size_t i = 0; i < pidList_.size(); ++i)
     statLengths_[i] = statFds_[i] < 0 ? -1 : KeptFile::readOnce(statFds_[i], &statTexts_[i * kStatSize], kStatSize);
+}
+
+ProcessSample ProcessSampler::sample() {
+  ++round_;
+  listPids();
+  if (pidList_.empty()) return {};
+  readStats();
   const MonoTime now = options_.clock->monotonic();
   const double wall = lastTime_ && now > *lastTime_ ? Seconds(now - *lastTime_).count() : 0.0;
   const auto apps = options_.apps ? options_.apps->table() : nullptr;

@@ -86,6 +86,10 @@ class ProcessSampler {
     std::uint64_t seen = 0;
   };
 
+  // The pids of this tick into `pidList_`, with their kept stat descriptors in `statFds_`.
+  void listPids();
+  // Each kept stat file's text into `statTexts_`, its length (or -1) into `statLengths_`.
+  void readStats();
   long readKept(KeptFile& kept, std::int32_t pid, const char* file, char* buffer, std::size_t size);
   void release(Tracked& t);
   std::optional<PidIo> readIo(std::int32_t pid, Tracked& t, char* buffer, std::size_t size);
