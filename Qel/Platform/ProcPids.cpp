@@ -19,6 +19,8 @@ namespace {
 
 // Room for some five thousand processes in one call.
 constexpr std::size_t kBufferSize = 128 * 1024;
+// A listing of the processes started since the last: a few dozen entries at a time.
+constexpr std::size_t kShortBufferSize = 2048;
 
 std::optional<std::int32_t> pidOf(std::string_view name) {
   if (name.empty() || name[0] < '1' || name[0] > '9') return std::nullopt;  // pid 0 is never listed
@@ -99,28 +101,30 @@ bool ProcPids::list(std::vector<std::int32_t>& out) {
   offset_ = isProc_ && positions.consistent ? positions.offset : std::nullopt;
   // /proc lists in pid order already; a fixture folder may not.
   if (!std::is_sorted(out.begin(), out.end())) std::sort(out.begin(), out.end());
-  highest_ = out.empty() ? 0 : out.back();
   return true;
 }
 
 bool ProcPids::listNew(std::vector<std::int32_t>& out) {
   if (!offset_ || !lastPid_ || fd_ < 0) return false;
   const auto now = lastPid();
-  if (!now || *now < *lastPid_) return false;  // the pid counter wrapped: new pids may be low
-  // A counter below a living process's pid has wrapped before: new pids come in below that
-  // process, where a walk from the highest one would not see them.
-  if (*lastPid_ < highest_) return false;
-  if (::lseek(fd_, off_t(*offset_ + highest_ + 1), SEEK_SET) < 0) return false;
+  if (!now || *now < *lastPid_) return false;  // the pid counter wrapped
+  if (*now == *lastPid_) return true;          // no pid handed out since
+  // Pids handed out since lie just past the previous last pid; older processes may sit above
+  // them (from before a wrap), so the walk stops at the first pid past the last one handed out.
+  if (::lseek(fd_, off_t(*offset_ + *lastPid_ + 1), SEEK_SET) < 0) return false;
   fresh_.clear();
-  for (;;) {
-    const ssize_t n = ::getdents64(fd_, buffer_.data(), buffer_.size());
+  bool past = false;
+  while (!past) {
+    const ssize_t n = ::getdents64(fd_, buffer_.data(), kShortBufferSize);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) return false;
     if (n == 0) break;
+    const std::size_t before = fresh_.size();
     appendPids(buffer_.data(), std::size_t(n), fresh_);
+    past = fresh_.size() > before && fresh_.back() > *now;
   }
-  // Anything but rising pids past the highest means the folder places entries otherwise.
-  std::int32_t previous = highest_;
+  // Anything but rising pids past the previous last one means the folder places entries otherwise.
+  std::int32_t previous = *lastPid_;
   for (const std::int32_t pid : fresh_) {
     if (pid <= previous) {
       offset_.reset();
@@ -128,9 +132,12 @@ bool ProcPids::listNew(std::vector<std::int32_t>& out) {
     }
     previous = pid;
   }
-  out.insert(out.end(), fresh_.begin(), fresh_.end());
+  // A process started while the previous listing ran may be in it already.
+  const auto known = std::ptrdiff_t(out.size());
+  for (const std::int32_t pid : fresh_)
+    if (pid <= *now && !std::binary_search(out.begin(), out.begin() + known, pid)) out.push_back(pid);
+  std::inplace_merge(out.begin(), out.begin() + known, out.end());
   lastPid_ = now;
-  highest_ = previous;
   return true;
 }
 

@@ -4,11 +4,11 @@
 // fills the buffer and one that finds the end.
 //
 // Walking every entry still costs the kernel about a fifth of a stat read per process. /proc
-// places the entry of pid P at a fixed position plus P and hands out new pids in rising order
-// until the counter wraps, so between full listings only the entries past the highest pid seen
-// need walking: the processes started since. The wrap shows as a fall of the last pid handed
-// out (/proc/loadavg's last field); then, and whenever the positions don't behave as described,
-// the listing is a full one.
+// places the entry of pid P at a fixed position plus P, and the kernel hands out pids in rising
+// order from the last one handed out (/proc/loadavg's last field) until the counter wraps. So
+// between full listings only the entries between the last pid then and the last pid now need
+// walking: the processes started since. A fall of the last pid is a wrap; then, and whenever
+// the positions don't behave as described, the listing is a full one.
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -35,8 +35,9 @@ class ProcPids {
 
   // Every current pid in ascending order into `out`; false when /proc can't be read.
   bool list(std::vector<std::int32_t>& out);
-  // Appends the pids of the processes started since the previous listing, in ascending order;
-  // false (with `out` as it was) when that can't be known here, and a full listing is needed.
+  // Adds the pids of the processes started since the previous listing to `out`, the previous
+  // listing's pids less those gone (ascending), keeping it ascending; false (with `out` as it
+  // was) when that can't be known here, and a full listing is needed.
   bool listNew(std::vector<std::int32_t>& out);
 
  private:
@@ -51,7 +52,6 @@ class ProcPids {
   std::vector<std::int32_t> fresh_;
   std::optional<std::int64_t> offset_;  // pid 0's position, when the folder places pids so
   std::optional<std::int32_t> lastPid_;  // the last pid handed out, as of the previous listing
-  std::int32_t highest_ = 0;             // the highest pid of the previous listing
 };
 
 // The pids among the entries of one getdents64 buffer of `size` bytes, appended to `out`; an

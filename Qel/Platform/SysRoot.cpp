@@ -53,10 +53,10 @@ bool KeptFile::read(std::string& out, std::size_t cap) const {
   }
 }
 
-long KeptFile::readOnce(char* buffer, std::size_t size) const {
-  if (fd_ < 0) return -1;
+long KeptFile::readOnce(int fd, char* buffer, std::size_t size) {
+  if (fd < 0) return -1;
   for (;;) {
-    const ssize_t n = ::pread(fd_, buffer, size, 0);
+    const ssize_t n = ::pread(fd, buffer, size, 0);
     if (n < 0 && errno == EINTR) continue;
     return long(n);
   }

@@ -44,7 +44,10 @@ class KeptFile {
   bool read(std::string& out, std::size_t cap = 1 << 20) const;
   // One pread from the start into `buffer`: the bytes read, or -1. The cheapest way to take a
   // small proc file that is read every tick; content longer than `size` is cut.
-  long readOnce(char* buffer, std::size_t size) const;
+  long readOnce(char* buffer, std::size_t size) const { return readOnce(fd_, buffer, size); }
+  static long readOnce(int fd, char* buffer, std::size_t size);
+  // For a caller that reads many kept files in a row without touching their owners.
+  int descriptor() const { return fd_; }
 
  private:
   int fd_ = -1;

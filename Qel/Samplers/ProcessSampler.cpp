@@ -22,6 +22,7 @@ constexpr double kWattsPerBusyCore = 2.0;  // the estimate when nothing bills en
 constexpr std::size_t kReservedDescriptors = 512;  // left for everything else the program opens
 constexpr std::uint64_t kFullIoEvery = 20;          // ticks between two reads of an idle process's io
 constexpr std::uint64_t kFullListEvery = 10;        // ticks between two full listings of /proc
+constexpr std::size_t kStatSize = 1024;             // room for a stat line
 
 std::size_t descriptorBudget() {
   rlimit limit{};
@@ -118,13 +119,40 @@ double ProcessSampler::updateIo(std::int32_t pid, Tracked& t, MonoTime now, char
   return rate;
 }
 
-ProcessSample ProcessSampler::sample() {
+void ProcessSampler::listPids() {
   // Between full listings the processes still here are the ones of the last sample, and only
   // the ones started since need finding.
-  ++round_;
   const bool full = pidList_.empty() || round_ % kFullListEvery == 0;
-  if ((full || !pids_.listNew(pidList_)) && !pids_.list(pidList_)) pidList_.clear();
+  const std::size_t known = pidList_.size();
+  const bool listedNew = !full && pids_.listNew(pidList_);
+  if (!listedNew && !pids_.list(pidList_)) pidList_.clear();
+  // New pids past the known ones leave every known one's descriptor where it was.
+  const bool appended = listedNew && (pidList_.size() == known || pidList_[known - 1] < pidList_[known]);
+  if (!appended) {
+    statFds_.clear();
+    for (const std::int32_t pid : pidList_) {
+      const auto it = tracked_.find(pid);
+      statFds_.push_back(it == tracked_.end() ? -1 : it->second.stat.descriptor());
+    }
+  }
+  statFds_.resize(pidList_.size(), -1);  // the new pids of a short listing are opened later
+}
+
+void ProcessSampler::readStats() {
+  // Every kept stat file first, one read after another, then the work on what they said: where
+  // the kernel isolates its page tables each system call empties the TLB, and work between the
+  // calls would pay for that again and again.
+  statTexts_.resize(pidList_.size() * kStatSize);
+  statLengths_.resize(pidList_.size());
+  for (std::size_t i = 0; i < pidList_.size(); ++i)
+    statLengths_[i] = statFds_[i] < 0 ? -1 : KeptFile::readOnce(statFds_[i], &statTexts_[i * kStatSize], kStatSize);
+}
+
+ProcessSample ProcessSampler::sample() {
+  ++round_;
+  listPids();
   if (pidList_.empty()) return {};
+  readStats();
   const MonoTime now = options_.clock->monotonic();
   const double wall = lastTime_ && now > *lastTime_ ? Seconds(now - *lastTime_).count() : 0.0;
   const auto apps = options_.apps ? options_.apps->table() : nullptr;
@@ -132,11 +160,15 @@ ProcessSample ProcessSampler::sample() {
 
   ProcessSample result;
   result.procs.reserve(pidList_.size());
-  char statText[1024];
   char ioText[512];
-  for (const std::int32_t pid : pidList_) {
+  std::vector<int> keptFds;
+  keptFds.reserve(pidList_.size());
+  for (std::size_t i = 0; i < pidList_.size(); ++i) {
+    const std::int32_t pid = pidList_[i];
     Tracked& t = tracked_[pid];
-    const long n = readKept(t.stat, pid, "stat", statText, sizeof statText);
+    char* const statText = &statTexts_[i * kStatSize];
+    // A file not kept yet, or one whose process is gone (its pid may have a new one), is opened.
+    const long n = statLengths_[i] >= 0 ? statLengths_[i] : readKept(t.stat, pid, "stat", statText, kStatSize);
     const auto stat = n > 0 ? parsePidStat(std::string_view(statText, std::size_t(n))) : std::nullopt;
     if (!stat) {
       // Gone between listing and reading, or not a process at all.
@@ -185,10 +217,11 @@ ProcessSample ProcessSampler::sample() {
     p.ppid = stat->ppid;
     p.startTime = t.startTime;
     result.procs.push_back(std::move(p));
+    keptFds.push_back(t.stat.descriptor());
   }
 
   // Processes not seen this time are forgotten, with their descriptors.
-  for (auto it = tracked_.begin(); it != tracked_.end();) {
+  for (auto it = tracked_.begin(); tracked_.size() > result.procs.size() && it != tracked_.end();) {
     if (it->second.seen != round_) {
       release(it->second);
       it = tracked_.erase(it);
@@ -198,6 +231,7 @@ ProcessSample ProcessSampler::sample() {
   }
   pidList_.clear();
   for (const auto& p : result.procs) pidList_.push_back(p.pid);
+  statFds_.swap(keptFds);
   // Linux bills no energy per process: the estimate from CPU time stands in for every one.
   result.energyMeasured = false;
   for (auto& p : result.procs) p.energy = kWattsPerBusyCore * p.cpu / 100.0;

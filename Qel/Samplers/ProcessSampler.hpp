@@ -86,6 +86,10 @@ class ProcessSampler {
     std::uint64_t seen = 0;
   };
 
+  // The pids of this tick into `pidList_`, with their kept stat descriptors in `statFds_`.
+  void listPids();
+  // Each kept stat file's text into `statTexts_`, its length (or -1) into `statLengths_`.
+  void readStats();
   long readKept(KeptFile& kept, std::int32_t pid, const char* file, char* buffer, std::size_t size);
   void release(Tracked& t);
   std::optional<PidIo> readIo(std::int32_t pid, Tracked& t, char* buffer, std::size_t size);
@@ -97,7 +101,10 @@ class ProcessSampler {
   Options options_;
   std::uint32_t uid_;
   ProcPids pids_;
-  std::vector<std::int32_t> pidList_;
+  std::vector<std::int32_t> pidList_;  // after a sample, the pids in it
+  std::vector<int> statFds_;           // their kept stat descriptors, -1 where none is kept
+  std::vector<char> statTexts_;        // what each stat file said this tick
+  std::vector<long> statLengths_;
   std::unordered_map<std::int32_t, Tracked> tracked_;
   std::optional<MonoTime> lastTime_;
   std::uint64_t round_ = 0;

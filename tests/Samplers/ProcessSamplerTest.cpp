@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -356,4 +357,34 @@ TEST(ProcessSampler, reportsTheBytesARealChildMovesToAndFromStorage) {
   EXPECT_LE(p.diskRate * seconds, double(2 * kBytes + (256 << 10)));
   ASSERT_TRUE(later.contains(child));
   EXPECT_EQ(later.at(child).diskRate, 0);  // it does nothing more
+}
+
+TEST(ProcessSampler, aProcessStartedOrEndedBetweenTicksShowsInTheNextSample) {
+  FakeClock clock;
+  ProcessSampler sampler({.clock = &clock});
+  sampler.sample();
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    for (;;) pause();
+  }
+  auto pidsOf = [](const ProcessSample& s) {
+    std::vector<std::int32_t> pids;
+    for (const auto& p : s.procs) pids.push_back(p.pid);
+    return pids;
+  };
+  // Several ticks, so both the short listings between full ones and a full one are seen.
+  for (int tick = 0; tick < 12; ++tick) {
+    clock.advance(1s);
+    const auto pids = pidsOf(sampler.sample());
+    EXPECT_TRUE(std::is_sorted(pids.begin(), pids.end()));
+    EXPECT_TRUE(std::adjacent_find(pids.begin(), pids.end()) == pids.end());
+    EXPECT_TRUE(std::binary_search(pids.begin(), pids.end(), child)) << tick;
+    EXPECT_TRUE(std::binary_search(pids.begin(), pids.end(), getpid())) << tick;
+  }
+  kill(child, SIGKILL);
+  waitpid(child, nullptr, 0);
+  clock.advance(1s);
+  const auto pids = pidsOf(sampler.sample());
+  EXPECT_FALSE(std::binary_search(pids.begin(), pids.end(), child));
 }
