@@ -52,13 +52,17 @@ PortsPanel::PortsPanel(Store& store, StoreBridge& bridge, QWidget* parent)
   column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(10);
 
+  // The count goes under the title: beside it, with the search field, it would not fit the
+  // panel's width once some ports are open to the network.
   auto* header = new QHBoxLayout;
   header->setSpacing(10);
-  header->addWidget(new PlainLabel(qtL("Listening ports"), 15, QFont::DemiBold, Palette::primaryText(), this), 0,
-                    Qt::AlignBaseline);
+  auto* titles = new QVBoxLayout;
+  titles->setSpacing(2);
+  titles->addWidget(new PlainLabel(qtL("Listening ports"), 15, QFont::DemiBold, Palette::primaryText(), this));
   count_ = new PlainLabel({}, 12, QFont::Normal, Palette::tertiaryText(), this);
-  header->addWidget(count_, 0, Qt::AlignBaseline);
-  header->addStretch(1);
+  titles->addWidget(count_);
+  header->addLayout(titles, 1);
+  header->addSpacing(8);
   search_ = new QLineEdit(this);
   search_->setFrame(false);
   search_->setFont(Fonts::text(13));
@@ -67,7 +71,7 @@ PortsPanel::PortsPanel(Store& store, StoreBridge& bridge, QWidget* parent)
   search_->setStyleSheet(QStringLiteral("QLineEdit { background: transparent; border: none; }"));
   search_->setText(qs(store_.portQuery()));
   connect(search_, &QLineEdit::textEdited, this, [this](const QString& text) { store_.setPortQuery(text.toStdString()); });
-  header->addWidget(new SearchCapsule(search_, this));
+  header->addWidget(new SearchCapsule(search_, this), 0, Qt::AlignVCenter);
   column->addLayout(header);
 
   auto* scroll = new QScrollArea;
