@@ -4,6 +4,7 @@
 
 #include "Qel/Pages/CPUPage.hpp"
 #include "Qel/Pages/GPUPage.hpp"
+#include "Qel/Pages/NetPage.hpp"
 #include "Qel/Pages/OverviewPage.hpp"
 #include "Qel/Sheets/LicensesSheet.hpp"
 #include "Qel/Sheets/WhatsNewSheet.hpp"
@@ -31,6 +32,9 @@ void registerMainViews(ViewRegistry& registry, Updater& updater) {
   });
   registry.setPage(Page::gpu, [](const ViewContext& c, QWidget* parent) -> QWidget* {
     return new GPUPage(c.store, c.bridge, parent);
+  });
+  registry.setPage(Page::net, [](const ViewContext& c, QWidget* parent) -> QWidget* {
+    return new NetPage(c.store, c.bridge, parent);
   });
   registry.addTopBarItem([&updater](const ViewContext&, QWidget* parent) { return new UpdateNotices(updater, parent); });
   registry.addSheet({"whatsNew", [&updater](const Store&) { return flag(updater.showingWhatsNew()); },

@@ -1,0 +1,154 @@
+#include "Qel/Pages/NetCard.hpp"
+
+#include <QFontMetricsF>
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QVBoxLayout>
+
+#include "Qel/Pages/PageText.hpp"
+#include "Qel/Processes/IconCache.hpp"
+#include "Qel/Store/Store.hpp"
+#include "Qel/Text/Format.hpp"
+#include "Qel/Text/Loc.hpp"
+#include "Qel/Text/Utf8.hpp"
+#include "Qel/Window/FocusRing.hpp"
+#include "Qel/Window/Fonts.hpp"
+#include "Qel/Window/Palette.hpp"
+#include "Qel/Window/PlainLabel.hpp"
+
+namespace qel {
+namespace {
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+constexpr double kRadius = 12, kPad = 16;
+
+// The dot before the address card's title.
+class StatusDot : public QWidget {
+ public:
+  explicit StatusDot(QWidget* parent) : QWidget(parent) { setFixedSize(8, 8); }
+  void setColor(QColor c) {
+    if (c == color_) return;
+    color_ = c;
+    update();
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(color_);
+    p.drawEllipse(QRectF(rect()));
+  }
+
+ private:
+  QColor color_;
+};
+
+}  // namespace
+
+void paintNetCardGround(QWidget* card) {
+  QPainter p(card);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(Qt::NoPen);
+  p.setBrush(Palette::adaptiveOpacity(0.045, 0.045).resolve());
+  p.drawRoundedRect(QRectF(card->rect()), kRadius, kRadius);
+}
+
+NetCard::NetCard(Store& store, IconCache& icons, ProcInfo proc, QWidget* parent)
+    : QAbstractButton(parent), store_(store), icons_(icons), proc_(std::move(proc)) {
+  setFocusPolicy(Qt::StrongFocus);
+  setCursor(Qt::PointingHandCursor);
+  setFixedWidth(kNetCardWidth);
+  setMinimumHeight(kNetCardHeight);
+  setAccessibleName(nameText());
+  connect(this, &QAbstractButton::clicked, this, [this] { store_.setDetailPID(proc_.pid); });
+  Palette::followAppearance(this);
+}
+
+void NetCard::setProc(ProcInfo proc) {
+  if (proc == proc_) return;
+  proc_ = std::move(proc);
+  setAccessibleName(nameText());
+  update();
+}
+
+QString NetCard::nameText() const { return qs(displayName(proc_.name)); }
+QString NetCard::rateText() const { return qs(L("↓ %@  ↑ %@", {fmtRate(proc_.netDown), fmtRate(proc_.netUp)})); }
+QString NetCard::totalText() const { return qs(L("%@ in total", {fmtBytes(proc_.netTotal)})); }
+
+void NetCard::paintEvent(QPaintEvent*) {
+  paintNetCardGround(this);
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  icons_.icon(proc_.path).paint(&p, QRect(int(kPad), int(kPad), 24, 24));
+  const double x = kPad + 24 + 12, w = width() - x - kPad;
+  double y = kPad;
+  const auto line = [&](const QString& text, const QFont& font, QColor color, double gap) {
+    const QFontMetricsF m(font);
+    p.setFont(font);
+    p.setPen(color);
+    p.drawText(QRectF(x, y, w, m.height()), Qt::AlignLeft | Qt::AlignVCenter, m.elidedText(text, Qt::ElideRight, w));
+    y += m.height() + gap;
+  };
+  line(nameText(), Fonts::text(13, QFont::DemiBold), Palette::primaryText().resolve(), 3);
+  line(rateText(), Fonts::text(12), Palette::secondaryText().resolve(), 3);
+  line(totalText(), Fonts::text(12), Palette::tertiaryText().resolve(), 0);
+  if (hasFocus()) paintFocusRing(p, QRectF(rect()), kRadius);
+}
+
+NetAddressCard::NetAddressCard(QWidget* parent) : QWidget(parent) {
+  setFixedWidth(kNetCardWidth);
+  setMinimumHeight(kNetCardHeight);
+  column_ = new QVBoxLayout(this);
+  column_->setContentsMargins(int(kPad), int(kPad), int(kPad), int(kPad));
+  column_->setSpacing(6);
+  auto* header = new QHBoxLayout;
+  header->setSpacing(8);
+  dot_ = new StatusDot(this);
+  title_ = new PlainLabel({}, 13, QFont::DemiBold, Palette::primaryText(), this);
+  header->addWidget(dot_, 0, Qt::AlignVCenter);
+  header->addWidget(title_, 1);
+  column_->addLayout(header);
+  message_ = new PlainLabel(qtL("No network interface with an IP address was found."), 12, QFont::Normal,
+                            Palette::tertiaryText(), this);
+  message_->setWordWrap(true);
+  column_->addWidget(message_);
+  column_->addStretch(1);
+  Palette::followAppearance(this);
+  setAddresses({});
+}
+
+void NetAddressCard::setAddresses(const std::vector<NetAddress>& addresses) {
+  if (shown_ && addresses == addresses_) return;
+  shown_ = true;
+  addresses_ = addresses;
+  const bool any = !addresses_.empty();
+  static_cast<StatusDot*>(dot_)->setColor(any ? Palette::calm() : Palette::warn());
+  title_->setText(any ? qtL("Local address") : qtL("Not connected"));
+  message_->setVisible(!any);
+  for (auto& [name, address] : rows_) {
+    delete name->parentWidget();
+  }
+  rows_.clear();
+  for (const auto& a : addresses_) {
+    auto* row = new QWidget(this);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(12);
+    auto* name = new PlainLabel(qs(displayName(a.interface)), 12.5, QFont::Normal, Palette::tertiaryText(), row);
+    auto* address = new PlainLabel(qs(displayName(a.address)), 12.5, QFont::Normal, Palette::primaryText(), row);
+    address->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    address->setCursor(Qt::IBeamCursor);
+    layout->addWidget(name);
+    layout->addStretch(1);
+    layout->addWidget(address);
+    column_->insertWidget(column_->count() - 1, row);
+    rows_.emplace_back(name, address);
+  }
+}
+
+void NetAddressCard::paintEvent(QPaintEvent*) { paintNetCardGround(this); }
+
+}  // namespace qel

@@ -1,0 +1,145 @@
+#include "Qel/Pages/NetPage.hpp"
+
+#include <QHBoxLayout>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+#include "Qel/Pages/NetCard.hpp"
+#include "Qel/Pages/NetTalkers.hpp"
+#include "Qel/Pages/PageText.hpp"
+#include "Qel/Pages/StarMapView.hpp"
+#include "Qel/Pages/StatItem.hpp"
+#include "Qel/Processes/IconCache.hpp"
+#include "Qel/Processes/PortsPanel.hpp"
+#include "Qel/Store/Store.hpp"
+#include "Qel/StoreBridge.hpp"
+#include "Qel/Text/Format.hpp"
+#include "Qel/Text/Loc.hpp"
+#include "Qel/Window/BaselineRow.hpp"
+#include "Qel/Window/Legend.hpp"
+#include "Qel/Window/PageHead.hpp"
+#include "Qel/Window/Palette.hpp"
+#include "Qel/Window/SectionTitle.hpp"
+#include "Qel/Window/WheelToHorizontal.hpp"
+
+namespace qel {
+namespace {
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+}  // namespace
+
+NetPage::NetPage(Store& store, StoreBridge& bridge, QWidget* parent)
+    : QWidget(parent), store_(store), icons_(std::make_unique<IconCache>(store.apps())) {
+  auto* page = new QVBoxLayout(this);
+  page->setContentsMargins(0, 0, 0, 0);
+  page->setSpacing(16);
+
+  auto* main = new QHBoxLayout;
+  main->setSpacing(36);
+  auto* left = new QVBoxLayout;
+  left->setSpacing(4);
+  auto* header = new QHBoxLayout;
+  header->setSpacing(40);
+  head_ = new PageHead(qtL("Network"), Palette::net(), {}, {}, {}, 52, this);
+  header->addWidget(head_, 0, Qt::AlignBottom);
+  auto* stats = new QHBoxLayout;
+  stats->setSpacing(32);
+  stats->setContentsMargins(0, 0, 0, 8);
+  stats_ = {new StatItem(qtL("Download"), {}, QStringLiteral("000 KB/s"), this),
+            new StatItem(qtL("Upload"), {}, QStringLiteral("000 KB/s"), this),
+            new StatItem(qtL("Online"), {}, qs(L("%@ apps", {"00"})), this)};
+  for (auto* s : stats_) stats->addWidget(s, 0, Qt::AlignBottom);
+  header->addLayout(stats);
+  header->addStretch(1);
+  left->addLayout(header);
+  map_ = new StarMapView(store_, this);
+  left->addWidget(map_, 1);
+  legend_ = new Legend({}, this);
+  left->addWidget(legend_);
+  main->addLayout(left, 1);
+  ports_ = new PortsPanel(store_, bridge, this);
+  ports_->setFixedWidth(430);
+  main->addWidget(ports_);
+  page->addLayout(main, 1);
+  page->addWidget(buildStrip());
+
+  connect(&bridge, &StoreBridge::changed, this, [this] {
+    if (isVisible()) refresh();
+  });
+  refresh();
+}
+
+NetPage::~NetPage() = default;
+
+QWidget* NetPage::buildStrip() {
+  auto* holder = new QWidget(this);
+  auto* column = new QVBoxLayout(holder);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(10);
+  column->addWidget(new SectionTitle(qtL("Who's online"), qtL("Only processes under your account. Scroll sideways for more."),
+                                     holder));
+  auto* scroll = new QScrollArea(holder);
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidgetResizable(true);
+  scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  scroll->viewport()->setAutoFillBackground(false);
+  auto* cards = new QWidget;
+  strip_ = new QHBoxLayout(cards);
+  strip_->setContentsMargins(0, 0, 0, 14);
+  strip_->setSpacing(14);
+  addressCard_ = new NetAddressCard(cards);
+  strip_->addWidget(addressCard_, 0, Qt::AlignTop);
+  strip_->addStretch(1);
+  scroll->setWidget(cards);
+  cards->setAutoFillBackground(false);  // the scroll area turns it on; the page shows through
+  scroll->setFixedHeight(kNetCardHeight + 14);
+  new WheelToHorizontal(scroll);
+  column->addWidget(scroll);
+  return holder;
+}
+
+void NetPage::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  refresh();
+}
+
+void NetPage::refresh() {
+  const auto [number, unit] = splitRate(store_.netDown());
+  const auto& runs = head_->figure()->runs();
+  if (runs.size() != 2 || runs[0].text != qs(number) || runs[1].text != qs(unit)) head_->setValue(qs(number), qs(unit));
+  head_->setSub(qs(L("Upload %@", {fmtRate(store_.netUp())})));
+
+  const auto talkers = netTalkers(store_.procs());
+  stats_[0]->setValue(qs(fmtRate(store_.netDown())));
+  stats_[1]->setValue(qs(fmtRate(store_.netUp())));
+  stats_[2]->setValue(qs(L("%@ apps", {std::to_string(onlineCount(talkers))})));
+
+  map_->setNodes({talkers.begin(), talkers.begin() + std::ptrdiff_t(std::min(talkers.size(), kMapNodes))});
+  legend_->setText(store_.netPerApp()
+                       ? qtL("Each dot is an app that is online. Bigger dots have more traffic right now. Dots closer "
+                             "to the center have more total traffic. Click one for details. Per-app figures count TCP "
+                             "only, and leave out traffic within this computer.")
+                       : qtL("Per-app traffic isn't available (the system's socket statistics can't be read), so only "
+                             "whole-computer upload and download are shown."));
+
+  addressCard_->setAddresses(store_.addresses());
+  const std::size_t shown = std::min(talkers.size(), kCards);
+  // Cards are kept by place and take the app now in that place.
+  while (cards_.size() > shown) {
+    delete cards_.back();
+    cards_.pop_back();
+  }
+  for (std::size_t i = 0; i < shown; ++i) {
+    if (i < cards_.size()) {
+      cards_[i]->setProc(talkers[i]);
+    } else {
+      cards_.push_back(new NetCard(store_, *icons_, talkers[i]));
+      strip_->insertWidget(int(i) + 1, cards_.back(), 0, Qt::AlignTop);
+    }
+  }
+}
+
+}  // namespace qel

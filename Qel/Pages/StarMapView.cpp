@@ -1,0 +1,159 @@
+#include "Qel/Pages/StarMapView.hpp"
+
+#include <QFontMetricsF>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+#include <QWindow>
+
+#include "Qel/Pages/PageText.hpp"
+#include "Qel/Store/Store.hpp"
+#include "Qel/Text/Loc.hpp"
+#include "Qel/Window/Fonts.hpp"
+#include "Qel/Window/Motion.hpp"
+#include "Qel/Window/Palette.hpp"
+
+namespace qel {
+namespace {
+
+double seconds() { return double(FrameTimer::now()) / 1000.0; }
+
+QColor withAlpha(QColor c, double alpha) {
+  c.setAlphaF(float(alpha));
+  return c;
+}
+
+bool pulsing(const std::vector<ProcInfo>& nodes) {
+  for (const auto& p : nodes)
+    if (p.netDown + p.netUp > 512) return true;
+  return false;
+}
+
+}  // namespace
+
+StarMapView::StarMapView(Store& store, QWidget* parent)
+    : QWidget(parent), store_(store), frames_([this] { frame(); }, this) {
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+  setCursor(Qt::PointingHandCursor);
+  setAccessibleName(qtL("Network star map"));
+  setAccessibleDescription(QString::fromStdString(L("%@ apps online", {"0"})));
+  Palette::followAppearance(this);
+}
+
+void StarMapView::setNodes(std::vector<ProcInfo> nodes) {
+  if (nodes == nodes_) return;
+  nodes_ = std::move(nodes);
+  setAccessibleDescription(QString::fromStdString(L("%@ apps online", {std::to_string(nodes_.size())})));
+  update();
+  frame();
+}
+
+bool StarMapView::onScreen() const {
+  const QWindow* handle = window()->windowHandle();
+  return isVisible() && handle && handle->isExposed() && !window()->isMinimized();
+}
+
+QRect StarMapView::pulseArea(const StarFrame& f) const {
+  QRectF area;
+  for (const auto& dot : f.dots)
+    if (!dot.pulses.empty()) area |= QRectF(dot.centre, f.centre).normalized();
+  return area.isNull() ? QRect() : area.adjusted(-3, -3, 3, 3).toAlignedRect();
+}
+
+void StarMapView::frame() {
+  if (!onScreen() || !pulsing(nodes_)) {
+    frames_.stop();
+    return;
+  }
+  if (frames_.isActive()) return;
+  update(pulseArea(starFrame(nodes_, size(), seconds())));
+  // With motion off (durations of 0) the pulses step once a second.
+  const bool motion = Motion::duration(1) > 0;
+  frames_.startAt(FrameTimer::now() + (motion ? FrameTimer::kFrameMs : 1000));
+}
+
+void StarMapView::paintEvent(QPaintEvent*) {
+  const StarFrame f = starFrame(nodes_, size(), seconds());
+  if (!f.drawn) return;
+  hits_ = f.dots;
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  const QColor net = Palette::net();
+
+  QPen guide(withAlpha(Palette::light() ? Qt::black : Qt::white, 0.1), 1);
+  guide.setDashPattern({2, 5});
+  guide.setCapStyle(Qt::FlatCap);
+  p.setBrush(Qt::NoBrush);
+  p.setPen(guide);
+  for (double r : f.guides) p.drawEllipse(f.centre, r, r);
+
+  const QFont labelFont = Fonts::text(12, QFont::Medium);
+  const QFontMetricsF metrics(labelFont);
+  p.setFont(labelFont);
+  for (const auto& dot : f.dots) {
+    p.setPen(QPen(withAlpha(net, 0.14), 1));
+    p.drawLine(f.centre, dot.centre);
+    p.setPen(Qt::NoPen);
+    for (std::size_t k = 0; k < dot.pulses.size(); ++k) {
+      p.setBrush(withAlpha(net, dot.pulseOpacity[k]));
+      p.drawEllipse(dot.pulses[k], kStarPulseRadius, kStarPulseRadius);
+    }
+    p.setBrush(withAlpha(net, dot.opacity));
+    p.drawEllipse(dot.centre, dot.radius, dot.radius);
+    const double w = metrics.horizontalAdvance(dot.label);
+    const double left = dot.anchor == LabelAnchor::leading ? dot.labelPoint.x()
+                        : dot.anchor == LabelAnchor::centre ? dot.labelPoint.x() - w / 2
+                                                            : dot.labelPoint.x() - w;
+    p.setPen(Palette::secondaryText().resolve());
+    p.drawText(QRectF(left, dot.labelPoint.y() - metrics.height() / 2, w + 1, metrics.height()),
+               Qt::AlignLeft | Qt::AlignVCenter, dot.label);
+  }
+
+  QRadialGradient glow(f.centre, 40);
+  glow.setColorAt(0, withAlpha(net, 0.35));
+  glow.setColorAt(1, withAlpha(net, 0));
+  p.setPen(Qt::NoPen);
+  p.setBrush(glow);
+  p.drawEllipse(f.centre, 40, 40);
+  p.setBrush(Palette::rgb(0xE9F1FF));
+  p.drawEllipse(f.centre, 9, 9);
+
+  p.setFont(Fonts::text(11));
+  p.setPen(Palette::secondaryText().resolve());
+  p.drawText(QRectF(f.centre.x() - 100, f.centre.y() + 24 - 10, 200, 20), Qt::AlignCenter, qtL("This computer"));
+  if (f.dots.empty()) {
+    p.setFont(Fonts::text(13));
+    p.setPen(Palette::tertiaryText().resolve());
+    const QString empty = store_.netPerApp() ? qtL("No apps are online right now") : qtL("Per-app traffic unavailable");
+    p.drawText(QRectF(f.centre.x() - 200, f.centre.y() + 60 - 12, 400, 24), Qt::AlignCenter, empty);
+  }
+}
+
+void StarMapView::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  if (const auto pid = starHit(hits_, event->position())) store_.setDetailPID(*pid);
+}
+
+void StarMapView::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // Covering, uncovering and minimising are told to the window, not to the map.
+  if (QWindow* handle = window()->windowHandle(); handle && handle != watched_) {
+    if (watched_) watched_->removeEventFilter(this);
+    handle->installEventFilter(this);
+    watched_ = handle;
+  }
+  frame();
+}
+
+void StarMapView::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  frames_.stop();
+}
+
+bool StarMapView::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Expose || event->type() == QEvent::WindowStateChange) frame();
+  return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace qel

@@ -1,0 +1,55 @@
+#pragma once
+// The network page's star map, drawn from StarMapGeometry. Pulses move at up to 30 frames a
+// second (one a second with motion off), and only while some app sends them and the map is on
+// screen; a click on or near a dot opens that process's details.
+#include <QPointer>
+#include <QWidget>
+
+#include <vector>
+
+#include "Qel/Pages/StarMapGeometry.hpp"
+#include "Qel/Samplers/ProcInfo.hpp"
+#include "Qel/Window/FrameTimer.hpp"
+
+class QWindow;
+
+namespace qel {
+
+class Store;
+
+class StarMapView : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit StarMapView(Store& store, QWidget* parent = nullptr);
+
+  void setNodes(std::vector<ProcInfo> nodes);
+  const std::vector<ProcInfo>& nodes() const { return nodes_; }
+  // The dots of the last frame drawn (kept when a frame had no room to draw).
+  const std::vector<StarDot>& hits() const { return hits_; }
+  bool animating() const { return frames_.isActive(); }
+
+  QSize sizeHint() const override { return {520, 380}; }
+  QSize minimumSizeHint() const override { return {200, 160}; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void frame();
+  bool onScreen() const;
+  // The part of the map the pulses of `frame` cover.
+  QRect pulseArea(const StarFrame& frame) const;
+
+  Store& store_;
+  std::vector<ProcInfo> nodes_;
+  std::vector<StarDot> hits_;
+  FrameTimer frames_;
+  QPointer<QWindow> watched_;
+};
+
+}  // namespace qel

@@ -1,0 +1,140 @@
+#include "Qel/Processes/PortsPanel.hpp"
+
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPainter>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include "Qel/Pages/PageText.hpp"
+#include "Qel/Processes/IconCache.hpp"
+#include "Qel/Processes/PortList.hpp"
+#include "Qel/Processes/PortRow.hpp"
+#include "Qel/Samplers/PortOwners.hpp"
+#include "Qel/Store/Store.hpp"
+#include "Qel/StoreBridge.hpp"
+#include "Qel/Window/Fonts.hpp"
+#include "Qel/Window/Palette.hpp"
+#include "Qel/Window/Panel.hpp"
+#include "Qel/Window/PlainLabel.hpp"
+
+namespace qel {
+namespace {
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+// The capsule behind the search field.
+class SearchCapsule : public QWidget {
+ public:
+  explicit SearchCapsule(QLineEdit* field, QWidget* parent) : QWidget(parent) {
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(14, 6, 14, 6);
+    layout->addWidget(field);
+    setFixedWidth(160);
+    Palette::followAppearance(this);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Palette::adaptiveOpacity(0.06, 0.06).resolve());
+    p.drawRoundedRect(QRectF(rect()), height() / 2.0, height() / 2.0);
+  }
+};
+
+}  // namespace
+
+PortsPanel::PortsPanel(Store& store, StoreBridge& bridge, QWidget* parent)
+    : QWidget(parent), store_(store), icons_(std::make_unique<IconCache>(store.apps())) {
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(10);
+
+  // The count goes under the title: beside it, with the search field, it would not fit the
+  // panel's width once some ports are open to the network.
+  auto* header = new QHBoxLayout;
+  header->setSpacing(10);
+  auto* titles = new QVBoxLayout;
+  titles->setSpacing(2);
+  titles->addWidget(new PlainLabel(qtL("Listening ports"), 15, QFont::DemiBold, Palette::primaryText(), this));
+  count_ = new PlainLabel({}, 12, QFont::Normal, Palette::tertiaryText(), this);
+  titles->addWidget(count_);
+  header->addLayout(titles, 1);
+  header->addSpacing(8);
+  search_ = new QLineEdit(this);
+  search_->setFrame(false);
+  search_->setFont(Fonts::text(13));
+  search_->setPlaceholderText(qtL("Port or process"));
+  search_->setAttribute(Qt::WA_MacShowFocusRect, false);
+  search_->setStyleSheet(QStringLiteral("QLineEdit { background: transparent; border: none; }"));
+  search_->setText(qs(store_.portQuery()));
+  connect(search_, &QLineEdit::textEdited, this, [this](const QString& text) { store_.setPortQuery(text.toStdString()); });
+  header->addWidget(new SearchCapsule(search_, this), 0, Qt::AlignVCenter);
+  column->addLayout(header);
+
+  auto* scroll = new QScrollArea;
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidgetResizable(true);
+  scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  scroll->viewport()->setAutoFillBackground(false);
+  auto* rows = new QWidget;
+  list_ = new QVBoxLayout(rows);
+  list_->setContentsMargins(14, 0, 14, 0);
+  list_->setSpacing(0);
+  empty_ = new PlainLabel({}, 13, QFont::Normal, Palette::secondaryText(), rows);
+  empty_->setWordWrap(true);
+  empty_->setContentsMargins(0, 16, 0, 16);
+  list_->addWidget(empty_);
+  list_->addStretch(1);
+  scroll->setWidget(rows);
+  rows->setAutoFillBackground(false);  // the scroll area turns it on; the panel shows through
+  column->addWidget(new Panel(scroll, 4, this), 1);
+
+  auto* footnote = new PlainLabel(qtL("Only ports of processes under your account. Ports used by system services need "
+                                      "administrator rights to see."),
+                                  12, QFont::Normal, Palette::tertiaryText(), this);
+  footnote->setWordWrap(true);
+  column->addWidget(footnote);
+
+  connect(&bridge, &StoreBridge::changed, this, [this] {
+    if (isVisible()) refresh();
+  });
+  refresh();
+}
+
+PortsPanel::~PortsPanel() = default;
+
+void PortsPanel::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  refresh();
+}
+
+void PortsPanel::refresh() {
+  if (search_->text().toStdString() != store_.portQuery()) search_->setText(qs(store_.portQuery()));
+  count_->setText(qs(portCountText(store_.ports(), store_.portsAvailable())));
+  const auto visible = visiblePorts(store_.ports(), store_.portQuery(), store_.procs());
+  empty_->setVisible(visible.empty());
+  if (visible.empty()) empty_->setText(qs(portEmptyText(store_.portsAvailable(), store_.portQuery())));
+
+  if (store_.ports() != listed_ || listedAt_ == 0) {
+    listed_ = store_.ports();
+    listedAt_ = bootTicksNow();
+  }
+  // Rows are kept by place and take the entry now in that place.
+  while (rows_.size() > visible.size()) {
+    delete rows_.back();
+    rows_.pop_back();
+  }
+  for (std::size_t i = 0; i < visible.size(); ++i) {
+    if (i < rows_.size()) {
+      rows_[i]->setEntry(visible[i], listedAt_);
+    } else {
+      rows_.push_back(new PortRow(store_, *icons_, visible[i], listedAt_));
+      list_->insertWidget(int(i) + 1, rows_.back());
+    }
+  }
+}
+
+}  // namespace qel

@@ -1,0 +1,209 @@
+// The network page: the order of the apps online, the star map's geometry, hits and timer,
+// and the page as a whole against a store fed by fixed readers.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QWindow>
+
+#include <cmath>
+#include <numbers>
+
+#include "Qel/Pages/NetCard.hpp"
+#include "Qel/Pages/NetPage.hpp"
+#include "Qel/Pages/NetTalkers.hpp"
+#include "Qel/Pages/StarMapGeometry.hpp"
+#include "Qel/Pages/StarMapView.hpp"
+#include "Qel/Pages/StatItem.hpp"
+#include "Qel/Pages/RollingFigure.hpp"
+#include "Qel/Window/Legend.hpp"
+#include "Qel/Window/PlainLabel.hpp"
+#include "tests/Pages/NetFixture.hpp"
+
+using namespace qel;
+using namespace qel::test;
+
+namespace {
+
+ProcInfo node(std::int32_t pid, double rate, std::uint64_t total, std::string name = "app") {
+  return NetTest::app(pid, std::move(name), rate, 0, total);
+}
+
+std::vector<std::int32_t> pids(const std::vector<ProcInfo>& procs) {
+  std::vector<std::int32_t> out;
+  for (const auto& p : procs) out.push_back(p.pid);
+  return out;
+}
+
+bool anyInk(QWidget& w) {
+  QImage image(w.size(), QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  w.render(&image, {}, {}, QWidget::DrawChildren);
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (qAlpha(image.pixel(x, y)) != 0) return true;
+  return false;
+}
+
+}  // namespace
+
+TEST(NetTalkers, ordersByTrafficNowThenByTotal) {
+  const std::vector<ProcInfo> procs{node(1, 0, 900),  node(2, 100, 10), node(3, 500, 0),  node(4, 100, 50),
+                                    node(5, 100, 50), node(6, 0, 1),    node(7, NAN, 5), node(8, 2000, 5)};
+  const auto talkers = netTalkers(procs);
+  // Traffic now but no total: left out. Equal on both keys: the sample's order.
+  EXPECT_EQ(pids(talkers), (std::vector<std::int32_t>{8, 4, 5, 2, 1, 7, 6}));
+  EXPECT_EQ(onlineCount(talkers), 4);
+  EXPECT_TRUE(netTalkers({node(1, 100, 0)}).empty());
+}
+
+TEST(StarMap, needsRoomForItsOuterRing) {
+  const std::vector<ProcInfo> one{node(7, 0, 100)};
+  EXPECT_FALSE(starFrame(one, {332, 193}, 0).drawn);
+  EXPECT_FALSE(starFrame(one, {333, 192}, 0).drawn);
+  const auto f = starFrame(one, {333, 193}, 0);
+  ASSERT_TRUE(f.drawn);
+  EXPECT_DOUBLE_EQ(f.outer, 56.5);
+  ASSERT_EQ(f.guides.size(), 3u);
+  EXPECT_DOUBLE_EQ(f.guides[2], 56.5);
+}
+
+TEST(StarMap, placesDotsOnTheirSpokes) {
+  const QSizeF size(800, 600);  // centre (400, 300), outer radius 260
+  // One node: straight below, its label centred 14 beyond the dot. The largest total sits at
+  // 36 + 0.15 (R − 36).
+  auto f = starFrame({node(7, 0, 1000)}, size, 0);
+  ASSERT_EQ(f.dots.size(), 1u);
+  const double d = 36 + 0.15 * 224;
+  EXPECT_NEAR(f.dots[0].centre.x(), 400, 1e-9);
+  EXPECT_NEAR(f.dots[0].centre.y(), 300 + d, 1e-9);
+  EXPECT_EQ(f.dots[0].anchor, LabelAnchor::centre);
+  EXPECT_NEAR(f.dots[0].labelPoint.y(), 300 + d + 3 + 14, 1e-9);
+
+  // Two nodes: the lower pid on the right, whatever order they come in.
+  f = starFrame({node(9, 0, 10), node(3, 0, 10)}, size, 0);
+  EXPECT_EQ(f.dots[0].pid, 3);
+  EXPECT_GT(f.dots[0].centre.x(), 400);
+  EXPECT_EQ(f.dots[0].anchor, LabelAnchor::leading);
+  EXPECT_LT(f.dots[1].centre.x(), 400);
+  EXPECT_EQ(f.dots[1].anchor, LabelAnchor::trailing);
+
+  // Totals of 1 everywhere: all on the outer guide.
+  f = starFrame({node(1, 0, 1), node(2, 0, 1), node(3, 0, 1)}, size, 0);
+  for (const auto& dot : f.dots) EXPECT_NEAR(std::hypot(dot.centre.x() - 400, dot.centre.y() - 300), 260, 1e-9);
+}
+
+TEST(StarMap, sizesDotsAndPulsesByTrafficNow) {
+  const auto dotFor = [](double rate) { return starFrame({node(1, rate, 10)}, {800, 600}, 0.5).dots.at(0); };
+  EXPECT_EQ(dotFor(512).pulses.size(), 0u);
+  EXPECT_DOUBLE_EQ(dotFor(512).opacity, 0.45);
+  EXPECT_EQ(dotFor(513).pulses.size(), 2u);
+  EXPECT_DOUBLE_EQ(dotFor(513).opacity, 1);
+  EXPECT_EQ(dotFor(400000).pulses.size(), 4u);
+  EXPECT_EQ(dotFor(800000).pulses.size(), 6u);
+  EXPECT_EQ(dotFor(5e9).pulses.size(), 6u);
+  EXPECT_DOUBLE_EQ(dotFor(0).radius, 3);
+  EXPECT_DOUBLE_EQ(dotFor(1024).radius, 3.5);
+  EXPECT_DOUBLE_EQ(dotFor(802816).radius, 17);
+  EXPECT_DOUBLE_EQ(dotFor(NAN).radius, 3);
+  EXPECT_DOUBLE_EQ(dotFor(-5000).radius, 3);
+
+  // Pulses run from the dot towards the centre, fading on the way.
+  const auto dot = dotFor(1000);
+  EXPECT_NEAR(dot.pulseOpacity[0], 1 - 0.6 * 0.175, 1e-9);  // phase 0.35 · 0.5
+  EXPECT_NEAR(dot.pulseOpacity[1], 1 - 0.6 * 0.675, 1e-9);
+
+  EXPECT_EQ(starLabel(QStringLiteral("sixteen-chars-ok")), QStringLiteral("sixteen-chars-ok"));
+  EXPECT_EQ(starLabel(QStringLiteral("seventeen-chars-x")), QStringLiteral("seventeen-chars") + QChar(0x2026));
+}
+
+TEST(StarMap, aClickFindsTheNearestDotWithinSixPoints) {
+  std::vector<StarDot> dots(2);
+  dots[0].pid = 3;
+  dots[0].centre = {100, 100};
+  dots[0].radius = 3;
+  dots[1].pid = 9;
+  dots[1].centre = {110, 100};
+  dots[1].radius = 3;
+  EXPECT_EQ(starHit(dots, {92, 100}), 3);                // 8 from the dot of radius 3
+  EXPECT_EQ(starHit(dots, {91, 100}), std::nullopt);     // 9: outside
+  EXPECT_EQ(starHit(dots, {107, 100}), 9);               // both within reach: the nearer wins
+  EXPECT_EQ(starHit(dots, {105, 100}), 3);               // halfway: the lower pid
+  EXPECT_EQ(starHit({}, {0, 0}), std::nullopt);
+}
+
+class NetPageTest : public NetTest {};
+
+TEST_F(NetPageTest, starMapDrawsOnlyWithRoomAndAnimatesOnlyWhileShown) {
+  StarMapView map(*store);
+  map.setNodes({node(4, 0, 10)});
+  map.resize(332, 192);
+  EXPECT_FALSE(anyInk(map));
+  EXPECT_TRUE(map.hits().empty());
+  map.resize(333, 193);
+  EXPECT_TRUE(anyInk(map));
+  EXPECT_EQ(map.hits().size(), 1u);
+
+  FrameTimer::useManualClock(true);
+  map.resize(800, 600);
+  map.show();
+  settle();
+  EXPECT_FALSE(map.animating());  // nothing sends pulses: nothing moves
+  map.setNodes({node(4, 5000, 10)});
+  EXPECT_TRUE(map.animating());
+  FrameTimer::advance(1000);
+  EXPECT_TRUE(map.animating());
+  map.hide();
+  EXPECT_FALSE(map.animating());
+  map.show();
+  EXPECT_TRUE(map.animating());
+  map.hide();
+  FrameTimer::useManualClock(false);
+
+  QImage image(800, 600, QImage::Format_ARGB32_Premultiplied);
+  map.render(&image);
+  const QPointF dot = map.hits().at(0).centre;
+  click(&map, (dot + QPointF(0, 8)).toPoint());
+  EXPECT_EQ(store->detailPID(), 4);
+}
+
+TEST_F(NetPageTest, showsTheFirstAppsInTheMapAndTheStrip) {
+  std::vector<ProcInfo> procs;
+  for (int i = 0; i < 20; ++i) procs.push_back(node(100 + i, i < 7 ? 1000.0 * (i + 1) : 0, 1000 + i));
+  build(procs, std::vector<PortEntry>{});
+  apply(procs, {}, 2048, 1024);
+  NetPage page(*store, *bridge);
+  page.resize(1100, 700);
+  page.show();
+  settle();
+  EXPECT_EQ(page.starMap()->nodes().size(), 12u);
+  EXPECT_EQ(page.starMap()->nodes().front().pid, 106);
+  EXPECT_EQ(page.cards().size(), 16u);
+  EXPECT_EQ(page.stats()[2]->figure()->text(), QStringLiteral("7 apps"));
+  EXPECT_TRUE(page.legend()->text().startsWith(QStringLiteral("Each dot is an app")));
+  EXPECT_TRUE(page.legend()->text().contains(QStringLiteral("TCP")));
+  EXPECT_EQ(page.cards()[0]->rateText(), QStringLiteral("↓ 7 KB/s  ↑ 0 KB/s"));
+  page.cards()[1]->click();
+  EXPECT_EQ(store->detailPID(), 105);
+
+  EXPECT_EQ(page.addressCard()->title()->text(), QStringLiteral("Not connected"));
+  EXPECT_FALSE(page.addressCard()->message()->isHidden());
+  apply(procs, {{"eth0", "192.168.1.20"}, {"wlan0", "10.0.0.7"}});
+  EXPECT_EQ(page.addressCard()->title()->text(), QStringLiteral("Local address"));
+  EXPECT_TRUE(page.addressCard()->message()->isHidden());
+  ASSERT_EQ(page.addressCard()->rows().size(), 2u);
+  EXPECT_EQ(page.addressCard()->rows()[1].first->text(), QStringLiteral("wlan0"));
+  EXPECT_EQ(page.addressCard()->rows()[1].second->text(), QStringLiteral("10.0.0.7"));
+}
+
+TEST_F(NetPageTest, saysSoWhenPerAppTrafficCantBeHad) {
+  build({}, std::nullopt, false);
+  apply({node(5, 900, 0)}, {}, 4096, 0);
+  NetPage page(*store, *bridge);
+  page.resize(1100, 700);
+  page.show();
+  settle();
+  EXPECT_TRUE(page.starMap()->nodes().empty());
+  EXPECT_TRUE(page.cards().empty());
+  EXPECT_EQ(page.stats()[2]->figure()->text(), QStringLiteral("0 apps"));
+  EXPECT_TRUE(page.legend()->text().startsWith(QStringLiteral("Per-app traffic isn't available")));
+}
