@@ -136,8 +136,8 @@ QScrollArea* clearScroller(QWidget* content) {
   scroll->setWidgetResizable(true);
   scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   scroll->viewport()->setAutoFillBackground(false);
-  content->setAutoFillBackground(false);
   scroll->setWidget(content);
+  content->setAutoFillBackground(false);  // after setWidget, which turns it on
   return scroll;
 }
 
@@ -224,8 +224,8 @@ QWidget* EnergyPage::buildRight() {
   wakeEmpty_ = note({}, 13, wakeList_, 10);
   wakeLayout_->addWidget(wakeEmpty_);
   wakeLayout_->addStretch(1);
-  auto* wakePanel = new Panel(clearScroller(wakeList_), 8, right);
-  wakePanel->setMaximumHeight(190);
+  wakeScroll_ = clearScroller(wakeList_);
+  auto* wakePanel = new Panel(wakeScroll_, 8, right);
   auto* wake = new QVBoxLayout;
   wake->setSpacing(12);
   wake->addWidget(wakeTitle_);
@@ -331,17 +331,23 @@ void EnergyPage::refreshWake() {
                           ? qtL("Nothing is preventing sleep. The computer will sleep normally when you close the lid.")
                           : qtL("Nothing is preventing sleep. The computer will sleep normally when it's left idle."));
   wakeEmpty_->setVisible(facts.empty());
-  if (wakeShown_ == facts) return;
-  wakeShown_ = facts;
-  for (auto* row : wakeRows_) delete row;
-  wakeRows_.clear();
-  for (const auto& f : facts) {
-    const std::int32_t pid = f.pid;
-    auto* row = new WakeRow(f, icons_->icon(f.path.empty() ? std::string("/bin/sh") : f.path),
-                            [this, pid] { store_.setDetailPID(pid); }, wakeList_);
-    wakeLayout_->insertWidget(wakeLayout_->count() - 1, row);
-    wakeRows_.push_back(row);
+  if (wakeShown_ != facts) {
+    wakeShown_ = facts;
+    for (auto* row : wakeRows_) delete row;
+    wakeRows_.clear();
+    for (const auto& f : facts) {
+      const std::int32_t pid = f.pid;
+      auto* row = new WakeRow(f, icons_->icon(f.path.empty() ? std::string("/bin/sh") : f.path),
+                              [this, pid] { store_.setDetailPID(pid); }, wakeList_);
+      wakeLayout_->insertWidget(wakeLayout_->count() - 1, row);
+      wakeRows_.push_back(row);
+    }
   }
+  // The panel is as tall as its rows, up to 190 px with its padding; past that they scroll.
+  const int width = 300 - 2 * 8;
+  const int content = wakeList_->hasHeightForWidth() ? wakeList_->heightForWidth(width)
+                                                     : wakeList_->sizeHint().height();
+  wakeScroll_->setFixedHeight(std::min(content, 190 - 2 * 8));
 }
 
 void EnergyPage::refreshRuntime() {

@@ -16,6 +16,7 @@
 #include "Qel/Samplers/Samples.hpp"
 
 class QGridLayout;
+class QScrollArea;
 class QVBoxLayout;
 
 namespace qel {
@@ -100,6 +101,7 @@ class EnergyPage : public QWidget {
   Legend* caption_ = nullptr;
   SectionTitle* wakeTitle_ = nullptr;
   QWidget* wakeList_ = nullptr;
+  QScrollArea* wakeScroll_ = nullptr;
   QVBoxLayout* wakeLayout_ = nullptr;
   PlainLabel* wakeEmpty_ = nullptr;
   std::vector<WakeRow*> wakeRows_;

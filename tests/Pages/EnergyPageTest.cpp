@@ -105,7 +105,7 @@ TEST(DeviceBatteryRules, onlyReadingsInRangeAreShown) {
 class EnergyPageLaptop : public LaptopPageTest {};
 
 TEST_F(EnergyPageLaptop, figuresMatchTheRecordedMachine) {
-  useLaptop();
+  useLaptop(12);  // ten seconds of draw make a forecast
   EnergyPage page(*store, *bridge);
   page.resize(1100, 720);
   page.show();
@@ -144,6 +144,20 @@ TEST_F(EnergyPageLaptop, figuresMatchTheRecordedMachine) {
   EXPECT_EQ(page.wakeRows()[1]->details(), nullptr);
   page.wakeRows()[0]->details()->click();
   EXPECT_EQ(store->detailPID(), std::optional<std::int32_t>(2101));
+  // Both rows show without scrolling.
+  EXPECT_GE(page.wakeRows()[1]->geometry().bottom(), page.wakeRows()[0]->geometry().bottom());
+  EXPECT_LE(page.wakeRows()[1]->geometry().bottom(), page.wakeRows()[1]->parentWidget()->parentWidget()->height());
+
+  // A row of the runtime list opens that app's details; it never quits anything.
+  const auto forecast = store->runtimeForecast();
+  ASSERT_TRUE(forecast);
+  const auto gains = page.runtimeContent()->findChildren<GainRow*>();
+  ASSERT_EQ(gains.size(), forecast->gains.size());
+  ASSERT_FALSE(gains.empty());
+  store->setDetailPID(std::nullopt);
+  gains.back()->click();
+  EXPECT_EQ(store->detailPID(), std::optional<std::int32_t>(forecast->gains.back().pid));
+  EXPECT_TRUE(shows(page.runtimeContent(), QStringLiteral("If you unplugged now, about")));
 
   ASSERT_EQ(page.devices()->rings().size(), 3u);
   EXPECT_TRUE(page.devices()->isVisible());
