@@ -10,6 +10,7 @@
 #include "Qel/Window/BatteryGauge.hpp"
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/Palette.hpp"
+#include "Qel/Window/PlainToolTip.hpp"
 #include "Qel/Window/SectionTitle.hpp"
 #include "Qel/Window/StableValue.hpp"
 
@@ -52,7 +53,7 @@ DeviceBatteryRing::DeviceBatteryRing(const std::string& name, const std::string&
 
   const QString shownName = QString::fromStdString(displayName(name));
   const QString battery = QString::fromStdString(L("Battery %@%", {std::to_string(percent)}));
-  setToolTip(shownName.toHtmlEscaped() + QStringLiteral(" · ") + battery);
+  setToolTip(plainToolTip(shownName + QStringLiteral(" · ") + battery));
   setAccessibleName(shownName);
   setAccessibleDescription(percent < 20 ? QString::fromStdString(L("%@ battery low", {displayName(name)})) : battery);
 }
