@@ -3,6 +3,7 @@
 #include <string>
 
 #include "Qel/Pages/CPUPage.hpp"
+#include "Qel/Pages/EnergyPage.hpp"
 #include "Qel/Pages/GPUPage.hpp"
 #include "Qel/Pages/NetPage.hpp"
 #include "Qel/Pages/OverviewPage.hpp"
@@ -35,6 +36,9 @@ void registerMainViews(ViewRegistry& registry, Updater& updater) {
   });
   registry.setPage(Page::net, [](const ViewContext& c, QWidget* parent) -> QWidget* {
     return new NetPage(c.store, c.bridge, parent);
+  });
+  registry.setPage(Page::energy, [](const ViewContext& c, QWidget* parent) -> QWidget* {
+    return new EnergyPage(c.store, c.bridge, parent);
   });
   registry.addTopBarItem([&updater](const ViewContext&, QWidget* parent) { return new UpdateNotices(updater, parent); });
   registry.addSheet({"whatsNew", [&updater](const Store&) { return flag(updater.showingWhatsNew()); },

@@ -1,0 +1,114 @@
+#include "Qel/Pages/DeviceBatteries.hpp"
+
+#include <QGridLayout>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include "Qel/Pages/PageText.hpp"
+#include "Qel/Text/Loc.hpp"
+#include "Qel/Text/Utf8.hpp"
+#include "Qel/Window/BatteryGauge.hpp"
+#include "Qel/Window/Fonts.hpp"
+#include "Qel/Window/Palette.hpp"
+#include "Qel/Window/PlainToolTip.hpp"
+#include "Qel/Window/SectionTitle.hpp"
+#include "Qel/Window/StableValue.hpp"
+
+namespace qel {
+
+namespace {
+constexpr int kRing = 56;
+constexpr int kVisibleDevices = 6;  // two rows; more scroll
+}  // namespace
+
+std::vector<BTDevice> deviceReadings(const std::vector<BTDevice>& devices) {
+  std::vector<BTDevice> out;
+  for (const auto& d : devices)
+    if (d.percent >= 0 && d.percent <= 100) out.push_back(d);
+  return out;
+}
+
+DeviceBatteryRing::DeviceBatteryRing(const std::string& name, const std::string& symbol, int percent,
+                                     QWidget* parent)
+    : QWidget(parent) {
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(8);
+  gauge_ = new BatteryGauge(symbol, percent,
+                            {.lineWidth = 4.5,
+                             .normal = Palette::batteryGreen(),
+                             .warning = Palette::strain(),
+                             .track = Palette::adaptiveOpacity(0.07, 0.08),
+                             .symbol = Palette::secondaryText(),
+                             .symbolSize = 22},
+                            this);
+  gauge_->setFixedSize(kRing, kRing);
+  value_ = new StableValue(QString::number(percent) + QLatin1Char('%'), QStringLiteral("100%"), Qt::AlignHCenter,
+                           this);
+  value_->setFont(Fonts::text(13, QFont::Medium));
+  value_->setColor(Palette::secondaryText());
+  layout->addWidget(gauge_, 0, Qt::AlignHCenter);
+  layout->addWidget(value_, 0, Qt::AlignHCenter);
+  setFixedWidth(kRing);
+
+  const QString shownName = QString::fromStdString(displayName(name));
+  const QString battery = QString::fromStdString(L("Battery %@%", {std::to_string(percent)}));
+  setToolTip(plainToolTip(shownName + QStringLiteral(" · ") + battery));
+  setAccessibleName(shownName);
+  setAccessibleDescription(percent < 20 ? QString::fromStdString(L("%@ battery low", {displayName(name)})) : battery);
+}
+
+DeviceBatteries::DeviceBatteries(QWidget* parent) : QWidget(parent) {
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(12);
+  layout->addWidget(new SectionTitle(qtL("Device batteries"), {}, this));
+  grid_ = new QWidget;
+  grid_->setAutoFillBackground(false);
+  gridLayout_ = new QGridLayout(grid_);
+  gridLayout_->setContentsMargins(0, 4, 0, 4);
+  gridLayout_->setHorizontalSpacing(16);
+  gridLayout_->setVerticalSpacing(14);
+  gridLayout_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  scroll_ = new QScrollArea(this);
+  scroll_->setFrameShape(QFrame::NoFrame);
+  scroll_->setWidgetResizable(true);
+  scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  scroll_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  scroll_->viewport()->setAutoFillBackground(false);
+  scroll_->setFixedHeight(182);
+  scroll_->setToolTip(qtL("Scroll to see more devices."));
+  layout->addWidget(scroll_);
+  layout->addWidget(grid_);
+  scroll_->hide();
+  hide();
+}
+
+void DeviceBatteries::setDevices(const std::vector<BTDevice>& devices) {
+  auto readings = deviceReadings(devices);
+  if (readings == shown_) return;
+  shown_ = std::move(readings);
+  for (auto* ring : rings_) delete ring;
+  rings_.clear();
+  for (std::size_t i = 0; i < shown_.size(); ++i) {
+    const auto& d = shown_[i];
+    auto* ring = new DeviceBatteryRing(d.name, d.symbolName(), d.percent, grid_);
+    gridLayout_->addWidget(ring, int(i / 3), int(i % 3));
+    rings_.push_back(ring);
+  }
+  const bool scrolls = shown_.size() > std::size_t(kVisibleDevices);
+  if (scrolls && scroll_->widget() != grid_) {
+    layout()->removeWidget(grid_);
+    scroll_->setWidget(grid_);
+    grid_->setAutoFillBackground(false);
+  } else if (!scrolls && scroll_->widget() == grid_) {
+    scroll_->takeWidget();
+    grid_->setParent(this);
+    layout()->addWidget(grid_);
+  }
+  scroll_->setVisible(scrolls);
+  grid_->show();
+  setVisible(!shown_.empty());
+}
+
+}  // namespace qel

@@ -1,0 +1,133 @@
+#include "Qel/Pages/EnergyRing.hpp"
+
+#include <QFontMetricsF>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+#include "Qel/Pages/ChartKit.hpp"
+#include "Qel/Pages/EnergyRingGeometry.hpp"
+#include "Qel/Pages/PageText.hpp"
+#include "Qel/Store/Store.hpp"
+#include "Qel/Text/Format.hpp"
+#include "Qel/Text/Loc.hpp"
+#include "Qel/Window/Fonts.hpp"
+#include "Qel/Window/Palette.hpp"
+#include "Qel/Window/SquareFit.hpp"
+
+namespace qel {
+
+const std::array<QColor, 5>& energyLayerColors() {
+  static const std::array<QColor, 5> colours{Palette::rgb(0xCDE36D), Palette::rgb(0x93C95C), Palette::rgb(0xE9C45F),
+                                             Palette::rgb(0x62B48C), Palette::rgb(0xD8935A)};
+  return colours;
+}
+
+double presentDraw(const Store& store) { return store.power().value_or(store.procWatts()); }
+
+EnergyRing::EnergyRing(const Store& store, QWidget* parent) : QWidget(parent), store_(store) {
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+  setAccessibleName(qtL("Energy over the last 60 seconds"));
+  Palette::followAppearance(this);
+}
+
+void EnergyRing::refresh(std::vector<std::int32_t> pids) {
+  // The series move once a tick, so the tick and the stacked processes say all that can change.
+  if (pids == pids_ && drawnTick_ == store_.tick()) return;
+  pids_ = std::move(pids);
+  drawnTick_ = store_.tick();
+  setAccessibleDescription(withNumber("%.1f watts", presentDraw(store_)));
+  update();
+}
+
+void EnergyRing::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  const QRectF square = squareFit(size());
+  p.translate(square.topLeft());
+  const double side = square.width();
+
+  std::vector<std::vector<double>> layers;
+  static const std::vector<double> none;
+  for (auto pid : pids_) {
+    const auto it = store_.energyByPid().find(pid);
+    layers.push_back(it == store_.energyByPid().end() ? none : it->second);
+  }
+  const EnergyRingLayout ring = energyRingLayout(side, {layers, store_.energyByPid(), store_.powerHist()});
+  if (ring.outer <= 0) return;
+  const QPointF c(ring.centre, ring.centre);
+  const bool light = Palette::light();
+  const auto ink = [light](double opacity) {
+    QColor colour = light ? Qt::black : Qt::white;
+    colour.setAlphaF(float(opacity));
+    return colour;
+  };
+
+  p.setPen(Qt::NoPen);
+  for (const auto& w : ring.wedges) {
+    const auto [from, to] = energySlotSpan(w.slot);
+    QColor fill = w.kind == EnergyWedge::Kind::layer ? energyLayerColors()[std::size_t(w.colour)] : ink(1);
+    fill.setAlphaF(float(w.opacity));
+    p.setBrush(fill);
+    p.drawPath(Chart::ringSegment(c, w.inner, w.outer, from, to));
+  }
+
+  const auto& battery = store_.battery();
+  if (battery.present && ring.batteryRadius > 0) {
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(ink(0.07), 4));
+    p.drawEllipse(c, ring.batteryRadius, ring.batteryRadius);
+    const double sweep = batteryArcSweep(battery.percent);
+    if (sweep > 0) {
+      p.setPen(QPen(battery.percent < 20 ? Palette::strain() : Palette::batteryGreen(), 4, Qt::SolidLine,
+                    Qt::RoundCap, Qt::MiterJoin));
+      p.drawPath(Chart::arc(c, ring.batteryRadius, -Chart::kPi / 2, -Chart::kPi / 2 + sweep));
+    }
+  }
+
+  p.setPen(QPen(ink(0.8), 1.2));
+  p.drawLine(QPointF(ring.centre, ring.centre - ring.inner + 2), QPointF(ring.centre, ring.centre - ring.outer - 6));
+
+  const struct {
+    const char* text;
+    double slot, distance;
+  } labels[] = {{"Now", 59.5, 18}, {"45 s ago", 14.5, 28}, {"30 s ago", 29.5, 18}, {"15 s ago", 44.5, 28}};
+  p.setPen(Palette::tertiaryText().resolve());
+  const QFont labelFont = Fonts::text(11);
+  for (const auto& l : labels) {
+    const double angle = (l.slot + 0.5) * 2 * Chart::kPi / kEnergySlots - Chart::kPi / 2;
+    Chart::drawText(p, qtL(l.text), labelFont, Chart::polar(c, ring.outer + l.distance, angle), Qt::AlignCenter,
+                    QRectF(0, 0, side, side));
+  }
+
+  // The middle: "Right now", the figure with its unit on one baseline, and the battery.
+  const QFont captionFont = Fonts::text(12), figureFont = Fonts::text(std::min(0.1 * side, 40.0), QFont::Light),
+              unitFont = Fonts::text(16), batteryFont = Fonts::text(12.5);
+  const QFontMetricsF caption(captionFont), figure(figureFont), unit(unitFont), batteryMetrics(batteryFont);
+  const QString value = QString::fromStdString(fixed(presentDraw(store_), 1));
+  const QString watts = QStringLiteral("W");
+  const QString batteryText = battery.present
+                                  ? QString::fromStdString(L("Battery %@%", {std::to_string(battery.percent)}))
+                                  : qtL("On AC power");
+  const double height = caption.height() + 2 + figure.height() + 2 + batteryMetrics.height();
+  double y = ring.centre - height / 2;
+  const auto secondary = Palette::secondaryText().resolve();
+  p.setPen(secondary);
+  p.setFont(captionFont);
+  p.drawText(QRectF(0, y, side, caption.height()), Qt::AlignHCenter | Qt::AlignTop, qtL("Right now"));
+  y += caption.height() + 2;
+  const double valueWidth = figure.horizontalAdvance(value), unitWidth = unit.horizontalAdvance(watts);
+  const double x = ring.centre - (valueWidth + 2 + unitWidth) / 2, baseline = y + figure.ascent();
+  p.setFont(figureFont);
+  p.setPen(Palette::primaryText().resolve());
+  p.drawText(QPointF(x, baseline), value);
+  p.setFont(unitFont);
+  p.setPen(secondary);
+  p.drawText(QPointF(x + valueWidth + 2, baseline), watts);
+  y += figure.height() + 2;
+  p.setFont(batteryFont);
+  p.drawText(QRectF(0, y, side, batteryMetrics.height()), Qt::AlignHCenter | Qt::AlignTop, batteryText);
+}
+
+}  // namespace qel

@@ -1,0 +1,131 @@
+#include "Qel/Pages/EnergyRows.hpp"
+
+#include <QFontMetricsF>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+#include "Qel/Pages/PageText.hpp"
+#include "Qel/Text/Format.hpp"
+#include "Qel/Text/Loc.hpp"
+#include "Qel/Text/Utf8.hpp"
+#include "Qel/Window/FocusRing.hpp"
+#include "Qel/Window/Fonts.hpp"
+#include "Qel/Window/Palette.hpp"
+#include "Qel/Window/PlainLabel.hpp"
+
+namespace qel {
+
+namespace {
+constexpr int kIcon = 22;
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+}  // namespace
+
+DetailsButton::DetailsButton(const QString& text, QWidget* parent) : QAbstractButton(parent) {
+  setText(text);
+  setFont(Fonts::text(12, QFont::Medium));
+  setCursor(Qt::PointingHandCursor);
+  setFocusPolicy(Qt::TabFocus);
+  setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+  Palette::followAppearance(this);
+}
+
+QSize DetailsButton::sizeHint() const {
+  const QFontMetricsF fm(font());
+  return {int(std::ceil(fm.horizontalAdvance(text()) + 24)), int(std::ceil(fm.height() + 8))};
+}
+
+void DetailsButton::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  const QRectF r(rect());
+  QColor fill = Palette::light() ? Qt::black : Qt::white;
+  fill.setAlphaF(isDown() ? 0.14f : 0.08f);
+  p.setPen(Qt::NoPen);
+  p.setBrush(fill);
+  p.drawRoundedRect(r, r.height() / 2, r.height() / 2);
+  p.setPen(Palette::primaryText().resolve());
+  p.setFont(font());
+  p.drawText(r, Qt::AlignCenter | Qt::TextSingleLine, text());
+  if (hasFocus()) paintFocusRing(p, r, r.height() / 2);
+}
+
+WakeRow::WakeRow(const WakeRowFacts& facts, const QIcon& icon, std::function<void()> details, QWidget* parent)
+    : QWidget(parent) {
+  auto* row = new QHBoxLayout(this);
+  row->setContentsMargins(0, 10, 0, 10);
+  row->setSpacing(10);
+  auto* image = new QLabel(this);
+  image->setPixmap(icon.pixmap(kIcon, kIcon));
+  image->setFixedSize(kIcon, kIcon);
+  row->addWidget(image, 0, Qt::AlignTop);
+
+  auto* texts = new QVBoxLayout;
+  texts->setSpacing(2);
+  name_ = new PlainLabel(qs(facts.name), 13, QFont::Medium, Palette::primaryText(), this);
+  texts->addWidget(name_);
+  auto* detail = new PlainLabel(qs(facts.detail), 12, QFont::Normal, Palette::tertiaryText(), this);
+  detail->setWordWrap(true);
+  texts->addWidget(detail);
+  if (!facts.reason.empty()) {
+    auto* reason = new PlainLabel(qs(facts.reason), 11.5, QFont::Normal, Palette::tertiaryText(), this);
+    reason->setWordWrap(true);
+    // At most two lines.
+    reason->setMaximumHeight(2 * QFontMetrics(reason->font()).lineSpacing());
+    texts->addWidget(reason);
+  }
+  row->addLayout(texts, 1);
+  if (facts.published) {
+    details_ = new DetailsButton(qtL("Details"), this);
+    connect(details_, &QAbstractButton::clicked, this, [details = std::move(details)] { details(); });
+    row->addWidget(details_, 0, Qt::AlignTop);
+  }
+}
+
+GainRow::GainRow(RuntimeGain gain, QIcon icon, QWidget* parent)
+    : QAbstractButton(parent), gain_(std::move(gain)), icon_(std::move(icon)) {
+  setCursor(Qt::PointingHandCursor);
+  setFocusPolicy(Qt::TabFocus);
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  setAccessibleName(qs(L("Quit %@", {displayName(gain_.name)})));
+  Palette::followAppearance(this);
+}
+
+QSize GainRow::sizeHint() const {
+  const double lines = QFontMetricsF(Fonts::text(13, QFont::Medium)).height() + 1 +
+                       QFontMetricsF(Fonts::text(12)).height();
+  return {260, int(std::ceil(std::max(lines, double(kIcon)) + 18))};
+}
+
+void GainRow::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  const QRectF r(rect());
+  const double mid = r.height() / 2;
+  icon_.paint(&p, QRect(0, int(mid - kIcon / 2.0), kIcon, kIcon));
+
+  const QFont plusFont = Fonts::text(13), nameFont = Fonts::text(13, QFont::Medium), wattsFont = Fonts::text(12);
+  const QString plus = QStringLiteral("+") + qs(fmtRuntime(gain_.minutes));
+  const double plusWidth = QFontMetricsF(plusFont).horizontalAdvance(plus);
+  p.setFont(plusFont);
+  p.setPen(Palette::light() ? Palette::calmDeep() : Palette::calm());
+  p.drawText(QRectF(r.width() - plusWidth, 0, plusWidth, r.height()), Qt::AlignRight | Qt::AlignVCenter, plus);
+
+  const double left = kIcon + 10, space = std::max(0.0, r.width() - plusWidth - 8 - left);
+  const QFontMetricsF nameMetrics(nameFont), wattsMetrics(wattsFont);
+  const double top = mid - (nameMetrics.height() + 1 + wattsMetrics.height()) / 2;
+  p.setFont(nameFont);
+  p.setPen(Palette::primaryText().resolve());
+  p.drawText(QRectF(left, top, space, nameMetrics.height()), Qt::AlignLeft | Qt::AlignTop,
+             nameMetrics.elidedText(qs(L("Quit %@", {displayName(gain_.name)})), Qt::ElideRight, space));
+  p.setFont(wattsFont);
+  p.setPen(Palette::tertiaryText().resolve());
+  p.drawText(QRectF(left, top + nameMetrics.height() + 1, space, wattsMetrics.height()), Qt::AlignLeft | Qt::AlignTop,
+             wattsMetrics.elidedText(qs(L("using about %@ W", {fixed(gain_.watts, 1)})), Qt::ElideRight, space));
+  if (hasFocus()) paintFocusRing(p, r, 6);
+}
+
+}  // namespace qel
