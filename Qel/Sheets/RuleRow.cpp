@@ -56,7 +56,9 @@ RuleRow::RuleRow(Store& store, std::size_t index, TabBody* body, QWidget* parent
   auto* texts = new QVBoxLayout(texts_);
   texts->setContentsMargins(0, 0, 0, 0);
   texts->setSpacing(2);
-  texts->addWidget(new PlainLabel(q(L(m.title)), 13, QFont::Medium, Palette::primaryText(), texts_));
+  auto* title = new PlainLabel(q(L(m.title)), 13, QFont::Medium, Palette::primaryText(), texts_);
+  title->setWordWrap(true);  // leaves the controls their width in a narrow card
+  texts->addWidget(title);
   auto* detail = new PlainLabel(q(L(m.detail)), 12, QFont::Normal, Palette::tertiaryText(), texts_);
   detail->setWordWrap(true);
   texts->addWidget(detail);
@@ -93,11 +95,13 @@ RuleRow::RuleRow(Store& store, std::size_t index, TabBody* body, QWidget* parent
       sustain_->setFixedWidth(92);
       sustain_->setFont(Fonts::text(12));
       for (const auto& [seconds, label] : kSustains) sustain_->addItem(q(L(label)), seconds);
+      line->addWidget(sustain_);
       connect(sustain_, &QComboBox::activated, this, [this](int i) {
         const int seconds = sustain_->itemData(i).toInt();
         edit([&](AlertRule& r) { r.sustain = seconds; });
       });
     }
+    controls_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     row->addWidget(controls_, 0, Qt::AlignVCenter);
   }
 

@@ -47,9 +47,14 @@ class TabButton : public QAbstractButton {
     p.drawRoundedRect(r, 8, 8);
     const QColor ink = (isChecked() ? Palette::primaryText() : Palette::secondaryText()).resolve();
     Glyphs::draw(p, QRectF(10, 0, 18, height()), symbol_, 15, ink);
-    p.setFont(Fonts::text(13, isChecked() ? QFont::DemiBold : QFont::Normal));
+    const QRectF words(36, 0, width() - 38, height());
+    // A long title in another language gets a little smaller before it is cut short.
+    double size = 13;
+    const auto weight = isChecked() ? QFont::DemiBold : QFont::Normal;
+    while (size > 11 && QFontMetricsF(Fonts::text(size, weight)).horizontalAdvance(text()) > words.width()) size -= 0.5;
+    p.setFont(Fonts::text(size, weight));
     p.setPen(ink);
-    p.drawText(QRectF(38, 0, width() - 44, height()), Qt::AlignVCenter | Qt::AlignLeft, text());
+    p.drawText(words, Qt::AlignVCenter | Qt::AlignLeft, p.fontMetrics().elidedText(text(), Qt::ElideRight, int(words.width())));
   }
 
  private:
@@ -88,6 +93,7 @@ class DoneButton : public QAbstractButton {
     setFocusPolicy(Qt::TabFocus);
     const QFontMetrics m(Fonts::text(14, QFont::DemiBold));
     setFixedSize(m.horizontalAdvance(text()) + 60, m.height() + 18);
+    Palette::followAppearance(this);
   }
 
  protected:
@@ -95,7 +101,13 @@ class DoneButton : public QAbstractButton {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF r = QRectF(rect()).adjusted(0.75, 0.75, -0.75, -0.75);
-    p.setPen(hasFocus() ? QPen(Palette::calmDeep(), 2) : Qt::NoPen);
+    // The pale capsule is the same in both appearances; on a light ground a faint edge keeps it.
+    if (hasFocus())
+      p.setPen(QPen(Palette::calmDeep(), 2));
+    else if (Palette::light())
+      p.setPen(QPen(Palette::adaptiveOpacity(0.12, 0).resolve(), 1));
+    else
+      p.setPen(Qt::NoPen);
     p.setBrush(Palette::rgb(0xF5F4F0));
     p.drawRoundedRect(r, r.height() / 2, r.height() / 2);
     p.setFont(Fonts::text(14, QFont::DemiBold));
@@ -160,10 +172,11 @@ SettingsSheet::SettingsSheet(SettingsEnv env, QWidget* parent)
 
   auto* sidebar = new Sidebar(this);
   auto* side = new QVBoxLayout(sidebar);
-  side->setContentsMargins(12, 24, 12, 24);
+  // 8 at the sides (not 12) leaves the longest title room in bold.
+  side->setContentsMargins(8, 24, 8, 24);
   side->setSpacing(2);
   auto* heading = new PlainLabel(q(L("Settings")), 20, QFont::DemiBold, Palette::primaryText(), sidebar);
-  heading->setContentsMargins(10, 0, 10, 12);
+  heading->setContentsMargins(14, 0, 10, 12);
   side->addWidget(heading);
   for (std::size_t i = 0; i < kSettingsTabs.size(); ++i) {
     auto* button = new TabButton(kSettingsTabs[i], sidebar);

@@ -22,6 +22,7 @@
 #include "Qel/Updater.hpp"
 #include "Qel/Window/Motion.hpp"
 #include "Qel/Window/PlainLabel.hpp"
+#include "Qel/Window/ScrollerRestyler.hpp"
 #include "tests/App/ShellFixture.hpp"
 #include "tests/Window/BusyAfternoon.hpp"
 #include "tests/Window/Probe.hpp"
@@ -326,6 +327,7 @@ QString galleryFolder() {
 
 TEST(SettingsGallery, everyTab) {
   Motion::setEnabled(false);
+  ScrollerRestyler::start();
   for (const char* appearance : {"light", "dark"}) {
     test::useAppearance(appearance);
     test::BusyAfternoon day;
