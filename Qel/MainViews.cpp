@@ -1,5 +1,8 @@
 #include "Qel/MainViews.hpp"
 
+#include <QDesktopServices>
+#include <QUrl>
+
 #include <string>
 
 #include "Qel/Pages/CPUPage.hpp"
@@ -8,6 +11,7 @@
 #include "Qel/Pages/NetPage.hpp"
 #include "Qel/Pages/OverviewPage.hpp"
 #include "Qel/Sheets/LicensesSheet.hpp"
+#include "Qel/Sheets/SettingsSheet.hpp"
 #include "Qel/Sheets/WhatsNewSheet.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/UpdateNotices.hpp"
@@ -19,11 +23,14 @@ namespace qel {
 
 namespace {
 
+// xdg-open hands a folder to the desktop's file manager.
+bool openInFileManager(const QString& folder) { return QDesktopServices::openUrl(QUrl::fromLocalFile(folder)); }
+
 std::optional<std::string> flag(bool on) { return on ? std::optional<std::string>("on") : std::nullopt; }
 
 }  // namespace
 
-void registerMainViews(ViewRegistry& registry, Updater& updater) {
+void registerMainViews(ViewRegistry& registry, Updater& updater, std::function<QString()> hotKeyProblem) {
   registry.setTabBar([](const ViewContext& context, QWidget* parent) { return new TabBar(context, parent); });
   registry.setPage(Page::overview, [&registry](const ViewContext& context, QWidget* parent) {
     return new OverviewPage(context, registry, parent);
@@ -48,7 +55,10 @@ void registerMainViews(ViewRegistry& registry, Updater& updater) {
                      [](Store& s) { s.setShowingLicenses(false); },
                      [](const ViewContext& c, QWidget* parent) { return new LicensesSheet(c, allNotices(), parent); }});
   registry.addSheet({"settings", [](const Store& s) { return flag(s.showingSettings()); },
-                     [](Store& s) { s.setShowingSettings(false); }, {}});
+                     [](Store& s) { s.setShowingSettings(false); },
+                     [&updater, hotKeyProblem](const ViewContext& c, QWidget* parent) {
+                       return new SettingsSheet({c, updater, hotKeyProblem, openInFileManager}, parent);
+                     }});
   registry.addSheet({"processDetail",
                      [](const Store& s) {
                        const auto pid = s.detailPID();

@@ -9,6 +9,7 @@
 #include "Qel/History/HistoryDB.hpp"
 #include "Qel/MainViews.hpp"
 #include "Qel/MainWindow.hpp"
+#include "Qel/MenuBar/HotKey.hpp"
 #include "Qel/MenuBar/MenuBar.hpp"
 #include "Qel/Platform/InstanceLock.hpp"
 #include "Qel/Platform/PortalSettingsWatch.hpp"
@@ -71,7 +72,10 @@ QelApp::QelApp(const InstanceLock& lock)
 
   // The sheets and top bar read the updater too: its changes reach them as the store's do.
   connect(updater_.get(), &Updater::changed, bridge_.get(), &StoreBridge::changed);
-  registerMainViews(registry_, *updater_);
+  registerMainViews(registry_, *updater_, [this] {
+    const HotKey* key = menuBar_ ? menuBar_->hotKey() : nullptr;
+    return key && key->status() == HotKey::Status::active ? QString() : menuBar_ ? menuBar_->hotKeyNote() : QString();
+  });
   registry_.setReplay([this] { runReplay(); });
   window_ = std::make_unique<MainWindow>(ViewContext{*store_, *bridge_}, registry_);
   window_->addActions(commands_.menu());

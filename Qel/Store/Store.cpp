@@ -182,7 +182,8 @@ void Store::setTameRules(std::map<std::string, std::string> rules) {
 void Store::setKeepDays(int days) {
   assign(keepDays_, std::clamp(days, 0, 36500));
   defaults_.set("qel.keepDays", keepDays_);
-  pruneHistory();
+  // The figures on show follow the prune at once rather than at the next change of day.
+  if (pruneHistory()) refreshHistoryInfo();
 }
 
 bool Store::pruneHistory() {

@@ -1,0 +1,73 @@
+// The alerts tab: what alerts are, the one-hour pause, the rules under their three headings and
+// a count of the rules that are on.
+#include <QVBoxLayout>
+
+#include <array>
+
+#include "Qel/Sheets/RuleRow.hpp"
+#include "Qel/Sheets/SettingParts.hpp"
+#include "Qel/Sheets/SettingsTabs.hpp"
+#include "Qel/Store/Store.hpp"
+#include "Qel/Text/Loc.hpp"
+#include "Qel/Window/Palette.hpp"
+#include "Qel/Window/PlainLabel.hpp"
+
+namespace qel {
+
+namespace {
+
+QString q(const std::string& s) { return QString::fromStdString(s); }
+
+// The headings in order; a rule whose description names another group is listed nowhere.
+constexpr std::array<const char*, 3> kRuleGroups{"Whole computer", "Temperature and battery", "Single process"};
+
+}  // namespace
+
+std::string alertsFootnote(int enabled) {
+  return L("%@ alerts on. ", {std::to_string(enabled)}) +
+         L("Alerts appear in the Qel window and as desktop notifications.");
+}
+
+TabBody* alertsTab(const SettingsEnv& env) {
+  Store& store = env.context.store;
+  auto* body = new TabBody;
+  auto* column = body->column();
+
+  auto* intro = new PlainLabel(q(L("When these things happen, Qel tells you which process it is and what to do. "
+                                   "Short spikes won't bother you.")),
+                               13, QFont::Normal, Palette::secondaryText(), body);
+  intro->setWordWrap(true);
+  column->addWidget(intro);
+
+  auto* pause = new SettingGroup(body);
+  // The switch mirrors the store: flipping it toggles the pause, whatever it showed.
+  pause->column()->addWidget(new SettingRow(
+      q(L("Pause alerts for 1 hour")), q(L("No alerts appear while paused. They resume automatically.")),
+      boundSwitch(body, q(L("Pause alerts for 1 hour")), [&store] { return store.isMuted(); },
+                  [&store](bool) { store.toggleMute(); }),
+      pause));
+  column->addWidget(pause);
+
+  for (const char* group : kRuleGroups) {
+    auto* block = new QVBoxLayout;
+    block->setSpacing(8);
+    block->addWidget(new PlainLabel(q(L(group)), 13.5, QFont::DemiBold, Palette::primaryText(), body));
+    auto* card = new SettingGroup(body);
+    for (std::size_t i = 0; i < store.rules().size(); ++i) {
+      const auto meta = Rules::meta().find(store.rules()[i].id);
+      if (meta != Rules::meta().end() && meta->second.group == group)
+        card->column()->addWidget(new RuleRow(store, i, body, card));
+    }
+    block->addWidget(card);
+    column->addLayout(block);
+  }
+
+  auto* footnote = new PlainLabel({}, 12.5, QFont::Normal, Palette::tertiaryText(), body);
+  footnote->setWordWrap(true);
+  body->onSync([footnote, &store] { footnote->setText(q(alertsFootnote(store.enabledRuleCount()))); });
+  column->addWidget(footnote);
+  column->addStretch(1);
+  return body;
+}
+
+}  // namespace qel

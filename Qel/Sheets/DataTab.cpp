@@ -1,0 +1,113 @@
+// The data tab: what history is kept and where, how long, the usual baseline, and erasing it.
+#include <QDir>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <filesystem>
+#include <system_error>
+
+#include "Qel/History/HistoryDB.hpp"
+#include "Qel/Sheets/SettingParts.hpp"
+#include "Qel/Sheets/SettingsTabs.hpp"
+#include "Qel/Store/Store.hpp"
+#include "Qel/Text/Format.hpp"
+#include "Qel/Text/Loc.hpp"
+#include "Qel/Window/Palette.hpp"
+
+namespace qel {
+
+namespace {
+
+QString q(const std::string& s) { return QString::fromStdString(s); }
+
+// The folder with the home folder written "~".
+QString shortPath(const std::filesystem::path& folder) {
+  const QString path = QString::fromStdString(folder.string());
+  const QString home = QDir::homePath();
+  if (!home.isEmpty() && home != u"/" && (path == home || path.startsWith(home + u'/')))
+    return u'~' + path.mid(home.size());
+  return path;
+}
+
+QString historyDetail(const Store& store) {
+  return q(L("Stored in a database on this computer only. %@ days recorded, using %@.",
+             {std::to_string(store.recordedDays().size()), fmtBytes(store.historySize())})) +
+         u'\n' + shortPath(HistoryDB::folder());
+}
+
+// Everything eraseHistory() takes away, so the warning hides nothing.
+std::string eraseWarning() {
+  return L("Deletes every recorded day with its marks and app usage, the recorded sleeps and stretches, and the "
+           "usual baseline. Settings and rules are kept. This can't be undone.");
+}
+
+void confirmErase(QWidget* parent, Store& store) {
+  auto* box = new QMessageBox(QMessageBox::Warning, q(L("Erase all history?")), q(L("Erase all history?")),
+                              QMessageBox::NoButton, parent->window());
+  box->setObjectName(QStringLiteral("eraseConfirmation"));
+  box->setInformativeText(q(eraseWarning()));
+  auto* erase = box->addButton(q(L("Erase all history")), QMessageBox::DestructiveRole);
+  box->addButton(q(L("Cancel")), QMessageBox::RejectRole);
+  box->setDefaultButton(qobject_cast<QPushButton*>(box->buttons().last()));
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  QObject::connect(box, &QMessageBox::buttonClicked, box, [&store, erase](QAbstractButton* clicked) {
+    if (clicked == erase) store.eraseHistory();
+  });
+  box->open();
+}
+
+}  // namespace
+
+TabBody* dataTab(const SettingsEnv& env) {
+  Store& store = env.context.store;
+  auto openFolder = env.openFolder;
+  auto* body = new TabBody;
+
+  auto* group = new SettingGroup(body);
+  auto* show = new WashButton(q(L("Show in File Manager")), 12, body);
+  QObject::connect(show, &QAbstractButton::clicked, show, [&store, openFolder] {
+    const auto folder = HistoryDB::folder();
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);  // a failure shows when opening it
+    if (!openFolder || !openFolder(QString::fromStdString(folder.string())))
+      store.show(L("The history folder could not be opened"));
+  });
+  auto* history = new SettingRow(q(L("History")), historyDetail(store), show, group);
+  group->column()->addWidget(history);
+
+  group->column()->addWidget(new SettingRow(
+      q(L("Keep history for")), q(L("Older days are deleted automatically. The usual baseline is kept.")),
+      boundChoice(body, q(L("Keep history for")), 140,
+                  {{"7", q(L("7 days"))}, {"30", q(L("30 days"))}, {"90", q(L("90 days"))},
+                   {"365", q(L("1 year"))}, {"0", q(L("Forever"))}},
+                  [&store] { return std::to_string(store.keepDays()); },
+                  [&store](const std::string& v) { store.setKeepDays(std::stoi(v)); }),
+      group));
+
+  auto baseline = [&store] {
+    return q(L("%@ days collected. After 3 days the ring shows a reference line.",
+               {std::to_string(store.insight().baselineDays())}));
+  };
+  auto* usual = new SettingRow(q(L("Usual baseline")), baseline(), nullptr, group);
+  group->column()->addWidget(usual);
+  body->column()->addWidget(group);
+  body->onSync([history, usual, baseline, &store] {
+    history->setDetail(historyDetail(store));
+    usual->setDetail(baseline());
+  });
+
+  auto* danger = new SettingGroup(body);
+  auto* erase = new WashButton(q(L("Erase…")), 12, body);
+  erase->setColors(Palette::strain(), [] {
+    QColor c = Palette::strain();
+    c.setAlphaF(0.12f);
+    return c;
+  }());
+  QObject::connect(erase, &QAbstractButton::clicked, erase, [erase, &store] { confirmErase(erase, store); });
+  danger->column()->addWidget(new SettingRow(q(L("Erase all history")), q(eraseWarning()), erase, danger));
+  body->column()->addWidget(danger);
+  body->column()->addStretch(1);
+  return body;
+}
+
+}  // namespace qel

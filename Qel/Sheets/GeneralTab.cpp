@@ -1,0 +1,118 @@
+// The general tab: language, appearance, the replay key, the tab bar's numbers, the load in the
+// taskbar icon, opening at login and the beta channel.
+#include <QCoreApplication>
+#include <QPainter>
+
+#include "Qel/Platform/Autostart.hpp"
+#include "Qel/Sheets/SettingParts.hpp"
+#include "Qel/Sheets/SettingsTabs.hpp"
+#include "Qel/Store/Store.hpp"
+#include "Qel/Text/Loc.hpp"
+#include "Qel/Updater.hpp"
+#include "Qel/Window/Fonts.hpp"
+#include "Qel/Window/Palette.hpp"
+#include "Qel/Window/PillSegment.hpp"
+#include "Qel/Window/TabValueStyleMeta.hpp"
+
+namespace qel {
+
+namespace {
+
+QString q(const std::string& s) { return QString::fromStdString(s); }
+QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// The replay key as a key cap; a label, not a control.
+class KeyCap : public QWidget {
+ public:
+  KeyCap(const QString& keys, QWidget* parent) : QWidget(parent), keys_(keys) {
+    const QFontMetrics m(Fonts::text(13, QFont::Medium));
+    setFixedSize(m.horizontalAdvance(keys_) + 20, m.height() + 8);
+    setAccessibleName(keys_);
+    Palette::followAppearance(this);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Palette::adaptiveOpacity(0.08, 0.08).resolve());
+    p.drawRoundedRect(QRectF(rect()), 6, 6);
+    p.setFont(Fonts::text(13, QFont::Medium));
+    p.setPen(Palette::primaryText().resolve());
+    p.drawText(rect(), Qt::AlignCenter, keys_);
+  }
+
+ private:
+  QString keys_;
+};
+
+TabValueStyle tabValueStyleOr(const std::string& raw) {
+  return tabValueStyleFromRaw(raw).value_or(TabValueStyle::always);
+}
+
+}  // namespace
+
+TabBody* generalTab(const SettingsEnv& env) {
+  Store& store = env.context.store;
+  Updater& updater = env.updater;
+  auto* body = new TabBody;
+  auto* group = new SettingGroup(body);
+  body->column()->addWidget(group);
+  body->column()->addStretch(1);
+  auto add = [group](const std::string& title, const QString& detail, QWidget* control) {
+    auto* row = new SettingRow(q(title), detail, control, group);
+    group->column()->addWidget(row);
+    return row;
+  };
+
+  std::vector<std::pair<std::string, QString>> languages{{"system", q(L("Follow system"))}};
+  for (const auto& lang : Loc::languages) languages.emplace_back(std::string(lang.code), q(lang.name));
+  add(L("Interface language"),
+      q(L("Follow system uses the first of your system languages that Qel supports, or English if there is none.")),
+      boundChoice(body, q(L("Interface language")), 190, std::move(languages), [&store] { return store.language(); },
+                  [&store](const std::string& v) { store.setLanguage(v); }, 1));
+
+  auto* appearance = new PillSegment(body);
+  appearance->setAccessibleName(q(L("Appearance")));
+  appearance->setOptions<std::string>(
+      {{"system", q(L("Follow system"))}, {"light", q(L("Light"))}, {"dark", q(L("Dark"))}},
+      [&store] { return store.appearance(); }, [&store](const std::string& v) { store.setAppearance(v); });
+  body->onSync([appearance] { appearance->refresh(); });
+  add(L("Appearance"), q(L("Follow system switches with your desktop's appearance.")), appearance);
+
+  // Where the key could not be had, the row says so and how to bind the replay by hand.
+  const QString problem = env.hotKeyProblem ? env.hotKeyProblem() : QString();
+  add(L("Replay shortcut"),
+      problem.isEmpty() ? q(L("Press it in any app to replay the last 60 seconds. It can't be changed yet.")) : problem,
+      new KeyCap(QStringLiteral("Ctrl+Alt+E"), body));
+
+  std::vector<std::pair<std::string, QString>> styles;
+  for (auto style : allTabValueStyles) styles.emplace_back(std::string(rawValue(style)), title(style));
+  auto* numbers = add(L("Tab bar numbers"), detail(tabValueStyleOr(store.tabValues())),
+                      boundChoice(body, q(L("Tab bar numbers")), 150, std::move(styles),
+                                  [&store] { return store.tabValues(); },
+                                  [&store](const std::string& v) { store.setTabValues(v); }));
+  body->onSync([numbers, &store] { numbers->setDetail(detail(tabValueStyleOr(store.tabValues()))); });
+
+  add(L("Show load in the taskbar icon"),
+      q(L("The water in the taskbar icon rises with CPU usage, and the icon turns warm when the processor is busy.")),
+      boundSwitch(body, q(L("Show load in the taskbar icon")), [&store] { return store.dockLoad(); },
+                  [&store](bool on) { store.setDockLoad(on); }));
+
+  add(L("Open at login"), q(L("Starts Qel in the tray when you log in.")),
+      boundSwitch(body, q(L("Open at login")), [] { return Autostart::enabled(); },
+                  [&store](bool on) {
+                    const auto program = QCoreApplication::applicationFilePath().toStdString();
+                    if (!Autostart::set(on, program)) store.show(L("Open at login could not be changed"));
+                  }));
+
+  auto* beta = boundSwitch(body, q(L("Receive Beta updates")), [&updater] { return updater.receivesBetaUpdates(); },
+                           [&updater](bool on) { updater.setReceivesBetaUpdates(on); });
+  body->onSync([beta, &updater] { beta->setEnabled(updater.canChangeChannel()); });
+  add(L("Receive Beta updates"),
+      q(L("Get early access to upcoming versions and continue receiving stable updates.")), beta);
+  return body;
+}
+
+}  // namespace qel

@@ -1,0 +1,149 @@
+#include "Qel/Sheets/RuleRow.hpp"
+
+#include <QComboBox>
+#include <QGraphicsOpacityEffect>
+#include <QHBoxLayout>
+#include <QSlider>
+#include <QVBoxLayout>
+
+#include <array>
+
+#include "Qel/Sheets/RuleEditing.hpp"
+#include "Qel/Sheets/SettingParts.hpp"
+#include "Qel/Store/Store.hpp"
+#include "Qel/Text/Loc.hpp"
+#include "Qel/Window/Fonts.hpp"
+#include "Qel/Window/Palette.hpp"
+#include "Qel/Window/PlainLabel.hpp"
+
+namespace qel {
+
+namespace {
+
+QString q(const std::string& s) { return QString::fromStdString(s); }
+
+constexpr std::array<std::pair<int, const char*>, 5> kSustains{
+    {{30, "30 s"}, {60, "1 min"}, {120, "2 min"}, {300, "5 min"}, {600, "10 min"}}};
+
+// Dims `widget` to 0.45 while `on` is false.
+void dim(QWidget* widget, bool on) {
+  auto* effect = qobject_cast<QGraphicsOpacityEffect*>(widget->graphicsEffect());
+  if (!effect) {
+    effect = new QGraphicsOpacityEffect(widget);
+    widget->setGraphicsEffect(effect);
+  }
+  effect->setOpacity(on ? 1.0 : 0.45);
+}
+
+}  // namespace
+
+RuleRow::RuleRow(Store& store, std::size_t index, TabBody* body, QWidget* parent)
+    : QWidget(parent), store_(store), index_(index) {
+  if (index_ < store_.rules().size()) {
+    const auto it = Rules::meta().find(store_.rules()[index_].id);
+    if (it != Rules::meta().end()) meta_ = &it->second;
+  }
+  if (!meta_) {
+    hide();
+    return;
+  }
+  const RuleMeta& m = *meta_;
+  auto* row = new QHBoxLayout(this);
+  row->setContentsMargins(16, 12, 16, 12);
+  row->setSpacing(14);
+
+  texts_ = new QWidget(this);
+  auto* texts = new QVBoxLayout(texts_);
+  texts->setContentsMargins(0, 0, 0, 0);
+  texts->setSpacing(2);
+  auto* title = new PlainLabel(q(L(m.title)), 13, QFont::Medium, Palette::primaryText(), texts_);
+  title->setWordWrap(true);  // leaves the controls their width in a narrow card
+  texts->addWidget(title);
+  auto* detail = new PlainLabel(q(L(m.detail)), 12, QFont::Normal, Palette::tertiaryText(), texts_);
+  detail->setWordWrap(true);
+  texts->addWidget(detail);
+  fired_ = new PlainLabel({}, 11.5, QFont::Normal, Palette::warn(), texts_);
+  texts->addWidget(fired_);
+  row->addWidget(texts_, 1);
+
+  if (m.hasThreshold) {
+    controls_ = new QWidget(this);
+    auto* line = new QHBoxLayout(controls_);
+    line->setContentsMargins(0, 0, 0, 0);
+    line->setSpacing(8);
+    line->addWidget(new PlainLabel(q(L(m.below ? "Below" : "Above")), 12, QFont::Normal, Palette::secondaryText(),
+                                   controls_));
+    slider_ = new QSlider(Qt::Horizontal, controls_);
+    slider_->setFixedWidth(100);
+    slider_->setRange(0, ruleSteps(m));
+    slider_->setPageStep(1);
+    slider_->setAccessibleName(q(L("%@ threshold", {L(m.title)})));
+    line->addWidget(slider_);
+    value_ = new PlainLabel({}, 12, QFont::Normal, Palette::primaryText(), controls_);
+    value_->setFont(Fonts::text(12));
+    value_->setFixedWidth(56);
+    value_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    line->addWidget(value_);
+    // Only the user moves the knob: re-reading the store blocks the signal.
+    connect(slider_, &QSlider::valueChanged, this, [this](int step) {
+      edit([&](AlertRule& r) { r.threshold = ruleThresholdAt(*meta_, step); });
+    });
+    if (m.hasSustain) {
+      line->addWidget(new PlainLabel(q(L("for")), 12, QFont::Normal, Palette::secondaryText(), controls_));
+      sustain_ = new QComboBox(controls_);
+      sustain_->setAccessibleName(q(L("Duration")));
+      sustain_->setFixedWidth(92);
+      sustain_->setFont(Fonts::text(12));
+      for (const auto& [seconds, label] : kSustains) sustain_->addItem(q(L(label)), seconds);
+      line->addWidget(sustain_);
+      connect(sustain_, &QComboBox::activated, this, [this](int i) {
+        const int seconds = sustain_->itemData(i).toInt();
+        edit([&](AlertRule& r) { r.sustain = seconds; });
+      });
+    }
+    controls_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    row->addWidget(controls_, 0, Qt::AlignVCenter);
+  }
+
+  switch_ = new Switch(q(L(m.title)), this);
+  connect(switch_, &QAbstractButton::clicked, this, [this](bool on) { edit([&](AlertRule& r) { r.on = on; }); });
+  row->addWidget(switch_, 0, Qt::AlignVCenter);
+  Palette::followAppearance(this);
+  sync();
+  body->onSync([this] { sync(); });
+}
+
+template <class Edit>
+void RuleRow::edit(Edit change) {
+  auto rules = store_.rules();
+  if (index_ >= rules.size()) return;
+  change(rules[index_]);
+  store_.setRules(std::move(rules));
+  sync();
+}
+
+void RuleRow::sync() {
+  if (!meta_ || index_ >= store_.rules().size()) return;
+  const AlertRule& rule = store_.rules()[index_];
+  const auto fired = store_.firedText(rule.id);
+  fired_->setVisible(fired.has_value());
+  if (fired && fired_->text() != q(*fired)) fired_->setText(q(*fired));
+  dim(texts_, rule.on);
+  if (controls_) {
+    dim(controls_, rule.on);
+    controls_->setEnabled(rule.on);
+    const QSignalBlocker quiet(slider_);
+    slider_->setValue(ruleStepOf(*meta_, rule.threshold));
+    value_->setText(q(ruleValueText(*meta_, rule.threshold)));
+  }
+  if (sustain_) {
+    const int index = sustain_->findData(static_cast<int>(rule.sustain));
+    const bool known = rule.sustain >= 0 && rule.sustain <= 600;
+    if (sustain_->currentIndex() != (known ? index : -1)) sustain_->setCurrentIndex(known ? index : -1);
+  }
+  if (switch_->isChecked() != rule.on) switch_->setChecked(rule.on);
+}
+
+void RuleRow::paintEvent(QPaintEvent*) { paintHairline(this); }
+
+}  // namespace qel

@@ -1,0 +1,265 @@
+#include "Qel/Sheets/SettingsSheet.hpp"
+
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QScrollArea>
+#include <QKeyEvent>
+#include <QVBoxLayout>
+
+#include "Qel/Sheets/SettingParts.hpp"
+#include "Qel/Store/Store.hpp"
+#include "Qel/StoreBridge.hpp"
+#include "Qel/Text/Loc.hpp"
+#include "Qel/Window/Fonts.hpp"
+#include "Qel/Window/Glyphs.hpp"
+#include "Qel/Window/InitialFocusClearer.hpp"
+#include "Qel/Window/PageMeta.hpp"
+#include "Qel/Window/Palette.hpp"
+#include "Qel/Window/PlainLabel.hpp"
+
+namespace qel {
+
+namespace {
+
+QString q(const std::string& s) { return QString::fromStdString(s); }
+
+AdaptiveColor rule() { return Palette::adaptiveOpacity(0.08, 0.07); }
+
+// A sidebar entry: symbol and title, all of it clickable; the selected one on a wash.
+class TabButton : public QAbstractButton {
+ public:
+  TabButton(const SettingsTabInfo& tab, QWidget* parent) : QAbstractButton(parent), symbol_(tab.symbol) {
+    setText(q(L(tab.title)));
+    setCheckable(true);
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::TabFocus);
+    setFixedHeight(32);
+    Palette::followAppearance(this);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF r = QRectF(rect()).adjusted(0.75, 0.75, -0.75, -0.75);
+    p.setPen(hasFocus() ? QPen(Palette::secondaryText().resolve(), 1.5) : Qt::NoPen);
+    p.setBrush(isChecked() ? Palette::adaptiveOpacity(0.07, 0.08).resolve() : QColor(Qt::transparent));
+    p.drawRoundedRect(r, 8, 8);
+    const QColor ink = (isChecked() ? Palette::primaryText() : Palette::secondaryText()).resolve();
+    Glyphs::draw(p, QRectF(10, 0, 18, height()), symbol_, 15, ink);
+    const QRectF words(36, 0, width() - 38, height());
+    // A long title in another language gets a little smaller before it is cut short.
+    double size = 13;
+    const auto weight = isChecked() ? QFont::DemiBold : QFont::Normal;
+    while (size > 11 && QFontMetricsF(Fonts::text(size, weight)).horizontalAdvance(text()) > words.width()) size -= 0.5;
+    p.setFont(Fonts::text(size, weight));
+    p.setPen(ink);
+    p.drawText(words, Qt::AlignVCenter | Qt::AlignLeft, p.fontMetrics().elidedText(text(), Qt::ElideRight, int(words.width())));
+  }
+
+ private:
+  std::string symbol_;
+};
+
+// The round close button of the header.
+class CloseButton : public QAbstractButton {
+ public:
+  explicit CloseButton(QWidget* parent) : QAbstractButton(parent) {
+    setFixedSize(28, 28);
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::TabFocus);
+    setAccessibleName(q(L("Close")));
+    Palette::followAppearance(this);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor ink = Palette::secondaryText().resolve();
+    p.setPen(hasFocus() ? QPen(ink, 1.5) : Qt::NoPen);
+    p.setBrush(Palette::adaptiveOpacity(0.07, 0.07).resolve());
+    p.drawEllipse(QRectF(rect()).adjusted(0.75, 0.75, -0.75, -0.75));
+    Glyphs::draw(p, QRectF(rect()), "xmark", 14, ink);
+  }
+};
+
+// "Done": ink on a pale capsule in both appearances.
+class DoneButton : public QAbstractButton {
+ public:
+  explicit DoneButton(QWidget* parent) : QAbstractButton(parent) {
+    setText(q(L("Done")));
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::TabFocus);
+    const QFontMetrics m(Fonts::text(14, QFont::DemiBold));
+    setFixedSize(m.horizontalAdvance(text()) + 60, m.height() + 18);
+    Palette::followAppearance(this);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF r = QRectF(rect()).adjusted(0.75, 0.75, -0.75, -0.75);
+    // The pale capsule is the same in both appearances; on a light ground a faint edge keeps it.
+    if (hasFocus())
+      p.setPen(QPen(Palette::calmDeep(), 2));
+    else if (Palette::light())
+      p.setPen(QPen(Palette::adaptiveOpacity(0.12, 0).resolve(), 1));
+    else
+      p.setPen(Qt::NoPen);
+    p.setBrush(Palette::rgb(0xF5F4F0));
+    p.drawRoundedRect(r, r.height() / 2, r.height() / 2);
+    p.setFont(Fonts::text(14, QFont::DemiBold));
+    p.setPen(Palette::ink());
+    p.drawText(rect(), Qt::AlignCenter, text());
+  }
+};
+
+// A 1-pixel rule in the frame's divider colour.
+class Rule : public QWidget {
+ public:
+  Rule(Qt::Orientation orientation, QWidget* parent) : QWidget(parent) {
+    if (orientation == Qt::Vertical)
+      setFixedWidth(1);
+    else
+      setFixedHeight(1);
+    Palette::followAppearance(this);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), rule().resolve()); }
+};
+
+// The sidebar's ground: a faint wash over the sheet's.
+class Sidebar : public QWidget {
+ public:
+  explicit Sidebar(QWidget* parent) : QWidget(parent) {
+    setFixedWidth(180);
+    Palette::followAppearance(this);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter(this).fillRect(rect(), Palette::adaptiveOpacity(0.05, 0.05).resolve());
+  }
+};
+
+TabBody* buildTab(const std::string& tab, const SettingsEnv& env) {
+  if (tab == "menubar") return menuBarTab(env);
+  if (tab == "alerts") return alertsTab(env);
+  if (tab == "background") return backgroundTab(env);
+  if (tab == "data") {
+    env.context.store.refreshHistoryInfo();
+    return dataTab(env);
+  }
+  return generalTab(env);
+}
+
+}  // namespace
+
+SettingsSheet::SettingsSheet(SettingsEnv env, QWidget* parent)
+    : QWidget(parent),
+      env_(std::move(env)),
+      title_(new PlainLabel({}, 16, QFont::DemiBold, Palette::primaryText(), this)),
+      close_(new CloseButton(this)),
+      done_(new DoneButton(this)),
+      scroll_(new QScrollArea(this)) {
+  setFixedSize(kWidth, kHeight);
+  auto* frame = new QHBoxLayout(this);
+  frame->setContentsMargins(0, 0, 0, 0);
+  frame->setSpacing(0);
+
+  auto* sidebar = new Sidebar(this);
+  auto* side = new QVBoxLayout(sidebar);
+  // 8 at the sides (not 12) leaves the longest title room in bold.
+  side->setContentsMargins(8, 24, 8, 24);
+  side->setSpacing(2);
+  auto* heading = new PlainLabel(q(L("Settings")), 20, QFont::DemiBold, Palette::primaryText(), sidebar);
+  heading->setContentsMargins(14, 0, 10, 12);
+  side->addWidget(heading);
+  for (std::size_t i = 0; i < kSettingsTabs.size(); ++i) {
+    auto* button = new TabButton(kSettingsTabs[i], sidebar);
+    connect(button, &QAbstractButton::clicked, this,
+            [this, id = kSettingsTabs[i].id] { env_.context.store.setSettingsTab(id); });
+    side->addWidget(button);
+    tabButtons_[i] = button;
+  }
+  side->addStretch(1);
+  frame->addWidget(sidebar);
+  frame->addWidget(new Rule(Qt::Vertical, this));
+
+  auto* main = new QVBoxLayout;
+  main->setSpacing(0);
+  auto* header = new QHBoxLayout;
+  header->setContentsMargins(24, 22, 24, 16);
+  header->addWidget(title_, 1);
+  header->addWidget(close_, 0, Qt::AlignVCenter);
+  main->addLayout(header);
+  scroll_->setFrameShape(QFrame::NoFrame);
+  scroll_->setWidgetResizable(true);
+  scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  scroll_->viewport()->setAutoFillBackground(false);
+  main->addWidget(scroll_, 1);
+  main->addWidget(new Rule(Qt::Horizontal, this));
+  auto* footer = new QHBoxLayout;
+  footer->setContentsMargins(24, 16, 24, 16);
+  footer->addWidget(new PlainLabel(q(L("Changes apply immediately and are saved automatically.")), 12.5,
+                                   QFont::Normal, Palette::secondaryText(), this),
+                    1);
+  footer->addWidget(done_);
+  main->addLayout(footer);
+  frame->addLayout(main, 1);
+
+  auto closeSheet = [this] { env_.context.store.setShowingSettings(false); };
+  connect(close_, &QAbstractButton::clicked, this, closeSheet);
+  connect(done_, &QAbstractButton::clicked, this, closeSheet);
+  new InitialFocusClearer(this);
+  connect(&env_.context.bridge, &StoreBridge::changed, this, &SettingsSheet::sync);
+  Palette::followAppearance(this);
+  sync();
+}
+
+void SettingsSheet::sync() {
+  const std::string& tab = env_.context.store.settingsTab();
+  const SettingsTabInfo* current = nullptr;
+  for (std::size_t i = 0; i < kSettingsTabs.size(); ++i) {
+    const bool on = tab == kSettingsTabs[i].id;
+    if (on) current = &kSettingsTabs[i];
+    if (tabButtons_[i]->isChecked() != on) tabButtons_[i]->setChecked(on);
+  }
+  const QString title = q(L(current ? current->title : "General"));
+  if (title_->text() != title) title_->setText(title);
+  // Every id that no tab claims shows the general body.
+  const std::string body = current ? tab : "general";
+  if (!body_ || body != bodyTab_)
+    showTab(body);
+  else
+    body_->sync();
+  update();  // the ground follows the page on show
+}
+
+void SettingsSheet::showTab(const std::string& tab) {
+  bodyTab_ = tab;
+  body_ = buildTab(tab, env_);
+  body_->setAutoFillBackground(false);
+  body_->sync();
+  delete scroll_->takeWidget();
+  scroll_->setWidget(body_);
+}
+
+void SettingsSheet::keyPressEvent(QKeyEvent* event) {
+  // Escape is the close button's key, Return and Enter are "Done"'s, wherever the focus is.
+  if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+    if (event->key() == Qt::Key_Escape) return close_->click();
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) return done_->click();
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void SettingsSheet::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.fillRect(rect(), background(env_.context.store.page()).resolve());
+}
+
+}  // namespace qel

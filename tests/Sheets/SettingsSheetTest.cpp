@@ -1,0 +1,345 @@
+// The settings sheet: its frame and keys, the rule editor, the controls' bindings, opening at
+// login and the gallery of every tab.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QDir>
+#include <QImage>
+#include <QKeyEvent>
+#include <QScrollArea>
+#include <QSlider>
+#include <QTextStream>
+
+#include <cmath>
+#include <fstream>
+#include <limits>
+
+#include "Qel/Platform/Autostart.hpp"
+#include "Qel/Sheets/RuleEditing.hpp"
+#include "Qel/Sheets/RuleRow.hpp"
+#include "Qel/Sheets/SettingParts.hpp"
+#include "Qel/Sheets/SettingsSheet.hpp"
+#include "Qel/Updater.hpp"
+#include "Qel/Window/Motion.hpp"
+#include "Qel/Window/PlainLabel.hpp"
+#include "Qel/Window/ScrollerRestyler.hpp"
+#include "tests/App/ShellFixture.hpp"
+#include "tests/Window/BusyAfternoon.hpp"
+#include "tests/Window/Probe.hpp"
+
+using namespace qel;
+using test::settle;
+
+namespace {
+
+class SettingsSheetTest : public test::ShellTest {
+ protected:
+  SettingsSheet* open(const std::string& tab) {
+    store->setSettingsTab(tab);
+    store->setShowingSettings(true);
+    sheet = std::make_unique<SettingsSheet>(SettingsEnv{context(), updater, problem, [this](const QString& folder) {
+                                                          opened.push_back(folder);
+                                                          return openWorks;
+                                                        }});
+    sheet->show();
+    settle();
+    return sheet.get();
+  }
+  template <class W>
+  QList<W*> all() const {
+    return sheet->body()->findChildren<W*>();
+  }
+
+  std::string stored() const {
+    std::ifstream in(dir / "defaults.json", std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+  }
+  RuleRow* row(const std::string& id) const {
+    for (auto* r : all<RuleRow>())
+      if (r->index() == index(id)) return r;
+    return nullptr;
+  }
+  std::size_t index(const std::string& id) const {
+    for (std::size_t i = 0; i < store->rules().size(); ++i)
+      if (store->rules()[i].id == id) return i;
+    return store->rules().size();
+  }
+  void press(Qt::Key key) {
+    QWidget* target = all<Switch>().front();
+    QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+    settle();
+  }
+
+  std::function<QString()> problem;
+  std::vector<QString> opened;
+  bool openWorks = true;
+  std::unique_ptr<SettingsSheet> sheet;
+};
+
+}  // namespace
+
+
+TEST_F(SettingsSheetTest, escapeClosesThroughCloseAndReturnThroughDone) {
+  for (auto key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter}) {
+    open("general");
+    ASSERT_TRUE(store->showingSettings());
+    press(key);
+    EXPECT_FALSE(store->showingSettings()) << key;
+  }
+  open("general");
+  sheet->doneButton()->click();
+  EXPECT_FALSE(store->showingSettings());
+}
+
+TEST_F(SettingsSheetTest, theTabIsTheStoresAndAnUnknownOneShowsGeneral) {
+  open("data");
+  EXPECT_EQ(sheet->titleLabel()->text(), "Data");
+  EXPECT_EQ(sheet->bodyTab(), "data");
+  sheet->findChildren<QAbstractButton*>().front();  // the sidebar is built
+  store->setSettingsTab("alerts");
+  settle();
+  EXPECT_EQ(sheet->titleLabel()->text(), "Alerts");
+  EXPECT_EQ(sheet->bodyTab(), "alerts");
+
+  open("nonsense");
+  EXPECT_EQ(sheet->titleLabel()->text(), "General");
+  EXPECT_EQ(sheet->bodyTab(), "general");
+  EXPECT_EQ(store->settingsTab(), "nonsense");  // showing it changed nothing
+}
+
+TEST_F(SettingsSheetTest, openingTheAlertsTabNeverRewritesOddThresholds) {
+  auto rules = store->rules();
+  rules[index("cpu")].threshold = 120;
+  rules[index("memp")].threshold = 42.9;
+  rules[index("bat")].threshold = -0.5;
+  store->setRules(rules);
+  settle();
+  const std::string before = stored();
+  open("alerts");
+  EXPECT_EQ(stored(), before);
+  EXPECT_EQ(store->rules(), rules);
+  EXPECT_EQ(row("cpu")->valueLabel()->text(), "120%");
+  EXPECT_EQ(row("cpu")->slider()->value(), row("cpu")->slider()->maximum());
+  EXPECT_EQ(row("memp")->valueLabel()->text(), "42%");
+  EXPECT_EQ(row("bat")->valueLabel()->text(), "0%");
+
+  // Values no editor writes: the row says it has none and still writes nothing.
+  rules[index("cpu")].threshold = std::numeric_limits<double>::quiet_NaN();
+  rules[index("memp")].threshold = std::numeric_limits<double>::infinity();
+  rules[index("pcpu")].threshold = 1e300;
+  store->setRules(rules);
+  settle();
+  const std::string odd = stored();
+  open("alerts");
+  EXPECT_EQ(stored(), odd);
+  EXPECT_EQ(row("cpu")->valueLabel()->text(), "—");
+  EXPECT_EQ(row("memp")->valueLabel()->text(), "—");
+  EXPECT_EQ(row("pcpu")->valueLabel()->text(), "—");
+  EXPECT_EQ(row("cpu")->slider()->value(), 0);
+}
+
+TEST(RuleEditing, theSliderMovesInWholeStepsInsideTheRange) {
+  const RuleMeta& pcpu = Rules::meta().at("pcpu");
+  EXPECT_EQ(ruleSteps(pcpu), 35);
+  EXPECT_EQ(ruleThresholdAt(pcpu, 0), 50);
+  EXPECT_EQ(ruleThresholdAt(pcpu, 35), 400);
+  EXPECT_EQ(ruleThresholdAt(pcpu, 99), 400);
+  EXPECT_EQ(ruleThresholdAt(pcpu, -3), 50);
+  EXPECT_EQ(ruleStepOf(pcpu, 104), 5);
+  EXPECT_EQ(ruleStepOf(pcpu, 10'000), 35);
+  EXPECT_EQ(ruleStepOf(pcpu, -std::numeric_limits<double>::infinity()), 0);
+  const RuleMeta broken{.rangeLow = 5, .rangeHigh = 5, .step = 0};
+  EXPECT_EQ(ruleSteps(broken), 0);
+  EXPECT_EQ(ruleStepOf(broken, 7), 0);
+  EXPECT_EQ(ruleValueText(Rules::meta().at("disk"), 50), "50 GB");
+}
+
+TEST_F(SettingsSheetTest, draggingASliderStoresEachStepAndTouchesNoOtherRule) {
+  open("alerts");
+  auto rules = store->rules();
+  rules[index("pcpu")].on = true;
+  store->setRules(rules);
+  settle();
+  QSlider* slider = row("pcpu")->slider();
+  for (int step = 0; step <= slider->maximum(); ++step) {
+    slider->setValue(step);
+    const double t = store->rules()[index("pcpu")].threshold;
+    EXPECT_EQ(std::fmod(t, 10), 0) << t;
+    EXPECT_EQ(Rules::decode(*defaults.value("qel.rules"))->at(index("pcpu")).threshold, t);
+  }
+  EXPECT_EQ(row("pcpu")->valueLabel()->text(), "400%");
+
+  QComboBox* sustain = row("memp")->sustain();
+  sustain->activated(sustain->findText("5 min"));
+  auto expected = rules;
+  expected[index("pcpu")].threshold = 400;
+  expected[index("memp")].sustain = 300;
+  EXPECT_EQ(store->rules(), expected);
+}
+
+TEST_F(SettingsSheetTest, eachRuleRowShowsOnlyTheControlsItsRuleHas) {
+  open("alerts");
+  RuleRow* cpu = row("cpu");
+  ASSERT_NE(cpu->slider(), nullptr);
+  EXPECT_EQ(cpu->sustain()->currentText(), "2 min");
+  EXPECT_TRUE(cpu->thresholdControls()->isEnabled());
+  EXPECT_TRUE(cpu->onSwitch()->isChecked());
+
+  RuleRow* disk = row("disk");  // off by default: dimmed and not operable, "Below", no sustain
+  ASSERT_NE(disk->slider(), nullptr);
+  EXPECT_EQ(disk->sustain(), nullptr);
+  EXPECT_FALSE(disk->thresholdControls()->isEnabled());
+  EXPECT_EQ(disk->valueLabel()->text(), "50 GB");
+  disk->onSwitch()->click();
+  EXPECT_TRUE(disk->thresholdControls()->isEnabled());
+  EXPECT_TRUE(store->rules()[index("disk")].on);
+
+  RuleRow* thermal = row("thermal");
+  EXPECT_EQ(thermal->slider(), nullptr);
+  EXPECT_EQ(thermal->thresholdControls(), nullptr);
+  EXPECT_NE(thermal->onSwitch(), nullptr);
+  EXPECT_FALSE(thermal->firedLabel()->isVisibleTo(thermal));
+
+  // A sustain no choice stands for selects none and is kept.
+  auto rules = store->rules();
+  rules[index("cpu")].sustain = 45;
+  store->setRules(rules);
+  settle();
+  EXPECT_EQ(cpu->sustain()->currentIndex(), -1);
+  EXPECT_EQ(store->rules()[index("cpu")].sustain, 45);
+}
+
+TEST_F(SettingsSheetTest, theFootnoteCountsTheRulesThatAreOn) {
+  open("alerts");
+  auto footnote = [this] {
+    for (auto* label : all<PlainLabel>())
+      if (label->text().contains("alerts on.")) return label->text();
+    return QString();
+  };
+  EXPECT_TRUE(footnote().startsWith("4 alerts on. ")) << footnote().toStdString();
+  row("disk")->onSwitch()->click();
+  settle();
+  EXPECT_TRUE(footnote().startsWith("5 alerts on. "));
+}
+
+TEST_F(SettingsSheetTest, anUnknownStoredValueSelectsNothingAndWritesNothing) {
+  store->setKeepDays(45);
+  store->setTabValues("sparkles");
+  settle();
+  const std::string before = stored();
+  open("data");
+  auto boxes = all<QComboBox>();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0]->currentIndex(), -1);
+  open("general");
+  for (auto* box : all<QComboBox>())
+    if (box->accessibleName() == "Tab bar numbers") EXPECT_EQ(box->currentIndex(), -1);
+  bool alwaysDetail = false;
+  for (auto* label : all<PlainLabel>()) alwaysDetail |= label->text() == "Each tab shows its number all the time.";
+  EXPECT_TRUE(alwaysDetail);
+  EXPECT_EQ(stored(), before);
+
+  // Picking one writes it.
+  for (auto* box : all<QComboBox>())
+    if (box->accessibleName() == "Tab bar numbers") box->activated(box->findText("Load lines"));
+  EXPECT_EQ(store->tabValues(), "bars");
+}
+
+TEST_F(SettingsSheetTest, theHotKeyRowSaysWhenTheKeyCouldNotBeHad) {
+  problem = [] { return QStringLiteral("Ctrl+Alt+E is taken. Bind the command qel --replay to a key."); };
+  open("general");
+  bool said = false;
+  for (auto* label : all<PlainLabel>()) said |= label->text().contains("qel --replay");
+  EXPECT_TRUE(said);
+}
+
+TEST_F(SettingsSheetTest, openAtLoginWritesAndRemovesTheAutostartEntry) {
+  const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
+  qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString((dir / "config").string()));
+  const auto file = dir / "config" / "autostart" / "qel.desktop";
+  open("general");
+  Switch* login = nullptr;
+  for (auto* s : all<Switch>())
+    if (s->accessibleName() == "Open at login") login = s;
+  ASSERT_NE(login, nullptr);
+  EXPECT_FALSE(login->isChecked());
+  login->click();
+  ASSERT_TRUE(std::filesystem::exists(file));
+  std::ifstream in(file);
+  const std::string text{std::istreambuf_iterator<char>(in), {}};
+  EXPECT_NE(text.find("[Desktop Entry]"), std::string::npos);
+  EXPECT_NE(text.find("\nExec="), std::string::npos);
+  EXPECT_TRUE(login->isChecked());
+  login->click();
+  EXPECT_FALSE(std::filesystem::exists(file));
+  EXPECT_FALSE(login->isChecked());
+  if (saved.isNull())
+    qunsetenv("XDG_CONFIG_HOME");
+  else
+    qputenv("XDG_CONFIG_HOME", saved);
+
+  EXPECT_EQ(Autostart::execQuoted("/usr/bin/qel"), "/usr/bin/qel");
+  EXPECT_EQ(Autostart::execQuoted("/opt/my apps/q\"el$"), R"("/opt/my apps/q\\"el\\$")");
+}
+
+TEST_F(SettingsSheetTest, aFolderThatCannotBeOpenedSaysSo) {
+  openWorks = false;
+  open("data");
+  for (auto* b : all<WashButton>())
+    if (b->text() == "Show in File Manager") b->click();
+  ASSERT_EQ(opened.size(), 1u);
+  EXPECT_EQ(store->toast(), "The history folder could not be opened");
+}
+
+TEST_F(SettingsSheetTest, chipsToggleTheTrayItemsAndAnUnknownStyleMarksNoCell) {
+  store->setMenuIconStyle("unicorn");
+  open("menubar");
+  for (auto* b : all<WashButton>())
+    if (b->objectName() == "net") b->click();
+  settle();
+  EXPECT_EQ(store->menuItems().count("net"), 1u);
+  int checked = 0;
+  for (auto* b : all<QAbstractButton>()) checked += b->isCheckable() && b->isChecked() && !qobject_cast<Switch*>(b);
+  EXPECT_EQ(checked, 0);
+  EXPECT_EQ(store->menuIconStyle(), "unicorn");
+}
+
+TEST(SettingsData, shorterRetentionRefreshesTheFiguresAtOnce) {
+  test::BusyAfternoon day;
+  day.store->refreshHistoryInfo();
+  const auto before = day.store->recordedDays().size();
+  ASSERT_GE(before, 3u);
+  day.store->setKeepDays(2);
+  test::BusyAfternoon::settle();
+  EXPECT_LT(day.store->recordedDays().size(), before);
+}
+
+namespace {
+
+QString galleryFolder() {
+  const QString folder = QStringLiteral(QEL_ARTIFACTS "/gallery");
+  QDir().mkpath(folder);
+  return folder;
+}
+
+}  // namespace
+
+TEST(SettingsGallery, everyTab) {
+  Motion::setEnabled(false);
+  ScrollerRestyler::start();
+  for (const char* appearance : {"light", "dark"}) {
+    test::useAppearance(appearance);
+    test::BusyAfternoon day;
+    Updater updater(day.defaults, {});
+    for (const auto& tab : kSettingsTabs) {
+      day.store->setSettingsTab(tab.id);
+      SettingsSheet sheet({day.context(), updater, [] { return QString(); }, [](const QString&) { return true; }});
+      sheet.show();
+      test::BusyAfternoon::settle();
+      const QString path = galleryFolder() + QString("/settings-%1-%2.png").arg(tab.id, appearance);
+      EXPECT_TRUE(sheet.grab().toImage().save(path)) << path.toStdString();
+    }
+  }
+  test::useAppearance("light");
+}
