@@ -5,6 +5,7 @@
 #include "Qel/Pages/CPUPage.hpp"
 #include "Qel/Pages/GPUPage.hpp"
 #include "Qel/Pages/OverviewPage.hpp"
+#include "Qel/Sheets/IncidentSheet.hpp"
 #include "Qel/Sheets/LicensesSheet.hpp"
 #include "Qel/Sheets/WhatsNewSheet.hpp"
 #include "Qel/Store/Store.hpp"
@@ -41,6 +42,11 @@ void registerMainViews(ViewRegistry& registry, Updater& updater) {
                      [](const ViewContext& c, QWidget* parent) { return new LicensesSheet(c, allNotices(), parent); }});
   registry.addSheet({"settings", [](const Store& s) { return flag(s.showingSettings()); },
                      [](Store& s) { s.setShowingSettings(false); }, {}});
+  registry.addSheet({"incident", [](const Store& s) { return s.incident() ? std::optional(s.incident()->id) : std::nullopt; },
+                     [](Store& s) { s.setIncident(std::nullopt); },
+                     [](const ViewContext& c, QWidget* parent) -> QWidget* {
+                       return c.store.incident() ? new IncidentSheet(c, *c.store.incident(), parent) : nullptr;
+                     }});
   registry.addSheet({"processDetail",
                      [](const Store& s) {
                        const auto pid = s.detailPID();
