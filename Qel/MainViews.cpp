@@ -5,6 +5,7 @@
 #include "Qel/Pages/CPUPage.hpp"
 #include "Qel/Pages/GPUPage.hpp"
 #include "Qel/Pages/OverviewPage.hpp"
+#include "Qel/Sheets/FindingCard.hpp"
 #include "Qel/Sheets/IncidentSheet.hpp"
 #include "Qel/Sheets/LicensesSheet.hpp"
 #include "Qel/Sheets/WhatsNewSheet.hpp"
@@ -33,6 +34,7 @@ void registerMainViews(ViewRegistry& registry, Updater& updater) {
   registry.setPage(Page::gpu, [](const ViewContext& c, QWidget* parent) -> QWidget* {
     return new GPUPage(c.store, c.bridge, parent);
   });
+  registry.setSlot(OverviewSlot::finding, [](const ViewContext& c, QWidget* parent) { return new FindingCard(c, parent); });
   registry.addTopBarItem([&updater](const ViewContext&, QWidget* parent) { return new UpdateNotices(updater, parent); });
   registry.addSheet({"whatsNew", [&updater](const Store&) { return flag(updater.showingWhatsNew()); },
                      [&updater](Store&) { updater.setShowingWhatsNew(false); },

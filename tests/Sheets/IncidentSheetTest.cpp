@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "Qel/History/InsightEngine.hpp"
+#include "Qel/Sheets/FindingCard.hpp"
 #include "Qel/Sheets/IncidentChart.hpp"
 #include "Qel/Sheets/IncidentSheet.hpp"
 #include "Qel/Window/CircleIconButton.hpp"
@@ -175,4 +176,33 @@ TEST(IncidentSheetGallery, theBusyAfternoonsReplayInLightAndDark) {
   }
   test::useAppearance("light");
   EXPECT_FALSE(fixture.store->incident()->frames.empty());
+}
+
+TEST_F(IncidentSheetTest, theFindingCardsBarFollowsItsKindAndViewKeepsTheFinding) {
+  auto* card = new FindingCard(context());  // the host window owns it
+  test::Host host(card, QSize(420, 90));
+  EXPECT_FALSE(card->finding());  // the store has none
+  Finding leak{.id = "leak-7", .pid = 7, .name = "cc1plus", .title = "cc1plus keeps growing", .detail = "It uses 4 GB."};
+  leak.isMemory = true;
+  card->show(leak);
+  settle();
+  EXPECT_EQ(host.at(1, 45), Palette::strain());
+  EXPECT_TRUE(card->viewButton()->isHidden());  // the process is not running
+  EXPECT_FALSE(card->gotItButton()->isHidden());
+
+  Snapshot s;
+  s.tick = 1;
+  s.procs = {ProcInfo{.pid = 7, .name = "cc1plus", .cpu = 90}};
+  store->apply(s);
+  settle();
+  Finding busy = leak;
+  busy.id = "run-7";
+  busy.isMemory = false;
+  card->show(busy);
+  settle();
+  EXPECT_EQ(host.at(1, 45), Palette::warn());
+  ASSERT_FALSE(card->viewButton()->isHidden());
+  card->viewButton()->click();
+  EXPECT_EQ(store->detailPID(), 7);
+  EXPECT_EQ(card->finding(), busy);
 }
