@@ -54,34 +54,11 @@ std::string culpritDetail(const Culprit& culprit) {
 }
 
 IncidentSheet::IncidentSheet(const ViewContext& context, const Incident& incident, QWidget* parent)
-    : QWidget(parent),
-      store_(context.store),
-      bridge_(context.bridge),
+    : ReportSheet(context, text("What just happened"), Palette::cpu(), QString::fromStdString(displayName(incident.headline)),
+                  text("Press Ctrl+Alt+E any time to replay the last 60 seconds."),
+                  [&store = context.store] { store.setIncident(std::nullopt); }, parent),
       incident_(incident),
       icons_(std::make_unique<IconCache>(context.store.apps())) {
-  setFixedWidth(kWidth);
-  auto* column = new QVBoxLayout(this);
-  column->setContentsMargins(0, 0, 0, 0);
-  column->setSpacing(0);
-
-  auto* content = new QVBoxLayout;
-  content->setContentsMargins(24, 24, 24, 24);
-  content->setSpacing(18);
-
-  auto* header = new QHBoxLayout;
-  header->setSpacing(16);
-  auto* titles = new QVBoxLayout;
-  titles->setSpacing(4);
-  titles->addWidget(new PlainLabel(text("What just happened"), 13, QFont::DemiBold, Palette::cpu(), this));
-  titles->addWidget(wrapped(new PlainLabel(QString::fromStdString(displayName(incident_.headline)), 22,
-                                           QFont::DemiBold, Palette::primaryText(), this)));
-  header->addLayout(titles, 1);
-  auto* closeButton = new RoundGlyphButton("xmark", 11, text("Close"), this);
-  closeButton->setFixedSize(28, 28);
-  close_ = closeButton;
-  header->addWidget(close_, 0, Qt::AlignTop);
-  content->addLayout(header);
-
   auto* replay = new QVBoxLayout;
   replay->setSpacing(6);
   const auto cores = static_cast<int>(store_.cpu().perCore.size());
@@ -95,14 +72,14 @@ IncidentSheet::IncidentSheet(const ViewContext& context, const Incident& inciden
   times->addWidget(new PlainLabel(text("Pressed at %@", {pressed.toStdString()}), 11, QFont::Normal,
                                   Palette::tertiaryText(), this));
   replay->addLayout(times);
-  content->addLayout(replay);
+  blocks()->addLayout(replay);
 
   auto* lines = new QVBoxLayout;
   lines->setSpacing(6);
   for (const auto& line : incident_.lines)
     lines->addWidget(wrapped(new PlainLabel(QString::fromStdString(displayName(line)), 13, QFont::Normal,
                                             Palette::secondaryText(), this)));
-  content->addLayout(lines);
+  blocks()->addLayout(lines);
 
   if (!incident_.culprits.empty()) {
     auto* box = new WashBox(Palette::adaptiveOpacity(0.045, 0.045), 12, this);
@@ -111,33 +88,9 @@ IncidentSheet::IncidentSheet(const ViewContext& context, const Incident& inciden
     rows->setSpacing(0);
     for (std::size_t k = 0; k < incident_.culprits.size(); ++k)
       rows->addWidget(culpritRow(incident_.culprits[k], static_cast<int>(k), box));
-    content->addWidget(box);
+    blocks()->addWidget(box);
   }
-  column->addLayout(content);
-
-  auto* divider = new QWidget(this);
-  divider->setFixedHeight(1);
-  divider->setObjectName(QStringLiteral("divider"));
-  column->addWidget(divider);
-
-  auto* footer = new QHBoxLayout;
-  footer->setContentsMargins(24, 16, 24, 16);
-  footer->setSpacing(16);
-  footer->addWidget(wrapped(new PlainLabel(text("Press Ctrl+Alt+E any time to replay the last 60 seconds."), 12.5,
-                                           QFont::Normal, Palette::secondaryText(), this)),
-                    1);
-  done_ = new PillButton(text("Done"), 14, QFont::DemiBold, Palette::ink(), QColor(245, 244, 240), QSize(30, 9), this);
-  footer->addWidget(done_, 0, Qt::AlignVCenter);
-  column->addLayout(footer);
-
-  connect(close_, &QAbstractButton::clicked, this, &IncidentSheet::close);
-  connect(done_, &QAbstractButton::clicked, this, &IncidentSheet::close);
-  // Return closes the sheet wherever the focus is in its window, the window itself included.
-  qApp->installEventFilter(this);
   connect(&bridge_, &StoreBridge::changed, this, &IncidentSheet::refreshRows);
-  connect(&bridge_, &StoreBridge::changed, this, qOverload<>(&QWidget::update));
-  new InitialFocusClearer(this);
-  Palette::followAppearance(this);
   refreshRows();
 }
 
@@ -187,32 +140,11 @@ void IncidentSheet::refreshRows() {
   }
 }
 
-bool IncidentSheet::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
-      static_cast<QWidget*>(watched)->window() == window()) {
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier) {
-      close();
-      return true;
-    }
-  }
-  return QWidget::eventFilter(watched, event);
-}
-
-void IncidentSheet::close() { store_.setIncident(std::nullopt); }
-
 void IncidentSheet::openProcess(std::int32_t pid) {
   Store& store = store_;
-  close();
+  closeSheet();
   // The detail sheet follows once this one has gone.
   QTimer::singleShot(400, &bridge_, [&store, pid] { store.setDetailPID(pid); });
-}
-
-void IncidentSheet::paintEvent(QPaintEvent*) {
-  QPainter p(this);
-  p.fillRect(rect(), background(store_.page()).resolve());
-  for (auto* divider : findChildren<QWidget*>(QStringLiteral("divider")))
-    p.fillRect(divider->geometry(), Palette::adaptiveOpacity(0.08, 0.07).resolve());
 }
 
 }  // namespace qel
