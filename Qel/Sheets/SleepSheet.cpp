@@ -1,9 +1,9 @@
 #include "Qel/Sheets/SleepSheet.hpp"
 
 #include <QHBoxLayout>
-#include <QScrollArea>
 #include <QVBoxLayout>
 
+#include "Qel/Sheets/SheetFrame.hpp"
 #include "Qel/Sheets/SleepBatteryChart.hpp"
 #include "Qel/Sheets/SleepReport.hpp"
 #include "Qel/Sheets/WashBox.hpp"
@@ -83,12 +83,10 @@ SleepSheet::SleepSheet(const ViewContext& context, const SleepSession& session, 
 
   if (const auto kind = SleepReport::mainKind(session_)) {
     auto* card = new WashBox(Palette::adaptiveOpacity(0.045, 0.045), 12, this);
+    card->setAccentBar(Palette::warn());
     auto* row = new QHBoxLayout(card);
-    row->setContentsMargins(0, 0, 0, 0);
+    row->setContentsMargins(3, 0, 0, 0);
     row->setSpacing(0);
-    auto* bar = new WashBox(Palette::warn(), 1.5, card);
-    bar->setFixedWidth(3);
-    row->addWidget(bar);
     auto* words = new QVBoxLayout;
     words->setContentsMargins(14, 12, 14, 12);
     words->setSpacing(3);
@@ -113,19 +111,13 @@ SleepSheet::SleepSheet(const ViewContext& context, const SleepSession& session, 
     auto* box = new WashBox(Palette::adaptiveOpacity(0.045, 0.045), 12, this);
     auto* boxLayout = new QVBoxLayout(box);
     boxLayout->setContentsMargins(0, 0, 0, 0);
-    auto* scroll = new QScrollArea(box);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->viewport()->setAutoFillBackground(false);
     auto* list = new QWidget;
-    list->setAutoFillBackground(false);
     auto* rows = new QVBoxLayout(list);
     rows->setContentsMargins(14, 0, 14, 0);
     rows->setSpacing(0);
     for (const auto& w : session_.wakes) rows->addWidget(wakeRow(w, list));
-    scroll->setWidget(list);
-    scroll->setFixedHeight(std::min(list->sizeHint().height(), kWakeListHeight));
+    // As tall as its rows up to its cap, then it scrolls.
+    auto* scroll = new FittedScrollArea(list, kWakeListHeight, kWakeListHeight, box);
     boxLayout->addWidget(scroll);
     wakeList_ = scroll;
     wakes->addWidget(box);

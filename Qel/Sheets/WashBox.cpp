@@ -7,6 +7,10 @@
 
 namespace qel {
 
+namespace {
+constexpr int kBar = 3;
+}  // namespace
+
 WashBox::WashBox(AdaptiveColor fill, double radius, QWidget* parent)
     : QWidget(parent), fill_(fill), radius_(radius) {
   Palette::followAppearance(this);
@@ -18,6 +22,15 @@ void WashBox::paintEvent(QPaintEvent*) {
   QPainterPath box;
   box.addRoundedRect(QRectF(rect()), radius_, radius_);
   p.fillPath(box, fill_.resolve());
+  if (bar_) {
+    p.setClipPath(box);
+    p.fillRect(QRect(0, 0, kBar, height()), bar_->resolve());
+  }
+}
+
+void WashBox::setAccentBar(AdaptiveColor color) {
+  bar_ = color;
+  update();
 }
 
 }  // namespace qel

@@ -2,6 +2,8 @@
 // A plain container on a rounded fill, such as a faint wash that follows the appearance.
 #include <QWidget>
 
+#include <optional>
+
 #include "Qel/Window/AdaptiveColor.hpp"
 
 namespace qel {
@@ -12,11 +14,16 @@ class WashBox : public QWidget {
  public:
   WashBox(AdaptiveColor fill, double radius, QWidget* parent = nullptr);
 
+ public:
+  // A bar of `color` 3 wide down the leading edge, rounded off by the box's corners.
+  void setAccentBar(AdaptiveColor color);
+
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
   AdaptiveColor fill_;
+  std::optional<AdaptiveColor> bar_;
   double radius_;
 };
 

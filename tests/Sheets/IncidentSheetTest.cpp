@@ -172,6 +172,7 @@ TEST(IncidentSheetGallery, theBusyAfternoonsReplayInLightAndDark) {
   for (const char* appearance : {"light", "dark"}) {
     test::useAppearance(appearance);
     test::BusyAfternoon::settle();
+    sheet.adjustSize();  // as its window does once the content has settled
     sheet.grab().save(QString::fromStdString((folder / (std::string("incident-") + appearance + ".png")).string()));
   }
   test::useAppearance("light");

@@ -156,6 +156,7 @@ TEST(SleepSheetGallery, theBusyAfternoonsNightInLightAndDark) {
   for (const char* appearance : {"light", "dark"}) {
     test::useAppearance(appearance);
     BusyAfternoon::settle();
+    sheet.adjustSize();  // as its window does once the content has settled
     sheet.grab().save(QString::fromStdString((folder / (std::string("sleep-") + appearance + ".png")).string()));
   }
   test::useAppearance("light");
