@@ -108,10 +108,11 @@ SleepSheet::SleepSheet(const ViewContext& context, const SleepSession& session, 
     none->setWordWrap(true);
     wakes->addWidget(none);
   } else {
-    auto* box = new WashBox(Palette::adaptiveOpacity(0.045, 0.045), 12, this);
+    auto* box = new QWidget(this);
     auto* boxLayout = new QVBoxLayout(box);
     boxLayout->setContentsMargins(0, 0, 0, 0);
-    auto* list = new QWidget;
+    // The wash is the list's own: the scroll area's viewport would cover one behind it.
+    auto* list = new WashBox(Palette::adaptiveOpacity(0.045, 0.045), 12);
     auto* rows = new QVBoxLayout(list);
     rows->setContentsMargins(14, 0, 14, 0);
     rows->setSpacing(0);
