@@ -10,8 +10,12 @@
 #include "Qel/Pages/GPUPage.hpp"
 #include "Qel/Pages/NetPage.hpp"
 #include "Qel/Pages/OverviewPage.hpp"
+#include "Qel/Sheets/FindingCard.hpp"
+#include "Qel/Sheets/IncidentSheet.hpp"
 #include "Qel/Sheets/LicensesSheet.hpp"
 #include "Qel/Sheets/SettingsSheet.hpp"
+#include "Qel/Sheets/SleepLine.hpp"
+#include "Qel/Sheets/SleepSheet.hpp"
 #include "Qel/Sheets/WhatsNewSheet.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/UpdateNotices.hpp"
@@ -47,6 +51,9 @@ void registerMainViews(ViewRegistry& registry, Updater& updater, std::function<Q
   registry.setPage(Page::energy, [](const ViewContext& c, QWidget* parent) -> QWidget* {
     return new EnergyPage(c.store, c.bridge, parent);
   });
+  registry.setSlot(OverviewSlot::finding, [](const ViewContext& c, QWidget* parent) { return new FindingCard(c, parent); });
+  registry.setSlot(OverviewSlot::sleepLine, [](const ViewContext& c, QWidget* parent) { return new SleepLine(c, parent); });
+  registry.setSlot(OverviewSlot::sleepNote, [](const ViewContext& c, QWidget* parent) { return new SleepNote(c, parent); });
   registry.addTopBarItem([&updater](const ViewContext&, QWidget* parent) { return new UpdateNotices(updater, parent); });
   registry.addSheet({"whatsNew", [&updater](const Store&) { return flag(updater.showingWhatsNew()); },
                      [&updater](Store&) { updater.setShowingWhatsNew(false); },
@@ -58,6 +65,20 @@ void registerMainViews(ViewRegistry& registry, Updater& updater, std::function<Q
                      [](Store& s) { s.setShowingSettings(false); },
                      [&updater, hotKeyProblem](const ViewContext& c, QWidget* parent) {
                        return new SettingsSheet({c, updater, hotKeyProblem, openInFileManager}, parent);
+                     }});
+  registry.addSheet({"incident", [](const Store& s) { return s.incident() ? std::optional(s.incident()->id) : std::nullopt; },
+                     [](Store& s) { s.setIncident(std::nullopt); },
+                     [](const ViewContext& c, QWidget* parent) -> QWidget* {
+                       return c.store.incident() ? new IncidentSheet(c, *c.store.incident(), parent) : nullptr;
+                     }});
+  registry.addSheet({"sleepReport",
+                     [](const Store& s) {
+                       const auto& r = s.sleepReport();
+                       return r ? std::optional(std::to_string(r->start.time_since_epoch().count())) : std::nullopt;
+                     },
+                     [](Store& s) { s.setSleepReport(std::nullopt); },
+                     [](const ViewContext& c, QWidget* parent) -> QWidget* {
+                       return c.store.sleepReport() ? new SleepSheet(c, *c.store.sleepReport(), parent) : nullptr;
                      }});
   registry.addSheet({"processDetail",
                      [](const Store& s) {

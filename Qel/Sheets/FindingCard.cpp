@@ -1,0 +1,100 @@
+#include "Qel/Sheets/FindingCard.hpp"
+
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QPainterPath>
+#include <QVBoxLayout>
+
+#include "Qel/Sheets/PillButton.hpp"
+#include "Qel/Store/Store.hpp"
+#include "Qel/StoreBridge.hpp"
+#include "Qel/Text/Loc.hpp"
+#include "Qel/Text/Utf8.hpp"
+#include "Qel/Window/AppearanceNotifier.hpp"
+#include "Qel/Window/Fonts.hpp"
+#include "Qel/Window/Palette.hpp"
+#include "Qel/Window/PlainLabel.hpp"
+#include "Qel/Window/TextButton.hpp"
+
+namespace qel {
+
+namespace {
+
+constexpr int kBar = 3;
+
+QString text(const char* key) { return QString::fromStdString(L(key)); }
+
+}  // namespace
+
+FindingCard::FindingCard(const ViewContext& context, QWidget* parent)
+    : QWidget(parent),
+      store_(context.store),
+      title_(new PlainLabel({}, 13, QFont::DemiBold, Palette::primaryText(), this)),
+      detail_(new PlainLabel({}, 13, QFont::Normal, Palette::secondaryText(), this)) {
+  auto* row = new QHBoxLayout(this);
+  row->setContentsMargins(kBar, 0, 0, 0);
+  row->setSpacing(0);
+  auto* words = new QVBoxLayout;
+  words->setContentsMargins(14, 12, 14, 12);
+  words->setSpacing(3);
+  detail_->setWordWrap(true);
+  title_->setWordWrap(true);
+  words->addWidget(title_);
+  words->addWidget(detail_);
+  row->addLayout(words, 1);
+  row->addSpacing(8);
+  auto* buttons = new QVBoxLayout;
+  buttons->setContentsMargins(0, 0, 14, 0);
+  buttons->setSpacing(6);
+  buttons->addStretch(1);
+  view_ = new PillButton(text("View"), 12, QFont::Medium, Palette::primaryText(), Palette::adaptiveOpacity(0.08, 0.08),
+                         QSize(12, 4), this);
+  auto* gotIt = new TextButton(text("Got it"), Fonts::text(12), this);
+  gotIt->setColor(Palette::tertiaryText().resolve());
+  gotIt_ = gotIt;
+  buttons->addWidget(view_, 0, Qt::AlignHCenter);
+  buttons->addWidget(gotIt_, 0, Qt::AlignHCenter);
+  buttons->addStretch(1);
+  row->addLayout(buttons);
+
+  connect(view_, &QAbstractButton::clicked, this, [this] {
+    if (finding_) store_.setDetailPID(finding_->pid);
+  });
+  connect(gotIt_, &QAbstractButton::clicked, this, [this] {
+    if (const auto shown = finding_) store_.dismiss(*shown);
+  });
+  connect(&context.bridge, &StoreBridge::changed, this, &FindingCard::refresh);
+  connect(Palette::notifier(), &AppearanceNotifier::qelAppearanceChanged, this, [this, gotIt] {
+    gotIt->setColor(Palette::tertiaryText().resolve());
+    update();
+  });
+  refresh();
+}
+
+void FindingCard::refresh() {
+  const auto& findings = store_.findings();
+  show(findings.empty() ? std::nullopt : std::optional(findings.front()));
+}
+
+void FindingCard::show(const std::optional<Finding>& finding) {
+  if (finding != finding_) {
+    finding_ = finding;
+    title_->setText(finding_ ? QString::fromStdString(displayName(finding_->title)) : QString());
+    detail_->setText(finding_ ? QString::fromStdString(displayName(finding_->detail)) : QString());
+    update();
+  }
+  view_->setVisible(finding_ && store_.proc(finding_->pid).has_value());
+}
+
+void FindingCard::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  QPainterPath card;
+  card.addRoundedRect(QRectF(rect()), 12, 12);
+  p.setClipPath(card);
+  p.fillRect(rect(), Palette::adaptiveOpacity(0.045, 0.045).resolve());
+  const bool memory = finding_ && finding_->isMemory;
+  p.fillRect(QRect(0, 0, kBar, height()), memory ? Palette::strain() : Palette::warn());
+}
+
+}  // namespace qel

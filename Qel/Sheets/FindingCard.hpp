@@ -1,0 +1,42 @@
+#pragma once
+// The card of the insight engine's first finding on the overview: its title and explanation,
+// "View" while the process still runs, and "Got it", which lets the next finding take its place.
+#include <QWidget>
+
+#include "Qel/History/Finding.hpp"
+#include "Qel/Window/ViewRegistry.hpp"
+
+class QAbstractButton;
+
+namespace qel {
+
+class PlainLabel;
+
+class FindingCard : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit FindingCard(const ViewContext& context, QWidget* parent = nullptr);
+
+  QAbstractButton* viewButton() const { return view_; }
+  QAbstractButton* gotItButton() const { return gotIt_; }
+  // The finding on show; the card has nothing to say while the store has none.
+  const std::optional<Finding>& finding() const { return finding_; }
+  // Shows `finding` (none: an empty card); the store's first finding is shown on every change.
+  void show(const std::optional<Finding>& finding);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  void refresh();
+
+  Store& store_;
+  std::optional<Finding> finding_;
+  PlainLabel* title_;
+  PlainLabel* detail_;
+  QAbstractButton* view_;
+  QAbstractButton* gotIt_;
+};
+
+}  // namespace qel

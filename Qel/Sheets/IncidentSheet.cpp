@@ -1,0 +1,150 @@
+#include "Qel/Sheets/IncidentSheet.hpp"
+
+#include <QDateTime>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+#include "Qel/Pages/PageIcons.hpp"
+#include "Qel/Processes/IconCache.hpp"
+#include "Qel/Sheets/IncidentChart.hpp"
+#include "Qel/Sheets/PillButton.hpp"
+#include "Qel/Sheets/WashBox.hpp"
+#include "Qel/Store/Store.hpp"
+#include "Qel/StoreBridge.hpp"
+#include "Qel/Text/Loc.hpp"
+#include "Qel/Text/Utf8.hpp"
+#include "Qel/Window/InitialFocusClearer.hpp"
+#include "Qel/Window/PageMeta.hpp"
+#include "Qel/Window/Palette.hpp"
+#include "Qel/Window/PlainLabel.hpp"
+#include "Qel/Window/RoundGlyphButton.hpp"
+
+namespace qel {
+
+namespace {
+
+QString text(std::string_view key, const std::vector<std::string>& args = {}) {
+  return QString::fromStdString(L(key, args));
+}
+
+// A percentage rounded half away from zero; a dash where the engine gave no number.
+std::string percent(double value) {
+  return std::isfinite(value) ? std::to_string(std::llround(value)) : std::string("–");
+}
+
+QLabel* wrapped(QLabel* label) {
+  label->setWordWrap(true);
+  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  return label;
+}
+
+}  // namespace
+
+std::string culpritDetail(const Culprit& culprit) {
+  const std::string age = culprit.peakSecondsAgo < 1 ? L("just now")
+                                                     : L("%@ s ago", {std::to_string(culprit.peakSecondsAgo)});
+  return L("Peak %@% (%@), average %@%", {percent(culprit.peak), age, percent(culprit.average)});
+}
+
+IncidentSheet::IncidentSheet(const ViewContext& context, const Incident& incident, QWidget* parent)
+    : ReportSheet(context, text("What just happened"), Palette::cpu(), QString::fromStdString(displayName(incident.headline)),
+                  text("Press Ctrl+Alt+E any time to replay the last 60 seconds."),
+                  [&store = context.store] { store.setIncident(std::nullopt); }, parent),
+      incident_(incident),
+      icons_(std::make_unique<IconCache>(context.store.apps())) {
+  auto* replay = new QVBoxLayout;
+  replay->setSpacing(6);
+  const auto cores = static_cast<int>(store_.cpu().perCore.size());
+  chart_ = new IncidentChart(incident_, cores, this);
+  replay->addWidget(chart_);
+  auto* times = new QHBoxLayout;
+  times->addWidget(new PlainLabel(text("60 s ago"), 11, QFont::Normal, Palette::tertiaryText(), this));
+  times->addStretch(1);
+  const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(incident_.date.time_since_epoch()).count();
+  const QString pressed = QDateTime::fromMSecsSinceEpoch(ms).toString(QStringLiteral("HH:mm:ss"));
+  times->addWidget(new PlainLabel(text("Pressed at %@", {pressed.toStdString()}), 11, QFont::Normal,
+                                  Palette::tertiaryText(), this));
+  replay->addLayout(times);
+  blocks()->addLayout(replay);
+
+  auto* lines = new QVBoxLayout;
+  lines->setSpacing(6);
+  for (const auto& line : incident_.lines)
+    lines->addWidget(wrapped(new PlainLabel(QString::fromStdString(displayName(line)), 13, QFont::Normal,
+                                            Palette::secondaryText(), this)));
+  blocks()->addLayout(lines);
+
+  if (!incident_.culprits.empty()) {
+    auto* box = new WashBox(Palette::adaptiveOpacity(0.045, 0.045), 12, this);
+    auto* rows = new QVBoxLayout(box);
+    rows->setContentsMargins(14, 0, 14, 0);
+    rows->setSpacing(0);
+    for (std::size_t k = 0; k < incident_.culprits.size(); ++k)
+      rows->addWidget(culpritRow(incident_.culprits[k], static_cast<int>(k), box));
+    blocks()->addWidget(box);
+  }
+  connect(&bridge_, &StoreBridge::changed, this, &IncidentSheet::refreshRows);
+  refreshRows();
+}
+
+IncidentSheet::~IncidentSheet() = default;
+
+QWidget* IncidentSheet::culpritRow(const Culprit& culprit, int index, QWidget* parent) {
+  auto* row = new QWidget(parent);
+  auto* line = new QHBoxLayout(row);
+  line->setContentsMargins(0, 10, 0, 10);
+  line->setSpacing(10);
+  auto* swatch = new WashBox(culpritColor(index), 2, row);
+  swatch->setFixedSize(8, 8);
+  line->addWidget(swatch, 0, Qt::AlignVCenter);
+  auto* icon = new QLabel(row);
+  icon->setFixedSize(22, 22);
+  iconLabels_.push_back(icon);
+  line->addWidget(icon, 0, Qt::AlignVCenter);
+  auto* words = new QVBoxLayout;
+  words->setSpacing(1);
+  auto* name = new PlainLabel(QString::fromStdString(displayName(culprit.name)), 13, QFont::Medium,
+                              Palette::primaryText(), row);
+  name->setMinimumWidth(1);
+  words->addWidget(name);
+  words->addWidget(new PlainLabel(QString::fromStdString(culpritDetail(culprit)), 12, QFont::Normal,
+                                  Palette::tertiaryText(), row));
+  line->addLayout(words, 1);
+  line->addSpacing(8);
+  auto* view = new PillButton(text("View"), 12, QFont::Medium, Palette::primaryText(),
+                              Palette::adaptiveOpacity(0.08, 0.08), QSize(12, 4), row);
+  auto* ended = new PlainLabel(text("Ended"), 12, QFont::Normal, Palette::tertiaryText(), row);
+  line->addWidget(view, 0, Qt::AlignVCenter);
+  line->addWidget(ended, 0, Qt::AlignVCenter);
+  views_.push_back(view);
+  ended_.push_back(ended);
+  const auto pid = culprit.pid;
+  connect(view, &QAbstractButton::clicked, this, [this, pid] { openProcess(pid); });
+  return row;
+}
+
+void IncidentSheet::refreshRows() {
+  for (std::size_t k = 0; k < views_.size(); ++k) {
+    const auto proc = store_.proc(incident_.culprits[k].pid);
+    views_[k]->setVisible(proc.has_value());
+    ended_[k]->setVisible(!proc);
+    const QIcon icon = processIcon(*icons_, proc ? *proc : ProcInfo{});
+    iconLabels_[k]->setPixmap(icon.pixmap(QSize(22, 22), devicePixelRatioF()));
+  }
+}
+
+void IncidentSheet::openProcess(std::int32_t pid) {
+  Store& store = store_;
+  closeSheet();
+  // The detail sheet follows once this one has gone.
+  QTimer::singleShot(400, &bridge_, [&store, pid] { store.setDetailPID(pid); });
+}
+
+}  // namespace qel

@@ -1,0 +1,96 @@
+#include "Qel/Sheets/ReportSheet.hpp"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QVBoxLayout>
+
+#include "Qel/Sheets/PillButton.hpp"
+#include "Qel/Store/Store.hpp"
+#include "Qel/StoreBridge.hpp"
+#include "Qel/Text/Loc.hpp"
+#include "Qel/Window/InitialFocusClearer.hpp"
+#include "Qel/Window/PageMeta.hpp"
+#include "Qel/Window/Palette.hpp"
+#include "Qel/Window/PlainLabel.hpp"
+#include "Qel/Window/RoundGlyphButton.hpp"
+
+namespace qel {
+
+ReportSheet::ReportSheet(const ViewContext& context, const QString& kicker, std::optional<QColor> kickerColor,
+                         const QString& headline, const QString& hint, std::function<void()> closeAction,
+                         QWidget* parent)
+    : QWidget(parent), store_(context.store), bridge_(context.bridge), closeAction_(std::move(closeAction)),
+      kickerColor_(kickerColor) {
+  setFixedWidth(kWidth);
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+
+  blocks_ = new QVBoxLayout;
+  blocks_->setContentsMargins(24, 24, 24, 24);
+  blocks_->setSpacing(18);
+  auto* header = new QHBoxLayout;
+  header->setSpacing(16);
+  titles_ = new QVBoxLayout;
+  titles_->setSpacing(4);
+  kicker_ = new PlainLabel(kicker, 13, QFont::DemiBold, kickerColor.value_or(accent(store_.page())), this);
+  titles_->addWidget(kicker_);
+  auto* title = new PlainLabel(headline, 22, QFont::DemiBold, Palette::primaryText(), this);
+  title->setWordWrap(true);
+  titles_->addWidget(title);
+  header->addLayout(titles_, 1);
+  auto* closeButton = new RoundGlyphButton("xmark", 11, QString::fromStdString(L("Close")), this);
+  closeButton->setFixedSize(28, 28);
+  close_ = closeButton;
+  header->addWidget(close_, 0, Qt::AlignTop);
+  blocks_->addLayout(header);
+  column->addLayout(blocks_);
+
+  divider_ = new QWidget(this);
+  divider_->setFixedHeight(1);
+  column->addWidget(divider_);
+
+  footer_ = new QHBoxLayout;
+  footer_->setContentsMargins(24, 16, 24, 16);
+  footer_->setSpacing(16);
+  auto* hintLabel = new PlainLabel(hint, 12.5, QFont::Normal, Palette::secondaryText(), this);
+  hintLabel->setWordWrap(true);
+  footer_->addWidget(hintLabel, 1);
+  done_ = new PillButton(QString::fromStdString(L("Done")), 14, QFont::DemiBold, Palette::ink(), QColor(245, 244, 240),
+                         QSize(30, 9), this);
+  footer_->addWidget(done_, 0, Qt::AlignVCenter);
+  column->addLayout(footer_);
+
+  connect(close_, &QAbstractButton::clicked, this, [this] { closeAction_(); });
+  connect(done_, &QAbstractButton::clicked, this, [this] { closeAction_(); });
+  qApp->installEventFilter(this);
+  // The background and the kicker follow the page on show.
+  connect(&bridge_, &StoreBridge::changed, this, [this] {
+    if (!kickerColor_) kicker_->setColor(accent(store_.page()));
+    update();
+  });
+  new InitialFocusClearer(this);
+  Palette::followAppearance(this);
+}
+
+bool ReportSheet::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
+      static_cast<QWidget*>(watched)->window() == window()) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && key->modifiers() == Qt::NoModifier) {
+      closeAction_();
+      return true;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void ReportSheet::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.fillRect(rect(), background(store_.page()).resolve());
+  p.fillRect(divider_->geometry(), Palette::adaptiveOpacity(0.08, 0.07).resolve());
+}
+
+}  // namespace qel

@@ -1,0 +1,139 @@
+#include "Qel/Sheets/SleepLine.hpp"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QVBoxLayout>
+
+#include "Qel/History/WakeKind.hpp"
+#include "Qel/Store/Store.hpp"
+#include "Qel/StoreBridge.hpp"
+#include "Qel/Text/Format.hpp"
+#include "Qel/Text/Loc.hpp"
+#include "Qel/Text/Utf8.hpp"
+#include "Qel/Window/AppearanceNotifier.hpp"
+#include "Qel/Window/FocusRing.hpp"
+#include "Qel/Window/Fonts.hpp"
+#include "Qel/Window/Glyphs.hpp"
+#include "Qel/Window/PageMeta.hpp"
+#include "Qel/Window/Palette.hpp"
+#include "Qel/Window/PlainLabel.hpp"
+#include "Qel/Window/TextButton.hpp"
+
+namespace qel {
+
+namespace {
+
+constexpr int kGap = 8;
+constexpr int kMoon = 14;
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+}  // namespace
+
+SleepLine::SleepLine(const ViewContext& context, QWidget* parent) : QAbstractButton(parent), store_(context.store) {
+  setCursor(Qt::PointingHandCursor);
+  setFocusPolicy(Qt::TabFocus);
+  setAccessibleName(qs(L("View sleep report")));
+  setFont(Fonts::text(12.5));
+  connect(this, &QAbstractButton::clicked, this, [this] {
+    if (session_) store_.setSleepReport(session_);
+  });
+  connect(&context.bridge, &StoreBridge::changed, this, [this] {
+    auto last = store_.lastSleep();
+    if (last == session_) return;
+    session_ = std::move(last);
+    update();
+  });
+  session_ = store_.lastSleep();
+  Palette::followAppearance(this);
+}
+
+QSize SleepLine::sizeHint() const {
+  const QFontMetrics m(font());
+  return {kMoon + kGap + m.horizontalAdvance(session_ ? qs(store_.sleepSummary(*session_)) : QString()) + kGap +
+              QFontMetrics(Fonts::text(12.5, QFont::Medium)).horizontalAdvance(qs(L("View"))) + 4,
+          m.height() + 4};
+}
+
+void SleepLine::paintEvent(QPaintEvent*) {
+  if (!session_) return;
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  const QRectF box(rect());
+  Glyphs::draw(p, QRectF(0, 0, kMoon, box.height()), "moon.fill", 11 * 1.3, Palette::warn());
+  const QFont medium = Fonts::text(12.5, QFont::Medium);
+  const QString view = qs(L("View"));
+  const double viewWidth = QFontMetricsF(medium).horizontalAdvance(view);
+  const double textLeft = kMoon + kGap;
+  const double textRoom = std::max(0.0, box.width() - textLeft - kGap - viewWidth - 2);
+  const QString summary = fontMetrics().elidedText(qs(store_.sleepSummary(*session_)), Qt::ElideRight, int(textRoom));
+  const double summaryWidth = fontMetrics().horizontalAdvance(summary);
+  p.setFont(font());
+  p.setPen(Palette::secondaryText().resolve());
+  p.drawText(QRectF(textLeft, 0, textRoom, box.height()), Qt::AlignLeft | Qt::AlignVCenter, summary);
+  p.setFont(medium);
+  p.setPen(accent(store_.page()));
+  p.drawText(QRectF(textLeft + summaryWidth + kGap, 0, viewWidth + 2, box.height()), Qt::AlignLeft | Qt::AlignVCenter,
+             view);
+  if (hasFocus()) paintFocusRing(p, box, 6);
+}
+
+SleepNote::SleepNote(const ViewContext& context, QWidget* parent)
+    : QWidget(parent),
+      store_(context.store),
+      headline_(new PlainLabel({}, 13, QFont::DemiBold, Palette::primaryText(), this)),
+      detail_(new PlainLabel({}, 13, QFont::Normal, Palette::secondaryText(), this)) {
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(3 + 14, 12, 14, 12);
+  column->setSpacing(3);
+  headline_->setWordWrap(true);
+  detail_->setWordWrap(true);
+  column->addWidget(headline_);
+  column->addWidget(detail_);
+  column->addSpacing(2);
+  auto* report = new TextButton(qs(L("View sleep report")), Fonts::text(12.5, QFont::Medium), this);
+  report_ = report;
+  column->addWidget(report_, 0, Qt::AlignLeft);
+  connect(report_, &QAbstractButton::clicked, this, [this] {
+    if (session_) store_.setSleepReport(session_);
+  });
+  connect(&context.bridge, &StoreBridge::changed, this, &SleepNote::refresh);
+  connect(Palette::notifier(), &AppearanceNotifier::qelAppearanceChanged, this, &SleepNote::refresh);
+  refresh();
+}
+
+QString SleepNote::headline() const { return headline_->text(); }
+QString SleepNote::detail() const { return detail_->text(); }
+
+void SleepNote::refresh() {
+  session_ = store_.selectedSleep();
+  wake_ = session_ ? store_.selectedWake() : std::nullopt;
+  static_cast<TextButton*>(report_)->setColor(accent(store_.page()));
+  if (!session_) return;
+  const auto& clock = clockFormatter();
+  const QString summary = qs(store_.sleepSummary(*session_));
+  if (wake_) {
+    headline_->setText(qs(L("%@  %@", {clock.string(wake_->date), WakeKind::classify(wake_->reason).title()})));
+    QString reason = qs(displayName(wake_->reason));
+    if (reason.isEmpty()) reason = summary;
+    detail_->setMaximumHeight(detail_->fontMetrics().lineSpacing() * 2 + 2);  // two lines at most
+    detail_->setText(reason);
+  } else {
+    headline_->setText(qs(L("Asleep from %@ to %@", {clock.string(session_->start), clock.string(session_->end)})));
+    detail_->setMaximumHeight(QWIDGETSIZE_MAX);
+    detail_->setText(summary);
+  }
+  update();
+}
+
+void SleepNote::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  QPainterPath card;
+  card.addRoundedRect(QRectF(rect()), 12, 12);
+  p.setClipPath(card);
+  p.fillRect(rect(), Palette::adaptiveOpacity(0.045, 0.045).resolve());
+  p.fillRect(QRect(0, 0, 3, height()), wake_ ? Palette::warn() : Palette::tertiaryText().resolve());
+}
+
+}  // namespace qel

@@ -1,0 +1,137 @@
+#include "Qel/Sheets/SleepSheet.hpp"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "Qel/Sheets/SheetFrame.hpp"
+#include "Qel/Sheets/SleepBatteryChart.hpp"
+#include "Qel/Sheets/SleepReport.hpp"
+#include "Qel/Sheets/WashBox.hpp"
+#include "Qel/Store/Store.hpp"
+#include "Qel/Text/Format.hpp"
+#include "Qel/Text/Loc.hpp"
+#include "Qel/Window/Palette.hpp"
+#include "Qel/Window/PlainLabel.hpp"
+
+namespace qel {
+
+namespace {
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+QString text(std::string_view key, const std::vector<std::string>& args = {}) { return qs(L(key, args)); }
+
+constexpr int kWakeListHeight = 178;
+
+// A figure on a faint tile: a small caption over the value.
+QWidget* figure(const QString& caption, const QString& value, QWidget* parent) {
+  auto* tile = new WashBox(Palette::adaptiveOpacity(0.045, 0.045), 10, parent);
+  auto* column = new QVBoxLayout(tile);
+  column->setContentsMargins(12, 10, 12, 10);
+  column->setSpacing(3);
+  column->addWidget(new PlainLabel(caption, 11.5, QFont::Normal, Palette::tertiaryText(), tile));
+  column->addWidget(new PlainLabel(value, 17, QFont::DemiBold, Palette::primaryText(), tile));
+  return tile;
+}
+
+QWidget* wakeRow(const SleepWake& wake, QWidget* parent) {
+  auto* row = new QWidget(parent);
+  auto* line = new QHBoxLayout(row);
+  line->setContentsMargins(0, 9, 0, 9);
+  line->setSpacing(12);
+  auto* time = new PlainLabel(qs(clockFormatter().string(wake.date)), 13, QFont::Medium, Palette::primaryText(), row);
+  time->setFixedWidth(44);
+  line->addWidget(time, 0, Qt::AlignTop);
+  auto* words = new QVBoxLayout;
+  words->setSpacing(1);
+  words->addWidget(new PlainLabel(qs(WakeKind::classify(wake.reason).title()), 13, QFont::Medium,
+                                  Palette::primaryText(), row));
+  auto* detail = new PlainLabel(qs(SleepReport::wakeDetail(wake)), 12, QFont::Normal, Palette::tertiaryText(), row);
+  detail->setWordWrap(true);
+  detail->setMaximumHeight(detail->fontMetrics().lineSpacing() * 2 + 2);
+  words->addWidget(detail);
+  line->addLayout(words, 1);
+  line->addSpacing(8);
+  if (wake.charge)
+    line->addWidget(new PlainLabel(QString::number(*wake.charge) + u'%', 13, QFont::Normal, Palette::secondaryText(), row),
+                    0, Qt::AlignTop);
+  return row;
+}
+
+}  // namespace
+
+SleepSheet::SleepSheet(const ViewContext& context, const SleepSession& session, QWidget* parent)
+    : ReportSheet(context, text("Sleep report"), std::nullopt, qs(SleepReport::headline(session)),
+                  text("Linux logs when the computer slept and woke, but not which app asked it to wake."),
+                  [&store = context.store] { store.setSleepReport(std::nullopt); }, parent),
+      session_(session) {
+  const auto& clock = clockFormatter();
+  QString sub = text("Asleep from %@ to %@", {clock.string(session_.start), clock.string(session_.end)});
+  if (const auto usual = SleepReport::usualLine(session_, store_.usualDropPerHour(session_)))
+    sub += u' ' + qs(*usual);
+  subtitle_ = new PlainLabel(sub, 13, QFont::Normal, Palette::secondaryText(), this);
+  subtitle_->setWordWrap(true);
+  titles()->addWidget(subtitle_);
+
+  auto* figures = new QHBoxLayout;
+  figures->setSpacing(8);
+  figures->addWidget(figure(text("Time asleep"), qs(fmtDuration(SleepReport::minutesAsleep(session_))), this), 1);
+  figures->addWidget(figure(text("Battery used"), qs(SleepReport::batteryUsed(session_)), this), 1);
+  figures->addWidget(figure(text("Wakes"), QString::number(session_.wakes.size()), this), 1);
+  blocks()->addLayout(figures);
+
+  if (session_.chargeStart && session_.chargeEnd) blocks()->addWidget(new SleepBatteryChart(session_, this));
+
+  if (const auto kind = SleepReport::mainKind(session_)) {
+    auto* card = new WashBox(Palette::adaptiveOpacity(0.045, 0.045), 12, this);
+    card->setAccentBar(Palette::warn());
+    auto* row = new QHBoxLayout(card);
+    row->setContentsMargins(3, 0, 0, 0);
+    row->setSpacing(0);
+    auto* words = new QVBoxLayout;
+    words->setContentsMargins(14, 12, 14, 12);
+    words->setSpacing(3);
+    words->addWidget(new PlainLabel(qs(kind->title()), 13, QFont::DemiBold, Palette::primaryText(), card));
+    auto* advice = new PlainLabel(qs(kind->advice()), 13, QFont::Normal, Palette::secondaryText(), card);
+    advice->setWordWrap(true);
+    words->addWidget(advice);
+    row->addLayout(words, 1);
+    blocks()->addWidget(card);
+  }
+
+  auto* wakes = new QVBoxLayout;
+  wakes->setSpacing(8);
+  wakes->addWidget(new PlainLabel(text("What woke it"), 13.5, QFont::DemiBold, Palette::primaryText(), this));
+  if (session_.wakes.empty()) {
+    // The kernel's log keeps no dark wakes, so an empty list would not mean that nothing happened.
+    auto* none = new PlainLabel(text("Linux does not log dark wakes, so no wakes are listed for this sleep."), 13,
+                                QFont::Normal, Palette::tertiaryText(), this);
+    none->setWordWrap(true);
+    wakes->addWidget(none);
+  } else {
+    auto* box = new QWidget(this);
+    auto* boxLayout = new QVBoxLayout(box);
+    boxLayout->setContentsMargins(0, 0, 0, 0);
+    // The wash is the list's own: the scroll area's viewport would cover one behind it.
+    auto* list = new WashBox(Palette::adaptiveOpacity(0.045, 0.045), 12);
+    auto* rows = new QVBoxLayout(list);
+    rows->setContentsMargins(14, 0, 14, 0);
+    rows->setSpacing(0);
+    for (const auto& w : session_.wakes) rows->addWidget(wakeRow(w, list));
+    // As tall as its rows up to its cap, then it scrolls.
+    auto* scroll = new FittedScrollArea(list, kWakeListHeight, kWakeListHeight, box);
+    boxLayout->addWidget(scroll);
+    wakeList_ = scroll;
+    wakes->addWidget(box);
+  }
+  blocks()->addLayout(wakes);
+
+  if (const auto holders = SleepReport::holdersLine(session_)) {
+    auto* line = new PlainLabel(qs(*holders), 12.5, QFont::Normal, Palette::secondaryText(), this);
+    line->setWordWrap(true);
+    blocks()->addWidget(line);
+  }
+}
+
+QString SleepSheet::subtitle() const { return subtitle_->text(); }
+
+}  // namespace qel

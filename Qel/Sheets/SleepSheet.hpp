@@ -1,0 +1,26 @@
+#pragma once
+// The report on one sleep: what it cost, how that compares with the usual, the charge through
+// the night, the main cause of its wakes with advice, every wake, and what held the machine
+// awake. It closes by clearing the store's sleep report.
+#include "Qel/History/SleepSession.hpp"
+#include "Qel/Sheets/ReportSheet.hpp"
+
+namespace qel {
+
+class SleepSheet : public ReportSheet {
+  Q_OBJECT
+
+ public:
+  SleepSheet(const ViewContext& context, const SleepSession& session, QWidget* parent = nullptr);
+
+  QString subtitle() const;
+  // The scroll area of the wakes; null when the sleep had none.
+  QWidget* wakeList() const { return wakeList_; }
+
+ private:
+  SleepSession session_;
+  PlainLabel* subtitle_ = nullptr;
+  QWidget* wakeList_ = nullptr;
+};
+
+}  // namespace qel
