@@ -5,6 +5,7 @@
 #include "Qel/Pages/CPUPage.hpp"
 #include "Qel/Pages/GPUPage.hpp"
 #include "Qel/Pages/OverviewPage.hpp"
+#include "Qel/Processes/ProcessTable.hpp"
 #include "Qel/Sheets/LicensesSheet.hpp"
 #include "Qel/Sheets/WhatsNewSheet.hpp"
 #include "Qel/Store/Store.hpp"
@@ -25,6 +26,9 @@ void registerMainViews(ViewRegistry& registry, Updater& updater) {
   registry.setTabBar([](const ViewContext& context, QWidget* parent) { return new TabBar(context, parent); });
   registry.setPage(Page::overview, [&registry](const ViewContext& context, QWidget* parent) {
     return new OverviewPage(context, registry, parent);
+  });
+  registry.setSlot(OverviewSlot::processTable, [](const ViewContext& c, QWidget* parent) -> QWidget* {
+    return new ProcessTable(c.store, c.bridge, parent);
   });
   registry.setPage(Page::cpu, [](const ViewContext& c, QWidget* parent) -> QWidget* {
     return new CPUPage(c.store, c.bridge, parent);
