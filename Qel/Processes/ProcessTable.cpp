@@ -119,6 +119,7 @@ ProcessTable::ProcessTable(Store& store, StoreBridge& bridge, QWidget* parent)
     if (barShown_ <= 0) bar_->hide();
   });
 
+  connect(Palette::notifier(), &AppearanceNotifier::qelAppearanceChanged, this, [this] { styleSearch(); });
   connect(&bridge, &StoreBridge::changed, this, [this] {
     if (isVisible()) refresh();
   });
@@ -137,6 +138,17 @@ void ProcessTable::resizeEvent(QResizeEvent* event) {
   placeBar();
 }
 
+void ProcessTable::styleSearch() {
+  // A borderless capsule with a faint wash, redone only when the appearance turns.
+  const bool light = Palette::light();
+  if (searchStyledLight_ == light) return;
+  searchStyledLight_ = light;
+  const QColor text = Palette::primaryText().resolve(), wash = Palette::adaptiveOpacity(0.06, 0.06).resolve();
+  search_->setStyleSheet(QString("QLineEdit { border: none; border-radius: %1px; padding: 6px 14px; background: %2; color: %3; }")
+                             .arg(search_->sizeHint().height() / 2)
+                             .arg(wash.name(QColor::HexArgb), text.name()));
+}
+
 void ProcessTable::placeBar() {
   const QSize size = bar_->sizeHint();
   const int restY = height() - 4 - size.height();
@@ -151,6 +163,7 @@ void ProcessTable::refresh() {
   if (count_->text() != count) count_->setText(count);
   sort_->refresh();
   if (search_->text().toStdString() != store_.query()) search_->setText(qs(store_.query()));
+  styleSearch();
   list_->setEmptyText(
       store_.query().empty()
           ? qs(L("Reading processes…"))

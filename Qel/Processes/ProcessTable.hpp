@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 class QLineEdit;
 class QVariantAnimation;
@@ -43,6 +44,7 @@ class ProcessTable : public QWidget {
 
  private:
   void placeBar();
+  void styleSearch();
 
   Store& store_;
   std::unique_ptr<IconCache> icons_;
@@ -53,7 +55,8 @@ class ProcessTable : public QWidget {
   QLineEdit* search_;
   ActionBar* bar_;
   QVariantAnimation* barMotion_;
-  double barShown_ = 0;  // 0 below the bottom edge, 1 in place
+  double barShown_ = 0;
+  std::optional<bool> searchStyledLight_;  // 0 below the bottom edge, 1 in place
 };
 
 }  // namespace qel

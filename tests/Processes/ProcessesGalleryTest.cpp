@@ -10,6 +10,7 @@
 #include "Qel/Updater.hpp"
 #include "Qel/Window/Motion.hpp"
 #include "Qel/Window/RootView.hpp"
+#include "Qel/Window/ScrollerRestyler.hpp"
 #include "tests/Window/BusyAfternoon.hpp"
 #include "tests/Window/Probe.hpp"
 
@@ -28,6 +29,7 @@ void write(QWidget& widget, const QString& name) {
 
 TEST(ProcessesGallery, tableWithASelection) {
   Motion::setEnabled(false);
+  ScrollerRestyler::start();
   for (const char* appearance : {"light", "dark"}) {
     test::useAppearance(appearance);
     test::BusyAfternoon day;
