@@ -12,6 +12,7 @@
 #include "Qel/Pages/OverviewPage.hpp"
 #include "Qel/Sheets/FindingCard.hpp"
 #include "Qel/Sheets/IncidentSheet.hpp"
+#include "Qel/Processes/ProcessTable.hpp"
 #include "Qel/Sheets/LicensesSheet.hpp"
 #include "Qel/Sheets/SettingsSheet.hpp"
 #include "Qel/Sheets/SleepLine.hpp"
@@ -38,6 +39,9 @@ void registerMainViews(ViewRegistry& registry, Updater& updater, std::function<Q
   registry.setTabBar([](const ViewContext& context, QWidget* parent) { return new TabBar(context, parent); });
   registry.setPage(Page::overview, [&registry](const ViewContext& context, QWidget* parent) {
     return new OverviewPage(context, registry, parent);
+  });
+  registry.setSlot(OverviewSlot::processTable, [](const ViewContext& c, QWidget* parent) -> QWidget* {
+    return new ProcessTable(c.store, c.bridge, parent);
   });
   registry.setPage(Page::cpu, [](const ViewContext& c, QWidget* parent) -> QWidget* {
     return new CPUPage(c.store, c.bridge, parent);

@@ -1,5 +1,7 @@
 // The one-second tick: sampling on the serial queues, applying on the main thread.
 #include <algorithm>
+#include <map>
+#include <set>
 
 #include "Qel/Platform/Calendar.hpp"
 #include "Qel/Store/LiveSeries.hpp"
@@ -121,16 +123,20 @@ void Store::apply(const Snapshot& s) {
       p.netTotal = it->second.total;
     }
   }
+  // A selected pid stays selected only while it is the same process: one that ended and had its
+  // pid handed to a newcomer between two ticks must not pass its selection on.
+  std::map<std::int32_t, std::uint64_t> selectedStart;
+  for (const auto& p : procs_)
+    if (selection_.count(p.pid)) selectedStart[p.pid] = p.startTime;
   procs_ = std::move(procs);
 
-  std::set<std::int32_t> live;
-  for (const auto& p : procs_) live.insert(p.pid);
-  if (!std::includes(live.begin(), live.end(), selection_.begin(), selection_.end())) {
-    std::set<std::int32_t> kept;
-    std::set_intersection(selection_.begin(), selection_.end(), live.begin(), live.end(),
-                          std::inserter(kept, kept.end()));
-    selection_ = std::move(kept);
+  std::set<std::int32_t> kept;
+  for (const auto& p : procs_) {
+    if (!selection_.count(p.pid)) continue;
+    const auto before = selectedStart.find(p.pid);
+    if (before == selectedStart.end() || before->second == p.startTime) kept.insert(p.pid);
   }
+  if (kept != selection_) selection_ = std::move(kept);
 
   if (s.slow) {
     battery_ = s.battery;

@@ -126,6 +126,31 @@ TEST_F(StoreTest, selectionLosesProcessesThatQuit) {
   EXPECT_EQ(store->selection(), (std::set<std::int32_t>{10}));
 }
 
+TEST_F(StoreTest, selectionFollowsTheProcessNotItsPid) {
+  makeStore();
+  {
+    std::lock_guard l(script.m);
+    script.procs[0].startTime = 500;
+    script.procs[1].startTime = 600;
+  }
+  store->start();
+  ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1; }));
+  store->setSelection({10, 11});
+  {
+    std::lock_guard l(script.m);
+    std::swap(script.procs[0], script.procs[1]);  // the order changes; the processes are the same
+  }
+  tick();
+  tick();
+  EXPECT_EQ(store->selection(), (std::set<std::int32_t>{10, 11}));
+  {
+    std::lock_guard l(script.m);
+    script.procs[0].startTime = 9000;  // beta ended and a newcomer got its pid
+  }
+  tick();
+  EXPECT_EQ(store->selection(), (std::set<std::int32_t>{10}));
+}
+
 TEST_F(StoreTest, tickWithoutCpuSampleStillAdvancesTheHistories) {
   makeStore();
   store->start();

@@ -1,0 +1,125 @@
+#include "Qel/Processes/ActionBar.hpp"
+
+#include <QAbstractButton>
+#include <QFontMetricsF>
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QPainterPath>
+#include <QVBoxLayout>
+
+#include "Qel/Store/Store.hpp"
+#include "Qel/Text/Loc.hpp"
+#include "Qel/Window/FocusRing.hpp"
+#include "Qel/Window/Fonts.hpp"
+#include "Qel/Window/PageMeta.hpp"
+#include "Qel/Window/Palette.hpp"
+#include "Qel/Window/PlainLabel.hpp"
+#include "Qel/Window/TextButton.hpp"
+
+namespace qel {
+namespace {
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+// The light capsule that ends the selected processes; drawn at 35 % while it can't.
+class EndButton : public QAbstractButton {
+ public:
+  explicit EndButton(QWidget* parent) : QAbstractButton(parent) {
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::PointingHandCursor);
+  }
+  QSize sizeHint() const override {
+    const QFontMetricsF m(Fonts::text(13, QFont::DemiBold));
+    return {int(std::ceil(m.horizontalAdvance(text()))) + 48, int(std::ceil(m.height())) + 18};
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setOpacity(isEnabled() ? 1.0 : 0.35);
+    const QRectF box = QRectF(rect()).adjusted(1, 1, -1, -1);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Palette::rgb(0xF5F4F0));
+    p.drawRoundedRect(box, box.height() / 2, box.height() / 2);
+    p.setFont(Fonts::text(13, QFont::DemiBold));
+    p.setPen(Palette::ink());
+    p.drawText(box, Qt::AlignCenter, text());
+    if (hasFocus()) paintFocusRing(p, box, box.height() / 2);
+  }
+};
+
+}  // namespace
+
+SelectionCounts selectionCounts(const std::vector<ProcInfo>& procs, const std::set<std::int32_t>& selection) {
+  SelectionCounts c;
+  for (const auto& p : procs) {
+    if (!selection.count(p.pid)) continue;
+    ++c.chosen;
+    if (p.isSystem)
+      ++c.skipped;
+    else
+      c.endable.push_back(p.pid);
+  }
+  return c;
+}
+
+ActionBar::ActionBar(Store& store, QWidget* parent) : QWidget(parent), store_(store) {
+  auto* row = new QHBoxLayout(this);
+  row->setContentsMargins(18, 8, 8, 8);
+  row->setSpacing(14);
+  auto* column = new QVBoxLayout();
+  column->setSpacing(1);
+  count_ = new PlainLabel({}, 13, QFont::DemiBold, Palette::primaryText(), this);
+  note_ = new PlainLabel({}, 11.5, QFont::Normal, Palette::tertiaryText(), this);
+  column->addWidget(count_);
+  column->addWidget(note_);
+  row->addLayout(column);
+  cancel_ = new TextButton(qs(L("Cancel")), Fonts::text(13, QFont::Medium), this);
+  end_ = new EndButton(this);
+  row->addWidget(cancel_);
+  row->addWidget(end_);
+  connect(cancel_, &QAbstractButton::clicked, this, [this] { store_.setSelection({}); });
+  connect(end_, &QAbstractButton::clicked, this, [this] {
+    const SelectionCounts c = selectionCounts(store_.procs(), store_.selection());
+    if (!c.endable.empty()) store_.quit(c.endable, false);
+  });
+  Palette::followAppearance(this);
+  refresh();
+}
+
+const QString& ActionBar::countText() const { return countText_; }
+const QString& ActionBar::noteText() const { return noteText_; }
+
+void ActionBar::refresh() {
+  const SelectionCounts c = selectionCounts(store_.procs(), store_.selection());
+  countText_ = qs(L("%@ selected", {std::to_string(c.chosen)}));
+  noteText_ = c.skipped < 1 ? qs(L("Unsaved changes may be lost"))
+                            : qs(L("%@ system processes will be skipped", {std::to_string(c.skipped)}));
+  if (count_->text() != countText_) count_->setText(countText_);
+  if (note_->text() != noteText_) note_->setText(noteText_);
+  const QString endText = qs(L("End %@ processes", {std::to_string(c.endable.size())}));
+  if (end_->text() != endText) {
+    end_->setText(endText);
+    end_->updateGeometry();
+  }
+  end_->setEnabled(!c.endable.empty());
+  cancel_->setColor(accent(store_.page()));
+  adjustSize();
+}
+
+void ActionBar::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  const bool light = Palette::light();
+  // The bar's shadow falls within its own margin (the table leaves room for it).
+  const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+  const double r = box.height() / 2;
+  QColor fill = light ? QColor(Qt::white) : Palette::rgb(0x16191D);
+  fill.setAlphaF(0.94f);
+  p.setPen(QPen(Palette::adaptiveOpacity(0.14, 0.14).resolve(), 0.5));
+  p.setBrush(fill);
+  p.drawRoundedRect(box, r, r);
+}
+
+}  // namespace qel

@@ -1,0 +1,103 @@
+#include "Qel/Processes/ProcessListView.hpp"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+
+#include <algorithm>
+
+#include "Qel/Processes/ProcessRowGeometry.hpp"
+#include "Qel/Processes/ProcessTableModel.hpp"
+#include "Qel/Window/Fonts.hpp"
+#include "Qel/Window/Palette.hpp"
+
+namespace qel {
+
+ProcessListView::ProcessListView(ProcessTableModel& model, QWidget* parent) : QListView(parent), model_(model) {
+  setModel(&model);
+  setUniformItemSizes(true);  // two thousand rows are laid out by arithmetic, not measured
+  setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // Always there (the slim bar draws nothing while the rows fit): a bar that came and went with
+  // the extra tail would resize the viewport, which lays the rows out again, without end.
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  setSelectionMode(QAbstractItemView::NoSelection);  // the selection is the store's, drawn by the rows
+  setFrameShape(QFrame::NoFrame);
+  setMouseTracking(true);
+  setAttribute(Qt::WA_Hover);
+  viewport()->setAutoFillBackground(false);
+  setAutoFillBackground(false);
+  setFocusPolicy(Qt::StrongFocus);
+  Palette::followAppearance(viewport());
+}
+
+void ProcessListView::setEmptyText(const QString& text) {
+  if (text == emptyText_) return;
+  emptyText_ = text;
+  if (model_.rowCount() == 0) viewport()->update();
+}
+
+void ProcessListView::updateGeometries() {
+  QListView::updateGeometries();
+  const int rows = model_.rowCount();
+  const int content = rows > 0 ? rows * int(ProcessRowGeometry::kHeight) + kTail : 0;
+  verticalScrollBar()->setRange(0, std::max(0, content - viewport()->height()));
+  verticalScrollBar()->setSingleStep(int(ProcessRowGeometry::kHeight) / 2);
+}
+
+void ProcessListView::paintEvent(QPaintEvent* event) {
+  QListView::paintEvent(event);
+  if (model_.rowCount() > 0 || emptyText_.isEmpty()) return;
+  QPainter p(viewport());
+  p.setFont(Fonts::text(13));
+  p.setPen(Palette::tertiaryText().resolve());
+  const QRect box(12, 28, viewport()->width() - 24, viewport()->height() - 28);
+  p.drawText(box, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, emptyText_);
+}
+
+void ProcessListView::act(const QModelIndex& index, double x) {
+  if (!index.isValid()) return;
+  const std::int32_t pid = model_.proc(index.row()).pid;
+  switch (rowPartAt(processRowGeometry(viewport()->width()), x)) {
+    case RowPart::select:
+      if (onToggle) onToggle(pid);
+      break;
+    case RowPart::name:
+    case RowPart::details:
+      if (onDetails) onDetails(pid);
+      break;
+    case RowPart::none: break;
+  }
+}
+
+void ProcessListView::mousePressEvent(QMouseEvent* event) {
+  pressed_ = indexAt(event->position().toPoint());
+  if (pressed_.isValid()) setCurrentIndex(pressed_);
+  event->accept();
+}
+
+void ProcessListView::mouseReleaseEvent(QMouseEvent* event) {
+  const QModelIndex index = indexAt(event->position().toPoint());
+  // The press and release must meet on the same process (rows move under a resting pointer).
+  if (event->button() == Qt::LeftButton && index.isValid() && index == pressed_) act(index, event->position().x());
+  pressed_ = QPersistentModelIndex();
+  event->accept();
+}
+
+void ProcessListView::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }
+
+void ProcessListView::keyPressEvent(QKeyEvent* event) {
+  const QModelIndex index = currentIndex();
+  if (index.isValid() && event->key() == Qt::Key_Space) {
+    if (onToggle) onToggle(model_.proc(index.row()).pid);
+    return;
+  }
+  if (index.isValid() && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+    if (onDetails) onDetails(model_.proc(index.row()).pid);
+    return;
+  }
+  QListView::keyPressEvent(event);
+}
+
+}  // namespace qel

@@ -1,0 +1,120 @@
+#include "Qel/Processes/ProcessRowDelegate.hpp"
+
+#include <QFontMetricsF>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+#include "Qel/Pages/PageIcons.hpp"
+#include "Qel/Processes/ProcessRowGeometry.hpp"
+#include "Qel/Processes/ProcessTableModel.hpp"
+#include "Qel/Text/Format.hpp"
+#include "Qel/Text/Loc.hpp"
+#include "Qel/Window/FocusRing.hpp"
+#include "Qel/Window/Fonts.hpp"
+#include "Qel/Window/Glyphs.hpp"
+#include "Qel/Window/Palette.hpp"
+#include "Qel/Window/ThinBar.hpp"
+
+namespace qel {
+namespace {
+
+QColor withAlpha(QColor c, double alpha) {
+  c.setAlphaF(float(alpha));
+  return c;
+}
+
+}  // namespace
+
+ProcessRowDelegate::ProcessRowDelegate(const ProcessTableModel& model, IconCache& icons,
+                                       std::function<bool(std::int32_t)> selected, std::function<QColor()> accent,
+                                       QObject* parent)
+    : QStyledItemDelegate(parent),
+      model_(model),
+      icons_(icons),
+      selected_(std::move(selected)),
+      accent_(std::move(accent)) {}
+
+QSize ProcessRowDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const {
+  return {option.rect.width(), int(ProcessRowGeometry::kHeight)};
+}
+
+void ProcessRowDelegate::paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const {
+  if (!index.isValid() || index.row() >= model_.rowCount()) return;
+  const ProcInfo& proc = model_.proc(index.row());
+  const QRectF rowRect = option.rect;
+  const ProcessRowGeometry g = processRowGeometry(rowRect.width(), rowRect.top());
+  const bool selected = selected_(proc.pid);
+  const QColor accent = accent_();
+  const QColor tertiary = Palette::tertiaryText().resolve(), secondary = Palette::secondaryText().resolve();
+
+  p->save();
+  p->setRenderHint(QPainter::Antialiasing);
+  if (selected)
+    p->fillRect(rowRect, withAlpha(accent, 0.09));
+  else if (option.state & QStyle::State_MouseOver)
+    p->fillRect(rowRect, Palette::adaptiveOpacity(0.03, 0.03).resolve());
+  p->fillRect(QRectF(rowRect.left(), rowRect.bottom() - 0.5, rowRect.width(), 1),
+              Palette::adaptiveOpacity(0.04, 0.04).resolve());
+
+  Glyphs::draw(*p, g.select, selected ? "checkmark.circle.fill" : "circle", 15, selected ? accent : tertiary);
+
+  // The name cell: icon, name, "System" tag.
+  const QFont nameFont = Fonts::text(13, QFont::Medium), tagFont = Fonts::text(10.5);
+  const QRectF icon(g.name.left(), g.name.center().y() - 11, 22, 22);
+  processIcon(icons_, proc).paint(p, icon.toRect());
+  double tagWidth = 0;
+  QString tag;
+  if (proc.isSystem) {
+    tag = QString::fromStdString(L("System"));
+    tagWidth = QFontMetricsF(tagFont).horizontalAdvance(tag) + 10;
+  }
+  const double nameLeft = icon.right() + 10;
+  const double room = std::max(0.0, g.name.right() - nameLeft - (tagWidth > 0 ? tagWidth + 10 : 0) - 8);
+  const QFontMetricsF nameMetrics(nameFont);
+  // Drawn as plain text: whatever a process calls itself is never read as markup.
+  const QString name = nameMetrics.elidedText(index.data(Qt::DisplayRole).toString(), Qt::ElideRight, room);
+  p->setFont(nameFont);
+  p->setPen(Palette::primaryText().resolve());
+  const QRectF nameBox(nameLeft, g.name.top(), nameMetrics.horizontalAdvance(name) + 1, g.name.height());
+  p->drawText(nameBox, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, name);
+  if (proc.isSystem) {
+    const QFontMetricsF tm(tagFont);
+    const QRectF tagBox(nameBox.right() + 10, g.name.center().y() - tm.height() / 2 - 1, tagWidth, tm.height() + 2);
+    p->setPen(QPen(Palette::adaptiveOpacity(0.08, 0.07).resolve(), 1));
+    p->setBrush(Qt::NoBrush);
+    p->drawRoundedRect(tagBox.adjusted(0.5, 0.5, -0.5, -0.5), 5, 5);
+    p->setFont(tagFont);
+    p->setPen(tertiary);
+    p->drawText(tagBox, Qt::AlignCenter, tag);
+  }
+
+  // CPU: a bar 56 wide and the figure 48 wide, 10 apart, at the cell's trailing edge.
+  const QColor cpuColor = cpuIsHigh(proc.cpu) ? Palette::warn() : secondary;
+  const QFont figureFont = Fonts::text(13);
+  const QRectF figure(g.cpu.right() - 48, g.cpu.top(), 48, g.cpu.height());
+  const QRectF track(figure.left() - 10 - 56, g.cpu.center().y() - ThinBar::kHeight / 2.0, 56, ThinBar::kHeight);
+  p->setPen(Qt::NoPen);
+  p->setBrush(Palette::adaptiveOpacity(0.08, 0.08).resolve());
+  p->drawRoundedRect(track, 2, 2);
+  if (const double w = thinBarWidth(proc.cpu / 100, track.width()); w > 0) {
+    p->setBrush(cpuColor);
+    p->drawRoundedRect(QRectF(track.left(), track.top(), w, track.height()), 2, 2);
+  }
+  p->setFont(figureFont);
+  p->setPen(cpuColor);
+  p->drawText(figure, Qt::AlignRight | Qt::AlignVCenter, QString::number(std::isfinite(proc.cpu) ? proc.cpu : 0.0, 'f', 1));
+  p->setPen(secondary);
+  p->drawText(g.mem, Qt::AlignRight | Qt::AlignVCenter, QString::fromStdString(fmtBytes(proc.mem)));
+  p->setPen(tertiary);
+  p->drawText(g.pid, Qt::AlignRight | Qt::AlignVCenter, QString::number(proc.pid));
+  Glyphs::draw(*p, QRectF(g.details.left(), g.details.center().y() - 11, g.details.width(), 22), "ellipsis", 15,
+               tertiary);
+
+  if ((option.state & QStyle::State_HasFocus) && (option.state & QStyle::State_Active))
+    paintFocusRing(*p, rowRect.adjusted(1, 1, -1, -1), 6);
+  p->restore();
+}
+
+}  // namespace qel

@@ -1,0 +1,31 @@
+#pragma once
+// Paints one process row: select circle, icon, name (as plain text), the "System" tag, the CPU
+// bar and figure, memory, pid and the details ellipsis, over the row's selected or hover tint.
+#include <QStyledItemDelegate>
+
+#include <cstdint>
+#include <functional>
+
+namespace qel {
+
+class IconCache;
+class ProcessTableModel;
+
+class ProcessRowDelegate : public QStyledItemDelegate {
+  Q_OBJECT
+
+ public:
+  ProcessRowDelegate(const ProcessTableModel& model, IconCache& icons, std::function<bool(std::int32_t)> selected,
+                     std::function<QColor()> accent, QObject* parent = nullptr);
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+ private:
+  const ProcessTableModel& model_;
+  IconCache& icons_;
+  std::function<bool(std::int32_t)> selected_;
+  std::function<QColor()> accent_;
+};
+
+}  // namespace qel

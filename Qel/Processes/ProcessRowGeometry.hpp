@@ -1,0 +1,25 @@
+#pragma once
+// Where the parts of a process row lie, for the painter and for the clicks alike: the select
+// circle, the name, the CPU cell, memory, pid and the details button, left to right.
+#include <QRectF>
+
+namespace qel {
+
+struct ProcessRowGeometry {
+  static constexpr double kHeight = 40;  // 22-pixel icon padded 9 above and below
+  QRectF select, name, cpu, mem, pid, details;
+};
+
+// The cells of a row `width` wide at the top `top`, padded 10 left and right; the name takes
+// what the fixed cells leave (never less than nothing).
+ProcessRowGeometry processRowGeometry(double width, double top = 0);
+
+// The CPU figure is drawn in the warning colour from 30 % of one core, by the unrounded value.
+inline bool cpuIsHigh(double cpu) { return cpu >= 30; }
+
+enum class RowPart { none, select, name, details };
+// The part of a row under the x position `x` (the name and the details button both open the
+// process's details; every other cell does nothing).
+RowPart rowPartAt(const ProcessRowGeometry& row, double x);
+
+}  // namespace qel

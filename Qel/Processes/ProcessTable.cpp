@@ -1,0 +1,199 @@
+#include "Qel/Processes/ProcessTable.hpp"
+
+#include <QGraphicsDropShadowEffect>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QVBoxLayout>
+#include <QPainter>
+#include <QVariantAnimation>
+
+#include <algorithm>
+#include <cmath>
+
+#include "Qel/Processes/ActionBar.hpp"
+#include "Qel/Processes/IconCache.hpp"
+#include "Qel/Processes/ProcessListView.hpp"
+#include "Qel/Processes/ProcessRowDelegate.hpp"
+#include "Qel/Processes/ProcessRowGeometry.hpp"
+#include "Qel/Processes/ProcessTableModel.hpp"
+#include "Qel/Store/Store.hpp"
+#include "Qel/StoreBridge.hpp"
+#include "Qel/Text/Loc.hpp"
+#include "Qel/Window/Fonts.hpp"
+#include "Qel/Window/Motion.hpp"
+#include "Qel/Window/PageMeta.hpp"
+#include "Qel/Window/Palette.hpp"
+#include "Qel/Window/PillSegment.hpp"
+#include "Qel/Window/PlainLabel.hpp"
+
+namespace qel {
+namespace {
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+// The column titles, laid on the same cells as the rows.
+class ColumnTitles : public QWidget {
+ public:
+  explicit ColumnTitles(QWidget* parent) : QWidget(parent) {
+    setFixedHeight(34);
+    Palette::followAppearance(this);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    const ProcessRowGeometry g = processRowGeometry(width());
+    p.setFont(Fonts::text(12, QFont::Medium));
+    p.setPen(Palette::tertiaryText().resolve());
+    const int flags = Qt::AlignVCenter | Qt::TextSingleLine;
+    auto cell = [&](QRectF r) { return QRectF(r.left(), 0, r.width(), height() - 1); };
+    p.drawText(cell(g.name), flags | Qt::AlignLeft, qs(L("Name")));
+    p.drawText(cell(g.cpu), flags | Qt::AlignRight, qs(L("CPU %")));
+    p.drawText(cell(g.mem), flags | Qt::AlignRight, qs(L("Memory")));
+    p.drawText(cell(g.pid), flags | Qt::AlignRight, QStringLiteral("PID"));
+    p.fillRect(QRectF(0, height() - 1, width(), 1), Palette::adaptiveOpacity(0.08, 0.07).resolve());
+  }
+};
+
+}  // namespace
+
+ProcessTable::ProcessTable(Store& store, StoreBridge& bridge, QWidget* parent)
+    : QWidget(parent), store_(store), icons_(std::make_unique<IconCache>(store.apps())) {
+  auto* stack = new QVBoxLayout(this);
+  stack->setContentsMargins(0, 0, 0, 0);
+  stack->setSpacing(12);
+
+  auto* header = new QHBoxLayout();
+  header->setSpacing(10);
+  auto* title = new PlainLabel(qs(L("Running")), 15, QFont::DemiBold, Palette::primaryText(), this);
+  count_ = new PlainLabel({}, 12, QFont::Normal, Palette::tertiaryText(), this);
+  sort_ = new PillSegment(this);
+  sort_->setOptions<SortKey>({{SortKey::cpu, qs(L("By CPU"))}, {SortKey::mem, qs(L("By memory"))}},
+                             [this] { return store_.sort(); }, [this](const SortKey& k) { store_.setSort(k); });
+  search_ = new QLineEdit(this);
+  search_->setPlaceholderText(qs(L("Search processes")));
+  search_->setFont(Fonts::text(13));
+  search_->setFixedWidth(170);
+  search_->setClearButtonEnabled(false);
+  search_->setObjectName("processSearch");
+  search_->setText(qs(store_.query()));
+  connect(search_, &QLineEdit::textEdited, this, [this](const QString& text) { store_.setQuery(text.toStdString()); });
+  header->addWidget(title, 0, Qt::AlignBaseline);
+  header->addWidget(count_, 0, Qt::AlignBaseline);
+  header->addStretch(1);
+  header->addWidget(sort_, 0, Qt::AlignVCenter);
+  header->addWidget(search_, 0, Qt::AlignVCenter);
+  stack->addLayout(header);
+
+  auto* block = new QVBoxLayout();
+  block->setSpacing(0);
+  block->addWidget(new ColumnTitles(this));
+  model_ = new ProcessTableModel(this);
+  list_ = new ProcessListView(*model_, this);
+  list_->setItemDelegate(new ProcessRowDelegate(
+      *model_, *icons_, [this](std::int32_t pid) { return store_.selection().count(pid) > 0; },
+      [this] { return accent(store_.page()); }, list_));
+  list_->onToggle = [this](std::int32_t pid) {
+    auto selection = store_.selection();
+    if (!selection.erase(pid)) selection.insert(pid);
+    store_.setSelection(std::move(selection));
+  };
+  list_->onDetails = [this](std::int32_t pid) { store_.setDetailPID(pid); };
+  block->addWidget(list_, 1);
+  stack->addLayout(block, 1);
+
+  bar_ = new ActionBar(store_, this);
+  auto* shadow = new QGraphicsDropShadowEffect(bar_);
+  shadow->setBlurRadius(36);
+  shadow->setOffset(0, 8);
+  shadow->setColor(QColor(0, 0, 0, 102));
+  bar_->setGraphicsEffect(shadow);
+  bar_->hide();
+  barMotion_ = new QVariantAnimation(this);
+  barMotion_->setEasingCurve(Motion::easeOut());
+  connect(barMotion_, &QVariantAnimation::valueChanged, this, [this](const QVariant& v) {
+    barShown_ = v.toDouble();
+    placeBar();
+  });
+  connect(barMotion_, &QVariantAnimation::finished, this, [this] {
+    if (barShown_ <= 0) bar_->hide();
+  });
+
+  connect(Palette::notifier(), &AppearanceNotifier::qelAppearanceChanged, this, [this] { styleSearch(); });
+  connect(&bridge, &StoreBridge::changed, this, [this] {
+    if (isVisible()) refresh();
+  });
+  refresh();
+}
+
+ProcessTable::~ProcessTable() = default;
+
+void ProcessTable::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  refresh();
+}
+
+void ProcessTable::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  placeBar();
+}
+
+void ProcessTable::styleSearch() {
+  // A borderless capsule with a faint wash, redone only when the appearance turns.
+  const bool light = Palette::light();
+  if (searchStyledLight_ == light) return;
+  searchStyledLight_ = light;
+  const QColor text = Palette::primaryText().resolve(), wash = Palette::adaptiveOpacity(0.06, 0.06).resolve();
+  search_->setStyleSheet(QString("QLineEdit { border: none; border-radius: %1px; padding: 6px 14px; background: %2; color: %3; }")
+                             .arg(search_->sizeHint().height() / 2)
+                             .arg(wash.name(QColor::HexArgb), text.name()));
+}
+
+void ProcessTable::placeBar() {
+  const QSize size = bar_->sizeHint();
+  const int restY = height() - 4 - size.height();
+  const int y = int(std::lround(restY + (1 - barShown_) * (size.height() + 4)));
+  bar_->setGeometry((width() - size.width()) / 2, y, size.width(), size.height());
+}
+
+void ProcessTable::refresh() {
+  const std::vector<ProcInfo> visible = store_.visibleProcs();
+  model_->update(visible);
+  const QString count = qs(L("%@, only processes under your account", {std::to_string(visible.size())}));
+  if (count_->text() != count) count_->setText(count);
+  sort_->refresh();
+  if (search_->text().toStdString() != store_.query()) search_->setText(qs(store_.query()));
+  styleSearch();
+  list_->setEmptyText(
+      store_.query().empty()
+          ? qs(L("Reading processes…"))
+          : qs(L("No process has “%@” in its name. Try another word, or clear the search field.", {store_.query()})));
+  list_->viewport()->update();  // the selection tint and circles follow the store
+
+  const bool want = !store_.selection().empty();
+  if (want) bar_->refresh();
+  const double target = want ? 1 : 0;
+  const bool moving = barMotion_->state() == QAbstractAnimation::Running;
+  const double heading = moving ? barMotion_->endValue().toDouble() : barShown_;
+  if (heading == target) {
+    if (want) placeBar();
+    return;
+  }
+  barMotion_->stop();
+  if (want) {
+    bar_->show();
+    bar_->raise();
+  }
+  if (const int ms = Motion::duration(200); ms > 0) {
+    barMotion_->setStartValue(barShown_);
+    barMotion_->setEndValue(target);
+    barMotion_->setDuration(ms);
+    barMotion_->start();
+  } else {
+    barShown_ = target;
+    placeBar();
+    bar_->setVisible(want);
+  }
+}
+
+}  // namespace qel

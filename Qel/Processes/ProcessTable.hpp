@@ -1,0 +1,62 @@
+#pragma once
+// The overview's list of running processes: a header (title, count, sort switch, search), the
+// column titles and the rows, with the selection action bar floating over the bottom while
+// anything is selected. Sort, search, selection and the details target are the store's; the
+// table only shows them and writes the user's choices back.
+#include <QWidget>
+
+#include <memory>
+#include <optional>
+
+class QLineEdit;
+class QVariantAnimation;
+
+namespace qel {
+
+class ActionBar;
+class IconCache;
+class PillSegment;
+class PlainLabel;
+class ProcessListView;
+class ProcessTableModel;
+class Store;
+class StoreBridge;
+
+class ProcessTable : public QWidget {
+  Q_OBJECT
+
+ public:
+  ProcessTable(Store& store, StoreBridge& bridge, QWidget* parent = nullptr);
+  ~ProcessTable() override;
+
+  // Reads the store again (the table does this on every change while it is shown).
+  void refresh();
+
+  ProcessTableModel& model() const { return *model_; }
+  ProcessListView* list() const { return list_; }
+  ActionBar* actionBar() const { return bar_; }
+  PlainLabel* countLabel() const { return count_; }
+  QLineEdit* searchField() const { return search_; }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void placeBar();
+  void styleSearch();
+
+  Store& store_;
+  std::unique_ptr<IconCache> icons_;
+  ProcessTableModel* model_;
+  ProcessListView* list_;
+  PlainLabel* count_;
+  PillSegment* sort_;
+  QLineEdit* search_;
+  ActionBar* bar_;
+  QVariantAnimation* barMotion_;
+  double barShown_ = 0;
+  std::optional<bool> searchStyledLight_;  // 0 below the bottom edge, 1 in place
+};
+
+}  // namespace qel

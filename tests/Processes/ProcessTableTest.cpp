@@ -1,0 +1,158 @@
+// The process table: rows known by pid and start time, names shown as they are, the action
+// bar's counts, and clicks that reach the store.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+#include "Qel/Processes/ActionBar.hpp"
+#include "Qel/Processes/ProcessListView.hpp"
+#include "Qel/Processes/ProcessRowGeometry.hpp"
+#include "Qel/Processes/ProcessTable.hpp"
+#include "Qel/Processes/ProcessTableModel.hpp"
+#include "Qel/Window/Motion.hpp"
+#include "Qel/Window/PlainLabel.hpp"
+#include "Qel/Window/TextButton.hpp"
+#include "tests/Window/BusyAfternoon.hpp"
+
+using namespace qel;
+
+namespace {
+
+ProcInfo proc(std::int32_t pid, std::uint64_t start, const char* name, double cpu = 0, bool system = false) {
+  return {.pid = pid, .name = name, .cpu = cpu, .isSystem = system, .startTime = start};
+}
+
+void click(QWidget* w, QPointF p) {
+  QMouseEvent down(QEvent::MouseButtonPress, p, w->mapToGlobal(p), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(w, &down);
+  QMouseEvent up(QEvent::MouseButtonRelease, p, w->mapToGlobal(p), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(w, &up);
+}
+
+void key(QWidget* w, int code) {
+  QKeyEvent press(QEvent::KeyPress, code, Qt::NoModifier, code == Qt::Key_Space ? " " : "");
+  QApplication::sendEvent(w, &press);
+}
+
+std::vector<std::int32_t> pids(const ProcessTableModel& m) {
+  std::vector<std::int32_t> out;
+  for (int i = 0; i < m.rowCount(); ++i) out.push_back(m.proc(i).pid);
+  return out;
+}
+
+}  // namespace
+
+TEST(ProcessTableModel, rowsFollowTheirProcessAndNeverPassToANewcomerWithItsPid) {
+  ProcessTableModel model;
+  model.update({proc(1, 10, "a"), proc(2, 20, "b"), proc(3, 30, "c")});
+  QPersistentModelIndex b(model.index(1)), c(model.index(2));
+  int resets = 0;
+  QObject::connect(&model, &QAbstractItemModel::modelReset, [&] { ++resets; });
+
+  model.update({proc(3, 30, "c", 90), proc(1, 10, "a"), proc(2, 20, "b")});
+  EXPECT_EQ(pids(model), (std::vector<std::int32_t>{3, 1, 2}));
+  EXPECT_EQ(c.row(), 0);  // the view's current row and hover move with the process
+  EXPECT_EQ(b.row(), 2);
+  EXPECT_EQ(model.proc(0).cpu, 90);
+
+  // b ended and a newcomer took pid 2: b's row goes, the newcomer gets a row of its own.
+  model.update({proc(2, 99, "newcomer"), proc(3, 30, "c"), proc(1, 10, "a")});
+  EXPECT_FALSE(b.isValid());
+  EXPECT_EQ(pids(model), (std::vector<std::int32_t>{2, 3, 1}));
+  EXPECT_EQ(model.rowOf({2, 99}), 0);
+  EXPECT_FALSE(model.rowOf({2, 20}));
+
+  // A pid listed twice keeps one row; an empty list empties the table.
+  model.update({proc(1, 10, "a"), proc(1, 10, "a")});
+  EXPECT_EQ(model.rowCount(), 1);
+  model.update({});
+  EXPECT_EQ(model.rowCount(), 0);
+  EXPECT_EQ(resets, 0);  // never a reset, which would throw away the scroll position
+}
+
+TEST(ProcessTableModel, hostileNamesAreShownLiterally) {
+  ProcessTableModel model;
+  model.update({{.pid = 5, .name = "<b>root</b>\u202Etxt.exe\nFAKE &amp;", .path = "/tmp/<i>x</i>"}});
+  const QString shown = model.data(model.index(0), Qt::DisplayRole).toString();
+  EXPECT_EQ(shown, QString::fromUtf8("<b>root</b>txt.exeFAKE &amp;"));  // markup kept as text, no override, no line break
+  EXPECT_EQ(model.data(model.index(0), Qt::ToolTipRole).toString(), "/tmp/&lt;i&gt;x&lt;/i&gt;");
+}
+
+TEST(ProcessRowGeometry, cellsAndClickTargets) {
+  const auto g = processRowGeometry(800, 40);
+  EXPECT_EQ(g.select, QRectF(10, 40, 30, 40));
+  EXPECT_EQ(g.name.width(), 800 - 20 - 30 - 130 - 90 - 70 - 36);
+  EXPECT_EQ(g.details.right(), 790);
+  EXPECT_EQ(rowPartAt(g, 15), RowPart::select);
+  EXPECT_EQ(rowPartAt(g, 100), RowPart::name);
+  EXPECT_EQ(rowPartAt(g, g.cpu.center().x()), RowPart::none);
+  EXPECT_EQ(rowPartAt(g, 780), RowPart::details);
+  EXPECT_EQ(processRowGeometry(50).name.width(), 0);  // too narrow: the name gets nothing, never less
+  EXPECT_TRUE(cpuIsHigh(30.0));
+  EXPECT_FALSE(cpuIsHigh(29.96));  // prints as 30.0, yet below the line
+}
+
+TEST(SelectionCounts, countAllProcessesSkipSystemOnesAndForgetTheGone) {
+  const std::vector<ProcInfo> procs{proc(1, 1, "a"), proc(2, 2, "sys", 0, true), proc(3, 3, "c"), proc(4, 4, "d")};
+  const auto c = selectionCounts(procs, {3, 2, 1, 77});
+  EXPECT_EQ(c.chosen, 3);
+  EXPECT_EQ(c.skipped, 1);
+  EXPECT_EQ(c.endable, (std::vector<std::int32_t>{1, 3}));  // the sampler's order, 77 is gone
+  EXPECT_TRUE(selectionCounts(procs, {2}).endable.empty());
+}
+
+class ProcessTableTest : public ::testing::Test {
+ protected:
+  ProcessTableTest() { Motion::setEnabled(false); }
+  test::BusyAfternoon day;
+};
+
+TEST_F(ProcessTableTest, actionBarCountsSelectedProcessesTheSearchHides) {
+  ProcessTable table(*day.store, *day.bridge);
+  table.resize(900, 500);
+  table.show();
+  day.store->setSelection({2311, 1020, 3120});  // firefox, Xwayland (system), code
+  day.store->setQuery("firefox");
+  test::BusyAfternoon::settle();
+  EXPECT_EQ(table.model().rowCount(), 1);
+  EXPECT_TRUE(table.countLabel()->text().startsWith("1,"));
+  ASSERT_TRUE(table.actionBar()->isVisible());
+  EXPECT_EQ(table.actionBar()->countText(), "3 selected");
+  EXPECT_EQ(table.actionBar()->noteText(), "1 system processes will be skipped");
+  EXPECT_EQ(table.actionBar()->endButton()->text(), "End 2 processes");
+
+  day.store->setSelection({1020});
+  test::BusyAfternoon::settle();
+  EXPECT_FALSE(table.actionBar()->endButton()->isEnabled());
+  table.actionBar()->cancelButton()->click();
+  test::BusyAfternoon::settle();
+  EXPECT_TRUE(day.store->selection().empty());
+  EXPECT_FALSE(table.actionBar()->isVisible());
+}
+
+TEST_F(ProcessTableTest, clicksAndKeysReachTheStore) {
+  ProcessTable table(*day.store, *day.bridge);
+  table.resize(900, 500);
+  table.show();
+  test::BusyAfternoon::settle();
+  ProcessListView* list = table.list();
+  const int row = *table.model().rowOf({2311, 0});
+  const QRect rect = list->visualRect(table.model().index(row));
+  const auto g = processRowGeometry(list->viewport()->width(), rect.top());
+  click(list->viewport(), g.select.center());
+  EXPECT_EQ(day.store->selection(), std::set<std::int32_t>{2311});
+  click(list->viewport(), g.details.center());
+  EXPECT_EQ(day.store->detailPID(), 2311);
+  key(list, Qt::Key_Space);  // the clicked row is the current one
+  EXPECT_TRUE(day.store->selection().empty());
+
+  table.searchField()->setText("zzz");
+  emit table.searchField()->textEdited("zzz");
+  test::BusyAfternoon::settle();
+  EXPECT_EQ(day.store->query(), "zzz");
+  EXPECT_EQ(table.model().rowCount(), 0);
+}

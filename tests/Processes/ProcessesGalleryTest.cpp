@@ -1,0 +1,52 @@
+// Screenshots of the process views from the busy-afternoon store, light and dark, for people to
+// look at (under the build's artifacts/gallery); nothing here is an assertion about the look.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QImage>
+
+#include "Qel/MainViews.hpp"
+#include "Qel/Processes/ProcessTable.hpp"
+#include "Qel/Updater.hpp"
+#include "Qel/Window/Motion.hpp"
+#include "Qel/Window/RootView.hpp"
+#include "Qel/Window/ScrollerRestyler.hpp"
+#include "tests/Window/BusyAfternoon.hpp"
+#include "tests/Window/Probe.hpp"
+
+using namespace qel;
+
+namespace {
+
+void write(QWidget& widget, const QString& name) {
+  const QString folder = QStringLiteral(QEL_ARTIFACTS "/gallery");
+  QDir().mkpath(folder);
+  const QString path = folder + "/" + name + ".png";
+  EXPECT_TRUE(widget.grab().toImage().save(path)) << path.toStdString();
+}
+
+}  // namespace
+
+TEST(ProcessesGallery, tableWithASelection) {
+  Motion::setEnabled(false);
+  ScrollerRestyler::start();
+  for (const char* appearance : {"light", "dark"}) {
+    test::useAppearance(appearance);
+    test::BusyAfternoon day;
+    Updater updater(day.defaults, {});
+    ViewRegistry registry;
+    registerMainViews(registry, updater);
+    RootView root(day.context(), registry);
+    root.resize(1180, 780);
+    root.show();
+    test::BusyAfternoon::settle();
+    write(root, QString("processes-overview-%1").arg(appearance));
+
+    day.store->setSelection({2311, 1020, 5820});
+    test::BusyAfternoon::settle();
+    auto* table = root.findChild<ProcessTable*>();
+    ASSERT_TRUE(table);
+    write(*table, QString("processes-table-selected-%1").arg(appearance));
+  }
+  test::useAppearance("light");
+}
