@@ -74,8 +74,10 @@ void MenuCell::paintEvent(QPaintEvent*) {
   const double right = width() - kPadX;
   p.setBrush(color_.resolve());
   p.drawRoundedRect(QRectF(kPadX, y + (row.height() - 7) / 2, 7, 7), 2, 2);
-  const double extraWidth = std::min(row.horizontalAdvance(extra_), (right - kPadX) / 2);
-  line(p, rowFont(), PanelStyle::grey(), kPadX + 13, y, right - extraWidth - 4, name_);
+  // The name keeps its room; the extra figure takes what is left.
+  const double nameRight = std::min(kPadX + 13 + row.horizontalAdvance(name_) + 1, right - 24);
+  const double extraWidth = std::min(row.horizontalAdvance(extra_) + 1, right - nameRight - 4);
+  line(p, rowFont(), PanelStyle::grey(), kPadX + 13, y, nameRight, name_);
   line(p, rowFont(), PanelStyle::muted(), right - extraWidth, y, right, extra_, Qt::AlignRight);
   y += row.height() + 2;
   line(p, bigValueFont(), PanelStyle::primary(), kPadX, y, right, value_);

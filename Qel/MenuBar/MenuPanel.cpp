@@ -13,6 +13,7 @@
 #include "Qel/MenuBar/MenuCell.hpp"
 #include "Qel/MenuBar/MiniRing.hpp"
 #include "Qel/MenuBar/PanelFacts.hpp"
+#include "Qel/MenuBar/PanelPlacement.hpp"
 #include "Qel/MenuBar/PanelProcRow.hpp"
 #include "Qel/MenuBar/PanelStyle.hpp"
 #include "Qel/MenuBar/PanelToast.hpp"
@@ -28,6 +29,7 @@
 #include "Qel/Window/FocusRing.hpp"
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/Glyphs.hpp"
+#include "Qel/Window/InitialFocusClearer.hpp"
 #include "Qel/Window/PlainLabel.hpp"
 #include "Qel/Window/TextButton.hpp"
 
@@ -140,6 +142,8 @@ MenuPanel::MenuPanel(StoreBridge& bridge, Actions actions, QWidget* parent)
       sections_(sectionsAtOpen(store_)),
       icons_(std::make_unique<IconCache>(store_.apps())) {
   setObjectName(QStringLiteral("qel.panel.content"));
+  // As wide as the card's inside, whatever the texts ask for: long ones are cut, never widen it.
+  setFixedWidth(int(kPanelWidth) - 32);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(12);
@@ -182,6 +186,7 @@ MenuPanel::MenuPanel(StoreBridge& bridge, Actions actions, QWidget* parent)
   layout->addWidget(buildSwitches());
   layout->addWidget(buildFooter());
 
+  new InitialFocusClearer(this);
   toast_ = new PanelToast(this);
   Palette::followAppearance(this);
   connect(&bridge_, &StoreBridge::changed, this, &MenuPanel::refresh);
@@ -306,9 +311,10 @@ QWidget* MenuPanel::buildFooter() {
   outer->setContentsMargins(0, 0, 0, 0);
   outer->setSpacing(12);
   outer->addWidget(new Hairline);
-  auto* layout = row(14);
+  // The bundled face runs wider than the footer's room at 12 pixels: 11 keeps all four in one line.
+  auto* layout = row(12);
   outer->addLayout(layout);
-  const QFont font = Fonts::text(12, QFont::Medium);
+  const QFont font = Fonts::text(11, QFont::Medium);
   auto* settings = new TextButton(q(L("Settings")), font);
   settings->setColor(PanelStyle::accent());
   auto* replay = new TextButton(q(L("What just happened")), font);
@@ -336,6 +342,8 @@ QWidget* MenuPanel::buildFooter() {
     replay->setColor(PanelStyle::grey());
     quit->setColor(PanelStyle::muted());
   });
+  for (QWidget* b : {static_cast<QWidget*>(settings), static_cast<QWidget*>(replay), static_cast<QWidget*>(quit)})
+    b->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   layout->addWidget(settings);
   layout->addWidget(replay);
   layout->addWidget(quit);
