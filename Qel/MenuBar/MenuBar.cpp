@@ -11,6 +11,7 @@
 
 #include "Qel/AppCommands.hpp"
 #include "Qel/MenuBar/MenuIcons.hpp"
+#include "Qel/MenuBar/MenuPanel.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/StoreBridge.hpp"
 #include "Qel/Text/Loc.hpp"
@@ -183,7 +184,14 @@ void MenuBar::toggle() {
     const QRect g = tray_->geometry();
     if (g.isValid() && !g.isEmpty()) icon = g;
   }
-  panel_ = new MenuBarPanel(icon, QCursor::pos());
+  auto* content = new MenuPanel(bridge_, MenuPanel::Actions{.openMain = [this] { showMain(); },
+                                                            .replay =
+                                                                [this] {
+                                                                  closePanel();
+                                                                  if (actions_.replay) actions_.replay();
+                                                                },
+                                                            .quit = [this] { commands_.quit()->trigger(); }});
+  panel_ = new MenuBarPanel(icon, QCursor::pos(), content);
   connect(panel_, &MenuBarPanel::dismissRequested, this, &MenuBar::closePanel);
   panel_->show();
   panel_->raise();

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include <xcb/xcb.h>
@@ -25,6 +26,23 @@ QRect visibleArea(std::optional<QRect> icon, QPoint pointer) {
   return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
 }
 
+// Scrolls the card's content without a scroll bar; it asks for the content's whole height.
+class PanelScroll : public QScrollArea {
+ public:
+  explicit PanelScroll(QWidget* content) {
+    setFrameShape(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setWidgetResizable(true);
+    viewport()->setAutoFillBackground(false);
+    setAutoFillBackground(false);
+    setWidget(content);
+    content->setAutoFillBackground(false);
+  }
+  QSize sizeHint() const override { return widget()->sizeHint(); }
+  QSize minimumSizeHint() const override { return {widget()->minimumSizeHint().width(), 0}; }
+};
+
 }  // namespace
 
 PanelCard::PanelCard(QWidget* parent) : QWidget(parent) {
@@ -43,7 +61,7 @@ void PanelCard::paintEvent(QPaintEvent*) {
   p.drawRoundedRect(QRectF(rect()), kPanelCornerRadius, kPanelCornerRadius);
 }
 
-MenuBarPanel::MenuBarPanel(std::optional<QRect> icon, QPoint pointer)
+MenuBarPanel::MenuBarPanel(std::optional<QRect> icon, QPoint pointer, QWidget* content)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::NoDropShadowWindowHint),
       card_(new PanelCard(this)),
       translucent_(compositorActive()) {
@@ -51,6 +69,7 @@ MenuBarPanel::MenuBarPanel(std::optional<QRect> icon, QPoint pointer)
   setWindowTitle(QStringLiteral("Qel panel"));
   if (translucent_) setAttribute(Qt::WA_TranslucentBackground);
   setFocusPolicy(Qt::StrongFocus);
+  if (content) card_->layout()->addWidget(new PanelScroll(content));
   card_->adjustSize();
   const std::optional<QRectF> iconF = icon ? std::optional<QRectF>(QRectF(*icon)) : std::nullopt;
   placement_ = panelFrame(iconF, QRectF(visibleArea(icon, pointer)), QPointF(pointer),

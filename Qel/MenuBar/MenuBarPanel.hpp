@@ -26,8 +26,9 @@ class MenuBarPanel : public QWidget {
   Q_OBJECT
 
  public:
-  // Placed at `icon` (screen coordinates; unknown → at `pointer`) on the screen holding it.
-  MenuBarPanel(std::optional<QRect> icon, QPoint pointer);
+  // Placed at `icon` (screen coordinates; unknown → at `pointer`) on the screen holding it, with
+  // `content` on its card (scrolling when the screen is too short for it).
+  MenuBarPanel(std::optional<QRect> icon, QPoint pointer, QWidget* content = nullptr);
 
   const PanelPlacement& placement() const { return placement_; }
   PanelCard* card() const { return card_; }

@@ -1,0 +1,149 @@
+#include "Qel/MenuBar/MenuCell.hpp"
+
+#include <QFontMetricsF>
+#include <QPainter>
+
+#include "Qel/MenuBar/PanelStyle.hpp"
+#include "Qel/Text/Loc.hpp"
+#include "Qel/Window/FocusRing.hpp"
+#include "Qel/Window/Fonts.hpp"
+#include "Qel/Window/Sparkline.hpp"
+
+namespace qel {
+namespace {
+
+constexpr int kPadX = 11;
+constexpr int kSparkHeight = 24;
+
+QFont rowFont() { return Fonts::text(11.5); }
+QFont bigValueFont() { return Fonts::text(19, QFont::Medium); }
+
+void paintCellBackground(QPainter& p, const QRectF& box) {
+  p.setPen(Qt::NoPen);
+  p.setBrush(PanelStyle::shade(0.06));
+  p.drawRoundedRect(box, PanelStyle::kCellRadius, PanelStyle::kCellRadius);
+}
+
+// Text on one line from `x` at `top`, cut with an ellipsis at `right`.
+void line(QPainter& p, const QFont& font, const QColor& color, double x, double top, double right, const QString& text,
+          Qt::Alignment align = Qt::AlignLeft) {
+  p.setFont(font);
+  p.setPen(color);
+  const QFontMetricsF fm(font);
+  const QString shown = fm.elidedText(text, Qt::ElideRight, std::max(0.0, right - x));
+  p.drawText(QRectF(x, top, right - x, fm.height()), int(align | Qt::AlignVCenter), shown);
+}
+
+}  // namespace
+
+MenuCell::MenuCell(const QString& name, AdaptiveColor color, std::optional<double> maxValue, QWidget* parent)
+    : QAbstractButton(parent), name_(name), color_(color), spark_(new Sparkline(color, maxValue, this)) {
+  setCursor(Qt::PointingHandCursor);
+  setFocusPolicy(Qt::TabFocus);
+  spark_->setAttribute(Qt::WA_TransparentForMouseEvents);
+  setAccessibleName(QString::fromStdString(L("View %@", {name.toStdString()})));
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+}
+
+void MenuCell::setFigures(const QString& value, const QString& extra, std::vector<double> values) {
+  if (value != value_ || extra != extra_) {
+    value_ = value;
+    extra_ = extra;
+    update();
+  }
+  if (values != spark_->values()) spark_->setValues(std::move(values));
+}
+
+QSize MenuCell::sizeHint() const {
+  const int h = 9 + int(QFontMetricsF(rowFont()).height()) + 2 + int(QFontMetricsF(bigValueFont()).height()) + 2 +
+                kSparkHeight + 9;
+  return {170, h};
+}
+
+void MenuCell::resizeEvent(QResizeEvent*) {
+  spark_->setGeometry(kPadX, height() - 9 - kSparkHeight, width() - 2 * kPadX, kSparkHeight);
+}
+
+void MenuCell::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  const QRectF box(rect());
+  paintCellBackground(p, box);
+  const QFontMetricsF row(rowFont());
+  double y = 9;
+  const double right = width() - kPadX;
+  p.setBrush(color_.resolve());
+  p.drawRoundedRect(QRectF(kPadX, y + (row.height() - 7) / 2, 7, 7), 2, 2);
+  // The name keeps its room; the extra figure takes what is left.
+  const double nameRight = std::min(kPadX + 13 + row.horizontalAdvance(name_) + 1, right - 24);
+  const double extraWidth = std::min(row.horizontalAdvance(extra_) + 1, right - nameRight - 4);
+  line(p, rowFont(), PanelStyle::grey(), kPadX + 13, y, nameRight, name_);
+  line(p, rowFont(), PanelStyle::muted(), right - extraWidth, y, right, extra_, Qt::AlignRight);
+  y += row.height() + 2;
+  line(p, bigValueFont(), PanelStyle::primary(), kPadX, y, right, value_);
+  if (hasFocus()) paintFocusRing(p, box, PanelStyle::kCellRadius);
+}
+
+MiniCell::MiniCell(QWidget* parent) : QWidget(parent) { setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed); }
+
+void MiniCell::setTexts(const QString& title, const QString& value, const QString& note) {
+  if (title == title_ && value == value_ && note == note_) return;
+  title_ = title;
+  value_ = value;
+  note_ = note;
+  update();
+}
+
+QSize MiniCell::sizeHint() const {
+  return {110, 8 + int(QFontMetricsF(Fonts::text(11)).height()) + 1 +
+                   int(QFontMetricsF(Fonts::text(16, QFont::Medium)).height()) + 1 +
+                   int(QFontMetricsF(Fonts::text(10.5)).height()) + 8};
+}
+
+void MiniCell::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  paintCellBackground(p, QRectF(rect()));
+  const double right = width() - kPadX;
+  double y = 8;
+  line(p, Fonts::text(11), PanelStyle::muted(), kPadX, y, right, title_);
+  y += QFontMetricsF(Fonts::text(11)).height() + 1;
+  // The value shrinks down to 70 % of its size before it is cut.
+  QFont value = Fonts::text(16, QFont::Medium);
+  const double valueHeight = QFontMetricsF(value).height();
+  for (double size = 16; size >= 11.2; size -= 0.5) {
+    value = Fonts::text(size, QFont::Medium);
+    if (QFontMetricsF(value).horizontalAdvance(value_) <= right - kPadX) break;
+  }
+  const double valueTop = y + (valueHeight - QFontMetricsF(value).height()) / 2;
+  line(p, value, PanelStyle::primary(), kPadX, valueTop, right, value_);
+  y += valueHeight + 1;
+  line(p, Fonts::text(10.5), PanelStyle::muted(), kPadX, y, right, note_);
+}
+
+PanelChip::PanelChip(QWidget* parent) : QWidget(parent) { setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed); }
+
+void PanelChip::setText(const QString& text) {
+  if (text == text_) return;
+  text_ = text;
+  updateGeometry();
+  update();
+}
+
+QSize PanelChip::sizeHint() const {
+  const QFontMetricsF fm(Fonts::text(11));
+  return {int(std::ceil(fm.horizontalAdvance(text_))) + 12, int(std::ceil(fm.height())) + 2};
+}
+
+QSize PanelChip::minimumSizeHint() const { return {24, sizeHint().height()}; }
+
+void PanelChip::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(Qt::NoPen);
+  p.setBrush(PanelStyle::shade(0.07));
+  p.drawRoundedRect(QRectF(rect()), 5, 5);
+  line(p, Fonts::text(11), PanelStyle::grey(), 6, 1, width() - 6, text_);
+}
+
+}  // namespace qel

@@ -1,0 +1,75 @@
+#pragma once
+// The panel's metric tile: a swatch, a name and a small extra figure, the value large, and the
+// last sixty seconds as a sparkline. The whole tile is one button.
+#include <QAbstractButton>
+
+#include <optional>
+#include <vector>
+
+#include "Qel/Window/AdaptiveColor.hpp"
+
+namespace qel {
+
+class Sparkline;
+
+class MenuCell : public QAbstractButton {
+  Q_OBJECT
+
+ public:
+  MenuCell(const QString& name, AdaptiveColor color, std::optional<double> maxValue, QWidget* parent = nullptr);
+
+  void setFigures(const QString& value, const QString& extra, std::vector<double> values);
+  const QString& value() const { return value_; }
+  const QString& extra() const { return extra_; }
+
+  QSize sizeHint() const override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  QString name_, value_, extra_;
+  AdaptiveColor color_;
+  Sparkline* spark_;
+};
+
+// The panel's small text tile: a title, a value that shrinks to fit, and a note.
+class MiniCell : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit MiniCell(QWidget* parent = nullptr);
+  void setTexts(const QString& title, const QString& value, const QString& note);
+  const QString& value() const { return value_; }
+  const QString& note() const { return note_; }
+
+  QSize sizeHint() const override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QString title_, value_, note_;
+};
+
+// A small grey chip of text, shown as it is (no translation).
+class PanelChip : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit PanelChip(QWidget* parent = nullptr);
+  void setText(const QString& text);
+  const QString& text() const { return text_; }
+
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QString text_;
+};
+
+}  // namespace qel

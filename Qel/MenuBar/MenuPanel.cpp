@@ -1,0 +1,468 @@
+#include "Qel/MenuBar/MenuPanel.hpp"
+
+#include <QAbstractButton>
+#include <QEvent>
+#include <QFontMetricsF>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+#include "Qel/MenuBar/MenuCell.hpp"
+#include "Qel/MenuBar/MiniRing.hpp"
+#include "Qel/MenuBar/PanelFacts.hpp"
+#include "Qel/MenuBar/PanelPlacement.hpp"
+#include "Qel/MenuBar/PanelProcRow.hpp"
+#include "Qel/MenuBar/PanelStyle.hpp"
+#include "Qel/MenuBar/PanelToast.hpp"
+#include "Qel/MenuBar/PanelToggle.hpp"
+#include "Qel/MenuBar/TodayStrip.hpp"
+#include "Qel/Pages/PageIcons.hpp"
+#include "Qel/Processes/IconCache.hpp"
+#include "Qel/Store/Store.hpp"
+#include "Qel/StoreBridge.hpp"
+#include "Qel/Text/Format.hpp"
+#include "Qel/Text/Loc.hpp"
+#include "Qel/Text/Utf8.hpp"
+#include "Qel/Window/FocusRing.hpp"
+#include "Qel/Window/Fonts.hpp"
+#include "Qel/Window/Glyphs.hpp"
+#include "Qel/Window/InitialFocusClearer.hpp"
+#include "Qel/Window/PlainLabel.hpp"
+#include "Qel/Window/TextButton.hpp"
+
+namespace qel {
+namespace {
+
+QString q(const std::string& s) { return QString::fromStdString(s); }
+
+// themed(dark, light) as a colour the labels resolve when they paint.
+AdaptiveColor themedColor(std::uint32_t dark, std::uint32_t light) { return {Palette::rgb(light), Palette::rgb(dark)}; }
+AdaptiveColor greyText() { return themedColor(0xA7AEAC, 0x4C5B55); }
+AdaptiveColor mutedText() { return themedColor(0x737B7A, 0x6B7773); }
+
+class Hairline : public QWidget {
+ public:
+  explicit Hairline(QWidget* parent = nullptr) : QWidget(parent) { setFixedHeight(1); }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    QColor c = Palette::light() ? QColor(Qt::black) : QColor(Qt::white);
+    c.setAlphaF(Palette::light() ? 0.11F : 0.07F);
+    p.fillRect(rect(), c);
+  }
+};
+
+// The sleep row's face: a moon, the summary on one line and "View", on the cells' shade.
+class SleepRowButton : public QAbstractButton {
+ public:
+  explicit SleepRowButton(QWidget* parent = nullptr) : QAbstractButton(parent) {
+    setFocusPolicy(Qt::TabFocus);
+    setCursor(Qt::PointingHandCursor);
+    setAccessibleName(q(L("View sleep report")));
+    setFixedHeight(8 + int(QFontMetricsF(Fonts::text(12)).height()) + 8);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(PanelStyle::shade(0.06));
+    p.drawRoundedRect(QRectF(rect()), PanelStyle::kCellRadius, PanelStyle::kCellRadius);
+    Glyphs::draw(p, QRectF(11, 0, 14, height()), "moon.fill", 13, PanelStyle::warm());
+    const QFont view = Fonts::text(12, QFont::Medium);
+    const QString viewText = q(L("View"));
+    const double viewWidth = QFontMetricsF(view).horizontalAdvance(viewText);
+    const double left = 11 + 14 + 8;
+    const double right = width() - 11 - viewWidth - 8;
+    p.setFont(Fonts::text(12));
+    p.setPen(PanelStyle::grey());
+    p.drawText(QRectF(left, 0, right - left, height()), Qt::AlignLeft | Qt::AlignVCenter,
+               QFontMetricsF(Fonts::text(12)).elidedText(text(), Qt::ElideRight, std::max(0.0, right - left)));
+    p.setFont(view);
+    p.setPen(PanelStyle::accent());
+    p.drawText(QRectF(width() - 11 - viewWidth, 0, viewWidth + 1, height()), Qt::AlignLeft | Qt::AlignVCenter, viewText);
+    if (hasFocus()) paintFocusRing(p, QRectF(rect()), PanelStyle::kCellRadius);
+  }
+};
+
+// "Open Qel": its words on a capsule in the reverse of the panel's colours.
+class OpenButton : public QAbstractButton {
+ public:
+  explicit OpenButton(const QString& text, QWidget* parent = nullptr) : QAbstractButton(parent) {
+    setText(text);
+    setFocusPolicy(Qt::TabFocus);
+    setCursor(Qt::PointingHandCursor);
+  }
+  QSize sizeHint() const override {
+    const QFontMetricsF fm(Fonts::text(12.5, QFont::DemiBold));
+    return {int(std::ceil(fm.horizontalAdvance(text()))) + 36, int(std::ceil(fm.height())) + 14};
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Palette::themed(0xF5F4F0, 0x10161A));
+    const double r = height() / 2.0;
+    p.drawRoundedRect(QRectF(rect()), r, r);
+    p.setFont(Fonts::text(12.5, QFont::DemiBold));
+    p.setPen(Palette::themed(0x10161A, 0xF5F4F0));
+    p.drawText(rect(), Qt::AlignCenter, text());
+    if (hasFocus()) paintFocusRing(p, QRectF(rect()), r);
+  }
+};
+
+QHBoxLayout* row(int spacing) {
+  auto* layout = new QHBoxLayout;
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(spacing);
+  return layout;
+}
+
+}  // namespace
+
+MenuPanel::Sections MenuPanel::sectionsAtOpen(const Store& store) {
+  const auto& devices = store.bluetooth();
+  const bool anyBattery = std::any_of(devices.begin(), devices.end(),
+                                      [](const BTDevice& d) { return d.percent >= 0 && d.percent <= 100; });
+  return {store.sleepAtOpen(), anyBattery};
+}
+
+MenuPanel::MenuPanel(StoreBridge& bridge, Actions actions, QWidget* parent)
+    : QWidget(parent),
+      bridge_(bridge),
+      store_(bridge.store()),
+      actions_(std::move(actions)),
+      sections_(sectionsAtOpen(store_)),
+      icons_(std::make_unique<IconCache>(store_.apps())) {
+  setObjectName(QStringLiteral("qel.panel.content"));
+  // As wide as the card's inside, whatever the texts ask for: long ones are cut, never widen it.
+  setFixedWidth(int(kPanelWidth) - 32);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(12);
+  layout->addWidget(buildHeader());
+  layout->addWidget(buildGrid());
+
+  if (sections_.sleepShown) {
+    auto* button = new SleepRowButton;
+    sleepRow_ = button;
+    connect(button, &QAbstractButton::clicked, this, [this] {
+      Store& store = store_;
+      const SleepSession session = *sections_.sleepShown;
+      if (actions_.openMain) actions_.openMain();
+      store.setSleepReport(session);
+    });
+    layout->addWidget(sleepRow_);
+  }
+
+  strip_ = new TodayStrip(store_, [this](int slot) { jump(slot); });
+  layout->addWidget(buildSection(q(L("Today")), &todayNote_, strip_));
+
+  auto* list = new QWidget;
+  auto* listLayout = new QVBoxLayout(list);
+  listLayout->setContentsMargins(0, 0, 0, 0);
+  listLayout->setSpacing(0);
+  for (auto& r : rows_) {
+    r = new PanelProcRow(store_, [this](const ProcInfo& proc) {
+      Store& store = store_;
+      if (actions_.openMain) actions_.openMain();
+      store.setDetailPID(proc.pid);
+    });
+    listLayout->addWidget(r);
+  }
+  PlainLabel* hoverNote = nullptr;
+  layout->addWidget(buildSection(q(L("Top processes")), &hoverNote, list));
+  hoverNote->setText(q(L("Hover to quit")));
+
+  layout->addWidget(buildSection(q(L("Network")), &networkNote_, buildNetwork()));
+  layout->addWidget(new Hairline);
+  layout->addWidget(buildSwitches());
+  layout->addWidget(buildFooter());
+
+  new InitialFocusClearer(this);
+  toast_ = new PanelToast(this);
+  Palette::followAppearance(this);
+  connect(&bridge_, &StoreBridge::changed, this, &MenuPanel::refresh);
+  refresh();
+}
+
+MenuPanel::~MenuPanel() = default;
+
+QWidget* MenuPanel::buildHeader() {
+  auto* header = new QWidget;
+  auto* layout = row(14);
+  header->setLayout(layout);
+  ring_ = new MiniRing(bridge_);
+  layout->addWidget(ring_, 0, Qt::AlignVCenter);
+  auto* text = new QVBoxLayout;
+  text->setSpacing(3);
+  title_ = new PlainLabel(QString(), 18, QFont::DemiBold, Palette::primaryText());
+  subtitle_ = new PlainLabel(QString(), 12, QFont::Normal, greyText());
+  subtitle_->setWordWrap(true);
+  text->addWidget(title_);
+  text->addWidget(subtitle_);
+  auto* chips = row(4);
+  chips->setContentsMargins(0, 4, 0, 0);
+  for (auto& c : chips_) {
+    c = new PanelChip;
+    chips->addWidget(c);
+  }
+  chips->addStretch(1);
+  text->addLayout(chips);
+  layout->addLayout(text, 1);
+  return header;
+}
+
+QWidget* MenuPanel::buildGrid() {
+  auto* grid = new QWidget;
+  auto* layout = new QVBoxLayout(grid);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(8);
+  struct Spec {
+    const char* name;
+    std::uint32_t dark, light;
+    std::optional<double> max;
+    Page page;
+  };
+  const Spec specs[] = {{"CPU", 0x6FDCBF, 0x2A826D, 1.0, Page::cpu},
+                        {"Memory", 0xB8A1FF, 0x7559BA, 1.0, Page::mem},
+                        {"Network", 0x80B4FF, 0x3A6DB0, std::nullopt, Page::net},
+                        {"Energy", 0xCDE36D, 0x5B781A, std::nullopt, Page::energy}};
+  QHBoxLayout* line = nullptr;
+  for (std::size_t i = 0; i < 4; ++i) {
+    if (i % 2 == 0) {
+      line = row(8);
+      layout->addLayout(line);
+    }
+    cells_[i] = new MenuCell(q(L(specs[i].name)), themedColor(specs[i].dark, specs[i].light), specs[i].max);
+    const Page page = specs[i].page;
+    connect(cells_[i], &QAbstractButton::clicked, this, [this, page] { open(page); });
+    line->addWidget(cells_[i]);
+  }
+  auto* smalls = row(8);
+  for (auto& m : minis_) {
+    m = new MiniCell;
+    smalls->addWidget(m);
+  }
+  layout->addSpacing(4);
+  layout->addLayout(smalls);
+  return grid;
+}
+
+QWidget* MenuPanel::buildSection(const QString& title, PlainLabel** note, QWidget* content) {
+  auto* section = new QWidget;
+  auto* layout = new QVBoxLayout(section);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(8);
+  layout->addWidget(new Hairline);
+  auto* head = row(8);
+  head->setContentsMargins(0, 4, 0, 0);
+  head->addWidget(new PlainLabel(title, 12.5, QFont::DemiBold, Palette::primaryText()), 0, Qt::AlignBaseline);
+  head->addStretch(1);
+  *note = new PlainLabel(QString(), 11, QFont::Normal, mutedText());
+  head->addWidget(*note, 0, Qt::AlignBaseline);
+  layout->addLayout(head);
+  layout->addWidget(content);
+  return section;
+}
+
+QWidget* MenuPanel::buildNetwork() {
+  auto* network = new QWidget;
+  auto* layout = row(16);
+  network->setLayout(layout);
+  down_ = new PlainLabel(QString(), 12, QFont::Normal, greyText());
+  up_ = new PlainLabel(QString(), 12, QFont::Normal, greyText());
+  address_ = new PlainLabel(QString(), 12, QFont::Normal, mutedText());
+  // The rates keep their room as they change, so the row never shifts.
+  const int rateWidth = int(QFontMetricsF(Fonts::text(12)).horizontalAdvance(QStringLiteral("↓ 999.9 MB/s"))) + 2;
+  down_->setFixedWidth(rateWidth);
+  up_->setFixedWidth(rateWidth);
+  layout->addWidget(down_);
+  layout->addWidget(up_);
+  layout->addStretch(1);
+  layout->addWidget(address_);
+  return network;
+}
+
+QWidget* MenuPanel::buildSwitches() {
+  auto* switches = new QWidget;
+  auto* layout = row(8);
+  switches->setLayout(layout);
+  toggles_[0] = new PanelToggle("moon.fill", q(L("Quiet mode")));
+  toggles_[1] = new PanelToggle("sun.max.fill", q(L("Keep awake")));
+  toggles_[2] = new PanelToggle("pause.fill", q(L("Pause alerts")));
+  connect(toggles_[0], &QAbstractButton::clicked, this, [this] { store_.toggleQuiet(); });
+  connect(toggles_[1], &QAbstractButton::clicked, this, [this] { store_.toggleAwake(); });
+  connect(toggles_[2], &QAbstractButton::clicked, this, [this] { store_.toggleMute(); });
+  for (auto* t : toggles_) layout->addWidget(t);
+  return switches;
+}
+
+QWidget* MenuPanel::buildFooter() {
+  auto* footer = new QWidget;
+  auto* outer = new QVBoxLayout(footer);
+  outer->setContentsMargins(0, 0, 0, 0);
+  outer->setSpacing(12);
+  outer->addWidget(new Hairline);
+  // The bundled face runs wider than the footer's room at 12 pixels: 11 keeps all four in one line.
+  auto* layout = row(12);
+  outer->addLayout(layout);
+  const QFont font = Fonts::text(11, QFont::Medium);
+  auto* settings = new TextButton(q(L("Settings")), font);
+  settings->setColor(PanelStyle::accent());
+  auto* replay = new TextButton(q(L("What just happened")), font);
+  replay->setColor(PanelStyle::grey());
+  auto* quit = new TextButton(q(L("Quit")), font);
+  quit->setColor(PanelStyle::muted());
+  auto* openQel = new OpenButton(q(L("Open Qel")));
+  connect(settings, &QAbstractButton::clicked, this, [this] {
+    Store& store = store_;
+    if (actions_.openMain) actions_.openMain();
+    store.openSettings();
+  });
+  connect(replay, &QAbstractButton::clicked, this, [this] {
+    if (actions_.replay) actions_.replay();
+  });
+  connect(quit, &QAbstractButton::clicked, this, [this] {
+    if (actions_.quit) actions_.quit();
+  });
+  connect(openQel, &QAbstractButton::clicked, this, [this] {
+    if (actions_.openMain) actions_.openMain();
+  });
+  // The text buttons take their colours again when the appearance changes.
+  connect(Palette::notifier(), &AppearanceNotifier::qelAppearanceChanged, footer, [settings, replay, quit] {
+    settings->setColor(PanelStyle::accent());
+    replay->setColor(PanelStyle::grey());
+    quit->setColor(PanelStyle::muted());
+  });
+  for (QWidget* b : {static_cast<QWidget*>(settings), static_cast<QWidget*>(replay), static_cast<QWidget*>(quit)})
+    b->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+  layout->addWidget(settings);
+  layout->addWidget(replay);
+  layout->addWidget(quit);
+  layout->addStretch(1);
+  layout->addWidget(openQel);
+  return footer;
+}
+
+void MenuPanel::open(Page page) {
+  Store& store = store_;
+  if (actions_.openMain) actions_.openMain();
+  store.setPage(page);
+  store.setSelectedSlot(std::nullopt);
+}
+
+void MenuPanel::jump(int slot) {
+  Store& store = store_;
+  if (actions_.openMain) actions_.openMain();
+  store.setPage(Page::overview);
+  store.setSelectedSlot(std::nullopt);
+  store.showDay(std::nullopt);
+  store.setRingMode(RingMode::day);
+  store.select(slot);
+}
+
+void MenuPanel::refresh() {
+  const Store& s = store_;
+  const StatusLine status = s.status();
+  title_->setText(q(status.title));
+  title_->setColor(status.level == Level::calm ? Palette::primaryText()
+                   : status.level == Level::notable ? themedColor(0xF2B45A, 0x9D601F)
+                                                    : themedColor(0xFF7A59, 0xB34129));
+  subtitle_->setText(q(panelSubtitle(status)));
+  chips_[0]->setText(q(displayName(s.chip().name)));
+  chips_[0]->setVisible(!s.chip().name.empty());
+  chips_[1]->setText(q(fmtBytes(s.mem().total)));
+  chips_[2]->setText(q(uptimeText(systemUptime())));
+  ring_->update();
+
+  std::string load = L("Load %.2f");
+  if (auto at = load.find("%.2f"); at != std::string::npos) load.replace(at, 4, fixed(s.load(), 2));
+  cells_[0]->setFigures(q(fmtPercent(s.cpu().total)), q(load), s.cpuHist());
+  cells_[1]->setFigures(q(fmtPercent(memoryInUse(s.mem()))), q(pressureExtra(s.mem().pressure)), s.memHist());
+  cells_[2]->setFigures(q(fmtRate(s.netDown())), q("↑ " + fmtRate(s.netUp())), s.netHist());
+  const EnergyFigure energy = energyFigure(s.power(), s.procWatts());
+  cells_[3]->setFigures(q(energy.value), q(energy.extra), s.powerHist());
+
+  minis_[0]->setTexts(q(L("Thermal")), q(s.thermalText()), q(L("System thermal state")));
+  minis_[1]->setTexts(q(L("Battery")), q(batteryValue(s.battery())), q(batteryNote(s.battery(), s.runtimeForecast())));
+  if (const auto& gpu = s.gpu()) {
+    minis_[2]->setTexts(q(L("GPU")), q(fmtPercent(gpu->util)), q(L("Memory %@", {fmtBytes(gpu->memory)})));
+  } else {
+    minis_[2]->setTexts(q(L("Disk free")), q(fmtBytes(s.diskFree())), q(L("%@ total", {fmtBytes(s.diskTotal())})));
+  }
+
+  if (sleepRow_) static_cast<QAbstractButton*>(sleepRow_)->setText(q(s.sleepSummary(*sections_.sleepShown)));
+
+  todayNote_->setText(q(todayNote(s.events().size())));
+  strip_->refresh();
+
+  const auto top = topProcs(s.procs());
+  for (std::size_t i = 0; i < rows_.size(); ++i) {
+    rows_[i]->setVisible(i < top.size());
+    if (i < top.size()) rows_[i]->setProc(top[i], processIcon(*icons_, top[i]));
+  }
+
+  if (s.netPerApp()) {
+    const auto online = std::count_if(s.procs().begin(), s.procs().end(),
+                                      [](const ProcInfo& p) { return p.netDown + p.netUp > 0; });
+    networkNote_->setText(q(L("%@ apps online", {std::to_string(online)})));
+  } else {
+    networkNote_->setText(q(L("Per-app traffic unavailable")));
+  }
+  down_->setText(q("↓ " + fmtRate(s.netDown())));
+  up_->setText(q("↑ " + fmtRate(s.netUp())));
+  if (!s.addresses().empty()) {
+    address_->setText(q(L("Local %@", {s.addresses().front().address})));
+    address_->setColor(mutedText());
+  } else {
+    address_->setText(q(L("Not connected")));
+    address_->setColor(themedColor(0xF2B45A, 0x9D601F));
+  }
+
+  toggles_[0]->setState(s.quietOn(), q(s.quietNote()));
+  toggles_[1]->setState(s.awakeUntil().has_value(), q(s.awakeNote()));
+  toggles_[2]->setState(s.isMuted(), q(s.muteNote()));
+
+  toast_->setMessage(s.toast() ? std::optional<QString>(q(*s.toast())) : std::nullopt);
+}
+
+void MenuPanel::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // The toast stands over the card itself, so it stays put while the content scrolls.
+  QWidget* host = this;
+  for (QWidget* w = parentWidget(); w; w = w->parentWidget()) {
+    if (w->inherits("qel::PanelCard")) host = w;
+  }
+  if (host != toastHost_) {
+    if (toastHost_) toastHost_->removeEventFilter(this);
+    toastHost_ = host;
+    toast_->setParent(host);
+    host->installEventFilter(this);
+  }
+  placeToast();
+  refresh();
+}
+
+bool MenuPanel::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == toastHost_ && event->type() == QEvent::Resize) placeToast();
+  return QWidget::eventFilter(watched, event);
+}
+
+void MenuPanel::placeToast() {
+  if (!toastHost_) return;
+  toast_->place(toastHost_->size());
+  if (!toast_->text().isEmpty() && store_.toast()) {
+    toast_->show();
+    toast_->raise();
+  }
+}
+
+}  // namespace qel

@@ -1,0 +1,109 @@
+#pragma once
+// What the tray panel shows: how the machine is doing in one line, four metric tiles, three small
+// ones, the day, the busiest processes, the network, three switches and a footer, with the
+// store's toasts over its lower edge. Which optional sections it holds (the sleep row, the
+// Bluetooth devices) is decided once when it opens; everything else follows the store live.
+#include <QPointer>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "Qel/History/SleepSession.hpp"
+
+class QLabel;
+
+namespace qel {
+
+class IconCache;
+class MenuCell;
+class MiniCell;
+class PanelChip;
+class PanelProcRow;
+class PanelToast;
+class PanelToggle;
+class PlainLabel;
+class Store;
+class StoreBridge;
+class TodayStrip;
+enum class Page;
+
+class MenuPanel : public QWidget {
+  Q_OBJECT
+
+ public:
+  struct Actions {
+    std::function<void()> openMain;  // brings the main window forward (and closes the panel)
+    std::function<void()> replay;    // brings the main window forward with the last sixty seconds analysed
+    std::function<void()> quit;      // ends the program
+  };
+  // The optional sections, as the store had them when the panel opened.
+  struct Sections {
+    std::optional<SleepSession> sleepShown;
+    bool showBluetooth = false;
+  };
+  static Sections sectionsAtOpen(const Store& store);
+
+  MenuPanel(StoreBridge& bridge, Actions actions, QWidget* parent = nullptr);
+  ~MenuPanel() override;
+
+  const Sections& sections() const { return sections_; }
+  // Tests reach the parts by these.
+  MenuCell* cell(int i) const { return cells_[std::size_t(i)]; }
+  MiniCell* miniCell(int i) const { return minis_[std::size_t(i)]; }
+  PanelToggle* toggle(int i) const { return toggles_[std::size_t(i)]; }
+  PanelProcRow* procRow(int i) const { return rows_[std::size_t(i)]; }
+  TodayStrip* strip() const { return strip_; }
+  PanelToast* toast() const { return toast_; }
+  QWidget* sleepRow() const { return sleepRow_; }
+  QWidget* bluetoothRow() const { return bluetoothRow_; }
+
+  // Reads the store into every part.
+  void refresh();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QWidget* buildHeader();
+  QWidget* buildGrid();
+  QWidget* buildSection(const QString& title, PlainLabel** note, QWidget* content);
+  QWidget* buildNetwork();
+  QWidget* buildSwitches();
+  QWidget* buildFooter();
+  void open(Page page);
+  void jump(int slot);
+  void placeToast();
+
+  StoreBridge& bridge_;
+  Store& store_;
+  Actions actions_;
+  Sections sections_;
+  std::unique_ptr<IconCache> icons_;
+
+  class MiniRing* ring_ = nullptr;
+  PlainLabel* title_ = nullptr;
+  PlainLabel* subtitle_ = nullptr;
+  std::array<PanelChip*, 3> chips_{};
+  std::array<MenuCell*, 4> cells_{};
+  std::array<MiniCell*, 3> minis_{};
+  TodayStrip* strip_ = nullptr;
+  PlainLabel* todayNote_ = nullptr;
+  std::array<PanelProcRow*, 5> rows_{};
+  PlainLabel* networkNote_ = nullptr;
+  PlainLabel* down_ = nullptr;
+  PlainLabel* up_ = nullptr;
+  PlainLabel* address_ = nullptr;
+  QWidget* sleepRow_ = nullptr;
+  PlainLabel* sleepText_ = nullptr;
+  QWidget* bluetoothRow_ = nullptr;
+  PlainLabel* bluetoothNote_ = nullptr;
+  std::array<PanelToggle*, 3> toggles_{};
+  PanelToast* toast_ = nullptr;
+  QPointer<QWidget> toastHost_;
+};
+
+}  // namespace qel

@@ -1,0 +1,44 @@
+#pragma once
+// The words and numbers the tray panel shows, worked out from the store's values so the panel's
+// widgets only draw them.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "Qel/History/RuntimeForecast.hpp"
+#include "Qel/Samplers/ProcInfo.hpp"
+#include "Qel/Samplers/Samples.hpp"
+#include "Qel/Store/StatusLine.hpp"
+
+namespace qel {
+
+// The line under the status title: a calm status always says nothing is unusual.
+std::string panelSubtitle(const StatusLine& status);
+// Memory in use (app + wired + compressed) as a fraction of the total; 0 without a total.
+double memoryInUse(const MemSample& mem);
+// "Pressure 60%": the pressure rounded to the nearest whole number, halves away from zero.
+std::string pressureExtra(double pressure);
+// What the energy cell shows: the system's reading when it has one, else the sum of processes.
+struct EnergyFigure {
+  std::string value;  // "12.3 W"
+  std::string extra;  // "Measured" or "Process sum"
+};
+EnergyFigure energyFigure(std::optional<double> measured, double processSum);
+std::string batteryValue(const BatterySample& battery);
+std::string batteryNote(const BatterySample& battery, const std::optional<RuntimeForecast>& forecast);
+// "Just booted", "Up 5 h", "Up 3 days": whole hours, then whole days from 48 hours.
+std::string uptimeText(double seconds);
+// Seconds since the machine booted, counting time asleep.
+double systemUptime();
+std::string todayNote(std::size_t events);
+// A process is hot from 30 % of one core.
+bool procIsHot(double cpu);
+std::string procCpuText(double cpu);
+// The five busiest processes, highest first; equal ones keep the store's order.
+std::vector<ProcInfo> topProcs(const std::vector<ProcInfo>& procs);
+// The process `proc` names, when it is still the one running (same pid and start): a pid that a
+// new process took since the panel opened is not acted on.
+std::optional<ProcInfo> stillRunning(const ProcInfo& proc, const std::vector<ProcInfo>& now);
+
+}  // namespace qel

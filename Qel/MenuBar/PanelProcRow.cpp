@@ -1,0 +1,139 @@
+#include "Qel/MenuBar/PanelProcRow.hpp"
+
+#include <QFontMetricsF>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "Qel/MenuBar/PanelFacts.hpp"
+#include "Qel/MenuBar/PanelStyle.hpp"
+#include "Qel/Store/Store.hpp"
+#include "Qel/Text/Loc.hpp"
+#include "Qel/Text/Utf8.hpp"
+#include "Qel/Window/FocusRing.hpp"
+#include "Qel/Window/Fonts.hpp"
+#include "Qel/Window/ThinBar.hpp"
+
+namespace qel {
+namespace {
+
+constexpr int kBarWidth = 54;
+constexpr int kCpuWidth = 50;
+constexpr int kGap = 8;
+
+}  // namespace
+
+PanelProcRow::PanelProcRow(Store& store, std::function<void(const ProcInfo&)> open, QWidget* parent)
+    : QWidget(parent), store_(store), open_(std::move(open)) {
+  setFixedHeight(kHeight);
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  setFocusPolicy(Qt::TabFocus);
+  setCursor(Qt::PointingHandCursor);
+  setAttribute(Qt::WA_Hover);
+}
+
+void PanelProcRow::setProc(const ProcInfo& proc, const QIcon& icon) {
+  if (proc == proc_ && icon.cacheKey() == icon_.cacheKey()) return;
+  proc_ = proc;
+  icon_ = icon;
+  setAccessibleName(QString::fromStdString(displayName(proc.name)));
+  update();
+}
+
+QRect PanelProcRow::endRect() const { return {width() - kEndWidth, 0, kEndWidth, height()}; }
+
+void PanelProcRow::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  const bool hot = procIsHot(proc_.cpu);
+  const QColor tone = hot ? PanelStyle::warm() : PanelStyle::grey();
+  const double mid = height() / 2.0;
+  icon_.paint(&p, QRect(0, int(mid - 9), 18, 18));
+
+  // Right to left: the End column, the figure, the bar; the name takes what is left.
+  double right = width() - kEndWidth - kGap;
+  const QFont figure = Fonts::text(12.5);
+  p.setFont(figure);
+  p.setPen(tone);
+  p.drawText(QRectF(right - kCpuWidth, 0, kCpuWidth, height()), Qt::AlignRight | Qt::AlignVCenter,
+             QString::fromStdString(procCpuText(proc_.cpu)));
+  right -= kCpuWidth + kGap;
+  const double barLeft = right - kBarWidth;
+  p.setPen(Qt::NoPen);
+  p.setBrush(PanelStyle::shade(0.08));
+  p.drawRoundedRect(QRectF(barLeft, mid - 2, kBarWidth, 4), 2, 2);
+  p.setBrush(tone);
+  p.drawRoundedRect(QRectF(barLeft, mid - 2, thinBarWidth(proc_.cpu / 100, kBarWidth), 4), 2, 2);
+
+  const QFont nameFont = Fonts::text(13);
+  const QFontMetricsF fm(nameFont);
+  const double nameLeft = 18 + kGap;
+  // The name is drawn as plain text: whatever the process calls itself is shown, never read as markup.
+  const QString name = fm.elidedText(QString::fromStdString(displayName(proc_.name)), Qt::ElideRight,
+                                     std::max(0.0, barLeft - kGap - nameLeft));
+  p.setFont(nameFont);
+  p.setPen(PanelStyle::primary());
+  p.drawText(QRectF(nameLeft, 0, barLeft - nameLeft, height()), Qt::AlignLeft | Qt::AlignVCenter, name);
+
+  if (hovering_) {
+    const QRectF end(endRect());
+    if (proc_.isSystem) {
+      p.setFont(Fonts::text(11));
+      p.setPen(PanelStyle::muted());
+      p.drawText(end, Qt::AlignCenter, QString::fromStdString(L("System")));
+    } else {
+      const QFont font = Fonts::text(11, QFont::Medium);
+      const QString text = QString::fromStdString(L("End"));
+      const double w = std::min(end.width(), QFontMetricsF(font).horizontalAdvance(text) + 16);
+      const QRectF pill(end.right() - w, mid - 8, w, 16);
+      QColor back = PanelStyle::hot();
+      back.setAlphaF(0.12F);
+      p.setPen(Qt::NoPen);
+      p.setBrush(back);
+      p.drawRoundedRect(pill, 8, 8);
+      p.setFont(font);
+      p.setPen(PanelStyle::hot());
+      p.drawText(pill, Qt::AlignCenter, text);
+    }
+  }
+  if (hasFocus()) paintFocusRing(p, QRectF(rect()), 6);
+}
+
+void PanelProcRow::enterEvent(QEnterEvent*) {
+  hovering_ = true;
+  update();
+}
+
+void PanelProcRow::leaveEvent(QEvent*) {
+  hovering_ = false;
+  update();
+}
+
+void PanelProcRow::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton || !rect().contains(event->position().toPoint())) return;
+  event->accept();
+  if (endRect().contains(event->position().toPoint())) {
+    if (!proc_.isSystem) endProc();
+    return;
+  }
+  openRow();
+}
+
+void PanelProcRow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space) {
+    event->accept();
+    openRow();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void PanelProcRow::openRow() {
+  if (auto now = stillRunning(proc_, store_.procs()); now && open_) open_(*now);
+}
+
+void PanelProcRow::endProc() {
+  if (stillRunning(proc_, store_.procs())) store_.quit({proc_.pid}, false);
+}
+
+}  // namespace qel

@@ -1,0 +1,53 @@
+#pragma once
+// One row of the panel's busiest processes: icon, name, a CPU bar and figure; hovering shows
+// "End" (or "System" for another user's process). The row keeps the process it was made for,
+// pid and start time, so a click after that process ended does nothing rather than acting on
+// a newcomer that reused its pid.
+#include <QWidget>
+#include <QIcon>
+
+#include <functional>
+
+#include "Qel/Samplers/ProcInfo.hpp"
+
+namespace qel {
+
+class Store;
+
+class PanelProcRow : public QWidget {
+  Q_OBJECT
+
+ public:
+  static constexpr int kHeight = 26;
+  static constexpr int kEndWidth = 40;
+
+  // `open` is called with the still-running process when the row is clicked.
+  PanelProcRow(Store& store, std::function<void(const ProcInfo&)> open, QWidget* parent = nullptr);
+
+  void setProc(const ProcInfo& proc, const QIcon& icon);
+  const ProcInfo& proc() const { return proc_; }
+  bool hovering() const { return hovering_; }
+  // Where "End" stands, for clicks and tests.
+  QRect endRect() const;
+
+  QSize sizeHint() const override { return {340, kHeight}; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void enterEvent(QEnterEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void openRow();
+  void endProc();
+
+  Store& store_;
+  std::function<void(const ProcInfo&)> open_;
+  ProcInfo proc_;
+  QIcon icon_;
+  bool hovering_ = false;
+};
+
+}  // namespace qel

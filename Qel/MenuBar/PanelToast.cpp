@@ -1,0 +1,71 @@
+#include "Qel/MenuBar/PanelToast.hpp"
+
+#include <QFontMetricsF>
+#include <QPainter>
+
+#include <cmath>
+
+#include "Qel/Window/Fonts.hpp"
+#include "Qel/Window/Palette.hpp"
+
+namespace qel {
+namespace {
+
+constexpr int kShadow = 12;  // room around the pill for its shadow
+QFont toastFont() { return Fonts::text(12, QFont::Medium); }
+
+}  // namespace
+
+PanelToast::PanelToast(QWidget* parent) : QWidget(parent) {
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+  hide();
+}
+
+void PanelToast::setMessage(const std::optional<QString>& text) {
+  if (!text) {
+    hide();
+    return;
+  }
+  if (*text != text_) {
+    text_ = *text;
+    resize(sizeHint());
+    if (parentWidget()) place(parentWidget()->size());
+    update();
+  }
+  show();
+  raise();
+}
+
+QSize PanelToast::sizeHint() const {
+  const QFontMetricsF fm(toastFont());
+  return {int(std::ceil(fm.horizontalAdvance(text_))) + 28 + 2 * kShadow, int(std::ceil(fm.height())) + 12 + 2 * kShadow};
+}
+
+void PanelToast::place(QSize card) {
+  const QSize s = sizeHint();
+  const int w = std::min(s.width(), card.width());
+  resize(w, s.height());
+  move((card.width() - w) / 2, card.height() - PanelToast::kRaise - s.height() + kShadow);
+}
+
+void PanelToast::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  const QRectF pill = QRectF(rect()).adjusted(kShadow, kShadow, -kShadow, -kShadow);
+  const double r = pill.height() / 2;
+  p.setPen(Qt::NoPen);
+  // A soft shadow below the pill, falling off over ten pixels.
+  for (int i = 1; i <= 5; ++i) {
+    p.setBrush(QColor(0, 0, 0, 14));
+    const double grow = 2.0 * (5 - i);
+    p.drawRoundedRect(pill.translated(0, 4).adjusted(-grow / 2, -grow / 2, grow / 2, grow / 2), r + grow / 2, r + grow / 2);
+  }
+  p.setBrush(Palette::themed(0xF5F4F0, 0x10161A));
+  p.drawRoundedRect(pill, r, r);
+  p.setFont(toastFont());
+  p.setPen(Palette::themed(0x10161A, 0xF5F4F0));
+  const QFontMetricsF fm(toastFont());
+  p.drawText(pill.adjusted(14, 0, -14, 0), Qt::AlignCenter, fm.elidedText(text_, Qt::ElideRight, pill.width() - 28));
+}
+
+}  // namespace qel

@@ -1,0 +1,31 @@
+#pragma once
+// The panel's switch tile: a symbol in a disc, a title and a note; tinted with the accent while
+// on. A click runs the action once; the tile shows whatever state it is given next.
+#include <QAbstractButton>
+
+#include <string>
+
+namespace qel {
+
+class PanelToggle : public QAbstractButton {
+  Q_OBJECT
+
+ public:
+  PanelToggle(std::string icon, const QString& title, QWidget* parent = nullptr);
+
+  void setState(bool on, const QString& note);
+  bool isOn() const { return on_; }
+  const QString& note() const { return note_; }
+
+  QSize sizeHint() const override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  std::string icon_;
+  QString title_, note_;
+  bool on_ = false;
+};
+
+}  // namespace qel

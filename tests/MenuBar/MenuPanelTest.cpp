@@ -1,0 +1,294 @@
+// The tray panel's content: its rules as pure functions, its cells drawn offscreen and probed at
+// computed points, and the whole panel on the busy afternoon.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QLayout>
+#include <QMouseEvent>
+
+#include "Qel/MenuBar/MenuBarPanel.hpp"
+#include "Qel/MenuBar/MenuCell.hpp"
+#include "Qel/MenuBar/MenuPanel.hpp"
+#include "Qel/MenuBar/MiniRing.hpp"
+#include "Qel/MenuBar/PanelFacts.hpp"
+#include "Qel/MenuBar/PanelProcRow.hpp"
+#include "Qel/MenuBar/PanelToast.hpp"
+#include "Qel/MenuBar/PanelToggle.hpp"
+#include "Qel/MenuBar/TodayStrip.hpp"
+#include "Qel/Text/Utf8.hpp"
+#include "Qel/Window/Fonts.hpp"
+#include "tests/Window/BusyAfternoon.hpp"
+#include "tests/Window/Probe.hpp"
+
+namespace qel {
+namespace {
+
+using test::BusyAfternoon;
+
+void click(QWidget* w, std::optional<QPoint> at = std::nullopt) {
+  const QPointF p = at ? QPointF(*at) : QPointF(w->rect().center());
+  const QPointF g = w->mapToGlobal(p);
+  QMouseEvent press(QEvent::MouseButtonPress, p, g, Qt::LeftButton, Qt::LeftButton, {});
+  QMouseEvent release(QEvent::MouseButtonRelease, p, g, Qt::LeftButton, {}, {});
+  QApplication::sendEvent(w, &press);
+  QApplication::sendEvent(w, &release);
+}
+
+bool near(QColor a, QColor b, int tolerance = 6) {
+  return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance &&
+         std::abs(a.blue() - b.blue()) <= tolerance;
+}
+
+TEST(PanelFacts, textsFollowTheStoreValues) {
+  EXPECT_EQ(pressureExtra(59.5), "Pressure 60%");
+  EXPECT_EQ(pressureExtra(59.4), "Pressure 59%");
+  EXPECT_EQ(memoryInUse(MemSample{}), 0);
+  EXPECT_DOUBLE_EQ(memoryInUse(MemSample{.total = 100, .app = 20, .wired = 10, .compressed = 5}), 0.35);
+
+  EXPECT_EQ(energyFigure(std::nullopt, 7.25).extra, "Process sum");
+  EXPECT_EQ(energyFigure(std::nullopt, 7.25).value, "7.2 W");
+  EXPECT_EQ(energyFigure(12.0, 7.25).value, "12.0 W");
+  EXPECT_EQ(energyFigure(12.0, 7.25).extra, "Measured");
+
+  EXPECT_EQ(batteryValue(BatterySample{}), "None");
+  EXPECT_EQ(batteryNote(BatterySample{}, std::nullopt), "This computer has no battery");
+  EXPECT_EQ(batteryNote({.present = true, .percent = 50, .onAC = true}, RuntimeForecast{.minutes = 90}), "On AC power");
+  EXPECT_EQ(batteryNote({.present = true, .percent = 50}, RuntimeForecast{.minutes = 90}), "about 1 h 30 min left");
+  EXPECT_EQ(batteryNote({.present = true, .percent = 50}, std::nullopt), "On battery");
+
+  EXPECT_EQ(panelSubtitle({Level::calm, "Calm", "whatever"}), "Nothing unusual in the last 60 seconds");
+  EXPECT_EQ(panelSubtitle({Level::high, "Busy", "rustc is using 4 cores"}), "rustc is using 4 cores");
+  EXPECT_EQ(todayNote(0), "Nothing worth a look yet");
+  EXPECT_EQ(todayNote(3), "3 things worth a look. Click a dot.");
+
+  EXPECT_EQ(uptimeText(59 * 60), "Just booted");
+  EXPECT_EQ(uptimeText(47 * 3600 + 59 * 60), "Up 47 h");
+  EXPECT_EQ(uptimeText(48 * 3600), "Up 2 days");
+  EXPECT_EQ(uptimeText(71 * 3600), "Up 2 days");
+  EXPECT_EQ(uptimeText(std::nan("")), "Just booted");
+}
+
+TEST(PanelFacts, topProcessesAndTheirIdentity) {
+  EXPECT_FALSE(procIsHot(29.9));
+  EXPECT_TRUE(procIsHot(30.0));
+  EXPECT_EQ(procCpuText(5), "5.0%");
+  std::vector<ProcInfo> procs;
+  for (int i = 0; i < 7; ++i) procs.push_back({.pid = i + 1, .cpu = i == 3 ? 50.0 : 10.0});
+  const auto top = topProcs(procs);
+  ASSERT_EQ(top.size(), 5u);
+  EXPECT_EQ(top[0].pid, 4);
+  EXPECT_EQ(top[1].pid, 1);  // equal ones keep the store's order
+  EXPECT_EQ(top[4].pid, 5);
+  EXPECT_EQ(topProcs({procs[0]}).size(), 1u);
+
+  const ProcInfo seen{.pid = 42, .startTime = 1000};
+  EXPECT_TRUE(stillRunning(seen, {{.pid = 42, .startTime = 1000}}));
+  EXPECT_FALSE(stillRunning(seen, {{.pid = 42, .startTime = 2000}}));  // the pid was taken again
+  EXPECT_FALSE(stillRunning(seen, {}));
+}
+
+TEST(MiniRingGeometry, tonesOpacityAndTheSliver) {
+  const auto w = miniRingWedges({0.0, 0.5, 0.75, 0.9}, 0, QSizeF(92, 92));
+  ASSERT_EQ(w.size(), 4u);
+  EXPECT_EQ(w[1].tone, WedgeTone::series);
+  EXPECT_EQ(w[2].tone, WedgeTone::warm);
+  EXPECT_EQ(w[3].tone, WedgeTone::hot);
+  EXPECT_DOUBLE_EQ(w[0].opacity, 0.3);
+  EXPECT_DOUBLE_EQ(w[3].opacity, 1.0);
+  const double t = w[0].outerRadius - w[0].innerRadius;
+  EXPECT_NEAR(w[0].valueOuterRadius - w[0].innerRadius, 0.05 * t, 1e-9);
+  EXPECT_NEAR(w[0].outerRadius, 44, 1e-9);
+  EXPECT_NEAR(w[0].startAngle, -M_PI / 2 + (M_PI / 2) * 0.2, 1e-9);  // the first slot starts at the top
+  EXPECT_DOUBLE_EQ(miniRingWedges({0.4}, 1, QSizeF(92, 92))[0].opacity, 0.3);
+  EXPECT_NEAR(miniRingWedges({0.4}, 1, QSizeF(92, 92))[0].outerRadius, 44 - t - 3, 1e-9);
+  EXPECT_TRUE(miniRingWedges({}, 0, QSizeF(92, 92)).empty());
+}
+
+TEST(TodayStripGeometry, barsStayUnderTheDotRow) {
+  std::vector<std::optional<DayBucket>> day(144);
+  day[0] = DayBucket{.cpu = 1.5, .count = 60};
+  day[1] = DayBucket{.cpu = 0.88, .count = 60};
+  day[2] = DayBucket{.cpu = 0.87, .count = 60};
+  day[3] = DayBucket{.cpu = 0.69, .count = 60};
+  day[4] = DayBucket{.cpu = 0.5, .count = 0};
+  const auto bars = stripBars(day, QSizeF(288, 44));
+  ASSERT_EQ(bars.size(), 144u);
+  EXPECT_DOUBLE_EQ(bars[0].rect.top(), 10);
+  EXPECT_EQ(bars[1].tone, StripTone::hot);
+  EXPECT_EQ(bars[2].tone, StripTone::warm);
+  EXPECT_EQ(bars[3].tone, StripTone::calm);
+  EXPECT_EQ(bars[4].tone, StripTone::empty);
+  EXPECT_DOUBLE_EQ(bars[4].rect.height(), 2);
+  EXPECT_DOUBLE_EQ(bars[143].rect.left(), 286);
+  EXPECT_DOUBLE_EQ(stripDot(143, 288).x(), 287);
+}
+
+class MenuPanelTest : public ::testing::Test {
+ protected:
+  MenuPanelTest() { test::useAppearance("light"); }
+  ~MenuPanelTest() override { test::useAppearance("light"); }
+
+  std::unique_ptr<MenuPanel> makePanel() {
+    auto panel = std::make_unique<MenuPanel>(*fx.bridge, MenuPanel::Actions{.openMain = [this] { ++opened; },
+                                                                          .replay = [this] { ++replays; },
+                                                                          .quit = [] {}});
+    panel->setFixedWidth(352);
+    panel->adjustSize();
+    panel->show();
+    BusyAfternoon::settle();
+    return panel;
+  }
+
+  BusyAfternoon fx;
+  int opened = 0;
+  int replays = 0;
+};
+
+TEST_F(MenuPanelTest, cellsDrawTheirColoursWhereTheyBelong) {
+  // The newest CPU second of the ring at the top-left of the ring's end, drawn opaque.
+  test::Host host(new MiniRing(*fx.bridge), {92, 92});
+  const auto wedges = miniRingWedges(fx.store->cpuHist(), 0, QSizeF(92, 92));
+  const auto& last = wedges.back();
+  const double mid = (last.startAngle + last.endAngle) / 2;
+  const double r = last.innerRadius + 1.5;
+  const QColor want = last.tone == WedgeTone::hot    ? Palette::themed(0xFF7A59, 0xB34129)
+                      : last.tone == WedgeTone::warm ? Palette::themed(0xF2B45A, 0x9D601F)
+                                                     : Palette::themed(0x6FDCBF, 0x2A826D);
+  const QColor got = host.at(int(46 + r * std::cos(mid)), int(46 + r * std::sin(mid)));
+  EXPECT_TRUE(near(got, want, 30)) << got.name().toStdString() << " " << want.name().toStdString();
+  // The centre stays empty.
+  EXPECT_EQ(host.at(46, 46), QColor(Qt::white));
+
+  auto* cell = new MenuCell("CPU", Palette::rgb(0x2A826D), 1.0);
+  cell->setFigures("42%", "Load 1.00", {0.2, 0.4});
+  test::Host cellHost(cell, {170, cell->sizeHint().height()});
+  // The cell's shade is black at 6 % over white; the swatch is the cell's colour.
+  EXPECT_TRUE(near(cellHost.at(85, 4), test::over(Qt::white, Qt::black, 0.06), 2));
+  const int swatchTop = 9 + int((QFontMetricsF(Fonts::text(11.5)).height() - 7) / 2);
+  EXPECT_TRUE(near(cellHost.at(14, swatchTop + 3), Palette::rgb(0x2A826D)));
+  EXPECT_EQ(cellHost.at(0, 0), QColor(Qt::white));  // the rounded corner leaves the host showing
+
+  auto* toggle = new PanelToggle("moon.fill", "Quiet mode");
+  test::Host toggleHost(toggle, {110, toggle->sizeHint().height()});
+  // The disc left of its symbol: the shade while off, the accent while on.
+  EXPECT_TRUE(near(toggleHost.at(14, 21), test::over(test::over(Qt::white, Qt::black, 0.06), Qt::black, 0.1), 3)) << toggleHost.at(14, 21).name().toStdString();
+  toggle->setState(true, "On");
+  EXPECT_TRUE(near(toggleHost.at(14, 21), Palette::rgb(0x2A826D), 8)) << toggleHost.at(14, 21).name().toStdString();
+}
+
+TEST_F(MenuPanelTest, stripClickSelectsTheSlotAndOpensTheMainWindow) {
+  auto panel = makePanel();
+  const auto events = fx.store->events();
+  ASSERT_FALSE(events.empty());
+  fx.store->setPage(Page::cpu);
+  fx.store->setRingMode(RingMode::live);
+  TodayStrip* strip = panel->strip();
+  const QPointF dot = stripDot(events.front().slot, strip->width());
+  click(strip, dot.toPoint());
+  EXPECT_EQ(opened, 1);
+  EXPECT_EQ(fx.store->page(), Page::overview);
+  EXPECT_EQ(fx.store->ringMode(), RingMode::day);
+  // Neighbouring dots share their click squares; the one drawn last takes the click.
+  int expected = events.front().slot;
+  for (const auto& e : events)
+    if (std::abs(stripDot(e.slot, strip->width()).x() - dot.x()) <= 8) expected = e.slot;
+  EXPECT_EQ(fx.store->selectedSlot(), expected);
+  // A click between dots, below the dot row, does nothing.
+  click(strip, QPoint(2, 40));
+  EXPECT_EQ(opened, 1);
+}
+
+TEST_F(MenuPanelTest, eachSwitchActsOncePerClick) {
+  auto panel = makePanel();
+  click(panel->toggle(2));
+  EXPECT_TRUE(fx.store->isMuted());
+  BusyAfternoon::settle();
+  EXPECT_TRUE(panel->toggle(2)->isOn());
+  click(panel->toggle(2));
+  EXPECT_FALSE(fx.store->isMuted());
+
+  click(panel->toggle(0));
+  EXPECT_TRUE(fx.store->quietOn());
+  BusyAfternoon::settle();
+  EXPECT_TRUE(panel->toggle(0)->isOn());
+  // The store's word on it shows in the panel's own toast.
+  ASSERT_TRUE(fx.store->toast());
+  EXPECT_TRUE(panel->toast()->isVisible());
+  EXPECT_EQ(panel->toast()->text(), QString::fromStdString(*fx.store->toast()));
+}
+
+TEST_F(MenuPanelTest, optionalSectionsKeepTheirStateWhileOpen) {
+  ASSERT_TRUE(fx.store->sleepAtOpen());
+  auto panel = makePanel();
+  ASSERT_NE(panel->sleepRow(), nullptr);
+  // A day later the sleep is too old to show; the open panel keeps its row, a new one has none.
+  fx.clock.advance(std::chrono::hours(20));
+  Snapshot s;
+  s.tick = 61;
+  s.mem = fx.store->mem();
+  fx.store->apply(s);
+  BusyAfternoon::settle();
+  EXPECT_FALSE(fx.store->sleepAtOpen());
+  EXPECT_TRUE(panel->sleepRow()->isVisible());
+  EXPECT_TRUE(panel->sections().sleepShown);
+  auto later = makePanel();
+  EXPECT_EQ(later->sleepRow(), nullptr);
+
+  click(panel->sleepRow());
+  EXPECT_EQ(opened, 1);
+  EXPECT_TRUE(fx.store->sleepReport());
+}
+
+TEST_F(MenuPanelTest, aRowActsOnlyOnTheProcessItWasMadeFor) {
+  auto* rowWidget = new PanelProcRow(*fx.store, [this](const ProcInfo&) { ++opened; });
+  PanelProcRow& row = *rowWidget;
+  const ProcInfo gone{.pid = 2311, .name = "firefox", .cpu = 40, .startTime = 77};  // the store's 2311 started at 0
+  row.setProc(gone, QIcon());
+  test::Host host(rowWidget, {340, PanelProcRow::kHeight});
+  click(&row, QPoint(60, 13));
+  EXPECT_EQ(opened, 0);
+  click(&row, row.endRect().center());
+  EXPECT_FALSE(fx.store->toast());  // nothing was ended
+
+  ProcInfo live = fx.store->procs().front();
+  row.setProc(live, QIcon());
+  click(&row, QPoint(60, 13));
+  EXPECT_EQ(opened, 1);
+}
+
+TEST_F(MenuPanelTest, aHostileNameIsShownAsPlainText) {
+  auto* rowWidget = new PanelProcRow(*fx.store, {});
+  PanelProcRow& row = *rowWidget;
+  const std::string hostile = "<b>big</b>\x1b[31m\n<img src=x>";
+  row.setProc({.pid = 9, .name = hostile, .cpu = 1}, QIcon());
+  EXPECT_EQ(row.accessibleName().toStdString(), displayName(hostile));
+  EXPECT_TRUE(row.accessibleName().contains("<b>big</b>"));  // shown as written, not read as markup
+  EXPECT_FALSE(row.accessibleName().contains('\n'));
+  test::Host host(rowWidget, {340, PanelProcRow::kHeight});
+  // Drawn in the primary text colour from the name's start, as text would be, not as bold or an image.
+  const QImage image = host.image();
+  bool ink = false;
+  for (int x = 26; x < 60 && !ink; ++x)
+    for (int y = 6; y < 20 && !ink; ++y) ink = image.pixelColor(x, y).lightness() < 128;
+  EXPECT_TRUE(ink);
+}
+
+TEST_F(MenuPanelTest, galleryLightAndDark) {
+  for (const char* look : {"light", "dark"}) {
+    test::useAppearance(look);
+    fx.store->show("Background priority restored");
+    // The whole card, however short the test screen is.
+    PanelCard card;
+    card.layout()->addWidget(new MenuPanel(*fx.bridge, {}));
+    card.adjustSize();
+    card.show();
+    BusyAfternoon::settle();
+    const QString dir = QStringLiteral(QEL_ARTIFACTS "/gallery");
+    QDir().mkpath(dir);
+    const QString file = dir + QStringLiteral("/panel-%1.png").arg(QLatin1String(look));
+    EXPECT_TRUE(card.grab().save(file)) << file.toStdString();
+  }
+}
+
+}  // namespace
+}  // namespace qel
