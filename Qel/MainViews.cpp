@@ -3,7 +3,9 @@
 #include <string>
 
 #include "Qel/Pages/CPUPage.hpp"
+#include "Qel/Pages/DiskPage.hpp"
 #include "Qel/Pages/GPUPage.hpp"
+#include "Qel/Pages/MemPage.hpp"
 #include "Qel/Pages/OverviewPage.hpp"
 #include "Qel/Sheets/LicensesSheet.hpp"
 #include "Qel/Sheets/WhatsNewSheet.hpp"
@@ -31,6 +33,12 @@ void registerMainViews(ViewRegistry& registry, Updater& updater) {
   });
   registry.setPage(Page::gpu, [](const ViewContext& c, QWidget* parent) -> QWidget* {
     return new GPUPage(c.store, c.bridge, parent);
+  });
+  registry.setPage(Page::mem, [&registry](const ViewContext& c, QWidget* parent) -> QWidget* {
+    return new MemPage(c, registry, parent);
+  });
+  registry.setPage(Page::disk, [](const ViewContext& c, QWidget* parent) -> QWidget* {
+    return new DiskPage(c.store, c.bridge, parent);
   });
   registry.addTopBarItem([&updater](const ViewContext&, QWidget* parent) { return new UpdateNotices(updater, parent); });
   registry.addSheet({"whatsNew", [&updater](const Store&) { return flag(updater.showingWhatsNew()); },
