@@ -119,6 +119,10 @@ DiskPage::DiskPage(Store& store, StoreBridge& bridge, QWidget* parent)
   auto* header = new QHBoxLayout;
   header->setSpacing(56);
   head_ = new PageHead(qtL("Disk"), Palette::disk(), {}, {}, {}, 76, this);
+  // Wide enough for the read and write line at its longest, so the stats beside it stay put.
+  head_->setMinimumWidth(head_->subLabel()->fontMetrics().horizontalAdvance(
+                             qs(L("Read %@, write %@", {"1023.9 MB/s", "1023.9 MB/s"}))) +
+                         4);
   header->addWidget(head_, 0, Qt::AlignBottom);
   auto* stats = new QHBoxLayout;
   stats->setSpacing(44);
