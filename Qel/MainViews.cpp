@@ -6,8 +6,10 @@
 #include <string>
 
 #include "Qel/Pages/CPUPage.hpp"
+#include "Qel/Pages/DiskPage.hpp"
 #include "Qel/Pages/EnergyPage.hpp"
 #include "Qel/Pages/GPUPage.hpp"
+#include "Qel/Pages/MemPage.hpp"
 #include "Qel/Pages/NetPage.hpp"
 #include "Qel/Pages/OverviewPage.hpp"
 #include "Qel/Sheets/FindingCard.hpp"
@@ -48,6 +50,12 @@ void registerMainViews(ViewRegistry& registry, Updater& updater, std::function<Q
   });
   registry.setPage(Page::gpu, [](const ViewContext& c, QWidget* parent) -> QWidget* {
     return new GPUPage(c.store, c.bridge, parent);
+  });
+  registry.setPage(Page::mem, [&registry](const ViewContext& c, QWidget* parent) -> QWidget* {
+    return new MemPage(c, registry, parent);
+  });
+  registry.setPage(Page::disk, [](const ViewContext& c, QWidget* parent) -> QWidget* {
+    return new DiskPage(c.store, c.bridge, parent);
   });
   registry.setPage(Page::net, [](const ViewContext& c, QWidget* parent) -> QWidget* {
     return new NetPage(c.store, c.bridge, parent);

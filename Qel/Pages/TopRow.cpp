@@ -6,6 +6,7 @@
 #include "Qel/Pages/PageIcons.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Format.hpp"
+#include "Qel/Text/Utf8.hpp"
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/ThinBar.hpp"
@@ -23,7 +24,8 @@ TopRow::TopRow(Store& store, IconCache& icons, ProcInfo proc, QWidget* parent)
       store_(store),
       icons_(icons),
       proc_(std::move(proc)),
-      bar_(new ThinBar(0, Palette::cpu(), this)) {
+      bar_(new ThinBar(0, Palette::cpu(), this)),
+      accent_(Palette::cpu()) {
   setFocusPolicy(Qt::StrongFocus);
   setCursor(Qt::PointingHandCursor);
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
@@ -38,17 +40,28 @@ void TopRow::setProc(ProcInfo proc) {
   const bool same = proc.pid == proc_.pid && proc.name == proc_.name && proc.path == proc_.path &&
                     proc.appKey == proc_.appKey;
   proc_ = std::move(proc);
-  bar_->setFraction(proc_.cpu / 100);
+  if (!figure_) bar_->setFraction(proc_.cpu / 100);
   setAccessibleName(QString::fromStdString(proc_.name));
   update(same ? figureRect() : rect());
 }
 
+void TopRow::setFigure(double fraction, const QString& text, AdaptiveColor color, int figureWidth) {
+  bar_->setFraction(fraction);
+  bar_->setColor(color);
+  if (figure_ == text && accent_ == color && figureWidth_ == figureWidth) return;
+  figure_ = text;
+  accent_ = std::move(color);
+  figureWidth_ = figureWidth;
+  resizeEvent(nullptr);
+  update();
+}
+
 QSize TopRow::sizeHint() const { return {320, kIcon + 2 * kPad}; }
 
-QRect TopRow::figureRect() const { return {width() - 12 - kFigureWidth, 0, kFigureWidth, height()}; }
+QRect TopRow::figureRect() const { return {width() - 12 - figureWidth_, 0, figureWidth_, height()}; }
 
 void TopRow::resizeEvent(QResizeEvent* event) {
-  QAbstractButton::resizeEvent(event);
+  if (event) QAbstractButton::resizeEvent(event);
   const QRect figure = figureRect();
   bar_->setGeometry(figure.left() - kSpacing - kBarWidth, (height() - ThinBar::kHeight) / 2, kBarWidth,
                     ThinBar::kHeight);
@@ -58,7 +71,7 @@ void TopRow::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
   if (hasFocus()) {
-    QColor ring = Palette::cpu();
+    QColor ring = accent_.resolve();
     p.setPen(QPen(ring, 2));
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(QRectF(rect()).adjusted(2, 2, -2, -2), 8, 8);
@@ -73,11 +86,12 @@ void TopRow::paintEvent(QPaintEvent*) {
   p.setFont(nameFont);
   p.setPen(Palette::primaryText().resolve());
   const QString name =
-      QFontMetrics(nameFont).elidedText(QString::fromStdString(proc_.name), Qt::ElideRight, nameRight - nameLeft);
+      QFontMetrics(nameFont).elidedText(QString::fromStdString(displayName(proc_.name)), Qt::ElideRight, nameRight - nameLeft);
   p.drawText(QRect(nameLeft, 0, std::max(0, nameRight - nameLeft), height()), Qt::AlignLeft | Qt::AlignVCenter, name);
 
   p.setFont(Fonts::text(13));
-  p.drawText(figureRect(), Qt::AlignRight | Qt::AlignVCenter, cpuText(proc_.cpu));
+  if (figure_) p.setPen(Palette::secondaryText().resolve());
+  p.drawText(figureRect(), Qt::AlignRight | Qt::AlignVCenter, figure_ ? *figure_ : cpuText(proc_.cpu));
 }
 
 }  // namespace qel

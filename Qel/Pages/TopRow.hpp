@@ -4,7 +4,10 @@
 // details); it shows keyboard focus with a ring.
 #include <QAbstractButton>
 
+#include <optional>
+
 #include "Qel/Samplers/ProcInfo.hpp"
+#include "Qel/Window/AdaptiveColor.hpp"
 
 namespace qel {
 
@@ -20,6 +23,9 @@ class TopRow : public QAbstractButton {
   TopRow(Store& store, IconCache& icons, ProcInfo proc, QWidget* parent = nullptr);
 
   void setProc(ProcInfo proc);
+  // Shows `text` and a bar of `fraction` in `color`, `figureWidth` wide, in place of the CPU
+  // figure (for lists ranked by something else).
+  void setFigure(double fraction, const QString& text, AdaptiveColor color, int figureWidth);
   const ProcInfo& proc() const { return proc_; }
   ThinBar* bar() const { return bar_; }
 
@@ -38,6 +44,9 @@ class TopRow : public QAbstractButton {
   IconCache& icons_;
   ProcInfo proc_;
   ThinBar* bar_;
+  std::optional<QString> figure_;
+  AdaptiveColor accent_;
+  int figureWidth_ = kFigureWidth;
 };
 
 }  // namespace qel

@@ -1,0 +1,255 @@
+#include "Qel/Pages/DiskPage.hpp"
+
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+#include "Qel/Pages/DiskPlatterGeometry.hpp"
+#include "Qel/Pages/DiskPlatterView.hpp"
+#include "Qel/Pages/PageText.hpp"
+#include "Qel/Pages/ProcLists.hpp"
+#include "Qel/Pages/StatItem.hpp"
+#include "Qel/Pages/TopRow.hpp"
+#include "Qel/Processes/IconCache.hpp"
+#include "Qel/Store/Store.hpp"
+#include "Qel/StoreBridge.hpp"
+#include "Qel/Text/Format.hpp"
+#include "Qel/Text/Loc.hpp"
+#include "Qel/Text/Utf8.hpp"
+#include "Qel/Window/BaselineRow.hpp"
+#include "Qel/Window/Legend.hpp"
+#include "Qel/Window/PageHead.hpp"
+#include "Qel/Window/Palette.hpp"
+#include "Qel/Window/Panel.hpp"
+#include "Qel/Window/PlainLabel.hpp"
+#include "Qel/Window/SectionTitle.hpp"
+#include "Qel/Window/ThinBar.hpp"
+
+namespace qel {
+
+namespace {
+
+constexpr double kBusyRate = 1024;           // bytes per second; this much is not busy yet
+constexpr double kWrittenBytes = 1'048'576;  // 1 MiB; this much is not "most written" yet
+
+// Ranked processes above `threshold` (strictly), each with its share of the first one.
+std::vector<DiskProcFigure> ranked(const std::vector<ProcInfo>& procs, const std::function<double(const ProcInfo&)>& figure,
+                                   double threshold, std::size_t count, const std::function<std::string(const ProcInfo&)>& text) {
+  const auto top = topProcs(procs, figure, std::nextafter(threshold, INFINITY), count);
+  const double first = top.empty() ? 1 : figure(top.front());
+  const double m = first > 1 ? first : 1;
+  std::vector<DiskProcFigure> out;
+  for (const auto& p : top) out.push_back({p, figure(p) / m, text(p)});
+  return out;
+}
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+QVBoxLayout* column(QWidget* holder, int spacing) {
+  auto* layout = new QVBoxLayout(holder);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(spacing);
+  return layout;
+}
+
+// The small outlined word naming a volume's kind.
+class Badge : public PlainLabel {
+ public:
+  Badge(const QString& text, QWidget* parent) : PlainLabel(text, 10.5, QFont::Normal, Palette::tertiaryText(), parent) {
+    setContentsMargins(5, 1, 5, 1);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    PlainLabel::paintEvent(event);
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Palette::adaptiveOpacity(0.08, 0.07).resolve(), 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 5, 5);
+  }
+};
+
+QWidget* volumeRow(const VolumeInfo& v, QWidget* parent) {
+  auto* row = new QWidget(parent);
+  auto* layout = column(row, 6);
+  layout->setContentsMargins(0, 4, 0, 4);
+  auto* top = new QHBoxLayout;
+  top->setSpacing(6);
+  auto* name = new PlainLabel(qs(displayName(v.name)), 13, QFont::Medium, Palette::primaryText(), row);
+  name->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);  // a long name gives way
+  name->setMinimumWidth(40);
+  top->addWidget(name, 1);
+  top->addWidget(new Badge(qs(volumeBadge(v)), row));
+  top->addSpacing(8);
+  top->addWidget(new PlainLabel(qs(L("%@ available", {fmtBytes(v.free)})), 12.5, QFont::Normal,
+                                Palette::secondaryText(), row));
+  layout->addLayout(top);
+  const std::uint64_t used = diskUsed(v.total, v.free);
+  layout->addWidget(new ThinBar(v.total ? double(used) / double(v.total) : 0, Palette::disk(), row));
+  layout->addWidget(new PlainLabel(qs(L("%@ used of %@", {fmtBytes(used), fmtBytes(v.total)})), 11.5, QFont::Normal,
+                                   Palette::tertiaryText(), row));
+  return row;
+}
+
+}  // namespace
+
+std::vector<DiskProcFigure> busyDiskProcs(const std::vector<ProcInfo>& procs) {
+  return ranked(procs, [](const ProcInfo& p) { return p.diskRate; }, kBusyRate, 5,
+                [](const ProcInfo& p) { return fmtRate(p.diskRate); });
+}
+
+std::vector<DiskProcFigure> mostWrittenProcs(const std::vector<ProcInfo>& procs) {
+  return ranked(procs, [](const ProcInfo& p) { return double(p.diskWritten); }, kWrittenBytes, 6,
+                [](const ProcInfo& p) { return fmtBytes(p.diskWritten); });
+}
+
+std::string volumeBadge(const VolumeInfo& volume) {
+  if (volume.isRoot) return L("Startup");
+  return volume.isInternal ? L("Internal") : L("External");
+}
+
+DiskPage::DiskPage(Store& store, StoreBridge& bridge, QWidget* parent)
+    : QWidget(parent), store_(store), icons_(std::make_unique<IconCache>(store.apps())) {
+  auto* page = column(this, 22);
+
+  auto* header = new QHBoxLayout;
+  header->setSpacing(56);
+  head_ = new PageHead(qtL("Disk"), Palette::disk(), {}, {}, {}, 76, this);
+  // Wide enough for the read and write line at its longest, so the stats beside it stay put.
+  head_->setMinimumWidth(head_->subLabel()->fontMetrics().horizontalAdvance(
+                             qs(L("Read %@, write %@", {"1023.9 MB/s", "1023.9 MB/s"}))) +
+                         4);
+  header->addWidget(head_, 0, Qt::AlignBottom);
+  auto* stats = new QHBoxLayout;
+  stats->setSpacing(44);
+  stats->setContentsMargins(0, 0, 0, 8);
+  stats_ = {new StatItem(qtL("Used"), {}, QStringLiteral("000.0 GB"), this),
+            new StatItem(qtL("Available"), {}, QStringLiteral("000.0 GB"), this),
+            new StatItem(qtL("Purgeable"), {}, QStringLiteral("000.0 GB"), this)};
+  for (auto* s : stats_) stats->addWidget(s);
+  header->addLayout(stats);
+  header->setAlignment(stats, Qt::AlignBottom);
+  header->addStretch(1);
+  page->addLayout(header);
+
+  auto* main = new QHBoxLayout;
+  main->setSpacing(52);
+  auto* platterColumn = new QVBoxLayout;
+  platterColumn->setSpacing(10);
+  platter_ = new DiskPlatterView(store_, this);
+  platterColumn->addWidget(platter_, 1);
+  platterColumn->addWidget(new Legend(qtL("The outer ring is startup disk space: used, purgeable, available.\nThe inner "
+                                          "ring is the last 60 seconds of activity: reads grow outward, writes inward."),
+                                      this));
+  main->addLayout(platterColumn, 1);
+  main->addWidget(buildLists());
+  page->addLayout(main, 1);
+
+  connect(&bridge, &StoreBridge::changed, this, [this] {
+    if (isVisible()) refresh();
+  });
+  refresh();
+}
+
+DiskPage::~DiskPage() = default;
+
+QWidget* DiskPage::buildLists() {
+  auto* content = new QWidget;
+  content->setAutoFillBackground(false);
+  auto* layout = column(content, 18);
+  layout->setContentsMargins(14, 14, 14, 14);
+
+  auto* volumes = new QWidget(content);
+  auto* volumesLayout = column(volumes, 10);
+  volumesTitle_ = new SectionTitle(qtL("Volumes"), {}, volumes);
+  volumesLayout->addWidget(volumesTitle_);
+  volumeRows_ = new QWidget(volumes);
+  column(volumeRows_, 10);
+  volumesLayout->addWidget(volumeRows_);
+  layout->addWidget(volumes);
+
+  auto* busy = new QWidget(content);
+  busyList_ = column(busy, 4);
+  busyList_->addWidget(new SectionTitle(qtL("Active now"), qtL("Click a name for details"), busy));
+  quiet_ = new PlainLabel(qtL("No process is doing heavy disk activity right now."), 13, QFont::Normal,
+                          Palette::tertiaryText(), busy);
+  quiet_->setWordWrap(true);
+  quiet_->setContentsMargins(0, 6, 0, 6);
+  busyList_->addWidget(quiet_);
+  layout->addWidget(busy);
+
+  auto* written = new QWidget(content);
+  writtenList_ = column(written, 4);
+  writtenList_->addWidget(new SectionTitle(qtL("Most written"), qtL("Since each process started"), written));
+  layout->addWidget(written);
+  layout->addStretch(1);
+
+  auto* scroll = new QScrollArea;
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidgetResizable(true);
+  scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  scroll->viewport()->setAutoFillBackground(false);
+  scroll->setWidget(content);
+  content->setAutoFillBackground(false);  // the scroll area turns it on; the panel shows through
+  auto* panel = new Panel(scroll, 8, this);
+  panel->setFixedWidth(400);
+  return panel;
+}
+
+void DiskPage::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  refresh();
+}
+
+void DiskPage::fill(std::vector<TopRow*>& rows, QVBoxLayout* list, const std::vector<DiskProcFigure>& figures) {
+  // Rows are kept by position and take the process now in that place.
+  while (rows.size() > figures.size()) {
+    delete rows.back();
+    rows.pop_back();
+  }
+  for (std::size_t i = 0; i < figures.size(); ++i) {
+    if (i == rows.size()) {
+      rows.push_back(new TopRow(store_, *icons_, figures[i].proc));
+      list->addWidget(rows.back());
+    }
+    rows[i]->setProc(figures[i].proc);
+    rows[i]->setFigure(figures[i].fraction, qs(figures[i].text), Palette::disk(), 84);
+  }
+}
+
+void DiskPage::refreshVolumes() {
+  if (store_.volumes() == volumes_ && !volumeRows_->layout()->isEmpty()) return;
+  volumes_ = store_.volumes();
+  volumesTitle_->setTexts(qtL("Volumes"), qs(L("%@ mounted", {std::to_string(volumes_.size())})));
+  auto* layout = volumeRows_->layout();
+  while (QLayoutItem* item = layout->takeAt(0)) {
+    delete item->widget();
+    delete item;
+  }
+  for (const auto& v : volumes_) layout->addWidget(volumeRow(v, volumeRows_));
+}
+
+void DiskPage::refresh() {
+  const double total = store_.diskRead() + store_.diskWrite();
+  const auto [number, unit] = splitRate(total);
+  if (head_->figure()->runs().empty() || head_->figure()->runs()[0].text != qs(number))
+    head_->setValue(qs(number), qs(unit));
+  head_->setSub(qs(L("Read %@, write %@", {fmtRate(store_.diskRead()), fmtRate(store_.diskWrite())})));
+  const DiskDetail& d = store_.diskDetail();
+  stats_[0]->setValue(qs(fmtBytes(diskUsed(d.total, d.free))));
+  stats_[1]->setValue(qs(fmtBytes(d.free)));
+  stats_[2]->setValue(qs(fmtBytes(d.purgeable)));
+
+  refreshVolumes();
+  const auto busy = busyDiskProcs(store_.procs());
+  quiet_->setVisible(busy.empty());
+  fill(busyRows_, busyList_, busy);
+  fill(writtenRows_, writtenList_, mostWrittenProcs(store_.procs()));
+  platter_->refresh();
+}
+
+}  // namespace qel

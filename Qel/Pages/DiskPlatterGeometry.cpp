@@ -1,0 +1,77 @@
+#include "Qel/Pages/DiskPlatterGeometry.hpp"
+
+#include <algorithm>
+#include <cmath>
+
+#include "Qel/Pages/ChartKit.hpp"
+
+namespace qel {
+
+std::uint64_t diskUsed(std::uint64_t total, std::uint64_t free) { return free < total ? total - free : 0; }
+
+namespace {
+
+double finiteRate(double v) { return std::isfinite(v) ? std::max(v, 0.0) : 0.0; }
+
+double angleOf(std::size_t i, std::size_t n) { return 2 * Chart::kPi * (double(i) + 0.5) / double(n) - Chart::kPi / 2; }
+
+}  // namespace
+
+DiskPlatter diskPlatter(const DiskDetail& detail, std::span<const double> reads, std::span<const double> writes,
+                        double side) {
+  DiskPlatter p;
+  if (!(side > 0) || !std::isfinite(side)) return p;
+  p.centre = {side / 2, side / 2};
+  p.ring = std::max(side / 2 - 26, 0.0);
+
+  const double t = detail.total > 1 ? double(detail.total) : 1.0;
+  const double used = double(diskUsed(detail.total, detail.free));
+  const double rest = std::max(double(detail.free) - double(detail.purgeable), 0.0);
+  const std::pair<double, SpaceTone> parts[] = {
+      {used / t, SpaceTone::used}, {double(detail.purgeable) / t, SpaceTone::purgeable}, {rest / t, SpaceTone::free}};
+  double a = -Chart::kPi / 2;
+  for (const auto& [f, tone] : parts) {
+    if (!(f > 0.002)) continue;
+    const double span = 2 * Chart::kPi * std::min(f, 1.0);
+    const double trim = std::min(0.009, span / 4);
+    p.space.push_back({a + trim, a + span - trim, tone});
+    a += span;
+  }
+
+  const std::size_t n = std::min(reads.size(), writes.size());
+  if (n < 2 || p.ring <= 0) return p;
+  p.activity = true;
+  p.base = 0.56 * p.ring;
+  p.outer = 0.75 * p.ring;
+  p.inner = 0.38 * p.ring;
+  double top = 2'000'000;
+  for (std::size_t i = 0; i < n; ++i) top = std::max({top, finiteRate(reads[i]), finiteRate(writes[i])});
+  p.scale = 1.1 * top;
+
+  for (std::size_t i = 0; i < n; ++i) {
+    const double angle = angleOf(i, n);
+    const double fr = std::clamp(finiteRate(reads[i]) / p.scale, 0.0, 1.0);
+    const double fw = std::clamp(finiteRate(writes[i]) / p.scale, 0.0, 1.0);
+    p.reads.push_back(Chart::polar(p.centre, p.base + (p.outer - p.base) * fr, angle));
+    p.writes.push_back(Chart::polar(p.centre, p.base - (p.base - p.inner) * fw, angle));
+    p.baseline.push_back(Chart::polar(p.centre, p.base, angle));
+  }
+
+  const auto peak = [&](std::span<const double> values, bool outward) -> std::optional<PeakMark> {
+    std::size_t at = 0;
+    double top = -1;
+    for (std::size_t i = 0; i < n; ++i)
+      if (finiteRate(values[i]) > top) top = finiteRate(values[at = i]);
+    if (!(top > 1'000'000)) return std::nullopt;
+    const double f = std::min(top / p.scale, 1.0);
+    const double r = outward ? p.outer + 0.08 * (p.outer - p.base) * f + 10 : p.inner - 0.08 * (p.base - p.inner) * f - 10;
+    const double d = outward ? 14 : -14;
+    const double angle = angleOf(at, n);
+    return PeakMark{Chart::polar(p.centre, r, angle), Chart::polar(p.centre, r + d, angle), top};
+  };
+  p.readPeak = peak(reads, true);
+  p.writePeak = peak(writes, false);
+  return p;
+}
+
+}  // namespace qel

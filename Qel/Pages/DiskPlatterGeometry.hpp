@@ -1,0 +1,49 @@
+#pragma once
+// The disk platter's geometry: the outer ring of the startup volume's space (used, purgeable,
+// free) and, inside it, the last minute of reads growing outward and writes inward around a
+// base circle, with a dot on each history's peak.
+#include <QPointF>
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <vector>
+
+#include "Qel/Samplers/Samples.hpp"
+
+namespace qel {
+
+// Used space of a volume: total less free, 0 when free is not less than total.
+std::uint64_t diskUsed(std::uint64_t total, std::uint64_t free);
+
+enum class SpaceTone { used, purgeable, free };
+
+struct SpaceSegment {
+  double from, to;  // chart angles, trimmed at both ends to leave a gap
+  SpaceTone tone;
+};
+
+struct PeakMark {
+  QPointF dot;    // centre of the 8-pixel dot
+  QPointF label;  // centre of the rate's label
+  double value;   // bytes per second
+};
+
+struct DiskPlatter {
+  QPointF centre;
+  double ring = 0;  // the space ring's outer radius; its inner one is 0.8 of it
+  std::vector<SpaceSegment> space;
+  bool activity = false;  // false with fewer than two samples: nothing below is drawn
+  double base = 0, outer = 0, inner = 0, scale = 0;
+  std::vector<QPointF> reads, writes;  // wave tips, oldest first
+  std::vector<QPointF> baseline;       // the wave feet on the base circle, oldest first
+  std::optional<PeakMark> readPeak, writePeak;
+};
+
+// Segments of at most 0.002 of the ring are left out and take no room. Each segment is trimmed
+// by 0.009 rad at each end, or a quarter of its span when that is less, so a sliver never turns
+// back on itself.
+DiskPlatter diskPlatter(const DiskDetail& detail, std::span<const double> reads, std::span<const double> writes,
+                        double side);
+
+}  // namespace qel

@@ -1,0 +1,133 @@
+#include "Qel/Pages/DiskPlatterView.hpp"
+
+#include <QPainter>
+#include <QFontMetricsF>
+#include <QPainterPath>
+
+#include <algorithm>
+
+#include "Qel/Pages/ChartKit.hpp"
+#include "Qel/Pages/DiskPlatterGeometry.hpp"
+#include "Qel/Pages/PageText.hpp"
+#include "Qel/Store/Store.hpp"
+#include "Qel/Text/Format.hpp"
+#include "Qel/Text/Loc.hpp"
+#include "Qel/Window/Fonts.hpp"
+#include "Qel/Window/Palette.hpp"
+#include "Qel/Window/SquareFit.hpp"
+
+namespace qel {
+
+namespace {
+
+QColor lineColor(double opacity) {
+  QColor c = Palette::light() ? Qt::black : Qt::white;
+  c.setAlphaF(float(opacity));
+  return c;
+}
+
+QColor toneColor(SpaceTone tone) {
+  switch (tone) {
+    case SpaceTone::used: return Palette::disk();
+    case SpaceTone::purgeable: return Palette::rgb(0x8A6C45);
+    case SpaceTone::free: break;
+  }
+  return lineColor(0.06);
+}
+
+QPainterPath wave(const std::vector<QPointF>& tips, const std::vector<QPointF>& baseline) {
+  QPainterPath path;
+  if (tips.empty()) return path;
+  path.moveTo(tips.front());
+  for (std::size_t i = 1; i < tips.size(); ++i) path.lineTo(tips[i]);
+  for (auto it = baseline.rbegin(); it != baseline.rend(); ++it) path.lineTo(*it);
+  path.closeSubpath();
+  return path;
+}
+
+}  // namespace
+
+DiskPlatterView::DiskPlatterView(const Store& store, QWidget* parent) : QWidget(parent), store_(store) {
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+  setAccessibleName(qtL("Disk space and activity"));
+  Palette::followAppearance(this);
+  refresh();
+}
+
+void DiskPlatterView::refresh() {
+  const DiskDetail& detail = store_.diskDetail();
+  setAccessibleDescription(QString::fromStdString(L("%@ available", {fmtBytes(detail.free)})));
+  if (detail == detail_ && store_.diskReadHist() == reads_ && store_.diskWriteHist() == writes_) return;
+  detail_ = detail;
+  reads_ = store_.diskReadHist();
+  writes_ = store_.diskWriteHist();
+  update();
+}
+
+void DiskPlatterView::paintEvent(QPaintEvent*) {
+  const QRectF square = squareFit(QSizeF(size()));
+  const double side = square.width();
+  const DiskPlatter g = diskPlatter(detail_, reads_, writes_, side);
+  if (g.ring <= 0) return;
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.translate(square.topLeft());
+  const QPointF c = g.centre;
+
+  p.setPen(Qt::NoPen);
+  for (const auto& s : g.space) {
+    p.setBrush(toneColor(s.tone));
+    p.drawPath(Chart::ringSegment(c, 0.8 * g.ring, g.ring, s.from, s.to));
+  }
+
+  if (g.activity) {
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(lineColor(0.12), 1));
+    p.drawEllipse(c, g.base, g.base);
+    p.setPen(Qt::NoPen);
+    QColor read = Palette::disk();
+    read.setAlphaF(0.8f);
+    p.setBrush(read);
+    p.drawPath(wave(g.reads, g.baseline));
+    p.setBrush(lineColor(0.45));
+    p.drawPath(wave(g.writes, g.baseline));
+
+    const auto peak = [&](const std::optional<PeakMark>& mark, const QColor& color) {
+      if (!mark) return;
+      p.setPen(Qt::NoPen);
+      p.setBrush(color);
+      p.drawEllipse(mark->dot, 4, 4);
+      p.setPen(color);
+      Chart::drawText(p, QString::fromStdString(fmtRate(mark->value)), Fonts::text(10, QFont::Medium), mark->label,
+                      Qt::AlignCenter, QRectF(0, 0, side, side));
+    };
+    peak(g.readPeak, Palette::disk());
+    peak(g.writePeak, Palette::light() ? lineColor(0.5) : lineColor(0.6));
+
+    p.setPen(QPen(Palette::light() ? Palette::ink() : QColor(Qt::white), 1.5));
+    p.drawLine(QPointF(c.x(), c.y() - g.inner + 4), QPointF(c.x(), c.y() - g.outer - 4));
+    p.setPen(Palette::tertiaryText().resolve());
+    Chart::drawText(p, qtL("Now"), Fonts::text(11), {c.x(), c.y() - g.ring - 12}, Qt::AlignCenter);
+  }
+
+  // The middle: free space large, with its caption above and the volume's size below.
+  const QFont figureFont = Fonts::text(std::min(0.085 * side, 34.0), QFont::Light);
+  const QFont captionFont = Fonts::text(12);
+  const QFont totalFont = Fonts::text(12.5);
+  const QString figure = QString::fromStdString(fmtBytes(detail_.free));
+  const double figureH = QFontMetricsF(figureFont).height();
+  const double captionH = QFontMetricsF(captionFont).height();
+  const double totalH = QFontMetricsF(totalFont).height();
+  double y = c.y() - (captionH + figureH + totalH + 4) / 2;
+  p.setPen(Palette::secondaryText().resolve());
+  Chart::drawText(p, qtL("Available"), captionFont, {c.x(), y}, Qt::AlignHCenter | Qt::AlignTop);
+  y += captionH + 2;
+  p.setPen(Palette::primaryText().resolve());
+  Chart::drawText(p, figure, figureFont, {c.x(), y}, Qt::AlignHCenter | Qt::AlignTop);
+  y += figureH + 2;
+  p.setPen(Palette::secondaryText().resolve());
+  Chart::drawText(p, QString::fromStdString(L("%@ total", {fmtBytes(detail_.total)})), totalFont, {c.x(), y},
+                  Qt::AlignHCenter | Qt::AlignTop);
+}
+
+}  // namespace qel

@@ -1,0 +1,224 @@
+#include "Qel/Pages/MemPage.hpp"
+
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+#include "Qel/Pages/BubbleFieldView.hpp"
+#include "Qel/Pages/OverviewPage.hpp"
+#include "Qel/Pages/PageText.hpp"
+#include "Qel/Pages/PressureGauge.hpp"
+#include "Qel/Pages/StatItem.hpp"
+#include "Qel/Store/Store.hpp"
+#include "Qel/StoreBridge.hpp"
+#include "Qel/Text/Format.hpp"
+#include "Qel/Text/Loc.hpp"
+#include "Qel/Window/InfoRow.hpp"
+#include "Qel/Window/Legend.hpp"
+#include "Qel/Window/PageHead.hpp"
+#include "Qel/Window/Palette.hpp"
+#include "Qel/Window/Panel.hpp"
+#include "Qel/Window/PlainLabel.hpp"
+#include "Qel/Window/SectionTitle.hpp"
+#include "Qel/Window/SegmentBar.hpp"
+#include "Qel/Window/ViewRegistry.hpp"
+
+namespace qel {
+
+std::string memPressureText(double pressure) {
+  if (pressure >= 85) return L("Memory has run short. Quit the apps using the most first.");
+  if (pressure >= 60)
+    return L("The system is compressing memory. Quitting apps you aren't using makes switching smoother.");
+  return L("There's enough memory. Nothing to do.");
+}
+
+MemFigures memFigures(const MemSample& mem) {
+  MemFigures f;
+  // Added in floating point first: three counters from outside must not wrap past 2^64.
+  const double used = double(mem.app) + double(mem.wired) + double(mem.compressed);
+  f.used = used >= 1.8e19 ? UINT64_MAX : mem.app + mem.wired + mem.compressed;
+  f.available = f.used < mem.total ? mem.total - f.used : 0;
+  f.usedPercent = mem.total ? int(std::lround(std::min(used / double(mem.total) * 100, 1e6))) : 0;
+  f.pressurePercent = std::isfinite(mem.pressure) ? int(std::lround(std::clamp(mem.pressure, -1e6, 1e6))) : 0;
+  return f;
+}
+
+std::vector<double> memShares(const MemSample& mem) {
+  if (mem.total == 0) return {};
+  const double t = double(mem.total);
+  return {double(mem.app) / t, double(mem.wired) / t, double(mem.compressed) / t};
+}
+
+namespace {
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+AdaptiveColor wiredColor() { return Palette::rgb(0x8F7DD0); }
+AdaptiveColor compressedColor() { return Palette::rgb(0x62588F); }
+AdaptiveColor availableColor() { return Palette::adaptiveOpacity(0.2, 0.2); }
+AdaptiveColor dividerColor() { return Palette::adaptiveOpacity(0.08, 0.07); }
+
+// A rounded rectangle of one colour: the key's swatch, or a divider line.
+class FillBox : public QWidget {
+ public:
+  FillBox(AdaptiveColor color, double corner, QWidget* parent) : QWidget(parent), color_(std::move(color)), corner_(corner) {
+    Palette::followAppearance(this);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(color_.resolve());
+    p.drawRoundedRect(QRectF(rect()), corner_, corner_);
+  }
+
+ private:
+  AdaptiveColor color_;
+  double corner_;
+};
+
+QWidget* divider(QWidget* parent) {
+  auto* line = new FillBox(dividerColor(), 0, parent);
+  line->setFixedHeight(1);
+  return line;
+}
+
+}  // namespace
+
+MemPage::MemPage(const ViewContext& context, const ViewRegistry& registry, QWidget* parent)
+    : QWidget(parent), store_(context.store) {
+  auto* page = new QVBoxLayout(this);
+  page->setContentsMargins(0, 0, 0, 0);
+  page->setSpacing(20);
+
+  auto* header = new QHBoxLayout;
+  header->setSpacing(24);
+  head_ = new PageHead(qtL("Memory"), Palette::mem(), {}, {}, {}, 76, this);
+  header->addWidget(head_, 1, Qt::AlignBottom);
+  auto* stats = new QHBoxLayout;
+  stats->setSpacing(44);
+  stats->setContentsMargins(0, 0, 0, 6);
+  stats_ = {new StatItem(qtL("Used"), {}, QStringLiteral("00.0 GB"), this),
+            new StatItem(qtL("Pressure"), {}, QStringLiteral("100%"), this),
+            new StatItem(qtL("Swap"), {}, QStringLiteral("00.0 GB"), this)};
+  for (auto* s : stats_) stats->addWidget(s, 0, Qt::AlignBottom);
+  header->addLayout(stats);
+  page->addLayout(header);
+
+  auto* body = new QHBoxLayout;
+  body->setSpacing(52);
+  auto* left = new QVBoxLayout;
+  left->setSpacing(10);
+  field_ = new BubbleFieldView(context.store, this);
+  left->addWidget(field_, 1);
+  left->addWidget(new Legend(qtL("Each bubble is a process, sized by the memory it uses. Click a bubble for details "
+                                 "or to quit it. The outer ring is memory pressure."),
+                             this));
+  body->addLayout(left, 1);
+
+  auto* column = new QWidget;
+  column->setAutoFillBackground(false);
+  auto* right = new QVBoxLayout(column);
+  right->setContentsMargins(0, 0, 0, 0);
+  right->setSpacing(12);
+  // The advice card shows and hides itself with the store's own limits.
+  if (QWidget* advice = registry.makeSlot(OverviewSlot::memoryAdvice, context, column)) {
+    auto* holder = new QVBoxLayout;
+    holder->setContentsMargins(0, 0, 0, 8);
+    holder->addWidget(advice);
+    right->addLayout(holder);
+  }
+  breakdownTitle_ = new SectionTitle(qtL("Memory breakdown"), {}, column);
+  right->addWidget(breakdownTitle_);
+  right->addWidget(buildBreakdown());
+  right->addStretch(1);
+  auto* scroll = new QScrollArea(this);
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidgetResizable(true);
+  scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  scroll->viewport()->setAutoFillBackground(false);
+  scroll->setWidget(column);
+  column->setAutoFillBackground(false);
+  scroll->setFixedWidth(340);
+  body->addWidget(scroll);
+  page->addLayout(body, 1);
+
+  connect(&context.bridge, &StoreBridge::changed, this, [this] {
+    if (isVisible()) refresh();
+  });
+  refresh();
+}
+
+QWidget* MemPage::buildBreakdown() {
+  auto* content = new QWidget;
+  auto* layout = new QVBoxLayout(content);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  bar_ = new SegmentBar({}, 10, content);
+  layout->addWidget(bar_);
+  layout->addSpacing(8);
+  const std::pair<const char*, AdaptiveColor> keys[] = {{"App memory", Palette::mem()},
+                                                        {"Wired", wiredColor()},
+                                                        {"Compressed", compressedColor()},
+                                                        {"Available", availableColor()}};
+  for (const auto& [label, color] : keys) {
+    if (!keyRows_.empty()) layout->addWidget(divider(content));
+    auto* row = new QHBoxLayout;
+    row->setSpacing(10);
+    auto* swatch = new FillBox(color, 3, content);
+    swatch->setFixedSize(9, 9);
+    row->addWidget(swatch);
+    auto* info = new InfoRow(qtL(label), {}, Palette::secondaryText(), content);
+    info->setContentsMargins(0, 7, 0, 7);
+    keyRows_.push_back(info);
+    row->addWidget(info, 1);
+    layout->addLayout(row);
+  }
+  layout->addSpacing(8);
+  layout->addWidget(divider(content));
+  layout->addSpacing(8);
+  layout->addWidget(new PlainLabel(qtL("Memory pressure"), 13, QFont::DemiBold, Palette::primaryText(), content));
+  layout->addSpacing(10);
+  gauge_ = new PressureGauge(content);
+  layout->addWidget(gauge_);
+  layout->addSpacing(10);
+  gaugeText_ = new PlainLabel({}, 12.5, QFont::Normal, Palette::secondaryText(), content);
+  gaugeText_->setWordWrap(true);
+  layout->addWidget(gaugeText_);
+  return new Panel(content, 20, this);
+}
+
+void MemPage::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  refresh();
+}
+
+void MemPage::refresh() {
+  const MemSample& mem = store_.mem();
+  const MemFigures f = memFigures(mem);
+  const std::string verdict = memPressureText(mem.pressure);
+  const QString value = QString::number(f.usedPercent);
+  if (head_->figure()->runs().empty() || head_->figure()->runs()[0].text != value)
+    head_->setValue(value, QStringLiteral("%"));
+  head_->setSub(qs(verdict));
+  stats_[0]->setValue(qs(fmtBytes(f.used)));
+  stats_[1]->setValue(QString::number(f.pressurePercent) + QLatin1Char('%'));
+  stats_[2]->setValue(qs(fmtBytes(mem.swapUsed)));
+
+  breakdownTitle_->setTexts(qtL("Memory breakdown"), qs(L("%@ total", {fmtBytes(mem.total)})));
+  const auto shares = memShares(mem);
+  std::vector<SegmentBar::Segment> segments;
+  if (!shares.empty()) segments = {{shares[0], Palette::mem()}, {shares[1], wiredColor()}, {shares[2], compressedColor()}};
+  if (segments != bar_->segments()) bar_->setSegments(std::move(segments));
+  const std::uint64_t bytes[] = {mem.app, mem.wired, mem.compressed, f.available};
+  for (std::size_t i = 0; i < keyRows_.size(); ++i) keyRows_[i]->setValue(qs(fmtBytes(bytes[i])));
+  gauge_->setValue(mem.pressure);
+  gaugeText_->setText(qs(L("%@%. %@", {std::to_string(f.pressurePercent), verdict})));
+}
+
+}  // namespace qel

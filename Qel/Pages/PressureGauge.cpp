@@ -1,0 +1,46 @@
+#include "Qel/Pages/PressureGauge.hpp"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+
+#include "Qel/Window/Palette.hpp"
+
+namespace qel {
+
+double pressureMarkerX(double pressure, double width) {
+  const double f = pressure > 0 ? std::min(pressure, 100.0) / 100 : 0;  // false for NaN too
+  return f * width - 1.5;
+}
+
+PressureGauge::PressureGauge(QWidget* parent) : QWidget(parent), shown_(this, 600, [this] { update(); }) {
+  setFixedHeight(16);
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  Palette::followAppearance(this);
+}
+
+void PressureGauge::setValue(double pressure) { shown_.setTarget(pressure > 0 ? std::min(pressure, 100.0) : 0); }
+
+void PressureGauge::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  const double w = width();
+  QPainterPath band;
+  band.addRoundedRect(QRectF(0, 4, w, 8), 4, 4);
+  p.save();
+  p.setClipPath(band);
+  p.fillRect(QRectF(0, 4, 0.6 * w, 8), Palette::calm());
+  p.fillRect(QRectF(0.6 * w, 4, 0.25 * w, 8), Palette::warn());
+  p.fillRect(QRectF(0.85 * w, 4, 0.15 * w + 1, 8), Palette::strain());
+  p.restore();
+  const QRectF marker(pressureMarkerX(shown_.value(), w), 0, 3, 16);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(0, 0, 0, 128));  // the marker's soft shadow
+  p.drawRoundedRect(marker.adjusted(-1, -0.5, 1, 0.5), 2.5, 2.5);
+  p.setBrush(Palette::light() ? Palette::ink() : QColor(Qt::white));
+  p.drawRoundedRect(marker, 2, 2);
+}
+
+}  // namespace qel
