@@ -5,6 +5,7 @@
 #include "Qel/Pages/CPUPage.hpp"
 #include "Qel/Pages/GPUPage.hpp"
 #include "Qel/Pages/OverviewPage.hpp"
+#include "Qel/Sheets/ExportSheet.hpp"
 #include "Qel/Sheets/LicensesSheet.hpp"
 #include "Qel/Sheets/WhatsNewSheet.hpp"
 #include "Qel/Store/Store.hpp"
@@ -39,6 +40,9 @@ void registerMainViews(ViewRegistry& registry, Updater& updater) {
   registry.addSheet({"licenses", [](const Store& s) { return flag(s.showingLicenses()); },
                      [](Store& s) { s.setShowingLicenses(false); },
                      [](const ViewContext& c, QWidget* parent) { return new LicensesSheet(c, allNotices(), parent); }});
+  registry.addSheet({"exporting", [](const Store& s) { return flag(s.exporting().has_value()); },
+                     [](Store& s) { s.setExporting(std::nullopt); },
+                     [](const ViewContext& c, QWidget* parent) { return new ExportSheet(c, *c.store.exporting(), parent); }});
   registry.addSheet({"settings", [](const Store& s) { return flag(s.showingSettings()); },
                      [](Store& s) { s.setShowingSettings(false); }, {}});
   registry.addSheet({"processDetail",
