@@ -144,7 +144,7 @@ QWidget* option(const QString& title, const QString& detail, QWidget* control, Q
 QWidget* body() {
   auto* body = new QWidget;
   auto* column = new QVBoxLayout(body);
-  column->setContentsMargins(24, 0, 24, 0);
+  column->setContentsMargins(24, 0, 24, 18);
   column->setSpacing(18);
   return body;
 }
@@ -200,17 +200,19 @@ ExportSheet::ExportSheet(const ViewContext& context, PosterData data, QWidget* p
     changed();
   });
 
-  column->addWidget(hairline(content));
+  // The divider and the buttons stay below the body, never scrolled away.
+  auto* frame = static_cast<QVBoxLayout*>(layout());
+  frame->addWidget(hairline(this));
   auto* bar = new QHBoxLayout;
-  bar->setContentsMargins(0, 0, 0, 16);
-  auto* copy = new TextButton(q(L("Copy image")), Fonts::text(13, QFont::Medium), content);
+  bar->setContentsMargins(24, 16, 24, 16);
+  auto* copy = new TextButton(q(L("Copy image")), Fonts::text(13, QFont::Medium), this);
   copy->setColor(accent(store_.page()));
   copy_ = copy;
-  save_ = new SaveButton(q(L("Save image…")), content);
+  save_ = new SaveButton(q(L("Save image…")), this);
   bar->addWidget(copy_);
   bar->addStretch(1);
   bar->addWidget(save_);
-  column->addLayout(bar);
+  frame->addLayout(bar);
   connect(copy_, &QAbstractButton::clicked, this, &ExportSheet::copy);
   connect(save_, &QAbstractButton::clicked, this, &ExportSheet::save);
 }
