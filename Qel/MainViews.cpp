@@ -15,6 +15,7 @@
 #include "Qel/Sheets/FindingCard.hpp"
 #include "Qel/Sheets/IncidentSheet.hpp"
 #include "Qel/Processes/ProcessTable.hpp"
+#include "Qel/Sheets/ExportSheet.hpp"
 #include "Qel/Sheets/LicensesSheet.hpp"
 #include "Qel/Sheets/SettingsSheet.hpp"
 #include "Qel/Sheets/SleepLine.hpp"
@@ -73,6 +74,9 @@ void registerMainViews(ViewRegistry& registry, Updater& updater, std::function<Q
   registry.addSheet({"licenses", [](const Store& s) { return flag(s.showingLicenses()); },
                      [](Store& s) { s.setShowingLicenses(false); },
                      [](const ViewContext& c, QWidget* parent) { return new LicensesSheet(c, allNotices(), parent); }});
+  registry.addSheet({"exporting", [](const Store& s) { return flag(s.exporting().has_value()); },
+                     [](Store& s) { s.setExporting(std::nullopt); },
+                     [](const ViewContext& c, QWidget* parent) { return new ExportSheet(c, *c.store.exporting(), parent); }});
   registry.addSheet({"settings", [](const Store& s) { return flag(s.showingSettings()); },
                      [](Store& s) { s.setShowingSettings(false); },
                      [&updater, hotKeyProblem](const ViewContext& c, QWidget* parent) {

@@ -124,7 +124,7 @@ double HistoryDB::totalAppEnergy(const std::string& since) {
 
 std::vector<std::string> HistoryDB::topApps(const std::string& day, int limit) {
   return read("load apps", std::vector<std::string>{}, [&](SQLite::Database& db) {
-    SQLite::Statement st(db, "SELECT name FROM app_hours WHERE day = ? GROUP BY app ORDER BY SUM(cpu) DESC LIMIT ?");
+    SQLite::Statement st(db, "SELECT name FROM app_hours WHERE day = ? AND name <> '' GROUP BY app ORDER BY SUM(cpu) DESC LIMIT ?");
     st.bind(1, day);
     st.bind(2, limit);
     return texts(st);

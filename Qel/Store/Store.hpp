@@ -33,6 +33,7 @@
 #include "Qel/Store/DayEvent.hpp"
 #include "Qel/Store/Enums.hpp"
 #include "Qel/Store/MenuBarPart.hpp"
+#include "Qel/Store/PosterData.hpp"
 #include "Qel/Store/Moment.hpp"
 #include "Qel/Store/SlotSpan.hpp"
 #include "Qel/Store/Snapshot.hpp"
@@ -355,6 +356,11 @@ class Store {
   std::vector<StretchSpan> stretchSpans() const;
   std::optional<Stretch> selectedStretch() const;
 
+  // Picture export: the day on show summed up, and the summary being exported (none: no export).
+  PosterData posterData() const;
+  const std::optional<PosterData>& exporting() const { return exporting_; }
+  void setExporting(std::optional<PosterData> data);
+
  private:
   template <class T>
   void assign(T& field, T value) {
@@ -526,6 +532,7 @@ class Store {
   std::unique_ptr<SleepWatch> sleepWatch_;
   std::vector<SleepSession> sleeps_;
   std::optional<SleepSession> sleepReport_;
+  std::optional<PosterData> exporting_;
   std::optional<SleepSession> sleepAtOpen_;
   bool sleepBusy_ = false;
   std::optional<Date> lastWake_;

@@ -55,12 +55,15 @@ RingControls::RingControls(const ViewContext& context, QWidget* parent) : QWidge
   steps->addWidget(previous_);
   steps->addWidget(title_);
   steps->addWidget(next_);
+  export_ = new RoundGlyphButton("square.and.arrow.up", 10, text("Export this day as an image"), stepper_);
+  steps->addWidget(export_);
   QSizePolicy keep = stepper_->sizePolicy();
   keep.setRetainSizeWhenHidden(true);  // invisible in live mode, yet in its place
   stepper_->setSizePolicy(keep);
   row->addWidget(stepper_, 0, Qt::AlignVCenter);
   connect(previous_, &QAbstractButton::clicked, this, [&store] { store.stepDay(-1); });
   connect(next_, &QAbstractButton::clicked, this, [&store] { store.stepDay(1); });
+  connect(export_, &QAbstractButton::clicked, this, [&store] { store.setExporting(store.posterData()); });
 
   back_ = new TextButton(text("Back to now"), Fonts::text(12, QFont::Medium), this);
   connect(back_, &QAbstractButton::clicked, this, [&store] {

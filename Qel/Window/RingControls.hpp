@@ -1,6 +1,6 @@
 #pragma once
 // The row under the day ring: the 60 s / Day switch, the day stepper with the day's title
-// (day mode only, keeping its place in live mode) and, beside the row, "Back to now" while a
+// and the export button (day mode only, keeping their place in live mode) and, beside the row, "Back to now" while a
 // moment is selected or a past day shown.
 #include <QWidget>
 
@@ -25,6 +25,7 @@ class RingControls : public QWidget {
   PillSegment* modeSwitch() const { return mode_; }
   RoundGlyphButton* previousDay() const { return previous_; }
   RoundGlyphButton* nextDay() const { return next_; }
+  RoundGlyphButton* exportDay() const { return export_; }
   QWidget* stepper() const { return stepper_; }
   QLabel* dayTitle() const { return title_; }
   TextButton* backToNow() const { return back_; }
@@ -46,6 +47,7 @@ class RingControls : public QWidget {
   RoundGlyphButton* previous_ = nullptr;
   QLabel* title_ = nullptr;
   RoundGlyphButton* next_ = nullptr;
+  RoundGlyphButton* export_ = nullptr;
   TextButton* back_ = nullptr;
   std::optional<RingMode> shownMode_;
 };

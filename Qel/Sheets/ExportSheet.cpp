@@ -1,0 +1,253 @@
+#include "Qel/Sheets/ExportSheet.hpp"
+
+#include <QAbstractButton>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QMimeData>
+#include <QPainter>
+#include <QPainterPath>
+#include <QVBoxLayout>
+
+#include "Qel/Store/Store.hpp"
+#include "Qel/Text/Loc.hpp"
+#include "Qel/Window/Fonts.hpp"
+#include "Qel/Window/PageMeta.hpp"
+#include "Qel/Window/Palette.hpp"
+#include "Qel/Window/PillSegment.hpp"
+#include "Qel/Window/PlainLabel.hpp"
+#include "Qel/Window/TextButton.hpp"
+
+namespace qel {
+
+namespace {
+
+QString q(const std::string& s) { return QString::fromStdString(s); }
+
+constexpr int kPreview = 330;
+
+// The card scaled down, painted by the same routine as the file.
+class Preview : public QWidget {
+ public:
+  Preview(const PosterData& data, const PosterOptions& options, QWidget* parent)
+      : QWidget(parent), data_(data), options_(options) {
+    setFixedSize(kPreview, kPreview);
+    setAccessibleName(q(L("Preview")));
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath clip;
+    clip.addRoundedRect(QRectF(rect()), 14, 14);
+    p.setClipPath(clip);
+    p.scale(kPreview / kPosterSide, kPreview / kPosterSide);
+    paintPoster(p, data_, options_);
+  }
+
+ private:
+  const PosterData& data_;
+  const PosterOptions& options_;
+};
+
+// An on/off switch: a capsule track with a round knob, the accent colour when on.
+class Switch : public QAbstractButton {
+ public:
+  Switch(const QString& name, QWidget* parent) : QAbstractButton(parent) {
+    setCheckable(true);
+    setChecked(true);
+    setAccessibleName(name);
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::PointingHandCursor);
+    setFixedSize(40, 24);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF track = QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5);
+    p.setPen(hasFocus() ? QPen(Palette::secondaryText().resolve(), 1.5) : Qt::NoPen);
+    p.setBrush(isChecked() ? Palette::calmDeep() : Palette::adaptiveOpacity(0.18, 0.2).resolve());
+    p.drawRoundedRect(track, track.height() / 2, track.height() / 2);
+    const double d = track.height() - 4;
+    const double x = isChecked() ? track.right() - 2 - d : track.left() + 2;
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawEllipse(QRectF(x, track.top() + 2, d, d));
+  }
+};
+
+// The Save button: dark words on a light capsule.
+class SaveButton : public QAbstractButton {
+ public:
+  SaveButton(const QString& text, QWidget* parent) : QAbstractButton(parent) {
+    setText(text);
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::PointingHandCursor);
+    const QFontMetricsF m(Fonts::text(14, QFont::DemiBold));
+    setFixedSize(int(std::ceil(m.horizontalAdvance(text))) + 60, int(std::ceil(m.height())) + 18);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF r = QRectF(rect()).adjusted(1, 1, -1, -1);
+    p.setPen(hasFocus() ? QPen(Palette::secondaryText().resolve(), 1.5) : QPen(Palette::rgb(0xD8D6CF), 1));
+    p.setBrush(isDown() ? Palette::rgb(0xE4E2DC) : Palette::rgb(0xF5F4F0));
+    p.drawRoundedRect(r, r.height() / 2, r.height() / 2);
+    p.setPen(Palette::ink());
+    p.setFont(Fonts::text(14, QFont::DemiBold));
+    p.drawText(rect(), Qt::AlignCenter, text());
+  }
+};
+
+// A 1-pixel line that follows the appearance.
+class Hairline : public QWidget {
+ public:
+  explicit Hairline(QWidget* parent) : QWidget(parent) { setFixedHeight(1); }
+
+ protected:
+  void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), Palette::adaptiveOpacity(0.08, 0.07).resolve()); }
+};
+
+QWidget* hairline(QWidget* parent) { return new Hairline(parent); }
+
+QWidget* option(const QString& title, const QString& detail, QWidget* control, QWidget* parent) {
+  auto* row = new QWidget(parent);
+  auto* column = new QVBoxLayout(row);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+  auto* line = new QHBoxLayout;
+  line->setContentsMargins(0, 11, 0, 11);
+  line->setSpacing(14);
+  auto* texts = new QVBoxLayout;
+  texts->setSpacing(2);
+  texts->addWidget(new PlainLabel(title, 13, QFont::Medium, Palette::primaryText(), row));
+  if (!detail.isEmpty()) {
+    auto* d = new PlainLabel(detail, 12, QFont::Normal, Palette::tertiaryText(), row);
+    d->setWordWrap(true);
+    texts->addWidget(d);
+  }
+  line->addLayout(texts, 1);
+  line->addSpacing(8);
+  control->setParent(row);
+  line->addWidget(control, 0, Qt::AlignVCenter);
+  column->addLayout(line);
+  column->addWidget(hairline(row));
+  return row;
+}
+
+QWidget* body() {
+  auto* body = new QWidget;
+  auto* column = new QVBoxLayout(body);
+  column->setContentsMargins(24, 0, 24, 18);
+  column->setSpacing(18);
+  return body;
+}
+
+}  // namespace
+
+ExportSheet::ExportSheet(const ViewContext& context, PosterData data, QWidget* parent)
+    : SheetFrame(context, 680, q(L("Export this day as an image")), body(), 470,
+                 [&store = context.store] { store.setExporting(std::nullopt); }, parent),
+      store_(context.store),
+      data_(std::move(data)),
+      askPath_([](QWidget* parent, const QString& proposed) {
+        return QFileDialog::getSaveFileName(parent, QString(), proposed, QStringLiteral("PNG (*.png)"));
+      }) {
+  QWidget* content = scrollArea()->widget();
+  auto* column = static_cast<QVBoxLayout*>(content->layout());
+  auto* lead = new PlainLabel(q(L("Saves the ring for this day as a 1080 × 1080 picture.")), 13, QFont::Normal,
+                              Palette::secondaryText(), content);
+  column->addWidget(lead);
+
+  auto* row = new QHBoxLayout;
+  row->setSpacing(24);
+  preview_ = new Preview(data_, options_, content);
+  row->addWidget(preview_, 0, Qt::AlignTop);
+  auto* options = new QVBoxLayout;
+  options->setSpacing(0);
+  theme_ = new PillSegment;
+  theme_->setOptions<bool>({{true, q(L("Deep sea"))}, {false, q(L("Ink"))}}, [this] { return options_.sea; },
+                           [this](const bool& sea) {
+                             options_.sea = sea;
+                             changed();
+                           });
+  options->addWidget(option(q(L("Background")), {}, theme_, content));
+  apps_ = new Switch(q(L("Show app names")), nullptr);
+  options->addWidget(option(q(L("Show app names")), q(L("When off, no app name appears in the picture")), apps_, content));
+  dots_ = new Switch(q(L("Show event dots")), nullptr);
+  options->addWidget(option(q(L("Show event dots")), q(L("The things worth a look on this day")), dots_, content));
+  options->addSpacing(14);
+  auto* note = new PlainLabel(q(L("The picture contains only the usage rings and what is switched on above. It never "
+                                  "includes window titles, file names or network addresses.")),
+                              12, QFont::Normal, Palette::tertiaryText(), content);
+  note->setWordWrap(true);
+  options->addWidget(note);
+  options->addStretch(1);
+  row->addLayout(options, 1);
+  column->addLayout(row);
+  connect(apps_, &QAbstractButton::toggled, this, [this](bool on) {
+    options_.showApps = on;
+    changed();
+  });
+  connect(dots_, &QAbstractButton::toggled, this, [this](bool on) {
+    options_.showDots = on;
+    changed();
+  });
+
+  // The divider and the buttons stay below the body, never scrolled away.
+  auto* frame = static_cast<QVBoxLayout*>(layout());
+  frame->addWidget(hairline(this));
+  auto* bar = new QHBoxLayout;
+  bar->setContentsMargins(24, 16, 24, 16);
+  auto* copy = new TextButton(q(L("Copy image")), Fonts::text(13, QFont::Medium), this);
+  copy->setColor(accent(store_.page()));
+  copy_ = copy;
+  save_ = new SaveButton(q(L("Save image…")), this);
+  bar->addWidget(copy_);
+  bar->addStretch(1);
+  bar->addWidget(save_);
+  frame->addLayout(bar);
+  connect(copy_, &QAbstractButton::clicked, this, &ExportSheet::copy);
+  connect(save_, &QAbstractButton::clicked, this, &ExportSheet::save);
+}
+
+void ExportSheet::changed() {
+  theme_->refresh();
+  preview_->update();
+}
+
+QString ExportSheet::proposedName() const {
+  return QStringLiteral("Qel-%1.png").arg(q(store_.viewDay().value_or(store_.todayKey())));
+}
+
+void ExportSheet::save() {
+  const QByteArray bytes = png();
+  if (bytes.isEmpty()) return store_.show(L("Couldn't create the image"));
+  const QString path = askPath_(this, proposedName());
+  if (path.isEmpty()) return;
+  if (!writeFileSafely(path, bytes)) return store_.show(L("Couldn't save the image"));
+  store_.setExporting(std::nullopt);
+  store_.show(L("Image saved"));
+}
+
+void ExportSheet::copy() {
+  const QByteArray bytes = png();
+  if (bytes.isEmpty()) return store_.show(L("Couldn't create the image"));
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  auto* mime = new QMimeData;
+  mime->setData(QStringLiteral("image/png"), bytes);
+  clipboard->setMimeData(mime);
+  // A clipboard that refused the data must not be reported as a copy.
+  const QMimeData* held = clipboard->mimeData();
+  if (!held || held->data(QStringLiteral("image/png")) != bytes) return store_.show(L("Couldn't copy the image"));
+  store_.setExporting(std::nullopt);
+  store_.show(L("Copied to the clipboard"));
+}
+
+}  // namespace qel

@@ -1,0 +1,54 @@
+#pragma once
+// Exporting the day on show as a picture: a preview of the card, its theme and what it shows,
+// and saving it as a PNG file or copying it to the clipboard. The choices last as long as the sheet.
+#include "Qel/Sheets/PosterView.hpp"
+#include "Qel/Sheets/SheetFrame.hpp"
+
+#include <functional>
+
+class QAbstractButton;
+
+namespace qel {
+
+class PillSegment;
+
+class ExportSheet : public SheetFrame {
+  Q_OBJECT
+
+ public:
+  // Asks for a file name given the proposed one; an empty answer means cancelled.
+  using AskPath = std::function<QString(QWidget* parent, const QString& proposed)>;
+
+  ExportSheet(const ViewContext& context, PosterData data, QWidget* parent = nullptr);
+
+  const PosterData& data() const { return data_; }
+  const PosterOptions& options() const { return options_; }
+  QByteArray png() const { return posterPng(data_, options_); }
+  // "Qel-" and the key of the day on show.
+  QString proposedName() const;
+  void save();
+  void copy();
+
+  void setAskPath(AskPath ask) { askPath_ = std::move(ask); }
+  PillSegment* themeSwitch() const { return theme_; }
+  QAbstractButton* appsSwitch() const { return apps_; }
+  QAbstractButton* dotsSwitch() const { return dots_; }
+  QAbstractButton* copyButton() const { return copy_; }
+  QAbstractButton* saveButton() const { return save_; }
+
+ private:
+  void changed();
+
+  Store& store_;
+  PosterData data_;
+  PosterOptions options_;
+  AskPath askPath_;
+  QWidget* preview_ = nullptr;
+  PillSegment* theme_ = nullptr;
+  QAbstractButton* apps_ = nullptr;
+  QAbstractButton* dots_ = nullptr;
+  QAbstractButton* copy_ = nullptr;
+  QAbstractButton* save_ = nullptr;
+};
+
+}  // namespace qel

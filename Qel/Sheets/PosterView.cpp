@@ -1,0 +1,155 @@
+#include "Qel/Sheets/PosterView.hpp"
+
+#include <QBuffer>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QLinearGradient>
+#include <QRadialGradient>
+#include <QSaveFile>
+
+#include "Qel/MenuBar/DockIcon.hpp"
+#include "Qel/Sheets/PosterRing.hpp"
+#include "Qel/Text/Fill.hpp"
+#include "Qel/Text/Format.hpp"
+#include "Qel/Text/Loc.hpp"
+#include "Qel/Text/Utf8.hpp"
+#include "Qel/Window/Fonts.hpp"
+#include "Qel/Window/Palette.hpp"
+
+namespace qel {
+
+namespace {
+
+constexpr double kSideInset = 36;
+constexpr double kTopInset = 30;
+constexpr double kBottomInset = 26;
+constexpr double kRing = 370;
+
+QColor faded(QColor colour, double alpha) {
+  colour.setAlphaF(float(alpha));
+  return colour;
+}
+
+QString q(const std::string& text) { return QString::fromStdString(text); }
+
+double lineHeight(const QFont& font) { return QFontMetricsF(font).height(); }
+
+// One line of text in `box`, cut with an ellipsis when wider.
+void drawLine(QPainter& painter, const QString& text, const QFont& font, const QRectF& box, Qt::Alignment align) {
+  painter.setFont(font);
+  painter.drawText(box, int(align) | Qt::AlignVCenter | Qt::TextSingleLine,
+                   QFontMetricsF(font).elidedText(text, Qt::ElideRight, box.width()));
+}
+
+}  // namespace
+
+void paintPoster(QPainter& painter, const PosterData& data, const PosterOptions& options) {
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setRenderHint(QPainter::TextAntialiasing);
+  const QRectF frame(0, 0, kPosterSide, kPosterSide);
+  QLinearGradient background(frame.topLeft(), frame.bottomLeft());
+  background.setColorAt(0, options.sea ? Palette::posterSeaTop() : Palette::posterInkTop());
+  background.setColorAt(1, options.sea ? Palette::posterSeaBottom() : Palette::posterInkBottom());
+  painter.fillRect(frame, background);
+  const QColor glowColour = options.sea ? Palette::net() : Palette::rgb(0x9FD3C7);
+  QRadialGradient glow(QPointF(0.5 * kPosterSide, 0.47 * kPosterSide), 300);
+  glow.setColorAt(0, faded(glowColour, 0.17));
+  glow.setColorAt(1, faded(glowColour, 0));
+  painter.fillRect(frame, glow);
+
+  const QColor ink = Palette::posterText();
+  const QFont brand = Fonts::text(16, QFont::DemiBold), date = Fonts::text(12.5), small = Fonts::text(12),
+              peakFont = Fonts::text(50, QFont::Light), statTitle = Fonts::text(11.5), statValue = Fonts::text(20, QFont::Medium),
+              usedFont = Fonts::text(11.5);
+  const double header = std::max({22.0, lineHeight(brand), lineHeight(date)});
+  const double stats = lineHeight(statTitle) + 3 + lineHeight(statValue);
+  const double content = header + 4 + kRing + stats + 12 + lineHeight(usedFont);
+  const double width = kPosterSide - 2 * kSideInset;
+  // The column sits in the middle of the space the insets leave.
+  double y = kTopInset + std::max(0.0, (kPosterSide - kTopInset - kBottomInset - content) / 2);
+  const double left = kSideInset;
+
+  static const QImage mark = markImage(22, false, 2);
+  painter.drawImage(QRectF(left, y + (header - 22) / 2, 22, 22), mark);
+  painter.setPen(ink);
+  const double brandWidth = QFontMetricsF(brand).horizontalAdvance(QStringLiteral("Qel"));
+  drawLine(painter, QStringLiteral("Qel"), brand, QRectF(left + 30, y, brandWidth + 2, header), Qt::AlignLeft);
+  painter.setPen(faded(ink, 0.6));
+  const double dateLeft = left + 30 + brandWidth + 8;
+  drawLine(painter, q(data.dateText), date, QRectF(dateLeft, y, left + width - dateLeft, header), Qt::AlignRight);
+  y += header + 4;
+
+  const QRectF ring(left + (width - kRing) / 2, y, kRing, kRing);
+  painter.save();
+  painter.translate(ring.topLeft());
+  drawPosterRing(painter, ring.size(), data, options.showDots);
+  painter.restore();
+  QString peakLine = q(data.peakTime);
+  if (options.showApps && !data.peakApp.empty()) peakLine += QStringLiteral(" · ") + q(displayName(data.peakApp));
+  const double centre = lineHeight(small) * 2 + lineHeight(peakFont) + 4;
+  double cy = ring.center().y() - centre / 2;
+  const auto centred = [&](const QString& text, const QFont& font, double w) {
+    drawLine(painter, text, font, QRectF(ring.center().x() - w / 2, cy, w, lineHeight(font)), Qt::AlignHCenter);
+    cy += lineHeight(font) + 2;
+  };
+  painter.setPen(faded(ink, 0.6));
+  centred(q(L("Busiest moment")), small, kRing);
+  painter.setPen(ink);
+  centred(data.peak ? q(fmtPercent(*data.peak)) : QStringLiteral("—"), peakFont, kRing);
+  painter.setPen(faded(ink, 0.6));
+  centred(peakLine, small, 170);
+  y += kRing;
+
+  const std::pair<std::string, std::string> figures[] = {
+      {L("Time recorded"), fmtDuration(data.recordedMinutes)},
+      {L("CPU, daily average"), fmtPercent(data.average)},
+      {L("Worth a look"), std::to_string(data.events.size())}};
+  const double column = width / 3;
+  for (int i = 0; i < 3; ++i) {
+    const double x = left + i * column;
+    painter.setPen(faded(ink, 0.45));
+    drawLine(painter, q(figures[i].first), statTitle, QRectF(x, y, column - 6, lineHeight(statTitle)), Qt::AlignLeft);
+    painter.setPen(ink);
+    drawLine(painter, q(figures[i].second), statValue,
+             QRectF(x, y + lineHeight(statTitle) + 3, column - 6, lineHeight(statValue)), Qt::AlignLeft);
+  }
+  y += stats + 12;
+
+  // Laid out always, drawn only with app names on, so the card never moves.
+  if (options.showApps && !data.topApps.empty()) {
+    std::string names;
+    for (const auto& name : data.topApps) names += (names.empty() ? "" : L(", ")) + displayName(name);
+    painter.setPen(faded(ink, 0.6));
+    drawLine(painter, q(L("Most used: %@", {names})), usedFont, QRectF(left, y, width, lineHeight(usedFont)),
+             Qt::AlignLeft);
+  }
+  painter.restore();
+}
+
+QByteArray posterPng(const PosterData& data, const PosterOptions& options) {
+  QImage image(int(kPosterSide * 2), int(kPosterSide * 2), QImage::Format_ARGB32_Premultiplied);
+  if (image.isNull()) return {};
+  image.fill(Qt::transparent);
+  {
+    QPainter painter(&image);
+    painter.scale(2, 2);
+    paintPoster(painter, data, options);
+  }
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) return {};
+  return bytes;
+}
+
+bool writeFileSafely(const QString& path, const QByteArray& bytes) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  if (file.write(bytes) != bytes.size()) {
+    file.cancelWriting();
+    return false;
+  }
+  return file.commit();
+}
+
+}  // namespace qel

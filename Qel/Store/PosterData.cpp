@@ -1,0 +1,50 @@
+#include "Qel/Store/PosterData.hpp"
+
+#include <cstdio>
+
+#include "Qel/Store/Store.hpp"
+#include "Qel/Text/Loc.hpp"
+#include "Qel/Text/LocalizedDate.hpp"
+
+namespace qel {
+
+void summarizeSlots(PosterData& data) {
+  int recorded = 0;
+  double sum = 0;
+  std::optional<int> best;
+  for (int i = 0; i < int(data.buckets.size()); ++i) {
+    const auto& b = data.buckets[i];
+    if (!b) continue;
+    ++recorded;
+    sum += b->cpu;
+    // Only a strictly greater peak replaces the best, so equal peaks keep the earlier slot.
+    if (!best || b->peak > data.buckets[*best]->peak) best = i;
+  }
+  data.recordedMinutes = recorded * 10;
+  data.average = recorded ? sum / recorded : 0;
+  data.peak.reset();
+  data.peakTime.clear();
+  data.peakApp.clear();
+  if (!best) return;
+  const auto& b = *data.buckets[*best];
+  data.peak = b.peak;
+  char time[16];
+  std::snprintf(time, sizeof time, "%02d:%02d", *best / 6, *best % 6 * 10);
+  data.peakTime = time;
+  data.peakApp = b.top;
+}
+
+PosterData Store::posterData() const {
+  PosterData data;
+  data.buckets = shownDay();
+  data.dateText = localizedDate(shownDayStart(), "yMMMdEEE", Loc::code());
+  for (const auto& e : events()) data.events.push_back({e.slot, e.isMemory});
+  for (const auto& s : sleepSpans()) data.sleeps.push_back({s.from, s.to});
+  summarizeSlots(data);
+  if (history_) data.topApps = history_->topApps(viewDay_.value_or(todayKey()), 3);
+  return data;
+}
+
+void Store::setExporting(std::optional<PosterData> data) { assign(exporting_, std::move(data)); }
+
+}  // namespace qel

@@ -1,0 +1,141 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+
+#include <sys/resource.h>
+
+#include <csignal>
+
+#include "Qel/Pages/ChartKit.hpp"
+#include "Qel/Sheets/ExportSheet.hpp"
+#include "Qel/Sheets/PosterRing.hpp"
+#include "Qel/Window/Motion.hpp"
+#include "Qel/Window/Palette.hpp"
+#include "tests/Window/BusyAfternoon.hpp"
+#include "tests/Window/Probe.hpp"
+#include "tests/support/TempDir.hpp"
+
+using namespace qel;
+
+namespace {
+
+QByteArray readAll(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString galleryFolder() {
+  const QString folder = QStringLiteral(QEL_ARTIFACTS "/gallery");
+  QDir().mkpath(folder);
+  return folder;
+}
+
+}  // namespace
+
+TEST(PosterRing, barsKeepASliverAndTakeTheirColourFromTheUnclampedValue) {
+  const PosterRingGeometry g(QSizeF(370, 370));
+  EXPECT_DOUBLE_EQ(g.outer, 155);
+  EXPECT_NEAR(g.trackInner(1), 0.58 * g.outer, 1e-9);
+  EXPECT_DOUBLE_EQ(PosterRingGeometry::slotAngle(-0.5), -Chart::kPi / 2);
+  EXPECT_NEAR(PosterRingGeometry::slotAngle(71.5), Chart::kPi / 2, 1e-12);
+  EXPECT_DOUBLE_EQ(posterBarShare(0), 0.035);
+  EXPECT_DOUBLE_EQ(posterBarShare(1.3), 1);
+  EXPECT_DOUBLE_EQ(posterBarShare(std::nan("")), 0.035);
+  EXPECT_EQ(posterBarColor(0.88, 1), Palette::strain());
+  EXPECT_EQ(posterBarColor(1.3, 0), Palette::strain());
+  EXPECT_EQ(posterBarColor(0.7, 0), Palette::warn());
+  EXPECT_EQ(posterBarColor(0.69, 0), Palette::cpu());
+  EXPECT_EQ(posterBarColor(0.69, 1), Palette::mem());
+}
+
+TEST(ExportSheet, savesA1080PixelPictureAndAFailedWriteKeepsTheOldFile) {
+  Motion::setEnabled(false);
+  test::BusyAfternoon day;
+  day.store->setExporting(day.store->posterData());
+  ExportSheet sheet(day.context(), *day.store->exporting());
+  EXPECT_EQ(sheet.proposedName(), "Qel-2026-06-17.png");
+
+  const QImage image = QImage::fromData(sheet.png(), "PNG");
+  ASSERT_FALSE(image.isNull());
+  EXPECT_EQ(image.size(), QSize(1080, 1080));
+
+  test::TempDir dir;
+  const QString folder = QString::fromStdString(dir.path().string());
+  const QString old = folder + "/Qel.png";
+  {
+    QFile file(old);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("old picture");
+  }
+  sheet.setAskPath([&](QWidget*, const QString&) { return old; });
+  {
+    // A disk that takes no more than a few bytes: the write fails half way.
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit small{64, limit.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &small);
+    sheet.save();
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, previous);
+  }
+  EXPECT_EQ(day.store->toast(), "Couldn't save the image");
+  EXPECT_TRUE(day.store->exporting());
+  EXPECT_EQ(readAll(old), "old picture");
+  EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{"Qel.png"});  // no half-written leftovers
+
+  // A cancelled dialog leaves everything as it was.
+  sheet.setAskPath([](QWidget*, const QString&) { return QString(); });
+  sheet.save();
+  EXPECT_TRUE(day.store->exporting());
+
+  sheet.setAskPath([&](QWidget*, const QString&) { return old; });
+  sheet.save();
+  EXPECT_EQ(day.store->toast(), "Image saved");
+  EXPECT_FALSE(day.store->exporting());
+  EXPECT_EQ(QImage::fromData(readAll(old), "PNG").size(), QSize(1080, 1080));
+}
+
+TEST(ExportSheet, theChoicesChangeThePictureAndCopyPutsAPngOnTheClipboard) {
+  Motion::setEnabled(false);
+  test::BusyAfternoon day;
+  day.store->setExporting(day.store->posterData());
+  ExportSheet sheet(day.context(), *day.store->exporting());
+  const QByteArray sea = sheet.png();
+  sheet.appsSwitch()->click();
+  EXPECT_FALSE(sheet.options().showApps);
+  EXPECT_NE(sheet.png(), sea);
+  sheet.copy();
+  EXPECT_FALSE(day.store->exporting());
+  EXPECT_TRUE(day.store->toast() == "Copied to the clipboard" || day.store->toast() == "Couldn't copy the image");
+}
+
+TEST(ExportSheet, anEmptyDayStillMakesAPicture) {
+  PosterData empty;
+  empty.buckets.assign(144, std::nullopt);
+  const QImage image = QImage::fromData(posterPng(empty, {}), "PNG");
+  EXPECT_EQ(image.size(), QSize(1080, 1080));
+}
+
+TEST(Gallery, exportSheetAndPoster) {
+  Motion::setEnabled(false);
+  for (const char* appearance : {"light", "dark"}) {
+    test::useAppearance(appearance);
+    test::BusyAfternoon day;
+    day.store->setExporting(day.store->posterData());
+    ExportSheet sheet(day.context(), *day.store->exporting());
+    sheet.show();
+    test::BusyAfternoon::settle();
+    EXPECT_TRUE(sheet.grab().toImage().save(galleryFolder() + QString("/export-sheet-%1.png").arg(appearance)));
+  }
+  test::useAppearance("light");
+  test::BusyAfternoon day;
+  const PosterData data = day.store->posterData();
+  for (const bool sea : {true, false}) {
+    const QImage image = QImage::fromData(posterPng(data, {.sea = sea}), "PNG");
+    EXPECT_TRUE(image.save(galleryFolder() + (sea ? "/poster-sea.png" : "/poster-ink.png")));
+  }
+}
