@@ -122,7 +122,7 @@ TEST_F(ProcessTableTest, actionBarCountsSelectedProcessesTheSearchHides) {
   EXPECT_TRUE(table.countLabel()->text().startsWith("1,"));
   ASSERT_TRUE(table.actionBar()->isVisible());
   EXPECT_EQ(table.actionBar()->countText(), "3 selected");
-  EXPECT_EQ(table.actionBar()->noteText(), "1 system processes will be skipped");
+  EXPECT_EQ(table.actionBar()->noteText(), "1 system process will be skipped");
   EXPECT_EQ(table.actionBar()->endButton()->text(), "End 2 processes");
 
   day.store->setSelection({1020});
