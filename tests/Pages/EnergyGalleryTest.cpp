@@ -26,24 +26,7 @@ class EnergyGallery : public LaptopPageTest {
     ScrollerRestyler::start();
   }
 
-  void shoot(const char* name) {
-    for (const char* look : {"light", "dark"}) {
-      useAppearance(look);
-      store->setPage(Page::energy);
-      Updater updater(defaults, {});
-      ViewRegistry registry;
-      registerMainViews(registry, updater);
-      RootView root({*store, *bridge}, registry);
-      root.resize(1180, 780);
-      root.show();
-      settle();
-      const QString dir = QStringLiteral(QEL_ARTIFACTS "/gallery");
-      QDir().mkpath(dir);
-      const QString file = dir + QStringLiteral("/%1-%2.png").arg(QLatin1String(name), QLatin1String(look));
-      EXPECT_TRUE(root.grab().save(file)) << file.toStdString();
-    }
-    useAppearance("light");
-  }
+  void shoot(const char* name) { shootPage(Page::energy, name); }
 };
 
 }  // namespace
@@ -54,23 +37,7 @@ TEST_F(EnergyGallery, recordedLaptop) {
 }
 
 TEST_F(EnergyGallery, thisMachine) {
-  StoreServices services;
-  useMachineSources(services, nullptr);
-  services.main = &main;
-  services.defaults = &defaults;
-  services.traffic = nullptr;
-  services.ports = nullptr;
-  services.sleepLog = nullptr;
-  services.watchSleep = false;
-  bridge.reset();
-  store = std::make_unique<Store>(std::move(services));
-  bridge = std::make_unique<StoreBridge>(*store);
-  for (int i = 0; i < 3; ++i) {
-    store->sampleOnce();
-    QElapsedTimer waited;
-    waited.start();
-    while (waited.elapsed() < 1000) settle();
-  }
+  sampleThisMachine(/*withBluetooth=*/true);
   EXPECT_GE(store->tick(), 2);
   shoot("energy-live");
 }

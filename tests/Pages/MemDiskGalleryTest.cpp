@@ -67,48 +67,12 @@ class MemDiskGallery : public PageTest {
     }
   }
 
-  void sampleThisMachine() {
-    StoreServices services;
-    useMachineSources(services, nullptr);
-    services.main = &main;
-    services.defaults = &defaults;
-    services.traffic = nullptr;
-    services.ports = nullptr;
-    services.bluetooth = nullptr;
-    services.sleepLog = nullptr;
-    services.watchSleep = false;
-    bridge.reset();
-    store = std::make_unique<Store>(std::move(services));
-    bridge = std::make_unique<StoreBridge>(*store);
-    for (int i = 0; i < 3; ++i) {
-      store->sampleOnce();
-      QElapsedTimer waited;
-      waited.start();
-      while (waited.elapsed() < 1000) settle();
-    }
-  }
-
   void shoot(Page page, const char* name) {
-    for (const char* look : {"light", "dark"}) {
-      useAppearance(look);
-      store->setPage(page);
-      Updater updater(defaults, {});
-      ViewRegistry registry;
-      registerMainViews(registry, updater);
-      RootView root({*store, *bridge}, registry);
-      root.resize(1180, 780);
-      root.show();
-      settle();
-      // The bubbles settle into place over a few seconds of frames.
+    // The bubbles settle into place over a few seconds of frames.
+    shootPage(page, name, [](RootView& root) {
       if (auto* field = root.findChild<BubbleFieldView*>())
         for (int i = 0; i < 150; ++i) field->frame();
-      settle();
-      const QString dir = QStringLiteral(QEL_ARTIFACTS "/gallery");
-      QDir().mkpath(dir);
-      const QString file = dir + QStringLiteral("/%1-%2.png").arg(QLatin1String(name), QLatin1String(look));
-      EXPECT_TRUE(root.grab().save(file)) << file.toStdString();
-    }
-    useAppearance("light");
+    });
   }
 };
 

@@ -1,7 +1,17 @@
 #pragma once
 // A store with a given processor and no readers, for the page tests: samples go in through
 // `apply`, as a tick would hand them over.
+#include <QDir>
+#include <QElapsedTimer>
+
+#include <functional>
+
+#include "Qel/MainViews.hpp"
+#include "Qel/Store/MachineSources.hpp"
+#include "Qel/Updater.hpp"
+#include "Qel/Window/RootView.hpp"
 #include "tests/App/ShellFixture.hpp"
+#include "tests/Window/Probe.hpp"
 
 namespace qel::test {
 
@@ -40,6 +50,54 @@ class PageTest : public ::testing::Test {
     bridge = std::make_unique<StoreBridge>(*store);
   }
   ~PageTest() override { settle(); }
+
+  // Replaces the store with one reading this machine (no per-app traffic, ports or sleep log),
+  // fed three samples a second apart.
+  void sampleThisMachine(bool withBluetooth = false) {
+    StoreServices services;
+    useMachineSources(services, nullptr);
+    services.main = &main;
+    services.defaults = &defaults;
+    services.traffic = nullptr;
+    services.ports = nullptr;
+    if (!withBluetooth) services.bluetooth = nullptr;
+    services.sleepLog = nullptr;
+    services.watchSleep = false;
+    bridge.reset();
+    store = std::make_unique<Store>(std::move(services));
+    bridge = std::make_unique<StoreBridge>(*store);
+    for (int i = 0; i < 3; ++i) {
+      store->sampleOnce();
+      QElapsedTimer waited;
+      waited.start();
+      while (waited.elapsed() < 1000) settle();
+    }
+  }
+
+  // Writes `page` in the main window, light and dark, to the gallery as <name>-<look>.png;
+  // `prepare` readies the shown window before the picture.
+  void shootPage(Page page, const char* name, const std::function<void(RootView&)>& prepare = {}) {
+    for (const char* look : {"light", "dark"}) {
+      useAppearance(look);
+      store->setPage(page);
+      Updater updater(defaults, {});
+      ViewRegistry registry;
+      registerMainViews(registry, updater);
+      RootView root({*store, *bridge}, registry);
+      root.resize(1180, 780);
+      root.show();
+      settle();
+      if (prepare) {
+        prepare(root);
+        settle();
+      }
+      const QString folder = QStringLiteral(QEL_ARTIFACTS "/gallery");
+      QDir().mkpath(folder);
+      const QString file = folder + QStringLiteral("/%1-%2.png").arg(QLatin1String(name), QLatin1String(look));
+      EXPECT_TRUE(root.grab().save(file)) << file.toStdString();
+    }
+    useAppearance("light");
+  }
 
  public:
   static ProcInfo proc(std::int32_t pid, std::string name, double cpu, double energy = 0, bool system = false) {

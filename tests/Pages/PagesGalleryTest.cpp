@@ -75,47 +75,11 @@ class PagesGallery : public PageTest {
   }
 
   // Three seconds of this machine, read by the program's own readers.
-  void sampleThisMachine() {
-    StoreServices services;
-    useMachineSources(services, nullptr);
-    services.main = &main;
-    services.defaults = &defaults;
-    services.traffic = nullptr;  // no per-app traffic, ports, Bluetooth or sleep log: not shown here
-    services.ports = nullptr;
-    services.bluetooth = nullptr;
-    services.sleepLog = nullptr;
-    services.watchSleep = false;
-    bridge.reset();
-    store = std::make_unique<Store>(std::move(services));
-    bridge = std::make_unique<StoreBridge>(*store);
-    for (int i = 0; i < 3; ++i) {
-      store->sampleOnce();
-      QElapsedTimer waited;
-      waited.start();
-      while (waited.elapsed() < 1000) settle();
-    }
-  }
-
   void shoot(Page page, const char* name) {
-    for (const char* look : {"light", "dark"}) {
-      useAppearance(look);
-      store->setPage(page);
-      Updater updater(defaults, {});
-      ViewRegistry registry;
-      registerMainViews(registry, updater);
-      RootView root({*store, *bridge}, registry);
-      root.resize(1180, 780);
-      root.show();
-      settle();
+    shootPage(page, name, [](RootView& root) {
       if (auto* gpuPage = root.findChild<GPUPage*>())
         gpuPage->setHolderCheck([](const ProcInfo& p) -> std::optional<bool> { return p.energy >= 0.3; });
-      settle();
-      const QString dir = QStringLiteral(QEL_ARTIFACTS "/gallery");
-      QDir().mkpath(dir);
-      const QString file = dir + QStringLiteral("/%1-%2.png").arg(QLatin1String(name), QLatin1String(look));
-      EXPECT_TRUE(root.grab().save(file)) << file.toStdString();
-    }
-    useAppearance("light");
+    });
   }
 };
 
