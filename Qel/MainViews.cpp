@@ -14,6 +14,7 @@
 #include "Qel/Pages/OverviewPage.hpp"
 #include "Qel/Sheets/FindingCard.hpp"
 #include "Qel/Sheets/IncidentSheet.hpp"
+#include "Qel/Processes/ProcessDetail.hpp"
 #include "Qel/Processes/ProcessTable.hpp"
 #include "Qel/Sheets/ExportSheet.hpp"
 #include "Qel/Sheets/LicensesSheet.hpp"
@@ -101,7 +102,8 @@ void registerMainViews(ViewRegistry& registry, Updater& updater, std::function<Q
                        const auto pid = s.detailPID();
                        return pid ? std::optional<std::string>(std::to_string(*pid)) : std::nullopt;
                      },
-                     [](Store& s) { s.setDetailPID(std::nullopt); }, {}});
+                     [](Store& s) { s.setDetailPID(std::nullopt); },
+                     [](const ViewContext& c, QWidget* parent) { return new ProcessDetail(c, parent); }});
 }
 
 }  // namespace qel
