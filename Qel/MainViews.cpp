@@ -10,6 +10,7 @@
 #include "Qel/Pages/EnergyPage.hpp"
 #include "Qel/Pages/GPUPage.hpp"
 #include "Qel/Pages/MemPage.hpp"
+#include "Qel/Pages/MemoryAdviceCard.hpp"
 #include "Qel/Pages/NetPage.hpp"
 #include "Qel/Pages/OverviewPage.hpp"
 #include "Qel/Sheets/FindingCard.hpp"
@@ -69,6 +70,9 @@ void registerMainViews(ViewRegistry& registry, Updater& updater, std::function<Q
   });
   registry.setSlot(OverviewSlot::finding, [](const ViewContext& c, QWidget* parent) { return new FindingCard(c, parent); });
   registry.setSlot(OverviewSlot::sleepLine, [](const ViewContext& c, QWidget* parent) { return new SleepLine(c, parent); });
+  registry.setSlot(OverviewSlot::memoryAdvice, [](const ViewContext& c, QWidget* parent) -> QWidget* {
+    return new MemoryAdviceCard(c.store, c.bridge, false, parent);
+  });
   registry.setSlot(OverviewSlot::sleepNote, [](const ViewContext& c, QWidget* parent) { return new SleepNote(c, parent); });
   registry.addTopBarItem([&updater](const ViewContext&, QWidget* parent) { return new UpdateNotices(updater, parent); });
   registry.addTopBarItem([](const ViewContext& c, QWidget* parent) { return new StretchButton(c, true, parent); });

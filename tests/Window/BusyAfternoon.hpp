@@ -7,8 +7,11 @@
 #include <QApplication>
 #include <QEvent>
 
+#include <chrono>
 #include <cmath>
 #include <memory>
+#include <mutex>
+#include <thread>
 
 #include "Qel/History/HistoryDB.hpp"
 #include "Qel/Platform/Calendar.hpp"
@@ -21,6 +24,23 @@
 #include "tests/support/TempDir.hpp"
 
 namespace qel::test {
+
+// The devices the Bluetooth reader finds; the store reads them on its own queue.
+class ScriptedDevices final : public BluetoothSource {
+ public:
+  void set(std::vector<BTDevice> devices) {
+    std::lock_guard l(m_);
+    devices_ = std::move(devices);
+  }
+  std::vector<BTDevice> sample() override {
+    std::lock_guard l(m_);
+    return devices_;
+  }
+
+ private:
+  std::mutex m_;
+  std::vector<BTDevice> devices_;
+};
 
 class BusyAfternoon {
  public:
@@ -35,6 +55,9 @@ class BusyAfternoon {
     s.clock = &clock;
     s.main = &main;
     s.defaults = &defaults;
+    auto scripted = std::make_unique<ScriptedDevices>();
+    devices = scripted.get();
+    s.bluetooth = std::move(scripted);
     s.openHistory = [this](HistoryDB::ProblemHandler h) {
       return std::make_unique<HistoryDB>(dir.path() / "data", lock, std::move(h));
     };
@@ -53,6 +76,24 @@ class BusyAfternoon {
   }
 
   ViewContext context() { return {*store, *bridge}; }
+
+  // Has the store read `list` as the connected devices (its reader runs every tenth tick).
+  bool connectDevices(std::vector<BTDevice> list) {
+    devices->set(list);
+    for (int i = 0; i < 2000 && store->bluetooth() != list; ++i) {
+      store->sampleOnce();
+      settle();
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return store->bluetooth() == list;
+  }
+
+  // Headphones, a keyboard running low and a mouse.
+  static std::vector<BTDevice> deskDevices() {
+    return {{"audio:AA", "Studio Headphones", 72, BTDevice::Kind::headphones},
+            {"Ergo Keyboard", "Ergo Keyboard", 15, BTDevice::Kind::unknown},
+            {"Travel Mouse", "Travel Mouse", 100, BTDevice::Kind::unknown}};
+  }
 
   // Runs what the store posted (its change notices) until nothing is left.
   static void settle() {
@@ -78,6 +119,7 @@ class BusyAfternoon {
   InstanceLock lock{dir.path() / "qel.lock"};
   std::unique_ptr<Store> store;
   std::unique_ptr<StoreBridge> bridge;
+  ScriptedDevices* devices = nullptr;  // owned by the store
 
  private:
   static DayBucket bucket(double cpu, double mem, double pressure, std::string top = "", double topCPU = 0) {
