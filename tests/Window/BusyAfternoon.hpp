@@ -190,13 +190,13 @@ class BusyAfternoon {
       s.diskDetail = DiskDetail{.total = 512ull << 30, .free = 143ull << 30};
       s.procs = {
           {.pid = 2311, .name = "firefox", .path = "/usr/lib/firefox/firefox", .cpu = 38 + 20 * wave, .mem = 2100ull << 20, .energy = 4.1},
-          {.pid = 2398, .name = "Isolated Web Co", .path = "/usr/lib/firefox/firefox", .cpu = 21, .mem = 640ull << 20, .energy = 2.2},
+          {.pid = 2398, .name = "firefox", .path = "/usr/lib/firefox/firefox", .cpu = 21, .mem = 640ull << 20, .energy = 2.2},
           {.pid = 3120, .name = "code", .path = "/usr/share/code/code", .cpu = 17, .mem = 1300ull << 20, .energy = 1.8},
           {.pid = 4410, .name = "rust-analyzer", .path = "/home/ana/.cargo/bin/rust-analyzer", .cpu = 64 * wave, .mem = 1800ull << 20, .energy = 3.0},
           {.pid = 1187, .name = "gnome-shell", .path = "/usr/bin/gnome-shell", .cpu = 9, .mem = 420ull << 20, .energy = 1.1},
           {.pid = 1020, .name = "Xwayland", .path = "/usr/bin/Xwayland", .cpu = 3, .mem = 96ull << 20, .isSystem = true, .energy = 0.3},
           {.pid = 1490, .name = "pipewire", .path = "/usr/bin/pipewire", .cpu = 1.5, .mem = 24ull << 20, .energy = 0.1},
-          {.pid = 1733, .name = "tracker-miner-f", .path = "/usr/libexec/tracker-miner-fs-3", .cpu = 6, .mem = 110ull << 20, .energy = 0.5},
+          {.pid = 1733, .name = "tracker-miner-fs-3", .path = "/usr/libexec/tracker-miner-fs-3", .cpu = 6, .mem = 110ull << 20, .energy = 0.5},
           {.pid = 5012, .name = "thunderbird", .path = "/usr/lib/thunderbird/thunderbird", .cpu = 2, .mem = 530ull << 20, .energy = 0.2},
           {.pid = 5820, .name = "slack", .path = "/usr/lib/slack/slack", .cpu = 4, .mem = 710ull << 20, .energy = 0.4},
       };
