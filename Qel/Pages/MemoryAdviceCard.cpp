@@ -102,7 +102,6 @@ class MemoryAdviceCard::Row : public QWidget {
 
   QAbstractButton* quit() const { return quit_; }
   PlainLabel* leak() const { return leak_; }
-  PlainLabel* name() const { return name_; }
 
  protected:
   void resizeEvent(QResizeEvent* event) override {

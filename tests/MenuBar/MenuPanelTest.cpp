@@ -23,6 +23,7 @@
 #include "Qel/Window/PlainLabel.hpp"
 #include "Qel/Window/PlainToolTip.hpp"
 #include "Qel/Window/StableValue.hpp"
+#include "tests/support/DBusMock.hpp"
 #include "tests/Window/BusyAfternoon.hpp"
 #include "tests/Window/Probe.hpp"
 
@@ -246,6 +247,34 @@ TEST_F(MenuPanelTest, eachSwitchActsOncePerClick) {
   ASSERT_TRUE(fx.store->toast());
   EXPECT_TRUE(panel->toast()->isVisible());
   EXPECT_EQ(panel->toast()->text(), QString::fromStdString(*fx.store->toast()));
+}
+
+TEST_F(MenuPanelTest, keepAwakeTakesAndGivesBackOneLockPerClick) {
+  test::PrivateBus bus;
+  ASSERT_TRUE(bus.startTemplate("logind", "org.freedesktop.login1"));
+  auto panel = makePanel();
+  click(panel->toggle(1));
+  EXPECT_TRUE(fx.store->awakeUntil());
+  BusyAfternoon::settle();
+  EXPECT_TRUE(panel->toggle(1)->isOn());
+  EXPECT_EQ(fx.store->toast(), "Won't sleep when idle for the next 2 hours");
+  click(panel->toggle(1));
+  EXPECT_FALSE(fx.store->awakeUntil());
+  BusyAfternoon::settle();
+  EXPECT_FALSE(panel->toggle(1)->isOn());
+}
+
+TEST_F(MenuPanelTest, aRowsBarTurnsWarmFromThirtyPercent) {
+  for (double cpu : {29.9, 30.0}) {
+    auto* row = new PanelProcRow(*fx.store, {});
+    row->setProc({.pid = 9, .name = "worker", .cpu = cpu}, QIcon());
+    test::Host host(row, {340, PanelProcRow::kHeight});
+    // The bar stands left of the figure and the End column; its filled start is the row's tone.
+    const int barLeft = 340 - PanelProcRow::kEndWidth - 8 - 50 - 8 - 54;
+    const QColor want = cpu >= 30 ? Palette::themed(0xF2B45A, 0x9D601F) : Palette::themed(0xA7AEAC, 0x4C5B55);
+    EXPECT_TRUE(test::near(host.at(barLeft + 4, PanelProcRow::kHeight / 2), want, 10)) << cpu;
+    EXPECT_EQ(QString::fromStdString(procCpuText(cpu)), cpu >= 30 ? "30.0%" : "29.9%");
+  }
 }
 
 TEST_F(MenuPanelTest, optionalSectionsKeepTheirStateWhileOpen) {

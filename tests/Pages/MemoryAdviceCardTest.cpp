@@ -6,6 +6,7 @@
 #include <QDir>
 
 #include "Qel/Pages/MemoryAdviceCard.hpp"
+#include "Qel/Pages/OverviewPage.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Window/PlainLabel.hpp"
 #include "tests/Window/BusyAfternoon.hpp"
@@ -138,6 +139,33 @@ TEST_F(MemoryAdviceCardTest, gallery) {
                                      .arg(QLatin1String(compact ? "compact" : "full"), QLatin1String(look));
       EXPECT_TRUE(host.window.grab().save(file)) << file.toStdString();
     }
+  }
+}
+
+TEST_F(MemoryAdviceCardTest, theOverviewShowsTheFullCardWhenMemoryIsTight) {
+  ViewRegistry registry;
+  registry.setSlot(OverviewSlot::memoryAdvice, [](const ViewContext& c, QWidget* parent) -> QWidget* {
+    return new MemoryAdviceCard(c.store, c.bridge, false, parent);
+  });
+  const QString dir = QStringLiteral(QEL_ARTIFACTS "/gallery");
+  QDir().mkpath(dir);
+  for (const char* look : {"light", "dark"}) {
+    test::useAppearance(look);
+    second(41);
+    auto* page = new OverviewPage(fx.context(), registry);
+    test::Host host(page, QSize(1092, 700), Palette::themed(0x1B1D21, 0xF4F6F5));
+    auto* card = page->findChild<MemoryAdviceCard*>();
+    ASSERT_NE(card, nullptr);
+    EXPECT_FALSE(card->isVisible());
+    second(66, {{"GIMP", 3 * GiB}, {"Thunderbird", GiB}});
+    QApplication::processEvents();
+    ASSERT_TRUE(card->isVisible());
+    // Whole on the page, every row with it.
+    const QRect onPage(card->mapTo(page, QPoint(0, 0)), card->size());
+    EXPECT_TRUE(page->rect().contains(onPage)) << onPage.y() << " " << onPage.height();
+    ASSERT_NE(card->quitButton(1), nullptr);
+    EXPECT_TRUE(card->quitButton(1)->isVisible());
+    EXPECT_TRUE(host.window.grab().save(dir + QStringLiteral("/overview-memory-advice-%1.png").arg(QLatin1String(look))));
   }
 }
 
