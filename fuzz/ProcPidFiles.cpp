@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "Qel/Platform/ProcPidCgroup.hpp"
+#include "Qel/Platform/ProcPidCmdline.hpp"
 #include "Qel/Platform/ProcPidEnviron.hpp"
 #include "Qel/Platform/ProcPidFd.hpp"
 #include "Qel/Platform/ProcPidIo.hpp"
@@ -22,6 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   qel::parsePidIo(text);
   qel::parseStatusUid(text);
   qel::environValue(text, "GIO_LAUNCHED_DESKTOP_FILE");
+  qel::chromiumChildType(text);
   qel::parseSocketLink(text);
   qel::isGpuDeviceLink(text);
   const auto unit = qel::appUnitOfCgroup(text);

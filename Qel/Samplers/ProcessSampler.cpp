@@ -8,6 +8,7 @@
 #include <limits>
 
 #include "Qel/Platform/ProcPidCgroup.hpp"
+#include "Qel/Platform/ProcPidCmdline.hpp"
 #include "Qel/Platform/ProcPidEnviron.hpp"
 #include "Qel/Platform/ProcPidIo.hpp"
 #include "Qel/Platform/ProcPidStat.hpp"
@@ -216,6 +217,8 @@ ProcessSample ProcessSampler::sample() {
     p.appKey = meta.appKey;
     p.ppid = stat->ppid;
     p.startTime = t.startTime;
+    p.comm = meta.comm;
+    p.childType = meta.childType;
     result.procs.push_back(std::move(p));
     keptFds.push_back(t.stat.descriptor());
   }
@@ -254,6 +257,8 @@ ProcessSampler::Meta ProcessSampler::resolveMeta(std::int32_t pid, const PidStat
 
   if (kernel) return m;
   m.facts.exe = m.path;
+  if (const auto cmdline = readText(options_.root.proc(pidFile(pid, "cmdline")), 16 * 1024))
+    m.childType = std::string(chromiumChildType(*cmdline));
   if (const auto cgroup = readText(options_.root.proc(pidFile(pid, "cgroup")), 64 * 1024))
     m.facts.appUnit = appUnitOfCgroup(*cgroup);
   if (uid == uid_) {

@@ -66,6 +66,7 @@ class ProcessSampler {
     bool isSystem = false;
     std::string ownName;  // the name without an application (processOwnName)
     std::string comm;     // as it was when resolved: a change means the process ran another program
+    std::string childType;
     std::string appKey;
     ProcessFacts facts;
     std::uint64_t appsGeneration = 0;

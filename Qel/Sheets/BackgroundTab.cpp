@@ -2,15 +2,11 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
-#include <filesystem>
-#include <map>
-
+#include "Qel/Processes/TameRulesSection.hpp"
 #include "Qel/Sheets/SettingParts.hpp"
 #include "Qel/Sheets/SettingsTabs.hpp"
 #include "Qel/Store/Store.hpp"
-#include "Qel/Store/TameMode.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Text/Utf8.hpp"
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/PlainLabel.hpp"
 
@@ -20,60 +16,23 @@ namespace {
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
 
-// An app's rule key (a desktop id or a program path) as a name to show.
-std::string ruleAppName(const std::string& key) {
-  std::string name = std::filesystem::path(key).filename().string();
-  if (name.ends_with(".desktop")) name.resize(name.size() - 8);
-  return displayName(name.empty() ? key : name);
-}
-
-// The rules, or the words that say there are none yet; rebuilt when the rules change.
-class TameRules : public QWidget {
+// What the tab shows in place of the rules while there are none.
+class NoTameRules : public QWidget {
  public:
-  TameRules(Store& store, QWidget* parent) : QWidget(parent), store_(store), column_(new QVBoxLayout(this)) {
-    column_->setContentsMargins(0, 0, 0, 0);
-    column_->setSpacing(8);
-  }
-
-  void sync() {
-    if (built_ && shown_ == store_.tameRules()) return;
-    built_ = true;
-    shown_ = store_.tameRules();
-    while (auto* item = column_->takeAt(0)) {
-      delete item->widget();
-      delete item;
-    }
-    column_->addWidget(new PlainLabel(q(L("When not in front")), 13.5, QFont::DemiBold, Palette::primaryText(), this));
-    if (shown_.empty()) {
-      auto* card = new SettingGroup(this);
-      auto* text = new PlainLabel(q(L("No rules yet. In the details of any process, you can set its app to slow down "
-                                      "or pause when it is not in front.")),
-                                  13, QFont::Normal, Palette::tertiaryText(), card);
-      text->setWordWrap(true);
-      card->column()->setContentsMargins(16, 16, 16, 16);
-      card->column()->addWidget(text);
-      column_->addWidget(card);
-      return;
-    }
+  explicit NoTameRules(QWidget* parent) : QWidget(parent) {
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(8);
+    column->addWidget(new PlainLabel(q(L("When not in front")), 13.5, QFont::DemiBold, Palette::primaryText(), this));
     auto* card = new SettingGroup(this);
-    for (const auto& [appKey, mode] : shown_) {
-      const std::string key = appKey;
-      const auto tame = tameModeFromRaw(mode);
-      const std::string what = !tame                        ? L("Unknown rule")
-                               : *tame == TameMode::slow ? L("Slows down when not in front")
-                                                         : L("Pauses when not in front");
-      auto* remove = new WashButton(q(L("Remove")), 12, card);
-      connect(remove, &QAbstractButton::clicked, this, [this, key] { store_.setTame(std::nullopt, key); });
-      card->column()->addWidget(new SettingRow(q(ruleAppName(key)), q(what), remove, card));
-    }
-    column_->addWidget(card);
+    auto* text = new PlainLabel(q(L("No rules yet. In the details of any process, you can set its app to slow down "
+                                    "or pause when it is not in front.")),
+                                13, QFont::Normal, Palette::tertiaryText(), card);
+    text->setWordWrap(true);
+    card->column()->setContentsMargins(16, 16, 16, 16);
+    card->column()->addWidget(text);
+    column->addWidget(card);
   }
-
- private:
-  Store& store_;
-  QVBoxLayout* column_;
-  std::map<std::string, std::string> shown_;
-  bool built_ = false;
 };
 
 }  // namespace
@@ -89,10 +48,15 @@ TabBody* backgroundTab(const SettingsEnv& env) {
       boundSwitch(body, q(L("Quiet mode")), [&store] { return store.quietOn(); }, [&store](bool) { store.toggleQuiet(); }),
       group));
   body->column()->addWidget(group);
-  auto* rules = new TameRules(store, body);
-  rules->sync();
-  body->onSync([rules] { rules->sync(); });
+  auto* rules = new TameRulesSection(store, body);
+  auto* none = new NoTameRules(body);
+  none->setVisible(store.tameRules().empty());
+  body->onSync([rules, none, &store] {
+    rules->sync();
+    none->setVisible(store.tameRules().empty());
+  });
   body->column()->addWidget(rules);
+  body->column()->addWidget(none);
   body->column()->addStretch(1);
   return body;
 }

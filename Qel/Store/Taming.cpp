@@ -74,7 +74,9 @@ void Store::maintainTaming(const std::vector<ProcInfo>& procs) {
     if (p.isSystem || p.pid == self || isSessionProcess(p.path, p.name)) continue;
     const auto rule = tameRules_.find(p.appKey);
     const auto mode = rule != tameRules_.end() ? tameModeFromRaw(rule->second) : std::nullopt;
-    const bool applies = !p.appKey.empty() && mode && p.appKey != frontKey;
+    // A rule under a bare program path (an older one, or one written by hand) would take in
+    // everything that program runs, every script of an interpreter: only applications are tamed.
+    const bool applies = isAppKey(p.appKey) && mode && p.appKey != frontKey;
     const auto held = tamed_.find(p.pid);
     if (!applies) {
       if (held != tamed_.end()) releaseTamed(p.pid);
@@ -146,7 +148,7 @@ void Store::persistPaused() {
 }
 
 void Store::setTame(std::optional<TameMode> mode, const std::string& key) {
-  if (key.empty()) return;
+  if (key.empty() || (mode && !isAppKey(key))) return;
   const std::string name = appName(key);
   auto rules = tameRules_;
   if (!mode) {

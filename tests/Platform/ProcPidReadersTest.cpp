@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "Qel/Platform/ProcPidCgroup.hpp"
+#include "Qel/Platform/ProcPidCmdline.hpp"
 #include "Qel/Platform/ProcPidEnviron.hpp"
 #include "Qel/Platform/ProcPidFd.hpp"
 #include "Qel/Platform/ProcPidIo.hpp"
@@ -100,6 +101,13 @@ TEST(ProcPidSmallFiles, parseTheirOneFact) {
   EXPECT_EQ(environValue(env, "EMPTY"), "");
   EXPECT_EQ(environValue(env, "PAT"), std::nullopt);
   EXPECT_EQ(environValue("", "PATH"), std::nullopt);
+
+  // cmdline: the first "--type=", whether the arguments are split by NULs or by blanks.
+  EXPECT_EQ(chromiumChildType("/opt/google/chrome/chrome\0--type=renderer\0--type=gpu-process\0"sv), "renderer");
+  EXPECT_EQ(chromiumChildType("/usr/share/code/code --type=gpu-process --field-trial"sv), "gpu-process");
+  EXPECT_EQ(chromiumChildType("/usr/bin/python3\0-m\0type=renderer\0"sv), "");
+  EXPECT_EQ(chromiumChildType("--type="sv), "");
+  EXPECT_EQ(chromiumChildType(""sv), "");
 
   // fd links.
   EXPECT_EQ(parseSocketLink("socket:[123456]"), 123456u);

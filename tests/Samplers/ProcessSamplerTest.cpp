@@ -257,6 +257,23 @@ TEST(ProcessSampler, processesOfAnApplicationCarryItsKey) {
   EXPECT_FALSE(isAppKey(procs.at(700).appKey));
 }
 
+TEST(ProcessSampler, keepsTheNameAProcessGivesItselfAndItsHelperKind) {
+  test::TempDir dir;
+  const auto root = copyFixture(dir);
+  // A browser's helper: the browser's program, its own name, its kind in the arguments.
+  dir.write("proc/500/cmdline", std::string("/usr/bin/editor\0--type=renderer\0--lang=de\0", 42));
+  setCounters(dir, 500, "Web Content", 300, 6000);
+  FakeClock clock;
+  ProcessSampler sampler(fixtureOptions(root, clock));
+  const auto procs = byPid(sampler.sample());
+  EXPECT_EQ(procs.at(500).comm, "Web Content");
+  EXPECT_EQ(procs.at(500).childType, "renderer");
+  EXPECT_EQ(procs.at(500).name, "editor");
+  EXPECT_EQ(procs.at(2).comm, "kthreadd");
+  EXPECT_EQ(procs.at(2).childType, "");
+  EXPECT_EQ(procs.at(700).childType, "");  // no arguments file
+}
+
 TEST(ProcessSampler, measuresARealChildsCpuAndWrittenBytes) {
   int go[2], done[2];
   ASSERT_EQ(pipe(go), 0);

@@ -162,6 +162,25 @@ TEST_F(TamingTest, systemSessionAndOwnProcessesAreNeverTamed) {
   EXPECT_FALSE(isStopped(*compositor));
 }
 
+TEST_F(TamingTest, aProgramPathIsNeverARuleKey) {
+  // Under the interpreter's path, a rule would stop every script it runs.
+  auto script = sleeper();
+  ASSERT_TRUE(reaches(*script, 'S'));
+  const std::string python = "/usr/bin/python3";
+  setProcs({editor, listed(*script, "python3", 1, {}, python)});
+  desktop.front = editor.pid;
+  startStore();
+  store->setTame(TameMode::pause, python);
+  EXPECT_TRUE(store->tameRules().empty());
+  store->setTameRules({{python, "pause"}});  // as an older version may have stored it
+  tick();
+  tick();
+  EXPECT_TRUE(store->tamed().empty());
+  EXPECT_FALSE(isStopped(*script));
+  store->setTame(std::nullopt, python);  // and it can still be removed
+  EXPECT_TRUE(store->tameRules().empty());
+}
+
 TEST_F(TamingTest, aStartResumesOnlyStoredProcessesThatAreStillTheSameAndStopped) {
   auto paused = sleeper(), stale = sleeper(), running = sleeper();
   for (auto* c : {&paused, &stale, &running}) ASSERT_TRUE(reaches(**c, 'S'));

@@ -1,0 +1,61 @@
+#include "Qel/Processes/ProcessNoteView.hpp"
+
+#include <QDesktopServices>
+#include <QPainter>
+#include <QVBoxLayout>
+
+#include "Qel/Platform/AppRegistry.hpp"
+#include "Qel/Processes/AppKeyName.hpp"
+#include "Qel/Store/Store.hpp"
+#include "Qel/Text/Loc.hpp"
+#include "Qel/Window/Fonts.hpp"
+#include "Qel/Window/Palette.hpp"
+#include "Qel/Window/PlainLabel.hpp"
+#include "Qel/Window/TextButton.hpp"
+
+namespace qel {
+namespace {
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+}  // namespace
+
+ProcessNoteView::ProcessNoteView(Store& store, const ProcInfo& proc, QWidget* parent)
+    : QWidget(parent), open_([](const QUrl& url) { return QDesktopServices::openUrl(url); }) {
+  const std::string appName = isAppKey(proc.appKey) ? appKeyName(store.apps(), proc.appKey) : std::string();
+  note_ = Glossary::describe(proc, appName);
+
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(12, 10, 12, 10);
+  column->setSpacing(4);
+  column->addWidget(new PlainLabel(qs(L("What is this")), 12, QFont::Normal, Palette::tertiaryText(), this));
+  summary_ = new PlainLabel(qs(note_.summary), 13, QFont::Normal, Palette::primaryText(), this);
+  advice_ = new PlainLabel(qs(note_.advice), 12.5, QFont::Normal, Palette::secondaryText(), this);
+  for (PlainLabel* text : {summary_, advice_}) {
+    text->setWordWrap(true);
+    column->addWidget(text);
+  }
+  if (!note_.known) url_ = Glossary::searchURL(proc);
+  if (url_) {
+    auto* button = new TextButton(qs(L("Look up this process online")), Fonts::text(12.5, QFont::Medium), this);
+    button->setColor(Palette::cpu());
+    column->addSpacing(2);
+    column->addWidget(button, 0, Qt::AlignLeft);
+    connect(button, &QAbstractButton::clicked, this, [this] {
+      if (url_ && open_) open_(*url_);
+    });
+    lookUp_ = button;
+  }
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Minimum);
+  Palette::followAppearance(this);
+}
+
+void ProcessNoteView::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(Qt::NoPen);
+  p.setBrush(Palette::adaptiveOpacity(0.045, 0.045).resolve());
+  p.drawRoundedRect(QRectF(rect()), 10, 10);
+}
+
+}  // namespace qel

@@ -1,0 +1,106 @@
+#include "Qel/Processes/TameControl.hpp"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "Qel/Platform/AppRegistry.hpp"
+#include "Qel/Platform/SessionProcesses.hpp"
+#include "Qel/Processes/AppKeyName.hpp"
+#include "Qel/Store/Store.hpp"
+#include "Qel/Store/TameMode.hpp"
+#include "Qel/Text/Loc.hpp"
+#include "Qel/Window/Palette.hpp"
+#include "Qel/Window/PillSegment.hpp"
+#include "Qel/Window/PlainLabel.hpp"
+
+#include <unistd.h>
+
+namespace qel {
+namespace {
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+}  // namespace
+
+std::optional<std::string> tameKey(const ProcInfo& proc, std::int32_t ownPid) {
+  if (proc.isSystem || proc.pid == ownPid || !isAppKey(proc.appKey)) return std::nullopt;
+  if (isSessionProcess(proc.path, proc.name)) return std::nullopt;
+  return proc.appKey;
+}
+
+std::string tameNote(const std::string& name, const std::string* rule, int tamed) {
+  if (rule && *rule == "slow") {
+    std::string text = L("After you switch to another app, every process of %@ drops to background priority. It "
+                         "recovers as soon as you switch back.",
+                         {name});
+    if (tamed > 0) text += L(" %@ processes are slowed right now.", {std::to_string(tamed)});
+    return text;
+  }
+  if (rule && *rule == "pause") {
+    std::string text = L("After you switch to another app, %@ pauses completely and uses no CPU. While paused it "
+                         "won't play sound, download or receive messages. It resumes when you switch back.",
+                         {name});
+    if (tamed > 0) text += L(" %@ processes are paused right now.", {std::to_string(tamed)});
+    return text;
+  }
+  return L("%@ can slow down or pause automatically after you switch to another app. That saves power and keeps the "
+           "front app smooth.",
+           {name});
+}
+
+TameControl::TameControl(Store& store, const ProcInfo& proc, QWidget* parent)
+    : QWidget(parent), store_(store), key_(tameKey(proc, std::int32_t(::getpid()))) {
+  if (!key_) {
+    hide();
+    return;
+  }
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(8);
+  auto* row = new QHBoxLayout();
+  row->addWidget(new PlainLabel(qs(L("When not in front")), 13, QFont::DemiBold, Palette::primaryText(), this));
+  row->addStretch(1);
+  row->addSpacing(8);
+  segment_ = new PillSegment(this);
+  const std::string key = *key_;
+  segment_->setOptions<std::string>(
+      {{"none", qs(L("Leave alone"))}, {"slow", qs(L("Slow down"))}, {"pause", qs(L("Pause"))}},
+      [this, key] {
+        const auto& rules = store_.tameRules();
+        const auto it = rules.find(key);
+        return it == rules.end() ? std::string("none") : it->second;
+      },
+      [this, key](const std::string& value) {
+        // Choosing the pill already chosen changes nothing (and tells nothing).
+        const auto& rules = store_.tameRules();
+        const auto it = rules.find(key);
+        if (value == (it == rules.end() ? std::string("none") : it->second)) return;
+        store_.setTame(value == "slow" ? std::optional(TameMode::slow)
+                       : value == "pause" ? std::optional(TameMode::pause)
+                                          : std::nullopt,
+                       key);
+      });
+  row->addWidget(segment_);
+  column->addLayout(row);
+  note_ = new PlainLabel({}, 12, QFont::Normal, Palette::tertiaryText(), this);
+  note_->setWordWrap(true);
+  column->addWidget(note_);
+  refresh();
+}
+
+void TameControl::refresh() {
+  if (!key_) return;
+  segment_->refresh();
+  const QString text = qs(note(*key_));
+  if (note_->text() != text) note_->setText(text);
+}
+
+std::string TameControl::note(const std::string& key) const {
+  int tamed = 0;
+  for (const auto& [pid, t] : store_.tamed()) tamed += t.key == key;
+  const auto& rules = store_.tameRules();
+  const auto rule = rules.find(key);
+  return tameNote(appKeyName(store_.apps(), key), rule == rules.end() ? nullptr : &rule->second, tamed);
+}
+
+}  // namespace qel

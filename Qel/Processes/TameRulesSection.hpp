@@ -1,0 +1,38 @@
+#pragma once
+// Every app that slows down or pauses while it is not in front, with a way to remove each rule.
+// Shows nothing while there are no rules (its host then says so in words of its own).
+#include <QWidget>
+
+#include <map>
+#include <memory>
+#include <string>
+
+class QVBoxLayout;
+
+namespace qel {
+
+class IconCache;
+class Store;
+
+// What a rule does, in words: any word but "pause" slows.
+std::string tameRuleText(const std::string& rule);
+
+class TameRulesSection : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit TameRulesSection(Store& store, QWidget* parent = nullptr);
+  ~TameRulesSection() override;
+
+  // Rebuilds the rows when the rules changed since the last call.
+  void sync();
+
+ private:
+  Store& store_;
+  std::unique_ptr<IconCache> icons_;
+  QVBoxLayout* rows_;
+  std::map<std::string, std::string> shown_;
+  bool built_ = false;
+};
+
+}  // namespace qel
