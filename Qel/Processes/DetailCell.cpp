@@ -44,7 +44,8 @@ void DetailCell::setValue(const QString& value) {
 }
 
 QSize DetailCell::sizeHint() const {
-  const double h = 2 * kPadY + QFontMetricsF(titleFont()).height() + kGap + QFontMetricsF(valueFont(kValueSize)).height();
+  const double h =
+      2 * kPadY + QFontMetricsF(titleFont()).height() + kGap + QFontMetricsF(valueFont(kValueSize)).height();
   return {120, int(std::ceil(h))};
 }
 

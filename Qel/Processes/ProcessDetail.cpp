@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -15,7 +16,6 @@
 #include "Qel/Processes/IconCache.hpp"
 #include "Qel/Processes/ProfileView.hpp"
 #include "Qel/Sheets/PillButton.hpp"
-#include "Qel/Sheets/SheetFrame.hpp"
 #include "Qel/Sheets/WashBox.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/StoreBridge.hpp"
@@ -93,6 +93,38 @@ QLabel* pathText(const ProcInfo& proc, QWidget* parent) {
   return label;
 }
 
+// The tab's content, as tall as it needs; the part of the sheet that gives way, and scrolls,
+// when the window can't be that tall, so nothing below it is ever drawn over.
+class TabScroll : public QScrollArea {
+ public:
+  TabScroll(QWidget* content, int width, QWidget* parent) : QScrollArea(parent), width_(width) {
+    setFrameShape(QFrame::NoFrame);
+    setWidgetResizable(true);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    viewport()->setAutoFillBackground(false);
+    content->setAutoFillBackground(false);
+    setWidget(content);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    content->installEventFilter(this);
+  }
+
+  QSize sizeHint() const override {
+    const QLayout* column = widget()->layout();
+    return {width_,
+            column->hasHeightForWidth() ? column->totalHeightForWidth(width_) : column->totalSizeHint().height()};
+  }
+  QSize minimumSizeHint() const override { return {0, std::min(sizeHint().height(), 120)}; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == widget() && event->type() == QEvent::LayoutRequest) updateGeometry();
+    return QScrollArea::eventFilter(watched, event);
+  }
+
+ private:
+  int width_;
+};
+
 }  // namespace
 
 ProcessDetail::ProcessDetail(const ViewContext& context, QWidget* parent)
@@ -106,7 +138,6 @@ ProcessDetail::ProcessDetail(const ViewContext& context, QWidget* parent)
   setFixedWidth(kWidth);
   column_->setContentsMargins(0, 0, 0, 0);
   column_->setSpacing(0);
-  column_->setSizeConstraint(QLayout::SetMinAndMaxSize);
 
   const auto pid = store_.detailPID();
   const auto proc = pid ? store_.proc(*pid) : std::nullopt;
@@ -123,8 +154,9 @@ ProcessDetail::ProcessDetail(const ViewContext& context, QWidget* parent)
     upper->setSpacing(18);
     upper->addWidget(header(*proc));
     tabs_ = new PillSegment(content_);
-    tabs_->setOptions<std::string>({{"now", qs(L("Now"))}, {"profile", qs(L("Profile"))}}, [this] { return tab_; },
-                                   [this](const std::string& tab) { setTab(tab); });
+    tabs_->setOptions<std::string>(
+        {{"now", qs(L("Now"))}, {"profile", qs(L("Profile"))}}, [this] { return tab_; },
+        [this](const std::string& tab) { setTab(tab); });
     upper->addWidget(tabs_, 0, Qt::AlignLeft);
 
     auto* body = new QWidget;
@@ -133,7 +165,7 @@ ProcessDetail::ProcessDetail(const ViewContext& context, QWidget* parent)
     tabColumn_->setSpacing(0);
     now_ = nowTab(*proc);
     tabColumn_->addWidget(now_);
-    upper->addWidget(new FittedScrollArea(body, kMaxTabHeight, body->sizeHint().height(), content_));
+    upper->addWidget(new TabScroll(body, kWidth - 48, content_));
     parts->addLayout(upper);
     parts->addWidget(new Divider(content_));
     parts->addWidget(footer(*proc));
@@ -148,6 +180,14 @@ ProcessDetail::ProcessDetail(const ViewContext& context, QWidget* parent)
 }
 
 ProcessDetail::~ProcessDetail() = default;
+
+QSize ProcessDetail::sizeHint() const {
+  // Wrapped names and paths are as tall as the fixed width makes them, not as their own
+  // preferred width would.
+  const int height =
+      column_->hasHeightForWidth() ? column_->totalHeightForWidth(kWidth) : column_->totalSizeHint().height();
+  return {kWidth, height};
+}
 
 std::optional<ProcInfo> ProcessDetail::shown() const {
   if (!opened_ || store_.detailPID() != opened_->pid) return std::nullopt;
@@ -208,7 +248,8 @@ QWidget* ProcessDetail::nowTab(const ProcInfo& proc) {
 
   auto* line = new QVBoxLayout;
   line->setSpacing(6);
-  line->addWidget(new PlainLabel(qs(L("CPU, since this panel opened")), 12, QFont::Normal, Palette::secondaryText(), tab));
+  line->addWidget(
+      new PlainLabel(qs(L("CPU, since this panel opened")), 12, QFont::Normal, Palette::secondaryText(), tab));
   auto* well = new WashBox(Palette::adaptiveOpacity(0.05, 0.05), 10, tab);
   well->setFixedHeight(60);
   auto* inside = new QVBoxLayout(well);
@@ -242,7 +283,6 @@ QWidget* ProcessDetail::footer(const ProcInfo& proc) {
   auto* row = new QHBoxLayout;
   row->setSpacing(16);
   end_ = new EndButton(qs(L("End %@", {name})), box);
-  end_->setAccessibleName(qs(L("End %@", {name})));
   row->addWidget(end_, 1);
   auto* force = new TextButton(qs(L("Force Quit")), Fonts::text(13, QFont::Medium), box);
   force->setColor(Palette::strain());
@@ -274,6 +314,7 @@ void ProcessDetail::setTab(const std::string& tab) {
     now_->show();
   }
   tabs_->refresh();
+  window()->adjustSize();
 }
 
 void ProcessDetail::refresh() {
@@ -326,7 +367,7 @@ void ProcessDetail::showEnded() {
   connect(endedClose_, &QAbstractButton::clicked, this, &ProcessDetail::closeSheet);
   column->addWidget(endedClose_, 0, Qt::AlignLeft);
   column_->addWidget(box);
-  if (QWidget* w = window(); w != this) w->adjustSize();
+  window()->adjustSize();
 }
 
 void ProcessDetail::quit(bool force) {

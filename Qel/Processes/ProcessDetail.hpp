@@ -36,8 +36,6 @@ class ProcessDetail : public QWidget {
 
  public:
   static constexpr int kWidth = 440;
-  // The tab's content scrolls beyond this, so the sheet fits a small screen.
-  static constexpr int kMaxTabHeight = 520;
 
   explicit ProcessDetail(const ViewContext& context, QWidget* parent = nullptr);
   ~ProcessDetail() override;
@@ -63,6 +61,9 @@ class ProcessDetail : public QWidget {
   QAbstractButton* closeButton() const { return close_; }
   // The "Close" of the ended state; null before.
   QAbstractButton* endedCloseButton() const { return endedClose_; }
+
+  // As high as the content needs at the sheet's width.
+  QSize sizeHint() const override;
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -10,8 +10,8 @@
 namespace qel {
 
 enum class ProfileState {
-  noProfile,     // not an application: profiles are kept per app
-  tooLittle,     // one stored day or none
+  noProfile,  // not an application: profiles are kept per app
+  tooLittle,  // one stored day or none
   full,
 };
 

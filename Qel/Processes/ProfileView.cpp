@@ -26,9 +26,12 @@ QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 AdaptiveColor toneColor(NoteTone tone) {
   switch (tone) {
-    case NoteTone::lighter: return Palette::calm();
-    case NoteTone::heavier: return Palette::warn();
-    case NoteTone::quiet: break;
+    case NoteTone::lighter:
+      return Palette::calm();
+    case NoteTone::heavier:
+      return Palette::warn();
+    case NoteTone::quiet:
+      break;
   }
   return Palette::tertiaryText();
 }
@@ -74,8 +77,8 @@ void ProfileView::build() {
     return;
   }
   if (state_ == ProfileState::tooLittle) {
-    column_->addWidget(note({L("Not enough history yet"),
-                             L("The profile fills in after Qel has seen this app on two different days.")}));
+    column_->addWidget(note(
+        {L("Not enough history yet"), L("The profile fills in after Qel has seen this app on two different days.")}));
     return;
   }
   const std::string day = profile_.change ? store_.shortDay(profile_.change->day) : std::string();

@@ -35,16 +35,23 @@ void storeBrowserHours(HistoryDB& history) {
     const std::string day = "2026-06-" + std::string(d < 10 ? "0" : "") + std::to_string(d);
     const bool updated = d >= 10;
     for (int hour = 8; hour <= 19; ++hour) {
-      const double busy = 0.2 + 0.5 * std::exp(-std::pow(hour - 10.5, 2) / 3) + 0.35 * std::exp(-std::pow(hour - 15, 2) / 2);
+      const double busy =
+          0.2 + 0.5 * std::exp(-std::pow(hour - 10.5, 2) / 3) + 0.35 * std::exp(-std::pow(hour - 15, 2) / 2);
       const double samples = 3600;
       const double mem = (updated ? 2.5 : 2.1) * double(1ull << 30) * (0.9 + 0.02 * (d % 5));
       HistoryDB::AppRow row{.key = kBrowser,
-                            .usage = {.name = "Firefox", .cpu = samples * busy, .mem = samples * mem,
-                                      .energy = samples * 3.5 * busy, .samples = int(samples)},
+                            .usage = {.name = "Firefox",
+                                      .cpu = samples * busy,
+                                      .mem = samples * mem,
+                                      .energy = samples * 3.5 * busy,
+                                      .samples = int(samples)},
                             .version = updated ? "127.0" : "126.0.1"};
       HistoryDB::AppRow other{.key = "/usr/share/applications/code.desktop",
-                              .usage = {.name = "Code", .cpu = samples * 0.3, .mem = samples * 1.2e9,
-                                        .energy = samples * 2.0, .samples = int(samples)}};
+                              .usage = {.name = "Code",
+                                        .cpu = samples * 0.3,
+                                        .mem = samples * 1.2e9,
+                                        .energy = samples * 2.0,
+                                        .samples = int(samples)}};
       history.add({row, other}, day, hour);
     }
   }
@@ -70,7 +77,7 @@ void publish(BusyAfternoon& day, int tick, double browserCPU) {
 
 void shoot(ProcessDetail& sheet, const QString& name) {
   BusyAfternoon::settle();
-  sheet.adjustSize();
+  sheet.resize(sheet.sizeHint());  // all of it, however small the offscreen screen is
   BusyAfternoon::settle();
   write(sheet, name);
 }

@@ -5,10 +5,13 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
+#include <QKeyEvent>
 #include <QLabel>
 
 #include <cmath>
 
+#include "Qel/MainViews.hpp"
 #include "Qel/Pages/ChartKit.hpp"
 #include "Qel/Processes/CpuHistory.hpp"
 #include "Qel/Processes/DetailCell.hpp"
@@ -16,8 +19,10 @@
 #include "Qel/Processes/ProfileCharts.hpp"
 #include "Qel/Processes/ProfileNotes.hpp"
 #include "Qel/Processes/ProfileView.hpp"
+#include "Qel/Updater.hpp"
 #include "Qel/Window/Motion.hpp"
 #include "Qel/Window/PlainLabel.hpp"
+#include "Qel/Window/SheetHost.hpp"
 #include "Qel/Window/Sparkline.hpp"
 #include "tests/Window/BusyAfternoon.hpp"
 #include "tests/support/TestProcesses.hpp"
@@ -65,16 +70,20 @@ TEST(ProfileNotes, statesChangeNotesAndBusiestHours) {
   EXPECT_EQ(profileState(app, profileOf(1)), ProfileState::tooLittle);
   EXPECT_EQ(profileState(app, profileOf(2)), ProfileState::full);
 
-  const auto change = [](int percent) { return AppProfile::Change{.version = "3.2", .day = "2026-06-12", .percent = percent}; };
+  const auto change = [](int percent) {
+    return AppProfile::Change{.version = "3.2", .day = "2026-06-12", .percent = percent};
+  };
   EXPECT_EQ(changeNote(std::nullopt, "").tone, NoteTone::quiet);
   EXPECT_EQ(changeNote(change(9), "12 Jun").title, "No notable change");
   EXPECT_EQ(changeNote(change(-9), "12 Jun").tone, NoteTone::quiet);
-  EXPECT_EQ(changeNote(change(10), "12 Jun"),
-            (ProfileNote{"Heavier since the update to 3.2",
-                         "Since it updated on 12 Jun, it uses 10% more memory on average than before.", NoteTone::heavier}));
-  EXPECT_EQ(changeNote(change(-10), "12 Jun"),
-            (ProfileNote{"Lighter since the update to 3.2",
-                         "Since it updated on 12 Jun, it uses 10% less memory on average than before.", NoteTone::lighter}));
+  EXPECT_EQ(
+      changeNote(change(10), "12 Jun"),
+      (ProfileNote{"Heavier since the update to 3.2",
+                   "Since it updated on 12 Jun, it uses 10% more memory on average than before.", NoteTone::heavier}));
+  EXPECT_EQ(
+      changeNote(change(-10), "12 Jun"),
+      (ProfileNote{"Lighter since the update to 3.2",
+                   "Since it updated on 12 Jun, it uses 10% less memory on average than before.", NoteTone::lighter}));
   // A version read from outside can't forge a line of its own.
   auto odd = change(40);
   odd.version = "9\n\u202Eevil";
@@ -222,7 +231,7 @@ TEST_F(ProcessDetailTest, endAndForceQuitSignalOnlyTheProcessShown) {
   sheet->endButton()->click();
   EXPECT_EQ(day.store->toast(), "Ended sleeper a");
   EXPECT_EQ(day.store->detailPID(), std::nullopt);  // the sheet closes
-  const int status = a->stop(SIGKILL);               // reaps what SIGTERM left
+  const int status = a->stop(SIGKILL);              // reaps what SIGTERM left
   EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM);
   EXPECT_TRUE(test::reaches(*b, 'S'));
 
@@ -277,4 +286,41 @@ TEST_F(ProcessDetailTest, aHostileNameIsShownLiterally) {
   // A path that is empty says so.
   publish({{.pid = 802, .name = "k", .cpu = 1, .startTime = 8}});
   EXPECT_EQ(open(802)->pathLabel()->text(), "Unknown path");
+}
+
+TEST_F(ProcessDetailTest, theWindowOpensItAndEveryWayOfClosingClearsTheDetailPid) {
+  Updater updater(day.defaults, {});
+  ViewRegistry registry;
+  registerMainViews(registry, updater);
+  QWidget owner;
+  owner.show();
+  SheetHost host(day.context(), registry, &owner);
+  QObject::connect(day.bridge.get(), &StoreBridge::changed, &host, &SheetHost::sync);
+  const auto sheet = [&] { return host.dialog() ? host.dialog()->findChild<ProcessDetail*>() : nullptr; };
+  const auto escape = [&] {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(sheet(), &press);
+    BusyAfternoon::settle();
+  };
+
+  day.store->setDetailPID(2311);
+  BusyAfternoon::settle();
+  ASSERT_TRUE(sheet());
+  EXPECT_EQ(sheet()->nameLabel()->text(), "firefox");
+  sheet()->closeButton()->click();
+  BusyAfternoon::settle();
+  EXPECT_EQ(day.store->detailPID(), std::nullopt);
+  EXPECT_FALSE(host.dialog());
+
+  day.store->setDetailPID(3120);
+  BusyAfternoon::settle();
+  ASSERT_TRUE(sheet());
+  escape();
+  EXPECT_EQ(day.store->detailPID(), std::nullopt);
+
+  day.store->setDetailPID(4242);  // no such process: the ended state, closed the same way
+  BusyAfternoon::settle();
+  ASSERT_TRUE(sheet() && sheet()->hasEnded());
+  escape();
+  EXPECT_EQ(day.store->detailPID(), std::nullopt);
 }
