@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPainterPath>
 
 #include <cmath>
 
@@ -12,68 +13,69 @@ namespace qel {
 
 namespace {
 
-constexpr double kPadX = 12, kPadY = 10, kSpacing = 2, kRadius = 10, kTitleSize = 11.5;
+constexpr double kPadX = 12, kPadY = 10, kGap = 2;
+constexpr double kTitleSize = 11.5, kValueSize = 18;
 
 QFont titleFont() { return Fonts::text(kTitleSize); }
-QFont valueFont(int size) { return Fonts::text(size, QFont::Medium); }
+QFont valueFont(double size) { return Fonts::text(size, QFont::Medium); }
 
 }  // namespace
-
-int fittedPixelSize(const QFont& font, const QString& text, double room, int size) {
-  const int smallest = std::max(1, int(std::ceil(size * 0.7)));
-  QFont f = font;
-  for (int s = size; s > smallest; --s) {
-    f.setPixelSize(s);
-    if (QFontMetricsF(f).horizontalAdvance(text) <= room) return s;
-  }
-  return smallest;
-}
 
 DetailCell::DetailCell(const QString& title, const QString& value, QWidget* parent)
     : QWidget(parent), title_(title), value_(value) {
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-  setAccessibleName(title_ + u' ' + value_);
+  setAccessibleName(title_);
+  setAccessibleDescription(value_);
   Palette::followAppearance(this);
+}
+
+void DetailCell::setTitle(const QString& title) {
+  if (title == title_) return;
+  title_ = title;
+  setAccessibleName(title_);
+  update();
 }
 
 void DetailCell::setValue(const QString& value) {
   if (value == value_) return;
   value_ = value;
-  setAccessibleName(title_ + u' ' + value_);
+  setAccessibleDescription(value_);
   update();
 }
 
 QSize DetailCell::sizeHint() const {
-  const QFontMetricsF title(titleFont()), value(valueFont(kValueSize));
-  const double width = std::max(title.horizontalAdvance(title_), value.horizontalAdvance(value_)) + 2 * kPadX;
-  return {int(std::ceil(width)), int(std::ceil(2 * kPadY + title.height() + kSpacing + value.height()))};
+  const double h = 2 * kPadY + QFontMetricsF(titleFont()).height() + kGap + QFontMetricsF(valueFont(kValueSize)).height();
+  return {120, int(std::ceil(h))};
 }
 
-QSize DetailCell::minimumSizeHint() const { return {int(2 * kPadX), sizeHint().height()}; }
+QSize DetailCell::minimumSizeHint() const { return {int(2 * kPadX) + 20, sizeHint().height()}; }
 
 void DetailCell::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
-  const QRectF box(rect());
-  p.setPen(Qt::NoPen);
-  p.setBrush(Palette::adaptiveOpacity(0.045, 0.045).resolve());
-  p.drawRoundedRect(box, kRadius, kRadius);
+  QPainterPath card;
+  card.addRoundedRect(QRectF(rect()), 10, 10);
+  p.fillPath(card, Palette::adaptiveOpacity(0.045, 0.045).resolve());
 
-  const double room = box.width() - 2 * kPadX;
-  const QFont title = titleFont();
-  const QFontMetricsF titleMetrics(title);
-  p.setFont(title);
+  const double inner = width() - 2 * kPadX;
+  const QFontMetricsF titleMetrics(titleFont());
+  p.setFont(titleFont());
   p.setPen(Palette::tertiaryText().resolve());
-  p.drawText(QRectF(kPadX, kPadY, room, titleMetrics.height()), Qt::AlignLeft | Qt::AlignVCenter,
-             titleMetrics.elidedText(title_, Qt::ElideRight, room));
+  p.drawText(QRectF(kPadX, kPadY, inner, titleMetrics.height()), Qt::AlignLeft | Qt::AlignVCenter,
+             titleMetrics.elidedText(title_, Qt::ElideRight, inner));
 
-  // The value keeps the line height of its full size, so tiles in a row stay level.
-  const QFont value = valueFont(fittedPixelSize(valueFont(kValueSize), value_, room, kValueSize));
+  // The value shrinks to fit, down to 70 %; whatever is still too wide is cut.
+  double size = kValueSize;
+  const double full = QFontMetricsF(valueFont(kValueSize)).horizontalAdvance(value_);
+  if (full > inner && full > 0) size = std::max(kValueSize * inner / full, kValueSize * 0.7);
+  const QFont font = valueFont(size);
+  const QFontMetricsF valueMetrics(font);
+  const double base = kPadY + titleMetrics.height() + kGap;
   const double line = QFontMetricsF(valueFont(kValueSize)).height();
-  p.setFont(value);
+  p.setFont(font);
   p.setPen(Palette::primaryText().resolve());
-  p.drawText(QRectF(kPadX, kPadY + titleMetrics.height() + kSpacing, room, line), Qt::AlignLeft | Qt::AlignVCenter,
-             QFontMetricsF(value).elidedText(value_, Qt::ElideRight, room));
+  p.drawText(QRectF(kPadX, base, inner, line), Qt::AlignLeft | Qt::AlignVCenter,
+             valueMetrics.elidedText(value_, Qt::ElideRight, inner));
 }
 
 }  // namespace qel
