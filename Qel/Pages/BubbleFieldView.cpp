@@ -1,6 +1,7 @@
 #include "Qel/Pages/BubbleFieldView.hpp"
 
 #include <QDateTime>
+#include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -8,6 +9,7 @@
 
 #include <cmath>
 
+#include "Qel/Pages/BubbleGeometry.hpp"
 #include "Qel/Pages/ChartKit.hpp"
 #include "Qel/Pages/PageText.hpp"
 #include "Qel/Store/Store.hpp"
@@ -34,7 +36,60 @@ QString shortLabel(const std::string& label) {
 
 }  // namespace
 
-void paintBubbleField(QPainter& p, const BubbleModel& model, QPointF c, double pressure) {
+BubbleFieldPainter::BubbleFieldPainter()
+    : nameFont_(Fonts::text(12, QFont::DemiBold)),
+      sizeFont_(Fonts::text(11)),
+      nameHeight_(QFontMetricsF(nameFont_).height()),
+      sizeHeight_(QFontMetricsF(sizeFont_).height()) {}
+
+BubbleFieldPainter::Label& BubbleFieldPainter::label(const Bubble& b) {
+  Label& l = labels_[b.key];
+  l.seen = true;
+  if (l.label != b.label || l.name.isNull()) {
+    l.label = b.label;
+    l.name = shortLabel(b.label);
+    const QFontMetricsF metrics(nameFont_);
+    l.nameWidth = metrics.horizontalAdvance(l.name);
+    // A few letters and the ellipsis: less than that says nothing.
+    l.shortest = l.name.size() > 4 ? metrics.horizontalAdvance(l.name.left(3) + QChar(0x2026)) : l.nameWidth;
+    l.room = -2;  // lay the shown name out again
+  }
+  if (l.bytes != b.bytes || l.size.text().isEmpty()) {
+    l.bytes = b.bytes;
+    const QString size = QString::fromStdString(fmtBytes(b.bytes));
+    l.size.setText(size);
+    l.sizeWidth = QFontMetricsF(sizeFont_).horizontalAdvance(size);
+  }
+  return l;
+}
+
+void BubbleFieldPainter::drawLabel(QPainter& p, const Bubble& b, QPointF at, const QColor& colour) {
+  if (b.label.empty()) return;
+  Label& l = label(b);
+  const BubbleLabelPlan plan =
+      planBubbleLabel(b.r, {l.nameWidth, nameHeight_}, l.shortest, {l.sizeWidth, sizeHeight_});
+  if (!plan.name) return;
+  // Whole where it fits; otherwise cut to the room, laid out again only when the room changes
+  // by a whole pixel (while the bubble grows or shrinks).
+  const double room = l.nameWidth <= plan.nameRoom ? -1 : std::floor(plan.nameRoom);
+  if (room != l.room) {
+    l.room = room;
+    l.shownName.setText(room < 0 ? l.name : QFontMetricsF(nameFont_).elidedText(l.name, Qt::ElideRight, room));
+  }
+  const auto place = [&](const QStaticText& text, const QFont& font, double height, double y) {
+    p.setFont(font);
+    const QSizeF size = text.size();
+    p.drawStaticText(QPointF(at.x() - size.width() / 2, at.y() + y - height / 2), text);
+  };
+  p.setPen(colour);
+  place(l.shownName, nameFont_, nameHeight_, plan.nameY);
+  if (plan.size) {
+    p.setPen(withAlpha(colour, colour.alphaF() * 0.7));
+    place(l.size, sizeFont_, sizeHeight_, plan.sizeY);
+  }
+}
+
+void BubbleFieldPainter::paint(QPainter& p, const BubbleModel& model, QPointF c, double pressure) {
   const double R = model.radius();
   if (!(R > 0)) return;
   const QColor line = Palette::light() ? Qt::black : Qt::white;
@@ -54,9 +109,9 @@ void paintBubbleField(QPainter& p, const BubbleModel& model, QPointF c, double p
     p.drawPath(Chart::arc(c, R + 11, -Chart::kPi / 2, -Chart::kPi / 2 + 2 * Chart::kPi * share));
   }
 
-  static const QFont nameFont = Fonts::text(12, QFont::DemiBold);
-  static const QFont sizeFont = Fonts::text(11);
-  static const QFont initialFont = Fonts::text(11, QFont::DemiBold);
+  for (auto& [key, l] : labels_) l.seen = false;
+  const QPen hatch(Palette::rgb(0x8A7BC4), 1.5, Qt::SolidLine, Qt::FlatCap);
+  std::vector<QLineF> hatchLines;
   for (const Bubble& b : model.bubbles()) {
     const QPointF at(c.x() + b.x, c.y() + b.y);
     const double r = b.r;
@@ -75,24 +130,19 @@ void paintBubbleField(QPainter& p, const BubbleModel& model, QPointF c, double p
     p.setBrush(fill);
     p.drawEllipse(at, r, r);
     if (b.kind == BubbleKind::compressed) {
+      // Diagonals 6 apart rising to the right, each cut to the circle by hand: cheaper than a
+      // clip, and the stroke's half width kept inside the edge.
+      hatchLines.clear();
+      bubbleHatch(r, hatch.widthF() / 2, hatchLines);
       p.save();
-      QPainterPath clip;
-      clip.addEllipse(at, r, r);
-      p.setClipPath(clip);
-      p.setPen(QPen(Palette::rgb(0x8A7BC4), 1.5));
-      for (double d = -2 * r; d < 2 * r; d += 6)
-        p.drawLine(QPointF(at.x() + d, at.y() + r), QPointF(at.x() + d + 2 * r, at.y() - r));
+      p.translate(at);
+      p.setPen(hatch);
+      p.drawLines(hatchLines.data(), int(hatchLines.size()));
       p.restore();
     }
-    p.setPen(label);
-    if (r > 34) {
-      Chart::drawText(p, shortLabel(b.label), nameFont, {at.x(), at.y() - 7}, Qt::AlignCenter);
-      p.setPen(withAlpha(label, label.alphaF() * 0.7));
-      Chart::drawText(p, QString::fromStdString(fmtBytes(b.bytes)), sizeFont, {at.x(), at.y() + 8}, Qt::AlignCenter);
-    } else if (r > 16 && !b.label.empty()) {
-      Chart::drawText(p, QString::fromStdString(b.label).left(1), initialFont, at, Qt::AlignCenter);
-    }
+    drawLabel(p, b, at, label);
   }
+  std::erase_if(labels_, [](const auto& entry) { return !entry.second.seen; });
 }
 
 BubbleFieldView::BubbleFieldView(Store& store, QWidget* parent)
@@ -130,15 +180,17 @@ void BubbleFieldView::frame() {
   // Seconds since 2001, as the drift's phase.
   model_.step(double(QDateTime::currentMSecsSinceEpoch()) / 1000.0 - 978307200.0);
   const double used = double(mem.app) + double(mem.wired) + double(mem.compressed);
-  setAccessibleDescription(
-      QString::fromStdString(L("%@ used", {fmtPercent(mem.total ? used / double(mem.total) : 0)})));
-  update();
+  const QString description =
+      QString::fromStdString(L("%@ used", {fmtPercent(mem.total ? used / double(mem.total) : 0)}));
+  if (description != accessibleDescription()) setAccessibleDescription(description);
+  // The field's square only: the rest of the view stays as it was.
+  update(squareFit(QSizeF(size())).toAlignedRect());
   schedule();
 }
 
 void BubbleFieldView::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  paintBubbleField(p, model_, centre(), store_.mem().pressure);
+  painter_.paint(p, model_, centre(), store_.mem().pressure);
 }
 
 void BubbleFieldView::mouseReleaseEvent(QMouseEvent* event) {

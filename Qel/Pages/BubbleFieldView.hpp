@@ -2,8 +2,12 @@
 // The memory page's chart: the bubble field inside its ring of memory pressure, in the largest
 // square that fits. It moves at 30 frames a second (one a second while motion is off) only while
 // it is on screen; a click on a process's bubble opens that process's details.
+#include <QFont>
 #include <QPointer>
+#include <QStaticText>
 #include <QWidget>
+
+#include <unordered_map>
 
 #include "Qel/Pages/BubbleModel.hpp"
 #include "Qel/Window/FrameTimer.hpp"
@@ -15,8 +19,32 @@ namespace qel {
 
 class Store;
 
-// Draws the field of `model` around `centre` with the pressure ring for `pressure` percent.
-void paintBubbleField(QPainter& painter, const BubbleModel& model, QPointF centre, double pressure);
+// Draws the field of a model, frame after frame. The labels are laid out once for each text and
+// room and kept while their bubble lasts, so a frame only places them.
+class BubbleFieldPainter {
+ public:
+  BubbleFieldPainter();
+
+  // Draws the field of `model` around `centre` with the pressure ring for `pressure` percent.
+  void paint(QPainter& painter, const BubbleModel& model, QPointF centre, double pressure);
+
+ private:
+  struct Label {
+    std::string label;
+    std::uint64_t bytes = 0;
+    QString name;                      // the label, cut as shown
+    double nameWidth = 0, shortest = 0, sizeWidth = 0;
+    double room = -1;                  // the room the shown name was shortened for; −1 whole
+    QStaticText shownName, size;
+    bool seen = false;                 // drawn in this frame
+  };
+  Label& label(const Bubble& b);
+  void drawLabel(QPainter& painter, const Bubble& b, QPointF at, const QColor& colour);
+
+  QFont nameFont_, sizeFont_;
+  double nameHeight_ = 0, sizeHeight_ = 0;
+  std::unordered_map<std::string, Label> labels_;  // by bubble key
+};
 
 class BubbleFieldView : public QWidget {
   Q_OBJECT
@@ -48,6 +76,7 @@ class BubbleFieldView : public QWidget {
 
   Store& store_;
   BubbleModel model_;
+  BubbleFieldPainter painter_;
   FrameTimer frames_;
   QPointer<QWindow> watched_;
 };
