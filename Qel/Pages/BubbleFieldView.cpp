@@ -42,107 +42,132 @@ BubbleFieldPainter::BubbleFieldPainter()
       nameHeight_(QFontMetricsF(nameFont_).height()),
       sizeHeight_(QFontMetricsF(sizeFont_).height()) {}
 
-BubbleFieldPainter::Label& BubbleFieldPainter::label(const Bubble& b) {
-  Label& l = labels_[b.key];
-  l.seen = true;
-  if (l.label != b.label || l.name.isNull()) {
-    l.label = b.label;
-    l.name = shortLabel(b.label);
-    const QFontMetricsF metrics(nameFont_);
-    l.nameWidth = metrics.horizontalAdvance(l.name);
-    // A few letters and the ellipsis: less than that says nothing.
-    l.shortest = l.name.size() > 4 ? metrics.horizontalAdvance(l.name.left(3) + QChar(0x2026)) : l.nameWidth;
-    l.room = -2;  // lay the shown name out again
-  }
-  if (l.bytes != b.bytes || l.size.text().isEmpty()) {
-    l.bytes = b.bytes;
-    const QString size = QString::fromStdString(fmtBytes(b.bytes));
-    l.size.setText(size);
-    l.sizeWidth = QFontMetricsF(sizeFont_).horizontalAdvance(size);
-  }
-  return l;
+namespace {
+
+// A square image of whole device pixels holding a circle of `radius` points at its centre, with
+// the painter set to draw around that centre.
+QImage centredImage(double radius, double dpr) {
+  const int side = int(std::ceil(2 * radius * dpr)) + 4;
+  QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(dpr);
+  image.fill(Qt::transparent);
+  return image;
 }
 
-void BubbleFieldPainter::drawLabel(QPainter& p, const Bubble& b, QPointF at, const QColor& colour) {
-  if (b.label.empty()) return;
-  Label& l = label(b);
-  const BubbleLabelPlan plan =
-      planBubbleLabel(b.r, {l.nameWidth, nameHeight_}, l.shortest, {l.sizeWidth, sizeHeight_});
+QPointF imageCentre(const QImage& image) { return QPointF(image.width(), image.height()) / (2 * image.devicePixelRatio()); }
+
+// Places an image made by `centredImage` with its centre at `at`, on whole device pixels so Qt
+// copies it without resampling.
+void place(QPainter& p, const QImage& image, QPointF at) {
+  const double dpr = image.devicePixelRatio();
+  const QPointF device = at * dpr - QPointF(image.width(), image.height()) / 2;
+  p.drawImage(QPointF(std::round(device.x()), std::round(device.y())) / dpr, image);
+}
+
+}  // namespace
+
+void BubbleFieldPainter::drawLabel(QPainter& p, const Look& look, double r, const QColor& colour) const {
+  if (look.label.empty()) return;
+  const QString name = shortLabel(look.label), &size = look.size;
+  const QFontMetricsF nameMetrics(nameFont_), sizeMetrics(sizeFont_);
+  const double nameWidth = nameMetrics.horizontalAdvance(name);
+  // A few letters and the ellipsis: less than that says nothing.
+  const double shortest =
+      name.size() > 4 ? nameMetrics.horizontalAdvance(name.left(3) + QChar(0x2026)) : nameWidth;
+  const BubbleLabelPlan plan = planBubbleLabel(r, {nameWidth, nameHeight_}, shortest,
+                                               {sizeMetrics.horizontalAdvance(size), sizeHeight_});
   if (!plan.name) return;
-  // Whole where it fits; otherwise cut to the room, laid out again only when the room changes
-  // by a whole pixel (while the bubble grows or shrinks).
-  const double room = l.nameWidth <= plan.nameRoom ? -1 : std::floor(plan.nameRoom);
-  if (room != l.room) {
-    l.room = room;
-    l.shownName.setText(room < 0 ? l.name : QFontMetricsF(nameFont_).elidedText(l.name, Qt::ElideRight, room));
-  }
-  const auto place = [&](const QStaticText& text, const QFont& font, double height, double y) {
-    p.setFont(font);
-    const QSizeF size = text.size();
-    p.drawStaticText(QPointF(at.x() - size.width() / 2, at.y() + y - height / 2), text);
-  };
+  const QString shown = nameWidth <= plan.nameRoom ? name : nameMetrics.elidedText(name, Qt::ElideRight, plan.nameRoom);
   p.setPen(colour);
-  place(l.shownName, nameFont_, nameHeight_, plan.nameY);
+  Chart::drawText(p, shown, nameFont_, {0, plan.nameY}, Qt::AlignCenter);
   if (plan.size) {
     p.setPen(withAlpha(colour, colour.alphaF() * 0.7));
-    place(l.size, sizeFont_, sizeHeight_, plan.sizeY);
+    Chart::drawText(p, size, sizeFont_, {0, plan.sizeY}, Qt::AlignCenter);
   }
+}
+
+QImage BubbleFieldPainter::drawBubble(const Look& look) const {
+  const double r = look.radius / look.dpr;
+  QImage image = centredImage(r, look.dpr);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.translate(imageCentre(image));
+  QColor fill, label = withAlpha(Qt::white, 0.85);
+  switch (look.kind) {
+    case BubbleKind::user:
+      fill = withAlpha(Palette::mem(), 0.82);
+      label = Palette::rgb(0x16121F);
+      break;
+    case BubbleKind::system: fill = Palette::rgb(0x6C5FA0); break;
+    case BubbleKind::compressed: fill = Palette::rgb(0x3D3656); break;
+    case BubbleKind::wired: fill = Palette::rgb(0x4B4470); break;
+  }
+  p.setPen(Qt::NoPen);
+  p.setBrush(fill);
+  p.drawEllipse(QPointF(), r, r);
+  if (look.kind == BubbleKind::compressed) {
+    // Diagonals 6 apart rising to the right, each cut to the circle so the stroke stays inside.
+    const QPen hatch(Palette::rgb(0x8A7BC4), 1.5, Qt::SolidLine, Qt::FlatCap);
+    std::vector<QLineF> lines;
+    bubbleHatch(r, hatch.widthF() / 2, lines);
+    p.setPen(hatch);
+    p.drawLines(lines.data(), int(lines.size()));
+  }
+  drawLabel(p, look, r, label);
+  return image;
+}
+
+QImage BubbleFieldPainter::drawField(const Field& f) const {
+  const double R = f.radius;
+  QImage image = centredImage(R + 14, f.dpr);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  const QPointF c = imageCentre(image);
+  const QColor line = f.light ? Qt::black : Qt::white;
+  p.setPen(QPen(withAlpha(line, 0.1), 1));
+  p.setBrush(withAlpha(line, 0.03));
+  p.drawEllipse(c, R, R);
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(withAlpha(line, 0.06), 4));
+  p.drawEllipse(c, R + 11, R + 11);
+  if (f.share > 0) {
+    const double percent = f.share * 100;
+    const QColor ring = percent >= 85 ? Palette::strain() : percent >= 60 ? Palette::warn() : Palette::calm();
+    p.setPen(QPen(ring, 4, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(Chart::arc(c, R + 11, -Chart::kPi / 2, -Chart::kPi / 2 + 2 * Chart::kPi * f.share));
+  }
+  return image;
 }
 
 void BubbleFieldPainter::paint(QPainter& p, const BubbleModel& model, QPointF c, double pressure) {
   const double R = model.radius();
   if (!(R > 0)) return;
-  const QColor line = Palette::light() ? Qt::black : Qt::white;
-  p.setRenderHint(QPainter::Antialiasing);
+  const double dpr = p.device() ? p.device()->devicePixelRatioF() : 1.0;
+  const bool light = Palette::light();
 
-  p.setPen(QPen(withAlpha(line, 0.1), 1));
-  p.setBrush(withAlpha(line, 0.03));
-  p.drawEllipse(c, R, R);
-
-  p.setBrush(Qt::NoBrush);
-  p.setPen(QPen(withAlpha(line, 0.06), 4));
-  p.drawEllipse(c, R + 11, R + 11);
-  const double share = std::isfinite(pressure) ? std::clamp(pressure, 0.0, 100.0) / 100 : 0;
-  if (share > 0) {
-    const QColor ring = pressure >= 85 ? Palette::strain() : pressure >= 60 ? Palette::warn() : Palette::calm();
-    p.setPen(QPen(ring, 4, Qt::SolidLine, Qt::RoundCap));
-    p.drawPath(Chart::arc(c, R + 11, -Chart::kPi / 2, -Chart::kPi / 2 + 2 * Chart::kPi * share));
+  const Field field{R, std::isfinite(pressure) ? std::clamp(pressure, 0.0, 100.0) / 100 : 0, dpr, light};
+  if (!(field == fieldLook_) || field_.isNull()) {
+    field_ = drawField(field);
+    fieldLook_ = field;
   }
+  place(p, field_, c);
 
-  for (auto& [key, l] : labels_) l.seen = false;
-  const QPen hatch(Palette::rgb(0x8A7BC4), 1.5, Qt::SolidLine, Qt::FlatCap);
-  std::vector<QLineF> hatchLines;
+  for (auto& [key, sprite] : sprites_) sprite.seen = false;
   for (const Bubble& b : model.bubbles()) {
-    const QPointF at(c.x() + b.x, c.y() + b.y);
-    const double r = b.r;
-    if (!(r > 0)) continue;
-    QColor fill, label = withAlpha(Qt::white, 0.85);
-    switch (b.kind) {
-      case BubbleKind::user:
-        fill = withAlpha(Palette::mem(), 0.82);
-        label = Palette::rgb(0x16121F);
-        break;
-      case BubbleKind::system: fill = Palette::rgb(0x6C5FA0); break;
-      case BubbleKind::compressed: fill = Palette::rgb(0x3D3656); break;
-      case BubbleKind::wired: fill = Palette::rgb(0x4B4470); break;
+    if (!(b.r > 0) || !std::isfinite(b.x) || !std::isfinite(b.y)) continue;
+    // Sizes in quarters of a device pixel: a bubble easing by less is not drawn anew.
+    const Look look{b.kind, std::round(b.r * dpr * 4) / 4, b.label, QString::fromStdString(fmtBytes(b.bytes)), light,
+                    dpr};
+    if (!(look.radius > 0)) continue;
+    Sprite& sprite = sprites_[b.key];
+    sprite.seen = true;
+    if (!(sprite.look == look) || sprite.image.isNull()) {
+      sprite.image = drawBubble(look);
+      sprite.look = look;
     }
-    p.setPen(Qt::NoPen);
-    p.setBrush(fill);
-    p.drawEllipse(at, r, r);
-    if (b.kind == BubbleKind::compressed) {
-      // Diagonals 6 apart rising to the right, each cut to the circle by hand: cheaper than a
-      // clip, and the stroke's half width kept inside the edge.
-      hatchLines.clear();
-      bubbleHatch(r, hatch.widthF() / 2, hatchLines);
-      p.save();
-      p.translate(at);
-      p.setPen(hatch);
-      p.drawLines(hatchLines.data(), int(hatchLines.size()));
-      p.restore();
-    }
-    drawLabel(p, b, at, label);
+    place(p, sprite.image, {c.x() + b.x, c.y() + b.y});
   }
-  std::erase_if(labels_, [](const auto& entry) { return !entry.second.seen; });
+  std::erase_if(sprites_, [](const auto& entry) { return !entry.second.seen; });
 }
 
 BubbleFieldView::BubbleFieldView(Store& store, QWidget* parent)

@@ -4,7 +4,7 @@
 // it is on screen; a click on a process's bubble opens that process's details.
 #include <QFont>
 #include <QPointer>
-#include <QStaticText>
+#include <QImage>
 #include <QWidget>
 
 #include <unordered_map>
@@ -19,8 +19,10 @@ namespace qel {
 
 class Store;
 
-// Draws the field of a model, frame after frame. The labels are laid out once for each text and
-// room and kept while their bubble lasts, so a frame only places them.
+// Draws the field of a model, frame after frame. Each bubble (its disc, hatching and label) and
+// the field behind them are drawn once into an image and only placed on later frames, again only
+// when their look changes: drawn anew, the large antialiased discs cost several milliseconds a
+// frame, much of it handing spans to Qt's fill threads.
 class BubbleFieldPainter {
  public:
   BubbleFieldPainter();
@@ -29,21 +31,34 @@ class BubbleFieldPainter {
   void paint(QPainter& painter, const BubbleModel& model, QPointF centre, double pressure);
 
  private:
-  struct Label {
+  struct Look {
+    BubbleKind kind = BubbleKind::user;
+    double radius = 0;  // in device pixels, in quarters
     std::string label;
-    std::uint64_t bytes = 0;
-    QString name;                      // the label, cut as shown
-    double nameWidth = 0, shortest = 0, sizeWidth = 0;
-    double room = -1;                  // the room the shown name was shortened for; −1 whole
-    QStaticText shownName, size;
-    bool seen = false;                 // drawn in this frame
+    QString size;  // the bytes as shown
+    bool light = false;
+    double dpr = 0;
+    bool operator==(const Look&) const = default;
   };
-  Label& label(const Bubble& b);
-  void drawLabel(QPainter& painter, const Bubble& b, QPointF at, const QColor& colour);
+  struct Sprite {
+    Look look;
+    QImage image;  // centred on the bubble, at the device's pixel ratio
+    bool seen = false;
+  };
+  struct Field {
+    double radius = 0, share = 0, dpr = 0;
+    bool light = false;
+    bool operator==(const Field&) const = default;
+  };
+  QImage drawBubble(const Look& look) const;
+  QImage drawField(const Field& field) const;
+  void drawLabel(QPainter& painter, const Look& look, double r, const QColor& colour) const;
 
   QFont nameFont_, sizeFont_;
   double nameHeight_ = 0, sizeHeight_ = 0;
-  std::unordered_map<std::string, Label> labels_;  // by bubble key
+  std::unordered_map<std::string, Sprite> sprites_;  // by bubble key
+  Field fieldLook_;
+  QImage field_;
 };
 
 class BubbleFieldView : public QWidget {
