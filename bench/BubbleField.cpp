@@ -19,6 +19,7 @@ static void bubbleFieldFrame(benchmark::State& state) {
     items.push_back({"p" + std::to_string(i), i, "process-" + std::to_string(i), std::uint64_t(60 - i) << 24,
                      BubbleKind(i % 4)});
   BubbleModel model;
+  BubbleFieldPainter field;
   QImage image(700, 700, QImage::Format_ARGB32_Premultiplied);
   double t = 0;
   // Past the first frames, where the bubbles still grow from nothing.
@@ -31,7 +32,7 @@ static void bubbleFieldFrame(benchmark::State& state) {
     model.step(t += 1.0 / 30);
     image.fill(Qt::transparent);
     QPainter painter(&image);
-    paintBubbleField(painter, model, {350, 350}, 64);
+    field.paint(painter, model, {350, 350}, 64);
   }
 }
 BENCHMARK(bubbleFieldFrame)->Unit(benchmark::kMicrosecond);

@@ -1,6 +1,7 @@
 #include "Qel/Pages/BubbleFieldView.hpp"
 
 #include <QDateTime>
+#include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -8,6 +9,7 @@
 
 #include <cmath>
 
+#include "Qel/Pages/BubbleGeometry.hpp"
 #include "Qel/Pages/ChartKit.hpp"
 #include "Qel/Pages/PageText.hpp"
 #include "Qel/Store/Store.hpp"
@@ -34,65 +36,138 @@ QString shortLabel(const std::string& label) {
 
 }  // namespace
 
-void paintBubbleField(QPainter& p, const BubbleModel& model, QPointF c, double pressure) {
-  const double R = model.radius();
-  if (!(R > 0)) return;
-  const QColor line = Palette::light() ? Qt::black : Qt::white;
-  p.setRenderHint(QPainter::Antialiasing);
+BubbleFieldPainter::BubbleFieldPainter()
+    : nameFont_(Fonts::text(12, QFont::DemiBold)),
+      sizeFont_(Fonts::text(11)),
+      nameHeight_(QFontMetricsF(nameFont_).height()),
+      sizeHeight_(QFontMetricsF(sizeFont_).height()) {}
 
+namespace {
+
+// A square image of whole device pixels holding a circle of `radius` points at its centre, with
+// the painter set to draw around that centre.
+QImage centredImage(double radius, double dpr) {
+  const int side = int(std::ceil(2 * radius * dpr)) + 4;
+  QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(dpr);
+  image.fill(Qt::transparent);
+  return image;
+}
+
+QPointF imageCentre(const QImage& image) { return QPointF(image.width(), image.height()) / (2 * image.devicePixelRatio()); }
+
+// Places an image made by `centredImage` with its centre at `at`, on whole device pixels so Qt
+// copies it without resampling.
+void place(QPainter& p, const QImage& image, QPointF at) {
+  const double dpr = image.devicePixelRatio();
+  const QPointF device = at * dpr - QPointF(image.width(), image.height()) / 2;
+  p.drawImage(QPointF(std::round(device.x()), std::round(device.y())) / dpr, image);
+}
+
+}  // namespace
+
+void BubbleFieldPainter::drawLabel(QPainter& p, const Look& look, double r, const QColor& colour) const {
+  if (look.label.empty()) return;
+  const QString name = shortLabel(look.label), &size = look.size;
+  const QFontMetricsF nameMetrics(nameFont_), sizeMetrics(sizeFont_);
+  const double nameWidth = nameMetrics.horizontalAdvance(name);
+  // A few letters and the ellipsis: less than that says nothing.
+  const double shortest =
+      name.size() > 4 ? nameMetrics.horizontalAdvance(name.left(3) + QChar(0x2026)) : nameWidth;
+  const BubbleLabelPlan plan = planBubbleLabel(r, {nameWidth, nameHeight_}, shortest,
+                                               {sizeMetrics.horizontalAdvance(size), sizeHeight_});
+  if (!plan.name) return;
+  const QString shown = nameWidth <= plan.nameRoom ? name : nameMetrics.elidedText(name, Qt::ElideRight, plan.nameRoom);
+  p.setPen(colour);
+  Chart::drawText(p, shown, nameFont_, {0, plan.nameY}, Qt::AlignCenter);
+  if (plan.size) {
+    p.setPen(withAlpha(colour, colour.alphaF() * 0.7));
+    Chart::drawText(p, size, sizeFont_, {0, plan.sizeY}, Qt::AlignCenter);
+  }
+}
+
+QImage BubbleFieldPainter::drawBubble(const Look& look) const {
+  const double r = look.radius / look.dpr;
+  QImage image = centredImage(r, look.dpr);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.translate(imageCentre(image));
+  QColor fill, label = withAlpha(Qt::white, 0.85);
+  switch (look.kind) {
+    case BubbleKind::user:
+      fill = withAlpha(Palette::mem(), 0.82);
+      label = Palette::rgb(0x16121F);
+      break;
+    case BubbleKind::system: fill = Palette::rgb(0x6C5FA0); break;
+    case BubbleKind::compressed: fill = Palette::rgb(0x3D3656); break;
+    case BubbleKind::wired: fill = Palette::rgb(0x4B4470); break;
+  }
+  p.setPen(Qt::NoPen);
+  p.setBrush(fill);
+  p.drawEllipse(QPointF(), r, r);
+  if (look.kind == BubbleKind::compressed) {
+    // Diagonals 6 apart rising to the right, each cut to the circle so the stroke stays inside.
+    const QPen hatch(Palette::rgb(0x8A7BC4), 1.5, Qt::SolidLine, Qt::FlatCap);
+    std::vector<QLineF> lines;
+    bubbleHatch(r, hatch.widthF() / 2, lines);
+    p.setPen(hatch);
+    p.drawLines(lines.data(), int(lines.size()));
+  }
+  drawLabel(p, look, r, label);
+  return image;
+}
+
+QImage BubbleFieldPainter::drawField(const Field& f) const {
+  const double R = f.radius;
+  QImage image = centredImage(R + 14, f.dpr);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  const QPointF c = imageCentre(image);
+  const QColor line = f.light ? Qt::black : Qt::white;
   p.setPen(QPen(withAlpha(line, 0.1), 1));
   p.setBrush(withAlpha(line, 0.03));
   p.drawEllipse(c, R, R);
-
   p.setBrush(Qt::NoBrush);
   p.setPen(QPen(withAlpha(line, 0.06), 4));
   p.drawEllipse(c, R + 11, R + 11);
-  const double share = std::isfinite(pressure) ? std::clamp(pressure, 0.0, 100.0) / 100 : 0;
-  if (share > 0) {
-    const QColor ring = pressure >= 85 ? Palette::strain() : pressure >= 60 ? Palette::warn() : Palette::calm();
+  if (f.share > 0) {
+    const double percent = f.share * 100;
+    const QColor ring = percent >= 85 ? Palette::strain() : percent >= 60 ? Palette::warn() : Palette::calm();
     p.setPen(QPen(ring, 4, Qt::SolidLine, Qt::RoundCap));
-    p.drawPath(Chart::arc(c, R + 11, -Chart::kPi / 2, -Chart::kPi / 2 + 2 * Chart::kPi * share));
+    p.drawPath(Chart::arc(c, R + 11, -Chart::kPi / 2, -Chart::kPi / 2 + 2 * Chart::kPi * f.share));
   }
+  return image;
+}
 
-  static const QFont nameFont = Fonts::text(12, QFont::DemiBold);
-  static const QFont sizeFont = Fonts::text(11);
-  static const QFont initialFont = Fonts::text(11, QFont::DemiBold);
-  for (const Bubble& b : model.bubbles()) {
-    const QPointF at(c.x() + b.x, c.y() + b.y);
-    const double r = b.r;
-    if (!(r > 0)) continue;
-    QColor fill, label = withAlpha(Qt::white, 0.85);
-    switch (b.kind) {
-      case BubbleKind::user:
-        fill = withAlpha(Palette::mem(), 0.82);
-        label = Palette::rgb(0x16121F);
-        break;
-      case BubbleKind::system: fill = Palette::rgb(0x6C5FA0); break;
-      case BubbleKind::compressed: fill = Palette::rgb(0x3D3656); break;
-      case BubbleKind::wired: fill = Palette::rgb(0x4B4470); break;
-    }
-    p.setPen(Qt::NoPen);
-    p.setBrush(fill);
-    p.drawEllipse(at, r, r);
-    if (b.kind == BubbleKind::compressed) {
-      p.save();
-      QPainterPath clip;
-      clip.addEllipse(at, r, r);
-      p.setClipPath(clip);
-      p.setPen(QPen(Palette::rgb(0x8A7BC4), 1.5));
-      for (double d = -2 * r; d < 2 * r; d += 6)
-        p.drawLine(QPointF(at.x() + d, at.y() + r), QPointF(at.x() + d + 2 * r, at.y() - r));
-      p.restore();
-    }
-    p.setPen(label);
-    if (r > 34) {
-      Chart::drawText(p, shortLabel(b.label), nameFont, {at.x(), at.y() - 7}, Qt::AlignCenter);
-      p.setPen(withAlpha(label, label.alphaF() * 0.7));
-      Chart::drawText(p, QString::fromStdString(fmtBytes(b.bytes)), sizeFont, {at.x(), at.y() + 8}, Qt::AlignCenter);
-    } else if (r > 16 && !b.label.empty()) {
-      Chart::drawText(p, QString::fromStdString(b.label).left(1), initialFont, at, Qt::AlignCenter);
-    }
+void BubbleFieldPainter::paint(QPainter& p, const BubbleModel& model, QPointF c, double pressure) {
+  const double R = model.radius();
+  if (!(R > 0)) return;
+  const double dpr = p.device() ? p.device()->devicePixelRatioF() : 1.0;
+  const bool light = Palette::light();
+
+  const Field field{R, std::isfinite(pressure) ? std::clamp(pressure, 0.0, 100.0) / 100 : 0, dpr, light};
+  if (!(field == fieldLook_) || field_.isNull()) {
+    field_ = drawField(field);
+    fieldLook_ = field;
   }
+  place(p, field_, c);
+
+  for (auto& [key, sprite] : sprites_) sprite.seen = false;
+  for (const Bubble& b : model.bubbles()) {
+    if (!(b.r > 0) || !std::isfinite(b.x) || !std::isfinite(b.y)) continue;
+    // Sizes in quarters of a device pixel: a bubble easing by less is not drawn anew.
+    const Look look{b.kind, std::round(b.r * dpr * 4) / 4, b.label, QString::fromStdString(fmtBytes(b.bytes)), light,
+                    dpr};
+    if (!(look.radius > 0)) continue;
+    Sprite& sprite = sprites_[b.key];
+    sprite.seen = true;
+    if (!(sprite.look == look) || sprite.image.isNull()) {
+      sprite.image = drawBubble(look);
+      sprite.look = look;
+    }
+    place(p, sprite.image, {c.x() + b.x, c.y() + b.y});
+  }
+  std::erase_if(sprites_, [](const auto& entry) { return !entry.second.seen; });
 }
 
 BubbleFieldView::BubbleFieldView(Store& store, QWidget* parent)
@@ -130,15 +205,17 @@ void BubbleFieldView::frame() {
   // Seconds since 2001, as the drift's phase.
   model_.step(double(QDateTime::currentMSecsSinceEpoch()) / 1000.0 - 978307200.0);
   const double used = double(mem.app) + double(mem.wired) + double(mem.compressed);
-  setAccessibleDescription(
-      QString::fromStdString(L("%@ used", {fmtPercent(mem.total ? used / double(mem.total) : 0)})));
-  update();
+  const QString description =
+      QString::fromStdString(L("%@ used", {fmtPercent(mem.total ? used / double(mem.total) : 0)}));
+  if (description != accessibleDescription()) setAccessibleDescription(description);
+  // The field's square only: the rest of the view stays as it was.
+  update(squareFit(QSizeF(size())).toAlignedRect());
   schedule();
 }
 
 void BubbleFieldView::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  paintBubbleField(p, model_, centre(), store_.mem().pressure);
+  painter_.paint(p, model_, centre(), store_.mem().pressure);
 }
 
 void BubbleFieldView::mouseReleaseEvent(QMouseEvent* event) {

@@ -2,8 +2,12 @@
 // The memory page's chart: the bubble field inside its ring of memory pressure, in the largest
 // square that fits. It moves at 30 frames a second (one a second while motion is off) only while
 // it is on screen; a click on a process's bubble opens that process's details.
+#include <QFont>
 #include <QPointer>
+#include <QImage>
 #include <QWidget>
+
+#include <unordered_map>
 
 #include "Qel/Pages/BubbleModel.hpp"
 #include "Qel/Window/FrameTimer.hpp"
@@ -15,8 +19,47 @@ namespace qel {
 
 class Store;
 
-// Draws the field of `model` around `centre` with the pressure ring for `pressure` percent.
-void paintBubbleField(QPainter& painter, const BubbleModel& model, QPointF centre, double pressure);
+// Draws the field of a model, frame after frame. Each bubble (its disc, hatching and label) and
+// the field behind them are drawn once into an image and only placed on later frames, again only
+// when their look changes: drawn anew, the large antialiased discs cost several milliseconds a
+// frame, much of it handing spans to Qt's fill threads.
+class BubbleFieldPainter {
+ public:
+  BubbleFieldPainter();
+
+  // Draws the field of `model` around `centre` with the pressure ring for `pressure` percent.
+  void paint(QPainter& painter, const BubbleModel& model, QPointF centre, double pressure);
+
+ private:
+  struct Look {
+    BubbleKind kind = BubbleKind::user;
+    double radius = 0;  // in device pixels, in quarters
+    std::string label;
+    QString size;  // the bytes as shown
+    bool light = false;
+    double dpr = 0;
+    bool operator==(const Look&) const = default;
+  };
+  struct Sprite {
+    Look look;
+    QImage image;  // centred on the bubble, at the device's pixel ratio
+    bool seen = false;
+  };
+  struct Field {
+    double radius = 0, share = 0, dpr = 0;
+    bool light = false;
+    bool operator==(const Field&) const = default;
+  };
+  QImage drawBubble(const Look& look) const;
+  QImage drawField(const Field& field) const;
+  void drawLabel(QPainter& painter, const Look& look, double r, const QColor& colour) const;
+
+  QFont nameFont_, sizeFont_;
+  double nameHeight_ = 0, sizeHeight_ = 0;
+  std::unordered_map<std::string, Sprite> sprites_;  // by bubble key
+  Field fieldLook_;
+  QImage field_;
+};
 
 class BubbleFieldView : public QWidget {
   Q_OBJECT
@@ -48,6 +91,7 @@ class BubbleFieldView : public QWidget {
 
   Store& store_;
   BubbleModel model_;
+  BubbleFieldPainter painter_;
   FrameTimer frames_;
   QPointer<QWindow> watched_;
 };

@@ -9,6 +9,7 @@
 
 #include "Qel/Pages/ArcGaugeItem.hpp"
 #include "Qel/Pages/GPUHiveView.hpp"
+#include "Qel/Pages/GpuHolderScan.hpp"
 #include "Qel/Pages/GpuUserList.hpp"
 #include "Qel/Pages/PageText.hpp"
 #include "Qel/Pages/ProcLists.hpp"
@@ -80,7 +81,11 @@ GPUPage::GPUPage(Store& store, StoreBridge& bridge, QWidget* parent)
     : QWidget(parent),
       store_(store),
       icons_(std::make_unique<IconCache>(store.apps())),
-      holdsGpu_([](const ProcInfo& p) { return holdsGpuDevice(SysRoot{}, p.pid); }) {
+      holderScan_(new GpuHolderScan([](std::int32_t pid) { return holdsGpuDevice(SysRoot{}, pid); },
+                                    std::chrono::seconds(5), this)) {
+  connect(holderScan_, &GpuHolderScan::changed, this, [this] {
+    if (isVisible()) refresh();
+  });
   auto* page = new QHBoxLayout(this);
   page->setContentsMargins(0, 0, 0, 0);
   page->setSpacing(52);
@@ -217,7 +222,13 @@ void GPUPage::refresh() {
                             {bytes(u.gpu), bytes(u.others), bytes(u.free)})));
 
   const auto front = store_.desktop() ? store_.desktop()->frontApp().processId() : std::nullopt;
-  auto users = likelyGpuUsers(gpu, store_.procs(), holdsGpu_, front);
+  std::vector<std::int32_t> asked;
+  const GpuHolderCheck check = holdsGpu_ ? holdsGpu_ : [&](const ProcInfo& p) {
+    asked.push_back(p.pid);
+    return holderScan_->answer(p.pid);
+  };
+  auto users = likelyGpuUsers(gpu, store_.procs(), check, front);
+  holderScan_->request(asked);
   users_->setVisible(!users.empty());
   userList_->setUsers(std::move(users), front);
 

@@ -30,6 +30,7 @@ class IconCache;
 class Store;
 class StoreBridge;
 class GpuUserList;
+class GpuHolderScan;
 
 // The verdict under the figure.
 std::string gpuSubline(const std::optional<GPUSample>& gpu);
@@ -63,8 +64,9 @@ class GPUPage : public QWidget {
   GpuUserList* userList() const { return userList_; }
   GPUHiveView* hive() const { return hive_; }
 
-  // Replaces the reader of who holds the GPU open (tests give fixed answers).
+  // Replaces the reader of who holds the GPU open (tests give fixed answers, read at once).
   void setHolderCheck(GpuHolderCheck check);
+  GpuHolderScan* holderScan() const { return holderScan_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -77,7 +79,8 @@ class GPUPage : public QWidget {
 
   Store& store_;
   std::unique_ptr<IconCache> icons_;  // the icons of the processes shown, resolved once while the page lives
-  GpuHolderCheck holdsGpu_;
+  GpuHolderCheck holdsGpu_;         // set by tests; otherwise the scan answers
+  GpuHolderScan* holderScan_ = nullptr;  // reads /proc/[pid]/fd on a worker, every 5 s at most
   GPUHiveView* hive_ = nullptr;
   PageHead* head_ = nullptr;
   std::vector<StatItem*> stats_;

@@ -13,6 +13,7 @@
 #include "Qel/Window/FocusRing.hpp"
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/PageMeta.hpp"
+#include "Qel/Window/PaintCounter.hpp"
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/ValueBubble.hpp"
 
@@ -227,6 +228,12 @@ void TabBar::paintEvent(QPaintEvent*) {
   p.setBrush(Qt::NoBrush);
   p.setPen(QPen(withAlpha(light ? Qt::black : Qt::white, 0.08), 0.5));
   p.drawRoundedRect(r.adjusted(0.25, 0.25, -0.25, -0.25), radius - 0.25, radius - 0.25);
+  if (PaintCounter::active()) {
+    // The bar repaints whenever it or a tab moves, so the benchmark always has the present places.
+    std::vector<std::pair<Page, QRect>> places;
+    for (const TabButton* tab : tabs_) places.emplace_back(tab->page(), QRect(tab->mapTo(window(), QPoint()), tab->size()));
+    PaintCounter::placeTabs(places);
+  }
 }
 
 void TabBar::changeEvent(QEvent* event) {

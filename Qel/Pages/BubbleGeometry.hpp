@@ -1,0 +1,42 @@
+#pragma once
+// How a bubble of the memory field is drawn, as plain geometry: its hatching and its label.
+//
+// Where the label goes: on a large bubble the name 7 above its centre
+// and the size 8 below; otherwise the name alone, centred. A line shows only where it fits inside
+// the circle with a small inset, never across its edge. The name may be shortened to the room it
+// has, but only down to a few letters; below that the bubble goes without a label rather than
+// showing a stub such as a lone initial.
+#include <QLineF>
+
+#include <vector>
+
+namespace qel {
+
+// The hatching of a bubble of radius `r` around (0, 0): diagonals rising to the right, 6 apart
+// along the horizontal, each cut to the circle shrunk by `inset` (half the stroke's width, so
+// that no stroke crosses the edge). Replaces `out`'s contents.
+void bubbleHatch(double r, double inset, std::vector<QLineF>& out);
+
+struct BubbleLine {
+  double width = 0, height = 0;
+};
+
+struct BubbleLabelPlan {
+  bool name = false;    // the name shows, shortened to `nameRoom` where it is wider
+  bool size = false;    // the size shows, whole, below the name
+  double nameRoom = 0;  // the width the name may take
+  double nameY = 0, sizeY = 0;  // the lines' centres below the bubble's centre
+};
+
+inline constexpr double kBubbleLabelInset = 4;  // between a line's end and the bubble's edge
+inline constexpr double kBubbleTwoLines = 34;    // the least radius for the name and the size
+
+// The width across a bubble of radius `r` for a line `height` tall centred `y` below its centre:
+// the chord at the line's edge farther from the centre, less the inset at both ends; 0 where none.
+double bubbleLineRoom(double r, double y, double height);
+
+// `name` is the whole name; `shortest` the width of the least of it worth showing (its first few
+// letters and an ellipsis; the whole name where that is shorter).
+BubbleLabelPlan planBubbleLabel(double r, BubbleLine name, double shortest, BubbleLine size);
+
+}  // namespace qel
