@@ -84,7 +84,7 @@ std::vector<ReleaseNotes> releases(std::string_view json, const std::optional<Ap
     auto notes = notesOf(*r.changes, language);
     if (notes.empty()) continue;
     out.push_back({.number = r.version.number(),
-                   .beta = r.version.isBeta() ? std::optional("Beta " + std::to_string(r.version.beta)) : std::nullopt,
+                   .beta = r.version.isBeta() ? std::optional(L("Beta %@", {std::to_string(r.version.beta)})) : std::nullopt,
                    .notes = std::move(notes)});
   }
   return out;

@@ -2,7 +2,7 @@
 # finding them on disk at run time. Generates one C++ source with a name -> bytes table.
 function(qel_embed_resources out_var dir)
   file(GLOB_RECURSE files CONFIGURE_DEPENDS LIST_DIRECTORIES false "${dir}/*.strings" "${dir}/*.json" "${dir}/*.txt")
-  list(FILTER files EXCLUDE REGEX "/(CMakeLists\\.txt|\\.gitkeep)$")
+  list(FILTER files EXCLUDE REGEX "/(CMakeLists\\.txt|\\.gitkeep|keys\\.txt)$")
   set(generated "${CMAKE_CURRENT_BINARY_DIR}/EmbeddedResources.cpp")
   add_custom_command(
     OUTPUT "${generated}"

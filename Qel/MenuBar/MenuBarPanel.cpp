@@ -14,6 +14,7 @@
 #include <memory>
 #include <string>
 
+#include "Qel/Text/Loc.hpp"
 #include "Qel/Window/Palette.hpp"
 
 namespace qel {
@@ -66,7 +67,7 @@ MenuBarPanel::MenuBarPanel(std::optional<QRect> icon, QPoint pointer, QWidget* c
       card_(new PanelCard(this)),
       translucent_(compositorActive()) {
   setObjectName(QStringLiteral("qel.panel"));
-  setWindowTitle(QStringLiteral("Qel panel"));
+  setWindowTitle(QString::fromStdString(L("Qel panel")));
   if (translucent_) setAttribute(Qt::WA_TranslucentBackground);
   setFocusPolicy(Qt::StrongFocus);
   if (content) card_->layout()->addWidget(new PanelScroll(content));

@@ -237,10 +237,10 @@ QWidget* MenuPanel::buildGrid() {
     std::optional<double> max;
     Page page;
   };
-  const Spec specs[] = {{"CPU", 0x6FDCBF, 0x2A826D, 1.0, Page::cpu},
-                        {"Memory", 0xB8A1FF, 0x7559BA, 1.0, Page::mem},
-                        {"Network", 0x80B4FF, 0x3A6DB0, std::nullopt, Page::net},
-                        {"Energy", 0xCDE36D, 0x5B781A, std::nullopt, Page::energy}};
+  const Spec specs[] = {{Lkey("CPU"), 0x6FDCBF, 0x2A826D, 1.0, Page::cpu},
+                        {Lkey("Memory"), 0xB8A1FF, 0x7559BA, 1.0, Page::mem},
+                        {Lkey("Network"), 0x80B4FF, 0x3A6DB0, std::nullopt, Page::net},
+                        {Lkey("Energy"), 0xCDE36D, 0x5B781A, std::nullopt, Page::energy}};
   QHBoxLayout* line = nullptr;
   for (std::size_t i = 0; i < 4; ++i) {
     if (i % 2 == 0) {

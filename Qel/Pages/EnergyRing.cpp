@@ -92,7 +92,7 @@ void EnergyRing::paintEvent(QPaintEvent*) {
   const struct {
     const char* text;
     double slot, distance;
-  } labels[] = {{"Now", 59.5, 18}, {"45 s ago", 14.5, 28}, {"30 s ago", 29.5, 18}, {"15 s ago", 44.5, 28}};
+  } labels[] = {{Lkey("Now"), 59.5, 18}, {Lkey("45 s ago"), 14.5, 28}, {Lkey("30 s ago"), 29.5, 18}, {Lkey("15 s ago"), 44.5, 28}};
   p.setPen(Palette::tertiaryText().resolve());
   const QFont labelFont = Fonts::text(11);
   for (const auto& l : labels) {

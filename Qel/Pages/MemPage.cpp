@@ -162,10 +162,10 @@ QWidget* MemPage::buildBreakdown() {
   bar_ = new SegmentBar({}, 10, content);
   layout->addWidget(bar_);
   layout->addSpacing(8);
-  const std::pair<const char*, AdaptiveColor> keys[] = {{"App memory", Palette::mem()},
-                                                        {"Wired", wiredColor()},
-                                                        {"Compressed", compressedColor()},
-                                                        {"Available", availableColor()}};
+  const std::pair<const char*, AdaptiveColor> keys[] = {{Lkey("App memory"), Palette::mem()},
+                                                        {Lkey("Wired"), wiredColor()},
+                                                        {Lkey("Compressed"), compressedColor()},
+                                                        {Lkey("Available"), availableColor()}};
   for (const auto& [label, color] : keys) {
     if (!keyRows_.empty()) layout->addWidget(divider(content));
     auto* row = new QHBoxLayout;

@@ -19,7 +19,7 @@ namespace {
 QString q(const std::string& s) { return QString::fromStdString(s); }
 
 // The headings in order; a rule whose description names another group is listed nowhere.
-constexpr std::array<const char*, 3> kRuleGroups{"Whole computer", "Temperature and battery", "Single process"};
+constexpr std::array<const char*, 3> kRuleGroups{Lkey("Whole computer"), Lkey("Temperature and battery"), Lkey("Single process")};
 
 }  // namespace
 

@@ -79,7 +79,8 @@ void drawPosterRing(QPainter& painter, QSizeF size, const PosterData& data, bool
 
   painter.setPen(white(0.42));
   const QFont font = Fonts::text(10.5);
-  const std::pair<const char*, double> labels[] = {{"0:00", -0.5}, {"6:00", 35.5}, {"12:00", 71.5}, {"18:00", 107.5}};
+  const std::pair<const char*, double> labels[] = {
+      {Lkey("0:00"), -0.5}, {Lkey("6:00"), 35.5}, {Lkey("12:00"), 71.5}, {Lkey("18:00"), 107.5}};
   for (const auto& [text, slot] : labels)
     Chart::drawText(painter, QString::fromStdString(L(text)), font,
                     Chart::polar(g.centre, g.outer + 18, PosterRingGeometry::slotAngle(slot)), Qt::AlignCenter);

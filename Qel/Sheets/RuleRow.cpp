@@ -23,7 +23,7 @@ namespace {
 QString q(const std::string& s) { return QString::fromStdString(s); }
 
 constexpr std::array<std::pair<int, const char*>, 5> kSustains{
-    {{30, "30 s"}, {60, "1 min"}, {120, "2 min"}, {300, "5 min"}, {600, "10 min"}}};
+    {{30, Lkey("30 s")}, {60, Lkey("1 min")}, {120, Lkey("2 min")}, {300, Lkey("5 min")}, {600, Lkey("10 min")}}};
 
 // Dims `widget` to 0.45 while `on` is false.
 void dim(QWidget* widget, bool on) {

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "Qel/Sheets/SettingsTabs.hpp"
+#include "Qel/Text/Loc.hpp"
 
 class QScrollArea;
 
@@ -23,11 +24,11 @@ struct SettingsTabInfo {
   const char* title;  // English key
 };
 inline constexpr std::array<SettingsTabInfo, 5> kSettingsTabs{{
-    {"general", "gearshape", "General"},
-    {"menubar", "menubar.rectangle", "Menu bar"},
-    {"alerts", "bell", "Alerts"},
-    {"background", "moon", "Background rules"},
-    {"data", "externaldrive", "Data"},
+    {"general", "gearshape", Lkey("General")},
+    {"menubar", "menubar.rectangle", Lkey("Menu bar")},
+    {"alerts", "bell", Lkey("Alerts")},
+    {"background", "moon", Lkey("Background rules")},
+    {"data", "externaldrive", Lkey("Data")},
 }};
 
 class SettingsSheet : public QWidget {

@@ -24,9 +24,9 @@ struct KindLook {
 };
 
 std::array<KindLook, 3> kinds() {
-  return {{{ChangeNote::Kind::newFeature, "New", Palette::calm()},
-           {ChangeNote::Kind::improved, "Improved", Palette::net()},
-           {ChangeNote::Kind::fixed, "Fixed", Palette::warn()}}};
+  return {{{ChangeNote::Kind::newFeature, Lkey("New"), Palette::calm()},
+           {ChangeNote::Kind::improved, Lkey("Improved"), Palette::net()},
+           {ChangeNote::Kind::fixed, Lkey("Fixed"), Palette::warn()}}};
 }
 
 QWidget* noteLine(const ChangeNote& note, QWidget* parent) {

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "Qel/Text/Loc.hpp"
+
 namespace qel::Rules {
 namespace {
 
@@ -13,22 +15,22 @@ struct Row {
 const std::vector<Row>& table() {
   static const std::vector<Row> rows{
       {{"cpu", true, 85, 120},
-       {"Whole computer", "CPU busy for a long time", "Overall usage stays above the threshold for a while", "%", 50,
+       {Lkey("Whole computer"), Lkey("CPU busy for a long time"), Lkey("Overall usage stays above the threshold for a while"), "%", 50,
         100, 5, true, true, false}},
       {{"memp", true, 60, 60},
-       {"Whole computer", "High memory pressure", "The system is compressing memory heavily or using swap", "%", 40,
+       {Lkey("Whole computer"), Lkey("High memory pressure"), Lkey("The system is compressing memory heavily or using swap"), "%", 40,
         95, 5, true, true, false}},
       {{"disk", false, 50, 0},
-       {"Whole computer", "Low disk space", "Free space on the startup disk falls below the threshold", " GB", 5, 200,
+       {Lkey("Whole computer"), Lkey("Low disk space"), Lkey("Free space on the startup disk falls below the threshold"), " GB", 5, 200,
         5, true, false, true}},
       {{"thermal", true, 0, 0},
-       {"Temperature and battery", "Computer overheating", "The thermal state becomes Hot or Overheating", "", 0, 1,
+       {Lkey("Temperature and battery"), Lkey("Computer overheating"), Lkey("The thermal state becomes Hot or Overheating"), "", 0, 1,
         1, false, false, false}},
       {{"bat", true, 20, 0},
-       {"Temperature and battery", "Low battery", "Only checked on battery power", "%", 5, 50, 5, true, false,
+       {Lkey("Temperature and battery"), Lkey("Low battery"), Lkey("Only checked on battery power"), "%", 5, 50, 5, true, false,
         true}},
       {{"pcpu", false, 100, 300},
-       {"Single process", "A process hogs the CPU for a long time", "One process stays above the threshold for a while",
+       {Lkey("Single process"), Lkey("A process hogs the CPU for a long time"), Lkey("One process stays above the threshold for a while"),
         "%", 50, 400, 10, true, true, false}},
   };
   return rows;

@@ -73,25 +73,25 @@ void Store::checkRules() {
     if (rule.id == "cpu") {
       hit = cpu_.total * 100.0 >= rule.threshold;
       const std::string who = top ? top->name : L("an unknown process");
-      body = {"CPU usage is %@. The top process is %@.", {fmtPercent(cpu_.total), who}};
+      body = {Lkey("CPU usage is %@. The top process is %@."), {fmtPercent(cpu_.total), who}};
     } else if (rule.id == "memp") {
       hit = mem_.pressure >= rule.threshold;
-      body = {"Memory pressure is %@%. Quitting apps you aren't using makes switching smoother.",
+      body = {Lkey("Memory pressure is %@%. Quitting apps you aren't using makes switching smoother."),
               {whole(mem_.pressure)}};
     } else if (rule.id == "disk") {
       hit = diskTotal_ != 0 && double(diskFree_) / 1073741824.0 < rule.threshold;
-      body = {"Only %@ left on the startup disk.", {fmtBytes(diskFree_)}};
+      body = {Lkey("Only %@ left on the startup disk."), {fmtBytes(diskFree_)}};
     } else if (rule.id == "thermal") {
       hit = thermal_ == ThermalState::serious || thermal_ == ThermalState::critical;
-      body = {"The system is slowing down to cool off. Stop the most power-hungry app, or give the computer some "
-              "airflow.",
+      body = {Lkey("The system is slowing down to cool off. Stop the most power-hungry app, or give the computer "
+                   "some airflow."),
               {}};
     } else if (rule.id == "bat") {
       hit = battery_.present && !battery_.onAC && battery_.percent < rule.threshold;
-      body = {"Battery at %@%. Remember to plug in.", {std::to_string(battery_.percent)}};
+      body = {Lkey("Battery at %@%. Remember to plug in."), {std::to_string(battery_.percent)}};
     } else if (rule.id == "pcpu") {
       hit = top && top->cpu >= rule.threshold;
-      if (top) body = {"%@ is using %@% CPU.", {top->name, whole(top->cpu)}};
+      if (top) body = {Lkey("%@ is using %@% CPU."), {top->name, whole(top->cpu)}};
     }
 
     if (!hit) {

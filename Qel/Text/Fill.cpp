@@ -1,8 +1,64 @@
 #include "Qel/Text/Fill.hpp"
 
+#include <algorithm>
+#include <optional>
+
 #include "Qel/Text/Utf8.hpp"
 
 namespace qel {
+namespace {
+
+// The conversions of a format: plain "%@", numbered "%N$@" (the numbers) and "%.Nf" (as written).
+// A "%" followed by anything else is text ("50%", "%@%").
+struct Conversions {
+  std::size_t plain = 0;
+  std::vector<std::size_t> numbered;
+  std::vector<std::string> numbers;
+};
+
+Conversions conversionsOf(std::string_view format) {
+  Conversions out;
+  for (std::size_t i = 0; i + 1 < format.size(); ++i) {
+    if (format[i] != '%') continue;
+    if (format[i + 1] == '@') {
+      ++out.plain;
+      ++i;
+      continue;
+    }
+    std::size_t j = i + 1;
+    const bool dot = format[j] == '.';
+    if (dot) ++j;
+    std::size_t n = 0;
+    const std::size_t digits = j;
+    while (j < format.size() && format[j] >= '0' && format[j] <= '9') {
+      n = std::min<std::size_t>(n * 10 + std::size_t(format[j] - '0'), 1'000'000);
+      ++j;
+    }
+    if (j == digits) continue;
+    if (!dot && format.substr(j).starts_with("$@")) {
+      out.numbered.push_back(n);
+      i = j + 1;
+    } else if (dot && j < format.size() && format[j] == 'f') {
+      out.numbers.emplace_back(format.substr(i, j + 1 - i));
+      i = j;
+    }
+  }
+  std::sort(out.numbered.begin(), out.numbered.end());
+  std::sort(out.numbers.begin(), out.numbers.end());
+  return out;
+}
+
+// How many values a format takes, or none when its placeholders can't all be filled: numbered
+// ones must be 1..N each once, with no plain one beside them (fill would show it as written).
+std::optional<std::size_t> valueCount(const Conversions& c) {
+  if (c.numbered.empty()) return c.plain;
+  if (c.plain != 0) return std::nullopt;
+  for (std::size_t k = 0; k < c.numbered.size(); ++k)
+    if (c.numbered[k] != k + 1) return std::nullopt;
+  return c.numbered.size();
+}
+
+}  // namespace
 
 std::string fill(std::string_view format, const std::vector<std::string>& args) {
   if (args.empty()) return std::string(format);
@@ -48,6 +104,13 @@ std::string fill(std::string_view format, const std::vector<std::string>& args) 
     }
   }
   return out;
+}
+
+bool sameConversions(std::string_view key, std::string_view translation) {
+  const Conversions k = conversionsOf(key);
+  const Conversions t = conversionsOf(translation);
+  const auto values = valueCount(k);
+  return values && valueCount(t) == values && k.numbers == t.numbers;
 }
 
 }  // namespace qel

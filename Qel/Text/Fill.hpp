@@ -12,4 +12,10 @@ namespace qel {
 // carry outside names (processes, apps, devices), so each goes in as `displayName` makes it.
 std::string fill(std::string_view format, const std::vector<std::string>& args);
 
+// Whether `translation` takes the same values as its English `key`: as many values ("%@" in
+// turn, or "%N$@" where the word order differs: each of 1..N exactly once, no plain "%@" beside
+// them) and the same number formats ("%.2f"). Any other translation would drop a value or show a
+// raw placeholder, so the table refuses it and the English text shows instead.
+bool sameConversions(std::string_view key, std::string_view translation);
+
 }  // namespace qel

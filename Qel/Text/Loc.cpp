@@ -120,7 +120,13 @@ StringsTable loadTable(std::string_view code, std::span<const EmbeddedFile> file
   const std::string wanted = asciiLower(std::string(code) + suffix);
   for (const auto& f : files) {
     if (asciiLower(f.name) != wanted) continue;
-    return parseStringsTable(f.data).value_or(StringsTable{});
+    auto table = parseStringsTable(f.data).value_or(StringsTable{});
+    // A translation that is empty or takes other values than its key is left out: its key
+    // shows in English rather than with a value missing or a raw placeholder.
+    std::erase_if(table, [](const auto& entry) {
+      return entry.second.empty() || !sameConversions(entry.first, entry.second);
+    });
+    return table;
   }
   return {};
 }

@@ -28,6 +28,10 @@ std::string L(const LText& text);
 // Shorthand for a text whose English form is the key filled with `args`.
 std::string L(std::string_view key, const std::vector<std::string>& args = {});
 
+// Marks a literal that is looked up through L later (kept in a table or a variable), so that
+// scripts/l10n-keys lists it among the keys the tables must translate. Does nothing else.
+constexpr const char* Lkey(const char* key) { return key; }
+
 struct Language {
   std::string_view code;
   std::string_view name;

@@ -4,6 +4,9 @@
 #include <QGuiApplication>
 
 #include <cmath>
+#include <string>
+
+#include "Qel/Text/Loc.hpp"
 
 namespace qel::Fonts {
 namespace {
@@ -33,7 +36,29 @@ const Families& families() {
   return f;
 }
 
+// The text family followed by the CJK faces for the language in use, made again only when the
+// language changes.
+const QStringList& textFamilies() {
+  thread_local std::string language;
+  thread_local QStringList list;
+  const std::string now = Loc::code();
+  if (list.isEmpty() || now != language) {
+    language = now;
+    list = QStringList{families().text} + cjkFallbacks(language);
+  }
+  return list;
+}
+
 }  // namespace
+
+QStringList cjkFallbacks(std::string_view language) {
+  const QString sc = QStringLiteral("Noto Sans CJK SC"), tc = QStringLiteral("Noto Sans CJK TC"),
+                jp = QStringLiteral("Noto Sans CJK JP"), kr = QStringLiteral("Noto Sans CJK KR");
+  if (language == "zh-Hant") return {tc, sc, jp, kr};
+  if (language == "ja") return {jp, sc, tc, kr};
+  if (language == "ko") return {kr, jp, sc, tc};
+  return {sc, tc, jp, kr};
+}
 
 void load() {
   families();
@@ -49,7 +74,8 @@ int pixels(double size) {
 }
 
 QFont text(double pixelSize, QFont::Weight weight) {
-  QFont f(textFamily());
+  QFont f;
+  f.setFamilies(textFamilies());
   f.setPixelSize(pixels(pixelSize));
   // DejaVu Sans comes in ExtraLight, Book and Bold: a light weight would otherwise round to Book.
   f.setWeight(weight <= QFont::Light ? QFont::ExtraLight : weight);

@@ -1,8 +1,12 @@
 #pragma once
 // The bundled fonts: DejaVu Sans for text and Material Icons for symbols, loaded from the
-// program's resources so it looks the same on every desktop. Sizes are logical pixels.
+// program's resources so it looks the same on every desktop; Noto Sans CJK (installed) fills in
+// the characters of Chinese, Japanese and Korean. Sizes are logical pixels.
 #include <QFont>
 #include <QString>
+#include <QStringList>
+
+#include <string_view>
 
 namespace qel::Fonts {
 
@@ -16,7 +20,12 @@ QString iconFamily();
 int pixels(double size);
 
 // The text font; DejaVu Sans has tabular digits, so numbers keep their width as they change.
+// Characters it lacks (Chinese, Japanese, Korean) come from the installed Noto Sans CJK faces.
 QFont text(double pixelSize, QFont::Weight weight = QFont::Normal);
+
+// The CJK faces in the order they are tried for an interface language: its own first, so a Han
+// character shared by the languages takes that language's form.
+QStringList cjkFallbacks(std::string_view language);
 QFont icons(double pixelSize);
 
 }  // namespace qel::Fonts

@@ -6,15 +6,15 @@
 namespace qel {
 
 QString title(Page page) {
-  const char* key = "Overview";
+  const char* key = Lkey("Overview");
   switch (page) {
-    case Page::overview: key = "Overview"; break;
-    case Page::cpu: key = "CPU"; break;
-    case Page::gpu: key = "GPU"; break;
-    case Page::mem: key = "Memory"; break;
-    case Page::disk: key = "Disk"; break;
-    case Page::net: key = "Network"; break;
-    case Page::energy: key = "Energy"; break;
+    case Page::overview: key = Lkey("Overview"); break;
+    case Page::cpu: key = Lkey("CPU"); break;
+    case Page::gpu: key = Lkey("GPU"); break;
+    case Page::mem: key = Lkey("Memory"); break;
+    case Page::disk: key = Lkey("Disk"); break;
+    case Page::net: key = Lkey("Network"); break;
+    case Page::energy: key = Lkey("Energy"); break;
   }
   return QString::fromStdString(L(key));
 }

@@ -20,7 +20,7 @@ struct Item {
   const char* text;
   Mark mark;
 };
-constexpr Item kItems[] = {{"Worth a look", Mark::dot}, {"System events", Mark::circle}, {"Marked by you", Mark::dash}};
+constexpr Item kItems[] = {{Lkey("Worth a look"), Mark::dot}, {Lkey("System events"), Mark::circle}, {Lkey("Marked by you"), Mark::dash}};
 
 double markWidth(Mark m) { return m == Mark::dash ? 14 : 8; }
 

@@ -5,25 +5,25 @@
 namespace qel {
 
 QString title(TabValueStyle style) {
-  const char* key = "Always";
+  const char* key = Lkey("Always");
   switch (style) {
-    case TabValueStyle::always: key = "Always"; break;
-    case TabValueStyle::hover: key = "On hover"; break;
-    case TabValueStyle::alert: key = "When unusual"; break;
-    case TabValueStyle::bars: key = "Load lines"; break;
-    case TabValueStyle::selected: key = "Current page"; break;
+    case TabValueStyle::always: key = Lkey("Always"); break;
+    case TabValueStyle::hover: key = Lkey("On hover"); break;
+    case TabValueStyle::alert: key = Lkey("When unusual"); break;
+    case TabValueStyle::bars: key = Lkey("Load lines"); break;
+    case TabValueStyle::selected: key = Lkey("Current page"); break;
   }
   return QString::fromStdString(L(key));
 }
 
 QString detail(TabValueStyle style) {
-  const char* key = "Each tab shows its number all the time.";
+  const char* key = Lkey("Each tab shows its number all the time.");
   switch (style) {
-    case TabValueStyle::always: key = "Each tab shows its number all the time."; break;
-    case TabValueStyle::hover: key = "Tabs show only their name. Point at one to see its number."; break;
-    case TabValueStyle::alert: key = "A dot appears on a tab when that part of your computer is unusually busy."; break;
-    case TabValueStyle::bars: key = "A short line under each tab grows as that part gets busier."; break;
-    case TabValueStyle::selected: key = "Only the page you are on shows its number."; break;
+    case TabValueStyle::always: key = Lkey("Each tab shows its number all the time."); break;
+    case TabValueStyle::hover: key = Lkey("Tabs show only their name. Point at one to see its number."); break;
+    case TabValueStyle::alert: key = Lkey("A dot appears on a tab when that part of your computer is unusually busy."); break;
+    case TabValueStyle::bars: key = Lkey("A short line under each tab grows as that part gets busier."); break;
+    case TabValueStyle::selected: key = Lkey("Only the page you are on shows its number."); break;
   }
   return QString::fromStdString(L(key));
 }

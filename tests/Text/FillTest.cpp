@@ -49,3 +49,30 @@ TEST(Fill, outsideNamesCanNotTurnOrBreakTheSentence) {
   EXPECT_EQ(fill("%1$@ uses %2$@", {"a\nb\x1B", "90%"}), "ab uses 90%");
   EXPECT_EQ(fill("Ended %@", {"cut\xE2\x82"}), "Ended cut\xEF\xBF\xBD");
 }
+
+TEST(SameConversions, reorderedValuesPassOthersAreRefused) {
+  struct Case {
+    const char* key;
+    const char* translation;
+    bool same;
+  } cases[] = {
+      {"%@ h %@ min", "%@ Std. %@ Min.", true},
+      {"%@ used of %@", "%2$@ 中 %1$@ 已用", true},        // word order differs
+      {"%@ used of %@", "%1$@ %2$@", true},
+      {"Quit", "Beenden", true},
+      {"Memory pressure is %@%.", "Speicherdruck: %@ %.", true},  // a "%" before a space is text
+      {"Load %.2f", "Last %.2f", true},
+      {"100%", "100 %", true},
+      {"%@ h %@ min", "%@ Std.", false},                    // a value lost
+      {"Quit", "Beenden %@", false},                        // a placeholder with nothing to fill it
+      {"%@ used of %@", "%1$@ von %1$@", false},            // value 2 never shown
+      {"%@ used of %@", "%1$@ von %3$@", false},            // no third value
+      {"%@ used of %@", "%2$@ von %@", false},              // plain "%@" would show as written
+      {"%@", "%1$@ %1$@", false},
+      {"Load %.2f", "Last %.1f", false},
+      {"Load %.2f", "Last %@", false},
+      {"%.1f watts", "%.1f W %.1f", false},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(qel::sameConversions(c.key, c.translation), c.same) << c.key << " → " << c.translation;
+}

@@ -42,6 +42,19 @@ TEST(LocTable, loadsByCodeIgnoringCaseAndFallsBackToEmpty) {
   EXPECT_TRUE(Loc::loadTable("en", files).empty());
 }
 
+TEST(LocTable, leavesOutTranslationsThatTakeOtherValues) {
+  const std::string table =
+      "\"%@ used of %@\" = \"%2$@ 中 %1$@ 已用\";\n"  // reordered: kept
+      "\"%@ h %@ min\" = \"%@ Std.\";\n"                  // loses a value
+      "\"Quit\" = \"Beenden %@\";\n"                     // raw placeholder
+      "\"Load %.2f\" = \"Last %.1f\";\n"                 // other number format
+      "\"Close\" = \"\";\n"                              // empty
+      "\"New\" = \"Neu\";\n";
+  const EmbeddedFile files[] = {{"ja.lproj/Localizable.strings", table}};
+  const auto ja = Loc::loadTable("ja", files);
+  EXPECT_EQ(ja, (StringsTable{{"%@ used of %@", "%2$@ 中 %1$@ 已用"}, {"New", "Neu"}}));
+}
+
 TEST(LocSet, storesChoiceAndFallsBackToEnglish) {
   test::TempDir dir;
   Defaults defaults(dir / "defaults.json");
