@@ -161,6 +161,7 @@ void OverviewPage::refresh() {
   if (title_->color() != color(status.level)) title_->setColor(color(status.level));
   setTextIfChanged(detail_, qs(status.detail));
   setTextIfChanged(baseline_, qs(store.baselineNote()));
+  setShown(baseline_, store.ringMode() == RingMode::day);  // the 60-second ring draws no usual load
   replay_->setAccent(accent(store.page()));
   stretchButton_->setColor(accent(store.page()));
   setShown(finding_, !store.findings().empty());

@@ -48,6 +48,7 @@ class OverviewPage : public QWidget {
   PlainLabel* statusDetail() const { return detail_; }
   QWidget* chipRow() const { return chips_; }
   AccentPill* replayButton() const { return replay_; }
+  PlainLabel* usualLoadNote() const { return baseline_; }
   // The selection note now shown (an event, a sleep or marks); null when none.
   QWidget* selectionNote() const { return note_; }
   QWidget* stretchLine() const { return stretchLine_; }

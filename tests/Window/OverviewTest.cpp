@@ -170,6 +170,15 @@ TEST(OverviewPage, theSelectionBringsOneNoteAndTheStretchLine) {
 
   shown.select(25);  // asleep: the sleep's own note is a later view; no other note stands in
   EXPECT_EQ(page->selectionNote(), nullptr);
+
+  // The usual-load note explains a line only the day ring draws.
+  EXPECT_TRUE(page->usualLoadNote()->isVisible());
+  RingControls::setMode(*shown.day.store, RingMode::live);
+  BusyAfternoon::settle();
+  EXPECT_FALSE(page->usualLoadNote()->isVisible());
+  RingControls::setMode(*shown.day.store, RingMode::day);
+  BusyAfternoon::settle();
+  EXPECT_TRUE(page->usualLoadNote()->isVisible());
 }
 
 TEST(OverviewPage, metricRowsOpenTheirPagesAndReplayUsesThePageAccent) {
