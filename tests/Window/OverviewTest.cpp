@@ -243,6 +243,23 @@ TEST(RingControls, modeStepperAndBackToNow) {
   EXPECT_FALSE(controls->backToNow()->isVisible());
 }
 
+TEST(RingControls, backToNowNeverRunsPastTheColumn) {
+  BusyAfternoon day;
+  day.store->stepDay(-1);  // yesterday: "Back to now" shows beside the stepper
+  for (const int width : {408, 528}) {  // the ring column at its narrowest, and roomy
+    auto* controls = new RingControls(day.context());
+    test::Host host(controls, QSize(width, 28));
+    BusyAfternoon::settle();
+    TextButton* back = controls->backToNow();
+    ASSERT_TRUE(back->isVisible());
+    EXPECT_LE(back->geometry().right(), width - 1) << width;
+    EXPECT_GE(back->width(), back->sizeHint().width()) << width;  // whole words, never cut
+    EXPECT_GT(back->geometry().left(), controls->stepper()->mapTo(controls, QPoint(controls->stepper()->width(), 0)).x());
+    EXPECT_EQ(back->text(), width == 408 ? "Now" : "Back to now");
+    EXPECT_EQ(back->accessibleName(), "Back to now");
+  }
+}
+
 TEST(OverviewParts, metricRowHoverCardsAndMarks) {
   test::useAppearance("light");
   int opened = 0;
