@@ -199,6 +199,17 @@ TEST(OverviewPage, metricRowsOpenTheirPagesAndReplayUsesThePageAccent) {
   EXPECT_EQ(replays, 1);
 }
 
+TEST(AccentPill, wordsReadOnTheirPillInEveryPageAccent) {
+  for (const Page page : {Page::overview, Page::cpu, Page::gpu, Page::mem, Page::disk, Page::net, Page::energy}) {
+    for (const bool light : {true, false}) {
+      const QColor ground = light ? background(page).forLight() : background(page).forDark();
+      const QColor fill = test::over(ground, accent(page), 0.14);
+      EXPECT_GE(test::contrast(accentPillInk(accent(page), light), fill), 4.5) << int(page) << " light " << light;
+    }
+  }
+  EXPECT_EQ(accentPillInk(accent(Page::cpu), false), accent(Page::cpu));  // dark: the accent as it is
+}
+
 TEST(RingControls, modeStepperAndBackToNow) {
   BusyAfternoon day;
   Store& store = *day.store;
