@@ -55,6 +55,26 @@ class ColumnTitles : public QWidget {
   }
 };
 
+// The count beside the title gives way first when the header is narrow, ending in an ellipsis;
+// it keeps room for its first words, so the column around the table keeps its width.
+class CountLabel : public PlainLabel {
+ public:
+  using PlainLabel::PlainLabel;
+  QSize minimumSizeHint() const override {
+    const QSize full = PlainLabel::minimumSizeHint();
+    return {std::min(full.width(), 96), full.height()};
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.setPen(palette().color(foregroundRole()));
+    const QRect box = contentsRect();
+    p.drawText(box, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+               fontMetrics().elidedText(text(), Qt::ElideRight, box.width()));
+  }
+};
+
 }  // namespace
 
 ProcessTable::ProcessTable(Store& store, StoreBridge& bridge, QWidget* parent)
@@ -66,7 +86,7 @@ ProcessTable::ProcessTable(Store& store, StoreBridge& bridge, QWidget* parent)
   auto* header = new QHBoxLayout();
   header->setSpacing(10);
   auto* title = new PlainLabel(qs(L("Running")), 15, QFont::DemiBold, Palette::primaryText(), this);
-  count_ = new PlainLabel({}, 12, QFont::Normal, Palette::tertiaryText(), this);
+  count_ = new CountLabel({}, 12, QFont::Normal, Palette::tertiaryText(), this);
   sort_ = new PillSegment(this);
   sort_->setOptions<SortKey>({{SortKey::cpu, qs(L("By CPU"))}, {SortKey::mem, qs(L("By memory"))}},
                              [this] { return store_.sort(); }, [this](const SortKey& k) { store_.setSort(k); });

@@ -14,6 +14,7 @@
 #include "Qel/Processes/ProcessTable.hpp"
 #include "Qel/Processes/ProcessTableModel.hpp"
 #include "Qel/Window/Motion.hpp"
+#include "Qel/Window/PillSegment.hpp"
 #include "Qel/Window/PlainLabel.hpp"
 #include "Qel/Window/TextButton.hpp"
 #include "tests/Window/BusyAfternoon.hpp"
@@ -155,4 +156,21 @@ TEST_F(ProcessTableTest, clicksAndKeysReachTheStore) {
   test::BusyAfternoon::settle();
   EXPECT_EQ(day.store->query(), "zzz");
   EXPECT_EQ(table.model().rowCount(), 0);
+}
+
+TEST_F(ProcessTableTest, aNarrowHeaderShortensTheCountNeverTheControls) {
+  ProcessTable table(*day.store, *day.bridge);
+  table.resize(536, 400);  // the overview's column in the smallest window
+  table.show();
+  test::BusyAfternoon::settle();
+  auto* sort = table.findChild<PillSegment*>();
+  ASSERT_NE(sort, nullptr);
+  EXPECT_GE(sort->width(), sort->sizeHint().width());
+  EXPECT_LE(table.searchField()->geometry().right(), table.width() - 1);
+  auto* title = table.findChildren<PlainLabel*>().front();
+  EXPECT_EQ(title->text(), "Running");
+  EXPECT_GE(title->width(), title->sizeHint().width());
+  PlainLabel* count = table.countLabel();
+  EXPECT_LT(count->width(), count->sizeHint().width());  // the count gives way, with an ellipsis
+  EXPECT_LE(count->geometry().right(), sort->geometry().left());
 }
