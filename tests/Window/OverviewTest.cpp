@@ -5,9 +5,14 @@
 #include <QApplication>
 #include <QEnterEvent>
 #include <QLabel>
+#include <QLineEdit>
 
+#include "Qel/MainViews.hpp"
 #include "Qel/Pages/OverviewFacts.hpp"
 #include "Qel/Pages/OverviewPage.hpp"
+#include "Qel/Processes/ProcessTable.hpp"
+#include "Qel/Window/DayRingView.hpp"
+#include "Qel/Updater.hpp"
 #include "Qel/Window/AccentPill.hpp"
 #include "Qel/Window/MetricRow.hpp"
 #include "Qel/Window/NoteCards.hpp"
@@ -179,6 +184,31 @@ TEST(OverviewPage, theSelectionBringsOneNoteAndTheStretchLine) {
   RingControls::setMode(*shown.day.store, RingMode::day);
   BusyAfternoon::settle();
   EXPECT_TRUE(page->usualLoadNote()->isVisible());
+}
+
+TEST(OverviewPage, theRingGivesWayBeforeTheProcessHeaderIsCut) {
+  BusyAfternoon day;
+  Updater updater(day.defaults, {});
+  ViewRegistry registry;
+  registerMainViews(registry, updater);
+  auto* page = new OverviewPage(day.context(), registry);
+  test::Host host(page, QSize(1092, 700));  // the window's default size
+  BusyAfternoon::settle();
+  auto* table = page->findChild<ProcessTable*>();
+  ASSERT_NE(table, nullptr);
+  EXPECT_GE(table->countLabel()->width(), table->countLabel()->sizeHint().width());  // the count in full
+  EXPECT_LT(page->ringColumn()->width(), 440 + 2 * DayRingView::kBleed);
+
+  host.window.resize(952, 600);  // the window's minimum: the ring at its smallest, the count shortened
+  page->resize(952, 600);
+  BusyAfternoon::settle();
+  EXPECT_EQ(page->ringColumn()->width(), 320 + 2 * DayRingView::kBleed);
+  EXPECT_LE(table->searchField()->mapTo(page, QPoint(table->searchField()->width(), 0)).x(), page->width());
+
+  host.window.resize(1800, 900);  // a wide window: the ring grows to its largest
+  page->resize(1800, 900);
+  BusyAfternoon::settle();
+  EXPECT_EQ(page->ringColumn()->width(), 440 + 2 * DayRingView::kBleed);
 }
 
 TEST(OverviewPage, metricRowsOpenTheirPagesAndReplayUsesThePageAccent) {
