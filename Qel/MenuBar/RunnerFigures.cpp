@@ -129,17 +129,22 @@ void coffee(QPainter& p, QColor ink, int frame) {
   QPainterPath handle;
   handle.addEllipse(QRectF(12, 10, 5, 4.5));
   stroke(p, ink, 1.3, handle);
-  // Two wisps of steam rising, drawn as waves that move up a tenth per frame.
-  const double shift = frame / 10.0;
-  for (double x : {6.0, 10.0}) {
+  // Two puffs of steam rise from the rim, swaying as they go, and thin out; the second is half a
+  // cycle behind the first. Each climbs five pixels over the ten frames.
+  for (const int k : {0, 1}) {
+    const double rise = std::fmod(frame / 10.0 + k * 0.5, 1.0);  // 0 at the rim, 1 gone
+    const double x = (k == 0 ? 6.2 : 10.6) + 0.9 * std::sin(kTau * rise), base = 8.6 - rise * 5.5;
+    const double length = 4 - rise;
     QPainterPath wisp;
-    for (int i = 0; i <= 12; ++i) {
-      const double y = 7.5 - i * 0.55;
-      const QPointF pt(x + 1.1 * std::sin(kTau * (i / 8.0 + shift) + x), y);
+    for (int i = 0; i <= 6; ++i) {
+      const double along = i / 6.0;
+      const QPointF pt(x + 1.0 * std::sin(kTau * (along * 0.8 + rise)), base - along * length);
       if (i == 0) wisp.moveTo(pt);
       else wisp.lineTo(pt);
     }
-    stroke(p, ink, 1.1, wisp);
+    QColor faded = ink;
+    faded.setAlphaF(float(ink.alphaF() * std::min(1.0, 2 * (1 - rise))));
+    stroke(p, faded, 1.5, wisp);
   }
 }
 

@@ -1,7 +1,10 @@
 #include "Qel/Pages/OverviewPage.hpp"
 
 #include <QHBoxLayout>
+#include <QResizeEvent>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "Qel/Store/Store.hpp"
 #include "Qel/StoreBridge.hpp"
@@ -30,6 +33,10 @@ void setTextIfChanged(PlainLabel* label, const QString& text) {
   if (label->text() != text) label->setText(text);
 }
 
+// The ring column's bounds: the ring's square from 320 to 440, with room for its side labels.
+constexpr int kRingColumnMin = 320 + 2 * DayRingView::kBleed;
+constexpr int kRingColumnMax = 440 + 2 * DayRingView::kBleed;
+
 void setShown(QWidget* w, bool shown) {
   if (w && w->isVisibleTo(w->parentWidget()) != shown) w->setVisible(shown);
 }
@@ -42,16 +49,18 @@ OverviewPage::OverviewPage(const ViewContext& context, const ViewRegistry& regis
   columns->setContentsMargins(0, 0, 0, 0);
   // 52 between the ring's square and the information; the ring's side labels use 44 of it.
   columns->setSpacing(52 - DayRingView::kBleed);
-  columns->addWidget(buildRingColumn(), 0, Qt::AlignTop);
-  columns->addWidget(buildInfoColumn(), 1);
+  ringColumn_ = buildRingColumn();
+  infoColumn_ = buildInfoColumn();
+  columns->addWidget(ringColumn_, 0, Qt::AlignTop);
+  columns->addWidget(infoColumn_, 1);
   connect(&context.bridge, &StoreBridge::changed, this, &OverviewPage::refresh);
   refresh();
 }
 
 QWidget* OverviewPage::buildRingColumn() {
   auto* column = new QWidget(this);
-  column->setMinimumWidth(320 + 2 * DayRingView::kBleed);
-  column->setMaximumWidth(440 + 2 * DayRingView::kBleed);
+  column->setMinimumWidth(kRingColumnMin);
+  column->setMaximumWidth(kRingColumnMax);
   column->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
   auto* stack = new QVBoxLayout(column);
   stack->setContentsMargins(0, 0, 0, 0);
@@ -69,6 +78,16 @@ QWidget* OverviewPage::buildRingColumn() {
   stack->addWidget(baseline_);
   stack->addStretch(1);
   return column;
+}
+
+// The information gets the width it asks for first; the ring takes what is left, within its
+// column's bounds (so in a small window the ring shrinks before any text is cut).
+void OverviewPage::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  const int spacing = layout()->spacing();
+  const int rest = width() - spacing - infoColumn_->sizeHint().width();
+  const int ring = std::clamp(rest, kRingColumnMin, kRingColumnMax);
+  if (ringColumn_->minimumWidth() != ring || ringColumn_->maximumWidth() != ring) ringColumn_->setFixedWidth(ring);
 }
 
 QWidget* OverviewPage::slot(const char* name, QVBoxLayout* into) {
@@ -161,6 +180,7 @@ void OverviewPage::refresh() {
   if (title_->color() != color(status.level)) title_->setColor(color(status.level));
   setTextIfChanged(detail_, qs(status.detail));
   setTextIfChanged(baseline_, qs(store.baselineNote()));
+  setShown(baseline_, store.ringMode() == RingMode::day);  // the 60-second ring draws no usual load
   replay_->setAccent(accent(store.page()));
   stretchButton_->setColor(accent(store.page()));
   setShown(finding_, !store.findings().empty());

@@ -48,10 +48,15 @@ class OverviewPage : public QWidget {
   PlainLabel* statusDetail() const { return detail_; }
   QWidget* chipRow() const { return chips_; }
   AccentPill* replayButton() const { return replay_; }
+  PlainLabel* usualLoadNote() const { return baseline_; }
+  QWidget* ringColumn() const { return ringColumn_; }
   // The selection note now shown (an event, a sleep or marks); null when none.
   QWidget* selectionNote() const { return note_; }
   QWidget* stretchLine() const { return stretchLine_; }
   const std::vector<MetricRow*>& metricRows() const { return rows_; }
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   QWidget* buildRingColumn();
@@ -69,6 +74,8 @@ class OverviewPage : public QWidget {
   RingControls* controls_ = nullptr;
   RingLegend* legend_ = nullptr;
   PlainLabel* baseline_ = nullptr;
+  QWidget* ringColumn_ = nullptr;
+  QWidget* infoColumn_ = nullptr;
   PlainLabel* title_ = nullptr;
   PlainLabel* detail_ = nullptr;
   QWidget* chips_ = nullptr;

@@ -32,4 +32,14 @@ RowPart rowPartAt(const ProcessRowGeometry& row, double x) {
   return RowPart::none;
 }
 
+int scrollClearingBand(std::span<const int> rowTops, int viewport, int covered, int scroll, int maxScroll) {
+  const int height = int(ProcessRowGeometry::kHeight);
+  covered = std::max(0, covered);
+  const int bandTop = scroll + viewport - covered;
+  int wanted = scroll;
+  for (const int top : rowTops)
+    if (top < scroll + viewport && top + height > bandTop) wanted = std::max(wanted, top + height - (viewport - covered));
+  return std::clamp(wanted, std::min(scroll, std::max(0, maxScroll)), std::max(0, maxScroll));
+}
+
 }  // namespace qel

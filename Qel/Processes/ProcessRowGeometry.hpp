@@ -3,6 +3,8 @@
 // circle, the name, the CPU cell, memory, pid and the details button, left to right.
 #include <QRectF>
 
+#include <span>
+
 namespace qel {
 
 struct ProcessRowGeometry {
@@ -21,5 +23,11 @@ enum class RowPart { none, select, name, details };
 // The part of a row under the x position `x` (the name and the details button both open the
 // process's details; every other cell does nothing).
 RowPart rowPartAt(const ProcessRowGeometry& row, double x);
+
+// The scroll position at which none of the rows whose tops are `rowTops` (in the list's content)
+// hides under a band `covered` high at the bottom of a viewport `viewport` high: the lowest row
+// that the band covers at `scroll` is lifted just above it, as far as `maxScroll` allows; rows
+// out of sight or already clear leave `scroll` as it is.
+int scrollClearingBand(std::span<const int> rowTops, int viewport, int covered, int scroll, int maxScroll);
 
 }  // namespace qel

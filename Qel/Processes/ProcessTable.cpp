@@ -5,10 +5,12 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 #include <QPainter>
+#include <QScrollBar>
 #include <QVariantAnimation>
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "Qel/Processes/ActionBar.hpp"
 #include "Qel/Processes/IconCache.hpp"
@@ -55,6 +57,26 @@ class ColumnTitles : public QWidget {
   }
 };
 
+// The count beside the title gives way first when the header is narrow, ending in an ellipsis;
+// it keeps room for its first words, so the column around the table keeps its width.
+class CountLabel : public PlainLabel {
+ public:
+  using PlainLabel::PlainLabel;
+  QSize minimumSizeHint() const override {
+    const QSize full = PlainLabel::minimumSizeHint();
+    return {std::min(full.width(), 96), full.height()};
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.setPen(palette().color(foregroundRole()));
+    const QRect box = contentsRect();
+    p.drawText(box, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+               fontMetrics().elidedText(text(), Qt::ElideRight, box.width()));
+  }
+};
+
 }  // namespace
 
 ProcessTable::ProcessTable(Store& store, StoreBridge& bridge, QWidget* parent)
@@ -66,7 +88,7 @@ ProcessTable::ProcessTable(Store& store, StoreBridge& bridge, QWidget* parent)
   auto* header = new QHBoxLayout();
   header->setSpacing(10);
   auto* title = new PlainLabel(qs(L("Running")), 15, QFont::DemiBold, Palette::primaryText(), this);
-  count_ = new PlainLabel({}, 12, QFont::Normal, Palette::tertiaryText(), this);
+  count_ = new CountLabel({}, 12, QFont::Normal, Palette::tertiaryText(), this);
   sort_ = new PillSegment(this);
   sort_->setOptions<SortKey>({{SortKey::cpu, qs(L("By CPU"))}, {SortKey::mem, qs(L("By memory"))}},
                              [this] { return store_.sort(); }, [this](const SortKey& k) { store_.setSort(k); });
@@ -156,6 +178,21 @@ void ProcessTable::placeBar() {
   bar_->setGeometry((width() - size.width()) / 2, y, size.width(), size.height());
 }
 
+// The bar floats over the list's bottom: a selected row it would cover is scrolled above it
+// (the list runs on past its last row for this) as the bar comes or the selection grows.
+void ProcessTable::keepSelectionClearOfBar() {
+  clearedSelection_ = store_.selection();
+  const QRect viewport = list_->viewport()->geometry();
+  const int viewportBottom = list_->viewport()->mapTo(this, QPoint(0, viewport.height())).y();
+  const int barTop = height() - 4 - bar_->sizeHint().height() - 8;  // its place at rest, and a little air
+  std::vector<int> tops;
+  for (int row = 0; row < model_->rowCount(); ++row)
+    if (clearedSelection_.contains(model_->proc(row).pid)) tops.push_back(row * int(ProcessRowGeometry::kHeight));
+  QScrollBar* scroller = list_->verticalScrollBar();
+  scroller->setValue(
+      scrollClearingBand(tops, viewport.height(), viewportBottom - barTop, scroller->value(), scroller->maximum()));
+}
+
 void ProcessTable::refresh() {
   const std::vector<ProcInfo> visible = store_.visibleProcs();
   model_->update(visible);
@@ -172,6 +209,8 @@ void ProcessTable::refresh() {
 
   const bool want = !store_.selection().empty();
   if (want) bar_->refresh();
+  if (want && store_.selection() != clearedSelection_) keepSelectionClearOfBar();
+  if (!want) clearedSelection_.clear();
   const double target = want ? 1 : 0;
   const bool moving = barMotion_->state() == QAbstractAnimation::Running;
   const double heading = moving ? barMotion_->endValue().toDouble() : barShown_;

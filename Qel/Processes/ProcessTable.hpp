@@ -5,8 +5,10 @@
 // table only shows them and writes the user's choices back.
 #include <QWidget>
 
+#include <cstdint>
 #include <memory>
 #include <optional>
+#include <set>
 
 class QLineEdit;
 class QVariantAnimation;
@@ -45,6 +47,7 @@ class ProcessTable : public QWidget {
  private:
   void placeBar();
   void styleSearch();
+  void keepSelectionClearOfBar();
 
   Store& store_;
   std::unique_ptr<IconCache> icons_;
@@ -56,6 +59,7 @@ class ProcessTable : public QWidget {
   ActionBar* bar_;
   QVariantAnimation* barMotion_;
   double barShown_ = 0;
+  std::set<std::int32_t> clearedSelection_;  // the selection last lifted clear of the bar
   std::optional<bool> searchStyledLight_;  // 0 below the bottom edge, 1 in place
 };
 

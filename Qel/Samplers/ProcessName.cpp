@@ -1,5 +1,7 @@
 #include "Qel/Samplers/ProcessName.hpp"
 
+#include <system_error>
+
 #include "Qel/Text/Loc.hpp"
 
 namespace qel {
@@ -38,6 +40,18 @@ std::string processOwnName(std::string_view exePath, std::string_view comm, std:
   if (!comm.empty()) return std::string(comm);
   if (!exe.empty()) return std::string(exe);
   return L("Process %@", {std::to_string(pid)});
+}
+
+std::string readProcessName(const SysRoot& root, std::int32_t pid) {
+  if (pid <= 0) return {};
+  const std::string dir = std::to_string(pid) + "/";
+  std::error_code error;
+  const std::string exe = std::filesystem::read_symlink(root.proc(dir + "exe"), error).string();
+  std::string comm = readText(root.proc(dir + "comm"), 256).value_or(std::string());
+  while (comm.ends_with('\n')) comm.pop_back();
+  const std::string cmdline = readText(root.proc(dir + "cmdline"), 4096).value_or(std::string());
+  if (exe.empty() && comm.empty() && cmdlineProgram(cmdline).empty()) return {};
+  return processOwnName(exe, comm, cmdline, pid);
 }
 
 }  // namespace qel

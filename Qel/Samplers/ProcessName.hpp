@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "Qel/Platform/SysRoot.hpp"
+
 namespace qel {
 
 // The program named by a /proc/<pid>/cmdline text (arguments separated by NULs): the file name
@@ -18,5 +20,9 @@ std::string_view cmdlineProgram(std::string_view cmdline);
 // else the comm; "Process <pid>" only when nothing at all could be read.
 std::string processOwnName(std::string_view exePath, std::string_view comm, std::string_view cmdline,
                            std::int32_t pid);
+
+// The same name read from the files of process `pid` under `root`; empty when the process left
+// nothing to read (it is gone, or `pid` is nonsense).
+std::string readProcessName(const SysRoot& root, std::int32_t pid);
 
 }  // namespace qel

@@ -10,6 +10,7 @@
 #include "Qel/Platform/PowerSupply.hpp"
 #include "Qel/Platform/ProcText.hpp"
 #include "Qel/Samplers/Battery.hpp"
+#include "Qel/Samplers/ProcessName.hpp"
 #include "Qel/Samplers/SystemSampler.hpp"
 
 namespace qel {
@@ -56,7 +57,11 @@ std::optional<std::vector<WakeHolder>> SystemSampler::readWakeHolders() {
     systemBus_.reset();  // logind or the bus may have restarted: connect afresh next time
     return std::nullopt;
   }
-  return wakeHoldersFrom(*inhibitors);
+  auto holders = wakeHoldersFrom(*inhibitors);
+  // A lock taken without saying who holds it is named after its process, while that can be read.
+  for (auto& h : holders)
+    if (h.name.empty()) h.name = readProcessName(root_, h.pid);
+  return holders;
 }
 
 std::vector<NetAddress> SystemSampler::addresses() {

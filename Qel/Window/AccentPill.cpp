@@ -8,11 +8,20 @@
 #include "Qel/Window/FocusRing.hpp"
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/Glyphs.hpp"
+#include "Qel/Window/Palette.hpp"
 
 namespace qel {
 
 namespace {
 constexpr double kIcon = 14;
+}
+
+QColor accentPillInk(const QColor& accent, bool light) {
+  if (!light) return accent;
+  // 55 % of the way to ink: every page accent then reads at 4.5 : 1 or better on its tinted fill.
+  const QColor ink = Palette::ink();
+  const auto mix = [](int a, int b) { return int(std::lround(a + (b - a) * 0.55)); };
+  return QColor(mix(accent.red(), ink.red()), mix(accent.green(), ink.green()), mix(accent.blue(), ink.blue()));
 }
 
 AccentPill::AccentPill(std::string symbol, const QString& text, QWidget* parent)
@@ -23,6 +32,7 @@ AccentPill::AccentPill(std::string symbol, const QString& text, QWidget* parent)
   setFocusPolicy(Qt::TabFocus);
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   setAccessibleName(text);
+  Palette::followAppearance(this);
 }
 
 void AccentPill::setAccent(const QColor& accent) {
@@ -45,8 +55,9 @@ void AccentPill::paintEvent(QPaintEvent*) {
   p.setPen(Qt::NoPen);
   p.setBrush(fill);
   p.drawRoundedRect(r, r.height() / 2, r.height() / 2);
-  Glyphs::draw(p, QRectF(12, 0, kIcon, r.height()), symbol_, kIcon, accent_);
-  p.setPen(accent_);
+  const QColor ink = accentPillInk(accent_, Palette::light());
+  Glyphs::draw(p, QRectF(12, 0, kIcon, r.height()), symbol_, kIcon, ink);
+  p.setPen(ink);
   p.setFont(font());
   p.drawText(QRectF(12 + kIcon + 6, 0, r.width(), r.height()), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
              text());

@@ -7,6 +7,10 @@
 
 namespace qel {
 
+// The pill's symbol and words: the accent itself on a dark ground; on a light one, pale accents
+// would read as switched off, so the ink is taken most of the way to the palette's ink.
+QColor accentPillInk(const QColor& accent, bool light);
+
 class AccentPill : public QAbstractButton {
   Q_OBJECT
 

@@ -51,6 +51,21 @@ QPainterPath DayRingGeometry::wedge(int i, double from, double to) const {
   return path;
 }
 
+double centreTextScale(std::span<const QSizeF> lines, double gap, double radius) {
+  if (lines.empty() || !(radius > 0) || !(gap >= 0)) return 0;
+  double total = gap * double(lines.size() - 1);
+  for (const QSizeF& l : lines) total += l.height();
+  // Corners farthest from the centre, at scale 1; every length scales alike.
+  double farthest = 0, top = -total / 2;
+  for (const QSizeF& l : lines) {
+    const double edge = std::max(std::abs(top), std::abs(top + l.height()));
+    farthest = std::max(farthest, std::hypot(l.width() / 2, edge));
+    top += l.height() + gap;
+  }
+  if (!std::isfinite(farthest)) return 0;
+  return farthest > radius ? radius / farthest : 1.0;
+}
+
 DayRingGeometry dayRingGeometry(QSizeF canvas, int count) {
   const double outer = canvas.height() * 0.5 - 32;
   return {.centre = QPointF(canvas.width() * 0.5, canvas.height() * 0.5),

@@ -7,6 +7,7 @@
 #include <QSizeF>
 
 #include <optional>
+#include <span>
 
 #include "Qel/Platform/Clock.hpp"
 
@@ -44,6 +45,11 @@ DayRingGeometry dayRingGeometry(QSizeF canvas, int count);
 // The slot under `point` of a square ring frame of `side`, or none inside the dead zone around
 // the centre text (or for no slots). Straight up is slot 0; just left of twelve the last one.
 std::optional<int> slotAtPoint(QPointF point, double side, int count);
+
+// The scale (at most 1) at which the centre's lines of text, stacked `gap` apart and centred on
+// the ring's centre, fit inside a circle of `radius`: every line's corners within it. 0 when
+// nothing fits or there is nothing to fit.
+double centreTextScale(std::span<const QSizeF> lines, double gap, double radius);
 
 // A bar's length as a fraction of its track: every present value shows a stub of 3.5 %.
 double barFraction(double value);

@@ -54,7 +54,7 @@ QRectF DayRingView::canvasRect() const { return ringFrame().adjusted(-kBleed, 0,
 
 QRectF DayRingView::centreRect() const {
   const QRectF f = ringFrame();
-  const double r = std::max(0.0, (f.height() * 0.5 - 32) * 0.58 - 8);
+  const double r = std::max(0.0, dayRingGeometry(f.size(), 1).inner);  // the centre's words stay inside
   return QRectF(f.center() - QPointF(r, r), QSizeF(2 * r, 2 * r)).toAlignedRect();
 }
 
@@ -107,7 +107,8 @@ void DayRingView::paintEvent(QPaintEvent*) {
 }
 
 void DayRingView::paintCentre(QPainter& p, const QRectF& frame) {
-  if (dayRingGeometry(frame.size(), 1).empty()) return;
+  const DayRingGeometry g = dayRingGeometry(frame.size(), 1);
+  if (g.empty()) return;
   const double side = frame.width();
   const QColor grey = Palette::secondaryText().resolve();
   const QColor ink = Palette::primaryText().resolve();
@@ -116,39 +117,52 @@ void DayRingView::paintCentre(QPainter& p, const QRectF& frame) {
 
   struct Line {
     QString text;
-    QFont font;
+    double size;
+    QFont::Weight weight;
     QColor color;
-    QString suffix;  // the small "%" after the figure
-    QFont suffixFont;
+    QString suffix = {};  // the small "%" after the figure
+    double suffixSize = 0;
+    QString widest = {};  // what the line can grow to as the numbers change: the size rests on it
   };
   std::vector<Line> lines;
-  lines.push_back({qs(moment_.label), Fonts::text(12), grey, {}, {}});
+  lines.push_back({qs(moment_.label), 12, QFont::Normal, grey});
   if (!moment_.cpu) {
-    lines.push_back({QStringLiteral("—"), Fonts::text(44, QFont::Light), ink, {}, {}});
-    lines.push_back({qs(selectedSleep_ ? L("Asleep") : L("No history for this time")), Fonts::text(12.5), grey, {}, {}});
+    lines.push_back({QStringLiteral("—"), 44, QFont::Light, ink});
+    lines.push_back({qs(selectedSleep_ ? L("Asleep") : L("No history for this time")), 12.5, QFont::Normal, grey});
   } else {
-    lines.push_back({percentFigure(*moment_.cpu), Fonts::text(std::min(side * 0.15, 58.0), QFont::Light), ink,
-                     QStringLiteral("%"), Fonts::text(18)});
-    lines.push_back({qs(L("CPU, memory %@", {fmtPercent(moment_.mem.value_or(0))})), Fonts::text(12.5), grey, {}, {}});
+    lines.push_back({percentFigure(*moment_.cpu), std::min(side * 0.15, 58.0), QFont::Light, ink, QStringLiteral("%"), 18,
+                     QStringLiteral("100")});
+    lines.push_back({qs(L("CPU, memory %@", {fmtPercent(moment_.mem.value_or(0))})), 12.5, QFont::Normal, grey, {}, 0,
+                     qs(L("CPU, memory %@", {fmtPercent(1.0)}))});
   }
-  double total = 0;
-  for (const auto& l : lines) total += QFontMetricsF(l.font).height();
-  total += 2 * double(lines.size() - 1);
+  // The words shrink together until they clear the memory track (the marks may lie over them).
+  const auto lineWidth = [](const Line& l, double scale, const QString& text) {
+    const double textW = QFontMetricsF(Fonts::text(l.size * scale, l.weight)).horizontalAdvance(text);
+    return l.suffix.isEmpty() ? textW : textW + 2 + QFontMetricsF(Fonts::text(l.suffixSize * scale)).horizontalAdvance(l.suffix);
+  };
+  std::vector<QSizeF> boxes;
+  for (const auto& l : lines)
+    boxes.emplace_back(std::max(lineWidth(l, 1, l.text), lineWidth(l, 1, l.widest)), QFontMetricsF(Fonts::text(l.size, l.weight)).height());
+  const double scale = centreTextScale(boxes, 2, g.inner - 4);
+  if (!(scale > 0)) return;
+
+  double total = 2 * scale * double(lines.size() - 1);
+  for (const auto& b : boxes) total += b.height() * scale;
   double y = frame.center().y() - total / 2;
   for (const auto& l : lines) {
-    const QFontMetricsF fm(l.font);
+    const QFont font = Fonts::text(l.size * scale, l.weight);
+    const QFontMetricsF fm(font);
     const double textW = fm.horizontalAdvance(l.text);
-    const double suffixW = l.suffix.isEmpty() ? 0 : 2 + QFontMetricsF(l.suffixFont).horizontalAdvance(l.suffix);
-    const double x = frame.center().x() - (textW + suffixW) / 2;
-    p.setFont(l.font);
+    const double x = frame.center().x() - lineWidth(l, scale, l.text) / 2;
+    p.setFont(font);
     p.setPen(l.color);
     p.drawText(QPointF(x, y + fm.ascent()), l.text);
     if (!l.suffix.isEmpty()) {  // on the figure's baseline
-      p.setFont(l.suffixFont);
+      p.setFont(Fonts::text(l.suffixSize * scale));
       p.setPen(grey);
       p.drawText(QPointF(x + textW + 2, y + fm.ascent()), l.suffix);
     }
-    y += fm.height() + 2;
+    y += fm.height() + 2 * scale;
   }
 }
 

@@ -11,6 +11,7 @@
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/PillSegment.hpp"
 #include "Qel/Window/PlainLabel.hpp"
+#include "Qel/Window/PlainToolTip.hpp"
 #include "Qel/Window/RoundGlyphButton.hpp"
 #include "Qel/Window/TextButton.hpp"
 
@@ -66,6 +67,7 @@ RingControls::RingControls(const ViewContext& context, QWidget* parent) : QWidge
   connect(export_, &QAbstractButton::clicked, this, [&store] { store.setExporting(store.posterData()); });
 
   back_ = new TextButton(text("Back to now"), Fonts::text(12, QFont::Medium), this);
+  back_->setAccessibleName(text("Back to now"));
   connect(back_, &QAbstractButton::clicked, this, [&store] {
     store.setSelectedSlot(std::nullopt);
     store.showDay(std::nullopt);
@@ -101,13 +103,17 @@ void RingControls::resizeEvent(QResizeEvent* event) {
 }
 
 // The switch and stepper centred; "Back to now" 14 beyond their trailing edge, so it never
-// moves them.
+// moves them. Where the words don't fit beside them, the button says just "Now".
 void RingControls::place() {
   const QSize row = row_->sizeHint();
   const int x = (width() - row.width()) / 2;
   row_->setGeometry(x, (height() - row.height()) / 2, row.width(), row.height());
+  const int left = x + row.width() + 14 - 4;
+  back_->setText(text("Back to now"));
+  if (left + back_->sizeHint().width() > width()) back_->setText(text("Now"));
   const QSize back = back_->sizeHint();
-  back_->setGeometry(x + row.width() + 14 - 4, (height() - back.height()) / 2, back.width(), back.height());
+  back_->setGeometry(left, (height() - back.height()) / 2, back.width(), back.height());
+  back_->setToolTip(back_->text() == text("Back to now") ? QString() : plainToolTip(text("Back to now")));
 }
 
 }  // namespace qel

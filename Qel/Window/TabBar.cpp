@@ -31,14 +31,28 @@ QColor withAlpha(QColor c, double a) {
   return c;
 }
 
-// The program's mark at the bar's leading end.
+// The program's mark at the bar's leading end. Its deep-blue tile sinks into a dark bar, so in
+// dark mode a light rim traces the tile's edge.
 class Logo : public QWidget {
  public:
-  explicit Logo(QWidget* parent) : QWidget(parent) { setFixedSize(22, 22); }
+  explicit Logo(QWidget* parent) : QWidget(parent) {
+    setFixedSize(22, 22);
+    setObjectName(QStringLiteral("logo"));
+    Palette::followAppearance(this);
+  }
 
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter p(this);
+    if (!Palette::light()) {
+      // The icon's tile spans 100..924 of its 1024 units with corners of 185.
+      const double unit = width() / 1024.0;
+      const QRectF tile(100 * unit, 100 * unit, 824 * unit, 824 * unit);
+      p.setRenderHint(QPainter::Antialiasing);
+      p.setPen(QPen(Palette::adaptiveOpacity(0, 0.6).resolve(), 1.2));
+      p.setBrush(Qt::NoBrush);
+      p.drawRoundedRect(tile.adjusted(-0.6, -0.6, 0.6, 0.6), 185 * unit + 0.6, 185 * unit + 0.6);
+    }
     static const QIcon mark(QStringLiteral(":/icons/qel.svg"));
     mark.paint(&p, rect());
   }

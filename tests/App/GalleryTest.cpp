@@ -11,6 +11,7 @@
 #include "Qel/Updater.hpp"
 #include "Qel/Window/Motion.hpp"
 #include "Qel/Window/RootView.hpp"
+#include "Qel/Window/ScrollerRestyler.hpp"
 #include "tests/Window/BusyAfternoon.hpp"
 #include "tests/Window/Probe.hpp"
 
@@ -51,6 +52,7 @@ void write(const QImage& image, const QString& name) {
 
 TEST(Gallery, overview) {
   Motion::setEnabled(false);
+  ScrollerRestyler::start();  // the program's scroll bars, as it shows them
   for (const char* appearance : {"light", "dark"}) {
     test::useAppearance(appearance);
     test::BusyAfternoon day;

@@ -5,6 +5,9 @@
 #include <QDir>
 #include <QPainter>
 
+#include <set>
+#include <utility>
+
 #include "Qel/MenuBar/MenuIcons.hpp"
 #include "Qel/MenuBar/RunnerArt.hpp"
 
@@ -17,6 +20,18 @@ int inked(const QImage& image) {
   for (int y = 0; y < image.height(); ++y)
     for (int x = 0; x < image.width(); ++x) n += image.pixelColor(x, y).alpha() > 128;
   return n;
+}
+
+// The first and last rows with ink above row `below`: where the steam over the cup is.
+std::pair<int, int> inkRows(const QImage& image, int below) {
+  int first = -1, last = -1;
+  for (int y = 0; y < below; ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (image.pixelColor(x, y).alpha() > 128) {
+        if (first < 0) first = y;
+        last = y;
+      }
+  return {first, last};
 }
 
 }  // namespace
@@ -45,4 +60,18 @@ TEST(RunnerArt, everyFrameIsDrawnAndMovesFromTheLast) {
   const QString dir = QStringLiteral(QEL_ARTIFACTS) + "/gallery";
   QDir().mkpath(dir);
   sheet.save(dir + "/runners.png");
+}
+
+TEST(RunnerArt, theCoffeesSteamRisesFromFrameToFrame) {
+  // Steam that only wiggles in place reads as a still picture: the puffs must climb.
+  const int rim = 9 * 2;  // at a scale of 2
+  std::set<int> heights;
+  for (int f = 0; f < runnerFrameCount(MenuIconStyle::coffee); ++f) {
+    const auto now = inkRows(runnerFrame(MenuIconStyle::coffee, f, Qt::black, 2), rim);
+    const auto before = inkRows(runnerFrame(MenuIconStyle::coffee, (f + 9) % 10, Qt::black, 2), rim);
+    ASSERT_GE(now.first, 0) << "frame " << f;  // steam in every frame
+    EXPECT_NE(now, before) << "frame " << f;
+    heights.insert(now.first);
+  }
+  EXPECT_GE(heights.size(), 3u);  // seen at several heights over the loop
 }

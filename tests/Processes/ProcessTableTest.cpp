@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScrollBar>
 
 #include "Qel/Processes/ActionBar.hpp"
 #include "Qel/Processes/ProcessListView.hpp"
@@ -14,6 +15,7 @@
 #include "Qel/Processes/ProcessTable.hpp"
 #include "Qel/Processes/ProcessTableModel.hpp"
 #include "Qel/Window/Motion.hpp"
+#include "Qel/Window/PillSegment.hpp"
 #include "Qel/Window/PlainLabel.hpp"
 #include "Qel/Window/TextButton.hpp"
 #include "tests/Window/BusyAfternoon.hpp"
@@ -96,6 +98,20 @@ TEST(ProcessRowGeometry, cellsAndClickTargets) {
   EXPECT_FALSE(cpuIsHigh(29.96));  // prints as 30.0, yet below the line
 }
 
+TEST(ProcessRowGeometry, selectedRowsAreLiftedClearOfTheBar) {
+  // A 300-high viewport whose bottom 60 the bar covers; rows are 40 high.
+  const std::vector<int> underBar{240}, clear{0, 40}, outOfSight{800}, partly{200};
+  EXPECT_EQ(scrollClearingBand(underBar, 300, 60, 0, 500), 40);  // its bottom (280) just above the band (240)
+  EXPECT_EQ(scrollClearingBand(partly, 300, 60, 0, 500), 0);     // ends exactly at the band
+  EXPECT_EQ(scrollClearingBand(clear, 300, 60, 0, 500), 0);
+  EXPECT_EQ(scrollClearingBand(outOfSight, 300, 60, 0, 500), 0);  // not in sight: no jump to it
+  EXPECT_EQ(scrollClearingBand(std::vector<int>{160, 240}, 300, 60, 0, 500), 40);  // the lowest decides
+  EXPECT_EQ(scrollClearingBand(underBar, 300, 60, 0, 20), 20);     // as far as the list can go
+  EXPECT_EQ(scrollClearingBand(underBar, 300, 60, 100, 500), 100); // scrolled past it already
+  EXPECT_EQ(scrollClearingBand({}, 300, 60, 30, 500), 30);
+  EXPECT_EQ(scrollClearingBand(underBar, 300, -5, 0, -10), 0);  // nonsense sizes change nothing
+}
+
 TEST(SelectionCounts, countAllProcessesSkipSystemOnesAndForgetTheGone) {
   const std::vector<ProcInfo> procs{proc(1, 1, "a"), proc(2, 2, "sys", 0, true), proc(3, 3, "c"), proc(4, 4, "d")};
   const auto c = selectionCounts(procs, {3, 2, 1, 77});
@@ -155,4 +171,46 @@ TEST_F(ProcessTableTest, clicksAndKeysReachTheStore) {
   test::BusyAfternoon::settle();
   EXPECT_EQ(day.store->query(), "zzz");
   EXPECT_EQ(table.model().rowCount(), 0);
+}
+
+TEST_F(ProcessTableTest, theActionBarNeverHidesASelectedRow) {
+  ProcessTable table(*day.store, *day.bridge);
+  table.resize(900, 300);
+  table.show();
+  test::BusyAfternoon::settle();
+  ProcessListView* list = table.list();
+  // The lowest row in sight, under where the bar will rest.
+  const int lowest = list->indexAt(QPoint(20, list->viewport()->height() - 10)).row();
+  ASSERT_GE(lowest, 0);
+  const std::int32_t pid = table.model().proc(lowest).pid;
+  day.store->setSelection({pid});
+  test::BusyAfternoon::settle();
+  ASSERT_TRUE(table.actionBar()->isVisible());
+  const QRect row = list->visualRect(table.model().index(*table.model().rowOf({pid, 0})));
+  const int rowBottom = list->viewport()->mapTo(&table, row.bottomLeft()).y();
+  EXPECT_GT(rowBottom, 0);
+  EXPECT_LT(rowBottom, table.actionBar()->geometry().top());
+
+  // Scrolling back down by hand is the user's choice: nothing pulls the list again.
+  list->verticalScrollBar()->setValue(0);
+  day.store->setQuery("");
+  test::BusyAfternoon::settle();
+  EXPECT_EQ(list->verticalScrollBar()->value(), 0);
+}
+
+TEST_F(ProcessTableTest, aNarrowHeaderShortensTheCountNeverTheControls) {
+  ProcessTable table(*day.store, *day.bridge);
+  table.resize(536, 400);  // the overview's column in the smallest window
+  table.show();
+  test::BusyAfternoon::settle();
+  auto* sort = table.findChild<PillSegment*>();
+  ASSERT_NE(sort, nullptr);
+  EXPECT_GE(sort->width(), sort->sizeHint().width());
+  EXPECT_LE(table.searchField()->geometry().right(), table.width() - 1);
+  auto* title = table.findChildren<PlainLabel*>().front();
+  EXPECT_EQ(title->text(), "Running");
+  EXPECT_GE(title->width(), title->sizeHint().width());
+  PlainLabel* count = table.countLabel();
+  EXPECT_LT(count->width(), count->sizeHint().width());  // the count gives way, with an ellipsis
+  EXPECT_LE(count->geometry().right(), sort->geometry().left());
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "Qel/Samplers/ProcessName.hpp"
+#include "tests/support/TempDir.hpp"
 
 using namespace qel;
 using namespace std::string_literals;
@@ -39,4 +40,17 @@ TEST(ProcessName, cmdlineProgramReadsArgvZero) {
   EXPECT_EQ(cmdlineProgram("postgres: writer"), "postgres");
   EXPECT_EQ(cmdlineProgram("dir/"), "");
   EXPECT_EQ(cmdlineProgram(""), "");
+}
+
+TEST(ProcessName, readFromAProcessesFilesOrNothingOnceItIsGone) {
+  test::TempDir dir;
+  dir.write("proc/77/comm", "backup-helper-l\n");
+  dir.write("proc/77/cmdline", "/usr/libexec/backup-helper-long\0--daily\0"s);
+  dir.write("proc/78/cmdline", "");
+  const SysRoot root{dir.path()};
+  EXPECT_EQ(readProcessName(root, 77), "backup-helper-long");
+  EXPECT_EQ(readProcessName(root, 78), "");  // nothing to go by
+  EXPECT_EQ(readProcessName(root, 79), "");  // gone
+  EXPECT_EQ(readProcessName(root, 0), "");
+  EXPECT_EQ(readProcessName(root, -4), "");
 }

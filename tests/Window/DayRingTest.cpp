@@ -7,7 +7,9 @@
 #include <QPainter>
 
 #include <cmath>
+#include <limits>
 #include <numbers>
+#include <vector>
 
 #include "Qel/Platform/Calendar.hpp"
 #include "Qel/Platform/Defaults.hpp"
@@ -94,6 +96,33 @@ TEST(DayRingGeometry, slotUnderAPoint) {
   EXPECT_EQ(slotAtPoint({c, c}, side, 144), std::nullopt);
   EXPECT_EQ(slotAtPoint({std::nan(""), 3}, side, 144), std::nullopt);
   EXPECT_EQ(slotAtPoint({c, 10}, side, 0), std::nullopt);
+}
+
+TEST(DayRingGeometry, centreTextShrinksUntilEveryCornerClearsTheInnerRadius) {
+  // "Now", the figure and "CPU, memory 59%" as the smallest window draws them.
+  const std::vector<QSizeF> lines{{30, 15}, {100, 55}, {122, 16}};
+  const auto farthestCorner = [&](double scale) {
+    double total = 2.0 * 2, top = 0, far = 0;
+    for (const auto& l : lines) total += l.height();
+    top = -total / 2;
+    for (const auto& l : lines) {
+      far = std::max(far, std::hypot(l.width() / 2, std::max(std::abs(top), std::abs(top + l.height()))) * scale);
+      top += l.height() + 2;
+    }
+    return far;
+  };
+  const double small = centreTextScale(lines, 2, 64);
+  EXPECT_LT(small, 1);
+  EXPECT_GT(small, 0.8);
+  EXPECT_NEAR(farthestCorner(small), 64, 1e-9);  // the memory line's corners touch, no more
+  EXPECT_DOUBLE_EQ(centreTextScale(lines, 2, 200), 1);  // a large ring: full size, never larger
+  EXPECT_DOUBLE_EQ(centreTextScale(lines, 2, farthestCorner(1)), 1);
+
+  EXPECT_EQ(centreTextScale({}, 2, 64), 0);
+  EXPECT_EQ(centreTextScale(lines, 2, 0), 0);
+  EXPECT_EQ(centreTextScale(lines, 2, std::nan("")), 0);
+  const std::vector<QSizeF> huge{{std::numeric_limits<double>::infinity(), 10}};
+  EXPECT_EQ(centreTextScale(huge, 2, 64), 0);
 }
 
 TEST(DayRingGeometry, barLengthToneAndLiveOpacity) {

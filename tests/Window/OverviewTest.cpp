@@ -5,9 +5,14 @@
 #include <QApplication>
 #include <QEnterEvent>
 #include <QLabel>
+#include <QLineEdit>
 
+#include "Qel/MainViews.hpp"
 #include "Qel/Pages/OverviewFacts.hpp"
 #include "Qel/Pages/OverviewPage.hpp"
+#include "Qel/Processes/ProcessTable.hpp"
+#include "Qel/Window/DayRingView.hpp"
+#include "Qel/Updater.hpp"
 #include "Qel/Window/AccentPill.hpp"
 #include "Qel/Window/MetricRow.hpp"
 #include "Qel/Window/NoteCards.hpp"
@@ -170,6 +175,40 @@ TEST(OverviewPage, theSelectionBringsOneNoteAndTheStretchLine) {
 
   shown.select(25);  // asleep: the sleep's own note is a later view; no other note stands in
   EXPECT_EQ(page->selectionNote(), nullptr);
+
+  // The usual-load note explains a line only the day ring draws.
+  EXPECT_TRUE(page->usualLoadNote()->isVisible());
+  RingControls::setMode(*shown.day.store, RingMode::live);
+  BusyAfternoon::settle();
+  EXPECT_FALSE(page->usualLoadNote()->isVisible());
+  RingControls::setMode(*shown.day.store, RingMode::day);
+  BusyAfternoon::settle();
+  EXPECT_TRUE(page->usualLoadNote()->isVisible());
+}
+
+TEST(OverviewPage, theRingGivesWayBeforeTheProcessHeaderIsCut) {
+  BusyAfternoon day;
+  Updater updater(day.defaults, {});
+  ViewRegistry registry;
+  registerMainViews(registry, updater);
+  auto* page = new OverviewPage(day.context(), registry);
+  test::Host host(page, QSize(1092, 700));  // the window's default size
+  BusyAfternoon::settle();
+  auto* table = page->findChild<ProcessTable*>();
+  ASSERT_NE(table, nullptr);
+  EXPECT_GE(table->countLabel()->width(), table->countLabel()->sizeHint().width());  // the count in full
+  EXPECT_LT(page->ringColumn()->width(), 440 + 2 * DayRingView::kBleed);
+
+  host.window.resize(952, 600);  // the window's minimum: the ring at its smallest, the count shortened
+  page->resize(952, 600);
+  BusyAfternoon::settle();
+  EXPECT_EQ(page->ringColumn()->width(), 320 + 2 * DayRingView::kBleed);
+  EXPECT_LE(table->searchField()->mapTo(page, QPoint(table->searchField()->width(), 0)).x(), page->width());
+
+  host.window.resize(1800, 900);  // a wide window: the ring grows to its largest
+  page->resize(1800, 900);
+  BusyAfternoon::settle();
+  EXPECT_EQ(page->ringColumn()->width(), 440 + 2 * DayRingView::kBleed);
 }
 
 TEST(OverviewPage, metricRowsOpenTheirPagesAndReplayUsesThePageAccent) {
@@ -188,6 +227,17 @@ TEST(OverviewPage, metricRowsOpenTheirPagesAndReplayUsesThePageAccent) {
   EXPECT_EQ(shown.page->replayButton()->accent(), accent(Page::net));
   shown.page->replayButton()->click();
   EXPECT_EQ(replays, 1);
+}
+
+TEST(AccentPill, wordsReadOnTheirPillInEveryPageAccent) {
+  for (const Page page : {Page::overview, Page::cpu, Page::gpu, Page::mem, Page::disk, Page::net, Page::energy}) {
+    for (const bool light : {true, false}) {
+      const QColor ground = light ? background(page).forLight() : background(page).forDark();
+      const QColor fill = test::over(ground, accent(page), 0.14);
+      EXPECT_GE(test::contrast(accentPillInk(accent(page), light), fill), 4.5) << int(page) << " light " << light;
+    }
+  }
+  EXPECT_EQ(accentPillInk(accent(Page::cpu), false), accent(Page::cpu));  // dark: the accent as it is
 }
 
 TEST(RingControls, modeStepperAndBackToNow) {
@@ -232,6 +282,23 @@ TEST(RingControls, modeStepperAndBackToNow) {
   settle();
   EXPECT_EQ(store.selectedSlot(), std::nullopt);
   EXPECT_FALSE(controls->backToNow()->isVisible());
+}
+
+TEST(RingControls, backToNowNeverRunsPastTheColumn) {
+  BusyAfternoon day;
+  day.store->stepDay(-1);  // yesterday: "Back to now" shows beside the stepper
+  for (const int width : {408, 528}) {  // the ring column at its narrowest, and roomy
+    auto* controls = new RingControls(day.context());
+    test::Host host(controls, QSize(width, 28));
+    BusyAfternoon::settle();
+    TextButton* back = controls->backToNow();
+    ASSERT_TRUE(back->isVisible());
+    EXPECT_LE(back->geometry().right(), width - 1) << width;
+    EXPECT_GE(back->width(), back->sizeHint().width()) << width;  // whole words, never cut
+    EXPECT_GT(back->geometry().left(), controls->stepper()->mapTo(controls, QPoint(controls->stepper()->width(), 0)).x());
+    EXPECT_EQ(back->text(), width == 408 ? "Now" : "Back to now");
+    EXPECT_EQ(back->accessibleName(), "Back to now");
+  }
 }
 
 TEST(OverviewParts, metricRowHoverCardsAndMarks) {

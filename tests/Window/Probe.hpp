@@ -9,6 +9,8 @@
 #include <QPalette>
 #include <QWidget>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <optional>
 
@@ -38,6 +40,17 @@ struct Host {
 inline QColor over(QColor bg, QColor fg, double alpha) {
   auto mix = [alpha](int b, int f) { return int(b * (1 - alpha) + f * alpha + 0.5); };
   return QColor(mix(bg.red(), fg.red()), mix(bg.green(), fg.green()), mix(bg.blue(), fg.blue()));
+}
+
+// The contrast ratio of two opaque colours (1 to 21) by their relative luminance, as
+// accessibility guidelines measure it: body text wants 4.5, graphics 3.
+inline double contrast(QColor a, QColor b) {
+  const auto luminance = [](QColor c) {
+    const auto channel = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+  };
+  const double x = luminance(a), y = luminance(b);
+  return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
 }
 
 inline ::testing::AssertionResult near(QColor actual, QColor expected, int tolerance = 6) {

@@ -2,6 +2,10 @@
 // its width as numbers change.
 #include <QApplication>
 #include <QEnterEvent>
+#include <QImage>
+
+#include <algorithm>
+#include <cmath>
 
 #include "Qel/Window/PageMeta.hpp"
 #include "Qel/Window/TabBar.hpp"
@@ -169,4 +173,24 @@ TEST_F(TabBarTest, clickingATabShowsItsPageAndClearsTheSelectionKeyboardToo) {
   QApplication::sendEvent(bar->tab(Page::net), &release);
   settle();
   EXPECT_EQ(store->page(), Page::net);
+}
+
+TEST_F(TabBarTest, theLogoStandsOutFromTheBarInBothAppearances) {
+  for (const char* appearance : {"light", "dark"}) {
+    test::useAppearance(appearance);
+    auto* bar = new TabBar(context());
+    test::Host host(bar, QSize(1000, 60));
+    settle();
+    auto* logo = bar->findChild<QWidget*>(QStringLiteral("logo"));
+    ASSERT_NE(logo, nullptr);
+    const QImage image = bar->grab().toImage();
+    const QRect box = logo->geometry();
+    const QColor background = image.pixelColor(box.left() - 3, box.center().y());
+    // The tile's edge, crossed from above: some pixel there must stand out as a graphic should (3:1).
+    double best = 0;
+    for (int y = box.top(); y < box.top() + 5; ++y)
+      best = std::max(best, test::contrast(image.pixelColor(box.center().x(), y), background));
+    EXPECT_GE(best, 3.0) << appearance;
+  }
+  test::useAppearance("light");
 }
