@@ -25,6 +25,7 @@ void RunnerPlayer::sync(std::optional<MenuIconStyle> style, double cpu, QColor i
   const bool recolour = ink != ink_ || dpr != dpr_;
   ink_ = ink;
   dpr_ = dpr;
+  if (recolour || style != style_) drawn_.clear();
   if (style != style_) {
     style_ = style;
     clock_.restart(runnerOrder(*style).size(), speed, now());
@@ -40,6 +41,7 @@ void RunnerPlayer::stop() {
   timer_.stop();
   style_.reset();
   shownFrame_ = -1;
+  drawn_.clear();
 }
 
 int RunnerPlayer::frame() const {
@@ -54,7 +56,14 @@ void RunnerPlayer::showStep() {
   const int f = frame();
   if (f != shownFrame_) {
     shownFrame_ = f;
-    if (show_) show_(runnerFrame(*style_, f, ink_, dpr_));
+    if (show_ && f < 0) {
+      show_(runnerFrame(*style_, f, ink_, dpr_));
+    } else if (show_) {
+      if (std::size_t(f) >= drawn_.size()) drawn_.resize(std::size_t(f) + 1);
+      QImage& image = drawn_[std::size_t(f)];
+      if (image.isNull()) image = runnerFrame(*style_, f, ink_, dpr_);
+      show_(image);
+    }
   }
   // Just past the next step's start, so the step has surely changed when the timer fires.
   timer_.start(int(std::ceil(clock_.untilNextStep(t) * 1000)) + 1);

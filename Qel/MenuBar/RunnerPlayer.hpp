@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "Qel/MenuBar/RunnerPace.hpp"
 #include "Qel/Store/Enums.hpp"
@@ -44,6 +45,9 @@ class RunnerPlayer : public QObject {
   QColor ink_;
   double dpr_ = 1;
   int shownFrame_ = -1;
+  // The running style's frames as drawn for the present ink and scale: drawing one from its
+  // vector art costs far more than showing it, and a runner shows its few frames again and again.
+  std::vector<QImage> drawn_;
 };
 
 }  // namespace qel

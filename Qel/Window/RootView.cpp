@@ -91,6 +91,7 @@ void RootView::build() {
   showPage(page_);
 
   topBar_ = new TopBar(context_, registry_, this);
+  topBar_->installEventFilter(this);  // to follow its size as its items come and go
   topBar_->show();
   placeOverlays();
 }
@@ -164,6 +165,7 @@ void RootView::storeChanged() {
       breath_ = {breath_.at(now), load, now, motionMs(1400)};
     }
   }
+  placeTopBar();
   placeTabBar();  // a tab may have grown or shrunk with what it shows
   frame();
   const auto& toast = store.toast();
@@ -252,6 +254,12 @@ void RootView::watchVisibility() {
 }
 
 bool RootView::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == topBar_ && event->type() == QEvent::LayoutRequest) {
+    // Its items changed: a bar left at its old width would lie, unseen, over the tabs and take
+    // their clicks.
+    placeTopBar();
+    placeTabBar();
+  }
   switch (event->type()) {
     case QEvent::Expose:
     case QEvent::WindowStateChange:
@@ -285,11 +293,17 @@ void RootView::placeTabBar() {
   if (tabRow_->contentsMargins() != margins) tabRow_->setContentsMargins(margins);
 }
 
+void RootView::placeTopBar() {
+  if (!topBar_) return;
+  const QSize size = topBar_->sizeHint();
+  const QRect place(width() - 16 - size.width(), 12, size.width(), size.height());
+  if (topBar_->geometry() != place) topBar_->setGeometry(place);
+}
+
 void RootView::placeOverlays() {
   placeTabBar();
   if (topBar_) {
-    const QSize size = topBar_->sizeHint();
-    topBar_->setGeometry(width() - 16 - size.width(), 12, size.width(), size.height());
+    placeTopBar();
     topBar_->raise();
   }
   toast_->place(width());

@@ -69,6 +69,7 @@ class RootView : public QWidget {
   void showPage(Page page);
   void placeOverlays();
   void placeTabBar();
+  void placeTopBar();
 
   ViewContext context_;
   const ViewRegistry& registry_;

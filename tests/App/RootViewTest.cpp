@@ -1,5 +1,6 @@
 #include <QAbstractButton>
 #include <QLabel>
+#include <QPointer>
 #include <QTextDocument>
 
 #include <algorithm>
@@ -224,6 +225,35 @@ TEST_F(RootViewTest, topBarSitsTopRightAndActs) {
   const QPoint edge = bar->settingsButton()->mapTo(&shown.window, QPoint(3, 17));
   const QColor bg = Palette::rgb(0xF3F5F4);
   EXPECT_TRUE(near(shown.at(edge.x(), edge.y()), over(bg, Qt::black, 0.05), 3));
+}
+
+TEST_F(RootViewTest, topBarShrinksWithItsItemsAndLeavesTheTabsClickable) {
+  // A wide notice that goes away later, as "What's new" does once seen.
+  QPointer<QLabel> notice;
+  registry.addTopBarItem([&notice](const ViewContext&, QWidget* parent) {
+    notice = new QLabel(QString(40, QChar('x')), parent);
+    return notice.data();
+  });
+  QWidget window;
+  window.resize(1040, 700);
+  auto* root = new RootView(context(), registry, &window);
+  root->setGeometry(0, 0, 1040, 700);
+  window.show();
+  settle();
+  ASSERT_TRUE(notice);
+  const int wide = root->topBar()->width();
+  notice->hide();
+  settle();
+  EXPECT_LT(root->topBar()->width(), wide);
+  EXPECT_EQ(root->topBar()->geometry().right() + 1, 1040 - 16);
+  // Whatever the bar moved to, every tab's middle is that tab's, not the top bar's.
+  auto* bar = root->findChild<TabBar*>();
+  ASSERT_NE(bar, nullptr);
+  for (Page page : allPages) {
+    TabButton* tab = bar->tab(page);
+    const QPoint middle = tab->mapTo(root, tab->rect().center());
+    EXPECT_EQ(root->childAt(middle), tab) << rawValue(page);
+  }
 }
 
 TEST_F(RootViewTest, toastShowsUntrustedTextAsWrittenAndLeaves) {

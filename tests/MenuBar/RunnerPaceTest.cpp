@@ -5,6 +5,7 @@
 
 #include "Qel/MenuBar/RunnerArt.hpp"
 #include "Qel/MenuBar/RunnerPace.hpp"
+#include "Qel/MenuBar/RunnerPlayer.hpp"
 
 using namespace qel;
 
@@ -60,4 +61,24 @@ TEST(RunnerPace, ordersRepeatFramesAsTheFiguresNeed) {
   EXPECT_EQ(slime[clock.step(2.1)], 4);
   EXPECT_EQ(slime[clock.step(2.6)], 4);
   EXPECT_EQ(slime[clock.step(3.1)], 3);
+}
+
+TEST(RunnerPlayer, showsEachFrameAsDrawnForThePresentInkAndScale) {
+  std::vector<QImage> shown;
+  RunnerPlayer player([&](const QImage& image) { shown.push_back(image); });
+  player.sync(MenuIconStyle::cat, 0, Qt::black, 1);
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown.back(), runnerFrame(MenuIconStyle::cat, player.frame(), Qt::black, 1));
+  // Kept frames are not shown in an old colour or scale.
+  player.sync(MenuIconStyle::cat, 0, Qt::white, 1);
+  ASSERT_EQ(shown.size(), 2u);
+  EXPECT_EQ(shown.back(), runnerFrame(MenuIconStyle::cat, player.frame(), Qt::white, 1));
+  player.sync(MenuIconStyle::cat, 0, Qt::white, 2);
+  ASSERT_EQ(shown.size(), 3u);
+  EXPECT_EQ(shown.back(), runnerFrame(MenuIconStyle::cat, player.frame(), Qt::white, 2));
+  // Nor another runner's.
+  player.sync(MenuIconStyle::dog, 0, Qt::white, 2);
+  ASSERT_EQ(shown.size(), 4u);
+  EXPECT_EQ(shown.back(), runnerFrame(MenuIconStyle::dog, player.frame(), Qt::white, 2));
+  player.stop();
 }
