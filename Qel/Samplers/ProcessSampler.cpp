@@ -257,8 +257,7 @@ ProcessSampler::Meta ProcessSampler::resolveMeta(std::int32_t pid, const PidStat
 
   if (kernel) return m;
   m.facts.exe = m.path;
-  if (const auto cmdline = readText(options_.root.proc(pidFile(pid, "cmdline")), 16 * 1024))
-    m.childType = std::string(chromiumChildType(*cmdline));
+  if (cmdline) m.childType = std::string(chromiumChildType(*cmdline));
   if (const auto cgroup = readText(options_.root.proc(pidFile(pid, "cgroup")), 64 * 1024))
     m.facts.appUnit = appUnitOfCgroup(*cgroup);
   if (uid == uid_) {
