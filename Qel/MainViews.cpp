@@ -10,6 +10,7 @@
 #include "Qel/Pages/EnergyPage.hpp"
 #include "Qel/Pages/GPUPage.hpp"
 #include "Qel/Pages/MemPage.hpp"
+#include "Qel/Pages/MemoryAdviceCard.hpp"
 #include "Qel/Pages/NetPage.hpp"
 #include "Qel/Pages/OverviewPage.hpp"
 #include "Qel/Sheets/FindingCard.hpp"
@@ -21,6 +22,8 @@
 #include "Qel/Sheets/SettingsSheet.hpp"
 #include "Qel/Sheets/SleepLine.hpp"
 #include "Qel/Sheets/SleepSheet.hpp"
+#include "Qel/Sheets/StretchButton.hpp"
+#include "Qel/Sheets/StretchSheet.hpp"
 #include "Qel/Sheets/WhatsNewSheet.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/UpdateNotices.hpp"
@@ -67,8 +70,14 @@ void registerMainViews(ViewRegistry& registry, Updater& updater, std::function<Q
   });
   registry.setSlot(OverviewSlot::finding, [](const ViewContext& c, QWidget* parent) { return new FindingCard(c, parent); });
   registry.setSlot(OverviewSlot::sleepLine, [](const ViewContext& c, QWidget* parent) { return new SleepLine(c, parent); });
+  registry.setSlot(OverviewSlot::memoryAdvice, [](const ViewContext& c, QWidget* parent) -> QWidget* {
+    return new MemoryAdviceCard(c.store, c.bridge, false, parent);
+  });
   registry.setSlot(OverviewSlot::sleepNote, [](const ViewContext& c, QWidget* parent) { return new SleepNote(c, parent); });
   registry.addTopBarItem([&updater](const ViewContext&, QWidget* parent) { return new UpdateNotices(updater, parent); });
+  registry.addTopBarItem([](const ViewContext& c, QWidget* parent) { return new StretchButton(c, true, parent); });
+  registry.setSlot(OverviewSlot::stretchButton,
+                   [](const ViewContext& c, QWidget* parent) { return new StretchButton(c, false, parent); });
   registry.addSheet({"whatsNew", [&updater](const Store&) { return flag(updater.showingWhatsNew()); },
                      [&updater](Store&) { updater.setShowingWhatsNew(false); },
                      [&updater](const ViewContext& c, QWidget* parent) { return new WhatsNewSheet(c, updater, parent); }});
@@ -96,6 +105,16 @@ void registerMainViews(ViewRegistry& registry, Updater& updater, std::function<Q
                      [](Store& s) { s.setSleepReport(std::nullopt); },
                      [](const ViewContext& c, QWidget* parent) -> QWidget* {
                        return c.store.sleepReport() ? new SleepSheet(c, *c.store.sleepReport(), parent) : nullptr;
+                     }});
+  // Stretches are told apart by their start: a rename keeps the sheet, another stretch refills it.
+  registry.addSheet({"stretchReport",
+                     [](const Store& s) {
+                       const auto& r = s.stretchReport();
+                       return r ? std::optional(std::to_string(r->start.time_since_epoch().count())) : std::nullopt;
+                     },
+                     [](Store& s) { s.setStretchReport(std::nullopt); },
+                     [](const ViewContext& c, QWidget* parent) -> QWidget* {
+                       return c.store.stretchReport() ? new StretchSheet(c, *c.store.stretchReport(), parent) : nullptr;
                      }});
   registry.addSheet({"processDetail",
                      [](const Store& s) {
