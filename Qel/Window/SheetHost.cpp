@@ -64,6 +64,8 @@ std::optional<std::string> SheetHost::openSheet() const {
 
 void SheetHost::sync() {
   const auto& sheets = registry_.sheets();
+  // Sheets registered after the host was made are new to it, not out of its bounds.
+  seen_.resize(sheets.size());
   std::vector<std::optional<std::string>> requests;
   for (const auto& s : sheets) requests.push_back(s.request ? s.request(context_.store) : std::nullopt);
 

@@ -120,6 +120,22 @@ TEST_F(SheetHostTest, sheetOutlivesItsWindowAndFollowsTheLanguage) {
   EXPECT_EQ(host->openSheet(), "settings");
 }
 
+TEST_F(SheetHostTest, aSheetRegisteredAfterTheHostOpensLikeTheOthers) {
+  auto host = makeHost();
+  bool asked = false;
+  registry.addSheet({"late", [&asked](const Store&) { return asked ? std::optional<std::string>("1") : std::nullopt; },
+                     [&asked](Store&) { asked = false; },
+                     [](const ViewContext&, QWidget* parent) { return new QLabel(QStringLiteral("late"), parent); }});
+  asked = true;
+  store->setShowingSettings(true);  // any change of the store makes the host look again
+  settle();
+  EXPECT_EQ(host->openSheet(), "settings");
+  host->dialog()->reject();
+  settle();
+  EXPECT_EQ(host->openSheet(), "late");
+  EXPECT_EQ(shown(*host), "late");
+}
+
 TEST(InitialFocusClearer, clearsTheFirstFocusOnceButNeverATextField) {
   for (const bool typing : {false, true}) {
     QWidget window;
