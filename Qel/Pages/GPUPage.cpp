@@ -98,7 +98,7 @@ GPUPage::GPUPage(Store& store, StoreBridge& bridge, QWidget* parent)
   page->addWidget(left, 1);
 
   auto* right = new QWidget;
-  auto* rightColumn = column(right, 24);
+  auto* rightColumn = column(right, 20);
   head_ = new PageHead(qtL("GPU"), Palette::gpu(), {}, {}, {}, 76, right);
   rightColumn->addWidget(head_);
 

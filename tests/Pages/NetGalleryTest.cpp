@@ -10,6 +10,8 @@
 #include "Qel/Window/RootView.hpp"
 #include "Qel/Window/ScrollerRestyler.hpp"
 #include "tests/Pages/NetFixture.hpp"
+#include "Qel/MainWindow.hpp"
+#include "tests/Window/LayoutFit.hpp"
 #include "tests/Window/Probe.hpp"
 
 using namespace qel;
@@ -90,4 +92,15 @@ TEST_F(NetGallery, networkPageAndPortsPanel) {
     EXPECT_TRUE(panel.grab().save(file("ports", look)));
   }
   useAppearance("light");
+}
+
+TEST_F(NetGallery, pageAndPortsPanelCutNothingOffAtTheSmallestWindow) {
+  Updater updater(defaults, {});
+  ViewRegistry registry;
+  registerMainViews(registry, updater);
+  RootView root({*store, *bridge}, registry);
+  root.resize(MainWindow::kMinimumSize);
+  root.show();
+  settle();
+  EXPECT_EQ(clippedWidgets(&root), QStringList());
 }
