@@ -163,7 +163,7 @@ QWidget* MemPage::buildBreakdown() {
   layout->addWidget(bar_);
   layout->addSpacing(8);
   const std::pair<const char*, AdaptiveColor> keys[] = {{"App memory", Palette::mem()},
-                                                        {"Wired", wiredColor()},
+                                                        {"Kernel & locked", wiredColor()},
                                                         {"Compressed", compressedColor()},
                                                         {"Available", availableColor()}};
   for (const auto& [label, color] : keys) {

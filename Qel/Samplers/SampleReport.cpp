@@ -65,7 +65,7 @@ void printMemory(std::ostream& out, SystemSampler& s) {
   }
   line(out, L("Total"), bytesAndKB(m.total));
   line(out, L("App"), bytesAndKB(m.app));
-  line(out, L("Wired"), bytesAndKB(m.wired));
+  line(out, L("Kernel & locked"), bytesAndKB(m.wired));
   line(out, L("Compressed"), bytesAndKB(m.compressed));
   line(out, L("Pressure"), fixed(m.pressure, 0) + "%");
   line(out, L("Swap used"), bytesAndKB(m.swapUsed));
