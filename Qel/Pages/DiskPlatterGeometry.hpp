@@ -1,8 +1,9 @@
 #pragma once
-// The disk platter's geometry: the outer ring of the startup volume's space (used, purgeable,
+// The disk platter's geometry: the outer ring of the system volume's space (used, purgeable,
 // free) and, inside it, the last minute of reads growing outward and writes inward around a
 // base circle, with a dot on each history's peak.
 #include <QPointF>
+#include <QSizeF>
 
 #include <cstdint>
 #include <optional>

@@ -19,7 +19,7 @@ const std::vector<Row>& table() {
        {"Whole computer", "High memory pressure", "The system is compressing memory heavily or using swap", "%", 40,
         95, 5, true, true, false}},
       {{"disk", false, 50, 0},
-       {"Whole computer", "Low disk space", "Free space on the startup disk falls below the threshold", " GB", 5, 200,
+       {"Whole computer", "Low disk space", "Free space on the system disk falls below the threshold", " GB", 5, 200,
         5, true, false, true}},
       {{"thermal", true, 0, 0},
        {"Temperature and battery", "Computer overheating", "The thermal state becomes Hot or Overheating", "", 0, 1,

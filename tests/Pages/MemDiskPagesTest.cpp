@@ -99,7 +99,7 @@ TEST(DiskRules, listsKeepOnlyProcessesAboveTheirThresholds) {
   EXPECT_EQ(mostWrittenProcs(eight).size(), 6u);
   EXPECT_EQ(mostWrittenProcs(eight)[0].text, "16 MB");
 
-  EXPECT_EQ(volumeBadge({.id = "/", .name = "root", .total = 1, .free = 0, .isInternal = true, .isRoot = true}), "Startup");
+  EXPECT_EQ(volumeBadge({.id = "/", .name = "root", .total = 1, .free = 0, .isInternal = true, .isRoot = true}), "System");
   EXPECT_EQ(volumeBadge({.id = "/h", .name = "h", .total = 1, .free = 0, .isInternal = true, .isRoot = false}), "Internal");
   EXPECT_EQ(volumeBadge({}), "External");
   EXPECT_EQ(diskUsed(100, 250), 0u);
