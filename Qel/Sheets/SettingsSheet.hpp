@@ -24,7 +24,7 @@ struct SettingsTabInfo {
 };
 inline constexpr std::array<SettingsTabInfo, 5> kSettingsTabs{{
     {"general", "gearshape", "General"},
-    {"menubar", "menubar.rectangle", "Menu bar"},
+    {"menubar", "menubar.rectangle", "Tray"},
     {"alerts", "bell", "Alerts"},
     {"background", "moon", "Background rules"},
     {"data", "externaldrive", "Data"},
