@@ -58,8 +58,7 @@ ReportSheet::ReportSheet(const ViewContext& context, const QString& kicker, std:
   auto* hintLabel = new PlainLabel(hint, 12.5, QFont::Normal, Palette::secondaryText(), this);
   hintLabel->setWordWrap(true);
   footer_->addWidget(hintLabel, 1);
-  done_ = new PillButton(QString::fromStdString(L("Done")), 14, QFont::DemiBold, Palette::ink(), QColor(245, 244, 240),
-                         QSize(30, 9), this);
+  done_ = PillButton::primary(QString::fromStdString(L("Done")), this);
   footer_->addWidget(done_, 0, Qt::AlignVCenter);
   column->addLayout(footer_);
 
