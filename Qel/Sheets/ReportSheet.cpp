@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "Qel/Sheets/PillButton.hpp"
+#include "Qel/Sheets/SheetFrame.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/StoreBridge.hpp"
 #include "Qel/Text/Loc.hpp"
@@ -37,7 +38,7 @@ ReportSheet::ReportSheet(const ViewContext& context, const QString& kicker, std:
   titles_->setSpacing(4);
   kicker_ = new PlainLabel(kicker, 13, QFont::DemiBold, kickerColor.value_or(accent(store_.page())), this);
   titles_->addWidget(kicker_);
-  auto* title = new PlainLabel(headline, 22, QFont::DemiBold, Palette::primaryText(), this);
+  auto* title = sheetTitle(headline, this);
   title->setWordWrap(true);
   titles_->addWidget(title);
   header->addLayout(titles_, 1);

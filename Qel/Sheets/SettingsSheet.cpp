@@ -145,7 +145,7 @@ SettingsSheet::SettingsSheet(SettingsEnv env, QWidget* parent)
   // 8 at the sides (not 12) leaves the longest title room in bold.
   side->setContentsMargins(8, 24, 8, 24);
   side->setSpacing(2);
-  auto* heading = new PlainLabel(q(L("Settings")), 20, QFont::DemiBold, Palette::primaryText(), sidebar);
+  auto* heading = sheetTitle(q(L("Settings")), sidebar);
   heading->setContentsMargins(14, 0, 10, 12);
   side->addWidget(heading);
   for (std::size_t i = 0; i < kSettingsTabs.size(); ++i) {
