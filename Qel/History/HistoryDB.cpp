@@ -43,9 +43,13 @@ HistoryDB::~HistoryDB() { close(); }
 fs::path HistoryDB::folder() { return xdgHome("XDG_DATA_HOME", ".local/share") / "Qel"; }
 
 std::uint64_t HistoryDB::fileSize() const {
-  std::error_code ec;
-  const auto size = fs::file_size(file_, ec);
-  return ec ? 0 : size;
+  std::uint64_t total = 0;
+  for (const fs::path& file : {file_, fs::path(file_.string() + "-wal")}) {
+    std::error_code ec;
+    const auto size = fs::file_size(file, ec);
+    if (!ec) total += size;
+  }
+  return total;
 }
 
 void HistoryDB::report(HistoryProblem problem) {

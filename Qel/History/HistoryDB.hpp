@@ -83,7 +83,8 @@ class HistoryDB {
   static std::filesystem::path folder();
 
   bool isOpen() const { return isOpen_; }
-  // Bytes of history.sqlite itself (not its write-ahead log); 0 when it can't be read.
+  // Bytes the history takes on disk: history.sqlite and its write-ahead log, where recent rows
+  // wait for a checkpoint; a file that can't be read counts 0.
   std::uint64_t fileSize() const;
 
   // Runs every queued write, then closes the connection, waiting at most `limit` for the writes.

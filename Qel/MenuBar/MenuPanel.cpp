@@ -452,7 +452,8 @@ void MenuPanel::refresh() {
     address_->setText(q(L("Local %@", {s.addresses().front().address})));
     address_->setColor(mutedText());
   } else {
-    address_->setText(q(L("Not connected")));
+    // Moving data without an IPv4 address is still a connection (IPv6 only, say).
+    address_->setText(q(s.netDown() + s.netUp() > 0 ? L("No local address") : L("Not connected")));
     address_->setColor(themedColor(0xF2B45A, 0x9D601F));
   }
 

@@ -20,7 +20,7 @@ std::vector<BubbleItem> bubbleItems(const std::vector<ProcInfo>& procs, const Me
                      p.isSystem ? BubbleKind::system : BubbleKind::user});
   }
   if (mem.compressed != 0) items.push_back({"compressed", std::nullopt, L("Compressed"), mem.compressed, BubbleKind::compressed});
-  if (mem.wired != 0) items.push_back({"wired", std::nullopt, L("Wired"), mem.wired, BubbleKind::wired});
+  if (mem.wired != 0) items.push_back({"wired", std::nullopt, L("Kernel & locked"), mem.wired, BubbleKind::wired});
   return items;
 }
 

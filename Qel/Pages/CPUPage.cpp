@@ -210,10 +210,10 @@ void CPUPage::refresh() {
   }
 
   caption_->setText(chip.efficiencyCores < 1
-                        ? qtL("Each bar is a logical core. The white segment is its recent peak. The center shows "
-                              "the system thermal state.")
-                        : qtL("Each bar is a core. The white segment is its recent peak. The center shows the "
-                              "system thermal state."));
+                        ? qtL("Each bar is a logical core. The contrasting segment on it marks its recent peak. The "
+                              "center shows the system thermal state.")
+                        : qtL("Each bar is a core. The contrasting segment on it marks its recent peak. The center "
+                              "shows the system thermal state."));
   flower_->refresh();
 }
 

@@ -108,7 +108,7 @@ std::vector<DiskProcFigure> mostWrittenProcs(const std::vector<ProcInfo>& procs)
 }
 
 std::string volumeBadge(const VolumeInfo& volume) {
-  if (volume.isRoot) return L("Startup");
+  if (volume.isRoot) return L("System");
   return volume.isInternal ? L("Internal") : L("External");
 }
 
@@ -127,9 +127,9 @@ DiskPage::DiskPage(Store& store, StoreBridge& bridge, QWidget* parent)
   auto* stats = new QHBoxLayout;
   stats->setSpacing(44);
   stats->setContentsMargins(0, 0, 0, 8);
+  // Linux keeps no purgeable space, so the figures are the two statvfs has.
   stats_ = {new StatItem(qtL("Used"), {}, QStringLiteral("000.0 GB"), this),
-            new StatItem(qtL("Available"), {}, QStringLiteral("000.0 GB"), this),
-            new StatItem(qtL("Purgeable"), {}, QStringLiteral("000.0 GB"), this)};
+            new StatItem(qtL("Available"), {}, QStringLiteral("000.0 GB"), this)};
   for (auto* s : stats_) stats->addWidget(s);
   header->addLayout(stats);
   header->setAlignment(stats, Qt::AlignBottom);
@@ -142,7 +142,7 @@ DiskPage::DiskPage(Store& store, StoreBridge& bridge, QWidget* parent)
   platterColumn->setSpacing(10);
   platter_ = new DiskPlatterView(store_, this);
   platterColumn->addWidget(platter_, 1);
-  platterColumn->addWidget(new Legend(qtL("The outer ring is startup disk space: used, purgeable, available.\nThe inner "
+  platterColumn->addWidget(new Legend(qtL("The outer ring is the system disk's space: used and available.\nThe inner "
                                           "ring is the last 60 seconds of activity: reads grow outward, writes inward."),
                                       this));
   main->addLayout(platterColumn, 1);
@@ -242,7 +242,6 @@ void DiskPage::refresh() {
   const DiskDetail& d = store_.diskDetail();
   stats_[0]->setValue(qs(fmtBytes(diskUsed(d.total, d.free))));
   stats_[1]->setValue(qs(fmtBytes(d.free)));
-  stats_[2]->setValue(qs(fmtBytes(d.purgeable)));
 
   refreshVolumes();
   const auto busy = busyDiskProcs(store_.procs());

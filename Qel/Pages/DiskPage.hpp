@@ -1,5 +1,5 @@
 #pragma once
-// The disk page: the machine's disk throughput and the startup volume's space in the header;
+// The disk page: the machine's disk throughput and the system volume's space in the header;
 // the platter with its caption; and beside it the mounted volumes, the processes busy with the
 // disk now and those that have written the most.
 #include <QWidget>

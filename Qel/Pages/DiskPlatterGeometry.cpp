@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QRectF>
+
 #include "Qel/Pages/ChartKit.hpp"
 
 namespace qel {
@@ -18,7 +20,7 @@ double angleOf(std::size_t i, std::size_t n) { return 2 * Chart::kPi * (double(i
 }  // namespace
 
 DiskPlatter diskPlatter(const DiskDetail& detail, std::span<const double> reads, std::span<const double> writes,
-                        double side) {
+                        double side, QSizeF middle, QSizeF label) {
   DiskPlatter p;
   if (!(side > 0) || !std::isfinite(side)) return p;
   p.centre = {side / 2, side / 2};
@@ -65,9 +67,20 @@ DiskPlatter diskPlatter(const DiskDetail& detail, std::span<const double> reads,
     if (!(top > 1'000'000)) return std::nullopt;
     const double f = std::min(top / p.scale, 1.0);
     const double r = outward ? p.outer + 0.08 * (p.outer - p.base) * f + 10 : p.inner - 0.08 * (p.base - p.inner) * f - 10;
-    const double d = outward ? 14 : -14;
     const double angle = angleOf(at, n);
-    return PeakMark{Chart::polar(p.centre, r, angle), Chart::polar(p.centre, r + d, angle), top};
+    double labelR = outward ? r + 14 : r - 14;
+    if (!outward && middle.isValid()) {
+      const QRectF block(p.centre - QPointF(middle.width(), middle.height()) / 2, middle);
+      const auto onBlock = [&](double radius) {
+        const QPointF at = Chart::polar(p.centre, radius, angle);
+        return QRectF(at - QPointF(label.width(), label.height()) / 2, label).intersects(block);
+      };
+      if (onBlock(labelR)) {
+        labelR = r + 14;
+        while (onBlock(labelR) && labelR < p.base) labelR += 1;
+      }
+    }
+    return PeakMark{Chart::polar(p.centre, r, angle), Chart::polar(p.centre, labelR, angle), top};
   };
   p.readPeak = peak(reads, true);
   p.writePeak = peak(writes, false);

@@ -1,8 +1,9 @@
 #pragma once
-// The disk platter's geometry: the outer ring of the startup volume's space (used, purgeable,
+// The disk platter's geometry: the outer ring of the system volume's space (used, purgeable,
 // free) and, inside it, the last minute of reads growing outward and writes inward around a
 // base circle, with a dot on each history's peak.
 #include <QPointF>
+#include <QSizeF>
 
 #include <cstdint>
 #include <optional>
@@ -43,7 +44,10 @@ struct DiskPlatter {
 // Segments of at most 0.002 of the ring are left out and take no room. Each segment is trimmed
 // by 0.009 rad at each end, or a quarter of its span when that is less, so a sliver never turns
 // back on itself.
+// `middle` is the size of the text block in the centre and `label` that of a rate label: the
+// write peak's label, inside the dot by default, moves out past its dot where it would lie on
+// the middle text.
 DiskPlatter diskPlatter(const DiskDetail& detail, std::span<const double> reads, std::span<const double> writes,
-                        double side);
+                        double side, QSizeF middle = {}, QSizeF label = {});
 
 }  // namespace qel

@@ -67,7 +67,21 @@ void DiskPlatterView::refresh() {
 void DiskPlatterView::paintEvent(QPaintEvent*) {
   const QRectF square = squareFit(QSizeF(size()));
   const double side = square.width();
-  const DiskPlatter g = diskPlatter(detail_, reads_, writes_, side);
+  // The middle: free space large, with its caption above and the volume's size below.
+  const QFont figureFont = Fonts::text(std::min(0.085 * side, 34.0), QFont::Light);
+  const QFont captionFont = Fonts::text(12);
+  const QFont totalFont = Fonts::text(12.5);
+  const QFont rateFont = Fonts::text(10, QFont::Medium);
+  const QString caption = qtL("Available");
+  const QString figure = QString::fromStdString(fmtBytes(detail_.free));
+  const QString total = QString::fromStdString(L("%@ total", {fmtBytes(detail_.total)}));
+  const QFontMetricsF figureM(figureFont), captionM(captionFont), totalM(totalFont), rateM(rateFont);
+  const double figureH = figureM.height(), captionH = captionM.height(), totalH = totalM.height();
+  const QSizeF middle(std::max({figureM.horizontalAdvance(figure), captionM.horizontalAdvance(caption),
+                                totalM.horizontalAdvance(total)}),
+                      captionH + figureH + totalH + 4);
+  const QSizeF label(rateM.horizontalAdvance(QStringLiteral("000.0 MB/s")), rateM.height());
+  const DiskPlatter g = diskPlatter(detail_, reads_, writes_, side, middle, label);
   if (g.ring <= 0) return;
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
@@ -98,7 +112,7 @@ void DiskPlatterView::paintEvent(QPaintEvent*) {
       p.setBrush(color);
       p.drawEllipse(mark->dot, 4, 4);
       p.setPen(color);
-      Chart::drawText(p, QString::fromStdString(fmtRate(mark->value)), Fonts::text(10, QFont::Medium), mark->label,
+      Chart::drawText(p, QString::fromStdString(fmtRate(mark->value)), rateFont, mark->label,
                       Qt::AlignCenter, QRectF(0, 0, side, side));
     };
     peak(g.readPeak, Palette::disk());
@@ -110,24 +124,15 @@ void DiskPlatterView::paintEvent(QPaintEvent*) {
     Chart::drawText(p, qtL("Now"), Fonts::text(11), {c.x(), c.y() - g.ring - 12}, Qt::AlignCenter);
   }
 
-  // The middle: free space large, with its caption above and the volume's size below.
-  const QFont figureFont = Fonts::text(std::min(0.085 * side, 34.0), QFont::Light);
-  const QFont captionFont = Fonts::text(12);
-  const QFont totalFont = Fonts::text(12.5);
-  const QString figure = QString::fromStdString(fmtBytes(detail_.free));
-  const double figureH = QFontMetricsF(figureFont).height();
-  const double captionH = QFontMetricsF(captionFont).height();
-  const double totalH = QFontMetricsF(totalFont).height();
-  double y = c.y() - (captionH + figureH + totalH + 4) / 2;
+  double y = c.y() - middle.height() / 2;
   p.setPen(Palette::secondaryText().resolve());
-  Chart::drawText(p, qtL("Available"), captionFont, {c.x(), y}, Qt::AlignHCenter | Qt::AlignTop);
+  Chart::drawText(p, caption, captionFont, {c.x(), y}, Qt::AlignHCenter | Qt::AlignTop);
   y += captionH + 2;
   p.setPen(Palette::primaryText().resolve());
   Chart::drawText(p, figure, figureFont, {c.x(), y}, Qt::AlignHCenter | Qt::AlignTop);
   y += figureH + 2;
   p.setPen(Palette::secondaryText().resolve());
-  Chart::drawText(p, QString::fromStdString(L("%@ total", {fmtBytes(detail_.total)})), totalFont, {c.x(), y},
-                  Qt::AlignHCenter | Qt::AlignTop);
+  Chart::drawText(p, total, totalFont, {c.x(), y}, Qt::AlignHCenter | Qt::AlignTop);
 }
 
 }  // namespace qel

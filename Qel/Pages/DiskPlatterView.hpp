@@ -1,5 +1,5 @@
 #pragma once
-// The disk page's chart in the largest square that fits: the space ring of the startup volume,
+// The disk page's chart in the largest square that fits: the space ring of the system volume,
 // the last minute of activity inside it, and the free space and size in the middle. It repaints
 // when what it shows changed.
 #include <QWidget>

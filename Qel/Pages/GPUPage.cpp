@@ -103,7 +103,7 @@ GPUPage::GPUPage(Store& store, StoreBridge& bridge, QWidget* parent)
   page->addWidget(left, 1);
 
   auto* right = new QWidget;
-  auto* rightColumn = column(right, 24);
+  auto* rightColumn = column(right, 20);
   head_ = new PageHead(qtL("GPU"), Palette::gpu(), {}, {}, {}, 76, right);
   rightColumn->addWidget(head_);
 
@@ -160,7 +160,8 @@ QWidget* GPUPage::buildUnified() {
   layout->addWidget(memoryTitle_);
   layout->addWidget(memoryBar_);
   layout->addWidget(memoryText_);
-  return new Panel(content, 18, this);
+  memoryPanel_ = new Panel(content, 18, this);
+  return memoryPanel_;
 }
 
 QWidget* GPUPage::buildUsers() {
@@ -209,6 +210,8 @@ void GPUPage::refresh() {
     tiler_->setFraction(*gpu->tiler);
   }
 
+  // Without a GPU readout there is no GPU share of memory to show.
+  memoryPanel_->setVisible(gpu.has_value());
   const MemSample& mem = store_.mem();
   const UnifiedMemory u = unifiedMemory(gpu, mem);
   memoryTitle_->setTexts(qtL("Unified memory"), qs(L("GPU and CPU share %@", {fmtBytes(mem.total)})));

@@ -61,6 +61,7 @@ class GPUPage : public QWidget {
   QWidget* gauges() const { return gauges_; }
   PlainLabel* memoryText() const { return memoryText_; }
   QWidget* users() const { return users_; }
+  QWidget* memoryPanel() const { return memoryPanel_; }
   GpuUserList* userList() const { return userList_; }
   GPUHiveView* hive() const { return hive_; }
 
@@ -87,6 +88,7 @@ class GPUPage : public QWidget {
   QWidget* gauges_ = nullptr;
   ArcGaugeItem* renderer_ = nullptr;
   ArcGaugeItem* tiler_ = nullptr;
+  QWidget* memoryPanel_ = nullptr;
   SectionTitle* memoryTitle_ = nullptr;
   SegmentBar* memoryBar_ = nullptr;
   PlainLabel* memoryText_ = nullptr;

@@ -7,7 +7,7 @@
 
 #include "Qel/Pages/PageIcons.hpp"
 #include "Qel/Pages/PageText.hpp"
-#include "Qel/Text/Format.hpp"
+#include "Qel/Text/Utf8.hpp"
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/Palette.hpp"
 
@@ -32,26 +32,20 @@ QSize GpuUserList::sizeHint() const { return {300, int(users_.size()) * kRow}; }
 void GpuUserList::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
-  const QFont nameFont = Fonts::text(13, QFont::Medium), badgeFont = Fonts::text(11), valueFont = Fonts::text(13);
-  const QFontMetricsF nameMetrics(nameFont), badgeMetrics(badgeFont), valueMetrics(valueFont);
+  const QFont nameFont = Fonts::text(13, QFont::Medium), badgeFont = Fonts::text(11);
+  const QFontMetricsF nameMetrics(nameFont), badgeMetrics(badgeFont);
   const double left = 12, right = width() - 12.0;
-  const double valueWidth = valueMetrics.horizontalAdvance(QStringLiteral("000.0 W"));
   for (std::size_t i = 0; i < users_.size(); ++i) {
     const ProcInfo& proc = users_[i];
     const double top = double(i) * kRow, mid = top + kRow / 2.0;
     processIcon(icons_, proc).paint(&p, QRect(int(left), int(mid - kIcon / 2.0), kIcon, kIcon));
 
-    const QString value = QString::fromStdString(fixed(proc.energy, 1)) + QStringLiteral(" W");
-    p.setFont(valueFont);
-    p.setPen(Palette::secondaryText().resolve());
-    p.drawText(QRectF(right - valueWidth, top, valueWidth, kRow), Qt::AlignRight | Qt::AlignVCenter, value);
-
     const bool front = front_ && *front_ == proc.pid;
     const QString badge = qtL("Front");
     const double badgeWidth = front ? badgeMetrics.horizontalAdvance(badge) + 12 : 0;
     const double nameLeft = left + kIcon + 10;
-    const double nameSpace = std::max(0.0, right - valueWidth - 8 - (front ? badgeWidth + 8 : 0) - nameLeft);
-    const QString name = nameMetrics.elidedText(QString::fromStdString(proc.name), Qt::ElideRight, nameSpace);
+    const double nameSpace = std::max(0.0, right - (front ? badgeWidth + 8 : 0) - nameLeft);
+    const QString name = nameMetrics.elidedText(QString::fromStdString(displayName(proc.name)), Qt::ElideRight, nameSpace);
     p.setFont(nameFont);
     p.setPen(Palette::primaryText().resolve());
     p.drawText(QRectF(nameLeft, top, nameSpace, kRow), Qt::AlignLeft | Qt::AlignVCenter, name);

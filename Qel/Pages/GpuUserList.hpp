@@ -1,6 +1,6 @@
 #pragma once
-// The rows of the apps likely using the GPU: icon, name, a "Front" badge on the app in front,
-// and the app's power at the trailing edge.
+// The rows of the apps likely using the GPU: icon, name and a "Front" badge on the app in front.
+// No figure: the system reports no per-app GPU use, and an app's power is not its GPU's.
 #include <QWidget>
 
 #include <cstdint>

@@ -163,7 +163,7 @@ QWidget* MemPage::buildBreakdown() {
   layout->addWidget(bar_);
   layout->addSpacing(8);
   const std::pair<const char*, AdaptiveColor> keys[] = {{Lkey("App memory"), Palette::mem()},
-                                                        {Lkey("Wired"), wiredColor()},
+                                                        {Lkey("Kernel & locked"), wiredColor()},
                                                         {Lkey("Compressed"), compressedColor()},
                                                         {Lkey("Available"), availableColor()}};
   for (const auto& [label, color] : keys) {

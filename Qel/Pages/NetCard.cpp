@@ -111,8 +111,7 @@ NetAddressCard::NetAddressCard(QWidget* parent) : QWidget(parent) {
   header->addWidget(dot_, 0, Qt::AlignVCenter);
   header->addWidget(title_, 1);
   column_->addLayout(header);
-  message_ = new PlainLabel(qtL("No network interface with an IP address was found."), 12, QFont::Normal,
-                            Palette::tertiaryText(), this);
+  message_ = new PlainLabel({}, 12, QFont::Normal, Palette::tertiaryText(), this);
   message_->setWordWrap(true);
   column_->addWidget(message_);
   column_->addStretch(1);
@@ -120,13 +119,17 @@ NetAddressCard::NetAddressCard(QWidget* parent) : QWidget(parent) {
   setAddresses({});
 }
 
-void NetAddressCard::setAddresses(const std::vector<NetAddress>& addresses) {
-  if (shown_ && addresses == addresses_) return;
+void NetAddressCard::setAddresses(const std::vector<NetAddress>& addresses, bool traffic) {
+  traffic = traffic && addresses.empty();  // only tells while there is no address
+  if (shown_ && addresses == addresses_ && traffic == traffic_) return;
   shown_ = true;
   addresses_ = addresses;
+  traffic_ = traffic;
   const bool any = !addresses_.empty();
   static_cast<StatusDot*>(dot_)->setColor(any ? Palette::calm() : Palette::warn());
-  title_->setText(any ? qtL("Local address") : qtL("Not connected"));
+  title_->setText(any ? qtL("Local address") : traffic ? qtL("No local address") : qtL("Not connected"));
+  message_->setText(traffic ? qtL("Data is moving, but no network interface has an IPv4 address.")
+                            : qtL("No network interface with an IP address was found."));
   message_->setVisible(!any);
   for (auto& [name, address] : rows_) {
     delete name->parentWidget();

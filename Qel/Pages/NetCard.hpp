@@ -53,7 +53,9 @@ class NetAddressCard : public QWidget {
  public:
   explicit NetAddressCard(QWidget* parent = nullptr);
 
-  void setAddresses(const std::vector<NetAddress>& addresses);
+  // `traffic`: whether bytes are moving now, so that a missing address is not called "not
+  // connected" while the computer plainly is (an IPv6-only network, say).
+  void setAddresses(const std::vector<NetAddress>& addresses, bool traffic = false);
   PlainLabel* title() const { return title_; }
   PlainLabel* message() const { return message_; }
   // Interface and address labels of each row.
@@ -64,6 +66,7 @@ class NetAddressCard : public QWidget {
 
  private:
   std::vector<NetAddress> addresses_;
+  bool traffic_ = false;
   bool shown_ = false;
   QWidget* dot_ = nullptr;
   PlainLabel* title_ = nullptr;

@@ -125,7 +125,7 @@ void NetPage::refresh() {
                        : qtL("Per-app traffic isn't available (the system's socket statistics can't be read), so only "
                              "whole-computer upload and download are shown."));
 
-  addressCard_->setAddresses(store_.addresses());
+  addressCard_->setAddresses(store_.addresses(), store_.netDown() + store_.netUp() > 0);
   const std::size_t shown = std::min(talkers.size(), kCards);
   // Cards are kept by place and take the app now in that place.
   while (cards_.size() > shown) {

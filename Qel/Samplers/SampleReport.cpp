@@ -65,7 +65,7 @@ void printMemory(std::ostream& out, SystemSampler& s) {
   }
   line(out, L("Total"), bytesAndKB(m.total));
   line(out, L("App"), bytesAndKB(m.app));
-  line(out, L("Wired"), bytesAndKB(m.wired));
+  line(out, L("Kernel & locked"), bytesAndKB(m.wired));
   line(out, L("Compressed"), bytesAndKB(m.compressed));
   line(out, L("Pressure"), fixed(m.pressure, 0) + "%");
   line(out, L("Swap used"), bytesAndKB(m.swapUsed));
@@ -123,15 +123,15 @@ void printStorage(std::ostream& out, SystemSampler& s) {
   const auto d = s.diskDetail();
   out << L("Storage") << "\n";
   if (d.total == 0) {
-    line(out, L("Startup disk"), L("can't be read here"));
+    line(out, L("System disk"), L("can't be read here"));
   } else {
-    line(out, L("Startup disk"), L("%@ total, %@ free", {bytesAndKB(d.total), bytesAndKB(d.free)}));
+    line(out, L("System disk"), L("%@ total, %@ free", {bytesAndKB(d.total), bytesAndKB(d.free)}));
   }
   const auto volumes = s.volumes();
   if (volumes.empty()) line(out, L("Volumes"), L("none found"));
   for (const auto& v : volumes) {
     std::string where = v.isInternal ? L("internal") : L("external");
-    if (v.isRoot) where += ", " + L("startup volume");
+    if (v.isRoot) where += ", " + L("system volume");
     line(out, L("Volume"),
          v.id + " \"" + v.name + "\": " + L("%@ total, %@ free", {bytesAndKB(v.total), bytesAndKB(v.free)}) + ", " +
              where);

@@ -31,7 +31,7 @@ QString shortPath(const std::filesystem::path& folder) {
 
 QString historyDetail(const Store& store) {
   return q(L("Stored in a database on this computer only. %@ days recorded, using %@.",
-             {std::to_string(store.recordedDays().size()), fmtBytes(store.historySize())})) +
+             {std::to_string(store.recordedDays().size()), historySizeText(store.historySize())})) +
          u'\n' + shortPath(HistoryDB::folder());
 }
 
@@ -57,6 +57,10 @@ void confirmErase(QWidget* parent, Store& store) {
 }
 
 }  // namespace
+
+std::string historySizeText(std::uint64_t bytes) {
+  return bytes < 1048576 ? L("less than 1 MB") : fmtBytes(bytes);
+}
 
 TabBody* dataTab(const SettingsEnv& env) {
   Store& store = env.context.store;

@@ -10,6 +10,7 @@
 #include <QPainterPath>
 #include <QVBoxLayout>
 
+#include "Qel/Sheets/PillButton.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Window/Fonts.hpp"
@@ -77,31 +78,6 @@ class Switch : public QAbstractButton {
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::white);
     p.drawEllipse(QRectF(x, track.top() + 2, d, d));
-  }
-};
-
-// The Save button: dark words on a light capsule.
-class SaveButton : public QAbstractButton {
- public:
-  SaveButton(const QString& text, QWidget* parent) : QAbstractButton(parent) {
-    setText(text);
-    setFocusPolicy(Qt::StrongFocus);
-    setCursor(Qt::PointingHandCursor);
-    const QFontMetricsF m(Fonts::text(14, QFont::DemiBold));
-    setFixedSize(int(std::ceil(m.horizontalAdvance(text))) + 60, int(std::ceil(m.height())) + 18);
-  }
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF r = QRectF(rect()).adjusted(1, 1, -1, -1);
-    p.setPen(hasFocus() ? QPen(Palette::secondaryText().resolve(), 1.5) : QPen(Palette::rgb(0xD8D6CF), 1));
-    p.setBrush(isDown() ? Palette::rgb(0xE4E2DC) : Palette::rgb(0xF5F4F0));
-    p.drawRoundedRect(r, r.height() / 2, r.height() / 2);
-    p.setPen(Palette::ink());
-    p.setFont(Fonts::text(14, QFont::DemiBold));
-    p.drawText(rect(), Qt::AlignCenter, text());
   }
 };
 
@@ -208,7 +184,7 @@ ExportSheet::ExportSheet(const ViewContext& context, PosterData data, QWidget* p
   auto* copy = new TextButton(q(L("Copy image")), Fonts::text(13, QFont::Medium), this);
   copy->setColor(accent(store_.page()));
   copy_ = copy;
-  save_ = new SaveButton(q(L("Save image…")), this);
+  save_ = PillButton::primary(q(L("Save image…")), this);
   bar->addWidget(copy_);
   bar->addStretch(1);
   bar->addWidget(save_);

@@ -2,8 +2,11 @@
 
 #include <QPainter>
 
+#include <utility>
+
 #include "Qel/Window/FocusRing.hpp"
 #include "Qel/Window/Fonts.hpp"
+#include "Qel/Window/Legible.hpp"
 #include "Qel/Window/Palette.hpp"
 
 namespace qel {
@@ -20,6 +23,17 @@ PillButton::PillButton(const QString& text, double pixelSize, QFont::Weight weig
   Palette::followAppearance(this);
 }
 
+PillButton* PillButton::primary(const QString& text, QWidget* parent) {
+  return new PillButton(text, 14, QFont::DemiBold, Palette::ink(), Palette::rgb(0xF5F4F0), QSize(30, 9), parent);
+}
+
+PillButton::Look PillButton::look(const QColor& fill, const QColor& ink, const QColor& ground) {
+  Look look{fill, ink};
+  if (fill.alpha() == 255 && Legible::contrast(fill, ground) < 1.25) std::swap(look.fill, look.ink);
+  look.ink = Legible::text(look.ink, Legible::over(ground, look.fill));
+  return look;
+}
+
 QSize PillButton::sizeHint() const {
   const QFontMetrics metrics(font());
   return {metrics.horizontalAdvance(text()) + 2 * padding_.width(), metrics.height() + 2 * padding_.height()};
@@ -29,10 +43,11 @@ void PillButton::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
   const QRectF box(rect());
+  const Look colours = look(fill_.resolve(), ink_.resolve(), Legible::ground());
   p.setPen(Qt::NoPen);
-  p.setBrush(fill_.resolve());
+  p.setBrush(colours.fill);
   p.drawRoundedRect(box, box.height() / 2, box.height() / 2);
-  p.setPen(ink_.resolve());
+  p.setPen(colours.ink);
   p.setFont(font());
   p.drawText(box, Qt::AlignCenter, text());
   if (hasFocus()) paintFocusRing(p, box, box.height() / 2);

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "Qel/Sheets/PillButton.hpp"
+#include "Qel/Sheets/SheetFrame.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/StoreBridge.hpp"
 #include "Qel/Text/Loc.hpp"
@@ -40,7 +41,7 @@ ReportSheet::ReportSheet(const ViewContext& context, const QString& kicker, std:
     titles_->addWidget(kicker_);
   }
   if (!headline.isEmpty()) {
-    auto* title = new PlainLabel(headline, 22, QFont::DemiBold, Palette::primaryText(), this);
+    auto* title = sheetTitle(headline, this);
     title->setWordWrap(true);
     titles_->addWidget(title);
   }
@@ -62,8 +63,7 @@ ReportSheet::ReportSheet(const ViewContext& context, const QString& kicker, std:
   hint_ = new PlainLabel(hint, 12.5, QFont::Normal, Palette::secondaryText(), this);
   hint_->setWordWrap(true);
   footer_->addWidget(hint_, 1);
-  done_ = new PillButton(QString::fromStdString(L("Done")), 14, QFont::DemiBold, Palette::ink(), QColor(245, 244, 240),
-                         QSize(30, 9), this);
+  done_ = PillButton::primary(QString::fromStdString(L("Done")), this);
   footer_->addWidget(done_, 0, Qt::AlignVCenter);
   column->addLayout(footer_);
 

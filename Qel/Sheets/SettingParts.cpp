@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "Qel/Window/Fonts.hpp"
+#include "Qel/Window/Legible.hpp"
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/PlainLabel.hpp"
 
@@ -177,7 +178,8 @@ void WashButton::paintEvent(QPaintEvent*) {
   p.setBrush(fill_.resolve());
   p.drawRoundedRect(r, r.height() / 2, r.height() / 2);
   p.setFont(Fonts::text(pixelSize_, bold_ ? QFont::DemiBold : QFont::Medium));
-  p.setPen(text_.resolve());
+  // The words stay readable on their wash, however pale the colour asked for.
+  p.setPen(Legible::text(text_.resolve(), Legible::over(Legible::ground(), fill_.resolve())));
   p.drawText(rect(), Qt::AlignCenter, text());
 }
 

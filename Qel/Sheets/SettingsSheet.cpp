@@ -6,7 +6,9 @@
 #include <QKeyEvent>
 #include <QVBoxLayout>
 
+#include "Qel/Sheets/PillButton.hpp"
 #include "Qel/Sheets/SettingParts.hpp"
+#include "Qel/Sheets/SheetFrame.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/StoreBridge.hpp"
 #include "Qel/Text/Loc.hpp"
@@ -84,38 +86,6 @@ class CloseButton : public QAbstractButton {
   }
 };
 
-// "Done": ink on a pale capsule in both appearances.
-class DoneButton : public QAbstractButton {
- public:
-  explicit DoneButton(QWidget* parent) : QAbstractButton(parent) {
-    setText(q(L("Done")));
-    setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::TabFocus);
-    const QFontMetrics m(Fonts::text(14, QFont::DemiBold));
-    setFixedSize(m.horizontalAdvance(text()) + 60, m.height() + 18);
-    Palette::followAppearance(this);
-  }
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF r = QRectF(rect()).adjusted(0.75, 0.75, -0.75, -0.75);
-    // The pale capsule is the same in both appearances; on a light ground a faint edge keeps it.
-    if (hasFocus())
-      p.setPen(QPen(Palette::calmDeep(), 2));
-    else if (Palette::light())
-      p.setPen(QPen(Palette::adaptiveOpacity(0.12, 0).resolve(), 1));
-    else
-      p.setPen(Qt::NoPen);
-    p.setBrush(Palette::rgb(0xF5F4F0));
-    p.drawRoundedRect(r, r.height() / 2, r.height() / 2);
-    p.setFont(Fonts::text(14, QFont::DemiBold));
-    p.setPen(Palette::ink());
-    p.drawText(rect(), Qt::AlignCenter, text());
-  }
-};
-
 // A 1-pixel rule in the frame's divider colour.
 class Rule : public QWidget {
  public:
@@ -163,7 +133,7 @@ SettingsSheet::SettingsSheet(SettingsEnv env, QWidget* parent)
       env_(std::move(env)),
       title_(new PlainLabel({}, 16, QFont::DemiBold, Palette::primaryText(), this)),
       close_(new CloseButton(this)),
-      done_(new DoneButton(this)),
+      done_(PillButton::primary(q(L("Done")), this)),
       scroll_(new QScrollArea(this)) {
   setFixedSize(kWidth, kHeight);
   auto* frame = new QHBoxLayout(this);
@@ -175,7 +145,7 @@ SettingsSheet::SettingsSheet(SettingsEnv env, QWidget* parent)
   // 8 at the sides (not 12) leaves the longest title room in bold.
   side->setContentsMargins(8, 24, 8, 24);
   side->setSpacing(2);
-  auto* heading = new PlainLabel(q(L("Settings")), 20, QFont::DemiBold, Palette::primaryText(), sidebar);
+  auto* heading = sheetTitle(q(L("Settings")), sidebar);
   heading->setContentsMargins(14, 0, 10, 12);
   side->addWidget(heading);
   for (std::size_t i = 0; i < kSettingsTabs.size(); ++i) {

@@ -25,7 +25,7 @@ struct SettingsTabInfo {
 };
 inline constexpr std::array<SettingsTabInfo, 5> kSettingsTabs{{
     {"general", "gearshape", Lkey("General")},
-    {"menubar", "menubar.rectangle", Lkey("Menu bar")},
+    {"menubar", "menubar.rectangle", Lkey("Tray")},
     {"alerts", "bell", Lkey("Alerts")},
     {"background", "moon", Lkey("Background rules")},
     {"data", "externaldrive", Lkey("Data")},

@@ -3,6 +3,7 @@
 // through its TabBody on every change.
 #include <QString>
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -28,6 +29,9 @@ TabBody* menuBarTab(const SettingsEnv& env);
 TabBody* alertsTab(const SettingsEnv& env);
 TabBody* backgroundTab(const SettingsEnv& env);
 TabBody* dataTab(const SettingsEnv& env);
+
+// The history's size in words: "less than 1 MB" below one megabyte, where rounding would say 0.
+std::string historySizeText(std::uint64_t bytes);
 
 // "4 alerts on. " and how alerts reach the user.
 std::string alertsFootnote(int enabled);

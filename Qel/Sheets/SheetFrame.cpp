@@ -46,6 +46,10 @@ class CloseButton : public QAbstractButton {
 
 }  // namespace
 
+PlainLabel* sheetTitle(const QString& text, QWidget* parent) {
+  return new PlainLabel(text, 22, QFont::DemiBold, Palette::primaryText(), parent);
+}
+
 FittedScrollArea::FittedScrollArea(QWidget* content, int maxHeight, int initialHeight, QWidget* parent)
     : QScrollArea(parent), maxHeight_(maxHeight) {
   setFrameShape(QFrame::NoFrame);
@@ -92,7 +96,7 @@ SheetFrame::SheetFrame(const ViewContext& context, int width, const QString& tit
   auto* header = new QHBoxLayout;
   header->setContentsMargins(28, 26, 28, 14);
   header->setSpacing(16);
-  header->addWidget(new PlainLabel(title, 24, QFont::Bold, Palette::primaryText(), this), 1);
+  header->addWidget(sheetTitle(title, this), 1);
   header->addWidget(close_, 0, Qt::AlignVCenter);
   column->addLayout(header);
   scroll_ = new FittedScrollArea(body, kMaxBodyHeight, initialBodyHeight, this);

@@ -13,6 +13,11 @@ class QAbstractButton;
 
 namespace qel {
 
+class PlainLabel;
+
+// Every sheet's title, in the one size and weight all sheets share.
+PlainLabel* sheetTitle(const QString& text, QWidget* parent);
+
 // A vertical scroll area whose height follows its content's, up to `maxHeight`.
 class FittedScrollArea : public QScrollArea {
   Q_OBJECT

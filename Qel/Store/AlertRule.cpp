@@ -21,7 +21,7 @@ const std::vector<Row>& table() {
        {Lkey("Whole computer"), Lkey("High memory pressure"), Lkey("The system is compressing memory heavily or using swap"), "%", 40,
         95, 5, true, true, false}},
       {{"disk", false, 50, 0},
-       {Lkey("Whole computer"), Lkey("Low disk space"), Lkey("Free space on the startup disk falls below the threshold"), " GB", 5, 200,
+       {Lkey("Whole computer"), Lkey("Low disk space"), Lkey("Free space on the system disk falls below the threshold"), " GB", 5, 200,
         5, true, false, true}},
       {{"thermal", true, 0, 0},
        {Lkey("Temperature and battery"), Lkey("Computer overheating"), Lkey("The thermal state becomes Hot or Overheating"), "", 0, 1,

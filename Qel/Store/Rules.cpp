@@ -80,7 +80,7 @@ void Store::checkRules() {
               {whole(mem_.pressure)}};
     } else if (rule.id == "disk") {
       hit = diskTotal_ != 0 && double(diskFree_) / 1073741824.0 < rule.threshold;
-      body = {Lkey("Only %@ left on the startup disk."), {fmtBytes(diskFree_)}};
+      body = {Lkey("Only %@ left on the system disk."), {fmtBytes(diskFree_)}};
     } else if (rule.id == "thermal") {
       hit = thermal_ == ThermalState::serious || thermal_ == ThermalState::critical;
       body = {Lkey("The system is slowing down to cool off. Stop the most power-hungry app, or give the computer "

@@ -17,6 +17,7 @@ namespace {
 constexpr int kKnobMinLength = 24;
 constexpr double kEndInset = 3;
 constexpr double kSlotThickness = 8, kKnobThickness = 6;
+constexpr double kRestingKnob = 0.2;
 }
 
 double knobProportion(int minimum, int maximum, int pageStep) {
@@ -89,7 +90,7 @@ void SlimScroller::drawComplexControl(ComplexControl control, const QStyleOption
   if (!(proportion > 0 && proportion < 1)) return;  // content fits: no slot, no knob
   const bool hovering = s->state & State_MouseOver;
   const bool dragging = (s->state & State_Sunken) && (s->activeSubControls & SC_ScrollBarSlider);
-  if (!hovering && !dragging && !HoverFlasher::isShown(widget)) return;
+  const bool resting = !hovering && !dragging && !HoverFlasher::isShown(widget);
 
   const QRectF bounds(s->rect);
   const QColor label = Palette::primaryText().resolve();
@@ -102,10 +103,12 @@ void SlimScroller::drawComplexControl(ComplexControl control, const QStyleOption
   };
   painter->save();
   painter->setRenderHint(QPainter::Antialiasing);
-  fill(slimBar(bounds, subControlRect(control, s, SC_ScrollBarGroove, widget), kSlotThickness), 4,
-       hovering ? 0.08 : 0.05);
+  // At rest a faint knob alone tells that there is more than the view shows.
+  if (!resting)
+    fill(slimBar(bounds, subControlRect(control, s, SC_ScrollBarGroove, widget), kSlotThickness), 4,
+         hovering ? 0.08 : 0.05);
   const QRect knob = subControlRect(control, s, SC_ScrollBarSlider, widget);
-  if (!knob.isEmpty()) fill(slimBar(bounds, knob, kKnobThickness), 3, hovering ? 0.45 : 0.3);
+  if (!knob.isEmpty()) fill(slimBar(bounds, knob, kKnobThickness), 3, resting ? kRestingKnob : hovering ? 0.45 : 0.3);
   painter->restore();
 }
 

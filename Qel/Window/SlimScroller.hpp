@@ -1,8 +1,9 @@
 #pragma once
 // The program's scroll bars, drawn for every scroll area of every window: a 6-pixel rounded knob
-// in a faint 8-pixel slot, laid over the content's edge, nothing at all when the content fits,
-// shown while scrolling, when the pointer comes over the area (HoverFlasher) and while the
-// pointer rests on the bar, where they draw darker.
+// in a faint 8-pixel slot, laid over the content's edge, nothing at all when the content fits.
+// At rest only a faint knob shows, so content cut at an edge always hints that it scrolls; the
+// slot and a stronger knob show while scrolling, when the pointer comes over the area
+// (HoverFlasher) and while the pointer rests on the bar, where they draw darker.
 #include <QProxyStyle>
 #include <QRectF>
 

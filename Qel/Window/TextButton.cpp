@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "Qel/Window/FocusRing.hpp"
+#include "Qel/Window/Legible.hpp"
 
 namespace qel {
 
@@ -31,7 +32,7 @@ QSize TextButton::sizeHint() const {
 
 void TextButton::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  p.setPen(color_);
+  p.setPen(Legible::text(color_));  // a pale accent on a pale page would read as disabled
   p.drawText(rect(), Qt::AlignCenter | Qt::TextSingleLine, text());
   if (hasFocus()) paintFocusRing(p, QRectF(rect()), 6);
 }

@@ -1,6 +1,6 @@
 #pragma once
-// A button that is only its words, in a colour of its own (a page's accent). It shows the
-// keyboard focus.
+// A button that is only its words, in a colour of its own (a page's accent), deepened where it
+// would be too faint to read on the window's ground. It shows the keyboard focus.
 #include <QAbstractButton>
 
 namespace qel {

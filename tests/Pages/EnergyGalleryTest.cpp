@@ -36,6 +36,11 @@ TEST_F(EnergyGallery, recordedLaptop) {
   shoot("energy-laptop");
 }
 
+TEST_F(EnergyGallery, laptopPageCutsNothingOffAtTheSmallestWindow) {
+  useLaptop(14);
+  EXPECT_EQ(clippedAtSmallestWindow(Page::energy), QStringList());
+}
+
 TEST_F(EnergyGallery, thisMachine) {
   sampleThisMachine(/*withBluetooth=*/true);
   EXPECT_GE(store->tick(), 2);

@@ -99,7 +99,7 @@ TEST(DiskRules, listsKeepOnlyProcessesAboveTheirThresholds) {
   EXPECT_EQ(mostWrittenProcs(eight).size(), 6u);
   EXPECT_EQ(mostWrittenProcs(eight)[0].text, "16 MB");
 
-  EXPECT_EQ(volumeBadge({.id = "/", .name = "root", .total = 1, .free = 0, .isInternal = true, .isRoot = true}), "Startup");
+  EXPECT_EQ(volumeBadge({.id = "/", .name = "root", .total = 1, .free = 0, .isInternal = true, .isRoot = true}), "System");
   EXPECT_EQ(volumeBadge({.id = "/h", .name = "h", .total = 1, .free = 0, .isInternal = true, .isRoot = false}), "Internal");
   EXPECT_EQ(volumeBadge({}), "External");
   EXPECT_EQ(diskUsed(100, 250), 0u);
@@ -156,6 +156,22 @@ TEST(DiskPlatterGeometry, wavesScaleToTheLargestRateAndMarkTheFirstPeak) {
   EXPECT_NEAR(busy.scale, 9.9e6, 1e-3);
   EXPECT_NEAR(std::hypot(busy.writes[5].x() - 226, busy.writes[5].y() - 226),
               busy.base - (busy.base - busy.inner) / 1.1, 1e-9);
+
+  // The write peak's label never lies on the free-space figure in the middle, whichever way the
+  // peak points; without a middle block it stays inside its dot.
+  const QSizeF middle(150, 75), label(44, 13);
+  for (std::size_t at : {0u, 7u, 15u, 22u, 30u, 45u}) {
+    std::vector<double> w(60, 0.0);
+    w[at] = 9e6;
+    const auto g = diskPlatter({}, reads, w, 452, middle, label);
+    ASSERT_TRUE(g.writePeak);
+    const QRectF block(g.centre - QPointF(75, 37.5), middle);
+    const QRectF text(g.writePeak->label - QPointF(22, 6.5), label);
+    EXPECT_FALSE(text.intersects(block)) << at;
+    const auto plain = diskPlatter({}, reads, w, 452);
+    EXPECT_LT(std::hypot(plain.writePeak->label.x() - 226, plain.writePeak->label.y() - 226),
+              std::hypot(plain.writePeak->dot.x() - 226, plain.writePeak->dot.y() - 226));
+  }
 
   EXPECT_FALSE(diskPlatter({}, std::vector<double>{1}, writes, 452).activity);
   EXPECT_EQ(diskPlatter({}, reads, std::vector<double>(30, std::nan("")), 452).reads.size(), 30u);

@@ -4,12 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QVBoxLayout>
 
 #include "Qel/Processes/PortsPanel.hpp"
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/RootView.hpp"
 #include "Qel/Window/ScrollerRestyler.hpp"
 #include "tests/Pages/NetFixture.hpp"
+#include "Qel/MainWindow.hpp"
+#include "tests/Window/LayoutFit.hpp"
 #include "tests/Window/Probe.hpp"
 
 using namespace qel;
@@ -82,12 +85,30 @@ TEST_F(NetGallery, networkPageAndPortsPanel) {
     settle();
     EXPECT_TRUE(root.grab().save(file("net", look)));
 
-    PortsPanel panel(*store, *bridge);
-    panel.resize(430, 520);
-    panel.setAutoFillBackground(true);
-    panel.show();
+    // Framed with the room the page gives it, so the picture shows the panel's own edges.
+    QWidget frame;
+    auto* layout = new QVBoxLayout(&frame);
+    layout->setContentsMargins(24, 24, 24, 24);
+    auto* panel = new PortsPanel(*store, *bridge, &frame);
+    layout->addWidget(panel);
+    frame.resize(430 + 48, 520 + 48);
+    frame.setAutoFillBackground(true);
+    frame.show();
+    frame.setFocus();  // the search field's caret is no part of the panel at rest
     settle();
-    EXPECT_TRUE(panel.grab().save(file("ports", look)));
+    EXPECT_EQ(clippedWidgets(&frame), QStringList());
+    EXPECT_TRUE(frame.grab().save(file("ports", look)));
   }
   useAppearance("light");
+}
+
+TEST_F(NetGallery, pageAndPortsPanelCutNothingOffAtTheSmallestWindow) {
+  Updater updater(defaults, {});
+  ViewRegistry registry;
+  registerMainViews(registry, updater);
+  RootView root({*store, *bridge}, registry);
+  root.resize(MainWindow::kMinimumSize);
+  root.show();
+  settle();
+  EXPECT_EQ(clippedWidgets(&root), QStringList());
 }

@@ -185,8 +185,12 @@ TEST_F(NetPageTest, showsTheFirstAppsInTheMapAndTheStrip) {
   page.cards()[1]->click();
   EXPECT_EQ(store->detailPID(), 105);
 
-  EXPECT_EQ(page.addressCard()->title()->text(), QStringLiteral("Not connected"));
+  // Data moving without an IPv4 address (an IPv6-only network, say) is no "Not connected".
+  EXPECT_EQ(page.addressCard()->title()->text(), QStringLiteral("No local address"));
   EXPECT_FALSE(page.addressCard()->message()->isHidden());
+  apply(procs, {}, 0, 0);
+  EXPECT_EQ(page.addressCard()->title()->text(), QStringLiteral("Not connected"));
+  EXPECT_EQ(page.addressCard()->message()->text(), QStringLiteral("No network interface with an IP address was found."));
   apply(procs, {{"eth0", "192.168.1.20"}, {"wlan0", "10.0.0.7"}});
   EXPECT_EQ(page.addressCard()->title()->text(), QStringLiteral("Local address"));
   EXPECT_TRUE(page.addressCard()->message()->isHidden());

@@ -7,10 +7,12 @@
 #include <functional>
 
 #include "Qel/MainViews.hpp"
+#include "Qel/MainWindow.hpp"
 #include "Qel/Store/MachineSources.hpp"
 #include "Qel/Updater.hpp"
 #include "Qel/Window/RootView.hpp"
 #include "tests/App/ShellFixture.hpp"
+#include "tests/Window/LayoutFit.hpp"
 #include "tests/Window/Probe.hpp"
 
 namespace qel::test {
@@ -72,6 +74,23 @@ class PageTest : public ::testing::Test {
       waited.start();
       while (waited.elapsed() < 1000) settle();
     }
+  }
+
+  // What `page` cuts off without a hint in the main window at the smallest size it allows.
+  QStringList clippedAtSmallestWindow(Page page, const std::function<void(RootView&)>& prepare = {}) {
+    store->setPage(page);
+    Updater updater(defaults, {});
+    ViewRegistry registry;
+    registerMainViews(registry, updater);
+    RootView root({*store, *bridge}, registry);
+    root.resize(MainWindow::kMinimumSize);
+    root.show();
+    settle();
+    if (prepare) {
+      prepare(root);
+      settle();
+    }
+    return clippedWidgets(&root);
   }
 
   // Writes `page` in the main window, light and dark, to the gallery as <name>-<look>.png;

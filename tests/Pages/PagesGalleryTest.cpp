@@ -106,6 +106,16 @@ TEST_F(HybridGallery, cpuPageOfAHybridProcessor) {
   shoot(Page::cpu, "cpu-hybrid");
 }
 
+TEST_F(PagesGallery, pagesCutNothingOffAtTheSmallestWindow) {
+  feed(16, true);
+  const auto holders = [](RootView& root) {
+    if (auto* gpuPage = root.findChild<GPUPage*>())
+      gpuPage->setHolderCheck([](const ProcInfo& p) -> std::optional<bool> { return p.energy >= 0.3; });
+  };
+  for (Page page : {Page::cpu, Page::gpu, Page::mem, Page::disk})
+    EXPECT_EQ(clippedAtSmallestWindow(page, holders), QStringList()) << int(page);
+}
+
 TEST_F(PagesGallery, thisMachine) {
   sampleThisMachine();
   EXPECT_GE(store->tick(), 2);

@@ -52,8 +52,8 @@ TEST(SampleReport, agreesWithTheSystemsOwnFigures) {
   ASSERT_TRUE(df.succeeded());
   std::smatch m;
   ASSERT_TRUE(std::regex_search(df.output, m, std::regex(R"((\d+)\s+(\d+)\s*$)")));
-  EXPECT_EQ(number(out, R"(Startup disk: [^(]*\((\d+) kB\) total)"), std::stod(m[1].str()));
-  EXPECT_NEAR(number(out, R"(Startup disk: .* \((\d+) kB\) free)"), std::stod(m[2].str()), 512 * 1024);
+  EXPECT_EQ(number(out, R"(System disk: [^(]*\((\d+) kB\) total)"), std::stod(m[1].str()));
+  EXPECT_NEAR(number(out, R"(System disk: .* \((\d+) kB\) free)"), std::stod(m[2].str()), 512 * 1024);
 
   for (const char* section : {"Processor", "Memory", "Network", "Disk", "Graphics", "Battery and power", "Storage",
                               "Kept awake by"})

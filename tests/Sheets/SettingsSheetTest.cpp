@@ -19,6 +19,7 @@
 #include "Qel/Sheets/RuleRow.hpp"
 #include "Qel/Sheets/SettingParts.hpp"
 #include "Qel/Sheets/SettingsSheet.hpp"
+#include "Qel/Sheets/SettingsTabs.hpp"
 #include "Qel/Updater.hpp"
 #include "Qel/Window/Motion.hpp"
 #include "Qel/Window/PlainLabel.hpp"
@@ -303,6 +304,14 @@ TEST_F(SettingsSheetTest, chipsToggleTheTrayItemsAndAnUnknownStyleMarksNoCell) {
   for (auto* b : all<QAbstractButton>()) checked += b->isCheckable() && b->isChecked() && !qobject_cast<Switch*>(b);
   EXPECT_EQ(checked, 0);
   EXPECT_EQ(store->menuIconStyle(), "unicorn");
+}
+
+TEST(SettingsData, aSmallHistoryIsLessThanOneMegabyteNeverZero) {
+  EXPECT_EQ(historySizeText(0), "less than 1 MB");
+  EXPECT_EQ(historySizeText(300 * 1024), "less than 1 MB");
+  EXPECT_EQ(historySizeText(1048575), "less than 1 MB");
+  EXPECT_EQ(historySizeText(1048576), "1 MB");
+  EXPECT_EQ(historySizeText(3ull << 30), "3.0 GB");
 }
 
 TEST(SettingsData, shorterRetentionRefreshesTheFiguresAtOnce) {

@@ -11,6 +11,8 @@
 
 #include "Qel/Sheets/Badge.hpp"
 #include "Qel/Sheets/LicensesSheet.hpp"
+#include "Qel/Sheets/PillButton.hpp"
+#include "Qel/Window/Legible.hpp"
 #include "Qel/Sheets/WhatsNewSheet.hpp"
 #include "Qel/UpdateNotices.hpp"
 #include "Qel/Window/CapsuleButton.hpp"
@@ -130,6 +132,34 @@ TEST(LicenseNoticeTest, aMissingTextShowsTheFailureAndLeavesTheOthers) {
   EXPECT_EQ(notices[1].text, "The license text could not be loaded.");
   EXPECT_EQ(notices[0], allNotices()[0]);
   EXPECT_EQ(notices[2], allNotices()[1]);
+}
+
+TEST(PillButtonLook, anEnabledCapsuleStandsOutOnEitherGround) {
+  const QColor pale = Palette::rgb(0xF5F4F0), lightGround = Palette::rgb(0xF3F5F4), darkGround = Palette::rgb(0x1B2126);
+  // The pale "Done" capsule would vanish on a light page: it turns to pale words on ink.
+  const auto light = PillButton::look(pale, Palette::ink(), lightGround);
+  EXPECT_EQ(light.fill, Palette::ink());
+  EXPECT_GE(Legible::contrast(light.fill, lightGround), 3);
+  EXPECT_GE(Legible::contrast(light.ink, light.fill), 4.5);
+  // On a dark page it stands out as it is.
+  const auto dark = PillButton::look(pale, Palette::ink(), darkGround);
+  EXPECT_EQ(dark.fill, pale);
+  EXPECT_EQ(dark.ink, Palette::ink());
+  // A faint wash ("View") is no capsule to invert; its words still read.
+  QColor wash = Qt::black;
+  wash.setAlphaF(0.08f);
+  const auto view = PillButton::look(wash, Palette::rgb(0x8A9592), lightGround);
+  EXPECT_EQ(view.fill, wash);
+  EXPECT_GE(Legible::contrast(view.ink, Legible::over(lightGround, wash)), 4.5);
+
+  // Drawn: in the light appearance the capsule is dark where the ground is pale.
+  test::useAppearance("light");
+  std::unique_ptr<PillButton> done(PillButton::primary(QStringLiteral("Done")));
+  done->resize(done->sizeHint());
+  QImage shot(done->size(), QImage::Format_ARGB32);
+  shot.fill(lightGround);
+  done->render(&shot, {}, {}, QWidget::DrawChildren);
+  EXPECT_GE(Legible::contrast(shot.pixelColor(done->height() / 2, 3), lightGround), 3);
 }
 
 TEST_F(SheetsTest, licensesOpenFromTheStoreSelectARowAndClose) {

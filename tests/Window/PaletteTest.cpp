@@ -6,6 +6,7 @@
 
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/Glyphs.hpp"
+#include "Qel/Window/Legible.hpp"
 #include "Qel/Window/PageMeta.hpp"
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/Panel.hpp"
@@ -101,6 +102,37 @@ TEST(Palette, appearanceSwitchRecoloursLabelsAndCards) {
   useAppearance("dark");
   EXPECT_EQ(label.palette().color(QPalette::WindowText), Palette::rgb(0xA7AEAC));
   EXPECT_TRUE(test::near(host.at(60, 30), test::over(Palette::rgb(0x808080), Qt::white, 0.045), 2));
+}
+
+TEST(Legible, paleWordsAreDeepenedUntilTheyReadOnTheirGround) {
+  EXPECT_NEAR(Legible::contrast(Qt::black, Qt::white), 21, 1e-9);
+  EXPECT_NEAR(Legible::contrast(Palette::cpu(), Palette::cpu()), 1, 1e-9);
+  const QColor lightGround = Palette::rgb(0xF3F5F4), darkGround = Palette::rgb(0x1B2126);
+  // Every page accent and the warning red, as words on either ground.
+  for (const QColor& accent : {Palette::cpu(), Palette::gpu(), Palette::mem(), Palette::net(), Palette::disk(),
+                               Palette::energy(), Palette::strain(), Palette::rgb(0x9FD3C7)}) {
+    for (const QColor& ground : {lightGround, darkGround}) {
+      const QColor words = Legible::text(accent, ground);
+      EXPECT_GE(Legible::contrast(words, ground), 4.5) << accent.name().toStdString();
+      if (Legible::contrast(accent, ground) < 4.5)
+        EXPECT_LT(Legible::contrast(words, ground), 4.6) << "no more change than needed";
+      else
+        EXPECT_EQ(words, accent);
+    }
+    // Pale accents are made darker on a light ground, never lighter.
+    EXPECT_LT(Legible::text(accent, lightGround).lightnessF(), accent.lightnessF());
+  }
+  // Words that already read are left alone, alpha and all; so is no colour at all.
+  EXPECT_EQ(Legible::text(Palette::ink(), lightGround), Palette::ink());
+  QColor faint = Palette::rgb(0xEEF0EE);
+  faint.setAlphaF(0.5f);
+  EXPECT_EQ(Legible::text(faint, darkGround), faint);
+  EXPECT_FALSE(Legible::text(QColor(), lightGround).isValid());
+  // A wash laid over the ground.
+  QColor wash = Qt::black;
+  wash.setAlphaF(0.5f);
+  EXPECT_NEAR(Legible::over(Qt::white, wash).redF(), 0.5, 0.01);
+  EXPECT_EQ(Legible::over(Qt::white, wash).alpha(), 255);
 }
 
 TEST(Fonts, bundledFontsAndEveryGlyphInTheIconFont) {

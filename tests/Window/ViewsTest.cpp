@@ -248,7 +248,7 @@ TEST(WheelToHorizontal, wheelNotchesScrollSidewaysAndTouchpadsPassThrough) {
   }
 }
 
-TEST(SlimScroller, knobDrawnOnlyWhileShownAndDarkerUnderThePointer) {
+TEST(SlimScroller, knobFaintAtRestFullWhileShownAndDarkerUnderThePointer) {
   test::useAppearance("light");
   ScrollerRestyler::start();
   ScrollerRestyler::start();  // harmless again
@@ -287,11 +287,14 @@ TEST(SlimScroller, knobDrawnOnlyWhileShownAndDarkerUnderThePointer) {
     return image;
   };
   bar->setProperty("qelShownUntil", QVariant());
-  EXPECT_TRUE(near(draw({}).pixelColor(middle), kWhite, 0));  // hidden until shown
+  const QColor ink = Palette::rgb(0x1B2422);
+  // At rest a faint knob without its slot hints that the content scrolls.
+  EXPECT_TRUE(near(draw({}).pixelColor(middle), over(kWhite, ink, 0.2), 3));
+  EXPECT_TRUE(near(draw({}).pixelColor(2, middle.y()), kWhite, 0));
+  EXPECT_TRUE(near(draw({}).pixelColor(middle.x(), knob.bottom() + 4), kWhite, 0));
 
   HoverFlasher::attach(&area)->flash(true);
   EXPECT_TRUE(HoverFlasher::isShown(bar));
-  const QColor ink = Palette::rgb(0x1B2422);
   EXPECT_TRUE(near(draw({}).pixelColor(middle), over(over(kWhite, ink, 0.05), ink, 0.3), 3));
   EXPECT_TRUE(near(draw(QStyle::State_MouseOver).pixelColor(middle), over(over(kWhite, ink, 0.08), ink, 0.45), 3));
   // Across the bar: the knob is 6 wide in the middle of 12, the slot 8.
