@@ -10,16 +10,20 @@
 #include "Qel/Pages/EnergyPage.hpp"
 #include "Qel/Pages/GPUPage.hpp"
 #include "Qel/Pages/MemPage.hpp"
+#include "Qel/Pages/MemoryAdviceCard.hpp"
 #include "Qel/Pages/NetPage.hpp"
 #include "Qel/Pages/OverviewPage.hpp"
 #include "Qel/Sheets/FindingCard.hpp"
 #include "Qel/Sheets/IncidentSheet.hpp"
+#include "Qel/Processes/ProcessDetail.hpp"
 #include "Qel/Processes/ProcessTable.hpp"
 #include "Qel/Sheets/ExportSheet.hpp"
 #include "Qel/Sheets/LicensesSheet.hpp"
 #include "Qel/Sheets/SettingsSheet.hpp"
 #include "Qel/Sheets/SleepLine.hpp"
 #include "Qel/Sheets/SleepSheet.hpp"
+#include "Qel/Sheets/StretchButton.hpp"
+#include "Qel/Sheets/StretchSheet.hpp"
 #include "Qel/Sheets/WhatsNewSheet.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/UpdateNotices.hpp"
@@ -66,8 +70,14 @@ void registerMainViews(ViewRegistry& registry, Updater& updater, std::function<Q
   });
   registry.setSlot(OverviewSlot::finding, [](const ViewContext& c, QWidget* parent) { return new FindingCard(c, parent); });
   registry.setSlot(OverviewSlot::sleepLine, [](const ViewContext& c, QWidget* parent) { return new SleepLine(c, parent); });
+  registry.setSlot(OverviewSlot::memoryAdvice, [](const ViewContext& c, QWidget* parent) -> QWidget* {
+    return new MemoryAdviceCard(c.store, c.bridge, false, parent);
+  });
   registry.setSlot(OverviewSlot::sleepNote, [](const ViewContext& c, QWidget* parent) { return new SleepNote(c, parent); });
   registry.addTopBarItem([&updater](const ViewContext&, QWidget* parent) { return new UpdateNotices(updater, parent); });
+  registry.addTopBarItem([](const ViewContext& c, QWidget* parent) { return new StretchButton(c, true, parent); });
+  registry.setSlot(OverviewSlot::stretchButton,
+                   [](const ViewContext& c, QWidget* parent) { return new StretchButton(c, false, parent); });
   registry.addSheet({"whatsNew", [&updater](const Store&) { return flag(updater.showingWhatsNew()); },
                      [&updater](Store&) { updater.setShowingWhatsNew(false); },
                      [&updater](const ViewContext& c, QWidget* parent) { return new WhatsNewSheet(c, updater, parent); }});
@@ -96,12 +106,23 @@ void registerMainViews(ViewRegistry& registry, Updater& updater, std::function<Q
                      [](const ViewContext& c, QWidget* parent) -> QWidget* {
                        return c.store.sleepReport() ? new SleepSheet(c, *c.store.sleepReport(), parent) : nullptr;
                      }});
+  // Stretches are told apart by their start: a rename keeps the sheet, another stretch refills it.
+  registry.addSheet({"stretchReport",
+                     [](const Store& s) {
+                       const auto& r = s.stretchReport();
+                       return r ? std::optional(std::to_string(r->start.time_since_epoch().count())) : std::nullopt;
+                     },
+                     [](Store& s) { s.setStretchReport(std::nullopt); },
+                     [](const ViewContext& c, QWidget* parent) -> QWidget* {
+                       return c.store.stretchReport() ? new StretchSheet(c, *c.store.stretchReport(), parent) : nullptr;
+                     }});
   registry.addSheet({"processDetail",
                      [](const Store& s) {
                        const auto pid = s.detailPID();
                        return pid ? std::optional<std::string>(std::to_string(*pid)) : std::nullopt;
                      },
-                     [](Store& s) { s.setDetailPID(std::nullopt); }, {}});
+                     [](Store& s) { s.setDetailPID(std::nullopt); },
+                     [](const ViewContext& c, QWidget* parent) { return new ProcessDetail(c, parent); }});
 }
 
 }  // namespace qel

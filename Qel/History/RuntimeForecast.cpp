@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "Qel/Platform/AppRegistry.hpp"
+#include "Qel/Platform/SessionProcesses.hpp"
 #include "Qel/Text/Format.hpp"
 
 namespace qel {
@@ -43,7 +44,8 @@ std::optional<RuntimeForecast> runtimeForecast(const ForecastInput& in) {
   std::vector<std::string> order;  // first-seen order keeps the result reproducible
   std::map<std::string, Use> uses;
   for (const auto& p : in.procs) {
-    if (p.isSystem || p.pid == in.ownPID) continue;
+    // Only what the user could quit: not the system, the desktop session, Qel or its own commands.
+    if (p.isSystem || p.pid == in.ownPID || p.ppid == in.ownPID || isSessionProcess(p.path, p.name)) continue;
     const auto series = in.energyByPid.find(p.pid);
     if (series == in.energyByPid.end() || series->second.empty()) continue;
     double total = 0;

@@ -1,6 +1,6 @@
 #pragma once
 // How long the battery lasts at the present draw, and how many minutes quitting each of the
-// hungriest apps would add.
+// hungriest apps would add. Only apps the user could quit are suggested.
 #include <cstdint>
 #include <functional>
 #include <map>

@@ -18,7 +18,7 @@ struct Keywords {
 const std::vector<Keywords> kKeywords{
     {WakeKind::lid, {"lid", "hid activity", "useractivity", "user activity", "pwrbtn", "power button"}},
     {WakeKind::maintenance, {"maintenance", "sleepservice", "rtc", "powernap", "alarm"}},
-    {WakeKind::network, {"tcpkeepalive", "wifi", "wlan", "network", "magic packet", "enet", "bonjour"}},
+    {WakeKind::network, {"tcpkeepalive", "wifi", "wi-fi", "wlan", "network", "magic packet", "enet", "bonjour"}},
     {WakeKind::device, {"usb", "xhc", "bluetooth", "thunderbolt", "hid"}},
     {WakeKind::adapter, {"charger", "acattach", "ac attach", "adapter", "magsafe"}},
 };

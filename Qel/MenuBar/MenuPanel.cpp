@@ -6,12 +6,14 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QPainter>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
 #include "Qel/MenuBar/MenuCell.hpp"
 #include "Qel/MenuBar/MiniRing.hpp"
+#include "Qel/MenuBar/PanelBatteries.hpp"
 #include "Qel/MenuBar/PanelFacts.hpp"
 #include "Qel/MenuBar/PanelPlacement.hpp"
 #include "Qel/MenuBar/PanelProcRow.hpp"
@@ -19,6 +21,7 @@
 #include "Qel/MenuBar/PanelToast.hpp"
 #include "Qel/MenuBar/PanelToggle.hpp"
 #include "Qel/MenuBar/TodayStrip.hpp"
+#include "Qel/Pages/MemoryAdviceCard.hpp"
 #include "Qel/Pages/PageIcons.hpp"
 #include "Qel/Processes/IconCache.hpp"
 #include "Qel/Store/Store.hpp"
@@ -128,10 +131,7 @@ QHBoxLayout* row(int spacing) {
 }  // namespace
 
 MenuPanel::Sections MenuPanel::sectionsAtOpen(const Store& store) {
-  const auto& devices = store.bluetooth();
-  const bool anyBattery = std::any_of(devices.begin(), devices.end(),
-                                      [](const BTDevice& d) { return d.percent >= 0 && d.percent <= 100; });
-  return {store.sleepAtOpen(), anyBattery};
+  return {store.sleepAtOpen(), store.adviceAtOpen(), anyDeviceCharge(store.bluetooth())};
 }
 
 MenuPanel::MenuPanel(StoreBridge& bridge, Actions actions, QWidget* parent)
@@ -162,6 +162,11 @@ MenuPanel::MenuPanel(StoreBridge& bridge, Actions actions, QWidget* parent)
     layout->addWidget(sleepRow_);
   }
 
+  if (sections_.showMemoryAdvice) {
+    advice_ = new MemoryAdviceCard(store_, bridge_, true);
+    layout->addWidget(advice_);
+  }
+
   strip_ = new TodayStrip(store_, [this](int slot) { jump(slot); });
   layout->addWidget(buildSection(q(L("Today")), &todayNote_, strip_));
 
@@ -182,6 +187,7 @@ MenuPanel::MenuPanel(StoreBridge& bridge, Actions actions, QWidget* parent)
   hoverNote->setText(q(L("Hover to quit")));
 
   layout->addWidget(buildSection(q(L("Network")), &networkNote_, buildNetwork()));
+  if (sections_.showBluetooth) layout->addWidget(buildSection(q(L("Bluetooth devices")), &bluetoothNote_, buildBluetooth()));
   layout->addWidget(new Hairline);
   layout->addWidget(buildSwitches());
   layout->addWidget(buildFooter());
@@ -291,8 +297,31 @@ QWidget* MenuPanel::buildNetwork() {
   return network;
 }
 
+QWidget* MenuPanel::buildBluetooth() {
+  auto* scroll = new QScrollArea;
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  scroll->setWidgetResizable(true);
+  scroll->setFixedHeight(44);
+  scroll->viewport()->setAutoFillBackground(false);
+  scroll->setToolTip(q(L("Scroll horizontally to see more devices.")));
+  auto* content = new QWidget;
+  auto* layout = row(0);
+  content->setLayout(layout);
+  batteries_ = new PanelBatteries;
+  noDevices_ = new PlainLabel(q(L("Not connected")), 12, QFont::Normal, mutedText());
+  layout->addWidget(batteries_);
+  layout->addWidget(noDevices_, 1);
+  scroll->setWidget(content);
+  content->setAutoFillBackground(false);  // the scroll area turned it on: the card shows through
+  bluetoothRow_ = scroll;
+  return scroll;
+}
+
 QWidget* MenuPanel::buildSwitches() {
   auto* switches = new QWidget;
+  switches_ = switches;
   auto* layout = row(8);
   switches->setLayout(layout);
   toggles_[0] = new PanelToggle("moon.fill", q(L("Quiet mode")));
@@ -427,11 +456,20 @@ void MenuPanel::refresh() {
     address_->setColor(themedColor(0xF2B45A, 0x9D601F));
   }
 
+  if (bluetoothRow_) {
+    bluetoothNote_->setText(q(qel::bluetoothNote(s.bluetooth())));
+    const bool charged = anyDeviceCharge(s.bluetooth());
+    batteries_->setDevices(charged ? s.bluetooth() : std::vector<BTDevice>{});
+    batteries_->setVisible(charged);
+    noDevices_->setVisible(!charged);
+  }
+
   toggles_[0]->setState(s.quietOn(), q(s.quietNote()));
   toggles_[1]->setState(s.awakeUntil().has_value(), q(s.awakeNote()));
   toggles_[2]->setState(s.isMuted(), q(s.muteNote()));
 
   toast_->setMessage(s.toast() ? std::optional<QString>(q(*s.toast())) : std::nullopt);
+  placeToast();
 }
 
 void MenuPanel::showEvent(QShowEvent* event) {
@@ -452,12 +490,26 @@ void MenuPanel::showEvent(QShowEvent* event) {
 }
 
 bool MenuPanel::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == toastHost_ && event->type() == QEvent::Resize) placeToast();
+  if (watched == toastHost_ && (event->type() == QEvent::Resize || event->type() == QEvent::LayoutRequest)) placeToast();
   return QWidget::eventFilter(watched, event);
+}
+
+void MenuPanel::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  placeToast();
+}
+
+void MenuPanel::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  placeToast();  // the content scrolled: the switches moved on the card
 }
 
 void MenuPanel::placeToast() {
   if (!toastHost_) return;
+  const QPoint switchesTop = switches_->mapTo(toastHost_, QPoint(0, 0));
+  // Switches scrolled out of view leave nothing to stay clear of: the pill keeps its usual place.
+  const bool inView = switchesTop.y() >= 0 && switchesTop.y() < toastHost_->height();
+  toast_->setControlsTop(inView ? std::optional<int>(switchesTop.y()) : std::nullopt);
   toast_->place(toastHost_->size());
   if (!toast_->text().isEmpty() && store_.toast()) {
     toast_->show();

@@ -1,8 +1,9 @@
 #pragma once
 // What the tray panel shows: how the machine is doing in one line, four metric tiles, three small
 // ones, the day, the busiest processes, the network, three switches and a footer, with the
-// store's toasts over its lower edge. Which optional sections it holds (the sleep row, the
-// Bluetooth devices) is decided once when it opens; everything else follows the store live.
+// store's toasts just above its switches. Which optional sections it holds (the sleep row, the
+// memory advice, the Bluetooth devices) is decided once when it opens; everything else follows
+// the store live.
 #include <QPointer>
 #include <QWidget>
 
@@ -18,8 +19,10 @@ class QLabel;
 namespace qel {
 
 class IconCache;
+class MemoryAdviceCard;
 class MenuCell;
 class MiniCell;
+class PanelBatteries;
 class PanelChip;
 class PanelProcRow;
 class PanelToast;
@@ -42,6 +45,7 @@ class MenuPanel : public QWidget {
   // The optional sections, as the store had them when the panel opened.
   struct Sections {
     std::optional<SleepSession> sleepShown;
+    bool showMemoryAdvice = false;
     bool showBluetooth = false;
   };
   static Sections sectionsAtOpen(const Store& store);
@@ -58,13 +62,18 @@ class MenuPanel : public QWidget {
   TodayStrip* strip() const { return strip_; }
   PanelToast* toast() const { return toast_; }
   QWidget* sleepRow() const { return sleepRow_; }
+  MemoryAdviceCard* memoryAdvice() const { return advice_; }
   QWidget* bluetoothRow() const { return bluetoothRow_; }
+  PanelBatteries* batteries() const { return batteries_; }
+  PlainLabel* bluetoothNote() const { return bluetoothNote_; }
 
   // Reads the store into every part.
   void refresh();
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -72,6 +81,7 @@ class MenuPanel : public QWidget {
   QWidget* buildGrid();
   QWidget* buildSection(const QString& title, PlainLabel** note, QWidget* content);
   QWidget* buildNetwork();
+  QWidget* buildBluetooth();
   QWidget* buildSwitches();
   QWidget* buildFooter();
   void open(Page page);
@@ -99,8 +109,12 @@ class MenuPanel : public QWidget {
   PlainLabel* address_ = nullptr;
   QWidget* sleepRow_ = nullptr;
   PlainLabel* sleepText_ = nullptr;
+  MemoryAdviceCard* advice_ = nullptr;
   QWidget* bluetoothRow_ = nullptr;
   PlainLabel* bluetoothNote_ = nullptr;
+  PanelBatteries* batteries_ = nullptr;
+  PlainLabel* noDevices_ = nullptr;
+  QWidget* switches_ = nullptr;
   std::array<PanelToggle*, 3> toggles_{};
   PanelToast* toast_ = nullptr;
   QPointer<QWidget> toastHost_;

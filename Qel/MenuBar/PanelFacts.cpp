@@ -6,6 +6,7 @@
 
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
+#include "Qel/Text/Utf8.hpp"
 
 namespace qel {
 
@@ -75,6 +76,20 @@ std::optional<ProcInfo> stillRunning(const ProcInfo& proc, const std::vector<Pro
     if (p.pid == proc.pid && p.startTime == proc.startTime) return p;
   }
   return std::nullopt;
+}
+
+bool anyDeviceCharge(const std::vector<BTDevice>& devices) {
+  return std::any_of(devices.begin(), devices.end(), [](const BTDevice& d) { return d.percent >= 0 && d.percent <= 100; });
+}
+
+std::string bluetoothNote(const std::vector<BTDevice>& devices) {
+  std::string note;
+  for (const auto& d : devices) {
+    if (d.percent < 0 || d.percent > 19) continue;
+    if (!note.empty()) note += L(", ");
+    note += L("%@ battery low", {displayName(d.name)});
+  }
+  return note;
 }
 
 }  // namespace qel

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "Qel/History/RuntimeForecast.hpp"
+#include "Qel/Samplers/BTDevice.hpp"
 #include "Qel/Samplers/ProcInfo.hpp"
 #include "Qel/Samplers/Samples.hpp"
 #include "Qel/Store/StatusLine.hpp"
@@ -40,5 +41,9 @@ std::vector<ProcInfo> topProcs(const std::vector<ProcInfo>& procs);
 // The process `proc` names, when it is still the one running (same pid and start): a pid that a
 // new process took since the panel opened is not acted on.
 std::optional<ProcInfo> stillRunning(const ProcInfo& proc, const std::vector<ProcInfo>& now);
+// Whether any device reports a charge (0 to 100 %): the Bluetooth section shows only then.
+bool anyDeviceCharge(const std::vector<BTDevice>& devices);
+// "Mouse battery low, Keyboard battery low": the devices below 20 %, in list order; empty when none.
+std::string bluetoothNote(const std::vector<BTDevice>& devices);
 
 }  // namespace qel

@@ -11,10 +11,19 @@
 namespace qel {
 namespace {
 
-constexpr int kShadow = 12;  // room around the pill for its shadow
+constexpr int kShadow = PanelToast::kShadow;
+constexpr int kMargin = 8;  // the pill keeps this far from the card's edges
 QFont toastFont() { return Fonts::text(12, QFont::Medium); }
 
 }  // namespace
+
+QRect panelToastFrame(QSize card, QSize toast, std::optional<int> controlsTop) {
+  const int w = std::min(toast.width(), card.width());
+  const int pillHeight = toast.height() - 2 * kShadow;
+  int pillTop = controlsTop ? *controlsTop - PanelToast::kGap - pillHeight : card.height() - PanelToast::kRaise - pillHeight;
+  pillTop = std::max(kMargin, std::min(pillTop, card.height() - kMargin - pillHeight));
+  return {(card.width() - w) / 2, pillTop - kShadow, w, toast.height()};
+}
 
 PanelToast::PanelToast(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -41,12 +50,7 @@ QSize PanelToast::sizeHint() const {
   return {int(std::ceil(fm.horizontalAdvance(text_))) + 28 + 2 * kShadow, int(std::ceil(fm.height())) + 12 + 2 * kShadow};
 }
 
-void PanelToast::place(QSize card) {
-  const QSize s = sizeHint();
-  const int w = std::min(s.width(), card.width());
-  resize(w, s.height());
-  move((card.width() - w) / 2, card.height() - PanelToast::kRaise - s.height() + kShadow);
-}
+void PanelToast::place(QSize card) { setGeometry(panelToastFrame(card, sizeHint(), controlsTop_)); }
 
 void PanelToast::paintEvent(QPaintEvent*) {
   QPainter p(this);

@@ -1,24 +1,39 @@
 #pragma once
-// The store's short message inside the tray panel: a pill in the reverse of the panel's colours,
-// standing a little above the card's lower edge. It never takes clicks.
+// The store's short message inside the tray panel: a pill in the reverse of the panel's colours.
+// It stands just above the switches, over the network figures, so the switch that was pressed
+// stays in sight with its new state; without switches in view it keeps to the card's lower part.
+// It never takes clicks.
 #include <QWidget>
+
+#include <QRect>
 
 #include <optional>
 
 namespace qel {
 
+// The pill's frame (shadow room included, `toast` big) on a card of `card` size: centred, its
+// lower edge a little above `controlsTop` when given, else `PanelToast::kRaise` above the card's
+// lower edge; always inside the card.
+QRect panelToastFrame(QSize card, QSize toast, std::optional<int> controlsTop);
+
 class PanelToast : public QWidget {
   Q_OBJECT
 
  public:
-  static constexpr int kRaise = 62;  // from the card's lower edge to the pill's
+  static constexpr int kRaise = 62;   // from the card's lower edge to the pill's, without controls to keep clear of
+  static constexpr int kShadow = 12;  // room around the pill for its shadow
+  static constexpr int kGap = 6;      // between the pill and the controls below it
 
   explicit PanelToast(QWidget* parent = nullptr);
   // Shows `text` as plain text, or hides the pill when there is none.
   void setMessage(const std::optional<QString>& text);
   const QString& text() const { return text_; }
-  // Centres the pill on a card of `card` size.
+  // Keeps the pill above the controls whose top edge is at `controlsTop` on the card.
+  void setControlsTop(std::optional<int> controlsTop) { controlsTop_ = controlsTop; }
+  // Places the pill on a card of `card` size.
   void place(QSize card);
+  // The pill itself, without the shadow's room, in the toast's coordinates.
+  QRect pill() const { return rect().adjusted(kShadow, kShadow, -kShadow, -kShadow); }
 
   QSize sizeHint() const override;
 
@@ -27,6 +42,7 @@ class PanelToast : public QWidget {
 
  private:
   QString text_;
+  std::optional<int> controlsTop_;
 };
 
 }  // namespace qel

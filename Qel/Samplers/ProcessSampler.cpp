@@ -12,7 +12,7 @@
 #include "Qel/Platform/ProcPidIo.hpp"
 #include "Qel/Platform/ProcPidStat.hpp"
 #include "Qel/Platform/ProcPidStatus.hpp"
-#include "Qel/Text/Loc.hpp"
+#include "Qel/Samplers/ProcessName.hpp"
 
 namespace qel {
 namespace {
@@ -249,9 +249,8 @@ ProcessSampler::Meta ProcessSampler::resolveMeta(std::int32_t pid, const PidStat
     uid = parseStatusUid(*status);
   m.isSystem = kernel || (uid && *uid != uid_);
 
-  if (!m.path.empty()) m.ownName = m.path.substr(m.path.rfind('/') + 1);
-  if (m.ownName.empty()) m.ownName = std::string(stat.comm);
-  if (m.ownName.empty()) m.ownName = L("Process %@", {std::to_string(pid)});
+  const auto cmdline = kernel ? std::nullopt : readText(options_.root.proc(pidFile(pid, "cmdline")), 4096);
+  m.ownName = processOwnName(m.path, stat.comm, cmdline.value_or(std::string()), pid);
 
   if (kernel) return m;
   m.facts.exe = m.path;

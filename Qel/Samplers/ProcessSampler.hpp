@@ -64,7 +64,7 @@ class ProcessSampler {
     std::string name;
     std::string path;
     bool isSystem = false;
-    std::string ownName;  // the name without an application: executable, else comm
+    std::string ownName;  // the name without an application (processOwnName)
     std::string comm;     // as it was when resolved: a change means the process ran another program
     std::string appKey;
     ProcessFacts facts;

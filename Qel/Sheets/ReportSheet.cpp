@@ -35,11 +35,15 @@ ReportSheet::ReportSheet(const ViewContext& context, const QString& kicker, std:
   header->setSpacing(16);
   titles_ = new QVBoxLayout;
   titles_->setSpacing(4);
-  kicker_ = new PlainLabel(kicker, 13, QFont::DemiBold, kickerColor.value_or(accent(store_.page())), this);
-  titles_->addWidget(kicker_);
-  auto* title = new PlainLabel(headline, 22, QFont::DemiBold, Palette::primaryText(), this);
-  title->setWordWrap(true);
-  titles_->addWidget(title);
+  if (!kicker.isEmpty()) {
+    kicker_ = new PlainLabel(kicker, 13, QFont::DemiBold, kickerColor.value_or(accent(store_.page())), this);
+    titles_->addWidget(kicker_);
+  }
+  if (!headline.isEmpty()) {
+    auto* title = new PlainLabel(headline, 22, QFont::DemiBold, Palette::primaryText(), this);
+    title->setWordWrap(true);
+    titles_->addWidget(title);
+  }
   header->addLayout(titles_, 1);
   auto* closeButton = new RoundGlyphButton("xmark", 11, QString::fromStdString(L("Close")), this);
   closeButton->setFixedSize(28, 28);
@@ -55,9 +59,9 @@ ReportSheet::ReportSheet(const ViewContext& context, const QString& kicker, std:
   footer_ = new QHBoxLayout;
   footer_->setContentsMargins(24, 16, 24, 16);
   footer_->setSpacing(16);
-  auto* hintLabel = new PlainLabel(hint, 12.5, QFont::Normal, Palette::secondaryText(), this);
-  hintLabel->setWordWrap(true);
-  footer_->addWidget(hintLabel, 1);
+  hint_ = new PlainLabel(hint, 12.5, QFont::Normal, Palette::secondaryText(), this);
+  hint_->setWordWrap(true);
+  footer_->addWidget(hint_, 1);
   done_ = new PillButton(QString::fromStdString(L("Done")), 14, QFont::DemiBold, Palette::ink(), QColor(245, 244, 240),
                          QSize(30, 9), this);
   footer_->addWidget(done_, 0, Qt::AlignVCenter);
@@ -68,7 +72,7 @@ ReportSheet::ReportSheet(const ViewContext& context, const QString& kicker, std:
   qApp->installEventFilter(this);
   // The background and the kicker follow the page on show.
   connect(&bridge_, &StoreBridge::changed, this, [this] {
-    if (!kickerColor_) kicker_->setColor(accent(store_.page()));
+    if (kicker_ && !kickerColor_) kicker_->setColor(accent(store_.page()));
     update();
   });
   new InitialFocusClearer(this);
@@ -80,7 +84,7 @@ bool ReportSheet::eventFilter(QObject* watched, QEvent* event) {
       static_cast<QWidget*>(watched)->window() == window()) {
     const auto* key = static_cast<QKeyEvent*>(event);
     if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && key->modifiers() == Qt::NoModifier) {
-      closeAction_();
+      returnPressed(watched);
       return true;
     }
   }

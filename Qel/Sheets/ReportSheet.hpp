@@ -2,7 +2,8 @@
 // What the report sheets share (the replay, the sleep report, the stretch summary): a fixed
 // width on the page's background, a header of a coloured kicker over a large headline with a
 // round close button, the sheet's own blocks, and a footer of a hint and a Done button.
-// Return closes the sheet wherever the focus is in its window; Escape is the window's own.
+// Return closes the sheet wherever the focus is in its window, unless the sheet takes Return
+// for itself; Escape is the window's own.
 #include <QWidget>
 
 #include <functional>
@@ -29,7 +30,7 @@ class ReportSheet : public QWidget {
 
  protected:
   // `close` withdraws the sheet's request. The kicker takes `kickerColor`, or the page's accent
-  // when none is given.
+  // when none is given. An empty kicker or headline is left out, for a sheet with titles of its own.
   ReportSheet(const ViewContext& context, const QString& kicker, std::optional<QColor> kickerColor,
               const QString& headline, const QString& hint, std::function<void()> close, QWidget* parent);
 
@@ -40,6 +41,13 @@ class ReportSheet : public QWidget {
   // The footer's row; the close action runs on Return and on Done.
   QHBoxLayout* footer() const { return footer_; }
   void closeSheet() const { closeAction_(); }
+  PlainLabel* hint() const { return hint_; }
+  // Return pressed on `receiver` (the focus) anywhere in the sheet's window; closes the sheet
+  // unless a sheet says otherwise.
+  virtual void returnPressed(QObject* receiver) {
+    (void)receiver;
+    closeAction_();
+  }
 
   bool eventFilter(QObject* watched, QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
@@ -52,7 +60,8 @@ class ReportSheet : public QWidget {
   QVBoxLayout* blocks_;
   QVBoxLayout* titles_;
   QHBoxLayout* footer_;
-  PlainLabel* kicker_;
+  PlainLabel* kicker_ = nullptr;
+  PlainLabel* hint_;
   std::optional<QColor> kickerColor_;
   QWidget* divider_;
   QAbstractButton* close_;

@@ -97,6 +97,8 @@ void SheetHost::open(std::size_t index, const std::string& request) {
     if (open_ == index) fill(index);
   });
   dialog_ = window;
+  // The window's role names the sheet, for the window manager and for tests from outside.
+  window->setWindowRole(QString::fromStdString(registry_.sheets()[index].name));
   fill(index);
   connect(window, &QDialog::finished, this, &SheetHost::closedByUser);
   window->open();

@@ -1,5 +1,5 @@
 // The real program on a real (virtual) X server: it opens its window, a second start hands its
-// replay request to it, and SIGTERM ends it in order. A screenshot is kept under the build
+// replay request to it and the replay is shown, and SIGTERM ends it in order. A screenshot is kept under the build
 // folder (artifacts/desktop-run.png) for CI.
 #include <gtest/gtest.h>
 
@@ -75,6 +75,8 @@ TEST(DesktopRun, windowOpensAndASecondStartReachesTheFirst) {
     if (!argument.empty()) argv.push_back(argument);
     EXPECT_TRUE(output(argv, env)) << "the second start failed";
     EXPECT_EQ(first.readLine(10s), heard);
+    // The replay is on show: the incident sheet's window is up over the main window.
+    if (argument == "--replay") EXPECT_TRUE(qel::test::windowWithRoleAppears("incident", env)) << "no replay shown";
   }
 
   EXPECT_TRUE(exitedCleanly(first.stop(SIGTERM))) << "SIGTERM did not end it in order";

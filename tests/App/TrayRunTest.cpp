@@ -1,6 +1,6 @@
 // The real program beside a real XEmbed tray (trayer) on a virtual X server: a click on its icon
 // opens the panel, a second click closes it once, Escape closes it, and so does Ctrl+Alt+E on its
-// way to the replay. Where a StatusNotifierWatcher
+// way to the replay, which it shows. Where a StatusNotifierWatcher
 // is on the session bus, the item registers with it instead.
 #include <gtest/gtest.h>
 
@@ -123,6 +123,7 @@ TEST(TrayRun, clickOnTheIconTogglesThePanelAndEscapeClosesIt) {
   std::this_thread::sleep_for(300ms);
   ASSERT_TRUE(run({"/usr/bin/xdotool", "mousemove", "600", "790", "key", "ctrl+alt+e"}, env));
   EXPECT_TRUE(panelBecomes(false, env)) << "Ctrl+Alt+E did not reach the program";
+  EXPECT_TRUE(qel::test::windowWithRoleAppears("incident", env)) << "Ctrl+Alt+E did not show the replay";
 
   qel.stop(SIGTERM);
 }

@@ -6,6 +6,7 @@
 #include <ctime>
 #include <future>
 
+#include "tests/support/ScopedTimeZone.hpp"
 #include "tests/History/HistoryFixture.hpp"
 
 using namespace qel;
@@ -224,8 +225,7 @@ TEST(HistoryDB, sleepsAndStretchesComeBackAsSaved) {
 }
 
 TEST(HistoryDB, pruneDropsWholeDaysAndWhatEndedBeforeLocalMidnightAcrossDaylightSaving) {
-  setenv("TZ", "Europe/Berlin", 1);
-  tzset();
+  const qel::test::ScopedTimeZone berlin("Europe/Berlin");
   struct Case {
     std::string before, lastDay;
     Date midnight;  // local midnight of `before`

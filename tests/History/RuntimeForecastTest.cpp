@@ -62,6 +62,20 @@ TEST(RuntimeForecast, anAppIsCreditedWithAtMostEightyPercentOfTheDraw) {
                                       .watts = 12, .minutes = 1200}));
 }
 
+TEST(RuntimeForecast, neverSuggestsQuittingTheDesktopSessionOrQel) {
+  Machine m;
+  m.add({.pid = 30, .name = "gnome-shell", .path = "/usr/bin/gnome-shell", .appKey = "/usr/bin/gnome-shell"}, 6);
+  m.add({.pid = 31, .name = "Xwayland", .path = "/usr/bin/Xwayland", .appKey = "/usr/bin/Xwayland"}, 4);
+  m.add({.pid = 32, .name = "kwin_wayland", .path = "/usr/bin/kwin_wayland (deleted)", .appKey = "/usr/bin/kwin"}, 4);
+  m.add({.pid = 33, .name = "pipewire", .path = "", .appKey = "/usr/bin/pipewire"}, 4);  // exe unreadable
+  m.add({.pid = 34, .name = "gnome-session-b", .path = "/usr/libexec/gnome-session-binary", .appKey = "/x"}, 4);
+  m.add({.pid = 35, .name = "lsof", .path = "/usr/bin/lsof", .appKey = "/usr/bin/lsof", .ppid = 1}, 4);  // Qel's own
+  m.add({.pid = 36, .name = "render", .path = "/usr/bin/render", .appKey = "/usr/bin/render"}, 3);
+  const auto f = m.forecast();
+  ASSERT_EQ(f->gains.size(), 1u);
+  EXPECT_EQ(f->gains[0].name, "render");
+}
+
 TEST(RuntimeForecast, processesOfOneAppAddUpUnderItsName) {
   Machine m;
   m.add({.pid = 20, .name = "Editor", .path = "/usr/lib/editor/editor", .appKey = kApp}, 1.0);

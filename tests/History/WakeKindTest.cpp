@@ -16,6 +16,7 @@ TEST(WakeKind, classifiesByTheFirstListThatMatches) {
       {"HID device", WakeKind::device},
       {"EC.USB lid", WakeKind::lid},
       {"wifi", WakeKind::network},
+      {"Wi-Fi", WakeKind::network},
       {"NUB.SPMI0.SW3 TCPKeepAlive", WakeKind::network},
       {"MagSafe", WakeKind::adapter},
       {"valid", WakeKind::lid},  // substrings count, inside longer words too

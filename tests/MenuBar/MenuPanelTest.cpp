@@ -10,13 +10,20 @@
 #include "Qel/MenuBar/MenuCell.hpp"
 #include "Qel/MenuBar/MenuPanel.hpp"
 #include "Qel/MenuBar/MiniRing.hpp"
+#include "Qel/MenuBar/PanelBatteries.hpp"
 #include "Qel/MenuBar/PanelFacts.hpp"
 #include "Qel/MenuBar/PanelProcRow.hpp"
 #include "Qel/MenuBar/PanelToast.hpp"
 #include "Qel/MenuBar/PanelToggle.hpp"
 #include "Qel/MenuBar/TodayStrip.hpp"
+#include "Qel/Pages/MemoryAdviceCard.hpp"
 #include "Qel/Text/Utf8.hpp"
+#include "Qel/Window/BatteryGauge.hpp"
 #include "Qel/Window/Fonts.hpp"
+#include "Qel/Window/PlainLabel.hpp"
+#include "Qel/Window/PlainToolTip.hpp"
+#include "Qel/Window/StableValue.hpp"
+#include "tests/support/DBusMock.hpp"
 #include "tests/Window/BusyAfternoon.hpp"
 #include "tests/Window/Probe.hpp"
 
@@ -85,6 +92,31 @@ TEST(PanelFacts, topProcessesAndTheirIdentity) {
   EXPECT_TRUE(stillRunning(seen, {{.pid = 42, .startTime = 1000}}));
   EXPECT_FALSE(stillRunning(seen, {{.pid = 42, .startTime = 2000}}));  // the pid was taken again
   EXPECT_FALSE(stillRunning(seen, {}));
+}
+
+TEST(PanelFacts, lowDevicesAreNamedInListOrder) {
+  const std::vector<BTDevice> devices = {{"a", "Mouse", 19}, {"b", "Pen", 20}, {"c", "Keyboard", 0}, {"d", "Pad", -1}};
+  EXPECT_EQ(bluetoothNote(devices), "Mouse battery low, Keyboard battery low");
+  EXPECT_EQ(bluetoothNote({devices[1]}), "");
+  EXPECT_TRUE(anyDeviceCharge(devices));
+  EXPECT_FALSE(anyDeviceCharge({{"d", "Pad", -1}, {"e", "Watch", 101}}));
+  EXPECT_FALSE(anyDeviceCharge({}));
+}
+
+TEST(PanelToastPlace, thePillKeepsClearOfTheControlsAndInsideTheCard) {
+  const QSize card(384, 800), toast(200, 28 + 2 * PanelToast::kShadow);
+  const auto pillOf = [](QRect frame) { return frame.adjusted(PanelToast::kShadow, PanelToast::kShadow, -PanelToast::kShadow, -PanelToast::kShadow); };
+  // Above the switches, centred.
+  const QRect above = pillOf(panelToastFrame(card, toast, 700));
+  EXPECT_EQ(above.bottom() + 1, 700 - PanelToast::kGap);
+  EXPECT_EQ(above.left(), (384 - 200) / 2 + PanelToast::kShadow);
+  // Without controls in view: its usual height above the card's lower edge.
+  EXPECT_EQ(pillOf(panelToastFrame(card, toast, std::nullopt)).bottom() + 1, 800 - PanelToast::kRaise);
+  // Controls at the very top or past the end never push it off the card.
+  EXPECT_GE(pillOf(panelToastFrame(card, toast, 3)).top(), 0);
+  EXPECT_LE(pillOf(panelToastFrame(card, toast, 5000)).bottom(), 800);
+  // A message wider than the card is cut to the card.
+  EXPECT_EQ(panelToastFrame(card, QSize(900, 52), 700).width(), 384);
 }
 
 TEST(MiniRingGeometry, tonesOpacityAndTheSliver) {
@@ -217,6 +249,34 @@ TEST_F(MenuPanelTest, eachSwitchActsOncePerClick) {
   EXPECT_EQ(panel->toast()->text(), QString::fromStdString(*fx.store->toast()));
 }
 
+TEST_F(MenuPanelTest, keepAwakeTakesAndGivesBackOneLockPerClick) {
+  test::PrivateBus bus;
+  ASSERT_TRUE(bus.startTemplate("logind", "org.freedesktop.login1"));
+  auto panel = makePanel();
+  click(panel->toggle(1));
+  EXPECT_TRUE(fx.store->awakeUntil());
+  BusyAfternoon::settle();
+  EXPECT_TRUE(panel->toggle(1)->isOn());
+  EXPECT_EQ(fx.store->toast(), "Won't sleep when idle for the next 2 hours");
+  click(panel->toggle(1));
+  EXPECT_FALSE(fx.store->awakeUntil());
+  BusyAfternoon::settle();
+  EXPECT_FALSE(panel->toggle(1)->isOn());
+}
+
+TEST_F(MenuPanelTest, aRowsBarTurnsWarmFromThirtyPercent) {
+  for (double cpu : {29.9, 30.0}) {
+    auto* row = new PanelProcRow(*fx.store, {});
+    row->setProc({.pid = 9, .name = "worker", .cpu = cpu}, QIcon());
+    test::Host host(row, {340, PanelProcRow::kHeight});
+    // The bar stands left of the figure and the End column; its filled start is the row's tone.
+    const int barLeft = 340 - PanelProcRow::kEndWidth - 8 - 50 - 8 - 54;
+    const QColor want = cpu >= 30 ? Palette::themed(0xF2B45A, 0x9D601F) : Palette::themed(0xA7AEAC, 0x4C5B55);
+    EXPECT_TRUE(test::near(host.at(barLeft + 4, PanelProcRow::kHeight / 2), want, 10)) << cpu;
+    EXPECT_EQ(QString::fromStdString(procCpuText(cpu)), cpu >= 30 ? "30.0%" : "29.9%");
+  }
+}
+
 TEST_F(MenuPanelTest, optionalSectionsKeepTheirStateWhileOpen) {
   ASSERT_TRUE(fx.store->sleepAtOpen());
   auto panel = makePanel();
@@ -273,7 +333,101 @@ TEST_F(MenuPanelTest, aHostileNameIsShownAsPlainText) {
   EXPECT_TRUE(ink);
 }
 
+TEST_F(MenuPanelTest, aDeviceCellDrawsItsChargeAndWarnsBelowTwentyPercent) {
+  for (int percent : {19, 20, 72}) {
+    auto* cell = new PanelBatteryCell({"k", "<b>Pen</b>", percent, BTDevice::Kind::unknown});
+    test::Host host(cell, {PanelBatteryCell::kWidth, PanelBatteryCell::kHeight});
+    const bool low = percent < 20;
+    const QColor hot = Palette::themed(0xFF7A59, 0xB34129);
+    // Twelve o'clock on the ring is always charged; nine o'clock only from 75 %.
+    const QRectF circle = batteryGaugeShape(QSizeF(36, 36), percent).circle;
+    const QColor charge = low ? hot : Palette::batteryGreen();
+    EXPECT_TRUE(test::near(host.at(int(circle.center().x()), int(circle.top())), charge, 40)) << percent;
+    const QColor nine = host.at(int(circle.left()), int(circle.center().y()));
+    EXPECT_FALSE(test::near(nine, charge, 40)) << percent;
+    EXPECT_TRUE(test::near(nine, test::over(Qt::white, Qt::black, 0.11), 12)) << percent;
+    EXPECT_EQ(cell->value()->text(), QString::number(percent) + "%");
+    EXPECT_EQ(cell->gauge()->chargeColor(), low ? hot : Palette::batteryGreen());
+    EXPECT_EQ(cell->accessibleDescription(),
+              low ? QString("<b>Pen</b> battery low") : QString("Battery %1%").arg(percent));
+    // The name is drawn as written, markup and all.
+    EXPECT_EQ(cell->shownName(), "<b>Pen</b>");
+    EXPECT_EQ(cell->toolTip(), plainToolTip(QString("<b>Pen</b> · Battery %1%").arg(percent)));
+  }
+}
+
+TEST_F(MenuPanelTest, theBluetoothSectionIsDecidedWhenThePanelOpens) {
+  auto before = makePanel();
+  EXPECT_EQ(before->bluetoothRow(), nullptr);
+
+  ASSERT_TRUE(fx.connectDevices(BusyAfternoon::deskDevices()));
+  BusyAfternoon::settle();
+  EXPECT_EQ(before->bluetoothRow(), nullptr);  // a sample while open adds no section
+  auto with = makePanel();
+  ASSERT_NE(with->bluetoothRow(), nullptr);
+  ASSERT_EQ(with->batteries()->cells().size(), 3u);
+  EXPECT_EQ(with->bluetoothNote()->text(), "Ergo Keyboard battery low");
+
+  // Devices that stop reporting a charge leave "Not connected" in the open panel's section.
+  ASSERT_TRUE(fx.connectDevices({{"x", "Old Speaker", -1}}));
+  BusyAfternoon::settle();
+  ASSERT_NE(with->bluetoothRow(), nullptr);
+  EXPECT_FALSE(with->batteries()->isVisible());
+  EXPECT_EQ(with->bluetoothNote()->text(), "");
+  EXPECT_EQ(makePanel()->bluetoothRow(), nullptr);
+}
+
+TEST_F(MenuPanelTest, theMemoryAdviceIsDecidedWhenThePanelOpens) {
+  auto before = makePanel();
+  EXPECT_EQ(before->memoryAdvice(), nullptr);
+  Snapshot s;
+  s.tick = 61;
+  s.mem = fx.store->mem();
+  s.mem.pressure = 66;
+  s.procs = fx.store->procs();
+  fx.store->apply(s);
+  BusyAfternoon::settle();
+  ASSERT_TRUE(fx.store->adviceAtOpen());
+  EXPECT_EQ(before->memoryAdvice(), nullptr);
+  auto with = makePanel();
+  ASSERT_NE(with->memoryAdvice(), nullptr);
+  EXPECT_TRUE(with->memoryAdvice()->isVisible());
+  // The pressure falls while it is open: the card stays until the panel opens again.
+  s.tick = 62;
+  s.mem.pressure = 30;
+  fx.store->apply(s);
+  BusyAfternoon::settle();
+  EXPECT_FALSE(fx.store->adviceAtOpen());
+  EXPECT_TRUE(with->memoryAdvice()->isVisible());
+  EXPECT_EQ(makePanel()->memoryAdvice(), nullptr);
+}
+
+TEST_F(MenuPanelTest, theToastLeavesTheSwitchesInSight) {
+  ASSERT_TRUE(fx.connectDevices(BusyAfternoon::deskDevices()));
+  PanelCard card;
+  auto* panel = new MenuPanel(*fx.bridge, {});
+  card.layout()->addWidget(panel);
+  card.adjustSize();
+  card.show();
+  BusyAfternoon::settle();
+  click(panel->toggle(2));
+  BusyAfternoon::settle();
+  PanelToast* toast = panel->toast();
+  ASSERT_TRUE(toast->isVisible());
+  ASSERT_EQ(toast->parentWidget(), &card);
+  const QRect pill = toast->pill().translated(toast->pos());
+  for (int i = 0; i < 3; ++i) {
+    const QRect tile(panel->toggle(i)->mapTo(&card, QPoint(0, 0)), panel->toggle(i)->size());
+    EXPECT_FALSE(pill.intersects(tile)) << i;
+  }
+  EXPECT_GT(pill.top(), 0);
+  // Drawn where it was placed: the pill's middle shows its own fill, the reverse of the card.
+  const QImage shot = card.grab().toImage();
+  EXPECT_TRUE(test::near(shot.pixelColor(pill.left() + 4, pill.center().y()), Palette::rgb(0x10161A), 8));
+}
+
 TEST_F(MenuPanelTest, galleryLightAndDark) {
+  ASSERT_TRUE(fx.connectDevices(BusyAfternoon::deskDevices()));
   for (const char* look : {"light", "dark"}) {
     test::useAppearance(look);
     fx.store->show("Background priority restored");

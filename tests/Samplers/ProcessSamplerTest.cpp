@@ -161,6 +161,14 @@ TEST_F(ProcessSamplerRates, reusedPidInheritsNoRateAndGetsFreshMetadata) {
   EXPECT_EQ(p.name, "next");
   EXPECT_DOUBLE_EQ(p.cpu, 50.0);
 
+  // Run from an in-memory file: named after argv[0], never after the memfd.
+  setCounters(dir, 500, "memfd:sealed-9", 1960, 9999);
+  fs::remove(root / "proc/500/exe");
+  fs::create_symlink("/memfd:sealed-91173221a7ea (deleted)", root / "proc/500/exe");
+  dir.write("proc/500/cmdline", std::string("tools/binary_backend\0--uid\0" "0", 28));
+  clock.advance(1s);
+  EXPECT_EQ(byPid(sampler.sample()).at(500).name, "binary_backend");
+
   // A pid that disappears and comes back under the same identity is still treated as new.
   fs::rename(root / "proc/412", root / "gone");
   clock.advance(1s);

@@ -7,8 +7,11 @@
 #include <QApplication>
 #include <QEvent>
 
+#include <chrono>
 #include <cmath>
 #include <memory>
+#include <mutex>
+#include <thread>
 
 #include "Qel/History/HistoryDB.hpp"
 #include "Qel/Platform/Calendar.hpp"
@@ -21,6 +24,23 @@
 #include "tests/support/TempDir.hpp"
 
 namespace qel::test {
+
+// The devices the Bluetooth reader finds; the store reads them on its own queue.
+class ScriptedDevices final : public BluetoothSource {
+ public:
+  void set(std::vector<BTDevice> devices) {
+    std::lock_guard l(m_);
+    devices_ = std::move(devices);
+  }
+  std::vector<BTDevice> sample() override {
+    std::lock_guard l(m_);
+    return devices_;
+  }
+
+ private:
+  std::mutex m_;
+  std::vector<BTDevice> devices_;
+};
 
 class BusyAfternoon {
  public:
@@ -35,6 +55,9 @@ class BusyAfternoon {
     s.clock = &clock;
     s.main = &main;
     s.defaults = &defaults;
+    auto scripted = std::make_unique<ScriptedDevices>();
+    devices = scripted.get();
+    s.bluetooth = std::move(scripted);
     s.openHistory = [this](HistoryDB::ProblemHandler h) {
       return std::make_unique<HistoryDB>(dir.path() / "data", lock, std::move(h));
     };
@@ -53,6 +76,24 @@ class BusyAfternoon {
   }
 
   ViewContext context() { return {*store, *bridge}; }
+
+  // Has the store read `list` as the connected devices (its reader runs every tenth tick).
+  bool connectDevices(std::vector<BTDevice> list) {
+    devices->set(list);
+    for (int i = 0; i < 2000 && store->bluetooth() != list; ++i) {
+      store->sampleOnce();
+      settle();
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return store->bluetooth() == list;
+  }
+
+  // Headphones, a keyboard running low and a mouse.
+  static std::vector<BTDevice> deskDevices() {
+    return {{"audio:AA", "Studio Headphones", 72, BTDevice::Kind::headphones},
+            {"Ergo Keyboard", "Ergo Keyboard", 15, BTDevice::Kind::unknown},
+            {"Travel Mouse", "Travel Mouse", 100, BTDevice::Kind::unknown}};
+  }
 
   // Runs what the store posted (its change notices) until nothing is left.
   static void settle() {
@@ -78,6 +119,7 @@ class BusyAfternoon {
   InstanceLock lock{dir.path() / "qel.lock"};
   std::unique_ptr<Store> store;
   std::unique_ptr<StoreBridge> bridge;
+  ScriptedDevices* devices = nullptr;  // owned by the store
 
  private:
   static DayBucket bucket(double cpu, double mem, double pressure, std::string top = "", double topCPU = 0) {
@@ -148,13 +190,13 @@ class BusyAfternoon {
       s.diskDetail = DiskDetail{.total = 512ull << 30, .free = 143ull << 30};
       s.procs = {
           {.pid = 2311, .name = "firefox", .path = "/usr/lib/firefox/firefox", .cpu = 38 + 20 * wave, .mem = 2100ull << 20, .energy = 4.1},
-          {.pid = 2398, .name = "Isolated Web Co", .path = "/usr/lib/firefox/firefox", .cpu = 21, .mem = 640ull << 20, .energy = 2.2},
+          {.pid = 2398, .name = "firefox", .path = "/usr/lib/firefox/firefox", .cpu = 21, .mem = 640ull << 20, .energy = 2.2},
           {.pid = 3120, .name = "code", .path = "/usr/share/code/code", .cpu = 17, .mem = 1300ull << 20, .energy = 1.8},
           {.pid = 4410, .name = "rust-analyzer", .path = "/home/ana/.cargo/bin/rust-analyzer", .cpu = 64 * wave, .mem = 1800ull << 20, .energy = 3.0},
           {.pid = 1187, .name = "gnome-shell", .path = "/usr/bin/gnome-shell", .cpu = 9, .mem = 420ull << 20, .energy = 1.1},
           {.pid = 1020, .name = "Xwayland", .path = "/usr/bin/Xwayland", .cpu = 3, .mem = 96ull << 20, .isSystem = true, .energy = 0.3},
           {.pid = 1490, .name = "pipewire", .path = "/usr/bin/pipewire", .cpu = 1.5, .mem = 24ull << 20, .energy = 0.1},
-          {.pid = 1733, .name = "tracker-miner-f", .path = "/usr/libexec/tracker-miner-fs-3", .cpu = 6, .mem = 110ull << 20, .energy = 0.5},
+          {.pid = 1733, .name = "tracker-miner-fs-3", .path = "/usr/libexec/tracker-miner-fs-3", .cpu = 6, .mem = 110ull << 20, .energy = 0.5},
           {.pid = 5012, .name = "thunderbird", .path = "/usr/lib/thunderbird/thunderbird", .cpu = 2, .mem = 530ull << 20, .energy = 0.2},
           {.pid = 5820, .name = "slack", .path = "/usr/lib/slack/slack", .cpu = 4, .mem = 710ull << 20, .energy = 0.4},
       };

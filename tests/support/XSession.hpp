@@ -8,6 +8,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "tests/support/ChildProcess.hpp"
@@ -26,6 +27,24 @@ inline std::optional<std::string> commandOutput(const std::vector<std::string>& 
   const int status = child.stop(0);  // it has closed its output: reap it
   if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return std::nullopt;
   return all;
+}
+
+// Whether a visible window of the program's has the role `role` (the sheet host names each
+// sheet's window so); waits up to `seconds` for one to appear.
+inline bool windowWithRoleAppears(const std::string& role, const Env& env, int seconds = 15) {
+  using namespace std::chrono_literals;
+  const std::string wanted = "WM_WINDOW_ROLE(STRING) = \"" + role + "\"";
+  for (int attempt = 0; attempt < seconds * 5; ++attempt) {
+    if (const auto ids = commandOutput({"/usr/bin/xdotool", "search", "--onlyvisible", "--name", "^Qel$"}, env)) {
+      std::size_t from = 0;
+      for (std::size_t end; (end = ids->find('\n', from)) != std::string::npos; from = end + 1) {
+        const auto props = commandOutput({"/usr/bin/xprop", "-id", ids->substr(from, end - from), "WM_WINDOW_ROLE"}, env);
+        if (props && props->find(wanted) != std::string::npos) return true;
+      }
+    }
+    std::this_thread::sleep_for(200ms);
+  }
+  return false;
 }
 
 // An Xvfb screen of `size` ("1280x800x24"); `display` is empty when it did not start.

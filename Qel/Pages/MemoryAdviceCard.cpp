@@ -1,0 +1,226 @@
+#include "Qel/Pages/MemoryAdviceCard.hpp"
+
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QVBoxLayout>
+
+#include "Qel/Processes/IconCache.hpp"
+#include "Qel/Sheets/PillButton.hpp"
+#include "Qel/Store/Store.hpp"
+#include "Qel/StoreBridge.hpp"
+#include "Qel/Text/Format.hpp"
+#include "Qel/Text/Loc.hpp"
+#include "Qel/Text/Utf8.hpp"
+#include "Qel/Window/Palette.hpp"
+#include "Qel/Window/PlainLabel.hpp"
+
+namespace qel {
+namespace {
+
+QString q(const std::string& s) { return QString::fromStdString(s); }
+// themed(dark, light): fixed by the interface's look, as the tray panel's colours are.
+AdaptiveColor themedPair(std::uint32_t dark, std::uint32_t light) { return {Palette::rgb(light), Palette::rgb(dark)}; }
+
+// Suggestions that differ only in their figures keep their rows.
+bool sameRows(const std::vector<MemSuggestion>& a, const std::vector<MemSuggestion>& b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (a[i].key != b[i].key || a[i].leaking != b[i].leaking) return false;
+  return true;
+}
+
+}  // namespace
+
+MemoryAdviceLook memoryAdviceLook(bool compact) {
+  if (compact)
+    return {.spacing = 8, .padding = 12, .heading = 12.5, .icon = 18, .button = 12.5, .buttonPadding = 7,
+            .accent = themedPair(0xF2B45A, 0x9D601F), .muted = themedPair(0xA7AEAC, 0x4C5B55),
+            .faint = themedPair(0x737B7A, 0x6B7773), .ink = themedPair(0x10161A, 0xF5F4F0),
+            .paper = themedPair(0xF5F4F0, 0x10161A)};
+  return {.spacing = 12, .padding = 16, .heading = 14, .icon = 22, .button = 13, .buttonPadding = 9,
+          .accent = Palette::warn(), .muted = Palette::secondaryText(), .faint = Palette::tertiaryText(),
+          .ink = Palette::ink(), .paper = Palette::rgb(0xF5F4F0)};
+}
+
+std::string memoryAdviceExplanation(bool anySuggested) {
+  return anySuggested ? L("Quitting these apps you aren't using frees the most memory.")
+                      : L("No background apps worth quitting. Most memory is used by the app you're using, or by the "
+                          "system.");
+}
+
+std::string quitAllLabel(const std::vector<MemSuggestion>& suggestions) {
+  std::uint64_t sum = 0;
+  for (const auto& s : suggestions) sum = s.bytes > ~sum ? ~std::uint64_t{0} : sum + s.bytes;
+  return L("Quit these %@ and free about %@", {std::to_string(suggestions.size()), fmtBytes(sum)});
+}
+
+// One suggested app: its icon, its name, how much it holds and since when it is unused, a warning
+// when it keeps growing, and "Quit".
+class MemoryAdviceCard::Row : public QWidget {
+ public:
+  Row(const MemSuggestion& s, const MemoryAdviceLook& look, IconCache& icons, Store& store, QWidget* parent)
+      : QWidget(parent), key_(s.key) {
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(10);
+    auto* icon = new QWidget(this);
+    icon->setFixedSize(look.icon, look.icon);
+    icon_ = icons.icon(s.key);
+    iconBox_ = icon;
+    layout->addWidget(icon, 0, Qt::AlignVCenter);
+    auto* words = new QVBoxLayout;
+    words->setSpacing(1);
+    name_ = new PlainLabel({}, 13, QFont::Medium, Palette::primaryText(), this);
+    // One line, cut to its room: a long name never widens the card.
+    name_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    detail_ = new PlainLabel({}, 11.5, QFont::Normal, look.faint, this);
+    detail_->setWordWrap(true);
+    words->addWidget(name_);
+    words->addWidget(detail_);
+    if (s.leaking) {
+      leak_ = new PlainLabel(q(L("Memory keeps growing. Reopening it frees the memory.")), 11.5, QFont::Normal,
+                             look.accent, this);
+      leak_->setWordWrap(true);
+      words->addWidget(leak_);
+    }
+    layout->addLayout(words, 1);
+    quit_ = new PillButton(q(L("Quit")), 12, QFont::Medium, Palette::primaryText(), Palette::adaptiveOpacity(0.08, 0.08),
+                           QSize(12, 4), this);
+    layout->addWidget(quit_, 0, Qt::AlignVCenter);
+    Store* target = &store;
+    connect(quit_, &QAbstractButton::clicked, this, [target, key = key_] { target->quitApps({key}); });
+    setSuggestion(s);
+  }
+
+  void setSuggestion(const MemSuggestion& s) {
+    // Names come from outside (desktop entries): shown as plain text, one line.
+    fullName_ = q(displayName(s.name));
+    elideName();
+    detail_->setText(q(L("Using %@, %@", {fmtBytes(s.bytes), s.idleText})));
+    quit_->setAccessibleName(q(L("Quit %@", {displayName(s.name)})));
+  }
+
+  QAbstractButton* quit() const { return quit_; }
+  PlainLabel* leak() const { return leak_; }
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override {
+    QWidget::resizeEvent(event);
+    elideName();
+  }
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    icon_.paint(&p, iconBox_->geometry());
+  }
+
+ private:
+  void elideName() {
+    const int room = name_->width();
+    name_->setText(room > 0 ? name_->fontMetrics().elidedText(fullName_, Qt::ElideRight, room) : fullName_);
+  }
+
+  std::string key_;
+  QString fullName_;
+  QIcon icon_;
+  QWidget* iconBox_;
+  PlainLabel* name_;
+  PlainLabel* detail_;
+  PlainLabel* leak_ = nullptr;
+  PillButton* quit_;
+};
+
+MemoryAdviceCard::MemoryAdviceCard(Store& store, StoreBridge& bridge, bool compact, QWidget* parent)
+    : QWidget(parent),
+      store_(store),
+      compact_(compact),
+      look_(memoryAdviceLook(compact)),
+      icons_(std::make_unique<IconCache>(store.apps())) {
+  setObjectName(compact ? QStringLiteral("qel.memoryAdvice.compact") : QStringLiteral("qel.memoryAdvice"));
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(look_.padding, look_.padding, look_.padding, look_.padding);
+  layout->setSpacing(look_.spacing);
+  auto* header = new QVBoxLayout;
+  header->setSpacing(2);
+  header->addWidget(new PlainLabel(q(L("Memory is tight")), look_.heading, QFont::DemiBold, look_.accent, this));
+  explanation_ = new PlainLabel({}, 12, QFont::Normal, look_.muted, this);
+  explanation_->setWordWrap(true);
+  header->addWidget(explanation_);
+  layout->addLayout(header);
+  rowsLayout_ = new QVBoxLayout;
+  rowsLayout_->setSpacing(look_.spacing);
+  layout->addLayout(rowsLayout_);
+  auto* all = new PillButton({}, look_.button, QFont::DemiBold, look_.ink, look_.paper, QSize(12, look_.buttonPadding),
+                             this);
+  all->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  quitAll_ = all;
+  layout->addWidget(quitAll_);
+  connect(quitAll_, &QAbstractButton::clicked, this, [this] {
+    std::vector<std::string> keys;
+    for (const auto& s : suggestions_) keys.push_back(s.key);
+    store_.quitApps(keys);
+  });
+  Palette::followAppearance(this);
+  connect(&bridge, &StoreBridge::changed, this, &MemoryAdviceCard::refresh);
+  refresh();
+}
+
+MemoryAdviceCard::~MemoryAdviceCard() = default;
+
+QAbstractButton* MemoryAdviceCard::quitButton(std::size_t row) const {
+  return row < rows_.size() ? rows_[row]->quit() : nullptr;
+}
+
+PlainLabel* MemoryAdviceCard::leakLine(std::size_t row) const {
+  return row < rows_.size() ? rows_[row]->leak() : nullptr;
+}
+
+void MemoryAdviceCard::refresh() {
+  // The full card comes and goes with the store's own limits; the panel decides for the compact one.
+  if (!compact_) {
+    const bool wanted = store_.memoryAdviceWanted();
+    if (parentWidget()) setVisible(wanted);
+    if (!wanted) return;
+  }
+  auto now = store_.memorySuggestions();
+  const bool rebuild = !sameRows(now, suggestions_);
+  suggestions_ = std::move(now);
+  explanation_->setText(q(memoryAdviceExplanation(!suggestions_.empty())));
+  if (rebuild) {
+    rebuildRows();
+  } else {
+    for (std::size_t i = 0; i < rows_.size(); ++i) rows_[i]->setSuggestion(suggestions_[i]);
+  }
+  quitAll_->setText(q(quitAllLabel(suggestions_)));
+  quitAll_->setAccessibleName(quitAll_->text());
+  quitAll_->setVisible(suggestions_.size() >= 2);
+  quitAll_->updateGeometry();
+}
+
+void MemoryAdviceCard::rebuildRows() {
+  for (auto* row : rows_) delete row;
+  rows_.clear();
+  for (const auto& s : suggestions_) {
+    auto* row = new Row(s, look_, *icons_, store_, this);
+    rowsLayout_->addWidget(row);
+    rows_.push_back(row);
+  }
+}
+
+void MemoryAdviceCard::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  QColor fill = look_.accent.resolve();
+  fill.setAlphaF(0.10F);
+  QColor edge = look_.accent.resolve();
+  edge.setAlphaF(0.25F);
+  const double r = look_.padding;
+  // The outline is drawn inside the card's edge.
+  p.setPen(Qt::NoPen);
+  p.setBrush(fill);
+  p.drawRoundedRect(QRectF(rect()), r, r);
+  p.setPen(QPen(edge, 1));
+  p.setBrush(Qt::NoBrush);
+  p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), r - 0.5, r - 0.5);
+}
+
+}  // namespace qel

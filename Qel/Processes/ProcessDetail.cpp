@@ -1,0 +1,346 @@
+#include "Qel/Processes/ProcessDetail.hpp"
+
+#include <QAbstractButton>
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QResizeEvent>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+#include "Qel/Pages/PageIcons.hpp"
+#include "Qel/Processes/DetailCell.hpp"
+#include "Qel/Processes/IconCache.hpp"
+#include "Qel/Processes/ProfileView.hpp"
+#include "Qel/Sheets/PillButton.hpp"
+#include "Qel/Sheets/SheetFrame.hpp"
+#include "Qel/Sheets/WashBox.hpp"
+#include "Qel/Store/Store.hpp"
+#include "Qel/StoreBridge.hpp"
+#include "Qel/Text/Format.hpp"
+#include "Qel/Text/Loc.hpp"
+#include "Qel/Text/Utf8.hpp"
+#include "Qel/Window/Divider.hpp"
+#include "Qel/Window/Fonts.hpp"
+#include "Qel/Window/InitialFocusClearer.hpp"
+#include "Qel/Window/PageMeta.hpp"
+#include "Qel/Window/Palette.hpp"
+#include "Qel/Window/PillSegment.hpp"
+#include "Qel/Window/PlainLabel.hpp"
+#include "Qel/Window/RoundGlyphButton.hpp"
+#include "Qel/Window/Sparkline.hpp"
+#include "Qel/Window/TextButton.hpp"
+
+namespace qel {
+
+namespace {
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+QString cpuText(double cpu) { return qs(std::isfinite(cpu) ? fixed(cpu, 1) + "%" : fixed(cpu, 1)); }
+QString energyText(double watts) { return qs(std::isfinite(watts) ? fixed(watts, 1) + " W" : fixed(watts, 1)); }
+QString energyTitle(bool measured) { return qs(measured ? L("Energy") : L("Energy (est.)")); }
+
+template <class Label>
+Label* wrapped(Label* label) {
+  label->setWordWrap(true);
+  return label;
+}
+
+// The pale capsule that ends the process: as wide as the row allows, its words cut short
+// rather than widening the sheet.
+class EndButton : public PillButton {
+ public:
+  EndButton(const QString& text, QWidget* parent)
+      : PillButton(text, 14, QFont::DemiBold, Palette::ink(), Palette::rgb(0xF5F4F0), QSize(16, 10), parent),
+        full_(text) {
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  }
+  QSize minimumSizeHint() const override { return {80, sizeHint().height()}; }
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override {
+    PillButton::resizeEvent(event);
+    setText(QFontMetricsF(font()).elidedText(full_, Qt::ElideRight, width() - 32));
+  }
+  void paintEvent(QPaintEvent* event) override {
+    PillButton::paintEvent(event);
+    if (!Palette::light()) return;
+    // On a light ground the pale capsule needs an edge to be seen.
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Palette::adaptiveOpacity(0.12, 0).resolve(), 1));
+    const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    p.drawRoundedRect(box, box.height() / 2, box.height() / 2);
+  }
+
+ private:
+  QString full_;
+};
+
+// The path, in a fixed-width face, selectable, on at most three lines.
+QLabel* pathText(const ProcInfo& proc, QWidget* parent) {
+  const QString text = proc.path.empty() ? qs(L("Unknown path")) : qs(displayName(proc.path));
+  auto* label = wrapped(new PlainLabel(text, 11, QFont::Normal, Palette::tertiaryText(), parent));
+  QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  mono.setPixelSize(11);
+  label->setFont(mono);
+  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  label->setMaximumHeight(int(std::ceil(QFontMetricsF(mono).lineSpacing() * 3)));
+  label->setMinimumWidth(1);
+  return label;
+}
+
+}  // namespace
+
+ProcessDetail::ProcessDetail(const ViewContext& context, QWidget* parent)
+    : QWidget(parent),
+      store_(context.store),
+      bridge_(context.bridge),
+      history_(0),
+      paintedPage_(context.store.page()),
+      icons_(std::make_unique<IconCache>(context.store.apps())),
+      column_(new QVBoxLayout(this)) {
+  setFixedWidth(kWidth);
+  column_->setContentsMargins(0, 0, 0, 0);
+  column_->setSpacing(0);
+  column_->setSizeConstraint(QLayout::SetMinAndMaxSize);
+
+  const auto pid = store_.detailPID();
+  const auto proc = pid ? store_.proc(*pid) : std::nullopt;
+  if (proc) {
+    opened_ = ProcessIdentity{proc->pid, proc->startTime};
+    history_ = CpuHistory(proc->cpu);
+    content_ = new QWidget(this);
+    auto* parts = new QVBoxLayout(content_);
+    parts->setContentsMargins(0, 0, 0, 0);
+    parts->setSpacing(0);
+
+    auto* upper = new QVBoxLayout;
+    upper->setContentsMargins(24, 24, 24, 24);
+    upper->setSpacing(18);
+    upper->addWidget(header(*proc));
+    tabs_ = new PillSegment(content_);
+    tabs_->setOptions<std::string>({{"now", qs(L("Now"))}, {"profile", qs(L("Profile"))}}, [this] { return tab_; },
+                                   [this](const std::string& tab) { setTab(tab); });
+    upper->addWidget(tabs_, 0, Qt::AlignLeft);
+
+    auto* body = new QWidget;
+    tabColumn_ = new QVBoxLayout(body);
+    tabColumn_->setContentsMargins(0, 0, 0, 0);
+    tabColumn_->setSpacing(0);
+    now_ = nowTab(*proc);
+    tabColumn_->addWidget(now_);
+    upper->addWidget(new FittedScrollArea(body, kMaxTabHeight, body->sizeHint().height(), content_));
+    parts->addLayout(upper);
+    parts->addWidget(new Divider(content_));
+    parts->addWidget(footer(*proc));
+    column_->addWidget(content_);
+    connect(&bridge_, &StoreBridge::changed, this, &ProcessDetail::refresh);
+    refresh();
+  } else {
+    showEnded();
+  }
+  new InitialFocusClearer(this);  // no focus ring until the keyboard asks
+  Palette::followAppearance(this);
+}
+
+ProcessDetail::~ProcessDetail() = default;
+
+std::optional<ProcInfo> ProcessDetail::shown() const {
+  if (!opened_ || store_.detailPID() != opened_->pid) return std::nullopt;
+  auto proc = store_.proc(opened_->pid);
+  // The same pid with another start time is another process: this one has ended.
+  if (!proc || proc->startTime != opened_->startTime) return std::nullopt;
+  return proc;
+}
+
+QWidget* ProcessDetail::header(const ProcInfo& proc) {
+  auto* box = new QWidget(content_);
+  auto* row = new QHBoxLayout(box);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->setSpacing(14);
+  auto* icon = new QLabel(box);
+  icon->setFixedSize(44, 44);
+  icon->setPixmap(processIcon(*icons_, proc).pixmap(QSize(44, 44), devicePixelRatioF()));
+  row->addWidget(icon, 0, Qt::AlignTop);
+
+  auto* words = new QVBoxLayout;
+  words->setSpacing(3);
+  name_ = wrapped(new PlainLabel(qs(displayName(proc.name)), 18, QFont::DemiBold, Palette::primaryText(), box));
+  name_->setMinimumWidth(1);
+  words->addWidget(name_);
+  path_ = pathText(proc, box);
+  words->addWidget(path_);
+  row->addLayout(words, 1);
+
+  close_ = new RoundGlyphButton("xmark", 11, qs(L("Close")), box);
+  close_->setFixedSize(28, 28);
+  connect(close_, &QAbstractButton::clicked, this, &ProcessDetail::closeSheet);
+  row->addWidget(close_, 0, Qt::AlignTop);
+  return box;
+}
+
+QWidget* ProcessDetail::nowTab(const ProcInfo& proc) {
+  auto* tab = new QWidget;
+  auto* column = new QVBoxLayout(tab);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(18);
+  if (QWidget* note = processNote(proc, tab)) column->addWidget(note);
+
+  for (int r = 0; r < 2; ++r) {
+    auto* row = new QHBoxLayout;
+    row->setSpacing(8);
+    for (int c = 0; c < 3; ++c) {
+      auto* cell = new DetailCell({}, {}, tab);
+      cells_.push_back(cell);
+      row->addWidget(cell, 1);
+    }
+    column->addLayout(row);
+  }
+  cells_[0]->setTitle(qs(L("CPU")));
+  cells_[1]->setTitle(qs(L("Memory")));
+  cells_[2]->setTitle(QStringLiteral("PID"));  // the same word in every language
+  cells_[4]->setTitle(qs(L("Disk I/O")));
+  cells_[5]->setTitle(qs(L("Network")));
+
+  auto* line = new QVBoxLayout;
+  line->setSpacing(6);
+  line->addWidget(new PlainLabel(qs(L("CPU, since this panel opened")), 12, QFont::Normal, Palette::secondaryText(), tab));
+  auto* well = new WashBox(Palette::adaptiveOpacity(0.05, 0.05), 10, tab);
+  well->setFixedHeight(60);
+  auto* inside = new QVBoxLayout(well);
+  inside->setContentsMargins(1, 6, 1, 1);  // the line keeps clear of the rounded corners' top
+  sparkline_ = new Sparkline(Palette::cpu(), 100, well);
+  inside->addWidget(sparkline_);
+  line->addWidget(well);
+  column->addLayout(line);
+
+  if (QWidget* tame = tameControl(proc, tab)) column->addWidget(tame);
+  return tab;
+}
+
+QWidget* ProcessDetail::footer(const ProcInfo& proc) {
+  auto* box = new WashBox(Palette::adaptiveOpacity(0.05, 0.05), 0, content_);
+  auto* column = new QVBoxLayout(box);
+  column->setContentsMargins(24, 18, 24, 18);
+  column->setSpacing(12);
+  if (proc.isSystem) {
+    systemNote_ = wrapped(new PlainLabel(
+        qs(L("This is a system process: a kernel thread or a service run by another user, such as root. Ending it "
+             "could freeze or restart the system, so Qel doesn't offer to end it. High usage usually drops back "
+             "within a few minutes.")),
+        12.5, QFont::Normal, Palette::secondaryText(), box));
+    column->addWidget(systemNote_);
+    return box;
+  }
+  const std::string name = displayName(proc.name);
+  column->addWidget(wrapped(new PlainLabel(qs(L("Quitting closes %@. Unsaved changes may be lost.", {name})), 12.5,
+                                           QFont::Normal, Palette::secondaryText(), box)));
+  auto* row = new QHBoxLayout;
+  row->setSpacing(16);
+  end_ = new EndButton(qs(L("End %@", {name})), box);
+  end_->setAccessibleName(qs(L("End %@", {name})));
+  row->addWidget(end_, 1);
+  auto* force = new TextButton(qs(L("Force Quit")), Fonts::text(13, QFont::Medium), box);
+  force->setColor(Palette::strain());
+  forceQuit_ = force;
+  row->addWidget(forceQuit_);
+  column->addLayout(row);
+  connect(end_, &QAbstractButton::clicked, this, [this] { quit(false); });
+  connect(forceQuit_, &QAbstractButton::clicked, this, [this] { quit(true); });
+  return box;
+}
+
+QWidget* ProcessDetail::processNote(const ProcInfo&, QWidget*) { return nullptr; }
+
+QWidget* ProcessDetail::tameControl(const ProcInfo&, QWidget*) { return nullptr; }
+
+void ProcessDetail::setTab(const std::string& tab) {
+  if (tab == tab_ || ended_ || (tab != "now" && tab != "profile")) return;
+  tab_ = tab;
+  if (tab_ == "profile") {
+    const auto proc = shown();
+    if (!proc) return;
+    now_->hide();
+    // Made anew each time the tab is shown, so it reads the history as it is now.
+    profile_ = new ProfileView(store_, *proc, now_->parentWidget());
+    tabColumn_->addWidget(profile_);
+  } else {
+    delete profile_;
+    profile_ = nullptr;
+    now_->show();
+  }
+  tabs_->refresh();
+}
+
+void ProcessDetail::refresh() {
+  if (ended_) return;
+  const auto proc = shown();
+  if (!proc) {
+    showEnded();
+    return;
+  }
+  if (history_.see(proc->cpu)) {
+    sparkline_->setMaxValue(history_.scale());
+    sparkline_->setValues(history_.values());
+  }
+  cells_[0]->setValue(cpuText(proc->cpu));
+  cells_[1]->setValue(qs(fmtBytes(proc->mem)));
+  cells_[2]->setValue(QString::number(proc->pid));
+  cells_[3]->setTitle(energyTitle(store_.energyMeasured()));
+  cells_[3]->setValue(energyText(proc->energy));
+  cells_[4]->setValue(qs(fmtRate(proc->diskRate)));
+  cells_[5]->setValue(qs(fmtRate(proc->netDown + proc->netUp)));
+  if (store_.page() != paintedPage_) update();
+}
+
+void ProcessDetail::showEnded() {
+  ended_ = true;
+  // What showed the process goes; nothing of it is left to act on.
+  if (content_) {
+    column_->removeWidget(content_);
+    content_->hide();
+    content_->deleteLater();
+  }
+  content_ = nullptr;
+  profile_ = nullptr;
+  now_ = nullptr;
+  tabs_ = nullptr;
+  name_ = nullptr;
+  path_ = nullptr;
+  cells_.clear();
+  sparkline_ = nullptr;
+  systemNote_ = nullptr;
+  end_ = forceQuit_ = close_ = nullptr;
+
+  auto* box = new QWidget(this);
+  auto* column = new QVBoxLayout(box);
+  column->setContentsMargins(24, 24, 24, 24);
+  column->setSpacing(14);
+  column->addWidget(new PlainLabel(qs(L("This process has ended")), 16, QFont::DemiBold, Palette::primaryText(), box));
+  endedClose_ = new PillButton(qs(L("Close")), 13, QFont::Medium, Palette::primaryText(),
+                               Palette::adaptiveOpacity(0.08, 0.08), QSize(16, 6), box);
+  connect(endedClose_, &QAbstractButton::clicked, this, &ProcessDetail::closeSheet);
+  column->addWidget(endedClose_, 0, Qt::AlignLeft);
+  column_->addWidget(box);
+  if (QWidget* w = window(); w != this) w->adjustSize();
+}
+
+void ProcessDetail::quit(bool force) {
+  // Only the process the sheet was opened for, never whoever holds its pid now.
+  const auto proc = shown();
+  if (!proc || proc->isSystem) return;
+  store_.quit({proc->pid}, force);
+}
+
+void ProcessDetail::closeSheet() { store_.setDetailPID(std::nullopt); }
+
+void ProcessDetail::paintEvent(QPaintEvent*) {
+  paintedPage_ = store_.page();
+  QPainter(this).fillRect(rect(), background(paintedPage_).resolve());
+}
+
+}  // namespace qel

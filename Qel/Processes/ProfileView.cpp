@@ -1,0 +1,145 @@
+#include "Qel/Processes/ProfileView.hpp"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include <cmath>
+#include <limits>
+
+#include "Qel/Platform/AppRegistry.hpp"
+#include "Qel/Processes/ProfileCharts.hpp"
+#include "Qel/Store/Store.hpp"
+#include "Qel/Text/Format.hpp"
+#include "Qel/Text/Loc.hpp"
+#include "Qel/Text/Utf8.hpp"
+#include "Qel/Window/Divider.hpp"
+#include "Qel/Window/InfoRow.hpp"
+#include "Qel/Window/NoteCards.hpp"
+#include "Qel/Window/Palette.hpp"
+#include "Qel/Window/PlainLabel.hpp"
+
+namespace qel {
+
+namespace {
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+AdaptiveColor toneColor(NoteTone tone) {
+  switch (tone) {
+    case NoteTone::lighter: return Palette::calm();
+    case NoteTone::heavier: return Palette::warn();
+    case NoteTone::quiet: break;
+  }
+  return Palette::tertiaryText();
+}
+
+// A title over a wrapped detail, on the card with the coloured stripe.
+class NoteBox : public NoteCard {
+ public:
+  NoteBox(const ProfileNote& note, QWidget* parent) : NoteCard(toneColor(note.tone), 3, parent) {
+    lines()->addWidget(new PlainLabel(qs(note.title), 13, QFont::DemiBold, Palette::primaryText(), this));
+    auto* detail = new PlainLabel(qs(note.detail), 13, QFont::Normal, Palette::secondaryText(), this);
+    detail->setWordWrap(true);
+    lines()->addWidget(detail);
+  }
+};
+
+// Bytes for the average memory: whole bytes, nothing below zero or beyond what fits.
+std::uint64_t wholeBytes(double bytes) {
+  if (!(bytes > 0)) return 0;
+  if (bytes >= double(std::numeric_limits<std::uint64_t>::max())) return std::numeric_limits<std::uint64_t>::max();
+  return std::uint64_t(std::floor(bytes));
+}
+
+}  // namespace
+
+ProfileView::ProfileView(Store& store, const ProcInfo& proc, QWidget* parent)
+    : QWidget(parent), store_(store), proc_(proc), column_(new QVBoxLayout(this)) {
+  column_->setContentsMargins(0, 0, 0, 0);
+  column_->setSpacing(16);
+  load(proc_.appKey);
+  build();
+}
+
+void ProfileView::load(const std::string& key) {
+  // Only an application has stored hours; anything else is not looked up at all.
+  if (isAppKey(key)) profile_ = store_.profile(key);
+  state_ = profileState(key, profile_);
+}
+
+void ProfileView::build() {
+  if (state_ == ProfileState::noProfile) {
+    column_->addWidget(note({L("No profile for this process"),
+                             L("Qel keeps long-term profiles for apps only, not for individual system processes.")}));
+    return;
+  }
+  if (state_ == ProfileState::tooLittle) {
+    column_->addWidget(note({L("Not enough history yet"),
+                             L("The profile fills in after Qel has seen this app on two different days.")}));
+    return;
+  }
+  const std::string day = profile_.change ? store_.shortDay(profile_.change->day) : std::string();
+  column_->addWidget(note(changeNote(profile_.change, day)));
+  column_->addWidget(memorySection());
+  column_->addWidget(hoursSection());
+  column_->addWidget(facts());
+}
+
+QWidget* ProfileView::note(const ProfileNote& text) { return new NoteBox(text, this); }
+
+QWidget* ProfileView::memorySection() {
+  auto* box = new QWidget(this);
+  auto* column = new QVBoxLayout(box);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(6);
+  auto* header = new QHBoxLayout;
+  header->setSpacing(8);
+  header->addWidget(new PlainLabel(qs(L("Memory, last 30 days")), 12, QFont::Normal, Palette::secondaryText(), box));
+  header->addStretch(1);
+  if (profile_.change) {
+    auto* caption = new PlainLabel(qs(L("Dashed line: updated to %@", {displayName(profile_.change->version)})), 12,
+                                   QFont::Normal, Palette::tertiaryText(), box);
+    caption->setMinimumWidth(1);  // a long version gives way rather than widen the sheet
+    header->addWidget(caption, 0, Qt::AlignRight);
+  }
+  column->addLayout(header);
+  column->addWidget(new MemoryChart(profile_, box));
+  return box;
+}
+
+QWidget* ProfileView::hoursSection() {
+  auto* box = new QWidget(this);
+  auto* row = new QHBoxLayout(box);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->setSpacing(16);
+  row->addWidget(new HoursRing(profile_.hours, box), 0, Qt::AlignVCenter);
+  auto* words = new QVBoxLayout;
+  words->setSpacing(4);
+  words->addStretch(1);
+  words->addWidget(new PlainLabel(qs(L("When it is most active")), 13, QFont::DemiBold, Palette::primaryText(), box));
+  auto* busiest = new PlainLabel(qs(busiestText(profile_.busiest)), 12.5, QFont::Normal, Palette::secondaryText(), box);
+  busiest->setWordWrap(true);
+  words->addWidget(busiest);
+  words->addStretch(1);
+  row->addLayout(words, 1);
+  return box;
+}
+
+QWidget* ProfileView::facts() {
+  auto* box = new QWidget(this);
+  auto* column = new QVBoxLayout(box);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+  const auto row = [&](const std::string& label, const std::string& value) {
+    if (column->count() > 0) column->addWidget(new Divider(box));
+    column->addWidget(new InfoRow(qs(L(label)), qs(value), Palette::secondaryText(), box));
+  };
+  const double cpu = profile_.avgCPU;
+  row("CPU while running, average", std::isfinite(cpu) ? fixed(cpu, 1) + "%" : fixed(cpu, 1));
+  row("Memory, average", fmtBytes(wholeBytes(profile_.avgMem)));
+  if (profile_.energyShare) row("Share of all apps' energy", fmtPercent(*profile_.energyShare));
+  row("Days it ran", std::to_string(profile_.days.size()));
+  return box;
+}
+
+}  // namespace qel

@@ -1,0 +1,124 @@
+#include "Qel/Sheets/StretchButton.hpp"
+
+#include <QEvent>
+#include <QFontMetricsF>
+#include <QPainter>
+
+#include <cmath>
+
+#include "Qel/Store/Store.hpp"
+#include "Qel/StoreBridge.hpp"
+#include "Qel/Text/Loc.hpp"
+#include "Qel/Window/FocusRing.hpp"
+#include "Qel/Window/Fonts.hpp"
+#include "Qel/Window/Glyphs.hpp"
+#include "Qel/Window/Palette.hpp"
+#include "Qel/Window/PlainToolTip.hpp"
+
+namespace qel {
+
+namespace {
+
+constexpr double kPadX = 12, kGap = 6, kFlag = 11, kStop = 9;
+
+QString loc(std::string_view key) { return QString::fromStdString(L(key)); }
+QFont wordFont() { return Fonts::text(12, QFont::Medium); }
+
+}  // namespace
+
+QString elapsedReference(const QString& elapsed) {
+  return elapsed.size() <= 5 ? QStringLiteral("00:00") : QStringLiteral("0:00:00");
+}
+
+StretchButton::StretchButton(const ViewContext& context, bool compact, QWidget* parent)
+    : QAbstractButton(parent), store_(context.store), compact_(compact) {
+  setFont(wordFont());
+  setCursor(Qt::PointingHandCursor);
+  setFocusPolicy(Qt::TabFocus);
+  setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+  connect(this, &QAbstractButton::clicked, this, [this] {
+    if (store_.recording()) store_.stopStretch();
+    else store_.startStretch();
+  });
+  connect(&context.bridge, &StoreBridge::changed, this, &StretchButton::refresh);
+  retext();
+  recording_ = !store_.recording();  // so the first refresh sets everything
+  refresh();
+  Palette::followAppearance(this);
+}
+
+void StretchButton::retext() {
+  mark_ = loc("Mark a stretch");
+  end_ = loc("End");
+  const QString endTip = loc("End this stretch and see its summary");
+  setToolTip(plainToolTip(recording_ ? endTip : loc("Mark a stretch of time: Qel sums up what happened between "
+                                                     "start and end")));
+  setAccessibleName(recording_ ? endTip : mark_);
+  updateGeometry();
+  update();
+}
+
+void StretchButton::refresh() {
+  const bool recording = store_.recording().has_value();
+  const QString elapsed = recording ? QString::fromStdString(store_.recordingText()) : QString();
+  if (recording == recording_ && elapsed == elapsed_) return;
+  const bool wider = elapsedReference(elapsed) != elapsedReference(elapsed_);
+  elapsed_ = elapsed;
+  if (recording != recording_) {
+    recording_ = recording;
+    retext();
+    // The top bar's form is there only while a stretch is recorded.
+    if (compact_) setVisible(recording_);
+  } else {
+    if (wider) updateGeometry();
+    update();
+  }
+}
+
+void StretchButton::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) retext();
+  QAbstractButton::changeEvent(event);
+}
+
+QSize StretchButton::sizeHint() const {
+  const QFontMetricsF words(font());
+  if (!recording_) {
+    if (compact_) return {0, 0};
+    return {int(std::ceil(kPadX + kFlag + kGap + words.horizontalAdvance(mark_) + kPadX)),
+            int(std::ceil(words.height() + 10))};
+  }
+  double width = kPadX + kStop + kGap + words.horizontalAdvance(elapsedReference(elapsed_)) + kPadX;
+  if (!compact_) width += kGap + words.horizontalAdvance(end_);
+  return {int(std::ceil(width)), compact_ ? 34 : 26};
+}
+
+void StretchButton::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  const QRectF box(rect());
+  const double h = box.height();
+  const QFontMetricsF words(font());
+  p.setPen(Qt::NoPen);
+  p.setFont(font());
+  if (!recording_) {
+    p.setBrush(Palette::adaptiveOpacity(0.045, 0.045).resolve());
+    p.drawRoundedRect(box, h / 2, h / 2);
+    const QColor grey = Palette::secondaryText().resolve();
+    Glyphs::draw(p, QRectF(kPadX, 0, kFlag, h), "flag", kFlag, grey);
+    p.setPen(grey);
+    p.drawText(QRectF(kPadX + kFlag + kGap, 0, box.width(), h), Qt::AlignLeft | Qt::AlignVCenter, mark_);
+  } else {
+    p.setBrush(Palette::rgb(0xF5F4F0));  // the same light capsule in both appearances
+    p.drawRoundedRect(box, h / 2, h / 2);
+    const QColor ink = Palette::ink();
+    Glyphs::draw(p, QRectF(kPadX, 0, kStop, h), "stop.fill", kStop, ink);
+    // Right-aligned in the reference's width, so the seconds never move what follows.
+    const double left = kPadX + kStop + kGap, width = words.horizontalAdvance(elapsedReference(elapsed_));
+    p.setPen(ink);
+    p.drawText(QRectF(left, 0, width, h), Qt::AlignRight | Qt::AlignVCenter, elapsed_);
+    if (!compact_) p.drawText(QRectF(left + width + kGap, 0, box.width(), h), Qt::AlignLeft | Qt::AlignVCenter, end_);
+  }
+  if (hasFocus()) paintFocusRing(p, box, h / 2);
+}
+
+}  // namespace qel

@@ -1,0 +1,231 @@
+#include "Qel/Sheets/StretchSheet.hpp"
+
+#include <QFontMetricsF>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QVBoxLayout>
+
+#include "Qel/Processes/DetailCell.hpp"
+#include "Qel/Sheets/SheetFrame.hpp"
+#include "Qel/Sheets/StretchReport.hpp"
+#include "Qel/Sheets/WashBox.hpp"
+#include "Qel/Store/Store.hpp"
+#include "Qel/StoreBridge.hpp"
+#include "Qel/Text/Format.hpp"
+#include "Qel/Text/Loc.hpp"
+#include "Qel/Text/Utf8.hpp"
+#include "Qel/Window/FocusRing.hpp"
+#include "Qel/Window/Fonts.hpp"
+#include "Qel/Window/PageMeta.hpp"
+#include "Qel/Window/Palette.hpp"
+#include "Qel/Window/PlainLabel.hpp"
+#include "Qel/Window/Sparkline.hpp"
+#include "Qel/Window/TextButton.hpp"
+#include "Qel/Window/ThinBar.hpp"
+
+namespace qel {
+
+namespace {
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+QString loc(std::string_view key, const std::vector<std::string>& args = {}) { return qs(L(key, args)); }
+
+constexpr int kOtherListHeight = 112;
+constexpr int kBarWidth = 160, kShareWidth = 44;
+// The text of the name field starts this far in, so the focus ring has room around it; the
+// subtitle under it starts as far in.
+constexpr int kNameInset = 8;
+// The other marks' rows keep their box's side padding inside them, so their focus ring has room.
+constexpr double kRowPad = 14;
+
+// The name, as plain as a title until it has the keyboard focus.
+class NameField : public QLineEdit {
+ public:
+  explicit NameField(QWidget* parent) : QLineEdit(parent) {
+    setFrame(false);
+    setFont(Fonts::text(20, QFont::DemiBold));
+    setAttribute(Qt::WA_MacShowFocusRect, false);
+    setStyleSheet(QStringLiteral("QLineEdit { background: transparent; border: none; }"));
+    setTextMargins(kNameInset - 2, 2, kNameInset - 2, 2);  // the field keeps 2 of its own
+  }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    QLineEdit::paintEvent(event);
+    if (!hasFocus()) return;
+    QPainter p(this);
+    paintFocusRing(p, QRectF(rect()), 8);
+  }
+};
+
+QWidget* appRow(const StretchApp& app, QWidget* parent) {
+  auto* row = new QWidget(parent);
+  auto* line = new QHBoxLayout(row);
+  line->setContentsMargins(0, 8, 0, 8);
+  line->setSpacing(12);
+  // One line: what does not fit beside the bar is cut off at the end.
+  const QFont nameFont = Fonts::text(13, QFont::Medium);
+  const int room = ReportSheet::kWidth - 48 - 3 * 12 - 8 - kBarWidth - kShareWidth;
+  auto* name = new PlainLabel(QFontMetricsF(nameFont).elidedText(qs(displayName(app.name)), Qt::ElideRight, room), 13,
+                              QFont::Medium, Palette::primaryText(), row);
+  line->addWidget(name);
+  line->addStretch(1);  // with the spacing beside it, at least 8
+  auto* bar = new ThinBar(app.share, Palette::cpu(), row);
+  bar->setFixedWidth(kBarWidth);
+  line->addWidget(bar, 0, Qt::AlignVCenter);
+  auto* share = new PlainLabel(qs(fmtPercent(app.share)), 13, QFont::Normal, Palette::primaryText(), row);
+  share->setFixedWidth(kShareWidth);
+  share->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  line->addWidget(share);
+  return row;
+}
+
+}  // namespace
+
+OtherMarkRow::OtherMarkRow(const Stretch& stretch, QWidget* parent) : QAbstractButton(parent), stretch_(stretch) {
+  setCursor(Qt::PointingHandCursor);
+  setFocusPolicy(Qt::TabFocus);
+  setText(qs(displayName(stretch_.name)));
+  setAccessibleName(text() + u' ' + qs(StretchReport::times(stretch_)));
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  Palette::followAppearance(this);
+}
+
+QSize OtherMarkRow::sizeHint() const {
+  const QFontMetricsF name(Fonts::text(13, QFont::Medium)), times(Fonts::text(12));
+  return {200, int(std::ceil(9 + name.height() + 1 + times.height() + 9))};
+}
+
+void OtherMarkRow::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  const QRectF box(rect());
+  const QFont nameFont = Fonts::text(13, QFont::Medium), timesFont = Fonts::text(12), peakFont = Fonts::text(12.5);
+  const QFontMetricsF name(nameFont), times(timesFont), peakMetrics(peakFont);
+  const QString peak = loc("peak %@", {fmtPercent(stretch_.peak)});
+  const double peakWidth = peakMetrics.horizontalAdvance(peak);
+  const double room = std::max(0.0, box.width() - 2 * kRowPad - peakWidth - 12 - 8);
+
+  p.setFont(peakFont);
+  p.setPen(Palette::secondaryText().resolve());
+  p.drawText(QRectF(box.width() - kRowPad - peakWidth - 1, 0, peakWidth + 1, box.height()),
+             Qt::AlignRight | Qt::AlignVCenter, peak);
+  const double top = (box.height() - name.height() - 1 - times.height()) / 2;
+  p.setFont(nameFont);
+  p.setPen(Palette::primaryText().resolve());
+  p.drawText(QRectF(kRowPad, top, room, name.height()), Qt::AlignLeft | Qt::AlignVCenter,
+             name.elidedText(text(), Qt::ElideRight, room));
+  p.setFont(timesFont);
+  p.setPen(Palette::tertiaryText().resolve());
+  p.drawText(QRectF(kRowPad, top + name.height() + 1, room, times.height()), Qt::AlignLeft | Qt::AlignVCenter,
+             qs(StretchReport::times(stretch_)));
+  if (hasFocus()) paintFocusRing(p, box.adjusted(6, 2, -6, -2), 8);
+}
+
+StretchSheet::StretchSheet(const ViewContext& context, const Stretch& stretch, QWidget* parent)
+    : ReportSheet(context, {}, std::nullopt, {}, loc("Marks stay on the outside of the ring so you can look back."),
+                  [this] {
+                    save();
+                    store_.setStretchReport(std::nullopt);
+                  },
+                  parent),
+      stretch_(stretch) {
+  name_ = new NameField(this);
+  name_->setPlaceholderText(loc("Name this stretch"));
+  name_->setText(qs(stretch_.name));
+  name_->setCursorPosition(0);
+  titles()->addWidget(name_);
+  subtitle_ = new PlainLabel(qs(StretchReport::subtitle(stretch_)), 13, QFont::Normal, Palette::secondaryText(), this);
+  subtitle_->setWordWrap(true);
+  subtitle_->setIndent(kNameInset);
+  titles()->addWidget(subtitle_);
+
+  auto* figures = new QHBoxLayout;
+  figures->setSpacing(8);
+  figures->addWidget(new DetailCell(loc("CPU peak"), qs(fmtPercent(stretch_.peak)), this), 1);
+  figures->addWidget(new DetailCell(loc("CPU average"), qs(fmtPercent(stretch_.average)), this), 1);
+  figures->addWidget(new DetailCell(loc("Energy used"), qs(fmtWattHours(stretch_.wattHours)), this), 1);
+  blocks()->addLayout(figures);
+
+  auto* ground = new WashBox(Palette::adaptiveOpacity(0.05, 0.05), 10, this);
+  auto* groundLayout = new QVBoxLayout(ground);
+  groundLayout->setContentsMargins(0, 0, 0, 0);
+  chart_ = new Sparkline(Palette::cpu(), 1.0, ground);
+  chart_->setValues(stretch_.series);
+  chart_->setFixedHeight(90);
+  chart_->setAccessibleName(loc("CPU usage during this stretch"));
+  groundLayout->addWidget(chart_);
+  blocks()->addWidget(ground);
+
+  if (!stretch_.top.empty()) {
+    auto* apps = new QVBoxLayout;
+    apps->setSpacing(8);
+    apps->addWidget(new PlainLabel(loc("Who used the most"), 13.5, QFont::DemiBold, Palette::primaryText(), this));
+    auto* rows = new QVBoxLayout;
+    rows->setSpacing(0);
+    for (const auto& app : stretch_.top) {
+      appRows_.push_back(appRow(app, this));
+      rows->addWidget(appRows_.back());
+    }
+    apps->addLayout(rows);
+    blocks()->addLayout(apps);
+  }
+
+  if (const auto others = store_.otherStretches(stretch_); !others.empty()) {
+    auto* section = new QVBoxLayout;
+    section->setSpacing(8);
+    section->addWidget(new PlainLabel(loc("Other marks that day"), 13.5, QFont::DemiBold, Palette::primaryText(), this));
+    // The wash is the list's own: the scroll area's viewport would cover one behind it.
+    auto* list = new WashBox(Palette::adaptiveOpacity(0.045, 0.045), 12);
+    auto* rows = new QVBoxLayout(list);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->setSpacing(0);
+    for (const auto& other : others) {
+      auto* row = new OtherMarkRow(other, list);
+      connect(row, &QAbstractButton::clicked, this, [this, pick = other] {
+        save();
+        store_.setStretchReport(pick);
+      });
+      otherRows_.push_back(row);
+      rows->addWidget(row);
+    }
+    auto* scroll = new FittedScrollArea(list, kOtherListHeight, kOtherListHeight, this);
+    otherList_ = scroll;
+    section->addWidget(scroll);
+    blocks()->addLayout(section);
+  }
+
+  // The footer: "Delete this mark", the hint, and Done; the spacing is the gap of at least 12.
+  footer()->setSpacing(14);
+  auto* remove = new TextButton(loc("Delete this mark"), Fonts::text(13, QFont::Medium), this);
+  remove->setColor(accent(store_.page()));
+  connect(remove, &QAbstractButton::clicked, this, [this] { store_.deleteStretch(stretch_); });
+  delete_ = remove;
+  footer()->insertWidget(0, remove, 0, Qt::AlignVCenter);
+  hint()->setFont(Fonts::text(12));
+  hint()->setColor(Palette::tertiaryText());
+  connect(&bridge_, &StoreBridge::changed, remove, [this, remove] { remove->setColor(accent(store_.page())); });
+}
+
+QString StretchSheet::subtitle() const { return subtitle_->text(); }
+
+void StretchSheet::save() { store_.rename(stretch_, name_->text().toStdString()); }
+
+void StretchSheet::returnPressed(QObject* receiver) {
+  // Return saves the name and leaves the sheet open; Done has no key of its own here.
+  if (receiver == name_) save();
+}
+
+bool StretchSheet::eventFilter(QObject* watched, QEvent* event) {
+  // Escape saves before it closes, which the window's own Escape would not.
+  if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
+      static_cast<QWidget*>(watched)->window() == window() &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+    closeSheet();
+    return true;
+  }
+  return ReportSheet::eventFilter(watched, event);
+}
+
+}  // namespace qel

@@ -1,0 +1,68 @@
+#pragma once
+// The report on one recorded stretch (a "mark"): its name, when it ran and how its load compares
+// with the usual, its figures, its CPU chart, the apps that used the most, and the other marks of
+// that day. Return in the name field saves the name; closing (Escape, the close button, Done)
+// saves it first; picking another mark saves it and shows that one; deleting does not save.
+#include <QAbstractButton>
+#include <QLineEdit>
+
+#include <vector>
+
+#include "Qel/History/Stretch.hpp"
+#include "Qel/Sheets/ReportSheet.hpp"
+
+namespace qel {
+
+class Sparkline;
+
+// One of the other marks of the day: its name and times, and its peak; all of it one button.
+class OtherMarkRow : public QAbstractButton {
+  Q_OBJECT
+
+ public:
+  OtherMarkRow(const Stretch& stretch, QWidget* parent = nullptr);
+  const Stretch& stretch() const { return stretch_; }
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override { return {0, sizeHint().height()}; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  Stretch stretch_;
+};
+
+class StretchSheet : public ReportSheet {
+  Q_OBJECT
+
+ public:
+  StretchSheet(const ViewContext& context, const Stretch& stretch, QWidget* parent = nullptr);
+
+  QLineEdit* nameField() const { return name_; }
+  QString subtitle() const;
+  QAbstractButton* deleteButton() const { return delete_; }
+  Sparkline* chart() const { return chart_; }
+  // The rows of "Who used the most", in order; none when the stretch has no apps.
+  const std::vector<QWidget*>& appRows() const { return appRows_; }
+  const std::vector<OtherMarkRow*>& otherRows() const { return otherRows_; }
+  // The scroll area of the other marks; null when the day has no other mark.
+  QWidget* otherList() const { return otherList_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void returnPressed(QObject* receiver) override;
+
+ private:
+  void save();
+
+  Stretch stretch_;
+  QLineEdit* name_ = nullptr;
+  PlainLabel* subtitle_ = nullptr;
+  QAbstractButton* delete_ = nullptr;
+  Sparkline* chart_ = nullptr;
+  std::vector<QWidget*> appRows_;
+  std::vector<OtherMarkRow*> otherRows_;
+  QWidget* otherList_ = nullptr;
+};
+
+}  // namespace qel

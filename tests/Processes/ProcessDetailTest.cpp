@@ -1,0 +1,280 @@
+// The process detail sheet: the CPU line it keeps, the profile's sentences and charts, and the
+// sheet itself on a live store: it follows the process it was opened for and no other, ends
+// only that one, and shows outside names as they are.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+
+#include <cmath>
+
+#include "Qel/Pages/ChartKit.hpp"
+#include "Qel/Processes/CpuHistory.hpp"
+#include "Qel/Processes/DetailCell.hpp"
+#include "Qel/Processes/ProcessDetail.hpp"
+#include "Qel/Processes/ProfileCharts.hpp"
+#include "Qel/Processes/ProfileNotes.hpp"
+#include "Qel/Processes/ProfileView.hpp"
+#include "Qel/Window/Motion.hpp"
+#include "Qel/Window/PlainLabel.hpp"
+#include "Qel/Window/Sparkline.hpp"
+#include "tests/Window/BusyAfternoon.hpp"
+#include "tests/support/TestProcesses.hpp"
+
+using namespace qel;
+using test::BusyAfternoon;
+
+namespace {
+
+AppProfile::Day day(const char* key, double mem) { return {.day = key, .mem = mem}; }
+
+AppProfile profileOf(int days, std::optional<AppProfile::Change> change = {}) {
+  AppProfile p;
+  for (int i = 0; i < days; ++i) p.days.push_back(day(("2026-06-" + std::to_string(10 + i)).c_str(), 100.0 * (i + 1)));
+  p.change = std::move(change);
+  return p;
+}
+
+}  // namespace
+
+TEST(CpuHistory, keepsEachChangeAfterTheOpeningValueAndOnlyTheNewestSixty) {
+  CpuHistory h(12);
+  EXPECT_FALSE(h.see(12));  // the value the sheet opened with
+  EXPECT_TRUE(h.values().empty());
+  EXPECT_TRUE(h.see(20));
+  EXPECT_FALSE(h.see(20));  // unchanged
+  EXPECT_FALSE(h.see(NAN));
+  EXPECT_TRUE(h.see(12));
+  EXPECT_EQ(h.values(), (std::vector<double>{20, 12}));
+
+  for (int i = 0; i < 70; ++i) h.see(i);
+  ASSERT_EQ(h.values().size(), CpuHistory::kMost);
+  EXPECT_EQ(h.values().front(), 10);
+  EXPECT_EQ(h.values().back(), 69);
+  EXPECT_EQ(h.scale(), 100);  // one core is the least top
+  h.see(250);
+  EXPECT_EQ(h.scale(), 250);
+  EXPECT_EQ(CpuHistory(40).scale(), 100);
+}
+
+TEST(ProfileNotes, statesChangeNotesAndBusiestHours) {
+  const std::string app = "/usr/share/applications/org.example.Editor.desktop";
+  EXPECT_EQ(profileState("/usr/libexec/tracker-miner-fs-3", profileOf(5)), ProfileState::noProfile);
+  EXPECT_EQ(profileState("", profileOf(5)), ProfileState::noProfile);
+  EXPECT_EQ(profileState(app, profileOf(1)), ProfileState::tooLittle);
+  EXPECT_EQ(profileState(app, profileOf(2)), ProfileState::full);
+
+  const auto change = [](int percent) { return AppProfile::Change{.version = "3.2", .day = "2026-06-12", .percent = percent}; };
+  EXPECT_EQ(changeNote(std::nullopt, "").tone, NoteTone::quiet);
+  EXPECT_EQ(changeNote(change(9), "12 Jun").title, "No notable change");
+  EXPECT_EQ(changeNote(change(-9), "12 Jun").tone, NoteTone::quiet);
+  EXPECT_EQ(changeNote(change(10), "12 Jun"),
+            (ProfileNote{"Heavier since the update to 3.2",
+                         "Since it updated on 12 Jun, it uses 10% more memory on average than before.", NoteTone::heavier}));
+  EXPECT_EQ(changeNote(change(-10), "12 Jun"),
+            (ProfileNote{"Lighter since the update to 3.2",
+                         "Since it updated on 12 Jun, it uses 10% less memory on average than before.", NoteTone::lighter}));
+  // A version read from outside can't forge a line of its own.
+  auto odd = change(40);
+  odd.version = "9\n\u202Eevil";
+  EXPECT_EQ(changeNote(odd, "").title, "Heavier since the update to 9evil");
+
+  EXPECT_EQ(busiestText({14}), "Usually busiest around 14:00.");
+  EXPECT_EQ(busiestText({9, 3}), "Usually busiest around 9:00 and 3:00.");
+  EXPECT_EQ(busiestText({}), "It hasn't been busy enough to show a pattern.");
+  EXPECT_EQ(busiestText({1, 2, 3}), "It hasn't been busy enough to show a pattern.");
+}
+
+TEST(ProfileCharts, memoryBarsKeepTwelveSlotsAndMarkTheUpdateDay) {
+  const QSizeF size(312, 74);  // 300 wide for the slots
+  auto bars = memoryBars(profileOf(5), size);
+  ASSERT_EQ(bars.bars.size(), 5u);
+  EXPECT_DOUBLE_EQ(bars.bars[1].rect.left(), 6 + 25 + 1);
+  EXPECT_DOUBLE_EQ(bars.bars[1].rect.width(), 23);
+  EXPECT_DOUBLE_EQ(bars.bars[4].rect.bottom(), 70);
+  EXPECT_NEAR(bars.bars[4].rect.height(), 64 / 1.15, 1e-9);  // the largest day reaches 1/1.15 of the room
+  EXPECT_FALSE(bars.updateX);
+
+  // From the update day on the bars are full; the day before is faint; the line sits at the day.
+  bars = memoryBars(profileOf(30, AppProfile::Change{.version = "2", .day = "2026-06-13", .percent = 4}), size);
+  ASSERT_EQ(bars.bars.size(), 30u);
+  EXPECT_DOUBLE_EQ(bars.bars[1].rect.left(), 6 + 10 + 1);
+  EXPECT_TRUE(bars.bars[2].beforeUpdate);
+  EXPECT_FALSE(bars.bars[3].beforeUpdate);
+  ASSERT_TRUE(bars.updateX);
+  EXPECT_DOUBLE_EQ(*bars.updateX, 6 + 30);
+
+  // An update day that is not stored draws no line; no days, nothing; odd values stay inside.
+  EXPECT_FALSE(memoryBars(profileOf(3, AppProfile::Change{.day = "2025-01-01"}), size).updateX);
+  EXPECT_TRUE(memoryBars(AppProfile{}, size).bars.empty());
+  AppProfile odd{.days = {day("a", NAN), day("b", -5), day("c", 0.5)}};
+  for (const auto& bar : memoryBars(odd, size).bars) {
+    EXPECT_GE(bar.rect.top(), 0);
+    EXPECT_LE(bar.rect.bottom(), 70);
+  }
+}
+
+TEST(ProfileCharts, hourRingStartsAtTheTopAndShowsAStubForQuietHours) {
+  std::array<double, 24> hours{};
+  hours[6] = 1;
+  hours[7] = NAN;
+  const HourRing ring = hourRing(hours, QSizeF(128, 128));
+  EXPECT_EQ(ring.centre, QPointF(64, 64));
+  EXPECT_DOUBLE_EQ(ring.outer, 52);
+  const HourWedge& midnight = ring.hours[0];
+  EXPECT_NEAR((midnight.from + midnight.to) / 2, -Chart::kPi / 2 + Chart::kPi / 24, 1e-12);
+  EXPECT_NEAR(midnight.to - midnight.from, 0.06 * Chart::kPi, 1e-12);
+  EXPECT_DOUBLE_EQ(midnight.inner, 0.42 * 52);
+  EXPECT_NEAR(midnight.value, midnight.inner + 0.05 * (52 - midnight.inner), 1e-12);
+  EXPECT_DOUBLE_EQ(midnight.opacity, 0.35);
+  EXPECT_DOUBLE_EQ(ring.hours[6].value, 52);
+  EXPECT_DOUBLE_EQ(ring.hours[6].opacity, 0.95);
+  EXPECT_DOUBLE_EQ(ring.hours[7].opacity, 0.35);  // a value that is not a number counts as quiet
+}
+
+class ProcessDetailTest : public ::testing::Test {
+ protected:
+  ProcessDetailTest() { Motion::setEnabled(false); }
+
+  // Publishes one more tick with these processes.
+  void publish(std::vector<ProcInfo> procs) {
+    Snapshot s;
+    s.tick = ++tick_;
+    s.cpu = day.store->cpu();
+    s.mem = day.store->mem();
+    s.procs = std::move(procs);
+    day.store->apply(s);
+    BusyAfternoon::settle();
+  }
+
+  std::unique_ptr<ProcessDetail> open(std::int32_t pid) {
+    day.store->setDetailPID(pid);
+    auto sheet = std::make_unique<ProcessDetail>(day.context());
+    sheet->show();
+    BusyAfternoon::settle();
+    return sheet;
+  }
+
+  BusyAfternoon day;
+  int tick_ = 100;
+};
+
+TEST_F(ProcessDetailTest, showsHasEndedWhenTheProcessGoesOrItsPidNamesAnotherOne) {
+  const ProcInfo app{.pid = 700, .name = "editor", .path = "/usr/bin/editor", .cpu = 10, .startTime = 5000};
+  publish({app});
+  auto sheet = open(700);
+  ASSERT_FALSE(sheet->hasEnded());
+  EXPECT_EQ(sheet->cells()[2]->value(), "700");
+  EXPECT_EQ(sheet->cells()[3]->title(), "Energy (est.)");
+
+  // The CPU line starts empty and keeps each new value.
+  EXPECT_TRUE(sheet->sparkline()->values().empty());
+  for (double cpu : {10.0, 30.0, 30.0, 250.0}) {
+    ProcInfo now = app;
+    now.cpu = cpu;
+    publish({now});
+  }
+  EXPECT_EQ(sheet->history().values(), (std::vector<double>{30, 250}));
+  EXPECT_EQ(sheet->sparkline()->values(), sheet->history().values());
+  EXPECT_EQ(sheet->cells()[0]->value(), "250.0%");
+
+  // The history belongs to the sheet, not to the tab.
+  sheet->setTab("profile");
+  ASSERT_TRUE(sheet->profileView());
+  sheet->setTab("now");
+  EXPECT_FALSE(sheet->profileView());
+  EXPECT_EQ(sheet->history().values().size(), 2u);
+
+  // Another process now has pid 700: the sheet is not about it.
+  ProcInfo newcomer = app;
+  newcomer.name = "newcomer";
+  newcomer.startTime = 9000;
+  publish({newcomer});
+  EXPECT_TRUE(sheet->hasEnded());
+  EXPECT_FALSE(sheet->shown());
+  EXPECT_FALSE(sheet->endButton());
+  ASSERT_TRUE(sheet->endedCloseButton());
+  publish({app});  // the old identity can't come back, but even so nothing returns
+  EXPECT_TRUE(sheet->hasEnded());
+  sheet->endedCloseButton()->click();
+  EXPECT_EQ(day.store->detailPID(), std::nullopt);
+
+  // A process that simply leaves the list.
+  publish({app});
+  sheet = open(700);
+  ASSERT_FALSE(sheet->hasEnded());
+  publish({});
+  EXPECT_TRUE(sheet->hasEnded());
+
+  // A pid that is not in the list at all.
+  sheet = open(4242);
+  EXPECT_TRUE(sheet->hasEnded());
+}
+
+TEST_F(ProcessDetailTest, endAndForceQuitSignalOnlyTheProcessShown) {
+  auto a = test::sleeper(), b = test::sleeper();
+  ASSERT_TRUE(test::reaches(*a, 'S') && test::reaches(*b, 'S'));
+  publish({test::listed(*a, "sleeper a", 1), test::listed(*b, "sleeper b", 1)});
+
+  auto sheet = open(a->pid());
+  ASSERT_TRUE(sheet->endButton());
+  sheet->endButton()->click();
+  EXPECT_EQ(day.store->toast(), "Ended sleeper a");
+  EXPECT_EQ(day.store->detailPID(), std::nullopt);  // the sheet closes
+  const int status = a->stop(SIGKILL);               // reaps what SIGTERM left
+  EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM);
+  EXPECT_TRUE(test::reaches(*b, 'S'));
+
+  publish({test::listed(*b, "sleeper b", 1)});
+  sheet = open(b->pid());
+  sheet->forceQuitButton()->click();
+  EXPECT_EQ(day.store->toast(), "Force-quit sleeper b");
+  const int killed = b->stop(SIGTERM);
+  EXPECT_TRUE(WIFSIGNALED(killed) && WTERMSIG(killed) == SIGKILL);
+}
+
+TEST_F(ProcessDetailTest, aReusedPidIsNeverSignalled) {
+  auto child = test::sleeper();
+  ASSERT_TRUE(test::reaches(*child, 'S'));
+  ProcInfo before = test::listed(*child, "sleeper", 1);
+  before.startTime += 1;  // the sheet opens on an earlier process with the same pid
+  publish({before});
+  auto sheet = open(child->pid());
+  QAbstractButton* end = sheet->endButton();
+  ASSERT_TRUE(end);
+  // The list now holds the process that took the pid over; the click arrives before the sheet
+  // has caught up with the list.
+  day.store->apply(Snapshot{.tick = 300, .cpu = day.store->cpu(), .procs = {test::listed(*child, "sleeper", 1)}});
+  end->click();
+  EXPECT_TRUE(test::reaches(*child, 'S'));
+  const auto toast = day.store->toast();
+  EXPECT_FALSE(toast && toast->find("sleeper") != std::string::npos) << *toast;
+  BusyAfternoon::settle();
+  EXPECT_TRUE(sheet->hasEnded());
+}
+
+TEST_F(ProcessDetailTest, aSystemProcessIsExplainedNotOffered) {
+  auto sheet = open(1020);  // Xwayland, another user's
+  ASSERT_FALSE(sheet->hasEnded());
+  ASSERT_TRUE(sheet->systemNote());
+  EXPECT_TRUE(sheet->systemNote()->isVisible());
+  EXPECT_FALSE(sheet->endButton());
+  EXPECT_FALSE(sheet->forceQuitButton());
+}
+
+TEST_F(ProcessDetailTest, aHostileNameIsShownLiterally) {
+  const std::string hostile = "<b>x</b>&amp;\n\u202Egnp.exe";
+  publish({{.pid = 801, .name = hostile, .path = "/tmp/<i>a</i>\n/run", .cpu = 1, .startTime = 7}});
+  auto sheet = open(801);
+  ASSERT_FALSE(sheet->hasEnded());
+  EXPECT_EQ(sheet->nameLabel()->textFormat(), Qt::PlainText);
+  EXPECT_EQ(sheet->nameLabel()->text(), "<b>x</b>&amp;gnp.exe");
+  EXPECT_EQ(sheet->pathLabel()->textFormat(), Qt::PlainText);
+  EXPECT_EQ(sheet->pathLabel()->text(), "/tmp/<i>a</i>/run");
+  EXPECT_EQ(sheet->endButton()->accessibleName(), "End <b>x</b>&amp;gnp.exe");
+
+  // A path that is empty says so.
+  publish({{.pid = 802, .name = "k", .cpu = 1, .startTime = 8}});
+  EXPECT_EQ(open(802)->pathLabel()->text(), "Unknown path");
+}
