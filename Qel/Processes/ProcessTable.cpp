@@ -101,11 +101,15 @@ ProcessTable::ProcessTable(Store& store, StoreBridge& bridge, QWidget* parent)
   search_->setText(qs(store_.query()));
   connect(search_, &QLineEdit::textEdited, this, [this](const QString& text) { store_.setQuery(text.toStdString()); });
   header->addWidget(title, 0, Qt::AlignBaseline);
-  header->addWidget(count_, 0, Qt::AlignBaseline);
   header->addStretch(1);
   header->addWidget(sort_, 0, Qt::AlignVCenter);
   header->addWidget(search_, 0, Qt::AlignVCenter);
-  stack->addLayout(header);
+  // The count runs under the whole header: beside the title it would not fit the smallest window.
+  auto* top = new QVBoxLayout();
+  top->setSpacing(0);
+  top->addLayout(header);
+  top->addWidget(count_);
+  stack->addLayout(top);
 
   auto* block = new QVBoxLayout();
   block->setSpacing(0);

@@ -4,7 +4,6 @@
 #include <QGuiApplication>
 
 #include <cmath>
-#include <string>
 
 #include "Qel/Text/Loc.hpp"
 
@@ -36,16 +35,11 @@ const Families& families() {
   return f;
 }
 
-// The text family followed by the CJK faces for the language in use, made again only when the
-// language changes.
+// The text family followed by the CJK faces, in the order of the language the program started
+// in: Qt keeps a font's fallback faces for as long as it caches the font, so a later switch of
+// language could not reorder them reliably anyway.
 const QStringList& textFamilies() {
-  thread_local std::string language;
-  thread_local QStringList list;
-  const std::string now = Loc::code();
-  if (list.isEmpty() || now != language) {
-    language = now;
-    list = QStringList{families().text} + cjkFallbacks(language);
-  }
+  static const QStringList list = QStringList{families().text} + cjkFallbacks(Loc::code());
   return list;
 }
 

@@ -20,7 +20,8 @@ QString iconFamily();
 int pixels(double size);
 
 // The text font; DejaVu Sans has tabular digits, so numbers keep their width as they change.
-// Characters it lacks (Chinese, Japanese, Korean) come from the installed Noto Sans CJK faces.
+// Characters it lacks (Chinese, Japanese, Korean) come from the installed Noto Sans CJK faces,
+// ordered for the interface language in use at the first call.
 QFont text(double pixelSize, QFont::Weight weight = QFont::Normal);
 
 // The CJK faces in the order they are tried for an interface language: its own first, so a Han

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QGlyphRun>
+#include <QRawFont>
+#include <QTextLayout>
 
 #include <limits>
 
@@ -146,4 +149,27 @@ TEST(Fonts, bundledFontsAndEveryGlyphInTheIconFont) {
   for (const auto& g : Glyphs::all()) EXPECT_TRUE(metrics.inFontUcs4(g.codepoint)) << g.name;
   EXPECT_EQ(Glyphs::text("moon.fill"), QString(QChar(0xEF44)));
   EXPECT_TRUE(Glyphs::text("no.such.symbol").isEmpty());
+}
+
+// The face that draws `text` in the text font.
+static QString faceDrawing(const QString& text) {
+  QTextLayout layout(text, Fonts::text(20));
+  layout.beginLayout();
+  layout.createLine();
+  layout.endLayout();
+  const auto runs = layout.glyphRuns();
+  return runs.isEmpty() ? QString() : runs.first().rawFont().familyName();
+}
+
+TEST(Fonts, chineseJapaneseAndKoreanDrawFromACjkFaceTheLanguagesOwnFirst) {
+  // Shared Han characters are drawn differently in each language, so its own face goes first.
+  EXPECT_EQ(Fonts::cjkFallbacks("ja").first(), "Noto Sans CJK JP");
+  EXPECT_EQ(Fonts::cjkFallbacks("zh-Hans").first(), "Noto Sans CJK SC");
+  EXPECT_EQ(Fonts::cjkFallbacks("zh-Hant").first(), "Noto Sans CJK TC");
+  EXPECT_EQ(Fonts::cjkFallbacks("ko").first(), "Noto Sans CJK KR");
+  for (const char* language : {"en", "ru", "ja", "ko"}) EXPECT_EQ(Fonts::cjkFallbacks(language).size(), 4);
+  // Installed by scripts/setup: without it these would be empty boxes.
+  for (const char* text : {"直", "日本語", "简体中文", "한국어"})
+    EXPECT_TRUE(faceDrawing(QString::fromUtf8(text)).startsWith("Noto Sans CJK")) << text;
+  EXPECT_EQ(faceDrawing(QStringLiteral("Привет 42")), "DejaVu Sans");
 }
