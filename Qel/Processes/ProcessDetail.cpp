@@ -14,7 +14,9 @@
 #include "Qel/Pages/PageIcons.hpp"
 #include "Qel/Processes/DetailCell.hpp"
 #include "Qel/Processes/IconCache.hpp"
+#include "Qel/Processes/ProcessNoteView.hpp"
 #include "Qel/Processes/ProfileView.hpp"
+#include "Qel/Processes/TameControl.hpp"
 #include "Qel/Sheets/PillButton.hpp"
 #include "Qel/Sheets/WashBox.hpp"
 #include "Qel/Store/Store.hpp"
@@ -294,9 +296,20 @@ QWidget* ProcessDetail::footer(const ProcInfo& proc) {
   return box;
 }
 
-QWidget* ProcessDetail::processNote(const ProcInfo&, QWidget*) { return nullptr; }
+QWidget* ProcessDetail::processNote(const ProcInfo& proc, QWidget* parent) {
+  return new ProcessNoteView(store_, proc, parent);
+}
 
-QWidget* ProcessDetail::tameControl(const ProcInfo&, QWidget*) { return nullptr; }
+QWidget* ProcessDetail::tameControl(const ProcInfo& proc, QWidget* parent) {
+  auto* control = new TameControl(store_, proc, parent);
+  // Only an app's own processes can be tamed; others show no control at all.
+  if (!control->key()) {
+    delete control;
+    return nullptr;
+  }
+  tame_ = control;
+  return control;
+}
 
 void ProcessDetail::setTab(const std::string& tab) {
   if (tab == tab_ || ended_ || (tab != "now" && tab != "profile")) return;
@@ -335,6 +348,7 @@ void ProcessDetail::refresh() {
   cells_[3]->setValue(energyText(proc->energy));
   cells_[4]->setValue(qs(fmtRate(proc->diskRate)));
   cells_[5]->setValue(qs(fmtRate(proc->netDown + proc->netUp)));
+  if (tame_) tame_->refresh();
   if (store_.page() != paintedPage_) update();
 }
 

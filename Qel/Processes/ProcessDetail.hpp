@@ -5,6 +5,7 @@
 // ended. "Now" shows the process's note, six live numbers, its CPU since the sheet opened and
 // the taming control; "Profile" the long-term profile of its app. The footer ends or force-quits
 // it, except a system process, which gets an explanation instead.
+#include <QPointer>
 #include <QWidget>
 
 #include <memory>
@@ -29,6 +30,7 @@ class IconCache;
 class PillSegment;
 class PlainLabel;
 class ProfileView;
+class TameControl;
 class Sparkline;
 
 class ProcessDetail : public QWidget {
@@ -94,6 +96,7 @@ class ProcessDetail : public QWidget {
   QVBoxLayout* tabColumn_ = nullptr;
   QWidget* now_ = nullptr;
   ProfileView* profile_ = nullptr;
+  QPointer<TameControl> tame_;
   PillSegment* tabs_ = nullptr;
   PlainLabel* name_ = nullptr;
   QLabel* path_ = nullptr;
