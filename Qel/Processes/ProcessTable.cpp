@@ -57,7 +57,7 @@ class ColumnTitles : public QWidget {
   }
 };
 
-// The count beside the title gives way first when the header is narrow, ending in an ellipsis;
+// The count under the header ends in an ellipsis where the column is narrower than its words;
 // it keeps room for its first words, so the column around the table keeps its width.
 class CountLabel : public PlainLabel {
  public:
