@@ -112,7 +112,6 @@ QWidget* OverviewPage::buildInfoColumn() {
   title_ = new PlainLabel({}, 28, QFont::DemiBold, Palette::primaryText(), status);
   detail_ = new PlainLabel({}, 14, QFont::Normal, Palette::secondaryText(), status);
   detail_->setWordWrap(true);
-  detail_->setMaximumHeight(detail_->fontMetrics().lineSpacing() * 2 + 2);  // two lines at most
   headline->addWidget(title_);
   headline->addWidget(detail_);
   statusStack->addLayout(headline);

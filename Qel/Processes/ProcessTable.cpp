@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QScrollBar>
 #include <QVariantAnimation>
 
@@ -57,24 +58,37 @@ class ColumnTitles : public QWidget {
   }
 };
 
-// The count under the header ends in an ellipsis where the column is narrower than its words;
-// it keeps room for its first words, so the column around the table keeps its width.
+// The count beside the title gives way first when the header is narrow: it shows as much as
+// fits, ending in an ellipsis, and keeps room for its first words so the column keeps its width.
 class CountLabel : public PlainLabel {
  public:
   using PlainLabel::PlainLabel;
-  QSize minimumSizeHint() const override {
-    const QSize full = PlainLabel::minimumSizeHint();
-    return {std::min(full.width(), 96), full.height()};
+  void setFullText(const QString& text) {
+    if (text == full_) return;
+    full_ = text;
+    updateGeometry();
+    fit();
   }
+  QSize sizeHint() const override {
+    const QMargins m = contentsMargins();
+    return {fontMetrics().horizontalAdvance(full_) + m.left() + m.right() + 1, PlainLabel::sizeHint().height()};
+  }
+  QSize minimumSizeHint() const override { return {std::min(sizeHint().width(), 96), sizeHint().height()}; }
 
  protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter p(this);
-    p.setPen(palette().color(foregroundRole()));
-    const QRect box = contentsRect();
-    p.drawText(box, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-               fontMetrics().elidedText(text(), Qt::ElideRight, box.width()));
+  void resizeEvent(QResizeEvent* event) override {
+    PlainLabel::resizeEvent(event);
+    fit();
   }
+
+ private:
+  // The label's own text is what fits, so what is shown is what it says.
+  void fit() {
+    const QString shown = fontMetrics().elidedText(full_, Qt::ElideRight, contentsRect().width());
+    if (text() != shown) setText(shown);
+  }
+
+  QString full_;
 };
 
 }  // namespace
@@ -101,15 +115,11 @@ ProcessTable::ProcessTable(Store& store, StoreBridge& bridge, QWidget* parent)
   search_->setText(qs(store_.query()));
   connect(search_, &QLineEdit::textEdited, this, [this](const QString& text) { store_.setQuery(text.toStdString()); });
   header->addWidget(title, 0, Qt::AlignBaseline);
+  header->addWidget(count_, 0, Qt::AlignBaseline);
   header->addStretch(1);
   header->addWidget(sort_, 0, Qt::AlignVCenter);
   header->addWidget(search_, 0, Qt::AlignVCenter);
-  // The count runs under the whole header: beside the title it would not fit the smallest window.
-  auto* top = new QVBoxLayout();
-  top->setSpacing(0);
-  top->addLayout(header);
-  top->addWidget(count_);
-  stack->addLayout(top);
+  stack->addLayout(header);
 
   auto* block = new QVBoxLayout();
   block->setSpacing(0);
@@ -201,7 +211,7 @@ void ProcessTable::refresh() {
   const std::vector<ProcInfo> visible = store_.visibleProcs();
   model_->update(visible);
   const QString count = qs(L("%@, only processes under your account", {std::to_string(visible.size())}));
-  if (count_->text() != count) count_->setText(count);
+  static_cast<CountLabel*>(count_)->setFullText(count);
   sort_->refresh();
   if (search_->text().toStdString() != store_.query()) search_->setText(qs(store_.query()));
   styleSearch();
