@@ -12,6 +12,7 @@
 #include "Qel/Window/Motion.hpp"
 #include "Qel/Window/RootView.hpp"
 #include "Qel/Window/ScrollerRestyler.hpp"
+#include "tests/support/Gallery.hpp"
 #include "tests/Window/BusyAfternoon.hpp"
 #include "tests/Window/Probe.hpp"
 
@@ -19,11 +20,7 @@ using namespace qel;
 
 namespace {
 
-QString galleryFolder() {
-  const QString folder = QStringLiteral(QEL_ARTIFACTS "/gallery");
-  QDir().mkpath(folder);
-  return folder;
-}
+using qel::test::galleryFolder;
 
 // The main window's content at 1180 × 780 (or `size`), as the user would see it; the
 // keyboard focus moves as the Tab key would move it, `steps` times.

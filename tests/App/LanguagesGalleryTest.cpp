@@ -13,6 +13,7 @@
 #include "Qel/Window/Motion.hpp"
 #include "Qel/Window/RootView.hpp"
 #include "Qel/Window/ScrollerRestyler.hpp"
+#include "tests/support/Gallery.hpp"
 #include "tests/Window/BusyAfternoon.hpp"
 #include "tests/Window/Probe.hpp"
 #include "tests/Window/TextFit.hpp"
@@ -21,12 +22,7 @@ using namespace qel;
 
 namespace {
 
-void write(QWidget& widget, const QString& name) {
-  const QString folder = QStringLiteral(QEL_ARTIFACTS "/gallery");
-  QDir().mkpath(folder);
-  const QString path = folder + "/" + name + ".png";
-  EXPECT_TRUE(widget.grab().toImage().save(path)) << path.toStdString();
-}
+using qel::test::writeShot;
 
 std::string listed(const std::vector<std::string>& lines) {
   std::string out;
@@ -67,7 +63,7 @@ TEST_P(LanguagesGallery, overviewFitsEveryText) {
       const auto clipped = test::clippedTexts(window);
       EXPECT_TRUE(clipped.empty()) << code.toStdString() << " at " << size.width() << " × " << size.height()
                                    << listed(clipped);
-      write(window, QString("overview-%1-%2x%3-%4").arg(code).arg(size.width()).arg(size.height()).arg(appearance));
+      writeShot(window, QString("overview-%1-%2x%3-%4").arg(code).arg(size.width()).arg(size.height()).arg(appearance));
     }
   }
 }
@@ -85,7 +81,7 @@ TEST_P(LanguagesGallery, settingsFitEveryText) {
       test::BusyAfternoon::settle();
       const auto clipped = test::clippedTexts(sheet);
       EXPECT_TRUE(clipped.empty()) << code.toStdString() << ", " << tab.id << listed(clipped);
-      write(sheet, QString("settings-%1-%2-%3").arg(code, tab.id, appearance));
+      writeShot(sheet, QString("settings-%1-%2-%3").arg(code, tab.id, appearance));
     }
   }
 }

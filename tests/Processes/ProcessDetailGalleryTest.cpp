@@ -12,6 +12,7 @@
 #include "Qel/Processes/ProcessDetail.hpp"
 #include "Qel/Window/Motion.hpp"
 #include "Qel/Window/ScrollerRestyler.hpp"
+#include "tests/support/Gallery.hpp"
 #include "tests/Window/BusyAfternoon.hpp"
 #include "tests/Window/Probe.hpp"
 
@@ -22,12 +23,7 @@ namespace {
 
 const std::string kBrowser = "/usr/share/applications/firefox.desktop";
 
-void write(QWidget& widget, const QString& name) {
-  const QString folder = QStringLiteral(QEL_ARTIFACTS "/gallery");
-  QDir().mkpath(folder);
-  const QString path = folder + "/" + name + ".png";
-  EXPECT_TRUE(widget.grab().toImage().save(path)) << path.toStdString();
-}
+using qel::test::writeShot;
 
 // Two weeks of the browser: busy mornings and afternoons, heavier since its update on the 10th.
 void storeBrowserHours(HistoryDB& history) {
@@ -79,7 +75,7 @@ void shoot(ProcessDetail& sheet, const QString& name) {
   BusyAfternoon::settle();
   sheet.resize(sheet.sizeHint());  // all of it, however small the offscreen screen is
   BusyAfternoon::settle();
-  write(sheet, name);
+  writeShot(sheet, name);
 }
 
 }  // namespace

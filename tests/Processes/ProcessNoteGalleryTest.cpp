@@ -9,6 +9,7 @@
 #include "Qel/Processes/TameControl.hpp"
 #include "Qel/Processes/TameRulesSection.hpp"
 #include "Qel/Window/Motion.hpp"
+#include "tests/support/Gallery.hpp"
 #include "tests/Window/BusyAfternoon.hpp"
 #include "tests/Window/Probe.hpp"
 
@@ -16,12 +17,7 @@ using namespace qel;
 
 namespace {
 
-void write(QWidget& widget, const QString& name) {
-  const QString folder = QStringLiteral(QEL_ARTIFACTS "/gallery");
-  QDir().mkpath(folder);
-  const QString path = folder + "/" + name + ".png";
-  EXPECT_TRUE(widget.grab().toImage().save(path)) << path.toStdString();
-}
+using qel::test::writeShot;
 
 // A column on the window's ground, as a sheet would hold them.
 struct Column {
@@ -38,7 +34,7 @@ struct Column {
     window.resize(480, window.sizeHint().height());
     window.show();
     test::BusyAfternoon::settle();
-    write(window, name);
+    writeShot(window, name);
   }
 };
 

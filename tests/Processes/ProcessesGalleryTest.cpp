@@ -11,6 +11,7 @@
 #include "Qel/Window/Motion.hpp"
 #include "Qel/Window/RootView.hpp"
 #include "Qel/Window/ScrollerRestyler.hpp"
+#include "tests/support/Gallery.hpp"
 #include "tests/Window/BusyAfternoon.hpp"
 #include "tests/Window/Probe.hpp"
 
@@ -18,12 +19,7 @@ using namespace qel;
 
 namespace {
 
-void write(QWidget& widget, const QString& name) {
-  const QString folder = QStringLiteral(QEL_ARTIFACTS "/gallery");
-  QDir().mkpath(folder);
-  const QString path = folder + "/" + name + ".png";
-  EXPECT_TRUE(widget.grab().toImage().save(path)) << path.toStdString();
-}
+using qel::test::writeShot;
 
 }  // namespace
 
@@ -40,13 +36,13 @@ TEST(ProcessesGallery, tableWithASelection) {
     root.resize(1180, 780);
     root.show();
     test::BusyAfternoon::settle();
-    write(root, QString("processes-overview-%1").arg(appearance));
+    writeShot(root, QString("processes-overview-%1").arg(appearance));
 
     day.store->setSelection({2311, 1020, 5820});
     test::BusyAfternoon::settle();
     auto* table = root.findChild<ProcessTable*>();
     ASSERT_TRUE(table);
-    write(*table, QString("processes-table-selected-%1").arg(appearance));
+    writeShot(*table, QString("processes-table-selected-%1").arg(appearance));
   }
   test::useAppearance("light");
 }

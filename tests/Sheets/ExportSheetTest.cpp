@@ -14,6 +14,7 @@
 #include "Qel/Sheets/PosterRing.hpp"
 #include "Qel/Window/Motion.hpp"
 #include "Qel/Window/Palette.hpp"
+#include "tests/support/Gallery.hpp"
 #include "tests/Window/BusyAfternoon.hpp"
 #include "tests/Window/Probe.hpp"
 #include "tests/support/TempDir.hpp"
@@ -27,11 +28,7 @@ QByteArray readAll(const QString& path) {
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QString galleryFolder() {
-  const QString folder = QStringLiteral(QEL_ARTIFACTS "/gallery");
-  QDir().mkpath(folder);
-  return folder;
-}
+using qel::test::galleryFolder;
 
 }  // namespace
 

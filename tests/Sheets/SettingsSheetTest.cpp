@@ -24,6 +24,7 @@
 #include "Qel/Window/Motion.hpp"
 #include "Qel/Window/PlainLabel.hpp"
 #include "Qel/Window/ScrollerRestyler.hpp"
+#include "tests/support/Gallery.hpp"
 #include "tests/App/ShellFixture.hpp"
 #include "tests/Window/BusyAfternoon.hpp"
 #include "tests/Window/Probe.hpp"
@@ -326,11 +327,7 @@ TEST(SettingsData, shorterRetentionRefreshesTheFiguresAtOnce) {
 
 namespace {
 
-QString galleryFolder() {
-  const QString folder = QStringLiteral(QEL_ARTIFACTS "/gallery");
-  QDir().mkpath(folder);
-  return folder;
-}
+using qel::test::galleryFolder;
 
 }  // namespace
 
