@@ -1,12 +1,14 @@
 #include "Qel/Window/PillSegment.hpp"
 
 #include <QFontMetricsF>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
 
 #include <cmath>
 
+#include "Qel/Window/FocusRing.hpp"
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/Palette.hpp"
 
@@ -33,6 +35,8 @@ PillLayout layoutPills(std::span<const double> titleWidths, double textHeight) {
 PillSegment::PillSegment(QWidget* parent) : QWidget(parent) {
   setFont(Fonts::text(12, QFont::Medium));
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+  // Reached with Tab and moved with the arrow keys, like the pills under a pointer.
+  setFocusPolicy(Qt::StrongFocus);
   Palette::followAppearance(this);
 }
 
@@ -100,6 +104,36 @@ void PillSegment::paintEvent(QPaintEvent*) {
     p.setPen((selected ? Palette::primaryText() : Palette::secondaryText()).resolve());
     p.drawText(l.pills[i], Qt::AlignCenter | Qt::TextSingleLine, titles_[i]);
   }
+  if (hasFocus()) paintFocusRing(p, QRectF(QPointF(0, 0), l.size), l.size.height() / 2);
+}
+
+void PillSegment::keyPressEvent(QKeyEvent* event) {
+  const int current = selection();
+  int next = current;
+  switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Up: next = std::max(0, current - 1); break;
+    case Qt::Key_Right:
+    case Qt::Key_Down: next = std::min(count() - 1, current + 1); break;
+    case Qt::Key_Home: next = 0; break;
+    case Qt::Key_End: next = count() - 1; break;
+    default: return QWidget::keyPressEvent(event);
+  }
+  event->accept();
+  if (next == current || next < 0 || !pick_) return;
+  QPointer<PillSegment> self(this);  // the setter may rebuild the view that holds this
+  pick_(next);
+  if (self) update();
+}
+
+void PillSegment::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  update();
+}
+
+void PillSegment::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
+  update();
 }
 
 void PillSegment::mousePressEvent(QMouseEvent* event) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -139,6 +140,29 @@ TEST(PageHead, unitIsAThirdOfTheNumberOnOneBaseline) {
   head.setValue("38", "%");
   EXPECT_EQ(head.figure()->runs()[0].text, "38");
   EXPECT_EQ(head.figure()->accessibleName(), "38 %");
+}
+
+TEST(PillSegment, arrowKeysMoveTheSelectionAndStopAtTheEnds) {
+  int selection = 0, calls = 0;
+  auto* pills = new PillSegment;
+  pills->setOptions<int>({{0, "One"}, {1, "Two"}, {2, "Three"}}, [&] { return selection; },
+                         [&](const int& v) { selection = v, ++calls; });
+  Host host(pills, pills->sizeHint());
+  EXPECT_EQ(pills->focusPolicy() & Qt::TabFocus, Qt::TabFocus);  // reached with Tab
+  const auto press = [pills](int key) {
+    QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(pills, &event);
+  };
+  press(Qt::Key_Right);
+  EXPECT_EQ(selection, 1);
+  press(Qt::Key_End);
+  EXPECT_EQ(selection, 2);
+  press(Qt::Key_Right);  // already the last: the setter is not called again
+  EXPECT_EQ(calls, 2);
+  press(Qt::Key_Home);
+  EXPECT_EQ(selection, 0);
+  press(Qt::Key_Left);
+  EXPECT_EQ(calls, 3);
 }
 
 TEST(PillSegment, pressingAPillSetsItsValue) {
