@@ -7,11 +7,7 @@
 namespace qel {
 
 AnimatedValue::AnimatedValue(QWidget* owner, int ms, std::function<void()> frame)
-    : QObject(owner), owner_(owner), ms_(ms), frame_(std::move(frame)) {
-  timer_.setInterval(kFrameMs);
-  timer_.setTimerType(Qt::CoarseTimer);
-  connect(&timer_, &QTimer::timeout, this, &AnimatedValue::step);
-}
+    : QObject(owner), owner_(owner), ms_(ms), frame_(std::move(frame)), frames_([this] { step(); }) {}
 
 void AnimatedValue::setTarget(double target) {
   if (!std::isfinite(target)) target = 0;
@@ -23,13 +19,13 @@ void AnimatedValue::setTarget(double target) {
   }
   from_ = value_;
   to_ = target;
-  clock_.start();
-  if (!running()) timer_.start();
+  start_ = FrameTimer::now();
+  if (!running()) frames_.startNextFrame();
 }
 
 void AnimatedValue::jumpTo(double value) {
   if (!std::isfinite(value)) value = 0;
-  timer_.stop();
+  frames_.stop();
   const bool changed = value != value_;
   from_ = to_ = value_ = value;
   if (changed && frame_) frame_();
@@ -37,12 +33,13 @@ void AnimatedValue::jumpTo(double value) {
 
 void AnimatedValue::step() {
   const int ms = Motion::duration(ms_);
-  const double t = ms > 0 ? double(clock_.elapsed()) / ms : 1.0;
+  const double t = ms > 0 ? double(FrameTimer::now() - start_) / ms : 1.0;
   if (t >= 1 || !owner_ || !owner_->isVisible()) {
     jumpTo(to_);
     return;
   }
   value_ = from_ + (to_ - from_) * Motion::easeOut().valueForProgress(t);
+  frames_.startNextFrame();
   if (frame_) frame_();
 }
 

@@ -1,14 +1,16 @@
 #pragma once
 // A number that eases to each new target over a fixed time, frame by frame at 30 a second at
 // most, telling its owner to repaint on each frame. It lands at once while its owner is hidden
-// or motion is off, and its timer runs only while it is on the way.
-#include <QElapsedTimer>
+// or motion is off, and its timer runs only while it is on the way. Its frames are the window's
+// frames, so the values of a page that move together repaint together.
 #include <QObject>
 #include <QPointer>
-#include <QTimer>
 #include <QWidget>
 
+#include <cstdint>
 #include <functional>
+
+#include "Qel/Window/FrameTimer.hpp"
 
 namespace qel {
 
@@ -21,14 +23,12 @@ class AnimatedValue : public QObject {
 
   double value() const { return value_; }
   double target() const { return to_; }
-  bool running() const { return timer_.isActive(); }
+  bool running() const { return frames_.isActive(); }
 
   // Eases from the value shown now to `target`; a value that is not finite counts as 0.
   void setTarget(double target);
   // Takes `value` at once.
   void jumpTo(double value);
-
-  static constexpr int kFrameMs = 34;  // a little over 1/30 s
 
  private:
   void step();
@@ -36,8 +36,8 @@ class AnimatedValue : public QObject {
   QPointer<QWidget> owner_;
   int ms_;
   std::function<void()> frame_;
-  QTimer timer_;
-  QElapsedTimer clock_;
+  FrameTimer frames_;
+  std::int64_t start_ = 0;  // on the animation clock
   double from_ = 0, to_ = 0, value_ = 0;
 };
 

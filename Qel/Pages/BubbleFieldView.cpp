@@ -195,8 +195,11 @@ void BubbleFieldView::schedule() {
     return;
   }
   // Without motion the field still settles, a step a second.
-  const int interval = Motion::duration(FrameTimer::kFrameMs) > 0 ? FrameTimer::kFrameMs : 1000;
-  frames_.startAt(FrameTimer::now() + interval);
+  if (Motion::duration(FrameTimer::kFrameMs) > 0) {
+    frames_.startNextFrame();
+  } else {
+    frames_.startAt(FrameTimer::now() + 1000);
+  }
 }
 
 void BubbleFieldView::frame() {

@@ -41,11 +41,48 @@ void EnergyRing::refresh(std::vector<std::int32_t> pids) {
   update();
 }
 
-void EnergyRing::paintEvent(QPaintEvent*) {
-  QPainter p(this);
+void EnergyRing::drawRing(const Look& look, QPointF origin) {
+  drawing_ = QPixmap(look.size * look.dpr);
+  drawing_.setDevicePixelRatio(look.dpr);
+  drawing_.fill(Qt::transparent);
+  QPainter p(&drawing_);
   p.setRenderHint(QPainter::Antialiasing);
+  p.translate(origin);
+  const QPointF c(look.centre, look.centre);
+  const bool light = look.light;
+  const auto ink = [light](double opacity) {
+    QColor colour = light ? Qt::black : Qt::white;
+    colour.setAlphaF(float(opacity));
+    return colour;
+  };
+
+  p.setPen(Qt::NoPen);
+  for (const auto& w : look.wedges) {
+    const auto [from, to] = energySlotSpan(w.slot);
+    QColor fill = w.kind == EnergyWedge::Kind::layer ? energyLayerColors()[std::size_t(w.colour)] : ink(1);
+    fill.setAlphaF(float(w.opacity));
+    p.setBrush(fill);
+    p.drawPath(Chart::ringSegment(c, w.inner, w.outer, from, to));
+  }
+
+  if (look.battery && look.batteryRadius > 0) {
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(ink(0.07), 4));
+    p.drawEllipse(c, look.batteryRadius, look.batteryRadius);
+    const double sweep = batteryArcSweep(look.percent);
+    if (sweep > 0) {
+      p.setPen(QPen(look.percent < 20 ? Palette::strain() : Palette::batteryGreen(), 4, Qt::SolidLine,
+                    Qt::RoundCap, Qt::MiterJoin));
+      p.drawPath(Chart::arc(c, look.batteryRadius, -Chart::kPi / 2, -Chart::kPi / 2 + sweep));
+    }
+  }
+
+  p.setPen(QPen(ink(0.8), 1.2));
+  p.drawLine(QPointF(look.centre, look.centre - look.inner + 2), QPointF(look.centre, look.centre - look.outer - 6));
+}
+
+void EnergyRing::paintEvent(QPaintEvent*) {
   const QRectF square = squareFit(size());
-  p.translate(square.topLeft());
   const double side = square.width();
 
   std::vector<std::vector<double>> layers;
@@ -54,40 +91,22 @@ void EnergyRing::paintEvent(QPaintEvent*) {
     const auto it = store_.energyByPid().find(pid);
     layers.push_back(it == store_.energyByPid().end() ? none : it->second);
   }
-  const EnergyRingLayout ring = energyRingLayout(side, {layers, store_.energyByPid(), store_.powerHist()});
+  EnergyRingLayout ring = energyRingLayout(side, {layers, store_.energyByPid(), store_.powerHist()});
   if (ring.outer <= 0) return;
-  const QPointF c(ring.centre, ring.centre);
-  const bool light = Palette::light();
-  const auto ink = [light](double opacity) {
-    QColor colour = light ? Qt::black : Qt::white;
-    colour.setAlphaF(float(opacity));
-    return colour;
-  };
-
-  p.setPen(Qt::NoPen);
-  for (const auto& w : ring.wedges) {
-    const auto [from, to] = energySlotSpan(w.slot);
-    QColor fill = w.kind == EnergyWedge::Kind::layer ? energyLayerColors()[std::size_t(w.colour)] : ink(1);
-    fill.setAlphaF(float(w.opacity));
-    p.setBrush(fill);
-    p.drawPath(Chart::ringSegment(c, w.inner, w.outer, from, to));
-  }
-
   const auto& battery = store_.battery();
-  if (battery.present && ring.batteryRadius > 0) {
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(ink(0.07), 4));
-    p.drawEllipse(c, ring.batteryRadius, ring.batteryRadius);
-    const double sweep = batteryArcSweep(battery.percent);
-    if (sweep > 0) {
-      p.setPen(QPen(battery.percent < 20 ? Palette::strain() : Palette::batteryGreen(), 4, Qt::SolidLine,
-                    Qt::RoundCap, Qt::MiterJoin));
-      p.drawPath(Chart::arc(c, ring.batteryRadius, -Chart::kPi / 2, -Chart::kPi / 2 + sweep));
-    }
+  Look look{size(),          devicePixelRatioF(), Palette::light(), std::move(ring.wedges), ring.centre, ring.inner,
+            ring.outer,      ring.batteryRadius,  battery.present,  battery.percent};
+  if (look != drawnLook_) {
+    drawRing(look, square.topLeft());
+    drawnLook_ = std::move(look);
+    ++drawings_;
   }
 
-  p.setPen(QPen(ink(0.8), 1.2));
-  p.drawLine(QPointF(ring.centre, ring.centre - ring.inner + 2), QPointF(ring.centre, ring.centre - ring.outer - 6));
+  QPainter p(this);
+  p.drawPixmap(QPointF(0, 0), drawing_);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.translate(square.topLeft());
+  const QPointF c(ring.centre, ring.centre);
 
   const struct {
     const char* text;

@@ -2,11 +2,14 @@
 // The energy page's clock of the last minute: the wedges of the energy ring, the battery's charge
 // as a thin circle inside, and the present draw in the middle.
 #include <QColor>
+#include <QPixmap>
 #include <QWidget>
 
 #include <array>
 #include <cstdint>
 #include <vector>
+
+#include "Qel/Pages/EnergyRingGeometry.hpp"
 
 namespace qel {
 
@@ -27,6 +30,8 @@ class EnergyRing : public QWidget {
   // The processes to stack, in order; redraws when they or the store's series changed.
   void refresh(std::vector<std::int32_t> pids);
   const std::vector<std::int32_t>& pids() const { return pids_; }
+  // How often the ring itself was drawn; a paint that shows the same wedges only places it.
+  int drawings() const { return drawings_; }
 
   QSize sizeHint() const override { return {420, 420}; }
   QSize minimumSizeHint() const override { return {220, 220}; }
@@ -35,9 +40,28 @@ class EnergyRing : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  // What the ring's drawing shows: the text around and inside it is drawn on top each time.
+  struct Look {
+    QSize size;
+    double dpr = 0;
+    bool light = false;
+    std::vector<EnergyWedge> wedges;
+    double centre = 0, inner = 0, outer = 0, batteryRadius = 0;
+    bool battery = false;
+    int percent = 0;
+    bool operator==(const Look&) const = default;
+  };
+  void drawRing(const Look& look, QPointF origin);
+
   const Store& store_;
   std::vector<std::int32_t> pids_;
   int drawnTick_ = -1;
+  // The wedges, battery circle and hand, drawn once per change of look: drawn anew on every
+  // paint, the large antialiased wedges cost milliseconds, much of it handing spans to Qt's fill
+  // threads.
+  Look drawnLook_;
+  QPixmap drawing_;
+  int drawings_ = 0;
 };
 
 }  // namespace qel

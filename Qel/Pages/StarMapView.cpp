@@ -70,7 +70,11 @@ void StarMapView::frame() {
   update(pulseArea(starFrame(nodes_, size(), seconds())));
   // With motion off (durations of 0) the pulses step once a second.
   const bool motion = Motion::duration(1) > 0;
-  frames_.startAt(FrameTimer::now() + (motion ? FrameTimer::kFrameMs : 1000));
+  if (motion) {
+    frames_.startNextFrame();
+  } else {
+    frames_.startAt(FrameTimer::now() + 1000);
+  }
 }
 
 void StarMapView::paintEvent(QPaintEvent*) {

@@ -22,6 +22,13 @@ Clock& clock() {
   return c;
 }
 
+// The first frame boundary at or after `t`. Frames fall on one grid of whole frames counted from
+// the clock's start, so views that move at the same time are painted in the same frame instead of
+// each on its own phase, which would double the window's paints.
+std::int64_t onFrameGrid(std::int64_t t) {
+  return (std::max<std::int64_t>(t, 0) + FrameTimer::kFrameMs - 1) / FrameTimer::kFrameMs * FrameTimer::kFrameMs;
+}
+
 }  // namespace
 
 FrameTimer::FrameTimer(std::function<void()> fire, QObject* parent) : QObject(parent), fire_(std::move(fire)) {
@@ -38,7 +45,7 @@ int FrameTimer::activeCount() { return int(clock().active.size()); }
 
 void FrameTimer::startAt(std::int64_t when) {
   if (!isActive()) clock().active.push_back(this);
-  due_ = std::max(when, lastFired_ + kFrameMs);
+  due_ = onFrameGrid(std::max(when, lastFired_ + kFrameMs));
   if (clock().manual) {
     timer_.stop();
   } else {
@@ -54,8 +61,9 @@ void FrameTimer::stop() {
 
 void FrameTimer::fire() {
   if (!isActive()) return;
+  // The frame it was due in, not the moment it ran: a late call keeps the next on the grid.
+  lastFired_ = due_;
   stop();
-  lastFired_ = now();
   fire_();  // may ask for the next frame
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The clock and the timer of the window's animations. A FrameTimer calls back once, at a time on
-// the animation clock, and never sooner than one frame (1/30 s) after it last did, so a view
-// driven by it draws at most 30 frames a second; a view asks for its next frame only while
+// the animation clock rounded up to a frame boundary (whole frames of 1/30 s from the clock's
+// start, the same for every timer) and never in the frame it last called back in, so a view
+// driven by it draws at most 30 frames a second and views moving together paint in one frame; a view asks for its next frame only while
 // something it draws still moves. Tests put a hand-moved clock in place of the real one and run
 // the frames that fall due with advance().
 #include <QObject>
@@ -21,9 +22,12 @@ class FrameTimer : public QObject {
   explicit FrameTimer(std::function<void()> fire, QObject* parent = nullptr);
   ~FrameTimer() override;
 
-  // Calls back at `when` (clock milliseconds) or one frame after the last call, whichever is
-  // later; replaces a call already asked for.
+  // Calls back at the first frame boundary at or after `when` (clock milliseconds) and after the
+  // frame of the last call; replaces a call already asked for.
   void startAt(std::int64_t when);
+  // Calls back in the next frame: the one after its last call, or the coming one. Ask for this
+  // rather than for a frame's length from now, which a late call would push a frame further.
+  void startNextFrame() { startAt(now()); }
   void stop();
   bool isActive() const { return due_ >= 0; }
 

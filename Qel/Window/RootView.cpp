@@ -184,7 +184,7 @@ void RootView::frame() {
   if (!onScreen_) {
     frames_.stop();
   } else if (pageMove_.runs(now)) {
-    frames_.startAt(now + FrameTimer::kFrameMs);
+    frames_.startNextFrame();
   } else if (const std::int64_t next = breath_.runs(now) ? nextBreathStep(now) : -1; next >= 0) {
     frames_.startAt(next);
   } else {

@@ -56,7 +56,7 @@ void Toast::frame() {
   if (parentWidget()) place(parentWidget()->width());
   update();
   if (progress_.runs(now)) {
-    frames_.startAt(now + FrameTimer::kFrameMs);
+    frames_.startNextFrame();
   } else {
     frames_.stop();
     if (!showing_) hide();

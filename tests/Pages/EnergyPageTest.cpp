@@ -2,6 +2,8 @@
 // keeps the computer awake and of the runtime each app costs, and the device batteries.
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <QPixmap>
 #include <QScrollArea>
 
 #include "Qel/Pages/DeviceBatteries.hpp"
@@ -134,6 +136,15 @@ TEST_F(EnergyPageLaptop, figuresMatchTheRecordedMachine) {
   for (auto* l : page.legendNames()) legend.push_back(l->text());
   EXPECT_EQ(legend, (std::vector<QString>{"firefox-esr", "Isolated Web Content", "gnome-shell", "code", "pipewire"}));
   EXPECT_EQ(page.ring()->pids(), (std::vector<std::int32_t>{2101, 2102, 2103, 2104, 2105}));
+  // The ring's wedges are drawn again only when they change, not on every paint.
+  const QImage first = page.ring()->grab().toImage();
+  const int drawn = page.ring()->drawings();
+  EXPECT_GE(drawn, 1);
+  EXPECT_EQ(page.ring()->grab().toImage(), first);
+  EXPECT_EQ(page.ring()->drawings(), drawn);
+  page.ring()->resize(page.ring()->size() + QSize(20, 20));
+  page.ring()->grab();
+  EXPECT_EQ(page.ring()->drawings(), drawn + 1);
 
   // The video holds only the display; the backup's process is not published, so no Details.
   ASSERT_EQ(page.wakeRows().size(), 2u);
