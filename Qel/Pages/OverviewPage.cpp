@@ -255,6 +255,9 @@ void OverviewPage::refreshRows() {
       rowLayout_->addWidget(row);
       rows_.push_back(row);
     }
+    double nameWidth = 0;
+    for (auto* row : rows_) nameWidth = std::max(nameWidth, MetricRow::nameWidthFor(row->name()));
+    for (auto* row : rows_) row->setNameWidth(nameWidth);
   }
   for (std::size_t i = 0; i < facts.size(); ++i) rows_[i]->setValues(std::move(facts[i].values), facts[i].text);
 }

@@ -1,6 +1,5 @@
 #include "Qel/Processes/TameControl.hpp"
 
-#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 #include "Qel/Platform/AppRegistry.hpp"
@@ -57,10 +56,9 @@ TameControl::TameControl(Store& store, const ProcInfo& proc, QWidget* parent)
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(8);
-  auto* row = new QHBoxLayout();
-  row->addWidget(new PlainLabel(qs(L("When not in front")), 13, QFont::DemiBold, Palette::primaryText(), this));
-  row->addStretch(1);
-  row->addSpacing(8);
+  // The heading sits above the choices: beside them the three pills ran past the sheet's edge,
+  // and longer languages need the whole width for them.
+  column->addWidget(new PlainLabel(qs(L("When not in front")), 13, QFont::DemiBold, Palette::primaryText(), this));
   segment_ = new PillSegment(this);
   const std::string key = *key_;
   segment_->setOptions<std::string>(
@@ -80,8 +78,7 @@ TameControl::TameControl(Store& store, const ProcInfo& proc, QWidget* parent)
                                           : std::nullopt,
                        key);
       });
-  row->addWidget(segment_);
-  column->addLayout(row);
+  column->addWidget(segment_, 0, Qt::AlignLeft);
   note_ = new PlainLabel({}, 12, QFont::Normal, Palette::tertiaryText(), this);
   note_->setWordWrap(true);
   column->addWidget(note_);

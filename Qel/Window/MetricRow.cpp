@@ -23,7 +23,7 @@ QFont valueFont() { return Fonts::text(16, QFont::Medium); }
 MetricRow::MetricRow(const QString& name, const QColor& color, std::optional<double> maxValue,
                      std::function<void()> action, QWidget* parent)
     : QAbstractButton(parent), name_(name), color_(color), action_(std::move(action)),
-      spark_(new Sparkline(color, maxValue, this)) {
+      spark_(new Sparkline(color, maxValue, this)), nameWidth_(nameWidthFor(name)) {
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
   spark_->setAttribute(Qt::WA_TransparentForMouseEvents);
   if (action_) {
@@ -47,14 +47,30 @@ void MetricRow::setValues(std::vector<double> values, const QString& text) {
   }
 }
 
+double MetricRow::nameWidthFor(const QString& name) {
+  return std::max(kName, std::ceil(QFontMetricsF(nameFont()).horizontalAdvance(name)));
+}
+
+void MetricRow::setNameWidth(double width) {
+  if (width == nameWidth_) return;
+  nameWidth_ = width;  // taken from the sparkline, so the row asks for no more room
+  placeSparkline();
+  update();
+}
+
 QSize MetricRow::sizeHint() const {
+  // The usual name width: a wider name takes its room from the sparkline.
   const double h = std::max(24.0, QFontMetricsF(valueFont()).height());
   return {int(2 * kPadX + kDot + kName + 120 + kValue + kChevron + 4 * kSpacing), int(std::ceil(h + 2 * kPadY))};
 }
 
 void MetricRow::resizeEvent(QResizeEvent* event) {
   QAbstractButton::resizeEvent(event);
-  const double left = kPadX + kDot + kSpacing + kName + kSpacing;
+  placeSparkline();
+}
+
+void MetricRow::placeSparkline() {
+  const double left = kPadX + kDot + kSpacing + nameWidth_ + kSpacing;
   const double right = width() - kPadX - kChevron - kSpacing - kValue - kSpacing;
   spark_->setGeometry(int(left), (height() - 24) / 2, std::max(0, int(right - left)), 24);
 }
@@ -75,7 +91,7 @@ void MetricRow::paintEvent(QPaintEvent*) {
   p.drawEllipse(QRectF(kPadX, mid - kDot / 2, kDot, kDot));
   p.setFont(nameFont());
   p.setPen(Palette::secondaryText().resolve());
-  p.drawText(QRectF(kPadX + kDot + kSpacing, 0, kName, r.height()), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+  p.drawText(QRectF(kPadX + kDot + kSpacing, 0, nameWidth_, r.height()), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
              name_);
   const double chevronX = r.width() - kPadX - kChevron;
   p.setFont(valueFont());

@@ -27,6 +27,11 @@ class MetricRow : public QAbstractButton {
   bool hasAction() const { return bool(action_); }
   Sparkline* sparkline() const { return spark_; }
 
+  // Rows stacked together share one name column, as wide as their widest name (at least the
+  // usual width), so every name shows whole and the sparklines start in line.
+  static double nameWidthFor(const QString& name);
+  void setNameWidth(double width);
+
   QSize sizeHint() const override;
 
  protected:
@@ -36,12 +41,15 @@ class MetricRow : public QAbstractButton {
   void leaveEvent(QEvent* event) override;
 
  private:
+  void placeSparkline();
+
   QString name_;
   QColor color_;
   QString value_;
   std::function<void()> action_;
   Sparkline* spark_;
   bool hovering_ = false;
+  double nameWidth_;
 };
 
 }  // namespace qel

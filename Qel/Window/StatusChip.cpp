@@ -40,8 +40,11 @@ void StatusChip::paintEvent(QPaintEvent*) {
   Glyphs::draw(p, QRectF(10, 0, kIcon, r.height()), icon_, kIcon, tint_.resolve());
   p.setPen(Palette::secondaryText().resolve());
   p.setFont(font());
+  // A row too narrow for every chip squeezes them: end the text with an ellipsis, never mid-figure.
+  const double room = r.width() - (10 + kIcon + 5) - 3;
+  const QString shown = QFontMetricsF(font()).elidedText(text_, Qt::ElideRight, room);
   p.drawText(QRectF(10 + kIcon + 5, 0, r.width(), r.height()), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-             text_);
+             shown);
 }
 
 }  // namespace qel

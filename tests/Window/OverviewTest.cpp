@@ -14,6 +14,7 @@
 #include "Qel/Window/DayRingView.hpp"
 #include "Qel/Updater.hpp"
 #include "Qel/Window/AccentPill.hpp"
+#include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/MetricRow.hpp"
 #include "Qel/Window/NoteCards.hpp"
 #include "Qel/Window/PageMeta.hpp"
@@ -327,6 +328,15 @@ TEST(OverviewParts, metricRowHoverCardsAndMarks) {
   inert->click();
   EXPECT_EQ(opened, 1);
   EXPECT_EQ(row->accessibleName(), "View CPU");
+
+  // A name wider than the usual column widens it instead of being cut, and the sparkline moves
+  // along to start after it; a short name keeps the usual width.
+  const QString wide = QString::fromUtf8("\u30cd\u30c3\u30c8\u30ef\u30fc\u30af\u306e\u8ee2\u9001");
+  const double wideWidth = MetricRow::nameWidthFor(wide);
+  EXPECT_GE(wideWidth, QFontMetricsF(Fonts::text(13)).horizontalAdvance(wide));
+  EXPECT_EQ(MetricRow::nameWidthFor("CPU"), MetricRow::nameWidthFor("Disk"));
+  row->setNameWidth(wideWidth);
+  EXPECT_GE(row->sparkline()->geometry().left(), sparkBefore.left() + int(wideWidth - MetricRow::nameWidthFor("CPU")));
 
   std::vector<DayMark> six;
   for (int i = 0; i < 6; ++i)
