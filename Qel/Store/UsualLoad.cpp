@@ -37,7 +37,7 @@ void Store::foldPastDays() {
 std::string Store::baselineNote() const {
   const int d = insight_.baselineDays();
   if (d >= 3)
-    return L("The white line is the usual CPU load at this time of day (from the last %@ days)", {std::to_string(d)});
+    return L("The thin line is the usual CPU load at this time of day (from the last %@ days)", {std::to_string(d)});
   return L("After %@ more days of history, the ring will show a reference line for your usual load",
            {std::to_string(3 - d)});
 }

@@ -31,7 +31,7 @@ TEST_F(UsualLoad, firstFourteenDaysAreAPlainMeanThenEachDayMovesItByAFourteenth)
   startWith({0.2, 0.4, 0.6});
   EXPECT_NEAR(slot().cpu, 0.4, 1e-12);
   EXPECT_EQ(slot().days, 3);
-  EXPECT_EQ(store->baselineNote(), "The white line is the usual CPU load at this time of day (from the last 3 days)");
+  EXPECT_EQ(store->baselineNote(), "The thin line is the usual CPU load at this time of day (from the last 3 days)");
 
   std::vector<double> values;
   for (int i = 0; i < 14; ++i) values.push_back(i % 2 ? 0.2 : 0.4);
