@@ -9,6 +9,7 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 #include "Qel/Pages/PageIcons.hpp"
@@ -112,8 +113,11 @@ class TabScroll : public QScrollArea {
 
   QSize sizeHint() const override {
     const QLayout* column = widget()->layout();
-    return {width_,
-            column->hasHeightForWidth() ? column->totalHeightForWidth(width_) : column->totalSizeHint().height()};
+    const int wanted =
+        column->hasHeightForWidth() ? column->totalHeightForWidth(width_) : column->totalSizeHint().height();
+    // Wrapped lines in nested boxes can need a little more than the height-for-width estimate;
+    // the content's own minimum says what the scroll area will really give it.
+    return {width_, std::max(wanted, widget()->minimumSizeHint().height())};
   }
   QSize minimumSizeHint() const override { return {0, std::min(sizeHint().height(), 120)}; }
 
