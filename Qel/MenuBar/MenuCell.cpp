@@ -7,6 +7,7 @@
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Window/FocusRing.hpp"
 #include "Qel/Window/Fonts.hpp"
+#include "Qel/Window/PlainToolTip.hpp"
 #include "Qel/Window/Sparkline.hpp"
 
 namespace qel {
@@ -88,6 +89,8 @@ MiniCell::MiniCell(QWidget* parent) : QWidget(parent) { setSizePolicy(QSizePolic
 
 void MiniCell::setTexts(const QString& title, const QString& value, const QString& note) {
   if (title == title_ && value == value_ && note == note_) return;
+  // The note is cut to one line in a narrow tile; its whole text is a hover away.
+  if (note != note_) setToolTip(plainToolTip(note));
   title_ = title;
   value_ = value;
   note_ = note;

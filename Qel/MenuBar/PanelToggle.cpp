@@ -8,6 +8,7 @@
 #include "Qel/Window/FocusRing.hpp"
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/Glyphs.hpp"
+#include "Qel/Window/PlainToolTip.hpp"
 
 namespace qel {
 
@@ -24,6 +25,8 @@ void PanelToggle::setState(bool on, const QString& note) {
   if (on == on_ && note == note_) return;
   on_ = on;
   note_ = note;
+  // The note is cut to one line in a narrow tile; its whole text is a hover away.
+  setToolTip(note.isEmpty() ? QString() : plainToolTip(note));
   setAccessibleDescription(QString::fromStdString(on ? L("On") : L("Off")));
   update();
 }

@@ -206,6 +206,10 @@ TEST_F(MenuPanelTest, cellsDrawTheirColoursWhereTheyBelong) {
   EXPECT_TRUE(near(toggleHost.at(14, 21), test::over(test::over(Qt::white, Qt::black, 0.06), Qt::black, 0.1), 3)) << toggleHost.at(14, 21).name().toStdString();
   toggle->setState(true, "On");
   EXPECT_TRUE(near(toggleHost.at(14, 21), Palette::rgb(0x2A826D), 8)) << toggleHost.at(14, 21).name().toStdString();
+  toggle->setState(false, "Throttle heavy background work <b>now</b>");
+  // Its whole text as a tool tip, shown as written, never as markup.
+  EXPECT_TRUE(toggle->toolTip().contains("Throttle heavy background work &lt;b&gt;now&lt;/b&gt;"))
+      << toggle->toolTip().toStdString();
 }
 
 TEST_F(MenuPanelTest, stripClickSelectsTheSlotAndOpensTheMainWindow) {
