@@ -1,7 +1,6 @@
 #include "Qel/Pages/MemPage.hpp"
 
 #include <QHBoxLayout>
-#include <QPainter>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -12,10 +11,12 @@
 #include "Qel/Pages/PageText.hpp"
 #include "Qel/Pages/PressureGauge.hpp"
 #include "Qel/Pages/StatItem.hpp"
+#include "Qel/Sheets/WashBox.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/StoreBridge.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
+#include "Qel/Window/Divider.hpp"
 #include "Qel/Window/InfoRow.hpp"
 #include "Qel/Window/Legend.hpp"
 #include "Qel/Window/PageHead.hpp"
@@ -59,34 +60,6 @@ QString qs(const std::string& s) { return QString::fromStdString(s); }
 AdaptiveColor wiredColor() { return Palette::rgb(0x8F7DD0); }
 AdaptiveColor compressedColor() { return Palette::rgb(0x62588F); }
 AdaptiveColor availableColor() { return Palette::adaptiveOpacity(0.2, 0.2); }
-AdaptiveColor dividerColor() { return Palette::adaptiveOpacity(0.08, 0.07); }
-
-// A rounded rectangle of one colour: the key's swatch, or a divider line.
-class FillBox : public QWidget {
- public:
-  FillBox(AdaptiveColor color, double corner, QWidget* parent) : QWidget(parent), color_(std::move(color)), corner_(corner) {
-    Palette::followAppearance(this);
-  }
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(color_.resolve());
-    p.drawRoundedRect(QRectF(rect()), corner_, corner_);
-  }
-
- private:
-  AdaptiveColor color_;
-  double corner_;
-};
-
-QWidget* divider(QWidget* parent) {
-  auto* line = new FillBox(dividerColor(), 0, parent);
-  line->setFixedHeight(1);
-  return line;
-}
 
 }  // namespace
 
@@ -167,10 +140,10 @@ QWidget* MemPage::buildBreakdown() {
                                                         {Lkey("Compressed"), compressedColor()},
                                                         {Lkey("Available"), availableColor()}};
   for (const auto& [label, color] : keys) {
-    if (!keyRows_.empty()) layout->addWidget(divider(content));
+    if (!keyRows_.empty()) layout->addWidget(new Divider(content));
     auto* row = new QHBoxLayout;
     row->setSpacing(10);
-    auto* swatch = new FillBox(color, 3, content);
+    auto* swatch = new WashBox(color, 3, content);
     swatch->setFixedSize(9, 9);
     row->addWidget(swatch);
     auto* info = new InfoRow(qtL(label), {}, Palette::secondaryText(), content);
@@ -180,7 +153,7 @@ QWidget* MemPage::buildBreakdown() {
     layout->addLayout(row);
   }
   layout->addSpacing(8);
-  layout->addWidget(divider(content));
+  layout->addWidget(new Divider(content));
   layout->addSpacing(8);
   layout->addWidget(new PlainLabel(qtL("Memory pressure"), 13, QFont::DemiBold, Palette::primaryText(), content));
   layout->addSpacing(10);
