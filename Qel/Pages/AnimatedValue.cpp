@@ -13,7 +13,8 @@ void AnimatedValue::setTarget(double target) {
   if (!std::isfinite(target)) target = 0;
   if (target == to_ && (running() || value_ == target)) return;
   const int ms = Motion::duration(ms_);
-  if (ms <= 0 || !owner_ || !owner_->isVisible()) {
+  if (ms <= 0 || !owner_ || !owner_->isVisible() ||
+      (pixelsPerUnit_ > 0 && std::abs(target - value_) * pixelsPerUnit_ < 0.5)) {
     jumpTo(target);
     return;
   }

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <cmath>
 #include <cstdint>
 #include <functional>
 
@@ -25,8 +26,12 @@ class AnimatedValue : public QObject {
   double target() const { return to_; }
   bool running() const { return frames_.isActive(); }
 
-  // Eases from the value shown now to `target`; a value that is not finite counts as 0.
+  // Eases from the value shown now to `target`; a value that is not finite counts as 0. A change
+  // that moves the drawing by less than half a pixel lands at once: its ease would be frames
+  // that show nothing.
   void setTarget(double target);
+  // How far the drawing moves, in pixels, for a change of one; 0 (the start): every change eases.
+  void setPixelsPerUnit(double pixels) { pixelsPerUnit_ = std::isfinite(pixels) ? pixels : 0; }
   // Takes `value` at once.
   void jumpTo(double value);
 
@@ -39,6 +44,7 @@ class AnimatedValue : public QObject {
   FrameTimer frames_;
   std::int64_t start_ = 0;  // on the animation clock
   double from_ = 0, to_ = 0, value_ = 0;
+  double pixelsPerUnit_ = 0;
 };
 
 }  // namespace qel

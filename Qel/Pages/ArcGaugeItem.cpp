@@ -34,6 +34,7 @@ ArcGaugeItem::ArcGaugeItem(const QString& title, double fraction, AdaptiveColor 
   column->setSpacing(2);
   column->addWidget(title_);
   column->addSpacing(kHeight);
+  shown_.setPixelsPerUnit(Chart::kPi * arcRadius());  // the half circle
   shown_.jumpTo(fraction);
   percent_->setText(QString::fromStdString(fmtPercent(fraction)));
   Palette::followAppearance(this);
@@ -45,6 +46,8 @@ void ArcGaugeItem::setFraction(double fraction) {
   shown_.setTarget(fraction);
   percent_->setText(QString::fromStdString(fmtPercent(fraction)));
 }
+
+double ArcGaugeItem::arcRadius() { return std::min(0.5 * kWidth, 0.88 * kHeight) - 3; }
 
 QRect ArcGaugeItem::canvasRect() const { return {0, title_->sizeHint().height() + 2, kWidth, kHeight}; }
 
@@ -63,7 +66,7 @@ void ArcGaugeItem::paintEvent(QPaintEvent*) {
   p.setRenderHint(QPainter::Antialiasing);
   const double w = canvas.width(), h = canvas.height();
   const QPointF c(canvas.left() + 0.5 * w, canvas.top() + 0.88 * h);
-  const double r = std::min(0.5 * w, 0.88 * h) - 3;
+  const double r = arcRadius();
   p.setPen(QPen(Palette::adaptiveOpacity(0.08, 0.08).resolve(), 5, Qt::SolidLine, Qt::RoundCap));
   p.drawPath(Chart::arc(c, r, Chart::kPi, 2 * Chart::kPi));
   const double sweep = arcGaugeSweep(shown_.value());

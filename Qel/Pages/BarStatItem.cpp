@@ -19,6 +19,7 @@ namespace qel {
 namespace {
 constexpr int kGauge = 32;
 constexpr double kStroke = 4;
+constexpr double kRadius = kGauge / 2.0 - 2;
 }  // namespace
 
 double gaugeSweep(double fraction) {
@@ -46,6 +47,7 @@ BarStatItem::BarStatItem(const QString& title, double fraction, AdaptiveColor co
   row->addLayout(texts);
   row->addStretch(1);
   setFixedHeight(std::max(kGauge, sizeHint().height()));
+  shown_.setPixelsPerUnit(2 * Chart::kPi * kRadius);  // the whole ring
   shown_.jumpTo(std::clamp(std::isfinite(fraction) ? fraction : 0.0, 0.0, 1.0));
   percent_->setText(QString::fromStdString(fmtPercent(fraction)));
   Palette::followAppearance(this);
@@ -70,7 +72,7 @@ void BarStatItem::paintEvent(QPaintEvent*) {
   p.setRenderHint(QPainter::Antialiasing);
   const QRectF box = gaugeRect();
   const QPointF c = box.center();
-  const double r = std::min(box.width(), box.height()) / 2 - 2;
+  const double r = kRadius;
   p.setBrush(Qt::NoBrush);
   p.setPen(QPen(Palette::adaptiveOpacity(0.08, 0.08).resolve(), kStroke));
   p.drawEllipse(c, r, r);

@@ -17,6 +17,7 @@
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/Motion.hpp"
+#include "Qel/Window/OneTaskPaint.hpp"
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/SquareFit.hpp"
 
@@ -44,10 +45,13 @@ BubbleFieldPainter::BubbleFieldPainter()
 
 namespace {
 
+// The side, in device pixels, of a square image holding a circle of `radius` points.
+int imageSide(double radius, double dpr) { return int(std::ceil(2 * radius * dpr)) + 4; }
+
 // A square image of whole device pixels holding a circle of `radius` points at its centre, with
 // the painter set to draw around that centre.
 QImage centredImage(double radius, double dpr) {
-  const int side = int(std::ceil(2 * radius * dpr)) + 4;
+  const int side = imageSide(radius, dpr);
   QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
   image.setDevicePixelRatio(dpr);
   image.fill(Qt::transparent);
@@ -56,18 +60,17 @@ QImage centredImage(double radius, double dpr) {
 
 QPointF imageCentre(const QImage& image) { return QPointF(image.width(), image.height()) / (2 * image.devicePixelRatio()); }
 
-// Places an image made by `centredImage` with its centre at `at`, on whole device pixels so Qt
-// copies it without resampling.
-void place(QPainter& p, const QImage& image, QPointF at) {
-  const double dpr = image.devicePixelRatio();
-  const QPointF device = at * dpr - QPointF(image.width(), image.height()) / 2;
-  p.drawImage(QPointF(std::round(device.x()), std::round(device.y())) / dpr, image);
+// Where an image `side` device pixels square goes with its centre at `centre` (in device
+// pixels): on whole device pixels, so Qt copies it without resampling.
+QPoint devicePlace(QPointF centre, int side) {
+  return {int(std::lround(centre.x() - side / 2.0)), int(std::lround(centre.y() - side / 2.0))};
 }
 
 }  // namespace
 
-void BubbleFieldPainter::drawLabel(QPainter& p, const Look& look, double r, const QColor& colour) const {
+void BubbleFieldPainter::drawLabel(QImage& image, const Look& look) const {
   if (look.label.empty()) return;
+  const double r = look.radius / look.dpr;
   const QString name = shortLabel(look.label), &size = look.size;
   const QFontMetricsF nameMetrics(nameFont_), sizeMetrics(sizeFont_);
   const double nameWidth = nameMetrics.horizontalAdvance(name);
@@ -78,6 +81,10 @@ void BubbleFieldPainter::drawLabel(QPainter& p, const Look& look, double r, cons
                                                {sizeMetrics.horizontalAdvance(size), sizeHeight_});
   if (!plan.name) return;
   const QString shown = nameWidth <= plan.nameRoom ? name : nameMetrics.elidedText(name, Qt::ElideRight, plan.nameRoom);
+  const QColor colour = look.kind == BubbleKind::user ? Palette::rgb(0x16121F) : withAlpha(Qt::white, 0.85);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.translate(imageCentre(image));
   p.setPen(colour);
   Chart::drawText(p, shown, nameFont_, {0, plan.nameY}, Qt::AlignCenter);
   if (plan.size) {
@@ -86,18 +93,15 @@ void BubbleFieldPainter::drawLabel(QPainter& p, const Look& look, double r, cons
   }
 }
 
-QImage BubbleFieldPainter::drawBubble(const Look& look) const {
+QImage BubbleFieldPainter::drawDisc(const Look& look) {
   const double r = look.radius / look.dpr;
   QImage image = centredImage(r, look.dpr);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
   p.translate(imageCentre(image));
-  QColor fill, label = withAlpha(Qt::white, 0.85);
+  QColor fill;
   switch (look.kind) {
-    case BubbleKind::user:
-      fill = withAlpha(Palette::mem(), 0.82);
-      label = Palette::rgb(0x16121F);
-      break;
+    case BubbleKind::user: fill = withAlpha(Palette::mem(), 0.82); break;
     case BubbleKind::system: fill = Palette::rgb(0x6C5FA0); break;
     case BubbleKind::compressed: fill = Palette::rgb(0x3D3656); break;
     case BubbleKind::wired: fill = Palette::rgb(0x4B4470); break;
@@ -113,11 +117,10 @@ QImage BubbleFieldPainter::drawBubble(const Look& look) const {
     p.setPen(hatch);
     p.drawLines(lines.data(), int(lines.size()));
   }
-  drawLabel(p, look, r, label);
   return image;
 }
 
-QImage BubbleFieldPainter::drawField(const Field& f) const {
+QImage BubbleFieldPainter::drawField(const Field& f) {
   const double R = f.radius;
   QImage image = centredImage(R + 14, f.dpr);
   QPainter p(&image);
@@ -139,34 +142,59 @@ QImage BubbleFieldPainter::drawField(const Field& f) const {
   return image;
 }
 
-void BubbleFieldPainter::paint(QPainter& p, const BubbleModel& model, QPointF c, double pressure) {
+BubbleFieldPainter::Scene BubbleFieldPainter::scene(const BubbleModel& model, QPointF c, double pressure, double dpr,
+                                                    bool light) {
+  Scene scene;
   const double R = model.radius();
-  if (!(R > 0)) return;
-  const double dpr = p.device() ? p.device()->devicePixelRatioF() : 1.0;
-  const bool light = Palette::light();
-
-  const Field field{R, std::isfinite(pressure) ? std::clamp(pressure, 0.0, 100.0) / 100 : 0, dpr, light};
-  if (!(field == fieldLook_) || field_.isNull()) {
-    field_ = drawField(field);
-    fieldLook_ = field;
-  }
-  place(p, field_, c);
-
-  for (auto& [key, sprite] : sprites_) sprite.seen = false;
+  if (!(R > 0)) return scene;
+  scene.field = {R, std::isfinite(pressure) ? std::clamp(pressure, 0.0, 100.0) / 100 : 0, dpr, light};
   for (const Bubble& b : model.bubbles()) {
     if (!(b.r > 0) || !std::isfinite(b.x) || !std::isfinite(b.y)) continue;
     // Sizes in quarters of a device pixel: a bubble easing by less is not drawn anew.
-    const Look look{b.kind, std::round(b.r * dpr * 4) / 4, b.label, QString::fromStdString(fmtBytes(b.bytes)), light,
-                    dpr};
+    Look look{b.kind, std::round(b.r * dpr * 4) / 4, b.label, QString::fromStdString(fmtBytes(b.bytes)), light, dpr};
     if (!(look.radius > 0)) continue;
+    const QPoint at = devicePlace(QPointF(c.x() + b.x, c.y() + b.y) * dpr, imageSide(look.radius / dpr, dpr));
+    scene.bubbles.push_back({b.key, std::move(look), at});
+  }
+  scene.fieldAt = devicePlace(c * dpr, imageSide(R + 14, dpr));
+  return scene;
+}
+
+bool BubbleFieldPainter::changes(const BubbleModel& model, QPointF centre, double pressure, double dpr,
+                                 bool light) const {
+  return !(scene(model, centre, pressure, dpr, light) == painted_);
+}
+
+void BubbleFieldPainter::paint(QPainter& p, const BubbleModel& model, QPointF c, double pressure) {
+  const double dpr = p.device() ? p.device()->devicePixelRatioF() : 1.0;
+  painted_ = scene(model, c, pressure, dpr, Palette::light());
+  if (!(painted_.field.radius > 0)) return;
+  const bool fieldStale = !(painted_.field == fieldLook_) || field_.isNull();
+  fieldLook_ = painted_.field;
+
+  for (auto& [key, sprite] : sprites_) sprite.seen = false;
+  std::vector<std::pair<const Sprite*, QPoint>> placed;
+  std::vector<Sprite*> stale;  // the map's elements stay where they are as it grows
+  for (const Placed& b : painted_.bubbles) {
     Sprite& sprite = sprites_[b.key];
     sprite.seen = true;
-    if (!(sprite.look == look) || sprite.image.isNull()) {
-      sprite.image = drawBubble(look);
-      sprite.look = look;
+    if (!(sprite.look == b.look) || sprite.image.isNull()) {
+      sprite.look = b.look;
+      stale.push_back(&sprite);
     }
-    place(p, sprite.image, {c.x() + b.x, c.y() + b.y});
+    placed.emplace_back(&sprite, b.at);
   }
+  if (fieldStale || !stale.empty()) {
+    paintInOneTask([&] {
+      if (fieldStale) field_ = drawField(fieldLook_);
+      for (Sprite* sprite : stale) sprite->image = drawDisc(sprite->look);
+    });
+    // Text stays on this thread: it costs no fill hand-off, and each pool thread would keep
+    // glyph caches of its own.
+    for (Sprite* sprite : stale) drawLabel(sprite->image, sprite->look);
+  }
+  p.drawImage(QPointF(painted_.fieldAt) / dpr, field_);
+  for (const auto& [sprite, at] : placed) p.drawImage(QPointF(at) / dpr, sprite->image);
   std::erase_if(sprites_, [](const auto& entry) { return !entry.second.seen; });
 }
 
@@ -211,8 +239,9 @@ void BubbleFieldView::frame() {
   const QString description =
       QString::fromStdString(L("%@ used", {fmtPercent(mem.total ? used / double(mem.total) : 0)}));
   if (description != accessibleDescription()) setAccessibleDescription(description);
-  // The field's square only: the rest of the view stays as it was.
-  update(squareFit(QSizeF(size())).toAlignedRect());
+  // The field's square only, and only when a pixel of it moves: the rest of the view stays.
+  if (painter_.changes(model_, centre(), store_.mem().pressure, devicePixelRatioF(), Palette::light()))
+    update(squareFit(QSizeF(size())).toAlignedRect());
   schedule();
 }
 

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <unordered_map>
+#include <vector>
 
 #include "Qel/Pages/BubbleModel.hpp"
 #include "Qel/Window/FrameTimer.hpp"
@@ -29,6 +30,9 @@ class BubbleFieldPainter {
 
   // Draws the field of `model` around `centre` with the pressure ring for `pressure` percent.
   void paint(QPainter& painter, const BubbleModel& model, QPointF centre, double pressure);
+  // Whether painting the same now would draw other pixels than the last paint did: a step that
+  // moves no bubble by a whole device pixel and changes no look is not worth a frame.
+  bool changes(const BubbleModel& model, QPointF centre, double pressure, double dpr, bool light) const;
 
  private:
   struct Look {
@@ -50,15 +54,32 @@ class BubbleFieldPainter {
     bool light = false;
     bool operator==(const Field&) const = default;
   };
-  QImage drawBubble(const Look& look) const;
-  QImage drawField(const Field& field) const;
-  void drawLabel(QPainter& painter, const Look& look, double r, const QColor& colour) const;
+  struct Placed {
+    std::string key;
+    Look look;
+    QPoint at;  // the image's top left, in device pixels
+    bool operator==(const Placed&) const = default;
+  };
+  // What a frame shows, in whole device pixels and looks: two equal scenes draw the same pixels.
+  struct Scene {
+    Field field;
+    QPoint fieldAt;
+    std::vector<Placed> bubbles;
+    bool operator==(const Scene&) const = default;
+  };
+  static Scene scene(const BubbleModel& model, QPointF centre, double pressure, double dpr, bool light);
+
+  // The shapes, drawn in one pool task (they read nothing but their look), then the label.
+  static QImage drawDisc(const Look& look);
+  static QImage drawField(const Field& field);
+  void drawLabel(QImage& image, const Look& look) const;
 
   QFont nameFont_, sizeFont_;
   double nameHeight_ = 0, sizeHeight_ = 0;
   std::unordered_map<std::string, Sprite> sprites_;  // by bubble key
   Field fieldLook_;
   QImage field_;
+  Scene painted_;
 };
 
 class BubbleFieldView : public QWidget {

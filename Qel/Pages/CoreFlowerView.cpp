@@ -12,6 +12,7 @@
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Window/Fonts.hpp"
+#include "Qel/Window/OneTaskPaint.hpp"
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/SquareFit.hpp"
 
@@ -19,12 +20,12 @@ namespace qel {
 
 namespace {
 
-QColor toneColor(SegmentTone tone) {
+QColor toneColor(SegmentTone tone, bool light) {
   const auto alpha = [](QColor c, double a) {
     c.setAlphaF(float(a));
     return c;
   };
-  const QColor ink = Palette::light() ? Qt::black : Qt::white;
+  const QColor ink = light ? Qt::black : Qt::white;
   switch (tone) {
     case SegmentTone::cpu: return Palette::cpu();
     case SegmentTone::cpuPale: return alpha(Palette::cpu(), 0.6);
@@ -83,11 +84,24 @@ void CoreFlowerView::paintEvent(QPaintEvent*) {
   p.translate(square.topLeft());
 
   const CoreFlower flower = coreFlower(shown_.loads, shown_.peaks, shown_.efficiencyCores, side);
-  p.setPen(Qt::NoPen);
-  for (const auto& s : flower.segments) {
-    p.setBrush(toneColor(s.tone));
-    p.drawPath(Chart::ringSegment(flower.centre, s.inner, s.outer, s.from, s.to));
+  const Petals look{shown_.loads, shown_.peaks, shown_.efficiencyCores, size(), devicePixelRatioF(), Palette::light()};
+  if (!(look == petalsLook_) || petals_.isNull()) {
+    petals_ = QImage(size() * look.dpr, QImage::Format_ARGB32_Premultiplied);
+    petals_.setDevicePixelRatio(look.dpr);
+    petals_.fill(Qt::transparent);
+    paintInOneTask([&] {
+      QPainter q(&petals_);
+      q.setRenderHint(QPainter::Antialiasing);
+      q.translate(square.topLeft());
+      q.setPen(Qt::NoPen);
+      for (const auto& s : flower.segments) {
+        q.setBrush(toneColor(s.tone, look.light));
+        q.drawPath(Chart::ringSegment(flower.centre, s.inner, s.outer, s.from, s.to));
+      }
+    });
+    petalsLook_ = look;
   }
+  p.drawImage(-square.topLeft(), petals_);
   p.setPen(Palette::tertiaryText().resolve());
   const QRectF bounds(0, 0, side, side);
   for (const auto& label : flower.labels)

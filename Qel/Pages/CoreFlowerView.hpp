@@ -1,6 +1,7 @@
 #pragma once
 // The per-core chart of the CPU page in the largest square that fits, with the thermal state,
 // its colour and the load average in the middle. It repaints when what it shows changed.
+#include <QImage>
 #include <QWidget>
 
 #include <string>
@@ -37,8 +38,21 @@ class CoreFlowerView : public QWidget {
     bool operator==(const Shown&) const = default;
   };
 
+  // What the segments' drawing shows: it is made again only when that changes (the texts are
+  // drawn over it each time), so a repaint of what lies beneath, the glow's breath, costs a copy.
+  struct Petals {
+    std::vector<double> loads, peaks;
+    int efficiencyCores = 0;
+    QSize size;
+    double dpr = 0;
+    bool light = false;
+    bool operator==(const Petals&) const = default;
+  };
+
   const Store& store_;
   Shown shown_;
+  Petals petalsLook_;
+  QImage petals_;
 };
 
 }  // namespace qel

@@ -13,6 +13,7 @@
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Window/Fonts.hpp"
+#include "Qel/Window/OneTaskPaint.hpp"
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/SquareFit.hpp"
 
@@ -42,10 +43,14 @@ void EnergyRing::refresh(std::vector<std::int32_t> pids) {
 }
 
 void EnergyRing::drawRing(const Look& look, QPointF origin) {
-  drawing_ = QPixmap(look.size * look.dpr);
+  drawing_ = QImage(look.size * look.dpr, QImage::Format_ARGB32_Premultiplied);
   drawing_.setDevicePixelRatio(look.dpr);
   drawing_.fill(Qt::transparent);
-  QPainter p(&drawing_);
+  paintInOneTask([&] { drawRingInto(drawing_, look, origin); });
+}
+
+void EnergyRing::drawRingInto(QImage& image, const Look& look, QPointF origin) {
+  QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
   p.translate(origin);
   const QPointF c(look.centre, look.centre);
@@ -103,7 +108,7 @@ void EnergyRing::paintEvent(QPaintEvent*) {
   }
 
   QPainter p(this);
-  p.drawPixmap(QPointF(0, 0), drawing_);
+  p.drawImage(QPointF(0, 0), drawing_);
   p.setRenderHint(QPainter::Antialiasing);
   p.translate(square.topLeft());
   const QPointF c(ring.centre, ring.centre);

@@ -2,7 +2,7 @@
 // The energy page's clock of the last minute: the wedges of the energy ring, the battery's charge
 // as a thin circle inside, and the present draw in the middle.
 #include <QColor>
-#include <QPixmap>
+#include <QImage>
 #include <QWidget>
 
 #include <array>
@@ -52,15 +52,16 @@ class EnergyRing : public QWidget {
     bool operator==(const Look&) const = default;
   };
   void drawRing(const Look& look, QPointF origin);
+  static void drawRingInto(QImage& image, const Look& look, QPointF origin);
 
   const Store& store_;
   std::vector<std::int32_t> pids_;
   int drawnTick_ = -1;
-  // The wedges, battery circle and hand, drawn once per change of look: drawn anew on every
-  // paint, the large antialiased wedges cost milliseconds, much of it handing spans to Qt's fill
-  // threads.
+  // The wedges, battery circle and hand, drawn once per change of look, in one task: drawn anew
+  // on every paint, the large antialiased wedges cost milliseconds, much of it handing spans to
+  // Qt's fill threads.
   Look drawnLook_;
-  QPixmap drawing_;
+  QImage drawing_;
   int drawings_ = 0;
 };
 

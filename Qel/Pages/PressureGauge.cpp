@@ -23,6 +23,11 @@ PressureGauge::PressureGauge(QWidget* parent) : QWidget(parent), shown_(this, 60
 
 void PressureGauge::setValue(double pressure) { shown_.setTarget(pressure > 0 ? std::min(pressure, 100.0) : 0); }
 
+void PressureGauge::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  shown_.setPixelsPerUnit(width() / 100.0);
+}
+
 void PressureGauge::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);

@@ -25,6 +25,7 @@ class PressureGauge : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   AnimatedValue shown_;

@@ -66,32 +66,55 @@ QRect glowRect(const GlowLook& look) {
   return QRectF(topLeft, QSizeF(side, side)).toAlignedRect();
 }
 
-QImage renderGlow(const GlowLook& look) {
-  QImage image(look.side, look.side, QImage::Format_RGB32);
-  image.setDevicePixelRatio(look.dpr);
-  const double strength = look.levels > 0 ? double(look.level) / look.levels : 0;
-  const double bg[3] = {double(qRed(look.background)), double(qGreen(look.background)), double(qBlue(look.background))};
-  const double span[3] = {(qRed(look.color) - bg[0]) * strength, (qGreen(look.color) - bg[1]) * strength,
-                          (qBlue(look.color) - bg[2]) * strength};
-  const double half = look.side / 2.0, radius = Glow::kRadius * look.dpr;
-  for (int j = 0; j < look.side; ++j) {
-    auto* line = reinterpret_cast<QRgb*>(image.scanLine(j));
+GlowFade::GlowFade(int side, double dpr) : side_(std::max(side, 0)), dpr_(dpr), quarter_((side_ + 1) / 2) {
+  // The picture is symmetric about both middles: pixel i and side − 1 − i lie as far out.
+  fade_.resize(std::size_t(quarter_) * std::size_t(quarter_));
+  const double half = side_ / 2.0, radius = Glow::kRadius * dpr_;
+  for (int j = 0; j < quarter_; ++j) {
     const double dy = j + 0.5 - half;
-    for (int i = 0; i < look.side; ++i) {
+    for (int i = 0; i < quarter_; ++i) {
       const double dx = i + 0.5 - half;
       // The gradient's alpha falls in a straight line from the centre to the rim.
       const double fade = std::max(0.0, 1 - std::sqrt(dx * dx + dy * dy) / radius);
+      fade_[std::size_t(j) * std::size_t(quarter_) + std::size_t(i)] = std::uint16_t(std::lround(fade * 65535));
+    }
+  }
+}
+
+QImage GlowFade::render(const GlowLook& look) const {
+  if (!fits(look)) return GlowFade(look.side, look.dpr).render(look);
+  QImage image(side_, side_, QImage::Format_RGB32);
+  image.setDevicePixelRatio(dpr_);
+  const double strength = look.levels > 0 ? double(look.level) / look.levels : 0;
+  const int bg[3] = {qRed(look.background), qGreen(look.background), qBlue(look.background)};
+  const int to[3] = {qRed(look.color), qGreen(look.color), qBlue(look.color)};
+  // Each channel in 16.16 fixed point: the background, and the way to the colour per step of
+  // the stored fade (a fade of 65535 goes all the way).
+  std::int64_t base[3], span[3];
+  for (int k = 0; k < 3; ++k) {
+    base[k] = std::int64_t(bg[k]) << 16;
+    span[k] = std::llround((to[k] - bg[k]) * strength * 65536.0 * 65536.0 / 65535.0);
+  }
+  for (int j = 0; j < side_; ++j) {
+    auto* line = reinterpret_cast<QRgb*>(image.scanLine(j));
+    const std::uint16_t* fades = &fade_[std::size_t(j < quarter_ ? j : side_ - 1 - j) * std::size_t(quarter_)];
+    for (int i = 0; i < side_; ++i) {
+      const std::int64_t fade = fades[i < quarter_ ? i : side_ - 1 - i];
       if (fade == 0) {
         line[i] = look.background;
         continue;
       }
-      const double dither = (kBayer[j & 7][i & 7] + 0.5) / 64 - 0.5;
+      // Half a level up, then a rounding spread over the 8 by 8 pattern.
+      const std::int64_t dither = kBayer[j & 7][i & 7] * 1024 + 512;
       int c[3];
-      for (int k = 0; k < 3; ++k) c[k] = std::clamp(int(std::floor(bg[k] + span[k] * fade + dither + 0.5)), 0, 255);
+      for (int k = 0; k < 3; ++k)
+        c[k] = std::clamp(int((base[k] + ((span[k] * fade) >> 16) + dither) >> 16), 0, 255);
       line[i] = qRgb(c[0], c[1], c[2]);
     }
   }
   return image;
 }
+
+QImage renderGlow(const GlowLook& look) { return GlowFade(look.side, look.dpr).render(look); }
 
 }  // namespace qel

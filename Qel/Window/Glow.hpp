@@ -12,6 +12,9 @@
 #include <QRect>
 #include <QSizeF>
 
+#include <cstdint>
+#include <vector>
+
 #include "Qel/Store/Enums.hpp"
 
 namespace qel {
@@ -48,7 +51,25 @@ struct GlowLook {
 GlowLook glowLook(const Glow& glow, const QColor& background, double dpr);
 // The square the glow covers, in the widget's points.
 QRect glowRect(const GlowLook& look);
-// The glow over its background in its square; opaque, dithered.
+// The fade from the centre to the rim of one size of glow, worked out once: each look of that
+// size is then painted with integer steps only, cheap enough to follow the breath level by level.
+class GlowFade {
+ public:
+  GlowFade() = default;
+  GlowFade(int side, double dpr);
+
+  bool fits(const GlowLook& look) const { return look.side == side_ && look.dpr == dpr_; }
+  // The glow over its background in its square; opaque, dithered. A look of another size is
+  // painted through a fade made for it.
+  QImage render(const GlowLook& look) const;
+
+ private:
+  int side_ = 0;
+  double dpr_ = 1;
+  int quarter_ = 0;                   // the side of the quarter kept; the other three mirror it
+  std::vector<std::uint16_t> fade_;  // 0 at the rim and beyond, 65535 at the centre
+};
+
 QImage renderGlow(const GlowLook& look);
 
 }  // namespace qel

@@ -88,6 +88,7 @@ class RootView : public QWidget {
   Motion::Tween breath_;          // the CPU load as the glow shows it
   FrameTimer frames_;
   GlowLook drawn_;  // what the last frame decided to show
+  GlowFade fade_;
   GlowLook imageLook_;
   QImage image_;    // the glow of imageLook_, made again only when its look changes
   bool onScreen_ = false;

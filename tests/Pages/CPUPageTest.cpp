@@ -184,6 +184,22 @@ TEST_F(CPUPageTest, figuresRollOnlyWhenTheyChange) {
   Motion::setEnabled(false);
 }
 
+TEST_F(CPUPageTest, gaugesEaseOnlyWhenTheArcMovesByHalfAPixel) {
+  Motion::setEnabled(true);
+  auto* item = new BarStatItem("Idle", 0.5, Palette::cpu());
+  Host host(item, {120, 40});
+  const auto easing = [&] {
+    for (auto* value : item->findChildren<AnimatedValue*>())
+      if (value->running() && value->target() != 1) return true;  // not the figure's roll
+    return false;
+  };
+  item->setFraction(0.503);  // a quarter of a pixel along the ring: one repaint, no frames
+  EXPECT_FALSE(easing());
+  item->setFraction(0.6);
+  EXPECT_TRUE(easing());
+  Motion::setEnabled(false);
+}
+
 TEST_F(CPUPageTest, restsWithoutTimersAndStopsThemWhenHidden) {
   Motion::setEnabled(true);
   auto* page = new CPUPage(*store, *bridge);

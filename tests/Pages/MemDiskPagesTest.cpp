@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QMouseEvent>
+#include <QPainter>
 #include <QApplication>
 
 #include <cmath>
@@ -23,6 +24,7 @@
 #include "Qel/Window/ThinBar.hpp"
 #include "Qel/Window/ViewRegistry.hpp"
 #include "tests/Pages/PageFixture.hpp"
+#include "tests/Window/Probe.hpp"
 
 using namespace qel;
 using namespace qel::test;
@@ -220,6 +222,37 @@ TEST_F(MemDiskPages, memoryPageShowsTheSampleAndTheFieldRunsOnlyWhileShown) {
   EXPECT_TRUE(field->model().bubbles().empty());
   EXPECT_TRUE(page.bar()->segments().empty());
   EXPECT_EQ(page.head()->figure()->runs()[0].text, "0");
+}
+
+TEST_F(MemDiskPages, aFieldStepThatMovesNoWholePixelIsNotAFrame) {
+  useAppearance("light");
+  BubbleModel model;
+  model.sync({{"p1", 1, "alpha", 4ull << 30, BubbleKind::user}, {"p2", 2, "beta", 2ull << 30, BubbleKind::system}},
+             16ull << 30, 150);
+  for (int i = 0; i < 200; ++i) model.step(i / 30.0);  // grown to size
+  auto& bubbles = model.mutableBubbles();
+  bubbles[0].x = -60, bubbles[0].y = 10;  // on whole pixels: a fifth of one either way rounds alike
+  bubbles[1].x = 70.2, bubbles[1].y = -20.2;
+  BubbleFieldPainter painter;
+  QImage image(400, 400, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::white);
+  const QPointF c(200, 200);
+  {
+    QPainter p(&image);
+    painter.paint(p, model, c, 40);
+  }
+  // Drawn where the model says, in the bubble's own colour, beside the field's faint fill.
+  const double off = -0.6 * bubbles[0].r;  // clear of the centred label
+  EXPECT_TRUE(near(image.pixelColor(QPointF(c.x() + bubbles[0].x + off, c.y() + bubbles[0].y + off).toPoint()),
+                   over(Qt::white, Palette::mem(), 0.82), 16));
+  EXPECT_FALSE(painter.changes(model, c, 40, 1, true));
+  bubbles[0].x += 0.2;  // still the same whole pixel
+  EXPECT_FALSE(painter.changes(model, c, 40, 1, true));
+  bubbles[0].x += 1;
+  EXPECT_TRUE(painter.changes(model, c, 40, 1, true));
+  bubbles[0].x -= 1;
+  EXPECT_TRUE(painter.changes(model, c, 52, 1, true));  // the pressure ring moves
+  EXPECT_TRUE(painter.changes(model, c, 40, 1, false));  // another appearance
 }
 
 TEST_F(MemDiskPages, diskPageListsVolumesAndBusyProcesses) {

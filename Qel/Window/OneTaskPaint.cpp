@@ -1,0 +1,23 @@
+#include "Qel/Window/OneTaskPaint.hpp"
+
+#include <QSemaphore>
+#include <QThread>
+#include <QThreadPool>
+
+namespace qel {
+
+void paintInOneTask(const std::function<void()>& draw) {
+  QThreadPool* pool = QThreadPool::globalInstance();
+  if (!pool || pool->contains(QThread::currentThread())) {
+    draw();
+    return;
+  }
+  QSemaphore done;
+  pool->start([&] {
+    draw();
+    done.release();
+  });
+  done.acquire();
+}
+
+}  // namespace qel

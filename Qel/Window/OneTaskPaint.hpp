@@ -1,0 +1,17 @@
+#pragma once
+// Qt's raster engine hands every fill of more than about a hundred spans to Qt's global thread
+// pool and waits for it, so a chart of many antialiased shapes costs a hand-off and the wake-up
+// of several pool threads per shape: on a quiet machine most of a chart's cost. Inside a task of
+// that pool the engine fills where it is, so a whole picture drawn in one task costs one hand-off.
+//
+// What runs there draws into a QImage it was given and reads nothing that the main thread
+// changes meanwhile (the main thread waits); no QPixmap, no widget.
+#include <functional>
+
+namespace qel {
+
+// Runs `draw` in one task of Qt's global thread pool and returns when it has run; runs it right
+// here when called from that pool.
+void paintInOneTask(const std::function<void()>& draw);
+
+}  // namespace qel
