@@ -7,12 +7,14 @@
 #include <xcb/xcb.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <memory>
 
 #include "Qel/Store/Store.hpp"
+#include "Qel/Window/OneTaskPaint.hpp"
 #include "Qel/Window/Palette.hpp"
 
 namespace qel {
@@ -91,8 +93,13 @@ void QtDesktop::updateDockIcon(bool force) {
   if (!next) return;
   shown_ = *next;
   const double load = std::max(shown_.level, 0.0);
+  constexpr std::array sizes{32, 64, 128, 256};
+  std::array<QImage, sizes.size()> images;
+  paintInOneTask([&] {
+    for (std::size_t i = 0; i < sizes.size(); ++i) images[i] = dockIconImage(load, shown_.warm, light, sizes[i]);
+  });
   QIcon icon;
-  for (int size : {32, 64, 128, 256}) icon.addPixmap(QPixmap::fromImage(dockIconImage(load, shown_.warm, light, size)));
+  for (const QImage& image : images) icon.addPixmap(QPixmap::fromImage(image));
   QGuiApplication::setWindowIcon(icon);
 }
 

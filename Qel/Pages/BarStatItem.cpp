@@ -1,6 +1,7 @@
 #include "Qel/Pages/BarStatItem.hpp"
 
 #include <QHBoxLayout>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QVBoxLayout>
 
@@ -11,6 +12,7 @@
 #include "Qel/Pages/RollingFigure.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Window/Fonts.hpp"
+#include "Qel/Window/OneTaskPaint.hpp"
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/PlainLabel.hpp"
 
@@ -67,21 +69,35 @@ void BarStatItem::setColor(AdaptiveColor color) {
 
 QRect BarStatItem::gaugeRect() const { return {0, (height() - kGauge) / 2, kGauge, kGauge}; }
 
-void BarStatItem::paintEvent(QPaintEvent*) {
-  QPainter p(this);
-  p.setRenderHint(QPainter::Antialiasing);
-  const QRectF box = gaugeRect();
-  const QPointF c = box.center();
-  const double r = kRadius;
-  p.setBrush(Qt::NoBrush);
-  p.setPen(QPen(Palette::adaptiveOpacity(0.08, 0.08).resolve(), kStroke));
-  p.drawEllipse(c, r, r);
-  const double sweep = gaugeSweep(shown_.value());
-  if (sweep <= 0) return;
-  QPen pen(color_.resolve(), kStroke, Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin);
-  pen.setMiterLimit(10);
-  p.setPen(pen);
-  p.drawPath(Chart::arc(c, r, -Chart::kPi / 2, -Chart::kPi / 2 + sweep));
+void BarStatItem::paintEvent(QPaintEvent* event) {
+  // The figure beside the gauge rolls on its own; its frames leave the gauge as it is.
+  if (!event->rect().intersects(gaugeRect())) return;
+  const double dpr = devicePixelRatioF();
+  // The sweep in eighths of a device pixel along the ring: finer steps draw the same pixels.
+  const double step = 1 / (8 * kRadius * dpr);
+  const GaugeLook look{std::round(gaugeSweep(shown_.value()) / step) * step, color_.resolve().rgba(),
+                       Palette::adaptiveOpacity(0.08, 0.08).resolve().rgba(), dpr};
+  if (!(look == gaugeLook_) || gauge_.isNull()) {
+    // Two antialiased rings, each handed to Qt's fill threads if drawn here: drawn in one task.
+    gauge_ = QImage(QSize(kGauge, kGauge) * dpr, QImage::Format_ARGB32_Premultiplied);
+    gauge_.setDevicePixelRatio(dpr);
+    gauge_.fill(Qt::transparent);
+    paintInOneTask([&] {
+      QPainter p(&gauge_);
+      p.setRenderHint(QPainter::Antialiasing);
+      const QPointF c(kGauge / 2.0, kGauge / 2.0);
+      p.setBrush(Qt::NoBrush);
+      p.setPen(QPen(QColor::fromRgba(look.track), kStroke));
+      p.drawEllipse(c, kRadius, kRadius);
+      if (look.sweep <= 0) return;
+      QPen pen(QColor::fromRgba(look.colour), kStroke, Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin);
+      pen.setMiterLimit(10);
+      p.setPen(pen);
+      p.drawPath(Chart::arc(c, kRadius, -Chart::kPi / 2, -Chart::kPi / 2 + look.sweep));
+    });
+    gaugeLook_ = look;
+  }
+  QPainter(this).drawImage(gaugeRect().topLeft(), gauge_);
 }
 
 }  // namespace qel

@@ -2,6 +2,7 @@
 // A small ring gauge beside a title and a percentage. The ring fills clockwise from twelve
 // o'clock to the fraction (clamped to a full turn) and eases to each new value; the percentage
 // shows the fraction as given, so it may read over 100 %.
+#include <QImage>
 #include <QWidget>
 
 #include "Qel/Pages/AnimatedValue.hpp"
@@ -33,11 +34,20 @@ class BarStatItem : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  struct GaugeLook {
+    double sweep = 0;
+    QRgb colour = 0, track = 0;
+    double dpr = 0;
+    bool operator==(const GaugeLook&) const = default;
+  };
+
   double fraction_;
   AdaptiveColor color_;
   AnimatedValue shown_;  // the ring's fraction as drawn
   PlainLabel* title_;
   RollingFigure* percent_;
+  GaugeLook gaugeLook_;
+  QImage gauge_;  // the gauge as drawn for gaugeLook_
 };
 
 }  // namespace qel

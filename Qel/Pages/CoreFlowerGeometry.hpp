@@ -17,6 +17,7 @@ struct FlowerSegment {
   int index{};  // 0 innermost … 9 outermost
   double inner{}, outer{}, from{}, to{};
   SegmentTone tone{};
+  bool operator==(const FlowerSegment&) const = default;
 };
 
 struct FlowerLabel {

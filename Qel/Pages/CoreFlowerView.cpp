@@ -72,8 +72,17 @@ void CoreFlowerView::refresh() {
   setAccessibleDescription(
       QString::fromStdString(L("Total usage %@", {fmtPercent(store_.cpu().total)})));
   if (next == shown_) return;
+  // Loads move a little every second; the drawing changes only when a segment or a text does.
+  const double side = squareFit(QSizeF(size())).width();
+  const auto segments = [side](const Shown& s) {
+    return coreFlower(s.loads, s.peaks, s.efficiencyCores, side).segments;
+  };
+  const bool alike = next.efficiencyCores == shown_.efficiencyCores && next.thermal == shown_.thermal &&
+                     next.thermalText == shown_.thermalText &&
+                     withNumber("Load %.2f", next.load) == withNumber("Load %.2f", shown_.load) &&
+                     segments(next) == segments(shown_);
   shown_ = std::move(next);
-  update();
+  if (!alike) update();
 }
 
 void CoreFlowerView::paintEvent(QPaintEvent*) {
@@ -84,7 +93,7 @@ void CoreFlowerView::paintEvent(QPaintEvent*) {
   p.translate(square.topLeft());
 
   const CoreFlower flower = coreFlower(shown_.loads, shown_.peaks, shown_.efficiencyCores, side);
-  const Petals look{shown_.loads, shown_.peaks, shown_.efficiencyCores, size(), devicePixelRatioF(), Palette::light()};
+  const Petals look{flower.segments, size(), devicePixelRatioF(), Palette::light()};
   if (!(look == petalsLook_) || petals_.isNull()) {
     petals_ = QImage(size() * look.dpr, QImage::Format_ARGB32_Premultiplied);
     petals_.setDevicePixelRatio(look.dpr);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "Qel/Pages/CoreFlowerGeometry.hpp"
 #include "Qel/Samplers/Samples.hpp"
 
 namespace qel {
@@ -41,8 +42,7 @@ class CoreFlowerView : public QWidget {
   // What the segments' drawing shows: it is made again only when that changes (the texts are
   // drawn over it each time), so a repaint of what lies beneath, the glow's breath, costs a copy.
   struct Petals {
-    std::vector<double> loads, peaks;
-    int efficiencyCores = 0;
+    std::vector<FlowerSegment> segments;
     QSize size;
     double dpr = 0;
     bool light = false;

@@ -160,6 +160,33 @@ TEST_F(CPUPageTest, flowerDrawsLoadPeakAndTrackWhereTheGeometrySays) {
   EXPECT_TRUE(near(full.pixelColor(at(400, mid(9), pi / 2)), Palette::strain(), 10));
 }
 
+TEST_F(CPUPageTest, flowerRepaintsOnlyWhenASegmentOrItsTextChanges) {
+  struct Paints : QObject {
+    int count = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+      count += event->type() == QEvent::Paint;
+      return false;
+    }
+  } paints;
+  auto* flower = new CoreFlowerView(*store);
+  store->apply(sample(0.32, {0.32}, {}, 1.5));
+  flower->refresh();
+  Host host(flower, {400, 400});
+  flower->installEventFilter(&paints);
+  store->apply(sample(0.34, {0.34}, {}, 1.501));  // four lit, the peak on the same segment, "1.50"
+  flower->refresh();
+  settle();
+  EXPECT_EQ(paints.count, 0);
+  store->apply(sample(0.55, {0.55}, {}, 1.501));
+  flower->refresh();
+  settle();
+  EXPECT_EQ(paints.count, 1);
+  store->apply(sample(0.55, {0.55}, {}, 1.52));  // only the load average's text
+  flower->refresh();
+  settle();
+  EXPECT_EQ(paints.count, 2);
+}
+
 TEST_F(CPUPageTest, tinyFlowerDrawsNothingButDoesNotFail) {
   auto* flower = new CoreFlowerView(*store);
   store->apply(sample(1, std::vector<double>(64, std::numeric_limits<double>::infinity())));
