@@ -79,9 +79,7 @@ void BarStatItem::paintEvent(QPaintEvent* event) {
                        Palette::adaptiveOpacity(0.08, 0.08).resolve().rgba(), dpr};
   if (!(look == gaugeLook_) || gauge_.isNull()) {
     // Two antialiased rings, each handed to Qt's fill threads if drawn here: drawn in one task.
-    gauge_ = QImage(QSize(kGauge, kGauge) * dpr, QImage::Format_ARGB32_Premultiplied);
-    gauge_.setDevicePixelRatio(dpr);
-    gauge_.fill(Qt::transparent);
+    gauge_ = clearImage({kGauge, kGauge}, dpr);
     paintInOneTask([&] {
       QPainter p(&gauge_);
       p.setRenderHint(QPainter::Antialiasing);

@@ -95,9 +95,7 @@ void CoreFlowerView::paintEvent(QPaintEvent*) {
   const CoreFlower flower = coreFlower(shown_.loads, shown_.peaks, shown_.efficiencyCores, side);
   const Petals look{flower.segments, size(), devicePixelRatioF(), Palette::light()};
   if (!(look == petalsLook_) || petals_.isNull()) {
-    petals_ = QImage(size() * look.dpr, QImage::Format_ARGB32_Premultiplied);
-    petals_.setDevicePixelRatio(look.dpr);
-    petals_.fill(Qt::transparent);
+    petals_ = clearImage(size(), look.dpr);
     paintInOneTask([&] {
       QPainter q(&petals_);
       q.setRenderHint(QPainter::Antialiasing);

@@ -43,9 +43,7 @@ void EnergyRing::refresh(std::vector<std::int32_t> pids) {
 }
 
 void EnergyRing::drawRing(const Look& look, QPointF origin) {
-  drawing_ = QImage(look.size * look.dpr, QImage::Format_ARGB32_Premultiplied);
-  drawing_.setDevicePixelRatio(look.dpr);
-  drawing_.fill(Qt::transparent);
+  drawing_ = clearImage(look.size, look.dpr);
   paintInOneTask([&] { drawRingInto(drawing_, look, origin); });
 }
 

@@ -20,4 +20,11 @@ void paintInOneTask(const std::function<void()>& draw) {
   done.acquire();
 }
 
+QImage clearImage(QSize size, double dpr) {
+  QImage image(size * dpr, QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(dpr);
+  image.fill(Qt::transparent);
+  return image;
+}
+
 }  // namespace qel

@@ -6,6 +6,9 @@
 //
 // What runs there draws into a QImage it was given and reads nothing that the main thread
 // changes meanwhile (the main thread waits); no QPixmap, no widget.
+#include <QImage>
+#include <QSize>
+
 #include <functional>
 
 namespace qel {
@@ -13,5 +16,8 @@ namespace qel {
 // Runs `draw` in one task of Qt's global thread pool and returns when it has run; runs it right
 // here when called from that pool.
 void paintInOneTask(const std::function<void()>& draw);
+
+// A clear image `size` points large at `dpr` device pixels a point, to draw a picture into.
+QImage clearImage(QSize size, double dpr);
 
 }  // namespace qel
