@@ -5,7 +5,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
-#include <QWindow>
 
 #include <cmath>
 
@@ -199,7 +198,13 @@ void BubbleFieldPainter::paint(QPainter& p, const BubbleModel& model, QPointF c,
 }
 
 BubbleFieldView::BubbleFieldView(Store& store, QWidget* parent)
-    : QWidget(parent), store_(store), frames_([this] { frame(); }) {
+    : QWidget(parent),
+      store_(store),
+      frames_([this] { frame(); }),
+      screen_(this, [this] {
+        if (!screen_.on()) frames_.stop();
+        else if (!frames_.isActive()) frame();
+      }) {
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
   setAccessibleName(qtL("Memory bubble chart"));
   Palette::followAppearance(this);
@@ -212,13 +217,8 @@ QPointF BubbleFieldView::centre() const {
 
 double BubbleFieldView::fieldRadius() const { return std::max(squareFit(QSizeF(size())).width() / 2 - 24, 0.0); }
 
-bool BubbleFieldView::onScreen() const {
-  const QWindow* handle = window()->windowHandle();
-  return isVisible() && handle && handle->isExposed() && !window()->isMinimized();
-}
-
 void BubbleFieldView::schedule() {
-  if (!onScreen()) {
+  if (!screen_.on()) {
     frames_.stop();
     return;
   }
@@ -256,35 +256,6 @@ void BubbleFieldView::mouseReleaseEvent(QMouseEvent* event) {
   if (std::hypot(at.x(), at.y()) > squareFit(QSizeF(size())).width() / 2) return;
   const Bubble* b = model_.hit(at.x(), at.y());
   if (b && b->pid) store_.setDetailPID(*b->pid);
-}
-
-void BubbleFieldView::showEvent(QShowEvent* event) {
-  QWidget::showEvent(event);
-  QWindow* handle = window()->windowHandle();
-  if (handle && handle != watched_) {
-    if (watched_) watched_->removeEventFilter(this);
-    handle->installEventFilter(this);
-    watched_ = handle;
-    window()->installEventFilter(this);
-  }
-  frame();
-}
-
-void BubbleFieldView::hideEvent(QHideEvent* event) {
-  QWidget::hideEvent(event);
-  frames_.stop();
-}
-
-bool BubbleFieldView::eventFilter(QObject* watched, QEvent* event) {
-  switch (event->type()) {
-    case QEvent::Expose:
-    case QEvent::WindowStateChange:
-      if (onScreen() && !frames_.isActive()) schedule();
-      else if (!onScreen()) frames_.stop();
-      break;
-    default: break;
-  }
-  return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace qel

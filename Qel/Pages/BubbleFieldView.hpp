@@ -3,7 +3,6 @@
 // square that fits. It moves at 30 frames a second (one a second while motion is off) only while
 // it is on screen; a click on a process's bubble opens that process's details.
 #include <QFont>
-#include <QPointer>
 #include <QImage>
 #include <QWidget>
 
@@ -12,9 +11,9 @@
 
 #include "Qel/Pages/BubbleModel.hpp"
 #include "Qel/Window/FrameTimer.hpp"
+#include "Qel/Window/OnScreenWatch.hpp"
 
 class QPainter;
-class QWindow;
 
 namespace qel {
 
@@ -102,19 +101,15 @@ class BubbleFieldView : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
-  void showEvent(QShowEvent* event) override;
-  void hideEvent(QHideEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  bool onScreen() const;
   void schedule();
 
   Store& store_;
   BubbleModel model_;
   BubbleFieldPainter painter_;
   FrameTimer frames_;
-  QPointer<QWindow> watched_;
+  OnScreenWatch screen_;
 };
 
 }  // namespace qel

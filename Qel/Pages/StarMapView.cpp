@@ -5,7 +5,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
-#include <QWindow>
 
 #include "Qel/Pages/PageText.hpp"
 #include "Qel/Store/Store.hpp"
@@ -33,7 +32,7 @@ bool pulsing(const std::vector<ProcInfo>& nodes) {
 }  // namespace
 
 StarMapView::StarMapView(Store& store, QWidget* parent)
-    : QWidget(parent), store_(store), frames_([this] { frame(); }, this) {
+    : QWidget(parent), store_(store), frames_([this] { frame(); }, this), screen_(this, [this] { frame(); }) {
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
   setCursor(Qt::PointingHandCursor);
   setAccessibleName(qtL("Network star map"));
@@ -49,11 +48,6 @@ void StarMapView::setNodes(std::vector<ProcInfo> nodes) {
   frame();
 }
 
-bool StarMapView::onScreen() const {
-  const QWindow* handle = window()->windowHandle();
-  return isVisible() && handle && handle->isExposed() && !window()->isMinimized();
-}
-
 QRect StarMapView::pulseArea(const StarFrame& f) const {
   QRectF area;
   for (const auto& dot : f.dots)
@@ -62,7 +56,7 @@ QRect StarMapView::pulseArea(const StarFrame& f) const {
 }
 
 void StarMapView::frame() {
-  if (!onScreen() || !pulsing(nodes_)) {
+  if (!screen_.on() || !pulsing(nodes_)) {
     frames_.stop();
     return;
   }
@@ -137,27 +131,6 @@ void StarMapView::paintEvent(QPaintEvent*) {
 void StarMapView::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
   if (const auto pid = starHit(hits_, event->position())) store_.setDetailPID(*pid);
-}
-
-void StarMapView::showEvent(QShowEvent* event) {
-  QWidget::showEvent(event);
-  // Covering, uncovering and minimising are told to the window, not to the map.
-  if (QWindow* handle = window()->windowHandle(); handle && handle != watched_) {
-    if (watched_) watched_->removeEventFilter(this);
-    handle->installEventFilter(this);
-    watched_ = handle;
-  }
-  frame();
-}
-
-void StarMapView::hideEvent(QHideEvent* event) {
-  QWidget::hideEvent(event);
-  frames_.stop();
-}
-
-bool StarMapView::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::Expose || event->type() == QEvent::WindowStateChange) frame();
-  return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace qel

@@ -2,7 +2,6 @@
 // The network page's star map, drawn from StarMapGeometry. Pulses move at up to 30 frames a
 // second (one a second with motion off), and only while some app sends them and the map is on
 // screen; a click on or near a dot opens that process's details.
-#include <QPointer>
 #include <QWidget>
 
 #include <vector>
@@ -10,8 +9,7 @@
 #include "Qel/Pages/StarMapGeometry.hpp"
 #include "Qel/Samplers/ProcInfo.hpp"
 #include "Qel/Window/FrameTimer.hpp"
-
-class QWindow;
+#include "Qel/Window/OnScreenWatch.hpp"
 
 namespace qel {
 
@@ -35,13 +33,9 @@ class StarMapView : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
-  void showEvent(QShowEvent* event) override;
-  void hideEvent(QHideEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void frame();
-  bool onScreen() const;
   // The part of the map the pulses of `frame` cover.
   QRect pulseArea(const StarFrame& frame) const;
 
@@ -49,7 +43,7 @@ class StarMapView : public QWidget {
   std::vector<ProcInfo> nodes_;
   std::vector<StarDot> hits_;
   FrameTimer frames_;
-  QPointer<QWindow> watched_;
+  OnScreenWatch screen_;
 };
 
 }  // namespace qel

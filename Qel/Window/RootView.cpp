@@ -5,7 +5,6 @@
 #include <QPainter>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
-#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -233,27 +232,6 @@ void RootView::resizeEvent(QResizeEvent* event) {
   frame();
 }
 
-void RootView::showEvent(QShowEvent* event) {
-  QWidget::showEvent(event);
-  watchVisibility();
-  visibilityChanged();
-}
-
-void RootView::hideEvent(QHideEvent* event) {
-  QWidget::hideEvent(event);
-  visibilityChanged();
-}
-
-void RootView::watchVisibility() {
-  // The window's exposure (covered, unmapped) and state (minimised) are told to it, not to us.
-  QWindow* handle = window()->windowHandle();
-  if (!handle || handle == watchedWindow_) return;
-  if (watchedWindow_) watchedWindow_->removeEventFilter(this);
-  handle->installEventFilter(this);
-  window()->installEventFilter(this);
-  watchedWindow_ = handle;
-}
-
 bool RootView::eventFilter(QObject* watched, QEvent* event) {
   if (watched == topBar_ && event->type() == QEvent::LayoutRequest) {
     // Its items changed: a bar left at its old width would lie, unseen, over the tabs and take
@@ -261,19 +239,11 @@ bool RootView::eventFilter(QObject* watched, QEvent* event) {
     placeTopBar();
     placeTabBar();
   }
-  switch (event->type()) {
-    case QEvent::Expose:
-    case QEvent::WindowStateChange:
-    case QEvent::Show:
-    case QEvent::Hide: visibilityChanged(); break;
-    default: break;
-  }
   return QWidget::eventFilter(watched, event);
 }
 
 void RootView::visibilityChanged() {
-  const QWindow* handle = window()->windowHandle();
-  const bool on = isVisible() && handle && handle->isExposed() && !window()->isMinimized();
+  const bool on = screen_.on();
   if (on == onScreen_) return;
   onScreen_ = on;
   if (!on) {

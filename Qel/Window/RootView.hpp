@@ -9,7 +9,6 @@
 // minimised, covered) every move ends at once and no frame is asked for. Qel/Window/README.md
 // holds the rules every view of the window follows.
 #include <QImage>
-#include <QPointer>
 #include <QWidget>
 
 #include <cstdint>
@@ -17,6 +16,7 @@
 #include "Qel/Window/FrameTimer.hpp"
 #include "Qel/Window/Glow.hpp"
 #include "Qel/Window/Motion.hpp"
+#include "Qel/Window/OnScreenWatch.hpp"
 #include "Qel/Window/ViewRegistry.hpp"
 
 class QHBoxLayout;
@@ -47,8 +47,6 @@ class RootView : public QWidget {
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void changeEvent(QEvent* event) override;
-  void showEvent(QShowEvent* event) override;
-  void hideEvent(QHideEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -62,7 +60,6 @@ class RootView : public QWidget {
   // The first time after `now` when the breath changes the glow's pixels; -1 when it no longer does.
   std::int64_t nextBreathStep(std::int64_t now) const;
   const QImage& glowImage();
-  void watchVisibility();
   void visibilityChanged();
   int motionMs(int ms) const;
   void build();
@@ -92,7 +89,7 @@ class RootView : public QWidget {
   GlowLook imageLook_;
   QImage image_;    // the glow of imageLook_, made again only when its look changes
   bool onScreen_ = false;
-  QPointer<QObject> watchedWindow_;
+  OnScreenWatch screen_{this, [this] { visibilityChanged(); }};
 };
 
 }  // namespace qel
