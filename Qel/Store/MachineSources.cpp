@@ -8,28 +8,26 @@
 #include "Qel/Samplers/SystemSampler.hpp"
 
 namespace qel {
+
+SamplerSystem::SamplerSystem(SysRoot root) : s_(std::make_unique<SystemSampler>(std::move(root))) {}
+SamplerSystem::~SamplerSystem() = default;
+
+std::optional<CPUSample> SamplerSystem::cpu() { return s_->cpu(); }
+MemSample SamplerSystem::memory() { return s_->memory(); }
+NetRate SamplerSystem::network() { return s_->network(); }
+DiskRate SamplerSystem::disk() { return s_->disk(); }
+double SamplerSystem::load() { return s_->load(); }
+std::optional<GPUSample> SamplerSystem::gpu() { return s_->gpu(); }
+ThermalState SamplerSystem::thermal() { return s_->thermal(); }
+BatterySample SamplerSystem::battery() { return s_->battery(); }
+std::optional<double> SamplerSystem::systemPower() { return s_->systemPower(); }
+DiskDetail SamplerSystem::diskDetail() { return s_->diskDetail(); }
+std::vector<VolumeInfo> SamplerSystem::volumes() { return s_->volumes(); }
+std::vector<WakeHolder> SamplerSystem::wakeHolders() { return s_->wakeHolders(); }
+std::vector<NetAddress> SamplerSystem::addresses() { return s_->addresses(); }
+ChipInfo SamplerSystem::chip() const { return {s_->chipName(), s_->efficiencyCores(), s_->efficiencyCpus()}; }
+
 namespace {
-
-class MachineSystem final : public SystemSource {
- public:
-  std::optional<CPUSample> cpu() override { return s_.cpu(); }
-  MemSample memory() override { return s_.memory(); }
-  NetRate network() override { return s_.network(); }
-  DiskRate disk() override { return s_.disk(); }
-  double load() override { return s_.load(); }
-  std::optional<GPUSample> gpu() override { return s_.gpu(); }
-  ThermalState thermal() override { return s_.thermal(); }
-  BatterySample battery() override { return s_.battery(); }
-  std::optional<double> systemPower() override { return s_.systemPower(); }
-  DiskDetail diskDetail() override { return s_.diskDetail(); }
-  std::vector<VolumeInfo> volumes() override { return s_.volumes(); }
-  std::vector<WakeHolder> wakeHolders() override { return s_.wakeHolders(); }
-  std::vector<NetAddress> addresses() override { return s_.addresses(); }
-  ChipInfo chip() const override { return {s_.chipName(), s_.efficiencyCores(), s_.efficiencyCpus()}; }
-
- private:
-  SystemSampler s_;
-};
 
 class MachineProcesses final : public ProcessSource {
  public:
@@ -68,7 +66,7 @@ class MachineBluetooth final : public BluetoothSource {
 
 void useMachineSources(StoreServices& services, AppRegistry* apps) {
   services.apps = apps;
-  services.system = std::make_unique<MachineSystem>();
+  services.system = std::make_unique<SamplerSystem>();
   services.processes = std::make_unique<MachineProcesses>(apps);
   services.traffic = std::make_unique<MachineTraffic>();
   services.ports = std::make_unique<MachinePorts>();

@@ -5,33 +5,21 @@
 
 #include <filesystem>
 
-#include "Qel/Samplers/SystemSampler.hpp"
+#include "Qel/Store/MachineSources.hpp"
 #include "tests/Pages/PageFixture.hpp"
 
 namespace qel::test {
 
-// The recorded laptop; the wake holders are given, since logind is not the recording's.
-class RecordedLaptop final : public SystemSource {
+// The recorded laptop; the wake holders are given, since logind and the network are this
+// machine's, not the recording's.
+class RecordedLaptop final : public SamplerSystem {
  public:
   explicit RecordedLaptop(std::vector<WakeHolder> wake)
-      : s_(SysRoot{std::filesystem::path(QEL_FIXTURES) / "laptop"}), wake_(std::move(wake)) {}
-  std::optional<CPUSample> cpu() override { return s_.cpu(); }
-  MemSample memory() override { return s_.memory(); }
-  NetRate network() override { return s_.network(); }
-  DiskRate disk() override { return s_.disk(); }
-  double load() override { return s_.load(); }
-  std::optional<GPUSample> gpu() override { return s_.gpu(); }
-  ThermalState thermal() override { return s_.thermal(); }
-  BatterySample battery() override { return s_.battery(); }
-  std::optional<double> systemPower() override { return s_.systemPower(); }
-  DiskDetail diskDetail() override { return s_.diskDetail(); }
-  std::vector<VolumeInfo> volumes() override { return s_.volumes(); }
+      : SamplerSystem(SysRoot{std::filesystem::path(QEL_FIXTURES) / "laptop"}), wake_(std::move(wake)) {}
   std::vector<WakeHolder> wakeHolders() override { return wake_; }
   std::vector<NetAddress> addresses() override { return {}; }
-  ChipInfo chip() const override { return {s_.chipName(), 0, {}}; }
 
  private:
-  SystemSampler s_;
   std::vector<WakeHolder> wake_;
 };
 
