@@ -217,11 +217,6 @@ int runDesktop(int& argc, char** argv, InstanceRequest request) {
     std::fputs("qel: there is no display to show the window on (qel --sample works without one)\n", stderr);
     return 1;
   }
-  // Qt draws glyphs over 64 pixels as filled outlines on every paint, each large fill handed to its
-  // thread pool; the pages' big figures (76 points and more on a dense screen) then cost a
-  // rasterisation and a round of thread wake-ups per frame of a rolling digit. Cached like small
-  // glyphs, they are copied.
-  if (qEnvironmentVariableIsEmpty("QT_MAX_CACHED_GLYPH_SIZE")) qputenv("QT_MAX_CACHED_GLYPH_SIZE", "256");
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("qel"));
   QApplication::setApplicationDisplayName(QStringLiteral("Qel"));

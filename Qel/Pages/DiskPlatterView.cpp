@@ -13,6 +13,7 @@
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Window/Fonts.hpp"
+#include "Qel/Window/PageMeta.hpp"
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/SquareFit.hpp"
 
@@ -111,9 +112,17 @@ void DiskPlatterView::paintEvent(QPaintEvent*) {
       p.setPen(Qt::NoPen);
       p.setBrush(color);
       p.drawEllipse(mark->dot, 4, 4);
+      // On a chip of the page's ground: the label can lie on the space ring, of the read
+      // colour, or on the write wave, and would not read there.
+      const QString text = QString::fromStdString(fmtRate(mark->value));
+      const QSizeF chip(rateM.horizontalAdvance(text) + 8, rateM.height() + 2);
+      QColor ground = background(Page::disk).resolve();
+      ground.setAlphaF(0.85f);
+      p.setBrush(ground);
+      p.drawRoundedRect(QRectF(mark->label - QPointF(chip.width(), chip.height()) / 2, chip), chip.height() / 2,
+                        chip.height() / 2);
       p.setPen(color);
-      Chart::drawText(p, QString::fromStdString(fmtRate(mark->value)), rateFont, mark->label,
-                      Qt::AlignCenter, QRectF(0, 0, side, side));
+      Chart::drawText(p, text, rateFont, mark->label, Qt::AlignCenter, QRectF(0, 0, side, side));
     };
     peak(g.readPeak, Palette::disk());
     peak(g.writePeak, Palette::light() ? lineColor(0.5) : lineColor(0.6));

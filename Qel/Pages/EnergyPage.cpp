@@ -315,6 +315,7 @@ void EnergyPage::refreshLegend(const std::vector<std::int32_t>& pids) {
     row->setSpacing(6);
     row->addWidget(new Swatch(energyLayerColors()[k % 5], entry), 0, Qt::AlignVCenter);
     auto* name = new PlainLabel(qs(names[k]), 11.5, QFont::Normal, Palette::tertiaryText(), entry);
+    name->setElided(true);
     name->setMinimumWidth(120 - 14);
     row->addWidget(name, 1);
     legendNames_.push_back(name);

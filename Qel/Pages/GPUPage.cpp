@@ -235,7 +235,11 @@ void GPUPage::refresh() {
   users_->setVisible(!users.empty());
   userList_->setUsers(std::move(users), front);
 
-  if (history_->values() != store_.gpuHist()) history_->setValues(store_.gpuHist());
+  // Without a readout the history holds only the zeros the store keeps in its place: drawn, they
+  // would read as an idle GPU.
+  static const std::vector<double> none;
+  const auto& history = gpu ? store_.gpuHist() : none;
+  if (history_->values() != history) history_->setValues(history);
   hive_->refresh();
 }
 

@@ -61,6 +61,7 @@ class GPUPage : public QWidget {
   QWidget* gauges() const { return gauges_; }
   PlainLabel* memoryText() const { return memoryText_; }
   QWidget* users() const { return users_; }
+  Sparkline* history() const { return history_; }
   QWidget* memoryPanel() const { return memoryPanel_; }
   GpuUserList* userList() const { return userList_; }
   GPUHiveView* hive() const { return hive_; }

@@ -1,12 +1,14 @@
 #include "Qel/Pages/RollingFigure.hpp"
 
 #include <QEvent>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPainter>
 
 #include <algorithm>
 #include <cmath>
 
+#include "Qel/Window/OneTaskPaint.hpp"
 #include "Qel/Window/Palette.hpp"
 
 namespace qel {
@@ -60,6 +62,37 @@ QSize RollingFigure::sizeHint() const {
   return {int(std::ceil(width)), int(std::ceil(baseline() + descent))};
 }
 
+const QImage& RollingFigure::glyph(QChar c) {
+  QImage& image = glyphs_[c.unicode()];
+  if (!image.isNull()) return image;
+  const QFontMetricsF m(font_);
+  image = clearImage(QSizeF(m.horizontalAdvance(c) + 2 * pad_, m.height() + 2 * pad_).toSize() + QSize(1, 1),
+                     glyphRatio_);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::TextAntialiasing);
+  p.setFont(font_);
+  p.setPen(QColor::fromRgba(glyphColour_));
+  p.drawText(QPointF(pad_, pad_ + m.ascent()), QString(c));
+  return image;
+}
+
+void RollingFigure::drawRun(QPainter& p, const QString& text, QPointF at, double opacity) {
+  if (!keepsGlyphs_) {
+    QColor colour = QColor::fromRgba(glyphColour_);
+    colour.setAlphaF(float(colour.alphaF() * opacity));
+    p.setPen(colour);
+    p.drawText(at, text);
+    return;
+  }
+  const QFontMetricsF m(font_);
+  p.setOpacity(opacity);
+  for (const QChar c : text) {
+    p.drawImage(QPointF(at.x() - pad_, at.y() - m.ascent() - pad_), glyph(c));
+    at.rx() += m.horizontalAdvance(c);
+  }
+  p.setOpacity(1);
+}
+
 void RollingFigure::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::TextAntialiasing);
@@ -69,6 +102,14 @@ void RollingFigure::paintEvent(QPaintEvent*) {
   const double t = roll_.value();
   const double travel = m.height() * 0.6;
   const QColor color = color_.resolve();
+  const double ratio = devicePixelRatioF();
+  if (color.rgba() != glyphColour_ || ratio != glyphRatio_) {
+    glyphs_.clear();
+    glyphColour_ = color.rgba();
+    glyphRatio_ = ratio;
+    keepsGlyphs_ = QFontInfo(font_).pixelSize() * ratio > 64;
+    pad_ = std::ceil(m.height() * 0.25);
+  }
   p.setFont(font_);
 
   // Pairs characters from the right, so a units digit rolls under a units digit.
@@ -79,28 +120,14 @@ void RollingFigure::paintEvent(QPaintEvent*) {
     const double w = m.horizontalAdvance(now);
     const bool changed = t < 1 && (!sameLength || previous_[i] != text_[i]);
     if (!changed) {
-      p.setPen(color);
-      p.drawText(QPointF(x, base), now);
+      drawRun(p, now, {x, base}, 1);
     } else {
-      QColor in = color;
-      in.setAlphaF(float(color.alphaF() * t));
-      p.setPen(in);
-      p.drawText(QPointF(x, base + travel * (1 - t)), now);
-      if (sameLength) {
-        QColor out = color;
-        out.setAlphaF(float(color.alphaF() * (1 - t)));
-        p.setPen(out);
-        p.drawText(QPointF(x, base - travel * t), QString(previous_[i]));
-      }
+      drawRun(p, now, {x, base + travel * (1 - t)}, t);
+      if (sameLength) drawRun(p, QString(previous_[i]), {x, base - travel * t}, 1 - t);
     }
     x += w;
   }
-  if (!sameLength && t < 1 && !previous_.isEmpty()) {
-    QColor out = color;
-    out.setAlphaF(float(color.alphaF() * (1 - t)));
-    p.setPen(out);
-    p.drawText(QPointF(0, base - travel * t), previous_);
-  }
+  if (!sameLength && t < 1 && !previous_.isEmpty()) drawRun(p, previous_, {0, base - travel * t}, 1 - t);
   if (!unit_.isEmpty()) {
     p.setFont(unitFont_);
     p.setPen(unitColor_.resolve());

@@ -4,7 +4,10 @@
 // an optional unit after it on the same baseline. It is as wide as its widest expected text,
 // so its neighbours never move as the figure changes.
 #include <QFont>
+#include <QImage>
 #include <QWidget>
+
+#include <map>
 
 #include "Qel/Pages/AnimatedValue.hpp"
 #include "Qel/Window/AdaptiveColor.hpp"
@@ -35,6 +38,12 @@ class RollingFigure : public QWidget {
   void changeEvent(QEvent* event) override;
 
  private:
+  // Draws `text` with its pen position at `at`, at `opacity` of the figure's colour.
+  void drawRun(QPainter& p, const QString& text, QPointF at, double opacity);
+  // The character in the figure's font and colour, drawn once; its pen position lies `pad`
+  // points right of its left edge and `pad` plus the ascent below its top.
+  const QImage& glyph(QChar c);
+
   QFont font_;
   AdaptiveColor color_;
   QString widest_;
@@ -43,6 +52,14 @@ class RollingFigure : public QWidget {
   QFont unitFont_;
   AdaptiveColor unitColor_;
   AnimatedValue roll_;  // 0: `previous_` shown, 1: `text_`
+  // Qt draws a glyph over 64 pixels as a filled outline on every paint, and hands each large
+  // fill to its threads: a big figure keeps its characters as images instead, copied on each
+  // frame of a roll.
+  bool keepsGlyphs_ = false;
+  double pad_ = 0;
+  QRgb glyphColour_ = 0;
+  double glyphRatio_ = 0;
+  std::map<char16_t, QImage> glyphs_;
 };
 
 }  // namespace qel

@@ -34,7 +34,22 @@ void SettingGroup::paintEvent(QPaintEvent*) {
   p.drawRoundedRect(QRectF(rect()), 12, 12);
 }
 
+namespace {
+
+// Whether `widget` is the last shown item of its parent's layout: the card's own edge ends it.
+bool lastShown(const QWidget* widget) {
+  const QWidget* parent = widget->parentWidget();
+  const QLayout* layout = parent ? parent->layout() : nullptr;
+  if (!layout) return false;
+  for (int i = layout->indexOf(widget) + 1; i > 0 && i < layout->count(); ++i)
+    if (const QWidget* next = layout->itemAt(i)->widget(); next && !next->isHidden()) return false;
+  return layout->indexOf(widget) >= 0;
+}
+
+}  // namespace
+
 void paintHairline(QWidget* widget) {
+  if (lastShown(widget)) return;
   QPainter p(widget);
   p.fillRect(QRect(0, widget->height() - 1, widget->width(), 1), Palette::adaptiveOpacity(0.05, 0.05).resolve());
 }

@@ -74,7 +74,8 @@ class SettingRow : public QWidget {
   QWidget* control_;
 };
 
-// The hairline under a row: black 5 % on light, white 5 % on dark.
+// The hairline under a row: black 5 % on light, white 5 % on dark; none under the last row shown
+// in its layout, which the card's own edge closes.
 void paintHairline(QWidget* widget);
 
 // An on/off switch. Clicking flips it and reports the new state through `clicked(bool)`.

@@ -1,10 +1,14 @@
 #include "Qel/Sheets/SettingsSheet.hpp"
 
+#include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QPainter>
 #include <QScrollArea>
 #include <QKeyEvent>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
 
 #include "Qel/Sheets/PillButton.hpp"
 #include "Qel/Sheets/SettingParts.hpp"
@@ -101,11 +105,21 @@ class Rule : public QWidget {
   void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), rule().resolve()); }
 };
 
+// Wide enough for the longest title in bold beside its symbol, so that no language's title gets
+// smaller or cut; at least 180, at most 240.
+int sidebarWidth() {
+  const QFontMetricsF bold(Fonts::text(13, QFont::DemiBold));
+  double widest = 0;
+  for (const auto& tab : kSettingsTabs) widest = std::max(widest, bold.horizontalAdvance(q(L(tab.title))));
+  // The sidebar's 8 at each side, then the title's 36 before it and 2 after it (TabButton).
+  return std::clamp(int(std::ceil(widest)) + 1 + 16 + 38, 180, 240);
+}
+
 // The sidebar's ground: a faint wash over the sheet's.
 class Sidebar : public QWidget {
  public:
   explicit Sidebar(QWidget* parent) : QWidget(parent) {
-    setFixedWidth(180);
+    setFixedWidth(sidebarWidth());
     Palette::followAppearance(this);
   }
 

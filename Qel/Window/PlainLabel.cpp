@@ -1,7 +1,10 @@
 #include "Qel/Window/PlainLabel.hpp"
 
+#include <QPainter>
+
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/Palette.hpp"
+#include "Qel/Window/PlainToolTip.hpp"
 
 namespace qel {
 
@@ -18,6 +21,37 @@ PlainLabel::PlainLabel(const QString& text, double pixelSize, QFont::Weight weig
 void PlainLabel::setColor(AdaptiveColor color) {
   color_ = std::move(color);
   applyColor();
+}
+
+void PlainLabel::setElided(bool elided) {
+  elided_ = elided;
+  if (elided) setWordWrap(false);
+  updateGeometry();
+  update();
+}
+
+QString PlainLabel::shownText() const {
+  if (!elided_) return text();
+  return fontMetrics().elidedText(text(), Qt::ElideRight, contentsRect().width());
+}
+
+QSize PlainLabel::minimumSizeHint() const {
+  if (!elided_) return QLabel::minimumSizeHint();
+  // Room for a letter or two and the ellipsis.
+  return {fontMetrics().horizontalAdvance(QStringLiteral("MM…")), QLabel::minimumSizeHint().height()};
+}
+
+void PlainLabel::paintEvent(QPaintEvent* event) {
+  if (!elided_) {
+    QLabel::paintEvent(event);
+    return;
+  }
+  const QString shown = shownText();
+  const QString tip = shown == text() ? QString() : plainToolTip(text());
+  if (toolTip() != tip) setToolTip(tip);
+  QPainter p(this);
+  p.setPen(palette().color(QPalette::WindowText));
+  p.drawText(contentsRect(), int(alignment()) | Qt::TextSingleLine, shown);
 }
 
 void PlainLabel::applyColor() {

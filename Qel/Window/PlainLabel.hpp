@@ -16,11 +16,22 @@ class PlainLabel : public QLabel {
 
   void setColor(AdaptiveColor color);
   const AdaptiveColor& color() const { return color_; }
+  // One line that ends in "…" where it is cut, with the whole text as its tool tip; it may then
+  // be made narrower than its text.
+  void setElided(bool elided);
+  // The text as shown: cut short when elided and too long.
+  QString shownText() const;
+
+  QSize minimumSizeHint() const override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   void applyColor();
 
   AdaptiveColor color_;
+  bool elided_ = false;
 };
 
 }  // namespace qel

@@ -134,6 +134,24 @@ TEST(PlainToolTip, showsAnyTextAsWritten) {
   EXPECT_TRUE(plainToolTip({}).isEmpty());
 }
 
+TEST(PlainLabel, anElidedLabelEndsInAnEllipsisAndTellsTheWholeTextOnHover) {
+  QWidget window;
+  auto* label = new PlainLabel("kworker/3:2-events_unbound", 11.5, QFont::Normal, Palette::tertiaryText(), &window);
+  label->setElided(true);
+  label->setGeometry(0, 0, 90, 20);
+  window.resize(100, 20);
+  window.show();
+  QApplication::processEvents();
+  EXPECT_LT(label->minimumSizeHint().width(), 60);  // a layout may make it narrower than its text
+  EXPECT_TRUE(label->shownText().endsWith(QChar(0x2026)));
+  label->grab();  // paints, which sets the tip
+  EXPECT_FALSE(label->toolTip().isEmpty());
+  label->setText("ld");
+  label->grab();
+  EXPECT_EQ(label->shownText(), "ld");
+  EXPECT_TRUE(label->toolTip().isEmpty());
+}
+
 class RootViewTest : public test::ShellTest {};
 
 TEST_F(RootViewTest, switchesToTheRegisteredPageOrItsHeadline) {

@@ -211,6 +211,27 @@ TEST_F(CPUPageTest, figuresRollOnlyWhenTheyChange) {
   Motion::setEnabled(false);
 }
 
+TEST_F(CPUPageTest, aBigFigureDrawsItsDigitsFromItsKeptGlyphs) {
+  useAppearance("light");
+  Motion::setEnabled(false);
+  auto* figure = new RollingFigure(Fonts::text(76, QFont::Light), Palette::primaryText(), "100");
+  figure->setText("88");
+  Host host(figure, {220, 110});
+  const auto ink = [&] {
+    const QImage image = host.image();
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) n += qGray(image.pixel(x, y)) < 100;
+    return n;
+  };
+  const int eights = ink();
+  EXPECT_GT(eights, 300);
+  figure->setText("11");  // fewer strokes, other glyphs
+  const int ones = ink();
+  EXPECT_GT(ones, 100);
+  EXPECT_LT(ones, eights);
+}
+
 TEST_F(CPUPageTest, gaugesEaseOnlyWhenTheArcMovesByHalfAPixel) {
   Motion::setEnabled(true);
   auto* item = new BarStatItem("Idle", 0.5, Palette::cpu());

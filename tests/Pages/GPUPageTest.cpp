@@ -15,6 +15,7 @@
 #include "Qel/Window/BaselineRow.hpp"
 #include "Qel/Window/PageHead.hpp"
 #include "Qel/Window/PlainLabel.hpp"
+#include "Qel/Window/Sparkline.hpp"
 #include "tests/Pages/PageFixture.hpp"
 #include "tests/Window/Probe.hpp"
 
@@ -162,7 +163,9 @@ TEST_F(GPUPageTest, withoutAReadoutSaysSoAndShowsDashes) {
   auto* page = new GPUPage(*store, *bridge);
   Host host(page, {1092, 700});
   store->apply(Snapshot{});
+  store->apply(Snapshot{});
   settle();
+  EXPECT_TRUE(page->history()->values().empty());  // no line of zeros posing as an idle GPU
   EXPECT_EQ(page->head()->figure()->runs()[0].text, "—");
   EXPECT_EQ(page->head()->figure()->runs()[1].text, "");
   EXPECT_TRUE(page->head()->subLabel()->text().startsWith("GPU usage isn't available on this computer."));
