@@ -1,5 +1,6 @@
 #include "Qel/Window/TabBar.hpp"
 
+#include <QApplication>
 #include <QEvent>
 #include <QFontMetricsF>
 #include <QHBoxLayout>
@@ -168,7 +169,11 @@ TabBar::TabBar(const ViewContext& context, QWidget* parent) : QWidget(parent), s
     auto* tab = new TabButton(page, this);
     tabs_[std::size_t(page)] = tab;
     row->addWidget(tab, 0, Qt::AlignVCenter);
-    connect(tab, &QAbstractButton::clicked, this, [&store, page] {
+    connect(tab, &QAbstractButton::clicked, this, [this, &store, page, tab] {
+      // A click takes no focus, but one that picks another tab while the keyboard is on the bar
+      // brings the focus along, so its ring does not stay on the tab left behind.
+      if (const QWidget* focused = QApplication::focusWidget(); focused && focused != tab && isAncestorOf(focused))
+        tab->setFocus(Qt::MouseFocusReason);
       store.setPage(page);
       store.setSelectedSlot(std::nullopt);
     });

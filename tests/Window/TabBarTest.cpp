@@ -173,6 +173,15 @@ TEST_F(TabBarTest, clickingATabShowsItsPageAndClearsTheSelectionKeyboardToo) {
   QApplication::sendEvent(bar->tab(Page::net), &release);
   settle();
   EXPECT_EQ(store->page(), Page::net);
+
+  // With the keyboard on the bar, a click on another tab brings the focus (and its ring) along;
+  // from elsewhere a click takes none.
+  test::click(bar->tab(Page::cpu), bar->tab(Page::cpu)->rect().center());
+  EXPECT_TRUE(bar->tab(Page::cpu)->hasFocus());
+  bar->tab(Page::cpu)->clearFocus();
+  test::click(bar->tab(Page::disk), bar->tab(Page::disk)->rect().center());
+  EXPECT_FALSE(bar->tab(Page::disk)->hasFocus());
+  EXPECT_EQ(store->page(), Page::disk);
 }
 
 TEST_F(TabBarTest, theLogoStandsOutFromTheBarInBothAppearances) {
