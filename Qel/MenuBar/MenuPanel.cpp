@@ -34,12 +34,12 @@
 #include "Qel/Window/Glyphs.hpp"
 #include "Qel/Window/InitialFocusClearer.hpp"
 #include "Qel/Window/PlainLabel.hpp"
+#include "Qel/Window/QtString.hpp"
 #include "Qel/Window/TextButton.hpp"
 
 namespace qel {
 namespace {
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
 
 // themed(dark, light) as a colour the labels resolve when they paint.
 AdaptiveColor themedColor(std::uint32_t dark, std::uint32_t light) { return {Palette::rgb(light), Palette::rgb(dark)}; }
@@ -65,7 +65,7 @@ class SleepRowButton : public QAbstractButton {
   explicit SleepRowButton(QWidget* parent = nullptr) : QAbstractButton(parent) {
     setFocusPolicy(Qt::TabFocus);
     setCursor(Qt::PointingHandCursor);
-    setAccessibleName(q(L("View sleep report")));
+    setAccessibleName(qs(L("View sleep report")));
     setFixedHeight(8 + int(QFontMetricsF(Fonts::text(12)).height()) + 8);
   }
 
@@ -78,7 +78,7 @@ class SleepRowButton : public QAbstractButton {
     p.drawRoundedRect(QRectF(rect()), PanelStyle::kCellRadius, PanelStyle::kCellRadius);
     Glyphs::draw(p, QRectF(11, 0, 14, height()), "moon.fill", 13, PanelStyle::warm());
     const QFont view = Fonts::text(12, QFont::Medium);
-    const QString viewText = q(L("View"));
+    const QString viewText = qs(L("View"));
     const double viewWidth = QFontMetricsF(view).horizontalAdvance(viewText);
     const double left = 11 + 14 + 8;
     const double right = width() - 11 - viewWidth - 8;
@@ -168,7 +168,7 @@ MenuPanel::MenuPanel(StoreBridge& bridge, Actions actions, QWidget* parent)
   }
 
   strip_ = new TodayStrip(store_, [this](int slot) { jump(slot); });
-  layout->addWidget(buildSection(q(L("Today")), &todayNote_, strip_));
+  layout->addWidget(buildSection(qs(L("Today")), &todayNote_, strip_));
 
   auto* list = new QWidget;
   auto* listLayout = new QVBoxLayout(list);
@@ -183,11 +183,11 @@ MenuPanel::MenuPanel(StoreBridge& bridge, Actions actions, QWidget* parent)
     listLayout->addWidget(r);
   }
   PlainLabel* hoverNote = nullptr;
-  layout->addWidget(buildSection(q(L("Top processes")), &hoverNote, list));
-  hoverNote->setText(q(L("Hover to quit")));
+  layout->addWidget(buildSection(qs(L("Top processes")), &hoverNote, list));
+  hoverNote->setText(qs(L("Hover to quit")));
 
-  layout->addWidget(buildSection(q(L("Network")), &networkNote_, buildNetwork()));
-  if (sections_.showBluetooth) layout->addWidget(buildSection(q(L("Bluetooth devices")), &bluetoothNote_, buildBluetooth()));
+  layout->addWidget(buildSection(qs(L("Network")), &networkNote_, buildNetwork()));
+  if (sections_.showBluetooth) layout->addWidget(buildSection(qs(L("Bluetooth devices")), &bluetoothNote_, buildBluetooth()));
   layout->addWidget(new Hairline);
   layout->addWidget(buildSwitches());
   layout->addWidget(buildFooter());
@@ -247,7 +247,7 @@ QWidget* MenuPanel::buildGrid() {
       line = row(8);
       layout->addLayout(line);
     }
-    cells_[i] = new MenuCell(q(L(specs[i].name)), themedColor(specs[i].dark, specs[i].light), specs[i].max);
+    cells_[i] = new MenuCell(qs(L(specs[i].name)), themedColor(specs[i].dark, specs[i].light), specs[i].max);
     const Page page = specs[i].page;
     connect(cells_[i], &QAbstractButton::clicked, this, [this, page] { open(page); });
     line->addWidget(cells_[i]);
@@ -305,12 +305,12 @@ QWidget* MenuPanel::buildBluetooth() {
   scroll->setWidgetResizable(true);
   scroll->setFixedHeight(44);
   scroll->viewport()->setAutoFillBackground(false);
-  scroll->setToolTip(q(L("Scroll horizontally to see more devices.")));
+  scroll->setToolTip(qs(L("Scroll horizontally to see more devices.")));
   auto* content = new QWidget;
   auto* layout = row(0);
   content->setLayout(layout);
   batteries_ = new PanelBatteries;
-  noDevices_ = new PlainLabel(q(L("Not connected")), 12, QFont::Normal, mutedText());
+  noDevices_ = new PlainLabel(qs(L("Not connected")), 12, QFont::Normal, mutedText());
   layout->addWidget(batteries_);
   layout->addWidget(noDevices_, 1);
   scroll->setWidget(content);
@@ -324,9 +324,9 @@ QWidget* MenuPanel::buildSwitches() {
   switches_ = switches;
   auto* layout = row(8);
   switches->setLayout(layout);
-  toggles_[0] = new PanelToggle("moon.fill", q(L("Quiet mode")));
-  toggles_[1] = new PanelToggle("sun.max.fill", q(L("Keep awake")));
-  toggles_[2] = new PanelToggle("pause.fill", q(L("Pause alerts")));
+  toggles_[0] = new PanelToggle("moon.fill", qs(L("Quiet mode")));
+  toggles_[1] = new PanelToggle("sun.max.fill", qs(L("Keep awake")));
+  toggles_[2] = new PanelToggle("pause.fill", qs(L("Pause alerts")));
   connect(toggles_[0], &QAbstractButton::clicked, this, [this] { store_.toggleQuiet(); });
   connect(toggles_[1], &QAbstractButton::clicked, this, [this] { store_.toggleAwake(); });
   connect(toggles_[2], &QAbstractButton::clicked, this, [this] { store_.toggleMute(); });
@@ -344,13 +344,13 @@ QWidget* MenuPanel::buildFooter() {
   auto* layout = row(12);
   outer->addLayout(layout);
   const QFont font = Fonts::text(11, QFont::Medium);
-  auto* settings = new TextButton(q(L("Settings")), font);
+  auto* settings = new TextButton(qs(L("Settings")), font);
   settings->setColor(PanelStyle::accent());
-  auto* replay = new TextButton(q(L("What just happened")), font);
+  auto* replay = new TextButton(qs(L("What just happened")), font);
   replay->setColor(PanelStyle::grey());
-  auto* quit = new TextButton(q(L("Quit")), font);
+  auto* quit = new TextButton(qs(L("Quit")), font);
   quit->setColor(PanelStyle::muted());
-  auto* openQel = new OpenButton(q(L("Open Qel")));
+  auto* openQel = new OpenButton(qs(L("Open Qel")));
   connect(settings, &QAbstractButton::clicked, this, [this] {
     Store& store = store_;
     if (actions_.openMain) actions_.openMain();
@@ -401,36 +401,36 @@ void MenuPanel::jump(int slot) {
 void MenuPanel::refresh() {
   const Store& s = store_;
   const StatusLine status = s.status();
-  title_->setText(q(status.title));
+  title_->setText(qs(status.title));
   title_->setColor(status.level == Level::calm ? Palette::primaryText()
                    : status.level == Level::notable ? themedColor(0xF2B45A, 0x9D601F)
                                                     : themedColor(0xFF7A59, 0xB34129));
-  subtitle_->setText(q(panelSubtitle(status)));
-  chips_[0]->setText(q(displayName(s.chip().name)));
+  subtitle_->setText(qs(panelSubtitle(status)));
+  chips_[0]->setText(qs(displayName(s.chip().name)));
   chips_[0]->setVisible(!s.chip().name.empty());
-  chips_[1]->setText(q(fmtBytes(s.mem().total)));
-  chips_[2]->setText(q(uptimeText(systemUptime())));
+  chips_[1]->setText(qs(fmtBytes(s.mem().total)));
+  chips_[2]->setText(qs(uptimeText(systemUptime())));
   ring_->update();
 
   std::string load = L("Load %.2f");
   if (auto at = load.find("%.2f"); at != std::string::npos) load.replace(at, 4, fixed(s.load(), 2));
-  cells_[0]->setFigures(q(fmtPercent(s.cpu().total)), q(load), s.cpuHist());
-  cells_[1]->setFigures(q(fmtPercent(memoryInUse(s.mem()))), q(pressureExtra(s.mem().pressure)), s.memHist());
-  cells_[2]->setFigures(q(fmtRate(s.netDown())), q("↑ " + fmtRate(s.netUp())), s.netHist());
+  cells_[0]->setFigures(qs(fmtPercent(s.cpu().total)), qs(load), s.cpuHist());
+  cells_[1]->setFigures(qs(fmtPercent(memoryInUse(s.mem()))), qs(pressureExtra(s.mem().pressure)), s.memHist());
+  cells_[2]->setFigures(qs(fmtRate(s.netDown())), qs("↑ " + fmtRate(s.netUp())), s.netHist());
   const EnergyFigure energy = energyFigure(s.power(), s.procWatts());
-  cells_[3]->setFigures(q(energy.value), q(energy.extra), s.powerHist());
+  cells_[3]->setFigures(qs(energy.value), qs(energy.extra), s.powerHist());
 
-  minis_[0]->setTexts(q(L("Thermal")), q(s.thermalText()), q(L("System thermal state")));
-  minis_[1]->setTexts(q(L("Battery")), q(batteryValue(s.battery())), q(batteryNote(s.battery(), s.runtimeForecast())));
+  minis_[0]->setTexts(qs(L("Thermal")), qs(s.thermalText()), qs(L("System thermal state")));
+  minis_[1]->setTexts(qs(L("Battery")), qs(batteryValue(s.battery())), qs(batteryNote(s.battery(), s.runtimeForecast())));
   if (const auto& gpu = s.gpu()) {
-    minis_[2]->setTexts(q(L("GPU")), q(fmtPercent(gpu->util)), q(L("Memory %@", {fmtBytes(gpu->memory)})));
+    minis_[2]->setTexts(qs(L("GPU")), qs(fmtPercent(gpu->util)), qs(L("Memory %@", {fmtBytes(gpu->memory)})));
   } else {
-    minis_[2]->setTexts(q(L("Disk free")), q(fmtBytes(s.diskFree())), q(L("%@ total", {fmtBytes(s.diskTotal())})));
+    minis_[2]->setTexts(qs(L("Disk free")), qs(fmtBytes(s.diskFree())), qs(L("%@ total", {fmtBytes(s.diskTotal())})));
   }
 
-  if (sleepRow_) static_cast<QAbstractButton*>(sleepRow_)->setText(q(s.sleepSummary(*sections_.sleepShown)));
+  if (sleepRow_) static_cast<QAbstractButton*>(sleepRow_)->setText(qs(s.sleepSummary(*sections_.sleepShown)));
 
-  todayNote_->setText(q(todayNote(s.events().size())));
+  todayNote_->setText(qs(todayNote(s.events().size())));
   strip_->refresh();
 
   const auto top = topProcs(s.procs());
@@ -442,34 +442,34 @@ void MenuPanel::refresh() {
   if (s.netPerApp()) {
     const auto online = std::count_if(s.procs().begin(), s.procs().end(),
                                       [](const ProcInfo& p) { return p.netDown + p.netUp > 0; });
-    networkNote_->setText(q(L("%@ apps online", {std::to_string(online)})));
+    networkNote_->setText(qs(L("%@ apps online", {std::to_string(online)})));
   } else {
-    networkNote_->setText(q(L("Per-app traffic unavailable")));
+    networkNote_->setText(qs(L("Per-app traffic unavailable")));
   }
-  down_->setText(q("↓ " + fmtRate(s.netDown())));
-  up_->setText(q("↑ " + fmtRate(s.netUp())));
+  down_->setText(qs("↓ " + fmtRate(s.netDown())));
+  up_->setText(qs("↑ " + fmtRate(s.netUp())));
   if (!s.addresses().empty()) {
-    address_->setText(q(L("Local %@", {s.addresses().front().address})));
+    address_->setText(qs(L("Local %@", {s.addresses().front().address})));
     address_->setColor(mutedText());
   } else {
     // Moving data without an IPv4 address is still a connection (IPv6 only, say).
-    address_->setText(q(s.netDown() + s.netUp() > 0 ? L("No local address") : L("Not connected")));
+    address_->setText(qs(s.netDown() + s.netUp() > 0 ? L("No local address") : L("Not connected")));
     address_->setColor(themedColor(0xF2B45A, 0x9D601F));
   }
 
   if (bluetoothRow_) {
-    bluetoothNote_->setText(q(qel::bluetoothNote(s.bluetooth())));
+    bluetoothNote_->setText(qs(qel::bluetoothNote(s.bluetooth())));
     const bool charged = anyDeviceCharge(s.bluetooth());
     batteries_->setDevices(charged ? s.bluetooth() : std::vector<BTDevice>{});
     batteries_->setVisible(charged);
     noDevices_->setVisible(!charged);
   }
 
-  toggles_[0]->setState(s.quietOn(), q(s.quietNote()));
-  toggles_[1]->setState(s.awakeUntil().has_value(), q(s.awakeNote()));
-  toggles_[2]->setState(s.isMuted(), q(s.muteNote()));
+  toggles_[0]->setState(s.quietOn(), qs(s.quietNote()));
+  toggles_[1]->setState(s.awakeUntil().has_value(), qs(s.awakeNote()));
+  toggles_[2]->setState(s.isMuted(), qs(s.muteNote()));
 
-  toast_->setMessage(s.toast() ? std::optional<QString>(q(*s.toast())) : std::nullopt);
+  toast_->setMessage(s.toast() ? std::optional<QString>(qs(*s.toast())) : std::nullopt);
   placeToast();
 }
 

@@ -25,6 +25,7 @@
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/Panel.hpp"
 #include "Qel/Window/PlainLabel.hpp"
+#include "Qel/Window/QtString.hpp"
 #include "Qel/Window/SectionTitle.hpp"
 #include "Qel/Window/ThinBar.hpp"
 
@@ -46,7 +47,6 @@ std::vector<DiskProcFigure> ranked(const std::vector<ProcInfo>& procs, const std
   return out;
 }
 
-QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 QVBoxLayout* column(QWidget* holder, int spacing) {
   auto* layout = new QVBoxLayout(holder);

@@ -27,6 +27,7 @@
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/Panel.hpp"
 #include "Qel/Window/PlainLabel.hpp"
+#include "Qel/Window/QtString.hpp"
 #include "Qel/Window/SectionTitle.hpp"
 
 namespace qel {
@@ -106,7 +107,6 @@ struct EnergyPage::RuntimeShown {
 
 namespace {
 
-QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 QVBoxLayout* column(QWidget* holder, int spacing) {
   auto* layout = new QVBoxLayout(holder);

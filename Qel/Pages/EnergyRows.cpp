@@ -16,12 +16,12 @@
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/PlainLabel.hpp"
+#include "Qel/Window/QtString.hpp"
 
 namespace qel {
 
 namespace {
 constexpr int kIcon = 22;
-QString qs(const std::string& s) { return QString::fromStdString(s); }
 }  // namespace
 
 DetailsButton::DetailsButton(const QString& text, QWidget* parent) : QAbstractButton(parent) {

@@ -26,6 +26,7 @@
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/Panel.hpp"
 #include "Qel/Window/PlainLabel.hpp"
+#include "Qel/Window/QtString.hpp"
 #include "Qel/Window/SectionTitle.hpp"
 #include "Qel/Window/SegmentBar.hpp"
 #include "Qel/Window/Sparkline.hpp"
@@ -66,7 +67,6 @@ std::vector<ProcInfo> likelyGpuUsers(const std::optional<GPUSample>& gpu, const 
 
 namespace {
 
-QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 QVBoxLayout* column(QWidget* holder, int spacing) {
   auto* layout = new QVBoxLayout(holder);

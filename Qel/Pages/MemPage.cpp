@@ -23,6 +23,7 @@
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/Panel.hpp"
 #include "Qel/Window/PlainLabel.hpp"
+#include "Qel/Window/QtString.hpp"
 #include "Qel/Window/SectionTitle.hpp"
 #include "Qel/Window/SegmentBar.hpp"
 #include "Qel/Window/ViewRegistry.hpp"
@@ -55,7 +56,6 @@ std::vector<double> memShares(const MemSample& mem) {
 
 namespace {
 
-QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 AdaptiveColor wiredColor() { return Palette::rgb(0x8F7DD0); }
 AdaptiveColor compressedColor() { return Palette::rgb(0x62588F); }

@@ -13,11 +13,11 @@
 #include "Qel/Text/Utf8.hpp"
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/PlainLabel.hpp"
+#include "Qel/Window/QtString.hpp"
 
 namespace qel {
 namespace {
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
 // themed(dark, light): fixed by the interface's look, as the tray panel's colours are.
 AdaptiveColor themedPair(std::uint32_t dark, std::uint32_t light) { return {Palette::rgb(light), Palette::rgb(dark)}; }
 
@@ -78,13 +78,13 @@ class MemoryAdviceCard::Row : public QWidget {
     words->addWidget(name_);
     words->addWidget(detail_);
     if (s.leaking) {
-      leak_ = new PlainLabel(q(L("Memory keeps growing. Reopening it frees the memory.")), 11.5, QFont::Normal,
+      leak_ = new PlainLabel(qs(L("Memory keeps growing. Reopening it frees the memory.")), 11.5, QFont::Normal,
                              look.accent, this);
       leak_->setWordWrap(true);
       words->addWidget(leak_);
     }
     layout->addLayout(words, 1);
-    quit_ = new PillButton(q(L("Quit")), 12, QFont::Medium, Palette::primaryText(), Palette::adaptiveOpacity(0.08, 0.08),
+    quit_ = new PillButton(qs(L("Quit")), 12, QFont::Medium, Palette::primaryText(), Palette::adaptiveOpacity(0.08, 0.08),
                            QSize(12, 4), this);
     layout->addWidget(quit_, 0, Qt::AlignVCenter);
     Store* target = &store;
@@ -94,10 +94,10 @@ class MemoryAdviceCard::Row : public QWidget {
 
   void setSuggestion(const MemSuggestion& s) {
     // Names come from outside (desktop entries): shown as plain text, one line.
-    fullName_ = q(displayName(s.name));
+    fullName_ = qs(displayName(s.name));
     elideName();
-    detail_->setText(q(L("Using %@, %@", {fmtBytes(s.bytes), s.idleText})));
-    quit_->setAccessibleName(q(L("Quit %@", {displayName(s.name)})));
+    detail_->setText(qs(L("Using %@, %@", {fmtBytes(s.bytes), s.idleText})));
+    quit_->setAccessibleName(qs(L("Quit %@", {displayName(s.name)})));
   }
 
   QAbstractButton* quit() const { return quit_; }
@@ -141,7 +141,7 @@ MemoryAdviceCard::MemoryAdviceCard(Store& store, StoreBridge& bridge, bool compa
   layout->setSpacing(look_.spacing);
   auto* header = new QVBoxLayout;
   header->setSpacing(2);
-  header->addWidget(new PlainLabel(q(L("Memory is tight")), look_.heading, QFont::DemiBold, look_.accent, this));
+  header->addWidget(new PlainLabel(qs(L("Memory is tight")), look_.heading, QFont::DemiBold, look_.accent, this));
   explanation_ = new PlainLabel({}, 12, QFont::Normal, look_.muted, this);
   explanation_->setWordWrap(true);
   header->addWidget(explanation_);
@@ -184,13 +184,13 @@ void MemoryAdviceCard::refresh() {
   auto now = store_.memorySuggestions();
   const bool rebuild = !sameRows(now, suggestions_);
   suggestions_ = std::move(now);
-  explanation_->setText(q(memoryAdviceExplanation(!suggestions_.empty())));
+  explanation_->setText(qs(memoryAdviceExplanation(!suggestions_.empty())));
   if (rebuild) {
     rebuildRows();
   } else {
     for (std::size_t i = 0; i < rows_.size(); ++i) rows_[i]->setSuggestion(suggestions_[i]);
   }
-  quitAll_->setText(q(quitAllLabel(suggestions_)));
+  quitAll_->setText(qs(quitAllLabel(suggestions_)));
   quitAll_->setAccessibleName(quitAll_->text());
   quitAll_->setVisible(suggestions_.size() >= 2);
   quitAll_->updateGeometry();

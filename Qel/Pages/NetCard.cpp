@@ -15,11 +15,11 @@
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/PlainLabel.hpp"
+#include "Qel/Window/QtString.hpp"
 
 namespace qel {
 namespace {
 
-QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 constexpr double kRadius = 12, kPad = 16;
 

@@ -21,16 +21,11 @@
 #include "Qel/Window/Legend.hpp"
 #include "Qel/Window/PageHead.hpp"
 #include "Qel/Window/Palette.hpp"
+#include "Qel/Window/QtString.hpp"
 #include "Qel/Window/SectionTitle.hpp"
 #include "Qel/Window/WheelToHorizontal.hpp"
 
 namespace qel {
-namespace {
-
-QString qs(const std::string& s) { return QString::fromStdString(s); }
-
-}  // namespace
-
 NetPage::NetPage(Store& store, StoreBridge& bridge, QWidget* parent)
     : QWidget(parent), store_(store), icons_(std::make_unique<IconCache>(store.apps())) {
   auto* page = new QVBoxLayout(this);

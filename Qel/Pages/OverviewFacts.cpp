@@ -6,12 +6,12 @@
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Window/Palette.hpp"
+#include "Qel/Window/QtString.hpp"
 #include "Qel/Window/TabReadout.hpp"
 
 namespace qel {
 
 namespace {
-QString qs(const std::string& s) { return QString::fromStdString(s); }
 }  // namespace
 
 std::vector<ChipFacts> statusChips(const Store& store) {

@@ -18,6 +18,7 @@
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/PlainLabel.hpp"
 #include "Qel/Window/PlainToolTip.hpp"
+#include "Qel/Window/QtString.hpp"
 #include "Qel/Window/RingControls.hpp"
 #include "Qel/Window/RingLegend.hpp"
 #include "Qel/Window/StatusChip.hpp"
@@ -27,7 +28,6 @@ namespace qel {
 
 namespace {
 
-QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 void setTextIfChanged(PlainLabel* label, const QString& text) {
   if (label->text() != text) label->setText(text);

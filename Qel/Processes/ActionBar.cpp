@@ -14,12 +14,12 @@
 #include "Qel/Window/PageMeta.hpp"
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/PlainLabel.hpp"
+#include "Qel/Window/QtString.hpp"
 #include "Qel/Window/TextButton.hpp"
 
 namespace qel {
 namespace {
 
-QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 // The light capsule that ends the selected processes; drawn at 35 % while it can't.
 class EndButton : public QAbstractButton {

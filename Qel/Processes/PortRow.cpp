@@ -14,11 +14,11 @@
 #include "Qel/Window/FocusRing.hpp"
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/Palette.hpp"
+#include "Qel/Window/QtString.hpp"
 
 namespace qel {
 namespace {
 
-QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 QColor withAlpha(QColor c, double alpha) {
   c.setAlphaF(float(alpha));

@@ -17,11 +17,11 @@
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/Panel.hpp"
 #include "Qel/Window/PlainLabel.hpp"
+#include "Qel/Window/QtString.hpp"
 
 namespace qel {
 namespace {
 
-QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 // The capsule behind the search field.
 class SearchCapsule : public QWidget {

@@ -32,6 +32,7 @@
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/PillSegment.hpp"
 #include "Qel/Window/PlainLabel.hpp"
+#include "Qel/Window/QtString.hpp"
 #include "Qel/Window/RoundGlyphButton.hpp"
 #include "Qel/Window/Sparkline.hpp"
 #include "Qel/Window/TextButton.hpp"
@@ -40,7 +41,6 @@ namespace qel {
 
 namespace {
 
-QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 QString cpuText(double cpu) { return qs(std::isfinite(cpu) ? fixed(cpu, 1) + "%" : fixed(cpu, 1)); }
 QString energyText(double watts) { return qs(std::isfinite(watts) ? fixed(watts, 1) + " W" : fixed(watts, 1)); }

@@ -11,15 +11,10 @@
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/PlainLabel.hpp"
+#include "Qel/Window/QtString.hpp"
 #include "Qel/Window/TextButton.hpp"
 
 namespace qel {
-namespace {
-
-QString qs(const std::string& s) { return QString::fromStdString(s); }
-
-}  // namespace
-
 ProcessNoteView::ProcessNoteView(Store& store, const ProcInfo& proc, QWidget* parent)
     : QWidget(parent), open_([](const QUrl& url) { return QDesktopServices::openUrl(url); }) {
   const std::string appName = isAppKey(proc.appKey) ? appKeyName(store.apps(), proc.appKey) : std::string();

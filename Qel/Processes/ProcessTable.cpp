@@ -28,11 +28,11 @@
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/PillSegment.hpp"
 #include "Qel/Window/PlainLabel.hpp"
+#include "Qel/Window/QtString.hpp"
 
 namespace qel {
 namespace {
 
-QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 // The column titles, laid on the same cells as the rows.
 class ColumnTitles : public QWidget {

@@ -17,12 +17,12 @@
 #include "Qel/Window/NoteCards.hpp"
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/PlainLabel.hpp"
+#include "Qel/Window/QtString.hpp"
 
 namespace qel {
 
 namespace {
 
-QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 AdaptiveColor toneColor(NoteTone tone) {
   switch (tone) {

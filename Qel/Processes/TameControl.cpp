@@ -11,16 +11,11 @@
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/PillSegment.hpp"
 #include "Qel/Window/PlainLabel.hpp"
+#include "Qel/Window/QtString.hpp"
 
 #include <unistd.h>
 
 namespace qel {
-namespace {
-
-QString qs(const std::string& s) { return QString::fromStdString(s); }
-
-}  // namespace
-
 std::optional<std::string> tameKey(const ProcInfo& proc, std::int32_t ownPid) {
   if (proc.isSystem || proc.pid == ownPid || !isAppKey(proc.appKey)) return std::nullopt;
   if (isSessionProcess(proc.path, proc.name)) return std::nullopt;

@@ -14,11 +14,11 @@
 #include "Qel/Text/Utf8.hpp"
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/PlainLabel.hpp"
+#include "Qel/Window/QtString.hpp"
 
 namespace qel {
 namespace {
 
-QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 // One app's rule: icon, name, what the rule does, and Remove; a hairline along the bottom.
 class RuleRow : public QWidget {

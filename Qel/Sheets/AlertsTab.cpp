@@ -11,12 +11,12 @@
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/PlainLabel.hpp"
+#include "Qel/Window/QtString.hpp"
 
 namespace qel {
 
 namespace {
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
 
 // The headings in order; a rule whose description names another group is listed nowhere.
 constexpr std::array<const char*, 3> kRuleGroups{Lkey("Whole computer"), Lkey("Temperature and battery"), Lkey("Single process")};
@@ -33,7 +33,7 @@ TabBody* alertsTab(const SettingsEnv& env) {
   auto* body = new TabBody;
   auto* column = body->column();
 
-  auto* intro = new PlainLabel(q(L("When these things happen, Qel tells you which process it is and what to do. "
+  auto* intro = new PlainLabel(qs(L("When these things happen, Qel tells you which process it is and what to do. "
                                    "Short spikes won't bother you.")),
                                13, QFont::Normal, Palette::secondaryText(), body);
   intro->setWordWrap(true);
@@ -42,8 +42,8 @@ TabBody* alertsTab(const SettingsEnv& env) {
   auto* pause = new SettingGroup(body);
   // The switch mirrors the store: flipping it toggles the pause, whatever it showed.
   pause->column()->addWidget(new SettingRow(
-      q(L("Pause alerts for 1 hour")), q(L("No alerts appear while paused. They resume automatically.")),
-      boundSwitch(body, q(L("Pause alerts for 1 hour")), [&store] { return store.isMuted(); },
+      qs(L("Pause alerts for 1 hour")), qs(L("No alerts appear while paused. They resume automatically.")),
+      boundSwitch(body, qs(L("Pause alerts for 1 hour")), [&store] { return store.isMuted(); },
                   [&store](bool) { store.toggleMute(); }),
       pause));
   column->addWidget(pause);
@@ -51,7 +51,7 @@ TabBody* alertsTab(const SettingsEnv& env) {
   for (const char* group : kRuleGroups) {
     auto* block = new QVBoxLayout;
     block->setSpacing(8);
-    block->addWidget(new PlainLabel(q(L(group)), 13.5, QFont::DemiBold, Palette::primaryText(), body));
+    block->addWidget(new PlainLabel(qs(L(group)), 13.5, QFont::DemiBold, Palette::primaryText(), body));
     auto* card = new SettingGroup(body);
     for (std::size_t i = 0; i < store.rules().size(); ++i) {
       const auto meta = Rules::meta().find(store.rules()[i].id);
@@ -64,7 +64,7 @@ TabBody* alertsTab(const SettingsEnv& env) {
 
   auto* footnote = new PlainLabel({}, 12.5, QFont::Normal, Palette::tertiaryText(), body);
   footnote->setWordWrap(true);
-  body->onSync([footnote, &store] { footnote->setText(q(alertsFootnote(store.enabledRuleCount()))); });
+  body->onSync([footnote, &store] { footnote->setText(qs(alertsFootnote(store.enabledRuleCount()))); });
   column->addWidget(footnote);
   column->addStretch(1);
   return body;

@@ -9,12 +9,12 @@
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/PlainLabel.hpp"
+#include "Qel/Window/QtString.hpp"
 
 namespace qel {
 
 namespace {
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
 
 // What the tab shows in place of the rules while there are none.
 class NoTameRules : public QWidget {
@@ -23,9 +23,9 @@ class NoTameRules : public QWidget {
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(8);
-    column->addWidget(new PlainLabel(q(L("When not in front")), 13.5, QFont::DemiBold, Palette::primaryText(), this));
+    column->addWidget(new PlainLabel(qs(L("When not in front")), 13.5, QFont::DemiBold, Palette::primaryText(), this));
     auto* card = new SettingGroup(this);
-    auto* text = new PlainLabel(q(L("No rules yet. In the details of any process, you can set its app to slow down "
+    auto* text = new PlainLabel(qs(L("No rules yet. In the details of any process, you can set its app to slow down "
                                     "or pause when it is not in front.")),
                                 13, QFont::Normal, Palette::tertiaryText(), card);
     text->setWordWrap(true);
@@ -42,10 +42,10 @@ TabBody* backgroundTab(const SettingsEnv& env) {
   auto* body = new TabBody;
   auto* group = new SettingGroup(body);
   group->column()->addWidget(new SettingRow(
-      q(L("Quiet mode")),
-      q(L("Drops processes that are not in front, have no window and use a lot of CPU to background priority. "
+      qs(L("Quiet mode")),
+      qs(L("Drops processes that are not in front, have no window and use a lot of CPU to background priority. "
           "Restored when you turn this off or quit Qel.")),
-      boundSwitch(body, q(L("Quiet mode")), [&store] { return store.quietOn(); }, [&store](bool) { store.toggleQuiet(); }),
+      boundSwitch(body, qs(L("Quiet mode")), [&store] { return store.quietOn(); }, [&store](bool) { store.toggleQuiet(); }),
       group));
   body->column()->addWidget(group);
   auto* rules = new TameRulesSection(store, body);

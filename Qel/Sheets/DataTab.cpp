@@ -13,12 +13,12 @@
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Window/Palette.hpp"
+#include "Qel/Window/QtString.hpp"
 
 namespace qel {
 
 namespace {
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
 
 // The folder with the home folder written "~".
 QString shortPath(const std::filesystem::path& folder) {
@@ -30,7 +30,7 @@ QString shortPath(const std::filesystem::path& folder) {
 }
 
 QString historyDetail(const Store& store) {
-  return q(L("Stored in a database on this computer only. %@ days recorded, using %@.",
+  return qs(L("Stored in a database on this computer only. %@ days recorded, using %@.",
              {std::to_string(store.recordedDays().size()), historySizeText(store.historySize())})) +
          u'\n' + shortPath(HistoryDB::folder());
 }
@@ -42,12 +42,12 @@ std::string eraseWarning() {
 }
 
 void confirmErase(QWidget* parent, Store& store) {
-  auto* box = new QMessageBox(QMessageBox::Warning, q(L("Erase all history?")), q(L("Erase all history?")),
+  auto* box = new QMessageBox(QMessageBox::Warning, qs(L("Erase all history?")), qs(L("Erase all history?")),
                               QMessageBox::NoButton, parent->window());
   box->setObjectName(QStringLiteral("eraseConfirmation"));
-  box->setInformativeText(q(eraseWarning()));
-  auto* erase = box->addButton(q(L("Erase all history")), QMessageBox::DestructiveRole);
-  box->addButton(q(L("Cancel")), QMessageBox::RejectRole);
+  box->setInformativeText(qs(eraseWarning()));
+  auto* erase = box->addButton(qs(L("Erase all history")), QMessageBox::DestructiveRole);
+  box->addButton(qs(L("Cancel")), QMessageBox::RejectRole);
   box->setDefaultButton(qobject_cast<QPushButton*>(box->buttons().last()));
   box->setAttribute(Qt::WA_DeleteOnClose);
   QObject::connect(box, &QMessageBox::buttonClicked, box, [&store, erase](QAbstractButton* clicked) {
@@ -68,7 +68,7 @@ TabBody* dataTab(const SettingsEnv& env) {
   auto* body = new TabBody;
 
   auto* group = new SettingGroup(body);
-  auto* show = new WashButton(q(L("Show in File Manager")), 12, body);
+  auto* show = new WashButton(qs(L("Show in File Manager")), 12, body);
   QObject::connect(show, &QAbstractButton::clicked, show, [&store, openFolder] {
     const auto folder = HistoryDB::folder();
     std::error_code ec;
@@ -76,23 +76,23 @@ TabBody* dataTab(const SettingsEnv& env) {
     if (!openFolder || !openFolder(QString::fromStdString(folder.string())))
       store.show(L("The history folder could not be opened"));
   });
-  auto* history = new SettingRow(q(L("History")), historyDetail(store), show, group);
+  auto* history = new SettingRow(qs(L("History")), historyDetail(store), show, group);
   group->column()->addWidget(history);
 
   group->column()->addWidget(new SettingRow(
-      q(L("Keep history for")), q(L("Older days are deleted automatically. The usual baseline is kept.")),
-      boundChoice(body, q(L("Keep history for")), 140,
-                  {{"7", q(L("7 days"))}, {"30", q(L("30 days"))}, {"90", q(L("90 days"))},
-                   {"365", q(L("1 year"))}, {"0", q(L("Forever"))}},
+      qs(L("Keep history for")), qs(L("Older days are deleted automatically. The usual baseline is kept.")),
+      boundChoice(body, qs(L("Keep history for")), 140,
+                  {{"7", qs(L("7 days"))}, {"30", qs(L("30 days"))}, {"90", qs(L("90 days"))},
+                   {"365", qs(L("1 year"))}, {"0", qs(L("Forever"))}},
                   [&store] { return std::to_string(store.keepDays()); },
                   [&store](const std::string& v) { store.setKeepDays(std::stoi(v)); }),
       group));
 
   auto baseline = [&store] {
-    return q(L("%@ days collected. After 3 days the ring shows a reference line.",
+    return qs(L("%@ days collected. After 3 days the ring shows a reference line.",
                {std::to_string(store.insight().baselineDays())}));
   };
-  auto* usual = new SettingRow(q(L("Usual baseline")), baseline(), nullptr, group);
+  auto* usual = new SettingRow(qs(L("Usual baseline")), baseline(), nullptr, group);
   group->column()->addWidget(usual);
   body->column()->addWidget(group);
   body->onSync([history, usual, baseline, &store] {
@@ -101,14 +101,14 @@ TabBody* dataTab(const SettingsEnv& env) {
   });
 
   auto* danger = new SettingGroup(body);
-  auto* erase = new WashButton(q(L("Erase…")), 12, body);
+  auto* erase = new WashButton(qs(L("Erase…")), 12, body);
   erase->setColors(Palette::strain(), [] {
     QColor c = Palette::strain();
     c.setAlphaF(0.12f);
     return c;
   }());
   QObject::connect(erase, &QAbstractButton::clicked, erase, [erase, &store] { confirmErase(erase, store); });
-  danger->column()->addWidget(new SettingRow(q(L("Erase all history")), q(eraseWarning()), erase, danger));
+  danger->column()->addWidget(new SettingRow(qs(L("Erase all history")), qs(eraseWarning()), erase, danger));
   body->column()->addWidget(danger);
   body->column()->addStretch(1);
   return body;

@@ -18,13 +18,13 @@
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/PillSegment.hpp"
 #include "Qel/Window/PlainLabel.hpp"
+#include "Qel/Window/QtString.hpp"
 #include "Qel/Window/TextButton.hpp"
 
 namespace qel {
 
 namespace {
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
 
 constexpr int kPreview = 330;
 
@@ -34,7 +34,7 @@ class Preview : public QWidget {
   Preview(const PosterData& data, const PosterOptions& options, QWidget* parent)
       : QWidget(parent), data_(data), options_(options) {
     setFixedSize(kPreview, kPreview);
-    setAccessibleName(q(L("Preview")));
+    setAccessibleName(qs(L("Preview")));
   }
 
  protected:
@@ -128,7 +128,7 @@ QWidget* body() {
 }  // namespace
 
 ExportSheet::ExportSheet(const ViewContext& context, PosterData data, QWidget* parent)
-    : SheetFrame(context, 680, q(L("Export this day as an image")), body(), 470,
+    : SheetFrame(context, 680, qs(L("Export this day as an image")), body(), 470,
                  [&store = context.store] { store.setExporting(std::nullopt); }, parent),
       store_(context.store),
       data_(std::move(data)),
@@ -137,7 +137,7 @@ ExportSheet::ExportSheet(const ViewContext& context, PosterData data, QWidget* p
       }) {
   QWidget* content = scrollArea()->widget();
   auto* column = static_cast<QVBoxLayout*>(content->layout());
-  auto* lead = new PlainLabel(q(L("Saves the ring for this day as a 1080 × 1080 picture.")), 13, QFont::Normal,
+  auto* lead = new PlainLabel(qs(L("Saves the ring for this day as a 1080 × 1080 picture.")), 13, QFont::Normal,
                               Palette::secondaryText(), content);
   column->addWidget(lead);
 
@@ -148,18 +148,18 @@ ExportSheet::ExportSheet(const ViewContext& context, PosterData data, QWidget* p
   auto* options = new QVBoxLayout;
   options->setSpacing(0);
   theme_ = new PillSegment;
-  theme_->setOptions<bool>({{true, q(L("Deep sea"))}, {false, q(L("Ink"))}}, [this] { return options_.sea; },
+  theme_->setOptions<bool>({{true, qs(L("Deep sea"))}, {false, qs(L("Ink"))}}, [this] { return options_.sea; },
                            [this](const bool& sea) {
                              options_.sea = sea;
                              changed();
                            });
-  options->addWidget(option(q(L("Background")), {}, theme_, content));
-  apps_ = new Switch(q(L("Show app names")), nullptr);
-  options->addWidget(option(q(L("Show app names")), q(L("When off, no app name appears in the picture")), apps_, content));
-  dots_ = new Switch(q(L("Show event dots")), nullptr);
-  options->addWidget(option(q(L("Show event dots")), q(L("The things worth a look on this day")), dots_, content));
+  options->addWidget(option(qs(L("Background")), {}, theme_, content));
+  apps_ = new Switch(qs(L("Show app names")), nullptr);
+  options->addWidget(option(qs(L("Show app names")), qs(L("When off, no app name appears in the picture")), apps_, content));
+  dots_ = new Switch(qs(L("Show event dots")), nullptr);
+  options->addWidget(option(qs(L("Show event dots")), qs(L("The things worth a look on this day")), dots_, content));
   options->addSpacing(14);
-  auto* note = new PlainLabel(q(L("The picture contains only the usage rings and what is switched on above. It never "
+  auto* note = new PlainLabel(qs(L("The picture contains only the usage rings and what is switched on above. It never "
                                   "includes window titles, file names or network addresses.")),
                               12, QFont::Normal, Palette::tertiaryText(), content);
   note->setWordWrap(true);
@@ -181,10 +181,10 @@ ExportSheet::ExportSheet(const ViewContext& context, PosterData data, QWidget* p
   frame->addWidget(hairline(this));
   auto* bar = new QHBoxLayout;
   bar->setContentsMargins(24, 16, 24, 16);
-  auto* copy = new TextButton(q(L("Copy image")), Fonts::text(13, QFont::Medium), this);
+  auto* copy = new TextButton(qs(L("Copy image")), Fonts::text(13, QFont::Medium), this);
   copy->setColor(accent(store_.page()));
   copy_ = copy;
-  save_ = PillButton::primary(q(L("Save image…")), this);
+  save_ = PillButton::primary(qs(L("Save image…")), this);
   bar->addWidget(copy_);
   bar->addStretch(1);
   bar->addWidget(save_);
@@ -199,7 +199,7 @@ void ExportSheet::changed() {
 }
 
 QString ExportSheet::proposedName() const {
-  return QStringLiteral("Qel-%1.png").arg(q(store_.viewDay().value_or(store_.todayKey())));
+  return QStringLiteral("Qel-%1.png").arg(qs(store_.viewDay().value_or(store_.todayKey())));
 }
 
 void ExportSheet::save() {

@@ -12,14 +12,14 @@
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/PillSegment.hpp"
+#include "Qel/Window/QtString.hpp"
 #include "Qel/Window/TabValueStyleMeta.hpp"
 
 namespace qel {
 
 namespace {
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
-QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 // The replay key as a key cap; a label, not a control.
 class KeyCap : public QWidget {
@@ -61,57 +61,57 @@ TabBody* generalTab(const SettingsEnv& env) {
   body->column()->addWidget(group);
   body->column()->addStretch(1);
   auto add = [group](const std::string& title, const QString& detail, QWidget* control) {
-    auto* row = new SettingRow(q(title), detail, control, group);
+    auto* row = new SettingRow(qs(title), detail, control, group);
     group->column()->addWidget(row);
     return row;
   };
 
-  std::vector<std::pair<std::string, QString>> languages{{"system", q(L("Follow system"))}};
-  for (const auto& lang : Loc::languages) languages.emplace_back(std::string(lang.code), q(lang.name));
+  std::vector<std::pair<std::string, QString>> languages{{"system", qs(L("Follow system"))}};
+  for (const auto& lang : Loc::languages) languages.emplace_back(std::string(lang.code), qs(lang.name));
   add(L("Interface language"),
-      q(L("Follow system uses the first of your system languages that Qel supports, or English if there is none.")),
-      boundChoice(body, q(L("Interface language")), 190, std::move(languages), [&store] { return store.language(); },
+      qs(L("Follow system uses the first of your system languages that Qel supports, or English if there is none.")),
+      boundChoice(body, qs(L("Interface language")), 190, std::move(languages), [&store] { return store.language(); },
                   [&store](const std::string& v) { store.setLanguage(v); }, 1));
 
   auto* appearance = new PillSegment(body);
-  appearance->setAccessibleName(q(L("Appearance")));
+  appearance->setAccessibleName(qs(L("Appearance")));
   appearance->setOptions<std::string>(
-      {{"system", q(L("Follow system"))}, {"light", q(L("Light"))}, {"dark", q(L("Dark"))}},
+      {{"system", qs(L("Follow system"))}, {"light", qs(L("Light"))}, {"dark", qs(L("Dark"))}},
       [&store] { return store.appearance(); }, [&store](const std::string& v) { store.setAppearance(v); });
   body->onSync([appearance] { appearance->refresh(); });
-  add(L("Appearance"), q(L("Follow system switches with your desktop's appearance.")), appearance);
+  add(L("Appearance"), qs(L("Follow system switches with your desktop's appearance.")), appearance);
 
   // Where the key could not be had, the row says so and how to bind the replay by hand.
   const QString problem = env.hotKeyProblem ? env.hotKeyProblem() : QString();
   add(L("Replay shortcut"),
-      problem.isEmpty() ? q(L("Press it in any app to replay the last 60 seconds. It can't be changed yet.")) : problem,
+      problem.isEmpty() ? qs(L("Press it in any app to replay the last 60 seconds. It can't be changed yet.")) : problem,
       new KeyCap(QStringLiteral("Ctrl+Alt+E"), body));
 
   std::vector<std::pair<std::string, QString>> styles;
   for (auto style : allTabValueStyles) styles.emplace_back(std::string(rawValue(style)), title(style));
   auto* numbers = add(L("Tab bar numbers"), detail(tabValueStyleOr(store.tabValues())),
-                      boundChoice(body, q(L("Tab bar numbers")), 150, std::move(styles),
+                      boundChoice(body, qs(L("Tab bar numbers")), 150, std::move(styles),
                                   [&store] { return store.tabValues(); },
                                   [&store](const std::string& v) { store.setTabValues(v); }));
   body->onSync([numbers, &store] { numbers->setDetail(detail(tabValueStyleOr(store.tabValues()))); });
 
   add(L("Show load in the taskbar icon"),
-      q(L("The water in the taskbar icon rises with CPU usage, and the icon turns warm when the processor is busy.")),
-      boundSwitch(body, q(L("Show load in the taskbar icon")), [&store] { return store.dockLoad(); },
+      qs(L("The water in the taskbar icon rises with CPU usage, and the icon turns warm when the processor is busy.")),
+      boundSwitch(body, qs(L("Show load in the taskbar icon")), [&store] { return store.dockLoad(); },
                   [&store](bool on) { store.setDockLoad(on); }));
 
-  add(L("Open at login"), q(L("Starts Qel in the tray when you log in.")),
-      boundSwitch(body, q(L("Open at login")), [] { return Autostart::enabled(); },
+  add(L("Open at login"), qs(L("Starts Qel in the tray when you log in.")),
+      boundSwitch(body, qs(L("Open at login")), [] { return Autostart::enabled(); },
                   [&store](bool on) {
                     const auto program = QCoreApplication::applicationFilePath().toStdString();
                     if (!Autostart::set(on, program)) store.show(L("Open at login could not be changed"));
                   }));
 
-  auto* beta = boundSwitch(body, q(L("Receive Beta updates")), [&updater] { return updater.receivesBetaUpdates(); },
+  auto* beta = boundSwitch(body, qs(L("Receive Beta updates")), [&updater] { return updater.receivesBetaUpdates(); },
                            [&updater](bool on) { updater.setReceivesBetaUpdates(on); });
   body->onSync([beta, &updater] { beta->setEnabled(updater.canChangeChannel()); });
   add(L("Receive Beta updates"),
-      q(L("Get early access to upcoming versions and continue receiving stable updates.")), beta);
+      qs(L("Get early access to upcoming versions and continue receiving stable updates.")), beta);
   return body;
 }
 

@@ -11,12 +11,12 @@
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/PlainLabel.hpp"
+#include "Qel/Window/QtString.hpp"
 
 namespace qel {
 
 namespace {
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
 
 QWidget* emptyBody() {
   auto* body = new QWidget;
@@ -31,20 +31,20 @@ QWidget* emptyBody() {
 NoticeRow::NoticeRow(const LicenseNotice& notice, QWidget* parent) : QAbstractButton(parent) {
   setCursor(Qt::PointingHandCursor);
   setFocusPolicy(Qt::TabFocus);
-  setAccessibleName(q(notice.name));
+  setAccessibleName(qs(notice.name));
   setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(12, 12, 12, 12);
   column->setSpacing(3);
   auto* line = new QHBoxLayout;
   line->setSpacing(8);
-  line->addWidget(new PlainLabel(q(notice.name), 13, QFont::DemiBold, Palette::primaryText(), this), 0,
+  line->addWidget(new PlainLabel(qs(notice.name), 13, QFont::DemiBold, Palette::primaryText(), this), 0,
                   Qt::AlignVCenter);
-  line->addWidget(new PlainLabel(q(notice.license), 11.5, QFont::Normal, Palette::tertiaryText(), this), 0,
+  line->addWidget(new PlainLabel(qs(notice.license), 11.5, QFont::Normal, Palette::tertiaryText(), this), 0,
                   Qt::AlignVCenter);
   line->addStretch(1);
   column->addLayout(line);
-  auto* credit = new PlainLabel(q(notice.credit), 12, QFont::Normal, Palette::secondaryText(), this);
+  auto* credit = new PlainLabel(qs(notice.credit), 12, QFont::Normal, Palette::secondaryText(), this);
   credit->setWordWrap(true);
   column->addWidget(credit);
   Palette::followAppearance(this);
@@ -70,7 +70,7 @@ void NoticeRow::paintEvent(QPaintEvent*) {
 }
 
 LicensesSheet::LicensesSheet(const ViewContext& context, const std::vector<LicenseNotice>& notices, QWidget* parent)
-    : SheetFrame(context, 560, q(L("Open Source Licenses")), emptyBody(), 200,
+    : SheetFrame(context, 560, qs(L("Open Source Licenses")), emptyBody(), 200,
                  [&store = context.store] { store.setShowingLicenses(false); }, parent),
       notices_(notices) {
   QWidget* body = scrollArea()->widget();
@@ -99,7 +99,7 @@ void LicensesSheet::select(int index) {
   if (index == selected_ || index < 0 || index >= static_cast<int>(notices_.size())) return;
   selected_ = index;
   for (std::size_t i = 0; i < rows_.size(); ++i) rows_[i]->setSelected(static_cast<int>(i) == index);
-  text_->setText(q(notices_[static_cast<std::size_t>(index)].text));
+  text_->setText(qs(notices_[static_cast<std::size_t>(index)].text));
 }
 
 }  // namespace qel

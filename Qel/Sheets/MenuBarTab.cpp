@@ -20,12 +20,12 @@
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/PlainLabel.hpp"
+#include "Qel/Window/QtString.hpp"
 
 namespace qel {
 
 namespace {
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
 
 AdaptiveColor invertedFill() { return {Palette::ink(), QColor(Qt::white)}; }
 AdaptiveColor invertedText() { return {QColor(Qt::white), Palette::ink()}; }
@@ -89,9 +89,9 @@ class StylePicture {
 class StyleCell : public QAbstractButton {
  public:
   StyleCell(MenuIconStyle style, QWidget* parent) : QAbstractButton(parent), style_(style), picture_(this) {
-    setText(q(menuIconTitle(style)));
+    setText(qs(menuIconTitle(style)));
     setAccessibleName(text());
-    setAccessibleDescription(q(menuIconDetail(style)));
+    setAccessibleDescription(qs(menuIconDetail(style)));
     setCheckable(true);
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::TabFocus);
@@ -150,7 +150,7 @@ class Preview : public QWidget {
   void sync(const Store& store) {
     store_ = &store;
     const bool icon = iconShown(store);
-    const QString text = q(menuBarText(store.menuBarParts()));
+    const QString text = qs(menuBarText(store.menuBarParts()));
     if (icon)
       picture_.sync(store, chosenStyle(store));
     else
@@ -243,16 +243,16 @@ TabBody* menuBarTab(const SettingsEnv& env) {
   body->column()->addStretch(1);
 
   auto* items = new Block(group);
-  items->column()->addWidget(new PlainLabel(q(L("Show in the tray")), 13, QFont::Medium, Palette::primaryText(), items));
-  items->column()->addWidget(new PlainLabel(q(L("Pick any combination. With none selected, only the icon is shown.")),
+  items->column()->addWidget(new PlainLabel(qs(L("Show in the tray")), 13, QFont::Medium, Palette::primaryText(), items));
+  items->column()->addWidget(new PlainLabel(qs(L("Pick any combination. With none selected, only the icon is shown.")),
                                             12, QFont::Normal, Palette::tertiaryText(), items));
   auto* chips = new QHBoxLayout;
   chips->setSpacing(6);
-  const std::array<std::pair<const char*, QString>, 5> kItems{{{"ring", q(L("Icon"))},
-                                                              {"cpu", q(L("CPU"))},
+  const std::array<std::pair<const char*, QString>, 5> kItems{{{"ring", qs(L("Icon"))},
+                                                              {"cpu", qs(L("CPU"))},
                                                               {"gpu", QStringLiteral("GPU")},
-                                                              {"mem", q(L("Memory"))},
-                                                              {"net", q(L("Net speed"))}}};
+                                                              {"mem", qs(L("Memory"))},
+                                                              {"net", qs(L("Net speed"))}}};
   for (const auto& [key, label] : kItems) {
     auto* chip = new WashButton(label, 12.5, items);
     chip->setObjectName(QString::fromLatin1(key));
@@ -277,7 +277,7 @@ TabBody* menuBarTab(const SettingsEnv& env) {
   auto* innerColumn = new QVBoxLayout(inner);
   innerColumn->setContentsMargins(0, 0, 0, 0);
   innerColumn->setSpacing(10);
-  innerColumn->addWidget(new PlainLabel(q(L("Icon style")), 13, QFont::Medium, Palette::primaryText(), inner));
+  innerColumn->addWidget(new PlainLabel(qs(L("Icon style")), 13, QFont::Medium, Palette::primaryText(), inner));
   auto* note = new PlainLabel({}, 12, QFont::Normal, Palette::tertiaryText(), inner);
   note->setWordWrap(true);
   innerColumn->addWidget(note);
@@ -299,7 +299,7 @@ TabBody* menuBarTab(const SettingsEnv& env) {
   auto* dim = new QGraphicsOpacityEffect(inner);
   inner->setGraphicsEffect(dim);
   body->onSync([note, dim, &store] {
-    note->setText(q(menuIconDetail(chosenStyle(store))));
+    note->setText(qs(menuIconDetail(chosenStyle(store))));
     dim->setOpacity(iconShown(store) ? 1.0 : 0.45);
   });
   group->column()->addWidget(styles);
@@ -307,7 +307,7 @@ TabBody* menuBarTab(const SettingsEnv& env) {
   auto* preview = new Preview(group);
   preview->setFont(Fonts::text(13));
   body->onSync([preview, &store] { preview->sync(store); });
-  group->column()->addWidget(new SettingRow(q(L("Preview")), {}, preview, group));
+  group->column()->addWidget(new SettingRow(qs(L("Preview")), {}, preview, group));
   return body;
 }
 

@@ -15,6 +15,7 @@
 #include "Qel/Text/Utf8.hpp"
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/Palette.hpp"
+#include "Qel/Window/QtString.hpp"
 
 namespace qel {
 
@@ -30,7 +31,6 @@ QColor faded(QColor colour, double alpha) {
   return colour;
 }
 
-QString q(const std::string& text) { return QString::fromStdString(text); }
 
 double lineHeight(const QFont& font) { return QFontMetricsF(font).height(); }
 
@@ -77,7 +77,7 @@ void paintPoster(QPainter& painter, const PosterData& data, const PosterOptions&
   drawLine(painter, QStringLiteral("Qel"), brand, QRectF(left + 30, y, brandWidth + 2, header), Qt::AlignLeft);
   painter.setPen(faded(ink, 0.6));
   const double dateLeft = left + 30 + brandWidth + 8;
-  drawLine(painter, q(data.dateText), date, QRectF(dateLeft, y, left + width - dateLeft, header), Qt::AlignRight);
+  drawLine(painter, qs(data.dateText), date, QRectF(dateLeft, y, left + width - dateLeft, header), Qt::AlignRight);
   y += header + 4;
 
   const QRectF ring(left + (width - kRing) / 2, y, kRing, kRing);
@@ -85,8 +85,8 @@ void paintPoster(QPainter& painter, const PosterData& data, const PosterOptions&
   painter.translate(ring.topLeft());
   drawPosterRing(painter, ring.size(), data, options.showDots);
   painter.restore();
-  QString peakLine = q(data.peakTime);
-  if (options.showApps && !data.peakApp.empty()) peakLine += QStringLiteral(" · ") + q(displayName(data.peakApp));
+  QString peakLine = qs(data.peakTime);
+  if (options.showApps && !data.peakApp.empty()) peakLine += QStringLiteral(" · ") + qs(displayName(data.peakApp));
   const double centre = lineHeight(small) * 2 + lineHeight(peakFont) + 4;
   double cy = ring.center().y() - centre / 2;
   const auto centred = [&](const QString& text, const QFont& font, double w) {
@@ -94,9 +94,9 @@ void paintPoster(QPainter& painter, const PosterData& data, const PosterOptions&
     cy += lineHeight(font) + 2;
   };
   painter.setPen(faded(ink, 0.6));
-  centred(q(L("Busiest moment")), small, kRing);
+  centred(qs(L("Busiest moment")), small, kRing);
   painter.setPen(ink);
-  centred(data.peak ? q(fmtPercent(*data.peak)) : QStringLiteral("—"), peakFont, kRing);
+  centred(data.peak ? qs(fmtPercent(*data.peak)) : QStringLiteral("—"), peakFont, kRing);
   painter.setPen(faded(ink, 0.6));
   centred(peakLine, small, 170);
   y += kRing;
@@ -109,9 +109,9 @@ void paintPoster(QPainter& painter, const PosterData& data, const PosterOptions&
   for (int i = 0; i < 3; ++i) {
     const double x = left + i * column;
     painter.setPen(faded(ink, 0.45));
-    drawLine(painter, q(figures[i].first), statTitle, QRectF(x, y, column - 6, lineHeight(statTitle)), Qt::AlignLeft);
+    drawLine(painter, qs(figures[i].first), statTitle, QRectF(x, y, column - 6, lineHeight(statTitle)), Qt::AlignLeft);
     painter.setPen(ink);
-    drawLine(painter, q(figures[i].second), statValue,
+    drawLine(painter, qs(figures[i].second), statValue,
              QRectF(x, y + lineHeight(statTitle) + 3, column - 6, lineHeight(statValue)), Qt::AlignLeft);
   }
   y += stats + 12;
@@ -121,7 +121,7 @@ void paintPoster(QPainter& painter, const PosterData& data, const PosterOptions&
     std::string names;
     for (const auto& name : data.topApps) names += (names.empty() ? "" : L(", ")) + displayName(name);
     painter.setPen(faded(ink, 0.6));
-    drawLine(painter, q(L("Most used: %@", {names})), usedFont, QRectF(left, y, width, lineHeight(usedFont)),
+    drawLine(painter, qs(L("Most used: %@", {names})), usedFont, QRectF(left, y, width, lineHeight(usedFont)),
              Qt::AlignLeft);
   }
   painter.restore();

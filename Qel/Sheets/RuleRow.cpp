@@ -15,12 +15,12 @@
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/PlainLabel.hpp"
+#include "Qel/Window/QtString.hpp"
 
 namespace qel {
 
 namespace {
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
 
 constexpr std::array<std::pair<int, const char*>, 5> kSustains{
     {{30, Lkey("30 s")}, {60, Lkey("1 min")}, {120, Lkey("2 min")}, {300, Lkey("5 min")}, {600, Lkey("10 min")}}};
@@ -56,10 +56,10 @@ RuleRow::RuleRow(Store& store, std::size_t index, TabBody* body, QWidget* parent
   auto* texts = new QVBoxLayout(texts_);
   texts->setContentsMargins(0, 0, 0, 0);
   texts->setSpacing(2);
-  auto* title = new PlainLabel(q(L(m.title)), 13, QFont::Medium, Palette::primaryText(), texts_);
+  auto* title = new PlainLabel(qs(L(m.title)), 13, QFont::Medium, Palette::primaryText(), texts_);
   title->setWordWrap(true);  // leaves the controls their width in a narrow card
   texts->addWidget(title);
-  auto* detail = new PlainLabel(q(L(m.detail)), 12, QFont::Normal, Palette::tertiaryText(), texts_);
+  auto* detail = new PlainLabel(qs(L(m.detail)), 12, QFont::Normal, Palette::tertiaryText(), texts_);
   detail->setWordWrap(true);
   texts->addWidget(detail);
   fired_ = new PlainLabel({}, 11.5, QFont::Normal, Palette::warn(), texts_);
@@ -71,13 +71,13 @@ RuleRow::RuleRow(Store& store, std::size_t index, TabBody* body, QWidget* parent
     auto* line = new QHBoxLayout(controls_);
     line->setContentsMargins(0, 0, 0, 0);
     line->setSpacing(8);
-    line->addWidget(new PlainLabel(q(L(m.below ? "Below" : "Above")), 12, QFont::Normal, Palette::secondaryText(),
+    line->addWidget(new PlainLabel(qs(L(m.below ? "Below" : "Above")), 12, QFont::Normal, Palette::secondaryText(),
                                    controls_));
     slider_ = new QSlider(Qt::Horizontal, controls_);
     slider_->setFixedWidth(100);
     slider_->setRange(0, ruleSteps(m));
     slider_->setPageStep(1);
-    slider_->setAccessibleName(q(L("%@ threshold", {L(m.title)})));
+    slider_->setAccessibleName(qs(L("%@ threshold", {L(m.title)})));
     line->addWidget(slider_);
     value_ = new PlainLabel({}, 12, QFont::Normal, Palette::primaryText(), controls_);
     value_->setFont(Fonts::text(12));
@@ -89,12 +89,12 @@ RuleRow::RuleRow(Store& store, std::size_t index, TabBody* body, QWidget* parent
       edit([&](AlertRule& r) { r.threshold = ruleThresholdAt(*meta_, step); });
     });
     if (m.hasSustain) {
-      line->addWidget(new PlainLabel(q(L("for")), 12, QFont::Normal, Palette::secondaryText(), controls_));
+      line->addWidget(new PlainLabel(qs(L("for")), 12, QFont::Normal, Palette::secondaryText(), controls_));
       sustain_ = new QComboBox(controls_);
-      sustain_->setAccessibleName(q(L("Duration")));
+      sustain_->setAccessibleName(qs(L("Duration")));
       sustain_->setFixedWidth(92);
       sustain_->setFont(Fonts::text(12));
-      for (const auto& [seconds, label] : kSustains) sustain_->addItem(q(L(label)), seconds);
+      for (const auto& [seconds, label] : kSustains) sustain_->addItem(qs(L(label)), seconds);
       line->addWidget(sustain_);
       connect(sustain_, &QComboBox::activated, this, [this](int i) {
         const int seconds = sustain_->itemData(i).toInt();
@@ -105,7 +105,7 @@ RuleRow::RuleRow(Store& store, std::size_t index, TabBody* body, QWidget* parent
     row->addWidget(controls_, 0, Qt::AlignVCenter);
   }
 
-  switch_ = new Switch(q(L(m.title)), this);
+  switch_ = new Switch(qs(L(m.title)), this);
   connect(switch_, &QAbstractButton::clicked, this, [this](bool on) { edit([&](AlertRule& r) { r.on = on; }); });
   row->addWidget(switch_, 0, Qt::AlignVCenter);
   Palette::followAppearance(this);
@@ -127,14 +127,14 @@ void RuleRow::sync() {
   const AlertRule& rule = store_.rules()[index_];
   const auto fired = store_.firedText(rule.id);
   fired_->setVisible(fired.has_value());
-  if (fired && fired_->text() != q(*fired)) fired_->setText(q(*fired));
+  if (fired && fired_->text() != qs(*fired)) fired_->setText(qs(*fired));
   dim(texts_, rule.on);
   if (controls_) {
     dim(controls_, rule.on);
     controls_->setEnabled(rule.on);
     const QSignalBlocker quiet(slider_);
     slider_->setValue(ruleStepOf(*meta_, rule.threshold));
-    value_->setText(q(ruleValueText(*meta_, rule.threshold)));
+    value_->setText(qs(ruleValueText(*meta_, rule.threshold)));
   }
   if (sustain_) {
     const int index = sustain_->findData(static_cast<int>(rule.sustain));

@@ -22,12 +22,12 @@
 #include "Qel/Window/PageMeta.hpp"
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/PlainLabel.hpp"
+#include "Qel/Window/QtString.hpp"
 
 namespace qel {
 
 namespace {
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
 
 AdaptiveColor rule() { return Palette::adaptiveOpacity(0.08, 0.07); }
 
@@ -35,7 +35,7 @@ AdaptiveColor rule() { return Palette::adaptiveOpacity(0.08, 0.07); }
 class TabButton : public QAbstractButton {
  public:
   TabButton(const SettingsTabInfo& tab, QWidget* parent) : QAbstractButton(parent), symbol_(tab.symbol) {
-    setText(q(L(tab.title)));
+    setText(qs(L(tab.title)));
     setCheckable(true);
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::TabFocus);
@@ -74,7 +74,7 @@ class CloseButton : public QAbstractButton {
     setFixedSize(28, 28);
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::TabFocus);
-    setAccessibleName(q(L("Close")));
+    setAccessibleName(qs(L("Close")));
     Palette::followAppearance(this);
   }
 
@@ -110,7 +110,7 @@ class Rule : public QWidget {
 int sidebarWidth() {
   const QFontMetricsF bold(Fonts::text(13, QFont::DemiBold));
   double widest = 0;
-  for (const auto& tab : kSettingsTabs) widest = std::max(widest, bold.horizontalAdvance(q(L(tab.title))));
+  for (const auto& tab : kSettingsTabs) widest = std::max(widest, bold.horizontalAdvance(qs(L(tab.title))));
   // The sidebar's 8 at each side, then the title's 36 before it and 2 after it (TabButton).
   return std::clamp(int(std::ceil(widest)) + 1 + 16 + 38, 180, 240);
 }
@@ -147,7 +147,7 @@ SettingsSheet::SettingsSheet(SettingsEnv env, QWidget* parent)
       env_(std::move(env)),
       title_(new PlainLabel({}, 16, QFont::DemiBold, Palette::primaryText(), this)),
       close_(new CloseButton(this)),
-      done_(PillButton::primary(q(L("Done")), this)),
+      done_(PillButton::primary(qs(L("Done")), this)),
       scroll_(new QScrollArea(this)) {
   setFixedSize(kWidth, kHeight);
   auto* frame = new QHBoxLayout(this);
@@ -159,7 +159,7 @@ SettingsSheet::SettingsSheet(SettingsEnv env, QWidget* parent)
   // 8 at the sides (not 12) leaves the longest title room in bold.
   side->setContentsMargins(8, 24, 8, 24);
   side->setSpacing(2);
-  auto* heading = sheetTitle(q(L("Settings")), sidebar);
+  auto* heading = sheetTitle(qs(L("Settings")), sidebar);
   heading->setContentsMargins(14, 0, 10, 12);
   side->addWidget(heading);
   for (std::size_t i = 0; i < kSettingsTabs.size(); ++i) {
@@ -188,7 +188,7 @@ SettingsSheet::SettingsSheet(SettingsEnv env, QWidget* parent)
   main->addWidget(new Rule(Qt::Horizontal, this));
   auto* footer = new QHBoxLayout;
   footer->setContentsMargins(24, 16, 24, 16);
-  footer->addWidget(new PlainLabel(q(L("Changes apply immediately and are saved automatically.")), 12.5,
+  footer->addWidget(new PlainLabel(qs(L("Changes apply immediately and are saved automatically.")), 12.5,
                                    QFont::Normal, Palette::secondaryText(), this),
                     1);
   footer->addWidget(done_);
@@ -212,7 +212,7 @@ void SettingsSheet::sync() {
     if (on) current = &kSettingsTabs[i];
     if (tabButtons_[i]->isChecked() != on) tabButtons_[i]->setChecked(on);
   }
-  const QString title = q(L(current ? current->title : "General"));
+  const QString title = qs(L(current ? current->title : "General"));
   if (title_->text() != title) title_->setText(title);
   // Every id that no tab claims shows the general body.
   const std::string body = current ? tab : "general";

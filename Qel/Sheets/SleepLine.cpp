@@ -17,6 +17,7 @@
 #include "Qel/Window/PageMeta.hpp"
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/PlainLabel.hpp"
+#include "Qel/Window/QtString.hpp"
 #include "Qel/Window/TextButton.hpp"
 
 namespace qel {
@@ -26,7 +27,6 @@ namespace {
 constexpr int kGap = 8;
 constexpr int kMoon = 14;
 
-QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 

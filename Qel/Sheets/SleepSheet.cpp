@@ -12,12 +12,12 @@
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/PlainLabel.hpp"
+#include "Qel/Window/QtString.hpp"
 
 namespace qel {
 
 namespace {
 
-QString qs(const std::string& s) { return QString::fromStdString(s); }
 QString text(std::string_view key, const std::vector<std::string>& args = {}) { return qs(L(key, args)); }
 
 constexpr int kWakeListHeight = 178;

@@ -20,6 +20,7 @@
 #include "Qel/Window/PageMeta.hpp"
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/PlainLabel.hpp"
+#include "Qel/Window/QtString.hpp"
 #include "Qel/Window/Sparkline.hpp"
 #include "Qel/Window/TextButton.hpp"
 #include "Qel/Window/ThinBar.hpp"
@@ -28,7 +29,6 @@ namespace qel {
 
 namespace {
 
-QString qs(const std::string& s) { return QString::fromStdString(s); }
 QString loc(std::string_view key, const std::vector<std::string>& args = {}) { return qs(L(key, args)); }
 
 constexpr int kOtherListHeight = 112;

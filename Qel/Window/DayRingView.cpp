@@ -16,12 +16,12 @@
 #include "Qel/Window/DayRingPainter.hpp"
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/Palette.hpp"
+#include "Qel/Window/QtString.hpp"
 
 namespace qel {
 
 namespace {
 
-QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 // The CPU figure of the centre: halves round away from zero.
 QString percentFigure(double fraction) {

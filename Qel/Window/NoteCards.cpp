@@ -9,11 +9,11 @@
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/PlainLabel.hpp"
+#include "Qel/Window/QtString.hpp"
 
 namespace qel {
 
 namespace {
-QString qs(const std::string& s) { return QString::fromStdString(s); }
 }  // namespace
 
 NoteCard::NoteCard(AdaptiveColor stripe, int spacing, QWidget* parent)
