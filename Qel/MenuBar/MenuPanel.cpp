@@ -459,8 +459,8 @@ void MenuPanel::refresh() {
 
   if (bluetoothRow_) {
     bluetoothNote_->setText(qs(qel::bluetoothNote(s.bluetooth())));
-    const bool charged = anyDeviceCharge(s.bluetooth());
-    batteries_->setDevices(charged ? s.bluetooth() : std::vector<BTDevice>{});
+    batteries_->setDevices(s.bluetooth());
+    const bool charged = !batteries_->cells().empty();
     batteries_->setVisible(charged);
     noDevices_->setVisible(!charged);
   }

@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QPainter>
 
+#include "Qel/Pages/DeviceBatteries.hpp"
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Text/Utf8.hpp"
 #include "Qel/Window/BatteryGauge.hpp"
@@ -78,8 +79,10 @@ PanelBatteries::PanelBatteries(QWidget* parent) : QWidget(parent) {
 }
 
 void PanelBatteries::setDevices(const std::vector<BTDevice>& devices) {
-  if (devices == devices_) return;
-  devices_ = devices;
+  // Only the devices with a charge to show get a cell.
+  auto readings = deviceReadings(devices);
+  if (readings == devices_) return;
+  devices_ = std::move(readings);
   rebuild();
 }
 

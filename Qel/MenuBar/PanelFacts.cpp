@@ -4,6 +4,7 @@
 #include <cmath>
 #include <ctime>
 
+#include "Qel/Pages/DeviceBatteries.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Text/Utf8.hpp"
@@ -79,7 +80,7 @@ std::optional<ProcInfo> stillRunning(const ProcInfo& proc, const std::vector<Pro
 }
 
 bool anyDeviceCharge(const std::vector<BTDevice>& devices) {
-  return std::any_of(devices.begin(), devices.end(), [](const BTDevice& d) { return d.percent >= 0 && d.percent <= 100; });
+  return !deviceReadings(devices).empty();
 }
 
 std::string bluetoothNote(const std::vector<BTDevice>& devices) {

@@ -15,6 +15,13 @@
 
 namespace qel {
 
+namespace {
+
+// The arc's radius in its canvas.
+double arcRadius() { return std::min(0.5 * ArcGaugeItem::kWidth, 0.88 * ArcGaugeItem::kHeight) - 3; }
+
+}  // namespace
+
 double arcGaugeSweep(double fraction) {
   if (!(fraction > 0)) return 0;
   return Chart::kPi * std::min(fraction, 1.0);
@@ -46,8 +53,6 @@ void ArcGaugeItem::setFraction(double fraction) {
   shown_.setTarget(fraction);
   percent_->setText(QString::fromStdString(fmtPercent(fraction)));
 }
-
-double ArcGaugeItem::arcRadius() { return std::min(0.5 * kWidth, 0.88 * kHeight) - 3; }
 
 QRect ArcGaugeItem::canvasRect() const { return {0, title_->sizeHint().height() + 2, kWidth, kHeight}; }
 

@@ -25,7 +25,6 @@ class ArcGaugeItem : public QWidget {
   double fraction() const { return fraction_; }
   // The arc's canvas in this widget's coordinates.
   QRect canvasRect() const;
-  static double arcRadius();
 
   static constexpr int kWidth = 64, kHeight = 36;
 

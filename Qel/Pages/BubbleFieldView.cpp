@@ -4,7 +4,6 @@
 #include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
 
 #include <cmath>
 
@@ -223,11 +222,7 @@ void BubbleFieldView::schedule() {
     return;
   }
   // Without motion the field still settles, a step a second.
-  if (Motion::duration(FrameTimer::kFrameMs) > 0) {
-    frames_.startNextFrame();
-  } else {
-    frames_.startAt(FrameTimer::now() + 1000);
-  }
+  frames_.startNextStep();
 }
 
 void BubbleFieldView::frame() {

@@ -62,13 +62,11 @@ class GPUPage : public QWidget {
   PlainLabel* memoryText() const { return memoryText_; }
   QWidget* users() const { return users_; }
   Sparkline* history() const { return history_; }
-  QWidget* memoryPanel() const { return memoryPanel_; }
   GpuUserList* userList() const { return userList_; }
   GPUHiveView* hive() const { return hive_; }
 
   // Replaces the reader of who holds the GPU open (tests give fixed answers, read at once).
   void setHolderCheck(GpuHolderCheck check);
-  GpuHolderScan* holderScan() const { return holderScan_; }
 
  protected:
   void showEvent(QShowEvent* event) override;

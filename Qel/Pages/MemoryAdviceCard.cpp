@@ -72,6 +72,7 @@ class MemoryAdviceCard::Row : public QWidget {
     words->setSpacing(1);
     name_ = new PlainLabel({}, 13, QFont::Medium, Palette::primaryText(), this);
     // One line, cut to its room: a long name never widens the card.
+    name_->setElided(true);
     name_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     detail_ = new PlainLabel({}, 11.5, QFont::Normal, look.faint, this);
     detail_->setWordWrap(true);
@@ -94,8 +95,7 @@ class MemoryAdviceCard::Row : public QWidget {
 
   void setSuggestion(const MemSuggestion& s) {
     // Names come from outside (desktop entries): shown as plain text, one line.
-    fullName_ = qs(displayName(s.name));
-    elideName();
+    name_->setText(qs(displayName(s.name)));
     detail_->setText(qs(L("Using %@, %@", {fmtBytes(s.bytes), s.idleText})));
     quit_->setAccessibleName(qs(L("Quit %@", {displayName(s.name)})));
   }
@@ -104,23 +104,13 @@ class MemoryAdviceCard::Row : public QWidget {
   PlainLabel* leak() const { return leak_; }
 
  protected:
-  void resizeEvent(QResizeEvent* event) override {
-    QWidget::resizeEvent(event);
-    elideName();
-  }
   void paintEvent(QPaintEvent*) override {
     QPainter p(this);
     icon_.paint(&p, iconBox_->geometry());
   }
 
  private:
-  void elideName() {
-    const int room = name_->width();
-    name_->setText(room > 0 ? name_->fontMetrics().elidedText(fullName_, Qt::ElideRight, room) : fullName_);
-  }
-
   std::string key_;
-  QString fullName_;
   QIcon icon_;
   QWidget* iconBox_;
   PlainLabel* name_;

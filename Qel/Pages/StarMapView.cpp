@@ -63,12 +63,7 @@ void StarMapView::frame() {
   if (frames_.isActive()) return;
   update(pulseArea(starFrame(nodes_, size(), seconds())));
   // With motion off (durations of 0) the pulses step once a second.
-  const bool motion = Motion::duration(1) > 0;
-  if (motion) {
-    frames_.startNextFrame();
-  } else {
-    frames_.startAt(FrameTimer::now() + 1000);
-  }
+  frames_.startNextStep();
 }
 
 void StarMapView::paintEvent(QPaintEvent*) {

@@ -33,7 +33,6 @@
 namespace qel {
 namespace {
 
-
 // The column titles, laid on the same cells as the rows.
 class ColumnTitles : public QWidget {
  public:
@@ -58,39 +57,6 @@ class ColumnTitles : public QWidget {
   }
 };
 
-// The count beside the title gives way first when the header is narrow: it shows as much as
-// fits, ending in an ellipsis, and keeps room for its first words so the column keeps its width.
-class CountLabel : public PlainLabel {
- public:
-  using PlainLabel::PlainLabel;
-  void setFullText(const QString& text) {
-    if (text == full_) return;
-    full_ = text;
-    updateGeometry();
-    fit();
-  }
-  QSize sizeHint() const override {
-    const QMargins m = contentsMargins();
-    return {fontMetrics().horizontalAdvance(full_) + m.left() + m.right() + 1, PlainLabel::sizeHint().height()};
-  }
-  QSize minimumSizeHint() const override { return {std::min(sizeHint().width(), 96), sizeHint().height()}; }
-
- protected:
-  void resizeEvent(QResizeEvent* event) override {
-    PlainLabel::resizeEvent(event);
-    fit();
-  }
-
- private:
-  // The label's own text is what fits, so what is shown is what it says.
-  void fit() {
-    const QString shown = fontMetrics().elidedText(full_, Qt::ElideRight, contentsRect().width());
-    if (text() != shown) setText(shown);
-  }
-
-  QString full_;
-};
-
 }  // namespace
 
 ProcessTable::ProcessTable(Store& store, StoreBridge& bridge, QWidget* parent)
@@ -102,7 +68,11 @@ ProcessTable::ProcessTable(Store& store, StoreBridge& bridge, QWidget* parent)
   auto* header = new QHBoxLayout();
   header->setSpacing(10);
   auto* title = new PlainLabel(qs(L("Running")), 15, QFont::DemiBold, Palette::primaryText(), this);
-  count_ = new CountLabel({}, 12, QFont::Normal, Palette::tertiaryText(), this);
+  count_ = new PlainLabel({}, 12, QFont::Normal, Palette::tertiaryText(), this);
+  // The count gives way first when the header is narrow, ending in an ellipsis; it keeps room
+  // for its first words so the column keeps its width.
+  count_->setElided(true);
+  count_->setMinimumWidth(96);
   sort_ = new PillSegment(this);
   sort_->setOptions<SortKey>({{SortKey::cpu, qs(L("By CPU"))}, {SortKey::mem, qs(L("By memory"))}},
                              [this] { return store_.sort(); }, [this](const SortKey& k) { store_.setSort(k); });
@@ -211,7 +181,7 @@ void ProcessTable::refresh() {
   const std::vector<ProcInfo> visible = store_.visibleProcs();
   model_->update(visible);
   const QString count = qs(L("%@, only processes under your account", {std::to_string(visible.size())}));
-  static_cast<CountLabel*>(count_)->setFullText(count);
+  if (count_->text() != count) count_->setText(count);
   sort_->refresh();
   if (search_->text().toStdString() != store_.query()) search_->setText(qs(store_.query()));
   styleSearch();

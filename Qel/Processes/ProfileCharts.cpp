@@ -15,12 +15,6 @@ namespace qel {
 
 namespace {
 
-QColor inkWash(double opacity) {
-  QColor c(Palette::light() ? Qt::black : Qt::white);
-  c.setAlphaF(float(opacity));
-  return c;
-}
-
 double finiteOr(double v, double fallback) { return std::isfinite(v) ? v : fallback; }
 
 }  // namespace
@@ -83,7 +77,7 @@ void MemoryChart::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(Qt::NoPen);
-  p.setBrush(inkWash(0.05));
+  p.setBrush(Palette::adaptiveOpacity(0.05, 0.05).resolve());
   p.drawRoundedRect(QRectF(rect()), 10, 10);
 
   const auto shape = memoryBars(profile_, QSizeF(size()));
@@ -94,7 +88,7 @@ void MemoryChart::paintEvent(QPaintEvent*) {
     p.drawRoundedRect(bar.rect, 1.5, 1.5);
   }
   if (shape.updateX) {
-    QPen dash(inkWash(0.55), 1, Qt::CustomDashLine, Qt::FlatCap, Qt::MiterJoin);
+    QPen dash(Palette::adaptiveOpacity(0.55, 0.55).resolve(), 1, Qt::CustomDashLine, Qt::FlatCap, Qt::MiterJoin);
     dash.setDashPattern({3, 3});
     p.setPen(dash);
     p.drawLine(QPointF(*shape.updateX, 4), QPointF(*shape.updateX, height() - 4));
@@ -112,7 +106,7 @@ void HoursRing::paintEvent(QPaintEvent*) {
   p.setPen(Qt::NoPen);
   const HourRing ring = hourRing(hours_, QSizeF(size()));
   for (const auto& w : ring.hours) {
-    p.setBrush(inkWash(0.05));
+    p.setBrush(Palette::adaptiveOpacity(0.05, 0.05).resolve());
     p.drawPath(Chart::ringSegment(ring.centre, w.inner, w.track, w.from, w.to));
     QColor value = Palette::cpu();
     value.setAlphaF(float(w.opacity));

@@ -23,8 +23,6 @@ class ProfileView : public QWidget {
  public:
   ProfileView(Store& store, const ProcInfo& proc, QWidget* parent = nullptr);
 
-  ProfileState state() const { return state_; }
-  const AppProfile& profile() const { return profile_; }
 
  private:
   void load(const std::string& key);

@@ -151,11 +151,11 @@ StretchSheet::StretchSheet(const ViewContext& context, const Stretch& stretch, Q
   auto* ground = new WashBox(Palette::adaptiveOpacity(0.05, 0.05), 10, this);
   auto* groundLayout = new QVBoxLayout(ground);
   groundLayout->setContentsMargins(0, 0, 0, 0);
-  chart_ = new Sparkline(Palette::cpu(), 1.0, ground);
-  chart_->setValues(stretch_.series);
-  chart_->setFixedHeight(90);
-  chart_->setAccessibleName(loc("CPU usage during this stretch"));
-  groundLayout->addWidget(chart_);
+  auto* chart = new Sparkline(Palette::cpu(), 1.0, ground);
+  chart->setValues(stretch_.series);
+  chart->setFixedHeight(90);
+  chart->setAccessibleName(loc("CPU usage during this stretch"));
+  groundLayout->addWidget(chart);
   blocks()->addWidget(ground);
 
   if (!stretch_.top.empty()) {

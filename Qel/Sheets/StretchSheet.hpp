@@ -13,7 +13,6 @@
 
 namespace qel {
 
-class Sparkline;
 
 // One of the other marks of the day: its name and times, and its peak; all of it one button.
 class OtherMarkRow : public QAbstractButton {
@@ -41,7 +40,6 @@ class StretchSheet : public ReportSheet {
   QLineEdit* nameField() const { return name_; }
   QString subtitle() const;
   QAbstractButton* deleteButton() const { return delete_; }
-  Sparkline* chart() const { return chart_; }
   // The rows of "Who used the most", in order; none when the stretch has no apps.
   const std::vector<QWidget*>& appRows() const { return appRows_; }
   const std::vector<OtherMarkRow*>& otherRows() const { return otherRows_; }
@@ -59,7 +57,6 @@ class StretchSheet : public ReportSheet {
   QLineEdit* name_ = nullptr;
   PlainLabel* subtitle_ = nullptr;
   QAbstractButton* delete_ = nullptr;
-  Sparkline* chart_ = nullptr;
   std::vector<QWidget*> appRows_;
   std::vector<OtherMarkRow*> otherRows_;
   QWidget* otherList_ = nullptr;

@@ -59,7 +59,6 @@ void load() {
   if (QGuiApplication::instance()) QGuiApplication::setFont(text(13));
 }
 
-QString textFamily() { return families().text; }
 QString iconFamily() { return families().icons; }
 
 int pixels(double size) {

@@ -13,7 +13,6 @@ namespace qel::Fonts {
 // Registers the bundled fonts (once) and makes the text font the application's default.
 void load();
 
-QString textFamily();
 QString iconFamily();
 
 // A size in logical pixels as a whole pixel size (fonts take whole pixels), at least 1.

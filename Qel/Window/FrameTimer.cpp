@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "Qel/Window/Motion.hpp"
+
 namespace qel {
 namespace {
 
@@ -86,6 +88,14 @@ void FrameTimer::advance(std::int64_t ms) {
     (*next)->fire();
   }
   c.manualNow = end;
+}
+
+void FrameTimer::startNextStep() {
+  if (Motion::duration(kFrameMs) > 0) {
+    startNextFrame();
+  } else {
+    startAt(now() + 1000);
+  }
 }
 
 }  // namespace qel

@@ -28,6 +28,9 @@ class FrameTimer : public QObject {
   // Calls back in the next frame: the one after its last call, or the coming one. Ask for this
   // rather than for a frame's length from now, which a late call would push a frame further.
   void startNextFrame() { startAt(now()); }
+  // The next frame, or a second from now while motion is off: a chart that moves on its own
+  // then still steps, once a second.
+  void startNextStep();
   void stop();
   bool isActive() const { return due_ >= 0; }
 

@@ -66,7 +66,10 @@ QRect glowRect(const GlowLook& look) {
   return QRectF(topLeft, QSizeF(side, side)).toAlignedRect();
 }
 
-GlowFade::GlowFade(int side, double dpr) : side_(std::max(side, 0)), dpr_(dpr), quarter_((side_ + 1) / 2) {
+void GlowFade::fit(int side, double dpr) {
+  side_ = std::max(side, 0);
+  dpr_ = dpr;
+  quarter_ = (side_ + 1) / 2;
   // The picture is symmetric about both middles: pixel i and side − 1 − i lie as far out.
   fade_.resize(std::size_t(quarter_) * std::size_t(quarter_));
   const double half = side_ / 2.0, radius = Glow::kRadius * dpr_;
@@ -81,8 +84,8 @@ GlowFade::GlowFade(int side, double dpr) : side_(std::max(side, 0)), dpr_(dpr), 
   }
 }
 
-QImage GlowFade::render(const GlowLook& look) const {
-  if (!fits(look)) return GlowFade(look.side, look.dpr).render(look);
+QImage GlowFade::render(const GlowLook& look) {
+  if (look.side != side_ || look.dpr != dpr_ || fade_.empty()) fit(look.side, look.dpr);
   QImage image(side_, side_, QImage::Format_RGB32);
   image.setDevicePixelRatio(dpr_);
   const double strength = look.levels > 0 ? double(look.level) / look.levels : 0;
@@ -114,7 +117,5 @@ QImage GlowFade::render(const GlowLook& look) const {
   }
   return image;
 }
-
-QImage renderGlow(const GlowLook& look) { return GlowFade(look.side, look.dpr).render(look); }
 
 }  // namespace qel

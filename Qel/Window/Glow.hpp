@@ -55,21 +55,18 @@ QRect glowRect(const GlowLook& look);
 // size is then painted with integer steps only, cheap enough to follow the breath level by level.
 class GlowFade {
  public:
-  GlowFade() = default;
-  GlowFade(int side, double dpr);
-
-  bool fits(const GlowLook& look) const { return look.side == side_ && look.dpr == dpr_; }
-  // The glow over its background in its square; opaque, dithered. A look of another size is
-  // painted through a fade made for it.
-  QImage render(const GlowLook& look) const;
+  // The glow over its background in its square; opaque, dithered. The fade is worked out again
+  // for a look of another size.
+  QImage render(const GlowLook& look);
 
  private:
+  void fit(int side, double dpr);
+
   int side_ = 0;
   double dpr_ = 1;
   int quarter_ = 0;                   // the side of the quarter kept; the other three mirror it
   std::vector<std::uint16_t> fade_;  // 0 at the rim and beyond, 65535 at the centre
 };
 
-QImage renderGlow(const GlowLook& look);
 
 }  // namespace qel

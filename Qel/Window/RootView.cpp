@@ -207,7 +207,6 @@ const QImage& RootView::glowImage() {
   GlowLook key = drawn_;
   key.topLeft = {};  // the same picture serves every place
   if (image_.isNull() || !(key == imageLook_)) {
-    if (!fade_.fits(key)) fade_ = GlowFade(key.side, key.dpr);
     image_ = fade_.render(key);
     imageLook_ = key;
   }

@@ -99,7 +99,7 @@ TEST(Glow, faintGlowFadesWithoutRings) {
   const QColor bg = background(Page::cpu).resolve(), color = accent(Page::cpu);
   const GlowLook look = glowLook({QPointF(330, 330), color, 0.06}, bg, 1);
   test::useAppearance("light");
-  const QImage image = renderGlow(look);
+  const QImage image = GlowFade().render(look);
   ASSERT_EQ(image.size(), QSize(660, 660));
   EXPECT_EQ(image.pixel(0, 0), bg.rgb());
   EXPECT_EQ(image.pixel(659, 330), bg.rgb());

@@ -372,6 +372,13 @@ TEST_F(MenuPanelTest, theBluetoothSectionIsDecidedWhenThePanelOpens) {
   ASSERT_EQ(with->batteries()->cells().size(), 3u);
   EXPECT_EQ(with->bluetoothNote()->text(), "Ergo Keyboard battery low");
 
+  // A device without a reading beside ones with a charge gets no cell (no "-1%" gauge).
+  auto devices = BusyAfternoon::deskDevices();
+  devices.push_back({"y", "Old Speaker", -1});
+  ASSERT_TRUE(fx.connectDevices(devices));
+  BusyAfternoon::settle();
+  EXPECT_EQ(with->batteries()->cells().size(), 3u);
+
   // Devices that stop reporting a charge leave "Not connected" in the open panel's section.
   ASSERT_TRUE(fx.connectDevices({{"x", "Old Speaker", -1}}));
   BusyAfternoon::settle();

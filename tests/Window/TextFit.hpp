@@ -1,5 +1,6 @@
 #pragma once
-// Finds visible texts a view cuts off: a label narrower than its text, a button narrower than it
+// Finds visible texts a view cuts off: a label narrower than its text (an elided one ends in an
+// ellipsis instead), a button narrower than it
 // asks to be, a wrapping label shorter than its lines, or a text widget reaching past a parent's
 // edge (outside a scroll area, where running on is the point).
 #include <QAbstractButton>
@@ -9,6 +10,8 @@
 
 #include <string>
 #include <vector>
+
+#include "Qel/Window/PlainLabel.hpp"
 
 namespace qel::test {
 
@@ -35,7 +38,9 @@ inline std::vector<std::string> clippedTexts(const QWidget& window) {
     if (!w->isVisibleTo(&window) || w->width() <= 0 || w->height() <= 0) continue;
     QString text;
     if (const auto* label = qobject_cast<const QLabel*>(w)) {
-      text = label->text();
+      // A label that ends in an ellipsis where it is cut shows what fits, and says so.
+      const auto* plain = qobject_cast<const PlainLabel*>(w);
+      text = plain ? plain->shownText() : label->text();
       if (text.isEmpty()) continue;
       const int room = label->contentsRect().width() - 2 * std::max(label->margin(), 0);
       if (label->wordWrap()) {
