@@ -40,12 +40,6 @@
 namespace qel {
 namespace {
 
-
-// themed(dark, light) as a colour the labels resolve when they paint.
-AdaptiveColor themedColor(std::uint32_t dark, std::uint32_t light) { return {Palette::rgb(light), Palette::rgb(dark)}; }
-AdaptiveColor greyText() { return themedColor(0xA7AEAC, 0x4C5B55); }
-AdaptiveColor mutedText() { return themedColor(0x737B7A, 0x6B7773); }
-
 class Hairline : public QWidget {
  public:
   explicit Hairline(QWidget* parent = nullptr) : QWidget(parent) { setFixedHeight(1); }
@@ -210,7 +204,7 @@ QWidget* MenuPanel::buildHeader() {
   auto* text = new QVBoxLayout;
   text->setSpacing(3);
   title_ = new PlainLabel(QString(), 18, QFont::DemiBold, Palette::primaryText());
-  subtitle_ = new PlainLabel(QString(), 12, QFont::Normal, greyText());
+  subtitle_ = new PlainLabel(QString(), 12, QFont::Normal, PanelStyle::greyTint());
   subtitle_->setWordWrap(true);
   text->addWidget(title_);
   text->addWidget(subtitle_);
@@ -247,7 +241,7 @@ QWidget* MenuPanel::buildGrid() {
       line = row(8);
       layout->addLayout(line);
     }
-    cells_[i] = new MenuCell(qs(L(specs[i].name)), themedColor(specs[i].dark, specs[i].light), specs[i].max);
+    cells_[i] = new MenuCell(qs(L(specs[i].name)), Palette::adaptive(specs[i].light, specs[i].dark), specs[i].max);
     const Page page = specs[i].page;
     connect(cells_[i], &QAbstractButton::clicked, this, [this, page] { open(page); });
     line->addWidget(cells_[i]);
@@ -272,7 +266,7 @@ QWidget* MenuPanel::buildSection(const QString& title, PlainLabel** note, QWidge
   head->setContentsMargins(0, 4, 0, 0);
   head->addWidget(new PlainLabel(title, 12.5, QFont::DemiBold, Palette::primaryText()), 0, Qt::AlignBaseline);
   head->addStretch(1);
-  *note = new PlainLabel(QString(), 11, QFont::Normal, mutedText());
+  *note = new PlainLabel(QString(), 11, QFont::Normal, PanelStyle::mutedTint());
   head->addWidget(*note, 0, Qt::AlignBaseline);
   layout->addLayout(head);
   layout->addWidget(content);
@@ -283,9 +277,9 @@ QWidget* MenuPanel::buildNetwork() {
   auto* network = new QWidget;
   auto* layout = row(16);
   network->setLayout(layout);
-  down_ = new PlainLabel(QString(), 12, QFont::Normal, greyText());
-  up_ = new PlainLabel(QString(), 12, QFont::Normal, greyText());
-  address_ = new PlainLabel(QString(), 12, QFont::Normal, mutedText());
+  down_ = new PlainLabel(QString(), 12, QFont::Normal, PanelStyle::greyTint());
+  up_ = new PlainLabel(QString(), 12, QFont::Normal, PanelStyle::greyTint());
+  address_ = new PlainLabel(QString(), 12, QFont::Normal, PanelStyle::mutedTint());
   // The rates keep their room as they change, so the row never shifts.
   const int rateWidth = int(QFontMetricsF(Fonts::text(12)).horizontalAdvance(QStringLiteral("↓ 999.9 MB/s"))) + 2;
   down_->setFixedWidth(rateWidth);
@@ -310,7 +304,7 @@ QWidget* MenuPanel::buildBluetooth() {
   auto* layout = row(0);
   content->setLayout(layout);
   batteries_ = new PanelBatteries;
-  noDevices_ = new PlainLabel(qs(L("Not connected")), 12, QFont::Normal, mutedText());
+  noDevices_ = new PlainLabel(qs(L("Not connected")), 12, QFont::Normal, PanelStyle::mutedTint());
   layout->addWidget(batteries_);
   layout->addWidget(noDevices_, 1);
   scroll->setWidget(content);
@@ -403,8 +397,8 @@ void MenuPanel::refresh() {
   const StatusLine status = s.status();
   title_->setText(qs(status.title));
   title_->setColor(status.level == Level::calm ? Palette::primaryText()
-                   : status.level == Level::notable ? themedColor(0xF2B45A, 0x9D601F)
-                                                    : themedColor(0xFF7A59, 0xB34129));
+                   : status.level == Level::notable ? PanelStyle::warmTint()
+                                                    : PanelStyle::hotTint());
   subtitle_->setText(qs(panelSubtitle(status)));
   chips_[0]->setText(qs(displayName(s.chip().name)));
   chips_[0]->setVisible(!s.chip().name.empty());
@@ -450,11 +444,11 @@ void MenuPanel::refresh() {
   up_->setText(qs("↑ " + fmtRate(s.netUp())));
   if (!s.addresses().empty()) {
     address_->setText(qs(L("Local %@", {s.addresses().front().address})));
-    address_->setColor(mutedText());
+    address_->setColor(PanelStyle::mutedTint());
   } else {
     // Moving data without an IPv4 address is still a connection (IPv6 only, say).
     address_->setText(qs(s.netDown() + s.netUp() > 0 ? L("No local address") : L("Not connected")));
-    address_->setColor(themedColor(0xF2B45A, 0x9D601F));
+    address_->setColor(PanelStyle::warmTint());
   }
 
   if (bluetoothRow_) {

@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QPainter>
 
+#include "Qel/MenuBar/PanelStyle.hpp"
 #include "Qel/Pages/DeviceBatteries.hpp"
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Text/Utf8.hpp"
@@ -19,8 +20,6 @@ namespace {
 constexpr int kGap = 9;
 constexpr int kTextLeft = PanelBatteryCell::kHeight + kGap;
 
-AdaptiveColor hotColor() { return {Palette::rgb(0xB34129), Palette::rgb(0xFF7A59)}; }
-AdaptiveColor greyColor() { return {Palette::rgb(0x4C5B55), Palette::rgb(0xA7AEAC)}; }
 QFont nameFont() { return Fonts::text(11); }
 QFont valueFont() { return Fonts::text(14, QFont::Medium); }
 
@@ -31,16 +30,16 @@ PanelBatteryCell::PanelBatteryCell(const BTDevice& device, QWidget* parent) : QW
   gauge_ = new BatteryGauge(device.symbolName(), device.percent,
                             {.lineWidth = 3,
                              .normal = Palette::batteryGreen(),
-                             .warning = hotColor(),
+                             .warning = PanelStyle::hotTint(),
                              .track = Palette::adaptiveOpacity(0.11, 0.07),
-                             .symbol = greyColor(),
+                             .symbol = PanelStyle::greyTint(),
                              .symbolSize = 15},
                             this);
   gauge_->setGeometry(0, 0, kHeight, kHeight);
   value_ = new StableValue(QString::number(device.percent) + QLatin1Char('%'), QStringLiteral("100%"),
                            Qt::AlignLeading, this);
   value_->setFont(valueFont());
-  value_->setColor(device.percent < 20 ? hotColor() : Palette::primaryText());
+  value_->setColor(device.percent < 20 ? PanelStyle::hotTint() : Palette::primaryText());
   // The name over the charge, the pair centred beside the ring.
   const double nameHeight = QFontMetricsF(nameFont()).height();
   const int valueHeight = value_->sizeHint().height();
@@ -64,7 +63,7 @@ QString PanelBatteryCell::shownName() const {
 void PanelBatteryCell::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setFont(nameFont());
-  p.setPen(greyColor().resolve());
+  p.setPen(PanelStyle::greyTint().resolve());
   // The name is drawn as plain text, whatever the device calls itself.
   p.drawText(QRectF(kTextLeft, value_->y() - 2 - QFontMetricsF(nameFont()).height(), kWidth - kTextLeft,
                     QFontMetricsF(nameFont()).height()),

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
+#include "Qel/MenuBar/PanelStyle.hpp"
 #include "Qel/Processes/IconCache.hpp"
 #include "Qel/Sheets/PillButton.hpp"
 #include "Qel/Store/Store.hpp"
@@ -18,9 +19,6 @@
 namespace qel {
 namespace {
 
-// themed(dark, light): fixed by the interface's look, as the tray panel's colours are.
-AdaptiveColor themedPair(std::uint32_t dark, std::uint32_t light) { return {Palette::rgb(light), Palette::rgb(dark)}; }
-
 // Suggestions that differ only in their figures keep their rows.
 bool sameRows(const std::vector<MemSuggestion>& a, const std::vector<MemSuggestion>& b) {
   if (a.size() != b.size()) return false;
@@ -34,9 +32,9 @@ bool sameRows(const std::vector<MemSuggestion>& a, const std::vector<MemSuggesti
 MemoryAdviceLook memoryAdviceLook(bool compact) {
   if (compact)
     return {.spacing = 8, .padding = 12, .heading = 12.5, .icon = 18, .button = 12.5, .buttonPadding = 7,
-            .accent = themedPair(0xF2B45A, 0x9D601F), .muted = themedPair(0xA7AEAC, 0x4C5B55),
-            .faint = themedPair(0x737B7A, 0x6B7773), .ink = themedPair(0x10161A, 0xF5F4F0),
-            .paper = themedPair(0xF5F4F0, 0x10161A)};
+            .accent = PanelStyle::warmTint(), .muted = PanelStyle::greyTint(),
+            .faint = PanelStyle::mutedTint(), .ink = Palette::adaptive(0xF5F4F0, 0x10161A),
+            .paper = Palette::adaptive(0x10161A, 0xF5F4F0)};
   return {.spacing = 12, .padding = 16, .heading = 14, .icon = 22, .button = 13, .buttonPadding = 9,
           .accent = Palette::warn(), .muted = Palette::secondaryText(), .faint = Palette::tertiaryText(),
           .ink = Palette::ink(), .paper = Palette::rgb(0xF5F4F0)};
