@@ -82,7 +82,7 @@ void MenuCell::paintEvent(QPaintEvent*) {
   line(p, rowFont(), PanelStyle::muted(), right - extraWidth, y, right, extra_, Qt::AlignRight);
   y += row.height() + 2;
   line(p, bigValueFont(), PanelStyle::primary(), kPadX, y, right, value_);
-  if (hasFocus()) paintFocusRing(p, box, PanelStyle::kCellRadius);
+  if (focusRingShown(this)) paintFocusRing(p, box, PanelStyle::kCellRadius);
 }
 
 MiniCell::MiniCell(QWidget* parent) : QWidget(parent) { setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed); }

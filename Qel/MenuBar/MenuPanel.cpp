@@ -83,7 +83,7 @@ class SleepRowButton : public QAbstractButton {
     p.setFont(view);
     p.setPen(PanelStyle::accent());
     p.drawText(QRectF(width() - 11 - viewWidth, 0, viewWidth + 1, height()), Qt::AlignLeft | Qt::AlignVCenter, viewText);
-    if (hasFocus()) paintFocusRing(p, QRectF(rect()), PanelStyle::kCellRadius);
+    if (focusRingShown(this)) paintFocusRing(p, QRectF(rect()), PanelStyle::kCellRadius);
   }
 };
 
@@ -111,7 +111,7 @@ class OpenButton : public QAbstractButton {
     p.setFont(Fonts::text(12.5, QFont::DemiBold));
     p.setPen(Palette::themed(0x10161A, 0xF5F4F0));
     p.drawText(rect(), Qt::AlignCenter, text());
-    if (hasFocus()) paintFocusRing(p, QRectF(rect()), r);
+    if (focusRingShown(this)) paintFocusRing(p, QRectF(rect()), r);
   }
 };
 

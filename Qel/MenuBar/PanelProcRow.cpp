@@ -96,7 +96,7 @@ void PanelProcRow::paintEvent(QPaintEvent*) {
       p.drawText(pill, Qt::AlignCenter, text);
     }
   }
-  if (hasFocus()) paintFocusRing(p, QRectF(rect()), 6);
+  if (focusRingShown(this)) paintFocusRing(p, QRectF(rect()), 6);
 }
 
 void PanelProcRow::enterEvent(QEnterEvent*) {

@@ -63,7 +63,7 @@ void PanelToggle::paintEvent(QPaintEvent*) {
   p.setFont(noteFont);
   p.setPen(on_ ? PanelStyle::accent() : PanelStyle::muted());
   p.drawText(QRectF(11, y, w, nm.height()), Qt::AlignLeft | Qt::AlignVCenter, nm.elidedText(note_, Qt::ElideRight, w));
-  if (hasFocus()) paintFocusRing(p, QRectF(rect()), PanelStyle::kCellRadius);
+  if (focusRingShown(this)) paintFocusRing(p, QRectF(rect()), PanelStyle::kCellRadius);
 }
 
 }  // namespace qel

@@ -50,7 +50,7 @@ void DetailsButton::paintEvent(QPaintEvent*) {
   p.setPen(Palette::primaryText().resolve());
   p.setFont(font());
   p.drawText(r, Qt::AlignCenter | Qt::TextSingleLine, text());
-  if (hasFocus()) paintFocusRing(p, r, r.height() / 2);
+  if (focusRingShown(this)) paintFocusRing(p, r, r.height() / 2);
 }
 
 WakeRow::WakeRow(const WakeRowFacts& facts, const QIcon& icon, std::function<void()> details, QWidget* parent)
@@ -125,7 +125,7 @@ void GainRow::paintEvent(QPaintEvent*) {
   p.setPen(Palette::tertiaryText().resolve());
   p.drawText(QRectF(left, top + nameMetrics.height() + 1, space, wattsMetrics.height()), Qt::AlignLeft | Qt::AlignTop,
              wattsMetrics.elidedText(qs(L("using about %@ W", {fixed(gain_.watts, 1)})), Qt::ElideRight, space));
-  if (hasFocus()) paintFocusRing(p, r, 6);
+  if (focusRingShown(this)) paintFocusRing(p, r, 6);
 }
 
 }  // namespace qel

@@ -95,7 +95,7 @@ void NetCard::paintEvent(QPaintEvent*) {
   line(nameText(), Fonts::text(13, QFont::DemiBold), Palette::primaryText().resolve(), 3);
   line(rateText(), Fonts::text(12), Palette::secondaryText().resolve(), 3);
   line(totalText(), Fonts::text(12), Palette::tertiaryText().resolve(), 0);
-  if (hasFocus()) paintFocusRing(p, QRectF(rect()), kRadius);
+  if (focusRingShown(this)) paintFocusRing(p, QRectF(rect()), kRadius);
 }
 
 NetAddressCard::NetAddressCard(QWidget* parent) : QWidget(parent) {

@@ -7,6 +7,7 @@
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Utf8.hpp"
+#include "Qel/Window/FocusRing.hpp"
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/ThinBar.hpp"
@@ -70,7 +71,7 @@ void TopRow::resizeEvent(QResizeEvent* event) {
 void TopRow::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
-  if (hasFocus()) {
+  if (focusRingShown(this)) {
     QColor ring = accent_.resolve();
     p.setPen(QPen(ring, 2));
     p.setBrush(Qt::NoBrush);

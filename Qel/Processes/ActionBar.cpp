@@ -45,7 +45,7 @@ class EndButton : public QAbstractButton {
     p.setFont(Fonts::text(13, QFont::DemiBold));
     p.setPen(Palette::ink());
     p.drawText(box, Qt::AlignCenter, text());
-    if (hasFocus()) paintFocusRing(p, box, box.height() / 2);
+    if (focusRingShown(this)) paintFocusRing(p, box, box.height() / 2);
   }
 };
 

@@ -46,7 +46,7 @@ class EndButton : public QAbstractButton {
 
  protected:
   void paintEvent(QPaintEvent*) override {
-    if (!shown_ && !hasFocus()) return;
+    if (!shown_ && !focusRingShown(this)) return;
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF box = QRectF(rect());
@@ -56,7 +56,7 @@ class EndButton : public QAbstractButton {
     p.setPen(Palette::strain());
     p.setFont(font());
     p.drawText(box, Qt::AlignCenter, text());
-    if (hasFocus()) paintFocusRing(p, box, box.height() / 2);
+    if (focusRingShown(this)) paintFocusRing(p, box, box.height() / 2);
   }
 
  private:
@@ -193,7 +193,7 @@ void PortRow::paintEvent(QPaintEvent*) {
   p.setPen(ink);
   p.drawText(badge, Qt::AlignCenter, entry_.open ? qtL("Open to LAN") : qtL("This computer only"));
 
-  if (hasFocus()) paintFocusRing(p, QRectF(rect()).adjusted(0, 1, 0, -1), 8);
+  if (focusRingShown(this)) paintFocusRing(p, QRectF(rect()).adjusted(0, 1, 0, -1), 8);
 }
 
 }  // namespace qel

@@ -13,6 +13,7 @@
 #include "Qel/Sheets/PillButton.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
+#include "Qel/Window/FocusRing.hpp"
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/PageMeta.hpp"
 #include "Qel/Window/Palette.hpp"
@@ -70,7 +71,7 @@ class Switch : public QAbstractButton {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF track = QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5);
-    p.setPen(hasFocus() ? QPen(Palette::secondaryText().resolve(), 1.5) : Qt::NoPen);
+    p.setPen(focusRingShown(this) ? QPen(Palette::secondaryText().resolve(), 1.5) : Qt::NoPen);
     p.setBrush(isChecked() ? Palette::calmDeep() : Palette::adaptiveOpacity(0.18, 0.2).resolve());
     p.drawRoundedRect(track, track.height() / 2, track.height() / 2);
     const double d = track.height() - 4;

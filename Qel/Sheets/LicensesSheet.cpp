@@ -8,6 +8,7 @@
 
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
+#include "Qel/Window/FocusRing.hpp"
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/PlainLabel.hpp"
@@ -64,7 +65,7 @@ void NoticeRow::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
   const double wash = selected_ ? 0.08 : 0.04;
-  p.setPen(hasFocus() ? QPen(Palette::secondaryText().resolve(), 1.5) : Qt::NoPen);
+  p.setPen(focusRingShown(this) ? QPen(Palette::secondaryText().resolve(), 1.5) : Qt::NoPen);
   p.setBrush(Palette::adaptiveOpacity(wash, wash).resolve());
   p.drawRoundedRect(QRectF(rect()).adjusted(0.75, 0.75, -0.75, -0.75), 12, 12);
 }

@@ -17,6 +17,7 @@
 #include "Qel/Sheets/SettingsTabs.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
+#include "Qel/Window/FocusRing.hpp"
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/PlainLabel.hpp"
@@ -113,7 +114,7 @@ class StyleCell : public QAbstractButton {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF r = QRectF(rect()).adjusted(0.75, 0.75, -0.75, -0.75);
-    p.setPen(hasFocus() ? QPen(Palette::secondaryText().resolve(), 1.5) : Qt::NoPen);
+    p.setPen(focusRingShown(this) ? QPen(Palette::secondaryText().resolve(), 1.5) : Qt::NoPen);
     p.setBrush((isChecked() ? invertedFill() : Palette::adaptiveOpacity(0.06, 0.06)).resolve());
     p.drawRoundedRect(r, 10, 10);
     const QColor pictureInk = (isChecked() ? invertedText() : Palette::primaryText()).resolve();

@@ -50,7 +50,7 @@ void PillButton::paintEvent(QPaintEvent*) {
   p.setPen(colours.ink);
   p.setFont(font());
   p.drawText(box, Qt::AlignCenter, text());
-  if (hasFocus()) paintFocusRing(p, box, box.height() / 2);
+  if (focusRingShown(this)) paintFocusRing(p, box, box.height() / 2);
 }
 
 }  // namespace qel

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
+#include "Qel/Window/FocusRing.hpp"
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/Legible.hpp"
 #include "Qel/Window/Palette.hpp"
@@ -98,7 +99,7 @@ void Switch::paintEvent(QPaintEvent*) {
   if (!isEnabled()) p.setOpacity(0.45);
   const QRectF track = QRectF(rect()).adjusted(1, 1, -1, -1);
   const double r = track.height() / 2;
-  p.setPen(hasFocus() ? QPen(Palette::secondaryText().resolve(), 1.5) : Qt::NoPen);
+  p.setPen(focusRingShown(this) ? QPen(Palette::secondaryText().resolve(), 1.5) : Qt::NoPen);
   p.setBrush(isChecked() ? Palette::calmDeep() : Palette::adaptiveOpacity(0.14, 0.16).resolve());
   p.drawRoundedRect(track, r, r);
   const double knob = track.height() - 4;
@@ -189,7 +190,7 @@ void WashButton::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
   const QRectF r = QRectF(rect()).adjusted(0.75, 0.75, -0.75, -0.75);
-  p.setPen(hasFocus() ? QPen(Palette::secondaryText().resolve(), 1.5) : Qt::NoPen);
+  p.setPen(focusRingShown(this) ? QPen(Palette::secondaryText().resolve(), 1.5) : Qt::NoPen);
   p.setBrush(fill_.resolve());
   p.drawRoundedRect(r, r.height() / 2, r.height() / 2);
   p.setFont(Fonts::text(pixelSize_, bold_ ? QFont::DemiBold : QFont::Medium));

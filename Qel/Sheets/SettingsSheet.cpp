@@ -16,6 +16,7 @@
 #include "Qel/Store/Store.hpp"
 #include "Qel/StoreBridge.hpp"
 #include "Qel/Text/Loc.hpp"
+#include "Qel/Window/FocusRing.hpp"
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/Glyphs.hpp"
 #include "Qel/Window/InitialFocusClearer.hpp"
@@ -48,7 +49,7 @@ class TabButton : public QAbstractButton {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF r = QRectF(rect()).adjusted(0.75, 0.75, -0.75, -0.75);
-    p.setPen(hasFocus() ? QPen(Palette::secondaryText().resolve(), 1.5) : Qt::NoPen);
+    p.setPen(focusRingShown(this) ? QPen(Palette::secondaryText().resolve(), 1.5) : Qt::NoPen);
     p.setBrush(isChecked() ? Palette::adaptiveOpacity(0.07, 0.08).resolve() : QColor(Qt::transparent));
     p.drawRoundedRect(r, 8, 8);
     const QColor ink = (isChecked() ? Palette::primaryText() : Palette::secondaryText()).resolve();
@@ -83,7 +84,7 @@ class CloseButton : public QAbstractButton {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const QColor ink = Palette::secondaryText().resolve();
-    p.setPen(hasFocus() ? QPen(ink, 1.5) : Qt::NoPen);
+    p.setPen(focusRingShown(this) ? QPen(ink, 1.5) : Qt::NoPen);
     p.setBrush(Palette::adaptiveOpacity(0.07, 0.07).resolve());
     p.drawEllipse(QRectF(rect()).adjusted(0.75, 0.75, -0.75, -0.75));
     Glyphs::draw(p, QRectF(rect()), "xmark", 14, ink);

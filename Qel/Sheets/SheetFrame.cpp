@@ -10,6 +10,7 @@
 #include "Qel/Store/Store.hpp"
 #include "Qel/StoreBridge.hpp"
 #include "Qel/Text/Loc.hpp"
+#include "Qel/Window/FocusRing.hpp"
 #include "Qel/Window/Glyphs.hpp"
 #include "Qel/Window/InitialFocusClearer.hpp"
 #include "Qel/Window/PageMeta.hpp"
@@ -36,7 +37,7 @@ class CloseButton : public QAbstractButton {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const QColor ink = Palette::secondaryText().resolve();
-    if (hasFocus()) {
+    if (focusRingShown(this)) {
       p.setPen(QPen(ink, 1.5));
       p.drawEllipse(QRectF(rect()).adjusted(1, 1, -1, -1));
     }

@@ -75,7 +75,7 @@ void SleepLine::paintEvent(QPaintEvent*) {
   p.setPen(accent(store_.page()));
   p.drawText(QRectF(textLeft + summaryWidth + kGap, 0, viewWidth + 2, box.height()), Qt::AlignLeft | Qt::AlignVCenter,
              view);
-  if (hasFocus()) paintFocusRing(p, box, 6);
+  if (focusRingShown(this)) paintFocusRing(p, box, 6);
 }
 
 SleepNote::SleepNote(const ViewContext& context, QWidget* parent)

@@ -118,7 +118,7 @@ void StretchButton::paintEvent(QPaintEvent*) {
     p.drawText(QRectF(left, 0, width, h), Qt::AlignRight | Qt::AlignVCenter, elapsed_);
     if (!compact_) p.drawText(QRectF(left + width + kGap, 0, box.width(), h), Qt::AlignLeft | Qt::AlignVCenter, end_);
   }
-  if (hasFocus()) paintFocusRing(p, box, h / 2);
+  if (focusRingShown(this)) paintFocusRing(p, box, h / 2);
 }
 
 }  // namespace qel

@@ -53,7 +53,7 @@ class NameField : public QLineEdit {
  protected:
   void paintEvent(QPaintEvent* event) override {
     QLineEdit::paintEvent(event);
-    if (!hasFocus()) return;
+    if (!focusRingShown(this)) return;
     QPainter p(this);
     paintFocusRing(p, QRectF(rect()), 8);
   }
@@ -120,7 +120,7 @@ void OtherMarkRow::paintEvent(QPaintEvent*) {
   p.setPen(Palette::tertiaryText().resolve());
   p.drawText(QRectF(kRowPad, top + name.height() + 1, room, times.height()), Qt::AlignLeft | Qt::AlignVCenter,
              qs(StretchReport::times(stretch_)));
-  if (hasFocus()) paintFocusRing(p, box.adjusted(6, 2, -6, -2), 8);
+  if (focusRingShown(this)) paintFocusRing(p, box.adjusted(6, 2, -6, -2), 8);
 }
 
 StretchSheet::StretchSheet(const ViewContext& context, const Stretch& stretch, QWidget* parent)

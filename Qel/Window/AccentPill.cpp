@@ -61,7 +61,7 @@ void AccentPill::paintEvent(QPaintEvent*) {
   p.setFont(font());
   p.drawText(QRectF(12 + kIcon + 6, 0, r.width(), r.height()), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
              text());
-  if (hasFocus()) paintFocusRing(p, r, r.height() / 2);
+  if (focusRingShown(this)) paintFocusRing(p, r, r.height() / 2);
 }
 
 }  // namespace qel

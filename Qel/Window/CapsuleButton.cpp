@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QPainter>
 
+#include "Qel/Window/FocusRing.hpp"
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/Glyphs.hpp"
 #include "Qel/Window/Motion.hpp"
@@ -82,7 +83,7 @@ void CapsuleButton::paintEvent(QPaintEvent*) {
   const QColor ink = light ? Palette::calmDeep() : Palette::calm();
   const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
   const double radius = box.height() / 2;
-  p.setPen(hasFocus() ? QPen(ink, 1.5) : Qt::NoPen);  // keyboard focus shows as a ring
+  p.setPen(focusRingShown(this) ? QPen(ink, 1.5) : Qt::NoPen);  // keyboard focus shows as a ring
   p.setBrush(fill);
   p.drawRoundedRect(box, radius, radius);
 

@@ -27,7 +27,7 @@ void CircleIconButton::paintEvent(QPaintEvent*) {
   p.setBrush(Palette::adaptiveOpacity(0.05, 0.05).resolve());
   p.drawEllipse(QRectF(rect()));
   Glyphs::draw(p, QRectF(rect()), symbol_, 14, Palette::secondaryText().resolve());
-  if (hasFocus()) paintFocusRing(p, QRectF(rect()), kSize / 2.0);
+  if (focusRingShown(this)) paintFocusRing(p, QRectF(rect()), kSize / 2.0);
 }
 
 }  // namespace qel

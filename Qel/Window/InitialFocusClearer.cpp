@@ -6,6 +6,8 @@
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
+#include "Qel/Window/FocusRing.hpp"
+
 namespace qel {
 
 namespace {
@@ -18,6 +20,7 @@ bool isTextEntry(const QWidget* w) {
 }  // namespace
 
 InitialFocusClearer::InitialFocusClearer(QWidget* host) : QObject(host), host_(host) {
+  keyboardNavigating();  // from here on the window's keys and clicks decide whether rings show
   host->installEventFilter(this);
   attach();
 }

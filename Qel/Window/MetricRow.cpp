@@ -99,7 +99,7 @@ void MetricRow::paintEvent(QPaintEvent*) {
   p.drawText(QRectF(chevronX - kSpacing - kValue, 0, kValue, r.height()),
              Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, value_);
   if (active) Glyphs::draw(p, QRectF(chevronX, 0, kChevron, r.height()), "chevron.right", 16, Palette::tertiaryText().resolve());
-  if (hasFocus()) paintFocusRing(p, r, 10);
+  if (focusRingShown(this)) paintFocusRing(p, r, 10);
 }
 
 void MetricRow::enterEvent(QEnterEvent* event) {

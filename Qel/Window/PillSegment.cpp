@@ -104,7 +104,7 @@ void PillSegment::paintEvent(QPaintEvent*) {
     p.setPen((selected ? Palette::primaryText() : Palette::secondaryText()).resolve());
     p.drawText(l.pills[i], Qt::AlignCenter | Qt::TextSingleLine, titles_[i]);
   }
-  if (hasFocus()) paintFocusRing(p, QRectF(QPointF(0, 0), l.size), l.size.height() / 2);
+  if (focusRingShown(this)) paintFocusRing(p, QRectF(QPointF(0, 0), l.size), l.size.height() / 2);
 }
 
 void PillSegment::keyPressEvent(QKeyEvent* event) {

@@ -31,7 +31,7 @@ void RoundGlyphButton::paintEvent(QPaintEvent*) {
   QColor symbol = on ? Palette::secondaryText().resolve() : Palette::tertiaryText().resolve();
   if (!on) symbol.setAlphaF(0.4f);
   Glyphs::draw(p, QRectF(rect()), symbol_, symbolSize_ * 1.4, symbol);  // the icon font draws small
-  if (hasFocus()) paintFocusRing(p, QRectF(rect()), width() / 2.0);
+  if (focusRingShown(this)) paintFocusRing(p, QRectF(rect()), width() / 2.0);
 }
 
 }  // namespace qel

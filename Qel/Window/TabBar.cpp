@@ -134,7 +134,7 @@ void TabButton::paintEvent(QPaintEvent*) {
     p.setBrush(Palette::warn());
     p.drawEllipse(QRectF(r.width() - 7 - 6, 4, 6, 6));
   }
-  if (hasFocus()) paintFocusRing(p, r, radius);
+  if (focusRingShown(this)) paintFocusRing(p, r, radius);
 }
 
 void TabButton::enterEvent(QEnterEvent* event) {

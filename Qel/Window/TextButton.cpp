@@ -34,7 +34,7 @@ void TextButton::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setPen(Legible::text(color_));  // a pale accent on a pale page would read as disabled
   p.drawText(rect(), Qt::AlignCenter | Qt::TextSingleLine, text());
-  if (hasFocus()) paintFocusRing(p, QRectF(rect()), 6);
+  if (focusRingShown(this)) paintFocusRing(p, QRectF(rect()), 6);
 }
 
 }  // namespace qel

@@ -286,7 +286,7 @@ TEST_F(CPUPageTest, rowShowsKeyboardFocus) {
   row->clearFocus();
   settle();
   const QColor before = host.image().pixelColor(2, 21);
-  row->setFocus();
+  row->setFocus(Qt::TabFocusReason);  // as the keyboard brings it
   settle();
   ASSERT_TRUE(row->hasFocus());
   EXPECT_TRUE(near(host.image().pixelColor(2, 21), Palette::cpu(), 40));
