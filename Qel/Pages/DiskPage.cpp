@@ -88,9 +88,8 @@ QWidget* volumeRow(const VolumeInfo& v, QWidget* parent) {
   top->addWidget(new PlainLabel(qs(L("%@ available", {fmtBytes(v.free)})), 12.5, QFont::Normal,
                                 Palette::secondaryText(), row));
   layout->addLayout(top);
-  const std::uint64_t used = diskUsed(v.total, v.free);
-  layout->addWidget(new ThinBar(v.total ? double(used) / double(v.total) : 0, Palette::disk(), row));
-  layout->addWidget(new PlainLabel(qs(L("%@ used of %@", {fmtBytes(used), fmtBytes(v.total)})), 11.5, QFont::Normal,
+  layout->addWidget(new ThinBar(v.total ? double(v.used) / double(v.total) : 0, Palette::disk(), row));
+  layout->addWidget(new PlainLabel(qs(L("%@ used of %@", {fmtBytes(v.used), fmtBytes(v.total)})), 11.5, QFont::Normal,
                                    Palette::tertiaryText(), row));
   return row;
 }
@@ -240,7 +239,7 @@ void DiskPage::refresh() {
     head_->setValue(qs(number), qs(unit));
   head_->setSub(qs(L("Read %@, write %@", {fmtRate(store_.diskRead()), fmtRate(store_.diskWrite())})));
   const DiskDetail& d = store_.diskDetail();
-  stats_[0]->setValue(qs(fmtBytes(diskUsed(d.total, d.free))));
+  stats_[0]->setValue(qs(fmtBytes(d.used)));
   stats_[1]->setValue(qs(fmtBytes(d.free)));
 
   refreshVolumes();

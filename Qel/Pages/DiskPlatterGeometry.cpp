@@ -9,8 +9,6 @@
 
 namespace qel {
 
-std::uint64_t diskUsed(std::uint64_t total, std::uint64_t free) { return free < total ? total - free : 0; }
-
 namespace {
 
 double finiteRate(double v) { return std::isfinite(v) ? std::max(v, 0.0) : 0.0; }
@@ -27,14 +25,16 @@ DiskPlatter diskPlatter(const DiskDetail& detail, std::span<const double> reads,
   p.ring = std::max(side / 2 - 26, 0.0);
 
   const double t = detail.total > 1 ? double(detail.total) : 1.0;
-  const double used = double(diskUsed(detail.total, detail.free));
   const double rest = std::max(double(detail.free) - double(detail.purgeable), 0.0);
-  const std::pair<double, SpaceTone> parts[] = {
-      {used / t, SpaceTone::used}, {double(detail.purgeable) / t, SpaceTone::purgeable}, {rest / t, SpaceTone::free}};
-  double a = -Chart::kPi / 2;
+  // What is kept for root is neither used nor available: it stays an empty stretch of track.
+  const std::pair<double, SpaceTone> parts[] = {{double(detail.used) / t, SpaceTone::used},
+                                                {double(detail.purgeable) / t, SpaceTone::purgeable},
+                                                {rest / t, SpaceTone::free}};
+  double a = -Chart::kPi / 2, left = 1;
   for (const auto& [f, tone] : parts) {
-    if (!(f > 0.002)) continue;
-    const double span = 2 * Chart::kPi * std::min(f, 1.0);
+    if (!(f > 0.002) || !(left > 0.002)) continue;
+    const double span = 2 * Chart::kPi * std::min(f, left);
+    left -= std::min(f, left);
     const double trim = std::min(0.009, span / 4);
     p.space.push_back({a + trim, a + span - trim, tone});
     a += span;

@@ -1,6 +1,6 @@
 #pragma once
 // The disk platter's geometry: the outer ring of the system volume's space (used, purgeable,
-// free) and, inside it, the last minute of reads growing outward and writes inward around a
+// free, with the blocks kept for root left empty) and, inside it, the last minute of reads growing outward and writes inward around a
 // base circle, with a dot on each history's peak.
 #include <QPointF>
 #include <QSizeF>
@@ -13,9 +13,6 @@
 #include "Qel/Samplers/Samples.hpp"
 
 namespace qel {
-
-// Used space of a volume: total less free, 0 when free is not less than total.
-std::uint64_t diskUsed(std::uint64_t total, std::uint64_t free);
 
 enum class SpaceTone { used, purgeable, free };
 

@@ -67,12 +67,18 @@ bool isInternalDevice(const SysRoot& root, unsigned major, unsigned minor) {
   return !(removable && trim(*removable) == "1");
 }
 
+FsSpace fsSpaceFromBlocks(std::uint64_t blocks, std::uint64_t freeBlocks, std::uint64_t availableBlocks,
+                          std::uint64_t blockSize) {
+  const auto bytes = [blockSize](std::uint64_t n) { return checkedMul(n, blockSize).value_or(UINT64_MAX); };
+  return FsSpace{.total = bytes(blocks),
+                 .available = bytes(availableBlocks),
+                 .used = bytes(freeBlocks < blocks ? blocks - freeBlocks : 0)};
+}
+
 std::optional<FsSpace> filesystemSpace(const std::filesystem::path& path) {
   struct statvfs st {};
   if (::statvfs(path.c_str(), &st) != 0) return std::nullopt;
-  const auto total = checkedMul(st.f_blocks, st.f_frsize);
-  const auto available = checkedMul(st.f_bavail, st.f_frsize);
-  return FsSpace{total.value_or(UINT64_MAX), available.value_or(UINT64_MAX)};
+  return fsSpaceFromBlocks(st.f_blocks, st.f_bfree, st.f_bavail, st.f_frsize);
 }
 
 }  // namespace qel

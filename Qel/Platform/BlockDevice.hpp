@@ -31,10 +31,15 @@ class DiskLabels {
 // Internal when neither the device nor its whole disk is removable and it does not hang off USB.
 bool isInternalDevice(const SysRoot& root, unsigned major, unsigned minor);
 
+// Bytes, as df shows them: `available` is what an unprivileged user may still write, `used` is
+// what is written (total less every free block, so the blocks kept for root count as neither).
 struct FsSpace {
-  std::uint64_t total{}, available{};  // bytes; available to unprivileged users, as df shows it
+  std::uint64_t total{}, available{}, used{};
   bool operator==(const FsSpace&) const = default;
 };
+// From statvfs's block counts; a product past 64 bits reads as the largest value.
+FsSpace fsSpaceFromBlocks(std::uint64_t blocks, std::uint64_t freeBlocks, std::uint64_t availableBlocks,
+                          std::uint64_t blockSize);
 std::optional<FsSpace> filesystemSpace(const std::filesystem::path& path);
 
 }  // namespace qel

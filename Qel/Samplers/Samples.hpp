@@ -84,15 +84,17 @@ struct GPUSample {
 
 enum class ThermalState { nominal, fair, serious, critical };
 
+// Space in bytes. `free` is what the user can still write (blocks kept for root left out);
+// `used` is what is written, as df counts it.
 struct DiskDetail {
-  std::uint64_t total{}, free{}, purgeable{};
+  std::uint64_t total{}, free{}, purgeable{}, used{};
   bool operator==(const DiskDetail&) const = default;
 };
 
 struct VolumeInfo {
   std::string id;  // the mount path
   std::string name;
-  std::uint64_t total{}, free{};
+  std::uint64_t total{}, free{}, used{};  // as in DiskDetail
   bool isInternal{}, isRoot{};
   bool operator==(const VolumeInfo&) const = default;
 };

@@ -33,7 +33,7 @@ std::optional<double> SystemSampler::systemPower() { return systemPowerFrom(read
 DiskDetail SystemSampler::diskDetail() {
   const auto space = filesystemSpace(root_.root);
   if (!space) return {};
-  return {.total = space->total, .free = space->available, .purgeable = 0};
+  return {.total = space->total, .free = space->available, .purgeable = 0, .used = space->used};
 }
 
 std::vector<VolumeInfo> SystemSampler::volumes() {
@@ -92,6 +92,7 @@ std::vector<VolumeInfo> volumesFrom(const std::vector<MountEntry>& mounts, const
                    .name = std::move(*name),
                    .total = space->total,
                    .free = space->available,
+                   .used = space->used,
                    .isInternal = probe.isInternal(m),
                    .isRoot = m.mountPoint == "/"});
   }

@@ -49,10 +49,10 @@ class MemDiskGallery : public PageTest {
       s.diskRead = 4e6 * (1 + std::sin(t * 0.3));
       s.diskWrite = 9e6 * std::max(0.0, std::sin(t * 0.17));
       if (s.slow) {
-        s.diskDetail = {.total = 512ull << 30, .free = 190ull << 30, .purgeable = 0};
-        s.volumes = {{.id = "/", .name = "nvme0n1p2", .total = 512ull << 30, .free = 190ull << 30, .isInternal = true, .isRoot = true},
-                     {.id = "/home", .name = "Home", .total = 1024ull << 30, .free = 700ull << 30, .isInternal = true, .isRoot = false},
-                     {.id = "/media/stick", .name = "USB STICK", .total = 64ull << 30, .free = 60ull << 30, .isInternal = false, .isRoot = false}};
+        s.diskDetail = {.total = 512ull << 30, .free = 190ull << 30, .purgeable = 0, .used = 296ull << 30};
+        s.volumes = {{.id = "/", .name = "nvme0n1p2", .total = 512ull << 30, .free = 190ull << 30, .used = 296ull << 30, .isInternal = true, .isRoot = true},
+                     {.id = "/home", .name = "Home", .total = 1024ull << 30, .free = 700ull << 30, .used = 273ull << 30, .isInternal = true, .isRoot = false},
+                     {.id = "/media/stick", .name = "USB STICK", .total = 64ull << 30, .free = 60ull << 30, .used = 4ull << 30, .isInternal = false, .isRoot = false}};
       }
       std::int32_t pid = 1200;
       for (const auto& r : rows) {

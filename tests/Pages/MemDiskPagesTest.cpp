@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QApplication>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -16,6 +17,9 @@
 #include "Qel/Pages/RollingFigure.hpp"
 #include "Qel/Pages/StatItem.hpp"
 #include "Qel/Pages/TopRow.hpp"
+#include "Qel/Platform/BlockDevice.hpp"
+#include "Qel/Text/Format.hpp"
+#include "Qel/Text/Loc.hpp"
 #include "Qel/Window/BaselineRow.hpp"
 #include "Qel/Window/InfoRow.hpp"
 #include "Qel/Window/PageHead.hpp"
@@ -104,26 +108,23 @@ TEST(DiskRules, listsKeepOnlyProcessesAboveTheirThresholds) {
   EXPECT_EQ(volumeBadge({.id = "/", .name = "root", .total = 1, .free = 0, .isInternal = true, .isRoot = true}), "System");
   EXPECT_EQ(volumeBadge({.id = "/h", .name = "h", .total = 1, .free = 0, .isInternal = true, .isRoot = false}), "Internal");
   EXPECT_EQ(volumeBadge({}), "External");
-  EXPECT_EQ(diskUsed(100, 250), 0u);
-  EXPECT_EQ(diskUsed(100, 100), 0u);
-  EXPECT_EQ(diskUsed(100, 40), 60u);
 }
 
 TEST(DiskPlatterGeometry, spaceRingLeavesGapsAndSkipsSlivers) {
   const std::vector<double> zeros(60, 0.0);
   EXPECT_TRUE(diskPlatter({}, zeros, zeros, 400).space.empty());
 
-  const auto two = diskPlatter({.total = 1000, .free = 250, .purgeable = 0}, zeros, zeros, 400);
+  const auto two = diskPlatter({.total = 1000, .free = 250, .purgeable = 0, .used = 750}, zeros, zeros, 400);
   ASSERT_EQ(two.space.size(), 2u);
   EXPECT_NEAR(two.space[0].from, -pi / 2 + 0.009, 1e-12);
   EXPECT_NEAR(two.space[1].from - two.space[0].to, 0.018, 1e-12);
   EXPECT_EQ(two.space[1].tone, SpaceTone::free);
 
   // 0.002 of the ring is skipped and takes no room; 0.0025 is drawn, trimmed by a quarter of it.
-  const auto skipped = diskPlatter({.total = 1000, .free = 502, .purgeable = 2}, zeros, zeros, 400);
+  const auto skipped = diskPlatter({.total = 1000, .free = 502, .purgeable = 2, .used = 498}, zeros, zeros, 400);
   ASSERT_EQ(skipped.space.size(), 2u);
   EXPECT_NEAR(skipped.space[1].from, -pi / 2 + 2 * pi * 0.498 + 0.009, 1e-12);
-  const auto sliver = diskPlatter({.total = 10000, .free = 5025, .purgeable = 25}, zeros, zeros, 400);
+  const auto sliver = diskPlatter({.total = 10000, .free = 5025, .purgeable = 25, .used = 4975}, zeros, zeros, 400);
   ASSERT_EQ(sliver.space.size(), 3u);
   EXPECT_LT(sliver.space[1].from, sliver.space[1].to);
   EXPECT_NEAR(sliver.space[1].to - sliver.space[1].from, 2 * pi * 0.0025 / 2, 1e-12);
@@ -132,6 +133,12 @@ TEST(DiskPlatterGeometry, spaceRingLeavesGapsAndSkipsSlivers) {
   const auto over = diskPlatter({.total = 100, .free = 250, .purgeable = 0}, zeros, zeros, 400);
   ASSERT_EQ(over.space.size(), 1u);
   EXPECT_EQ(over.space[0].tone, SpaceTone::free);
+
+  // A tenth used, 85 % available: the 5 % kept for root stays empty track at the end.
+  const auto kept = diskPlatter({.total = 1000, .free = 850, .purgeable = 0, .used = 100}, zeros, zeros, 400);
+  ASSERT_EQ(kept.space.size(), 2u);
+  EXPECT_NEAR(kept.space[0].to, -pi / 2 + 2 * pi * 0.1 - 0.009, 1e-12);
+  EXPECT_NEAR(kept.space[1].to, -pi / 2 + 2 * pi * 0.95 - 0.009, 1e-12);
 }
 
 TEST(DiskPlatterGeometry, wavesScaleToTheLargestRateAndMarkTheFirstPeak) {
@@ -288,4 +295,32 @@ TEST_F(MemDiskPages, diskPageListsVolumesAndBusyProcesses) {
   settle();
   EXPECT_TRUE(page.busyRows().empty());
   EXPECT_TRUE(page.quietText()->isVisible());
+}
+
+TEST_F(MemDiskPages, usedSpaceLeavesOutTheBlocksKeptForRoot) {
+  // As df shows a 200 GB disk: 19.6 GB written, 170 GB for the user, the rest kept for root.
+  const FsSpace space = fsSpaceFromBlocks(200'000, 180'400, 170'000, 1'000'000);
+  EXPECT_EQ(space, (FsSpace{.total = 200'000'000'000, .available = 170'000'000'000, .used = 19'600'000'000}));
+  EXPECT_EQ(fsSpaceFromBlocks(10, 12, 12, 4096).used, 0u);  // more free than there is: nothing used
+  EXPECT_EQ(fsSpaceFromBlocks(UINT64_MAX, 0, 0, 4096).total, UINT64_MAX);
+
+  Snapshot s;
+  s.tick = 1;
+  s.slow = true;
+  s.diskDetail = {.total = space.total, .free = space.available, .purgeable = 0, .used = space.used};
+  s.volumes = {{.id = "/", .name = "root", .total = space.total, .free = space.available, .used = space.used,
+                .isInternal = true, .isRoot = true}};
+  store->apply(s);
+  DiskPage page(*store, *bridge);
+  page.resize(1100, 700);
+  page.show();
+  settle();
+  EXPECT_EQ(page.stats()[0]->figure()->text().toStdString(), fmtBytes(space.used));
+  EXPECT_EQ(page.stats()[1]->figure()->text().toStdString(), fmtBytes(space.available));
+  const auto bars = page.volumeRows()->findChildren<ThinBar*>();
+  ASSERT_EQ(bars.size(), 1u);
+  EXPECT_NEAR(bars[0]->fraction(), 0.098, 1e-9);
+  const QString usedOf = QString::fromStdString(L("%@ used of %@", {fmtBytes(space.used), fmtBytes(space.total)}));
+  const auto labels = page.volumeRows()->findChildren<PlainLabel*>();
+  EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [&](PlainLabel* l) { return l->text() == usedOf; }));
 }

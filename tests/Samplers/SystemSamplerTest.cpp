@@ -169,7 +169,7 @@ TEST(SystemSampler, volumesOnePerFilesystem) {
       .space = [](const MountEntry& m) -> std::optional<FsSpace> {
         if (m.minor == 3) return FsSpace{0, 0};
         if (m.minor == 4) return std::nullopt;
-        return FsSpace{1000, 400};
+        return FsSpace{1000, 400, 500};
       },
       .label = [](const MountEntry& m) -> std::optional<std::string> {
         return m.minor == 5 ? std::optional<std::string>("Data") : std::nullopt;
@@ -177,5 +177,5 @@ TEST(SystemSampler, volumesOnePerFilesystem) {
       .isInternal = [](const MountEntry& m) { return m.minor != 5; },
   };
   EXPECT_EQ(volumesFrom(mounts, probe),
-            (std::vector<VolumeInfo>{{"/", "/", 1000, 400, true, true}, {"/mnt/data", "Data", 1000, 400, false, false}}));
+            (std::vector<VolumeInfo>{{"/", "/", 1000, 400, 500, true, true}, {"/mnt/data", "Data", 1000, 400, 500, false, false}}));
 }

@@ -114,7 +114,9 @@ class ScriptedSystem final : public SystemSource {
     std::lock_guard l(s_.m);
     return s_.disk;
   }
-  std::vector<VolumeInfo> volumes() override { return {{.id = "/", .name = "root", .total = 1000, .free = 400}}; }
+  std::vector<VolumeInfo> volumes() override {
+    return {{.id = "/", .name = "root", .total = 1000, .free = 400, .used = 550}};
+  }
   std::vector<WakeHolder> wakeHolders() override {
     std::lock_guard l(s_.m);
     return s_.holders;

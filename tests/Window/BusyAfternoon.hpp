@@ -187,7 +187,7 @@ class BusyAfternoon {
       s.thermal = ThermalState::fair;
       s.battery = BatterySample{.present = true, .percent = 64, .onAC = false};
       s.power = 17.5 + 6 * wave;
-      s.diskDetail = DiskDetail{.total = 512ull << 30, .free = 143ull << 30};
+      s.diskDetail = DiskDetail{.total = 512ull << 30, .free = 143ull << 30, .purgeable = 0, .used = 343ull << 30};
       s.procs = {
           {.pid = 2311, .name = "firefox", .path = "/usr/lib/firefox/firefox", .cpu = 38 + 20 * wave, .mem = 2100ull << 20, .energy = 4.1},
           {.pid = 2398, .name = "firefox", .path = "/usr/lib/firefox/firefox", .cpu = 21, .mem = 640ull << 20, .energy = 2.2},
