@@ -72,13 +72,6 @@ std::vector<ProcInfo> topProcs(const std::vector<ProcInfo>& procs) {
   return top;
 }
 
-std::optional<ProcInfo> stillRunning(const ProcInfo& proc, const std::vector<ProcInfo>& now) {
-  for (const auto& p : now) {
-    if (p.pid == proc.pid && p.startTime == proc.startTime) return p;
-  }
-  return std::nullopt;
-}
-
 bool anyDeviceCharge(const std::vector<BTDevice>& devices) {
   return !deviceReadings(devices).empty();
 }

@@ -38,9 +38,6 @@ bool procIsHot(double cpu);
 std::string procCpuText(double cpu);
 // The five busiest processes, highest first; equal ones keep the store's order.
 std::vector<ProcInfo> topProcs(const std::vector<ProcInfo>& procs);
-// The process `proc` names, when it is still the one running (same pid and start): a pid that a
-// new process took since the panel opened is not acted on.
-std::optional<ProcInfo> stillRunning(const ProcInfo& proc, const std::vector<ProcInfo>& now);
 // Whether any device reports a charge (0 to 100 %): the Bluetooth section shows only then.
 bool anyDeviceCharge(const std::vector<BTDevice>& devices);
 // "Mouse battery low, Keyboard battery low": the devices below 20 %, in list order; empty when none.

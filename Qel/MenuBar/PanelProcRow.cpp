@@ -7,6 +7,7 @@
 
 #include "Qel/MenuBar/PanelFacts.hpp"
 #include "Qel/MenuBar/PanelStyle.hpp"
+#include "Qel/Samplers/ProcKey.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Text/Utf8.hpp"
@@ -129,11 +130,11 @@ void PanelProcRow::keyPressEvent(QKeyEvent* event) {
 }
 
 void PanelProcRow::openRow() {
-  if (auto now = stillRunning(proc_, store_.procs()); now && open_) open_(*now);
+  if (auto now = findProc(keyOf(proc_), store_.procs()); now && open_) open_(*now);
 }
 
 void PanelProcRow::endProc() {
-  if (stillRunning(proc_, store_.procs())) store_.quit({proc_.pid}, false);
+  if (findProc(keyOf(proc_), store_.procs())) store_.quit({proc_.pid}, false);
 }
 
 }  // namespace qel

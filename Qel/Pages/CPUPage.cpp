@@ -151,10 +151,17 @@ QWidget* CPUPage::buildTopList() {
   scroll->viewport()->setAutoFillBackground(false);
   auto* rows = new QWidget;
   rows->setAutoFillBackground(false);
-  list_ = new QVBoxLayout(rows);
-  list_->setContentsMargins(0, 0, 0, 0);
-  list_->setSpacing(0);
-  list_->addStretch(1);
+  auto* list = new QVBoxLayout(rows);
+  list->setContentsMargins(0, 0, 0, 0);
+  list->setSpacing(0);
+  list->addStretch(1);
+  rows_ = std::make_unique<KeyedRows<TopRow, ProcInfo, ProcKey>>(
+      list, 0, rows,
+      KeyedRows<TopRow, ProcInfo, ProcKey>::Hooks{
+          .key = keyOf,
+          .make = [this](const ProcInfo& p) { return new TopRow(store_, *icons_, p); },
+          .update = [](TopRow& row, const ProcInfo& p) { row.setProc(p); },
+      });
   scroll->setWidget(rows);
   rows->setAutoFillBackground(false);  // the scroll area turns it on; the panel shows through
   column->addWidget(new Panel(scroll, 8, holder), 1);
@@ -194,20 +201,7 @@ void CPUPage::refresh() {
 
   const auto top = topProcs(store_.procs(), [](const ProcInfo& p) { return p.cpu; },
                             -std::numeric_limits<double>::infinity(), kTopCount);
-  // Rows are kept by position and take the process now in that place.
-  while (rows_.size() > top.size()) {
-    delete rows_.back();
-    rows_.pop_back();
-  }
-  for (std::size_t i = 0; i < top.size(); ++i) {
-    if (i < rows_.size()) {
-      rows_[i]->setProc(top[i]);
-    } else {
-      auto* r = new TopRow(store_, *icons_, top[i]);
-      list_->insertWidget(int(i), r);
-      rows_.push_back(r);
-    }
-  }
+  rows_->show(top);
 
   caption_->setText(chip.efficiencyCores < 1
                         ? qtL("Each bar is a logical core. The contrasting segment on it marks its recent peak. The "

@@ -13,6 +13,8 @@ class QVBoxLayout;
 #include <vector>
 
 #include "Qel/Samplers/ProcInfo.hpp"
+#include "Qel/Samplers/ProcKey.hpp"
+#include "Qel/Window/KeyedRows.hpp"
 
 namespace qel {
 
@@ -43,7 +45,7 @@ class CPUPage : public QWidget {
   PlainLabel* subline() const { return subline_; }
   const std::vector<BarStatItem*>& stats() const { return stats_; }
   QWidget* groupRow() const { return groupRow_; }
-  const std::vector<TopRow*>& rows() const { return rows_; }
+  const std::vector<TopRow*>& rows() const { return rows_->rows(); }
   CoreFlowerView* flower() const { return flower_; }
   Legend* caption() const { return caption_; }
 
@@ -65,8 +67,7 @@ class CPUPage : public QWidget {
   QWidget* groupRow_ = nullptr;
   BaselineRow* counts_ = nullptr;
   Sparkline* history_ = nullptr;
-  QVBoxLayout* list_ = nullptr;
-  std::vector<TopRow*> rows_;
+  std::unique_ptr<KeyedRows<TopRow, ProcInfo, ProcKey>> rows_;
   CoreFlowerView* flower_ = nullptr;
   Legend* caption_ = nullptr;
 };

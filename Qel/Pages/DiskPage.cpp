@@ -172,18 +172,20 @@ QWidget* DiskPage::buildLists() {
   layout->addWidget(volumes);
 
   auto* busy = new QWidget(content);
-  busyList_ = column(busy, 4);
-  busyList_->addWidget(new SectionTitle(qtL("Active now"), qtL("Click a name for details"), busy));
+  auto* busyList = column(busy, 4);
+  busyList->addWidget(new SectionTitle(qtL("Active now"), qtL("Click a name for details"), busy));
   quiet_ = new PlainLabel(qtL("No process is doing heavy disk activity right now."), 13, QFont::Normal,
                           Palette::tertiaryText(), busy);
   quiet_->setWordWrap(true);
   quiet_->setContentsMargins(0, 6, 0, 6);
-  busyList_->addWidget(quiet_);
+  busyList->addWidget(quiet_);
+  busyRows_ = procRows(busyList, 2, busy);
   layout->addWidget(busy);
 
   auto* written = new QWidget(content);
-  writtenList_ = column(written, 4);
-  writtenList_->addWidget(new SectionTitle(qtL("Most written"), qtL("Since each process started"), written));
+  auto* writtenList = column(written, 4);
+  writtenList->addWidget(new SectionTitle(qtL("Most written"), qtL("Since each process started"), written));
+  writtenRows_ = procRows(writtenList, 1, written);
   layout->addWidget(written);
   layout->addStretch(1);
 
@@ -204,20 +206,22 @@ void DiskPage::showEvent(QShowEvent* event) {
   refresh();
 }
 
-void DiskPage::fill(std::vector<TopRow*>& rows, QVBoxLayout* list, const std::vector<DiskProcFigure>& figures) {
-  // Rows are kept by position and take the process now in that place.
-  while (rows.size() > figures.size()) {
-    delete rows.back();
-    rows.pop_back();
-  }
-  for (std::size_t i = 0; i < figures.size(); ++i) {
-    if (i == rows.size()) {
-      rows.push_back(new TopRow(store_, *icons_, figures[i].proc));
-      list->addWidget(rows.back());
-    }
-    rows[i]->setProc(figures[i].proc);
-    rows[i]->setFigure(figures[i].fraction, qs(figures[i].text), Palette::disk(), 84);
-  }
+std::unique_ptr<DiskPage::ProcRows> DiskPage::procRows(QVBoxLayout* list, int first, QWidget* home) {
+  const auto update = [](TopRow& row, const DiskProcFigure& f) {
+    row.setProc(f.proc);
+    row.setFigure(f.fraction, qs(f.text), Palette::disk(), 84);
+  };
+  return std::make_unique<ProcRows>(list, first, home,
+                                    ProcRows::Hooks{
+                                        .key = [](const DiskProcFigure& f) { return keyOf(f.proc); },
+                                        .make =
+                                            [this, update](const DiskProcFigure& f) {
+                                              auto* row = new TopRow(store_, *icons_, f.proc);
+                                              update(*row, f);
+                                              return row;
+                                            },
+                                        .update = update,
+                                    });
 }
 
 void DiskPage::refreshVolumes() {
@@ -245,8 +249,8 @@ void DiskPage::refresh() {
   refreshVolumes();
   const auto busy = busyDiskProcs(store_.procs());
   quiet_->setVisible(busy.empty());
-  fill(busyRows_, busyList_, busy);
-  fill(writtenRows_, writtenList_, mostWrittenProcs(store_.procs()));
+  busyRows_->show(busy);
+  writtenRows_->show(mostWrittenProcs(store_.procs()));
   platter_->refresh();
 }
 

@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "Qel/Samplers/ProcInfo.hpp"
+#include "Qel/Samplers/ProcKey.hpp"
 #include "Qel/Samplers/Samples.hpp"
+#include "Qel/Window/KeyedRows.hpp"
 
 class QVBoxLayout;
 
@@ -48,8 +50,8 @@ class DiskPage : public QWidget {
   PageHead* head() const { return head_; }
   const std::vector<StatItem*>& stats() const { return stats_; }
   DiskPlatterView* platter() const { return platter_; }
-  const std::vector<TopRow*>& busyRows() const { return busyRows_; }
-  const std::vector<TopRow*>& writtenRows() const { return writtenRows_; }
+  const std::vector<TopRow*>& busyRows() const { return busyRows_->rows(); }
+  const std::vector<TopRow*>& writtenRows() const { return writtenRows_->rows(); }
   PlainLabel* quietText() const { return quiet_; }
   QWidget* volumeRows() const { return volumeRows_; }
 
@@ -60,7 +62,8 @@ class DiskPage : public QWidget {
   QWidget* buildLists();
   void refresh();
   void refreshVolumes();
-  void fill(std::vector<TopRow*>& rows, QVBoxLayout* list, const std::vector<DiskProcFigure>& figures);
+  using ProcRows = KeyedRows<TopRow, DiskProcFigure, ProcKey>;
+  std::unique_ptr<ProcRows> procRows(QVBoxLayout* list, int first, QWidget* home);
 
   Store& store_;
   std::unique_ptr<IconCache> icons_;
@@ -70,9 +73,7 @@ class DiskPage : public QWidget {
   SectionTitle* volumesTitle_ = nullptr;
   QWidget* volumeRows_ = nullptr;
   std::vector<VolumeInfo> volumes_;
-  QVBoxLayout* busyList_ = nullptr;
-  QVBoxLayout* writtenList_ = nullptr;
-  std::vector<TopRow*> busyRows_, writtenRows_;
+  std::unique_ptr<ProcRows> busyRows_, writtenRows_;
   PlainLabel* quiet_ = nullptr;
 };
 

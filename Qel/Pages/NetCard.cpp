@@ -7,6 +7,7 @@
 
 #include "Qel/Pages/PageText.hpp"
 #include "Qel/Processes/IconCache.hpp"
+#include "Qel/Samplers/ProcKey.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
@@ -63,7 +64,9 @@ NetCard::NetCard(Store& store, IconCache& icons, ProcInfo proc, QWidget* parent)
   setFixedWidth(kNetCardWidth);
   setMinimumHeight(kNetCardHeight);
   setAccessibleName(nameText());
-  connect(this, &QAbstractButton::clicked, this, [this] { store_.setDetailPID(proc_.pid); });
+  connect(this, &QAbstractButton::clicked, this, [this] {
+    if (findProc(keyOf(proc_), store_.procs())) store_.setDetailPID(proc_.pid);
+  });
   Palette::followAppearance(this);
 }
 

@@ -82,12 +82,20 @@ QWidget* NetPage::buildStrip() {
   scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   scroll->viewport()->setAutoFillBackground(false);
   auto* cards = new QWidget;
-  strip_ = new QHBoxLayout(cards);
-  strip_->setContentsMargins(0, 0, 0, 14);
-  strip_->setSpacing(14);
+  auto* strip = new QHBoxLayout(cards);
+  strip->setContentsMargins(0, 0, 0, 14);
+  strip->setSpacing(14);
   addressCard_ = new NetAddressCard(cards);
-  strip_->addWidget(addressCard_, 0, Qt::AlignTop);
-  strip_->addStretch(1);
+  strip->addWidget(addressCard_, 0, Qt::AlignTop);
+  strip->addStretch(1);
+  cards_ = std::make_unique<KeyedRows<NetCard, ProcInfo, ProcKey>>(
+      strip, 1, cards,
+      KeyedRows<NetCard, ProcInfo, ProcKey>::Hooks{
+          .key = keyOf,
+          .make = [this](const ProcInfo& p) { return new NetCard(store_, *icons_, p); },
+          .update = [](NetCard& card, const ProcInfo& p) { card.setProc(p); },
+      },
+      Qt::AlignTop);
   scroll->setWidget(cards);
   cards->setAutoFillBackground(false);  // the scroll area turns it on; the page shows through
   scroll->setFixedHeight(kNetCardHeight + 14);
@@ -122,19 +130,7 @@ void NetPage::refresh() {
 
   addressCard_->setAddresses(store_.addresses(), store_.netDown() + store_.netUp() > 0);
   const std::size_t shown = std::min(talkers.size(), kCards);
-  // Cards are kept by place and take the app now in that place.
-  while (cards_.size() > shown) {
-    delete cards_.back();
-    cards_.pop_back();
-  }
-  for (std::size_t i = 0; i < shown; ++i) {
-    if (i < cards_.size()) {
-      cards_[i]->setProc(talkers[i]);
-    } else {
-      cards_.push_back(new NetCard(store_, *icons_, talkers[i]));
-      strip_->insertWidget(int(i) + 1, cards_.back(), 0, Qt::AlignTop);
-    }
-  }
+  cards_->show({talkers.begin(), talkers.begin() + std::ptrdiff_t(shown)});
 }
 
 }  // namespace qel

@@ -8,7 +8,9 @@
 #include <memory>
 #include <vector>
 
-class QHBoxLayout;
+#include "Qel/Samplers/ProcInfo.hpp"
+#include "Qel/Samplers/ProcKey.hpp"
+#include "Qel/Window/KeyedRows.hpp"
 
 namespace qel {
 
@@ -38,7 +40,7 @@ class NetPage : public QWidget {
   Legend* legend() const { return legend_; }
   PortsPanel* ports() const { return ports_; }
   NetAddressCard* addressCard() const { return addressCard_; }
-  const std::vector<NetCard*>& cards() const { return cards_; }
+  const std::vector<NetCard*>& cards() const { return cards_->rows(); }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -55,8 +57,7 @@ class NetPage : public QWidget {
   Legend* legend_ = nullptr;
   PortsPanel* ports_ = nullptr;
   NetAddressCard* addressCard_ = nullptr;
-  QHBoxLayout* strip_ = nullptr;
-  std::vector<NetCard*> cards_;
+  std::unique_ptr<KeyedRows<NetCard, ProcInfo, ProcKey>> cards_;
 };
 
 }  // namespace qel

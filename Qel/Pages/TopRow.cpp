@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "Qel/Pages/PageIcons.hpp"
+#include "Qel/Samplers/ProcKey.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Utf8.hpp"
@@ -32,7 +33,10 @@ TopRow::TopRow(Store& store, IconCache& icons, ProcInfo proc, QWidget* parent)
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
   bar_->setFraction(proc_.cpu / 100);
   setAccessibleName(QString::fromStdString(proc_.name));
-  connect(this, &QAbstractButton::clicked, this, [this] { store_.setDetailPID(proc_.pid); });
+  // Only the process the row shows, never a newcomer that took its pid since.
+  connect(this, &QAbstractButton::clicked, this, [this] {
+    if (findProc(keyOf(proc_), store_.procs())) store_.setDetailPID(proc_.pid);
+  });
   Palette::followAppearance(this);
 }
 

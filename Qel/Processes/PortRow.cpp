@@ -9,6 +9,7 @@
 #include "Qel/Pages/PageText.hpp"
 #include "Qel/Processes/IconCache.hpp"
 #include "Qel/Samplers/PortOwners.hpp"
+#include "Qel/Samplers/ProcKey.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Window/FocusRing.hpp"
@@ -77,7 +78,7 @@ PortRow::PortRow(Store& store, IconCache& icons, PortEntry entry, std::uint64_t 
   end_->setFont(Fonts::text(11.5, QFont::Medium));
   connect(end_, &QAbstractButton::clicked, this, [this] { endOwner(); });
   connect(this, &QAbstractButton::clicked, this, [this] {
-    if (owner_) store_.setDetailPID(entry_.pid);
+    if (owner_ && findProc(keyOf(*owner_), store_.procs())) store_.setDetailPID(owner_->pid);
   });
   Palette::followAppearance(this);
   refreshOwner();
@@ -112,9 +113,9 @@ void PortRow::refreshOwner() {
 }
 
 void PortRow::endOwner(const SysRoot& root) {
-  // The sample may have moved on since the row was drawn, and the pid to another process since
-  // the listing: ask both again, right now.
-  const auto pid = portEndTarget(entry_, store_.proc(entry_.pid), readRunningProcess(entry_.pid, root), listedAt_);
+  // Only the process the row showed: the pid may have gone to another process since the listing
+  // or the sample, so the one running under it now must have the shown one's start time.
+  const auto pid = portEndTarget(entry_, owner_, readRunningProcess(entry_.pid, root), listedAt_);
   if (!pid) return;
   store_.quit({*pid}, false);
   store_.refreshPorts(std::chrono::milliseconds(1500));

@@ -80,14 +80,25 @@ PortsPanel::PortsPanel(Store& store, StoreBridge& bridge, QWidget* parent)
   scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   scroll->viewport()->setAutoFillBackground(false);
   auto* rows = new QWidget;
-  list_ = new QVBoxLayout(rows);
-  list_->setContentsMargins(14, 0, 14, 0);
-  list_->setSpacing(0);
+  auto* list = new QVBoxLayout(rows);
+  list->setContentsMargins(14, 0, 14, 0);
+  list->setSpacing(0);
   empty_ = new PlainLabel({}, 13, QFont::Normal, Palette::secondaryText(), rows);
   empty_->setWordWrap(true);
   empty_->setContentsMargins(0, 16, 0, 16);
-  list_->addWidget(empty_);
-  list_->addStretch(1);
+  list->addWidget(empty_);
+  list->addStretch(1);
+  rows_ = std::make_unique<KeyedRows<PortRow, PortEntry, std::string>>(
+      list, 1, rows,
+      KeyedRows<PortRow, PortEntry, std::string>::Hooks{
+          .key =
+              [this](const PortEntry& e) {
+                const auto owner = store_.proc(e.pid);
+                return e.id() + "-" + std::to_string(owner ? owner->startTime : 0);
+              },
+          .make = [this](const PortEntry& e) { return new PortRow(store_, *icons_, e, listedAt_); },
+          .update = [this](PortRow& row, const PortEntry& e) { row.setEntry(e, listedAt_); },
+      });
   scroll->setWidget(rows);
   rows->setAutoFillBackground(false);  // the scroll area turns it on; the panel shows through
   column->addWidget(new Panel(scroll, 4, this), 1);
@@ -122,19 +133,7 @@ void PortsPanel::refresh() {
     listed_ = store_.ports();
     listedAt_ = bootTicksNow();
   }
-  // Rows are kept by place and take the entry now in that place.
-  while (rows_.size() > visible.size()) {
-    delete rows_.back();
-    rows_.pop_back();
-  }
-  for (std::size_t i = 0; i < visible.size(); ++i) {
-    if (i < rows_.size()) {
-      rows_[i]->setEntry(visible[i], listedAt_);
-    } else {
-      rows_.push_back(new PortRow(store_, *icons_, visible[i], listedAt_));
-      list_->insertWidget(int(i) + 1, rows_.back());
-    }
-  }
+  rows_->show(visible);
 }
 
 }  // namespace qel

@@ -5,9 +5,11 @@
 #include <QWidget>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "Qel/Samplers/PortEntry.hpp"
+#include "Qel/Window/KeyedRows.hpp"
 
 class QLineEdit;
 class QVBoxLayout;
@@ -30,7 +32,7 @@ class PortsPanel : public QWidget {
   PlainLabel* countLabel() const { return count_; }
   PlainLabel* emptyLabel() const { return empty_; }
   QLineEdit* searchField() const { return search_; }
-  const std::vector<PortRow*>& rows() const { return rows_; }
+  const std::vector<PortRow*>& rows() const { return rows_->rows(); }
 
   void refresh();
 
@@ -43,8 +45,8 @@ class PortsPanel : public QWidget {
   PlainLabel* count_ = nullptr;
   QLineEdit* search_ = nullptr;
   PlainLabel* empty_ = nullptr;
-  QVBoxLayout* list_ = nullptr;
-  std::vector<PortRow*> rows_;
+  // Each row is tied to its port, its process and that process's start time.
+  std::unique_ptr<KeyedRows<PortRow, PortEntry, std::string>> rows_;
   std::vector<PortEntry> listed_;  // the listing as last seen, and when it arrived (boot ticks)
   std::uint64_t listedAt_ = 0;
 };

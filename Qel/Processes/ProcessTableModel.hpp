@@ -10,16 +10,9 @@
 #include <vector>
 
 #include "Qel/Samplers/ProcInfo.hpp"
+#include "Qel/Samplers/ProcKey.hpp"
 
 namespace qel {
-
-struct ProcKey {
-  std::int32_t pid = 0;
-  std::uint64_t startTime = 0;
-  bool operator==(const ProcKey&) const = default;
-};
-
-inline ProcKey keyOf(const ProcInfo& proc) { return {proc.pid, proc.startTime}; }
 
 class ProcessTableModel : public QAbstractListModel {
   Q_OBJECT

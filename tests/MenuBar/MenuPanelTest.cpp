@@ -17,6 +17,7 @@
 #include "Qel/MenuBar/PanelToggle.hpp"
 #include "Qel/MenuBar/TodayStrip.hpp"
 #include "Qel/Pages/MemoryAdviceCard.hpp"
+#include "Qel/Samplers/ProcKey.hpp"
 #include "Qel/Text/Utf8.hpp"
 #include "Qel/Window/BatteryGauge.hpp"
 #include "Qel/Window/Fonts.hpp"
@@ -89,9 +90,9 @@ TEST(PanelFacts, topProcessesAndTheirIdentity) {
   EXPECT_EQ(topProcs({procs[0]}).size(), 1u);
 
   const ProcInfo seen{.pid = 42, .startTime = 1000};
-  EXPECT_TRUE(stillRunning(seen, {{.pid = 42, .startTime = 1000}}));
-  EXPECT_FALSE(stillRunning(seen, {{.pid = 42, .startTime = 2000}}));  // the pid was taken again
-  EXPECT_FALSE(stillRunning(seen, {}));
+  EXPECT_TRUE(findProc(keyOf(seen), {{.pid = 42, .startTime = 1000}}));
+  EXPECT_FALSE(findProc(keyOf(seen), {{.pid = 42, .startTime = 2000}}));  // the pid was taken again
+  EXPECT_FALSE(findProc(keyOf(seen), {}));
 }
 
 TEST(PanelFacts, lowDevicesAreNamedInListOrder) {

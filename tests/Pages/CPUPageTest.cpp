@@ -102,6 +102,44 @@ TEST_F(CPUPageTest, showsTheSampleAndTheBusiestProcessesInOrder) {
   EXPECT_EQ(page->subline()->text(), "Load average 0.00, Test Chip 9000");
 }
 
+TEST_F(CPUPageTest, aRowStaysWithItsProcessAndTheFocusNeverPassesToAnother) {
+  auto* page = new CPUPage(*store, *bridge);
+  Host host(page, {1092, 700});
+  host.window.activateWindow();
+  store->apply(sample(0.5, {0.5}, {proc(1, "editor", 50), proc(2, "compiler", 40), proc(3, "player", 30)}));
+  settle();
+  TopRow* editor = page->rows()[0];
+  editor->setFocus();
+  ASSERT_TRUE(editor->hasFocus());
+
+  // The compiler overtakes the editor: the focused row moves with the editor.
+  store->apply(sample(0.5, {0.5}, {proc(1, "editor", 45), proc(2, "compiler", 60), proc(3, "player", 30)}));
+  settle();
+  ASSERT_EQ(page->rows().size(), 3u);
+  EXPECT_EQ(page->rows()[0]->proc().pid, 2);
+  EXPECT_EQ(page->rows()[1], editor);
+  EXPECT_TRUE(editor->hasFocus());
+  QKeyEvent enter(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ");
+  QApplication::sendEvent(QApplication::focusWidget(), &enter);
+  QKeyEvent release(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, " ");
+  QApplication::sendEvent(QApplication::focusWidget(), &release);
+  EXPECT_EQ(store->detailPID(), 1);
+  store->setDetailPID(std::nullopt);
+
+  // The editor ends and a newcomer takes its pid: the focus leaves the list, and no row it
+  // rests on opens anything.
+  ProcInfo newcomer = proc(1, "newcomer", 70);
+  newcomer.startTime = 99;
+  store->apply(sample(0.5, {0.5}, {newcomer, proc(2, "compiler", 60), proc(3, "player", 30)}));
+  settle();
+  for (TopRow* row : page->rows()) EXPECT_FALSE(row->hasFocus()) << row->proc().name;
+  if (QWidget* focused = QApplication::focusWidget()) {
+    QApplication::sendEvent(focused, &enter);
+    QApplication::sendEvent(focused, &release);
+  }
+  EXPECT_FALSE(store->detailPID());
+}
+
 TEST_F(CPUPageTest, oneRowOverOneCoreFillsItsBarAndShowsTheFigure) {
   IconCache icons;
   auto* row = new TopRow(*store, icons, proc(3, "render", 250));
@@ -280,6 +318,7 @@ TEST_F(CPUPageTest, restsWithoutTimersAndStopsThemWhenHidden) {
 
 TEST_F(CPUPageTest, rowShowsKeyboardFocus) {
   IconCache icons;
+  store->apply(sample(0.2, {0.2}, {proc(3, "render", 20)}));
   auto* row = new TopRow(*store, icons, proc(3, "render", 20));
   Host host(row, {500, 42});
   host.window.activateWindow();

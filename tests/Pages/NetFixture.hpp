@@ -3,6 +3,8 @@
 // readers, through the store's own queues, as a tick would bring them.
 #include <QElapsedTimer>
 
+#include <mutex>
+
 #include "Qel/Samplers/NetTopSampler.hpp"
 #include "tests/Pages/PageFixture.hpp"
 
@@ -20,9 +22,18 @@ class FixedTraffic final : public TrafficSource {
 class FixedPorts final : public PortSource {
  public:
   explicit FixedPorts(std::optional<std::vector<PortEntry>> ports) : ports_(std::move(ports)) {}
-  std::optional<std::vector<PortEntry>> sample() override { return ports_; }
+  std::optional<std::vector<PortEntry>> sample() override {
+    std::lock_guard lock(mutex_);
+    return ports_;
+  }
+  // What the next read finds.
+  void set(std::optional<std::vector<PortEntry>> ports) {
+    std::lock_guard lock(mutex_);
+    ports_ = std::move(ports);
+  }
 
  private:
+  std::mutex mutex_;
   std::optional<std::vector<PortEntry>> ports_;
 };
 
@@ -45,7 +56,9 @@ class NetTest : public ::testing::Test {
     services.defaults = &defaults;
     services.system = std::make_unique<ChipOnly>(ChipInfo{"Test Chip 9000", 0, {}});
     if (perApp) services.traffic = std::make_unique<FixedTraffic>(std::move(use));
-    services.ports = std::make_unique<FixedPorts>(std::move(ports));
+    auto fixed = std::make_unique<FixedPorts>(std::move(ports));
+    ports_ = fixed.get();
+    services.ports = std::move(fixed);
     services.trafficPause = std::chrono::milliseconds(0);
     store = std::make_unique<Store>(std::move(services));
     bridge = std::make_unique<StoreBridge>(*store);
@@ -72,6 +85,12 @@ class NetTest : public ::testing::Test {
     store->loadPorts();
     waitFor([this] { return !store->ports().empty() || !store->portsAvailable(); }, 500);
   }
+  // The listing changes to `ports` and is read again.
+  void relist(std::vector<PortEntry> ports) {
+    ports_->set(ports);
+    store->loadPorts();
+    waitFor([&] { return store->ports() == ports; }, 2000);
+  }
 
   static void waitFor(const std::function<bool()>& done, int ms = 5000) {
     QElapsedTimer waited;
@@ -95,6 +114,7 @@ class NetTest : public ::testing::Test {
   QtExecutor main;
   std::unique_ptr<Store> store;
   std::unique_ptr<StoreBridge> bridge;
+  FixedPorts* ports_ = nullptr;  // owned by the store
 };
 
 }  // namespace qel::test

@@ -194,3 +194,43 @@ TEST_F(PortsPanelView, showsTheSearchCountAndRows) {
   ASSERT_EQ(panel.rows().size(), 1u);
   EXPECT_EQ(panel.rows()[0]->entry().port, 8080);
 }
+
+TEST_F(PortsPanelView, focusStaysWithThePortItShowedAndLeavesWithIt) {
+  build({}, std::vector<PortEntry>{port(8765, "node", 5), port(8766, "node", 6), port(8767, "node", 7)}, false);
+  apply({owner(5, "Server A"), owner(6, "Server B"), owner(7, "Server C")});
+  PortsPanel panel(*store, *bridge);
+  panel.resize(430, 400);
+  panel.show();
+  panel.activateWindow();
+  loadPorts();
+  settle();
+  ASSERT_EQ(panel.rows().size(), 3u);
+  PortRow* second = panel.rows()[1];
+  second->endButton()->setFocus();
+  ASSERT_TRUE(second->endButton()->hasFocus());
+
+  // A port above it closes: the focus moves up with port 8766.
+  relist({port(8766, "node", 6), port(8767, "node", 7)});
+  settle();
+  ASSERT_EQ(panel.rows().size(), 2u);
+  EXPECT_EQ(panel.rows()[0], second);
+  EXPECT_EQ(second->entry().port, 8766);
+  EXPECT_TRUE(second->endButton()->hasFocus());
+
+  // Its own port closes: the focus leaves the rows, and Space reaches no End button.
+  relist({port(8767, "node", 7)});
+  settle();
+  ASSERT_EQ(panel.rows().size(), 1u);
+  EXPECT_EQ(panel.rows()[0]->entry().port, 8767);
+  EXPECT_FALSE(panel.rows()[0]->hasFocus());
+  EXPECT_FALSE(panel.rows()[0]->endButton()->hasFocus());
+
+  // The pid behind a port goes to a newcomer: a new row, so no press of the old one reaches it.
+  PortRow* third = panel.rows()[0];
+  ProcInfo newcomer = owner(7, "Newcomer", 10);
+  apply({newcomer});
+  settle();
+  ASSERT_EQ(panel.rows().size(), 1u);
+  EXPECT_NE(panel.rows()[0], third);
+  EXPECT_EQ(panel.rows()[0]->text().name, "Newcomer");
+}
