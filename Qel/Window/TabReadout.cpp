@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Format.hpp"
@@ -20,11 +19,7 @@ double memoryInUse(const MemSample& m) {
   return double(used) / double(m.total);
 }
 
-std::string watts(double w) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.1f W", std::isfinite(w) ? std::clamp(w, -1e9, 1e9) : 0.0);
-  return text;
-}
+std::string watts(double w) { return fixed(std::isfinite(w) ? std::clamp(w, -1e9, 1e9) : 0.0, 1) + " W"; }
 
 }  // namespace
 
