@@ -10,6 +10,7 @@ namespace qel {
 struct Finding {
   std::string id;  // "run-<pid>" or "leak-<pid>"
   std::int32_t pid{};
+  std::uint64_t startTime{};  // with the pid, the process it is about
   std::string name;
   std::string title;
   std::string detail;

@@ -15,6 +15,7 @@ namespace {
 Finding raise(std::string key, const ProcInfo& p, Date now, bool isMemory, std::string title, std::string detail) {
   return {.id = std::move(key),
           .pid = p.pid,
+          .startTime = p.startTime,
           .name = p.name,
           .title = std::move(title),
           .detail = std::move(detail),

@@ -86,7 +86,16 @@ Incident InsightEngine::analyze(Date now) const {
   }
   std::stable_sort(incident.culprits.begin(), incident.culprits.end(),
                    [](const Culprit& a, const Culprit& b) { return a.peak > b.peak; });
-  if (incident.culprits.size() > 4) incident.culprits.resize(4);
+  if (incident.culprits.size() > 4) {
+    // The headline names the peak frame's busiest process: the list must show it too. Cut from
+    // the four by processes with higher peaks, it takes the last place, still highest peak first.
+    const auto named = frames_[p].top.empty() ? nullptr : &frames_[p].top.front();
+    const auto it = named ? std::find_if(incident.culprits.begin() + 4, incident.culprits.end(),
+                                         [&](const Culprit& c) { return c.pid == named->pid; })
+                          : incident.culprits.end();
+    if (it != incident.culprits.end()) incident.culprits[3] = *it;
+    incident.culprits.resize(4);
+  }
   const Culprit* first = incident.culprits.empty() ? nullptr : &incident.culprits.front();
 
   const bool busy = peak >= 0.7, tight = maxPressure >= 60.0, heavyDisk = maxDisk >= kHeavyDisk;

@@ -81,6 +81,20 @@ std::string appScopeOfCgroup(std::string_view text) {
   return {};
 }
 
+bool isSystemServiceCgroup(std::string_view text) {
+  const auto system = [](std::string_view path) {
+    return path.starts_with("/system.slice/") || path == "/init.scope" || path.starts_with("/init.scope/");
+  };
+  std::string_view line;
+  bool legacy = false;
+  while (nextLine(text, line)) {
+    if (line.starts_with("0::")) return system(line.substr(3));
+    if (const auto at = line.find(":name=systemd:"); at != std::string_view::npos)
+      legacy = legacy || system(line.substr(at + 14));
+  }
+  return legacy;
+}
+
 std::vector<std::string> appIdCandidates(std::string_view unit) {
   if (!isAppUnit(unit)) return {};
   std::string_view body = unit.substr(4);

@@ -17,6 +17,10 @@ std::string appUnitOfCgroup(std::string_view text);
 // component is not a plain name.
 std::string appScopeOfCgroup(std::string_view text);
 
+// Whether systemd runs the process as one of the system's own services (under "/system.slice"
+// or "/init.scope"), whoever owns it: such a process is the system's even for a root user.
+bool isSystemServiceCgroup(std::string_view text);
+
 // The desktop ids (without ".desktop") the unit may stand for, most specific first: the part
 // with the launcher's name, then without it.
 std::vector<std::string> appIdCandidates(std::string_view unit);

@@ -26,10 +26,12 @@ std::optional<PidStat> parsePidStat(std::string_view text) {
   if (close < open) return std::nullopt;
 
   PidStat s;
+  const char* p = text.data();
+  if (open < 2 || text[open - 1] != ' ' || !number(p, text.data() + open - 1, s.pid) || s.pid <= 0) return std::nullopt;
   s.comm = text.substr(open + 1, close - open - 1);
   // One pass over the fields, numbered as in proc(5): the state is field 3, rss field 24. This
   // runs for every process every tick, so it neither splits nor allocates.
-  const char* p = text.data() + close + 1;
+  p = text.data() + close + 1;
   const char* const end = text.data() + text.size();
   std::int64_t rss = 0;
   for (int field = 3; field <= 24; ++field) {

@@ -10,6 +10,7 @@ namespace qel {
 inline constexpr std::uint32_t kKernelThreadFlag = 0x00200000;  // PF_KTHREAD
 
 struct PidStat {
+  std::int32_t pid = 0;   // as the file itself says: a kept file is checked against it
   std::string_view comm;  // points into the parsed text
   char state = '?';
   std::int32_t ppid = 0;
@@ -23,8 +24,8 @@ struct PidStat {
   bool isKernelThread() const { return (flags & kKernelThreadFlag) != 0; }
 };
 
-// Absent when the text is not a stat line (no parentheses, too few fields, a field that is not
-// a number or does not fit).
+// Absent when the text is not a stat line (no pid before the parentheses, too few fields, a
+// field that is not a number or does not fit).
 std::optional<PidStat> parsePidStat(std::string_view text);
 
 }  // namespace qel

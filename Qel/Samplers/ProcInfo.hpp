@@ -11,7 +11,7 @@ struct ProcInfo {
   std::string path;         // executable path, may be empty
   double cpu = 0;           // percent of one core (100 = one core fully busy; may exceed 100)
   std::uint64_t mem = 0;    // resident bytes
-  bool isSystem = false;    // another user's process or a kernel thread
+  bool isSystem = false;    // a kernel thread, another user's process or a system service
   double energy = 0;        // watts
   double diskRate = 0;      // bytes per second read plus written
   std::uint64_t diskWritten = 0;  // bytes written over the process's lifetime

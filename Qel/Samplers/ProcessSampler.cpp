@@ -37,6 +37,12 @@ std::string pidFile(std::int32_t pid, const char* file) {
   return std::string(buf, end) + "/" + file;
 }
 
+// What a stat file said, when it said it of `pid`: a file is only ever read for its own process.
+std::optional<PidStat> statOf(const char* text, long length, std::int32_t pid) {
+  auto stat = length > 0 ? parsePidStat(std::string_view(text, std::size_t(length))) : std::nullopt;
+  return stat && stat->pid == pid ? stat : std::nullopt;
+}
+
 std::string readLink(const std::filesystem::path& link) {
   char buf[4096];
   const ssize_t n = ::readlink(link.c_str(), buf, sizeof buf);
@@ -124,19 +130,22 @@ void ProcessSampler::listPids() {
   // Between full listings the processes still here are the ones of the last sample, and only
   // the ones started since need finding.
   const bool full = pidList_.empty() || round_ % kFullListEvery == 0;
-  const std::size_t known = pidList_.size();
-  const bool listedNew = !full && pids_.listNew(pidList_);
-  if (!listedNew && !pids_.list(pidList_)) pidList_.clear();
-  // New pids past the known ones leave every known one's descriptor where it was.
-  const bool appended = listedNew && (pidList_.size() == known || pidList_[known - 1] < pidList_[known]);
-  if (!appended) {
-    statFds_.clear();
-    for (const std::int32_t pid : pidList_) {
-      const auto it = tracked_.find(pid);
-      statFds_.push_back(it == tracked_.end() ? -1 : it->second.stat.descriptor());
-    }
+  listed_.assign(pidList_.begin(), pidList_.end());
+  if ((full || !pids_.listNew(pidList_)) && !pids_.list(pidList_)) pidList_.clear();
+  // Newcomers land anywhere in the list (below the others once the pid counter wraps): each kept
+  // descriptor goes back beside the pid it was opened for.
+  pairDescriptors(listed_, statFds_, pidList_, pairedFds_);
+  statFds_.swap(pairedFds_);
+}
+
+void pairDescriptors(std::span<const std::int32_t> before, std::span<const int> fds, std::span<const std::int32_t> now,
+                     std::vector<int>& out) {
+  out.assign(now.size(), -1);
+  std::size_t at = 0;
+  for (std::size_t i = 0; i < now.size(); ++i) {
+    while (at < before.size() && before[at] < now[i]) ++at;
+    if (at < before.size() && at < fds.size() && before[at] == now[i]) out[i] = fds[at];
   }
-  statFds_.resize(pidList_.size(), -1);  // the new pids of a short listing are opened later
 }
 
 void ProcessSampler::readStats() {
@@ -158,6 +167,7 @@ ProcessSample ProcessSampler::sample() {
   const double wall = lastTime_ && now > *lastTime_ ? Seconds(now - *lastTime_).count() : 0.0;
   const auto apps = options_.apps ? options_.apps->table() : nullptr;
   const double ticks = double(options_.ticksPerSecond);
+  const double maxCpu = 100.0 * double(options_.cores > 0 ? options_.cores : std::max(1L, sysconf(_SC_NPROCESSORS_ONLN)));
 
   ProcessSample result;
   result.procs.reserve(pidList_.size());
@@ -168,9 +178,9 @@ ProcessSample ProcessSampler::sample() {
     const std::int32_t pid = pidList_[i];
     Tracked& t = tracked_[pid];
     char* const statText = &statTexts_[i * kStatSize];
+    auto stat = statOf(statText, statLengths_[i], pid);
     // A file not kept yet, or one whose process is gone (its pid may have a new one), is opened.
-    const long n = statLengths_[i] >= 0 ? statLengths_[i] : readKept(t.stat, pid, "stat", statText, kStatSize);
-    const auto stat = n > 0 ? parsePidStat(std::string_view(statText, std::size_t(n))) : std::nullopt;
+    if (!stat) stat = statOf(statText, readKept(t.stat, pid, "stat", statText, kStatSize), pid);
     if (!stat) {
       // Gone between listing and reading, or not a process at all.
       release(t);
@@ -190,8 +200,9 @@ ProcessSample ProcessSampler::sample() {
 
     ProcInfo p;
     p.pid = pid;
+    // No process runs on more cores than the machine has: a higher figure is a measuring fault.
     if (t.hasCounters && wall > 0 && cpuTime >= t.counters.cpuTime)
-      p.cpu = double(cpuTime - t.counters.cpuTime) / ticks / wall * 100.0;
+      p.cpu = std::min(double(cpuTime - t.counters.cpuTime) / ticks / wall * 100.0, maxCpu);
     const bool ran = !t.hasCounters || cpuTime != t.counters.cpuTime;
     const bool due = (round_ + std::uint64_t(std::uint32_t(pid))) % kFullIoEvery == 0;
     if (!stat->isKernelThread() && (ran || t.ioMoved || due)) p.diskRate = updateIo(pid, t, now, ioText, sizeof ioText);
@@ -250,7 +261,10 @@ ProcessSampler::Meta ProcessSampler::resolveMeta(std::int32_t pid, const PidStat
   std::optional<std::uint32_t> uid;
   if (const auto status = readText(options_.root.proc(pidFile(pid, "status")), 64 * 1024))
     uid = parseStatusUid(*status);
-  m.isSystem = kernel || (uid && *uid != uid_);
+  const auto cgroup = kernel ? std::nullopt : readText(options_.root.proc(pidFile(pid, "cgroup")), 64 * 1024);
+  // Another user's process, or a service of the system's own (a root daemon stays the system's
+  // when Qel runs as root too).
+  m.isSystem = kernel || (uid && *uid != uid_) || (cgroup && isSystemServiceCgroup(*cgroup));
 
   const auto cmdline = kernel ? std::nullopt : readText(options_.root.proc(pidFile(pid, "cmdline")), 4096);
   m.ownName = processOwnName(m.path, stat.comm, cmdline.value_or(std::string()), pid);
@@ -258,8 +272,7 @@ ProcessSampler::Meta ProcessSampler::resolveMeta(std::int32_t pid, const PidStat
   if (kernel) return m;
   m.facts.exe = m.path;
   if (cmdline) m.childType = std::string(chromiumChildType(*cmdline));
-  if (const auto cgroup = readText(options_.root.proc(pidFile(pid, "cgroup")), 64 * 1024))
-    m.facts.appUnit = appUnitOfCgroup(*cgroup);
+  if (cgroup) m.facts.appUnit = appUnitOfCgroup(*cgroup);
   if (uid == uid_) {
     // Only the user's own environments can be read (and trusted to say who launched them).
     if (const auto env = readText(options_.root.proc(pidFile(pid, "environ")))) {

@@ -13,6 +13,7 @@
 // is then the average since the previous read. Kernel threads' io is never read.
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -42,6 +43,7 @@ class ProcessSampler {
     std::optional<std::uint32_t> uid;      // whose processes are the user's own; default getuid()
     long ticksPerSecond = 0;               // clock ticks of the stat file; default sysconf
     long pageSize = 0;                     // default sysconf
+    long cores = 0;                        // the ceiling of a process's CPU; default the online cores
   };
 
   ProcessSampler();
@@ -104,6 +106,8 @@ class ProcessSampler {
   ProcPids pids_;
   std::vector<std::int32_t> pidList_;  // after a sample, the pids in it
   std::vector<int> statFds_;           // their kept stat descriptors, -1 where none is kept
+  std::vector<std::int32_t> listed_;   // the previous sample's pids while the next are listed
+  std::vector<int> pairedFds_;
   std::vector<char> statTexts_;        // what each stat file said this tick
   std::vector<long> statLengths_;
   std::unordered_map<std::int32_t, Tracked> tracked_;
@@ -112,5 +116,10 @@ class ProcessSampler {
   std::size_t kept_ = 0;        // open per-process descriptors
   std::size_t keptBudget_ = 0;  // beyond it files are opened for each read, never kept
 };
+
+// For each pid of `now`, the descriptor `fds` holds beside the same pid in `before` (-1 when it
+// is new). Both lists ascend.
+void pairDescriptors(std::span<const std::int32_t> before, std::span<const int> fds, std::span<const std::int32_t> now,
+                     std::vector<int>& out);
 
 }  // namespace qel

@@ -58,7 +58,7 @@ FindingCard::FindingCard(const ViewContext& context, QWidget* parent)
   row->addLayout(buttons);
 
   connect(view_, &QAbstractButton::clicked, this, [this] {
-    if (finding_) store_.setDetailPID(finding_->pid);
+    if (runs()) store_.setDetailPID(finding_->pid);
   });
   connect(gotIt_, &QAbstractButton::clicked, this, [this] {
     if (const auto shown = finding_) store_.dismiss(*shown);
@@ -83,7 +83,13 @@ void FindingCard::show(const std::optional<Finding>& finding) {
     detail_->setText(finding_ ? QString::fromStdString(displayName(finding_->detail)) : QString());
     update();
   }
-  view_->setVisible(finding_ && store_.proc(finding_->pid).has_value());
+  view_->setVisible(runs());
+}
+
+bool FindingCard::runs() const {
+  // The pid alone may belong to a newcomer by now.
+  const auto proc = finding_ ? store_.proc(finding_->pid) : std::nullopt;
+  return proc && proc->startTime == finding_->startTime;
 }
 
 void FindingCard::paintEvent(QPaintEvent*) {

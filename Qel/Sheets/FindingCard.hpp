@@ -30,6 +30,8 @@ class FindingCard : public QWidget {
 
  private:
   void refresh();
+  // Whether the process the finding is about still runs (the same pid and start time).
+  bool runs() const;
 
   Store& store_;
   std::optional<Finding> finding_;

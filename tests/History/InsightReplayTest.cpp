@@ -93,3 +93,15 @@ TEST(InsightReplay, headlineAndLinesFollowTheFirstRuleThatHolds) {
   EXPECT_EQ(both.lines[1], "Memory pressure peaked at 60%. When memory runs short, switching apps gets noticeably slower.");
   EXPECT_EQ(both.lines[2], "Disk activity peaked at 100.0 MB/s.");
 }
+
+TEST(InsightReplay, theHeadlinesProcessIsAlwaysInTheList) {
+  // A compiler driver is busiest when the CPU peaks; five others peak higher elsewhere.
+  auto s = quiet(20);
+  for (int i = 0; i < 5; ++i) s[std::size_t(i)] = {0.6, {{.pid = 10 + i, .name = "cc1plus", .cpu = 100}}};
+  s[12] = {0.9, {{.pid = 9, .name = "clang", .cpu = 60}, {.pid = 10, .name = "cc1plus", .cpu = 40}}};
+  const auto incident = replay(s);
+  EXPECT_EQ(incident.headline, "clang pushed the CPU to 90% 7 s ago");
+  ASSERT_EQ(incident.culprits.size(), 4u);
+  EXPECT_EQ(incident.culprits.back().name, "clang");
+  EXPECT_EQ(incident.culprits.front().peak, 100);  // still highest peak first
+}

@@ -22,7 +22,8 @@ TEST(ProcPidStat, parsesRecordedLinesFieldByField) {
       {"kernel thread",
        "2 (kthreadd) S 0 0 0 0 -1 2129984 0 0 0 0 0 7 0 0 20 0 1 0 26 0 0 18446744073709551615 0 0 0 0 0 0 0 "
        "2147483647 0 1 0 0 0 7 0 0 0 0 0 0 0 0 0 0 0 0 0\n",
-       {.comm = "kthreadd",
+       {.pid = 2,
+        .comm = "kthreadd",
         .state = 'S',
         .ppid = 0,
         .flags = 2129984,
@@ -33,7 +34,8 @@ TEST(ProcPidStat, parsesRecordedLinesFieldByField) {
       {"name with ')' and spaces",
        "16721 (a) (b x) S 1 16717 4949 0 -1 4194304 142 0 0 0 3 4 0 0 20 0 1 0 102231 2990080 424 "
        "18446744073709551615 94422089523200 94422089541129 140724444941344 0 0 0 0 6 0 1 0 0 17 7 0 0 0 0 0\n",
-       {.comm = "a) (b x",
+       {.pid = 16721,
+        .comm = "a) (b x",
         .state = 'S',
         .ppid = 1,
         .flags = 4194304,
@@ -44,13 +46,13 @@ TEST(ProcPidStat, parsesRecordedLinesFieldByField) {
       {"zombie",
        "16783 (python3) Z 16742 16717 4949 0 -1 4227148 221 0 0 0 0 0 0 0 20 0 1 0 102271 0 0 "
        "18446744073709551615 0 0 0 0 0 0 0 16781312 2 1 0 0 17 7 0 0 0 0 0 0 0 0 0 0 0 0 0",
-       {.comm = "python3", .state = 'Z', .ppid = 16742, .flags = 4227148, .startTime = 102271}},
+       {.pid = 16783, .comm = "python3", .state = 'Z', .ppid = 16742, .flags = 4227148, .startTime = 102271}},
       {"name that looks like fields",
        "7 (x) R 1 2 3) R 9 1 1 0 -1 64 0 0 0 0 5 6 0 0 20 0 1 0 77 0 9",
-       {.comm = "x) R 1 2 3", .state = 'R', .ppid = 9, .flags = 64, .utime = 5, .stime = 6, .startTime = 77, .rss = 9}},
+       {.pid = 7, .comm = "x) R 1 2 3", .state = 'R', .ppid = 9, .flags = 64, .utime = 5, .stime = 6, .startTime = 77, .rss = 9}},
       {"newline and empty name",
        "8 (\n) S 1 1 1 0 -1 0 0 0 0 0 1 2 0 0 20 0 1 0 3 0 -5",
-       {.comm = "\n", .state = 'S', .ppid = 1, .utime = 1, .stime = 2, .startTime = 3, .rss = 0}},
+       {.pid = 8, .comm = "\n", .state = 'S', .ppid = 1, .utime = 1, .stime = 2, .startTime = 3, .rss = 0}},
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(r.what);
@@ -72,6 +74,8 @@ TEST(ProcPidStat, rejectsWhatIsNotAStatLine) {
            "1 (init) S 0 1 1 0 -1 4194560 5 1 1 1 -3 95 0 0 20 0 1 0 29 2 3"sv,          // negative ticks
            "1 (init) SS 0 1 1 0 -1 4194560 5 1 1 1 3 95 0 0 20 0 1 0 29 2 3"sv,          // state is one letter
            "1 (init) S 0 1 1 0 -1 4194560 5 1 1 1 3 95 0 0 20 0 1 0 29 2 3.5"sv,         // not an integer
+           "(init) S 0 1 1 0 -1 4194560 5 1 1 1 3 95 0 0 20 0 1 0 29 2 3"sv,             // no pid
+           "x1 (init) S 0 1 1 0 -1 4194560 5 1 1 1 3 95 0 0 20 0 1 0 29 2 3"sv,          // pid not a number
        }) {
     EXPECT_FALSE(parsePidStat(bad)) << bad;
   }

@@ -413,3 +413,51 @@ TEST(ProcessSampler, aProcessStartedOrEndedBetweenTicksShowsInTheNextSample) {
   const auto pids = pidsOf(sampler.sample());
   EXPECT_FALSE(std::binary_search(pids.begin(), pids.end(), child));
 }
+
+TEST(ProcessSampler, aSystemServiceIsTheSystemsWhoeverRunsQel) {
+  test::TempDir dir;
+  const auto root = copyFixture(dir);
+  dir.write("proc/500/cgroup", "0::/user.slice/user-0.slice/session-2.scope\n");
+  dir.write("proc/500/status", "Name:\teditor\nUid:\t0\t0\t0\t0\n");
+  dir.write("proc/700/cgroup", "0::/system.slice/worker.service\n");
+  FakeClock clock;
+  auto asRoot = fixtureOptions(root, clock);
+  asRoot.uid = 0;
+  const auto rooted = byPid(ProcessSampler(asRoot).sample());
+  EXPECT_TRUE(rooted.at(1).isSystem);   // init
+  EXPECT_FALSE(rooted.at(500).isSystem) << "a root login session's own program";
+  EXPECT_TRUE(rooted.at(700).isSystem) << "a service";
+  EXPECT_TRUE(rooted.at(600).isSystem);  // another user's
+
+  dir.write("proc/1/cgroup", "0::/init.scope\n");
+  dir.write("proc/500/cgroup", "1:name=systemd:/system.slice/editor.service\n");
+  const auto user = byPid(ProcessSampler(fixtureOptions(root, clock)).sample());
+  EXPECT_TRUE(user.at(500).isSystem);  // a service, told by the older hierarchy
+  EXPECT_TRUE(user.at(700).isSystem);
+}
+
+TEST_F(ProcessSamplerRates, neverExceedTheMachinesCores) {
+  ProcessSampler twoCores([&] {
+    auto o = fixtureOptions(root, clock);
+    o.cores = 2;
+    return o;
+  }());
+  twoCores.sample();
+  // 9 seconds of CPU in one second on a two-core machine: the counters moved while the
+  // interval didn't.
+  setCounters(dir, 500, "editor", 400 + 900, 6000);
+  clock.advance(1s);
+  EXPECT_DOUBLE_EQ(byPid(twoCores.sample()).at(500).cpu, 200.0);
+}
+
+TEST(ProcessSampler, keptDescriptorsStayBesideTheirOwnPids) {
+  std::vector<int> out;
+  // Newcomers below, between and above the known pids; 5002 gone.
+  const std::vector<std::int32_t> before{5001, 5002, 5003}, now{201, 3001, 5001, 5003, 7000};
+  pairDescriptors(before, std::vector<int>{11, 12, 13}, now, out);
+  EXPECT_EQ(out, (std::vector<int>{-1, -1, 11, 13, -1}));
+  pairDescriptors({}, {}, now, out);
+  EXPECT_EQ(out, (std::vector<int>(5, -1)));
+  pairDescriptors(before, std::vector<int>{11}, before, out);  // fewer descriptors than pids
+  EXPECT_EQ(out, (std::vector<int>{11, -1, -1}));
+}

@@ -208,4 +208,12 @@ TEST_F(IncidentSheetTest, theFindingCardsBarFollowsItsKindAndViewKeepsTheFinding
   card->viewButton()->click();
   EXPECT_EQ(store->detailPID(), 7);
   EXPECT_EQ(card->finding(), busy);
+
+  // The process ended and a newcomer took its pid: nothing to view.
+  store->setDetailPID(std::nullopt);
+  s.tick = 2;
+  s.procs[0].startTime = 500;
+  store->apply(s);
+  settle();
+  EXPECT_TRUE(card->viewButton()->isHidden());
 }

@@ -1,0 +1,209 @@
+// The sampler against ground truth while processes come and go at pids of the test's choosing:
+// below, between and above the ones already listed, reused, and past a wrap of the pid counter.
+// It runs as pid 1 of a pid namespace of its own, with a /proc of that namespace, so the pids
+// are the test's to hand out (this needs root; elsewhere the test is skipped).
+#include <gtest/gtest.h>
+#include <sched.h>
+#include <signal.h>
+#include <sys/mount.h>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <optional>
+#include <random>
+#include <set>
+#include <sstream>
+
+#include "Qel/Platform/ProcPidStat.hpp"
+#include "Qel/Samplers/ProcessSampler.hpp"
+#include "tests/support/TempDir.hpp"
+
+using namespace qel;
+namespace fs = std::filesystem;
+
+namespace {
+
+// Runs `body` as pid 1 of a fresh pid namespace whose /proc is mounted at `root`/proc, and
+// returns what it reported; absent where namespaces can't be made.
+std::optional<std::string> inPidNamespace(const fs::path& root, const std::function<std::string()>& body) {
+  int report[2];
+  if (pipe(report) != 0) return "no pipe";
+  const pid_t outer = fork();
+  if (outer < 0) return "no fork";
+  if (outer == 0) {
+    close(report[0]);
+    if (unshare(CLONE_NEWPID | CLONE_NEWNS) != 0) _exit(77);
+    if (mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) _exit(77);
+    const pid_t init = fork();
+    if (init < 0) _exit(1);
+    if (init == 0) {
+      if (mount("proc", (root / "proc").c_str(), "proc", 0, nullptr) != 0) _exit(77);
+      const std::string text = body();
+      if (write(report[1], text.data(), text.size()) != ssize_t(text.size())) _exit(1);
+      _exit(0);
+    }
+    int status = 0;
+    waitpid(init, &status, 0);
+    _exit(WIFEXITED(status) ? WEXITSTATUS(status) : 1);
+  }
+  close(report[1]);
+  std::string text;
+  char buf[4096];
+  for (ssize_t n; (n = read(report[0], buf, sizeof buf)) > 0;) text.append(buf, std::size_t(n));
+  close(report[0]);
+  int status = 0;
+  waitpid(outer, &status, 0);
+  if (WIFEXITED(status) && WEXITSTATUS(status) == 77) return std::nullopt;
+  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) text += "\nthe namespace's init failed";
+  return text;
+}
+
+// The processes of the namespace, started at the pids the test asks for.
+class Population {
+ public:
+  explicit Population(fs::path proc) : proc_(std::move(proc)) {}
+  ~Population() {
+    for (const auto& [pid, name] : alive_) stop(pid);
+  }
+
+  // Starts a process named `name` at `pid` (the next pid after `pid` - 1, when it is free), or
+  // at the next pid the kernel hands out; busy ones spin.
+  pid_t start(const std::string& name, bool busy, std::optional<pid_t> pid = {}) {
+    if (pid) std::ofstream(proc_ / "sys/kernel/ns_last_pid") << *pid - 1;
+    const pid_t child = fork();
+    if (child == 0) {
+      prctl(PR_SET_NAME, name.c_str());
+      volatile unsigned long spin = 0;
+      for (;;) {
+        if (busy)
+          spin = spin + 1;
+        else
+          pause();
+      }
+    }
+    if (child > 0) alive_[child] = name;
+    return child;
+  }
+
+  void stop(pid_t pid) {
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+  }
+  void end(pid_t pid) {
+    stop(pid);
+    alive_.erase(pid);
+  }
+  const std::map<pid_t, std::string>& alive() const { return alive_; }
+
+ private:
+  fs::path proc_;
+  std::map<pid_t, std::string> alive_;
+};
+
+// What is wrong with a sample, judged against each listed process's own stat file and the
+// processes the test knows to be running.
+std::string check(const ProcessSample& sample, const fs::path& proc, const Population& population, int tick) {
+  std::ostringstream wrong;
+  std::set<std::int32_t> listed;
+  const long cores = sysconf(_SC_NPROCESSORS_ONLN);
+  for (const auto& p : sample.procs) {
+    if (!listed.insert(p.pid).second) wrong << "tick " << tick << ": pid " << p.pid << " listed twice\n";
+    std::ifstream in(proc / std::to_string(p.pid) / "stat");
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const auto truth = parsePidStat(text);
+    if (!truth) {
+      wrong << "tick " << tick << ": pid " << p.pid << " (" << p.comm << ") is not running\n";
+      continue;
+    }
+    if (truth->comm != p.comm || truth->startTime != p.startTime)
+      wrong << "tick " << tick << ": pid " << p.pid << " shown as " << p.comm << " started at " << p.startTime
+            << ", is " << truth->comm << " started at " << truth->startTime << "\n";
+    if (p.cpu < 0 || p.cpu > 100.0 * double(cores))
+      wrong << "tick " << tick << ": pid " << p.pid << " at " << p.cpu << " % of one core\n";
+  }
+  for (const auto& [pid, name] : population.alive())
+    if (!listed.count(pid)) wrong << "tick " << tick << ": running " << name << " (" << pid << ") not listed\n";
+  return wrong.str();
+}
+
+}  // namespace
+
+TEST(ProcessSamplerChurn, everyRowIsTheProcessAtItsPidWhateverOrderPidsArriveIn) {
+  test::TempDir dir;
+  fs::create_directories(dir / "proc");
+  const auto report = inPidNamespace(dir.path(), [&]() -> std::string {
+    const fs::path proc = dir / "proc";
+    ProcessSampler sampler({.root = {dir.path()}});
+    Population population(proc);
+    std::ostringstream wrong;
+    int tick = 0;
+    std::map<pid_t, std::pair<int, int>> busyTicks;  // a spinning process's ticks listed, and with no CPU
+    const auto sampleAndCheck = [&] {
+      usleep(60'000);
+      const auto sample = sampler.sample();
+      wrong << check(sample, proc, population, ++tick);
+      for (const auto& p : sample.procs)
+        if (p.comm.starts_with("busy")) {
+          ++busyTicks[p.pid].first;
+          busyTicks[p.pid].second += p.cpu == 0;
+        }
+    };
+
+    // Listed ones high up, then the counter wraps and newcomers come below and between them.
+    for (const pid_t pid : {5001, 5002, 5003}) population.start(pid == 5001 ? "busy-5001" : "idle", pid == 5001, pid);
+    sampleAndCheck();
+    sampleAndCheck();
+    population.start("low", false, 201);
+    population.start("middle", false, 3001);
+    for (int i = 0; i < 5; ++i) sampleAndCheck();
+
+    // A pid reused by another process, one above the rest, and after a wrap one between.
+    population.end(5002);
+    population.start("busy-reused", true, 5002);
+    sampleAndCheck();
+    population.start("above", false, 7000);
+    sampleAndCheck();
+    population.start("between", false, 4000);
+    for (int i = 0; i < 3; ++i) sampleAndCheck();
+
+    // The counter runs out and wraps by itself.
+    population.start("top", false, 32767);
+    sampleAndCheck();
+    population.start("wrapped", false);
+    for (int i = 0; i < 3; ++i) sampleAndCheck();
+
+    // Then churn for more than one full listing's worth of ticks. The kernel hands out pids
+    // rising from the last one, skipping those in use, until the counter wraps; between two ticks
+    // the newcomers come either on from the last pid or, after a wrap, from below it.
+    std::mt19937 random(35);
+    pid_t last = population.alive().rbegin()->first;
+    for (int round = 0; round < 30; ++round) {
+      if (population.alive().size() > 4 && random() % 2) {
+        auto it = population.alive().begin();
+        std::advance(it, random() % population.alive().size());
+        population.end(it->first);
+      }
+      const bool wraps = random() % 4 == 0;
+      pid_t from = wraps ? 2 : std::min(last + 1, 30000);
+      for (int i = int(random() % 3); i > 0; --i) {
+        const pid_t pid = from + pid_t(random() % 2000);
+        const bool busy = random() % 4 == 0;
+        last = population.start(busy ? "busy" : "churn", busy, pid);
+        from = last + 1;
+      }
+      sampleAndCheck();
+    }
+    // A process that spins shows CPU in its ticks but its first (most of them, on a busy machine).
+    for (const auto& [pid, ticks] : busyTicks)
+      if (ticks.first > 2 && ticks.second * 2 > ticks.first)
+        wrong << "busy pid " << pid << " read no CPU in " << ticks.second << " of " << ticks.first << " ticks\n";
+    return wrong.str();
+  });
+  if (!report) GTEST_SKIP() << "pid namespaces can't be made here";
+  EXPECT_EQ(*report, "");
+}
