@@ -15,6 +15,19 @@ bool number(const char*& p, const char* end, T& out) {
   return true;
 }
 
+// The pid before the name: decimal digits only, as the kernel writes it, above 0. Counted by
+// hand: this runs for every process every tick, and from_chars costs several times as much.
+bool leadingPid(std::string_view digits, std::int32_t& out) {
+  if (digits.empty() || digits.size() > 9) return false;
+  std::int32_t pid = 0;
+  for (const char c : digits) {
+    if (c < '0' || c > '9') return false;
+    pid = pid * 10 + (c - '0');
+  }
+  out = pid;
+  return pid > 0;
+}
+
 }  // namespace
 
 std::optional<PidStat> parsePidStat(std::string_view text) {
@@ -26,12 +39,11 @@ std::optional<PidStat> parsePidStat(std::string_view text) {
   if (close < open) return std::nullopt;
 
   PidStat s;
-  const char* p = text.data();
-  if (open < 2 || text[open - 1] != ' ' || !number(p, text.data() + open - 1, s.pid) || s.pid <= 0) return std::nullopt;
+  if (open < 2 || text[open - 1] != ' ' || !leadingPid(text.substr(0, open - 1), s.pid)) return std::nullopt;
   s.comm = text.substr(open + 1, close - open - 1);
   // One pass over the fields, numbered as in proc(5): the state is field 3, rss field 24. This
   // runs for every process every tick, so it neither splits nor allocates.
-  p = text.data() + close + 1;
+  const char* p = text.data() + close + 1;
   const char* const end = text.data() + text.size();
   std::int64_t rss = 0;
   for (int field = 3; field <= 24; ++field) {
