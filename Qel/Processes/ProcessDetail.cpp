@@ -5,6 +5,7 @@
 #include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QPainter>
+#include <QPointer>
 #include <QResizeEvent>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -25,6 +26,7 @@
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Text/Utf8.hpp"
+#include "Qel/Window/AskFirst.hpp"
 #include "Qel/Window/Divider.hpp"
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/InitialFocusClearer.hpp"
@@ -296,7 +298,14 @@ QWidget* ProcessDetail::footer(const ProcInfo& proc) {
   row->addWidget(forceQuit_);
   column->addLayout(row);
   connect(end_, &QAbstractButton::clicked, this, [this] { quit(false); });
-  connect(forceQuit_, &QAbstractButton::clicked, this, [this] { quit(true); });
+  // Force quit leaves the process no chance to save: it is asked first.
+  connect(forceQuit_, &QAbstractButton::clicked, this, [this, name] {
+    askFirst(this, QStringLiteral("forceQuitConfirmation"), qs(L("Force quit %@?", {name})),
+             qs(L("It stops at once, without a chance to save. Unsaved changes are lost.")), qs(L("Force Quit")),
+             [self = QPointer<ProcessDetail>(this)] {
+               if (self) self->quit(true);
+             });
+  });
   return box;
 }
 

@@ -1,8 +1,7 @@
 // The data tab: what history is kept and where, how long, the usual baseline, and erasing it.
 #include <QDir>
-#include <QMessageBox>
-#include <QPushButton>
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -12,6 +11,7 @@
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
+#include "Qel/Window/AskFirst.hpp"
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/QtString.hpp"
 
@@ -42,18 +42,21 @@ std::string eraseWarning() {
 }
 
 void confirmErase(QWidget* parent, Store& store) {
-  auto* box = new QMessageBox(QMessageBox::Warning, qs(L("Erase all history?")), qs(L("Erase all history?")),
-                              QMessageBox::NoButton, parent->window());
-  box->setObjectName(QStringLiteral("eraseConfirmation"));
-  box->setInformativeText(qs(eraseWarning()));
-  auto* erase = box->addButton(qs(L("Erase all history")), QMessageBox::DestructiveRole);
-  box->addButton(qs(L("Cancel")), QMessageBox::RejectRole);
-  box->setDefaultButton(qobject_cast<QPushButton*>(box->buttons().last()));
-  box->setAttribute(Qt::WA_DeleteOnClose);
-  QObject::connect(box, &QMessageBox::buttonClicked, box, [&store, erase](QAbstractButton* clicked) {
-    if (clicked == erase) store.eraseHistory();
-  });
-  box->open();
+  askFirst(parent, QStringLiteral("eraseConfirmation"), qs(L("Erase all history?")), qs(eraseWarning()),
+           qs(L("Erase all history")), [&store] { store.eraseHistory(); });
+}
+
+// A shorter time deletes the older days at once, so it is asked first; a longer one, or
+// "Forever", is set straight away.
+void chooseKeepDays(QWidget* parent, Store& store, int days, const QString& label) {
+  const int now = store.keepDays();
+  if (days == 0 || (now != 0 && days >= now)) {
+    store.setKeepDays(days);
+    return;
+  }
+  askFirst(parent, QStringLiteral("retentionConfirmation"), qs(L("Keep history for %@?", {label.toStdString()})),
+           qs(L("Days older than that are deleted now. This can't be undone.")), qs(L("Delete older days")),
+           [&store, days] { store.setKeepDays(days); });
 }
 
 }  // namespace
@@ -79,13 +82,18 @@ TabBody* dataTab(const SettingsEnv& env) {
   auto* history = new SettingRow(qs(L("History")), historyDetail(store), show, group);
   group->column()->addWidget(history);
 
+  const std::vector<std::pair<std::string, QString>> keep{{"7", qs(L("7 days"))},
+                                                         {"30", qs(L("30 days"))},
+                                                         {"90", qs(L("90 days"))},
+                                                         {"365", qs(L("1 year"))},
+                                                         {"0", qs(L("Forever"))}};
   group->column()->addWidget(new SettingRow(
       qs(L("Keep history for")), qs(L("Older days are deleted automatically. The usual baseline is kept.")),
-      boundChoice(body, qs(L("Keep history for")), 140,
-                  {{"7", qs(L("7 days"))}, {"30", qs(L("30 days"))}, {"90", qs(L("90 days"))},
-                   {"365", qs(L("1 year"))}, {"0", qs(L("Forever"))}},
-                  [&store] { return std::to_string(store.keepDays()); },
-                  [&store](const std::string& v) { store.setKeepDays(std::stoi(v)); }),
+      boundChoice(body, qs(L("Keep history for")), 140, keep, [&store] { return std::to_string(store.keepDays()); },
+                  [body, &store, keep](const std::string& v) {
+                    const auto entry = std::find_if(keep.begin(), keep.end(), [&](const auto& e) { return e.first == v; });
+                    chooseKeepDays(body, store, std::stoi(v), entry == keep.end() ? QString() : entry->second);
+                  }),
       group));
 
   auto baseline = [&store] {

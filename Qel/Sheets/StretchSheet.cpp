@@ -15,6 +15,7 @@
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Text/Utf8.hpp"
+#include "Qel/Window/AskFirst.hpp"
 #include "Qel/Window/FocusRing.hpp"
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/PageMeta.hpp"
@@ -200,7 +201,10 @@ StretchSheet::StretchSheet(const ViewContext& context, const Stretch& stretch, Q
   footer()->setSpacing(14);
   auto* remove = new TextButton(loc("Delete this mark"), Fonts::text(13, QFont::Medium), this);
   remove->setColor(accent(store_.page()));
-  connect(remove, &QAbstractButton::clicked, this, [this] { store_.deleteStretch(stretch_); });
+  connect(remove, &QAbstractButton::clicked, this, [this] {
+    askFirst(this, QStringLiteral("deleteMarkConfirmation"), loc("Delete this mark?"), loc("This can't be undone."),
+             loc("Delete this mark"), [&store = store_, stretch = stretch_] { store.deleteStretch(stretch); });
+  });
   delete_ = remove;
   footer()->insertWidget(0, remove, 0, Qt::AlignVCenter);
   hint()->setFont(Fonts::text(12));

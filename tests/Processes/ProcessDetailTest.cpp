@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMessageBox>
 
 #include <cmath>
 
@@ -237,7 +238,25 @@ TEST_F(ProcessDetailTest, endAndForceQuitSignalOnlyTheProcessShown) {
 
   publish({test::listed(*b, "sleeper b", 1)});
   sheet = open(b->pid());
+  // Return in the sheet ends nothing; Force Quit asks first, and Return there cancels.
+  const auto pressReturn = [](QWidget* w) {
+    QKeyEvent event(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(w->focusWidget() ? w->focusWidget() : w, &event);
+    BusyAfternoon::settle();
+  };
+  pressReturn(sheet.get());
   sheet->forceQuitButton()->click();
+  BusyAfternoon::settle();
+  auto* question = sheet->window()->findChild<QMessageBox*>("forceQuitConfirmation");
+  ASSERT_TRUE(question);
+  EXPECT_EQ(question->text(), "Force quit sleeper b?");
+  pressReturn(question);
+  EXPECT_TRUE(test::reaches(*b, 'S'));
+  EXPECT_FALSE(sheet->window()->findChild<QMessageBox*>("forceQuitConfirmation"));
+  sheet->forceQuitButton()->click();
+  BusyAfternoon::settle();
+  for (auto* button : sheet->window()->findChild<QMessageBox*>("forceQuitConfirmation")->buttons())
+    if (button->text() == "Force Quit") button->click();
   EXPECT_EQ(day.store->toast(), "Force-quit sleeper b");
   const int killed = b->stop(SIGTERM);
   EXPECT_TRUE(WIFSIGNALED(killed) && WTERMSIG(killed) == SIGKILL);

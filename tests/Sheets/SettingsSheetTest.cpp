@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QImage>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QScrollArea>
 #include <QSlider>
 #include <QTextStream>
@@ -305,6 +306,50 @@ TEST_F(SettingsSheetTest, chipsToggleTheTrayItemsAndAnUnknownStyleMarksNoCell) {
   for (auto* b : all<QAbstractButton>()) checked += b->isCheckable() && b->isChecked() && !qobject_cast<Switch*>(b);
   EXPECT_EQ(checked, 0);
   EXPECT_EQ(store->menuIconStyle(), "unicorn");
+}
+
+TEST_F(SettingsSheetTest, erasingAndAShorterRetentionAskFirstAndReturnCancels) {
+  store->setKeepDays(30);
+  open("data");
+  const auto question = [&](const char* name) { return sheet->findChild<QMessageBox*>(name); };
+  const auto pressReturn = [](QMessageBox* box) {
+    QKeyEvent event(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(box->focusWidget() ? box->focusWidget() : box, &event);
+    settle();
+  };
+  for (auto* b : all<WashButton>())
+    if (b->text() == "Erase…") b->click();
+  settle();
+  QMessageBox* erase = question("eraseConfirmation");
+  ASSERT_TRUE(erase);
+  pressReturn(erase);
+  EXPECT_FALSE(question("eraseConfirmation"));
+  EXPECT_FALSE(store->toast());  // no erase was tried
+
+  QComboBox* keep = all<QComboBox>().front();
+  keep->activated(keep->findText("7 days"));
+  settle();
+  QMessageBox* shorter = question("retentionConfirmation");
+  ASSERT_TRUE(shorter);
+  EXPECT_EQ(shorter->text(), "Keep history for 7 days?");
+  EXPECT_EQ(keep->currentText(), "30 days");  // nothing changes while it asks
+  pressReturn(shorter);
+  EXPECT_EQ(store->keepDays(), 30);
+  EXPECT_EQ(keep->currentText(), "30 days");
+
+  // Only the action itself shortens it; a longer time, or forever, deletes nothing and asks nothing.
+  keep->activated(keep->findText("7 days"));
+  settle();
+  ASSERT_TRUE(question("retentionConfirmation"));
+  for (auto* b : question("retentionConfirmation")->buttons())
+    if (b->text() == "Delete older days") b->click();
+  settle();
+  EXPECT_EQ(store->keepDays(), 7);
+  EXPECT_EQ(keep->currentText(), "7 days");
+  keep->activated(keep->findText("Forever"));
+  settle();
+  EXPECT_FALSE(question("retentionConfirmation"));
+  EXPECT_EQ(store->keepDays(), 0);
 }
 
 TEST(SettingsData, aSmallHistoryIsLessThanOneMegabyteNeverZero) {

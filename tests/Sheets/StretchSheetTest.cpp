@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLayout>
+#include <QMessageBox>
 #include <QPainter>
 #include <QScrollArea>
 
@@ -168,7 +169,22 @@ TEST_F(StretchViews, anotherMarkOfTheDaySavesFirstAndDeletingClosesWithoutSaving
   EXPECT_EQ(shown()->nameField()->text(), "m");  // the other one, with its own name
 
   shown()->nameField()->setText("Not saved");
+  // Deleting asks first, and Return keeps the mark.
   shown()->deleteButton()->click();
+  BusyAfternoon::settle();
+  auto* question = shown()->window()->findChild<QMessageBox*>("deleteMarkConfirmation");
+  ASSERT_TRUE(question);
+  QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+  QApplication::sendEvent(question->focusWidget() ? question->focusWidget() : question, &enter);
+  BusyAfternoon::settle();
+  ASSERT_NE(shown(), nullptr);
+  EXPECT_NE(stored(second.start), "(gone)");
+  shown()->deleteButton()->click();
+  BusyAfternoon::settle();
+  question = shown()->window()->findChild<QMessageBox*>("deleteMarkConfirmation");
+  ASSERT_TRUE(question);
+  for (auto* b : question->buttons())
+    if (b->text() == "Delete this mark") b->click();
   BusyAfternoon::settle();
   EXPECT_EQ(shown(), nullptr);
   EXPECT_EQ(stored(second.start), "(gone)");
