@@ -33,6 +33,7 @@
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/Glyphs.hpp"
 #include "Qel/Window/InitialFocusClearer.hpp"
+#include "Qel/Window/ListEngagement.hpp"
 #include "Qel/Window/PlainLabel.hpp"
 #include "Qel/Window/QtString.hpp"
 #include "Qel/Window/TextButton.hpp"
@@ -176,6 +177,9 @@ MenuPanel::MenuPanel(StoreBridge& bridge, Actions actions, QWidget* parent)
     });
     listLayout->addWidget(r);
   }
+  // "End" sits under the pointer in every row: the rows hold still while the user is at them.
+  topHold_ = new ListEngagement(list);
+  connect(topHold_, &ListEngagement::released, this, &MenuPanel::refresh);
   PlainLabel* hoverNote = nullptr;
   layout->addWidget(buildSection(qs(L("Top processes")), &hoverNote, list));
   hoverNote->setText(qs(L("Hover to quit")));
@@ -427,10 +431,15 @@ void MenuPanel::refresh() {
   todayNote_->setText(qs(todayNote(s.events().size())));
   strip_->refresh();
 
-  const auto top = topProcs(s.procs());
+  if (topHold_ && topHold_->engaged() && !top_.empty()) {
+    top_ = holdProcs(top_, s.procs());
+  } else {
+    top_.clear();
+    for (auto& p : topProcs(s.procs())) top_.push_back({std::move(p), false});
+  }
   for (std::size_t i = 0; i < rows_.size(); ++i) {
-    rows_[i]->setVisible(i < top.size());
-    if (i < top.size()) rows_[i]->setProc(top[i], processIcon(*icons_, top[i]));
+    rows_[i]->setVisible(i < top_.size());
+    if (i < top_.size()) rows_[i]->setProc(top_[i].proc, processIcon(*icons_, top_[i].proc), top_[i].ended);
   }
 
   if (s.netPerApp()) {

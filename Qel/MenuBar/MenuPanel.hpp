@@ -13,6 +13,7 @@
 #include <optional>
 
 #include "Qel/History/SleepSession.hpp"
+#include "Qel/MenuBar/PanelFacts.hpp"
 
 class QLabel;
 
@@ -103,6 +104,8 @@ class MenuPanel : public QWidget {
   TodayStrip* strip_ = nullptr;
   PlainLabel* todayNote_ = nullptr;
   std::array<PanelProcRow*, 5> rows_{};
+  std::vector<HeldProc> top_;  // what the rows show
+  class ListEngagement* topHold_ = nullptr;
   PlainLabel* networkNote_ = nullptr;
   PlainLabel* down_ = nullptr;
   PlainLabel* up_ = nullptr;

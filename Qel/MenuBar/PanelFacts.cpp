@@ -5,6 +5,7 @@
 #include <ctime>
 
 #include "Qel/Pages/DeviceBatteries.hpp"
+#include "Qel/Samplers/ProcKey.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Text/Utf8.hpp"
@@ -70,6 +71,16 @@ std::vector<ProcInfo> topProcs(const std::vector<ProcInfo>& procs) {
   std::stable_sort(top.begin(), top.end(), [&](const ProcInfo& a, const ProcInfo& b) { return cpu(a) > cpu(b); });
   if (top.size() > 5) top.resize(5);
   return top;
+}
+
+std::vector<HeldProc> holdProcs(const std::vector<HeldProc>& shown, const std::vector<ProcInfo>& now) {
+  std::vector<HeldProc> out;
+  out.reserve(shown.size());
+  for (const auto& row : shown) {
+    const auto fresh = row.ended ? std::nullopt : findProc(keyOf(row.proc), now);
+    out.push_back(fresh ? HeldProc{*fresh, false} : HeldProc{row.proc, true});
+  }
+  return out;
 }
 
 bool anyDeviceCharge(const std::vector<BTDevice>& devices) {

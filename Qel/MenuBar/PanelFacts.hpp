@@ -38,6 +38,15 @@ bool procIsHot(double cpu);
 std::string procCpuText(double cpu);
 // The five busiest processes, highest first; equal ones keep the store's order.
 std::vector<ProcInfo> topProcs(const std::vector<ProcInfo>& procs);
+// A row of the busiest processes while the list holds still: its process with the figures of
+// now, or, once the process has ended, as it was last seen.
+struct HeldProc {
+  ProcInfo proc;
+  bool ended = false;
+  bool operator==(const HeldProc&) const = default;
+};
+// The rows as shown, each brought up to date from `now` in its place.
+std::vector<HeldProc> holdProcs(const std::vector<HeldProc>& shown, const std::vector<ProcInfo>& now);
 // Whether any device reports a charge (0 to 100 %): the Bluetooth section shows only then.
 bool anyDeviceCharge(const std::vector<BTDevice>& devices);
 // "Mouse battery low, Keyboard battery low": the devices below 20 %, in list order; empty when none.

@@ -33,10 +33,12 @@ PanelProcRow::PanelProcRow(Store& store, std::function<void(const ProcInfo&)> op
   setAttribute(Qt::WA_Hover);
 }
 
-void PanelProcRow::setProc(const ProcInfo& proc, const QIcon& icon) {
-  if (proc == proc_ && icon.cacheKey() == icon_.cacheKey()) return;
+void PanelProcRow::setProc(const ProcInfo& proc, const QIcon& icon, bool ended) {
+  if (proc == proc_ && icon.cacheKey() == icon_.cacheKey() && ended == ended_) return;
   proc_ = proc;
   icon_ = icon;
+  ended_ = ended;
+  setCursor(ended ? Qt::ArrowCursor : Qt::PointingHandCursor);
   setAccessibleName(QString::fromStdString(displayName(proc.name)));
   update();
 }
@@ -49,6 +51,7 @@ void PanelProcRow::paintEvent(QPaintEvent*) {
   const bool hot = procIsHot(proc_.cpu);
   const QColor tone = hot ? PanelStyle::warm() : PanelStyle::grey();
   const double mid = height() / 2.0;
+  if (ended_) p.setOpacity(0.4);
   icon_.paint(&p, QRect(0, int(mid - 9), 18, 18));
 
   // Right to left: the End column, the figure, the bar; the name takes what is left.
@@ -76,7 +79,7 @@ void PanelProcRow::paintEvent(QPaintEvent*) {
   p.setPen(PanelStyle::primary());
   p.drawText(QRectF(nameLeft, 0, barLeft - nameLeft, height()), Qt::AlignLeft | Qt::AlignVCenter, name);
 
-  if (hovering_) {
+  if (hovering_ && !ended_) {
     const QRectF end(endRect());
     if (proc_.isSystem) {
       p.setFont(Fonts::text(11));
@@ -97,6 +100,7 @@ void PanelProcRow::paintEvent(QPaintEvent*) {
       p.drawText(pill, Qt::AlignCenter, text);
     }
   }
+  p.setOpacity(1);
   if (focusRingShown(this)) paintFocusRing(p, QRectF(rect()), 6);
 }
 

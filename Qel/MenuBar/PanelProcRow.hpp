@@ -24,7 +24,10 @@ class PanelProcRow : public QWidget {
   // `open` is called with the still-running process when the row is clicked.
   PanelProcRow(Store& store, std::function<void(const ProcInfo&)> open, QWidget* parent = nullptr);
 
-  void setProc(const ProcInfo& proc, const QIcon& icon);
+  // `ended`: the process has gone while the list held still; the row stays, faded, and offers
+  // nothing.
+  void setProc(const ProcInfo& proc, const QIcon& icon, bool ended = false);
+  bool ended() const { return ended_; }
   const ProcInfo& proc() const { return proc_; }
   bool hovering() const { return hovering_; }
   // Where "End" stands, for clicks and tests.
@@ -48,6 +51,7 @@ class PanelProcRow : public QWidget {
   ProcInfo proc_;
   QIcon icon_;
   bool hovering_ = false;
+  bool ended_ = false;
 };
 
 }  // namespace qel

@@ -23,6 +23,7 @@
 #include "Qel/StoreBridge.hpp"
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Window/Fonts.hpp"
+#include "Qel/Window/ListEngagement.hpp"
 #include "Qel/Window/Motion.hpp"
 #include "Qel/Window/PageMeta.hpp"
 #include "Qel/Window/Palette.hpp"
@@ -106,6 +107,10 @@ ProcessTable::ProcessTable(Store& store, StoreBridge& bridge, QWidget* parent)
   };
   list_->onDetails = [this](std::int32_t pid) { store_.setDetailPID(pid); };
   block->addWidget(list_, 1);
+  // A click on a circle picks the row under the pointer: the order holds still while the
+  // user is at the list, and catches up as the pointer leaves.
+  hold_ = new ListEngagement(list_);
+  connect(hold_, &ListEngagement::released, this, &ProcessTable::refresh);
   stack->addLayout(block, 1);
 
   bar_ = new ActionBar(store_, this);
@@ -178,7 +183,8 @@ void ProcessTable::keepSelectionClearOfBar() {
 }
 
 void ProcessTable::refresh() {
-  const std::vector<ProcInfo> visible = store_.visibleProcs();
+  const std::vector<ProcInfo> visible =
+      hold_ && hold_->engaged() ? model_->inShownOrder(store_.visibleProcs()) : store_.visibleProcs();
   model_->update(visible);
   const QString count = qs(L("%@, only processes under your account", {std::to_string(visible.size())}));
   if (count_->text() != count) count_->setText(count);

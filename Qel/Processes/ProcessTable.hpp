@@ -58,6 +58,7 @@ class ProcessTable : public QWidget {
   QLineEdit* search_;
   ActionBar* bar_;
   QVariantAnimation* barMotion_;
+  class ListEngagement* hold_ = nullptr;  // the rows hold their order while the user is at them
   double barShown_ = 0;
   std::set<std::int32_t> clearedSelection_;  // the selection last lifted clear of the bar
   std::optional<bool> searchStyledLight_;  // 0 below the bottom edge, 1 in place

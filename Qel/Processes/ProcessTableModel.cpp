@@ -38,6 +38,19 @@ std::optional<int> ProcessTableModel::rowOf(const ProcKey& key) const {
   return std::nullopt;
 }
 
+std::vector<ProcInfo> ProcessTableModel::inShownOrder(const std::vector<ProcInfo>& procs) const {
+  RowMap shownAt;
+  shownAt.reserve(rows_.size());
+  for (std::size_t i = 0; i < rows_.size(); ++i) shownAt.emplace(keyOf(rows_[i]), int(i));
+  std::vector<ProcInfo> out = procs;
+  const auto place = [&](const ProcInfo& p) {
+    const auto it = shownAt.find(keyOf(p));
+    return it == shownAt.end() ? int(rows_.size()) : it->second;
+  };
+  std::stable_sort(out.begin(), out.end(), [&](const ProcInfo& a, const ProcInfo& b) { return place(a) < place(b); });
+  return out;
+}
+
 void ProcessTableModel::update(const std::vector<ProcInfo>& procs) {
   std::vector<ProcInfo> wanted;
   wanted.reserve(procs.size());

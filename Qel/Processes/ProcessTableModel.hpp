@@ -31,6 +31,9 @@ class ProcessTableModel : public QAbstractListModel {
   const ProcInfo& proc(int row) const { return rows_[std::size_t(row)]; }
   // The row of a process; none when it is not shown.
   std::optional<int> rowOf(const ProcKey& key) const;
+  // `procs` in the order the rows show them now, those not shown yet after them in their order:
+  // what the table shows while it holds still.
+  std::vector<ProcInfo> inShownOrder(const std::vector<ProcInfo>& procs) const;
 
  private:
   std::vector<ProcInfo> rows_;

@@ -2,7 +2,9 @@
 // computed points, and the whole panel on the busy afternoon.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
+#include <QEnterEvent>
 #include <QLayout>
 #include <QMouseEvent>
 
@@ -319,6 +321,47 @@ TEST_F(MenuPanelTest, aRowActsOnlyOnTheProcessItWasMadeFor) {
   row.setProc(live, QIcon());
   click(&row, QPoint(60, 13));
   EXPECT_EQ(opened, 1);
+}
+
+TEST_F(MenuPanelTest, topProcessesHoldStillWhileThePointerIsOverThem) {
+  auto panel = makePanel();
+  int tick = 70;
+  const auto publish = [&](std::vector<ProcInfo> procs) {
+    Snapshot s;
+    s.tick = ++tick;
+    s.mem = fx.store->mem();
+    s.procs = std::move(procs);
+    fx.store->apply(s);
+    BusyAfternoon::settle();
+  };
+  const ProcInfo a{.pid = 501, .name = "a", .cpu = 50, .startTime = 1};
+  ProcInfo b{.pid = 502, .name = "b", .cpu = 40, .startTime = 1};
+  const ProcInfo c{.pid = 503, .name = "c", .cpu = 30, .startTime = 1};
+  publish({a, b, c});
+  QWidget* list = panel->procRow(0)->parentWidget();
+  QEnterEvent enter(QPointF(10, 10), QPointF(10, 10), QPointF(10, 10));
+  QApplication::sendEvent(list, &enter);
+
+  // b overtakes a: every row keeps its process, with the figures of now.
+  b.cpu = 90;
+  publish({a, b, c});
+  EXPECT_EQ(panel->procRow(0)->proc().pid, 501);
+  EXPECT_EQ(panel->procRow(1)->proc().cpu, 90);
+  // a ends: its row stays, faded, and its End does nothing.
+  const auto toast = fx.store->toast();
+  publish({b, c});
+  EXPECT_TRUE(panel->procRow(0)->ended());
+  EXPECT_EQ(panel->procRow(1)->proc().pid, 502);
+  click(panel->procRow(0), panel->procRow(0)->endRect().center());
+  EXPECT_EQ(fx.store->toast(), toast);
+
+  // The pointer leaves: the list sorts itself at once.
+  QEvent leave(QEvent::Leave);
+  QApplication::sendEvent(list, &leave);
+  BusyAfternoon::settle();
+  EXPECT_EQ(panel->procRow(0)->proc().pid, 502);
+  EXPECT_FALSE(panel->procRow(0)->ended());
+  EXPECT_FALSE(panel->procRow(2)->isVisible());
 }
 
 TEST_F(MenuPanelTest, aHostileNameIsShownAsPlainText) {

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QEnterEvent>
 #include <QLineEdit>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -171,6 +172,35 @@ TEST_F(ProcessTableTest, clicksAndKeysReachTheStore) {
   test::BusyAfternoon::settle();
   EXPECT_EQ(day.store->query(), "zzz");
   EXPECT_EQ(table.model().rowCount(), 0);
+}
+
+TEST_F(ProcessTableTest, rowsHoldTheirOrderWhileThePointerIsOverThem) {
+  ProcessTable table(*day.store, *day.bridge);
+  table.resize(900, 500);
+  table.show();
+  int tick = 70;
+  const auto publish = [&](std::vector<ProcInfo> procs) {
+    Snapshot s;
+    s.tick = ++tick;
+    s.mem = day.store->mem();
+    s.procs = std::move(procs);
+    day.store->apply(s);
+    test::BusyAfternoon::settle();
+  };
+  publish({proc(1, 1, "a", 50), proc(2, 1, "b", 40), proc(3, 1, "c", 30)});
+  ASSERT_EQ(pids(table.model()), (std::vector<std::int32_t>{1, 2, 3}));
+  QEnterEvent enter(QPointF(10, 10), QPointF(10, 10), QPointF(10, 10));
+  QApplication::sendEvent(table.list(), &enter);
+
+  // c overtakes both and a newcomer is the busiest: the rows stay, the newcomer comes last.
+  publish({proc(1, 1, "a", 50), proc(2, 1, "b", 40), proc(3, 1, "c", 80), proc(4, 1, "d", 99)});
+  EXPECT_EQ(pids(table.model()), (std::vector<std::int32_t>{1, 2, 3, 4}));
+  EXPECT_EQ(table.model().proc(2).cpu, 80);
+
+  QEvent leave(QEvent::Leave);
+  QApplication::sendEvent(table.list(), &leave);
+  test::BusyAfternoon::settle();
+  EXPECT_EQ(pids(table.model()), (std::vector<std::int32_t>{4, 3, 1, 2}));
 }
 
 TEST_F(ProcessTableTest, theActionBarNeverHidesASelectedRow) {
