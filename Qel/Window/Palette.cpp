@@ -75,6 +75,17 @@ bool light() {
   return *s.desktopLight;
 }
 
+bool desktopLight() {
+  auto& s = state();
+  if (!s.desktopLight) {
+    // Reading the desktop's palette takes ours away for a moment: put it back.
+    const bool ours = s.oursApplied;
+    readDesktop();
+    if (ours) apply();
+  }
+  return *s.desktopLight;
+}
+
 void refreshSystemAppearance() {
   state().desktopLight.reset();
   apply();

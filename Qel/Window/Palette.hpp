@@ -48,6 +48,10 @@ void setAppearance(std::string value);
 // prefers, anything else no.
 bool light();
 
+// Whether the desktop itself is light, whatever Qel's own setting: the ground the tray and the
+// desktop's own panels show Qel's icon on.
+bool desktopLight();
+
 // Reads the desktop's preference again and, while following it, applies it; posts
 // qelAppearanceChanged. For the watch on the desktop's colour scheme.
 void refreshSystemAppearance();

@@ -9,6 +9,7 @@
 #include "Qel/MainWindow.hpp"
 #include "Qel/MenuBar/MenuBar.hpp"
 #include "tests/App/ShellFixture.hpp"
+#include "tests/Window/Probe.hpp"
 
 namespace qel::test {
 namespace {
@@ -63,6 +64,28 @@ TEST_F(MenuBarTest, showsTheChosenStyleOrOnlyTextAndAlwaysAToolTip) {
   settle();
   EXPECT_EQ(menuBar->iconStyle(), MenuIconStyle::gauge);
   EXPECT_EQ(menuBar->trayIcon()->toolTip(), "Qel");
+}
+
+TEST_F(MenuBarTest, theIconIsInkedForTheDesktopsSchemeNotForQelsOwnAppearance) {
+  store->setMenuItems({});
+  store->setMenuIconStyle("logo");
+  // The mean lightness of the icon's opaque pixels.
+  auto inkLightness = [this] {
+    const QImage image = menuBar->trayIcon()->icon().pixmap(QSize(64, 64)).toImage();
+    double sum = 0;
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x)
+        if (const QColor c = image.pixelColor(x, y); c.alpha() > 200) sum += c.lightnessF(), ++n;
+    return n ? sum / n : -1.0;
+  };
+  useAppearance("dark", 2u);  // Qel dark on a light desktop
+  settle();
+  EXPECT_LT(inkLightness(), 0.3);
+  useAppearance("light", 1u);  // Qel light on a dark desktop
+  settle();
+  EXPECT_GT(inkLightness(), 0.7);
+  useAppearance("light");
 }
 
 TEST_F(MenuBarTest, runnersRunOnThroughTicksAndGiveWayToOtherStyles) {
