@@ -11,6 +11,7 @@
 
 #include <algorithm>
 
+#include "Qel/MenuBar/MenuBarPanel.hpp"
 #include "Qel/MenuBar/MenuCell.hpp"
 #include "Qel/MenuBar/MiniRing.hpp"
 #include "Qel/MenuBar/PanelBatteries.hpp"
@@ -231,21 +232,20 @@ QWidget* MenuPanel::buildGrid() {
   layout->setSpacing(8);
   struct Spec {
     const char* name;
-    std::uint32_t dark, light;
     std::optional<double> max;
     Page page;
   };
-  const Spec specs[] = {{Lkey("CPU"), 0x6FDCBF, 0x2A826D, 1.0, Page::cpu},
-                        {Lkey("Memory"), 0xB8A1FF, 0x7559BA, 1.0, Page::mem},
-                        {Lkey("Network"), 0x80B4FF, 0x3A6DB0, std::nullopt, Page::net},
-                        {Lkey("Energy"), 0xCDE36D, 0x5B781A, std::nullopt, Page::energy}};
+  const Spec specs[] = {{Lkey("CPU"), 1.0, Page::cpu},
+                        {Lkey("Memory"), 1.0, Page::mem},
+                        {Lkey("Network"), std::nullopt, Page::net},
+                        {Lkey("Energy"), std::nullopt, Page::energy}};
   QHBoxLayout* line = nullptr;
   for (std::size_t i = 0; i < 4; ++i) {
     if (i % 2 == 0) {
       line = row(8);
       layout->addLayout(line);
     }
-    cells_[i] = new MenuCell(qs(L(specs[i].name)), Palette::adaptive(specs[i].light, specs[i].dark), specs[i].max);
+    cells_[i] = new MenuCell(qs(L(specs[i].name)), PanelStyle::metricTint(specs[i].page), specs[i].max);
     const Page page = specs[i].page;
     connect(cells_[i], &QAbstractButton::clicked, this, [this, page] { open(page); });
     line->addWidget(cells_[i]);
@@ -404,6 +404,7 @@ void MenuPanel::refresh() {
                    : status.level == Level::notable ? PanelStyle::warmTint()
                                                     : PanelStyle::hotTint());
   subtitle_->setText(qs(panelSubtitle(status)));
+  if (card_) card_->setLevel(status.level);
   chips_[0]->setText(qs(displayName(s.chip().name)));
   chips_[0]->setVisible(!s.chip().name.empty());
   chips_[1]->setText(qs(fmtBytes(s.mem().total)));
@@ -481,7 +482,7 @@ void MenuPanel::showEvent(QShowEvent* event) {
   // The toast stands over the card itself, so it stays put while the content scrolls.
   QWidget* host = this;
   for (QWidget* w = parentWidget(); w; w = w->parentWidget()) {
-    if (w->inherits("qel::PanelCard")) host = w;
+    if (auto* card = qobject_cast<PanelCard*>(w)) host = card_ = card;
   }
   if (host != toastHost_) {
     if (toastHost_) toastHost_->removeEventFilter(this);

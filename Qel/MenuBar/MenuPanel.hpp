@@ -24,6 +24,7 @@ class MemoryAdviceCard;
 class MenuCell;
 class MiniCell;
 class PanelBatteries;
+class PanelCard;
 class PanelChip;
 class PanelProcRow;
 class PanelToast;
@@ -121,6 +122,7 @@ class MenuPanel : public QWidget {
   std::array<PanelToggle*, 3> toggles_{};
   PanelToast* toast_ = nullptr;
   QPointer<QWidget> toastHost_;
+  QPointer<PanelCard> card_;  // the card it stands on, whose glow follows the status
 };
 
 }  // namespace qel

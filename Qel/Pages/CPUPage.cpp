@@ -21,6 +21,7 @@
 #include "Qel/Window/BaselineRow.hpp"
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/Legend.hpp"
+#include "Qel/Window/PageMeta.hpp"
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/Panel.hpp"
 #include "Qel/Window/PlainLabel.hpp"
@@ -91,7 +92,7 @@ QWidget* CPUPage::buildHeadline() {
   auto* column = new QVBoxLayout(head);
   column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(4);
-  column->addWidget(new PlainLabel(qtL("CPU"), 14, QFont::DemiBold, Palette::cpu(), head));
+  column->addWidget(new PlainLabel(qtL("CPU"), 14, QFont::DemiBold, accentText(Page::cpu), head));
   percent_ = new RollingFigure(Fonts::text(76, QFont::Light), Palette::primaryText(), QStringLiteral("100"), head);
   percent_->setUnit(QStringLiteral("%"), Fonts::text(24), Palette::secondaryText());
   column->addWidget(percent_);

@@ -40,9 +40,9 @@ QColor toneColor(SegmentTone tone, bool light) {
 AdaptiveColor thermalColor(ThermalState state) {
   switch (state) {
     case ThermalState::nominal: return Palette::primaryText();
-    case ThermalState::fair: return Palette::warn();
+    case ThermalState::fair: return Palette::warnText();
     case ThermalState::serious:
-    case ThermalState::critical: return Palette::strain();
+    case ThermalState::critical: return Palette::strainText();
   }
   return Palette::primaryText();
 }

@@ -22,6 +22,7 @@
 #include "Qel/Window/BaselineRow.hpp"
 #include "Qel/Window/Legend.hpp"
 #include "Qel/Window/PageHead.hpp"
+#include "Qel/Window/PageMeta.hpp"
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/Panel.hpp"
 #include "Qel/Window/PlainLabel.hpp"
@@ -117,7 +118,7 @@ DiskPage::DiskPage(Store& store, StoreBridge& bridge, QWidget* parent)
 
   auto* header = new QHBoxLayout;
   header->setSpacing(56);
-  head_ = new PageHead(qtL("Disk"), Palette::disk(), {}, {}, {}, 76, this);
+  head_ = new PageHead(qtL("Disk"), accentText(Page::disk), {}, {}, {}, 76, this);
   // Wide enough for the read and write line at its longest, so the stats beside it stay put.
   head_->setMinimumWidth(head_->subLabel()->fontMetrics().horizontalAdvance(
                              qs(L("Read %@, write %@", {"1023.9 MB/s", "1023.9 MB/s"}))) +

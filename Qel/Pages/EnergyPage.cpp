@@ -24,6 +24,7 @@
 #include "Qel/Window/InfoRow.hpp"
 #include "Qel/Window/Legend.hpp"
 #include "Qel/Window/PageHead.hpp"
+#include "Qel/Window/PageMeta.hpp"
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/Panel.hpp"
 #include "Qel/Window/PlainLabel.hpp"
@@ -166,7 +167,7 @@ EnergyPage::EnergyPage(Store& store, StoreBridge& bridge, QWidget* parent)
   auto* page = new QHBoxLayout(this);
   page->setContentsMargins(0, 0, 0, 0);
   page->setSpacing(40);
-  page->addWidget(buildLeft(), 0, Qt::AlignVCenter);
+  page->addWidget(buildLeft(), 0, Qt::AlignTop);  // the headline keeps the place it has on every page
   page->addWidget(buildMiddle(), 1);
   page->addWidget(buildRight());
 
@@ -182,7 +183,7 @@ QWidget* EnergyPage::buildLeft() {
   auto* left = new QWidget(this);
   left->setFixedWidth(220);
   auto* layout = column(left, 22);
-  head_ = new PageHead(qtL("Energy"), Palette::energy(), {}, {}, {}, 60, left);
+  head_ = new PageHead(qtL("Energy"), accentText(Page::energy), {}, {}, {}, 60, left);
   layout->addWidget(head_);
   auto* stats = new QVBoxLayout;
   stats->setSpacing(18);

@@ -111,7 +111,7 @@ void GainRow::paintEvent(QPaintEvent*) {
   const QString plus = QStringLiteral("+") + qs(fmtRuntime(gain_.minutes));
   const double plusWidth = QFontMetricsF(plusFont).horizontalAdvance(plus);
   p.setFont(plusFont);
-  p.setPen(Palette::light() ? Palette::calmDeep() : Palette::calm());
+  p.setPen(Palette::calmText().resolve());
   p.drawText(QRectF(r.width() - plusWidth, 0, plusWidth, r.height()), Qt::AlignRight | Qt::AlignVCenter, plus);
 
   const double left = kIcon + 10, space = std::max(0.0, r.width() - plusWidth - 8 - left);

@@ -23,6 +23,7 @@
 #include "Qel/Window/BaselineRow.hpp"
 #include "Qel/Window/Legend.hpp"
 #include "Qel/Window/PageHead.hpp"
+#include "Qel/Window/PageMeta.hpp"
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/Panel.hpp"
 #include "Qel/Window/PlainLabel.hpp"
@@ -104,7 +105,7 @@ GPUPage::GPUPage(Store& store, StoreBridge& bridge, QWidget* parent)
 
   auto* right = new QWidget;
   auto* rightColumn = column(right, 20);
-  head_ = new PageHead(qtL("GPU"), Palette::gpu(), {}, {}, {}, 76, right);
+  head_ = new PageHead(qtL("GPU"), accentText(Page::gpu), {}, {}, {}, 76, right);
   rightColumn->addWidget(head_);
 
   auto* stats = new QHBoxLayout;

@@ -20,6 +20,7 @@
 #include "Qel/Window/InfoRow.hpp"
 #include "Qel/Window/Legend.hpp"
 #include "Qel/Window/PageHead.hpp"
+#include "Qel/Window/PageMeta.hpp"
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/Panel.hpp"
 #include "Qel/Window/PlainLabel.hpp"
@@ -71,7 +72,7 @@ MemPage::MemPage(const ViewContext& context, const ViewRegistry& registry, QWidg
 
   auto* header = new QHBoxLayout;
   header->setSpacing(24);
-  head_ = new PageHead(qtL("Memory"), Palette::mem(), {}, {}, {}, 76, this);
+  head_ = new PageHead(qtL("Memory"), accentText(Page::mem), {}, {}, {}, 76, this);
   header->addWidget(head_, 1, Qt::AlignBottom);
   auto* stats = new QHBoxLayout;
   stats->setSpacing(44);

@@ -36,7 +36,7 @@ MemoryAdviceLook memoryAdviceLook(bool compact) {
             .faint = PanelStyle::mutedTint(), .ink = Palette::adaptive(0xF5F4F0, 0x10161A),
             .paper = Palette::adaptive(0x10161A, 0xF5F4F0)};
   return {.spacing = 12, .padding = 16, .heading = 14, .icon = 22, .button = 13, .buttonPadding = 9,
-          .accent = Palette::warn(), .muted = Palette::secondaryText(), .faint = Palette::tertiaryText(),
+          .accent = Palette::warnText(), .muted = Palette::secondaryText(), .faint = Palette::tertiaryText(),
           .ink = Palette::ink(), .paper = Palette::rgb(0xF5F4F0)};
 }
 

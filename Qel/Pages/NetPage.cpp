@@ -20,6 +20,7 @@
 #include "Qel/Window/BaselineRow.hpp"
 #include "Qel/Window/Legend.hpp"
 #include "Qel/Window/PageHead.hpp"
+#include "Qel/Window/PageMeta.hpp"
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/QtString.hpp"
 #include "Qel/Window/SectionTitle.hpp"
@@ -38,7 +39,7 @@ NetPage::NetPage(Store& store, StoreBridge& bridge, QWidget* parent)
   left->setSpacing(4);
   auto* header = new QHBoxLayout;
   header->setSpacing(40);
-  head_ = new PageHead(qtL("Network"), Palette::net(), {}, {}, {}, 52, this);
+  head_ = new PageHead(qtL("Network"), accentText(Page::net), {}, {}, {}, 52, this);
   header->addWidget(head_, 0, Qt::AlignBottom);
   auto* stats = new QHBoxLayout;
   stats->setSpacing(32);

@@ -180,8 +180,8 @@ void OverviewPage::refresh() {
   setTextIfChanged(detail_, qs(status.detail));
   setTextIfChanged(baseline_, qs(store.baselineNote()));
   setShown(baseline_, store.ringMode() == RingMode::day);  // the 60-second ring draws no usual load
-  replay_->setAccent(accent(store.page()));
-  stretchButton_->setColor(accent(store.page()));
+  replay_->setPage(store.page());
+  stretchButton_->setColor(accentText(store.page()));
   setShown(finding_, !store.findings().empty());
   setShown(sleepLine_, store.lastSleep().has_value());
   refreshChips();

@@ -106,7 +106,7 @@ void ActionBar::refresh() {
     end_->updateGeometry();
   }
   end_->setEnabled(!c.endable.empty());
-  cancel_->setColor(accent(store_.page()));
+  cancel_->setColor(accentText(store_.page()));
   adjustSize();
 }
 

@@ -54,7 +54,7 @@ class EndButton : public QAbstractButton {
     p.setPen(Qt::NoPen);
     p.setBrush(withAlpha(Palette::strain(), 0.12));
     p.drawRoundedRect(box, box.height() / 2, box.height() / 2);
-    p.setPen(Palette::strain());
+    p.setPen(Palette::strainText().resolve());
     p.setFont(font());
     p.drawText(box, Qt::AlignCenter, text());
     if (focusRingShown(this)) paintFocusRing(p, box, box.height() / 2);
@@ -186,7 +186,7 @@ void PortRow::paintEvent(QPaintEvent*) {
   }
 
   // Who can reach it.
-  const QColor ink = entry_.open ? Palette::warn() : Palette::tertiaryText().resolve();
+  const QColor ink = entry_.open ? Palette::warnText().resolve() : Palette::tertiaryText().resolve();
   p.setPen(Qt::NoPen);
   p.setBrush(entry_.open ? withAlpha(Palette::warn(), 0.14) : Palette::adaptiveOpacity(0.06, 0.06).resolve());
   p.drawRoundedRect(badge, badge.height() / 2, badge.height() / 2);

@@ -293,7 +293,7 @@ QWidget* ProcessDetail::footer(const ProcInfo& proc) {
   end_ = new EndButton(qs(L("End %@", {name})), box);
   row->addWidget(end_, 1);
   auto* force = new TextButton(qs(L("Force Quit")), Fonts::text(13, QFont::Medium), box);
-  force->setColor(Palette::strain());
+  force->setColor(Palette::strainText());
   forceQuit_ = force;
   row->addWidget(forceQuit_);
   column->addLayout(row);

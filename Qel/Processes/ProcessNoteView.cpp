@@ -9,6 +9,7 @@
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Window/Fonts.hpp"
+#include "Qel/Window/PageMeta.hpp"
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/PlainLabel.hpp"
 #include "Qel/Window/QtString.hpp"
@@ -33,7 +34,7 @@ ProcessNoteView::ProcessNoteView(Store& store, const ProcInfo& proc, QWidget* pa
   if (!note_.known) url_ = Glossary::searchURL(proc);
   if (url_) {
     auto* button = new TextButton(qs(L("Look up this process online")), Fonts::text(12.5, QFont::Medium), this);
-    button->setColor(Palette::cpu());
+    button->setColor(accentText(Page::cpu));
     column->addSpacing(2);
     column->addWidget(button, 0, Qt::AlignLeft);
     connect(button, &QAbstractButton::clicked, this, [this] {

@@ -91,7 +91,8 @@ void ProcessRowDelegate::paint(QPainter* p, const QStyleOptionViewItem& option, 
   }
 
   // CPU: a bar 56 wide and the figure 48 wide, 10 apart, at the cell's trailing edge.
-  const QColor cpuColor = cpuIsHigh(proc.cpu) ? Palette::warn() : secondary;
+  const bool high = cpuIsHigh(proc.cpu);
+  const QColor cpuColor = high ? Palette::warnText().resolve() : secondary;
   const QFont figureFont = Fonts::text(13);
   const QRectF figure(g.cpu.right() - 48, g.cpu.top(), 48, g.cpu.height());
   const QRectF track(figure.left() - 10 - 56, g.cpu.center().y() - ThinBar::kHeight / 2.0, 56, ThinBar::kHeight);
@@ -99,7 +100,7 @@ void ProcessRowDelegate::paint(QPainter* p, const QStyleOptionViewItem& option, 
   p->setBrush(Palette::adaptiveOpacity(0.08, 0.08).resolve());
   p->drawRoundedRect(track, 2, 2);
   if (const double w = thinBarWidth(proc.cpu / 100, track.width()); w > 0) {
-    p->setBrush(cpuColor);
+    p->setBrush(high ? Palette::warn() : secondary);
     p->drawRoundedRect(QRectF(track.left(), track.top(), w, track.height()), 2, 2);
   }
   p->setFont(figureFont);

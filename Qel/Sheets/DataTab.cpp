@@ -110,7 +110,7 @@ TabBody* dataTab(const SettingsEnv& env) {
 
   auto* danger = new SettingGroup(body);
   auto* erase = new WashButton(qs(L("Erase…")), 12, body);
-  erase->setColors(Palette::strain(), [] {
+  erase->setColors(Palette::strainText(), [] {
     QColor c = Palette::strain();
     c.setAlphaF(0.12f);
     return c;

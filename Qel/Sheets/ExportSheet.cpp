@@ -183,7 +183,7 @@ ExportSheet::ExportSheet(const ViewContext& context, PosterData data, QWidget* p
   auto* bar = new QHBoxLayout;
   bar->setContentsMargins(24, 16, 24, 16);
   auto* copy = new TextButton(qs(L("Copy image")), Fonts::text(13, QFont::Medium), this);
-  copy->setColor(accent(store_.page()));
+  copy->setColor(accentText(store_.page()));
   copy_ = copy;
   save_ = PillButton::primary(qs(L("Save image…")), this);
   bar->addWidget(copy_);

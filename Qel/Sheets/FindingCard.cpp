@@ -50,7 +50,7 @@ FindingCard::FindingCard(const ViewContext& context, QWidget* parent)
   view_ = new PillButton(text("View"), 12, QFont::Medium, Palette::primaryText(), Palette::adaptiveOpacity(0.08, 0.08),
                          QSize(12, 4), this);
   auto* gotIt = new TextButton(text("Got it"), Fonts::text(12), this);
-  gotIt->setColor(Palette::tertiaryText().resolve());
+  gotIt->setColor(Palette::tertiaryText());
   gotIt_ = gotIt;
   buttons->addWidget(view_, 0, Qt::AlignHCenter);
   buttons->addWidget(gotIt_, 0, Qt::AlignHCenter);
@@ -65,7 +65,7 @@ FindingCard::FindingCard(const ViewContext& context, QWidget* parent)
   });
   connect(&context.bridge, &StoreBridge::changed, this, &FindingCard::refresh);
   connect(Palette::notifier(), &AppearanceNotifier::qelAppearanceChanged, this, [this, gotIt] {
-    gotIt->setColor(Palette::tertiaryText().resolve());
+    gotIt->setColor(Palette::tertiaryText());
     update();
   });
   refresh();

@@ -54,7 +54,7 @@ std::string culpritDetail(const Culprit& culprit) {
 }
 
 IncidentSheet::IncidentSheet(const ViewContext& context, const Incident& incident, QWidget* parent)
-    : ReportSheet(context, text("What just happened"), Palette::cpu(), QString::fromStdString(displayName(incident.headline)),
+    : ReportSheet(context, text("What just happened"), accentText(Page::cpu), QString::fromStdString(displayName(incident.headline)),
                   text("Press Ctrl+Alt+E any time to replay the last 60 seconds."),
                   [&store = context.store] { store.setIncident(std::nullopt); }, parent),
       incident_(incident),

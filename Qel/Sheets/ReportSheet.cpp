@@ -19,7 +19,7 @@
 
 namespace qel {
 
-ReportSheet::ReportSheet(const ViewContext& context, const QString& kicker, std::optional<QColor> kickerColor,
+ReportSheet::ReportSheet(const ViewContext& context, const QString& kicker, std::optional<AdaptiveColor> kickerColor,
                          const QString& headline, const QString& hint, std::function<void()> closeAction,
                          QWidget* parent)
     : QWidget(parent), store_(context.store), bridge_(context.bridge), closeAction_(std::move(closeAction)),
@@ -37,7 +37,7 @@ ReportSheet::ReportSheet(const ViewContext& context, const QString& kicker, std:
   titles_ = new QVBoxLayout;
   titles_->setSpacing(4);
   if (!kicker.isEmpty()) {
-    kicker_ = new PlainLabel(kicker, 13, QFont::DemiBold, kickerColor.value_or(accent(store_.page())), this);
+    kicker_ = new PlainLabel(kicker, 13, QFont::DemiBold, kickerColor.value_or(accentText(store_.page())), this);
     titles_->addWidget(kicker_);
   }
   if (!headline.isEmpty()) {
@@ -72,7 +72,7 @@ ReportSheet::ReportSheet(const ViewContext& context, const QString& kicker, std:
   qApp->installEventFilter(this);
   // The background and the kicker follow the page on show.
   connect(&bridge_, &StoreBridge::changed, this, [this] {
-    if (kicker_ && !kickerColor_) kicker_->setColor(accent(store_.page()));
+    if (kicker_ && !kickerColor_) kicker_->setColor(accentText(store_.page()));
     update();
   });
   new InitialFocusClearer(this);

@@ -31,7 +31,7 @@ class ReportSheet : public QWidget {
  protected:
   // `close` withdraws the sheet's request. The kicker takes `kickerColor`, or the page's accent
   // when none is given. An empty kicker or headline is left out, for a sheet with titles of its own.
-  ReportSheet(const ViewContext& context, const QString& kicker, std::optional<QColor> kickerColor,
+  ReportSheet(const ViewContext& context, const QString& kicker, std::optional<AdaptiveColor> kickerColor,
               const QString& headline, const QString& hint, std::function<void()> close, QWidget* parent);
 
   // The column under the header (spacing 18), for the sheet's blocks.
@@ -62,7 +62,7 @@ class ReportSheet : public QWidget {
   QHBoxLayout* footer_;
   PlainLabel* kicker_ = nullptr;
   PlainLabel* hint_;
-  std::optional<QColor> kickerColor_;
+  std::optional<AdaptiveColor> kickerColor_;
   QWidget* divider_;
   QAbstractButton* close_;
   QAbstractButton* done_;

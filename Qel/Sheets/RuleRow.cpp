@@ -62,7 +62,7 @@ RuleRow::RuleRow(Store& store, std::size_t index, TabBody* body, QWidget* parent
   auto* detail = new PlainLabel(qs(L(m.detail)), 12, QFont::Normal, Palette::tertiaryText(), texts_);
   detail->setWordWrap(true);
   texts->addWidget(detail);
-  fired_ = new PlainLabel({}, 11.5, QFont::Normal, Palette::warn(), texts_);
+  fired_ = new PlainLabel({}, 11.5, QFont::Normal, Palette::warnText(), texts_);
   texts->addWidget(fired_);
   row->addWidget(texts_, 1);
 

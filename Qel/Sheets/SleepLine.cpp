@@ -72,7 +72,7 @@ void SleepLine::paintEvent(QPaintEvent*) {
   p.setPen(Palette::secondaryText().resolve());
   p.drawText(QRectF(textLeft, 0, textRoom, box.height()), Qt::AlignLeft | Qt::AlignVCenter, summary);
   p.setFont(medium);
-  p.setPen(accent(store_.page()));
+  p.setPen(accentText(store_.page()).resolve());
   p.drawText(QRectF(textLeft + summaryWidth + kGap, 0, viewWidth + 2, box.height()), Qt::AlignLeft | Qt::AlignVCenter,
              view);
   if (focusRingShown(this)) paintFocusRing(p, box, 6);
@@ -108,7 +108,7 @@ QString SleepNote::detail() const { return detail_->text(); }
 void SleepNote::refresh() {
   session_ = store_.selectedSleep();
   wake_ = session_ ? store_.selectedWake() : std::nullopt;
-  static_cast<TextButton*>(report_)->setColor(accent(store_.page()));
+  static_cast<TextButton*>(report_)->setColor(accentText(store_.page()));
   if (!session_) return;
   const auto& clock = clockFormatter();
   const QString summary = qs(store_.sleepSummary(*session_));

@@ -200,7 +200,7 @@ StretchSheet::StretchSheet(const ViewContext& context, const Stretch& stretch, Q
   // The footer: "Delete this mark", the hint, and Done; the spacing is the gap of at least 12.
   footer()->setSpacing(14);
   auto* remove = new TextButton(loc("Delete this mark"), Fonts::text(13, QFont::Medium), this);
-  remove->setColor(accent(store_.page()));
+  remove->setColor(accentText(store_.page()));
   connect(remove, &QAbstractButton::clicked, this, [this] {
     askFirst(this, QStringLiteral("deleteMarkConfirmation"), loc("Delete this mark?"), loc("This can't be undone."),
              loc("Delete this mark"), [&store = store_, stretch = stretch_] { store.deleteStretch(stretch); });
@@ -209,7 +209,7 @@ StretchSheet::StretchSheet(const ViewContext& context, const Stretch& stretch, Q
   footer()->insertWidget(0, remove, 0, Qt::AlignVCenter);
   hint()->setFont(Fonts::text(12));
   hint()->setColor(Palette::tertiaryText());
-  connect(&bridge_, &StoreBridge::changed, remove, [this, remove] { remove->setColor(accent(store_.page())); });
+  connect(&bridge_, &StoreBridge::changed, remove, [this, remove] { remove->setColor(accentText(store_.page())); });
 }
 
 QString StretchSheet::subtitle() const { return subtitle_->text(); }

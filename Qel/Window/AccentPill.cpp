@@ -8,20 +8,13 @@
 #include "Qel/Window/FocusRing.hpp"
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/Glyphs.hpp"
+#include "Qel/Window/PageMeta.hpp"
 #include "Qel/Window/Palette.hpp"
 
 namespace qel {
 
 namespace {
 constexpr double kIcon = 14;
-}
-
-QColor accentPillInk(const QColor& accent, bool light) {
-  if (!light) return accent;
-  // 55 % of the way to ink: every page accent then reads at 4.5 : 1 or better on its tinted fill.
-  const QColor ink = Palette::ink();
-  const auto mix = [](int a, int b) { return int(std::lround(a + (b - a) * 0.55)); };
-  return QColor(mix(accent.red(), ink.red()), mix(accent.green(), ink.green()), mix(accent.blue(), ink.blue()));
 }
 
 AccentPill::AccentPill(std::string symbol, const QString& text, QWidget* parent)
@@ -35,9 +28,9 @@ AccentPill::AccentPill(std::string symbol, const QString& text, QWidget* parent)
   Palette::followAppearance(this);
 }
 
-void AccentPill::setAccent(const QColor& accent) {
-  if (accent == accent_) return;
-  accent_ = accent;
+void AccentPill::setPage(Page page) {
+  if (page == page_) return;
+  page_ = page;
   update();
 }
 
@@ -50,12 +43,12 @@ void AccentPill::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
   const QRectF r(rect());
-  QColor fill = accent_;
+  QColor fill = accent(page_);
   fill.setAlphaF(0.14f);
   p.setPen(Qt::NoPen);
   p.setBrush(fill);
   p.drawRoundedRect(r, r.height() / 2, r.height() / 2);
-  const QColor ink = accentPillInk(accent_, Palette::light());
+  const QColor ink = accentText(page_).resolve();
   Glyphs::draw(p, QRectF(12, 0, kIcon, r.height()), symbol_, kIcon, ink);
   p.setPen(ink);
   p.setFont(font());

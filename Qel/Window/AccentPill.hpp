@@ -1,23 +1,22 @@
 #pragma once
-// A capsule button tinted with a page's accent: a symbol and words in the accent on a faint
-// fill of it. The whole capsule takes the click; it shows the keyboard focus.
+// A capsule button tinted with a page's accent: a symbol and words in the accent as words take it,
+// on a faint fill of the accent. The whole capsule takes the click; it shows the keyboard focus.
 #include <QAbstractButton>
 
 #include <string>
 
-namespace qel {
+#include "Qel/Store/Enums.hpp"
 
-// The pill's symbol and words: the accent itself on a dark ground; on a light one, pale accents
-// would read as switched off, so the ink is taken most of the way to the palette's ink.
-QColor accentPillInk(const QColor& accent, bool light);
+namespace qel {
 
 class AccentPill : public QAbstractButton {
   Q_OBJECT
 
  public:
   AccentPill(std::string symbol, const QString& text, QWidget* parent = nullptr);
-  void setAccent(const QColor& accent);
-  const QColor& accent() const { return accent_; }
+  // The page whose accent it takes.
+  void setPage(Page page);
+  Page page() const { return page_; }
   QSize sizeHint() const override;
 
  protected:
@@ -25,7 +24,7 @@ class AccentPill : public QAbstractButton {
 
  private:
   std::string symbol_;
-  QColor accent_;
+  Page page_ = Page::overview;
 };
 
 }  // namespace qel

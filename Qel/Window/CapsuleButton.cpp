@@ -80,7 +80,7 @@ void CapsuleButton::paintEvent(QPaintEvent*) {
   const bool light = Palette::light();
   QColor fill = Palette::calm();
   fill.setAlphaF(light ? 0.18f : 0.14f);
-  const QColor ink = light ? Palette::calmDeep() : Palette::calm();
+  const QColor ink = Palette::calmText().resolve();
   const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
   const double radius = box.height() / 2;
   p.setPen(focusRingShown(this) ? QPen(ink, 1.5) : Qt::NoPen);  // keyboard focus shows as a ring

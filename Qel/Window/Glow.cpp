@@ -4,20 +4,10 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "Qel/Window/Dither.hpp"
 #include "Qel/Window/PageMeta.hpp"
 
 namespace qel {
-
-namespace {
-
-// An 8 by 8 ordered-dither pattern: spreads each rounding over neighbouring pixels.
-constexpr int kBayer[8][8] = {
-    {0, 32, 8, 40, 2, 34, 10, 42},  {48, 16, 56, 24, 50, 18, 58, 26}, {12, 44, 4, 36, 14, 46, 6, 38},
-    {60, 28, 52, 20, 62, 30, 54, 22}, {3, 35, 11, 43, 1, 33, 9, 41},  {51, 19, 59, 27, 49, 17, 57, 25},
-    {15, 47, 7, 39, 13, 45, 5, 37},  {63, 31, 55, 23, 61, 29, 53, 21},
-};
-
-}  // namespace
 
 double glowLoad(double cpuTotal) { return std::isfinite(cpuTotal) ? std::clamp(cpuTotal, 0.0, 1.0) : 0.0; }
 
@@ -108,7 +98,7 @@ QImage GlowFade::render(const GlowLook& look) {
         continue;
       }
       // Half a level up, then a rounding spread over the 8 by 8 pattern.
-      const std::int64_t dither = kBayer[j & 7][i & 7] * 1024 + 512;
+      const std::int64_t dither = bayer(i, j) * 1024 + 512;
       int c[3];
       for (int k = 0; k < 3; ++k)
         c[k] = std::clamp(int((base[k] + ((span[k] * fade) >> 16) + dither) >> 16), 0, 255);

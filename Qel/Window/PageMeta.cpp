@@ -45,4 +45,17 @@ QColor accent(Page page) {
   return Palette::rgb(0x9FD3C7);
 }
 
+AdaptiveColor accentText(Page page) {
+  switch (page) {
+    case Page::overview: return Palette::adaptive(0x40655C, 0x9FD3C7);
+    case Page::cpu: return Palette::adaptive(0x226958, 0x6FDCBF);
+    case Page::gpu: return Palette::adaptive(0xA12D6B, 0xFF9ECF);
+    case Page::mem: return Palette::adaptive(0x674FA4, 0xB8A1FF);
+    case Page::disk: return Palette::adaptive(0x78582A, 0xEFB96F);
+    case Page::net: return Palette::adaptive(0x325F99, 0x80B4FF);
+    case Page::energy: return Palette::adaptive(0x4D6616, 0xCDE36D);
+  }
+  return Palette::adaptive(0x40655C, 0x9FD3C7);
+}
+
 }  // namespace qel

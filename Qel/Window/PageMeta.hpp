@@ -12,5 +12,7 @@ namespace qel {
 QString title(Page page);
 AdaptiveColor background(Page page);
 QColor accent(Page page);
+// The accent as words (and marks that must read like them) take it: deeper on a light ground.
+AdaptiveColor accentText(Page page);
 
 }  // namespace qel

@@ -168,8 +168,8 @@ namespace qel {
 AdaptiveColor color(Level level) {
   switch (level) {
     case Level::calm: return Palette::primaryText();
-    case Level::notable: return Palette::warn();
-    case Level::high: return Palette::strain();
+    case Level::notable: return Palette::warnText();
+    case Level::high: return Palette::strainText();
   }
   return Palette::primaryText();
 }

@@ -68,10 +68,17 @@ AdaptiveColor adaptiveOpacity(double white, double black);
 // Fixed when called: `light` while the interface is light, else `dark` (dark first).
 QColor themed(std::uint32_t dark, std::uint32_t light);
 
-// The three greys of text: primary ink, secondary text and tertiary notes.
+// Colours of words. Each reads at 4.5 : 1 or more over every ground it lies on (a page's
+// background, bare or under a card's wash) in both looks. The coloured ones keep the hue of the
+// named colour and take a deeper shade of it on the light ground, where the named one is too pale
+// to read. Shapes keep the named colours.
+// The three greys: primary ink, secondary text and tertiary notes.
 inline AdaptiveColor primaryText() { return adaptive(0x1B2422, 0xEEF0EE); }
-inline AdaptiveColor secondaryText() { return adaptive(0x5A6562, 0xA7AEAC); }
-inline AdaptiveColor tertiaryText() { return adaptive(0x8A9592, 0x737B7A); }
+inline AdaptiveColor secondaryText() { return adaptive(0x4F5956, 0xA7AEAC); }
+inline AdaptiveColor tertiaryText() { return adaptive(0x56605D, 0x9CA1A0); }
+inline AdaptiveColor warnText() { return adaptive(0x85521A, 0xF2B45A); }
+inline AdaptiveColor strainText() { return adaptive(0xA43B26, 0xFF7A59); }
+inline AdaptiveColor calmText() { return adaptive(0x376755, 0x7FD4B4); }
 
 // Whether the desktop prefers a light look: the portal's colour-scheme 1 is dark, 2 light;
 // with no preference, the lightness of the desktop palette's window colour decides.
@@ -87,7 +94,7 @@ void setDesktopSchemeReader(std::function<std::optional<std::uint32_t>()> reader
 
 namespace qel {
 
-// The colour of a status level.
+// The colour of a status level, for its words.
 AdaptiveColor color(Level level);
 
 }  // namespace qel

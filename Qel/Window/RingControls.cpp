@@ -90,7 +90,7 @@ void RingControls::refresh() {
     }
   }
   back_->setVisible(store_.selectedSlot() || store_.viewDay());
-  back_->setColor(accent(store_.page()));
+  back_->setColor(accentText(store_.page()));
   if (store_.ringMode() != shownMode_) {
     shownMode_ = store_.ringMode();
     mode_->refresh();

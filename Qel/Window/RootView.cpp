@@ -36,7 +36,7 @@ QWidget* standIn(Page page, QWidget* parent) {
   auto* holder = new QWidget(parent);
   auto* layout = new QVBoxLayout(holder);
   layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(new PageHead(title(page), accent(page), {}, {}, {}, 44, holder));
+  layout->addWidget(new PageHead(title(page), accentText(page), {}, {}, {}, 44, holder));
   layout->addStretch(1);
   return holder;
 }

@@ -111,7 +111,7 @@ void TabButton::paintEvent(QPaintEvent*) {
 
   if (state_.showValue && state_.readout.value) {
     const QColor c = state_.current       ? withAlpha(Palette::ink(), 0.6)
-                     : state_.readout.unusual ? Palette::warn()
+                     : state_.readout.unusual ? Palette::warnText().resolve()
                                               : Palette::tertiaryText().resolve();
     const QFontMetricsF fm(valueFont());
     const QString value = QString::fromStdString(*state_.readout.value);

@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "Qel/Window/FocusRing.hpp"
-#include "Qel/Window/Legible.hpp"
+#include "Qel/Window/Palette.hpp"
 
 namespace qel {
 
@@ -16,9 +16,10 @@ TextButton::TextButton(const QString& text, const QFont& font, QWidget* parent) 
   setCursor(Qt::PointingHandCursor);
   setFocusPolicy(Qt::TabFocus);
   setAccessibleName(text);
+  Palette::followAppearance(this);
 }
 
-void TextButton::setColor(const QColor& color) {
+void TextButton::setColor(const AdaptiveColor& color) {
   if (color == color_) return;
   color_ = color;
   update();
@@ -32,7 +33,7 @@ QSize TextButton::sizeHint() const {
 
 void TextButton::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  p.setPen(Legible::text(color_));  // a pale accent on a pale page would read as disabled
+  p.setPen(color_.resolve());
   p.drawText(rect(), Qt::AlignCenter | Qt::TextSingleLine, text());
   if (focusRingShown(this)) paintFocusRing(p, QRectF(rect()), 6);
 }

@@ -1,7 +1,9 @@
 #pragma once
-// A button that is only its words, in a colour of its own (a page's accent), deepened where it
-// would be too faint to read on the window's ground. It shows the keyboard focus.
+// A button that is only its words, in a text colour of its own (a page's accent as words take
+// it), following the appearance. It shows the keyboard focus.
 #include <QAbstractButton>
+
+#include "Qel/Window/AdaptiveColor.hpp"
 
 namespace qel {
 
@@ -10,15 +12,15 @@ class TextButton : public QAbstractButton {
 
  public:
   TextButton(const QString& text, const QFont& font, QWidget* parent = nullptr);
-  void setColor(const QColor& color);
-  const QColor& color() const { return color_; }
+  void setColor(const AdaptiveColor& color);
+  const AdaptiveColor& color() const { return color_; }
   QSize sizeHint() const override;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  QColor color_;
+  AdaptiveColor color_;
 };
 
 }  // namespace qel

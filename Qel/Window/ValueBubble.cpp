@@ -56,7 +56,7 @@ void ValueBubble::paintEvent(QPaintEvent*) {
   edge.setAlphaF(0.08f);
   p.setPen(QPen(edge, 0.5));
   p.drawRoundedRect(capsule.adjusted(0.25, 0.25, -0.25, -0.25), radius, radius);
-  p.setPen(warn_ ? Palette::warn() : Palette::secondaryText().resolve());
+  p.setPen(warn_ ? Palette::warnText().resolve() : Palette::secondaryText().resolve());
   p.drawText(capsule, Qt::AlignCenter | Qt::TextSingleLine, text_);
 }
 

@@ -178,7 +178,7 @@ TEST_F(RootViewTest, switchesToTheRegisteredPageOrItsHeadline) {
   auto* head = shown.root->pageView()->findChild<PageHead*>();
   ASSERT_NE(head, nullptr);
   EXPECT_EQ(head->nameLabel()->text(), "Memory");
-  EXPECT_EQ(head->nameLabel()->color(), AdaptiveColor(accent(Page::mem)));
+  EXPECT_EQ(head->nameLabel()->color(), accentText(Page::mem));
 }
 
 TEST_F(RootViewTest, backgroundAndGlowFollowPageLoadAndAppearance) {

@@ -15,6 +15,7 @@
 #include "Qel/MenuBar/PanelBatteries.hpp"
 #include "Qel/MenuBar/PanelFacts.hpp"
 #include "Qel/MenuBar/PanelProcRow.hpp"
+#include "Qel/MenuBar/PanelStyle.hpp"
 #include "Qel/MenuBar/PanelToast.hpp"
 #include "Qel/MenuBar/PanelToggle.hpp"
 #include "Qel/MenuBar/TodayStrip.hpp"
@@ -158,6 +159,39 @@ TEST(TodayStripGeometry, barsStayUnderTheDotRow) {
   EXPECT_DOUBLE_EQ(stripDot(143, 288).x(), 287);
 }
 
+TEST(PanelBackdrop, aGradientLitFromTheCornerWithRoundedCornersAndNoRings) {
+  const PanelBackdropLook look{QSize(384, 600), 1, true, panelGlowTint(Level::high).rgb()};
+  const QImage image = paintPanelBackdrop(look);
+  ASSERT_EQ(image.size(), QSize(384, 600));
+  EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0);  // outside the rounded corner
+  EXPECT_EQ(qAlpha(image.pixel(383, 599)), 0);
+  EXPECT_EQ(qAlpha(image.pixel(16, 16)), 255);
+  // Dithered, yet true to the colour on average: an 8 by 8 block holds one of each threshold.
+  const auto blockMean = [&](int x0, int y0) {
+    double r = 0, g = 0, b = 0;
+    for (int y = y0; y < y0 + 8; ++y)
+      for (int x = x0; x < x0 + 8; ++x) {
+        const QColor c = image.pixelColor(x, y);
+        r += c.redF() * 255, g += c.greenF() * 255, b += c.blueF() * 255;
+      }
+    return QColor(int(std::lround(r / 64)), int(std::lround(g / 64)), int(std::lround(b / 64)));
+  };
+  for (const QPoint at : {QPoint(40, 40), QPoint(192, 296), QPoint(296, 560)}) {
+    const QColor want = panelBackdropAt(look, QPointF(at) + QPointF(4, 4));
+    EXPECT_TRUE(test::near(blockMean(at.x(), at.y()), want, 1)) << at.x() << "," << at.y();
+  }
+  // The corner takes the tint; beyond the glow's reach only the gradient is left.
+  const QColor corner = panelBackdropAt(look, QPointF(20, 20)), beyond = panelBackdropAt(look, QPointF(300, 300));
+  EXPECT_GT(corner.red() - corner.blue(), 5);
+  EXPECT_TRUE(test::near(beyond, test::over(panelBackdropTop(true), panelBackdropBottom(true), 0.5), 1));
+  // A new tint repaints the glow's corner into the same picture as a fresh one would be.
+  QImage again = image;
+  PanelBackdropLook calm = look;
+  calm.tint = panelGlowTint(Level::calm).rgb();
+  repaintPanelGlow(again, calm);
+  EXPECT_EQ(again, paintPanelBackdrop(calm));
+}
+
 class MenuPanelTest : public ::testing::Test {
  protected:
   MenuPanelTest() { test::useAppearance("light"); }
@@ -186,9 +220,9 @@ TEST_F(MenuPanelTest, cellsDrawTheirColoursWhereTheyBelong) {
   const auto& last = wedges.back();
   const double mid = (last.startAngle + last.endAngle) / 2;
   const double r = last.innerRadius + 1.5;
-  const QColor want = last.tone == WedgeTone::hot    ? Palette::themed(0xFF7A59, 0xB34129)
-                      : last.tone == WedgeTone::warm ? Palette::themed(0xF2B45A, 0x9D601F)
-                                                     : Palette::themed(0x6FDCBF, 0x2A826D);
+  const QColor want = last.tone == WedgeTone::hot    ? PanelStyle::hot()
+                      : last.tone == WedgeTone::warm ? PanelStyle::warm()
+                                                     : PanelStyle::accent();
   const QColor got = host.at(int(46 + r * std::cos(mid)), int(46 + r * std::sin(mid)));
   EXPECT_TRUE(near(got, want, 30)) << got.name().toStdString() << " " << want.name().toStdString();
   // The centre stays empty.
@@ -208,7 +242,7 @@ TEST_F(MenuPanelTest, cellsDrawTheirColoursWhereTheyBelong) {
   // The disc left of its symbol: the shade while off, the accent while on.
   EXPECT_TRUE(near(toggleHost.at(14, 21), test::over(test::over(Qt::white, Qt::black, 0.06), Qt::black, 0.1), 3)) << toggleHost.at(14, 21).name().toStdString();
   toggle->setState(true, "On");
-  EXPECT_TRUE(near(toggleHost.at(14, 21), Palette::rgb(0x2A826D), 8)) << toggleHost.at(14, 21).name().toStdString();
+  EXPECT_TRUE(near(toggleHost.at(14, 21), PanelStyle::accent(), 8)) << toggleHost.at(14, 21).name().toStdString();
   toggle->setState(false, "Throttle heavy background work <b>now</b>");
   // Its whole text as a tool tip, shown as written, never as markup.
   EXPECT_TRUE(toggle->toolTip().contains("Throttle heavy background work &lt;b&gt;now&lt;/b&gt;"))
@@ -278,7 +312,7 @@ TEST_F(MenuPanelTest, aRowsBarTurnsWarmFromThirtyPercent) {
     test::Host host(row, {340, PanelProcRow::kHeight});
     // The bar stands left of the figure and the End column; its filled start is the row's tone.
     const int barLeft = 340 - PanelProcRow::kEndWidth - 8 - 50 - 8 - 54;
-    const QColor want = cpu >= 30 ? Palette::themed(0xF2B45A, 0x9D601F) : Palette::themed(0xA7AEAC, 0x4C5B55);
+    const QColor want = cpu >= 30 ? PanelStyle::warm() : PanelStyle::grey();
     EXPECT_TRUE(test::near(host.at(barLeft + 4, PanelProcRow::kHeight / 2), want, 10)) << cpu;
     EXPECT_EQ(QString::fromStdString(procCpuText(cpu)), cpu >= 30 ? "30.0%" : "29.9%");
   }
@@ -386,7 +420,7 @@ TEST_F(MenuPanelTest, aDeviceCellDrawsItsChargeAndWarnsBelowTwentyPercent) {
     auto* cell = new PanelBatteryCell({"k", "<b>Pen</b>", percent, BTDevice::Kind::unknown});
     test::Host host(cell, {PanelBatteryCell::kWidth, PanelBatteryCell::kHeight});
     const bool low = percent < 20;
-    const QColor hot = Palette::themed(0xFF7A59, 0xB34129);
+    const QColor hot = PanelStyle::hot();
     // Twelve o'clock on the ring is always charged; nine o'clock only from 75 %.
     const QRectF circle = batteryGaugeShape(QSizeF(36, 36), percent).circle;
     const QColor charge = low ? hot : Palette::batteryGreen();
@@ -481,6 +515,26 @@ TEST_F(MenuPanelTest, theToastLeavesTheSwitchesInSight) {
   EXPECT_TRUE(test::near(shot.pixelColor(pill.left() + 4, pill.center().y()), Palette::rgb(0x10161A), 8));
 }
 
+TEST_F(MenuPanelTest, theGlowEasesIntoTheTintOfANewLevel) {
+  Motion::setEnabled(true);
+  FrameTimer::useManualClock(true);
+  PanelCard card;
+  card.show();
+  BusyAfternoon::settle();
+  card.setLevel(Level::calm);  // the first level shows at once
+  EXPECT_EQ(card.glowTint(), panelGlowTint(Level::calm));
+  card.setLevel(Level::high);
+  EXPECT_EQ(card.glowTint(), panelGlowTint(Level::calm));
+  FrameTimer::advance(400);
+  const QColor halfway = card.glowTint();
+  EXPECT_NE(halfway, panelGlowTint(Level::calm));
+  EXPECT_NE(halfway, panelGlowTint(Level::high));
+  FrameTimer::advance(500);
+  EXPECT_EQ(card.glowTint(), panelGlowTint(Level::high));
+  FrameTimer::useManualClock(false);
+  Motion::setEnabled(false);
+}
+
 TEST_F(MenuPanelTest, galleryLightAndDark) {
   ASSERT_TRUE(fx.connectDevices(BusyAfternoon::deskDevices()));
   for (const char* look : {"light", "dark"}) {
@@ -496,6 +550,8 @@ TEST_F(MenuPanelTest, galleryLightAndDark) {
     QDir().mkpath(dir);
     const QString file = dir + QStringLiteral("/panel-%1.png").arg(QLatin1String(look));
     EXPECT_TRUE(card.grab().save(file)) << file.toStdString();
+    card.setLevel(Level::high);  // the glow of a machine under strain
+    EXPECT_TRUE(card.grab().save(dir + QStringLiteral("/panel-glow-high-%1.png").arg(QLatin1String(look))));
   }
 }
 

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QDir>
 
+#include "Qel/MenuBar/PanelStyle.hpp"
 #include "Qel/Pages/MemoryAdviceCard.hpp"
 #include "Qel/Pages/OverviewPage.hpp"
 #include "Qel/Text/Format.hpp"
@@ -119,8 +120,8 @@ TEST_F(MemoryAdviceCardTest, theCardIsTintedWithItsAccent) {
           << look << compact;
     }
   }
-  EXPECT_EQ(memoryAdviceLook(true).accent.forLight(), Palette::rgb(0x9D601F));
-  EXPECT_EQ(memoryAdviceLook(false).accent.forLight(), Palette::warn());
+  EXPECT_EQ(memoryAdviceLook(true).accent, PanelStyle::warmTint());
+  EXPECT_EQ(memoryAdviceLook(false).accent, Palette::warnText());
 }
 
 TEST_F(MemoryAdviceCardTest, gallery) {

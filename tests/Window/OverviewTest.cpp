@@ -225,7 +225,7 @@ TEST(OverviewPage, metricRowsOpenTheirPagesAndReplayUsesThePageAccent) {
   BusyAfternoon::settle();
   EXPECT_EQ(store.page(), Page::net);
   EXPECT_EQ(store.selectedSlot(), std::nullopt);
-  EXPECT_EQ(shown.page->replayButton()->accent(), accent(Page::net));
+  EXPECT_EQ(shown.page->replayButton()->page(), Page::net);
   shown.page->replayButton()->click();
   EXPECT_EQ(replays, 1);
 }
@@ -235,10 +235,10 @@ TEST(AccentPill, wordsReadOnTheirPillInEveryPageAccent) {
     for (const bool light : {true, false}) {
       const QColor ground = light ? background(page).forLight() : background(page).forDark();
       const QColor fill = test::over(ground, accent(page), 0.14);
-      EXPECT_GE(test::contrast(accentPillInk(accent(page), light), fill), 4.5) << int(page) << " light " << light;
+      const AdaptiveColor ink = accentText(page);
+      EXPECT_GE(test::contrast(light ? ink.forLight() : ink.forDark(), fill), 4.5) << int(page) << " light " << light;
     }
   }
-  EXPECT_EQ(accentPillInk(accent(Page::cpu), false), accent(Page::cpu));  // dark: the accent as it is
 }
 
 TEST(RingControls, modeStepperAndBackToNow) {

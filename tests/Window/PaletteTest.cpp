@@ -94,7 +94,7 @@ TEST(Palette, themedIsFixedWhenCalledAdaptiveWhenResolved) {
 TEST(Palette, appearanceSwitchRecoloursLabelsAndCards) {
   useAppearance("light");
   PlainLabel label("Model", 13, QFont::Normal, Palette::secondaryText());
-  EXPECT_EQ(label.palette().color(QPalette::WindowText), Palette::rgb(0x5A6562));
+  EXPECT_EQ(label.palette().color(QPalette::WindowText), Palette::secondaryText().forLight());
   EXPECT_EQ(label.textFormat(), Qt::PlainText);
 
   auto* panel = new Panel(nullptr, 16);
