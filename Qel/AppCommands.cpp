@@ -41,11 +41,11 @@ QList<QAction*> AppCommands::menu() const {
 }
 
 void AppCommands::retranslate() {
-  settings_->setText(menuText("Settings…"));
-  checkForUpdates_->setText(menuText("Check for Updates…"));
-  whatsNew_->setText(menuText("What's new"));
-  licenses_->setText(menuText("Open Source Licenses"));
-  quit_->setText(menuText("Quit"));
+  settings_->setText(menuText(Lkey("Settings…")));
+  checkForUpdates_->setText(menuText(Lkey("Check for Updates…")));
+  whatsNew_->setText(menuText(Lkey("What's new")));
+  licenses_->setText(menuText(Lkey("Open Source Licenses")));
+  quit_->setText(menuText(Lkey("Quit")));
 }
 
 void dismissSheetsThen(Store& store, Executor& main, std::function<void()> open) {

@@ -45,11 +45,11 @@ void UpdateNotices::changeEvent(QEvent* event) {
 void UpdateNotices::refresh() {
   const auto& available = updater_.available();
   update_->setPresent(available.has_value());
-  if (available) update_->setText(text("Update to %@", {available->toStdString()}));
-  update_->setToolTip(plainToolTip(text("A new version of Qel is ready. Click to open its download page.")));
+  if (available) update_->setText(text(Lkey("Update to %@"), {available->toStdString()}));
+  update_->setToolTip(plainToolTip(text(Lkey("A new version of Qel is ready. Click to open its download page."))));
   whatsNew_->setPresent(updater_.whatsNewIsUnseen() && !updater_.whatsNewSeen());
-  whatsNew_->setText(text("What's new"));
-  whatsNew_->setToolTip(plainToolTip(text("Qel was updated. See what changed.")));
+  whatsNew_->setText(text(Lkey("What's new")));
+  whatsNew_->setToolTip(plainToolTip(text(Lkey("Qel was updated. See what changed."))));
   update_->updateGeometry();
   whatsNew_->updateGeometry();
   setVisible(!update_->isHidden() || !whatsNew_->isHidden());  // no gap in the bar for nothing

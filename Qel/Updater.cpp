@@ -101,7 +101,7 @@ void Updater::checkInBackground() { check(false); }
 void Updater::attend() {
   if (!available_) return;
   if (!downloadPage_.isEmpty() && !options_.openUrl(downloadPage_))
-    emit reported(text("The download page could not be opened: %@", {downloadPage_.toString().toStdString()}));
+    emit reported(text(Lkey("The download page could not be opened: %@"), {downloadPage_.toString().toStdString()}));
   available_.reset();
   emit changed();
 }
@@ -126,9 +126,10 @@ void Updater::finished(QNetworkReply* reply, bool userAsked) {
   defaults_.set(Changelog::lastCheckKey, nowSeconds());
   scheduleNext(options_.interval);
   const QByteArray body = reply->error() == QNetworkReply::NoError ? reply->readAll() : QByteArray();
-  if (reply->error() != QNetworkReply::NoError) return fail(userAsked, text("Qel could not reach the update feed."));
+  if (reply->error() != QNetworkReply::NoError)
+    return fail(userAsked, text(Lkey("Qel could not reach the update feed.")));
   const auto items = parseUpdateFeed(body);
-  if (!items) return fail(userAsked, text("The update feed could not be read."));
+  if (!items) return fail(userAsked, text(Lkey("The update feed could not be read.")));
 
   const auto update = newestUpdate(*items, *options_.running, betas_);
   available_ = update ? std::optional(update->displayVersion) : std::nullopt;
@@ -136,9 +137,9 @@ void Updater::finished(QNetworkReply* reply, bool userAsked) {
   emit changed();
   if (!userAsked) return;
   if (update)
-    emit reported(text("Qel %@ is available.", {update->displayVersion.toStdString()}));
+    emit reported(text(Lkey("Qel %@ is available."), {update->displayVersion.toStdString()}));
   else
-    emit reported(text("Qel %@ is the newest version.", {options_.running->text()}));
+    emit reported(text(Lkey("Qel %@ is the newest version."), {options_.running->text()}));
 }
 
 void Updater::fail(bool userAsked, const QString& message) {

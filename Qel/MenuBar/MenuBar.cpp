@@ -163,9 +163,9 @@ void MenuBar::setTrayImage(const QImage& image) {
 }
 
 void MenuBar::retranslate() {
-  showPanel_->setText(menuText("Show panel"));
-  openMain_->setText(menuText("Open Qel"));
-  whatHappened_->setText(menuText("What just happened"));
+  showPanel_->setText(menuText(Lkey("Show panel")));
+  openMain_->setText(menuText(Lkey("Open Qel")));
+  whatHappened_->setText(menuText(Lkey("What just happened")));
 }
 
 bool MenuBar::pointerOnItem() const {

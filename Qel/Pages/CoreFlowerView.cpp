@@ -112,7 +112,7 @@ void CoreFlowerView::paintEvent(QPaintEvent*) {
   p.setPen(Palette::tertiaryText().resolve());
   const QRectF bounds(0, 0, side, side);
   for (const auto& label : flower.labels)
-    Chart::drawText(p, qtL(label.efficiency ? "Efficiency" : "Performance"), Fonts::text(11), label.at,
+    Chart::drawText(p, label.efficiency ? qtL("Efficiency") : qtL("Performance"), Fonts::text(11), label.at,
                     Qt::AlignCenter, bounds);
 
   // The middle: thermal state over the load average, as one centred stack.

@@ -218,30 +218,30 @@ ProcNote describe(const ProcInfo& proc, std::string_view appName) {
   const std::string app = !inApp ? shortName : !appName.empty() ? std::string(appName) : nameOfAppKey(proc.appKey);
   constexpr const char* kBelongs = "It belongs to %@ and ends when you quit %@.";
   if (proc.childType == "renderer")
-    return note("A page renderer for %@. Each browser tab and each Electron app window has one.",
+    return note(Lkey("A page renderer for %@. Each browser tab and each Electron app window has one."),
                 "High usage means a page is busy. Closing that tab or window ends it.", true, app);
   if (proc.childType == "gpu-process")
-    return note("The graphics process for %@. It handles drawing, video and animation.", kBelongs, true, app);
+    return note(Lkey("The graphics process for %@. It handles drawing, video and animation."), kBelongs, true, app);
   if (proc.childType == "utility" || proc.childType == "ppapi")
-    return note("A service process for %@. It does one job on its own, such as networking, audio or storage.",
+    return note(Lkey("A service process for %@. It does one job on its own, such as networking, audio or storage."),
                 kBelongs, true, app);
   if (!inApp) {
     if (isKernelThread(proc))
-      return note("A kernel thread: part of the Linux kernel itself, doing work such as writing to disk, reclaiming "
-                  "memory or handling hardware.",
+      return note(Lkey("A kernel thread: part of the Linux kernel itself, doing work such as writing to disk, "
+                       "reclaiming memory or handling hardware."),
                   kVital, true);
     if (proc.isSystem || inSystemFolder(proc.path))
-      return note("A program that comes with your Linux system. Qel's glossary doesn't describe it yet.", kPasses,
+      return note(Lkey("A program that comes with your Linux system. Qel's glossary doesn't describe it yet."), kPasses,
                   false);
-    return note("Qel's glossary doesn't include this process. Judging by its path, it doesn't come from your "
-                "distribution's packages.",
+    return note(Lkey("Qel's glossary doesn't include this process. Judging by its path, it doesn't come from your "
+                     "distribution's packages."),
                 "If you're not sure what it is, look it up online before deciding whether to quit it.", false);
   }
   const bool isMain = !appName.empty() && proc.name == appName;
   if (!isMain && (inHelperFolder(proc.path) || endsLikeHelper(shortName)))
-    return note("A helper process for %@.", kBelongs, true, app);
-  if (!isMain) return note("Part of %@. Qel's glossary doesn't describe this process yet.", kBelongs, false, app);
-  return note("This is the main process of %@.",
+    return note(Lkey("A helper process for %@."), kBelongs, true, app);
+  if (!isMain) return note(Lkey("Part of %@. Qel's glossary doesn't describe this process yet."), kBelongs, false, app);
+  return note(Lkey("This is the main process of %@."),
               "If usage is high, first check whether it is working on something (exporting, syncing, compiling and "
               "so on).",
               true, app);

@@ -138,10 +138,10 @@ QWidget* ProfileView::facts() {
     column->addWidget(new InfoRow(qs(L(label)), qs(value), Palette::secondaryText(), box));
   };
   const double cpu = profile_.avgCPU;
-  row("CPU while running, average", std::isfinite(cpu) ? fixed(cpu, 1) + "%" : fixed(cpu, 1));
-  row("Memory, average", fmtBytes(wholeBytes(profile_.avgMem)));
-  if (profile_.energyShare) row("Share of all apps' energy", fmtPercent(*profile_.energyShare));
-  row("Days it ran", std::to_string(profile_.days.size()));
+  row(Lkey("CPU while running, average"), std::isfinite(cpu) ? fixed(cpu, 1) + "%" : fixed(cpu, 1));
+  row(Lkey("Memory, average"), fmtBytes(wholeBytes(profile_.avgMem)));
+  if (profile_.energyShare) row(Lkey("Share of all apps' energy"), fmtPercent(*profile_.energyShare));
+  row(Lkey("Days it ran"), std::to_string(profile_.days.size()));
   return box;
 }
 

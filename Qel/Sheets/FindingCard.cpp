@@ -47,9 +47,9 @@ FindingCard::FindingCard(const ViewContext& context, QWidget* parent)
   buttons->setContentsMargins(0, 0, 14, 0);
   buttons->setSpacing(6);
   buttons->addStretch(1);
-  view_ = new PillButton(text("View"), 12, QFont::Medium, Palette::primaryText(), Palette::adaptiveOpacity(0.08, 0.08),
-                         QSize(12, 4), this);
-  auto* gotIt = new TextButton(text("Got it"), Fonts::text(12), this);
+  view_ = new PillButton(text(Lkey("View")), 12, QFont::Medium, Palette::primaryText(),
+                         Palette::adaptiveOpacity(0.08, 0.08), QSize(12, 4), this);
+  auto* gotIt = new TextButton(text(Lkey("Got it")), Fonts::text(12), this);
   gotIt->setColor(Palette::tertiaryText());
   gotIt_ = gotIt;
   buttons->addWidget(view_, 0, Qt::AlignHCenter);

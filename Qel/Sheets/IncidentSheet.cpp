@@ -54,8 +54,9 @@ std::string culpritDetail(const Culprit& culprit) {
 }
 
 IncidentSheet::IncidentSheet(const ViewContext& context, const Incident& incident, QWidget* parent)
-    : ReportSheet(context, text("What just happened"), accentText(Page::cpu), QString::fromStdString(displayName(incident.headline)),
-                  text("Press Ctrl+Alt+E any time to replay the last 60 seconds."),
+    : ReportSheet(context, text(Lkey("What just happened")), accentText(Page::cpu),
+                  QString::fromStdString(displayName(incident.headline)),
+                  text(Lkey("Press Ctrl+Alt+E any time to replay the last 60 seconds.")),
                   [&store = context.store] { store.setIncident(std::nullopt); }, parent),
       incident_(incident),
       icons_(std::make_unique<IconCache>(context.store.apps())) {
@@ -65,11 +66,11 @@ IncidentSheet::IncidentSheet(const ViewContext& context, const Incident& inciden
   chart_ = new IncidentChart(incident_, cores, this);
   replay->addWidget(chart_);
   auto* times = new QHBoxLayout;
-  times->addWidget(new PlainLabel(text("60 s ago"), 11, QFont::Normal, Palette::tertiaryText(), this));
+  times->addWidget(new PlainLabel(text(Lkey("60 s ago")), 11, QFont::Normal, Palette::tertiaryText(), this));
   times->addStretch(1);
   const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(incident_.date.time_since_epoch()).count();
   const QString pressed = QDateTime::fromMSecsSinceEpoch(ms).toString(QStringLiteral("HH:mm:ss"));
-  times->addWidget(new PlainLabel(text("Pressed at %@", {pressed.toStdString()}), 11, QFont::Normal,
+  times->addWidget(new PlainLabel(text(Lkey("Pressed at %@"), {pressed.toStdString()}), 11, QFont::Normal,
                                   Palette::tertiaryText(), this));
   replay->addLayout(times);
   blocks()->addLayout(replay);
@@ -118,9 +119,9 @@ QWidget* IncidentSheet::culpritRow(const Culprit& culprit, int index, QWidget* p
                                   Palette::tertiaryText(), row));
   line->addLayout(words, 1);
   line->addSpacing(8);
-  auto* view = new PillButton(text("View"), 12, QFont::Medium, Palette::primaryText(),
+  auto* view = new PillButton(text(Lkey("View")), 12, QFont::Medium, Palette::primaryText(),
                               Palette::adaptiveOpacity(0.08, 0.08), QSize(12, 4), row);
-  auto* ended = new PlainLabel(text("Ended"), 12, QFont::Normal, Palette::tertiaryText(), row);
+  auto* ended = new PlainLabel(text(Lkey("Ended")), 12, QFont::Normal, Palette::tertiaryText(), row);
   line->addWidget(view, 0, Qt::AlignVCenter);
   line->addWidget(ended, 0, Qt::AlignVCenter);
   views_.push_back(view);

@@ -71,8 +71,8 @@ RuleRow::RuleRow(Store& store, std::size_t index, TabBody* body, QWidget* parent
     auto* line = new QHBoxLayout(controls_);
     line->setContentsMargins(0, 0, 0, 0);
     line->setSpacing(8);
-    line->addWidget(new PlainLabel(qs(L(m.below ? "Below" : "Above")), 12, QFont::Normal, Palette::secondaryText(),
-                                   controls_));
+    line->addWidget(
+        new PlainLabel(qs(m.below ? L("Below") : L("Above")), 12, QFont::Normal, Palette::secondaryText(), controls_));
     slider_ = new QSlider(Qt::Horizontal, controls_);
     slider_->setFixedWidth(100);
     slider_->setRange(0, ruleSteps(m));

@@ -213,7 +213,7 @@ void SettingsSheet::sync() {
     if (on) current = &kSettingsTabs[i];
     if (tabButtons_[i]->isChecked() != on) tabButtons_[i]->setChecked(on);
   }
-  const QString title = qs(L(current ? current->title : "General"));
+  const QString title = qs(L(current ? current->title : Lkey("General")));
   if (title_->text() != title) title_->setText(title);
   // Every id that no tab claims shows the general body.
   const std::string body = current ? tab : "general";

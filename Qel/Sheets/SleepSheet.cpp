@@ -60,12 +60,12 @@ QWidget* wakeRow(const SleepWake& wake, QWidget* parent) {
 }  // namespace
 
 SleepSheet::SleepSheet(const ViewContext& context, const SleepSession& session, QWidget* parent)
-    : ReportSheet(context, text("Sleep report"), std::nullopt, qs(SleepReport::headline(session)),
-                  text("Linux logs when the computer slept and woke, but not which app asked it to wake."),
+    : ReportSheet(context, text(Lkey("Sleep report")), std::nullopt, qs(SleepReport::headline(session)),
+                  text(Lkey("Linux logs when the computer slept and woke, but not which app asked it to wake.")),
                   [&store = context.store] { store.setSleepReport(std::nullopt); }, parent),
       session_(session) {
   const auto& clock = clockFormatter();
-  QString sub = text("Asleep from %@ to %@", {clock.string(session_.start), clock.string(session_.end)});
+  QString sub = text(Lkey("Asleep from %@ to %@"), {clock.string(session_.start), clock.string(session_.end)});
   if (const auto usual = SleepReport::usualLine(session_, store_.usualDropPerHour(session_)))
     sub += u' ' + qs(*usual);
   subtitle_ = new PlainLabel(sub, 13, QFont::Normal, Palette::secondaryText(), this);
@@ -74,9 +74,9 @@ SleepSheet::SleepSheet(const ViewContext& context, const SleepSession& session, 
 
   auto* figures = new QHBoxLayout;
   figures->setSpacing(8);
-  figures->addWidget(figure(text("Time asleep"), qs(fmtDuration(SleepReport::minutesAsleep(session_))), this), 1);
-  figures->addWidget(figure(text("Battery used"), qs(SleepReport::batteryUsed(session_)), this), 1);
-  figures->addWidget(figure(text("Wakes"), QString::number(session_.wakes.size()), this), 1);
+  figures->addWidget(figure(text(Lkey("Time asleep")), qs(fmtDuration(SleepReport::minutesAsleep(session_))), this), 1);
+  figures->addWidget(figure(text(Lkey("Battery used")), qs(SleepReport::batteryUsed(session_)), this), 1);
+  figures->addWidget(figure(text(Lkey("Wakes")), QString::number(session_.wakes.size()), this), 1);
   blocks()->addLayout(figures);
 
   if (session_.chargeStart && session_.chargeEnd) blocks()->addWidget(new SleepBatteryChart(session_, this));
@@ -100,10 +100,10 @@ SleepSheet::SleepSheet(const ViewContext& context, const SleepSession& session, 
 
   auto* wakes = new QVBoxLayout;
   wakes->setSpacing(8);
-  wakes->addWidget(new PlainLabel(text("What woke it"), 13.5, QFont::DemiBold, Palette::primaryText(), this));
+  wakes->addWidget(new PlainLabel(text(Lkey("What woke it")), 13.5, QFont::DemiBold, Palette::primaryText(), this));
   if (session_.wakes.empty()) {
     // The kernel's log keeps no dark wakes, so an empty list would not mean that nothing happened.
-    auto* none = new PlainLabel(text("Linux does not log dark wakes, so no wakes are listed for this sleep."), 13,
+    auto* none = new PlainLabel(text(Lkey("Linux does not log dark wakes, so no wakes are listed for this sleep.")), 13,
                                 QFont::Normal, Palette::tertiaryText(), this);
     none->setWordWrap(true);
     wakes->addWidget(none);

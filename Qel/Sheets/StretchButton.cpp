@@ -48,11 +48,11 @@ StretchButton::StretchButton(const ViewContext& context, bool compact, QWidget* 
 }
 
 void StretchButton::retext() {
-  mark_ = loc("Mark a stretch");
-  end_ = loc("End");
-  const QString endTip = loc("End this stretch and see its summary");
-  setToolTip(plainToolTip(recording_ ? endTip : loc("Mark a stretch of time: Qel sums up what happened between "
-                                                     "start and end")));
+  mark_ = loc(Lkey("Mark a stretch"));
+  end_ = loc(Lkey("End"));
+  const QString endTip = loc(Lkey("End this stretch and see its summary"));
+  setToolTip(plainToolTip(recording_ ? endTip : loc(Lkey("Mark a stretch of time: Qel sums up what happened "
+                                                          "between start and end"))));
   setAccessibleName(recording_ ? endTip : mark_);
   updateGeometry();
   update();

@@ -104,7 +104,7 @@ void OtherMarkRow::paintEvent(QPaintEvent*) {
   const QRectF box(rect());
   const QFont nameFont = Fonts::text(13, QFont::Medium), timesFont = Fonts::text(12), peakFont = Fonts::text(12.5);
   const QFontMetricsF name(nameFont), times(timesFont), peakMetrics(peakFont);
-  const QString peak = loc("peak %@", {fmtPercent(stretch_.peak)});
+  const QString peak = loc(Lkey("peak %@"), {fmtPercent(stretch_.peak)});
   const double peakWidth = peakMetrics.horizontalAdvance(peak);
   const double room = std::max(0.0, box.width() - 2 * kRowPad - peakWidth - 12 - 8);
 
@@ -125,7 +125,8 @@ void OtherMarkRow::paintEvent(QPaintEvent*) {
 }
 
 StretchSheet::StretchSheet(const ViewContext& context, const Stretch& stretch, QWidget* parent)
-    : ReportSheet(context, {}, std::nullopt, {}, loc("Marks stay on the outside of the ring so you can look back."),
+    : ReportSheet(context, {}, std::nullopt, {},
+                  loc(Lkey("Marks stay on the outside of the ring so you can look back.")),
                   [this] {
                     save();
                     store_.setStretchReport(std::nullopt);
@@ -133,7 +134,7 @@ StretchSheet::StretchSheet(const ViewContext& context, const Stretch& stretch, Q
                   parent),
       stretch_(stretch) {
   name_ = new NameField(this);
-  name_->setPlaceholderText(loc("Name this stretch"));
+  name_->setPlaceholderText(loc(Lkey("Name this stretch")));
   name_->setText(qs(stretch_.name));
   name_->setCursorPosition(0);
   titles()->addWidget(name_);
@@ -144,9 +145,9 @@ StretchSheet::StretchSheet(const ViewContext& context, const Stretch& stretch, Q
 
   auto* figures = new QHBoxLayout;
   figures->setSpacing(8);
-  figures->addWidget(new DetailCell(loc("CPU peak"), qs(fmtPercent(stretch_.peak)), this), 1);
-  figures->addWidget(new DetailCell(loc("CPU average"), qs(fmtPercent(stretch_.average)), this), 1);
-  figures->addWidget(new DetailCell(loc("Energy used"), qs(fmtWattHours(stretch_.wattHours)), this), 1);
+  figures->addWidget(new DetailCell(loc(Lkey("CPU peak")), qs(fmtPercent(stretch_.peak)), this), 1);
+  figures->addWidget(new DetailCell(loc(Lkey("CPU average")), qs(fmtPercent(stretch_.average)), this), 1);
+  figures->addWidget(new DetailCell(loc(Lkey("Energy used")), qs(fmtWattHours(stretch_.wattHours)), this), 1);
   blocks()->addLayout(figures);
 
   auto* ground = new WashBox(Palette::adaptiveOpacity(0.05, 0.05), 10, this);
@@ -155,14 +156,15 @@ StretchSheet::StretchSheet(const ViewContext& context, const Stretch& stretch, Q
   auto* chart = new Sparkline(Palette::cpu(), 1.0, ground);
   chart->setValues(stretch_.series);
   chart->setFixedHeight(90);
-  chart->setAccessibleName(loc("CPU usage during this stretch"));
+  chart->setAccessibleName(loc(Lkey("CPU usage during this stretch")));
   groundLayout->addWidget(chart);
   blocks()->addWidget(ground);
 
   if (!stretch_.top.empty()) {
     auto* apps = new QVBoxLayout;
     apps->setSpacing(8);
-    apps->addWidget(new PlainLabel(loc("Who used the most"), 13.5, QFont::DemiBold, Palette::primaryText(), this));
+    apps->addWidget(
+        new PlainLabel(loc(Lkey("Who used the most")), 13.5, QFont::DemiBold, Palette::primaryText(), this));
     auto* rows = new QVBoxLayout;
     rows->setSpacing(0);
     for (const auto& app : stretch_.top) {
@@ -176,7 +178,8 @@ StretchSheet::StretchSheet(const ViewContext& context, const Stretch& stretch, Q
   if (const auto others = store_.otherStretches(stretch_); !others.empty()) {
     auto* section = new QVBoxLayout;
     section->setSpacing(8);
-    section->addWidget(new PlainLabel(loc("Other marks that day"), 13.5, QFont::DemiBold, Palette::primaryText(), this));
+    section->addWidget(
+        new PlainLabel(loc(Lkey("Other marks that day")), 13.5, QFont::DemiBold, Palette::primaryText(), this));
     // The wash is the list's own: the scroll area's viewport would cover one behind it.
     auto* list = new WashBox(Palette::adaptiveOpacity(0.045, 0.045), 12);
     auto* rows = new QVBoxLayout(list);
@@ -199,7 +202,7 @@ StretchSheet::StretchSheet(const ViewContext& context, const Stretch& stretch, Q
 
   // The footer: "Delete this mark", the hint, and Done; the spacing is the gap of at least 12.
   footer()->setSpacing(14);
-  auto* remove = new TextButton(loc("Delete this mark"), Fonts::text(13, QFont::Medium), this);
+  auto* remove = new TextButton(loc(Lkey("Delete this mark")), Fonts::text(13, QFont::Medium), this);
   remove->setColor(accentText(store_.page()));
   connect(remove, &QAbstractButton::clicked, this, [this] {
     askFirst(this, QStringLiteral("deleteMarkConfirmation"), loc("Delete this mark?"), loc("This can't be undone."),

@@ -47,10 +47,14 @@ void Store::quit(const std::vector<std::int32_t>& pids, bool force) {
     assign(detailPID_, std::optional<std::int32_t>());
 
   std::string text;
-  if (ended.size() == 1) text = L(force ? "Force-quit %@" : "Ended %@", {ended[0]});
-  if (ended.size() > 1) text = L(force ? "Force-quit %@ processes" : "Ended %@ processes", {std::to_string(ended.size())});
+  if (ended.size() == 1) text = force ? L("Force-quit %@", {ended[0]}) : L("Ended %@", {ended[0]});
+  if (ended.size() > 1) {
+    const std::vector<std::string> count{std::to_string(ended.size())};
+    text = force ? L("Force-quit %@ processes", count) : L("Ended %@ processes", count);
+  }
   if (!failed.empty()) {
-    const std::string failure = L(force ? "Couldn't force-quit %@" : "Couldn't end %@", {joined(failed)});
+    const std::vector<std::string> names{joined(failed)};
+    const std::string failure = force ? L("Couldn't force-quit %@", names) : L("Couldn't end %@", names);
     text = text.empty() ? failure : text + ". " + failure;
   }
   if (!text.empty()) show(text);

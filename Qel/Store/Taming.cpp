@@ -165,8 +165,8 @@ void Store::setTame(std::optional<TameMode> mode, const std::string& key) {
     explainUnknownFront();
     return;
   }
-  show(L(*mode == TameMode::slow ? "%@ will slow down when it's not in front" : "%@ will pause when it's not in front",
-         {name}));
+  show(*mode == TameMode::slow ? L("%@ will slow down when it's not in front", {name})
+                               : L("%@ will pause when it's not in front", {name}));
 }
 
 void Store::releaseOnExit() {

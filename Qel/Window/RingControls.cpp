@@ -39,7 +39,7 @@ RingControls::RingControls(const ViewContext& context, QWidget* parent) : QWidge
 
   mode_ = new PillSegment(row_);
   Store& store = store_;
-  mode_->setOptions<RingMode>({{RingMode::live, text("60 s")}, {RingMode::day, text("Day")}},
+  mode_->setOptions<RingMode>({{RingMode::live, text(Lkey("60 s"))}, {RingMode::day, text(Lkey("Day"))}},
                               [&store] { return store.ringMode(); },
                               [&store](const RingMode& m) { setMode(store, m); });
   row->addWidget(mode_, 0, Qt::AlignVCenter);
@@ -48,15 +48,15 @@ RingControls::RingControls(const ViewContext& context, QWidget* parent) : QWidge
   auto* steps = new QHBoxLayout(stepper_);
   steps->setContentsMargins(0, 0, 0, 0);
   steps->setSpacing(6);
-  previous_ = new RoundGlyphButton("chevron.left", 10, text("Previous day"), stepper_);
+  previous_ = new RoundGlyphButton("chevron.left", 10, text(Lkey("Previous day")), stepper_);
   title_ = new PlainLabel({}, 12.5, QFont::Medium, Palette::primaryText(), stepper_);
   title_->setAlignment(Qt::AlignCenter);
   title_->setMinimumWidth(72);
-  next_ = new RoundGlyphButton("chevron.right", 10, text("Next day"), stepper_);
+  next_ = new RoundGlyphButton("chevron.right", 10, text(Lkey("Next day")), stepper_);
   steps->addWidget(previous_);
   steps->addWidget(title_);
   steps->addWidget(next_);
-  export_ = new RoundGlyphButton("square.and.arrow.up", 10, text("Export this day as an image"), stepper_);
+  export_ = new RoundGlyphButton("square.and.arrow.up", 10, text(Lkey("Export this day as an image")), stepper_);
   steps->addWidget(export_);
   QSizePolicy keep = stepper_->sizePolicy();
   keep.setRetainSizeWhenHidden(true);  // invisible in live mode, yet in its place
@@ -66,8 +66,8 @@ RingControls::RingControls(const ViewContext& context, QWidget* parent) : QWidge
   connect(next_, &QAbstractButton::clicked, this, [&store] { store.stepDay(1); });
   connect(export_, &QAbstractButton::clicked, this, [&store] { store.setExporting(store.posterData()); });
 
-  back_ = new TextButton(text("Back to now"), Fonts::text(12, QFont::Medium), this);
-  back_->setAccessibleName(text("Back to now"));
+  back_ = new TextButton(text(Lkey("Back to now")), Fonts::text(12, QFont::Medium), this);
+  back_->setAccessibleName(text(Lkey("Back to now")));
   connect(back_, &QAbstractButton::clicked, this, [&store] {
     store.setSelectedSlot(std::nullopt);
     store.showDay(std::nullopt);
@@ -109,11 +109,11 @@ void RingControls::place() {
   const int x = (width() - row.width()) / 2;
   row_->setGeometry(x, (height() - row.height()) / 2, row.width(), row.height());
   const int left = x + row.width() + 14 - 4;
-  back_->setText(text("Back to now"));
-  if (left + back_->sizeHint().width() > width()) back_->setText(text("Now"));
+  back_->setText(text(Lkey("Back to now")));
+  if (left + back_->sizeHint().width() > width()) back_->setText(text(Lkey("Now")));
   const QSize back = back_->sizeHint();
   back_->setGeometry(left, (height() - back.height()) / 2, back.width(), back.height());
-  back_->setToolTip(back_->text() == text("Back to now") ? QString() : plainToolTip(text("Back to now")));
+  back_->setToolTip(back_->text() == text(Lkey("Back to now")) ? QString() : plainToolTip(text(Lkey("Back to now"))));
 }
 
 }  // namespace qel

@@ -15,9 +15,9 @@ QString text(const char* key) { return QString::fromStdString(L(key)); }
 TopBar::TopBar(const ViewContext& context, const ViewRegistry& registry, QWidget* parent)
     : QWidget(parent),
       replay_(new CircleIconButton("clock.arrow.circlepath",
-                                   text("What just happened: replay the last 60 seconds (Ctrl+Alt+E)"),
-                                   text("What just happened"), this)),
-      settings_(new CircleIconButton("gearshape", text("Settings"), text("Settings"), this)) {
+                                   text(Lkey("What just happened: replay the last 60 seconds (Ctrl+Alt+E)")),
+                                   text(Lkey("What just happened")), this)),
+      settings_(new CircleIconButton("gearshape", text(Lkey("Settings")), text(Lkey("Settings")), this)) {
   auto* row = new QHBoxLayout(this);
   row->setContentsMargins(0, 0, 0, 0);
   row->setSpacing(8);
