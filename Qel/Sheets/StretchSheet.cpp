@@ -205,8 +205,9 @@ StretchSheet::StretchSheet(const ViewContext& context, const Stretch& stretch, Q
   auto* remove = new TextButton(loc(Lkey("Delete this mark")), Fonts::text(13, QFont::Medium), this);
   remove->setColor(accentText(store_.page()));
   connect(remove, &QAbstractButton::clicked, this, [this] {
-    askFirst(this, QStringLiteral("deleteMarkConfirmation"), loc("Delete this mark?"), loc("This can't be undone."),
-             loc("Delete this mark"), [&store = store_, stretch = stretch_] { store.deleteStretch(stretch); });
+    askFirst(this, QStringLiteral("deleteMarkConfirmation"), loc(Lkey("Delete this mark?")),
+             loc(Lkey("This can't be undone.")), loc(Lkey("Delete this mark")),
+             [&store = store_, stretch = stretch_] { store.deleteStretch(stretch); });
   });
   delete_ = remove;
   footer()->insertWidget(0, remove, 0, Qt::AlignVCenter);

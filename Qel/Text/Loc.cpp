@@ -6,6 +6,7 @@
 
 #include "Qel/Platform/Defaults.hpp"
 #include "Qel/Text/Fill.hpp"
+#include "Qel/Text/QmFile.hpp"
 #include "Qel/Text/Utf8.hpp"
 
 namespace qel {
@@ -13,7 +14,7 @@ namespace {
 
 struct State {
   std::string code;
-  std::shared_ptr<const StringsTable> table;
+  std::shared_ptr<const TranslationTable> table;
 };
 
 std::mutex stateMutex;
@@ -21,7 +22,7 @@ std::shared_ptr<const State> current;
 
 std::shared_ptr<const State> makeState(std::string_view choice) {
   auto code = Loc::resolve(choice);
-  auto table = std::make_shared<const StringsTable>(Loc::loadTable(code));
+  auto table = std::make_shared<const TranslationTable>(Loc::loadTable(code));
   return std::make_shared<const State>(State{std::move(code), std::move(table)});
 }
 
@@ -67,7 +68,7 @@ std::string match(const std::string& tag) {
 std::string L(const LText& text) {
   const auto table = state()->table;
   if (!table->empty()) {
-    if (auto it = table->find(text.key); it != table->end()) return fill(it->second, text.args);
+    if (const std::string* translation = table->find(text.key)) return fill(*translation, text.args);
   }
   return text.english;
 }
@@ -79,7 +80,7 @@ std::string L(std::string_view key, const std::vector<std::string>& args) {
 namespace Loc {
 
 std::string code() { return state()->code; }
-std::shared_ptr<const StringsTable> table() { return state()->table; }
+std::shared_ptr<const TranslationTable> table() { return state()->table; }
 
 std::vector<std::string> preferredLanguages() {
   std::vector<std::string> out;
@@ -114,24 +115,30 @@ std::string resolve(std::string_view choice, const std::vector<std::string>& pre
 
 std::string resolve(std::string_view choice) { return resolve(choice, preferredLanguages()); }
 
-StringsTable loadTable(std::string_view code, std::span<const EmbeddedFile> files) {
+TranslationTable loadTable(std::string_view code, std::span<const EmbeddedFile> files) {
   if (code == "en") return {};
-  const std::string suffix = ".lproj/Localizable.strings";
-  const std::string wanted = asciiLower(std::string(code) + suffix);
+  std::string wanted = asciiLower("translations/qel_" + std::string(code) + ".qm");
+  std::replace(wanted.begin(), wanted.end(), '-', '_');
   for (const auto& f : files) {
     if (asciiLower(f.name) != wanted) continue;
-    auto table = parseStringsTable(f.data).value_or(StringsTable{});
-    // A translation that is empty or takes other values than its key is left out: its key
-    // shows in English rather than with a value missing or a raw placeholder.
-    std::erase_if(table, [](const auto& entry) {
-      return entry.second.empty() || !sameConversions(entry.first, entry.second);
-    });
+    const auto file = parseQm(f.data);
+    if (!file) return {};
+    TranslationTable table{.entries = {}, .pluralRule = file->pluralRule};
+    for (const auto& m : file->messages) {
+      // A translation that is empty or takes other values than its key is left out: its key
+      // shows in English rather than with a value missing or a raw placeholder. A text in more
+      // than one context has one translation (the tables' test holds them equal).
+      const bool usable = !m.translations.empty() && std::ranges::all_of(m.translations, [&](const auto& t) {
+        return !t.empty() && sameConversions(m.source, t);
+      });
+      if (usable) table.entries.emplace(m.source, m.translations);
+    }
     return table;
   }
   return {};
 }
 
-StringsTable loadTable(std::string_view code) { return loadTable(code, embeddedFiles()); }
+TranslationTable loadTable(std::string_view code) { return loadTable(code, embeddedFiles()); }
 
 void start(Defaults& defaults) { set(defaults.string("qel.language", "system"), &defaults); }
 

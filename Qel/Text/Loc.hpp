@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "Qel/Platform/Resources.hpp"
-#include "Qel/Text/StringsTable.hpp"
+#include "Qel/Text/TranslationTable.hpp"
 
 namespace qel {
 
@@ -54,7 +54,7 @@ inline constexpr std::array<Language, 10> languages{{
 
 // The language in use and its table; safe to read from any thread (the table is swapped whole).
 std::string code();
-std::shared_ptr<const StringsTable> table();
+std::shared_ptr<const TranslationTable> table();
 
 // A choice ("system" or a code) to an offered language code, against the user's preferred
 // languages (LANGUAGE, then LC_ALL / LC_MESSAGES / LANG).
@@ -63,10 +63,10 @@ std::string resolve(std::string_view choice, const std::vector<std::string>& pre
 std::vector<std::string> preferredLanguages();
 
 // The translation table of a language code from the compiled-in resources
-// ("<code>.lproj/Localizable.strings", the folder name matched ignoring case). Empty for
+// ("translations/qel_<code>.qm" with "_" for "-", the name matched ignoring case). Empty for
 // English and for a missing or broken table.
-StringsTable loadTable(std::string_view code);
-StringsTable loadTable(std::string_view code, std::span<const EmbeddedFile> files);
+TranslationTable loadTable(std::string_view code);
+TranslationTable loadTable(std::string_view code, std::span<const EmbeddedFile> files);
 
 // Applies the saved choice "qel.language" (default "system") through set(), so a first start
 // writes its choice "system" to the settings file.

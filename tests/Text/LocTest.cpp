@@ -4,6 +4,7 @@
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
 #include "tests/support/TempDir.hpp"
+#include "tests/Text/QmBytes.hpp"
 
 using namespace qel;
 
@@ -29,30 +30,37 @@ TEST(LocResolve, offeredCodesAndPreferences) {
 }
 
 TEST(LocTable, loadsByCodeIgnoringCaseAndFallsBackToEmpty) {
-  const std::string good = "/* German */\n\"%@ min\" = \"%@ Min.\";\n\"Quit\" = \"Beenden\";\n";
+  const std::string good = test::qmBytes("de", {0x01, 0x01}, {{.source = "%@ min", .translations = {"%@ Min."}},
+                                                              {.source = "Quit", .translations = {"Beenden"}}});
+  const std::string ptBR = test::qmBytes("pt_BR", {}, {{.source = "Quit", .translations = {"Sair"}}});
+  const std::string broken = good.substr(0, good.size() - 3);
   const EmbeddedFile files[] = {
-      {"DE.lproj/Localizable.strings", good},
-      {"fr.lproj/Localizable.strings", "\"Quit\" = \"Quitter\"\n"},  // missing ';': broken
-  };
-  auto de = Loc::loadTable("de", files);
-  EXPECT_EQ(de.size(), 2u);
-  EXPECT_EQ(de["Quit"], "Beenden");
+      {"translations/QEL_DE.qm", good}, {"translations/qel_pt_BR.qm", ptBR}, {"translations/qel_fr.qm", broken}};
+  const auto de = Loc::loadTable("de", files);
+  EXPECT_EQ(de.entries.size(), 2u);
+  EXPECT_EQ(*de.find("Quit"), "Beenden");
+  EXPECT_EQ(de.pluralRule, (std::vector<std::uint8_t>{0x01, 0x01}));
+  EXPECT_EQ(*Loc::loadTable("pt-BR", files).find("Quit"), "Sair");
   EXPECT_TRUE(Loc::loadTable("fr", files).empty());
   EXPECT_TRUE(Loc::loadTable("ja", files).empty());
   EXPECT_TRUE(Loc::loadTable("en", files).empty());
 }
 
 TEST(LocTable, leavesOutTranslationsThatTakeOtherValues) {
-  const std::string table =
-      "\"%@ used of %@\" = \"%2$@ 中 %1$@ 已用\";\n"  // reordered: kept
-      "\"%@ h %@ min\" = \"%@ Std.\";\n"                  // loses a value
-      "\"Quit\" = \"Beenden %@\";\n"                     // raw placeholder
-      "\"Load %.2f\" = \"Last %.1f\";\n"                 // other number format
-      "\"Close\" = \"\";\n"                              // empty
-      "\"New\" = \"Neu\";\n";
-  const EmbeddedFile files[] = {{"ja.lproj/Localizable.strings", table}};
+  const std::vector<QmMessage> messages{
+      {.source = "%@ used of %@", .translations = {"%2$@ 中 %1$@ 已用"}},  // reordered: kept
+      {.source = "%@ h %@ min", .translations = {"%@ Std."}},              // loses a value
+      {.source = "Quit", .translations = {"Beenden %@"}},                  // raw placeholder
+      {.source = "Load %.2f", .translations = {"Last %.1f"}},              // other number format
+      {.source = "Close", .translations = {""}},                           // empty
+      {.source = "Open", .translations = {}},                              // none
+      {.source = "New", .translations = {"Neu"}},
+  };
+  const std::string bytes = test::qmBytes("ja", {}, messages);
+  const EmbeddedFile files[] = {{"translations/qel_ja.qm", bytes}};
   const auto ja = Loc::loadTable("ja", files);
-  EXPECT_EQ(ja, (StringsTable{{"%@ used of %@", "%2$@ 中 %1$@ 已用"}, {"New", "Neu"}}));
+  EXPECT_EQ(ja.entries, (std::map<std::string, std::vector<std::string>, std::less<>>{
+                            {"%@ used of %@", {"%2$@ 中 %1$@ 已用"}}, {"New", {"Neu"}}}));
 }
 
 TEST(LocSet, storesChoiceAndFallsBackToEnglish) {

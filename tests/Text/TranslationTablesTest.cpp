@@ -3,7 +3,9 @@
 // changelog's lines against the shipped languages.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
+#include <map>
 #include <set>
 #include <sstream>
 
@@ -12,6 +14,7 @@
 #include "Qel/Platform/Resources.hpp"
 #include "Qel/Text/Fill.hpp"
 #include "Qel/Text/Loc.hpp"
+#include "Qel/Text/QmFile.hpp"
 #include "Qel/Text/StringsTable.hpp"
 #include "Qel/Text/Utf8.hpp"
 
@@ -37,10 +40,9 @@ std::vector<std::string> programKeys() {
 }
 
 std::optional<std::string_view> tableFile(std::string_view code) {
-  const std::string wanted = asciiLower(std::string(code) + ".lproj/Localizable.strings");
-  for (const auto& f : embeddedFiles())
-    if (asciiLower(f.name) == wanted) return f.data;
-  return std::nullopt;
+  std::string name = "translations/qel_" + std::string(code) + ".qm";
+  std::replace(name.begin(), name.end(), '-', '_');
+  return embeddedFile(name);
 }
 
 // The translated languages that ship a table.
@@ -55,14 +57,21 @@ std::vector<std::string> shippedLanguages() {
 
 TEST(TranslationTables, everyEntryReadsAndKeepsItsKeysValues) {
   for (const auto& code : shippedLanguages()) {
-    const auto table = parseStringsTable(*tableFile(code));
-    ASSERT_TRUE(table) << code << ": the table is not well formed, so the whole language would show English";
-    for (const auto& [key, translation] : *table) {
-      EXPECT_FALSE(translation.empty()) << code << ": \"" << key << "\"";
-      EXPECT_TRUE(sameConversions(key, translation)) << code << ": \"" << key << "\" = \"" << translation << "\"";
+    const auto file = parseQm(*tableFile(code));
+    ASSERT_TRUE(file) << code << ": the table is not well formed, so the whole language would show English";
+    std::map<std::string, std::vector<std::string>> seen;
+    for (const auto& m : file->messages) {
+      ASSERT_FALSE(m.translations.empty()) << code << ": \"" << m.source << "\"";
+      for (const auto& t : m.translations) {
+        EXPECT_FALSE(t.empty()) << code << ": \"" << m.source << "\"";
+        EXPECT_TRUE(sameConversions(m.source, t)) << code << ": \"" << m.source << "\" = \"" << t << "\"";
+      }
+      // The program looks a text up by its English words alone: one translation in every context.
+      const auto [it, fresh] = seen.emplace(m.source, m.translations);
+      EXPECT_TRUE(fresh || it->second == m.translations) << code << ": \"" << m.source << "\" differs in " << m.context;
     }
     // Loading keeps everything the checks above pass.
-    EXPECT_EQ(Loc::loadTable(code).size(), table->size()) << code;
+    EXPECT_EQ(Loc::loadTable(code).entries.size(), seen.size()) << code;
   }
 }
 
@@ -77,7 +86,7 @@ TEST(TranslationTables, translateEveryKeyTheCodeLooksUp) {
       continue;
     }
     if (kUnfinished.contains(l.code)) continue;
-    const auto table = parseStringsTable(*file).value_or(StringsTable{});
+    const auto table = Loc::loadTable(l.code).entries;
     std::vector<std::string> missing;
     for (const auto& key : keys)
       if (!table.contains(key)) missing.push_back(key);
@@ -88,7 +97,7 @@ TEST(TranslationTables, translateEveryKeyTheCodeLooksUp) {
     // and whoever reads the table takes it for what the program says.
     const std::set<std::string, std::less<>> looked(keys.begin(), keys.end());
     std::string unused;
-    for (const auto& [key, translation] : table)
+    for (const auto& [key, translations] : table)
       if (!looked.contains(key)) unused += "\n  \"" + key + "\"";
     EXPECT_TRUE(unused.empty()) << l.code << ": entries for keys the code no longer looks up:" << unused;
   }

@@ -1,0 +1,4525 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>qel</name>
+    <message>
+        <location filename="../../MenuBar/HotKey.cpp" line="129"/>
+        <source>Ctrl+Alt+E</source>
+        <translation>Ctrl+Alt+E</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/HotKey.cpp" line="132"/>
+        <source>Ctrl+Alt+E is taken by another program. Bind the command qel --replay to a key in your desktop&apos;s keyboard settings instead.</source>
+        <translation>Otro programa ya usa Ctrl+Alt+E. Asigna en su lugar el comando qel --replay a una tecla en los ajustes de teclado de tu escritorio.</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/HotKey.cpp" line="136"/>
+        <source>This desktop doesn&apos;t let Qel listen for Ctrl+Alt+E. Bind the command qel --replay to a key in your desktop&apos;s keyboard settings instead.</source>
+        <translation>Este escritorio no permite que Qel detecte Ctrl+Alt+E. Asigna en su lugar el comando qel --replay a una tecla en los ajustes de teclado de tu escritorio.</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="31"/>
+        <source>Measured</source>
+        <translation>Medida</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="31"/>
+        <source>Process sum</source>
+        <translation>Suma de procesos</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/BubbleModel.cpp" line="22"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="69"/>
+        <source>Compressed</source>
+        <translation>Comprimida</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/BubbleModel.cpp" line="23"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="68"/>
+        <source>Kernel &amp; locked</source>
+        <translation>Núcleo y bloqueada</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/DiskPage.cpp" line="88"/>
+        <source>%@ available</source>
+        <translation>%@ disponibles</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/DiskPage.cpp" line="92"/>
+        <source>%@ used of %@</source>
+        <translation>%@ usados de %@</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/EnergyPage.cpp" line="73"/>
+        <source>No battery</source>
+        <translation>Sin batería</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/EnergyPage.cpp" line="74"/>
+        <source>On battery</source>
+        <translation>Con batería</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/EnergyPage.cpp" line="74"/>
+        <source>On AC power</source>
+        <translation>Con corriente</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/EnergyPage.cpp" line="75"/>
+        <source>, charging</source>
+        <translation>, cargando</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/EnergyPage.cpp" line="76"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="77"/>
+        <source>Unavailable</source>
+        <translation>No disponible</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/EnergyPage.cpp" line="80"/>
+        <source>Not charging</source>
+        <translation>Sin cargar</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/EnergyPage.cpp" line="94"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="150"/>
+        <source>Process %@</source>
+        <translation>Proceso %@</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/EnergyPage.cpp" line="95"/>
+        <source>Keeping the display on</source>
+        <translation>Manteniendo la pantalla encendida</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/EnergyPage.cpp" line="96"/>
+        <source>Keeps the computer awake when idle or with the lid closed</source>
+        <translation>Mantiene el ordenador activo en inactividad o con la tapa cerrada</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/OverviewFacts.cpp" line="23"/>
+        <source>Thermal state: %@</source>
+        <translation>Estado térmico: %@</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/OverviewFacts.cpp" line="28"/>
+        <source>Battery %@%</source>
+        <translation>Batería %@&#xa0;%</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/OverviewFacts.cpp" line="29"/>
+        <source>, on AC power</source>
+        <translation>, conectado a la corriente</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/OverviewFacts.cpp" line="35"/>
+        <source>%@ disk free</source>
+        <translation>%@ libres en disco</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/OverviewFacts.cpp" line="42"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="253"/>
+        <location filename="../../Window/PageMeta.cpp" line="12"/>
+        <source>CPU</source>
+        <translation>CPU</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/OverviewFacts.cpp" line="45"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="61"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="94"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="255"/>
+        <location filename="../../Window/PageMeta.cpp" line="14"/>
+        <source>Memory</source>
+        <translation>Memoria</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/OverviewFacts.cpp" line="47"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="77"/>
+        <location filename="../../Window/PageMeta.cpp" line="16"/>
+        <source>Network</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/OverviewFacts.cpp" line="48"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="82"/>
+        <location filename="../../Window/PageMeta.cpp" line="15"/>
+        <source>Disk</source>
+        <translation>Disco</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/OverviewFacts.cpp" line="50"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="49"/>
+        <location filename="../../Window/PageMeta.cpp" line="17"/>
+        <source>Energy</source>
+        <translation>Energía</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ProcessDetail.cpp" line="49"/>
+        <source>Energy (est.)</source>
+        <translation>Energía (est.)</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ProcessDetail.cpp" line="90"/>
+        <source>Unknown path</source>
+        <translation>Ruta desconocida</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ProfileNotes.cpp" line="18"/>
+        <source>No notable change</source>
+        <translation>Sin cambios notables</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ProfileNotes.cpp" line="18"/>
+        <source>Its usage has stayed within its own usual range.</source>
+        <translation>Su uso se ha mantenido dentro de su rango habitual.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ProfileNotes.cpp" line="22"/>
+        <source>Lighter since the update to %@</source>
+        <translation>Más ligera desde la actualización a %@</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ProfileNotes.cpp" line="23"/>
+        <source>Since it updated on %@, it uses %@% less memory on average than before.</source>
+        <translation>Desde que se actualizó el %@, usa de media un %@&#xa0;% menos de memoria que antes.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ProfileNotes.cpp" line="26"/>
+        <source>Heavier since the update to %@</source>
+        <translation>Más pesada desde la actualización a %@</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ProfileNotes.cpp" line="27"/>
+        <source>Since it updated on %@, it uses %@% more memory on average than before.</source>
+        <translation>Desde que se actualizó el %@, usa de media un %@&#xa0;% más de memoria que antes.</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/SampleDevices.cpp" line="27"/>
+        <source>Listening ports can&apos;t be read because the system lsof command can&apos;t be run.</source>
+        <translation>No se pueden leer los puertos a la escucha porque no se puede ejecutar el comando lsof del sistema.</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="39"/>
+        <source>Processor</source>
+        <translation>Procesador</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="40"/>
+        <source>Chip</source>
+        <translation>Chip</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="41"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="95"/>
+        <source>Cores</source>
+        <translation>Núcleos</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="42"/>
+        <source>%@ logical (%@ performance, %@ efficiency)</source>
+        <translation>%@ lógicos (%@ de rendimiento, %@ de eficiencia)</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="46"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="52"/>
+        <source>Load over one second</source>
+        <translation>Carga en un segundo</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="47"/>
+        <source>%@ (user %@, system %@)</source>
+        <translation>%@ (usuario %@, sistema %@)</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="50"/>
+        <source>Per core</source>
+        <translation>Por núcleo</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="52"/>
+        <source>can&apos;t be read here (no processor counters)</source>
+        <translation>no se puede leer aquí (sin contadores del procesador)</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="54"/>
+        <source>Load average, one minute</source>
+        <translation>Carga media de un minuto</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="55"/>
+        <source>Thermal state</source>
+        <translation>Estado térmico</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="56"/>
+        <source>%@ (no thermal zones here)</source>
+        <translation>%@ (aquí no hay zonas térmicas)</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="63"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="66"/>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="63"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="126"/>
+        <source>can&apos;t be read here</source>
+        <translation>no se puede leer aquí</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="67"/>
+        <source>App</source>
+        <translation>App</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="70"/>
+        <source>Pressure</source>
+        <translation>Presión</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="71"/>
+        <source>Swap used</source>
+        <translation>Swap usado</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="78"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="83"/>
+        <source>Over one second</source>
+        <translation>En un segundo</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="78"/>
+        <source>down %@, up %@</source>
+        <translation>bajada %@, subida %@</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="80"/>
+        <source>Addresses</source>
+        <translation>Direcciones</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="80"/>
+        <source>none on a physical interface</source>
+        <translation>ninguna en una interfaz física</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="81"/>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="83"/>
+        <source>read %@, write %@</source>
+        <translation>lectura %@, escritura %@</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="87"/>
+        <source>Graphics</source>
+        <translation>Gráficos</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="90"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="93"/>
+        <source>Use</source>
+        <translation>Uso</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="90"/>
+        <source>no graphics processor reports its use here</source>
+        <translation>ningún procesador gráfico informa aquí de su uso</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="95"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="106"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="107"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="108"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="111"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="112"/>
+        <source>not reported</source>
+        <translation>no indicado</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="100"/>
+        <source>Battery and power</source>
+        <translation>Batería y alimentación</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="102"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="104"/>
+        <source>Battery</source>
+        <translation>Batería</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="102"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="148"/>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="105"/>
+        <source>%@, %@</source>
+        <translation>%@, %@</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="105"/>
+        <source>charging</source>
+        <translation>cargando</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="105"/>
+        <source>on AC</source>
+        <translation>con corriente</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="105"/>
+        <source>on battery</source>
+        <translation>con batería</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="106"/>
+        <source>Health</source>
+        <translation>Salud</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="107"/>
+        <source>Cycles</source>
+        <translation>Ciclos</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="108"/>
+        <source>Energy left</source>
+        <translation>Energía restante</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="111"/>
+        <source>Charger rating</source>
+        <translation>Potencia del cargador</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="112"/>
+        <source>Power in</source>
+        <translation>Entrada</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="113"/>
+        <source>Charging power</source>
+        <translation>Potencia de carga</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="113"/>
+        <source>not charging or not reported</source>
+        <translation>sin cargar o no indicado</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="117"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="118"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="119"/>
+        <source>Power draw</source>
+        <translation>Consumo</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="118"/>
+        <source>can&apos;t be read here (no battery to measure it)</source>
+        <translation>no se puede leer aquí (no hay batería que lo mida)</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="119"/>
+        <source>can&apos;t be read here (measured only while on battery)</source>
+        <translation>no se puede leer aquí (solo se mide con batería)</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="124"/>
+        <source>Storage</source>
+        <translation>Almacenamiento</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="126"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="128"/>
+        <source>System disk</source>
+        <translation>Disco del sistema</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="128"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="136"/>
+        <source>%@ total, %@ free</source>
+        <translation>%@ en total, %@ libres</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="131"/>
+        <source>Volumes</source>
+        <translation>Volúmenes</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="131"/>
+        <source>none found</source>
+        <translation>no se encontró ninguno</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="133"/>
+        <source>internal</source>
+        <translation>interno</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="133"/>
+        <source>external</source>
+        <translation>externo</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="134"/>
+        <source>system volume</source>
+        <translation>volumen del sistema</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="135"/>
+        <source>Volume</source>
+        <translation>Volumen</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="142"/>
+        <source>Kept awake by</source>
+        <translation>Mantenido activo por</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="145"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="148"/>
+        <source>Holders</source>
+        <translation>Bloqueos</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="145"/>
+        <source>can&apos;t be read here (logind does not answer on the system bus)</source>
+        <translation>no se puede leer aquí (logind no responde en el bus del sistema)</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="151"/>
+        <source>unnamed</source>
+        <translation>sin nombre</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/AlertsTab.cpp" line="22"/>
+        <source>Whole computer</source>
+        <translation>Todo el ordenador</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/AlertsTab.cpp" line="22"/>
+        <source>Temperature and battery</source>
+        <translation>Temperatura y batería</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/AlertsTab.cpp" line="22"/>
+        <source>Single process</source>
+        <translation>Un solo proceso</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/AlertsTab.cpp" line="36"/>
+        <source>When these things happen, Qel tells you which process it is and what to do. Short spikes won&apos;t bother you.</source>
+        <translation>Cuando ocurre algo así, Qel te dice qué proceso es y qué hacer. Los picos breves no te molestarán.</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/AlertsTab.cpp" line="45"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="46"/>
+        <source>Pause alerts for 1 hour</source>
+        <translation>Pausar alertas durante 1 hora</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/AlertsTab.cpp" line="45"/>
+        <source>No alerts appear while paused. They resume automatically.</source>
+        <translation>Mientras están pausadas no aparece ninguna alerta. Se reanudan automáticamente.</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/BackgroundTab.cpp" line="45"/>
+        <location filename="../../Sheets/BackgroundTab.cpp" line="48"/>
+        <source>Quiet mode</source>
+        <translation>Modo silencioso</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/BackgroundTab.cpp" line="46"/>
+        <source>Drops processes that are not in front, have no window and use a lot of CPU to background priority. Restored when you turn this off or quit Qel.</source>
+        <translation>Pasa a prioridad de segundo plano los procesos que no están en primer plano, no tienen ventana y usan mucha CPU. Se restablece al desactivar esta opción o salir de Qel.</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/DataTab.cpp" line="33"/>
+        <source>Stored in a database on this computer only. %@ days recorded, using %@.</source>
+        <translation>Guardado en una base de datos solo en este ordenador. %@ días registrados, que ocupan %@.</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/DataTab.cpp" line="45"/>
+        <source>Erase all history?</source>
+        <translation>¿Borrar todo el historial?</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/DataTab.cpp" line="46"/>
+        <location filename="../../Sheets/DataTab.cpp" line="119"/>
+        <source>Erase all history</source>
+        <translation>Borrar todo el historial</translation>
+    </message>
+    <message>
+        <location filename="../../Window/AskFirst.cpp" line="17"/>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/DataTab.cpp" line="74"/>
+        <source>Show in File Manager</source>
+        <translation>Mostrar en el gestor de archivos</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/DataTab.cpp" line="80"/>
+        <source>The history folder could not be opened</source>
+        <translation>No se pudo abrir la carpeta del historial</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/DataTab.cpp" line="82"/>
+        <source>History</source>
+        <translation>Historial</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/DataTab.cpp" line="91"/>
+        <location filename="../../Sheets/DataTab.cpp" line="92"/>
+        <source>Keep history for</source>
+        <translation>Conservar el historial</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/DataTab.cpp" line="91"/>
+        <source>Older days are deleted automatically. The usual baseline is kept.</source>
+        <translation>Los días más antiguos se eliminan automáticamente. La referencia habitual se conserva.</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/DataTab.cpp" line="85"/>
+        <source>7 days</source>
+        <translation>7 días</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/DataTab.cpp" line="57"/>
+        <source>Keep history for %@?</source>
+        <translation>¿Conservar el historial solo %@?</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/DataTab.cpp" line="58"/>
+        <source>Days older than that are deleted now. This can&apos;t be undone.</source>
+        <translation>Los días anteriores se eliminan ahora. No se puede deshacer.</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/DataTab.cpp" line="58"/>
+        <source>Delete older days</source>
+        <translation>Eliminar los días anteriores</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/DataTab.cpp" line="86"/>
+        <source>30 days</source>
+        <translation>30 días</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/DataTab.cpp" line="87"/>
+        <source>90 days</source>
+        <translation>90 días</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/DataTab.cpp" line="88"/>
+        <source>1 year</source>
+        <translation>1 año</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/DataTab.cpp" line="89"/>
+        <source>Forever</source>
+        <translation>Siempre</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/DataTab.cpp" line="100"/>
+        <source>%@ days collected. After 3 days the ring shows a reference line.</source>
+        <translation>%@ días recopilados. A partir de 3 días, el anillo muestra una línea de referencia.</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/DataTab.cpp" line="103"/>
+        <source>Usual baseline</source>
+        <translation>Referencia habitual</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/DataTab.cpp" line="112"/>
+        <source>Erase…</source>
+        <translation>Borrar…</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/GeneralTab.cpp" line="69"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="79"/>
+        <source>Follow system</source>
+        <translation>Según el sistema</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/GeneralTab.cpp" line="71"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="73"/>
+        <source>Interface language</source>
+        <translation>Idioma de la interfaz</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/GeneralTab.cpp" line="72"/>
+        <source>Follow system uses the first of your system languages that Qel supports, or English if there is none.</source>
+        <translation>«Según el sistema» usa el primero de los idiomas del sistema que Qel admita, o el inglés si no hay ninguno.</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/GeneralTab.cpp" line="77"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="82"/>
+        <source>Appearance</source>
+        <translation>Apariencia</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/GeneralTab.cpp" line="79"/>
+        <source>Light</source>
+        <translation>Claro</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/GeneralTab.cpp" line="79"/>
+        <source>Dark</source>
+        <translation>Oscuro</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/GeneralTab.cpp" line="82"/>
+        <source>Follow system switches with your desktop&apos;s appearance.</source>
+        <translation>«Según el sistema» cambia con la apariencia de tu escritorio.</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/GeneralTab.cpp" line="86"/>
+        <source>Replay shortcut</source>
+        <translation>Atajo de repetición</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/GeneralTab.cpp" line="87"/>
+        <source>Press it in any app to replay the last 60 seconds. It can&apos;t be changed yet.</source>
+        <translation>Púlsalo en cualquier app para repetir los últimos 60 segundos. Todavía no se puede cambiar.</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/GeneralTab.cpp" line="92"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="93"/>
+        <source>Tab bar numbers</source>
+        <translation>Cifras en las pestañas</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/GeneralTab.cpp" line="98"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="100"/>
+        <source>Show load in the taskbar icon</source>
+        <translation>Mostrar la carga en el icono de la barra de tareas</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/GeneralTab.cpp" line="99"/>
+        <source>The water in the taskbar icon rises with CPU usage, and the icon turns warm when the processor is busy.</source>
+        <translation>El agua del icono de la barra de tareas sube con el uso de CPU, y el icono toma un tono cálido cuando el procesador está ocupado.</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/GeneralTab.cpp" line="103"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="104"/>
+        <source>Open at login</source>
+        <translation>Abrir al iniciar sesión</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/GeneralTab.cpp" line="103"/>
+        <source>Starts Qel in the tray when you log in.</source>
+        <translation>Inicia Qel en la bandeja del sistema al iniciar sesión.</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/GeneralTab.cpp" line="107"/>
+        <source>Open at login could not be changed</source>
+        <translation>No se pudo cambiar la apertura al iniciar sesión</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/GeneralTab.cpp" line="110"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="113"/>
+        <source>Receive Beta updates</source>
+        <translation>Recibir actualizaciones beta</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/GeneralTab.cpp" line="114"/>
+        <source>Get early access to upcoming versions and continue receiving stable updates.</source>
+        <translation>Accede antes a las próximas versiones sin dejar de recibir las actualizaciones estables.</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/LicenseNotice.cpp" line="23"/>
+        <source>Qel&apos;s windows, tray item and update checks are built with Qt, used under the GNU LGPL 3.0.</source>
+        <translation>Las ventanas, el icono de la bandeja y la búsqueda de actualizaciones de Qel están hechos con Qt, usada bajo la GNU LGPL 3.0.</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/LicenseNotice.cpp" line="25"/>
+        <source>Public domain</source>
+        <translation>Dominio público</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/LicenseNotice.cpp" line="25"/>
+        <source>Qel keeps its history in SQLite, which is in the public domain.</source>
+        <translation>Qel guarda su historial en SQLite, que es de dominio público.</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/LicenseNotice.cpp" line="26"/>
+        <source>Qel works with SQLite through SQLiteCpp, used under the MIT License.</source>
+        <translation>Qel trabaja con SQLite mediante SQLiteCpp, usada bajo la licencia MIT.</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/LicenseNotice.cpp" line="28"/>
+        <source>Qel reads and writes its settings and changelog with nlohmann-json, used under the MIT License.</source>
+        <translation>Qel lee y escribe sus ajustes y su registro de cambios con nlohmann-json, usada bajo la licencia MIT.</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/LicenseNotice.cpp" line="30"/>
+        <source>Qel formats dates and compares names with ICU, used under the Unicode License.</source>
+        <translation>Qel da formato a las fechas y compara nombres con ICU, usada bajo la licencia Unicode.</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/LicenseNotice.cpp" line="33"/>
+        <source>Qel talks to logind, BlueZ, UPower and the notification service through sd-bus of libsystemd, used under the GNU LGPL 2.1.</source>
+        <translation>Qel se comunica con logind, BlueZ, UPower y el servicio de notificaciones mediante sd-bus de libsystemd, usada bajo la GNU LGPL 2.1.</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/LicenseNotice.cpp" line="36"/>
+        <source>Qel asks the X server for the window in front with libxcb, used under the MIT License.</source>
+        <translation>Qel pregunta al servidor X por la ventana en primer plano con libxcb, usada bajo la licencia MIT.</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/LicenseNotice.cpp" line="38"/>
+        <source>Qt draws through the OpenGL libraries of libglvnd, used under the MIT License.</source>
+        <translation>Qt dibuja mediante las bibliotecas OpenGL de libglvnd, usadas bajo la licencia MIT.</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/LicenseNotice.cpp" line="41"/>
+        <source>Qel&apos;s text font is DejaVu Sans, used under the Bitstream Vera Fonts License.</source>
+        <translation>La fuente de texto de Qel es DejaVu Sans, usada bajo la licencia Bitstream Vera Fonts.</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/LicenseNotice.cpp" line="43"/>
+        <source>Qel&apos;s symbols come from the Material Icons font by the Material Design Authors, used under the Apache License 2.0; its authors are not affiliated with Qel.</source>
+        <translation>Los símbolos de Qel proceden de la fuente Material Icons de los Material Design Authors, usada bajo la licencia Apache 2.0; sus autores no están vinculados con Qel.</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="247"/>
+        <source>Show in the tray</source>
+        <translation>Mostrar en la bandeja del sistema</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="248"/>
+        <source>Pick any combination. With none selected, only the icon is shown.</source>
+        <translation>Elige cualquier combinación. Si no hay nada seleccionado, solo se muestra el icono.</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="252"/>
+        <source>Icon</source>
+        <translation>Icono</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="256"/>
+        <source>Net speed</source>
+        <translation>Velocidad de red</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="281"/>
+        <source>Icon style</source>
+        <translation>Estilo del icono</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="311"/>
+        <source>Preview</source>
+        <translation>Vista previa</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/PosterRing.cpp" line="83"/>
+        <source>0:00</source>
+        <translation>0:00</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/PosterRing.cpp" line="83"/>
+        <source>6:00</source>
+        <translation>6:00</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/PosterRing.cpp" line="83"/>
+        <source>12:00</source>
+        <translation>12:00</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/PosterRing.cpp" line="83"/>
+        <source>18:00</source>
+        <translation>18:00</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/PosterView.cpp" line="97"/>
+        <source>Busiest moment</source>
+        <translation>Momento de más actividad</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/PosterView.cpp" line="105"/>
+        <source>Time recorded</source>
+        <translation>Tiempo registrado</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/PosterView.cpp" line="106"/>
+        <source>CPU, daily average</source>
+        <translation>CPU, media diaria</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/PosterView.cpp" line="107"/>
+        <location filename="../../Window/RingLegend.cpp" line="23"/>
+        <source>Worth a look</source>
+        <translation>Para revisar</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/PosterView.cpp" line="122"/>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/PosterView.cpp" line="124"/>
+        <source>Most used: %@</source>
+        <translation>Lo más usado: %@</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/RuleRow.cpp" line="26"/>
+        <source>30 s</source>
+        <translation>30 s</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/RuleRow.cpp" line="26"/>
+        <source>1 min</source>
+        <translation>1 min</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/RuleRow.cpp" line="26"/>
+        <source>2 min</source>
+        <translation>2 min</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/RuleRow.cpp" line="26"/>
+        <source>5 min</source>
+        <translation>5 min</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/RuleRow.cpp" line="26"/>
+        <source>10 min</source>
+        <translation>10 min</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/SettingsSheet.hpp" line="27"/>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/SettingsSheet.hpp" line="28"/>
+        <source>Tray</source>
+        <translation>Bandeja</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/SettingsSheet.hpp" line="29"/>
+        <source>Alerts</source>
+        <translation>Alertas</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/SettingsSheet.hpp" line="30"/>
+        <source>Background rules</source>
+        <translation>Reglas de segundo plano</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/SettingsSheet.hpp" line="31"/>
+        <source>Data</source>
+        <translation>Datos</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/WhatsNewSheet.cpp" line="27"/>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/WhatsNewSheet.cpp" line="28"/>
+        <source>Improved</source>
+        <translation>Mejorado</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/WhatsNewSheet.cpp" line="29"/>
+        <source>Fixed</source>
+        <translation>Corregido</translation>
+    </message>
+    <message>
+        <location filename="../../Window/PageMeta.cpp" line="9"/>
+        <location filename="../../Window/PageMeta.cpp" line="11"/>
+        <source>Overview</source>
+        <translation>Resumen</translation>
+    </message>
+    <message>
+        <location filename="../../Window/PageMeta.cpp" line="13"/>
+        <source>GPU</source>
+        <translation>GPU</translation>
+    </message>
+    <message>
+        <location filename="../../Window/RingLegend.cpp" line="23"/>
+        <source>System events</source>
+        <translation>Eventos del sistema</translation>
+    </message>
+    <message>
+        <location filename="../../Window/RingLegend.cpp" line="23"/>
+        <source>Marked by you</source>
+        <translation>Marcado por ti</translation>
+    </message>
+    <message>
+        <location filename="../../Window/TabValueStyleMeta.cpp" line="8"/>
+        <location filename="../../Window/TabValueStyleMeta.cpp" line="10"/>
+        <source>Always</source>
+        <translation>Siempre</translation>
+    </message>
+    <message>
+        <location filename="../../Window/TabValueStyleMeta.cpp" line="11"/>
+        <source>On hover</source>
+        <translation>Al pasar</translation>
+    </message>
+    <message>
+        <location filename="../../Window/TabValueStyleMeta.cpp" line="12"/>
+        <source>When unusual</source>
+        <translation>Si es inusual</translation>
+    </message>
+    <message>
+        <location filename="../../Window/TabValueStyleMeta.cpp" line="13"/>
+        <source>Load lines</source>
+        <translation>Líneas de carga</translation>
+    </message>
+    <message>
+        <location filename="../../Window/TabValueStyleMeta.cpp" line="14"/>
+        <source>Current page</source>
+        <translation>Página actual</translation>
+    </message>
+    <message>
+        <location filename="../../Window/TabValueStyleMeta.cpp" line="20"/>
+        <location filename="../../Window/TabValueStyleMeta.cpp" line="22"/>
+        <source>Each tab shows its number all the time.</source>
+        <translation>Cada pestaña muestra su cifra todo el tiempo.</translation>
+    </message>
+    <message>
+        <location filename="../../Window/TabValueStyleMeta.cpp" line="23"/>
+        <source>Tabs show only their name. Point at one to see its number.</source>
+        <translation>Las pestañas solo muestran su nombre. Pasa el puntero por una para ver su cifra.</translation>
+    </message>
+    <message>
+        <location filename="../../Window/TabValueStyleMeta.cpp" line="24"/>
+        <source>A dot appears on a tab when that part of your computer is unusually busy.</source>
+        <translation>Aparece un punto en una pestaña cuando esa parte del ordenador está más ocupada de lo normal.</translation>
+    </message>
+    <message>
+        <location filename="../../Window/TabValueStyleMeta.cpp" line="25"/>
+        <source>A short line under each tab grows as that part gets busier.</source>
+        <translation>Una línea corta bajo cada pestaña crece cuanto más ocupada está esa parte.</translation>
+    </message>
+    <message>
+        <location filename="../../Window/TabValueStyleMeta.cpp" line="26"/>
+        <source>Only the page you are on shows its number.</source>
+        <translation>Solo la página actual muestra su cifra.</translation>
+    </message>
+</context>
+<context>
+    <name>qel::ActionBar</name>
+    <message>
+        <location filename="../../Processes/ActionBar.cpp" line="78"/>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ActionBar.cpp" line="96"/>
+        <source>%@ selected</source>
+        <translation>%@ seleccionados</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ActionBar.cpp" line="97"/>
+        <source>Unsaved changes may be lost</source>
+        <translation>Los cambios sin guardar pueden perderse</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ActionBar.cpp" line="98"/>
+        <source>1 system process will be skipped</source>
+        <translation>Se omitirá 1 proceso del sistema</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ActionBar.cpp" line="99"/>
+        <source>%@ system processes will be skipped</source>
+        <translation>Se omitirán %@ procesos del sistema</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ActionBar.cpp" line="102"/>
+        <source>End 1 process</source>
+        <translation>Terminar 1 proceso</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ActionBar.cpp" line="103"/>
+        <source>End %@ processes</source>
+        <translation>Terminar %@ procesos</translation>
+    </message>
+</context>
+<context>
+    <name>qel::AppCommands</name>
+    <message>
+        <location filename="../../AppCommands.cpp" line="44"/>
+        <source>Settings…</source>
+        <translation>Ajustes…</translation>
+    </message>
+    <message>
+        <location filename="../../AppCommands.cpp" line="45"/>
+        <source>Check for Updates…</source>
+        <translation>Buscar actualizaciones…</translation>
+    </message>
+    <message>
+        <location filename="../../AppCommands.cpp" line="46"/>
+        <source>What&apos;s new</source>
+        <translation>Novedades</translation>
+    </message>
+    <message>
+        <location filename="../../AppCommands.cpp" line="47"/>
+        <source>Open Source Licenses</source>
+        <translation>Licencias de código abierto</translation>
+    </message>
+    <message>
+        <location filename="../../AppCommands.cpp" line="48"/>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+</context>
+<context>
+    <name>qel::BluetoothSampler</name>
+    <message>
+        <location filename="../../Samplers/BluetoothSampler.cpp" line="39"/>
+        <source>Bluetooth devices</source>
+        <translation>Dispositivos Bluetooth</translation>
+    </message>
+</context>
+<context>
+    <name>qel::BubbleFieldView</name>
+    <message>
+        <location filename="../../Pages/BubbleFieldView.cpp" line="208"/>
+        <source>Memory bubble chart</source>
+        <translation>Burbujas de memoria</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/BubbleFieldView.cpp" line="235"/>
+        <source>%@ used</source>
+        <translation>%@ usados</translation>
+    </message>
+</context>
+<context>
+    <name>qel::CPUPage</name>
+    <message>
+        <location filename="../../Pages/CPUPage.cpp" line="94"/>
+        <source>CPU</source>
+        <translation>CPU</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/CPUPage.cpp" line="109"/>
+        <source>User</source>
+        <translation>Usuario</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/CPUPage.cpp" line="110"/>
+        <source>System</source>
+        <translation>Sistema</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/CPUPage.cpp" line="111"/>
+        <source>Idle</source>
+        <translation>Inactivo</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/CPUPage.cpp" line="115"/>
+        <source>Performance</source>
+        <translation>Rendimiento</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/CPUPage.cpp" line="116"/>
+        <source>Efficiency</source>
+        <translation>Eficiencia</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/CPUPage.cpp" line="131"/>
+        <source>Last 60 seconds</source>
+        <translation>Últimos 60 segundos</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/CPUPage.cpp" line="131"/>
+        <source>All cores combined</source>
+        <translation>Todos los núcleos</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/CPUPage.cpp" line="146"/>
+        <source>Using the most</source>
+        <translation>Los que más usan</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/CPUPage.cpp" line="146"/>
+        <source>Click a name for details</source>
+        <translation>Haz clic en un nombre para ver detalles</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/CPUPage.cpp" line="195"/>
+        <source>%@ processes</source>
+        <translation>%@ procesos</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/CPUPage.cpp" line="196"/>
+        <source>Load %.2f</source>
+        <translation>Carga %.2f</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/CPUPage.cpp" line="207"/>
+        <source>Each bar is a logical core. The contrasting segment on it marks its recent peak. The center shows the system thermal state.</source>
+        <translation>Cada barra es un núcleo lógico. El segmento que contrasta marca su pico reciente. El centro muestra el estado térmico del sistema.</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/CPUPage.cpp" line="209"/>
+        <source>Each bar is a core. The contrasting segment on it marks its recent peak. The center shows the system thermal state.</source>
+        <translation>Cada barra es un núcleo. El segmento que contrasta marca su pico reciente. El centro muestra el estado térmico del sistema.</translation>
+    </message>
+</context>
+<context>
+    <name>qel::Changelog</name>
+    <message>
+        <location filename="../../Changelog.cpp" line="87"/>
+        <source>Beta %@</source>
+        <translation>Beta %@</translation>
+    </message>
+</context>
+<context>
+    <name>qel::CloseButton</name>
+    <message>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="78"/>
+        <location filename="../../Sheets/SheetFrame.cpp" line="31"/>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>qel::ColumnTitles</name>
+    <message>
+        <location filename="../../Processes/ProcessTable.cpp" line="53"/>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ProcessTable.cpp" line="54"/>
+        <source>CPU %</source>
+        <translation>% CPU</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ProcessTable.cpp" line="55"/>
+        <source>Memory</source>
+        <translation>Memoria</translation>
+    </message>
+</context>
+<context>
+    <name>qel::CoreFlowerView</name>
+    <message>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="54"/>
+        <source>Usage per core</source>
+        <translation>Uso por núcleo</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="73"/>
+        <source>Total usage %@</source>
+        <translation>Uso total %@</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="82"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="133"/>
+        <source>Load %.2f</source>
+        <translation>Carga %.2f</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="115"/>
+        <source>Efficiency</source>
+        <translation>Eficiencia</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="115"/>
+        <source>Performance</source>
+        <translation>Rendimiento</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="127"/>
+        <source>Thermal state</source>
+        <translation>Estado térmico</translation>
+    </message>
+</context>
+<context>
+    <name>qel::DayMark</name>
+    <message>
+        <location filename="../../History/DayMark.cpp" line="16"/>
+        <source>Power adapter connected</source>
+        <translation>Adaptador de corriente conectado</translation>
+    </message>
+    <message>
+        <location filename="../../History/DayMark.cpp" line="17"/>
+        <source>Switched to battery power</source>
+        <translation>Se pasó a batería</translation>
+    </message>
+    <message>
+        <location filename="../../History/DayMark.cpp" line="18"/>
+        <source>External display connected</source>
+        <translation>Pantalla externa conectada</translation>
+    </message>
+    <message>
+        <location filename="../../History/DayMark.cpp" line="19"/>
+        <source>External display disconnected</source>
+        <translation>Pantalla externa desconectada</translation>
+    </message>
+    <message>
+        <location filename="../../History/DayMark.cpp" line="20"/>
+        <source>Woke from sleep</source>
+        <translation>Salió del reposo</translation>
+    </message>
+    <message>
+        <location filename="../../History/DayMark.cpp" line="21"/>
+        <source>Network disconnected</source>
+        <translation>Red desconectada</translation>
+    </message>
+    <message>
+        <location filename="../../History/DayMark.cpp" line="22"/>
+        <source>Network reconnected</source>
+        <translation>Red reconectada</translation>
+    </message>
+    <message>
+        <location filename="../../History/DayMark.cpp" line="23"/>
+        <source>%@ opened</source>
+        <translation>Se abrió %@</translation>
+    </message>
+</context>
+<context>
+    <name>qel::DayRingView</name>
+    <message>
+        <location filename="../../Window/DayRingView.cpp" line="39"/>
+        <location filename="../../Window/DayRingView.cpp" line="79"/>
+        <source>Ring</source>
+        <translation>Anillo</translation>
+    </message>
+    <message>
+        <location filename="../../Window/DayRingView.cpp" line="131"/>
+        <source>Asleep</source>
+        <translation>En reposo</translation>
+    </message>
+    <message>
+        <location filename="../../Window/DayRingView.cpp" line="131"/>
+        <source>No history for this time</source>
+        <translation>No hay historial para este momento</translation>
+    </message>
+    <message>
+        <location filename="../../Window/DayRingView.cpp" line="135"/>
+        <location filename="../../Window/DayRingView.cpp" line="136"/>
+        <source>CPU, memory %@</source>
+        <translation>CPU, memoria %@</translation>
+    </message>
+</context>
+<context>
+    <name>qel::DeviceBatteries</name>
+    <message>
+        <location filename="../../Pages/DeviceBatteries.cpp" line="65"/>
+        <source>Device batteries</source>
+        <translation>Baterías de dispositivos</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/DeviceBatteries.cpp" line="80"/>
+        <source>Scroll to see more devices.</source>
+        <translation>Desplázate para ver más dispositivos.</translation>
+    </message>
+</context>
+<context>
+    <name>qel::DeviceBatteryRing</name>
+    <message>
+        <location filename="../../Pages/DeviceBatteries.cpp" line="55"/>
+        <source>Battery %@%</source>
+        <translation>Batería %@&#xa0;%</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/DeviceBatteries.cpp" line="58"/>
+        <source>%@ battery low</source>
+        <translation>Batería de %@ baja</translation>
+    </message>
+</context>
+<context>
+    <name>qel::DiskPage</name>
+    <message>
+        <location filename="../../Pages/DiskPage.cpp" line="120"/>
+        <source>Disk</source>
+        <translation>Disco</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/DiskPage.cpp" line="123"/>
+        <location filename="../../Pages/DiskPage.cpp" line="244"/>
+        <source>Read %@, write %@</source>
+        <translation>Lectura %@, escritura %@</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/DiskPage.cpp" line="130"/>
+        <source>Used</source>
+        <translation>Usado</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/DiskPage.cpp" line="131"/>
+        <source>Available</source>
+        <translation>Disponible</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/DiskPage.cpp" line="144"/>
+        <source>The outer ring is the system disk&apos;s space: used and available.
+The inner ring is the last 60 seconds of activity: reads grow outward, writes inward.</source>
+        <translation>El anillo exterior es el espacio del disco del sistema: usado y disponible.
+El anillo interior son los últimos 60 segundos de actividad: las lecturas crecen hacia fuera, las escrituras hacia dentro.</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/DiskPage.cpp" line="167"/>
+        <location filename="../../Pages/DiskPage.cpp" line="230"/>
+        <source>Volumes</source>
+        <translation>Volúmenes</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/DiskPage.cpp" line="176"/>
+        <source>Active now</source>
+        <translation>Activos ahora</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/DiskPage.cpp" line="176"/>
+        <source>Click a name for details</source>
+        <translation>Haz clic en un nombre para ver detalles</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/DiskPage.cpp" line="177"/>
+        <source>No process is doing heavy disk activity right now.</source>
+        <translation>Ahora mismo ningún proceso tiene mucha actividad de disco.</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/DiskPage.cpp" line="187"/>
+        <source>Most written</source>
+        <translation>Más escrito</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/DiskPage.cpp" line="187"/>
+        <source>Since each process started</source>
+        <translation>Desde el inicio de cada proceso</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/DiskPage.cpp" line="230"/>
+        <source>%@ mounted</source>
+        <translation>%@ montados</translation>
+    </message>
+</context>
+<context>
+    <name>qel::DiskPlatterView</name>
+    <message>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="53"/>
+        <source>Disk space and activity</source>
+        <translation>Espacio y actividad del disco</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="60"/>
+        <source>%@ available</source>
+        <translation>%@ disponibles</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="76"/>
+        <source>Available</source>
+        <translation>Disponible</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="78"/>
+        <source>%@ total</source>
+        <translation>%@ en total</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="133"/>
+        <source>Now</source>
+        <translation>Ahora</translation>
+    </message>
+</context>
+<context>
+    <name>qel::EndButton</name>
+    <message>
+        <location filename="../../Processes/PortRow.cpp" line="34"/>
+        <source>End</source>
+        <translation>Terminar</translation>
+    </message>
+</context>
+<context>
+    <name>qel::EnergyPage</name>
+    <message>
+        <location filename="../../Pages/EnergyPage.cpp" line="185"/>
+        <source>Energy</source>
+        <translation>Energía</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/EnergyPage.cpp" line="189"/>
+        <source>Charge</source>
+        <translation>Carga</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/EnergyPage.cpp" line="190"/>
+        <source>Power</source>
+        <translation>Potencia</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/EnergyPage.cpp" line="191"/>
+        <source>Thermal state</source>
+        <translation>Estado térmico</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/EnergyPage.cpp" line="221"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="329"/>
+        <source>Preventing sleep</source>
+        <translation>Impidiendo el reposo</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/EnergyPage.cpp" line="235"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="358"/>
+        <source>Runtime</source>
+        <translation>Autonomía</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/EnergyPage.cpp" line="245"/>
+        <source>Charger</source>
+        <translation>Cargador</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/EnergyPage.cpp" line="249"/>
+        <source>Not connected</source>
+        <translation>Sin conexión</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/EnergyPage.cpp" line="251"/>
+        <source>Adapter power</source>
+        <translation>Potencia del adaptador</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/EnergyPage.cpp" line="251"/>
+        <source>Current input</source>
+        <translation>Entrada actual</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/EnergyPage.cpp" line="252"/>
+        <source>Battery charging</source>
+        <translation>Batería cargando</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/EnergyPage.cpp" line="253"/>
+        <source>Power the system reports for the connected adapter, not the current input.</source>
+        <translation>Potencia que indica el sistema para el adaptador conectado, no la entrada actual.</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/EnergyPage.cpp" line="300"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="387"/>
+        <source> Per-app energy is estimated from CPU usage.</source>
+        <translation> La energía por app se estima a partir del uso de CPU.</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/EnergyPage.cpp" line="301"/>
+        <source>One turn is 60 seconds, with now at the top. Each bar is stacked by app. Gray is everything else.</source>
+        <translation>Una vuelta son 60 segundos, con el momento actual arriba. Cada barra se apila por app. El gris es todo lo demás.</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/EnergyPage.cpp" line="330"/>
+        <source>%@ processes</source>
+        <translation>%@ procesos</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/EnergyPage.cpp" line="332"/>
+        <source>Nothing is preventing sleep. The computer will sleep normally when you close the lid.</source>
+        <translation>Nada impide el reposo. El ordenador entrará en reposo con normalidad al cerrar la tapa.</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/EnergyPage.cpp" line="333"/>
+        <source>Nothing is preventing sleep. The computer will sleep normally when it&apos;s left idle.</source>
+        <translation>Nada impide el reposo. El ordenador entrará en reposo con normalidad cuando esté inactivo.</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/EnergyPage.cpp" line="366"/>
+        <source>This computer has no battery</source>
+        <translation>Este ordenador no tiene batería</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/EnergyPage.cpp" line="369"/>
+        <source>A runtime estimate isn&apos;t available yet.</source>
+        <translation>Aún no hay una estimación de autonomía.</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/EnergyPage.cpp" line="374"/>
+        <source>If you unplugged now, about</source>
+        <translation>Si lo desconectaras ahora, unas</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/EnergyPage.cpp" line="374"/>
+        <source>At this rate, about</source>
+        <translation>A este ritmo, unas</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/EnergyPage.cpp" line="386"/>
+        <source>Estimated from the average power over the last minute.</source>
+        <translation>Estimado a partir de la potencia media del último minuto.</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/EnergyPage.cpp" line="391"/>
+        <source>Health</source>
+        <translation>Salud</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/EnergyPage.cpp" line="393"/>
+        <source>Cycle count</source>
+        <translation>Número de ciclos</translation>
+    </message>
+</context>
+<context>
+    <name>qel::EnergyRing</name>
+    <message>
+        <location filename="../../Pages/EnergyRing.cpp" line="32"/>
+        <source>Energy over the last 60 seconds</source>
+        <translation>Energía en los últimos 60 segundos</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/EnergyRing.cpp" line="41"/>
+        <source>%.1f watts</source>
+        <translation>%.1f vatios</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/EnergyRing.cpp" line="117"/>
+        <source>Now</source>
+        <translation>Ahora</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/EnergyRing.cpp" line="117"/>
+        <source>45 s ago</source>
+        <translation>hace 45 s</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/EnergyRing.cpp" line="117"/>
+        <source>30 s ago</source>
+        <translation>hace 30 s</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/EnergyRing.cpp" line="117"/>
+        <source>15 s ago</source>
+        <translation>hace 15 s</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/EnergyRing.cpp" line="133"/>
+        <source>Battery %@%</source>
+        <translation>Batería %@&#xa0;%</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/EnergyRing.cpp" line="134"/>
+        <source>On AC power</source>
+        <translation>Con corriente</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/EnergyRing.cpp" line="140"/>
+        <source>Right now</source>
+        <translation>Ahora mismo</translation>
+    </message>
+</context>
+<context>
+    <name>qel::EventNote</name>
+    <message>
+        <location filename="../../Window/NoteCards.cpp" line="40"/>
+        <source>%@  %@</source>
+        <translation>%@  %@</translation>
+    </message>
+    <message>
+        <location filename="../../Window/NoteCards.cpp" line="46"/>
+        <source>Just before: %@ %@</source>
+        <translation>Justo antes: %@ %@</translation>
+    </message>
+</context>
+<context>
+    <name>qel::ExportSheet</name>
+    <message>
+        <location filename="../../Sheets/ExportSheet.cpp" line="132"/>
+        <source>Export this day as an image</source>
+        <translation>Exportar este día como imagen</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/ExportSheet.cpp" line="141"/>
+        <source>Saves the ring for this day as a 1080 × 1080 picture.</source>
+        <translation>Guarda el anillo de este día como una imagen de 1080 × 1080.</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/ExportSheet.cpp" line="152"/>
+        <source>Deep sea</source>
+        <translation>Mar profundo</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/ExportSheet.cpp" line="152"/>
+        <source>Ink</source>
+        <translation>Tinta</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/ExportSheet.cpp" line="157"/>
+        <source>Background</source>
+        <translation>Segundo plano</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/ExportSheet.cpp" line="158"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="159"/>
+        <source>Show app names</source>
+        <translation>Mostrar nombres de apps</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/ExportSheet.cpp" line="159"/>
+        <source>When off, no app name appears in the picture</source>
+        <translation>Desactivado, no aparece ningún nombre de app en la imagen</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/ExportSheet.cpp" line="160"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="161"/>
+        <source>Show event dots</source>
+        <translation>Mostrar puntos de eventos</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/ExportSheet.cpp" line="161"/>
+        <source>The things worth a look on this day</source>
+        <translation>Lo que merece la pena revisar de este día</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/ExportSheet.cpp" line="163"/>
+        <source>The picture contains only the usage rings and what is switched on above. It never includes window titles, file names or network addresses.</source>
+        <translation>La imagen solo contiene los anillos de uso y lo que esté activado arriba. Nunca incluye títulos de ventanas, nombres de archivos ni direcciones de red.</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/ExportSheet.cpp" line="185"/>
+        <source>Copy image</source>
+        <translation>Copiar imagen</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/ExportSheet.cpp" line="188"/>
+        <source>Save image…</source>
+        <translation>Guardar imagen…</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/ExportSheet.cpp" line="208"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="218"/>
+        <source>Couldn&apos;t create the image</source>
+        <translation>No se pudo crear la imagen</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/ExportSheet.cpp" line="211"/>
+        <source>Couldn&apos;t save the image</source>
+        <translation>No se pudo guardar la imagen</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/ExportSheet.cpp" line="213"/>
+        <source>Image saved</source>
+        <translation>Imagen guardada</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/ExportSheet.cpp" line="225"/>
+        <source>Couldn&apos;t copy the image</source>
+        <translation>No se pudo copiar la imagen</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/ExportSheet.cpp" line="227"/>
+        <source>Copied to the clipboard</source>
+        <translation>Copiado al portapapeles</translation>
+    </message>
+</context>
+<context>
+    <name>qel::FindingCard</name>
+    <message>
+        <location filename="../../Sheets/FindingCard.cpp" line="50"/>
+        <source>View</source>
+        <translation>Ver</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/FindingCard.cpp" line="52"/>
+        <source>Got it</source>
+        <translation>Entendido</translation>
+    </message>
+</context>
+<context>
+    <name>qel::GPUHiveView</name>
+    <message>
+        <location filename="../../Pages/GPUHiveView.cpp" line="36"/>
+        <source>GPU usage</source>
+        <translation>Uso de GPU</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/GPUHiveView.cpp" line="43"/>
+        <source>Unavailable</source>
+        <translation>No disponible</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/GPUHiveView.cpp" line="70"/>
+        <source>Now</source>
+        <translation>Ahora</translation>
+    </message>
+</context>
+<context>
+    <name>qel::GPUPage</name>
+    <message>
+        <location filename="../../Pages/GPUPage.cpp" line="99"/>
+        <source>The more cells lit, the busier the GPU. The outer ring is the last 60 seconds, with now at the top.
+The system doesn&apos;t report per-core or per-app GPU usage, so only the overall figure is shown.</source>
+        <translation>Cuantas más celdas encendidas, más ocupada está la GPU. El anillo exterior son los últimos 60 segundos, con el momento actual arriba.
+El sistema no informa del uso de GPU por núcleo ni por app, así que solo se muestra la cifra global.</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/GPUPage.cpp" line="107"/>
+        <source>GPU</source>
+        <translation>GPU</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/GPUPage.cpp" line="112"/>
+        <source>GPU memory</source>
+        <translation>Memoria de GPU</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/GPUPage.cpp" line="113"/>
+        <source>Cores</source>
+        <translation>Núcleos</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/GPUPage.cpp" line="114"/>
+        <source>Thermal state</source>
+        <translation>Estado térmico</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/GPUPage.cpp" line="123"/>
+        <source>Renderer</source>
+        <translation>Renderizado</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/GPUPage.cpp" line="124"/>
+        <source>Tiler</source>
+        <translation>Tiler</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/GPUPage.cpp" line="170"/>
+        <source>Likely GPU users</source>
+        <translation>Posibles usuarios de la GPU</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/GPUPage.cpp" line="170"/>
+        <source>Apps with the GPU open, by energy</source>
+        <translation>Apps que usan la GPU, por energía</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/GPUPage.cpp" line="179"/>
+        <source>Last 60 seconds</source>
+        <translation>Últimos 60 segundos</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/GPUPage.cpp" line="179"/>
+        <source>Overall usage</source>
+        <translation>Uso total</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/GPUPage.cpp" line="217"/>
+        <source>Unified memory</source>
+        <translation>Memoria unificada</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/GPUPage.cpp" line="217"/>
+        <source>GPU and CPU share %@</source>
+        <translation>GPU y CPU comparten %@</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/GPUPage.cpp" line="224"/>
+        <source>The GPU is using %@, other apps %@, with %@ left.</source>
+        <translation>La GPU usa %@, otras apps %@, y quedan %@.</translation>
+    </message>
+</context>
+<context>
+    <name>qel::GainRow</name>
+    <message>
+        <location filename="../../Pages/EnergyRows.cpp" line="93"/>
+        <location filename="../../Pages/EnergyRows.cpp" line="123"/>
+        <source>Quit %@</source>
+        <translation>Cerrar %@</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/EnergyRows.cpp" line="127"/>
+        <source>using about %@ W</source>
+        <translation>consume unos %@ W</translation>
+    </message>
+</context>
+<context>
+    <name>qel::Glossary</name>
+    <message>
+        <location filename="../../Processes/Glossary.cpp" line="221"/>
+        <source>A page renderer for %@. Each browser tab and each Electron app window has one.</source>
+        <translation>Un renderizador de páginas de %@. Cada pestaña del navegador y cada ventana de una app Electron tiene uno.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/Glossary.cpp" line="224"/>
+        <source>The graphics process for %@. It handles drawing, video and animation.</source>
+        <translation>El proceso gráfico de %@. Se encarga del dibujo, el vídeo y la animación.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/Glossary.cpp" line="226"/>
+        <source>A service process for %@. It does one job on its own, such as networking, audio or storage.</source>
+        <translation>Un proceso de servicio de %@. Se encarga por sí solo de una tarea, como la red, el audio o el almacenamiento.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/Glossary.cpp" line="230"/>
+        <source>A kernel thread: part of the Linux kernel itself, doing work such as writing to disk, reclaiming memory or handling hardware.</source>
+        <translation>Un hilo del kernel: parte del propio kernel de Linux, que hace tareas como escribir en disco, recuperar memoria o gestionar el hardware.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/Glossary.cpp" line="234"/>
+        <source>A program that comes with your Linux system. Qel&apos;s glossary doesn&apos;t describe it yet.</source>
+        <translation>Un programa incluido en tu sistema Linux. El glosario de Qel aún no lo describe.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/Glossary.cpp" line="236"/>
+        <source>Qel&apos;s glossary doesn&apos;t include this process. Judging by its path, it doesn&apos;t come from your distribution&apos;s packages.</source>
+        <translation>El glosario de Qel no incluye este proceso. A juzgar por su ruta, no procede de los paquetes de tu distribución.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/Glossary.cpp" line="242"/>
+        <source>A helper process for %@.</source>
+        <translation>Un proceso auxiliar de %@.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/Glossary.cpp" line="243"/>
+        <source>Part of %@. Qel&apos;s glossary doesn&apos;t describe this process yet.</source>
+        <translation>Forma parte de %@. El glosario de Qel aún no describe este proceso.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/Glossary.cpp" line="244"/>
+        <source>This is the main process of %@.</source>
+        <translation>Es el proceso principal de %@.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/Glossary.cpp" line="251"/>
+        <source>what is the %@ process on Linux</source>
+        <translation>qué es el proceso %@ en Linux</translation>
+    </message>
+</context>
+<context>
+    <name>qel::GpuUserList</name>
+    <message>
+        <location filename="../../Pages/GpuUserList.cpp" line="44"/>
+        <source>Front</source>
+        <translation>Al frente</translation>
+    </message>
+</context>
+<context>
+    <name>qel::IncidentChart</name>
+    <message>
+        <location filename="../../Sheets/IncidentChart.cpp" line="62"/>
+        <source>CPU usage over the last 60 seconds</source>
+        <translation>Uso de CPU en los últimos 60 segundos</translation>
+    </message>
+</context>
+<context>
+    <name>qel::IncidentSheet</name>
+    <message>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="57"/>
+        <source>What just happened</source>
+        <translation>Qué acaba de pasar</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="59"/>
+        <source>Press Ctrl+Alt+E any time to replay the last 60 seconds.</source>
+        <translation>Pulsa Ctrl+Alt+E en cualquier momento para repetir los últimos 60 segundos.</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="69"/>
+        <source>60 s ago</source>
+        <translation>hace 60 s</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="73"/>
+        <source>Pressed at %@</source>
+        <translation>Pulsado a las %@</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="122"/>
+        <source>View</source>
+        <translation>Ver</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="124"/>
+        <source>Ended</source>
+        <translation>Terminado</translation>
+    </message>
+</context>
+<context>
+    <name>qel::InsightEngine</name>
+    <message>
+        <location filename="../../History/InsightEngine.cpp" line="70"/>
+        <source>%@ has been busy in the background</source>
+        <translation>%@ ha estado muy activo en segundo plano</translation>
+    </message>
+    <message>
+        <location filename="../../History/InsightEngine.cpp" line="71"/>
+        <source>%@ isn&apos;t in the foreground but has used %@% of the CPU for 3 minutes straight. If you didn&apos;t ask it to work in the background, you can quit it.</source>
+        <translation>%@ no está en primer plano, pero ha usado el %@&#xa0;% de la CPU durante 3 minutos seguidos. Si no le pediste que trabajara en segundo plano, puedes cerrarlo.</translation>
+    </message>
+    <message>
+        <location filename="../../History/InsightEngine.cpp" line="97"/>
+        <source>%@ keeps using more memory</source>
+        <translation>%@ usa cada vez más memoria</translation>
+    </message>
+    <message>
+        <location filename="../../History/InsightEngine.cpp" line="98"/>
+        <source>Over the past %@ minutes, the memory of %@ grew from %@ to %@ without dropping, which may be a memory leak. Reopening the app frees it.</source>
+        <translation>En los últimos %@ minutos, la memoria de %@ pasó de %@ a %@ sin bajar, lo que puede ser una fuga de memoria. Volver a abrir la app la libera.</translation>
+    </message>
+    <message>
+        <location filename="../../History/InsightReplay.cpp" line="45"/>
+        <source>Not enough history yet</source>
+        <translation>Aún no hay suficiente historial</translation>
+    </message>
+    <message>
+        <location filename="../../History/InsightReplay.cpp" line="46"/>
+        <source>Qel just started. In a few seconds it can replay what happened.</source>
+        <translation>Qel acaba de iniciarse. En unos segundos podrá repetir lo que ha pasado.</translation>
+    </message>
+    <message>
+        <location filename="../../History/InsightReplay.cpp" line="103"/>
+        <source>%@ pushed the CPU to %@ %@</source>
+        <translation>%@ llevó la CPU al %@ %@</translation>
+    </message>
+    <message>
+        <location filename="../../History/InsightReplay.cpp" line="105"/>
+        <source>Memory is tight and the system is compressing it</source>
+        <translation>La memoria escasea y el sistema la está comprimiendo</translation>
+    </message>
+    <message>
+        <location filename="../../History/InsightReplay.cpp" line="107"/>
+        <source>The disk is reading and writing heavily</source>
+        <translation>El disco está leyendo y escribiendo mucho</translation>
+    </message>
+    <message>
+        <location filename="../../History/InsightReplay.cpp" line="109"/>
+        <source>%@ briefly maxed out one core</source>
+        <translation>%@ saturó un núcleo brevemente</translation>
+    </message>
+    <message>
+        <location filename="../../History/InsightReplay.cpp" line="111"/>
+        <source>Nothing unusual in the last %@ s</source>
+        <translation>Nada inusual en los últimos %@ s</translation>
+    </message>
+    <message>
+        <location filename="../../History/InsightReplay.cpp" line="114"/>
+        <source>CPU peaked at %@ (%@) and averaged %@ over these %@ s.</source>
+        <translation>La CPU llegó a un pico del %@ (%@) y tuvo una media del %@ en estos %@ s.</translation>
+    </message>
+    <message>
+        <location filename="../../History/InsightReplay.cpp" line="117"/>
+        <source>%@ peaked at %@% (100% is one full core) and averaged %@%.</source>
+        <translation>%@ llegó a un pico del %@&#xa0;% (100&#xa0;% es un núcleo completo) y tuvo una media del %@ %.</translation>
+    </message>
+    <message>
+        <location filename="../../History/InsightReplay.cpp" line="120"/>
+        <source>Memory pressure peaked at %@%. When memory runs short, switching apps gets noticeably slower.</source>
+        <translation>La presión de memoria llegó a un pico del %@ %. Cuando falta memoria, cambiar de app es bastante más lento.</translation>
+    </message>
+    <message>
+        <location filename="../../History/InsightReplay.cpp" line="122"/>
+        <source>Disk activity peaked at %@.</source>
+        <translation>La actividad del disco llegó a un pico de %@.</translation>
+    </message>
+    <message>
+        <location filename="../../History/InsightReplay.cpp" line="124"/>
+        <source>If things felt slow just now, an app may have been waiting on the network or on another program. That doesn&apos;t show up as CPU usage.</source>
+        <translation>Si todo ha ido lento hace un momento, puede que una app estuviera esperando a la red o a otro programa. Eso no aparece como uso de CPU.</translation>
+    </message>
+</context>
+<context>
+    <name>qel::LicensesSheet</name>
+    <message>
+        <location filename="../../Sheets/LicensesSheet.cpp" line="74"/>
+        <source>Open Source Licenses</source>
+        <translation>Licencias de código abierto</translation>
+    </message>
+</context>
+<context>
+    <name>qel::MemPage</name>
+    <message>
+        <location filename="../../Pages/MemPage.cpp" line="74"/>
+        <source>Memory</source>
+        <translation>Memoria</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/MemPage.cpp" line="79"/>
+        <source>Used</source>
+        <translation>Usado</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/MemPage.cpp" line="80"/>
+        <source>Pressure</source>
+        <translation>Presión</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/MemPage.cpp" line="81"/>
+        <source>Swap</source>
+        <translation>Swap</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/MemPage.cpp" line="92"/>
+        <source>Each bubble is a process, sized by the memory it uses. Click a bubble for details or to quit it. The outer ring is memory pressure.</source>
+        <translation>Cada burbuja es un proceso y su tamaño depende de la memoria que usa. Haz clic en una burbuja para ver detalles o cerrarlo. El anillo exterior es la presión de memoria.</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/MemPage.cpp" line="109"/>
+        <location filename="../../Pages/MemPage.cpp" line="186"/>
+        <source>Memory breakdown</source>
+        <translation>Desglose de memoria</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/MemPage.cpp" line="138"/>
+        <source>App memory</source>
+        <translation>Memoria de apps</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/MemPage.cpp" line="139"/>
+        <source>Kernel &amp; locked</source>
+        <translation>Núcleo y bloqueada</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/MemPage.cpp" line="140"/>
+        <source>Compressed</source>
+        <translation>Comprimida</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/MemPage.cpp" line="141"/>
+        <source>Available</source>
+        <translation>Disponible</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/MemPage.cpp" line="158"/>
+        <source>Memory pressure</source>
+        <translation>Presión de memoria</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/MemPage.cpp" line="186"/>
+        <source>%@ total</source>
+        <translation>%@ en total</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/MemPage.cpp" line="194"/>
+        <source>%@%. %@</source>
+        <translation>%@ %. %@</translation>
+    </message>
+</context>
+<context>
+    <name>qel::MemoryAdviceCard</name>
+    <message>
+        <location filename="../../Pages/MemoryAdviceCard.cpp" line="80"/>
+        <source>Memory keeps growing. Reopening it frees the memory.</source>
+        <translation>La memoria no deja de crecer. Volver a abrirla libera la memoria.</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/MemoryAdviceCard.cpp" line="86"/>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/MemoryAdviceCard.cpp" line="97"/>
+        <source>Using %@, %@</source>
+        <translation>Usa %@, %@</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/MemoryAdviceCard.cpp" line="98"/>
+        <source>Quit %@</source>
+        <translation>Cerrar %@</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/MemoryAdviceCard.cpp" line="132"/>
+        <source>Memory is tight</source>
+        <translation>La memoria escasea</translation>
+    </message>
+</context>
+<context>
+    <name>qel::MemoryChart</name>
+    <message>
+        <location filename="../../Processes/ProfileCharts.cpp" line="72"/>
+        <source>Memory, last 30 days</source>
+        <translation>Memoria, últimos 30 días</translation>
+    </message>
+</context>
+<context>
+    <name>qel::MenuBar</name>
+    <message>
+        <location filename="../../MenuBar/MenuBar.cpp" line="165"/>
+        <source>Show panel</source>
+        <translation>Mostrar panel</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuBar.cpp" line="166"/>
+        <source>Open Qel</source>
+        <translation>Abrir Qel</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuBar.cpp" line="167"/>
+        <source>What just happened</source>
+        <translation>Qué acaba de pasar</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuBar.cpp" line="242"/>
+        <source>Qel keeps running while its window is closed, and usually waits in the tray. This desktop has no tray, so the window was minimised instead. To end Qel, choose Quit (Ctrl+Q).</source>
+        <translation>Qel sigue en ejecución con la ventana cerrada y normalmente espera en la bandeja del sistema. Este escritorio no tiene bandeja, así que la ventana se ha minimizado. Para cerrar Qel, elige Salir (Ctrl+Q).</translation>
+    </message>
+</context>
+<context>
+    <name>qel::MenuBarPanel</name>
+    <message>
+        <location filename="../../MenuBar/MenuBarPanel.cpp" line="70"/>
+        <source>Qel panel</source>
+        <translation>Panel de Qel</translation>
+    </message>
+</context>
+<context>
+    <name>qel::MenuCell</name>
+    <message>
+        <location filename="../../MenuBar/MenuCell.cpp" line="45"/>
+        <source>View %@</source>
+        <translation>Ver %@</translation>
+    </message>
+</context>
+<context>
+    <name>qel::MenuPanel</name>
+    <message>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="166"/>
+        <source>Today</source>
+        <translation>Hoy</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="184"/>
+        <source>Top processes</source>
+        <translation>Procesos principales</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="185"/>
+        <source>Hover to quit</source>
+        <translation>Pasa el puntero para cerrar</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="187"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="240"/>
+        <source>Network</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="188"/>
+        <source>Bluetooth devices</source>
+        <translation>Dispositivos Bluetooth</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="238"/>
+        <source>CPU</source>
+        <translation>CPU</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="239"/>
+        <source>Memory</source>
+        <translation>Memoria</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="241"/>
+        <source>Energy</source>
+        <translation>Energía</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="306"/>
+        <source>Scroll horizontally to see more devices.</source>
+        <translation>Desplázate en horizontal para ver más dispositivos.</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="311"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="459"/>
+        <source>Not connected</source>
+        <translation>Sin conexión</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="325"/>
+        <source>Quiet mode</source>
+        <translation>Modo silencioso</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="326"/>
+        <source>Keep awake</source>
+        <translation>Mantener activo</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="327"/>
+        <source>Pause alerts</source>
+        <translation>Pausar alertas</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="345"/>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="347"/>
+        <source>What just happened</source>
+        <translation>Qué acaba de pasar</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="349"/>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="351"/>
+        <source>Open Qel</source>
+        <translation>Abrir Qel</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="413"/>
+        <source>Load %.2f</source>
+        <translation>Carga %.2f</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="421"/>
+        <source>Thermal</source>
+        <translation>Térmico</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="421"/>
+        <source>System thermal state</source>
+        <translation>Estado térmico del sistema</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="422"/>
+        <source>Battery</source>
+        <translation>Batería</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="424"/>
+        <source>GPU</source>
+        <translation>GPU</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="424"/>
+        <source>Memory %@</source>
+        <translation>Memoria %@</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="426"/>
+        <source>Disk free</source>
+        <translation>Disco libre</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="426"/>
+        <source>%@ total</source>
+        <translation>%@ en total</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="448"/>
+        <source>%@ apps online</source>
+        <translation>%@ apps conectadas</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="450"/>
+        <source>Per-app traffic unavailable</source>
+        <translation>Tráfico por app no disponible</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="455"/>
+        <source>Local %@</source>
+        <translation>Local %@</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="459"/>
+        <source>No local address</source>
+        <translation>Sin dirección local</translation>
+    </message>
+</context>
+<context>
+    <name>qel::MetricRow</name>
+    <message>
+        <location filename="../../Window/MetricRow.cpp" line="32"/>
+        <source>View %@</source>
+        <translation>Ver %@</translation>
+    </message>
+</context>
+<context>
+    <name>qel::MiniRing</name>
+    <message>
+        <location filename="../../MenuBar/MiniRing.cpp" line="51"/>
+        <source>CPU and memory over the last 60 seconds</source>
+        <translation>CPU y memoria en los últimos 60 segundos</translation>
+    </message>
+</context>
+<context>
+    <name>qel::NetAddressCard</name>
+    <message>
+        <location filename="../../Pages/NetCard.cpp" line="133"/>
+        <source>Local address</source>
+        <translation>Dirección local</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/NetCard.cpp" line="133"/>
+        <source>No local address</source>
+        <translation>Sin dirección local</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/NetCard.cpp" line="133"/>
+        <source>Not connected</source>
+        <translation>Sin conexión</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/NetCard.cpp" line="134"/>
+        <source>Data is moving, but no network interface has an IPv4 address.</source>
+        <translation>Hay datos en movimiento, pero ninguna interfaz de red tiene dirección IPv4.</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/NetCard.cpp" line="135"/>
+        <source>No network interface with an IP address was found.</source>
+        <translation>No se encontró ninguna interfaz de red con dirección IP.</translation>
+    </message>
+</context>
+<context>
+    <name>qel::NetCard</name>
+    <message>
+        <location filename="../../Pages/NetCard.cpp" line="81"/>
+        <source>↓ %@  ↑ %@</source>
+        <translation>↓ %@  ↑ %@</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/NetCard.cpp" line="82"/>
+        <source>%@ in total</source>
+        <translation>%@ en total</translation>
+    </message>
+</context>
+<context>
+    <name>qel::NetPage</name>
+    <message>
+        <location filename="../../Pages/NetPage.cpp" line="41"/>
+        <source>Network</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/NetPage.cpp" line="46"/>
+        <source>Download</source>
+        <translation>Bajada</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/NetPage.cpp" line="47"/>
+        <source>Upload</source>
+        <translation>Subida</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/NetPage.cpp" line="48"/>
+        <source>Online</source>
+        <translation>Conectado</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/NetPage.cpp" line="48"/>
+        <location filename="../../Pages/NetPage.cpp" line="121"/>
+        <source>%@ apps</source>
+        <translation>%@ apps</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/NetPage.cpp" line="77"/>
+        <source>Who&apos;s online</source>
+        <translation>Quién está conectado</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/NetPage.cpp" line="77"/>
+        <source>Only processes under your account. Scroll sideways for more.</source>
+        <translation>Solo procesos de tu cuenta. Desplázate en horizontal para ver más.</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/NetPage.cpp" line="116"/>
+        <source>Upload %@</source>
+        <translation>Subida %@</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/NetPage.cpp" line="125"/>
+        <source>Each dot is an app that is online. Bigger dots have more traffic right now. Dots closer to the center have more total traffic. Click one for details. Per-app figures count TCP only, and leave out traffic within this computer.</source>
+        <translation>Cada punto es una app conectada. Los puntos más grandes tienen más tráfico ahora; los más cercanos al centro, más tráfico total. Haz clic en uno para ver detalles. Las cifras por app solo cuentan TCP y excluyen el tráfico dentro de este ordenador.</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/NetPage.cpp" line="128"/>
+        <source>Per-app traffic isn&apos;t available (the system&apos;s socket statistics can&apos;t be read), so only whole-computer upload and download are shown.</source>
+        <translation>El tráfico por app no está disponible (no se pueden leer las estadísticas de sockets del sistema), así que solo se muestran la subida y la bajada de todo el ordenador.</translation>
+    </message>
+</context>
+<context>
+    <name>qel::NoTameRules</name>
+    <message>
+        <location filename="../../Sheets/BackgroundTab.cpp" line="26"/>
+        <source>When not in front</source>
+        <translation>Fuera de primer plano</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/BackgroundTab.cpp" line="28"/>
+        <source>No rules yet. In the details of any process, you can set its app to slow down or pause when it is not in front.</source>
+        <translation>Aún no hay reglas. En los detalles de cualquier proceso puedes hacer que su app se ralentice o se pause cuando no esté en primer plano.</translation>
+    </message>
+</context>
+<context>
+    <name>qel::OtherMarkRow</name>
+    <message>
+        <location filename="../../Sheets/StretchSheet.cpp" line="107"/>
+        <source>peak %@</source>
+        <translation>pico %@</translation>
+    </message>
+</context>
+<context>
+    <name>qel::OverviewPage</name>
+    <message>
+        <location filename="../../Pages/OverviewPage.cpp" line="128"/>
+        <source>Replay 60 s</source>
+        <translation>Repetir 60 s</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/OverviewPage.cpp" line="129"/>
+        <source>What just happened: replay the last 60 seconds (Ctrl+Alt+E)</source>
+        <translation>Qué acaba de pasar: repetir los últimos 60 segundos (Ctrl+Alt+E)</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/OverviewPage.cpp" line="152"/>
+        <source>View summary</source>
+        <translation>Ver resumen</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/OverviewPage.cpp" line="237"/>
+        <source>This moment is inside “%@”.</source>
+        <translation>Este momento está dentro de «%@».</translation>
+    </message>
+</context>
+<context>
+    <name>qel::PanelBatteryCell</name>
+    <message>
+        <location filename="../../MenuBar/PanelBatteries.cpp" line="50"/>
+        <source>Battery %@%</source>
+        <translation>Batería %@&#xa0;%</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/PanelBatteries.cpp" line="53"/>
+        <source>%@ battery low</source>
+        <translation>Batería de %@ baja</translation>
+    </message>
+</context>
+<context>
+    <name>qel::PanelProcRow</name>
+    <message>
+        <location filename="../../MenuBar/PanelProcRow.cpp" line="87"/>
+        <source>System</source>
+        <translation>Sistema</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/PanelProcRow.cpp" line="90"/>
+        <source>End</source>
+        <translation>Terminar</translation>
+    </message>
+</context>
+<context>
+    <name>qel::PanelToggle</name>
+    <message>
+        <location filename="../../MenuBar/PanelToggle.cpp" line="21"/>
+        <location filename="../../MenuBar/PanelToggle.cpp" line="30"/>
+        <source>Off</source>
+        <translation>Desactivado</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/PanelToggle.cpp" line="30"/>
+        <source>On</source>
+        <translation>Activado</translation>
+    </message>
+</context>
+<context>
+    <name>qel::PortHints</name>
+    <message>
+        <location filename="../../Samplers/PortHints.cpp" line="9"/>
+        <source>SSH remote login</source>
+        <translation>Acceso remoto SSH</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/PortHints.cpp" line="10"/>
+        <source>Web server</source>
+        <translation>Servidor web</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/PortHints.cpp" line="11"/>
+        <source>Web server (HTTPS)</source>
+        <translation>Servidor web (HTTPS)</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/PortHints.cpp" line="12"/>
+        <source>SQL Server database</source>
+        <translation>Base de datos SQL Server</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/PortHints.cpp" line="13"/>
+        <location filename="../../Samplers/PortHints.cpp" line="16"/>
+        <location filename="../../Samplers/PortHints.cpp" line="22"/>
+        <location filename="../../Samplers/PortHints.cpp" line="25"/>
+        <source>Common dev server port</source>
+        <translation>Puerto habitual de servidor de desarrollo</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/PortHints.cpp" line="14"/>
+        <source>MySQL database</source>
+        <translation>Base de datos MySQL</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/PortHints.cpp" line="15"/>
+        <source>Angular dev server</source>
+        <translation>Servidor de desarrollo Angular</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/PortHints.cpp" line="17"/>
+        <source>Vite dev server</source>
+        <translation>Servidor de desarrollo Vite</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/PortHints.cpp" line="18"/>
+        <source>PostgreSQL database</source>
+        <translation>Base de datos PostgreSQL</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/PortHints.cpp" line="19"/>
+        <source>Screen sharing (VNC)</source>
+        <translation>Compartir pantalla (VNC)</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/PortHints.cpp" line="20"/>
+        <source>Redis</source>
+        <translation>Redis</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/PortHints.cpp" line="21"/>
+        <source>AirPlay receiver</source>
+        <translation>Receptor AirPlay</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/PortHints.cpp" line="23"/>
+        <source>Common web service port</source>
+        <translation>Puerto habitual de servicio web</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/PortHints.cpp" line="24"/>
+        <source>Jupyter notebook</source>
+        <translation>Cuaderno Jupyter</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/PortHints.cpp" line="26"/>
+        <source>Elasticsearch</source>
+        <translation>Elasticsearch</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/PortHints.cpp" line="27"/>
+        <source>Ollama</source>
+        <translation>Ollama</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/PortHints.cpp" line="28"/>
+        <source>MongoDB database</source>
+        <translation>Base de datos MongoDB</translation>
+    </message>
+</context>
+<context>
+    <name>qel::PortRow</name>
+    <message>
+        <location filename="../../Processes/PortRow.cpp" line="106"/>
+        <source>End %@, which is using port %@</source>
+        <translation>Terminar %@, que usa el puerto %@</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/PortRow.cpp" line="109"/>
+        <source>Listening on all network interfaces: other devices on the same network can connect to this port.</source>
+        <translation>A la escucha en todas las interfaces de red: otros dispositivos de la misma red pueden conectarse a este puerto.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/PortRow.cpp" line="111"/>
+        <source>Listening on 127.0.0.1 only: only this computer can connect.</source>
+        <translation>A la escucha solo en 127.0.0.1: solo este ordenador puede conectarse.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/PortRow.cpp" line="127"/>
+        <location filename="../../Processes/PortRow.cpp" line="195"/>
+        <source>Open to LAN</source>
+        <translation>Abierto a la LAN</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/PortRow.cpp" line="127"/>
+        <location filename="../../Processes/PortRow.cpp" line="195"/>
+        <source>This computer only</source>
+        <translation>Solo este ordenador</translation>
+    </message>
+</context>
+<context>
+    <name>qel::PortsPanel</name>
+    <message>
+        <location filename="../../Processes/PortsPanel.cpp" line="61"/>
+        <source>Listening ports</source>
+        <translation>Puertos a la escucha</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/PortsPanel.cpp" line="69"/>
+        <source>Port or process</source>
+        <translation>Puerto o proceso</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/PortsPanel.cpp" line="106"/>
+        <source>Only ports of processes under your account. Ports used by system services need administrator rights to see.</source>
+        <translation>Solo puertos de procesos de tu cuenta. Para ver los de los servicios del sistema hacen falta permisos de administrador.</translation>
+    </message>
+</context>
+<context>
+    <name>qel::Preview</name>
+    <message>
+        <location filename="../../Sheets/ExportSheet.cpp" line="38"/>
+        <source>Preview</source>
+        <translation>Vista previa</translation>
+    </message>
+</context>
+<context>
+    <name>qel::ProcessDetail</name>
+    <message>
+        <location filename="../../Processes/ProcessDetail.cpp" line="166"/>
+        <source>Now</source>
+        <translation>Ahora</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ProcessDetail.cpp" line="166"/>
+        <source>Profile</source>
+        <translation>Perfil</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ProcessDetail.cpp" line="227"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="392"/>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ProcessDetail.cpp" line="251"/>
+        <source>CPU</source>
+        <translation>CPU</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ProcessDetail.cpp" line="252"/>
+        <source>Memory</source>
+        <translation>Memoria</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ProcessDetail.cpp" line="254"/>
+        <source>Disk I/O</source>
+        <translation>E/S de disco</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ProcessDetail.cpp" line="255"/>
+        <source>Network</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ProcessDetail.cpp" line="260"/>
+        <source>CPU, since this panel opened</source>
+        <translation>CPU, desde que se abrió este panel</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ProcessDetail.cpp" line="281"/>
+        <source>This is a system process: a kernel thread or a service run by another user, such as root. Ending it could freeze or restart the system, so Qel doesn&apos;t offer to end it. High usage usually drops back within a few minutes.</source>
+        <translation>Es un proceso del sistema: un hilo del kernel o un servicio que ejecuta otro usuario, como root. Terminarlo podría bloquear o reiniciar el sistema, así que Qel no ofrece terminarlo. Un uso elevado suele bajar en pocos minutos.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ProcessDetail.cpp" line="289"/>
+        <source>Quitting closes %@. Unsaved changes may be lost.</source>
+        <translation>Al salir se cierra %@. Los cambios sin guardar pueden perderse.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ProcessDetail.cpp" line="293"/>
+        <source>End %@</source>
+        <translation>Terminar %@</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ProcessDetail.cpp" line="295"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="304"/>
+        <source>Force Quit</source>
+        <translation>Forzar cierre</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ProcessDetail.cpp" line="303"/>
+        <source>Force quit %@?</source>
+        <translation>¿Forzar el cierre de %@?</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ProcessDetail.cpp" line="304"/>
+        <source>It stops at once, without a chance to save. Unsaved changes are lost.</source>
+        <translation>Se detiene al instante, sin poder guardar. Los cambios sin guardar se pierden.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ProcessDetail.cpp" line="391"/>
+        <source>This process has ended</source>
+        <translation>Este proceso ha terminado</translation>
+    </message>
+</context>
+<context>
+    <name>qel::ProcessNoteView</name>
+    <message>
+        <location filename="../../Processes/ProcessNoteView.cpp" line="26"/>
+        <source>What is this</source>
+        <translation>Qué es esto</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ProcessNoteView.cpp" line="35"/>
+        <source>Look up this process online</source>
+        <translation>Buscar este proceso en internet</translation>
+    </message>
+</context>
+<context>
+    <name>qel::ProcessRowDelegate</name>
+    <message>
+        <location filename="../../Processes/ProcessRowDelegate.cpp" line="70"/>
+        <source>System</source>
+        <translation>Sistema</translation>
+    </message>
+</context>
+<context>
+    <name>qel::ProcessTable</name>
+    <message>
+        <location filename="../../Processes/ProcessTable.cpp" line="71"/>
+        <source>Running</source>
+        <translation>En ejecución</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ProcessTable.cpp" line="78"/>
+        <source>By CPU</source>
+        <translation>Por CPU</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ProcessTable.cpp" line="78"/>
+        <source>By memory</source>
+        <translation>Por memoria</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ProcessTable.cpp" line="81"/>
+        <source>Search processes</source>
+        <translation>Buscar procesos</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ProcessTable.cpp" line="189"/>
+        <source>%@, only processes under your account</source>
+        <translation>%@, solo procesos de tu cuenta</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ProcessTable.cpp" line="196"/>
+        <source>Reading processes…</source>
+        <translation>Leyendo procesos…</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ProcessTable.cpp" line="197"/>
+        <source>No process has “%@” in its name. Try another word, or clear the search field.</source>
+        <translation>Ningún proceso tiene «%@» en su nombre. Prueba con otra palabra o vacía el campo de búsqueda.</translation>
+    </message>
+</context>
+<context>
+    <name>qel::ProfileView</name>
+    <message>
+        <location filename="../../Processes/ProfileView.cpp" line="75"/>
+        <source>No profile for this process</source>
+        <translation>No hay perfil para este proceso</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ProfileView.cpp" line="76"/>
+        <source>Qel keeps long-term profiles for apps only, not for individual system processes.</source>
+        <translation>Qel solo guarda perfiles a largo plazo de apps, no de procesos del sistema individuales.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ProfileView.cpp" line="81"/>
+        <source>Not enough history yet</source>
+        <translation>Aún no hay suficiente historial</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ProfileView.cpp" line="81"/>
+        <source>The profile fills in after Qel has seen this app on two different days.</source>
+        <translation>El perfil se completa cuando Qel ha visto esta app en dos días distintos.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ProfileView.cpp" line="100"/>
+        <source>Memory, last 30 days</source>
+        <translation>Memoria, últimos 30 días</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ProfileView.cpp" line="103"/>
+        <source>Dashed line: updated to %@</source>
+        <translation>Línea discontinua: actualizado a %@</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ProfileView.cpp" line="122"/>
+        <source>When it is most active</source>
+        <translation>Cuándo está más activa</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ProfileView.cpp" line="141"/>
+        <source>CPU while running, average</source>
+        <translation>CPU mientras se ejecuta, media</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ProfileView.cpp" line="142"/>
+        <source>Memory, average</source>
+        <translation>Memoria, media</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ProfileView.cpp" line="143"/>
+        <source>Share of all apps&apos; energy</source>
+        <translation>Parte de la energía de todas las apps</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ProfileView.cpp" line="144"/>
+        <source>Days it ran</source>
+        <translation>Días en ejecución</translation>
+    </message>
+</context>
+<context>
+    <name>qel::ReportSheet</name>
+    <message>
+        <location filename="../../Sheets/ReportSheet.cpp" line="49"/>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/ReportSheet.cpp" line="66"/>
+        <source>Done</source>
+        <translation>Hecho</translation>
+    </message>
+</context>
+<context>
+    <name>qel::Ring</name>
+    <message>
+        <location filename="../../Window/DayRingPainter.cpp" line="96"/>
+        <source>Asleep</source>
+        <translation>En reposo</translation>
+    </message>
+    <message>
+        <location filename="../../Window/DayRingPainter.cpp" line="126"/>
+        <source>0:00</source>
+        <translation>0:00</translation>
+    </message>
+    <message>
+        <location filename="../../Window/DayRingPainter.cpp" line="127"/>
+        <source>6:00</source>
+        <translation>6:00</translation>
+    </message>
+    <message>
+        <location filename="../../Window/DayRingPainter.cpp" line="128"/>
+        <source>12:00</source>
+        <translation>12:00</translation>
+    </message>
+    <message>
+        <location filename="../../Window/DayRingPainter.cpp" line="129"/>
+        <source>18:00</source>
+        <translation>18:00</translation>
+    </message>
+    <message>
+        <location filename="../../Window/DayRingPainter.cpp" line="134"/>
+        <source>Now</source>
+        <translation>Ahora</translation>
+    </message>
+    <message>
+        <location filename="../../Window/DayRingPainter.cpp" line="135"/>
+        <source>45 s ago</source>
+        <translation>hace 45 s</translation>
+    </message>
+    <message>
+        <location filename="../../Window/DayRingPainter.cpp" line="136"/>
+        <source>30 s ago</source>
+        <translation>hace 30 s</translation>
+    </message>
+    <message>
+        <location filename="../../Window/DayRingPainter.cpp" line="137"/>
+        <source>15 s ago</source>
+        <translation>hace 15 s</translation>
+    </message>
+</context>
+<context>
+    <name>qel::RingControls</name>
+    <message>
+        <location filename="../../Window/RingControls.cpp" line="42"/>
+        <source>60 s</source>
+        <translation>60 s</translation>
+    </message>
+    <message>
+        <location filename="../../Window/RingControls.cpp" line="42"/>
+        <source>Day</source>
+        <translation>Día</translation>
+    </message>
+    <message>
+        <location filename="../../Window/RingControls.cpp" line="51"/>
+        <source>Previous day</source>
+        <translation>Día anterior</translation>
+    </message>
+    <message>
+        <location filename="../../Window/RingControls.cpp" line="55"/>
+        <source>Next day</source>
+        <translation>Día siguiente</translation>
+    </message>
+    <message>
+        <location filename="../../Window/RingControls.cpp" line="59"/>
+        <source>Export this day as an image</source>
+        <translation>Exportar este día como imagen</translation>
+    </message>
+    <message>
+        <location filename="../../Window/RingControls.cpp" line="69"/>
+        <location filename="../../Window/RingControls.cpp" line="70"/>
+        <location filename="../../Window/RingControls.cpp" line="112"/>
+        <location filename="../../Window/RingControls.cpp" line="116"/>
+        <source>Back to now</source>
+        <translation>Volver a ahora</translation>
+    </message>
+    <message>
+        <location filename="../../Window/RingControls.cpp" line="113"/>
+        <source>Now</source>
+        <translation>Ahora</translation>
+    </message>
+</context>
+<context>
+    <name>qel::RuleRow</name>
+    <message>
+        <location filename="../../Processes/TameRulesSection.cpp" line="42"/>
+        <source>Remove</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/RuleRow.cpp" line="75"/>
+        <source>Below</source>
+        <translation>Por debajo de</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/RuleRow.cpp" line="75"/>
+        <source>Above</source>
+        <translation>Por encima de</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/RuleRow.cpp" line="80"/>
+        <source>%@ threshold</source>
+        <translation>Umbral de %@</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/RuleRow.cpp" line="92"/>
+        <source>for</source>
+        <translation>durante</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/RuleRow.cpp" line="94"/>
+        <source>Duration</source>
+        <translation>Duración</translation>
+    </message>
+</context>
+<context>
+    <name>qel::Rules</name>
+    <message>
+        <location filename="../../Store/AlertRule.cpp" line="18"/>
+        <location filename="../../Store/AlertRule.cpp" line="21"/>
+        <location filename="../../Store/AlertRule.cpp" line="24"/>
+        <source>Whole computer</source>
+        <translation>Todo el ordenador</translation>
+    </message>
+    <message>
+        <location filename="../../Store/AlertRule.cpp" line="18"/>
+        <source>CPU busy for a long time</source>
+        <translation>CPU ocupada mucho tiempo</translation>
+    </message>
+    <message>
+        <location filename="../../Store/AlertRule.cpp" line="18"/>
+        <source>Overall usage stays above the threshold for a while</source>
+        <translation>El uso total se mantiene por encima del umbral un tiempo</translation>
+    </message>
+    <message>
+        <location filename="../../Store/AlertRule.cpp" line="21"/>
+        <source>High memory pressure</source>
+        <translation>Presión de memoria alta</translation>
+    </message>
+    <message>
+        <location filename="../../Store/AlertRule.cpp" line="21"/>
+        <source>The system is compressing memory heavily or using swap</source>
+        <translation>El sistema está comprimiendo mucho la memoria o usando swap</translation>
+    </message>
+    <message>
+        <location filename="../../Store/AlertRule.cpp" line="24"/>
+        <source>Low disk space</source>
+        <translation>Poco espacio en disco</translation>
+    </message>
+    <message>
+        <location filename="../../Store/AlertRule.cpp" line="24"/>
+        <source>Free space on the system disk falls below the threshold</source>
+        <translation>El espacio libre del disco del sistema baja del umbral</translation>
+    </message>
+    <message>
+        <location filename="../../Store/AlertRule.cpp" line="27"/>
+        <location filename="../../Store/AlertRule.cpp" line="30"/>
+        <source>Temperature and battery</source>
+        <translation>Temperatura y batería</translation>
+    </message>
+    <message>
+        <location filename="../../Store/AlertRule.cpp" line="27"/>
+        <source>Computer overheating</source>
+        <translation>Ordenador sobrecalentado</translation>
+    </message>
+    <message>
+        <location filename="../../Store/AlertRule.cpp" line="27"/>
+        <source>The thermal state becomes Hot or Overheating</source>
+        <translation>El estado térmico pasa a Caliente o Sobrecalentado</translation>
+    </message>
+    <message>
+        <location filename="../../Store/AlertRule.cpp" line="30"/>
+        <source>Low battery</source>
+        <translation>Batería baja</translation>
+    </message>
+    <message>
+        <location filename="../../Store/AlertRule.cpp" line="30"/>
+        <source>Only checked on battery power</source>
+        <translation>Solo se comprueba con batería</translation>
+    </message>
+    <message>
+        <location filename="../../Store/AlertRule.cpp" line="33"/>
+        <source>Single process</source>
+        <translation>Un solo proceso</translation>
+    </message>
+    <message>
+        <location filename="../../Store/AlertRule.cpp" line="33"/>
+        <source>A process hogs the CPU for a long time</source>
+        <translation>Un proceso acapara la CPU durante mucho tiempo</translation>
+    </message>
+    <message>
+        <location filename="../../Store/AlertRule.cpp" line="33"/>
+        <source>One process stays above the threshold for a while</source>
+        <translation>Un proceso se mantiene por encima del umbral un tiempo</translation>
+    </message>
+</context>
+<context>
+    <name>qel::SettingsSheet</name>
+    <message>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="151"/>
+        <source>Done</source>
+        <translation>Hecho</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="163"/>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="192"/>
+        <source>Changes apply immediately and are saved automatically.</source>
+        <translation>Los cambios se aplican al instante y se guardan automáticamente.</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="216"/>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+</context>
+<context>
+    <name>qel::SleepBatteryChart</name>
+    <message>
+        <location filename="../../Sheets/SleepBatteryChart.cpp" line="62"/>
+        <source>Battery level while asleep</source>
+        <translation>Nivel de batería en reposo</translation>
+    </message>
+</context>
+<context>
+    <name>qel::SleepLine</name>
+    <message>
+        <location filename="../../Sheets/SleepLine.cpp" line="36"/>
+        <source>View sleep report</source>
+        <translation>Ver informe de reposo</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/SleepLine.cpp" line="54"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="65"/>
+        <source>View</source>
+        <translation>Ver</translation>
+    </message>
+</context>
+<context>
+    <name>qel::SleepNote</name>
+    <message>
+        <location filename="../../Sheets/SleepLine.cpp" line="94"/>
+        <source>View sleep report</source>
+        <translation>Ver informe de reposo</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/SleepLine.cpp" line="116"/>
+        <source>%@  %@</source>
+        <translation>%@  %@</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/SleepLine.cpp" line="122"/>
+        <source>Asleep from %@ to %@</source>
+        <translation>En reposo de %@ a %@</translation>
+    </message>
+</context>
+<context>
+    <name>qel::SleepReport</name>
+    <message>
+        <location filename="../../Sheets/SleepReport.cpp" line="33"/>
+        <source>A sleep this long usually uses about %@%. This one used %@%.</source>
+        <translation>Un reposo así de largo suele gastar un %@ %. Este gastó un %@ %.</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/SleepReport.cpp" line="57"/>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/SleepReport.cpp" line="58"/>
+        <source>Preventing sleep when the lid closed: %@</source>
+        <translation>Impidiendo el reposo al cerrar la tapa: %@</translation>
+    </message>
+</context>
+<context>
+    <name>qel::SleepRowButton</name>
+    <message>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="63"/>
+        <source>View sleep report</source>
+        <translation>Ver informe de reposo</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="76"/>
+        <source>View</source>
+        <translation>Ver</translation>
+    </message>
+</context>
+<context>
+    <name>qel::SleepSheet</name>
+    <message>
+        <location filename="../../Sheets/SleepSheet.cpp" line="63"/>
+        <source>Sleep report</source>
+        <translation>Informe de reposo</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/SleepSheet.cpp" line="64"/>
+        <source>Linux logs when the computer slept and woke, but not which app asked it to wake.</source>
+        <translation>Linux registra cuándo el ordenador entró en reposo y se activó, pero no qué app pidió la activación.</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/SleepSheet.cpp" line="68"/>
+        <source>Asleep from %@ to %@</source>
+        <translation>En reposo de %@ a %@</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/SleepSheet.cpp" line="77"/>
+        <source>Time asleep</source>
+        <translation>Tiempo en reposo</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/SleepSheet.cpp" line="78"/>
+        <source>Battery used</source>
+        <translation>Batería usada</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/SleepSheet.cpp" line="79"/>
+        <source>Wakes</source>
+        <translation>Activaciones</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/SleepSheet.cpp" line="103"/>
+        <source>What woke it</source>
+        <translation>Qué lo activó</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/SleepSheet.cpp" line="106"/>
+        <source>Linux does not log dark wakes, so no wakes are listed for this sleep.</source>
+        <translation>Linux no registra las activaciones en segundo plano, así que no se muestran activaciones para este reposo.</translation>
+    </message>
+</context>
+<context>
+    <name>qel::StarMapView</name>
+    <message>
+        <location filename="../../Pages/StarMapView.cpp" line="38"/>
+        <source>Network star map</source>
+        <translation>Mapa estelar de red</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/StarMapView.cpp" line="39"/>
+        <location filename="../../Pages/StarMapView.cpp" line="46"/>
+        <source>%@ apps online</source>
+        <translation>%@ apps conectadas</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/StarMapView.cpp" line="117"/>
+        <source>This computer</source>
+        <translation>Este ordenador</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/StarMapView.cpp" line="121"/>
+        <source>No apps are online right now</source>
+        <translation>Ahora mismo no hay apps conectadas</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/StarMapView.cpp" line="121"/>
+        <source>Per-app traffic unavailable</source>
+        <translation>Tráfico por app no disponible</translation>
+    </message>
+</context>
+<context>
+    <name>qel::Store</name>
+    <message>
+        <location filename="../../Store/DayBrowsing.cpp" line="76"/>
+        <location filename="../../Store/DayBrowsing.cpp" line="78"/>
+        <source>Today</source>
+        <translation>Hoy</translation>
+    </message>
+    <message>
+        <location filename="../../Store/DayBrowsing.cpp" line="79"/>
+        <source>Yesterday</source>
+        <translation>Ayer</translation>
+    </message>
+    <message>
+        <location filename="../../Store/DayBrowsing.cpp" line="125"/>
+        <source>%@, daily average</source>
+        <translation>%@, media diaria</translation>
+    </message>
+    <message>
+        <location filename="../../Store/DayBrowsing.cpp" line="128"/>
+        <source>Now</source>
+        <translation>Ahora</translation>
+    </message>
+    <message>
+        <location filename="../../Store/DayBrowsing.cpp" line="132"/>
+        <source>%@ s ago</source>
+        <translation>hace %@ s</translation>
+    </message>
+    <message>
+        <location filename="../../Store/DayBrowsing.cpp" line="142"/>
+        <location filename="../../Store/DayBrowsing.cpp" line="152"/>
+        <source>History could not be erased</source>
+        <translation>No se pudo borrar el historial</translation>
+    </message>
+    <message>
+        <location filename="../../Store/DayBrowsing.cpp" line="172"/>
+        <source>History erased</source>
+        <translation>Historial borrado</translation>
+    </message>
+    <message>
+        <location filename="../../Store/DayBrowsing.cpp" line="173"/>
+        <source>History erased, but traces of it may remain in the file: %@</source>
+        <translation>Historial borrado, pero pueden quedar restos en el archivo: %@</translation>
+    </message>
+    <message>
+        <location filename="../../Store/DayStatus.cpp" line="20"/>
+        <source>CPU averaged %@ over these 10 minutes and peaked at %@.</source>
+        <translation>La CPU tuvo una media del %@ en estos 10 minutos y un pico del %@.</translation>
+    </message>
+    <message>
+        <location filename="../../Store/DayStatus.cpp" line="23"/>
+        <source> The top process at the time was %@ (%@%).</source>
+        <translation> El proceso principal en ese momento era %@ (%@&#xa0;%).</translation>
+    </message>
+    <message>
+        <location filename="../../Store/DayStatus.cpp" line="24"/>
+        <source>CPU busy</source>
+        <translation>CPU ocupada</translation>
+    </message>
+    <message>
+        <location filename="../../Store/DayStatus.cpp" line="28"/>
+        <source>Memory is tight</source>
+        <translation>La memoria escasea</translation>
+    </message>
+    <message>
+        <location filename="../../Store/DayStatus.cpp" line="29"/>
+        <source>Memory pressure averaged %@% over these 10 minutes, with %@ in use.</source>
+        <translation>La presión de memoria tuvo una media del %@&#xa0;% en estos 10 minutos, con %@ en uso.</translation>
+    </message>
+    <message>
+        <location filename="../../Store/DayStatus.cpp" line="54"/>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <location filename="../../Store/DayStatus.cpp" line="55"/>
+        <source>Warm</source>
+        <translation>Templado</translation>
+    </message>
+    <message>
+        <location filename="../../Store/DayStatus.cpp" line="56"/>
+        <source>Hot</source>
+        <translation>Caliente</translation>
+    </message>
+    <message>
+        <location filename="../../Store/DayStatus.cpp" line="57"/>
+        <source>Overheating</source>
+        <translation>Sobrecalentado</translation>
+    </message>
+    <message>
+        <location filename="../../Store/DayStatus.cpp" line="59"/>
+        <source>Unknown</source>
+        <translation>Desconocido</translation>
+    </message>
+    <message>
+        <location filename="../../Store/DayStatus.cpp" line="65"/>
+        <source>a process</source>
+        <translation>un proceso</translation>
+    </message>
+    <message>
+        <location filename="../../Store/DayStatus.cpp" line="68"/>
+        <source>CPU is very busy</source>
+        <translation>La CPU está muy ocupada</translation>
+    </message>
+    <message>
+        <location filename="../../Store/DayStatus.cpp" line="68"/>
+        <source>%@ is using %@%. The fans may spin up.</source>
+        <translation>%@ está usando el %@ %. Puede que los ventiladores se aceleren.</translation>
+    </message>
+    <message>
+        <location filename="../../Store/DayStatus.cpp" line="70"/>
+        <source>Computer is running hot</source>
+        <translation>El ordenador se está calentando</translation>
+    </message>
+    <message>
+        <location filename="../../Store/DayStatus.cpp" line="71"/>
+        <source>The system is already slowing down to cool off. Stop the most power-hungry app first.</source>
+        <translation>El sistema ya se está ralentizando para enfriarse. Detén primero la app que más consume.</translation>
+    </message>
+    <message>
+        <location filename="../../Store/DayStatus.cpp" line="73"/>
+        <source>Memory is getting tight</source>
+        <translation>La memoria empieza a escasear</translation>
+    </message>
+    <message>
+        <location filename="../../Store/DayStatus.cpp" line="74"/>
+        <source>The system is compressing memory. Quitting apps you aren&apos;t using will help.</source>
+        <translation>El sistema está comprimiendo memoria. Cerrar las apps que no usas ayudará.</translation>
+    </message>
+    <message>
+        <location filename="../../Store/DayStatus.cpp" line="75"/>
+        <source>A bit busy</source>
+        <translation>Algo ocupado</translation>
+    </message>
+    <message>
+        <location filename="../../Store/DayStatus.cpp" line="75"/>
+        <source>Mostly %@, at %@% CPU</source>
+        <translation>Sobre todo %@, al %@&#xa0;% de CPU</translation>
+    </message>
+    <message>
+        <location filename="../../Store/DayStatus.cpp" line="77"/>
+        <source>Busier than usual</source>
+        <translation>Más ocupado de lo habitual</translation>
+    </message>
+    <message>
+        <location filename="../../Store/DayStatus.cpp" line="78"/>
+        <source>CPU usage over these 10 minutes is %@× the usual for this time of day, mostly from %@.</source>
+        <translation>El uso de CPU en estos 10 minutos es %@× lo habitual a esta hora, sobre todo por %@.</translation>
+    </message>
+    <message>
+        <location filename="../../Store/DayStatus.cpp" line="81"/>
+        <location filename="../../Store/DayStatus.cpp" line="83"/>
+        <source>All calm</source>
+        <translation>Todo tranquilo</translation>
+    </message>
+    <message>
+        <location filename="../../Store/DayStatus.cpp" line="82"/>
+        <source>Qel noticed %@ things today. Click a dot outside the ring to see what happened.</source>
+        <translation>Qel ha detectado %@ cosas hoy. Haz clic en un punto fuera del anillo para ver qué pasó.</translation>
+    </message>
+    <message>
+        <location filename="../../Store/DayStatus.cpp" line="83"/>
+        <source>Drag the ring on the left to look back at the load at any time today.</source>
+        <translation>Arrastra el anillo de la izquierda para revisar la carga en cualquier momento de hoy.</translation>
+    </message>
+    <message>
+        <location filename="../../Store/MemoryAdvice.cpp" line="62"/>
+        <source>Asked %@ to quit</source>
+        <translation>Se pidió a %@ que se cerrara</translation>
+    </message>
+    <message>
+        <location filename="../../Store/MemoryAdvice.cpp" line="64"/>
+        <source>Asked %@ apps to quit</source>
+        <translation>Se pidió a %@ apps que se cerraran</translation>
+    </message>
+    <message>
+        <location filename="../../Store/MemoryAdvice.cpp" line="66"/>
+        <source>These apps didn&apos;t respond to the quit request</source>
+        <translation>Estas apps no respondieron a la solicitud de cierre</translation>
+    </message>
+    <message>
+        <location filename="../../Store/MenuFeatures.cpp" line="39"/>
+        <source>Background priority restored</source>
+        <translation>Prioridad de segundo plano restablecida</translation>
+    </message>
+    <message>
+        <location filename="../../Store/MenuFeatures.cpp" line="43"/>
+        <location filename="../../Store/Taming.cpp" line="127"/>
+        <source>Couldn&apos;t restore the priority of %@</source>
+        <translation>No se pudo restablecer la prioridad de %@</translation>
+    </message>
+    <message>
+        <location filename="../../Store/MenuFeatures.cpp" line="53"/>
+        <source>Background work is now throttled</source>
+        <translation>El trabajo en segundo plano ahora está frenado</translation>
+    </message>
+    <message>
+        <location filename="../../Store/MenuFeatures.cpp" line="71"/>
+        <source>Normal sleep restored</source>
+        <translation>Reposo normal restablecido</translation>
+    </message>
+    <message>
+        <location filename="../../Store/MenuFeatures.cpp" line="75"/>
+        <source>Qel Keep Awake</source>
+        <translation>Qel Mantener activo</translation>
+    </message>
+    <message>
+        <location filename="../../Store/MenuFeatures.cpp" line="77"/>
+        <source>Couldn&apos;t prevent sleep. The system refused the request.</source>
+        <translation>No se pudo impedir el reposo. El sistema rechazó la solicitud.</translation>
+    </message>
+    <message>
+        <location filename="../../Store/MenuFeatures.cpp" line="82"/>
+        <source>Won&apos;t sleep when idle for the next 2 hours</source>
+        <translation>No entrará en reposo por inactividad durante las próximas 2 horas</translation>
+    </message>
+    <message>
+        <location filename="../../Store/MenuFeatures.cpp" line="88"/>
+        <source>Alerts resumed</source>
+        <translation>Alertas reanudadas</translation>
+    </message>
+    <message>
+        <location filename="../../Store/MenuFeatures.cpp" line="90"/>
+        <source>Alerts paused for 1 hour</source>
+        <translation>Alertas pausadas durante 1 hora</translation>
+    </message>
+    <message>
+        <location filename="../../Store/MenuFeatures.cpp" line="98"/>
+        <source>Until %@</source>
+        <translation>Hasta las %@</translation>
+    </message>
+    <message>
+        <location filename="../../Store/MenuFeatures.cpp" line="99"/>
+        <source>No idle sleep for 2 h</source>
+        <translation>Sin reposo por inactividad durante 2 h</translation>
+    </message>
+    <message>
+        <location filename="../../Store/MenuFeatures.cpp" line="103"/>
+        <source>Resumes at %@</source>
+        <translation>Se reanuda a las %@</translation>
+    </message>
+    <message>
+        <location filename="../../Store/MenuFeatures.cpp" line="104"/>
+        <source>%@ on</source>
+        <translation>%@ activas</translation>
+    </message>
+    <message>
+        <location filename="../../Store/MenuFeatures.cpp" line="108"/>
+        <source>Throttle heavy work</source>
+        <translation>Frenar el trabajo pesado</translation>
+    </message>
+    <message>
+        <location filename="../../Store/MenuFeatures.cpp" line="109"/>
+        <source>%@ throttled</source>
+        <translation>%@ frenados</translation>
+    </message>
+    <message>
+        <location filename="../../Store/MenuFeatures.cpp" line="110"/>
+        <source>On</source>
+        <translation>Activado</translation>
+    </message>
+    <message>
+        <location filename="../../Store/MenuFeatures.cpp" line="117"/>
+        <source>Mem </source>
+        <translation>Mem </translation>
+    </message>
+    <message>
+        <location filename="../../Store/MenuFeatures.cpp" line="175"/>
+        <source>Quiet mode and taming are idle: this desktop doesn&apos;t tell which app is in front.</source>
+        <translation>El modo silencioso y el control de apps están inactivos: este escritorio no indica qué app está en primer plano.</translation>
+    </message>
+    <message>
+        <location filename="../../Store/MenuFeatures.cpp" line="180"/>
+        <source>Process %@</source>
+        <translation>Proceso %@</translation>
+    </message>
+    <message>
+        <location filename="../../Store/Quitting.cpp" line="50"/>
+        <source>Force-quit %@</source>
+        <translation>Forzar el cierre de %@</translation>
+    </message>
+    <message>
+        <location filename="../../Store/Quitting.cpp" line="50"/>
+        <source>Ended %@</source>
+        <translation>Se terminó %@</translation>
+    </message>
+    <message>
+        <location filename="../../Store/Quitting.cpp" line="53"/>
+        <source>Force-quit %@ processes</source>
+        <translation>Forzar el cierre de %@ procesos</translation>
+    </message>
+    <message>
+        <location filename="../../Store/Quitting.cpp" line="53"/>
+        <source>Ended %@ processes</source>
+        <translation>Se terminaron %@ procesos</translation>
+    </message>
+    <message>
+        <location filename="../../Store/Quitting.cpp" line="57"/>
+        <source>Couldn&apos;t force-quit %@</source>
+        <translation>No se pudo forzar el cierre de %@</translation>
+    </message>
+    <message>
+        <location filename="../../Store/Quitting.cpp" line="57"/>
+        <source>Couldn&apos;t end %@</source>
+        <translation>No se pudo terminar %@</translation>
+    </message>
+    <message>
+        <location filename="../../Store/Rules.cpp" line="60"/>
+        <source>Alerted once today at %@</source>
+        <translation>Una alerta hoy a las %@</translation>
+    </message>
+    <message>
+        <location filename="../../Store/Rules.cpp" line="75"/>
+        <source>an unknown process</source>
+        <translation>un proceso desconocido</translation>
+    </message>
+    <message>
+        <location filename="../../Store/Rules.cpp" line="76"/>
+        <source>CPU usage is %@. The top process is %@.</source>
+        <translation>El uso de CPU es del %@. El proceso principal es %@.</translation>
+    </message>
+    <message>
+        <location filename="../../Store/Rules.cpp" line="79"/>
+        <source>Memory pressure is %@%. Quitting apps you aren&apos;t using makes switching smoother.</source>
+        <translation>La presión de memoria es del %@ %. Cerrar las apps que no usas hace que cambiar entre ellas sea más fluido.</translation>
+    </message>
+    <message>
+        <location filename="../../Store/Rules.cpp" line="83"/>
+        <source>Only %@ left on the system disk.</source>
+        <translation>Solo quedan %@ en el disco del sistema.</translation>
+    </message>
+    <message>
+        <location filename="../../Store/Rules.cpp" line="86"/>
+        <source>The system is slowing down to cool off. Stop the most power-hungry app, or give the computer some airflow.</source>
+        <translation>El sistema se está ralentizando para enfriarse. Detén la app que más consume o deja que el ordenador se ventile.</translation>
+    </message>
+    <message>
+        <location filename="../../Store/Rules.cpp" line="91"/>
+        <source>Battery at %@%. Remember to plug in.</source>
+        <translation>Batería al %@ %. Recuerda conectar el cargador.</translation>
+    </message>
+    <message>
+        <location filename="../../Store/Rules.cpp" line="94"/>
+        <source>%@ is using %@% CPU.</source>
+        <translation>%@ está usando el %@&#xa0;% de la CPU.</translation>
+    </message>
+    <message>
+        <location filename="../../Store/Rules.cpp" line="110"/>
+        <source>Qel alert</source>
+        <translation>Alerta de Qel</translation>
+    </message>
+    <message>
+        <location filename="../../Store/SleepHistory.cpp" line="97"/>
+        <source>Saving the day before sleep</source>
+        <translation>Guardando el día antes del reposo</translation>
+    </message>
+    <message>
+        <location filename="../../Store/SleepHistory.cpp" line="240"/>
+        <source>Slept %@</source>
+        <translation>En reposo durante %@</translation>
+    </message>
+    <message>
+        <location filename="../../Store/SleepHistory.cpp" line="242"/>
+        <source>battery −%@%</source>
+        <translation>batería −%@&#xa0;%</translation>
+    </message>
+    <message>
+        <location filename="../../Store/SleepHistory.cpp" line="243"/>
+        <source>wakes: %@</source>
+        <translation>activaciones: %@</translation>
+    </message>
+    <message>
+        <location filename="../../Store/Store.cpp" line="34"/>
+        <source>Computer</source>
+        <translation>Ordenador</translation>
+    </message>
+    <message>
+        <location filename="../../Store/Store.cpp" line="59"/>
+        <source>The settings file could not be read. It was kept as %@ and the settings start from their defaults.</source>
+        <translation>No se pudo leer el archivo de ajustes. Se conservó como %@ y los ajustes vuelven a sus valores predeterminados.</translation>
+    </message>
+    <message>
+        <location filename="../../Store/Store.cpp" line="269"/>
+        <source>The history file could not be used. It was kept as %@ and a new one started.</source>
+        <translation>No se pudo usar el archivo de historial. Se conservó como %@ y se empezó uno nuevo.</translation>
+    </message>
+    <message>
+        <location filename="../../Store/Store.cpp" line="273"/>
+        <source>History is not saved this run: the history file is from a newer version of Qel and is left as it is.</source>
+        <translation>En esta sesión no se guarda el historial: el archivo de historial es de una versión más reciente de Qel y se deja como está.</translation>
+    </message>
+    <message>
+        <location filename="../../Store/Store.cpp" line="276"/>
+        <source>History can&apos;t be saved: %@</source>
+        <translation>No se puede guardar el historial: %@</translation>
+    </message>
+    <message>
+        <location filename="../../Store/Store.cpp" line="280"/>
+        <source>History could not be saved: %@</source>
+        <translation>No se pudo guardar el historial: %@</translation>
+    </message>
+    <message>
+        <location filename="../../Store/Store.cpp" line="283"/>
+        <source>History could not be read: %@</source>
+        <translation>No se pudo leer el historial: %@</translation>
+    </message>
+    <message>
+        <location filename="../../Store/Stretches.cpp" line="19"/>
+        <source>Marking started. Click End when you&apos;re done.</source>
+        <translation>Marcado iniciado. Haz clic en Terminar cuando acabes.</translation>
+    </message>
+    <message>
+        <location filename="../../Store/Stretches.cpp" line="38"/>
+        <source>Marked at %@</source>
+        <translation>Marcado a las %@</translation>
+    </message>
+    <message>
+        <location filename="../../Store/Stretches.cpp" line="83"/>
+        <source>Mark deleted</source>
+        <translation>Marca eliminada</translation>
+    </message>
+    <message>
+        <location filename="../../Store/Taming.cpp" line="158"/>
+        <source>Removed the rule for %@</source>
+        <translation>Se eliminó la regla de %@</translation>
+    </message>
+    <message>
+        <location filename="../../Store/Taming.cpp" line="168"/>
+        <source>%@ will slow down when it&apos;s not in front</source>
+        <translation>%@ se ralentizará cuando no esté en primer plano</translation>
+    </message>
+    <message>
+        <location filename="../../Store/Taming.cpp" line="169"/>
+        <source>%@ will pause when it&apos;s not in front</source>
+        <translation>%@ se pausará cuando no esté en primer plano</translation>
+    </message>
+    <message>
+        <location filename="../../Store/UsualLoad.cpp" line="40"/>
+        <source>The thin line is the usual CPU load at this time of day (from the last %@ days)</source>
+        <translation>La línea fina es la carga de CPU habitual a esta hora (de los últimos %@ días)</translation>
+    </message>
+    <message>
+        <location filename="../../Store/UsualLoad.cpp" line="41"/>
+        <source>After %@ more days of history, the ring will show a reference line for your usual load</source>
+        <translation>Con %@ días más de historial, el anillo mostrará una línea de referencia de tu carga habitual</translation>
+    </message>
+</context>
+<context>
+    <name>qel::StretchButton</name>
+    <message>
+        <location filename="../../Sheets/StretchButton.cpp" line="51"/>
+        <source>Mark a stretch</source>
+        <translation>Marcar un tramo</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/StretchButton.cpp" line="52"/>
+        <source>End</source>
+        <translation>Terminar</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/StretchButton.cpp" line="53"/>
+        <source>End this stretch and see its summary</source>
+        <translation>Terminar este tramo y ver su resumen</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/StretchButton.cpp" line="54"/>
+        <source>Mark a stretch of time: Qel sums up what happened between start and end</source>
+        <translation>Marca un tramo de tiempo: Qel resume lo que pasó entre el inicio y el final</translation>
+    </message>
+</context>
+<context>
+    <name>qel::StretchSheet</name>
+    <message>
+        <location filename="../../Sheets/StretchSheet.cpp" line="129"/>
+        <source>Marks stay on the outside of the ring so you can look back.</source>
+        <translation>Las marcas quedan en el exterior del anillo para que puedas volver a ellas.</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/StretchSheet.cpp" line="137"/>
+        <source>Name this stretch</source>
+        <translation>Poner nombre a este tramo</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/StretchSheet.cpp" line="148"/>
+        <source>CPU peak</source>
+        <translation>Pico de CPU</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/StretchSheet.cpp" line="149"/>
+        <source>CPU average</source>
+        <translation>CPU media</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/StretchSheet.cpp" line="150"/>
+        <source>Energy used</source>
+        <translation>Energía usada</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/StretchSheet.cpp" line="159"/>
+        <source>CPU usage during this stretch</source>
+        <translation>Uso de CPU durante este tramo</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/StretchSheet.cpp" line="167"/>
+        <source>Who used the most</source>
+        <translation>Quién usó más</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/StretchSheet.cpp" line="182"/>
+        <source>Other marks that day</source>
+        <translation>Otras marcas de ese día</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/StretchSheet.cpp" line="205"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="209"/>
+        <source>Delete this mark</source>
+        <translation>Eliminar esta marca</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/StretchSheet.cpp" line="208"/>
+        <source>Delete this mark?</source>
+        <translation>¿Eliminar esta marca?</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/StretchSheet.cpp" line="209"/>
+        <source>This can&apos;t be undone.</source>
+        <translation>No se puede deshacer.</translation>
+    </message>
+</context>
+<context>
+    <name>qel::SystemSampler</name>
+    <message>
+        <location filename="../../Samplers/SystemSampler.cpp" line="19"/>
+        <source>Computer</source>
+        <translation>Ordenador</translation>
+    </message>
+</context>
+<context>
+    <name>qel::TameControl</name>
+    <message>
+        <location filename="../../Processes/TameControl.cpp" line="56"/>
+        <source>When not in front</source>
+        <translation>Fuera de primer plano</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/TameControl.cpp" line="60"/>
+        <source>Leave alone</source>
+        <translation>No hacer nada</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/TameControl.cpp" line="60"/>
+        <source>Slow down</source>
+        <translation>Ralentizar</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/TameControl.cpp" line="60"/>
+        <source>Pause</source>
+        <translation>Pausar</translation>
+    </message>
+</context>
+<context>
+    <name>qel::TameRulesSection</name>
+    <message>
+        <location filename="../../Processes/TameRulesSection.cpp" line="63"/>
+        <source>When not in front</source>
+        <translation>Fuera de primer plano</translation>
+    </message>
+</context>
+<context>
+    <name>qel::TodayStrip</name>
+    <message>
+        <location filename="../../MenuBar/TodayStrip.cpp" line="100"/>
+        <source>0:00</source>
+        <translation>0:00</translation>
+    </message>
+</context>
+<context>
+    <name>qel::TopBar</name>
+    <message>
+        <location filename="../../Window/TopBar.cpp" line="18"/>
+        <source>What just happened: replay the last 60 seconds (Ctrl+Alt+E)</source>
+        <translation>Qué acaba de pasar: repetir los últimos 60 segundos (Ctrl+Alt+E)</translation>
+    </message>
+    <message>
+        <location filename="../../Window/TopBar.cpp" line="19"/>
+        <source>What just happened</source>
+        <translation>Qué acaba de pasar</translation>
+    </message>
+    <message>
+        <location filename="../../Window/TopBar.cpp" line="20"/>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+</context>
+<context>
+    <name>qel::UpdateNotices</name>
+    <message>
+        <location filename="../../UpdateNotices.cpp" line="48"/>
+        <source>Update to %@</source>
+        <translation>Actualizar a %@</translation>
+    </message>
+    <message>
+        <location filename="../../UpdateNotices.cpp" line="49"/>
+        <source>A new version of Qel is ready. Click to open its download page.</source>
+        <translation>Hay una nueva versión de Qel. Haz clic para abrir su página de descarga.</translation>
+    </message>
+    <message>
+        <location filename="../../UpdateNotices.cpp" line="51"/>
+        <source>What&apos;s new</source>
+        <translation>Novedades</translation>
+    </message>
+    <message>
+        <location filename="../../UpdateNotices.cpp" line="52"/>
+        <source>Qel was updated. See what changed.</source>
+        <translation>Qel se ha actualizado. Mira qué ha cambiado.</translation>
+    </message>
+</context>
+<context>
+    <name>qel::Updater</name>
+    <message>
+        <location filename="../../Updater.cpp" line="104"/>
+        <source>The download page could not be opened: %@</source>
+        <translation>No se pudo abrir la página de descarga: %@</translation>
+    </message>
+    <message>
+        <location filename="../../Updater.cpp" line="130"/>
+        <source>Qel could not reach the update feed.</source>
+        <translation>Qel no pudo acceder al canal de actualizaciones.</translation>
+    </message>
+    <message>
+        <location filename="../../Updater.cpp" line="132"/>
+        <source>The update feed could not be read.</source>
+        <translation>No se pudo leer el canal de actualizaciones.</translation>
+    </message>
+    <message>
+        <location filename="../../Updater.cpp" line="140"/>
+        <source>Qel %@ is available.</source>
+        <translation>Qel %@ está disponible.</translation>
+    </message>
+    <message>
+        <location filename="../../Updater.cpp" line="142"/>
+        <source>Qel %@ is the newest version.</source>
+        <translation>Qel %@ es la versión más reciente.</translation>
+    </message>
+</context>
+<context>
+    <name>qel::WakeKind</name>
+    <message>
+        <location filename="../../History/WakeKind.cpp" line="43"/>
+        <source>Scheduled background maintenance</source>
+        <translation>Mantenimiento programado en segundo plano</translation>
+    </message>
+    <message>
+        <location filename="../../History/WakeKind.cpp" line="44"/>
+        <source>Woken by the network</source>
+        <translation>Activado por la red</translation>
+    </message>
+    <message>
+        <location filename="../../History/WakeKind.cpp" line="45"/>
+        <source>Woken by a USB or Bluetooth device</source>
+        <translation>Activado por un dispositivo USB o Bluetooth</translation>
+    </message>
+    <message>
+        <location filename="../../History/WakeKind.cpp" line="46"/>
+        <source>Power adapter plugged in or unplugged</source>
+        <translation>Adaptador de corriente conectado o desconectado</translation>
+    </message>
+    <message>
+        <location filename="../../History/WakeKind.cpp" line="47"/>
+        <source>Lid opened or a key pressed</source>
+        <translation>Tapa abierta o tecla pulsada</translation>
+    </message>
+    <message>
+        <location filename="../../History/WakeKind.cpp" line="50"/>
+        <source>Woken by the system</source>
+        <translation>Activado por el sistema</translation>
+    </message>
+    <message>
+        <location filename="../../History/WakeKind.cpp" line="56"/>
+        <source>A timer set to wake the computer (an RTC alarm, such as a systemd timer with WakeSystem=true) woke it for a moment. “systemctl list-timers” lists the timers; turning off the one that wakes it stops this.</source>
+        <translation>Un temporizador configurado para activar el ordenador (una alarma RTC, como un temporizador de systemd con WakeSystem=true) lo activó un momento. «systemctl list-timers» muestra los temporizadores; para evitarlo, desactiva el que lo activa.</translation>
+    </message>
+    <message>
+        <location filename="../../History/WakeKind.cpp" line="60"/>
+        <source>Something on the network kept waking the computer (wake-on-LAN or wake-on-WLAN). Turning wake-on-LAN off for the network card, with “ethtool -s &lt;interface&gt; wol d” or in the firmware settings, stops this.</source>
+        <translation>Algo en la red activó el ordenador repetidamente (wake-on-LAN o wake-on-WLAN). Para evitarlo, desactiva wake-on-LAN en la tarjeta de red con «ethtool -s &lt;interface&gt; wol d» o en los ajustes del firmware.</translation>
+    </message>
+    <message>
+        <location filename="../../History/WakeKind.cpp" line="64"/>
+        <source>A connected USB or Bluetooth device woke the computer. Unplugging it, or turning the device off overnight, stops this.</source>
+        <translation>Un dispositivo USB o Bluetooth conectado activó el ordenador. Para evitarlo, desconéctalo o apágalo por la noche.</translation>
+    </message>
+    <message>
+        <location filename="../../History/WakeKind.cpp" line="67"/>
+        <source>Plugging in or unplugging the power adapter wakes the computer for a moment. That is normal.</source>
+        <translation>Conectar o desconectar el adaptador de corriente activa el ordenador un momento. Es normal.</translation>
+    </message>
+    <message>
+        <location filename="../../History/WakeKind.cpp" line="69"/>
+        <source>Opening the lid or pressing a key wakes the computer. That is normal.</source>
+        <translation>Abrir la tapa o pulsar una tecla activa el ordenador. Es normal.</translation>
+    </message>
+    <message>
+        <location filename="../../History/WakeKind.cpp" line="72"/>
+        <source>These wakes came from the firmware or the kernel. The kernel log (“journalctl -k”) and /proc/acpi/wakeup tell which device may be waking the computer.</source>
+        <translation>Estas activaciones vinieron del firmware o del kernel. El registro del kernel («journalctl -k») y /proc/acpi/wakeup indican qué dispositivo puede estar activando el ordenador.</translation>
+    </message>
+</context>
+<context>
+    <name>qel::WakeRow</name>
+    <message>
+        <location filename="../../Pages/EnergyRows.cpp" line="82"/>
+        <source>Details</source>
+        <translation>Detalles</translation>
+    </message>
+</context>
+<context>
+    <name>qel::WhatsNewSheet</name>
+    <message>
+        <location filename="../../Sheets/WhatsNewSheet.cpp" line="89"/>
+        <source>What&apos;s new</source>
+        <translation>Novedades</translation>
+    </message>
+</context>
+<context>
+    <name>std</name>
+    <message>
+        <location filename="../../History/InsightReplay.cpp" line="28"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="51"/>
+        <source>just now</source>
+        <translation>ahora mismo</translation>
+    </message>
+    <message>
+        <location filename="../../History/InsightReplay.cpp" line="29"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="52"/>
+        <source>%@ s ago</source>
+        <translation>hace %@ s</translation>
+    </message>
+    <message>
+        <location filename="../../History/MemSuggestion.cpp" line="26"/>
+        <source>used just now</source>
+        <translation>usado ahora mismo</translation>
+    </message>
+    <message>
+        <location filename="../../History/MemSuggestion.cpp" line="27"/>
+        <source>unused for %@ min</source>
+        <translation>sin usar desde hace %@ min</translation>
+    </message>
+    <message>
+        <location filename="../../History/MemSuggestion.cpp" line="28"/>
+        <source>unused for %@ h</source>
+        <translation>sin usar desde hace %@ h</translation>
+    </message>
+    <message>
+        <location filename="../../History/MemSuggestion.cpp" line="31"/>
+        <source>not used since Qel started</source>
+        <translation>sin usar desde que se inició Qel</translation>
+    </message>
+    <message>
+        <location filename="../../History/MemSuggestion.cpp" line="32"/>
+        <source>unused for at least %@ min</source>
+        <translation>sin usar desde hace al menos %@ min</translation>
+    </message>
+    <message>
+        <location filename="../../History/MemSuggestion.cpp" line="33"/>
+        <source>unused for at least %@ h</source>
+        <translation>sin usar desde hace al menos %@ h</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuIcons.cpp" line="87"/>
+        <source>Automatic</source>
+        <translation>Automático</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuIcons.cpp" line="88"/>
+        <source>Logo</source>
+        <translation>Logotipo</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuIcons.cpp" line="89"/>
+        <source>Load ring</source>
+        <translation>Anillo de carga</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuIcons.cpp" line="90"/>
+        <source>Bars</source>
+        <translation>Barras</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuIcons.cpp" line="91"/>
+        <source>Gauge</source>
+        <translation>Indicador</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuIcons.cpp" line="92"/>
+        <source>Line</source>
+        <translation>Línea</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuIcons.cpp" line="93"/>
+        <source>Dot</source>
+        <translation>Punto</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuIcons.cpp" line="94"/>
+        <source>Cat</source>
+        <translation>Gato</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuIcons.cpp" line="95"/>
+        <source>Dog</source>
+        <translation>Perro</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuIcons.cpp" line="96"/>
+        <source>Slime</source>
+        <translation>Slime</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuIcons.cpp" line="97"/>
+        <source>Drop</source>
+        <translation>Gota</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuIcons.cpp" line="98"/>
+        <source>Coffee</source>
+        <translation>Café</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuIcons.cpp" line="99"/>
+        <source>Newton&apos;s cradle</source>
+        <translation>Péndulo de Newton</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuIcons.cpp" line="100"/>
+        <source>Engine</source>
+        <translation>Motor</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuIcons.cpp" line="101"/>
+        <source>Mochi</source>
+        <translation>Mochi</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuIcons.cpp" line="108"/>
+        <source>The Qel logo, turning into the load ring when the CPU is busy</source>
+        <translation>El logotipo de Qel, que se convierte en el anillo de carga cuando la CPU está ocupada</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuIcons.cpp" line="109"/>
+        <source>Always the Qel logo</source>
+        <translation>Siempre el logotipo de Qel</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuIcons.cpp" line="110"/>
+        <source>CPU usage over the last 20 seconds, as a ring</source>
+        <translation>Uso de CPU en los últimos 20 segundos, como anillo</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuIcons.cpp" line="111"/>
+        <source>CPU usage over the last 9 seconds, as bars</source>
+        <translation>Uso de CPU en los últimos 9 segundos, como barras</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuIcons.cpp" line="112"/>
+        <source>An arc that fills up to the current CPU usage</source>
+        <translation>Un arco que se llena hasta el uso actual de la CPU</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuIcons.cpp" line="113"/>
+        <source>CPU usage over the last 20 seconds, as a line</source>
+        <translation>Uso de CPU en los últimos 20 segundos, como línea</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuIcons.cpp" line="114"/>
+        <source>A dot that grows as the CPU gets busier</source>
+        <translation>Un punto que crece cuanto más trabaja la CPU</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuIcons.cpp" line="115"/>
+        <source>A running cat that speeds up as the CPU gets busier</source>
+        <translation>Un gato que corre más rápido cuanto más trabaja la CPU</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuIcons.cpp" line="116"/>
+        <source>A running dog that speeds up as the CPU gets busier</source>
+        <translation>Un perro que corre más rápido cuanto más trabaja la CPU</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuIcons.cpp" line="117"/>
+        <source>A slime that stretches faster as the CPU gets busier</source>
+        <translation>Un slime que se estira más rápido cuanto más trabaja la CPU</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuIcons.cpp" line="118"/>
+        <source>A drop that ripples faster as the CPU gets busier</source>
+        <translation>Una gota que ondula más rápido cuanto más trabaja la CPU</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuIcons.cpp" line="119"/>
+        <source>A cup of coffee that steams faster as the CPU gets busier</source>
+        <translation>Una taza de café que humea más cuanto más trabaja la CPU</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuIcons.cpp" line="120"/>
+        <source>A Newton&apos;s cradle that swings faster as the CPU gets busier</source>
+        <translation>Un péndulo de Newton que oscila más rápido cuanto más trabaja la CPU</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuIcons.cpp" line="121"/>
+        <source>An engine that runs faster as the CPU gets busier</source>
+        <translation>Un motor que gira más rápido cuanto más trabaja la CPU</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuIcons.cpp" line="122"/>
+        <source>A mochi being pounded faster as the CPU gets busier</source>
+        <translation>Un mochi que se machaca más rápido cuanto más trabaja la CPU</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="16"/>
+        <source>Nothing unusual in the last 60 seconds</source>
+        <translation>Nada inusual en los últimos 60 segundos</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="25"/>
+        <source>Pressure %@%</source>
+        <translation>Presión %@&#xa0;%</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="35"/>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="39"/>
+        <source>This computer has no battery</source>
+        <translation>Este ordenador no tiene batería</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="40"/>
+        <location filename="../../Sheets/SleepReport.cpp" line="38"/>
+        <source>On AC power</source>
+        <translation>Con corriente</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="41"/>
+        <source>about %@ left</source>
+        <translation>quedan unos %@</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="42"/>
+        <source>On battery</source>
+        <translation>Con batería</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="48"/>
+        <source>Just booted</source>
+        <translation>Recién iniciado</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="49"/>
+        <source>Up %@ h</source>
+        <translation>Encendido desde hace %@ h</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="50"/>
+        <source>Up %@ days</source>
+        <translation>Encendido desde hace %@ días</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="60"/>
+        <source>Nothing worth a look yet</source>
+        <translation>Aún no hay nada que revisar</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="61"/>
+        <source>%@ things worth a look. Click a dot.</source>
+        <translation>%@ cosas para revisar. Haz clic en un punto.</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="94"/>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="95"/>
+        <source>%@ battery low</source>
+        <translation>Batería de %@ baja</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/CPUPage.cpp" line="33"/>
+        <source>Load average %.2f</source>
+        <translation>Carga media %.2f</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/CPUPage.cpp" line="34"/>
+        <source>%@, %@ is using the most</source>
+        <translation>%@, %@ es quien más usa</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/CPUPage.cpp" line="35"/>
+        <source>%@, %@</source>
+        <translation>%@, %@</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/DiskPage.cpp" line="110"/>
+        <source>System</source>
+        <translation>Sistema</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/DiskPage.cpp" line="111"/>
+        <source>Internal</source>
+        <translation>Interno</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/DiskPage.cpp" line="111"/>
+        <source>External</source>
+        <translation>Externo</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/EnergyPage.cpp" line="50"/>
+        <source>Whole-computer power, measured by the battery.</source>
+        <translation>Potencia de todo el ordenador, medida por la batería.</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/EnergyPage.cpp" line="51"/>
+        <source>Whole-computer power isn&apos;t available. This is the sum of per-process energy.</source>
+        <translation>La potencia de todo el ordenador no está disponible. Esto es la suma de la energía por proceso.</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/EnergyPage.cpp" line="52"/>
+        <source>Measured energy isn&apos;t available. This is estimated from CPU usage.</source>
+        <translation>La energía medida no está disponible. Esto es una estimación a partir del uso de CPU.</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/EnergyPage.cpp" line="58"/>
+        <location filename="../../Samplers/ProcessName.cpp" line="42"/>
+        <source>Process %@</source>
+        <translation>Proceso %@</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/EnergyPage.cpp" line="64"/>
+        <source>Unavailable</source>
+        <translation>No disponible</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/GPUPage.cpp" line="38"/>
+        <source>GPU usage isn&apos;t available on this computer. It can be read from AMD graphics and from NVIDIA&apos;s driver.</source>
+        <translation>El uso de GPU no está disponible en este ordenador. Puede leerse en gráficas AMD y con el controlador de NVIDIA.</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/GPUPage.cpp" line="41"/>
+        <source>The GPU is close to full load. That&apos;s normal while rendering, exporting video or gaming.</source>
+        <translation>La GPU está casi a plena carga. Es normal al renderizar, exportar vídeo o jugar.</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/GPUPage.cpp" line="42"/>
+        <source>The GPU is working, with headroom left.</source>
+        <translation>La GPU está trabajando, con margen de sobra.</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/GPUPage.cpp" line="43"/>
+        <source>The GPU is mostly idle.</source>
+        <translation>La GPU está casi inactiva.</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/MemPage.cpp" line="34"/>
+        <source>Memory has run short. Quit the apps using the most first.</source>
+        <translation>Se ha agotado la memoria. Cierra primero las apps que más usan.</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/MemPage.cpp" line="36"/>
+        <source>The system is compressing memory. Quitting apps you aren&apos;t using makes switching smoother.</source>
+        <translation>El sistema está comprimiendo memoria. Cerrar las apps que no usas hace que cambiar entre ellas sea más fluido.</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/MemPage.cpp" line="37"/>
+        <source>There&apos;s enough memory. Nothing to do.</source>
+        <translation>Hay memoria suficiente. No hay nada que hacer.</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/MemoryAdviceCard.cpp" line="44"/>
+        <source>Quitting these apps you aren&apos;t using frees the most memory.</source>
+        <translation>Cerrar estas apps que no estás usando es lo que más memoria libera.</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/MemoryAdviceCard.cpp" line="45"/>
+        <source>No background apps worth quitting. Most memory is used by the app you&apos;re using, or by the system.</source>
+        <translation>No hay apps en segundo plano que merezca la pena cerrar. La mayor parte de la memoria la usa la app que estás usando o el sistema.</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/MemoryAdviceCard.cpp" line="52"/>
+        <source>Quit these %@ and free about %@</source>
+        <translation>Cerrar estas %@ y liberar unos %@</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/PortList.cpp" line="49"/>
+        <source>%@ ports, %@ open to the local network</source>
+        <translation>%@ puertos, %@ abiertos a la red local</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/PortList.cpp" line="50"/>
+        <source>%@ ports</source>
+        <translation>%@ puertos</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/PortList.cpp" line="54"/>
+        <source>Listening ports can&apos;t be read because the system lsof command can&apos;t be run.</source>
+        <translation>No se pueden leer los puertos a la escucha porque no se puede ejecutar el comando lsof del sistema.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/PortList.cpp" line="56"/>
+        <source>No process under your account is listening on a port right now.</source>
+        <translation>Ahora mismo ningún proceso de tu cuenta está a la escucha en un puerto.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/PortList.cpp" line="58"/>
+        <source>No process under your account is listening on port %@. A system service may still be using it.</source>
+        <translation>Ningún proceso de tu cuenta está a la escucha en el puerto %@. Puede que lo use un servicio del sistema.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/PortList.cpp" line="60"/>
+        <source>No listening process has “%@” in its name.</source>
+        <translation>Ningún proceso a la escucha tiene «%@» en su nombre.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ProfileNotes.cpp" line="33"/>
+        <source>Usually busiest around %@:00.</source>
+        <translation>Suele estar más activa hacia las %@:00.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ProfileNotes.cpp" line="35"/>
+        <source>Usually busiest around %@:00 and %@:00.</source>
+        <translation>Suele estar más activa hacia las %@:00 y las %@:00.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ProfileNotes.cpp" line="36"/>
+        <source>It hasn&apos;t been busy enough to show a pattern.</source>
+        <translation>No ha tenido suficiente actividad para mostrar un patrón.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/TameControl.cpp" line="27"/>
+        <source>After you switch to another app, every process of %@ drops to background priority. It recovers as soon as you switch back.</source>
+        <translation>Cuando cambias a otra app, todos los procesos de %@ pasan a prioridad de segundo plano. Se recupera en cuanto vuelves a ella.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/TameControl.cpp" line="30"/>
+        <source> %@ processes are slowed right now.</source>
+        <translation> Ahora mismo hay %@ procesos ralentizados.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/TameControl.cpp" line="34"/>
+        <source>After you switch to another app, %@ pauses completely and uses no CPU. While paused it won&apos;t play sound, download or receive messages. It resumes when you switch back.</source>
+        <translation>Cuando cambias a otra app, %@ se pausa por completo y no usa CPU. Mientras está en pausa no reproduce sonido, no descarga ni recibe mensajes. Se reanuda cuando vuelves a ella.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/TameControl.cpp" line="37"/>
+        <source> %@ processes are paused right now.</source>
+        <translation> Ahora mismo hay %@ procesos en pausa.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/TameControl.cpp" line="40"/>
+        <source>%@ can slow down or pause automatically after you switch to another app. That saves power and keeps the front app smooth.</source>
+        <translation>%@ puede ralentizarse o pausarse automáticamente cuando cambias a otra app. Así ahorras energía y la app en primer plano va fluida.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/TameRulesSection.cpp" line="55"/>
+        <source>Pauses after you switch away</source>
+        <translation>Se pausa al cambiar a otra app</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/TameRulesSection.cpp" line="55"/>
+        <source>Slows down after you switch away</source>
+        <translation>Se ralentiza al cambiar a otra app</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="26"/>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="27"/>
+        <source>Warm</source>
+        <translation>Templado</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="28"/>
+        <source>Hot</source>
+        <translation>Caliente</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="29"/>
+        <source>Overheating</source>
+        <translation>Sobrecalentado</translation>
+    </message>
+    <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="31"/>
+        <source>Unknown</source>
+        <translation>Desconocido</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/AlertsTab.cpp" line="27"/>
+        <source>%@ alerts on. </source>
+        <translation>%@ alertas activas. </translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/AlertsTab.cpp" line="28"/>
+        <source>Alerts appear in the Qel window and as desktop notifications.</source>
+        <translation>Las alertas aparecen en la ventana de Qel y como notificaciones del escritorio.</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/DataTab.cpp" line="40"/>
+        <source>Deletes every recorded day with its marks and app usage, the recorded sleeps and stretches, and the usual baseline. Settings and rules are kept. This can&apos;t be undone.</source>
+        <translation>Elimina todos los días registrados con sus marcas y el uso de apps, los reposos y tramos registrados y la referencia habitual. Los ajustes y las reglas se conservan. No se puede deshacer.</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/DataTab.cpp" line="65"/>
+        <source>less than 1 MB</source>
+        <translation>menos de 1 MB</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="53"/>
+        <source>Peak %@% (%@), average %@%</source>
+        <translation>Pico %@&#xa0;% (%@), media %@&#xa0;%</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/LicenseNotice.cpp" line="11"/>
+        <source>The license text could not be loaded.</source>
+        <translation>No se pudo cargar el texto de la licencia.</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/SleepReport.cpp" line="24"/>
+        <source>Battery dropped %@% while asleep</source>
+        <translation>La batería bajó un %@&#xa0;% en reposo</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/SleepReport.cpp" line="25"/>
+        <source>Slept %@</source>
+        <translation>En reposo durante %@</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/SleepReport.cpp" line="45"/>
+        <location filename="../../Sheets/StretchReport.cpp" line="17"/>
+        <source>%@ s</source>
+        <translation>%@ s</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/SleepReport.cpp" line="49"/>
+        <source>awake for %@</source>
+        <translation>despierto durante %@</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/StretchReport.cpp" line="22"/>
+        <source>That is %@× the usual for this time of day.</source>
+        <translation>Es %@× lo habitual a esta hora.</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/StretchReport.cpp" line="23"/>
+        <source>That is about the usual for this time of day.</source>
+        <translation>Es más o menos lo habitual a esta hora.</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/StretchReport.cpp" line="33"/>
+        <source>%@–%@, lasted %@.</source>
+        <translation>%@–%@, duró %@.</translation>
+    </message>
+    <message>
+        <location filename="../../Text/Format.cpp" line="24"/>
+        <source>%@ min</source>
+        <translation>%@ min</translation>
+    </message>
+    <message>
+        <location filename="../../Text/Format.cpp" line="26"/>
+        <source>%@ h</source>
+        <translation>%@ h</translation>
+    </message>
+    <message>
+        <location filename="../../Text/Format.cpp" line="27"/>
+        <source>%@ h %@ min</source>
+        <translation>%@ h %@ min</translation>
+    </message>
+</context>
+</TS>
