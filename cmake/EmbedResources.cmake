@@ -3,8 +3,7 @@
 # made by the build (GENERATED) go in under their folder's name: "translations/qel_de.qm".
 function(qel_embed_resources out_var dir)
   cmake_parse_arguments(PARSE_ARGV 2 arg "" "" "GENERATED")
-  file(GLOB_RECURSE files CONFIGURE_DEPENDS LIST_DIRECTORIES false "${dir}/*.strings" "${dir}/*.json" "${dir}/*.txt")
-  list(FILTER files EXCLUDE REGEX "/(CMakeLists\\.txt|\\.gitkeep|keys\\.txt)$")
+  file(GLOB_RECURSE files CONFIGURE_DEPENDS LIST_DIRECTORIES false "${dir}/*.json" "${dir}/*.txt")
   set(generated "${CMAKE_CURRENT_BINARY_DIR}/EmbeddedResources.cpp")
   add_custom_command(
     OUTPUT "${generated}"

@@ -1,5 +1,4 @@
-file(GLOB_RECURSE files LIST_DIRECTORIES false RELATIVE "${DIR}" "${DIR}/*.strings" "${DIR}/*.json" "${DIR}/*.txt")
-list(FILTER files EXCLUDE REGEX "(^|/)(CMakeLists\\.txt|\\.gitkeep|keys\\.txt)$")
+file(GLOB_RECURSE files LIST_DIRECTORIES false RELATIVE "${DIR}" "${DIR}/*.json" "${DIR}/*.txt")
 list(SORT files)
 set(body "// Generated at build time from Qel/Resources.\n#include \"Qel/Platform/Resources.hpp\"\n#include <array>\n#include <cstddef>\nnamespace qel {\nnamespace {\n")
 set(index 0)

@@ -1,5 +1,5 @@
 #pragma once
-// Files of Qel/Resources compiled into the program (localisation tables, changelog, notices).
+// Files of Qel/Resources compiled into the program (translation tables, changelog, notices).
 #include <optional>
 #include <span>
 #include <string_view>
@@ -7,7 +7,7 @@
 namespace qel {
 
 struct EmbeddedFile {
-  std::string_view name;  // path relative to Qel/Resources, e.g. "de.lproj/Localizable.strings"
+  std::string_view name;  // path relative to Qel/Resources, e.g. "translations/qel_de.qm"
   std::string_view data;
 };
 
