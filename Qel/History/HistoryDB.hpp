@@ -104,6 +104,9 @@ class HistoryDB {
   // A stored sleep that began less than 120 s from a new one's start is replaced by it.
   void save(std::vector<SleepSession> sleeps);
   void save(std::vector<BaselineSlot> baseline, std::string through);
+  // Notes that `day` is written by a run whose clock jumped past the stored history: such a day
+  // can't be the reference the retention is counted from.
+  void markUnsure(std::string day);
   // Drops whole days before `before` (a day key; anything else prunes nothing), and the sleeps
   // and stretches that ended before its local midnight. The baseline is kept.
   void prune(std::string before);
@@ -121,6 +124,7 @@ class HistoryDB {
   std::vector<DayMark> loadMarks(const std::string& day);
   std::vector<BaselineSlot> loadBaseline();  // 144 slots, zeros where nothing is stored
   std::vector<std::string> recordedDays();   // newest first
+  std::vector<std::string> unsureDays();     // marked by markUnsure(), oldest first
   // Days after the last one folded into the baseline and before `before`, oldest first.
   std::vector<std::string> daysNotFolded(const std::string& before);
   std::vector<AppHour> loadApp(const std::string& app, const std::string& since);

@@ -88,6 +88,10 @@ std::vector<std::string> HistoryDB::recordedDays() {
   });
 }
 
+std::vector<std::string> HistoryDB::unsureDays() {
+  return read("list days", std::vector<std::string>{}, [&](SQLite::Database& db) { return historysql::unsureDays(db); });
+}
+
 std::vector<std::string> HistoryDB::daysNotFolded(const std::string& before) {
   return read("list days", std::vector<std::string>{}, [&](SQLite::Database& db) {
     const std::string through = historysql::metaValue(db, "baseline_through").value_or("");

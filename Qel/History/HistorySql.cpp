@@ -1,6 +1,10 @@
 #include "Qel/History/HistorySql.hpp"
 
+#include <algorithm>
 #include <cmath>
+#include <sstream>
+
+#include "Qel/Platform/Calendar.hpp"
 
 namespace qel::historysql {
 
@@ -18,6 +22,26 @@ void setMeta(SQLite::Database& db, const std::string& key, const std::string& va
   st.bind(1, key);
   st.bind(2, value);
   st.exec();
+}
+
+std::vector<std::string> unsureDays(SQLite::Database& db) {
+  std::vector<std::string> days;
+  std::istringstream words(metaValue(db, "unsure_days").value_or(""));
+  for (std::string day; words >> day;)
+    if (isDayKey(day)) days.push_back(day);
+  std::sort(days.begin(), days.end());
+  days.erase(std::unique(days.begin(), days.end()), days.end());
+  return days;
+}
+
+void setUnsureDays(SQLite::Database& db, const std::vector<std::string>& days) {
+  if (days.empty()) {
+    db.exec("DELETE FROM meta WHERE key = 'unsure_days'");
+    return;
+  }
+  std::string text;
+  for (const auto& day : days) text += (text.empty() ? "" : " ") + day;
+  setMeta(db, "unsure_days", text);
 }
 
 void writeBucket(SQLite::Database& db, const std::string& day, int slot, const DayBucket& b) {

@@ -1,4 +1,5 @@
 // The history's writers: each queues its statements and returns at once.
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
@@ -141,12 +142,25 @@ void HistoryDB::save(std::vector<BaselineSlot> baseline, std::string through) {
   });
 }
 
+void HistoryDB::markUnsure(std::string day) {
+  write("mark day", [day = std::move(day)](SQLite::Database& db) {
+    if (!isDayKey(day)) return;
+    auto days = historysql::unsureDays(db);
+    if (std::binary_search(days.begin(), days.end(), day)) return;
+    days.insert(std::upper_bound(days.begin(), days.end(), day), day);
+    historysql::setUnsureDays(db, days);
+  });
+}
+
 void HistoryDB::prune(std::string before) {
   write("prune", [before = std::move(before)](SQLite::Database& db) {
     // Day keys compare as text, so anything that is not one could reach every day.
     const auto midnight = dayStart(before);
     if (!midnight) return;
     SQLite::Transaction tx(db);
+    auto unsure = historysql::unsureDays(db);
+    std::erase_if(unsure, [&](const std::string& day) { return day < before; });
+    historysql::setUnsureDays(db, unsure);
     for (const char* table : {"buckets", "events", "marks", "app_hours"}) {
       SQLite::Statement st(db, std::string("DELETE FROM ") + table + " WHERE day < ?");
       st.bind(1, before);
@@ -169,7 +183,8 @@ void HistoryDB::eraseAll(std::function<void(const HistoryErase&)> done) {
         SQLite::Transaction tx(db);
         for (const char* sql : {"DELETE FROM buckets", "DELETE FROM events", "DELETE FROM baseline",
                                 "DELETE FROM sleeps", "DELETE FROM stretches", "DELETE FROM marks",
-                                "DELETE FROM app_hours", "DELETE FROM meta WHERE key = 'baseline_through'"})
+                                "DELETE FROM app_hours", "DELETE FROM meta WHERE key = 'baseline_through'",
+                                "DELETE FROM meta WHERE key = 'unsure_days'"})
           db.exec(sql);
         tx.commit();
       });

@@ -1,4 +1,5 @@
 // Today's 144 ten-minute slots: recording, saving, loading and the midnight rollover.
+#include "Qel/History/Retention.hpp"
 #include "Qel/Platform/Calendar.hpp"
 #include "Qel/Store/DayRecorder.hpp"
 #include "Qel/Store/Store.hpp"
@@ -24,6 +25,7 @@ void Store::record(double cpu, double mem, double pressure, Date now) {
 void Store::rollOver(const std::string& key) {
   if (lastSavedSlot_ >= 0 && !dayKey_.empty() && day_[std::size_t(lastSavedSlot_)] && history_)
     history_->save(dayKey_, lastSavedSlot_, *day_[std::size_t(lastSavedSlot_)]);
+  checkClockJump(key);
   // The new day may already have stored rows (the clock was set back, the time zone changed):
   // continue them instead of overwriting them with an empty day.
   loadStoredDay(key);
@@ -65,8 +67,19 @@ void Store::saveDay() {
   if (saved && !shutDown_) savedToday();
 }
 
+void Store::checkClockJump(const std::string& key) {
+  if (!history_) return;
+  // A run that jumped stays unsure while its clock goes on forward from there; a step back to
+  // the stored days ends it.
+  const bool onward = clockJumped_ && !dayKey_.empty() && key > dayKey_;
+  clockJumped_ = onward || jumpsPastHistory(key, history_->recordedDays(), keepDays_);
+  if (clockJumped_) history_->markUnsure(key);
+}
+
 void Store::loadDay() {
-  loadStoredDay(dayKey(clock_.now()));
+  const std::string today = dayKey(clock_.now());
+  checkClockJump(today);
+  loadStoredDay(today);
   restoreBaseline();
   foldPastDays();
   pruneHistory();

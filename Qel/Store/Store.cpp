@@ -188,7 +188,7 @@ void Store::setKeepDays(int days) {
 
 bool Store::pruneHistory() {
   if (keepDays_ < 1 || !history_) return false;
-  const auto before = pruneBefore(todayKey(), history_->recordedDays(), keepDays_);
+  const auto before = pruneBefore(todayKey(), history_->recordedDays(), keepDays_, history_->unsureDays());
   if (before) history_->prune(*before);
   return before.has_value();
 }
@@ -251,7 +251,11 @@ int Store::nowSlot() const { return slotOf(clock_.now()); }
 
 void Store::refreshHistoryInfo() {
   if (history_) {
-    assign(recordedDays_, history_->recordedDays());
+    // Days after today were written under a clock set ahead: kept, but not counted or offered.
+    auto days = history_->recordedDays();
+    const std::string today = todayKey();
+    std::erase_if(days, [&](const std::string& day) { return day > today; });
+    assign(recordedDays_, std::move(days));
     assign(historySize_, history_->fileSize());
   }
   // A past day on show that is gone from the history (pruned, erased): back to today.

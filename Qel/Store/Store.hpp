@@ -378,6 +378,9 @@ class Store {
   // Called after a slot of the current day was saved.
   void savedToday();
   void loadStoredDay(const std::string& key);
+  // Before `key` becomes the current day: whether this run's clock jumped past the stored
+  // history, in which case the days it writes are marked as no reference for the retention.
+  void checkClockJump(const std::string& key);
   static double memFraction(const MemSample& m);
 
   const Clock& clock_;
@@ -455,6 +458,7 @@ class Store {
   std::string dayKey_;
   int lastSavedSlot_ = -1;
   std::string prunedDay_;  // the day whose first save has run the prune
+  bool clockJumped_ = false;  // the current day lies far past the history stored before it
 
   // Alerts, quitting, quiet mode, keep awake, mute, the busy state and taming.
   void loadRules();

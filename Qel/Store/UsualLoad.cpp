@@ -13,7 +13,11 @@ void Store::restoreBaseline() {
 
 void Store::foldPastDays() {
   if (!history_ || dayKey_.empty()) return;
-  const auto days = history_->daysNotFolded(dayKey_);
+  auto days = history_->daysNotFolded(dayKey_);
+  // A day filed under a clock that had jumped ahead is not learnt from, and doesn't move the
+  // folded mark past the days a right clock will file later.
+  const auto unsure = history_->unsureDays();
+  std::erase_if(days, [&](const std::string& d) { return std::binary_search(unsure.begin(), unsure.end(), d); });
   if (days.empty()) return;
   auto baseline = insight_.baseline();
   for (const auto& d : days) {

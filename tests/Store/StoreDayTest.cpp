@@ -118,3 +118,41 @@ TEST_F(ClockYearsAhead, aRunLeavesEveryStoredDayInPlace) {
   EXPECT_EQ(store->history()->loadApp("/a.desktop", "").size(), 6u);
   EXPECT_EQ(store->recordedDays().size(), 7u);
 }
+
+namespace {
+class ClockYearsAheadAtMidnight : public StoreTest {
+ protected:
+  ClockYearsAheadAtMidnight() : StoreTest(*dayStart("2031-03-03") - 1min) {}
+};
+}  // namespace
+
+TEST_F(ClockYearsAheadAtMidnight, crossingMidnightKeepsTheRealDaysAndARightClockLeavesTheFutureOnesOut) {
+  makeStore();
+  std::vector<std::string> real;
+  for (int i = 0; i < 7; ++i) {
+    real.insert(real.begin(), *addDays("2026-06-09", i));
+    store->history()->save(real.front(), 60, DayBucket{.cpu = 0.4, .count = 40});
+    store->history()->add({{"/a.desktop", AppUsage{"A", 1, 1, 1, 1}, ""}}, real.front(), 10);
+  }
+  makeStore();
+  store->start();
+  ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1; }));
+  // Over midnight and on to the new day's first save, which runs the prune.
+  while (store->tick() < 125) tick();
+  ASSERT_EQ(store->todayKey(), "2031-03-03");
+  auto days = store->history()->recordedDays();
+  ASSERT_EQ(days.size(), 9u);
+  EXPECT_EQ(std::vector<std::string>(days.begin() + 2, days.end()), real);
+  EXPECT_EQ(store->history()->loadApp("/a.desktop", "").size(), 7u);
+  store.reset();
+
+  // The clock is right again: the two future days stay stored but are no days recorded, and
+  // the usual load goes on learning from the days filed from now on.
+  clock.setNow(*dayStart("2026-06-16") + 10h);
+  makeStore();
+  store->start();
+  ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1; }));
+  EXPECT_EQ(store->recordedDays(), real);
+  store->history()->save("2026-06-16", 10, DayBucket{.cpu = 0.4, .count = 40});
+  EXPECT_EQ(store->history()->daysNotFolded("2026-06-17"), std::vector<std::string>{"2026-06-16"});
+}
