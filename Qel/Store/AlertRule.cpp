@@ -36,24 +36,38 @@ const std::vector<Row>& table() {
   return rows;
 }
 
+std::optional<std::int64_t> wholeNumber(const nlohmann::json& j) {
+  if (j.is_number_integer()) {
+    if (j.is_number_unsigned() && j.get<std::uint64_t>() > std::uint64_t(INT64_MAX)) return std::nullopt;
+    return j.get<std::int64_t>();
+  }
+  if (!j.is_number_float()) return std::nullopt;
+  // A whole number written with a point ("120.0") is still a whole number.
+  const double v = j.get<double>();
+  if (!std::isfinite(v) || v != std::floor(v) || std::fabs(v) >= 9.0e18) return std::nullopt;
+  return std::int64_t(v);
+}
+
+const AlertRule* defaultRule(const std::string& id) {
+  for (const auto& row : table())
+    if (row.rule.id == id) return &row.rule;
+  return nullptr;
+}
+
+// One stored rule: a value that can't be read is that rule's default, so one bad number costs
+// only itself. A rule whose id can't be read, or that is no rule of ours, is no rule.
 std::optional<AlertRule> decodeRule(const nlohmann::json& j) {
   if (!j.is_object()) return std::nullopt;
-  const auto id = j.find("id"), on = j.find("on"), threshold = j.find("threshold"), sustain = j.find("sustain");
-  if (id == j.end() || on == j.end() || threshold == j.end() || sustain == j.end()) return std::nullopt;
-  if (!id->is_string() || !on->is_boolean() || !threshold->is_number()) return std::nullopt;
-  AlertRule rule{.id = id->get<std::string>(), .on = on->get<bool>(), .threshold = threshold->get<double>()};
-  if (sustain->is_number_integer()) {
-    if (sustain->is_number_unsigned() && sustain->get<std::uint64_t>() > std::uint64_t(INT64_MAX)) return std::nullopt;
-    rule.sustain = sustain->get<std::int64_t>();
-  } else if (sustain->is_number_float()) {
-    // A whole number written with a point ("120.0") is still a whole number.
-    const double v = sustain->get<double>();
-    if (!std::isfinite(v) || v != std::floor(v) || std::fabs(v) >= 9.0e18) return std::nullopt;
-    rule.sustain = std::int64_t(v);
-  } else {
-    return std::nullopt;
-  }
-  if (!std::isfinite(rule.threshold)) return std::nullopt;
+  const auto id = j.find("id");
+  if (id == j.end() || !id->is_string()) return std::nullopt;
+  const AlertRule* fallback = defaultRule(id->get<std::string>());
+  if (!fallback) return std::nullopt;
+  AlertRule rule = *fallback;
+  if (const auto on = j.find("on"); on != j.end() && on->is_boolean()) rule.on = on->get<bool>();
+  if (const auto t = j.find("threshold"); t != j.end() && t->is_number() && std::isfinite(t->get<double>()))
+    rule.threshold = t->get<double>();
+  if (const auto sustain = j.find("sustain"); sustain != j.end())
+    if (const auto v = wholeNumber(*sustain)) rule.sustain = *v;
   return rule;
 }
 
@@ -80,11 +94,8 @@ const std::map<std::string, RuleMeta>& meta() {
 std::optional<std::vector<AlertRule>> decode(const nlohmann::json& stored) {
   if (!stored.is_array()) return std::nullopt;
   std::vector<AlertRule> out;
-  for (const auto& element : stored) {
-    auto rule = decodeRule(element);
-    if (!rule) return std::nullopt;
-    out.push_back(std::move(*rule));
-  }
+  for (const auto& element : stored)
+    if (auto rule = decodeRule(element)) out.push_back(std::move(*rule));
   return out;
 }
 

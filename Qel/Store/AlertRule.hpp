@@ -38,9 +38,9 @@ const std::vector<AlertRule>& defaults();
 // Rule id → description.
 const std::map<std::string, RuleMeta>& meta();
 
-// The stored array: every element must be an object with "id" (string), "on" (boolean),
-// "threshold" (number) and "sustain" (whole number); anything else makes the whole array
-// unreadable (absent).
+// The stored array of objects with "id" (string), "on" (boolean), "threshold" (number) and
+// "sustain" (whole number). A value missing or unreadable is that rule's default; an element
+// without a known id is left out. Absent only when the whole is not an array.
 std::optional<std::vector<AlertRule>> decode(const nlohmann::json& stored);
 nlohmann::json encode(const std::vector<AlertRule>& rules);
 

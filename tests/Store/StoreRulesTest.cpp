@@ -1,3 +1,5 @@
+#include <fstream>
+
 #include "Qel/Text/Format.hpp"
 #include "tests/Store/StoreHarness.hpp"
 #include "tests/support/DBusMock.hpp"
@@ -52,14 +54,17 @@ TEST_F(RulesTest, storedRulesAreMergedIntoTheDefaults) {
        true, {d[0], {"memp", false, 70, 5}, d[2], d[3], d[4], {"pcpu", true, 150, 9}}},
       {R"([{"id":"bat","on":true,"threshold":12.5,"sustain":120.0}])", true, {d[0], d[1], d[2], d[3], {"bat", true, 12.5, 120}, d[5]}},
       {"[]", true, d},
-      // One bad entry makes the whole array unreadable.
-      {R"([{"id":"bat","on":true,"threshold":10,"sustain":0},{"id":"cpu","on":"yes","threshold":85,"sustain":120}])", false, d},
-      {R"([{"id":"cpu","on":true,"threshold":"85","sustain":120}])", false, d},
-      {R"([{"id":"cpu","on":true,"threshold":85,"sustain":1.5}])", false, d},
-      {R"([{"id":"cpu","on":true,"threshold":85}])", false, d},
-      {R"([{"id":7,"on":true,"threshold":85,"sustain":1}])", false, d},
-      {R"([{"id":"cpu","on":true,"threshold":85,"sustain":99999999999999999999}])", false, d},
-      {R"(["cpu"])", false, d},
+      // A value that can't be read is that rule's default; the rest of the rule and the other rules stay.
+      {R"([{"id":"bat","on":false,"threshold":10,"sustain":0},{"id":"cpu","on":"yes","threshold":70,"sustain":30}])",
+       true, {{"cpu", true, 70, 30}, d[1], d[2], d[3], {"bat", false, 10, 0}, d[5]}},
+      {R"([{"id":"cpu","on":false,"threshold":"70","sustain":30}])", true, {{"cpu", false, 85, 30}, d[1], d[2], d[3], d[4], d[5]}},
+      {R"([{"id":"cpu","on":false,"threshold":70,"sustain":1.5}])", true, {{"cpu", false, 70, 120}, d[1], d[2], d[3], d[4], d[5]}},
+      {R"([{"id":"cpu","on":false,"threshold":70}])", true, {{"cpu", false, 70, 120}, d[1], d[2], d[3], d[4], d[5]}},
+      {R"([{"id":"cpu","on":false,"threshold":70,"sustain":99999999999999999999}])", true,
+       {{"cpu", false, 70, 120}, d[1], d[2], d[3], d[4], d[5]}},
+      // Without a readable id an element is no rule.
+      {R"([{"id":7,"on":true,"threshold":85,"sustain":1},"cpu",{"id":"memp","on":false,"threshold":70,"sustain":5}])",
+       true, {d[0], {"memp", false, 70, 5}, d[2], d[3], d[4], d[5]}},
       {R"({"cpu":{"on":true}})", false, d},
       {R"("rules")", false, d},
   };
@@ -79,6 +84,27 @@ TEST_F(RulesTest, storedRulesAreMergedIntoTheDefaults) {
     }
     store.reset();
   }
+}
+
+TEST_F(RulesTest, aNumberTooLargeToReadCostsOnlyItself) {
+  {
+    std::ofstream file(dir / "defaults.json");
+    file << R"({"qel.rules":[{"id":"cpu","on":true,"threshold":1e400,"sustain":30},)"
+            R"({"id":"memp","on":false,"threshold":70,"sustain":5},{"id":"pcpu","on":true,"threshold":150,"sustain":9}]})";
+  }
+  defaults = std::make_unique<Defaults>(dir / "defaults.json");
+  makeStore(false);
+  store->start();
+  auto expected = Rules::defaults();
+  expected[0] = {"cpu", true, 85, 30};
+  expected[1] = {"memp", false, 70, 5};
+  expected[5] = {"pcpu", true, 150, 9};
+  EXPECT_EQ(store->rules(), expected);
+  // The first edit of any rule writes the others back as they were.
+  auto edited = store->rules();
+  edited[4].threshold = 10;
+  store->setRules(edited);
+  EXPECT_EQ(Rules::decode(*Defaults(dir / "defaults.json").value("qel.rules")), edited);
 }
 
 TEST_F(RulesTest, aRuleFiresOnceItsConditionHeldForItsSustain) {
