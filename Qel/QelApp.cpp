@@ -59,6 +59,7 @@ QelApp::QelApp(const InstanceLock& lock)
   StoreServices services;
   services.main = &executor_;
   services.defaults = &defaults_;
+  services.toastsWaitToBeSeen = true;
   useMachineSources(services, apps_.get());
   // Ending Qel from its own process list takes the orderly quit, after the store's current work.
   services.quitProgram = [this] { QMetaObject::invokeMethod(this, &QelApp::quit, Qt::QueuedConnection); };

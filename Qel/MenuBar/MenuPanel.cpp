@@ -198,7 +198,9 @@ MenuPanel::MenuPanel(StoreBridge& bridge, Actions actions, QWidget* parent)
   refresh();
 }
 
-MenuPanel::~MenuPanel() = default;
+MenuPanel::~MenuPanel() { store_.setToastViewer(this, false); }
+
+void MenuPanel::screenChanged() { store_.setToastViewer(this, screen_.on()); }
 
 QWidget* MenuPanel::buildHeader() {
   auto* header = new QWidget;

@@ -14,6 +14,7 @@
 
 #include "Qel/History/SleepSession.hpp"
 #include "Qel/MenuBar/PanelFacts.hpp"
+#include "Qel/Window/OnScreenWatch.hpp"
 
 class QLabel;
 
@@ -89,6 +90,7 @@ class MenuPanel : public QWidget {
   void open(Page page);
   void jump(int slot);
   void placeToast();
+  void screenChanged();
 
   StoreBridge& bridge_;
   Store& store_;
@@ -123,6 +125,8 @@ class MenuPanel : public QWidget {
   PanelToast* toast_ = nullptr;
   QPointer<QWidget> toastHost_;
   QPointer<PanelCard> card_;  // the card it stands on, whose glow follows the status
+  // A toast's time runs while the panel can be seen.
+  OnScreenWatch screen_{this, [this] { screenChanged(); }};
 };
 
 }  // namespace qel

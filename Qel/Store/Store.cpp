@@ -27,6 +27,7 @@ Store::Store(StoreServices services)
       quitProgram_(std::move(services.quitProgram)),
       sleepLog_(std::move(services.sleepLog)),
       watchSleep_(services.watchSleep) {
+  toastsWaitToBeSeen_ = services.toastsWaitToBeSeen;
   if (services.openHistory)
     history_ = services.openHistory([this](const HistoryProblem& problem) { reportHistoryProblem(problem); });
   apps_ = services.apps;
@@ -218,13 +219,29 @@ void Store::setMutedUntil(std::optional<Date> until) { assign(mutedUntil_, until
 void Store::show(std::string toast) {
   toast_ = toast;
   changed();
+  toastWaiting_ = toastsWaitToBeSeen_ && toastViewers_.empty();
+  if (!toastWaiting_) clearToastLater(toast);
+}
+
+void Store::clearToastLater(const std::string& toast) {
   // Clears only its own text: a newer toast is not cut short, the same one is not extended.
-  onMainAfter(std::chrono::milliseconds(2200), [this, toast = std::move(toast)] {
+  onMainAfter(std::chrono::milliseconds(2200), [this, toast] {
     if (toast_ == toast) {
       toast_.reset();
       changed();
     }
   });
+}
+
+void Store::setToastViewer(const void* viewer, bool onScreen) {
+  if (onScreen)
+    toastViewers_.insert(viewer);
+  else
+    toastViewers_.erase(viewer);
+  if (toastWaiting_ && !toastViewers_.empty() && toast_) {
+    toastWaiting_ = false;
+    clearToastLater(*toast_);
+  }
 }
 
 std::optional<ProcInfo> Store::proc(std::int32_t pid) const {
@@ -287,8 +304,9 @@ void Store::reportHistoryProblem(const HistoryProblem& problem) {
       text = L("History could not be read: %@", {problem.detail});
       break;
   }
-  // Reported while quitting: no toast will be seen, so the terminal or the journal hears it.
-  if (problem.kind == HistoryProblem::Kind::notSaved) std::fprintf(stderr, "qel: %s\n", text.c_str());
+  // The terminal or the journal hears it too: a toast is gone in seconds, and none is seen
+  // while quitting.
+  std::fprintf(stderr, "qel: %s\n", text.c_str());
   onMain([this, text = std::move(text)]() mutable { show(std::move(text)); });
 }
 

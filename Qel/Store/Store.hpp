@@ -70,6 +70,9 @@ struct StoreServices {
   std::function<std::optional<std::vector<SleepSession>>()> sleepLog;
   // Watch the system's sleep and wake on the system bus.
   bool watchSleep = false;
+  // A toast's time runs only while a view that shows it is on screen (setToastViewer); without
+  // this it runs at once, as where no view shows toasts at all.
+  bool toastsWaitToBeSeen = false;
 };
 
 class Store {
@@ -115,6 +118,8 @@ class Store {
   void setDetailPID(std::optional<std::int32_t> pid);
   const std::optional<std::string>& toast() const { return toast_; }
   void show(std::string toast);
+  // A view that shows the toast came on screen or left it.
+  void setToastViewer(const void* viewer, bool onScreen);
   bool showingSettings() const { return showingSettings_; }
   void setShowingSettings(bool on);
   void openSettings() { setShowingSettings(true); }
@@ -410,6 +415,10 @@ class Store {
   std::set<std::int32_t> selection_;
   std::optional<std::int32_t> detailPID_;
   std::optional<std::string> toast_;
+  bool toastsWaitToBeSeen_ = false;
+  bool toastWaiting_ = false;  // the toast's time has not started: no view was on screen
+  std::set<const void*> toastViewers_;
+  void clearToastLater(const std::string& toast);
   bool showingSettings_ = false;
   bool showingLicenses_ = false;
   std::string settingsTab_ = "general";

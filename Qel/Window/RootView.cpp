@@ -241,10 +241,14 @@ bool RootView::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
+RootView::~RootView() { context_.store.setToastViewer(this, false); }
+
 void RootView::visibilityChanged() {
   const bool on = screen_.on();
   if (on == onScreen_) return;
   onScreen_ = on;
+  // A toast raised while the window was away waits for it.
+  context_.store.setToastViewer(this, on);
   if (!on) {
     // Out of sight every move lands on its end; what it shows is painted once it is back.
     const std::int64_t now = FrameTimer::now();

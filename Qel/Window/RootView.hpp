@@ -33,6 +33,7 @@ class RootView : public QWidget {
 
  public:
   RootView(const ViewContext& context, const ViewRegistry& registry, QWidget* parent = nullptr);
+  ~RootView() override;
 
   Page shownPage() const { return page_; }
   QWidget* pageView() const { return pageView_; }

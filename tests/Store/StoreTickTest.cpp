@@ -1,3 +1,5 @@
+#include <fstream>
+
 #include "tests/Store/StoreHarness.hpp"
 
 using namespace qel;
@@ -201,6 +203,37 @@ TEST_F(StoreTest, changesReachSubscribersOncePerTurn) {
   store->setPage(Page::mem);  // unchanged: nothing to tell
   main.runUntilIdle();
   EXPECT_EQ(told, 1);
+}
+
+TEST_F(StoreTest, aStartNoticeGoesToStderrAndItsToastWaitsForAViewOnScreen) {
+  std::filesystem::create_directories(dir / "data");
+  std::ofstream(dir / "data" / "history.sqlite") << "not a database, and long enough to be looked at as one";
+  configure = [](StoreServices& s) { s.toastsWaitToBeSeen = true; };
+  testing::internal::CaptureStderr();
+  makeStore();
+  ASSERT_TRUE(runUntil(main, [&] { return store->toast().has_value(); }));
+  const std::string said = testing::internal::GetCapturedStderr();
+  EXPECT_NE(said.find("qel: The history file could not be used. It was kept as"), std::string::npos) << said;
+  const auto notice = store->toast();
+
+  clock.advance(10s);  // no window on screen: the notice stays up
+  main.runUntilIdle();
+  EXPECT_EQ(store->toast(), notice);
+  int window = 0, panel = 0;
+  store->setToastViewer(&window, true);
+  store->setToastViewer(&panel, true);
+  store->setToastViewer(&panel, false);
+  clock.advance(2100ms);
+  main.runUntilIdle();
+  EXPECT_EQ(store->toast(), notice);
+  clock.advance(200ms);  // 2.2 s after the window came
+  main.runUntilIdle();
+  EXPECT_FALSE(store->toast());
+  // While a view is on screen a toast has its usual time.
+  store->show("seen");
+  clock.advance(2200ms);
+  main.runUntilIdle();
+  EXPECT_FALSE(store->toast());
 }
 
 TEST_F(StoreTest, toastClearsOnlyItsOwnText) {
