@@ -6,6 +6,8 @@
 #include <QThread>
 #include <QTimer>
 
+#include <cstdio>
+
 #include "Qel/Platform/InstanceLock.hpp"
 
 namespace qel {
@@ -14,6 +16,10 @@ namespace {
 
 constexpr qint64 kMaxLine = 64;        // a request is one short word; more is not a request
 constexpr int kClientTimeoutMs = 2000;  // a client that says nothing is let go
+
+QString besideLock(const std::filesystem::path& lockFile) {
+  return QString::fromStdString((lockFile.parent_path() / "qel.socket").string());
+}
 
 }  // namespace
 
@@ -32,8 +38,18 @@ std::optional<InstanceRequest> parseInstanceRequest(std::string_view line) {
   return std::nullopt;
 }
 
-QString instanceSocketPath() {
-  return QString::fromStdString((InstanceLock::standardPath().parent_path() / "qel.socket").string());
+std::vector<QString> instanceSocketPaths(const std::filesystem::path& lockFile) {
+  std::vector<QString> paths{besideLock(lockFile)};
+  if (const auto run = InstanceLock::runtimeFolder()) {
+    // Named after the lock, so instances of other data folders keep sockets of their own.
+    std::uint64_t hash = 14695981039346656037ull;
+    for (const unsigned char c : lockFile.string()) hash = (hash ^ c) * 1099511628211ull;
+    char name[40];
+    std::snprintf(name, sizeof name, "qel-%016llx.socket", static_cast<unsigned long long>(hash));
+    const QString path = QString::fromStdString((*run / name).string());
+    if (path != paths.front()) paths.push_back(path);
+  }
+  return paths;
 }
 
 InstanceServer::InstanceServer(QObject* parent) : QObject(parent) {
@@ -45,6 +61,12 @@ bool InstanceServer::listen(const QString& path) {
   // Only the lock holder gets here, so a socket file at `path` is a dead instance's.
   QLocalServer::removeServer(path);
   return server_.listen(path);
+}
+
+bool InstanceServer::listen(InstanceLock& lock) {
+  for (const QString& path : instanceSocketPaths(lock.path()))
+    if (listen(path)) return lock.setNote(path.toStdString() + '\n');
+  return false;
 }
 
 void InstanceServer::accept() {
@@ -70,12 +92,15 @@ void InstanceServer::accept() {
   }
 }
 
-bool sendToRunningInstance(InstanceRequest request, const QString& path, std::chrono::milliseconds patience) {
+bool sendToRunningInstance(InstanceRequest request, const std::filesystem::path& lockFile,
+                           std::chrono::milliseconds patience) {
   QElapsedTimer waited;
   waited.start();
   for (;;) {
+    const std::string note = InstanceLock::note(lockFile);
+    const QString noted = QString::fromStdString(note.substr(0, note.find('\n')));
     QLocalSocket socket;
-    socket.connectToServer(path);
+    socket.connectToServer(noted.startsWith(u'/') ? noted : besideLock(lockFile));
     if (socket.waitForConnected(1000)) {
       const QByteArray line = QByteArray(requestWord(request).data(), qsizetype(requestWord(request).size())) + '\n';
       socket.write(line);

@@ -36,7 +36,7 @@ bool hasDisplay() {
 
 }  // namespace
 
-QelApp::QelApp(const InstanceLock& lock)
+QelApp::QelApp(const InstanceLock& historyLock, InstanceLock& instanceLock)
     : defaults_(Defaults::standardPath()) {
   // First, so a second start waits as little as possible; requests arrive once the loop runs.
   connect(&server_, &InstanceServer::requested, this, [this](InstanceRequest request) {
@@ -44,7 +44,7 @@ QelApp::QelApp(const InstanceLock& lock)
     std::fflush(stdout);
     handle(request);
   });
-  if (!server_.listen(instanceSocketPath()))
+  if (instanceLock.acquired() && !server_.listen(instanceLock))
     std::fprintf(stderr, "qel: other starts can't reach this one: %s\n", qPrintable(server_.errorString()));
   if (const auto aside = defaults_.movedAside())
     std::fprintf(stderr, "qel: the settings file could not be read; it was kept as %s and the settings start from their defaults\n",
@@ -63,8 +63,8 @@ QelApp::QelApp(const InstanceLock& lock)
   useMachineSources(services, apps_.get());
   // Ending Qel from its own process list takes the orderly quit, after the store's current work.
   services.quitProgram = [this] { QMetaObject::invokeMethod(this, &QelApp::quit, Qt::QueuedConnection); };
-  services.openHistory = [&lock](HistoryDB::ProblemHandler onProblem) {
-    return std::make_unique<HistoryDB>(HistoryDB::folder(), lock, std::move(onProblem));
+  services.openHistory = [&historyLock](HistoryDB::ProblemHandler onProblem) {
+    return std::make_unique<HistoryDB>(HistoryDB::folder(), historyLock, std::move(onProblem));
   };
   store_ = std::make_unique<Store>(std::move(services));
   store_->setDesktop(&desktop_);
@@ -203,17 +203,21 @@ void QelApp::quit() {
 }
 
 int runDesktop(int& argc, char** argv, InstanceRequest request) {
-  InstanceLock lock(InstanceLock::standardPath());
-  if (!lock.acquired() && lock.error() != 0) {
-    std::fprintf(stderr, "qel: can't take the lock %s: %s\n", lock.path().c_str(), std::strerror(lock.error()));
-    return 1;
-  }
-  if (!lock.acquired()) {
+  InstanceLock historyLock(InstanceLock::standardPath());
+  // A history folder that can't be made or written holds no lock: Qel still monitors, without
+  // history, and stays single through a lock in the runtime folder.
+  std::unique_ptr<InstanceLock> elsewhere;
+  if (!historyLock.acquired() && historyLock.error() != 0)
+    if (const auto folder = InstanceLock::runtimeFolder()) elsewhere = std::make_unique<InstanceLock>(*folder / "qel.lock");
+  InstanceLock& instanceLock = elsewhere ? *elsewhere : historyLock;
+  if (!instanceLock.acquired() && instanceLock.error() == 0) {
     QCoreApplication app(argc, argv);
-    if (sendToRunningInstance(request, instanceSocketPath())) return 0;
-    std::fprintf(stderr, "qel: another Qel holds %s but did not answer\n", lock.path().c_str());
+    if (sendToRunningInstance(request, instanceLock.path())) return 0;
+    std::fprintf(stderr, "qel: another Qel holds %s but did not answer\n", instanceLock.path().c_str());
     return 1;
   }
+  if (!instanceLock.acquired())
+    std::fprintf(stderr, "qel: %s: another start would run a second Qel\n", instanceLock.problem().c_str());
   if (!hasDisplay()) {
     std::fputs("qel: there is no display to show the window on (qel --sample works without one)\n", stderr);
     return 1;
@@ -223,7 +227,7 @@ int runDesktop(int& argc, char** argv, InstanceRequest request) {
   QApplication::setApplicationDisplayName(QStringLiteral("Qel"));
   QApplication::setDesktopFileName(QStringLiteral("qel"));
   QApplication::setQuitOnLastWindowClosed(false);
-  QelApp qel(lock);
+  QelApp qel(historyLock, instanceLock);
   qel.start(request);
   return QApplication::exec();
 }

@@ -31,8 +31,10 @@ class QelApp : public QObject {
   Q_OBJECT
 
  public:
-  // Needs the QApplication and the held instance lock, which outlive it.
-  explicit QelApp(const InstanceLock& lock);
+  // Needs the QApplication and the two locks, which outlive it: the history folder's, without
+  // which no history is kept, and the one that keeps the instance single (the same one, or one
+  // in the runtime folder when the history folder can't hold it).
+  QelApp(const InstanceLock& historyLock, InstanceLock& instanceLock);
   ~QelApp() override;
 
   // Starts sampling, shows the main window and serves `request` as if a second start asked.

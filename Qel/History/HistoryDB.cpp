@@ -32,7 +32,10 @@ bool isBroken(const SQLite::Exception& e) {
 HistoryDB::HistoryDB(fs::path folder, const InstanceLock& lock, ProblemHandler onProblem)
     : folder_(std::move(folder)), file_(folder_ / "history.sqlite"), onProblem_(std::move(onProblem)) {
   if (!lock.acquired()) {
-    report({Kind::openFailed, "open", "another instance of the program holds " + lock.path().string(), {}});
+    // The lock can't be had where the history lives (a folder that can't be made or written):
+    // that is the cause to tell, not the lock.
+    report({Kind::openFailed, "open",
+            lock.error() ? lock.problem() : "another instance of the program holds " + lock.path().string(), {}});
     return;
   }
   queue_.sync([this] { openDatabase(false); });

@@ -7,6 +7,7 @@
 
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -106,5 +107,75 @@ TEST(DesktopRun, startsWithoutADisplayOnlyWhereNoneIsNeeded) {
     const int status = run.stop(0);
     ASSERT_TRUE(WIFEXITED(status)) << "ended by a signal: " << (c.args.empty() ? "" : c.args[0]);
     EXPECT_EQ(WEXITSTATUS(status), c.exitCode) << (c.args.empty() ? "" : c.args[0]);
+  }
+}
+
+TEST(DesktopRun, withoutAUsableDataFolderItStillRunsAloneAndSaysWhy) {
+  namespace fs = std::filesystem;
+  // Root may write anywhere: the program runs as an ordinary user then.
+  const bool root = ::geteuid() == 0;
+  const uid_t nobody = 65534;
+  auto asUser = [root](std::vector<std::string> argv) {
+    // Its error output joins its output, where the test reads.
+    argv.insert(argv.begin(), {"/bin/sh", "-c", "exec \"$0\" \"$@\" 2>&1"});
+    if (root) argv.insert(argv.begin(), {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"});
+    return argv;
+  };
+  auto own = [&](const fs::path& path, mode_t mode) {
+    fs::create_directories(path);
+    if (root) EXPECT_EQ(::chown(path.c_str(), nobody, nobody), 0);
+    ::chmod(path.c_str(), mode);
+  };
+  struct Case {
+    const char* what;
+    std::string dataHome;    // under the home folder
+    std::string readOnly;    // a folder made read-only after the rest, under the home folder
+    bool earlierLock;        // the data folder holds the lock file of an earlier run
+    std::string lock;        // where the first start keeps its lock, under the home folder
+    const char* cause;       // what the first start says, among its lines
+  } cases[] = {
+      {"its parent can't be written", "ro", "ro", false, "run/qel/qel.lock", "Permission denied"},
+      {"it can't be written", "data", "data/Qel", true, "data/Qel/qel.lock", "History can't be saved"},
+      {"its path is too long for a socket", "data/" + std::string(96, 'd'), "", false,
+       "data/" + std::string(96, 'd') + "/Qel/qel.lock", nullptr},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    qel::test::TempDir home;
+    own(home.path(), 0700);
+    for (const char* folder : {"run", "config"}) own(home / folder, 0700);
+    own(home / c.dataHome, 0700);
+    if (c.earlierLock) {
+      own(home / c.dataHome / "Qel", 0700);
+      // The lock file of an earlier run, still writable itself.
+      const auto lock = home.write(c.dataHome + "/Qel/qel.lock", "");
+      if (root) EXPECT_EQ(::chown(lock.c_str(), nobody, nobody), 0);
+    }
+    if (!c.readOnly.empty()) ::chmod((home / c.readOnly).c_str(), 0555);
+    const Env env{{"QT_QPA_PLATFORM", "offscreen"},
+                  {"HOME", home.path().string()},
+                  {"XDG_DATA_HOME", (home / c.dataHome).string()},
+                  {"XDG_RUNTIME_DIR", (home / "run").string()},
+                  {"XDG_CONFIG_HOME", (home / "config").string()},
+                  {"DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent"},
+                  {"DBUS_SYSTEM_BUS_ADDRESS", "unix:path=/nonexistent"}};
+    ChildProcess first(asUser({QEL_EXECUTABLE}), env);
+    // The second start comes once the first has said where it listens.
+    for (int i = 0; i < 300 && qel::InstanceLock::note(home / c.lock).empty(); ++i) std::this_thread::sleep_for(100ms);
+    ASSERT_FALSE(qel::InstanceLock::note(home / c.lock).empty()) << "the first start keeps no lock there";
+    ChildProcess second(asUser({QEL_EXECUTABLE}), env);
+    int status = -1;
+    for (int i = 0; i < 300 && ::waitpid(second.pid(), &status, WNOHANG) != second.pid(); ++i)
+      std::this_thread::sleep_for(100ms);
+    EXPECT_TRUE(exitedCleanly(status)) << "the second start did not reach the first";
+    std::string said;
+    while (said.find("qel: show, asked by another start") == std::string::npos)
+      if (auto line = first.readLine(10s)) said += *line + "\n";
+      else break;
+    EXPECT_NE(said.find("qel: show, asked by another start"), std::string::npos) << said;
+    if (c.cause) EXPECT_NE(said.find(c.cause), std::string::npos) << said;
+    EXPECT_EQ(said.find("No such file or directory"), std::string::npos) << said;
+    first.stop(SIGTERM);
+    if (!c.readOnly.empty()) ::chmod((home / c.readOnly).c_str(), 0700);
   }
 }

@@ -7,6 +7,7 @@
 #include <future>
 
 #include "Qel/InstanceChannel.hpp"
+#include "Qel/Platform/InstanceLock.hpp"
 #include "tests/support/TempDir.hpp"
 
 using namespace qel;
@@ -33,25 +34,27 @@ TEST(InstanceChannel, requestsAreExactWords) {
     EXPECT_EQ(parseInstanceRequest(bad), std::nullopt) << bad;
 }
 
-TEST(InstanceChannel, secondStartReachesTheFirst) {
+TEST(InstanceChannel, secondStartReachesTheFirstWhereItsLockSays) {
   test::TempDir dir;
+  InstanceLock lock(dir / "qel.lock");
+  ASSERT_TRUE(lock.acquired());
   const QString path = QString::fromStdString((dir / "qel.socket").string());
   {
     QFile stale(path);  // a crashed instance's leftover
     ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
   }
   InstanceServer server;
-  ASSERT_TRUE(server.listen(path)) << server.errorString().toStdString();
+  ASSERT_TRUE(server.listen(lock)) << server.errorString().toStdString();
+  EXPECT_EQ(InstanceLock::note(lock.path()), path.toStdString() + "\n");
   std::vector<InstanceRequest> heard;
   QObject::connect(&server, &InstanceServer::requested, [&](InstanceRequest r) { heard.push_back(r); });
 
   for (auto request : {InstanceRequest::replay, InstanceRequest::show}) {
-    auto sent = std::async(std::launch::async, [&] { return sendToRunningInstance(request, path); });
+    auto sent = std::async(std::launch::async, [&] { return sendToRunningInstance(request, lock.path()); });
     EXPECT_TRUE(await(sent));
   }
   EXPECT_EQ(heard, (std::vector<InstanceRequest>{InstanceRequest::replay, InstanceRequest::show}));
 
   // Nobody listening: it gives up after its patience.
-  const QString nobody = QString::fromStdString((dir / "none.socket").string());
-  EXPECT_FALSE(sendToRunningInstance(InstanceRequest::show, nobody, std::chrono::milliseconds(200)));
+  EXPECT_FALSE(sendToRunningInstance(InstanceRequest::show, dir / "none" / "qel.lock", std::chrono::milliseconds(200)));
 }
