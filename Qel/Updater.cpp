@@ -6,6 +6,7 @@
 #include <QNetworkRequest>
 
 #include <algorithm>
+#include <utility>
 
 #include "Qel/Platform/Defaults.hpp"
 #include "Qel/Text/Loc.hpp"
@@ -18,6 +19,8 @@ using std::chrono::milliseconds;
 
 // A feed is a few kilobytes; anything far larger is not one.
 constexpr qint64 maxFeedBytes = 1 << 20;
+// What Qt may hold of the body before it is read; it reads no more from the server until then.
+constexpr qint64 readBufferBytes = 64 << 10;
 constexpr int transferTimeoutMs = 30'000;
 
 QString text(std::string_view key, const std::vector<std::string>& args = {}) {
@@ -56,6 +59,10 @@ Updater::Updater(Defaults& defaults, Options options, QObject* parent)
   if (!options_.openUrl) options_.openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
   schedule_.setSingleShot(true);
   connect(&schedule_, &QTimer::timeout, this, &Updater::checkInBackground);
+  deadline_.setSingleShot(true);
+  connect(&deadline_, &QTimer::timeout, this, [this] {
+    if (reply_) reply_->abort();
+  });
   if (!started()) return;
   network_ = new QNetworkAccessManager(this);
   // The first check comes a day after the last one, and never in the middle of the start.
@@ -113,19 +120,34 @@ void Updater::check(bool userAsked) {
   request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
   QNetworkReply* reply = network_->get(request);
   reply_ = reply;
-  connect(reply, &QNetworkReply::downloadProgress, reply, [reply](qint64 received, qint64) {
-    if (received > maxFeedBytes) reply->abort();
-  });
+  body_.clear();
+  tooLarge_ = false;
+  // Read as it arrives, so neither Qt nor this holds more than the cap and a buffer.
+  reply->setReadBufferSize(readBufferBytes);
+  connect(reply, &QIODevice::readyRead, this, [this, reply] { take(reply); });
   connect(reply, &QNetworkReply::finished, this, [this, reply, userAsked] { finished(reply, userAsked); });
+  deadline_.start(options_.deadline);
   emit changed();  // no check, and no change of channel, while this one runs
+}
+
+void Updater::take(QNetworkReply* reply) {
+  if (tooLarge_) return;
+  body_ += reply->read(maxFeedBytes + 1 - body_.size());
+  if (body_.size() <= maxFeedBytes) return;
+  tooLarge_ = true;
+  body_.clear();
+  if (reply->isRunning()) reply->abort();
 }
 
 void Updater::finished(QNetworkReply* reply, bool userAsked) {
   reply->deleteLater();
   reply_.clear();
+  deadline_.stop();
   defaults_.set(Changelog::lastCheckKey, nowSeconds());
   scheduleNext(options_.interval);
-  const QByteArray body = reply->error() == QNetworkReply::NoError ? reply->readAll() : QByteArray();
+  if (reply->error() == QNetworkReply::NoError) take(reply);
+  const QByteArray body = std::exchange(body_, {});
+  if (tooLarge_) return fail(userAsked, text(Lkey("The update feed could not be read.")));
   if (reply->error() != QNetworkReply::NoError)
     return fail(userAsked, text(Lkey("Qel could not reach the update feed.")));
   const auto items = parseUpdateFeed(body);

@@ -38,6 +38,8 @@ class Updater : public QObject {
     std::chrono::milliseconds interval = std::chrono::hours(24);
     // How soon after start (when the last check is a day old) and after a change of channel.
     std::chrono::milliseconds shortDelay = std::chrono::seconds(10);
+    // The longest a whole check may take, however the server trickles its answer.
+    std::chrono::milliseconds deadline = std::chrono::seconds(60);
     std::function<bool(const QUrl&)> openUrl;  // the browser; QDesktopServices when empty
   };
 
@@ -77,6 +79,8 @@ class Updater : public QObject {
  private:
   bool started() const { return !options_.feed.isEmpty() && options_.running.has_value(); }
   void check(bool userAsked);
+  // Takes what arrived; a body past the feed's cap ends the check.
+  void take(QNetworkReply* reply);
   void finished(QNetworkReply* reply, bool userAsked);
   void scheduleNext(std::chrono::milliseconds delay);
   void fail(bool userAsked, const QString& text);
@@ -92,6 +96,9 @@ class Updater : public QObject {
   QUrl downloadPage_;
   QNetworkAccessManager* network_ = nullptr;
   QPointer<QNetworkReply> reply_;
+  QByteArray body_;       // of the check under way
+  bool tooLarge_ = false;
+  QTimer deadline_;
   QTimer schedule_;
 };
 

@@ -4,58 +4,81 @@
 #include <QElapsedTimer>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QThread>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <functional>
+#include <thread>
 
 #include "Qel/Platform/Defaults.hpp"
 #include "Qel/UpdateFeed.hpp"
 #include "Qel/Updater.hpp"
+#include "tests/support/FeedServer.hpp"
 #include "tests/support/TempDir.hpp"
 
 using namespace qel;
+using test::feed;
+using test::FeedServer;
+using test::item;
 
 namespace {
 
-// Serves one fixed reply to every request, as a feed's web server would.
-class FeedServer : public QObject {
+// A server on a thread of its own, so it keeps sending while the test's main thread is busy:
+// `serve` gets the connection once the request has arrived, and a flag that says stop.
+class RawServer {
  public:
-  explicit FeedServer(QByteArray body, QByteArray status = "200 OK") : body_(std::move(body)), status_(std::move(status)) {
-    server_.listen(QHostAddress::LocalHost);
-    connect(&server_, &QTcpServer::newConnection, this, [this] {
-      while (QTcpSocket* socket = server_.nextPendingConnection()) {
-        connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
-          request_ += socket->readAll();
-          if (!request_.contains("\r\n\r\n")) return;
-          ++served;
-          socket->write("HTTP/1.1 " + status_ + "\r\nContent-Type: application/rss+xml\r\nContent-Length: " +
-                        QByteArray::number(body_.size()) + "\r\nConnection: close\r\n\r\n" + body_);
-          socket->disconnectFromHost();
-          request_.clear();
-        });
-        connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+  using Serve = std::function<void(int fd, const std::atomic<bool>& stop)>;
+  explicit RawServer(Serve serve) {
+    listener_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    if (::bind(listener_, reinterpret_cast<sockaddr*>(&address), length) != 0 || ::listen(listener_, 1) != 0 ||
+        ::getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length) != 0)
+      return;
+    port_ = ntohs(address.sin_port);
+    thread_ = std::thread([this, serve = std::move(serve)] {
+      const int fd = ::accept(listener_, nullptr, nullptr);
+      if (fd < 0) return;
+      char request[4096];
+      std::string seen;
+      while (seen.find("\r\n\r\n") == std::string::npos) {
+        const ssize_t n = ::recv(fd, request, sizeof request, 0);
+        if (n <= 0) break;
+        seen.append(request, std::size_t(n));
       }
+      serve(fd, stop_);
+      ::close(fd);
     });
   }
-  void setBody(QByteArray body) { body_ = std::move(body); }
-  QUrl url() const { return QUrl(QStringLiteral("http://127.0.0.1:%1/feed.xml").arg(server_.serverPort())); }
-  int served = 0;
+  ~RawServer() {
+    stop_ = true;
+    ::shutdown(listener_, SHUT_RDWR);
+    if (thread_.joinable()) thread_.join();
+    ::close(listener_);
+  }
+  QUrl url() const { return QUrl(QStringLiteral("http://127.0.0.1:%1/feed.xml").arg(port_)); }
 
  private:
-  QTcpServer server_;
-  QByteArray body_, status_, request_;
+  int listener_ = -1;
+  int port_ = 0;
+  std::atomic<bool> stop_{false};
+  std::thread thread_;
 };
 
-QByteArray feed(const QByteArray& items) {
-  return R"(<?xml version="1.0" encoding="utf-8"?>
-<rss version="2.0" xmlns:u="http://example.org/update-feed">
-<channel><title>Qel</title><link>https://example.org/</link>)" +
-         items + "</channel></rss>";
-}
-
-QByteArray item(const char* version, const char* channel = nullptr, const char* link = "https://example.org/get") {
-  QByteArray out = "<item><title>Qel</title><u:version>" + QByteArray(version) + "</u:version><u:shortVersionString>" +
-                   QByteArray(version) + "</u:shortVersionString>";
-  if (channel) out += "<u:channel>" + QByteArray(channel) + "</u:channel>";
-  if (link) out += "<link>" + QByteArray(link) + "</link>";
-  return out + "<u:releaseNotesLink>https://example.org/notes</u:releaseNotesLink></item>";
+bool sendAll(int fd, const std::string& data) {
+  for (std::size_t at = 0; at < data.size();) {
+    const ssize_t n = ::send(fd, data.data() + at, data.size() - at, MSG_NOSIGNAL);
+    if (n <= 0) return false;
+    at += std::size_t(n);
+  }
+  return true;
 }
 
 const QByteArray releaseAndBeta = feed(item("1.4.0") + item("1.5.0") + item("1.6.0-beta.1", "beta") +
@@ -188,6 +211,45 @@ TEST_F(UpdaterTest, aFeedThatFailsAnnouncesNothingAndSaysSoOnlyWhenAsked) {
   finish(*u);
   EXPECT_EQ(u->available(), "1.5.0");
   EXPECT_EQ(reports, (std::vector<QString>{"The update feed could not be read."}));
+}
+
+TEST_F(UpdaterTest, anEndlessBodyIsCutOffAtTheCapEvenWhileTheMainThreadIsBusy) {
+  std::atomic<std::size_t> sent{0};
+  RawServer server([&](int fd, const std::atomic<bool>& stop) {
+    if (!sendAll(fd, "HTTP/1.1 200 OK\r\nContent-Type: application/rss+xml\r\nTransfer-Encoding: chunked\r\n\r\n"))
+      return;
+    const std::string chunk = "10000\r\n" + std::string(0x10000, 'x') + "\r\n";
+    while (!stop && sendAll(fd, chunk)) sent += chunk.size();
+  });
+  auto u = make(server.url());
+  u->checkForUpdates();
+  QThread::msleep(500);  // the main thread paints, say, and reads nothing meanwhile
+  finish(*u);
+  EXPECT_EQ(reports, (std::vector<QString>{"The update feed could not be read."}));
+  // What was taken off the server stays near the 1 MiB cap: the rest waits in its socket.
+  EXPECT_LT(sent.load(), std::size_t(24) << 20);
+}
+
+TEST_F(UpdaterTest, aServerThatTricklesIsLeftAtTheDeadline) {
+  RawServer server([](int fd, const std::atomic<bool>& stop) {
+    if (!sendAll(fd, "HTTP/1.1 200 OK\r\nContent-Length: 100000\r\n\r\n")) return;
+    // A byte every so often: never quiet long enough for a transfer timeout.
+    while (!stop && sendAll(fd, "<")) std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  });
+  Updater::Options o;
+  o.feed = server.url();
+  o.running = AppVersion::parse("1.4.0");
+  o.shortDelay = std::chrono::hours(1);
+  o.deadline = std::chrono::seconds(1);
+  Updater u(defaults, o);
+  QObject::connect(&u, &Updater::reported, [this](const QString& text) { reports.push_back(text); });
+  QElapsedTimer took;
+  took.start();
+  u.checkForUpdates();
+  finish(u);
+  EXPECT_TRUE(u.canCheck());  // "Check for Updates…" is offered again
+  EXPECT_LT(took.elapsed(), 5000);
+  EXPECT_EQ(reports, (std::vector<QString>{"Qel could not reach the update feed."}));
 }
 
 TEST_F(UpdaterTest, withoutAFeedNothingIsCheckedAndTheChannelIsOnlyStored) {
