@@ -12,6 +12,19 @@ QUrl webLink(const QString& text) {
   return url.isValid() && (scheme == u"https" || scheme == u"http") && !url.host().isEmpty() ? url : QUrl();
 }
 
+// What the feed names is shown in the window's top bar: one line of at most this many characters.
+constexpr qsizetype kMaxShownVersion = 32;
+
+QString shownVersion(const QString& text) {
+  QString line;
+  for (const QChar c : text.simplified())
+    if (c.category() != QChar::Other_Control && c.category() != QChar::Other_Format) line += c;
+  if (line.size() <= kMaxShownVersion) return line;
+  qsizetype cut = kMaxShownVersion - 1;
+  if (line.at(cut - 1).isHighSurrogate()) --cut;  // never half a character
+  return line.left(cut) + u'…';
+}
+
 struct RawItem {
   QString version, shortVersion, channel, notes, link, enclosure;
 };
@@ -21,11 +34,11 @@ std::optional<FeedItem> finish(const RawItem& raw) {
   if (!version) version = AppVersion::parse(raw.shortVersion.toStdString());
   if (!version) return std::nullopt;
   FeedItem item{.version = *version,
-                .displayVersion = raw.shortVersion.trimmed(),
+                .displayVersion = shownVersion(raw.shortVersion),
                 .channel = raw.channel.trimmed(),
                 .notes = webLink(raw.notes),
                 .download = webLink(raw.link)};
-  if (item.displayVersion.isEmpty()) item.displayVersion = QString::fromStdString(version->text());
+  if (item.displayVersion.isEmpty()) item.displayVersion = shownVersion(QString::fromStdString(version->text()));
   if (item.download.isEmpty()) item.download = webLink(raw.enclosure);
   return item;
 }

@@ -3,7 +3,8 @@
 // each item, by local name whatever their namespace prefix:
 //   <version>             the version number, in any form AppVersion reads (required, unless
 //                         <shortVersionString> holds one)
-//   <shortVersionString>  the version as shown to people (falls back to <version>)
+//   <shortVersionString>  the version as shown to people (falls back to <version>), made one
+//                         line of at most 32 characters, longer ones cut with "…"
 //   <channel>             the channel; absent or empty for a release, "beta" for a beta
 //   <releaseNotesLink>    a page with the item's notes
 //   <link>                the download page the user is sent to; when absent, the url

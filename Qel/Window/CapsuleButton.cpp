@@ -24,6 +24,7 @@ CapsuleButton::CapsuleButton(std::string symbol, double symbolSize, const QStrin
   setFocusPolicy(Qt::TabFocus);
   setToolTip(plainToolTip(toolTip));
   setFixedHeight(kHeight);
+  setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
   Palette::followAppearance(this);
   connect(&animation_, &QVariantAnimation::valueChanged, this, [this](const QVariant& v) {
     presence_ = v.toDouble();
@@ -59,9 +60,16 @@ void CapsuleButton::setPresent(bool on) {
   animation_.start();
 }
 
+int CapsuleButton::symbolWidth() const {
+  return QFontMetrics(Fonts::icons(symbolSize_)).horizontalAdvance(Glyphs::text(symbol_));
+}
+
 QSize CapsuleButton::sizeHint() const {
-  const int symbol = QFontMetrics(Fonts::icons(symbolSize_)).horizontalAdvance(Glyphs::text(symbol_));
-  return {padding + symbol + spacing + fontMetrics().horizontalAdvance(text()) + padding, kHeight};
+  return {padding + symbolWidth() + spacing + fontMetrics().horizontalAdvance(text()) + padding, kHeight};
+}
+
+QSize CapsuleButton::minimumSizeHint() const {
+  return {padding + symbolWidth() + spacing + fontMetrics().horizontalAdvance(QChar(0x2026)) + padding, kHeight};
 }
 
 void CapsuleButton::changeEvent(QEvent* event) {
@@ -87,11 +95,13 @@ void CapsuleButton::paintEvent(QPaintEvent*) {
   p.setBrush(fill);
   p.drawRoundedRect(box, radius, radius);
 
-  const int symbolWidth = QFontMetrics(Fonts::icons(symbolSize_)).horizontalAdvance(Glyphs::text(symbol_));
-  Glyphs::draw(p, QRectF(padding, 0, symbolWidth, height()), symbol_, symbolSize_, ink);
+  const int symbol = symbolWidth();
+  Glyphs::draw(p, QRectF(padding, 0, symbol, height()), symbol_, symbolSize_, ink);
   p.setFont(font());
   p.setPen(ink);
-  p.drawText(QRectF(padding + symbolWidth + spacing, 0, width(), height()), Qt::AlignLeft | Qt::AlignVCenter, text());
+  const int textLeft = padding + symbol + spacing;
+  const QString shown = fontMetrics().elidedText(text(), Qt::ElideRight, width() - textLeft - padding);
+  p.drawText(QRectF(textLeft, 0, width(), height()), Qt::AlignLeft | Qt::AlignVCenter, shown);
 }
 
 }  // namespace qel

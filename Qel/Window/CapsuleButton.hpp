@@ -23,7 +23,8 @@ class CapsuleButton : public QAbstractButton {
   bool isPresent() const { return present_; }
 
   QSize sizeHint() const override;
-  QSize minimumSizeHint() const override { return sizeHint(); }
+  // Given less room than its text asks for, the text ends in "…".
+  QSize minimumSizeHint() const override;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -34,6 +35,8 @@ class CapsuleButton : public QAbstractButton {
   void gone();
 
  private:
+  int symbolWidth() const;
+
   bool present_ = true;
   double presence_ = 1;  // 0 gone, 1 fully there
   QVariantAnimation animation_;

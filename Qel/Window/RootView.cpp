@@ -262,14 +262,23 @@ void RootView::visibilityChanged() {
 void RootView::placeTabBar() {
   if (!tabBar_ || !tabRow_) return;
   const int bar = tabBar_->sizeHint().width();
-  const int free = topBar_ ? width() - 16 - topBar_->sizeHint().width() - 8 : width();
+  const int free = topBar_ ? width() - 16 - topBarWidth() - 8 : width();
   const QMargins margins(std::max(16, std::min((width() - bar) / 2, free - bar)), 0, 0, 0);
   if (tabRow_->contentsMargins() != margins) tabRow_->setContentsMargins(margins);
 }
 
+// As wide as it asks, unless that would cover the tabs at their leftmost: then what it shows
+// (an update's version, say) is cut short instead.
+int RootView::topBarWidth() const {
+  const int asked = topBar_->sizeHint().width();
+  if (!tabBar_) return asked;
+  const int room = width() - 16 - 8 - (16 + tabBar_->sizeHint().width());
+  return std::max(topBar_->minimumSizeHint().width(), std::min(asked, room));
+}
+
 void RootView::placeTopBar() {
   if (!topBar_) return;
-  const QSize size = topBar_->sizeHint();
+  const QSize size(topBarWidth(), topBar_->sizeHint().height());
   const QRect place(width() - 16 - size.width(), 12, size.width(), size.height());
   if (topBar_->geometry() != place) topBar_->setGeometry(place);
 }

@@ -68,6 +68,7 @@ class RootView : public QWidget {
   void placeOverlays();
   void placeTabBar();
   void placeTopBar();
+  int topBarWidth() const;
 
   ViewContext context_;
   const ViewRegistry& registry_;

@@ -1,4 +1,5 @@
 #include <QAbstractButton>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPointer>
 #include <QTextDocument>
@@ -19,6 +20,7 @@
 #include "Qel/Window/Toast.hpp"
 #include "Qel/Window/TopBar.hpp"
 #include "tests/App/ShellFixture.hpp"
+#include "tests/support/FeedServer.hpp"
 #include "tests/Window/Probe.hpp"
 
 using namespace qel;
@@ -271,6 +273,39 @@ TEST_F(RootViewTest, topBarShrinksWithItsItemsAndLeavesTheTabsClickable) {
     TabButton* tab = bar->tab(page);
     const QPoint middle = tab->mapTo(root, tab->rect().center());
     EXPECT_EQ(root->childAt(middle), tab) << rawValue(page);
+  }
+}
+
+TEST_F(RootViewTest, anUpdateNoticeOfAnyLengthLeavesEveryTabToItself) {
+  for (const QByteArray& named : {QByteArray("12345678901234567890"), QByteArray(20000, '9')}) {
+    test::FeedServer server(test::feed("<item><u:version>9.0.0</u:version><u:shortVersionString>" + named +
+                                       "</u:shortVersionString><link>https://example.org/get</link></item>"));
+    Updater::Options o;
+    o.feed = server.url();
+    o.running = AppVersion::parse("1.0.0");
+    o.shortDelay = std::chrono::hours(1);
+    Updater feedUpdater(defaults, o);
+    feedUpdater.checkInBackground();
+    QElapsedTimer waited;
+    waited.start();
+    while (!feedUpdater.available() && waited.elapsed() < 10'000) QApplication::processEvents(QEventLoop::AllEvents, 25);
+    ASSERT_TRUE(feedUpdater.available());
+    ViewRegistry views;
+    registerMainViews(views, feedUpdater);
+    QWidget window;
+    window.resize(1040, 700);
+    auto* root = new RootView(context(), views, &window);
+    root->setGeometry(0, 0, 1040, 700);
+    window.show();
+    settle();
+    auto* bar = root->findChild<TabBar*>();
+    ASSERT_NE(bar, nullptr);
+    for (Page page : allPages) {
+      TabButton* tab = bar->tab(page);
+      EXPECT_FALSE(tab->geometry().translated(tab->parentWidget()->mapTo(root, QPoint())).intersects(
+          root->topBar()->geometry()))
+          << rawValue(page) << " under a notice " << named.size() << " long";
+    }
   }
 }
 

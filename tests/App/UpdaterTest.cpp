@@ -144,6 +144,16 @@ TEST(UpdateFeedTest, readsItemsAndRejectsWhatIsNoFeed) {
   EXPECT_EQ(newestUpdate(all, *AppVersion::parse("1.6.0"), true), std::nullopt);
 }
 
+TEST(UpdateFeedTest, theVersionShownIsOneShortLine) {
+  const auto items = parseUpdateFeed(feed(
+      "<item><u:version>2.0</u:version><u:shortVersionString>" + QByteArray(20000, '9') +
+      "</u:shortVersionString></item><item><u:version>2.1</u:version><u:shortVersionString>2.1\n\xE2\x80\xAE"
+      "beta\t</u:shortVersionString></item>"));
+  ASSERT_TRUE(items && items->size() == 2);
+  EXPECT_EQ((*items)[0].displayVersion, QString(31, u'9') + u'…');
+  EXPECT_EQ((*items)[1].displayVersion, "2.1 beta");  // no line break, no turning the text around
+}
+
 TEST_F(UpdaterTest, announcesTheNewestReleaseAndOpensItsPage) {
   FeedServer server(releaseAndBeta);
   auto u = make(server.url());
