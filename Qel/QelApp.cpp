@@ -108,6 +108,11 @@ QelApp::QelApp(const InstanceLock& historyLock, InstanceLock& instanceLock)
 
 
   if (quitSignals_.fd() >= 0) {
+    // A main loop stuck in a read that never returns would never quit: the signal ends Qel anyway.
+    quitSignals_.onStuck(std::chrono::seconds(5), [this](int signal) {
+      std::fprintf(stderr, "qel: %s came while the program did not answer; ending it now\n", strsignal(signal));
+      store_->lastWords();
+    });
     quitNotifier_ = std::make_unique<QSocketNotifier>(quitSignals_.fd(), QSocketNotifier::Read);
     connect(quitNotifier_.get(), &QSocketNotifier::activated, this, [this] {
       quitSignals_.wait();

@@ -2,7 +2,6 @@
 
 #include <QAbstractButton>
 #include <QClipboard>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QMimeData>
@@ -11,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "Qel/Sheets/PillButton.hpp"
+#include "Qel/Sheets/SaveDialog.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Window/FocusRing.hpp"
@@ -134,7 +134,7 @@ ExportSheet::ExportSheet(const ViewContext& context, PosterData data, QWidget* p
       store_(context.store),
       data_(std::move(data)),
       askPath_([](QWidget* parent, const QString& proposed) {
-        return QFileDialog::getSaveFileName(parent, QString(), proposed, QStringLiteral("PNG (*.png)"));
+        return askSavePath(parent, proposed, QStringLiteral("PNG (*.png)"));
       }) {
   QWidget* content = scrollArea()->widget();
   auto* column = static_cast<QVBoxLayout*>(content->layout());

@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <set>
 #include <string>
@@ -88,6 +89,10 @@ class Store {
   void start();
   // The orderly end: saves the day, then waits (bounded) for the history to be written.
   void shutdown();
+  // The end when the main thread is stuck and can't take the orderly one: continues what this
+  // run paused and lets the history write what is already queued. Safe on any thread; the
+  // main thread's state is left alone (what it still held unsaved is lost).
+  void lastWords();
 
   // Observation: `changed` runs on the main thread once per main-loop turn after any change.
   using Subscription = std::size_t;
@@ -479,6 +484,9 @@ class Store {
   void installTamer();
   void maintainTaming(const std::vector<ProcInfo>& procs);
   void persistPaused();
+  // The paused processes as persistPaused() last wrote them down, for lastWords().
+  std::mutex pausedMutex_;
+  std::vector<ProcessIdentity> pausedNow_;
   // Releases one tamed pid; how its priority came back, for a slowed one.
   RestoreOutcome letGo(std::int32_t pid);
   std::string nameOf(std::int32_t pid) const;

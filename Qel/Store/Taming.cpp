@@ -142,9 +142,25 @@ void Store::releaseAllTamed() {
 
 void Store::persistPaused() {
   auto list = nlohmann::json::array();
+  std::vector<ProcessIdentity> paused;
   for (const auto& [pid, t] : tamed_)
-    if (t.mode == TameMode::pause) list.push_back({pid, t.startTime});
+    if (t.mode == TameMode::pause) {
+      list.push_back({pid, t.startTime});
+      paused.push_back({pid, t.startTime});
+    }
   defaults_.set(kPausedKey, std::move(list));
+  std::lock_guard lock(pausedMutex_);
+  pausedNow_ = std::move(paused);
+}
+
+void Store::lastWords() {
+  std::vector<ProcessIdentity> paused;
+  {
+    std::lock_guard lock(pausedMutex_);
+    paused = pausedNow_;
+  }
+  for (const auto& id : paused) signalProcess(id, SIGCONT);
+  if (history_) history_->close(std::chrono::seconds(2));
 }
 
 void Store::setTame(std::optional<TameMode> mode, const std::string& key) {

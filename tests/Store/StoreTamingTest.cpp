@@ -300,3 +300,21 @@ TEST_F(TamingTest, aQuitSignalReleasesThePauseAndACrashIsMendedAtTheNextStart) {
     EXPECT_TRUE(reaches(*app, 'S'));
   }
 }
+
+TEST_F(TamingTest, aQuitSignalEndsAQelWhoseMainLoopIsStuckAndStillResumesWhatItPaused) {
+  auto app = sleeper();
+  ASSERT_TRUE(reaches(*app, 'S'));
+  ChildProcess tamer({QEL_TAMER, (dir / "tamer.json").string(), std::to_string(app->pid()), "stuck"});
+  ASSERT_EQ(tamer.readLine(), "paused");
+  ASSERT_TRUE(reaches(*app, 'T'));
+  ::kill(tamer.pid(), SIGTERM);
+  int status = 0;
+  bool ended = false;
+  for (int i = 0; i < 500 && !ended; ++i) {
+    ended = ::waitpid(tamer.pid(), &status, WNOHANG) == tamer.pid();
+    if (!ended) std::this_thread::sleep_for(20ms);
+  }
+  ASSERT_TRUE(ended) << "SIGTERM did not end it";
+  EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << status;
+  EXPECT_TRUE(reaches(*app, 'S'));
+}

@@ -1,10 +1,12 @@
 // A child process for the taming exit tests: a store pauses the given process (as a tamed
 // app that is not in front), says "paused", and leaves in order on SIGTERM, SIGINT or SIGHUP.
-// The parent may instead kill it outright, as a crash would.
+// The parent may instead kill it outright, as a crash would. With "stuck" after the pid, its
+// main thread never looks for the signal again, as a main loop caught in a read would.
 #include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 #include "Qel/Platform/ProcessSignals.hpp"
 #include "Qel/Platform/QuitSignals.hpp"
@@ -25,8 +27,9 @@ class OwnWindowInFront final : public Desktop {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::fputs("usage: qel_tamer <defaults-file> <pid>\n", stderr);
+  const bool stuck = argc == 4 && std::string_view(argv[3]) == "stuck";
+  if (argc != 3 && !stuck) {
+    std::fputs("usage: qel_tamer <defaults-file> <pid> [stuck]\n", stderr);
     return 2;
   }
   const auto id = identityOf(std::atoi(argv[2]));
@@ -40,6 +43,7 @@ int main(int argc, char** argv) {
   services.main = &main;
   services.defaults = &defaults;
   Store store(std::move(services));
+  signals.onStuck(std::chrono::milliseconds(300), [&store](int) { store.lastWords(); });
   store.setDesktop(&desktop);
   store.start();
 
@@ -54,6 +58,10 @@ int main(int argc, char** argv) {
   std::puts("paused");
   std::fflush(stdout);
 
+  if (stuck) {
+    ::pause();  // wakes for the signal, and goes back to sleep
+    for (;;) ::sleep(60);
+  }
   signals.wait(std::chrono::minutes(2));
   store.shutdown();
   return 0;
