@@ -1,5 +1,8 @@
 #include "Qel/AppCommands.hpp"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
+
 #include "Qel/Platform/Executor.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
@@ -34,6 +37,18 @@ AppCommands::AppCommands(QObject* parent)
   separator1_->setSeparator(true);
   separator2_->setSeparator(true);
   retranslate();
+  // A sheet is modal to the main window, which keeps the window's shortcuts from it: the quit
+  // key that reaches a sheet (or a dialog over one) is taken here.
+  if (QCoreApplication* app = QCoreApplication::instance()) app->installEventFilter(this);
+}
+
+bool AppCommands::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && quit_->isEnabled() &&
+      QKeySequence(static_cast<QKeyEvent*>(event)->keyCombination()) == quit_->shortcut()) {
+    quit_->trigger();
+    return true;
+  }
+  return QObject::eventFilter(watched, event);
 }
 
 QList<QAction*> AppCommands::menu() const {

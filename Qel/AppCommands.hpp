@@ -1,7 +1,8 @@
 #pragma once
 // The application's commands: Settings…, Check for Updates…, What's new, Open Source Licenses
 // and Quit. The main window offers them (shortcuts and its context menu); the tray item's menu
-// shows the same actions. Their texts follow the interface language.
+// shows the same actions. Their texts follow the interface language. Ctrl+Q quits from every
+// window of the program, the sheets included.
 #include <QAction>
 #include <QList>
 #include <QObject>
@@ -32,6 +33,9 @@ class AppCommands : public QObject {
 
   // Sets every text again from the current language.
   void retranslate();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   QAction* settings_;

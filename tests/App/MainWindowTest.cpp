@@ -144,3 +144,42 @@ TEST(QtDesktop, noActiveWindowMeansNothingInFrontNotUnknown) {
   EXPECT_EQ(frontAppFrom(0x3a00007u, std::nullopt), FrontApp{});     // a window without a pid
   EXPECT_EQ(frontAppFrom(0x3a00007u, 1u), FrontApp{});
 }
+
+// What QtTest uses to offer a key to the shortcuts first, as a real key press is.
+Q_WIDGETS_EXPORT bool qt_sendShortcutOverrideEvent(QObject* o, ulong timestamp, int k, Qt::KeyboardModifiers mods,
+                                                   const QString& text, bool autorep, ushort count);
+
+namespace {
+
+// Ctrl+Q as the keyboard sends it: the shortcuts have the first word, then the widget in focus.
+void pressCtrlQ(QWidget* widget) {
+  const QString text(QChar(0x11));
+  if (qt_sendShortcutOverrideEvent(widget, 0, Qt::Key_Q, Qt::ControlModifier, text, false, 1)) return;
+  QKeyEvent press(QEvent::KeyPress, Qt::Key_Q, Qt::ControlModifier, text);
+  QApplication::sendEvent(widget, &press);
+}
+
+}  // namespace
+
+TEST_F(MainWindowTest, ctrlQQuitsOnceFromTheWindowAndFromASheetOverIt) {
+  AppCommands commands;
+  MainWindow window(context(), registry);
+  window.addActions(commands.menu());
+  int quits = 0;
+  QObject::connect(commands.quit(), &QAction::triggered, [&] { ++quits; });
+  window.show();
+  window.activateWindow();
+  settle();
+  pressCtrlQ(window.focusWidget() ? window.focusWidget() : &window);
+  EXPECT_EQ(quits, 1);
+
+  store->setShowingSettings(true);
+  ASSERT_TRUE(loopUntil([] { return QApplication::activeModalWidget() != nullptr; }));
+  QWidget* sheet = QApplication::activeModalWidget();
+  sheet->activateWindow();
+  settle();
+  pressCtrlQ(sheet->focusWidget() ? sheet->focusWidget() : sheet);
+  EXPECT_EQ(quits, 2);
+  store->setShowingSettings(false);
+  settle();
+}
