@@ -8,6 +8,7 @@
 #include "Qel/Samplers/NetTopSampler.hpp"
 #include "Qel/Samplers/ProcessSampler.hpp"
 #include "Qel/Text/Format.hpp"
+#include "Qel/Text/TextWidth.hpp"
 #include "Qel/Text/Utf8.hpp"
 
 namespace qel {
@@ -15,24 +16,9 @@ namespace {
 
 constexpr std::size_t kRows = 15;
 
-// Process names are anyone's choice: shown as displayName makes them, a long one cut at a
-// character boundary.
-std::string printable(std::string_view name, std::size_t width) {
-  const std::string safe = displayName(name);
-  std::size_t chars = 0;
-  for (std::size_t i = 0; i < safe.size(); ++i) {
-    const bool starts = (static_cast<unsigned char>(safe[i]) & 0xC0) != 0x80;
-    if (starts && ++chars > width) return safe.substr(0, i);
-  }
-  return safe;
-}
-
-std::string pad(std::string s, std::size_t width, bool right = false) {
-  std::size_t chars = 0;
-  for (const char c : s) chars += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-  const std::string fill(chars < width ? width - chars : 0, ' ');
-  return right ? fill + s : s + fill;
-}
+// Process names are anyone's choice: shown as displayName makes them, a long one cut between
+// characters to the column's width.
+std::string printable(std::string_view name, std::size_t columns) { return cutToWidth(displayName(name), columns); }
 
 std::string appName(const AppTable& apps, const ProcInfo& p) {
   const AppEntry* app = isAppKey(p.appKey) ? apps.byKey(p.appKey) : nullptr;
@@ -62,13 +48,13 @@ void ProcessSection::print(std::ostream& out) {
                    [](const ProcInfo& a, const ProcInfo& b) { return a.cpu > b.cpu; });
   out << "Processes: " << sample.procs.size() << " (busiest by CPU over 1 s; energy "
       << (sample.energyMeasured ? "measured" : "estimated") << ")\n";
-  out << "  " << pad("PID", 8, true) << pad("CPU%", 8, true) << pad("MEM", 10, true) << pad("DISK", 11, true)
-      << "  " << pad("OWNER", 7) << pad("NAME", 26) << "APP\n";
+  out << "  " << padToWidth("PID", 8, true) << padToWidth("CPU%", 8, true) << padToWidth("MEM", 10, true)
+      << padToWidth("DISK", 11, true) << "  " << padToWidth("OWNER", 7) << padToWidth("NAME", 26) << "APP\n";
   for (std::size_t i = 0; i < std::min(kRows, sample.procs.size()); ++i) {
     const ProcInfo& p = sample.procs[i];
-    out << "  " << pad(std::to_string(p.pid), 8, true) << pad(fixed(p.cpu, 1), 8, true)
-        << pad(fmtBytes(p.mem), 10, true) << pad(fmtRate(p.diskRate), 11, true) << "  "
-        << pad(p.isSystem ? "system" : "user", 7) << pad(printable(p.name, 24), 26)
+    out << "  " << padToWidth(std::to_string(p.pid), 8, true) << padToWidth(fixed(p.cpu, 1), 8, true)
+        << padToWidth(fmtBytes(p.mem), 10, true) << padToWidth(fmtRate(p.diskRate), 11, true) << "  "
+        << padToWidth(p.isSystem ? "system" : "user", 7) << padToWidth(printable(p.name, 24), 26)
         << printable(appName(*table, p), 40) << "\n";
   }
 }
@@ -113,12 +99,12 @@ void TrafficSection::print(std::ostream& out, const ProcessSection& processes) {
     return ra != rb ? ra > rb : a.use.total > b.use.total;
   });
   out << "Traffic by app (TCP, over 2 s, traffic within the machine left out): " << rows.size() << " apps\n";
-  out << "  " << pad("DOWN", 11, true) << pad("UP", 11, true) << pad("TOTAL", 10, true) << pad("PROCS", 7, true)
-      << "  NAME\n";
+  out << "  " << padToWidth("DOWN", 11, true) << padToWidth("UP", 11, true) << padToWidth("TOTAL", 10, true)
+      << padToWidth("PROCS", 7, true) << "  NAME\n";
   for (std::size_t i = 0; i < std::min(kRows, rows.size()); ++i) {
     const Row& r = rows[i];
-    out << "  " << pad(fmtRate(r.use.down), 11, true) << pad(fmtRate(r.use.up), 11, true)
-        << pad(fmtBytes(r.use.total), 10, true) << pad(std::to_string(r.processes), 7, true) << "  "
+    out << "  " << padToWidth(fmtRate(r.use.down), 11, true) << padToWidth(fmtRate(r.use.up), 11, true)
+        << padToWidth(fmtBytes(r.use.total), 10, true) << padToWidth(std::to_string(r.processes), 7, true) << "  "
         << printable(r.name, 40) << "\n";
   }
 }
