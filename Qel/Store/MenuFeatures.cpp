@@ -134,11 +134,22 @@ void Store::maintainMenuFeatures(const std::vector<ProcInfo>& procs) {
   if (mutedUntil_ && now >= *mutedUntil_) setMutedUntil(std::nullopt);
   if (!quietOn_) return;
 
-  std::set<std::int32_t> kept;
-  for (const auto& p : procs)
-    if (throttled_.count(p.pid)) kept.insert(p.pid);
-  for (const auto pid : throttled_)
-    if (!kept.count(pid) && !tamed_.count(pid)) priority_.forget(pid);
+  std::set<std::int32_t> kept, released;
+  for (const auto& p : procs) {
+    if (!throttled_.count(p.pid)) continue;
+    // Known as the system's only now: its priority goes back.
+    if (p.isSystem)
+      released.insert(p.pid);
+    else
+      kept.insert(p.pid);
+  }
+  for (const auto pid : throttled_) {
+    if (kept.count(pid) || tamed_.count(pid)) continue;
+    if (released.count(pid))
+      priority_.restore(pid);
+    else
+      priority_.forget(pid);
+  }
   assign(throttled_, std::move(kept));
 
   // Without knowing the app in front, the user's own app could be lowered.

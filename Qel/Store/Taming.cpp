@@ -71,12 +71,14 @@ void Store::maintainTaming(const std::vector<ProcInfo>& procs) {
   const std::int32_t self = ::getpid();
 
   for (const auto& p : procs) {
-    if (p.isSystem || p.pid == self || isSessionProcess(p.path, p.name)) continue;
     const auto rule = tameRules_.find(p.appKey);
     const auto mode = rule != tameRules_.end() ? tameModeFromRaw(rule->second) : std::nullopt;
     // A rule under a bare program path (an older one, or one written by hand) would take in
     // everything that program runs, every script of an interpreter: only applications are tamed.
-    const bool applies = isAppKey(p.appKey) && mode && p.appKey != frontKey;
+    // The system's own processes never are, whatever entry names them; one held from before it
+    // was known as the system's is let go.
+    const bool ours = !p.isSystem && p.pid != self && !isSessionProcess(p.path, p.name);
+    const bool applies = ours && isAppKey(p.appKey) && mode && p.appKey != frontKey;
     const auto held = tamed_.find(p.pid);
     if (!applies) {
       if (held != tamed_.end()) releaseTamed(p.pid);

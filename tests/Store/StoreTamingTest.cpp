@@ -162,6 +162,35 @@ TEST_F(TamingTest, systemSessionAndOwnProcessesAreNeverTamed) {
   EXPECT_FALSE(isStopped(*compositor));
 }
 
+TEST_F(TamingTest, aSystemServiceIsNeitherTamedNorThrottledEvenOnceHeld) {
+  // A root-owned service that a desktop entry points at (Qel itself may run as root): listed
+  // first as the user's own, as a process whose owner matched is, then as the system's.
+  auto service = sleeper(), worker = sleeper();
+  ASSERT_TRUE(reaches(*service, 'S') && reaches(*worker, 'S'));
+  ProcInfo daemon = listed(*service, "cupsd", 1, kKey, "/usr/sbin/cupsd");
+  ProcInfo busy = listed(*worker, "indexer", 90, {}, "/usr/libexec/indexer");
+  setProcs({editor, daemon, busy});
+  desktop.front = editor.pid;
+  startStore();
+  store->setTame(TameMode::pause, kKey);
+  store->toggleQuiet();
+  tick();
+  ASSERT_TRUE(reaches(*service, 'T'));
+  ASSERT_TRUE(atBackground(*worker));
+
+  daemon.isSystem = busy.isSystem = true;
+  setProcs({editor, daemon, busy});
+  tick();
+  EXPECT_TRUE(reaches(*service, 'S'));
+  EXPECT_TRUE(store->tamed().empty());
+  EXPECT_TRUE(store->throttled().empty());
+  // An ordinary user can't take a nice value back down: only root sees it come back.
+  if (runsAsRoot()) EXPECT_FALSE(atBackground(*worker));
+  tick();
+  EXPECT_FALSE(isStopped(*service));
+  EXPECT_TRUE(store->throttled().empty());
+}
+
 TEST_F(TamingTest, aProgramPathIsNeverARuleKey) {
   // Under the interpreter's path, a rule would stop every script it runs.
   auto script = sleeper();
