@@ -47,7 +47,7 @@ void tableUpdate(benchmark::State& state) {
   IconCache icons;
   ProcessListView view(model);
   view.setItemDelegate(new ProcessRowDelegate(model, icons, [](std::int32_t pid) { return pid % 5 == 0; },
-                                              [] { return accent(Page::overview); }, &view));
+                                              [] { return Page::overview; }, &view));
   view.resize(900, 600);
   view.show();
   int t = 0;

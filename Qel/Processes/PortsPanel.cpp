@@ -18,33 +18,9 @@
 #include "Qel/Window/Panel.hpp"
 #include "Qel/Window/PlainLabel.hpp"
 #include "Qel/Window/QtString.hpp"
+#include "Qel/Window/SearchField.hpp"
 
 namespace qel {
-namespace {
-
-
-// The capsule behind the search field.
-class SearchCapsule : public QWidget {
- public:
-  explicit SearchCapsule(QLineEdit* field, QWidget* parent) : QWidget(parent) {
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(14, 6, 14, 6);
-    layout->addWidget(field);
-    setFixedWidth(160);
-    Palette::followAppearance(this);
-  }
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(Palette::adaptiveOpacity(0.06, 0.06).resolve());
-    p.drawRoundedRect(QRectF(rect()), height() / 2.0, height() / 2.0);
-  }
-};
-
-}  // namespace
 
 PortsPanel::PortsPanel(Store& store, StoreBridge& bridge, QWidget* parent)
     : QWidget(parent), store_(store), icons_(std::make_unique<IconCache>(store.apps())) {
@@ -63,15 +39,10 @@ PortsPanel::PortsPanel(Store& store, StoreBridge& bridge, QWidget* parent)
   titles->addWidget(count_);
   header->addLayout(titles, 1);
   header->addSpacing(8);
-  search_ = new QLineEdit(this);
-  search_->setFrame(false);
-  search_->setFont(Fonts::text(13));
-  search_->setPlaceholderText(qtL("Port or process"));
-  search_->setAttribute(Qt::WA_MacShowFocusRect, false);
-  search_->setStyleSheet(QStringLiteral("QLineEdit { background: transparent; border: none; }"));
+  search_ = new SearchField(qtL("Port or process"), 160, this);
   search_->setText(qs(store_.portQuery()));
   connect(search_, &QLineEdit::textEdited, this, [this](const QString& text) { store_.setPortQuery(text.toStdString()); });
-  header->addWidget(new SearchCapsule(search_, this), 0, Qt::AlignVCenter);
+  header->addWidget(search_, 0, Qt::AlignVCenter);
   column->addLayout(header);
 
   auto* scroll = new QScrollArea;

@@ -14,27 +14,26 @@
 #include "Qel/Window/FocusRing.hpp"
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/Glyphs.hpp"
+#include "Qel/Window/PageMeta.hpp"
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/ThinBar.hpp"
 
 namespace qel {
-namespace {
 
-QColor withAlpha(QColor c, double alpha) {
-  c.setAlphaF(float(alpha));
-  return c;
+QColor selectedRowTint(Page page) {
+  QColor tint = accent(page);
+  tint.setAlphaF(Palette::light() ? 0.4F : 0.16F);
+  return tint;
 }
 
-}  // namespace
-
 ProcessRowDelegate::ProcessRowDelegate(const ProcessTableModel& model, IconCache& icons,
-                                       std::function<bool(std::int32_t)> selected, std::function<QColor()> accent,
+                                       std::function<bool(std::int32_t)> selected, std::function<Page()> page,
                                        QObject* parent)
     : QStyledItemDelegate(parent),
       model_(model),
       icons_(icons),
       selected_(std::move(selected)),
-      accent_(std::move(accent)) {}
+      page_(std::move(page)) {}
 
 QSize ProcessRowDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const {
   return {option.rect.width(), int(ProcessRowGeometry::kHeight)};
@@ -46,19 +45,20 @@ void ProcessRowDelegate::paint(QPainter* p, const QStyleOptionViewItem& option, 
   const QRectF rowRect = option.rect;
   const ProcessRowGeometry g = processRowGeometry(rowRect.width(), rowRect.top());
   const bool selected = selected_(proc.pid);
-  const QColor accent = accent_();
+  const Page page = page_();
   const QColor tertiary = Palette::tertiaryText().resolve(), secondary = Palette::secondaryText().resolve();
 
   p->save();
   p->setRenderHint(QPainter::Antialiasing);
   if (selected)
-    p->fillRect(rowRect, withAlpha(accent, 0.09));
+    p->fillRect(rowRect, selectedRowTint(page));
   else if (option.state & QStyle::State_MouseOver)
     p->fillRect(rowRect, Palette::adaptiveOpacity(0.03, 0.03).resolve());
   p->fillRect(QRectF(rowRect.left(), rowRect.bottom() - 0.5, rowRect.width(), 1),
               Palette::adaptiveOpacity(0.04, 0.04).resolve());
 
-  Glyphs::draw(*p, g.select, selected ? "checkmark.circle.fill" : "circle", 15, selected ? accent : tertiary);
+  Glyphs::draw(*p, g.select, selected ? "checkmark.circle.fill" : "circle", 15,
+               selected ? accentText(page).resolve() : tertiary);
 
   // The name cell: icon, name, "System" tag.
   const QFont nameFont = Fonts::text(13, QFont::Medium), tagFont = Fonts::text(10.5);

@@ -6,17 +6,23 @@
 #include <cstdint>
 #include <functional>
 
+#include "Qel/Store/Enums.hpp"
+
 namespace qel {
 
 class IconCache;
 class ProcessTableModel;
+
+// A selected row's tint: the page's accent, laid on strongly enough to stand out from the ground
+// in either look (the check mark beside it takes the accent as words do).
+QColor selectedRowTint(Page page);
 
 class ProcessRowDelegate : public QStyledItemDelegate {
   Q_OBJECT
 
  public:
   ProcessRowDelegate(const ProcessTableModel& model, IconCache& icons, std::function<bool(std::int32_t)> selected,
-                     std::function<QColor()> accent, QObject* parent = nullptr);
+                     std::function<Page()> page, QObject* parent = nullptr);
 
   void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
   QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
@@ -25,7 +31,7 @@ class ProcessRowDelegate : public QStyledItemDelegate {
   const ProcessTableModel& model_;
   IconCache& icons_;
   std::function<bool(std::int32_t)> selected_;
-  std::function<QColor()> accent_;
+  std::function<Page()> page_;  // whose accent marks the selected rows
 };
 
 }  // namespace qel

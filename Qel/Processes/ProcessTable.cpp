@@ -30,6 +30,7 @@
 #include "Qel/Window/PillSegment.hpp"
 #include "Qel/Window/PlainLabel.hpp"
 #include "Qel/Window/QtString.hpp"
+#include "Qel/Window/SearchField.hpp"
 
 namespace qel {
 namespace {
@@ -77,11 +78,7 @@ ProcessTable::ProcessTable(Store& store, StoreBridge& bridge, QWidget* parent)
   sort_ = new PillSegment(this);
   sort_->setOptions<SortKey>({{SortKey::cpu, qs(L("By CPU"))}, {SortKey::mem, qs(L("By memory"))}},
                              [this] { return store_.sort(); }, [this](const SortKey& k) { store_.setSort(k); });
-  search_ = new QLineEdit(this);
-  search_->setPlaceholderText(qs(L("Search processes")));
-  search_->setFont(Fonts::text(13));
-  search_->setFixedWidth(170);
-  search_->setClearButtonEnabled(false);
+  search_ = new SearchField(qs(L("Search processes")), 170, this);
   search_->setObjectName("processSearch");
   search_->setText(qs(store_.query()));
   connect(search_, &QLineEdit::textEdited, this, [this](const QString& text) { store_.setQuery(text.toStdString()); });
@@ -99,7 +96,7 @@ ProcessTable::ProcessTable(Store& store, StoreBridge& bridge, QWidget* parent)
   list_ = new ProcessListView(*model_, this);
   list_->setItemDelegate(new ProcessRowDelegate(
       *model_, *icons_, [this](std::int32_t pid) { return store_.selection().count(pid) > 0; },
-      [this] { return accent(store_.page()); }, list_));
+      [this] { return store_.page(); }, list_));
   list_->onToggle = [this](std::int32_t pid) {
     auto selection = store_.selection();
     if (!selection.erase(pid)) selection.insert(pid);
@@ -130,7 +127,6 @@ ProcessTable::ProcessTable(Store& store, StoreBridge& bridge, QWidget* parent)
     if (barShown_ <= 0) bar_->hide();
   });
 
-  connect(Palette::notifier(), &AppearanceNotifier::qelAppearanceChanged, this, [this] { styleSearch(); });
   connect(&bridge, &StoreBridge::changed, this, [this] {
     if (isVisible()) refresh();
   });
@@ -147,17 +143,6 @@ void ProcessTable::showEvent(QShowEvent* event) {
 void ProcessTable::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   placeBar();
-}
-
-void ProcessTable::styleSearch() {
-  // A borderless capsule with a faint wash, redone only when the appearance turns.
-  const bool light = Palette::light();
-  if (searchStyledLight_ == light) return;
-  searchStyledLight_ = light;
-  const QColor text = Palette::primaryText().resolve(), wash = Palette::adaptiveOpacity(0.06, 0.06).resolve();
-  search_->setStyleSheet(QString("QLineEdit { border: none; border-radius: %1px; padding: 6px 14px; background: %2; color: %3; }")
-                             .arg(search_->sizeHint().height() / 2)
-                             .arg(wash.name(QColor::HexArgb), text.name()));
 }
 
 void ProcessTable::placeBar() {
@@ -190,7 +175,6 @@ void ProcessTable::refresh() {
   if (count_->text() != count) count_->setText(count);
   sort_->refresh();
   if (search_->text().toStdString() != store_.query()) search_->setText(qs(store_.query()));
-  styleSearch();
   list_->setEmptyText(
       store_.query().empty()
           ? qs(L("Reading processes…"))

@@ -46,7 +46,6 @@ class ProcessTable : public QWidget {
 
  private:
   void placeBar();
-  void styleSearch();
   void keepSelectionClearOfBar();
 
   Store& store_;
@@ -59,9 +58,8 @@ class ProcessTable : public QWidget {
   ActionBar* bar_;
   QVariantAnimation* barMotion_;
   class ListEngagement* hold_ = nullptr;  // the rows hold their order while the user is at them
-  double barShown_ = 0;
+  double barShown_ = 0;  // 0 below the bottom edge, 1 in place
   std::set<std::int32_t> clearedSelection_;  // the selection last lifted clear of the bar
-  std::optional<bool> searchStyledLight_;  // 0 below the bottom edge, 1 in place
 };
 
 }  // namespace qel

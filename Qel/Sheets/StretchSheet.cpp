@@ -49,6 +49,7 @@ class NameField : public QLineEdit {
     setAttribute(Qt::WA_MacShowFocusRect, false);
     setStyleSheet(QStringLiteral("QLineEdit { background: transparent; border: none; }"));
     setTextMargins(kNameInset - 2, 2, kNameInset - 2, 2);  // the field keeps 2 of its own
+    Palette::useAccentSelection(this);
   }
 
  protected:

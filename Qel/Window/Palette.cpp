@@ -156,6 +156,20 @@ QPalette qtPalette(bool light) {
   return p;
 }
 
+void useAccentSelection(QWidget* field) {
+  const auto apply = [field] {
+    const QPalette ours = qtPalette(light());
+    QPalette p = field->palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive}) {
+      p.setColor(group, QPalette::Highlight, ours.color(group, QPalette::Highlight));
+      p.setColor(group, QPalette::HighlightedText, ours.color(group, QPalette::HighlightedText));
+    }
+    field->setPalette(p);
+  };
+  apply();
+  QObject::connect(notifier(), &AppearanceNotifier::qelAppearanceChanged, field, apply);
+}
+
 void setDesktopSchemeReader(std::function<std::optional<std::uint32_t>()> reader) {
   state().reader = std::move(reader);
   state().desktopLight.reset();

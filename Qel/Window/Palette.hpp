@@ -87,6 +87,10 @@ bool desktopPrefersLight(std::optional<std::uint32_t> portalScheme, const QColor
 // The application palette of the light or the dark interface.
 QPalette qtPalette(bool light);
 
+// Selected text in `field` takes the program's accent, in the look drawn now and after every
+// change of it, whatever the desktop's own selection colour is.
+void useAccentSelection(QWidget* field);
+
 // Replaces the reader of the portal's colour scheme (tests give a fixed answer).
 void setDesktopSchemeReader(std::function<std::optional<std::uint32_t>()> reader);
 

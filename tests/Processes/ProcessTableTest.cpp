@@ -19,6 +19,7 @@
 #include "Qel/Window/PillSegment.hpp"
 #include "Qel/Window/PlainLabel.hpp"
 #include "Qel/Window/TextButton.hpp"
+#include "tests/Window/Probe.hpp"
 #include "tests/Window/BusyAfternoon.hpp"
 
 using namespace qel;
@@ -243,4 +244,33 @@ TEST_F(ProcessTableTest, aNarrowHeaderShortensTheCountNeverTheControls) {
   PlainLabel* count = table.countLabel();
   EXPECT_LT(count->width(), count->sizeHint().width());  // the count gives way, with an ellipsis
   EXPECT_LE(count->geometry().right(), sort->geometry().left());
+}
+
+TEST_F(ProcessTableTest, aSelectedRowAndItsCheckStandOutInBothLooks) {
+  for (const char* look : {"light", "dark"}) {
+    test::useAppearance(look);
+    day.store->setSelection({2311});
+    ProcessTable table(*day.store, *day.bridge);
+    table.resize(900, 500);
+    table.show();
+    test::BusyAfternoon::settle();
+    ProcessListView* list = table.list();
+    const QImage shot = list->viewport()->grab().toImage();
+    const auto rowGeometry = [&](std::int32_t pid) {
+      const QRect rect = list->visualRect(table.model().index(*table.model().rowOf({pid, 0})));
+      return processRowGeometry(list->viewport()->width(), rect.top());
+    };
+    const auto selected = rowGeometry(2311), other = rowGeometry(2398);
+    // Between the name and the CPU bar, where a row shows only its ground.
+    const auto ground = [&](const ProcessRowGeometry& g) {
+      return shot.pixelColor(int(g.cpu.left()) - 100, int(g.cpu.top()) + 4);
+    };
+    EXPECT_GE(test::contrast(ground(selected), ground(other)), 1.15) << look;
+    double check = 1;
+    for (int y = int(selected.select.top()); y < int(selected.select.bottom()); ++y)
+      for (int x = int(selected.select.left()); x < int(selected.select.right()); ++x)
+        check = std::max(check, test::contrast(shot.pixelColor(x, y), ground(selected)));
+    EXPECT_GE(check, 3) << look;  // a mark, read as a graphic
+  }
+  test::useAppearance("light");
 }

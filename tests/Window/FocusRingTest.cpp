@@ -9,6 +9,8 @@
 
 #include "Qel/Window/FocusRing.hpp"
 #include "Qel/Window/Fonts.hpp"
+#include "Qel/Window/Palette.hpp"
+#include "Qel/Window/SearchField.hpp"
 #include "Qel/Window/TextButton.hpp"
 
 using namespace qel;
@@ -89,4 +91,28 @@ TEST(FocusRing, showsAfterTheKeyboardMovesTheFocusAndNeverAfterAClickOrAnActivat
   EXPECT_TRUE(w.second->hasFocus());
   EXPECT_FALSE(focusRingShown(w.second));
   EXPECT_EQ(w.window.grab().toImage(), plain);
+}
+
+TEST(FocusRing, theSearchFieldShowsItsRingAndSelectsInTheAccentNotTheDesktopsBlue) {
+  QPalette desktop = QApplication::palette();
+  desktop.setColor(QPalette::Highlight, QColor(0x30, 0x8C, 0xC6));  // a desktop's own selection blue
+  QApplication::setPalette(desktop);
+  QWidget window;
+  auto* field = new SearchField(QStringLiteral("Search processes"), 170, &window);
+  auto* other = new TextButton(QStringLiteral("Other"), Fonts::text(13), &window);
+  other->move(0, 60);
+  window.resize(200, 100);
+  window.show();
+  window.activateWindow();
+  settle();
+  other->setFocus(Qt::OtherFocusReason);
+  settle();
+  const QPoint edge(1, field->height() / 2);  // where the ring runs, clear of the text and its cursor
+  const QColor unfocused = window.grab().toImage().pixelColor(edge);
+  field->setFocus(Qt::TabFocusReason);
+  settle();
+  EXPECT_TRUE(focusRingShown(field));
+  EXPECT_GT(unfocused.lightness() - window.grab().toImage().pixelColor(edge).lightness(), 40);
+  EXPECT_EQ(field->palette().color(QPalette::Highlight), Palette::qtPalette(Palette::light()).color(QPalette::Highlight));
+  QApplication::setPalette(QPalette());
 }

@@ -1,0 +1,48 @@
+#include "Qel/Window/SearchField.hpp"
+
+#include <QPainter>
+
+#include "Qel/Window/FocusRing.hpp"
+#include "Qel/Window/Fonts.hpp"
+#include "Qel/Window/Palette.hpp"
+
+namespace qel {
+
+SearchField::SearchField(const QString& placeholder, int width, QWidget* parent) : QLineEdit(parent) {
+  setFrame(false);
+  setFont(Fonts::text(13));
+  setPlaceholderText(placeholder);
+  setClearButtonEnabled(false);
+  setAttribute(Qt::WA_MacShowFocusRect, false);
+  // The field draws its own ground below; the style draws only the text and the cursor.
+  setStyleSheet(QStringLiteral("QLineEdit { background: transparent; border: none; }"));
+  setTextMargins(12, 6, 12, 6);
+  setFixedWidth(width);
+  Palette::useAccentSelection(this);
+  // Its words, placeholder included, in the palette's text colours.
+  const auto colour = [this] {
+    QPalette p = palette();
+    p.setColor(QPalette::Text, Palette::primaryText().resolve());
+    p.setColor(QPalette::PlaceholderText, Palette::tertiaryText().resolve());
+    setPalette(p);
+  };
+  colour();
+  connect(Palette::notifier(), &AppearanceNotifier::qelAppearanceChanged, this, colour);
+}
+
+void SearchField::paintEvent(QPaintEvent* event) {
+  {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Palette::adaptiveOpacity(0.06, 0.06).resolve());
+    p.drawRoundedRect(QRectF(rect()), height() / 2.0, height() / 2.0);
+  }
+  QLineEdit::paintEvent(event);
+  if (focusRingShown(this)) {
+    QPainter p(this);
+    paintFocusRing(p, QRectF(rect()), height() / 2.0);
+  }
+}
+
+}  // namespace qel
