@@ -12,7 +12,9 @@
 #include "Qel/Sheets/SettingParts.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
+#include "Qel/Window/ChoiceBox.hpp"
 #include "Qel/Window/Fonts.hpp"
+#include "Qel/Window/LevelSlider.hpp"
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/PlainLabel.hpp"
 #include "Qel/Window/QtString.hpp"
@@ -73,7 +75,7 @@ RuleRow::RuleRow(Store& store, std::size_t index, TabBody* body, QWidget* parent
     line->setSpacing(8);
     line->addWidget(
         new PlainLabel(qs(m.below ? L("Below") : L("Above")), 12, QFont::Normal, Palette::secondaryText(), controls_));
-    slider_ = new QSlider(Qt::Horizontal, controls_);
+    slider_ = new LevelSlider(controls_);
     slider_->setFixedWidth(100);
     slider_->setRange(0, ruleSteps(m));
     slider_->setPageStep(1);
@@ -90,10 +92,9 @@ RuleRow::RuleRow(Store& store, std::size_t index, TabBody* body, QWidget* parent
     });
     if (m.hasSustain) {
       line->addWidget(new PlainLabel(qs(L("for")), 12, QFont::Normal, Palette::secondaryText(), controls_));
-      sustain_ = new QComboBox(controls_);
+      sustain_ = new ChoiceBox(12, controls_);
       sustain_->setAccessibleName(qs(L("Duration")));
       sustain_->setFixedWidth(92);
-      sustain_->setFont(Fonts::text(12));
       for (const auto& [seconds, label] : kSustains) sustain_->addItem(qs(L(label)), seconds);
       line->addWidget(sustain_);
       connect(sustain_, &QComboBox::activated, this, [this](int i) {

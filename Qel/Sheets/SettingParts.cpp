@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "Qel/Window/FocusRing.hpp"
+#include "Qel/Window/ChoiceBox.hpp"
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/Legible.hpp"
 #include "Qel/Window/Palette.hpp"
@@ -126,10 +127,9 @@ Switch* boundSwitch(TabBody* body, const QString& name, std::function<bool()> ge
 QComboBox* boundChoice(TabBody* body, const QString& name, int width,
                        std::vector<std::pair<std::string, QString>> entries, std::function<std::string()> get,
                        std::function<void(const std::string&)> set, int separatorAfter) {
-  auto* box = new QComboBox(body);
+  auto* box = new ChoiceBox(12.5, body);
   box->setAccessibleName(name);
   box->setFixedWidth(width);
-  box->setFont(Fonts::text(12.5));
   std::vector<std::string> values;
   for (std::size_t i = 0; i < entries.size(); ++i) {
     if (static_cast<int>(i) == separatorAfter) box->insertSeparator(box->count());

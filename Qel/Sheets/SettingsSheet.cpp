@@ -227,10 +227,10 @@ void SettingsSheet::sync() {
 void SettingsSheet::showTab(const std::string& tab) {
   bodyTab_ = tab;
   body_ = buildTab(tab, env_);
-  body_->setAutoFillBackground(false);
   body_->sync();
   delete scroll_->takeWidget();
   scroll_->setWidget(body_);
+  body_->setAutoFillBackground(false);  // after setWidget, which turns it on: the sheet's ground shows
 }
 
 void SettingsSheet::keyPressEvent(QKeyEvent* event) {

@@ -10,7 +10,7 @@ namespace qel::Glyphs {
 namespace {
 
 // Material Icons codepoints, chosen for the closest shape (the icon's ligature name in the comment).
-constexpr std::array<Glyph, 31> kGlyphs{{
+constexpr std::array<Glyph, 32> kGlyphs{{
     {"airpodspro", 0xF003},                             // earbuds
     {"airpodspro.chargingcase.wireless.fill", 0xF004},  // earbuds_battery
     {"arrow.down.circle.fill", 0xF181},                 // arrow_circle_down
@@ -21,6 +21,7 @@ constexpr std::array<Glyph, 31> kGlyphs{{
     {"checkmark.circle.fill", 0xE86C},                  // check_circle
     {"chevron.left", 0xE5CB},                           // chevron_left
     {"chevron.right", 0xE5CC},                          // chevron_right
+    {"chevron.up.chevron.down", 0xE5D7},                // unfold_more
     {"circle", 0xE836},                                 // radio_button_off
     {"clock.arrow.circlepath", 0xE889},                 // history
     {"ellipsis", 0xE5D3},                               // more_horiz

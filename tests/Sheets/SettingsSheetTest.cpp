@@ -22,7 +22,10 @@
 #include "Qel/Sheets/SettingsSheet.hpp"
 #include "Qel/Sheets/SettingsTabs.hpp"
 #include "Qel/Updater.hpp"
+#include "Qel/Window/ChoiceBox.hpp"
+#include "Qel/Window/LevelSlider.hpp"
 #include "Qel/Window/Motion.hpp"
+#include "Qel/Window/PageMeta.hpp"
 #include "Qel/Window/PlainLabel.hpp"
 #include "Qel/Window/ScrollerRestyler.hpp"
 #include "tests/support/Gallery.hpp"
@@ -156,6 +159,30 @@ TEST(RuleEditing, theSliderMovesInWholeStepsInsideTheRange) {
   EXPECT_EQ(ruleSteps(broken), 0);
   EXPECT_EQ(ruleStepOf(broken, 7), 0);
   EXPECT_EQ(ruleValueText(Rules::meta().at("disk"), 50), "50 GB");
+}
+
+TEST_F(SettingsSheetTest, oneLookTheBodyOnThePagesGroundAndItsOwnControlsWhateverTheDesktop) {
+  QPalette desktop = QApplication::palette();
+  desktop.setColor(QPalette::Highlight, QColor(0x30, 0x8C, 0xC6));  // a desktop's own blue
+  QApplication::setPalette(desktop);
+  store->setPage(Page::cpu);
+  open("alerts");
+  const QImage shot = sheet->grab().toImage();
+  // Beside the cards, the body shows the page's ground as the header and the sidebar's wash do.
+  const QPoint inBody = sheet->body()->mapTo(sheet.get(), QPoint(6, 6));
+  EXPECT_TRUE(test::near(shot.pixelColor(inBody), background(Page::cpu).resolve(), 2))
+      << shot.pixelColor(inBody).name().toStdString();
+  for (auto* box : sheet->findChildren<QComboBox*>()) EXPECT_NE(qobject_cast<ChoiceBox*>(box), nullptr);
+  const auto sliders = sheet->findChildren<QSlider*>();
+  ASSERT_FALSE(sliders.empty());
+  for (auto* slider : sliders) {
+    ASSERT_NE(qobject_cast<LevelSlider*>(slider), nullptr);
+    if (!slider->isEnabled() || slider->value() == slider->minimum()) continue;
+    // The filled track left of the knob is the switches' green, not the desktop's blue.
+    const QColor filled = slider->grab().toImage().pixelColor(10, slider->height() / 2);
+    EXPECT_TRUE(test::near(filled, Palette::calmDeep(), 12)) << filled.name().toStdString();
+  }
+  QApplication::setPalette(QPalette());
 }
 
 TEST_F(SettingsSheetTest, draggingASliderStoresEachStepAndTouchesNoOtherRule) {
@@ -391,6 +418,13 @@ TEST(SettingsGallery, everyTab) {
       const QString path = galleryFolder() + QString("/settings-%1-%2.png").arg(tab.id, appearance);
       EXPECT_TRUE(sheet.grab().toImage().save(path)) << path.toStdString();
     }
+    // Over a page with a tint of its own: the whole sheet takes it.
+    day.store->setPage(Page::cpu);
+    day.store->setSettingsTab("alerts");
+    SettingsSheet sheet({day.context(), updater, [] { return QString(); }, [](const QString&) { return true; }});
+    sheet.show();
+    test::BusyAfternoon::settle();
+    EXPECT_TRUE(sheet.grab().toImage().save(galleryFolder() + QString("/settings-alerts-on-cpu-page-%1.png").arg(appearance)));
   }
   test::useAppearance("light");
 }
