@@ -118,9 +118,14 @@ void StarMapView::paintEvent(QPaintEvent*) {
   if (f.dots.empty()) {
     p.setFont(Fonts::text(13));
     p.setPen(Palette::tertiaryText().resolve());
-    const QString empty = store_.netPerApp() ? qtL("No apps are online right now") : qtL("Per-app traffic unavailable");
-    p.drawText(QRectF(f.centre.x() - 200, f.centre.y() + 60 - 12, 400, 24), Qt::AlignCenter, empty);
+    p.drawText(QRectF(f.centre.x() - 200, f.centre.y() + 60 - 12, 400, 24), Qt::AlignCenter, emptyText());
   }
+}
+
+QString StarMapView::emptyText() const {
+  // Traffic is counted per TCP connection: an app on UDP alone (QUIC, say) may still be online.
+  return store_.netPerApp() ? qtL("None of your apps has a TCP connection right now")
+                            : qtL("Per-app traffic unavailable");
 }
 
 void StarMapView::mouseReleaseEvent(QMouseEvent* event) {

@@ -23,6 +23,8 @@ class StarMapView : public QWidget {
 
   void setNodes(std::vector<ProcInfo> nodes);
   const std::vector<ProcInfo>& nodes() const { return nodes_; }
+  // What the map says without a dot: the reader failed, or it found no connection.
+  QString emptyText() const;
   // The dots of the last frame drawn (kept when a frame had no room to draw).
   const std::vector<StarDot>& hits() const { return hits_; }
   bool animating() const { return frames_.isActive(); }

@@ -20,9 +20,9 @@ NetTopSampler::NetTopSampler()
 NetTopSampler::NetTopSampler(Source source, const Clock& clock)
     : source_(std::move(source)), clock_(clock), lastTime_(clock.monotonic()) {}
 
-std::map<std::int32_t, NetUse> NetTopSampler::sample() {
+std::optional<std::map<std::int32_t, NetUse>> NetTopSampler::sample() {
   auto totals = source_ ? source_() : std::nullopt;
-  if (!totals) return {};
+  if (!totals) return std::nullopt;
   const MonoTime now = clock_.monotonic();
   const double elapsed = std::max(Seconds(now - lastTime_).count(), kMinInterval);
 

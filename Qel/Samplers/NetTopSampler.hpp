@@ -26,9 +26,10 @@ class NetTopSampler {
   NetTopSampler();  // the machine's TCP sockets, traffic within the machine left out
   explicit NetTopSampler(Source source, const Clock& clock = SystemClock::shared());
 
-  // One entry per process with counted traffic. The first run has rates of 0; a failed run
-  // returns nothing and changes nothing, so the next one measures from the last good one.
-  std::map<std::int32_t, NetUse> sample();
+  // One entry per process with counted traffic (none at all when no process of the user has a
+  // connection). The first run has rates of 0; a failed run returns nothing (not an empty map)
+  // and changes nothing, so the next one measures from the last good one.
+  std::optional<std::map<std::int32_t, NetUse>> sample();
 
  private:
   Source source_;

@@ -68,7 +68,7 @@ TrafficSection::~TrafficSection() = default;
 
 void TrafficSection::print(std::ostream& out, const ProcessSection& processes) {
   std::this_thread::sleep_until(first_ + std::chrono::seconds(2));
-  const auto use = net_->sample();
+  const auto use = net_->sample().value_or(std::map<std::int32_t, NetUse>{});
   const auto& procs = processes.procs();
   const auto table = processes.appTable();
 

@@ -43,7 +43,7 @@ class MachineProcesses final : public ProcessSource {
 
 class MachineTraffic final : public TrafficSource {
  public:
-  std::map<std::int32_t, NetUse> sample() override { return s_.sample(); }
+  std::optional<std::map<std::int32_t, NetUse>> sample() override { return s_.sample(); }
 
  private:
   NetTopSampler s_;

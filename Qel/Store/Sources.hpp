@@ -50,7 +50,8 @@ class ProcessSource {
 class TrafficSource {
  public:
   virtual ~TrafficSource() = default;
-  virtual std::map<std::int32_t, NetUse> sample() = 0;  // "qel.nettop"
+  // "qel.nettop"; none when the reader failed, an empty map when it found no traffic.
+  virtual std::optional<std::map<std::int32_t, NetUse>> sample() = 0;
 };
 
 class PortSource {

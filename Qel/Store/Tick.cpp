@@ -51,8 +51,9 @@ void Store::sampleOnce() {
       // The pause keeps the traffic reader to one run per two seconds at most.
       netQueue_.sleep(trafficPause_);
       onMain([this, use = std::move(use)]() mutable {
-        if (!use.empty()) {
-          netUse_ = std::move(use);
+        // A read that found no connection is a reading too: only a failed one keeps the last.
+        if (use) {
+          netUse_ = std::move(*use);
           assign(netPerApp_, true);
         }
         netBusy_ = false;

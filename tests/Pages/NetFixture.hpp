@@ -13,7 +13,7 @@ namespace qel::test {
 class FixedTraffic final : public TrafficSource {
  public:
   explicit FixedTraffic(std::map<std::int32_t, NetUse> use) : use_(std::move(use)) {}
-  std::map<std::int32_t, NetUse> sample() override { return use_; }
+  std::optional<std::map<std::int32_t, NetUse>> sample() override { return use_; }
 
  private:
   std::map<std::int32_t, NetUse> use_;

@@ -199,6 +199,18 @@ TEST_F(NetPageTest, showsTheFirstAppsInTheMapAndTheStrip) {
   EXPECT_EQ(page.addressCard()->rows()[1].second->text(), QStringLiteral("10.0.0.7"));
 }
 
+TEST_F(NetPageTest, noConnectionOfTheUsersOwnIsSaidAsSuchNotAsAFailure) {
+  build({}, std::vector<PortEntry>{});  // the reader works and finds no connection
+  apply({node(5, 900, 0)}, {}, 4096, 0);
+  NetPage page(*store, *bridge);
+  page.resize(1100, 700);
+  page.show();
+  settle();
+  EXPECT_TRUE(store->netPerApp());
+  EXPECT_TRUE(page.legend()->text().startsWith(QStringLiteral("Each dot is an app that is online.")));
+  EXPECT_EQ(page.starMap()->emptyText(), QStringLiteral("None of your apps has a TCP connection right now"));
+}
+
 TEST_F(NetPageTest, saysSoWhenPerAppTrafficCantBeHad) {
   build({}, std::nullopt, false);
   apply({node(5, 900, 0)}, {}, 4096, 0);
@@ -210,4 +222,5 @@ TEST_F(NetPageTest, saysSoWhenPerAppTrafficCantBeHad) {
   EXPECT_TRUE(page.cards().empty());
   EXPECT_EQ(page.stats()[2]->figure()->text(), QStringLiteral("0 apps"));
   EXPECT_TRUE(page.legend()->text().startsWith(QStringLiteral("Per-app traffic isn't available")));
+  EXPECT_EQ(page.starMap()->emptyText(), QStringLiteral("Per-app traffic unavailable"));
 }

@@ -53,7 +53,7 @@ struct Script {
   CPUSample defaultCpu{.total = 0.25, .user = 0.2, .system = 0.05, .perCore = {0.3, 0.2}};
   MemSample mem{.total = 1000, .app = 300, .wired = 100, .compressed = 100, .pressure = 40, .swapUsed = 0};
   std::vector<ProcInfo> procs{{.pid = 10, .name = "alpha", .cpu = 50}, {.pid = 11, .name = "beta", .cpu = 20}};
-  std::map<std::int32_t, NetUse> traffic;
+  std::optional<std::map<std::int32_t, NetUse>> traffic = std::map<std::int32_t, NetUse>{};
   std::optional<std::vector<PortEntry>> ports = std::vector<PortEntry>{};
   std::vector<BTDevice> devices;
   ThermalState thermal = ThermalState::nominal;
@@ -145,7 +145,7 @@ class ScriptedProcesses final : public ProcessSource {
 class ScriptedTraffic final : public TrafficSource {
  public:
   explicit ScriptedTraffic(Script& s) : s_(s) {}
-  std::map<std::int32_t, NetUse> sample() override {
+  std::optional<std::map<std::int32_t, NetUse>> sample() override {
     ++s_.trafficReads;
     std::lock_guard l(s_.m);
     return s_.traffic;

@@ -89,30 +89,42 @@ TEST_F(StoreTest, slowBluetoothReadDelaysTheNextUntilItFinishes) {
   ASSERT_TRUE(runUntil(main, [&] { return script.bluetoothReads == 2; }));
 }
 
-TEST_F(StoreTest, emptyTrafficReadKeepsTheLastAndRatesReachTheProcesses) {
+TEST_F(StoreTest, aFailedTrafficReadKeepsTheLastAndAnEmptyOneIsAReading) {
   makeStore();
-  {
-    std::lock_guard l(script.m);
-    script.traffic = {{10, NetUse{.down = 500, .up = 5, .total = 9000}}};
-  }
+  const auto readAgain = [&] {
+    const int reads = script.trafficReads;
+    ASSERT_TRUE(runUntil(main, [&] {
+      store->sampleOnce();
+      return script.trafficReads > reads + 1;
+    }));
+    tick();
+  };
+  // No connection of the user's own from the start: per-app traffic is there, and shows none.
   store->start();
   ASSERT_TRUE(runUntil(main, [&] { return store->netPerApp(); }));
-  tick();
+  {
+    std::lock_guard l(script.m);
+    script.traffic = std::map<std::int32_t, NetUse>{{10, NetUse{.down = 500, .up = 5, .total = 9000}}};
+  }
+  readAgain();
   ASSERT_TRUE(store->proc(10));
   EXPECT_EQ(store->proc(10)->netDown, 500);
   EXPECT_EQ(store->proc(10)->netTotal, 9000u);
   {
     std::lock_guard l(script.m);
-    script.traffic.clear();
+    script.traffic = std::nullopt;  // the reader failed
   }
-  const int reads = script.trafficReads;
-  ASSERT_TRUE(runUntil(main, [&] {
-    store->sampleOnce();
-    return script.trafficReads > reads + 1;
-  }));
-  tick();
+  readAgain();
   EXPECT_EQ(store->proc(10)->netDown, 500);
   EXPECT_FALSE(store->proc(99));
+  {
+    std::lock_guard l(script.m);
+    script.traffic = std::map<std::int32_t, NetUse>{};  // the connection closed
+  }
+  readAgain();
+  EXPECT_EQ(store->proc(10)->netDown, 0);
+  EXPECT_EQ(store->proc(10)->netTotal, 0u);
+  EXPECT_TRUE(store->netPerApp());
 }
 
 TEST_F(StoreTest, selectionLosesProcessesThatQuit) {

@@ -41,59 +41,59 @@
         <translation>Kernel &amp; gesperrt</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="88"/>
+        <location filename="../../Pages/DiskPage.cpp" line="89"/>
         <source>%@ available</source>
         <translation>%@ verfügbar</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="92"/>
+        <location filename="../../Pages/DiskPage.cpp" line="93"/>
         <source>%@ used of %@</source>
         <translation>%@ von %@ belegt</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="73"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="74"/>
         <source>No battery</source>
         <translation>Kein Akku</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="74"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="75"/>
         <source>On battery</source>
         <translation>Im Akkubetrieb</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="74"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="75"/>
         <source>On AC power</source>
         <translation>Am Netzteil</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="75"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="76"/>
         <source>, charging</source>
         <translation>, wird geladen</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="76"/>
         <location filename="../../Pages/EnergyPage.cpp" line="77"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="78"/>
         <source>Unavailable</source>
         <translation>Nicht verfügbar</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="80"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="81"/>
         <source>Not charging</source>
         <translation>Lädt nicht</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="94"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="95"/>
         <location filename="../../Samplers/SampleReport.cpp" line="150"/>
         <source>Process %@</source>
         <translation>Prozess %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="95"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="96"/>
         <source>Keeping the display on</source>
         <translation>Bildschirm bleibt an</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="96"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="97"/>
         <source>Keeps the computer awake when idle or with the lid closed</source>
         <translation>Hält den Computer im Leerlauf oder mit geschlossenem Deckel wach</translation>
     </message>
@@ -1098,72 +1098,72 @@
 <context>
     <name>qel::CPUPage</name>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="94"/>
+        <location filename="../../Pages/CPUPage.cpp" line="95"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="109"/>
+        <location filename="../../Pages/CPUPage.cpp" line="110"/>
         <source>User</source>
         <translation>Benutzer</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="110"/>
+        <location filename="../../Pages/CPUPage.cpp" line="111"/>
         <source>System</source>
         <translation>System</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="111"/>
+        <location filename="../../Pages/CPUPage.cpp" line="112"/>
         <source>Idle</source>
         <translation>Leerlauf</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="115"/>
+        <location filename="../../Pages/CPUPage.cpp" line="116"/>
         <source>Performance</source>
         <translation>Leistung</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="116"/>
+        <location filename="../../Pages/CPUPage.cpp" line="117"/>
         <source>Efficiency</source>
         <translation>Effizienz</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="131"/>
+        <location filename="../../Pages/CPUPage.cpp" line="132"/>
         <source>Last 60 seconds</source>
         <translation>Letzte 60 Sekunden</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="131"/>
+        <location filename="../../Pages/CPUPage.cpp" line="132"/>
         <source>All cores combined</source>
         <translation>Alle Kerne zusammen</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="146"/>
+        <location filename="../../Pages/CPUPage.cpp" line="147"/>
         <source>Using the most</source>
         <translation>Nutzt am meisten</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="146"/>
+        <location filename="../../Pages/CPUPage.cpp" line="147"/>
         <source>Click a name for details</source>
         <translation>Klicke auf einen Namen für Details</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="195"/>
+        <location filename="../../Pages/CPUPage.cpp" line="196"/>
         <source>%@ processes</source>
         <translation>%@ Prozesse</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="196"/>
+        <location filename="../../Pages/CPUPage.cpp" line="197"/>
         <source>Load %.2f</source>
         <translation>Last %.2f</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="207"/>
+        <location filename="../../Pages/CPUPage.cpp" line="208"/>
         <source>Each bar is a logical core. The contrasting segment on it marks its recent peak. The center shows the system thermal state.</source>
         <translation>Jeder Balken ist ein logischer Kern. Das abgesetzte Segment darauf zeigt seine jüngste Spitze. Die Mitte zeigt den Temperaturzustand des Systems.</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="209"/>
+        <location filename="../../Pages/CPUPage.cpp" line="210"/>
         <source>Each bar is a core. The contrasting segment on it marks its recent peak. The center shows the system thermal state.</source>
         <translation>Jeder Balken ist ein Kern. Das abgesetzte Segment darauf zeigt seine jüngste Spitze. Die Mitte zeigt den Temperaturzustand des Systems.</translation>
     </message>
@@ -1334,66 +1334,66 @@
 <context>
     <name>qel::DiskPage</name>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="120"/>
+        <location filename="../../Pages/DiskPage.cpp" line="121"/>
         <source>Disk</source>
         <translation>Festplatte</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="123"/>
-        <location filename="../../Pages/DiskPage.cpp" line="244"/>
+        <location filename="../../Pages/DiskPage.cpp" line="124"/>
+        <location filename="../../Pages/DiskPage.cpp" line="245"/>
         <source>Read %@, write %@</source>
         <translation>Lesen %@, Schreiben %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="130"/>
+        <location filename="../../Pages/DiskPage.cpp" line="131"/>
         <source>Used</source>
         <translation>Belegt</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="131"/>
+        <location filename="../../Pages/DiskPage.cpp" line="132"/>
         <source>Available</source>
         <translation>Verfügbar</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="144"/>
+        <location filename="../../Pages/DiskPage.cpp" line="145"/>
         <source>The outer ring is the system disk&apos;s space: used and available.
 The inner ring is the last 60 seconds of activity: reads grow outward, writes inward.</source>
         <translation>Der äußere Ring zeigt den Platz auf dem Systemlaufwerk: belegt und verfügbar.
 Der innere Ring zeigt die letzten 60 Sekunden Aktivität: Lesen wächst nach außen, Schreiben nach innen.</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="167"/>
-        <location filename="../../Pages/DiskPage.cpp" line="230"/>
+        <location filename="../../Pages/DiskPage.cpp" line="168"/>
+        <location filename="../../Pages/DiskPage.cpp" line="231"/>
         <source>Volumes</source>
         <translation>Volumes</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="176"/>
+        <location filename="../../Pages/DiskPage.cpp" line="177"/>
         <source>Active now</source>
         <translation>Gerade aktiv</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="176"/>
+        <location filename="../../Pages/DiskPage.cpp" line="177"/>
         <source>Click a name for details</source>
         <translation>Klicke auf einen Namen für Details</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="177"/>
+        <location filename="../../Pages/DiskPage.cpp" line="178"/>
         <source>No process is doing heavy disk activity right now.</source>
         <translation>Gerade greift kein Prozess stark auf die Festplatte zu.</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="187"/>
+        <location filename="../../Pages/DiskPage.cpp" line="188"/>
         <source>Most written</source>
         <translation>Am meisten geschrieben</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="187"/>
+        <location filename="../../Pages/DiskPage.cpp" line="188"/>
         <source>Since each process started</source>
         <translation>Seit dem Start jedes Prozesses</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="230"/>
+        <location filename="../../Pages/DiskPage.cpp" line="231"/>
         <source>%@ mounted</source>
         <translation>%@ eingehängt</translation>
     </message>
@@ -1437,125 +1437,125 @@ Der innere Ring zeigt die letzten 60 Sekunden Aktivität: Lesen wächst nach au�
 <context>
     <name>qel::EnergyPage</name>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="185"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="186"/>
         <source>Energy</source>
         <translation>Energie</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="189"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="190"/>
         <source>Charge</source>
         <translation>Ladestand</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="190"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="191"/>
         <source>Power</source>
         <translation>Strom</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="191"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="192"/>
         <source>Thermal state</source>
         <translation>Thermischer Zustand</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="221"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="329"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="222"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="330"/>
         <source>Preventing sleep</source>
         <translation>Verhindert Ruhezustand</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="235"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="358"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="236"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="359"/>
         <source>Runtime</source>
         <translation>Laufzeit</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="245"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="246"/>
         <source>Charger</source>
         <translation>Ladegerät</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="249"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="250"/>
         <source>Not connected</source>
         <translation>Nicht verbunden</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="251"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="252"/>
         <source>Adapter power</source>
         <translation>Netzteilleistung</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="251"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="252"/>
         <source>Current input</source>
         <translation>Aktuell eingehend</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="252"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="253"/>
         <source>Battery charging</source>
         <translation>Akku wird geladen</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="253"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="254"/>
         <source>Power the system reports for the connected adapter, not the current input.</source>
         <translation>Leistung, die das System für das angeschlossene Netzteil meldet, nicht die aktuelle Eingangsleistung.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="300"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="387"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="301"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="388"/>
         <source> Per-app energy is estimated from CPU usage.</source>
         <translation> Die Energie je App wird aus der CPU-Nutzung geschätzt.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="301"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="302"/>
         <source>One turn is 60 seconds, with now at the top. Each bar is stacked by app. Gray is everything else.</source>
         <translation>Eine Umdrehung sind 60 Sekunden, jetzt ist oben. Jeder Balken ist nach App gestapelt. Grau ist alles andere.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="330"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="331"/>
         <source>%@ processes</source>
         <translation>%@ Prozesse</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="332"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="333"/>
         <source>Nothing is preventing sleep. The computer will sleep normally when you close the lid.</source>
         <translation>Nichts verhindert den Ruhezustand. Der Computer wechselt beim Schließen des Deckels normal in den Ruhezustand.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="333"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="334"/>
         <source>Nothing is preventing sleep. The computer will sleep normally when it&apos;s left idle.</source>
         <translation>Nichts verhindert den Ruhezustand. Der Computer wechselt im Leerlauf normal in den Ruhezustand.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="366"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="367"/>
         <source>This computer has no battery</source>
         <translation>Dieser Computer hat keinen Akku</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="369"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="370"/>
         <source>A runtime estimate isn&apos;t available yet.</source>
         <translation>Eine Laufzeitschätzung ist noch nicht verfügbar.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="374"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="375"/>
         <source>If you unplugged now, about</source>
         <translation>Ohne Netzteil jetzt noch etwa</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="374"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="375"/>
         <source>At this rate, about</source>
         <translation>Bei diesem Verbrauch noch etwa</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="386"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="387"/>
         <source>Estimated from the average power over the last minute.</source>
         <translation>Geschätzt aus der durchschnittlichen Leistung der letzten Minute.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="391"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="392"/>
         <source>Health</source>
         <translation>Zustand</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="393"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="394"/>
         <source>Cycle count</source>
         <translation>Ladezyklen</translation>
     </message>
@@ -1746,74 +1746,74 @@ Der innere Ring zeigt die letzten 60 Sekunden Aktivität: Lesen wächst nach au�
 <context>
     <name>qel::GPUPage</name>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="99"/>
+        <location filename="../../Pages/GPUPage.cpp" line="100"/>
         <source>The more cells lit, the busier the GPU. The outer ring is the last 60 seconds, with now at the top.
 The system doesn&apos;t report per-core or per-app GPU usage, so only the overall figure is shown.</source>
         <translation>Je mehr Zellen leuchten, desto stärker ist die GPU ausgelastet. Der äußere Ring sind die letzten 60 Sekunden, jetzt ist oben.
 Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesamtwert gezeigt.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="107"/>
+        <location filename="../../Pages/GPUPage.cpp" line="108"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="112"/>
+        <location filename="../../Pages/GPUPage.cpp" line="113"/>
         <source>GPU memory</source>
         <translation>GPU-Speicher</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="113"/>
+        <location filename="../../Pages/GPUPage.cpp" line="114"/>
         <source>Cores</source>
         <translation>Kerne</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="114"/>
+        <location filename="../../Pages/GPUPage.cpp" line="115"/>
         <source>Thermal state</source>
         <translation>Thermischer Zustand</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="123"/>
+        <location filename="../../Pages/GPUPage.cpp" line="124"/>
         <source>Renderer</source>
         <translation>Renderer</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="124"/>
+        <location filename="../../Pages/GPUPage.cpp" line="125"/>
         <source>Tiler</source>
         <translation>Kacheln</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="170"/>
+        <location filename="../../Pages/GPUPage.cpp" line="171"/>
         <source>Likely GPU users</source>
         <translation>Wahrscheinliche GPU-Nutzer</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="170"/>
+        <location filename="../../Pages/GPUPage.cpp" line="171"/>
         <source>Apps with the GPU open, by energy</source>
         <translation>Apps, die die GPU nutzen, nach Energie</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="179"/>
+        <location filename="../../Pages/GPUPage.cpp" line="180"/>
         <source>Last 60 seconds</source>
         <translation>Letzte 60 Sekunden</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="179"/>
+        <location filename="../../Pages/GPUPage.cpp" line="180"/>
         <source>Overall usage</source>
         <translation>Gesamtauslastung</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="217"/>
+        <location filename="../../Pages/GPUPage.cpp" line="218"/>
         <source>Unified memory</source>
         <translation>Gemeinsamer Speicher</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="217"/>
+        <location filename="../../Pages/GPUPage.cpp" line="218"/>
         <source>GPU and CPU share %@</source>
         <translation>GPU und CPU teilen sich %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="224"/>
+        <location filename="../../Pages/GPUPage.cpp" line="225"/>
         <source>The GPU is using %@, other apps %@, with %@ left.</source>
         <translation>Die GPU nutzt %@, andere Apps %@, %@ bleiben frei.</translation>
     </message>
@@ -2028,68 +2028,68 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::MemPage</name>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="74"/>
+        <location filename="../../Pages/MemPage.cpp" line="75"/>
         <source>Memory</source>
         <translation>Speicher</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="79"/>
+        <location filename="../../Pages/MemPage.cpp" line="80"/>
         <source>Used</source>
         <translation>Belegt</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="80"/>
+        <location filename="../../Pages/MemPage.cpp" line="81"/>
         <source>Pressure</source>
         <translation>Druck</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="81"/>
+        <location filename="../../Pages/MemPage.cpp" line="82"/>
         <source>Swap</source>
         <translation>Swap</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="92"/>
+        <location filename="../../Pages/MemPage.cpp" line="93"/>
         <source>Each bubble is a process, sized by the memory it uses. Click a bubble for details or to quit it. The outer ring is memory pressure.</source>
         <translation>Jede Blase ist ein Prozess, so groß wie der Speicher, den er nutzt. Klicke auf eine Blase für Details oder um ihn zu beenden. Der äußere Ring ist der Speicherdruck.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="109"/>
-        <location filename="../../Pages/MemPage.cpp" line="186"/>
+        <location filename="../../Pages/MemPage.cpp" line="110"/>
+        <location filename="../../Pages/MemPage.cpp" line="187"/>
         <source>Memory breakdown</source>
         <translation>Speicheraufteilung</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="138"/>
+        <location filename="../../Pages/MemPage.cpp" line="139"/>
         <source>App memory</source>
         <translation>App-Speicher</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="139"/>
+        <location filename="../../Pages/MemPage.cpp" line="140"/>
         <source>Kernel &amp; locked</source>
         <translation>Kernel &amp; gesperrt</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="140"/>
+        <location filename="../../Pages/MemPage.cpp" line="141"/>
         <source>Compressed</source>
         <translation>Komprimiert</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="141"/>
+        <location filename="../../Pages/MemPage.cpp" line="142"/>
         <source>Available</source>
         <translation>Verfügbar</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="158"/>
+        <location filename="../../Pages/MemPage.cpp" line="159"/>
         <source>Memory pressure</source>
         <translation>Speicherdruck</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="186"/>
+        <location filename="../../Pages/MemPage.cpp" line="187"/>
         <source>%@ total</source>
         <translation>%@ gesamt</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="194"/>
+        <location filename="../../Pages/MemPage.cpp" line="195"/>
         <source>%@%. %@</source>
         <translation>%@%. %@</translation>
     </message>
@@ -2133,22 +2133,22 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::MenuBar</name>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="165"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="166"/>
         <source>Show panel</source>
         <translation>Tafel zeigen</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="166"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="167"/>
         <source>Open Qel</source>
         <translation>Qel öffnen</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="167"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="168"/>
         <source>What just happened</source>
         <translation>Was gerade passiert ist</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="242"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="243"/>
         <source>Qel keeps running while its window is closed, and usually waits in the tray. This desktop has no tray, so the window was minimised instead. To end Qel, choose Quit (Ctrl+Q).</source>
         <translation>Qel läuft weiter, wenn sein Fenster geschlossen ist, und wartet sonst im Infobereich. Dieser Desktop hat keinen Infobereich, deshalb wurde das Fenster stattdessen minimiert. Zum Beenden wähle „Beenden“ (Strg+Q).</translation>
     </message>
@@ -2156,7 +2156,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::MenuBarPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuBarPanel.cpp" line="70"/>
+        <location filename="../../MenuBar/MenuBarPanel.cpp" line="104"/>
         <source>Qel panel</source>
         <translation>Qel-Tafel</translation>
     </message>
@@ -2172,28 +2172,28 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::MenuPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="166"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="167"/>
         <source>Today</source>
         <translation>Heute</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="184"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="185"/>
         <source>Top processes</source>
         <translation>Top-Prozesse</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="185"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="186"/>
         <source>Hover to quit</source>
         <translation>Zum Beenden darauf zeigen</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="187"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="188"/>
         <location filename="../../MenuBar/MenuPanel.cpp" line="240"/>
         <source>Network</source>
         <translation>Netzwerk</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="188"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="189"/>
         <source>Bluetooth devices</source>
         <translation>Bluetooth-Geräte</translation>
     </message>
@@ -2219,7 +2219,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
     </message>
     <message>
         <location filename="../../MenuBar/MenuPanel.cpp" line="311"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="459"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="460"/>
         <source>Not connected</source>
         <translation>Nicht verbunden</translation>
     </message>
@@ -2259,62 +2259,62 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <translation>Qel öffnen</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="413"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="414"/>
         <source>Load %.2f</source>
         <translation>Last %.2f</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="421"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="422"/>
         <source>Thermal</source>
         <translation>Wärme</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="421"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="422"/>
         <source>System thermal state</source>
         <translation>Thermischer Zustand des Systems</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="422"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="423"/>
         <source>Battery</source>
         <translation>Akku</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="424"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="425"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="424"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="425"/>
         <source>Memory %@</source>
         <translation>Speicher %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="426"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="427"/>
         <source>Disk free</source>
         <translation>Freier Speicherplatz</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="426"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="427"/>
         <source>%@ total</source>
         <translation>%@ gesamt</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="448"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="449"/>
         <source>%@ apps online</source>
         <translation>%@ Apps online</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="450"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="451"/>
         <source>Per-app traffic unavailable</source>
         <translation>Verkehr je App nicht verfügbar</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="455"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="456"/>
         <source>Local %@</source>
         <translation>Lokal %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="459"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="460"/>
         <source>No local address</source>
         <translation>Keine lokale Adresse</translation>
     </message>
@@ -2379,53 +2379,53 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::NetPage</name>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="41"/>
+        <location filename="../../Pages/NetPage.cpp" line="42"/>
         <source>Network</source>
         <translation>Netzwerk</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="46"/>
+        <location filename="../../Pages/NetPage.cpp" line="47"/>
         <source>Download</source>
         <translation>Download</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="47"/>
+        <location filename="../../Pages/NetPage.cpp" line="48"/>
         <source>Upload</source>
         <translation>Upload</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="48"/>
+        <location filename="../../Pages/NetPage.cpp" line="49"/>
         <source>Online</source>
         <translation>Online</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="48"/>
-        <location filename="../../Pages/NetPage.cpp" line="121"/>
+        <location filename="../../Pages/NetPage.cpp" line="49"/>
+        <location filename="../../Pages/NetPage.cpp" line="122"/>
         <source>%@ apps</source>
         <translation>%@ Apps</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="77"/>
+        <location filename="../../Pages/NetPage.cpp" line="78"/>
         <source>Who&apos;s online</source>
         <translation>Wer online ist</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="77"/>
+        <location filename="../../Pages/NetPage.cpp" line="78"/>
         <source>Only processes under your account. Scroll sideways for more.</source>
         <translation>Nur Prozesse deines Kontos. Seitlich scrollen für mehr.</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="116"/>
+        <location filename="../../Pages/NetPage.cpp" line="117"/>
         <source>Upload %@</source>
         <translation>Upload %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="125"/>
+        <location filename="../../Pages/NetPage.cpp" line="126"/>
         <source>Each dot is an app that is online. Bigger dots have more traffic right now. Dots closer to the center have more total traffic. Click one for details. Per-app figures count TCP only, and leave out traffic within this computer.</source>
         <translation>Jeder Punkt ist eine App, die online ist. Größere Punkte haben gerade mehr Datenverkehr. Punkte näher an der Mitte haben insgesamt mehr Datenverkehr. Klicke auf einen für Details. Die Werte je App zählen nur TCP und lassen Verkehr innerhalb dieses Computers weg.</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="128"/>
+        <location filename="../../Pages/NetPage.cpp" line="129"/>
         <source>Per-app traffic isn&apos;t available (the system&apos;s socket statistics can&apos;t be read), so only whole-computer upload and download are shown.</source>
         <translation>Datenverkehr je App ist nicht verfügbar (die Socket-Statistik des Systems kann nicht gelesen werden), daher werden nur Upload und Download des ganzen Computers gezeigt.</translation>
     </message>
@@ -2744,12 +2744,12 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::ProcessNoteView</name>
     <message>
-        <location filename="../../Processes/ProcessNoteView.cpp" line="26"/>
+        <location filename="../../Processes/ProcessNoteView.cpp" line="27"/>
         <source>What is this</source>
         <translation>Was ist das</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessNoteView.cpp" line="35"/>
+        <location filename="../../Processes/ProcessNoteView.cpp" line="36"/>
         <source>Look up this process online</source>
         <translation>Diesen Prozess online nachschlagen</translation>
     </message>
@@ -3158,12 +3158,12 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::SleepRowButton</name>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="63"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="64"/>
         <source>View sleep report</source>
         <translation>Ruhezustandsbericht ansehen</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="76"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="77"/>
         <source>View</source>
         <translation>Ansehen</translation>
     </message>
@@ -3230,12 +3230,12 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <translation>Dieser Computer</translation>
     </message>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="121"/>
-        <source>No apps are online right now</source>
-        <translation>Gerade sind keine Apps online</translation>
+        <location filename="../../Pages/StarMapView.cpp" line="127"/>
+        <source>None of your apps has a TCP connection right now</source>
+        <translation>Gerade hat keine deiner Apps eine TCP-Verbindung</translation>
     </message>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="121"/>
+        <location filename="../../Pages/StarMapView.cpp" line="128"/>
         <source>Per-app traffic unavailable</source>
         <translation>Verkehr je App nicht verfügbar</translation>
     </message>
@@ -4230,93 +4230,93 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <translation>%@: Akku schwach</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="33"/>
+        <location filename="../../Pages/CPUPage.cpp" line="34"/>
         <source>Load average %.2f</source>
         <translation>Durchschnittslast %.2f</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="34"/>
+        <location filename="../../Pages/CPUPage.cpp" line="35"/>
         <source>%@, %@ is using the most</source>
         <translation>%@, %@ nutzt am meisten</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="35"/>
+        <location filename="../../Pages/CPUPage.cpp" line="36"/>
         <source>%@, %@</source>
         <translation>%@, %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="110"/>
+        <location filename="../../Pages/DiskPage.cpp" line="111"/>
         <source>System</source>
         <translation>System</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="111"/>
+        <location filename="../../Pages/DiskPage.cpp" line="112"/>
         <source>Internal</source>
         <translation>Intern</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="111"/>
+        <location filename="../../Pages/DiskPage.cpp" line="112"/>
         <source>External</source>
         <translation>Extern</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="50"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="51"/>
         <source>Whole-computer power, measured by the battery.</source>
         <translation>Leistung des ganzen Computers, vom Akku gemessen.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="51"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="52"/>
         <source>Whole-computer power isn&apos;t available. This is the sum of per-process energy.</source>
         <translation>Die Leistung des ganzen Computers ist nicht verfügbar. Das ist die Summe der Energie je Prozess.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="52"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="53"/>
         <source>Measured energy isn&apos;t available. This is estimated from CPU usage.</source>
         <translation>Gemessene Energie ist nicht verfügbar. Das hier ist aus der CPU-Nutzung geschätzt.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="58"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="59"/>
         <location filename="../../Samplers/ProcessName.cpp" line="42"/>
         <source>Process %@</source>
         <translation>Prozess %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="64"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="65"/>
         <source>Unavailable</source>
         <translation>Nicht verfügbar</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="38"/>
+        <location filename="../../Pages/GPUPage.cpp" line="39"/>
         <source>GPU usage isn&apos;t available on this computer. It can be read from AMD graphics and from NVIDIA&apos;s driver.</source>
         <translation>Die GPU-Auslastung ist auf diesem Computer nicht verfügbar. Sie lässt sich bei AMD-Grafik und über den NVIDIA-Treiber auslesen.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="41"/>
+        <location filename="../../Pages/GPUPage.cpp" line="42"/>
         <source>The GPU is close to full load. That&apos;s normal while rendering, exporting video or gaming.</source>
         <translation>Die GPU ist fast voll ausgelastet. Das ist beim Rendern, Exportieren von Videos oder Spielen normal.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="42"/>
+        <location filename="../../Pages/GPUPage.cpp" line="43"/>
         <source>The GPU is working, with headroom left.</source>
         <translation>Die GPU arbeitet, hat aber noch Reserven.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="43"/>
+        <location filename="../../Pages/GPUPage.cpp" line="44"/>
         <source>The GPU is mostly idle.</source>
         <translation>Die GPU ist meist im Leerlauf.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="34"/>
+        <location filename="../../Pages/MemPage.cpp" line="35"/>
         <source>Memory has run short. Quit the apps using the most first.</source>
         <translation>Der Speicher ist knapp geworden. Beende zuerst die Apps, die am meisten nutzen.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="36"/>
+        <location filename="../../Pages/MemPage.cpp" line="37"/>
         <source>The system is compressing memory. Quitting apps you aren&apos;t using makes switching smoother.</source>
         <translation>Das System komprimiert Speicher. Wenn du Apps beendest, die du nicht nutzt, geht das Wechseln flüssiger.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="37"/>
+        <location filename="../../Pages/MemPage.cpp" line="38"/>
         <source>There&apos;s enough memory. Nothing to do.</source>
         <translation>Es ist genug Speicher da. Nichts zu tun.</translation>
     </message>

@@ -41,59 +41,59 @@
         <translation>Noyau et verrouillée</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="88"/>
+        <location filename="../../Pages/DiskPage.cpp" line="89"/>
         <source>%@ available</source>
         <translation>%@ disponibles</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="92"/>
+        <location filename="../../Pages/DiskPage.cpp" line="93"/>
         <source>%@ used of %@</source>
         <translation>%@ utilisés sur %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="73"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="74"/>
         <source>No battery</source>
         <translation>Pas de batterie</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="74"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="75"/>
         <source>On battery</source>
         <translation>Sur batterie</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="74"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="75"/>
         <source>On AC power</source>
         <translation>Sur secteur</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="75"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="76"/>
         <source>, charging</source>
         <translation>, en charge</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="76"/>
         <location filename="../../Pages/EnergyPage.cpp" line="77"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="78"/>
         <source>Unavailable</source>
         <translation>Indisponible</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="80"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="81"/>
         <source>Not charging</source>
         <translation>Pas en charge</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="94"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="95"/>
         <location filename="../../Samplers/SampleReport.cpp" line="150"/>
         <source>Process %@</source>
         <translation>Processus %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="95"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="96"/>
         <source>Keeping the display on</source>
         <translation>Écran maintenu allumé</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="96"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="97"/>
         <source>Keeps the computer awake when idle or with the lid closed</source>
         <translation>Garde l&apos;ordinateur éveillé quand il est inactif ou capot fermé</translation>
     </message>
@@ -1098,72 +1098,72 @@
 <context>
     <name>qel::CPUPage</name>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="94"/>
+        <location filename="../../Pages/CPUPage.cpp" line="95"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="109"/>
+        <location filename="../../Pages/CPUPage.cpp" line="110"/>
         <source>User</source>
         <translation>Utilisateur</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="110"/>
+        <location filename="../../Pages/CPUPage.cpp" line="111"/>
         <source>System</source>
         <translation>Système</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="111"/>
+        <location filename="../../Pages/CPUPage.cpp" line="112"/>
         <source>Idle</source>
         <translation>Inactif</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="115"/>
+        <location filename="../../Pages/CPUPage.cpp" line="116"/>
         <source>Performance</source>
         <translation>Performance</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="116"/>
+        <location filename="../../Pages/CPUPage.cpp" line="117"/>
         <source>Efficiency</source>
         <translation>Efficacité</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="131"/>
+        <location filename="../../Pages/CPUPage.cpp" line="132"/>
         <source>Last 60 seconds</source>
         <translation>60 dernières secondes</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="131"/>
+        <location filename="../../Pages/CPUPage.cpp" line="132"/>
         <source>All cores combined</source>
         <translation>Tous les cœurs</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="146"/>
+        <location filename="../../Pages/CPUPage.cpp" line="147"/>
         <source>Using the most</source>
         <translation>Plus gros consommateurs</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="146"/>
+        <location filename="../../Pages/CPUPage.cpp" line="147"/>
         <source>Click a name for details</source>
         <translation>Cliquez sur un nom pour les détails</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="195"/>
+        <location filename="../../Pages/CPUPage.cpp" line="196"/>
         <source>%@ processes</source>
         <translation>%@ processus</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="196"/>
+        <location filename="../../Pages/CPUPage.cpp" line="197"/>
         <source>Load %.2f</source>
         <translation>Charge %.2f</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="207"/>
+        <location filename="../../Pages/CPUPage.cpp" line="208"/>
         <source>Each bar is a logical core. The contrasting segment on it marks its recent peak. The center shows the system thermal state.</source>
         <translation>Chaque barre est un cœur logique. Le segment contrasté marque son pic récent. Le centre indique l&apos;état thermique du système.</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="209"/>
+        <location filename="../../Pages/CPUPage.cpp" line="210"/>
         <source>Each bar is a core. The contrasting segment on it marks its recent peak. The center shows the system thermal state.</source>
         <translation>Chaque barre est un cœur. Le segment contrasté marque son pic récent. Le centre indique l&apos;état thermique du système.</translation>
     </message>
@@ -1334,66 +1334,66 @@
 <context>
     <name>qel::DiskPage</name>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="120"/>
+        <location filename="../../Pages/DiskPage.cpp" line="121"/>
         <source>Disk</source>
         <translation>Disque</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="123"/>
-        <location filename="../../Pages/DiskPage.cpp" line="244"/>
+        <location filename="../../Pages/DiskPage.cpp" line="124"/>
+        <location filename="../../Pages/DiskPage.cpp" line="245"/>
         <source>Read %@, write %@</source>
         <translation>Lecture %@, écriture %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="130"/>
+        <location filename="../../Pages/DiskPage.cpp" line="131"/>
         <source>Used</source>
         <translation>Utilisé</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="131"/>
+        <location filename="../../Pages/DiskPage.cpp" line="132"/>
         <source>Available</source>
         <translation>Disponible</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="144"/>
+        <location filename="../../Pages/DiskPage.cpp" line="145"/>
         <source>The outer ring is the system disk&apos;s space: used and available.
 The inner ring is the last 60 seconds of activity: reads grow outward, writes inward.</source>
         <translation>L&apos;anneau extérieur montre l&apos;espace du disque système : utilisé et disponible.
 L&apos;anneau intérieur montre les 60 dernières secondes d&apos;activité : les lectures vers l&apos;extérieur, les écritures vers l&apos;intérieur.</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="167"/>
-        <location filename="../../Pages/DiskPage.cpp" line="230"/>
+        <location filename="../../Pages/DiskPage.cpp" line="168"/>
+        <location filename="../../Pages/DiskPage.cpp" line="231"/>
         <source>Volumes</source>
         <translation>Volumes</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="176"/>
+        <location filename="../../Pages/DiskPage.cpp" line="177"/>
         <source>Active now</source>
         <translation>Actifs maintenant</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="176"/>
+        <location filename="../../Pages/DiskPage.cpp" line="177"/>
         <source>Click a name for details</source>
         <translation>Cliquez sur un nom pour les détails</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="177"/>
+        <location filename="../../Pages/DiskPage.cpp" line="178"/>
         <source>No process is doing heavy disk activity right now.</source>
         <translation>Aucun processus n&apos;a d&apos;activité disque importante en ce moment.</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="187"/>
+        <location filename="../../Pages/DiskPage.cpp" line="188"/>
         <source>Most written</source>
         <translation>Le plus écrit</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="187"/>
+        <location filename="../../Pages/DiskPage.cpp" line="188"/>
         <source>Since each process started</source>
         <translation>Depuis le lancement de chaque processus</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="230"/>
+        <location filename="../../Pages/DiskPage.cpp" line="231"/>
         <source>%@ mounted</source>
         <translation>%@ monté(s)</translation>
     </message>
@@ -1437,125 +1437,125 @@ L&apos;anneau intérieur montre les 60 dernières secondes d&apos;activité : le
 <context>
     <name>qel::EnergyPage</name>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="185"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="186"/>
         <source>Energy</source>
         <translation>Énergie</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="189"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="190"/>
         <source>Charge</source>
         <translation>Charge</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="190"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="191"/>
         <source>Power</source>
         <translation>Puissance</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="191"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="192"/>
         <source>Thermal state</source>
         <translation>État thermique</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="221"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="329"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="222"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="330"/>
         <source>Preventing sleep</source>
         <translation>Veille empêchée</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="235"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="358"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="236"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="359"/>
         <source>Runtime</source>
         <translation>Autonomie</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="245"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="246"/>
         <source>Charger</source>
         <translation>Chargeur</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="249"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="250"/>
         <source>Not connected</source>
         <translation>Non connecté</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="251"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="252"/>
         <source>Adapter power</source>
         <translation>Puissance de l&apos;adaptateur</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="251"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="252"/>
         <source>Current input</source>
         <translation>Entrée actuelle</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="252"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="253"/>
         <source>Battery charging</source>
         <translation>Batterie en charge</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="253"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="254"/>
         <source>Power the system reports for the connected adapter, not the current input.</source>
         <translation>Puissance indiquée par le système pour l&apos;adaptateur branché, et non l&apos;entrée actuelle.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="300"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="387"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="301"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="388"/>
         <source> Per-app energy is estimated from CPU usage.</source>
         <translation> L&apos;énergie par application est estimée d&apos;après l&apos;utilisation du CPU.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="301"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="302"/>
         <source>One turn is 60 seconds, with now at the top. Each bar is stacked by app. Gray is everything else.</source>
         <translation>Un tour fait 60 secondes, le présent étant en haut. Chaque barre est empilée par application. Le gris représente tout le reste.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="330"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="331"/>
         <source>%@ processes</source>
         <translation>%@ processus</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="332"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="333"/>
         <source>Nothing is preventing sleep. The computer will sleep normally when you close the lid.</source>
         <translation>Rien n&apos;empêche la veille. L&apos;ordinateur se mettra en veille normalement à la fermeture du capot.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="333"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="334"/>
         <source>Nothing is preventing sleep. The computer will sleep normally when it&apos;s left idle.</source>
         <translation>Rien n&apos;empêche la veille. L&apos;ordinateur se mettra en veille normalement s&apos;il reste inactif.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="366"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="367"/>
         <source>This computer has no battery</source>
         <translation>Cet ordinateur n&apos;a pas de batterie</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="369"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="370"/>
         <source>A runtime estimate isn&apos;t available yet.</source>
         <translation>Aucune estimation d&apos;autonomie n&apos;est encore disponible.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="374"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="375"/>
         <source>If you unplugged now, about</source>
         <translation>Si vous débranchiez maintenant, environ</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="374"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="375"/>
         <source>At this rate, about</source>
         <translation>À ce rythme, environ</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="386"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="387"/>
         <source>Estimated from the average power over the last minute.</source>
         <translation>Estimé d&apos;après la puissance moyenne de la dernière minute.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="391"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="392"/>
         <source>Health</source>
         <translation>Santé</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="393"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="394"/>
         <source>Cycle count</source>
         <translation>Nombre de cycles</translation>
     </message>
@@ -1746,74 +1746,74 @@ L&apos;anneau intérieur montre les 60 dernières secondes d&apos;activité : le
 <context>
     <name>qel::GPUPage</name>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="99"/>
+        <location filename="../../Pages/GPUPage.cpp" line="100"/>
         <source>The more cells lit, the busier the GPU. The outer ring is the last 60 seconds, with now at the top.
 The system doesn&apos;t report per-core or per-app GPU usage, so only the overall figure is shown.</source>
         <translation>Plus il y a de cases allumées, plus le GPU est occupé. L&apos;anneau extérieur montre les 60 dernières secondes, le présent étant en haut.
 Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par application&#xa0;: seul le chiffre global est affiché.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="107"/>
+        <location filename="../../Pages/GPUPage.cpp" line="108"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="112"/>
+        <location filename="../../Pages/GPUPage.cpp" line="113"/>
         <source>GPU memory</source>
         <translation>Mémoire GPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="113"/>
+        <location filename="../../Pages/GPUPage.cpp" line="114"/>
         <source>Cores</source>
         <translation>Cœurs</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="114"/>
+        <location filename="../../Pages/GPUPage.cpp" line="115"/>
         <source>Thermal state</source>
         <translation>État thermique</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="123"/>
+        <location filename="../../Pages/GPUPage.cpp" line="124"/>
         <source>Renderer</source>
         <translation>Rendu</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="124"/>
+        <location filename="../../Pages/GPUPage.cpp" line="125"/>
         <source>Tiler</source>
         <translation>Tiler</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="170"/>
+        <location filename="../../Pages/GPUPage.cpp" line="171"/>
         <source>Likely GPU users</source>
         <translation>Utilisateurs probables du GPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="170"/>
+        <location filename="../../Pages/GPUPage.cpp" line="171"/>
         <source>Apps with the GPU open, by energy</source>
         <translation>Applications utilisant le GPU, par énergie</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="179"/>
+        <location filename="../../Pages/GPUPage.cpp" line="180"/>
         <source>Last 60 seconds</source>
         <translation>60 dernières secondes</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="179"/>
+        <location filename="../../Pages/GPUPage.cpp" line="180"/>
         <source>Overall usage</source>
         <translation>Utilisation globale</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="217"/>
+        <location filename="../../Pages/GPUPage.cpp" line="218"/>
         <source>Unified memory</source>
         <translation>Mémoire unifiée</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="217"/>
+        <location filename="../../Pages/GPUPage.cpp" line="218"/>
         <source>GPU and CPU share %@</source>
         <translation>GPU et CPU partagent %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="224"/>
+        <location filename="../../Pages/GPUPage.cpp" line="225"/>
         <source>The GPU is using %@, other apps %@, with %@ left.</source>
         <translation>Le GPU utilise %@, les autres applications %@, et il reste %@.</translation>
     </message>
@@ -2028,68 +2028,68 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::MemPage</name>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="74"/>
+        <location filename="../../Pages/MemPage.cpp" line="75"/>
         <source>Memory</source>
         <translation>Mémoire</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="79"/>
+        <location filename="../../Pages/MemPage.cpp" line="80"/>
         <source>Used</source>
         <translation>Utilisé</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="80"/>
+        <location filename="../../Pages/MemPage.cpp" line="81"/>
         <source>Pressure</source>
         <translation>Pression</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="81"/>
+        <location filename="../../Pages/MemPage.cpp" line="82"/>
         <source>Swap</source>
         <translation>Swap</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="92"/>
+        <location filename="../../Pages/MemPage.cpp" line="93"/>
         <source>Each bubble is a process, sized by the memory it uses. Click a bubble for details or to quit it. The outer ring is memory pressure.</source>
         <translation>Chaque bulle est un processus, dont la taille suit la mémoire utilisée. Cliquez sur une bulle pour voir les détails ou le quitter. L&apos;anneau extérieur indique la pression mémoire.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="109"/>
-        <location filename="../../Pages/MemPage.cpp" line="186"/>
+        <location filename="../../Pages/MemPage.cpp" line="110"/>
+        <location filename="../../Pages/MemPage.cpp" line="187"/>
         <source>Memory breakdown</source>
         <translation>Répartition de la mémoire</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="138"/>
+        <location filename="../../Pages/MemPage.cpp" line="139"/>
         <source>App memory</source>
         <translation>Mémoire apps</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="139"/>
+        <location filename="../../Pages/MemPage.cpp" line="140"/>
         <source>Kernel &amp; locked</source>
         <translation>Noyau et verrouillée</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="140"/>
+        <location filename="../../Pages/MemPage.cpp" line="141"/>
         <source>Compressed</source>
         <translation>Compressée</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="141"/>
+        <location filename="../../Pages/MemPage.cpp" line="142"/>
         <source>Available</source>
         <translation>Disponible</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="158"/>
+        <location filename="../../Pages/MemPage.cpp" line="159"/>
         <source>Memory pressure</source>
         <translation>Pression mémoire</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="186"/>
+        <location filename="../../Pages/MemPage.cpp" line="187"/>
         <source>%@ total</source>
         <translation>%@ au total</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="194"/>
+        <location filename="../../Pages/MemPage.cpp" line="195"/>
         <source>%@%. %@</source>
         <translation>%@ %. %@</translation>
     </message>
@@ -2133,22 +2133,22 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::MenuBar</name>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="165"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="166"/>
         <source>Show panel</source>
         <translation>Afficher le panneau</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="166"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="167"/>
         <source>Open Qel</source>
         <translation>Ouvrir Qel</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="167"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="168"/>
         <source>What just happened</source>
         <translation>Ce qui vient de se passer</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="242"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="243"/>
         <source>Qel keeps running while its window is closed, and usually waits in the tray. This desktop has no tray, so the window was minimised instead. To end Qel, choose Quit (Ctrl+Q).</source>
         <translation>Qel continue de tourner quand sa fenêtre est fermée et attend d&apos;habitude dans la zone de notification. Ce bureau n&apos;en a pas, la fenêtre a donc été réduite. Pour arrêter Qel, choisissez Quitter (Ctrl+Q).</translation>
     </message>
@@ -2156,7 +2156,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::MenuBarPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuBarPanel.cpp" line="70"/>
+        <location filename="../../MenuBar/MenuBarPanel.cpp" line="104"/>
         <source>Qel panel</source>
         <translation>Panneau Qel</translation>
     </message>
@@ -2172,28 +2172,28 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::MenuPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="166"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="167"/>
         <source>Today</source>
         <translation>Aujourd&apos;hui</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="184"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="185"/>
         <source>Top processes</source>
         <translation>Processus principaux</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="185"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="186"/>
         <source>Hover to quit</source>
         <translation>Survoler pour quitter</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="187"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="188"/>
         <location filename="../../MenuBar/MenuPanel.cpp" line="240"/>
         <source>Network</source>
         <translation>Réseau</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="188"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="189"/>
         <source>Bluetooth devices</source>
         <translation>Appareils Bluetooth</translation>
     </message>
@@ -2219,7 +2219,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
     </message>
     <message>
         <location filename="../../MenuBar/MenuPanel.cpp" line="311"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="459"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="460"/>
         <source>Not connected</source>
         <translation>Non connecté</translation>
     </message>
@@ -2259,62 +2259,62 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <translation>Ouvrir Qel</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="413"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="414"/>
         <source>Load %.2f</source>
         <translation>Charge %.2f</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="421"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="422"/>
         <source>Thermal</source>
         <translation>Thermique</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="421"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="422"/>
         <source>System thermal state</source>
         <translation>État thermique du système</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="422"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="423"/>
         <source>Battery</source>
         <translation>Batterie</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="424"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="425"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="424"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="425"/>
         <source>Memory %@</source>
         <translation>Mémoire %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="426"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="427"/>
         <source>Disk free</source>
         <translation>Disque libre</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="426"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="427"/>
         <source>%@ total</source>
         <translation>%@ au total</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="448"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="449"/>
         <source>%@ apps online</source>
         <translation>%@ applications en ligne</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="450"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="451"/>
         <source>Per-app traffic unavailable</source>
         <translation>Trafic par application indisponible</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="455"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="456"/>
         <source>Local %@</source>
         <translation>Local %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="459"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="460"/>
         <source>No local address</source>
         <translation>Pas d&apos;adresse locale</translation>
     </message>
@@ -2379,53 +2379,53 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::NetPage</name>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="41"/>
+        <location filename="../../Pages/NetPage.cpp" line="42"/>
         <source>Network</source>
         <translation>Réseau</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="46"/>
+        <location filename="../../Pages/NetPage.cpp" line="47"/>
         <source>Download</source>
         <translation>Réception</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="47"/>
+        <location filename="../../Pages/NetPage.cpp" line="48"/>
         <source>Upload</source>
         <translation>Envoi</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="48"/>
+        <location filename="../../Pages/NetPage.cpp" line="49"/>
         <source>Online</source>
         <translation>En ligne</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="48"/>
-        <location filename="../../Pages/NetPage.cpp" line="121"/>
+        <location filename="../../Pages/NetPage.cpp" line="49"/>
+        <location filename="../../Pages/NetPage.cpp" line="122"/>
         <source>%@ apps</source>
         <translation>%@ apps</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="77"/>
+        <location filename="../../Pages/NetPage.cpp" line="78"/>
         <source>Who&apos;s online</source>
         <translation>Qui est en ligne</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="77"/>
+        <location filename="../../Pages/NetPage.cpp" line="78"/>
         <source>Only processes under your account. Scroll sideways for more.</source>
         <translation>Uniquement les processus de votre compte. Faites défiler latéralement pour en voir plus.</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="116"/>
+        <location filename="../../Pages/NetPage.cpp" line="117"/>
         <source>Upload %@</source>
         <translation>Envoi %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="125"/>
+        <location filename="../../Pages/NetPage.cpp" line="126"/>
         <source>Each dot is an app that is online. Bigger dots have more traffic right now. Dots closer to the center have more total traffic. Click one for details. Per-app figures count TCP only, and leave out traffic within this computer.</source>
         <translation>Chaque point est une application en ligne. Les plus gros points ont plus de trafic en ce moment&#xa0;; les plus proches du centre ont plus de trafic au total. Cliquez sur l&apos;un d&apos;eux pour les détails. Les chiffres par application ne comptent que TCP et excluent le trafic interne à cet ordinateur.</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="128"/>
+        <location filename="../../Pages/NetPage.cpp" line="129"/>
         <source>Per-app traffic isn&apos;t available (the system&apos;s socket statistics can&apos;t be read), so only whole-computer upload and download are shown.</source>
         <translation>Le trafic par application n&apos;est pas disponible (les statistiques de sockets du système sont illisibles)&#xa0;: seuls l&apos;envoi et la réception de tout l&apos;ordinateur sont affichés.</translation>
     </message>
@@ -2744,12 +2744,12 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::ProcessNoteView</name>
     <message>
-        <location filename="../../Processes/ProcessNoteView.cpp" line="26"/>
+        <location filename="../../Processes/ProcessNoteView.cpp" line="27"/>
         <source>What is this</source>
         <translation>Qu&apos;est-ce que c&apos;est</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessNoteView.cpp" line="35"/>
+        <location filename="../../Processes/ProcessNoteView.cpp" line="36"/>
         <source>Look up this process online</source>
         <translation>Rechercher ce processus en ligne</translation>
     </message>
@@ -3158,12 +3158,12 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::SleepRowButton</name>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="63"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="64"/>
         <source>View sleep report</source>
         <translation>Voir le rapport de veille</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="76"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="77"/>
         <source>View</source>
         <translation>Afficher</translation>
     </message>
@@ -3230,12 +3230,12 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <translation>Cet ordinateur</translation>
     </message>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="121"/>
-        <source>No apps are online right now</source>
-        <translation>Aucune application n&apos;est en ligne en ce moment</translation>
+        <location filename="../../Pages/StarMapView.cpp" line="127"/>
+        <source>None of your apps has a TCP connection right now</source>
+        <translation>Aucune de vos applications n&apos;a de connexion TCP en ce moment</translation>
     </message>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="121"/>
+        <location filename="../../Pages/StarMapView.cpp" line="128"/>
         <source>Per-app traffic unavailable</source>
         <translation>Trafic par application indisponible</translation>
     </message>
@@ -4230,93 +4230,93 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <translation>Batterie de %@ faible</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="33"/>
+        <location filename="../../Pages/CPUPage.cpp" line="34"/>
         <source>Load average %.2f</source>
         <translation>Charge moyenne %.2f</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="34"/>
+        <location filename="../../Pages/CPUPage.cpp" line="35"/>
         <source>%@, %@ is using the most</source>
         <translation>%@, %@ en utilise le plus</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="35"/>
+        <location filename="../../Pages/CPUPage.cpp" line="36"/>
         <source>%@, %@</source>
         <translation>%@, %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="110"/>
+        <location filename="../../Pages/DiskPage.cpp" line="111"/>
         <source>System</source>
         <translation>Système</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="111"/>
+        <location filename="../../Pages/DiskPage.cpp" line="112"/>
         <source>Internal</source>
         <translation>Interne</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="111"/>
+        <location filename="../../Pages/DiskPage.cpp" line="112"/>
         <source>External</source>
         <translation>Externe</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="50"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="51"/>
         <source>Whole-computer power, measured by the battery.</source>
         <translation>Puissance de tout l&apos;ordinateur, mesurée par la batterie.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="51"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="52"/>
         <source>Whole-computer power isn&apos;t available. This is the sum of per-process energy.</source>
         <translation>La puissance de tout l&apos;ordinateur n&apos;est pas disponible. Ceci est la somme de l&apos;énergie par processus.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="52"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="53"/>
         <source>Measured energy isn&apos;t available. This is estimated from CPU usage.</source>
         <translation>L&apos;énergie mesurée n&apos;est pas disponible. Ceci est estimé d&apos;après l&apos;utilisation du CPU.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="58"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="59"/>
         <location filename="../../Samplers/ProcessName.cpp" line="42"/>
         <source>Process %@</source>
         <translation>Processus %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="64"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="65"/>
         <source>Unavailable</source>
         <translation>Indisponible</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="38"/>
+        <location filename="../../Pages/GPUPage.cpp" line="39"/>
         <source>GPU usage isn&apos;t available on this computer. It can be read from AMD graphics and from NVIDIA&apos;s driver.</source>
         <translation>L&apos;utilisation du GPU n&apos;est pas disponible sur cet ordinateur. Elle peut être lue sur les GPU AMD et via le pilote NVIDIA.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="41"/>
+        <location filename="../../Pages/GPUPage.cpp" line="42"/>
         <source>The GPU is close to full load. That&apos;s normal while rendering, exporting video or gaming.</source>
         <translation>Le GPU est presque à pleine charge. C&apos;est normal pendant un rendu, un export vidéo ou un jeu.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="42"/>
+        <location filename="../../Pages/GPUPage.cpp" line="43"/>
         <source>The GPU is working, with headroom left.</source>
         <translation>Le GPU travaille, avec de la marge.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="43"/>
+        <location filename="../../Pages/GPUPage.cpp" line="44"/>
         <source>The GPU is mostly idle.</source>
         <translation>Le GPU est presque inactif.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="34"/>
+        <location filename="../../Pages/MemPage.cpp" line="35"/>
         <source>Memory has run short. Quit the apps using the most first.</source>
         <translation>La mémoire est épuisée. Quittez d&apos;abord les applications qui en utilisent le plus.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="36"/>
+        <location filename="../../Pages/MemPage.cpp" line="37"/>
         <source>The system is compressing memory. Quitting apps you aren&apos;t using makes switching smoother.</source>
         <translation>Le système compresse la mémoire. Quitter les applications inutilisées rend le passage de l&apos;une à l&apos;autre plus fluide.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="37"/>
+        <location filename="../../Pages/MemPage.cpp" line="38"/>
         <source>There&apos;s enough memory. Nothing to do.</source>
         <translation>La mémoire est suffisante. Rien à faire.</translation>
     </message>

@@ -41,59 +41,59 @@
         <translation>カーネルと固定</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="88"/>
+        <location filename="../../Pages/DiskPage.cpp" line="89"/>
         <source>%@ available</source>
         <translation>%@ 空き</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="92"/>
+        <location filename="../../Pages/DiskPage.cpp" line="93"/>
         <source>%@ used of %@</source>
         <translation>%@ / %@ 使用</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="73"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="74"/>
         <source>No battery</source>
         <translation>バッテリーなし</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="74"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="75"/>
         <source>On battery</source>
         <translation>バッテリー駆動</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="74"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="75"/>
         <source>On AC power</source>
         <translation>AC 電源</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="75"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="76"/>
         <source>, charging</source>
         <translation>、充電中</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="76"/>
         <location filename="../../Pages/EnergyPage.cpp" line="77"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="78"/>
         <source>Unavailable</source>
         <translation>取得不可</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="80"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="81"/>
         <source>Not charging</source>
         <translation>充電していません</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="94"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="95"/>
         <location filename="../../Samplers/SampleReport.cpp" line="150"/>
         <source>Process %@</source>
         <translation>プロセス %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="95"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="96"/>
         <source>Keeping the display on</source>
         <translation>ディスプレイをオンのままにしています</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="96"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="97"/>
         <source>Keeps the computer awake when idle or with the lid closed</source>
         <translation>アイドル時やふたを閉じたときもコンピューターをスリープさせません</translation>
     </message>
@@ -1098,72 +1098,72 @@
 <context>
     <name>qel::CPUPage</name>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="94"/>
+        <location filename="../../Pages/CPUPage.cpp" line="95"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="109"/>
+        <location filename="../../Pages/CPUPage.cpp" line="110"/>
         <source>User</source>
         <translation>ユーザー</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="110"/>
+        <location filename="../../Pages/CPUPage.cpp" line="111"/>
         <source>System</source>
         <translation>システム</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="111"/>
+        <location filename="../../Pages/CPUPage.cpp" line="112"/>
         <source>Idle</source>
         <translation>アイドル</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="115"/>
+        <location filename="../../Pages/CPUPage.cpp" line="116"/>
         <source>Performance</source>
         <translation>高性能</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="116"/>
+        <location filename="../../Pages/CPUPage.cpp" line="117"/>
         <source>Efficiency</source>
         <translation>高効率</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="131"/>
+        <location filename="../../Pages/CPUPage.cpp" line="132"/>
         <source>Last 60 seconds</source>
         <translation>過去 60 秒間</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="131"/>
+        <location filename="../../Pages/CPUPage.cpp" line="132"/>
         <source>All cores combined</source>
         <translation>全コア合計</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="146"/>
+        <location filename="../../Pages/CPUPage.cpp" line="147"/>
         <source>Using the most</source>
         <translation>最も多く使用</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="146"/>
+        <location filename="../../Pages/CPUPage.cpp" line="147"/>
         <source>Click a name for details</source>
         <translation>名前をクリックすると詳細を表示</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="195"/>
+        <location filename="../../Pages/CPUPage.cpp" line="196"/>
         <source>%@ processes</source>
         <translation>%@ 個のプロセス</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="196"/>
+        <location filename="../../Pages/CPUPage.cpp" line="197"/>
         <source>Load %.2f</source>
         <translation>負荷 %.2f</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="207"/>
+        <location filename="../../Pages/CPUPage.cpp" line="208"/>
         <source>Each bar is a logical core. The contrasting segment on it marks its recent peak. The center shows the system thermal state.</source>
         <translation>各バーは 1 つの論理コアです。色の異なる部分は直近のピークを示します。中央にはシステムの温度状態を表示します。</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="209"/>
+        <location filename="../../Pages/CPUPage.cpp" line="210"/>
         <source>Each bar is a core. The contrasting segment on it marks its recent peak. The center shows the system thermal state.</source>
         <translation>各バーは 1 つのコアです。色の異なる部分は直近のピークを示します。中央にはシステムの温度状態を表示します。</translation>
     </message>
@@ -1334,66 +1334,66 @@
 <context>
     <name>qel::DiskPage</name>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="120"/>
+        <location filename="../../Pages/DiskPage.cpp" line="121"/>
         <source>Disk</source>
         <translation>ディスク</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="123"/>
-        <location filename="../../Pages/DiskPage.cpp" line="244"/>
+        <location filename="../../Pages/DiskPage.cpp" line="124"/>
+        <location filename="../../Pages/DiskPage.cpp" line="245"/>
         <source>Read %@, write %@</source>
         <translation>読み込み %@、書き込み %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="130"/>
+        <location filename="../../Pages/DiskPage.cpp" line="131"/>
         <source>Used</source>
         <translation>使用済み</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="131"/>
+        <location filename="../../Pages/DiskPage.cpp" line="132"/>
         <source>Available</source>
         <translation>空き</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="144"/>
+        <location filename="../../Pages/DiskPage.cpp" line="145"/>
         <source>The outer ring is the system disk&apos;s space: used and available.
 The inner ring is the last 60 seconds of activity: reads grow outward, writes inward.</source>
         <translation>外側のリングはシステムディスクの容量（使用済みと空き）です。
 内側のリングは直近 60 秒間のアクティビティで、読み込みは外向き、書き込みは内向きに伸びます。</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="167"/>
-        <location filename="../../Pages/DiskPage.cpp" line="230"/>
+        <location filename="../../Pages/DiskPage.cpp" line="168"/>
+        <location filename="../../Pages/DiskPage.cpp" line="231"/>
         <source>Volumes</source>
         <translation>ボリューム</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="176"/>
+        <location filename="../../Pages/DiskPage.cpp" line="177"/>
         <source>Active now</source>
         <translation>現在アクティブ</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="176"/>
+        <location filename="../../Pages/DiskPage.cpp" line="177"/>
         <source>Click a name for details</source>
         <translation>名前をクリックすると詳細を表示</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="177"/>
+        <location filename="../../Pages/DiskPage.cpp" line="178"/>
         <source>No process is doing heavy disk activity right now.</source>
         <translation>現在、ディスクを激しく使用しているプロセスはありません。</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="187"/>
+        <location filename="../../Pages/DiskPage.cpp" line="188"/>
         <source>Most written</source>
         <translation>最も多く書き込み</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="187"/>
+        <location filename="../../Pages/DiskPage.cpp" line="188"/>
         <source>Since each process started</source>
         <translation>各プロセスの起動以降</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="230"/>
+        <location filename="../../Pages/DiskPage.cpp" line="231"/>
         <source>%@ mounted</source>
         <translation>%@ をマウント</translation>
     </message>
@@ -1437,125 +1437,125 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
 <context>
     <name>qel::EnergyPage</name>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="185"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="186"/>
         <source>Energy</source>
         <translation>エネルギー</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="189"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="190"/>
         <source>Charge</source>
         <translation>充電</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="190"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="191"/>
         <source>Power</source>
         <translation>電力</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="191"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="192"/>
         <source>Thermal state</source>
         <translation>熱状態</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="221"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="329"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="222"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="330"/>
         <source>Preventing sleep</source>
         <translation>スリープを防止中</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="235"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="358"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="236"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="359"/>
         <source>Runtime</source>
         <translation>駆動時間</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="245"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="246"/>
         <source>Charger</source>
         <translation>充電器</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="249"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="250"/>
         <source>Not connected</source>
         <translation>未接続</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="251"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="252"/>
         <source>Adapter power</source>
         <translation>アダプター電力</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="251"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="252"/>
         <source>Current input</source>
         <translation>現在の入力</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="252"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="253"/>
         <source>Battery charging</source>
         <translation>バッテリー充電中</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="253"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="254"/>
         <source>Power the system reports for the connected adapter, not the current input.</source>
         <translation>接続中のアダプターについてシステムが報告する電力で、現在の入力ではありません。</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="300"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="387"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="301"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="388"/>
         <source> Per-app energy is estimated from CPU usage.</source>
         <translation> アプリごとのエネルギーは CPU 使用率から推定しています。</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="301"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="302"/>
         <source>One turn is 60 seconds, with now at the top. Each bar is stacked by app. Gray is everything else.</source>
         <translation>1 周が 60 秒で、現在が一番上です。各バーはアプリごとに積み上げられ、灰色はその他すべてです。</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="330"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="331"/>
         <source>%@ processes</source>
         <translation>%@ 個のプロセス</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="332"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="333"/>
         <source>Nothing is preventing sleep. The computer will sleep normally when you close the lid.</source>
         <translation>スリープを妨げているものはありません。ふたを閉じるとコンピューターは通常どおりスリープします。</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="333"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="334"/>
         <source>Nothing is preventing sleep. The computer will sleep normally when it&apos;s left idle.</source>
         <translation>スリープを妨げているものはありません。放置するとコンピューターは通常どおりスリープします。</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="366"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="367"/>
         <source>This computer has no battery</source>
         <translation>このコンピューターにはバッテリーがありません</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="369"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="370"/>
         <source>A runtime estimate isn&apos;t available yet.</source>
         <translation>駆動時間の推定はまだできません。</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="374"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="375"/>
         <source>If you unplugged now, about</source>
         <translation>今電源を外すと約</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="374"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="375"/>
         <source>At this rate, about</source>
         <translation>このペースで約</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="386"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="387"/>
         <source>Estimated from the average power over the last minute.</source>
         <translation>過去 1 分間の平均電力から推定しています。</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="391"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="392"/>
         <source>Health</source>
         <translation>状態</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="393"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="394"/>
         <source>Cycle count</source>
         <translation>充放電回数</translation>
     </message>
@@ -1746,74 +1746,74 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
 <context>
     <name>qel::GPUPage</name>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="99"/>
+        <location filename="../../Pages/GPUPage.cpp" line="100"/>
         <source>The more cells lit, the busier the GPU. The outer ring is the last 60 seconds, with now at the top.
 The system doesn&apos;t report per-core or per-app GPU usage, so only the overall figure is shown.</source>
         <translation>点灯しているセルが多いほど GPU の負荷が高くなります。外側のリングは過去 60 秒間で、現在が一番上です。
 システムがコアごと・アプリごとの GPU 使用率を報告しないため、全体の値のみを表示します。</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="107"/>
+        <location filename="../../Pages/GPUPage.cpp" line="108"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="112"/>
+        <location filename="../../Pages/GPUPage.cpp" line="113"/>
         <source>GPU memory</source>
         <translation>GPU メモリ</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="113"/>
+        <location filename="../../Pages/GPUPage.cpp" line="114"/>
         <source>Cores</source>
         <translation>コア</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="114"/>
+        <location filename="../../Pages/GPUPage.cpp" line="115"/>
         <source>Thermal state</source>
         <translation>熱状態</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="123"/>
+        <location filename="../../Pages/GPUPage.cpp" line="124"/>
         <source>Renderer</source>
         <translation>レンダラー</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="124"/>
+        <location filename="../../Pages/GPUPage.cpp" line="125"/>
         <source>Tiler</source>
         <translation>タイラー</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="170"/>
+        <location filename="../../Pages/GPUPage.cpp" line="171"/>
         <source>Likely GPU users</source>
         <translation>GPU を使用していそうなアプリ</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="170"/>
+        <location filename="../../Pages/GPUPage.cpp" line="171"/>
         <source>Apps with the GPU open, by energy</source>
         <translation>GPU を使用中のアプリ（エネルギー順）</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="179"/>
+        <location filename="../../Pages/GPUPage.cpp" line="180"/>
         <source>Last 60 seconds</source>
         <translation>過去 60 秒間</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="179"/>
+        <location filename="../../Pages/GPUPage.cpp" line="180"/>
         <source>Overall usage</source>
         <translation>全体の使用率</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="217"/>
+        <location filename="../../Pages/GPUPage.cpp" line="218"/>
         <source>Unified memory</source>
         <translation>ユニファイドメモリ</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="217"/>
+        <location filename="../../Pages/GPUPage.cpp" line="218"/>
         <source>GPU and CPU share %@</source>
         <translation>GPU と CPU で %@ を共有</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="224"/>
+        <location filename="../../Pages/GPUPage.cpp" line="225"/>
         <source>The GPU is using %@, other apps %@, with %@ left.</source>
         <translation>GPU は %@ を使用、ほかのアプリが %@、残り %@ です。</translation>
     </message>
@@ -2028,68 +2028,68 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MemPage</name>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="74"/>
+        <location filename="../../Pages/MemPage.cpp" line="75"/>
         <source>Memory</source>
         <translation>メモリ</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="79"/>
+        <location filename="../../Pages/MemPage.cpp" line="80"/>
         <source>Used</source>
         <translation>使用済み</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="80"/>
+        <location filename="../../Pages/MemPage.cpp" line="81"/>
         <source>Pressure</source>
         <translation>プレッシャー</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="81"/>
+        <location filename="../../Pages/MemPage.cpp" line="82"/>
         <source>Swap</source>
         <translation>スワップ</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="92"/>
+        <location filename="../../Pages/MemPage.cpp" line="93"/>
         <source>Each bubble is a process, sized by the memory it uses. Click a bubble for details or to quit it. The outer ring is memory pressure.</source>
         <translation>各バブルがプロセスで、大きさは使用メモリ量です。バブルをクリックすると詳細を表示したり終了したりできます。外側のリングはメモリプレッシャーです。</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="109"/>
-        <location filename="../../Pages/MemPage.cpp" line="186"/>
+        <location filename="../../Pages/MemPage.cpp" line="110"/>
+        <location filename="../../Pages/MemPage.cpp" line="187"/>
         <source>Memory breakdown</source>
         <translation>メモリの内訳</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="138"/>
+        <location filename="../../Pages/MemPage.cpp" line="139"/>
         <source>App memory</source>
         <translation>アプリメモリ</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="139"/>
+        <location filename="../../Pages/MemPage.cpp" line="140"/>
         <source>Kernel &amp; locked</source>
         <translation>カーネルと固定</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="140"/>
+        <location filename="../../Pages/MemPage.cpp" line="141"/>
         <source>Compressed</source>
         <translation>圧縮</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="141"/>
+        <location filename="../../Pages/MemPage.cpp" line="142"/>
         <source>Available</source>
         <translation>空き</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="158"/>
+        <location filename="../../Pages/MemPage.cpp" line="159"/>
         <source>Memory pressure</source>
         <translation>メモリプレッシャー</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="186"/>
+        <location filename="../../Pages/MemPage.cpp" line="187"/>
         <source>%@ total</source>
         <translation>合計 %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="194"/>
+        <location filename="../../Pages/MemPage.cpp" line="195"/>
         <source>%@%. %@</source>
         <translation>%@%。%@</translation>
     </message>
@@ -2133,22 +2133,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MenuBar</name>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="165"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="166"/>
         <source>Show panel</source>
         <translation>パネルを表示</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="166"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="167"/>
         <source>Open Qel</source>
         <translation>Qel を開く</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="167"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="168"/>
         <source>What just happened</source>
         <translation>今の出来事</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="242"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="243"/>
         <source>Qel keeps running while its window is closed, and usually waits in the tray. This desktop has no tray, so the window was minimised instead. To end Qel, choose Quit (Ctrl+Q).</source>
         <translation>Qel はウインドウを閉じても動作を続け、通常はトレイで待機します。このデスクトップにはトレイがないため、代わりにウインドウを最小化しました。Qel を終了するには「終了」（Ctrl+Q）を選んでください。</translation>
     </message>
@@ -2156,7 +2156,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MenuBarPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuBarPanel.cpp" line="70"/>
+        <location filename="../../MenuBar/MenuBarPanel.cpp" line="104"/>
         <source>Qel panel</source>
         <translation>Qel パネル</translation>
     </message>
@@ -2172,28 +2172,28 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MenuPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="166"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="167"/>
         <source>Today</source>
         <translation>今日</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="184"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="185"/>
         <source>Top processes</source>
         <translation>上位のプロセス</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="185"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="186"/>
         <source>Hover to quit</source>
         <translation>ポイントして終了</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="187"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="188"/>
         <location filename="../../MenuBar/MenuPanel.cpp" line="240"/>
         <source>Network</source>
         <translation>ネットワーク</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="188"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="189"/>
         <source>Bluetooth devices</source>
         <translation>Bluetooth デバイス</translation>
     </message>
@@ -2219,7 +2219,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
     </message>
     <message>
         <location filename="../../MenuBar/MenuPanel.cpp" line="311"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="459"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="460"/>
         <source>Not connected</source>
         <translation>未接続</translation>
     </message>
@@ -2259,62 +2259,62 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>Qel を開く</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="413"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="414"/>
         <source>Load %.2f</source>
         <translation>負荷 %.2f</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="421"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="422"/>
         <source>Thermal</source>
         <translation>熱</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="421"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="422"/>
         <source>System thermal state</source>
         <translation>システムの熱状態</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="422"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="423"/>
         <source>Battery</source>
         <translation>バッテリー</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="424"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="425"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="424"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="425"/>
         <source>Memory %@</source>
         <translation>メモリ %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="426"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="427"/>
         <source>Disk free</source>
         <translation>ディスク空き</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="426"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="427"/>
         <source>%@ total</source>
         <translation>合計 %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="448"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="449"/>
         <source>%@ apps online</source>
         <translation>%@ 個のアプリがオンライン</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="450"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="451"/>
         <source>Per-app traffic unavailable</source>
         <translation>アプリごとの通信量は取得不可</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="455"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="456"/>
         <source>Local %@</source>
         <translation>ローカル %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="459"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="460"/>
         <source>No local address</source>
         <translation>ローカルアドレスなし</translation>
     </message>
@@ -2379,53 +2379,53 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::NetPage</name>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="41"/>
+        <location filename="../../Pages/NetPage.cpp" line="42"/>
         <source>Network</source>
         <translation>ネットワーク</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="46"/>
+        <location filename="../../Pages/NetPage.cpp" line="47"/>
         <source>Download</source>
         <translation>ダウンロード</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="47"/>
+        <location filename="../../Pages/NetPage.cpp" line="48"/>
         <source>Upload</source>
         <translation>アップロード</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="48"/>
+        <location filename="../../Pages/NetPage.cpp" line="49"/>
         <source>Online</source>
         <translation>オンライン</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="48"/>
-        <location filename="../../Pages/NetPage.cpp" line="121"/>
+        <location filename="../../Pages/NetPage.cpp" line="49"/>
+        <location filename="../../Pages/NetPage.cpp" line="122"/>
         <source>%@ apps</source>
         <translation>%@ 個のアプリ</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="77"/>
+        <location filename="../../Pages/NetPage.cpp" line="78"/>
         <source>Who&apos;s online</source>
         <translation>オンライン中のアプリ</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="77"/>
+        <location filename="../../Pages/NetPage.cpp" line="78"/>
         <source>Only processes under your account. Scroll sideways for more.</source>
         <translation>自分のアカウントのプロセスのみです。横にスクロールするとさらに表示されます。</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="116"/>
+        <location filename="../../Pages/NetPage.cpp" line="117"/>
         <source>Upload %@</source>
         <translation>アップロード %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="125"/>
+        <location filename="../../Pages/NetPage.cpp" line="126"/>
         <source>Each dot is an app that is online. Bigger dots have more traffic right now. Dots closer to the center have more total traffic. Click one for details. Per-app figures count TCP only, and leave out traffic within this computer.</source>
         <translation>各ドットはオンラインのアプリです。ドットが大きいほど現在の通信量が多く、中心に近いほど総通信量が多くなります。クリックすると詳細を表示します。アプリごとの値は TCP のみを数え、このコンピューター内の通信は含みません。</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="128"/>
+        <location filename="../../Pages/NetPage.cpp" line="129"/>
         <source>Per-app traffic isn&apos;t available (the system&apos;s socket statistics can&apos;t be read), so only whole-computer upload and download are shown.</source>
         <translation>システムのソケット統計を読み取れないためアプリごとの通信量は取得できません。コンピューター全体のアップロードとダウンロードのみを表示します。</translation>
     </message>
@@ -2744,12 +2744,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::ProcessNoteView</name>
     <message>
-        <location filename="../../Processes/ProcessNoteView.cpp" line="26"/>
+        <location filename="../../Processes/ProcessNoteView.cpp" line="27"/>
         <source>What is this</source>
         <translation>これは何？</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessNoteView.cpp" line="35"/>
+        <location filename="../../Processes/ProcessNoteView.cpp" line="36"/>
         <source>Look up this process online</source>
         <translation>このプロセスをオンラインで調べる</translation>
     </message>
@@ -3158,12 +3158,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::SleepRowButton</name>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="63"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="64"/>
         <source>View sleep report</source>
         <translation>スリープレポートを表示</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="76"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="77"/>
         <source>View</source>
         <translation>表示</translation>
     </message>
@@ -3230,12 +3230,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>このコンピューター</translation>
     </message>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="121"/>
-        <source>No apps are online right now</source>
-        <translation>現在オンラインのアプリはありません</translation>
+        <location filename="../../Pages/StarMapView.cpp" line="127"/>
+        <source>None of your apps has a TCP connection right now</source>
+        <translation>現在 TCP 接続中の自分のアプリはありません</translation>
     </message>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="121"/>
+        <location filename="../../Pages/StarMapView.cpp" line="128"/>
         <source>Per-app traffic unavailable</source>
         <translation>アプリごとの通信量は取得不可</translation>
     </message>
@@ -4230,93 +4230,93 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>%@ のバッテリー残量低下</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="33"/>
+        <location filename="../../Pages/CPUPage.cpp" line="34"/>
         <source>Load average %.2f</source>
         <translation>ロードアベレージ %.2f</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="34"/>
+        <location filename="../../Pages/CPUPage.cpp" line="35"/>
         <source>%@, %@ is using the most</source>
         <translation>%@、最も多く使っているのは %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="35"/>
+        <location filename="../../Pages/CPUPage.cpp" line="36"/>
         <source>%@, %@</source>
         <translation>%@、%@</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="110"/>
+        <location filename="../../Pages/DiskPage.cpp" line="111"/>
         <source>System</source>
         <translation>システム</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="111"/>
+        <location filename="../../Pages/DiskPage.cpp" line="112"/>
         <source>Internal</source>
         <translation>内蔵</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="111"/>
+        <location filename="../../Pages/DiskPage.cpp" line="112"/>
         <source>External</source>
         <translation>外部</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="50"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="51"/>
         <source>Whole-computer power, measured by the battery.</source>
         <translation>バッテリーで測定したコンピューター全体の電力です。</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="51"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="52"/>
         <source>Whole-computer power isn&apos;t available. This is the sum of per-process energy.</source>
         <translation>コンピューター全体の電力は取得できません。プロセスごとのエネルギーの合計です。</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="52"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="53"/>
         <source>Measured energy isn&apos;t available. This is estimated from CPU usage.</source>
         <translation>実測のエネルギーは取得できません。CPU 使用率から推定しています。</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="58"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="59"/>
         <location filename="../../Samplers/ProcessName.cpp" line="42"/>
         <source>Process %@</source>
         <translation>プロセス %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="64"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="65"/>
         <source>Unavailable</source>
         <translation>取得不可</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="38"/>
+        <location filename="../../Pages/GPUPage.cpp" line="39"/>
         <source>GPU usage isn&apos;t available on this computer. It can be read from AMD graphics and from NVIDIA&apos;s driver.</source>
         <translation>このコンピューターでは GPU 使用率を取得できません。AMD のグラフィックスと NVIDIA のドライバーから読み取れます。</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="41"/>
+        <location filename="../../Pages/GPUPage.cpp" line="42"/>
         <source>The GPU is close to full load. That&apos;s normal while rendering, exporting video or gaming.</source>
         <translation>GPU はほぼフル稼働です。レンダリング、動画の書き出し、ゲーム中なら正常です。</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="42"/>
+        <location filename="../../Pages/GPUPage.cpp" line="43"/>
         <source>The GPU is working, with headroom left.</source>
         <translation>GPU は稼働中ですが、まだ余裕があります。</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="43"/>
+        <location filename="../../Pages/GPUPage.cpp" line="44"/>
         <source>The GPU is mostly idle.</source>
         <translation>GPU はほとんどアイドルです。</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="34"/>
+        <location filename="../../Pages/MemPage.cpp" line="35"/>
         <source>Memory has run short. Quit the apps using the most first.</source>
         <translation>メモリが不足しています。使用量の多いアプリから終了してください。</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="36"/>
+        <location filename="../../Pages/MemPage.cpp" line="37"/>
         <source>The system is compressing memory. Quitting apps you aren&apos;t using makes switching smoother.</source>
         <translation>システムがメモリを圧縮しています。使っていないアプリを終了すると切り替えが快適になります。</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="37"/>
+        <location filename="../../Pages/MemPage.cpp" line="38"/>
         <source>There&apos;s enough memory. Nothing to do.</source>
         <translation>メモリは十分です。対処は不要です。</translation>
     </message>

@@ -41,59 +41,59 @@
         <translation>커널 및 고정</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="88"/>
+        <location filename="../../Pages/DiskPage.cpp" line="89"/>
         <source>%@ available</source>
         <translation>%@ 사용 가능</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="92"/>
+        <location filename="../../Pages/DiskPage.cpp" line="93"/>
         <source>%@ used of %@</source>
         <translation>%2$@ 중 %1$@ 사용</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="73"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="74"/>
         <source>No battery</source>
         <translation>배터리 없음</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="74"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="75"/>
         <source>On battery</source>
         <translation>배터리 사용 중</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="74"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="75"/>
         <source>On AC power</source>
         <translation>전원 연결됨</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="75"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="76"/>
         <source>, charging</source>
         <translation>, 충전 중</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="76"/>
         <location filename="../../Pages/EnergyPage.cpp" line="77"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="78"/>
         <source>Unavailable</source>
         <translation>사용할 수 없음</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="80"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="81"/>
         <source>Not charging</source>
         <translation>충전 안 함</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="94"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="95"/>
         <location filename="../../Samplers/SampleReport.cpp" line="150"/>
         <source>Process %@</source>
         <translation>프로세스 %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="95"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="96"/>
         <source>Keeping the display on</source>
         <translation>디스플레이를 켜 두는 중</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="96"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="97"/>
         <source>Keeps the computer awake when idle or with the lid closed</source>
         <translation>유휴 상태이거나 덮개를 닫아도 컴퓨터를 깨어 있게 합니다</translation>
     </message>
@@ -1098,72 +1098,72 @@
 <context>
     <name>qel::CPUPage</name>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="94"/>
+        <location filename="../../Pages/CPUPage.cpp" line="95"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="109"/>
+        <location filename="../../Pages/CPUPage.cpp" line="110"/>
         <source>User</source>
         <translation>사용자</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="110"/>
+        <location filename="../../Pages/CPUPage.cpp" line="111"/>
         <source>System</source>
         <translation>시스템</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="111"/>
+        <location filename="../../Pages/CPUPage.cpp" line="112"/>
         <source>Idle</source>
         <translation>유휴</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="115"/>
+        <location filename="../../Pages/CPUPage.cpp" line="116"/>
         <source>Performance</source>
         <translation>성능</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="116"/>
+        <location filename="../../Pages/CPUPage.cpp" line="117"/>
         <source>Efficiency</source>
         <translation>효율</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="131"/>
+        <location filename="../../Pages/CPUPage.cpp" line="132"/>
         <source>Last 60 seconds</source>
         <translation>최근 60초</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="131"/>
+        <location filename="../../Pages/CPUPage.cpp" line="132"/>
         <source>All cores combined</source>
         <translation>전체 코어</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="146"/>
+        <location filename="../../Pages/CPUPage.cpp" line="147"/>
         <source>Using the most</source>
         <translation>가장 많이 사용 중</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="146"/>
+        <location filename="../../Pages/CPUPage.cpp" line="147"/>
         <source>Click a name for details</source>
         <translation>이름을 클릭하면 세부 정보 표시</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="195"/>
+        <location filename="../../Pages/CPUPage.cpp" line="196"/>
         <source>%@ processes</source>
         <translation>프로세스 %@개</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="196"/>
+        <location filename="../../Pages/CPUPage.cpp" line="197"/>
         <source>Load %.2f</source>
         <translation>부하 %.2f</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="207"/>
+        <location filename="../../Pages/CPUPage.cpp" line="208"/>
         <source>Each bar is a logical core. The contrasting segment on it marks its recent peak. The center shows the system thermal state.</source>
         <translation>각 막대는 논리 코어 하나입니다. 대비되는 구간이 최근 최고치를 표시합니다. 가운데에는 시스템 열 상태가 표시됩니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="209"/>
+        <location filename="../../Pages/CPUPage.cpp" line="210"/>
         <source>Each bar is a core. The contrasting segment on it marks its recent peak. The center shows the system thermal state.</source>
         <translation>각 막대는 코어 하나입니다. 대비되는 구간이 최근 최고치를 표시합니다. 가운데에는 시스템 열 상태가 표시됩니다.</translation>
     </message>
@@ -1334,66 +1334,66 @@
 <context>
     <name>qel::DiskPage</name>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="120"/>
+        <location filename="../../Pages/DiskPage.cpp" line="121"/>
         <source>Disk</source>
         <translation>디스크</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="123"/>
-        <location filename="../../Pages/DiskPage.cpp" line="244"/>
+        <location filename="../../Pages/DiskPage.cpp" line="124"/>
+        <location filename="../../Pages/DiskPage.cpp" line="245"/>
         <source>Read %@, write %@</source>
         <translation>읽기 %@, 쓰기 %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="130"/>
+        <location filename="../../Pages/DiskPage.cpp" line="131"/>
         <source>Used</source>
         <translation>사용됨</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="131"/>
+        <location filename="../../Pages/DiskPage.cpp" line="132"/>
         <source>Available</source>
         <translation>사용 가능</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="144"/>
+        <location filename="../../Pages/DiskPage.cpp" line="145"/>
         <source>The outer ring is the system disk&apos;s space: used and available.
 The inner ring is the last 60 seconds of activity: reads grow outward, writes inward.</source>
         <translation>바깥 링은 시스템 디스크 공간입니다: 사용됨과 사용 가능.
 안쪽 링은 최근 60초 동안의 활동입니다: 읽기는 바깥쪽으로, 쓰기는 안쪽으로 자랍니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="167"/>
-        <location filename="../../Pages/DiskPage.cpp" line="230"/>
+        <location filename="../../Pages/DiskPage.cpp" line="168"/>
+        <location filename="../../Pages/DiskPage.cpp" line="231"/>
         <source>Volumes</source>
         <translation>볼륨</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="176"/>
+        <location filename="../../Pages/DiskPage.cpp" line="177"/>
         <source>Active now</source>
         <translation>지금 활성</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="176"/>
+        <location filename="../../Pages/DiskPage.cpp" line="177"/>
         <source>Click a name for details</source>
         <translation>이름을 클릭하면 세부 정보 표시</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="177"/>
+        <location filename="../../Pages/DiskPage.cpp" line="178"/>
         <source>No process is doing heavy disk activity right now.</source>
         <translation>지금 디스크를 많이 사용하는 프로세스가 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="187"/>
+        <location filename="../../Pages/DiskPage.cpp" line="188"/>
         <source>Most written</source>
         <translation>가장 많이 씀</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="187"/>
+        <location filename="../../Pages/DiskPage.cpp" line="188"/>
         <source>Since each process started</source>
         <translation>각 프로세스 시작 이후</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="230"/>
+        <location filename="../../Pages/DiskPage.cpp" line="231"/>
         <source>%@ mounted</source>
         <translation>%@개 마운트됨</translation>
     </message>
@@ -1437,125 +1437,125 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
 <context>
     <name>qel::EnergyPage</name>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="185"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="186"/>
         <source>Energy</source>
         <translation>에너지</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="189"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="190"/>
         <source>Charge</source>
         <translation>충전량</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="190"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="191"/>
         <source>Power</source>
         <translation>전력</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="191"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="192"/>
         <source>Thermal state</source>
         <translation>발열 상태</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="221"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="329"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="222"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="330"/>
         <source>Preventing sleep</source>
         <translation>절전 방지 중</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="235"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="358"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="236"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="359"/>
         <source>Runtime</source>
         <translation>사용 시간</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="245"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="246"/>
         <source>Charger</source>
         <translation>충전기</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="249"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="250"/>
         <source>Not connected</source>
         <translation>연결 안 됨</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="251"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="252"/>
         <source>Adapter power</source>
         <translation>어댑터 전력</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="251"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="252"/>
         <source>Current input</source>
         <translation>현재 입력</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="252"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="253"/>
         <source>Battery charging</source>
         <translation>배터리 충전 중</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="253"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="254"/>
         <source>Power the system reports for the connected adapter, not the current input.</source>
         <translation>현재 입력이 아니라 연결된 어댑터에 대해 시스템이 보고하는 전력입니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="300"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="387"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="301"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="388"/>
         <source> Per-app energy is estimated from CPU usage.</source>
         <translation> 앱별 에너지는 CPU 사용량으로 추정합니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="301"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="302"/>
         <source>One turn is 60 seconds, with now at the top. Each bar is stacked by app. Gray is everything else.</source>
         <translation>한 바퀴는 60초이며 맨 위가 현재입니다. 각 막대는 앱별로 쌓입니다. 회색은 나머지 전부입니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="330"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="331"/>
         <source>%@ processes</source>
         <translation>프로세스 %@개</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="332"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="333"/>
         <source>Nothing is preventing sleep. The computer will sleep normally when you close the lid.</source>
         <translation>절전을 막는 것이 없습니다. 덮개를 닫으면 컴퓨터가 정상적으로 절전합니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="333"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="334"/>
         <source>Nothing is preventing sleep. The computer will sleep normally when it&apos;s left idle.</source>
         <translation>절전을 막는 것이 없습니다. 컴퓨터를 그대로 두면 정상적으로 절전합니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="366"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="367"/>
         <source>This computer has no battery</source>
         <translation>이 컴퓨터에는 배터리가 없습니다</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="369"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="370"/>
         <source>A runtime estimate isn&apos;t available yet.</source>
         <translation>아직 사용 시간 추정치가 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="374"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="375"/>
         <source>If you unplugged now, about</source>
         <translation>지금 전원을 뽑으면 약</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="374"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="375"/>
         <source>At this rate, about</source>
         <translation>이 속도라면 약</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="386"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="387"/>
         <source>Estimated from the average power over the last minute.</source>
         <translation>최근 1분 평균 전력으로 추정했습니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="391"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="392"/>
         <source>Health</source>
         <translation>상태</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="393"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="394"/>
         <source>Cycle count</source>
         <translation>충전 횟수</translation>
     </message>
@@ -1746,74 +1746,74 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
 <context>
     <name>qel::GPUPage</name>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="99"/>
+        <location filename="../../Pages/GPUPage.cpp" line="100"/>
         <source>The more cells lit, the busier the GPU. The outer ring is the last 60 seconds, with now at the top.
 The system doesn&apos;t report per-core or per-app GPU usage, so only the overall figure is shown.</source>
         <translation>켜진 칸이 많을수록 GPU가 바쁩니다. 바깥 링은 최근 60초이며 맨 위가 현재입니다.
 시스템이 코어별·앱별 GPU 사용량을 보고하지 않으므로 전체 수치만 표시됩니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="107"/>
+        <location filename="../../Pages/GPUPage.cpp" line="108"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="112"/>
+        <location filename="../../Pages/GPUPage.cpp" line="113"/>
         <source>GPU memory</source>
         <translation>GPU 메모리</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="113"/>
+        <location filename="../../Pages/GPUPage.cpp" line="114"/>
         <source>Cores</source>
         <translation>코어</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="114"/>
+        <location filename="../../Pages/GPUPage.cpp" line="115"/>
         <source>Thermal state</source>
         <translation>발열 상태</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="123"/>
+        <location filename="../../Pages/GPUPage.cpp" line="124"/>
         <source>Renderer</source>
         <translation>렌더러</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="124"/>
+        <location filename="../../Pages/GPUPage.cpp" line="125"/>
         <source>Tiler</source>
         <translation>타일러</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="170"/>
+        <location filename="../../Pages/GPUPage.cpp" line="171"/>
         <source>Likely GPU users</source>
         <translation>GPU를 사용하는 것으로 보이는 앱</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="170"/>
+        <location filename="../../Pages/GPUPage.cpp" line="171"/>
         <source>Apps with the GPU open, by energy</source>
         <translation>GPU를 사용하는 앱, 에너지순</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="179"/>
+        <location filename="../../Pages/GPUPage.cpp" line="180"/>
         <source>Last 60 seconds</source>
         <translation>최근 60초</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="179"/>
+        <location filename="../../Pages/GPUPage.cpp" line="180"/>
         <source>Overall usage</source>
         <translation>전체 사용량</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="217"/>
+        <location filename="../../Pages/GPUPage.cpp" line="218"/>
         <source>Unified memory</source>
         <translation>통합 메모리</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="217"/>
+        <location filename="../../Pages/GPUPage.cpp" line="218"/>
         <source>GPU and CPU share %@</source>
         <translation>GPU와 CPU가 %@ 공유</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="224"/>
+        <location filename="../../Pages/GPUPage.cpp" line="225"/>
         <source>The GPU is using %@, other apps %@, with %@ left.</source>
         <translation>GPU가 %@, 다른 앱이 %@을(를) 사용 중이며 %@ 남았습니다.</translation>
     </message>
@@ -2028,68 +2028,68 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MemPage</name>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="74"/>
+        <location filename="../../Pages/MemPage.cpp" line="75"/>
         <source>Memory</source>
         <translation>메모리</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="79"/>
+        <location filename="../../Pages/MemPage.cpp" line="80"/>
         <source>Used</source>
         <translation>사용됨</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="80"/>
+        <location filename="../../Pages/MemPage.cpp" line="81"/>
         <source>Pressure</source>
         <translation>압력</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="81"/>
+        <location filename="../../Pages/MemPage.cpp" line="82"/>
         <source>Swap</source>
         <translation>스왑</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="92"/>
+        <location filename="../../Pages/MemPage.cpp" line="93"/>
         <source>Each bubble is a process, sized by the memory it uses. Click a bubble for details or to quit it. The outer ring is memory pressure.</source>
         <translation>각 버블은 프로세스이며 크기는 사용하는 메모리에 비례합니다. 버블을 클릭하면 세부 정보를 보거나 종료할 수 있습니다. 바깥 링은 메모리 압력입니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="109"/>
-        <location filename="../../Pages/MemPage.cpp" line="186"/>
+        <location filename="../../Pages/MemPage.cpp" line="110"/>
+        <location filename="../../Pages/MemPage.cpp" line="187"/>
         <source>Memory breakdown</source>
         <translation>메모리 구성</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="138"/>
+        <location filename="../../Pages/MemPage.cpp" line="139"/>
         <source>App memory</source>
         <translation>앱 메모리</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="139"/>
+        <location filename="../../Pages/MemPage.cpp" line="140"/>
         <source>Kernel &amp; locked</source>
         <translation>커널 및 고정</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="140"/>
+        <location filename="../../Pages/MemPage.cpp" line="141"/>
         <source>Compressed</source>
         <translation>압축</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="141"/>
+        <location filename="../../Pages/MemPage.cpp" line="142"/>
         <source>Available</source>
         <translation>사용 가능</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="158"/>
+        <location filename="../../Pages/MemPage.cpp" line="159"/>
         <source>Memory pressure</source>
         <translation>메모리 압력</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="186"/>
+        <location filename="../../Pages/MemPage.cpp" line="187"/>
         <source>%@ total</source>
         <translation>총 %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="194"/>
+        <location filename="../../Pages/MemPage.cpp" line="195"/>
         <source>%@%. %@</source>
         <translation>%@%. %@</translation>
     </message>
@@ -2133,22 +2133,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MenuBar</name>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="165"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="166"/>
         <source>Show panel</source>
         <translation>패널 보기</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="166"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="167"/>
         <source>Open Qel</source>
         <translation>Qel 열기</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="167"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="168"/>
         <source>What just happened</source>
         <translation>방금 일어난 일</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="242"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="243"/>
         <source>Qel keeps running while its window is closed, and usually waits in the tray. This desktop has no tray, so the window was minimised instead. To end Qel, choose Quit (Ctrl+Q).</source>
         <translation>Qel은 창을 닫아도 계속 실행되며 보통 시스템 트레이에서 대기합니다. 이 데스크톱에는 트레이가 없어 대신 창을 최소화했습니다. Qel을 끝내려면 종료(Ctrl+Q)를 선택하세요.</translation>
     </message>
@@ -2156,7 +2156,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MenuBarPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuBarPanel.cpp" line="70"/>
+        <location filename="../../MenuBar/MenuBarPanel.cpp" line="104"/>
         <source>Qel panel</source>
         <translation>Qel 패널</translation>
     </message>
@@ -2172,28 +2172,28 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MenuPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="166"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="167"/>
         <source>Today</source>
         <translation>오늘</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="184"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="185"/>
         <source>Top processes</source>
         <translation>상위 프로세스</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="185"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="186"/>
         <source>Hover to quit</source>
         <translation>포인터를 올려 종료</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="187"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="188"/>
         <location filename="../../MenuBar/MenuPanel.cpp" line="240"/>
         <source>Network</source>
         <translation>네트워크</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="188"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="189"/>
         <source>Bluetooth devices</source>
         <translation>Bluetooth 기기</translation>
     </message>
@@ -2219,7 +2219,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
     </message>
     <message>
         <location filename="../../MenuBar/MenuPanel.cpp" line="311"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="459"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="460"/>
         <source>Not connected</source>
         <translation>연결 안 됨</translation>
     </message>
@@ -2259,62 +2259,62 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>Qel 열기</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="413"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="414"/>
         <source>Load %.2f</source>
         <translation>부하 %.2f</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="421"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="422"/>
         <source>Thermal</source>
         <translation>발열</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="421"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="422"/>
         <source>System thermal state</source>
         <translation>시스템 발열 상태</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="422"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="423"/>
         <source>Battery</source>
         <translation>배터리</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="424"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="425"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="424"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="425"/>
         <source>Memory %@</source>
         <translation>메모리 %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="426"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="427"/>
         <source>Disk free</source>
         <translation>디스크 여유</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="426"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="427"/>
         <source>%@ total</source>
         <translation>총 %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="448"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="449"/>
         <source>%@ apps online</source>
         <translation>온라인 앱 %@개</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="450"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="451"/>
         <source>Per-app traffic unavailable</source>
         <translation>앱별 트래픽을 사용할 수 없음</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="455"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="456"/>
         <source>Local %@</source>
         <translation>로컬 %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="459"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="460"/>
         <source>No local address</source>
         <translation>로컬 주소 없음</translation>
     </message>
@@ -2379,53 +2379,53 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::NetPage</name>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="41"/>
+        <location filename="../../Pages/NetPage.cpp" line="42"/>
         <source>Network</source>
         <translation>네트워크</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="46"/>
+        <location filename="../../Pages/NetPage.cpp" line="47"/>
         <source>Download</source>
         <translation>다운로드</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="47"/>
+        <location filename="../../Pages/NetPage.cpp" line="48"/>
         <source>Upload</source>
         <translation>업로드</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="48"/>
+        <location filename="../../Pages/NetPage.cpp" line="49"/>
         <source>Online</source>
         <translation>온라인</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="48"/>
-        <location filename="../../Pages/NetPage.cpp" line="121"/>
+        <location filename="../../Pages/NetPage.cpp" line="49"/>
+        <location filename="../../Pages/NetPage.cpp" line="122"/>
         <source>%@ apps</source>
         <translation>앱 %@개</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="77"/>
+        <location filename="../../Pages/NetPage.cpp" line="78"/>
         <source>Who&apos;s online</source>
         <translation>온라인 앱</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="77"/>
+        <location filename="../../Pages/NetPage.cpp" line="78"/>
         <source>Only processes under your account. Scroll sideways for more.</source>
         <translation>내 계정의 프로세스만 표시합니다. 가로로 스크롤하면 더 볼 수 있습니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="116"/>
+        <location filename="../../Pages/NetPage.cpp" line="117"/>
         <source>Upload %@</source>
         <translation>업로드 %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="125"/>
+        <location filename="../../Pages/NetPage.cpp" line="126"/>
         <source>Each dot is an app that is online. Bigger dots have more traffic right now. Dots closer to the center have more total traffic. Click one for details. Per-app figures count TCP only, and leave out traffic within this computer.</source>
         <translation>각 점은 온라인 상태인 앱입니다. 점이 클수록 지금 트래픽이 많고, 가운데에 가까울수록 총 트래픽이 많습니다. 점을 클릭하면 세부 정보가 표시됩니다. 앱별 수치는 TCP만 집계하며 이 컴퓨터 내부의 트래픽은 제외합니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="128"/>
+        <location filename="../../Pages/NetPage.cpp" line="129"/>
         <source>Per-app traffic isn&apos;t available (the system&apos;s socket statistics can&apos;t be read), so only whole-computer upload and download are shown.</source>
         <translation>앱별 트래픽을 사용할 수 없어(시스템 소켓 통계를 읽을 수 없음) 컴퓨터 전체의 업로드와 다운로드만 표시합니다.</translation>
     </message>
@@ -2744,12 +2744,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::ProcessNoteView</name>
     <message>
-        <location filename="../../Processes/ProcessNoteView.cpp" line="26"/>
+        <location filename="../../Processes/ProcessNoteView.cpp" line="27"/>
         <source>What is this</source>
         <translation>이것은 무엇인가요</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessNoteView.cpp" line="35"/>
+        <location filename="../../Processes/ProcessNoteView.cpp" line="36"/>
         <source>Look up this process online</source>
         <translation>이 프로세스를 온라인에서 찾기</translation>
     </message>
@@ -3158,12 +3158,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::SleepRowButton</name>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="63"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="64"/>
         <source>View sleep report</source>
         <translation>절전 보고서 보기</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="76"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="77"/>
         <source>View</source>
         <translation>보기</translation>
     </message>
@@ -3230,12 +3230,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>이 컴퓨터</translation>
     </message>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="121"/>
-        <source>No apps are online right now</source>
-        <translation>지금 온라인인 앱이 없음</translation>
+        <location filename="../../Pages/StarMapView.cpp" line="127"/>
+        <source>None of your apps has a TCP connection right now</source>
+        <translation>지금 TCP 연결이 있는 내 앱이 없음</translation>
     </message>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="121"/>
+        <location filename="../../Pages/StarMapView.cpp" line="128"/>
         <source>Per-app traffic unavailable</source>
         <translation>앱별 트래픽을 사용할 수 없음</translation>
     </message>
@@ -4230,93 +4230,93 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>%@ 배터리 부족</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="33"/>
+        <location filename="../../Pages/CPUPage.cpp" line="34"/>
         <source>Load average %.2f</source>
         <translation>평균 부하 %.2f</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="34"/>
+        <location filename="../../Pages/CPUPage.cpp" line="35"/>
         <source>%@, %@ is using the most</source>
         <translation>%@, %@이(가) 가장 많이 사용 중</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="35"/>
+        <location filename="../../Pages/CPUPage.cpp" line="36"/>
         <source>%@, %@</source>
         <translation>%@, %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="110"/>
+        <location filename="../../Pages/DiskPage.cpp" line="111"/>
         <source>System</source>
         <translation>시스템</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="111"/>
+        <location filename="../../Pages/DiskPage.cpp" line="112"/>
         <source>Internal</source>
         <translation>내장</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="111"/>
+        <location filename="../../Pages/DiskPage.cpp" line="112"/>
         <source>External</source>
         <translation>외장</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="50"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="51"/>
         <source>Whole-computer power, measured by the battery.</source>
         <translation>배터리로 측정한 컴퓨터 전체 전력입니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="51"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="52"/>
         <source>Whole-computer power isn&apos;t available. This is the sum of per-process energy.</source>
         <translation>컴퓨터 전체 전력을 사용할 수 없습니다. 프로세스별 에너지의 합계입니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="52"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="53"/>
         <source>Measured energy isn&apos;t available. This is estimated from CPU usage.</source>
         <translation>측정된 에너지를 사용할 수 없습니다. CPU 사용량으로 추정한 값입니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="58"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="59"/>
         <location filename="../../Samplers/ProcessName.cpp" line="42"/>
         <source>Process %@</source>
         <translation>프로세스 %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="64"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="65"/>
         <source>Unavailable</source>
         <translation>사용할 수 없음</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="38"/>
+        <location filename="../../Pages/GPUPage.cpp" line="39"/>
         <source>GPU usage isn&apos;t available on this computer. It can be read from AMD graphics and from NVIDIA&apos;s driver.</source>
         <translation>이 컴퓨터에서는 GPU 사용량을 볼 수 없습니다. AMD 그래픽과 NVIDIA 드라이버에서는 읽을 수 있습니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="41"/>
+        <location filename="../../Pages/GPUPage.cpp" line="42"/>
         <source>The GPU is close to full load. That&apos;s normal while rendering, exporting video or gaming.</source>
         <translation>GPU가 거의 최대 부하입니다. 렌더링, 동영상 내보내기, 게임 중에는 정상입니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="42"/>
+        <location filename="../../Pages/GPUPage.cpp" line="43"/>
         <source>The GPU is working, with headroom left.</source>
         <translation>GPU가 작업 중이며 여유가 있습니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="43"/>
+        <location filename="../../Pages/GPUPage.cpp" line="44"/>
         <source>The GPU is mostly idle.</source>
         <translation>GPU가 대부분 유휴 상태입니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="34"/>
+        <location filename="../../Pages/MemPage.cpp" line="35"/>
         <source>Memory has run short. Quit the apps using the most first.</source>
         <translation>메모리가 부족합니다. 가장 많이 쓰는 앱부터 종료하세요.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="36"/>
+        <location filename="../../Pages/MemPage.cpp" line="37"/>
         <source>The system is compressing memory. Quitting apps you aren&apos;t using makes switching smoother.</source>
         <translation>시스템이 메모리를 압축하고 있습니다. 사용하지 않는 앱을 종료하면 앱 전환이 부드러워집니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="37"/>
+        <location filename="../../Pages/MemPage.cpp" line="38"/>
         <source>There&apos;s enough memory. Nothing to do.</source>
         <translation>메모리가 충분합니다. 할 일이 없습니다.</translation>
     </message>

@@ -41,59 +41,59 @@
         <translation>Kernel e bloqueada</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="88"/>
+        <location filename="../../Pages/DiskPage.cpp" line="89"/>
         <source>%@ available</source>
         <translation>%@ disponível</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="92"/>
+        <location filename="../../Pages/DiskPage.cpp" line="93"/>
         <source>%@ used of %@</source>
         <translation>%@ usados de %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="73"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="74"/>
         <source>No battery</source>
         <translation>Sem bateria</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="74"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="75"/>
         <source>On battery</source>
         <translation>Na bateria</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="74"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="75"/>
         <source>On AC power</source>
         <translation>Na tomada</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="75"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="76"/>
         <source>, charging</source>
         <translation>, carregando</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="76"/>
         <location filename="../../Pages/EnergyPage.cpp" line="77"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="78"/>
         <source>Unavailable</source>
         <translation>Indisponível</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="80"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="81"/>
         <source>Not charging</source>
         <translation>Não está carregando</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="94"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="95"/>
         <location filename="../../Samplers/SampleReport.cpp" line="150"/>
         <source>Process %@</source>
         <translation>Processo %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="95"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="96"/>
         <source>Keeping the display on</source>
         <translation>Mantendo a tela ligada</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="96"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="97"/>
         <source>Keeps the computer awake when idle or with the lid closed</source>
         <translation>Mantém o computador acordado quando ocioso ou com a tampa fechada</translation>
     </message>
@@ -1098,72 +1098,72 @@
 <context>
     <name>qel::CPUPage</name>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="94"/>
+        <location filename="../../Pages/CPUPage.cpp" line="95"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="109"/>
+        <location filename="../../Pages/CPUPage.cpp" line="110"/>
         <source>User</source>
         <translation>Usuário</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="110"/>
+        <location filename="../../Pages/CPUPage.cpp" line="111"/>
         <source>System</source>
         <translation>Sistema</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="111"/>
+        <location filename="../../Pages/CPUPage.cpp" line="112"/>
         <source>Idle</source>
         <translation>Ocioso</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="115"/>
+        <location filename="../../Pages/CPUPage.cpp" line="116"/>
         <source>Performance</source>
         <translation>Desempenho</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="116"/>
+        <location filename="../../Pages/CPUPage.cpp" line="117"/>
         <source>Efficiency</source>
         <translation>Eficiência</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="131"/>
+        <location filename="../../Pages/CPUPage.cpp" line="132"/>
         <source>Last 60 seconds</source>
         <translation>Últimos 60 segundos</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="131"/>
+        <location filename="../../Pages/CPUPage.cpp" line="132"/>
         <source>All cores combined</source>
         <translation>Todos os núcleos juntos</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="146"/>
+        <location filename="../../Pages/CPUPage.cpp" line="147"/>
         <source>Using the most</source>
         <translation>Quem mais usa</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="146"/>
+        <location filename="../../Pages/CPUPage.cpp" line="147"/>
         <source>Click a name for details</source>
         <translation>Clique em um nome para ver detalhes</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="195"/>
+        <location filename="../../Pages/CPUPage.cpp" line="196"/>
         <source>%@ processes</source>
         <translation>%@ processos</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="196"/>
+        <location filename="../../Pages/CPUPage.cpp" line="197"/>
         <source>Load %.2f</source>
         <translation>Carga %.2f</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="207"/>
+        <location filename="../../Pages/CPUPage.cpp" line="208"/>
         <source>Each bar is a logical core. The contrasting segment on it marks its recent peak. The center shows the system thermal state.</source>
         <translation>Cada barra é um núcleo lógico. O segmento em destaque marca seu pico recente. O centro mostra o estado térmico do sistema.</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="209"/>
+        <location filename="../../Pages/CPUPage.cpp" line="210"/>
         <source>Each bar is a core. The contrasting segment on it marks its recent peak. The center shows the system thermal state.</source>
         <translation>Cada barra é um núcleo. O segmento em destaque marca seu pico recente. O centro mostra o estado térmico do sistema.</translation>
     </message>
@@ -1334,66 +1334,66 @@
 <context>
     <name>qel::DiskPage</name>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="120"/>
+        <location filename="../../Pages/DiskPage.cpp" line="121"/>
         <source>Disk</source>
         <translation>Disco</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="123"/>
-        <location filename="../../Pages/DiskPage.cpp" line="244"/>
+        <location filename="../../Pages/DiskPage.cpp" line="124"/>
+        <location filename="../../Pages/DiskPage.cpp" line="245"/>
         <source>Read %@, write %@</source>
         <translation>Leitura %@, gravação %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="130"/>
+        <location filename="../../Pages/DiskPage.cpp" line="131"/>
         <source>Used</source>
         <translation>Usado</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="131"/>
+        <location filename="../../Pages/DiskPage.cpp" line="132"/>
         <source>Available</source>
         <translation>Disponível</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="144"/>
+        <location filename="../../Pages/DiskPage.cpp" line="145"/>
         <source>The outer ring is the system disk&apos;s space: used and available.
 The inner ring is the last 60 seconds of activity: reads grow outward, writes inward.</source>
         <translation>O anel externo é o espaço do disco do sistema: usado e disponível.
 O anel interno são os últimos 60 segundos de atividade: leituras crescem para fora, gravações para dentro.</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="167"/>
-        <location filename="../../Pages/DiskPage.cpp" line="230"/>
+        <location filename="../../Pages/DiskPage.cpp" line="168"/>
+        <location filename="../../Pages/DiskPage.cpp" line="231"/>
         <source>Volumes</source>
         <translation>Volumes</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="176"/>
+        <location filename="../../Pages/DiskPage.cpp" line="177"/>
         <source>Active now</source>
         <translation>Ativo agora</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="176"/>
+        <location filename="../../Pages/DiskPage.cpp" line="177"/>
         <source>Click a name for details</source>
         <translation>Clique em um nome para ver detalhes</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="177"/>
+        <location filename="../../Pages/DiskPage.cpp" line="178"/>
         <source>No process is doing heavy disk activity right now.</source>
         <translation>Nenhum processo está com atividade de disco intensa agora.</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="187"/>
+        <location filename="../../Pages/DiskPage.cpp" line="188"/>
         <source>Most written</source>
         <translation>Mais gravado</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="187"/>
+        <location filename="../../Pages/DiskPage.cpp" line="188"/>
         <source>Since each process started</source>
         <translation>Desde o início de cada processo</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="230"/>
+        <location filename="../../Pages/DiskPage.cpp" line="231"/>
         <source>%@ mounted</source>
         <translation>%@ montados</translation>
     </message>
@@ -1437,125 +1437,125 @@ O anel interno são os últimos 60 segundos de atividade: leituras crescem para 
 <context>
     <name>qel::EnergyPage</name>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="185"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="186"/>
         <source>Energy</source>
         <translation>Energia</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="189"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="190"/>
         <source>Charge</source>
         <translation>Carga</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="190"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="191"/>
         <source>Power</source>
         <translation>Alimentação</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="191"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="192"/>
         <source>Thermal state</source>
         <translation>Estado térmico</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="221"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="329"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="222"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="330"/>
         <source>Preventing sleep</source>
         <translation>Impedindo a suspensão</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="235"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="358"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="236"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="359"/>
         <source>Runtime</source>
         <translation>Autonomia</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="245"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="246"/>
         <source>Charger</source>
         <translation>Carregador</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="249"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="250"/>
         <source>Not connected</source>
         <translation>Não conectado</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="251"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="252"/>
         <source>Adapter power</source>
         <translation>Potência do adaptador</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="251"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="252"/>
         <source>Current input</source>
         <translation>Entrada atual</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="252"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="253"/>
         <source>Battery charging</source>
         <translation>Bateria carregando</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="253"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="254"/>
         <source>Power the system reports for the connected adapter, not the current input.</source>
         <translation>Potência que o sistema informa para o adaptador conectado, não a entrada atual.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="300"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="387"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="301"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="388"/>
         <source> Per-app energy is estimated from CPU usage.</source>
         <translation> A energia por app é estimada a partir do uso da CPU.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="301"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="302"/>
         <source>One turn is 60 seconds, with now at the top. Each bar is stacked by app. Gray is everything else.</source>
         <translation>Uma volta são 60 segundos, com o agora no topo. Cada barra é empilhada por app. Cinza é todo o resto.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="330"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="331"/>
         <source>%@ processes</source>
         <translation>%@ processos</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="332"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="333"/>
         <source>Nothing is preventing sleep. The computer will sleep normally when you close the lid.</source>
         <translation>Nada está impedindo a suspensão. O computador vai suspender normalmente quando você fechar a tampa.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="333"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="334"/>
         <source>Nothing is preventing sleep. The computer will sleep normally when it&apos;s left idle.</source>
         <translation>Nada está impedindo a suspensão. O computador vai suspender normalmente quando ficar ocioso.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="366"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="367"/>
         <source>This computer has no battery</source>
         <translation>Este computador não tem bateria</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="369"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="370"/>
         <source>A runtime estimate isn&apos;t available yet.</source>
         <translation>Ainda não há estimativa de autonomia.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="374"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="375"/>
         <source>If you unplugged now, about</source>
         <translation>Se desconectasse agora, cerca de</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="374"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="375"/>
         <source>At this rate, about</source>
         <translation>Neste ritmo, cerca de</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="386"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="387"/>
         <source>Estimated from the average power over the last minute.</source>
         <translation>Estimado a partir da potência média do último minuto.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="391"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="392"/>
         <source>Health</source>
         <translation>Saúde</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="393"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="394"/>
         <source>Cycle count</source>
         <translation>Contagem de ciclos</translation>
     </message>
@@ -1746,74 +1746,74 @@ O anel interno são os últimos 60 segundos de atividade: leituras crescem para 
 <context>
     <name>qel::GPUPage</name>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="99"/>
+        <location filename="../../Pages/GPUPage.cpp" line="100"/>
         <source>The more cells lit, the busier the GPU. The outer ring is the last 60 seconds, with now at the top.
 The system doesn&apos;t report per-core or per-app GPU usage, so only the overall figure is shown.</source>
         <translation>Quanto mais células acesas, mais ocupada a GPU. O anel externo são os últimos 60 segundos, com o agora no topo.
 O sistema não informa o uso da GPU por núcleo ou por app, então só o valor geral é mostrado.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="107"/>
+        <location filename="../../Pages/GPUPage.cpp" line="108"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="112"/>
+        <location filename="../../Pages/GPUPage.cpp" line="113"/>
         <source>GPU memory</source>
         <translation>Memória da GPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="113"/>
+        <location filename="../../Pages/GPUPage.cpp" line="114"/>
         <source>Cores</source>
         <translation>Núcleos</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="114"/>
+        <location filename="../../Pages/GPUPage.cpp" line="115"/>
         <source>Thermal state</source>
         <translation>Estado térmico</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="123"/>
+        <location filename="../../Pages/GPUPage.cpp" line="124"/>
         <source>Renderer</source>
         <translation>Renderizador</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="124"/>
+        <location filename="../../Pages/GPUPage.cpp" line="125"/>
         <source>Tiler</source>
         <translation>Ladrilhos</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="170"/>
+        <location filename="../../Pages/GPUPage.cpp" line="171"/>
         <source>Likely GPU users</source>
         <translation>Prováveis usuários da GPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="170"/>
+        <location filename="../../Pages/GPUPage.cpp" line="171"/>
         <source>Apps with the GPU open, by energy</source>
         <translation>Apps usando a GPU, por energia</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="179"/>
+        <location filename="../../Pages/GPUPage.cpp" line="180"/>
         <source>Last 60 seconds</source>
         <translation>Últimos 60 segundos</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="179"/>
+        <location filename="../../Pages/GPUPage.cpp" line="180"/>
         <source>Overall usage</source>
         <translation>Uso geral</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="217"/>
+        <location filename="../../Pages/GPUPage.cpp" line="218"/>
         <source>Unified memory</source>
         <translation>Memória unificada</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="217"/>
+        <location filename="../../Pages/GPUPage.cpp" line="218"/>
         <source>GPU and CPU share %@</source>
         <translation>GPU e CPU compartilham %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="224"/>
+        <location filename="../../Pages/GPUPage.cpp" line="225"/>
         <source>The GPU is using %@, other apps %@, with %@ left.</source>
         <translation>A GPU está usando %@, outros apps %@, com %@ livres.</translation>
     </message>
@@ -2028,68 +2028,68 @@ O sistema não informa o uso da GPU por núcleo ou por app, então só o valor g
 <context>
     <name>qel::MemPage</name>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="74"/>
+        <location filename="../../Pages/MemPage.cpp" line="75"/>
         <source>Memory</source>
         <translation>Memória</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="79"/>
+        <location filename="../../Pages/MemPage.cpp" line="80"/>
         <source>Used</source>
         <translation>Usado</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="80"/>
+        <location filename="../../Pages/MemPage.cpp" line="81"/>
         <source>Pressure</source>
         <translation>Pressão</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="81"/>
+        <location filename="../../Pages/MemPage.cpp" line="82"/>
         <source>Swap</source>
         <translation>Swap</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="92"/>
+        <location filename="../../Pages/MemPage.cpp" line="93"/>
         <source>Each bubble is a process, sized by the memory it uses. Click a bubble for details or to quit it. The outer ring is memory pressure.</source>
         <translation>Cada bolha é um processo, do tamanho da memória que usa. Clique em uma bolha para ver detalhes ou encerrá-lo. O anel externo é a pressão de memória.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="109"/>
-        <location filename="../../Pages/MemPage.cpp" line="186"/>
+        <location filename="../../Pages/MemPage.cpp" line="110"/>
+        <location filename="../../Pages/MemPage.cpp" line="187"/>
         <source>Memory breakdown</source>
         <translation>Detalhamento da memória</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="138"/>
+        <location filename="../../Pages/MemPage.cpp" line="139"/>
         <source>App memory</source>
         <translation>Memória de apps</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="139"/>
+        <location filename="../../Pages/MemPage.cpp" line="140"/>
         <source>Kernel &amp; locked</source>
         <translation>Kernel e bloqueada</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="140"/>
+        <location filename="../../Pages/MemPage.cpp" line="141"/>
         <source>Compressed</source>
         <translation>Comprimida</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="141"/>
+        <location filename="../../Pages/MemPage.cpp" line="142"/>
         <source>Available</source>
         <translation>Disponível</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="158"/>
+        <location filename="../../Pages/MemPage.cpp" line="159"/>
         <source>Memory pressure</source>
         <translation>Pressão de memória</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="186"/>
+        <location filename="../../Pages/MemPage.cpp" line="187"/>
         <source>%@ total</source>
         <translation>Total: %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="194"/>
+        <location filename="../../Pages/MemPage.cpp" line="195"/>
         <source>%@%. %@</source>
         <translation>%@%. %@</translation>
     </message>
@@ -2133,22 +2133,22 @@ O sistema não informa o uso da GPU por núcleo ou por app, então só o valor g
 <context>
     <name>qel::MenuBar</name>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="165"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="166"/>
         <source>Show panel</source>
         <translation>Mostrar painel</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="166"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="167"/>
         <source>Open Qel</source>
         <translation>Abrir o Qel</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="167"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="168"/>
         <source>What just happened</source>
         <translation>O que acabou de acontecer</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="242"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="243"/>
         <source>Qel keeps running while its window is closed, and usually waits in the tray. This desktop has no tray, so the window was minimised instead. To end Qel, choose Quit (Ctrl+Q).</source>
         <translation>O Qel continua rodando enquanto a janela está fechada e normalmente espera na bandeja. Esta área de trabalho não tem bandeja, então a janela foi minimizada. Para encerrar o Qel, escolha Sair (Ctrl+Q).</translation>
     </message>
@@ -2156,7 +2156,7 @@ O sistema não informa o uso da GPU por núcleo ou por app, então só o valor g
 <context>
     <name>qel::MenuBarPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuBarPanel.cpp" line="70"/>
+        <location filename="../../MenuBar/MenuBarPanel.cpp" line="104"/>
         <source>Qel panel</source>
         <translation>Painel do Qel</translation>
     </message>
@@ -2172,28 +2172,28 @@ O sistema não informa o uso da GPU por núcleo ou por app, então só o valor g
 <context>
     <name>qel::MenuPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="166"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="167"/>
         <source>Today</source>
         <translation>Hoje</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="184"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="185"/>
         <source>Top processes</source>
         <translation>Processos principais</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="185"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="186"/>
         <source>Hover to quit</source>
         <translation>Passe o mouse para encerrar</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="187"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="188"/>
         <location filename="../../MenuBar/MenuPanel.cpp" line="240"/>
         <source>Network</source>
         <translation>Rede</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="188"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="189"/>
         <source>Bluetooth devices</source>
         <translation>Dispositivos Bluetooth</translation>
     </message>
@@ -2219,7 +2219,7 @@ O sistema não informa o uso da GPU por núcleo ou por app, então só o valor g
     </message>
     <message>
         <location filename="../../MenuBar/MenuPanel.cpp" line="311"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="459"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="460"/>
         <source>Not connected</source>
         <translation>Não conectado</translation>
     </message>
@@ -2259,62 +2259,62 @@ O sistema não informa o uso da GPU por núcleo ou por app, então só o valor g
         <translation>Abrir o Qel</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="413"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="414"/>
         <source>Load %.2f</source>
         <translation>Carga %.2f</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="421"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="422"/>
         <source>Thermal</source>
         <translation>Térmico</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="421"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="422"/>
         <source>System thermal state</source>
         <translation>Estado térmico do sistema</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="422"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="423"/>
         <source>Battery</source>
         <translation>Bateria</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="424"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="425"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="424"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="425"/>
         <source>Memory %@</source>
         <translation>Memória %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="426"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="427"/>
         <source>Disk free</source>
         <translation>Livre no disco</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="426"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="427"/>
         <source>%@ total</source>
         <translation>Total: %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="448"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="449"/>
         <source>%@ apps online</source>
         <translation>%@ apps online</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="450"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="451"/>
         <source>Per-app traffic unavailable</source>
         <translation>Tráfego por app indisponível</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="455"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="456"/>
         <source>Local %@</source>
         <translation>Local %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="459"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="460"/>
         <source>No local address</source>
         <translation>Sem endereço local</translation>
     </message>
@@ -2379,53 +2379,53 @@ O sistema não informa o uso da GPU por núcleo ou por app, então só o valor g
 <context>
     <name>qel::NetPage</name>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="41"/>
+        <location filename="../../Pages/NetPage.cpp" line="42"/>
         <source>Network</source>
         <translation>Rede</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="46"/>
+        <location filename="../../Pages/NetPage.cpp" line="47"/>
         <source>Download</source>
         <translation>Download</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="47"/>
+        <location filename="../../Pages/NetPage.cpp" line="48"/>
         <source>Upload</source>
         <translation>Upload</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="48"/>
+        <location filename="../../Pages/NetPage.cpp" line="49"/>
         <source>Online</source>
         <translation>Online</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="48"/>
-        <location filename="../../Pages/NetPage.cpp" line="121"/>
+        <location filename="../../Pages/NetPage.cpp" line="49"/>
+        <location filename="../../Pages/NetPage.cpp" line="122"/>
         <source>%@ apps</source>
         <translation>%@ apps</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="77"/>
+        <location filename="../../Pages/NetPage.cpp" line="78"/>
         <source>Who&apos;s online</source>
         <translation>Quem está online</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="77"/>
+        <location filename="../../Pages/NetPage.cpp" line="78"/>
         <source>Only processes under your account. Scroll sideways for more.</source>
         <translation>Só processos da sua conta. Role para o lado para ver mais.</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="116"/>
+        <location filename="../../Pages/NetPage.cpp" line="117"/>
         <source>Upload %@</source>
         <translation>Upload %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="125"/>
+        <location filename="../../Pages/NetPage.cpp" line="126"/>
         <source>Each dot is an app that is online. Bigger dots have more traffic right now. Dots closer to the center have more total traffic. Click one for details. Per-app figures count TCP only, and leave out traffic within this computer.</source>
         <translation>Cada ponto é um app online. Pontos maiores têm mais tráfego agora. Pontos mais perto do centro têm mais tráfego total. Clique em um para ver detalhes. Os números por app contam só TCP e deixam de fora o tráfego dentro deste computador.</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="128"/>
+        <location filename="../../Pages/NetPage.cpp" line="129"/>
         <source>Per-app traffic isn&apos;t available (the system&apos;s socket statistics can&apos;t be read), so only whole-computer upload and download are shown.</source>
         <translation>O tráfego por app não está disponível (as estatísticas de sockets do sistema não podem ser lidas), então só o upload e o download do computador inteiro são mostrados.</translation>
     </message>
@@ -2744,12 +2744,12 @@ O sistema não informa o uso da GPU por núcleo ou por app, então só o valor g
 <context>
     <name>qel::ProcessNoteView</name>
     <message>
-        <location filename="../../Processes/ProcessNoteView.cpp" line="26"/>
+        <location filename="../../Processes/ProcessNoteView.cpp" line="27"/>
         <source>What is this</source>
         <translation>O que é isto</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessNoteView.cpp" line="35"/>
+        <location filename="../../Processes/ProcessNoteView.cpp" line="36"/>
         <source>Look up this process online</source>
         <translation>Pesquisar este processo na web</translation>
     </message>
@@ -3158,12 +3158,12 @@ O sistema não informa o uso da GPU por núcleo ou por app, então só o valor g
 <context>
     <name>qel::SleepRowButton</name>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="63"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="64"/>
         <source>View sleep report</source>
         <translation>Ver relatório de suspensão</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="76"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="77"/>
         <source>View</source>
         <translation>Ver</translation>
     </message>
@@ -3230,12 +3230,12 @@ O sistema não informa o uso da GPU por núcleo ou por app, então só o valor g
         <translation>Este computador</translation>
     </message>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="121"/>
-        <source>No apps are online right now</source>
-        <translation>Nenhum app online agora</translation>
+        <location filename="../../Pages/StarMapView.cpp" line="127"/>
+        <source>None of your apps has a TCP connection right now</source>
+        <translation>Nenhum app seu tem conexão TCP agora</translation>
     </message>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="121"/>
+        <location filename="../../Pages/StarMapView.cpp" line="128"/>
         <source>Per-app traffic unavailable</source>
         <translation>Tráfego por app indisponível</translation>
     </message>
@@ -4230,93 +4230,93 @@ O sistema não informa o uso da GPU por núcleo ou por app, então só o valor g
         <translation>%@: bateria fraca</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="33"/>
+        <location filename="../../Pages/CPUPage.cpp" line="34"/>
         <source>Load average %.2f</source>
         <translation>Carga média %.2f</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="34"/>
+        <location filename="../../Pages/CPUPage.cpp" line="35"/>
         <source>%@, %@ is using the most</source>
         <translation>%@, %@ é quem mais usa</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="35"/>
+        <location filename="../../Pages/CPUPage.cpp" line="36"/>
         <source>%@, %@</source>
         <translation>%@, %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="110"/>
+        <location filename="../../Pages/DiskPage.cpp" line="111"/>
         <source>System</source>
         <translation>Sistema</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="111"/>
+        <location filename="../../Pages/DiskPage.cpp" line="112"/>
         <source>Internal</source>
         <translation>Interno</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="111"/>
+        <location filename="../../Pages/DiskPage.cpp" line="112"/>
         <source>External</source>
         <translation>Externo</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="50"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="51"/>
         <source>Whole-computer power, measured by the battery.</source>
         <translation>Potência do computador inteiro, medida pela bateria.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="51"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="52"/>
         <source>Whole-computer power isn&apos;t available. This is the sum of per-process energy.</source>
         <translation>A potência do computador inteiro não está disponível. Este valor é a soma da energia por processo.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="52"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="53"/>
         <source>Measured energy isn&apos;t available. This is estimated from CPU usage.</source>
         <translation>A energia medida não está disponível. Este valor é estimado a partir do uso da CPU.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="58"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="59"/>
         <location filename="../../Samplers/ProcessName.cpp" line="42"/>
         <source>Process %@</source>
         <translation>Processo %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="64"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="65"/>
         <source>Unavailable</source>
         <translation>Indisponível</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="38"/>
+        <location filename="../../Pages/GPUPage.cpp" line="39"/>
         <source>GPU usage isn&apos;t available on this computer. It can be read from AMD graphics and from NVIDIA&apos;s driver.</source>
         <translation>O uso da GPU não está disponível neste computador. Ele pode ser lido de placas AMD e do driver da NVIDIA.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="41"/>
+        <location filename="../../Pages/GPUPage.cpp" line="42"/>
         <source>The GPU is close to full load. That&apos;s normal while rendering, exporting video or gaming.</source>
         <translation>A GPU está perto da carga máxima. Isso é normal ao renderizar, exportar vídeo ou jogar.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="42"/>
+        <location filename="../../Pages/GPUPage.cpp" line="43"/>
         <source>The GPU is working, with headroom left.</source>
         <translation>A GPU está trabalhando, com folga.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="43"/>
+        <location filename="../../Pages/GPUPage.cpp" line="44"/>
         <source>The GPU is mostly idle.</source>
         <translation>A GPU está quase ociosa.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="34"/>
+        <location filename="../../Pages/MemPage.cpp" line="35"/>
         <source>Memory has run short. Quit the apps using the most first.</source>
         <translation>A memória ficou curta. Encerre primeiro os apps que mais usam.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="36"/>
+        <location filename="../../Pages/MemPage.cpp" line="37"/>
         <source>The system is compressing memory. Quitting apps you aren&apos;t using makes switching smoother.</source>
         <translation>O sistema está comprimindo memória. Fechar apps que você não está usando deixa a troca entre apps mais fluida.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="37"/>
+        <location filename="../../Pages/MemPage.cpp" line="38"/>
         <source>There&apos;s enough memory. Nothing to do.</source>
         <translation>Há memória suficiente. Nada a fazer.</translation>
     </message>
