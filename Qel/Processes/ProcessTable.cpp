@@ -171,7 +171,11 @@ void ProcessTable::refresh() {
   const std::vector<ProcInfo> visible =
       hold_ && hold_->engaged() ? model_->inShownOrder(store_.visibleProcs()) : store_.visibleProcs();
   model_->update(visible);
-  const QString count = qs(L("%@, only processes under your account", {std::to_string(visible.size())}));
+  // Every process is listed, other users' and the kernel's too (tagged System): the count says
+  // how many of them are the user's, the ones End can reach.
+  const auto yours = std::count_if(visible.begin(), visible.end(), [](const ProcInfo& p) { return !p.isSystem; });
+  const QString count =
+      qs(L("%@ processes, %@ of them yours", {std::to_string(visible.size()), std::to_string(yours)}));
   if (count_->text() != count) count_->setText(count);
   sort_->refresh();
   if (search_->text().toStdString() != store_.query()) search_->setText(qs(store_.query()));

@@ -137,7 +137,7 @@ TEST_F(ProcessTableTest, actionBarCountsSelectedProcessesTheSearchHides) {
   day.store->setQuery("code");
   test::BusyAfternoon::settle();
   EXPECT_EQ(table.model().rowCount(), 1);
-  EXPECT_TRUE(table.countLabel()->text().startsWith("1,"));
+  EXPECT_EQ(table.countLabel()->text(), "1 processes, 1 of them yours");
   ASSERT_TRUE(table.actionBar()->isVisible());
   EXPECT_EQ(table.actionBar()->countText(), "3 selected");
   EXPECT_EQ(table.actionBar()->noteText(), "1 system process will be skipped");
@@ -227,6 +227,18 @@ TEST_F(ProcessTableTest, theActionBarNeverHidesASelectedRow) {
   day.store->setQuery("");
   test::BusyAfternoon::settle();
   EXPECT_EQ(list->verticalScrollBar()->value(), 0);
+}
+
+TEST_F(ProcessTableTest, theCountSaysWhatIsListedAndHowMuchOfItIsTheUsers) {
+  ProcessTable table(*day.store, *day.bridge);
+  table.resize(900, 500);
+  table.show();
+  test::BusyAfternoon::settle();
+  EXPECT_EQ(table.model().rowCount(), 10);  // Xwayland, another user's, is listed too
+  EXPECT_EQ(table.countLabel()->text(), "10 processes, 9 of them yours");
+  day.store->setQuery("xway");
+  test::BusyAfternoon::settle();
+  EXPECT_EQ(table.countLabel()->text(), "1 processes, 0 of them yours");
 }
 
 TEST_F(ProcessTableTest, aNarrowHeaderShortensTheCountNeverTheControls) {

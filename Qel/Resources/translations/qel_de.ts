@@ -2785,17 +2785,17 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <translation>Prozesse durchsuchen</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="189"/>
-        <source>%@, only processes under your account</source>
-        <translation>%@, nur Prozesse deines Kontos</translation>
+        <location filename="../../Processes/ProcessTable.cpp" line="193"/>
+        <source>%@ processes, %@ of them yours</source>
+        <translation>%@ Prozesse, davon %@ deine</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="196"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="200"/>
         <source>Reading processes…</source>
         <translation>Prozesse werden gelesen …</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="197"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="201"/>
         <source>No process has “%@” in its name. Try another word, or clear the search field.</source>
         <translation>Kein Prozess hat „%@“ im Namen. Versuch ein anderes Wort oder leere das Suchfeld.</translation>
     </message>

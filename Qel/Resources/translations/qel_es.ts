@@ -2785,17 +2785,17 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <translation>Buscar procesos</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="189"/>
-        <source>%@, only processes under your account</source>
-        <translation>%@, solo procesos de tu cuenta</translation>
+        <location filename="../../Processes/ProcessTable.cpp" line="193"/>
+        <source>%@ processes, %@ of them yours</source>
+        <translation>%@ procesos, %@ de ellos tuyos</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="196"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="200"/>
         <source>Reading processes…</source>
         <translation>Leyendo procesos…</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="197"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="201"/>
         <source>No process has “%@” in its name. Try another word, or clear the search field.</source>
         <translation>Ningún proceso tiene «%@» en su nombre. Prueba con otra palabra o vacía el campo de búsqueda.</translation>
     </message>

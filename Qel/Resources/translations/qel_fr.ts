@@ -2785,17 +2785,17 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <translation>Rechercher des processus</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="189"/>
-        <source>%@, only processes under your account</source>
-        <translation>%@, uniquement les processus de votre compte</translation>
+        <location filename="../../Processes/ProcessTable.cpp" line="193"/>
+        <source>%@ processes, %@ of them yours</source>
+        <translation>%@ processus, dont %@ à vous</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="196"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="200"/>
         <source>Reading processes…</source>
         <translation>Lecture des processus…</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="197"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="201"/>
         <source>No process has “%@” in its name. Try another word, or clear the search field.</source>
         <translation>Aucun processus n&apos;a «&#xa0;%@&#xa0;» dans son nom. Essayez un autre mot ou videz le champ de recherche.</translation>
     </message>

@@ -2785,17 +2785,17 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>プロセスを検索</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="189"/>
-        <source>%@, only processes under your account</source>
-        <translation>%@、自分のアカウントのプロセスのみ</translation>
+        <location filename="../../Processes/ProcessTable.cpp" line="193"/>
+        <source>%@ processes, %@ of them yours</source>
+        <translation>%@ 個（自分の %@ 個）</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="196"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="200"/>
         <source>Reading processes…</source>
         <translation>プロセスを読み込み中…</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="197"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="201"/>
         <source>No process has “%@” in its name. Try another word, or clear the search field.</source>
         <translation>名前に「%@」を含むプロセスはありません。別の語を試すか、検索フィールドをクリアしてください。</translation>
     </message>

@@ -2785,17 +2785,17 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>프로세스 검색</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="189"/>
-        <source>%@, only processes under your account</source>
-        <translation>%@, 내 계정의 프로세스만</translation>
+        <location filename="../../Processes/ProcessTable.cpp" line="193"/>
+        <source>%@ processes, %@ of them yours</source>
+        <translation>%@개, 내 것 %@개</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="196"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="200"/>
         <source>Reading processes…</source>
         <translation>프로세스 읽는 중…</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="197"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="201"/>
         <source>No process has “%@” in its name. Try another word, or clear the search field.</source>
         <translation>이름에 “%@”이(가) 들어간 프로세스가 없습니다. 다른 단어를 입력하거나 검색 필드를 지우세요.</translation>
     </message>
