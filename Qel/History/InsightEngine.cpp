@@ -95,9 +95,9 @@ std::vector<Finding> InsightEngine::ingest(Date now, double cpu, double pressure
       if (last - first < kLeakGrowth || double(last) < 1.3 * double(first)) continue;
       flagged_.insert(key);
       growing.push_back(raise(key, p, now, true, L("%@ keeps using more memory", {p.name}),
-                              L("Over the past %@ minutes, the memory of %@ grew from %@ to %@ without dropping, "
-                                "which may be a memory leak. Reopening the app frees it.",
-                                {std::to_string(n), p.name, fmtBytes(first), fmtBytes(last)})));
+                              Ln("Over the past %n minutes, the memory of %@ grew from %@ to %@ without dropping, "
+                                 "which may be a memory leak. Reopening the app frees it.",
+                                 n, {p.name, fmtBytes(first), fmtBytes(last)})));
     }
     memTrack_ = std::move(tracked);
   }

@@ -448,7 +448,7 @@ void MenuPanel::refresh() {
   if (s.netPerApp()) {
     const auto online = std::count_if(s.procs().begin(), s.procs().end(),
                                       [](const ProcInfo& p) { return p.netDown + p.netUp > 0; });
-    networkNote_->setText(qs(L("%@ apps online", {std::to_string(online)})));
+    networkNote_->setText(qs(Ln("%n apps online", online)));
   } else {
     networkNote_->setText(qs(L("Per-app traffic unavailable")));
   }

@@ -47,7 +47,7 @@ std::string uptimeText(double seconds) {
   const auto h = static_cast<long long>(hours);
   if (h < 1) return L("Just booted");
   if (h < 48) return L("Up %@ h", {std::to_string(h)});
-  return L("Up %@ days", {std::to_string(h / 24)});
+  return Ln("Up %n days", h / 24);
 }
 
 double systemUptime() {
@@ -58,7 +58,7 @@ double systemUptime() {
 
 std::string todayNote(std::size_t events) {
   if (events == 0) return L("Nothing worth a look yet");
-  return L("%@ things worth a look. Click a dot.", {std::to_string(events)});
+  return Ln("%n things worth a look. Click a dot.", events);
 }
 
 bool procIsHot(double cpu) { return cpu >= 30; }

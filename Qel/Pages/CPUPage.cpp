@@ -193,7 +193,7 @@ void CPUPage::refresh() {
     stats_[4]->setFraction(groups.efficiency);
   }
 
-  const QString count = QString::fromStdString(L("%@ processes", {std::to_string(store_.procs().size())}));
+  const QString count = QString::fromStdString(Ln("%n processes", store_.procs().size()));
   const QString load = withNumber("Load %.2f", store_.load());
   if (counts_->runs().size() != 2 || counts_->runs()[0].text != count || counts_->runs()[1].text != load)
     counts_->setRuns(

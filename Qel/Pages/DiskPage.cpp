@@ -228,7 +228,7 @@ std::unique_ptr<DiskPage::ProcRows> DiskPage::procRows(QVBoxLayout* list, int fi
 void DiskPage::refreshVolumes() {
   if (store_.volumes() == volumes_ && !volumeRows_->layout()->isEmpty()) return;
   volumes_ = store_.volumes();
-  volumesTitle_->setTexts(qtL("Volumes"), qs(L("%@ mounted", {std::to_string(volumes_.size())})));
+  volumesTitle_->setTexts(qtL("Volumes"), qs(Ln("%n mounted", volumes_.size())));
   auto* layout = volumeRows_->layout();
   while (QLayoutItem* item = layout->takeAt(0)) {
     delete item->widget();

@@ -328,7 +328,7 @@ void EnergyPage::refreshWake() {
   std::vector<WakeRowFacts> facts;
   for (const auto& holder : store_.wake()) facts.push_back(wakeRowFacts(holder, store_.proc(holder.pid)));
   wakeTitle_->setTexts(qtL("Preventing sleep"),
-                       facts.empty() ? QString() : qs(L("%@ processes", {std::to_string(facts.size())})));
+                       facts.empty() ? QString() : qs(Ln("%n processes", facts.size())));
   wakeEmpty_->setText(store_.battery().present
                           ? qtL("Nothing is preventing sleep. The computer will sleep normally when you close the lid.")
                           : qtL("Nothing is preventing sleep. The computer will sleep normally when it's left idle."));

@@ -49,7 +49,7 @@ std::string memoryAdviceExplanation(bool anySuggested) {
 std::string quitAllLabel(const std::vector<MemSuggestion>& suggestions) {
   std::uint64_t sum = 0;
   for (const auto& s : suggestions) sum = s.bytes > ~sum ? ~std::uint64_t{0} : sum + s.bytes;
-  return L("Quit these %@ and free about %@", {std::to_string(suggestions.size()), fmtBytes(sum)});
+  return Ln("Quit these %n and free about %@", suggestions.size(), {fmtBytes(sum)});
 }
 
 // One suggested app: its icon, its name, how much it holds and since when it is unused, a warning

@@ -46,7 +46,7 @@ NetPage::NetPage(Store& store, StoreBridge& bridge, QWidget* parent)
   stats->setContentsMargins(0, 0, 0, 8);
   stats_ = {new StatItem(qtL("Download"), {}, QStringLiteral("000 KB/s"), this),
             new StatItem(qtL("Upload"), {}, QStringLiteral("000 KB/s"), this),
-            new StatItem(qtL("Online"), {}, qs(L("%@ apps", {"00"})), this)};
+            new StatItem(qtL("Online"), {}, qs(Ln("%n apps", 88)), this)};
   for (auto* s : stats_) stats->addWidget(s, 0, Qt::AlignBottom);
   header->addLayout(stats);
   header->addStretch(1);
@@ -119,7 +119,7 @@ void NetPage::refresh() {
   const auto talkers = netTalkers(store_.procs());
   stats_[0]->setValue(qs(fmtRate(store_.netDown())));
   stats_[1]->setValue(qs(fmtRate(store_.netUp())));
-  stats_[2]->setValue(qs(L("%@ apps", {std::to_string(onlineCount(talkers))})));
+  stats_[2]->setValue(qs(Ln("%n apps", onlineCount(talkers))));
 
   map_->setNodes({talkers.begin(), talkers.begin() + std::ptrdiff_t(std::min(talkers.size(), kMapNodes))});
   legend_->setText(store_.netPerApp()

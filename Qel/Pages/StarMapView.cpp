@@ -36,14 +36,14 @@ StarMapView::StarMapView(Store& store, QWidget* parent)
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
   setCursor(Qt::PointingHandCursor);
   setAccessibleName(qtL("Network star map"));
-  setAccessibleDescription(QString::fromStdString(L("%@ apps online", {"0"})));
+  setAccessibleDescription(QString::fromStdString(Ln("%n apps online", 0)));
   Palette::followAppearance(this);
 }
 
 void StarMapView::setNodes(std::vector<ProcInfo> nodes) {
   if (nodes == nodes_) return;
   nodes_ = std::move(nodes);
-  setAccessibleDescription(QString::fromStdString(L("%@ apps online", {std::to_string(nodes_.size())})));
+  setAccessibleDescription(QString::fromStdString(Ln("%n apps online", nodes_.size())));
   update();
   frame();
 }

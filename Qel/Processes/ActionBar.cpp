@@ -93,14 +93,12 @@ const QString& ActionBar::noteText() const { return noteText_; }
 
 void ActionBar::refresh() {
   const SelectionCounts c = selectionCounts(store_.procs(), store_.selection());
-  countText_ = qs(L("%@ selected", {std::to_string(c.chosen)}));
-  noteText_ = c.skipped < 1    ? qs(L("Unsaved changes may be lost"))
-              : c.skipped == 1 ? qs(L("1 system process will be skipped"))
-                               : qs(L("%@ system processes will be skipped", {std::to_string(c.skipped)}));
+  countText_ = qs(Ln("%n selected", c.chosen));
+  noteText_ = c.skipped < 1 ? qs(L("Unsaved changes may be lost"))
+                            : qs(Ln("%n system processes will be skipped", c.skipped));
   if (count_->text() != countText_) count_->setText(countText_);
   if (note_->text() != noteText_) note_->setText(noteText_);
-  const QString endText = c.endable.size() == 1 ? qs(L("End 1 process"))
-                                                : qs(L("End %@ processes", {std::to_string(c.endable.size())}));
+  const QString endText = qs(Ln("End %n processes", c.endable.size()));
   if (end_->text() != endText) {
     end_->setText(endText);
     end_->updateGeometry();

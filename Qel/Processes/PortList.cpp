@@ -46,8 +46,8 @@ std::vector<PortEntry> visiblePorts(const std::vector<PortEntry>& ports, const s
 std::string portCountText(const std::vector<PortEntry>& ports, bool available) {
   if (!available) return {};
   const auto open = std::count_if(ports.begin(), ports.end(), [](const PortEntry& e) { return e.open; });
-  if (open > 0) return L("%@ ports, %@ open to the local network", {std::to_string(ports.size()), std::to_string(open)});
-  return L("%@ ports", {std::to_string(ports.size())});
+  if (open > 0) return Ln("%n ports, %@ open to the local network", ports.size(), {std::to_string(open)});
+  return Ln("%n ports", ports.size());
 }
 
 std::string portEmptyText(bool available, const std::string& query) {

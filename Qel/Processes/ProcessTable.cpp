@@ -174,8 +174,7 @@ void ProcessTable::refresh() {
   // Every process is listed, other users' and the kernel's too (tagged System): the count says
   // how many of them are the user's, the ones End can reach.
   const auto yours = std::count_if(visible.begin(), visible.end(), [](const ProcInfo& p) { return !p.isSystem; });
-  const QString count =
-      qs(L("%@ processes, %@ of them yours", {std::to_string(visible.size()), std::to_string(yours)}));
+  const QString count = qs(Ln("%n processes, %@ of them yours", visible.size(), {std::to_string(yours)}));
   if (count_->text() != count) count_->setText(count);
   sort_->refresh();
   if (search_->text().toStdString() != store_.query()) search_->setText(qs(store_.query()));

@@ -27,14 +27,14 @@ std::string tameNote(const std::string& name, const std::string* rule, int tamed
     std::string text = L("After you switch to another app, every process of %@ drops to background priority. It "
                          "recovers as soon as you switch back.",
                          {name});
-    if (tamed > 0) text += L(" %@ processes are slowed right now.", {std::to_string(tamed)});
+    if (tamed > 0) text += Ln(" %n processes are slowed right now.", tamed);
     return text;
   }
   if (rule && *rule == "pause") {
     std::string text = L("After you switch to another app, %@ pauses completely and uses no CPU. While paused it "
                          "won't play sound, download or receive messages. It resumes when you switch back.",
                          {name});
-    if (tamed > 0) text += L(" %@ processes are paused right now.", {std::to_string(tamed)});
+    if (tamed > 0) text += Ln(" %n processes are paused right now.", tamed);
     return text;
   }
   return L("%@ can slow down or pause automatically after you switch to another app. That saves power and keeps the "

@@ -39,9 +39,8 @@ void printProcessor(std::ostream& out, SystemSampler& s) {
   out << L("Processor") << "\n";
   line(out, L("Chip"), s.chipName());
   line(out, L("Cores"),
-       L("%@ logical (%@ performance, %@ efficiency)",
-         {std::to_string(s.performanceCores() + s.efficiencyCores()), std::to_string(s.performanceCores()),
-          std::to_string(s.efficiencyCores())}));
+       L("%@ (%@, %@)", {Ln("%n logical", s.performanceCores() + s.efficiencyCores()),
+                         Ln("%n performance", s.performanceCores()), Ln("%n efficiency", s.efficiencyCores())}));
   if (const auto cpu = s.cpu()) {
     line(out, L("Load over one second"),
          L("%@ (user %@, system %@)", {fmtPercent(cpu->total), fmtPercent(cpu->user), fmtPercent(cpu->system)}));

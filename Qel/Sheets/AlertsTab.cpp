@@ -24,7 +24,7 @@ constexpr std::array<const char*, 3> kRuleGroups{Lkey("Whole computer"), Lkey("T
 }  // namespace
 
 std::string alertsFootnote(int enabled) {
-  return L("%@ alerts on. ", {std::to_string(enabled)}) +
+  return Ln("%n alerts on. ", enabled) +
          L("Alerts appear in the Qel window and as desktop notifications.");
 }
 

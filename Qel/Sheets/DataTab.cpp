@@ -30,8 +30,8 @@ QString shortPath(const std::filesystem::path& folder) {
 }
 
 QString historyDetail(const Store& store) {
-  return qs(L("Stored in a database on this computer only. %@ days recorded, using %@.",
-             {std::to_string(store.recordedDays().size()), historySizeText(store.historySize())})) +
+  return qs(Ln("Stored in a database on this computer only. %n days recorded, using %@.",
+               store.recordedDays().size(), {historySizeText(store.historySize())})) +
          u'\n' + shortPath(HistoryDB::folder());
 }
 
@@ -97,8 +97,7 @@ TabBody* dataTab(const SettingsEnv& env) {
       group));
 
   auto baseline = [&store] {
-    return qs(L("%@ days collected. After 3 days the ring shows a reference line.",
-               {std::to_string(store.insight().baselineDays())}));
+    return qs(Ln("%n days collected. After 3 days the ring shows a reference line.", store.insight().baselineDays()));
   };
   auto* usual = new SettingRow(qs(L("Usual baseline")), baseline(), nullptr, group);
   group->column()->addWidget(usual);

@@ -79,7 +79,7 @@ StatusLine Store::status() const {
               {fixed(*r, 1), name})};
   if (const auto n = events().size(); n > 0)
     return {Level::calm, L("All calm"),
-            L("Qel noticed %@ things today. Click a dot outside the ring to see what happened.", {std::to_string(n)})};
+            Ln("Qel noticed %n things today. Click a dot outside the ring to see what happened.", n)};
   return {Level::calm, L("All calm"), L("Drag the ring on the left to look back at the load at any time today.")};
 }
 

@@ -61,7 +61,7 @@ void Store::quitApps(const std::vector<std::string>& keys) {
   if (asked == 1)
     show(L("Asked %@ to quit", {name}));
   else if (asked > 1)
-    show(L("Asked %@ apps to quit", {std::to_string(asked)}));
+    show(Ln("Asked %n apps to quit", asked));
   else
     show(L("These apps didn't respond to the quit request"));
 }

@@ -101,12 +101,12 @@ std::string Store::awakeNote() const {
 
 std::string Store::muteNote() const {
   if (isMuted()) return L("Resumes at %@", {clockFormatter().string(*mutedUntil_)});
-  return L("%@ on", {std::to_string(enabledRuleCount())});
+  return Ln("%n on", enabledRuleCount());
 }
 
 std::string Store::quietNote() const {
   if (!quietOn_) return L("Throttle heavy work");
-  if (!throttled_.empty()) return L("%@ throttled", {std::to_string(throttled_.size())});
+  if (!throttled_.empty()) return Ln("%n throttled", throttled_.size());
   return L("On");
 }
 

@@ -48,10 +48,8 @@ void Store::quit(const std::vector<std::int32_t>& pids, bool force) {
 
   std::string text;
   if (ended.size() == 1) text = force ? L("Force-quit %@", {ended[0]}) : L("Ended %@", {ended[0]});
-  if (ended.size() > 1) {
-    const std::vector<std::string> count{std::to_string(ended.size())};
-    text = force ? L("Force-quit %@ processes", count) : L("Ended %@ processes", count);
-  }
+  if (ended.size() > 1)
+    text = force ? Ln("Force-quit %n processes", ended.size()) : Ln("Ended %n processes", ended.size());
   if (!failed.empty()) {
     const std::vector<std::string> names{joined(failed)};
     const std::string failure = force ? L("Couldn't force-quit %@", names) : L("Couldn't end %@", names);

@@ -41,9 +41,8 @@ void Store::foldPastDays() {
 std::string Store::baselineNote() const {
   const int d = insight_.baselineDays();
   if (d >= 3)
-    return L("The thin line is the usual CPU load at this time of day (from the last %@ days)", {std::to_string(d)});
-  return L("After %@ more days of history, the ring will show a reference line for your usual load",
-           {std::to_string(3 - d)});
+    return Ln("The thin line is the usual CPU load at this time of day (from the last %n days)", d);
+  return Ln("After %n more days of history, the ring will show a reference line for your usual load", 3 - d);
 }
 
 std::optional<double> Store::busierThanUsual() const {

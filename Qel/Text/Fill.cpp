@@ -8,10 +8,11 @@
 namespace qel {
 namespace {
 
-// The conversions of a format: plain "%@", numbered "%N$@" (the numbers) and "%.Nf" (as written).
-// A "%" followed by anything else is text ("50%", "%@%").
+// The conversions of a format: plain "%@", numbered "%N$@" (the numbers), "%.Nf" (as written) and
+// the count "%n". A "%" followed by anything else is text ("50%", "%@%").
 struct Conversions {
   std::size_t plain = 0;
+  std::size_t counts = 0;
   std::vector<std::size_t> numbered;
   std::vector<std::string> numbers;
 };
@@ -20,8 +21,8 @@ Conversions conversionsOf(std::string_view format) {
   Conversions out;
   for (std::size_t i = 0; i + 1 < format.size(); ++i) {
     if (format[i] != '%') continue;
-    if (format[i + 1] == '@') {
-      ++out.plain;
+    if (format[i + 1] == '@' || format[i + 1] == 'n') {
+      ++(format[i + 1] == '@' ? out.plain : out.counts);
       ++i;
       continue;
     }
@@ -110,7 +111,7 @@ bool sameConversions(std::string_view key, std::string_view translation) {
   const Conversions k = conversionsOf(key);
   const Conversions t = conversionsOf(translation);
   const auto values = valueCount(k);
-  return values && valueCount(t) == values && k.numbers == t.numbers;
+  return values && valueCount(t) == values && k.numbers == t.numbers && k.counts == t.counts;
 }
 
 }  // namespace qel

@@ -14,8 +14,9 @@ std::string fill(std::string_view format, const std::vector<std::string>& args);
 
 // Whether `translation` takes the same values as its English `key`: as many values ("%@" in
 // turn, or "%N$@" where the word order differs: each of 1..N exactly once, no plain "%@" beside
-// them) and the same number formats ("%.2f"). Any other translation would drop a value or show a
-// raw placeholder, so the table refuses it and the English text shows instead.
+// them), the same number formats ("%.2f") and as many counts ("%n"). Any other translation
+// would drop a value or show a raw placeholder, so the table refuses it and the English text
+// shows instead.
 bool sameConversions(std::string_view key, std::string_view translation);
 
 }  // namespace qel

@@ -77,6 +77,16 @@ std::string L(std::string_view key, const std::vector<std::string>& args) {
   return L(LText{std::string(key), fill(key, args), args});
 }
 
+std::string Ln(std::string_view key, long long count, const std::vector<std::string>& args) {
+  const auto table = state()->table;
+  const std::string* form = table->find(key, count);
+  std::string format(form ? std::string_view(*form) : key);
+  const std::string number = std::to_string(count);
+  for (auto at = format.find("%n"); at != std::string::npos; at = format.find("%n", at + number.size()))
+    format.replace(at, 2, number);
+  return fill(format, args);
+}
+
 namespace Loc {
 
 std::string code() { return state()->code; }
@@ -116,7 +126,6 @@ std::string resolve(std::string_view choice, const std::vector<std::string>& pre
 std::string resolve(std::string_view choice) { return resolve(choice, preferredLanguages()); }
 
 TranslationTable loadTable(std::string_view code, std::span<const EmbeddedFile> files) {
-  if (code == "en") return {};
   std::string wanted = asciiLower("translations/qel_" + std::string(code) + ".qm");
   std::replace(wanted.begin(), wanted.end(), '-', '_');
   for (const auto& f : files) {

@@ -28,6 +28,11 @@ std::string L(const LText& text);
 // Shorthand for a text whose English form is the key filled with `args`.
 std::string L(std::string_view key, const std::vector<std::string>& args = {});
 
+// A text that counts something: `key` in its English plural form with "%n" for `count` (and "%@"
+// for `args`, as L takes them), in the form the language's plural rule gives `count`
+// ("%n ports": "1 port", "2 ports"; Russian "1 порт", "2 порта", "5 портов").
+std::string Ln(std::string_view key, long long count, const std::vector<std::string>& args = {});
+
 // Marks a literal that is looked up through L later (kept in a table or a variable), so that
 // scripts/l10n-keys lists it among the keys the tables must translate. Does nothing else.
 constexpr const char* Lkey(const char* key) { return key; }
@@ -63,8 +68,8 @@ std::string resolve(std::string_view choice, const std::vector<std::string>& pre
 std::vector<std::string> preferredLanguages();
 
 // The translation table of a language code from the compiled-in resources
-// ("translations/qel_<code>.qm" with "_" for "-", the name matched ignoring case). Empty for
-// English and for a missing or broken table.
+// ("translations/qel_<code>.qm" with "_" for "-", the name matched ignoring case). English's
+// holds only the forms of counted texts; a missing or broken table is empty.
 TranslationTable loadTable(std::string_view code);
 TranslationTable loadTable(std::string_view code, std::span<const EmbeddedFile> files);
 

@@ -137,7 +137,7 @@ TEST_F(ProcessTableTest, actionBarCountsSelectedProcessesTheSearchHides) {
   day.store->setQuery("code");
   test::BusyAfternoon::settle();
   EXPECT_EQ(table.model().rowCount(), 1);
-  EXPECT_EQ(table.countLabel()->text(), "1 processes, 1 of them yours");
+  EXPECT_EQ(table.countLabel()->text(), "1 process, 1 yours");
   ASSERT_TRUE(table.actionBar()->isVisible());
   EXPECT_EQ(table.actionBar()->countText(), "3 selected");
   EXPECT_EQ(table.actionBar()->noteText(), "1 system process will be skipped");
@@ -238,7 +238,7 @@ TEST_F(ProcessTableTest, theCountSaysWhatIsListedAndHowMuchOfItIsTheUsers) {
   EXPECT_EQ(table.countLabel()->text(), "10 processes, 9 of them yours");
   day.store->setQuery("xway");
   test::BusyAfternoon::settle();
-  EXPECT_EQ(table.countLabel()->text(), "1 processes, 0 of them yours");
+  EXPECT_EQ(table.countLabel()->text(), "1 process, 0 yours");
 }
 
 TEST_F(ProcessTableTest, aNarrowHeaderShortensTheCountNeverTheControls) {

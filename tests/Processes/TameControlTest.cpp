@@ -63,7 +63,7 @@ TEST(TameNote, saysWhatTheRuleDoesAndCountsWhatItHoldsNow) {
   const std::string alone = tameNote("Mail", &slow, 0);
   EXPECT_TRUE(alone.ends_with("It recovers as soon as you switch back.")) << alone;
   EXPECT_EQ(tameNote("Mail", &slow, 3), alone + " 3 processes are slowed right now.");
-  EXPECT_TRUE(tameNote("Mail", &pause, 1).ends_with(" 1 processes are paused right now."));
+  EXPECT_TRUE(tameNote("Mail", &pause, 1).ends_with(" 1 process is paused right now."));
   const std::string generic = tameNote("Mail", nullptr, 0);
   EXPECT_EQ(generic, "Mail can slow down or pause automatically after you switch to another app. That saves power "
                      "and keeps the front app smooth.");

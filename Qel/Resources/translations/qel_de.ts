@@ -30,13 +30,13 @@
     </message>
     <message>
         <location filename="../../Pages/BubbleModel.cpp" line="22"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="69"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="68"/>
         <source>Compressed</source>
         <translation>Komprimiert</translation>
     </message>
     <message>
         <location filename="../../Pages/BubbleModel.cpp" line="23"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="68"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="67"/>
         <source>Kernel &amp; locked</source>
         <translation>Kernel &amp; gesperrt</translation>
     </message>
@@ -83,7 +83,7 @@
     </message>
     <message>
         <location filename="../../Pages/EnergyPage.cpp" line="95"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="150"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="149"/>
         <source>Process %@</source>
         <translation>Prozess %@</translation>
     </message>
@@ -126,8 +126,8 @@
     </message>
     <message>
         <location filename="../../Pages/OverviewFacts.cpp" line="45"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="61"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="94"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="60"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="93"/>
         <location filename="../../Sheets/MenuBarTab.cpp" line="255"/>
         <location filename="../../Window/PageMeta.cpp" line="14"/>
         <source>Memory</source>
@@ -135,14 +135,14 @@
     </message>
     <message>
         <location filename="../../Pages/OverviewFacts.cpp" line="47"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="77"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="76"/>
         <location filename="../../Window/PageMeta.cpp" line="16"/>
         <source>Network</source>
         <translation>Netzwerk</translation>
     </message>
     <message>
         <location filename="../../Pages/OverviewFacts.cpp" line="48"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="82"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="81"/>
         <location filename="../../Window/PageMeta.cpp" line="15"/>
         <source>Disk</source>
         <translation>Festplatte</translation>
@@ -211,289 +211,313 @@
     </message>
     <message>
         <location filename="../../Samplers/SampleReport.cpp" line="41"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="95"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="94"/>
         <source>Cores</source>
         <translation>Kerne</translation>
     </message>
     <message>
         <location filename="../../Samplers/SampleReport.cpp" line="42"/>
-        <source>%@ logical (%@ performance, %@ efficiency)</source>
-        <translation>%@ logische (%@ Leistung, %@ Effizienz)</translation>
+        <source>%@ (%@, %@)</source>
+        <translation>%@ (%@, %@)</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../Samplers/SampleReport.cpp" line="42"/>
+        <source>%n logical</source>
+        <translation>
+            <numerusform>%n logischer Kern</numerusform>
+            <numerusform>%n logische Kerne</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../Samplers/SampleReport.cpp" line="43"/>
+        <source>%n performance</source>
+        <translation>
+            <numerusform>%n Leistungskern</numerusform>
+            <numerusform>%n Leistungskerne</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../Samplers/SampleReport.cpp" line="43"/>
+        <source>%n efficiency</source>
+        <translation>
+            <numerusform>%n Effizienzkern</numerusform>
+            <numerusform>%n Effizienzkerne</numerusform>
+        </translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="46"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="52"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="45"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="51"/>
         <source>Load over one second</source>
         <translation>Last über eine Sekunde</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="47"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="46"/>
         <source>%@ (user %@, system %@)</source>
         <translation>%@ (Benutzer %@, System %@)</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="50"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="49"/>
         <source>Per core</source>
         <translation>Je Kern</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="52"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="51"/>
         <source>can&apos;t be read here (no processor counters)</source>
         <translation>hier nicht lesbar (keine Prozessorzähler)</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="54"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="53"/>
         <source>Load average, one minute</source>
         <translation>Durchschnittslast, eine Minute</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="55"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="54"/>
         <source>Thermal state</source>
         <translation>Thermischer Zustand</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="56"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="55"/>
         <source>%@ (no thermal zones here)</source>
         <translation>%@ (hier keine Thermalzonen)</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="63"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="66"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="62"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="65"/>
         <source>Total</source>
         <translation>Gesamt</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="63"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="126"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="62"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="125"/>
         <source>can&apos;t be read here</source>
         <translation>hier nicht lesbar</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="67"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="66"/>
         <source>App</source>
         <translation>App</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="70"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="69"/>
         <source>Pressure</source>
         <translation>Druck</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="71"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="70"/>
         <source>Swap used</source>
         <translation>Swap belegt</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="78"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="83"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="77"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="82"/>
         <source>Over one second</source>
         <translation>Über eine Sekunde</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="78"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="77"/>
         <source>down %@, up %@</source>
         <translation>runter %@, hoch %@</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="80"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="79"/>
         <source>Addresses</source>
         <translation>Adressen</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="80"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="79"/>
         <source>none on a physical interface</source>
         <translation>keine an einer physischen Schnittstelle</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="81"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="80"/>
         <source>Address</source>
         <translation>Adresse</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="83"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="82"/>
         <source>read %@, write %@</source>
         <translation>lesen %@, schreiben %@</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="87"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="86"/>
         <source>Graphics</source>
         <translation>Grafik</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="90"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="93"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="89"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="92"/>
         <source>Use</source>
         <translation>Nutzung</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="90"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="89"/>
         <source>no graphics processor reports its use here</source>
         <translation>hier meldet kein Grafikprozessor seine Auslastung</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="95"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="94"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="105"/>
         <location filename="../../Samplers/SampleReport.cpp" line="106"/>
         <location filename="../../Samplers/SampleReport.cpp" line="107"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="108"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="110"/>
         <location filename="../../Samplers/SampleReport.cpp" line="111"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="112"/>
         <source>not reported</source>
         <translation>nicht gemeldet</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="100"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="99"/>
         <source>Battery and power</source>
         <translation>Akku und Strom</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="102"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="104"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="101"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="103"/>
         <source>Battery</source>
         <translation>Akku</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="102"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="148"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="101"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="147"/>
         <source>none</source>
         <translation>keine</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="105"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="104"/>
         <source>%@, %@</source>
         <translation>%@, %@</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="105"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="104"/>
         <source>charging</source>
         <translation>lädt</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="105"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="104"/>
         <source>on AC</source>
         <translation>am Netzteil</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="105"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="104"/>
         <source>on battery</source>
         <translation>im Akkubetrieb</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="106"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="105"/>
         <source>Health</source>
         <translation>Zustand</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="107"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="106"/>
         <source>Cycles</source>
         <translation>Zyklen</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="108"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="107"/>
         <source>Energy left</source>
         <translation>Verbleibende Energie</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="111"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="110"/>
         <source>Charger rating</source>
         <translation>Nennleistung</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="112"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="111"/>
         <source>Power in</source>
         <translation>Eingangsleistung</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="113"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="112"/>
         <source>Charging power</source>
         <translation>Ladeleistung</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="113"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="112"/>
         <source>not charging or not reported</source>
         <translation>lädt nicht oder nicht gemeldet</translation>
     </message>
     <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="116"/>
         <location filename="../../Samplers/SampleReport.cpp" line="117"/>
         <location filename="../../Samplers/SampleReport.cpp" line="118"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="119"/>
         <source>Power draw</source>
         <translation>Leistungsaufnahme</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="118"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="117"/>
         <source>can&apos;t be read here (no battery to measure it)</source>
         <translation>hier nicht lesbar (kein Akku zum Messen)</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="119"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="118"/>
         <source>can&apos;t be read here (measured only while on battery)</source>
         <translation>hier nicht lesbar (nur im Akkubetrieb gemessen)</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="124"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="123"/>
         <source>Storage</source>
         <translation>Speicherplatz</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="126"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="128"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="125"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="127"/>
         <source>System disk</source>
         <translation>Systemlaufwerk</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="128"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="136"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="127"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="135"/>
         <source>%@ total, %@ free</source>
         <translation>%@ gesamt, %@ frei</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="131"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="130"/>
         <source>Volumes</source>
         <translation>Volumes</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="131"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="130"/>
         <source>none found</source>
         <translation>keine gefunden</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="133"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="132"/>
         <source>internal</source>
         <translation>intern</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="133"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="132"/>
         <source>external</source>
         <translation>extern</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="134"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="133"/>
         <source>system volume</source>
         <translation>Systemvolume</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="135"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="134"/>
         <source>Volume</source>
         <translation>Volume</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="142"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="141"/>
         <source>Kept awake by</source>
         <translation>Wachgehalten von</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="145"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="148"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="144"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="147"/>
         <source>Holders</source>
         <translation>Halter</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="145"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="144"/>
         <source>can&apos;t be read here (logind does not answer on the system bus)</source>
         <translation>hier nicht lesbar (logind antwortet nicht auf dem Systembus)</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="151"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="150"/>
         <source>unnamed</source>
         <translation>unbenannt</translation>
     </message>
@@ -540,18 +564,13 @@
         <translation>Setzt Prozesse, die nicht im Vordergrund sind, kein Fenster haben und viel CPU nutzen, auf Hintergrundpriorität. Wird wiederhergestellt, wenn du das ausschaltest oder Qel beendest.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="33"/>
-        <source>Stored in a database on this computer only. %@ days recorded, using %@.</source>
-        <translation>Nur in einer Datenbank auf diesem Computer gespeichert. %@ Tage aufgezeichnet, belegt %@.</translation>
-    </message>
-    <message>
         <location filename="../../Sheets/DataTab.cpp" line="45"/>
         <source>Erase all history?</source>
         <translation>Gesamten Verlauf löschen?</translation>
     </message>
     <message>
         <location filename="../../Sheets/DataTab.cpp" line="46"/>
-        <location filename="../../Sheets/DataTab.cpp" line="119"/>
+        <location filename="../../Sheets/DataTab.cpp" line="118"/>
         <source>Erase all history</source>
         <translation>Gesamten Verlauf löschen</translation>
     </message>
@@ -591,6 +610,14 @@
         <source>7 days</source>
         <translation>7 Tage</translation>
     </message>
+    <message numerus="yes">
+        <location filename="../../Sheets/DataTab.cpp" line="33"/>
+        <source>Stored in a database on this computer only. %n days recorded, using %@.</source>
+        <translation>
+            <numerusform>Nur in einer Datenbank auf diesem Computer gespeichert. %n Tag aufgezeichnet, belegt %@.</numerusform>
+            <numerusform>Nur in einer Datenbank auf diesem Computer gespeichert. %n Tage aufgezeichnet, belegt %@.</numerusform>
+        </translation>
+    </message>
     <message>
         <location filename="../../Sheets/DataTab.cpp" line="57"/>
         <source>Keep history for %@?</source>
@@ -626,18 +653,21 @@
         <source>Forever</source>
         <translation>Für immer</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Sheets/DataTab.cpp" line="100"/>
-        <source>%@ days collected. After 3 days the ring shows a reference line.</source>
-        <translation>%@ Tage gesammelt. Nach 3 Tagen zeigt der Ring eine Vergleichslinie.</translation>
+        <source>%n days collected. After 3 days the ring shows a reference line.</source>
+        <translation>
+            <numerusform>%n Tag gesammelt. Nach 3 Tagen zeigt der Ring eine Vergleichslinie.</numerusform>
+            <numerusform>%n Tage gesammelt. Nach 3 Tagen zeigt der Ring eine Vergleichslinie.</numerusform>
+        </translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="103"/>
+        <location filename="../../Sheets/DataTab.cpp" line="102"/>
         <source>Usual baseline</source>
         <translation>Übliche Grundlinie</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="112"/>
+        <location filename="../../Sheets/DataTab.cpp" line="111"/>
         <source>Erase…</source>
         <translation>Löschen …</translation>
     </message>
@@ -870,27 +900,27 @@
         <translation>Am meisten: %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="26"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="28"/>
         <source>30 s</source>
         <translation>30 s</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="26"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="28"/>
         <source>1 min</source>
         <translation>1 min</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="26"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="28"/>
         <source>2 min</source>
         <translation>2 min</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="26"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="28"/>
         <source>5 min</source>
         <translation>5 min</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="26"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="28"/>
         <source>10 min</source>
         <translation>10 min</translation>
     </message>
@@ -1015,61 +1045,60 @@
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Processes/ActionBar.cpp" line="96"/>
-        <source>%@ selected</source>
-        <translation>%@ ausgewählt</translation>
+        <source>%n selected</source>
+        <translation>
+            <numerusform>%n ausgewählt</numerusform>
+            <numerusform>%n ausgewählt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../Processes/ActionBar.cpp" line="98"/>
+        <source>%n system processes will be skipped</source>
+        <translation>
+            <numerusform>%n Systemprozess wird übersprungen</numerusform>
+            <numerusform>%n Systemprozesse werden übersprungen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../Processes/ActionBar.cpp" line="101"/>
+        <source>End %n processes</source>
+        <translation>
+            <numerusform>%n Prozess beenden</numerusform>
+            <numerusform>%n Prozesse beenden</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../Processes/ActionBar.cpp" line="97"/>
         <source>Unsaved changes may be lost</source>
         <translation>Ungesicherte Änderungen können verloren gehen</translation>
     </message>
-    <message>
-        <location filename="../../Processes/ActionBar.cpp" line="98"/>
-        <source>1 system process will be skipped</source>
-        <translation>1 Systemprozess wird übersprungen</translation>
-    </message>
-    <message>
-        <location filename="../../Processes/ActionBar.cpp" line="99"/>
-        <source>%@ system processes will be skipped</source>
-        <translation>%@ Systemprozesse werden übersprungen</translation>
-    </message>
-    <message>
-        <location filename="../../Processes/ActionBar.cpp" line="102"/>
-        <source>End 1 process</source>
-        <translation>1 Prozess beenden</translation>
-    </message>
-    <message>
-        <location filename="../../Processes/ActionBar.cpp" line="103"/>
-        <source>End %@ processes</source>
-        <translation>%@ Prozesse beenden</translation>
-    </message>
 </context>
 <context>
     <name>qel::AppCommands</name>
     <message>
-        <location filename="../../AppCommands.cpp" line="44"/>
+        <location filename="../../AppCommands.cpp" line="59"/>
         <source>Settings…</source>
         <translation>Einstellungen …</translation>
     </message>
     <message>
-        <location filename="../../AppCommands.cpp" line="45"/>
+        <location filename="../../AppCommands.cpp" line="60"/>
         <source>Check for Updates…</source>
         <translation>Nach Updates suchen …</translation>
     </message>
     <message>
-        <location filename="../../AppCommands.cpp" line="46"/>
+        <location filename="../../AppCommands.cpp" line="61"/>
         <source>What&apos;s new</source>
         <translation>Neuigkeiten</translation>
     </message>
     <message>
-        <location filename="../../AppCommands.cpp" line="47"/>
+        <location filename="../../AppCommands.cpp" line="62"/>
         <source>Open Source Licenses</source>
         <translation>Open-Source-Lizenzen</translation>
     </message>
     <message>
-        <location filename="../../AppCommands.cpp" line="48"/>
+        <location filename="../../AppCommands.cpp" line="63"/>
         <source>Quit</source>
         <translation>Beenden</translation>
     </message>
@@ -1147,10 +1176,13 @@
         <source>Click a name for details</source>
         <translation>Klicke auf einen Namen für Details</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Pages/CPUPage.cpp" line="196"/>
-        <source>%@ processes</source>
-        <translation>%@ Prozesse</translation>
+        <source>%n processes</source>
+        <translation>
+            <numerusform>%n Prozess</numerusform>
+            <numerusform>%n Prozesse</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../Pages/CPUPage.cpp" line="197"/>
@@ -1188,17 +1220,17 @@
 <context>
     <name>qel::ColumnTitles</name>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="53"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="54"/>
         <source>Name</source>
         <translation>Name</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="54"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="55"/>
         <source>CPU %</source>
         <translation>CPU %</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="55"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="56"/>
         <source>Memory</source>
         <translation>Speicher</translation>
     </message>
@@ -1392,10 +1424,13 @@ Der innere Ring zeigt die letzten 60 Sekunden Aktivität: Lesen wächst nach au�
         <source>Since each process started</source>
         <translation>Seit dem Start jedes Prozesses</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Pages/DiskPage.cpp" line="231"/>
-        <source>%@ mounted</source>
-        <translation>%@ eingehängt</translation>
+        <source>%n mounted</source>
+        <translation>
+            <numerusform>%n eingehängt</numerusform>
+            <numerusform>%n eingehängt</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1509,10 +1544,13 @@ Der innere Ring zeigt die letzten 60 Sekunden Aktivität: Lesen wächst nach au�
         <source>One turn is 60 seconds, with now at the top. Each bar is stacked by app. Gray is everything else.</source>
         <translation>Eine Umdrehung sind 60 Sekunden, jetzt ist oben. Jeder Balken ist nach App gestapelt. Grau ist alles andere.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Pages/EnergyPage.cpp" line="331"/>
-        <source>%@ processes</source>
-        <translation>%@ Prozesse</translation>
+        <source>%n processes</source>
+        <translation>
+            <numerusform>%n Prozess</numerusform>
+            <numerusform>%n Prozesse</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../Pages/EnergyPage.cpp" line="333"/>
@@ -1951,10 +1989,13 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <source>%@ keeps using more memory</source>
         <translation>%@ braucht immer mehr Speicher</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../History/InsightEngine.cpp" line="98"/>
-        <source>Over the past %@ minutes, the memory of %@ grew from %@ to %@ without dropping, which may be a memory leak. Reopening the app frees it.</source>
-        <translation>In den letzten %@ Minuten wuchs der Speicher von %@ von %@ auf %@, ohne zu sinken – vielleicht ein Speicherleck. Ein Neustart der App gibt ihn frei.</translation>
+        <source>Over the past %n minutes, the memory of %@ grew from %@ to %@ without dropping, which may be a memory leak. Reopening the app frees it.</source>
+        <translation>
+            <numerusform>In der letzten %n Minute wuchs der Speicher von %@ von %@ auf %@, ohne zu sinken – vielleicht ein Speicherleck. Ein Neustart der App gibt ihn frei.</numerusform>
+            <numerusform>In den letzten %n Minuten wuchs der Speicher von %@ von %@ auf %@, ohne zu sinken – vielleicht ein Speicherleck. Ein Neustart der App gibt ihn frei.</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../History/InsightReplay.cpp" line="45"/>
@@ -2188,7 +2229,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
     </message>
     <message>
         <location filename="../../MenuBar/MenuPanel.cpp" line="188"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="240"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="242"/>
         <source>Network</source>
         <translation>Netzwerk</translation>
     </message>
@@ -2198,123 +2239,126 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <translation>Bluetooth-Geräte</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="238"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="240"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="239"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="241"/>
         <source>Memory</source>
         <translation>Speicher</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="241"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="243"/>
         <source>Energy</source>
         <translation>Energie</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="306"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="308"/>
         <source>Scroll horizontally to see more devices.</source>
         <translation>Horizontal scrollen, um weitere Geräte zu sehen.</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="311"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="460"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="313"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="462"/>
         <source>Not connected</source>
         <translation>Nicht verbunden</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="325"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="327"/>
         <source>Quiet mode</source>
         <translation>Ruhemodus</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="326"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="328"/>
         <source>Keep awake</source>
         <translation>Wachhalten</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="327"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="329"/>
         <source>Pause alerts</source>
         <translation>Alarme pausieren</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="345"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="347"/>
         <source>Settings</source>
         <translation>Einstellungen</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="347"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="349"/>
         <source>What just happened</source>
         <translation>Was gerade passiert ist</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="349"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="351"/>
         <source>Quit</source>
         <translation>Beenden</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="351"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="353"/>
         <source>Open Qel</source>
         <translation>Qel öffnen</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="414"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="416"/>
         <source>Load %.2f</source>
         <translation>Last %.2f</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="422"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="424"/>
         <source>Thermal</source>
         <translation>Wärme</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="422"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="424"/>
         <source>System thermal state</source>
         <translation>Thermischer Zustand des Systems</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="423"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="425"/>
         <source>Battery</source>
         <translation>Akku</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="425"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="427"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="425"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="427"/>
         <source>Memory %@</source>
         <translation>Speicher %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="427"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="429"/>
         <source>Disk free</source>
         <translation>Freier Speicherplatz</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="427"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="429"/>
         <source>%@ total</source>
         <translation>%@ gesamt</translation>
     </message>
-    <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="449"/>
-        <source>%@ apps online</source>
-        <translation>%@ Apps online</translation>
+    <message numerus="yes">
+        <location filename="../../MenuBar/MenuPanel.cpp" line="451"/>
+        <source>%n apps online</source>
+        <translation>
+            <numerusform>%n App online</numerusform>
+            <numerusform>%n Apps online</numerusform>
+        </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="451"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="453"/>
         <source>Per-app traffic unavailable</source>
         <translation>Verkehr je App nicht verfügbar</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="456"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="458"/>
         <source>Local %@</source>
         <translation>Lokal %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="460"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="462"/>
         <source>No local address</source>
         <translation>Keine lokale Adresse</translation>
     </message>
@@ -2398,11 +2442,14 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <source>Online</source>
         <translation>Online</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Pages/NetPage.cpp" line="49"/>
         <location filename="../../Pages/NetPage.cpp" line="122"/>
-        <source>%@ apps</source>
-        <translation>%@ Apps</translation>
+        <source>%n apps</source>
+        <translation>
+            <numerusform>%n App</numerusform>
+            <numerusform>%n Apps</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../Pages/NetPage.cpp" line="78"/>
@@ -2446,7 +2493,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::OtherMarkRow</name>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="107"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="108"/>
         <source>peak %@</source>
         <translation>Spitze %@</translation>
     </message>
@@ -2638,17 +2685,17 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::PortsPanel</name>
     <message>
-        <location filename="../../Processes/PortsPanel.cpp" line="61"/>
+        <location filename="../../Processes/PortsPanel.cpp" line="37"/>
         <source>Listening ports</source>
         <translation>Offene Ports</translation>
     </message>
     <message>
-        <location filename="../../Processes/PortsPanel.cpp" line="69"/>
+        <location filename="../../Processes/PortsPanel.cpp" line="42"/>
         <source>Port or process</source>
         <translation>Port oder Prozess</translation>
     </message>
     <message>
-        <location filename="../../Processes/PortsPanel.cpp" line="106"/>
+        <location filename="../../Processes/PortsPanel.cpp" line="77"/>
         <source>Only ports of processes under your account. Ports used by system services need administrator rights to see.</source>
         <translation>Nur Ports von Prozessen deines Kontos. Für Ports von Systemdiensten braucht es Administratorrechte.</translation>
     </message>
@@ -2765,17 +2812,17 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::ProcessTable</name>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="71"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="72"/>
         <source>Running</source>
         <translation>Läuft</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="78"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="79"/>
         <source>By CPU</source>
         <translation>Nach CPU</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="78"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="79"/>
         <source>By memory</source>
         <translation>Nach Speicher</translation>
     </message>
@@ -2784,18 +2831,21 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <source>Search processes</source>
         <translation>Prozesse durchsuchen</translation>
     </message>
-    <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="193"/>
-        <source>%@ processes, %@ of them yours</source>
-        <translation>%@ Prozesse, davon %@ deine</translation>
+    <message numerus="yes">
+        <location filename="../../Processes/ProcessTable.cpp" line="177"/>
+        <source>%n processes, %@ of them yours</source>
+        <translation>
+            <numerusform>%n Prozess, davon %@ deiner</numerusform>
+            <numerusform>%n Prozesse, davon %@ deine</numerusform>
+        </translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="200"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="183"/>
         <source>Reading processes…</source>
         <translation>Prozesse werden gelesen …</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="201"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="184"/>
         <source>No process has “%@” in its name. Try another word, or clear the search field.</source>
         <translation>Kein Prozess hat „%@“ im Namen. Versuch ein anderes Wort oder leere das Suchfeld.</translation>
     </message>
@@ -2968,27 +3018,27 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <translation>Entfernen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="75"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="77"/>
         <source>Below</source>
         <translation>Darunter</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="75"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="77"/>
         <source>Above</source>
         <translation>Darüber</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="80"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="82"/>
         <source>%@ threshold</source>
         <translation>Schwelle %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="92"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="94"/>
         <source>for</source>
         <translation>für</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="94"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="96"/>
         <source>Duration</source>
         <translation>Dauer</translation>
     </message>
@@ -3218,11 +3268,14 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <source>Network star map</source>
         <translation>Netzwerk-Sternkarte</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Pages/StarMapView.cpp" line="39"/>
         <location filename="../../Pages/StarMapView.cpp" line="46"/>
-        <source>%@ apps online</source>
-        <translation>%@ Apps online</translation>
+        <source>%n apps online</source>
+        <translation>
+            <numerusform>%n App online</numerusform>
+            <numerusform>%n Apps online</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../Pages/StarMapView.cpp" line="117"/>
@@ -3395,10 +3448,13 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <source>All calm</source>
         <translation>Alles ruhig</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Store/DayStatus.cpp" line="82"/>
-        <source>Qel noticed %@ things today. Click a dot outside the ring to see what happened.</source>
-        <translation>Qel hat heute %@ Dinge bemerkt. Klicke auf einen Punkt außen am Ring, um zu sehen, was passiert ist.</translation>
+        <source>Qel noticed %n things today. Click a dot outside the ring to see what happened.</source>
+        <translation>
+            <numerusform>Qel hat heute %n Ding bemerkt. Klicke auf einen Punkt außen am Ring, um zu sehen, was passiert ist.</numerusform>
+            <numerusform>Qel hat heute %n Dinge bemerkt. Klicke auf einen Punkt außen am Ring, um zu sehen, was passiert ist.</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../Store/DayStatus.cpp" line="83"/>
@@ -3410,10 +3466,13 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <source>Asked %@ to quit</source>
         <translation>%@ zum Beenden aufgefordert</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Store/MemoryAdvice.cpp" line="64"/>
-        <source>Asked %@ apps to quit</source>
-        <translation>%@ Apps zum Beenden aufgefordert</translation>
+        <source>Asked %n apps to quit</source>
+        <translation>
+            <numerusform>%n App zum Beenden aufgefordert</numerusform>
+            <numerusform>%n Apps zum Beenden aufgefordert</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../Store/MemoryAdvice.cpp" line="66"/>
@@ -3427,7 +3486,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
     </message>
     <message>
         <location filename="../../Store/MenuFeatures.cpp" line="43"/>
-        <location filename="../../Store/Taming.cpp" line="127"/>
+        <location filename="../../Store/Taming.cpp" line="129"/>
         <source>Couldn&apos;t restore the priority of %@</source>
         <translation>Die Priorität von %@ konnte nicht wiederhergestellt werden</translation>
     </message>
@@ -3481,20 +3540,26 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <source>Resumes at %@</source>
         <translation>Weiter um %@</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Store/MenuFeatures.cpp" line="104"/>
-        <source>%@ on</source>
-        <translation>%@ an</translation>
+        <source>%n on</source>
+        <translation>
+            <numerusform>%n an</numerusform>
+            <numerusform>%n an</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../Store/MenuFeatures.cpp" line="109"/>
+        <source>%n throttled</source>
+        <translation>
+            <numerusform>%n gedrosselt</numerusform>
+            <numerusform>%n gedrosselt</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../Store/MenuFeatures.cpp" line="108"/>
         <source>Throttle heavy work</source>
         <translation>Schwere Arbeit drosseln</translation>
-    </message>
-    <message>
-        <location filename="../../Store/MenuFeatures.cpp" line="109"/>
-        <source>%@ throttled</source>
-        <translation>%@ gedrosselt</translation>
     </message>
     <message>
         <location filename="../../Store/MenuFeatures.cpp" line="110"/>
@@ -3507,12 +3572,12 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <translation>RAM </translation>
     </message>
     <message>
-        <location filename="../../Store/MenuFeatures.cpp" line="175"/>
+        <location filename="../../Store/MenuFeatures.cpp" line="186"/>
         <source>Quiet mode and taming are idle: this desktop doesn&apos;t tell which app is in front.</source>
         <translation>Ruhemodus und Hintergrundregeln sind inaktiv: Dieser Desktop verrät nicht, welche App im Vordergrund ist.</translation>
     </message>
     <message>
-        <location filename="../../Store/MenuFeatures.cpp" line="180"/>
+        <location filename="../../Store/MenuFeatures.cpp" line="191"/>
         <source>Process %@</source>
         <translation>Prozess %@</translation>
     </message>
@@ -3526,23 +3591,29 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <source>Ended %@</source>
         <translation>%@ beendet</translation>
     </message>
-    <message>
-        <location filename="../../Store/Quitting.cpp" line="53"/>
-        <source>Force-quit %@ processes</source>
-        <translation>%@ Prozesse zwangsweise beenden</translation>
+    <message numerus="yes">
+        <location filename="../../Store/Quitting.cpp" line="52"/>
+        <source>Force-quit %n processes</source>
+        <translation>
+            <numerusform>%n Prozess zwangsweise beendet</numerusform>
+            <numerusform>%n Prozesse zwangsweise beendet</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../Store/Quitting.cpp" line="52"/>
+        <source>Ended %n processes</source>
+        <translation>
+            <numerusform>%n Prozess beendet</numerusform>
+            <numerusform>%n Prozesse beendet</numerusform>
+        </translation>
     </message>
     <message>
-        <location filename="../../Store/Quitting.cpp" line="53"/>
-        <source>Ended %@ processes</source>
-        <translation>%@ Prozesse beendet</translation>
-    </message>
-    <message>
-        <location filename="../../Store/Quitting.cpp" line="57"/>
+        <location filename="../../Store/Quitting.cpp" line="55"/>
         <source>Couldn&apos;t force-quit %@</source>
         <translation>%@ konnte nicht zwangsweise beendet werden</translation>
     </message>
     <message>
-        <location filename="../../Store/Quitting.cpp" line="57"/>
+        <location filename="../../Store/Quitting.cpp" line="55"/>
         <source>Couldn&apos;t end %@</source>
         <translation>%@ konnte nicht beendet werden</translation>
     </message>
@@ -3612,37 +3683,37 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <translation>Aufwachen: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="34"/>
+        <location filename="../../Store/Store.cpp" line="35"/>
         <source>Computer</source>
         <translation>Computer</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="59"/>
+        <location filename="../../Store/Store.cpp" line="60"/>
         <source>The settings file could not be read. It was kept as %@ and the settings start from their defaults.</source>
         <translation>Die Einstellungsdatei konnte nicht gelesen werden. Sie wurde als %@ aufbewahrt und die Einstellungen beginnen mit ihren Standardwerten.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="269"/>
+        <location filename="../../Store/Store.cpp" line="290"/>
         <source>The history file could not be used. It was kept as %@ and a new one started.</source>
         <translation>Die Verlaufsdatei konnte nicht verwendet werden. Sie wurde als %@ aufbewahrt und eine neue begonnen.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="273"/>
+        <location filename="../../Store/Store.cpp" line="294"/>
         <source>History is not saved this run: the history file is from a newer version of Qel and is left as it is.</source>
         <translation>Der Verlauf wird in dieser Sitzung nicht gespeichert: Die Verlaufsdatei stammt von einer neueren Version von Qel und bleibt unverändert.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="276"/>
+        <location filename="../../Store/Store.cpp" line="297"/>
         <source>History can&apos;t be saved: %@</source>
         <translation>Der Verlauf kann nicht gespeichert werden: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="280"/>
+        <location filename="../../Store/Store.cpp" line="301"/>
         <source>History could not be saved: %@</source>
         <translation>Der Verlauf konnte nicht gespeichert werden: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="283"/>
+        <location filename="../../Store/Store.cpp" line="304"/>
         <source>History could not be read: %@</source>
         <translation>Der Verlauf konnte nicht gelesen werden: %@</translation>
     </message>
@@ -3662,29 +3733,35 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <translation>Markierung gelöscht</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="158"/>
+        <location filename="../../Store/Taming.cpp" line="176"/>
         <source>Removed the rule for %@</source>
         <translation>Regel für %@ entfernt</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="168"/>
+        <location filename="../../Store/Taming.cpp" line="186"/>
         <source>%@ will slow down when it&apos;s not in front</source>
         <translation>%@ wird verlangsamt, wenn es nicht im Vordergrund ist</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="169"/>
+        <location filename="../../Store/Taming.cpp" line="187"/>
         <source>%@ will pause when it&apos;s not in front</source>
         <translation>%@ wird angehalten, wenn es nicht im Vordergrund ist</translation>
     </message>
-    <message>
-        <location filename="../../Store/UsualLoad.cpp" line="40"/>
-        <source>The thin line is the usual CPU load at this time of day (from the last %@ days)</source>
-        <translation>Die dünne Linie ist die übliche CPU-Last zu dieser Tageszeit (aus den letzten %@ Tagen)</translation>
+    <message numerus="yes">
+        <location filename="../../Store/UsualLoad.cpp" line="44"/>
+        <source>The thin line is the usual CPU load at this time of day (from the last %n days)</source>
+        <translation>
+            <numerusform>Die dünne Linie ist die übliche CPU-Last zu dieser Tageszeit (aus dem letzten %n Tag)</numerusform>
+            <numerusform>Die dünne Linie ist die übliche CPU-Last zu dieser Tageszeit (aus den letzten %n Tagen)</numerusform>
+        </translation>
     </message>
-    <message>
-        <location filename="../../Store/UsualLoad.cpp" line="41"/>
-        <source>After %@ more days of history, the ring will show a reference line for your usual load</source>
-        <translation>Nach %@ weiteren Tagen Verlauf zeigt der Ring eine Vergleichslinie für deine übliche Last</translation>
+    <message numerus="yes">
+        <location filename="../../Store/UsualLoad.cpp" line="45"/>
+        <source>After %n more days of history, the ring will show a reference line for your usual load</source>
+        <translation>
+            <numerusform>Nach %n weiteren Tag Verlauf zeigt der Ring eine Vergleichslinie für deine übliche Last</numerusform>
+            <numerusform>Nach %n weiteren Tagen Verlauf zeigt der Ring eine Vergleichslinie für deine übliche Last</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3713,58 +3790,58 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::StretchSheet</name>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="129"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="130"/>
         <source>Marks stay on the outside of the ring so you can look back.</source>
         <translation>Markierungen bleiben außen am Ring, damit du zurückschauen kannst.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="137"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="138"/>
         <source>Name this stretch</source>
         <translation>Diese Zeitspanne benennen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="148"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="149"/>
         <source>CPU peak</source>
         <translation>CPU-Spitze</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="149"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="150"/>
         <source>CPU average</source>
         <translation>CPU-Schnitt</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="150"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="151"/>
         <source>Energy used</source>
         <translation>Energieverbrauch</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="159"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="160"/>
         <source>CPU usage during this stretch</source>
         <translation>CPU-Auslastung in dieser Zeitspanne</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="167"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="168"/>
         <source>Who used the most</source>
         <translation>Wer am meisten genutzt hat</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="182"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="183"/>
         <source>Other marks that day</source>
         <translation>Andere Markierungen an dem Tag</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="205"/>
-        <location filename="../../Sheets/StretchSheet.cpp" line="209"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="206"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="210"/>
         <source>Delete this mark</source>
         <translation>Diese Markierung löschen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="208"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="209"/>
         <source>Delete this mark?</source>
         <translation>Diese Markierung löschen?</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="209"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="210"/>
         <source>This can&apos;t be undone.</source>
         <translation>Das lässt sich nicht rückgängig machen.</translation>
     </message>
@@ -3860,27 +3937,28 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::Updater</name>
     <message>
-        <location filename="../../Updater.cpp" line="104"/>
+        <location filename="../../Updater.cpp" line="111"/>
         <source>The download page could not be opened: %@</source>
         <translation>Die Downloadseite konnte nicht geöffnet werden: %@</translation>
     </message>
     <message>
-        <location filename="../../Updater.cpp" line="130"/>
+        <location filename="../../Updater.cpp" line="152"/>
         <source>Qel could not reach the update feed.</source>
         <translation>Qel konnte die Update-Quelle nicht erreichen.</translation>
     </message>
     <message>
-        <location filename="../../Updater.cpp" line="132"/>
+        <location filename="../../Updater.cpp" line="150"/>
+        <location filename="../../Updater.cpp" line="154"/>
         <source>The update feed could not be read.</source>
         <translation>Die Update-Quelle konnte nicht gelesen werden.</translation>
     </message>
     <message>
-        <location filename="../../Updater.cpp" line="140"/>
+        <location filename="../../Updater.cpp" line="162"/>
         <source>Qel %@ is available.</source>
         <translation>Qel %@ ist verfügbar.</translation>
     </message>
     <message>
-        <location filename="../../Updater.cpp" line="142"/>
+        <location filename="../../Updater.cpp" line="164"/>
         <source>Qel %@ is the newest version.</source>
         <translation>Qel %@ ist die neueste Version.</translation>
     </message>
@@ -4204,20 +4282,26 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <source>Up %@ h</source>
         <translation>Seit %@ h an</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../MenuBar/PanelFacts.cpp" line="50"/>
-        <source>Up %@ days</source>
-        <translation>Seit %@ Tagen an</translation>
+        <source>Up %n days</source>
+        <translation>
+            <numerusform>Seit %n Tag an</numerusform>
+            <numerusform>Seit %n Tagen an</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../MenuBar/PanelFacts.cpp" line="61"/>
+        <source>%n things worth a look. Click a dot.</source>
+        <translation>
+            <numerusform>%n Ding ist einen Blick wert. Klicke auf einen Punkt.</numerusform>
+            <numerusform>%n Dinge sind einen Blick wert. Klicke auf einen Punkt.</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../MenuBar/PanelFacts.cpp" line="60"/>
         <source>Nothing worth a look yet</source>
         <translation>Noch nichts, das einen Blick wert ist</translation>
-    </message>
-    <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="61"/>
-        <source>%@ things worth a look. Click a dot.</source>
-        <translation>%@ Dinge, die einen Blick wert sind. Klicke auf einen Punkt.</translation>
     </message>
     <message>
         <location filename="../../MenuBar/PanelFacts.cpp" line="94"/>
@@ -4330,20 +4414,29 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <source>No background apps worth quitting. Most memory is used by the app you&apos;re using, or by the system.</source>
         <translation>Keine Hintergrund-Apps, die sich zu beenden lohnen. Der meiste Speicher gehört der App, die du nutzt, oder dem System.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Pages/MemoryAdviceCard.cpp" line="52"/>
-        <source>Quit these %@ and free about %@</source>
-        <translation>Diese %@ beenden und etwa %@ freigeben</translation>
+        <source>Quit these %n and free about %@</source>
+        <translation>
+            <numerusform>Diese %n beenden und etwa %@ freigeben</numerusform>
+            <numerusform>Diese %n beenden und etwa %@ freigeben</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Processes/PortList.cpp" line="49"/>
-        <source>%@ ports, %@ open to the local network</source>
-        <translation>%@ Ports, %@ offen im lokalen Netz</translation>
+        <source>%n ports, %@ open to the local network</source>
+        <translation>
+            <numerusform>%n Port, %@ offen im lokalen Netz</numerusform>
+            <numerusform>%n Ports, %@ offen im lokalen Netz</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Processes/PortList.cpp" line="50"/>
-        <source>%@ ports</source>
-        <translation>%@ Ports</translation>
+        <source>%n ports</source>
+        <translation>
+            <numerusform>%n Port</numerusform>
+            <numerusform>%n Ports</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../Processes/PortList.cpp" line="54"/>
@@ -4385,20 +4478,26 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <source>After you switch to another app, every process of %@ drops to background priority. It recovers as soon as you switch back.</source>
         <translation>Wenn du zu einer anderen App wechselst, bekommt jeder Prozess von %@ Hintergrundpriorität. Sie wird wiederhergestellt, sobald du zurückwechselst.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Processes/TameControl.cpp" line="30"/>
-        <source> %@ processes are slowed right now.</source>
-        <translation> Gerade sind %@ Prozesse verlangsamt.</translation>
+        <source> %n processes are slowed right now.</source>
+        <translation>
+            <numerusform> Gerade ist %n Prozess verlangsamt.</numerusform>
+            <numerusform> Gerade sind %n Prozesse verlangsamt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../Processes/TameControl.cpp" line="37"/>
+        <source> %n processes are paused right now.</source>
+        <translation>
+            <numerusform> Gerade ist %n Prozess angehalten.</numerusform>
+            <numerusform> Gerade sind %n Prozesse angehalten.</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../Processes/TameControl.cpp" line="34"/>
         <source>After you switch to another app, %@ pauses completely and uses no CPU. While paused it won&apos;t play sound, download or receive messages. It resumes when you switch back.</source>
         <translation>Wenn du zu einer anderen App wechselst, wird %@ vollständig angehalten und nutzt keine CPU. Angehalten spielt es keinen Ton ab, lädt nichts herunter und empfängt keine Nachrichten. Es läuft weiter, sobald du zurückwechselst.</translation>
-    </message>
-    <message>
-        <location filename="../../Processes/TameControl.cpp" line="37"/>
-        <source> %@ processes are paused right now.</source>
-        <translation> Gerade sind %@ Prozesse angehalten.</translation>
     </message>
     <message>
         <location filename="../../Processes/TameControl.cpp" line="40"/>
@@ -4440,10 +4539,13 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <source>Unknown</source>
         <translation>Unbekannt</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Sheets/AlertsTab.cpp" line="27"/>
-        <source>%@ alerts on. </source>
-        <translation>%@ Alarme an. </translation>
+        <source>%n alerts on. </source>
+        <translation>
+            <numerusform>%n Alarm an. </numerusform>
+            <numerusform>%n Alarme an. </numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../Sheets/AlertsTab.cpp" line="28"/>

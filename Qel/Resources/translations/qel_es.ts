@@ -30,13 +30,13 @@
     </message>
     <message>
         <location filename="../../Pages/BubbleModel.cpp" line="22"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="69"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="68"/>
         <source>Compressed</source>
         <translation>Comprimida</translation>
     </message>
     <message>
         <location filename="../../Pages/BubbleModel.cpp" line="23"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="68"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="67"/>
         <source>Kernel &amp; locked</source>
         <translation>Núcleo y bloqueada</translation>
     </message>
@@ -83,7 +83,7 @@
     </message>
     <message>
         <location filename="../../Pages/EnergyPage.cpp" line="95"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="150"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="149"/>
         <source>Process %@</source>
         <translation>Proceso %@</translation>
     </message>
@@ -126,8 +126,8 @@
     </message>
     <message>
         <location filename="../../Pages/OverviewFacts.cpp" line="45"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="61"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="94"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="60"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="93"/>
         <location filename="../../Sheets/MenuBarTab.cpp" line="255"/>
         <location filename="../../Window/PageMeta.cpp" line="14"/>
         <source>Memory</source>
@@ -135,14 +135,14 @@
     </message>
     <message>
         <location filename="../../Pages/OverviewFacts.cpp" line="47"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="77"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="76"/>
         <location filename="../../Window/PageMeta.cpp" line="16"/>
         <source>Network</source>
         <translation>Red</translation>
     </message>
     <message>
         <location filename="../../Pages/OverviewFacts.cpp" line="48"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="82"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="81"/>
         <location filename="../../Window/PageMeta.cpp" line="15"/>
         <source>Disk</source>
         <translation>Disco</translation>
@@ -211,289 +211,313 @@
     </message>
     <message>
         <location filename="../../Samplers/SampleReport.cpp" line="41"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="95"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="94"/>
         <source>Cores</source>
         <translation>Núcleos</translation>
     </message>
     <message>
         <location filename="../../Samplers/SampleReport.cpp" line="42"/>
-        <source>%@ logical (%@ performance, %@ efficiency)</source>
-        <translation>%@ lógicos (%@ de rendimiento, %@ de eficiencia)</translation>
+        <source>%@ (%@, %@)</source>
+        <translation>%@ (%@, %@)</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../Samplers/SampleReport.cpp" line="42"/>
+        <source>%n logical</source>
+        <translation>
+            <numerusform>%n lógico</numerusform>
+            <numerusform>%n lógicos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../Samplers/SampleReport.cpp" line="43"/>
+        <source>%n performance</source>
+        <translation>
+            <numerusform>%n de rendimiento</numerusform>
+            <numerusform>%n de rendimiento</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../Samplers/SampleReport.cpp" line="43"/>
+        <source>%n efficiency</source>
+        <translation>
+            <numerusform>%n de eficiencia</numerusform>
+            <numerusform>%n de eficiencia</numerusform>
+        </translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="46"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="52"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="45"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="51"/>
         <source>Load over one second</source>
         <translation>Carga en un segundo</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="47"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="46"/>
         <source>%@ (user %@, system %@)</source>
         <translation>%@ (usuario %@, sistema %@)</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="50"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="49"/>
         <source>Per core</source>
         <translation>Por núcleo</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="52"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="51"/>
         <source>can&apos;t be read here (no processor counters)</source>
         <translation>no se puede leer aquí (sin contadores del procesador)</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="54"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="53"/>
         <source>Load average, one minute</source>
         <translation>Carga media de un minuto</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="55"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="54"/>
         <source>Thermal state</source>
         <translation>Estado térmico</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="56"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="55"/>
         <source>%@ (no thermal zones here)</source>
         <translation>%@ (aquí no hay zonas térmicas)</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="63"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="66"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="62"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="65"/>
         <source>Total</source>
         <translation>Total</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="63"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="126"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="62"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="125"/>
         <source>can&apos;t be read here</source>
         <translation>no se puede leer aquí</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="67"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="66"/>
         <source>App</source>
         <translation>App</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="70"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="69"/>
         <source>Pressure</source>
         <translation>Presión</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="71"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="70"/>
         <source>Swap used</source>
         <translation>Swap usado</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="78"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="83"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="77"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="82"/>
         <source>Over one second</source>
         <translation>En un segundo</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="78"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="77"/>
         <source>down %@, up %@</source>
         <translation>bajada %@, subida %@</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="80"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="79"/>
         <source>Addresses</source>
         <translation>Direcciones</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="80"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="79"/>
         <source>none on a physical interface</source>
         <translation>ninguna en una interfaz física</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="81"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="80"/>
         <source>Address</source>
         <translation>Dirección</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="83"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="82"/>
         <source>read %@, write %@</source>
         <translation>lectura %@, escritura %@</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="87"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="86"/>
         <source>Graphics</source>
         <translation>Gráficos</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="90"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="93"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="89"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="92"/>
         <source>Use</source>
         <translation>Uso</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="90"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="89"/>
         <source>no graphics processor reports its use here</source>
         <translation>ningún procesador gráfico informa aquí de su uso</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="95"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="94"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="105"/>
         <location filename="../../Samplers/SampleReport.cpp" line="106"/>
         <location filename="../../Samplers/SampleReport.cpp" line="107"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="108"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="110"/>
         <location filename="../../Samplers/SampleReport.cpp" line="111"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="112"/>
         <source>not reported</source>
         <translation>no indicado</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="100"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="99"/>
         <source>Battery and power</source>
         <translation>Batería y alimentación</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="102"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="104"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="101"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="103"/>
         <source>Battery</source>
         <translation>Batería</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="102"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="148"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="101"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="147"/>
         <source>none</source>
         <translation>ninguno</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="105"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="104"/>
         <source>%@, %@</source>
         <translation>%@, %@</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="105"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="104"/>
         <source>charging</source>
         <translation>cargando</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="105"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="104"/>
         <source>on AC</source>
         <translation>con corriente</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="105"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="104"/>
         <source>on battery</source>
         <translation>con batería</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="106"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="105"/>
         <source>Health</source>
         <translation>Salud</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="107"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="106"/>
         <source>Cycles</source>
         <translation>Ciclos</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="108"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="107"/>
         <source>Energy left</source>
         <translation>Energía restante</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="111"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="110"/>
         <source>Charger rating</source>
         <translation>Potencia del cargador</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="112"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="111"/>
         <source>Power in</source>
         <translation>Entrada</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="113"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="112"/>
         <source>Charging power</source>
         <translation>Potencia de carga</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="113"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="112"/>
         <source>not charging or not reported</source>
         <translation>sin cargar o no indicado</translation>
     </message>
     <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="116"/>
         <location filename="../../Samplers/SampleReport.cpp" line="117"/>
         <location filename="../../Samplers/SampleReport.cpp" line="118"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="119"/>
         <source>Power draw</source>
         <translation>Consumo</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="118"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="117"/>
         <source>can&apos;t be read here (no battery to measure it)</source>
         <translation>no se puede leer aquí (no hay batería que lo mida)</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="119"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="118"/>
         <source>can&apos;t be read here (measured only while on battery)</source>
         <translation>no se puede leer aquí (solo se mide con batería)</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="124"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="123"/>
         <source>Storage</source>
         <translation>Almacenamiento</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="126"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="128"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="125"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="127"/>
         <source>System disk</source>
         <translation>Disco del sistema</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="128"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="136"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="127"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="135"/>
         <source>%@ total, %@ free</source>
         <translation>%@ en total, %@ libres</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="131"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="130"/>
         <source>Volumes</source>
         <translation>Volúmenes</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="131"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="130"/>
         <source>none found</source>
         <translation>no se encontró ninguno</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="133"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="132"/>
         <source>internal</source>
         <translation>interno</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="133"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="132"/>
         <source>external</source>
         <translation>externo</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="134"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="133"/>
         <source>system volume</source>
         <translation>volumen del sistema</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="135"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="134"/>
         <source>Volume</source>
         <translation>Volumen</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="142"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="141"/>
         <source>Kept awake by</source>
         <translation>Mantenido activo por</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="145"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="148"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="144"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="147"/>
         <source>Holders</source>
         <translation>Bloqueos</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="145"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="144"/>
         <source>can&apos;t be read here (logind does not answer on the system bus)</source>
         <translation>no se puede leer aquí (logind no responde en el bus del sistema)</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="151"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="150"/>
         <source>unnamed</source>
         <translation>sin nombre</translation>
     </message>
@@ -540,18 +564,13 @@
         <translation>Pasa a prioridad de segundo plano los procesos que no están en primer plano, no tienen ventana y usan mucha CPU. Se restablece al desactivar esta opción o salir de Qel.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="33"/>
-        <source>Stored in a database on this computer only. %@ days recorded, using %@.</source>
-        <translation>Guardado en una base de datos solo en este ordenador. %@ días registrados, que ocupan %@.</translation>
-    </message>
-    <message>
         <location filename="../../Sheets/DataTab.cpp" line="45"/>
         <source>Erase all history?</source>
         <translation>¿Borrar todo el historial?</translation>
     </message>
     <message>
         <location filename="../../Sheets/DataTab.cpp" line="46"/>
-        <location filename="../../Sheets/DataTab.cpp" line="119"/>
+        <location filename="../../Sheets/DataTab.cpp" line="118"/>
         <source>Erase all history</source>
         <translation>Borrar todo el historial</translation>
     </message>
@@ -591,6 +610,14 @@
         <source>7 days</source>
         <translation>7 días</translation>
     </message>
+    <message numerus="yes">
+        <location filename="../../Sheets/DataTab.cpp" line="33"/>
+        <source>Stored in a database on this computer only. %n days recorded, using %@.</source>
+        <translation>
+            <numerusform>Guardado en una base de datos solo en este ordenador. %n día registrado, que ocupa %@.</numerusform>
+            <numerusform>Guardado en una base de datos solo en este ordenador. %n días registrados, que ocupan %@.</numerusform>
+        </translation>
+    </message>
     <message>
         <location filename="../../Sheets/DataTab.cpp" line="57"/>
         <source>Keep history for %@?</source>
@@ -626,18 +653,21 @@
         <source>Forever</source>
         <translation>Siempre</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Sheets/DataTab.cpp" line="100"/>
-        <source>%@ days collected. After 3 days the ring shows a reference line.</source>
-        <translation>%@ días recopilados. A partir de 3 días, el anillo muestra una línea de referencia.</translation>
+        <source>%n days collected. After 3 days the ring shows a reference line.</source>
+        <translation>
+            <numerusform>%n día recopilado. A partir de 3 días, el anillo muestra una línea de referencia.</numerusform>
+            <numerusform>%n días recopilados. A partir de 3 días, el anillo muestra una línea de referencia.</numerusform>
+        </translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="103"/>
+        <location filename="../../Sheets/DataTab.cpp" line="102"/>
         <source>Usual baseline</source>
         <translation>Referencia habitual</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="112"/>
+        <location filename="../../Sheets/DataTab.cpp" line="111"/>
         <source>Erase…</source>
         <translation>Borrar…</translation>
     </message>
@@ -870,27 +900,27 @@
         <translation>Lo más usado: %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="26"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="28"/>
         <source>30 s</source>
         <translation>30 s</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="26"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="28"/>
         <source>1 min</source>
         <translation>1 min</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="26"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="28"/>
         <source>2 min</source>
         <translation>2 min</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="26"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="28"/>
         <source>5 min</source>
         <translation>5 min</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="26"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="28"/>
         <source>10 min</source>
         <translation>10 min</translation>
     </message>
@@ -1015,61 +1045,60 @@
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Processes/ActionBar.cpp" line="96"/>
-        <source>%@ selected</source>
-        <translation>%@ seleccionados</translation>
+        <source>%n selected</source>
+        <translation>
+            <numerusform>%n seleccionado</numerusform>
+            <numerusform>%n seleccionados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../Processes/ActionBar.cpp" line="98"/>
+        <source>%n system processes will be skipped</source>
+        <translation>
+            <numerusform>Se omitirá %n proceso del sistema</numerusform>
+            <numerusform>Se omitirán %n procesos del sistema</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../Processes/ActionBar.cpp" line="101"/>
+        <source>End %n processes</source>
+        <translation>
+            <numerusform>Terminar %n proceso</numerusform>
+            <numerusform>Terminar %n procesos</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../Processes/ActionBar.cpp" line="97"/>
         <source>Unsaved changes may be lost</source>
         <translation>Los cambios sin guardar pueden perderse</translation>
     </message>
-    <message>
-        <location filename="../../Processes/ActionBar.cpp" line="98"/>
-        <source>1 system process will be skipped</source>
-        <translation>Se omitirá 1 proceso del sistema</translation>
-    </message>
-    <message>
-        <location filename="../../Processes/ActionBar.cpp" line="99"/>
-        <source>%@ system processes will be skipped</source>
-        <translation>Se omitirán %@ procesos del sistema</translation>
-    </message>
-    <message>
-        <location filename="../../Processes/ActionBar.cpp" line="102"/>
-        <source>End 1 process</source>
-        <translation>Terminar 1 proceso</translation>
-    </message>
-    <message>
-        <location filename="../../Processes/ActionBar.cpp" line="103"/>
-        <source>End %@ processes</source>
-        <translation>Terminar %@ procesos</translation>
-    </message>
 </context>
 <context>
     <name>qel::AppCommands</name>
     <message>
-        <location filename="../../AppCommands.cpp" line="44"/>
+        <location filename="../../AppCommands.cpp" line="59"/>
         <source>Settings…</source>
         <translation>Ajustes…</translation>
     </message>
     <message>
-        <location filename="../../AppCommands.cpp" line="45"/>
+        <location filename="../../AppCommands.cpp" line="60"/>
         <source>Check for Updates…</source>
         <translation>Buscar actualizaciones…</translation>
     </message>
     <message>
-        <location filename="../../AppCommands.cpp" line="46"/>
+        <location filename="../../AppCommands.cpp" line="61"/>
         <source>What&apos;s new</source>
         <translation>Novedades</translation>
     </message>
     <message>
-        <location filename="../../AppCommands.cpp" line="47"/>
+        <location filename="../../AppCommands.cpp" line="62"/>
         <source>Open Source Licenses</source>
         <translation>Licencias de código abierto</translation>
     </message>
     <message>
-        <location filename="../../AppCommands.cpp" line="48"/>
+        <location filename="../../AppCommands.cpp" line="63"/>
         <source>Quit</source>
         <translation>Salir</translation>
     </message>
@@ -1147,10 +1176,13 @@
         <source>Click a name for details</source>
         <translation>Haz clic en un nombre para ver detalles</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Pages/CPUPage.cpp" line="196"/>
-        <source>%@ processes</source>
-        <translation>%@ procesos</translation>
+        <source>%n processes</source>
+        <translation>
+            <numerusform>%n proceso</numerusform>
+            <numerusform>%n procesos</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../Pages/CPUPage.cpp" line="197"/>
@@ -1188,17 +1220,17 @@
 <context>
     <name>qel::ColumnTitles</name>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="53"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="54"/>
         <source>Name</source>
         <translation>Nombre</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="54"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="55"/>
         <source>CPU %</source>
         <translation>% CPU</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="55"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="56"/>
         <source>Memory</source>
         <translation>Memoria</translation>
     </message>
@@ -1392,10 +1424,13 @@ El anillo interior son los últimos 60 segundos de actividad: las lecturas crece
         <source>Since each process started</source>
         <translation>Desde el inicio de cada proceso</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Pages/DiskPage.cpp" line="231"/>
-        <source>%@ mounted</source>
-        <translation>%@ montados</translation>
+        <source>%n mounted</source>
+        <translation>
+            <numerusform>%n montado</numerusform>
+            <numerusform>%n montados</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1509,10 +1544,13 @@ El anillo interior son los últimos 60 segundos de actividad: las lecturas crece
         <source>One turn is 60 seconds, with now at the top. Each bar is stacked by app. Gray is everything else.</source>
         <translation>Una vuelta son 60 segundos, con el momento actual arriba. Cada barra se apila por app. El gris es todo lo demás.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Pages/EnergyPage.cpp" line="331"/>
-        <source>%@ processes</source>
-        <translation>%@ procesos</translation>
+        <source>%n processes</source>
+        <translation>
+            <numerusform>%n proceso</numerusform>
+            <numerusform>%n procesos</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../Pages/EnergyPage.cpp" line="333"/>
@@ -1951,10 +1989,13 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <source>%@ keeps using more memory</source>
         <translation>%@ usa cada vez más memoria</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../History/InsightEngine.cpp" line="98"/>
-        <source>Over the past %@ minutes, the memory of %@ grew from %@ to %@ without dropping, which may be a memory leak. Reopening the app frees it.</source>
-        <translation>En los últimos %@ minutos, la memoria de %@ pasó de %@ a %@ sin bajar, lo que puede ser una fuga de memoria. Volver a abrir la app la libera.</translation>
+        <source>Over the past %n minutes, the memory of %@ grew from %@ to %@ without dropping, which may be a memory leak. Reopening the app frees it.</source>
+        <translation>
+            <numerusform>En el último %n minuto, la memoria de %@ pasó de %@ a %@ sin bajar, lo que puede ser una fuga de memoria. Volver a abrir la app la libera.</numerusform>
+            <numerusform>En los últimos %n minutos, la memoria de %@ pasó de %@ a %@ sin bajar, lo que puede ser una fuga de memoria. Volver a abrir la app la libera.</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../History/InsightReplay.cpp" line="45"/>
@@ -2188,7 +2229,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
     </message>
     <message>
         <location filename="../../MenuBar/MenuPanel.cpp" line="188"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="240"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="242"/>
         <source>Network</source>
         <translation>Red</translation>
     </message>
@@ -2198,123 +2239,126 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <translation>Dispositivos Bluetooth</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="238"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="240"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="239"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="241"/>
         <source>Memory</source>
         <translation>Memoria</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="241"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="243"/>
         <source>Energy</source>
         <translation>Energía</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="306"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="308"/>
         <source>Scroll horizontally to see more devices.</source>
         <translation>Desplázate en horizontal para ver más dispositivos.</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="311"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="460"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="313"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="462"/>
         <source>Not connected</source>
         <translation>Sin conexión</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="325"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="327"/>
         <source>Quiet mode</source>
         <translation>Modo silencioso</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="326"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="328"/>
         <source>Keep awake</source>
         <translation>Mantener activo</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="327"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="329"/>
         <source>Pause alerts</source>
         <translation>Pausar alertas</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="345"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="347"/>
         <source>Settings</source>
         <translation>Ajustes</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="347"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="349"/>
         <source>What just happened</source>
         <translation>Qué acaba de pasar</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="349"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="351"/>
         <source>Quit</source>
         <translation>Salir</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="351"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="353"/>
         <source>Open Qel</source>
         <translation>Abrir Qel</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="414"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="416"/>
         <source>Load %.2f</source>
         <translation>Carga %.2f</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="422"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="424"/>
         <source>Thermal</source>
         <translation>Térmico</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="422"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="424"/>
         <source>System thermal state</source>
         <translation>Estado térmico del sistema</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="423"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="425"/>
         <source>Battery</source>
         <translation>Batería</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="425"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="427"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="425"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="427"/>
         <source>Memory %@</source>
         <translation>Memoria %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="427"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="429"/>
         <source>Disk free</source>
         <translation>Disco libre</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="427"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="429"/>
         <source>%@ total</source>
         <translation>%@ en total</translation>
     </message>
-    <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="449"/>
-        <source>%@ apps online</source>
-        <translation>%@ apps conectadas</translation>
+    <message numerus="yes">
+        <location filename="../../MenuBar/MenuPanel.cpp" line="451"/>
+        <source>%n apps online</source>
+        <translation>
+            <numerusform>%n app conectada</numerusform>
+            <numerusform>%n apps conectadas</numerusform>
+        </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="451"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="453"/>
         <source>Per-app traffic unavailable</source>
         <translation>Tráfico por app no disponible</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="456"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="458"/>
         <source>Local %@</source>
         <translation>Local %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="460"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="462"/>
         <source>No local address</source>
         <translation>Sin dirección local</translation>
     </message>
@@ -2398,11 +2442,14 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <source>Online</source>
         <translation>Conectado</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Pages/NetPage.cpp" line="49"/>
         <location filename="../../Pages/NetPage.cpp" line="122"/>
-        <source>%@ apps</source>
-        <translation>%@ apps</translation>
+        <source>%n apps</source>
+        <translation>
+            <numerusform>%n app</numerusform>
+            <numerusform>%n apps</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../Pages/NetPage.cpp" line="78"/>
@@ -2446,7 +2493,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::OtherMarkRow</name>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="107"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="108"/>
         <source>peak %@</source>
         <translation>pico %@</translation>
     </message>
@@ -2638,17 +2685,17 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::PortsPanel</name>
     <message>
-        <location filename="../../Processes/PortsPanel.cpp" line="61"/>
+        <location filename="../../Processes/PortsPanel.cpp" line="37"/>
         <source>Listening ports</source>
         <translation>Puertos a la escucha</translation>
     </message>
     <message>
-        <location filename="../../Processes/PortsPanel.cpp" line="69"/>
+        <location filename="../../Processes/PortsPanel.cpp" line="42"/>
         <source>Port or process</source>
         <translation>Puerto o proceso</translation>
     </message>
     <message>
-        <location filename="../../Processes/PortsPanel.cpp" line="106"/>
+        <location filename="../../Processes/PortsPanel.cpp" line="77"/>
         <source>Only ports of processes under your account. Ports used by system services need administrator rights to see.</source>
         <translation>Solo puertos de procesos de tu cuenta. Para ver los de los servicios del sistema hacen falta permisos de administrador.</translation>
     </message>
@@ -2765,17 +2812,17 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::ProcessTable</name>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="71"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="72"/>
         <source>Running</source>
         <translation>En ejecución</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="78"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="79"/>
         <source>By CPU</source>
         <translation>Por CPU</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="78"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="79"/>
         <source>By memory</source>
         <translation>Por memoria</translation>
     </message>
@@ -2784,18 +2831,21 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <source>Search processes</source>
         <translation>Buscar procesos</translation>
     </message>
-    <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="193"/>
-        <source>%@ processes, %@ of them yours</source>
-        <translation>%@ procesos, %@ de ellos tuyos</translation>
+    <message numerus="yes">
+        <location filename="../../Processes/ProcessTable.cpp" line="177"/>
+        <source>%n processes, %@ of them yours</source>
+        <translation>
+            <numerusform>%n proceso, %@ tuyo</numerusform>
+            <numerusform>%n procesos, %@ de ellos tuyos</numerusform>
+        </translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="200"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="183"/>
         <source>Reading processes…</source>
         <translation>Leyendo procesos…</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="201"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="184"/>
         <source>No process has “%@” in its name. Try another word, or clear the search field.</source>
         <translation>Ningún proceso tiene «%@» en su nombre. Prueba con otra palabra o vacía el campo de búsqueda.</translation>
     </message>
@@ -2968,27 +3018,27 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <translation>Eliminar</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="75"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="77"/>
         <source>Below</source>
         <translation>Por debajo de</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="75"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="77"/>
         <source>Above</source>
         <translation>Por encima de</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="80"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="82"/>
         <source>%@ threshold</source>
         <translation>Umbral de %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="92"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="94"/>
         <source>for</source>
         <translation>durante</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="94"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="96"/>
         <source>Duration</source>
         <translation>Duración</translation>
     </message>
@@ -3218,11 +3268,14 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <source>Network star map</source>
         <translation>Mapa estelar de red</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Pages/StarMapView.cpp" line="39"/>
         <location filename="../../Pages/StarMapView.cpp" line="46"/>
-        <source>%@ apps online</source>
-        <translation>%@ apps conectadas</translation>
+        <source>%n apps online</source>
+        <translation>
+            <numerusform>%n app conectada</numerusform>
+            <numerusform>%n apps conectadas</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../Pages/StarMapView.cpp" line="117"/>
@@ -3395,10 +3448,13 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <source>All calm</source>
         <translation>Todo tranquilo</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Store/DayStatus.cpp" line="82"/>
-        <source>Qel noticed %@ things today. Click a dot outside the ring to see what happened.</source>
-        <translation>Qel ha detectado %@ cosas hoy. Haz clic en un punto fuera del anillo para ver qué pasó.</translation>
+        <source>Qel noticed %n things today. Click a dot outside the ring to see what happened.</source>
+        <translation>
+            <numerusform>Qel ha detectado %n cosa hoy. Haz clic en un punto fuera del anillo para ver qué pasó.</numerusform>
+            <numerusform>Qel ha detectado %n cosas hoy. Haz clic en un punto fuera del anillo para ver qué pasó.</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../Store/DayStatus.cpp" line="83"/>
@@ -3410,10 +3466,13 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <source>Asked %@ to quit</source>
         <translation>Se pidió a %@ que se cerrara</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Store/MemoryAdvice.cpp" line="64"/>
-        <source>Asked %@ apps to quit</source>
-        <translation>Se pidió a %@ apps que se cerraran</translation>
+        <source>Asked %n apps to quit</source>
+        <translation>
+            <numerusform>Se pidió a %n app que se cerrara</numerusform>
+            <numerusform>Se pidió a %n apps que se cerraran</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../Store/MemoryAdvice.cpp" line="66"/>
@@ -3427,7 +3486,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
     </message>
     <message>
         <location filename="../../Store/MenuFeatures.cpp" line="43"/>
-        <location filename="../../Store/Taming.cpp" line="127"/>
+        <location filename="../../Store/Taming.cpp" line="129"/>
         <source>Couldn&apos;t restore the priority of %@</source>
         <translation>No se pudo restablecer la prioridad de %@</translation>
     </message>
@@ -3481,20 +3540,26 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <source>Resumes at %@</source>
         <translation>Se reanuda a las %@</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Store/MenuFeatures.cpp" line="104"/>
-        <source>%@ on</source>
-        <translation>%@ activas</translation>
+        <source>%n on</source>
+        <translation>
+            <numerusform>%n activa</numerusform>
+            <numerusform>%n activas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../Store/MenuFeatures.cpp" line="109"/>
+        <source>%n throttled</source>
+        <translation>
+            <numerusform>%n frenado</numerusform>
+            <numerusform>%n frenados</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../Store/MenuFeatures.cpp" line="108"/>
         <source>Throttle heavy work</source>
         <translation>Frenar el trabajo pesado</translation>
-    </message>
-    <message>
-        <location filename="../../Store/MenuFeatures.cpp" line="109"/>
-        <source>%@ throttled</source>
-        <translation>%@ frenados</translation>
     </message>
     <message>
         <location filename="../../Store/MenuFeatures.cpp" line="110"/>
@@ -3507,12 +3572,12 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <translation>Mem </translation>
     </message>
     <message>
-        <location filename="../../Store/MenuFeatures.cpp" line="175"/>
+        <location filename="../../Store/MenuFeatures.cpp" line="186"/>
         <source>Quiet mode and taming are idle: this desktop doesn&apos;t tell which app is in front.</source>
         <translation>El modo silencioso y el control de apps están inactivos: este escritorio no indica qué app está en primer plano.</translation>
     </message>
     <message>
-        <location filename="../../Store/MenuFeatures.cpp" line="180"/>
+        <location filename="../../Store/MenuFeatures.cpp" line="191"/>
         <source>Process %@</source>
         <translation>Proceso %@</translation>
     </message>
@@ -3526,23 +3591,29 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <source>Ended %@</source>
         <translation>Se terminó %@</translation>
     </message>
-    <message>
-        <location filename="../../Store/Quitting.cpp" line="53"/>
-        <source>Force-quit %@ processes</source>
-        <translation>Forzar el cierre de %@ procesos</translation>
+    <message numerus="yes">
+        <location filename="../../Store/Quitting.cpp" line="52"/>
+        <source>Force-quit %n processes</source>
+        <translation>
+            <numerusform>Se forzó el cierre de %n proceso</numerusform>
+            <numerusform>Se forzó el cierre de %n procesos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../Store/Quitting.cpp" line="52"/>
+        <source>Ended %n processes</source>
+        <translation>
+            <numerusform>Se terminó %n proceso</numerusform>
+            <numerusform>Se terminaron %n procesos</numerusform>
+        </translation>
     </message>
     <message>
-        <location filename="../../Store/Quitting.cpp" line="53"/>
-        <source>Ended %@ processes</source>
-        <translation>Se terminaron %@ procesos</translation>
-    </message>
-    <message>
-        <location filename="../../Store/Quitting.cpp" line="57"/>
+        <location filename="../../Store/Quitting.cpp" line="55"/>
         <source>Couldn&apos;t force-quit %@</source>
         <translation>No se pudo forzar el cierre de %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Quitting.cpp" line="57"/>
+        <location filename="../../Store/Quitting.cpp" line="55"/>
         <source>Couldn&apos;t end %@</source>
         <translation>No se pudo terminar %@</translation>
     </message>
@@ -3612,37 +3683,37 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <translation>activaciones: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="34"/>
+        <location filename="../../Store/Store.cpp" line="35"/>
         <source>Computer</source>
         <translation>Ordenador</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="59"/>
+        <location filename="../../Store/Store.cpp" line="60"/>
         <source>The settings file could not be read. It was kept as %@ and the settings start from their defaults.</source>
         <translation>No se pudo leer el archivo de ajustes. Se conservó como %@ y los ajustes vuelven a sus valores predeterminados.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="269"/>
+        <location filename="../../Store/Store.cpp" line="290"/>
         <source>The history file could not be used. It was kept as %@ and a new one started.</source>
         <translation>No se pudo usar el archivo de historial. Se conservó como %@ y se empezó uno nuevo.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="273"/>
+        <location filename="../../Store/Store.cpp" line="294"/>
         <source>History is not saved this run: the history file is from a newer version of Qel and is left as it is.</source>
         <translation>En esta sesión no se guarda el historial: el archivo de historial es de una versión más reciente de Qel y se deja como está.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="276"/>
+        <location filename="../../Store/Store.cpp" line="297"/>
         <source>History can&apos;t be saved: %@</source>
         <translation>No se puede guardar el historial: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="280"/>
+        <location filename="../../Store/Store.cpp" line="301"/>
         <source>History could not be saved: %@</source>
         <translation>No se pudo guardar el historial: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="283"/>
+        <location filename="../../Store/Store.cpp" line="304"/>
         <source>History could not be read: %@</source>
         <translation>No se pudo leer el historial: %@</translation>
     </message>
@@ -3662,29 +3733,35 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <translation>Marca eliminada</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="158"/>
+        <location filename="../../Store/Taming.cpp" line="176"/>
         <source>Removed the rule for %@</source>
         <translation>Se eliminó la regla de %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="168"/>
+        <location filename="../../Store/Taming.cpp" line="186"/>
         <source>%@ will slow down when it&apos;s not in front</source>
         <translation>%@ se ralentizará cuando no esté en primer plano</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="169"/>
+        <location filename="../../Store/Taming.cpp" line="187"/>
         <source>%@ will pause when it&apos;s not in front</source>
         <translation>%@ se pausará cuando no esté en primer plano</translation>
     </message>
-    <message>
-        <location filename="../../Store/UsualLoad.cpp" line="40"/>
-        <source>The thin line is the usual CPU load at this time of day (from the last %@ days)</source>
-        <translation>La línea fina es la carga de CPU habitual a esta hora (de los últimos %@ días)</translation>
+    <message numerus="yes">
+        <location filename="../../Store/UsualLoad.cpp" line="44"/>
+        <source>The thin line is the usual CPU load at this time of day (from the last %n days)</source>
+        <translation>
+            <numerusform>La línea fina es la carga de CPU habitual a esta hora (del último %n día)</numerusform>
+            <numerusform>La línea fina es la carga de CPU habitual a esta hora (de los últimos %n días)</numerusform>
+        </translation>
     </message>
-    <message>
-        <location filename="../../Store/UsualLoad.cpp" line="41"/>
-        <source>After %@ more days of history, the ring will show a reference line for your usual load</source>
-        <translation>Con %@ días más de historial, el anillo mostrará una línea de referencia de tu carga habitual</translation>
+    <message numerus="yes">
+        <location filename="../../Store/UsualLoad.cpp" line="45"/>
+        <source>After %n more days of history, the ring will show a reference line for your usual load</source>
+        <translation>
+            <numerusform>Con %n día más de historial, el anillo mostrará una línea de referencia de tu carga habitual</numerusform>
+            <numerusform>Con %n días más de historial, el anillo mostrará una línea de referencia de tu carga habitual</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3713,58 +3790,58 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::StretchSheet</name>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="129"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="130"/>
         <source>Marks stay on the outside of the ring so you can look back.</source>
         <translation>Las marcas quedan en el exterior del anillo para que puedas volver a ellas.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="137"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="138"/>
         <source>Name this stretch</source>
         <translation>Poner nombre a este tramo</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="148"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="149"/>
         <source>CPU peak</source>
         <translation>Pico de CPU</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="149"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="150"/>
         <source>CPU average</source>
         <translation>CPU media</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="150"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="151"/>
         <source>Energy used</source>
         <translation>Energía usada</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="159"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="160"/>
         <source>CPU usage during this stretch</source>
         <translation>Uso de CPU durante este tramo</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="167"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="168"/>
         <source>Who used the most</source>
         <translation>Quién usó más</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="182"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="183"/>
         <source>Other marks that day</source>
         <translation>Otras marcas de ese día</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="205"/>
-        <location filename="../../Sheets/StretchSheet.cpp" line="209"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="206"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="210"/>
         <source>Delete this mark</source>
         <translation>Eliminar esta marca</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="208"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="209"/>
         <source>Delete this mark?</source>
         <translation>¿Eliminar esta marca?</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="209"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="210"/>
         <source>This can&apos;t be undone.</source>
         <translation>No se puede deshacer.</translation>
     </message>
@@ -3860,27 +3937,28 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::Updater</name>
     <message>
-        <location filename="../../Updater.cpp" line="104"/>
+        <location filename="../../Updater.cpp" line="111"/>
         <source>The download page could not be opened: %@</source>
         <translation>No se pudo abrir la página de descarga: %@</translation>
     </message>
     <message>
-        <location filename="../../Updater.cpp" line="130"/>
+        <location filename="../../Updater.cpp" line="152"/>
         <source>Qel could not reach the update feed.</source>
         <translation>Qel no pudo acceder al canal de actualizaciones.</translation>
     </message>
     <message>
-        <location filename="../../Updater.cpp" line="132"/>
+        <location filename="../../Updater.cpp" line="150"/>
+        <location filename="../../Updater.cpp" line="154"/>
         <source>The update feed could not be read.</source>
         <translation>No se pudo leer el canal de actualizaciones.</translation>
     </message>
     <message>
-        <location filename="../../Updater.cpp" line="140"/>
+        <location filename="../../Updater.cpp" line="162"/>
         <source>Qel %@ is available.</source>
         <translation>Qel %@ está disponible.</translation>
     </message>
     <message>
-        <location filename="../../Updater.cpp" line="142"/>
+        <location filename="../../Updater.cpp" line="164"/>
         <source>Qel %@ is the newest version.</source>
         <translation>Qel %@ es la versión más reciente.</translation>
     </message>
@@ -4204,20 +4282,26 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <source>Up %@ h</source>
         <translation>Encendido desde hace %@ h</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../MenuBar/PanelFacts.cpp" line="50"/>
-        <source>Up %@ days</source>
-        <translation>Encendido desde hace %@ días</translation>
+        <source>Up %n days</source>
+        <translation>
+            <numerusform>Encendido desde hace %n día</numerusform>
+            <numerusform>Encendido desde hace %n días</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../MenuBar/PanelFacts.cpp" line="61"/>
+        <source>%n things worth a look. Click a dot.</source>
+        <translation>
+            <numerusform>%n cosa para revisar. Haz clic en un punto.</numerusform>
+            <numerusform>%n cosas para revisar. Haz clic en un punto.</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../MenuBar/PanelFacts.cpp" line="60"/>
         <source>Nothing worth a look yet</source>
         <translation>Aún no hay nada que revisar</translation>
-    </message>
-    <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="61"/>
-        <source>%@ things worth a look. Click a dot.</source>
-        <translation>%@ cosas para revisar. Haz clic en un punto.</translation>
     </message>
     <message>
         <location filename="../../MenuBar/PanelFacts.cpp" line="94"/>
@@ -4330,20 +4414,29 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <source>No background apps worth quitting. Most memory is used by the app you&apos;re using, or by the system.</source>
         <translation>No hay apps en segundo plano que merezca la pena cerrar. La mayor parte de la memoria la usa la app que estás usando o el sistema.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Pages/MemoryAdviceCard.cpp" line="52"/>
-        <source>Quit these %@ and free about %@</source>
-        <translation>Cerrar estas %@ y liberar unos %@</translation>
+        <source>Quit these %n and free about %@</source>
+        <translation>
+            <numerusform>Cerrar esta %n y liberar unos %@</numerusform>
+            <numerusform>Cerrar estas %n y liberar unos %@</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Processes/PortList.cpp" line="49"/>
-        <source>%@ ports, %@ open to the local network</source>
-        <translation>%@ puertos, %@ abiertos a la red local</translation>
+        <source>%n ports, %@ open to the local network</source>
+        <translation>
+            <numerusform>%n puerto; abiertos a la red local: %@</numerusform>
+            <numerusform>%n puertos; abiertos a la red local: %@</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Processes/PortList.cpp" line="50"/>
-        <source>%@ ports</source>
-        <translation>%@ puertos</translation>
+        <source>%n ports</source>
+        <translation>
+            <numerusform>%n puerto</numerusform>
+            <numerusform>%n puertos</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../Processes/PortList.cpp" line="54"/>
@@ -4385,20 +4478,26 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <source>After you switch to another app, every process of %@ drops to background priority. It recovers as soon as you switch back.</source>
         <translation>Cuando cambias a otra app, todos los procesos de %@ pasan a prioridad de segundo plano. Se recupera en cuanto vuelves a ella.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Processes/TameControl.cpp" line="30"/>
-        <source> %@ processes are slowed right now.</source>
-        <translation> Ahora mismo hay %@ procesos ralentizados.</translation>
+        <source> %n processes are slowed right now.</source>
+        <translation>
+            <numerusform> Ahora mismo hay %n proceso ralentizado.</numerusform>
+            <numerusform> Ahora mismo hay %n procesos ralentizados.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../Processes/TameControl.cpp" line="37"/>
+        <source> %n processes are paused right now.</source>
+        <translation>
+            <numerusform> Ahora mismo hay %n proceso en pausa.</numerusform>
+            <numerusform> Ahora mismo hay %n procesos en pausa.</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../Processes/TameControl.cpp" line="34"/>
         <source>After you switch to another app, %@ pauses completely and uses no CPU. While paused it won&apos;t play sound, download or receive messages. It resumes when you switch back.</source>
         <translation>Cuando cambias a otra app, %@ se pausa por completo y no usa CPU. Mientras está en pausa no reproduce sonido, no descarga ni recibe mensajes. Se reanuda cuando vuelves a ella.</translation>
-    </message>
-    <message>
-        <location filename="../../Processes/TameControl.cpp" line="37"/>
-        <source> %@ processes are paused right now.</source>
-        <translation> Ahora mismo hay %@ procesos en pausa.</translation>
     </message>
     <message>
         <location filename="../../Processes/TameControl.cpp" line="40"/>
@@ -4440,10 +4539,13 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <source>Unknown</source>
         <translation>Desconocido</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Sheets/AlertsTab.cpp" line="27"/>
-        <source>%@ alerts on. </source>
-        <translation>%@ alertas activas. </translation>
+        <source>%n alerts on. </source>
+        <translation>
+            <numerusform>%n alerta activa. </numerusform>
+            <numerusform>%n alertas activas. </numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../Sheets/AlertsTab.cpp" line="28"/>

@@ -30,13 +30,13 @@
     </message>
     <message>
         <location filename="../../Pages/BubbleModel.cpp" line="22"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="69"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="68"/>
         <source>Compressed</source>
         <translation>Compressée</translation>
     </message>
     <message>
         <location filename="../../Pages/BubbleModel.cpp" line="23"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="68"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="67"/>
         <source>Kernel &amp; locked</source>
         <translation>Noyau et verrouillée</translation>
     </message>
@@ -83,7 +83,7 @@
     </message>
     <message>
         <location filename="../../Pages/EnergyPage.cpp" line="95"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="150"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="149"/>
         <source>Process %@</source>
         <translation>Processus %@</translation>
     </message>
@@ -126,8 +126,8 @@
     </message>
     <message>
         <location filename="../../Pages/OverviewFacts.cpp" line="45"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="61"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="94"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="60"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="93"/>
         <location filename="../../Sheets/MenuBarTab.cpp" line="255"/>
         <location filename="../../Window/PageMeta.cpp" line="14"/>
         <source>Memory</source>
@@ -135,14 +135,14 @@
     </message>
     <message>
         <location filename="../../Pages/OverviewFacts.cpp" line="47"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="77"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="76"/>
         <location filename="../../Window/PageMeta.cpp" line="16"/>
         <source>Network</source>
         <translation>Réseau</translation>
     </message>
     <message>
         <location filename="../../Pages/OverviewFacts.cpp" line="48"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="82"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="81"/>
         <location filename="../../Window/PageMeta.cpp" line="15"/>
         <source>Disk</source>
         <translation>Disque</translation>
@@ -211,289 +211,313 @@
     </message>
     <message>
         <location filename="../../Samplers/SampleReport.cpp" line="41"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="95"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="94"/>
         <source>Cores</source>
         <translation>Cœurs</translation>
     </message>
     <message>
         <location filename="../../Samplers/SampleReport.cpp" line="42"/>
-        <source>%@ logical (%@ performance, %@ efficiency)</source>
-        <translation>%@ logiques (%@ performance, %@ efficacité)</translation>
+        <source>%@ (%@, %@)</source>
+        <translation>%@ (%@, %@)</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../Samplers/SampleReport.cpp" line="42"/>
+        <source>%n logical</source>
+        <translation>
+            <numerusform>%n cœur logique</numerusform>
+            <numerusform>%n cœurs logiques</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../Samplers/SampleReport.cpp" line="43"/>
+        <source>%n performance</source>
+        <translation>
+            <numerusform>%n cœur performant</numerusform>
+            <numerusform>%n cœurs performants</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../Samplers/SampleReport.cpp" line="43"/>
+        <source>%n efficiency</source>
+        <translation>
+            <numerusform>%n cœur économe</numerusform>
+            <numerusform>%n cœurs économes</numerusform>
+        </translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="46"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="52"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="45"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="51"/>
         <source>Load over one second</source>
         <translation>Charge sur une seconde</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="47"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="46"/>
         <source>%@ (user %@, system %@)</source>
         <translation>%@ (utilisateur %@, système %@)</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="50"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="49"/>
         <source>Per core</source>
         <translation>Par cœur</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="52"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="51"/>
         <source>can&apos;t be read here (no processor counters)</source>
         <translation>illisible ici (pas de compteurs processeur)</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="54"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="53"/>
         <source>Load average, one minute</source>
         <translation>Charge moyenne sur une minute</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="55"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="54"/>
         <source>Thermal state</source>
         <translation>État thermique</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="56"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="55"/>
         <source>%@ (no thermal zones here)</source>
         <translation>%@ (aucune zone thermique ici)</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="63"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="66"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="62"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="65"/>
         <source>Total</source>
         <translation>Total</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="63"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="126"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="62"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="125"/>
         <source>can&apos;t be read here</source>
         <translation>illisible ici</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="67"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="66"/>
         <source>App</source>
         <translation>App</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="70"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="69"/>
         <source>Pressure</source>
         <translation>Pression</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="71"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="70"/>
         <source>Swap used</source>
         <translation>Swap utilisé</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="78"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="83"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="77"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="82"/>
         <source>Over one second</source>
         <translation>Sur une seconde</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="78"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="77"/>
         <source>down %@, up %@</source>
         <translation>réception %@, envoi %@</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="80"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="79"/>
         <source>Addresses</source>
         <translation>Adresses</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="80"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="79"/>
         <source>none on a physical interface</source>
         <translation>aucune sur une interface physique</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="81"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="80"/>
         <source>Address</source>
         <translation>Adresse</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="83"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="82"/>
         <source>read %@, write %@</source>
         <translation>lecture %@, écriture %@</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="87"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="86"/>
         <source>Graphics</source>
         <translation>Graphisme</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="90"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="93"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="89"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="92"/>
         <source>Use</source>
         <translation>Utilisation</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="90"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="89"/>
         <source>no graphics processor reports its use here</source>
         <translation>aucun processeur graphique n&apos;indique son utilisation ici</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="95"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="94"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="105"/>
         <location filename="../../Samplers/SampleReport.cpp" line="106"/>
         <location filename="../../Samplers/SampleReport.cpp" line="107"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="108"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="110"/>
         <location filename="../../Samplers/SampleReport.cpp" line="111"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="112"/>
         <source>not reported</source>
         <translation>non indiqué</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="100"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="99"/>
         <source>Battery and power</source>
         <translation>Batterie et alimentation</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="102"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="104"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="101"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="103"/>
         <source>Battery</source>
         <translation>Batterie</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="102"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="148"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="101"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="147"/>
         <source>none</source>
         <translation>aucun</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="105"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="104"/>
         <source>%@, %@</source>
         <translation>%@, %@</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="105"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="104"/>
         <source>charging</source>
         <translation>en charge</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="105"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="104"/>
         <source>on AC</source>
         <translation>sur secteur</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="105"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="104"/>
         <source>on battery</source>
         <translation>sur batterie</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="106"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="105"/>
         <source>Health</source>
         <translation>Santé</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="107"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="106"/>
         <source>Cycles</source>
         <translation>Cycles</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="108"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="107"/>
         <source>Energy left</source>
         <translation>Énergie restante</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="111"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="110"/>
         <source>Charger rating</source>
         <translation>Puissance du chargeur</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="112"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="111"/>
         <source>Power in</source>
         <translation>Entrée</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="113"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="112"/>
         <source>Charging power</source>
         <translation>Puissance de charge</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="113"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="112"/>
         <source>not charging or not reported</source>
         <translation>pas en charge ou non indiqué</translation>
     </message>
     <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="116"/>
         <location filename="../../Samplers/SampleReport.cpp" line="117"/>
         <location filename="../../Samplers/SampleReport.cpp" line="118"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="119"/>
         <source>Power draw</source>
         <translation>Consommation</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="118"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="117"/>
         <source>can&apos;t be read here (no battery to measure it)</source>
         <translation>illisible ici (aucune batterie pour la mesurer)</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="119"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="118"/>
         <source>can&apos;t be read here (measured only while on battery)</source>
         <translation>illisible ici (mesuré uniquement sur batterie)</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="124"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="123"/>
         <source>Storage</source>
         <translation>Stockage</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="126"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="128"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="125"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="127"/>
         <source>System disk</source>
         <translation>Disque système</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="128"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="136"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="127"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="135"/>
         <source>%@ total, %@ free</source>
         <translation>%@ au total, %@ libres</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="131"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="130"/>
         <source>Volumes</source>
         <translation>Volumes</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="131"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="130"/>
         <source>none found</source>
         <translation>aucun trouvé</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="133"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="132"/>
         <source>internal</source>
         <translation>interne</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="133"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="132"/>
         <source>external</source>
         <translation>externe</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="134"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="133"/>
         <source>system volume</source>
         <translation>volume système</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="135"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="134"/>
         <source>Volume</source>
         <translation>Volume</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="142"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="141"/>
         <source>Kept awake by</source>
         <translation>Maintenu éveillé par</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="145"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="148"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="144"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="147"/>
         <source>Holders</source>
         <translation>Détenteurs</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="145"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="144"/>
         <source>can&apos;t be read here (logind does not answer on the system bus)</source>
         <translation>illisible ici (logind ne répond pas sur le bus système)</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="151"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="150"/>
         <source>unnamed</source>
         <translation>sans nom</translation>
     </message>
@@ -540,18 +564,13 @@
         <translation>Passe en priorité d&apos;arrière-plan les processus hors premier plan, sans fenêtre et très gourmands en CPU. Rétabli quand vous désactivez ceci ou quittez Qel.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="33"/>
-        <source>Stored in a database on this computer only. %@ days recorded, using %@.</source>
-        <translation>Stocké dans une base de données sur cet ordinateur uniquement. %@ jours enregistrés, occupant %@.</translation>
-    </message>
-    <message>
         <location filename="../../Sheets/DataTab.cpp" line="45"/>
         <source>Erase all history?</source>
         <translation>Effacer tout l&apos;historique&#xa0;?</translation>
     </message>
     <message>
         <location filename="../../Sheets/DataTab.cpp" line="46"/>
-        <location filename="../../Sheets/DataTab.cpp" line="119"/>
+        <location filename="../../Sheets/DataTab.cpp" line="118"/>
         <source>Erase all history</source>
         <translation>Effacer tout l&apos;historique</translation>
     </message>
@@ -591,6 +610,14 @@
         <source>7 days</source>
         <translation>7 jours</translation>
     </message>
+    <message numerus="yes">
+        <location filename="../../Sheets/DataTab.cpp" line="33"/>
+        <source>Stored in a database on this computer only. %n days recorded, using %@.</source>
+        <translation>
+            <numerusform>Stocké dans une base de données sur cet ordinateur uniquement. %n jour enregistré, occupant %@.</numerusform>
+            <numerusform>Stocké dans une base de données sur cet ordinateur uniquement. %n jours enregistrés, occupant %@.</numerusform>
+        </translation>
+    </message>
     <message>
         <location filename="../../Sheets/DataTab.cpp" line="57"/>
         <source>Keep history for %@?</source>
@@ -626,18 +653,21 @@
         <source>Forever</source>
         <translation>Toujours</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Sheets/DataTab.cpp" line="100"/>
-        <source>%@ days collected. After 3 days the ring shows a reference line.</source>
-        <translation>%@ jours collectés. Après 3 jours, l&apos;anneau affiche une ligne de référence.</translation>
+        <source>%n days collected. After 3 days the ring shows a reference line.</source>
+        <translation>
+            <numerusform>%n jour collecté. Après 3 jours, l&apos;anneau affiche une ligne de référence.</numerusform>
+            <numerusform>%n jours collectés. Après 3 jours, l&apos;anneau affiche une ligne de référence.</numerusform>
+        </translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="103"/>
+        <location filename="../../Sheets/DataTab.cpp" line="102"/>
         <source>Usual baseline</source>
         <translation>Référence habituelle</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="112"/>
+        <location filename="../../Sheets/DataTab.cpp" line="111"/>
         <source>Erase…</source>
         <translation>Effacer…</translation>
     </message>
@@ -870,27 +900,27 @@
         <translation>Le plus utilisé&#xa0;: %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="26"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="28"/>
         <source>30 s</source>
         <translation>30 s</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="26"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="28"/>
         <source>1 min</source>
         <translation>1 min</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="26"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="28"/>
         <source>2 min</source>
         <translation>2 min</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="26"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="28"/>
         <source>5 min</source>
         <translation>5 min</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="26"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="28"/>
         <source>10 min</source>
         <translation>10 min</translation>
     </message>
@@ -1015,61 +1045,60 @@
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Processes/ActionBar.cpp" line="96"/>
-        <source>%@ selected</source>
-        <translation>%@ sélectionné(s)</translation>
+        <source>%n selected</source>
+        <translation>
+            <numerusform>%n sélectionné</numerusform>
+            <numerusform>%n sélectionnés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../Processes/ActionBar.cpp" line="98"/>
+        <source>%n system processes will be skipped</source>
+        <translation>
+            <numerusform>%n processus système sera ignoré</numerusform>
+            <numerusform>%n processus système seront ignorés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../Processes/ActionBar.cpp" line="101"/>
+        <source>End %n processes</source>
+        <translation>
+            <numerusform>Terminer %n processus</numerusform>
+            <numerusform>Terminer %n processus</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../Processes/ActionBar.cpp" line="97"/>
         <source>Unsaved changes may be lost</source>
         <translation>Les modifications non enregistrées peuvent être perdues</translation>
     </message>
-    <message>
-        <location filename="../../Processes/ActionBar.cpp" line="98"/>
-        <source>1 system process will be skipped</source>
-        <translation>1 processus système sera ignoré</translation>
-    </message>
-    <message>
-        <location filename="../../Processes/ActionBar.cpp" line="99"/>
-        <source>%@ system processes will be skipped</source>
-        <translation>%@ processus système seront ignorés</translation>
-    </message>
-    <message>
-        <location filename="../../Processes/ActionBar.cpp" line="102"/>
-        <source>End 1 process</source>
-        <translation>Terminer 1 processus</translation>
-    </message>
-    <message>
-        <location filename="../../Processes/ActionBar.cpp" line="103"/>
-        <source>End %@ processes</source>
-        <translation>Terminer %@ processus</translation>
-    </message>
 </context>
 <context>
     <name>qel::AppCommands</name>
     <message>
-        <location filename="../../AppCommands.cpp" line="44"/>
+        <location filename="../../AppCommands.cpp" line="59"/>
         <source>Settings…</source>
         <translation>Paramètres…</translation>
     </message>
     <message>
-        <location filename="../../AppCommands.cpp" line="45"/>
+        <location filename="../../AppCommands.cpp" line="60"/>
         <source>Check for Updates…</source>
         <translation>Rechercher des mises à jour…</translation>
     </message>
     <message>
-        <location filename="../../AppCommands.cpp" line="46"/>
+        <location filename="../../AppCommands.cpp" line="61"/>
         <source>What&apos;s new</source>
         <translation>Nouveautés</translation>
     </message>
     <message>
-        <location filename="../../AppCommands.cpp" line="47"/>
+        <location filename="../../AppCommands.cpp" line="62"/>
         <source>Open Source Licenses</source>
         <translation>Licences open source</translation>
     </message>
     <message>
-        <location filename="../../AppCommands.cpp" line="48"/>
+        <location filename="../../AppCommands.cpp" line="63"/>
         <source>Quit</source>
         <translation>Quitter</translation>
     </message>
@@ -1147,10 +1176,13 @@
         <source>Click a name for details</source>
         <translation>Cliquez sur un nom pour les détails</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Pages/CPUPage.cpp" line="196"/>
-        <source>%@ processes</source>
-        <translation>%@ processus</translation>
+        <source>%n processes</source>
+        <translation>
+            <numerusform>%n processus</numerusform>
+            <numerusform>%n processus</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../Pages/CPUPage.cpp" line="197"/>
@@ -1188,17 +1220,17 @@
 <context>
     <name>qel::ColumnTitles</name>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="53"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="54"/>
         <source>Name</source>
         <translation>Nom</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="54"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="55"/>
         <source>CPU %</source>
         <translation>CPU&#xa0;%</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="55"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="56"/>
         <source>Memory</source>
         <translation>Mémoire</translation>
     </message>
@@ -1392,10 +1424,13 @@ L&apos;anneau intérieur montre les 60 dernières secondes d&apos;activité : le
         <source>Since each process started</source>
         <translation>Depuis le lancement de chaque processus</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Pages/DiskPage.cpp" line="231"/>
-        <source>%@ mounted</source>
-        <translation>%@ monté(s)</translation>
+        <source>%n mounted</source>
+        <translation>
+            <numerusform>%n monté</numerusform>
+            <numerusform>%n montés</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1509,10 +1544,13 @@ L&apos;anneau intérieur montre les 60 dernières secondes d&apos;activité : le
         <source>One turn is 60 seconds, with now at the top. Each bar is stacked by app. Gray is everything else.</source>
         <translation>Un tour fait 60 secondes, le présent étant en haut. Chaque barre est empilée par application. Le gris représente tout le reste.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Pages/EnergyPage.cpp" line="331"/>
-        <source>%@ processes</source>
-        <translation>%@ processus</translation>
+        <source>%n processes</source>
+        <translation>
+            <numerusform>%n processus</numerusform>
+            <numerusform>%n processus</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../Pages/EnergyPage.cpp" line="333"/>
@@ -1951,10 +1989,13 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <source>%@ keeps using more memory</source>
         <translation>%@ utilise de plus en plus de mémoire</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../History/InsightEngine.cpp" line="98"/>
-        <source>Over the past %@ minutes, the memory of %@ grew from %@ to %@ without dropping, which may be a memory leak. Reopening the app frees it.</source>
-        <translation>Ces %@ dernières minutes, la mémoire de %@ est passée de %@ à %@ sans baisser, ce qui peut indiquer une fuite de mémoire. Rouvrir l&apos;application la libère.</translation>
+        <source>Over the past %n minutes, the memory of %@ grew from %@ to %@ without dropping, which may be a memory leak. Reopening the app frees it.</source>
+        <translation>
+            <numerusform>Sur %n minute, la mémoire de %@ est passée de %@ à %@ sans baisser, ce qui peut indiquer une fuite de mémoire. Rouvrir l&apos;application la libère.</numerusform>
+            <numerusform>Ces %n dernières minutes, la mémoire de %@ est passée de %@ à %@ sans baisser, ce qui peut indiquer une fuite de mémoire. Rouvrir l&apos;application la libère.</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../History/InsightReplay.cpp" line="45"/>
@@ -2188,7 +2229,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
     </message>
     <message>
         <location filename="../../MenuBar/MenuPanel.cpp" line="188"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="240"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="242"/>
         <source>Network</source>
         <translation>Réseau</translation>
     </message>
@@ -2198,123 +2239,126 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <translation>Appareils Bluetooth</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="238"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="240"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="239"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="241"/>
         <source>Memory</source>
         <translation>Mémoire</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="241"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="243"/>
         <source>Energy</source>
         <translation>Énergie</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="306"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="308"/>
         <source>Scroll horizontally to see more devices.</source>
         <translation>Faites défiler horizontalement pour voir plus d&apos;appareils.</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="311"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="460"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="313"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="462"/>
         <source>Not connected</source>
         <translation>Non connecté</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="325"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="327"/>
         <source>Quiet mode</source>
         <translation>Mode discret</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="326"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="328"/>
         <source>Keep awake</source>
         <translation>Maintenir éveillé</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="327"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="329"/>
         <source>Pause alerts</source>
         <translation>Suspendre les alertes</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="345"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="347"/>
         <source>Settings</source>
         <translation>Paramètres</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="347"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="349"/>
         <source>What just happened</source>
         <translation>Ce qui vient de se passer</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="349"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="351"/>
         <source>Quit</source>
         <translation>Quitter</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="351"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="353"/>
         <source>Open Qel</source>
         <translation>Ouvrir Qel</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="414"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="416"/>
         <source>Load %.2f</source>
         <translation>Charge %.2f</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="422"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="424"/>
         <source>Thermal</source>
         <translation>Thermique</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="422"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="424"/>
         <source>System thermal state</source>
         <translation>État thermique du système</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="423"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="425"/>
         <source>Battery</source>
         <translation>Batterie</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="425"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="427"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="425"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="427"/>
         <source>Memory %@</source>
         <translation>Mémoire %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="427"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="429"/>
         <source>Disk free</source>
         <translation>Disque libre</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="427"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="429"/>
         <source>%@ total</source>
         <translation>%@ au total</translation>
     </message>
-    <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="449"/>
-        <source>%@ apps online</source>
-        <translation>%@ applications en ligne</translation>
+    <message numerus="yes">
+        <location filename="../../MenuBar/MenuPanel.cpp" line="451"/>
+        <source>%n apps online</source>
+        <translation>
+            <numerusform>%n application en ligne</numerusform>
+            <numerusform>%n applications en ligne</numerusform>
+        </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="451"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="453"/>
         <source>Per-app traffic unavailable</source>
         <translation>Trafic par application indisponible</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="456"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="458"/>
         <source>Local %@</source>
         <translation>Local %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="460"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="462"/>
         <source>No local address</source>
         <translation>Pas d&apos;adresse locale</translation>
     </message>
@@ -2398,11 +2442,14 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <source>Online</source>
         <translation>En ligne</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Pages/NetPage.cpp" line="49"/>
         <location filename="../../Pages/NetPage.cpp" line="122"/>
-        <source>%@ apps</source>
-        <translation>%@ apps</translation>
+        <source>%n apps</source>
+        <translation>
+            <numerusform>%n app</numerusform>
+            <numerusform>%n apps</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../Pages/NetPage.cpp" line="78"/>
@@ -2446,7 +2493,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::OtherMarkRow</name>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="107"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="108"/>
         <source>peak %@</source>
         <translation>pic %@</translation>
     </message>
@@ -2638,17 +2685,17 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::PortsPanel</name>
     <message>
-        <location filename="../../Processes/PortsPanel.cpp" line="61"/>
+        <location filename="../../Processes/PortsPanel.cpp" line="37"/>
         <source>Listening ports</source>
         <translation>Ports en écoute</translation>
     </message>
     <message>
-        <location filename="../../Processes/PortsPanel.cpp" line="69"/>
+        <location filename="../../Processes/PortsPanel.cpp" line="42"/>
         <source>Port or process</source>
         <translation>Port ou processus</translation>
     </message>
     <message>
-        <location filename="../../Processes/PortsPanel.cpp" line="106"/>
+        <location filename="../../Processes/PortsPanel.cpp" line="77"/>
         <source>Only ports of processes under your account. Ports used by system services need administrator rights to see.</source>
         <translation>Uniquement les ports des processus de votre compte. Voir ceux des services système nécessite les droits d&apos;administrateur.</translation>
     </message>
@@ -2765,17 +2812,17 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::ProcessTable</name>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="71"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="72"/>
         <source>Running</source>
         <translation>En cours</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="78"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="79"/>
         <source>By CPU</source>
         <translation>Par CPU</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="78"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="79"/>
         <source>By memory</source>
         <translation>Par mémoire</translation>
     </message>
@@ -2784,18 +2831,21 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <source>Search processes</source>
         <translation>Rechercher des processus</translation>
     </message>
-    <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="193"/>
-        <source>%@ processes, %@ of them yours</source>
-        <translation>%@ processus, dont %@ à vous</translation>
+    <message numerus="yes">
+        <location filename="../../Processes/ProcessTable.cpp" line="177"/>
+        <source>%n processes, %@ of them yours</source>
+        <translation>
+            <numerusform>%n processus, dont %@ à vous</numerusform>
+            <numerusform>%n processus, dont %@ à vous</numerusform>
+        </translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="200"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="183"/>
         <source>Reading processes…</source>
         <translation>Lecture des processus…</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="201"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="184"/>
         <source>No process has “%@” in its name. Try another word, or clear the search field.</source>
         <translation>Aucun processus n&apos;a «&#xa0;%@&#xa0;» dans son nom. Essayez un autre mot ou videz le champ de recherche.</translation>
     </message>
@@ -2968,27 +3018,27 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <translation>Supprimer</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="75"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="77"/>
         <source>Below</source>
         <translation>En dessous de</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="75"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="77"/>
         <source>Above</source>
         <translation>Au-dessus de</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="80"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="82"/>
         <source>%@ threshold</source>
         <translation>Seuil&#xa0;: %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="92"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="94"/>
         <source>for</source>
         <translation>pendant</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="94"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="96"/>
         <source>Duration</source>
         <translation>Durée</translation>
     </message>
@@ -3218,11 +3268,14 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <source>Network star map</source>
         <translation>Carte stellaire du réseau</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Pages/StarMapView.cpp" line="39"/>
         <location filename="../../Pages/StarMapView.cpp" line="46"/>
-        <source>%@ apps online</source>
-        <translation>%@ applications en ligne</translation>
+        <source>%n apps online</source>
+        <translation>
+            <numerusform>%n application en ligne</numerusform>
+            <numerusform>%n applications en ligne</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../Pages/StarMapView.cpp" line="117"/>
@@ -3395,10 +3448,13 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <source>All calm</source>
         <translation>Tout est calme</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Store/DayStatus.cpp" line="82"/>
-        <source>Qel noticed %@ things today. Click a dot outside the ring to see what happened.</source>
-        <translation>Qel a relevé %@ éléments aujourd&apos;hui. Cliquez sur un point autour de l&apos;anneau pour voir ce qui s&apos;est passé.</translation>
+        <source>Qel noticed %n things today. Click a dot outside the ring to see what happened.</source>
+        <translation>
+            <numerusform>Qel a relevé %n élément aujourd&apos;hui. Cliquez sur un point autour de l&apos;anneau pour voir ce qui s&apos;est passé.</numerusform>
+            <numerusform>Qel a relevé %n éléments aujourd&apos;hui. Cliquez sur un point autour de l&apos;anneau pour voir ce qui s&apos;est passé.</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../Store/DayStatus.cpp" line="83"/>
@@ -3410,10 +3466,13 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <source>Asked %@ to quit</source>
         <translation>%@ a été invité à quitter</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Store/MemoryAdvice.cpp" line="64"/>
-        <source>Asked %@ apps to quit</source>
-        <translation>%@ applications ont été invitées à quitter</translation>
+        <source>Asked %n apps to quit</source>
+        <translation>
+            <numerusform>%n application a été invitée à quitter</numerusform>
+            <numerusform>%n applications ont été invitées à quitter</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../Store/MemoryAdvice.cpp" line="66"/>
@@ -3427,7 +3486,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
     </message>
     <message>
         <location filename="../../Store/MenuFeatures.cpp" line="43"/>
-        <location filename="../../Store/Taming.cpp" line="127"/>
+        <location filename="../../Store/Taming.cpp" line="129"/>
         <source>Couldn&apos;t restore the priority of %@</source>
         <translation>Impossible de rétablir la priorité de %@</translation>
     </message>
@@ -3481,20 +3540,26 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <source>Resumes at %@</source>
         <translation>Reprise à %@</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Store/MenuFeatures.cpp" line="104"/>
-        <source>%@ on</source>
-        <translation>%@ actives</translation>
+        <source>%n on</source>
+        <translation>
+            <numerusform>%n active</numerusform>
+            <numerusform>%n actives</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../Store/MenuFeatures.cpp" line="109"/>
+        <source>%n throttled</source>
+        <translation>
+            <numerusform>%n freiné</numerusform>
+            <numerusform>%n freinés</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../Store/MenuFeatures.cpp" line="108"/>
         <source>Throttle heavy work</source>
         <translation>Freiner les tâches lourdes</translation>
-    </message>
-    <message>
-        <location filename="../../Store/MenuFeatures.cpp" line="109"/>
-        <source>%@ throttled</source>
-        <translation>%@ freiné(s)</translation>
     </message>
     <message>
         <location filename="../../Store/MenuFeatures.cpp" line="110"/>
@@ -3507,12 +3572,12 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <translation>Mém </translation>
     </message>
     <message>
-        <location filename="../../Store/MenuFeatures.cpp" line="175"/>
+        <location filename="../../Store/MenuFeatures.cpp" line="186"/>
         <source>Quiet mode and taming are idle: this desktop doesn&apos;t tell which app is in front.</source>
         <translation>Le mode discret et le bridage sont inactifs&#xa0;: ce bureau n&apos;indique pas quelle application est au premier plan.</translation>
     </message>
     <message>
-        <location filename="../../Store/MenuFeatures.cpp" line="180"/>
+        <location filename="../../Store/MenuFeatures.cpp" line="191"/>
         <source>Process %@</source>
         <translation>Processus %@</translation>
     </message>
@@ -3526,23 +3591,29 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <source>Ended %@</source>
         <translation>%@ terminé</translation>
     </message>
-    <message>
-        <location filename="../../Store/Quitting.cpp" line="53"/>
-        <source>Force-quit %@ processes</source>
-        <translation>Forcer %@ processus à quitter</translation>
+    <message numerus="yes">
+        <location filename="../../Store/Quitting.cpp" line="52"/>
+        <source>Force-quit %n processes</source>
+        <translation>
+            <numerusform>%n processus forcé à quitter</numerusform>
+            <numerusform>%n processus forcés à quitter</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../Store/Quitting.cpp" line="52"/>
+        <source>Ended %n processes</source>
+        <translation>
+            <numerusform>%n processus terminé</numerusform>
+            <numerusform>%n processus terminés</numerusform>
+        </translation>
     </message>
     <message>
-        <location filename="../../Store/Quitting.cpp" line="53"/>
-        <source>Ended %@ processes</source>
-        <translation>%@ processus terminés</translation>
-    </message>
-    <message>
-        <location filename="../../Store/Quitting.cpp" line="57"/>
+        <location filename="../../Store/Quitting.cpp" line="55"/>
         <source>Couldn&apos;t force-quit %@</source>
         <translation>Impossible de forcer %@ à quitter</translation>
     </message>
     <message>
-        <location filename="../../Store/Quitting.cpp" line="57"/>
+        <location filename="../../Store/Quitting.cpp" line="55"/>
         <source>Couldn&apos;t end %@</source>
         <translation>Impossible de terminer %@</translation>
     </message>
@@ -3612,37 +3683,37 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <translation>réveils&#xa0;: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="34"/>
+        <location filename="../../Store/Store.cpp" line="35"/>
         <source>Computer</source>
         <translation>Ordinateur</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="59"/>
+        <location filename="../../Store/Store.cpp" line="60"/>
         <source>The settings file could not be read. It was kept as %@ and the settings start from their defaults.</source>
         <translation>Le fichier de paramètres était illisible. Il a été conservé sous %@ et les paramètres repartent des valeurs par défaut.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="269"/>
+        <location filename="../../Store/Store.cpp" line="290"/>
         <source>The history file could not be used. It was kept as %@ and a new one started.</source>
         <translation>Le fichier d&apos;historique était inutilisable. Il a été conservé sous %@ et un nouveau a été créé.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="273"/>
+        <location filename="../../Store/Store.cpp" line="294"/>
         <source>History is not saved this run: the history file is from a newer version of Qel and is left as it is.</source>
         <translation>L&apos;historique n&apos;est pas enregistré pendant cette session&#xa0;: le fichier d&apos;historique provient d&apos;une version plus récente de Qel et reste tel quel.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="276"/>
+        <location filename="../../Store/Store.cpp" line="297"/>
         <source>History can&apos;t be saved: %@</source>
         <translation>Impossible d&apos;enregistrer l&apos;historique&#xa0;: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="280"/>
+        <location filename="../../Store/Store.cpp" line="301"/>
         <source>History could not be saved: %@</source>
         <translation>L&apos;historique n&apos;a pas pu être enregistré&#xa0;: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="283"/>
+        <location filename="../../Store/Store.cpp" line="304"/>
         <source>History could not be read: %@</source>
         <translation>L&apos;historique n&apos;a pas pu être lu&#xa0;: %@</translation>
     </message>
@@ -3662,29 +3733,35 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <translation>Repère supprimé</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="158"/>
+        <location filename="../../Store/Taming.cpp" line="176"/>
         <source>Removed the rule for %@</source>
         <translation>Règle de %@ supprimée</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="168"/>
+        <location filename="../../Store/Taming.cpp" line="186"/>
         <source>%@ will slow down when it&apos;s not in front</source>
         <translation>%@ ralentira quand il ne sera pas au premier plan</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="169"/>
+        <location filename="../../Store/Taming.cpp" line="187"/>
         <source>%@ will pause when it&apos;s not in front</source>
         <translation>%@ se mettra en pause quand il ne sera pas au premier plan</translation>
     </message>
-    <message>
-        <location filename="../../Store/UsualLoad.cpp" line="40"/>
-        <source>The thin line is the usual CPU load at this time of day (from the last %@ days)</source>
-        <translation>La ligne fine est la charge CPU habituelle à cette heure (sur les %@ derniers jours)</translation>
+    <message numerus="yes">
+        <location filename="../../Store/UsualLoad.cpp" line="44"/>
+        <source>The thin line is the usual CPU load at this time of day (from the last %n days)</source>
+        <translation>
+            <numerusform>La ligne fine est la charge CPU habituelle à cette heure (sur le dernier %n jour)</numerusform>
+            <numerusform>La ligne fine est la charge CPU habituelle à cette heure (sur les %n derniers jours)</numerusform>
+        </translation>
     </message>
-    <message>
-        <location filename="../../Store/UsualLoad.cpp" line="41"/>
-        <source>After %@ more days of history, the ring will show a reference line for your usual load</source>
-        <translation>Après %@ jours d&apos;historique de plus, l&apos;anneau affichera une ligne de référence pour votre charge habituelle</translation>
+    <message numerus="yes">
+        <location filename="../../Store/UsualLoad.cpp" line="45"/>
+        <source>After %n more days of history, the ring will show a reference line for your usual load</source>
+        <translation>
+            <numerusform>Après %n jour d&apos;historique de plus, l&apos;anneau affichera une ligne de référence pour votre charge habituelle</numerusform>
+            <numerusform>Après %n jours d&apos;historique de plus, l&apos;anneau affichera une ligne de référence pour votre charge habituelle</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3713,58 +3790,58 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::StretchSheet</name>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="129"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="130"/>
         <source>Marks stay on the outside of the ring so you can look back.</source>
         <translation>Les repères restent autour de l&apos;anneau pour que vous puissiez y revenir.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="137"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="138"/>
         <source>Name this stretch</source>
         <translation>Nommer cette période</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="148"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="149"/>
         <source>CPU peak</source>
         <translation>Pic CPU</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="149"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="150"/>
         <source>CPU average</source>
         <translation>CPU moyen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="150"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="151"/>
         <source>Energy used</source>
         <translation>Énergie utilisée</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="159"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="160"/>
         <source>CPU usage during this stretch</source>
         <translation>Utilisation du CPU pendant cette période</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="167"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="168"/>
         <source>Who used the most</source>
         <translation>Qui a le plus consommé</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="182"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="183"/>
         <source>Other marks that day</source>
         <translation>Autres repères ce jour-là</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="205"/>
-        <location filename="../../Sheets/StretchSheet.cpp" line="209"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="206"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="210"/>
         <source>Delete this mark</source>
         <translation>Supprimer ce repère</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="208"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="209"/>
         <source>Delete this mark?</source>
         <translation>Supprimer ce repère&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="209"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="210"/>
         <source>This can&apos;t be undone.</source>
         <translation>C&apos;est irréversible.</translation>
     </message>
@@ -3860,27 +3937,28 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::Updater</name>
     <message>
-        <location filename="../../Updater.cpp" line="104"/>
+        <location filename="../../Updater.cpp" line="111"/>
         <source>The download page could not be opened: %@</source>
         <translation>La page de téléchargement n&apos;a pas pu être ouverte&#xa0;: %@</translation>
     </message>
     <message>
-        <location filename="../../Updater.cpp" line="130"/>
+        <location filename="../../Updater.cpp" line="152"/>
         <source>Qel could not reach the update feed.</source>
         <translation>Qel n&apos;a pas pu joindre le flux de mises à jour.</translation>
     </message>
     <message>
-        <location filename="../../Updater.cpp" line="132"/>
+        <location filename="../../Updater.cpp" line="150"/>
+        <location filename="../../Updater.cpp" line="154"/>
         <source>The update feed could not be read.</source>
         <translation>Le flux de mises à jour n&apos;a pas pu être lu.</translation>
     </message>
     <message>
-        <location filename="../../Updater.cpp" line="140"/>
+        <location filename="../../Updater.cpp" line="162"/>
         <source>Qel %@ is available.</source>
         <translation>Qel %@ est disponible.</translation>
     </message>
     <message>
-        <location filename="../../Updater.cpp" line="142"/>
+        <location filename="../../Updater.cpp" line="164"/>
         <source>Qel %@ is the newest version.</source>
         <translation>Qel %@ est la version la plus récente.</translation>
     </message>
@@ -4204,20 +4282,26 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <source>Up %@ h</source>
         <translation>Allumé depuis %@ h</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../MenuBar/PanelFacts.cpp" line="50"/>
-        <source>Up %@ days</source>
-        <translation>Allumé depuis %@ jours</translation>
+        <source>Up %n days</source>
+        <translation>
+            <numerusform>Allumé depuis %n jour</numerusform>
+            <numerusform>Allumé depuis %n jours</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../MenuBar/PanelFacts.cpp" line="61"/>
+        <source>%n things worth a look. Click a dot.</source>
+        <translation>
+            <numerusform>%n élément à examiner. Cliquez sur un point.</numerusform>
+            <numerusform>%n éléments à examiner. Cliquez sur un point.</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../MenuBar/PanelFacts.cpp" line="60"/>
         <source>Nothing worth a look yet</source>
         <translation>Rien à examiner pour l&apos;instant</translation>
-    </message>
-    <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="61"/>
-        <source>%@ things worth a look. Click a dot.</source>
-        <translation>%@ éléments à examiner. Cliquez sur un point.</translation>
     </message>
     <message>
         <location filename="../../MenuBar/PanelFacts.cpp" line="94"/>
@@ -4330,20 +4414,29 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <source>No background apps worth quitting. Most memory is used by the app you&apos;re using, or by the system.</source>
         <translation>Aucune application en arrière-plan ne vaut la peine d&apos;être quittée. La mémoire sert surtout à l&apos;application utilisée ou au système.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Pages/MemoryAdviceCard.cpp" line="52"/>
-        <source>Quit these %@ and free about %@</source>
-        <translation>Quitter ces %@ et libérer environ %@</translation>
+        <source>Quit these %n and free about %@</source>
+        <translation>
+            <numerusform>Quitter cette %n et libérer environ %@</numerusform>
+            <numerusform>Quitter ces %n et libérer environ %@</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Processes/PortList.cpp" line="49"/>
-        <source>%@ ports, %@ open to the local network</source>
-        <translation>%@ ports, dont %@ ouverts au réseau local</translation>
+        <source>%n ports, %@ open to the local network</source>
+        <translation>
+            <numerusform>%n port ; ouverts au réseau local : %@</numerusform>
+            <numerusform>%n ports ; ouverts au réseau local : %@</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Processes/PortList.cpp" line="50"/>
-        <source>%@ ports</source>
-        <translation>%@ ports</translation>
+        <source>%n ports</source>
+        <translation>
+            <numerusform>%n port</numerusform>
+            <numerusform>%n ports</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../Processes/PortList.cpp" line="54"/>
@@ -4385,20 +4478,26 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <source>After you switch to another app, every process of %@ drops to background priority. It recovers as soon as you switch back.</source>
         <translation>Quand vous passez à une autre application, tous les processus de %@ passent en priorité d&apos;arrière-plan. Ils reviennent dès que vous revenez.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Processes/TameControl.cpp" line="30"/>
-        <source> %@ processes are slowed right now.</source>
-        <translation> %@ processus sont ralentis en ce moment.</translation>
+        <source> %n processes are slowed right now.</source>
+        <translation>
+            <numerusform> %n processus est ralenti en ce moment.</numerusform>
+            <numerusform> %n processus sont ralentis en ce moment.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../Processes/TameControl.cpp" line="37"/>
+        <source> %n processes are paused right now.</source>
+        <translation>
+            <numerusform> %n processus est en pause en ce moment.</numerusform>
+            <numerusform> %n processus sont en pause en ce moment.</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../Processes/TameControl.cpp" line="34"/>
         <source>After you switch to another app, %@ pauses completely and uses no CPU. While paused it won&apos;t play sound, download or receive messages. It resumes when you switch back.</source>
         <translation>Quand vous passez à une autre application, %@ se met totalement en pause et n&apos;utilise plus de CPU. En pause, il ne joue pas de son, ne télécharge pas et ne reçoit pas de messages. Il reprend quand vous revenez.</translation>
-    </message>
-    <message>
-        <location filename="../../Processes/TameControl.cpp" line="37"/>
-        <source> %@ processes are paused right now.</source>
-        <translation> %@ processus sont en pause en ce moment.</translation>
     </message>
     <message>
         <location filename="../../Processes/TameControl.cpp" line="40"/>
@@ -4440,10 +4539,13 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <source>Unknown</source>
         <translation>Inconnu</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Sheets/AlertsTab.cpp" line="27"/>
-        <source>%@ alerts on. </source>
-        <translation>%@ alertes actives. </translation>
+        <source>%n alerts on. </source>
+        <translation>
+            <numerusform>%n alerte active. </numerusform>
+            <numerusform>%n alertes actives. </numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../Sheets/AlertsTab.cpp" line="28"/>

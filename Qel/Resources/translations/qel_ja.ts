@@ -30,13 +30,13 @@
     </message>
     <message>
         <location filename="../../Pages/BubbleModel.cpp" line="22"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="69"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="68"/>
         <source>Compressed</source>
         <translation>圧縮</translation>
     </message>
     <message>
         <location filename="../../Pages/BubbleModel.cpp" line="23"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="68"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="67"/>
         <source>Kernel &amp; locked</source>
         <translation>カーネルと固定</translation>
     </message>
@@ -83,7 +83,7 @@
     </message>
     <message>
         <location filename="../../Pages/EnergyPage.cpp" line="95"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="150"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="149"/>
         <source>Process %@</source>
         <translation>プロセス %@</translation>
     </message>
@@ -126,8 +126,8 @@
     </message>
     <message>
         <location filename="../../Pages/OverviewFacts.cpp" line="45"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="61"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="94"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="60"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="93"/>
         <location filename="../../Sheets/MenuBarTab.cpp" line="255"/>
         <location filename="../../Window/PageMeta.cpp" line="14"/>
         <source>Memory</source>
@@ -135,14 +135,14 @@
     </message>
     <message>
         <location filename="../../Pages/OverviewFacts.cpp" line="47"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="77"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="76"/>
         <location filename="../../Window/PageMeta.cpp" line="16"/>
         <source>Network</source>
         <translation>ネットワーク</translation>
     </message>
     <message>
         <location filename="../../Pages/OverviewFacts.cpp" line="48"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="82"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="81"/>
         <location filename="../../Window/PageMeta.cpp" line="15"/>
         <source>Disk</source>
         <translation>ディスク</translation>
@@ -211,289 +211,310 @@
     </message>
     <message>
         <location filename="../../Samplers/SampleReport.cpp" line="41"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="95"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="94"/>
         <source>Cores</source>
         <translation>コア</translation>
     </message>
     <message>
         <location filename="../../Samplers/SampleReport.cpp" line="42"/>
-        <source>%@ logical (%@ performance, %@ efficiency)</source>
-        <translation>論理コア %@（高性能 %@、高効率 %@）</translation>
+        <source>%@ (%@, %@)</source>
+        <translation>%@（%@、%@）</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../Samplers/SampleReport.cpp" line="42"/>
+        <source>%n logical</source>
+        <translation>
+            <numerusform>論理コア %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../Samplers/SampleReport.cpp" line="43"/>
+        <source>%n performance</source>
+        <translation>
+            <numerusform>高性能 %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../Samplers/SampleReport.cpp" line="43"/>
+        <source>%n efficiency</source>
+        <translation>
+            <numerusform>高効率 %n</numerusform>
+        </translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="46"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="52"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="45"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="51"/>
         <source>Load over one second</source>
         <translation>1 秒間の負荷</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="47"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="46"/>
         <source>%@ (user %@, system %@)</source>
         <translation>%@（ユーザー %@、システム %@）</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="50"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="49"/>
         <source>Per core</source>
         <translation>コアごと</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="52"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="51"/>
         <source>can&apos;t be read here (no processor counters)</source>
         <translation>ここでは読み取れません（プロセッサーのカウンターがありません）</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="54"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="53"/>
         <source>Load average, one minute</source>
         <translation>ロードアベレージ（1 分）</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="55"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="54"/>
         <source>Thermal state</source>
         <translation>熱状態</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="56"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="55"/>
         <source>%@ (no thermal zones here)</source>
         <translation>%@（温度センサーなし）</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="63"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="66"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="62"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="65"/>
         <source>Total</source>
         <translation>合計</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="63"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="126"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="62"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="125"/>
         <source>can&apos;t be read here</source>
         <translation>ここでは読み取れません</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="67"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="66"/>
         <source>App</source>
         <translation>アプリ</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="70"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="69"/>
         <source>Pressure</source>
         <translation>プレッシャー</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="71"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="70"/>
         <source>Swap used</source>
         <translation>スワップ使用量</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="78"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="83"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="77"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="82"/>
         <source>Over one second</source>
         <translation>1 秒間</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="78"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="77"/>
         <source>down %@, up %@</source>
         <translation>下り %@、上り %@</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="80"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="79"/>
         <source>Addresses</source>
         <translation>アドレス</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="80"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="79"/>
         <source>none on a physical interface</source>
         <translation>物理インターフェイスにはありません</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="81"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="80"/>
         <source>Address</source>
         <translation>アドレス</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="83"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="82"/>
         <source>read %@, write %@</source>
         <translation>読み込み %@、書き込み %@</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="87"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="86"/>
         <source>Graphics</source>
         <translation>グラフィックス</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="90"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="93"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="89"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="92"/>
         <source>Use</source>
         <translation>使用率</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="90"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="89"/>
         <source>no graphics processor reports its use here</source>
         <translation>使用率を報告するグラフィックスプロセッサーはありません</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="95"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="94"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="105"/>
         <location filename="../../Samplers/SampleReport.cpp" line="106"/>
         <location filename="../../Samplers/SampleReport.cpp" line="107"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="108"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="110"/>
         <location filename="../../Samplers/SampleReport.cpp" line="111"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="112"/>
         <source>not reported</source>
         <translation>報告されていません</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="100"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="99"/>
         <source>Battery and power</source>
         <translation>バッテリーと電源</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="102"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="104"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="101"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="103"/>
         <source>Battery</source>
         <translation>バッテリー</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="102"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="148"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="101"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="147"/>
         <source>none</source>
         <translation>なし</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="105"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="104"/>
         <source>%@, %@</source>
         <translation>%@、%@</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="105"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="104"/>
         <source>charging</source>
         <translation>充電中</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="105"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="104"/>
         <source>on AC</source>
         <translation>AC 電源</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="105"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="104"/>
         <source>on battery</source>
         <translation>バッテリー</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="106"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="105"/>
         <source>Health</source>
         <translation>状態</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="107"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="106"/>
         <source>Cycles</source>
         <translation>回数</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="108"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="107"/>
         <source>Energy left</source>
         <translation>残りエネルギー</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="111"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="110"/>
         <source>Charger rating</source>
         <translation>充電器の定格</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="112"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="111"/>
         <source>Power in</source>
         <translation>入力電力</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="113"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="112"/>
         <source>Charging power</source>
         <translation>充電電力</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="113"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="112"/>
         <source>not charging or not reported</source>
         <translation>充電していないか、報告されていません</translation>
     </message>
     <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="116"/>
         <location filename="../../Samplers/SampleReport.cpp" line="117"/>
         <location filename="../../Samplers/SampleReport.cpp" line="118"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="119"/>
         <source>Power draw</source>
         <translation>消費電力</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="118"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="117"/>
         <source>can&apos;t be read here (no battery to measure it)</source>
         <translation>ここでは読み取れません（測定するバッテリーがありません）</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="119"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="118"/>
         <source>can&apos;t be read here (measured only while on battery)</source>
         <translation>ここでは読み取れません（バッテリー駆動時のみ測定）</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="124"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="123"/>
         <source>Storage</source>
         <translation>ストレージ</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="126"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="128"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="125"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="127"/>
         <source>System disk</source>
         <translation>システムディスク</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="128"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="136"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="127"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="135"/>
         <source>%@ total, %@ free</source>
         <translation>合計 %@、空き %@</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="131"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="130"/>
         <source>Volumes</source>
         <translation>ボリューム</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="131"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="130"/>
         <source>none found</source>
         <translation>見つかりません</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="133"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="132"/>
         <source>internal</source>
         <translation>内蔵</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="133"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="132"/>
         <source>external</source>
         <translation>外部</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="134"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="133"/>
         <source>system volume</source>
         <translation>システムボリューム</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="135"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="134"/>
         <source>Volume</source>
         <translation>ボリューム</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="142"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="141"/>
         <source>Kept awake by</source>
         <translation>スリープを妨げているもの</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="145"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="148"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="144"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="147"/>
         <source>Holders</source>
         <translation>保持者</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="145"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="144"/>
         <source>can&apos;t be read here (logind does not answer on the system bus)</source>
         <translation>ここでは読み取れません（logind がシステムバスで応答しません）</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="151"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="150"/>
         <source>unnamed</source>
         <translation>名前なし</translation>
     </message>
@@ -540,18 +561,13 @@
         <translation>前面になく、ウインドウがなく、CPU を多く使うプロセスをバックグラウンド優先度に下げます。オフにするか Qel を終了すると元に戻ります。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="33"/>
-        <source>Stored in a database on this computer only. %@ days recorded, using %@.</source>
-        <translation>このコンピューター上のデータベースにのみ保存されます。%@ 日分を記録、使用量 %@。</translation>
-    </message>
-    <message>
         <location filename="../../Sheets/DataTab.cpp" line="45"/>
         <source>Erase all history?</source>
         <translation>すべての履歴を消去しますか？</translation>
     </message>
     <message>
         <location filename="../../Sheets/DataTab.cpp" line="46"/>
-        <location filename="../../Sheets/DataTab.cpp" line="119"/>
+        <location filename="../../Sheets/DataTab.cpp" line="118"/>
         <source>Erase all history</source>
         <translation>すべての履歴を消去</translation>
     </message>
@@ -591,6 +607,13 @@
         <source>7 days</source>
         <translation>7 日</translation>
     </message>
+    <message numerus="yes">
+        <location filename="../../Sheets/DataTab.cpp" line="33"/>
+        <source>Stored in a database on this computer only. %n days recorded, using %@.</source>
+        <translation>
+            <numerusform>このコンピューター上のデータベースにのみ保存されます。%n 日分を記録、使用量 %@。</numerusform>
+        </translation>
+    </message>
     <message>
         <location filename="../../Sheets/DataTab.cpp" line="57"/>
         <source>Keep history for %@?</source>
@@ -626,18 +649,20 @@
         <source>Forever</source>
         <translation>無期限</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Sheets/DataTab.cpp" line="100"/>
-        <source>%@ days collected. After 3 days the ring shows a reference line.</source>
-        <translation>%@ 日分を収集済み。3 日たつとリングに基準線が表示されます。</translation>
+        <source>%n days collected. After 3 days the ring shows a reference line.</source>
+        <translation>
+            <numerusform>%n 日分を収集済み。3 日たつとリングに基準線が表示されます。</numerusform>
+        </translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="103"/>
+        <location filename="../../Sheets/DataTab.cpp" line="102"/>
         <source>Usual baseline</source>
         <translation>いつもの基準値</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="112"/>
+        <location filename="../../Sheets/DataTab.cpp" line="111"/>
         <source>Erase…</source>
         <translation>消去…</translation>
     </message>
@@ -870,27 +895,27 @@
         <translation>最も多く使用：%@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="26"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="28"/>
         <source>30 s</source>
         <translation>30 秒</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="26"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="28"/>
         <source>1 min</source>
         <translation>1 分</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="26"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="28"/>
         <source>2 min</source>
         <translation>2 分</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="26"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="28"/>
         <source>5 min</source>
         <translation>5 分</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="26"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="28"/>
         <source>10 min</source>
         <translation>10 分</translation>
     </message>
@@ -1015,61 +1040,57 @@
         <source>Cancel</source>
         <translation>キャンセル</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Processes/ActionBar.cpp" line="96"/>
-        <source>%@ selected</source>
-        <translation>%@ 個を選択</translation>
+        <source>%n selected</source>
+        <translation>
+            <numerusform>%n 個を選択</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../Processes/ActionBar.cpp" line="98"/>
+        <source>%n system processes will be skipped</source>
+        <translation>
+            <numerusform>%n 個のシステムプロセスはスキップされます</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../Processes/ActionBar.cpp" line="101"/>
+        <source>End %n processes</source>
+        <translation>
+            <numerusform>%n 個のプロセスを終了</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../Processes/ActionBar.cpp" line="97"/>
         <source>Unsaved changes may be lost</source>
         <translation>未保存の変更は失われる可能性があります</translation>
     </message>
-    <message>
-        <location filename="../../Processes/ActionBar.cpp" line="98"/>
-        <source>1 system process will be skipped</source>
-        <translation>1 個のシステムプロセスはスキップされます</translation>
-    </message>
-    <message>
-        <location filename="../../Processes/ActionBar.cpp" line="99"/>
-        <source>%@ system processes will be skipped</source>
-        <translation>%@ 個のシステムプロセスはスキップされます</translation>
-    </message>
-    <message>
-        <location filename="../../Processes/ActionBar.cpp" line="102"/>
-        <source>End 1 process</source>
-        <translation>1 個のプロセスを終了</translation>
-    </message>
-    <message>
-        <location filename="../../Processes/ActionBar.cpp" line="103"/>
-        <source>End %@ processes</source>
-        <translation>%@ 個のプロセスを終了</translation>
-    </message>
 </context>
 <context>
     <name>qel::AppCommands</name>
     <message>
-        <location filename="../../AppCommands.cpp" line="44"/>
+        <location filename="../../AppCommands.cpp" line="59"/>
         <source>Settings…</source>
         <translation>設定…</translation>
     </message>
     <message>
-        <location filename="../../AppCommands.cpp" line="45"/>
+        <location filename="../../AppCommands.cpp" line="60"/>
         <source>Check for Updates…</source>
         <translation>アップデートを確認…</translation>
     </message>
     <message>
-        <location filename="../../AppCommands.cpp" line="46"/>
+        <location filename="../../AppCommands.cpp" line="61"/>
         <source>What&apos;s new</source>
         <translation>新機能</translation>
     </message>
     <message>
-        <location filename="../../AppCommands.cpp" line="47"/>
+        <location filename="../../AppCommands.cpp" line="62"/>
         <source>Open Source Licenses</source>
         <translation>オープンソースライセンス</translation>
     </message>
     <message>
-        <location filename="../../AppCommands.cpp" line="48"/>
+        <location filename="../../AppCommands.cpp" line="63"/>
         <source>Quit</source>
         <translation>終了</translation>
     </message>
@@ -1147,10 +1168,12 @@
         <source>Click a name for details</source>
         <translation>名前をクリックすると詳細を表示</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Pages/CPUPage.cpp" line="196"/>
-        <source>%@ processes</source>
-        <translation>%@ 個のプロセス</translation>
+        <source>%n processes</source>
+        <translation>
+            <numerusform>%n 個のプロセス</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../Pages/CPUPage.cpp" line="197"/>
@@ -1188,17 +1211,17 @@
 <context>
     <name>qel::ColumnTitles</name>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="53"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="54"/>
         <source>Name</source>
         <translation>名前</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="54"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="55"/>
         <source>CPU %</source>
         <translation>CPU %</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="55"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="56"/>
         <source>Memory</source>
         <translation>メモリ</translation>
     </message>
@@ -1392,10 +1415,12 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
         <source>Since each process started</source>
         <translation>各プロセスの起動以降</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Pages/DiskPage.cpp" line="231"/>
-        <source>%@ mounted</source>
-        <translation>%@ をマウント</translation>
+        <source>%n mounted</source>
+        <translation>
+            <numerusform>%n 個をマウント</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1509,10 +1534,12 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
         <source>One turn is 60 seconds, with now at the top. Each bar is stacked by app. Gray is everything else.</source>
         <translation>1 周が 60 秒で、現在が一番上です。各バーはアプリごとに積み上げられ、灰色はその他すべてです。</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Pages/EnergyPage.cpp" line="331"/>
-        <source>%@ processes</source>
-        <translation>%@ 個のプロセス</translation>
+        <source>%n processes</source>
+        <translation>
+            <numerusform>%n 個のプロセス</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../Pages/EnergyPage.cpp" line="333"/>
@@ -1951,10 +1978,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <source>%@ keeps using more memory</source>
         <translation>%@ のメモリ使用量が増え続けています</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../History/InsightEngine.cpp" line="98"/>
-        <source>Over the past %@ minutes, the memory of %@ grew from %@ to %@ without dropping, which may be a memory leak. Reopening the app frees it.</source>
-        <translation>過去 %@ 分間で、%@ のメモリが %@ から %@ へ減ることなく増えました。メモリリークの可能性があります。アプリを開き直すと解放されます。</translation>
+        <source>Over the past %n minutes, the memory of %@ grew from %@ to %@ without dropping, which may be a memory leak. Reopening the app frees it.</source>
+        <translation>
+            <numerusform>過去 %n 分間で、%@ のメモリが %@ から %@ へ減ることなく増えました。メモリリークの可能性があります。アプリを開き直すと解放されます。</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../History/InsightReplay.cpp" line="45"/>
@@ -2188,7 +2217,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
     </message>
     <message>
         <location filename="../../MenuBar/MenuPanel.cpp" line="188"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="240"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="242"/>
         <source>Network</source>
         <translation>ネットワーク</translation>
     </message>
@@ -2198,123 +2227,125 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>Bluetooth デバイス</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="238"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="240"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="239"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="241"/>
         <source>Memory</source>
         <translation>メモリ</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="241"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="243"/>
         <source>Energy</source>
         <translation>エネルギー</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="306"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="308"/>
         <source>Scroll horizontally to see more devices.</source>
         <translation>横にスクロールするとほかのデバイスを表示します。</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="311"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="460"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="313"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="462"/>
         <source>Not connected</source>
         <translation>未接続</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="325"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="327"/>
         <source>Quiet mode</source>
         <translation>静音モード</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="326"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="328"/>
         <source>Keep awake</source>
         <translation>スリープ防止</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="327"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="329"/>
         <source>Pause alerts</source>
         <translation>アラートを一時停止</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="345"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="347"/>
         <source>Settings</source>
         <translation>設定</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="347"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="349"/>
         <source>What just happened</source>
         <translation>今の出来事</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="349"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="351"/>
         <source>Quit</source>
         <translation>終了</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="351"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="353"/>
         <source>Open Qel</source>
         <translation>Qel を開く</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="414"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="416"/>
         <source>Load %.2f</source>
         <translation>負荷 %.2f</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="422"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="424"/>
         <source>Thermal</source>
         <translation>熱</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="422"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="424"/>
         <source>System thermal state</source>
         <translation>システムの熱状態</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="423"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="425"/>
         <source>Battery</source>
         <translation>バッテリー</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="425"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="427"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="425"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="427"/>
         <source>Memory %@</source>
         <translation>メモリ %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="427"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="429"/>
         <source>Disk free</source>
         <translation>ディスク空き</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="427"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="429"/>
         <source>%@ total</source>
         <translation>合計 %@</translation>
     </message>
-    <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="449"/>
-        <source>%@ apps online</source>
-        <translation>%@ 個のアプリがオンライン</translation>
+    <message numerus="yes">
+        <location filename="../../MenuBar/MenuPanel.cpp" line="451"/>
+        <source>%n apps online</source>
+        <translation>
+            <numerusform>%n 個のアプリがオンライン</numerusform>
+        </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="451"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="453"/>
         <source>Per-app traffic unavailable</source>
         <translation>アプリごとの通信量は取得不可</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="456"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="458"/>
         <source>Local %@</source>
         <translation>ローカル %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="460"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="462"/>
         <source>No local address</source>
         <translation>ローカルアドレスなし</translation>
     </message>
@@ -2398,11 +2429,13 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <source>Online</source>
         <translation>オンライン</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Pages/NetPage.cpp" line="49"/>
         <location filename="../../Pages/NetPage.cpp" line="122"/>
-        <source>%@ apps</source>
-        <translation>%@ 個のアプリ</translation>
+        <source>%n apps</source>
+        <translation>
+            <numerusform>%n 個のアプリ</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../Pages/NetPage.cpp" line="78"/>
@@ -2446,7 +2479,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::OtherMarkRow</name>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="107"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="108"/>
         <source>peak %@</source>
         <translation>ピーク %@</translation>
     </message>
@@ -2638,17 +2671,17 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::PortsPanel</name>
     <message>
-        <location filename="../../Processes/PortsPanel.cpp" line="61"/>
+        <location filename="../../Processes/PortsPanel.cpp" line="37"/>
         <source>Listening ports</source>
         <translation>待ち受けポート</translation>
     </message>
     <message>
-        <location filename="../../Processes/PortsPanel.cpp" line="69"/>
+        <location filename="../../Processes/PortsPanel.cpp" line="42"/>
         <source>Port or process</source>
         <translation>ポートまたはプロセス</translation>
     </message>
     <message>
-        <location filename="../../Processes/PortsPanel.cpp" line="106"/>
+        <location filename="../../Processes/PortsPanel.cpp" line="77"/>
         <source>Only ports of processes under your account. Ports used by system services need administrator rights to see.</source>
         <translation>自分のアカウントのプロセスのポートのみです。システムサービスのポートを見るには管理者権限が必要です。</translation>
     </message>
@@ -2765,17 +2798,17 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::ProcessTable</name>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="71"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="72"/>
         <source>Running</source>
         <translation>実行中</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="78"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="79"/>
         <source>By CPU</source>
         <translation>CPU 順</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="78"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="79"/>
         <source>By memory</source>
         <translation>メモリ順</translation>
     </message>
@@ -2784,18 +2817,20 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <source>Search processes</source>
         <translation>プロセスを検索</translation>
     </message>
-    <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="193"/>
-        <source>%@ processes, %@ of them yours</source>
-        <translation>%@ 個（自分の %@ 個）</translation>
+    <message numerus="yes">
+        <location filename="../../Processes/ProcessTable.cpp" line="177"/>
+        <source>%n processes, %@ of them yours</source>
+        <translation>
+            <numerusform>%n 個（自分の %@ 個）</numerusform>
+        </translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="200"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="183"/>
         <source>Reading processes…</source>
         <translation>プロセスを読み込み中…</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="201"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="184"/>
         <source>No process has “%@” in its name. Try another word, or clear the search field.</source>
         <translation>名前に「%@」を含むプロセスはありません。別の語を試すか、検索フィールドをクリアしてください。</translation>
     </message>
@@ -2968,27 +3003,27 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>削除</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="75"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="77"/>
         <source>Below</source>
         <translation>未満</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="75"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="77"/>
         <source>Above</source>
         <translation>超過</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="80"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="82"/>
         <source>%@ threshold</source>
         <translation>しきい値 %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="92"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="94"/>
         <source>for</source>
         <translation>継続</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="94"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="96"/>
         <source>Duration</source>
         <translation>継続時間</translation>
     </message>
@@ -3218,11 +3253,13 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <source>Network star map</source>
         <translation>ネットワーク星図</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Pages/StarMapView.cpp" line="39"/>
         <location filename="../../Pages/StarMapView.cpp" line="46"/>
-        <source>%@ apps online</source>
-        <translation>%@ 個のアプリがオンライン</translation>
+        <source>%n apps online</source>
+        <translation>
+            <numerusform>%n 個のアプリがオンライン</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../Pages/StarMapView.cpp" line="117"/>
@@ -3395,10 +3432,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <source>All calm</source>
         <translation>すべて平穏</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Store/DayStatus.cpp" line="82"/>
-        <source>Qel noticed %@ things today. Click a dot outside the ring to see what happened.</source>
-        <translation>Qel は今日 %@ 件の出来事に気づきました。リングの外側のドットをクリックすると内容を確認できます。</translation>
+        <source>Qel noticed %n things today. Click a dot outside the ring to see what happened.</source>
+        <translation>
+            <numerusform>Qel は今日 %n 件の出来事に気づきました。リングの外側のドットをクリックすると内容を確認できます。</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../Store/DayStatus.cpp" line="83"/>
@@ -3410,10 +3449,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <source>Asked %@ to quit</source>
         <translation>%@ に終了を要求しました</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Store/MemoryAdvice.cpp" line="64"/>
-        <source>Asked %@ apps to quit</source>
-        <translation>%@ 個のアプリに終了を要求しました</translation>
+        <source>Asked %n apps to quit</source>
+        <translation>
+            <numerusform>%n 個のアプリに終了を要求しました</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../Store/MemoryAdvice.cpp" line="66"/>
@@ -3427,7 +3468,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
     </message>
     <message>
         <location filename="../../Store/MenuFeatures.cpp" line="43"/>
-        <location filename="../../Store/Taming.cpp" line="127"/>
+        <location filename="../../Store/Taming.cpp" line="129"/>
         <source>Couldn&apos;t restore the priority of %@</source>
         <translation>%@ の優先度を元に戻せませんでした</translation>
     </message>
@@ -3481,20 +3522,24 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <source>Resumes at %@</source>
         <translation>%@ に再開</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Store/MenuFeatures.cpp" line="104"/>
-        <source>%@ on</source>
-        <translation>%@ 件オン</translation>
+        <source>%n on</source>
+        <translation>
+            <numerusform>%n 件オン</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../Store/MenuFeatures.cpp" line="109"/>
+        <source>%n throttled</source>
+        <translation>
+            <numerusform>%n 個を抑制中</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../Store/MenuFeatures.cpp" line="108"/>
         <source>Throttle heavy work</source>
         <translation>重い処理を抑制</translation>
-    </message>
-    <message>
-        <location filename="../../Store/MenuFeatures.cpp" line="109"/>
-        <source>%@ throttled</source>
-        <translation>%@ を抑制中</translation>
     </message>
     <message>
         <location filename="../../Store/MenuFeatures.cpp" line="110"/>
@@ -3507,12 +3552,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>メモリ </translation>
     </message>
     <message>
-        <location filename="../../Store/MenuFeatures.cpp" line="175"/>
+        <location filename="../../Store/MenuFeatures.cpp" line="186"/>
         <source>Quiet mode and taming are idle: this desktop doesn&apos;t tell which app is in front.</source>
         <translation>前面のアプリをこのデスクトップが通知しないため、静音モードとアプリ制御は動作していません。</translation>
     </message>
     <message>
-        <location filename="../../Store/MenuFeatures.cpp" line="180"/>
+        <location filename="../../Store/MenuFeatures.cpp" line="191"/>
         <source>Process %@</source>
         <translation>プロセス %@</translation>
     </message>
@@ -3526,23 +3571,27 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <source>Ended %@</source>
         <translation>%@ を終了しました</translation>
     </message>
-    <message>
-        <location filename="../../Store/Quitting.cpp" line="53"/>
-        <source>Force-quit %@ processes</source>
-        <translation>%@ 個のプロセスを強制終了</translation>
+    <message numerus="yes">
+        <location filename="../../Store/Quitting.cpp" line="52"/>
+        <source>Force-quit %n processes</source>
+        <translation>
+            <numerusform>%n 個のプロセスを強制終了しました</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../Store/Quitting.cpp" line="52"/>
+        <source>Ended %n processes</source>
+        <translation>
+            <numerusform>%n 個のプロセスを終了しました</numerusform>
+        </translation>
     </message>
     <message>
-        <location filename="../../Store/Quitting.cpp" line="53"/>
-        <source>Ended %@ processes</source>
-        <translation>%@ 個のプロセスを終了しました</translation>
-    </message>
-    <message>
-        <location filename="../../Store/Quitting.cpp" line="57"/>
+        <location filename="../../Store/Quitting.cpp" line="55"/>
         <source>Couldn&apos;t force-quit %@</source>
         <translation>%@ を強制終了できませんでした</translation>
     </message>
     <message>
-        <location filename="../../Store/Quitting.cpp" line="57"/>
+        <location filename="../../Store/Quitting.cpp" line="55"/>
         <source>Couldn&apos;t end %@</source>
         <translation>%@ を終了できませんでした</translation>
     </message>
@@ -3612,37 +3661,37 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>復帰：%@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="34"/>
+        <location filename="../../Store/Store.cpp" line="35"/>
         <source>Computer</source>
         <translation>コンピューター</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="59"/>
+        <location filename="../../Store/Store.cpp" line="60"/>
         <source>The settings file could not be read. It was kept as %@ and the settings start from their defaults.</source>
         <translation>設定ファイルを読み込めませんでした。%@ として保管し、設定を初期値に戻しました。</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="269"/>
+        <location filename="../../Store/Store.cpp" line="290"/>
         <source>The history file could not be used. It was kept as %@ and a new one started.</source>
         <translation>履歴ファイルを使用できませんでした。%@ として保管し、新しいファイルを作成しました。</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="273"/>
+        <location filename="../../Store/Store.cpp" line="294"/>
         <source>History is not saved this run: the history file is from a newer version of Qel and is left as it is.</source>
         <translation>今回は履歴を保存しません：履歴ファイルが新しいバージョンの Qel のもののため、そのままにしています。</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="276"/>
+        <location filename="../../Store/Store.cpp" line="297"/>
         <source>History can&apos;t be saved: %@</source>
         <translation>履歴を保存できません：%@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="280"/>
+        <location filename="../../Store/Store.cpp" line="301"/>
         <source>History could not be saved: %@</source>
         <translation>履歴を保存できませんでした：%@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="283"/>
+        <location filename="../../Store/Store.cpp" line="304"/>
         <source>History could not be read: %@</source>
         <translation>履歴を読み込めませんでした：%@</translation>
     </message>
@@ -3662,29 +3711,33 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>マークを削除しました</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="158"/>
+        <location filename="../../Store/Taming.cpp" line="176"/>
         <source>Removed the rule for %@</source>
         <translation>%@ のルールを削除しました</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="168"/>
+        <location filename="../../Store/Taming.cpp" line="186"/>
         <source>%@ will slow down when it&apos;s not in front</source>
         <translation>%@ は前面にないとき低速化します</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="169"/>
+        <location filename="../../Store/Taming.cpp" line="187"/>
         <source>%@ will pause when it&apos;s not in front</source>
         <translation>%@ は前面にないとき一時停止します</translation>
     </message>
-    <message>
-        <location filename="../../Store/UsualLoad.cpp" line="40"/>
-        <source>The thin line is the usual CPU load at this time of day (from the last %@ days)</source>
-        <translation>細い線はこの時間帯のいつもの CPU 負荷です（過去 %@ 日間から算出）</translation>
+    <message numerus="yes">
+        <location filename="../../Store/UsualLoad.cpp" line="44"/>
+        <source>The thin line is the usual CPU load at this time of day (from the last %n days)</source>
+        <translation>
+            <numerusform>細い線はこの時間帯のいつもの CPU 負荷です（過去 %n 日間から算出）</numerusform>
+        </translation>
     </message>
-    <message>
-        <location filename="../../Store/UsualLoad.cpp" line="41"/>
-        <source>After %@ more days of history, the ring will show a reference line for your usual load</source>
-        <translation>あと %@ 日分の履歴がたまると、リングにいつもの負荷の基準線が表示されます</translation>
+    <message numerus="yes">
+        <location filename="../../Store/UsualLoad.cpp" line="45"/>
+        <source>After %n more days of history, the ring will show a reference line for your usual load</source>
+        <translation>
+            <numerusform>あと %n 日分の履歴がたまると、リングにいつもの負荷の基準線が表示されます</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3713,58 +3766,58 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::StretchSheet</name>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="129"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="130"/>
         <source>Marks stay on the outside of the ring so you can look back.</source>
         <translation>マークはリングの外側に残るので、あとで振り返れます。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="137"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="138"/>
         <source>Name this stretch</source>
         <translation>この区間に名前を付ける</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="148"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="149"/>
         <source>CPU peak</source>
         <translation>CPU ピーク</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="149"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="150"/>
         <source>CPU average</source>
         <translation>CPU 平均</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="150"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="151"/>
         <source>Energy used</source>
         <translation>エネルギー消費</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="159"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="160"/>
         <source>CPU usage during this stretch</source>
         <translation>この区間の CPU 使用率</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="167"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="168"/>
         <source>Who used the most</source>
         <translation>最も多く使ったもの</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="182"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="183"/>
         <source>Other marks that day</source>
         <translation>その日のほかのマーク</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="205"/>
-        <location filename="../../Sheets/StretchSheet.cpp" line="209"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="206"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="210"/>
         <source>Delete this mark</source>
         <translation>このマークを削除</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="208"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="209"/>
         <source>Delete this mark?</source>
         <translation>このマークを削除しますか？</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="209"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="210"/>
         <source>This can&apos;t be undone.</source>
         <translation>元に戻すことはできません。</translation>
     </message>
@@ -3860,27 +3913,28 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::Updater</name>
     <message>
-        <location filename="../../Updater.cpp" line="104"/>
+        <location filename="../../Updater.cpp" line="111"/>
         <source>The download page could not be opened: %@</source>
         <translation>ダウンロードページを開けませんでした：%@</translation>
     </message>
     <message>
-        <location filename="../../Updater.cpp" line="130"/>
+        <location filename="../../Updater.cpp" line="152"/>
         <source>Qel could not reach the update feed.</source>
         <translation>Qel はアップデートフィードに接続できませんでした。</translation>
     </message>
     <message>
-        <location filename="../../Updater.cpp" line="132"/>
+        <location filename="../../Updater.cpp" line="150"/>
+        <location filename="../../Updater.cpp" line="154"/>
         <source>The update feed could not be read.</source>
         <translation>アップデートフィードを読み込めませんでした。</translation>
     </message>
     <message>
-        <location filename="../../Updater.cpp" line="140"/>
+        <location filename="../../Updater.cpp" line="162"/>
         <source>Qel %@ is available.</source>
         <translation>Qel %@ が利用可能です。</translation>
     </message>
     <message>
-        <location filename="../../Updater.cpp" line="142"/>
+        <location filename="../../Updater.cpp" line="164"/>
         <source>Qel %@ is the newest version.</source>
         <translation>Qel %@ は最新バージョンです。</translation>
     </message>
@@ -4204,20 +4258,24 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <source>Up %@ h</source>
         <translation>稼働 %@ 時間</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../MenuBar/PanelFacts.cpp" line="50"/>
-        <source>Up %@ days</source>
-        <translation>稼働 %@ 日</translation>
+        <source>Up %n days</source>
+        <translation>
+            <numerusform>稼働 %n 日</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../MenuBar/PanelFacts.cpp" line="61"/>
+        <source>%n things worth a look. Click a dot.</source>
+        <translation>
+            <numerusform>注目すべき出来事が %n 件。ドットをクリックしてください。</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../MenuBar/PanelFacts.cpp" line="60"/>
         <source>Nothing worth a look yet</source>
         <translation>注目すべき出来事はまだありません</translation>
-    </message>
-    <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="61"/>
-        <source>%@ things worth a look. Click a dot.</source>
-        <translation>注目すべき出来事が %@ 件。ドットをクリックしてください。</translation>
     </message>
     <message>
         <location filename="../../MenuBar/PanelFacts.cpp" line="94"/>
@@ -4330,20 +4388,26 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <source>No background apps worth quitting. Most memory is used by the app you&apos;re using, or by the system.</source>
         <translation>終了したほうがよいバックグラウンドアプリはありません。メモリの大半は使用中のアプリかシステムが使っています。</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Pages/MemoryAdviceCard.cpp" line="52"/>
-        <source>Quit these %@ and free about %@</source>
-        <translation>これらの %@ を終了して約 %@ を解放</translation>
+        <source>Quit these %n and free about %@</source>
+        <translation>
+            <numerusform>これらの %n を終了して約 %@ を解放</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Processes/PortList.cpp" line="49"/>
-        <source>%@ ports, %@ open to the local network</source>
-        <translation>%@ 個のポート、うち %@ 個がローカルネットワークに公開</translation>
+        <source>%n ports, %@ open to the local network</source>
+        <translation>
+            <numerusform>%n 個のポート、うち %@ 個がローカルネットワークに公開</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Processes/PortList.cpp" line="50"/>
-        <source>%@ ports</source>
-        <translation>%@ 個のポート</translation>
+        <source>%n ports</source>
+        <translation>
+            <numerusform>%n 個のポート</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../Processes/PortList.cpp" line="54"/>
@@ -4385,20 +4449,24 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <source>After you switch to another app, every process of %@ drops to background priority. It recovers as soon as you switch back.</source>
         <translation>別のアプリに切り替えると、%@ のすべてのプロセスがバックグラウンド優先度に下がります。切り替えて戻るとすぐに元に戻ります。</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Processes/TameControl.cpp" line="30"/>
-        <source> %@ processes are slowed right now.</source>
-        <translation> 現在 %@ 個のプロセスが低速化されています。</translation>
+        <source> %n processes are slowed right now.</source>
+        <translation>
+            <numerusform> 現在 %n 個のプロセスが低速化されています。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../Processes/TameControl.cpp" line="37"/>
+        <source> %n processes are paused right now.</source>
+        <translation>
+            <numerusform> 現在 %n 個のプロセスが一時停止中です。</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../Processes/TameControl.cpp" line="34"/>
         <source>After you switch to another app, %@ pauses completely and uses no CPU. While paused it won&apos;t play sound, download or receive messages. It resumes when you switch back.</source>
         <translation>別のアプリに切り替えると、%@ は完全に一時停止し CPU を使いません。一時停止中は音の再生、ダウンロード、メッセージの受信を行いません。切り替えて戻ると再開します。</translation>
-    </message>
-    <message>
-        <location filename="../../Processes/TameControl.cpp" line="37"/>
-        <source> %@ processes are paused right now.</source>
-        <translation> 現在 %@ 個のプロセスが一時停止中です。</translation>
     </message>
     <message>
         <location filename="../../Processes/TameControl.cpp" line="40"/>
@@ -4440,10 +4508,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <source>Unknown</source>
         <translation>不明</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Sheets/AlertsTab.cpp" line="27"/>
-        <source>%@ alerts on. </source>
-        <translation>%@ 件のアラートがオン。 </translation>
+        <source>%n alerts on. </source>
+        <translation>
+            <numerusform>%n 件のアラートがオン。 </numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../Sheets/AlertsTab.cpp" line="28"/>

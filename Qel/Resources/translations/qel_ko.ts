@@ -30,13 +30,13 @@
     </message>
     <message>
         <location filename="../../Pages/BubbleModel.cpp" line="22"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="69"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="68"/>
         <source>Compressed</source>
         <translation>압축</translation>
     </message>
     <message>
         <location filename="../../Pages/BubbleModel.cpp" line="23"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="68"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="67"/>
         <source>Kernel &amp; locked</source>
         <translation>커널 및 고정</translation>
     </message>
@@ -83,7 +83,7 @@
     </message>
     <message>
         <location filename="../../Pages/EnergyPage.cpp" line="95"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="150"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="149"/>
         <source>Process %@</source>
         <translation>프로세스 %@</translation>
     </message>
@@ -126,8 +126,8 @@
     </message>
     <message>
         <location filename="../../Pages/OverviewFacts.cpp" line="45"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="61"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="94"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="60"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="93"/>
         <location filename="../../Sheets/MenuBarTab.cpp" line="255"/>
         <location filename="../../Window/PageMeta.cpp" line="14"/>
         <source>Memory</source>
@@ -135,14 +135,14 @@
     </message>
     <message>
         <location filename="../../Pages/OverviewFacts.cpp" line="47"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="77"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="76"/>
         <location filename="../../Window/PageMeta.cpp" line="16"/>
         <source>Network</source>
         <translation>네트워크</translation>
     </message>
     <message>
         <location filename="../../Pages/OverviewFacts.cpp" line="48"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="82"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="81"/>
         <location filename="../../Window/PageMeta.cpp" line="15"/>
         <source>Disk</source>
         <translation>디스크</translation>
@@ -211,289 +211,310 @@
     </message>
     <message>
         <location filename="../../Samplers/SampleReport.cpp" line="41"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="95"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="94"/>
         <source>Cores</source>
         <translation>코어</translation>
     </message>
     <message>
         <location filename="../../Samplers/SampleReport.cpp" line="42"/>
-        <source>%@ logical (%@ performance, %@ efficiency)</source>
-        <translation>논리 코어 %@개 (성능 %@개, 효율 %@개)</translation>
+        <source>%@ (%@, %@)</source>
+        <translation>%@ (%@, %@)</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../Samplers/SampleReport.cpp" line="42"/>
+        <source>%n logical</source>
+        <translation>
+            <numerusform>논리 코어 %n개</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../Samplers/SampleReport.cpp" line="43"/>
+        <source>%n performance</source>
+        <translation>
+            <numerusform>성능 %n개</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../Samplers/SampleReport.cpp" line="43"/>
+        <source>%n efficiency</source>
+        <translation>
+            <numerusform>효율 %n개</numerusform>
+        </translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="46"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="52"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="45"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="51"/>
         <source>Load over one second</source>
         <translation>1초 부하</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="47"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="46"/>
         <source>%@ (user %@, system %@)</source>
         <translation>%@ (사용자 %@, 시스템 %@)</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="50"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="49"/>
         <source>Per core</source>
         <translation>코어별</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="52"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="51"/>
         <source>can&apos;t be read here (no processor counters)</source>
         <translation>여기서는 읽을 수 없음 (프로세서 카운터 없음)</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="54"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="53"/>
         <source>Load average, one minute</source>
         <translation>1분 평균 부하</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="55"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="54"/>
         <source>Thermal state</source>
         <translation>발열 상태</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="56"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="55"/>
         <source>%@ (no thermal zones here)</source>
         <translation>%@ (이 컴퓨터에는 열 영역 없음)</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="63"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="66"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="62"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="65"/>
         <source>Total</source>
         <translation>합계</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="63"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="126"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="62"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="125"/>
         <source>can&apos;t be read here</source>
         <translation>여기서는 읽을 수 없음</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="67"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="66"/>
         <source>App</source>
         <translation>앱</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="70"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="69"/>
         <source>Pressure</source>
         <translation>압력</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="71"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="70"/>
         <source>Swap used</source>
         <translation>스왑 사용량</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="78"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="83"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="77"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="82"/>
         <source>Over one second</source>
         <translation>1초 기준</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="78"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="77"/>
         <source>down %@, up %@</source>
         <translation>다운로드 %@, 업로드 %@</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="80"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="79"/>
         <source>Addresses</source>
         <translation>주소</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="80"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="79"/>
         <source>none on a physical interface</source>
         <translation>물리 인터페이스에는 없음</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="81"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="80"/>
         <source>Address</source>
         <translation>주소</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="83"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="82"/>
         <source>read %@, write %@</source>
         <translation>읽기 %@, 쓰기 %@</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="87"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="86"/>
         <source>Graphics</source>
         <translation>그래픽</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="90"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="93"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="89"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="92"/>
         <source>Use</source>
         <translation>사용량</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="90"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="89"/>
         <source>no graphics processor reports its use here</source>
         <translation>사용량을 보고하는 그래픽 프로세서가 없음</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="95"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="94"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="105"/>
         <location filename="../../Samplers/SampleReport.cpp" line="106"/>
         <location filename="../../Samplers/SampleReport.cpp" line="107"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="108"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="110"/>
         <location filename="../../Samplers/SampleReport.cpp" line="111"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="112"/>
         <source>not reported</source>
         <translation>보고되지 않음</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="100"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="99"/>
         <source>Battery and power</source>
         <translation>배터리 및 전원</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="102"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="104"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="101"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="103"/>
         <source>Battery</source>
         <translation>배터리</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="102"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="148"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="101"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="147"/>
         <source>none</source>
         <translation>없음</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="105"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="104"/>
         <source>%@, %@</source>
         <translation>%@, %@</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="105"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="104"/>
         <source>charging</source>
         <translation>충전 중</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="105"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="104"/>
         <source>on AC</source>
         <translation>전원 연결됨</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="105"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="104"/>
         <source>on battery</source>
         <translation>배터리 사용 중</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="106"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="105"/>
         <source>Health</source>
         <translation>상태</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="107"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="106"/>
         <source>Cycles</source>
         <translation>사이클</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="108"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="107"/>
         <source>Energy left</source>
         <translation>남은 에너지</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="111"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="110"/>
         <source>Charger rating</source>
         <translation>충전기 정격</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="112"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="111"/>
         <source>Power in</source>
         <translation>입력 전력</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="113"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="112"/>
         <source>Charging power</source>
         <translation>충전 전력</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="113"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="112"/>
         <source>not charging or not reported</source>
         <translation>충전 중이 아니거나 보고되지 않음</translation>
     </message>
     <message>
+        <location filename="../../Samplers/SampleReport.cpp" line="116"/>
         <location filename="../../Samplers/SampleReport.cpp" line="117"/>
         <location filename="../../Samplers/SampleReport.cpp" line="118"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="119"/>
         <source>Power draw</source>
         <translation>소비 전력</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="118"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="117"/>
         <source>can&apos;t be read here (no battery to measure it)</source>
         <translation>여기서는 읽을 수 없음 (측정할 배터리 없음)</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="119"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="118"/>
         <source>can&apos;t be read here (measured only while on battery)</source>
         <translation>여기서는 읽을 수 없음 (배터리 사용 중에만 측정)</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="124"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="123"/>
         <source>Storage</source>
         <translation>저장 공간</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="126"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="128"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="125"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="127"/>
         <source>System disk</source>
         <translation>시스템 디스크</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="128"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="136"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="127"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="135"/>
         <source>%@ total, %@ free</source>
         <translation>총 %@, 여유 %@</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="131"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="130"/>
         <source>Volumes</source>
         <translation>볼륨</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="131"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="130"/>
         <source>none found</source>
         <translation>찾지 못함</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="133"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="132"/>
         <source>internal</source>
         <translation>내장</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="133"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="132"/>
         <source>external</source>
         <translation>외장</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="134"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="133"/>
         <source>system volume</source>
         <translation>시스템 볼륨</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="135"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="134"/>
         <source>Volume</source>
         <translation>볼륨</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="142"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="141"/>
         <source>Kept awake by</source>
         <translation>깨어 있게 하는 앱</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="145"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="148"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="144"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="147"/>
         <source>Holders</source>
         <translation>점유 프로그램</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="145"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="144"/>
         <source>can&apos;t be read here (logind does not answer on the system bus)</source>
         <translation>여기서는 읽을 수 없음 (logind가 시스템 버스에서 응답하지 않음)</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="151"/>
+        <location filename="../../Samplers/SampleReport.cpp" line="150"/>
         <source>unnamed</source>
         <translation>이름 없음</translation>
     </message>
@@ -540,18 +561,13 @@
         <translation>앞에 있지 않고 창이 없으며 CPU를 많이 쓰는 프로세스를 백그라운드 우선순위로 내립니다. 이 옵션을 끄거나 Qel을 종료하면 복원됩니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="33"/>
-        <source>Stored in a database on this computer only. %@ days recorded, using %@.</source>
-        <translation>이 컴퓨터의 데이터베이스에만 저장됩니다. %@일 기록, %@ 사용 중.</translation>
-    </message>
-    <message>
         <location filename="../../Sheets/DataTab.cpp" line="45"/>
         <source>Erase all history?</source>
         <translation>모든 기록을 지우시겠습니까?</translation>
     </message>
     <message>
         <location filename="../../Sheets/DataTab.cpp" line="46"/>
-        <location filename="../../Sheets/DataTab.cpp" line="119"/>
+        <location filename="../../Sheets/DataTab.cpp" line="118"/>
         <source>Erase all history</source>
         <translation>모든 기록 지우기</translation>
     </message>
@@ -591,6 +607,13 @@
         <source>7 days</source>
         <translation>7일</translation>
     </message>
+    <message numerus="yes">
+        <location filename="../../Sheets/DataTab.cpp" line="33"/>
+        <source>Stored in a database on this computer only. %n days recorded, using %@.</source>
+        <translation>
+            <numerusform>이 컴퓨터의 데이터베이스에만 저장됩니다. %n일 기록, %@ 사용 중.</numerusform>
+        </translation>
+    </message>
     <message>
         <location filename="../../Sheets/DataTab.cpp" line="57"/>
         <source>Keep history for %@?</source>
@@ -626,18 +649,20 @@
         <source>Forever</source>
         <translation>계속</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Sheets/DataTab.cpp" line="100"/>
-        <source>%@ days collected. After 3 days the ring shows a reference line.</source>
-        <translation>%@일 수집됨. 3일이 지나면 링에 기준선이 표시됩니다.</translation>
+        <source>%n days collected. After 3 days the ring shows a reference line.</source>
+        <translation>
+            <numerusform>%n일 수집됨. 3일이 지나면 링에 기준선이 표시됩니다.</numerusform>
+        </translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="103"/>
+        <location filename="../../Sheets/DataTab.cpp" line="102"/>
         <source>Usual baseline</source>
         <translation>평소 기준</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="112"/>
+        <location filename="../../Sheets/DataTab.cpp" line="111"/>
         <source>Erase…</source>
         <translation>지우기…</translation>
     </message>
@@ -870,27 +895,27 @@
         <translation>가장 많이 사용: %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="26"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="28"/>
         <source>30 s</source>
         <translation>30초</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="26"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="28"/>
         <source>1 min</source>
         <translation>1분</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="26"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="28"/>
         <source>2 min</source>
         <translation>2분</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="26"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="28"/>
         <source>5 min</source>
         <translation>5분</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="26"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="28"/>
         <source>10 min</source>
         <translation>10분</translation>
     </message>
@@ -1015,61 +1040,57 @@
         <source>Cancel</source>
         <translation>취소</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Processes/ActionBar.cpp" line="96"/>
-        <source>%@ selected</source>
-        <translation>%@개 선택됨</translation>
+        <source>%n selected</source>
+        <translation>
+            <numerusform>%n개 선택됨</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../Processes/ActionBar.cpp" line="98"/>
+        <source>%n system processes will be skipped</source>
+        <translation>
+            <numerusform>시스템 프로세스 %n개는 건너뜁니다</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../Processes/ActionBar.cpp" line="101"/>
+        <source>End %n processes</source>
+        <translation>
+            <numerusform>프로세스 %n개 끝내기</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../Processes/ActionBar.cpp" line="97"/>
         <source>Unsaved changes may be lost</source>
         <translation>저장하지 않은 변경 사항이 사라질 수 있음</translation>
     </message>
-    <message>
-        <location filename="../../Processes/ActionBar.cpp" line="98"/>
-        <source>1 system process will be skipped</source>
-        <translation>시스템 프로세스 1개는 건너뜁니다</translation>
-    </message>
-    <message>
-        <location filename="../../Processes/ActionBar.cpp" line="99"/>
-        <source>%@ system processes will be skipped</source>
-        <translation>시스템 프로세스 %@개는 건너뜁니다</translation>
-    </message>
-    <message>
-        <location filename="../../Processes/ActionBar.cpp" line="102"/>
-        <source>End 1 process</source>
-        <translation>프로세스 1개 끝내기</translation>
-    </message>
-    <message>
-        <location filename="../../Processes/ActionBar.cpp" line="103"/>
-        <source>End %@ processes</source>
-        <translation>프로세스 %@개 끝내기</translation>
-    </message>
 </context>
 <context>
     <name>qel::AppCommands</name>
     <message>
-        <location filename="../../AppCommands.cpp" line="44"/>
+        <location filename="../../AppCommands.cpp" line="59"/>
         <source>Settings…</source>
         <translation>설정…</translation>
     </message>
     <message>
-        <location filename="../../AppCommands.cpp" line="45"/>
+        <location filename="../../AppCommands.cpp" line="60"/>
         <source>Check for Updates…</source>
         <translation>업데이트 확인…</translation>
     </message>
     <message>
-        <location filename="../../AppCommands.cpp" line="46"/>
+        <location filename="../../AppCommands.cpp" line="61"/>
         <source>What&apos;s new</source>
         <translation>새로운 기능</translation>
     </message>
     <message>
-        <location filename="../../AppCommands.cpp" line="47"/>
+        <location filename="../../AppCommands.cpp" line="62"/>
         <source>Open Source Licenses</source>
         <translation>오픈 소스 라이선스</translation>
     </message>
     <message>
-        <location filename="../../AppCommands.cpp" line="48"/>
+        <location filename="../../AppCommands.cpp" line="63"/>
         <source>Quit</source>
         <translation>종료</translation>
     </message>
@@ -1147,10 +1168,12 @@
         <source>Click a name for details</source>
         <translation>이름을 클릭하면 세부 정보 표시</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Pages/CPUPage.cpp" line="196"/>
-        <source>%@ processes</source>
-        <translation>프로세스 %@개</translation>
+        <source>%n processes</source>
+        <translation>
+            <numerusform>프로세스 %n개</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../Pages/CPUPage.cpp" line="197"/>
@@ -1188,17 +1211,17 @@
 <context>
     <name>qel::ColumnTitles</name>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="53"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="54"/>
         <source>Name</source>
         <translation>이름</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="54"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="55"/>
         <source>CPU %</source>
         <translation>CPU %</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="55"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="56"/>
         <source>Memory</source>
         <translation>메모리</translation>
     </message>
@@ -1392,10 +1415,12 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
         <source>Since each process started</source>
         <translation>각 프로세스 시작 이후</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Pages/DiskPage.cpp" line="231"/>
-        <source>%@ mounted</source>
-        <translation>%@개 마운트됨</translation>
+        <source>%n mounted</source>
+        <translation>
+            <numerusform>%n개 마운트됨</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1509,10 +1534,12 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
         <source>One turn is 60 seconds, with now at the top. Each bar is stacked by app. Gray is everything else.</source>
         <translation>한 바퀴는 60초이며 맨 위가 현재입니다. 각 막대는 앱별로 쌓입니다. 회색은 나머지 전부입니다.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Pages/EnergyPage.cpp" line="331"/>
-        <source>%@ processes</source>
-        <translation>프로세스 %@개</translation>
+        <source>%n processes</source>
+        <translation>
+            <numerusform>프로세스 %n개</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../Pages/EnergyPage.cpp" line="333"/>
@@ -1951,10 +1978,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <source>%@ keeps using more memory</source>
         <translation>%@의 메모리 사용량이 계속 늘어남</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../History/InsightEngine.cpp" line="98"/>
-        <source>Over the past %@ minutes, the memory of %@ grew from %@ to %@ without dropping, which may be a memory leak. Reopening the app frees it.</source>
-        <translation>지난 %@분 동안 %@의 메모리가 줄지 않고 %@에서 %@(으)로 늘었습니다. 메모리 누수일 수 있습니다. 앱을 다시 열면 해제됩니다.</translation>
+        <source>Over the past %n minutes, the memory of %@ grew from %@ to %@ without dropping, which may be a memory leak. Reopening the app frees it.</source>
+        <translation>
+            <numerusform>지난 %n분 동안 %@의 메모리가 줄지 않고 %@에서 %@(으)로 늘었습니다. 메모리 누수일 수 있습니다. 앱을 다시 열면 해제됩니다.</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../History/InsightReplay.cpp" line="45"/>
@@ -2188,7 +2217,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
     </message>
     <message>
         <location filename="../../MenuBar/MenuPanel.cpp" line="188"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="240"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="242"/>
         <source>Network</source>
         <translation>네트워크</translation>
     </message>
@@ -2198,123 +2227,125 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>Bluetooth 기기</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="238"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="240"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="239"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="241"/>
         <source>Memory</source>
         <translation>메모리</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="241"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="243"/>
         <source>Energy</source>
         <translation>에너지</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="306"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="308"/>
         <source>Scroll horizontally to see more devices.</source>
         <translation>가로로 스크롤하면 더 많은 기기를 볼 수 있습니다.</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="311"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="460"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="313"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="462"/>
         <source>Not connected</source>
         <translation>연결 안 됨</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="325"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="327"/>
         <source>Quiet mode</source>
         <translation>조용한 모드</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="326"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="328"/>
         <source>Keep awake</source>
         <translation>깨어 있기</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="327"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="329"/>
         <source>Pause alerts</source>
         <translation>알림 일시 중지</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="345"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="347"/>
         <source>Settings</source>
         <translation>설정</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="347"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="349"/>
         <source>What just happened</source>
         <translation>방금 일어난 일</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="349"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="351"/>
         <source>Quit</source>
         <translation>종료</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="351"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="353"/>
         <source>Open Qel</source>
         <translation>Qel 열기</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="414"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="416"/>
         <source>Load %.2f</source>
         <translation>부하 %.2f</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="422"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="424"/>
         <source>Thermal</source>
         <translation>발열</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="422"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="424"/>
         <source>System thermal state</source>
         <translation>시스템 발열 상태</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="423"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="425"/>
         <source>Battery</source>
         <translation>배터리</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="425"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="427"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="425"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="427"/>
         <source>Memory %@</source>
         <translation>메모리 %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="427"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="429"/>
         <source>Disk free</source>
         <translation>디스크 여유</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="427"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="429"/>
         <source>%@ total</source>
         <translation>총 %@</translation>
     </message>
-    <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="449"/>
-        <source>%@ apps online</source>
-        <translation>온라인 앱 %@개</translation>
+    <message numerus="yes">
+        <location filename="../../MenuBar/MenuPanel.cpp" line="451"/>
+        <source>%n apps online</source>
+        <translation>
+            <numerusform>온라인 앱 %n개</numerusform>
+        </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="451"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="453"/>
         <source>Per-app traffic unavailable</source>
         <translation>앱별 트래픽을 사용할 수 없음</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="456"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="458"/>
         <source>Local %@</source>
         <translation>로컬 %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="460"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="462"/>
         <source>No local address</source>
         <translation>로컬 주소 없음</translation>
     </message>
@@ -2398,11 +2429,13 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <source>Online</source>
         <translation>온라인</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Pages/NetPage.cpp" line="49"/>
         <location filename="../../Pages/NetPage.cpp" line="122"/>
-        <source>%@ apps</source>
-        <translation>앱 %@개</translation>
+        <source>%n apps</source>
+        <translation>
+            <numerusform>앱 %n개</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../Pages/NetPage.cpp" line="78"/>
@@ -2446,7 +2479,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::OtherMarkRow</name>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="107"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="108"/>
         <source>peak %@</source>
         <translation>최고 %@</translation>
     </message>
@@ -2638,17 +2671,17 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::PortsPanel</name>
     <message>
-        <location filename="../../Processes/PortsPanel.cpp" line="61"/>
+        <location filename="../../Processes/PortsPanel.cpp" line="37"/>
         <source>Listening ports</source>
         <translation>수신 대기 포트</translation>
     </message>
     <message>
-        <location filename="../../Processes/PortsPanel.cpp" line="69"/>
+        <location filename="../../Processes/PortsPanel.cpp" line="42"/>
         <source>Port or process</source>
         <translation>포트 또는 프로세스</translation>
     </message>
     <message>
-        <location filename="../../Processes/PortsPanel.cpp" line="106"/>
+        <location filename="../../Processes/PortsPanel.cpp" line="77"/>
         <source>Only ports of processes under your account. Ports used by system services need administrator rights to see.</source>
         <translation>내 계정 프로세스의 포트만 표시합니다. 시스템 서비스가 쓰는 포트를 보려면 관리자 권한이 필요합니다.</translation>
     </message>
@@ -2765,17 +2798,17 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::ProcessTable</name>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="71"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="72"/>
         <source>Running</source>
         <translation>실행 중</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="78"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="79"/>
         <source>By CPU</source>
         <translation>CPU순</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="78"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="79"/>
         <source>By memory</source>
         <translation>메모리순</translation>
     </message>
@@ -2784,18 +2817,20 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <source>Search processes</source>
         <translation>프로세스 검색</translation>
     </message>
-    <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="193"/>
-        <source>%@ processes, %@ of them yours</source>
-        <translation>%@개, 내 것 %@개</translation>
+    <message numerus="yes">
+        <location filename="../../Processes/ProcessTable.cpp" line="177"/>
+        <source>%n processes, %@ of them yours</source>
+        <translation>
+            <numerusform>%n개, 내 것 %@개</numerusform>
+        </translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="200"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="183"/>
         <source>Reading processes…</source>
         <translation>프로세스 읽는 중…</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="201"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="184"/>
         <source>No process has “%@” in its name. Try another word, or clear the search field.</source>
         <translation>이름에 “%@”이(가) 들어간 프로세스가 없습니다. 다른 단어를 입력하거나 검색 필드를 지우세요.</translation>
     </message>
@@ -2968,27 +3003,27 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>삭제</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="75"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="77"/>
         <source>Below</source>
         <translation>미만</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="75"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="77"/>
         <source>Above</source>
         <translation>초과</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="80"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="82"/>
         <source>%@ threshold</source>
         <translation>%@ 임계값</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="92"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="94"/>
         <source>for</source>
         <translation>지속 시간</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="94"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="96"/>
         <source>Duration</source>
         <translation>기간</translation>
     </message>
@@ -3218,11 +3253,13 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <source>Network star map</source>
         <translation>네트워크 별자리 지도</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Pages/StarMapView.cpp" line="39"/>
         <location filename="../../Pages/StarMapView.cpp" line="46"/>
-        <source>%@ apps online</source>
-        <translation>온라인 앱 %@개</translation>
+        <source>%n apps online</source>
+        <translation>
+            <numerusform>온라인 앱 %n개</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../Pages/StarMapView.cpp" line="117"/>
@@ -3395,10 +3432,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <source>All calm</source>
         <translation>모두 안정적</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Store/DayStatus.cpp" line="82"/>
-        <source>Qel noticed %@ things today. Click a dot outside the ring to see what happened.</source>
-        <translation>오늘 Qel이 %@개 항목을 발견했습니다. 링 바깥의 점을 클릭하면 무슨 일이 있었는지 볼 수 있습니다.</translation>
+        <source>Qel noticed %n things today. Click a dot outside the ring to see what happened.</source>
+        <translation>
+            <numerusform>오늘 Qel이 %n개 항목을 발견했습니다. 링 바깥의 점을 클릭하면 무슨 일이 있었는지 볼 수 있습니다.</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../Store/DayStatus.cpp" line="83"/>
@@ -3410,10 +3449,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <source>Asked %@ to quit</source>
         <translation>%@에 종료를 요청함</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Store/MemoryAdvice.cpp" line="64"/>
-        <source>Asked %@ apps to quit</source>
-        <translation>앱 %@개에 종료를 요청함</translation>
+        <source>Asked %n apps to quit</source>
+        <translation>
+            <numerusform>앱 %n개에 종료를 요청함</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../Store/MemoryAdvice.cpp" line="66"/>
@@ -3427,7 +3468,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
     </message>
     <message>
         <location filename="../../Store/MenuFeatures.cpp" line="43"/>
-        <location filename="../../Store/Taming.cpp" line="127"/>
+        <location filename="../../Store/Taming.cpp" line="129"/>
         <source>Couldn&apos;t restore the priority of %@</source>
         <translation>%@의 우선순위를 복원할 수 없음</translation>
     </message>
@@ -3481,20 +3522,24 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <source>Resumes at %@</source>
         <translation>%@에 재개</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Store/MenuFeatures.cpp" line="104"/>
-        <source>%@ on</source>
-        <translation>%@개 켬</translation>
+        <source>%n on</source>
+        <translation>
+            <numerusform>%n개 켬</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../Store/MenuFeatures.cpp" line="109"/>
+        <source>%n throttled</source>
+        <translation>
+            <numerusform>%n개 제한됨</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../Store/MenuFeatures.cpp" line="108"/>
         <source>Throttle heavy work</source>
         <translation>무거운 작업 제한</translation>
-    </message>
-    <message>
-        <location filename="../../Store/MenuFeatures.cpp" line="109"/>
-        <source>%@ throttled</source>
-        <translation>%@개 제한됨</translation>
     </message>
     <message>
         <location filename="../../Store/MenuFeatures.cpp" line="110"/>
@@ -3507,12 +3552,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>메모리 </translation>
     </message>
     <message>
-        <location filename="../../Store/MenuFeatures.cpp" line="175"/>
+        <location filename="../../Store/MenuFeatures.cpp" line="186"/>
         <source>Quiet mode and taming are idle: this desktop doesn&apos;t tell which app is in front.</source>
         <translation>조용한 모드와 앱 제어가 작동하지 않습니다. 이 데스크톱은 어떤 앱이 앞에 있는지 알려 주지 않습니다.</translation>
     </message>
     <message>
-        <location filename="../../Store/MenuFeatures.cpp" line="180"/>
+        <location filename="../../Store/MenuFeatures.cpp" line="191"/>
         <source>Process %@</source>
         <translation>프로세스 %@</translation>
     </message>
@@ -3526,23 +3571,27 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <source>Ended %@</source>
         <translation>%@ 끝냄</translation>
     </message>
-    <message>
-        <location filename="../../Store/Quitting.cpp" line="53"/>
-        <source>Force-quit %@ processes</source>
-        <translation>프로세스 %@개 강제 종료</translation>
+    <message numerus="yes">
+        <location filename="../../Store/Quitting.cpp" line="52"/>
+        <source>Force-quit %n processes</source>
+        <translation>
+            <numerusform>프로세스 %n개 강제 종료함</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../Store/Quitting.cpp" line="52"/>
+        <source>Ended %n processes</source>
+        <translation>
+            <numerusform>프로세스 %n개 끝냄</numerusform>
+        </translation>
     </message>
     <message>
-        <location filename="../../Store/Quitting.cpp" line="53"/>
-        <source>Ended %@ processes</source>
-        <translation>프로세스 %@개 끝냄</translation>
-    </message>
-    <message>
-        <location filename="../../Store/Quitting.cpp" line="57"/>
+        <location filename="../../Store/Quitting.cpp" line="55"/>
         <source>Couldn&apos;t force-quit %@</source>
         <translation>%@을(를) 강제 종료할 수 없음</translation>
     </message>
     <message>
-        <location filename="../../Store/Quitting.cpp" line="57"/>
+        <location filename="../../Store/Quitting.cpp" line="55"/>
         <source>Couldn&apos;t end %@</source>
         <translation>%@을(를) 끝낼 수 없음</translation>
     </message>
@@ -3612,37 +3661,37 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>깨어남: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="34"/>
+        <location filename="../../Store/Store.cpp" line="35"/>
         <source>Computer</source>
         <translation>컴퓨터</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="59"/>
+        <location filename="../../Store/Store.cpp" line="60"/>
         <source>The settings file could not be read. It was kept as %@ and the settings start from their defaults.</source>
         <translation>설정 파일을 읽을 수 없습니다. %@(으)로 보관하고 설정을 기본값으로 시작합니다.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="269"/>
+        <location filename="../../Store/Store.cpp" line="290"/>
         <source>The history file could not be used. It was kept as %@ and a new one started.</source>
         <translation>기록 파일을 사용할 수 없습니다. %@(으)로 보관하고 새 파일을 시작했습니다.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="273"/>
+        <location filename="../../Store/Store.cpp" line="294"/>
         <source>History is not saved this run: the history file is from a newer version of Qel and is left as it is.</source>
         <translation>이번 실행에서는 기록을 저장하지 않습니다. 기록 파일이 더 새로운 버전의 Qel에서 만들어져 그대로 둡니다.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="276"/>
+        <location filename="../../Store/Store.cpp" line="297"/>
         <source>History can&apos;t be saved: %@</source>
         <translation>기록을 저장할 수 없습니다: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="280"/>
+        <location filename="../../Store/Store.cpp" line="301"/>
         <source>History could not be saved: %@</source>
         <translation>기록을 저장하지 못했습니다: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="283"/>
+        <location filename="../../Store/Store.cpp" line="304"/>
         <source>History could not be read: %@</source>
         <translation>기록을 읽을 수 없습니다: %@</translation>
     </message>
@@ -3662,29 +3711,33 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>표시 삭제됨</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="158"/>
+        <location filename="../../Store/Taming.cpp" line="176"/>
         <source>Removed the rule for %@</source>
         <translation>%@ 규칙을 삭제함</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="168"/>
+        <location filename="../../Store/Taming.cpp" line="186"/>
         <source>%@ will slow down when it&apos;s not in front</source>
         <translation>%@은(는) 앞에 있지 않을 때 느려집니다</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="169"/>
+        <location filename="../../Store/Taming.cpp" line="187"/>
         <source>%@ will pause when it&apos;s not in front</source>
         <translation>%@은(는) 앞에 있지 않을 때 일시 정지됩니다</translation>
     </message>
-    <message>
-        <location filename="../../Store/UsualLoad.cpp" line="40"/>
-        <source>The thin line is the usual CPU load at this time of day (from the last %@ days)</source>
-        <translation>가는 선은 이 시간대의 평소 CPU 부하입니다(최근 %@일 기준)</translation>
+    <message numerus="yes">
+        <location filename="../../Store/UsualLoad.cpp" line="44"/>
+        <source>The thin line is the usual CPU load at this time of day (from the last %n days)</source>
+        <translation>
+            <numerusform>가는 선은 이 시간대의 평소 CPU 부하입니다(최근 %n일 기준)</numerusform>
+        </translation>
     </message>
-    <message>
-        <location filename="../../Store/UsualLoad.cpp" line="41"/>
-        <source>After %@ more days of history, the ring will show a reference line for your usual load</source>
-        <translation>기록이 %@일 더 쌓이면 링에 평소 부하 기준선이 표시됩니다</translation>
+    <message numerus="yes">
+        <location filename="../../Store/UsualLoad.cpp" line="45"/>
+        <source>After %n more days of history, the ring will show a reference line for your usual load</source>
+        <translation>
+            <numerusform>기록이 %n일 더 쌓이면 링에 평소 부하 기준선이 표시됩니다</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3713,58 +3766,58 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::StretchSheet</name>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="129"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="130"/>
         <source>Marks stay on the outside of the ring so you can look back.</source>
         <translation>표시는 링 바깥에 남아 나중에 되돌아볼 수 있습니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="137"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="138"/>
         <source>Name this stretch</source>
         <translation>이 구간 이름 지정</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="148"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="149"/>
         <source>CPU peak</source>
         <translation>CPU 최고</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="149"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="150"/>
         <source>CPU average</source>
         <translation>CPU 평균</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="150"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="151"/>
         <source>Energy used</source>
         <translation>사용한 에너지</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="159"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="160"/>
         <source>CPU usage during this stretch</source>
         <translation>이 구간의 CPU 사용량</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="167"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="168"/>
         <source>Who used the most</source>
         <translation>가장 많이 사용한 항목</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="182"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="183"/>
         <source>Other marks that day</source>
         <translation>그날의 다른 표시</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="205"/>
-        <location filename="../../Sheets/StretchSheet.cpp" line="209"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="206"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="210"/>
         <source>Delete this mark</source>
         <translation>이 표시 삭제</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="208"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="209"/>
         <source>Delete this mark?</source>
         <translation>이 표시를 삭제하시겠습니까?</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="209"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="210"/>
         <source>This can&apos;t be undone.</source>
         <translation>되돌릴 수 없습니다.</translation>
     </message>
@@ -3860,27 +3913,28 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::Updater</name>
     <message>
-        <location filename="../../Updater.cpp" line="104"/>
+        <location filename="../../Updater.cpp" line="111"/>
         <source>The download page could not be opened: %@</source>
         <translation>다운로드 페이지를 열 수 없습니다: %@</translation>
     </message>
     <message>
-        <location filename="../../Updater.cpp" line="130"/>
+        <location filename="../../Updater.cpp" line="152"/>
         <source>Qel could not reach the update feed.</source>
         <translation>Qel이 업데이트 피드에 연결할 수 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../Updater.cpp" line="132"/>
+        <location filename="../../Updater.cpp" line="150"/>
+        <location filename="../../Updater.cpp" line="154"/>
         <source>The update feed could not be read.</source>
         <translation>업데이트 피드를 읽을 수 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../Updater.cpp" line="140"/>
+        <location filename="../../Updater.cpp" line="162"/>
         <source>Qel %@ is available.</source>
         <translation>Qel %@을(를) 사용할 수 있습니다.</translation>
     </message>
     <message>
-        <location filename="../../Updater.cpp" line="142"/>
+        <location filename="../../Updater.cpp" line="164"/>
         <source>Qel %@ is the newest version.</source>
         <translation>Qel %@이(가) 최신 버전입니다.</translation>
     </message>
@@ -4204,20 +4258,24 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <source>Up %@ h</source>
         <translation>%@시간째 가동 중</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../MenuBar/PanelFacts.cpp" line="50"/>
-        <source>Up %@ days</source>
-        <translation>%@일째 가동 중</translation>
+        <source>Up %n days</source>
+        <translation>
+            <numerusform>%n일째 가동 중</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../MenuBar/PanelFacts.cpp" line="61"/>
+        <source>%n things worth a look. Click a dot.</source>
+        <translation>
+            <numerusform>살펴볼 항목 %n개. 점을 클릭하세요.</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../MenuBar/PanelFacts.cpp" line="60"/>
         <source>Nothing worth a look yet</source>
         <translation>아직 살펴볼 항목이 없음</translation>
-    </message>
-    <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="61"/>
-        <source>%@ things worth a look. Click a dot.</source>
-        <translation>살펴볼 항목 %@개. 점을 클릭하세요.</translation>
     </message>
     <message>
         <location filename="../../MenuBar/PanelFacts.cpp" line="94"/>
@@ -4330,20 +4388,26 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <source>No background apps worth quitting. Most memory is used by the app you&apos;re using, or by the system.</source>
         <translation>종료할 만한 백그라운드 앱이 없습니다. 메모리 대부분은 사용 중인 앱이나 시스템이 쓰고 있습니다.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Pages/MemoryAdviceCard.cpp" line="52"/>
-        <source>Quit these %@ and free about %@</source>
-        <translation>이 %@개 종료하고 약 %@ 확보</translation>
+        <source>Quit these %n and free about %@</source>
+        <translation>
+            <numerusform>이 %n개 종료하고 약 %@ 확보</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Processes/PortList.cpp" line="49"/>
-        <source>%@ ports, %@ open to the local network</source>
-        <translation>포트 %@개, 로컬 네트워크에 열림 %@개</translation>
+        <source>%n ports, %@ open to the local network</source>
+        <translation>
+            <numerusform>포트 %n개, 로컬 네트워크에 열림 %@개</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Processes/PortList.cpp" line="50"/>
-        <source>%@ ports</source>
-        <translation>포트 %@개</translation>
+        <source>%n ports</source>
+        <translation>
+            <numerusform>포트 %n개</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../Processes/PortList.cpp" line="54"/>
@@ -4385,20 +4449,24 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <source>After you switch to another app, every process of %@ drops to background priority. It recovers as soon as you switch back.</source>
         <translation>다른 앱으로 전환하면 %@의 모든 프로세스가 백그라운드 우선순위로 내려갑니다. 다시 전환하면 바로 복구됩니다.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Processes/TameControl.cpp" line="30"/>
-        <source> %@ processes are slowed right now.</source>
-        <translation> 지금 프로세스 %@개가 느려져 있습니다.</translation>
+        <source> %n processes are slowed right now.</source>
+        <translation>
+            <numerusform> 지금 프로세스 %n개가 느려져 있습니다.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../Processes/TameControl.cpp" line="37"/>
+        <source> %n processes are paused right now.</source>
+        <translation>
+            <numerusform> 지금 프로세스 %n개가 일시 정지되어 있습니다.</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../Processes/TameControl.cpp" line="34"/>
         <source>After you switch to another app, %@ pauses completely and uses no CPU. While paused it won&apos;t play sound, download or receive messages. It resumes when you switch back.</source>
         <translation>다른 앱으로 전환하면 %@은(는) 완전히 일시 정지되어 CPU를 쓰지 않습니다. 일시 정지 중에는 소리 재생, 다운로드, 메시지 수신을 하지 않습니다. 다시 전환하면 재개됩니다.</translation>
-    </message>
-    <message>
-        <location filename="../../Processes/TameControl.cpp" line="37"/>
-        <source> %@ processes are paused right now.</source>
-        <translation> 지금 프로세스 %@개가 일시 정지되어 있습니다.</translation>
     </message>
     <message>
         <location filename="../../Processes/TameControl.cpp" line="40"/>
@@ -4440,10 +4508,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <source>Unknown</source>
         <translation>알 수 없음</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../Sheets/AlertsTab.cpp" line="27"/>
-        <source>%@ alerts on. </source>
-        <translation>알림 %@개 켬. </translation>
+        <source>%n alerts on. </source>
+        <translation>
+            <numerusform>알림 %n개 켬. </numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../Sheets/AlertsTab.cpp" line="28"/>
