@@ -17,7 +17,6 @@
 #include "Qel/Store/MachineSources.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/StoreBridge.hpp"
-#include "Qel/Text/Loc.hpp"
 #include "Qel/Text/Utf8.hpp"
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/Palette.hpp"
@@ -37,7 +36,7 @@ bool hasDisplay() {
 }  // namespace
 
 QelApp::QelApp(const InstanceLock& historyLock, InstanceLock& instanceLock)
-    : defaults_(Defaults::standardPath()) {
+    : defaults_(Defaults::standardPath()), language_(defaults_) {
   // First, so a second start waits as little as possible; requests arrive once the loop runs.
   connect(&server_, &InstanceServer::requested, this, [this](InstanceRequest request) {
     std::printf("qel: %s, asked by another start\n", requestWord(request).data());
@@ -49,7 +48,6 @@ QelApp::QelApp(const InstanceLock& historyLock, InstanceLock& instanceLock)
   if (const auto aside = defaults_.movedAside())
     std::fprintf(stderr, "qel: the settings file could not be read; it was kept as %s and the settings start from their defaults\n",
                  displayName(aside->string()).c_str());
-  Loc::start(defaults_);
   updater_ = std::make_unique<Updater>(defaults_, Updater::buildOptions());  // notes in the language
   apps_ = std::make_unique<AppRegistry>(AppRegistry::environmentOptions());  // names in the language
   Fonts::load();
@@ -104,7 +102,10 @@ QelApp::QelApp(const InstanceLock& historyLock, InstanceLock& instanceLock)
   });
   updateCommands();
   connect(commands_.quit(), &QAction::triggered, this, &QelApp::quit);
-  connect(bridge_.get(), &StoreBridge::languageChanged, &commands_, &AppCommands::retranslate);
+  connect(bridge_.get(), &StoreBridge::languageChanged, this, [this] {
+    language_.follow();
+    commands_.retranslate();
+  });
 
 
   if (quitSignals_.fd() >= 0) {

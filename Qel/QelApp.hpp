@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "Qel/AppCommands.hpp"
+#include "Qel/AppLanguage.hpp"
 #include "Qel/InstanceChannel.hpp"
 #include "Qel/Platform/AppRegistry.hpp"
 #include "Qel/Platform/Defaults.hpp"
@@ -63,6 +64,7 @@ class QelApp : public QObject {
 
   QtExecutor executor_;  // first: the store's queued work may still arrive until it goes
   Defaults defaults_;
+  AppLanguage language_;  // before anything that holds a text: the commands are made in the saved language
   std::unique_ptr<AppRegistry> apps_;
   QtDesktop desktop_;
   std::unique_ptr<Store> store_;

@@ -1,13 +1,15 @@
 // The real program beside a real XEmbed tray (trayer) on a virtual X server: a click on its icon
 // opens the panel, a second click closes it once, Escape closes it, and so does Ctrl+Alt+E on its
 // way to the replay, which it shows. Where a StatusNotifierWatcher
-// is on the session bus, the item registers with it instead.
+// is on the session bus, the item registers with it instead, and its menu, read over the bus,
+// speaks the saved language from the start.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <thread>
 
@@ -128,6 +130,18 @@ TEST(TrayRun, clickOnTheIconTogglesThePanelAndEscapeClosesIt) {
   qel.stop(SIGTERM);
 }
 
+// The item's bus name once it registered with the watcher on `bus`, or "".
+std::string registeredItem(qel::test::PrivateBus& bus) {
+  qel::Bus client = bus.connect();
+  std::vector<std::vector<qel::BusValue>> calls;
+  for (int i = 0; i < 100 && calls.empty(); ++i) {
+    calls = qel::test::mockCalls(client.get(), "org.kde.StatusNotifierWatcher", "/StatusNotifierWatcher",
+                                 "RegisterStatusNotifierItem");
+    if (calls.empty()) std::this_thread::sleep_for(200ms);
+  }
+  return calls.size() == 1 ? qel::test::stringArg(calls[0], 0) : std::string();
+}
+
 TEST(TrayRun, registersWithAStatusNotifierWatcher) {
   qel::test::VirtualScreen screen("1280x800x24");
   ASSERT_FALSE(screen.display.empty()) << "Xvfb did not start";
@@ -138,14 +152,37 @@ TEST(TrayRun, registersWithAStatusNotifierWatcher) {
   qel::test::TempDir home;
   const Env env = trayProgramEnv(screen.display, bus.address(), home);
   ChildProcess qel({QEL_EXECUTABLE}, env);
-  qel::Bus client = bus.connect();
-  std::vector<std::vector<qel::BusValue>> calls;
-  for (int i = 0; i < 100 && calls.empty(); ++i) {
-    calls = qel::test::mockCalls(client.get(), "org.kde.StatusNotifierWatcher", "/StatusNotifierWatcher",
-                                 "RegisterStatusNotifierItem");
-    if (calls.empty()) std::this_thread::sleep_for(200ms);
+  EXPECT_FALSE(registeredItem(bus).empty()) << "the item did not register";
+  qel.stop(SIGTERM);
+}
+
+TEST(TrayRun, theTrayMenuSpeaksTheSavedLanguageFromTheStart) {
+  qel::test::VirtualScreen screen("1280x800x24");
+  ASSERT_FALSE(screen.display.empty()) << "Xvfb did not start";
+  qel::test::PrivateBus bus;
+  ASSERT_TRUE(bus.ok());
+  ASSERT_TRUE(bus.startTemplate(std::string(QEL_FIXTURES) + "/dbusmock/status_notifier_watcher.py",
+                                "org.kde.StatusNotifierWatcher"));
+  qel::test::TempDir home;
+  std::filesystem::create_directories(home / "config" / "Qel");
+  std::ofstream(home / "config" / "Qel" / "defaults.json") << R"({"qel.language": "de"})";
+  const Env env = trayProgramEnv(screen.display, bus.address(), home);
+  ChildProcess qel({QEL_EXECUTABLE}, env);
+  const std::string item = registeredItem(bus);
+  ASSERT_FALSE(item.empty()) << "the item did not register";
+  // The menu as a desktop's tray reads it (dbusmenu): every label at once, busctl writing
+  // letters beyond ASCII as octal escapes.
+  std::string layout;
+  for (int i = 0; i < 50 && layout.find("Beenden") == std::string::npos; ++i) {
+    run({"/usr/bin/busctl", "--address=" + bus.address(), "--", "call", item, "/MenuBar", "com.canonical.dbusmenu",
+         "GetLayout", "iias", "0", "-1", "1", "label"},
+        env, &layout);
+    std::this_thread::sleep_for(100ms);
   }
-  ASSERT_EQ(calls.size(), 1u) << "the item did not register";
-  EXPECT_FALSE(qel::test::stringArg(calls[0], 0).empty());
+  for (const char* label :
+       {"\"Einstellungen ", "\"Nach Updates suchen ", "\"Neuigkeiten\"", "\"Open-Source-Lizenzen\"", "\"Beenden\""})
+    EXPECT_NE(layout.find(label), std::string::npos) << label << " is not in the menu:\n" << layout;
+  for (const char* english : {"Settings", "Check for Updates", "\"Quit\""})
+    EXPECT_EQ(layout.find(english), std::string::npos) << english << " is still English:\n" << layout;
   qel.stop(SIGTERM);
 }
