@@ -45,6 +45,7 @@ Updater::Updater(Defaults& defaults, Options options, QObject* parent)
     : QObject(parent), defaults_(defaults), options_(std::move(options)) {
   betas_ = options_.betaChannel;
   if (const auto stored = defaults_.value(betaKey); stored && stored->is_boolean()) betas_ = stored->get<bool>();
+  if (const auto stored = defaults_.value(automaticKey); stored && stored->is_boolean()) automatic_ = stored->get<bool>();
 
   auto unseen = Changelog::unseen(defaults_, options_.running, Changelog::own(), Loc::code());
   whatsNewIsUnseen_ = !unseen.empty();
@@ -65,11 +66,23 @@ Updater::Updater(Defaults& defaults, Options options, QObject* parent)
   });
   if (!started()) return;
   network_ = new QNetworkAccessManager(this);
-  // The first check comes a day after the last one, and never in the middle of the start.
+  scheduleFromLastCheck();
+}
+
+void Updater::scheduleFromLastCheck() {
   const double last = defaults_.number(Changelog::lastCheckKey, 0);
   const double dueIn = last + std::chrono::duration<double>(options_.interval).count() - nowSeconds();
   const auto due = milliseconds(static_cast<long long>(std::clamp(dueIn, 0.0, 1e9) * 1000));
   scheduleNext(std::max(options_.shortDelay, std::min(due, options_.interval)));
+}
+
+void Updater::setChecksAutomatically(bool on) {
+  if (on == automatic_) return;
+  automatic_ = on;
+  defaults_.set(automaticKey, on);
+  if (!on) schedule_.stop();
+  else if (canCheck()) scheduleFromLastCheck();
+  emit changed();
 }
 
 Updater::~Updater() {
@@ -107,8 +120,11 @@ void Updater::checkInBackground() { check(false); }
 
 void Updater::attend() {
   if (!available_) return;
-  if (!downloadPage_.isEmpty() && !options_.openUrl(downloadPage_))
+  if (!downloadPage_.isEmpty() && !options_.openUrl(downloadPage_)) {
+    // The update is still there to be had: its button stays for another try.
     emit reported(text(Lkey("The download page could not be opened: %@"), {downloadPage_.toString().toStdString()}));
+    return;
+  }
   available_.reset();
   emit changed();
 }
@@ -169,6 +185,9 @@ void Updater::fail(bool userAsked, const QString& message) {
   if (userAsked) emit reported(message);
 }
 
-void Updater::scheduleNext(milliseconds delay) { schedule_.start(delay); }
+void Updater::scheduleNext(milliseconds delay) {
+  if (automatic_) schedule_.start(delay);
+  else schedule_.stop();  // only the user's own check runs
+}
 
 }  // namespace qel

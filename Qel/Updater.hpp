@@ -30,6 +30,7 @@ class Updater : public QObject {
 
  public:
   static constexpr const char* betaKey = "qel.receiveBetaUpdates";
+  static constexpr const char* automaticKey = "qel.checkForUpdatesAutomatically";
 
   struct Options {
     QUrl feed;                 // empty: no checks
@@ -49,8 +50,14 @@ class Updater : public QObject {
   // The options of this build: its feed and channel, the running version.
   static Options buildOptions();
 
+  // Whether this build names a feed at all (and knows its own version): without one nothing is checked.
+  bool hasFeed() const { return started(); }
   bool canCheck() const { return started() && !reply_; }
   bool canChangeChannel() const { return started() && !reply_; }
+  // The daily check in the background, on unless the user turned it off; the user's own check
+  // runs either way.
+  bool checksAutomatically() const { return automatic_; }
+  void setChecksAutomatically(bool on);
   bool receivesBetaUpdates() const { return betas_; }
   void setReceivesBetaUpdates(bool on);
 
@@ -68,7 +75,8 @@ class Updater : public QObject {
   void checkForUpdates();
   // A scheduled check: says nothing unless it finds an update.
   void checkInBackground();
-  // The user attends to the update announced: its download page opens and the notice goes.
+  // The user attends to the update announced: its download page opens and the notice goes; when
+  // the page can't be opened the failure is reported and the notice stays.
   void attend();
 
  signals:
@@ -83,11 +91,14 @@ class Updater : public QObject {
   void take(QNetworkReply* reply);
   void finished(QNetworkReply* reply, bool userAsked);
   void scheduleNext(std::chrono::milliseconds delay);
+  // The next background check a day after the last one, and never in the middle of the start.
+  void scheduleFromLastCheck();
   void fail(bool userAsked, const QString& text);
 
   Defaults& defaults_;
   Options options_;
   bool betas_ = false;
+  bool automatic_ = true;
   std::vector<ReleaseNotes> whatsNew_;
   bool whatsNewIsUnseen_ = false;
   bool whatsNewSeen_ = false;

@@ -1,5 +1,5 @@
 // The general tab: language, appearance, the replay key, the tab bar's numbers, the load in the
-// taskbar icon, opening at login and the beta channel.
+// taskbar icon, opening at login, the automatic update check and the beta channel.
 #include <QCoreApplication>
 #include <QPainter>
 
@@ -106,6 +106,16 @@ TabBody* generalTab(const SettingsEnv& env) {
                     const auto program = QCoreApplication::applicationFilePath().toStdString();
                     if (!Autostart::set(on, program)) store.show(L("Open at login could not be changed"));
                   }));
+
+  // Without a feed the switch keeps its place, greyed, and the line says why.
+  auto* automatic = boundSwitch(body, qs(L("Check for updates automatically")),
+                                [&updater] { return updater.checksAutomatically(); },
+                                [&updater](bool on) { updater.setChecksAutomatically(on); });
+  automatic->setEnabled(updater.hasFeed());
+  add(L("Check for updates automatically"),
+      updater.hasFeed() ? qs(L("Qel looks for a new version about once a day and tells you when there is one."))
+                        : qs(L("This build of Qel names no update feed, so it can't look for new versions.")),
+      automatic);
 
   auto* beta = boundSwitch(body, qs(L("Receive Beta updates")), [&updater] { return updater.receivesBetaUpdates(); },
                            [&updater](bool on) { updater.setReceivesBetaUpdates(on); });

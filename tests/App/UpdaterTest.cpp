@@ -171,6 +171,64 @@ TEST_F(UpdaterTest, announcesTheNewestReleaseAndOpensItsPage) {
   EXPECT_EQ(u->available(), std::nullopt);
 }
 
+TEST_F(UpdaterTest, aDownloadPageThatCannotBeOpenedKeepsTheUpdateOffered) {
+  FeedServer server(releaseAndBeta);
+  auto u = make(server.url());
+  u->checkInBackground();
+  finish(*u);
+  ASSERT_EQ(u->available(), "1.5.0");
+  bool browser = false;
+  const auto open = [&browser](const QUrl&) { return browser; };
+  auto noBrowser = std::make_unique<Updater>(defaults, Updater::Options{.feed = server.url(),
+                                                                       .running = AppVersion::parse("1.4.0"),
+                                                                       .shortDelay = std::chrono::hours(1),
+                                                                       .openUrl = open});
+  QObject::connect(noBrowser.get(), &Updater::reported, [this](const QString& text) { reports.push_back(text); });
+  noBrowser->checkInBackground();
+  finish(*noBrowser);
+  noBrowser->attend();
+  ASSERT_EQ(reports.size(), 1u);
+  EXPECT_TRUE(reports[0].startsWith("The download page could not be opened")) << reports[0].toStdString();
+  EXPECT_EQ(noBrowser->available(), "1.5.0");  // the button stays for another try
+  browser = true;
+  noBrowser->attend();
+  EXPECT_EQ(noBrowser->available(), std::nullopt);
+}
+
+TEST_F(UpdaterTest, theBackgroundCheckIsOnByDefaultKeptAndOnlyTheUsersOwnRunsWhenOff) {
+  FeedServer server(releaseAndBeta);
+  const Updater::Options quick{.feed = server.url(),
+                               .running = AppVersion::parse("1.4.0"),
+                               .interval = std::chrono::milliseconds(200),
+                               .shortDelay = std::chrono::milliseconds(20),
+                               .openUrl = [](const QUrl&) { return true; }};
+  const auto wait = [](int ms) {
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < ms) QApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+  };
+  {
+    Updater u(defaults, quick);
+    EXPECT_TRUE(u.checksAutomatically());
+    wait(600);
+    EXPECT_GE(server.served, 1);  // on its own
+    u.setChecksAutomatically(false);
+    finish(u);
+  }
+  EXPECT_EQ(defaults.value(Updater::automaticKey), nlohmann::json(false));
+  const int before = server.served;
+  Updater off(defaults, quick);
+  EXPECT_FALSE(off.checksAutomatically());
+  wait(600);
+  EXPECT_EQ(server.served, before);  // no check comes by itself
+  off.checkForUpdates();
+  finish(off);
+  EXPECT_EQ(server.served, before + 1);  // the user's own still runs
+  off.setChecksAutomatically(true);
+  wait(600);
+  EXPECT_GT(server.served, before + 1);
+}
+
 TEST_F(UpdaterTest, betasOnlyWhenAllowed) {
   FeedServer server(releaseAndBeta);
   auto u = make(server.url(), /*betaChannel=*/true);

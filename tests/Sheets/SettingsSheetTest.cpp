@@ -185,6 +185,18 @@ TEST_F(SettingsSheetTest, oneLookTheBodyOnThePagesGroundAndItsOwnControlsWhateve
   QApplication::setPalette(QPalette());
 }
 
+TEST_F(SettingsSheetTest, withoutAFeedTheAutomaticCheckIsGreyedAndSaysWhy) {
+  open("general");
+  SettingRow* automatic = nullptr;
+  for (auto* row : all<SettingRow>())
+    if (row->titleLabel()->text() == "Check for updates automatically") automatic = row;
+  ASSERT_NE(automatic, nullptr);
+  ASSERT_FALSE(updater.hasFeed());
+  EXPECT_FALSE(automatic->control()->isEnabled());
+  EXPECT_TRUE(static_cast<QAbstractButton*>(automatic->control())->isChecked());  // on by default
+  EXPECT_EQ(automatic->detailLabel()->text(), "This build of Qel names no update feed, so it can't look for new versions.");
+}
+
 TEST_F(SettingsSheetTest, draggingASliderStoresEachStepAndTouchesNoOtherRule) {
   open("alerts");
   auto rules = store->rules();

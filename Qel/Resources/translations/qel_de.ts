@@ -753,13 +753,29 @@
         <translation>„Beim Anmelden öffnen“ konnte nicht geändert werden</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="110"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="113"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="111"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="115"/>
+        <source>Check for updates automatically</source>
+        <translation>Automatisch nach Updates suchen</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/GeneralTab.cpp" line="116"/>
+        <source>Qel looks for a new version about once a day and tells you when there is one.</source>
+        <translation>Qel sucht etwa einmal am Tag nach einer neuen Version und sagt Bescheid, wenn es eine gibt.</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/GeneralTab.cpp" line="117"/>
+        <source>This build of Qel names no update feed, so it can&apos;t look for new versions.</source>
+        <translation>Dieser Build von Qel nennt keinen Update-Feed und kann daher nicht nach neuen Versionen suchen.</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/GeneralTab.cpp" line="120"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="123"/>
         <source>Receive Beta updates</source>
         <translation>Beta-Updates erhalten</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="114"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="124"/>
         <source>Get early access to upcoming versions and continue receiving stable updates.</source>
         <translation>Erhalte frühen Zugang zu kommenden Versionen und weiterhin stabile Updates.</translation>
     </message>
@@ -3937,28 +3953,28 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::Updater</name>
     <message>
-        <location filename="../../Updater.cpp" line="111"/>
+        <location filename="../../Updater.cpp" line="125"/>
         <source>The download page could not be opened: %@</source>
         <translation>Die Downloadseite konnte nicht geöffnet werden: %@</translation>
     </message>
     <message>
-        <location filename="../../Updater.cpp" line="152"/>
+        <location filename="../../Updater.cpp" line="168"/>
         <source>Qel could not reach the update feed.</source>
         <translation>Qel konnte die Update-Quelle nicht erreichen.</translation>
     </message>
     <message>
-        <location filename="../../Updater.cpp" line="150"/>
-        <location filename="../../Updater.cpp" line="154"/>
+        <location filename="../../Updater.cpp" line="166"/>
+        <location filename="../../Updater.cpp" line="170"/>
         <source>The update feed could not be read.</source>
         <translation>Die Update-Quelle konnte nicht gelesen werden.</translation>
     </message>
     <message>
-        <location filename="../../Updater.cpp" line="162"/>
+        <location filename="../../Updater.cpp" line="178"/>
         <source>Qel %@ is available.</source>
         <translation>Qel %@ ist verfügbar.</translation>
     </message>
     <message>
-        <location filename="../../Updater.cpp" line="164"/>
+        <location filename="../../Updater.cpp" line="180"/>
         <source>Qel %@ is the newest version.</source>
         <translation>Qel %@ ist die neueste Version.</translation>
     </message>

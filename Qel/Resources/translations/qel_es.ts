@@ -753,13 +753,29 @@
         <translation>No se pudo cambiar la apertura al iniciar sesión</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="110"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="113"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="111"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="115"/>
+        <source>Check for updates automatically</source>
+        <translation>Buscar actualizaciones automáticamente</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/GeneralTab.cpp" line="116"/>
+        <source>Qel looks for a new version about once a day and tells you when there is one.</source>
+        <translation>Qel busca una versión nueva más o menos una vez al día y te avisa cuando la hay.</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/GeneralTab.cpp" line="117"/>
+        <source>This build of Qel names no update feed, so it can&apos;t look for new versions.</source>
+        <translation>Esta compilación de Qel no indica ninguna fuente de actualizaciones, así que no puede buscar versiones nuevas.</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/GeneralTab.cpp" line="120"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="123"/>
         <source>Receive Beta updates</source>
         <translation>Recibir actualizaciones beta</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="114"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="124"/>
         <source>Get early access to upcoming versions and continue receiving stable updates.</source>
         <translation>Accede antes a las próximas versiones sin dejar de recibir las actualizaciones estables.</translation>
     </message>
@@ -3937,28 +3953,28 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::Updater</name>
     <message>
-        <location filename="../../Updater.cpp" line="111"/>
+        <location filename="../../Updater.cpp" line="125"/>
         <source>The download page could not be opened: %@</source>
         <translation>No se pudo abrir la página de descarga: %@</translation>
     </message>
     <message>
-        <location filename="../../Updater.cpp" line="152"/>
+        <location filename="../../Updater.cpp" line="168"/>
         <source>Qel could not reach the update feed.</source>
         <translation>Qel no pudo acceder al canal de actualizaciones.</translation>
     </message>
     <message>
-        <location filename="../../Updater.cpp" line="150"/>
-        <location filename="../../Updater.cpp" line="154"/>
+        <location filename="../../Updater.cpp" line="166"/>
+        <location filename="../../Updater.cpp" line="170"/>
         <source>The update feed could not be read.</source>
         <translation>No se pudo leer el canal de actualizaciones.</translation>
     </message>
     <message>
-        <location filename="../../Updater.cpp" line="162"/>
+        <location filename="../../Updater.cpp" line="178"/>
         <source>Qel %@ is available.</source>
         <translation>Qel %@ está disponible.</translation>
     </message>
     <message>
-        <location filename="../../Updater.cpp" line="164"/>
+        <location filename="../../Updater.cpp" line="180"/>
         <source>Qel %@ is the newest version.</source>
         <translation>Qel %@ es la versión más reciente.</translation>
     </message>

@@ -753,13 +753,29 @@
         <translation>L&apos;ouverture à la connexion n&apos;a pas pu être modifiée</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="110"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="113"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="111"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="115"/>
+        <source>Check for updates automatically</source>
+        <translation>Rechercher les mises à jour automatiquement</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/GeneralTab.cpp" line="116"/>
+        <source>Qel looks for a new version about once a day and tells you when there is one.</source>
+        <translation>Qel cherche une nouvelle version environ une fois par jour et vous prévient quand il y en a une.</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/GeneralTab.cpp" line="117"/>
+        <source>This build of Qel names no update feed, so it can&apos;t look for new versions.</source>
+        <translation>Cette version de Qel n&apos;indique aucun flux de mises à jour : elle ne peut donc pas chercher de nouvelles versions.</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/GeneralTab.cpp" line="120"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="123"/>
         <source>Receive Beta updates</source>
         <translation>Recevoir les mises à jour bêta</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="114"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="124"/>
         <source>Get early access to upcoming versions and continue receiving stable updates.</source>
         <translation>Accédez en avant-première aux prochaines versions tout en continuant à recevoir les mises à jour stables.</translation>
     </message>
@@ -3937,28 +3953,28 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::Updater</name>
     <message>
-        <location filename="../../Updater.cpp" line="111"/>
+        <location filename="../../Updater.cpp" line="125"/>
         <source>The download page could not be opened: %@</source>
         <translation>La page de téléchargement n&apos;a pas pu être ouverte&#xa0;: %@</translation>
     </message>
     <message>
-        <location filename="../../Updater.cpp" line="152"/>
+        <location filename="../../Updater.cpp" line="168"/>
         <source>Qel could not reach the update feed.</source>
         <translation>Qel n&apos;a pas pu joindre le flux de mises à jour.</translation>
     </message>
     <message>
-        <location filename="../../Updater.cpp" line="150"/>
-        <location filename="../../Updater.cpp" line="154"/>
+        <location filename="../../Updater.cpp" line="166"/>
+        <location filename="../../Updater.cpp" line="170"/>
         <source>The update feed could not be read.</source>
         <translation>Le flux de mises à jour n&apos;a pas pu être lu.</translation>
     </message>
     <message>
-        <location filename="../../Updater.cpp" line="162"/>
+        <location filename="../../Updater.cpp" line="178"/>
         <source>Qel %@ is available.</source>
         <translation>Qel %@ est disponible.</translation>
     </message>
     <message>
-        <location filename="../../Updater.cpp" line="164"/>
+        <location filename="../../Updater.cpp" line="180"/>
         <source>Qel %@ is the newest version.</source>
         <translation>Qel %@ est la version la plus récente.</translation>
     </message>

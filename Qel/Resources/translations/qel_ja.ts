@@ -748,13 +748,29 @@
         <translation>「ログイン時に開く」を変更できませんでした</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="110"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="113"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="111"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="115"/>
+        <source>Check for updates automatically</source>
+        <translation>アップデートを自動で確認</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/GeneralTab.cpp" line="116"/>
+        <source>Qel looks for a new version about once a day and tells you when there is one.</source>
+        <translation>Qel は 1 日に 1 回ほど新しいバージョンを探し、見つかったらお知らせします。</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/GeneralTab.cpp" line="117"/>
+        <source>This build of Qel names no update feed, so it can&apos;t look for new versions.</source>
+        <translation>この Qel のビルドにはアップデートフィードが指定されていないため、新しいバージョンを探せません。</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/GeneralTab.cpp" line="120"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="123"/>
         <source>Receive Beta updates</source>
         <translation>ベータ版のアップデートを受け取る</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="114"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="124"/>
         <source>Get early access to upcoming versions and continue receiving stable updates.</source>
         <translation>今後のバージョンを先行して試しつつ、安定版のアップデートも引き続き受け取ります。</translation>
     </message>
@@ -3913,28 +3929,28 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::Updater</name>
     <message>
-        <location filename="../../Updater.cpp" line="111"/>
+        <location filename="../../Updater.cpp" line="125"/>
         <source>The download page could not be opened: %@</source>
         <translation>ダウンロードページを開けませんでした：%@</translation>
     </message>
     <message>
-        <location filename="../../Updater.cpp" line="152"/>
+        <location filename="../../Updater.cpp" line="168"/>
         <source>Qel could not reach the update feed.</source>
         <translation>Qel はアップデートフィードに接続できませんでした。</translation>
     </message>
     <message>
-        <location filename="../../Updater.cpp" line="150"/>
-        <location filename="../../Updater.cpp" line="154"/>
+        <location filename="../../Updater.cpp" line="166"/>
+        <location filename="../../Updater.cpp" line="170"/>
         <source>The update feed could not be read.</source>
         <translation>アップデートフィードを読み込めませんでした。</translation>
     </message>
     <message>
-        <location filename="../../Updater.cpp" line="162"/>
+        <location filename="../../Updater.cpp" line="178"/>
         <source>Qel %@ is available.</source>
         <translation>Qel %@ が利用可能です。</translation>
     </message>
     <message>
-        <location filename="../../Updater.cpp" line="164"/>
+        <location filename="../../Updater.cpp" line="180"/>
         <source>Qel %@ is the newest version.</source>
         <translation>Qel %@ は最新バージョンです。</translation>
     </message>

@@ -748,13 +748,29 @@
         <translation>로그인 시 열기 설정을 바꿀 수 없음</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="110"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="113"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="111"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="115"/>
+        <source>Check for updates automatically</source>
+        <translation>업데이트 자동 확인</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/GeneralTab.cpp" line="116"/>
+        <source>Qel looks for a new version about once a day and tells you when there is one.</source>
+        <translation>Qel은 하루에 한 번쯤 새 버전을 찾아보고, 있으면 알려 줍니다.</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/GeneralTab.cpp" line="117"/>
+        <source>This build of Qel names no update feed, so it can&apos;t look for new versions.</source>
+        <translation>이 Qel 빌드에는 업데이트 피드가 지정되어 있지 않아 새 버전을 찾을 수 없습니다.</translation>
+    </message>
+    <message>
+        <location filename="../../Sheets/GeneralTab.cpp" line="120"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="123"/>
         <source>Receive Beta updates</source>
         <translation>베타 업데이트 받기</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="114"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="124"/>
         <source>Get early access to upcoming versions and continue receiving stable updates.</source>
         <translation>출시 예정 버전을 먼저 사용하면서 안정 버전 업데이트도 계속 받습니다.</translation>
     </message>
@@ -3913,28 +3929,28 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::Updater</name>
     <message>
-        <location filename="../../Updater.cpp" line="111"/>
+        <location filename="../../Updater.cpp" line="125"/>
         <source>The download page could not be opened: %@</source>
         <translation>다운로드 페이지를 열 수 없습니다: %@</translation>
     </message>
     <message>
-        <location filename="../../Updater.cpp" line="152"/>
+        <location filename="../../Updater.cpp" line="168"/>
         <source>Qel could not reach the update feed.</source>
         <translation>Qel이 업데이트 피드에 연결할 수 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../Updater.cpp" line="150"/>
-        <location filename="../../Updater.cpp" line="154"/>
+        <location filename="../../Updater.cpp" line="166"/>
+        <location filename="../../Updater.cpp" line="170"/>
         <source>The update feed could not be read.</source>
         <translation>업데이트 피드를 읽을 수 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../Updater.cpp" line="162"/>
+        <location filename="../../Updater.cpp" line="178"/>
         <source>Qel %@ is available.</source>
         <translation>Qel %@을(를) 사용할 수 있습니다.</translation>
     </message>
     <message>
-        <location filename="../../Updater.cpp" line="164"/>
+        <location filename="../../Updater.cpp" line="180"/>
         <source>Qel %@ is the newest version.</source>
         <translation>Qel %@이(가) 최신 버전입니다.</translation>
     </message>
