@@ -36,6 +36,7 @@
 #include "Qel/Window/PlainLabel.hpp"
 #include "Qel/Window/QtString.hpp"
 #include "Qel/Window/RoundGlyphButton.hpp"
+#include "Qel/Window/SlimScroller.hpp"
 #include "Qel/Window/Sparkline.hpp"
 #include "Qel/Window/TextButton.hpp"
 
@@ -43,6 +44,8 @@ namespace qel {
 
 namespace {
 
+// The width the tab's scroll bar takes at the sheet's right edge.
+constexpr int kScrollerRoom = SlimScroller::kWidth;
 
 QString cpuText(double cpu) { return qs(std::isfinite(cpu) ? fixed(cpu, 1) + "%" : fixed(cpu, 1)); }
 QString energyText(double watts) { return qs(std::isfinite(watts) ? fixed(watts, 1) + " W" : fixed(watts, 1)); }
@@ -158,7 +161,9 @@ ProcessDetail::ProcessDetail(const ViewContext& context, QWidget* parent)
     parts->setSpacing(0);
 
     auto* upper = new QVBoxLayout;
-    upper->setContentsMargins(24, 24, 24, 24);
+    // The tab's scroll area reaches into the right margin, where its scroll bar then runs clear
+    // of the cards; what is above it keeps the margin itself.
+    upper->setContentsMargins(24, 24, 24 - kScrollerRoom, 24);
     upper->setSpacing(18);
     upper->addWidget(header(*proc));
     tabs_ = new PillSegment(content_);
@@ -169,11 +174,11 @@ ProcessDetail::ProcessDetail(const ViewContext& context, QWidget* parent)
 
     auto* body = new QWidget;
     tabColumn_ = new QVBoxLayout(body);
-    tabColumn_->setContentsMargins(0, 0, 0, 0);
+    tabColumn_->setContentsMargins(0, 0, kScrollerRoom, 0);
     tabColumn_->setSpacing(0);
     now_ = nowTab(*proc);
     tabColumn_->addWidget(now_);
-    upper->addWidget(new TabScroll(body, kWidth - 48, content_));
+    upper->addWidget(new TabScroll(body, kWidth - 48 + kScrollerRoom, content_));
     parts->addLayout(upper);
     parts->addWidget(new Divider(content_));
     parts->addWidget(footer(*proc));
@@ -208,7 +213,7 @@ std::optional<ProcInfo> ProcessDetail::shown() const {
 QWidget* ProcessDetail::header(const ProcInfo& proc) {
   auto* box = new QWidget(content_);
   auto* row = new QHBoxLayout(box);
-  row->setContentsMargins(0, 0, 0, 0);
+  row->setContentsMargins(0, 0, kScrollerRoom, 0);
   row->setSpacing(14);
   auto* icon = new QLabel(box);
   icon->setFixedSize(44, 44);
@@ -340,7 +345,6 @@ void ProcessDetail::setTab(const std::string& tab) {
     now_->show();
   }
   tabs_->refresh();
-  window()->adjustSize();
 }
 
 void ProcessDetail::refresh() {
@@ -394,7 +398,6 @@ void ProcessDetail::showEnded() {
   connect(endedClose_, &QAbstractButton::clicked, this, &ProcessDetail::closeSheet);
   column->addWidget(endedClose_, 0, Qt::AlignLeft);
   column_->addWidget(box);
-  window()->adjustSize();
 }
 
 void ProcessDetail::quit(bool force) {

@@ -71,9 +71,7 @@ void FittedScrollArea::fit() {
                                                             : content->sizeHint().height();
   const int height = std::min(std::max(wanted, 0), maxHeight_);
   if (height == this->height()) return;
-  setFixedHeight(height);
-  // The window grows and shrinks with its content.
-  if (QWidget* w = window(); w != this) w->adjustSize();
+  setFixedHeight(height);  // the sheet's window follows its content's new height
 }
 
 bool FittedScrollArea::eventFilter(QObject* watched, QEvent* event) {

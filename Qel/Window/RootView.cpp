@@ -168,6 +168,8 @@ void RootView::storeChanged() {
   placeTabBar();  // a tab may have grown or shrunk with what it shows
   frame();
   const auto& toast = store.toast();
+  // A toast raised from a sheet (or while one is open) shows over that sheet.
+  toast_->standOver(sheets_->dialog());
   toast_->setMessage(toast ? std::optional<QString>(QString::fromStdString(*toast)) : std::nullopt);
 }
 
@@ -241,7 +243,11 @@ bool RootView::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-RootView::~RootView() { context_.store.setToastViewer(this, false); }
+RootView::~RootView() {
+  context_.store.setToastViewer(this, false);
+  // A toast standing over a sheet goes now: the sheets go with this view.
+  if (toast_->parentWidget() != this) delete toast_;
+}
 
 void RootView::visibilityChanged() {
   const bool on = screen_.on();
@@ -289,8 +295,10 @@ void RootView::placeOverlays() {
     placeTopBar();
     topBar_->raise();
   }
-  toast_->place(width());
-  toast_->raise();
+  if (toast_->parentWidget() == this) {  // not while it stands over a sheet
+    toast_->place(width());
+    toast_->raise();
+  }
 }
 
 void RootView::changeEvent(QEvent* event) {

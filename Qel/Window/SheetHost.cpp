@@ -1,7 +1,12 @@
 #include "Qel/Window/SheetHost.hpp"
 
 #include <QEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QScrollArea>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "Qel/Store/Store.hpp"
 #include "Qel/StoreBridge.hpp"
@@ -10,17 +15,64 @@ namespace qel {
 
 namespace {
 
-// A sheet's window; its content is made again when the language changes.
+// A sheet's window; its content is made again when the language changes. It is as tall as its
+// content, up to the screen's available height; beyond that the content scrolls, so every part of
+// a sheet can be reached on any screen.
 class SheetWindow : public QDialog {
  public:
-  SheetWindow(QWidget* owner, std::function<void()> refill) : QDialog(owner), refill_(std::move(refill)) {
+  SheetWindow(QWidget* owner, std::function<void()> refill)
+      : QDialog(owner), refill_(std::move(refill)), scroll_(new QScrollArea(this)) {
     setWindowModality(Qt::WindowModal);
     setWindowTitle(QStringLiteral("Qel"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setWidgetResizable(true);
+    scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll_->viewport()->setAutoFillBackground(false);
+    layout->addWidget(scroll_);
+  }
+
+  // Shows `content` in place of the last.
+  void setContent(QWidget* content) {
+    if (QWidget* old = scroll_->takeWidget()) {
+      old->removeEventFilter(this);
+      old->deleteLater();
+    }
+    if (!content) return;
+    scroll_->setWidget(content);
+    content->installEventFilter(this);
+    fit();
+  }
+
+  // As tall as the content wants at its width, but never taller than the screen leaves room for.
+  void fit() {
+    QWidget* content = scroll_->widget();
+    if (!content) return;
+    const int width = std::max(content->minimumWidth(), content->sizeHint().width());
+    const int forWidth = content->heightForWidth(width);
+    const int wanted = std::max({forWidth, content->sizeHint().height(), content->minimumHeight()});
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const int room = screen ? screen->availableGeometry().height() - kFrameAllowance : wanted;
+    resize(width, std::clamp(wanted, 1, std::max(room, 120)));
   }
 
  protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    // Its content changed what it holds (another tab, a process that ended): the window follows.
+    if (watched == scroll_->widget() && event->type() == QEvent::LayoutRequest && !fitPending_) {
+      fitPending_ = true;
+      QMetaObject::invokeMethod(
+          this,
+          [this] {
+            fitPending_ = false;
+            fit();
+          },
+          Qt::QueuedConnection);
+    }
+    return QDialog::eventFilter(watched, event);
+  }
+
   void changeEvent(QEvent* event) override {
     QDialog::changeEvent(event);
     // Later: the event still goes on to the children this would replace.
@@ -37,8 +89,13 @@ class SheetWindow : public QDialog {
   }
 
  private:
+  // What a window manager's title bar and edges take from the screen's height.
+  static constexpr int kFrameAllowance = 48;
+
   std::function<void()> refill_;
+  QScrollArea* scroll_;
   bool refillPending_ = false;
+  bool fitPending_ = false;
 };
 
 }  // namespace
@@ -108,13 +165,8 @@ void SheetHost::open(std::size_t index, const std::string& request) {
 
 void SheetHost::fill(std::size_t index) {
   if (!dialog_) return;
-  auto* layout = dialog_->layout();
-  while (auto* item = layout->takeAt(0)) {
-    delete item->widget();
-    delete item;
-  }
-  if (QWidget* content = registry_.sheets()[index].factory(context_, dialog_)) layout->addWidget(content);
-  dialog_->adjustSize();
+  auto* window = static_cast<SheetWindow*>(dialog_.data());
+  window->setContent(registry_.sheets()[index].factory(context_, dialog_));
 }
 
 void SheetHost::closeDialog() {

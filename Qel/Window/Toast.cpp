@@ -1,5 +1,6 @@
 #include "Qel/Window/Toast.hpp"
 
+#include <QEvent>
 #include <QFontMetricsF>
 #include <QGraphicsDropShadowEffect>
 #include <QPainter>
@@ -17,7 +18,7 @@ namespace {
 constexpr double kPadX = 18, kPadY = 8;
 }
 
-Toast::Toast(QWidget* parent) : QWidget(parent), frames_([this] { frame(); }) {
+Toast::Toast(QWidget* parent) : QWidget(parent), home_(parent), frames_([this] { frame(); }) {
   setFont(Fonts::text(13, QFont::Medium));
   setAttribute(Qt::WA_TransparentForMouseEvents);
   auto* shadow = new QGraphicsDropShadowEffect(this);
@@ -71,6 +72,30 @@ void Toast::hideEvent(QHideEvent* event) {
     frames_.stop();
     drawnProgress_ = progress_.to;
   }
+}
+
+void Toast::standOver(QWidget* window) {
+  QWidget* host = window && window->isVisible() ? window : home_.data();
+  if (!host || host == parentWidget()) return;
+  if (sheet_) sheet_->removeEventFilter(this);
+  sheet_ = host == home_ ? nullptr : window;
+  if (sheet_) sheet_->installEventFilter(this);
+  const bool shown = isVisible();
+  setParent(host);
+  place(host->width());
+  if (shown) {
+    show();
+    raise();
+  }
+}
+
+bool Toast::eventFilter(QObject* watched, QEvent* event) {
+  // The sheet goes (closed, or about to be deleted with the toast inside): back to the main window.
+  if (watched == sheet_ && (event->type() == QEvent::Hide || event->type() == QEvent::DeferredDelete))
+    standOver(nullptr);
+  else if (watched == sheet_ && event->type() == QEvent::Resize)
+    place(sheet_->width());
+  return QWidget::eventFilter(watched, event);
 }
 
 QSize Toast::sizeHint() const {

@@ -1,6 +1,9 @@
 #pragma once
 // The short message near the top of the main window: a light capsule with dark text and a soft
-// shadow. It slides down from the top edge while fading in, and leaves the same way.
+// shadow. It slides down from the top edge while fading in, and leaves the same way. While a
+// sheet's window is open over the main one the toast stands at the top of the sheet instead, so it
+// is always seen.
+#include <QPointer>
 #include <QWidget>
 
 #include <optional>
@@ -28,11 +31,16 @@ class Toast : public QWidget {
   // Centres the toast at the top of a parent `width` wide (and slides it by its progress).
   void place(int width);
 
+  // Stands over `window` (a sheet) while it is shown; back over the main window when it hides or
+  // when `window` is null.
+  void standOver(QWidget* window);
+
   QSize sizeHint() const override;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void hideEvent(QHideEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void animateTo(double target);
@@ -40,6 +48,8 @@ class Toast : public QWidget {
 
   QString text_;
   bool showing_ = false;
+  QPointer<QWidget> home_;   // the main window's view it belongs to
+  QPointer<QWidget> sheet_;  // the sheet it stands over for now
   Motion::Tween progress_;  // 0 hidden above the window, 1 in place
   double drawnProgress_ = 0;
   FrameTimer frames_;

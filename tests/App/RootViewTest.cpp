@@ -1,4 +1,5 @@
 #include <QAbstractButton>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPointer>
@@ -16,10 +17,12 @@
 #include "Qel/Window/PlainLabel.hpp"
 #include "Qel/Window/PlainToolTip.hpp"
 #include "Qel/Window/RootView.hpp"
+#include "Qel/Window/SheetHost.hpp"
 #include "Qel/Window/TabBar.hpp"
 #include "Qel/Window/Toast.hpp"
 #include "Qel/Window/TopBar.hpp"
 #include "tests/App/ShellFixture.hpp"
+#include "tests/support/Gallery.hpp"
 #include "tests/support/FeedServer.hpp"
 #include "tests/Window/Probe.hpp"
 
@@ -326,6 +329,33 @@ TEST_F(RootViewTest, toastShowsUntrustedTextAsWrittenAndLeaves) {
   toast->setMessage(std::nullopt);
   settle();
   EXPECT_FALSE(toast->isVisible());
+}
+
+TEST_F(RootViewTest, aToastRaisedUnderAnOpenSheetShowsOverTheSheetAndComesBackAfter) {
+  ShownRoot shown(context(), registry);
+  Toast* toast = shown.root->toast();
+  store->setShowingSettings(true);
+  settle();
+  QDialog* sheet = shown.root->sheets()->dialog();
+  ASSERT_NE(sheet, nullptr);
+  store->show("History erased");
+  settle();
+  ASSERT_TRUE(toast->isVisible());
+  EXPECT_EQ(toast->window(), sheet);  // in the sheet's window, over its content
+  EXPECT_TRUE(sheet->rect().contains(toast->geometry()));
+  EXPECT_NEAR(toast->geometry().center().x(), sheet->width() / 2, 1);
+  for (const char* look : {"light", "dark"}) {
+    test::useAppearance(look);
+    settle();
+    test::writeShot(*sheet, QStringLiteral("toast-over-sheet-%1").arg(QLatin1String(look)));
+  }
+  test::useAppearance("light");
+
+  store->setShowingSettings(false);
+  settle();
+  EXPECT_EQ(toast->parentWidget(), shown.root);
+  EXPECT_TRUE(toast->isVisible());  // still saying it, now over the main window
+  EXPECT_NEAR(toast->geometry().center().x(), kW / 2, 1);
 }
 
 TEST_F(RootViewTest, tabBarStaysCentredUnlessTheTopBarIsInTheWay) {

@@ -1,6 +1,10 @@
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 
 #include "Qel/Window/InitialFocusClearer.hpp"
 #include "Qel/Window/SheetHost.hpp"
@@ -158,4 +162,33 @@ TEST(InitialFocusClearer, clearsTheFirstFocusOnceButNeverATextField) {
     settle();
     EXPECT_TRUE(button->hasFocus());
   }
+}
+
+TEST_F(SheetHostTest, aSheetIsAsTallAsItsContentAndScrollsWhereTheScreenIsShorter) {
+  const int room = QGuiApplication::primaryScreen()->availableGeometry().height();
+  int height = 150;
+  registry.setSheetFactory("licenses", [&height](const ViewContext&, QWidget* parent) {
+    auto* content = new QWidget(parent);
+    content->setFixedSize(420, height);
+    return content;
+  });
+  auto host = makeHost();
+  store->setShowingLicenses(true);
+  settle();
+  ASSERT_TRUE(host->dialog());
+  EXPECT_EQ(host->dialog()->size(), QSize(420, 150));  // no more than it holds
+  host->dialog()->reject();
+  settle();
+
+  height = room * 2;  // far taller than the screen
+  store->setShowingLicenses(true);
+  settle();
+  ASSERT_TRUE(host->dialog());
+  EXPECT_LE(host->dialog()->height(), room);
+  auto* scroll = host->dialog()->findChild<QScrollArea*>();
+  ASSERT_NE(scroll, nullptr);
+  QScrollBar* bar = scroll->verticalScrollBar();
+  bar->setValue(bar->maximum());
+  // Scrolled to its end, the content's last row is in the window.
+  EXPECT_EQ(scroll->widget()->mapTo(scroll->viewport(), QPoint(0, height)).y(), scroll->viewport()->height());
 }

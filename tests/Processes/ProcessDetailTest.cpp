@@ -6,9 +6,12 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
+#include <QScrollArea>
 
 #include <cmath>
 
@@ -24,6 +27,7 @@
 #include "Qel/Window/Motion.hpp"
 #include "Qel/Window/PlainLabel.hpp"
 #include "Qel/Window/SheetHost.hpp"
+#include "Qel/Window/SlimScroller.hpp"
 #include "Qel/Window/Sparkline.hpp"
 #include "tests/Window/BusyAfternoon.hpp"
 #include "tests/support/TestProcesses.hpp"
@@ -305,6 +309,44 @@ TEST_F(ProcessDetailTest, aHostileNameIsShownLiterally) {
   // A path that is empty says so.
   publish({{.pid = 802, .name = "k", .cpu = 1, .startTime = 8}});
   EXPECT_EQ(open(802)->pathLabel()->text(), "Unknown path");
+}
+
+TEST_F(ProcessDetailTest, theWindowFitsTheTabShownAndTheEndedStateAndItsScrollBarKeepsOffTheCards) {
+  Updater updater(day.defaults, {});
+  ViewRegistry registry;
+  registerMainViews(registry, updater);
+  QWidget owner;
+  owner.show();
+  SheetHost host(day.context(), registry, &owner);
+  QObject::connect(day.bridge.get(), &StoreBridge::changed, &host, &SheetHost::sync);
+  const auto sheet = [&] { return host.dialog() ? host.dialog()->findChild<ProcessDetail*>() : nullptr; };
+  // The sheet's own height at its width: what the window should be while the screen has room.
+  const auto wanted = [&] {
+    const int forWidth = sheet()->heightForWidth(ProcessDetail::kWidth);
+    return forWidth > 0 ? forWidth : sheet()->sizeHint().height();
+  };
+  const int room = QGuiApplication::primaryScreen()->availableGeometry().height();
+
+  day.store->setDetailPID(2311);
+  BusyAfternoon::settle();
+  ASSERT_TRUE(sheet());
+  const int now = host.dialog()->height();
+  EXPECT_EQ(now, std::min(wanted(), room - 48));
+  // The cells keep clear of the strip at the right where the tab's scroll bar runs.
+  auto* scroll = sheet()->findChild<QScrollArea*>();
+  ASSERT_NE(scroll, nullptr);
+  for (auto* cell : sheet()->cells())
+    EXPECT_LE(cell->mapTo(scroll, QPoint(cell->width(), 0)).x(), scroll->width() - SlimScroller::kWidth);
+
+  sheet()->setTab("profile");
+  BusyAfternoon::settle();
+  EXPECT_EQ(host.dialog()->height(), std::min(wanted(), room - 48));
+  EXPECT_LT(host.dialog()->height(), now) << "the profile of an app without history is short";
+
+  publish({});  // the process ends
+  BusyAfternoon::settle();
+  EXPECT_EQ(host.dialog()->height(), wanted());
+  EXPECT_LT(host.dialog()->height(), 200);
 }
 
 TEST_F(ProcessDetailTest, theWindowOpensItAndEveryWayOfClosingClearsTheDetailPid) {
