@@ -10,6 +10,7 @@
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
+#include "Qel/Text/Unbreakable.hpp"
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/PlainLabel.hpp"
 #include "Qel/Window/QtString.hpp"
@@ -91,7 +92,8 @@ SleepSheet::SleepSheet(const ViewContext& context, const SleepSession& session, 
     words->setContentsMargins(14, 12, 14, 12);
     words->setSpacing(3);
     words->addWidget(new PlainLabel(qs(kind->title()), 13, QFont::DemiBold, Palette::primaryText(), card));
-    auto* advice = new PlainLabel(qs(kind->advice()), 13, QFont::Normal, Palette::secondaryText(), card);
+    // The commands it names wrap as one word.
+    auto* advice = new PlainLabel(qs(keepCommandsWhole(kind->advice())), 13, QFont::Normal, Palette::secondaryText(), card);
     advice->setWordWrap(true);
     words->addWidget(advice);
     row->addLayout(words, 1);

@@ -4,6 +4,9 @@
 #include <QApplication>
 #include <QLayout>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
 
 #include <filesystem>
 
@@ -144,6 +147,44 @@ TEST(SleepViewsTest, theOverviewsLineAndNoteOpenTheReportAndReturnClosesIt) {
   shown()->doneButton()->click();
   BusyAfternoon::settle();
   EXPECT_FALSE(store.sleepReport());
+}
+
+TEST(SleepSheetTest, everyWakeCanBeScrolledToAndCommandsStayWhole) {
+  BusyAfternoon fixture;
+  SleepSession s = night(80, 73);
+  const char* reasons[] = {"RTC alarm", "XHC1 USB", "EC.LidOpen", "RTC alarm", "WLAN wake", "ACPI button", "RTC alarm"};
+  int minute = 20;
+  for (const char* reason : reasons) s.wakes.push_back({.date = s.start + std::chrono::minutes(minute += 40), .seconds = 45,
+                                                          .charge = 79, .reason = reason});
+  fixture.store->setSleepReport(s);
+  Updater updater{fixture.defaults, {}};
+  ViewRegistry registry;
+  registerMainViews(registry, updater);
+  QWidget owner;
+  owner.resize(900, 700);
+  owner.show();
+  SheetHost host(fixture.context(), registry, &owner);
+  BusyAfternoon::settle();
+  auto* sheet = host.dialog() ? host.dialog()->findChild<SleepSheet*>() : nullptr;
+  ASSERT_NE(sheet, nullptr);
+  auto* list = qobject_cast<QScrollArea*>(sheet->wakeList());
+  ASSERT_NE(list, nullptr);
+  list->verticalScrollBar()->setValue(list->verticalScrollBar()->maximum());
+  BusyAfternoon::settle();
+  const auto rows = list->widget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+  ASSERT_EQ(rows.size(), std::size(reasons));
+  const QWidget* last = rows.back();
+  const int lastBottom = last->mapTo(list->viewport(), QPoint(0, last->height())).y();
+  EXPECT_LE(lastBottom, list->viewport()->height()) << "the last wake lies below the list's end";
+  EXPECT_GT(lastBottom, list->viewport()->height() - last->height()) << "the list scrolled no further than it needs";
+
+  // The advice names a command: it breaks between words, never inside the command.
+  for (auto* label : sheet->findChildren<QLabel*>())
+    if (label->text().contains(QStringLiteral("list"))) {
+      const QString text = label->text();
+      EXPECT_FALSE(text.contains(QStringLiteral("systemctl list-timers"))) << "an ordinary space or hyphen inside";
+      EXPECT_TRUE(text.contains(QStringLiteral("systemctl\u00A0list-\u2060timers"))) << text.toStdString();
+    }
 }
 
 TEST(SleepSheetGallery, theBusyAfternoonsNightInLightAndDark) {
