@@ -5,7 +5,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
-#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include <xcb/xcb.h>
@@ -27,23 +26,6 @@ QRect visibleArea(std::optional<QRect> icon, QPoint pointer) {
   if (!screen) screen = QGuiApplication::primaryScreen();
   return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
 }
-
-// Scrolls the card's content without a scroll bar; it asks for the content's whole height.
-class PanelScroll : public QScrollArea {
- public:
-  explicit PanelScroll(QWidget* content) {
-    setFrameShape(QFrame::NoFrame);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setWidgetResizable(true);
-    viewport()->setAutoFillBackground(false);
-    setAutoFillBackground(false);
-    setWidget(content);
-    content->setAutoFillBackground(false);
-  }
-  QSize sizeHint() const override { return widget()->sizeHint(); }
-  QSize minimumSizeHint() const override { return {widget()->minimumSizeHint().width(), 0}; }
-};
 
 }  // namespace
 
@@ -104,7 +86,7 @@ MenuBarPanel::MenuBarPanel(std::optional<QRect> icon, QPoint pointer, QWidget* c
   setWindowTitle(QString::fromStdString(L("Qel panel")));
   if (translucent_) setAttribute(Qt::WA_TranslucentBackground);
   setFocusPolicy(Qt::StrongFocus);
-  if (content) card_->layout()->addWidget(new PanelScroll(content));
+  if (content) card_->layout()->addWidget(content);
   card_->adjustSize();
   const std::optional<QRectF> iconF = icon ? std::optional<QRectF>(QRectF(*icon)) : std::nullopt;
   placement_ = panelFrame(iconF, QRectF(visibleArea(icon, pointer)), QPointF(pointer),

@@ -117,6 +117,29 @@ class OpenButton : public QAbstractButton {
   }
 };
 
+// The sections, scrolled without a scroll bar once the card is shorter than they are; it asks for
+// their whole height.
+class BodyScroll : public QScrollArea {
+ public:
+  explicit BodyScroll(QWidget* content) {
+    setFrameShape(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setWidgetResizable(true);
+    viewport()->setAutoFillBackground(false);
+    setAutoFillBackground(false);
+    setWidget(content);
+    content->setAutoFillBackground(false);  // after setWidget, which turns it on
+  }
+  // The sections' height at the panel's width, wrapped lines as they really wrap there.
+  QSize sizeHint() const override {
+    const int width = int(kPanelWidth) - 32;
+    const int forWidth = widget()->heightForWidth(width);
+    return {width, forWidth > 0 ? forWidth : widget()->sizeHint().height()};
+  }
+  QSize minimumSizeHint() const override { return {widget()->minimumSizeHint().width(), 0}; }
+};
+
 QHBoxLayout* row(int spacing) {
   auto* layout = new QHBoxLayout;
   layout->setContentsMargins(0, 0, 0, 0);
@@ -140,7 +163,13 @@ MenuPanel::MenuPanel(StoreBridge& bridge, Actions actions, QWidget* parent)
   setObjectName(QStringLiteral("qel.panel.content"));
   // As wide as the card's inside, whatever the texts ask for: long ones are cut, never widen it.
   setFixedWidth(int(kPanelWidth) - 32);
-  auto* layout = new QVBoxLayout(this);
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(12);
+  // The sections scroll when the screen is too short for all of them; the switches and the
+  // footer stay below them, always in reach.
+  auto* body = new QWidget;
+  auto* layout = new QVBoxLayout(body);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(12);
   layout->addWidget(buildHeader());
@@ -187,9 +216,11 @@ MenuPanel::MenuPanel(StoreBridge& bridge, Actions actions, QWidget* parent)
 
   layout->addWidget(buildSection(qs(L("Network")), &networkNote_, buildNetwork()));
   if (sections_.showBluetooth) layout->addWidget(buildSection(qs(L("Bluetooth devices")), &bluetoothNote_, buildBluetooth()));
-  layout->addWidget(new Hairline);
-  layout->addWidget(buildSwitches());
-  layout->addWidget(buildFooter());
+  body_ = new BodyScroll(body);
+  column->addWidget(body_, 1);
+  column->addWidget(new Hairline);
+  column->addWidget(buildSwitches());
+  column->addWidget(buildFooter());
 
   new InitialFocusClearer(this);
   toast_ = new PanelToast(this);

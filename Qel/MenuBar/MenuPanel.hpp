@@ -17,6 +17,7 @@
 #include "Qel/Window/OnScreenWatch.hpp"
 
 class QLabel;
+class QScrollArea;
 
 namespace qel {
 
@@ -69,6 +70,8 @@ class MenuPanel : public QWidget {
   QWidget* bluetoothRow() const { return bluetoothRow_; }
   PanelBatteries* batteries() const { return batteries_; }
   PlainLabel* bluetoothNote() const { return bluetoothNote_; }
+  // The sections above the switches, which scroll when the card is too short for them.
+  QScrollArea* body() const { return body_; }
 
   // Reads the store into every part.
   void refresh();
@@ -120,6 +123,7 @@ class MenuPanel : public QWidget {
   PlainLabel* bluetoothNote_ = nullptr;
   PanelBatteries* batteries_ = nullptr;
   PlainLabel* noDevices_ = nullptr;
+  QScrollArea* body_ = nullptr;
   QWidget* switches_ = nullptr;
   std::array<PanelToggle*, 3> toggles_{};
   PanelToast* toast_ = nullptr;

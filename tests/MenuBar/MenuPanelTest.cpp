@@ -7,6 +7,8 @@
 #include <QEnterEvent>
 #include <QLayout>
 #include <QMouseEvent>
+#include <QScrollArea>
+#include <QScrollBar>
 
 #include "Qel/MenuBar/MenuBarPanel.hpp"
 #include "Qel/MenuBar/MenuCell.hpp"
@@ -535,6 +537,34 @@ TEST_F(MenuPanelTest, theGlowEasesIntoTheTintOfANewLevel) {
   Motion::setEnabled(false);
 }
 
+TEST_F(MenuPanelTest, onACardShorterThanItsSectionsTheyScrollAndTheFooterStaysInReach) {
+  PanelCard card;
+  auto* panel = new MenuPanel(*fx.bridge, {});
+  card.layout()->addWidget(panel);
+  const int whole = card.sizeHint().height();
+  card.resize(card.width(), 520);  // the room a short screen leaves
+  card.show();
+  BusyAfternoon::settle();
+  ASSERT_LT(card.height(), whole);
+  const auto inCard = [&](const QWidget* w) {
+    return card.rect().contains(QRect(w->mapTo(&card, QPoint(0, 0)), w->size()));
+  };
+  for (int i = 0; i < 3; ++i) EXPECT_TRUE(inCard(panel->toggle(i))) << i;
+  const auto buttons = panel->findChildren<QAbstractButton*>();
+  for (const QString& footer : {QStringLiteral("Settings"), QStringLiteral("Quit"), QStringLiteral("Open Qel")}) {
+    const auto b = std::find_if(buttons.begin(), buttons.end(), [&](const QAbstractButton* x) { return x->text() == footer; });
+    ASSERT_NE(b, buttons.end()) << footer.toStdString();
+    EXPECT_TRUE(inCard(*b)) << footer.toStdString();
+  }
+  // The sections give way and scroll.
+  QScrollBar* bar = panel->body()->verticalScrollBar();
+  EXPECT_GT(bar->maximum(), 0);
+  // At its whole height nothing scrolls: the card asked for what the sections really need.
+  card.resize(card.width(), whole);
+  BusyAfternoon::settle();
+  EXPECT_EQ(bar->maximum(), 0);
+}
+
 TEST_F(MenuPanelTest, galleryLightAndDark) {
   ASSERT_TRUE(fx.connectDevices(BusyAfternoon::deskDevices()));
   for (const char* look : {"light", "dark"}) {
@@ -552,6 +582,9 @@ TEST_F(MenuPanelTest, galleryLightAndDark) {
     EXPECT_TRUE(card.grab().save(file)) << file.toStdString();
     card.setLevel(Level::high);  // the glow of a machine under strain
     EXPECT_TRUE(card.grab().save(dir + QStringLiteral("/panel-glow-high-%1.png").arg(QLatin1String(look))));
+    card.resize(card.width(), 560);  // on a short screen: the sections scroll above the switches
+    BusyAfternoon::settle();
+    EXPECT_TRUE(card.grab().save(dir + QStringLiteral("/panel-short-screen-%1.png").arg(QLatin1String(look))));
   }
 }
 
