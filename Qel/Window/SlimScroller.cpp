@@ -2,6 +2,7 @@
 
 #include <QAbstractScrollArea>
 #include <QPainter>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QStyleOptionSlider>
 
@@ -119,6 +120,9 @@ void SlimScroller::polish(QWidget* widget) {
     bar->setAttribute(Qt::WA_OpaquePaintEvent, false);  // the content shows around the knob
   } else if (auto* area = qobject_cast<QAbstractScrollArea*>(widget)) {
     HoverFlasher::attach(area);
+    // A plain scroll area is no stop of its own for Tab: what it holds takes the focus, and it
+    // scrolls to show it. (It would take a stop that shows nothing.)
+    if (qobject_cast<QScrollArea*>(area)) area->setFocusPolicy(Qt::NoFocus);
   }
 }
 

@@ -11,7 +11,6 @@
 #include "Qel/Updater.hpp"
 #include "Qel/Window/Motion.hpp"
 #include "Qel/Window/RootView.hpp"
-#include "Qel/Window/ScrollerRestyler.hpp"
 #include "tests/support/Gallery.hpp"
 #include "tests/Window/BusyAfternoon.hpp"
 #include "tests/Window/Probe.hpp"
@@ -49,7 +48,6 @@ void write(const QImage& image, const QString& name) {
 
 TEST(Gallery, overview) {
   Motion::setEnabled(false);
-  ScrollerRestyler::start();  // the program's scroll bars, as it shows them
   for (const char* appearance : {"light", "dark"}) {
     test::useAppearance(appearance);
     test::BusyAfternoon day;

@@ -12,7 +12,6 @@
 #include "Qel/Updater.hpp"
 #include "Qel/Window/Motion.hpp"
 #include "Qel/Window/RootView.hpp"
-#include "Qel/Window/ScrollerRestyler.hpp"
 #include "tests/support/Gallery.hpp"
 #include "tests/Window/BusyAfternoon.hpp"
 #include "tests/Window/Probe.hpp"
@@ -34,7 +33,6 @@ class LanguagesGallery : public ::testing::TestWithParam<const char*> {
  protected:
   void SetUp() override {
     Motion::setEnabled(false);
-    ScrollerRestyler::start();
     Loc::set(GetParam(), nullptr);
   }
   void TearDown() override {

@@ -10,7 +10,6 @@
 #include "Qel/Updater.hpp"
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/RootView.hpp"
-#include "Qel/Window/ScrollerRestyler.hpp"
 #include "tests/Pages/LaptopFixture.hpp"
 #include "tests/Window/Probe.hpp"
 
@@ -23,7 +22,6 @@ class EnergyGallery : public LaptopPageTest {
  protected:
   EnergyGallery() {
     Fonts::load();
-    ScrollerRestyler::start();
   }
 
   void shoot(const char* name) { shootPage(Page::energy, name); }

@@ -13,7 +13,6 @@
 #include "Qel/Updater.hpp"
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/RootView.hpp"
-#include "Qel/Window/ScrollerRestyler.hpp"
 #include "tests/Pages/PageFixture.hpp"
 #include "tests/Window/Probe.hpp"
 
@@ -27,7 +26,6 @@ class MemDiskGallery : public PageTest {
   // A minute of an afternoon: the browser, an editor, a build writing to disk.
   void feed() {
     Fonts::load();
-    ScrollerRestyler::start();
     struct Row {
       const char* name;
       double gib, rate;

@@ -9,7 +9,6 @@
 #include "Qel/Processes/PortsPanel.hpp"
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/RootView.hpp"
-#include "Qel/Window/ScrollerRestyler.hpp"
 #include "tests/Pages/NetFixture.hpp"
 #include "Qel/MainWindow.hpp"
 #include "tests/Window/LayoutFit.hpp"
@@ -52,7 +51,6 @@ class NetGallery : public NetTest {
  protected:
   NetGallery() {
     Fonts::load();
-    ScrollerRestyler::start();
     build(afternoon(), std::vector<PortEntry>{
                            listening(631, "TCP", 880, "cupsd", false), listening(3000, "TCP", 1502, "node", true),
                            listening(5353, "UDP", 1210, "firefox-esr", true),

@@ -15,7 +15,6 @@
 #include "Qel/Updater.hpp"
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/RootView.hpp"
-#include "Qel/Window/ScrollerRestyler.hpp"
 #include "tests/Pages/PageFixture.hpp"
 #include "tests/Window/Probe.hpp"
 
@@ -50,7 +49,6 @@ class PagesGallery : public PageTest {
   // Sixty seconds of an afternoon: a build running, a video call, the browser.
   void feed(int cores, bool gpu) {
     Fonts::load();
-    ScrollerRestyler::start();
     for (int t = 0; t < 60; ++t) {
       Snapshot s;
       CPUSample cpu;

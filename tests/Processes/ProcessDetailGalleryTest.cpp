@@ -11,7 +11,6 @@
 #include "Qel/History/HistoryDB.hpp"
 #include "Qel/Processes/ProcessDetail.hpp"
 #include "Qel/Window/Motion.hpp"
-#include "Qel/Window/ScrollerRestyler.hpp"
 #include "tests/support/Gallery.hpp"
 #include "tests/Window/BusyAfternoon.hpp"
 #include "tests/Window/Probe.hpp"
@@ -82,7 +81,6 @@ void shoot(ProcessDetail& sheet, const QString& name) {
 
 TEST(ProcessDetailGallery, nowAndProfileTabsAndASystemProcess) {
   Motion::setEnabled(false);
-  ScrollerRestyler::start();
   for (const char* appearance : {"light", "dark"}) {
     test::useAppearance(appearance);
     BusyAfternoon day;

@@ -10,7 +10,6 @@
 #include "Qel/Updater.hpp"
 #include "Qel/Window/Motion.hpp"
 #include "Qel/Window/RootView.hpp"
-#include "Qel/Window/ScrollerRestyler.hpp"
 #include "tests/support/Gallery.hpp"
 #include "tests/Window/BusyAfternoon.hpp"
 #include "tests/Window/Probe.hpp"
@@ -25,7 +24,6 @@ using qel::test::writeShot;
 
 TEST(ProcessesGallery, tableWithASelection) {
   Motion::setEnabled(false);
-  ScrollerRestyler::start();
   for (const char* appearance : {"light", "dark"}) {
     test::useAppearance(appearance);
     test::BusyAfternoon day;

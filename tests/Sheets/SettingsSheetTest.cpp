@@ -27,7 +27,6 @@
 #include "Qel/Window/Motion.hpp"
 #include "Qel/Window/PageMeta.hpp"
 #include "Qel/Window/PlainLabel.hpp"
-#include "Qel/Window/ScrollerRestyler.hpp"
 #include "tests/support/Gallery.hpp"
 #include "tests/App/ShellFixture.hpp"
 #include "tests/Window/BusyAfternoon.hpp"
@@ -417,7 +416,6 @@ using qel::test::galleryFolder;
 
 TEST(SettingsGallery, everyTab) {
   Motion::setEnabled(false);
-  ScrollerRestyler::start();
   for (const char* appearance : {"light", "dark"}) {
     test::useAppearance(appearance);
     test::BusyAfternoon day;

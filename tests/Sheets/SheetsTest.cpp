@@ -16,7 +16,6 @@
 #include "Qel/Sheets/WhatsNewSheet.hpp"
 #include "Qel/UpdateNotices.hpp"
 #include "Qel/Window/CapsuleButton.hpp"
-#include "Qel/Window/ScrollerRestyler.hpp"
 #include "Qel/Window/SheetHost.hpp"
 #include "Qel/Window/TopBar.hpp"
 #include "tests/App/ShellFixture.hpp"
@@ -92,7 +91,6 @@ class SheetsTest : public test::ShellTest {
 };
 
 void saveGallery(QWidget* sheet, const std::string& name) {
-  ScrollerRestyler::start();  // the program's scroll bars, as it shows them
   const auto folder = std::filesystem::path(QEL_ARTIFACTS) / "gallery";
   std::filesystem::create_directories(folder);
   for (const char* appearance : {"light", "dark"}) {

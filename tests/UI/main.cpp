@@ -3,6 +3,8 @@
 
 #include <QApplication>
 
+#include "Qel/Window/ScrollerRestyler.hpp"
+
 #include <ctime>
 
 int main(int argc, char** argv) {
@@ -14,6 +16,8 @@ int main(int argc, char** argv) {
     tzset();
   }
   QApplication app(argc, argv);
+  // Every view is drawn with the program's own scroll bars, as the program starts them.
+  qel::ScrollerRestyler::start();
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
