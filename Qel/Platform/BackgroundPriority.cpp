@@ -1,10 +1,11 @@
 #include "Qel/Platform/BackgroundPriority.hpp"
 
-#include <fcntl.h>
+#include <linux/capability.h>
 #include <sys/resource.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <vector>
@@ -19,7 +20,7 @@ constexpr int kIoprioWhoProcess = 1;
 constexpr int kIoprioClassShift = 13;
 constexpr int kIoprioClassIdle = 3;
 constexpr int kBackgroundNice = 19;
-constexpr const char* kBackgroundWeight = "1";
+constexpr std::uint64_t kBackgroundWeight = 1;  // the lowest the CPU controller takes
 
 int ioprioGet(std::int32_t tid) { return int(::syscall(SYS_ioprio_get, kIoprioWhoProcess, tid)); }
 int ioprioSet(std::int32_t tid, int value) { return int(::syscall(SYS_ioprio_set, kIoprioWhoProcess, tid, value)); }
@@ -31,16 +32,46 @@ std::optional<int> niceOf(std::int32_t tid) {
   return nice;
 }
 
-bool writeSmallFile(const std::string& file, const std::string& text) {
-  const int fd = ::open(file.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
-  if (fd < 0) return false;
-  const bool ok = ::write(fd, text.data(), text.size()) == ssize_t(text.size());
-  return ::close(fd) == 0 && ok;
+// Whether this thread may lower nice values (CAP_SYS_NICE in its effective set).
+bool hasCapSysNice() {
+  __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+  __user_cap_data_struct data[2]{};
+  if (::syscall(SYS_capget, &header, data) != 0) return false;
+  return (data[CAP_SYS_NICE / 32].effective & (1u << (CAP_SYS_NICE % 32))) != 0;
+}
+
+std::uint64_t niceLimit() {
+  struct rlimit limit {};
+  if (::getrlimit(RLIMIT_NICE, &limit) != 0) return 0;
+  return limit.rlim_cur == RLIM_INFINITY ? UINT64_MAX : std::uint64_t(limit.rlim_cur);
+}
+
+// The unit a cgroup path ends in.
+std::string unitOf(const std::string& scope) { return scope.substr(scope.rfind('/') + 1); }
+
+// The cgroup of the user's service manager ("…/user@1000.service") that `scope` lies in; "" when
+// the scope is not one of its units.
+std::string managerOf(const std::string& scope) {
+  std::size_t from = 0;
+  while (from < scope.size()) {
+    const auto slash = scope.find('/', from + 1);
+    const std::string part = scope.substr(from + 1, slash == std::string::npos ? std::string::npos : slash - from - 1);
+    if (part.starts_with("user@") && part.ends_with(".service")) return scope.substr(0, slash);
+    if (slash == std::string::npos) break;
+    from = slash;
+  }
+  return {};
 }
 
 }  // namespace
 
 int restorableIoPriority(int saved) { return saved >> kIoprioClassShift == 0 ? 0 : saved; }
+
+bool niceCanReturn(int nice, std::uint64_t limit, bool capSysNice) {
+  if (capSysNice) return true;
+  // RLIMIT_NICE n lets a user go down to nice 20 − n.
+  return nice >= 20 - int(std::min<std::uint64_t>(limit, 40));
+}
 
 BackgroundPriority::~BackgroundPriority() {
   std::vector<std::int32_t> pids;
@@ -48,8 +79,11 @@ BackgroundPriority::~BackgroundPriority() {
   for (const auto pid : pids) restore(pid);
 }
 
-std::string BackgroundPriority::weightFile(const std::string& scope) const {
-  return root_.sys("fs/cgroup" + scope + "/cpu.weight").string();
+bool BackgroundPriority::canRestore(const ProcessIdentity& id) {
+  if (const std::string scope = usableScope(id.pid); !scope.empty() && units_ && units_->cpuWeight(unitOf(scope)))
+    return true;
+  const auto nice = niceOf(id.pid);
+  return !nice || niceCanReturn(*nice, niceLimit(), hasCapSysNice());
 }
 
 bool BackgroundPriority::lower(const ProcessIdentity& id) {
@@ -67,21 +101,40 @@ bool BackgroundPriority::lower(const ProcessIdentity& id) {
   return true;
 }
 
-bool BackgroundPriority::lowerScope(Lowered& entry) {
-  const auto cgroup = readText(root_.proc(std::to_string(entry.id.pid) + "/cgroup"), 64 * 1024);
+std::string BackgroundPriority::usableScope(std::int32_t pid) const {
+  const auto cgroup = readText(root_.proc(std::to_string(pid) + "/cgroup"), 64 * 1024);
   const std::string scope = cgroup ? appScopeOfCgroup(*cgroup) : std::string();
-  if (scope.empty()) return false;
+  if (scope.empty()) return {};
   // The commands this program runs share its scope: lowering that would slow the program too.
   if (const auto own = readText(root_.proc("self/cgroup"), 64 * 1024); own && appScopeOfCgroup(*own) == scope)
-    return false;
+    return {};
+  // The manager can weigh CPU only when the system handed it the CPU controller; without it a
+  // new weight would be accepted and change nothing.
+  const std::string manager = managerOf(scope);
+  if (manager.empty()) return {};
+  const auto controllers = readText(root_.sys("fs/cgroup" + manager + "/cgroup.controllers"), 4096);
+  if (!controllers) return {};
+  std::string_view rest = *controllers;
+  while (!rest.empty()) {
+    const auto space = rest.find_first_of(" \n");
+    if (rest.substr(0, space) == "cpu") return scope;
+    rest.remove_prefix(space == std::string_view::npos ? rest.size() : space + 1);
+  }
+  return {};
+}
+
+bool BackgroundPriority::lowerScope(Lowered& entry) {
+  const std::string scope = usableScope(entry.id.pid);
+  if (scope.empty() || !units_) return false;
   if (auto it = scopes_.find(scope); it != scopes_.end()) {
     ++it->second.users;
     entry.scope = scope;
     return true;
   }
-  const auto weight = readText(weightFile(scope), 64);
-  if (!weight || trim(*weight).empty() || !writeSmallFile(weightFile(scope), kBackgroundWeight)) return false;
-  scopes_[scope] = Scope{.weight = std::string(trim(*weight)), .users = 1};
+  const std::string unit = unitOf(scope);
+  const auto weight = units_->cpuWeight(unit);
+  if (!weight || units_->setCpuWeight(unit, kBackgroundWeight) != UnitWrite::done) return false;
+  scopes_[scope] = Scope{.unit = unit, .weight = *weight, .users = 1};
   entry.scope = scope;
   return true;
 }
@@ -156,14 +209,10 @@ bool BackgroundPriority::releaseScope(const std::string& scope) {
   auto it = scopes_.find(scope);
   if (it == scopes_.end()) return true;
   if (--it->second.users > 0) return true;
-  const std::string original = it->second.weight;
+  const Scope released = it->second;
   scopes_.erase(it);
-  if (!writeSmallFile(weightFile(scope), original)) {
-    // The scope itself ended with its last process: nothing is left to restore.
-    return !std::filesystem::exists(weightFile(scope));
-  }
-  const auto now = readText(weightFile(scope), 64);
-  return now && trim(*now) == original;
+  // A unit that ended with its last process has nothing left to restore.
+  return units_ && units_->setCpuWeight(released.unit, released.weight) != UnitWrite::failed;
 }
 
 void BackgroundPriority::forget(std::int32_t pid) {

@@ -1,15 +1,18 @@
 #pragma once
-// Puts processes at background priority and back. Where the process's application scope
-// (its systemd "app-….scope") lets us write its cpu.weight, the whole scope gets the lowest
-// weight; otherwise every thread gets nice 19 and the idle I/O class. The original values are
-// kept, so restoring puts back what was there, and a restore that the system refuses (an
-// unprivileged user can't lower a nice value again) says so.
+// Puts processes at background priority and back. A desktop application runs in its own unit
+// of the user's service manager (an "app-….scope"); where that manager may use the CPU
+// controller (systemd hands it to user sessions since version 252), the unit is given the
+// lowest CPU weight for the session and its own weight back on restore, which any user may do.
+// Otherwise every thread gets nice 19 and the idle I/O class, with the original values kept;
+// an unprivileged user can't take a nice value back down, so that restore fails and says so.
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 
 #include "Qel/Platform/ProcessSignals.hpp"
 #include "Qel/Platform/SysRoot.hpp"
+#include "Qel/Platform/UserUnits.hpp"
 
 namespace qel {
 
@@ -20,9 +23,14 @@ enum class RestoreOutcome { restored, gone, failed };
 // but 0: that one goes back as plain "none".
 int restorableIoPriority(int saved);
 
+// Whether a thread raised to nice 19 may be set back to `nice`: with CAP_SYS_NICE always,
+// otherwise only down to 20 − RLIMIT_NICE (`niceLimit`, 0 on most systems: not at all).
+bool niceCanReturn(int nice, std::uint64_t niceLimit, bool capSysNice);
+
 class BackgroundPriority {
  public:
-  explicit BackgroundPriority(SysRoot root = {}) : root_(std::move(root)) {}
+  explicit BackgroundPriority(SysRoot root = {}, std::unique_ptr<UserUnits> units = std::make_unique<SessionUserUnits>())
+      : root_(std::move(root)), units_(std::move(units)) {}
   // Puts back everything still lowered that can be put back.
   ~BackgroundPriority();
   BackgroundPriority(const BackgroundPriority&) = delete;
@@ -37,6 +45,9 @@ class BackgroundPriority {
   // weight back).
   void forget(std::int32_t pid);
   bool isLowered(std::int32_t pid) const { return lowered_.count(pid) != 0; }
+  // Whether lowering the process now could be undone: through its application's unit, or
+  // because this program may put its nice value back.
+  bool canRestore(const ProcessIdentity& id);
 
  private:
   struct ThreadPriority {
@@ -49,17 +60,21 @@ class BackgroundPriority {
     std::map<std::int32_t, ThreadPriority> threads;  // tid → original
   };
   struct Scope {
-    std::string weight;  // the original cpu.weight text
+    std::string unit;
+    std::uint64_t weight = kUnsetCpuWeight;  // the unit's own setting, put back on release
     int users = 0;
   };
 
+  // The application scope (cgroup path) that lowering `pid` would slow, when the manager of it
+  // may weigh its CPU and it is not this program's own; "" otherwise.
+  std::string usableScope(std::int32_t pid) const;
   bool lowerScope(Lowered& entry);
   bool lowerThreads(Lowered& entry);
   bool releaseScope(const std::string& scope);
   RestoreOutcome restoreThreads(const Lowered& entry);
-  std::string weightFile(const std::string& scope) const;
 
   SysRoot root_;
+  std::unique_ptr<UserUnits> units_;
   std::map<std::int32_t, Lowered> lowered_;
   std::map<std::string, Scope> scopes_;
 };

@@ -22,11 +22,14 @@ std::optional<std::string> tameKey(const ProcInfo& proc, std::int32_t ownPid) {
   return proc.appKey;
 }
 
-std::string tameNote(const std::string& name, const std::string* rule, int tamed) {
+std::string tameNote(const std::string& name, const std::string* rule, int tamed, bool reversible, int kept) {
   if (rule && *rule == "slow") {
-    std::string text = L("After you switch to another app, every process of %@ drops to background priority. It "
-                         "recovers as soon as you switch back.",
-                         {name});
+    std::string text = reversible ? L("After you switch to another app, every process of %@ drops to background "
+                                      "priority. It recovers as soon as you switch back.",
+                                      {name})
+                                  : L("After you switch to another app, every process of %@ drops to background "
+                                      "priority. It can't be raised again until %@ restarts.",
+                                      {name, name});
     if (tamed > 0) text += Ln(" %n processes are slowed right now.", tamed);
     return text;
   }
@@ -37,9 +40,12 @@ std::string tameNote(const std::string& name, const std::string* rule, int tamed
     if (tamed > 0) text += Ln(" %n processes are paused right now.", tamed);
     return text;
   }
-  return L("%@ can slow down or pause automatically after you switch to another app. That saves power and keeps the "
-           "front app smooth.",
-           {name});
+  std::string text = L("%@ can slow down or pause automatically after you switch to another app. That saves power "
+                       "and keeps the front app smooth.",
+                       {name});
+  if (kept > 0) return text + L(" %@ stays slowed until it restarts.", {name});
+  if (!reversible) text += L(" Slowing it down can't be undone until %@ restarts.", {name});
+  return text;
 }
 
 TameControl::TameControl(Store& store, const ProcInfo& proc, QWidget* parent)
@@ -48,6 +54,7 @@ TameControl::TameControl(Store& store, const ProcInfo& proc, QWidget* parent)
     hide();
     return;
   }
+  reversible_ = store_.slowingReversible(proc);
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(8);
@@ -88,11 +95,13 @@ void TameControl::refresh() {
 }
 
 std::string TameControl::note(const std::string& key) const {
-  int tamed = 0;
+  int tamed = 0, kept = 0;
   for (const auto& [pid, t] : store_.tamed()) tamed += t.key == key;
+  for (const auto& [pid, t] : store_.keptSlow()) kept += t.key == key && !store_.tamed().contains(pid);
   const auto& rules = store_.tameRules();
   const auto rule = rules.find(key);
-  return tameNote(appKeyName(store_.apps(), key), rule == rules.end() ? nullptr : &rule->second, tamed);
+  return tameNote(appKeyName(store_.apps(), key), rule == rules.end() ? nullptr : &rule->second, tamed, reversible_,
+                  kept);
 }
 
 }  // namespace qel

@@ -23,8 +23,11 @@ class Store;
 std::optional<std::string> tameKey(const ProcInfo& proc, std::int32_t ownPid);
 
 // The sentence for an app called `name` under the rule word `rule` (none: no rule) with `tamed`
-// of its processes slowed or paused right now.
-std::string tameNote(const std::string& name, const std::string* rule, int tamed);
+// of its processes slowed or paused right now. Where slowing can't be undone (`reversible`
+// false) it says so before the user chooses it; `kept` processes that were slowed and could not
+// be given their priority back are said to stay slowed.
+std::string tameNote(const std::string& name, const std::string* rule, int tamed, bool reversible = true,
+                     int kept = 0);
 
 class TameControl : public QWidget {
   Q_OBJECT
@@ -46,6 +49,7 @@ class TameControl : public QWidget {
  private:
   Store& store_;
   std::optional<std::string> key_;
+  bool reversible_ = true;  // whether slowing this process could be undone
   PillSegment* segment_ = nullptr;
   PlainLabel* note_ = nullptr;
 };

@@ -256,9 +256,15 @@ class Store {
   std::string quietNote() const;
   std::vector<MenuBarPart> menuBarParts() const;
   const std::map<std::int32_t, TamedProc>& tamed() const { return tamed_; }
+  // Processes that taming slowed and could not give their priority back (an ordinary user can't
+  // lower a nice value again): they stay slowed until they end.
+  const std::map<std::int32_t, TamedProc>& keptSlow() const { return keptSlow_; }
+  // Whether slowing `proc` down could be undone on this computer.
+  bool slowingReversible(const ProcInfo& proc);
   void setTame(std::optional<TameMode> mode, const std::string& key);
   void releaseTamed(std::int32_t pid);
-  void releaseTamed(const std::string& key);
+  // Lets go of every process of an app; how many stay slowed.
+  int releaseTamed(const std::string& key);
   void releaseAllTamed();
 
   // Insights: findings, the replay, per-app usage and profiles, the battery forecast, memory advice.
@@ -507,6 +513,7 @@ class Store {
   InhibitLock awakeLock_;
   bool menuBusy_ = false;
   std::map<std::int32_t, TamedProc> tamed_;
+  std::map<std::int32_t, TamedProc> keptSlow_;
   BackgroundPriority priority_;
   bool frontUnknownTold_ = false;
   SerialQueue notifyQueue_{"qel.notify"};

@@ -39,10 +39,16 @@ void Store::installTamer() {
 }
 
 void Store::maintainTaming(const std::vector<ProcInfo>& procs) {
-  if (tameRules_.empty() && tamed_.empty()) return;
-
+  if (tameRules_.empty() && tamed_.empty() && keptSlow_.empty()) return;
   std::map<std::int32_t, std::uint64_t> live;
   for (const auto& p : procs) live.emplace(p.pid, p.startTime);
+  // A process left slowed is forgotten once it ends: its next start runs at normal priority.
+  const auto ended = [&](const auto& entry) {
+    const auto l = live.find(entry.first);
+    return l == live.end() || l->second != entry.second.startTime;
+  };
+  if (std::erase_if(keptSlow_, ended) > 0) changed();
+  if (tameRules_.empty() && tamed_.empty()) return;
   bool forgot = false;
   for (auto it = tamed_.begin(); it != tamed_.end();) {
     const auto l = live.find(it->first);
@@ -122,18 +128,24 @@ RestoreOutcome Store::letGo(std::int32_t pid) {
   }
   // Quiet mode still holds it at background priority.
   if (throttled_.count(pid)) return RestoreOutcome::restored;
-  return priority_.restore(pid);
+  const RestoreOutcome outcome = priority_.restore(pid);
+  if (outcome == RestoreOutcome::failed) keptSlow_[pid] = t;
+  return outcome;
 }
+
+bool Store::slowingReversible(const ProcInfo& p) { return priority_.canRestore({p.pid, p.startTime}); }
 
 void Store::releaseTamed(std::int32_t pid) {
   if (letGo(pid) == RestoreOutcome::failed) show(L("Couldn't restore the priority of %@", {nameOf(pid)}));
 }
 
-void Store::releaseTamed(const std::string& key) {
+int Store::releaseTamed(const std::string& key) {
   std::vector<std::int32_t> pids;
   for (const auto& [pid, t] : tamed_)
     if (t.key == key) pids.push_back(pid);
-  for (const auto pid : pids) releaseTamed(pid);
+  int kept = 0;
+  for (const auto pid : pids) kept += letGo(pid) == RestoreOutcome::failed;
+  return kept;
 }
 
 void Store::releaseAllTamed() {
@@ -172,8 +184,9 @@ void Store::setTame(std::optional<TameMode> mode, const std::string& key) {
   if (!mode) {
     rules.erase(key);
     setTameRules(std::move(rules));
-    releaseTamed(key);
-    show(L("Removed the rule for %@", {name}));
+    // One toast that tells it all: a success would hide the failure if it came second.
+    show(releaseTamed(key) > 0 ? L("Removed the rule for %@, but it stays slowed until it restarts", {name})
+                               : L("Removed the rule for %@", {name}));
     return;
   }
   rules[key] = std::string(rawValue(*mode));

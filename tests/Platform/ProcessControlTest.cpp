@@ -1,8 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <map>
+#include <memory>
+
 #include "Qel/Platform/BackgroundPriority.hpp"
 #include "Qel/Platform/ProcPidCgroup.hpp"
 #include "Qel/Platform/ProcessSignals.hpp"
+#include "Qel/Platform/UserUnits.hpp"
+#include "tests/support/DBusMock.hpp"
 #include "tests/support/TempDir.hpp"
 #include "tests/support/TestProcesses.hpp"
 
@@ -102,33 +107,127 @@ TEST(BackgroundPriority, theIoPriorityPutBackIsOneTheKernelTakes) {
   for (const auto& c : cases) EXPECT_EQ(restorableIoPriority(c.saved), c.restored) << c.saved;
 }
 
-TEST(BackgroundPriority, aScopeIsLoweredOnlyWhenItIsNotThisProgramsOwn) {
-  const std::string scope = "user.slice/user-1000.slice/user@1000.service/app.slice/app-gnome-x-4242.scope";
+namespace {
+
+// A service manager that keeps its units' weights in a map; `gone` units have ended.
+class FakeUnits final : public UserUnits {
+ public:
+  std::optional<std::uint64_t> cpuWeight(const std::string& unit) override {
+    const auto it = weights->find(unit);
+    return it == weights->end() ? std::nullopt : std::optional(it->second);
+  }
+  UnitWrite setCpuWeight(const std::string& unit, std::uint64_t weight) override {
+    ++writes;
+    if (!weights->contains(unit)) return UnitWrite::gone;
+    (*weights)[unit] = weight;
+    return UnitWrite::done;
+  }
+  std::shared_ptr<std::map<std::string, std::uint64_t>> weights = std::make_shared<std::map<std::string, std::uint64_t>>();
+  int writes = 0;
+};
+
+}  // namespace
+
+TEST(BackgroundPriority, anAppsUnitIsSlowedWhereItsManagerMayWeighCpuAndGetsItsOwnWeightBack) {
+  const std::string manager = "user.slice/user-1000.slice/user@1000.service";
+  const std::string unit = "app-gnome-x-4242.scope", scope = manager + "/app.slice/" + unit;
   struct Case {
-    const char* ownCgroup;  // where this program runs
+    const char* what;
+    std::string ownCgroup;    // where this program runs
+    const char* controllers;  // what the system handed the user's manager
     bool lowered;
   } cases[] = {
-      {"0::/user.slice/user-1000.slice/user@1000.service/app.slice/app-gnome-qel-7.scope\n", true},
-      {"0::/user.slice/user-1000.slice/session-2.scope\n", true},
+      {"delegated", "0::/user.slice/user-1000.slice/session-2.scope\n", "cpu memory pids\n", true},
+      {"no CPU controller for the user", "0::/user.slice/user-1000.slice/session-2.scope\n", "memory pids\n", false},
       // A process started by this program (a command it runs) shares its scope.
-      {"0::/user.slice/user-1000.slice/user@1000.service/app.slice/app-gnome-x-4242.scope\n", false},
+      {"this program's own scope", "0::/" + scope + "\n", "cpu memory pids\n", false},
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
     TempDir root;
-    const std::int32_t pid = getpid() == 4242 ? 4243 : 4242;
-    root.write("proc/" + std::to_string(pid) + "/stat",
-               std::to_string(pid) + " (x) S 1 1 1 0 -1 4194304 0 0 0 0 0 0 0 0 20 0 1 0 777 0 0\n");
-    root.write("proc/" + std::to_string(pid) + "/cgroup", "0::/" + scope + "\n");
-    root.write("proc/self/cgroup", c.ownCgroup);
-    const auto weight = root.write("sys/fs/cgroup/" + scope + "/cpu.weight", "100\n");
-    {
-      BackgroundPriority priority(SysRoot{root.path()});
-      // The fixture's process has no threads to lower one by one.
-      EXPECT_EQ(priority.lower({pid, 777}), c.lowered) << c.ownCgroup;
-      EXPECT_EQ(readFile(weight), c.lowered ? "1" : "100\n") << c.ownCgroup;
+    const std::int32_t a = getpid() == 4242 ? 4243 : 4242, b = a + 10;
+    for (const auto pid : {a, b}) {
+      const std::string dir = "proc/" + std::to_string(pid) + "/";
+      root.write(dir + "stat", std::to_string(pid) + " (x) S 1 1 1 0 -1 4194304 0 0 0 0 0 0 0 0 20 0 1 0 777 0 0\n");
+      root.write(dir + "cgroup", "0::/" + scope + "\n");
     }
-    EXPECT_EQ(readFile(weight), c.lowered ? "100" : "100\n") << c.ownCgroup;
+    root.write("proc/self/cgroup", c.ownCgroup);
+    root.write("sys/fs/cgroup/" + manager + "/cgroup.controllers", c.controllers);
+    auto units = std::make_unique<FakeUnits>();
+    FakeUnits& seen = *units;
+    (*seen.weights)[unit] = kUnsetCpuWeight;
+    const auto weights = seen.weights;
+    {
+      BackgroundPriority priority(SysRoot{root.path()}, std::move(units));
+      if (c.lowered) EXPECT_TRUE(priority.canRestore({a, 777}));  // through the unit, whoever may renice
+      // The fixture's processes have no threads to lower one by one.
+      EXPECT_EQ(priority.lower({a, 777}), c.lowered);
+      EXPECT_EQ(priority.lower({b, 777}), c.lowered);  // the same unit: asked once
+      EXPECT_EQ(weights->at(unit), c.lowered ? 1u : kUnsetCpuWeight);
+      EXPECT_EQ(seen.writes, c.lowered ? 1 : 0);
+      EXPECT_EQ(priority.restore(a), RestoreOutcome::restored);
+      EXPECT_EQ(weights->at(unit), c.lowered ? 1u : kUnsetCpuWeight);  // b still holds it low
+    }
+    // Whatever is still lowered gets the unit's own setting back when the owner goes.
+    EXPECT_EQ(weights->at(unit), kUnsetCpuWeight);
   }
+
+  // A unit that ended with its app has nothing left to restore: no failure.
+  TempDir root;
+  root.write("proc/4242/stat", "4242 (x) S 1 1 1 0 -1 4194304 0 0 0 0 0 0 0 0 20 0 1 0 777 0 0\n");
+  root.write("proc/4242/cgroup", "0::/" + scope + "\n");
+  root.write("proc/self/cgroup", "0::/init.scope\n");
+  root.write("sys/fs/cgroup/" + manager + "/cgroup.controllers", "cpu\n");
+  auto units = std::make_unique<FakeUnits>();
+  const auto weights = units->weights;
+  (*weights)[unit] = 100;
+  BackgroundPriority priority(SysRoot{root.path()}, std::move(units));
+  ASSERT_TRUE(priority.lower({4242, 777}));
+  weights->erase(unit);
+  EXPECT_EQ(priority.restore(4242), RestoreOutcome::restored);
+}
+
+TEST(BackgroundPriority, aNiceValueComesBackOnlyWithTheRightOrTheRoomToLowerIt) {
+  EXPECT_TRUE(niceCanReturn(0, 0, true));
+  EXPECT_FALSE(niceCanReturn(0, 0, false));   // the usual user: no way back down
+  EXPECT_FALSE(niceCanReturn(5, 10, false));  // down to 10 only
+  EXPECT_TRUE(niceCanReturn(10, 10, false));
+  EXPECT_TRUE(niceCanReturn(-20, UINT64_MAX, false));
+}
+
+TEST(UserUnits, readsAndSetsAUnitsWeightForTheSessionOnly) {
+  PrivateBus bus;
+  ASSERT_TRUE(bus.ok());
+  ASSERT_TRUE(bus.startTemplate("systemd", "org.freedesktop.systemd1"));
+  auto client = bus.connect();
+  const auto mock = [&](const char* path, const char* method, const char* types, auto... args) {
+    BusError error;
+    EXPECT_TRUE(callMethod(client.get(), "org.freedesktop.systemd1", path, "org.freedesktop.DBus.Mock", method, error,
+                           types, args...))
+        << error.message();
+  };
+  const char* manager = "/org/freedesktop/systemd1";
+  mock(manager, "AddMockUnit", "s", "app-gnome-mail-42.scope");
+  mock("/org/freedesktop/systemd1/unit/app_gnome_mail_42_scope", "AddProperty", "ssv", "org.freedesktop.systemd1.Scope",
+       "CPUWeight", "t", std::uint64_t(kUnsetCpuWeight));
+  // As the manager does it: a setting for the session only, on a unit that exists.
+  mock(manager, "AddMethod", "sssss", "org.freedesktop.systemd1.Manager", "SetUnitProperties", "sba(sv)", "",
+       "if str(args[0]) not in self.units:\n"
+       "    raise dbus.exceptions.DBusException('gone', name='org.freedesktop.systemd1.NoSuchUnit')\n"
+       "if not args[1]:\n"
+       "    raise dbus.exceptions.DBusException('kept', name='org.freedesktop.DBus.Error.AccessDenied')\n"
+       "objects[self.units[str(args[0])]].UpdateProperties('org.freedesktop.systemd1.Scope',\n"
+       "    {'CPUWeight': dbus.UInt64(args[2][0][1])})\n");
+
+  SessionUserUnits units;
+  EXPECT_EQ(units.cpuWeight("app-gnome-mail-42.scope"), kUnsetCpuWeight);
+  EXPECT_EQ(units.setCpuWeight("app-gnome-mail-42.scope", 1), UnitWrite::done);
+  EXPECT_EQ(units.cpuWeight("app-gnome-mail-42.scope"), 1u);
+  EXPECT_EQ(units.setCpuWeight("app-gnome-mail-42.scope", kUnsetCpuWeight), UnitWrite::done);
+  EXPECT_EQ(units.cpuWeight("app-gnome-mail-42.scope"), kUnsetCpuWeight);
+  EXPECT_EQ(units.setCpuWeight("app-gnome-gone-7.scope", 100), UnitWrite::gone);
+  EXPECT_FALSE(units.cpuWeight("app-gnome-gone-7.scope"));
+  EXPECT_FALSE(units.cpuWeight("backup.timer"));  // a unit type without CPU settings
 }
 
 TEST(BackgroundPriority, aRefusedRestoreIsReported) {

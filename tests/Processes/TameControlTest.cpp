@@ -14,6 +14,7 @@
 #include "Qel/Window/PillSegment.hpp"
 #include "Qel/Window/PlainLabel.hpp"
 #include "tests/support/TempDir.hpp"
+#include "tests/support/TestProcesses.hpp"
 
 using namespace qel;
 
@@ -68,6 +69,30 @@ TEST(TameNote, saysWhatTheRuleDoesAndCountsWhatItHoldsNow) {
   EXPECT_EQ(generic, "Mail can slow down or pause automatically after you switch to another app. That saves power "
                      "and keeps the front app smooth.");
   EXPECT_EQ(tameNote("Mail", &odd, 2), generic);
+
+  // Where slowing can't be undone, the note says so before the choice, and after it while so.
+  EXPECT_EQ(tameNote("Mail", nullptr, 0, false), generic + " Slowing it down can't be undone until Mail restarts.");
+  EXPECT_EQ(tameNote("Mail", &slow, 0, false),
+            "After you switch to another app, every process of Mail drops to background priority. It can't be "
+            "raised again until Mail restarts.");
+  EXPECT_EQ(tameNote("Mail", nullptr, 0, false, 2), generic + " Mail stays slowed until it restarts.");
+}
+
+TEST_F(TameTest, saysBeforeSlowingWhenSlowingCantBeUndone) {
+  auto app = test::sleeper();
+  ASSERT_TRUE(test::reaches(*app, 'S'));
+  ProcInfo live = mail;
+  live.pid = app->pid();
+  live.startTime = test::identity(*app).startTime;
+  {
+    test::WithoutCapability user(CAP_SYS_NICE);  // as for an ordinary user
+    TameControl control(*store, live);
+    EXPECT_TRUE(control.noteLabel()->text().endsWith(" Slowing it down can't be undone until org.example.Mail restarts."));
+  }
+  if (test::runsAsRoot()) {
+    TameControl control(*store, live);  // whoever may renice can undo it
+    EXPECT_FALSE(control.noteLabel()->text().contains("can't be undone"));
+  }
 }
 
 TEST_F(TameTest, theSwitchSetsAndRemovesTheRuleAndTheListFollows) {

@@ -90,6 +90,34 @@ TEST_F(TamingTest, slowThenPauseRestoresThePriorityFirst) {
   EXPECT_EQ(store->tamed().at(app->pid()).mode, TameMode::pause);
 }
 
+TEST_F(TamingTest, slowingThatCantBeUndoneIsToldBeforeAndTheFailureStaysTold) {
+  // As for an ordinary user: nice values go up, never back down.
+  WithoutCapability user(CAP_SYS_NICE);
+  auto app = sleeper();
+  ASSERT_TRUE(reaches(*app, 'S'));
+  const ProcInfo listedApp = listed(*app, "Sleeper", 1, kKey);
+  setProcs({editor, listedApp});
+  desktop.front = editor.pid;
+  startStore();
+  EXPECT_FALSE(store->slowingReversible(listedApp));
+  store->setTame(TameMode::slow, kKey);
+  tick();
+  ASSERT_TRUE(atBackground(*app));
+  if (niceOf(*app) != 19) GTEST_SKIP() << "slowed through the application's unit, which can be undone";
+
+  // One toast says both what was done and what could not be: no success is laid over it.
+  store->setTame(std::nullopt, kKey);
+  EXPECT_EQ(store->toast(), "Removed the rule for sleeper, but it stays slowed until it restarts");
+  EXPECT_EQ(niceOf(*app), 19);
+  ASSERT_EQ(store->keptSlow().size(), 1u);
+  EXPECT_EQ(store->keptSlow().begin()->first, app->pid());
+  tick();
+  EXPECT_EQ(store->keptSlow().size(), 1u);  // said for as long as it is so
+  setProcs({editor});
+  tick();
+  EXPECT_TRUE(store->keptSlow().empty());  // ended: its next start runs at normal priority
+}
+
 TEST_F(TamingTest, aPlainProgramIsLeftToQuietModeWhichHoldsItLowInFront) {
   auto worker = sleeper();
   ASSERT_TRUE(reaches(*worker, 'S'));

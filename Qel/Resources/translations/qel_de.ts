@@ -3502,7 +3502,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
     </message>
     <message>
         <location filename="../../Store/MenuFeatures.cpp" line="43"/>
-        <location filename="../../Store/Taming.cpp" line="129"/>
+        <location filename="../../Store/Taming.cpp" line="139"/>
         <source>Couldn&apos;t restore the priority of %@</source>
         <translation>Die Priorität von %@ konnte nicht wiederhergestellt werden</translation>
     </message>
@@ -3749,17 +3749,22 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <translation>Markierung gelöscht</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="176"/>
+        <location filename="../../Store/Taming.cpp" line="188"/>
+        <source>Removed the rule for %@, but it stays slowed until it restarts</source>
+        <translation>Regel für %@ entfernt, es bleibt aber verlangsamt, bis es neu startet</translation>
+    </message>
+    <message>
+        <location filename="../../Store/Taming.cpp" line="189"/>
         <source>Removed the rule for %@</source>
         <translation>Regel für %@ entfernt</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="186"/>
+        <location filename="../../Store/Taming.cpp" line="199"/>
         <source>%@ will slow down when it&apos;s not in front</source>
         <translation>%@ wird verlangsamt, wenn es nicht im Vordergrund ist</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="187"/>
+        <location filename="../../Store/Taming.cpp" line="200"/>
         <source>%@ will pause when it&apos;s not in front</source>
         <translation>%@ wird angehalten, wenn es nicht im Vordergrund ist</translation>
     </message>
@@ -3873,22 +3878,22 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::TameControl</name>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="56"/>
+        <location filename="../../Processes/TameControl.cpp" line="63"/>
         <source>When not in front</source>
         <translation>Wenn nicht im Vordergrund</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="60"/>
+        <location filename="../../Processes/TameControl.cpp" line="67"/>
         <source>Leave alone</source>
         <translation>In Ruhe lassen</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="60"/>
+        <location filename="../../Processes/TameControl.cpp" line="67"/>
         <source>Slow down</source>
         <translation>Verlangsamen</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="60"/>
+        <location filename="../../Processes/TameControl.cpp" line="67"/>
         <source>Pause</source>
         <translation>Anhalten</translation>
     </message>
@@ -4494,8 +4499,13 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <source>After you switch to another app, every process of %@ drops to background priority. It recovers as soon as you switch back.</source>
         <translation>Wenn du zu einer anderen App wechselst, bekommt jeder Prozess von %@ Hintergrundpriorität. Sie wird wiederhergestellt, sobald du zurückwechselst.</translation>
     </message>
-    <message numerus="yes">
+    <message>
         <location filename="../../Processes/TameControl.cpp" line="30"/>
+        <source>After you switch to another app, every process of %@ drops to background priority. It can&apos;t be raised again until %@ restarts.</source>
+        <translation>Wenn du zu einer anderen App wechselst, bekommt jeder Prozess von %@ Hintergrundpriorität. Sie lässt sich erst wieder anheben, wenn %@ neu startet.</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../Processes/TameControl.cpp" line="33"/>
         <source> %n processes are slowed right now.</source>
         <translation>
             <numerusform> Gerade ist %n Prozess verlangsamt.</numerusform>
@@ -4503,7 +4513,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/TameControl.cpp" line="37"/>
+        <location filename="../../Processes/TameControl.cpp" line="40"/>
         <source> %n processes are paused right now.</source>
         <translation>
             <numerusform> Gerade ist %n Prozess angehalten.</numerusform>
@@ -4511,12 +4521,22 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="34"/>
+        <location filename="../../Processes/TameControl.cpp" line="46"/>
+        <source> %@ stays slowed until it restarts.</source>
+        <translation> %@ bleibt verlangsamt, bis es neu startet.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/TameControl.cpp" line="47"/>
+        <source> Slowing it down can&apos;t be undone until %@ restarts.</source>
+        <translation> Eine Verlangsamung lässt sich erst rückgängig machen, wenn %@ neu startet.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/TameControl.cpp" line="37"/>
         <source>After you switch to another app, %@ pauses completely and uses no CPU. While paused it won&apos;t play sound, download or receive messages. It resumes when you switch back.</source>
         <translation>Wenn du zu einer anderen App wechselst, wird %@ vollständig angehalten und nutzt keine CPU. Angehalten spielt es keinen Ton ab, lädt nichts herunter und empfängt keine Nachrichten. Es läuft weiter, sobald du zurückwechselst.</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="40"/>
+        <location filename="../../Processes/TameControl.cpp" line="43"/>
         <source>%@ can slow down or pause automatically after you switch to another app. That saves power and keeps the front app smooth.</source>
         <translation>%@ kann automatisch verlangsamt oder angehalten werden, wenn du zu einer anderen App wechselst. Das spart Energie und hält die App im Vordergrund flüssig.</translation>
     </message>

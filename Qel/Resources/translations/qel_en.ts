@@ -271,7 +271,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/TameControl.cpp" line="30"/>
+        <location filename="../../Processes/TameControl.cpp" line="33"/>
         <source> %n processes are slowed right now.</source>
         <translation>
             <numerusform> %n process is slowed right now.</numerusform>
@@ -279,7 +279,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/TameControl.cpp" line="37"/>
+        <location filename="../../Processes/TameControl.cpp" line="40"/>
         <source> %n processes are paused right now.</source>
         <translation>
             <numerusform> %n process is paused right now.</numerusform>

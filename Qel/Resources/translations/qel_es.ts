@@ -3502,7 +3502,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
     </message>
     <message>
         <location filename="../../Store/MenuFeatures.cpp" line="43"/>
-        <location filename="../../Store/Taming.cpp" line="129"/>
+        <location filename="../../Store/Taming.cpp" line="139"/>
         <source>Couldn&apos;t restore the priority of %@</source>
         <translation>No se pudo restablecer la prioridad de %@</translation>
     </message>
@@ -3749,17 +3749,22 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <translation>Marca eliminada</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="176"/>
+        <location filename="../../Store/Taming.cpp" line="188"/>
+        <source>Removed the rule for %@, but it stays slowed until it restarts</source>
+        <translation>Se eliminó la regla de %@, pero seguirá con prioridad baja hasta que se reinicie</translation>
+    </message>
+    <message>
+        <location filename="../../Store/Taming.cpp" line="189"/>
         <source>Removed the rule for %@</source>
         <translation>Se eliminó la regla de %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="186"/>
+        <location filename="../../Store/Taming.cpp" line="199"/>
         <source>%@ will slow down when it&apos;s not in front</source>
         <translation>%@ se ralentizará cuando no esté en primer plano</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="187"/>
+        <location filename="../../Store/Taming.cpp" line="200"/>
         <source>%@ will pause when it&apos;s not in front</source>
         <translation>%@ se pausará cuando no esté en primer plano</translation>
     </message>
@@ -3873,22 +3878,22 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::TameControl</name>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="56"/>
+        <location filename="../../Processes/TameControl.cpp" line="63"/>
         <source>When not in front</source>
         <translation>Fuera de primer plano</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="60"/>
+        <location filename="../../Processes/TameControl.cpp" line="67"/>
         <source>Leave alone</source>
         <translation>No hacer nada</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="60"/>
+        <location filename="../../Processes/TameControl.cpp" line="67"/>
         <source>Slow down</source>
         <translation>Ralentizar</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="60"/>
+        <location filename="../../Processes/TameControl.cpp" line="67"/>
         <source>Pause</source>
         <translation>Pausar</translation>
     </message>
@@ -4494,8 +4499,13 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <source>After you switch to another app, every process of %@ drops to background priority. It recovers as soon as you switch back.</source>
         <translation>Cuando cambias a otra app, todos los procesos de %@ pasan a prioridad de segundo plano. Se recupera en cuanto vuelves a ella.</translation>
     </message>
-    <message numerus="yes">
+    <message>
         <location filename="../../Processes/TameControl.cpp" line="30"/>
+        <source>After you switch to another app, every process of %@ drops to background priority. It can&apos;t be raised again until %@ restarts.</source>
+        <translation>Cuando cambias a otra app, todos los procesos de %@ pasan a prioridad de segundo plano. No se puede volver a subir hasta que %@ se reinicie.</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../Processes/TameControl.cpp" line="33"/>
         <source> %n processes are slowed right now.</source>
         <translation>
             <numerusform> Ahora mismo hay %n proceso ralentizado.</numerusform>
@@ -4503,7 +4513,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/TameControl.cpp" line="37"/>
+        <location filename="../../Processes/TameControl.cpp" line="40"/>
         <source> %n processes are paused right now.</source>
         <translation>
             <numerusform> Ahora mismo hay %n proceso en pausa.</numerusform>
@@ -4511,12 +4521,22 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="34"/>
+        <location filename="../../Processes/TameControl.cpp" line="46"/>
+        <source> %@ stays slowed until it restarts.</source>
+        <translation> %@ seguirá con prioridad baja hasta que se reinicie.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/TameControl.cpp" line="47"/>
+        <source> Slowing it down can&apos;t be undone until %@ restarts.</source>
+        <translation> Ralentizarla no se puede deshacer hasta que %@ se reinicie.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/TameControl.cpp" line="37"/>
         <source>After you switch to another app, %@ pauses completely and uses no CPU. While paused it won&apos;t play sound, download or receive messages. It resumes when you switch back.</source>
         <translation>Cuando cambias a otra app, %@ se pausa por completo y no usa CPU. Mientras está en pausa no reproduce sonido, no descarga ni recibe mensajes. Se reanuda cuando vuelves a ella.</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="40"/>
+        <location filename="../../Processes/TameControl.cpp" line="43"/>
         <source>%@ can slow down or pause automatically after you switch to another app. That saves power and keeps the front app smooth.</source>
         <translation>%@ puede ralentizarse o pausarse automáticamente cuando cambias a otra app. Así ahorras energía y la app en primer plano va fluida.</translation>
     </message>

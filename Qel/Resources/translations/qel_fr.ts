@@ -3502,7 +3502,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
     </message>
     <message>
         <location filename="../../Store/MenuFeatures.cpp" line="43"/>
-        <location filename="../../Store/Taming.cpp" line="129"/>
+        <location filename="../../Store/Taming.cpp" line="139"/>
         <source>Couldn&apos;t restore the priority of %@</source>
         <translation>Impossible de rétablir la priorité de %@</translation>
     </message>
@@ -3749,17 +3749,22 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <translation>Repère supprimé</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="176"/>
+        <location filename="../../Store/Taming.cpp" line="188"/>
+        <source>Removed the rule for %@, but it stays slowed until it restarts</source>
+        <translation>Règle de %@ supprimée, mais il reste ralenti jusqu&apos;à son redémarrage</translation>
+    </message>
+    <message>
+        <location filename="../../Store/Taming.cpp" line="189"/>
         <source>Removed the rule for %@</source>
         <translation>Règle de %@ supprimée</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="186"/>
+        <location filename="../../Store/Taming.cpp" line="199"/>
         <source>%@ will slow down when it&apos;s not in front</source>
         <translation>%@ ralentira quand il ne sera pas au premier plan</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="187"/>
+        <location filename="../../Store/Taming.cpp" line="200"/>
         <source>%@ will pause when it&apos;s not in front</source>
         <translation>%@ se mettra en pause quand il ne sera pas au premier plan</translation>
     </message>
@@ -3873,22 +3878,22 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::TameControl</name>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="56"/>
+        <location filename="../../Processes/TameControl.cpp" line="63"/>
         <source>When not in front</source>
         <translation>Hors premier plan</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="60"/>
+        <location filename="../../Processes/TameControl.cpp" line="67"/>
         <source>Leave alone</source>
         <translation>Ne rien faire</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="60"/>
+        <location filename="../../Processes/TameControl.cpp" line="67"/>
         <source>Slow down</source>
         <translation>Ralentir</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="60"/>
+        <location filename="../../Processes/TameControl.cpp" line="67"/>
         <source>Pause</source>
         <translation>Pause</translation>
     </message>
@@ -4494,8 +4499,13 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <source>After you switch to another app, every process of %@ drops to background priority. It recovers as soon as you switch back.</source>
         <translation>Quand vous passez à une autre application, tous les processus de %@ passent en priorité d&apos;arrière-plan. Ils reviennent dès que vous revenez.</translation>
     </message>
-    <message numerus="yes">
+    <message>
         <location filename="../../Processes/TameControl.cpp" line="30"/>
+        <source>After you switch to another app, every process of %@ drops to background priority. It can&apos;t be raised again until %@ restarts.</source>
+        <translation>Quand vous passez à une autre application, tous les processus de %@ passent en priorité d&apos;arrière-plan. Elle ne peut pas être relevée avant que %@ redémarre.</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../Processes/TameControl.cpp" line="33"/>
         <source> %n processes are slowed right now.</source>
         <translation>
             <numerusform> %n processus est ralenti en ce moment.</numerusform>
@@ -4503,7 +4513,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/TameControl.cpp" line="37"/>
+        <location filename="../../Processes/TameControl.cpp" line="40"/>
         <source> %n processes are paused right now.</source>
         <translation>
             <numerusform> %n processus est en pause en ce moment.</numerusform>
@@ -4511,12 +4521,22 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="34"/>
+        <location filename="../../Processes/TameControl.cpp" line="46"/>
+        <source> %@ stays slowed until it restarts.</source>
+        <translation> %@ reste ralenti jusqu&apos;à son redémarrage.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/TameControl.cpp" line="47"/>
+        <source> Slowing it down can&apos;t be undone until %@ restarts.</source>
+        <translation> Le ralentissement ne peut pas être annulé avant que %@ redémarre.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/TameControl.cpp" line="37"/>
         <source>After you switch to another app, %@ pauses completely and uses no CPU. While paused it won&apos;t play sound, download or receive messages. It resumes when you switch back.</source>
         <translation>Quand vous passez à une autre application, %@ se met totalement en pause et n&apos;utilise plus de CPU. En pause, il ne joue pas de son, ne télécharge pas et ne reçoit pas de messages. Il reprend quand vous revenez.</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="40"/>
+        <location filename="../../Processes/TameControl.cpp" line="43"/>
         <source>%@ can slow down or pause automatically after you switch to another app. That saves power and keeps the front app smooth.</source>
         <translation>%@ peut ralentir ou se mettre en pause automatiquement quand vous passez à une autre application. Cela économise de l&apos;énergie et garde l&apos;application au premier plan fluide.</translation>
     </message>

@@ -3484,7 +3484,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
     </message>
     <message>
         <location filename="../../Store/MenuFeatures.cpp" line="43"/>
-        <location filename="../../Store/Taming.cpp" line="129"/>
+        <location filename="../../Store/Taming.cpp" line="139"/>
         <source>Couldn&apos;t restore the priority of %@</source>
         <translation>%@ の優先度を元に戻せませんでした</translation>
     </message>
@@ -3727,17 +3727,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>マークを削除しました</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="176"/>
+        <location filename="../../Store/Taming.cpp" line="188"/>
+        <source>Removed the rule for %@, but it stays slowed until it restarts</source>
+        <translation>%@ のルールを削除しましたが、再起動するまで低速のままです</translation>
+    </message>
+    <message>
+        <location filename="../../Store/Taming.cpp" line="189"/>
         <source>Removed the rule for %@</source>
         <translation>%@ のルールを削除しました</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="186"/>
+        <location filename="../../Store/Taming.cpp" line="199"/>
         <source>%@ will slow down when it&apos;s not in front</source>
         <translation>%@ は前面にないとき低速化します</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="187"/>
+        <location filename="../../Store/Taming.cpp" line="200"/>
         <source>%@ will pause when it&apos;s not in front</source>
         <translation>%@ は前面にないとき一時停止します</translation>
     </message>
@@ -3849,22 +3854,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::TameControl</name>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="56"/>
+        <location filename="../../Processes/TameControl.cpp" line="63"/>
         <source>When not in front</source>
         <translation>前面にないとき</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="60"/>
+        <location filename="../../Processes/TameControl.cpp" line="67"/>
         <source>Leave alone</source>
         <translation>何もしない</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="60"/>
+        <location filename="../../Processes/TameControl.cpp" line="67"/>
         <source>Slow down</source>
         <translation>低速化</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="60"/>
+        <location filename="../../Processes/TameControl.cpp" line="67"/>
         <source>Pause</source>
         <translation>一時停止</translation>
     </message>
@@ -4465,27 +4470,42 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <source>After you switch to another app, every process of %@ drops to background priority. It recovers as soon as you switch back.</source>
         <translation>別のアプリに切り替えると、%@ のすべてのプロセスがバックグラウンド優先度に下がります。切り替えて戻るとすぐに元に戻ります。</translation>
     </message>
-    <message numerus="yes">
+    <message>
         <location filename="../../Processes/TameControl.cpp" line="30"/>
+        <source>After you switch to another app, every process of %@ drops to background priority. It can&apos;t be raised again until %@ restarts.</source>
+        <translation>別のアプリに切り替えると、%@ のすべてのプロセスがバックグラウンド優先度に下がります。%@ を再起動するまで元に戻せません。</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../Processes/TameControl.cpp" line="33"/>
         <source> %n processes are slowed right now.</source>
         <translation>
             <numerusform> 現在 %n 個のプロセスが低速化されています。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/TameControl.cpp" line="37"/>
+        <location filename="../../Processes/TameControl.cpp" line="40"/>
         <source> %n processes are paused right now.</source>
         <translation>
             <numerusform> 現在 %n 個のプロセスが一時停止中です。</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="34"/>
+        <location filename="../../Processes/TameControl.cpp" line="46"/>
+        <source> %@ stays slowed until it restarts.</source>
+        <translation> %@ は再起動するまで低速のままです。</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/TameControl.cpp" line="47"/>
+        <source> Slowing it down can&apos;t be undone until %@ restarts.</source>
+        <translation> 低速化は %@ を再起動するまで元に戻せません。</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/TameControl.cpp" line="37"/>
         <source>After you switch to another app, %@ pauses completely and uses no CPU. While paused it won&apos;t play sound, download or receive messages. It resumes when you switch back.</source>
         <translation>別のアプリに切り替えると、%@ は完全に一時停止し CPU を使いません。一時停止中は音の再生、ダウンロード、メッセージの受信を行いません。切り替えて戻ると再開します。</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="40"/>
+        <location filename="../../Processes/TameControl.cpp" line="43"/>
         <source>%@ can slow down or pause automatically after you switch to another app. That saves power and keeps the front app smooth.</source>
         <translation>%@ は、別のアプリに切り替えた後に自動で低速化または一時停止できます。省電力になり、前面のアプリも快適に動きます。</translation>
     </message>

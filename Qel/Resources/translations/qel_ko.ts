@@ -3484,7 +3484,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
     </message>
     <message>
         <location filename="../../Store/MenuFeatures.cpp" line="43"/>
-        <location filename="../../Store/Taming.cpp" line="129"/>
+        <location filename="../../Store/Taming.cpp" line="139"/>
         <source>Couldn&apos;t restore the priority of %@</source>
         <translation>%@의 우선순위를 복원할 수 없음</translation>
     </message>
@@ -3727,17 +3727,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>표시 삭제됨</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="176"/>
+        <location filename="../../Store/Taming.cpp" line="188"/>
+        <source>Removed the rule for %@, but it stays slowed until it restarts</source>
+        <translation>%@ 규칙을 삭제했지만 다시 시작할 때까지 느린 상태로 유지됩니다</translation>
+    </message>
+    <message>
+        <location filename="../../Store/Taming.cpp" line="189"/>
         <source>Removed the rule for %@</source>
         <translation>%@ 규칙을 삭제함</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="186"/>
+        <location filename="../../Store/Taming.cpp" line="199"/>
         <source>%@ will slow down when it&apos;s not in front</source>
         <translation>%@은(는) 앞에 있지 않을 때 느려집니다</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="187"/>
+        <location filename="../../Store/Taming.cpp" line="200"/>
         <source>%@ will pause when it&apos;s not in front</source>
         <translation>%@은(는) 앞에 있지 않을 때 일시 정지됩니다</translation>
     </message>
@@ -3849,22 +3854,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::TameControl</name>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="56"/>
+        <location filename="../../Processes/TameControl.cpp" line="63"/>
         <source>When not in front</source>
         <translation>앞에 있지 않을 때</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="60"/>
+        <location filename="../../Processes/TameControl.cpp" line="67"/>
         <source>Leave alone</source>
         <translation>그대로 두기</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="60"/>
+        <location filename="../../Processes/TameControl.cpp" line="67"/>
         <source>Slow down</source>
         <translation>느리게</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="60"/>
+        <location filename="../../Processes/TameControl.cpp" line="67"/>
         <source>Pause</source>
         <translation>일시 정지</translation>
     </message>
@@ -4465,27 +4470,42 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <source>After you switch to another app, every process of %@ drops to background priority. It recovers as soon as you switch back.</source>
         <translation>다른 앱으로 전환하면 %@의 모든 프로세스가 백그라운드 우선순위로 내려갑니다. 다시 전환하면 바로 복구됩니다.</translation>
     </message>
-    <message numerus="yes">
+    <message>
         <location filename="../../Processes/TameControl.cpp" line="30"/>
+        <source>After you switch to another app, every process of %@ drops to background priority. It can&apos;t be raised again until %@ restarts.</source>
+        <translation>다른 앱으로 전환하면 %@의 모든 프로세스가 백그라운드 우선순위로 내려갑니다. %@을(를) 다시 시작할 때까지 되돌릴 수 없습니다.</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../Processes/TameControl.cpp" line="33"/>
         <source> %n processes are slowed right now.</source>
         <translation>
             <numerusform> 지금 프로세스 %n개가 느려져 있습니다.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/TameControl.cpp" line="37"/>
+        <location filename="../../Processes/TameControl.cpp" line="40"/>
         <source> %n processes are paused right now.</source>
         <translation>
             <numerusform> 지금 프로세스 %n개가 일시 정지되어 있습니다.</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="34"/>
+        <location filename="../../Processes/TameControl.cpp" line="46"/>
+        <source> %@ stays slowed until it restarts.</source>
+        <translation> %@은(는) 다시 시작할 때까지 느린 상태로 유지됩니다.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/TameControl.cpp" line="47"/>
+        <source> Slowing it down can&apos;t be undone until %@ restarts.</source>
+        <translation> 느리게 하면 %@을(를) 다시 시작할 때까지 되돌릴 수 없습니다.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/TameControl.cpp" line="37"/>
         <source>After you switch to another app, %@ pauses completely and uses no CPU. While paused it won&apos;t play sound, download or receive messages. It resumes when you switch back.</source>
         <translation>다른 앱으로 전환하면 %@은(는) 완전히 일시 정지되어 CPU를 쓰지 않습니다. 일시 정지 중에는 소리 재생, 다운로드, 메시지 수신을 하지 않습니다. 다시 전환하면 재개됩니다.</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="40"/>
+        <location filename="../../Processes/TameControl.cpp" line="43"/>
         <source>%@ can slow down or pause automatically after you switch to another app. That saves power and keeps the front app smooth.</source>
         <translation>%@은(는) 다른 앱으로 전환하면 자동으로 느려지거나 일시 정지될 수 있습니다. 전력을 아끼고 앞에 있는 앱을 부드럽게 유지합니다.</translation>
     </message>

@@ -3502,7 +3502,7 @@ O sistema não informa o uso da GPU por núcleo ou por app, então só o valor g
     </message>
     <message>
         <location filename="../../Store/MenuFeatures.cpp" line="43"/>
-        <location filename="../../Store/Taming.cpp" line="129"/>
+        <location filename="../../Store/Taming.cpp" line="139"/>
         <source>Couldn&apos;t restore the priority of %@</source>
         <translation>Não foi possível restaurar a prioridade de %@</translation>
     </message>
@@ -3749,17 +3749,22 @@ O sistema não informa o uso da GPU por núcleo ou por app, então só o valor g
         <translation>Marcação excluída</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="176"/>
+        <location filename="../../Store/Taming.cpp" line="188"/>
+        <source>Removed the rule for %@, but it stays slowed until it restarts</source>
+        <translation>Regra de %@ removida, mas ele continua desacelerado até ser reiniciado</translation>
+    </message>
+    <message>
+        <location filename="../../Store/Taming.cpp" line="189"/>
         <source>Removed the rule for %@</source>
         <translation>Regra de %@ removida</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="186"/>
+        <location filename="../../Store/Taming.cpp" line="199"/>
         <source>%@ will slow down when it&apos;s not in front</source>
         <translation>%@ vai desacelerar quando não estiver em primeiro plano</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="187"/>
+        <location filename="../../Store/Taming.cpp" line="200"/>
         <source>%@ will pause when it&apos;s not in front</source>
         <translation>%@ vai pausar quando não estiver em primeiro plano</translation>
     </message>
@@ -3873,22 +3878,22 @@ O sistema não informa o uso da GPU por núcleo ou por app, então só o valor g
 <context>
     <name>qel::TameControl</name>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="56"/>
+        <location filename="../../Processes/TameControl.cpp" line="63"/>
         <source>When not in front</source>
         <translation>Fora do primeiro plano</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="60"/>
+        <location filename="../../Processes/TameControl.cpp" line="67"/>
         <source>Leave alone</source>
         <translation>Deixar como está</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="60"/>
+        <location filename="../../Processes/TameControl.cpp" line="67"/>
         <source>Slow down</source>
         <translation>Desacelerar</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="60"/>
+        <location filename="../../Processes/TameControl.cpp" line="67"/>
         <source>Pause</source>
         <translation>Pausar</translation>
     </message>
@@ -4494,8 +4499,13 @@ O sistema não informa o uso da GPU por núcleo ou por app, então só o valor g
         <source>After you switch to another app, every process of %@ drops to background priority. It recovers as soon as you switch back.</source>
         <translation>Depois que você muda para outro app, todos os processos de %@ passam para prioridade de segundo plano. Ela volta ao normal assim que você retorna.</translation>
     </message>
-    <message numerus="yes">
+    <message>
         <location filename="../../Processes/TameControl.cpp" line="30"/>
+        <source>After you switch to another app, every process of %@ drops to background priority. It can&apos;t be raised again until %@ restarts.</source>
+        <translation>Depois que você muda para outro app, todos os processos de %@ passam para prioridade de segundo plano. Ela só volta ao normal quando %@ for reiniciado.</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../Processes/TameControl.cpp" line="33"/>
         <source> %n processes are slowed right now.</source>
         <translation>
             <numerusform> Há %n processo desacelerado agora.</numerusform>
@@ -4503,7 +4513,7 @@ O sistema não informa o uso da GPU por núcleo ou por app, então só o valor g
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/TameControl.cpp" line="37"/>
+        <location filename="../../Processes/TameControl.cpp" line="40"/>
         <source> %n processes are paused right now.</source>
         <translation>
             <numerusform> Há %n processo pausado agora.</numerusform>
@@ -4511,12 +4521,22 @@ O sistema não informa o uso da GPU por núcleo ou por app, então só o valor g
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="34"/>
+        <location filename="../../Processes/TameControl.cpp" line="46"/>
+        <source> %@ stays slowed until it restarts.</source>
+        <translation> %@ continua desacelerado até ser reiniciado.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/TameControl.cpp" line="47"/>
+        <source> Slowing it down can&apos;t be undone until %@ restarts.</source>
+        <translation> Desacelerar não pode ser desfeito até que %@ seja reiniciado.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/TameControl.cpp" line="37"/>
         <source>After you switch to another app, %@ pauses completely and uses no CPU. While paused it won&apos;t play sound, download or receive messages. It resumes when you switch back.</source>
         <translation>Depois que você muda para outro app, %@ pausa por completo e não usa CPU. Enquanto pausado, ele não toca som, não baixa nada nem recebe mensagens. Ele retoma quando você volta.</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="40"/>
+        <location filename="../../Processes/TameControl.cpp" line="43"/>
         <source>%@ can slow down or pause automatically after you switch to another app. That saves power and keeps the front app smooth.</source>
         <translation>%@ pode desacelerar ou pausar automaticamente depois que você muda para outro app. Isso economiza energia e mantém fluido o app em primeiro plano.</translation>
     </message>
