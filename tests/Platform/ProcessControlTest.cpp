@@ -135,9 +135,11 @@ TEST(BackgroundPriority, anAppsUnitIsSlowedWhereItsManagerMayWeighCpuAndGetsItsO
     const char* what;
     std::string ownCgroup;    // where this program runs
     const char* controllers;  // what the system handed the user's manager
-    bool lowered;
+    bool lowered, unitEnds = false;
   } cases[] = {
       {"delegated", "0::/user.slice/user-1000.slice/session-2.scope\n", "cpu memory pids\n", true},
+      // A unit that ended with its app has nothing left to restore: no failure.
+      {"the unit ends with its app", "0::/init.scope\n", "cpu\n", true, true},
       {"no CPU controller for the user", "0::/user.slice/user-1000.slice/session-2.scope\n", "memory pids\n", false},
       // A process started by this program (a command it runs) shares its scope.
       {"this program's own scope", "0::/" + scope + "\n", "cpu memory pids\n", false},
@@ -155,36 +157,20 @@ TEST(BackgroundPriority, anAppsUnitIsSlowedWhereItsManagerMayWeighCpuAndGetsItsO
     root.write("sys/fs/cgroup/" + manager + "/cgroup.controllers", c.controllers);
     auto units = std::make_unique<FakeUnits>();
     FakeUnits& seen = *units;
-    (*seen.weights)[unit] = kUnsetCpuWeight;
     const auto weights = seen.weights;
-    {
-      BackgroundPriority priority(SysRoot{root.path()}, std::move(units));
-      if (c.lowered) EXPECT_TRUE(priority.canRestore({a, 777}));  // through the unit, whoever may renice
-      // The fixture's processes have no threads to lower one by one.
-      EXPECT_EQ(priority.lower({a, 777}), c.lowered);
-      EXPECT_EQ(priority.lower({b, 777}), c.lowered);  // the same unit: asked once
-      EXPECT_EQ(weights->at(unit), c.lowered ? 1u : kUnsetCpuWeight);
-      EXPECT_EQ(seen.writes, c.lowered ? 1 : 0);
-      EXPECT_EQ(priority.restore(a), RestoreOutcome::restored);
-      EXPECT_EQ(weights->at(unit), c.lowered ? 1u : kUnsetCpuWeight);  // b still holds it low
-    }
-    // Whatever is still lowered gets the unit's own setting back when the owner goes.
-    EXPECT_EQ(weights->at(unit), kUnsetCpuWeight);
+    (*weights)[unit] = kUnsetCpuWeight;
+    BackgroundPriority priority(SysRoot{root.path()}, std::move(units));
+    if (c.lowered) EXPECT_TRUE(priority.canRestore({a, 777}));  // through the unit, whoever may renice
+    // The fixture's processes have no threads to lower one by one.
+    EXPECT_EQ(priority.lower({a, 777}), c.lowered);
+    EXPECT_EQ(priority.lower({b, 777}), c.lowered);  // the same unit: asked once
+    EXPECT_EQ(seen.writes, c.lowered ? 1 : 0);
+    EXPECT_EQ(priority.restore(a), RestoreOutcome::restored);
+    EXPECT_EQ(weights->at(unit), c.lowered ? 1u : kUnsetCpuWeight);  // b still holds it low
+    if (c.unitEnds) weights->erase(unit);
+    EXPECT_EQ(priority.restore(b), RestoreOutcome::restored);
+    if (!c.unitEnds) EXPECT_EQ(weights->at(unit), kUnsetCpuWeight);  // its own setting again
   }
-
-  // A unit that ended with its app has nothing left to restore: no failure.
-  TempDir root;
-  root.write("proc/4242/stat", "4242 (x) S 1 1 1 0 -1 4194304 0 0 0 0 0 0 0 0 20 0 1 0 777 0 0\n");
-  root.write("proc/4242/cgroup", "0::/" + scope + "\n");
-  root.write("proc/self/cgroup", "0::/init.scope\n");
-  root.write("sys/fs/cgroup/" + manager + "/cgroup.controllers", "cpu\n");
-  auto units = std::make_unique<FakeUnits>();
-  const auto weights = units->weights;
-  (*weights)[unit] = 100;
-  BackgroundPriority priority(SysRoot{root.path()}, std::move(units));
-  ASSERT_TRUE(priority.lower({4242, 777}));
-  weights->erase(unit);
-  EXPECT_EQ(priority.restore(4242), RestoreOutcome::restored);
 }
 
 TEST(BackgroundPriority, aNiceValueComesBackOnlyWithTheRightOrTheRoomToLowerIt) {
