@@ -302,13 +302,14 @@ TEST(ProcessSampler, measuresARealChildsCpuAndWrittenBytes) {
     pause();
     _exit(0);
   }
-  ProcessSampler sampler;
+  // A fake clock: the interval is exactly two seconds however slowly a loaded machine runs it.
+  FakeClock clock;
+  ProcessSampler sampler({.clock = &clock});
   sampler.sample();
-  const auto started = std::chrono::steady_clock::now();
   ASSERT_EQ(write(go[1], "x", 1), 1);
   char c;
   ASSERT_EQ(read(done[0], &c, 1), 1);
-  const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+  clock.advance(2s);
   const auto procs = byPid(sampler.sample());
   kill(child, SIGKILL);
   waitpid(child, nullptr, 0);
@@ -316,8 +317,8 @@ TEST(ProcessSampler, measuresARealChildsCpuAndWrittenBytes) {
 
   ASSERT_TRUE(procs.contains(child));
   const ProcInfo& p = procs.at(child);
-  // About 0.5 s of CPU over the measured interval (clock ticks are 10 ms coarse).
-  EXPECT_NEAR(p.cpu * wall / 100, 0.5, 0.1);
+  // About 0.5 s of CPU over the two seconds (clock ticks are 10 ms coarse).
+  EXPECT_NEAR(p.cpu * 2 / 100, 0.5, 0.05);
   EXPECT_GE(p.diskWritten, 4u << 20);
   EXPECT_GT(p.diskRate, 0);
   EXPECT_FALSE(p.isSystem);

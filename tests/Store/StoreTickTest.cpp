@@ -77,6 +77,7 @@ TEST_F(StoreTest, slowBluetoothReadDelaysTheNextUntilItFinishes) {
   script.bluetoothGate.close();
   store->start();
   ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1; }));
+  ASSERT_TRUE(runUntil(main, [&] { return script.bluetoothGate.waiting() == 1; }));
   for (int i = 0; i < 14; ++i) tick();
   EXPECT_EQ(script.bluetoothGate.waiting(), 1);  // still the first read, none queued behind it
   {
