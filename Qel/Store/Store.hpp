@@ -385,6 +385,8 @@ class Store {
     changed();
   }
   void changed();
+  // Takes the toast down 2.2 s from now if it still shows `toast`.
+  void clearToastLater(const std::string& toast);
   // Posts `work` to the main thread; it is dropped if the store is gone by then.
   void onMain(std::function<void()> work);
   void onMainAfter(std::chrono::milliseconds delay, std::function<void()> work);
@@ -429,7 +431,6 @@ class Store {
   bool toastsWaitToBeSeen_ = false;
   bool toastWaiting_ = false;  // the toast's time has not started: no view was on screen
   std::set<const void*> toastViewers_;
-  void clearToastLater(const std::string& toast);
   bool showingSettings_ = false;
   bool showingLicenses_ = false;
   std::string settingsTab_ = "general";

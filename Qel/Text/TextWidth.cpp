@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <iterator>
 
+#include "Qel/Text/Utf8.hpp"
+
 namespace qel {
 namespace {
 
@@ -65,21 +67,6 @@ bool in(const Range (&table)[N], char32_t c) {
   return it != std::begin(table) && c <= std::prev(it)->last;
 }
 
-// The code point starting at `at` and its length in bytes; an ill-formed byte is one U+FFFD.
-std::pair<char32_t, std::size_t> decode(std::string_view s, std::size_t at) {
-  const auto b = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
-  const unsigned char lead = b(at);
-  if (lead < 0x80) return {lead, 1};
-  const std::size_t n = lead >= 0xF5 ? 0 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
-  if (n == 0 || at + n > s.size()) return {0xFFFD, 1};
-  char32_t c = lead & (0x7F >> n);
-  for (std::size_t i = 1; i < n; ++i) {
-    if ((b(at + i) & 0xC0) != 0x80) return {0xFFFD, 1};
-    c = (c << 6) | (b(at + i) & 0x3F);
-  }
-  return {c, n};
-}
-
 }  // namespace
 
 int columnsOf(char32_t c) {
@@ -91,7 +78,7 @@ int columnsOf(char32_t c) {
 std::size_t displayWidth(std::string_view text) {
   std::size_t width = 0;
   for (std::size_t i = 0; i < text.size();) {
-    const auto [c, n] = decode(text, i);
+    const auto [c, n] = firstCodePoint(text.substr(i));
     width += std::size_t(columnsOf(c));
     i += n;
   }
@@ -101,7 +88,7 @@ std::size_t displayWidth(std::string_view text) {
 std::string cutToWidth(std::string_view text, std::size_t columns) {
   std::size_t width = 0;
   for (std::size_t i = 0; i < text.size();) {
-    const auto [c, n] = decode(text, i);
+    const auto [c, n] = firstCodePoint(text.substr(i));
     width += std::size_t(columnsOf(c));
     if (width > columns) return std::string(text.substr(0, i));
     i += n;

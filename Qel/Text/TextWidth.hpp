@@ -10,7 +10,7 @@ namespace qel {
 
 // The columns of one code point.
 int columnsOf(char32_t c);
-// The columns of UTF-8 text; an ill-formed byte counts as one column.
+// The columns of UTF-8 text; an ill-formed sequence counts as the one U+FFFD it would be shown as.
 std::size_t displayWidth(std::string_view text);
 // The longest start of `text` that takes at most `columns`, cut between characters, with the
 // marks that belong to its last character kept.

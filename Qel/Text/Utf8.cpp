@@ -37,6 +37,15 @@ int sequenceLength(std::string_view s) {
 
 }  // namespace
 
+CodePoint firstCodePoint(std::string_view text) {
+  const int n = sequenceLength(text);
+  if (n < 0) return {0xFFFD, std::size_t(-n)};
+  const auto b0 = std::uint8_t(text[0]);
+  char32_t c = n == 1 ? b0 : b0 & (0x7F >> n);
+  for (int i = 1; i < n; ++i) c = (c << 6) | (std::uint8_t(text[std::size_t(i)]) & 0x3F);
+  return {c, std::size_t(n)};
+}
+
 std::string repairUtf8(std::string_view bytes) {
   std::string out;
   out.reserve(bytes.size());

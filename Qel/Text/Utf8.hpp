@@ -1,10 +1,19 @@
 #pragma once
 // Outside text (command output, device names from sysfs) is not promised to be UTF-8. One bad
 // byte must cost one character, never the whole text.
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace qel {
+
+// The code point at the start of `text` (not empty) and the bytes it takes; an ill-formed start
+// reads as U+FFFD taking its maximal bad subpart, as repairUtf8 counts it.
+struct CodePoint {
+  char32_t value;
+  std::size_t length;
+};
+CodePoint firstCodePoint(std::string_view text);
 
 // `bytes` with every ill-formed sequence replaced by U+FFFD (one per maximal bad subpart, as
 // decoders in browsers do); valid text comes back unchanged.

@@ -12,7 +12,6 @@
 #include <unistd.h>
 
 #include <atomic>
-#include <functional>
 #include <thread>
 
 #include "Qel/Platform/Defaults.hpp"
@@ -29,57 +28,51 @@ using test::item;
 namespace {
 
 // A server on a thread of its own, so it keeps sending while the test's main thread is busy:
-// `serve` gets the connection once the request has arrived, and a flag that says stop.
+// after the request, `head`, then `piece` again and again (`pause` apart) until the client is
+// gone. `sent` counts what the client took.
 class RawServer {
  public:
-  using Serve = std::function<void(int fd, const std::atomic<bool>& stop)>;
-  explicit RawServer(Serve serve) {
+  RawServer(std::string head, std::string piece, std::chrono::milliseconds pause = {}) {
     listener_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    sockaddr_in address{.sin_family = AF_INET, .sin_port = 0, .sin_addr = {htonl(INADDR_LOOPBACK)}};
     socklen_t length = sizeof address;
-    if (::bind(listener_, reinterpret_cast<sockaddr*>(&address), length) != 0 || ::listen(listener_, 1) != 0 ||
-        ::getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length) != 0)
-      return;
+    ::bind(listener_, reinterpret_cast<sockaddr*>(&address), length);
+    ::listen(listener_, 1);
+    ::getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length);
     port_ = ntohs(address.sin_port);
-    thread_ = std::thread([this, serve = std::move(serve)] {
+    thread_ = std::thread([this, head = std::move(head), piece = std::move(piece), pause] {
       const int fd = ::accept(listener_, nullptr, nullptr);
-      if (fd < 0) return;
       char request[4096];
-      std::string seen;
-      while (seen.find("\r\n\r\n") == std::string::npos) {
-        const ssize_t n = ::recv(fd, request, sizeof request, 0);
-        if (n <= 0) break;
-        seen.append(request, std::size_t(n));
-      }
-      serve(fd, stop_);
+      if (fd >= 0 && ::recv(fd, request, sizeof request, 0) > 0 && sendAll(fd, head))
+        while (sendAll(fd, piece)) {
+          sent += piece.size();
+          std::this_thread::sleep_for(pause);
+        }
       ::close(fd);
     });
   }
   ~RawServer() {
-    stop_ = true;
-    ::shutdown(listener_, SHUT_RDWR);
-    if (thread_.joinable()) thread_.join();
+    ::shutdown(listener_, SHUT_RDWR);  // an accept still waiting ends
+    thread_.join();
     ::close(listener_);
   }
   QUrl url() const { return QUrl(QStringLiteral("http://127.0.0.1:%1/feed.xml").arg(port_)); }
+  std::atomic<std::size_t> sent{0};
 
  private:
+  static bool sendAll(int fd, const std::string& data) {
+    for (std::size_t at = 0; at < data.size();) {
+      const ssize_t n = ::send(fd, data.data() + at, data.size() - at, MSG_NOSIGNAL);
+      if (n <= 0) return false;
+      at += std::size_t(n);
+    }
+    return true;
+  }
+
   int listener_ = -1;
   int port_ = 0;
-  std::atomic<bool> stop_{false};
   std::thread thread_;
 };
-
-bool sendAll(int fd, const std::string& data) {
-  for (std::size_t at = 0; at < data.size();) {
-    const ssize_t n = ::send(fd, data.data() + at, data.size() - at, MSG_NOSIGNAL);
-    if (n <= 0) return false;
-    at += std::size_t(n);
-  }
-  return true;
-}
 
 const QByteArray releaseAndBeta = feed(item("1.4.0") + item("1.5.0") + item("1.6.0-beta.1", "beta") +
                                        item("2.0.0", "nightly"));
@@ -282,28 +275,20 @@ TEST_F(UpdaterTest, aFeedThatFailsAnnouncesNothingAndSaysSoOnlyWhenAsked) {
 }
 
 TEST_F(UpdaterTest, anEndlessBodyIsCutOffAtTheCapEvenWhileTheMainThreadIsBusy) {
-  std::atomic<std::size_t> sent{0};
-  RawServer server([&](int fd, const std::atomic<bool>& stop) {
-    if (!sendAll(fd, "HTTP/1.1 200 OK\r\nContent-Type: application/rss+xml\r\nTransfer-Encoding: chunked\r\n\r\n"))
-      return;
-    const std::string chunk = "10000\r\n" + std::string(0x10000, 'x') + "\r\n";
-    while (!stop && sendAll(fd, chunk)) sent += chunk.size();
-  });
+  RawServer server("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n",
+                   "10000\r\n" + std::string(0x10000, 'x') + "\r\n");
   auto u = make(server.url());
   u->checkForUpdates();
   QThread::msleep(500);  // the main thread paints, say, and reads nothing meanwhile
   finish(*u);
   EXPECT_EQ(reports, (std::vector<QString>{"The update feed could not be read."}));
   // What was taken off the server stays near the 1 MiB cap: the rest waits in its socket.
-  EXPECT_LT(sent.load(), std::size_t(24) << 20);
+  EXPECT_LT(server.sent.load(), std::size_t(24) << 20);
 }
 
 TEST_F(UpdaterTest, aServerThatTricklesIsLeftAtTheDeadline) {
-  RawServer server([](int fd, const std::atomic<bool>& stop) {
-    if (!sendAll(fd, "HTTP/1.1 200 OK\r\nContent-Length: 100000\r\n\r\n")) return;
-    // A byte every so often: never quiet long enough for a transfer timeout.
-    while (!stop && sendAll(fd, "<")) std::this_thread::sleep_for(std::chrono::milliseconds(200));
-  });
+  // A byte now and then: never quiet long enough for a transfer timeout.
+  RawServer server("HTTP/1.1 200 OK\r\nContent-Length: 100000\r\n\r\n", "<", std::chrono::milliseconds(200));
   Updater::Options o;
   o.feed = server.url();
   o.running = AppVersion::parse("1.4.0");

@@ -96,16 +96,22 @@ class ClockYearsAhead : public StoreTest {
  protected:
   ClockYearsAhead() : StoreTest(*dayStart("2031-03-02") + 10h + 9min + 30s) {}
 };
+
+// `count` recorded days from `first` on, each with a slot and an hour of one app; newest first.
+std::vector<std::string> storeDays(HistoryDB& history, const std::string& first, int count) {
+  std::vector<std::string> days;
+  for (int i = 0; i < count; ++i) {
+    days.insert(days.begin(), *addDays(first, i));
+    history.save(days.front(), 60, DayBucket{.cpu = 0.4, .count = 40});
+    history.add({{"/a.desktop", AppUsage{"A", 1, 1, 1, 1}, ""}}, days.front(), 10);
+  }
+  return days;
+}
 }  // namespace
 
 TEST_F(ClockYearsAhead, aRunLeavesEveryStoredDayInPlace) {
   makeStore();
-  std::vector<std::string> stored;
-  for (int i = 0; i < 6; ++i) {
-    stored.insert(stored.begin(), *addDays("2026-06-10", i));
-    store->history()->save(stored.front(), 60, DayBucket{.cpu = 0.4, .count = 12});
-    store->history()->add({{"/a.desktop", AppUsage{"A", 1, 1, 1, 1}, ""}}, stored.front(), 10);
-  }
+  const auto stored = storeDays(*store->history(), "2026-06-10", 6);
   makeStore();
   store->start();
   ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1; }));
@@ -128,12 +134,7 @@ class ClockYearsAheadAtMidnight : public StoreTest {
 
 TEST_F(ClockYearsAheadAtMidnight, crossingMidnightKeepsTheRealDaysAndARightClockLeavesTheFutureOnesOut) {
   makeStore();
-  std::vector<std::string> real;
-  for (int i = 0; i < 7; ++i) {
-    real.insert(real.begin(), *addDays("2026-06-09", i));
-    store->history()->save(real.front(), 60, DayBucket{.cpu = 0.4, .count = 40});
-    store->history()->add({{"/a.desktop", AppUsage{"A", 1, 1, 1, 1}, ""}}, real.front(), 10);
-  }
+  const auto real = storeDays(*store->history(), "2026-06-09", 7);
   makeStore();
   store->start();
   ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1; }));
