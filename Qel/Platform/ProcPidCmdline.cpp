@@ -1,5 +1,7 @@
 #include "Qel/Platform/ProcPidCmdline.hpp"
 
+#include "Qel/Platform/ProcPidStat.hpp"
+
 namespace qel {
 
 std::string_view chromiumChildType(std::string_view cmdline) {
@@ -12,6 +14,16 @@ std::string_view chromiumChildType(std::string_view cmdline) {
     if (arg.starts_with(kSwitch)) return arg.substr(kSwitch.size());
   }
   return {};
+}
+
+std::string readChildType(const SysRoot& root, std::int32_t pid, std::uint64_t startTime) {
+  const std::string dir = std::to_string(pid) + "/";
+  const auto cmdline = readText(root.proc(dir + "cmdline"), 4096);
+  // Read after the arguments: a newcomer under the same pid meanwhile shows in its start time.
+  const auto text = readText(root.proc(dir + "stat"), 1024);
+  const auto stat = text ? parsePidStat(*text) : std::nullopt;
+  if (!cmdline || !stat || stat->pid != pid || stat->startTime != startTime) return {};
+  return std::string(chromiumChildType(*cmdline));
 }
 
 }  // namespace qel

@@ -14,7 +14,7 @@ std::optional<std::string> readText(const std::filesystem::path& file, std::size
   return out;
 }
 
-KeptFile::KeptFile(const std::filesystem::path& file) : fd_(::open(file.c_str(), O_RDONLY | O_CLOEXEC)) {}
+KeptFile::KeptFile(const char* file) : fd_(::open(file, O_RDONLY | O_CLOEXEC)) {}
 
 KeptFile::~KeptFile() {
   if (fd_ >= 0) ::close(fd_);

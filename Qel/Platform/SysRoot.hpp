@@ -32,7 +32,8 @@ std::optional<std::string> readText(const std::filesystem::path& file, std::size
 class KeptFile {
  public:
   KeptFile() = default;
-  explicit KeptFile(const std::filesystem::path& file);
+  explicit KeptFile(const std::filesystem::path& file) : KeptFile(file.c_str()) {}
+  explicit KeptFile(const char* file);
   ~KeptFile();
   KeptFile(KeptFile&& other) noexcept;
   KeptFile& operator=(KeptFile&& other) noexcept;

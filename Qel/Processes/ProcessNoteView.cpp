@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "Qel/Platform/AppRegistry.hpp"
+#include "Qel/Platform/ProcPidCmdline.hpp"
 #include "Qel/Processes/AppKeyName.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
@@ -19,7 +20,11 @@ namespace qel {
 ProcessNoteView::ProcessNoteView(Store& store, const ProcInfo& proc, QWidget* parent)
     : QWidget(parent), open_([](const QUrl& url) { return QDesktopServices::openUrl(url); }) {
   const std::string appName = isAppKey(proc.appKey) ? appKeyName(store.apps(), proc.appKey) : std::string();
-  note_ = Glossary::describe(proc, appName);
+  // What kind of helper a process is, the sampler leaves to the one view that tells it.
+  ProcInfo shown = proc;
+  if (shown.childType.empty() && shown.startTime != 0)
+    shown.childType = readChildType(SysRoot{}, proc.pid, proc.startTime);
+  note_ = Glossary::describe(shown, appName);
 
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(12, 10, 12, 10);

@@ -22,7 +22,8 @@ struct ProcInfo {
   std::int32_t ppid = 0;    // parent process
   std::uint64_t startTime = 0;  // clock ticks after boot; with the pid the process's identity (0: unknown)
   std::string comm;         // the name the process gives itself (/proc/[pid]/comm, at most 15 bytes)
-  std::string childType;    // the "--type=" a Chromium-based program starts a helper with ("renderer"), else empty
+  std::string childType;    // the "--type=" a Chromium-based program starts a helper with ("renderer"); read
+                            // only by the view that tells it (the sampler leaves it empty)
   bool operator==(const ProcInfo&) const = default;
 };
 

@@ -17,6 +17,13 @@ std::string_view fileName(std::string_view path) {
 // An executable that lives only in memory: its "name" is a random label, not the program's.
 bool inMemory(std::string_view name) { return name.starts_with("memfd:"); }
 
+std::string_view exeName(std::string_view exePath) {
+  std::string_view exe = fileName(exePath);
+  // A program updated while it runs: its executable link reads "<path> (deleted)".
+  if (exe.ends_with(" (deleted)")) exe.remove_suffix(10);
+  return exe;
+}
+
 }  // namespace
 
 std::string_view cmdlineProgram(std::string_view cmdline) {
@@ -27,12 +34,15 @@ std::string_view cmdlineProgram(std::string_view cmdline) {
   return fileName(argv0);
 }
 
+bool exeNamesNothing(std::string_view exePath) {
+  const std::string_view exe = exeName(exePath);
+  return exe.empty() || inMemory(exe);
+}
+
 std::string processOwnName(std::string_view exePath, std::string_view comm, std::string_view cmdline,
                            std::int32_t pid) {
-  std::string_view exe = fileName(exePath);
-  // A program updated while it runs: its executable link reads "<path> (deleted)".
-  if (exe.ends_with(" (deleted)")) exe.remove_suffix(10);
-  if (!exe.empty() && !inMemory(exe)) return std::string(exe);
+  const std::string_view exe = exeName(exePath);
+  if (!exeNamesNothing(exePath)) return std::string(exe);
 
   const std::string_view program = cmdlineProgram(cmdline);
   const bool cut = comm.size() == kCommBytes && program.size() > comm.size() && program.starts_with(comm);

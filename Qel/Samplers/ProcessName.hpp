@@ -21,6 +21,10 @@ std::string_view cmdlineProgram(std::string_view cmdline);
 std::string processOwnName(std::string_view exePath, std::string_view comm, std::string_view cmdline,
                            std::int32_t pid);
 
+// Whether the executable's path gives no name of its own (none could be read, or it is an
+// in-memory file), so that the name must come from the arguments and the comm.
+bool exeNamesNothing(std::string_view exePath);
+
 // The same name read from the files of process `pid` under `root`; empty when the process left
 // nothing to read (it is gone, or `pid` is nonsense).
 std::string readProcessName(const SysRoot& root, std::int32_t pid);

@@ -1,6 +1,7 @@
 #include "Qel/Samplers/ProcessSampler.hpp"
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -24,6 +25,8 @@ constexpr std::size_t kReservedDescriptors = 512;  // left for everything else t
 constexpr std::uint64_t kFullIoEvery = 20;          // ticks between two reads of an idle process's io
 constexpr std::uint64_t kFullListEvery = 10;        // ticks between two full listings of /proc
 constexpr std::size_t kStatSize = 1024;             // room for a stat line
+constexpr std::size_t kStatusSize = 1024;           // the owner's line is near the top
+constexpr std::uint64_t kLaunchKeep = 600;          // ticks a launch nobody looked up is kept
 
 std::size_t descriptorBudget() {
   rlimit limit{};
@@ -31,26 +34,10 @@ std::size_t descriptorBudget() {
   return limit.rlim_cur > kReservedDescriptors ? std::size_t(limit.rlim_cur - kReservedDescriptors) : 0;
 }
 
-std::string pidFile(std::int32_t pid, const char* file) {
-  char buf[32];
-  const auto end = std::to_chars(buf, buf + sizeof buf, pid).ptr;
-  return std::string(buf, end) + "/" + file;
-}
-
 // What a stat file said, when it said it of `pid`: a file is only ever read for its own process.
 std::optional<PidStat> statOf(const char* text, long length, std::int32_t pid) {
   auto stat = length > 0 ? parsePidStat(std::string_view(text, std::size_t(length))) : std::nullopt;
   return stat && stat->pid == pid ? stat : std::nullopt;
-}
-
-std::string readLink(const std::filesystem::path& link) {
-  char buf[4096];
-  const ssize_t n = ::readlink(link.c_str(), buf, sizeof buf);
-  if (n <= 0 || std::size_t(n) >= sizeof buf) return {};
-  std::string target(buf, std::size_t(n));
-  // The kernel marks a replaced or removed executable; the path is still the one it ran from.
-  if (target.ends_with(" (deleted)")) target.resize(target.size() - 10);
-  return target;
 }
 
 }  // namespace
@@ -61,6 +48,7 @@ ProcessSampler::ProcessSampler(Options options)
     : options_(std::move(options)),
       uid_(options_.uid.value_or(::getuid())),
       pids_(options_.root),
+      files_(options_.root),
       keptBudget_(descriptorBudget()) {
   if (options_.ticksPerSecond <= 0) options_.ticksPerSecond = std::max(1L, sysconf(_SC_CLK_TCK));
   if (options_.pageSize <= 0) options_.pageSize = std::max(1L, sysconf(_SC_PAGESIZE));
@@ -76,7 +64,7 @@ long ProcessSampler::readKept(KeptFile& kept, std::int32_t pid, const char* file
     kept = KeptFile();  // the process behind it is gone; the pid may have a new one
     --kept_;
   }
-  KeptFile fresh(options_.root.proc(pidFile(pid, file)));
+  KeptFile fresh(files_.path(pid, file));
   if (!fresh.isOpen()) return -1;
   const long n = fresh.readOnce(buffer, size);
   if (n >= 0 && kept_ < keptBudget_) {
@@ -205,14 +193,21 @@ ProcessSample ProcessSampler::sample() {
       p.cpu = std::min(double(cpuTime - t.counters.cpuTime) / ticks / wall * 100.0, maxCpu);
     const bool ran = !t.hasCounters || cpuTime != t.counters.cpuTime;
     const bool due = (round_ + std::uint64_t(std::uint32_t(pid))) % kFullIoEvery == 0;
-    if (!stat->isKernelThread() && (ran || t.ioMoved || due)) p.diskRate = updateIo(pid, t, now, ioText, sizeof ioText);
+    if (!t.hasCounters && cpuTime == 0 && !stat->isKernelThread()) {
+      // A newcomer that has not run for a clock tick: its counters, which start at zero with
+      // every process, can hardly have moved, and most such newcomers are gone within a second.
+      t.hasIo = true;
+      t.ioTime = now;
+    } else if (!stat->isKernelThread() && (ran || t.ioMoved || due)) {
+      p.diskRate = updateIo(pid, t, now, ioText, sizeof ioText);
+    }
     t.counters.cpuTime = cpuTime;
     t.hasCounters = true;
     t.seen = round_;
 
     // exec keeps the pid and start time but brings another program (and name) along.
     if (!t.meta || (!stat->isKernelThread() && stat->comm != t.meta->comm)) {
-      t.meta = resolveMeta(pid, *stat);
+      t.meta = resolveMeta(pid, *stat, t.stat.descriptor());
       matchApp(*t.meta, apps.get());
     } else if (apps && t.meta->appsGeneration != apps->generation()) {
       matchApp(*t.meta, apps.get());
@@ -229,11 +224,12 @@ ProcessSample ProcessSampler::sample() {
     p.ppid = stat->ppid;
     p.startTime = t.startTime;
     p.comm = meta.comm;
-    p.childType = meta.childType;
     result.procs.push_back(std::move(p));
     keptFds.push_back(t.stat.descriptor());
   }
 
+  if (round_ % kFullListEvery == 0)
+    std::erase_if(launches_, [this](const auto& entry) { return entry.second.used + kLaunchKeep < round_; });
   // Processes not seen this time are forgotten, with their descriptors.
   for (auto it = tracked_.begin(); tracked_.size() > result.procs.size() && it != tracked_.end();) {
     if (it->second.seen != round_) {
@@ -253,38 +249,80 @@ ProcessSample ProcessSampler::sample() {
   return result;
 }
 
-ProcessSampler::Meta ProcessSampler::resolveMeta(std::int32_t pid, const PidStat& stat) const {
+ProcessSampler::Meta ProcessSampler::resolveMeta(std::int32_t pid, const PidStat& stat, int statFd) {
   Meta m;
   m.comm = std::string(stat.comm);
-  const bool kernel = stat.isKernelThread();
-  if (!kernel) m.path = readLink(options_.root.proc(pidFile(pid, "exe")));
-  std::optional<std::uint32_t> uid;
-  if (const auto status = readText(options_.root.proc(pidFile(pid, "status")), 64 * 1024))
-    uid = parseStatusUid(*status);
-  const auto cgroup = kernel ? std::nullopt : readText(options_.root.proc(pidFile(pid, "cgroup")), 64 * 1024);
+  // A kernel thread is the system's and has no program, arguments or environment to read.
+  if (stat.isKernelThread()) {
+    m.isSystem = true;
+    m.ownName = processOwnName({}, stat.comm, {}, pid);
+    return m;
+  }
+  m.path = files_.readLink(pid, "exe");
+  m.facts.exe = m.path;
+  struct stat owner {};
+  m.ownerKnown = files_.isProc() && statFd >= 0 && ::fstat(statFd, &owner) == 0;
+  m.owner = owner.st_uid;
+
+  // What the parent, resolved earlier in this sample, already knows. A child keeps its parent's
+  // real user unless it changed users, and that changes who owns its files: to the new user, or
+  // to root while it may not be traced, so root's files prove nothing. A child running its
+  // parent's program is a fork of it, in its control group.
+  const auto up = tracked_.find(stat.ppid);
+  const Meta* parent = up != tracked_.end() && up->second.seen == round_ && up->second.meta ? &*up->second.meta : nullptr;
+  if (parent && parent->uid && m.ownerKnown && m.owner != 0 && parent->ownerKnown && parent->owner == m.owner) {
+    m.uid = parent->uid;
+  } else if (const auto status = files_.read(pid, "status", kStatusSize)) {
+    m.uid = parseStatusUid(*status);
+  }
+  if (parent && !parent->cgroup.empty() && parent->path == m.path) {
+    m.service = parent->service;
+    m.facts.appUnit = parent->facts.appUnit;
+    m.cgroup = parent->cgroup;
+  } else if (const auto cgroup = files_.read(pid, "cgroup", 64 * 1024)) {
+    m.service = isSystemServiceCgroup(*cgroup);
+    m.facts.appUnit = appUnitOfCgroup(*cgroup);
+    m.cgroup = std::string(*cgroup);
+  }
   // Another user's process, or a service of the system's own (a root daemon stays the system's
   // when Qel runs as root too).
-  m.isSystem = kernel || (uid && *uid != uid_) || (cgroup && isSystemServiceCgroup(*cgroup));
+  m.isSystem = (m.uid && *m.uid != uid_) || m.service;
 
-  const auto cmdline = kernel ? std::nullopt : readText(options_.root.proc(pidFile(pid, "cmdline")), 4096);
-  m.ownName = processOwnName(m.path, stat.comm, cmdline.value_or(std::string()), pid);
-
-  if (kernel) return m;
-  m.facts.exe = m.path;
-  if (cmdline) m.childType = std::string(chromiumChildType(*cmdline));
-  if (cgroup) m.facts.appUnit = appUnitOfCgroup(*cgroup);
-  if (uid == uid_) {
-    // Only the user's own environments can be read (and trusted to say who launched them).
-    if (const auto env = readText(options_.root.proc(pidFile(pid, "environ")))) {
-      if (const auto file = environValue(*env, "GIO_LAUNCHED_DESKTOP_FILE")) m.facts.launchedDesktopFile = *file;
-      std::int32_t launched = 0;
-      if (const auto v = environValue(*env, "GIO_LAUNCHED_DESKTOP_FILE_PID")) {
-        const auto [ptr, ec] = std::from_chars(v->data(), v->data() + v->size(), launched);
-        m.facts.launchedHere = ec == std::errc() && ptr == v->data() + v->size() && launched == pid;
-      }
-    }
+  const auto cmdline = exeNamesNothing(m.path) ? files_.read(pid, "cmdline", 4096) : std::nullopt;
+  m.ownName = processOwnName(m.path, stat.comm, cmdline.value_or(std::string_view()), pid);
+  // Only the user's own environments can be read (and trusted to say who launched them).
+  if (m.uid == uid_) {
+    launchKey_.clear();
+    if (!m.cgroup.empty()) launchKey_.assign(m.path).append(1, '\n').append(m.cgroup);
+    const Launch& launch = launchOf(pid);
+    m.facts.launchedDesktopFile = launch.desktopFile;
+    m.facts.launchedHere = launch.pid == pid;
   }
   return m;
+}
+
+const ProcessSampler::Launch& ProcessSampler::launchOf(std::int32_t pid) {
+  auto known = launchKey_.empty() ? launches_.end() : launches_.find(launchKey_);
+  if (known != launches_.end()) {
+    known->second.used = round_;
+    return known->second;
+  }
+  Launch launch{.used = round_};
+  const auto env = files_.read(pid, "environ");
+  if (env) {
+    if (const auto file = environValue(*env, "GIO_LAUNCHED_DESKTOP_FILE")) launch.desktopFile = *file;
+    if (const auto v = environValue(*env, "GIO_LAUNCHED_DESKTOP_FILE_PID")) {
+      std::int32_t launched = 0;
+      const auto [ptr, ec] = std::from_chars(v->data(), v->data() + v->size(), launched);
+      if (ec == std::errc() && ptr == v->data() + v->size()) launch.pid = launched;
+    }
+  }
+  // Without a control group nothing says which processes share a launch.
+  if (!env || launchKey_.empty()) {
+    scratchLaunch_ = std::move(launch);
+    return scratchLaunch_;
+  }
+  return launches_.emplace(launchKey_, std::move(launch)).first->second;
 }
 
 void ProcessSampler::matchApp(Meta& m, const AppTable* apps) const {

@@ -4,6 +4,14 @@
 // applications are resolved once per process identity (pid and start time), so a reused pid
 // starts afresh and never inherits its predecessor's rates.
 //
+// What a new process costs is mostly the kernel making each file it is asked for, so only what a
+// view or a rule needs is read, and what is known already is not read again: no file of a kernel
+// thread; the owner and the control group from the parent where they can't differ; the arguments
+// only where the executable names nothing; the environment (who launched the process) once per
+// program and control group, as processes of one program in one group (a browser's helpers, one
+// terminal tab's compilers) come from one launch and inherit one environment; and no io of a
+// newcomer that has not run for a clock tick yet.
+//
 // The io file costs about half again as much as stat, and most processes sleep. The kernel
 // charges every io counter to the task doing the work while it runs (a thread's exit leaves the
 // process's sum as it was; a reaped child's counts join its parent's in the parent's own wait
@@ -20,6 +28,7 @@
 
 #include "Qel/Platform/AppRegistry.hpp"
 #include "Qel/Platform/Clock.hpp"
+#include "Qel/Platform/ProcPidFiles.hpp"
 #include "Qel/Platform/ProcPids.hpp"
 #include "Qel/Platform/SysRoot.hpp"
 #include "Qel/Samplers/ProcInfo.hpp"
@@ -68,10 +77,21 @@ class ProcessSampler {
     bool isSystem = false;
     std::string ownName;  // the name without an application (processOwnName)
     std::string comm;     // as it was when resolved: a change means the process ran another program
-    std::string childType;
     std::string appKey;
     ProcessFacts facts;
+    // Of the owner and the control group, for the process's children that run the same program.
+    std::optional<std::uint32_t> uid;  // the real user, as status tells it
+    std::uint32_t owner = 0;           // the owner of its files: the effective user while it may be traced
+    bool ownerKnown = false;
+    bool service = false;
+    std::string cgroup;
     std::uint64_t appsGeneration = 0;
+  };
+  // What the environment of a program's processes in one control group said of their launch.
+  struct Launch {
+    std::string desktopFile;
+    std::int32_t pid = 0;    // the process it was launched as, 0 when unknown
+    std::uint64_t used = 0;  // the round it was last looked up in
   };
   enum class IoState : std::uint8_t { unopened, open, unreadable };
   struct Tracked {
@@ -81,7 +101,7 @@ class ProcessSampler {
     IoState ioState = IoState::unopened;
     bool hasCounters = false;
     Counters counters;            // disk as of the last read of io
-    bool hasIo = false;           // io was read, and `counters.disk` and `written` are from it
+    bool hasIo = false;           // `counters.disk` and `written` are from io (or the zeros a newcomer starts at)
     bool ioMoved = false;         // the last read of io found it changed
     std::uint64_t written = 0;    // bytes written, as of the last read of io
     MonoTime ioTime{};
@@ -98,12 +118,16 @@ class ProcessSampler {
   std::optional<PidIo> readIo(std::int32_t pid, Tracked& t, char* buffer, std::size_t size);
   // Reads io and keeps its counters: the disk rate since the previous read, 0 without one.
   double updateIo(std::int32_t pid, Tracked& t, MonoTime now, char* buffer, std::size_t size);
-  Meta resolveMeta(std::int32_t pid, const PidStat& stat) const;
+  Meta resolveMeta(std::int32_t pid, const PidStat& stat, int statFd);
+  // The launch facts of an own process: from the environment of the first process of the same
+  // program in the same control group (`launchKey_`), read once.
+  const Launch& launchOf(std::int32_t pid);
   void matchApp(Meta& meta, const AppTable* apps) const;
 
   Options options_;
   std::uint32_t uid_;
   ProcPids pids_;
+  ProcPidFiles files_;
   std::vector<std::int32_t> pidList_;  // after a sample, the pids in it
   std::vector<int> statFds_;           // their kept stat descriptors, -1 where none is kept
   std::vector<std::int32_t> listed_;   // the previous sample's pids while the next are listed
@@ -111,6 +135,9 @@ class ProcessSampler {
   std::vector<char> statTexts_;        // what each stat file said this tick
   std::vector<long> statLengths_;
   std::unordered_map<std::int32_t, Tracked> tracked_;
+  std::unordered_map<std::string, Launch> launches_;  // by executable and control group
+  std::string launchKey_;
+  Launch scratchLaunch_;  // a launch that is not kept
   std::optional<MonoTime> lastTime_;
   std::uint64_t round_ = 0;
   std::size_t kept_ = 0;        // open per-process descriptors

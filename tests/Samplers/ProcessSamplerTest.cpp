@@ -11,6 +11,7 @@
 #include <map>
 #include <optional>
 
+#include "Qel/Platform/ProcPidCmdline.hpp"
 #include "Qel/Samplers/ProcessSampler.hpp"
 #include "tests/support/TempDir.hpp"
 
@@ -267,11 +268,13 @@ TEST(ProcessSampler, keepsTheNameAProcessGivesItselfAndItsHelperKind) {
   ProcessSampler sampler(fixtureOptions(root, clock));
   const auto procs = byPid(sampler.sample());
   EXPECT_EQ(procs.at(500).comm, "Web Content");
-  EXPECT_EQ(procs.at(500).childType, "renderer");
   EXPECT_EQ(procs.at(500).name, "editor");
   EXPECT_EQ(procs.at(2).comm, "kthreadd");
-  EXPECT_EQ(procs.at(2).childType, "");
-  EXPECT_EQ(procs.at(700).childType, "");  // no arguments file
+  // The helper kind is read when asked, and only of the process that was sampled.
+  EXPECT_EQ(procs.at(500).childType, "");
+  EXPECT_EQ(readChildType({root}, 500, procs.at(500).startTime), "renderer");
+  EXPECT_EQ(readChildType({root}, 500, procs.at(500).startTime + 1), "");
+  EXPECT_EQ(readChildType({root}, 700, procs.at(700).startTime), "");  // no arguments file
 }
 
 TEST(ProcessSampler, measuresARealChildsCpuAndWrittenBytes) {
@@ -435,6 +438,47 @@ TEST(ProcessSampler, aSystemServiceIsTheSystemsWhoeverRunsQel) {
   const auto user = byPid(ProcessSampler(fixtureOptions(root, clock)).sample());
   EXPECT_TRUE(user.at(500).isSystem);  // a service, told by the older hierarchy
   EXPECT_TRUE(user.at(700).isSystem);
+}
+
+TEST(ProcessSampler, aRealChildIsTheUsersItRunsAsAfterChangingUsers) {
+  if (getuid() != 0) GTEST_SKIP() << "changing users needs root";
+  constexpr uid_t kNobody = 65534;
+  // One child changes users and carries on (its files then belong to root); another runs a
+  // program as that user, which starts one more process, as that user too.
+  const pid_t dropped = fork();
+  ASSERT_GE(dropped, 0);
+  if (dropped == 0) {
+    if (setgid(kNobody) != 0 || setuid(kNobody) != 0) _exit(1);
+    for (;;) pause();
+  }
+  const pid_t shell = fork();
+  ASSERT_GE(shell, 0);
+  if (shell == 0) {
+    if (setgid(kNobody) != 0 || setuid(kNobody) != 0) _exit(1);
+    execl("/bin/sh", "sh", "-c", "sleep 30 & exec sleep 30", nullptr);
+    _exit(1);
+  }
+  FakeClock clock;
+  std::int32_t grandchild = 0;
+  for (int i = 0; i < 300 && grandchild == 0; ++i) {
+    const auto procs = byPid(ProcessSampler({.clock = &clock}).sample());
+    for (const auto& [pid, p] : procs)
+      if (p.ppid == shell && p.comm == "sleep" && procs.contains(shell) && procs.at(shell).comm == "sleep")
+        grandchild = pid;
+    if (grandchild == 0) usleep(10000);
+  }
+  ASSERT_NE(grandchild, 0) << "the shell's program did not start";
+  for (const std::uint32_t uid : {0u, std::uint32_t(kNobody)}) {
+    SCOPED_TRACE(uid);
+    const auto procs = byPid(ProcessSampler({.clock = &clock, .uid = uid}).sample());
+    EXPECT_EQ(procs.at(dropped).isSystem, uid != kNobody);
+    EXPECT_EQ(procs.at(shell).isSystem, uid != kNobody);
+    EXPECT_EQ(procs.at(grandchild).isSystem, uid != kNobody);
+    EXPECT_EQ(procs.at(getpid()).isSystem, uid != 0);
+  }
+  for (const pid_t pid : {dropped, shell, pid_t(grandchild)}) kill(pid, SIGKILL);
+  waitpid(dropped, nullptr, 0);
+  waitpid(shell, nullptr, 0);
 }
 
 TEST_F(ProcessSamplerRates, neverExceedTheMachinesCores) {
