@@ -1,18 +1,57 @@
 #include "Qel/Platform/ProcPidStat.hpp"
 
+#include <bit>
 #include <charconv>
 #include <cstring>
+#include <limits>
 
 namespace qel {
 namespace {
 
-// One unsigned decimal field at `p`; false when it is not one or does not fit in T.
+// One decimal field at `p` (unsigned, or with a minus for a signed T); false when it is not one or
+// does not fit in T. Counted by hand while the digits cannot overflow: this runs for several
+// fields of every process every tick, and from_chars costs several times as much.
 template <class T>
 bool number(const char*& p, const char* end, T& out) {
+  const char* const start = p;
+  std::uint64_t value = 0;
+  int digits = 0;
+  while (p != end && static_cast<unsigned char>(*p - '0') < 10 && digits < 19) {
+    value = value * 10 + std::uint64_t(*p - '0');
+    ++p;
+    ++digits;
+  }
+  const bool plain = digits > 0 && (p == end || *p == ' ' || *p == '\n') && value <= std::uint64_t(std::numeric_limits<T>::max());
+  if (plain) {
+    out = T(value);
+    return true;
+  }
+  // A sign, or more digits than fit in 63 bits: the careful way.
+  p = start;
   const auto [ptr, ec] = std::from_chars(p, end, out);
   if (ec != std::errc() || ptr == p || (ptr != end && *ptr != ' ' && *ptr != '\n')) return false;
   p = ptr;
   return true;
+}
+
+// The start of the field after the next `n` blanks from `p` (one blank ends each field); null
+// when the text ends first. Eight bytes at a time: the fields between the wanted ones are most of
+// what is read.
+const char* pastBlanks(const char* p, const char* end, int n) {
+  if constexpr (std::endian::native == std::endian::little) {
+    constexpr std::uint64_t kLow = 0x7F7F7F7F7F7F7F7FULL, kBlanks = 0x2020202020202020ULL;
+    while (end - p >= 8) {
+      std::uint64_t word = 0;
+      std::memcpy(&word, p, 8);
+      const std::uint64_t x = word ^ kBlanks;                             // a blank is a zero byte now
+      for (std::uint64_t blanks = ~(((x & kLow) + kLow) | x | kLow); blanks != 0; blanks &= blanks - 1)
+        if (--n == 0) return p + std::countr_zero(blanks) / 8 + 1;  // the top bit of each zero byte
+      p += 8;
+    }
+  }
+  for (; p != end; ++p)
+    if (*p == ' ' && --n == 0) return p + 1;
+  return nullptr;
 }
 
 // The pid before the name: decimal digits only, as the kernel writes it, above 0. Counted by
@@ -41,31 +80,21 @@ std::optional<PidStat> parsePidStat(std::string_view text) {
   PidStat s;
   if (open < 2 || text[open - 1] != ' ' || !leadingPid(text.substr(0, open - 1), s.pid)) return std::nullopt;
   s.comm = text.substr(open + 1, close - open - 1);
-  // One pass over the fields, numbered as in proc(5): the state is field 3, rss field 24. This
-  // runs for every process every tick, so it neither splits nor allocates.
+  // The wanted fields, numbered as in proc(5): the state is field 3, rss field 24. This runs for
+  // every process every tick, so it neither splits nor allocates.
   const char* p = text.data() + close + 1;
   const char* const end = text.data() + text.size();
+  if (end - p < 3 || p[0] != ' ' || p[2] != ' ') return std::nullopt;
+  s.state = p[1];
+  p += 3;
   std::int64_t rss = 0;
-  for (int field = 3; field <= 24; ++field) {
-    if (p == end || *p != ' ') return std::nullopt;
-    ++p;
-    bool ok = true;
-    switch (field) {
-      case 3:
-        ok = p + 1 < end && p[1] == ' ';
-        if (ok) s.state = *p++;
-        break;
-      case 4: ok = number(p, end, s.ppid); break;
-      case 9: ok = number(p, end, s.flags); break;
-      case 14: ok = number(p, end, s.utime); break;
-      case 15: ok = number(p, end, s.stime); break;
-      case 22: ok = number(p, end, s.startTime); break;
-      case 24: ok = number(p, end, rss); break;
-      default:
-        while (p != end && *p != ' ' && *p != '\n') ++p;
-    }
-    if (!ok) return std::nullopt;
-  }
+  // Each number ends at the blank before the next field: the count of blanks to pass is the
+  // count of fields from the one just read to the next one wanted.
+  const bool ok = number(p, end, s.ppid) && (p = pastBlanks(p, end, 9 - 4)) && number(p, end, s.flags) &&
+                  (p = pastBlanks(p, end, 14 - 9)) && number(p, end, s.utime) && (p = pastBlanks(p, end, 15 - 14)) &&
+                  number(p, end, s.stime) && (p = pastBlanks(p, end, 22 - 15)) && number(p, end, s.startTime) &&
+                  (p = pastBlanks(p, end, 24 - 22)) && number(p, end, rss);
+  if (!ok) return std::nullopt;
   s.rss = rss > 0 ? std::uint64_t(rss) : 0;
   return s;
 }
