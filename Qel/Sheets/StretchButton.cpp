@@ -6,12 +6,14 @@
 
 #include <cmath>
 
+#include "Qel/Sheets/PillButton.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/StoreBridge.hpp"
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Window/FocusRing.hpp"
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/Glyphs.hpp"
+#include "Qel/Window/Legible.hpp"
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/PlainToolTip.hpp"
 
@@ -108,9 +110,11 @@ void StretchButton::paintEvent(QPaintEvent*) {
     p.setPen(grey);
     p.drawText(QRectF(kPadX + kFlag + kGap, 0, box.width(), h), Qt::AlignLeft | Qt::AlignVCenter, mark_);
   } else {
-    p.setBrush(Palette::rgb(0xF5F4F0));  // the same light capsule in both appearances
+    // The light capsule, turned dark with light words where it would vanish into a light page.
+    const PillButton::Look look = PillButton::look(Palette::rgb(0xF5F4F0), Palette::ink(), Legible::ground());
+    p.setBrush(look.fill);
     p.drawRoundedRect(box, h / 2, h / 2);
-    const QColor ink = Palette::ink();
+    const QColor ink = look.ink;
     Glyphs::draw(p, QRectF(kPadX, 0, kStop, h), "stop.fill", kStop, ink);
     // Right-aligned in the reference's width, so the seconds never move what follows.
     const double left = kPadX + kStop + kGap, width = words.horizontalAdvance(elapsedReference(elapsed_));

@@ -17,6 +17,7 @@
 #include "Qel/Sheets/StretchReport.hpp"
 #include "Qel/Sheets/StretchSheet.hpp"
 #include "Qel/Updater.hpp"
+#include "Qel/Window/Legible.hpp"
 #include "Qel/Window/PageMeta.hpp"
 #include "Qel/Window/SheetHost.hpp"
 #include "Qel/Window/TopBar.hpp"
@@ -248,6 +249,15 @@ TEST_F(StretchViews, bothFormsStartAndEndTheSameRecording) {
   BusyAfternoon::settle();
   EXPECT_EQ(full.elapsed(), "1:00:00");
   EXPECT_GT(full.sizeHint().width(), early);
+
+  // Recording, the capsule stands out from the page in either look.
+  for (const char* look : {"light", "dark"}) {
+    test::useAppearance(look);
+    const QImage face = full.grab().toImage();
+    const QColor ground = Legible::ground();
+    EXPECT_GE(test::contrast(face.pixelColor(4, face.height() / 2), ground), 1.25) << look;
+  }
+  test::useAppearance("light");
 
   compact->click();  // either form ends it, and the report opens
   BusyAfternoon::settle();
