@@ -67,26 +67,32 @@ QPoint devicePlace(QPointF centre, int side) {
 }  // namespace
 
 void BubbleFieldPainter::drawLabel(QImage& image, const Look& look) const {
-  if (look.label.empty()) return;
   const double r = look.radius / look.dpr;
-  const QString name = shortLabel(look.label), &size = look.size;
   const QFontMetricsF nameMetrics(nameFont_), sizeMetrics(sizeFont_);
-  const double nameWidth = nameMetrics.horizontalAdvance(name);
-  // A few letters and the ellipsis: less than that says nothing.
-  const double shortest =
-      name.size() > 4 ? nameMetrics.horizontalAdvance(name.left(3) + QChar(0x2026)) : nameWidth;
-  const BubbleLabelPlan plan = planBubbleLabel(r, {nameWidth, nameHeight_}, shortest,
-                                               {sizeMetrics.horizontalAdvance(size), sizeHeight_});
-  if (!plan.name) return;
-  const QString shown = nameWidth <= plan.nameRoom ? name : nameMetrics.elidedText(name, Qt::ElideRight, plan.nameRoom);
+  const BubbleLine sizeLine{sizeMetrics.horizontalAdvance(look.size), sizeHeight_};
+  const auto planFor = [&](const QString& name) {
+    return planBubbleLabel(r, {name.isEmpty() ? 0 : nameMetrics.horizontalAdvance(name), nameHeight_}, sizeLine);
+  };
+  // The whole name where it fits, else its first ten letters, else the figure.
+  QString name = QString::fromStdString(look.label);
+  BubbleLabelPlan plan = planFor(name);
+  if (!plan.name && shortLabel(look.label) != name) {
+    name = shortLabel(look.label);
+    plan = planFor(name);
+  }
+  const QString& size = look.size;
+  if (!plan.name && !plan.size) return;
   const QColor colour = look.kind == BubbleKind::user ? Palette::rgb(0x16121F) : withAlpha(Qt::white, 0.85);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
   p.translate(imageCentre(image));
-  p.setPen(colour);
-  Chart::drawText(p, shown, nameFont_, {0, plan.nameY}, Qt::AlignCenter);
+  if (plan.name) {
+    p.setPen(colour);
+    Chart::drawText(p, name, nameFont_, {0, plan.nameY}, Qt::AlignCenter);
+  }
   if (plan.size) {
-    p.setPen(withAlpha(colour, colour.alphaF() * 0.7));
+    // Below a name it is the fainter second line; alone it is the label.
+    p.setPen(plan.name ? withAlpha(colour, colour.alphaF() * 0.7) : colour);
     Chart::drawText(p, size, sizeFont_, {0, plan.sizeY}, Qt::AlignCenter);
   }
 }

@@ -26,24 +26,23 @@ double bubbleLineRoom(double r, double y, double height) {
   return std::max(2 * std::sqrt(r * r - far * far) - 2 * kBubbleLabelInset, 0.0);
 }
 
-BubbleLabelPlan planBubbleLabel(double r, BubbleLine name, double shortest, BubbleLine size) {
+BubbleLabelPlan planBubbleLabel(double r, BubbleLine name, BubbleLine size) {
   BubbleLabelPlan plan;
-  if (!(name.width > 0)) return plan;
-  const double least = std::min(name.width, shortest);
   constexpr double nameY = -7, sizeY = 8;
-  const double twoLineRoom = bubbleLineRoom(r, nameY, name.height);
-  if (r > kBubbleTwoLines && twoLineRoom >= least && size.width > 0 &&
-      bubbleLineRoom(r, sizeY, size.height) >= size.width) {
-    plan.name = plan.size = true;
-    plan.nameRoom = twoLineRoom;
-    plan.nameY = nameY;
-    plan.sizeY = sizeY;
+  const bool sizeFits = size.width > 0 && bubbleLineRoom(r, 0, size.height) >= size.width;
+  if (!(name.width > 0)) {
+    plan.size = sizeFits;  // a bubble without a name still says what it holds
     return plan;
   }
-  const double oneLineRoom = bubbleLineRoom(r, 0, name.height);
-  if (oneLineRoom >= least) {
+  if (r > kBubbleTwoLines && bubbleLineRoom(r, nameY, name.height) >= name.width && size.width > 0 &&
+      bubbleLineRoom(r, sizeY, size.height) >= size.width) {
+    plan.name = plan.size = true;
+    plan.nameY = nameY;
+    plan.sizeY = sizeY;
+  } else if (bubbleLineRoom(r, 0, name.height) >= name.width) {
     plan.name = true;
-    plan.nameRoom = oneLineRoom;
+  } else {
+    plan.size = sizeFits;  // the figure rather than a cut name
   }
   return plan;
 }

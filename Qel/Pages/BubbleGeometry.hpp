@@ -3,9 +3,9 @@
 //
 // Where the label goes: on a large bubble the name 7 above its centre
 // and the size 8 below; otherwise the name alone, centred. A line shows only where it fits inside
-// the circle with a small inset, never across its edge. The name may be shortened to the room it
-// has, but only down to a few letters; below that the bubble goes without a label rather than
-// showing a stub such as a lone initial.
+// the circle with a small inset, never across its edge. A name is shown whole or not at all: where
+// it can't fit, the bubble says how much memory it holds instead, and a bubble too small even for
+// that goes without a label.
 #include <QLineF>
 
 #include <vector>
@@ -22,9 +22,8 @@ struct BubbleLine {
 };
 
 struct BubbleLabelPlan {
-  bool name = false;    // the name shows, shortened to `nameRoom` where it is wider
-  bool size = false;    // the size shows, whole, below the name
-  double nameRoom = 0;  // the width the name may take
+  bool name = false;  // the name shows, whole
+  bool size = false;  // the size shows, whole: below the name, or alone in its place
   double nameY = 0, sizeY = 0;  // the lines' centres below the bubble's centre
 };
 
@@ -35,8 +34,7 @@ inline constexpr double kBubbleTwoLines = 34;    // the least radius for the nam
 // the chord at the line's edge farther from the centre, less the inset at both ends; 0 where none.
 double bubbleLineRoom(double r, double y, double height);
 
-// `name` is the whole name; `shortest` the width of the least of it worth showing (its first few
-// letters and an ellipsis; the whole name where that is shorter).
-BubbleLabelPlan planBubbleLabel(double r, BubbleLine name, double shortest, BubbleLine size);
+// `name` is the name as it would be drawn, `size` the figure of the memory it holds.
+BubbleLabelPlan planBubbleLabel(double r, BubbleLine name, BubbleLine size);
 
 }  // namespace qel

@@ -26,48 +26,46 @@ TEST(BubbleLabel, aLineHasTheChordAtItsFartherEdgeLessTheInsetAndNoneAtTheRim) {
   EXPECT_EQ(bubbleLineRoom(std::numeric_limits<double>::infinity(), 0, 16), 0);
 }
 
-TEST(BubbleLabel, whatShowsNeverCrossesTheBubblesEdgeAndNeverShrinksToAStub) {
+TEST(BubbleLabel, whatShowsNeverCrossesTheBubblesEdgeAndANameIsWholeOrNotThere) {
   const BubbleLine size{48, 14};
   for (const double nameWidth : {20.0, 64.0, 130.0}) {
-    const double shortest = 26;
     for (double r = 0; r <= 90; r += 0.25) {
-      const BubbleLabelPlan plan = planBubbleLabel(r, {nameWidth, 16}, shortest, size);
-      if (!plan.name) {
-        EXPECT_FALSE(plan.size);
-        continue;
-      }
-      const double shown = std::min(nameWidth, plan.nameRoom);
-      EXPECT_GE(shown, std::min(nameWidth, shortest)) << "r " << r;
+      const BubbleLabelPlan plan = planBubbleLabel(r, {nameWidth, 16}, size);
       for (const double sx : {-0.5, 0.5})
         for (const double sy : {-0.5, 0.5}) {
-          EXPECT_TRUE(inside(sx * shown, plan.nameY + sy * 16, r)) << "name, r " << r << ", width " << nameWidth;
+          // A name that shows shows whole, inside the circle.
+          if (plan.name) EXPECT_TRUE(inside(sx * nameWidth, plan.nameY + sy * 16, r)) << "name, r " << r << ", width " << nameWidth;
           if (plan.size) EXPECT_TRUE(inside(sx * size.width, plan.sizeY + sy * size.height, r)) << "size, r " << r;
         }
     }
   }
 }
 
-TEST(BubbleLabel, largeBubblesShowNameAndSizeSmallOnesTheNameAloneOrNothing) {
+TEST(BubbleLabel, largeBubblesShowNameAndSizeAndWhereTheNameCantFitTheFigureStandsInstead) {
   const BubbleLine name{70, 16}, size{48, 14};
-  const BubbleLabelPlan large = planBubbleLabel(60, name, 26, size);
+  const BubbleLabelPlan large = planBubbleLabel(60, name, size);
   EXPECT_TRUE(large.name && large.size);
   EXPECT_EQ(large.nameY, -7);
   EXPECT_EQ(large.sizeY, 8);
-  EXPECT_GE(large.nameRoom, name.width);  // whole
 
-  // Not above 34: never two lines, though they would fit; the name centred, shortened.
-  const BubbleLabelPlan mid = planBubbleLabel(34, name, 26, {10, 14});
-  EXPECT_TRUE(mid.name);
-  EXPECT_FALSE(mid.size);
-  EXPECT_EQ(mid.nameY, 0);
-  EXPECT_LT(mid.nameRoom, name.width);
+  // Not above 34: never two lines; a name too wide for the middle gives way to the figure.
+  const BubbleLabelPlan mid = planBubbleLabel(34, name, {40, 14});
+  EXPECT_FALSE(mid.name);
+  EXPECT_TRUE(mid.size);
+  EXPECT_EQ(mid.sizeY, 0);
+  // A short name that fits shows alone, centred.
+  const BubbleLabelPlan shortName = planBubbleLabel(34, {30, 16}, {40, 14});
+  EXPECT_TRUE(shortName.name);
+  EXPECT_FALSE(shortName.size);
+  EXPECT_EQ(shortName.nameY, 0);
 
-  // Where not even a few letters fit there is no label at all, not a lone initial.
-  EXPECT_FALSE(planBubbleLabel(17, name, 26, size).name);
-  // A short name shows whole where it fits.
-  EXPECT_TRUE(planBubbleLabel(17, {14, 16}, 14, size).name);
-  // No name, no label.
-  EXPECT_FALSE(planBubbleLabel(60, {0, 16}, 0, size).name);
+  // Too small for the name and for the figure: no label at all, never a cut name or an initial.
+  const BubbleLabelPlan tiny = planBubbleLabel(17, name, size);
+  EXPECT_FALSE(tiny.name || tiny.size);
+  EXPECT_TRUE(planBubbleLabel(17, {14, 16}, size).name);
+  // No name: the figure, where it fits.
+  EXPECT_TRUE(planBubbleLabel(60, {0, 16}, size).size);
+  EXPECT_FALSE(planBubbleLabel(60, {0, 16}, size).name);
 }
 
 TEST(BubbleHatch, diagonalsSixApartRiseToTheRightAndStayInsideTheStroke) {
