@@ -2,11 +2,15 @@
 
 #include <QAbstractButton>
 #include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStandardPaths>
 #include <QVBoxLayout>
 
 #include "Qel/Sheets/PillButton.hpp"
@@ -203,10 +207,26 @@ QString ExportSheet::proposedName() const {
   return QStringLiteral("Qel-%1.png").arg(qs(store_.viewDay().value_or(store_.todayKey())));
 }
 
+QString ExportSheet::proposedPath() const {
+  QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+  if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
+  return QDir(folder).filePath(proposedName());
+}
+
+void ExportSheet::keyPressEvent(QKeyEvent* event) {
+  const bool plain = event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier;
+  if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+    event->accept();
+    save();
+    return;
+  }
+  SheetFrame::keyPressEvent(event);
+}
+
 void ExportSheet::save() {
   const QByteArray bytes = png();
   if (bytes.isEmpty()) return store_.show(L("Couldn't create the image"));
-  const QString path = askPath_(this, proposedName());
+  const QString path = askPath_(this, proposedPath());
   if (path.isEmpty()) return;
   if (!writeFileSafely(path, bytes)) return store_.show(L("Couldn't save the image"));
   store_.setExporting(std::nullopt);

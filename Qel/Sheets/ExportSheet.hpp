@@ -26,6 +26,9 @@ class ExportSheet : public SheetFrame {
   QByteArray png() const { return posterPng(data_, options_); }
   // "Qel-" and the key of the day on show.
   QString proposedName() const;
+  // That name in the user's pictures folder (XDG's, else ~/Pictures), or in the home folder when
+  // there is none: never wherever Qel happened to be started from.
+  QString proposedPath() const;
   void save();
   void copy();
 
@@ -35,6 +38,10 @@ class ExportSheet : public SheetFrame {
   QAbstractButton* dotsSwitch() const { return dots_; }
   QAbstractButton* copyButton() const { return copy_; }
   QAbstractButton* saveButton() const { return save_; }
+
+ protected:
+  // Return and Enter save, as the Save button's default action.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void changed();

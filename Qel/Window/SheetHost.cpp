@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -73,6 +74,21 @@ class SheetWindow : public QDialog {
     return QDialog::eventFilter(watched, event);
   }
 
+  // With no control holding the focus (as a sheet opens) the window gets the keys: Return and
+  // Enter go to the sheet, whose default action they are; Escape closes as ever.
+  void keyPressEvent(QKeyEvent* event) override {
+    QWidget* content = scroll_->widget();
+    // A key the sheet ignores climbs back to this window: it is not handed down twice.
+    if (content && !forwarding_ && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+      QKeyEvent copy(event->type(), event->key(), event->modifiers(), event->text());
+      forwarding_ = true;
+      QCoreApplication::sendEvent(content, &copy);
+      forwarding_ = false;
+      if (copy.isAccepted()) return;
+    }
+    QDialog::keyPressEvent(event);
+  }
+
   void changeEvent(QEvent* event) override {
     QDialog::changeEvent(event);
     // Later: the event still goes on to the children this would replace.
@@ -96,6 +112,7 @@ class SheetWindow : public QDialog {
   QScrollArea* scroll_;
   bool refillPending_ = false;
   bool fitPending_ = false;
+  bool forwarding_ = false;
 };
 
 }  // namespace

@@ -1,4 +1,6 @@
+#include <QApplication>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -191,4 +193,36 @@ TEST_F(SheetHostTest, aSheetIsAsTallAsItsContentAndScrollsWhereTheScreenIsShorte
   bar->setValue(bar->maximum());
   // Scrolled to its end, the content's last row is in the window.
   EXPECT_EQ(scroll->widget()->mapTo(scroll->viewport(), QPoint(0, height)).y(), scroll->viewport()->height());
+}
+
+TEST_F(SheetHostTest, returnReachesTheSheetWhenNoControlHoldsTheFocus) {
+  // A sheet whose default action is Return's.
+  class Defaulted : public QWidget {
+   public:
+    int returns = 0;
+
+   protected:
+    void keyPressEvent(QKeyEvent* event) override {
+      if (event->key() != Qt::Key_Return) return QWidget::keyPressEvent(event);
+      ++returns;
+      event->accept();
+    }
+  };
+  Defaulted* sheet = nullptr;
+  registry.setSheetFactory("licenses", [&sheet](const ViewContext&, QWidget* parent) {
+    sheet = new Defaulted;
+    sheet->setParent(parent);
+    sheet->setFixedSize(300, 200);
+    return sheet;
+  });
+  auto host = makeHost();
+  store->setShowingLicenses(true);
+  settle();
+  ASSERT_TRUE(host->dialog() && sheet);
+  QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+  QApplication::sendEvent(host->dialog(), &enter);  // the window's own key, as when nothing is focused
+  EXPECT_EQ(sheet->returns, 1);
+  QKeyEvent other(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a");
+  QApplication::sendEvent(host->dialog(), &other);
+  EXPECT_EQ(sheet->returns, 1);
 }

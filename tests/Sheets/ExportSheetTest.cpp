@@ -3,7 +3,9 @@
 #include <QAbstractButton>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
+#include <QKeyEvent>
 
 #include <sys/resource.h>
 
@@ -94,6 +96,46 @@ TEST(ExportSheet, savesA1080PixelPictureAndAFailedWriteKeepsTheOldFile) {
   EXPECT_EQ(day.store->toast(), "Image saved");
   EXPECT_FALSE(day.store->exporting());
   EXPECT_EQ(QImage::fromData(readAll(old), "PNG").size(), QSize(1080, 1080));
+}
+
+TEST(ExportSheet, itOffersThePicturesFolderAndReturnSaves) {
+  Motion::setEnabled(false);
+  test::BusyAfternoon day;
+  day.store->setExporting(day.store->posterData());
+  ExportSheet sheet(day.context(), *day.store->exporting());
+  test::TempDir home;
+  const QString homePath = QString::fromStdString(home.path().string());
+  const QByteArray oldHome = qgetenv("HOME"), oldConfig = qgetenv("XDG_CONFIG_HOME");
+  qputenv("HOME", homePath.toUtf8());
+  qputenv("XDG_CONFIG_HOME", (homePath + "/config").toUtf8());
+  // No pictures folder yet: the home folder, never the folder Qel was started in.
+  EXPECT_EQ(sheet.proposedPath(), homePath + "/Qel-2026-06-17.png");
+  QDir(homePath).mkpath("Pictures");
+  EXPECT_EQ(sheet.proposedPath(), homePath + "/Pictures/Qel-2026-06-17.png");
+  // The desktop's own name for it, from the user's folders file.
+  QDir(homePath).mkpath("config");
+  QDir(homePath).mkpath("Bilder");
+  {
+    QFile dirs(homePath + "/config/user-dirs.dirs");
+    ASSERT_TRUE(dirs.open(QIODevice::WriteOnly));
+    dirs.write("XDG_PICTURES_DIR=\"$HOME/Bilder\"\n");
+  }
+  EXPECT_EQ(sheet.proposedPath(), homePath + "/Bilder/Qel-2026-06-17.png");
+
+  QString offered;
+  const QString chosen = homePath + "/Bilder/day.png";
+  sheet.setAskPath([&](QWidget*, const QString& proposed) {
+    offered = proposed;
+    return chosen;
+  });
+  QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+  QApplication::sendEvent(&sheet, &enter);
+  EXPECT_EQ(offered, homePath + "/Bilder/Qel-2026-06-17.png");
+  EXPECT_TRUE(QFileInfo::exists(chosen));
+  EXPECT_EQ(day.store->toast(), "Image saved");
+  qputenv("HOME", oldHome);
+  if (oldConfig.isEmpty()) qunsetenv("XDG_CONFIG_HOME");
+  else qputenv("XDG_CONFIG_HOME", oldConfig);
 }
 
 TEST(ExportSheet, theChoicesChangeThePictureAndCopyPutsAPngOnTheClipboard) {
