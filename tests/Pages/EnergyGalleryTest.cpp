@@ -39,6 +39,17 @@ TEST_F(EnergyGallery, laptopPageCutsNothingOffAtTheSmallestWindow) {
   EXPECT_EQ(clippedAtSmallestWindow(Page::energy), QStringList());
 }
 
+TEST_F(EnergyGallery, theHeadlineKeepsThePlaceItHasOnEveryPage) {
+  // The same height everywhere (the GPU page keeps its headline in its right column).
+  const int top = kickerPlace(Page::cpu).y();
+  ASSERT_GE(top, 0);
+  for (const Page page : {Page::gpu, Page::mem, Page::disk, Page::net, Page::energy})
+    EXPECT_EQ(kickerPlace(page).y(), top) << int(page);
+  // However full the energy page becomes: a battery, its devices, its forecast.
+  useLaptop(14);
+  EXPECT_EQ(kickerPlace(Page::energy).y(), top);
+}
+
 TEST_F(EnergyGallery, thisMachine) {
   sampleThisMachine(/*withBluetooth=*/true);
   EXPECT_GE(store->tick(), 2);

@@ -10,6 +10,8 @@
 #include "Qel/MainWindow.hpp"
 #include "Qel/Store/MachineSources.hpp"
 #include "Qel/Updater.hpp"
+#include "Qel/Window/PageMeta.hpp"
+#include "Qel/Window/PlainLabel.hpp"
 #include "Qel/Window/RootView.hpp"
 #include "tests/App/ShellFixture.hpp"
 #include "tests/Window/LayoutFit.hpp"
@@ -91,6 +93,22 @@ class PageTest : public ::testing::Test {
       settle();
     }
     return clippedWidgets(&root);
+  }
+
+  // Where the page's kicker (its name over the headline figure) stands in the window, or a point
+  // far off when the page shows none.
+  QPoint kickerPlace(Page page) {
+    store->setPage(page);
+    Updater updater(defaults, {});
+    ViewRegistry registry;
+    registerMainViews(registry, updater);
+    RootView root({*store, *bridge}, registry);
+    root.resize(1180, 780);
+    root.show();
+    settle();
+    for (auto* label : root.pageView()->findChildren<PlainLabel*>())
+      if (label->isVisible() && label->text() == qel::title(page)) return label->mapTo(&root, QPoint(0, 0));
+    return {-1000, -1000};
   }
 
   // Writes `page` in the main window, light and dark, to the gallery as <name>-<look>.png;
