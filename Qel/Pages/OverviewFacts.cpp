@@ -1,5 +1,6 @@
 #include "Qel/Pages/OverviewFacts.hpp"
 
+#include <algorithm>
 #include <cmath>
 
 #include "Qel/Store/Store.hpp"
@@ -10,9 +11,6 @@
 #include "Qel/Window/TabReadout.hpp"
 
 namespace qel {
-
-namespace {
-}  // namespace
 
 std::vector<ChipFacts> statusChips(const Store& store) {
   std::vector<ChipFacts> chips;
@@ -49,6 +47,43 @@ std::vector<MetricFacts> metricRows(const Store& store) {
                   qs(fmtRate(store.diskRead() + store.diskWrite()))});
   rows.push_back({Page::energy, qs(L("Energy")), Palette::energy(), store.powerHist(), std::nullopt,
                   qs(*tabReadout(store, Page::energy).value)});
+  if (store.moment().isNow) return rows;
+
+  const auto text = [](Page page, double v) {
+    switch (page) {
+      case Page::net:
+      case Page::disk: return qs(fmtRate(v));
+      case Page::energy: return qs(wattsText(v));
+      default: return qs(fmtPercent(v));
+    }
+  };
+  const int slot = store.selectedSlot().value_or(-1);
+  if (store.ringMode() == RingMode::live) {
+    // A second of the last minute: each line up to it, and its value then.
+    for (auto& row : rows) {
+      if (slot >= 0 && std::size_t(slot) < row.values.size()) {
+        row.values.resize(std::size_t(slot) + 1);
+        row.text = text(row.page, row.values.back());
+      } else {
+        row.values.clear();
+        row.text = QStringLiteral("—");
+      }
+    }
+    return rows;
+  }
+  // A slot of a day (or a past day as a whole): only CPU and memory were kept for it.
+  const auto& day = store.viewDay() ? store.pastDay() : store.day();
+  const int last = slot >= 0 ? std::min(slot, int(day.size()) - 1) : int(day.size()) - 1;
+  const Moment moment = store.moment();
+  for (auto& row : rows) {
+    row.values.clear();
+    row.text = QStringLiteral("—");
+    if (row.page != Page::cpu && row.page != Page::mem) continue;
+    for (int s = std::max(0, last - 59); s <= last; ++s)
+      if (const auto& b = day[std::size_t(s)]) row.values.push_back(row.page == Page::cpu ? b->cpu : b->mem);
+    const auto value = row.page == Page::cpu ? moment.cpu : moment.mem;
+    if (value) row.text = text(row.page, *value);
+  }
   return rows;
 }
 

@@ -36,7 +36,10 @@ struct MetricFacts {
   QString text;
 };
 
-// CPU, GPU (only with a GPU sample), memory, network, disk, energy.
+// CPU, GPU (only with a GPU sample), memory, network, disk, energy, at the moment the day ring
+// shows: now; a second of the last minute (each line up to it, and its value then); or a slot of
+// a day (CPU and memory along the day's slots up to it and their values there; the others were
+// not kept for a day and say "—").
 std::vector<MetricFacts> metricRows(const Store& store);
 
 }  // namespace qel

@@ -99,7 +99,17 @@ int Store::maxSlot() const {
 
 void Store::select(int slot) {
   const int top = maxSlot();
-  const int s = std::clamp(slot, 0, top);
+  int s = std::clamp(slot, 0, top);
+  // Next to an event's slot the selection takes the event's: its note, the ring's centre and the
+  // rows then speak of one moment.
+  if (ringMode_ == RingMode::day) {
+    const auto all = events();
+    const auto at = [&](int t) { return std::any_of(all.begin(), all.end(), [t](const DayEvent& e) { return e.slot == t; }); };
+    if (!at(s)) {
+      if (s > 0 && at(s - 1)) s = s - 1;
+      else if (s < top && at(s + 1)) s = s + 1;
+    }
+  }
   assign(selectedSlot_, !viewDay_ && s == top ? std::nullopt : std::optional(s));
 }
 

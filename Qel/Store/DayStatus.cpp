@@ -38,7 +38,7 @@ std::vector<DayEvent> Store::events() const {
 std::optional<DayEvent> Store::selectedEvent() const {
   if (ringMode_ != RingMode::day || !selectedSlot_) return std::nullopt;
   for (const auto& e : events())
-    if (std::abs(e.slot - *selectedSlot_) <= 1) return e;
+    if (e.slot == *selectedSlot_) return e;
   return std::nullopt;
 }
 

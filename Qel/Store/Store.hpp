@@ -300,10 +300,12 @@ class Store {
   // "Mar 5" in the interface language; the key itself when it is not a day.
   std::string shortDay(const std::string& key) const;
   int maxSlot() const;
-  // Picks a slot (or a second in live mode); the newest one of today stands for the present.
+  // Picks a slot (or a second in live mode); the newest one of today stands for the present. A slot
+  // beside a day's event picks the event's slot.
   void select(int slot);
   Moment moment() const;
   std::vector<DayEvent> events() const;
+  // The event of the selected slot of the day shown, if any.
   std::optional<DayEvent> selectedEvent() const;
   StatusLine status() const;
   std::optional<ProcInfo> topProc() const;

@@ -19,9 +19,9 @@ double memoryInUse(const MemSample& m) {
   return double(used) / double(m.total);
 }
 
-std::string watts(double w) { return fixed(std::isfinite(w) ? std::clamp(w, -1e9, 1e9) : 0.0, 1) + " W"; }
-
 }  // namespace
+
+std::string wattsText(double w) { return fixed(std::isfinite(w) ? std::clamp(w, -1e9, 1e9) : 0.0, 1) + " W"; }
 
 TabReadout tabReadout(const Store& store, Page page) {
   switch (page) {
@@ -47,7 +47,7 @@ TabReadout tabReadout(const Store& store, Page page) {
     case Page::energy: {
       const double w = store.power().value_or(store.procWatts());
       const bool hot = store.thermal() == ThermalState::serious || store.thermal() == ThermalState::critical;
-      return {watts(w), w >= 40 || hot, capped(w / 60)};
+      return {wattsText(w), w >= 40 || hot, capped(w / 60)};
     }
   }
   return {};

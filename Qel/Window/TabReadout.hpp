@@ -19,6 +19,9 @@ struct TabReadout {
 
 TabReadout tabReadout(const Store& store, Page page);
 
+// Watts with one decimal, as the tab and the rows write them ("23.2 W").
+std::string wattsText(double w);
+
 // The widest text a tab's number takes, so the tab keeps its width as its digits change.
 std::string widestTabValue(Page page);
 

@@ -132,9 +132,13 @@ TEST_F(DayBrowsing, eventsComeFromBusySlotsThenFlaggedOnes) {
   EXPECT_EQ(events[2], (DayEvent{.slot = 4, .isMemory = true, .title = "Memory is tight",
                                  .detail = "Memory pressure averaged 60% over these 10 minutes, with 50% in use."}));
   EXPECT_EQ(events[3].title, "kept");
-  store->select(8);
+  store->select(8);  // beside the event: the event's own slot, one moment for every view
+  EXPECT_EQ(store->selectedSlot(), 9);
   EXPECT_EQ(store->selectedEvent()->title, "kept");
   store->select(6);
+  EXPECT_EQ(store->selectedSlot(), 6);
+  EXPECT_FALSE(store->selectedEvent());
+  store->setSelectedSlot(8);  // set straight: no event of its own, so none is told
   EXPECT_FALSE(store->selectedEvent());
 }
 
@@ -264,6 +268,6 @@ TEST_F(SpringForward, slotsComeFromTheWallClock) {
   ASSERT_EQ(store->flaggedEvents().size(), 1u);
   EXPECT_EQ(store->flaggedEvents()[0].slot, 87);
   EXPECT_EQ(store->day()[87]->count, 180);
-  store->select(86);
-  EXPECT_EQ(store->moment().label, "Today 14:20");
+  store->select(85);  // (86 lies beside the event, and would pick its slot)
+  EXPECT_EQ(store->moment().label, "Today 14:10");
 }

@@ -138,6 +138,46 @@ struct ShownOverview {
 
 }  // namespace
 
+TEST(OverviewPage, aSelectedMomentIsOneTimeEverywhereAndTheRowsShowItsValues) {
+  ShownOverview shown;
+  Store& store = *shown.day.store;
+  const auto row = [&](Page page) -> MetricRow* {
+    for (auto* r : shown.page->metricRows())
+      if (r->name() == title(page) || (page == Page::gpu && r->name() == "GPU")) return r;
+    return nullptr;
+  };
+  ASSERT_NE(row(Page::cpu), nullptr);
+  ASSERT_NE(row(Page::net), nullptr);
+  const QString liveNet = row(Page::net)->valueText();
+
+  // A click beside the release build's event lands on it: the note's time is the ring's.
+  const auto events = store.events();
+  const auto release = std::find_if(events.begin(), events.end(), [](const DayEvent& e) { return e.slot == 83; });
+  ASSERT_NE(release, events.end());
+  shown.select(84);
+  EXPECT_EQ(store.selectedSlot(), 83);
+  EXPECT_EQ(store.moment().label, store.slotLabel(83));
+  ASSERT_NE(qobject_cast<EventNote*>(shown.page->selectionNote()), nullptr);
+  // The rows: CPU and memory as they were then, along the day up to it; the rest was not kept.
+  const DayBucket bucket = *store.day()[83];
+  EXPECT_EQ(row(Page::cpu)->valueText().toStdString(), fmtPercent(bucket.cpu));
+  EXPECT_EQ(row(Page::mem)->valueText().toStdString(), fmtPercent(bucket.mem));
+  EXPECT_EQ(row(Page::cpu)->sparkline()->values().back(), bucket.cpu);
+  EXPECT_EQ(row(Page::net)->valueText(), "—");
+  EXPECT_TRUE(row(Page::net)->sparkline()->values().empty());
+
+  // A second of the last minute: every line up to it and its value then.
+  store.setRingMode(RingMode::live);
+  shown.select(30);
+  ASSERT_GT(store.netHist().size(), 30u);
+  EXPECT_EQ(row(Page::net)->valueText().toStdString(), fmtRate(store.netHist()[30]));
+  EXPECT_EQ(row(Page::cpu)->sparkline()->values().size(), 31u);
+
+  store.setSelectedSlot(std::nullopt);  // back to now
+  BusyAfternoon::settle();
+  EXPECT_EQ(row(Page::net)->valueText(), liveNet);
+}
+
 TEST(OverviewPage, theSelectionBringsOneNoteAndTheStretchLine) {
   test::useAppearance("light");
   ShownOverview shown;
