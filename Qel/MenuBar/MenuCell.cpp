@@ -5,10 +5,12 @@
 
 #include "Qel/MenuBar/PanelStyle.hpp"
 #include "Qel/Text/Loc.hpp"
+#include "Qel/Window/Elision.hpp"
 #include "Qel/Window/FocusRing.hpp"
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/PlainToolTip.hpp"
 #include "Qel/Window/Sparkline.hpp"
+#include "Qel/Window/WrappedText.hpp"
 
 namespace qel {
 namespace {
@@ -43,22 +45,35 @@ MenuCell::MenuCell(const QString& name, AdaptiveColor color, std::optional<doubl
   setFocusPolicy(Qt::TabFocus);
   spark_->setAttribute(Qt::WA_TransparentForMouseEvents);
   setAccessibleName(QString::fromStdString(L("View %@", {name.toStdString()})));
-  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+  policy.setHeightForWidth(true);
+  setSizePolicy(policy);
 }
 
 void MenuCell::setFigures(const QString& value, const QString& extra, std::vector<double> values) {
   if (value != value_ || extra != extra_) {
+    const bool below = extraBelow(width());
     value_ = value;
     extra_ = extra;
+    if (extraBelow(width()) != below) updateGeometry();
     update();
   }
   if (values != spark_->values()) spark_->setValues(std::move(values));
 }
 
-QSize MenuCell::sizeHint() const {
-  const int h = 9 + int(QFontMetricsF(rowFont()).height()) + 2 + int(QFontMetricsF(bigValueFont()).height()) + 2 +
-                kSparkHeight + 9;
-  return {170, h};
+// The extra is a figure and is never cut: where the name and it don't fit on one line, it takes
+// a line of its own.
+bool MenuCell::extraBelow(int width) const {
+  const QFontMetricsF row(rowFont());
+  return kPadX + 13 + row.horizontalAdvance(name_) + 6 + row.horizontalAdvance(extra_) > width - kPadX;
+}
+
+QSize MenuCell::sizeHint() const { return {170, heightForWidth(170)}; }
+
+int MenuCell::heightForWidth(int width) const {
+  const int row = int(QFontMetricsF(rowFont()).height());
+  return 9 + row + (extraBelow(width) ? row + 1 : 0) + 2 + int(QFontMetricsF(bigValueFont()).height()) + 2 +
+         kSparkHeight + 9;
 }
 
 void MenuCell::resizeEvent(QResizeEvent*) {
@@ -75,17 +90,18 @@ void MenuCell::paintEvent(QPaintEvent*) {
   const double right = width() - kPadX;
   p.setBrush(color_.resolve());
   p.drawRoundedRect(QRectF(kPadX, y + (row.height() - 7) / 2, 7, 7), 2, 2);
-  // The name keeps its room; the extra figure takes what is left.
-  const double nameRight = std::min(kPadX + 13 + row.horizontalAdvance(name_) + 1, right - 24);
-  const double extraWidth = std::min(row.horizontalAdvance(extra_) + 1, right - nameRight - 4);
-  line(p, rowFont(), PanelStyle::grey(), kPadX + 13, y, nameRight, name_);
-  line(p, rowFont(), PanelStyle::muted(), right - extraWidth, y, right, extra_, Qt::AlignRight);
+  line(p, rowFont(), PanelStyle::grey(), kPadX + 13, y, right, name_);
+  if (extraBelow(width())) y += row.height() + 1;
+  line(p, rowFont(), PanelStyle::muted(), kPadX + 13, y, right, extra_, Qt::AlignRight);
   y += row.height() + 2;
   line(p, bigValueFont(), PanelStyle::primary(), kPadX, y, right, value_);
   if (focusRingShown(this)) paintFocusRing(p, box, PanelStyle::kCellRadius);
 }
 
-MiniCell::MiniCell(QWidget* parent) : QWidget(parent) { setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed); }
+MiniCell::MiniCell(QWidget* parent) : QWidget(parent) {
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  letElide(this);  // the note is one line; its whole text is the tool tip
+}
 
 void MiniCell::setTexts(const QString& title, const QString& value, const QString& note) {
   if (title == title_ && value == value_ && note == note_) return;
@@ -111,17 +127,17 @@ void MiniCell::paintEvent(QPaintEvent*) {
   double y = 8;
   line(p, Fonts::text(11), PanelStyle::muted(), kPadX, y, right, title_);
   y += QFontMetricsF(Fonts::text(11)).height() + 1;
-  // The value shrinks down to 70 % of its size before it is cut.
-  QFont value = Fonts::text(16, QFont::Medium);
-  const double valueHeight = QFontMetricsF(value).height();
-  for (double size = 16; size >= 11.2; size -= 0.5) {
-    value = Fonts::text(size, QFont::Medium);
-    if (QFontMetricsF(value).horizontalAdvance(value_) <= right - kPadX) break;
-  }
-  const double valueTop = y + (valueHeight - QFontMetricsF(value).height()) / 2;
-  line(p, value, PanelStyle::primary(), kPadX, valueTop, right, value_);
+  // The value shrinks down to 70 % of its size before it is cut, the note to 80 %.
+  const auto fitsOneLine = [right](const QString& text) {
+    return [right, text](const QFontMetricsF& fm) { return fm.horizontalAdvance(text) <= right - kPadX; };
+  };
+  const QFont value = shrunkToFit(16, QFont::Medium, 0.7, fitsOneLine(value_));
+  const double valueHeight = QFontMetricsF(Fonts::text(16, QFont::Medium)).height();
+  line(p, value, PanelStyle::primary(), kPadX, y + (valueHeight - QFontMetricsF(value).height()) / 2, right, value_);
   y += valueHeight + 1;
-  line(p, Fonts::text(10.5), PanelStyle::muted(), kPadX, y, right, note_);
+  const QFont note = shrunkToFit(10.5, QFont::Normal, 0.8, fitsOneLine(note_));
+  const double noteHeight = QFontMetricsF(Fonts::text(10.5)).height();
+  line(p, note, PanelStyle::muted(), kPadX, y + (noteHeight - QFontMetricsF(note).height()) / 2, right, note_);
 }
 
 PanelChip::PanelChip(QWidget* parent) : QWidget(parent) { setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed); }
@@ -138,9 +154,12 @@ QSize PanelChip::sizeHint() const {
   return {int(std::ceil(fm.horizontalAdvance(text_))) + 12, int(std::ceil(fm.height())) + 2};
 }
 
-QSize PanelChip::minimumSizeHint() const { return {24, sizeHint().height()}; }
+// A chip that gives way may go down to nothing; narrower than a letter or two and its "…", it
+// shows nothing at all.
+QSize PanelChip::minimumSizeHint() const { return {elidesByDesign(this) ? 0 : 24, sizeHint().height()}; }
 
 void PanelChip::paintEvent(QPaintEvent*) {
+  if (width() < 12 + QFontMetricsF(Fonts::text(11)).horizontalAdvance(QStringLiteral("MM…"))) return;
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(Qt::NoPen);

@@ -23,12 +23,17 @@ class MenuCell : public QAbstractButton {
   const QString& extra() const { return extra_; }
 
   QSize sizeHint() const override;
+  bool hasHeightForWidth() const override { return true; }
+  int heightForWidth(int width) const override;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  // Whether the extra figure goes on a line of its own under the name, at `width`.
+  bool extraBelow(int width) const;
+
   QString name_, value_, extra_;
   AdaptiveColor color_;
   Sparkline* spark_;

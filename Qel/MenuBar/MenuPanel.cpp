@@ -30,12 +30,15 @@
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Text/Utf8.hpp"
+#include "Qel/Window/Elision.hpp"
+#include "Qel/Window/FlowRow.hpp"
 #include "Qel/Window/FocusRing.hpp"
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/Glyphs.hpp"
 #include "Qel/Window/InitialFocusClearer.hpp"
 #include "Qel/Window/ListEngagement.hpp"
 #include "Qel/Window/PlainLabel.hpp"
+#include "Qel/Window/PlainToolTip.hpp"
 #include "Qel/Window/QtString.hpp"
 #include "Qel/Window/TextButton.hpp"
 
@@ -63,6 +66,11 @@ class SleepRowButton : public QAbstractButton {
     setCursor(Qt::PointingHandCursor);
     setAccessibleName(qs(L("View sleep report")));
     setFixedHeight(8 + int(QFontMetricsF(Fonts::text(12)).height()) + 8);
+    letElide(this);  // the summary is one line; its whole text is the tool tip
+  }
+  void setSummary(const QString& summary) {
+    setText(summary);
+    setToolTip(plainToolTip(summary));
   }
 
  protected:
@@ -231,6 +239,11 @@ MenuPanel::MenuPanel(StoreBridge& bridge, Actions actions, QWidget* parent)
 
 MenuPanel::~MenuPanel() { store_.setToastViewer(this, false); }
 
+QSize MenuPanel::sizeHint() const {
+  const int height = layout()->totalHeightForWidth(width());
+  return {width(), height > 0 ? height : QWidget::sizeHint().height()};
+}
+
 void MenuPanel::screenChanged() { store_.setToastViewer(this, screen_.on()); }
 
 QWidget* MenuPanel::buildHeader() {
@@ -242,6 +255,7 @@ QWidget* MenuPanel::buildHeader() {
   auto* text = new QVBoxLayout;
   text->setSpacing(3);
   title_ = new PlainLabel(QString(), 18, QFont::DemiBold, Palette::primaryText());
+  title_->setWordWrap(true);  // a long status title goes on two lines rather than widen the panel
   subtitle_ = new PlainLabel(QString(), 12, QFont::Normal, PanelStyle::greyTint());
   subtitle_->setWordWrap(true);
   text->addWidget(title_);
@@ -252,6 +266,10 @@ QWidget* MenuPanel::buildHeader() {
     c = new PanelChip;
     chips->addWidget(c);
   }
+  // The memory total and the uptime always show whole; a long processor name gives way, and ends
+  // in "…" with the whole name as its tool tip.
+  letElide(chips_[0]);
+  for (std::size_t i = 1; i < chips_.size(); ++i) chips_[i]->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   chips->addStretch(1);
   text->addLayout(chips);
   layout->addLayout(text, 1);
@@ -302,9 +320,11 @@ QWidget* MenuPanel::buildSection(const QString& title, PlainLabel** note, QWidge
   auto* head = row(8);
   head->setContentsMargins(0, 4, 0, 0);
   head->addWidget(new PlainLabel(title, 12.5, QFont::DemiBold, Palette::primaryText()), 0, Qt::AlignBaseline);
-  head->addStretch(1);
+  // A note longer than the room beside the title goes on more lines.
   *note = new PlainLabel(QString(), 11, QFont::Normal, PanelStyle::mutedTint());
-  head->addWidget(*note, 0, Qt::AlignBaseline);
+  (*note)->setWordWrap(true);
+  (*note)->setAlignment(Qt::AlignRight | Qt::AlignTop);
+  head->addWidget(*note, 1, Qt::AlignBaseline);
   layout->addLayout(head);
   layout->addWidget(content);
   return section;
@@ -371,9 +391,12 @@ QWidget* MenuPanel::buildFooter() {
   outer->setContentsMargins(0, 0, 0, 0);
   outer->setSpacing(12);
   outer->addWidget(new Hairline);
-  // The bundled face runs wider than the footer's room at 12 pixels: 11 keeps all four in one line.
-  auto* layout = row(12);
-  outer->addLayout(layout);
+  // The bundled face runs wider than the footer's room at 12 pixels: at 11 all four fit one line
+  // in English; where they don't, "Open Qel" goes on a line below, at its end.
+  auto* buttons = new QWidget(footer);
+  auto* layout = new FlowRow(12, 8, buttons);
+  layout->setLastAtRightEnd(true);
+  outer->addWidget(buttons);
   const QFont font = Fonts::text(11, QFont::Medium);
   auto* settings = new TextButton(qs(L("Settings")), font);
   settings->setColor(PanelStyle::accent());
@@ -407,7 +430,6 @@ QWidget* MenuPanel::buildFooter() {
   layout->addWidget(settings);
   layout->addWidget(replay);
   layout->addWidget(quit);
-  layout->addStretch(1);
   layout->addWidget(openQel);
   return footer;
 }
@@ -439,6 +461,7 @@ void MenuPanel::refresh() {
   subtitle_->setText(qs(panelSubtitle(status)));
   if (card_) card_->setLevel(status.level);
   chips_[0]->setText(qs(displayName(s.chip().name)));
+  chips_[0]->setToolTip(plainToolTip(chips_[0]->text()));
   chips_[0]->setVisible(!s.chip().name.empty());
   chips_[1]->setText(qs(fmtBytes(s.mem().total)));
   chips_[2]->setText(qs(uptimeText(systemUptime())));
@@ -460,7 +483,7 @@ void MenuPanel::refresh() {
     minis_[2]->setTexts(qs(L("Disk free")), qs(fmtBytes(s.diskFree())), qs(L("%@ total", {fmtBytes(s.diskTotal())})));
   }
 
-  if (sleepRow_) static_cast<QAbstractButton*>(sleepRow_)->setText(qs(s.sleepSummary(*sections_.sleepShown)));
+  if (sleepRow_) static_cast<SleepRowButton*>(sleepRow_)->setSummary(qs(s.sleepSummary(*sections_.sleepShown)));
 
   todayNote_->setText(qs(todayNote(s.events().size())));
   strip_->refresh();

@@ -76,6 +76,9 @@ class MenuPanel : public QWidget {
   // Reads the store into every part.
   void refresh();
 
+  // The height its lines take at its width, wrapped titles and notes included.
+  QSize sizeHint() const override;
+
  protected:
   void showEvent(QShowEvent* event) override;
   void moveEvent(QMoveEvent* event) override;

@@ -11,6 +11,7 @@
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Text/Utf8.hpp"
+#include "Qel/Window/Elision.hpp"
 #include "Qel/Window/FocusRing.hpp"
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/ThinBar.hpp"
@@ -73,8 +74,7 @@ void PanelProcRow::paintEvent(QPaintEvent*) {
   const QFontMetricsF fm(nameFont);
   const double nameLeft = 18 + kGap;
   // The name is drawn as plain text: whatever the process calls itself is shown, never read as markup.
-  const QString name = fm.elidedText(QString::fromStdString(displayName(proc_.name)), Qt::ElideRight,
-                                     std::max(0.0, barLeft - kGap - nameLeft));
+  const QString name = elidedName(this, fm, QString::fromStdString(displayName(proc_.name)), barLeft - kGap - nameLeft);
   p.setFont(nameFont);
   p.setPen(PanelStyle::primary());
   p.drawText(QRectF(nameLeft, 0, barLeft - nameLeft, height()), Qt::AlignLeft | Qt::AlignVCenter, name);

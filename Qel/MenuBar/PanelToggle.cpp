@@ -3,12 +3,16 @@
 #include <QFontMetricsF>
 #include <QPainter>
 
+#include <cmath>
+
 #include "Qel/MenuBar/PanelStyle.hpp"
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Window/FocusRing.hpp"
 #include "Qel/Window/Fonts.hpp"
+#include "Qel/Window/Elision.hpp"
 #include "Qel/Window/Glyphs.hpp"
 #include "Qel/Window/PlainToolTip.hpp"
+#include "Qel/Window/WrappedText.hpp"
 
 namespace qel {
 
@@ -16,7 +20,10 @@ PanelToggle::PanelToggle(std::string icon, const QString& title, QWidget* parent
     : QAbstractButton(parent), icon_(std::move(icon)), title_(title) {
   setFocusPolicy(Qt::TabFocus);
   setCursor(Qt::PointingHandCursor);
-  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+  policy.setHeightForWidth(true);  // a long title goes on more lines
+  setSizePolicy(policy);
+  letElide(this);  // the note is one line; its whole text is the tool tip
   setAccessibleName(title);
   setAccessibleDescription(QString::fromStdString(L("Off")));
 }
@@ -31,9 +38,20 @@ void PanelToggle::setState(bool on, const QString& note) {
   update();
 }
 
-QSize PanelToggle::sizeHint() const {
-  return {110, 9 + 24 + 4 + 2 + int(QFontMetricsF(Fonts::text(12, QFont::DemiBold)).height()) + 2 +
-                   int(QFontMetricsF(Fonts::text(10.5)).height()) + 9};
+namespace {
+QFont noteFont() { return Fonts::text(10.5); }
+}  // namespace
+
+// The title goes on more lines where it is long; a word wider than the tile sets it smaller.
+QFont PanelToggle::titleFont(double width) const {
+  return shrunkToFit(12, QFont::DemiBold, 0.8, [&](const QFontMetricsF& fm) { return wordsFit(fm, title_, width); });
+}
+
+QSize PanelToggle::sizeHint() const { return {110, heightForWidth(110)}; }
+
+int PanelToggle::heightForWidth(int width) const {
+  const double title = wrappedHeight(QFontMetricsF(titleFont(width - 22)), title_, width - 22);
+  return int(std::ceil(9 + 24 + 4 + 2 + title + 2 + QFontMetricsF(noteFont()).height() + 9));
 }
 
 void PanelToggle::paintEvent(QPaintEvent*) {
@@ -52,15 +70,13 @@ void PanelToggle::paintEvent(QPaintEvent*) {
 
   double y = disc.bottom() + 4 + 2;
   const double w = width() - 22;
-  const QFont titleFont = Fonts::text(12, QFont::DemiBold);
-  const QFont noteFont = Fonts::text(10.5);
-  p.setFont(titleFont);
+  p.setFont(titleFont(w));
   p.setPen(PanelStyle::primary());
-  const QFontMetricsF tm(titleFont), nm(noteFont);
-  p.drawText(QRectF(11, y, w, tm.height()), Qt::AlignLeft | Qt::AlignVCenter,
-             tm.elidedText(title_, Qt::ElideRight, w));
-  y += tm.height() + 2;
-  p.setFont(noteFont);
+  const QFontMetricsF tm(titleFont(w)), nm(noteFont());
+  const double titleHeight = wrappedHeight(tm, title_, w);
+  p.drawText(QRectF(11, y, w, titleHeight), Qt::AlignLeft | Qt::AlignTop | wrapFlags(tm, title_, w), title_);
+  y += titleHeight + 2;
+  p.setFont(noteFont());
   p.setPen(on_ ? PanelStyle::accent() : PanelStyle::muted());
   p.drawText(QRectF(11, y, w, nm.height()), Qt::AlignLeft | Qt::AlignVCenter, nm.elidedText(note_, Qt::ElideRight, w));
   if (focusRingShown(this)) paintFocusRing(p, QRectF(rect()), PanelStyle::kCellRadius);

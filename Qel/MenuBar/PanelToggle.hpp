@@ -18,11 +18,15 @@ class PanelToggle : public QAbstractButton {
   const QString& note() const { return note_; }
 
   QSize sizeHint() const override;
+  bool hasHeightForWidth() const override { return true; }
+  int heightForWidth(int width) const override;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  QFont titleFont(double width) const;
+
   std::string icon_;
   QString title_, note_;
   bool on_ = false;

@@ -137,7 +137,9 @@ void EnergyRing::paintEvent(QPaintEvent*) {
   const auto secondary = Palette::secondaryText().resolve();
   p.setPen(secondary);
   p.setFont(captionFont);
-  p.drawText(QRectF(0, y, side, caption.height()), Qt::AlignHCenter | Qt::AlignTop, qtL("Right now"));
+  // The rectangles place the lines; a script whose glyphs stand taller than the text font's
+  // (Chinese, Japanese, Korean) reaches past them uncut.
+  p.drawText(QRectF(0, y, side, caption.height()), Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip, qtL("Right now"));
   y += caption.height() + 2;
   const double valueWidth = figure.horizontalAdvance(value), unitWidth = unit.horizontalAdvance(watts);
   const double x = ring.centre - (valueWidth + 2 + unitWidth) / 2, baseline = y + figure.ascent();
@@ -149,7 +151,8 @@ void EnergyRing::paintEvent(QPaintEvent*) {
   p.drawText(QPointF(x + valueWidth + 2, baseline), watts);
   y += figure.height() + 2;
   p.setFont(batteryFont);
-  p.drawText(QRectF(0, y, side, batteryMetrics.height()), Qt::AlignHCenter | Qt::AlignTop, batteryText);
+  p.drawText(QRectF(0, y, side, batteryMetrics.height()), Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip,
+             batteryText);
 }
 
 }  // namespace qel

@@ -18,6 +18,7 @@
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Window/BaselineRow.hpp"
+#include "Qel/Window/FlowRow.hpp"
 #include "Qel/Window/Legend.hpp"
 #include "Qel/Window/PageHead.hpp"
 #include "Qel/Window/PageMeta.hpp"
@@ -37,20 +38,21 @@ NetPage::NetPage(Store& store, StoreBridge& bridge, QWidget* parent)
   main->setSpacing(36);
   auto* left = new QVBoxLayout;
   left->setSpacing(4);
-  auto* header = new QHBoxLayout;
-  header->setSpacing(40);
-  head_ = new PageHead(qtL("Network"), accentText(Page::net), {}, {}, {}, 52, this);
-  header->addWidget(head_, 0, Qt::AlignBottom);
-  auto* stats = new QHBoxLayout;
+  // The big figure with the stats beside it; in a narrow window the stats go below it.
+  auto* top = new QWidget(this);
+  auto* header = new FlowRow(40, 12, top);
+  head_ = new PageHead(qtL("Network"), accentText(Page::net), {}, {}, {}, 52, top);
+  header->addWidget(head_);
+  auto* statsBox = new QWidget(top);
+  auto* stats = new QHBoxLayout(statsBox);
   stats->setSpacing(32);
   stats->setContentsMargins(0, 0, 0, 8);
-  stats_ = {new StatItem(qtL("Download"), {}, QStringLiteral("000 KB/s"), this),
-            new StatItem(qtL("Upload"), {}, QStringLiteral("000 KB/s"), this),
-            new StatItem(qtL("Online"), {}, qs(Ln("%n apps", 88)), this)};
+  stats_ = {new StatItem(qtL("Download"), {}, QStringLiteral("000 KB/s"), statsBox),
+            new StatItem(qtL("Upload"), {}, QStringLiteral("000 KB/s"), statsBox),
+            new StatItem(qtL("Online"), {}, qs(Ln("%n apps", 88)), statsBox)};
   for (auto* s : stats_) stats->addWidget(s, 0, Qt::AlignBottom);
-  header->addLayout(stats);
-  header->addStretch(1);
-  left->addLayout(header);
+  header->addWidget(statsBox);
+  left->addWidget(top);
   map_ = new StarMapView(store_, this);
   left->addWidget(map_, 1);
   legend_ = new Legend({}, this);

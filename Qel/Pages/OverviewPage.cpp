@@ -21,6 +21,7 @@
 #include "Qel/Window/QtString.hpp"
 #include "Qel/Window/RingControls.hpp"
 #include "Qel/Window/RingLegend.hpp"
+#include "Qel/Window/FlowRow.hpp"
 #include "Qel/Window/StatusChip.hpp"
 #include "Qel/Window/TextButton.hpp"
 
@@ -115,22 +116,22 @@ QWidget* OverviewPage::buildInfoColumn() {
   headline->addWidget(title_);
   headline->addWidget(detail_);
   statusStack->addLayout(headline);
-  auto* chipRow = new QHBoxLayout;
-  chipRow->setSpacing(8);
+  // The chips, then the actions at the row's end; what doesn't fit goes on a line below.
   chips_ = new QWidget(status);
-  chipLayout_ = new QHBoxLayout(chips_);
-  chipLayout_->setContentsMargins(0, 0, 0, 0);
-  chipLayout_->setSpacing(8);
-  chipRow->addWidget(chips_);
-  chipRow->addStretch(1);
-  chipRow->addSpacing(8);
-  if (QWidget* stretch = registry_.makeSlot(OverviewSlot::stretchButton, context_, status)) chipRow->addWidget(stretch);
-  replay_ = new AccentPill("clock.arrow.circlepath", qs(L("Replay 60 s")), status);
+  chipLayout_ = new FlowRow(8, 8, chips_);
+  chipLayout_->setLastAtRightEnd(true);
+  auto* actions = new QWidget(chips_);
+  auto* actionRow = new QHBoxLayout(actions);
+  actionRow->setContentsMargins(8, 0, 0, 0);
+  actionRow->setSpacing(8);
+  if (QWidget* stretch = registry_.makeSlot(OverviewSlot::stretchButton, context_, actions)) actionRow->addWidget(stretch);
+  replay_ = new AccentPill("clock.arrow.circlepath", qs(L("Replay 60 s")), actions);
   replay_->setToolTip(plainToolTip(qs(L("What just happened: replay the last 60 seconds (Ctrl+Alt+E)"))));
   const ViewRegistry& registry = registry_;
   connect(replay_, &QAbstractButton::clicked, this, [&registry] { registry.replay(); });
-  chipRow->addWidget(replay_);
-  statusStack->addLayout(chipRow);
+  actionRow->addWidget(replay_);
+  chipLayout_->addWidget(actions);
+  statusStack->addWidget(chips_);
   sleepLine_ = slot(OverviewSlot::sleepLine, statusStack);
   info->addWidget(status);
 
@@ -194,11 +195,13 @@ void OverviewPage::refreshChips() {
   auto facts = statusChips(context_.store);
   if (facts == chipFacts_) return;
   chipFacts_ = std::move(facts);
-  while (auto* item = chipLayout_->takeAt(0)) {
+  while (chipLayout_->count() > 1) {  // the actions stay last
+    QLayoutItem* item = chipLayout_->takeAt(0);
     delete item->widget();
     delete item;
   }
-  for (const auto& c : chipFacts_) chipLayout_->addWidget(new StatusChip(c.icon, c.text, c.tint, c.help, chips_));
+  int at = 0;
+  for (const auto& c : chipFacts_) chipLayout_->insertWidget(at++, new StatusChip(c.icon, c.text, c.tint, c.help, chips_));
 }
 
 void OverviewPage::refreshNote() {

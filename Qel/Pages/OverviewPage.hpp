@@ -19,6 +19,7 @@ class QVBoxLayout;
 namespace qel {
 
 class AccentPill;
+class FlowRow;
 class DayRingView;
 class MetricRow;
 class PlainLabel;
@@ -79,7 +80,7 @@ class OverviewPage : public QWidget {
   PlainLabel* title_ = nullptr;
   PlainLabel* detail_ = nullptr;
   QWidget* chips_ = nullptr;
-  QHBoxLayout* chipLayout_ = nullptr;
+  FlowRow* chipLayout_ = nullptr;
   std::vector<ChipFacts> chipFacts_;
   AccentPill* replay_ = nullptr;
   QWidget* finding_ = nullptr;

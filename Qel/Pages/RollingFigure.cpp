@@ -25,8 +25,11 @@ RollingFigure::RollingFigure(QFont font, AdaptiveColor color, const QString& wid
 
 void RollingFigure::setText(const QString& text) {
   if (text == text_) return;
+  const QSize before = sizeHint();
   previous_ = text_;
   text_ = text;
+  // A text wider than the widest expected asks for the room it needs (and gives it back).
+  if (sizeHint() != before) updateGeometry();
   roll_.jumpTo(0);
   roll_.setTarget(1);
   update();
@@ -45,6 +48,17 @@ void RollingFigure::setColor(AdaptiveColor color) {
   update();
 }
 
+namespace {
+
+// A figure is drawn a character at a time, so it takes the sum of their widths (no kerning).
+double drawnWidth(const QFontMetricsF& m, const QString& text) {
+  double width = 0;
+  for (const QChar c : text) width += m.horizontalAdvance(c);
+  return width;
+}
+
+}  // namespace
+
 double RollingFigure::baseline() const {
   const double unitAscent = unit_.isEmpty() ? 0 : QFontMetricsF(unitFont_).ascent();
   return std::max(QFontMetricsF(font_).ascent(), unitAscent);
@@ -52,7 +66,7 @@ double RollingFigure::baseline() const {
 
 QSize RollingFigure::sizeHint() const {
   const QFontMetricsF m(font_);
-  double width = std::max(m.horizontalAdvance(widest_), m.horizontalAdvance(text_));
+  double width = std::max(drawnWidth(m, widest_), drawnWidth(m, text_));
   double descent = m.descent();
   if (!unit_.isEmpty()) {
     const QFontMetricsF u(unitFont_);
@@ -131,7 +145,7 @@ void RollingFigure::paintEvent(QPaintEvent*) {
   if (!unit_.isEmpty()) {
     p.setFont(unitFont_);
     p.setPen(unitColor_.resolve());
-    p.drawText(QPointF(m.horizontalAdvance(text_) + 4, base), unit_);
+    p.drawText(QPointF(drawnWidth(m, text_) + 4, base), unit_);
   }
 }
 

@@ -8,6 +8,7 @@
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Utf8.hpp"
+#include "Qel/Window/Elision.hpp"
 #include "Qel/Window/FocusRing.hpp"
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/Palette.hpp"
@@ -91,7 +92,7 @@ void TopRow::paintEvent(QPaintEvent*) {
   p.setFont(nameFont);
   p.setPen(Palette::primaryText().resolve());
   const QString name =
-      QFontMetrics(nameFont).elidedText(QString::fromStdString(displayName(proc_.name)), Qt::ElideRight, nameRight - nameLeft);
+      elidedName(this, QFontMetricsF(nameFont), QString::fromStdString(displayName(proc_.name)), nameRight - nameLeft);
   p.drawText(QRect(nameLeft, 0, std::max(0, nameRight - nameLeft), height()), Qt::AlignLeft | Qt::AlignVCenter, name);
 
   p.setFont(Fonts::text(13));

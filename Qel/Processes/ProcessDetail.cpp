@@ -26,6 +26,7 @@
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Text/Utf8.hpp"
+#include "Qel/Window/Elision.hpp"
 #include "Qel/Window/AskFirst.hpp"
 #include "Qel/Window/Divider.hpp"
 #include "Qel/Window/Fonts.hpp"
@@ -71,7 +72,7 @@ class EndButton : public PillButton {
  protected:
   void resizeEvent(QResizeEvent* event) override {
     PillButton::resizeEvent(event);
-    setText(QFontMetricsF(font()).elidedText(full_, Qt::ElideRight, width() - 32));
+    setText(elidedName(this, QFontMetricsF(font()), full_, width() - 32));
   }
   void paintEvent(QPaintEvent* event) override {
     PillButton::paintEvent(event);

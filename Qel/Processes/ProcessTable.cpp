@@ -28,6 +28,8 @@
 #include "Qel/Window/PageMeta.hpp"
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/PillSegment.hpp"
+#include "Qel/Window/Elision.hpp"
+#include "Qel/Window/FlowRow.hpp"
 #include "Qel/Window/PlainLabel.hpp"
 #include "Qel/Window/QtString.hpp"
 #include "Qel/Window/SearchField.hpp"
@@ -67,27 +69,35 @@ ProcessTable::ProcessTable(Store& store, StoreBridge& bridge, QWidget* parent)
   stack->setContentsMargins(0, 0, 0, 0);
   stack->setSpacing(12);
 
-  auto* header = new QHBoxLayout();
-  header->setSpacing(10);
-  auto* title = new PlainLabel(qs(L("Running")), 15, QFont::DemiBold, Palette::primaryText(), this);
-  count_ = new PlainLabel({}, 12, QFont::Normal, Palette::tertiaryText(), this);
-  // The count gives way first when the header is narrow, ending in an ellipsis; it keeps room
-  // for its first words so the column keeps its width.
-  count_->setElided(true);
-  count_->setMinimumWidth(96);
-  sort_ = new PillSegment(this);
+  // The title with its count, and the sort and search at the end: below them where the column
+  // is too narrow for both.
+  auto* header = new QWidget(this);
+  auto* flow = new FlowRow(10, 10, header);
+  flow->setLastAtRightEnd(true);
+  auto* named = new QWidget(header);
+  auto* nameRow = new QHBoxLayout(named);
+  nameRow->setContentsMargins(0, 0, 0, 0);
+  nameRow->setSpacing(10);
+  auto* title = new PlainLabel(qs(L("Running")), 15, QFont::DemiBold, Palette::primaryText(), named);
+  count_ = new PlainLabel({}, 12, QFont::Normal, Palette::tertiaryText(), named);
+  auto* tools = new QWidget(header);
+  auto* toolRow = new QHBoxLayout(tools);
+  toolRow->setContentsMargins(0, 0, 0, 0);
+  toolRow->setSpacing(10);
+  sort_ = new PillSegment(tools);
   sort_->setOptions<SortKey>({{SortKey::cpu, qs(L("By CPU"))}, {SortKey::mem, qs(L("By memory"))}},
                              [this] { return store_.sort(); }, [this](const SortKey& k) { store_.setSort(k); });
-  search_ = new SearchField(qs(L("Search processes")), 170, this);
+  search_ = new SearchField(qs(L("Search processes")), 170, tools);
   search_->setObjectName("processSearch");
   search_->setText(qs(store_.query()));
   connect(search_, &QLineEdit::textEdited, this, [this](const QString& text) { store_.setQuery(text.toStdString()); });
-  header->addWidget(title, 0, Qt::AlignBaseline);
-  header->addWidget(count_, 0, Qt::AlignBaseline);
-  header->addStretch(1);
-  header->addWidget(sort_, 0, Qt::AlignVCenter);
-  header->addWidget(search_, 0, Qt::AlignVCenter);
-  stack->addLayout(header);
+  nameRow->addWidget(title, 0, Qt::AlignBaseline);
+  nameRow->addWidget(count_, 0, Qt::AlignBaseline);
+  toolRow->addWidget(sort_, 0, Qt::AlignVCenter);
+  toolRow->addWidget(search_, 0, Qt::AlignVCenter);
+  flow->addWidget(named);
+  flow->addWidget(tools);
+  stack->addWidget(header);
 
   auto* block = new QVBoxLayout();
   block->setSpacing(0);
@@ -103,6 +113,7 @@ ProcessTable::ProcessTable(Store& store, StoreBridge& bridge, QWidget* parent)
     store_.setSelection(std::move(selection));
   };
   list_->onDetails = [this](std::int32_t pid) { store_.setDetailPID(pid); };
+  letElide(list_->viewport());  // a long process name ends in "…"; its path is the row's tool tip
   block->addWidget(list_, 1);
   // A click on a circle picks the row under the pointer: the order holds still while the
   // user is at the list, and catches up as the pointer leaves.

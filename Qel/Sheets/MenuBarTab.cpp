@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include <array>
+#include <cmath>
 #include <optional>
 
 #include "Qel/MenuBar/MenuIcons.hpp"
@@ -22,6 +23,7 @@
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/PlainLabel.hpp"
 #include "Qel/Window/QtString.hpp"
+#include "Qel/Window/WrappedText.hpp"
 
 namespace qel {
 
@@ -97,9 +99,17 @@ class StyleCell : public QAbstractButton {
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::TabFocus);
     setMinimumWidth(84);
-    setFixedHeight(20 + 6 + QFontMetrics(Fonts::text(11.5, QFont::DemiBold)).height() + 20);
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    policy.setHeightForWidth(true);  // a title too long for one line takes two
+    setSizePolicy(policy);
     Palette::followAppearance(this);
+  }
+
+  QSize sizeHint() const override { return {84, heightForWidth(84)}; }
+  bool hasHeightForWidth() const override { return true; }
+  int heightForWidth(int width) const override {
+    const QFontMetricsF fm(titleFont(width));
+    return int(std::ceil(36 + std::max(fm.height(), wrappedHeight(fm, text(), width - 8)) + 10));
   }
 
   void sync(const Store& store) {
@@ -119,10 +129,12 @@ class StyleCell : public QAbstractButton {
     p.drawRoundedRect(r, 10, 10);
     const QColor pictureInk = (isChecked() ? invertedText() : Palette::primaryText()).resolve();
     drawTinted(p, picture_.image(), QRectF(0, 10, width(), 20), pictureInk);
-    p.setFont(Fonts::text(11.5, isChecked() ? QFont::DemiBold : QFont::Normal));
+    const QFont font = titleFont(width());
+    p.setFont(font);
     p.setPen((isChecked() ? invertedText() : Palette::secondaryText()).resolve());
-    const QString title = p.fontMetrics().elidedText(text(), Qt::ElideRight, width() - 8);
-    p.drawText(QRectF(0, 36, width(), height() - 46), Qt::AlignHCenter | Qt::AlignVCenter, title);
+    const QFontMetricsF fm(font);
+    p.drawText(QRectF(4, 36, width() - 8, height() - 46),
+               Qt::AlignHCenter | Qt::AlignVCenter | wrapFlags(fm, text(), width() - 8), text());
   }
   void showEvent(QShowEvent* e) override {
     QAbstractButton::showEvent(e);
@@ -134,6 +146,15 @@ class StyleCell : public QAbstractButton {
   }
 
  private:
+  // The title's font: semibold when picked (its room is the semibold's either way), set a little
+  // smaller where one word is wider than the cell.
+  QFont titleFont(int width) const {
+    QFont font = shrunkToFit(11.5, QFont::DemiBold, 0.75,
+                             [&](const QFontMetricsF& fm) { return wordsFit(fm, text(), width - 8); });
+    if (!isChecked()) font.setWeight(QFont::Normal);
+    return font;
+  }
+
   MenuIconStyle style_;
   StylePicture picture_;
   const Store* store_ = nullptr;

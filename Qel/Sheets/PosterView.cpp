@@ -16,6 +16,7 @@
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/QtString.hpp"
+#include "Qel/Window/WrappedText.hpp"
 
 namespace qel {
 
@@ -34,11 +35,14 @@ QColor faded(QColor colour, double alpha) {
 
 double lineHeight(const QFont& font) { return QFontMetricsF(font).height(); }
 
-// One line of text in `box`, cut with an ellipsis when wider.
+// One line of text in `box`: a long one in another language set smaller, down to three quarters,
+// before it is cut with an ellipsis (only a list of app names ever is).
 void drawLine(QPainter& painter, const QString& text, const QFont& font, const QRectF& box, Qt::Alignment align) {
-  painter.setFont(font);
+  const QFont fitted = shrunkToFit(font.pixelSize(), QFont::Weight(font.weight()), 0.75,
+                                   [&](const QFontMetricsF& fm) { return fm.horizontalAdvance(text) <= box.width(); });
+  painter.setFont(fitted);
   painter.drawText(box, int(align) | Qt::AlignVCenter | Qt::TextSingleLine,
-                   QFontMetricsF(font).elidedText(text, Qt::ElideRight, box.width()));
+                   QFontMetricsF(fitted).elidedText(text, Qt::ElideRight, box.width()));
 }
 
 }  // namespace

@@ -106,21 +106,21 @@ class Rule : public QWidget {
   void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), rule().resolve()); }
 };
 
-// Wide enough for the longest title in bold beside its symbol, so that no language's title gets
-// smaller or cut; at least 180, at most 240.
-int sidebarWidth() {
+// Wide enough for the longest title in bold beside its symbol and for the heading (`heading`
+// wide), so that no language's title gets smaller or cut; at least 180, at most 240.
+int sidebarWidth(int heading) {
   const QFontMetricsF bold(Fonts::text(13, QFont::DemiBold));
-  double widest = 0;
-  for (const auto& tab : kSettingsTabs) widest = std::max(widest, bold.horizontalAdvance(qs(L(tab.title))));
-  // The sidebar's 8 at each side, then the title's 36 before it and 2 after it (TabButton).
-  return std::clamp(int(std::ceil(widest)) + 1 + 16 + 38, 180, 240);
+  double widest = heading;
+  // A title has 36 before it and 2 after it (TabButton).
+  for (const auto& tab : kSettingsTabs) widest = std::max(widest, bold.horizontalAdvance(qs(L(tab.title))) + 1 + 38);
+  // The sidebar's 8 at each side.
+  return std::clamp(int(std::ceil(widest)) + 16, 180, 240);
 }
 
 // The sidebar's ground: a faint wash over the sheet's.
 class Sidebar : public QWidget {
  public:
   explicit Sidebar(QWidget* parent) : QWidget(parent) {
-    setFixedWidth(sidebarWidth());
     Palette::followAppearance(this);
   }
 
@@ -163,6 +163,7 @@ SettingsSheet::SettingsSheet(SettingsEnv env, QWidget* parent)
   auto* heading = sheetTitle(qs(L("Settings")), sidebar);
   heading->setContentsMargins(14, 0, 10, 12);
   side->addWidget(heading);
+  sidebar->setFixedWidth(sidebarWidth(heading->sizeHint().width()));
   for (std::size_t i = 0; i < kSettingsTabs.size(); ++i) {
     auto* button = new TabButton(kSettingsTabs[i], sidebar);
     connect(button, &QAbstractButton::clicked, this,
@@ -189,9 +190,10 @@ SettingsSheet::SettingsSheet(SettingsEnv env, QWidget* parent)
   main->addWidget(new Rule(Qt::Horizontal, this));
   auto* footer = new QHBoxLayout;
   footer->setContentsMargins(24, 16, 24, 16);
-  footer->addWidget(new PlainLabel(qs(L("Changes apply immediately and are saved automatically.")), 12.5,
-                                   QFont::Normal, Palette::secondaryText(), this),
-                    1);
+  auto* saved = new PlainLabel(qs(L("Changes apply immediately and are saved automatically.")), 12.5, QFont::Normal,
+                               Palette::secondaryText(), this);
+  saved->setWordWrap(true);
+  footer->addWidget(saved, 1);
   footer->addWidget(done_);
   main->addLayout(footer);
   frame->addLayout(main, 1);

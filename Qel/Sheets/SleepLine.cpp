@@ -10,6 +10,7 @@
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Text/Utf8.hpp"
+#include "Qel/Window/Elision.hpp"
 #include "Qel/Window/AppearanceNotifier.hpp"
 #include "Qel/Window/FocusRing.hpp"
 #include "Qel/Window/Fonts.hpp"
@@ -66,7 +67,7 @@ void SleepLine::paintEvent(QPaintEvent*) {
   const double viewWidth = QFontMetricsF(medium).horizontalAdvance(view);
   const double textLeft = kMoon + kGap;
   const double textRoom = std::max(0.0, box.width() - textLeft - kGap - viewWidth - 2);
-  const QString summary = fontMetrics().elidedText(qs(store_.sleepSummary(*session_)), Qt::ElideRight, int(textRoom));
+  const QString summary = elidedName(this, QFontMetricsF(font()), qs(store_.sleepSummary(*session_)), textRoom);
   const double summaryWidth = fontMetrics().horizontalAdvance(summary);
   p.setFont(font());
   p.setPen(Palette::secondaryText().resolve());

@@ -10,18 +10,30 @@
 
 namespace qel {
 
-BaselineLayout layoutBaselineRow(std::span<const RunExtent> runs, double spacing) {
+BaselineLayout layoutBaselineRow(std::span<const RunExtent> runs, double spacing, double width, double lineGap) {
   BaselineLayout out;
-  double ascent = 0, descent = 0, x = 0;
-  for (std::size_t i = 0; i < runs.size(); ++i) {
-    if (i > 0) x += spacing;
-    out.x.push_back(x);
-    x += std::max(0.0, runs[i].width);
-    ascent = std::max(ascent, runs[i].ascent);
-    descent = std::max(descent, runs[i].descent);
+  double top = 0, widest = 0;
+  std::size_t first = 0;  // the current line's first run
+  while (first < runs.size()) {
+    // The line: runs while they fit (its first one whatever its width).
+    std::size_t end = first;
+    double x = 0, ascent = 0, descent = 0;
+    for (; end < runs.size(); ++end) {
+      const double left = end > first ? x + spacing : 0;
+      if (end > first && left + std::max(0.0, runs[end].width) > width) break;
+      out.x.push_back(left);
+      x = left + std::max(0.0, runs[end].width);
+      ascent = std::max(ascent, runs[end].ascent);
+      descent = std::max(descent, runs[end].descent);
+    }
+    if (first > 0) top += lineGap;
+    if (first == 0) out.baseline = ascent;
+    out.y.insert(out.y.end(), end - first, top + ascent);
+    top += ascent + descent;
+    widest = std::max(widest, x);
+    first = end;
   }
-  out.baseline = ascent;
-  out.size = QSizeF(x, ascent + descent);
+  out.size = QSizeF(widest, top);
   return out;
 }
 
@@ -39,28 +51,49 @@ void BaselineRow::setRuns(std::vector<TextRun> runs) {
   update();
 }
 
-BaselineLayout BaselineRow::layout() const {
+void BaselineRow::setWraps(bool wraps) {
+  wraps_ = wraps;
+  QSizePolicy policy = sizePolicy();
+  policy.setHeightForWidth(wraps);
+  setSizePolicy(policy);
+  updateGeometry();
+}
+
+BaselineLayout BaselineRow::layout(double width) const {
   std::vector<RunExtent> extents;
   for (const auto& r : runs_) {
     QFontMetricsF fm(r.font);
-    extents.push_back({r.text.isEmpty() ? 0.0 : fm.horizontalAdvance(r.text), fm.ascent(), fm.descent()});
+    // Room for the glyphs as drawn: an accented capital or a taller script may stand above the
+    // font's ascent.
+    const QRectF ink = r.text.isEmpty() ? QRectF() : fm.tightBoundingRect(r.text);
+    extents.push_back({r.text.isEmpty() ? 0.0 : fm.horizontalAdvance(r.text), std::max(fm.ascent(), -ink.top()),
+                       std::max(fm.descent(), ink.bottom())});
   }
-  return layoutBaselineRow(extents, spacing_);
+  return layoutBaselineRow(extents, spacing_, wraps_ ? width : std::numeric_limits<double>::infinity());
 }
 
 QSize BaselineRow::sizeHint() const {
-  const auto size = layout().size;
+  const auto size = layout(std::numeric_limits<double>::infinity()).size;
   return {int(std::ceil(size.width())), int(std::ceil(size.height()))};
 }
+
+QSize BaselineRow::minimumSizeHint() const {
+  if (!wraps_) return sizeHint();
+  // As narrow as its widest run, each on a line of its own.
+  const auto size = layout(0).size;
+  return {int(std::ceil(size.width())), int(std::ceil(size.height()))};
+}
+
+int BaselineRow::heightForWidth(int width) const { return int(std::ceil(layout(width).size.height())); }
 
 void BaselineRow::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::TextAntialiasing);
-  const auto l = layout();
+  const auto l = layout(width());
   for (std::size_t i = 0; i < runs_.size(); ++i) {
     p.setFont(runs_[i].font);
     p.setPen(runs_[i].color.resolve());
-    p.drawText(QPointF(l.x[i], l.baseline), runs_[i].text);
+    p.drawText(QPointF(l.x[i], l.y[i]), runs_[i].text);
   }
 }
 

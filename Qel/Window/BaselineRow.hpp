@@ -1,10 +1,12 @@
 #pragma once
 // Texts of different sizes side by side, sitting on one shared baseline (a big number with its
-// small unit, a title with its note), left-aligned.
+// small unit, a title with its note), left-aligned. A row made to wrap puts a run that doesn't
+// fit beside the others on a line of its own below.
 #include <QFont>
 #include <QString>
 #include <QWidget>
 
+#include <limits>
 #include <span>
 #include <vector>
 
@@ -18,17 +20,21 @@ struct TextRun {
   AdaptiveColor color;
 };
 
-// Where runs of the given widths and font extents go: the left edge of each run, the shared
-// baseline and the whole size. Empty runs take no width but still take their spacing.
+// Where runs of the given widths and font extents go: the left edge and the baseline of each run,
+// the first line's baseline and the whole size. Empty runs take no width but still take their
+// spacing. Within `width`, a run that would reach past it starts a new line (a line holds at
+// least one run), `lineGap` below the one above; the runs of a line share its deepest ascent.
 struct BaselineLayout {
   std::vector<double> x;
+  std::vector<double> y;
   double baseline = 0;
   QSizeF size;
 };
 struct RunExtent {
   double width, ascent, descent;
 };
-BaselineLayout layoutBaselineRow(std::span<const RunExtent> runs, double spacing);
+BaselineLayout layoutBaselineRow(std::span<const RunExtent> runs, double spacing,
+                                 double width = std::numeric_limits<double>::infinity(), double lineGap = 2);
 
 class BaselineRow : public QWidget {
   Q_OBJECT
@@ -38,17 +44,22 @@ class BaselineRow : public QWidget {
 
   void setRuns(std::vector<TextRun> runs);
   const std::vector<TextRun>& runs() const { return runs_; }
+  // Runs that don't fit beside the others go on lines below (the row then asks for their height).
+  void setWraps(bool wraps);
 
   QSize sizeHint() const override;
-  QSize minimumSizeHint() const override { return sizeHint(); }
+  QSize minimumSizeHint() const override;
+  bool hasHeightForWidth() const override { return wraps_; }
+  int heightForWidth(int width) const override;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  BaselineLayout layout() const;
+  BaselineLayout layout(double width) const;
 
   double spacing_;
+  bool wraps_ = false;
   std::vector<TextRun> runs_;
 };
 

@@ -23,7 +23,7 @@ QFont valueFont() { return Fonts::text(16, QFont::Medium); }
 MetricRow::MetricRow(const QString& name, const QColor& color, std::optional<double> maxValue,
                      std::function<void()> action, QWidget* parent)
     : QAbstractButton(parent), name_(name), color_(color), action_(std::move(action)),
-      spark_(new Sparkline(color, maxValue, this)), nameWidth_(nameWidthFor(name)) {
+      spark_(new Sparkline(color, maxValue, this)), nameWidth_(nameWidthFor(name)), valueWidth_(kValue) {
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
   spark_->setAttribute(Qt::WA_TransparentForMouseEvents);
   if (action_) {
@@ -43,7 +43,14 @@ void MetricRow::setValues(std::vector<double> values, const QString& text) {
   if (text != value_) {
     value_ = text;
     setAccessibleDescription(text);
-    update(QRect(int(width() - kPadX - kChevron - kSpacing - kValue), 0, int(kValue), height()));
+    const double width = std::max(kValue, std::ceil(QFontMetricsF(valueFont()).horizontalAdvance(text)));
+    if (width != valueWidth_) {
+      valueWidth_ = width;
+      placeSparkline();
+      update();
+    } else {
+      update(QRect(int(this->width() - kPadX - kChevron - kSpacing - valueWidth_), 0, int(valueWidth_), height()));
+    }
   }
 }
 
@@ -71,7 +78,7 @@ void MetricRow::resizeEvent(QResizeEvent* event) {
 
 void MetricRow::placeSparkline() {
   const double left = kPadX + kDot + kSpacing + nameWidth_ + kSpacing;
-  const double right = width() - kPadX - kChevron - kSpacing - kValue - kSpacing;
+  const double right = width() - kPadX - kChevron - kSpacing - valueWidth_ - kSpacing;
   spark_->setGeometry(int(left), (height() - 24) / 2, std::max(0, int(right - left)), 24);
 }
 
@@ -96,7 +103,7 @@ void MetricRow::paintEvent(QPaintEvent*) {
   const double chevronX = r.width() - kPadX - kChevron;
   p.setFont(valueFont());
   p.setPen(Palette::primaryText().resolve());
-  p.drawText(QRectF(chevronX - kSpacing - kValue, 0, kValue, r.height()),
+  p.drawText(QRectF(chevronX - kSpacing - valueWidth_, 0, valueWidth_, r.height()),
              Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, value_);
   if (active) Glyphs::draw(p, QRectF(chevronX, 0, kChevron, r.height()), "chevron.right", 16, Palette::tertiaryText().resolve());
   if (focusRingShown(this)) paintFocusRing(p, r, 10);

@@ -50,6 +50,7 @@ class MetricRow : public QAbstractButton {
   Sparkline* spark_;
   bool hovering_ = false;
   double nameWidth_;
+  double valueWidth_;  // the usual width, or a wider value's: the sparkline gives the room
 };
 
 }  // namespace qel

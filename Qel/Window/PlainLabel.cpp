@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "Qel/Window/Elision.hpp"
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/PlainToolTip.hpp"
@@ -25,6 +26,7 @@ void PlainLabel::setColor(AdaptiveColor color) {
 
 void PlainLabel::setElided(bool elided) {
   elided_ = elided;
+  letElide(this, elided);
   if (elided) setWordWrap(false);
   updateGeometry();
   update();

@@ -1,6 +1,10 @@
 #include "Qel/Window/SearchField.hpp"
 
+#include <QFontMetricsF>
 #include <QPainter>
+
+#include <algorithm>
+#include <cmath>
 
 #include "Qel/Window/FocusRing.hpp"
 #include "Qel/Window/Fonts.hpp"
@@ -16,8 +20,13 @@ SearchField::SearchField(const QString& placeholder, int width, QWidget* parent)
   setAttribute(Qt::WA_MacShowFocusRect, false);
   // The field draws its own ground below; the style draws only the text and the cursor.
   setStyleSheet(QStringLiteral("QLineEdit { background: transparent; border: none; }"));
+  // As tall as six points above and below a line of the text font, with the whole height for the
+  // text: a script whose glyphs stand taller than the text font's (Chinese, Japanese) is not cut.
   setTextMargins(12, 6, 12, 6);
-  setFixedWidth(width);
+  setFixedHeight(sizeHint().height());
+  setTextMargins(12, 0, 12, 0);
+  // Wide enough for its placeholder in every language.
+  setFixedWidth(std::max(width, int(std::ceil(QFontMetricsF(font()).horizontalAdvance(placeholder))) + 2 * 12 + 8));
   Palette::useAccentSelection(this);
   // Its words, placeholder included, in the palette's text colours.
   const auto colour = [this] {

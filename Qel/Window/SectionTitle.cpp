@@ -7,6 +7,7 @@ namespace qel {
 
 SectionTitle::SectionTitle(const QString& title, const QString& note, QWidget* parent) : BaselineRow(10, parent) {
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  setWraps(true);  // a note that doesn't fit beside its title goes below it
   setTexts(title, note);
 }
 

@@ -71,19 +71,27 @@ TabButton::TabButton(Page page, QWidget* parent) : QAbstractButton(parent), page
 
 void TabButton::setState(const State& state) {
   if (state == state_) return;
-  const bool resized = state.showValue != state_.showValue || state.current != state_.current;
+  const double slot = valueSlot();
+  const bool shown = state.showValue != state_.showValue || state.current != state_.current;
   state_ = state;
+  const bool resized = shown || valueSlot() != slot;
   setAccessibleDescription(state_.readout.value ? QString::fromStdString(*state_.readout.value) : QString());
   if (resized) updateGeometry();
   update();
+}
+
+double TabButton::valueSlot() const {
+  const QFontMetricsF fm(valueFont());
+  const double widest = fm.horizontalAdvance(QString::fromStdString(widestTabValue(page_)));
+  return state_.readout.value ? std::max(widest, fm.horizontalAdvance(QString::fromStdString(*state_.readout.value)))
+                              : widest;
 }
 
 QSize TabButton::sizeHint() const {
   // The semibold title's width whichever weight shows, so the current tab keeps its width.
   const QFontMetricsF titleFm(titleFont(true));
   double w = 2 * kPadX + titleFm.horizontalAdvance(title(page_));
-  if (state_.showValue && state_.readout.value)
-    w += kGap + QFontMetricsF(valueFont()).horizontalAdvance(QString::fromStdString(widestTabValue(page_)));
+  if (state_.showValue && state_.readout.value) w += kGap + valueSlot();
   return {int(std::ceil(w)), int(std::ceil(2 * kPadY + titleFm.height()))};
 }
 
@@ -115,8 +123,7 @@ void TabButton::paintEvent(QPaintEvent*) {
                                               : Palette::tertiaryText().resolve();
     const QFontMetricsF fm(valueFont());
     const QString value = QString::fromStdString(*state_.readout.value);
-    const double slot = fm.horizontalAdvance(QString::fromStdString(widestTabValue(page_)));
-    const double x = kPadX + titleW + kGap + slot - fm.horizontalAdvance(value);  // trailing
+    const double x = kPadX + titleW + kGap + valueSlot() - fm.horizontalAdvance(value);  // trailing
     p.setFont(valueFont());
     p.setPen(c);
     p.drawText(QPointF(x, baseline), value);

@@ -49,6 +49,9 @@ class TabButton : public QAbstractButton {
   void changeEvent(QEvent* event) override;
 
  private:
+  // The room the value takes: its page's widest expected text, or a wider value it has now.
+  double valueSlot() const;
+
   Page page_;
   State state_;
 };

@@ -22,7 +22,8 @@ TabReadout tabReadout(const Store& store, Page page);
 // Watts with one decimal, as the tab and the rows write them ("23.2 W").
 std::string wattsText(double w);
 
-// The widest text a tab's number takes, so the tab keeps its width as its digits change.
+// The widest text a tab's number usually takes, so the tab keeps its width as its digits change;
+// a wider one (a disk past 1,000 MB/s) widens its tab for as long as it shows.
 std::string widestTabValue(Page page);
 
 // The style in force: an unknown or empty setting counts as "always".

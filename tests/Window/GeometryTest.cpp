@@ -125,6 +125,19 @@ TEST(BaselineGeometry, runsShareTheDeepestAscent) {
   EXPECT_EQ(layoutBaselineRow({}, 4).size, QSizeF(0, 0));
 }
 
+TEST(BaselineGeometry, aRunThatDoesNotFitGoesOnALineBelow) {
+  const RunExtent runs[] = {{100, 20, 5}, {80, 12, 3}, {30, 12, 3}};
+  const auto wide = layoutBaselineRow(runs, 10, 230);
+  EXPECT_EQ(wide.y, (std::vector<double>{20, 20, 20}));
+  EXPECT_EQ(wide.size, QSizeF(230, 25));
+  const auto narrow = layoutBaselineRow(runs, 10, 150, 2);
+  EXPECT_EQ(narrow.x, (std::vector<double>{0, 0, 90}));  // the second line holds the other two
+  EXPECT_EQ(narrow.y, (std::vector<double>{20, 39, 39}));  // 20 + 5, a gap of 2, then 12 up
+  EXPECT_EQ(narrow.size, QSizeF(120, 42));
+  // Narrower than any run: one run a line, none dropped.
+  EXPECT_EQ(layoutBaselineRow(runs, 10, 0).x, (std::vector<double>{0, 0, 0}));
+}
+
 TEST(WheelGeometry, verticalNotchesMoveSidewaysFortyPixelsEach) {
   const WheelFacts base{.angleDelta = {0, 180}, .sameWindow = true, .inside = true, .offset = 100, .room = 400};
   EXPECT_EQ(wheelToHorizontal(base), 40.0);  // 1.5 notches

@@ -1,0 +1,17 @@
+#pragma once
+// Where the design lets a text end in "…" when it doesn't fit (a process, app, device or
+// processor name), the view says so here and shows the whole text as its tool tip. Every other
+// text must fit: a figure is never cut, and a word never ends in "…" elsewhere.
+class QFontMetricsF;
+class QString;
+class QWidget;
+
+namespace qel {
+
+void letElide(QWidget* widget, bool elides = true);
+bool elidesByDesign(const QWidget* widget);
+
+// `text` (a name) cut with "…" to `width`; while it is cut, it is `widget`'s whole tool tip.
+QString elidedName(QWidget* widget, const QFontMetricsF& metrics, const QString& text, double width);
+
+}  // namespace qel
