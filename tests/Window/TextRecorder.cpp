@@ -32,13 +32,14 @@ class RecordingEngine final : public QPaintEngine {
   }
 
   void drawTextItem(const QPointF& p, const QTextItem& item) override {
-    if (item.text().trimmed().isEmpty()) return;
+    if (item.text().isEmpty()) return;
     const QFontMetricsF fm(item.font());
     DrawnText drawn{.text = item.text(),
                     .font = item.font(),
                     .ink = transform_.mapRect(fm.tightBoundingRect(item.text()).translated(p)),
                     .advance = transform_.mapRect(QRectF(p.x(), p.y() - item.ascent(), item.width(),
                                                          item.ascent() + item.descent())),
+                    .origin = transform_.map(p),
                     .clip = clipEnabled_ ? clip_ : std::nullopt};
     texts.push_back(std::move(drawn));
   }

@@ -21,6 +21,7 @@ struct DrawnText {
   QFont font;
   QRectF ink;                 // the glyphs' tight box
   QRectF advance;             // from the pen position over the text's advance, ascent to descent
+  QPointF origin;             // the pen position: the start of the baseline
   std::optional<QRegion> clip;  // what the painter's own clip leaves, when one was set
 };
 
