@@ -9,14 +9,12 @@
 
 #include <clocale>
 
-#include "Qel/MainViews.hpp"
 #include "Qel/MenuBar/MenuBarPanel.hpp"
 #include "Qel/MenuBar/MenuPanel.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Updater.hpp"
 #include "Qel/Window/Motion.hpp"
 #include "Qel/Window/PageMeta.hpp"
-#include "Qel/Window/RootView.hpp"
+#include "tests/App/AfternoonWindow.hpp"
 #include "tests/Window/BusyAfternoon.hpp"
 #include "tests/Window/TextRecorder.hpp"
 
@@ -55,18 +53,11 @@ class CommaLocale : public ::testing::TestWithParam<std::pair<const char*, const
 
 TEST_P(CommaLocale, everyPageAndThePanelWriteAPoint) {
   test::BusyAfternoon day;
-  Updater updater(day.defaults, {});
-  ViewRegistry registry;
-  registerMainViews(registry, updater);
-  QWidget window;
-  window.resize(1180, 780);
-  auto* root = new RootView(day.context(), registry, &window);
-  root->setGeometry(window.rect());
-  window.show();
+  test::AfternoonWindow shown(day, {1180, 780});
   for (Page page : allPages) {
     day.store->setPage(page);
     test::BusyAfternoon::settle();
-    EXPECT_EQ(commaFigures(window), std::vector<std::string>()) << title(page).toStdString();
+    EXPECT_EQ(commaFigures(shown.window), std::vector<std::string>()) << title(page).toStdString();
   }
   PanelCard card;
   card.layout()->addWidget(new MenuPanel(*day.bridge, {}));

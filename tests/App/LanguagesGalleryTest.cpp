@@ -16,8 +16,8 @@
 #include "Qel/Updater.hpp"
 #include "Qel/Window/Motion.hpp"
 #include "Qel/Window/PageMeta.hpp"
-#include "Qel/Window/RootView.hpp"
 #include "Qel/Window/SheetHost.hpp"
+#include "tests/App/AfternoonWindow.hpp"
 #include "tests/support/Gallery.hpp"
 #include "tests/Window/BusyAfternoon.hpp"
 #include "tests/Window/Probe.hpp"
@@ -46,14 +46,8 @@ class EveryLanguage : public ::testing::TestWithParam<const char*> {
   // Every page in the main window at `size`.
   void checkPages(QSize size) {
     test::BusyAfternoon day(Machine::fullStretch);
-    Updater updater(day.defaults, {});
-    ViewRegistry registry;
-    registerMainViews(registry, updater);
-    QWidget window;
-    window.resize(size);
-    auto* root = new RootView(day.context(), registry, &window);
-    root->setGeometry(window.rect());
-    window.show();
+    test::AfternoonWindow shown(day, size);
+    QWidget& window = shown.window;
     for (Page page : allPages) {
       day.store->setPage(page);
       test::BusyAfternoon::settle();
