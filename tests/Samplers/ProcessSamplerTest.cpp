@@ -320,8 +320,10 @@ TEST(ProcessSampler, measuresARealChildsCpuAndWrittenBytes) {
 
   ASSERT_TRUE(procs.contains(child));
   const ProcInfo& p = procs.at(child);
-  // About 0.5 s of CPU over the two seconds (clock ticks are 10 ms coarse).
-  EXPECT_NEAR(p.cpu * 2 / 100, 0.5, 0.05);
+  // The half second it spun, and a little for the writing, over the two seconds (clock ticks
+  // are 10 ms coarse).
+  EXPECT_GE(p.cpu * 2 / 100, 0.48);
+  EXPECT_LE(p.cpu * 2 / 100, 0.7);
   EXPECT_GE(p.diskWritten, 4u << 20);
   EXPECT_GT(p.diskRate, 0);
   EXPECT_FALSE(p.isSystem);
