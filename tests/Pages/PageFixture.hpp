@@ -76,6 +76,16 @@ class PageTest : public ::testing::Test {
   // Where the page's kicker (its name over the headline figure) stands in the window, or a point
   // far off when the page shows none.
   QPoint kickerPlace(Page page) {
+    QPoint place{-1000, -1000};
+    showPage(page, [&](RootView& root) {
+      for (auto* label : root.pageView()->findChildren<PlainLabel*>())
+        if (label->isVisible() && label->text() == qel::title(page)) place = label->mapTo(&root, QPoint(0, 0));
+    });
+    return place;
+  }
+
+  // Shows `page` in the main window's view at its usual size and hands the view to `look`.
+  void showPage(Page page, const std::function<void(RootView&)>& look) {
     store->setPage(page);
     Updater updater(defaults, {});
     ViewRegistry registry;
@@ -84,9 +94,7 @@ class PageTest : public ::testing::Test {
     root.resize(1180, 780);
     root.show();
     settle();
-    for (auto* label : root.pageView()->findChildren<PlainLabel*>())
-      if (label->isVisible() && label->text() == qel::title(page)) return label->mapTo(&root, QPoint(0, 0));
-    return {-1000, -1000};
+    look(root);
   }
 
   // Writes `page` in the main window, light and dark, to the gallery as <name>-<look>.png;
@@ -94,22 +102,16 @@ class PageTest : public ::testing::Test {
   void shootPage(Page page, const char* name, const std::function<void(RootView&)>& prepare = {}) {
     for (const char* look : {"light", "dark"}) {
       useAppearance(look);
-      store->setPage(page);
-      Updater updater(defaults, {});
-      ViewRegistry registry;
-      registerMainViews(registry, updater);
-      RootView root({*store, *bridge}, registry);
-      root.resize(1180, 780);
-      root.show();
-      settle();
-      if (prepare) {
-        prepare(root);
-        settle();
-      }
-      const QString folder = QStringLiteral(QEL_ARTIFACTS "/gallery");
-      QDir().mkpath(folder);
-      const QString file = folder + QStringLiteral("/%1-%2.png").arg(QLatin1String(name), QLatin1String(look));
-      EXPECT_TRUE(root.grab().save(file)) << file.toStdString();
+      showPage(page, [&](RootView& root) {
+        if (prepare) {
+          prepare(root);
+          settle();
+        }
+        const QString folder = QStringLiteral(QEL_ARTIFACTS "/gallery");
+        QDir().mkpath(folder);
+        const QString file = folder + QStringLiteral("/%1-%2.png").arg(QLatin1String(name), QLatin1String(look));
+        EXPECT_TRUE(root.grab().save(file)) << file.toStdString();
+      });
     }
     useAppearance("light");
   }

@@ -30,6 +30,7 @@
 #include "Qel/Window/SlimScroller.hpp"
 #include "Qel/Window/Sparkline.hpp"
 #include "tests/Window/BusyAfternoon.hpp"
+#include "tests/support/HostedSheets.hpp"
 #include "tests/support/TestProcesses.hpp"
 
 using namespace qel;
@@ -312,14 +313,9 @@ TEST_F(ProcessDetailTest, aHostileNameIsShownLiterally) {
 }
 
 TEST_F(ProcessDetailTest, theWindowFitsTheTabShownAndTheEndedStateAndItsScrollBarKeepsOffTheCards) {
-  Updater updater(day.defaults, {});
-  ViewRegistry registry;
-  registerMainViews(registry, updater);
-  QWidget owner;
-  owner.show();
-  SheetHost host(day.context(), registry, &owner);
-  QObject::connect(day.bridge.get(), &StoreBridge::changed, &host, &SheetHost::sync);
-  const auto sheet = [&] { return host.dialog() ? host.dialog()->findChild<ProcessDetail*>() : nullptr; };
+  test::HostedSheets sheets(day);
+  SheetHost& host = sheets.host;
+  const auto sheet = [&] { return sheets.shown<ProcessDetail>(); };
   // The sheet's own height at its width: what the window should be while the screen has room.
   const auto wanted = [&] {
     const int forWidth = sheet()->heightForWidth(ProcessDetail::kWidth);
@@ -350,14 +346,9 @@ TEST_F(ProcessDetailTest, theWindowFitsTheTabShownAndTheEndedStateAndItsScrollBa
 }
 
 TEST_F(ProcessDetailTest, theWindowOpensItAndEveryWayOfClosingClearsTheDetailPid) {
-  Updater updater(day.defaults, {});
-  ViewRegistry registry;
-  registerMainViews(registry, updater);
-  QWidget owner;
-  owner.show();
-  SheetHost host(day.context(), registry, &owner);
-  QObject::connect(day.bridge.get(), &StoreBridge::changed, &host, &SheetHost::sync);
-  const auto sheet = [&] { return host.dialog() ? host.dialog()->findChild<ProcessDetail*>() : nullptr; };
+  test::HostedSheets sheets(day);
+  SheetHost& host = sheets.host;
+  const auto sheet = [&] { return sheets.shown<ProcessDetail>(); };
   const auto escape = [&] {
     QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
     QApplication::sendEvent(sheet(), &press);

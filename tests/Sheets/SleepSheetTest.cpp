@@ -18,6 +18,7 @@
 #include "Qel/Updater.hpp"
 #include "Qel/Window/SheetHost.hpp"
 #include "tests/Window/BusyAfternoon.hpp"
+#include "tests/support/HostedSheets.hpp"
 #include "tests/Window/Probe.hpp"
 
 using namespace qel;
@@ -109,14 +110,9 @@ TEST(SleepBatteryChartTest, theLineSpansThePlotAndEveryBandStaysOnIt) {
 TEST(SleepViewsTest, theOverviewsLineAndNoteOpenTheReportAndReturnClosesIt) {
   BusyAfternoon fixture;
   Store& store = *fixture.store;
-  Updater updater{fixture.defaults, {}};
-  ViewRegistry registry;
-  registerMainViews(registry, updater);
-  QWidget owner;
-  owner.resize(900, 700);
-  owner.show();
-  SheetHost host(fixture.context(), registry, &owner);
-  const auto shown = [&] { return host.dialog() ? host.dialog()->findChild<SleepSheet*>() : nullptr; };
+  test::HostedSheets sheets(fixture);
+  SheetHost& host = sheets.host;
+  const auto shown = [&] { return sheets.shown<SleepSheet>(); };
 
   ASSERT_TRUE(store.lastSleep());
   SleepLine line(fixture.context());
@@ -157,15 +153,9 @@ TEST(SleepSheetTest, everyWakeCanBeScrolledToAndCommandsStayWhole) {
   for (const char* reason : reasons) s.wakes.push_back({.date = s.start + std::chrono::minutes(minute += 40), .seconds = 45,
                                                           .charge = 79, .reason = reason});
   fixture.store->setSleepReport(s);
-  Updater updater{fixture.defaults, {}};
-  ViewRegistry registry;
-  registerMainViews(registry, updater);
-  QWidget owner;
-  owner.resize(900, 700);
-  owner.show();
-  SheetHost host(fixture.context(), registry, &owner);
+  test::HostedSheets sheets(fixture);
   BusyAfternoon::settle();
-  auto* sheet = host.dialog() ? host.dialog()->findChild<SleepSheet*>() : nullptr;
+  auto* sheet = sheets.shown<SleepSheet>();
   ASSERT_NE(sheet, nullptr);
   auto* list = qobject_cast<QScrollArea*>(sheet->wakeList());
   ASSERT_NE(list, nullptr);
