@@ -87,7 +87,7 @@ class UpdaterTest : public ::testing::Test {
     o.shortDelay = std::chrono::hours(1);  // only the checks the test asks for
     o.openUrl = [this](const QUrl& url) {
       opened.push_back(url);
-      return true;
+      return browser;
     };
     auto u = std::make_unique<Updater>(defaults, o);
     QObject::connect(u.get(), &Updater::reported, [this](const QString& text) { reports.push_back(text); });
@@ -104,6 +104,7 @@ class UpdaterTest : public ::testing::Test {
   test::TempDir dir;
   Defaults defaults{dir / "defaults.json"};
   std::vector<QUrl> opened;
+  bool browser = true;  // whether a download page can be opened
   std::vector<QString> reports;
 };
 
@@ -169,23 +170,14 @@ TEST_F(UpdaterTest, aDownloadPageThatCannotBeOpenedKeepsTheUpdateOffered) {
   auto u = make(server.url());
   u->checkInBackground();
   finish(*u);
-  ASSERT_EQ(u->available(), "1.5.0");
-  bool browser = false;
-  const auto open = [&browser](const QUrl&) { return browser; };
-  auto noBrowser = std::make_unique<Updater>(defaults, Updater::Options{.feed = server.url(),
-                                                                       .running = AppVersion::parse("1.4.0"),
-                                                                       .shortDelay = std::chrono::hours(1),
-                                                                       .openUrl = open});
-  QObject::connect(noBrowser.get(), &Updater::reported, [this](const QString& text) { reports.push_back(text); });
-  noBrowser->checkInBackground();
-  finish(*noBrowser);
-  noBrowser->attend();
+  browser = false;
+  u->attend();
   ASSERT_EQ(reports.size(), 1u);
   EXPECT_TRUE(reports[0].startsWith("The download page could not be opened")) << reports[0].toStdString();
-  EXPECT_EQ(noBrowser->available(), "1.5.0");  // the button stays for another try
+  EXPECT_EQ(u->available(), "1.5.0");  // the button stays for another try
   browser = true;
-  noBrowser->attend();
-  EXPECT_EQ(noBrowser->available(), std::nullopt);
+  u->attend();
+  EXPECT_EQ(u->available(), std::nullopt);
 }
 
 TEST_F(UpdaterTest, theBackgroundCheckIsOnByDefaultKeptAndOnlyTheUsersOwnRunsWhenOff) {

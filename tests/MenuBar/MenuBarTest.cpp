@@ -3,13 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QMessageBox>
-#include <QKeyEvent>
 #include <QMenu>
 
 #include "Qel/AppCommands.hpp"
 #include "Qel/MainWindow.hpp"
 #include "Qel/MenuBar/MenuBar.hpp"
-#include "Qel/MenuBar/MenuBarPanel.hpp"
 #include "tests/App/ShellFixture.hpp"
 #include "tests/Window/Probe.hpp"
 
@@ -143,26 +141,6 @@ TEST_F(MenuBarTest, panelOpensClosesAndClosesOnEscape) {
   menuBar->showMain();
   EXPECT_EQ(menuBar->panel(), nullptr);
   EXPECT_EQ(shown, 1);
-}
-
-TEST_F(MenuBarTest, theOpenPanelTakesTheKeyboardTabWalksItsControlsAndEscapeCloses) {
-  menuBar->toggle();
-  MenuBarPanel* panel = menuBar->panel();
-  ASSERT_NE(panel, nullptr);
-  settle();
-  EXPECT_EQ(QApplication::activeWindow(), panel);
-  for (int i = 0; i < 3; ++i) {
-    QWidget* from = QApplication::focusWidget() ? QApplication::focusWidget() : panel;
-    QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
-    QApplication::sendEvent(from, &tab);
-    settle();
-    ASSERT_NE(QApplication::focusWidget(), nullptr);
-    EXPECT_EQ(QApplication::focusWidget()->window(), panel);
-    EXPECT_NE(QApplication::focusWidget(), panel);  // a control of the panel, not the window itself
-  }
-  QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-  QApplication::sendEvent(QApplication::focusWidget(), &escape);
-  EXPECT_EQ(menuBar->panel(), nullptr);
 }
 
 TEST_F(MenuBarTest, withoutATrayClosingTheWindowMinimisesItAndSaysWhyOnce) {

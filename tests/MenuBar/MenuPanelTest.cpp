@@ -161,33 +161,25 @@ TEST(TodayStripGeometry, barsStayUnderTheDotRow) {
   EXPECT_DOUBLE_EQ(stripDot(143, 288).x(), 287);
 }
 
-TEST(PanelBackdrop, aGradientLitFromTheCornerWithRoundedCornersAndNoRings) {
+TEST(PanelBackdrop, aGradientLitFromTheCornerRoundedAndDitheredTrueOnAverage) {
   const PanelBackdropLook look{QSize(384, 600), 1, true, panelGlowTint(Level::high).rgb()};
   const QImage image = paintPanelBackdrop(look);
-  ASSERT_EQ(image.size(), QSize(384, 600));
   EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0);  // outside the rounded corner
   EXPECT_EQ(qAlpha(image.pixel(383, 599)), 0);
-  EXPECT_EQ(qAlpha(image.pixel(16, 16)), 255);
-  // Dithered, yet true to the colour on average: an 8 by 8 block holds one of each threshold.
-  const auto blockMean = [&](int x0, int y0) {
-    double r = 0, g = 0, b = 0;
-    for (int y = y0; y < y0 + 8; ++y)
-      for (int x = x0; x < x0 + 8; ++x) {
-        const QColor c = image.pixelColor(x, y);
-        r += c.redF() * 255, g += c.greenF() * 255, b += c.blueF() * 255;
-      }
-    return QColor(int(std::lround(r / 64)), int(std::lround(g / 64)), int(std::lround(b / 64)));
-  };
+  // An 8 by 8 block holds each threshold of the dither once: its mean is the colour wanted.
   for (const QPoint at : {QPoint(40, 40), QPoint(192, 296), QPoint(296, 560)}) {
-    const QColor want = panelBackdropAt(look, QPointF(at) + QPointF(4, 4));
-    EXPECT_TRUE(test::near(blockMean(at.x(), at.y()), want, 1)) << at.x() << "," << at.y();
+    double r = 0, g = 0, b = 0;
+    for (int y = at.y(); y < at.y() + 8; ++y)
+      for (int x = at.x(); x < at.x() + 8; ++x)
+        r += qRed(image.pixel(x, y)), g += qGreen(image.pixel(x, y)), b += qBlue(image.pixel(x, y));
+    const QColor mean(int(std::lround(r / 64)), int(std::lround(g / 64)), int(std::lround(b / 64)));
+    EXPECT_TRUE(test::near(mean, panelBackdropAt(look, QPointF(at) + QPointF(4, 4)), 1)) << at.x();
   }
-  // The corner takes the tint; beyond the glow's reach only the gradient is left.
-  const QColor corner = panelBackdropAt(look, QPointF(20, 20)), beyond = panelBackdropAt(look, QPointF(300, 300));
-  EXPECT_GT(corner.red() - corner.blue(), 5);
-  EXPECT_TRUE(test::near(beyond, test::over(panelBackdropTop(true), panelBackdropBottom(true), 0.5), 1));
-  // A new tint repaints the glow's corner into the same picture as a fresh one would be.
-  QImage again = image;
+  const QColor corner = panelBackdropAt(look, QPointF(20, 20));
+  EXPECT_GT(corner.red() - corner.blue(), 5);  // the glow's tint
+  EXPECT_TRUE(test::near(panelBackdropAt(look, QPointF(300, 300)),
+                         test::over(panelBackdropTop(true), panelBackdropBottom(true), 0.5), 1));  // out of its reach
+  QImage again = image;  // a new tint repaints the glow's corner as a fresh picture would be
   PanelBackdropLook calm = look;
   calm.tint = panelGlowTint(Level::calm).rgb();
   repaintPanelGlow(again, calm);
@@ -545,24 +537,13 @@ TEST_F(MenuPanelTest, onACardShorterThanItsSectionsTheyScrollAndTheFooterStaysIn
   card.resize(card.width(), 520);  // the room a short screen leaves
   card.show();
   BusyAfternoon::settle();
-  ASSERT_LT(card.height(), whole);
-  const auto inCard = [&](const QWidget* w) {
-    return card.rect().contains(QRect(w->mapTo(&card, QPoint(0, 0)), w->size()));
-  };
-  for (int i = 0; i < 3; ++i) EXPECT_TRUE(inCard(panel->toggle(i))) << i;
-  const auto buttons = panel->findChildren<QAbstractButton*>();
-  for (const QString& footer : {QStringLiteral("Settings"), QStringLiteral("Quit"), QStringLiteral("Open Qel")}) {
-    const auto b = std::find_if(buttons.begin(), buttons.end(), [&](const QAbstractButton* x) { return x->text() == footer; });
-    ASSERT_NE(b, buttons.end()) << footer.toStdString();
-    EXPECT_TRUE(inCard(*b)) << footer.toStdString();
-  }
-  // The sections give way and scroll.
-  QScrollBar* bar = panel->body()->verticalScrollBar();
-  EXPECT_GT(bar->maximum(), 0);
-  // At its whole height nothing scrolls: the card asked for what the sections really need.
-  card.resize(card.width(), whole);
+  for (auto* b : panel->findChildren<QAbstractButton*>())  // the switches and the footer's buttons among them
+    if (!panel->body()->isAncestorOf(b))
+      EXPECT_TRUE(card.rect().contains(QRect(b->mapTo(&card, QPoint(0, 0)), b->size()))) << b->text().toStdString();
+  EXPECT_GT(panel->body()->verticalScrollBar()->maximum(), 0);
+  card.resize(card.width(), whole);  // at its whole height nothing scrolls: it asked for what it needs
   BusyAfternoon::settle();
-  EXPECT_EQ(bar->maximum(), 0);
+  EXPECT_EQ(panel->body()->verticalScrollBar()->maximum(), 0);
 }
 
 TEST_F(MenuPanelTest, galleryLightAndDark) {

@@ -5,8 +5,6 @@
 #include <QLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QScrollArea>
-#include <QScrollBar>
 
 #include <filesystem>
 
@@ -145,36 +143,15 @@ TEST(SleepViewsTest, theOverviewsLineAndNoteOpenTheReportAndReturnClosesIt) {
   EXPECT_FALSE(store.sleepReport());
 }
 
-TEST(SleepSheetTest, everyWakeCanBeScrolledToAndCommandsStayWhole) {
+TEST(SleepSheetTest, theAdvicesCommandsBreakBetweenWordsNeverInside) {
   BusyAfternoon fixture;
   SleepSession s = night(80, 73);
-  const char* reasons[] = {"RTC alarm", "XHC1 USB", "EC.LidOpen", "RTC alarm", "WLAN wake", "ACPI button", "RTC alarm"};
-  int minute = 20;
-  for (const char* reason : reasons) s.wakes.push_back({.date = s.start + std::chrono::minutes(minute += 40), .seconds = 45,
-                                                          .charge = 79, .reason = reason});
-  fixture.store->setSleepReport(s);
-  test::HostedSheets sheets(fixture);
-  BusyAfternoon::settle();
-  auto* sheet = sheets.shown<SleepSheet>();
-  ASSERT_NE(sheet, nullptr);
-  auto* list = qobject_cast<QScrollArea*>(sheet->wakeList());
-  ASSERT_NE(list, nullptr);
-  list->verticalScrollBar()->setValue(list->verticalScrollBar()->maximum());
-  BusyAfternoon::settle();
-  const auto rows = list->widget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
-  ASSERT_EQ(rows.size(), std::size(reasons));
-  const QWidget* last = rows.back();
-  const int lastBottom = last->mapTo(list->viewport(), QPoint(0, last->height())).y();
-  EXPECT_LE(lastBottom, list->viewport()->height()) << "the last wake lies below the list's end";
-  EXPECT_GT(lastBottom, list->viewport()->height() - last->height()) << "the list scrolled no further than it needs";
-
-  // The advice names a command: it breaks between words, never inside the command.
-  for (auto* label : sheet->findChildren<QLabel*>())
-    if (label->text().contains(QStringLiteral("list"))) {
-      const QString text = label->text();
-      EXPECT_FALSE(text.contains(QStringLiteral("systemctl list-timers"))) << "an ordinary space or hyphen inside";
-      EXPECT_TRUE(text.contains(QStringLiteral("systemctl\u00A0list-\u2060timers"))) << text.toStdString();
-    }
+  s.wakes.push_back({.date = s.start + 40min, .seconds = 45, .charge = 79, .reason = "RTC alarm"});
+  const SleepSheet sheet(fixture.context(), s);
+  const auto labels = sheet.findChildren<QLabel*>();
+  EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [](const QLabel* l) {
+    return l->text().contains(QStringLiteral("systemctl\u00A0list-\u2060timers"));
+  }));
 }
 
 TEST(SleepSheetGallery, theBusyAfternoonsNightInLightAndDark) {
