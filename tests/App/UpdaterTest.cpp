@@ -182,36 +182,29 @@ TEST_F(UpdaterTest, aDownloadPageThatCannotBeOpenedKeepsTheUpdateOffered) {
 
 TEST_F(UpdaterTest, theBackgroundCheckIsOnByDefaultKeptAndOnlyTheUsersOwnRunsWhenOff) {
   FeedServer server(releaseAndBeta);
-  const Updater::Options quick{.feed = server.url(),
-                               .running = AppVersion::parse("1.4.0"),
-                               .interval = std::chrono::milliseconds(200),
-                               .shortDelay = std::chrono::milliseconds(20),
+  const Updater::Options quick{.feed = server.url(), .running = AppVersion::parse("1.4.0"),
+                               .interval = std::chrono::milliseconds(200), .shortDelay = std::chrono::milliseconds(20),
                                .openUrl = [](const QUrl&) { return true; }};
-  const auto wait = [](int ms) {
+  const auto checksAfterAWhile = [&] {
+    const int before = server.served;
     QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < ms) QApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+    for (t.start(); t.elapsed() < 600;) QApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+    return server.served - before;
   };
-  {
-    Updater u(defaults, quick);
-    EXPECT_TRUE(u.checksAutomatically());
-    wait(600);
-    EXPECT_GE(server.served, 1);  // on its own
-    u.setChecksAutomatically(false);
-    finish(u);
-  }
-  EXPECT_EQ(defaults.value(Updater::automaticKey), nlohmann::json(false));
-  const int before = server.served;
-  Updater off(defaults, quick);
-  EXPECT_FALSE(off.checksAutomatically());
-  wait(600);
-  EXPECT_EQ(server.served, before);  // no check comes by itself
-  off.checkForUpdates();
-  finish(off);
-  EXPECT_EQ(server.served, before + 1);  // the user's own still runs
-  off.setChecksAutomatically(true);
-  wait(600);
-  EXPECT_GT(server.served, before + 1);
+  auto u = std::make_unique<Updater>(defaults, quick);
+  EXPECT_TRUE(u->checksAutomatically());
+  EXPECT_GE(checksAfterAWhile(), 1);
+  u->setChecksAutomatically(false);
+  finish(*u);
+  u = std::make_unique<Updater>(defaults, quick);  // kept for the next start
+  EXPECT_FALSE(u->checksAutomatically());
+  EXPECT_EQ(checksAfterAWhile(), 0);
+  const int served = server.served;
+  u->checkForUpdates();  // the user's own still runs
+  finish(*u);
+  EXPECT_EQ(server.served, served + 1);
+  u->setChecksAutomatically(true);
+  EXPECT_GE(checksAfterAWhile(), 1);
 }
 
 TEST_F(UpdaterTest, betasOnlyWhenAllowed) {

@@ -509,26 +509,6 @@ TEST_F(MenuPanelTest, theToastLeavesTheSwitchesInSight) {
   EXPECT_TRUE(test::near(shot.pixelColor(pill.left() + 4, pill.center().y()), Palette::rgb(0x10161A), 8));
 }
 
-TEST_F(MenuPanelTest, theGlowEasesIntoTheTintOfANewLevel) {
-  Motion::setEnabled(true);
-  FrameTimer::useManualClock(true);
-  PanelCard card;
-  card.show();
-  BusyAfternoon::settle();
-  card.setLevel(Level::calm);  // the first level shows at once
-  EXPECT_EQ(card.glowTint(), panelGlowTint(Level::calm));
-  card.setLevel(Level::high);
-  EXPECT_EQ(card.glowTint(), panelGlowTint(Level::calm));
-  FrameTimer::advance(400);
-  const QColor halfway = card.glowTint();
-  EXPECT_NE(halfway, panelGlowTint(Level::calm));
-  EXPECT_NE(halfway, panelGlowTint(Level::high));
-  FrameTimer::advance(500);
-  EXPECT_EQ(card.glowTint(), panelGlowTint(Level::high));
-  FrameTimer::useManualClock(false);
-  Motion::setEnabled(false);
-}
-
 TEST_F(MenuPanelTest, onACardShorterThanItsSectionsTheyScrollAndTheFooterStaysInReach) {
   PanelCard card;
   auto* panel = new MenuPanel(*fx.bridge, {});
