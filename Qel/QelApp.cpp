@@ -76,7 +76,10 @@ QelApp::QelApp(const InstanceLock& historyLock, InstanceLock& instanceLock)
     return key && key->status() == HotKey::Status::active ? QString() : menuBar_ ? menuBar_->hotKeyNote() : QString();
   });
   registry_.setReplay([this] { runReplay(); });
-  window_ = std::make_unique<MainWindow>(ViewContext{*store_, *bridge_}, registry_);
+  // The window's views hear through a bridge of their own, held while the window is minimised.
+  windowBridge_ = std::make_unique<StoreBridge>(*bridge_);
+  window_ = std::make_unique<MainWindow>(ViewContext{*store_, *windowBridge_}, registry_);
+  desktop_.setWindow(window_.get());
   window_->addActions(commands_.menu());
   window_->setContextMenuPolicy(Qt::ActionsContextMenu);
   connect(window_.get(), &MainWindow::appeared, this, [this] {

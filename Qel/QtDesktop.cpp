@@ -86,6 +86,7 @@ int QtDesktop::screenCount() const { return qGuiApp ? int(QGuiApplication::scree
 void QtDesktop::applyAppearance(const std::string& appearance) { Palette::setAppearance(appearance); }
 
 void QtDesktop::updateDockIcon(bool force) {
+  if (!force && window_ && !window_->isVisible()) return;
   const bool light = Palette::light();
   static const std::vector<double> noHistory;
   const auto next = nextDockPicture(shown_, store_ ? store_->cpuHist() : noHistory, store_ ? store_->dockLoad() : false,

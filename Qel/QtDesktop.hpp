@@ -3,6 +3,7 @@
 // the X server's active window and the pid it announces; unknown elsewhere, e.g. on Wayland),
 // the number of screens, the appearance and the application icon. Main thread only.
 #include <QIcon>
+#include <QWidget>
 
 #include <cstdint>
 #include <optional>
@@ -21,6 +22,9 @@ class QtDesktop final : public Desktop {
 
   // The store whose load the window icon shows; none draws the icon with the water at rest.
   void setStore(const Store* store) { store_ = store; }
+  // The window that shows the icon: while it is closed the icon follows the load no more (it is
+  // drawn again, forced, when the window comes back).
+  void setWindow(const QWidget* window) { window_ = window; }
 
   FrontApp frontApp() const override;
   int screenCount() const override;
@@ -33,6 +37,7 @@ class QtDesktop final : public Desktop {
 
  private:
   const Store* store_ = nullptr;
+  const QWidget* window_ = nullptr;
   DockPicture shown_;
 };
 

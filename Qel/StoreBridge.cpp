@@ -10,7 +10,14 @@ StoreBridge::StoreBridge(Store& store, QObject* parent)
     : QObject(parent), store_(store), subscription_(store.subscribe([this] { storeChanged(); })),
       language_(store.language()) {}
 
-StoreBridge::~StoreBridge() { store_.unsubscribe(subscription_); }
+StoreBridge::StoreBridge(StoreBridge& source, QObject* parent) : QObject(parent), store_(source.store()) {
+  connect(&source, &StoreBridge::changed, this, &StoreBridge::heard);
+  connect(&source, &StoreBridge::languageChanged, this, &StoreBridge::languageChanged);
+}
+
+StoreBridge::~StoreBridge() {
+  if (subscription_) store_.unsubscribe(*subscription_);
+}
 
 void StoreBridge::storeChanged() {
   if (store_.language() != language_) {
@@ -20,7 +27,24 @@ void StoreBridge::storeChanged() {
       QCoreApplication::postEvent(window, new QEvent(QEvent::LanguageChange));
     emit languageChanged();
   }
+  heard();
+}
+
+void StoreBridge::heard() {
+  if (held_) {
+    missed_ = true;
+    return;
+  }
   emit changed();
+}
+
+void StoreBridge::hold(bool held) {
+  if (held == held_) return;
+  held_ = held;
+  if (!held_ && missed_) {
+    missed_ = false;
+    emit changed();
+  }
 }
 
 }  // namespace qel

@@ -250,6 +250,8 @@ RootView::~RootView() {
 }
 
 void RootView::visibilityChanged() {
+  // A minimised window's views have nothing to show: they hear of the store again once it is back.
+  context_.bridge.hold(window()->isMinimized());
   const bool on = screen_.on();
   if (on == onScreen_) return;
   onScreen_ = on;

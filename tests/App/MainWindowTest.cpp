@@ -137,6 +137,19 @@ TEST(QtDesktop, readsOnlyPlausibleWindowProperties) {
   EXPECT_GE(offscreen.screenCount(), 1);
 }
 
+TEST_F(MainWindowTest, theWindowIconFollowsTheLoadOnlyWhileTheWindowIsOpen) {
+  QtDesktop desktop;
+  desktop.setStore(store.get());
+  QWidget window;
+  desktop.setWindow(&window);
+  setLoad(0.6);
+  desktop.updateDockIcon(false);
+  EXPECT_EQ(desktop.dockPicture(), DockPicture{}) << "drawn for a closed window";
+  window.show();
+  desktop.updateDockIcon(false);
+  EXPECT_GT(desktop.dockPicture().level, 0);
+}
+
 TEST(QtDesktop, noActiveWindowMeansNothingInFrontNotUnknown) {
   EXPECT_EQ(frontAppFrom(0x3a00007u, 4242u), FrontApp::process(4242));
   EXPECT_EQ(frontAppFrom(0u, std::nullopt), FrontApp::nothing());  // desktop clicked, all minimised

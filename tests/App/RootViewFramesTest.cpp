@@ -134,10 +134,14 @@ TEST_F(RootViewFramesTest, outOfSightNothingMovesAndItComesBackAsItIsNow) {
   EXPECT_DOUBLE_EQ(root->glow().centre.x(), 0.32 * kW);
   EXPECT_DOUBLE_EQ(root->glow().opacity, glowOpacity(0.1, true));
 
-  // Minimised, a sample asks for no frames either.
+  // Minimised, its views hear of no sample and ask for no frames; back, it shows the present at once.
   window->showMinimized();
   settle();
   setLoad(0.7);
+  settle();
+  EXPECT_EQ(FrameTimer::activeCount(), 0);
+  EXPECT_DOUBLE_EQ(root->glow().opacity, glowOpacity(0.1, true));
+  window->showNormal();
   settle();
   EXPECT_EQ(FrameTimer::activeCount(), 0);
   EXPECT_DOUBLE_EQ(root->glow().opacity, glowOpacity(0.7, true));
