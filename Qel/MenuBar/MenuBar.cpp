@@ -144,12 +144,19 @@ void MenuBar::updateButton() {
     style = menuIconStyleFromRaw(store_.menuIconStyle()).value_or(MenuIconStyle::auto_);
   const QColor ink = trayInk();
   const double dpr = trayRatio();
+  // Drawn only when the picture would change: the text, or the shape of a drawn icon.
+  TrayLook look{.style = style, .ink = ink.rgba(), .dpr = dpr};
   if (!style) {
     const QRect g = tray_->geometry();
-    setTrayImage(menuTextImage(text, g.height() > 0 ? g.height() : kTrayHeight, ink, dpr));
+    look.text = text;
+    look.height = g.height() > 0 ? g.height() : kTrayHeight;
+    if (look != drawn_) setTrayImage(menuTextImage(text, look.height, ink, dpr));
   } else if (!isRunner(*style)) {
-    setTrayImage(menuIcon(*style, menuIconInputs(store_), ink, dpr));
+    const MenuIconInputs inputs = menuIconInputs(store_);
+    look.shape = menuIconShape(*style, inputs, dpr);
+    if (look != drawn_) setTrayImage(menuIcon(*style, inputs, ink, dpr));
   }
+  drawn_ = std::move(look);
   // A runner shows its own frames; the same runner carries on, only its pace follows.
   iconStyle_ = style;
   runner_.sync(style, store_.cpu().total, ink, dpr);

@@ -16,6 +16,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "Qel/MenuBar/HotKey.hpp"
 #include "Qel/MenuBar/MenuBarPanel.hpp"
@@ -100,7 +101,18 @@ class MenuBar : public QObject {
   RunnerPlayer runner_;
   QTimer trayWatch_;
   QElapsedTimer sinceDeactivationClose_;
+  // What the tray's picture was drawn from.
+  struct TrayLook {
+    std::optional<MenuIconStyle> style;
+    QRgb ink = 0;
+    double dpr = 0;
+    QString text;
+    int height = 0;
+    std::vector<int> shape;
+    bool operator==(const TrayLook&) const = default;
+  };
   QImage shown_;
+  TrayLook drawn_;
   std::optional<MenuIconStyle> iconStyle_;
   bool connected_ = false;
   bool updateScheduled_ = false;

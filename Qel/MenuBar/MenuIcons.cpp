@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 #include "Qel/MenuBar/MenuIconGeometry.hpp"
 #include "Qel/MenuBar/RunnerArt.hpp"
@@ -122,6 +123,40 @@ std::string menuIconDetail(MenuIconStyle style) {
     case MenuIconStyle::mochi: return L("A mochi being pounded faster as the CPU gets busier");
   }
   return {};
+}
+
+std::vector<int> menuIconShape(MenuIconStyle style, const MenuIconInputs& in, double dpr) {
+  std::vector<int> shape;
+  const auto add = [&shape, dpr](std::initializer_list<double> values) {
+    for (const double v : values) shape.push_back(int(std::lround(v * dpr * 8)));
+  };
+  switch (style) {
+    case MenuIconStyle::auto_:
+      shape.push_back(in.busy);
+      if (!in.busy) break;
+      [[fallthrough]];
+    case MenuIconStyle::ring:
+      for (const QLineF& s : ringSpokes(in.cpuHist)) add({s.x1(), s.y1(), s.x2(), s.y2()});
+      break;
+    case MenuIconStyle::bars:
+      for (const QRectF& r : barRects(in.cpuHist)) add({r.x(), r.y(), r.width(), r.height()});
+      break;
+    case MenuIconStyle::wave:
+      for (const QPointF& p : wavePoints(in.cpuHist)) add({p.x(), p.y()});
+      break;
+    case MenuIconStyle::gauge: {
+      const Gauge g = gaugeShape(in.cpu);
+      add({g.valueSweep * g.radius * std::numbers::pi / 180, g.trackSweep * g.radius * std::numbers::pi / 180});
+      break;
+    }
+    case MenuIconStyle::dot: {
+      const Dot d = dotShape(in.cpu);
+      add({d.discRadius, d.ringDiameter});
+      break;
+    }
+    default: break;  // the logo, and a runner's first frame, never change
+  }
+  return shape;
 }
 
 QImage menuIcon(MenuIconStyle style, const MenuIconInputs& inputs, QColor ink, double dpr) {

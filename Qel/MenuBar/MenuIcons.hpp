@@ -33,6 +33,10 @@ bool isRunner(MenuIconStyle style);
 std::string menuIconTitle(MenuIconStyle style);
 std::string menuIconDetail(MenuIconStyle style);
 
+// What a drawn style's picture is made of at `dpr`, in eighths of a device pixel: inputs with
+// the same shape draw the same picture, so a tray icon is drawn again only when this changes.
+std::vector<int> menuIconShape(MenuIconStyle style, const MenuIconInputs& inputs, double dpr);
+
 // The picture of a drawn style (auto, logo, ring, bars, gauge, wave, dot), 18 × 18 logical
 // pixels; a runner style gives its first frame.
 QImage menuIcon(MenuIconStyle style, const MenuIconInputs& inputs, QColor ink, double dpr);

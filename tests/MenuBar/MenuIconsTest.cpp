@@ -1,7 +1,9 @@
 // The drawn tray pictures, probed at single pixels at the points their recipes put ink on.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <numbers>
 
 #include "Qel/MenuBar/MenuIconGeometry.hpp"
@@ -129,4 +131,39 @@ TEST(MenuIcons, textJoinsPartsAndRunnersKeepTheirWidths) {
   EXPECT_EQ(runnerOrder(MenuIconStyle::ring).size(), 0u);
   EXPECT_EQ(runnerFrameCount(MenuIconStyle::engine), 10);
   EXPECT_TRUE(runnerFrame(MenuIconStyle::cat, 7, Qt::black, 1).size() == QSize(28, 18));
+}
+
+namespace {
+
+// The largest difference of coverage between two pictures of one size.
+int largestDifference(const QImage& a, const QImage& b) {
+  int most = 0;
+  for (int y = 0; y < a.height(); ++y)
+    for (int x = 0; x < a.width(); ++x)
+      most = std::max(most, std::abs(a.pixelColor(x, y).alpha() - b.pixelColor(x, y).alpha()));
+  return most;
+}
+
+}  // namespace
+
+TEST(MenuIcons, theShapeChangesWhereThePictureDoes) {
+  // The tray icon is drawn again only when its shape changes: a load too close to move an edge
+  // by an eighth of a pixel keeps the shape (and the picture all but the same), one that moves
+  // an edge by more changes it.
+  const MenuIconStyle drawn[] = {MenuIconStyle::auto_, MenuIconStyle::logo, MenuIconStyle::ring,
+                                 MenuIconStyle::bars,  MenuIconStyle::gauge, MenuIconStyle::wave,
+                                 MenuIconStyle::dot};
+  for (const MenuIconStyle style : drawn) {
+    for (const double dpr : {1.0, 2.0}) {
+      SCOPED_TRACE(testing::Message() << int(style) << " at " << dpr);
+      const MenuIconInputs a{.busy = true, .cpuHist = std::vector<double>(20, 0.5), .cpu = 0.5};
+      MenuIconInputs near = a, far = a;
+      near.cpuHist.back() = near.cpu = 0.5001;
+      far.cpuHist.back() = far.cpu = 0.9;
+      EXPECT_EQ(menuIconShape(style, a, dpr), menuIconShape(style, near, dpr));
+      EXPECT_LE(largestDifference(menuIcon(style, a, Qt::black, dpr), menuIcon(style, near, Qt::black, dpr)), 255 / 8);
+      const bool changes = menuIcon(style, a, Qt::black, dpr) != menuIcon(style, far, Qt::black, dpr);
+      EXPECT_EQ(menuIconShape(style, a, dpr) != menuIconShape(style, far, dpr), changes);
+    }
+  }
 }
