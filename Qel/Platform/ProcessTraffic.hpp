@@ -9,6 +9,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "Qel/Platform/NetSnmp.hpp"
 #include "Qel/Platform/ProcPids.hpp"
 #include "Qel/Platform/SockDiag.hpp"
 #include "Qel/Platform/SysRoot.hpp"
@@ -32,7 +33,10 @@ class ProcessTraffic {
   explicit ProcessTraffic(Options options) : options_(std::move(options)), pids_(options_.root) {}
 
   // Totals of every live process that has had a TCP socket while it was watched; absent when
-  // the sockets can't be listed (nothing changes then).
+  // the sockets can't be listed (nothing changes then). The kernel walks its whole table of
+  // connections to list them, however few there are: when its counters show no TCP segment sent
+  // or received since the last listing, no socket can have moved a byte, and only the processes
+  // that ended meanwhile drop out.
   std::optional<std::map<std::int32_t, ProcessBytes>> sample();
   // The same step from a socket list already read (a recorded dump, for one).
   std::map<std::int32_t, ProcessBytes> attribute(const std::vector<TcpSocket>& sockets);
@@ -42,9 +46,17 @@ class ProcessTraffic {
     std::uint64_t received = 0;
     std::uint64_t acked = 0;
   };
+  // The totals of the processes still living, as they were.
+  std::map<std::int32_t, ProcessBytes> living();
+
   Options options_;
   ProcPids pids_;
+  KeptFile snmp_;
+  std::optional<TcpSegments> segments_;  // as of the last listing
   std::unordered_map<std::uint64_t, Seen> sockets_;  // by cookie, from the previous run
+  // Sockets no readable process was found holding, by how many looks in a row missed them:
+  // another user's, or a process this pid namespace doesn't show. Not looked for again.
+  std::unordered_map<std::uint64_t, int> missed_;
   std::map<std::int32_t, ProcessBytes> totals_;
 };
 

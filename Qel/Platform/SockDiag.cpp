@@ -84,7 +84,7 @@ void parseSockDiag(std::span<const std::byte> datagram, SockDiagReply& reply) {
       reply.failed = true;
       return;
     }
-    if (header.nlmsg_type == SOCK_DIAG_BY_FAMILY)
+    if (header.nlmsg_type == SOCK_DIAG_BY_FAMILY || header.nlmsg_type == TCPDIAG_GETSOCK)
       parseMessage(datagram.data() + at + NLMSG_HDRLEN, header.nlmsg_len - NLMSG_HDRLEN, reply);
     at += NLMSG_ALIGN(header.nlmsg_len);
   }
@@ -96,36 +96,32 @@ std::optional<std::vector<TcpSocket>> readTcpSockets() {
   timeval timeout{.tv_sec = 2, .tv_usec = 0};  // a dump never takes long; never hang on one
   setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof timeout);
 
+  // The older form of the request asks for both address families at once. The kernel walks its
+  // whole table of connected sockets for each request, however few there are: one walk, not two.
+  struct {
+    nlmsghdr header;
+    inet_diag_req request;
+  } message{};
+  message.header.nlmsg_len = sizeof message;
+  message.header.nlmsg_type = TCPDIAG_GETSOCK;
+  message.header.nlmsg_flags = NLM_F_REQUEST | NLM_F_DUMP;
+  message.request.idiag_states = kDataStates;
+  message.request.idiag_ext = 1 << (INET_DIAG_INFO - 1);
+  sockaddr_nl kernel{.nl_family = AF_NETLINK, .nl_pad = 0, .nl_pid = 0, .nl_groups = 0};
   SockDiagReply reply;
+  if (::sendto(fd, &message, sizeof message, 0, reinterpret_cast<sockaddr*>(&kernel), sizeof kernel) < 0) {
+    ::close(fd);
+    return std::nullopt;
+  }
   std::vector<std::byte> buffer(64 * 1024);
-  for (const std::uint8_t family : {std::uint8_t(AF_INET), std::uint8_t(AF_INET6)}) {
-    struct {
-      nlmsghdr header;
-      inet_diag_req_v2 request;
-    } message{};
-    message.header.nlmsg_len = sizeof message;
-    message.header.nlmsg_type = SOCK_DIAG_BY_FAMILY;
-    message.header.nlmsg_flags = NLM_F_REQUEST | NLM_F_DUMP;
-    message.request.sdiag_family = family;
-    message.request.sdiag_protocol = IPPROTO_TCP;
-    message.request.idiag_states = kDataStates;
-    message.request.idiag_ext = 1 << (INET_DIAG_INFO - 1);
-    sockaddr_nl kernel{.nl_family = AF_NETLINK, .nl_pad = 0, .nl_pid = 0, .nl_groups = 0};
-    if (::sendto(fd, &message, sizeof message, 0, reinterpret_cast<sockaddr*>(&kernel), sizeof kernel) < 0) {
-      ::close(fd);
-      return std::nullopt;
+  while (!reply.done && !reply.failed) {
+    const ssize_t n = ::recv(fd, buffer.data(), buffer.size(), MSG_TRUNC);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0 || std::size_t(n) > buffer.size()) {
+      reply.failed = true;
+      break;
     }
-    reply.done = false;
-    while (!reply.done && !reply.failed) {
-      const ssize_t n = ::recv(fd, buffer.data(), buffer.size(), MSG_TRUNC);
-      if (n < 0 && errno == EINTR) continue;
-      if (n <= 0 || std::size_t(n) > buffer.size()) {
-        reply.failed = true;
-        break;
-      }
-      parseSockDiag(std::span(buffer.data(), std::size_t(n)), reply);
-    }
-    if (reply.failed) break;
+    parseSockDiag(std::span(buffer.data(), std::size_t(n)), reply);
   }
   ::close(fd);
   if (reply.failed) return std::nullopt;

@@ -1,9 +1,16 @@
+#include <arpa/inet.h>
 #include <gtest/gtest.h>
 #include <linux/netlink.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 
+#include "Qel/Platform/NetSnmp.hpp"
 #include "Qel/Platform/ProcessTraffic.hpp"
 #include "Qel/Platform/SockDiag.hpp"
 #include "tests/support/TempDir.hpp"
@@ -21,6 +28,43 @@ std::vector<std::byte> recorded() {
 }
 
 const fs::path kTrafficTree = fs::path(QEL_FIXTURES) / "proc-traffic";
+
+// A connected pair over the loopback of `family`: the client's and the server's ends, -1 each
+// when the family can't be had here.
+std::pair<int, int> loopbackPair(int family) {
+  sockaddr_storage at{};
+  socklen_t length = 0;
+  if (family == AF_INET) {
+    auto& a = reinterpret_cast<sockaddr_in&>(at);
+    a = {.sin_family = AF_INET, .sin_port = 0, .sin_addr = {htonl(INADDR_LOOPBACK)}, .sin_zero = {}};
+    length = sizeof a;
+  } else {
+    auto& a = reinterpret_cast<sockaddr_in6&>(at);
+    a.sin6_family = AF_INET6;
+    a.sin6_addr = in6addr_loopback;
+    length = sizeof a;
+  }
+  const int server = socket(family, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  if (server < 0 || bind(server, reinterpret_cast<sockaddr*>(&at), length) != 0 || listen(server, 1) != 0 ||
+      getsockname(server, reinterpret_cast<sockaddr*>(&at), &length) != 0) {
+    if (server >= 0) close(server);
+    return {-1, -1};
+  }
+  const int client = socket(family, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  const bool connected = client >= 0 && connect(client, reinterpret_cast<sockaddr*>(&at), length) == 0;
+  const int accepted = connected ? accept4(server, nullptr, nullptr, SOCK_CLOEXEC) : -1;
+  close(server);
+  if (accepted < 0) {
+    if (client >= 0) close(client);
+    return {-1, -1};
+  }
+  return {client, accepted};
+}
+
+std::uint64_t inodeOf(int fd) {
+  struct stat st {};
+  return fstat(fd, &st) == 0 ? st.st_ino : 0;
+}
 
 }  // namespace
 
@@ -101,4 +145,70 @@ TEST(ProcessTraffic, totalsOnlyGrowAndEndWithTheProcess) {
   // A process that is gone is forgotten.
   fs::remove_all(dir / "proc/300");
   EXPECT_FALSE(traffic.attribute({}).contains(300));
+}
+
+TEST(SockDiag, listsTheMachinesConnectionsOfBothAddressFamilies) {
+  std::vector<std::uint64_t> wanted;
+  std::vector<int> open;
+  for (const int family : {AF_INET, AF_INET6}) {
+    const auto [client, server] = loopbackPair(family);
+    if (client < 0) continue;  // no IPv6 here
+    open.insert(open.end(), {client, server});
+    wanted.insert(wanted.end(), {inodeOf(client), inodeOf(server)});
+  }
+  ASSERT_GE(wanted.size(), 2u) << "no loopback connection could be made";
+  const auto sockets = readTcpSockets();
+  for (const int fd : open) close(fd);
+  ASSERT_TRUE(sockets.has_value()) << "the sockets can't be listed here";
+  for (const auto inode : wanted) {
+    const auto found =
+        std::find_if(sockets->begin(), sockets->end(), [inode](const TcpSocket& s) { return s.inode == inode; });
+    ASSERT_NE(found, sockets->end()) << inode;
+    EXPECT_TRUE(found->local);
+  }
+}
+
+TEST(NetSnmp, readsTheTcpSegmentCounters) {
+  const std::string_view snmp =
+      "Ip: Forwarding DefaultTTL InReceives\nIp: 1 64 311\n"
+      "Tcp: RtoAlgorithm RtoMin RtoMax MaxConn ActiveOpens PassiveOpens AttemptFails EstabResets CurrEstab InSegs "
+      "OutSegs RetransSegs InErrs OutRsts InCsumErrors\n"
+      "Tcp: 1 200 120000 -1 1361 1083 264 103 0 73479 72195 67 0 327 0\n"
+      "Udp: InDatagrams NoPorts\nUdp: 5 6\n";
+  EXPECT_EQ(parseTcpSegments(snmp), (TcpSegments{73479, 72195}));
+  EXPECT_EQ(parseTcpSegments("Tcp: InSegs OutSegs\nTcp: 5 x\n"), std::nullopt);
+  EXPECT_EQ(parseTcpSegments("Tcp: InSegs OutSegs\n"), std::nullopt);  // cut after the names
+  EXPECT_EQ(parseTcpSegments("Tcp: InSegs\nTcp: 5\n"), std::nullopt);
+  EXPECT_EQ(parseTcpSegments(""), std::nullopt);
+}
+
+TEST(ProcessTraffic, aSocketWhoseHolderShowsLateIsStillCounted) {
+  test::TempDir dir;
+  fs::copy(kTrafficTree, dir.path(), fs::copy_options::recursive | fs::copy_options::copy_symlinks);
+  ProcessTraffic traffic({.root = {dir.path()}, .includeLocal = true});
+  const TcpSocket socket{.cookie = 9, .inode = 80000, .local = true, .received = 700, .acked = 7};
+  // Nobody holds it at the first look (its process started after the listing).
+  EXPECT_TRUE(traffic.attribute({socket}).empty());
+  fs::create_symlink("socket:[80000]", dir / "proc/301/fd/9");
+  EXPECT_EQ(traffic.attribute({socket}).at(301), (ProcessBytes{4100, 700, 7}));
+}
+
+TEST(ProcessTraffic, withNoSegmentMovedTheTotalsStayWithTheirProcesses) {
+  test::TempDir dir;
+  fs::copy(kTrafficTree, dir.path(), fs::copy_options::recursive | fs::copy_options::copy_symlinks);
+  dir.write("proc/net/snmp", "Tcp: InSegs OutSegs\nTcp: 10 20\n");
+  ProcessTraffic traffic({.root = {dir.path()}, .includeLocal = true});
+  if (!traffic.sample()) GTEST_SKIP() << "the sockets can't be listed here";
+  SockDiagReply reply;
+  parseSockDiag(recorded(), reply);
+  const auto totals = traffic.attribute(reply.sockets);
+  ASSERT_TRUE(totals.contains(300) && totals.contains(301));
+  // The counters stand still: the same totals, less the process that ended.
+  fs::remove_all(dir / "proc/301");
+  const auto still = traffic.sample();
+  ASSERT_TRUE(still.has_value());
+  EXPECT_EQ(*still, (std::map<std::int32_t, ProcessBytes>{{300, totals.at(300)}}));
+  // A new process under 300 starts from nothing.
+  dir.write("proc/300/stat", "300 (client) S 1 300 300 0 -1 4194304 0 0 0 0 1 1 0 0 20 0 1 0 9000 0 10 0 0\n");
+  EXPECT_EQ(traffic.sample(), (std::map<std::int32_t, ProcessBytes>{{300, {.startTime = 9000}}}));
 }
