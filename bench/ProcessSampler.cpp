@@ -312,7 +312,8 @@ void measure(const Settings& settings, int& argc, char** argv, bool isolated) {
 
   std::printf("\nCPU per sample, least / median (processes read):\n");
   const auto phaseRow = [](const char* what, const Phase& p) {
-    std::printf("  %-16s ours %7.0f / %7.0f us (%5.0f)   floor %7.0f / %7.0f us, listing too %7.0f / %7.0f us (%5.0f)\n",
+    std::printf("  %-16s ours %7.0f / %7.0f us (%5.0f)   floor %7.0f / %7.0f us, listing too %7.0f / %7.0f us"
+                " (%5.0f)\n",
                 what, p.ours.least, p.ours.median, p.ours.processes, p.floor.least, p.floor.median, p.listing.least,
                 p.listing.median, p.floor.processes);
   };

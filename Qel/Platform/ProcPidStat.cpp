@@ -21,7 +21,8 @@ bool number(const char*& p, const char* end, T& out) {
     ++p;
     ++digits;
   }
-  const bool plain = digits > 0 && (p == end || *p == ' ' || *p == '\n') && value <= std::uint64_t(std::numeric_limits<T>::max());
+  const bool ended = p == end || *p == ' ' || *p == '\n';
+  const bool plain = digits > 0 && ended && value <= std::uint64_t(std::numeric_limits<T>::max());
   if (plain) {
     out = T(value);
     return true;

@@ -269,7 +269,8 @@ ProcessSampler::Meta ProcessSampler::resolveMeta(std::int32_t pid, const PidStat
   // to root while it may not be traced, so root's files prove nothing. A child running its
   // parent's program is a fork of it, in its control group.
   const auto up = tracked_.find(stat.ppid);
-  const Meta* parent = up != tracked_.end() && up->second.seen == round_ && up->second.meta ? &*up->second.meta : nullptr;
+  const bool resolved = up != tracked_.end() && up->second.seen == round_ && up->second.meta;
+  const Meta* parent = resolved ? &*up->second.meta : nullptr;
   if (parent && parent->uid && m.ownerKnown && m.owner != 0 && parent->ownerKnown && parent->owner == m.owner) {
     m.uid = parent->uid;
   } else if (const auto status = files_.read(pid, "status", kStatusSize)) {
