@@ -40,6 +40,12 @@ void AnimatedValue::step() {
     return;
   }
   value_ = from_ + (to_ - from_) * Motion::easeOut().valueForProgress(t);
+  // An ease-out's last frames move the drawing by less than half a pixel: they would show
+  // nothing, so the value lands now.
+  if (pixelsPerUnit_ > 0 && std::abs(to_ - value_) * pixelsPerUnit_ < 0.5) {
+    jumpTo(to_);
+    return;
+  }
   frames_.startNextFrame();
   if (frame_) frame_();
 }

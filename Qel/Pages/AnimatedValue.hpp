@@ -28,7 +28,7 @@ class AnimatedValue : public QObject {
 
   // Eases from the value shown now to `target`; a value that is not finite counts as 0. A change
   // that moves the drawing by less than half a pixel lands at once: its ease would be frames
-  // that show nothing.
+  // that show nothing; so are the last frames of an ease that moves by less than that.
   void setTarget(double target);
   // How far the drawing moves, in pixels, for a change of one; 0 (the start): every change eases.
   void setPixelsPerUnit(double pixels) { pixelsPerUnit_ = std::isfinite(pixels) ? pixels : 0; }

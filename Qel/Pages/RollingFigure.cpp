@@ -20,6 +20,7 @@ RollingFigure::RollingFigure(QFont font, AdaptiveColor color, const QString& wid
       widest_(widest),
       roll_(this, 350, [this] { update(); }) {
   roll_.jumpTo(1);
+  roll_.setPixelsPerUnit(travel());
   Palette::followAppearance(this);
 }
 
@@ -58,6 +59,8 @@ double drawnWidth(const QFontMetricsF& m, const QString& text) {
 }
 
 }  // namespace
+
+double RollingFigure::travel() const { return QFontMetricsF(font_).height() * 0.6; }
 
 double RollingFigure::baseline() const {
   const double unitAscent = unit_.isEmpty() ? 0 : QFontMetricsF(unitFont_).ascent();
@@ -114,7 +117,7 @@ void RollingFigure::paintEvent(QPaintEvent*) {
   const QFontMetricsF m(font_);
   const double base = baseline();
   const double t = roll_.value();
-  const double travel = m.height() * 0.6;
+  const double travel = this->travel();
   const QColor color = color_.resolve();
   const double ratio = devicePixelRatioF();
   if (color.rgba() != glyphColour_ || ratio != glyphRatio_) {

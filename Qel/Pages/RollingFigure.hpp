@@ -38,6 +38,8 @@ class RollingFigure : public QWidget {
   void changeEvent(QEvent* event) override;
 
  private:
+  // How far a rolling character moves, top to bottom of its way.
+  double travel() const;
   // Draws `text` with its pen position at `at`, at `opacity` of the figure's colour.
   void drawRun(QPainter& p, const QString& text, QPointF at, double opacity);
   // The character in the figure's font and colour, drawn once; its pen position lies `pad`

@@ -17,6 +17,7 @@
 #include "Qel/Pages/TopRow.hpp"
 #include "Qel/Processes/IconCache.hpp"
 #include "Qel/Window/Fonts.hpp"
+#include "Qel/Window/FrameTimer.hpp"
 #include "Qel/Window/Legend.hpp"
 #include "Qel/Window/PlainLabel.hpp"
 #include "Qel/Window/ThinBar.hpp"
@@ -283,6 +284,18 @@ TEST_F(CPUPageTest, gaugesEaseOnlyWhenTheArcMovesByHalfAPixel) {
   EXPECT_FALSE(easing());
   item->setFraction(0.6);
   EXPECT_TRUE(easing());
+
+  // A change of under a pixel eases, but its frames stop once what is left moves by less than
+  // half a pixel, long before the ease's full time.
+  FrameTimer::useManualClock(true);
+  item->setFraction(0.5);
+  FrameTimer::advance(1000);
+  item->setFraction(0.51);
+  int frames = 0;
+  for (; easing() && frames < 20; ++frames) FrameTimer::advance(FrameTimer::kFrameMs);
+  EXPECT_GT(frames, 0);
+  EXPECT_LE(frames, 5);  // the whole ease is 12 frames
+  FrameTimer::useManualClock(false);
   Motion::setEnabled(false);
 }
 
