@@ -26,11 +26,16 @@ ThinBar::ThinBar(double fraction, AdaptiveColor color, QWidget* parent)
 
 void ThinBar::setFraction(double fraction) {
   if (fraction == fraction_) return;
+  // A change that leaves the bar's end in the same eighth of a device pixel draws nothing new.
+  const double eighths = 8 * devicePixelRatioF();
+  const bool moves = std::round(thinBarWidth(fraction, width()) * eighths) !=
+                     std::round(thinBarWidth(fraction_, width()) * eighths);
   fraction_ = fraction;
-  update();
+  if (moves) update();
 }
 
 void ThinBar::setColor(AdaptiveColor color) {
+  if (color == color_) return;
   color_ = std::move(color);
   update();
 }
