@@ -207,8 +207,12 @@ BubbleFieldView::BubbleFieldView(Store& store, QWidget* parent)
       store_(store),
       frames_([this] { frame(); }),
       screen_(this, [this] {
-        if (!screen_.on()) frames_.stop();
-        else if (!frames_.isActive()) frame();
+        if (!screen_.on()) {
+          frames_.stop();
+        } else if (!frames_.isActive()) {
+          takeItems();
+          frame();
+        }
       }) {
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
   setAccessibleName(qtL("Memory bubble chart"));
@@ -231,9 +235,11 @@ void BubbleFieldView::schedule() {
   frames_.startNextStep();
 }
 
+void BubbleFieldView::takeItems() { items_ = bubbleItems(store_.procs(), store_.mem()); }
+
 void BubbleFieldView::frame() {
   const MemSample& mem = store_.mem();
-  model_.sync(bubbleItems(store_.procs(), mem), mem.total, fieldRadius());
+  model_.sync(items_, mem.total, fieldRadius());
   // Seconds since 2001, as the drift's phase.
   model_.step(double(QDateTime::currentMSecsSinceEpoch()) / 1000.0 - 978307200.0);
   const double used = double(mem.app) + double(mem.wired) + double(mem.compressed);

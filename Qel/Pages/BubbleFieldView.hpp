@@ -92,7 +92,10 @@ class BubbleFieldView : public QWidget {
   // The field's centre and the model's radius for the view's present size.
   QPointF centre() const;
   double fieldRadius() const;
-  // Runs one frame now: takes the store's items, steps and repaints.
+  // Takes the store's bubbles: once per change of the store, not on every frame, as finding the
+  // largest processes walks them all.
+  void takeItems();
+  // Runs one frame now: steps towards the items last taken and repaints.
   void frame();
 
   QSize sizeHint() const override { return {420, 420}; }
@@ -106,6 +109,7 @@ class BubbleFieldView : public QWidget {
   void schedule();
 
   Store& store_;
+  std::vector<BubbleItem> items_;
   BubbleModel model_;
   BubbleFieldPainter painter_;
   FrameTimer frames_;

@@ -12,9 +12,12 @@ std::vector<BubbleItem> bubbleItems(const std::vector<ProcInfo>& procs, const Me
   std::vector<const ProcInfo*> order;
   order.reserve(procs.size());
   for (const auto& p : procs) order.push_back(&p);
-  std::stable_sort(order.begin(), order.end(), [](const ProcInfo* a, const ProcInfo* b) { return a->mem > b->mem; });
+  // The largest first; equals keep the list's order.
+  const std::size_t shown = std::min<std::size_t>(order.size(), 14);
+  std::partial_sort(order.begin(), order.begin() + std::ptrdiff_t(shown), order.end(),
+                    [](const ProcInfo* a, const ProcInfo* b) { return a->mem != b->mem ? a->mem > b->mem : a < b; });
   std::vector<BubbleItem> items;
-  for (std::size_t i = 0; i < order.size() && i < 14; ++i) {
+  for (std::size_t i = 0; i < shown; ++i) {
     const ProcInfo& p = *order[i];
     items.push_back({"p" + std::to_string(p.pid), p.pid, displayName(p.name), p.mem,
                      p.isSystem ? BubbleKind::system : BubbleKind::user});

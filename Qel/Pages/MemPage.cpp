@@ -173,6 +173,7 @@ void MemPage::showEvent(QShowEvent* event) {
 }
 
 void MemPage::refresh() {
+  field_->takeItems();
   const MemSample& mem = store_.mem();
   const MemFigures f = memFigures(mem);
   const std::string verdict = memPressureText(mem.pressure);
