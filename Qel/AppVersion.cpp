@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "Qel/Text/Utf8.hpp"
+#include "Qel/Platform/Utf8.hpp"
 
 namespace qel {
 

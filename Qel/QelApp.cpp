@@ -13,11 +13,12 @@
 #include "Qel/MenuBar/MenuBar.hpp"
 #include "Qel/Platform/InstanceLock.hpp"
 #include "Qel/Platform/PortalSettingsWatch.hpp"
+#include "Qel/Platform/Utf8.hpp"
 #include "Qel/Processes/IconCache.hpp"
 #include "Qel/Store/MachineSources.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/StoreBridge.hpp"
-#include "Qel/Text/Utf8.hpp"
+#include "Qel/Text/Loc.hpp"
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/ScrollerRestyler.hpp"
@@ -49,7 +50,7 @@ QelApp::QelApp(const InstanceLock& historyLock, InstanceLock& instanceLock)
     std::fprintf(stderr, "qel: the settings file could not be read; it was kept as %s and the settings start from their defaults\n",
                  displayName(aside->string()).c_str());
   updater_ = std::make_unique<Updater>(defaults_, Updater::buildOptions());  // notes in the language
-  apps_ = std::make_unique<AppRegistry>(AppRegistry::environmentOptions());  // names in the language
+  apps_ = std::make_unique<AppRegistry>(AppRegistry::environmentOptions(Loc::code()));  // names in the language
   Fonts::load();
   ScrollerRestyler::start();
   addSystemIconPaths();

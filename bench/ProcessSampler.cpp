@@ -47,6 +47,7 @@
 #include "Qel/Platform/ProcPidIo.hpp"
 #include "Qel/Platform/ProcPidStat.hpp"
 #include "Qel/Samplers/ProcessSampler.hpp"
+#include "Qel/Text/Loc.hpp"
 
 extern char** environ;
 
@@ -64,7 +65,7 @@ struct Settings {
 };
 
 void sampler(benchmark::State& state) {
-  qel::AppRegistry apps(qel::AppRegistry::environmentOptions());
+  qel::AppRegistry apps(qel::AppRegistry::environmentOptions(qel::Loc::code()));
   qel::ProcessSampler s({.apps = &apps});
   std::size_t processes = s.sample().procs.size();  // opens the kept files once
   for (auto _ : state) {
@@ -240,7 +241,7 @@ struct Phase {
 // Both readers once a second, half a second apart, so each meets the caches a 1 Hz sampler
 // meets rather than the ones its own previous sample left warm.
 Phase pacedPhase(int samples) {
-  qel::AppRegistry apps(qel::AppRegistry::environmentOptions());
+  qel::AppRegistry apps(qel::AppRegistry::environmentOptions(qel::Loc::code()));
   qel::ProcessSampler sampler({.apps = &apps});
   KeptStats floor;
   sampler.sample();  // names, paths and applications are resolved once per process

@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "Qel/Platform/DeviceBatteries.hpp"
-#include "Qel/Text/Utf8.hpp"
+#include "Qel/Platform/Utf8.hpp"
 
 // Input: a power_supply uevent file as the kernel (or a broken driver) may write it.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -2,8 +2,8 @@
 #include <cstdint>
 #include <string>
 
+#include "Qel/Platform/Utf8.hpp"
 #include "Qel/Samplers/PortSampler.hpp"
-#include "Qel/Text/Utf8.hpp"
 
 // Input: one byte choosing listenOnly, then lsof's output as it may come (not always UTF-8).
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

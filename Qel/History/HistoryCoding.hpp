@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "Qel/History/BaselineSlot.hpp"
+#include "Qel/History/DayBucket.hpp"
 #include "Qel/History/SleepSession.hpp"
 #include "Qel/History/Stretch.hpp"
-#include "Qel/Store/DayBucket.hpp"
 
 namespace qel {
 

@@ -16,13 +16,13 @@
 
 #include "Qel/History/AppUsage.hpp"
 #include "Qel/History/BaselineSlot.hpp"
+#include "Qel/History/DayBucket.hpp"
+#include "Qel/History/DayEvent.hpp"
 #include "Qel/History/DayMark.hpp"
 #include "Qel/History/SleepSession.hpp"
 #include "Qel/History/Stretch.hpp"
 #include "Qel/Platform/Clock.hpp"
 #include "Qel/Platform/SerialQueue.hpp"
-#include "Qel/Store/DayBucket.hpp"
-#include "Qel/Store/DayEvent.hpp"
 
 namespace SQLite {
 class Database;

@@ -9,7 +9,7 @@
 #include <SQLiteCpp/Statement.h>
 
 #include "Qel/History/BaselineSlot.hpp"
-#include "Qel/Store/DayBucket.hpp"
+#include "Qel/History/DayBucket.hpp"
 
 namespace qel::historysql {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "Qel/Platform/Utf8.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Text/Utf8.hpp"
 
 namespace qel {
 namespace {

@@ -6,8 +6,8 @@
 
 #include "Qel/MenuBar/PanelStyle.hpp"
 #include "Qel/Pages/DeviceBatteries.hpp"
+#include "Qel/Platform/Utf8.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Text/Utf8.hpp"
 #include "Qel/Window/BatteryGauge.hpp"
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/Palette.hpp"

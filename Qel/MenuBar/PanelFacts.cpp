@@ -5,10 +5,10 @@
 #include <ctime>
 
 #include "Qel/Pages/DeviceBatteries.hpp"
+#include "Qel/Platform/Utf8.hpp"
 #include "Qel/Samplers/ProcKey.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Text/Utf8.hpp"
 
 namespace qel {
 

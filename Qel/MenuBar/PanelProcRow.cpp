@@ -7,10 +7,10 @@
 
 #include "Qel/MenuBar/PanelFacts.hpp"
 #include "Qel/MenuBar/PanelStyle.hpp"
+#include "Qel/Platform/Utf8.hpp"
 #include "Qel/Samplers/ProcKey.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Text/Utf8.hpp"
 #include "Qel/Window/Elision.hpp"
 #include "Qel/Window/FocusRing.hpp"
 #include "Qel/Window/Fonts.hpp"

@@ -10,9 +10,9 @@
 #include <cmath>
 
 #include "Qel/MenuBar/PanelStyle.hpp"
+#include "Qel/Platform/Utf8.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Text/Utf8.hpp"
 #include "Qel/Window/Fonts.hpp"
 
 namespace qel {

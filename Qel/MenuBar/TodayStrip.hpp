@@ -7,8 +7,8 @@
 #include <optional>
 #include <vector>
 
-#include "Qel/Store/DayBucket.hpp"
-#include "Qel/Store/DayEvent.hpp"
+#include "Qel/History/DayBucket.hpp"
+#include "Qel/History/DayEvent.hpp"
 
 namespace qel {
 

@@ -5,8 +5,8 @@
 #include <QVBoxLayout>
 
 #include "Qel/Pages/PageText.hpp"
+#include "Qel/Platform/Utf8.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Text/Utf8.hpp"
 #include "Qel/Window/BatteryGauge.hpp"
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/Palette.hpp"

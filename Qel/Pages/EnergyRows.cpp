@@ -9,9 +9,9 @@
 #include <cmath>
 
 #include "Qel/Pages/PageText.hpp"
+#include "Qel/Platform/Utf8.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Text/Utf8.hpp"
 #include "Qel/Window/FocusRing.hpp"
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/Palette.hpp"

@@ -7,7 +7,7 @@
 
 #include "Qel/Pages/PageIcons.hpp"
 #include "Qel/Pages/PageText.hpp"
-#include "Qel/Text/Utf8.hpp"
+#include "Qel/Platform/Utf8.hpp"
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/Palette.hpp"
 

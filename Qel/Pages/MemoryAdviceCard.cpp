@@ -5,13 +5,13 @@
 #include <QVBoxLayout>
 
 #include "Qel/MenuBar/PanelStyle.hpp"
+#include "Qel/Platform/Utf8.hpp"
 #include "Qel/Processes/IconCache.hpp"
 #include "Qel/Sheets/PillButton.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/StoreBridge.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Text/Utf8.hpp"
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/PlainLabel.hpp"
 #include "Qel/Window/QtString.hpp"

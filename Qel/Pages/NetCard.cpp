@@ -6,12 +6,12 @@
 #include <QVBoxLayout>
 
 #include "Qel/Pages/PageText.hpp"
+#include "Qel/Platform/Utf8.hpp"
 #include "Qel/Processes/IconCache.hpp"
 #include "Qel/Samplers/ProcKey.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Text/Utf8.hpp"
 #include "Qel/Window/FocusRing.hpp"
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/Palette.hpp"

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "Qel/Text/Utf8.hpp"
+#include "Qel/Platform/Utf8.hpp"
 
 namespace qel {
 namespace {

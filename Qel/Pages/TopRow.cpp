@@ -4,10 +4,10 @@
 #include <QPainter>
 
 #include "Qel/Pages/PageIcons.hpp"
+#include "Qel/Platform/Utf8.hpp"
 #include "Qel/Samplers/ProcKey.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Format.hpp"
-#include "Qel/Text/Utf8.hpp"
 #include "Qel/Window/Elision.hpp"
 #include "Qel/Window/FocusRing.hpp"
 #include "Qel/Window/Fonts.hpp"

@@ -12,7 +12,6 @@
 #include "Qel/Platform/DesktopEntry.hpp"
 #include "Qel/Platform/ProcPidCgroup.hpp"
 #include "Qel/Platform/SysRoot.hpp"
-#include "Qel/Text/Loc.hpp"
 
 namespace qel {
 namespace fs = std::filesystem;
@@ -161,12 +160,12 @@ AppMatch AppTable::match(const ProcessFacts& f) const {
   return {};
 }
 
-AppRegistry::Options AppRegistry::environmentOptions() {
+AppRegistry::Options AppRegistry::environmentOptions(std::string_view languageCode) {
   Options o;
   o.dataDirs.push_back(xdgHome("XDG_DATA_HOME", ".local/share"));
   for (auto& d : splitPaths(std::getenv("XDG_DATA_DIRS"), {"/usr/local/share", "/usr/share"}))
     o.dataDirs.push_back(std::move(d));
-  o.locale = desktopLocale(Loc::code());
+  o.locale = desktopLocale(languageCode);
   o.searchPath = splitPaths(std::getenv("PATH"), {"/usr/local/bin", "/usr/bin", "/bin"});
   return o;
 }

@@ -68,8 +68,8 @@ class AppRegistry {
     std::string locale;                           // desktop-entry locale, "de_DE"
     std::vector<std::filesystem::path> searchPath;  // where a bare Exec program is looked up
   };
-  // $XDG_DATA_HOME and $XDG_DATA_DIRS, the program's language and $PATH.
-  static Options environmentOptions();
+  // $XDG_DATA_HOME and $XDG_DATA_DIRS, the given language ("de", "pt-BR") and $PATH.
+  static Options environmentOptions(std::string_view languageCode);
 
   explicit AppRegistry(Options options);
   ~AppRegistry();

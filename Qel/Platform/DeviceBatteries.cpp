@@ -5,7 +5,7 @@
 
 #include "Qel/Platform/PowerSupply.hpp"
 #include "Qel/Platform/ProcText.hpp"
-#include "Qel/Text/Utf8.hpp"
+#include "Qel/Platform/Utf8.hpp"
 
 namespace qel {
 

@@ -1,7 +1,7 @@
 #include "Qel/Platform/Notifications.hpp"
 
 #include "Qel/Platform/DBus.hpp"
-#include "Qel/Text/Utf8.hpp"
+#include "Qel/Platform/Utf8.hpp"
 
 namespace qel {
 namespace {

@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
+#include "Qel/Platform/Utf8.hpp"
 #include "Qel/Samplers/PortHints.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Text/Utf8.hpp"
 
 namespace qel {
 namespace {

@@ -25,7 +25,7 @@
 #include "Qel/StoreBridge.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Text/Utf8.hpp"
+#include "Qel/Platform/Utf8.hpp"
 #include "Qel/Window/Elision.hpp"
 #include "Qel/Window/AskFirst.hpp"
 #include "Qel/Window/Divider.hpp"

@@ -3,8 +3,8 @@
 #include <cstdlib>
 
 #include "Qel/Platform/AppRegistry.hpp"
+#include "Qel/Platform/Utf8.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Text/Utf8.hpp"
 
 namespace qel {
 

@@ -7,11 +7,11 @@
 #include <limits>
 
 #include "Qel/Platform/AppRegistry.hpp"
+#include "Qel/Platform/Utf8.hpp"
 #include "Qel/Processes/ProfileCharts.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Text/Utf8.hpp"
 #include "Qel/Window/Divider.hpp"
 #include "Qel/Window/InfoRow.hpp"
 #include "Qel/Window/NoteCards.hpp"

@@ -6,12 +6,12 @@
 #include <QVBoxLayout>
 
 #include "Qel/Platform/AppRegistry.hpp"
+#include "Qel/Platform/Utf8.hpp"
 #include "Qel/Processes/AppKeyName.hpp"
 #include "Qel/Processes/IconCache.hpp"
 #include "Qel/Sheets/SettingParts.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Text/Utf8.hpp"
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/PlainLabel.hpp"
 #include "Qel/Window/QtString.hpp"

@@ -4,7 +4,7 @@
 #include <initializer_list>
 #include <string_view>
 
-#include "Qel/Text/Utf8.hpp"
+#include "Qel/Platform/Utf8.hpp"
 
 namespace qel {
 namespace {

@@ -5,8 +5,8 @@
 #include <set>
 #include <string_view>
 
+#include "Qel/Platform/Utf8.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Text/Utf8.hpp"
 
 namespace qel::BluetoothSampler {
 namespace {

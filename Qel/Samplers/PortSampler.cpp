@@ -11,7 +11,7 @@
 
 #include "Qel/Platform/CommandRunner.hpp"
 #include "Qel/Platform/ProcText.hpp"
-#include "Qel/Text/Utf8.hpp"
+#include "Qel/Platform/Utf8.hpp"
 
 namespace qel {
 namespace {

@@ -3,11 +3,11 @@
 #include <string>
 #include <string_view>
 
+#include "Qel/Platform/Utf8.hpp"
 #include "Qel/Samplers/BluetoothSampler.hpp"
 #include "Qel/Samplers/PortHints.hpp"
 #include "Qel/Samplers/PortSampler.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Text/Utf8.hpp"
 
 namespace qel {
 

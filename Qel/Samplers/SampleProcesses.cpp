@@ -5,11 +5,12 @@
 #include <thread>
 
 #include "Qel/Platform/AppRegistry.hpp"
+#include "Qel/Platform/Utf8.hpp"
 #include "Qel/Samplers/NetTopSampler.hpp"
 #include "Qel/Samplers/ProcessSampler.hpp"
 #include "Qel/Text/Format.hpp"
+#include "Qel/Text/Loc.hpp"
 #include "Qel/Text/TextWidth.hpp"
-#include "Qel/Text/Utf8.hpp"
 
 namespace qel {
 namespace {
@@ -28,7 +29,7 @@ std::string appName(const AppTable& apps, const ProcInfo& p) {
 }  // namespace
 
 ProcessSection::ProcessSection()
-    : apps_(std::make_unique<AppRegistry>(AppRegistry::environmentOptions())),
+    : apps_(std::make_unique<AppRegistry>(AppRegistry::environmentOptions(Loc::code()))),
       sampler_(std::make_unique<ProcessSampler>(ProcessSampler::Options{.apps = apps_.get()})) {
   sampler_->sample();
   first_ = std::chrono::steady_clock::now();

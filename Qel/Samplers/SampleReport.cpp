@@ -6,12 +6,12 @@
 #include <string>
 #include <thread>
 
+#include "Qel/Platform/Utf8.hpp"
 #include "Qel/Samplers/SampleDevices.hpp"
 #include "Qel/Samplers/SampleProcesses.hpp"
 #include "Qel/Samplers/SystemSampler.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Text/Utf8.hpp"
 
 namespace qel {
 namespace {

@@ -5,11 +5,11 @@
 #include <QPainterPath>
 #include <QVBoxLayout>
 
+#include "Qel/Platform/Utf8.hpp"
 #include "Qel/Sheets/PillButton.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/StoreBridge.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Text/Utf8.hpp"
 #include "Qel/Window/AppearanceNotifier.hpp"
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/Palette.hpp"

@@ -12,6 +12,7 @@
 #include <cmath>
 
 #include "Qel/Pages/PageIcons.hpp"
+#include "Qel/Platform/Utf8.hpp"
 #include "Qel/Processes/IconCache.hpp"
 #include "Qel/Sheets/IncidentChart.hpp"
 #include "Qel/Sheets/PillButton.hpp"
@@ -19,7 +20,6 @@
 #include "Qel/Store/Store.hpp"
 #include "Qel/StoreBridge.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Text/Utf8.hpp"
 #include "Qel/Window/InitialFocusClearer.hpp"
 #include "Qel/Window/PageMeta.hpp"
 #include "Qel/Window/Palette.hpp"

@@ -1,8 +1,8 @@
 #include "Qel/Sheets/LicenseNotice.hpp"
 
 #include "Qel/Platform/Resources.hpp"
+#include "Qel/Platform/Utf8.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Text/Utf8.hpp"
 
 namespace qel {
 

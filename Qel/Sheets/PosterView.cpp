@@ -8,11 +8,11 @@
 #include <QSaveFile>
 
 #include "Qel/MenuBar/DockIcon.hpp"
+#include "Qel/Platform/Utf8.hpp"
 #include "Qel/Sheets/PosterRing.hpp"
 #include "Qel/Text/Fill.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Text/Utf8.hpp"
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/QtString.hpp"

@@ -9,7 +9,7 @@
 #include "Qel/StoreBridge.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Text/Utf8.hpp"
+#include "Qel/Platform/Utf8.hpp"
 #include "Qel/Window/Elision.hpp"
 #include "Qel/Window/AppearanceNotifier.hpp"
 #include "Qel/Window/FocusRing.hpp"

@@ -4,9 +4,9 @@
 #include <cmath>
 #include <map>
 
+#include "Qel/Platform/Utf8.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Text/Utf8.hpp"
 
 namespace qel::SleepReport {
 

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
+#include "Qel/Platform/Utf8.hpp"
 #include "Qel/Processes/DetailCell.hpp"
 #include "Qel/Sheets/SheetFrame.hpp"
 #include "Qel/Sheets/StretchReport.hpp"
@@ -14,7 +15,6 @@
 #include "Qel/StoreBridge.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Text/Utf8.hpp"
 #include "Qel/Window/AskFirst.hpp"
 #include "Qel/Window/FocusRing.hpp"
 #include "Qel/Window/Fonts.hpp"

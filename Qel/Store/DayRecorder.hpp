@@ -3,8 +3,8 @@
 #include <optional>
 #include <vector>
 
+#include "Qel/History/DayBucket.hpp"
 #include "Qel/Samplers/ProcInfo.hpp"
-#include "Qel/Store/DayBucket.hpp"
 
 namespace qel {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "Qel/Store/DayBucket.hpp"
+#include "Qel/History/DayBucket.hpp"
 
 namespace qel {
 

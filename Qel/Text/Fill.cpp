@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "Qel/Text/Utf8.hpp"
+#include "Qel/Platform/Utf8.hpp"
 
 namespace qel {
 namespace {

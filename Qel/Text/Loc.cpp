@@ -5,9 +5,9 @@
 #include <mutex>
 
 #include "Qel/Platform/Defaults.hpp"
+#include "Qel/Platform/Utf8.hpp"
 #include "Qel/Text/Fill.hpp"
 #include "Qel/Text/QmFile.hpp"
-#include "Qel/Text/Utf8.hpp"
 
 namespace qel {
 namespace {

@@ -7,8 +7,8 @@
 #include <optional>
 #include <vector>
 
+#include "Qel/History/DayEvent.hpp"
 #include "Qel/History/DayMark.hpp"
-#include "Qel/Store/DayEvent.hpp"
 #include "Qel/Window/AdaptiveColor.hpp"
 
 class QVBoxLayout;

@@ -23,7 +23,7 @@
 #include "Qel/MenuBar/TodayStrip.hpp"
 #include "Qel/Pages/MemoryAdviceCard.hpp"
 #include "Qel/Samplers/ProcKey.hpp"
-#include "Qel/Text/Utf8.hpp"
+#include "Qel/Platform/Utf8.hpp"
 #include "Qel/Window/BatteryGauge.hpp"
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/PlainLabel.hpp"

@@ -1,4 +1,4 @@
-#include "Qel/Text/Utf8.hpp"
+#include "Qel/Platform/Utf8.hpp"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "Qel/Text/Utf8.hpp"
+#include "Qel/Platform/Utf8.hpp"
 
 using namespace qel;
 
