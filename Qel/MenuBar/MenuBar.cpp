@@ -12,6 +12,7 @@
 #include "Qel/AppCommands.hpp"
 #include "Qel/MenuBar/MenuIcons.hpp"
 #include "Qel/MenuBar/MenuPanel.hpp"
+#include "Qel/Store/MenuBarPart.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/StoreBridge.hpp"
 #include "Qel/Text/Loc.hpp"
@@ -152,7 +153,8 @@ void MenuBar::updateButton() {
     look.height = g.height() > 0 ? g.height() : kTrayHeight;
     if (look != drawn_) setTrayImage(menuTextImage(text, look.height, ink, dpr));
   } else if (!isRunner(*style)) {
-    const MenuIconInputs inputs = menuIconInputs(store_);
+    const MenuIconInputs inputs{
+        .busy = store_.menuBusy(), .cpuHist = store_.cpuHist(), .cpu = store_.cpu().total};
     look.shape = menuIconShape(*style, inputs, dpr);
     if (look != drawn_) setTrayImage(menuIcon(*style, inputs, ink, dpr));
   }

@@ -10,7 +10,6 @@
 
 #include "Qel/MenuBar/MenuIconGeometry.hpp"
 #include "Qel/MenuBar/RunnerArt.hpp"
-#include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Window/Fonts.hpp"
 
@@ -76,10 +75,6 @@ void paintDot(QPainter& p, const MenuIconInputs& in, QColor ink) {
 }
 
 }  // namespace
-
-MenuIconInputs menuIconInputs(const Store& store) {
-  return {.busy = store.menuBusy(), .cpuHist = store.cpuHist(), .cpu = store.cpu().total};
-}
 
 bool isRunner(MenuIconStyle style) { return style >= MenuIconStyle::cat; }
 
@@ -209,15 +204,6 @@ void paintMenuLogo(QPainter& p, const QRectF& rect, QColor ink) {
   p.setBrush(wash);
   p.drawPath(holePath.intersected(water));
   p.restore();
-}
-
-std::string menuBarText(const std::vector<MenuBarPart>& parts) {
-  std::string text;
-  for (const MenuBarPart& part : parts) {
-    if (!text.empty()) text += "  ";
-    text += part.text;
-  }
-  return text;
 }
 
 QImage menuTextImage(const QString& text, int height, QColor ink, double dpr) {

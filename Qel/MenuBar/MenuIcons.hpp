@@ -11,22 +11,18 @@
 #include <vector>
 
 #include "Qel/Store/Enums.hpp"
-#include "Qel/Store/MenuBarPart.hpp"
 
 class QPainter;
 class QRectF;
 
 namespace qel {
 
-class Store;
-
-// What the drawn styles read from the store.
+// What the drawn styles show: the machine's load now and lately.
 struct MenuIconInputs {
   bool busy = false;
   std::vector<double> cpuHist;  // oldest first
   double cpu = 0;
 };
-MenuIconInputs menuIconInputs(const Store& store);
 
 bool isRunner(MenuIconStyle style);
 // The style's title and one-line description, in the interface language.
@@ -43,8 +39,6 @@ QImage menuIcon(MenuIconStyle style, const MenuIconInputs& inputs, QColor ink, d
 // The logo in `rect`.
 void paintMenuLogo(QPainter& painter, const QRectF& rect, QColor ink);
 
-// The text beside the icon: each part's text joined with two spaces; empty without parts.
-std::string menuBarText(const std::vector<MenuBarPart>& parts);
 // `text` as a picture `height` logical pixels high, as wide as it needs.
 QImage menuTextImage(const QString& text, int height, QColor ink, double dpr);
 

@@ -16,6 +16,7 @@
 #include "Qel/MenuBar/RunnerPlayer.hpp"
 #include "Qel/Sheets/SettingParts.hpp"
 #include "Qel/Sheets/SettingsTabs.hpp"
+#include "Qel/Store/MenuBarPart.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Window/FocusRing.hpp"
@@ -72,7 +73,8 @@ class StylePicture {
       return;
     }
     player_.stop();
-    QImage next = menuIcon(style, menuIconInputs(store), Qt::black, dpr);
+    const MenuIconInputs inputs{.busy = store.menuBusy(), .cpuHist = store.cpuHist(), .cpu = store.cpu().total};
+    QImage next = menuIcon(style, inputs, Qt::black, dpr);
     if (next != image_) {
       image_ = std::move(next);
       owner_->update();

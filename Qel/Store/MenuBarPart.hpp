@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 namespace qel {
 
@@ -10,5 +11,8 @@ struct MenuBarPart {
   std::string widest;
   bool operator==(const MenuBarPart&) const = default;
 };
+
+// The text beside the icon: each part's text joined with two spaces; empty without parts.
+std::string menuBarText(const std::vector<MenuBarPart>& parts);
 
 }  // namespace qel

@@ -9,6 +9,7 @@
 #include "Qel/MenuBar/MenuIconGeometry.hpp"
 #include "Qel/MenuBar/MenuIcons.hpp"
 #include "Qel/MenuBar/RunnerArt.hpp"
+#include "Qel/Store/MenuBarPart.hpp"
 
 using namespace qel;
 
