@@ -5,8 +5,8 @@
 #include <QPainter>
 
 #include "Qel/MenuBar/PanelStyle.hpp"
-#include "Qel/Pages/DeviceBatteries.hpp"
 #include "Qel/Platform/Utf8.hpp"
+#include "Qel/Samplers/BTDevice.hpp"
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Window/BatteryGauge.hpp"
 #include "Qel/Window/Fonts.hpp"

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <ctime>
 
-#include "Qel/Pages/DeviceBatteries.hpp"
 #include "Qel/Platform/Utf8.hpp"
+#include "Qel/Samplers/BTDevice.hpp"
 #include "Qel/Samplers/ProcKey.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"

@@ -21,13 +21,6 @@ constexpr int kRing = 56;
 constexpr int kVisibleDevices = 6;  // two rows; more scroll
 }  // namespace
 
-std::vector<BTDevice> deviceReadings(const std::vector<BTDevice>& devices) {
-  std::vector<BTDevice> out;
-  for (const auto& d : devices)
-    if (d.percent >= 0 && d.percent <= 100) out.push_back(d);
-  return out;
-}
-
 DeviceBatteryRing::DeviceBatteryRing(const std::string& name, const std::string& symbol, int percent,
                                      QWidget* parent)
     : QWidget(parent) {

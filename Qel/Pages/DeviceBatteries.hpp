@@ -17,9 +17,6 @@ namespace qel {
 class BatteryGauge;
 class StableValue;
 
-// The devices whose charge lies in 0…100, in the given order.
-std::vector<BTDevice> deviceReadings(const std::vector<BTDevice>& devices);
-
 class DeviceBatteryRing : public QWidget {
   Q_OBJECT
 

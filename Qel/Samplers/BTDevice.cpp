@@ -30,4 +30,11 @@ std::string BTDevice::symbolName() const {
   return "battery.100percent";
 }
 
+std::vector<BTDevice> deviceReadings(const std::vector<BTDevice>& devices) {
+  std::vector<BTDevice> out;
+  for (const auto& d : devices)
+    if (d.percent >= 0 && d.percent <= 100) out.push_back(d);
+  return out;
+}
+
 }  // namespace qel

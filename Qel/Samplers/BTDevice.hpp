@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 namespace qel {
 
@@ -17,5 +18,8 @@ struct BTDevice {
 
   bool operator==(const BTDevice&) const = default;
 };
+
+// The devices whose charge lies in 0…100, in the given order.
+std::vector<BTDevice> deviceReadings(const std::vector<BTDevice>& devices);
 
 }  // namespace qel
