@@ -23,7 +23,6 @@
 #include "Qel/MenuBar/PanelToggle.hpp"
 #include "Qel/MenuBar/TodayStrip.hpp"
 #include "Qel/Pages/MemoryAdviceCard.hpp"
-#include "Qel/Pages/PageIcons.hpp"
 #include "Qel/Platform/Utf8.hpp"
 #include "Qel/Processes/IconCache.hpp"
 #include "Qel/Store/Store.hpp"
@@ -496,7 +495,9 @@ void MenuPanel::refresh() {
   }
   for (std::size_t i = 0; i < rows_.size(); ++i) {
     rows_[i]->setVisible(i < top_.size());
-    if (i < top_.size()) rows_[i]->setProc(top_[i].proc, processIcon(*icons_, top_[i].proc), top_[i].ended);
+    if (i >= top_.size()) continue;
+    const ProcInfo& proc = top_[i].proc;
+    rows_[i]->setProc(proc, icons_->forProcess(proc.appKey, proc.path), top_[i].ended);
   }
 
   if (s.netPerApp()) {

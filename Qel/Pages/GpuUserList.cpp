@@ -5,9 +5,9 @@
 
 #include <cmath>
 
-#include "Qel/Pages/PageIcons.hpp"
 #include "Qel/Pages/PageText.hpp"
 #include "Qel/Platform/Utf8.hpp"
+#include "Qel/Processes/IconCache.hpp"
 #include "Qel/Window/Fonts.hpp"
 #include "Qel/Window/Palette.hpp"
 
@@ -38,7 +38,8 @@ void GpuUserList::paintEvent(QPaintEvent*) {
   for (std::size_t i = 0; i < users_.size(); ++i) {
     const ProcInfo& proc = users_[i];
     const double top = double(i) * kRow, mid = top + kRow / 2.0;
-    processIcon(icons_, proc).paint(&p, QRect(int(left), int(mid - kIcon / 2.0), kIcon, kIcon));
+    const QRect icon(int(left), int(mid - kIcon / 2.0), kIcon, kIcon);
+    icons_.forProcess(proc.appKey, proc.path).paint(&p, icon);
 
     const bool front = front_ && *front_ == proc.pid;
     const QString badge = qtL("Front");

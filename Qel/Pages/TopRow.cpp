@@ -3,8 +3,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 
-#include "Qel/Pages/PageIcons.hpp"
 #include "Qel/Platform/Utf8.hpp"
+#include "Qel/Processes/IconCache.hpp"
 #include "Qel/Samplers/ProcKey.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Format.hpp"
@@ -84,7 +84,7 @@ void TopRow::paintEvent(QPaintEvent*) {
   }
   const int left = 12;
   const QRect icon(left, (height() - kIcon) / 2, kIcon, kIcon);
-  processIcon(icons_, proc_).paint(&p, icon);
+  icons_.forProcess(proc_.appKey, proc_.path).paint(&p, icon);
 
   const QFont nameFont = Fonts::text(13, QFont::Medium);
   const int nameLeft = icon.right() + 1 + kSpacing;

@@ -74,6 +74,10 @@ void addSystemIconPaths() {
 
 IconCache::IconCache(AppRegistry* apps) : apps_(apps) { addSystemIconPaths(); }
 
+QIcon IconCache::forProcess(const std::string& appKey, const std::string& path) {
+  return icon(appKey.empty() ? path : appKey);
+}
+
 QIcon IconCache::icon(const std::string& keyOrPath) {
   if (const auto it = cache_.find(keyOrPath); it != cache_.end()) return it->second;
   QIcon icon = resolve(keyOrPath);

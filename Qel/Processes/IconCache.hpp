@@ -17,6 +17,8 @@ class IconCache {
   // icon of the application that runs it, else the generic program icon); never null. Each
   // key is resolved once and kept for the whole run.
   QIcon icon(const std::string& keyOrPath);
+  // A process's icon: its application's when it belongs to one, else its program's.
+  QIcon forProcess(const std::string& appKey, const std::string& path);
 
  private:
   QIcon resolve(const std::string& keyOrPath) const;

@@ -13,7 +13,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "Qel/Pages/PageIcons.hpp"
 #include "Qel/Processes/DetailCell.hpp"
 #include "Qel/Processes/IconCache.hpp"
 #include "Qel/Processes/ProcessNoteView.hpp"
@@ -218,7 +217,7 @@ QWidget* ProcessDetail::header(const ProcInfo& proc) {
   row->setSpacing(14);
   auto* icon = new QLabel(box);
   icon->setFixedSize(44, 44);
-  icon->setPixmap(processIcon(*icons_, proc).pixmap(QSize(44, 44), devicePixelRatioF()));
+  icon->setPixmap(icons_->forProcess(proc.appKey, proc.path).pixmap(QSize(44, 44), devicePixelRatioF()));
   row->addWidget(icon, 0, Qt::AlignTop);
 
   auto* words = new QVBoxLayout;

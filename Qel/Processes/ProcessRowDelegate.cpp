@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "Qel/Pages/PageIcons.hpp"
+#include "Qel/Processes/IconCache.hpp"
 #include "Qel/Processes/ProcessRowGeometry.hpp"
 #include "Qel/Processes/ProcessTableModel.hpp"
 #include "Qel/Text/Format.hpp"
@@ -63,7 +63,7 @@ void ProcessRowDelegate::paint(QPainter* p, const QStyleOptionViewItem& option, 
   // The name cell: icon, name, "System" tag.
   const QFont nameFont = Fonts::text(13, QFont::Medium), tagFont = Fonts::text(10.5);
   const QRectF icon(g.name.left(), g.name.center().y() - 11, 22, 22);
-  processIcon(icons_, proc).paint(p, icon.toRect());
+  icons_.forProcess(proc.appKey, proc.path).paint(p, icon.toRect());
   double tagWidth = 0;
   QString tag;
   if (proc.isSystem) {

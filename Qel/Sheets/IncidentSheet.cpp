@@ -11,7 +11,6 @@
 
 #include <cmath>
 
-#include "Qel/Pages/PageIcons.hpp"
 #include "Qel/Platform/Utf8.hpp"
 #include "Qel/Processes/IconCache.hpp"
 #include "Qel/Sheets/IncidentChart.hpp"
@@ -136,7 +135,7 @@ void IncidentSheet::refreshRows() {
     const auto proc = store_.proc(incident_.culprits[k].pid);
     views_[k]->setVisible(proc.has_value());
     ended_[k]->setVisible(!proc);
-    const QIcon icon = processIcon(*icons_, proc ? *proc : ProcInfo{});
+    const QIcon icon = proc ? icons_->forProcess(proc->appKey, proc->path) : icons_->icon({});
     iconLabels_[k]->setPixmap(icon.pixmap(QSize(22, 22), devicePixelRatioF()));
   }
 }
