@@ -14,7 +14,7 @@
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Window/Divider.hpp"
 #include "Qel/Window/InfoRow.hpp"
-#include "Qel/Window/NoteCards.hpp"
+#include "Qel/Window/NoteCard.hpp"
 #include "Qel/Window/Palette.hpp"
 #include "Qel/Window/PlainLabel.hpp"
 #include "Qel/Window/QtString.hpp"

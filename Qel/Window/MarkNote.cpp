@@ -1,0 +1,27 @@
+#include "Qel/Window/MarkNote.hpp"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "Qel/Text/Format.hpp"
+#include "Qel/Window/Palette.hpp"
+#include "Qel/Window/PlainLabel.hpp"
+#include "Qel/Window/QtString.hpp"
+
+namespace qel {
+
+MarkNote::MarkNote(const std::vector<DayMark>& marks, QWidget* parent) : NoteCard(Palette::tertiaryText(), 4, parent) {
+  int shown = 0;
+  for (const auto& m : marks) {
+    if (shown++ == kMostLines) break;
+    auto* row = new QHBoxLayout;
+    row->setSpacing(10);
+    row->addWidget(new PlainLabel(qs(clockFormatter().string(m.date)), 13, QFont::DemiBold, Palette::primaryText(), this),
+                   0, Qt::AlignBaseline);
+    auto* title = new PlainLabel(qs(m.title()), 13, QFont::Normal, Palette::secondaryText(), this);
+    row->addWidget(title, 1, Qt::AlignBaseline);
+    lines()->addLayout(row);
+  }
+}
+
+}  // namespace qel
