@@ -56,9 +56,7 @@ void registerMainViews(ViewRegistry& registry, Updater& updater, std::function<Q
   registry.setPage(Page::gpu, [](const ViewContext& c, QWidget* parent) -> QWidget* {
     return new GPUPage(c.store, c.bridge, parent);
   });
-  registry.setPage(Page::mem, [&registry](const ViewContext& c, QWidget* parent) -> QWidget* {
-    return new MemPage(c, registry, parent);
-  });
+  registry.setPage(Page::mem, [](const ViewContext& c, QWidget* parent) -> QWidget* { return new MemPage(c, parent); });
   registry.setPage(Page::disk, [](const ViewContext& c, QWidget* parent) -> QWidget* {
     return new DiskPage(c.store, c.bridge, parent);
   });

@@ -7,7 +7,7 @@
 #include <cmath>
 
 #include "Qel/Pages/BubbleFieldView.hpp"
-#include "Qel/Pages/OverviewPage.hpp"
+#include "Qel/Pages/MemoryAdviceCard.hpp"
 #include "Qel/Pages/PageText.hpp"
 #include "Qel/Pages/PressureGauge.hpp"
 #include "Qel/Pages/StatItem.hpp"
@@ -64,7 +64,7 @@ AdaptiveColor availableColor() { return Palette::adaptiveOpacity(0.2, 0.2); }
 
 }  // namespace
 
-MemPage::MemPage(const ViewContext& context, const ViewRegistry& registry, QWidget* parent)
+MemPage::MemPage(const ViewContext& context, QWidget* parent)
     : QWidget(parent), store_(context.store) {
   auto* page = new QVBoxLayout(this);
   page->setContentsMargins(0, 0, 0, 0);
@@ -101,12 +101,10 @@ MemPage::MemPage(const ViewContext& context, const ViewRegistry& registry, QWidg
   right->setContentsMargins(0, 0, 0, 0);
   right->setSpacing(12);
   // The advice card shows and hides itself with the store's own limits.
-  if (QWidget* advice = registry.makeSlot(OverviewSlot::memoryAdvice, context, column)) {
-    auto* holder = new QVBoxLayout;
-    holder->setContentsMargins(0, 0, 0, 8);
-    holder->addWidget(advice);
-    right->addLayout(holder);
-  }
+  auto* holder = new QVBoxLayout;
+  holder->setContentsMargins(0, 0, 0, 8);
+  holder->addWidget(new MemoryAdviceCard(context.store, context.bridge, false, column));
+  right->addLayout(holder);
   breakdownTitle_ = new SectionTitle(qtL("Memory breakdown"), {}, column);
   right->addWidget(breakdownTitle_);
   right->addWidget(buildBreakdown());

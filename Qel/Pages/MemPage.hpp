@@ -21,7 +21,6 @@ class SectionTitle;
 class SegmentBar;
 class StatItem;
 class Store;
-class ViewRegistry;
 struct ViewContext;
 
 // The verdict on memory at `pressure` percent: enough below 60, compressing below 85, short above.
@@ -42,7 +41,7 @@ class MemPage : public QWidget {
   Q_OBJECT
 
  public:
-  MemPage(const ViewContext& context, const ViewRegistry& registry, QWidget* parent = nullptr);
+  explicit MemPage(const ViewContext& context, QWidget* parent = nullptr);
 
   PageHead* head() const { return head_; }
   const std::vector<StatItem*>& stats() const { return stats_; }

@@ -196,8 +196,7 @@ TEST_F(MemDiskPages, memoryPageShowsTheSampleAndTheFieldRunsOnlyWhileShown) {
   s.procs[0].mem = 6ull << 30;
   s.procs[1].mem = 1ull << 30;
   store->apply(s);
-  ViewRegistry registry;
-  MemPage page({*store, *bridge}, registry);
+  MemPage page({*store, *bridge});
   page.resize(1100, 700);
   page.show();
   settle();
