@@ -11,6 +11,7 @@
 #include "Qel/MainWindow.hpp"
 #include "Qel/MenuBar/HotKey.hpp"
 #include "Qel/MenuBar/MenuBar.hpp"
+#include "Qel/Pages/MemoryAdviceCard.hpp"
 #include "Qel/Platform/InstanceLock.hpp"
 #include "Qel/Platform/PortalSettingsWatch.hpp"
 #include "Qel/Platform/Utf8.hpp"
@@ -90,7 +91,11 @@ QelApp::QelApp(const InstanceLock& historyLock, InstanceLock& instanceLock)
   });
 
   menuBar_ = std::make_unique<MenuBar>(*bridge_, commands_, *window_,
-                                       MenuBar::Actions{.showMain = [this] { showMain(); }, .replay = [this] { replay(); }});
+                                       MenuBar::Actions{.showMain = [this] { showMain(); },
+                                                        .replay = [this] { replay(); },
+                                                        .memoryAdvice = [this] {
+                                                          return new MemoryAdviceCard(*store_, *bridge_, true);
+                                                        }});
 
   connect(commands_.settings(), &QAction::triggered, this, [this] {
     showMain();

@@ -200,7 +200,8 @@ void MenuBar::toggle() {
                                                                   closePanel();
                                                                   if (actions_.replay) actions_.replay();
                                                                 },
-                                                            .quit = [this] { commands_.quit()->trigger(); }});
+                                                            .quit = [this] { commands_.quit()->trigger(); },
+                                                            .memoryAdvice = actions_.memoryAdvice});
   panel_ = new MenuBarPanel(icon, QCursor::pos(), content);
   connect(panel_, &MenuBarPanel::dismissRequested, this, &MenuBar::closePanel);
   panel_->show();

@@ -38,6 +38,7 @@ class MenuBar : public QObject {
   struct Actions {
     std::function<void()> showMain;  // brings the main window forward
     std::function<void()> replay;    // analyses the last sixty seconds and shows them
+    std::function<QWidget*()> memoryAdvice;  // makes the panel's compact memory advice card
   };
 
   // `window` is the main window whose closing is watched; `commands` the application's commands

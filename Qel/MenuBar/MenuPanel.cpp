@@ -22,7 +22,6 @@
 #include "Qel/MenuBar/PanelToast.hpp"
 #include "Qel/MenuBar/PanelToggle.hpp"
 #include "Qel/MenuBar/TodayStrip.hpp"
-#include "Qel/Pages/MemoryAdviceCard.hpp"
 #include "Qel/Platform/Utf8.hpp"
 #include "Qel/Processes/IconCache.hpp"
 #include "Qel/Store/Store.hpp"
@@ -194,8 +193,8 @@ MenuPanel::MenuPanel(StoreBridge& bridge, Actions actions, QWidget* parent)
     layout->addWidget(sleepRow_);
   }
 
-  if (sections_.showMemoryAdvice) {
-    advice_ = new MemoryAdviceCard(store_, bridge_, true);
+  if (sections_.showMemoryAdvice && actions_.memoryAdvice) {
+    advice_ = actions_.memoryAdvice();
     layout->addWidget(advice_);
   }
 

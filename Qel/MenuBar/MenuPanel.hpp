@@ -22,7 +22,6 @@ class QScrollArea;
 namespace qel {
 
 class IconCache;
-class MemoryAdviceCard;
 class MenuCell;
 class MiniCell;
 class PanelBatteries;
@@ -45,6 +44,7 @@ class MenuPanel : public QWidget {
     std::function<void()> openMain;  // brings the main window forward (and closes the panel)
     std::function<void()> replay;    // brings the main window forward with the last sixty seconds analysed
     std::function<void()> quit;      // ends the program
+    std::function<QWidget*()> memoryAdvice;  // makes the compact memory advice card
   };
   // The optional sections, as the store had them when the panel opened.
   struct Sections {
@@ -66,7 +66,7 @@ class MenuPanel : public QWidget {
   TodayStrip* strip() const { return strip_; }
   PanelToast* toast() const { return toast_; }
   QWidget* sleepRow() const { return sleepRow_; }
-  MemoryAdviceCard* memoryAdvice() const { return advice_; }
+  QWidget* memoryAdvice() const { return advice_; }
   QWidget* bluetoothRow() const { return bluetoothRow_; }
   PanelBatteries* batteries() const { return batteries_; }
   PlainLabel* bluetoothNote() const { return bluetoothNote_; }
@@ -121,7 +121,7 @@ class MenuPanel : public QWidget {
   PlainLabel* address_ = nullptr;
   QWidget* sleepRow_ = nullptr;
   PlainLabel* sleepText_ = nullptr;
-  MemoryAdviceCard* advice_ = nullptr;
+  QWidget* advice_ = nullptr;
   QWidget* bluetoothRow_ = nullptr;
   PlainLabel* bluetoothNote_ = nullptr;
   PanelBatteries* batteries_ = nullptr;

@@ -194,7 +194,11 @@ class MenuPanelTest : public ::testing::Test {
   std::unique_ptr<MenuPanel> makePanel() {
     auto panel = std::make_unique<MenuPanel>(*fx.bridge, MenuPanel::Actions{.openMain = [this] { ++opened; },
                                                                           .replay = [this] { ++replays; },
-                                                                          .quit = [] {}});
+                                                                          .quit = [] {},
+                                                                          .memoryAdvice = [this]() -> QWidget* {
+                                                                            return new MemoryAdviceCard(
+                                                                                *fx.store, *fx.bridge, true);
+                                                                          }});
     panel->setFixedWidth(352);
     panel->adjustSize();
     panel->show();
