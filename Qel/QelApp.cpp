@@ -90,9 +90,10 @@ QelApp::QelApp(const InstanceLock& historyLock, InstanceLock& instanceLock)
     window_->activateWindow();
   });
 
-  menuBar_ = std::make_unique<MenuBar>(*bridge_, commands_, *window_,
+  menuBar_ = std::make_unique<MenuBar>(*bridge_, commands_.menu(), *window_,
                                        MenuBar::Actions{.showMain = [this] { showMain(); },
                                                         .replay = [this] { replay(); },
+                                                        .quit = [this] { commands_.quit()->trigger(); },
                                                         .memoryAdvice = [this] {
                                                           return new MemoryAdviceCard(*store_, *bridge_, true);
                                                         }});

@@ -9,7 +9,6 @@
 #include <QScreen>
 #include <QWidget>
 
-#include "Qel/AppCommands.hpp"
 #include "Qel/MenuBar/MenuIcons.hpp"
 #include "Qel/MenuBar/MenuPanel.hpp"
 #include "Qel/Store/MenuBarPart.hpp"
@@ -40,11 +39,11 @@ double trayRatio() { return qApp ? qApp->devicePixelRatio() : 1.0; }
 
 }  // namespace
 
-MenuBar::MenuBar(StoreBridge& bridge, AppCommands& commands, QWidget& window, Actions actions, QObject* parent)
+MenuBar::MenuBar(StoreBridge& bridge, const QList<QAction*>& commands, QWidget& window, Actions actions,
+                 QObject* parent)
     : QObject(parent),
       bridge_(bridge),
       store_(bridge.store()),
-      commands_(commands),
       window_(&window),
       actions_(std::move(actions)),
       menu_(std::make_unique<QMenu>()),
@@ -58,7 +57,7 @@ MenuBar::MenuBar(StoreBridge& bridge, AppCommands& commands, QWidget& window, Ac
     if (actions_.replay) actions_.replay();
   });
   menu_->addSeparator();
-  menu_->addActions(commands_.menu());
+  menu_->addActions(commands);
   retranslate();
   trayWatch_.setInterval(kTrayWatchMs);
   connect(&trayWatch_, &QTimer::timeout, this, &MenuBar::watchForTray);
@@ -200,7 +199,7 @@ void MenuBar::toggle() {
                                                                   closePanel();
                                                                   if (actions_.replay) actions_.replay();
                                                                 },
-                                                            .quit = [this] { commands_.quit()->trigger(); },
+                                                            .quit = actions_.quit,
                                                             .memoryAdvice = actions_.memoryAdvice});
   panel_ = new MenuBarPanel(icon, QCursor::pos(), content);
   connect(panel_, &MenuBarPanel::dismissRequested, this, &MenuBar::closePanel);

@@ -27,7 +27,6 @@ class QWidget;
 
 namespace qel {
 
-class AppCommands;
 class Store;
 class StoreBridge;
 
@@ -38,12 +37,14 @@ class MenuBar : public QObject {
   struct Actions {
     std::function<void()> showMain;  // brings the main window forward
     std::function<void()> replay;    // analyses the last sixty seconds and shows them
+    std::function<void()> quit;      // ends the program
     std::function<QWidget*()> memoryAdvice;  // makes the panel's compact memory advice card
   };
 
   // `window` is the main window whose closing is watched; `commands` the application's commands
-  // offered in the context menu. All outlive this object.
-  MenuBar(StoreBridge& bridge, AppCommands& commands, QWidget& window, Actions actions, QObject* parent = nullptr);
+  // offered at the end of the context menu. Both outlive this object.
+  MenuBar(StoreBridge& bridge, const QList<QAction*>& commands, QWidget& window, Actions actions,
+          QObject* parent = nullptr);
   ~MenuBar() override;
 
   // Makes the tray item (when a tray is there), the shortcut and the first picture. Once.
@@ -89,7 +90,6 @@ class MenuBar : public QObject {
 
   StoreBridge& bridge_;
   Store& store_;
-  AppCommands& commands_;
   QPointer<QWidget> window_;
   Actions actions_;
   std::unique_ptr<QMenu> menu_;
