@@ -2,8 +2,8 @@
 #include <cstring>
 #include <iostream>
 
+#include "Qel/App/QelApp.hpp"
 #include "Qel/Platform/OpenFileLimit.hpp"
-#include "Qel/QelApp.hpp"
 #include "Qel/Samplers/SampleReport.hpp"
 
 namespace {

@@ -11,11 +11,11 @@
 #include <cmath>
 #include <random>
 
-#include "Qel/Processes/IconCache.hpp"
+#include "Qel/Kit/IconCache.hpp"
+#include "Qel/Kit/PageMeta.hpp"
 #include "Qel/Processes/ProcessListView.hpp"
 #include "Qel/Processes/ProcessRowDelegate.hpp"
 #include "Qel/Processes/ProcessTableModel.hpp"
-#include "Qel/Window/PageMeta.hpp"
 
 using namespace qel;
 

@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "Qel/Changelog.hpp"
+#include "Qel/Updates/Changelog.hpp"
 
 // A changelog file of any content, and any version text: nothing throws, every release taken
 // lies within the bounds and has lines numbered from 0.

@@ -1,7 +1,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "Qel/UpdateFeed.hpp"
+#include "Qel/Updates/UpdateFeed.hpp"
 
 // An update feed of any content: nothing crashes, and the update picked is newer than the
 // running version and downloads from a web page.

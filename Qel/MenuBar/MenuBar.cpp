@@ -9,13 +9,13 @@
 #include <QScreen>
 #include <QWidget>
 
-#include "Qel/MenuBar/MenuIcons.hpp"
+#include "Qel/App/StoreBridge.hpp"
+#include "Qel/Kit/MenuIcons.hpp"
+#include "Qel/Kit/Palette.hpp"
 #include "Qel/MenuBar/MenuPanel.hpp"
 #include "Qel/Store/MenuBarPart.hpp"
 #include "Qel/Store/Store.hpp"
-#include "Qel/StoreBridge.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Window/Palette.hpp"
 
 namespace qel {
 namespace {

@@ -18,9 +18,9 @@
 #include <optional>
 #include <vector>
 
+#include "Qel/Kit/RunnerPlayer.hpp"
 #include "Qel/MenuBar/HotKey.hpp"
 #include "Qel/MenuBar/MenuBarPanel.hpp"
-#include "Qel/MenuBar/RunnerPlayer.hpp"
 #include "Qel/Store/Enums.hpp"
 
 class QWidget;

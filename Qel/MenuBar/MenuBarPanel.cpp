@@ -14,8 +14,8 @@
 #include <memory>
 #include <string>
 
+#include "Qel/Kit/Palette.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Window/Palette.hpp"
 
 namespace qel {
 namespace {

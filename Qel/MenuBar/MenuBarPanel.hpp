@@ -8,10 +8,10 @@
 
 #include <optional>
 
+#include "Qel/Kit/FrameTimer.hpp"
+#include "Qel/Kit/Motion.hpp"
 #include "Qel/MenuBar/PanelBackdrop.hpp"
 #include "Qel/MenuBar/PanelPlacement.hpp"
-#include "Qel/Window/FrameTimer.hpp"
-#include "Qel/Window/Motion.hpp"
 
 namespace qel {
 

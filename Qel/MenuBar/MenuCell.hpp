@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "Qel/Window/AdaptiveColor.hpp"
+#include "Qel/Kit/AdaptiveColor.hpp"
 
 namespace qel {
 

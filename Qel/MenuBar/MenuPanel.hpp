@@ -13,8 +13,8 @@
 #include <optional>
 
 #include "Qel/History/SleepSession.hpp"
+#include "Qel/Kit/OnScreenWatch.hpp"
 #include "Qel/MenuBar/PanelFacts.hpp"
-#include "Qel/Window/OnScreenWatch.hpp"
 
 class QLabel;
 class QScrollArea;

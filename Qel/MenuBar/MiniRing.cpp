@@ -6,8 +6,8 @@
 #include <cmath>
 #include <numbers>
 
-#include "Qel/MenuBar/PanelStyle.hpp"
-#include "Qel/StoreBridge.hpp"
+#include "Qel/App/StoreBridge.hpp"
+#include "Qel/Kit/PanelStyle.hpp"
 #include "Qel/Text/Loc.hpp"
 
 namespace qel {

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "Qel/Kit/Dither.hpp"
+#include "Qel/Kit/Palette.hpp"
 #include "Qel/MenuBar/PanelPlacement.hpp"
-#include "Qel/Window/Dither.hpp"
-#include "Qel/Window/Palette.hpp"
 
 namespace qel {
 

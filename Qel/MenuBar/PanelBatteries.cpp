@@ -4,15 +4,15 @@
 #include <QHBoxLayout>
 #include <QPainter>
 
-#include "Qel/MenuBar/PanelStyle.hpp"
+#include "Qel/Kit/BatteryGauge.hpp"
+#include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/PanelStyle.hpp"
+#include "Qel/Kit/PlainToolTip.hpp"
+#include "Qel/Kit/StableValue.hpp"
 #include "Qel/Platform/Utf8.hpp"
 #include "Qel/Samplers/BTDevice.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Window/BatteryGauge.hpp"
-#include "Qel/Window/Fonts.hpp"
-#include "Qel/Window/Palette.hpp"
-#include "Qel/Window/PlainToolTip.hpp"
-#include "Qel/Window/StableValue.hpp"
 
 namespace qel {
 namespace {

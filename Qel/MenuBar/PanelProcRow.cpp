@@ -5,16 +5,16 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "Qel/Kit/Elision.hpp"
+#include "Qel/Kit/FocusRing.hpp"
+#include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/PanelStyle.hpp"
+#include "Qel/Kit/ThinBar.hpp"
 #include "Qel/MenuBar/PanelFacts.hpp"
-#include "Qel/MenuBar/PanelStyle.hpp"
 #include "Qel/Platform/Utf8.hpp"
 #include "Qel/Samplers/ProcKey.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Window/Elision.hpp"
-#include "Qel/Window/FocusRing.hpp"
-#include "Qel/Window/Fonts.hpp"
-#include "Qel/Window/ThinBar.hpp"
 
 namespace qel {
 namespace {

@@ -5,8 +5,8 @@
 
 #include <cmath>
 
-#include "Qel/Window/Fonts.hpp"
-#include "Qel/Window/Palette.hpp"
+#include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/Palette.hpp"
 
 namespace qel {
 namespace {

@@ -5,14 +5,14 @@
 
 #include <cmath>
 
-#include "Qel/MenuBar/PanelStyle.hpp"
+#include "Qel/Kit/PanelStyle.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Window/FocusRing.hpp"
-#include "Qel/Window/Fonts.hpp"
-#include "Qel/Window/Elision.hpp"
-#include "Qel/Window/Glyphs.hpp"
-#include "Qel/Window/PlainToolTip.hpp"
-#include "Qel/Window/WrappedText.hpp"
+#include "Qel/Kit/FocusRing.hpp"
+#include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/Elision.hpp"
+#include "Qel/Kit/Glyphs.hpp"
+#include "Qel/Kit/PlainToolTip.hpp"
+#include "Qel/Kit/WrappedText.hpp"
 
 namespace qel {
 

@@ -9,11 +9,11 @@
 #include <algorithm>
 #include <cmath>
 
-#include "Qel/MenuBar/PanelStyle.hpp"
+#include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/PanelStyle.hpp"
 #include "Qel/Platform/Utf8.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Window/Fonts.hpp"
 
 namespace qel {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "Qel/Window/Motion.hpp"
+#include "Qel/Kit/Motion.hpp"
 
 namespace qel {
 

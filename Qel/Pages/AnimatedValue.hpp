@@ -11,7 +11,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "Qel/Window/FrameTimer.hpp"
+#include "Qel/Kit/FrameTimer.hpp"
 
 namespace qel {
 

@@ -6,12 +6,12 @@
 #include <algorithm>
 #include <cmath>
 
-#include "Qel/Pages/ChartKit.hpp"
+#include "Qel/Kit/ChartKit.hpp"
+#include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/PlainLabel.hpp"
 #include "Qel/Pages/RollingFigure.hpp"
 #include "Qel/Text/Format.hpp"
-#include "Qel/Window/Fonts.hpp"
-#include "Qel/Window/Palette.hpp"
-#include "Qel/Window/PlainLabel.hpp"
 
 namespace qel {
 

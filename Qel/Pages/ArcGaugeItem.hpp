@@ -4,8 +4,8 @@
 // new value.
 #include <QWidget>
 
+#include "Qel/Kit/AdaptiveColor.hpp"
 #include "Qel/Pages/AnimatedValue.hpp"
-#include "Qel/Window/AdaptiveColor.hpp"
 
 namespace qel {
 

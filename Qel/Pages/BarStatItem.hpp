@@ -5,8 +5,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include "Qel/Kit/AdaptiveColor.hpp"
 #include "Qel/Pages/AnimatedValue.hpp"
-#include "Qel/Window/AdaptiveColor.hpp"
 
 namespace qel {
 

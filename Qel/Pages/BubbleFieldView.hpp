@@ -9,9 +9,9 @@
 #include <unordered_map>
 #include <vector>
 
+#include "Qel/Kit/FrameTimer.hpp"
+#include "Qel/Kit/OnScreenWatch.hpp"
 #include "Qel/Pages/BubbleModel.hpp"
-#include "Qel/Window/FrameTimer.hpp"
-#include "Qel/Window/OnScreenWatch.hpp"
 
 class QPainter;
 

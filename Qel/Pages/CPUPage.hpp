@@ -12,9 +12,9 @@ class QVBoxLayout;
 #include <string>
 #include <vector>
 
+#include "Qel/Pages/KeyedRows.hpp"
 #include "Qel/Samplers/ProcInfo.hpp"
 #include "Qel/Samplers/ProcKey.hpp"
-#include "Qel/Window/KeyedRows.hpp"
 
 namespace qel {
 

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "Qel/Pages/KeyedRows.hpp"
 #include "Qel/Samplers/ProcInfo.hpp"
 #include "Qel/Samplers/ProcKey.hpp"
 #include "Qel/Samplers/Samples.hpp"
-#include "Qel/Window/KeyedRows.hpp"
 
 class QVBoxLayout;
 

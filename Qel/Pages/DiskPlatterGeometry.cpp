@@ -5,7 +5,7 @@
 
 #include <QRectF>
 
-#include "Qel/Pages/ChartKit.hpp"
+#include "Qel/Kit/ChartKit.hpp"
 
 namespace qel {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "Qel/Pages/ChartKit.hpp"
+#include "Qel/Kit/ChartKit.hpp"
 
 namespace qel {
 

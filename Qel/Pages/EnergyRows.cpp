@@ -8,15 +8,15 @@
 
 #include <cmath>
 
-#include "Qel/Pages/PageText.hpp"
+#include "Qel/Kit/FocusRing.hpp"
+#include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/PageText.hpp"
+#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/PlainLabel.hpp"
+#include "Qel/Kit/QtString.hpp"
 #include "Qel/Platform/Utf8.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Window/FocusRing.hpp"
-#include "Qel/Window/Fonts.hpp"
-#include "Qel/Window/Palette.hpp"
-#include "Qel/Window/PlainLabel.hpp"
-#include "Qel/Window/QtString.hpp"
 
 namespace qel {
 

@@ -3,14 +3,14 @@
 #include <QPainter>
 #include <QPolygonF>
 
-#include "Qel/Pages/ChartKit.hpp"
+#include "Qel/Kit/ChartKit.hpp"
+#include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/PageText.hpp"
+#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/SquareFit.hpp"
 #include "Qel/Pages/GPUHiveGeometry.hpp"
-#include "Qel/Pages/PageText.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Format.hpp"
-#include "Qel/Window/Fonts.hpp"
-#include "Qel/Window/Palette.hpp"
-#include "Qel/Window/SquareFit.hpp"
 
 namespace qel {
 

@@ -5,11 +5,11 @@
 
 #include <cmath>
 
-#include "Qel/Pages/PageText.hpp"
+#include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/IconCache.hpp"
+#include "Qel/Kit/PageText.hpp"
+#include "Qel/Kit/Palette.hpp"
 #include "Qel/Platform/Utf8.hpp"
-#include "Qel/Processes/IconCache.hpp"
-#include "Qel/Window/Fonts.hpp"
-#include "Qel/Window/Palette.hpp"
 
 namespace qel {
 

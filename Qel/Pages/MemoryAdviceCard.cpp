@@ -4,17 +4,17 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
-#include "Qel/MenuBar/PanelStyle.hpp"
+#include "Qel/App/StoreBridge.hpp"
+#include "Qel/Kit/IconCache.hpp"
+#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/PanelStyle.hpp"
+#include "Qel/Kit/PillButton.hpp"
+#include "Qel/Kit/PlainLabel.hpp"
+#include "Qel/Kit/QtString.hpp"
 #include "Qel/Platform/Utf8.hpp"
-#include "Qel/Processes/IconCache.hpp"
-#include "Qel/Sheets/PillButton.hpp"
 #include "Qel/Store/Store.hpp"
-#include "Qel/StoreBridge.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Window/Palette.hpp"
-#include "Qel/Window/PlainLabel.hpp"
-#include "Qel/Window/QtString.hpp"
 
 namespace qel {
 namespace {

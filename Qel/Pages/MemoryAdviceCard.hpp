@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "Qel/History/MemSuggestion.hpp"
-#include "Qel/Window/AdaptiveColor.hpp"
+#include "Qel/Kit/AdaptiveColor.hpp"
 
 class QAbstractButton;
 class QVBoxLayout;

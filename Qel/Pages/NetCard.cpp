@@ -5,18 +5,18 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
-#include "Qel/Pages/PageText.hpp"
+#include "Qel/Kit/FocusRing.hpp"
+#include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/IconCache.hpp"
+#include "Qel/Kit/PageText.hpp"
+#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/PlainLabel.hpp"
+#include "Qel/Kit/QtString.hpp"
 #include "Qel/Platform/Utf8.hpp"
-#include "Qel/Processes/IconCache.hpp"
 #include "Qel/Samplers/ProcKey.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Window/FocusRing.hpp"
-#include "Qel/Window/Fonts.hpp"
-#include "Qel/Window/Palette.hpp"
-#include "Qel/Window/PlainLabel.hpp"
-#include "Qel/Window/QtString.hpp"
 
 namespace qel {
 namespace {

@@ -8,9 +8,9 @@
 #include <memory>
 #include <vector>
 
+#include "Qel/Pages/KeyedRows.hpp"
 #include "Qel/Samplers/ProcInfo.hpp"
 #include "Qel/Samplers/ProcKey.hpp"
-#include "Qel/Window/KeyedRows.hpp"
 
 namespace qel {
 

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "Qel/Window/Palette.hpp"
+#include "Qel/Kit/Palette.hpp"
 
 namespace qel {
 

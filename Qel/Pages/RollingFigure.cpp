@@ -8,8 +8,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "Qel/Window/OneTaskPaint.hpp"
-#include "Qel/Window/Palette.hpp"
+#include "Qel/Kit/OneTaskPaint.hpp"
+#include "Qel/Kit/Palette.hpp"
 
 namespace qel {
 

@@ -9,8 +9,8 @@
 
 #include <map>
 
+#include "Qel/Kit/AdaptiveColor.hpp"
 #include "Qel/Pages/AnimatedValue.hpp"
-#include "Qel/Window/AdaptiveColor.hpp"
 
 namespace qel {
 

@@ -6,12 +6,12 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
-#include "Qel/Pages/PageText.hpp"
+#include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/Motion.hpp"
+#include "Qel/Kit/PageText.hpp"
+#include "Qel/Kit/Palette.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Window/Fonts.hpp"
-#include "Qel/Window/Motion.hpp"
-#include "Qel/Window/Palette.hpp"
 
 namespace qel {
 namespace {

@@ -6,10 +6,10 @@
 
 #include <vector>
 
+#include "Qel/Kit/FrameTimer.hpp"
+#include "Qel/Kit/OnScreenWatch.hpp"
 #include "Qel/Pages/StarMapGeometry.hpp"
 #include "Qel/Samplers/ProcInfo.hpp"
-#include "Qel/Window/FrameTimer.hpp"
-#include "Qel/Window/OnScreenWatch.hpp"
 
 namespace qel {
 

@@ -2,10 +2,10 @@
 
 #include <QVBoxLayout>
 
+#include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/PlainLabel.hpp"
 #include "Qel/Pages/RollingFigure.hpp"
-#include "Qel/Window/Fonts.hpp"
-#include "Qel/Window/Palette.hpp"
-#include "Qel/Window/PlainLabel.hpp"
 
 namespace qel {
 

@@ -3,16 +3,16 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include "Qel/Kit/Elision.hpp"
+#include "Qel/Kit/FocusRing.hpp"
+#include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/IconCache.hpp"
+#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/ThinBar.hpp"
 #include "Qel/Platform/Utf8.hpp"
-#include "Qel/Processes/IconCache.hpp"
 #include "Qel/Samplers/ProcKey.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Format.hpp"
-#include "Qel/Window/Elision.hpp"
-#include "Qel/Window/FocusRing.hpp"
-#include "Qel/Window/Fonts.hpp"
-#include "Qel/Window/Palette.hpp"
-#include "Qel/Window/ThinBar.hpp"
 
 namespace qel {
 

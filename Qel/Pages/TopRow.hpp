@@ -6,8 +6,8 @@
 
 #include <optional>
 
+#include "Qel/Kit/AdaptiveColor.hpp"
 #include "Qel/Samplers/ProcInfo.hpp"
-#include "Qel/Window/AdaptiveColor.hpp"
 
 namespace qel {
 

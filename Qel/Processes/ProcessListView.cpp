@@ -7,10 +7,10 @@
 
 #include <algorithm>
 
+#include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/Palette.hpp"
 #include "Qel/Processes/ProcessRowGeometry.hpp"
 #include "Qel/Processes/ProcessTableModel.hpp"
-#include "Qel/Window/Fonts.hpp"
-#include "Qel/Window/Palette.hpp"
 
 namespace qel {
 

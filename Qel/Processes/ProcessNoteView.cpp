@@ -4,17 +4,17 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
+#include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/PageMeta.hpp"
+#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/PlainLabel.hpp"
+#include "Qel/Kit/QtString.hpp"
+#include "Qel/Kit/TextButton.hpp"
+#include "Qel/Platform/AppKeyName.hpp"
 #include "Qel/Platform/AppRegistry.hpp"
 #include "Qel/Platform/ProcPidCmdline.hpp"
-#include "Qel/Processes/AppKeyName.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Window/Fonts.hpp"
-#include "Qel/Window/PageMeta.hpp"
-#include "Qel/Window/Palette.hpp"
-#include "Qel/Window/PlainLabel.hpp"
-#include "Qel/Window/QtString.hpp"
-#include "Qel/Window/TextButton.hpp"
 
 namespace qel {
 ProcessNoteView::ProcessNoteView(Store& store, const ProcInfo& proc, QWidget* parent)

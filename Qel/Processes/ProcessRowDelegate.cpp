@@ -6,17 +6,17 @@
 #include <algorithm>
 #include <cmath>
 
-#include "Qel/Processes/IconCache.hpp"
+#include "Qel/Kit/FocusRing.hpp"
+#include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/Glyphs.hpp"
+#include "Qel/Kit/IconCache.hpp"
+#include "Qel/Kit/PageMeta.hpp"
+#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/ThinBar.hpp"
 #include "Qel/Processes/ProcessRowGeometry.hpp"
 #include "Qel/Processes/ProcessTableModel.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Window/FocusRing.hpp"
-#include "Qel/Window/Fonts.hpp"
-#include "Qel/Window/Glyphs.hpp"
-#include "Qel/Window/PageMeta.hpp"
-#include "Qel/Window/Palette.hpp"
-#include "Qel/Window/ThinBar.hpp"
 
 namespace qel {
 

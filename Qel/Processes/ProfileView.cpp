@@ -6,18 +6,18 @@
 #include <cmath>
 #include <limits>
 
+#include "Qel/Kit/Divider.hpp"
+#include "Qel/Kit/InfoRow.hpp"
+#include "Qel/Kit/NoteCard.hpp"
+#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/PlainLabel.hpp"
+#include "Qel/Kit/QtString.hpp"
 #include "Qel/Platform/AppRegistry.hpp"
 #include "Qel/Platform/Utf8.hpp"
 #include "Qel/Processes/ProfileCharts.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Window/Divider.hpp"
-#include "Qel/Window/InfoRow.hpp"
-#include "Qel/Window/NoteCard.hpp"
-#include "Qel/Window/Palette.hpp"
-#include "Qel/Window/PlainLabel.hpp"
-#include "Qel/Window/QtString.hpp"
 
 namespace qel {
 

@@ -2,16 +2,16 @@
 
 #include <QVBoxLayout>
 
+#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/PillSegment.hpp"
+#include "Qel/Kit/PlainLabel.hpp"
+#include "Qel/Kit/QtString.hpp"
+#include "Qel/Platform/AppKeyName.hpp"
 #include "Qel/Platform/AppRegistry.hpp"
 #include "Qel/Platform/SessionProcesses.hpp"
-#include "Qel/Processes/AppKeyName.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Store/TameMode.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Window/Palette.hpp"
-#include "Qel/Window/PillSegment.hpp"
-#include "Qel/Window/PlainLabel.hpp"
-#include "Qel/Window/QtString.hpp"
 
 #include <unistd.h>
 

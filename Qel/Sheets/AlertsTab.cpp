@@ -4,14 +4,14 @@
 
 #include <array>
 
+#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/PlainLabel.hpp"
+#include "Qel/Kit/QtString.hpp"
 #include "Qel/Sheets/RuleRow.hpp"
 #include "Qel/Sheets/SettingParts.hpp"
 #include "Qel/Sheets/SettingsTabs.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Window/Palette.hpp"
-#include "Qel/Window/PlainLabel.hpp"
-#include "Qel/Window/QtString.hpp"
 
 namespace qel {
 

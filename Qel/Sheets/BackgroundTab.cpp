@@ -2,14 +2,14 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
-#include "Qel/Processes/TameRulesSection.hpp"
+#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/PlainLabel.hpp"
+#include "Qel/Kit/QtString.hpp"
 #include "Qel/Sheets/SettingParts.hpp"
 #include "Qel/Sheets/SettingsTabs.hpp"
+#include "Qel/Sheets/TameRulesSection.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Window/Palette.hpp"
-#include "Qel/Window/PlainLabel.hpp"
-#include "Qel/Window/QtString.hpp"
 
 namespace qel {
 

@@ -2,8 +2,8 @@
 
 #include <QPainter>
 
-#include "Qel/Window/Fonts.hpp"
-#include "Qel/Window/Palette.hpp"
+#include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/Palette.hpp"
 
 namespace qel {
 

@@ -6,14 +6,14 @@
 #include <system_error>
 
 #include "Qel/History/HistoryDB.hpp"
+#include "Qel/Kit/AskFirst.hpp"
+#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/QtString.hpp"
 #include "Qel/Sheets/SettingParts.hpp"
 #include "Qel/Sheets/SettingsTabs.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Window/AskFirst.hpp"
-#include "Qel/Window/Palette.hpp"
-#include "Qel/Window/QtString.hpp"
 
 namespace qel {
 

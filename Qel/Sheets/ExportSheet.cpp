@@ -13,18 +13,18 @@
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
-#include "Qel/Sheets/PillButton.hpp"
+#include "Qel/Kit/FocusRing.hpp"
+#include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/PageMeta.hpp"
+#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/PillButton.hpp"
+#include "Qel/Kit/PillSegment.hpp"
+#include "Qel/Kit/PlainLabel.hpp"
+#include "Qel/Kit/QtString.hpp"
+#include "Qel/Kit/TextButton.hpp"
 #include "Qel/Sheets/SaveDialog.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Window/FocusRing.hpp"
-#include "Qel/Window/Fonts.hpp"
-#include "Qel/Window/PageMeta.hpp"
-#include "Qel/Window/Palette.hpp"
-#include "Qel/Window/PillSegment.hpp"
-#include "Qel/Window/PlainLabel.hpp"
-#include "Qel/Window/QtString.hpp"
-#include "Qel/Window/TextButton.hpp"
 
 namespace qel {
 

@@ -5,16 +5,16 @@
 #include <QPainterPath>
 #include <QVBoxLayout>
 
+#include "Qel/App/StoreBridge.hpp"
+#include "Qel/Kit/AppearanceNotifier.hpp"
+#include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/PillButton.hpp"
+#include "Qel/Kit/PlainLabel.hpp"
+#include "Qel/Kit/TextButton.hpp"
 #include "Qel/Platform/Utf8.hpp"
-#include "Qel/Sheets/PillButton.hpp"
 #include "Qel/Store/Store.hpp"
-#include "Qel/StoreBridge.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Window/AppearanceNotifier.hpp"
-#include "Qel/Window/Fonts.hpp"
-#include "Qel/Window/Palette.hpp"
-#include "Qel/Window/PlainLabel.hpp"
-#include "Qel/Window/TextButton.hpp"
 
 namespace qel {
 

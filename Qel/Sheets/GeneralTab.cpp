@@ -3,17 +3,17 @@
 #include <QCoreApplication>
 #include <QPainter>
 
+#include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/PillSegment.hpp"
+#include "Qel/Kit/QtString.hpp"
 #include "Qel/Platform/Autostart.hpp"
 #include "Qel/Sheets/SettingParts.hpp"
 #include "Qel/Sheets/SettingsTabs.hpp"
+#include "Qel/Sheets/TabValueStyleMeta.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Updater.hpp"
-#include "Qel/Window/Fonts.hpp"
-#include "Qel/Window/Palette.hpp"
-#include "Qel/Window/PillSegment.hpp"
-#include "Qel/Window/QtString.hpp"
-#include "Qel/Window/TabValueStyleMeta.hpp"
+#include "Qel/Updates/Updater.hpp"
 
 namespace qel {
 

@@ -7,8 +7,8 @@
 #include <array>
 #include <cmath>
 
+#include "Qel/Kit/Palette.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Window/Palette.hpp"
 
 namespace qel {
 

@@ -11,19 +11,19 @@
 
 #include <cmath>
 
+#include "Qel/App/StoreBridge.hpp"
+#include "Qel/Kit/IconCache.hpp"
+#include "Qel/Kit/InitialFocusClearer.hpp"
+#include "Qel/Kit/PageMeta.hpp"
+#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/PillButton.hpp"
+#include "Qel/Kit/PlainLabel.hpp"
+#include "Qel/Kit/RoundGlyphButton.hpp"
+#include "Qel/Kit/WashBox.hpp"
 #include "Qel/Platform/Utf8.hpp"
-#include "Qel/Processes/IconCache.hpp"
 #include "Qel/Sheets/IncidentChart.hpp"
-#include "Qel/Sheets/PillButton.hpp"
-#include "Qel/Sheets/WashBox.hpp"
 #include "Qel/Store/Store.hpp"
-#include "Qel/StoreBridge.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Window/InitialFocusClearer.hpp"
-#include "Qel/Window/PageMeta.hpp"
-#include "Qel/Window/Palette.hpp"
-#include "Qel/Window/PlainLabel.hpp"
-#include "Qel/Window/RoundGlyphButton.hpp"
 
 namespace qel {
 

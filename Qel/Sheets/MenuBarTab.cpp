@@ -12,19 +12,19 @@
 #include <cmath>
 #include <optional>
 
-#include "Qel/MenuBar/MenuIcons.hpp"
-#include "Qel/MenuBar/RunnerPlayer.hpp"
+#include "Qel/Kit/FocusRing.hpp"
+#include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/MenuIcons.hpp"
+#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/PlainLabel.hpp"
+#include "Qel/Kit/QtString.hpp"
+#include "Qel/Kit/RunnerPlayer.hpp"
+#include "Qel/Kit/WrappedText.hpp"
 #include "Qel/Sheets/SettingParts.hpp"
 #include "Qel/Sheets/SettingsTabs.hpp"
 #include "Qel/Store/MenuBarPart.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Window/FocusRing.hpp"
-#include "Qel/Window/Fonts.hpp"
-#include "Qel/Window/Palette.hpp"
-#include "Qel/Window/PlainLabel.hpp"
-#include "Qel/Window/QtString.hpp"
-#include "Qel/Window/WrappedText.hpp"
 
 namespace qel {
 

@@ -5,10 +5,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "Qel/Pages/ChartKit.hpp"
+#include "Qel/Kit/ChartKit.hpp"
+#include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/Palette.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Window/Fonts.hpp"
-#include "Qel/Window/Palette.hpp"
 
 namespace qel {
 

@@ -7,16 +7,16 @@
 #include <QRadialGradient>
 #include <QSaveFile>
 
-#include "Qel/MenuBar/DockIcon.hpp"
+#include "Qel/Kit/DockIcon.hpp"
+#include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/QtString.hpp"
+#include "Qel/Kit/WrappedText.hpp"
 #include "Qel/Platform/Utf8.hpp"
 #include "Qel/Sheets/PosterRing.hpp"
 #include "Qel/Text/Fill.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Window/Fonts.hpp"
-#include "Qel/Window/Palette.hpp"
-#include "Qel/Window/QtString.hpp"
-#include "Qel/Window/WrappedText.hpp"
 
 namespace qel {
 

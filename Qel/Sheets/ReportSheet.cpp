@@ -6,16 +6,16 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
-#include "Qel/Sheets/PillButton.hpp"
+#include "Qel/App/StoreBridge.hpp"
+#include "Qel/Kit/InitialFocusClearer.hpp"
+#include "Qel/Kit/PageMeta.hpp"
+#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/PillButton.hpp"
+#include "Qel/Kit/PlainLabel.hpp"
+#include "Qel/Kit/RoundGlyphButton.hpp"
 #include "Qel/Sheets/SheetFrame.hpp"
 #include "Qel/Store/Store.hpp"
-#include "Qel/StoreBridge.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Window/InitialFocusClearer.hpp"
-#include "Qel/Window/PageMeta.hpp"
-#include "Qel/Window/Palette.hpp"
-#include "Qel/Window/PlainLabel.hpp"
-#include "Qel/Window/RoundGlyphButton.hpp"
 
 namespace qel {
 

@@ -8,7 +8,7 @@
 
 #include <functional>
 
-#include "Qel/Window/AdaptiveColor.hpp"
+#include "Qel/Kit/AdaptiveColor.hpp"
 #include "Qel/Window/ViewRegistry.hpp"
 
 class QAbstractButton;

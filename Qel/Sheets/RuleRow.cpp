@@ -8,16 +8,16 @@
 
 #include <array>
 
+#include "Qel/Kit/ChoiceBox.hpp"
+#include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/PlainLabel.hpp"
+#include "Qel/Kit/QtString.hpp"
+#include "Qel/Sheets/LevelSlider.hpp"
 #include "Qel/Sheets/RuleEditing.hpp"
 #include "Qel/Sheets/SettingParts.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Window/ChoiceBox.hpp"
-#include "Qel/Window/Fonts.hpp"
-#include "Qel/Window/LevelSlider.hpp"
-#include "Qel/Window/Palette.hpp"
-#include "Qel/Window/PlainLabel.hpp"
-#include "Qel/Window/QtString.hpp"
 
 namespace qel {
 

@@ -4,12 +4,12 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
-#include "Qel/Window/FocusRing.hpp"
-#include "Qel/Window/ChoiceBox.hpp"
-#include "Qel/Window/Fonts.hpp"
-#include "Qel/Window/Legible.hpp"
-#include "Qel/Window/Palette.hpp"
-#include "Qel/Window/PlainLabel.hpp"
+#include "Qel/Kit/FocusRing.hpp"
+#include "Qel/Kit/ChoiceBox.hpp"
+#include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/Legible.hpp"
+#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/PlainLabel.hpp"
 
 namespace qel {
 

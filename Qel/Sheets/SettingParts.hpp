@@ -14,7 +14,7 @@
 #include <utility>
 #include <vector>
 
-#include "Qel/Window/AdaptiveColor.hpp"
+#include "Qel/Kit/AdaptiveColor.hpp"
 
 namespace qel {
 

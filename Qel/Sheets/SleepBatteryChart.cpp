@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <chrono>
 
+#include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/Palette.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Window/Fonts.hpp"
-#include "Qel/Window/Palette.hpp"
 
 namespace qel {
 

@@ -3,17 +3,17 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/PlainLabel.hpp"
+#include "Qel/Kit/QtString.hpp"
+#include "Qel/Kit/WashBox.hpp"
 #include "Qel/Sheets/SheetFrame.hpp"
 #include "Qel/Sheets/SleepBatteryChart.hpp"
 #include "Qel/Sheets/SleepReport.hpp"
-#include "Qel/Sheets/WashBox.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Text/Unbreakable.hpp"
-#include "Qel/Window/Palette.hpp"
-#include "Qel/Window/PlainLabel.hpp"
-#include "Qel/Window/QtString.hpp"
 
 namespace qel {
 

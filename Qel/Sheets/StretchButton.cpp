@@ -6,16 +6,16 @@
 
 #include <cmath>
 
-#include "Qel/Sheets/PillButton.hpp"
+#include "Qel/App/StoreBridge.hpp"
+#include "Qel/Kit/FocusRing.hpp"
+#include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/Glyphs.hpp"
+#include "Qel/Kit/Legible.hpp"
+#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/PillButton.hpp"
+#include "Qel/Kit/PlainToolTip.hpp"
 #include "Qel/Store/Store.hpp"
-#include "Qel/StoreBridge.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Window/FocusRing.hpp"
-#include "Qel/Window/Fonts.hpp"
-#include "Qel/Window/Glyphs.hpp"
-#include "Qel/Window/Legible.hpp"
-#include "Qel/Window/Palette.hpp"
-#include "Qel/Window/PlainToolTip.hpp"
 
 namespace qel {
 

@@ -6,25 +6,25 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
+#include "Qel/App/StoreBridge.hpp"
+#include "Qel/Kit/AskFirst.hpp"
+#include "Qel/Kit/DetailCell.hpp"
+#include "Qel/Kit/FocusRing.hpp"
+#include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/PageMeta.hpp"
+#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/PlainLabel.hpp"
+#include "Qel/Kit/QtString.hpp"
+#include "Qel/Kit/Sparkline.hpp"
+#include "Qel/Kit/TextButton.hpp"
+#include "Qel/Kit/ThinBar.hpp"
+#include "Qel/Kit/WashBox.hpp"
 #include "Qel/Platform/Utf8.hpp"
-#include "Qel/Processes/DetailCell.hpp"
 #include "Qel/Sheets/SheetFrame.hpp"
 #include "Qel/Sheets/StretchReport.hpp"
-#include "Qel/Sheets/WashBox.hpp"
 #include "Qel/Store/Store.hpp"
-#include "Qel/StoreBridge.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Window/AskFirst.hpp"
-#include "Qel/Window/FocusRing.hpp"
-#include "Qel/Window/Fonts.hpp"
-#include "Qel/Window/PageMeta.hpp"
-#include "Qel/Window/Palette.hpp"
-#include "Qel/Window/PlainLabel.hpp"
-#include "Qel/Window/QtString.hpp"
-#include "Qel/Window/Sparkline.hpp"
-#include "Qel/Window/TextButton.hpp"
-#include "Qel/Window/ThinBar.hpp"
 
 namespace qel {
 

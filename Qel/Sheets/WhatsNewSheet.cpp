@@ -5,11 +5,11 @@
 #include <array>
 #include <QVBoxLayout>
 
+#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/PlainLabel.hpp"
 #include "Qel/Sheets/Badge.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Updater.hpp"
-#include "Qel/Window/Palette.hpp"
-#include "Qel/Window/PlainLabel.hpp"
+#include "Qel/Updates/Updater.hpp"
 
 namespace qel {
 

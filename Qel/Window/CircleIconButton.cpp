@@ -2,10 +2,10 @@
 
 #include <QPainter>
 
-#include "Qel/Window/FocusRing.hpp"
-#include "Qel/Window/Glyphs.hpp"
-#include "Qel/Window/Palette.hpp"
-#include "Qel/Window/PlainToolTip.hpp"
+#include "Qel/Kit/FocusRing.hpp"
+#include "Qel/Kit/Glyphs.hpp"
+#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/PlainToolTip.hpp"
 
 namespace qel {
 

@@ -7,9 +7,9 @@
 #include <cmath>
 #include <numbers>
 
+#include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/Palette.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Window/Fonts.hpp"
-#include "Qel/Window/Palette.hpp"
 
 namespace qel {
 

@@ -8,15 +8,15 @@
 #include <algorithm>
 #include <cmath>
 
+#include "Qel/App/StoreBridge.hpp"
+#include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/QtString.hpp"
 #include "Qel/Store/Store.hpp"
-#include "Qel/StoreBridge.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Window/DayRingGeometry.hpp"
 #include "Qel/Window/DayRingPainter.hpp"
-#include "Qel/Window/Fonts.hpp"
-#include "Qel/Window/Palette.hpp"
-#include "Qel/Window/QtString.hpp"
 
 namespace qel {
 

@@ -5,7 +5,7 @@
 
 #include "Qel/History/DayEvent.hpp"
 #include "Qel/History/DayMark.hpp"
-#include "Qel/Window/NoteCard.hpp"
+#include "Qel/Kit/NoteCard.hpp"
 
 namespace qel {
 

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "Qel/Window/Dither.hpp"
-#include "Qel/Window/PageMeta.hpp"
+#include "Qel/Kit/Dither.hpp"
+#include "Qel/Kit/PageMeta.hpp"
 
 namespace qel {
 

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "Qel/History/DayMark.hpp"
-#include "Qel/Window/NoteCard.hpp"
+#include "Qel/Kit/NoteCard.hpp"
 
 namespace qel {
 

@@ -5,12 +5,12 @@
 
 #include <cmath>
 
+#include "Qel/Kit/FocusRing.hpp"
+#include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/Glyphs.hpp"
+#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/Sparkline.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Window/FocusRing.hpp"
-#include "Qel/Window/Fonts.hpp"
-#include "Qel/Window/Glyphs.hpp"
-#include "Qel/Window/Palette.hpp"
-#include "Qel/Window/Sparkline.hpp"
 
 namespace qel {
 

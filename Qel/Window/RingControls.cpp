@@ -3,17 +3,17 @@
 #include <QHBoxLayout>
 #include <QLabel>
 
+#include "Qel/App/StoreBridge.hpp"
+#include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/PageMeta.hpp"
+#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/PillSegment.hpp"
+#include "Qel/Kit/PlainLabel.hpp"
+#include "Qel/Kit/PlainToolTip.hpp"
+#include "Qel/Kit/RoundGlyphButton.hpp"
+#include "Qel/Kit/TextButton.hpp"
 #include "Qel/Store/Store.hpp"
-#include "Qel/StoreBridge.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Window/Fonts.hpp"
-#include "Qel/Window/PageMeta.hpp"
-#include "Qel/Window/Palette.hpp"
-#include "Qel/Window/PillSegment.hpp"
-#include "Qel/Window/PlainLabel.hpp"
-#include "Qel/Window/PlainToolTip.hpp"
-#include "Qel/Window/RoundGlyphButton.hpp"
-#include "Qel/Window/TextButton.hpp"
 
 namespace qel {
 

@@ -9,14 +9,14 @@
 #include <algorithm>
 #include <cmath>
 
+#include "Qel/App/StoreBridge.hpp"
+#include "Qel/Kit/InitialFocusClearer.hpp"
+#include "Qel/Kit/Motion.hpp"
+#include "Qel/Kit/PageHead.hpp"
+#include "Qel/Kit/PageMeta.hpp"
+#include "Qel/Kit/Palette.hpp"
 #include "Qel/Store/Store.hpp"
-#include "Qel/StoreBridge.hpp"
-#include "Qel/Window/InitialFocusClearer.hpp"
-#include "Qel/Window/Motion.hpp"
-#include "Qel/Window/PageHead.hpp"
-#include "Qel/Window/PageMeta.hpp"
 #include "Qel/Window/PaintCounter.hpp"
-#include "Qel/Window/Palette.hpp"
 #include "Qel/Window/SheetHost.hpp"
 #include "Qel/Window/Toast.hpp"
 #include "Qel/Window/TopBar.hpp"

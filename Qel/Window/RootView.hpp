@@ -6,17 +6,17 @@
 //
 // The glow moves by frames of at most 30 a second, each asked for only when its pixels change:
 // while a breath runs, the next frame waits for the next 8-bit step. Out of sight (hidden,
-// minimised, covered) every move ends at once and no frame is asked for. Qel/Window/README.md
+// minimised, covered) every move ends at once and no frame is asked for. Qel/Kit/README.md
 // holds the rules every view of the window follows.
 #include <QImage>
 #include <QWidget>
 
 #include <cstdint>
 
-#include "Qel/Window/FrameTimer.hpp"
+#include "Qel/Kit/FrameTimer.hpp"
+#include "Qel/Kit/Motion.hpp"
+#include "Qel/Kit/OnScreenWatch.hpp"
 #include "Qel/Window/Glow.hpp"
-#include "Qel/Window/Motion.hpp"
-#include "Qel/Window/OnScreenWatch.hpp"
 #include "Qel/Window/ViewRegistry.hpp"
 
 class QHBoxLayout;

@@ -9,8 +9,8 @@
 
 #include <algorithm>
 
+#include "Qel/App/StoreBridge.hpp"
 #include "Qel/Store/Store.hpp"
-#include "Qel/StoreBridge.hpp"
 
 namespace qel {
 

@@ -5,10 +5,10 @@
 
 #include <cmath>
 
-#include "Qel/Window/Fonts.hpp"
-#include "Qel/Window/Glyphs.hpp"
-#include "Qel/Window/Palette.hpp"
-#include "Qel/Window/PlainToolTip.hpp"
+#include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/Glyphs.hpp"
+#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/PlainToolTip.hpp"
 
 namespace qel {
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "Qel/Window/AdaptiveColor.hpp"
+#include "Qel/Kit/AdaptiveColor.hpp"
 
 namespace qel {
 

@@ -9,13 +9,13 @@
 
 #include <cmath>
 
+#include "Qel/App/StoreBridge.hpp"
+#include "Qel/Kit/FocusRing.hpp"
+#include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/PageMeta.hpp"
+#include "Qel/Kit/Palette.hpp"
 #include "Qel/Store/Store.hpp"
-#include "Qel/StoreBridge.hpp"
-#include "Qel/Window/FocusRing.hpp"
-#include "Qel/Window/Fonts.hpp"
-#include "Qel/Window/PageMeta.hpp"
 #include "Qel/Window/PaintCounter.hpp"
-#include "Qel/Window/Palette.hpp"
 #include "Qel/Window/ValueBubble.hpp"
 
 namespace qel {

@@ -8,9 +8,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "Qel/Window/Fonts.hpp"
-#include "Qel/Window/Motion.hpp"
-#include "Qel/Window/Palette.hpp"
+#include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/Motion.hpp"
+#include "Qel/Kit/Palette.hpp"
 
 namespace qel {
 

@@ -8,8 +8,8 @@
 
 #include <optional>
 
-#include "Qel/Window/FrameTimer.hpp"
-#include "Qel/Window/Motion.hpp"
+#include "Qel/Kit/FrameTimer.hpp"
+#include "Qel/Kit/Motion.hpp"
 
 namespace qel {
 

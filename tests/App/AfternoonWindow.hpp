@@ -2,8 +2,8 @@
 // The busy afternoon in the main window at a given size, with the views the program registers.
 #include <QWidget>
 
-#include "Qel/MainViews.hpp"
-#include "Qel/Updater.hpp"
+#include "Qel/App/MainViews.hpp"
+#include "Qel/Updates/Updater.hpp"
 #include "Qel/Window/RootView.hpp"
 #include "tests/Window/BusyAfternoon.hpp"
 

@@ -6,7 +6,7 @@
 #include <QDialogButtonBox>
 #include <QPushButton>
 
-#include "Qel/AppLanguage.hpp"
+#include "Qel/App/AppLanguage.hpp"
 #include "Qel/Platform/Defaults.hpp"
 #include "Qel/Text/Loc.hpp"
 #include "tests/support/TempDir.hpp"

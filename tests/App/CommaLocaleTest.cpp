@@ -9,11 +9,11 @@
 
 #include <clocale>
 
+#include "Qel/Kit/Motion.hpp"
+#include "Qel/Kit/PageMeta.hpp"
 #include "Qel/MenuBar/MenuBarPanel.hpp"
 #include "Qel/MenuBar/MenuPanel.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Window/Motion.hpp"
-#include "Qel/Window/PageMeta.hpp"
 #include "tests/App/AfternoonWindow.hpp"
 #include "tests/Window/BusyAfternoon.hpp"
 #include "tests/Window/TextRecorder.hpp"

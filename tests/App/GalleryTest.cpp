@@ -7,9 +7,9 @@
 #include <QImage>
 #include <QKeyEvent>
 
-#include "Qel/MainViews.hpp"
-#include "Qel/Updater.hpp"
-#include "Qel/Window/Motion.hpp"
+#include "Qel/App/MainViews.hpp"
+#include "Qel/Updates/Updater.hpp"
+#include "Qel/Kit/Motion.hpp"
 #include "Qel/Window/RootView.hpp"
 #include "tests/support/Gallery.hpp"
 #include "tests/Window/BusyAfternoon.hpp"

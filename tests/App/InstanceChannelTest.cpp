@@ -6,7 +6,7 @@
 
 #include <future>
 
-#include "Qel/InstanceChannel.hpp"
+#include "Qel/App/InstanceChannel.hpp"
 #include "Qel/Platform/InstanceLock.hpp"
 #include "tests/support/TempDir.hpp"
 

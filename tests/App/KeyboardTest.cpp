@@ -12,13 +12,13 @@
 #include <QScrollArea>
 #include <QScrollBar>
 
-#include "Qel/MainViews.hpp"
+#include "Qel/App/MainViews.hpp"
+#include "Qel/Kit/Motion.hpp"
 #include "Qel/MenuBar/MenuBarPanel.hpp"
 #include "Qel/MenuBar/MenuPanel.hpp"
 #include "Qel/Sheets/SettingsSheet.hpp"
 #include "Qel/Sheets/SettingsTabs.hpp"
-#include "Qel/Updater.hpp"
-#include "Qel/Window/Motion.hpp"
+#include "Qel/Updates/Updater.hpp"
 #include "Qel/Window/RootView.hpp"
 #include "tests/Window/BusyAfternoon.hpp"
 

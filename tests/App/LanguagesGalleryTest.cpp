@@ -8,14 +8,14 @@
 #include <QDialog>
 #include <QLayout>
 
-#include "Qel/MainViews.hpp"
+#include "Qel/App/MainViews.hpp"
 #include "Qel/MenuBar/MenuBarPanel.hpp"
 #include "Qel/MenuBar/MenuPanel.hpp"
 #include "Qel/Sheets/SettingsSheet.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Updater.hpp"
-#include "Qel/Window/Motion.hpp"
-#include "Qel/Window/PageMeta.hpp"
+#include "Qel/Updates/Updater.hpp"
+#include "Qel/Kit/Motion.hpp"
+#include "Qel/Kit/PageMeta.hpp"
 #include "Qel/Window/SheetHost.hpp"
 #include "tests/App/AfternoonWindow.hpp"
 #include "tests/support/Gallery.hpp"

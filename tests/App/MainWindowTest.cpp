@@ -4,9 +4,9 @@
 #include <atomic>
 #include <thread>
 
-#include "Qel/AppCommands.hpp"
-#include "Qel/MainWindow.hpp"
-#include "Qel/QtDesktop.hpp"
+#include "Qel/App/AppCommands.hpp"
+#include "Qel/App/MainWindow.hpp"
+#include "Qel/App/QtDesktop.hpp"
 #include "Qel/Window/RootView.hpp"
 #include "tests/App/ShellFixture.hpp"
 

@@ -3,8 +3,8 @@
 // run on a hand-moved clock.
 #include <QWidget>
 
-#include "Qel/Window/FrameTimer.hpp"
-#include "Qel/Window/PageMeta.hpp"
+#include "Qel/Kit/FrameTimer.hpp"
+#include "Qel/Kit/PageMeta.hpp"
 #include "Qel/Window/RootView.hpp"
 #include "Qel/Window/Toast.hpp"
 #include "tests/App/ShellFixture.hpp"

@@ -8,14 +8,14 @@
 #include <algorithm>
 #include <cmath>
 
-#include "Qel/Pages/OverviewPage.hpp"
-#include "Qel/QtDesktop.hpp"
+#include "Qel/Window/OverviewPage.hpp"
+#include "Qel/App/QtDesktop.hpp"
 #include "Qel/Window/MetricRow.hpp"
 #include "Qel/Window/CircleIconButton.hpp"
-#include "Qel/Window/PageHead.hpp"
-#include "Qel/Window/PageMeta.hpp"
-#include "Qel/Window/PlainLabel.hpp"
-#include "Qel/Window/PlainToolTip.hpp"
+#include "Qel/Kit/PageHead.hpp"
+#include "Qel/Kit/PageMeta.hpp"
+#include "Qel/Kit/PlainLabel.hpp"
+#include "Qel/Kit/PlainToolTip.hpp"
 #include "Qel/Window/RootView.hpp"
 #include "Qel/Window/SheetHost.hpp"
 #include "Qel/Window/TabBar.hpp"

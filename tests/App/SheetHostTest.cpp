@@ -8,7 +8,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 
-#include "Qel/Window/InitialFocusClearer.hpp"
+#include "Qel/Kit/InitialFocusClearer.hpp"
 #include "Qel/Window/SheetHost.hpp"
 #include "tests/App/ShellFixture.hpp"
 

@@ -9,14 +9,14 @@
 
 #include <memory>
 
-#include "Qel/MainViews.hpp"
+#include "Qel/App/MainViews.hpp"
+#include "Qel/App/QtExecutor.hpp"
+#include "Qel/App/StoreBridge.hpp"
+#include "Qel/Kit/Motion.hpp"
 #include "Qel/Platform/Defaults.hpp"
-#include "Qel/QtExecutor.hpp"
 #include "Qel/Store/Store.hpp"
-#include "Qel/StoreBridge.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Updater.hpp"
-#include "Qel/Window/Motion.hpp"
+#include "Qel/Updates/Updater.hpp"
 #include "Qel/Window/ViewRegistry.hpp"
 #include "tests/support/TempDir.hpp"
 

@@ -5,8 +5,8 @@
 #include <QMessageBox>
 #include <QMenu>
 
-#include "Qel/AppCommands.hpp"
-#include "Qel/MainWindow.hpp"
+#include "Qel/App/AppCommands.hpp"
+#include "Qel/App/MainWindow.hpp"
 #include "Qel/MenuBar/MenuBar.hpp"
 #include "tests/App/ShellFixture.hpp"
 #include "tests/Window/Probe.hpp"

@@ -8,19 +8,19 @@
 #include <limits>
 #include <numbers>
 
+#include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/FrameTimer.hpp"
+#include "Qel/Kit/IconCache.hpp"
+#include "Qel/Kit/PlainLabel.hpp"
+#include "Qel/Kit/ThinBar.hpp"
 #include "Qel/Pages/AnimatedValue.hpp"
 #include "Qel/Pages/BarStatItem.hpp"
 #include "Qel/Pages/CPUPage.hpp"
 #include "Qel/Pages/CoreFlowerView.hpp"
+#include "Qel/Pages/Legend.hpp"
 #include "Qel/Pages/ProcLists.hpp"
 #include "Qel/Pages/RollingFigure.hpp"
 #include "Qel/Pages/TopRow.hpp"
-#include "Qel/Processes/IconCache.hpp"
-#include "Qel/Window/Fonts.hpp"
-#include "Qel/Window/FrameTimer.hpp"
-#include "Qel/Window/Legend.hpp"
-#include "Qel/Window/PlainLabel.hpp"
-#include "Qel/Window/ThinBar.hpp"
 #include "tests/Pages/PageFixture.hpp"
 #include "tests/Window/Probe.hpp"
 

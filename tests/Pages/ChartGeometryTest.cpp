@@ -7,7 +7,7 @@
 #include <limits>
 #include <numbers>
 
-#include "Qel/Pages/ChartKit.hpp"
+#include "Qel/Kit/ChartKit.hpp"
 #include "Qel/Pages/CoreFlowerGeometry.hpp"
 
 using namespace qel;

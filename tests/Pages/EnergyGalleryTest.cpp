@@ -6,9 +6,9 @@
 #include <QDir>
 #include <QElapsedTimer>
 
+#include "Qel/Kit/Fonts.hpp"
 #include "Qel/Store/MachineSources.hpp"
-#include "Qel/Updater.hpp"
-#include "Qel/Window/Fonts.hpp"
+#include "Qel/Updates/Updater.hpp"
 #include "Qel/Window/RootView.hpp"
 #include "tests/Pages/LaptopFixture.hpp"
 #include "tests/Window/Probe.hpp"

@@ -6,18 +6,18 @@
 #include <QPixmap>
 #include <QScrollArea>
 
+#include "Qel/Kit/BaselineRow.hpp"
+#include "Qel/Kit/BatteryGauge.hpp"
+#include "Qel/Kit/InfoRow.hpp"
+#include "Qel/Kit/PageHead.hpp"
+#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/PlainLabel.hpp"
 #include "Qel/Pages/DeviceBatteries.hpp"
 #include "Qel/Pages/EnergyPage.hpp"
 #include "Qel/Pages/EnergyRing.hpp"
 #include "Qel/Pages/RollingFigure.hpp"
+#include "Qel/Pages/SectionTitle.hpp"
 #include "Qel/Pages/StatItem.hpp"
-#include "Qel/Window/BaselineRow.hpp"
-#include "Qel/Window/BatteryGauge.hpp"
-#include "Qel/Window/InfoRow.hpp"
-#include "Qel/Window/PageHead.hpp"
-#include "Qel/Window/Palette.hpp"
-#include "Qel/Window/PlainLabel.hpp"
-#include "Qel/Window/SectionTitle.hpp"
 #include "tests/Pages/LaptopFixture.hpp"
 
 using namespace qel;

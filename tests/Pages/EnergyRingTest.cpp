@@ -4,9 +4,9 @@
 
 #include <cmath>
 
-#include "Qel/Pages/ChartKit.hpp"
+#include "Qel/Kit/BatteryGauge.hpp"
+#include "Qel/Kit/ChartKit.hpp"
 #include "Qel/Pages/EnergyRingGeometry.hpp"
-#include "Qel/Window/BatteryGauge.hpp"
 
 using namespace qel;
 

@@ -5,6 +5,10 @@
 #include <limits>
 #include <numbers>
 
+#include "Qel/Kit/BaselineRow.hpp"
+#include "Qel/Kit/PageHead.hpp"
+#include "Qel/Kit/PlainLabel.hpp"
+#include "Qel/Kit/Sparkline.hpp"
 #include "Qel/Pages/ArcGaugeItem.hpp"
 #include "Qel/Pages/GPUHiveGeometry.hpp"
 #include "Qel/Pages/GPUHiveView.hpp"
@@ -12,10 +16,6 @@
 #include "Qel/Pages/GpuUserList.hpp"
 #include "Qel/Pages/RollingFigure.hpp"
 #include "Qel/Pages/StatItem.hpp"
-#include "Qel/Window/BaselineRow.hpp"
-#include "Qel/Window/PageHead.hpp"
-#include "Qel/Window/PlainLabel.hpp"
-#include "Qel/Window/Sparkline.hpp"
 #include "tests/Pages/PageFixture.hpp"
 #include "tests/Window/Probe.hpp"
 

@@ -8,10 +8,10 @@
 
 #include <cmath>
 
+#include "Qel/Kit/Fonts.hpp"
 #include "Qel/Pages/BubbleFieldView.hpp"
 #include "Qel/Store/MachineSources.hpp"
-#include "Qel/Updater.hpp"
-#include "Qel/Window/Fonts.hpp"
+#include "Qel/Updates/Updater.hpp"
 #include "Qel/Window/RootView.hpp"
 #include "tests/Pages/PageFixture.hpp"
 #include "tests/Window/Probe.hpp"

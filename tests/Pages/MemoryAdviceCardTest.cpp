@@ -5,11 +5,11 @@
 #include <QAbstractButton>
 #include <QDir>
 
-#include "Qel/MenuBar/PanelStyle.hpp"
+#include "Qel/Kit/PanelStyle.hpp"
+#include "Qel/Kit/PlainLabel.hpp"
 #include "Qel/Pages/MemoryAdviceCard.hpp"
-#include "Qel/Pages/OverviewPage.hpp"
 #include "Qel/Text/Format.hpp"
-#include "Qel/Window/PlainLabel.hpp"
+#include "Qel/Window/OverviewPage.hpp"
 #include "tests/Window/BusyAfternoon.hpp"
 #include "tests/Window/Probe.hpp"
 

@@ -6,11 +6,11 @@
 #include <QDir>
 #include <QVBoxLayout>
 
-#include "Qel/Processes/PortsPanel.hpp"
-#include "Qel/Window/Fonts.hpp"
+#include "Qel/Pages/PortsPanel.hpp"
+#include "Qel/Kit/Fonts.hpp"
 #include "Qel/Window/RootView.hpp"
 #include "tests/Pages/NetFixture.hpp"
-#include "Qel/MainWindow.hpp"
+#include "Qel/App/MainWindow.hpp"
 #include "tests/Window/LayoutFit.hpp"
 #include "tests/Window/Probe.hpp"
 

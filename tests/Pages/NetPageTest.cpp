@@ -15,8 +15,8 @@
 #include "Qel/Pages/StarMapView.hpp"
 #include "Qel/Pages/StatItem.hpp"
 #include "Qel/Pages/RollingFigure.hpp"
-#include "Qel/Window/Legend.hpp"
-#include "Qel/Window/PlainLabel.hpp"
+#include "Qel/Pages/Legend.hpp"
+#include "Qel/Kit/PlainLabel.hpp"
 #include "tests/Pages/NetFixture.hpp"
 
 using namespace qel;

@@ -6,12 +6,12 @@
 
 #include <functional>
 
-#include "Qel/MainViews.hpp"
-#include "Qel/MainWindow.hpp"
+#include "Qel/App/MainViews.hpp"
+#include "Qel/App/MainWindow.hpp"
 #include "Qel/Store/MachineSources.hpp"
-#include "Qel/Updater.hpp"
-#include "Qel/Window/PageMeta.hpp"
-#include "Qel/Window/PlainLabel.hpp"
+#include "Qel/Updates/Updater.hpp"
+#include "Qel/Kit/PageMeta.hpp"
+#include "Qel/Kit/PlainLabel.hpp"
 #include "Qel/Window/RootView.hpp"
 #include "tests/App/ShellFixture.hpp"
 #include "tests/support/ChipOnly.hpp"

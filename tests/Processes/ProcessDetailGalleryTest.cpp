@@ -10,7 +10,7 @@
 
 #include "Qel/History/HistoryDB.hpp"
 #include "Qel/Processes/ProcessDetail.hpp"
-#include "Qel/Window/Motion.hpp"
+#include "Qel/Kit/Motion.hpp"
 #include "tests/support/Gallery.hpp"
 #include "tests/Window/BusyAfternoon.hpp"
 #include "tests/Window/Probe.hpp"

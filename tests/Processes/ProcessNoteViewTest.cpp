@@ -4,11 +4,11 @@
 #include <QApplication>
 #include <QUrlQuery>
 
+#include "Qel/App/QtExecutor.hpp"
+#include "Qel/Kit/PlainLabel.hpp"
 #include "Qel/Platform/Defaults.hpp"
 #include "Qel/Processes/ProcessNoteView.hpp"
-#include "Qel/QtExecutor.hpp"
 #include "Qel/Store/Store.hpp"
-#include "Qel/Window/PlainLabel.hpp"
 #include "tests/support/TempDir.hpp"
 
 using namespace qel;

@@ -5,10 +5,10 @@
 #include <QDir>
 #include <QImage>
 
-#include "Qel/MainViews.hpp"
+#include "Qel/App/MainViews.hpp"
 #include "Qel/Processes/ProcessTable.hpp"
-#include "Qel/Updater.hpp"
-#include "Qel/Window/Motion.hpp"
+#include "Qel/Updates/Updater.hpp"
+#include "Qel/Kit/Motion.hpp"
 #include "Qel/Window/RootView.hpp"
 #include "tests/support/Gallery.hpp"
 #include "tests/Window/BusyAfternoon.hpp"

@@ -6,13 +6,13 @@
 
 #include <unistd.h>
 
+#include "Qel/App/QtExecutor.hpp"
+#include "Qel/Kit/PillSegment.hpp"
+#include "Qel/Kit/PlainLabel.hpp"
 #include "Qel/Platform/Defaults.hpp"
 #include "Qel/Processes/TameControl.hpp"
-#include "Qel/Processes/TameRulesSection.hpp"
-#include "Qel/QtExecutor.hpp"
+#include "Qel/Sheets/TameRulesSection.hpp"
 #include "Qel/Store/Store.hpp"
-#include "Qel/Window/PillSegment.hpp"
-#include "Qel/Window/PlainLabel.hpp"
 #include "tests/support/TempDir.hpp"
 #include "tests/support/TestProcesses.hpp"
 

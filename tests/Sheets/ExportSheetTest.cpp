@@ -11,11 +11,11 @@
 
 #include <csignal>
 
-#include "Qel/Pages/ChartKit.hpp"
+#include "Qel/Kit/ChartKit.hpp"
 #include "Qel/Sheets/ExportSheet.hpp"
 #include "Qel/Sheets/PosterRing.hpp"
-#include "Qel/Window/Motion.hpp"
-#include "Qel/Window/Palette.hpp"
+#include "Qel/Kit/Motion.hpp"
+#include "Qel/Kit/Palette.hpp"
 #include "tests/support/Gallery.hpp"
 #include "tests/Window/BusyAfternoon.hpp"
 #include "tests/Window/Probe.hpp"

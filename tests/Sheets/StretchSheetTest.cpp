@@ -12,13 +12,13 @@
 
 #include <filesystem>
 
-#include "Qel/MainViews.hpp"
+#include "Qel/App/MainViews.hpp"
+#include "Qel/Kit/Legible.hpp"
+#include "Qel/Kit/PageMeta.hpp"
 #include "Qel/Sheets/StretchButton.hpp"
 #include "Qel/Sheets/StretchReport.hpp"
 #include "Qel/Sheets/StretchSheet.hpp"
-#include "Qel/Updater.hpp"
-#include "Qel/Window/Legible.hpp"
-#include "Qel/Window/PageMeta.hpp"
+#include "Qel/Updates/Updater.hpp"
 #include "Qel/Window/SheetHost.hpp"
 #include "Qel/Window/TopBar.hpp"
 #include "tests/Window/BusyAfternoon.hpp"

@@ -3,7 +3,7 @@
 
 #include <QApplication>
 
-#include "Qel/Window/ScrollerRestyler.hpp"
+#include "Qel/Kit/ScrollerRestyler.hpp"
 
 #include <ctime>
 

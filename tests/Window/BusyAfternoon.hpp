@@ -13,13 +13,13 @@
 #include <mutex>
 #include <thread>
 
+#include "Qel/App/QtExecutor.hpp"
+#include "Qel/App/StoreBridge.hpp"
 #include "Qel/History/HistoryDB.hpp"
 #include "Qel/Platform/Calendar.hpp"
 #include "Qel/Platform/Defaults.hpp"
 #include "Qel/Platform/InstanceLock.hpp"
-#include "Qel/QtExecutor.hpp"
 #include "Qel/Store/Store.hpp"
-#include "Qel/StoreBridge.hpp"
 #include "Qel/Window/ViewRegistry.hpp"
 #include "tests/support/ChipOnly.hpp"
 #include "tests/support/TempDir.hpp"

@@ -11,11 +11,11 @@
 #include <numbers>
 #include <vector>
 
+#include "Qel/App/StoreBridge.hpp"
 #include "Qel/Platform/Calendar.hpp"
 #include "Qel/Platform/Defaults.hpp"
 #include "Qel/Platform/Executor.hpp"
 #include "Qel/Store/Store.hpp"
-#include "Qel/StoreBridge.hpp"
 #include "Qel/Window/DayRingGeometry.hpp"
 #include "Qel/Window/DayRingPainter.hpp"
 #include "Qel/Window/DayRingPicture.hpp"

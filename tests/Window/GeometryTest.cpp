@@ -4,15 +4,15 @@
 #include <cmath>
 #include <limits>
 
-#include "Qel/Window/BaselineRow.hpp"
-#include "Qel/Window/HoverFlasher.hpp"
-#include "Qel/Window/PillSegment.hpp"
-#include "Qel/Window/SegmentBar.hpp"
-#include "Qel/Window/SlimScroller.hpp"
-#include "Qel/Window/Sparkline.hpp"
-#include "Qel/Window/SquareFit.hpp"
-#include "Qel/Window/ThinBar.hpp"
-#include "Qel/Window/WheelToHorizontal.hpp"
+#include "Qel/Kit/BaselineRow.hpp"
+#include "Qel/Kit/HoverFlasher.hpp"
+#include "Qel/Kit/PillSegment.hpp"
+#include "Qel/Kit/SlimScroller.hpp"
+#include "Qel/Kit/Sparkline.hpp"
+#include "Qel/Kit/SquareFit.hpp"
+#include "Qel/Kit/ThinBar.hpp"
+#include "Qel/Pages/SegmentBar.hpp"
+#include "Qel/Pages/WheelToHorizontal.hpp"
 
 using namespace qel;
 

@@ -14,7 +14,7 @@
 #include <cstdlib>
 #include <optional>
 
-#include "Qel/Window/Palette.hpp"
+#include "Qel/Kit/Palette.hpp"
 
 namespace qel::test {
 

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "Qel/Window/PageMeta.hpp"
+#include "Qel/Kit/PageMeta.hpp"
 #include "Qel/Window/TabBar.hpp"
 #include "Qel/Window/ValueBubble.hpp"
 #include "tests/App/ShellFixture.hpp"

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "Qel/Kit/PageMeta.hpp"
+#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/PanelStyle.hpp"
 #include "Qel/MenuBar/PanelBackdrop.hpp"
-#include "Qel/MenuBar/PanelStyle.hpp"
-#include "Qel/Window/PageMeta.hpp"
-#include "Qel/Window/Palette.hpp"
 #include "tests/Window/Probe.hpp"
 
 using namespace qel;

@@ -10,9 +10,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "Qel/Kit/Elision.hpp"
 #include "Qel/Pages/RollingFigure.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Window/Elision.hpp"
 #include "tests/Window/TextRecorder.hpp"
 
 namespace qel::test {

@@ -10,19 +10,19 @@
 #include <QStyleOptionSlider>
 #include <QWheelEvent>
 
-#include "Qel/Window/BaselineRow.hpp"
-#include "Qel/Window/Fonts.hpp"
-#include "Qel/Window/Glyphs.hpp"
-#include "Qel/Window/HoverFlasher.hpp"
-#include "Qel/Window/PageHead.hpp"
-#include "Qel/Window/PillSegment.hpp"
-#include "Qel/Window/ScrollerRestyler.hpp"
-#include "Qel/Window/SegmentBar.hpp"
-#include "Qel/Window/SlimScroller.hpp"
-#include "Qel/Window/Sparkline.hpp"
-#include "Qel/Window/StableValue.hpp"
-#include "Qel/Window/ThinBar.hpp"
-#include "Qel/Window/WheelToHorizontal.hpp"
+#include "Qel/Kit/BaselineRow.hpp"
+#include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/Glyphs.hpp"
+#include "Qel/Kit/HoverFlasher.hpp"
+#include "Qel/Kit/PageHead.hpp"
+#include "Qel/Kit/PillSegment.hpp"
+#include "Qel/Kit/ScrollerRestyler.hpp"
+#include "Qel/Kit/SlimScroller.hpp"
+#include "Qel/Kit/Sparkline.hpp"
+#include "Qel/Kit/StableValue.hpp"
+#include "Qel/Kit/ThinBar.hpp"
+#include "Qel/Pages/SegmentBar.hpp"
+#include "Qel/Pages/WheelToHorizontal.hpp"
 #include "tests/Window/Probe.hpp"
 
 using namespace qel;

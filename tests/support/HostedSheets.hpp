@@ -4,8 +4,8 @@
 #include <QDialog>
 #include <QWidget>
 
-#include "Qel/MainViews.hpp"
-#include "Qel/Updater.hpp"
+#include "Qel/App/MainViews.hpp"
+#include "Qel/Updates/Updater.hpp"
 #include "Qel/Window/SheetHost.hpp"
 #include "tests/Window/BusyAfternoon.hpp"
 

@@ -29,13 +29,13 @@
         <translation>Summe der Prozesse</translation>
     </message>
     <message>
-        <location filename="../../Pages/BubbleModel.cpp" line="22"/>
+        <location filename="../../Pages/BubbleModel.cpp" line="25"/>
         <location filename="../../Samplers/SampleReport.cpp" line="68"/>
         <source>Compressed</source>
         <translation>Komprimiert</translation>
     </message>
     <message>
-        <location filename="../../Pages/BubbleModel.cpp" line="23"/>
+        <location filename="../../Pages/BubbleModel.cpp" line="26"/>
         <location filename="../../Samplers/SampleReport.cpp" line="67"/>
         <source>Kernel &amp; locked</source>
         <translation>Kernel &amp; gesperrt</translation>
@@ -98,69 +98,69 @@
         <translation>Hält den Computer im Leerlauf oder mit geschlossenem Deckel wach</translation>
     </message>
     <message>
-        <location filename="../../Pages/OverviewFacts.cpp" line="23"/>
+        <location filename="../../Window/OverviewFacts.cpp" line="21"/>
         <source>Thermal state: %@</source>
         <translation>Thermischer Zustand: %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/OverviewFacts.cpp" line="28"/>
+        <location filename="../../Window/OverviewFacts.cpp" line="26"/>
         <source>Battery %@%</source>
         <translation>Akku %@%</translation>
     </message>
     <message>
-        <location filename="../../Pages/OverviewFacts.cpp" line="29"/>
+        <location filename="../../Window/OverviewFacts.cpp" line="27"/>
         <source>, on AC power</source>
         <translation>, am Netzteil</translation>
     </message>
     <message>
-        <location filename="../../Pages/OverviewFacts.cpp" line="35"/>
+        <location filename="../../Window/OverviewFacts.cpp" line="33"/>
         <source>%@ disk free</source>
         <translation>%@ frei auf der Festplatte</translation>
     </message>
     <message>
-        <location filename="../../Pages/OverviewFacts.cpp" line="42"/>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="253"/>
-        <location filename="../../Window/PageMeta.cpp" line="12"/>
+        <location filename="../../Kit/PageMeta.cpp" line="12"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="276"/>
+        <location filename="../../Window/OverviewFacts.cpp" line="40"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/OverviewFacts.cpp" line="45"/>
+        <location filename="../../Kit/PageMeta.cpp" line="14"/>
         <location filename="../../Samplers/SampleReport.cpp" line="60"/>
         <location filename="../../Samplers/SampleReport.cpp" line="93"/>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="255"/>
-        <location filename="../../Window/PageMeta.cpp" line="14"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="278"/>
+        <location filename="../../Window/OverviewFacts.cpp" line="43"/>
         <source>Memory</source>
         <translation>Speicher</translation>
     </message>
     <message>
-        <location filename="../../Pages/OverviewFacts.cpp" line="47"/>
+        <location filename="../../Kit/PageMeta.cpp" line="16"/>
         <location filename="../../Samplers/SampleReport.cpp" line="76"/>
-        <location filename="../../Window/PageMeta.cpp" line="16"/>
+        <location filename="../../Window/OverviewFacts.cpp" line="45"/>
         <source>Network</source>
         <translation>Netzwerk</translation>
     </message>
     <message>
-        <location filename="../../Pages/OverviewFacts.cpp" line="48"/>
+        <location filename="../../Kit/PageMeta.cpp" line="15"/>
         <location filename="../../Samplers/SampleReport.cpp" line="81"/>
-        <location filename="../../Window/PageMeta.cpp" line="15"/>
+        <location filename="../../Window/OverviewFacts.cpp" line="46"/>
         <source>Disk</source>
         <translation>Festplatte</translation>
     </message>
     <message>
-        <location filename="../../Pages/OverviewFacts.cpp" line="50"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="49"/>
-        <location filename="../../Window/PageMeta.cpp" line="17"/>
+        <location filename="../../Kit/PageMeta.cpp" line="17"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="52"/>
+        <location filename="../../Window/OverviewFacts.cpp" line="48"/>
         <source>Energy</source>
         <translation>Energie</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="49"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="52"/>
         <source>Energy (est.)</source>
         <translation>Energie (geschätzt)</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="90"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="93"/>
         <source>Unknown path</source>
         <translation>Unbekannter Pfad</translation>
     </message>
@@ -575,7 +575,7 @@
         <translation>Gesamten Verlauf löschen</translation>
     </message>
     <message>
-        <location filename="../../Window/AskFirst.cpp" line="17"/>
+        <location filename="../../Kit/AskFirst.cpp" line="17"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
@@ -835,32 +835,32 @@
         <translation>Qels Symbole stammen aus der Schrift Material Icons der Material Design Authors, verwendet unter der Apache License 2.0; ihre Autoren stehen in keiner Verbindung zu Qel.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="247"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="270"/>
         <source>Show in the tray</source>
         <translation>Im Infobereich zeigen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="248"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="271"/>
         <source>Pick any combination. With none selected, only the icon is shown.</source>
         <translation>Wähle eine beliebige Kombination. Ist nichts ausgewählt, wird nur das Symbol gezeigt.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="252"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="275"/>
         <source>Icon</source>
         <translation>Symbol</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="256"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="279"/>
         <source>Net speed</source>
         <translation>Netztempo</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="281"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="304"/>
         <source>Icon style</source>
         <translation>Symbolstil</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="311"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="334"/>
         <source>Preview</source>
         <translation>Vorschau</translation>
     </message>
@@ -885,33 +885,33 @@
         <translation>18:00</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="97"/>
+        <location filename="../../Sheets/PosterView.cpp" line="101"/>
         <source>Busiest moment</source>
         <translation>Höchste Last</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="105"/>
+        <location filename="../../Sheets/PosterView.cpp" line="109"/>
         <source>Time recorded</source>
         <translation>Aufgezeichnete Zeit</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="106"/>
+        <location filename="../../Sheets/PosterView.cpp" line="110"/>
         <source>CPU, daily average</source>
         <translation>CPU, Tagesdurchschnitt</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="107"/>
+        <location filename="../../Sheets/PosterView.cpp" line="111"/>
         <location filename="../../Window/RingLegend.cpp" line="23"/>
         <source>Worth a look</source>
         <translation>Einen Blick wert</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="122"/>
+        <location filename="../../Sheets/PosterView.cpp" line="126"/>
         <source>, </source>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="124"/>
+        <location filename="../../Sheets/PosterView.cpp" line="128"/>
         <source>Most used: %@</source>
         <translation>Am meisten: %@</translation>
     </message>
@@ -981,13 +981,13 @@
         <translation>Behoben</translation>
     </message>
     <message>
-        <location filename="../../Window/PageMeta.cpp" line="9"/>
-        <location filename="../../Window/PageMeta.cpp" line="11"/>
+        <location filename="../../Kit/PageMeta.cpp" line="9"/>
+        <location filename="../../Kit/PageMeta.cpp" line="11"/>
         <source>Overview</source>
         <translation>Übersicht</translation>
     </message>
     <message>
-        <location filename="../../Window/PageMeta.cpp" line="13"/>
+        <location filename="../../Kit/PageMeta.cpp" line="13"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
@@ -1002,54 +1002,54 @@
         <translation>Von dir markiert</translation>
     </message>
     <message>
-        <location filename="../../Window/TabValueStyleMeta.cpp" line="8"/>
-        <location filename="../../Window/TabValueStyleMeta.cpp" line="10"/>
+        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="8"/>
+        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="10"/>
         <source>Always</source>
         <translation>Immer</translation>
     </message>
     <message>
-        <location filename="../../Window/TabValueStyleMeta.cpp" line="11"/>
+        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="11"/>
         <source>On hover</source>
         <translation>Beim Darüberzeigen</translation>
     </message>
     <message>
-        <location filename="../../Window/TabValueStyleMeta.cpp" line="12"/>
+        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="12"/>
         <source>When unusual</source>
         <translation>Wenn ungewöhnlich</translation>
     </message>
     <message>
-        <location filename="../../Window/TabValueStyleMeta.cpp" line="13"/>
+        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="13"/>
         <source>Load lines</source>
         <translation>Lastlinien</translation>
     </message>
     <message>
-        <location filename="../../Window/TabValueStyleMeta.cpp" line="14"/>
+        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="14"/>
         <source>Current page</source>
         <translation>Aktuelle Seite</translation>
     </message>
     <message>
-        <location filename="../../Window/TabValueStyleMeta.cpp" line="20"/>
-        <location filename="../../Window/TabValueStyleMeta.cpp" line="22"/>
+        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="20"/>
+        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="22"/>
         <source>Each tab shows its number all the time.</source>
         <translation>Jeder Tab zeigt immer seine Zahl.</translation>
     </message>
     <message>
-        <location filename="../../Window/TabValueStyleMeta.cpp" line="23"/>
+        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="23"/>
         <source>Tabs show only their name. Point at one to see its number.</source>
         <translation>Tabs zeigen nur ihren Namen. Zeige auf einen, um seine Zahl zu sehen.</translation>
     </message>
     <message>
-        <location filename="../../Window/TabValueStyleMeta.cpp" line="24"/>
+        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="24"/>
         <source>A dot appears on a tab when that part of your computer is unusually busy.</source>
         <translation>Ein Punkt erscheint auf einem Tab, wenn dieser Teil deines Computers ungewöhnlich ausgelastet ist.</translation>
     </message>
     <message>
-        <location filename="../../Window/TabValueStyleMeta.cpp" line="25"/>
+        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="25"/>
         <source>A short line under each tab grows as that part gets busier.</source>
         <translation>Eine kurze Linie unter jedem Tab wächst, je stärker dieser Teil ausgelastet ist.</translation>
     </message>
     <message>
-        <location filename="../../Window/TabValueStyleMeta.cpp" line="26"/>
+        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="26"/>
         <source>Only the page you are on shows its number.</source>
         <translation>Nur die aktuelle Seite zeigt ihre Zahl.</translation>
     </message>
@@ -1094,27 +1094,27 @@
 <context>
     <name>qel::AppCommands</name>
     <message>
-        <location filename="../../AppCommands.cpp" line="59"/>
+        <location filename="../../App/AppCommands.cpp" line="59"/>
         <source>Settings…</source>
         <translation>Einstellungen …</translation>
     </message>
     <message>
-        <location filename="../../AppCommands.cpp" line="60"/>
+        <location filename="../../App/AppCommands.cpp" line="60"/>
         <source>Check for Updates…</source>
         <translation>Nach Updates suchen …</translation>
     </message>
     <message>
-        <location filename="../../AppCommands.cpp" line="61"/>
+        <location filename="../../App/AppCommands.cpp" line="61"/>
         <source>What&apos;s new</source>
         <translation>Neuigkeiten</translation>
     </message>
     <message>
-        <location filename="../../AppCommands.cpp" line="62"/>
+        <location filename="../../App/AppCommands.cpp" line="62"/>
         <source>Open Source Licenses</source>
         <translation>Open-Source-Lizenzen</translation>
     </message>
     <message>
-        <location filename="../../AppCommands.cpp" line="63"/>
+        <location filename="../../App/AppCommands.cpp" line="63"/>
         <source>Quit</source>
         <translation>Beenden</translation>
     </message>
@@ -1130,12 +1130,12 @@
 <context>
     <name>qel::BubbleFieldView</name>
     <message>
-        <location filename="../../Pages/BubbleFieldView.cpp" line="208"/>
+        <location filename="../../Pages/BubbleFieldView.cpp" line="218"/>
         <source>Memory bubble chart</source>
         <translation>Speicher-Blasendiagramm</translation>
     </message>
     <message>
-        <location filename="../../Pages/BubbleFieldView.cpp" line="235"/>
+        <location filename="../../Pages/BubbleFieldView.cpp" line="247"/>
         <source>%@ used</source>
         <translation>%@ belegt</translation>
     </message>
@@ -1219,7 +1219,7 @@
 <context>
     <name>qel::Changelog</name>
     <message>
-        <location filename="../../Changelog.cpp" line="87"/>
+        <location filename="../../Updates/Changelog.cpp" line="87"/>
         <source>Beta %@</source>
         <translation>Beta %@</translation>
     </message>
@@ -1236,17 +1236,17 @@
 <context>
     <name>qel::ColumnTitles</name>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="54"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="56"/>
         <source>Name</source>
         <translation>Name</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="55"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="57"/>
         <source>CPU %</source>
         <translation>CPU %</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="56"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="58"/>
         <source>Memory</source>
         <translation>Speicher</translation>
     </message>
@@ -1356,12 +1356,12 @@
 <context>
     <name>qel::DeviceBatteries</name>
     <message>
-        <location filename="../../Pages/DeviceBatteries.cpp" line="65"/>
+        <location filename="../../Pages/DeviceBatteries.cpp" line="58"/>
         <source>Device batteries</source>
         <translation>Geräteakkus</translation>
     </message>
     <message>
-        <location filename="../../Pages/DeviceBatteries.cpp" line="80"/>
+        <location filename="../../Pages/DeviceBatteries.cpp" line="73"/>
         <source>Scroll to see more devices.</source>
         <translation>Scrollen, um weitere Geräte zu sehen.</translation>
     </message>
@@ -1369,12 +1369,12 @@
 <context>
     <name>qel::DeviceBatteryRing</name>
     <message>
-        <location filename="../../Pages/DeviceBatteries.cpp" line="55"/>
+        <location filename="../../Pages/DeviceBatteries.cpp" line="48"/>
         <source>Battery %@%</source>
         <translation>Akku %@%</translation>
     </message>
     <message>
-        <location filename="../../Pages/DeviceBatteries.cpp" line="58"/>
+        <location filename="../../Pages/DeviceBatteries.cpp" line="51"/>
         <source>%@ battery low</source>
         <translation>%@: Akku schwach</translation>
     </message>
@@ -1480,7 +1480,7 @@ Der innere Ring zeigt die letzten 60 Sekunden Aktivität: Lesen wächst nach au�
 <context>
     <name>qel::EndButton</name>
     <message>
-        <location filename="../../Processes/PortRow.cpp" line="34"/>
+        <location filename="../../Pages/PortRow.cpp" line="34"/>
         <source>End</source>
         <translation>Beenden</translation>
     </message>
@@ -1657,7 +1657,7 @@ Der innere Ring zeigt die letzten 60 Sekunden Aktivität: Lesen wächst nach au�
         <translation>Am Netzteil</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="140"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="142"/>
         <source>Right now</source>
         <translation>Gerade jetzt</translation>
     </message>
@@ -1665,12 +1665,12 @@ Der innere Ring zeigt die letzten 60 Sekunden Aktivität: Lesen wächst nach au�
 <context>
     <name>qel::EventNote</name>
     <message>
-        <location filename="../../Window/NoteCards.cpp" line="40"/>
+        <location filename="../../Window/EventNote.cpp" line="16"/>
         <source>%@  %@</source>
         <translation>%@  %@</translation>
     </message>
     <message>
-        <location filename="../../Window/NoteCards.cpp" line="46"/>
+        <location filename="../../Window/EventNote.cpp" line="22"/>
         <source>Just before: %@ %@</source>
         <translation>Kurz davor: %@ %@</translation>
     </message>
@@ -1678,90 +1678,90 @@ Der innere Ring zeigt die letzten 60 Sekunden Aktivität: Lesen wächst nach au�
 <context>
     <name>qel::ExportSheet</name>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="132"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="136"/>
         <source>Export this day as an image</source>
         <translation>Diesen Tag als Bild exportieren</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="141"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="145"/>
         <source>Saves the ring for this day as a 1080 × 1080 picture.</source>
         <translation>Speichert den Ring dieses Tages als Bild mit 1080 × 1080 Pixeln.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="152"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="156"/>
         <source>Deep sea</source>
         <translation>Tiefsee</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="152"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="156"/>
         <source>Ink</source>
         <translation>Tinte</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="157"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="161"/>
         <source>Background</source>
         <translation>Hintergrund</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="158"/>
-        <location filename="../../Sheets/ExportSheet.cpp" line="159"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="162"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="163"/>
         <source>Show app names</source>
         <translation>App-Namen zeigen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="159"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="163"/>
         <source>When off, no app name appears in the picture</source>
         <translation>Wenn aus, erscheint kein App-Name im Bild</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="160"/>
-        <location filename="../../Sheets/ExportSheet.cpp" line="161"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="164"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="165"/>
         <source>Show event dots</source>
         <translation>Ereignispunkte zeigen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="161"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="165"/>
         <source>The things worth a look on this day</source>
         <translation>Was an diesem Tag einen Blick wert ist</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="163"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="167"/>
         <source>The picture contains only the usage rings and what is switched on above. It never includes window titles, file names or network addresses.</source>
         <translation>Das Bild enthält nur die Nutzungsringe und was oben eingeschaltet ist. Fenstertitel, Dateinamen oder Netzwerkadressen sind nie enthalten.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="185"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="189"/>
         <source>Copy image</source>
         <translation>Bild kopieren</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="188"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="192"/>
         <source>Save image…</source>
         <translation>Bild speichern …</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="208"/>
-        <location filename="../../Sheets/ExportSheet.cpp" line="218"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="228"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="238"/>
         <source>Couldn&apos;t create the image</source>
         <translation>Das Bild konnte nicht erstellt werden</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="211"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="231"/>
         <source>Couldn&apos;t save the image</source>
         <translation>Das Bild konnte nicht gespeichert werden</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="213"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="233"/>
         <source>Image saved</source>
         <translation>Bild gespeichert</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="225"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="245"/>
         <source>Couldn&apos;t copy the image</source>
         <translation>Das Bild konnte nicht kopiert werden</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="227"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="247"/>
         <source>Copied to the clipboard</source>
         <translation>In die Zwischenablage kopiert</translation>
     </message>
@@ -1942,7 +1942,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::GpuUserList</name>
     <message>
-        <location filename="../../Pages/GpuUserList.cpp" line="44"/>
+        <location filename="../../Pages/GpuUserList.cpp" line="45"/>
         <source>Front</source>
         <translation>Vordergrund</translation>
     </message>
@@ -1958,32 +1958,32 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::IncidentSheet</name>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="57"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="56"/>
         <source>What just happened</source>
         <translation>Was gerade passiert ist</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="59"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="58"/>
         <source>Press Ctrl+Alt+E any time to replay the last 60 seconds.</source>
         <translation>Drücke jederzeit Strg+Alt+E, um die letzten 60 Sekunden noch einmal anzusehen.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="69"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="68"/>
         <source>60 s ago</source>
         <translation>vor 60 s</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="73"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="72"/>
         <source>Pressed at %@</source>
         <translation>Gedrückt um %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="122"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="121"/>
         <source>View</source>
         <translation>Ansehen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="124"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="123"/>
         <source>Ended</source>
         <translation>Beendet</translation>
     </message>
@@ -2110,43 +2110,43 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <translation>Jede Blase ist ein Prozess, so groß wie der Speicher, den er nutzt. Klicke auf eine Blase für Details oder um ihn zu beenden. Der äußere Ring ist der Speicherdruck.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="110"/>
-        <location filename="../../Pages/MemPage.cpp" line="187"/>
+        <location filename="../../Pages/MemPage.cpp" line="108"/>
+        <location filename="../../Pages/MemPage.cpp" line="186"/>
         <source>Memory breakdown</source>
         <translation>Speicheraufteilung</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="139"/>
+        <location filename="../../Pages/MemPage.cpp" line="137"/>
         <source>App memory</source>
         <translation>App-Speicher</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="140"/>
+        <location filename="../../Pages/MemPage.cpp" line="138"/>
         <source>Kernel &amp; locked</source>
         <translation>Kernel &amp; gesperrt</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="141"/>
+        <location filename="../../Pages/MemPage.cpp" line="139"/>
         <source>Compressed</source>
         <translation>Komprimiert</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="142"/>
+        <location filename="../../Pages/MemPage.cpp" line="140"/>
         <source>Available</source>
         <translation>Verfügbar</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="159"/>
+        <location filename="../../Pages/MemPage.cpp" line="157"/>
         <source>Memory pressure</source>
         <translation>Speicherdruck</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="187"/>
+        <location filename="../../Pages/MemPage.cpp" line="186"/>
         <source>%@ total</source>
         <translation>%@ gesamt</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="195"/>
+        <location filename="../../Pages/MemPage.cpp" line="194"/>
         <source>%@%. %@</source>
         <translation>%@%. %@</translation>
     </message>
@@ -2190,22 +2190,22 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::MenuBar</name>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="166"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="174"/>
         <source>Show panel</source>
         <translation>Tafel zeigen</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="167"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="175"/>
         <source>Open Qel</source>
         <translation>Qel öffnen</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="168"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="176"/>
         <source>What just happened</source>
         <translation>Was gerade passiert ist</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="243"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="252"/>
         <source>Qel keeps running while its window is closed, and usually waits in the tray. This desktop has no tray, so the window was minimised instead. To end Qel, choose Quit (Ctrl+Q).</source>
         <translation>Qel läuft weiter, wenn sein Fenster geschlossen ist, und wartet sonst im Infobereich. Dieser Desktop hat keinen Infobereich, deshalb wurde das Fenster stattdessen minimiert. Zum Beenden wähle „Beenden“ (Strg+Q).</translation>
     </message>
@@ -2213,7 +2213,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::MenuBarPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuBarPanel.cpp" line="104"/>
+        <location filename="../../MenuBar/MenuBarPanel.cpp" line="86"/>
         <source>Qel panel</source>
         <translation>Qel-Tafel</translation>
     </message>
@@ -2221,7 +2221,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::MenuCell</name>
     <message>
-        <location filename="../../MenuBar/MenuCell.cpp" line="45"/>
+        <location filename="../../MenuBar/MenuCell.cpp" line="47"/>
         <source>View %@</source>
         <translation>%@ ansehen</translation>
     </message>
@@ -2229,134 +2229,134 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::MenuPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="167"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="202"/>
         <source>Today</source>
         <translation>Heute</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="185"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="220"/>
         <source>Top processes</source>
         <translation>Top-Prozesse</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="186"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="221"/>
         <source>Hover to quit</source>
         <translation>Zum Beenden darauf zeigen</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="188"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="242"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="223"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="289"/>
         <source>Network</source>
         <translation>Netzwerk</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="189"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="224"/>
         <source>Bluetooth devices</source>
         <translation>Bluetooth-Geräte</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="240"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="287"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="241"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="288"/>
         <source>Memory</source>
         <translation>Speicher</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="243"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="290"/>
         <source>Energy</source>
         <translation>Energie</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="308"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="357"/>
         <source>Scroll horizontally to see more devices.</source>
         <translation>Horizontal scrollen, um weitere Geräte zu sehen.</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="313"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="462"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="362"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="516"/>
         <source>Not connected</source>
         <translation>Nicht verbunden</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="327"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="376"/>
         <source>Quiet mode</source>
         <translation>Ruhemodus</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="328"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="377"/>
         <source>Keep awake</source>
         <translation>Wachhalten</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="329"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="378"/>
         <source>Pause alerts</source>
         <translation>Alarme pausieren</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="347"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="399"/>
         <source>Settings</source>
         <translation>Einstellungen</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="349"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="401"/>
         <source>What just happened</source>
         <translation>Was gerade passiert ist</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="351"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="403"/>
         <source>Quit</source>
         <translation>Beenden</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="353"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="405"/>
         <source>Open Qel</source>
         <translation>Qel öffnen</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="416"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="468"/>
         <source>Load %.2f</source>
         <translation>Last %.2f</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="424"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="476"/>
         <source>Thermal</source>
         <translation>Wärme</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="424"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="476"/>
         <source>System thermal state</source>
         <translation>Thermischer Zustand des Systems</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="425"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="477"/>
         <source>Battery</source>
         <translation>Akku</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="427"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="479"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="427"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="479"/>
         <source>Memory %@</source>
         <translation>Speicher %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="429"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="481"/>
         <source>Disk free</source>
         <translation>Freier Speicherplatz</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="429"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="481"/>
         <source>%@ total</source>
         <translation>%@ gesamt</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/MenuPanel.cpp" line="451"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="505"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n App online</numerusform>
@@ -2364,17 +2364,17 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="453"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="507"/>
         <source>Per-app traffic unavailable</source>
         <translation>Verkehr je App nicht verfügbar</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="458"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="512"/>
         <source>Local %@</source>
         <translation>Lokal %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="462"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="516"/>
         <source>No local address</source>
         <translation>Keine lokale Adresse</translation>
     </message>
@@ -2439,28 +2439,28 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::NetPage</name>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="42"/>
+        <location filename="../../Pages/NetPage.cpp" line="44"/>
         <source>Network</source>
         <translation>Netzwerk</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="47"/>
+        <location filename="../../Pages/NetPage.cpp" line="50"/>
         <source>Download</source>
         <translation>Download</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="48"/>
+        <location filename="../../Pages/NetPage.cpp" line="51"/>
         <source>Upload</source>
         <translation>Upload</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="49"/>
+        <location filename="../../Pages/NetPage.cpp" line="52"/>
         <source>Online</source>
         <translation>Online</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/NetPage.cpp" line="49"/>
-        <location filename="../../Pages/NetPage.cpp" line="122"/>
+        <location filename="../../Pages/NetPage.cpp" line="52"/>
+        <location filename="../../Pages/NetPage.cpp" line="124"/>
         <source>%n apps</source>
         <translation>
             <numerusform>%n App</numerusform>
@@ -2468,27 +2468,27 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="78"/>
+        <location filename="../../Pages/NetPage.cpp" line="80"/>
         <source>Who&apos;s online</source>
         <translation>Wer online ist</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="78"/>
+        <location filename="../../Pages/NetPage.cpp" line="80"/>
         <source>Only processes under your account. Scroll sideways for more.</source>
         <translation>Nur Prozesse deines Kontos. Seitlich scrollen für mehr.</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="117"/>
+        <location filename="../../Pages/NetPage.cpp" line="119"/>
         <source>Upload %@</source>
         <translation>Upload %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="126"/>
+        <location filename="../../Pages/NetPage.cpp" line="128"/>
         <source>Each dot is an app that is online. Bigger dots have more traffic right now. Dots closer to the center have more total traffic. Click one for details. Per-app figures count TCP only, and leave out traffic within this computer.</source>
         <translation>Jeder Punkt ist eine App, die online ist. Größere Punkte haben gerade mehr Datenverkehr. Punkte näher an der Mitte haben insgesamt mehr Datenverkehr. Klicke auf einen für Details. Die Werte je App zählen nur TCP und lassen Verkehr innerhalb dieses Computers weg.</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="129"/>
+        <location filename="../../Pages/NetPage.cpp" line="131"/>
         <source>Per-app traffic isn&apos;t available (the system&apos;s socket statistics can&apos;t be read), so only whole-computer upload and download are shown.</source>
         <translation>Datenverkehr je App ist nicht verfügbar (die Socket-Statistik des Systems kann nicht gelesen werden), daher werden nur Upload und Download des ganzen Computers gezeigt.</translation>
     </message>
@@ -2517,22 +2517,22 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::OverviewPage</name>
     <message>
-        <location filename="../../Pages/OverviewPage.cpp" line="128"/>
+        <location filename="../../Window/OverviewPage.cpp" line="129"/>
         <source>Replay 60 s</source>
         <translation>60 s Rückblick</translation>
     </message>
     <message>
-        <location filename="../../Pages/OverviewPage.cpp" line="129"/>
+        <location filename="../../Window/OverviewPage.cpp" line="130"/>
         <source>What just happened: replay the last 60 seconds (Ctrl+Alt+E)</source>
         <translation>Was gerade passiert ist: die letzten 60 Sekunden noch einmal ansehen (Strg+Alt+E)</translation>
     </message>
     <message>
-        <location filename="../../Pages/OverviewPage.cpp" line="152"/>
+        <location filename="../../Window/OverviewPage.cpp" line="154"/>
         <source>View summary</source>
         <translation>Zusammenfassung ansehen</translation>
     </message>
     <message>
-        <location filename="../../Pages/OverviewPage.cpp" line="237"/>
+        <location filename="../../Window/OverviewPage.cpp" line="241"/>
         <source>This moment is inside “%@”.</source>
         <translation>Dieser Moment liegt in „%@“.</translation>
     </message>
@@ -2566,13 +2566,13 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::PanelToggle</name>
     <message>
-        <location filename="../../MenuBar/PanelToggle.cpp" line="21"/>
-        <location filename="../../MenuBar/PanelToggle.cpp" line="30"/>
+        <location filename="../../MenuBar/PanelToggle.cpp" line="28"/>
+        <location filename="../../MenuBar/PanelToggle.cpp" line="37"/>
         <source>Off</source>
         <translation>Aus</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelToggle.cpp" line="30"/>
+        <location filename="../../MenuBar/PanelToggle.cpp" line="37"/>
         <source>On</source>
         <translation>An</translation>
     </message>
@@ -2671,29 +2671,29 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::PortRow</name>
     <message>
-        <location filename="../../Processes/PortRow.cpp" line="106"/>
+        <location filename="../../Pages/PortRow.cpp" line="106"/>
         <source>End %@, which is using port %@</source>
         <translation>%@ beenden (nutzt Port %@)</translation>
     </message>
     <message>
-        <location filename="../../Processes/PortRow.cpp" line="109"/>
+        <location filename="../../Pages/PortRow.cpp" line="109"/>
         <source>Listening on all network interfaces: other devices on the same network can connect to this port.</source>
         <translation>Lauscht auf allen Netzwerkschnittstellen: Andere Geräte im selben Netz können sich mit diesem Port verbinden.</translation>
     </message>
     <message>
-        <location filename="../../Processes/PortRow.cpp" line="111"/>
+        <location filename="../../Pages/PortRow.cpp" line="111"/>
         <source>Listening on 127.0.0.1 only: only this computer can connect.</source>
         <translation>Lauscht nur auf 127.0.0.1: Nur dieser Computer kann sich verbinden.</translation>
     </message>
     <message>
-        <location filename="../../Processes/PortRow.cpp" line="127"/>
-        <location filename="../../Processes/PortRow.cpp" line="195"/>
+        <location filename="../../Pages/PortRow.cpp" line="127"/>
+        <location filename="../../Pages/PortRow.cpp" line="195"/>
         <source>Open to LAN</source>
         <translation>Offen im LAN</translation>
     </message>
     <message>
-        <location filename="../../Processes/PortRow.cpp" line="127"/>
-        <location filename="../../Processes/PortRow.cpp" line="195"/>
+        <location filename="../../Pages/PortRow.cpp" line="127"/>
+        <location filename="../../Pages/PortRow.cpp" line="195"/>
         <source>This computer only</source>
         <translation>Nur dieser Computer</translation>
     </message>
@@ -2701,17 +2701,17 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::PortsPanel</name>
     <message>
-        <location filename="../../Processes/PortsPanel.cpp" line="37"/>
+        <location filename="../../Pages/PortsPanel.cpp" line="37"/>
         <source>Listening ports</source>
         <translation>Offene Ports</translation>
     </message>
     <message>
-        <location filename="../../Processes/PortsPanel.cpp" line="42"/>
+        <location filename="../../Pages/PortsPanel.cpp" line="42"/>
         <source>Port or process</source>
         <translation>Port oder Prozess</translation>
     </message>
     <message>
-        <location filename="../../Processes/PortsPanel.cpp" line="77"/>
+        <location filename="../../Pages/PortsPanel.cpp" line="77"/>
         <source>Only ports of processes under your account. Ports used by system services need administrator rights to see.</source>
         <translation>Nur Ports von Prozessen deines Kontos. Für Ports von Systemdiensten braucht es Administratorrechte.</translation>
     </message>
@@ -2719,7 +2719,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::Preview</name>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="38"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="42"/>
         <source>Preview</source>
         <translation>Vorschau</translation>
     </message>
@@ -2727,79 +2727,79 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::ProcessDetail</name>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="166"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="171"/>
         <source>Now</source>
         <translation>Jetzt</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="166"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="171"/>
         <source>Profile</source>
         <translation>Profil</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="227"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="392"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="232"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="396"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="251"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="256"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="252"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="257"/>
         <source>Memory</source>
         <translation>Speicher</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="254"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="259"/>
         <source>Disk I/O</source>
         <translation>Festplatten-I/O</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="255"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="260"/>
         <source>Network</source>
         <translation>Netzwerk</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="260"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="265"/>
         <source>CPU, since this panel opened</source>
         <translation>CPU, seit diese Tafel offen ist</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="281"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="286"/>
         <source>This is a system process: a kernel thread or a service run by another user, such as root. Ending it could freeze or restart the system, so Qel doesn&apos;t offer to end it. High usage usually drops back within a few minutes.</source>
         <translation>Das ist ein Systemprozess: ein Kernel-Thread oder ein Dienst eines anderen Benutzers, etwa root. Ihn zu beenden, könnte das System einfrieren oder neu starten, deshalb bietet Qel das nicht an. Hohe Auslastung geht meist innerhalb weniger Minuten zurück.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="289"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="294"/>
         <source>Quitting closes %@. Unsaved changes may be lost.</source>
         <translation>Beenden schließt %@. Ungesicherte Änderungen können verloren gehen.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="293"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="298"/>
         <source>End %@</source>
         <translation>%@ beenden</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="295"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="304"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="300"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="309"/>
         <source>Force Quit</source>
         <translation>Beenden erzwingen</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="303"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="308"/>
         <source>Force quit %@?</source>
         <translation>%@ zwangsweise beenden?</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="304"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="309"/>
         <source>It stops at once, without a chance to save. Unsaved changes are lost.</source>
         <translation>Es wird sofort beendet, ohne speichern zu können. Nicht gesicherte Änderungen gehen verloren.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="391"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="395"/>
         <source>This process has ended</source>
         <translation>Dieser Prozess wurde beendet</translation>
     </message>
@@ -2807,12 +2807,12 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::ProcessNoteView</name>
     <message>
-        <location filename="../../Processes/ProcessNoteView.cpp" line="27"/>
+        <location filename="../../Processes/ProcessNoteView.cpp" line="32"/>
         <source>What is this</source>
         <translation>Was ist das</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessNoteView.cpp" line="36"/>
+        <location filename="../../Processes/ProcessNoteView.cpp" line="41"/>
         <source>Look up this process online</source>
         <translation>Diesen Prozess online nachschlagen</translation>
     </message>
@@ -2828,27 +2828,27 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::ProcessTable</name>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="72"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="81"/>
         <source>Running</source>
         <translation>Läuft</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="79"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="88"/>
         <source>By CPU</source>
         <translation>Nach CPU</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="79"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="88"/>
         <source>By memory</source>
         <translation>Nach Speicher</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="81"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="90"/>
         <source>Search processes</source>
         <translation>Prozesse durchsuchen</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ProcessTable.cpp" line="177"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="188"/>
         <source>%n processes, %@ of them yours</source>
         <translation>
             <numerusform>%n Prozess, davon %@ deiner</numerusform>
@@ -2856,12 +2856,12 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="183"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="194"/>
         <source>Reading processes…</source>
         <translation>Prozesse werden gelesen …</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="184"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="195"/>
         <source>No process has “%@” in its name. Try another word, or clear the search field.</source>
         <translation>Kein Prozess hat „%@“ im Namen. Versuch ein anderes Wort oder leere das Suchfeld.</translation>
     </message>
@@ -3029,7 +3029,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::RuleRow</name>
     <message>
-        <location filename="../../Processes/TameRulesSection.cpp" line="42"/>
+        <location filename="../../Sheets/TameRulesSection.cpp" line="42"/>
         <source>Remove</source>
         <translation>Entfernen</translation>
     </message>
@@ -3153,12 +3153,12 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <translation>Einstellungen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="192"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="193"/>
         <source>Changes apply immediately and are saved automatically.</source>
         <translation>Änderungen gelten sofort und werden automatisch gespeichert.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="216"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="218"/>
         <source>General</source>
         <translation>Allgemein</translation>
     </message>
@@ -3174,13 +3174,13 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::SleepLine</name>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="36"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="37"/>
         <source>View sleep report</source>
         <translation>Ruhezustandsbericht ansehen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="54"/>
-        <location filename="../../Sheets/SleepLine.cpp" line="65"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="55"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="66"/>
         <source>View</source>
         <translation>Ansehen</translation>
     </message>
@@ -3188,17 +3188,17 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::SleepNote</name>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="94"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="95"/>
         <source>View sleep report</source>
         <translation>Ruhezustandsbericht ansehen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="116"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="117"/>
         <source>%@  %@</source>
         <translation>%@  %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="122"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="123"/>
         <source>Asleep from %@ to %@</source>
         <translation>Ruhezustand von %@ bis %@</translation>
     </message>
@@ -3224,12 +3224,12 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::SleepRowButton</name>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="64"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="65"/>
         <source>View sleep report</source>
         <translation>Ruhezustandsbericht ansehen</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="77"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="83"/>
         <source>View</source>
         <translation>Ansehen</translation>
     </message>
@@ -3237,42 +3237,42 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::SleepSheet</name>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="63"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="64"/>
         <source>Sleep report</source>
         <translation>Ruhezustandsbericht</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="64"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="65"/>
         <source>Linux logs when the computer slept and woke, but not which app asked it to wake.</source>
         <translation>Linux protokolliert, wann der Computer schlief und aufwachte, aber nicht, welche App ihn wecken ließ.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="68"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="69"/>
         <source>Asleep from %@ to %@</source>
         <translation>Ruhezustand von %@ bis %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="77"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="78"/>
         <source>Time asleep</source>
         <translation>Zeit im Ruhezustand</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="78"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="79"/>
         <source>Battery used</source>
         <translation>Akkuverbrauch</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="79"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="80"/>
         <source>Wakes</source>
         <translation>Aufwachen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="103"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="105"/>
         <source>What woke it</source>
         <translation>Was ihn geweckt hat</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="106"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="108"/>
         <source>Linux does not log dark wakes, so no wakes are listed for this sleep.</source>
         <translation>Linux protokolliert keine dunklen Aufwachvorgänge, deshalb sind für diesen Ruhezustand keine aufgeführt.</translation>
     </message>
@@ -3323,33 +3323,33 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <translation>Gestern</translation>
     </message>
     <message>
-        <location filename="../../Store/DayBrowsing.cpp" line="125"/>
+        <location filename="../../Store/DayBrowsing.cpp" line="135"/>
         <source>%@, daily average</source>
         <translation>%@, Tagesdurchschnitt</translation>
     </message>
     <message>
-        <location filename="../../Store/DayBrowsing.cpp" line="128"/>
+        <location filename="../../Store/DayBrowsing.cpp" line="138"/>
         <source>Now</source>
         <translation>Jetzt</translation>
     </message>
     <message>
-        <location filename="../../Store/DayBrowsing.cpp" line="132"/>
+        <location filename="../../Store/DayBrowsing.cpp" line="142"/>
         <source>%@ s ago</source>
         <translation>vor %@ s</translation>
     </message>
     <message>
-        <location filename="../../Store/DayBrowsing.cpp" line="142"/>
         <location filename="../../Store/DayBrowsing.cpp" line="152"/>
+        <location filename="../../Store/DayBrowsing.cpp" line="162"/>
         <source>History could not be erased</source>
         <translation>Der Verlauf konnte nicht gelöscht werden</translation>
     </message>
     <message>
-        <location filename="../../Store/DayBrowsing.cpp" line="172"/>
+        <location filename="../../Store/DayBrowsing.cpp" line="182"/>
         <source>History erased</source>
         <translation>Verlauf gelöscht</translation>
     </message>
     <message>
-        <location filename="../../Store/DayBrowsing.cpp" line="173"/>
+        <location filename="../../Store/DayBrowsing.cpp" line="183"/>
         <source>History erased, but traces of it may remain in the file: %@</source>
         <translation>Verlauf gelöscht, aber Spuren davon können in der Datei bleiben: %@</translation>
     </message>
@@ -3788,22 +3788,22 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::StretchButton</name>
     <message>
-        <location filename="../../Sheets/StretchButton.cpp" line="51"/>
+        <location filename="../../Sheets/StretchButton.cpp" line="53"/>
         <source>Mark a stretch</source>
         <translation>Zeitspanne markieren</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchButton.cpp" line="52"/>
+        <location filename="../../Sheets/StretchButton.cpp" line="54"/>
         <source>End</source>
         <translation>Beenden</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchButton.cpp" line="53"/>
+        <location filename="../../Sheets/StretchButton.cpp" line="55"/>
         <source>End this stretch and see its summary</source>
         <translation>Diese Zeitspanne beenden und die Zusammenfassung ansehen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchButton.cpp" line="54"/>
+        <location filename="../../Sheets/StretchButton.cpp" line="56"/>
         <source>Mark a stretch of time: Qel sums up what happened between start and end</source>
         <translation>Eine Zeitspanne markieren: Qel fasst zusammen, was zwischen Start und Ende passiert ist</translation>
     </message>
@@ -3901,7 +3901,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::TameRulesSection</name>
     <message>
-        <location filename="../../Processes/TameRulesSection.cpp" line="63"/>
+        <location filename="../../Sheets/TameRulesSection.cpp" line="63"/>
         <source>When not in front</source>
         <translation>Wenn nicht im Vordergrund</translation>
     </message>
@@ -3935,22 +3935,22 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::UpdateNotices</name>
     <message>
-        <location filename="../../UpdateNotices.cpp" line="48"/>
+        <location filename="../../Updates/UpdateNotices.cpp" line="48"/>
         <source>Update to %@</source>
         <translation>Auf %@ aktualisieren</translation>
     </message>
     <message>
-        <location filename="../../UpdateNotices.cpp" line="49"/>
+        <location filename="../../Updates/UpdateNotices.cpp" line="49"/>
         <source>A new version of Qel is ready. Click to open its download page.</source>
         <translation>Eine neue Version von Qel ist da. Klicken, um ihre Downloadseite zu öffnen.</translation>
     </message>
     <message>
-        <location filename="../../UpdateNotices.cpp" line="51"/>
+        <location filename="../../Updates/UpdateNotices.cpp" line="51"/>
         <source>What&apos;s new</source>
         <translation>Neuigkeiten</translation>
     </message>
     <message>
-        <location filename="../../UpdateNotices.cpp" line="52"/>
+        <location filename="../../Updates/UpdateNotices.cpp" line="52"/>
         <source>Qel was updated. See what changed.</source>
         <translation>Qel wurde aktualisiert. Sieh dir an, was sich geändert hat.</translation>
     </message>
@@ -3958,28 +3958,28 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::Updater</name>
     <message>
-        <location filename="../../Updater.cpp" line="125"/>
+        <location filename="../../Updates/Updater.cpp" line="125"/>
         <source>The download page could not be opened: %@</source>
         <translation>Die Downloadseite konnte nicht geöffnet werden: %@</translation>
     </message>
     <message>
-        <location filename="../../Updater.cpp" line="168"/>
+        <location filename="../../Updates/Updater.cpp" line="168"/>
         <source>Qel could not reach the update feed.</source>
         <translation>Qel konnte die Update-Quelle nicht erreichen.</translation>
     </message>
     <message>
-        <location filename="../../Updater.cpp" line="166"/>
-        <location filename="../../Updater.cpp" line="170"/>
+        <location filename="../../Updates/Updater.cpp" line="166"/>
+        <location filename="../../Updates/Updater.cpp" line="170"/>
         <source>The update feed could not be read.</source>
         <translation>Die Update-Quelle konnte nicht gelesen werden.</translation>
     </message>
     <message>
-        <location filename="../../Updater.cpp" line="178"/>
+        <location filename="../../Updates/Updater.cpp" line="178"/>
         <source>Qel %@ is available.</source>
         <translation>Qel %@ ist verfügbar.</translation>
     </message>
     <message>
-        <location filename="../../Updater.cpp" line="180"/>
+        <location filename="../../Updates/Updater.cpp" line="180"/>
         <source>Qel %@ is the newest version.</source>
         <translation>Qel %@ ist die neueste Version.</translation>
     </message>
@@ -4067,13 +4067,13 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
     <name>std</name>
     <message>
         <location filename="../../History/InsightReplay.cpp" line="28"/>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="51"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="50"/>
         <source>just now</source>
         <translation>gerade eben</translation>
     </message>
     <message>
         <location filename="../../History/InsightReplay.cpp" line="29"/>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="52"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="51"/>
         <source>%@ s ago</source>
         <translation>vor %@ s</translation>
     </message>
@@ -4108,152 +4108,152 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <translation>seit mindestens %@ h ungenutzt</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="87"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="83"/>
         <source>Automatic</source>
         <translation>Automatisch</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="88"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="84"/>
         <source>Logo</source>
         <translation>Logo</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="89"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="85"/>
         <source>Load ring</source>
         <translation>Lastring</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="90"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="86"/>
         <source>Bars</source>
         <translation>Balken</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="91"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="87"/>
         <source>Gauge</source>
         <translation>Anzeige</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="92"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="88"/>
         <source>Line</source>
         <translation>Linie</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="93"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="89"/>
         <source>Dot</source>
         <translation>Punkt</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="94"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="90"/>
         <source>Cat</source>
         <translation>Katze</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="95"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="91"/>
         <source>Dog</source>
         <translation>Hund</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="96"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="92"/>
         <source>Slime</source>
         <translation>Schleim</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="97"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="93"/>
         <source>Drop</source>
         <translation>Tropfen</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="98"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="94"/>
         <source>Coffee</source>
         <translation>Kaffee</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="99"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="95"/>
         <source>Newton&apos;s cradle</source>
         <translation>Kugelstoßpendel</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="100"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="96"/>
         <source>Engine</source>
         <translation>Motor</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="101"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="97"/>
         <source>Mochi</source>
         <translation>Mochi</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="108"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="104"/>
         <source>The Qel logo, turning into the load ring when the CPU is busy</source>
         <translation>Das Qel-Logo, das zum Lastring wird, wenn die CPU beschäftigt ist</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="109"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="105"/>
         <source>Always the Qel logo</source>
         <translation>Immer das Qel-Logo</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="110"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="106"/>
         <source>CPU usage over the last 20 seconds, as a ring</source>
         <translation>CPU-Auslastung der letzten 20 Sekunden als Ring</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="111"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="107"/>
         <source>CPU usage over the last 9 seconds, as bars</source>
         <translation>CPU-Auslastung der letzten 9 Sekunden als Balken</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="112"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="108"/>
         <source>An arc that fills up to the current CPU usage</source>
         <translation>Ein Bogen, der sich bis zur aktuellen CPU-Auslastung füllt</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="113"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="109"/>
         <source>CPU usage over the last 20 seconds, as a line</source>
         <translation>CPU-Auslastung der letzten 20 Sekunden als Linie</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="114"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="110"/>
         <source>A dot that grows as the CPU gets busier</source>
         <translation>Ein Punkt, der wächst, je stärker die CPU ausgelastet ist</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="115"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="111"/>
         <source>A running cat that speeds up as the CPU gets busier</source>
         <translation>Eine rennende Katze, die schneller wird, je stärker die CPU ausgelastet ist</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="116"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="112"/>
         <source>A running dog that speeds up as the CPU gets busier</source>
         <translation>Ein rennender Hund, der schneller wird, je stärker die CPU ausgelastet ist</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="117"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="113"/>
         <source>A slime that stretches faster as the CPU gets busier</source>
         <translation>Ein Schleimwesen, das sich schneller dehnt, je stärker die CPU ausgelastet ist</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="118"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="114"/>
         <source>A drop that ripples faster as the CPU gets busier</source>
         <translation>Ein Tropfen, der schneller Wellen schlägt, je stärker die CPU ausgelastet ist</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="119"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="115"/>
         <source>A cup of coffee that steams faster as the CPU gets busier</source>
         <translation>Eine Tasse Kaffee, die stärker dampft, je stärker die CPU ausgelastet ist</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="120"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="116"/>
         <source>A Newton&apos;s cradle that swings faster as the CPU gets busier</source>
         <translation>Ein Kugelstoßpendel, das schneller schwingt, je stärker die CPU ausgelastet ist</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="121"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="117"/>
         <source>An engine that runs faster as the CPU gets busier</source>
         <translation>Ein Motor, der schneller läuft, je stärker die CPU ausgelastet ist</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="122"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="118"/>
         <source>A mochi being pounded faster as the CPU gets busier</source>
         <translation>Ein Mochi, der schneller gestampft wird, je stärker die CPU ausgelastet ist</translation>
     </message>
@@ -4381,7 +4381,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
     </message>
     <message>
         <location filename="../../Pages/EnergyPage.cpp" line="59"/>
-        <location filename="../../Samplers/ProcessName.cpp" line="42"/>
+        <location filename="../../Samplers/ProcessName.cpp" line="52"/>
         <source>Process %@</source>
         <translation>Prozess %@</translation>
     </message>
@@ -4444,7 +4444,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/PortList.cpp" line="49"/>
+        <location filename="../../Pages/PortList.cpp" line="49"/>
         <source>%n ports, %@ open to the local network</source>
         <translation>
             <numerusform>%n Port, %@ offen im lokalen Netz</numerusform>
@@ -4452,7 +4452,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/PortList.cpp" line="50"/>
+        <location filename="../../Pages/PortList.cpp" line="50"/>
         <source>%n ports</source>
         <translation>
             <numerusform>%n Port</numerusform>
@@ -4460,22 +4460,22 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/PortList.cpp" line="54"/>
+        <location filename="../../Pages/PortList.cpp" line="54"/>
         <source>Listening ports can&apos;t be read because the system lsof command can&apos;t be run.</source>
         <translation>Offene Ports können nicht gelesen werden, weil der Systembefehl lsof nicht ausgeführt werden kann.</translation>
     </message>
     <message>
-        <location filename="../../Processes/PortList.cpp" line="56"/>
+        <location filename="../../Pages/PortList.cpp" line="56"/>
         <source>No process under your account is listening on a port right now.</source>
         <translation>Gerade lauscht kein Prozess deines Kontos auf einem Port.</translation>
     </message>
     <message>
-        <location filename="../../Processes/PortList.cpp" line="58"/>
+        <location filename="../../Pages/PortList.cpp" line="58"/>
         <source>No process under your account is listening on port %@. A system service may still be using it.</source>
         <translation>Kein Prozess deines Kontos lauscht auf Port %@. Ein Systemdienst könnte ihn trotzdem nutzen.</translation>
     </message>
     <message>
-        <location filename="../../Processes/PortList.cpp" line="60"/>
+        <location filename="../../Pages/PortList.cpp" line="60"/>
         <source>No listening process has “%@” in its name.</source>
         <translation>Kein lauschender Prozess hat „%@“ im Namen.</translation>
     </message>
@@ -4541,12 +4541,12 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <translation>%@ kann automatisch verlangsamt oder angehalten werden, wenn du zu einer anderen App wechselst. Das spart Energie und hält die App im Vordergrund flüssig.</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameRulesSection.cpp" line="55"/>
+        <location filename="../../Sheets/TameRulesSection.cpp" line="55"/>
         <source>Pauses after you switch away</source>
         <translation>Hält an, wenn du wegwechselst</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameRulesSection.cpp" line="55"/>
+        <location filename="../../Sheets/TameRulesSection.cpp" line="55"/>
         <source>Slows down after you switch away</source>
         <translation>Wird verlangsamt, wenn du wegwechselst</translation>
     </message>
@@ -4599,7 +4599,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <translation>weniger als 1 MB</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="53"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="52"/>
         <source>Peak %@% (%@), average %@%</source>
         <translation>Spitze %@% (%@), Schnitt %@%</translation>
     </message>

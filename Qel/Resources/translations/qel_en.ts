@@ -118,7 +118,7 @@
 <context>
     <name>qel::MenuPanel</name>
     <message numerus="yes">
-        <location filename="../../MenuBar/MenuPanel.cpp" line="451"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="505"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n app online</numerusform>
@@ -129,8 +129,8 @@
 <context>
     <name>qel::NetPage</name>
     <message numerus="yes">
-        <location filename="../../Pages/NetPage.cpp" line="49"/>
-        <location filename="../../Pages/NetPage.cpp" line="122"/>
+        <location filename="../../Pages/NetPage.cpp" line="52"/>
+        <location filename="../../Pages/NetPage.cpp" line="124"/>
         <source>%n apps</source>
         <translation>
             <numerusform>%n app</numerusform>
@@ -141,7 +141,7 @@
 <context>
     <name>qel::ProcessTable</name>
     <message numerus="yes">
-        <location filename="../../Processes/ProcessTable.cpp" line="177"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="188"/>
         <source>%n processes, %@ of them yours</source>
         <translation>
             <numerusform>%n process, %@ yours</numerusform>
@@ -255,7 +255,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/PortList.cpp" line="49"/>
+        <location filename="../../Pages/PortList.cpp" line="49"/>
         <source>%n ports, %@ open to the local network</source>
         <translation>
             <numerusform>%n port, %@ open to the local network</numerusform>
@@ -263,7 +263,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/PortList.cpp" line="50"/>
+        <location filename="../../Pages/PortList.cpp" line="50"/>
         <source>%n ports</source>
         <translation>
             <numerusform>%n port</numerusform>

@@ -29,13 +29,13 @@
         <translation>Suma de procesos</translation>
     </message>
     <message>
-        <location filename="../../Pages/BubbleModel.cpp" line="22"/>
+        <location filename="../../Pages/BubbleModel.cpp" line="25"/>
         <location filename="../../Samplers/SampleReport.cpp" line="68"/>
         <source>Compressed</source>
         <translation>Comprimida</translation>
     </message>
     <message>
-        <location filename="../../Pages/BubbleModel.cpp" line="23"/>
+        <location filename="../../Pages/BubbleModel.cpp" line="26"/>
         <location filename="../../Samplers/SampleReport.cpp" line="67"/>
         <source>Kernel &amp; locked</source>
         <translation>Núcleo y bloqueada</translation>
@@ -98,69 +98,69 @@
         <translation>Mantiene el ordenador activo en inactividad o con la tapa cerrada</translation>
     </message>
     <message>
-        <location filename="../../Pages/OverviewFacts.cpp" line="23"/>
+        <location filename="../../Window/OverviewFacts.cpp" line="21"/>
         <source>Thermal state: %@</source>
         <translation>Estado térmico: %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/OverviewFacts.cpp" line="28"/>
+        <location filename="../../Window/OverviewFacts.cpp" line="26"/>
         <source>Battery %@%</source>
         <translation>Batería %@&#xa0;%</translation>
     </message>
     <message>
-        <location filename="../../Pages/OverviewFacts.cpp" line="29"/>
+        <location filename="../../Window/OverviewFacts.cpp" line="27"/>
         <source>, on AC power</source>
         <translation>, conectado a la corriente</translation>
     </message>
     <message>
-        <location filename="../../Pages/OverviewFacts.cpp" line="35"/>
+        <location filename="../../Window/OverviewFacts.cpp" line="33"/>
         <source>%@ disk free</source>
         <translation>%@ libres en disco</translation>
     </message>
     <message>
-        <location filename="../../Pages/OverviewFacts.cpp" line="42"/>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="253"/>
-        <location filename="../../Window/PageMeta.cpp" line="12"/>
+        <location filename="../../Kit/PageMeta.cpp" line="12"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="276"/>
+        <location filename="../../Window/OverviewFacts.cpp" line="40"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/OverviewFacts.cpp" line="45"/>
+        <location filename="../../Kit/PageMeta.cpp" line="14"/>
         <location filename="../../Samplers/SampleReport.cpp" line="60"/>
         <location filename="../../Samplers/SampleReport.cpp" line="93"/>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="255"/>
-        <location filename="../../Window/PageMeta.cpp" line="14"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="278"/>
+        <location filename="../../Window/OverviewFacts.cpp" line="43"/>
         <source>Memory</source>
         <translation>Memoria</translation>
     </message>
     <message>
-        <location filename="../../Pages/OverviewFacts.cpp" line="47"/>
+        <location filename="../../Kit/PageMeta.cpp" line="16"/>
         <location filename="../../Samplers/SampleReport.cpp" line="76"/>
-        <location filename="../../Window/PageMeta.cpp" line="16"/>
+        <location filename="../../Window/OverviewFacts.cpp" line="45"/>
         <source>Network</source>
         <translation>Red</translation>
     </message>
     <message>
-        <location filename="../../Pages/OverviewFacts.cpp" line="48"/>
+        <location filename="../../Kit/PageMeta.cpp" line="15"/>
         <location filename="../../Samplers/SampleReport.cpp" line="81"/>
-        <location filename="../../Window/PageMeta.cpp" line="15"/>
+        <location filename="../../Window/OverviewFacts.cpp" line="46"/>
         <source>Disk</source>
         <translation>Disco</translation>
     </message>
     <message>
-        <location filename="../../Pages/OverviewFacts.cpp" line="50"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="49"/>
-        <location filename="../../Window/PageMeta.cpp" line="17"/>
+        <location filename="../../Kit/PageMeta.cpp" line="17"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="52"/>
+        <location filename="../../Window/OverviewFacts.cpp" line="48"/>
         <source>Energy</source>
         <translation>Energía</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="49"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="52"/>
         <source>Energy (est.)</source>
         <translation>Energía (est.)</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="90"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="93"/>
         <source>Unknown path</source>
         <translation>Ruta desconocida</translation>
     </message>
@@ -575,7 +575,7 @@
         <translation>Borrar todo el historial</translation>
     </message>
     <message>
-        <location filename="../../Window/AskFirst.cpp" line="17"/>
+        <location filename="../../Kit/AskFirst.cpp" line="17"/>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
@@ -835,32 +835,32 @@
         <translation>Los símbolos de Qel proceden de la fuente Material Icons de los Material Design Authors, usada bajo la licencia Apache 2.0; sus autores no están vinculados con Qel.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="247"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="270"/>
         <source>Show in the tray</source>
         <translation>Mostrar en la bandeja del sistema</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="248"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="271"/>
         <source>Pick any combination. With none selected, only the icon is shown.</source>
         <translation>Elige cualquier combinación. Si no hay nada seleccionado, solo se muestra el icono.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="252"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="275"/>
         <source>Icon</source>
         <translation>Icono</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="256"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="279"/>
         <source>Net speed</source>
         <translation>Velocidad de red</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="281"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="304"/>
         <source>Icon style</source>
         <translation>Estilo del icono</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="311"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="334"/>
         <source>Preview</source>
         <translation>Vista previa</translation>
     </message>
@@ -885,33 +885,33 @@
         <translation>18:00</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="97"/>
+        <location filename="../../Sheets/PosterView.cpp" line="101"/>
         <source>Busiest moment</source>
         <translation>Momento de más actividad</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="105"/>
+        <location filename="../../Sheets/PosterView.cpp" line="109"/>
         <source>Time recorded</source>
         <translation>Tiempo registrado</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="106"/>
+        <location filename="../../Sheets/PosterView.cpp" line="110"/>
         <source>CPU, daily average</source>
         <translation>CPU, media diaria</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="107"/>
+        <location filename="../../Sheets/PosterView.cpp" line="111"/>
         <location filename="../../Window/RingLegend.cpp" line="23"/>
         <source>Worth a look</source>
         <translation>Para revisar</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="122"/>
+        <location filename="../../Sheets/PosterView.cpp" line="126"/>
         <source>, </source>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="124"/>
+        <location filename="../../Sheets/PosterView.cpp" line="128"/>
         <source>Most used: %@</source>
         <translation>Lo más usado: %@</translation>
     </message>
@@ -981,13 +981,13 @@
         <translation>Corregido</translation>
     </message>
     <message>
-        <location filename="../../Window/PageMeta.cpp" line="9"/>
-        <location filename="../../Window/PageMeta.cpp" line="11"/>
+        <location filename="../../Kit/PageMeta.cpp" line="9"/>
+        <location filename="../../Kit/PageMeta.cpp" line="11"/>
         <source>Overview</source>
         <translation>Resumen</translation>
     </message>
     <message>
-        <location filename="../../Window/PageMeta.cpp" line="13"/>
+        <location filename="../../Kit/PageMeta.cpp" line="13"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
@@ -1002,54 +1002,54 @@
         <translation>Marcado por ti</translation>
     </message>
     <message>
-        <location filename="../../Window/TabValueStyleMeta.cpp" line="8"/>
-        <location filename="../../Window/TabValueStyleMeta.cpp" line="10"/>
+        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="8"/>
+        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="10"/>
         <source>Always</source>
         <translation>Siempre</translation>
     </message>
     <message>
-        <location filename="../../Window/TabValueStyleMeta.cpp" line="11"/>
+        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="11"/>
         <source>On hover</source>
         <translation>Al pasar</translation>
     </message>
     <message>
-        <location filename="../../Window/TabValueStyleMeta.cpp" line="12"/>
+        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="12"/>
         <source>When unusual</source>
         <translation>Si es inusual</translation>
     </message>
     <message>
-        <location filename="../../Window/TabValueStyleMeta.cpp" line="13"/>
+        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="13"/>
         <source>Load lines</source>
         <translation>Líneas de carga</translation>
     </message>
     <message>
-        <location filename="../../Window/TabValueStyleMeta.cpp" line="14"/>
+        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="14"/>
         <source>Current page</source>
         <translation>Página actual</translation>
     </message>
     <message>
-        <location filename="../../Window/TabValueStyleMeta.cpp" line="20"/>
-        <location filename="../../Window/TabValueStyleMeta.cpp" line="22"/>
+        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="20"/>
+        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="22"/>
         <source>Each tab shows its number all the time.</source>
         <translation>Cada pestaña muestra su cifra todo el tiempo.</translation>
     </message>
     <message>
-        <location filename="../../Window/TabValueStyleMeta.cpp" line="23"/>
+        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="23"/>
         <source>Tabs show only their name. Point at one to see its number.</source>
         <translation>Las pestañas solo muestran su nombre. Pasa el puntero por una para ver su cifra.</translation>
     </message>
     <message>
-        <location filename="../../Window/TabValueStyleMeta.cpp" line="24"/>
+        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="24"/>
         <source>A dot appears on a tab when that part of your computer is unusually busy.</source>
         <translation>Aparece un punto en una pestaña cuando esa parte del ordenador está más ocupada de lo normal.</translation>
     </message>
     <message>
-        <location filename="../../Window/TabValueStyleMeta.cpp" line="25"/>
+        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="25"/>
         <source>A short line under each tab grows as that part gets busier.</source>
         <translation>Una línea corta bajo cada pestaña crece cuanto más ocupada está esa parte.</translation>
     </message>
     <message>
-        <location filename="../../Window/TabValueStyleMeta.cpp" line="26"/>
+        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="26"/>
         <source>Only the page you are on shows its number.</source>
         <translation>Solo la página actual muestra su cifra.</translation>
     </message>
@@ -1094,27 +1094,27 @@
 <context>
     <name>qel::AppCommands</name>
     <message>
-        <location filename="../../AppCommands.cpp" line="59"/>
+        <location filename="../../App/AppCommands.cpp" line="59"/>
         <source>Settings…</source>
         <translation>Ajustes…</translation>
     </message>
     <message>
-        <location filename="../../AppCommands.cpp" line="60"/>
+        <location filename="../../App/AppCommands.cpp" line="60"/>
         <source>Check for Updates…</source>
         <translation>Buscar actualizaciones…</translation>
     </message>
     <message>
-        <location filename="../../AppCommands.cpp" line="61"/>
+        <location filename="../../App/AppCommands.cpp" line="61"/>
         <source>What&apos;s new</source>
         <translation>Novedades</translation>
     </message>
     <message>
-        <location filename="../../AppCommands.cpp" line="62"/>
+        <location filename="../../App/AppCommands.cpp" line="62"/>
         <source>Open Source Licenses</source>
         <translation>Licencias de código abierto</translation>
     </message>
     <message>
-        <location filename="../../AppCommands.cpp" line="63"/>
+        <location filename="../../App/AppCommands.cpp" line="63"/>
         <source>Quit</source>
         <translation>Salir</translation>
     </message>
@@ -1130,12 +1130,12 @@
 <context>
     <name>qel::BubbleFieldView</name>
     <message>
-        <location filename="../../Pages/BubbleFieldView.cpp" line="208"/>
+        <location filename="../../Pages/BubbleFieldView.cpp" line="218"/>
         <source>Memory bubble chart</source>
         <translation>Burbujas de memoria</translation>
     </message>
     <message>
-        <location filename="../../Pages/BubbleFieldView.cpp" line="235"/>
+        <location filename="../../Pages/BubbleFieldView.cpp" line="247"/>
         <source>%@ used</source>
         <translation>%@ usados</translation>
     </message>
@@ -1219,7 +1219,7 @@
 <context>
     <name>qel::Changelog</name>
     <message>
-        <location filename="../../Changelog.cpp" line="87"/>
+        <location filename="../../Updates/Changelog.cpp" line="87"/>
         <source>Beta %@</source>
         <translation>Beta %@</translation>
     </message>
@@ -1236,17 +1236,17 @@
 <context>
     <name>qel::ColumnTitles</name>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="54"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="56"/>
         <source>Name</source>
         <translation>Nombre</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="55"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="57"/>
         <source>CPU %</source>
         <translation>% CPU</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="56"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="58"/>
         <source>Memory</source>
         <translation>Memoria</translation>
     </message>
@@ -1356,12 +1356,12 @@
 <context>
     <name>qel::DeviceBatteries</name>
     <message>
-        <location filename="../../Pages/DeviceBatteries.cpp" line="65"/>
+        <location filename="../../Pages/DeviceBatteries.cpp" line="58"/>
         <source>Device batteries</source>
         <translation>Baterías de dispositivos</translation>
     </message>
     <message>
-        <location filename="../../Pages/DeviceBatteries.cpp" line="80"/>
+        <location filename="../../Pages/DeviceBatteries.cpp" line="73"/>
         <source>Scroll to see more devices.</source>
         <translation>Desplázate para ver más dispositivos.</translation>
     </message>
@@ -1369,12 +1369,12 @@
 <context>
     <name>qel::DeviceBatteryRing</name>
     <message>
-        <location filename="../../Pages/DeviceBatteries.cpp" line="55"/>
+        <location filename="../../Pages/DeviceBatteries.cpp" line="48"/>
         <source>Battery %@%</source>
         <translation>Batería %@&#xa0;%</translation>
     </message>
     <message>
-        <location filename="../../Pages/DeviceBatteries.cpp" line="58"/>
+        <location filename="../../Pages/DeviceBatteries.cpp" line="51"/>
         <source>%@ battery low</source>
         <translation>Batería de %@ baja</translation>
     </message>
@@ -1480,7 +1480,7 @@ El anillo interior son los últimos 60 segundos de actividad: las lecturas crece
 <context>
     <name>qel::EndButton</name>
     <message>
-        <location filename="../../Processes/PortRow.cpp" line="34"/>
+        <location filename="../../Pages/PortRow.cpp" line="34"/>
         <source>End</source>
         <translation>Terminar</translation>
     </message>
@@ -1657,7 +1657,7 @@ El anillo interior son los últimos 60 segundos de actividad: las lecturas crece
         <translation>Con corriente</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="140"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="142"/>
         <source>Right now</source>
         <translation>Ahora mismo</translation>
     </message>
@@ -1665,12 +1665,12 @@ El anillo interior son los últimos 60 segundos de actividad: las lecturas crece
 <context>
     <name>qel::EventNote</name>
     <message>
-        <location filename="../../Window/NoteCards.cpp" line="40"/>
+        <location filename="../../Window/EventNote.cpp" line="16"/>
         <source>%@  %@</source>
         <translation>%@  %@</translation>
     </message>
     <message>
-        <location filename="../../Window/NoteCards.cpp" line="46"/>
+        <location filename="../../Window/EventNote.cpp" line="22"/>
         <source>Just before: %@ %@</source>
         <translation>Justo antes: %@ %@</translation>
     </message>
@@ -1678,90 +1678,90 @@ El anillo interior son los últimos 60 segundos de actividad: las lecturas crece
 <context>
     <name>qel::ExportSheet</name>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="132"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="136"/>
         <source>Export this day as an image</source>
         <translation>Exportar este día como imagen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="141"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="145"/>
         <source>Saves the ring for this day as a 1080 × 1080 picture.</source>
         <translation>Guarda el anillo de este día como una imagen de 1080 × 1080.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="152"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="156"/>
         <source>Deep sea</source>
         <translation>Mar profundo</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="152"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="156"/>
         <source>Ink</source>
         <translation>Tinta</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="157"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="161"/>
         <source>Background</source>
         <translation>Segundo plano</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="158"/>
-        <location filename="../../Sheets/ExportSheet.cpp" line="159"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="162"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="163"/>
         <source>Show app names</source>
         <translation>Mostrar nombres de apps</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="159"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="163"/>
         <source>When off, no app name appears in the picture</source>
         <translation>Desactivado, no aparece ningún nombre de app en la imagen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="160"/>
-        <location filename="../../Sheets/ExportSheet.cpp" line="161"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="164"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="165"/>
         <source>Show event dots</source>
         <translation>Mostrar puntos de eventos</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="161"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="165"/>
         <source>The things worth a look on this day</source>
         <translation>Lo que merece la pena revisar de este día</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="163"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="167"/>
         <source>The picture contains only the usage rings and what is switched on above. It never includes window titles, file names or network addresses.</source>
         <translation>La imagen solo contiene los anillos de uso y lo que esté activado arriba. Nunca incluye títulos de ventanas, nombres de archivos ni direcciones de red.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="185"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="189"/>
         <source>Copy image</source>
         <translation>Copiar imagen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="188"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="192"/>
         <source>Save image…</source>
         <translation>Guardar imagen…</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="208"/>
-        <location filename="../../Sheets/ExportSheet.cpp" line="218"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="228"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="238"/>
         <source>Couldn&apos;t create the image</source>
         <translation>No se pudo crear la imagen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="211"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="231"/>
         <source>Couldn&apos;t save the image</source>
         <translation>No se pudo guardar la imagen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="213"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="233"/>
         <source>Image saved</source>
         <translation>Imagen guardada</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="225"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="245"/>
         <source>Couldn&apos;t copy the image</source>
         <translation>No se pudo copiar la imagen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="227"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="247"/>
         <source>Copied to the clipboard</source>
         <translation>Copiado al portapapeles</translation>
     </message>
@@ -1942,7 +1942,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::GpuUserList</name>
     <message>
-        <location filename="../../Pages/GpuUserList.cpp" line="44"/>
+        <location filename="../../Pages/GpuUserList.cpp" line="45"/>
         <source>Front</source>
         <translation>Al frente</translation>
     </message>
@@ -1958,32 +1958,32 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::IncidentSheet</name>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="57"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="56"/>
         <source>What just happened</source>
         <translation>Qué acaba de pasar</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="59"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="58"/>
         <source>Press Ctrl+Alt+E any time to replay the last 60 seconds.</source>
         <translation>Pulsa Ctrl+Alt+E en cualquier momento para repetir los últimos 60 segundos.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="69"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="68"/>
         <source>60 s ago</source>
         <translation>hace 60 s</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="73"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="72"/>
         <source>Pressed at %@</source>
         <translation>Pulsado a las %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="122"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="121"/>
         <source>View</source>
         <translation>Ver</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="124"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="123"/>
         <source>Ended</source>
         <translation>Terminado</translation>
     </message>
@@ -2110,43 +2110,43 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <translation>Cada burbuja es un proceso y su tamaño depende de la memoria que usa. Haz clic en una burbuja para ver detalles o cerrarlo. El anillo exterior es la presión de memoria.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="110"/>
-        <location filename="../../Pages/MemPage.cpp" line="187"/>
+        <location filename="../../Pages/MemPage.cpp" line="108"/>
+        <location filename="../../Pages/MemPage.cpp" line="186"/>
         <source>Memory breakdown</source>
         <translation>Desglose de memoria</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="139"/>
+        <location filename="../../Pages/MemPage.cpp" line="137"/>
         <source>App memory</source>
         <translation>Memoria de apps</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="140"/>
+        <location filename="../../Pages/MemPage.cpp" line="138"/>
         <source>Kernel &amp; locked</source>
         <translation>Núcleo y bloqueada</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="141"/>
+        <location filename="../../Pages/MemPage.cpp" line="139"/>
         <source>Compressed</source>
         <translation>Comprimida</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="142"/>
+        <location filename="../../Pages/MemPage.cpp" line="140"/>
         <source>Available</source>
         <translation>Disponible</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="159"/>
+        <location filename="../../Pages/MemPage.cpp" line="157"/>
         <source>Memory pressure</source>
         <translation>Presión de memoria</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="187"/>
+        <location filename="../../Pages/MemPage.cpp" line="186"/>
         <source>%@ total</source>
         <translation>%@ en total</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="195"/>
+        <location filename="../../Pages/MemPage.cpp" line="194"/>
         <source>%@%. %@</source>
         <translation>%@ %. %@</translation>
     </message>
@@ -2190,22 +2190,22 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::MenuBar</name>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="166"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="174"/>
         <source>Show panel</source>
         <translation>Mostrar panel</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="167"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="175"/>
         <source>Open Qel</source>
         <translation>Abrir Qel</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="168"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="176"/>
         <source>What just happened</source>
         <translation>Qué acaba de pasar</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="243"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="252"/>
         <source>Qel keeps running while its window is closed, and usually waits in the tray. This desktop has no tray, so the window was minimised instead. To end Qel, choose Quit (Ctrl+Q).</source>
         <translation>Qel sigue en ejecución con la ventana cerrada y normalmente espera en la bandeja del sistema. Este escritorio no tiene bandeja, así que la ventana se ha minimizado. Para cerrar Qel, elige Salir (Ctrl+Q).</translation>
     </message>
@@ -2213,7 +2213,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::MenuBarPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuBarPanel.cpp" line="104"/>
+        <location filename="../../MenuBar/MenuBarPanel.cpp" line="86"/>
         <source>Qel panel</source>
         <translation>Panel de Qel</translation>
     </message>
@@ -2221,7 +2221,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::MenuCell</name>
     <message>
-        <location filename="../../MenuBar/MenuCell.cpp" line="45"/>
+        <location filename="../../MenuBar/MenuCell.cpp" line="47"/>
         <source>View %@</source>
         <translation>Ver %@</translation>
     </message>
@@ -2229,134 +2229,134 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::MenuPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="167"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="202"/>
         <source>Today</source>
         <translation>Hoy</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="185"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="220"/>
         <source>Top processes</source>
         <translation>Procesos principales</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="186"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="221"/>
         <source>Hover to quit</source>
         <translation>Pasa el puntero para cerrar</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="188"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="242"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="223"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="289"/>
         <source>Network</source>
         <translation>Red</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="189"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="224"/>
         <source>Bluetooth devices</source>
         <translation>Dispositivos Bluetooth</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="240"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="287"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="241"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="288"/>
         <source>Memory</source>
         <translation>Memoria</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="243"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="290"/>
         <source>Energy</source>
         <translation>Energía</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="308"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="357"/>
         <source>Scroll horizontally to see more devices.</source>
         <translation>Desplázate en horizontal para ver más dispositivos.</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="313"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="462"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="362"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="516"/>
         <source>Not connected</source>
         <translation>Sin conexión</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="327"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="376"/>
         <source>Quiet mode</source>
         <translation>Modo silencioso</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="328"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="377"/>
         <source>Keep awake</source>
         <translation>Mantener activo</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="329"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="378"/>
         <source>Pause alerts</source>
         <translation>Pausar alertas</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="347"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="399"/>
         <source>Settings</source>
         <translation>Ajustes</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="349"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="401"/>
         <source>What just happened</source>
         <translation>Qué acaba de pasar</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="351"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="403"/>
         <source>Quit</source>
         <translation>Salir</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="353"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="405"/>
         <source>Open Qel</source>
         <translation>Abrir Qel</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="416"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="468"/>
         <source>Load %.2f</source>
         <translation>Carga %.2f</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="424"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="476"/>
         <source>Thermal</source>
         <translation>Térmico</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="424"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="476"/>
         <source>System thermal state</source>
         <translation>Estado térmico del sistema</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="425"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="477"/>
         <source>Battery</source>
         <translation>Batería</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="427"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="479"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="427"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="479"/>
         <source>Memory %@</source>
         <translation>Memoria %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="429"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="481"/>
         <source>Disk free</source>
         <translation>Disco libre</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="429"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="481"/>
         <source>%@ total</source>
         <translation>%@ en total</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/MenuPanel.cpp" line="451"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="505"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n app conectada</numerusform>
@@ -2364,17 +2364,17 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="453"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="507"/>
         <source>Per-app traffic unavailable</source>
         <translation>Tráfico por app no disponible</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="458"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="512"/>
         <source>Local %@</source>
         <translation>Local %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="462"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="516"/>
         <source>No local address</source>
         <translation>Sin dirección local</translation>
     </message>
@@ -2439,28 +2439,28 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::NetPage</name>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="42"/>
+        <location filename="../../Pages/NetPage.cpp" line="44"/>
         <source>Network</source>
         <translation>Red</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="47"/>
+        <location filename="../../Pages/NetPage.cpp" line="50"/>
         <source>Download</source>
         <translation>Bajada</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="48"/>
+        <location filename="../../Pages/NetPage.cpp" line="51"/>
         <source>Upload</source>
         <translation>Subida</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="49"/>
+        <location filename="../../Pages/NetPage.cpp" line="52"/>
         <source>Online</source>
         <translation>Conectado</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/NetPage.cpp" line="49"/>
-        <location filename="../../Pages/NetPage.cpp" line="122"/>
+        <location filename="../../Pages/NetPage.cpp" line="52"/>
+        <location filename="../../Pages/NetPage.cpp" line="124"/>
         <source>%n apps</source>
         <translation>
             <numerusform>%n app</numerusform>
@@ -2468,27 +2468,27 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="78"/>
+        <location filename="../../Pages/NetPage.cpp" line="80"/>
         <source>Who&apos;s online</source>
         <translation>Quién está conectado</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="78"/>
+        <location filename="../../Pages/NetPage.cpp" line="80"/>
         <source>Only processes under your account. Scroll sideways for more.</source>
         <translation>Solo procesos de tu cuenta. Desplázate en horizontal para ver más.</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="117"/>
+        <location filename="../../Pages/NetPage.cpp" line="119"/>
         <source>Upload %@</source>
         <translation>Subida %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="126"/>
+        <location filename="../../Pages/NetPage.cpp" line="128"/>
         <source>Each dot is an app that is online. Bigger dots have more traffic right now. Dots closer to the center have more total traffic. Click one for details. Per-app figures count TCP only, and leave out traffic within this computer.</source>
         <translation>Cada punto es una app conectada. Los puntos más grandes tienen más tráfico ahora; los más cercanos al centro, más tráfico total. Haz clic en uno para ver detalles. Las cifras por app solo cuentan TCP y excluyen el tráfico dentro de este ordenador.</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="129"/>
+        <location filename="../../Pages/NetPage.cpp" line="131"/>
         <source>Per-app traffic isn&apos;t available (the system&apos;s socket statistics can&apos;t be read), so only whole-computer upload and download are shown.</source>
         <translation>El tráfico por app no está disponible (no se pueden leer las estadísticas de sockets del sistema), así que solo se muestran la subida y la bajada de todo el ordenador.</translation>
     </message>
@@ -2517,22 +2517,22 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::OverviewPage</name>
     <message>
-        <location filename="../../Pages/OverviewPage.cpp" line="128"/>
+        <location filename="../../Window/OverviewPage.cpp" line="129"/>
         <source>Replay 60 s</source>
         <translation>Repetir 60 s</translation>
     </message>
     <message>
-        <location filename="../../Pages/OverviewPage.cpp" line="129"/>
+        <location filename="../../Window/OverviewPage.cpp" line="130"/>
         <source>What just happened: replay the last 60 seconds (Ctrl+Alt+E)</source>
         <translation>Qué acaba de pasar: repetir los últimos 60 segundos (Ctrl+Alt+E)</translation>
     </message>
     <message>
-        <location filename="../../Pages/OverviewPage.cpp" line="152"/>
+        <location filename="../../Window/OverviewPage.cpp" line="154"/>
         <source>View summary</source>
         <translation>Ver resumen</translation>
     </message>
     <message>
-        <location filename="../../Pages/OverviewPage.cpp" line="237"/>
+        <location filename="../../Window/OverviewPage.cpp" line="241"/>
         <source>This moment is inside “%@”.</source>
         <translation>Este momento está dentro de «%@».</translation>
     </message>
@@ -2566,13 +2566,13 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::PanelToggle</name>
     <message>
-        <location filename="../../MenuBar/PanelToggle.cpp" line="21"/>
-        <location filename="../../MenuBar/PanelToggle.cpp" line="30"/>
+        <location filename="../../MenuBar/PanelToggle.cpp" line="28"/>
+        <location filename="../../MenuBar/PanelToggle.cpp" line="37"/>
         <source>Off</source>
         <translation>Desactivado</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelToggle.cpp" line="30"/>
+        <location filename="../../MenuBar/PanelToggle.cpp" line="37"/>
         <source>On</source>
         <translation>Activado</translation>
     </message>
@@ -2671,29 +2671,29 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::PortRow</name>
     <message>
-        <location filename="../../Processes/PortRow.cpp" line="106"/>
+        <location filename="../../Pages/PortRow.cpp" line="106"/>
         <source>End %@, which is using port %@</source>
         <translation>Terminar %@, que usa el puerto %@</translation>
     </message>
     <message>
-        <location filename="../../Processes/PortRow.cpp" line="109"/>
+        <location filename="../../Pages/PortRow.cpp" line="109"/>
         <source>Listening on all network interfaces: other devices on the same network can connect to this port.</source>
         <translation>A la escucha en todas las interfaces de red: otros dispositivos de la misma red pueden conectarse a este puerto.</translation>
     </message>
     <message>
-        <location filename="../../Processes/PortRow.cpp" line="111"/>
+        <location filename="../../Pages/PortRow.cpp" line="111"/>
         <source>Listening on 127.0.0.1 only: only this computer can connect.</source>
         <translation>A la escucha solo en 127.0.0.1: solo este ordenador puede conectarse.</translation>
     </message>
     <message>
-        <location filename="../../Processes/PortRow.cpp" line="127"/>
-        <location filename="../../Processes/PortRow.cpp" line="195"/>
+        <location filename="../../Pages/PortRow.cpp" line="127"/>
+        <location filename="../../Pages/PortRow.cpp" line="195"/>
         <source>Open to LAN</source>
         <translation>Abierto a la LAN</translation>
     </message>
     <message>
-        <location filename="../../Processes/PortRow.cpp" line="127"/>
-        <location filename="../../Processes/PortRow.cpp" line="195"/>
+        <location filename="../../Pages/PortRow.cpp" line="127"/>
+        <location filename="../../Pages/PortRow.cpp" line="195"/>
         <source>This computer only</source>
         <translation>Solo este ordenador</translation>
     </message>
@@ -2701,17 +2701,17 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::PortsPanel</name>
     <message>
-        <location filename="../../Processes/PortsPanel.cpp" line="37"/>
+        <location filename="../../Pages/PortsPanel.cpp" line="37"/>
         <source>Listening ports</source>
         <translation>Puertos a la escucha</translation>
     </message>
     <message>
-        <location filename="../../Processes/PortsPanel.cpp" line="42"/>
+        <location filename="../../Pages/PortsPanel.cpp" line="42"/>
         <source>Port or process</source>
         <translation>Puerto o proceso</translation>
     </message>
     <message>
-        <location filename="../../Processes/PortsPanel.cpp" line="77"/>
+        <location filename="../../Pages/PortsPanel.cpp" line="77"/>
         <source>Only ports of processes under your account. Ports used by system services need administrator rights to see.</source>
         <translation>Solo puertos de procesos de tu cuenta. Para ver los de los servicios del sistema hacen falta permisos de administrador.</translation>
     </message>
@@ -2719,7 +2719,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::Preview</name>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="38"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="42"/>
         <source>Preview</source>
         <translation>Vista previa</translation>
     </message>
@@ -2727,79 +2727,79 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::ProcessDetail</name>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="166"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="171"/>
         <source>Now</source>
         <translation>Ahora</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="166"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="171"/>
         <source>Profile</source>
         <translation>Perfil</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="227"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="392"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="232"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="396"/>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="251"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="256"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="252"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="257"/>
         <source>Memory</source>
         <translation>Memoria</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="254"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="259"/>
         <source>Disk I/O</source>
         <translation>E/S de disco</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="255"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="260"/>
         <source>Network</source>
         <translation>Red</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="260"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="265"/>
         <source>CPU, since this panel opened</source>
         <translation>CPU, desde que se abrió este panel</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="281"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="286"/>
         <source>This is a system process: a kernel thread or a service run by another user, such as root. Ending it could freeze or restart the system, so Qel doesn&apos;t offer to end it. High usage usually drops back within a few minutes.</source>
         <translation>Es un proceso del sistema: un hilo del kernel o un servicio que ejecuta otro usuario, como root. Terminarlo podría bloquear o reiniciar el sistema, así que Qel no ofrece terminarlo. Un uso elevado suele bajar en pocos minutos.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="289"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="294"/>
         <source>Quitting closes %@. Unsaved changes may be lost.</source>
         <translation>Al salir se cierra %@. Los cambios sin guardar pueden perderse.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="293"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="298"/>
         <source>End %@</source>
         <translation>Terminar %@</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="295"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="304"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="300"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="309"/>
         <source>Force Quit</source>
         <translation>Forzar cierre</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="303"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="308"/>
         <source>Force quit %@?</source>
         <translation>¿Forzar el cierre de %@?</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="304"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="309"/>
         <source>It stops at once, without a chance to save. Unsaved changes are lost.</source>
         <translation>Se detiene al instante, sin poder guardar. Los cambios sin guardar se pierden.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="391"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="395"/>
         <source>This process has ended</source>
         <translation>Este proceso ha terminado</translation>
     </message>
@@ -2807,12 +2807,12 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::ProcessNoteView</name>
     <message>
-        <location filename="../../Processes/ProcessNoteView.cpp" line="27"/>
+        <location filename="../../Processes/ProcessNoteView.cpp" line="32"/>
         <source>What is this</source>
         <translation>Qué es esto</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessNoteView.cpp" line="36"/>
+        <location filename="../../Processes/ProcessNoteView.cpp" line="41"/>
         <source>Look up this process online</source>
         <translation>Buscar este proceso en internet</translation>
     </message>
@@ -2828,27 +2828,27 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::ProcessTable</name>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="72"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="81"/>
         <source>Running</source>
         <translation>En ejecución</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="79"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="88"/>
         <source>By CPU</source>
         <translation>Por CPU</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="79"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="88"/>
         <source>By memory</source>
         <translation>Por memoria</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="81"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="90"/>
         <source>Search processes</source>
         <translation>Buscar procesos</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ProcessTable.cpp" line="177"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="188"/>
         <source>%n processes, %@ of them yours</source>
         <translation>
             <numerusform>%n proceso, %@ tuyo</numerusform>
@@ -2856,12 +2856,12 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="183"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="194"/>
         <source>Reading processes…</source>
         <translation>Leyendo procesos…</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="184"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="195"/>
         <source>No process has “%@” in its name. Try another word, or clear the search field.</source>
         <translation>Ningún proceso tiene «%@» en su nombre. Prueba con otra palabra o vacía el campo de búsqueda.</translation>
     </message>
@@ -3029,7 +3029,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::RuleRow</name>
     <message>
-        <location filename="../../Processes/TameRulesSection.cpp" line="42"/>
+        <location filename="../../Sheets/TameRulesSection.cpp" line="42"/>
         <source>Remove</source>
         <translation>Eliminar</translation>
     </message>
@@ -3153,12 +3153,12 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <translation>Ajustes</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="192"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="193"/>
         <source>Changes apply immediately and are saved automatically.</source>
         <translation>Los cambios se aplican al instante y se guardan automáticamente.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="216"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="218"/>
         <source>General</source>
         <translation>General</translation>
     </message>
@@ -3174,13 +3174,13 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::SleepLine</name>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="36"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="37"/>
         <source>View sleep report</source>
         <translation>Ver informe de reposo</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="54"/>
-        <location filename="../../Sheets/SleepLine.cpp" line="65"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="55"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="66"/>
         <source>View</source>
         <translation>Ver</translation>
     </message>
@@ -3188,17 +3188,17 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::SleepNote</name>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="94"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="95"/>
         <source>View sleep report</source>
         <translation>Ver informe de reposo</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="116"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="117"/>
         <source>%@  %@</source>
         <translation>%@  %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="122"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="123"/>
         <source>Asleep from %@ to %@</source>
         <translation>En reposo de %@ a %@</translation>
     </message>
@@ -3224,12 +3224,12 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::SleepRowButton</name>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="64"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="65"/>
         <source>View sleep report</source>
         <translation>Ver informe de reposo</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="77"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="83"/>
         <source>View</source>
         <translation>Ver</translation>
     </message>
@@ -3237,42 +3237,42 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::SleepSheet</name>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="63"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="64"/>
         <source>Sleep report</source>
         <translation>Informe de reposo</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="64"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="65"/>
         <source>Linux logs when the computer slept and woke, but not which app asked it to wake.</source>
         <translation>Linux registra cuándo el ordenador entró en reposo y se activó, pero no qué app pidió la activación.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="68"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="69"/>
         <source>Asleep from %@ to %@</source>
         <translation>En reposo de %@ a %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="77"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="78"/>
         <source>Time asleep</source>
         <translation>Tiempo en reposo</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="78"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="79"/>
         <source>Battery used</source>
         <translation>Batería usada</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="79"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="80"/>
         <source>Wakes</source>
         <translation>Activaciones</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="103"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="105"/>
         <source>What woke it</source>
         <translation>Qué lo activó</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="106"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="108"/>
         <source>Linux does not log dark wakes, so no wakes are listed for this sleep.</source>
         <translation>Linux no registra las activaciones en segundo plano, así que no se muestran activaciones para este reposo.</translation>
     </message>
@@ -3323,33 +3323,33 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <translation>Ayer</translation>
     </message>
     <message>
-        <location filename="../../Store/DayBrowsing.cpp" line="125"/>
+        <location filename="../../Store/DayBrowsing.cpp" line="135"/>
         <source>%@, daily average</source>
         <translation>%@, media diaria</translation>
     </message>
     <message>
-        <location filename="../../Store/DayBrowsing.cpp" line="128"/>
+        <location filename="../../Store/DayBrowsing.cpp" line="138"/>
         <source>Now</source>
         <translation>Ahora</translation>
     </message>
     <message>
-        <location filename="../../Store/DayBrowsing.cpp" line="132"/>
+        <location filename="../../Store/DayBrowsing.cpp" line="142"/>
         <source>%@ s ago</source>
         <translation>hace %@ s</translation>
     </message>
     <message>
-        <location filename="../../Store/DayBrowsing.cpp" line="142"/>
         <location filename="../../Store/DayBrowsing.cpp" line="152"/>
+        <location filename="../../Store/DayBrowsing.cpp" line="162"/>
         <source>History could not be erased</source>
         <translation>No se pudo borrar el historial</translation>
     </message>
     <message>
-        <location filename="../../Store/DayBrowsing.cpp" line="172"/>
+        <location filename="../../Store/DayBrowsing.cpp" line="182"/>
         <source>History erased</source>
         <translation>Historial borrado</translation>
     </message>
     <message>
-        <location filename="../../Store/DayBrowsing.cpp" line="173"/>
+        <location filename="../../Store/DayBrowsing.cpp" line="183"/>
         <source>History erased, but traces of it may remain in the file: %@</source>
         <translation>Historial borrado, pero pueden quedar restos en el archivo: %@</translation>
     </message>
@@ -3788,22 +3788,22 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::StretchButton</name>
     <message>
-        <location filename="../../Sheets/StretchButton.cpp" line="51"/>
+        <location filename="../../Sheets/StretchButton.cpp" line="53"/>
         <source>Mark a stretch</source>
         <translation>Marcar un tramo</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchButton.cpp" line="52"/>
+        <location filename="../../Sheets/StretchButton.cpp" line="54"/>
         <source>End</source>
         <translation>Terminar</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchButton.cpp" line="53"/>
+        <location filename="../../Sheets/StretchButton.cpp" line="55"/>
         <source>End this stretch and see its summary</source>
         <translation>Terminar este tramo y ver su resumen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchButton.cpp" line="54"/>
+        <location filename="../../Sheets/StretchButton.cpp" line="56"/>
         <source>Mark a stretch of time: Qel sums up what happened between start and end</source>
         <translation>Marca un tramo de tiempo: Qel resume lo que pasó entre el inicio y el final</translation>
     </message>
@@ -3901,7 +3901,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::TameRulesSection</name>
     <message>
-        <location filename="../../Processes/TameRulesSection.cpp" line="63"/>
+        <location filename="../../Sheets/TameRulesSection.cpp" line="63"/>
         <source>When not in front</source>
         <translation>Fuera de primer plano</translation>
     </message>
@@ -3935,22 +3935,22 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::UpdateNotices</name>
     <message>
-        <location filename="../../UpdateNotices.cpp" line="48"/>
+        <location filename="../../Updates/UpdateNotices.cpp" line="48"/>
         <source>Update to %@</source>
         <translation>Actualizar a %@</translation>
     </message>
     <message>
-        <location filename="../../UpdateNotices.cpp" line="49"/>
+        <location filename="../../Updates/UpdateNotices.cpp" line="49"/>
         <source>A new version of Qel is ready. Click to open its download page.</source>
         <translation>Hay una nueva versión de Qel. Haz clic para abrir su página de descarga.</translation>
     </message>
     <message>
-        <location filename="../../UpdateNotices.cpp" line="51"/>
+        <location filename="../../Updates/UpdateNotices.cpp" line="51"/>
         <source>What&apos;s new</source>
         <translation>Novedades</translation>
     </message>
     <message>
-        <location filename="../../UpdateNotices.cpp" line="52"/>
+        <location filename="../../Updates/UpdateNotices.cpp" line="52"/>
         <source>Qel was updated. See what changed.</source>
         <translation>Qel se ha actualizado. Mira qué ha cambiado.</translation>
     </message>
@@ -3958,28 +3958,28 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::Updater</name>
     <message>
-        <location filename="../../Updater.cpp" line="125"/>
+        <location filename="../../Updates/Updater.cpp" line="125"/>
         <source>The download page could not be opened: %@</source>
         <translation>No se pudo abrir la página de descarga: %@</translation>
     </message>
     <message>
-        <location filename="../../Updater.cpp" line="168"/>
+        <location filename="../../Updates/Updater.cpp" line="168"/>
         <source>Qel could not reach the update feed.</source>
         <translation>Qel no pudo acceder al canal de actualizaciones.</translation>
     </message>
     <message>
-        <location filename="../../Updater.cpp" line="166"/>
-        <location filename="../../Updater.cpp" line="170"/>
+        <location filename="../../Updates/Updater.cpp" line="166"/>
+        <location filename="../../Updates/Updater.cpp" line="170"/>
         <source>The update feed could not be read.</source>
         <translation>No se pudo leer el canal de actualizaciones.</translation>
     </message>
     <message>
-        <location filename="../../Updater.cpp" line="178"/>
+        <location filename="../../Updates/Updater.cpp" line="178"/>
         <source>Qel %@ is available.</source>
         <translation>Qel %@ está disponible.</translation>
     </message>
     <message>
-        <location filename="../../Updater.cpp" line="180"/>
+        <location filename="../../Updates/Updater.cpp" line="180"/>
         <source>Qel %@ is the newest version.</source>
         <translation>Qel %@ es la versión más reciente.</translation>
     </message>
@@ -4067,13 +4067,13 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
     <name>std</name>
     <message>
         <location filename="../../History/InsightReplay.cpp" line="28"/>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="51"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="50"/>
         <source>just now</source>
         <translation>ahora mismo</translation>
     </message>
     <message>
         <location filename="../../History/InsightReplay.cpp" line="29"/>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="52"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="51"/>
         <source>%@ s ago</source>
         <translation>hace %@ s</translation>
     </message>
@@ -4108,152 +4108,152 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <translation>sin usar desde hace al menos %@ h</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="87"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="83"/>
         <source>Automatic</source>
         <translation>Automático</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="88"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="84"/>
         <source>Logo</source>
         <translation>Logotipo</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="89"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="85"/>
         <source>Load ring</source>
         <translation>Anillo de carga</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="90"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="86"/>
         <source>Bars</source>
         <translation>Barras</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="91"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="87"/>
         <source>Gauge</source>
         <translation>Indicador</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="92"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="88"/>
         <source>Line</source>
         <translation>Línea</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="93"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="89"/>
         <source>Dot</source>
         <translation>Punto</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="94"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="90"/>
         <source>Cat</source>
         <translation>Gato</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="95"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="91"/>
         <source>Dog</source>
         <translation>Perro</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="96"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="92"/>
         <source>Slime</source>
         <translation>Slime</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="97"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="93"/>
         <source>Drop</source>
         <translation>Gota</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="98"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="94"/>
         <source>Coffee</source>
         <translation>Café</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="99"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="95"/>
         <source>Newton&apos;s cradle</source>
         <translation>Péndulo de Newton</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="100"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="96"/>
         <source>Engine</source>
         <translation>Motor</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="101"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="97"/>
         <source>Mochi</source>
         <translation>Mochi</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="108"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="104"/>
         <source>The Qel logo, turning into the load ring when the CPU is busy</source>
         <translation>El logotipo de Qel, que se convierte en el anillo de carga cuando la CPU está ocupada</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="109"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="105"/>
         <source>Always the Qel logo</source>
         <translation>Siempre el logotipo de Qel</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="110"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="106"/>
         <source>CPU usage over the last 20 seconds, as a ring</source>
         <translation>Uso de CPU en los últimos 20 segundos, como anillo</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="111"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="107"/>
         <source>CPU usage over the last 9 seconds, as bars</source>
         <translation>Uso de CPU en los últimos 9 segundos, como barras</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="112"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="108"/>
         <source>An arc that fills up to the current CPU usage</source>
         <translation>Un arco que se llena hasta el uso actual de la CPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="113"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="109"/>
         <source>CPU usage over the last 20 seconds, as a line</source>
         <translation>Uso de CPU en los últimos 20 segundos, como línea</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="114"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="110"/>
         <source>A dot that grows as the CPU gets busier</source>
         <translation>Un punto que crece cuanto más trabaja la CPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="115"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="111"/>
         <source>A running cat that speeds up as the CPU gets busier</source>
         <translation>Un gato que corre más rápido cuanto más trabaja la CPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="116"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="112"/>
         <source>A running dog that speeds up as the CPU gets busier</source>
         <translation>Un perro que corre más rápido cuanto más trabaja la CPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="117"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="113"/>
         <source>A slime that stretches faster as the CPU gets busier</source>
         <translation>Un slime que se estira más rápido cuanto más trabaja la CPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="118"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="114"/>
         <source>A drop that ripples faster as the CPU gets busier</source>
         <translation>Una gota que ondula más rápido cuanto más trabaja la CPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="119"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="115"/>
         <source>A cup of coffee that steams faster as the CPU gets busier</source>
         <translation>Una taza de café que humea más cuanto más trabaja la CPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="120"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="116"/>
         <source>A Newton&apos;s cradle that swings faster as the CPU gets busier</source>
         <translation>Un péndulo de Newton que oscila más rápido cuanto más trabaja la CPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="121"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="117"/>
         <source>An engine that runs faster as the CPU gets busier</source>
         <translation>Un motor que gira más rápido cuanto más trabaja la CPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="122"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="118"/>
         <source>A mochi being pounded faster as the CPU gets busier</source>
         <translation>Un mochi que se machaca más rápido cuanto más trabaja la CPU</translation>
     </message>
@@ -4381,7 +4381,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
     </message>
     <message>
         <location filename="../../Pages/EnergyPage.cpp" line="59"/>
-        <location filename="../../Samplers/ProcessName.cpp" line="42"/>
+        <location filename="../../Samplers/ProcessName.cpp" line="52"/>
         <source>Process %@</source>
         <translation>Proceso %@</translation>
     </message>
@@ -4444,7 +4444,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/PortList.cpp" line="49"/>
+        <location filename="../../Pages/PortList.cpp" line="49"/>
         <source>%n ports, %@ open to the local network</source>
         <translation>
             <numerusform>%n puerto; abiertos a la red local: %@</numerusform>
@@ -4452,7 +4452,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/PortList.cpp" line="50"/>
+        <location filename="../../Pages/PortList.cpp" line="50"/>
         <source>%n ports</source>
         <translation>
             <numerusform>%n puerto</numerusform>
@@ -4460,22 +4460,22 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/PortList.cpp" line="54"/>
+        <location filename="../../Pages/PortList.cpp" line="54"/>
         <source>Listening ports can&apos;t be read because the system lsof command can&apos;t be run.</source>
         <translation>No se pueden leer los puertos a la escucha porque no se puede ejecutar el comando lsof del sistema.</translation>
     </message>
     <message>
-        <location filename="../../Processes/PortList.cpp" line="56"/>
+        <location filename="../../Pages/PortList.cpp" line="56"/>
         <source>No process under your account is listening on a port right now.</source>
         <translation>Ahora mismo ningún proceso de tu cuenta está a la escucha en un puerto.</translation>
     </message>
     <message>
-        <location filename="../../Processes/PortList.cpp" line="58"/>
+        <location filename="../../Pages/PortList.cpp" line="58"/>
         <source>No process under your account is listening on port %@. A system service may still be using it.</source>
         <translation>Ningún proceso de tu cuenta está a la escucha en el puerto %@. Puede que lo use un servicio del sistema.</translation>
     </message>
     <message>
-        <location filename="../../Processes/PortList.cpp" line="60"/>
+        <location filename="../../Pages/PortList.cpp" line="60"/>
         <source>No listening process has “%@” in its name.</source>
         <translation>Ningún proceso a la escucha tiene «%@» en su nombre.</translation>
     </message>
@@ -4541,12 +4541,12 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <translation>%@ puede ralentizarse o pausarse automáticamente cuando cambias a otra app. Así ahorras energía y la app en primer plano va fluida.</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameRulesSection.cpp" line="55"/>
+        <location filename="../../Sheets/TameRulesSection.cpp" line="55"/>
         <source>Pauses after you switch away</source>
         <translation>Se pausa al cambiar a otra app</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameRulesSection.cpp" line="55"/>
+        <location filename="../../Sheets/TameRulesSection.cpp" line="55"/>
         <source>Slows down after you switch away</source>
         <translation>Se ralentiza al cambiar a otra app</translation>
     </message>
@@ -4599,7 +4599,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <translation>menos de 1 MB</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="53"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="52"/>
         <source>Peak %@% (%@), average %@%</source>
         <translation>Pico %@&#xa0;% (%@), media %@&#xa0;%</translation>
     </message>

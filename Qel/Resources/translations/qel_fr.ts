@@ -29,13 +29,13 @@
         <translation>Somme des processus</translation>
     </message>
     <message>
-        <location filename="../../Pages/BubbleModel.cpp" line="22"/>
+        <location filename="../../Pages/BubbleModel.cpp" line="25"/>
         <location filename="../../Samplers/SampleReport.cpp" line="68"/>
         <source>Compressed</source>
         <translation>Compressée</translation>
     </message>
     <message>
-        <location filename="../../Pages/BubbleModel.cpp" line="23"/>
+        <location filename="../../Pages/BubbleModel.cpp" line="26"/>
         <location filename="../../Samplers/SampleReport.cpp" line="67"/>
         <source>Kernel &amp; locked</source>
         <translation>Noyau et verrouillée</translation>
@@ -98,69 +98,69 @@
         <translation>Garde l&apos;ordinateur éveillé quand il est inactif ou capot fermé</translation>
     </message>
     <message>
-        <location filename="../../Pages/OverviewFacts.cpp" line="23"/>
+        <location filename="../../Window/OverviewFacts.cpp" line="21"/>
         <source>Thermal state: %@</source>
         <translation>État thermique&#xa0;: %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/OverviewFacts.cpp" line="28"/>
+        <location filename="../../Window/OverviewFacts.cpp" line="26"/>
         <source>Battery %@%</source>
         <translation>Batterie %@&#xa0;%</translation>
     </message>
     <message>
-        <location filename="../../Pages/OverviewFacts.cpp" line="29"/>
+        <location filename="../../Window/OverviewFacts.cpp" line="27"/>
         <source>, on AC power</source>
         <translation>, sur secteur</translation>
     </message>
     <message>
-        <location filename="../../Pages/OverviewFacts.cpp" line="35"/>
+        <location filename="../../Window/OverviewFacts.cpp" line="33"/>
         <source>%@ disk free</source>
         <translation>%@ libres sur le disque</translation>
     </message>
     <message>
-        <location filename="../../Pages/OverviewFacts.cpp" line="42"/>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="253"/>
-        <location filename="../../Window/PageMeta.cpp" line="12"/>
+        <location filename="../../Kit/PageMeta.cpp" line="12"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="276"/>
+        <location filename="../../Window/OverviewFacts.cpp" line="40"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/OverviewFacts.cpp" line="45"/>
+        <location filename="../../Kit/PageMeta.cpp" line="14"/>
         <location filename="../../Samplers/SampleReport.cpp" line="60"/>
         <location filename="../../Samplers/SampleReport.cpp" line="93"/>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="255"/>
-        <location filename="../../Window/PageMeta.cpp" line="14"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="278"/>
+        <location filename="../../Window/OverviewFacts.cpp" line="43"/>
         <source>Memory</source>
         <translation>Mémoire</translation>
     </message>
     <message>
-        <location filename="../../Pages/OverviewFacts.cpp" line="47"/>
+        <location filename="../../Kit/PageMeta.cpp" line="16"/>
         <location filename="../../Samplers/SampleReport.cpp" line="76"/>
-        <location filename="../../Window/PageMeta.cpp" line="16"/>
+        <location filename="../../Window/OverviewFacts.cpp" line="45"/>
         <source>Network</source>
         <translation>Réseau</translation>
     </message>
     <message>
-        <location filename="../../Pages/OverviewFacts.cpp" line="48"/>
+        <location filename="../../Kit/PageMeta.cpp" line="15"/>
         <location filename="../../Samplers/SampleReport.cpp" line="81"/>
-        <location filename="../../Window/PageMeta.cpp" line="15"/>
+        <location filename="../../Window/OverviewFacts.cpp" line="46"/>
         <source>Disk</source>
         <translation>Disque</translation>
     </message>
     <message>
-        <location filename="../../Pages/OverviewFacts.cpp" line="50"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="49"/>
-        <location filename="../../Window/PageMeta.cpp" line="17"/>
+        <location filename="../../Kit/PageMeta.cpp" line="17"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="52"/>
+        <location filename="../../Window/OverviewFacts.cpp" line="48"/>
         <source>Energy</source>
         <translation>Énergie</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="49"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="52"/>
         <source>Energy (est.)</source>
         <translation>Énergie (est.)</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="90"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="93"/>
         <source>Unknown path</source>
         <translation>Chemin inconnu</translation>
     </message>
@@ -575,7 +575,7 @@
         <translation>Effacer tout l&apos;historique</translation>
     </message>
     <message>
-        <location filename="../../Window/AskFirst.cpp" line="17"/>
+        <location filename="../../Kit/AskFirst.cpp" line="17"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
@@ -835,32 +835,32 @@
         <translation>Les symboles de Qel proviennent de la police Material Icons des Material Design Authors, utilisée sous licence Apache 2.0&#xa0;; ses auteurs ne sont pas affiliés à Qel.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="247"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="270"/>
         <source>Show in the tray</source>
         <translation>Afficher dans la zone de notification</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="248"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="271"/>
         <source>Pick any combination. With none selected, only the icon is shown.</source>
         <translation>Choisissez n&apos;importe quelle combinaison. Si rien n&apos;est sélectionné, seule l&apos;icône s&apos;affiche.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="252"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="275"/>
         <source>Icon</source>
         <translation>Icône</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="256"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="279"/>
         <source>Net speed</source>
         <translation>Débit réseau</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="281"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="304"/>
         <source>Icon style</source>
         <translation>Style d&apos;icône</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="311"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="334"/>
         <source>Preview</source>
         <translation>Aperçu</translation>
     </message>
@@ -885,33 +885,33 @@
         <translation>18 h</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="97"/>
+        <location filename="../../Sheets/PosterView.cpp" line="101"/>
         <source>Busiest moment</source>
         <translation>Moment le plus chargé</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="105"/>
+        <location filename="../../Sheets/PosterView.cpp" line="109"/>
         <source>Time recorded</source>
         <translation>Durée enregistrée</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="106"/>
+        <location filename="../../Sheets/PosterView.cpp" line="110"/>
         <source>CPU, daily average</source>
         <translation>CPU, moyenne quotidienne</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="107"/>
+        <location filename="../../Sheets/PosterView.cpp" line="111"/>
         <location filename="../../Window/RingLegend.cpp" line="23"/>
         <source>Worth a look</source>
         <translation>À examiner</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="122"/>
+        <location filename="../../Sheets/PosterView.cpp" line="126"/>
         <source>, </source>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="124"/>
+        <location filename="../../Sheets/PosterView.cpp" line="128"/>
         <source>Most used: %@</source>
         <translation>Le plus utilisé&#xa0;: %@</translation>
     </message>
@@ -981,13 +981,13 @@
         <translation>Corrigé</translation>
     </message>
     <message>
-        <location filename="../../Window/PageMeta.cpp" line="9"/>
-        <location filename="../../Window/PageMeta.cpp" line="11"/>
+        <location filename="../../Kit/PageMeta.cpp" line="9"/>
+        <location filename="../../Kit/PageMeta.cpp" line="11"/>
         <source>Overview</source>
         <translation>Aperçu</translation>
     </message>
     <message>
-        <location filename="../../Window/PageMeta.cpp" line="13"/>
+        <location filename="../../Kit/PageMeta.cpp" line="13"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
@@ -1002,54 +1002,54 @@
         <translation>Marqué par vous</translation>
     </message>
     <message>
-        <location filename="../../Window/TabValueStyleMeta.cpp" line="8"/>
-        <location filename="../../Window/TabValueStyleMeta.cpp" line="10"/>
+        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="8"/>
+        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="10"/>
         <source>Always</source>
         <translation>Toujours</translation>
     </message>
     <message>
-        <location filename="../../Window/TabValueStyleMeta.cpp" line="11"/>
+        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="11"/>
         <source>On hover</source>
         <translation>Au survol</translation>
     </message>
     <message>
-        <location filename="../../Window/TabValueStyleMeta.cpp" line="12"/>
+        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="12"/>
         <source>When unusual</source>
         <translation>Si inhabituel</translation>
     </message>
     <message>
-        <location filename="../../Window/TabValueStyleMeta.cpp" line="13"/>
+        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="13"/>
         <source>Load lines</source>
         <translation>Lignes de charge</translation>
     </message>
     <message>
-        <location filename="../../Window/TabValueStyleMeta.cpp" line="14"/>
+        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="14"/>
         <source>Current page</source>
         <translation>Page actuelle</translation>
     </message>
     <message>
-        <location filename="../../Window/TabValueStyleMeta.cpp" line="20"/>
-        <location filename="../../Window/TabValueStyleMeta.cpp" line="22"/>
+        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="20"/>
+        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="22"/>
         <source>Each tab shows its number all the time.</source>
         <translation>Chaque onglet affiche son chiffre en permanence.</translation>
     </message>
     <message>
-        <location filename="../../Window/TabValueStyleMeta.cpp" line="23"/>
+        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="23"/>
         <source>Tabs show only their name. Point at one to see its number.</source>
         <translation>Les onglets n&apos;affichent que leur nom. Survolez-en un pour voir son chiffre.</translation>
     </message>
     <message>
-        <location filename="../../Window/TabValueStyleMeta.cpp" line="24"/>
+        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="24"/>
         <source>A dot appears on a tab when that part of your computer is unusually busy.</source>
         <translation>Un point apparaît sur un onglet quand cette partie de l&apos;ordinateur est anormalement occupée.</translation>
     </message>
     <message>
-        <location filename="../../Window/TabValueStyleMeta.cpp" line="25"/>
+        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="25"/>
         <source>A short line under each tab grows as that part gets busier.</source>
         <translation>Un petit trait sous chaque onglet s&apos;allonge quand cette partie s&apos;active.</translation>
     </message>
     <message>
-        <location filename="../../Window/TabValueStyleMeta.cpp" line="26"/>
+        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="26"/>
         <source>Only the page you are on shows its number.</source>
         <translation>Seule la page affichée montre son chiffre.</translation>
     </message>
@@ -1094,27 +1094,27 @@
 <context>
     <name>qel::AppCommands</name>
     <message>
-        <location filename="../../AppCommands.cpp" line="59"/>
+        <location filename="../../App/AppCommands.cpp" line="59"/>
         <source>Settings…</source>
         <translation>Paramètres…</translation>
     </message>
     <message>
-        <location filename="../../AppCommands.cpp" line="60"/>
+        <location filename="../../App/AppCommands.cpp" line="60"/>
         <source>Check for Updates…</source>
         <translation>Rechercher des mises à jour…</translation>
     </message>
     <message>
-        <location filename="../../AppCommands.cpp" line="61"/>
+        <location filename="../../App/AppCommands.cpp" line="61"/>
         <source>What&apos;s new</source>
         <translation>Nouveautés</translation>
     </message>
     <message>
-        <location filename="../../AppCommands.cpp" line="62"/>
+        <location filename="../../App/AppCommands.cpp" line="62"/>
         <source>Open Source Licenses</source>
         <translation>Licences open source</translation>
     </message>
     <message>
-        <location filename="../../AppCommands.cpp" line="63"/>
+        <location filename="../../App/AppCommands.cpp" line="63"/>
         <source>Quit</source>
         <translation>Quitter</translation>
     </message>
@@ -1130,12 +1130,12 @@
 <context>
     <name>qel::BubbleFieldView</name>
     <message>
-        <location filename="../../Pages/BubbleFieldView.cpp" line="208"/>
+        <location filename="../../Pages/BubbleFieldView.cpp" line="218"/>
         <source>Memory bubble chart</source>
         <translation>Bulles de mémoire</translation>
     </message>
     <message>
-        <location filename="../../Pages/BubbleFieldView.cpp" line="235"/>
+        <location filename="../../Pages/BubbleFieldView.cpp" line="247"/>
         <source>%@ used</source>
         <translation>%@ utilisés</translation>
     </message>
@@ -1219,7 +1219,7 @@
 <context>
     <name>qel::Changelog</name>
     <message>
-        <location filename="../../Changelog.cpp" line="87"/>
+        <location filename="../../Updates/Changelog.cpp" line="87"/>
         <source>Beta %@</source>
         <translation>Bêta %@</translation>
     </message>
@@ -1236,17 +1236,17 @@
 <context>
     <name>qel::ColumnTitles</name>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="54"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="56"/>
         <source>Name</source>
         <translation>Nom</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="55"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="57"/>
         <source>CPU %</source>
         <translation>CPU&#xa0;%</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="56"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="58"/>
         <source>Memory</source>
         <translation>Mémoire</translation>
     </message>
@@ -1356,12 +1356,12 @@
 <context>
     <name>qel::DeviceBatteries</name>
     <message>
-        <location filename="../../Pages/DeviceBatteries.cpp" line="65"/>
+        <location filename="../../Pages/DeviceBatteries.cpp" line="58"/>
         <source>Device batteries</source>
         <translation>Batteries des appareils</translation>
     </message>
     <message>
-        <location filename="../../Pages/DeviceBatteries.cpp" line="80"/>
+        <location filename="../../Pages/DeviceBatteries.cpp" line="73"/>
         <source>Scroll to see more devices.</source>
         <translation>Faites défiler pour voir plus d&apos;appareils.</translation>
     </message>
@@ -1369,12 +1369,12 @@
 <context>
     <name>qel::DeviceBatteryRing</name>
     <message>
-        <location filename="../../Pages/DeviceBatteries.cpp" line="55"/>
+        <location filename="../../Pages/DeviceBatteries.cpp" line="48"/>
         <source>Battery %@%</source>
         <translation>Batterie %@&#xa0;%</translation>
     </message>
     <message>
-        <location filename="../../Pages/DeviceBatteries.cpp" line="58"/>
+        <location filename="../../Pages/DeviceBatteries.cpp" line="51"/>
         <source>%@ battery low</source>
         <translation>Batterie de %@ faible</translation>
     </message>
@@ -1480,7 +1480,7 @@ L&apos;anneau intérieur montre les 60 dernières secondes d&apos;activité : le
 <context>
     <name>qel::EndButton</name>
     <message>
-        <location filename="../../Processes/PortRow.cpp" line="34"/>
+        <location filename="../../Pages/PortRow.cpp" line="34"/>
         <source>End</source>
         <translation>Terminer</translation>
     </message>
@@ -1657,7 +1657,7 @@ L&apos;anneau intérieur montre les 60 dernières secondes d&apos;activité : le
         <translation>Sur secteur</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="140"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="142"/>
         <source>Right now</source>
         <translation>En ce moment</translation>
     </message>
@@ -1665,12 +1665,12 @@ L&apos;anneau intérieur montre les 60 dernières secondes d&apos;activité : le
 <context>
     <name>qel::EventNote</name>
     <message>
-        <location filename="../../Window/NoteCards.cpp" line="40"/>
+        <location filename="../../Window/EventNote.cpp" line="16"/>
         <source>%@  %@</source>
         <translation>%@  %@</translation>
     </message>
     <message>
-        <location filename="../../Window/NoteCards.cpp" line="46"/>
+        <location filename="../../Window/EventNote.cpp" line="22"/>
         <source>Just before: %@ %@</source>
         <translation>Juste avant&#xa0;: %@ %@</translation>
     </message>
@@ -1678,90 +1678,90 @@ L&apos;anneau intérieur montre les 60 dernières secondes d&apos;activité : le
 <context>
     <name>qel::ExportSheet</name>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="132"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="136"/>
         <source>Export this day as an image</source>
         <translation>Exporter cette journée en image</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="141"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="145"/>
         <source>Saves the ring for this day as a 1080 × 1080 picture.</source>
         <translation>Enregistre l&apos;anneau de cette journée en image de 1080 × 1080.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="152"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="156"/>
         <source>Deep sea</source>
         <translation>Grand bleu</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="152"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="156"/>
         <source>Ink</source>
         <translation>Encre</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="157"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="161"/>
         <source>Background</source>
         <translation>Arrière-plan</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="158"/>
-        <location filename="../../Sheets/ExportSheet.cpp" line="159"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="162"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="163"/>
         <source>Show app names</source>
         <translation>Afficher les noms d&apos;application</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="159"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="163"/>
         <source>When off, no app name appears in the picture</source>
         <translation>Désactivé, aucun nom d&apos;application n&apos;apparaît sur l&apos;image</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="160"/>
-        <location filename="../../Sheets/ExportSheet.cpp" line="161"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="164"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="165"/>
         <source>Show event dots</source>
         <translation>Afficher les points d&apos;événement</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="161"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="165"/>
         <source>The things worth a look on this day</source>
         <translation>Les éléments à examiner ce jour-là</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="163"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="167"/>
         <source>The picture contains only the usage rings and what is switched on above. It never includes window titles, file names or network addresses.</source>
         <translation>L&apos;image ne contient que les anneaux d&apos;utilisation et ce qui est activé ci-dessus. Elle n&apos;inclut jamais de titres de fenêtres, de noms de fichiers ni d&apos;adresses réseau.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="185"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="189"/>
         <source>Copy image</source>
         <translation>Copier l&apos;image</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="188"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="192"/>
         <source>Save image…</source>
         <translation>Enregistrer l&apos;image…</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="208"/>
-        <location filename="../../Sheets/ExportSheet.cpp" line="218"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="228"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="238"/>
         <source>Couldn&apos;t create the image</source>
         <translation>Impossible de créer l&apos;image</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="211"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="231"/>
         <source>Couldn&apos;t save the image</source>
         <translation>Impossible d&apos;enregistrer l&apos;image</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="213"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="233"/>
         <source>Image saved</source>
         <translation>Image enregistrée</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="225"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="245"/>
         <source>Couldn&apos;t copy the image</source>
         <translation>Impossible de copier l&apos;image</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="227"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="247"/>
         <source>Copied to the clipboard</source>
         <translation>Copié dans le presse-papiers</translation>
     </message>
@@ -1942,7 +1942,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::GpuUserList</name>
     <message>
-        <location filename="../../Pages/GpuUserList.cpp" line="44"/>
+        <location filename="../../Pages/GpuUserList.cpp" line="45"/>
         <source>Front</source>
         <translation>1er plan</translation>
     </message>
@@ -1958,32 +1958,32 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::IncidentSheet</name>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="57"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="56"/>
         <source>What just happened</source>
         <translation>Ce qui vient de se passer</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="59"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="58"/>
         <source>Press Ctrl+Alt+E any time to replay the last 60 seconds.</source>
         <translation>Appuyez sur Ctrl+Alt+E à tout moment pour revoir les 60 dernières secondes.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="69"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="68"/>
         <source>60 s ago</source>
         <translation>il y a 60 s</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="73"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="72"/>
         <source>Pressed at %@</source>
         <translation>Appuyé à %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="122"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="121"/>
         <source>View</source>
         <translation>Afficher</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="124"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="123"/>
         <source>Ended</source>
         <translation>Terminé</translation>
     </message>
@@ -2110,43 +2110,43 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <translation>Chaque bulle est un processus, dont la taille suit la mémoire utilisée. Cliquez sur une bulle pour voir les détails ou le quitter. L&apos;anneau extérieur indique la pression mémoire.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="110"/>
-        <location filename="../../Pages/MemPage.cpp" line="187"/>
+        <location filename="../../Pages/MemPage.cpp" line="108"/>
+        <location filename="../../Pages/MemPage.cpp" line="186"/>
         <source>Memory breakdown</source>
         <translation>Répartition de la mémoire</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="139"/>
+        <location filename="../../Pages/MemPage.cpp" line="137"/>
         <source>App memory</source>
         <translation>Mémoire apps</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="140"/>
+        <location filename="../../Pages/MemPage.cpp" line="138"/>
         <source>Kernel &amp; locked</source>
         <translation>Noyau et verrouillée</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="141"/>
+        <location filename="../../Pages/MemPage.cpp" line="139"/>
         <source>Compressed</source>
         <translation>Compressée</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="142"/>
+        <location filename="../../Pages/MemPage.cpp" line="140"/>
         <source>Available</source>
         <translation>Disponible</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="159"/>
+        <location filename="../../Pages/MemPage.cpp" line="157"/>
         <source>Memory pressure</source>
         <translation>Pression mémoire</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="187"/>
+        <location filename="../../Pages/MemPage.cpp" line="186"/>
         <source>%@ total</source>
         <translation>%@ au total</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="195"/>
+        <location filename="../../Pages/MemPage.cpp" line="194"/>
         <source>%@%. %@</source>
         <translation>%@ %. %@</translation>
     </message>
@@ -2190,22 +2190,22 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::MenuBar</name>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="166"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="174"/>
         <source>Show panel</source>
         <translation>Afficher le panneau</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="167"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="175"/>
         <source>Open Qel</source>
         <translation>Ouvrir Qel</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="168"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="176"/>
         <source>What just happened</source>
         <translation>Ce qui vient de se passer</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="243"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="252"/>
         <source>Qel keeps running while its window is closed, and usually waits in the tray. This desktop has no tray, so the window was minimised instead. To end Qel, choose Quit (Ctrl+Q).</source>
         <translation>Qel continue de tourner quand sa fenêtre est fermée et attend d&apos;habitude dans la zone de notification. Ce bureau n&apos;en a pas, la fenêtre a donc été réduite. Pour arrêter Qel, choisissez Quitter (Ctrl+Q).</translation>
     </message>
@@ -2213,7 +2213,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::MenuBarPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuBarPanel.cpp" line="104"/>
+        <location filename="../../MenuBar/MenuBarPanel.cpp" line="86"/>
         <source>Qel panel</source>
         <translation>Panneau Qel</translation>
     </message>
@@ -2221,7 +2221,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::MenuCell</name>
     <message>
-        <location filename="../../MenuBar/MenuCell.cpp" line="45"/>
+        <location filename="../../MenuBar/MenuCell.cpp" line="47"/>
         <source>View %@</source>
         <translation>Afficher %@</translation>
     </message>
@@ -2229,134 +2229,134 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::MenuPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="167"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="202"/>
         <source>Today</source>
         <translation>Aujourd&apos;hui</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="185"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="220"/>
         <source>Top processes</source>
         <translation>Processus principaux</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="186"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="221"/>
         <source>Hover to quit</source>
         <translation>Survoler pour quitter</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="188"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="242"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="223"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="289"/>
         <source>Network</source>
         <translation>Réseau</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="189"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="224"/>
         <source>Bluetooth devices</source>
         <translation>Appareils Bluetooth</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="240"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="287"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="241"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="288"/>
         <source>Memory</source>
         <translation>Mémoire</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="243"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="290"/>
         <source>Energy</source>
         <translation>Énergie</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="308"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="357"/>
         <source>Scroll horizontally to see more devices.</source>
         <translation>Faites défiler horizontalement pour voir plus d&apos;appareils.</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="313"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="462"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="362"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="516"/>
         <source>Not connected</source>
         <translation>Non connecté</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="327"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="376"/>
         <source>Quiet mode</source>
         <translation>Mode discret</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="328"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="377"/>
         <source>Keep awake</source>
         <translation>Maintenir éveillé</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="329"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="378"/>
         <source>Pause alerts</source>
         <translation>Suspendre les alertes</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="347"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="399"/>
         <source>Settings</source>
         <translation>Paramètres</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="349"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="401"/>
         <source>What just happened</source>
         <translation>Ce qui vient de se passer</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="351"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="403"/>
         <source>Quit</source>
         <translation>Quitter</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="353"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="405"/>
         <source>Open Qel</source>
         <translation>Ouvrir Qel</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="416"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="468"/>
         <source>Load %.2f</source>
         <translation>Charge %.2f</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="424"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="476"/>
         <source>Thermal</source>
         <translation>Thermique</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="424"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="476"/>
         <source>System thermal state</source>
         <translation>État thermique du système</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="425"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="477"/>
         <source>Battery</source>
         <translation>Batterie</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="427"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="479"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="427"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="479"/>
         <source>Memory %@</source>
         <translation>Mémoire %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="429"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="481"/>
         <source>Disk free</source>
         <translation>Disque libre</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="429"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="481"/>
         <source>%@ total</source>
         <translation>%@ au total</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/MenuPanel.cpp" line="451"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="505"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n application en ligne</numerusform>
@@ -2364,17 +2364,17 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="453"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="507"/>
         <source>Per-app traffic unavailable</source>
         <translation>Trafic par application indisponible</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="458"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="512"/>
         <source>Local %@</source>
         <translation>Local %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="462"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="516"/>
         <source>No local address</source>
         <translation>Pas d&apos;adresse locale</translation>
     </message>
@@ -2439,28 +2439,28 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::NetPage</name>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="42"/>
+        <location filename="../../Pages/NetPage.cpp" line="44"/>
         <source>Network</source>
         <translation>Réseau</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="47"/>
+        <location filename="../../Pages/NetPage.cpp" line="50"/>
         <source>Download</source>
         <translation>Réception</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="48"/>
+        <location filename="../../Pages/NetPage.cpp" line="51"/>
         <source>Upload</source>
         <translation>Envoi</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="49"/>
+        <location filename="../../Pages/NetPage.cpp" line="52"/>
         <source>Online</source>
         <translation>En ligne</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/NetPage.cpp" line="49"/>
-        <location filename="../../Pages/NetPage.cpp" line="122"/>
+        <location filename="../../Pages/NetPage.cpp" line="52"/>
+        <location filename="../../Pages/NetPage.cpp" line="124"/>
         <source>%n apps</source>
         <translation>
             <numerusform>%n app</numerusform>
@@ -2468,27 +2468,27 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="78"/>
+        <location filename="../../Pages/NetPage.cpp" line="80"/>
         <source>Who&apos;s online</source>
         <translation>Qui est en ligne</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="78"/>
+        <location filename="../../Pages/NetPage.cpp" line="80"/>
         <source>Only processes under your account. Scroll sideways for more.</source>
         <translation>Uniquement les processus de votre compte. Faites défiler latéralement pour en voir plus.</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="117"/>
+        <location filename="../../Pages/NetPage.cpp" line="119"/>
         <source>Upload %@</source>
         <translation>Envoi %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="126"/>
+        <location filename="../../Pages/NetPage.cpp" line="128"/>
         <source>Each dot is an app that is online. Bigger dots have more traffic right now. Dots closer to the center have more total traffic. Click one for details. Per-app figures count TCP only, and leave out traffic within this computer.</source>
         <translation>Chaque point est une application en ligne. Les plus gros points ont plus de trafic en ce moment&#xa0;; les plus proches du centre ont plus de trafic au total. Cliquez sur l&apos;un d&apos;eux pour les détails. Les chiffres par application ne comptent que TCP et excluent le trafic interne à cet ordinateur.</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="129"/>
+        <location filename="../../Pages/NetPage.cpp" line="131"/>
         <source>Per-app traffic isn&apos;t available (the system&apos;s socket statistics can&apos;t be read), so only whole-computer upload and download are shown.</source>
         <translation>Le trafic par application n&apos;est pas disponible (les statistiques de sockets du système sont illisibles)&#xa0;: seuls l&apos;envoi et la réception de tout l&apos;ordinateur sont affichés.</translation>
     </message>
@@ -2517,22 +2517,22 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::OverviewPage</name>
     <message>
-        <location filename="../../Pages/OverviewPage.cpp" line="128"/>
+        <location filename="../../Window/OverviewPage.cpp" line="129"/>
         <source>Replay 60 s</source>
         <translation>Revoir 60 s</translation>
     </message>
     <message>
-        <location filename="../../Pages/OverviewPage.cpp" line="129"/>
+        <location filename="../../Window/OverviewPage.cpp" line="130"/>
         <source>What just happened: replay the last 60 seconds (Ctrl+Alt+E)</source>
         <translation>Ce qui vient de se passer&#xa0;: revoir les 60 dernières secondes (Ctrl+Alt+E)</translation>
     </message>
     <message>
-        <location filename="../../Pages/OverviewPage.cpp" line="152"/>
+        <location filename="../../Window/OverviewPage.cpp" line="154"/>
         <source>View summary</source>
         <translation>Voir le résumé</translation>
     </message>
     <message>
-        <location filename="../../Pages/OverviewPage.cpp" line="237"/>
+        <location filename="../../Window/OverviewPage.cpp" line="241"/>
         <source>This moment is inside “%@”.</source>
         <translation>Ce moment fait partie de «&#xa0;%@&#xa0;».</translation>
     </message>
@@ -2566,13 +2566,13 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::PanelToggle</name>
     <message>
-        <location filename="../../MenuBar/PanelToggle.cpp" line="21"/>
-        <location filename="../../MenuBar/PanelToggle.cpp" line="30"/>
+        <location filename="../../MenuBar/PanelToggle.cpp" line="28"/>
+        <location filename="../../MenuBar/PanelToggle.cpp" line="37"/>
         <source>Off</source>
         <translation>Désactivé</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelToggle.cpp" line="30"/>
+        <location filename="../../MenuBar/PanelToggle.cpp" line="37"/>
         <source>On</source>
         <translation>Activé</translation>
     </message>
@@ -2671,29 +2671,29 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::PortRow</name>
     <message>
-        <location filename="../../Processes/PortRow.cpp" line="106"/>
+        <location filename="../../Pages/PortRow.cpp" line="106"/>
         <source>End %@, which is using port %@</source>
         <translation>Terminer %@, qui utilise le port %@</translation>
     </message>
     <message>
-        <location filename="../../Processes/PortRow.cpp" line="109"/>
+        <location filename="../../Pages/PortRow.cpp" line="109"/>
         <source>Listening on all network interfaces: other devices on the same network can connect to this port.</source>
         <translation>À l&apos;écoute sur toutes les interfaces réseau&#xa0;: d&apos;autres appareils du même réseau peuvent se connecter à ce port.</translation>
     </message>
     <message>
-        <location filename="../../Processes/PortRow.cpp" line="111"/>
+        <location filename="../../Pages/PortRow.cpp" line="111"/>
         <source>Listening on 127.0.0.1 only: only this computer can connect.</source>
         <translation>À l&apos;écoute sur 127.0.0.1 uniquement&#xa0;: seul cet ordinateur peut se connecter.</translation>
     </message>
     <message>
-        <location filename="../../Processes/PortRow.cpp" line="127"/>
-        <location filename="../../Processes/PortRow.cpp" line="195"/>
+        <location filename="../../Pages/PortRow.cpp" line="127"/>
+        <location filename="../../Pages/PortRow.cpp" line="195"/>
         <source>Open to LAN</source>
         <translation>Ouvert au LAN</translation>
     </message>
     <message>
-        <location filename="../../Processes/PortRow.cpp" line="127"/>
-        <location filename="../../Processes/PortRow.cpp" line="195"/>
+        <location filename="../../Pages/PortRow.cpp" line="127"/>
+        <location filename="../../Pages/PortRow.cpp" line="195"/>
         <source>This computer only</source>
         <translation>Cet ordinateur uniquement</translation>
     </message>
@@ -2701,17 +2701,17 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::PortsPanel</name>
     <message>
-        <location filename="../../Processes/PortsPanel.cpp" line="37"/>
+        <location filename="../../Pages/PortsPanel.cpp" line="37"/>
         <source>Listening ports</source>
         <translation>Ports en écoute</translation>
     </message>
     <message>
-        <location filename="../../Processes/PortsPanel.cpp" line="42"/>
+        <location filename="../../Pages/PortsPanel.cpp" line="42"/>
         <source>Port or process</source>
         <translation>Port ou processus</translation>
     </message>
     <message>
-        <location filename="../../Processes/PortsPanel.cpp" line="77"/>
+        <location filename="../../Pages/PortsPanel.cpp" line="77"/>
         <source>Only ports of processes under your account. Ports used by system services need administrator rights to see.</source>
         <translation>Uniquement les ports des processus de votre compte. Voir ceux des services système nécessite les droits d&apos;administrateur.</translation>
     </message>
@@ -2719,7 +2719,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::Preview</name>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="38"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="42"/>
         <source>Preview</source>
         <translation>Aperçu</translation>
     </message>
@@ -2727,79 +2727,79 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::ProcessDetail</name>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="166"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="171"/>
         <source>Now</source>
         <translation>Maintenant</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="166"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="171"/>
         <source>Profile</source>
         <translation>Profil</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="227"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="392"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="232"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="396"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="251"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="256"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="252"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="257"/>
         <source>Memory</source>
         <translation>Mémoire</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="254"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="259"/>
         <source>Disk I/O</source>
         <translation>E/S disque</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="255"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="260"/>
         <source>Network</source>
         <translation>Réseau</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="260"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="265"/>
         <source>CPU, since this panel opened</source>
         <translation>CPU, depuis l&apos;ouverture de ce panneau</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="281"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="286"/>
         <source>This is a system process: a kernel thread or a service run by another user, such as root. Ending it could freeze or restart the system, so Qel doesn&apos;t offer to end it. High usage usually drops back within a few minutes.</source>
         <translation>C&apos;est un processus système&#xa0;: un thread noyau ou un service exécuté par un autre utilisateur, comme root. Le terminer pourrait figer ou redémarrer le système, Qel ne propose donc pas de le faire. Une forte utilisation retombe en général en quelques minutes.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="289"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="294"/>
         <source>Quitting closes %@. Unsaved changes may be lost.</source>
         <translation>Quitter ferme %@. Les modifications non enregistrées peuvent être perdues.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="293"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="298"/>
         <source>End %@</source>
         <translation>Terminer %@</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="295"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="304"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="300"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="309"/>
         <source>Force Quit</source>
         <translation>Forcer à quitter</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="303"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="308"/>
         <source>Force quit %@?</source>
         <translation>Forcer %@ à quitter&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="304"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="309"/>
         <source>It stops at once, without a chance to save. Unsaved changes are lost.</source>
         <translation>Il s&apos;arrête aussitôt, sans pouvoir enregistrer. Les modifications non enregistrées sont perdues.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="391"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="395"/>
         <source>This process has ended</source>
         <translation>Ce processus s&apos;est terminé</translation>
     </message>
@@ -2807,12 +2807,12 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::ProcessNoteView</name>
     <message>
-        <location filename="../../Processes/ProcessNoteView.cpp" line="27"/>
+        <location filename="../../Processes/ProcessNoteView.cpp" line="32"/>
         <source>What is this</source>
         <translation>Qu&apos;est-ce que c&apos;est</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessNoteView.cpp" line="36"/>
+        <location filename="../../Processes/ProcessNoteView.cpp" line="41"/>
         <source>Look up this process online</source>
         <translation>Rechercher ce processus en ligne</translation>
     </message>
@@ -2828,27 +2828,27 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::ProcessTable</name>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="72"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="81"/>
         <source>Running</source>
         <translation>En cours</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="79"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="88"/>
         <source>By CPU</source>
         <translation>Par CPU</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="79"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="88"/>
         <source>By memory</source>
         <translation>Par mémoire</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="81"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="90"/>
         <source>Search processes</source>
         <translation>Rechercher des processus</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ProcessTable.cpp" line="177"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="188"/>
         <source>%n processes, %@ of them yours</source>
         <translation>
             <numerusform>%n processus, dont %@ à vous</numerusform>
@@ -2856,12 +2856,12 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="183"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="194"/>
         <source>Reading processes…</source>
         <translation>Lecture des processus…</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="184"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="195"/>
         <source>No process has “%@” in its name. Try another word, or clear the search field.</source>
         <translation>Aucun processus n&apos;a «&#xa0;%@&#xa0;» dans son nom. Essayez un autre mot ou videz le champ de recherche.</translation>
     </message>
@@ -3029,7 +3029,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::RuleRow</name>
     <message>
-        <location filename="../../Processes/TameRulesSection.cpp" line="42"/>
+        <location filename="../../Sheets/TameRulesSection.cpp" line="42"/>
         <source>Remove</source>
         <translation>Supprimer</translation>
     </message>
@@ -3153,12 +3153,12 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <translation>Paramètres</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="192"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="193"/>
         <source>Changes apply immediately and are saved automatically.</source>
         <translation>Les modifications s&apos;appliquent immédiatement et sont enregistrées automatiquement.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="216"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="218"/>
         <source>General</source>
         <translation>Général</translation>
     </message>
@@ -3174,13 +3174,13 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::SleepLine</name>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="36"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="37"/>
         <source>View sleep report</source>
         <translation>Voir le rapport de veille</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="54"/>
-        <location filename="../../Sheets/SleepLine.cpp" line="65"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="55"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="66"/>
         <source>View</source>
         <translation>Afficher</translation>
     </message>
@@ -3188,17 +3188,17 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::SleepNote</name>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="94"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="95"/>
         <source>View sleep report</source>
         <translation>Voir le rapport de veille</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="116"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="117"/>
         <source>%@  %@</source>
         <translation>%@  %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="122"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="123"/>
         <source>Asleep from %@ to %@</source>
         <translation>En veille de %@ à %@</translation>
     </message>
@@ -3224,12 +3224,12 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::SleepRowButton</name>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="64"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="65"/>
         <source>View sleep report</source>
         <translation>Voir le rapport de veille</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="77"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="83"/>
         <source>View</source>
         <translation>Afficher</translation>
     </message>
@@ -3237,42 +3237,42 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::SleepSheet</name>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="63"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="64"/>
         <source>Sleep report</source>
         <translation>Rapport de veille</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="64"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="65"/>
         <source>Linux logs when the computer slept and woke, but not which app asked it to wake.</source>
         <translation>Linux enregistre quand l&apos;ordinateur s&apos;est mis en veille et réveillé, mais pas quelle application a demandé le réveil.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="68"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="69"/>
         <source>Asleep from %@ to %@</source>
         <translation>En veille de %@ à %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="77"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="78"/>
         <source>Time asleep</source>
         <translation>Durée de veille</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="78"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="79"/>
         <source>Battery used</source>
         <translation>Batterie utilisée</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="79"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="80"/>
         <source>Wakes</source>
         <translation>Réveils</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="103"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="105"/>
         <source>What woke it</source>
         <translation>Cause du réveil</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="106"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="108"/>
         <source>Linux does not log dark wakes, so no wakes are listed for this sleep.</source>
         <translation>Linux n&apos;enregistre pas les réveils en arrière-plan, aucun réveil n&apos;est donc listé pour cette veille.</translation>
     </message>
@@ -3323,33 +3323,33 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <translation>Hier</translation>
     </message>
     <message>
-        <location filename="../../Store/DayBrowsing.cpp" line="125"/>
+        <location filename="../../Store/DayBrowsing.cpp" line="135"/>
         <source>%@, daily average</source>
         <translation>%@, moyenne quotidienne</translation>
     </message>
     <message>
-        <location filename="../../Store/DayBrowsing.cpp" line="128"/>
+        <location filename="../../Store/DayBrowsing.cpp" line="138"/>
         <source>Now</source>
         <translation>Maintenant</translation>
     </message>
     <message>
-        <location filename="../../Store/DayBrowsing.cpp" line="132"/>
+        <location filename="../../Store/DayBrowsing.cpp" line="142"/>
         <source>%@ s ago</source>
         <translation>il y a %@ s</translation>
     </message>
     <message>
-        <location filename="../../Store/DayBrowsing.cpp" line="142"/>
         <location filename="../../Store/DayBrowsing.cpp" line="152"/>
+        <location filename="../../Store/DayBrowsing.cpp" line="162"/>
         <source>History could not be erased</source>
         <translation>L&apos;historique n&apos;a pas pu être effacé</translation>
     </message>
     <message>
-        <location filename="../../Store/DayBrowsing.cpp" line="172"/>
+        <location filename="../../Store/DayBrowsing.cpp" line="182"/>
         <source>History erased</source>
         <translation>Historique effacé</translation>
     </message>
     <message>
-        <location filename="../../Store/DayBrowsing.cpp" line="173"/>
+        <location filename="../../Store/DayBrowsing.cpp" line="183"/>
         <source>History erased, but traces of it may remain in the file: %@</source>
         <translation>Historique effacé, mais des traces peuvent subsister dans le fichier&#xa0;: %@</translation>
     </message>
@@ -3788,22 +3788,22 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::StretchButton</name>
     <message>
-        <location filename="../../Sheets/StretchButton.cpp" line="51"/>
+        <location filename="../../Sheets/StretchButton.cpp" line="53"/>
         <source>Mark a stretch</source>
         <translation>Marquer une période</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchButton.cpp" line="52"/>
+        <location filename="../../Sheets/StretchButton.cpp" line="54"/>
         <source>End</source>
         <translation>Terminer</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchButton.cpp" line="53"/>
+        <location filename="../../Sheets/StretchButton.cpp" line="55"/>
         <source>End this stretch and see its summary</source>
         <translation>Terminer cette période et voir son résumé</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchButton.cpp" line="54"/>
+        <location filename="../../Sheets/StretchButton.cpp" line="56"/>
         <source>Mark a stretch of time: Qel sums up what happened between start and end</source>
         <translation>Marquez une période&#xa0;: Qel résume ce qui s&apos;est passé entre le début et la fin</translation>
     </message>
@@ -3901,7 +3901,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::TameRulesSection</name>
     <message>
-        <location filename="../../Processes/TameRulesSection.cpp" line="63"/>
+        <location filename="../../Sheets/TameRulesSection.cpp" line="63"/>
         <source>When not in front</source>
         <translation>Hors premier plan</translation>
     </message>
@@ -3935,22 +3935,22 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::UpdateNotices</name>
     <message>
-        <location filename="../../UpdateNotices.cpp" line="48"/>
+        <location filename="../../Updates/UpdateNotices.cpp" line="48"/>
         <source>Update to %@</source>
         <translation>Mettre à jour vers %@</translation>
     </message>
     <message>
-        <location filename="../../UpdateNotices.cpp" line="49"/>
+        <location filename="../../Updates/UpdateNotices.cpp" line="49"/>
         <source>A new version of Qel is ready. Click to open its download page.</source>
         <translation>Une nouvelle version de Qel est prête. Cliquez pour ouvrir sa page de téléchargement.</translation>
     </message>
     <message>
-        <location filename="../../UpdateNotices.cpp" line="51"/>
+        <location filename="../../Updates/UpdateNotices.cpp" line="51"/>
         <source>What&apos;s new</source>
         <translation>Nouveautés</translation>
     </message>
     <message>
-        <location filename="../../UpdateNotices.cpp" line="52"/>
+        <location filename="../../Updates/UpdateNotices.cpp" line="52"/>
         <source>Qel was updated. See what changed.</source>
         <translation>Qel a été mis à jour. Découvrez ce qui a changé.</translation>
     </message>
@@ -3958,28 +3958,28 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::Updater</name>
     <message>
-        <location filename="../../Updater.cpp" line="125"/>
+        <location filename="../../Updates/Updater.cpp" line="125"/>
         <source>The download page could not be opened: %@</source>
         <translation>La page de téléchargement n&apos;a pas pu être ouverte&#xa0;: %@</translation>
     </message>
     <message>
-        <location filename="../../Updater.cpp" line="168"/>
+        <location filename="../../Updates/Updater.cpp" line="168"/>
         <source>Qel could not reach the update feed.</source>
         <translation>Qel n&apos;a pas pu joindre le flux de mises à jour.</translation>
     </message>
     <message>
-        <location filename="../../Updater.cpp" line="166"/>
-        <location filename="../../Updater.cpp" line="170"/>
+        <location filename="../../Updates/Updater.cpp" line="166"/>
+        <location filename="../../Updates/Updater.cpp" line="170"/>
         <source>The update feed could not be read.</source>
         <translation>Le flux de mises à jour n&apos;a pas pu être lu.</translation>
     </message>
     <message>
-        <location filename="../../Updater.cpp" line="178"/>
+        <location filename="../../Updates/Updater.cpp" line="178"/>
         <source>Qel %@ is available.</source>
         <translation>Qel %@ est disponible.</translation>
     </message>
     <message>
-        <location filename="../../Updater.cpp" line="180"/>
+        <location filename="../../Updates/Updater.cpp" line="180"/>
         <source>Qel %@ is the newest version.</source>
         <translation>Qel %@ est la version la plus récente.</translation>
     </message>
@@ -4067,13 +4067,13 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
     <name>std</name>
     <message>
         <location filename="../../History/InsightReplay.cpp" line="28"/>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="51"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="50"/>
         <source>just now</source>
         <translation>à l&apos;instant</translation>
     </message>
     <message>
         <location filename="../../History/InsightReplay.cpp" line="29"/>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="52"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="51"/>
         <source>%@ s ago</source>
         <translation>il y a %@ s</translation>
     </message>
@@ -4108,152 +4108,152 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <translation>inutilisé depuis au moins %@ h</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="87"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="83"/>
         <source>Automatic</source>
         <translation>Automatique</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="88"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="84"/>
         <source>Logo</source>
         <translation>Logo</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="89"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="85"/>
         <source>Load ring</source>
         <translation>Anneau de charge</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="90"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="86"/>
         <source>Bars</source>
         <translation>Barres</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="91"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="87"/>
         <source>Gauge</source>
         <translation>Jauge</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="92"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="88"/>
         <source>Line</source>
         <translation>Ligne</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="93"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="89"/>
         <source>Dot</source>
         <translation>Point</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="94"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="90"/>
         <source>Cat</source>
         <translation>Chat</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="95"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="91"/>
         <source>Dog</source>
         <translation>Chien</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="96"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="92"/>
         <source>Slime</source>
         <translation>Slime</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="97"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="93"/>
         <source>Drop</source>
         <translation>Goutte</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="98"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="94"/>
         <source>Coffee</source>
         <translation>Café</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="99"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="95"/>
         <source>Newton&apos;s cradle</source>
         <translation>Pendule de Newton</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="100"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="96"/>
         <source>Engine</source>
         <translation>Moteur</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="101"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="97"/>
         <source>Mochi</source>
         <translation>Mochi</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="108"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="104"/>
         <source>The Qel logo, turning into the load ring when the CPU is busy</source>
         <translation>Le logo Qel, qui devient l&apos;anneau de charge quand le CPU est occupé</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="109"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="105"/>
         <source>Always the Qel logo</source>
         <translation>Toujours le logo Qel</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="110"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="106"/>
         <source>CPU usage over the last 20 seconds, as a ring</source>
         <translation>Utilisation du CPU sur les 20 dernières secondes, en anneau</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="111"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="107"/>
         <source>CPU usage over the last 9 seconds, as bars</source>
         <translation>Utilisation du CPU sur les 9 dernières secondes, en barres</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="112"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="108"/>
         <source>An arc that fills up to the current CPU usage</source>
         <translation>Un arc rempli jusqu&apos;à l&apos;utilisation actuelle du CPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="113"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="109"/>
         <source>CPU usage over the last 20 seconds, as a line</source>
         <translation>Utilisation du CPU sur les 20 dernières secondes, en ligne</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="114"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="110"/>
         <source>A dot that grows as the CPU gets busier</source>
         <translation>Un point qui grossit quand le CPU s&apos;active</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="115"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="111"/>
         <source>A running cat that speeds up as the CPU gets busier</source>
         <translation>Un chat qui court plus vite quand le CPU s&apos;active</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="116"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="112"/>
         <source>A running dog that speeds up as the CPU gets busier</source>
         <translation>Un chien qui court plus vite quand le CPU s&apos;active</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="117"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="113"/>
         <source>A slime that stretches faster as the CPU gets busier</source>
         <translation>Un slime qui s&apos;étire plus vite quand le CPU s&apos;active</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="118"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="114"/>
         <source>A drop that ripples faster as the CPU gets busier</source>
         <translation>Une goutte qui ondule plus vite quand le CPU s&apos;active</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="119"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="115"/>
         <source>A cup of coffee that steams faster as the CPU gets busier</source>
         <translation>Une tasse de café qui fume plus vite quand le CPU s&apos;active</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="120"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="116"/>
         <source>A Newton&apos;s cradle that swings faster as the CPU gets busier</source>
         <translation>Un pendule de Newton qui oscille plus vite quand le CPU s&apos;active</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="121"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="117"/>
         <source>An engine that runs faster as the CPU gets busier</source>
         <translation>Un moteur qui tourne plus vite quand le CPU s&apos;active</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="122"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="118"/>
         <source>A mochi being pounded faster as the CPU gets busier</source>
         <translation>Un mochi pilé plus vite quand le CPU s&apos;active</translation>
     </message>
@@ -4381,7 +4381,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
     </message>
     <message>
         <location filename="../../Pages/EnergyPage.cpp" line="59"/>
-        <location filename="../../Samplers/ProcessName.cpp" line="42"/>
+        <location filename="../../Samplers/ProcessName.cpp" line="52"/>
         <source>Process %@</source>
         <translation>Processus %@</translation>
     </message>
@@ -4444,7 +4444,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/PortList.cpp" line="49"/>
+        <location filename="../../Pages/PortList.cpp" line="49"/>
         <source>%n ports, %@ open to the local network</source>
         <translation>
             <numerusform>%n port ; ouverts au réseau local : %@</numerusform>
@@ -4452,7 +4452,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/PortList.cpp" line="50"/>
+        <location filename="../../Pages/PortList.cpp" line="50"/>
         <source>%n ports</source>
         <translation>
             <numerusform>%n port</numerusform>
@@ -4460,22 +4460,22 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/PortList.cpp" line="54"/>
+        <location filename="../../Pages/PortList.cpp" line="54"/>
         <source>Listening ports can&apos;t be read because the system lsof command can&apos;t be run.</source>
         <translation>Les ports en écoute sont illisibles, car la commande système lsof ne peut pas être exécutée.</translation>
     </message>
     <message>
-        <location filename="../../Processes/PortList.cpp" line="56"/>
+        <location filename="../../Pages/PortList.cpp" line="56"/>
         <source>No process under your account is listening on a port right now.</source>
         <translation>Aucun processus de votre compte n&apos;écoute sur un port en ce moment.</translation>
     </message>
     <message>
-        <location filename="../../Processes/PortList.cpp" line="58"/>
+        <location filename="../../Pages/PortList.cpp" line="58"/>
         <source>No process under your account is listening on port %@. A system service may still be using it.</source>
         <translation>Aucun processus de votre compte n&apos;écoute sur le port %@. Un service système l&apos;utilise peut-être.</translation>
     </message>
     <message>
-        <location filename="../../Processes/PortList.cpp" line="60"/>
+        <location filename="../../Pages/PortList.cpp" line="60"/>
         <source>No listening process has “%@” in its name.</source>
         <translation>Aucun processus en écoute n&apos;a «&#xa0;%@&#xa0;» dans son nom.</translation>
     </message>
@@ -4541,12 +4541,12 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <translation>%@ peut ralentir ou se mettre en pause automatiquement quand vous passez à une autre application. Cela économise de l&apos;énergie et garde l&apos;application au premier plan fluide.</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameRulesSection.cpp" line="55"/>
+        <location filename="../../Sheets/TameRulesSection.cpp" line="55"/>
         <source>Pauses after you switch away</source>
         <translation>Se met en pause quand vous passez à autre chose</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameRulesSection.cpp" line="55"/>
+        <location filename="../../Sheets/TameRulesSection.cpp" line="55"/>
         <source>Slows down after you switch away</source>
         <translation>Ralentit quand vous passez à autre chose</translation>
     </message>
@@ -4599,7 +4599,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <translation>moins de 1 Mo</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="53"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="52"/>
         <source>Peak %@% (%@), average %@%</source>
         <translation>Pic %@&#xa0;% (%@), moyenne %@&#xa0;%</translation>
     </message>

@@ -29,13 +29,13 @@
         <translation>プロセス合計</translation>
     </message>
     <message>
-        <location filename="../../Pages/BubbleModel.cpp" line="22"/>
+        <location filename="../../Pages/BubbleModel.cpp" line="25"/>
         <location filename="../../Samplers/SampleReport.cpp" line="68"/>
         <source>Compressed</source>
         <translation>圧縮</translation>
     </message>
     <message>
-        <location filename="../../Pages/BubbleModel.cpp" line="23"/>
+        <location filename="../../Pages/BubbleModel.cpp" line="26"/>
         <location filename="../../Samplers/SampleReport.cpp" line="67"/>
         <source>Kernel &amp; locked</source>
         <translation>カーネルと固定</translation>
@@ -98,69 +98,69 @@
         <translation>アイドル時やふたを閉じたときもコンピューターをスリープさせません</translation>
     </message>
     <message>
-        <location filename="../../Pages/OverviewFacts.cpp" line="23"/>
+        <location filename="../../Window/OverviewFacts.cpp" line="21"/>
         <source>Thermal state: %@</source>
         <translation>熱状態：%@</translation>
     </message>
     <message>
-        <location filename="../../Pages/OverviewFacts.cpp" line="28"/>
+        <location filename="../../Window/OverviewFacts.cpp" line="26"/>
         <source>Battery %@%</source>
         <translation>バッテリー %@%</translation>
     </message>
     <message>
-        <location filename="../../Pages/OverviewFacts.cpp" line="29"/>
+        <location filename="../../Window/OverviewFacts.cpp" line="27"/>
         <source>, on AC power</source>
         <translation>、AC 電源</translation>
     </message>
     <message>
-        <location filename="../../Pages/OverviewFacts.cpp" line="35"/>
+        <location filename="../../Window/OverviewFacts.cpp" line="33"/>
         <source>%@ disk free</source>
         <translation>ディスク空き %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/OverviewFacts.cpp" line="42"/>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="253"/>
-        <location filename="../../Window/PageMeta.cpp" line="12"/>
+        <location filename="../../Kit/PageMeta.cpp" line="12"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="276"/>
+        <location filename="../../Window/OverviewFacts.cpp" line="40"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/OverviewFacts.cpp" line="45"/>
+        <location filename="../../Kit/PageMeta.cpp" line="14"/>
         <location filename="../../Samplers/SampleReport.cpp" line="60"/>
         <location filename="../../Samplers/SampleReport.cpp" line="93"/>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="255"/>
-        <location filename="../../Window/PageMeta.cpp" line="14"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="278"/>
+        <location filename="../../Window/OverviewFacts.cpp" line="43"/>
         <source>Memory</source>
         <translation>メモリ</translation>
     </message>
     <message>
-        <location filename="../../Pages/OverviewFacts.cpp" line="47"/>
+        <location filename="../../Kit/PageMeta.cpp" line="16"/>
         <location filename="../../Samplers/SampleReport.cpp" line="76"/>
-        <location filename="../../Window/PageMeta.cpp" line="16"/>
+        <location filename="../../Window/OverviewFacts.cpp" line="45"/>
         <source>Network</source>
         <translation>ネットワーク</translation>
     </message>
     <message>
-        <location filename="../../Pages/OverviewFacts.cpp" line="48"/>
+        <location filename="../../Kit/PageMeta.cpp" line="15"/>
         <location filename="../../Samplers/SampleReport.cpp" line="81"/>
-        <location filename="../../Window/PageMeta.cpp" line="15"/>
+        <location filename="../../Window/OverviewFacts.cpp" line="46"/>
         <source>Disk</source>
         <translation>ディスク</translation>
     </message>
     <message>
-        <location filename="../../Pages/OverviewFacts.cpp" line="50"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="49"/>
-        <location filename="../../Window/PageMeta.cpp" line="17"/>
+        <location filename="../../Kit/PageMeta.cpp" line="17"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="52"/>
+        <location filename="../../Window/OverviewFacts.cpp" line="48"/>
         <source>Energy</source>
         <translation>エネルギー</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="49"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="52"/>
         <source>Energy (est.)</source>
         <translation>エネルギー（推定）</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="90"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="93"/>
         <source>Unknown path</source>
         <translation>パス不明</translation>
     </message>
@@ -572,7 +572,7 @@
         <translation>すべての履歴を消去</translation>
     </message>
     <message>
-        <location filename="../../Window/AskFirst.cpp" line="17"/>
+        <location filename="../../Kit/AskFirst.cpp" line="17"/>
         <source>Cancel</source>
         <translation>キャンセル</translation>
     </message>
@@ -830,32 +830,32 @@
         <translation>Qel の記号は Material Design Authors による Material Icons フォントのもので、Apache License 2.0 で使用しています。作者は Qel とは関係ありません。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="247"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="270"/>
         <source>Show in the tray</source>
         <translation>トレイに表示</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="248"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="271"/>
         <source>Pick any combination. With none selected, only the icon is shown.</source>
         <translation>自由に組み合わせられます。何も選ばないとアイコンだけが表示されます。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="252"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="275"/>
         <source>Icon</source>
         <translation>アイコン</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="256"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="279"/>
         <source>Net speed</source>
         <translation>通信速度</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="281"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="304"/>
         <source>Icon style</source>
         <translation>アイコンのスタイル</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="311"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="334"/>
         <source>Preview</source>
         <translation>プレビュー</translation>
     </message>
@@ -880,33 +880,33 @@
         <translation>18:00</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="97"/>
+        <location filename="../../Sheets/PosterView.cpp" line="101"/>
         <source>Busiest moment</source>
         <translation>最も忙しかった時刻</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="105"/>
+        <location filename="../../Sheets/PosterView.cpp" line="109"/>
         <source>Time recorded</source>
         <translation>記録期間</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="106"/>
+        <location filename="../../Sheets/PosterView.cpp" line="110"/>
         <source>CPU, daily average</source>
         <translation>CPU、1 日の平均</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="107"/>
+        <location filename="../../Sheets/PosterView.cpp" line="111"/>
         <location filename="../../Window/RingLegend.cpp" line="23"/>
         <source>Worth a look</source>
         <translation>要チェック</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="122"/>
+        <location filename="../../Sheets/PosterView.cpp" line="126"/>
         <source>, </source>
         <translation>、</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="124"/>
+        <location filename="../../Sheets/PosterView.cpp" line="128"/>
         <source>Most used: %@</source>
         <translation>最も多く使用：%@</translation>
     </message>
@@ -976,13 +976,13 @@
         <translation>修正</translation>
     </message>
     <message>
-        <location filename="../../Window/PageMeta.cpp" line="9"/>
-        <location filename="../../Window/PageMeta.cpp" line="11"/>
+        <location filename="../../Kit/PageMeta.cpp" line="9"/>
+        <location filename="../../Kit/PageMeta.cpp" line="11"/>
         <source>Overview</source>
         <translation>概要</translation>
     </message>
     <message>
-        <location filename="../../Window/PageMeta.cpp" line="13"/>
+        <location filename="../../Kit/PageMeta.cpp" line="13"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
@@ -997,54 +997,54 @@
         <translation>自分でマーク</translation>
     </message>
     <message>
-        <location filename="../../Window/TabValueStyleMeta.cpp" line="8"/>
-        <location filename="../../Window/TabValueStyleMeta.cpp" line="10"/>
+        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="8"/>
+        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="10"/>
         <source>Always</source>
         <translation>常に</translation>
     </message>
     <message>
-        <location filename="../../Window/TabValueStyleMeta.cpp" line="11"/>
+        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="11"/>
         <source>On hover</source>
         <translation>ポイント時</translation>
     </message>
     <message>
-        <location filename="../../Window/TabValueStyleMeta.cpp" line="12"/>
+        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="12"/>
         <source>When unusual</source>
         <translation>異常時</translation>
     </message>
     <message>
-        <location filename="../../Window/TabValueStyleMeta.cpp" line="13"/>
+        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="13"/>
         <source>Load lines</source>
         <translation>負荷の線</translation>
     </message>
     <message>
-        <location filename="../../Window/TabValueStyleMeta.cpp" line="14"/>
+        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="14"/>
         <source>Current page</source>
         <translation>現在のページ</translation>
     </message>
     <message>
-        <location filename="../../Window/TabValueStyleMeta.cpp" line="20"/>
-        <location filename="../../Window/TabValueStyleMeta.cpp" line="22"/>
+        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="20"/>
+        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="22"/>
         <source>Each tab shows its number all the time.</source>
         <translation>各タブに常に数値を表示します。</translation>
     </message>
     <message>
-        <location filename="../../Window/TabValueStyleMeta.cpp" line="23"/>
+        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="23"/>
         <source>Tabs show only their name. Point at one to see its number.</source>
         <translation>タブには名前だけを表示します。ポイントすると数値が表示されます。</translation>
     </message>
     <message>
-        <location filename="../../Window/TabValueStyleMeta.cpp" line="24"/>
+        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="24"/>
         <source>A dot appears on a tab when that part of your computer is unusually busy.</source>
         <translation>コンピューターのその部分がいつもより忙しいと、タブにドットが表示されます。</translation>
     </message>
     <message>
-        <location filename="../../Window/TabValueStyleMeta.cpp" line="25"/>
+        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="25"/>
         <source>A short line under each tab grows as that part gets busier.</source>
         <translation>各タブの下の短い線が、その部分の負荷に応じて伸びます。</translation>
     </message>
     <message>
-        <location filename="../../Window/TabValueStyleMeta.cpp" line="26"/>
+        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="26"/>
         <source>Only the page you are on shows its number.</source>
         <translation>表示中のページだけが数値を表示します。</translation>
     </message>
@@ -1086,27 +1086,27 @@
 <context>
     <name>qel::AppCommands</name>
     <message>
-        <location filename="../../AppCommands.cpp" line="59"/>
+        <location filename="../../App/AppCommands.cpp" line="59"/>
         <source>Settings…</source>
         <translation>設定…</translation>
     </message>
     <message>
-        <location filename="../../AppCommands.cpp" line="60"/>
+        <location filename="../../App/AppCommands.cpp" line="60"/>
         <source>Check for Updates…</source>
         <translation>アップデートを確認…</translation>
     </message>
     <message>
-        <location filename="../../AppCommands.cpp" line="61"/>
+        <location filename="../../App/AppCommands.cpp" line="61"/>
         <source>What&apos;s new</source>
         <translation>新機能</translation>
     </message>
     <message>
-        <location filename="../../AppCommands.cpp" line="62"/>
+        <location filename="../../App/AppCommands.cpp" line="62"/>
         <source>Open Source Licenses</source>
         <translation>オープンソースライセンス</translation>
     </message>
     <message>
-        <location filename="../../AppCommands.cpp" line="63"/>
+        <location filename="../../App/AppCommands.cpp" line="63"/>
         <source>Quit</source>
         <translation>終了</translation>
     </message>
@@ -1122,12 +1122,12 @@
 <context>
     <name>qel::BubbleFieldView</name>
     <message>
-        <location filename="../../Pages/BubbleFieldView.cpp" line="208"/>
+        <location filename="../../Pages/BubbleFieldView.cpp" line="218"/>
         <source>Memory bubble chart</source>
         <translation>メモリのバブルチャート</translation>
     </message>
     <message>
-        <location filename="../../Pages/BubbleFieldView.cpp" line="235"/>
+        <location filename="../../Pages/BubbleFieldView.cpp" line="247"/>
         <source>%@ used</source>
         <translation>%@ 使用</translation>
     </message>
@@ -1210,7 +1210,7 @@
 <context>
     <name>qel::Changelog</name>
     <message>
-        <location filename="../../Changelog.cpp" line="87"/>
+        <location filename="../../Updates/Changelog.cpp" line="87"/>
         <source>Beta %@</source>
         <translation>ベータ %@</translation>
     </message>
@@ -1227,17 +1227,17 @@
 <context>
     <name>qel::ColumnTitles</name>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="54"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="56"/>
         <source>Name</source>
         <translation>名前</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="55"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="57"/>
         <source>CPU %</source>
         <translation>CPU %</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="56"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="58"/>
         <source>Memory</source>
         <translation>メモリ</translation>
     </message>
@@ -1347,12 +1347,12 @@
 <context>
     <name>qel::DeviceBatteries</name>
     <message>
-        <location filename="../../Pages/DeviceBatteries.cpp" line="65"/>
+        <location filename="../../Pages/DeviceBatteries.cpp" line="58"/>
         <source>Device batteries</source>
         <translation>デバイスのバッテリー</translation>
     </message>
     <message>
-        <location filename="../../Pages/DeviceBatteries.cpp" line="80"/>
+        <location filename="../../Pages/DeviceBatteries.cpp" line="73"/>
         <source>Scroll to see more devices.</source>
         <translation>スクロールするとほかのデバイスを表示します。</translation>
     </message>
@@ -1360,12 +1360,12 @@
 <context>
     <name>qel::DeviceBatteryRing</name>
     <message>
-        <location filename="../../Pages/DeviceBatteries.cpp" line="55"/>
+        <location filename="../../Pages/DeviceBatteries.cpp" line="48"/>
         <source>Battery %@%</source>
         <translation>バッテリー %@%</translation>
     </message>
     <message>
-        <location filename="../../Pages/DeviceBatteries.cpp" line="58"/>
+        <location filename="../../Pages/DeviceBatteries.cpp" line="51"/>
         <source>%@ battery low</source>
         <translation>%@ のバッテリー残量低下</translation>
     </message>
@@ -1470,7 +1470,7 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
 <context>
     <name>qel::EndButton</name>
     <message>
-        <location filename="../../Processes/PortRow.cpp" line="34"/>
+        <location filename="../../Pages/PortRow.cpp" line="34"/>
         <source>End</source>
         <translation>終了</translation>
     </message>
@@ -1646,7 +1646,7 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
         <translation>AC 電源</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="140"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="142"/>
         <source>Right now</source>
         <translation>現在</translation>
     </message>
@@ -1654,12 +1654,12 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
 <context>
     <name>qel::EventNote</name>
     <message>
-        <location filename="../../Window/NoteCards.cpp" line="40"/>
+        <location filename="../../Window/EventNote.cpp" line="16"/>
         <source>%@  %@</source>
         <translation>%@  %@</translation>
     </message>
     <message>
-        <location filename="../../Window/NoteCards.cpp" line="46"/>
+        <location filename="../../Window/EventNote.cpp" line="22"/>
         <source>Just before: %@ %@</source>
         <translation>直前：%@ %@</translation>
     </message>
@@ -1667,90 +1667,90 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
 <context>
     <name>qel::ExportSheet</name>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="132"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="136"/>
         <source>Export this day as an image</source>
         <translation>この日を画像として書き出す</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="141"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="145"/>
         <source>Saves the ring for this day as a 1080 × 1080 picture.</source>
         <translation>この日のリングを 1080 × 1080 の画像として保存します。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="152"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="156"/>
         <source>Deep sea</source>
         <translation>深海</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="152"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="156"/>
         <source>Ink</source>
         <translation>墨</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="157"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="161"/>
         <source>Background</source>
         <translation>バックグラウンド</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="158"/>
-        <location filename="../../Sheets/ExportSheet.cpp" line="159"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="162"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="163"/>
         <source>Show app names</source>
         <translation>アプリ名を表示</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="159"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="163"/>
         <source>When off, no app name appears in the picture</source>
         <translation>オフにすると、画像にアプリ名は表示されません</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="160"/>
-        <location filename="../../Sheets/ExportSheet.cpp" line="161"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="164"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="165"/>
         <source>Show event dots</source>
         <translation>イベントのドットを表示</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="161"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="165"/>
         <source>The things worth a look on this day</source>
         <translation>この日の注目すべき出来事</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="163"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="167"/>
         <source>The picture contains only the usage rings and what is switched on above. It never includes window titles, file names or network addresses.</source>
         <translation>画像に含まれるのは使用率のリングと上でオンにした項目だけです。ウインドウのタイトル、ファイル名、ネットワークアドレスが含まれることはありません。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="185"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="189"/>
         <source>Copy image</source>
         <translation>画像をコピー</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="188"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="192"/>
         <source>Save image…</source>
         <translation>画像を保存…</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="208"/>
-        <location filename="../../Sheets/ExportSheet.cpp" line="218"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="228"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="238"/>
         <source>Couldn&apos;t create the image</source>
         <translation>画像を作成できませんでした</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="211"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="231"/>
         <source>Couldn&apos;t save the image</source>
         <translation>画像を保存できませんでした</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="213"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="233"/>
         <source>Image saved</source>
         <translation>画像を保存しました</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="225"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="245"/>
         <source>Couldn&apos;t copy the image</source>
         <translation>画像をコピーできませんでした</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="227"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="247"/>
         <source>Copied to the clipboard</source>
         <translation>クリップボードにコピーしました</translation>
     </message>
@@ -1931,7 +1931,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::GpuUserList</name>
     <message>
-        <location filename="../../Pages/GpuUserList.cpp" line="44"/>
+        <location filename="../../Pages/GpuUserList.cpp" line="45"/>
         <source>Front</source>
         <translation>前面</translation>
     </message>
@@ -1947,32 +1947,32 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::IncidentSheet</name>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="57"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="56"/>
         <source>What just happened</source>
         <translation>今の出来事</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="59"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="58"/>
         <source>Press Ctrl+Alt+E any time to replay the last 60 seconds.</source>
         <translation>Ctrl+Alt+E を押せば、いつでも過去 60 秒間を再生できます。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="69"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="68"/>
         <source>60 s ago</source>
         <translation>60 秒前</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="73"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="72"/>
         <source>Pressed at %@</source>
         <translation>%@ に押下</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="122"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="121"/>
         <source>View</source>
         <translation>表示</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="124"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="123"/>
         <source>Ended</source>
         <translation>終了済み</translation>
     </message>
@@ -2098,43 +2098,43 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>各バブルがプロセスで、大きさは使用メモリ量です。バブルをクリックすると詳細を表示したり終了したりできます。外側のリングはメモリプレッシャーです。</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="110"/>
-        <location filename="../../Pages/MemPage.cpp" line="187"/>
+        <location filename="../../Pages/MemPage.cpp" line="108"/>
+        <location filename="../../Pages/MemPage.cpp" line="186"/>
         <source>Memory breakdown</source>
         <translation>メモリの内訳</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="139"/>
+        <location filename="../../Pages/MemPage.cpp" line="137"/>
         <source>App memory</source>
         <translation>アプリメモリ</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="140"/>
+        <location filename="../../Pages/MemPage.cpp" line="138"/>
         <source>Kernel &amp; locked</source>
         <translation>カーネルと固定</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="141"/>
+        <location filename="../../Pages/MemPage.cpp" line="139"/>
         <source>Compressed</source>
         <translation>圧縮</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="142"/>
+        <location filename="../../Pages/MemPage.cpp" line="140"/>
         <source>Available</source>
         <translation>空き</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="159"/>
+        <location filename="../../Pages/MemPage.cpp" line="157"/>
         <source>Memory pressure</source>
         <translation>メモリプレッシャー</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="187"/>
+        <location filename="../../Pages/MemPage.cpp" line="186"/>
         <source>%@ total</source>
         <translation>合計 %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="195"/>
+        <location filename="../../Pages/MemPage.cpp" line="194"/>
         <source>%@%. %@</source>
         <translation>%@%。%@</translation>
     </message>
@@ -2178,22 +2178,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MenuBar</name>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="166"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="174"/>
         <source>Show panel</source>
         <translation>パネルを表示</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="167"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="175"/>
         <source>Open Qel</source>
         <translation>Qel を開く</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="168"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="176"/>
         <source>What just happened</source>
         <translation>今の出来事</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="243"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="252"/>
         <source>Qel keeps running while its window is closed, and usually waits in the tray. This desktop has no tray, so the window was minimised instead. To end Qel, choose Quit (Ctrl+Q).</source>
         <translation>Qel はウインドウを閉じても動作を続け、通常はトレイで待機します。このデスクトップにはトレイがないため、代わりにウインドウを最小化しました。Qel を終了するには「終了」（Ctrl+Q）を選んでください。</translation>
     </message>
@@ -2201,7 +2201,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MenuBarPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuBarPanel.cpp" line="104"/>
+        <location filename="../../MenuBar/MenuBarPanel.cpp" line="86"/>
         <source>Qel panel</source>
         <translation>Qel パネル</translation>
     </message>
@@ -2209,7 +2209,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MenuCell</name>
     <message>
-        <location filename="../../MenuBar/MenuCell.cpp" line="45"/>
+        <location filename="../../MenuBar/MenuCell.cpp" line="47"/>
         <source>View %@</source>
         <translation>%@ を表示</translation>
     </message>
@@ -2217,151 +2217,151 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MenuPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="167"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="202"/>
         <source>Today</source>
         <translation>今日</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="185"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="220"/>
         <source>Top processes</source>
         <translation>上位のプロセス</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="186"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="221"/>
         <source>Hover to quit</source>
         <translation>ポイントして終了</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="188"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="242"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="223"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="289"/>
         <source>Network</source>
         <translation>ネットワーク</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="189"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="224"/>
         <source>Bluetooth devices</source>
         <translation>Bluetooth デバイス</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="240"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="287"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="241"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="288"/>
         <source>Memory</source>
         <translation>メモリ</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="243"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="290"/>
         <source>Energy</source>
         <translation>エネルギー</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="308"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="357"/>
         <source>Scroll horizontally to see more devices.</source>
         <translation>横にスクロールするとほかのデバイスを表示します。</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="313"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="462"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="362"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="516"/>
         <source>Not connected</source>
         <translation>未接続</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="327"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="376"/>
         <source>Quiet mode</source>
         <translation>静音モード</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="328"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="377"/>
         <source>Keep awake</source>
         <translation>スリープ防止</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="329"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="378"/>
         <source>Pause alerts</source>
         <translation>アラートを一時停止</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="347"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="399"/>
         <source>Settings</source>
         <translation>設定</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="349"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="401"/>
         <source>What just happened</source>
         <translation>今の出来事</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="351"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="403"/>
         <source>Quit</source>
         <translation>終了</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="353"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="405"/>
         <source>Open Qel</source>
         <translation>Qel を開く</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="416"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="468"/>
         <source>Load %.2f</source>
         <translation>負荷 %.2f</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="424"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="476"/>
         <source>Thermal</source>
         <translation>熱</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="424"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="476"/>
         <source>System thermal state</source>
         <translation>システムの熱状態</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="425"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="477"/>
         <source>Battery</source>
         <translation>バッテリー</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="427"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="479"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="427"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="479"/>
         <source>Memory %@</source>
         <translation>メモリ %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="429"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="481"/>
         <source>Disk free</source>
         <translation>ディスク空き</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="429"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="481"/>
         <source>%@ total</source>
         <translation>合計 %@</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/MenuPanel.cpp" line="451"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="505"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n 個のアプリがオンライン</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="453"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="507"/>
         <source>Per-app traffic unavailable</source>
         <translation>アプリごとの通信量は取得不可</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="458"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="512"/>
         <source>Local %@</source>
         <translation>ローカル %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="462"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="516"/>
         <source>No local address</source>
         <translation>ローカルアドレスなし</translation>
     </message>
@@ -2426,55 +2426,55 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::NetPage</name>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="42"/>
+        <location filename="../../Pages/NetPage.cpp" line="44"/>
         <source>Network</source>
         <translation>ネットワーク</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="47"/>
+        <location filename="../../Pages/NetPage.cpp" line="50"/>
         <source>Download</source>
         <translation>ダウンロード</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="48"/>
+        <location filename="../../Pages/NetPage.cpp" line="51"/>
         <source>Upload</source>
         <translation>アップロード</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="49"/>
+        <location filename="../../Pages/NetPage.cpp" line="52"/>
         <source>Online</source>
         <translation>オンライン</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/NetPage.cpp" line="49"/>
-        <location filename="../../Pages/NetPage.cpp" line="122"/>
+        <location filename="../../Pages/NetPage.cpp" line="52"/>
+        <location filename="../../Pages/NetPage.cpp" line="124"/>
         <source>%n apps</source>
         <translation>
             <numerusform>%n 個のアプリ</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="78"/>
+        <location filename="../../Pages/NetPage.cpp" line="80"/>
         <source>Who&apos;s online</source>
         <translation>オンライン中のアプリ</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="78"/>
+        <location filename="../../Pages/NetPage.cpp" line="80"/>
         <source>Only processes under your account. Scroll sideways for more.</source>
         <translation>自分のアカウントのプロセスのみです。横にスクロールするとさらに表示されます。</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="117"/>
+        <location filename="../../Pages/NetPage.cpp" line="119"/>
         <source>Upload %@</source>
         <translation>アップロード %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="126"/>
+        <location filename="../../Pages/NetPage.cpp" line="128"/>
         <source>Each dot is an app that is online. Bigger dots have more traffic right now. Dots closer to the center have more total traffic. Click one for details. Per-app figures count TCP only, and leave out traffic within this computer.</source>
         <translation>各ドットはオンラインのアプリです。ドットが大きいほど現在の通信量が多く、中心に近いほど総通信量が多くなります。クリックすると詳細を表示します。アプリごとの値は TCP のみを数え、このコンピューター内の通信は含みません。</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="129"/>
+        <location filename="../../Pages/NetPage.cpp" line="131"/>
         <source>Per-app traffic isn&apos;t available (the system&apos;s socket statistics can&apos;t be read), so only whole-computer upload and download are shown.</source>
         <translation>システムのソケット統計を読み取れないためアプリごとの通信量は取得できません。コンピューター全体のアップロードとダウンロードのみを表示します。</translation>
     </message>
@@ -2503,22 +2503,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::OverviewPage</name>
     <message>
-        <location filename="../../Pages/OverviewPage.cpp" line="128"/>
+        <location filename="../../Window/OverviewPage.cpp" line="129"/>
         <source>Replay 60 s</source>
         <translation>60 秒を再生</translation>
     </message>
     <message>
-        <location filename="../../Pages/OverviewPage.cpp" line="129"/>
+        <location filename="../../Window/OverviewPage.cpp" line="130"/>
         <source>What just happened: replay the last 60 seconds (Ctrl+Alt+E)</source>
         <translation>今の出来事：過去 60 秒間を再生（Ctrl+Alt+E）</translation>
     </message>
     <message>
-        <location filename="../../Pages/OverviewPage.cpp" line="152"/>
+        <location filename="../../Window/OverviewPage.cpp" line="154"/>
         <source>View summary</source>
         <translation>概要を表示</translation>
     </message>
     <message>
-        <location filename="../../Pages/OverviewPage.cpp" line="237"/>
+        <location filename="../../Window/OverviewPage.cpp" line="241"/>
         <source>This moment is inside “%@”.</source>
         <translation>この時刻は「%@」の区間内です。</translation>
     </message>
@@ -2552,13 +2552,13 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::PanelToggle</name>
     <message>
-        <location filename="../../MenuBar/PanelToggle.cpp" line="21"/>
-        <location filename="../../MenuBar/PanelToggle.cpp" line="30"/>
+        <location filename="../../MenuBar/PanelToggle.cpp" line="28"/>
+        <location filename="../../MenuBar/PanelToggle.cpp" line="37"/>
         <source>Off</source>
         <translation>オフ</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelToggle.cpp" line="30"/>
+        <location filename="../../MenuBar/PanelToggle.cpp" line="37"/>
         <source>On</source>
         <translation>オン</translation>
     </message>
@@ -2657,29 +2657,29 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::PortRow</name>
     <message>
-        <location filename="../../Processes/PortRow.cpp" line="106"/>
+        <location filename="../../Pages/PortRow.cpp" line="106"/>
         <source>End %@, which is using port %@</source>
         <translation>ポート %@ を使用中の %@ を終了</translation>
     </message>
     <message>
-        <location filename="../../Processes/PortRow.cpp" line="109"/>
+        <location filename="../../Pages/PortRow.cpp" line="109"/>
         <source>Listening on all network interfaces: other devices on the same network can connect to this port.</source>
         <translation>すべてのネットワークインターフェイスで待ち受け中：同じネットワーク上のほかのデバイスがこのポートに接続できます。</translation>
     </message>
     <message>
-        <location filename="../../Processes/PortRow.cpp" line="111"/>
+        <location filename="../../Pages/PortRow.cpp" line="111"/>
         <source>Listening on 127.0.0.1 only: only this computer can connect.</source>
         <translation>127.0.0.1 のみで待ち受け中：このコンピューターからしか接続できません。</translation>
     </message>
     <message>
-        <location filename="../../Processes/PortRow.cpp" line="127"/>
-        <location filename="../../Processes/PortRow.cpp" line="195"/>
+        <location filename="../../Pages/PortRow.cpp" line="127"/>
+        <location filename="../../Pages/PortRow.cpp" line="195"/>
         <source>Open to LAN</source>
         <translation>LAN に公開</translation>
     </message>
     <message>
-        <location filename="../../Processes/PortRow.cpp" line="127"/>
-        <location filename="../../Processes/PortRow.cpp" line="195"/>
+        <location filename="../../Pages/PortRow.cpp" line="127"/>
+        <location filename="../../Pages/PortRow.cpp" line="195"/>
         <source>This computer only</source>
         <translation>このコンピューターのみ</translation>
     </message>
@@ -2687,17 +2687,17 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::PortsPanel</name>
     <message>
-        <location filename="../../Processes/PortsPanel.cpp" line="37"/>
+        <location filename="../../Pages/PortsPanel.cpp" line="37"/>
         <source>Listening ports</source>
         <translation>待ち受けポート</translation>
     </message>
     <message>
-        <location filename="../../Processes/PortsPanel.cpp" line="42"/>
+        <location filename="../../Pages/PortsPanel.cpp" line="42"/>
         <source>Port or process</source>
         <translation>ポートまたはプロセス</translation>
     </message>
     <message>
-        <location filename="../../Processes/PortsPanel.cpp" line="77"/>
+        <location filename="../../Pages/PortsPanel.cpp" line="77"/>
         <source>Only ports of processes under your account. Ports used by system services need administrator rights to see.</source>
         <translation>自分のアカウントのプロセスのポートのみです。システムサービスのポートを見るには管理者権限が必要です。</translation>
     </message>
@@ -2705,7 +2705,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::Preview</name>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="38"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="42"/>
         <source>Preview</source>
         <translation>プレビュー</translation>
     </message>
@@ -2713,79 +2713,79 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::ProcessDetail</name>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="166"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="171"/>
         <source>Now</source>
         <translation>現在</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="166"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="171"/>
         <source>Profile</source>
         <translation>プロファイル</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="227"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="392"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="232"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="396"/>
         <source>Close</source>
         <translation>閉じる</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="251"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="256"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="252"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="257"/>
         <source>Memory</source>
         <translation>メモリ</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="254"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="259"/>
         <source>Disk I/O</source>
         <translation>ディスク I/O</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="255"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="260"/>
         <source>Network</source>
         <translation>ネットワーク</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="260"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="265"/>
         <source>CPU, since this panel opened</source>
         <translation>CPU（このパネルを開いてから）</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="281"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="286"/>
         <source>This is a system process: a kernel thread or a service run by another user, such as root. Ending it could freeze or restart the system, so Qel doesn&apos;t offer to end it. High usage usually drops back within a few minutes.</source>
         <translation>これはシステムプロセス（カーネルスレッド、または root などほかのユーザーが実行するサービス）です。終了するとシステムがフリーズしたり再起動したりするおそれがあるため、Qel では終了できません。高い使用率はたいてい数分で下がります。</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="289"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="294"/>
         <source>Quitting closes %@. Unsaved changes may be lost.</source>
         <translation>終了すると %@ が閉じます。未保存の変更は失われる可能性があります。</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="293"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="298"/>
         <source>End %@</source>
         <translation>%@ を終了</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="295"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="304"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="300"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="309"/>
         <source>Force Quit</source>
         <translation>強制終了</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="303"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="308"/>
         <source>Force quit %@?</source>
         <translation>%@ を強制終了しますか？</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="304"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="309"/>
         <source>It stops at once, without a chance to save. Unsaved changes are lost.</source>
         <translation>すぐに停止し、保存する機会はありません。保存していない変更は失われます。</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="391"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="395"/>
         <source>This process has ended</source>
         <translation>このプロセスは終了しました</translation>
     </message>
@@ -2793,12 +2793,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::ProcessNoteView</name>
     <message>
-        <location filename="../../Processes/ProcessNoteView.cpp" line="27"/>
+        <location filename="../../Processes/ProcessNoteView.cpp" line="32"/>
         <source>What is this</source>
         <translation>これは何？</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessNoteView.cpp" line="36"/>
+        <location filename="../../Processes/ProcessNoteView.cpp" line="41"/>
         <source>Look up this process online</source>
         <translation>このプロセスをオンラインで調べる</translation>
     </message>
@@ -2814,39 +2814,39 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::ProcessTable</name>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="72"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="81"/>
         <source>Running</source>
         <translation>実行中</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="79"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="88"/>
         <source>By CPU</source>
         <translation>CPU 順</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="79"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="88"/>
         <source>By memory</source>
         <translation>メモリ順</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="81"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="90"/>
         <source>Search processes</source>
         <translation>プロセスを検索</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ProcessTable.cpp" line="177"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="188"/>
         <source>%n processes, %@ of them yours</source>
         <translation>
             <numerusform>%n 個（自分の %@ 個）</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="183"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="194"/>
         <source>Reading processes…</source>
         <translation>プロセスを読み込み中…</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="184"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="195"/>
         <source>No process has “%@” in its name. Try another word, or clear the search field.</source>
         <translation>名前に「%@」を含むプロセスはありません。別の語を試すか、検索フィールドをクリアしてください。</translation>
     </message>
@@ -3014,7 +3014,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::RuleRow</name>
     <message>
-        <location filename="../../Processes/TameRulesSection.cpp" line="42"/>
+        <location filename="../../Sheets/TameRulesSection.cpp" line="42"/>
         <source>Remove</source>
         <translation>削除</translation>
     </message>
@@ -3138,12 +3138,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>設定</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="192"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="193"/>
         <source>Changes apply immediately and are saved automatically.</source>
         <translation>変更はすぐに反映され、自動的に保存されます。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="216"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="218"/>
         <source>General</source>
         <translation>一般</translation>
     </message>
@@ -3159,13 +3159,13 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::SleepLine</name>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="36"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="37"/>
         <source>View sleep report</source>
         <translation>スリープレポートを表示</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="54"/>
-        <location filename="../../Sheets/SleepLine.cpp" line="65"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="55"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="66"/>
         <source>View</source>
         <translation>表示</translation>
     </message>
@@ -3173,17 +3173,17 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::SleepNote</name>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="94"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="95"/>
         <source>View sleep report</source>
         <translation>スリープレポートを表示</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="116"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="117"/>
         <source>%@  %@</source>
         <translation>%@  %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="122"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="123"/>
         <source>Asleep from %@ to %@</source>
         <translation>%@ から %@ までスリープ</translation>
     </message>
@@ -3209,12 +3209,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::SleepRowButton</name>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="64"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="65"/>
         <source>View sleep report</source>
         <translation>スリープレポートを表示</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="77"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="83"/>
         <source>View</source>
         <translation>表示</translation>
     </message>
@@ -3222,42 +3222,42 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::SleepSheet</name>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="63"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="64"/>
         <source>Sleep report</source>
         <translation>スリープレポート</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="64"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="65"/>
         <source>Linux logs when the computer slept and woke, but not which app asked it to wake.</source>
         <translation>Linux はスリープと復帰の時刻は記録しますが、どのアプリが復帰を要求したかは記録しません。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="68"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="69"/>
         <source>Asleep from %@ to %@</source>
         <translation>%@ から %@ までスリープ</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="77"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="78"/>
         <source>Time asleep</source>
         <translation>スリープ時間</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="78"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="79"/>
         <source>Battery used</source>
         <translation>バッテリー消費</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="79"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="80"/>
         <source>Wakes</source>
         <translation>復帰回数</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="103"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="105"/>
         <source>What woke it</source>
         <translation>復帰の原因</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="106"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="108"/>
         <source>Linux does not log dark wakes, so no wakes are listed for this sleep.</source>
         <translation>Linux はダークウェイクを記録しないため、このスリープのスリープ解除は表示されません。</translation>
     </message>
@@ -3307,33 +3307,33 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>昨日</translation>
     </message>
     <message>
-        <location filename="../../Store/DayBrowsing.cpp" line="125"/>
+        <location filename="../../Store/DayBrowsing.cpp" line="135"/>
         <source>%@, daily average</source>
         <translation>%@、1 日の平均</translation>
     </message>
     <message>
-        <location filename="../../Store/DayBrowsing.cpp" line="128"/>
+        <location filename="../../Store/DayBrowsing.cpp" line="138"/>
         <source>Now</source>
         <translation>現在</translation>
     </message>
     <message>
-        <location filename="../../Store/DayBrowsing.cpp" line="132"/>
+        <location filename="../../Store/DayBrowsing.cpp" line="142"/>
         <source>%@ s ago</source>
         <translation>%@ 秒前</translation>
     </message>
     <message>
-        <location filename="../../Store/DayBrowsing.cpp" line="142"/>
         <location filename="../../Store/DayBrowsing.cpp" line="152"/>
+        <location filename="../../Store/DayBrowsing.cpp" line="162"/>
         <source>History could not be erased</source>
         <translation>履歴を消去できませんでした</translation>
     </message>
     <message>
-        <location filename="../../Store/DayBrowsing.cpp" line="172"/>
+        <location filename="../../Store/DayBrowsing.cpp" line="182"/>
         <source>History erased</source>
         <translation>履歴を消去しました</translation>
     </message>
     <message>
-        <location filename="../../Store/DayBrowsing.cpp" line="173"/>
+        <location filename="../../Store/DayBrowsing.cpp" line="183"/>
         <source>History erased, but traces of it may remain in the file: %@</source>
         <translation>履歴を消去しましたが、ファイルに痕跡が残っている可能性があります：%@</translation>
     </message>
@@ -3764,22 +3764,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::StretchButton</name>
     <message>
-        <location filename="../../Sheets/StretchButton.cpp" line="51"/>
+        <location filename="../../Sheets/StretchButton.cpp" line="53"/>
         <source>Mark a stretch</source>
         <translation>区間をマーク</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchButton.cpp" line="52"/>
+        <location filename="../../Sheets/StretchButton.cpp" line="54"/>
         <source>End</source>
         <translation>終了</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchButton.cpp" line="53"/>
+        <location filename="../../Sheets/StretchButton.cpp" line="55"/>
         <source>End this stretch and see its summary</source>
         <translation>この区間を終了して概要を表示</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchButton.cpp" line="54"/>
+        <location filename="../../Sheets/StretchButton.cpp" line="56"/>
         <source>Mark a stretch of time: Qel sums up what happened between start and end</source>
         <translation>期間をマーク：開始から終了までの出来事を Qel がまとめます</translation>
     </message>
@@ -3877,7 +3877,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::TameRulesSection</name>
     <message>
-        <location filename="../../Processes/TameRulesSection.cpp" line="63"/>
+        <location filename="../../Sheets/TameRulesSection.cpp" line="63"/>
         <source>When not in front</source>
         <translation>前面にないとき</translation>
     </message>
@@ -3911,22 +3911,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::UpdateNotices</name>
     <message>
-        <location filename="../../UpdateNotices.cpp" line="48"/>
+        <location filename="../../Updates/UpdateNotices.cpp" line="48"/>
         <source>Update to %@</source>
         <translation>%@ にアップデート</translation>
     </message>
     <message>
-        <location filename="../../UpdateNotices.cpp" line="49"/>
+        <location filename="../../Updates/UpdateNotices.cpp" line="49"/>
         <source>A new version of Qel is ready. Click to open its download page.</source>
         <translation>Qel の新しいバージョンがあります。クリックするとダウンロードページを開きます。</translation>
     </message>
     <message>
-        <location filename="../../UpdateNotices.cpp" line="51"/>
+        <location filename="../../Updates/UpdateNotices.cpp" line="51"/>
         <source>What&apos;s new</source>
         <translation>新機能</translation>
     </message>
     <message>
-        <location filename="../../UpdateNotices.cpp" line="52"/>
+        <location filename="../../Updates/UpdateNotices.cpp" line="52"/>
         <source>Qel was updated. See what changed.</source>
         <translation>Qel がアップデートされました。変更内容をご覧ください。</translation>
     </message>
@@ -3934,28 +3934,28 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::Updater</name>
     <message>
-        <location filename="../../Updater.cpp" line="125"/>
+        <location filename="../../Updates/Updater.cpp" line="125"/>
         <source>The download page could not be opened: %@</source>
         <translation>ダウンロードページを開けませんでした：%@</translation>
     </message>
     <message>
-        <location filename="../../Updater.cpp" line="168"/>
+        <location filename="../../Updates/Updater.cpp" line="168"/>
         <source>Qel could not reach the update feed.</source>
         <translation>Qel はアップデートフィードに接続できませんでした。</translation>
     </message>
     <message>
-        <location filename="../../Updater.cpp" line="166"/>
-        <location filename="../../Updater.cpp" line="170"/>
+        <location filename="../../Updates/Updater.cpp" line="166"/>
+        <location filename="../../Updates/Updater.cpp" line="170"/>
         <source>The update feed could not be read.</source>
         <translation>アップデートフィードを読み込めませんでした。</translation>
     </message>
     <message>
-        <location filename="../../Updater.cpp" line="178"/>
+        <location filename="../../Updates/Updater.cpp" line="178"/>
         <source>Qel %@ is available.</source>
         <translation>Qel %@ が利用可能です。</translation>
     </message>
     <message>
-        <location filename="../../Updater.cpp" line="180"/>
+        <location filename="../../Updates/Updater.cpp" line="180"/>
         <source>Qel %@ is the newest version.</source>
         <translation>Qel %@ は最新バージョンです。</translation>
     </message>
@@ -4043,13 +4043,13 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
     <name>std</name>
     <message>
         <location filename="../../History/InsightReplay.cpp" line="28"/>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="51"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="50"/>
         <source>just now</source>
         <translation>たった今</translation>
     </message>
     <message>
         <location filename="../../History/InsightReplay.cpp" line="29"/>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="52"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="51"/>
         <source>%@ s ago</source>
         <translation>%@ 秒前</translation>
     </message>
@@ -4084,152 +4084,152 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>%@ 時間以上未使用</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="87"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="83"/>
         <source>Automatic</source>
         <translation>自動</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="88"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="84"/>
         <source>Logo</source>
         <translation>ロゴ</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="89"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="85"/>
         <source>Load ring</source>
         <translation>負荷リング</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="90"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="86"/>
         <source>Bars</source>
         <translation>バー</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="91"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="87"/>
         <source>Gauge</source>
         <translation>メーター</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="92"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="88"/>
         <source>Line</source>
         <translation>折れ線</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="93"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="89"/>
         <source>Dot</source>
         <translation>ドット</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="94"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="90"/>
         <source>Cat</source>
         <translation>猫</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="95"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="91"/>
         <source>Dog</source>
         <translation>犬</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="96"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="92"/>
         <source>Slime</source>
         <translation>スライム</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="97"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="93"/>
         <source>Drop</source>
         <translation>しずく</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="98"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="94"/>
         <source>Coffee</source>
         <translation>コーヒー</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="99"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="95"/>
         <source>Newton&apos;s cradle</source>
         <translation>ニュートンのゆりかご</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="100"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="96"/>
         <source>Engine</source>
         <translation>エンジン</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="101"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="97"/>
         <source>Mochi</source>
         <translation>お餅</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="108"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="104"/>
         <source>The Qel logo, turning into the load ring when the CPU is busy</source>
         <translation>Qel のロゴ。CPU が高負荷になると負荷リングに変わります</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="109"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="105"/>
         <source>Always the Qel logo</source>
         <translation>常に Qel のロゴ</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="110"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="106"/>
         <source>CPU usage over the last 20 seconds, as a ring</source>
         <translation>過去 20 秒間の CPU 使用率（リング）</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="111"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="107"/>
         <source>CPU usage over the last 9 seconds, as bars</source>
         <translation>過去 9 秒間の CPU 使用率（バー）</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="112"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="108"/>
         <source>An arc that fills up to the current CPU usage</source>
         <translation>現在の CPU 使用率まで満ちる円弧</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="113"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="109"/>
         <source>CPU usage over the last 20 seconds, as a line</source>
         <translation>過去 20 秒間の CPU 使用率（折れ線）</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="114"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="110"/>
         <source>A dot that grows as the CPU gets busier</source>
         <translation>CPU の負荷が高いほど大きくなるドット</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="115"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="111"/>
         <source>A running cat that speeds up as the CPU gets busier</source>
         <translation>CPU の負荷が高いほど速く走る猫</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="116"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="112"/>
         <source>A running dog that speeds up as the CPU gets busier</source>
         <translation>CPU の負荷が高いほど速く走る犬</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="117"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="113"/>
         <source>A slime that stretches faster as the CPU gets busier</source>
         <translation>CPU の負荷が高いほど速く伸び縮みするスライム</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="118"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="114"/>
         <source>A drop that ripples faster as the CPU gets busier</source>
         <translation>CPU の負荷が高いほど速く波紋が広がるしずく</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="119"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="115"/>
         <source>A cup of coffee that steams faster as the CPU gets busier</source>
         <translation>CPU の負荷が高いほど湯気が速く立つコーヒー</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="120"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="116"/>
         <source>A Newton&apos;s cradle that swings faster as the CPU gets busier</source>
         <translation>CPU の負荷が高いほど速く揺れるニュートンのゆりかご</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="121"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="117"/>
         <source>An engine that runs faster as the CPU gets busier</source>
         <translation>CPU の負荷が高いほど速く回るエンジン</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="122"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="118"/>
         <source>A mochi being pounded faster as the CPU gets busier</source>
         <translation>CPU の負荷が高いほど速くつかれるお餅</translation>
     </message>
@@ -4355,7 +4355,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
     </message>
     <message>
         <location filename="../../Pages/EnergyPage.cpp" line="59"/>
-        <location filename="../../Samplers/ProcessName.cpp" line="42"/>
+        <location filename="../../Samplers/ProcessName.cpp" line="52"/>
         <source>Process %@</source>
         <translation>プロセス %@</translation>
     </message>
@@ -4417,36 +4417,36 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/PortList.cpp" line="49"/>
+        <location filename="../../Pages/PortList.cpp" line="49"/>
         <source>%n ports, %@ open to the local network</source>
         <translation>
             <numerusform>%n 個のポート、うち %@ 個がローカルネットワークに公開</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/PortList.cpp" line="50"/>
+        <location filename="../../Pages/PortList.cpp" line="50"/>
         <source>%n ports</source>
         <translation>
             <numerusform>%n 個のポート</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/PortList.cpp" line="54"/>
+        <location filename="../../Pages/PortList.cpp" line="54"/>
         <source>Listening ports can&apos;t be read because the system lsof command can&apos;t be run.</source>
         <translation>システムの lsof コマンドを実行できないため、待ち受けポートを読み取れません。</translation>
     </message>
     <message>
-        <location filename="../../Processes/PortList.cpp" line="56"/>
+        <location filename="../../Pages/PortList.cpp" line="56"/>
         <source>No process under your account is listening on a port right now.</source>
         <translation>現在、自分のアカウントでポートを待ち受けているプロセスはありません。</translation>
     </message>
     <message>
-        <location filename="../../Processes/PortList.cpp" line="58"/>
+        <location filename="../../Pages/PortList.cpp" line="58"/>
         <source>No process under your account is listening on port %@. A system service may still be using it.</source>
         <translation>自分のアカウントでポート %@ を待ち受けているプロセスはありません。システムサービスが使用している可能性はあります。</translation>
     </message>
     <message>
-        <location filename="../../Processes/PortList.cpp" line="60"/>
+        <location filename="../../Pages/PortList.cpp" line="60"/>
         <source>No listening process has “%@” in its name.</source>
         <translation>名前に「%@」を含む待ち受けプロセスはありません。</translation>
     </message>
@@ -4510,12 +4510,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>%@ は、別のアプリに切り替えた後に自動で低速化または一時停止できます。省電力になり、前面のアプリも快適に動きます。</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameRulesSection.cpp" line="55"/>
+        <location filename="../../Sheets/TameRulesSection.cpp" line="55"/>
         <source>Pauses after you switch away</source>
         <translation>切り替え後に一時停止</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameRulesSection.cpp" line="55"/>
+        <location filename="../../Sheets/TameRulesSection.cpp" line="55"/>
         <source>Slows down after you switch away</source>
         <translation>切り替え後に低速化</translation>
     </message>
@@ -4567,7 +4567,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>1 MB 未満</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="53"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="52"/>
         <source>Peak %@% (%@), average %@%</source>
         <translation>ピーク %@%（%@）、平均 %@%</translation>
     </message>

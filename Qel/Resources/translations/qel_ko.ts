@@ -29,13 +29,13 @@
         <translation>프로세스 합계</translation>
     </message>
     <message>
-        <location filename="../../Pages/BubbleModel.cpp" line="22"/>
+        <location filename="../../Pages/BubbleModel.cpp" line="25"/>
         <location filename="../../Samplers/SampleReport.cpp" line="68"/>
         <source>Compressed</source>
         <translation>압축</translation>
     </message>
     <message>
-        <location filename="../../Pages/BubbleModel.cpp" line="23"/>
+        <location filename="../../Pages/BubbleModel.cpp" line="26"/>
         <location filename="../../Samplers/SampleReport.cpp" line="67"/>
         <source>Kernel &amp; locked</source>
         <translation>커널 및 고정</translation>
@@ -98,69 +98,69 @@
         <translation>유휴 상태이거나 덮개를 닫아도 컴퓨터를 깨어 있게 합니다</translation>
     </message>
     <message>
-        <location filename="../../Pages/OverviewFacts.cpp" line="23"/>
+        <location filename="../../Window/OverviewFacts.cpp" line="21"/>
         <source>Thermal state: %@</source>
         <translation>발열 상태: %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/OverviewFacts.cpp" line="28"/>
+        <location filename="../../Window/OverviewFacts.cpp" line="26"/>
         <source>Battery %@%</source>
         <translation>배터리 %@%</translation>
     </message>
     <message>
-        <location filename="../../Pages/OverviewFacts.cpp" line="29"/>
+        <location filename="../../Window/OverviewFacts.cpp" line="27"/>
         <source>, on AC power</source>
         <translation>, 전원 연결됨</translation>
     </message>
     <message>
-        <location filename="../../Pages/OverviewFacts.cpp" line="35"/>
+        <location filename="../../Window/OverviewFacts.cpp" line="33"/>
         <source>%@ disk free</source>
         <translation>디스크 여유 %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/OverviewFacts.cpp" line="42"/>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="253"/>
-        <location filename="../../Window/PageMeta.cpp" line="12"/>
+        <location filename="../../Kit/PageMeta.cpp" line="12"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="276"/>
+        <location filename="../../Window/OverviewFacts.cpp" line="40"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/OverviewFacts.cpp" line="45"/>
+        <location filename="../../Kit/PageMeta.cpp" line="14"/>
         <location filename="../../Samplers/SampleReport.cpp" line="60"/>
         <location filename="../../Samplers/SampleReport.cpp" line="93"/>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="255"/>
-        <location filename="../../Window/PageMeta.cpp" line="14"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="278"/>
+        <location filename="../../Window/OverviewFacts.cpp" line="43"/>
         <source>Memory</source>
         <translation>메모리</translation>
     </message>
     <message>
-        <location filename="../../Pages/OverviewFacts.cpp" line="47"/>
+        <location filename="../../Kit/PageMeta.cpp" line="16"/>
         <location filename="../../Samplers/SampleReport.cpp" line="76"/>
-        <location filename="../../Window/PageMeta.cpp" line="16"/>
+        <location filename="../../Window/OverviewFacts.cpp" line="45"/>
         <source>Network</source>
         <translation>네트워크</translation>
     </message>
     <message>
-        <location filename="../../Pages/OverviewFacts.cpp" line="48"/>
+        <location filename="../../Kit/PageMeta.cpp" line="15"/>
         <location filename="../../Samplers/SampleReport.cpp" line="81"/>
-        <location filename="../../Window/PageMeta.cpp" line="15"/>
+        <location filename="../../Window/OverviewFacts.cpp" line="46"/>
         <source>Disk</source>
         <translation>디스크</translation>
     </message>
     <message>
-        <location filename="../../Pages/OverviewFacts.cpp" line="50"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="49"/>
-        <location filename="../../Window/PageMeta.cpp" line="17"/>
+        <location filename="../../Kit/PageMeta.cpp" line="17"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="52"/>
+        <location filename="../../Window/OverviewFacts.cpp" line="48"/>
         <source>Energy</source>
         <translation>에너지</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="49"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="52"/>
         <source>Energy (est.)</source>
         <translation>에너지(추정)</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="90"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="93"/>
         <source>Unknown path</source>
         <translation>알 수 없는 경로</translation>
     </message>
@@ -572,7 +572,7 @@
         <translation>모든 기록 지우기</translation>
     </message>
     <message>
-        <location filename="../../Window/AskFirst.cpp" line="17"/>
+        <location filename="../../Kit/AskFirst.cpp" line="17"/>
         <source>Cancel</source>
         <translation>취소</translation>
     </message>
@@ -830,32 +830,32 @@
         <translation>Qel의 기호는 Material Design Authors의 Material Icons 글꼴에서 가져왔으며 Apache 라이선스 2.0에 따라 사용합니다. 글꼴 제작자는 Qel과 관련이 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="247"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="270"/>
         <source>Show in the tray</source>
         <translation>시스템 트레이에 표시</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="248"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="271"/>
         <source>Pick any combination. With none selected, only the icon is shown.</source>
         <translation>원하는 대로 조합하세요. 아무것도 선택하지 않으면 아이콘만 표시됩니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="252"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="275"/>
         <source>Icon</source>
         <translation>아이콘</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="256"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="279"/>
         <source>Net speed</source>
         <translation>네트워크 속도</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="281"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="304"/>
         <source>Icon style</source>
         <translation>아이콘 스타일</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="311"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="334"/>
         <source>Preview</source>
         <translation>미리 보기</translation>
     </message>
@@ -880,33 +880,33 @@
         <translation>18:00</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="97"/>
+        <location filename="../../Sheets/PosterView.cpp" line="101"/>
         <source>Busiest moment</source>
         <translation>가장 바빴던 순간</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="105"/>
+        <location filename="../../Sheets/PosterView.cpp" line="109"/>
         <source>Time recorded</source>
         <translation>기록된 시간</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="106"/>
+        <location filename="../../Sheets/PosterView.cpp" line="110"/>
         <source>CPU, daily average</source>
         <translation>CPU, 일 평균</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="107"/>
+        <location filename="../../Sheets/PosterView.cpp" line="111"/>
         <location filename="../../Window/RingLegend.cpp" line="23"/>
         <source>Worth a look</source>
         <translation>살펴볼 항목</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="122"/>
+        <location filename="../../Sheets/PosterView.cpp" line="126"/>
         <source>, </source>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="124"/>
+        <location filename="../../Sheets/PosterView.cpp" line="128"/>
         <source>Most used: %@</source>
         <translation>가장 많이 사용: %@</translation>
     </message>
@@ -976,13 +976,13 @@
         <translation>수정</translation>
     </message>
     <message>
-        <location filename="../../Window/PageMeta.cpp" line="9"/>
-        <location filename="../../Window/PageMeta.cpp" line="11"/>
+        <location filename="../../Kit/PageMeta.cpp" line="9"/>
+        <location filename="../../Kit/PageMeta.cpp" line="11"/>
         <source>Overview</source>
         <translation>개요</translation>
     </message>
     <message>
-        <location filename="../../Window/PageMeta.cpp" line="13"/>
+        <location filename="../../Kit/PageMeta.cpp" line="13"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
@@ -997,54 +997,54 @@
         <translation>내가 표시함</translation>
     </message>
     <message>
-        <location filename="../../Window/TabValueStyleMeta.cpp" line="8"/>
-        <location filename="../../Window/TabValueStyleMeta.cpp" line="10"/>
+        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="8"/>
+        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="10"/>
         <source>Always</source>
         <translation>항상</translation>
     </message>
     <message>
-        <location filename="../../Window/TabValueStyleMeta.cpp" line="11"/>
+        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="11"/>
         <source>On hover</source>
         <translation>포인터를 올릴 때</translation>
     </message>
     <message>
-        <location filename="../../Window/TabValueStyleMeta.cpp" line="12"/>
+        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="12"/>
         <source>When unusual</source>
         <translation>평소와 다를 때</translation>
     </message>
     <message>
-        <location filename="../../Window/TabValueStyleMeta.cpp" line="13"/>
+        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="13"/>
         <source>Load lines</source>
         <translation>부하 선</translation>
     </message>
     <message>
-        <location filename="../../Window/TabValueStyleMeta.cpp" line="14"/>
+        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="14"/>
         <source>Current page</source>
         <translation>현재 페이지</translation>
     </message>
     <message>
-        <location filename="../../Window/TabValueStyleMeta.cpp" line="20"/>
-        <location filename="../../Window/TabValueStyleMeta.cpp" line="22"/>
+        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="20"/>
+        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="22"/>
         <source>Each tab shows its number all the time.</source>
         <translation>모든 탭에 수치를 항상 표시합니다.</translation>
     </message>
     <message>
-        <location filename="../../Window/TabValueStyleMeta.cpp" line="23"/>
+        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="23"/>
         <source>Tabs show only their name. Point at one to see its number.</source>
         <translation>탭에는 이름만 표시됩니다. 포인터를 올리면 수치가 보입니다.</translation>
     </message>
     <message>
-        <location filename="../../Window/TabValueStyleMeta.cpp" line="24"/>
+        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="24"/>
         <source>A dot appears on a tab when that part of your computer is unusually busy.</source>
         <translation>컴퓨터의 해당 부분이 평소와 달리 바쁘면 탭에 점이 나타납니다.</translation>
     </message>
     <message>
-        <location filename="../../Window/TabValueStyleMeta.cpp" line="25"/>
+        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="25"/>
         <source>A short line under each tab grows as that part gets busier.</source>
         <translation>해당 부분이 바빠질수록 각 탭 아래의 짧은 선이 길어집니다.</translation>
     </message>
     <message>
-        <location filename="../../Window/TabValueStyleMeta.cpp" line="26"/>
+        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="26"/>
         <source>Only the page you are on shows its number.</source>
         <translation>현재 페이지에만 수치를 표시합니다.</translation>
     </message>
@@ -1086,27 +1086,27 @@
 <context>
     <name>qel::AppCommands</name>
     <message>
-        <location filename="../../AppCommands.cpp" line="59"/>
+        <location filename="../../App/AppCommands.cpp" line="59"/>
         <source>Settings…</source>
         <translation>설정…</translation>
     </message>
     <message>
-        <location filename="../../AppCommands.cpp" line="60"/>
+        <location filename="../../App/AppCommands.cpp" line="60"/>
         <source>Check for Updates…</source>
         <translation>업데이트 확인…</translation>
     </message>
     <message>
-        <location filename="../../AppCommands.cpp" line="61"/>
+        <location filename="../../App/AppCommands.cpp" line="61"/>
         <source>What&apos;s new</source>
         <translation>새로운 기능</translation>
     </message>
     <message>
-        <location filename="../../AppCommands.cpp" line="62"/>
+        <location filename="../../App/AppCommands.cpp" line="62"/>
         <source>Open Source Licenses</source>
         <translation>오픈 소스 라이선스</translation>
     </message>
     <message>
-        <location filename="../../AppCommands.cpp" line="63"/>
+        <location filename="../../App/AppCommands.cpp" line="63"/>
         <source>Quit</source>
         <translation>종료</translation>
     </message>
@@ -1122,12 +1122,12 @@
 <context>
     <name>qel::BubbleFieldView</name>
     <message>
-        <location filename="../../Pages/BubbleFieldView.cpp" line="208"/>
+        <location filename="../../Pages/BubbleFieldView.cpp" line="218"/>
         <source>Memory bubble chart</source>
         <translation>메모리 버블 차트</translation>
     </message>
     <message>
-        <location filename="../../Pages/BubbleFieldView.cpp" line="235"/>
+        <location filename="../../Pages/BubbleFieldView.cpp" line="247"/>
         <source>%@ used</source>
         <translation>%@ 사용</translation>
     </message>
@@ -1210,7 +1210,7 @@
 <context>
     <name>qel::Changelog</name>
     <message>
-        <location filename="../../Changelog.cpp" line="87"/>
+        <location filename="../../Updates/Changelog.cpp" line="87"/>
         <source>Beta %@</source>
         <translation>베타 %@</translation>
     </message>
@@ -1227,17 +1227,17 @@
 <context>
     <name>qel::ColumnTitles</name>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="54"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="56"/>
         <source>Name</source>
         <translation>이름</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="55"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="57"/>
         <source>CPU %</source>
         <translation>CPU %</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="56"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="58"/>
         <source>Memory</source>
         <translation>메모리</translation>
     </message>
@@ -1347,12 +1347,12 @@
 <context>
     <name>qel::DeviceBatteries</name>
     <message>
-        <location filename="../../Pages/DeviceBatteries.cpp" line="65"/>
+        <location filename="../../Pages/DeviceBatteries.cpp" line="58"/>
         <source>Device batteries</source>
         <translation>기기 배터리</translation>
     </message>
     <message>
-        <location filename="../../Pages/DeviceBatteries.cpp" line="80"/>
+        <location filename="../../Pages/DeviceBatteries.cpp" line="73"/>
         <source>Scroll to see more devices.</source>
         <translation>스크롤하면 더 많은 기기를 볼 수 있습니다.</translation>
     </message>
@@ -1360,12 +1360,12 @@
 <context>
     <name>qel::DeviceBatteryRing</name>
     <message>
-        <location filename="../../Pages/DeviceBatteries.cpp" line="55"/>
+        <location filename="../../Pages/DeviceBatteries.cpp" line="48"/>
         <source>Battery %@%</source>
         <translation>배터리 %@%</translation>
     </message>
     <message>
-        <location filename="../../Pages/DeviceBatteries.cpp" line="58"/>
+        <location filename="../../Pages/DeviceBatteries.cpp" line="51"/>
         <source>%@ battery low</source>
         <translation>%@ 배터리 부족</translation>
     </message>
@@ -1470,7 +1470,7 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
 <context>
     <name>qel::EndButton</name>
     <message>
-        <location filename="../../Processes/PortRow.cpp" line="34"/>
+        <location filename="../../Pages/PortRow.cpp" line="34"/>
         <source>End</source>
         <translation>끝내기</translation>
     </message>
@@ -1646,7 +1646,7 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
         <translation>전원 연결됨</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="140"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="142"/>
         <source>Right now</source>
         <translation>지금</translation>
     </message>
@@ -1654,12 +1654,12 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
 <context>
     <name>qel::EventNote</name>
     <message>
-        <location filename="../../Window/NoteCards.cpp" line="40"/>
+        <location filename="../../Window/EventNote.cpp" line="16"/>
         <source>%@  %@</source>
         <translation>%@  %@</translation>
     </message>
     <message>
-        <location filename="../../Window/NoteCards.cpp" line="46"/>
+        <location filename="../../Window/EventNote.cpp" line="22"/>
         <source>Just before: %@ %@</source>
         <translation>직전: %@ %@</translation>
     </message>
@@ -1667,90 +1667,90 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
 <context>
     <name>qel::ExportSheet</name>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="132"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="136"/>
         <source>Export this day as an image</source>
         <translation>이날을 이미지로 내보내기</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="141"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="145"/>
         <source>Saves the ring for this day as a 1080 × 1080 picture.</source>
         <translation>이날의 링을 1080 × 1080 이미지로 저장합니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="152"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="156"/>
         <source>Deep sea</source>
         <translation>심해</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="152"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="156"/>
         <source>Ink</source>
         <translation>잉크</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="157"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="161"/>
         <source>Background</source>
         <translation>백그라운드</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="158"/>
-        <location filename="../../Sheets/ExportSheet.cpp" line="159"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="162"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="163"/>
         <source>Show app names</source>
         <translation>앱 이름 표시</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="159"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="163"/>
         <source>When off, no app name appears in the picture</source>
         <translation>끄면 이미지에 앱 이름이 나타나지 않습니다</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="160"/>
-        <location filename="../../Sheets/ExportSheet.cpp" line="161"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="164"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="165"/>
         <source>Show event dots</source>
         <translation>이벤트 점 표시</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="161"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="165"/>
         <source>The things worth a look on this day</source>
         <translation>이날 살펴볼 항목</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="163"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="167"/>
         <source>The picture contains only the usage rings and what is switched on above. It never includes window titles, file names or network addresses.</source>
         <translation>이미지에는 사용량 링과 위에서 켠 항목만 들어갑니다. 창 제목, 파일 이름, 네트워크 주소는 절대 포함되지 않습니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="185"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="189"/>
         <source>Copy image</source>
         <translation>이미지 복사</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="188"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="192"/>
         <source>Save image…</source>
         <translation>이미지 저장…</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="208"/>
-        <location filename="../../Sheets/ExportSheet.cpp" line="218"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="228"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="238"/>
         <source>Couldn&apos;t create the image</source>
         <translation>이미지를 만들 수 없음</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="211"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="231"/>
         <source>Couldn&apos;t save the image</source>
         <translation>이미지를 저장할 수 없음</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="213"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="233"/>
         <source>Image saved</source>
         <translation>이미지 저장됨</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="225"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="245"/>
         <source>Couldn&apos;t copy the image</source>
         <translation>이미지를 복사할 수 없음</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="227"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="247"/>
         <source>Copied to the clipboard</source>
         <translation>클립보드에 복사됨</translation>
     </message>
@@ -1931,7 +1931,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::GpuUserList</name>
     <message>
-        <location filename="../../Pages/GpuUserList.cpp" line="44"/>
+        <location filename="../../Pages/GpuUserList.cpp" line="45"/>
         <source>Front</source>
         <translation>전면</translation>
     </message>
@@ -1947,32 +1947,32 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::IncidentSheet</name>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="57"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="56"/>
         <source>What just happened</source>
         <translation>방금 일어난 일</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="59"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="58"/>
         <source>Press Ctrl+Alt+E any time to replay the last 60 seconds.</source>
         <translation>언제든 Ctrl+Alt+E를 누르면 최근 60초를 다시 볼 수 있습니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="69"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="68"/>
         <source>60 s ago</source>
         <translation>60초 전</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="73"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="72"/>
         <source>Pressed at %@</source>
         <translation>%@에 누름</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="122"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="121"/>
         <source>View</source>
         <translation>보기</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="124"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="123"/>
         <source>Ended</source>
         <translation>끝남</translation>
     </message>
@@ -2098,43 +2098,43 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>각 버블은 프로세스이며 크기는 사용하는 메모리에 비례합니다. 버블을 클릭하면 세부 정보를 보거나 종료할 수 있습니다. 바깥 링은 메모리 압력입니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="110"/>
-        <location filename="../../Pages/MemPage.cpp" line="187"/>
+        <location filename="../../Pages/MemPage.cpp" line="108"/>
+        <location filename="../../Pages/MemPage.cpp" line="186"/>
         <source>Memory breakdown</source>
         <translation>메모리 구성</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="139"/>
+        <location filename="../../Pages/MemPage.cpp" line="137"/>
         <source>App memory</source>
         <translation>앱 메모리</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="140"/>
+        <location filename="../../Pages/MemPage.cpp" line="138"/>
         <source>Kernel &amp; locked</source>
         <translation>커널 및 고정</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="141"/>
+        <location filename="../../Pages/MemPage.cpp" line="139"/>
         <source>Compressed</source>
         <translation>압축</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="142"/>
+        <location filename="../../Pages/MemPage.cpp" line="140"/>
         <source>Available</source>
         <translation>사용 가능</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="159"/>
+        <location filename="../../Pages/MemPage.cpp" line="157"/>
         <source>Memory pressure</source>
         <translation>메모리 압력</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="187"/>
+        <location filename="../../Pages/MemPage.cpp" line="186"/>
         <source>%@ total</source>
         <translation>총 %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="195"/>
+        <location filename="../../Pages/MemPage.cpp" line="194"/>
         <source>%@%. %@</source>
         <translation>%@%. %@</translation>
     </message>
@@ -2178,22 +2178,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MenuBar</name>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="166"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="174"/>
         <source>Show panel</source>
         <translation>패널 보기</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="167"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="175"/>
         <source>Open Qel</source>
         <translation>Qel 열기</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="168"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="176"/>
         <source>What just happened</source>
         <translation>방금 일어난 일</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="243"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="252"/>
         <source>Qel keeps running while its window is closed, and usually waits in the tray. This desktop has no tray, so the window was minimised instead. To end Qel, choose Quit (Ctrl+Q).</source>
         <translation>Qel은 창을 닫아도 계속 실행되며 보통 시스템 트레이에서 대기합니다. 이 데스크톱에는 트레이가 없어 대신 창을 최소화했습니다. Qel을 끝내려면 종료(Ctrl+Q)를 선택하세요.</translation>
     </message>
@@ -2201,7 +2201,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MenuBarPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuBarPanel.cpp" line="104"/>
+        <location filename="../../MenuBar/MenuBarPanel.cpp" line="86"/>
         <source>Qel panel</source>
         <translation>Qel 패널</translation>
     </message>
@@ -2209,7 +2209,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MenuCell</name>
     <message>
-        <location filename="../../MenuBar/MenuCell.cpp" line="45"/>
+        <location filename="../../MenuBar/MenuCell.cpp" line="47"/>
         <source>View %@</source>
         <translation>%@ 보기</translation>
     </message>
@@ -2217,151 +2217,151 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MenuPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="167"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="202"/>
         <source>Today</source>
         <translation>오늘</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="185"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="220"/>
         <source>Top processes</source>
         <translation>상위 프로세스</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="186"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="221"/>
         <source>Hover to quit</source>
         <translation>포인터를 올려 종료</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="188"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="242"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="223"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="289"/>
         <source>Network</source>
         <translation>네트워크</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="189"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="224"/>
         <source>Bluetooth devices</source>
         <translation>Bluetooth 기기</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="240"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="287"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="241"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="288"/>
         <source>Memory</source>
         <translation>메모리</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="243"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="290"/>
         <source>Energy</source>
         <translation>에너지</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="308"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="357"/>
         <source>Scroll horizontally to see more devices.</source>
         <translation>가로로 스크롤하면 더 많은 기기를 볼 수 있습니다.</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="313"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="462"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="362"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="516"/>
         <source>Not connected</source>
         <translation>연결 안 됨</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="327"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="376"/>
         <source>Quiet mode</source>
         <translation>조용한 모드</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="328"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="377"/>
         <source>Keep awake</source>
         <translation>깨어 있기</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="329"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="378"/>
         <source>Pause alerts</source>
         <translation>알림 일시 중지</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="347"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="399"/>
         <source>Settings</source>
         <translation>설정</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="349"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="401"/>
         <source>What just happened</source>
         <translation>방금 일어난 일</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="351"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="403"/>
         <source>Quit</source>
         <translation>종료</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="353"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="405"/>
         <source>Open Qel</source>
         <translation>Qel 열기</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="416"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="468"/>
         <source>Load %.2f</source>
         <translation>부하 %.2f</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="424"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="476"/>
         <source>Thermal</source>
         <translation>발열</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="424"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="476"/>
         <source>System thermal state</source>
         <translation>시스템 발열 상태</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="425"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="477"/>
         <source>Battery</source>
         <translation>배터리</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="427"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="479"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="427"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="479"/>
         <source>Memory %@</source>
         <translation>메모리 %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="429"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="481"/>
         <source>Disk free</source>
         <translation>디스크 여유</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="429"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="481"/>
         <source>%@ total</source>
         <translation>총 %@</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/MenuPanel.cpp" line="451"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="505"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>온라인 앱 %n개</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="453"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="507"/>
         <source>Per-app traffic unavailable</source>
         <translation>앱별 트래픽을 사용할 수 없음</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="458"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="512"/>
         <source>Local %@</source>
         <translation>로컬 %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="462"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="516"/>
         <source>No local address</source>
         <translation>로컬 주소 없음</translation>
     </message>
@@ -2426,55 +2426,55 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::NetPage</name>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="42"/>
+        <location filename="../../Pages/NetPage.cpp" line="44"/>
         <source>Network</source>
         <translation>네트워크</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="47"/>
+        <location filename="../../Pages/NetPage.cpp" line="50"/>
         <source>Download</source>
         <translation>다운로드</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="48"/>
+        <location filename="../../Pages/NetPage.cpp" line="51"/>
         <source>Upload</source>
         <translation>업로드</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="49"/>
+        <location filename="../../Pages/NetPage.cpp" line="52"/>
         <source>Online</source>
         <translation>온라인</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/NetPage.cpp" line="49"/>
-        <location filename="../../Pages/NetPage.cpp" line="122"/>
+        <location filename="../../Pages/NetPage.cpp" line="52"/>
+        <location filename="../../Pages/NetPage.cpp" line="124"/>
         <source>%n apps</source>
         <translation>
             <numerusform>앱 %n개</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="78"/>
+        <location filename="../../Pages/NetPage.cpp" line="80"/>
         <source>Who&apos;s online</source>
         <translation>온라인 앱</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="78"/>
+        <location filename="../../Pages/NetPage.cpp" line="80"/>
         <source>Only processes under your account. Scroll sideways for more.</source>
         <translation>내 계정의 프로세스만 표시합니다. 가로로 스크롤하면 더 볼 수 있습니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="117"/>
+        <location filename="../../Pages/NetPage.cpp" line="119"/>
         <source>Upload %@</source>
         <translation>업로드 %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="126"/>
+        <location filename="../../Pages/NetPage.cpp" line="128"/>
         <source>Each dot is an app that is online. Bigger dots have more traffic right now. Dots closer to the center have more total traffic. Click one for details. Per-app figures count TCP only, and leave out traffic within this computer.</source>
         <translation>각 점은 온라인 상태인 앱입니다. 점이 클수록 지금 트래픽이 많고, 가운데에 가까울수록 총 트래픽이 많습니다. 점을 클릭하면 세부 정보가 표시됩니다. 앱별 수치는 TCP만 집계하며 이 컴퓨터 내부의 트래픽은 제외합니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="129"/>
+        <location filename="../../Pages/NetPage.cpp" line="131"/>
         <source>Per-app traffic isn&apos;t available (the system&apos;s socket statistics can&apos;t be read), so only whole-computer upload and download are shown.</source>
         <translation>앱별 트래픽을 사용할 수 없어(시스템 소켓 통계를 읽을 수 없음) 컴퓨터 전체의 업로드와 다운로드만 표시합니다.</translation>
     </message>
@@ -2503,22 +2503,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::OverviewPage</name>
     <message>
-        <location filename="../../Pages/OverviewPage.cpp" line="128"/>
+        <location filename="../../Window/OverviewPage.cpp" line="129"/>
         <source>Replay 60 s</source>
         <translation>60초 다시 보기</translation>
     </message>
     <message>
-        <location filename="../../Pages/OverviewPage.cpp" line="129"/>
+        <location filename="../../Window/OverviewPage.cpp" line="130"/>
         <source>What just happened: replay the last 60 seconds (Ctrl+Alt+E)</source>
         <translation>방금 일어난 일: 최근 60초 다시 보기 (Ctrl+Alt+E)</translation>
     </message>
     <message>
-        <location filename="../../Pages/OverviewPage.cpp" line="152"/>
+        <location filename="../../Window/OverviewPage.cpp" line="154"/>
         <source>View summary</source>
         <translation>요약 보기</translation>
     </message>
     <message>
-        <location filename="../../Pages/OverviewPage.cpp" line="237"/>
+        <location filename="../../Window/OverviewPage.cpp" line="241"/>
         <source>This moment is inside “%@”.</source>
         <translation>이 순간은 “%@” 구간에 속합니다.</translation>
     </message>
@@ -2552,13 +2552,13 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::PanelToggle</name>
     <message>
-        <location filename="../../MenuBar/PanelToggle.cpp" line="21"/>
-        <location filename="../../MenuBar/PanelToggle.cpp" line="30"/>
+        <location filename="../../MenuBar/PanelToggle.cpp" line="28"/>
+        <location filename="../../MenuBar/PanelToggle.cpp" line="37"/>
         <source>Off</source>
         <translation>끔</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelToggle.cpp" line="30"/>
+        <location filename="../../MenuBar/PanelToggle.cpp" line="37"/>
         <source>On</source>
         <translation>켬</translation>
     </message>
@@ -2657,29 +2657,29 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::PortRow</name>
     <message>
-        <location filename="../../Processes/PortRow.cpp" line="106"/>
+        <location filename="../../Pages/PortRow.cpp" line="106"/>
         <source>End %@, which is using port %@</source>
         <translation>포트 %2$@을(를) 사용 중인 %1$@ 끝내기</translation>
     </message>
     <message>
-        <location filename="../../Processes/PortRow.cpp" line="109"/>
+        <location filename="../../Pages/PortRow.cpp" line="109"/>
         <source>Listening on all network interfaces: other devices on the same network can connect to this port.</source>
         <translation>모든 네트워크 인터페이스에서 수신 대기: 같은 네트워크의 다른 기기가 이 포트에 연결할 수 있습니다.</translation>
     </message>
     <message>
-        <location filename="../../Processes/PortRow.cpp" line="111"/>
+        <location filename="../../Pages/PortRow.cpp" line="111"/>
         <source>Listening on 127.0.0.1 only: only this computer can connect.</source>
         <translation>127.0.0.1에서만 수신 대기: 이 컴퓨터만 연결할 수 있습니다.</translation>
     </message>
     <message>
-        <location filename="../../Processes/PortRow.cpp" line="127"/>
-        <location filename="../../Processes/PortRow.cpp" line="195"/>
+        <location filename="../../Pages/PortRow.cpp" line="127"/>
+        <location filename="../../Pages/PortRow.cpp" line="195"/>
         <source>Open to LAN</source>
         <translation>LAN에 열림</translation>
     </message>
     <message>
-        <location filename="../../Processes/PortRow.cpp" line="127"/>
-        <location filename="../../Processes/PortRow.cpp" line="195"/>
+        <location filename="../../Pages/PortRow.cpp" line="127"/>
+        <location filename="../../Pages/PortRow.cpp" line="195"/>
         <source>This computer only</source>
         <translation>이 컴퓨터만</translation>
     </message>
@@ -2687,17 +2687,17 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::PortsPanel</name>
     <message>
-        <location filename="../../Processes/PortsPanel.cpp" line="37"/>
+        <location filename="../../Pages/PortsPanel.cpp" line="37"/>
         <source>Listening ports</source>
         <translation>수신 대기 포트</translation>
     </message>
     <message>
-        <location filename="../../Processes/PortsPanel.cpp" line="42"/>
+        <location filename="../../Pages/PortsPanel.cpp" line="42"/>
         <source>Port or process</source>
         <translation>포트 또는 프로세스</translation>
     </message>
     <message>
-        <location filename="../../Processes/PortsPanel.cpp" line="77"/>
+        <location filename="../../Pages/PortsPanel.cpp" line="77"/>
         <source>Only ports of processes under your account. Ports used by system services need administrator rights to see.</source>
         <translation>내 계정 프로세스의 포트만 표시합니다. 시스템 서비스가 쓰는 포트를 보려면 관리자 권한이 필요합니다.</translation>
     </message>
@@ -2705,7 +2705,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::Preview</name>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="38"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="42"/>
         <source>Preview</source>
         <translation>미리 보기</translation>
     </message>
@@ -2713,79 +2713,79 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::ProcessDetail</name>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="166"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="171"/>
         <source>Now</source>
         <translation>지금</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="166"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="171"/>
         <source>Profile</source>
         <translation>프로필</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="227"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="392"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="232"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="396"/>
         <source>Close</source>
         <translation>닫기</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="251"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="256"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="252"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="257"/>
         <source>Memory</source>
         <translation>메모리</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="254"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="259"/>
         <source>Disk I/O</source>
         <translation>디스크 I/O</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="255"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="260"/>
         <source>Network</source>
         <translation>네트워크</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="260"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="265"/>
         <source>CPU, since this panel opened</source>
         <translation>CPU, 이 패널을 연 이후</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="281"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="286"/>
         <source>This is a system process: a kernel thread or a service run by another user, such as root. Ending it could freeze or restart the system, so Qel doesn&apos;t offer to end it. High usage usually drops back within a few minutes.</source>
         <translation>시스템 프로세스입니다. 커널 스레드이거나 root 같은 다른 사용자가 실행한 서비스입니다. 끝내면 시스템이 멈추거나 다시 시작될 수 있으므로 Qel은 끝내기를 제공하지 않습니다. 높은 사용량은 보통 몇 분 안에 다시 내려갑니다.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="289"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="294"/>
         <source>Quitting closes %@. Unsaved changes may be lost.</source>
         <translation>종료하면 %@이(가) 닫힙니다. 저장하지 않은 변경 사항이 사라질 수 있습니다.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="293"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="298"/>
         <source>End %@</source>
         <translation>%@ 끝내기</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="295"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="304"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="300"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="309"/>
         <source>Force Quit</source>
         <translation>강제 종료</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="303"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="308"/>
         <source>Force quit %@?</source>
         <translation>%@ 강제 종료하시겠습니까?</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="304"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="309"/>
         <source>It stops at once, without a chance to save. Unsaved changes are lost.</source>
         <translation>즉시 멈추며 저장할 기회가 없습니다. 저장하지 않은 변경 사항은 사라집니다.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="391"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="395"/>
         <source>This process has ended</source>
         <translation>이 프로세스는 끝났습니다</translation>
     </message>
@@ -2793,12 +2793,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::ProcessNoteView</name>
     <message>
-        <location filename="../../Processes/ProcessNoteView.cpp" line="27"/>
+        <location filename="../../Processes/ProcessNoteView.cpp" line="32"/>
         <source>What is this</source>
         <translation>이것은 무엇인가요</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessNoteView.cpp" line="36"/>
+        <location filename="../../Processes/ProcessNoteView.cpp" line="41"/>
         <source>Look up this process online</source>
         <translation>이 프로세스를 온라인에서 찾기</translation>
     </message>
@@ -2814,39 +2814,39 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::ProcessTable</name>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="72"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="81"/>
         <source>Running</source>
         <translation>실행 중</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="79"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="88"/>
         <source>By CPU</source>
         <translation>CPU순</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="79"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="88"/>
         <source>By memory</source>
         <translation>메모리순</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="81"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="90"/>
         <source>Search processes</source>
         <translation>프로세스 검색</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ProcessTable.cpp" line="177"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="188"/>
         <source>%n processes, %@ of them yours</source>
         <translation>
             <numerusform>%n개, 내 것 %@개</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="183"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="194"/>
         <source>Reading processes…</source>
         <translation>프로세스 읽는 중…</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="184"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="195"/>
         <source>No process has “%@” in its name. Try another word, or clear the search field.</source>
         <translation>이름에 “%@”이(가) 들어간 프로세스가 없습니다. 다른 단어를 입력하거나 검색 필드를 지우세요.</translation>
     </message>
@@ -3014,7 +3014,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::RuleRow</name>
     <message>
-        <location filename="../../Processes/TameRulesSection.cpp" line="42"/>
+        <location filename="../../Sheets/TameRulesSection.cpp" line="42"/>
         <source>Remove</source>
         <translation>삭제</translation>
     </message>
@@ -3138,12 +3138,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>설정</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="192"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="193"/>
         <source>Changes apply immediately and are saved automatically.</source>
         <translation>변경 사항은 즉시 적용되고 자동으로 저장됩니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="216"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="218"/>
         <source>General</source>
         <translation>일반</translation>
     </message>
@@ -3159,13 +3159,13 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::SleepLine</name>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="36"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="37"/>
         <source>View sleep report</source>
         <translation>절전 보고서 보기</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="54"/>
-        <location filename="../../Sheets/SleepLine.cpp" line="65"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="55"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="66"/>
         <source>View</source>
         <translation>보기</translation>
     </message>
@@ -3173,17 +3173,17 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::SleepNote</name>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="94"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="95"/>
         <source>View sleep report</source>
         <translation>절전 보고서 보기</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="116"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="117"/>
         <source>%@  %@</source>
         <translation>%@  %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="122"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="123"/>
         <source>Asleep from %@ to %@</source>
         <translation>%@부터 %@까지 절전</translation>
     </message>
@@ -3209,12 +3209,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::SleepRowButton</name>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="64"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="65"/>
         <source>View sleep report</source>
         <translation>절전 보고서 보기</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="77"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="83"/>
         <source>View</source>
         <translation>보기</translation>
     </message>
@@ -3222,42 +3222,42 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::SleepSheet</name>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="63"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="64"/>
         <source>Sleep report</source>
         <translation>절전 보고서</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="64"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="65"/>
         <source>Linux logs when the computer slept and woke, but not which app asked it to wake.</source>
         <translation>Linux는 컴퓨터가 절전하고 깨어난 시각은 기록하지만, 어느 앱이 깨웠는지는 기록하지 않습니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="68"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="69"/>
         <source>Asleep from %@ to %@</source>
         <translation>%@부터 %@까지 절전</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="77"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="78"/>
         <source>Time asleep</source>
         <translation>절전 시간</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="78"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="79"/>
         <source>Battery used</source>
         <translation>배터리 사용량</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="79"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="80"/>
         <source>Wakes</source>
         <translation>깨어남</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="103"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="105"/>
         <source>What woke it</source>
         <translation>깨운 원인</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="106"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="108"/>
         <source>Linux does not log dark wakes, so no wakes are listed for this sleep.</source>
         <translation>Linux는 백그라운드 깨어남을 기록하지 않아 이번 절전에는 깨어남이 표시되지 않습니다.</translation>
     </message>
@@ -3307,33 +3307,33 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>어제</translation>
     </message>
     <message>
-        <location filename="../../Store/DayBrowsing.cpp" line="125"/>
+        <location filename="../../Store/DayBrowsing.cpp" line="135"/>
         <source>%@, daily average</source>
         <translation>%@, 일 평균</translation>
     </message>
     <message>
-        <location filename="../../Store/DayBrowsing.cpp" line="128"/>
+        <location filename="../../Store/DayBrowsing.cpp" line="138"/>
         <source>Now</source>
         <translation>지금</translation>
     </message>
     <message>
-        <location filename="../../Store/DayBrowsing.cpp" line="132"/>
+        <location filename="../../Store/DayBrowsing.cpp" line="142"/>
         <source>%@ s ago</source>
         <translation>%@초 전</translation>
     </message>
     <message>
-        <location filename="../../Store/DayBrowsing.cpp" line="142"/>
         <location filename="../../Store/DayBrowsing.cpp" line="152"/>
+        <location filename="../../Store/DayBrowsing.cpp" line="162"/>
         <source>History could not be erased</source>
         <translation>기록을 지울 수 없음</translation>
     </message>
     <message>
-        <location filename="../../Store/DayBrowsing.cpp" line="172"/>
+        <location filename="../../Store/DayBrowsing.cpp" line="182"/>
         <source>History erased</source>
         <translation>기록 지워짐</translation>
     </message>
     <message>
-        <location filename="../../Store/DayBrowsing.cpp" line="173"/>
+        <location filename="../../Store/DayBrowsing.cpp" line="183"/>
         <source>History erased, but traces of it may remain in the file: %@</source>
         <translation>기록을 지웠지만 파일에 흔적이 남아 있을 수 있습니다: %@</translation>
     </message>
@@ -3764,22 +3764,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::StretchButton</name>
     <message>
-        <location filename="../../Sheets/StretchButton.cpp" line="51"/>
+        <location filename="../../Sheets/StretchButton.cpp" line="53"/>
         <source>Mark a stretch</source>
         <translation>구간 표시</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchButton.cpp" line="52"/>
+        <location filename="../../Sheets/StretchButton.cpp" line="54"/>
         <source>End</source>
         <translation>끝내기</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchButton.cpp" line="53"/>
+        <location filename="../../Sheets/StretchButton.cpp" line="55"/>
         <source>End this stretch and see its summary</source>
         <translation>이 구간을 끝내고 요약 보기</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchButton.cpp" line="54"/>
+        <location filename="../../Sheets/StretchButton.cpp" line="56"/>
         <source>Mark a stretch of time: Qel sums up what happened between start and end</source>
         <translation>시간 구간 표시: Qel이 시작부터 끝까지 일어난 일을 요약합니다</translation>
     </message>
@@ -3877,7 +3877,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::TameRulesSection</name>
     <message>
-        <location filename="../../Processes/TameRulesSection.cpp" line="63"/>
+        <location filename="../../Sheets/TameRulesSection.cpp" line="63"/>
         <source>When not in front</source>
         <translation>앞에 있지 않을 때</translation>
     </message>
@@ -3911,22 +3911,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::UpdateNotices</name>
     <message>
-        <location filename="../../UpdateNotices.cpp" line="48"/>
+        <location filename="../../Updates/UpdateNotices.cpp" line="48"/>
         <source>Update to %@</source>
         <translation>%@(으)로 업데이트</translation>
     </message>
     <message>
-        <location filename="../../UpdateNotices.cpp" line="49"/>
+        <location filename="../../Updates/UpdateNotices.cpp" line="49"/>
         <source>A new version of Qel is ready. Click to open its download page.</source>
         <translation>새 버전의 Qel이 준비되었습니다. 클릭하면 다운로드 페이지가 열립니다.</translation>
     </message>
     <message>
-        <location filename="../../UpdateNotices.cpp" line="51"/>
+        <location filename="../../Updates/UpdateNotices.cpp" line="51"/>
         <source>What&apos;s new</source>
         <translation>새로운 기능</translation>
     </message>
     <message>
-        <location filename="../../UpdateNotices.cpp" line="52"/>
+        <location filename="../../Updates/UpdateNotices.cpp" line="52"/>
         <source>Qel was updated. See what changed.</source>
         <translation>Qel이 업데이트되었습니다. 변경 사항을 확인하세요.</translation>
     </message>
@@ -3934,28 +3934,28 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::Updater</name>
     <message>
-        <location filename="../../Updater.cpp" line="125"/>
+        <location filename="../../Updates/Updater.cpp" line="125"/>
         <source>The download page could not be opened: %@</source>
         <translation>다운로드 페이지를 열 수 없습니다: %@</translation>
     </message>
     <message>
-        <location filename="../../Updater.cpp" line="168"/>
+        <location filename="../../Updates/Updater.cpp" line="168"/>
         <source>Qel could not reach the update feed.</source>
         <translation>Qel이 업데이트 피드에 연결할 수 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../Updater.cpp" line="166"/>
-        <location filename="../../Updater.cpp" line="170"/>
+        <location filename="../../Updates/Updater.cpp" line="166"/>
+        <location filename="../../Updates/Updater.cpp" line="170"/>
         <source>The update feed could not be read.</source>
         <translation>업데이트 피드를 읽을 수 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../Updater.cpp" line="178"/>
+        <location filename="../../Updates/Updater.cpp" line="178"/>
         <source>Qel %@ is available.</source>
         <translation>Qel %@을(를) 사용할 수 있습니다.</translation>
     </message>
     <message>
-        <location filename="../../Updater.cpp" line="180"/>
+        <location filename="../../Updates/Updater.cpp" line="180"/>
         <source>Qel %@ is the newest version.</source>
         <translation>Qel %@이(가) 최신 버전입니다.</translation>
     </message>
@@ -4043,13 +4043,13 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
     <name>std</name>
     <message>
         <location filename="../../History/InsightReplay.cpp" line="28"/>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="51"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="50"/>
         <source>just now</source>
         <translation>방금</translation>
     </message>
     <message>
         <location filename="../../History/InsightReplay.cpp" line="29"/>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="52"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="51"/>
         <source>%@ s ago</source>
         <translation>%@초 전</translation>
     </message>
@@ -4084,152 +4084,152 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>%@시간 이상 사용 안 함</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="87"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="83"/>
         <source>Automatic</source>
         <translation>자동</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="88"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="84"/>
         <source>Logo</source>
         <translation>로고</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="89"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="85"/>
         <source>Load ring</source>
         <translation>부하 링</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="90"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="86"/>
         <source>Bars</source>
         <translation>막대</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="91"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="87"/>
         <source>Gauge</source>
         <translation>게이지</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="92"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="88"/>
         <source>Line</source>
         <translation>선</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="93"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="89"/>
         <source>Dot</source>
         <translation>점</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="94"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="90"/>
         <source>Cat</source>
         <translation>고양이</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="95"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="91"/>
         <source>Dog</source>
         <translation>강아지</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="96"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="92"/>
         <source>Slime</source>
         <translation>슬라임</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="97"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="93"/>
         <source>Drop</source>
         <translation>물방울</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="98"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="94"/>
         <source>Coffee</source>
         <translation>커피</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="99"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="95"/>
         <source>Newton&apos;s cradle</source>
         <translation>뉴턴의 요람</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="100"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="96"/>
         <source>Engine</source>
         <translation>엔진</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="101"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="97"/>
         <source>Mochi</source>
         <translation>떡</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="108"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="104"/>
         <source>The Qel logo, turning into the load ring when the CPU is busy</source>
         <translation>CPU가 바쁠 때 부하 링으로 바뀌는 Qel 로고</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="109"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="105"/>
         <source>Always the Qel logo</source>
         <translation>항상 Qel 로고</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="110"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="106"/>
         <source>CPU usage over the last 20 seconds, as a ring</source>
         <translation>최근 20초 CPU 사용량을 링으로</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="111"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="107"/>
         <source>CPU usage over the last 9 seconds, as bars</source>
         <translation>최근 9초 CPU 사용량을 막대로</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="112"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="108"/>
         <source>An arc that fills up to the current CPU usage</source>
         <translation>현재 CPU 사용량만큼 채워지는 호</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="113"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="109"/>
         <source>CPU usage over the last 20 seconds, as a line</source>
         <translation>최근 20초 CPU 사용량을 선으로</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="114"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="110"/>
         <source>A dot that grows as the CPU gets busier</source>
         <translation>CPU가 바빠질수록 커지는 점</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="115"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="111"/>
         <source>A running cat that speeds up as the CPU gets busier</source>
         <translation>CPU가 바빠질수록 빨리 달리는 고양이</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="116"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="112"/>
         <source>A running dog that speeds up as the CPU gets busier</source>
         <translation>CPU가 바빠질수록 빨리 달리는 강아지</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="117"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="113"/>
         <source>A slime that stretches faster as the CPU gets busier</source>
         <translation>CPU가 바빠질수록 빠르게 늘어나는 슬라임</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="118"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="114"/>
         <source>A drop that ripples faster as the CPU gets busier</source>
         <translation>CPU가 바빠질수록 물결이 빨라지는 물방울</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="119"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="115"/>
         <source>A cup of coffee that steams faster as the CPU gets busier</source>
         <translation>CPU가 바빠질수록 김이 빨리 오르는 커피 한 잔</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="120"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="116"/>
         <source>A Newton&apos;s cradle that swings faster as the CPU gets busier</source>
         <translation>CPU가 바빠질수록 빠르게 흔들리는 뉴턴의 요람</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="121"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="117"/>
         <source>An engine that runs faster as the CPU gets busier</source>
         <translation>CPU가 바빠질수록 빠르게 도는 엔진</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuIcons.cpp" line="122"/>
+        <location filename="../../Kit/MenuIcons.cpp" line="118"/>
         <source>A mochi being pounded faster as the CPU gets busier</source>
         <translation>CPU가 바빠질수록 빠르게 찧는 떡</translation>
     </message>
@@ -4355,7 +4355,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
     </message>
     <message>
         <location filename="../../Pages/EnergyPage.cpp" line="59"/>
-        <location filename="../../Samplers/ProcessName.cpp" line="42"/>
+        <location filename="../../Samplers/ProcessName.cpp" line="52"/>
         <source>Process %@</source>
         <translation>프로세스 %@</translation>
     </message>
@@ -4417,36 +4417,36 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/PortList.cpp" line="49"/>
+        <location filename="../../Pages/PortList.cpp" line="49"/>
         <source>%n ports, %@ open to the local network</source>
         <translation>
             <numerusform>포트 %n개, 로컬 네트워크에 열림 %@개</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/PortList.cpp" line="50"/>
+        <location filename="../../Pages/PortList.cpp" line="50"/>
         <source>%n ports</source>
         <translation>
             <numerusform>포트 %n개</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/PortList.cpp" line="54"/>
+        <location filename="../../Pages/PortList.cpp" line="54"/>
         <source>Listening ports can&apos;t be read because the system lsof command can&apos;t be run.</source>
         <translation>시스템 lsof 명령을 실행할 수 없어 수신 대기 포트를 읽을 수 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../Processes/PortList.cpp" line="56"/>
+        <location filename="../../Pages/PortList.cpp" line="56"/>
         <source>No process under your account is listening on a port right now.</source>
         <translation>지금 포트에서 수신 대기 중인 내 계정 프로세스가 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../Processes/PortList.cpp" line="58"/>
+        <location filename="../../Pages/PortList.cpp" line="58"/>
         <source>No process under your account is listening on port %@. A system service may still be using it.</source>
         <translation>포트 %@에서 수신 대기 중인 내 계정 프로세스가 없습니다. 시스템 서비스가 사용 중일 수 있습니다.</translation>
     </message>
     <message>
-        <location filename="../../Processes/PortList.cpp" line="60"/>
+        <location filename="../../Pages/PortList.cpp" line="60"/>
         <source>No listening process has “%@” in its name.</source>
         <translation>이름에 “%@”이(가) 들어간 수신 대기 프로세스가 없습니다.</translation>
     </message>
@@ -4510,12 +4510,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>%@은(는) 다른 앱으로 전환하면 자동으로 느려지거나 일시 정지될 수 있습니다. 전력을 아끼고 앞에 있는 앱을 부드럽게 유지합니다.</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameRulesSection.cpp" line="55"/>
+        <location filename="../../Sheets/TameRulesSection.cpp" line="55"/>
         <source>Pauses after you switch away</source>
         <translation>다른 앱으로 전환하면 일시 정지</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameRulesSection.cpp" line="55"/>
+        <location filename="../../Sheets/TameRulesSection.cpp" line="55"/>
         <source>Slows down after you switch away</source>
         <translation>다른 앱으로 전환하면 느려짐</translation>
     </message>
@@ -4567,7 +4567,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>1MB 미만</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="53"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="52"/>
         <source>Peak %@% (%@), average %@%</source>
         <translation>최고 %@%(%@), 평균 %@%</translation>
     </message>

@@ -1,0 +1,251 @@
+#include "Qel/App/QelApp.hpp"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstring>
+#include <cstdlib>
+
+#include "Qel/App/MainViews.hpp"
+#include "Qel/App/MainWindow.hpp"
+#include "Qel/App/StoreBridge.hpp"
+#include "Qel/History/HistoryDB.hpp"
+#include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/IconCache.hpp"
+#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/ScrollerRestyler.hpp"
+#include "Qel/MenuBar/HotKey.hpp"
+#include "Qel/MenuBar/MenuBar.hpp"
+#include "Qel/Pages/MemoryAdviceCard.hpp"
+#include "Qel/Platform/InstanceLock.hpp"
+#include "Qel/Platform/PortalSettingsWatch.hpp"
+#include "Qel/Platform/Utf8.hpp"
+#include "Qel/Store/MachineSources.hpp"
+#include "Qel/Store/Store.hpp"
+#include "Qel/Text/Loc.hpp"
+
+namespace qel {
+
+namespace {
+
+// Qt would stop the program with a core dump when it finds no display.
+bool hasDisplay() {
+  for (const char* var : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+    if (const char* v = std::getenv(var); v && *v) return true;
+  return false;
+}
+
+}  // namespace
+
+QelApp::QelApp(const InstanceLock& historyLock, InstanceLock& instanceLock)
+    : defaults_(Defaults::standardPath()), language_(defaults_) {
+  // First, so a second start waits as little as possible; requests arrive once the loop runs.
+  connect(&server_, &InstanceServer::requested, this, [this](InstanceRequest request) {
+    std::printf("qel: %s, asked by another start\n", requestWord(request).data());
+    std::fflush(stdout);
+    handle(request);
+  });
+  if (instanceLock.acquired() && !server_.listen(instanceLock))
+    std::fprintf(stderr, "qel: other starts can't reach this one: %s\n", qPrintable(server_.errorString()));
+  if (const auto aside = defaults_.movedAside())
+    std::fprintf(stderr, "qel: the settings file could not be read; it was kept as %s and the settings start from their defaults\n",
+                 displayName(aside->string()).c_str());
+  updater_ = std::make_unique<Updater>(defaults_, Updater::buildOptions());  // notes in the language
+  apps_ = std::make_unique<AppRegistry>(AppRegistry::environmentOptions(Loc::code()));  // names in the language
+  Fonts::load();
+  ScrollerRestyler::start();
+  addSystemIconPaths();
+
+  StoreServices services;
+  services.main = &executor_;
+  services.defaults = &defaults_;
+  services.toastsWaitToBeSeen = true;
+  useMachineSources(services, apps_.get());
+  // Ending Qel from its own process list takes the orderly quit, after the store's current work.
+  services.quitProgram = [this] { QMetaObject::invokeMethod(this, &QelApp::quit, Qt::QueuedConnection); };
+  services.openHistory = [&historyLock](HistoryDB::ProblemHandler onProblem) {
+    return std::make_unique<HistoryDB>(HistoryDB::folder(), historyLock, std::move(onProblem));
+  };
+  store_ = std::make_unique<Store>(std::move(services));
+  store_->setDesktop(&desktop_);
+  desktop_.setStore(store_.get());
+  bridge_ = std::make_unique<StoreBridge>(*store_);
+
+  // The sheets and top bar read the updater too: its changes reach them as the store's do.
+  connect(updater_.get(), &Updater::changed, bridge_.get(), &StoreBridge::changed);
+  registerMainViews(registry_, *updater_, [this] {
+    const HotKey* key = menuBar_ ? menuBar_->hotKey() : nullptr;
+    return key && key->status() == HotKey::Status::active ? QString() : menuBar_ ? menuBar_->hotKeyNote() : QString();
+  });
+  registry_.setReplay([this] { runReplay(); });
+  // The window's views hear through a bridge of their own, held while the window is minimised.
+  windowBridge_ = std::make_unique<StoreBridge>(*bridge_);
+  window_ = std::make_unique<MainWindow>(ViewContext{*store_, *windowBridge_}, registry_);
+  desktop_.setWindow(window_.get());
+  window_->addActions(commands_.menu());
+  window_->setContextMenuPolicy(Qt::ActionsContextMenu);
+  connect(window_.get(), &MainWindow::appeared, this, [this] {
+    desktop_.updateDockIcon(true);
+    window_->raise();
+    window_->activateWindow();
+  });
+
+  menuBar_ = std::make_unique<MenuBar>(*bridge_, commands_.menu(), *window_,
+                                       MenuBar::Actions{.showMain = [this] { showMain(); },
+                                                        .replay = [this] { replay(); },
+                                                        .quit = [this] { commands_.quit()->trigger(); },
+                                                        .memoryAdvice = [this] {
+                                                          return new MemoryAdviceCard(*store_, *bridge_, true);
+                                                        }});
+
+  connect(commands_.settings(), &QAction::triggered, this, [this] {
+    showMain();
+    store_->openSettings();
+  });
+  connect(commands_.licenses(), &QAction::triggered, this, &QelApp::openLicenses);
+  connect(commands_.whatsNew(), &QAction::triggered, this, &QelApp::openWhatsNew);
+  connect(commands_.checkForUpdates(), &QAction::triggered, updater_.get(), &Updater::checkForUpdates);
+  connect(updater_.get(), &Updater::changed, this, &QelApp::updateCommands);
+  connect(updater_.get(), &Updater::reported, this, [this](const QString& text) {
+    showMain();
+    store_->show(text.toStdString());
+  });
+  updateCommands();
+  connect(commands_.quit(), &QAction::triggered, this, &QelApp::quit);
+  connect(bridge_.get(), &StoreBridge::languageChanged, this, [this] {
+    language_.follow();
+    commands_.retranslate();
+  });
+
+
+  if (quitSignals_.fd() >= 0) {
+    // A main loop stuck in a read that never returns would never quit: the signal ends Qel anyway.
+    quitSignals_.onStuck(std::chrono::seconds(5), [this](int signal) {
+      std::fprintf(stderr, "qel: %s came while the program did not answer; ending it now\n", strsignal(signal));
+      store_->lastWords();
+    });
+    quitNotifier_ = std::make_unique<QSocketNotifier>(quitSignals_.fd(), QSocketNotifier::Read);
+    connect(quitNotifier_.get(), &QSocketNotifier::activated, this, [this] {
+      quitSignals_.wait();
+      quit();
+    });
+  }
+  // The session ending, or anything else that ends the loop, still saves.
+  connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { store_->shutdown(); });
+
+  connect(&tick_, &QTimer::timeout, this, [this] { store_->sampleOnce(); });
+}
+
+QelApp::~QelApp() {
+  // The views go before the store they read.
+  menuBar_.reset();
+  window_.reset();
+}
+
+void QelApp::start(InstanceRequest request) {
+  store_->start();
+  // Logind's sleep signals arrive on the watch's own connection, read on this loop.
+  if (const int fd = store_->sleepWatchFd(); fd >= 0) {
+    sleepNotifier_ = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
+    connect(sleepNotifier_.get(), &QSocketNotifier::activated, this, [this] { store_->processSleepWatch(); });
+  }
+  tick_.start(1000);
+  watchColorScheme();
+  menuBar_->connectTray();
+  handle(request);
+}
+
+void QelApp::watchColorScheme() {
+  // A switch between light and dark on the desktop reaches the palette, every open view and the
+  // window icon at once.
+  schemeWatch_ = PortalSettingsWatch::open([this] {
+    Palette::refreshSystemAppearance();
+    desktop_.updateDockIcon(true);
+  });
+  if (!schemeWatch_) return;
+  schemeNotifier_ = std::make_unique<QSocketNotifier>(schemeWatch_->fd(), QSocketNotifier::Read);
+  connect(schemeNotifier_.get(), &QSocketNotifier::activated, this, [this] { schemeWatch_->process(); });
+  schemeWatch_->process();
+}
+
+void QelApp::showMain() {
+  menuBar_->closePanel();
+  if (window_->isMinimized()) window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
+  window_->show();
+  window_->raise();
+  window_->activateWindow();
+}
+
+void QelApp::handle(InstanceRequest request) {
+  switch (request) {
+    case InstanceRequest::show: showMain(); break;
+    case InstanceRequest::replay: replay(); break;
+  }
+}
+
+void QelApp::replay() {
+  showMain();
+  runReplay();
+}
+
+void QelApp::runReplay() {
+  showMain();
+  store_->setIncident(store_->insight().analyze(store_->clock().now()));
+}
+
+void QelApp::openLicenses() {
+  showMain();
+  dismissSheetsThen(*store_, executor_, [this] { store_->setShowingLicenses(true); });
+}
+
+void QelApp::openWhatsNew() {
+  showMain();
+  dismissSheetsThen(*store_, executor_, [this] {
+    updater_->setWhatsNewSeen(true);
+    updater_->setShowingWhatsNew(true);
+  });
+}
+
+void QelApp::updateCommands() {
+  commands_.checkForUpdates()->setEnabled(updater_->canCheck());
+  commands_.whatsNew()->setEnabled(!updater_->whatsNew().empty());
+}
+
+void QelApp::quit() {
+  // Quitting closes the windows, which without a tray would only minimise.
+  menuBar_->prepareToQuit();
+  store_->shutdown();
+  QCoreApplication::quit();
+}
+
+int runDesktop(int& argc, char** argv, InstanceRequest request) {
+  InstanceLock historyLock(InstanceLock::standardPath());
+  // A history folder that can't be made or written holds no lock: Qel still monitors, without
+  // history, and stays single through a lock in the runtime folder.
+  std::unique_ptr<InstanceLock> elsewhere;
+  if (!historyLock.acquired() && historyLock.error() != 0)
+    if (const auto folder = InstanceLock::runtimeFolder()) elsewhere = std::make_unique<InstanceLock>(*folder / "qel.lock");
+  InstanceLock& instanceLock = elsewhere ? *elsewhere : historyLock;
+  if (!instanceLock.acquired() && instanceLock.error() == 0) {
+    QCoreApplication app(argc, argv);
+    if (sendToRunningInstance(request, instanceLock.path())) return 0;
+    std::fprintf(stderr, "qel: another Qel holds %s but did not answer\n", instanceLock.path().c_str());
+    return 1;
+  }
+  if (!instanceLock.acquired())
+    std::fprintf(stderr, "qel: %s: another start would run a second Qel\n", instanceLock.problem().c_str());
+  if (!hasDisplay()) {
+    std::fputs("qel: there is no display to show the window on (qel --sample works without one)\n", stderr);
+    return 1;
+  }
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("qel"));
+  QApplication::setApplicationDisplayName(QStringLiteral("Qel"));
+  QApplication::setDesktopFileName(QStringLiteral("qel"));
+  QApplication::setQuitOnLastWindowClosed(false);
+  QelApp qel(historyLock, instanceLock);
+  qel.start(request);
+  return QApplication::exec();
+}
+
+}  // namespace qel

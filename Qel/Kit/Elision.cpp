@@ -1,0 +1,29 @@
+#include "Qel/Kit/Elision.hpp"
+
+#include <QFontMetricsF>
+#include <QVariant>
+#include <QWidget>
+
+#include <algorithm>
+
+#include "Qel/Kit/PlainToolTip.hpp"
+
+namespace qel {
+
+namespace {
+constexpr const char* kProperty = "qelElidesByDesign";
+}
+
+void letElide(QWidget* widget, bool elides) { widget->setProperty(kProperty, elides); }
+
+bool elidesByDesign(const QWidget* widget) { return widget->property(kProperty).toBool(); }
+
+QString elidedName(QWidget* widget, const QFontMetricsF& metrics, const QString& text, double width) {
+  letElide(widget);
+  const QString shown = metrics.elidedText(text, Qt::ElideRight, std::max(0.0, width));
+  const QString tip = shown == text ? QString() : plainToolTip(text);
+  if (widget->toolTip() != tip) widget->setToolTip(tip);
+  return shown;
+}
+
+}  // namespace qel

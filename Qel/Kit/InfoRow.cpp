@@ -1,0 +1,27 @@
+#include "Qel/Kit/InfoRow.hpp"
+
+#include <QHBoxLayout>
+
+#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/PlainLabel.hpp"
+
+namespace qel {
+
+InfoRow::InfoRow(const QString& label, const QString& value, AdaptiveColor valueColor, QWidget* parent)
+    : QWidget(parent),
+      label_(new PlainLabel(label, 13, QFont::Normal, Palette::primaryText(), this)),
+      value_(new PlainLabel(value, 13, QFont::Normal, std::move(valueColor), this)) {
+  value_->setAlignment(Qt::AlignTrailing | Qt::AlignVCenter);
+  auto* layout = new QHBoxLayout(this);
+  layout->setContentsMargins(0, 9, 0, 9);
+  layout->setSpacing(0);
+  layout->addWidget(label_, 0, Qt::AlignVCenter);
+  layout->addSpacerItem(new QSpacerItem(12, 0, QSizePolicy::MinimumExpanding, QSizePolicy::Minimum));
+  layout->addWidget(value_, 0, Qt::AlignVCenter);
+}
+
+void InfoRow::setValue(const QString& value) { value_->setText(value); }
+
+void InfoRow::setValueColor(AdaptiveColor color) { value_->setColor(std::move(color)); }
+
+}  // namespace qel

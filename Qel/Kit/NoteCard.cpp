@@ -1,0 +1,29 @@
+#include "Qel/Kit/NoteCard.hpp"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QVBoxLayout>
+
+#include "Qel/Kit/Palette.hpp"
+
+namespace qel {
+
+NoteCard::NoteCard(AdaptiveColor stripe, int spacing, QWidget* parent)
+    : QWidget(parent), stripe_(std::move(stripe)), lines_(new QVBoxLayout(this)) {
+  lines_->setContentsMargins(3 + 14, 12, 14, 12);
+  lines_->setSpacing(spacing);
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Minimum);
+  Palette::followAppearance(this);
+}
+
+void NoteCard::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  QPainterPath card;
+  card.addRoundedRect(QRectF(rect()), 12, 12);
+  p.setClipPath(card);
+  p.fillRect(rect(), Palette::adaptiveOpacity(0.045, 0.045).resolve());
+  p.fillRect(QRect(0, 0, 3, height()), stripe_.resolve());
+}
+
+}  // namespace qel

@@ -1,0 +1,44 @@
+#include "Qel/Kit/PageHead.hpp"
+
+#include <QVBoxLayout>
+
+#include <cmath>
+
+#include "Qel/Kit/BaselineRow.hpp"
+#include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/PlainLabel.hpp"
+
+namespace qel {
+
+PageHead::PageHead(const QString& name, AdaptiveColor color, const QString& value, const QString& unit,
+                   const QString& sub, double size, QWidget* parent)
+    : QWidget(parent),
+      name_(new PlainLabel(name, 14, QFont::DemiBold, std::move(color), this)),
+      figure_(new BaselineRow(4, this)),
+      sub_(new PlainLabel(sub, 14, QFont::Normal, Palette::secondaryText(), this)),
+      size_(std::isfinite(size) && size > 0 ? size : 1) {
+  sub_->setWordWrap(true);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(4);
+  layout->addWidget(name_);
+  layout->addWidget(figure_);
+  layout->addWidget(sub_);
+  setValue(value, unit);
+}
+
+void PageHead::setName(const QString& name) { name_->setText(name); }
+
+void PageHead::setColor(AdaptiveColor color) { name_->setColor(std::move(color)); }
+
+void PageHead::setValue(const QString& value, const QString& unit) {
+  figure_->setRuns({
+      {value, Fonts::text(size_, QFont::Light), Palette::primaryText()},
+      {unit, Fonts::text(size_ * 0.32), Palette::secondaryText()},
+  });
+}
+
+void PageHead::setSub(const QString& sub) { sub_->setText(sub); }
+
+}  // namespace qel

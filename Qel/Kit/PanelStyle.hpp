@@ -1,0 +1,42 @@
+#pragma once
+// The tints and the shade the tray panel's cells share. Words in them read at 4.5 : 1 or more on
+// the card's backdrop and on a cell's shade over it, in both looks.
+#include <QColor>
+
+#include "Qel/Kit/Palette.hpp"
+
+namespace qel::PanelStyle {
+
+// The tints in both looks, for what resolves its colour when it paints (labels, cards).
+inline AdaptiveColor warmTint() { return Palette::adaptive(0x82501A, 0xF2B45A); }
+inline AdaptiveColor hotTint() { return Palette::adaptive(0xA03925, 0xFF8262); }
+inline AdaptiveColor greyTint() { return Palette::adaptive(0x4C5B55, 0xA7AEAC); }
+inline AdaptiveColor mutedTint() { return Palette::adaptive(0x545D5B, 0xA2A7A6); }
+
+// The metric tiles' colours (their name, swatch and line): CPU, memory, network, energy.
+inline AdaptiveColor metricTint(Page page) {
+  switch (page) {
+    case Page::mem: return Palette::adaptive(0x654DA0, 0xB8A1FF);
+    case Page::net: return Palette::adaptive(0x315C95, 0x80B4FF);
+    case Page::energy: return Palette::adaptive(0x4B6315, 0xCDE36D);
+    default: return Palette::adaptive(0x216656, 0x6FDCBF);
+  }
+}
+
+// The same, and the others, for the look drawn now.
+inline QColor accent() { return metricTint(Page::cpu).resolve(); }
+inline QColor warm() { return warmTint().resolve(); }
+inline QColor hot() { return hotTint().resolve(); }
+inline QColor grey() { return greyTint().resolve(); }
+inline QColor muted() { return mutedTint().resolve(); }
+inline QColor primary() { return Palette::light() ? Palette::rgb(0x1B2422) : Palette::rgb(0xEEF0EE); }
+inline QColor memory() { return metricTint(Page::mem).resolve(); }
+// Black on a light interface, white on a dark one, at `opacity`.
+inline QColor shade(double opacity) {
+  QColor c = Palette::light() ? QColor(Qt::black) : QColor(Qt::white);
+  c.setAlphaF(float(opacity));
+  return c;
+}
+inline constexpr double kCellRadius = 12;
+
+}  // namespace qel::PanelStyle

@@ -1,0 +1,37 @@
+#include "Qel/Kit/RoundGlyphButton.hpp"
+
+#include <QPainter>
+
+#include "Qel/Kit/FocusRing.hpp"
+#include "Qel/Kit/Glyphs.hpp"
+#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/PlainToolTip.hpp"
+
+namespace qel {
+
+RoundGlyphButton::RoundGlyphButton(std::string symbol, double symbolSize, const QString& label, QWidget* parent)
+    : QAbstractButton(parent), symbol_(std::move(symbol)), symbolSize_(symbolSize) {
+  setFixedSize(24, 24);
+  setCursor(Qt::PointingHandCursor);
+  setFocusPolicy(Qt::TabFocus);
+  setAccessibleName(label);
+  setToolTip(plainToolTip(label));
+  Palette::followAppearance(this);
+}
+
+void RoundGlyphButton::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  const bool on = isEnabled();
+  QColor disc(Palette::light() ? Qt::black : Qt::white);
+  disc.setAlphaF(on ? 0.06f : 0.03f);
+  p.setPen(Qt::NoPen);
+  p.setBrush(disc);
+  p.drawEllipse(QRectF(rect()));
+  QColor symbol = on ? Palette::secondaryText().resolve() : Palette::tertiaryText().resolve();
+  if (!on) symbol.setAlphaF(0.4f);
+  Glyphs::draw(p, QRectF(rect()), symbol_, symbolSize_ * 1.4, symbol);  // the icon font draws small
+  if (focusRingShown(this)) paintFocusRing(p, QRectF(rect()), width() / 2.0);
+}
+
+}  // namespace qel

@@ -1,0 +1,57 @@
+#include "Qel/Kit/SearchField.hpp"
+
+#include <QFontMetricsF>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+#include "Qel/Kit/FocusRing.hpp"
+#include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/Palette.hpp"
+
+namespace qel {
+
+SearchField::SearchField(const QString& placeholder, int width, QWidget* parent) : QLineEdit(parent) {
+  setFrame(false);
+  setFont(Fonts::text(13));
+  setPlaceholderText(placeholder);
+  setClearButtonEnabled(false);
+  setAttribute(Qt::WA_MacShowFocusRect, false);
+  // The field draws its own ground below; the style draws only the text and the cursor.
+  setStyleSheet(QStringLiteral("QLineEdit { background: transparent; border: none; }"));
+  // As tall as six points above and below a line of the text font, with the whole height for the
+  // text: a script whose glyphs stand taller than the text font's (Chinese, Japanese) is not cut.
+  setTextMargins(12, 6, 12, 6);
+  setFixedHeight(sizeHint().height());
+  setTextMargins(12, 0, 12, 0);
+  // Wide enough for its placeholder in every language.
+  setFixedWidth(std::max(width, int(std::ceil(QFontMetricsF(font()).horizontalAdvance(placeholder))) + 2 * 12 + 8));
+  Palette::useAccentSelection(this);
+  // Its words, placeholder included, in the palette's text colours.
+  const auto colour = [this] {
+    QPalette p = palette();
+    p.setColor(QPalette::Text, Palette::primaryText().resolve());
+    p.setColor(QPalette::PlaceholderText, Palette::tertiaryText().resolve());
+    setPalette(p);
+  };
+  colour();
+  connect(Palette::notifier(), &AppearanceNotifier::qelAppearanceChanged, this, colour);
+}
+
+void SearchField::paintEvent(QPaintEvent* event) {
+  {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Palette::adaptiveOpacity(0.06, 0.06).resolve());
+    p.drawRoundedRect(QRectF(rect()), height() / 2.0, height() / 2.0);
+  }
+  QLineEdit::paintEvent(event);
+  if (focusRingShown(this)) {
+    QPainter p(this);
+    paintFocusRing(p, QRectF(rect()), height() / 2.0);
+  }
+}
+
+}  // namespace qel

@@ -1,0 +1,41 @@
+#include "Qel/Pages/Panel.hpp"
+
+#include <QPainter>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+#include "Qel/Kit/Palette.hpp"
+
+namespace qel {
+
+namespace {
+constexpr double kCornerRadius = 16;
+}
+
+Panel::Panel(QWidget* content, double padding, QWidget* parent)
+    : QWidget(parent), padding_(std::isfinite(padding) ? std::max(0.0, padding) : 0.0) {
+  auto* layout = new QVBoxLayout(this);
+  const int m = int(std::lround(padding_));
+  layout->setContentsMargins(m, m, m, m);
+  layout->setSpacing(0);
+  setContent(content);
+  Palette::followAppearance(this);
+}
+
+void Panel::setContent(QWidget* content) {
+  if (content_ == content) return;
+  delete content_;
+  content_ = content;
+  if (content_) layout()->addWidget(content_);
+}
+
+void Panel::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(Qt::NoPen);
+  p.setBrush(Palette::adaptiveOpacity(0.045, 0.045).resolve());
+  p.drawRoundedRect(QRectF(rect()), kCornerRadius, kCornerRadius);
+}
+
+}  // namespace qel

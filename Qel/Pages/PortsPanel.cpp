@@ -1,0 +1,110 @@
+#include "Qel/Pages/PortsPanel.hpp"
+
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPainter>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include "Qel/App/StoreBridge.hpp"
+#include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/IconCache.hpp"
+#include "Qel/Kit/PageText.hpp"
+#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/PlainLabel.hpp"
+#include "Qel/Kit/QtString.hpp"
+#include "Qel/Kit/SearchField.hpp"
+#include "Qel/Pages/Panel.hpp"
+#include "Qel/Pages/PortList.hpp"
+#include "Qel/Pages/PortRow.hpp"
+#include "Qel/Samplers/PortOwners.hpp"
+#include "Qel/Store/Store.hpp"
+
+namespace qel {
+
+PortsPanel::PortsPanel(Store& store, StoreBridge& bridge, QWidget* parent)
+    : QWidget(parent), store_(store), icons_(std::make_unique<IconCache>(store.apps())) {
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(10);
+
+  // The count goes under the title: beside it, with the search field, it would not fit the
+  // panel's width once some ports are open to the network.
+  auto* header = new QHBoxLayout;
+  header->setSpacing(10);
+  auto* titles = new QVBoxLayout;
+  titles->setSpacing(2);
+  titles->addWidget(new PlainLabel(qtL("Listening ports"), 15, QFont::DemiBold, Palette::primaryText(), this));
+  count_ = new PlainLabel({}, 12, QFont::Normal, Palette::tertiaryText(), this);
+  titles->addWidget(count_);
+  header->addLayout(titles, 1);
+  header->addSpacing(8);
+  search_ = new SearchField(qtL("Port or process"), 160, this);
+  search_->setText(qs(store_.portQuery()));
+  connect(search_, &QLineEdit::textEdited, this, [this](const QString& text) { store_.setPortQuery(text.toStdString()); });
+  header->addWidget(search_, 0, Qt::AlignVCenter);
+  column->addLayout(header);
+
+  auto* scroll = new QScrollArea;
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidgetResizable(true);
+  scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  scroll->viewport()->setAutoFillBackground(false);
+  auto* rows = new QWidget;
+  auto* list = new QVBoxLayout(rows);
+  list->setContentsMargins(14, 0, 14, 0);
+  list->setSpacing(0);
+  empty_ = new PlainLabel({}, 13, QFont::Normal, Palette::secondaryText(), rows);
+  empty_->setWordWrap(true);
+  empty_->setContentsMargins(0, 16, 0, 16);
+  list->addWidget(empty_);
+  list->addStretch(1);
+  rows_ = std::make_unique<KeyedRows<PortRow, PortEntry, std::string>>(
+      list, 1, rows,
+      KeyedRows<PortRow, PortEntry, std::string>::Hooks{
+          .key =
+              [this](const PortEntry& e) {
+                const auto owner = store_.proc(e.pid);
+                return e.id() + "-" + std::to_string(owner ? owner->startTime : 0);
+              },
+          .make = [this](const PortEntry& e) { return new PortRow(store_, *icons_, e, listedAt_); },
+          .update = [this](PortRow& row, const PortEntry& e) { row.setEntry(e, listedAt_); },
+      });
+  scroll->setWidget(rows);
+  rows->setAutoFillBackground(false);  // the scroll area turns it on; the panel shows through
+  column->addWidget(new Panel(scroll, 4, this), 1);
+
+  auto* footnote = new PlainLabel(qtL("Only ports of processes under your account. Ports used by system services need "
+                                      "administrator rights to see."),
+                                  12, QFont::Normal, Palette::tertiaryText(), this);
+  footnote->setWordWrap(true);
+  column->addWidget(footnote);
+
+  connect(&bridge, &StoreBridge::changed, this, [this] {
+    if (isVisible()) refresh();
+  });
+  refresh();
+}
+
+PortsPanel::~PortsPanel() = default;
+
+void PortsPanel::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  refresh();
+}
+
+void PortsPanel::refresh() {
+  if (search_->text().toStdString() != store_.portQuery()) search_->setText(qs(store_.portQuery()));
+  count_->setText(qs(portCountText(store_.ports(), store_.portsAvailable())));
+  const auto visible = visiblePorts(store_.ports(), store_.portQuery(), store_.procs());
+  empty_->setVisible(visible.empty());
+  if (visible.empty()) empty_->setText(qs(portEmptyText(store_.portsAvailable(), store_.portQuery())));
+
+  if (store_.ports() != listed_ || listedAt_ == 0) {
+    listed_ = store_.ports();
+    listedAt_ = bootTicksNow();
+  }
+  rows_->show(visible);
+}
+
+}  // namespace qel

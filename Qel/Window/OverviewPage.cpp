@@ -1,0 +1,269 @@
+#include "Qel/Window/OverviewPage.hpp"
+
+#include <QHBoxLayout>
+#include <QResizeEvent>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+#include "Qel/App/StoreBridge.hpp"
+#include "Qel/Kit/FlowRow.hpp"
+#include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/PageMeta.hpp"
+#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/PlainLabel.hpp"
+#include "Qel/Kit/PlainToolTip.hpp"
+#include "Qel/Kit/QtString.hpp"
+#include "Qel/Kit/TextButton.hpp"
+#include "Qel/Store/Store.hpp"
+#include "Qel/Text/Loc.hpp"
+#include "Qel/Window/AccentPill.hpp"
+#include "Qel/Window/DayRingView.hpp"
+#include "Qel/Window/EventNote.hpp"
+#include "Qel/Window/MarkNote.hpp"
+#include "Qel/Window/MetricRow.hpp"
+#include "Qel/Window/RingControls.hpp"
+#include "Qel/Window/RingLegend.hpp"
+#include "Qel/Window/StatusChip.hpp"
+
+namespace qel {
+
+namespace {
+
+
+void setTextIfChanged(PlainLabel* label, const QString& text) {
+  if (label->text() != text) label->setText(text);
+}
+
+// The ring column's bounds: the ring's square from 320 to 440, with room for its side labels.
+constexpr int kRingColumnMin = 320 + 2 * DayRingView::kBleed;
+constexpr int kRingColumnMax = 440 + 2 * DayRingView::kBleed;
+
+void setShown(QWidget* w, bool shown) {
+  if (w && w->isVisibleTo(w->parentWidget()) != shown) w->setVisible(shown);
+}
+
+}  // namespace
+
+OverviewPage::OverviewPage(const ViewContext& context, const ViewRegistry& registry, QWidget* parent)
+    : QWidget(parent), context_(context), registry_(registry) {
+  auto* columns = new QHBoxLayout(this);
+  columns->setContentsMargins(0, 0, 0, 0);
+  // 52 between the ring's square and the information; the ring's side labels use 44 of it.
+  columns->setSpacing(52 - DayRingView::kBleed);
+  ringColumn_ = buildRingColumn();
+  infoColumn_ = buildInfoColumn();
+  columns->addWidget(ringColumn_, 0, Qt::AlignTop);
+  columns->addWidget(infoColumn_, 1);
+  connect(&context.bridge, &StoreBridge::changed, this, &OverviewPage::refresh);
+  refresh();
+}
+
+QWidget* OverviewPage::buildRingColumn() {
+  auto* column = new QWidget(this);
+  column->setMinimumWidth(kRingColumnMin);
+  column->setMaximumWidth(kRingColumnMax);
+  column->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+  auto* stack = new QVBoxLayout(column);
+  stack->setContentsMargins(0, 0, 0, 0);
+  stack->setSpacing(8);
+  ring_ = new DayRingView(context_, column);
+  controls_ = new RingControls(context_, column);
+  legend_ = new RingLegend(context_, column);
+  baseline_ = new PlainLabel({}, 11.5, QFont::Normal, Palette::tertiaryText(), column);
+  baseline_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  baseline_->setWordWrap(true);
+  baseline_->setContentsMargins(DayRingView::kBleed, 0, DayRingView::kBleed, 0);
+  stack->addWidget(ring_);
+  stack->addWidget(controls_);
+  stack->addWidget(legend_);
+  stack->addWidget(baseline_);
+  stack->addStretch(1);
+  return column;
+}
+
+// The information gets the width it asks for first; the ring takes what is left, within its
+// column's bounds (so in a small window the ring shrinks before any text is cut).
+void OverviewPage::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  const int spacing = layout()->spacing();
+  const int rest = width() - spacing - infoColumn_->sizeHint().width();
+  const int ring = std::clamp(rest, kRingColumnMin, kRingColumnMax);
+  if (ringColumn_->minimumWidth() != ring || ringColumn_->maximumWidth() != ring) ringColumn_->setFixedWidth(ring);
+}
+
+QWidget* OverviewPage::slot(const char* name, QVBoxLayout* into) {
+  QWidget* view = registry_.makeSlot(name, context_, into->parentWidget());
+  if (view) into->addWidget(view);
+  return view;
+}
+
+QWidget* OverviewPage::buildInfoColumn() {
+  auto* column = new QWidget(this);
+  auto* info = new QVBoxLayout(column);
+  info->setContentsMargins(0, 0, 0, 0);
+  info->setSpacing(22);
+
+  // The status block.
+  auto* status = new QWidget(column);
+  auto* statusStack = new QVBoxLayout(status);
+  statusStack->setContentsMargins(0, 0, 0, 0);
+  statusStack->setSpacing(12);
+  auto* headline = new QVBoxLayout;
+  headline->setSpacing(6);
+  title_ = new PlainLabel({}, 28, QFont::DemiBold, Palette::primaryText(), status);
+  detail_ = new PlainLabel({}, 14, QFont::Normal, Palette::secondaryText(), status);
+  detail_->setWordWrap(true);
+  headline->addWidget(title_);
+  headline->addWidget(detail_);
+  statusStack->addLayout(headline);
+  // The chips, then the actions at the row's end; what doesn't fit goes on a line below.
+  chips_ = new QWidget(status);
+  chipLayout_ = new FlowRow(8, 8, chips_);
+  chipLayout_->setLastAtRightEnd(true);
+  auto* actions = new QWidget(chips_);
+  auto* actionRow = new QHBoxLayout(actions);
+  actionRow->setContentsMargins(8, 0, 0, 0);
+  actionRow->setSpacing(8);
+  if (QWidget* stretch = registry_.makeSlot(OverviewSlot::stretchButton, context_, actions)) actionRow->addWidget(stretch);
+  replay_ = new AccentPill("clock.arrow.circlepath", qs(L("Replay 60 s")), actions);
+  replay_->setToolTip(plainToolTip(qs(L("What just happened: replay the last 60 seconds (Ctrl+Alt+E)"))));
+  const ViewRegistry& registry = registry_;
+  connect(replay_, &QAbstractButton::clicked, this, [&registry] { registry.replay(); });
+  actionRow->addWidget(replay_);
+  chipLayout_->addWidget(actions);
+  statusStack->addWidget(chips_);
+  sleepLine_ = slot(OverviewSlot::sleepLine, statusStack);
+  info->addWidget(status);
+
+  finding_ = slot(OverviewSlot::finding, info);
+  slot(OverviewSlot::memoryAdvice, info);
+
+  // The selection note: an event, else a sleep, else marks.
+  auto* noteBox = new QWidget(column);
+  noteHolder_ = new QVBoxLayout(noteBox);
+  noteHolder_->setContentsMargins(0, 0, 0, 0);
+  sleepNote_ = slot(OverviewSlot::sleepNote, noteHolder_);
+  info->addWidget(noteBox);
+
+  stretchLine_ = new QWidget(column);
+  auto* stretchRow = new QHBoxLayout(stretchLine_);
+  stretchRow->setContentsMargins(0, 0, 0, 0);
+  stretchRow->setSpacing(8);
+  stretchText_ = new PlainLabel({}, 12.5, QFont::Normal, Palette::secondaryText(), stretchLine_);
+  stretchButton_ = new TextButton(qs(L("View summary")), Fonts::text(12.5, QFont::Medium), stretchLine_);
+  stretchRow->addWidget(stretchText_);
+  stretchRow->addWidget(stretchButton_);
+  stretchRow->addStretch(1);
+  Store& store = context_.store;
+  connect(stretchButton_, &QAbstractButton::clicked, this, [&store] {
+    if (auto st = store.selectedStretch()) store.setStretchReport(std::move(st));
+  });
+  info->addWidget(stretchLine_);
+
+  auto* rows = new QWidget(column);
+  rowLayout_ = new QVBoxLayout(rows);
+  rowLayout_->setContentsMargins(0, 0, 0, 0);
+  rowLayout_->setSpacing(2);
+  info->addWidget(rows);
+
+  if (QWidget* table = registry_.makeSlot(OverviewSlot::processTable, context_, column))
+    info->addWidget(table, 1);
+  else
+    info->addStretch(1);
+  return column;
+}
+
+void OverviewPage::refresh() {
+  const Store& store = context_.store;
+  const StatusLine status = store.status();
+  setTextIfChanged(title_, qs(status.title));
+  if (title_->color() != color(status.level)) title_->setColor(color(status.level));
+  setTextIfChanged(detail_, qs(status.detail));
+  setTextIfChanged(baseline_, qs(store.baselineNote()));
+  setShown(baseline_, store.ringMode() == RingMode::day);  // the 60-second ring draws no usual load
+  replay_->setPage(store.page());
+  stretchButton_->setColor(accentText(store.page()));
+  setShown(finding_, !store.findings().empty());
+  setShown(sleepLine_, store.lastSleep().has_value());
+  refreshChips();
+  refreshNote();
+  refreshStretch();
+  refreshRows();
+}
+
+void OverviewPage::refreshChips() {
+  auto facts = statusChips(context_.store);
+  if (facts == chipFacts_) return;
+  chipFacts_ = std::move(facts);
+  while (chipLayout_->count() > 1) {  // the actions stay last
+    QLayoutItem* item = chipLayout_->takeAt(0);
+    delete item->widget();
+    delete item;
+  }
+  int at = 0;
+  for (const auto& c : chipFacts_) chipLayout_->insertWidget(at++, new StatusChip(c.icon, c.text, c.tint, c.help, chips_));
+}
+
+void OverviewPage::refreshNote() {
+  const Store& store = context_.store;
+  // The note is made again only when what it explains changes.
+  std::string key;
+  std::optional<DayEvent> event = store.selectedEvent();
+  std::vector<DayMark> marks;
+  bool sleep = false;
+  if (event) {
+    key = "event " + std::to_string(event->slot) + event->title + event->detail;
+  } else if (store.selectedSleep()) {
+    sleep = true;
+    key = "sleep";
+  } else {
+    marks = store.selectedMarks();
+    for (const auto& m : marks) key += m.id() + ";";
+  }
+  setShown(sleepNote_, sleep);
+  if (key == noteKey_) return;
+  noteKey_ = key;
+  if (note_) {
+    delete note_;
+    note_ = nullptr;
+  }
+  if (event)
+    note_ = new EventNote(*event, store.slotLabel(event->slot), store.markBefore(*event), noteHolder_->parentWidget());
+  else if (!marks.empty())
+    note_ = new MarkNote(marks, noteHolder_->parentWidget());
+  if (note_) noteHolder_->addWidget(note_);
+}
+
+void OverviewPage::refreshStretch() {
+  const auto st = context_.store.selectedStretch();
+  setShown(stretchLine_, st.has_value());
+  if (st) setTextIfChanged(stretchText_, qs(L("This moment is inside “%@”.", {st->name})));
+}
+
+void OverviewPage::refreshRows() {
+  auto facts = qel::metricRows(context_.store);
+  std::vector<Page> pages;
+  for (const auto& f : facts) pages.push_back(f.page);
+  if (pages != rowPages_) {  // a GPU came or went
+    for (auto* row : rows_) delete row;
+    rows_.clear();
+    rowPages_ = pages;
+    Store& store = context_.store;
+    for (const auto& f : facts) {
+      const Page page = f.page;
+      auto* row = new MetricRow(f.name, f.color, f.maxValue, [&store, page] {
+        store.setPage(page);
+        store.setSelectedSlot(std::nullopt);
+      }, rowLayout_->parentWidget());
+      rowLayout_->addWidget(row);
+      rows_.push_back(row);
+    }
+    double nameWidth = 0;
+    for (auto* row : rows_) nameWidth = std::max(nameWidth, MetricRow::nameWidthFor(row->name()));
+    for (auto* row : rows_) row->setNameWidth(nameWidth);
+  }
+  for (std::size_t i = 0; i < facts.size(); ++i) rows_[i]->setValues(std::move(facts[i].values), facts[i].text);
+}
+
+}  // namespace qel
