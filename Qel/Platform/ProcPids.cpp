@@ -87,6 +87,7 @@ std::optional<std::int32_t> ProcPids::lastPid() {
 
 bool ProcPids::list(std::vector<std::int32_t>& out) {
   out.clear();
+  newAbove_.reset();
   lastPid_ = lastPid();  // before the walk: a process started meanwhile is listed next time
   if (!open() || ::lseek(fd_, 0, SEEK_SET) != 0) return false;
   PidPositions positions;
@@ -108,7 +109,10 @@ bool ProcPids::listNew(std::vector<std::int32_t>& out) {
   if (!offset_ || !lastPid_ || fd_ < 0) return false;
   const auto now = lastPid();
   if (!now || *now < *lastPid_) return false;  // the pid counter wrapped
-  if (*now == *lastPid_) return true;          // no pid handed out since
+  if (*now == *lastPid_) {  // no pid handed out since
+    newAbove_ = lastPid_;
+    return true;
+  }
   // Pids handed out since lie just past the previous last pid; older processes may sit above
   // them (from before a wrap), so the walk stops at the first pid past the last one handed out.
   if (::lseek(fd_, off_t(*offset_ + *lastPid_ + 1), SEEK_SET) < 0) return false;
@@ -137,6 +141,7 @@ bool ProcPids::listNew(std::vector<std::int32_t>& out) {
   for (const std::int32_t pid : fresh_)
     if (pid <= *now && !std::binary_search(out.begin(), out.begin() + known, pid)) out.push_back(pid);
   std::inplace_merge(out.begin(), out.begin() + known, out.end());
+  newAbove_ = lastPid_;
   lastPid_ = now;
   return true;
 }

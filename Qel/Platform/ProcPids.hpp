@@ -39,6 +39,9 @@ class ProcPids {
   // listing's pids less those gone (ascending), keeping it ascending; false (with `out` as it
   // was) when that can't be known here, and a full listing is needed.
   bool listNew(std::vector<std::int32_t>& out);
+  // Whether `pid` may have been handed out since the listing before the last: any pid after a
+  // full listing, after listing the new ones only those past the last pid then.
+  bool mayBeNew(std::int32_t pid) const { return !newAbove_ || pid > *newAbove_; }
 
  private:
   bool open();
@@ -52,6 +55,7 @@ class ProcPids {
   std::vector<std::int32_t> fresh_;
   std::optional<std::int64_t> offset_;  // pid 0's position, when the folder places pids so
   std::optional<std::int32_t> lastPid_;  // the last pid handed out, as of the previous listing
+  std::optional<std::int32_t> newAbove_;  // after listing the new ones, the last pid before
 };
 
 // The pids among the entries of one getdents64 buffer of `size` bytes, appended to `out`; an

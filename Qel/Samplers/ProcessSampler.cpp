@@ -167,8 +167,11 @@ ProcessSample ProcessSampler::sample() {
     Tracked& t = tracked_[pid];
     char* const statText = &statTexts_[i * kStatSize];
     auto stat = statOf(statText, statLengths_[i], pid);
-    // A file not kept yet, or one whose process is gone (its pid may have a new one), is opened.
-    if (!stat) stat = statOf(statText, readKept(t.stat, pid, "stat", statText, kStatSize), pid);
+    if (!stat && statFds_[i] >= 0) release(t);  // the process behind the kept file is gone
+    // A file not kept yet is opened, and so is one whose process is gone when its pid may have
+    // been handed out again since.
+    if (!stat && (statFds_[i] < 0 || pids_.mayBeNew(pid)))
+      stat = statOf(statText, readKept(t.stat, pid, "stat", statText, kStatSize), pid);
     if (!stat) {
       // Gone between listing and reading, or not a process at all.
       release(t);
@@ -209,6 +212,9 @@ ProcessSample ProcessSampler::sample() {
     if (!t.meta || (!stat->isKernelThread() && stat->comm != t.meta->comm)) {
       t.meta = resolveMeta(pid, *stat, t.stat.descriptor());
       matchApp(*t.meta, apps.get());
+    } else if (t.meta->uidGuessed || t.meta->cgroupGuessed) {
+      confirmMeta(pid, *t.meta);
+      matchApp(*t.meta, apps.get());
     } else if (apps && t.meta->appsGeneration != apps->generation()) {
       matchApp(*t.meta, apps.get());
     }
@@ -228,8 +234,10 @@ ProcessSample ProcessSampler::sample() {
     keptFds.push_back(t.stat.descriptor());
   }
 
-  if (round_ % kFullListEvery == 0)
+  if (round_ % kFullListEvery == 0) {
     std::erase_if(launches_, [this](const auto& entry) { return entry.second.used + kLaunchKeep < round_; });
+    std::erase_if(placed_, [this](const auto& entry) { return entry.second + kLaunchKeep < round_; });
+  }
   // Processes not seen this time are forgotten, with their descriptors.
   for (auto it = tracked_.begin(); tracked_.size() > result.procs.size() && it != tracked_.end();) {
     if (it->second.seen != round_) {
@@ -266,44 +274,82 @@ ProcessSampler::Meta ProcessSampler::resolveMeta(std::int32_t pid, const PidStat
 
   // What the parent, resolved earlier in this sample, already knows. A child keeps its parent's
   // real user unless it changed users, and that changes who owns its files: to the new user, or
-  // to root while it may not be traced, so root's files prove nothing. A child running its
-  // parent's program is a fork of it, in its control group.
+  // to root while it may not be traced, so root's files of a fork prove nothing. Starting a
+  // program makes the files of a process whose users agree its own again, so a child of root
+  // running another program with root's files is root's, unless the program changed users since:
+  // its second tick tells. A fork is in its parent's control group. Another program may have
+  // been moved to a group of its own (by a service manager, a launcher), so its group is read
+  // unless the same program was found in the parent's group before; then it is taken from the
+  // parent until the child's second tick.
   const auto up = tracked_.find(stat.ppid);
   const bool resolved = up != tracked_.end() && up->second.seen == round_ && up->second.meta;
   const Meta* parent = resolved ? &*up->second.meta : nullptr;
-  if (parent && parent->uid && m.ownerKnown && m.owner != 0 && parent->ownerKnown && parent->owner == m.owner) {
+  const bool fork = parent && parent->path == m.path;
+  if (parent && parent->uid && m.ownerKnown && parent->ownerKnown && parent->owner == m.owner &&
+      (m.owner != 0 || (*parent->uid == 0 && !fork))) {
     m.uid = parent->uid;
+    m.uidGuessed = m.owner == 0 || parent->uidGuessed;
   } else if (const auto status = files_.read(pid, "status", kStatusSize)) {
     m.uid = parseStatusUid(*status);
   }
-  if (parent && !parent->cgroup.empty() && parent->path == m.path) {
+  if (parent && !parent->cgroup.empty() && (fork || placed_.contains(placeKey(m.path, parent->cgroup)))) {
     m.service = parent->service;
     m.facts.appUnit = parent->facts.appUnit;
     m.cgroup = parent->cgroup;
-  } else if (const auto cgroup = files_.read(pid, "cgroup", 64 * 1024)) {
-    m.service = isSystemServiceCgroup(*cgroup);
-    m.facts.appUnit = appUnitOfCgroup(*cgroup);
-    m.cgroup = std::string(*cgroup);
+    m.cgroupGuessed = !fork || parent->cgroupGuessed;
+  } else {
+    readCgroup(pid, m);
   }
-  // Another user's process, or a service of the system's own (a root daemon stays the system's
-  // when Qel runs as root too).
-  m.isSystem = (m.uid && *m.uid != uid_) || m.service;
-
   const auto cmdline = exeNamesNothing(m.path) ? files_.read(pid, "cmdline", 4096) : std::nullopt;
   m.ownName = processOwnName(m.path, stat.comm, cmdline.value_or(std::string_view()), pid);
-  // Only the user's own environments can be read (and trusted to say who launched them).
-  if (m.uid == uid_) {
-    launchKey_.clear();
-    if (!m.cgroup.empty()) launchKey_.assign(m.path).append(1, '\n').append(m.cgroup);
-    const Launch& launch = launchOf(pid);
-    m.facts.launchedDesktopFile = launch.desktopFile;
-    m.facts.launchedHere = launch.pid == pid;
-  }
+  classify(pid, m);
   return m;
 }
 
-const ProcessSampler::Launch& ProcessSampler::launchOf(std::int32_t pid) {
-  auto known = launchKey_.empty() ? launches_.end() : launches_.find(launchKey_);
+void ProcessSampler::confirmMeta(std::int32_t pid, Meta& m) {
+  if (m.uidGuessed)
+    if (const auto status = files_.read(pid, "status", kStatusSize)) m.uid = parseStatusUid(*status);
+  if (m.cgroupGuessed) {
+    // Moved after all: the program's next processes there are read again.
+    const std::string guess = std::move(m.cgroup);
+    if (!readCgroup(pid, m)) m.cgroup = guess;
+    if (m.cgroup != guess) placed_.erase(placeKey(m.path, guess));
+  }
+  m.uidGuessed = m.cgroupGuessed = false;
+  classify(pid, m);
+}
+
+bool ProcessSampler::readCgroup(std::int32_t pid, Meta& m) {
+  const auto cgroup = files_.read(pid, "cgroup", 64 * 1024);
+  if (!cgroup) return false;
+  m.service = isSystemServiceCgroup(*cgroup);
+  m.facts.appUnit = appUnitOfCgroup(*cgroup);
+  m.cgroup = std::string(*cgroup);
+  placed_.insert_or_assign(placeKey(m.path, m.cgroup), round_);
+  return true;
+}
+
+const std::string& ProcessSampler::placeKey(const std::string& path, const std::string& cgroup) {
+  placeKey_.clear();
+  if (!cgroup.empty()) placeKey_.assign(path).append(1, '\n').append(cgroup);
+  return placeKey_;
+}
+
+void ProcessSampler::classify(std::int32_t pid, Meta& m) {
+  // Another user's process, or a service of the system's own (a root daemon stays the system's
+  // when Qel runs as root too).
+  m.isSystem = (m.uid && *m.uid != uid_) || m.service;
+  m.facts.launchedDesktopFile.clear();
+  m.facts.launchedHere = false;
+  // Only the user's own environments can be read (and trusted to say who launched them).
+  if (m.uid != uid_) return;
+  const Launch& launch = launchOf(pid, placeKey(m.path, m.cgroup), !m.cgroupGuessed);
+  m.facts.launchedDesktopFile = launch.desktopFile;
+  m.facts.launchedHere = launch.pid == pid;
+}
+
+const ProcessSampler::Launch& ProcessSampler::launchOf(std::int32_t pid, const std::string& key, bool keep) {
+  auto known = key.empty() ? launches_.end() : launches_.find(key);
   if (known != launches_.end()) {
     known->second.used = round_;
     return known->second;
@@ -318,12 +364,13 @@ const ProcessSampler::Launch& ProcessSampler::launchOf(std::int32_t pid) {
       if (ec == std::errc() && ptr == v->data() + v->size()) launch.pid = launched;
     }
   }
-  // Without a control group nothing says which processes share a launch.
-  if (!env || launchKey_.empty()) {
+  // Without a control group nothing says which processes share a launch; a process whose group
+  // was only guessed may not share one with the group.
+  if (!env || key.empty() || !keep) {
     scratchLaunch_ = std::move(launch);
     return scratchLaunch_;
   }
-  return launches_.emplace(launchKey_, std::move(launch)).first->second;
+  return launches_.emplace(key, std::move(launch)).first->second;
 }
 
 void ProcessSampler::matchApp(Meta& m, const AppTable* apps) const {

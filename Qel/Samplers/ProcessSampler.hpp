@@ -6,11 +6,13 @@
 //
 // What a new process costs is mostly the kernel making each file it is asked for, so only what a
 // view or a rule needs is read, and what is known already is not read again: no file of a kernel
-// thread; the owner and the control group from the parent where they can't differ; the arguments
+// thread; the owner and the control group from the parent where they can't differ, and until the
+// process's second tick where they seldom do (most newcomers are gone by then); the arguments
 // only where the executable names nothing; the environment (who launched the process) once per
 // program and control group, as processes of one program in one group (a browser's helpers, one
-// terminal tab's compilers) come from one launch and inherit one environment; and no io of a
-// newcomer that has not run for a clock tick yet.
+// terminal tab's compilers) come from one launch and inherit one environment; no io of a
+// newcomer that has not run for a clock tick yet; and no second look at the pid of a process
+// that ended, unless the pid may have been handed out again.
 //
 // The io file costs about half again as much as stat, and most processes sleep. The kernel
 // charges every io counter to the task doing the work while it runs (a thread's exit leaves the
@@ -85,6 +87,9 @@ class ProcessSampler {
     bool ownerKnown = false;
     bool service = false;
     std::string cgroup;
+    // Taken from the parent where they may differ: read on the process's second tick.
+    bool uidGuessed = false;
+    bool cgroupGuessed = false;
     std::uint64_t appsGeneration = 0;
   };
   // What the environment of a program's processes in one control group said of their launch.
@@ -119,9 +124,16 @@ class ProcessSampler {
   // Reads io and keeps its counters: the disk rate since the previous read, 0 without one.
   double updateIo(std::int32_t pid, Tracked& t, MonoTime now, char* buffer, std::size_t size);
   Meta resolveMeta(std::int32_t pid, const PidStat& stat, int statFd);
+  // Reads what was taken from the parent and may differ.
+  void confirmMeta(std::int32_t pid, Meta& m);
+  bool readCgroup(std::int32_t pid, Meta& m);
+  // Executable and control group, in `placeKey_`; empty without a group.
+  const std::string& placeKey(const std::string& path, const std::string& cgroup);
+  // Whether the process is the system's, and what its launch said.
+  void classify(std::int32_t pid, Meta& m);
   // The launch facts of an own process: from the environment of the first process of the same
-  // program in the same control group (`launchKey_`), read once.
-  const Launch& launchOf(std::int32_t pid);
+  // program in the same control group (`key`), read once; kept only when `keep`.
+  const Launch& launchOf(std::int32_t pid, const std::string& key, bool keep);
   void matchApp(Meta& meta, const AppTable* apps) const;
 
   Options options_;
@@ -136,7 +148,9 @@ class ProcessSampler {
   std::vector<long> statLengths_;
   std::unordered_map<std::int32_t, Tracked> tracked_;
   std::unordered_map<std::string, Launch> launches_;  // by executable and control group
-  std::string launchKey_;
+  // Executables found in a control group (the round they last were), by executable and group.
+  std::unordered_map<std::string, std::uint64_t> placed_;
+  std::string placeKey_;
   Launch scratchLaunch_;  // a launch that is not kept
   std::optional<MonoTime> lastTime_;
   std::uint64_t round_ = 0;

@@ -442,6 +442,31 @@ TEST(ProcessSampler, aSystemServiceIsTheSystemsWhoeverRunsQel) {
   EXPECT_TRUE(user.at(700).isSystem);
 }
 
+TEST(ProcessSampler, aProgramMovedToAGroupOfItsOwnIsToldByItsSecondTick) {
+  test::TempDir dir;
+  const auto root = copyFixture(dir);
+  FakeClock clock;
+  ProcessSampler sampler(fixtureOptions(root, clock));
+  // The editor starts workers: one stays in the editor's group, the next is moved into a service.
+  const auto start = [&](int pid, const std::string& cgroup) {
+    const std::string p = std::to_string(pid);
+    dir.write("proc/" + p + "/stat", p + " (worker) S 500 500 500 0 -1 4194304 0 0 0 0 0 0 0 0 20 0 1 0 " +
+                                         std::to_string(7000 + pid) + " 0 100\n");
+    dir.write("proc/" + p + "/status", "Name:\tworker\nUid:\t1000\t1000\t1000\t1000\n");
+    dir.write("proc/" + p + "/cgroup", cgroup);
+    fs::create_symlink("/opt/tools/bin/worker", root / "proc" / p / "exe");
+    clock.advance(1s);
+    return byPid(sampler.sample());
+  };
+  const std::string service = "0::/system.slice/worker.service\n";
+  sampler.sample();
+  EXPECT_FALSE(start(800, *readText(root / "proc/500/cgroup")).at(800).isSystem);
+  start(801, service);
+  clock.advance(1s);
+  EXPECT_TRUE(byPid(sampler.sample()).at(801).isSystem);
+  EXPECT_TRUE(start(802, service).at(802).isSystem) << "once one was moved, the next are read at once";
+}
+
 TEST(ProcessSampler, aRealChildIsTheUsersItRunsAsAfterChangingUsers) {
   if (getuid() != 0) GTEST_SKIP() << "changing users needs root";
   constexpr uid_t kNobody = 65534;
@@ -460,27 +485,40 @@ TEST(ProcessSampler, aRealChildIsTheUsersItRunsAsAfterChangingUsers) {
     execl("/bin/sh", "sh", "-c", "sleep 30 & exec sleep 30", nullptr);
     _exit(1);
   }
+  // And a program that changes users itself once started (its files then belong to root).
+  const pid_t program = fork();
+  ASSERT_GE(program, 0);
+  if (program == 0) {
+    execlp("python3", "python3", "-c", "import os, time; os.setgid(65534); os.setuid(65534); time.sleep(30)", nullptr);
+    _exit(1);
+  }
   FakeClock clock;
   std::int32_t grandchild = 0;
-  for (int i = 0; i < 300 && grandchild == 0; ++i) {
+  bool changed = false;
+  for (int i = 0; i < 300 && (grandchild == 0 || !changed); ++i) {
     const auto procs = byPid(ProcessSampler({.clock = &clock}).sample());
     for (const auto& [pid, p] : procs)
       if (p.ppid == shell && p.comm == "sleep" && procs.contains(shell) && procs.at(shell).comm == "sleep")
         grandchild = pid;
-    if (grandchild == 0) usleep(10000);
+    const auto status = readText("/proc/" + std::to_string(program) + "/status");
+    changed = status && status->find("Uid:\t65534") != std::string::npos;
+    if (grandchild == 0 || !changed) usleep(10000);
   }
   ASSERT_NE(grandchild, 0) << "the shell's program did not start";
+  ASSERT_TRUE(changed) << "the program did not change users";
   for (const std::uint32_t uid : {0u, std::uint32_t(kNobody)}) {
     SCOPED_TRACE(uid);
-    const auto procs = byPid(ProcessSampler({.clock = &clock, .uid = uid}).sample());
+    ProcessSampler sampler({.clock = &clock, .uid = uid});
+    sampler.sample();
+    const auto procs = byPid(sampler.sample());
     EXPECT_EQ(procs.at(dropped).isSystem, uid != kNobody);
     EXPECT_EQ(procs.at(shell).isSystem, uid != kNobody);
     EXPECT_EQ(procs.at(grandchild).isSystem, uid != kNobody);
+    EXPECT_EQ(procs.at(program).isSystem, uid != kNobody) << "by its second tick";
     EXPECT_EQ(procs.at(getpid()).isSystem, uid != 0);
   }
-  for (const pid_t pid : {dropped, shell, pid_t(grandchild)}) kill(pid, SIGKILL);
-  waitpid(dropped, nullptr, 0);
-  waitpid(shell, nullptr, 0);
+  for (const pid_t pid : {dropped, shell, program, pid_t(grandchild)}) kill(pid, SIGKILL);
+  for (const pid_t pid : {dropped, shell, program}) waitpid(pid, nullptr, 0);
 }
 
 TEST_F(ProcessSamplerRates, neverExceedTheMachinesCores) {
