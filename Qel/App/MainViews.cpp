@@ -48,52 +48,55 @@ void registerMainViews(ViewRegistry& registry, Updater& updater, std::function<Q
     return new OverviewPage(context, registry, parent);
   });
   registry.setSlot(OverviewSlot::processTable, [](const ViewContext& c, QWidget* parent) -> QWidget* {
-    return new ProcessTable(c.store, c.bridge, parent);
+    return new ProcessTable(c.store, parent);
   });
   registry.setPage(Page::cpu, [](const ViewContext& c, QWidget* parent) -> QWidget* {
-    return new CPUPage(c.store, c.bridge, parent);
+    return new CPUPage(c.store, parent);
   });
   registry.setPage(Page::gpu, [](const ViewContext& c, QWidget* parent) -> QWidget* {
-    return new GPUPage(c.store, c.bridge, parent);
+    return new GPUPage(c.store, parent);
   });
-  registry.setPage(Page::mem, [](const ViewContext& c, QWidget* parent) -> QWidget* { return new MemPage(c, parent); });
+  registry.setPage(Page::mem, [](const ViewContext& c, QWidget* parent) -> QWidget* { return new MemPage(c.store, parent); });
   registry.setPage(Page::disk, [](const ViewContext& c, QWidget* parent) -> QWidget* {
-    return new DiskPage(c.store, c.bridge, parent);
+    return new DiskPage(c.store, parent);
   });
   registry.setPage(Page::net, [](const ViewContext& c, QWidget* parent) -> QWidget* {
-    return new NetPage(c.store, c.bridge, parent);
+    return new NetPage(c.store, parent);
   });
   registry.setPage(Page::energy, [](const ViewContext& c, QWidget* parent) -> QWidget* {
-    return new EnergyPage(c.store, c.bridge, parent);
+    return new EnergyPage(c.store, parent);
   });
-  registry.setSlot(OverviewSlot::finding, [](const ViewContext& c, QWidget* parent) { return new FindingCard(c, parent); });
-  registry.setSlot(OverviewSlot::sleepLine, [](const ViewContext& c, QWidget* parent) { return new SleepLine(c, parent); });
+  registry.setSlot(OverviewSlot::finding, [](const ViewContext& c, QWidget* parent) { return new FindingCard(c.store, parent); });
+  registry.setSlot(OverviewSlot::sleepLine, [](const ViewContext& c, QWidget* parent) { return new SleepLine(c.store, parent); });
   registry.setSlot(OverviewSlot::memoryAdvice, [](const ViewContext& c, QWidget* parent) -> QWidget* {
-    return new MemoryAdviceCard(c.store, c.bridge, false, parent);
+    return new MemoryAdviceCard(c.store, false, parent);
   });
-  registry.setSlot(OverviewSlot::sleepNote, [](const ViewContext& c, QWidget* parent) { return new SleepNote(c, parent); });
+  registry.setSlot(OverviewSlot::sleepNote, [](const ViewContext& c, QWidget* parent) { return new SleepNote(c.store, parent); });
   registry.addTopBarItem([&updater](const ViewContext&, QWidget* parent) { return new UpdateNotices(updater, parent); });
-  registry.addTopBarItem([](const ViewContext& c, QWidget* parent) { return new StretchButton(c, true, parent); });
+  registry.addTopBarItem([](const ViewContext& c, QWidget* parent) { return new StretchButton(c.store, true, parent); });
   registry.setSlot(OverviewSlot::stretchButton,
-                   [](const ViewContext& c, QWidget* parent) { return new StretchButton(c, false, parent); });
+                   [](const ViewContext& c, QWidget* parent) { return new StretchButton(c.store, false, parent); });
   registry.addSheet({"whatsNew", [&updater](const Store&) { return flag(updater.showingWhatsNew()); },
                      [&updater](Store&) { updater.setShowingWhatsNew(false); },
-                     [&updater](const ViewContext& c, QWidget* parent) { return new WhatsNewSheet(c, updater, parent); }});
+                     [&updater](const ViewContext& c, QWidget* parent) { return new WhatsNewSheet(c.store, updater, parent); },
+                     [&updater](QObject* host, std::function<void()> recheck) {
+                       QObject::connect(&updater, &Updater::changed, host, std::move(recheck));
+                     }});
   registry.addSheet({"licenses", [](const Store& s) { return flag(s.showingLicenses()); },
                      [](Store& s) { s.setShowingLicenses(false); },
-                     [](const ViewContext& c, QWidget* parent) { return new LicensesSheet(c, allNotices(), parent); }});
+                     [](const ViewContext& c, QWidget* parent) { return new LicensesSheet(c.store, allNotices(), parent); }});
   registry.addSheet({"exporting", [](const Store& s) { return flag(s.exporting().has_value()); },
                      [](Store& s) { s.setExporting(std::nullopt); },
-                     [](const ViewContext& c, QWidget* parent) { return new ExportSheet(c, *c.store.exporting(), parent); }});
+                     [](const ViewContext& c, QWidget* parent) { return new ExportSheet(c.store, *c.store.exporting(), parent); }});
   registry.addSheet({"settings", [](const Store& s) { return flag(s.showingSettings()); },
                      [](Store& s) { s.setShowingSettings(false); },
                      [&updater, hotKeyProblem](const ViewContext& c, QWidget* parent) {
-                       return new SettingsSheet({c, updater, hotKeyProblem, openInFileManager}, parent);
+                       return new SettingsSheet({c.store, updater, hotKeyProblem, openInFileManager}, parent);
                      }});
   registry.addSheet({"incident", [](const Store& s) { return s.incident() ? std::optional(s.incident()->id) : std::nullopt; },
                      [](Store& s) { s.setIncident(std::nullopt); },
                      [](const ViewContext& c, QWidget* parent) -> QWidget* {
-                       return c.store.incident() ? new IncidentSheet(c, *c.store.incident(), parent) : nullptr;
+                       return c.store.incident() ? new IncidentSheet(c.store, *c.store.incident(), parent) : nullptr;
                      }});
   registry.addSheet({"sleepReport",
                      [](const Store& s) {
@@ -102,7 +105,7 @@ void registerMainViews(ViewRegistry& registry, Updater& updater, std::function<Q
                      },
                      [](Store& s) { s.setSleepReport(std::nullopt); },
                      [](const ViewContext& c, QWidget* parent) -> QWidget* {
-                       return c.store.sleepReport() ? new SleepSheet(c, *c.store.sleepReport(), parent) : nullptr;
+                       return c.store.sleepReport() ? new SleepSheet(c.store, *c.store.sleepReport(), parent) : nullptr;
                      }});
   // Stretches are told apart by their start: a rename keeps the sheet, another stretch refills it.
   registry.addSheet({"stretchReport",
@@ -112,7 +115,7 @@ void registerMainViews(ViewRegistry& registry, Updater& updater, std::function<Q
                      },
                      [](Store& s) { s.setStretchReport(std::nullopt); },
                      [](const ViewContext& c, QWidget* parent) -> QWidget* {
-                       return c.store.stretchReport() ? new StretchSheet(c, *c.store.stretchReport(), parent) : nullptr;
+                       return c.store.stretchReport() ? new StretchSheet(c.store, *c.store.stretchReport(), parent) : nullptr;
                      }});
   registry.addSheet({"processDetail",
                      [](const Store& s) {
@@ -120,7 +123,7 @@ void registerMainViews(ViewRegistry& registry, Updater& updater, std::function<Q
                        return pid ? std::optional<std::string>(std::to_string(*pid)) : std::nullopt;
                      },
                      [](Store& s) { s.setDetailPID(std::nullopt); },
-                     [](const ViewContext& c, QWidget* parent) { return new ProcessDetail(c, parent); }});
+                     [](const ViewContext& c, QWidget* parent) { return new ProcessDetail(c.store, parent); }});
 }
 
 }  // namespace qel

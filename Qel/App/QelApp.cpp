@@ -71,16 +71,12 @@ QelApp::QelApp(const InstanceLock& historyLock, InstanceLock& instanceLock)
   desktop_.setStore(store_.get());
   bridge_ = std::make_unique<StoreBridge>(*store_);
 
-  // The sheets and top bar read the updater too: its changes reach them as the store's do.
-  connect(updater_.get(), &Updater::changed, bridge_.get(), &StoreBridge::changed);
   registerMainViews(registry_, *updater_, [this] {
     const HotKey* key = menuBar_ ? menuBar_->hotKey() : nullptr;
     return key && key->status() == HotKey::Status::active ? QString() : menuBar_ ? menuBar_->hotKeyNote() : QString();
   });
   registry_.setReplay([this] { runReplay(); });
-  // The window's views hear through a bridge of their own, held while the window is minimised.
-  windowBridge_ = std::make_unique<StoreBridge>(*bridge_);
-  window_ = std::make_unique<MainWindow>(ViewContext{*store_, *windowBridge_}, registry_);
+  window_ = std::make_unique<MainWindow>(ViewContext{*store_}, registry_);
   desktop_.setWindow(window_.get());
   window_->addActions(commands_.menu());
   window_->setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -90,12 +86,12 @@ QelApp::QelApp(const InstanceLock& historyLock, InstanceLock& instanceLock)
     window_->activateWindow();
   });
 
-  menuBar_ = std::make_unique<MenuBar>(*bridge_, commands_.menu(), *window_,
+  menuBar_ = std::make_unique<MenuBar>(*store_, commands_.menu(), *window_,
                                        MenuBar::Actions{.showMain = [this] { showMain(); },
                                                         .replay = [this] { replay(); },
                                                         .quit = [this] { commands_.quit()->trigger(); },
                                                         .memoryAdvice = [this] {
-                                                          return new MemoryAdviceCard(*store_, *bridge_, true);
+                                                          return new MemoryAdviceCard(*store_, true);
                                                         }});
 
   connect(commands_.settings(), &QAction::triggered, this, [this] {
@@ -113,6 +109,7 @@ QelApp::QelApp(const InstanceLock& historyLock, InstanceLock& instanceLock)
   updateCommands();
   connect(commands_.quit(), &QAction::triggered, this, &QelApp::quit);
   connect(bridge_.get(), &StoreBridge::languageChanged, this, [this] {
+    menuBar_->retranslate();
     language_.follow();
     commands_.retranslate();
   });

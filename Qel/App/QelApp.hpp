@@ -69,7 +69,6 @@ class QelApp : public QObject {
   QtDesktop desktop_;
   std::unique_ptr<Store> store_;
   std::unique_ptr<StoreBridge> bridge_;
-  std::unique_ptr<StoreBridge> windowBridge_;
   std::unique_ptr<Updater> updater_;
   ViewRegistry registry_;
   AppCommands commands_;

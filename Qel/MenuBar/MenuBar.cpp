@@ -9,7 +9,7 @@
 #include <QScreen>
 #include <QWidget>
 
-#include "Qel/App/StoreBridge.hpp"
+#include "Qel/Kit/Follow.hpp"
 #include "Qel/Kit/MenuIcons.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/MenuBar/MenuPanel.hpp"
@@ -39,11 +39,9 @@ double trayRatio() { return qApp ? qApp->devicePixelRatio() : 1.0; }
 
 }  // namespace
 
-MenuBar::MenuBar(StoreBridge& bridge, const QList<QAction*>& commands, QWidget& window, Actions actions,
-                 QObject* parent)
+MenuBar::MenuBar(Store& store, const QList<QAction*>& commands, QWidget& window, Actions actions, QObject* parent)
     : QObject(parent),
-      bridge_(bridge),
-      store_(bridge.store()),
+      store_(store),
       window_(&window),
       actions_(std::move(actions)),
       menu_(std::make_unique<QMenu>()),
@@ -81,8 +79,7 @@ void MenuBar::connectTray() {
     self->closePanel();
     if (self->actions_.replay) self->actions_.replay();
   });
-  connect(&bridge_, &StoreBridge::changed, this, &MenuBar::scheduleUpdate);
-  connect(&bridge_, &StoreBridge::languageChanged, this, &MenuBar::retranslate);
+  follow(store_.notice(), this, [this] { scheduleUpdate(); });
   connect(Palette::notifier(), &AppearanceNotifier::qelAppearanceChanged, this, &MenuBar::scheduleUpdate);
 
   // Screens changing close the panel; so does another application coming to the front.
@@ -193,7 +190,7 @@ void MenuBar::toggle() {
     const QRect g = tray_->geometry();
     if (g.isValid() && !g.isEmpty()) icon = g;
   }
-  auto* content = new MenuPanel(bridge_, MenuPanel::Actions{.openMain = [this] { showMain(); },
+  auto* content = new MenuPanel(store_, MenuPanel::Actions{.openMain = [this] { showMain(); },
                                                             .replay =
                                                                 [this] {
                                                                   closePanel();

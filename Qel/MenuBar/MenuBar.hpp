@@ -28,7 +28,6 @@ class QWidget;
 namespace qel {
 
 class Store;
-class StoreBridge;
 
 class MenuBar : public QObject {
   Q_OBJECT
@@ -43,7 +42,7 @@ class MenuBar : public QObject {
 
   // `window` is the main window whose closing is watched; `commands` the application's commands
   // offered at the end of the context menu. Both outlive this object.
-  MenuBar(StoreBridge& bridge, const QList<QAction*>& commands, QWidget& window, Actions actions,
+  MenuBar(Store& store, const QList<QAction*>& commands, QWidget& window, Actions actions,
           QObject* parent = nullptr);
   ~MenuBar() override;
 
@@ -58,6 +57,8 @@ class MenuBar : public QObject {
   void prepareToQuit() { quitting_ = true; }
   // Queues one update of the item for the next loop turn; more calls before it runs add nothing.
   void scheduleUpdate();
+  // Makes the words of the item and its menus again in the language now chosen.
+  void retranslate();
 
   MenuBarPanel* panel() const { return panel_; }
   QSystemTrayIcon* trayIcon() const { return tray_.get(); }
@@ -84,11 +85,9 @@ class MenuBar : public QObject {
   void updateButton();
   void setTrayImage(const QImage& image);
   void watchForTray();
-  void retranslate();
   bool pointerOnItem() const;
   void explainNoTray();
 
-  StoreBridge& bridge_;
   Store& store_;
   QPointer<QWidget> window_;
   Actions actions_;

@@ -11,10 +11,10 @@
 
 #include <algorithm>
 
-#include "Qel/App/StoreBridge.hpp"
 #include "Qel/Kit/Elision.hpp"
 #include "Qel/Kit/FlowRow.hpp"
 #include "Qel/Kit/FocusRing.hpp"
+#include "Qel/Kit/Follow.hpp"
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/Glyphs.hpp"
 #include "Qel/Kit/IconCache.hpp"
@@ -159,10 +159,9 @@ MenuPanel::Sections MenuPanel::sectionsAtOpen(const Store& store) {
   return {store.sleepAtOpen(), store.adviceAtOpen(), anyDeviceCharge(store.bluetooth())};
 }
 
-MenuPanel::MenuPanel(StoreBridge& bridge, Actions actions, QWidget* parent)
+MenuPanel::MenuPanel(Store& store, Actions actions, QWidget* parent)
     : QWidget(parent),
-      bridge_(bridge),
-      store_(bridge.store()),
+      store_(store),
       actions_(std::move(actions)),
       sections_(sectionsAtOpen(store_)),
       icons_(std::make_unique<IconCache>(store_.apps())) {
@@ -231,7 +230,7 @@ MenuPanel::MenuPanel(StoreBridge& bridge, Actions actions, QWidget* parent)
   new InitialFocusClearer(this);
   toast_ = new PanelToast(this);
   Palette::followAppearance(this);
-  connect(&bridge_, &StoreBridge::changed, this, &MenuPanel::refresh);
+  follow(store_.notice(), this, [this] { refresh(); });
   refresh();
 }
 
@@ -248,7 +247,7 @@ QWidget* MenuPanel::buildHeader() {
   auto* header = new QWidget;
   auto* layout = row(14);
   header->setLayout(layout);
-  ring_ = new MiniRing(bridge_);
+  ring_ = new MiniRing(store_);
   layout->addWidget(ring_, 0, Qt::AlignVCenter);
   auto* text = new QVBoxLayout;
   text->setSpacing(3);

@@ -32,7 +32,6 @@ class PanelToast;
 class PanelToggle;
 class PlainLabel;
 class Store;
-class StoreBridge;
 class TodayStrip;
 enum class Page;
 
@@ -54,7 +53,7 @@ class MenuPanel : public QWidget {
   };
   static Sections sectionsAtOpen(const Store& store);
 
-  MenuPanel(StoreBridge& bridge, Actions actions, QWidget* parent = nullptr);
+  MenuPanel(Store& store, Actions actions, QWidget* parent = nullptr);
   ~MenuPanel() override;
 
   const Sections& sections() const { return sections_; }
@@ -98,7 +97,6 @@ class MenuPanel : public QWidget {
   void placeToast();
   void screenChanged();
 
-  StoreBridge& bridge_;
   Store& store_;
   Actions actions_;
   Sections sections_;

@@ -6,8 +6,8 @@
 #include <cmath>
 #include <numbers>
 
-#include "Qel/App/StoreBridge.hpp"
 #include "Qel/Kit/PanelStyle.hpp"
+#include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
 
 namespace qel {
@@ -46,7 +46,7 @@ QPainterPath ringSector(QPointF centre, double inner, double outer, double start
   return path;
 }
 
-MiniRing::MiniRing(StoreBridge& bridge, QWidget* parent) : QWidget(parent), bridge_(bridge) {
+MiniRing::MiniRing(const Store& store, QWidget* parent) : QWidget(parent), store_(store) {
   setFixedSize(92, 92);
   setAccessibleName(QString::fromStdString(L("CPU and memory over the last 60 seconds")));
 }
@@ -56,7 +56,7 @@ void MiniRing::paintEvent(QPaintEvent*) {
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(Qt::NoPen);
   const QPointF centre(width() / 2.0, height() / 2.0);
-  const Store& store = bridge_.store();
+  const Store& store = store_;
   const QColor series[] = {PanelStyle::accent(), PanelStyle::memory()};
   const std::vector<double>* hist[] = {&store.cpuHist(), &store.memHist()};
   for (int ring = 0; ring < 2; ++ring) {

@@ -10,7 +10,8 @@
 
 namespace qel {
 
-class StoreBridge;
+class Store;
+
 
 enum class WedgeTone { series, warm, hot };
 
@@ -33,14 +34,14 @@ class MiniRing : public QWidget {
   Q_OBJECT
 
  public:
-  explicit MiniRing(StoreBridge& bridge, QWidget* parent = nullptr);
+  explicit MiniRing(const Store& store, QWidget* parent = nullptr);
   QSize sizeHint() const override { return {92, 92}; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  StoreBridge& bridge_;
+  const Store& store_;
 };
 
 }  // namespace qel

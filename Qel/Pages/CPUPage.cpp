@@ -6,8 +6,8 @@
 
 #include <limits>
 
-#include "Qel/App/StoreBridge.hpp"
 #include "Qel/Kit/BaselineRow.hpp"
+#include "Qel/Kit/Follow.hpp"
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/IconCache.hpp"
 #include "Qel/Kit/PageMeta.hpp"
@@ -53,7 +53,7 @@ constexpr int kTopCount = 8;
 
 }  // namespace
 
-CPUPage::CPUPage(Store& store, StoreBridge& bridge, QWidget* parent)
+CPUPage::CPUPage(Store& store, QWidget* parent)
     : QWidget(parent), store_(store), icons_(std::make_unique<IconCache>(store.apps())) {
   auto* page = new QHBoxLayout(this);
   page->setContentsMargins(0, 0, 0, 0);
@@ -79,7 +79,7 @@ CPUPage::CPUPage(Store& store, StoreBridge& bridge, QWidget* parent)
   column->addWidget(caption_);
   page->addWidget(right, 1);
 
-  connect(&bridge, &StoreBridge::changed, this, [this] {
+  follow(store_.notice(), this, [this] {
     if (isVisible()) refresh();
   });
   refresh();

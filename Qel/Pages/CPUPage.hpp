@@ -27,7 +27,6 @@ class RollingFigure;
 class Sparkline;
 class IconCache;
 class Store;
-class StoreBridge;
 class TopRow;
 
 // The line under the figure: the load average with the busiest process when it uses at least
@@ -38,7 +37,7 @@ class CPUPage : public QWidget {
   Q_OBJECT
 
  public:
-  CPUPage(Store& store, StoreBridge& bridge, QWidget* parent = nullptr);
+  CPUPage(Store& store, QWidget* parent = nullptr);
   ~CPUPage() override;
 
   RollingFigure* headline() const { return percent_; }

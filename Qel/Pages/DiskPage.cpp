@@ -7,8 +7,8 @@
 
 #include <cmath>
 
-#include "Qel/App/StoreBridge.hpp"
 #include "Qel/Kit/BaselineRow.hpp"
+#include "Qel/Kit/Follow.hpp"
 #include "Qel/Kit/IconCache.hpp"
 #include "Qel/Kit/PageHead.hpp"
 #include "Qel/Kit/PageMeta.hpp"
@@ -112,7 +112,7 @@ std::string volumeBadge(const VolumeInfo& volume) {
   return volume.isInternal ? L("Internal") : L("External");
 }
 
-DiskPage::DiskPage(Store& store, StoreBridge& bridge, QWidget* parent)
+DiskPage::DiskPage(Store& store, QWidget* parent)
     : QWidget(parent), store_(store), icons_(std::make_unique<IconCache>(store.apps())) {
   auto* page = column(this, 22);
 
@@ -149,7 +149,7 @@ DiskPage::DiskPage(Store& store, StoreBridge& bridge, QWidget* parent)
   main->addWidget(buildLists());
   page->addLayout(main, 1);
 
-  connect(&bridge, &StoreBridge::changed, this, [this] {
+  follow(store_.notice(), this, [this] {
     if (isVisible()) refresh();
   });
   refresh();

@@ -24,7 +24,6 @@ class PlainLabel;
 class SectionTitle;
 class StatItem;
 class Store;
-class StoreBridge;
 class TopRow;
 
 struct DiskProcFigure {
@@ -44,7 +43,7 @@ class DiskPage : public QWidget {
   Q_OBJECT
 
  public:
-  DiskPage(Store& store, StoreBridge& bridge, QWidget* parent = nullptr);
+  DiskPage(Store& store, QWidget* parent = nullptr);
   ~DiskPage() override;
 
   PageHead* head() const { return head_; }

@@ -9,8 +9,8 @@
 #include <algorithm>
 #include <numeric>
 
-#include "Qel/App/StoreBridge.hpp"
 #include "Qel/Kit/Divider.hpp"
+#include "Qel/Kit/Follow.hpp"
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/IconCache.hpp"
 #include "Qel/Kit/InfoRow.hpp"
@@ -162,7 +162,7 @@ class Swatch : public QWidget {
 
 }  // namespace
 
-EnergyPage::EnergyPage(Store& store, StoreBridge& bridge, QWidget* parent)
+EnergyPage::EnergyPage(Store& store, QWidget* parent)
     : QWidget(parent), store_(store), icons_(std::make_unique<IconCache>(store.apps())) {
   auto* page = new QHBoxLayout(this);
   page->setContentsMargins(0, 0, 0, 0);
@@ -171,7 +171,7 @@ EnergyPage::EnergyPage(Store& store, StoreBridge& bridge, QWidget* parent)
   page->addWidget(buildMiddle(), 1);
   page->addWidget(buildRight());
 
-  connect(&bridge, &StoreBridge::changed, this, [this] {
+  follow(store_.notice(), this, [this] {
     if (isVisible()) refresh();
   });
   refresh();

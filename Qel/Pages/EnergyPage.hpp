@@ -32,7 +32,6 @@ class PlainLabel;
 class SectionTitle;
 class StatItem;
 class Store;
-class StoreBridge;
 
 // The processes the ring stacks and the legend names: the five with the most energy over the
 // minute, most first (equal ones by pid).
@@ -59,7 +58,7 @@ class EnergyPage : public QWidget {
   Q_OBJECT
 
  public:
-  EnergyPage(Store& store, StoreBridge& bridge, QWidget* parent = nullptr);
+  EnergyPage(Store& store, QWidget* parent = nullptr);
   ~EnergyPage() override;
 
   PageHead* head() const { return head_; }

@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "Qel/App/StoreBridge.hpp"
 #include "Qel/Kit/BaselineRow.hpp"
+#include "Qel/Kit/Follow.hpp"
 #include "Qel/Kit/IconCache.hpp"
 #include "Qel/Kit/PageHead.hpp"
 #include "Qel/Kit/PageMeta.hpp"
@@ -78,7 +78,7 @@ QVBoxLayout* column(QWidget* holder, int spacing) {
 
 }  // namespace
 
-GPUPage::GPUPage(Store& store, StoreBridge& bridge, QWidget* parent)
+GPUPage::GPUPage(Store& store, QWidget* parent)
     : QWidget(parent),
       store_(store),
       icons_(std::make_unique<IconCache>(store.apps())),
@@ -143,7 +143,7 @@ GPUPage::GPUPage(Store& store, StoreBridge& bridge, QWidget* parent)
   right->setAutoFillBackground(false);
   page->addWidget(scroll, 1);
 
-  connect(&bridge, &StoreBridge::changed, this, [this] {
+  follow(store_.notice(), this, [this] {
     if (isVisible()) refresh();
   });
   refresh();

@@ -28,7 +28,6 @@ class Sparkline;
 class StatItem;
 class IconCache;
 class Store;
-class StoreBridge;
 class GpuUserList;
 class GpuHolderScan;
 
@@ -53,7 +52,7 @@ class GPUPage : public QWidget {
   Q_OBJECT
 
  public:
-  GPUPage(Store& store, StoreBridge& bridge, QWidget* parent = nullptr);
+  GPUPage(Store& store, QWidget* parent = nullptr);
   ~GPUPage() override;
 
   PageHead* head() const { return head_; }

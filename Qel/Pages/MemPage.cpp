@@ -6,8 +6,8 @@
 
 #include <cmath>
 
-#include "Qel/App/StoreBridge.hpp"
 #include "Qel/Kit/Divider.hpp"
+#include "Qel/Kit/Follow.hpp"
 #include "Qel/Kit/InfoRow.hpp"
 #include "Qel/Kit/PageHead.hpp"
 #include "Qel/Kit/PageMeta.hpp"
@@ -27,7 +27,6 @@
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
-#include "Qel/Window/ViewRegistry.hpp"
 
 namespace qel {
 
@@ -64,8 +63,7 @@ AdaptiveColor availableColor() { return Palette::adaptiveOpacity(0.2, 0.2); }
 
 }  // namespace
 
-MemPage::MemPage(const ViewContext& context, QWidget* parent)
-    : QWidget(parent), store_(context.store) {
+MemPage::MemPage(Store& store, QWidget* parent) : QWidget(parent), store_(store) {
   auto* page = new QVBoxLayout(this);
   page->setContentsMargins(0, 0, 0, 0);
   page->setSpacing(20);
@@ -88,7 +86,7 @@ MemPage::MemPage(const ViewContext& context, QWidget* parent)
   body->setSpacing(52);
   auto* left = new QVBoxLayout;
   left->setSpacing(10);
-  field_ = new BubbleFieldView(context.store, this);
+  field_ = new BubbleFieldView(store, this);
   left->addWidget(field_, 1);
   left->addWidget(new Legend(qtL("Each bubble is a process, sized by the memory it uses. Click a bubble for details "
                                  "or to quit it. The outer ring is memory pressure."),
@@ -103,7 +101,7 @@ MemPage::MemPage(const ViewContext& context, QWidget* parent)
   // The advice card shows and hides itself with the store's own limits.
   auto* holder = new QVBoxLayout;
   holder->setContentsMargins(0, 0, 0, 8);
-  holder->addWidget(new MemoryAdviceCard(context.store, context.bridge, false, column));
+  holder->addWidget(new MemoryAdviceCard(store, false, column));
   right->addLayout(holder);
   breakdownTitle_ = new SectionTitle(qtL("Memory breakdown"), {}, column);
   right->addWidget(breakdownTitle_);
@@ -120,7 +118,7 @@ MemPage::MemPage(const ViewContext& context, QWidget* parent)
   body->addWidget(scroll);
   page->addLayout(body, 1);
 
-  connect(&context.bridge, &StoreBridge::changed, this, [this] {
+  follow(store_.notice(), this, [this] {
     if (isVisible()) refresh();
   });
   refresh();

@@ -21,7 +21,6 @@ class SectionTitle;
 class SegmentBar;
 class StatItem;
 class Store;
-struct ViewContext;
 
 // The verdict on memory at `pressure` percent: enough below 60, compressing below 85, short above.
 std::string memPressureText(double pressure);
@@ -41,7 +40,7 @@ class MemPage : public QWidget {
   Q_OBJECT
 
  public:
-  explicit MemPage(const ViewContext& context, QWidget* parent = nullptr);
+  explicit MemPage(Store& store, QWidget* parent = nullptr);
 
   PageHead* head() const { return head_; }
   const std::vector<StatItem*>& stats() const { return stats_; }

@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
-#include "Qel/App/StoreBridge.hpp"
+#include "Qel/Kit/Follow.hpp"
 #include "Qel/Kit/IconCache.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/PanelStyle.hpp"
@@ -117,7 +117,7 @@ class MemoryAdviceCard::Row : public QWidget {
   PillButton* quit_;
 };
 
-MemoryAdviceCard::MemoryAdviceCard(Store& store, StoreBridge& bridge, bool compact, QWidget* parent)
+MemoryAdviceCard::MemoryAdviceCard(Store& store, bool compact, QWidget* parent)
     : QWidget(parent),
       store_(store),
       compact_(compact),
@@ -148,7 +148,7 @@ MemoryAdviceCard::MemoryAdviceCard(Store& store, StoreBridge& bridge, bool compa
     store_.quitApps(keys);
   });
   Palette::followAppearance(this);
-  connect(&bridge, &StoreBridge::changed, this, &MemoryAdviceCard::refresh);
+  follow(store_.notice(), this, [this] { refresh(); });
   refresh();
 }
 

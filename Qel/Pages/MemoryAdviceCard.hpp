@@ -20,7 +20,6 @@ namespace qel {
 class IconCache;
 class PlainLabel;
 class Store;
-class StoreBridge;
 
 // The sizes and colours of one form of the card.
 struct MemoryAdviceLook {
@@ -43,7 +42,7 @@ class MemoryAdviceCard : public QWidget {
   Q_OBJECT
 
  public:
-  MemoryAdviceCard(Store& store, StoreBridge& bridge, bool compact, QWidget* parent = nullptr);
+  MemoryAdviceCard(Store& store, bool compact, QWidget* parent = nullptr);
   ~MemoryAdviceCard() override;
 
   const std::vector<MemSuggestion>& suggestions() const { return suggestions_; }

@@ -6,9 +6,9 @@
 
 #include <algorithm>
 
-#include "Qel/App/StoreBridge.hpp"
 #include "Qel/Kit/BaselineRow.hpp"
 #include "Qel/Kit/FlowRow.hpp"
+#include "Qel/Kit/Follow.hpp"
 #include "Qel/Kit/IconCache.hpp"
 #include "Qel/Kit/PageHead.hpp"
 #include "Qel/Kit/PageMeta.hpp"
@@ -28,7 +28,7 @@
 #include "Qel/Text/Loc.hpp"
 
 namespace qel {
-NetPage::NetPage(Store& store, StoreBridge& bridge, QWidget* parent)
+NetPage::NetPage(Store& store, QWidget* parent)
     : QWidget(parent), store_(store), icons_(std::make_unique<IconCache>(store.apps())) {
   auto* page = new QVBoxLayout(this);
   page->setContentsMargins(0, 0, 0, 0);
@@ -58,13 +58,13 @@ NetPage::NetPage(Store& store, StoreBridge& bridge, QWidget* parent)
   legend_ = new Legend({}, this);
   left->addWidget(legend_);
   main->addLayout(left, 1);
-  ports_ = new PortsPanel(store_, bridge, this);
+  ports_ = new PortsPanel(store_, this);
   ports_->setFixedWidth(430);
   main->addWidget(ports_);
   page->addLayout(main, 1);
   page->addWidget(buildStrip());
 
-  connect(&bridge, &StoreBridge::changed, this, [this] {
+  follow(store_.notice(), this, [this] {
     if (isVisible()) refresh();
   });
   refresh();

@@ -23,7 +23,6 @@ class PortsPanel;
 class StarMapView;
 class StatItem;
 class Store;
-class StoreBridge;
 
 class NetPage : public QWidget {
   Q_OBJECT
@@ -31,7 +30,7 @@ class NetPage : public QWidget {
  public:
   static constexpr std::size_t kMapNodes = 12, kCards = 16;
 
-  NetPage(Store& store, StoreBridge& bridge, QWidget* parent = nullptr);
+  NetPage(Store& store, QWidget* parent = nullptr);
   ~NetPage() override;
 
   PageHead* head() const { return head_; }

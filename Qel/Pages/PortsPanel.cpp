@@ -6,7 +6,7 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-#include "Qel/App/StoreBridge.hpp"
+#include "Qel/Kit/Follow.hpp"
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/IconCache.hpp"
 #include "Qel/Kit/PageText.hpp"
@@ -22,7 +22,7 @@
 
 namespace qel {
 
-PortsPanel::PortsPanel(Store& store, StoreBridge& bridge, QWidget* parent)
+PortsPanel::PortsPanel(Store& store, QWidget* parent)
     : QWidget(parent), store_(store), icons_(std::make_unique<IconCache>(store.apps())) {
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(0, 0, 0, 0);
@@ -80,7 +80,7 @@ PortsPanel::PortsPanel(Store& store, StoreBridge& bridge, QWidget* parent)
   footnote->setWordWrap(true);
   column->addWidget(footnote);
 
-  connect(&bridge, &StoreBridge::changed, this, [this] {
+  follow(store_.notice(), this, [this] {
     if (isVisible()) refresh();
   });
   refresh();

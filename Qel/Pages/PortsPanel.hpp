@@ -20,13 +20,12 @@ class IconCache;
 class PlainLabel;
 class PortRow;
 class Store;
-class StoreBridge;
 
 class PortsPanel : public QWidget {
   Q_OBJECT
 
  public:
-  PortsPanel(Store& store, StoreBridge& bridge, QWidget* parent = nullptr);
+  PortsPanel(Store& store, QWidget* parent = nullptr);
   ~PortsPanel() override;
 
   PlainLabel* countLabel() const { return count_; }

@@ -14,6 +14,7 @@
 #include <cmath>
 
 #include "Qel/Kit/DetailCell.hpp"
+#include "Qel/Kit/Follow.hpp"
 #include "Qel/Kit/IconCache.hpp"
 #include "Qel/Processes/ProcessNoteView.hpp"
 #include "Qel/Processes/ProfileView.hpp"
@@ -21,7 +22,7 @@
 #include "Qel/Kit/PillButton.hpp"
 #include "Qel/Kit/WashBox.hpp"
 #include "Qel/Store/Store.hpp"
-#include "Qel/App/StoreBridge.hpp"
+
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Platform/Utf8.hpp"
@@ -138,13 +139,12 @@ class TabScroll : public QScrollArea {
 
 }  // namespace
 
-ProcessDetail::ProcessDetail(const ViewContext& context, QWidget* parent)
+ProcessDetail::ProcessDetail(Store& store, QWidget* parent)
     : QWidget(parent),
-      store_(context.store),
-      bridge_(context.bridge),
+      store_(store),
       history_(0),
-      paintedPage_(context.store.page()),
-      icons_(std::make_unique<IconCache>(context.store.apps())),
+      paintedPage_(store.page()),
+      icons_(std::make_unique<IconCache>(store.apps())),
       column_(new QVBoxLayout(this)) {
   setFixedWidth(kWidth);
   column_->setContentsMargins(0, 0, 0, 0);
@@ -183,7 +183,7 @@ ProcessDetail::ProcessDetail(const ViewContext& context, QWidget* parent)
     parts->addWidget(new Divider(content_));
     parts->addWidget(footer(*proc));
     column_->addWidget(content_);
-    connect(&bridge_, &StoreBridge::changed, this, &ProcessDetail::refresh);
+    follow(store_.notice(), this, [this] { refresh(); });
     refresh();
   } else {
     showEnded();

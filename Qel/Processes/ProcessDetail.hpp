@@ -17,13 +17,14 @@
 #include "Qel/Processes/CpuHistory.hpp"
 #include "Qel/Samplers/ProcInfo.hpp"
 #include "Qel/Store/Enums.hpp"
-#include "Qel/Window/ViewRegistry.hpp"
 
 class QAbstractButton;
 class QLabel;
 class QVBoxLayout;
 
 namespace qel {
+
+class Store;
 
 class DetailCell;
 class IconCache;
@@ -39,7 +40,7 @@ class ProcessDetail : public QWidget {
  public:
   static constexpr int kWidth = 440;
 
-  explicit ProcessDetail(const ViewContext& context, QWidget* parent = nullptr);
+  explicit ProcessDetail(Store& store, QWidget* parent = nullptr);
   ~ProcessDetail() override;
 
   // The process the sheet was opened for, while the list still holds it; none once it ended.
@@ -83,7 +84,6 @@ class ProcessDetail : public QWidget {
   void closeSheet();
 
   Store& store_;
-  StoreBridge& bridge_;
   std::optional<ProcessIdentity> opened_;
   CpuHistory history_;
   std::string tab_ = "now";

@@ -13,6 +13,7 @@
 #include <cmath>
 #include <vector>
 
+#include "Qel/Kit/Follow.hpp"
 #include "Qel/Processes/ActionBar.hpp"
 #include "Qel/Kit/IconCache.hpp"
 #include "Qel/Processes/ProcessListView.hpp"
@@ -20,7 +21,7 @@
 #include "Qel/Processes/ProcessRowGeometry.hpp"
 #include "Qel/Processes/ProcessTableModel.hpp"
 #include "Qel/Store/Store.hpp"
-#include "Qel/App/StoreBridge.hpp"
+
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/ListEngagement.hpp"
@@ -63,7 +64,7 @@ class ColumnTitles : public QWidget {
 
 }  // namespace
 
-ProcessTable::ProcessTable(Store& store, StoreBridge& bridge, QWidget* parent)
+ProcessTable::ProcessTable(Store& store, QWidget* parent)
     : QWidget(parent), store_(store), icons_(std::make_unique<IconCache>(store.apps())) {
   auto* stack = new QVBoxLayout(this);
   stack->setContentsMargins(0, 0, 0, 0);
@@ -138,7 +139,7 @@ ProcessTable::ProcessTable(Store& store, StoreBridge& bridge, QWidget* parent)
     if (barShown_ <= 0) bar_->hide();
   });
 
-  connect(&bridge, &StoreBridge::changed, this, [this] {
+  follow(store_.notice(), this, [this] {
     if (isVisible()) refresh();
   });
   refresh();

@@ -22,13 +22,12 @@ class PlainLabel;
 class ProcessListView;
 class ProcessTableModel;
 class Store;
-class StoreBridge;
 
 class ProcessTable : public QWidget {
   Q_OBJECT
 
  public:
-  ProcessTable(Store& store, StoreBridge& bridge, QWidget* parent = nullptr);
+  ProcessTable(Store& store, QWidget* parent = nullptr);
   ~ProcessTable() override;
 
   // Reads the store again (the table does this on every change while it is shown).

@@ -29,7 +29,7 @@ std::string alertsFootnote(int enabled) {
 }
 
 TabBody* alertsTab(const SettingsEnv& env) {
-  Store& store = env.context.store;
+  Store& store = env.store;
   auto* body = new TabBody;
   auto* column = body->column();
 

@@ -38,7 +38,7 @@ class NoTameRules : public QWidget {
 }  // namespace
 
 TabBody* backgroundTab(const SettingsEnv& env) {
-  Store& store = env.context.store;
+  Store& store = env.store;
   auto* body = new TabBody;
   auto* group = new SettingGroup(body);
   group->column()->addWidget(new SettingRow(

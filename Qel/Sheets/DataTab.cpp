@@ -66,7 +66,7 @@ std::string historySizeText(std::uint64_t bytes) {
 }
 
 TabBody* dataTab(const SettingsEnv& env) {
-  Store& store = env.context.store;
+  Store& store = env.store;
   auto openFolder = env.openFolder;
   auto* body = new TabBody;
 

@@ -132,10 +132,10 @@ QWidget* body() {
 
 }  // namespace
 
-ExportSheet::ExportSheet(const ViewContext& context, PosterData data, QWidget* parent)
-    : SheetFrame(context, 680, qs(L("Export this day as an image")), body(), 470,
-                 [&store = context.store] { store.setExporting(std::nullopt); }, parent),
-      store_(context.store),
+ExportSheet::ExportSheet(Store& store, PosterData data, QWidget* parent)
+    : SheetFrame(store, 680, qs(L("Export this day as an image")), body(), 470,
+                 [&store] { store.setExporting(std::nullopt); }, parent),
+      store_(store),
       data_(std::move(data)),
       askPath_([](QWidget* parent, const QString& proposed) {
         return askSavePath(parent, proposed, QStringLiteral("PNG (*.png)"));

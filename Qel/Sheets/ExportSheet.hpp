@@ -19,7 +19,7 @@ class ExportSheet : public SheetFrame {
   // Asks for a file name given the proposed one; an empty answer means cancelled.
   using AskPath = std::function<QString(QWidget* parent, const QString& proposed)>;
 
-  ExportSheet(const ViewContext& context, PosterData data, QWidget* parent = nullptr);
+  ExportSheet(Store& store, PosterData data, QWidget* parent = nullptr);
 
   const PosterData& data() const { return data_; }
   const PosterOptions& options() const { return options_; }

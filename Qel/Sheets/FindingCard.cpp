@@ -5,8 +5,8 @@
 #include <QPainterPath>
 #include <QVBoxLayout>
 
-#include "Qel/App/StoreBridge.hpp"
 #include "Qel/Kit/AppearanceNotifier.hpp"
+#include "Qel/Kit/Follow.hpp"
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/PillButton.hpp"
@@ -26,9 +26,9 @@ QString text(const char* key) { return QString::fromStdString(L(key)); }
 
 }  // namespace
 
-FindingCard::FindingCard(const ViewContext& context, QWidget* parent)
+FindingCard::FindingCard(Store& store, QWidget* parent)
     : QWidget(parent),
-      store_(context.store),
+      store_(store),
       title_(new PlainLabel({}, 13, QFont::DemiBold, Palette::primaryText(), this)),
       detail_(new PlainLabel({}, 13, QFont::Normal, Palette::secondaryText(), this)) {
   auto* row = new QHBoxLayout(this);
@@ -63,7 +63,7 @@ FindingCard::FindingCard(const ViewContext& context, QWidget* parent)
   connect(gotIt_, &QAbstractButton::clicked, this, [this] {
     if (const auto shown = finding_) store_.dismiss(*shown);
   });
-  connect(&context.bridge, &StoreBridge::changed, this, &FindingCard::refresh);
+  follow(store_.notice(), this, [this] { refresh(); });
   connect(Palette::notifier(), &AppearanceNotifier::qelAppearanceChanged, this, [this, gotIt] {
     gotIt->setColor(Palette::tertiaryText());
     update();

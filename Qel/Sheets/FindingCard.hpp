@@ -4,11 +4,12 @@
 #include <QWidget>
 
 #include "Qel/History/Finding.hpp"
-#include "Qel/Window/ViewRegistry.hpp"
 
 class QAbstractButton;
 
 namespace qel {
+
+class Store;
 
 class PlainLabel;
 
@@ -16,7 +17,7 @@ class FindingCard : public QWidget {
   Q_OBJECT
 
  public:
-  explicit FindingCard(const ViewContext& context, QWidget* parent = nullptr);
+  explicit FindingCard(Store& store, QWidget* parent = nullptr);
 
   QAbstractButton* viewButton() const { return view_; }
   QAbstractButton* gotItButton() const { return gotIt_; }

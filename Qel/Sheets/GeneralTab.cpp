@@ -54,7 +54,7 @@ TabValueStyle tabValueStyleOr(const std::string& raw) {
 }  // namespace
 
 TabBody* generalTab(const SettingsEnv& env) {
-  Store& store = env.context.store;
+  Store& store = env.store;
   Updater& updater = env.updater;
   auto* body = new TabBody;
   auto* group = new SettingGroup(body);

@@ -11,7 +11,7 @@
 
 #include <cmath>
 
-#include "Qel/App/StoreBridge.hpp"
+#include "Qel/Kit/Follow.hpp"
 #include "Qel/Kit/IconCache.hpp"
 #include "Qel/Kit/InitialFocusClearer.hpp"
 #include "Qel/Kit/PageMeta.hpp"
@@ -52,13 +52,13 @@ std::string culpritDetail(const Culprit& culprit) {
   return L("Peak %@% (%@), average %@%", {percent(culprit.peak), age, percent(culprit.average)});
 }
 
-IncidentSheet::IncidentSheet(const ViewContext& context, const Incident& incident, QWidget* parent)
-    : ReportSheet(context, text(Lkey("What just happened")), accentText(Page::cpu),
+IncidentSheet::IncidentSheet(Store& store, const Incident& incident, QWidget* parent)
+    : ReportSheet(store, text(Lkey("What just happened")), accentText(Page::cpu),
                   QString::fromStdString(displayName(incident.headline)),
                   text(Lkey("Press Ctrl+Alt+E any time to replay the last 60 seconds.")),
-                  [&store = context.store] { store.setIncident(std::nullopt); }, parent),
+                  [&store] { store.setIncident(std::nullopt); }, parent),
       incident_(incident),
-      icons_(std::make_unique<IconCache>(context.store.apps())) {
+      icons_(std::make_unique<IconCache>(store.apps())) {
   auto* replay = new QVBoxLayout;
   replay->setSpacing(6);
   const auto cores = static_cast<int>(store_.cpu().perCore.size());
@@ -90,7 +90,7 @@ IncidentSheet::IncidentSheet(const ViewContext& context, const Incident& inciden
       rows->addWidget(culpritRow(incident_.culprits[k], static_cast<int>(k), box));
     blocks()->addWidget(box);
   }
-  connect(&bridge_, &StoreBridge::changed, this, &IncidentSheet::refreshRows);
+  follow(store_.notice(), this, [this] { refreshRows(); });
   refreshRows();
 }
 
@@ -142,9 +142,10 @@ void IncidentSheet::refreshRows() {
 
 void IncidentSheet::openProcess(std::int32_t pid) {
   Store& store = store_;
+  // The detail sheet follows once this one has gone; the window the sheets stand over waits for it.
+  QWidget* owner = window()->parentWidget() ? window()->parentWidget()->window() : window();
   closeSheet();
-  // The detail sheet follows once this one has gone.
-  QTimer::singleShot(400, &bridge_, [&store, pid] { store.setDetailPID(pid); });
+  QTimer::singleShot(400, owner, [&store, pid] { store.setDetailPID(pid); });
 }
 
 }  // namespace qel

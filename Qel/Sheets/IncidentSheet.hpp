@@ -8,12 +8,13 @@
 #include <vector>
 
 #include "Qel/History/Incident.hpp"
-#include "Qel/Window/ViewRegistry.hpp"
 
 class QAbstractButton;
 class QLabel;
 
 namespace qel {
+
+class Store;
 
 class IconCache;
 class IncidentChart;
@@ -25,7 +26,7 @@ class IncidentSheet : public ReportSheet {
   Q_OBJECT
 
  public:
-  IncidentSheet(const ViewContext& context, const Incident& incident, QWidget* parent = nullptr);
+  IncidentSheet(Store& store, const Incident& incident, QWidget* parent = nullptr);
   ~IncidentSheet() override;
 
   IncidentChart* chart() const { return chart_; }

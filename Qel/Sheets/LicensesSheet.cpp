@@ -70,9 +70,9 @@ void NoticeRow::paintEvent(QPaintEvent*) {
   p.drawRoundedRect(QRectF(rect()).adjusted(0.75, 0.75, -0.75, -0.75), 12, 12);
 }
 
-LicensesSheet::LicensesSheet(const ViewContext& context, const std::vector<LicenseNotice>& notices, QWidget* parent)
-    : SheetFrame(context, 560, qs(L("Open Source Licenses")), emptyBody(), 200,
-                 [&store = context.store] { store.setShowingLicenses(false); }, parent),
+LicensesSheet::LicensesSheet(Store& store, const std::vector<LicenseNotice>& notices, QWidget* parent)
+    : SheetFrame(store, 560, qs(L("Open Source Licenses")), emptyBody(), 200,
+                 [&store] { store.setShowingLicenses(false); }, parent),
       notices_(notices) {
   QWidget* body = scrollArea()->widget();
   auto* column = static_cast<QVBoxLayout*>(body->layout());

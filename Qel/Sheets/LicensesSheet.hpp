@@ -19,7 +19,7 @@ class LicensesSheet : public SheetFrame {
   Q_OBJECT
 
  public:
-  LicensesSheet(const ViewContext& context, const std::vector<LicenseNotice>& notices, QWidget* parent = nullptr);
+  LicensesSheet(Store& store, const std::vector<LicenseNotice>& notices, QWidget* parent = nullptr);
 
   int selected() const { return selected_; }
   void select(int index);

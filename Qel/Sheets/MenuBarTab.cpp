@@ -260,7 +260,7 @@ class Block : public QWidget {
 }  // namespace
 
 TabBody* menuBarTab(const SettingsEnv& env) {
-  Store& store = env.context.store;
+  Store& store = env.store;
   auto* body = new TabBody;
   auto* group = new SettingGroup(body);
   body->column()->addWidget(group);

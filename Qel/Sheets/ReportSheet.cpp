@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
-#include "Qel/App/StoreBridge.hpp"
+#include "Qel/Kit/Follow.hpp"
 #include "Qel/Kit/InitialFocusClearer.hpp"
 #include "Qel/Kit/PageMeta.hpp"
 #include "Qel/Kit/Palette.hpp"
@@ -19,10 +19,10 @@
 
 namespace qel {
 
-ReportSheet::ReportSheet(const ViewContext& context, const QString& kicker, std::optional<AdaptiveColor> kickerColor,
+ReportSheet::ReportSheet(Store& store, const QString& kicker, std::optional<AdaptiveColor> kickerColor,
                          const QString& headline, const QString& hint, std::function<void()> closeAction,
                          QWidget* parent)
-    : QWidget(parent), store_(context.store), bridge_(context.bridge), closeAction_(std::move(closeAction)),
+    : QWidget(parent), store_(store), closeAction_(std::move(closeAction)),
       kickerColor_(kickerColor) {
   setFixedWidth(kWidth);
   auto* column = new QVBoxLayout(this);
@@ -71,7 +71,7 @@ ReportSheet::ReportSheet(const ViewContext& context, const QString& kicker, std:
   connect(done_, &QAbstractButton::clicked, this, [this] { closeAction_(); });
   qApp->installEventFilter(this);
   // The background and the kicker follow the page on show.
-  connect(&bridge_, &StoreBridge::changed, this, [this] {
+  follow(store_.notice(), this, [this] {
     if (kicker_ && !kickerColor_) kicker_->setColor(accentText(store_.page()));
     update();
   });

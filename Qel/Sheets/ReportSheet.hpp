@@ -9,13 +9,14 @@
 #include <functional>
 
 #include "Qel/Kit/AdaptiveColor.hpp"
-#include "Qel/Window/ViewRegistry.hpp"
 
 class QAbstractButton;
 class QHBoxLayout;
 class QVBoxLayout;
 
 namespace qel {
+
+class Store;
 
 class PlainLabel;
 
@@ -31,7 +32,7 @@ class ReportSheet : public QWidget {
  protected:
   // `close` withdraws the sheet's request. The kicker takes `kickerColor`, or the page's accent
   // when none is given. An empty kicker or headline is left out, for a sheet with titles of its own.
-  ReportSheet(const ViewContext& context, const QString& kicker, std::optional<AdaptiveColor> kickerColor,
+  ReportSheet(Store& store, const QString& kicker, std::optional<AdaptiveColor> kickerColor,
               const QString& headline, const QString& hint, std::function<void()> close, QWidget* parent);
 
   // The column under the header (spacing 18), for the sheet's blocks.
@@ -53,7 +54,6 @@ class ReportSheet : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
   Store& store_;
-  StoreBridge& bridge_;
 
  private:
   std::function<void()> closeAction_;

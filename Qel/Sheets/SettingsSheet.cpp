@@ -10,8 +10,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "Qel/App/StoreBridge.hpp"
 #include "Qel/Kit/FocusRing.hpp"
+#include "Qel/Kit/Follow.hpp"
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/Glyphs.hpp"
 #include "Qel/Kit/InitialFocusClearer.hpp"
@@ -24,6 +24,8 @@
 #include "Qel/Sheets/SheetFrame.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
+#include "Qel/Updates/Updater.hpp"
+
 
 namespace qel {
 
@@ -135,7 +137,7 @@ TabBody* buildTab(const std::string& tab, const SettingsEnv& env) {
   if (tab == "alerts") return alertsTab(env);
   if (tab == "background") return backgroundTab(env);
   if (tab == "data") {
-    env.context.store.refreshHistoryInfo();
+    env.store.refreshHistoryInfo();
     return dataTab(env);
   }
   return generalTab(env);
@@ -167,7 +169,7 @@ SettingsSheet::SettingsSheet(SettingsEnv env, QWidget* parent)
   for (std::size_t i = 0; i < kSettingsTabs.size(); ++i) {
     auto* button = new TabButton(kSettingsTabs[i], sidebar);
     connect(button, &QAbstractButton::clicked, this,
-            [this, id = kSettingsTabs[i].id] { env_.context.store.setSettingsTab(id); });
+            [this, id = kSettingsTabs[i].id] { env_.store.setSettingsTab(id); });
     side->addWidget(button);
     tabButtons_[i] = button;
   }
@@ -198,17 +200,18 @@ SettingsSheet::SettingsSheet(SettingsEnv env, QWidget* parent)
   main->addLayout(footer);
   frame->addLayout(main, 1);
 
-  auto closeSheet = [this] { env_.context.store.setShowingSettings(false); };
+  auto closeSheet = [this] { env_.store.setShowingSettings(false); };
   connect(close_, &QAbstractButton::clicked, this, closeSheet);
   connect(done_, &QAbstractButton::clicked, this, closeSheet);
   new InitialFocusClearer(this);
-  connect(&env_.context.bridge, &StoreBridge::changed, this, &SettingsSheet::sync);
+  follow(env_.store.notice(), this, [this] { sync(); });
+  connect(&env_.updater, &Updater::changed, this, &SettingsSheet::sync);
   Palette::followAppearance(this);
   sync();
 }
 
 void SettingsSheet::sync() {
-  const std::string& tab = env_.context.store.settingsTab();
+  const std::string& tab = env_.store.settingsTab();
   const SettingsTabInfo* current = nullptr;
   for (std::size_t i = 0; i < kSettingsTabs.size(); ++i) {
     const bool on = tab == kSettingsTabs[i].id;
@@ -246,7 +249,7 @@ void SettingsSheet::keyPressEvent(QKeyEvent* event) {
 
 void SettingsSheet::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  p.fillRect(rect(), background(env_.context.store.page()).resolve());
+  p.fillRect(rect(), background(env_.store.page()).resolve());
 }
 
 }  // namespace qel

@@ -7,16 +7,17 @@
 #include <functional>
 #include <string>
 
-#include "Qel/Window/ViewRegistry.hpp"
 
 namespace qel {
+
+class Store;
 
 class TabBody;
 class Updater;
 
 // What the tabs reach outside the store.
 struct SettingsEnv {
-  ViewContext context;
+  Store& store;
   Updater& updater;
   // The replay hot key's state in words; empty while it works (or no tray item runs).
   std::function<QString()> hotKeyProblem;

@@ -7,8 +7,8 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-#include "Qel/App/StoreBridge.hpp"
 #include "Qel/Kit/FocusRing.hpp"
+#include "Qel/Kit/Follow.hpp"
 #include "Qel/Kit/Glyphs.hpp"
 #include "Qel/Kit/InitialFocusClearer.hpp"
 #include "Qel/Kit/PageMeta.hpp"
@@ -85,9 +85,9 @@ void FittedScrollArea::resizeEvent(QResizeEvent* event) {
   fit();
 }
 
-SheetFrame::SheetFrame(const ViewContext& context, int width, const QString& title, QWidget* body,
+SheetFrame::SheetFrame(Store& store, int width, const QString& title, QWidget* body,
                        int initialBodyHeight, std::function<void()> close, QWidget* parent)
-    : QWidget(parent), store_(context.store), close_(new CloseButton(this)) {
+    : QWidget(parent), store_(store), close_(new CloseButton(this)) {
   setFixedWidth(width);
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(0, 0, 0, 0);
@@ -103,7 +103,7 @@ SheetFrame::SheetFrame(const ViewContext& context, int width, const QString& tit
   connect(close_, &QAbstractButton::clicked, this, std::move(close));
   new InitialFocusClearer(this);  // no focus ring on the close button until the keyboard asks
   // The background follows the page on show and the appearance.
-  connect(&context.bridge, &StoreBridge::changed, this, qOverload<>(&QWidget::update));
+  follow(store_.notice(), this, [this] { update(); });
   Palette::followAppearance(this);
 }
 

@@ -7,11 +7,12 @@
 
 #include <functional>
 
-#include "Qel/Window/ViewRegistry.hpp"
 
 class QAbstractButton;
 
 namespace qel {
+
+class Store;
 
 class PlainLabel;
 
@@ -43,7 +44,7 @@ class SheetFrame : public QWidget {
   static constexpr int kMaxBodyHeight = 420;
 
   // `close` withdraws the sheet's request; the body is placed in a FittedScrollArea.
-  SheetFrame(const ViewContext& context, int width, const QString& title, QWidget* body, int initialBodyHeight,
+  SheetFrame(Store& store, int width, const QString& title, QWidget* body, int initialBodyHeight,
              std::function<void()> close, QWidget* parent = nullptr);
 
   QAbstractButton* closeButton() const { return close_; }

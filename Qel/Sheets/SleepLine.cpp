@@ -5,8 +5,9 @@
 #include <QVBoxLayout>
 
 #include "Qel/History/WakeKind.hpp"
+#include "Qel/Kit/Follow.hpp"
 #include "Qel/Store/Store.hpp"
-#include "Qel/App/StoreBridge.hpp"
+
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Platform/Utf8.hpp"
@@ -31,7 +32,7 @@ constexpr int kMoon = 14;
 
 }  // namespace
 
-SleepLine::SleepLine(const ViewContext& context, QWidget* parent) : QAbstractButton(parent), store_(context.store) {
+SleepLine::SleepLine(Store& store, QWidget* parent) : QAbstractButton(parent), store_(store) {
   setCursor(Qt::PointingHandCursor);
   setFocusPolicy(Qt::TabFocus);
   setAccessibleName(qs(L("View sleep report")));
@@ -39,7 +40,7 @@ SleepLine::SleepLine(const ViewContext& context, QWidget* parent) : QAbstractBut
   connect(this, &QAbstractButton::clicked, this, [this] {
     if (session_) store_.setSleepReport(session_);
   });
-  connect(&context.bridge, &StoreBridge::changed, this, [this] {
+  follow(store_.notice(), this, [this] {
     auto last = store_.lastSleep();
     if (last == session_) return;
     session_ = std::move(last);
@@ -79,9 +80,9 @@ void SleepLine::paintEvent(QPaintEvent*) {
   if (focusRingShown(this)) paintFocusRing(p, box, 6);
 }
 
-SleepNote::SleepNote(const ViewContext& context, QWidget* parent)
+SleepNote::SleepNote(Store& store, QWidget* parent)
     : QWidget(parent),
-      store_(context.store),
+      store_(store),
       headline_(new PlainLabel({}, 13, QFont::DemiBold, Palette::primaryText(), this)),
       detail_(new PlainLabel({}, 13, QFont::Normal, Palette::secondaryText(), this)) {
   auto* column = new QVBoxLayout(this);
@@ -98,7 +99,7 @@ SleepNote::SleepNote(const ViewContext& context, QWidget* parent)
   connect(report_, &QAbstractButton::clicked, this, [this] {
     if (session_) store_.setSleepReport(session_);
   });
-  connect(&context.bridge, &StoreBridge::changed, this, &SleepNote::refresh);
+  follow(store_.notice(), this, [this] { refresh(); });
   connect(Palette::notifier(), &AppearanceNotifier::qelAppearanceChanged, this, &SleepNote::refresh);
   refresh();
 }

@@ -6,9 +6,10 @@
 #include <optional>
 
 #include "Qel/History/SleepSession.hpp"
-#include "Qel/Window/ViewRegistry.hpp"
 
 namespace qel {
+
+class Store;
 
 class PlainLabel;
 
@@ -17,7 +18,7 @@ class SleepLine : public QAbstractButton {
   Q_OBJECT
 
  public:
-  explicit SleepLine(const ViewContext& context, QWidget* parent = nullptr);
+  explicit SleepLine(Store& store, QWidget* parent = nullptr);
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override { return {0, sizeHint().height()}; }
 
@@ -34,7 +35,7 @@ class SleepNote : public QWidget {
   Q_OBJECT
 
  public:
-  explicit SleepNote(const ViewContext& context, QWidget* parent = nullptr);
+  explicit SleepNote(Store& store, QWidget* parent = nullptr);
 
   QString headline() const;
   QString detail() const;

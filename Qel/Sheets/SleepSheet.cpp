@@ -60,10 +60,10 @@ QWidget* wakeRow(const SleepWake& wake, QWidget* parent) {
 
 }  // namespace
 
-SleepSheet::SleepSheet(const ViewContext& context, const SleepSession& session, QWidget* parent)
-    : ReportSheet(context, text(Lkey("Sleep report")), std::nullopt, qs(SleepReport::headline(session)),
+SleepSheet::SleepSheet(Store& store, const SleepSession& session, QWidget* parent)
+    : ReportSheet(store, text(Lkey("Sleep report")), std::nullopt, qs(SleepReport::headline(session)),
                   text(Lkey("Linux logs when the computer slept and woke, but not which app asked it to wake.")),
-                  [&store = context.store] { store.setSleepReport(std::nullopt); }, parent),
+                  [&store] { store.setSleepReport(std::nullopt); }, parent),
       session_(session) {
   const auto& clock = clockFormatter();
   QString sub = text(Lkey("Asleep from %@ to %@"), {clock.string(session_.start), clock.string(session_.end)});

@@ -11,7 +11,7 @@ class SleepSheet : public ReportSheet {
   Q_OBJECT
 
  public:
-  SleepSheet(const ViewContext& context, const SleepSession& session, QWidget* parent = nullptr);
+  SleepSheet(Store& store, const SleepSession& session, QWidget* parent = nullptr);
 
   QString subtitle() const;
   // The scroll area of the wakes; null when the sleep had none.

@@ -6,8 +6,8 @@
 
 #include <cmath>
 
-#include "Qel/App/StoreBridge.hpp"
 #include "Qel/Kit/FocusRing.hpp"
+#include "Qel/Kit/Follow.hpp"
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/Glyphs.hpp"
 #include "Qel/Kit/Legible.hpp"
@@ -32,8 +32,8 @@ QString elapsedReference(const QString& elapsed) {
   return elapsed.size() <= 5 ? QStringLiteral("00:00") : QStringLiteral("0:00:00");
 }
 
-StretchButton::StretchButton(const ViewContext& context, bool compact, QWidget* parent)
-    : QAbstractButton(parent), store_(context.store), compact_(compact) {
+StretchButton::StretchButton(Store& store, bool compact, QWidget* parent)
+    : QAbstractButton(parent), store_(store), compact_(compact) {
   setFont(wordFont());
   setCursor(Qt::PointingHandCursor);
   setFocusPolicy(Qt::TabFocus);
@@ -42,7 +42,7 @@ StretchButton::StretchButton(const ViewContext& context, bool compact, QWidget* 
     if (store_.recording()) store_.stopStretch();
     else store_.startStretch();
   });
-  connect(&context.bridge, &StoreBridge::changed, this, &StretchButton::refresh);
+  follow(store_.notice(), this, [this] { refresh(); });
   retext();
   recording_ = !store_.recording();  // so the first refresh sets everything
   refresh();

@@ -4,9 +4,10 @@
 // report. The top bar's compact form is only the End button: idle it is hidden and takes no room.
 #include <QAbstractButton>
 
-#include "Qel/Window/ViewRegistry.hpp"
 
 namespace qel {
+
+class Store;
 
 // The text whose width the elapsed time keeps: "00:00" up to five characters, "0:00:00" beyond,
 // so the button keeps its width while the seconds change.
@@ -16,7 +17,7 @@ class StretchButton : public QAbstractButton {
   Q_OBJECT
 
  public:
-  StretchButton(const ViewContext& context, bool compact, QWidget* parent = nullptr);
+  StretchButton(Store& store, bool compact, QWidget* parent = nullptr);
 
   bool recording() const { return recording_; }
   const QString& elapsed() const { return elapsed_; }

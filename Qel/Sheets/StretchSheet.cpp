@@ -6,10 +6,10 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
-#include "Qel/App/StoreBridge.hpp"
 #include "Qel/Kit/AskFirst.hpp"
 #include "Qel/Kit/DetailCell.hpp"
 #include "Qel/Kit/FocusRing.hpp"
+#include "Qel/Kit/Follow.hpp"
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/PageMeta.hpp"
 #include "Qel/Kit/Palette.hpp"
@@ -125,8 +125,8 @@ void OtherMarkRow::paintEvent(QPaintEvent*) {
   if (focusRingShown(this)) paintFocusRing(p, box.adjusted(6, 2, -6, -2), 8);
 }
 
-StretchSheet::StretchSheet(const ViewContext& context, const Stretch& stretch, QWidget* parent)
-    : ReportSheet(context, {}, std::nullopt, {},
+StretchSheet::StretchSheet(Store& store, const Stretch& stretch, QWidget* parent)
+    : ReportSheet(store, {}, std::nullopt, {},
                   loc(Lkey("Marks stay on the outside of the ring so you can look back.")),
                   [this] {
                     save();
@@ -214,7 +214,7 @@ StretchSheet::StretchSheet(const ViewContext& context, const Stretch& stretch, Q
   footer()->insertWidget(0, remove, 0, Qt::AlignVCenter);
   hint()->setFont(Fonts::text(12));
   hint()->setColor(Palette::tertiaryText());
-  connect(&bridge_, &StoreBridge::changed, remove, [this, remove] { remove->setColor(accentText(store_.page())); });
+  follow(store_.notice(), remove, [this, remove] { remove->setColor(accentText(store_.page())); });
 }
 
 QString StretchSheet::subtitle() const { return subtitle_->text(); }

@@ -35,7 +35,7 @@ class StretchSheet : public ReportSheet {
   Q_OBJECT
 
  public:
-  StretchSheet(const ViewContext& context, const Stretch& stretch, QWidget* parent = nullptr);
+  StretchSheet(Store& store, const Stretch& stretch, QWidget* parent = nullptr);
 
   QLineEdit* nameField() const { return name_; }
   QString subtitle() const;

@@ -85,8 +85,8 @@ QWidget* releaseList(const std::vector<ReleaseNotes>& releases) {
 
 }  // namespace
 
-WhatsNewSheet::WhatsNewSheet(const ViewContext& context, Updater& updater, QWidget* parent)
-    : SheetFrame(context, 520, text(Lkey("What's new")), releaseList(updater.whatsNew()), 160,
+WhatsNewSheet::WhatsNewSheet(Store& store, Updater& updater, QWidget* parent)
+    : SheetFrame(store, 520, text(Lkey("What's new")), releaseList(updater.whatsNew()), 160,
                  [&updater] { updater.setShowingWhatsNew(false); }, parent) {}
 
 }  // namespace qel

@@ -12,7 +12,7 @@ class WhatsNewSheet : public SheetFrame {
   Q_OBJECT
 
  public:
-  WhatsNewSheet(const ViewContext& context, Updater& updater, QWidget* parent = nullptr);
+  WhatsNewSheet(Store& store, Updater& updater, QWidget* parent = nullptr);
 };
 
 }  // namespace qel

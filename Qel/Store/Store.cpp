@@ -80,22 +80,13 @@ void Store::shutdown() {
 
 // ---- observation ----
 
-Store::Subscription Store::subscribe(std::function<void()> changed) {
-  const Subscription id = nextSubscription_++;
-  subscribers_.emplace(id, std::move(changed));
-  return id;
-}
-
-void Store::unsubscribe(Subscription id) { subscribers_.erase(id); }
-
 void Store::changed() {
+  notice_.mark();
   if (notifyPending_) return;
   notifyPending_ = true;
   onMain([this] {
     notifyPending_ = false;
-    // Copy: a subscriber may unsubscribe while being told.
-    auto subscribers = subscribers_;
-    for (auto& [id, fn] : subscribers) fn();
+    notice_.publish();
   });
 }
 

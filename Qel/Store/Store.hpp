@@ -34,6 +34,7 @@
 #include "Qel/History/DayEvent.hpp"
 #include "Qel/Store/Enums.hpp"
 #include "Qel/Store/MenuBarPart.hpp"
+#include "Qel/Store/Notice.hpp"
 #include "Qel/Store/PosterData.hpp"
 #include "Qel/Store/Moment.hpp"
 #include "Qel/Store/SlotSpan.hpp"
@@ -94,10 +95,8 @@ class Store {
   // main thread's state is left alone (what it still held unsaved is lost).
   void lastWords();
 
-  // Observation: `changed` runs on the main thread once per main-loop turn after any change.
-  using Subscription = std::size_t;
-  Subscription subscribe(std::function<void()> changed);
-  void unsubscribe(Subscription id);
+  // Any change of the store, published on the main thread once per main-loop turn.
+  Notice& notice() const { return notice_; }
 
   void setDesktop(Desktop* desktop) { desktop_ = desktop; }
   Desktop* desktop() const { return desktop_; }
@@ -417,8 +416,8 @@ class Store {
   // Cleared when the store goes: work posted to the main thread checks it first.
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 
-  std::map<Subscription, std::function<void()>> subscribers_;
-  Subscription nextSubscription_ = 1;
+  // Mutable: views that only read the store follow it too.
+  mutable Notice notice_;
   bool notifyPending_ = false;
 
   Page page_ = Page::overview;

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "Qel/App/StoreBridge.hpp"
+#include "Qel/Kit/Follow.hpp"
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/QtString.hpp"
@@ -38,7 +38,7 @@ DayRingView::DayRingView(const ViewContext& context, QWidget* parent) : QWidget(
   setMinimumSize(200 + 2 * kBleed, 200);
   setAccessibleName(qs(L("Ring")));
   Palette::followAppearance(this);
-  connect(&context.bridge, &StoreBridge::changed, this, &DayRingView::storeChanged);
+  follow(store_.notice(), this, [this] { storeChanged(); });
   picture_ = dayRingPicture(store_);
   moment_ = store_.moment();
   selectedSleep_ = store_.selectedSleep().has_value();

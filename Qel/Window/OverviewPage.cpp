@@ -6,8 +6,8 @@
 
 #include <algorithm>
 
-#include "Qel/App/StoreBridge.hpp"
 #include "Qel/Kit/FlowRow.hpp"
+#include "Qel/Kit/Follow.hpp"
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/PageMeta.hpp"
 #include "Qel/Kit/Palette.hpp"
@@ -55,7 +55,7 @@ OverviewPage::OverviewPage(const ViewContext& context, const ViewRegistry& regis
   infoColumn_ = buildInfoColumn();
   columns->addWidget(ringColumn_, 0, Qt::AlignTop);
   columns->addWidget(infoColumn_, 1);
-  connect(&context.bridge, &StoreBridge::changed, this, &OverviewPage::refresh);
+  follow(context.store.notice(), this, [this] { refresh(); });
   refresh();
 }
 

@@ -3,7 +3,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 
-#include "Qel/App/StoreBridge.hpp"
+#include "Qel/Kit/Follow.hpp"
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/PageMeta.hpp"
 #include "Qel/Kit/Palette.hpp"
@@ -73,7 +73,7 @@ RingControls::RingControls(const ViewContext& context, QWidget* parent) : QWidge
     store.showDay(std::nullopt);
   });
 
-  connect(&context.bridge, &StoreBridge::changed, this, &RingControls::refresh);
+  follow(store_.notice(), this, [this] { refresh(); });
   refresh();
 }
 

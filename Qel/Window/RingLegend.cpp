@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "Qel/App/StoreBridge.hpp"
+#include "Qel/Kit/Follow.hpp"
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Store/Store.hpp"
@@ -34,7 +34,7 @@ RingLegend::RingLegend(const ViewContext& context, QWidget* parent) : QWidget(pa
   QString names;
   for (const auto& item : kItems) names += QString::fromStdString(L(item.text)) + QStringLiteral(", ");
   setAccessibleName(names.chopped(2));
-  connect(&context.bridge, &StoreBridge::changed, this, [this] {
+  follow(store_.notice(), this, [this] {
     const bool day = store_.ringMode() == RingMode::day;
     if (day == day_) return;
     day_ = day;

@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "Qel/App/StoreBridge.hpp"
+#include "Qel/Kit/Follow.hpp"
 #include "Qel/Kit/InitialFocusClearer.hpp"
 #include "Qel/Kit/Motion.hpp"
 #include "Qel/Kit/PageHead.hpp"
@@ -61,7 +61,7 @@ RootView::RootView(const ViewContext& context, const ViewRegistry& registry, QWi
   build();
   new InitialFocusClearer(this);
 
-  connect(&context.bridge, &StoreBridge::changed, this, &RootView::storeChanged);
+  follow(context.store.notice(), this, [this] { storeChanged(); });
   connect(Palette::notifier(), &AppearanceNotifier::qelAppearanceChanged, this, &RootView::appearanceChanged);
   appearanceChanged();
   storeChanged();
@@ -250,8 +250,6 @@ RootView::~RootView() {
 }
 
 void RootView::visibilityChanged() {
-  // A minimised window's views have nothing to show: they hear of the store again once it is back.
-  context_.bridge.hold(window()->isMinimized());
   const bool on = screen_.on();
   if (on == onScreen_) return;
   onScreen_ = on;

@@ -9,7 +9,7 @@
 
 #include <algorithm>
 
-#include "Qel/App/StoreBridge.hpp"
+#include "Qel/Kit/Follow.hpp"
 #include "Qel/Store/Store.hpp"
 
 namespace qel {
@@ -119,7 +119,9 @@ class SheetWindow : public QDialog {
 
 SheetHost::SheetHost(const ViewContext& context, const ViewRegistry& registry, QWidget* owner)
     : QObject(owner), context_(context), registry_(registry), owner_(owner), seen_(registry.sheets().size()) {
-  connect(&context.bridge, &StoreBridge::changed, this, &SheetHost::sync);
+  follow(context.store.notice(), this, [this] { sync(); });
+  for (const SheetEntry& sheet : registry.sheets())
+    if (sheet.watch) sheet.watch(this, [this] { sync(); });
   // After the window that holds the sheets is on screen.
   QMetaObject::invokeMethod(this, &SheetHost::sync, Qt::QueuedConnection);
 }

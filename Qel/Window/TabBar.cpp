@@ -9,8 +9,8 @@
 
 #include <cmath>
 
-#include "Qel/App/StoreBridge.hpp"
 #include "Qel/Kit/FocusRing.hpp"
+#include "Qel/Kit/Follow.hpp"
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/PageMeta.hpp"
 #include "Qel/Kit/Palette.hpp"
@@ -187,7 +187,7 @@ TabBar::TabBar(const ViewContext& context, QWidget* parent) : QWidget(parent), s
     connect(tab, &TabButton::hovered, this, [this, page](bool inside) { setHovered(page, inside); });
   }
   Palette::followAppearance(this);
-  connect(&context.bridge, &StoreBridge::changed, this, &TabBar::refresh);
+  follow(store_.notice(), this, [this] { refresh(); });
   refresh();
 }
 

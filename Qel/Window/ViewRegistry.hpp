@@ -16,12 +16,10 @@
 namespace qel {
 
 class Store;
-class StoreBridge;
 
 // What every view of the main window is made with.
 struct ViewContext {
   Store& store;
-  StoreBridge& bridge;
 };
 
 using ViewFactory = std::function<QWidget*(const ViewContext&, QWidget* parent)>;
@@ -35,6 +33,9 @@ struct SheetEntry {
   std::function<void(Store&)> clear;
   // The sheet's content; empty until the sheet is built.
   ViewFactory factory;
+  // For a request read outside the store: calls `recheck` on each change of its source for as
+  // long as `host` lives. The store's own changes are followed without it.
+  std::function<void(QObject* host, std::function<void()> recheck)> watch;
 };
 
 class ViewRegistry {

@@ -60,7 +60,7 @@ TEST_P(CommaLocale, everyPageAndThePanelWriteAPoint) {
     EXPECT_EQ(commaFigures(shown.window), std::vector<std::string>()) << title(page).toStdString();
   }
   PanelCard card;
-  card.layout()->addWidget(new MenuPanel(*day.bridge, {}));
+  card.layout()->addWidget(new MenuPanel(*day.store, {}));
   card.adjustSize();
   card.show();
   test::BusyAfternoon::settle();

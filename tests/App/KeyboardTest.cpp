@@ -91,12 +91,12 @@ TEST(Keyboard, theWindowsPagesTheSettingsAndTheTrayPanelAreWalkedWholeAndShowThe
   }
   for (const auto& tab : kSettingsTabs) {
     day.store->setSettingsTab(tab.id);
-    SettingsSheet sheet({day.context(), updater, [] { return QString(); }, [](const QString&) { return true; }});
+    SettingsSheet sheet({*day.store, updater, [] { return QString(); }, [](const QString&) { return true; }});
     sheet.show();
     expectWalkable(sheet, std::string("settings ") + tab.id);
   }
   PanelCard card;
-  card.layout()->addWidget(new MenuPanel(*day.bridge, {}));
+  card.layout()->addWidget(new MenuPanel(*day.store, {}));
   card.adjustSize();
   card.show();
   expectWalkable(card, "panel");

@@ -76,7 +76,7 @@ TEST_P(EveryLanguage, panelFits) {
     if (std::string_view(appearance) == "dark" && !inGallery(code())) break;
     test::useAppearance(appearance);
     PanelCard card;
-    card.layout()->addWidget(new MenuPanel(*day.bridge, {}));
+    card.layout()->addWidget(new MenuPanel(*day.store, {}));
     card.adjustSize();
     card.resize(card.width(), card.layout()->sizeHint().height());  // all of it, however short the test screen
     card.show();
@@ -95,7 +95,7 @@ TEST_P(EveryLanguage, settingsFit) {
     test::useAppearance(appearance);
     for (const auto& tab : kSettingsTabs) {
       day.store->setSettingsTab(tab.id);
-      SettingsSheet sheet({day.context(), updater, [] { return QString(); }, [](const QString&) { return true; }});
+      SettingsSheet sheet({*day.store, updater, [] { return QString(); }, [](const QString&) { return true; }});
       sheet.show();
       test::BusyAfternoon::settle();
       const auto cuts = test::cutTexts(sheet);

@@ -48,7 +48,6 @@ class ShellTest : public ::testing::Test {
     services.defaults = &defaults;
     store = std::make_unique<Store>(std::move(services));
     bridge = std::make_unique<StoreBridge>(*store);
-    QObject::connect(&updater, &Updater::changed, bridge.get(), &StoreBridge::changed);
     registerMainViews(registry, updater);
   }
   ~ShellTest() override {
@@ -56,7 +55,7 @@ class ShellTest : public ::testing::Test {
     settle();
   }
 
-  ViewContext context() { return {*store, *bridge}; }
+  ViewContext context() { return {*store}; }
 
   // Sets the CPU load as a tick would.
   void setLoad(double total) {

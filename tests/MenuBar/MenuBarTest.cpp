@@ -17,7 +17,7 @@ namespace {
 class MenuBarTest : public ShellTest {
  protected:
   MenuBarTest() : window(context(), registry) {
-    menuBar = std::make_unique<MenuBar>(*bridge, commands.menu(), window,
+    menuBar = std::make_unique<MenuBar>(*store, commands.menu(), window,
                                         MenuBar::Actions{.showMain = [this] { ++shown; }, .replay = [this] { ++replays; }});
     menuBar->connectTray();
     settle();

@@ -192,12 +192,12 @@ class MenuPanelTest : public ::testing::Test {
   ~MenuPanelTest() override { test::useAppearance("light"); }
 
   std::unique_ptr<MenuPanel> makePanel() {
-    auto panel = std::make_unique<MenuPanel>(*fx.bridge, MenuPanel::Actions{.openMain = [this] { ++opened; },
+    auto panel = std::make_unique<MenuPanel>(*fx.store, MenuPanel::Actions{.openMain = [this] { ++opened; },
                                                                           .replay = [this] { ++replays; },
                                                                           .quit = [] {},
                                                                           .memoryAdvice = [this]() -> QWidget* {
                                                                             return new MemoryAdviceCard(
-                                                                                *fx.store, *fx.bridge, true);
+                                                                                *fx.store, true);
                                                                           }});
     panel->setFixedWidth(352);
     panel->adjustSize();
@@ -213,7 +213,7 @@ class MenuPanelTest : public ::testing::Test {
 
 TEST_F(MenuPanelTest, cellsDrawTheirColoursWhereTheyBelong) {
   // The newest CPU second of the ring at the top-left of the ring's end, drawn opaque.
-  test::Host host(new MiniRing(*fx.bridge), {92, 92});
+  test::Host host(new MiniRing(*fx.store), {92, 92});
   const auto wedges = miniRingWedges(fx.store->cpuHist(), 0, QSizeF(92, 92));
   const auto& last = wedges.back();
   const double mid = (last.startAngle + last.endAngle) / 2;
@@ -492,7 +492,7 @@ TEST_F(MenuPanelTest, theMemoryAdviceIsDecidedWhenThePanelOpens) {
 TEST_F(MenuPanelTest, theToastLeavesTheSwitchesInSight) {
   ASSERT_TRUE(fx.connectDevices(BusyAfternoon::deskDevices()));
   PanelCard card;
-  auto* panel = new MenuPanel(*fx.bridge, {});
+  auto* panel = new MenuPanel(*fx.store, {});
   card.layout()->addWidget(panel);
   card.adjustSize();
   card.show();
@@ -515,7 +515,7 @@ TEST_F(MenuPanelTest, theToastLeavesTheSwitchesInSight) {
 
 TEST_F(MenuPanelTest, onACardShorterThanItsSectionsTheyScrollAndTheFooterStaysInReach) {
   PanelCard card;
-  auto* panel = new MenuPanel(*fx.bridge, {});
+  auto* panel = new MenuPanel(*fx.store, {});
   card.layout()->addWidget(panel);
   const int whole = card.sizeHint().height();
   card.resize(card.width(), 520);  // the room a short screen leaves
@@ -537,7 +537,7 @@ TEST_F(MenuPanelTest, galleryLightAndDark) {
     fx.store->show("Background priority restored");
     // The whole card, however short the test screen is.
     PanelCard card;
-    card.layout()->addWidget(new MenuPanel(*fx.bridge, {}));
+    card.layout()->addWidget(new MenuPanel(*fx.store, {}));
     card.adjustSize();
     card.show();
     BusyAfternoon::settle();

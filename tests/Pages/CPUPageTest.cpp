@@ -71,7 +71,7 @@ TEST(CPUSubline, namesTheBusiestProcessFromOnePercentOfACore) {
 class CPUPageTest : public PageTest {};
 
 TEST_F(CPUPageTest, showsTheSampleAndTheBusiestProcessesInOrder) {
-  auto* page = new CPUPage(*store, *bridge);
+  auto* page = new CPUPage(*store);
   Host host(page, {1092, 700});
   std::vector<ProcInfo> procs;
   for (int i = 0; i < 10; ++i) procs.push_back(proc(i + 1, "same" + std::to_string(i), 5));
@@ -104,7 +104,7 @@ TEST_F(CPUPageTest, showsTheSampleAndTheBusiestProcessesInOrder) {
 }
 
 TEST_F(CPUPageTest, aRowStaysWithItsProcessAndTheFocusNeverPassesToAnother) {
-  auto* page = new CPUPage(*store, *bridge);
+  auto* page = new CPUPage(*store);
   Host host(page, {1092, 700});
   host.window.activateWindow();
   store->apply(sample(0.5, {0.5}, {proc(1, "editor", 50), proc(2, "compiler", 40), proc(3, "player", 30)}));
@@ -301,7 +301,7 @@ TEST_F(CPUPageTest, gaugesEaseOnlyWhenTheArcMovesByHalfAPixel) {
 
 TEST_F(CPUPageTest, restsWithoutTimersAndStopsThemWhenHidden) {
   Motion::setEnabled(true);
-  auto* page = new CPUPage(*store, *bridge);
+  auto* page = new CPUPage(*store);
   Host host(page, {1092, 700});
   const auto running = [&] {
     int n = 0;
@@ -356,7 +356,7 @@ class HybridCPUPageTest : public PageTest {
 };
 
 TEST_F(HybridCPUPageTest, groupsTheCoresTheKernelNumbersLast) {
-  auto* page = new CPUPage(*store, *bridge);
+  auto* page = new CPUPage(*store);
   Host host(page, {1092, 700});
   std::vector<double> perCore(8, 0.5);
   perCore.insert(perCore.end(), 4, 0.1);

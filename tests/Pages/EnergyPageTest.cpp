@@ -108,7 +108,7 @@ class EnergyPageLaptop : public LaptopPageTest {};
 
 TEST_F(EnergyPageLaptop, figuresMatchTheRecordedMachine) {
   useLaptop(12);  // ten seconds of draw make a forecast
-  EnergyPage page(*store, *bridge);
+  EnergyPage page(*store);
   page.resize(1100, 720);
   page.show();
   settle();
@@ -184,7 +184,7 @@ TEST_F(EnergyPageDesktop, aComputerWithoutABatterySaysSo) {
   Snapshot s;
   s.procs = {proc(10, "make", 80, 3.456)};
   store->apply(s);
-  EnergyPage page(*store, *bridge);
+  EnergyPage page(*store);
   page.resize(1100, 720);
   page.show();
   settle();

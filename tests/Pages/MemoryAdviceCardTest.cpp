@@ -60,7 +60,7 @@ TEST(MemoryAdviceTexts, theAllAppsButtonCountsAndSums) {
 
 TEST_F(MemoryAdviceCardTest, rowsAndTheAllAppsButtonFollowTheSuggestions) {
   second(66);
-  MemoryAdviceCard card(*fx.store, *fx.bridge, true);
+  MemoryAdviceCard card(*fx.store, true);
   EXPECT_TRUE(card.suggestions().empty());
   EXPECT_EQ(card.explanation()->text().toStdString(), memoryAdviceExplanation(false));
   EXPECT_EQ(card.quitButton(0), nullptr);
@@ -90,8 +90,8 @@ TEST_F(MemoryAdviceCardTest, rowsAndTheAllAppsButtonFollowTheSuggestions) {
 
 TEST_F(MemoryAdviceCardTest, theFullCardShowsOnlyWhileTheAdviceIsWanted) {
   QWidget page;
-  auto* full = new MemoryAdviceCard(*fx.store, *fx.bridge, false, &page);
-  auto* compact = new MemoryAdviceCard(*fx.store, *fx.bridge, true, &page);
+  auto* full = new MemoryAdviceCard(*fx.store, false, &page);
+  auto* compact = new MemoryAdviceCard(*fx.store, true, &page);
   page.show();
   BusyAfternoon::settle();
   EXPECT_FALSE(full->isVisible());  // 41 % pressure
@@ -107,7 +107,7 @@ TEST_F(MemoryAdviceCardTest, theCardIsTintedWithItsAccent) {
   for (const char* look : {"light", "dark"}) {
     test::useAppearance(look);
     for (bool compact : {false, true}) {
-      auto* card = new MemoryAdviceCard(*fx.store, *fx.bridge, compact, nullptr);
+      auto* card = new MemoryAdviceCard(*fx.store, compact, nullptr);
       const MemoryAdviceLook style = memoryAdviceLook(compact);
       const QColor ground = Palette::light() ? QColor(Qt::white) : Palette::rgb(0x1B1D21);
       test::Host host(card, {340, card->sizeHint().height()}, ground);
@@ -131,7 +131,7 @@ TEST_F(MemoryAdviceCardTest, gallery) {
   for (const char* look : {"light", "dark"}) {
     test::useAppearance(look);
     for (bool compact : {false, true}) {
-      auto* card = new MemoryAdviceCard(*fx.store, *fx.bridge, compact, nullptr);
+      auto* card = new MemoryAdviceCard(*fx.store, compact, nullptr);
       const int width = compact ? 352 : 340;
       const QColor ground = Palette::themed(0x1B1D21, 0xF4F6F5);
       test::Host host(card, {width, card->heightForWidth(width) > 0 ? card->heightForWidth(width) : card->sizeHint().height()},
@@ -146,7 +146,7 @@ TEST_F(MemoryAdviceCardTest, gallery) {
 TEST_F(MemoryAdviceCardTest, theOverviewShowsTheFullCardWhenMemoryIsTight) {
   ViewRegistry registry;
   registry.setSlot(OverviewSlot::memoryAdvice, [](const ViewContext& c, QWidget* parent) -> QWidget* {
-    return new MemoryAdviceCard(c.store, c.bridge, false, parent);
+    return new MemoryAdviceCard(c.store, false, parent);
   });
   const QString dir = QStringLiteral(QEL_ARTIFACTS "/gallery");
   QDir().mkpath(dir);

@@ -77,7 +77,7 @@ TEST_F(NetGallery, networkPageAndPortsPanel) {
     Updater updater(defaults, {});
     ViewRegistry registry;
     registerMainViews(registry, updater);
-    RootView root({*store, *bridge}, registry);
+    RootView root({*store}, registry);
     root.resize(1180, 780);
     root.show();
     settle();
@@ -87,7 +87,7 @@ TEST_F(NetGallery, networkPageAndPortsPanel) {
     QWidget frame;
     auto* layout = new QVBoxLayout(&frame);
     layout->setContentsMargins(24, 24, 24, 24);
-    auto* panel = new PortsPanel(*store, *bridge, &frame);
+    auto* panel = new PortsPanel(*store, &frame);
     layout->addWidget(panel);
     frame.resize(430 + 48, 520 + 48);
     frame.setAutoFillBackground(true);
@@ -104,7 +104,7 @@ TEST_F(NetGallery, pageAndPortsPanelCutNothingOffAtTheSmallestWindow) {
   Updater updater(defaults, {});
   ViewRegistry registry;
   registerMainViews(registry, updater);
-  RootView root({*store, *bridge}, registry);
+  RootView root({*store}, registry);
   root.resize(MainWindow::kMinimumSize);
   root.show();
   settle();

@@ -171,7 +171,7 @@ TEST_F(NetPageTest, showsTheFirstAppsInTheMapAndTheStrip) {
   for (int i = 0; i < 20; ++i) procs.push_back(node(100 + i, i < 7 ? 1000.0 * (i + 1) : 0, 1000 + i));
   build(procs, std::vector<PortEntry>{});
   apply(procs, {}, 2048, 1024);
-  NetPage page(*store, *bridge);
+  NetPage page(*store);
   page.resize(1100, 700);
   page.show();
   settle();
@@ -202,7 +202,7 @@ TEST_F(NetPageTest, showsTheFirstAppsInTheMapAndTheStrip) {
 TEST_F(NetPageTest, noConnectionOfTheUsersOwnIsSaidAsSuchNotAsAFailure) {
   build({}, std::vector<PortEntry>{});  // the reader works and finds no connection
   apply({node(5, 900, 0)}, {}, 4096, 0);
-  NetPage page(*store, *bridge);
+  NetPage page(*store);
   page.resize(1100, 700);
   page.show();
   settle();
@@ -214,7 +214,7 @@ TEST_F(NetPageTest, noConnectionOfTheUsersOwnIsSaidAsSuchNotAsAFailure) {
 TEST_F(NetPageTest, saysSoWhenPerAppTrafficCantBeHad) {
   build({}, std::nullopt, false);
   apply({node(5, 900, 0)}, {}, 4096, 0);
-  NetPage page(*store, *bridge);
+  NetPage page(*store);
   page.resize(1100, 700);
   page.show();
   settle();

@@ -62,7 +62,7 @@ class PageTest : public ::testing::Test {
     Updater updater(defaults, {});
     ViewRegistry registry;
     registerMainViews(registry, updater);
-    RootView root({*store, *bridge}, registry);
+    RootView root({*store}, registry);
     root.resize(MainWindow::kMinimumSize);
     root.show();
     settle();
@@ -90,7 +90,7 @@ class PageTest : public ::testing::Test {
     Updater updater(defaults, {});
     ViewRegistry registry;
     registerMainViews(registry, updater);
-    RootView root({*store, *bridge}, registry);
+    RootView root({*store}, registry);
     root.resize(1180, 780);
     root.show();
     settle();

@@ -162,7 +162,7 @@ TEST_F(PortsPanelView, showsTheSearchCountAndRows) {
                                    port(40111, "python3", 6)},
         false);
   apply({owner(5, "Node")});
-  PortsPanel panel(*store, *bridge);
+  PortsPanel panel(*store);
   panel.resize(430, 400);
   panel.show();
   settle();
@@ -198,7 +198,7 @@ TEST_F(PortsPanelView, showsTheSearchCountAndRows) {
 TEST_F(PortsPanelView, focusStaysWithThePortItShowedAndLeavesWithIt) {
   build({}, std::vector<PortEntry>{port(8765, "node", 5), port(8766, "node", 6), port(8767, "node", 7)}, false);
   apply({owner(5, "Server A"), owner(6, "Server B"), owner(7, "Server C")});
-  PortsPanel panel(*store, *bridge);
+  PortsPanel panel(*store);
   panel.resize(430, 400);
   panel.show();
   panel.activateWindow();

@@ -87,7 +87,7 @@ TEST(ProcessDetailGallery, nowAndProfileTabsAndASystemProcess) {
     storeBrowserHours(*day.store->history());
     publish(day, 61, 41);
     day.store->setDetailPID(2311);
-    ProcessDetail sheet(day.context());
+    ProcessDetail sheet(*day.store);
     sheet.show();
     for (int t = 0; t < 40; ++t) publish(day, 62 + t, 38 + 24 * std::sin(t / 4.0) + 9 * std::sin(t * 1.3));
     shoot(sheet, QString("process-detail-now-%1").arg(appearance));
@@ -95,7 +95,7 @@ TEST(ProcessDetailGallery, nowAndProfileTabsAndASystemProcess) {
     shoot(sheet, QString("process-detail-profile-%1").arg(appearance));
 
     day.store->setDetailPID(1020);
-    ProcessDetail system(day.context());
+    ProcessDetail system(*day.store);
     system.show();
     shoot(system, QString("process-detail-system-%1").arg(appearance));
     system.setTab("profile");

@@ -165,7 +165,7 @@ class ProcessDetailTest : public ::testing::Test {
 
   std::unique_ptr<ProcessDetail> open(std::int32_t pid) {
     day.store->setDetailPID(pid);
-    auto sheet = std::make_unique<ProcessDetail>(day.context());
+    auto sheet = std::make_unique<ProcessDetail>(*day.store);
     sheet->show();
     BusyAfternoon::settle();
     return sheet;

@@ -130,7 +130,7 @@ class ProcessTableTest : public ::testing::Test {
 };
 
 TEST_F(ProcessTableTest, actionBarCountsSelectedProcessesTheSearchHides) {
-  ProcessTable table(*day.store, *day.bridge);
+  ProcessTable table(*day.store);
   table.resize(900, 500);
   table.show();
   day.store->setSelection({2311, 1020, 3120});  // firefox, Xwayland (system), code
@@ -153,7 +153,7 @@ TEST_F(ProcessTableTest, actionBarCountsSelectedProcessesTheSearchHides) {
 }
 
 TEST_F(ProcessTableTest, clicksAndKeysReachTheStore) {
-  ProcessTable table(*day.store, *day.bridge);
+  ProcessTable table(*day.store);
   table.resize(900, 500);
   table.show();
   test::BusyAfternoon::settle();
@@ -176,7 +176,7 @@ TEST_F(ProcessTableTest, clicksAndKeysReachTheStore) {
 }
 
 TEST_F(ProcessTableTest, rowsHoldTheirOrderWhileThePointerIsOverThem) {
-  ProcessTable table(*day.store, *day.bridge);
+  ProcessTable table(*day.store);
   table.resize(900, 500);
   table.show();
   int tick = 70;
@@ -205,7 +205,7 @@ TEST_F(ProcessTableTest, rowsHoldTheirOrderWhileThePointerIsOverThem) {
 }
 
 TEST_F(ProcessTableTest, theActionBarNeverHidesASelectedRow) {
-  ProcessTable table(*day.store, *day.bridge);
+  ProcessTable table(*day.store);
   table.resize(900, 300);
   table.show();
   test::BusyAfternoon::settle();
@@ -230,7 +230,7 @@ TEST_F(ProcessTableTest, theActionBarNeverHidesASelectedRow) {
 }
 
 TEST_F(ProcessTableTest, theCountSaysWhatIsListedAndHowMuchOfItIsTheUsers) {
-  ProcessTable table(*day.store, *day.bridge);
+  ProcessTable table(*day.store);
   table.resize(900, 500);
   table.show();
   test::BusyAfternoon::settle();
@@ -242,7 +242,7 @@ TEST_F(ProcessTableTest, theCountSaysWhatIsListedAndHowMuchOfItIsTheUsers) {
 }
 
 TEST_F(ProcessTableTest, aNarrowHeaderPutsTheControlsBelowAndCutsNothing) {
-  ProcessTable table(*day.store, *day.bridge);
+  ProcessTable table(*day.store);
   table.resize(536, 400);  // the overview's column in the smallest window
   table.show();
   test::BusyAfternoon::settle();
@@ -263,7 +263,7 @@ TEST_F(ProcessTableTest, aSelectedRowAndItsCheckStandOutInBothLooks) {
   for (const char* look : {"light", "dark"}) {
     test::useAppearance(look);
     day.store->setSelection({2311});
-    ProcessTable table(*day.store, *day.bridge);
+    ProcessTable table(*day.store);
     table.resize(900, 500);
     table.show();
     test::BusyAfternoon::settle();

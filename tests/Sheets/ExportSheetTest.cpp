@@ -54,7 +54,7 @@ TEST(ExportSheet, savesA1080PixelPictureAndAFailedWriteKeepsTheOldFile) {
   Motion::setEnabled(false);
   test::BusyAfternoon day;
   day.store->setExporting(day.store->posterData());
-  ExportSheet sheet(day.context(), *day.store->exporting());
+  ExportSheet sheet(*day.store, *day.store->exporting());
   EXPECT_EQ(sheet.proposedName(), "Qel-2026-06-17.png");
 
   const QImage image = QImage::fromData(sheet.png(), "PNG");
@@ -102,7 +102,7 @@ TEST(ExportSheet, itOffersThePicturesFolderAndReturnSaves) {
   Motion::setEnabled(false);
   test::BusyAfternoon day;
   day.store->setExporting(day.store->posterData());
-  ExportSheet sheet(day.context(), *day.store->exporting());
+  ExportSheet sheet(*day.store, *day.store->exporting());
   test::TempDir home;
   const QString path = QString::fromStdString(home.path().string());
   const QByteArray oldHome = qgetenv("HOME"), oldConfig = qgetenv("XDG_CONFIG_HOME");
@@ -130,7 +130,7 @@ TEST(ExportSheet, theChoicesChangeThePictureAndCopyPutsAPngOnTheClipboard) {
   Motion::setEnabled(false);
   test::BusyAfternoon day;
   day.store->setExporting(day.store->posterData());
-  ExportSheet sheet(day.context(), *day.store->exporting());
+  ExportSheet sheet(*day.store, *day.store->exporting());
   const QByteArray sea = sheet.png();
   sheet.appsSwitch()->click();
   EXPECT_FALSE(sheet.options().showApps);
@@ -153,7 +153,7 @@ TEST(Gallery, exportSheetAndPoster) {
     test::useAppearance(appearance);
     test::BusyAfternoon day;
     day.store->setExporting(day.store->posterData());
-    ExportSheet sheet(day.context(), *day.store->exporting());
+    ExportSheet sheet(*day.store, *day.store->exporting());
     sheet.show();
     test::BusyAfternoon::settle();
     EXPECT_TRUE(sheet.grab().toImage().save(galleryFolder() + QString("/export-sheet-%1.png").arg(appearance)));

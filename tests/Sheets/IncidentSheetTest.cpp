@@ -167,7 +167,7 @@ TEST(IncidentSheetGallery, theBusyAfternoonsReplayInLightAndDark) {
   std::filesystem::create_directories(folder);
   fixture.store->setIncident(fixture.store->insight().analyze(fixture.clock.now()));
   ASSERT_TRUE(fixture.store->incident());
-  IncidentSheet sheet(fixture.context(), *fixture.store->incident());
+  IncidentSheet sheet(*fixture.store, *fixture.store->incident());
   sheet.adjustSize();
   sheet.show();
   for (const char* appearance : {"light", "dark"}) {
@@ -182,7 +182,7 @@ TEST(IncidentSheetGallery, theBusyAfternoonsReplayInLightAndDark) {
 }
 
 TEST_F(IncidentSheetTest, theFindingCardsBarFollowsItsKindAndViewKeepsTheFinding) {
-  auto* card = new FindingCard(context());  // the host window owns it
+  auto* card = new FindingCard(*store);  // the host window owns it
   test::Host host(card, QSize(420, 90));
   EXPECT_FALSE(card->finding());  // the store has none
   Finding leak{.id = "leak-7", .pid = 7, .name = "cc1plus", .title = "cc1plus keeps growing", .detail = "It uses 4 GB."};

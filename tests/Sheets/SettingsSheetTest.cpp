@@ -42,7 +42,7 @@ class SettingsSheetTest : public test::ShellTest {
   SettingsSheet* open(const std::string& tab) {
     store->setSettingsTab(tab);
     store->setShowingSettings(true);
-    sheet = std::make_unique<SettingsSheet>(SettingsEnv{context(), updater, problem, [this](const QString& folder) {
+    sheet = std::make_unique<SettingsSheet>(SettingsEnv{*store, updater, problem, [this](const QString& folder) {
                                                           opened.push_back(folder);
                                                           return openWorks;
                                                         }});
@@ -422,7 +422,7 @@ TEST(SettingsGallery, everyTab) {
     Updater updater(day.defaults, {});
     for (const auto& tab : kSettingsTabs) {
       day.store->setSettingsTab(tab.id);
-      SettingsSheet sheet({day.context(), updater, [] { return QString(); }, [](const QString&) { return true; }});
+      SettingsSheet sheet({*day.store, updater, [] { return QString(); }, [](const QString&) { return true; }});
       sheet.show();
       test::BusyAfternoon::settle();
       const QString path = galleryFolder() + QString("/settings-%1-%2.png").arg(tab.id, appearance);
@@ -431,7 +431,7 @@ TEST(SettingsGallery, everyTab) {
     // Over a page with a tint of its own: the whole sheet takes it.
     day.store->setPage(Page::cpu);
     day.store->setSettingsTab("alerts");
-    SettingsSheet sheet({day.context(), updater, [] { return QString(); }, [](const QString&) { return true; }});
+    SettingsSheet sheet({*day.store, updater, [] { return QString(); }, [](const QString&) { return true; }});
     sheet.show();
     test::BusyAfternoon::settle();
     EXPECT_TRUE(sheet.grab().toImage().save(galleryFolder() + QString("/settings-alerts-on-cpu-page-%1.png").arg(appearance)));

@@ -219,7 +219,7 @@ TEST_F(SheetsTest, noNotesShowTheHeaderOverTheListsPadding) {
   o.running = AppVersion::parse("0.0.1");  // older than every release in the changelog
   Updater empty(defaults, o);
   ASSERT_TRUE(empty.whatsNew().empty());
-  WhatsNewSheet sheet(context(), empty);
+  WhatsNewSheet sheet(*store, empty);
   sheet.show();
   settle();
   EXPECT_EQ(sheet.scrollArea()->height(), 28);

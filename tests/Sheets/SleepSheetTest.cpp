@@ -113,7 +113,7 @@ TEST(SleepViewsTest, theOverviewsLineAndNoteOpenTheReportAndReturnClosesIt) {
   const auto shown = [&] { return sheets.shown<SleepSheet>(); };
 
   ASSERT_TRUE(store.lastSleep());
-  SleepLine line(fixture.context());
+  SleepLine line(*fixture.store);
   line.click();
   BusyAfternoon::settle();
   ASSERT_NE(shown(), nullptr);
@@ -126,7 +126,7 @@ TEST(SleepViewsTest, theOverviewsLineAndNoteOpenTheReportAndReturnClosesIt) {
   EXPECT_FALSE(store.sleepReport());
 
   // The slot of the 02:10 wake names it; a slot far from both wakes gives the whole sleep.
-  SleepNote note(fixture.context());
+  SleepNote note(*fixture.store);
   store.setRingMode(RingMode::day);
   store.setSelectedSlot(13);
   BusyAfternoon::settle();
@@ -147,7 +147,7 @@ TEST(SleepSheetTest, theAdvicesCommandsBreakBetweenWordsNeverInside) {
   BusyAfternoon fixture;
   SleepSession s = night(80, 73);
   s.wakes.push_back({.date = s.start + 40min, .seconds = 45, .charge = 79, .reason = "RTC alarm"});
-  const SleepSheet sheet(fixture.context(), s);
+  const SleepSheet sheet(*fixture.store, s);
   const auto labels = sheet.findChildren<QLabel*>();
   EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [](const QLabel* l) {
     return l->text().contains(QStringLiteral("systemctl\u00A0list-\u2060timers"));
@@ -159,7 +159,7 @@ TEST(SleepSheetGallery, theBusyAfternoonsNightInLightAndDark) {
   const auto folder = std::filesystem::path(QEL_ARTIFACTS) / "gallery";
   std::filesystem::create_directories(folder);
   ASSERT_TRUE(fixture.store->lastSleep());
-  SleepSheet sheet(fixture.context(), *fixture.store->lastSleep());
+  SleepSheet sheet(*fixture.store, *fixture.store->lastSleep());
   sheet.adjustSize();
   sheet.show();
   for (const char* appearance : {"light", "dark"}) {

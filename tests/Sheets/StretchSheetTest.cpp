@@ -220,7 +220,7 @@ TEST(StretchButtonTest, theElapsedTimeKeepsTheWidthOfItsReference) {
 
 TEST_F(StretchViews, bothFormsStartAndEndTheSameRecording) {
   TopBar bar(fixture.context(), registry);
-  StretchButton full(fixture.context(), false);
+  StretchButton full(*fixture.store, false);
   auto* compact = bar.findChild<StretchButton*>();
   ASSERT_NE(compact, nullptr);
   bar.show();
@@ -291,7 +291,7 @@ TEST(StretchGallery, theReportAndTheButtonInLightAndDark) {
   store.history()->save(tests);
   store.loadStretches();
 
-  StretchSheet sheet(fixture.context(), build);
+  StretchSheet sheet(*fixture.store, build);
   sheet.adjustSize();
   sheet.show();
   for (const char* appearance : {"light", "dark"}) {
@@ -313,10 +313,10 @@ TEST(StretchGallery, theReportAndTheButtonInLightAndDark) {
   auto* row = new QHBoxLayout(&strip);
   row->setContentsMargins(16, 16, 16, 16);
   row->setSpacing(16);
-  auto* idle = new StretchButton(fixture.context(), false, &strip);
+  auto* idle = new StretchButton(*fixture.store, false, &strip);
   row->addWidget(idle);
-  auto* full = new StretchButton(fixture.context(), false);
-  auto* compact = new StretchButton(fixture.context(), true);
+  auto* full = new StretchButton(*fixture.store, false);
+  auto* compact = new StretchButton(*fixture.store, true);
   row->addWidget(full);
   row->addWidget(compact);
   strip.show();

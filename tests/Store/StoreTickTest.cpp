@@ -207,7 +207,7 @@ TEST_F(StoreTest, blockedReaderLeavesNoBacklog) {
 TEST_F(StoreTest, changesReachSubscribersOncePerTurn) {
   makeStore(false);
   int told = 0;
-  store->subscribe([&] { ++told; });
+  const auto subscription = store->notice().subscribe([&] { ++told; });
   store->setQuery("a");
   store->setPage(Page::mem);
   store->setSort(SortKey::mem);

@@ -83,7 +83,7 @@ class BusyAfternoon {
     settle();
   }
 
-  ViewContext context() { return {*store, *bridge}; }
+  ViewContext context() { return {*store}; }
 
   // Has the store read `list` as the connected devices (its reader runs every tenth tick).
   bool connectDevices(std::vector<BTDevice> list) {

@@ -288,7 +288,7 @@ TEST(DayRingView, framesTheRingSelectsByClickAndKeepsItsDrawing) {
   test::useAppearance("light");
   ClockedStore at(local("2026-06-15", 9, 5));
   Store& store = *at.store;
-  DayRingView* view = new DayRingView({store, *at.bridge});
+  DayRingView* view = new DayRingView({store});
   test::Host host(view, QSize(400 + 2 * DayRingView::kBleed, 300));
   EXPECT_EQ(view->ringFrame(), QRectF(94, 0, 300, 300));
 
