@@ -2,45 +2,15 @@
 // The borderless panel that opens from the tray item. It measures its card, stands where
 // panelFrame() says, and asks to be closed on Escape and on a click in its margin; the tray item
 // decides everything else about closing it. Without a compositor it has no transparent margin.
-#include <QImage>
 #include <QPointer>
 #include <QWidget>
 
 #include <optional>
 
-#include "Qel/Kit/FrameTimer.hpp"
-#include "Qel/Kit/Motion.hpp"
-#include "Qel/MenuBar/PanelBackdrop.hpp"
+#include "Qel/MenuBar/PanelCard.hpp"
 #include "Qel/MenuBar/PanelPlacement.hpp"
 
 namespace qel {
-
-// The card the panel shows: 384 wide, rounded, padded, on its backdrop; it holds the panel's
-// content. The backdrop's glow takes the tint of the status level, easing into a new one.
-class PanelCard : public QWidget {
-  Q_OBJECT
-
- public:
-  explicit PanelCard(QWidget* parent = nullptr);
-
-  // The machine's status level now: a change eases the glow to the level's tint.
-  void setLevel(Level level);
-  // The glow's tint as drawn now (partway while it eases).
-  QColor glowTint() const;
-
- protected:
-  void paintEvent(QPaintEvent* event) override;
-
- private:
-  void frame();
-
-  std::optional<Level> level_;
-  QColor fromTint_, toTint_;
-  Motion::Tween ease_{1, 1};
-  FrameTimer frames_;
-  PanelBackdropLook drawn_;
-  QImage backdrop_;
-};
 
 class MenuBarPanel : public QWidget {
   Q_OBJECT

@@ -39,42 +39,4 @@ class MenuCell : public QAbstractButton {
   Sparkline* spark_;
 };
 
-// The panel's small text tile: a title, a value that shrinks to fit, and a note.
-class MiniCell : public QWidget {
-  Q_OBJECT
-
- public:
-  explicit MiniCell(QWidget* parent = nullptr);
-  void setTexts(const QString& title, const QString& value, const QString& note);
-  const QString& value() const { return value_; }
-  const QString& note() const { return note_; }
-
-  QSize sizeHint() const override;
-
- protected:
-  void paintEvent(QPaintEvent* event) override;
-
- private:
-  QString title_, value_, note_;
-};
-
-// A small grey chip of text, shown as it is (no translation).
-class PanelChip : public QWidget {
-  Q_OBJECT
-
- public:
-  explicit PanelChip(QWidget* parent = nullptr);
-  void setText(const QString& text);
-  const QString& text() const { return text_; }
-
-  QSize sizeHint() const override;
-  QSize minimumSizeHint() const override;
-
- protected:
-  void paintEvent(QPaintEvent* event) override;
-
- private:
-  QString text_;
-};
-
 }  // namespace qel

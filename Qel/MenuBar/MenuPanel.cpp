@@ -27,13 +27,17 @@
 #include "Qel/Kit/TextButton.hpp"
 #include "Qel/MenuBar/MenuBarPanel.hpp"
 #include "Qel/MenuBar/MenuCell.hpp"
+#include "Qel/MenuBar/MiniCell.hpp"
 #include "Qel/MenuBar/MiniRing.hpp"
+#include "Qel/MenuBar/OpenButton.hpp"
 #include "Qel/MenuBar/PanelBatteries.hpp"
+#include "Qel/MenuBar/PanelChip.hpp"
 #include "Qel/MenuBar/PanelFacts.hpp"
 #include "Qel/MenuBar/PanelPlacement.hpp"
 #include "Qel/MenuBar/PanelProcRow.hpp"
 #include "Qel/MenuBar/PanelToast.hpp"
 #include "Qel/MenuBar/PanelToggle.hpp"
+#include "Qel/MenuBar/SleepRowButton.hpp"
 #include "Qel/MenuBar/TodayStrip.hpp"
 #include "Qel/Platform/Utf8.hpp"
 #include "Qel/Store/Store.hpp"
@@ -53,73 +57,6 @@ class Hairline : public QWidget {
     QColor c = Palette::light() ? QColor(Qt::black) : QColor(Qt::white);
     c.setAlphaF(Palette::light() ? 0.11F : 0.07F);
     p.fillRect(rect(), c);
-  }
-};
-
-// The sleep row's face: a moon, the summary on one line and "View", on the cells' shade.
-class SleepRowButton : public QAbstractButton {
- public:
-  explicit SleepRowButton(QWidget* parent = nullptr) : QAbstractButton(parent) {
-    setFocusPolicy(Qt::TabFocus);
-    setCursor(Qt::PointingHandCursor);
-    setAccessibleName(qs(L("View sleep report")));
-    setFixedHeight(8 + int(QFontMetricsF(Fonts::text(12)).height()) + 8);
-    letElide(this);  // the summary is one line; its whole text is the tool tip
-  }
-  void setSummary(const QString& summary) {
-    setText(summary);
-    setToolTip(plainToolTip(summary));
-  }
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(PanelStyle::shade(0.06));
-    p.drawRoundedRect(QRectF(rect()), PanelStyle::kCellRadius, PanelStyle::kCellRadius);
-    Glyphs::draw(p, QRectF(11, 0, 14, height()), "moon.fill", 13, PanelStyle::warm());
-    const QFont view = Fonts::text(12, QFont::Medium);
-    const QString viewText = qs(L("View"));
-    const double viewWidth = QFontMetricsF(view).horizontalAdvance(viewText);
-    const double left = 11 + 14 + 8;
-    const double right = width() - 11 - viewWidth - 8;
-    p.setFont(Fonts::text(12));
-    p.setPen(PanelStyle::grey());
-    p.drawText(QRectF(left, 0, right - left, height()), Qt::AlignLeft | Qt::AlignVCenter,
-               QFontMetricsF(Fonts::text(12)).elidedText(text(), Qt::ElideRight, std::max(0.0, right - left)));
-    p.setFont(view);
-    p.setPen(PanelStyle::accent());
-    p.drawText(QRectF(width() - 11 - viewWidth, 0, viewWidth + 1, height()), Qt::AlignLeft | Qt::AlignVCenter, viewText);
-    if (focusRingShown(this)) paintFocusRing(p, QRectF(rect()), PanelStyle::kCellRadius);
-  }
-};
-
-// "Open Qel": its words on a capsule in the reverse of the panel's colours.
-class OpenButton : public QAbstractButton {
- public:
-  explicit OpenButton(const QString& text, QWidget* parent = nullptr) : QAbstractButton(parent) {
-    setText(text);
-    setFocusPolicy(Qt::TabFocus);
-    setCursor(Qt::PointingHandCursor);
-  }
-  QSize sizeHint() const override {
-    const QFontMetricsF fm(Fonts::text(12.5, QFont::DemiBold));
-    return {int(std::ceil(fm.horizontalAdvance(text()))) + 36, int(std::ceil(fm.height())) + 14};
-  }
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(Palette::themed(0xF5F4F0, 0x10161A));
-    const double r = height() / 2.0;
-    p.drawRoundedRect(QRectF(rect()), r, r);
-    p.setFont(Fonts::text(12.5, QFont::DemiBold));
-    p.setPen(Palette::themed(0x10161A, 0xF5F4F0));
-    p.drawText(rect(), Qt::AlignCenter, text());
-    if (focusRingShown(this)) paintFocusRing(p, QRectF(rect()), r);
   }
 };
 
@@ -173,55 +110,7 @@ MenuPanel::MenuPanel(Store& store, Actions actions, QWidget* parent)
   column->setSpacing(12);
   // The sections scroll when the screen is too short for all of them; the switches and the
   // footer stay below them, always in reach.
-  auto* body = new QWidget;
-  auto* layout = new QVBoxLayout(body);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(12);
-  layout->addWidget(buildHeader());
-  layout->addWidget(buildGrid());
-
-  if (sections_.sleepShown) {
-    auto* button = new SleepRowButton;
-    sleepRow_ = button;
-    connect(button, &QAbstractButton::clicked, this, [this] {
-      Store& store = store_;
-      const SleepSession session = *sections_.sleepShown;
-      if (actions_.openMain) actions_.openMain();
-      store.setSleepReport(session);
-    });
-    layout->addWidget(sleepRow_);
-  }
-
-  if (sections_.showMemoryAdvice && actions_.memoryAdvice) {
-    advice_ = actions_.memoryAdvice();
-    layout->addWidget(advice_);
-  }
-
-  strip_ = new TodayStrip(store_, [this](int slot) { jump(slot); });
-  layout->addWidget(buildSection(qs(L("Today")), &todayNote_, strip_));
-
-  auto* list = new QWidget;
-  auto* listLayout = new QVBoxLayout(list);
-  listLayout->setContentsMargins(0, 0, 0, 0);
-  listLayout->setSpacing(0);
-  for (auto& r : rows_) {
-    r = new PanelProcRow(store_, [this](const ProcInfo& proc) {
-      Store& store = store_;
-      if (actions_.openMain) actions_.openMain();
-      store.setDetailPID(proc.pid);
-    });
-    listLayout->addWidget(r);
-  }
-  // "End" sits under the pointer in every row: the rows hold still while the user is at them.
-  topHold_ = new ListEngagement(list);
-  connect(topHold_, &ListEngagement::released, this, &MenuPanel::refresh);
-  PlainLabel* hoverNote = nullptr;
-  layout->addWidget(buildSection(qs(L("Top processes")), &hoverNote, list));
-  hoverNote->setText(qs(L("Hover to quit")));
-
-  layout->addWidget(buildSection(qs(L("Network")), &networkNote_, buildNetwork()));
-  if (sections_.showBluetooth) layout->addWidget(buildSection(qs(L("Bluetooth devices")), &bluetoothNote_, buildBluetooth()));
-  body_ = new BodyScroll(body);
+  body_ = new BodyScroll(buildBody());
   column->addWidget(body_, 1);
   column->addWidget(new Hairline);
   column->addWidget(buildSwitches());
@@ -242,6 +131,60 @@ QSize MenuPanel::sizeHint() const {
 }
 
 void MenuPanel::screenChanged() { store_.setToastViewer(this, screen_.on()); }
+
+QWidget* MenuPanel::buildBody() {
+  auto* body = new QWidget;
+  auto* layout = new QVBoxLayout(body);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(12);
+  layout->addWidget(buildHeader());
+  layout->addWidget(buildGrid());
+  if (sections_.sleepShown) layout->addWidget(buildSleepRow());
+  if (sections_.showMemoryAdvice && actions_.memoryAdvice) {
+    advice_ = actions_.memoryAdvice();
+    layout->addWidget(advice_);
+  }
+  strip_ = new TodayStrip(store_, [this](int slot) { jump(slot); });
+  layout->addWidget(buildSection(qs(L("Today")), &todayNote_, strip_));
+  layout->addWidget(buildTopProcesses());
+  layout->addWidget(buildSection(qs(L("Network")), &networkNote_, buildNetwork()));
+  if (sections_.showBluetooth) layout->addWidget(buildSection(qs(L("Bluetooth devices")), &bluetoothNote_, buildBluetooth()));
+  return body;
+}
+
+QWidget* MenuPanel::buildSleepRow() {
+  auto* button = new SleepRowButton;
+  sleepRow_ = button;
+  connect(button, &QAbstractButton::clicked, this, [this] {
+    Store& store = store_;
+    const SleepSession session = *sections_.sleepShown;
+    if (actions_.openMain) actions_.openMain();
+    store.setSleepReport(session);
+  });
+  return button;
+}
+
+QWidget* MenuPanel::buildTopProcesses() {
+  auto* list = new QWidget;
+  auto* listLayout = new QVBoxLayout(list);
+  listLayout->setContentsMargins(0, 0, 0, 0);
+  listLayout->setSpacing(0);
+  for (auto& r : rows_) {
+    r = new PanelProcRow(store_, [this](const ProcInfo& proc) {
+      Store& store = store_;
+      if (actions_.openMain) actions_.openMain();
+      store.setDetailPID(proc.pid);
+    });
+    listLayout->addWidget(r);
+  }
+  // "End" sits under the pointer in every row: the rows hold still while the user is at them.
+  topHold_ = new ListEngagement(list);
+  connect(topHold_, &ListEngagement::released, this, &MenuPanel::refresh);
+  PlainLabel* hoverNote = nullptr;
+  QWidget* section = buildSection(qs(L("Top processes")), &hoverNote, list);
+  hoverNote->setText(qs(L("Hover to quit")));
+  return section;
+}
 
 QWidget* MenuPanel::buildHeader() {
   auto* header = new QWidget;
@@ -450,6 +393,18 @@ void MenuPanel::jump(int slot) {
 
 void MenuPanel::refresh() {
   const Store& s = store_;
+  refreshHeader(s);
+  refreshTiles(s);
+  if (sleepRow_) static_cast<SleepRowButton*>(sleepRow_)->setSummary(qs(s.sleepSummary(*sections_.sleepShown)));
+  todayNote_->setText(qs(todayNote(s.events().size())));
+  strip_->refresh();
+  refreshTopProcesses(s);
+  refreshNetwork(s);
+  refreshBluetooth(s);
+  refreshSwitches(s);
+}
+
+void MenuPanel::refreshHeader(const Store& s) {
   const StatusLine status = s.status();
   title_->setText(qs(status.title));
   title_->setColor(status.level == Level::calm ? Palette::primaryText()
@@ -463,7 +418,9 @@ void MenuPanel::refresh() {
   chips_[1]->setText(qs(fmtBytes(s.mem().total)));
   chips_[2]->setText(qs(uptimeText(systemUptime())));
   ring_->update();
+}
 
+void MenuPanel::refreshTiles(const Store& s) {
   std::string load = L("Load %.2f");
   if (auto at = load.find("%.2f"); at != std::string::npos) load.replace(at, 4, fixed(s.load(), 2));
   cells_[0]->setFigures(qs(fmtPercent(s.cpu().total)), qs(load), s.cpuHist());
@@ -479,12 +436,9 @@ void MenuPanel::refresh() {
   } else {
     minis_[2]->setTexts(qs(L("Disk free")), qs(fmtBytes(s.diskFree())), qs(L("%@ total", {fmtBytes(s.diskTotal())})));
   }
+}
 
-  if (sleepRow_) static_cast<SleepRowButton*>(sleepRow_)->setSummary(qs(s.sleepSummary(*sections_.sleepShown)));
-
-  todayNote_->setText(qs(todayNote(s.events().size())));
-  strip_->refresh();
-
+void MenuPanel::refreshTopProcesses(const Store& s) {
   if (topHold_ && topHold_->engaged() && !top_.empty()) {
     top_ = holdProcs(top_, s.procs());
   } else {
@@ -497,7 +451,9 @@ void MenuPanel::refresh() {
     const ProcInfo& proc = top_[i].proc;
     rows_[i]->setProc(proc, icons_->forProcess(proc.appKey, proc.path), top_[i].ended);
   }
+}
 
+void MenuPanel::refreshNetwork(const Store& s) {
   if (s.netPerApp()) {
     const auto online = std::count_if(s.procs().begin(), s.procs().end(),
                                       [](const ProcInfo& p) { return p.netDown + p.netUp > 0; });
@@ -515,15 +471,18 @@ void MenuPanel::refresh() {
     address_->setText(qs(s.netDown() + s.netUp() > 0 ? L("No local address") : L("Not connected")));
     address_->setColor(PanelStyle::warmTint());
   }
+}
 
-  if (bluetoothRow_) {
-    bluetoothNote_->setText(qs(qel::bluetoothNote(s.bluetooth())));
-    batteries_->setDevices(s.bluetooth());
-    const bool charged = !batteries_->cells().empty();
-    batteries_->setVisible(charged);
-    noDevices_->setVisible(!charged);
-  }
+void MenuPanel::refreshBluetooth(const Store& s) {
+  if (!bluetoothRow_) return;
+  bluetoothNote_->setText(qs(qel::bluetoothNote(s.bluetooth())));
+  batteries_->setDevices(s.bluetooth());
+  const bool charged = !batteries_->cells().empty();
+  batteries_->setVisible(charged);
+  noDevices_->setVisible(!charged);
+}
 
+void MenuPanel::refreshSwitches(const Store& s) {
   toggles_[0]->setState(s.quietOn(), qs(s.quietNote()));
   toggles_[1]->setState(s.awakeUntil().has_value(), qs(s.awakeNote()));
   toggles_[2]->setState(s.isMuted(), qs(s.muteNote()));

@@ -85,6 +85,9 @@ class MenuPanel : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  QWidget* buildBody();
+  QWidget* buildSleepRow();
+  QWidget* buildTopProcesses();
   QWidget* buildHeader();
   QWidget* buildGrid();
   QWidget* buildSection(const QString& title, PlainLabel** note, QWidget* content);
@@ -92,6 +95,13 @@ class MenuPanel : public QWidget {
   QWidget* buildBluetooth();
   QWidget* buildSwitches();
   QWidget* buildFooter();
+  void refreshHeader(const Store& s);
+  void refreshTiles(const Store& s);
+  void refreshTopProcesses(const Store& s);
+  void refreshNetwork(const Store& s);
+  void refreshBluetooth(const Store& s);
+  // The switches and the toast above them.
+  void refreshSwitches(const Store& s);
   void open(Page page);
   void jump(int slot);
   void placeToast();

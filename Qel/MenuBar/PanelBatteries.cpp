@@ -1,74 +1,8 @@
 #include "Qel/MenuBar/PanelBatteries.hpp"
 
-#include <QFontMetricsF>
 #include <QHBoxLayout>
-#include <QPainter>
-
-#include "Qel/Kit/BatteryGauge.hpp"
-#include "Qel/Kit/Fonts.hpp"
-#include "Qel/Kit/Palette.hpp"
-#include "Qel/Kit/PanelStyle.hpp"
-#include "Qel/Kit/PlainToolTip.hpp"
-#include "Qel/Kit/StableValue.hpp"
-#include "Qel/Platform/Utf8.hpp"
-#include "Qel/Samplers/BTDevice.hpp"
-#include "Qel/Text/Loc.hpp"
 
 namespace qel {
-namespace {
-
-constexpr int kGap = 9;
-constexpr int kTextLeft = PanelBatteryCell::kHeight + kGap;
-
-QFont nameFont() { return Fonts::text(11); }
-QFont valueFont() { return Fonts::text(14, QFont::Medium); }
-
-}  // namespace
-
-PanelBatteryCell::PanelBatteryCell(const BTDevice& device, QWidget* parent) : QWidget(parent), device_(device) {
-  setFixedSize(kWidth, kHeight);
-  gauge_ = new BatteryGauge(device.symbolName(), device.percent,
-                            {.lineWidth = 3,
-                             .normal = Palette::batteryGreen(),
-                             .warning = PanelStyle::hotTint(),
-                             .track = Palette::adaptiveOpacity(0.11, 0.07),
-                             .symbol = PanelStyle::greyTint(),
-                             .symbolSize = 15},
-                            this);
-  gauge_->setGeometry(0, 0, kHeight, kHeight);
-  value_ = new StableValue(QString::number(device.percent) + QLatin1Char('%'), QStringLiteral("100%"),
-                           Qt::AlignLeading, this);
-  value_->setFont(valueFont());
-  value_->setColor(device.percent < 20 ? PanelStyle::hotTint() : Palette::primaryText());
-  // The name over the charge, the pair centred beside the ring.
-  const double nameHeight = QFontMetricsF(nameFont()).height();
-  const int valueHeight = value_->sizeHint().height();
-  const int top = int((kHeight - nameHeight - 2 - valueHeight) / 2);
-  value_->setGeometry(kTextLeft, top + int(nameHeight) + 2, value_->sizeHint().width(), valueHeight);
-
-  const QString name = QString::fromStdString(displayName(device.name));
-  const QString battery = QString::fromStdString(L("Battery %@%", {std::to_string(device.percent)}));
-  setToolTip(plainToolTip(name + QStringLiteral(" · ") + battery));
-  setAccessibleName(name);
-  setAccessibleDescription(device.percent < 20 ? QString::fromStdString(L("%@ battery low", {displayName(device.name)}))
-                                               : battery);
-  Palette::followAppearance(this);
-}
-
-QString PanelBatteryCell::shownName() const {
-  return QFontMetricsF(nameFont()).elidedText(QString::fromStdString(displayName(device_.name)), Qt::ElideMiddle,
-                                              kWidth - kTextLeft);
-}
-
-void PanelBatteryCell::paintEvent(QPaintEvent*) {
-  QPainter p(this);
-  p.setFont(nameFont());
-  p.setPen(PanelStyle::greyTint().resolve());
-  // The name is drawn as plain text, whatever the device calls itself.
-  p.drawText(QRectF(kTextLeft, value_->y() - 2 - QFontMetricsF(nameFont()).height(), kWidth - kTextLeft,
-                    QFontMetricsF(nameFont()).height()),
-             Qt::AlignLeft | Qt::AlignVCenter, shownName());
-}
 
 PanelBatteries::PanelBatteries(QWidget* parent) : QWidget(parent) {
   auto* layout = new QHBoxLayout(this);

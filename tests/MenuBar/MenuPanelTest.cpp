@@ -12,6 +12,7 @@
 
 #include "Qel/MenuBar/MenuBarPanel.hpp"
 #include "Qel/MenuBar/MenuCell.hpp"
+#include "Qel/MenuBar/MiniCell.hpp"
 #include "Qel/MenuBar/MenuPanel.hpp"
 #include "Qel/MenuBar/MiniRing.hpp"
 #include "Qel/MenuBar/PanelBatteries.hpp"

@@ -118,7 +118,7 @@
 <context>
     <name>qel::MenuPanel</name>
     <message numerus="yes">
-        <location filename="../../MenuBar/MenuPanel.cpp" line="505"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="460"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n app online</numerusform>
@@ -141,7 +141,7 @@
 <context>
     <name>qel::ProcessTable</name>
     <message numerus="yes">
-        <location filename="../../Processes/ProcessTable.cpp" line="188"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="189"/>
         <source>%n processes, %@ of them yours</source>
         <translation>
             <numerusform>%n process, %@ yours</numerusform>

@@ -149,18 +149,18 @@
     </message>
     <message>
         <location filename="../../Kit/PageMeta.cpp" line="17"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="52"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="53"/>
         <location filename="../../Window/OverviewFacts.cpp" line="48"/>
         <source>Energy</source>
         <translation>Énergie</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="52"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="53"/>
         <source>Energy (est.)</source>
         <translation>Énergie (est.)</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="93"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="94"/>
         <source>Unknown path</source>
         <translation>Chemin inconnu</translation>
     </message>
@@ -1227,7 +1227,7 @@
 <context>
     <name>qel::CloseButton</name>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="78"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="80"/>
         <location filename="../../Sheets/SheetFrame.cpp" line="31"/>
         <source>Close</source>
         <translation>Fermer</translation>
@@ -1236,17 +1236,17 @@
 <context>
     <name>qel::ColumnTitles</name>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="56"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="57"/>
         <source>Name</source>
         <translation>Nom</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="57"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="58"/>
         <source>CPU %</source>
         <translation>CPU&#xa0;%</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="58"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="59"/>
         <source>Memory</source>
         <translation>Mémoire</translation>
     </message>
@@ -2085,68 +2085,68 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::MemPage</name>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="75"/>
+        <location filename="../../Pages/MemPage.cpp" line="73"/>
         <source>Memory</source>
         <translation>Mémoire</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="80"/>
+        <location filename="../../Pages/MemPage.cpp" line="78"/>
         <source>Used</source>
         <translation>Utilisé</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="81"/>
+        <location filename="../../Pages/MemPage.cpp" line="79"/>
         <source>Pressure</source>
         <translation>Pression</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="82"/>
+        <location filename="../../Pages/MemPage.cpp" line="80"/>
         <source>Swap</source>
         <translation>Swap</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="93"/>
+        <location filename="../../Pages/MemPage.cpp" line="91"/>
         <source>Each bubble is a process, sized by the memory it uses. Click a bubble for details or to quit it. The outer ring is memory pressure.</source>
         <translation>Chaque bulle est un processus, dont la taille suit la mémoire utilisée. Cliquez sur une bulle pour voir les détails ou le quitter. L&apos;anneau extérieur indique la pression mémoire.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="108"/>
-        <location filename="../../Pages/MemPage.cpp" line="186"/>
+        <location filename="../../Pages/MemPage.cpp" line="106"/>
+        <location filename="../../Pages/MemPage.cpp" line="184"/>
         <source>Memory breakdown</source>
         <translation>Répartition de la mémoire</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="137"/>
+        <location filename="../../Pages/MemPage.cpp" line="135"/>
         <source>App memory</source>
         <translation>Mémoire apps</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="138"/>
+        <location filename="../../Pages/MemPage.cpp" line="136"/>
         <source>Kernel &amp; locked</source>
         <translation>Noyau et verrouillée</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="139"/>
+        <location filename="../../Pages/MemPage.cpp" line="137"/>
         <source>Compressed</source>
         <translation>Compressée</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="140"/>
+        <location filename="../../Pages/MemPage.cpp" line="138"/>
         <source>Available</source>
         <translation>Disponible</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="157"/>
+        <location filename="../../Pages/MemPage.cpp" line="155"/>
         <source>Memory pressure</source>
         <translation>Pression mémoire</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="186"/>
+        <location filename="../../Pages/MemPage.cpp" line="184"/>
         <source>%@ total</source>
         <translation>%@ au total</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="194"/>
+        <location filename="../../Pages/MemPage.cpp" line="192"/>
         <source>%@%. %@</source>
         <translation>%@ %. %@</translation>
     </message>
@@ -2190,22 +2190,22 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::MenuBar</name>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="174"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="171"/>
         <source>Show panel</source>
         <translation>Afficher le panneau</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="175"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="172"/>
         <source>Open Qel</source>
         <translation>Ouvrir Qel</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="176"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="173"/>
         <source>What just happened</source>
         <translation>Ce qui vient de se passer</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="252"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="249"/>
         <source>Qel keeps running while its window is closed, and usually waits in the tray. This desktop has no tray, so the window was minimised instead. To end Qel, choose Quit (Ctrl+Q).</source>
         <translation>Qel continue de tourner quand sa fenêtre est fermée et attend d&apos;habitude dans la zone de notification. Ce bureau n&apos;en a pas, la fenêtre a donc été réduite. Pour arrêter Qel, choisissez Quitter (Ctrl+Q).</translation>
     </message>
@@ -2213,7 +2213,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::MenuBarPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuBarPanel.cpp" line="86"/>
+        <location filename="../../MenuBar/MenuBarPanel.cpp" line="37"/>
         <source>Qel panel</source>
         <translation>Panneau Qel</translation>
     </message>
@@ -2221,7 +2221,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::MenuCell</name>
     <message>
-        <location filename="../../MenuBar/MenuCell.cpp" line="47"/>
+        <location filename="../../MenuBar/MenuCell.cpp" line="35"/>
         <source>View %@</source>
         <translation>Afficher %@</translation>
     </message>
@@ -2229,134 +2229,134 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::MenuPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="202"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="148"/>
         <source>Today</source>
         <translation>Aujourd&apos;hui</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="220"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="184"/>
         <source>Top processes</source>
         <translation>Processus principaux</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="221"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="185"/>
         <source>Hover to quit</source>
         <translation>Survoler pour quitter</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="223"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="289"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="150"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="231"/>
         <source>Network</source>
         <translation>Réseau</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="224"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="151"/>
         <source>Bluetooth devices</source>
         <translation>Appareils Bluetooth</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="287"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="229"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="288"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="230"/>
         <source>Memory</source>
         <translation>Mémoire</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="290"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="232"/>
         <source>Energy</source>
         <translation>Énergie</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="357"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="299"/>
         <source>Scroll horizontally to see more devices.</source>
         <translation>Faites défiler horizontalement pour voir plus d&apos;appareils.</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="362"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="516"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="304"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="471"/>
         <source>Not connected</source>
         <translation>Non connecté</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="376"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="318"/>
         <source>Quiet mode</source>
         <translation>Mode discret</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="377"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="319"/>
         <source>Keep awake</source>
         <translation>Maintenir éveillé</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="378"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="320"/>
         <source>Pause alerts</source>
         <translation>Suspendre les alertes</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="399"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="341"/>
         <source>Settings</source>
         <translation>Paramètres</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="401"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="343"/>
         <source>What just happened</source>
         <translation>Ce qui vient de se passer</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="403"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="345"/>
         <source>Quit</source>
         <translation>Quitter</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="405"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="347"/>
         <source>Open Qel</source>
         <translation>Ouvrir Qel</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="468"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="424"/>
         <source>Load %.2f</source>
         <translation>Charge %.2f</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="476"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="432"/>
         <source>Thermal</source>
         <translation>Thermique</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="476"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="432"/>
         <source>System thermal state</source>
         <translation>État thermique du système</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="477"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="433"/>
         <source>Battery</source>
         <translation>Batterie</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="479"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="435"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="479"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="435"/>
         <source>Memory %@</source>
         <translation>Mémoire %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="481"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="437"/>
         <source>Disk free</source>
         <translation>Disque libre</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="481"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="437"/>
         <source>%@ total</source>
         <translation>%@ au total</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/MenuPanel.cpp" line="505"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="460"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n application en ligne</numerusform>
@@ -2364,17 +2364,17 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="507"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="462"/>
         <source>Per-app traffic unavailable</source>
         <translation>Trafic par application indisponible</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="512"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="467"/>
         <source>Local %@</source>
         <translation>Local %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="516"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="471"/>
         <source>No local address</source>
         <translation>Pas d&apos;adresse locale</translation>
     </message>
@@ -2540,12 +2540,12 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::PanelBatteryCell</name>
     <message>
-        <location filename="../../MenuBar/PanelBatteries.cpp" line="50"/>
+        <location filename="../../MenuBar/PanelBatteryCell.cpp" line="48"/>
         <source>Battery %@%</source>
         <translation>Batterie %@&#xa0;%</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelBatteries.cpp" line="53"/>
+        <location filename="../../MenuBar/PanelBatteryCell.cpp" line="51"/>
         <source>%@ battery low</source>
         <translation>Batterie de %@ faible</translation>
     </message>
@@ -2828,27 +2828,27 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::ProcessTable</name>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="81"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="82"/>
         <source>Running</source>
         <translation>En cours</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="88"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="89"/>
         <source>By CPU</source>
         <translation>Par CPU</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="88"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="89"/>
         <source>By memory</source>
         <translation>Par mémoire</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="90"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="91"/>
         <source>Search processes</source>
         <translation>Rechercher des processus</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ProcessTable.cpp" line="188"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="189"/>
         <source>%n processes, %@ of them yours</source>
         <translation>
             <numerusform>%n processus, dont %@ à vous</numerusform>
@@ -2856,12 +2856,12 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="194"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="195"/>
         <source>Reading processes…</source>
         <translation>Lecture des processus…</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="195"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="196"/>
         <source>No process has “%@” in its name. Try another word, or clear the search field.</source>
         <translation>Aucun processus n&apos;a «&#xa0;%@&#xa0;» dans son nom. Essayez un autre mot ou videz le champ de recherche.</translation>
     </message>
@@ -3143,22 +3143,22 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::SettingsSheet</name>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="151"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="153"/>
         <source>Done</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="163"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="165"/>
         <source>Settings</source>
         <translation>Paramètres</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="193"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="195"/>
         <source>Changes apply immediately and are saved automatically.</source>
         <translation>Les modifications s&apos;appliquent immédiatement et sont enregistrées automatiquement.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="218"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="221"/>
         <source>General</source>
         <translation>Général</translation>
     </message>
@@ -3174,13 +3174,13 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::SleepLine</name>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="37"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="38"/>
         <source>View sleep report</source>
         <translation>Voir le rapport de veille</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="55"/>
-        <location filename="../../Sheets/SleepLine.cpp" line="66"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="56"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="67"/>
         <source>View</source>
         <translation>Afficher</translation>
     </message>
@@ -3188,17 +3188,17 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::SleepNote</name>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="95"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="96"/>
         <source>View sleep report</source>
         <translation>Voir le rapport de veille</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="117"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="118"/>
         <source>%@  %@</source>
         <translation>%@  %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="123"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="124"/>
         <source>Asleep from %@ to %@</source>
         <translation>En veille de %@ à %@</translation>
     </message>
@@ -3224,12 +3224,12 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::SleepRowButton</name>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="65"/>
+        <location filename="../../MenuBar/SleepRowButton.cpp" line="22"/>
         <source>View sleep report</source>
         <translation>Voir le rapport de veille</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="83"/>
+        <location filename="../../MenuBar/SleepRowButton.cpp" line="40"/>
         <source>View</source>
         <translation>Afficher</translation>
     </message>
@@ -3709,27 +3709,27 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <translation>Le fichier de paramètres était illisible. Il a été conservé sous %@ et les paramètres repartent des valeurs par défaut.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="290"/>
+        <location filename="../../Store/Store.cpp" line="281"/>
         <source>The history file could not be used. It was kept as %@ and a new one started.</source>
         <translation>Le fichier d&apos;historique était inutilisable. Il a été conservé sous %@ et un nouveau a été créé.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="294"/>
+        <location filename="../../Store/Store.cpp" line="285"/>
         <source>History is not saved this run: the history file is from a newer version of Qel and is left as it is.</source>
         <translation>L&apos;historique n&apos;est pas enregistré pendant cette session&#xa0;: le fichier d&apos;historique provient d&apos;une version plus récente de Qel et reste tel quel.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="297"/>
+        <location filename="../../Store/Store.cpp" line="288"/>
         <source>History can&apos;t be saved: %@</source>
         <translation>Impossible d&apos;enregistrer l&apos;historique&#xa0;: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="301"/>
+        <location filename="../../Store/Store.cpp" line="292"/>
         <source>History could not be saved: %@</source>
         <translation>L&apos;historique n&apos;a pas pu être enregistré&#xa0;: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="304"/>
+        <location filename="../../Store/Store.cpp" line="295"/>
         <source>History could not be read: %@</source>
         <translation>L&apos;historique n&apos;a pas pu être lu&#xa0;: %@</translation>
     </message>
@@ -4411,17 +4411,17 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <translation>Le GPU est presque inactif.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="35"/>
+        <location filename="../../Pages/MemPage.cpp" line="34"/>
         <source>Memory has run short. Quit the apps using the most first.</source>
         <translation>La mémoire est épuisée. Quittez d&apos;abord les applications qui en utilisent le plus.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="37"/>
+        <location filename="../../Pages/MemPage.cpp" line="36"/>
         <source>The system is compressing memory. Quitting apps you aren&apos;t using makes switching smoother.</source>
         <translation>Le système compresse la mémoire. Quitter les applications inutilisées rend le passage de l&apos;une à l&apos;autre plus fluide.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="38"/>
+        <location filename="../../Pages/MemPage.cpp" line="37"/>
         <source>There&apos;s enough memory. Nothing to do.</source>
         <translation>La mémoire est suffisante. Rien à faire.</translation>
     </message>

@@ -149,18 +149,18 @@
     </message>
     <message>
         <location filename="../../Kit/PageMeta.cpp" line="17"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="52"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="53"/>
         <location filename="../../Window/OverviewFacts.cpp" line="48"/>
         <source>Energy</source>
         <translation>エネルギー</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="52"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="53"/>
         <source>Energy (est.)</source>
         <translation>エネルギー（推定）</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="93"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="94"/>
         <source>Unknown path</source>
         <translation>パス不明</translation>
     </message>
@@ -1218,7 +1218,7 @@
 <context>
     <name>qel::CloseButton</name>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="78"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="80"/>
         <location filename="../../Sheets/SheetFrame.cpp" line="31"/>
         <source>Close</source>
         <translation>閉じる</translation>
@@ -1227,17 +1227,17 @@
 <context>
     <name>qel::ColumnTitles</name>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="56"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="57"/>
         <source>Name</source>
         <translation>名前</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="57"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="58"/>
         <source>CPU %</source>
         <translation>CPU %</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="58"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="59"/>
         <source>Memory</source>
         <translation>メモリ</translation>
     </message>
@@ -2073,68 +2073,68 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MemPage</name>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="75"/>
+        <location filename="../../Pages/MemPage.cpp" line="73"/>
         <source>Memory</source>
         <translation>メモリ</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="80"/>
+        <location filename="../../Pages/MemPage.cpp" line="78"/>
         <source>Used</source>
         <translation>使用済み</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="81"/>
+        <location filename="../../Pages/MemPage.cpp" line="79"/>
         <source>Pressure</source>
         <translation>プレッシャー</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="82"/>
+        <location filename="../../Pages/MemPage.cpp" line="80"/>
         <source>Swap</source>
         <translation>スワップ</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="93"/>
+        <location filename="../../Pages/MemPage.cpp" line="91"/>
         <source>Each bubble is a process, sized by the memory it uses. Click a bubble for details or to quit it. The outer ring is memory pressure.</source>
         <translation>各バブルがプロセスで、大きさは使用メモリ量です。バブルをクリックすると詳細を表示したり終了したりできます。外側のリングはメモリプレッシャーです。</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="108"/>
-        <location filename="../../Pages/MemPage.cpp" line="186"/>
+        <location filename="../../Pages/MemPage.cpp" line="106"/>
+        <location filename="../../Pages/MemPage.cpp" line="184"/>
         <source>Memory breakdown</source>
         <translation>メモリの内訳</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="137"/>
+        <location filename="../../Pages/MemPage.cpp" line="135"/>
         <source>App memory</source>
         <translation>アプリメモリ</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="138"/>
+        <location filename="../../Pages/MemPage.cpp" line="136"/>
         <source>Kernel &amp; locked</source>
         <translation>カーネルと固定</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="139"/>
+        <location filename="../../Pages/MemPage.cpp" line="137"/>
         <source>Compressed</source>
         <translation>圧縮</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="140"/>
+        <location filename="../../Pages/MemPage.cpp" line="138"/>
         <source>Available</source>
         <translation>空き</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="157"/>
+        <location filename="../../Pages/MemPage.cpp" line="155"/>
         <source>Memory pressure</source>
         <translation>メモリプレッシャー</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="186"/>
+        <location filename="../../Pages/MemPage.cpp" line="184"/>
         <source>%@ total</source>
         <translation>合計 %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="194"/>
+        <location filename="../../Pages/MemPage.cpp" line="192"/>
         <source>%@%. %@</source>
         <translation>%@%。%@</translation>
     </message>
@@ -2178,22 +2178,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MenuBar</name>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="174"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="171"/>
         <source>Show panel</source>
         <translation>パネルを表示</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="175"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="172"/>
         <source>Open Qel</source>
         <translation>Qel を開く</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="176"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="173"/>
         <source>What just happened</source>
         <translation>今の出来事</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="252"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="249"/>
         <source>Qel keeps running while its window is closed, and usually waits in the tray. This desktop has no tray, so the window was minimised instead. To end Qel, choose Quit (Ctrl+Q).</source>
         <translation>Qel はウインドウを閉じても動作を続け、通常はトレイで待機します。このデスクトップにはトレイがないため、代わりにウインドウを最小化しました。Qel を終了するには「終了」（Ctrl+Q）を選んでください。</translation>
     </message>
@@ -2201,7 +2201,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MenuBarPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuBarPanel.cpp" line="86"/>
+        <location filename="../../MenuBar/MenuBarPanel.cpp" line="37"/>
         <source>Qel panel</source>
         <translation>Qel パネル</translation>
     </message>
@@ -2209,7 +2209,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MenuCell</name>
     <message>
-        <location filename="../../MenuBar/MenuCell.cpp" line="47"/>
+        <location filename="../../MenuBar/MenuCell.cpp" line="35"/>
         <source>View %@</source>
         <translation>%@ を表示</translation>
     </message>
@@ -2217,151 +2217,151 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MenuPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="202"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="148"/>
         <source>Today</source>
         <translation>今日</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="220"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="184"/>
         <source>Top processes</source>
         <translation>上位のプロセス</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="221"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="185"/>
         <source>Hover to quit</source>
         <translation>ポイントして終了</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="223"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="289"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="150"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="231"/>
         <source>Network</source>
         <translation>ネットワーク</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="224"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="151"/>
         <source>Bluetooth devices</source>
         <translation>Bluetooth デバイス</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="287"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="229"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="288"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="230"/>
         <source>Memory</source>
         <translation>メモリ</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="290"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="232"/>
         <source>Energy</source>
         <translation>エネルギー</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="357"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="299"/>
         <source>Scroll horizontally to see more devices.</source>
         <translation>横にスクロールするとほかのデバイスを表示します。</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="362"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="516"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="304"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="471"/>
         <source>Not connected</source>
         <translation>未接続</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="376"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="318"/>
         <source>Quiet mode</source>
         <translation>静音モード</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="377"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="319"/>
         <source>Keep awake</source>
         <translation>スリープ防止</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="378"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="320"/>
         <source>Pause alerts</source>
         <translation>アラートを一時停止</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="399"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="341"/>
         <source>Settings</source>
         <translation>設定</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="401"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="343"/>
         <source>What just happened</source>
         <translation>今の出来事</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="403"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="345"/>
         <source>Quit</source>
         <translation>終了</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="405"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="347"/>
         <source>Open Qel</source>
         <translation>Qel を開く</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="468"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="424"/>
         <source>Load %.2f</source>
         <translation>負荷 %.2f</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="476"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="432"/>
         <source>Thermal</source>
         <translation>熱</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="476"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="432"/>
         <source>System thermal state</source>
         <translation>システムの熱状態</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="477"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="433"/>
         <source>Battery</source>
         <translation>バッテリー</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="479"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="435"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="479"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="435"/>
         <source>Memory %@</source>
         <translation>メモリ %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="481"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="437"/>
         <source>Disk free</source>
         <translation>ディスク空き</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="481"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="437"/>
         <source>%@ total</source>
         <translation>合計 %@</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/MenuPanel.cpp" line="505"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="460"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n 個のアプリがオンライン</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="507"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="462"/>
         <source>Per-app traffic unavailable</source>
         <translation>アプリごとの通信量は取得不可</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="512"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="467"/>
         <source>Local %@</source>
         <translation>ローカル %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="516"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="471"/>
         <source>No local address</source>
         <translation>ローカルアドレスなし</translation>
     </message>
@@ -2526,12 +2526,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::PanelBatteryCell</name>
     <message>
-        <location filename="../../MenuBar/PanelBatteries.cpp" line="50"/>
+        <location filename="../../MenuBar/PanelBatteryCell.cpp" line="48"/>
         <source>Battery %@%</source>
         <translation>バッテリー %@%</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelBatteries.cpp" line="53"/>
+        <location filename="../../MenuBar/PanelBatteryCell.cpp" line="51"/>
         <source>%@ battery low</source>
         <translation>%@ のバッテリー残量低下</translation>
     </message>
@@ -2814,39 +2814,39 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::ProcessTable</name>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="81"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="82"/>
         <source>Running</source>
         <translation>実行中</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="88"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="89"/>
         <source>By CPU</source>
         <translation>CPU 順</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="88"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="89"/>
         <source>By memory</source>
         <translation>メモリ順</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="90"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="91"/>
         <source>Search processes</source>
         <translation>プロセスを検索</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ProcessTable.cpp" line="188"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="189"/>
         <source>%n processes, %@ of them yours</source>
         <translation>
             <numerusform>%n 個（自分の %@ 個）</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="194"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="195"/>
         <source>Reading processes…</source>
         <translation>プロセスを読み込み中…</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="195"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="196"/>
         <source>No process has “%@” in its name. Try another word, or clear the search field.</source>
         <translation>名前に「%@」を含むプロセスはありません。別の語を試すか、検索フィールドをクリアしてください。</translation>
     </message>
@@ -3128,22 +3128,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::SettingsSheet</name>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="151"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="153"/>
         <source>Done</source>
         <translation>完了</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="163"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="165"/>
         <source>Settings</source>
         <translation>設定</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="193"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="195"/>
         <source>Changes apply immediately and are saved automatically.</source>
         <translation>変更はすぐに反映され、自動的に保存されます。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="218"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="221"/>
         <source>General</source>
         <translation>一般</translation>
     </message>
@@ -3159,13 +3159,13 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::SleepLine</name>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="37"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="38"/>
         <source>View sleep report</source>
         <translation>スリープレポートを表示</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="55"/>
-        <location filename="../../Sheets/SleepLine.cpp" line="66"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="56"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="67"/>
         <source>View</source>
         <translation>表示</translation>
     </message>
@@ -3173,17 +3173,17 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::SleepNote</name>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="95"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="96"/>
         <source>View sleep report</source>
         <translation>スリープレポートを表示</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="117"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="118"/>
         <source>%@  %@</source>
         <translation>%@  %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="123"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="124"/>
         <source>Asleep from %@ to %@</source>
         <translation>%@ から %@ までスリープ</translation>
     </message>
@@ -3209,12 +3209,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::SleepRowButton</name>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="65"/>
+        <location filename="../../MenuBar/SleepRowButton.cpp" line="22"/>
         <source>View sleep report</source>
         <translation>スリープレポートを表示</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="83"/>
+        <location filename="../../MenuBar/SleepRowButton.cpp" line="40"/>
         <source>View</source>
         <translation>表示</translation>
     </message>
@@ -3687,27 +3687,27 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>設定ファイルを読み込めませんでした。%@ として保管し、設定を初期値に戻しました。</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="290"/>
+        <location filename="../../Store/Store.cpp" line="281"/>
         <source>The history file could not be used. It was kept as %@ and a new one started.</source>
         <translation>履歴ファイルを使用できませんでした。%@ として保管し、新しいファイルを作成しました。</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="294"/>
+        <location filename="../../Store/Store.cpp" line="285"/>
         <source>History is not saved this run: the history file is from a newer version of Qel and is left as it is.</source>
         <translation>今回は履歴を保存しません：履歴ファイルが新しいバージョンの Qel のもののため、そのままにしています。</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="297"/>
+        <location filename="../../Store/Store.cpp" line="288"/>
         <source>History can&apos;t be saved: %@</source>
         <translation>履歴を保存できません：%@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="301"/>
+        <location filename="../../Store/Store.cpp" line="292"/>
         <source>History could not be saved: %@</source>
         <translation>履歴を保存できませんでした：%@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="304"/>
+        <location filename="../../Store/Store.cpp" line="295"/>
         <source>History could not be read: %@</source>
         <translation>履歴を読み込めませんでした：%@</translation>
     </message>
@@ -4385,17 +4385,17 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>GPU はほとんどアイドルです。</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="35"/>
+        <location filename="../../Pages/MemPage.cpp" line="34"/>
         <source>Memory has run short. Quit the apps using the most first.</source>
         <translation>メモリが不足しています。使用量の多いアプリから終了してください。</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="37"/>
+        <location filename="../../Pages/MemPage.cpp" line="36"/>
         <source>The system is compressing memory. Quitting apps you aren&apos;t using makes switching smoother.</source>
         <translation>システムがメモリを圧縮しています。使っていないアプリを終了すると切り替えが快適になります。</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="38"/>
+        <location filename="../../Pages/MemPage.cpp" line="37"/>
         <source>There&apos;s enough memory. Nothing to do.</source>
         <translation>メモリは十分です。対処は不要です。</translation>
     </message>

@@ -149,18 +149,18 @@
     </message>
     <message>
         <location filename="../../Kit/PageMeta.cpp" line="17"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="52"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="53"/>
         <location filename="../../Window/OverviewFacts.cpp" line="48"/>
         <source>Energy</source>
         <translation>에너지</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="52"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="53"/>
         <source>Energy (est.)</source>
         <translation>에너지(추정)</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="93"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="94"/>
         <source>Unknown path</source>
         <translation>알 수 없는 경로</translation>
     </message>
@@ -1218,7 +1218,7 @@
 <context>
     <name>qel::CloseButton</name>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="78"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="80"/>
         <location filename="../../Sheets/SheetFrame.cpp" line="31"/>
         <source>Close</source>
         <translation>닫기</translation>
@@ -1227,17 +1227,17 @@
 <context>
     <name>qel::ColumnTitles</name>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="56"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="57"/>
         <source>Name</source>
         <translation>이름</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="57"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="58"/>
         <source>CPU %</source>
         <translation>CPU %</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="58"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="59"/>
         <source>Memory</source>
         <translation>메모리</translation>
     </message>
@@ -2073,68 +2073,68 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MemPage</name>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="75"/>
+        <location filename="../../Pages/MemPage.cpp" line="73"/>
         <source>Memory</source>
         <translation>메모리</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="80"/>
+        <location filename="../../Pages/MemPage.cpp" line="78"/>
         <source>Used</source>
         <translation>사용됨</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="81"/>
+        <location filename="../../Pages/MemPage.cpp" line="79"/>
         <source>Pressure</source>
         <translation>압력</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="82"/>
+        <location filename="../../Pages/MemPage.cpp" line="80"/>
         <source>Swap</source>
         <translation>스왑</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="93"/>
+        <location filename="../../Pages/MemPage.cpp" line="91"/>
         <source>Each bubble is a process, sized by the memory it uses. Click a bubble for details or to quit it. The outer ring is memory pressure.</source>
         <translation>각 버블은 프로세스이며 크기는 사용하는 메모리에 비례합니다. 버블을 클릭하면 세부 정보를 보거나 종료할 수 있습니다. 바깥 링은 메모리 압력입니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="108"/>
-        <location filename="../../Pages/MemPage.cpp" line="186"/>
+        <location filename="../../Pages/MemPage.cpp" line="106"/>
+        <location filename="../../Pages/MemPage.cpp" line="184"/>
         <source>Memory breakdown</source>
         <translation>메모리 구성</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="137"/>
+        <location filename="../../Pages/MemPage.cpp" line="135"/>
         <source>App memory</source>
         <translation>앱 메모리</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="138"/>
+        <location filename="../../Pages/MemPage.cpp" line="136"/>
         <source>Kernel &amp; locked</source>
         <translation>커널 및 고정</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="139"/>
+        <location filename="../../Pages/MemPage.cpp" line="137"/>
         <source>Compressed</source>
         <translation>압축</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="140"/>
+        <location filename="../../Pages/MemPage.cpp" line="138"/>
         <source>Available</source>
         <translation>사용 가능</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="157"/>
+        <location filename="../../Pages/MemPage.cpp" line="155"/>
         <source>Memory pressure</source>
         <translation>메모리 압력</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="186"/>
+        <location filename="../../Pages/MemPage.cpp" line="184"/>
         <source>%@ total</source>
         <translation>총 %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="194"/>
+        <location filename="../../Pages/MemPage.cpp" line="192"/>
         <source>%@%. %@</source>
         <translation>%@%. %@</translation>
     </message>
@@ -2178,22 +2178,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MenuBar</name>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="174"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="171"/>
         <source>Show panel</source>
         <translation>패널 보기</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="175"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="172"/>
         <source>Open Qel</source>
         <translation>Qel 열기</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="176"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="173"/>
         <source>What just happened</source>
         <translation>방금 일어난 일</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="252"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="249"/>
         <source>Qel keeps running while its window is closed, and usually waits in the tray. This desktop has no tray, so the window was minimised instead. To end Qel, choose Quit (Ctrl+Q).</source>
         <translation>Qel은 창을 닫아도 계속 실행되며 보통 시스템 트레이에서 대기합니다. 이 데스크톱에는 트레이가 없어 대신 창을 최소화했습니다. Qel을 끝내려면 종료(Ctrl+Q)를 선택하세요.</translation>
     </message>
@@ -2201,7 +2201,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MenuBarPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuBarPanel.cpp" line="86"/>
+        <location filename="../../MenuBar/MenuBarPanel.cpp" line="37"/>
         <source>Qel panel</source>
         <translation>Qel 패널</translation>
     </message>
@@ -2209,7 +2209,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MenuCell</name>
     <message>
-        <location filename="../../MenuBar/MenuCell.cpp" line="47"/>
+        <location filename="../../MenuBar/MenuCell.cpp" line="35"/>
         <source>View %@</source>
         <translation>%@ 보기</translation>
     </message>
@@ -2217,151 +2217,151 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MenuPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="202"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="148"/>
         <source>Today</source>
         <translation>오늘</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="220"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="184"/>
         <source>Top processes</source>
         <translation>상위 프로세스</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="221"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="185"/>
         <source>Hover to quit</source>
         <translation>포인터를 올려 종료</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="223"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="289"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="150"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="231"/>
         <source>Network</source>
         <translation>네트워크</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="224"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="151"/>
         <source>Bluetooth devices</source>
         <translation>Bluetooth 기기</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="287"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="229"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="288"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="230"/>
         <source>Memory</source>
         <translation>메모리</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="290"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="232"/>
         <source>Energy</source>
         <translation>에너지</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="357"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="299"/>
         <source>Scroll horizontally to see more devices.</source>
         <translation>가로로 스크롤하면 더 많은 기기를 볼 수 있습니다.</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="362"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="516"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="304"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="471"/>
         <source>Not connected</source>
         <translation>연결 안 됨</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="376"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="318"/>
         <source>Quiet mode</source>
         <translation>조용한 모드</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="377"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="319"/>
         <source>Keep awake</source>
         <translation>깨어 있기</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="378"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="320"/>
         <source>Pause alerts</source>
         <translation>알림 일시 중지</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="399"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="341"/>
         <source>Settings</source>
         <translation>설정</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="401"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="343"/>
         <source>What just happened</source>
         <translation>방금 일어난 일</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="403"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="345"/>
         <source>Quit</source>
         <translation>종료</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="405"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="347"/>
         <source>Open Qel</source>
         <translation>Qel 열기</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="468"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="424"/>
         <source>Load %.2f</source>
         <translation>부하 %.2f</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="476"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="432"/>
         <source>Thermal</source>
         <translation>발열</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="476"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="432"/>
         <source>System thermal state</source>
         <translation>시스템 발열 상태</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="477"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="433"/>
         <source>Battery</source>
         <translation>배터리</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="479"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="435"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="479"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="435"/>
         <source>Memory %@</source>
         <translation>메모리 %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="481"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="437"/>
         <source>Disk free</source>
         <translation>디스크 여유</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="481"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="437"/>
         <source>%@ total</source>
         <translation>총 %@</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/MenuPanel.cpp" line="505"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="460"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>온라인 앱 %n개</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="507"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="462"/>
         <source>Per-app traffic unavailable</source>
         <translation>앱별 트래픽을 사용할 수 없음</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="512"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="467"/>
         <source>Local %@</source>
         <translation>로컬 %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="516"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="471"/>
         <source>No local address</source>
         <translation>로컬 주소 없음</translation>
     </message>
@@ -2526,12 +2526,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::PanelBatteryCell</name>
     <message>
-        <location filename="../../MenuBar/PanelBatteries.cpp" line="50"/>
+        <location filename="../../MenuBar/PanelBatteryCell.cpp" line="48"/>
         <source>Battery %@%</source>
         <translation>배터리 %@%</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelBatteries.cpp" line="53"/>
+        <location filename="../../MenuBar/PanelBatteryCell.cpp" line="51"/>
         <source>%@ battery low</source>
         <translation>%@ 배터리 부족</translation>
     </message>
@@ -2814,39 +2814,39 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::ProcessTable</name>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="81"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="82"/>
         <source>Running</source>
         <translation>실행 중</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="88"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="89"/>
         <source>By CPU</source>
         <translation>CPU순</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="88"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="89"/>
         <source>By memory</source>
         <translation>메모리순</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="90"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="91"/>
         <source>Search processes</source>
         <translation>프로세스 검색</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ProcessTable.cpp" line="188"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="189"/>
         <source>%n processes, %@ of them yours</source>
         <translation>
             <numerusform>%n개, 내 것 %@개</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="194"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="195"/>
         <source>Reading processes…</source>
         <translation>프로세스 읽는 중…</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="195"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="196"/>
         <source>No process has “%@” in its name. Try another word, or clear the search field.</source>
         <translation>이름에 “%@”이(가) 들어간 프로세스가 없습니다. 다른 단어를 입력하거나 검색 필드를 지우세요.</translation>
     </message>
@@ -3128,22 +3128,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::SettingsSheet</name>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="151"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="153"/>
         <source>Done</source>
         <translation>완료</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="163"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="165"/>
         <source>Settings</source>
         <translation>설정</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="193"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="195"/>
         <source>Changes apply immediately and are saved automatically.</source>
         <translation>변경 사항은 즉시 적용되고 자동으로 저장됩니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="218"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="221"/>
         <source>General</source>
         <translation>일반</translation>
     </message>
@@ -3159,13 +3159,13 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::SleepLine</name>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="37"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="38"/>
         <source>View sleep report</source>
         <translation>절전 보고서 보기</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="55"/>
-        <location filename="../../Sheets/SleepLine.cpp" line="66"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="56"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="67"/>
         <source>View</source>
         <translation>보기</translation>
     </message>
@@ -3173,17 +3173,17 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::SleepNote</name>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="95"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="96"/>
         <source>View sleep report</source>
         <translation>절전 보고서 보기</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="117"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="118"/>
         <source>%@  %@</source>
         <translation>%@  %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="123"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="124"/>
         <source>Asleep from %@ to %@</source>
         <translation>%@부터 %@까지 절전</translation>
     </message>
@@ -3209,12 +3209,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::SleepRowButton</name>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="65"/>
+        <location filename="../../MenuBar/SleepRowButton.cpp" line="22"/>
         <source>View sleep report</source>
         <translation>절전 보고서 보기</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="83"/>
+        <location filename="../../MenuBar/SleepRowButton.cpp" line="40"/>
         <source>View</source>
         <translation>보기</translation>
     </message>
@@ -3687,27 +3687,27 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>설정 파일을 읽을 수 없습니다. %@(으)로 보관하고 설정을 기본값으로 시작합니다.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="290"/>
+        <location filename="../../Store/Store.cpp" line="281"/>
         <source>The history file could not be used. It was kept as %@ and a new one started.</source>
         <translation>기록 파일을 사용할 수 없습니다. %@(으)로 보관하고 새 파일을 시작했습니다.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="294"/>
+        <location filename="../../Store/Store.cpp" line="285"/>
         <source>History is not saved this run: the history file is from a newer version of Qel and is left as it is.</source>
         <translation>이번 실행에서는 기록을 저장하지 않습니다. 기록 파일이 더 새로운 버전의 Qel에서 만들어져 그대로 둡니다.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="297"/>
+        <location filename="../../Store/Store.cpp" line="288"/>
         <source>History can&apos;t be saved: %@</source>
         <translation>기록을 저장할 수 없습니다: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="301"/>
+        <location filename="../../Store/Store.cpp" line="292"/>
         <source>History could not be saved: %@</source>
         <translation>기록을 저장하지 못했습니다: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="304"/>
+        <location filename="../../Store/Store.cpp" line="295"/>
         <source>History could not be read: %@</source>
         <translation>기록을 읽을 수 없습니다: %@</translation>
     </message>
@@ -4385,17 +4385,17 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>GPU가 대부분 유휴 상태입니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="35"/>
+        <location filename="../../Pages/MemPage.cpp" line="34"/>
         <source>Memory has run short. Quit the apps using the most first.</source>
         <translation>메모리가 부족합니다. 가장 많이 쓰는 앱부터 종료하세요.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="37"/>
+        <location filename="../../Pages/MemPage.cpp" line="36"/>
         <source>The system is compressing memory. Quitting apps you aren&apos;t using makes switching smoother.</source>
         <translation>시스템이 메모리를 압축하고 있습니다. 사용하지 않는 앱을 종료하면 앱 전환이 부드러워집니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="38"/>
+        <location filename="../../Pages/MemPage.cpp" line="37"/>
         <source>There&apos;s enough memory. Nothing to do.</source>
         <translation>메모리가 충분합니다. 할 일이 없습니다.</translation>
     </message>

@@ -149,18 +149,18 @@
     </message>
     <message>
         <location filename="../../Kit/PageMeta.cpp" line="17"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="52"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="53"/>
         <location filename="../../Window/OverviewFacts.cpp" line="48"/>
         <source>Energy</source>
         <translation>Energia</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="52"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="53"/>
         <source>Energy (est.)</source>
         <translation>Energia (est.)</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="93"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="94"/>
         <source>Unknown path</source>
         <translation>Caminho desconhecido</translation>
     </message>
@@ -1227,7 +1227,7 @@
 <context>
     <name>qel::CloseButton</name>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="78"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="80"/>
         <location filename="../../Sheets/SheetFrame.cpp" line="31"/>
         <source>Close</source>
         <translation>Fechar</translation>
@@ -1236,17 +1236,17 @@
 <context>
     <name>qel::ColumnTitles</name>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="56"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="57"/>
         <source>Name</source>
         <translation>Nome</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="57"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="58"/>
         <source>CPU %</source>
         <translation>CPU %</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="58"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="59"/>
         <source>Memory</source>
         <translation>Memória</translation>
     </message>
@@ -2085,68 +2085,68 @@ O sistema não informa o uso da GPU por núcleo ou por app, então só o valor g
 <context>
     <name>qel::MemPage</name>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="75"/>
+        <location filename="../../Pages/MemPage.cpp" line="73"/>
         <source>Memory</source>
         <translation>Memória</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="80"/>
+        <location filename="../../Pages/MemPage.cpp" line="78"/>
         <source>Used</source>
         <translation>Usado</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="81"/>
+        <location filename="../../Pages/MemPage.cpp" line="79"/>
         <source>Pressure</source>
         <translation>Pressão</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="82"/>
+        <location filename="../../Pages/MemPage.cpp" line="80"/>
         <source>Swap</source>
         <translation>Swap</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="93"/>
+        <location filename="../../Pages/MemPage.cpp" line="91"/>
         <source>Each bubble is a process, sized by the memory it uses. Click a bubble for details or to quit it. The outer ring is memory pressure.</source>
         <translation>Cada bolha é um processo, do tamanho da memória que usa. Clique em uma bolha para ver detalhes ou encerrá-lo. O anel externo é a pressão de memória.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="108"/>
-        <location filename="../../Pages/MemPage.cpp" line="186"/>
+        <location filename="../../Pages/MemPage.cpp" line="106"/>
+        <location filename="../../Pages/MemPage.cpp" line="184"/>
         <source>Memory breakdown</source>
         <translation>Detalhamento da memória</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="137"/>
+        <location filename="../../Pages/MemPage.cpp" line="135"/>
         <source>App memory</source>
         <translation>Memória de apps</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="138"/>
+        <location filename="../../Pages/MemPage.cpp" line="136"/>
         <source>Kernel &amp; locked</source>
         <translation>Kernel e bloqueada</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="139"/>
+        <location filename="../../Pages/MemPage.cpp" line="137"/>
         <source>Compressed</source>
         <translation>Comprimida</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="140"/>
+        <location filename="../../Pages/MemPage.cpp" line="138"/>
         <source>Available</source>
         <translation>Disponível</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="157"/>
+        <location filename="../../Pages/MemPage.cpp" line="155"/>
         <source>Memory pressure</source>
         <translation>Pressão de memória</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="186"/>
+        <location filename="../../Pages/MemPage.cpp" line="184"/>
         <source>%@ total</source>
         <translation>Total: %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="194"/>
+        <location filename="../../Pages/MemPage.cpp" line="192"/>
         <source>%@%. %@</source>
         <translation>%@%. %@</translation>
     </message>
@@ -2190,22 +2190,22 @@ O sistema não informa o uso da GPU por núcleo ou por app, então só o valor g
 <context>
     <name>qel::MenuBar</name>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="174"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="171"/>
         <source>Show panel</source>
         <translation>Mostrar painel</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="175"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="172"/>
         <source>Open Qel</source>
         <translation>Abrir o Qel</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="176"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="173"/>
         <source>What just happened</source>
         <translation>O que acabou de acontecer</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="252"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="249"/>
         <source>Qel keeps running while its window is closed, and usually waits in the tray. This desktop has no tray, so the window was minimised instead. To end Qel, choose Quit (Ctrl+Q).</source>
         <translation>O Qel continua rodando enquanto a janela está fechada e normalmente espera na bandeja. Esta área de trabalho não tem bandeja, então a janela foi minimizada. Para encerrar o Qel, escolha Sair (Ctrl+Q).</translation>
     </message>
@@ -2213,7 +2213,7 @@ O sistema não informa o uso da GPU por núcleo ou por app, então só o valor g
 <context>
     <name>qel::MenuBarPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuBarPanel.cpp" line="86"/>
+        <location filename="../../MenuBar/MenuBarPanel.cpp" line="37"/>
         <source>Qel panel</source>
         <translation>Painel do Qel</translation>
     </message>
@@ -2221,7 +2221,7 @@ O sistema não informa o uso da GPU por núcleo ou por app, então só o valor g
 <context>
     <name>qel::MenuCell</name>
     <message>
-        <location filename="../../MenuBar/MenuCell.cpp" line="47"/>
+        <location filename="../../MenuBar/MenuCell.cpp" line="35"/>
         <source>View %@</source>
         <translation>Ver %@</translation>
     </message>
@@ -2229,134 +2229,134 @@ O sistema não informa o uso da GPU por núcleo ou por app, então só o valor g
 <context>
     <name>qel::MenuPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="202"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="148"/>
         <source>Today</source>
         <translation>Hoje</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="220"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="184"/>
         <source>Top processes</source>
         <translation>Processos principais</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="221"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="185"/>
         <source>Hover to quit</source>
         <translation>Passe o mouse para encerrar</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="223"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="289"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="150"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="231"/>
         <source>Network</source>
         <translation>Rede</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="224"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="151"/>
         <source>Bluetooth devices</source>
         <translation>Dispositivos Bluetooth</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="287"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="229"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="288"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="230"/>
         <source>Memory</source>
         <translation>Memória</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="290"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="232"/>
         <source>Energy</source>
         <translation>Energia</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="357"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="299"/>
         <source>Scroll horizontally to see more devices.</source>
         <translation>Role na horizontal para ver mais dispositivos.</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="362"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="516"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="304"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="471"/>
         <source>Not connected</source>
         <translation>Não conectado</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="376"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="318"/>
         <source>Quiet mode</source>
         <translation>Modo silencioso</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="377"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="319"/>
         <source>Keep awake</source>
         <translation>Manter acordado</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="378"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="320"/>
         <source>Pause alerts</source>
         <translation>Pausar alertas</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="399"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="341"/>
         <source>Settings</source>
         <translation>Configurações</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="401"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="343"/>
         <source>What just happened</source>
         <translation>O que acabou de acontecer</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="403"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="345"/>
         <source>Quit</source>
         <translation>Sair</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="405"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="347"/>
         <source>Open Qel</source>
         <translation>Abrir o Qel</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="468"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="424"/>
         <source>Load %.2f</source>
         <translation>Carga %.2f</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="476"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="432"/>
         <source>Thermal</source>
         <translation>Térmico</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="476"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="432"/>
         <source>System thermal state</source>
         <translation>Estado térmico do sistema</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="477"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="433"/>
         <source>Battery</source>
         <translation>Bateria</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="479"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="435"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="479"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="435"/>
         <source>Memory %@</source>
         <translation>Memória %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="481"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="437"/>
         <source>Disk free</source>
         <translation>Livre no disco</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="481"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="437"/>
         <source>%@ total</source>
         <translation>Total: %@</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/MenuPanel.cpp" line="505"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="460"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n app online</numerusform>
@@ -2364,17 +2364,17 @@ O sistema não informa o uso da GPU por núcleo ou por app, então só o valor g
         </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="507"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="462"/>
         <source>Per-app traffic unavailable</source>
         <translation>Tráfego por app indisponível</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="512"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="467"/>
         <source>Local %@</source>
         <translation>Local %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="516"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="471"/>
         <source>No local address</source>
         <translation>Sem endereço local</translation>
     </message>
@@ -2540,12 +2540,12 @@ O sistema não informa o uso da GPU por núcleo ou por app, então só o valor g
 <context>
     <name>qel::PanelBatteryCell</name>
     <message>
-        <location filename="../../MenuBar/PanelBatteries.cpp" line="50"/>
+        <location filename="../../MenuBar/PanelBatteryCell.cpp" line="48"/>
         <source>Battery %@%</source>
         <translation>Bateria %@%</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelBatteries.cpp" line="53"/>
+        <location filename="../../MenuBar/PanelBatteryCell.cpp" line="51"/>
         <source>%@ battery low</source>
         <translation>%@: bateria fraca</translation>
     </message>
@@ -2828,27 +2828,27 @@ O sistema não informa o uso da GPU por núcleo ou por app, então só o valor g
 <context>
     <name>qel::ProcessTable</name>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="81"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="82"/>
         <source>Running</source>
         <translation>Em execução</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="88"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="89"/>
         <source>By CPU</source>
         <translation>Por CPU</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="88"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="89"/>
         <source>By memory</source>
         <translation>Por memória</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="90"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="91"/>
         <source>Search processes</source>
         <translation>Pesquisar processos</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ProcessTable.cpp" line="188"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="189"/>
         <source>%n processes, %@ of them yours</source>
         <translation>
             <numerusform>%n processo, %@ seu</numerusform>
@@ -2856,12 +2856,12 @@ O sistema não informa o uso da GPU por núcleo ou por app, então só o valor g
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="194"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="195"/>
         <source>Reading processes…</source>
         <translation>Lendo processos…</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="195"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="196"/>
         <source>No process has “%@” in its name. Try another word, or clear the search field.</source>
         <translation>Nenhum processo tem “%@” no nome. Tente outra palavra ou limpe o campo de pesquisa.</translation>
     </message>
@@ -3143,22 +3143,22 @@ O sistema não informa o uso da GPU por núcleo ou por app, então só o valor g
 <context>
     <name>qel::SettingsSheet</name>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="151"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="153"/>
         <source>Done</source>
         <translation>Concluído</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="163"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="165"/>
         <source>Settings</source>
         <translation>Configurações</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="193"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="195"/>
         <source>Changes apply immediately and are saved automatically.</source>
         <translation>As alterações valem na hora e são salvas automaticamente.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="218"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="221"/>
         <source>General</source>
         <translation>Geral</translation>
     </message>
@@ -3174,13 +3174,13 @@ O sistema não informa o uso da GPU por núcleo ou por app, então só o valor g
 <context>
     <name>qel::SleepLine</name>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="37"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="38"/>
         <source>View sleep report</source>
         <translation>Ver relatório de suspensão</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="55"/>
-        <location filename="../../Sheets/SleepLine.cpp" line="66"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="56"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="67"/>
         <source>View</source>
         <translation>Ver</translation>
     </message>
@@ -3188,17 +3188,17 @@ O sistema não informa o uso da GPU por núcleo ou por app, então só o valor g
 <context>
     <name>qel::SleepNote</name>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="95"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="96"/>
         <source>View sleep report</source>
         <translation>Ver relatório de suspensão</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="117"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="118"/>
         <source>%@  %@</source>
         <translation>%@  %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="123"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="124"/>
         <source>Asleep from %@ to %@</source>
         <translation>Suspenso de %@ a %@</translation>
     </message>
@@ -3224,12 +3224,12 @@ O sistema não informa o uso da GPU por núcleo ou por app, então só o valor g
 <context>
     <name>qel::SleepRowButton</name>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="65"/>
+        <location filename="../../MenuBar/SleepRowButton.cpp" line="22"/>
         <source>View sleep report</source>
         <translation>Ver relatório de suspensão</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="83"/>
+        <location filename="../../MenuBar/SleepRowButton.cpp" line="40"/>
         <source>View</source>
         <translation>Ver</translation>
     </message>
@@ -3709,27 +3709,27 @@ O sistema não informa o uso da GPU por núcleo ou por app, então só o valor g
         <translation>O arquivo de configurações não pôde ser lido. Ele foi guardado como %@ e as configurações começam dos valores padrão.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="290"/>
+        <location filename="../../Store/Store.cpp" line="281"/>
         <source>The history file could not be used. It was kept as %@ and a new one started.</source>
         <translation>O arquivo de histórico não pôde ser usado. Ele foi guardado como %@ e um novo foi iniciado.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="294"/>
+        <location filename="../../Store/Store.cpp" line="285"/>
         <source>History is not saved this run: the history file is from a newer version of Qel and is left as it is.</source>
         <translation>O histórico não será salvo nesta execução: o arquivo de histórico é de uma versão mais nova do Qel e foi deixado como está.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="297"/>
+        <location filename="../../Store/Store.cpp" line="288"/>
         <source>History can&apos;t be saved: %@</source>
         <translation>O histórico não pode ser salvo: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="301"/>
+        <location filename="../../Store/Store.cpp" line="292"/>
         <source>History could not be saved: %@</source>
         <translation>Não foi possível salvar o histórico: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="304"/>
+        <location filename="../../Store/Store.cpp" line="295"/>
         <source>History could not be read: %@</source>
         <translation>Não foi possível ler o histórico: %@</translation>
     </message>
@@ -4411,17 +4411,17 @@ O sistema não informa o uso da GPU por núcleo ou por app, então só o valor g
         <translation>A GPU está quase ociosa.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="35"/>
+        <location filename="../../Pages/MemPage.cpp" line="34"/>
         <source>Memory has run short. Quit the apps using the most first.</source>
         <translation>A memória ficou curta. Encerre primeiro os apps que mais usam.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="37"/>
+        <location filename="../../Pages/MemPage.cpp" line="36"/>
         <source>The system is compressing memory. Quitting apps you aren&apos;t using makes switching smoother.</source>
         <translation>O sistema está comprimindo memória. Fechar apps que você não está usando deixa a troca entre apps mais fluida.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="38"/>
+        <location filename="../../Pages/MemPage.cpp" line="37"/>
         <source>There&apos;s enough memory. Nothing to do.</source>
         <translation>Há memória suficiente. Nada a fazer.</translation>
     </message>

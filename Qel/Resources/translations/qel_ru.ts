@@ -149,18 +149,18 @@
     </message>
     <message>
         <location filename="../../Kit/PageMeta.cpp" line="17"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="52"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="53"/>
         <location filename="../../Window/OverviewFacts.cpp" line="48"/>
         <source>Energy</source>
         <translation>Энергия</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="52"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="53"/>
         <source>Energy (est.)</source>
         <translation>Энергия (оценка)</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="93"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="94"/>
         <source>Unknown path</source>
         <translation>Путь неизвестен</translation>
     </message>
@@ -1236,7 +1236,7 @@
 <context>
     <name>qel::CloseButton</name>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="78"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="80"/>
         <location filename="../../Sheets/SheetFrame.cpp" line="31"/>
         <source>Close</source>
         <translation>Закрыть</translation>
@@ -1245,17 +1245,17 @@
 <context>
     <name>qel::ColumnTitles</name>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="56"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="57"/>
         <source>Name</source>
         <translation>Имя</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="57"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="58"/>
         <source>CPU %</source>
         <translation>CPU %</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="58"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="59"/>
         <source>Memory</source>
         <translation>Память</translation>
     </message>
@@ -2097,68 +2097,68 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MemPage</name>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="75"/>
+        <location filename="../../Pages/MemPage.cpp" line="73"/>
         <source>Memory</source>
         <translation>Память</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="80"/>
+        <location filename="../../Pages/MemPage.cpp" line="78"/>
         <source>Used</source>
         <translation>Занято</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="81"/>
+        <location filename="../../Pages/MemPage.cpp" line="79"/>
         <source>Pressure</source>
         <translation>Нагрузка</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="82"/>
+        <location filename="../../Pages/MemPage.cpp" line="80"/>
         <source>Swap</source>
         <translation>Подкачка</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="93"/>
+        <location filename="../../Pages/MemPage.cpp" line="91"/>
         <source>Each bubble is a process, sized by the memory it uses. Click a bubble for details or to quit it. The outer ring is memory pressure.</source>
         <translation>Каждый пузырь — процесс, его размер зависит от занятой памяти. Нажмите на пузырь, чтобы узнать подробности или завершить процесс. Внешнее кольцо — нагрузка на память.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="108"/>
-        <location filename="../../Pages/MemPage.cpp" line="186"/>
+        <location filename="../../Pages/MemPage.cpp" line="106"/>
+        <location filename="../../Pages/MemPage.cpp" line="184"/>
         <source>Memory breakdown</source>
         <translation>Состав памяти</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="137"/>
+        <location filename="../../Pages/MemPage.cpp" line="135"/>
         <source>App memory</source>
         <translation>Память приложений</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="138"/>
+        <location filename="../../Pages/MemPage.cpp" line="136"/>
         <source>Kernel &amp; locked</source>
         <translation>Ядро и закреплённая</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="139"/>
+        <location filename="../../Pages/MemPage.cpp" line="137"/>
         <source>Compressed</source>
         <translation>Сжато</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="140"/>
+        <location filename="../../Pages/MemPage.cpp" line="138"/>
         <source>Available</source>
         <translation>Доступно</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="157"/>
+        <location filename="../../Pages/MemPage.cpp" line="155"/>
         <source>Memory pressure</source>
         <translation>Нагрузка на память</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="186"/>
+        <location filename="../../Pages/MemPage.cpp" line="184"/>
         <source>%@ total</source>
         <translation>Всего: %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="194"/>
+        <location filename="../../Pages/MemPage.cpp" line="192"/>
         <source>%@%. %@</source>
         <translation>%@%. %@</translation>
     </message>
@@ -2202,22 +2202,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MenuBar</name>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="174"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="171"/>
         <source>Show panel</source>
         <translation>Показать панель</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="175"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="172"/>
         <source>Open Qel</source>
         <translation>Открыть Qel</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="176"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="173"/>
         <source>What just happened</source>
         <translation>Что сейчас было</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="252"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="249"/>
         <source>Qel keeps running while its window is closed, and usually waits in the tray. This desktop has no tray, so the window was minimised instead. To end Qel, choose Quit (Ctrl+Q).</source>
         <translation>Qel продолжает работать, когда его окно закрыто, и обычно ждёт в трее. На этом рабочем столе нет трея, поэтому окно было свёрнуто. Чтобы завершить Qel, выберите «Выход» (Ctrl+Q).</translation>
     </message>
@@ -2225,7 +2225,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MenuBarPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuBarPanel.cpp" line="86"/>
+        <location filename="../../MenuBar/MenuBarPanel.cpp" line="37"/>
         <source>Qel panel</source>
         <translation>Панель Qel</translation>
     </message>
@@ -2233,7 +2233,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MenuCell</name>
     <message>
-        <location filename="../../MenuBar/MenuCell.cpp" line="47"/>
+        <location filename="../../MenuBar/MenuCell.cpp" line="35"/>
         <source>View %@</source>
         <translation>Открыть %@</translation>
     </message>
@@ -2241,134 +2241,134 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MenuPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="202"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="148"/>
         <source>Today</source>
         <translation>Сегодня</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="220"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="184"/>
         <source>Top processes</source>
         <translation>Топ процессов</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="221"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="185"/>
         <source>Hover to quit</source>
         <translation>Наведите, чтобы завершить</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="223"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="289"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="150"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="231"/>
         <source>Network</source>
         <translation>Сеть</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="224"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="151"/>
         <source>Bluetooth devices</source>
         <translation>Устройства Bluetooth</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="287"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="229"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="288"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="230"/>
         <source>Memory</source>
         <translation>Память</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="290"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="232"/>
         <source>Energy</source>
         <translation>Энергия</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="357"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="299"/>
         <source>Scroll horizontally to see more devices.</source>
         <translation>Прокрутите по горизонтали, чтобы увидеть другие устройства.</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="362"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="516"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="304"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="471"/>
         <source>Not connected</source>
         <translation>Не подключено</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="376"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="318"/>
         <source>Quiet mode</source>
         <translation>Тихий режим</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="377"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="319"/>
         <source>Keep awake</source>
         <translation>Не спать</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="378"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="320"/>
         <source>Pause alerts</source>
         <translation>Приостановить оповещения</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="399"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="341"/>
         <source>Settings</source>
         <translation>Настройки</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="401"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="343"/>
         <source>What just happened</source>
         <translation>Что сейчас было</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="403"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="345"/>
         <source>Quit</source>
         <translation>Выход</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="405"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="347"/>
         <source>Open Qel</source>
         <translation>Открыть Qel</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="468"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="424"/>
         <source>Load %.2f</source>
         <translation>Нагрузка %.2f</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="476"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="432"/>
         <source>Thermal</source>
         <translation>Температура</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="476"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="432"/>
         <source>System thermal state</source>
         <translation>Тепловое состояние системы</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="477"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="433"/>
         <source>Battery</source>
         <translation>Батарея</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="479"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="435"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="479"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="435"/>
         <source>Memory %@</source>
         <translation>Память %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="481"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="437"/>
         <source>Disk free</source>
         <translation>Свободно на диске</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="481"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="437"/>
         <source>%@ total</source>
         <translation>Всего: %@</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/MenuPanel.cpp" line="505"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="460"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n приложение в сети</numerusform>
@@ -2377,17 +2377,17 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="507"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="462"/>
         <source>Per-app traffic unavailable</source>
         <translation>Трафик по приложениям недоступен</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="512"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="467"/>
         <source>Local %@</source>
         <translation>Локальный %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="516"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="471"/>
         <source>No local address</source>
         <translation>Нет локального адреса</translation>
     </message>
@@ -2554,12 +2554,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::PanelBatteryCell</name>
     <message>
-        <location filename="../../MenuBar/PanelBatteries.cpp" line="50"/>
+        <location filename="../../MenuBar/PanelBatteryCell.cpp" line="48"/>
         <source>Battery %@%</source>
         <translation>Батарея %@%</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelBatteries.cpp" line="53"/>
+        <location filename="../../MenuBar/PanelBatteryCell.cpp" line="51"/>
         <source>%@ battery low</source>
         <translation>%@: низкий заряд</translation>
     </message>
@@ -2842,27 +2842,27 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::ProcessTable</name>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="81"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="82"/>
         <source>Running</source>
         <translation>Работает</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="88"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="89"/>
         <source>By CPU</source>
         <translation>По CPU</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="88"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="89"/>
         <source>By memory</source>
         <translation>По памяти</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="90"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="91"/>
         <source>Search processes</source>
         <translation>Поиск процессов</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ProcessTable.cpp" line="188"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="189"/>
         <source>%n processes, %@ of them yours</source>
         <translation>
             <numerusform>%n процесс, ваших: %@</numerusform>
@@ -2871,12 +2871,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="194"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="195"/>
         <source>Reading processes…</source>
         <translation>Чтение процессов…</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="195"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="196"/>
         <source>No process has “%@” in its name. Try another word, or clear the search field.</source>
         <translation>Нет процесса с «%@» в имени. Попробуйте другое слово или очистите поле поиска.</translation>
     </message>
@@ -3158,22 +3158,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::SettingsSheet</name>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="151"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="153"/>
         <source>Done</source>
         <translation>Готово</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="163"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="165"/>
         <source>Settings</source>
         <translation>Настройки</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="193"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="195"/>
         <source>Changes apply immediately and are saved automatically.</source>
         <translation>Изменения применяются сразу и сохраняются автоматически.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="218"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="221"/>
         <source>General</source>
         <translation>Общие</translation>
     </message>
@@ -3189,13 +3189,13 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::SleepLine</name>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="37"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="38"/>
         <source>View sleep report</source>
         <translation>Открыть отчёт о сне</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="55"/>
-        <location filename="../../Sheets/SleepLine.cpp" line="66"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="56"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="67"/>
         <source>View</source>
         <translation>Открыть</translation>
     </message>
@@ -3203,17 +3203,17 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::SleepNote</name>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="95"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="96"/>
         <source>View sleep report</source>
         <translation>Открыть отчёт о сне</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="117"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="118"/>
         <source>%@  %@</source>
         <translation>%@  %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="123"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="124"/>
         <source>Asleep from %@ to %@</source>
         <translation>Сон с %@ до %@</translation>
     </message>
@@ -3239,12 +3239,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::SleepRowButton</name>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="65"/>
+        <location filename="../../MenuBar/SleepRowButton.cpp" line="22"/>
         <source>View sleep report</source>
         <translation>Открыть отчёт о сне</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="83"/>
+        <location filename="../../MenuBar/SleepRowButton.cpp" line="40"/>
         <source>View</source>
         <translation>Открыть</translation>
     </message>
@@ -3731,27 +3731,27 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>Не удалось прочитать файл настроек. Он сохранён как %@, настройки сброшены на значения по умолчанию.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="290"/>
+        <location filename="../../Store/Store.cpp" line="281"/>
         <source>The history file could not be used. It was kept as %@ and a new one started.</source>
         <translation>Файл истории нельзя использовать. Он сохранён как %@, начат новый.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="294"/>
+        <location filename="../../Store/Store.cpp" line="285"/>
         <source>History is not saved this run: the history file is from a newer version of Qel and is left as it is.</source>
         <translation>В этом сеансе история не сохраняется: файл истории создан более новой версией Qel и оставлен без изменений.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="297"/>
+        <location filename="../../Store/Store.cpp" line="288"/>
         <source>History can&apos;t be saved: %@</source>
         <translation>Историю нельзя сохранить: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="301"/>
+        <location filename="../../Store/Store.cpp" line="292"/>
         <source>History could not be saved: %@</source>
         <translation>Не удалось сохранить историю: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="304"/>
+        <location filename="../../Store/Store.cpp" line="295"/>
         <source>History could not be read: %@</source>
         <translation>Не удалось прочитать историю: %@</translation>
     </message>
@@ -4437,17 +4437,17 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>GPU почти простаивает.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="35"/>
+        <location filename="../../Pages/MemPage.cpp" line="34"/>
         <source>Memory has run short. Quit the apps using the most first.</source>
         <translation>Памяти не хватает. Сначала завершите приложения, которые занимают больше всего.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="37"/>
+        <location filename="../../Pages/MemPage.cpp" line="36"/>
         <source>The system is compressing memory. Quitting apps you aren&apos;t using makes switching smoother.</source>
         <translation>Система сжимает память. Если закрыть неиспользуемые приложения, переключение станет плавнее.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="38"/>
+        <location filename="../../Pages/MemPage.cpp" line="37"/>
         <source>There&apos;s enough memory. Nothing to do.</source>
         <translation>Памяти достаточно. Ничего делать не нужно.</translation>
     </message>

@@ -1,0 +1,38 @@
+#include "Qel/MenuBar/OpenButton.hpp"
+
+#include <QFontMetricsF>
+#include <QPainter>
+
+#include <cmath>
+
+#include "Qel/Kit/FocusRing.hpp"
+#include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/Palette.hpp"
+
+namespace qel {
+
+OpenButton::OpenButton(const QString& text, QWidget* parent) : QAbstractButton(parent) {
+  setText(text);
+  setFocusPolicy(Qt::TabFocus);
+  setCursor(Qt::PointingHandCursor);
+}
+
+QSize OpenButton::sizeHint() const {
+  const QFontMetricsF fm(Fonts::text(12.5, QFont::DemiBold));
+  return {int(std::ceil(fm.horizontalAdvance(text()))) + 36, int(std::ceil(fm.height())) + 14};
+}
+
+void OpenButton::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(Qt::NoPen);
+  p.setBrush(Palette::themed(0xF5F4F0, 0x10161A));
+  const double r = height() / 2.0;
+  p.drawRoundedRect(QRectF(rect()), r, r);
+  p.setFont(Fonts::text(12.5, QFont::DemiBold));
+  p.setPen(Palette::themed(0x10161A, 0xF5F4F0));
+  p.drawText(rect(), Qt::AlignCenter, text());
+  if (focusRingShown(this)) paintFocusRing(p, QRectF(rect()), r);
+}
+
+}  // namespace qel
