@@ -212,8 +212,9 @@ ProcessSample ProcessSampler::sample() {
     if (!t.meta || (!stat->isKernelThread() && stat->comm != t.meta->comm)) {
       t.meta = resolveMeta(pid, *stat, t.stat.descriptor());
       matchApp(*t.meta, apps.get());
-    } else if (t.meta->uidGuessed || t.meta->cgroupGuessed) {
-      confirmMeta(pid, *t.meta);
+    } else if (t.meta->pathGuessed || t.meta->uidGuessed || t.meta->cgroupGuessed) {
+      // Another file than the one guessed: nothing taken from its namesake stands.
+      if (!confirmMeta(pid, *t.meta)) t.meta = resolveMeta(pid, *stat, t.stat.descriptor(), false);
       matchApp(*t.meta, apps.get());
     } else if (apps && t.meta->appsGeneration != apps->generation()) {
       matchApp(*t.meta, apps.get());
@@ -237,6 +238,7 @@ ProcessSample ProcessSampler::sample() {
   if (round_ % kFullListEvery == 0) {
     std::erase_if(launches_, [this](const auto& entry) { return entry.second.used + kLaunchKeep < round_; });
     std::erase_if(placed_, [this](const auto& entry) { return entry.second + kLaunchKeep < round_; });
+    std::erase_if(programs_, [this](const auto& entry) { return entry.second.used + kLaunchKeep < round_; });
   }
   // Processes not seen this time are forgotten, with their descriptors.
   for (auto it = tracked_.begin(); tracked_.size() > result.procs.size() && it != tracked_.end();) {
@@ -257,7 +259,8 @@ ProcessSample ProcessSampler::sample() {
   return result;
 }
 
-ProcessSampler::Meta ProcessSampler::resolveMeta(std::int32_t pid, const PidStat& stat, int statFd) {
+ProcessSampler::Meta ProcessSampler::resolveMeta(std::int32_t pid, const PidStat& stat, int statFd,
+                                                 bool trustPrograms) {
   Meta m;
   m.comm = std::string(stat.comm);
   // A kernel thread is the system's and has no program, arguments or environment to read.
@@ -266,7 +269,25 @@ ProcessSampler::Meta ProcessSampler::resolveMeta(std::int32_t pid, const PidStat
     m.ownName = processOwnName({}, stat.comm, {}, pid);
     return m;
   }
-  m.path = files_.readLink(pid, "exe");
+  const auto up = tracked_.find(stat.ppid);
+  const bool resolved = up != tracked_.end() && up->second.seen == round_ && up->second.meta;
+  const Meta* parent = resolved ? &*up->second.meta : nullptr;
+  // Starting a program names the process after its file, so a child of the same program with the
+  // same name as one before runs the same file, but for a namesake elsewhere: until its second
+  // tick its executable is the one found before.
+  const bool keyed = parent && !parent->path.empty();
+  if (keyed) programKey_.assign(parent->path).append(1, '\n').append(stat.comm);
+  const auto known = keyed && trustPrograms ? programs_.find(programKey_) : programs_.end();
+  if (known != programs_.end()) {
+    known->second.used = round_;
+    m.path = known->second.path;
+    m.pathGuessed = true;
+  } else {
+    m.path = files_.readLink(pid, "exe");
+    const std::string_view file = std::string_view(m.path).substr(m.path.rfind('/') + 1);
+    if (keyed && !exeNamesNothing(m.path) && file.starts_with(stat.comm))
+      programs_.insert_or_assign(programKey_, Program{m.path, round_});
+  }
   m.facts.exe = m.path;
   struct stat owner {};
   m.ownerKnown = files_.isProc() && statFd >= 0 && ::fstat(statFd, &owner) == 0;
@@ -281,14 +302,11 @@ ProcessSampler::Meta ProcessSampler::resolveMeta(std::int32_t pid, const PidStat
   // been moved to a group of its own (by a service manager, a launcher), so its group is read
   // unless the same program was found in the parent's group before; then it is taken from the
   // parent until the child's second tick.
-  const auto up = tracked_.find(stat.ppid);
-  const bool resolved = up != tracked_.end() && up->second.seen == round_ && up->second.meta;
-  const Meta* parent = resolved ? &*up->second.meta : nullptr;
   const bool fork = parent && parent->path == m.path;
   if (parent && parent->uid && m.ownerKnown && parent->ownerKnown && parent->owner == m.owner &&
       (m.owner != 0 || (*parent->uid == 0 && !fork))) {
     m.uid = parent->uid;
-    m.uidGuessed = m.owner == 0 || parent->uidGuessed;
+    m.uidGuessed = m.owner == 0 || parent->uidGuessed || m.pathGuessed;
   } else if (const auto status = files_.read(pid, "status", kStatusSize)) {
     m.uid = parseStatusUid(*status);
   }
@@ -296,7 +314,7 @@ ProcessSampler::Meta ProcessSampler::resolveMeta(std::int32_t pid, const PidStat
     m.service = parent->service;
     m.facts.appUnit = parent->facts.appUnit;
     m.cgroup = parent->cgroup;
-    m.cgroupGuessed = !fork || parent->cgroupGuessed;
+    m.cgroupGuessed = !fork || parent->cgroupGuessed || m.pathGuessed;
   } else {
     readCgroup(pid, m);
   }
@@ -306,7 +324,9 @@ ProcessSampler::Meta ProcessSampler::resolveMeta(std::int32_t pid, const PidStat
   return m;
 }
 
-void ProcessSampler::confirmMeta(std::int32_t pid, Meta& m) {
+bool ProcessSampler::confirmMeta(std::int32_t pid, Meta& m) {
+  if (m.pathGuessed && files_.readLink(pid, "exe") != m.path) return false;
+  m.pathGuessed = false;
   if (m.uidGuessed)
     if (const auto status = files_.read(pid, "status", kStatusSize)) m.uid = parseStatusUid(*status);
   if (m.cgroupGuessed) {
@@ -317,6 +337,7 @@ void ProcessSampler::confirmMeta(std::int32_t pid, Meta& m) {
   }
   m.uidGuessed = m.cgroupGuessed = false;
   classify(pid, m);
+  return true;
 }
 
 bool ProcessSampler::readCgroup(std::int32_t pid, Meta& m) {

@@ -87,7 +87,8 @@ class ProcessSampler {
     bool ownerKnown = false;
     bool service = false;
     std::string cgroup;
-    // Taken from the parent where they may differ: read on the process's second tick.
+    // Taken from the parent (or a namesake) where they may differ: read on the second tick.
+    bool pathGuessed = false;
     bool uidGuessed = false;
     bool cgroupGuessed = false;
     std::uint64_t appsGeneration = 0;
@@ -123,9 +124,11 @@ class ProcessSampler {
   std::optional<PidIo> readIo(std::int32_t pid, Tracked& t, char* buffer, std::size_t size);
   // Reads io and keeps its counters: the disk rate since the previous read, 0 without one.
   double updateIo(std::int32_t pid, Tracked& t, MonoTime now, char* buffer, std::size_t size);
-  Meta resolveMeta(std::int32_t pid, const PidStat& stat, int statFd);
-  // Reads what was taken from the parent and may differ.
-  void confirmMeta(std::int32_t pid, Meta& m);
+  // With `trustPrograms`, a program's file may be taken from a namesake the same parent program
+  // started before.
+  Meta resolveMeta(std::int32_t pid, const PidStat& stat, int statFd, bool trustPrograms = true);
+  // Reads what was taken from the parent or a namesake and may differ; false when the file does.
+  bool confirmMeta(std::int32_t pid, Meta& m);
   bool readCgroup(std::int32_t pid, Meta& m);
   // Executable and control group, in `placeKey_`; empty without a group.
   const std::string& placeKey(const std::string& path, const std::string& cgroup);
@@ -148,6 +151,13 @@ class ProcessSampler {
   std::vector<long> statLengths_;
   std::unordered_map<std::int32_t, Tracked> tracked_;
   std::unordered_map<std::string, Launch> launches_;  // by executable and control group
+  // What programs started as, by the starter's executable and the name they started under.
+  struct Program {
+    std::string path;
+    std::uint64_t used = 0;  // the round it was last found or taken
+  };
+  std::unordered_map<std::string, Program> programs_;
+  std::string programKey_;
   // Executables found in a control group (the round they last were), by executable and group.
   std::unordered_map<std::string, std::uint64_t> placed_;
   std::string placeKey_;

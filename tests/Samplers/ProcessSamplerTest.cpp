@@ -442,29 +442,36 @@ TEST(ProcessSampler, aSystemServiceIsTheSystemsWhoeverRunsQel) {
   EXPECT_TRUE(user.at(700).isSystem);
 }
 
-TEST(ProcessSampler, aProgramMovedToAGroupOfItsOwnIsToldByItsSecondTick) {
+TEST(ProcessSampler, whatANewcomerTakesFromItsKinIsCheckedOnItsSecondTick) {
   test::TempDir dir;
   const auto root = copyFixture(dir);
   FakeClock clock;
   ProcessSampler sampler(fixtureOptions(root, clock));
-  // The editor starts workers: one stays in the editor's group, the next is moved into a service.
-  const auto start = [&](int pid, const std::string& cgroup) {
+  // The editor starts workers: one stays in the editor's group, the next is moved into a service,
+  // and one more runs a namesake from another folder.
+  const auto start = [&](int pid, const std::string& cgroup, const std::string& exe = "/opt/tools/bin/worker") {
     const std::string p = std::to_string(pid);
     dir.write("proc/" + p + "/stat", p + " (worker) S 500 500 500 0 -1 4194304 0 0 0 0 0 0 0 0 20 0 1 0 " +
                                          std::to_string(7000 + pid) + " 0 100\n");
     dir.write("proc/" + p + "/status", "Name:\tworker\nUid:\t1000\t1000\t1000\t1000\n");
     dir.write("proc/" + p + "/cgroup", cgroup);
-    fs::create_symlink("/opt/tools/bin/worker", root / "proc" / p / "exe");
+    fs::create_symlink(exe, root / "proc" / p / "exe");
     clock.advance(1s);
     return byPid(sampler.sample());
   };
-  const std::string service = "0::/system.slice/worker.service\n";
+  const auto next = [&] {
+    clock.advance(1s);
+    return byPid(sampler.sample());
+  };
+  const std::string editors = *readText(root / "proc/500/cgroup"), service = "0::/system.slice/worker.service\n";
   sampler.sample();
-  EXPECT_FALSE(start(800, *readText(root / "proc/500/cgroup")).at(800).isSystem);
+  EXPECT_FALSE(start(800, editors).at(800).isSystem);
   start(801, service);
-  clock.advance(1s);
-  EXPECT_TRUE(byPid(sampler.sample()).at(801).isSystem);
+  EXPECT_TRUE(next().at(801).isSystem);
   EXPECT_TRUE(start(802, service).at(802).isSystem) << "once one was moved, the next are read at once";
+
+  EXPECT_EQ(start(803, editors, "/usr/local/bin/worker").at(803).name, "worker");
+  EXPECT_EQ(next().at(803).path, "/usr/local/bin/worker");
 }
 
 TEST(ProcessSampler, aRealChildIsTheUsersItRunsAsAfterChangingUsers) {
