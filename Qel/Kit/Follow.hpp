@@ -5,7 +5,8 @@
 // has nothing to show: it hears nothing then, and once, at the restore, if anything came meanwhile.
 //
 // Templated on the notice so that this toolkit needs no model type: anything with
-// `subscribe(std::function<void()>)` returning a move-only handle will do.
+// `subscribe(std::function<void()>)` returning a move-only handle will do (a notice, or the
+// part of one a view reads).
 #include <QEvent>
 #include <QObject>
 #include <QPointer>
@@ -73,7 +74,7 @@ class FollowerOf : public Follower {
 }  // namespace follow_detail
 
 template <class NoticeT, class F>
-void follow(NoticeT& notice, QObject* receiver, F heard) {
+void follow(NoticeT&& notice, QObject* receiver, F heard) {
   QPointer<QObject> alive(receiver);
   using Subscription = decltype(notice.subscribe(std::function<void()>()));
   auto* follower = new follow_detail::FollowerOf<Subscription>(receiver, [alive, heard = std::move(heard)]() mutable {

@@ -79,7 +79,7 @@ CPUPage::CPUPage(Store& store, QWidget* parent)
   column->addWidget(caption_);
   page->addWidget(right, 1);
 
-  follow(store_.notice(), this, [this] {
+  follow(store_.changes(Concern::live | Concern::processes), this, [this] {
     if (isVisible()) refresh();
   });
   refresh();

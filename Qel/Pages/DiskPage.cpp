@@ -149,7 +149,7 @@ DiskPage::DiskPage(Store& store, QWidget* parent)
   main->addWidget(buildLists());
   page->addLayout(main, 1);
 
-  follow(store_.notice(), this, [this] {
+  follow(store_.changes(Concern::live | Concern::processes), this, [this] {
     if (isVisible()) refresh();
   });
   refresh();

@@ -171,7 +171,7 @@ EnergyPage::EnergyPage(Store& store, QWidget* parent)
   page->addWidget(buildMiddle(), 1);
   page->addWidget(buildRight());
 
-  follow(store_.notice(), this, [this] {
+  follow(store_.changes(Concern::live | Concern::processes | Concern::insights | Concern::navigation), this, [this] {
     if (isVisible()) refresh();
   });
   refresh();

@@ -143,7 +143,7 @@ GPUPage::GPUPage(Store& store, QWidget* parent)
   right->setAutoFillBackground(false);
   page->addWidget(scroll, 1);
 
-  follow(store_.notice(), this, [this] {
+  follow(store_.changes(Concern::live | Concern::processes), this, [this] {
     if (isVisible()) refresh();
   });
   refresh();

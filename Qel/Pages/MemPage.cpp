@@ -118,7 +118,7 @@ MemPage::MemPage(Store& store, QWidget* parent) : QWidget(parent), store_(store)
   body->addWidget(scroll);
   page->addLayout(body, 1);
 
-  follow(store_.notice(), this, [this] {
+  follow(store_.changes(Concern::live | Concern::processes), this, [this] {
     if (isVisible()) refresh();
   });
   refresh();

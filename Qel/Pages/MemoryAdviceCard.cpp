@@ -148,7 +148,7 @@ MemoryAdviceCard::MemoryAdviceCard(Store& store, bool compact, QWidget* parent)
     store_.quitApps(keys);
   });
   Palette::followAppearance(this);
-  follow(store_.notice(), this, [this] { refresh(); });
+  follow(store_.changes(Concern::insights | Concern::processes | Concern::live), this, [this] { refresh(); });
   refresh();
 }
 

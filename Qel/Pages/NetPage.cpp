@@ -64,7 +64,7 @@ NetPage::NetPage(Store& store, QWidget* parent)
   page->addLayout(main, 1);
   page->addWidget(buildStrip());
 
-  follow(store_.notice(), this, [this] {
+  follow(store_.changes(Concern::live | Concern::processes), this, [this] {
     if (isVisible()) refresh();
   });
   refresh();

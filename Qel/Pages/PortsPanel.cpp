@@ -80,7 +80,7 @@ PortsPanel::PortsPanel(Store& store, QWidget* parent)
   footnote->setWordWrap(true);
   column->addWidget(footnote);
 
-  follow(store_.notice(), this, [this] {
+  follow(store_.changes(Concern::processes), this, [this] {
     if (isVisible()) refresh();
   });
   refresh();

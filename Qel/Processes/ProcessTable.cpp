@@ -139,7 +139,7 @@ ProcessTable::ProcessTable(Store& store, QWidget* parent)
     if (barShown_ <= 0) bar_->hide();
   });
 
-  follow(store_.notice(), this, [this] {
+  follow(store_.changes(Concern::processes | Concern::navigation), this, [this] {
     if (isVisible()) refresh();
   });
   refresh();

@@ -63,7 +63,7 @@ FindingCard::FindingCard(Store& store, QWidget* parent)
   connect(gotIt_, &QAbstractButton::clicked, this, [this] {
     if (const auto shown = finding_) store_.dismiss(*shown);
   });
-  follow(store_.notice(), this, [this] { refresh(); });
+  follow(store_.changes(Concern::insights | Concern::processes | Concern::navigation), this, [this] { refresh(); });
   connect(Palette::notifier(), &AppearanceNotifier::qelAppearanceChanged, this, [this, gotIt] {
     gotIt->setColor(Palette::tertiaryText());
     update();

@@ -90,7 +90,7 @@ IncidentSheet::IncidentSheet(Store& store, const Incident& incident, QWidget* pa
       rows->addWidget(culpritRow(incident_.culprits[k], static_cast<int>(k), box));
     blocks()->addWidget(box);
   }
-  follow(store_.notice(), this, [this] { refreshRows(); });
+  follow(store_.changes(Concern::live | Concern::processes), this, [this] { refreshRows(); });
   refreshRows();
 }
 

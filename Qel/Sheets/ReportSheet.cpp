@@ -71,7 +71,7 @@ ReportSheet::ReportSheet(Store& store, const QString& kicker, std::optional<Adap
   connect(done_, &QAbstractButton::clicked, this, [this] { closeAction_(); });
   qApp->installEventFilter(this);
   // The background and the kicker follow the page on show.
-  follow(store_.notice(), this, [this] {
+  follow(store_.changes(Concern::navigation), this, [this] {
     if (kicker_ && !kickerColor_) kicker_->setColor(accentText(store_.page()));
     update();
   });

@@ -103,7 +103,7 @@ SheetFrame::SheetFrame(Store& store, int width, const QString& title, QWidget* b
   connect(close_, &QAbstractButton::clicked, this, std::move(close));
   new InitialFocusClearer(this);  // no focus ring on the close button until the keyboard asks
   // The background follows the page on show and the appearance.
-  follow(store_.notice(), this, [this] { update(); });
+  follow(store_.changes(Concern::navigation), this, [this] { update(); });
   Palette::followAppearance(this);
 }
 

@@ -40,7 +40,7 @@ SleepLine::SleepLine(Store& store, QWidget* parent) : QAbstractButton(parent), s
   connect(this, &QAbstractButton::clicked, this, [this] {
     if (session_) store_.setSleepReport(session_);
   });
-  follow(store_.notice(), this, [this] {
+  follow(store_.changes(Concern::sleep | Concern::navigation), this, [this] {
     auto last = store_.lastSleep();
     if (last == session_) return;
     session_ = std::move(last);
@@ -99,7 +99,8 @@ SleepNote::SleepNote(Store& store, QWidget* parent)
   connect(report_, &QAbstractButton::clicked, this, [this] {
     if (session_) store_.setSleepReport(session_);
   });
-  follow(store_.notice(), this, [this] { refresh(); });
+  // The sleep and wake shown are the ones of the ring's selected slot.
+  follow(store_.changes(Concern::sleep | Concern::day | Concern::navigation), this, [this] { refresh(); });
   connect(Palette::notifier(), &AppearanceNotifier::qelAppearanceChanged, this, &SleepNote::refresh);
   refresh();
 }

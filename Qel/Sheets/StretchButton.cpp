@@ -42,7 +42,7 @@ StretchButton::StretchButton(Store& store, bool compact, QWidget* parent)
     if (store_.recording()) store_.stopStretch();
     else store_.startStretch();
   });
-  follow(store_.notice(), this, [this] { refresh(); });
+  follow(store_.changes(Concern::stretches), this, [this] { refresh(); });
   retext();
   recording_ = !store_.recording();  // so the first refresh sets everything
   refresh();

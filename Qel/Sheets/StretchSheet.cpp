@@ -214,7 +214,7 @@ StretchSheet::StretchSheet(Store& store, const Stretch& stretch, QWidget* parent
   footer()->insertWidget(0, remove, 0, Qt::AlignVCenter);
   hint()->setFont(Fonts::text(12));
   hint()->setColor(Palette::tertiaryText());
-  follow(store_.notice(), remove, [this, remove] { remove->setColor(accentText(store_.page())); });
+  follow(store_.changes(Concern::navigation), remove, [this, remove] { remove->setColor(accentText(store_.page())); });
 }
 
 QString StretchSheet::subtitle() const { return subtitle_->text(); }

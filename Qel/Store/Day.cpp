@@ -19,7 +19,7 @@ void Store::record(double cpu, double mem, double pressure, Date now) {
   lastSavedSlot_ = s;
 
   day_[std::size_t(s)] = foldSample(day_[std::size_t(s)], cpu, mem, pressure, procs_);
-  changed();
+  changed(Concern::day);
 }
 
 void Store::rollOver(const std::string& key) {
@@ -47,7 +47,7 @@ void Store::loadStoredDay(const std::string& key) {
     marks_.clear();
   }
   if (day_.size() != std::size_t(kSlotsPerDay)) day_.resize(kSlotsPerDay);
-  changed();
+  changed(Concern::day);
 }
 
 void Store::saveDay() {

@@ -55,7 +55,7 @@ void Store::showDay(std::optional<std::string> key) {
   } else {
     viewDay_.reset();
   }
-  changed();
+  changed(Concern::day);
 }
 
 void Store::stepDay(int delta) {
@@ -110,7 +110,7 @@ void Store::select(int slot) {
       else if (s < top && at(s + 1)) s = s + 1;
     }
   }
-  assign(selectedSlot_, !viewDay_ && s == top ? std::nullopt : std::optional(s));
+  assign(selectedSlot_, !viewDay_ && s == top ? std::nullopt : std::optional(s), Concern::day);
 }
 
 Moment Store::moment() const {
@@ -177,7 +177,7 @@ void Store::forgetHistory(const std::string& note) {
   insight_.setBaseline(std::vector<BaselineSlot>(kSlotsPerDay));
   selectedSlot_.reset();
   viewDay_.reset();
-  changed();
+  changed(Concern::all);
   refreshHistoryInfo();
   show(note.empty() ? L("History erased")
                     : L("History erased, but traces of it may remain in the file: %@", {note}));

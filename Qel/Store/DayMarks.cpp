@@ -51,7 +51,7 @@ void Store::addMark(std::string kind, std::string arg) {
   DayMark mark{.slot = slotOf(now), .date = now, .kind = std::move(kind), .arg = std::move(arg)};
   if (key == dayKey_ || !history_) {
     marks_.push_back(mark);
-    changed();
+    changed(Concern::day);
   }
   if (history_) history_->add(std::move(mark), key);
 }

@@ -26,10 +26,10 @@ void Store::handle(const std::vector<Finding>& found, Date now) {
     show(f.title);
     notify(f.title, f.detail);
   }
-  changed();
+  changed(Concern::insights | Concern::day);
 }
 
-void Store::setIncident(std::optional<Incident> incident) { assign(incident_, std::move(incident)); }
+void Store::setIncident(std::optional<Incident> incident) { assign(incident_, std::move(incident), Concern::navigation); }
 
 std::optional<RuntimeForecast> Store::runtimeForecast() const {
   return qel::runtimeForecast({.battery = battery_,

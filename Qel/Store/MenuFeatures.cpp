@@ -32,7 +32,7 @@ std::string joined(const std::vector<std::string>& names) {
 }  // namespace
 
 void Store::toggleQuiet() {
-  assign(quietOn_, !quietOn_);
+  assign(quietOn_, !quietOn_, Concern::taming);
   if (!quietOn_) {
     const auto failed = restoreThrottled();
     if (failed.empty()) {
@@ -60,14 +60,14 @@ std::vector<std::int32_t> Store::restoreThrottled() {
     if (auto t = tamed_.find(pid); t != tamed_.end() && t->second.mode == TameMode::slow) continue;
     if (priority_.restore(pid) == RestoreOutcome::failed) failed.push_back(pid);
   }
-  assign(throttled_, {});
+  assign(throttled_, {}, Concern::taming);
   return failed;
 }
 
 void Store::toggleAwake() {
   if (awakeUntil_) {
     awakeLock_.release();
-    assign(awakeUntil_, std::optional<Date>());
+    assign(awakeUntil_, std::optional<Date>(), Concern::taming);
     show(L("Normal sleep restored"));
     return;
   }
@@ -78,7 +78,7 @@ void Store::toggleAwake() {
     return;
   }
   awakeLock_ = std::move(lock);
-  assign(awakeUntil_, std::optional<Date>(clock_.now() + kAwakeFor));
+  assign(awakeUntil_, std::optional<Date>(clock_.now() + kAwakeFor), Concern::taming);
   show(L("Won't sleep when idle for the next 2 hours"));
 }
 
@@ -121,15 +121,15 @@ std::vector<MenuBarPart> Store::menuBarParts() const {
 }
 
 void Store::updateMenuBusy() {
-  if (!menuBusy_ && meanOfLast(cpuHist_, 5) >= 0.6) assign(menuBusy_, true);
-  else if (menuBusy_ && meanOfLast(cpuHist_, 15) < 0.4) assign(menuBusy_, false);
+  if (!menuBusy_ && meanOfLast(cpuHist_, 5) >= 0.6) assign(menuBusy_, true, Concern::live);
+  else if (menuBusy_ && meanOfLast(cpuHist_, 15) < 0.4) assign(menuBusy_, false, Concern::live);
 }
 
 void Store::maintainMenuFeatures(const std::vector<ProcInfo>& procs) {
   const Date now = clock_.now();
   if (awakeUntil_ && now >= *awakeUntil_) {
     awakeLock_.release();
-    assign(awakeUntil_, std::optional<Date>());
+    assign(awakeUntil_, std::optional<Date>(), Concern::taming);
   }
   if (mutedUntil_ && now >= *mutedUntil_) setMutedUntil(std::nullopt);
   if (!quietOn_) return;
@@ -150,7 +150,7 @@ void Store::maintainMenuFeatures(const std::vector<ProcInfo>& procs) {
     else
       priority_.forget(pid);
   }
-  assign(throttled_, std::move(kept));
+  assign(throttled_, std::move(kept), Concern::taming);
 
   // Without knowing the app in front, the user's own app could be lowered.
   const auto front = knownFrontOrExplain();
@@ -163,7 +163,7 @@ void Store::maintainMenuFeatures(const std::vector<ProcInfo>& procs) {
     if (p.isSystem || isSessionProcess(p.path, p.name)) continue;
     if (priority_.lower({p.pid, p.startTime})) {
       throttled_.insert(p.pid);
-      changed();
+      changed(Concern::taming);
     }
   }
 }

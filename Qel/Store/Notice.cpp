@@ -23,19 +23,20 @@ void Notice::Subscription::reset() {
   listeners_.reset();
 }
 
-Notice::Subscription Notice::subscribe(std::function<void()> heard) {
-  auto listener = std::make_shared<Listener>(Listener{std::move(heard), true});
+Notice::Subscription Notice::subscribe(std::function<void()> heard, Topics topics) {
+  auto listener = std::make_shared<Listener>(Listener{std::move(heard), topics, true});
   listeners_->push_back(listener);
   return Subscription(listeners_, std::move(listener));
 }
 
 void Notice::publish() {
-  if (!marked_) return;
-  marked_ = false;
+  const Topics marked = marked_;
+  if (!marked) return;
+  marked_ = 0;
   // A copy: subscribers may come and go while they are told.
   const Listeners listeners = *listeners_;
   for (const auto& listener : listeners)
-    if (listener->live) listener->heard();
+    if (listener->live && (listener->topics & marked)) listener->heard();
 }
 
 }  // namespace qel

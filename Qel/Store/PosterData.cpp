@@ -45,6 +45,6 @@ PosterData Store::posterData() const {
   return data;
 }
 
-void Store::setExporting(std::optional<PosterData> data) { assign(exporting_, std::move(data)); }
+void Store::setExporting(std::optional<PosterData> data) { assign(exporting_, std::move(data), Concern::navigation); }
 
 }  // namespace qel

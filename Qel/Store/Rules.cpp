@@ -36,14 +36,14 @@ void Store::loadRules() {
   const auto decoded = Rules::decode(*stored);
   // Unreadable data stays stored until the rules are next changed.
   if (!decoded) return;
-  assign(rules_, Rules::merged(*decoded));
+  assign(rules_, Rules::merged(*decoded), Concern::settings);
   saveRules();
 }
 
 void Store::saveRules() { defaults_.set(kRulesKey, Rules::encode(rules_)); }
 
 void Store::setRules(std::vector<AlertRule> rules) {
-  assign(rules_, std::move(rules));
+  assign(rules_, std::move(rules), Concern::settings);
   saveRules();
 }
 
@@ -104,7 +104,7 @@ void Store::checkRules() {
     if (count < std::max<std::int64_t>(rule.sustain, 1)) continue;
     if (auto last = lastFired_.find(rule.id); last != lastFired_.end() && now - last->second < kRepeatGuard) continue;
     lastFired_[rule.id] = now;
-    changed();
+    changed(Concern::settings);
 
     const auto meta = Rules::meta().find(rule.id);
     const std::string title = meta != Rules::meta().end() ? L(meta->second.title) : L("Qel alert");

@@ -87,7 +87,7 @@ std::optional<SleepSession> madeUpSession(const std::vector<SleepSession>& found
 
 }  // namespace
 
-void Store::setSleepReport(std::optional<SleepSession> session) { assign(sleepReport_, std::move(session)); }
+void Store::setSleepReport(std::optional<SleepSession> session) { assign(sleepReport_, std::move(session), Concern::navigation); }
 
 void Store::installSleepWatch() {
   reloadSleeps();
@@ -168,7 +168,7 @@ void Store::reloadSleeps() {
     }
     if (best && bestDistance < kHolderReach) session.holders = *best;
   }
-  assign(sleeps_, std::move(list));
+  assign(sleeps_, std::move(list), Concern::sleep);
 }
 
 void Store::refreshSleepLog(std::optional<Date> wokeAt, Date rememberedAfter) {

@@ -80,8 +80,8 @@ void Store::shutdown() {
 
 // ---- observation ----
 
-void Store::changed() {
-  notice_.mark();
+void Store::changed(Notice::Topics concerns) {
+  notice_.mark(concerns);
   if (notifyPending_) return;
   notifyPending_ = true;
   onMain([this] {
@@ -133,27 +133,27 @@ void Store::readSettings() {
 void Store::setLanguage(std::string language) {
   Loc::set(language, &defaults_);
   language_ = std::move(language);
-  changed();
+  changed(Concern::all);
 }
 
 void Store::setMenuItems(std::set<std::string> items) {
   defaults_.set("qel.menuItems", std::vector<std::string>(items.begin(), items.end()));
-  assign(menuItems_, std::move(items));
+  assign(menuItems_, std::move(items), Concern::settings);
 }
 
 void Store::setTabValues(std::string style) {
   defaults_.set("qel.tabValues", style);
-  assign(tabValues_, std::move(style));
+  assign(tabValues_, std::move(style), Concern::settings);
 }
 
 void Store::setMenuIconStyle(std::string style) {
   defaults_.set("qel.menuIconStyle", style);
-  assign(menuIconStyle_, std::move(style));
+  assign(menuIconStyle_, std::move(style), Concern::settings);
 }
 
 void Store::setAppearance(std::string appearance) {
   defaults_.set("qel.appearance", appearance);
-  assign(appearance_, std::move(appearance));
+  assign(appearance_, std::move(appearance), Concern::settings);
   if (desktop_) {
     desktop_->applyAppearance(appearance_);
     desktop_->updateDockIcon(true);
@@ -161,18 +161,18 @@ void Store::setAppearance(std::string appearance) {
 }
 
 void Store::setDockLoad(bool on) {
-  assign(dockLoad_, on);
+  assign(dockLoad_, on, Concern::settings);
   defaults_.set("qel.dockLoad", on);
   if (desktop_) desktop_->updateDockIcon(true);
 }
 
 void Store::setTameRules(std::map<std::string, std::string> rules) {
   defaults_.set("qel.tameRules", rules);
-  assign(tameRules_, std::move(rules));
+  assign(tameRules_, std::move(rules), Concern::settings | Concern::taming);
 }
 
 void Store::setKeepDays(int days) {
-  assign(keepDays_, std::clamp(days, 0, 36500));
+  assign(keepDays_, std::clamp(days, 0, 36500), Concern::settings);
   defaults_.set("qel.keepDays", keepDays_);
   // The figures on show follow the prune at once rather than at the next change of day.
   if (pruneHistory()) refreshHistoryInfo();
@@ -194,22 +194,22 @@ void Store::savedToday() {
 
 // ---- small services ----
 
-void Store::setPage(Page page) { assign(page_, page); }
-void Store::setRingMode(RingMode mode) { assign(ringMode_, mode); }
-void Store::setSelectedSlot(std::optional<int> slot) { assign(selectedSlot_, slot); }
-void Store::setSort(SortKey key) { assign(sort_, key); }
-void Store::setQuery(std::string query) { assign(query_, std::move(query)); }
-void Store::setSelection(std::set<std::int32_t> selection) { assign(selection_, std::move(selection)); }
-void Store::setDetailPID(std::optional<std::int32_t> pid) { assign(detailPID_, pid); }
-void Store::setShowingSettings(bool on) { assign(showingSettings_, on); }
-void Store::setShowingLicenses(bool on) { assign(showingLicenses_, on); }
-void Store::setSettingsTab(std::string tab) { assign(settingsTab_, std::move(tab)); }
-void Store::setPortQuery(std::string query) { assign(portQuery_, std::move(query)); }
-void Store::setMutedUntil(std::optional<Date> until) { assign(mutedUntil_, until); }
+void Store::setPage(Page page) { assign(page_, page, Concern::navigation); }
+void Store::setRingMode(RingMode mode) { assign(ringMode_, mode, Concern::day); }
+void Store::setSelectedSlot(std::optional<int> slot) { assign(selectedSlot_, slot, Concern::day); }
+void Store::setSort(SortKey key) { assign(sort_, key, Concern::processes); }
+void Store::setQuery(std::string query) { assign(query_, std::move(query), Concern::processes); }
+void Store::setSelection(std::set<std::int32_t> selection) { assign(selection_, std::move(selection), Concern::processes); }
+void Store::setDetailPID(std::optional<std::int32_t> pid) { assign(detailPID_, pid, Concern::navigation); }
+void Store::setShowingSettings(bool on) { assign(showingSettings_, on, Concern::navigation); }
+void Store::setShowingLicenses(bool on) { assign(showingLicenses_, on, Concern::navigation); }
+void Store::setSettingsTab(std::string tab) { assign(settingsTab_, std::move(tab), Concern::navigation); }
+void Store::setPortQuery(std::string query) { assign(portQuery_, std::move(query), Concern::processes); }
+void Store::setMutedUntil(std::optional<Date> until) { assign(mutedUntil_, until, Concern::taming); }
 
 void Store::show(std::string toast) {
   toast_ = toast;
-  changed();
+  changed(Concern::navigation);
   toastWaiting_ = toastsWaitToBeSeen_ && toastViewers_.empty();
   if (!toastWaiting_) clearToastLater(toast);
 }
@@ -219,7 +219,7 @@ void Store::clearToastLater(const std::string& toast) {
   onMainAfter(std::chrono::milliseconds(2200), [this, toast] {
     if (toast_ == toast) {
       toast_.reset();
-      changed();
+      changed(Concern::navigation);
     }
   });
 }
@@ -263,13 +263,13 @@ void Store::refreshHistoryInfo() {
     auto days = history_->recordedDays();
     const std::string today = todayKey();
     std::erase_if(days, [&](const std::string& day) { return day > today; });
-    assign(recordedDays_, std::move(days));
-    assign(historySize_, history_->fileSize());
+    assign(recordedDays_, std::move(days), Concern::settings | Concern::day);
+    assign(historySize_, history_->fileSize(), Concern::settings);
   }
   // A past day on show that is gone from the history (pruned, erased): back to today.
   if (viewDay_ && std::find(recordedDays_.begin(), recordedDays_.end(), *viewDay_) == recordedDays_.end()) {
-    assign(selectedSlot_, std::optional<int>());
-    assign(viewDay_, std::optional<std::string>());
+    assign(selectedSlot_, std::optional<int>(), Concern::day);
+    assign(viewDay_, std::optional<std::string>(), Concern::day);
   }
 }
 

@@ -30,6 +30,7 @@
 #include "Qel/Platform/Logind.hpp"
 #include "Qel/Platform/SerialQueue.hpp"
 #include "Qel/Store/AlertRule.hpp"
+#include "Qel/Store/Concern.hpp"
 #include "Qel/History/DayBucket.hpp"
 #include "Qel/History/DayEvent.hpp"
 #include "Qel/Store/Enums.hpp"
@@ -97,6 +98,8 @@ class Store {
 
   // Any change of the store, published on the main thread once per main-loop turn.
   Notice& notice() const { return notice_; }
+  // Changes of some parts only (Concern bits), heard once per turn however many changed.
+  Notice::Part changes(Notice::Topics concerns) const { return {notice_, concerns}; }
 
   void setDesktop(Desktop* desktop) { desktop_ = desktop; }
   Desktop* desktop() const { return desktop_; }
@@ -380,12 +383,13 @@ class Store {
 
  private:
   template <class T>
-  void assign(T& field, T value) {
+  void assign(T& field, T value, Notice::Topics concerns) {
     if (field == value) return;
     field = std::move(value);
-    changed();
+    changed(concerns);
   }
-  void changed();
+  // Marks these parts changed; their followers hear of it in the next main-loop turn.
+  void changed(Notice::Topics concerns);
   // Takes the toast down 2.2 s from now if it still shows `toast`.
   void clearToastLater(const std::string& toast);
   // Posts `work` to the main thread; it is dropped if the store is gone by then.

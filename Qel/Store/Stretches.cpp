@@ -10,12 +10,12 @@
 
 namespace qel {
 
-void Store::setStretchReport(std::optional<Stretch> stretch) { assign(stretchReport_, std::move(stretch)); }
+void Store::setStretchReport(std::optional<Stretch> stretch) { assign(stretchReport_, std::move(stretch), Concern::navigation); }
 
 void Store::startStretch() {
   if (recording_) return;
   recording_ = StretchRecorder{.start = clock_.now()};
-  changed();
+  changed(Concern::stretches);
   show(L("Marking started. Click End when you're done."));
 }
 
@@ -26,7 +26,7 @@ void Store::recordStretch(const std::vector<ProcInfo>& procs) {
   for (const auto& p : procs)
     if (p.cpu >= 0.5) r.addApp(appName(p), p.cpu);
   recording_ = std::move(r);
-  changed();
+  changed(Concern::stretches);
 }
 
 void Store::stopStretch() {
@@ -46,13 +46,13 @@ void Store::stopStretch() {
   stretches_.push_back(s);
   if (history_) history_->save(s);
   stretchReport_ = std::move(s);
-  changed();
+  changed(Concern::stretches | Concern::navigation);
 }
 
 void Store::loadStretches() {
   if (!history_) return;
   const auto back = keepDays_ >= 1 ? std::chrono::hours(24) * keepDays_ : std::chrono::hours(24) * 3650;
-  assign(stretches_, history_->loadStretches(clock_.now() - back));
+  assign(stretches_, history_->loadStretches(clock_.now() - back), Concern::stretches);
 }
 
 std::string Store::recordingText() const {
@@ -72,14 +72,14 @@ void Store::rename(const Stretch& stretch, const std::string& name) {
   if (it == stretches_.end() || it->name == trimmed) return;
   it->name = trimmed;
   if (history_) history_->save(*it);
-  changed();
+  changed(Concern::stretches);
 }
 
 void Store::deleteStretch(const Stretch& stretch) {
   std::erase_if(stretches_, [&](const Stretch& s) { return s.start == stretch.start; });
   if (history_) history_->deleteStretch(stretch.start);
   stretchReport_.reset();
-  changed();
+  changed(Concern::stretches | Concern::navigation);
   show(L("Mark deleted"));
 }
 

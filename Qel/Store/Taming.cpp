@@ -47,7 +47,7 @@ void Store::maintainTaming(const std::vector<ProcInfo>& procs) {
     const auto l = live.find(entry.first);
     return l == live.end() || l->second != entry.second.startTime;
   };
-  if (std::erase_if(keptSlow_, ended) > 0) changed();
+  if (std::erase_if(keptSlow_, ended) > 0) changed(Concern::taming);
   if (tameRules_.empty() && tamed_.empty()) return;
   bool forgot = false;
   for (auto it = tamed_.begin(); it != tamed_.end();) {
@@ -61,7 +61,7 @@ void Store::maintainTaming(const std::vector<ProcInfo>& procs) {
     forgot = true;
   }
   if (forgot) {
-    changed();
+    changed(Concern::taming);
     persistPaused();
   }
 
@@ -111,7 +111,7 @@ void Store::maintainTaming(const std::vector<ProcInfo>& procs) {
         continue;
       }
     }
-    changed();
+    changed(Concern::taming);
   }
 }
 
@@ -120,7 +120,7 @@ RestoreOutcome Store::letGo(std::int32_t pid) {
   if (it == tamed_.end()) return RestoreOutcome::restored;
   const TamedProc t = it->second;
   tamed_.erase(it);
-  changed();
+  changed(Concern::taming);
   if (t.mode == TameMode::pause) {
     signalProcess({pid, t.startTime}, SIGCONT);
     persistPaused();

@@ -29,7 +29,7 @@ void Store::sampleOnce() {
     bluetoothQueue_.async([this] {
       auto devices = bluetoothSource_->sample();
       onMain([this, devices = std::move(devices)]() mutable {
-        assign(bluetooth_, std::move(devices));
+        assign(bluetooth_, std::move(devices), Concern::live);
         bluetoothBusy_ = false;
       });
     });
@@ -54,7 +54,7 @@ void Store::sampleOnce() {
         // A read that found no connection is a reading too: only a failed one keeps the last.
         if (use) {
           netUse_ = std::move(*use);
-          assign(netPerApp_, true);
+          assign(netPerApp_, true, Concern::processes);
         }
         netBusy_ = false;
       });
@@ -175,13 +175,18 @@ void Store::apply(const Snapshot& s) {
   maintainMenuFeatures(procs_);
   maintainTaming(procs_);
   noteFrontApp(now);
-  sleepAtOpen_ = lastSleep();
+  if (auto sleep = lastSleep(); sleep != sleepAtOpen_) {
+    sleepAtOpen_ = std::move(sleep);
+    changed(Concern::sleep);
+  }
 
   if (s.tick % 60 == 0) {
     saveDay();
     flushApps();
   }
-  changed();
+  // Every sample moves the readings, the list, the current slot and what is worked out from
+  // them (advice, the forecast); the other parts were marked above when they changed.
+  changed(Concern::live | Concern::processes | Concern::day | Concern::insights);
 }
 
 // ---- ports ----
@@ -195,7 +200,7 @@ void Store::loadPorts() {
       portsAvailable_ = result.has_value();
       ports_ = result ? std::move(*result) : std::vector<PortEntry>{};
       portBusy_ = false;
-      changed();
+      changed(Concern::processes);
     });
   });
 }

@@ -59,7 +59,7 @@ std::optional<double> Store::busierThanUsual() const {
 void Store::dismiss(const Finding& finding) {
   auto kept = findings_;
   std::erase_if(kept, [&](const Finding& f) { return f.id == finding.id; });
-  assign(findings_, std::move(kept));
+  assign(findings_, std::move(kept), Concern::insights);
 }
 
 }  // namespace qel

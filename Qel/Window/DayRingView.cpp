@@ -38,7 +38,7 @@ DayRingView::DayRingView(const ViewContext& context, QWidget* parent) : QWidget(
   setMinimumSize(200 + 2 * kBleed, 200);
   setAccessibleName(qs(L("Ring")));
   Palette::followAppearance(this);
-  follow(store_.notice(), this, [this] { storeChanged(); });
+  follow(store_.changes(Concern::day | Concern::insights | Concern::live | Concern::sleep | Concern::stretches), this, [this] { storeChanged(); });
   picture_ = dayRingPicture(store_);
   moment_ = store_.moment();
   selectedSleep_ = store_.selectedSleep().has_value();

@@ -73,7 +73,7 @@ RingControls::RingControls(const ViewContext& context, QWidget* parent) : QWidge
     store.showDay(std::nullopt);
   });
 
-  follow(store_.notice(), this, [this] { refresh(); });
+  follow(store_.changes(Concern::day | Concern::navigation), this, [this] { refresh(); });
   refresh();
 }
 

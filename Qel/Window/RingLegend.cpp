@@ -34,7 +34,7 @@ RingLegend::RingLegend(const ViewContext& context, QWidget* parent) : QWidget(pa
   QString names;
   for (const auto& item : kItems) names += QString::fromStdString(L(item.text)) + QStringLiteral(", ");
   setAccessibleName(names.chopped(2));
-  follow(store_.notice(), this, [this] {
+  follow(store_.changes(Concern::day | Concern::sleep | Concern::stretches), this, [this] {
     const bool day = store_.ringMode() == RingMode::day;
     if (day == day_) return;
     day_ = day;

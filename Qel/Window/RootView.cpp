@@ -61,7 +61,7 @@ RootView::RootView(const ViewContext& context, const ViewRegistry& registry, QWi
   build();
   new InitialFocusClearer(this);
 
-  follow(context.store.notice(), this, [this] { storeChanged(); });
+  follow(context.store.changes(Concern::live | Concern::settings | Concern::navigation), this, [this] { storeChanged(); });
   connect(Palette::notifier(), &AppearanceNotifier::qelAppearanceChanged, this, &RootView::appearanceChanged);
   appearanceChanged();
   storeChanged();

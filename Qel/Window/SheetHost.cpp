@@ -119,7 +119,7 @@ class SheetWindow : public QDialog {
 
 SheetHost::SheetHost(const ViewContext& context, const ViewRegistry& registry, QWidget* owner)
     : QObject(owner), context_(context), registry_(registry), owner_(owner), seen_(registry.sheets().size()) {
-  follow(context.store.notice(), this, [this] { sync(); });
+  follow(context.store.changes(Concern::navigation), this, [this] { sync(); });
   for (const SheetEntry& sheet : registry.sheets())
     if (sheet.watch) sheet.watch(this, [this] { sync(); });
   // After the window that holds the sheets is on screen.

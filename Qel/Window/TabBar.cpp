@@ -187,7 +187,7 @@ TabBar::TabBar(const ViewContext& context, QWidget* parent) : QWidget(parent), s
     connect(tab, &TabButton::hovered, this, [this, page](bool inside) { setHovered(page, inside); });
   }
   Palette::followAppearance(this);
-  follow(store_.notice(), this, [this] { refresh(); });
+  follow(store_.changes(Concern::live | Concern::settings | Concern::navigation | Concern::day), this, [this] { refresh(); });
   refresh();
 }
 

@@ -30,6 +30,25 @@ TEST(Notice, tellsOncePerPublishAndOnlyWhenMarked) {
   EXPECT_EQ(told, 2);
 }
 
+TEST(Notice, aSubscriberHearsOnceWhenAnyOfItsTopicsChanged) {
+  Notice notice;
+  int both = 0, second = 0, everything = 0;
+  auto a = notice.subscribe([&] { ++both; }, 0b011);
+  auto b = Notice::Part(notice, 0b010).subscribe([&] { ++second; });
+  auto c = notice.subscribe([&] { ++everything; });
+  notice.mark(0b001);
+  notice.mark(0b010);
+  notice.publish();
+  EXPECT_EQ(both, 1);
+  EXPECT_EQ(second, 1);
+  EXPECT_EQ(everything, 1);
+  notice.mark(0b100);
+  notice.publish();
+  EXPECT_EQ(both, 1);
+  EXPECT_EQ(second, 1);
+  EXPECT_EQ(everything, 2);
+}
+
 TEST(Notice, subscribersComingAndGoingWhilePublishingAreSafe) {
   Notice notice;
   std::optional<Notice::Subscription> second;

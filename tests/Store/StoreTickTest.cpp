@@ -216,6 +216,24 @@ TEST_F(StoreTest, changesReachSubscribersOncePerTurn) {
   store->setPage(Page::mem);  // unchanged: nothing to tell
   main.runUntilIdle();
   EXPECT_EQ(told, 1);
+
+  // A tick wakes what it changed, not the sheets, the settings or a stretch not being marked.
+  int live = 0, quiet = 0;
+  const auto readings = store->changes(Concern::live | Concern::processes).subscribe([&] { ++live; });
+  const auto rest =
+      store->changes(Concern::navigation | Concern::settings | Concern::stretches).subscribe([&] { ++quiet; });
+  tick();
+  settle();
+  EXPECT_GE(live, 1);
+  EXPECT_EQ(quiet, 0);
+  store->setPage(Page::cpu);
+  main.runUntilIdle();
+  EXPECT_EQ(quiet, 1);
+  // A stretch being marked changes every second.
+  store->startStretch();
+  tick();
+  settle();
+  EXPECT_GE(quiet, 2);
 }
 
 TEST_F(StoreTest, aStartNoticeGoesToStderrAndItsToastWaitsForAViewOnScreen) {
