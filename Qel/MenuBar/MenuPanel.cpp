@@ -190,7 +190,7 @@ QWidget* MenuPanel::buildHeader() {
   auto* header = new QWidget;
   auto* layout = row(14);
   header->setLayout(layout);
-  ring_ = new MiniRing(store_);
+  ring_ = new MiniRing(LiveState(store_));
   layout->addWidget(ring_, 0, Qt::AlignVCenter);
   auto* text = new QVBoxLayout;
   text->setSpacing(3);

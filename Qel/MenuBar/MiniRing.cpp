@@ -7,7 +7,6 @@
 #include <numbers>
 
 #include "Qel/Kit/PanelStyle.hpp"
-#include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
 
 namespace qel {
@@ -46,7 +45,7 @@ QPainterPath ringSector(QPointF centre, double inner, double outer, double start
   return path;
 }
 
-MiniRing::MiniRing(const Store& store, QWidget* parent) : QWidget(parent), store_(store) {
+MiniRing::MiniRing(const LiveState& live, QWidget* parent) : QWidget(parent), live_(live) {
   setFixedSize(92, 92);
   setAccessibleName(QString::fromStdString(L("CPU and memory over the last 60 seconds")));
 }
@@ -56,9 +55,8 @@ void MiniRing::paintEvent(QPaintEvent*) {
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(Qt::NoPen);
   const QPointF centre(width() / 2.0, height() / 2.0);
-  const Store& store = store_;
   const QColor series[] = {PanelStyle::accent(), PanelStyle::memory()};
-  const std::vector<double>* hist[] = {&store.cpuHist(), &store.memHist()};
+  const std::vector<double>* hist[] = {&live_.cpuHist(), &live_.memHist()};
   for (int ring = 0; ring < 2; ++ring) {
     for (const auto& w : miniRingWedges(*hist[ring], ring, QSizeF(size()))) {
       p.setBrush(PanelStyle::shade(0.05));

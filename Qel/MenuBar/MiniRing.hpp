@@ -8,9 +8,9 @@
 
 #include <vector>
 
-namespace qel {
+#include "Qel/Store/LiveState.hpp"
 
-class Store;
+namespace qel {
 
 
 enum class WedgeTone { series, warm, hot };
@@ -34,14 +34,14 @@ class MiniRing : public QWidget {
   Q_OBJECT
 
  public:
-  explicit MiniRing(const Store& store, QWidget* parent = nullptr);
+  explicit MiniRing(const LiveState& live, QWidget* parent = nullptr);
   QSize sizeHint() const override { return {92, 92}; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  const Store& store_;
+  LiveState live_;
 };
 
 }  // namespace qel

@@ -69,7 +69,7 @@ QWidget* OverviewPage::buildRingColumn() {
   stack->setSpacing(8);
   ring_ = new DayRingView(context_, column);
   controls_ = new RingControls(context_, column);
-  legend_ = new RingLegend(context_, column);
+  legend_ = new RingLegend(DayState(context_.store), column);
   baseline_ = new PlainLabel({}, 11.5, QFont::Normal, Palette::tertiaryText(), column);
   baseline_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   baseline_->setWordWrap(true);

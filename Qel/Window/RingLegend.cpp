@@ -8,7 +8,6 @@
 #include "Qel/Kit/Follow.hpp"
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/Palette.hpp"
-#include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
 
 namespace qel {
@@ -26,16 +25,16 @@ double markWidth(Mark m) { return m == Mark::dash ? 14 : 8; }
 
 }  // namespace
 
-RingLegend::RingLegend(const ViewContext& context, QWidget* parent) : QWidget(parent), store_(context.store) {
+RingLegend::RingLegend(const DayState& day, QWidget* parent) : QWidget(parent), dayState_(day) {
   setFont(Fonts::text(11.5));
   setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
   Palette::followAppearance(this);
-  day_ = store_.ringMode() == RingMode::day;
+  day_ = dayState_.ringMode() == RingMode::day;
   QString names;
   for (const auto& item : kItems) names += QString::fromStdString(L(item.text)) + QStringLiteral(", ");
   setAccessibleName(names.chopped(2));
-  follow(store_.changes(Concern::day | Concern::sleep | Concern::stretches), this, [this] {
-    const bool day = store_.ringMode() == RingMode::day;
+  follow(dayState_.changed(), this, [this] {
+    const bool day = dayState_.ringMode() == RingMode::day;
     if (day == day_) return;
     day_ = day;
     update();

@@ -3,7 +3,7 @@
 // its place) in live mode.
 #include <QWidget>
 
-#include "Qel/Window/ViewRegistry.hpp"
+#include "Qel/Store/DayState.hpp"
 
 namespace qel {
 
@@ -11,7 +11,7 @@ class RingLegend : public QWidget {
   Q_OBJECT
 
  public:
-  explicit RingLegend(const ViewContext& context, QWidget* parent = nullptr);
+  explicit RingLegend(const DayState& day, QWidget* parent = nullptr);
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override { return sizeHint(); }
   bool shown() const { return day_; }
@@ -20,7 +20,7 @@ class RingLegend : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  Store& store_;
+  DayState dayState_;
   bool day_ = true;
 };
 

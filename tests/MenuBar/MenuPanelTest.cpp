@@ -214,7 +214,7 @@ class MenuPanelTest : public ::testing::Test {
 
 TEST_F(MenuPanelTest, cellsDrawTheirColoursWhereTheyBelong) {
   // The newest CPU second of the ring at the top-left of the ring's end, drawn opaque.
-  test::Host host(new MiniRing(*fx.store), {92, 92});
+  test::Host host(new MiniRing(LiveState(*fx.store)), {92, 92});
   const auto wedges = miniRingWedges(fx.store->cpuHist(), 0, QSizeF(92, 92));
   const auto& last = wedges.back();
   const double mid = (last.startAngle + last.endAngle) / 2;

@@ -1,0 +1,33 @@
+#pragma once
+// The process list with its search, sort and selection; the ports.
+// A read-only view of that part of the store, with the notice of its changes: a view given
+// this one can read and follow nothing else. One reference wide; copy it freely.
+#include "Qel/Store/Store.hpp"
+
+namespace qel {
+
+class ProcessState {
+ public:
+  explicit ProcessState(const Store& store) : store_(store) {}
+
+  // Heard once per main-loop turn in which this part changed.
+  Notice::Part changed() const { return store_.changes(Concern::processes); }
+
+  const std::vector<ProcInfo>& procs() const { return store_.procs(); }
+  std::optional<ProcInfo> proc(std::int32_t pid) const { return store_.proc(pid); }
+  std::vector<ProcInfo> visibleProcs() const { return store_.visibleProcs(); }
+  std::optional<ProcInfo> topProc() const { return store_.topProc(); }
+  const std::string& query() const { return store_.query(); }
+  SortKey sort() const { return store_.sort(); }
+  const std::set<std::int32_t>& selection() const { return store_.selection(); }
+  const std::vector<PortEntry>& ports() const { return store_.ports(); }
+  bool portsAvailable() const { return store_.portsAvailable(); }
+  const std::string& portQuery() const { return store_.portQuery(); }
+  bool netPerApp() const { return store_.netPerApp(); }
+  AppRegistry* apps() const { return store_.apps(); }
+
+ private:
+  const Store& store_;
+};
+
+}  // namespace qel
