@@ -183,7 +183,9 @@ ProcessDetail::ProcessDetail(Store& store, QWidget* parent)
     parts->addWidget(new Divider(content_));
     parts->addWidget(footer(*proc));
     column_->addWidget(content_);
-    follow(store_.changes(Concern::live | Concern::processes | Concern::day | Concern::insights | Concern::navigation), this, [this] { refresh(); });
+    follow(store_.changes(Concern::live | Concern::processes | Concern::day | Concern::insights | Concern::taming |
+                          Concern::navigation),
+           this, [this] { refresh(); });
     refresh();
   } else {
     showEnded();

@@ -27,6 +27,7 @@
 #include "Qel/Processes/ProfileCharts.hpp"
 #include "Qel/Processes/ProfileNotes.hpp"
 #include "Qel/Processes/ProfileView.hpp"
+#include "Qel/Processes/TameControl.hpp"
 #include "Qel/Updates/Updater.hpp"
 #include "Qel/Window/SheetHost.hpp"
 #include "tests/Window/BusyAfternoon.hpp"
@@ -294,6 +295,20 @@ TEST_F(ProcessDetailTest, aSystemProcessIsExplainedNotOffered) {
   EXPECT_TRUE(sheet->systemNote()->isVisible());
   EXPECT_FALSE(sheet->endButton());
   EXPECT_FALSE(sheet->forceQuitButton());
+}
+
+TEST_F(ProcessDetailTest, aTamingRuleSetElsewhereShowsAtOnceWithoutATick) {
+  const ProcInfo app{.pid = 710, .name = "editor", .path = "/usr/bin/editor", .cpu = 10, .startTime = 5000,
+                     .appKey = "/usr/share/applications/editor.desktop"};
+  publish({app});
+  auto sheet = open(710);
+  auto* control = sheet->findChild<TameControl*>();
+  ASSERT_NE(control, nullptr);
+  const QString before = control->noteLabel()->text();
+  day.store->setTameRules({{app.appKey, "pause"}});
+  BusyAfternoon::settle();
+  EXPECT_NE(control->noteLabel()->text(), before);
+  EXPECT_EQ(control->noteLabel()->text().toStdString(), control->note(app.appKey));
 }
 
 TEST_F(ProcessDetailTest, aHostileNameIsShownLiterally) {
