@@ -274,7 +274,7 @@ ProcessSampler::Meta ProcessSampler::resolveMeta(std::int32_t pid, const PidStat
   const Meta* parent = resolved ? &*up->second.meta : nullptr;
   // Starting a program names the process after its file, so a child of the same program with the
   // same name as one before runs the same file, but for a namesake elsewhere: until its second
-  // tick its executable is the one found before.
+  // tick its executable is the one found before (if it is not, all is resolved again then).
   const bool keyed = parent && !parent->path.empty();
   if (keyed) programKey_.assign(parent->path).append(1, '\n').append(stat.comm);
   const auto known = keyed && trustPrograms ? programs_.find(programKey_) : programs_.end();
@@ -306,7 +306,7 @@ ProcessSampler::Meta ProcessSampler::resolveMeta(std::int32_t pid, const PidStat
   if (parent && parent->uid && m.ownerKnown && parent->ownerKnown && parent->owner == m.owner &&
       (m.owner != 0 || (*parent->uid == 0 && !fork))) {
     m.uid = parent->uid;
-    m.uidGuessed = m.owner == 0 || parent->uidGuessed || m.pathGuessed;
+    m.uidGuessed = m.owner == 0 || parent->uidGuessed;
   } else if (const auto status = files_.read(pid, "status", kStatusSize)) {
     m.uid = parseStatusUid(*status);
   }
@@ -314,7 +314,7 @@ ProcessSampler::Meta ProcessSampler::resolveMeta(std::int32_t pid, const PidStat
     m.service = parent->service;
     m.facts.appUnit = parent->facts.appUnit;
     m.cgroup = parent->cgroup;
-    m.cgroupGuessed = !fork || parent->cgroupGuessed || m.pathGuessed;
+    m.cgroupGuessed = !fork || parent->cgroupGuessed;
   } else {
     readCgroup(pid, m);
   }

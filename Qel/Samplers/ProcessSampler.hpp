@@ -7,7 +7,8 @@
 // What a new process costs is mostly the kernel making each file it is asked for, so only what a
 // view or a rule needs is read, and what is known already is not read again: no file of a kernel
 // thread; the owner and the control group from the parent where they can't differ, and until the
-// process's second tick where they seldom do (most newcomers are gone by then); the arguments
+// process's second tick where they seldom do (most newcomers are gone by then), as the executable
+// of a program started by the same program under the same name as one before; the arguments
 // only where the executable names nothing; the environment (who launched the process) once per
 // program and control group, as processes of one program in one group (a browser's helpers, one
 // terminal tab's compilers) come from one launch and inherit one environment; no io of a
