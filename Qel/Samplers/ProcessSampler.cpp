@@ -213,7 +213,8 @@ ProcessSample ProcessSampler::sample() {
       t.meta = resolveMeta(pid, *stat, t.stat.descriptor());
       matchApp(*t.meta, apps.get());
     } else if (t.meta->pathGuessed || t.meta->uidGuessed || t.meta->cgroupGuessed) {
-      // Another file than the one guessed: nothing taken from its namesake stands.
+      // Another file than the one guessed: nothing taken from its namesake stands, and nothing is
+      // guessed past the second tick.
       if (!confirmMeta(pid, *t.meta)) t.meta = resolveMeta(pid, *stat, t.stat.descriptor(), false);
       matchApp(*t.meta, apps.get());
     } else if (apps && t.meta->appsGeneration != apps->generation()) {
@@ -259,8 +260,7 @@ ProcessSample ProcessSampler::sample() {
   return result;
 }
 
-ProcessSampler::Meta ProcessSampler::resolveMeta(std::int32_t pid, const PidStat& stat, int statFd,
-                                                 bool trustPrograms) {
+ProcessSampler::Meta ProcessSampler::resolveMeta(std::int32_t pid, const PidStat& stat, int statFd, bool guess) {
   Meta m;
   m.comm = std::string(stat.comm);
   // A kernel thread is the system's and has no program, arguments or environment to read.
@@ -277,7 +277,7 @@ ProcessSampler::Meta ProcessSampler::resolveMeta(std::int32_t pid, const PidStat
   // tick its executable is the one found before (if it is not, all is resolved again then).
   const bool keyed = parent && !parent->path.empty();
   if (keyed) programKey_.assign(parent->path).append(1, '\n').append(stat.comm);
-  const auto known = keyed && trustPrograms ? programs_.find(programKey_) : programs_.end();
+  const auto known = keyed && guess ? programs_.find(programKey_) : programs_.end();
   if (known != programs_.end()) {
     known->second.used = round_;
     m.path = known->second.path;
@@ -303,18 +303,21 @@ ProcessSampler::Meta ProcessSampler::resolveMeta(std::int32_t pid, const PidStat
   // unless the same program was found in the parent's group before; then it is taken from the
   // parent until the child's second tick.
   const bool fork = parent && parent->path == m.path;
+  const bool uidGuessed = m.owner == 0 || (parent && parent->uidGuessed);
   if (parent && parent->uid && m.ownerKnown && parent->ownerKnown && parent->owner == m.owner &&
-      (m.owner != 0 || (*parent->uid == 0 && !fork))) {
+      (m.owner != 0 || (*parent->uid == 0 && !fork)) && (guess || !uidGuessed)) {
     m.uid = parent->uid;
-    m.uidGuessed = m.owner == 0 || parent->uidGuessed;
+    m.uidGuessed = uidGuessed;
   } else if (const auto status = files_.read(pid, "status", kStatusSize)) {
     m.uid = parseStatusUid(*status);
   }
-  if (parent && !parent->cgroup.empty() && (fork || placed_.contains(placeKey(m.path, parent->cgroup)))) {
+  const bool cgroupGuessed = !fork || (parent && parent->cgroupGuessed);
+  if (parent && !parent->cgroup.empty() && (fork || placed_.contains(placeKey(m.path, parent->cgroup))) &&
+      (guess || !cgroupGuessed)) {
     m.service = parent->service;
     m.facts.appUnit = parent->facts.appUnit;
     m.cgroup = parent->cgroup;
-    m.cgroupGuessed = !fork || parent->cgroupGuessed;
+    m.cgroupGuessed = cgroupGuessed;
   } else {
     readCgroup(pid, m);
   }

@@ -125,9 +125,9 @@ class ProcessSampler {
   std::optional<PidIo> readIo(std::int32_t pid, Tracked& t, char* buffer, std::size_t size);
   // Reads io and keeps its counters: the disk rate since the previous read, 0 without one.
   double updateIo(std::int32_t pid, Tracked& t, MonoTime now, char* buffer, std::size_t size);
-  // With `trustPrograms`, a program's file may be taken from a namesake the same parent program
-  // started before.
-  Meta resolveMeta(std::int32_t pid, const PidStat& stat, int statFd, bool trustPrograms = true);
+  // With `guess`, what may differ from the parent's or a namesake's may be taken from them until
+  // the process's second tick.
+  Meta resolveMeta(std::int32_t pid, const PidStat& stat, int statFd, bool guess = true);
   // Reads what was taken from the parent or a namesake and may differ; false when the file does.
   bool confirmMeta(std::int32_t pid, Meta& m);
   bool readCgroup(std::int32_t pid, Meta& m);

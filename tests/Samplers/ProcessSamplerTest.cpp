@@ -492,7 +492,17 @@ TEST(ProcessSampler, aRealChildIsTheUsersItRunsAsAfterChangingUsers) {
     execl("/bin/sh", "sh", "-c", "sleep 30 & exec sleep 30", nullptr);
     _exit(1);
   }
-  // And a program that changes users itself once started (its files then belong to root).
+  // And a program that changes users itself once started (its files then belong to root), after
+  // a namesake from another folder.
+  test::TempDir dir;
+  const fs::path namesake = dir / "python3";
+  fs::copy_file("/bin/sleep", namesake);
+  const pid_t decoy = fork();
+  ASSERT_GE(decoy, 0);
+  if (decoy == 0) {
+    execl(namesake.c_str(), "python3", "30", nullptr);
+    _exit(1);
+  }
   const pid_t program = fork();
   ASSERT_GE(program, 0);
   if (program == 0) {
@@ -524,8 +534,8 @@ TEST(ProcessSampler, aRealChildIsTheUsersItRunsAsAfterChangingUsers) {
     EXPECT_EQ(procs.at(program).isSystem, uid != kNobody) << "by its second tick";
     EXPECT_EQ(procs.at(getpid()).isSystem, uid != 0);
   }
-  for (const pid_t pid : {dropped, shell, program, pid_t(grandchild)}) kill(pid, SIGKILL);
-  for (const pid_t pid : {dropped, shell, program}) waitpid(pid, nullptr, 0);
+  for (const pid_t pid : {dropped, shell, decoy, program, pid_t(grandchild)}) kill(pid, SIGKILL);
+  for (const pid_t pid : {dropped, shell, decoy, program}) waitpid(pid, nullptr, 0);
 }
 
 TEST_F(ProcessSamplerRates, neverExceedTheMachinesCores) {
