@@ -21,6 +21,7 @@
 #include "Qel/Sheets/LicensesSheet.hpp"
 #include "Qel/Sheets/SettingsSheet.hpp"
 #include "Qel/Sheets/SleepLine.hpp"
+#include "Qel/Sheets/SleepNote.hpp"
 #include "Qel/Sheets/SleepSheet.hpp"
 #include "Qel/Sheets/StretchButton.hpp"
 #include "Qel/Sheets/StretchSheet.hpp"

@@ -22,6 +22,7 @@
 #include "Qel/Kit/PlainLabel.hpp"
 #include "Qel/Kit/QtString.hpp"
 #include "Qel/Kit/TextButton.hpp"
+#include "Qel/Sheets/PosterPreview.hpp"
 #include "Qel/Sheets/SaveDialog.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
@@ -29,34 +30,6 @@
 namespace qel {
 
 namespace {
-
-
-constexpr int kPreview = 330;
-
-// The card scaled down, painted by the same routine as the file.
-class Preview : public QWidget {
- public:
-  Preview(const PosterData& data, const PosterOptions& options, QWidget* parent)
-      : QWidget(parent), data_(data), options_(options) {
-    setFixedSize(kPreview, kPreview);
-    setAccessibleName(qs(L("Preview")));
-  }
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    QPainterPath clip;
-    clip.addRoundedRect(QRectF(rect()), 14, 14);
-    p.setClipPath(clip);
-    p.scale(kPreview / kPosterSide, kPreview / kPosterSide);
-    paintPoster(p, data_, options_);
-  }
-
- private:
-  const PosterData& data_;
-  const PosterOptions& options_;
-};
 
 // An on/off switch: a capsule track with a round knob, the accent colour when on.
 class Switch : public QAbstractButton {
@@ -148,8 +121,24 @@ ExportSheet::ExportSheet(Store& store, PosterData data, QWidget* parent)
 
   auto* row = new QHBoxLayout;
   row->setSpacing(24);
-  preview_ = new Preview(data_, options_, content);
+  preview_ = new PosterPreview(data_, options_, content);
   row->addWidget(preview_, 0, Qt::AlignTop);
+  row->addLayout(buildOptions(content), 1);
+  column->addLayout(row);
+  connect(apps_, &QAbstractButton::toggled, this, [this](bool on) {
+    options_.showApps = on;
+    changed();
+  });
+  connect(dots_, &QAbstractButton::toggled, this, [this](bool on) {
+    options_.showDots = on;
+    changed();
+  });
+
+  buildFooter();
+}
+
+// The theme, the two switches and the note on what the picture never shows.
+QLayout* ExportSheet::buildOptions(QWidget* content) {
   auto* options = new QVBoxLayout;
   options->setSpacing(0);
   theme_ = new PillSegment;
@@ -170,18 +159,11 @@ ExportSheet::ExportSheet(Store& store, PosterData data, QWidget* parent)
   note->setWordWrap(true);
   options->addWidget(note);
   options->addStretch(1);
-  row->addLayout(options, 1);
-  column->addLayout(row);
-  connect(apps_, &QAbstractButton::toggled, this, [this](bool on) {
-    options_.showApps = on;
-    changed();
-  });
-  connect(dots_, &QAbstractButton::toggled, this, [this](bool on) {
-    options_.showDots = on;
-    changed();
-  });
+  return options;
+}
 
-  // The divider and the buttons stay below the body, never scrolled away.
+// The divider and the buttons stay below the body, never scrolled away.
+void ExportSheet::buildFooter() {
   auto* frame = static_cast<QVBoxLayout*>(layout());
   frame->addWidget(hairline(this));
   auto* bar = new QHBoxLayout;

@@ -7,6 +7,7 @@
 #include <functional>
 
 class QAbstractButton;
+class QLayout;
 
 namespace qel {
 
@@ -44,6 +45,8 @@ class ExportSheet : public SheetFrame {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  QLayout* buildOptions(QWidget* content);
+  void buildFooter();
   void changed();
 
   Store& store_;

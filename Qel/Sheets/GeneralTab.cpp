@@ -1,13 +1,11 @@
 // The general tab: language, appearance, the replay key, the tab bar's numbers, the load in the
 // taskbar icon, opening at login, the automatic update check and the beta channel.
 #include <QCoreApplication>
-#include <QPainter>
 
-#include "Qel/Kit/Fonts.hpp"
-#include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/PillSegment.hpp"
 #include "Qel/Kit/QtString.hpp"
 #include "Qel/Platform/Autostart.hpp"
+#include "Qel/Sheets/KeyCap.hpp"
 #include "Qel/Sheets/SettingParts.hpp"
 #include "Qel/Sheets/SettingsTabs.hpp"
 #include "Qel/Sheets/TabValueStyleMeta.hpp"
@@ -21,54 +19,23 @@ namespace {
 
 QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
-// The replay key as a key cap; a label, not a control.
-class KeyCap : public QWidget {
- public:
-  KeyCap(const QString& keys, QWidget* parent) : QWidget(parent), keys_(keys) {
-    const QFontMetrics m(Fonts::text(13, QFont::Medium));
-    setFixedSize(m.horizontalAdvance(keys_) + 20, m.height() + 8);
-    setAccessibleName(keys_);
-    Palette::followAppearance(this);
-  }
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(Palette::adaptiveOpacity(0.08, 0.08).resolve());
-    p.drawRoundedRect(QRectF(rect()), 6, 6);
-    p.setFont(Fonts::text(13, QFont::Medium));
-    p.setPen(Palette::primaryText().resolve());
-    p.drawText(rect(), Qt::AlignCenter, keys_);
-  }
-
- private:
-  QString keys_;
-};
-
 TabValueStyle tabValueStyleOr(const std::string& raw) {
   return tabValueStyleFromRaw(raw).value_or(TabValueStyle::always);
 }
 
-}  // namespace
+// One row at the end of the card.
+SettingRow* add(SettingGroup* group, const std::string& title, const QString& detail, QWidget* control) {
+  auto* row = new SettingRow(qs(title), detail, control, group);
+  group->column()->addWidget(row);
+  return row;
+}
 
-TabBody* generalTab(const SettingsEnv& env) {
+// Language, appearance, the replay key and the tab bar's numbers.
+void addDisplayRows(TabBody* body, SettingGroup* group, const SettingsEnv& env) {
   Store& store = env.store;
-  Updater& updater = env.updater;
-  auto* body = new TabBody;
-  auto* group = new SettingGroup(body);
-  body->column()->addWidget(group);
-  body->column()->addStretch(1);
-  auto add = [group](const std::string& title, const QString& detail, QWidget* control) {
-    auto* row = new SettingRow(qs(title), detail, control, group);
-    group->column()->addWidget(row);
-    return row;
-  };
-
   std::vector<std::pair<std::string, QString>> languages{{"system", qs(L("Follow system"))}};
   for (const auto& lang : Loc::languages) languages.emplace_back(std::string(lang.code), qs(lang.name));
-  add(L("Interface language"),
+  add(group, L("Interface language"),
       qs(L("Follow system uses the first of your system languages that Qel supports, or English if there is none.")),
       boundChoice(body, qs(L("Interface language")), 190, std::move(languages), [&store] { return store.language(); },
                   [&store](const std::string& v) { store.setLanguage(v); }, 1));
@@ -79,40 +46,45 @@ TabBody* generalTab(const SettingsEnv& env) {
       {{"system", qs(L("Follow system"))}, {"light", qs(L("Light"))}, {"dark", qs(L("Dark"))}},
       [&store] { return store.appearance(); }, [&store](const std::string& v) { store.setAppearance(v); });
   body->onSync([appearance] { appearance->refresh(); });
-  add(L("Appearance"), qs(L("Follow system switches with your desktop's appearance.")), appearance);
+  add(group, L("Appearance"), qs(L("Follow system switches with your desktop's appearance.")), appearance);
 
   // Where the key could not be had, the row says so and how to bind the replay by hand.
   const QString problem = env.hotKeyProblem ? env.hotKeyProblem() : QString();
-  add(L("Replay shortcut"),
+  add(group, L("Replay shortcut"),
       problem.isEmpty() ? qs(L("Press it in any app to replay the last 60 seconds. It can't be changed yet.")) : problem,
       new KeyCap(QStringLiteral("Ctrl+Alt+E"), body));
 
   std::vector<std::pair<std::string, QString>> styles;
   for (auto style : allTabValueStyles) styles.emplace_back(std::string(rawValue(style)), title(style));
-  auto* numbers = add(L("Tab bar numbers"), detail(tabValueStyleOr(store.tabValues())),
+  auto* numbers = add(group, L("Tab bar numbers"), detail(tabValueStyleOr(store.tabValues())),
                       boundChoice(body, qs(L("Tab bar numbers")), 150, std::move(styles),
                                   [&store] { return store.tabValues(); },
                                   [&store](const std::string& v) { store.setTabValues(v); }));
   body->onSync([numbers, &store] { numbers->setDetail(detail(tabValueStyleOr(store.tabValues()))); });
+}
 
-  add(L("Show load in the taskbar icon"),
+// The load in the taskbar icon and opening at login.
+void addStartupRows(TabBody* body, SettingGroup* group, Store& store) {
+  add(group, L("Show load in the taskbar icon"),
       qs(L("The water in the taskbar icon rises with CPU usage, and the icon turns warm when the processor is busy.")),
       boundSwitch(body, qs(L("Show load in the taskbar icon")), [&store] { return store.dockLoad(); },
                   [&store](bool on) { store.setDockLoad(on); }));
 
-  add(L("Open at login"), qs(L("Starts Qel in the tray when you log in.")),
+  add(group, L("Open at login"), qs(L("Starts Qel in the tray when you log in.")),
       boundSwitch(body, qs(L("Open at login")), [] { return Autostart::enabled(); },
                   [&store](bool on) {
                     const auto program = QCoreApplication::applicationFilePath().toStdString();
                     if (!Autostart::set(on, program)) store.show(L("Open at login could not be changed"));
                   }));
+}
 
+void addUpdateRows(TabBody* body, SettingGroup* group, Updater& updater) {
   // Without a feed the switch keeps its place, greyed, and the line says why.
   auto* automatic = boundSwitch(body, qs(L("Check for updates automatically")),
                                 [&updater] { return updater.checksAutomatically(); },
                                 [&updater](bool on) { updater.setChecksAutomatically(on); });
   automatic->setEnabled(updater.hasFeed());
-  add(L("Check for updates automatically"),
+  add(group, L("Check for updates automatically"),
       updater.hasFeed() ? qs(L("Qel looks for a new version about once a day and tells you when there is one."))
                         : qs(L("This build of Qel names no update feed, so it can't look for new versions.")),
       automatic);
@@ -120,8 +92,20 @@ TabBody* generalTab(const SettingsEnv& env) {
   auto* beta = boundSwitch(body, qs(L("Receive Beta updates")), [&updater] { return updater.receivesBetaUpdates(); },
                            [&updater](bool on) { updater.setReceivesBetaUpdates(on); });
   body->onSync([beta, &updater] { beta->setEnabled(updater.canChangeChannel()); });
-  add(L("Receive Beta updates"),
+  add(group, L("Receive Beta updates"),
       qs(L("Get early access to upcoming versions and continue receiving stable updates.")), beta);
+}
+
+}  // namespace
+
+TabBody* generalTab(const SettingsEnv& env) {
+  auto* body = new TabBody;
+  auto* group = new SettingGroup(body);
+  body->column()->addWidget(group);
+  body->column()->addStretch(1);
+  addDisplayRows(body, group, env);
+  addStartupRows(body, group, env.store);
+  addUpdateRows(body, group, env.updater);
   return body;
 }
 

@@ -18,7 +18,6 @@ namespace qel {
 
 namespace {
 
-
 QWidget* emptyBody() {
   auto* body = new QWidget;
   auto* column = new QVBoxLayout(body);
@@ -28,47 +27,6 @@ QWidget* emptyBody() {
 }
 
 }  // namespace
-
-NoticeRow::NoticeRow(const LicenseNotice& notice, QWidget* parent) : QAbstractButton(parent) {
-  setCursor(Qt::PointingHandCursor);
-  setFocusPolicy(Qt::TabFocus);
-  setAccessibleName(qs(notice.name));
-  setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-  auto* column = new QVBoxLayout(this);
-  column->setContentsMargins(12, 12, 12, 12);
-  column->setSpacing(3);
-  auto* line = new QHBoxLayout;
-  line->setSpacing(8);
-  line->addWidget(new PlainLabel(qs(notice.name), 13, QFont::DemiBold, Palette::primaryText(), this), 0,
-                  Qt::AlignVCenter);
-  line->addWidget(new PlainLabel(qs(notice.license), 11.5, QFont::Normal, Palette::tertiaryText(), this), 0,
-                  Qt::AlignVCenter);
-  line->addStretch(1);
-  column->addLayout(line);
-  auto* credit = new PlainLabel(qs(notice.credit), 12, QFont::Normal, Palette::secondaryText(), this);
-  credit->setWordWrap(true);
-  column->addWidget(credit);
-  Palette::followAppearance(this);
-}
-
-void NoticeRow::setSelected(bool on) {
-  if (on == selected_) return;
-  selected_ = on;
-  update();
-}
-
-QSize NoticeRow::sizeHint() const { return layout()->sizeHint(); }
-
-int NoticeRow::heightForWidth(int width) const { return layout()->totalHeightForWidth(width); }
-
-void NoticeRow::paintEvent(QPaintEvent*) {
-  QPainter p(this);
-  p.setRenderHint(QPainter::Antialiasing);
-  const double wash = selected_ ? 0.08 : 0.04;
-  p.setPen(focusRingShown(this) ? QPen(Palette::secondaryText().resolve(), 1.5) : Qt::NoPen);
-  p.setBrush(Palette::adaptiveOpacity(wash, wash).resolve());
-  p.drawRoundedRect(QRectF(rect()).adjusted(0.75, 0.75, -0.75, -0.75), 12, 12);
-}
 
 LicensesSheet::LicensesSheet(Store& store, const std::vector<LicenseNotice>& notices, QWidget* parent)
     : SheetFrame(store, 560, qs(L("Open Source Licenses")), emptyBody(), 200,

@@ -32,7 +32,6 @@ QColor faded(QColor colour, double alpha) {
   return colour;
 }
 
-
 double lineHeight(const QFont& font) { return QFontMetricsF(font).height(); }
 
 // One line of text in `box`: a long one in another language set smaller, down to three quarters,
@@ -45,87 +44,113 @@ void drawLine(QPainter& painter, const QString& text, const QFont& font, const Q
                    QFontMetricsF(fitted).elidedText(text, Qt::ElideRight, box.width()));
 }
 
-}  // namespace
+// The poster's fonts, which both its layout and its painting read.
+struct PosterFonts {
+  QFont brand = Fonts::text(16, QFont::DemiBold), date = Fonts::text(12.5), small = Fonts::text(12),
+        peak = Fonts::text(50, QFont::Light), statTitle = Fonts::text(11.5), statValue = Fonts::text(20, QFont::Medium),
+        used = Fonts::text(11.5);
+};
 
-void paintPoster(QPainter& painter, const PosterData& data, const PosterOptions& options) {
-  painter.save();
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.setRenderHint(QPainter::TextAntialiasing);
+void paintGround(QPainter& painter, bool sea) {
   const QRectF frame(0, 0, kPosterSide, kPosterSide);
   QLinearGradient background(frame.topLeft(), frame.bottomLeft());
-  background.setColorAt(0, options.sea ? Palette::posterSeaTop() : Palette::posterInkTop());
-  background.setColorAt(1, options.sea ? Palette::posterSeaBottom() : Palette::posterInkBottom());
+  background.setColorAt(0, sea ? Palette::posterSeaTop() : Palette::posterInkTop());
+  background.setColorAt(1, sea ? Palette::posterSeaBottom() : Palette::posterInkBottom());
   painter.fillRect(frame, background);
-  const QColor glowColour = options.sea ? Palette::net() : Palette::rgb(0x9FD3C7);
+  const QColor glowColour = sea ? Palette::net() : Palette::rgb(0x9FD3C7);
   QRadialGradient glow(QPointF(0.5 * kPosterSide, 0.47 * kPosterSide), 300);
   glow.setColorAt(0, faded(glowColour, 0.17));
   glow.setColorAt(1, faded(glowColour, 0));
   painter.fillRect(frame, glow);
+}
 
+// The mark and the name at the left of `box`, the date at its right.
+void paintHeader(QPainter& painter, const PosterData& data, const PosterFonts& f, const QRectF& box) {
   const QColor ink = Palette::posterText();
-  const QFont brand = Fonts::text(16, QFont::DemiBold), date = Fonts::text(12.5), small = Fonts::text(12),
-              peakFont = Fonts::text(50, QFont::Light), statTitle = Fonts::text(11.5), statValue = Fonts::text(20, QFont::Medium),
-              usedFont = Fonts::text(11.5);
-  const double header = std::max({22.0, lineHeight(brand), lineHeight(date)});
-  const double stats = lineHeight(statTitle) + 3 + lineHeight(statValue);
-  const double content = header + 4 + kRing + stats + 12 + lineHeight(usedFont);
-  const double width = kPosterSide - 2 * kSideInset;
-  // The column sits in the middle of the space the insets leave.
-  double y = kTopInset + std::max(0.0, (kPosterSide - kTopInset - kBottomInset - content) / 2);
-  const double left = kSideInset;
-
+  const double left = box.left(), y = box.top(), header = box.height();
   static const QImage mark = markImage(22, false, 2);
   painter.drawImage(QRectF(left, y + (header - 22) / 2, 22, 22), mark);
   painter.setPen(ink);
-  const double brandWidth = QFontMetricsF(brand).horizontalAdvance(QStringLiteral("Qel"));
-  drawLine(painter, QStringLiteral("Qel"), brand, QRectF(left + 30, y, brandWidth + 2, header), Qt::AlignLeft);
+  const double brandWidth = QFontMetricsF(f.brand).horizontalAdvance(QStringLiteral("Qel"));
+  drawLine(painter, QStringLiteral("Qel"), f.brand, QRectF(left + 30, y, brandWidth + 2, header), Qt::AlignLeft);
   painter.setPen(faded(ink, 0.6));
   const double dateLeft = left + 30 + brandWidth + 8;
-  drawLine(painter, qs(data.dateText), date, QRectF(dateLeft, y, left + width - dateLeft, header), Qt::AlignRight);
-  y += header + 4;
+  drawLine(painter, qs(data.dateText), f.date, QRectF(dateLeft, y, box.right() - dateLeft, header), Qt::AlignRight);
+}
 
-  const QRectF ring(left + (width - kRing) / 2, y, kRing, kRing);
+// The day's ring and, in its middle, the busiest moment.
+void paintRing(QPainter& painter, const PosterData& data, const PosterOptions& options, const PosterFonts& f,
+               const QRectF& ring) {
+  const QColor ink = Palette::posterText();
   painter.save();
   painter.translate(ring.topLeft());
   drawPosterRing(painter, ring.size(), data, options.showDots);
   painter.restore();
   QString peakLine = qs(data.peakTime);
   if (options.showApps && !data.peakApp.empty()) peakLine += QStringLiteral(" · ") + qs(displayName(data.peakApp));
-  const double centre = lineHeight(small) * 2 + lineHeight(peakFont) + 4;
+  const double centre = lineHeight(f.small) * 2 + lineHeight(f.peak) + 4;
   double cy = ring.center().y() - centre / 2;
   const auto centred = [&](const QString& text, const QFont& font, double w) {
     drawLine(painter, text, font, QRectF(ring.center().x() - w / 2, cy, w, lineHeight(font)), Qt::AlignHCenter);
     cy += lineHeight(font) + 2;
   };
   painter.setPen(faded(ink, 0.6));
-  centred(qs(L("Busiest moment")), small, kRing);
+  centred(qs(L("Busiest moment")), f.small, kRing);
   painter.setPen(ink);
-  centred(data.peak ? qs(fmtPercent(*data.peak)) : QStringLiteral("—"), peakFont, kRing);
+  centred(data.peak ? qs(fmtPercent(*data.peak)) : QStringLiteral("—"), f.peak, kRing);
   painter.setPen(faded(ink, 0.6));
-  centred(peakLine, small, 170);
-  y += kRing;
+  centred(peakLine, f.small, 170);
+}
 
+// The three figures in columns across `box`.
+void paintFigures(QPainter& painter, const PosterData& data, const PosterFonts& f, const QRectF& box) {
+  const QColor ink = Palette::posterText();
   const std::pair<std::string, std::string> figures[] = {
       {L("Time recorded"), fmtDuration(data.recordedMinutes)},
       {L("CPU, daily average"), fmtPercent(data.average)},
       {L("Worth a look"), std::to_string(data.events.size())}};
-  const double column = width / 3;
+  const double column = box.width() / 3;
+  const double y = box.top();
   for (int i = 0; i < 3; ++i) {
-    const double x = left + i * column;
+    const double x = box.left() + i * column;
     painter.setPen(faded(ink, 0.45));
-    drawLine(painter, qs(figures[i].first), statTitle, QRectF(x, y, column - 6, lineHeight(statTitle)), Qt::AlignLeft);
+    drawLine(painter, qs(figures[i].first), f.statTitle, QRectF(x, y, column - 6, lineHeight(f.statTitle)), Qt::AlignLeft);
     painter.setPen(ink);
-    drawLine(painter, qs(figures[i].second), statValue,
-             QRectF(x, y + lineHeight(statTitle) + 3, column - 6, lineHeight(statValue)), Qt::AlignLeft);
+    drawLine(painter, qs(figures[i].second), f.statValue,
+             QRectF(x, y + lineHeight(f.statTitle) + 3, column - 6, lineHeight(f.statValue)), Qt::AlignLeft);
   }
+}
+
+}  // namespace
+
+void paintPoster(QPainter& painter, const PosterData& data, const PosterOptions& options) {
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setRenderHint(QPainter::TextAntialiasing);
+  paintGround(painter, options.sea);
+
+  const PosterFonts f;
+  const double header = std::max({22.0, lineHeight(f.brand), lineHeight(f.date)});
+  const double stats = lineHeight(f.statTitle) + 3 + lineHeight(f.statValue);
+  const double content = header + 4 + kRing + stats + 12 + lineHeight(f.used);
+  const double width = kPosterSide - 2 * kSideInset;
+  // The column sits in the middle of the space the insets leave.
+  double y = kTopInset + std::max(0.0, (kPosterSide - kTopInset - kBottomInset - content) / 2);
+  const double left = kSideInset;
+
+  paintHeader(painter, data, f, QRectF(left, y, width, header));
+  y += header + 4;
+  paintRing(painter, data, options, f, QRectF(left + (width - kRing) / 2, y, kRing, kRing));
+  y += kRing;
+  paintFigures(painter, data, f, QRectF(left, y, width, stats));
   y += stats + 12;
 
   // Laid out always, drawn only with app names on, so the card never moves.
   if (options.showApps && !data.topApps.empty()) {
     std::string names;
     for (const auto& name : data.topApps) names += (names.empty() ? "" : L(", ")) + displayName(name);
-    painter.setPen(faded(ink, 0.6));
-    drawLine(painter, qs(L("Most used: %@", {names})), usedFont, QRectF(left, y, width, lineHeight(usedFont)),
+    painter.setPen(faded(Palette::posterText(), 0.6));
+    drawLine(painter, qs(L("Most used: %@", {names})), f.used, QRectF(left, y, width, lineHeight(f.used)),
              Qt::AlignLeft);
   }
   painter.restore();

@@ -54,6 +54,19 @@ RuleRow::RuleRow(Store& store, std::size_t index, TabBody* body, QWidget* parent
   row->setContentsMargins(16, 12, 16, 12);
   row->setSpacing(14);
 
+  row->addWidget(buildTexts(m), 1);
+  if (m.hasThreshold) row->addWidget(buildThreshold(m), 0, Qt::AlignVCenter);
+
+  switch_ = new Switch(qs(L(m.title)), this);
+  connect(switch_, &QAbstractButton::clicked, this, [this](bool on) { edit([&](AlertRule& r) { r.on = on; }); });
+  row->addWidget(switch_, 0, Qt::AlignVCenter);
+  Palette::followAppearance(this);
+  sync();
+  body->onSync([this] { sync(); });
+}
+
+// The rule's title and detail, and when it last fired.
+QWidget* RuleRow::buildTexts(const RuleMeta& m) {
   texts_ = new QWidget(this);
   auto* texts = new QVBoxLayout(texts_);
   texts->setContentsMargins(0, 0, 0, 0);
@@ -66,52 +79,46 @@ RuleRow::RuleRow(Store& store, std::size_t index, TabBody* body, QWidget* parent
   texts->addWidget(detail);
   fired_ = new PlainLabel({}, 11.5, QFont::Normal, Palette::warnText(), texts_);
   texts->addWidget(fired_);
-  row->addWidget(texts_, 1);
+  return texts_;
+}
 
-  if (m.hasThreshold) {
-    controls_ = new QWidget(this);
-    auto* line = new QHBoxLayout(controls_);
-    line->setContentsMargins(0, 0, 0, 0);
-    line->setSpacing(8);
-    line->addWidget(
-        new PlainLabel(qs(m.below ? L("Below") : L("Above")), 12, QFont::Normal, Palette::secondaryText(), controls_));
-    slider_ = new LevelSlider(controls_);
-    slider_->setFixedWidth(100);
-    slider_->setRange(0, ruleSteps(m));
-    slider_->setPageStep(1);
-    slider_->setAccessibleName(qs(L("%@ threshold", {L(m.title)})));
-    line->addWidget(slider_);
-    value_ = new PlainLabel({}, 12, QFont::Normal, Palette::primaryText(), controls_);
-    value_->setFont(Fonts::text(12));
-    value_->setFixedWidth(56);
-    value_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    line->addWidget(value_);
-    // Only the user moves the knob: re-reading the store blocks the signal.
-    connect(slider_, &QSlider::valueChanged, this, [this](int step) {
-      edit([&](AlertRule& r) { r.threshold = ruleThresholdAt(*meta_, step); });
+// "Above" or "Below", the threshold's slider and value, and for how long where the rule asks.
+QWidget* RuleRow::buildThreshold(const RuleMeta& m) {
+  controls_ = new QWidget(this);
+  auto* line = new QHBoxLayout(controls_);
+  line->setContentsMargins(0, 0, 0, 0);
+  line->setSpacing(8);
+  line->addWidget(
+      new PlainLabel(qs(m.below ? L("Below") : L("Above")), 12, QFont::Normal, Palette::secondaryText(), controls_));
+  slider_ = new LevelSlider(controls_);
+  slider_->setFixedWidth(100);
+  slider_->setRange(0, ruleSteps(m));
+  slider_->setPageStep(1);
+  slider_->setAccessibleName(qs(L("%@ threshold", {L(m.title)})));
+  line->addWidget(slider_);
+  value_ = new PlainLabel({}, 12, QFont::Normal, Palette::primaryText(), controls_);
+  value_->setFont(Fonts::text(12));
+  value_->setFixedWidth(56);
+  value_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  line->addWidget(value_);
+  // Only the user moves the knob: re-reading the store blocks the signal.
+  connect(slider_, &QSlider::valueChanged, this, [this](int step) {
+    edit([&](AlertRule& r) { r.threshold = ruleThresholdAt(*meta_, step); });
+  });
+  if (m.hasSustain) {
+    line->addWidget(new PlainLabel(qs(L("for")), 12, QFont::Normal, Palette::secondaryText(), controls_));
+    sustain_ = new ChoiceBox(12, controls_);
+    sustain_->setAccessibleName(qs(L("Duration")));
+    sustain_->setFixedWidth(92);
+    for (const auto& [seconds, label] : kSustains) sustain_->addItem(qs(L(label)), seconds);
+    line->addWidget(sustain_);
+    connect(sustain_, &QComboBox::activated, this, [this](int i) {
+      const int seconds = sustain_->itemData(i).toInt();
+      edit([&](AlertRule& r) { r.sustain = seconds; });
     });
-    if (m.hasSustain) {
-      line->addWidget(new PlainLabel(qs(L("for")), 12, QFont::Normal, Palette::secondaryText(), controls_));
-      sustain_ = new ChoiceBox(12, controls_);
-      sustain_->setAccessibleName(qs(L("Duration")));
-      sustain_->setFixedWidth(92);
-      for (const auto& [seconds, label] : kSustains) sustain_->addItem(qs(L(label)), seconds);
-      line->addWidget(sustain_);
-      connect(sustain_, &QComboBox::activated, this, [this](int i) {
-        const int seconds = sustain_->itemData(i).toInt();
-        edit([&](AlertRule& r) { r.sustain = seconds; });
-      });
-    }
-    controls_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    row->addWidget(controls_, 0, Qt::AlignVCenter);
   }
-
-  switch_ = new Switch(qs(L(m.title)), this);
-  connect(switch_, &QAbstractButton::clicked, this, [this](bool on) { edit([&](AlertRule& r) { r.on = on; }); });
-  row->addWidget(switch_, 0, Qt::AlignVCenter);
-  Palette::followAppearance(this);
-  sync();
-  body->onSync([this] { sync(); });
+  controls_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+  return controls_;
 }
 
 template <class Edit>

@@ -38,6 +38,8 @@ class RuleRow : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  QWidget* buildTexts(const RuleMeta& m);
+  QWidget* buildThreshold(const RuleMeta& m);
   void sync();
   template <class Edit>
   void edit(Edit change);

@@ -21,54 +21,17 @@
 #include "Qel/Kit/PlainLabel.hpp"
 #include "Qel/Kit/QtString.hpp"
 #include "Qel/Sheets/SettingParts.hpp"
+#include "Qel/Sheets/SettingsTabButton.hpp"
 #include "Qel/Sheets/SheetFrame.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Updates/Updater.hpp"
 
-
 namespace qel {
 
 namespace {
 
-
 AdaptiveColor rule() { return Palette::adaptiveOpacity(0.08, 0.07); }
-
-// A sidebar entry: symbol and title, all of it clickable; the selected one on a wash.
-class TabButton : public QAbstractButton {
- public:
-  TabButton(const SettingsTabInfo& tab, QWidget* parent) : QAbstractButton(parent), symbol_(tab.symbol) {
-    setText(qs(L(tab.title)));
-    setCheckable(true);
-    setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::TabFocus);
-    setFixedHeight(32);
-    Palette::followAppearance(this);
-  }
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF r = QRectF(rect()).adjusted(0.75, 0.75, -0.75, -0.75);
-    p.setPen(focusRingShown(this) ? QPen(Palette::secondaryText().resolve(), 1.5) : Qt::NoPen);
-    p.setBrush(isChecked() ? Palette::adaptiveOpacity(0.07, 0.08).resolve() : QColor(Qt::transparent));
-    p.drawRoundedRect(r, 8, 8);
-    const QColor ink = (isChecked() ? Palette::primaryText() : Palette::secondaryText()).resolve();
-    Glyphs::draw(p, QRectF(10, 0, 18, height()), symbol_, 15, ink);
-    const QRectF words(36, 0, width() - 38, height());
-    // A long title in another language gets a little smaller before it is cut short.
-    double size = 13;
-    const auto weight = isChecked() ? QFont::DemiBold : QFont::Normal;
-    while (size > 11 && QFontMetricsF(Fonts::text(size, weight)).horizontalAdvance(text()) > words.width()) size -= 0.5;
-    p.setFont(Fonts::text(size, weight));
-    p.setPen(ink);
-    p.drawText(words, Qt::AlignVCenter | Qt::AlignLeft, p.fontMetrics().elidedText(text(), Qt::ElideRight, int(words.width())));
-  }
-
- private:
-  std::string symbol_;
-};
 
 // The round close button of the header.
 class CloseButton : public QAbstractButton {
@@ -113,7 +76,7 @@ class Rule : public QWidget {
 int sidebarWidth(int heading) {
   const QFontMetricsF bold(Fonts::text(13, QFont::DemiBold));
   double widest = heading;
-  // A title has 36 before it and 2 after it (TabButton).
+  // A title has 36 before it and 2 after it (SettingsTabButton).
   for (const auto& tab : kSettingsTabs) widest = std::max(widest, bold.horizontalAdvance(qs(L(tab.title))) + 1 + 38);
   // The sidebar's 8 at each side.
   return std::clamp(int(std::ceil(widest)) + 16, 180, 240);
@@ -156,7 +119,21 @@ SettingsSheet::SettingsSheet(SettingsEnv env, QWidget* parent)
   auto* frame = new QHBoxLayout(this);
   frame->setContentsMargins(0, 0, 0, 0);
   frame->setSpacing(0);
+  frame->addWidget(buildSidebar());
+  frame->addWidget(new Rule(Qt::Vertical, this));
+  frame->addLayout(buildMain(), 1);
 
+  auto closeSheet = [this] { env_.store.setShowingSettings(false); };
+  connect(close_, &QAbstractButton::clicked, this, closeSheet);
+  connect(done_, &QAbstractButton::clicked, this, closeSheet);
+  new InitialFocusClearer(this);
+  follow(env_.store.notice(), this, [this] { sync(); });
+  connect(&env_.updater, &Updater::changed, this, &SettingsSheet::sync);
+  Palette::followAppearance(this);
+  sync();
+}
+
+QWidget* SettingsSheet::buildSidebar() {
   auto* sidebar = new Sidebar(this);
   auto* side = new QVBoxLayout(sidebar);
   // 8 at the sides (not 12) leaves the longest title room in bold.
@@ -167,16 +144,18 @@ SettingsSheet::SettingsSheet(SettingsEnv env, QWidget* parent)
   side->addWidget(heading);
   sidebar->setFixedWidth(sidebarWidth(heading->sizeHint().width()));
   for (std::size_t i = 0; i < kSettingsTabs.size(); ++i) {
-    auto* button = new TabButton(kSettingsTabs[i], sidebar);
+    auto* button = new SettingsTabButton(kSettingsTabs[i], sidebar);
     connect(button, &QAbstractButton::clicked, this,
             [this, id = kSettingsTabs[i].id] { env_.store.setSettingsTab(id); });
     side->addWidget(button);
     tabButtons_[i] = button;
   }
   side->addStretch(1);
-  frame->addWidget(sidebar);
-  frame->addWidget(new Rule(Qt::Vertical, this));
+  return sidebar;
+}
 
+// The tab's title and the close button over the tab's body, and the footer under it.
+QLayout* SettingsSheet::buildMain() {
   auto* main = new QVBoxLayout;
   main->setSpacing(0);
   auto* header = new QHBoxLayout;
@@ -198,16 +177,7 @@ SettingsSheet::SettingsSheet(SettingsEnv env, QWidget* parent)
   footer->addWidget(saved, 1);
   footer->addWidget(done_);
   main->addLayout(footer);
-  frame->addLayout(main, 1);
-
-  auto closeSheet = [this] { env_.store.setShowingSettings(false); };
-  connect(close_, &QAbstractButton::clicked, this, closeSheet);
-  connect(done_, &QAbstractButton::clicked, this, closeSheet);
-  new InitialFocusClearer(this);
-  follow(env_.store.notice(), this, [this] { sync(); });
-  connect(&env_.updater, &Updater::changed, this, &SettingsSheet::sync);
-  Palette::followAppearance(this);
-  sync();
+  return main;
 }
 
 void SettingsSheet::sync() {

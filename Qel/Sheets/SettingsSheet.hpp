@@ -11,6 +11,7 @@
 #include "Qel/Sheets/SettingsTabs.hpp"
 #include "Qel/Text/Loc.hpp"
 
+class QLayout;
 class QScrollArea;
 
 namespace qel {
@@ -52,6 +53,8 @@ class SettingsSheet : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  QWidget* buildSidebar();
+  QLayout* buildMain();
   void sync();
   void showTab(const std::string& tab);
 

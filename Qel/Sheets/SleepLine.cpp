@@ -29,7 +29,6 @@ namespace {
 constexpr int kGap = 8;
 constexpr int kMoon = 14;
 
-
 }  // namespace
 
 SleepLine::SleepLine(Store& store, QWidget* parent) : QAbstractButton(parent), store_(store) {
@@ -78,65 +77,6 @@ void SleepLine::paintEvent(QPaintEvent*) {
   p.drawText(QRectF(textLeft + summaryWidth + kGap, 0, viewWidth + 2, box.height()), Qt::AlignLeft | Qt::AlignVCenter,
              view);
   if (focusRingShown(this)) paintFocusRing(p, box, 6);
-}
-
-SleepNote::SleepNote(Store& store, QWidget* parent)
-    : QWidget(parent),
-      store_(store),
-      headline_(new PlainLabel({}, 13, QFont::DemiBold, Palette::primaryText(), this)),
-      detail_(new PlainLabel({}, 13, QFont::Normal, Palette::secondaryText(), this)) {
-  auto* column = new QVBoxLayout(this);
-  column->setContentsMargins(3 + 14, 12, 14, 12);
-  column->setSpacing(3);
-  headline_->setWordWrap(true);
-  detail_->setWordWrap(true);
-  column->addWidget(headline_);
-  column->addWidget(detail_);
-  column->addSpacing(2);
-  auto* report = new TextButton(qs(L("View sleep report")), Fonts::text(12.5, QFont::Medium), this);
-  report_ = report;
-  column->addWidget(report_, 0, Qt::AlignLeft);
-  connect(report_, &QAbstractButton::clicked, this, [this] {
-    if (session_) store_.setSleepReport(session_);
-  });
-  // The sleep and wake shown are the ones of the ring's selected slot.
-  follow(store_.changes(Concern::sleep | Concern::day | Concern::navigation), this, [this] { refresh(); });
-  connect(Palette::notifier(), &AppearanceNotifier::qelAppearanceChanged, this, &SleepNote::refresh);
-  refresh();
-}
-
-QString SleepNote::headline() const { return headline_->text(); }
-QString SleepNote::detail() const { return detail_->text(); }
-
-void SleepNote::refresh() {
-  session_ = store_.selectedSleep();
-  wake_ = session_ ? store_.selectedWake() : std::nullopt;
-  static_cast<TextButton*>(report_)->setColor(accentText(store_.page()));
-  if (!session_) return;
-  const auto& clock = clockFormatter();
-  const QString summary = qs(store_.sleepSummary(*session_));
-  if (wake_) {
-    headline_->setText(qs(L("%@  %@", {clock.string(wake_->date), WakeKind::classify(wake_->reason).title()})));
-    QString reason = qs(displayName(wake_->reason));
-    if (reason.isEmpty()) reason = summary;
-    detail_->setMaximumHeight(detail_->fontMetrics().lineSpacing() * 2 + 2);  // two lines at most
-    detail_->setText(reason);
-  } else {
-    headline_->setText(qs(L("Asleep from %@ to %@", {clock.string(session_->start), clock.string(session_->end)})));
-    detail_->setMaximumHeight(QWIDGETSIZE_MAX);
-    detail_->setText(summary);
-  }
-  update();
-}
-
-void SleepNote::paintEvent(QPaintEvent*) {
-  QPainter p(this);
-  p.setRenderHint(QPainter::Antialiasing);
-  QPainterPath card;
-  card.addRoundedRect(QRectF(rect()), 12, 12);
-  p.setClipPath(card);
-  p.fillRect(rect(), Palette::adaptiveOpacity(0.045, 0.045).resolve());
-  p.fillRect(QRect(0, 0, 3, height()), wake_ ? Palette::warn() : Palette::tertiaryText().resolve());
 }
 
 }  // namespace qel

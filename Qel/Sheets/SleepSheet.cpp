@@ -65,6 +65,19 @@ SleepSheet::SleepSheet(Store& store, const SleepSession& session, QWidget* paren
                   text(Lkey("Linux logs when the computer slept and woke, but not which app asked it to wake.")),
                   [&store] { store.setSleepReport(std::nullopt); }, parent),
       session_(session) {
+  buildSubtitle();
+  buildFigures();
+  if (const auto kind = SleepReport::mainKind(session_)) buildCause(*kind);
+  buildWakes();
+  if (const auto holders = SleepReport::holdersLine(session_)) {
+    auto* line = new PlainLabel(qs(*holders), 12.5, QFont::Normal, Palette::secondaryText(), this);
+    line->setWordWrap(true);
+    blocks()->addWidget(line);
+  }
+}
+
+// From when to when it slept, and how its cost compares with the usual.
+void SleepSheet::buildSubtitle() {
   const auto& clock = clockFormatter();
   QString sub = text(Lkey("Asleep from %@ to %@"), {clock.string(session_.start), clock.string(session_.end)});
   if (const auto usual = SleepReport::usualLine(session_, store_.usualDropPerHour(session_)))
@@ -72,7 +85,10 @@ SleepSheet::SleepSheet(Store& store, const SleepSession& session, QWidget* paren
   subtitle_ = new PlainLabel(sub, 13, QFont::Normal, Palette::secondaryText(), this);
   subtitle_->setWordWrap(true);
   titles()->addWidget(subtitle_);
+}
 
+// The three figures and the charge through the night.
+void SleepSheet::buildFigures() {
   auto* figures = new QHBoxLayout;
   figures->setSpacing(8);
   figures->addWidget(figure(text(Lkey("Time asleep")), qs(fmtDuration(SleepReport::minutesAsleep(session_))), this), 1);
@@ -81,25 +97,28 @@ SleepSheet::SleepSheet(Store& store, const SleepSession& session, QWidget* paren
   blocks()->addLayout(figures);
 
   if (session_.chargeStart && session_.chargeEnd) blocks()->addWidget(new SleepBatteryChart(session_, this));
+}
 
-  if (const auto kind = SleepReport::mainKind(session_)) {
-    auto* card = new WashBox(Palette::adaptiveOpacity(0.045, 0.045), 12, this);
-    card->setAccentBar(Palette::warn());
-    auto* row = new QHBoxLayout(card);
-    row->setContentsMargins(3, 0, 0, 0);
-    row->setSpacing(0);
-    auto* words = new QVBoxLayout;
-    words->setContentsMargins(14, 12, 14, 12);
-    words->setSpacing(3);
-    words->addWidget(new PlainLabel(qs(kind->title()), 13, QFont::DemiBold, Palette::primaryText(), card));
-    // The commands it names wrap as one word.
-    auto* advice = new PlainLabel(qs(keepCommandsWhole(kind->advice())), 13, QFont::Normal, Palette::secondaryText(), card);
-    advice->setWordWrap(true);
-    words->addWidget(advice);
-    row->addLayout(words, 1);
-    blocks()->addWidget(card);
-  }
+// The main cause of the wakes, with advice.
+void SleepSheet::buildCause(const WakeKind& kind) {
+  auto* card = new WashBox(Palette::adaptiveOpacity(0.045, 0.045), 12, this);
+  card->setAccentBar(Palette::warn());
+  auto* row = new QHBoxLayout(card);
+  row->setContentsMargins(3, 0, 0, 0);
+  row->setSpacing(0);
+  auto* words = new QVBoxLayout;
+  words->setContentsMargins(14, 12, 14, 12);
+  words->setSpacing(3);
+  words->addWidget(new PlainLabel(qs(kind.title()), 13, QFont::DemiBold, Palette::primaryText(), card));
+  // The commands it names wrap as one word.
+  auto* advice = new PlainLabel(qs(keepCommandsWhole(kind.advice())), 13, QFont::Normal, Palette::secondaryText(), card);
+  advice->setWordWrap(true);
+  words->addWidget(advice);
+  row->addLayout(words, 1);
+  blocks()->addWidget(card);
+}
 
+void SleepSheet::buildWakes() {
   auto* wakes = new QVBoxLayout;
   wakes->setSpacing(8);
   wakes->addWidget(new PlainLabel(text(Lkey("What woke it")), 13.5, QFont::DemiBold, Palette::primaryText(), this));
@@ -126,12 +145,6 @@ SleepSheet::SleepSheet(Store& store, const SleepSession& session, QWidget* paren
     wakes->addWidget(box);
   }
   blocks()->addLayout(wakes);
-
-  if (const auto holders = SleepReport::holdersLine(session_)) {
-    auto* line = new PlainLabel(qs(*holders), 12.5, QFont::Normal, Palette::secondaryText(), this);
-    line->setWordWrap(true);
-    blocks()->addWidget(line);
-  }
 }
 
 QString SleepSheet::subtitle() const { return subtitle_->text(); }

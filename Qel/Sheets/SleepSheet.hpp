@@ -7,6 +7,8 @@
 
 namespace qel {
 
+class WakeKind;
+
 class SleepSheet : public ReportSheet {
   Q_OBJECT
 
@@ -18,6 +20,11 @@ class SleepSheet : public ReportSheet {
   QWidget* wakeList() const { return wakeList_; }
 
  private:
+  void buildSubtitle();
+  void buildFigures();
+  void buildCause(const WakeKind& kind);
+  void buildWakes();
+
   SleepSession session_;
   PlainLabel* subtitle_ = nullptr;
   QWidget* wakeList_ = nullptr;

@@ -37,8 +37,6 @@ constexpr int kBarWidth = 160, kShareWidth = 44;
 // The text of the name field starts this far in, so the focus ring has room around it; the
 // subtitle under it starts as far in.
 constexpr int kNameInset = 8;
-// The other marks' rows keep their box's side padding inside them, so their focus ring has room.
-constexpr double kRowPad = 14;
 
 // The name, as plain as a title until it has the keyboard focus.
 class NameField : public QLineEdit {
@@ -85,46 +83,6 @@ QWidget* appRow(const StretchApp& app, QWidget* parent) {
 
 }  // namespace
 
-OtherMarkRow::OtherMarkRow(const Stretch& stretch, QWidget* parent) : QAbstractButton(parent), stretch_(stretch) {
-  setCursor(Qt::PointingHandCursor);
-  setFocusPolicy(Qt::TabFocus);
-  setText(qs(displayName(stretch_.name)));
-  setAccessibleName(text() + u' ' + qs(StretchReport::times(stretch_)));
-  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-  Palette::followAppearance(this);
-}
-
-QSize OtherMarkRow::sizeHint() const {
-  const QFontMetricsF name(Fonts::text(13, QFont::Medium)), times(Fonts::text(12));
-  return {200, int(std::ceil(9 + name.height() + 1 + times.height() + 9))};
-}
-
-void OtherMarkRow::paintEvent(QPaintEvent*) {
-  QPainter p(this);
-  p.setRenderHint(QPainter::Antialiasing);
-  const QRectF box(rect());
-  const QFont nameFont = Fonts::text(13, QFont::Medium), timesFont = Fonts::text(12), peakFont = Fonts::text(12.5);
-  const QFontMetricsF name(nameFont), times(timesFont), peakMetrics(peakFont);
-  const QString peak = loc(Lkey("peak %@"), {fmtPercent(stretch_.peak)});
-  const double peakWidth = peakMetrics.horizontalAdvance(peak);
-  const double room = std::max(0.0, box.width() - 2 * kRowPad - peakWidth - 12 - 8);
-
-  p.setFont(peakFont);
-  p.setPen(Palette::secondaryText().resolve());
-  p.drawText(QRectF(box.width() - kRowPad - peakWidth - 1, 0, peakWidth + 1, box.height()),
-             Qt::AlignRight | Qt::AlignVCenter, peak);
-  const double top = (box.height() - name.height() - 1 - times.height()) / 2;
-  p.setFont(nameFont);
-  p.setPen(Palette::primaryText().resolve());
-  p.drawText(QRectF(kRowPad, top, room, name.height()), Qt::AlignLeft | Qt::AlignVCenter,
-             name.elidedText(text(), Qt::ElideRight, room));
-  p.setFont(timesFont);
-  p.setPen(Palette::tertiaryText().resolve());
-  p.drawText(QRectF(kRowPad, top + name.height() + 1, room, times.height()), Qt::AlignLeft | Qt::AlignVCenter,
-             qs(StretchReport::times(stretch_)));
-  if (focusRingShown(this)) paintFocusRing(p, box.adjusted(6, 2, -6, -2), 8);
-}
-
 StretchSheet::StretchSheet(Store& store, const Stretch& stretch, QWidget* parent)
     : ReportSheet(store, {}, std::nullopt, {},
                   loc(Lkey("Marks stay on the outside of the ring so you can look back.")),
@@ -134,6 +92,15 @@ StretchSheet::StretchSheet(Store& store, const Stretch& stretch, QWidget* parent
                   },
                   parent),
       stretch_(stretch) {
+  buildHeading();
+  buildFigures();
+  if (!stretch_.top.empty()) buildApps();
+  if (const auto others = store_.otherStretches(stretch_); !others.empty()) buildOtherMarks(others);
+  buildFooter();
+}
+
+// The name to edit and the subtitle under it.
+void StretchSheet::buildHeading() {
   name_ = new NameField(this);
   name_->setPlaceholderText(loc(Lkey("Name this stretch")));
   name_->setText(qs(stretch_.name));
@@ -143,7 +110,10 @@ StretchSheet::StretchSheet(Store& store, const Stretch& stretch, QWidget* parent
   subtitle_->setWordWrap(true);
   subtitle_->setIndent(kNameInset);
   titles()->addWidget(subtitle_);
+}
 
+// The three figures and the CPU chart.
+void StretchSheet::buildFigures() {
   auto* figures = new QHBoxLayout;
   figures->setSpacing(8);
   figures->addWidget(new DetailCell(loc(Lkey("CPU peak")), qs(fmtPercent(stretch_.peak)), this), 1);
@@ -160,47 +130,49 @@ StretchSheet::StretchSheet(Store& store, const Stretch& stretch, QWidget* parent
   chart->setAccessibleName(loc(Lkey("CPU usage during this stretch")));
   groundLayout->addWidget(chart);
   blocks()->addWidget(ground);
+}
 
-  if (!stretch_.top.empty()) {
-    auto* apps = new QVBoxLayout;
-    apps->setSpacing(8);
-    apps->addWidget(
-        new PlainLabel(loc(Lkey("Who used the most")), 13.5, QFont::DemiBold, Palette::primaryText(), this));
-    auto* rows = new QVBoxLayout;
-    rows->setSpacing(0);
-    for (const auto& app : stretch_.top) {
-      appRows_.push_back(appRow(app, this));
-      rows->addWidget(appRows_.back());
-    }
-    apps->addLayout(rows);
-    blocks()->addLayout(apps);
+void StretchSheet::buildApps() {
+  auto* apps = new QVBoxLayout;
+  apps->setSpacing(8);
+  apps->addWidget(
+      new PlainLabel(loc(Lkey("Who used the most")), 13.5, QFont::DemiBold, Palette::primaryText(), this));
+  auto* rows = new QVBoxLayout;
+  rows->setSpacing(0);
+  for (const auto& app : stretch_.top) {
+    appRows_.push_back(appRow(app, this));
+    rows->addWidget(appRows_.back());
   }
+  apps->addLayout(rows);
+  blocks()->addLayout(apps);
+}
 
-  if (const auto others = store_.otherStretches(stretch_); !others.empty()) {
-    auto* section = new QVBoxLayout;
-    section->setSpacing(8);
-    section->addWidget(
-        new PlainLabel(loc(Lkey("Other marks that day")), 13.5, QFont::DemiBold, Palette::primaryText(), this));
-    // The wash is the list's own: the scroll area's viewport would cover one behind it.
-    auto* list = new WashBox(Palette::adaptiveOpacity(0.045, 0.045), 12);
-    auto* rows = new QVBoxLayout(list);
-    rows->setContentsMargins(0, 0, 0, 0);
-    rows->setSpacing(0);
-    for (const auto& other : others) {
-      auto* row = new OtherMarkRow(other, list);
-      connect(row, &QAbstractButton::clicked, this, [this, pick = other] {
-        save();
-        store_.setStretchReport(pick);
-      });
-      otherRows_.push_back(row);
-      rows->addWidget(row);
-    }
-    auto* scroll = new FittedScrollArea(list, kOtherListHeight, kOtherListHeight, this);
-    otherList_ = scroll;
-    section->addWidget(scroll);
-    blocks()->addLayout(section);
+void StretchSheet::buildOtherMarks(const std::vector<Stretch>& others) {
+  auto* section = new QVBoxLayout;
+  section->setSpacing(8);
+  section->addWidget(
+      new PlainLabel(loc(Lkey("Other marks that day")), 13.5, QFont::DemiBold, Palette::primaryText(), this));
+  // The wash is the list's own: the scroll area's viewport would cover one behind it.
+  auto* list = new WashBox(Palette::adaptiveOpacity(0.045, 0.045), 12);
+  auto* rows = new QVBoxLayout(list);
+  rows->setContentsMargins(0, 0, 0, 0);
+  rows->setSpacing(0);
+  for (const auto& other : others) {
+    auto* row = new OtherMarkRow(other, list);
+    connect(row, &QAbstractButton::clicked, this, [this, pick = other] {
+      save();
+      store_.setStretchReport(pick);
+    });
+    otherRows_.push_back(row);
+    rows->addWidget(row);
   }
+  auto* scroll = new FittedScrollArea(list, kOtherListHeight, kOtherListHeight, this);
+  otherList_ = scroll;
+  section->addWidget(scroll);
+  blocks()->addLayout(section);
+}
 
+void StretchSheet::buildFooter() {
   // The footer: "Delete this mark", the hint, and Done; the spacing is the gap of at least 12.
   footer()->setSpacing(14);
   auto* remove = new TextButton(loc(Lkey("Delete this mark")), Fonts::text(13, QFont::Medium), this);

@@ -9,27 +9,10 @@
 #include <vector>
 
 #include "Qel/History/Stretch.hpp"
+#include "Qel/Sheets/OtherMarkRow.hpp"
 #include "Qel/Sheets/ReportSheet.hpp"
 
 namespace qel {
-
-
-// One of the other marks of the day: its name and times, and its peak; all of it one button.
-class OtherMarkRow : public QAbstractButton {
-  Q_OBJECT
-
- public:
-  OtherMarkRow(const Stretch& stretch, QWidget* parent = nullptr);
-  const Stretch& stretch() const { return stretch_; }
-  QSize sizeHint() const override;
-  QSize minimumSizeHint() const override { return {0, sizeHint().height()}; }
-
- protected:
-  void paintEvent(QPaintEvent* event) override;
-
- private:
-  Stretch stretch_;
-};
 
 class StretchSheet : public ReportSheet {
   Q_OBJECT
@@ -51,6 +34,11 @@ class StretchSheet : public ReportSheet {
   void returnPressed(QObject* receiver) override;
 
  private:
+  void buildHeading();
+  void buildFigures();
+  void buildApps();
+  void buildOtherMarks(const std::vector<Stretch>& others);
+  void buildFooter();
   void save();
 
   Stretch stretch_;

@@ -1,55 +1,17 @@
 #include "Qel/Sheets/TameRulesSection.hpp"
 
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QPainter>
 #include <QVBoxLayout>
 
 #include "Qel/Kit/IconCache.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/PlainLabel.hpp"
 #include "Qel/Kit/QtString.hpp"
-#include "Qel/Platform/AppKeyName.hpp"
-#include "Qel/Platform/AppRegistry.hpp"
-#include "Qel/Platform/Utf8.hpp"
 #include "Qel/Sheets/SettingParts.hpp"
+#include "Qel/Sheets/TameRuleRow.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
 
 namespace qel {
-namespace {
-
-
-// One app's rule: icon, name, what the rule does, and Remove; a hairline along the bottom.
-class RuleRow : public QWidget {
- public:
-  RuleRow(Store& store, IconCache& icons, const std::string& key, const std::string& rule, QWidget* parent)
-      : QWidget(parent) {
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(16, 12, 16, 12);
-    row->setSpacing(12);
-    auto* icon = new QLabel(this);
-    icon->setPixmap(icons.icon(key).pixmap(QSize(22, 22), devicePixelRatioF()));
-    icon->setFixedSize(22, 22);
-    row->addWidget(icon);
-    auto* texts = new QVBoxLayout();
-    texts->setSpacing(2);
-    texts->addWidget(new PlainLabel(qs(displayName(appKeyName(store.apps(), key))), 13, QFont::Medium,
-                                    Palette::primaryText(), this));
-    texts->addWidget(new PlainLabel(qs(tameRuleText(rule)), 12, QFont::Normal, Palette::tertiaryText(), this));
-    row->addLayout(texts, 1);
-    row->addSpacing(8);
-    auto* remove = new WashButton(qs(L("Remove")), 12, this);
-    remove->setColors(Palette::primaryText(), Palette::adaptiveOpacity(0.08, 0.08));
-    connect(remove, &QAbstractButton::clicked, this, [&store, key] { store.setTame(std::nullopt, key); });
-    row->addWidget(remove);
-  }
-
- protected:
-  void paintEvent(QPaintEvent*) override { paintHairline(this); }
-};
-
-}  // namespace
 
 std::string tameRuleText(const std::string& rule) {
   return rule == "pause" ? L("Pauses after you switch away") : L("Slows down after you switch away");
@@ -80,7 +42,7 @@ void TameRulesSection::sync() {
     delete item;
   }
   // The map keeps its keys in ascending order.
-  for (const auto& [key, rule] : shown_) rows_->addWidget(new RuleRow(store_, *icons_, key, rule, this));
+  for (const auto& [key, rule] : shown_) rows_->addWidget(new TameRuleRow(store_, *icons_, key, rule, this));
   setVisible(!shown_.empty());
 }
 

@@ -10,6 +10,7 @@
 
 #include "Qel/Sheets/SleepBatteryChart.hpp"
 #include "Qel/Sheets/SleepLine.hpp"
+#include "Qel/Sheets/SleepNote.hpp"
 #include "Qel/Sheets/SleepReport.hpp"
 #include "Qel/Sheets/SleepSheet.hpp"
 #include "Qel/App/MainViews.hpp"

@@ -119,7 +119,7 @@
     </message>
     <message>
         <location filename="../../Kit/PageMeta.cpp" line="12"/>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="276"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="61"/>
         <location filename="../../Window/OverviewFacts.cpp" line="40"/>
         <source>CPU</source>
         <translation>CPU</translation>
@@ -128,7 +128,7 @@
         <location filename="../../Kit/PageMeta.cpp" line="14"/>
         <location filename="../../Samplers/SampleReport.cpp" line="60"/>
         <location filename="../../Samplers/SampleReport.cpp" line="93"/>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="278"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="63"/>
         <location filename="../../Window/OverviewFacts.cpp" line="43"/>
         <source>Memory</source>
         <translation>Speicher</translation>
@@ -672,110 +672,110 @@
         <translation>Löschen …</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="69"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="79"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="36"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="46"/>
         <source>Follow system</source>
         <translation>Wie im System</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="71"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="73"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="38"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="40"/>
         <source>Interface language</source>
         <translation>Sprache der Oberfläche</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="72"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="39"/>
         <source>Follow system uses the first of your system languages that Qel supports, or English if there is none.</source>
         <translation>„Wie im System“ nutzt die erste deiner Systemsprachen, die Qel unterstützt, oder Englisch, wenn es keine gibt.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="77"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="82"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="44"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="49"/>
         <source>Appearance</source>
         <translation>Erscheinungsbild</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="79"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="46"/>
         <source>Light</source>
         <translation>Hell</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="79"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="46"/>
         <source>Dark</source>
         <translation>Dunkel</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="82"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="49"/>
         <source>Follow system switches with your desktop&apos;s appearance.</source>
         <translation>„Wie im System“ wechselt mit dem Erscheinungsbild deines Desktops.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="86"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="53"/>
         <source>Replay shortcut</source>
         <translation>Rückblick-Tastenkürzel</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="87"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="54"/>
         <source>Press it in any app to replay the last 60 seconds. It can&apos;t be changed yet.</source>
         <translation>Drücke sie in jeder App, um die letzten 60 Sekunden noch einmal anzusehen. Sie lässt sich noch nicht ändern.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="92"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="93"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="59"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="60"/>
         <source>Tab bar numbers</source>
         <translation>Zahlen in der Tab-Leiste</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="98"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="100"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="68"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="70"/>
         <source>Show load in the taskbar icon</source>
         <translation>Last im Taskleistensymbol zeigen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="99"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="69"/>
         <source>The water in the taskbar icon rises with CPU usage, and the icon turns warm when the processor is busy.</source>
         <translation>Das Wasser im Taskleistensymbol steigt mit der CPU-Auslastung, und das Symbol wird warm, wenn der Prozessor beschäftigt ist.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="103"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="104"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="73"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="74"/>
         <source>Open at login</source>
         <translation>Beim Anmelden öffnen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="103"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="73"/>
         <source>Starts Qel in the tray when you log in.</source>
         <translation>Startet Qel beim Anmelden im Infobereich.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="107"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="77"/>
         <source>Open at login could not be changed</source>
         <translation>„Beim Anmelden öffnen“ konnte nicht geändert werden</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="111"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="115"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="83"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="87"/>
         <source>Check for updates automatically</source>
         <translation>Automatisch nach Updates suchen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="116"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="88"/>
         <source>Qel looks for a new version about once a day and tells you when there is one.</source>
         <translation>Qel sucht etwa einmal am Tag nach einer neuen Version und sagt Bescheid, wenn es eine gibt.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="117"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="89"/>
         <source>This build of Qel names no update feed, so it can&apos;t look for new versions.</source>
         <translation>Dieser Build von Qel nennt keinen Update-Feed und kann daher nicht nach neuen Versionen suchen.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="120"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="123"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="92"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="95"/>
         <source>Receive Beta updates</source>
         <translation>Beta-Updates erhalten</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="124"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="96"/>
         <source>Get early access to upcoming versions and continue receiving stable updates.</source>
         <translation>Erhalte frühen Zugang zu kommenden Versionen und weiterhin stabile Updates.</translation>
     </message>
@@ -835,32 +835,32 @@
         <translation>Qels Symbole stammen aus der Schrift Material Icons der Material Design Authors, verwendet unter der Apache License 2.0; ihre Autoren stehen in keiner Verbindung zu Qel.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="270"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="55"/>
         <source>Show in the tray</source>
         <translation>Im Infobereich zeigen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="271"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="56"/>
         <source>Pick any combination. With none selected, only the icon is shown.</source>
         <translation>Wähle eine beliebige Kombination. Ist nichts ausgewählt, wird nur das Symbol gezeigt.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="275"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="60"/>
         <source>Icon</source>
         <translation>Symbol</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="279"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="64"/>
         <source>Net speed</source>
         <translation>Netztempo</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="304"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="92"/>
         <source>Icon style</source>
         <translation>Symbolstil</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="334"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="134"/>
         <source>Preview</source>
         <translation>Vorschau</translation>
     </message>
@@ -885,7 +885,7 @@
         <translation>18:00</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="101"/>
+        <location filename="../../Sheets/PosterView.cpp" line="98"/>
         <source>Busiest moment</source>
         <translation>Höchste Last</translation>
     </message>
@@ -906,12 +906,12 @@
         <translation>Einen Blick wert</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="126"/>
+        <location filename="../../Sheets/PosterView.cpp" line="151"/>
         <source>, </source>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="128"/>
+        <location filename="../../Sheets/PosterView.cpp" line="153"/>
         <source>Most used: %@</source>
         <translation>Am meisten: %@</translation>
     </message>
@@ -941,27 +941,27 @@
         <translation>10 min</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.hpp" line="27"/>
+        <location filename="../../Sheets/SettingsSheet.hpp" line="28"/>
         <source>General</source>
         <translation>Allgemein</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.hpp" line="28"/>
+        <location filename="../../Sheets/SettingsSheet.hpp" line="29"/>
         <source>Tray</source>
         <translation>Infobereich</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.hpp" line="29"/>
+        <location filename="../../Sheets/SettingsSheet.hpp" line="30"/>
         <source>Alerts</source>
         <translation>Alarme</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.hpp" line="30"/>
+        <location filename="../../Sheets/SettingsSheet.hpp" line="31"/>
         <source>Background rules</source>
         <translation>Hintergrundregeln</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.hpp" line="31"/>
+        <location filename="../../Sheets/SettingsSheet.hpp" line="32"/>
         <source>Data</source>
         <translation>Daten</translation>
     </message>
@@ -1227,7 +1227,7 @@
 <context>
     <name>qel::CloseButton</name>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="80"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="43"/>
         <location filename="../../Sheets/SheetFrame.cpp" line="31"/>
         <source>Close</source>
         <translation>Schließen</translation>
@@ -1678,90 +1678,90 @@ Der innere Ring zeigt die letzten 60 Sekunden Aktivität: Lesen wächst nach au�
 <context>
     <name>qel::ExportSheet</name>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="136"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="109"/>
         <source>Export this day as an image</source>
         <translation>Diesen Tag als Bild exportieren</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="145"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="118"/>
         <source>Saves the ring for this day as a 1080 × 1080 picture.</source>
         <translation>Speichert den Ring dieses Tages als Bild mit 1080 × 1080 Pixeln.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="156"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="145"/>
         <source>Deep sea</source>
         <translation>Tiefsee</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="156"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="145"/>
         <source>Ink</source>
         <translation>Tinte</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="161"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="150"/>
         <source>Background</source>
         <translation>Hintergrund</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="162"/>
-        <location filename="../../Sheets/ExportSheet.cpp" line="163"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="151"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="152"/>
         <source>Show app names</source>
         <translation>App-Namen zeigen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="163"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="152"/>
         <source>When off, no app name appears in the picture</source>
         <translation>Wenn aus, erscheint kein App-Name im Bild</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="164"/>
-        <location filename="../../Sheets/ExportSheet.cpp" line="165"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="153"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="154"/>
         <source>Show event dots</source>
         <translation>Ereignispunkte zeigen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="165"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="154"/>
         <source>The things worth a look on this day</source>
         <translation>Was an diesem Tag einen Blick wert ist</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="167"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="156"/>
         <source>The picture contains only the usage rings and what is switched on above. It never includes window titles, file names or network addresses.</source>
         <translation>Das Bild enthält nur die Nutzungsringe und was oben eingeschaltet ist. Fenstertitel, Dateinamen oder Netzwerkadressen sind nie enthalten.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="189"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="171"/>
         <source>Copy image</source>
         <translation>Bild kopieren</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="192"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="174"/>
         <source>Save image…</source>
         <translation>Bild speichern …</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="228"/>
-        <location filename="../../Sheets/ExportSheet.cpp" line="238"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="210"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="220"/>
         <source>Couldn&apos;t create the image</source>
         <translation>Das Bild konnte nicht erstellt werden</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="231"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="213"/>
         <source>Couldn&apos;t save the image</source>
         <translation>Das Bild konnte nicht gespeichert werden</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="233"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="215"/>
         <source>Image saved</source>
         <translation>Bild gespeichert</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="245"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="227"/>
         <source>Couldn&apos;t copy the image</source>
         <translation>Das Bild konnte nicht kopiert werden</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="247"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="229"/>
         <source>Copied to the clipboard</source>
         <translation>In die Zwischenablage kopiert</translation>
     </message>
@@ -2077,7 +2077,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::LicensesSheet</name>
     <message>
-        <location filename="../../Sheets/LicensesSheet.cpp" line="74"/>
+        <location filename="../../Sheets/LicensesSheet.cpp" line="32"/>
         <source>Open Source Licenses</source>
         <translation>Open-Source-Lizenzen</translation>
     </message>
@@ -2509,7 +2509,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::OtherMarkRow</name>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="108"/>
+        <location filename="../../Sheets/OtherMarkRow.cpp" line="46"/>
         <source>peak %@</source>
         <translation>Spitze %@</translation>
     </message>
@@ -2717,9 +2717,9 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
     </message>
 </context>
 <context>
-    <name>qel::Preview</name>
+    <name>qel::PosterPreview</name>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="42"/>
+        <location filename="../../Sheets/PosterPreview.cpp" line="14"/>
         <source>Preview</source>
         <translation>Vorschau</translation>
     </message>
@@ -3029,32 +3029,27 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::RuleRow</name>
     <message>
-        <location filename="../../Sheets/TameRulesSection.cpp" line="42"/>
-        <source>Remove</source>
-        <translation>Entfernen</translation>
-    </message>
-    <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="77"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="92"/>
         <source>Below</source>
         <translation>Darunter</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="77"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="92"/>
         <source>Above</source>
         <translation>Darüber</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="82"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="97"/>
         <source>%@ threshold</source>
         <translation>Schwelle %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="94"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="109"/>
         <source>for</source>
         <translation>für</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="96"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="111"/>
         <source>Duration</source>
         <translation>Dauer</translation>
     </message>
@@ -3143,22 +3138,22 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::SettingsSheet</name>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="153"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="116"/>
         <source>Done</source>
         <translation>Fertig</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="165"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="142"/>
         <source>Settings</source>
         <translation>Einstellungen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="195"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="174"/>
         <source>Changes apply immediately and are saved automatically.</source>
         <translation>Änderungen gelten sofort und werden automatisch gespeichert.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="221"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="191"/>
         <source>General</source>
         <translation>Allgemein</translation>
     </message>
@@ -3174,13 +3169,13 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::SleepLine</name>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="38"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="37"/>
         <source>View sleep report</source>
         <translation>Ruhezustandsbericht ansehen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="56"/>
-        <location filename="../../Sheets/SleepLine.cpp" line="67"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="55"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="66"/>
         <source>View</source>
         <translation>Ansehen</translation>
     </message>
@@ -3188,17 +3183,17 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::SleepNote</name>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="96"/>
+        <location filename="../../Sheets/SleepNote.cpp" line="36"/>
         <source>View sleep report</source>
         <translation>Ruhezustandsbericht ansehen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="118"/>
+        <location filename="../../Sheets/SleepNote.cpp" line="59"/>
         <source>%@  %@</source>
         <translation>%@  %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="124"/>
+        <location filename="../../Sheets/SleepNote.cpp" line="65"/>
         <source>Asleep from %@ to %@</source>
         <translation>Ruhezustand von %@ bis %@</translation>
     </message>
@@ -3247,32 +3242,32 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <translation>Linux protokolliert, wann der Computer schlief und aufwachte, aber nicht, welche App ihn wecken ließ.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="69"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="82"/>
         <source>Asleep from %@ to %@</source>
         <translation>Ruhezustand von %@ bis %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="78"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="94"/>
         <source>Time asleep</source>
         <translation>Zeit im Ruhezustand</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="79"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="95"/>
         <source>Battery used</source>
         <translation>Akkuverbrauch</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="80"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="96"/>
         <source>Wakes</source>
         <translation>Aufwachen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="105"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="124"/>
         <source>What woke it</source>
         <translation>Was ihn geweckt hat</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="108"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="127"/>
         <source>Linux does not log dark wakes, so no wakes are listed for this sleep.</source>
         <translation>Linux protokolliert keine dunklen Aufwachvorgänge, deshalb sind für diesen Ruhezustand keine aufgeführt.</translation>
     </message>
@@ -3811,58 +3806,58 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::StretchSheet</name>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="130"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="88"/>
         <source>Marks stay on the outside of the ring so you can look back.</source>
         <translation>Markierungen bleiben außen am Ring, damit du zurückschauen kannst.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="138"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="105"/>
         <source>Name this stretch</source>
         <translation>Diese Zeitspanne benennen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="149"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="119"/>
         <source>CPU peak</source>
         <translation>CPU-Spitze</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="150"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="120"/>
         <source>CPU average</source>
         <translation>CPU-Schnitt</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="151"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="121"/>
         <source>Energy used</source>
         <translation>Energieverbrauch</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="160"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="130"/>
         <source>CPU usage during this stretch</source>
         <translation>CPU-Auslastung in dieser Zeitspanne</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="168"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="139"/>
         <source>Who used the most</source>
         <translation>Wer am meisten genutzt hat</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="183"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="154"/>
         <source>Other marks that day</source>
         <translation>Andere Markierungen an dem Tag</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="206"/>
-        <location filename="../../Sheets/StretchSheet.cpp" line="210"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="178"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="182"/>
         <source>Delete this mark</source>
         <translation>Diese Markierung löschen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="209"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="181"/>
         <source>Delete this mark?</source>
         <translation>Diese Markierung löschen?</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="210"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="182"/>
         <source>This can&apos;t be undone.</source>
         <translation>Das lässt sich nicht rückgängig machen.</translation>
     </message>
@@ -3899,9 +3894,17 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
     </message>
 </context>
 <context>
+    <name>qel::TameRuleRow</name>
+    <message>
+        <location filename="../../Sheets/TameRuleRow.cpp" line="37"/>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+</context>
+<context>
     <name>qel::TameRulesSection</name>
     <message>
-        <location filename="../../Sheets/TameRulesSection.cpp" line="63"/>
+        <location filename="../../Sheets/TameRulesSection.cpp" line="25"/>
         <source>When not in front</source>
         <translation>Wenn nicht im Vordergrund</translation>
     </message>
@@ -4541,12 +4544,12 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <translation>%@ kann automatisch verlangsamt oder angehalten werden, wenn du zu einer anderen App wechselst. Das spart Energie und hält die App im Vordergrund flüssig.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TameRulesSection.cpp" line="55"/>
+        <location filename="../../Sheets/TameRulesSection.cpp" line="17"/>
         <source>Pauses after you switch away</source>
         <translation>Hält an, wenn du wegwechselst</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TameRulesSection.cpp" line="55"/>
+        <location filename="../../Sheets/TameRulesSection.cpp" line="17"/>
         <source>Slows down after you switch away</source>
         <translation>Wird verlangsamt, wenn du wegwechselst</translation>
     </message>

@@ -119,7 +119,7 @@
     </message>
     <message>
         <location filename="../../Kit/PageMeta.cpp" line="12"/>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="276"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="61"/>
         <location filename="../../Window/OverviewFacts.cpp" line="40"/>
         <source>CPU</source>
         <translation>CPU</translation>
@@ -128,7 +128,7 @@
         <location filename="../../Kit/PageMeta.cpp" line="14"/>
         <location filename="../../Samplers/SampleReport.cpp" line="60"/>
         <location filename="../../Samplers/SampleReport.cpp" line="93"/>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="278"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="63"/>
         <location filename="../../Window/OverviewFacts.cpp" line="43"/>
         <source>Memory</source>
         <translation>Memoria</translation>
@@ -672,110 +672,110 @@
         <translation>Borrar…</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="69"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="79"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="36"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="46"/>
         <source>Follow system</source>
         <translation>Según el sistema</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="71"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="73"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="38"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="40"/>
         <source>Interface language</source>
         <translation>Idioma de la interfaz</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="72"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="39"/>
         <source>Follow system uses the first of your system languages that Qel supports, or English if there is none.</source>
         <translation>«Según el sistema» usa el primero de los idiomas del sistema que Qel admita, o el inglés si no hay ninguno.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="77"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="82"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="44"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="49"/>
         <source>Appearance</source>
         <translation>Apariencia</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="79"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="46"/>
         <source>Light</source>
         <translation>Claro</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="79"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="46"/>
         <source>Dark</source>
         <translation>Oscuro</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="82"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="49"/>
         <source>Follow system switches with your desktop&apos;s appearance.</source>
         <translation>«Según el sistema» cambia con la apariencia de tu escritorio.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="86"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="53"/>
         <source>Replay shortcut</source>
         <translation>Atajo de repetición</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="87"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="54"/>
         <source>Press it in any app to replay the last 60 seconds. It can&apos;t be changed yet.</source>
         <translation>Púlsalo en cualquier app para repetir los últimos 60 segundos. Todavía no se puede cambiar.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="92"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="93"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="59"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="60"/>
         <source>Tab bar numbers</source>
         <translation>Cifras en las pestañas</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="98"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="100"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="68"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="70"/>
         <source>Show load in the taskbar icon</source>
         <translation>Mostrar la carga en el icono de la barra de tareas</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="99"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="69"/>
         <source>The water in the taskbar icon rises with CPU usage, and the icon turns warm when the processor is busy.</source>
         <translation>El agua del icono de la barra de tareas sube con el uso de CPU, y el icono toma un tono cálido cuando el procesador está ocupado.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="103"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="104"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="73"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="74"/>
         <source>Open at login</source>
         <translation>Abrir al iniciar sesión</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="103"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="73"/>
         <source>Starts Qel in the tray when you log in.</source>
         <translation>Inicia Qel en la bandeja del sistema al iniciar sesión.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="107"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="77"/>
         <source>Open at login could not be changed</source>
         <translation>No se pudo cambiar la apertura al iniciar sesión</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="111"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="115"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="83"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="87"/>
         <source>Check for updates automatically</source>
         <translation>Buscar actualizaciones automáticamente</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="116"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="88"/>
         <source>Qel looks for a new version about once a day and tells you when there is one.</source>
         <translation>Qel busca una versión nueva más o menos una vez al día y te avisa cuando la hay.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="117"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="89"/>
         <source>This build of Qel names no update feed, so it can&apos;t look for new versions.</source>
         <translation>Esta compilación de Qel no indica ninguna fuente de actualizaciones, así que no puede buscar versiones nuevas.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="120"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="123"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="92"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="95"/>
         <source>Receive Beta updates</source>
         <translation>Recibir actualizaciones beta</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="124"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="96"/>
         <source>Get early access to upcoming versions and continue receiving stable updates.</source>
         <translation>Accede antes a las próximas versiones sin dejar de recibir las actualizaciones estables.</translation>
     </message>
@@ -835,32 +835,32 @@
         <translation>Los símbolos de Qel proceden de la fuente Material Icons de los Material Design Authors, usada bajo la licencia Apache 2.0; sus autores no están vinculados con Qel.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="270"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="55"/>
         <source>Show in the tray</source>
         <translation>Mostrar en la bandeja del sistema</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="271"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="56"/>
         <source>Pick any combination. With none selected, only the icon is shown.</source>
         <translation>Elige cualquier combinación. Si no hay nada seleccionado, solo se muestra el icono.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="275"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="60"/>
         <source>Icon</source>
         <translation>Icono</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="279"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="64"/>
         <source>Net speed</source>
         <translation>Velocidad de red</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="304"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="92"/>
         <source>Icon style</source>
         <translation>Estilo del icono</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="334"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="134"/>
         <source>Preview</source>
         <translation>Vista previa</translation>
     </message>
@@ -885,7 +885,7 @@
         <translation>18:00</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="101"/>
+        <location filename="../../Sheets/PosterView.cpp" line="98"/>
         <source>Busiest moment</source>
         <translation>Momento de más actividad</translation>
     </message>
@@ -906,12 +906,12 @@
         <translation>Para revisar</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="126"/>
+        <location filename="../../Sheets/PosterView.cpp" line="151"/>
         <source>, </source>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="128"/>
+        <location filename="../../Sheets/PosterView.cpp" line="153"/>
         <source>Most used: %@</source>
         <translation>Lo más usado: %@</translation>
     </message>
@@ -941,27 +941,27 @@
         <translation>10 min</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.hpp" line="27"/>
+        <location filename="../../Sheets/SettingsSheet.hpp" line="28"/>
         <source>General</source>
         <translation>General</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.hpp" line="28"/>
+        <location filename="../../Sheets/SettingsSheet.hpp" line="29"/>
         <source>Tray</source>
         <translation>Bandeja</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.hpp" line="29"/>
+        <location filename="../../Sheets/SettingsSheet.hpp" line="30"/>
         <source>Alerts</source>
         <translation>Alertas</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.hpp" line="30"/>
+        <location filename="../../Sheets/SettingsSheet.hpp" line="31"/>
         <source>Background rules</source>
         <translation>Reglas de segundo plano</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.hpp" line="31"/>
+        <location filename="../../Sheets/SettingsSheet.hpp" line="32"/>
         <source>Data</source>
         <translation>Datos</translation>
     </message>
@@ -1227,7 +1227,7 @@
 <context>
     <name>qel::CloseButton</name>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="80"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="43"/>
         <location filename="../../Sheets/SheetFrame.cpp" line="31"/>
         <source>Close</source>
         <translation>Cerrar</translation>
@@ -1678,90 +1678,90 @@ El anillo interior son los últimos 60 segundos de actividad: las lecturas crece
 <context>
     <name>qel::ExportSheet</name>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="136"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="109"/>
         <source>Export this day as an image</source>
         <translation>Exportar este día como imagen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="145"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="118"/>
         <source>Saves the ring for this day as a 1080 × 1080 picture.</source>
         <translation>Guarda el anillo de este día como una imagen de 1080 × 1080.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="156"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="145"/>
         <source>Deep sea</source>
         <translation>Mar profundo</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="156"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="145"/>
         <source>Ink</source>
         <translation>Tinta</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="161"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="150"/>
         <source>Background</source>
         <translation>Segundo plano</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="162"/>
-        <location filename="../../Sheets/ExportSheet.cpp" line="163"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="151"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="152"/>
         <source>Show app names</source>
         <translation>Mostrar nombres de apps</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="163"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="152"/>
         <source>When off, no app name appears in the picture</source>
         <translation>Desactivado, no aparece ningún nombre de app en la imagen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="164"/>
-        <location filename="../../Sheets/ExportSheet.cpp" line="165"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="153"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="154"/>
         <source>Show event dots</source>
         <translation>Mostrar puntos de eventos</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="165"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="154"/>
         <source>The things worth a look on this day</source>
         <translation>Lo que merece la pena revisar de este día</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="167"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="156"/>
         <source>The picture contains only the usage rings and what is switched on above. It never includes window titles, file names or network addresses.</source>
         <translation>La imagen solo contiene los anillos de uso y lo que esté activado arriba. Nunca incluye títulos de ventanas, nombres de archivos ni direcciones de red.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="189"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="171"/>
         <source>Copy image</source>
         <translation>Copiar imagen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="192"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="174"/>
         <source>Save image…</source>
         <translation>Guardar imagen…</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="228"/>
-        <location filename="../../Sheets/ExportSheet.cpp" line="238"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="210"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="220"/>
         <source>Couldn&apos;t create the image</source>
         <translation>No se pudo crear la imagen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="231"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="213"/>
         <source>Couldn&apos;t save the image</source>
         <translation>No se pudo guardar la imagen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="233"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="215"/>
         <source>Image saved</source>
         <translation>Imagen guardada</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="245"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="227"/>
         <source>Couldn&apos;t copy the image</source>
         <translation>No se pudo copiar la imagen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="247"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="229"/>
         <source>Copied to the clipboard</source>
         <translation>Copiado al portapapeles</translation>
     </message>
@@ -2077,7 +2077,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::LicensesSheet</name>
     <message>
-        <location filename="../../Sheets/LicensesSheet.cpp" line="74"/>
+        <location filename="../../Sheets/LicensesSheet.cpp" line="32"/>
         <source>Open Source Licenses</source>
         <translation>Licencias de código abierto</translation>
     </message>
@@ -2509,7 +2509,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::OtherMarkRow</name>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="108"/>
+        <location filename="../../Sheets/OtherMarkRow.cpp" line="46"/>
         <source>peak %@</source>
         <translation>pico %@</translation>
     </message>
@@ -2717,9 +2717,9 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
     </message>
 </context>
 <context>
-    <name>qel::Preview</name>
+    <name>qel::PosterPreview</name>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="42"/>
+        <location filename="../../Sheets/PosterPreview.cpp" line="14"/>
         <source>Preview</source>
         <translation>Vista previa</translation>
     </message>
@@ -3029,32 +3029,27 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::RuleRow</name>
     <message>
-        <location filename="../../Sheets/TameRulesSection.cpp" line="42"/>
-        <source>Remove</source>
-        <translation>Eliminar</translation>
-    </message>
-    <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="77"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="92"/>
         <source>Below</source>
         <translation>Por debajo de</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="77"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="92"/>
         <source>Above</source>
         <translation>Por encima de</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="82"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="97"/>
         <source>%@ threshold</source>
         <translation>Umbral de %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="94"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="109"/>
         <source>for</source>
         <translation>durante</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="96"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="111"/>
         <source>Duration</source>
         <translation>Duración</translation>
     </message>
@@ -3143,22 +3138,22 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::SettingsSheet</name>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="153"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="116"/>
         <source>Done</source>
         <translation>Hecho</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="165"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="142"/>
         <source>Settings</source>
         <translation>Ajustes</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="195"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="174"/>
         <source>Changes apply immediately and are saved automatically.</source>
         <translation>Los cambios se aplican al instante y se guardan automáticamente.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="221"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="191"/>
         <source>General</source>
         <translation>General</translation>
     </message>
@@ -3174,13 +3169,13 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::SleepLine</name>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="38"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="37"/>
         <source>View sleep report</source>
         <translation>Ver informe de reposo</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="56"/>
-        <location filename="../../Sheets/SleepLine.cpp" line="67"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="55"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="66"/>
         <source>View</source>
         <translation>Ver</translation>
     </message>
@@ -3188,17 +3183,17 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::SleepNote</name>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="96"/>
+        <location filename="../../Sheets/SleepNote.cpp" line="36"/>
         <source>View sleep report</source>
         <translation>Ver informe de reposo</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="118"/>
+        <location filename="../../Sheets/SleepNote.cpp" line="59"/>
         <source>%@  %@</source>
         <translation>%@  %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="124"/>
+        <location filename="../../Sheets/SleepNote.cpp" line="65"/>
         <source>Asleep from %@ to %@</source>
         <translation>En reposo de %@ a %@</translation>
     </message>
@@ -3247,32 +3242,32 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <translation>Linux registra cuándo el ordenador entró en reposo y se activó, pero no qué app pidió la activación.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="69"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="82"/>
         <source>Asleep from %@ to %@</source>
         <translation>En reposo de %@ a %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="78"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="94"/>
         <source>Time asleep</source>
         <translation>Tiempo en reposo</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="79"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="95"/>
         <source>Battery used</source>
         <translation>Batería usada</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="80"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="96"/>
         <source>Wakes</source>
         <translation>Activaciones</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="105"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="124"/>
         <source>What woke it</source>
         <translation>Qué lo activó</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="108"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="127"/>
         <source>Linux does not log dark wakes, so no wakes are listed for this sleep.</source>
         <translation>Linux no registra las activaciones en segundo plano, así que no se muestran activaciones para este reposo.</translation>
     </message>
@@ -3811,58 +3806,58 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::StretchSheet</name>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="130"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="88"/>
         <source>Marks stay on the outside of the ring so you can look back.</source>
         <translation>Las marcas quedan en el exterior del anillo para que puedas volver a ellas.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="138"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="105"/>
         <source>Name this stretch</source>
         <translation>Poner nombre a este tramo</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="149"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="119"/>
         <source>CPU peak</source>
         <translation>Pico de CPU</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="150"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="120"/>
         <source>CPU average</source>
         <translation>CPU media</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="151"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="121"/>
         <source>Energy used</source>
         <translation>Energía usada</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="160"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="130"/>
         <source>CPU usage during this stretch</source>
         <translation>Uso de CPU durante este tramo</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="168"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="139"/>
         <source>Who used the most</source>
         <translation>Quién usó más</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="183"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="154"/>
         <source>Other marks that day</source>
         <translation>Otras marcas de ese día</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="206"/>
-        <location filename="../../Sheets/StretchSheet.cpp" line="210"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="178"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="182"/>
         <source>Delete this mark</source>
         <translation>Eliminar esta marca</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="209"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="181"/>
         <source>Delete this mark?</source>
         <translation>¿Eliminar esta marca?</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="210"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="182"/>
         <source>This can&apos;t be undone.</source>
         <translation>No se puede deshacer.</translation>
     </message>
@@ -3899,9 +3894,17 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
     </message>
 </context>
 <context>
+    <name>qel::TameRuleRow</name>
+    <message>
+        <location filename="../../Sheets/TameRuleRow.cpp" line="37"/>
+        <source>Remove</source>
+        <translation>Eliminar</translation>
+    </message>
+</context>
+<context>
     <name>qel::TameRulesSection</name>
     <message>
-        <location filename="../../Sheets/TameRulesSection.cpp" line="63"/>
+        <location filename="../../Sheets/TameRulesSection.cpp" line="25"/>
         <source>When not in front</source>
         <translation>Fuera de primer plano</translation>
     </message>
@@ -4541,12 +4544,12 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <translation>%@ puede ralentizarse o pausarse automáticamente cuando cambias a otra app. Así ahorras energía y la app en primer plano va fluida.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TameRulesSection.cpp" line="55"/>
+        <location filename="../../Sheets/TameRulesSection.cpp" line="17"/>
         <source>Pauses after you switch away</source>
         <translation>Se pausa al cambiar a otra app</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TameRulesSection.cpp" line="55"/>
+        <location filename="../../Sheets/TameRulesSection.cpp" line="17"/>
         <source>Slows down after you switch away</source>
         <translation>Se ralentiza al cambiar a otra app</translation>
     </message>

@@ -119,7 +119,7 @@
     </message>
     <message>
         <location filename="../../Kit/PageMeta.cpp" line="12"/>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="276"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="61"/>
         <location filename="../../Window/OverviewFacts.cpp" line="40"/>
         <source>CPU</source>
         <translation>CPU</translation>
@@ -128,7 +128,7 @@
         <location filename="../../Kit/PageMeta.cpp" line="14"/>
         <location filename="../../Samplers/SampleReport.cpp" line="60"/>
         <location filename="../../Samplers/SampleReport.cpp" line="93"/>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="278"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="63"/>
         <location filename="../../Window/OverviewFacts.cpp" line="43"/>
         <source>Memory</source>
         <translation>Mémoire</translation>
@@ -672,110 +672,110 @@
         <translation>Effacer…</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="69"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="79"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="36"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="46"/>
         <source>Follow system</source>
         <translation>Suivre le système</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="71"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="73"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="38"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="40"/>
         <source>Interface language</source>
         <translation>Langue de l&apos;interface</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="72"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="39"/>
         <source>Follow system uses the first of your system languages that Qel supports, or English if there is none.</source>
         <translation>«&#xa0;Suivre le système&#xa0;» utilise la première langue de votre système prise en charge par Qel, ou l&apos;anglais à défaut.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="77"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="82"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="44"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="49"/>
         <source>Appearance</source>
         <translation>Apparence</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="79"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="46"/>
         <source>Light</source>
         <translation>Clair</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="79"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="46"/>
         <source>Dark</source>
         <translation>Sombre</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="82"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="49"/>
         <source>Follow system switches with your desktop&apos;s appearance.</source>
         <translation>«&#xa0;Suivre le système&#xa0;» change avec l&apos;apparence de votre bureau.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="86"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="53"/>
         <source>Replay shortcut</source>
         <translation>Raccourci de relecture</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="87"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="54"/>
         <source>Press it in any app to replay the last 60 seconds. It can&apos;t be changed yet.</source>
         <translation>Appuyez dessus dans n&apos;importe quelle application pour revoir les 60 dernières secondes. Il ne peut pas encore être modifié.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="92"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="93"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="59"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="60"/>
         <source>Tab bar numbers</source>
         <translation>Chiffres des onglets</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="98"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="100"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="68"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="70"/>
         <source>Show load in the taskbar icon</source>
         <translation>Afficher la charge dans l&apos;icône de la barre des tâches</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="99"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="69"/>
         <source>The water in the taskbar icon rises with CPU usage, and the icon turns warm when the processor is busy.</source>
         <translation>L&apos;eau de l&apos;icône de la barre des tâches monte avec l&apos;utilisation du CPU, et l&apos;icône se réchauffe quand le processeur est occupé.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="103"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="104"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="73"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="74"/>
         <source>Open at login</source>
         <translation>Ouvrir à la connexion</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="103"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="73"/>
         <source>Starts Qel in the tray when you log in.</source>
         <translation>Lance Qel dans la zone de notification à l&apos;ouverture de session.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="107"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="77"/>
         <source>Open at login could not be changed</source>
         <translation>L&apos;ouverture à la connexion n&apos;a pas pu être modifiée</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="111"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="115"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="83"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="87"/>
         <source>Check for updates automatically</source>
         <translation>Rechercher les mises à jour automatiquement</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="116"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="88"/>
         <source>Qel looks for a new version about once a day and tells you when there is one.</source>
         <translation>Qel cherche une nouvelle version environ une fois par jour et vous prévient quand il y en a une.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="117"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="89"/>
         <source>This build of Qel names no update feed, so it can&apos;t look for new versions.</source>
         <translation>Cette version de Qel n&apos;indique aucun flux de mises à jour : elle ne peut donc pas chercher de nouvelles versions.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="120"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="123"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="92"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="95"/>
         <source>Receive Beta updates</source>
         <translation>Recevoir les mises à jour bêta</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="124"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="96"/>
         <source>Get early access to upcoming versions and continue receiving stable updates.</source>
         <translation>Accédez en avant-première aux prochaines versions tout en continuant à recevoir les mises à jour stables.</translation>
     </message>
@@ -835,32 +835,32 @@
         <translation>Les symboles de Qel proviennent de la police Material Icons des Material Design Authors, utilisée sous licence Apache 2.0&#xa0;; ses auteurs ne sont pas affiliés à Qel.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="270"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="55"/>
         <source>Show in the tray</source>
         <translation>Afficher dans la zone de notification</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="271"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="56"/>
         <source>Pick any combination. With none selected, only the icon is shown.</source>
         <translation>Choisissez n&apos;importe quelle combinaison. Si rien n&apos;est sélectionné, seule l&apos;icône s&apos;affiche.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="275"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="60"/>
         <source>Icon</source>
         <translation>Icône</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="279"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="64"/>
         <source>Net speed</source>
         <translation>Débit réseau</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="304"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="92"/>
         <source>Icon style</source>
         <translation>Style d&apos;icône</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="334"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="134"/>
         <source>Preview</source>
         <translation>Aperçu</translation>
     </message>
@@ -885,7 +885,7 @@
         <translation>18 h</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="101"/>
+        <location filename="../../Sheets/PosterView.cpp" line="98"/>
         <source>Busiest moment</source>
         <translation>Moment le plus chargé</translation>
     </message>
@@ -906,12 +906,12 @@
         <translation>À examiner</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="126"/>
+        <location filename="../../Sheets/PosterView.cpp" line="151"/>
         <source>, </source>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="128"/>
+        <location filename="../../Sheets/PosterView.cpp" line="153"/>
         <source>Most used: %@</source>
         <translation>Le plus utilisé&#xa0;: %@</translation>
     </message>
@@ -941,27 +941,27 @@
         <translation>10 min</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.hpp" line="27"/>
+        <location filename="../../Sheets/SettingsSheet.hpp" line="28"/>
         <source>General</source>
         <translation>Général</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.hpp" line="28"/>
+        <location filename="../../Sheets/SettingsSheet.hpp" line="29"/>
         <source>Tray</source>
         <translation>Zone de notification</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.hpp" line="29"/>
+        <location filename="../../Sheets/SettingsSheet.hpp" line="30"/>
         <source>Alerts</source>
         <translation>Alertes</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.hpp" line="30"/>
+        <location filename="../../Sheets/SettingsSheet.hpp" line="31"/>
         <source>Background rules</source>
         <translation>Règles d&apos;arrière-plan</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.hpp" line="31"/>
+        <location filename="../../Sheets/SettingsSheet.hpp" line="32"/>
         <source>Data</source>
         <translation>Données</translation>
     </message>
@@ -1227,7 +1227,7 @@
 <context>
     <name>qel::CloseButton</name>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="80"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="43"/>
         <location filename="../../Sheets/SheetFrame.cpp" line="31"/>
         <source>Close</source>
         <translation>Fermer</translation>
@@ -1678,90 +1678,90 @@ L&apos;anneau intérieur montre les 60 dernières secondes d&apos;activité : le
 <context>
     <name>qel::ExportSheet</name>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="136"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="109"/>
         <source>Export this day as an image</source>
         <translation>Exporter cette journée en image</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="145"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="118"/>
         <source>Saves the ring for this day as a 1080 × 1080 picture.</source>
         <translation>Enregistre l&apos;anneau de cette journée en image de 1080 × 1080.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="156"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="145"/>
         <source>Deep sea</source>
         <translation>Grand bleu</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="156"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="145"/>
         <source>Ink</source>
         <translation>Encre</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="161"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="150"/>
         <source>Background</source>
         <translation>Arrière-plan</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="162"/>
-        <location filename="../../Sheets/ExportSheet.cpp" line="163"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="151"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="152"/>
         <source>Show app names</source>
         <translation>Afficher les noms d&apos;application</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="163"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="152"/>
         <source>When off, no app name appears in the picture</source>
         <translation>Désactivé, aucun nom d&apos;application n&apos;apparaît sur l&apos;image</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="164"/>
-        <location filename="../../Sheets/ExportSheet.cpp" line="165"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="153"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="154"/>
         <source>Show event dots</source>
         <translation>Afficher les points d&apos;événement</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="165"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="154"/>
         <source>The things worth a look on this day</source>
         <translation>Les éléments à examiner ce jour-là</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="167"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="156"/>
         <source>The picture contains only the usage rings and what is switched on above. It never includes window titles, file names or network addresses.</source>
         <translation>L&apos;image ne contient que les anneaux d&apos;utilisation et ce qui est activé ci-dessus. Elle n&apos;inclut jamais de titres de fenêtres, de noms de fichiers ni d&apos;adresses réseau.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="189"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="171"/>
         <source>Copy image</source>
         <translation>Copier l&apos;image</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="192"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="174"/>
         <source>Save image…</source>
         <translation>Enregistrer l&apos;image…</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="228"/>
-        <location filename="../../Sheets/ExportSheet.cpp" line="238"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="210"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="220"/>
         <source>Couldn&apos;t create the image</source>
         <translation>Impossible de créer l&apos;image</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="231"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="213"/>
         <source>Couldn&apos;t save the image</source>
         <translation>Impossible d&apos;enregistrer l&apos;image</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="233"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="215"/>
         <source>Image saved</source>
         <translation>Image enregistrée</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="245"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="227"/>
         <source>Couldn&apos;t copy the image</source>
         <translation>Impossible de copier l&apos;image</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="247"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="229"/>
         <source>Copied to the clipboard</source>
         <translation>Copié dans le presse-papiers</translation>
     </message>
@@ -2077,7 +2077,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::LicensesSheet</name>
     <message>
-        <location filename="../../Sheets/LicensesSheet.cpp" line="74"/>
+        <location filename="../../Sheets/LicensesSheet.cpp" line="32"/>
         <source>Open Source Licenses</source>
         <translation>Licences open source</translation>
     </message>
@@ -2509,7 +2509,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::OtherMarkRow</name>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="108"/>
+        <location filename="../../Sheets/OtherMarkRow.cpp" line="46"/>
         <source>peak %@</source>
         <translation>pic %@</translation>
     </message>
@@ -2717,9 +2717,9 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
     </message>
 </context>
 <context>
-    <name>qel::Preview</name>
+    <name>qel::PosterPreview</name>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="42"/>
+        <location filename="../../Sheets/PosterPreview.cpp" line="14"/>
         <source>Preview</source>
         <translation>Aperçu</translation>
     </message>
@@ -3029,32 +3029,27 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::RuleRow</name>
     <message>
-        <location filename="../../Sheets/TameRulesSection.cpp" line="42"/>
-        <source>Remove</source>
-        <translation>Supprimer</translation>
-    </message>
-    <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="77"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="92"/>
         <source>Below</source>
         <translation>En dessous de</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="77"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="92"/>
         <source>Above</source>
         <translation>Au-dessus de</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="82"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="97"/>
         <source>%@ threshold</source>
         <translation>Seuil&#xa0;: %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="94"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="109"/>
         <source>for</source>
         <translation>pendant</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="96"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="111"/>
         <source>Duration</source>
         <translation>Durée</translation>
     </message>
@@ -3143,22 +3138,22 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::SettingsSheet</name>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="153"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="116"/>
         <source>Done</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="165"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="142"/>
         <source>Settings</source>
         <translation>Paramètres</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="195"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="174"/>
         <source>Changes apply immediately and are saved automatically.</source>
         <translation>Les modifications s&apos;appliquent immédiatement et sont enregistrées automatiquement.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="221"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="191"/>
         <source>General</source>
         <translation>Général</translation>
     </message>
@@ -3174,13 +3169,13 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::SleepLine</name>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="38"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="37"/>
         <source>View sleep report</source>
         <translation>Voir le rapport de veille</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="56"/>
-        <location filename="../../Sheets/SleepLine.cpp" line="67"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="55"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="66"/>
         <source>View</source>
         <translation>Afficher</translation>
     </message>
@@ -3188,17 +3183,17 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::SleepNote</name>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="96"/>
+        <location filename="../../Sheets/SleepNote.cpp" line="36"/>
         <source>View sleep report</source>
         <translation>Voir le rapport de veille</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="118"/>
+        <location filename="../../Sheets/SleepNote.cpp" line="59"/>
         <source>%@  %@</source>
         <translation>%@  %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="124"/>
+        <location filename="../../Sheets/SleepNote.cpp" line="65"/>
         <source>Asleep from %@ to %@</source>
         <translation>En veille de %@ à %@</translation>
     </message>
@@ -3247,32 +3242,32 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <translation>Linux enregistre quand l&apos;ordinateur s&apos;est mis en veille et réveillé, mais pas quelle application a demandé le réveil.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="69"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="82"/>
         <source>Asleep from %@ to %@</source>
         <translation>En veille de %@ à %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="78"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="94"/>
         <source>Time asleep</source>
         <translation>Durée de veille</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="79"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="95"/>
         <source>Battery used</source>
         <translation>Batterie utilisée</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="80"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="96"/>
         <source>Wakes</source>
         <translation>Réveils</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="105"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="124"/>
         <source>What woke it</source>
         <translation>Cause du réveil</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="108"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="127"/>
         <source>Linux does not log dark wakes, so no wakes are listed for this sleep.</source>
         <translation>Linux n&apos;enregistre pas les réveils en arrière-plan, aucun réveil n&apos;est donc listé pour cette veille.</translation>
     </message>
@@ -3811,58 +3806,58 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::StretchSheet</name>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="130"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="88"/>
         <source>Marks stay on the outside of the ring so you can look back.</source>
         <translation>Les repères restent autour de l&apos;anneau pour que vous puissiez y revenir.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="138"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="105"/>
         <source>Name this stretch</source>
         <translation>Nommer cette période</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="149"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="119"/>
         <source>CPU peak</source>
         <translation>Pic CPU</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="150"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="120"/>
         <source>CPU average</source>
         <translation>CPU moyen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="151"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="121"/>
         <source>Energy used</source>
         <translation>Énergie utilisée</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="160"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="130"/>
         <source>CPU usage during this stretch</source>
         <translation>Utilisation du CPU pendant cette période</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="168"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="139"/>
         <source>Who used the most</source>
         <translation>Qui a le plus consommé</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="183"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="154"/>
         <source>Other marks that day</source>
         <translation>Autres repères ce jour-là</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="206"/>
-        <location filename="../../Sheets/StretchSheet.cpp" line="210"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="178"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="182"/>
         <source>Delete this mark</source>
         <translation>Supprimer ce repère</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="209"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="181"/>
         <source>Delete this mark?</source>
         <translation>Supprimer ce repère&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="210"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="182"/>
         <source>This can&apos;t be undone.</source>
         <translation>C&apos;est irréversible.</translation>
     </message>
@@ -3899,9 +3894,17 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
     </message>
 </context>
 <context>
+    <name>qel::TameRuleRow</name>
+    <message>
+        <location filename="../../Sheets/TameRuleRow.cpp" line="37"/>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+</context>
+<context>
     <name>qel::TameRulesSection</name>
     <message>
-        <location filename="../../Sheets/TameRulesSection.cpp" line="63"/>
+        <location filename="../../Sheets/TameRulesSection.cpp" line="25"/>
         <source>When not in front</source>
         <translation>Hors premier plan</translation>
     </message>
@@ -4541,12 +4544,12 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <translation>%@ peut ralentir ou se mettre en pause automatiquement quand vous passez à une autre application. Cela économise de l&apos;énergie et garde l&apos;application au premier plan fluide.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TameRulesSection.cpp" line="55"/>
+        <location filename="../../Sheets/TameRulesSection.cpp" line="17"/>
         <source>Pauses after you switch away</source>
         <translation>Se met en pause quand vous passez à autre chose</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TameRulesSection.cpp" line="55"/>
+        <location filename="../../Sheets/TameRulesSection.cpp" line="17"/>
         <source>Slows down after you switch away</source>
         <translation>Ralentit quand vous passez à autre chose</translation>
     </message>

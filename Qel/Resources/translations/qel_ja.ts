@@ -119,7 +119,7 @@
     </message>
     <message>
         <location filename="../../Kit/PageMeta.cpp" line="12"/>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="276"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="61"/>
         <location filename="../../Window/OverviewFacts.cpp" line="40"/>
         <source>CPU</source>
         <translation>CPU</translation>
@@ -128,7 +128,7 @@
         <location filename="../../Kit/PageMeta.cpp" line="14"/>
         <location filename="../../Samplers/SampleReport.cpp" line="60"/>
         <location filename="../../Samplers/SampleReport.cpp" line="93"/>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="278"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="63"/>
         <location filename="../../Window/OverviewFacts.cpp" line="43"/>
         <source>Memory</source>
         <translation>メモリ</translation>
@@ -667,110 +667,110 @@
         <translation>消去…</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="69"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="79"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="36"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="46"/>
         <source>Follow system</source>
         <translation>システムに合わせる</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="71"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="73"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="38"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="40"/>
         <source>Interface language</source>
         <translation>表示言語</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="72"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="39"/>
         <source>Follow system uses the first of your system languages that Qel supports, or English if there is none.</source>
         <translation>「システムに合わせる」では、システムの言語のうち Qel が対応している最初の言語を使います。ない場合は英語になります。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="77"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="82"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="44"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="49"/>
         <source>Appearance</source>
         <translation>外観</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="79"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="46"/>
         <source>Light</source>
         <translation>ライト</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="79"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="46"/>
         <source>Dark</source>
         <translation>ダーク</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="82"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="49"/>
         <source>Follow system switches with your desktop&apos;s appearance.</source>
         <translation>「システムに合わせる」はデスクトップの外観に合わせて切り替わります。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="86"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="53"/>
         <source>Replay shortcut</source>
         <translation>再生のショートカット</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="87"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="54"/>
         <source>Press it in any app to replay the last 60 seconds. It can&apos;t be changed yet.</source>
         <translation>どのアプリでも、押すと過去 60 秒間を再生します。今のところ変更はできません。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="92"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="93"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="59"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="60"/>
         <source>Tab bar numbers</source>
         <translation>タブバーの数値</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="98"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="100"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="68"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="70"/>
         <source>Show load in the taskbar icon</source>
         <translation>タスクバーのアイコンに負荷を表示</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="99"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="69"/>
         <source>The water in the taskbar icon rises with CPU usage, and the icon turns warm when the processor is busy.</source>
         <translation>タスクバーのアイコンの水位が CPU 使用率とともに上がり、プロセッサーが高負荷になるとアイコンが暖色になります。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="103"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="104"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="73"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="74"/>
         <source>Open at login</source>
         <translation>ログイン時に開く</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="103"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="73"/>
         <source>Starts Qel in the tray when you log in.</source>
         <translation>ログイン時に Qel をトレイで起動します。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="107"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="77"/>
         <source>Open at login could not be changed</source>
         <translation>「ログイン時に開く」を変更できませんでした</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="111"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="115"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="83"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="87"/>
         <source>Check for updates automatically</source>
         <translation>アップデートを自動で確認</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="116"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="88"/>
         <source>Qel looks for a new version about once a day and tells you when there is one.</source>
         <translation>Qel は 1 日に 1 回ほど新しいバージョンを探し、見つかったらお知らせします。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="117"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="89"/>
         <source>This build of Qel names no update feed, so it can&apos;t look for new versions.</source>
         <translation>この Qel のビルドにはアップデートフィードが指定されていないため、新しいバージョンを探せません。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="120"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="123"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="92"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="95"/>
         <source>Receive Beta updates</source>
         <translation>ベータ版のアップデートを受け取る</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="124"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="96"/>
         <source>Get early access to upcoming versions and continue receiving stable updates.</source>
         <translation>今後のバージョンを先行して試しつつ、安定版のアップデートも引き続き受け取ります。</translation>
     </message>
@@ -830,32 +830,32 @@
         <translation>Qel の記号は Material Design Authors による Material Icons フォントのもので、Apache License 2.0 で使用しています。作者は Qel とは関係ありません。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="270"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="55"/>
         <source>Show in the tray</source>
         <translation>トレイに表示</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="271"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="56"/>
         <source>Pick any combination. With none selected, only the icon is shown.</source>
         <translation>自由に組み合わせられます。何も選ばないとアイコンだけが表示されます。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="275"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="60"/>
         <source>Icon</source>
         <translation>アイコン</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="279"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="64"/>
         <source>Net speed</source>
         <translation>通信速度</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="304"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="92"/>
         <source>Icon style</source>
         <translation>アイコンのスタイル</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="334"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="134"/>
         <source>Preview</source>
         <translation>プレビュー</translation>
     </message>
@@ -880,7 +880,7 @@
         <translation>18:00</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="101"/>
+        <location filename="../../Sheets/PosterView.cpp" line="98"/>
         <source>Busiest moment</source>
         <translation>最も忙しかった時刻</translation>
     </message>
@@ -901,12 +901,12 @@
         <translation>要チェック</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="126"/>
+        <location filename="../../Sheets/PosterView.cpp" line="151"/>
         <source>, </source>
         <translation>、</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="128"/>
+        <location filename="../../Sheets/PosterView.cpp" line="153"/>
         <source>Most used: %@</source>
         <translation>最も多く使用：%@</translation>
     </message>
@@ -936,27 +936,27 @@
         <translation>10 分</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.hpp" line="27"/>
+        <location filename="../../Sheets/SettingsSheet.hpp" line="28"/>
         <source>General</source>
         <translation>一般</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.hpp" line="28"/>
+        <location filename="../../Sheets/SettingsSheet.hpp" line="29"/>
         <source>Tray</source>
         <translation>トレイ</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.hpp" line="29"/>
+        <location filename="../../Sheets/SettingsSheet.hpp" line="30"/>
         <source>Alerts</source>
         <translation>アラート</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.hpp" line="30"/>
+        <location filename="../../Sheets/SettingsSheet.hpp" line="31"/>
         <source>Background rules</source>
         <translation>バックグラウンドのルール</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.hpp" line="31"/>
+        <location filename="../../Sheets/SettingsSheet.hpp" line="32"/>
         <source>Data</source>
         <translation>データ</translation>
     </message>
@@ -1218,7 +1218,7 @@
 <context>
     <name>qel::CloseButton</name>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="80"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="43"/>
         <location filename="../../Sheets/SheetFrame.cpp" line="31"/>
         <source>Close</source>
         <translation>閉じる</translation>
@@ -1667,90 +1667,90 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
 <context>
     <name>qel::ExportSheet</name>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="136"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="109"/>
         <source>Export this day as an image</source>
         <translation>この日を画像として書き出す</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="145"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="118"/>
         <source>Saves the ring for this day as a 1080 × 1080 picture.</source>
         <translation>この日のリングを 1080 × 1080 の画像として保存します。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="156"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="145"/>
         <source>Deep sea</source>
         <translation>深海</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="156"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="145"/>
         <source>Ink</source>
         <translation>墨</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="161"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="150"/>
         <source>Background</source>
         <translation>バックグラウンド</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="162"/>
-        <location filename="../../Sheets/ExportSheet.cpp" line="163"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="151"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="152"/>
         <source>Show app names</source>
         <translation>アプリ名を表示</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="163"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="152"/>
         <source>When off, no app name appears in the picture</source>
         <translation>オフにすると、画像にアプリ名は表示されません</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="164"/>
-        <location filename="../../Sheets/ExportSheet.cpp" line="165"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="153"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="154"/>
         <source>Show event dots</source>
         <translation>イベントのドットを表示</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="165"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="154"/>
         <source>The things worth a look on this day</source>
         <translation>この日の注目すべき出来事</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="167"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="156"/>
         <source>The picture contains only the usage rings and what is switched on above. It never includes window titles, file names or network addresses.</source>
         <translation>画像に含まれるのは使用率のリングと上でオンにした項目だけです。ウインドウのタイトル、ファイル名、ネットワークアドレスが含まれることはありません。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="189"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="171"/>
         <source>Copy image</source>
         <translation>画像をコピー</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="192"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="174"/>
         <source>Save image…</source>
         <translation>画像を保存…</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="228"/>
-        <location filename="../../Sheets/ExportSheet.cpp" line="238"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="210"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="220"/>
         <source>Couldn&apos;t create the image</source>
         <translation>画像を作成できませんでした</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="231"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="213"/>
         <source>Couldn&apos;t save the image</source>
         <translation>画像を保存できませんでした</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="233"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="215"/>
         <source>Image saved</source>
         <translation>画像を保存しました</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="245"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="227"/>
         <source>Couldn&apos;t copy the image</source>
         <translation>画像をコピーできませんでした</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="247"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="229"/>
         <source>Copied to the clipboard</source>
         <translation>クリップボードにコピーしました</translation>
     </message>
@@ -2065,7 +2065,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::LicensesSheet</name>
     <message>
-        <location filename="../../Sheets/LicensesSheet.cpp" line="74"/>
+        <location filename="../../Sheets/LicensesSheet.cpp" line="32"/>
         <source>Open Source Licenses</source>
         <translation>オープンソースライセンス</translation>
     </message>
@@ -2495,7 +2495,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::OtherMarkRow</name>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="108"/>
+        <location filename="../../Sheets/OtherMarkRow.cpp" line="46"/>
         <source>peak %@</source>
         <translation>ピーク %@</translation>
     </message>
@@ -2703,9 +2703,9 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
     </message>
 </context>
 <context>
-    <name>qel::Preview</name>
+    <name>qel::PosterPreview</name>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="42"/>
+        <location filename="../../Sheets/PosterPreview.cpp" line="14"/>
         <source>Preview</source>
         <translation>プレビュー</translation>
     </message>
@@ -3014,32 +3014,27 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::RuleRow</name>
     <message>
-        <location filename="../../Sheets/TameRulesSection.cpp" line="42"/>
-        <source>Remove</source>
-        <translation>削除</translation>
-    </message>
-    <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="77"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="92"/>
         <source>Below</source>
         <translation>未満</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="77"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="92"/>
         <source>Above</source>
         <translation>超過</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="82"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="97"/>
         <source>%@ threshold</source>
         <translation>しきい値 %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="94"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="109"/>
         <source>for</source>
         <translation>継続</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="96"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="111"/>
         <source>Duration</source>
         <translation>継続時間</translation>
     </message>
@@ -3128,22 +3123,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::SettingsSheet</name>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="153"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="116"/>
         <source>Done</source>
         <translation>完了</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="165"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="142"/>
         <source>Settings</source>
         <translation>設定</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="195"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="174"/>
         <source>Changes apply immediately and are saved automatically.</source>
         <translation>変更はすぐに反映され、自動的に保存されます。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="221"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="191"/>
         <source>General</source>
         <translation>一般</translation>
     </message>
@@ -3159,13 +3154,13 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::SleepLine</name>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="38"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="37"/>
         <source>View sleep report</source>
         <translation>スリープレポートを表示</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="56"/>
-        <location filename="../../Sheets/SleepLine.cpp" line="67"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="55"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="66"/>
         <source>View</source>
         <translation>表示</translation>
     </message>
@@ -3173,17 +3168,17 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::SleepNote</name>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="96"/>
+        <location filename="../../Sheets/SleepNote.cpp" line="36"/>
         <source>View sleep report</source>
         <translation>スリープレポートを表示</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="118"/>
+        <location filename="../../Sheets/SleepNote.cpp" line="59"/>
         <source>%@  %@</source>
         <translation>%@  %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="124"/>
+        <location filename="../../Sheets/SleepNote.cpp" line="65"/>
         <source>Asleep from %@ to %@</source>
         <translation>%@ から %@ までスリープ</translation>
     </message>
@@ -3232,32 +3227,32 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>Linux はスリープと復帰の時刻は記録しますが、どのアプリが復帰を要求したかは記録しません。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="69"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="82"/>
         <source>Asleep from %@ to %@</source>
         <translation>%@ から %@ までスリープ</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="78"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="94"/>
         <source>Time asleep</source>
         <translation>スリープ時間</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="79"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="95"/>
         <source>Battery used</source>
         <translation>バッテリー消費</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="80"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="96"/>
         <source>Wakes</source>
         <translation>復帰回数</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="105"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="124"/>
         <source>What woke it</source>
         <translation>復帰の原因</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="108"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="127"/>
         <source>Linux does not log dark wakes, so no wakes are listed for this sleep.</source>
         <translation>Linux はダークウェイクを記録しないため、このスリープのスリープ解除は表示されません。</translation>
     </message>
@@ -3787,58 +3782,58 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::StretchSheet</name>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="130"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="88"/>
         <source>Marks stay on the outside of the ring so you can look back.</source>
         <translation>マークはリングの外側に残るので、あとで振り返れます。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="138"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="105"/>
         <source>Name this stretch</source>
         <translation>この区間に名前を付ける</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="149"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="119"/>
         <source>CPU peak</source>
         <translation>CPU ピーク</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="150"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="120"/>
         <source>CPU average</source>
         <translation>CPU 平均</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="151"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="121"/>
         <source>Energy used</source>
         <translation>エネルギー消費</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="160"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="130"/>
         <source>CPU usage during this stretch</source>
         <translation>この区間の CPU 使用率</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="168"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="139"/>
         <source>Who used the most</source>
         <translation>最も多く使ったもの</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="183"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="154"/>
         <source>Other marks that day</source>
         <translation>その日のほかのマーク</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="206"/>
-        <location filename="../../Sheets/StretchSheet.cpp" line="210"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="178"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="182"/>
         <source>Delete this mark</source>
         <translation>このマークを削除</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="209"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="181"/>
         <source>Delete this mark?</source>
         <translation>このマークを削除しますか？</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="210"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="182"/>
         <source>This can&apos;t be undone.</source>
         <translation>元に戻すことはできません。</translation>
     </message>
@@ -3875,9 +3870,17 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
     </message>
 </context>
 <context>
+    <name>qel::TameRuleRow</name>
+    <message>
+        <location filename="../../Sheets/TameRuleRow.cpp" line="37"/>
+        <source>Remove</source>
+        <translation>削除</translation>
+    </message>
+</context>
+<context>
     <name>qel::TameRulesSection</name>
     <message>
-        <location filename="../../Sheets/TameRulesSection.cpp" line="63"/>
+        <location filename="../../Sheets/TameRulesSection.cpp" line="25"/>
         <source>When not in front</source>
         <translation>前面にないとき</translation>
     </message>
@@ -4510,12 +4513,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>%@ は、別のアプリに切り替えた後に自動で低速化または一時停止できます。省電力になり、前面のアプリも快適に動きます。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TameRulesSection.cpp" line="55"/>
+        <location filename="../../Sheets/TameRulesSection.cpp" line="17"/>
         <source>Pauses after you switch away</source>
         <translation>切り替え後に一時停止</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TameRulesSection.cpp" line="55"/>
+        <location filename="../../Sheets/TameRulesSection.cpp" line="17"/>
         <source>Slows down after you switch away</source>
         <translation>切り替え後に低速化</translation>
     </message>

@@ -119,7 +119,7 @@
     </message>
     <message>
         <location filename="../../Kit/PageMeta.cpp" line="12"/>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="276"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="61"/>
         <location filename="../../Window/OverviewFacts.cpp" line="40"/>
         <source>CPU</source>
         <translation>CPU</translation>
@@ -128,7 +128,7 @@
         <location filename="../../Kit/PageMeta.cpp" line="14"/>
         <location filename="../../Samplers/SampleReport.cpp" line="60"/>
         <location filename="../../Samplers/SampleReport.cpp" line="93"/>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="278"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="63"/>
         <location filename="../../Window/OverviewFacts.cpp" line="43"/>
         <source>Memory</source>
         <translation>메모리</translation>
@@ -667,110 +667,110 @@
         <translation>지우기…</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="69"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="79"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="36"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="46"/>
         <source>Follow system</source>
         <translation>시스템 설정 따르기</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="71"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="73"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="38"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="40"/>
         <source>Interface language</source>
         <translation>인터페이스 언어</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="72"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="39"/>
         <source>Follow system uses the first of your system languages that Qel supports, or English if there is none.</source>
         <translation>시스템 설정 따르기는 시스템 언어 중 Qel이 지원하는 첫 번째 언어를 사용하며, 없으면 영어를 사용합니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="77"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="82"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="44"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="49"/>
         <source>Appearance</source>
         <translation>모양</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="79"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="46"/>
         <source>Light</source>
         <translation>밝게</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="79"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="46"/>
         <source>Dark</source>
         <translation>어둡게</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="82"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="49"/>
         <source>Follow system switches with your desktop&apos;s appearance.</source>
         <translation>시스템 설정 따르기를 선택하면 데스크톱 모양에 맞춰 바뀝니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="86"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="53"/>
         <source>Replay shortcut</source>
         <translation>다시 보기 단축키</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="87"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="54"/>
         <source>Press it in any app to replay the last 60 seconds. It can&apos;t be changed yet.</source>
         <translation>어느 앱에서든 누르면 최근 60초를 다시 봅니다. 아직 변경할 수 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="92"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="93"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="59"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="60"/>
         <source>Tab bar numbers</source>
         <translation>탭 막대 수치</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="98"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="100"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="68"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="70"/>
         <source>Show load in the taskbar icon</source>
         <translation>작업 표시줄 아이콘에 부하 표시</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="99"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="69"/>
         <source>The water in the taskbar icon rises with CPU usage, and the icon turns warm when the processor is busy.</source>
         <translation>작업 표시줄 아이콘의 물은 CPU 사용량에 따라 차오르고, 프로세서가 바쁘면 아이콘이 따뜻한 색으로 바뀝니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="103"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="104"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="73"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="74"/>
         <source>Open at login</source>
         <translation>로그인 시 열기</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="103"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="73"/>
         <source>Starts Qel in the tray when you log in.</source>
         <translation>로그인하면 Qel을 시스템 트레이에서 시작합니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="107"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="77"/>
         <source>Open at login could not be changed</source>
         <translation>로그인 시 열기 설정을 바꿀 수 없음</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="111"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="115"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="83"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="87"/>
         <source>Check for updates automatically</source>
         <translation>업데이트 자동 확인</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="116"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="88"/>
         <source>Qel looks for a new version about once a day and tells you when there is one.</source>
         <translation>Qel은 하루에 한 번쯤 새 버전을 찾아보고, 있으면 알려 줍니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="117"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="89"/>
         <source>This build of Qel names no update feed, so it can&apos;t look for new versions.</source>
         <translation>이 Qel 빌드에는 업데이트 피드가 지정되어 있지 않아 새 버전을 찾을 수 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="120"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="123"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="92"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="95"/>
         <source>Receive Beta updates</source>
         <translation>베타 업데이트 받기</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="124"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="96"/>
         <source>Get early access to upcoming versions and continue receiving stable updates.</source>
         <translation>출시 예정 버전을 먼저 사용하면서 안정 버전 업데이트도 계속 받습니다.</translation>
     </message>
@@ -830,32 +830,32 @@
         <translation>Qel의 기호는 Material Design Authors의 Material Icons 글꼴에서 가져왔으며 Apache 라이선스 2.0에 따라 사용합니다. 글꼴 제작자는 Qel과 관련이 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="270"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="55"/>
         <source>Show in the tray</source>
         <translation>시스템 트레이에 표시</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="271"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="56"/>
         <source>Pick any combination. With none selected, only the icon is shown.</source>
         <translation>원하는 대로 조합하세요. 아무것도 선택하지 않으면 아이콘만 표시됩니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="275"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="60"/>
         <source>Icon</source>
         <translation>아이콘</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="279"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="64"/>
         <source>Net speed</source>
         <translation>네트워크 속도</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="304"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="92"/>
         <source>Icon style</source>
         <translation>아이콘 스타일</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="334"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="134"/>
         <source>Preview</source>
         <translation>미리 보기</translation>
     </message>
@@ -880,7 +880,7 @@
         <translation>18:00</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="101"/>
+        <location filename="../../Sheets/PosterView.cpp" line="98"/>
         <source>Busiest moment</source>
         <translation>가장 바빴던 순간</translation>
     </message>
@@ -901,12 +901,12 @@
         <translation>살펴볼 항목</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="126"/>
+        <location filename="../../Sheets/PosterView.cpp" line="151"/>
         <source>, </source>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="128"/>
+        <location filename="../../Sheets/PosterView.cpp" line="153"/>
         <source>Most used: %@</source>
         <translation>가장 많이 사용: %@</translation>
     </message>
@@ -936,27 +936,27 @@
         <translation>10분</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.hpp" line="27"/>
+        <location filename="../../Sheets/SettingsSheet.hpp" line="28"/>
         <source>General</source>
         <translation>일반</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.hpp" line="28"/>
+        <location filename="../../Sheets/SettingsSheet.hpp" line="29"/>
         <source>Tray</source>
         <translation>트레이</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.hpp" line="29"/>
+        <location filename="../../Sheets/SettingsSheet.hpp" line="30"/>
         <source>Alerts</source>
         <translation>알림</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.hpp" line="30"/>
+        <location filename="../../Sheets/SettingsSheet.hpp" line="31"/>
         <source>Background rules</source>
         <translation>백그라운드 규칙</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.hpp" line="31"/>
+        <location filename="../../Sheets/SettingsSheet.hpp" line="32"/>
         <source>Data</source>
         <translation>데이터</translation>
     </message>
@@ -1218,7 +1218,7 @@
 <context>
     <name>qel::CloseButton</name>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="80"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="43"/>
         <location filename="../../Sheets/SheetFrame.cpp" line="31"/>
         <source>Close</source>
         <translation>닫기</translation>
@@ -1667,90 +1667,90 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
 <context>
     <name>qel::ExportSheet</name>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="136"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="109"/>
         <source>Export this day as an image</source>
         <translation>이날을 이미지로 내보내기</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="145"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="118"/>
         <source>Saves the ring for this day as a 1080 × 1080 picture.</source>
         <translation>이날의 링을 1080 × 1080 이미지로 저장합니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="156"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="145"/>
         <source>Deep sea</source>
         <translation>심해</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="156"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="145"/>
         <source>Ink</source>
         <translation>잉크</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="161"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="150"/>
         <source>Background</source>
         <translation>백그라운드</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="162"/>
-        <location filename="../../Sheets/ExportSheet.cpp" line="163"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="151"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="152"/>
         <source>Show app names</source>
         <translation>앱 이름 표시</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="163"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="152"/>
         <source>When off, no app name appears in the picture</source>
         <translation>끄면 이미지에 앱 이름이 나타나지 않습니다</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="164"/>
-        <location filename="../../Sheets/ExportSheet.cpp" line="165"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="153"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="154"/>
         <source>Show event dots</source>
         <translation>이벤트 점 표시</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="165"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="154"/>
         <source>The things worth a look on this day</source>
         <translation>이날 살펴볼 항목</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="167"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="156"/>
         <source>The picture contains only the usage rings and what is switched on above. It never includes window titles, file names or network addresses.</source>
         <translation>이미지에는 사용량 링과 위에서 켠 항목만 들어갑니다. 창 제목, 파일 이름, 네트워크 주소는 절대 포함되지 않습니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="189"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="171"/>
         <source>Copy image</source>
         <translation>이미지 복사</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="192"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="174"/>
         <source>Save image…</source>
         <translation>이미지 저장…</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="228"/>
-        <location filename="../../Sheets/ExportSheet.cpp" line="238"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="210"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="220"/>
         <source>Couldn&apos;t create the image</source>
         <translation>이미지를 만들 수 없음</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="231"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="213"/>
         <source>Couldn&apos;t save the image</source>
         <translation>이미지를 저장할 수 없음</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="233"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="215"/>
         <source>Image saved</source>
         <translation>이미지 저장됨</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="245"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="227"/>
         <source>Couldn&apos;t copy the image</source>
         <translation>이미지를 복사할 수 없음</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="247"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="229"/>
         <source>Copied to the clipboard</source>
         <translation>클립보드에 복사됨</translation>
     </message>
@@ -2065,7 +2065,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::LicensesSheet</name>
     <message>
-        <location filename="../../Sheets/LicensesSheet.cpp" line="74"/>
+        <location filename="../../Sheets/LicensesSheet.cpp" line="32"/>
         <source>Open Source Licenses</source>
         <translation>오픈 소스 라이선스</translation>
     </message>
@@ -2495,7 +2495,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::OtherMarkRow</name>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="108"/>
+        <location filename="../../Sheets/OtherMarkRow.cpp" line="46"/>
         <source>peak %@</source>
         <translation>최고 %@</translation>
     </message>
@@ -2703,9 +2703,9 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
     </message>
 </context>
 <context>
-    <name>qel::Preview</name>
+    <name>qel::PosterPreview</name>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="42"/>
+        <location filename="../../Sheets/PosterPreview.cpp" line="14"/>
         <source>Preview</source>
         <translation>미리 보기</translation>
     </message>
@@ -3014,32 +3014,27 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::RuleRow</name>
     <message>
-        <location filename="../../Sheets/TameRulesSection.cpp" line="42"/>
-        <source>Remove</source>
-        <translation>삭제</translation>
-    </message>
-    <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="77"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="92"/>
         <source>Below</source>
         <translation>미만</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="77"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="92"/>
         <source>Above</source>
         <translation>초과</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="82"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="97"/>
         <source>%@ threshold</source>
         <translation>%@ 임계값</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="94"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="109"/>
         <source>for</source>
         <translation>지속 시간</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="96"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="111"/>
         <source>Duration</source>
         <translation>기간</translation>
     </message>
@@ -3128,22 +3123,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::SettingsSheet</name>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="153"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="116"/>
         <source>Done</source>
         <translation>완료</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="165"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="142"/>
         <source>Settings</source>
         <translation>설정</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="195"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="174"/>
         <source>Changes apply immediately and are saved automatically.</source>
         <translation>변경 사항은 즉시 적용되고 자동으로 저장됩니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="221"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="191"/>
         <source>General</source>
         <translation>일반</translation>
     </message>
@@ -3159,13 +3154,13 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::SleepLine</name>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="38"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="37"/>
         <source>View sleep report</source>
         <translation>절전 보고서 보기</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="56"/>
-        <location filename="../../Sheets/SleepLine.cpp" line="67"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="55"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="66"/>
         <source>View</source>
         <translation>보기</translation>
     </message>
@@ -3173,17 +3168,17 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::SleepNote</name>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="96"/>
+        <location filename="../../Sheets/SleepNote.cpp" line="36"/>
         <source>View sleep report</source>
         <translation>절전 보고서 보기</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="118"/>
+        <location filename="../../Sheets/SleepNote.cpp" line="59"/>
         <source>%@  %@</source>
         <translation>%@  %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="124"/>
+        <location filename="../../Sheets/SleepNote.cpp" line="65"/>
         <source>Asleep from %@ to %@</source>
         <translation>%@부터 %@까지 절전</translation>
     </message>
@@ -3232,32 +3227,32 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>Linux는 컴퓨터가 절전하고 깨어난 시각은 기록하지만, 어느 앱이 깨웠는지는 기록하지 않습니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="69"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="82"/>
         <source>Asleep from %@ to %@</source>
         <translation>%@부터 %@까지 절전</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="78"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="94"/>
         <source>Time asleep</source>
         <translation>절전 시간</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="79"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="95"/>
         <source>Battery used</source>
         <translation>배터리 사용량</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="80"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="96"/>
         <source>Wakes</source>
         <translation>깨어남</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="105"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="124"/>
         <source>What woke it</source>
         <translation>깨운 원인</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="108"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="127"/>
         <source>Linux does not log dark wakes, so no wakes are listed for this sleep.</source>
         <translation>Linux는 백그라운드 깨어남을 기록하지 않아 이번 절전에는 깨어남이 표시되지 않습니다.</translation>
     </message>
@@ -3787,58 +3782,58 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::StretchSheet</name>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="130"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="88"/>
         <source>Marks stay on the outside of the ring so you can look back.</source>
         <translation>표시는 링 바깥에 남아 나중에 되돌아볼 수 있습니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="138"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="105"/>
         <source>Name this stretch</source>
         <translation>이 구간 이름 지정</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="149"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="119"/>
         <source>CPU peak</source>
         <translation>CPU 최고</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="150"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="120"/>
         <source>CPU average</source>
         <translation>CPU 평균</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="151"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="121"/>
         <source>Energy used</source>
         <translation>사용한 에너지</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="160"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="130"/>
         <source>CPU usage during this stretch</source>
         <translation>이 구간의 CPU 사용량</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="168"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="139"/>
         <source>Who used the most</source>
         <translation>가장 많이 사용한 항목</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="183"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="154"/>
         <source>Other marks that day</source>
         <translation>그날의 다른 표시</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="206"/>
-        <location filename="../../Sheets/StretchSheet.cpp" line="210"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="178"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="182"/>
         <source>Delete this mark</source>
         <translation>이 표시 삭제</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="209"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="181"/>
         <source>Delete this mark?</source>
         <translation>이 표시를 삭제하시겠습니까?</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="210"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="182"/>
         <source>This can&apos;t be undone.</source>
         <translation>되돌릴 수 없습니다.</translation>
     </message>
@@ -3875,9 +3870,17 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
     </message>
 </context>
 <context>
+    <name>qel::TameRuleRow</name>
+    <message>
+        <location filename="../../Sheets/TameRuleRow.cpp" line="37"/>
+        <source>Remove</source>
+        <translation>삭제</translation>
+    </message>
+</context>
+<context>
     <name>qel::TameRulesSection</name>
     <message>
-        <location filename="../../Sheets/TameRulesSection.cpp" line="63"/>
+        <location filename="../../Sheets/TameRulesSection.cpp" line="25"/>
         <source>When not in front</source>
         <translation>앞에 있지 않을 때</translation>
     </message>
@@ -4510,12 +4513,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>%@은(는) 다른 앱으로 전환하면 자동으로 느려지거나 일시 정지될 수 있습니다. 전력을 아끼고 앞에 있는 앱을 부드럽게 유지합니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TameRulesSection.cpp" line="55"/>
+        <location filename="../../Sheets/TameRulesSection.cpp" line="17"/>
         <source>Pauses after you switch away</source>
         <translation>다른 앱으로 전환하면 일시 정지</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TameRulesSection.cpp" line="55"/>
+        <location filename="../../Sheets/TameRulesSection.cpp" line="17"/>
         <source>Slows down after you switch away</source>
         <translation>다른 앱으로 전환하면 느려짐</translation>
     </message>

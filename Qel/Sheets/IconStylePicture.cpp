@@ -1,0 +1,44 @@
+#include "Qel/Sheets/IconStylePicture.hpp"
+
+#include <QPainter>
+#include <QWidget>
+
+#include "Qel/Store/Store.hpp"
+
+namespace qel {
+
+IconStylePicture::IconStylePicture(QWidget* owner)
+    : owner_(owner), player_([this](const QImage& frame) {
+        image_ = frame;
+        owner_->update();
+      }) {}
+
+void IconStylePicture::sync(const Store& store, MenuIconStyle style) {
+  style_ = style;
+  const double dpr = owner_->devicePixelRatioF();
+  if (isRunner(style)) {
+    if (owner_->isVisible()) player_.sync(style, store.cpu().total, Qt::black, dpr);
+    return;
+  }
+  player_.stop();
+  const MenuIconInputs inputs{.busy = store.menuBusy(), .cpuHist = store.cpuHist(), .cpu = store.cpu().total};
+  QImage next = menuIcon(style, inputs, Qt::black, dpr);
+  if (next != image_) {
+    image_ = std::move(next);
+    owner_->update();
+  }
+}
+
+void drawTinted(QPainter& p, const QImage& image, const QRectF& box, const QColor& ink) {
+  if (image.isNull()) return;
+  QImage tinted = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  {
+    QPainter t(&tinted);
+    t.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    t.fillRect(tinted.rect(), ink);
+  }
+  const QSizeF size = QSizeF(image.size()) / image.devicePixelRatio();
+  p.drawImage(QRectF(box.center() - QPointF(size.width(), size.height()) / 2, size), tinted);
+}
+
+}  // namespace qel

@@ -1,0 +1,28 @@
+#include "Qel/Sheets/KeyCap.hpp"
+
+#include <QPainter>
+
+#include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/Palette.hpp"
+
+namespace qel {
+
+KeyCap::KeyCap(const QString& keys, QWidget* parent) : QWidget(parent), keys_(keys) {
+  const QFontMetrics m(Fonts::text(13, QFont::Medium));
+  setFixedSize(m.horizontalAdvance(keys_) + 20, m.height() + 8);
+  setAccessibleName(keys_);
+  Palette::followAppearance(this);
+}
+
+void KeyCap::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(Qt::NoPen);
+  p.setBrush(Palette::adaptiveOpacity(0.08, 0.08).resolve());
+  p.drawRoundedRect(QRectF(rect()), 6, 6);
+  p.setFont(Fonts::text(13, QFont::Medium));
+  p.setPen(Palette::primaryText().resolve());
+  p.drawText(rect(), Qt::AlignCenter, keys_);
+}
+
+}  // namespace qel

@@ -1,0 +1,57 @@
+#include "Qel/Sheets/NoticeRow.hpp"
+
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QVBoxLayout>
+
+#include "Qel/Kit/FocusRing.hpp"
+#include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/PlainLabel.hpp"
+#include "Qel/Kit/QtString.hpp"
+#include "Qel/Text/Loc.hpp"
+
+namespace qel {
+
+NoticeRow::NoticeRow(const LicenseNotice& notice, QWidget* parent) : QAbstractButton(parent) {
+  setCursor(Qt::PointingHandCursor);
+  setFocusPolicy(Qt::TabFocus);
+  setAccessibleName(qs(notice.name));
+  setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(12, 12, 12, 12);
+  column->setSpacing(3);
+  auto* line = new QHBoxLayout;
+  line->setSpacing(8);
+  line->addWidget(new PlainLabel(qs(notice.name), 13, QFont::DemiBold, Palette::primaryText(), this), 0,
+                  Qt::AlignVCenter);
+  line->addWidget(new PlainLabel(qs(notice.license), 11.5, QFont::Normal, Palette::tertiaryText(), this), 0,
+                  Qt::AlignVCenter);
+  line->addStretch(1);
+  column->addLayout(line);
+  auto* credit = new PlainLabel(qs(notice.credit), 12, QFont::Normal, Palette::secondaryText(), this);
+  credit->setWordWrap(true);
+  column->addWidget(credit);
+  Palette::followAppearance(this);
+}
+
+void NoticeRow::setSelected(bool on) {
+  if (on == selected_) return;
+  selected_ = on;
+  update();
+}
+
+QSize NoticeRow::sizeHint() const { return layout()->sizeHint(); }
+
+int NoticeRow::heightForWidth(int width) const { return layout()->totalHeightForWidth(width); }
+
+void NoticeRow::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  const double wash = selected_ ? 0.08 : 0.04;
+  p.setPen(focusRingShown(this) ? QPen(Palette::secondaryText().resolve(), 1.5) : Qt::NoPen);
+  p.setBrush(Palette::adaptiveOpacity(wash, wash).resolve());
+  p.drawRoundedRect(QRectF(rect()).adjusted(0.75, 0.75, -0.75, -0.75), 12, 12);
+}
+
+}  // namespace qel

@@ -1,0 +1,23 @@
+#include "Qel/Sheets/SettingGroup.hpp"
+
+#include <QPainter>
+
+#include "Qel/Kit/Palette.hpp"
+
+namespace qel {
+
+SettingGroup::SettingGroup(QWidget* parent) : QWidget(parent), column_(new QVBoxLayout(this)) {
+  column_->setContentsMargins(0, 0, 0, 0);
+  column_->setSpacing(0);
+  Palette::followAppearance(this);
+}
+
+void SettingGroup::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(Qt::NoPen);
+  p.setBrush(Palette::adaptiveOpacity(0.045, 0.045).resolve());
+  p.drawRoundedRect(QRectF(rect()), 12, 12);
+}
+
+}  // namespace qel

@@ -1,0 +1,45 @@
+#include "Qel/Sheets/TameRuleRow.hpp"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "Qel/Kit/IconCache.hpp"
+#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/PlainLabel.hpp"
+#include "Qel/Kit/QtString.hpp"
+#include "Qel/Platform/AppKeyName.hpp"
+#include "Qel/Platform/Utf8.hpp"
+#include "Qel/Sheets/SettingParts.hpp"
+#include "Qel/Sheets/TameRulesSection.hpp"
+#include "Qel/Store/Store.hpp"
+#include "Qel/Text/Loc.hpp"
+
+namespace qel {
+
+TameRuleRow::TameRuleRow(Store& store, IconCache& icons, const std::string& key, const std::string& rule,
+                         QWidget* parent)
+    : QWidget(parent) {
+  auto* row = new QHBoxLayout(this);
+  row->setContentsMargins(16, 12, 16, 12);
+  row->setSpacing(12);
+  auto* icon = new QLabel(this);
+  icon->setPixmap(icons.icon(key).pixmap(QSize(22, 22), devicePixelRatioF()));
+  icon->setFixedSize(22, 22);
+  row->addWidget(icon);
+  auto* texts = new QVBoxLayout();
+  texts->setSpacing(2);
+  texts->addWidget(new PlainLabel(qs(displayName(appKeyName(store.apps(), key))), 13, QFont::Medium,
+                                  Palette::primaryText(), this));
+  texts->addWidget(new PlainLabel(qs(tameRuleText(rule)), 12, QFont::Normal, Palette::tertiaryText(), this));
+  row->addLayout(texts, 1);
+  row->addSpacing(8);
+  auto* remove = new WashButton(qs(L("Remove")), 12, this);
+  remove->setColors(Palette::primaryText(), Palette::adaptiveOpacity(0.08, 0.08));
+  connect(remove, &QAbstractButton::clicked, this, [&store, key] { store.setTame(std::nullopt, key); });
+  row->addWidget(remove);
+}
+
+void TameRuleRow::paintEvent(QPaintEvent*) { paintHairline(this); }
+
+}  // namespace qel
