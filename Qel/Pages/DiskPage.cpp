@@ -140,7 +140,7 @@ DiskPage::DiskPage(Store& store, QWidget* parent)
   main->setSpacing(52);
   auto* platterColumn = new QVBoxLayout;
   platterColumn->setSpacing(10);
-  platter_ = new DiskPlatterView(store_, this);
+  platter_ = new DiskPlatterView(LiveState(store_), this);
   platterColumn->addWidget(platter_, 1);
   platterColumn->addWidget(new Legend(qtL("The outer ring is the system disk's space: used and available.\nThe inner "
                                           "ring is the last 60 seconds of activity: reads grow outward, writes inward."),

@@ -13,7 +13,6 @@
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/SquareFit.hpp"
 #include "Qel/Pages/DiskPlatterGeometry.hpp"
-#include "Qel/Store/Store.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
 
@@ -48,7 +47,7 @@ QPainterPath wave(const std::vector<QPointF>& tips, const std::vector<QPointF>& 
 
 }  // namespace
 
-DiskPlatterView::DiskPlatterView(const Store& store, QWidget* parent) : QWidget(parent), store_(store) {
+DiskPlatterView::DiskPlatterView(const LiveState& live, QWidget* parent) : QWidget(parent), live_(live) {
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
   setAccessibleName(qtL("Disk space and activity"));
   Palette::followAppearance(this);
@@ -56,12 +55,12 @@ DiskPlatterView::DiskPlatterView(const Store& store, QWidget* parent) : QWidget(
 }
 
 void DiskPlatterView::refresh() {
-  const DiskDetail& detail = store_.diskDetail();
+  const DiskDetail& detail = live_.diskDetail();
   setAccessibleDescription(QString::fromStdString(L("%@ available", {fmtBytes(detail.free)})));
-  if (detail == detail_ && store_.diskReadHist() == reads_ && store_.diskWriteHist() == writes_) return;
+  if (detail == detail_ && live_.diskReadHist() == reads_ && live_.diskWriteHist() == writes_) return;
   detail_ = detail;
-  reads_ = store_.diskReadHist();
-  writes_ = store_.diskWriteHist();
+  reads_ = live_.diskReadHist();
+  writes_ = live_.diskWriteHist();
   update();
 }
 

@@ -7,16 +7,15 @@
 #include <vector>
 
 #include "Qel/Samplers/Samples.hpp"
+#include "Qel/Store/LiveState.hpp"
 
 namespace qel {
-
-class Store;
 
 class DiskPlatterView : public QWidget {
   Q_OBJECT
 
  public:
-  explicit DiskPlatterView(const Store& store, QWidget* parent = nullptr);
+  explicit DiskPlatterView(const LiveState& live, QWidget* parent = nullptr);
 
   void refresh();
 
@@ -27,7 +26,7 @@ class DiskPlatterView : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  const Store& store_;
+  LiveState live_;
   DiskDetail detail_;
   std::vector<double> reads_, writes_;
 };

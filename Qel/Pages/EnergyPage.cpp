@@ -200,7 +200,7 @@ QWidget* EnergyPage::buildLeft() {
 QWidget* EnergyPage::buildMiddle() {
   auto* middle = new QWidget(this);
   auto* layout = column(middle, 10);
-  ring_ = new EnergyRing(store_, middle);
+  ring_ = new EnergyRing(LiveState(store_), middle);
   layout->addWidget(ring_, 1);
   legendGrid_ = new QWidget(middle);
   legendGrid_->setMaximumWidth(420);
@@ -278,7 +278,7 @@ void EnergyPage::showEvent(QShowEvent* event) {
 void EnergyPage::refresh() {
   const BatterySample& battery = store_.battery();
   const BatteryTexts texts = batteryTexts(battery);
-  const QString value = qs(fixed(presentDraw(store_), 1));
+  const QString value = qs(fixed(presentDraw(LiveState(store_)), 1));
   if (head_->figure()->runs().empty() || head_->figure()->runs()[0].text != value)
     head_->setValue(value, QStringLiteral("W"));
   head_->setSub(qs(powerNote(store_.power(), store_.energyMeasured())));

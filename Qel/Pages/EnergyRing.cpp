@@ -13,7 +13,6 @@
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/SquareFit.hpp"
 #include "Qel/Pages/EnergyRingGeometry.hpp"
-#include "Qel/Store/Store.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
 
@@ -25,9 +24,9 @@ const std::array<QColor, 5>& energyLayerColors() {
   return colours;
 }
 
-double presentDraw(const Store& store) { return store.power().value_or(store.procWatts()); }
+double presentDraw(const LiveState& live) { return live.power().value_or(live.procWatts()); }
 
-EnergyRing::EnergyRing(const Store& store, QWidget* parent) : QWidget(parent), store_(store) {
+EnergyRing::EnergyRing(const LiveState& live, QWidget* parent) : QWidget(parent), live_(live) {
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
   setAccessibleName(qtL("Energy over the last 60 seconds"));
   Palette::followAppearance(this);
@@ -35,10 +34,10 @@ EnergyRing::EnergyRing(const Store& store, QWidget* parent) : QWidget(parent), s
 
 void EnergyRing::refresh(std::vector<std::int32_t> pids) {
   // The series move once a tick, so the tick and the stacked processes say all that can change.
-  if (pids == pids_ && drawnTick_ == store_.tick()) return;
+  if (pids == pids_ && drawnTick_ == live_.tick()) return;
   pids_ = std::move(pids);
-  drawnTick_ = store_.tick();
-  setAccessibleDescription(withNumber("%.1f watts", presentDraw(store_)));
+  drawnTick_ = live_.tick();
+  setAccessibleDescription(withNumber("%.1f watts", presentDraw(live_)));
   update();
 }
 
@@ -91,12 +90,12 @@ void EnergyRing::paintEvent(QPaintEvent*) {
   std::vector<std::vector<double>> layers;
   static const std::vector<double> none;
   for (auto pid : pids_) {
-    const auto it = store_.energyByPid().find(pid);
-    layers.push_back(it == store_.energyByPid().end() ? none : it->second);
+    const auto it = live_.energyByPid().find(pid);
+    layers.push_back(it == live_.energyByPid().end() ? none : it->second);
   }
-  EnergyRingLayout ring = energyRingLayout(side, {layers, store_.energyByPid(), store_.powerHist()});
+  EnergyRingLayout ring = energyRingLayout(side, {layers, live_.energyByPid(), live_.powerHist()});
   if (ring.outer <= 0) return;
-  const auto& battery = store_.battery();
+  const auto& battery = live_.battery();
   Look look{size(),          devicePixelRatioF(), Palette::light(), std::move(ring.wedges), ring.centre, ring.inner,
             ring.outer,      ring.batteryRadius,  battery.present,  battery.percent};
   if (look != drawnLook_) {
@@ -127,7 +126,7 @@ void EnergyRing::paintEvent(QPaintEvent*) {
   const QFont captionFont = Fonts::text(12), figureFont = Fonts::text(std::min(0.1 * side, 40.0), QFont::Light),
               unitFont = Fonts::text(16), batteryFont = Fonts::text(12.5);
   const QFontMetricsF caption(captionFont), figure(figureFont), unit(unitFont), batteryMetrics(batteryFont);
-  const QString value = QString::fromStdString(fixed(presentDraw(store_), 1));
+  const QString value = QString::fromStdString(fixed(presentDraw(live_), 1));
   const QString watts = QStringLiteral("W");
   const QString batteryText = battery.present
                                   ? QString::fromStdString(L("Battery %@%", {std::to_string(battery.percent)}))

@@ -10,22 +10,21 @@
 #include <vector>
 
 #include "Qel/Pages/EnergyRingGeometry.hpp"
+#include "Qel/Store/LiveState.hpp"
 
 namespace qel {
-
-class Store;
 
 // The five colours the ring's layers and the page's legend share; the k-th process uses k mod 5.
 const std::array<QColor, 5>& energyLayerColors();
 
 // The draw the page shows: the measured whole-machine power, else what the processes draw.
-double presentDraw(const Store& store);
+double presentDraw(const LiveState& live);
 
 class EnergyRing : public QWidget {
   Q_OBJECT
 
  public:
-  explicit EnergyRing(const Store& store, QWidget* parent = nullptr);
+  explicit EnergyRing(const LiveState& live, QWidget* parent = nullptr);
 
   // The processes to stack, in order; redraws when they or the store's series changed.
   void refresh(std::vector<std::int32_t> pids);
@@ -54,7 +53,7 @@ class EnergyRing : public QWidget {
   void drawRing(const Look& look, QPointF origin);
   static void drawRingInto(QImage& image, const Look& look, QPointF origin);
 
-  const Store& store_;
+  LiveState live_;
   std::vector<std::int32_t> pids_;
   int drawnTick_ = -1;
   // The wedges, battery circle and hand, drawn once per change of look, in one task: drawn anew

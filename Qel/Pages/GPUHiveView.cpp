@@ -9,7 +9,6 @@
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/SquareFit.hpp"
 #include "Qel/Pages/GPUHiveGeometry.hpp"
-#include "Qel/Store/Store.hpp"
 #include "Qel/Text/Format.hpp"
 
 namespace qel {
@@ -31,7 +30,7 @@ QColor toneColor(HiveTone tone, double opacity) {
 
 }  // namespace
 
-GPUHiveView::GPUHiveView(const Store& store, QWidget* parent) : QWidget(parent), store_(store) {
+GPUHiveView::GPUHiveView(const LiveState& live, QWidget* parent) : QWidget(parent), live_(live) {
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
   setAccessibleName(qtL("GPU usage"));
   Palette::followAppearance(this);
@@ -39,11 +38,11 @@ GPUHiveView::GPUHiveView(const Store& store, QWidget* parent) : QWidget(parent),
 }
 
 void GPUHiveView::refresh() {
-  const auto& gpu = store_.gpu();
+  const auto& gpu = live_.gpu();
   setAccessibleDescription(gpu ? QString::fromStdString(fmtPercent(gpu->util)) : qtL("Unavailable"));
-  if (gpu == gpu_ && store_.gpuHist() == history_) return;
+  if (gpu == gpu_ && live_.gpuHist() == history_) return;
   gpu_ = gpu;
-  history_ = store_.gpuHist();
+  history_ = live_.gpuHist();
   update();
 }
 

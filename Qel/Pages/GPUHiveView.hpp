@@ -7,16 +7,15 @@
 #include <vector>
 
 #include "Qel/Samplers/Samples.hpp"
+#include "Qel/Store/LiveState.hpp"
 
 namespace qel {
-
-class Store;
 
 class GPUHiveView : public QWidget {
   Q_OBJECT
 
  public:
-  explicit GPUHiveView(const Store& store, QWidget* parent = nullptr);
+  explicit GPUHiveView(const LiveState& live, QWidget* parent = nullptr);
 
   void refresh();
 
@@ -27,7 +26,7 @@ class GPUHiveView : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  const Store& store_;
+  LiveState live_;
   std::optional<GPUSample> gpu_;
   std::vector<double> history_;
 };

@@ -95,7 +95,7 @@ GPUPage::GPUPage(Store& store, QWidget* parent)
   left->setMinimumWidth(320);
   left->setMaximumWidth(480);
   auto* leftColumn = column(left, 10);
-  hive_ = new GPUHiveView(store_, left);
+  hive_ = new GPUHiveView(LiveState(store_), left);
   leftColumn->addWidget(hive_, 1);
   leftColumn->addWidget(new Legend(qtL("The more cells lit, the busier the GPU. The outer ring is the last 60 seconds, "
                                        "with now at the top.\nThe system doesn't report per-core or per-app GPU "

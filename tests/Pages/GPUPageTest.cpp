@@ -203,7 +203,7 @@ TEST_F(GPUPageTest, showsTheReadoutGaugesAndTheAppsWithTheGPUOpen) {
 
 TEST_F(GPUPageTest, hiveAndGaugeDrawWhereTheGeometrySays) {
   useAppearance("light");
-  auto* hive = new GPUHiveView(*store);
+  auto* hive = new GPUHiveView(LiveState(*store));
   Host host(hive, {400, 400});
   Snapshot s;
   s.gpu = gpuAt(1.0);
