@@ -1,17 +1,14 @@
 #pragma once
 // The day on show: its slots, events and marks, the ring's mode and selection.
-// A read-only view of that part of the store, with the notice of its changes: a view given
-// this one can read and follow nothing else. One reference wide; copy it freely.
-#include "Qel/Store/Store.hpp"
+// A read-only view of that part of the store with the notice of its changes: a view given this
+// one can read and follow nothing else.
+#include "Qel/Store/StorePart.hpp"
 
 namespace qel {
 
-class DayState {
+class DayState : public StorePart<Concern::day> {
  public:
-  explicit DayState(const Store& store) : store_(store) {}
-
-  // Heard once per main-loop turn in which this part changed.
-  Notice::Part changed() const { return store_.changes(Concern::day); }
+  using StorePart::StorePart;
 
   const std::vector<std::optional<DayBucket>>& day() const { return store_.day(); }
   const std::vector<std::optional<DayBucket>>& pastDay() const { return store_.pastDay(); }
@@ -42,9 +39,6 @@ class DayState {
   std::vector<SleepSpan> sleepSpans() const { return store_.sleepSpans(); }
   std::vector<StretchSpan> stretchSpans() const { return store_.stretchSpans(); }
   const std::vector<std::string>& recordedDays() const { return store_.recordedDays(); }
-
- private:
-  const Store& store_;
 };
 
 }  // namespace qel

@@ -1,17 +1,14 @@
 #pragma once
 // The machine as last sampled: readings, their sixty-second histories, the busy state.
-// A read-only view of that part of the store, with the notice of its changes: a view given
-// this one can read and follow nothing else. One reference wide; copy it freely.
-#include "Qel/Store/Store.hpp"
+// A read-only view of that part of the store with the notice of its changes: a view given this
+// one can read and follow nothing else.
+#include "Qel/Store/StorePart.hpp"
 
 namespace qel {
 
-class LiveState {
+class LiveState : public StorePart<Concern::live> {
  public:
-  explicit LiveState(const Store& store) : store_(store) {}
-
-  // Heard once per main-loop turn in which this part changed.
-  Notice::Part changed() const { return store_.changes(Concern::live); }
+  using StorePart::StorePart;
 
   const CPUSample& cpu() const { return store_.cpu(); }
   const ChipInfo& chip() const { return store_.chip(); }
@@ -50,9 +47,6 @@ class LiveState {
   int tick() const { return store_.tick(); }
   bool menuBusy() const { return store_.menuBusy(); }
   std::optional<double> busierThanUsual() const { return store_.busierThanUsual(); }
-
- private:
-  const Store& store_;
 };
 
 }  // namespace qel

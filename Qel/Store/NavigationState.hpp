@@ -1,17 +1,14 @@
 #pragma once
 // Where the user is: the page, the sheets asked for, the toast.
-// A read-only view of that part of the store, with the notice of its changes: a view given
-// this one can read and follow nothing else. One reference wide; copy it freely.
-#include "Qel/Store/Store.hpp"
+// A read-only view of that part of the store with the notice of its changes: a view given this
+// one can read and follow nothing else.
+#include "Qel/Store/StorePart.hpp"
 
 namespace qel {
 
-class NavigationState {
+class NavigationState : public StorePart<Concern::navigation> {
  public:
-  explicit NavigationState(const Store& store) : store_(store) {}
-
-  // Heard once per main-loop turn in which this part changed.
-  Notice::Part changed() const { return store_.changes(Concern::navigation); }
+  using StorePart::StorePart;
 
   Page page() const { return store_.page(); }
   std::optional<std::int32_t> detailPID() const { return store_.detailPID(); }
@@ -23,9 +20,6 @@ class NavigationState {
   const std::optional<PosterData>& exporting() const { return store_.exporting(); }
   const std::optional<SleepSession>& sleepReport() const { return store_.sleepReport(); }
   const std::optional<Stretch>& stretchReport() const { return store_.stretchReport(); }
-
- private:
-  const Store& store_;
 };
 
 }  // namespace qel

@@ -1,17 +1,14 @@
 #pragma once
 // The process list with its search, sort and selection; the ports.
-// A read-only view of that part of the store, with the notice of its changes: a view given
-// this one can read and follow nothing else. One reference wide; copy it freely.
-#include "Qel/Store/Store.hpp"
+// A read-only view of that part of the store with the notice of its changes: a view given this
+// one can read and follow nothing else.
+#include "Qel/Store/StorePart.hpp"
 
 namespace qel {
 
-class ProcessState {
+class ProcessState : public StorePart<Concern::processes> {
  public:
-  explicit ProcessState(const Store& store) : store_(store) {}
-
-  // Heard once per main-loop turn in which this part changed.
-  Notice::Part changed() const { return store_.changes(Concern::processes); }
+  using StorePart::StorePart;
 
   const std::vector<ProcInfo>& procs() const { return store_.procs(); }
   std::optional<ProcInfo> proc(std::int32_t pid) const { return store_.proc(pid); }
@@ -25,9 +22,6 @@ class ProcessState {
   const std::string& portQuery() const { return store_.portQuery(); }
   bool netPerApp() const { return store_.netPerApp(); }
   AppRegistry* apps() const { return store_.apps(); }
-
- private:
-  const Store& store_;
 };
 
 }  // namespace qel

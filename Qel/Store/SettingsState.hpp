@@ -1,17 +1,14 @@
 #pragma once
 // The saved settings, the alert rules and the history's size.
-// A read-only view of that part of the store, with the notice of its changes: a view given
-// this one can read and follow nothing else. One reference wide; copy it freely.
-#include "Qel/Store/Store.hpp"
+// A read-only view of that part of the store with the notice of its changes: a view given this
+// one can read and follow nothing else.
+#include "Qel/Store/StorePart.hpp"
 
 namespace qel {
 
-class SettingsState {
+class SettingsState : public StorePart<Concern::settings> {
  public:
-  explicit SettingsState(const Store& store) : store_(store) {}
-
-  // Heard once per main-loop turn in which this part changed.
-  Notice::Part changed() const { return store_.changes(Concern::settings); }
+  using StorePart::StorePart;
 
   const std::string& language() const { return store_.language(); }
   const std::set<std::string>& menuItems() const { return store_.menuItems(); }
@@ -26,9 +23,6 @@ class SettingsState {
   std::optional<std::string> firedText(const std::string& id) const { return store_.firedText(id); }
   std::uint64_t historySize() const { return store_.historySize(); }
   std::vector<MenuBarPart> menuBarParts() const { return store_.menuBarParts(); }
-
- private:
-  const Store& store_;
 };
 
 }  // namespace qel

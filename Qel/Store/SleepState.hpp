@@ -1,17 +1,14 @@
 #pragma once
 // The sleeps of the last days and the one of the selected slot.
-// A read-only view of that part of the store, with the notice of its changes: a view given
-// this one can read and follow nothing else. One reference wide; copy it freely.
-#include "Qel/Store/Store.hpp"
+// A read-only view of that part of the store with the notice of its changes: a view given this
+// one can read and follow nothing else.
+#include "Qel/Store/StorePart.hpp"
 
 namespace qel {
 
-class SleepState {
+class SleepState : public StorePart<Concern::sleep> {
  public:
-  explicit SleepState(const Store& store) : store_(store) {}
-
-  // Heard once per main-loop turn in which this part changed.
-  Notice::Part changed() const { return store_.changes(Concern::sleep); }
+  using StorePart::StorePart;
 
   const std::vector<SleepSession>& sleeps() const { return store_.sleeps(); }
   bool sleepBusy() const { return store_.sleepBusy(); }
@@ -24,9 +21,6 @@ class SleepState {
   std::optional<SleepSession> selectedSleep() const { return store_.selectedSleep(); }
   std::optional<SleepWake> selectedWake() const { return store_.selectedWake(); }
   std::string sleepSummary(const SleepSession& session) const { return store_.sleepSummary(session); }
-
- private:
-  const Store& store_;
 };
 
 }  // namespace qel

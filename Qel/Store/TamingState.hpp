@@ -1,17 +1,14 @@
 #pragma once
 // What taming holds, quiet mode, keep awake and mute.
-// A read-only view of that part of the store, with the notice of its changes: a view given
-// this one can read and follow nothing else. One reference wide; copy it freely.
-#include "Qel/Store/Store.hpp"
+// A read-only view of that part of the store with the notice of its changes: a view given this
+// one can read and follow nothing else.
+#include "Qel/Store/StorePart.hpp"
 
 namespace qel {
 
-class TamingState {
+class TamingState : public StorePart<Concern::taming> {
  public:
-  explicit TamingState(const Store& store) : store_(store) {}
-
-  // Heard once per main-loop turn in which this part changed.
-  Notice::Part changed() const { return store_.changes(Concern::taming); }
+  using StorePart::StorePart;
 
   const std::map<std::string, std::string>& tameRules() const { return store_.tameRules(); }
   const std::map<std::int32_t, TamedProc>& tamed() const { return store_.tamed(); }
@@ -24,9 +21,6 @@ class TamingState {
   std::string awakeNote() const { return store_.awakeNote(); }
   std::string muteNote() const { return store_.muteNote(); }
   std::string quietNote() const { return store_.quietNote(); }
-
- private:
-  const Store& store_;
 };
 
 }  // namespace qel
