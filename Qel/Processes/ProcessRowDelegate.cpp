@@ -20,6 +20,63 @@
 
 namespace qel {
 
+namespace {
+
+// The name cell: icon, name, "System" tag.
+void paintNameCell(QPainter* p, const ProcInfo& proc, const QString& text, const QIcon& appIcon, const QRectF& cell) {
+  const QColor tertiary = Palette::tertiaryText().resolve();
+  const QFont nameFont = Fonts::text(13, QFont::Medium), tagFont = Fonts::text(10.5);
+  const QRectF icon(cell.left(), cell.center().y() - 11, 22, 22);
+  appIcon.paint(p, icon.toRect());
+  double tagWidth = 0;
+  QString tag;
+  if (proc.isSystem) {
+    tag = QString::fromStdString(L("System"));
+    tagWidth = QFontMetricsF(tagFont).horizontalAdvance(tag) + 10;
+  }
+  const double nameLeft = icon.right() + 10;
+  const double room = std::max(0.0, cell.right() - nameLeft - (tagWidth > 0 ? tagWidth + 10 : 0) - 8);
+  const QFontMetricsF nameMetrics(nameFont);
+  // Drawn as plain text: whatever a process calls itself is never read as markup.
+  const QString name = nameMetrics.elidedText(text, Qt::ElideRight, room);
+  p->setFont(nameFont);
+  p->setPen(Palette::primaryText().resolve());
+  const QRectF nameBox(nameLeft, cell.top(), nameMetrics.horizontalAdvance(name) + 1, cell.height());
+  p->drawText(nameBox, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, name);
+  if (proc.isSystem) {
+    const QFontMetricsF tm(tagFont);
+    const QRectF tagBox(nameBox.right() + 10, cell.center().y() - tm.height() / 2 - 1, tagWidth, tm.height() + 2);
+    p->setPen(QPen(Palette::adaptiveOpacity(0.08, 0.07).resolve(), 1));
+    p->setBrush(Qt::NoBrush);
+    p->drawRoundedRect(tagBox.adjusted(0.5, 0.5, -0.5, -0.5), 5, 5);
+    p->setFont(tagFont);
+    p->setPen(tertiary);
+    p->drawText(tagBox, Qt::AlignCenter, tag);
+  }
+}
+
+// CPU: a bar 56 wide and the figure 48 wide, 10 apart, at the cell's trailing edge.
+void paintCpuCell(QPainter* p, double cpu, const QRectF& cell) {
+  const QColor secondary = Palette::secondaryText().resolve();
+  const bool high = cpuIsHigh(cpu);
+  const QColor cpuColor = high ? Palette::warnText().resolve() : secondary;
+  const QFont figureFont = Fonts::text(13);
+  const QRectF figure(cell.right() - 48, cell.top(), 48, cell.height());
+  const QRectF track(figure.left() - 10 - 56, cell.center().y() - ThinBar::kHeight / 2.0, 56, ThinBar::kHeight);
+  p->setPen(Qt::NoPen);
+  p->setBrush(Palette::adaptiveOpacity(0.08, 0.08).resolve());
+  p->drawRoundedRect(track, 2, 2);
+  if (const double w = thinBarWidth(cpu / 100, track.width()); w > 0) {
+    p->setBrush(high ? Palette::warn() : secondary);
+    p->drawRoundedRect(QRectF(track.left(), track.top(), w, track.height()), 2, 2);
+  }
+  p->setFont(figureFont);
+  p->setPen(cpuColor);
+  p->drawText(figure, Qt::AlignRight | Qt::AlignVCenter, QString::number(std::isfinite(cpu) ? cpu : 0.0, 'f', 1));
+}
+
+}  // namespace
+
 QColor selectedRowTint(Page page) {
   QColor tint = accent(page);
   tint.setAlphaF(Palette::light() ? 0.4F : 0.16F);
@@ -60,52 +117,8 @@ void ProcessRowDelegate::paint(QPainter* p, const QStyleOptionViewItem& option, 
   Glyphs::draw(*p, g.select, selected ? "checkmark.circle.fill" : "circle", 15,
                selected ? accentText(page).resolve() : tertiary);
 
-  // The name cell: icon, name, "System" tag.
-  const QFont nameFont = Fonts::text(13, QFont::Medium), tagFont = Fonts::text(10.5);
-  const QRectF icon(g.name.left(), g.name.center().y() - 11, 22, 22);
-  icons_.forProcess(proc.appKey, proc.path).paint(p, icon.toRect());
-  double tagWidth = 0;
-  QString tag;
-  if (proc.isSystem) {
-    tag = QString::fromStdString(L("System"));
-    tagWidth = QFontMetricsF(tagFont).horizontalAdvance(tag) + 10;
-  }
-  const double nameLeft = icon.right() + 10;
-  const double room = std::max(0.0, g.name.right() - nameLeft - (tagWidth > 0 ? tagWidth + 10 : 0) - 8);
-  const QFontMetricsF nameMetrics(nameFont);
-  // Drawn as plain text: whatever a process calls itself is never read as markup.
-  const QString name = nameMetrics.elidedText(index.data(Qt::DisplayRole).toString(), Qt::ElideRight, room);
-  p->setFont(nameFont);
-  p->setPen(Palette::primaryText().resolve());
-  const QRectF nameBox(nameLeft, g.name.top(), nameMetrics.horizontalAdvance(name) + 1, g.name.height());
-  p->drawText(nameBox, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, name);
-  if (proc.isSystem) {
-    const QFontMetricsF tm(tagFont);
-    const QRectF tagBox(nameBox.right() + 10, g.name.center().y() - tm.height() / 2 - 1, tagWidth, tm.height() + 2);
-    p->setPen(QPen(Palette::adaptiveOpacity(0.08, 0.07).resolve(), 1));
-    p->setBrush(Qt::NoBrush);
-    p->drawRoundedRect(tagBox.adjusted(0.5, 0.5, -0.5, -0.5), 5, 5);
-    p->setFont(tagFont);
-    p->setPen(tertiary);
-    p->drawText(tagBox, Qt::AlignCenter, tag);
-  }
-
-  // CPU: a bar 56 wide and the figure 48 wide, 10 apart, at the cell's trailing edge.
-  const bool high = cpuIsHigh(proc.cpu);
-  const QColor cpuColor = high ? Palette::warnText().resolve() : secondary;
-  const QFont figureFont = Fonts::text(13);
-  const QRectF figure(g.cpu.right() - 48, g.cpu.top(), 48, g.cpu.height());
-  const QRectF track(figure.left() - 10 - 56, g.cpu.center().y() - ThinBar::kHeight / 2.0, 56, ThinBar::kHeight);
-  p->setPen(Qt::NoPen);
-  p->setBrush(Palette::adaptiveOpacity(0.08, 0.08).resolve());
-  p->drawRoundedRect(track, 2, 2);
-  if (const double w = thinBarWidth(proc.cpu / 100, track.width()); w > 0) {
-    p->setBrush(high ? Palette::warn() : secondary);
-    p->drawRoundedRect(QRectF(track.left(), track.top(), w, track.height()), 2, 2);
-  }
-  p->setFont(figureFont);
-  p->setPen(cpuColor);
-  p->drawText(figure, Qt::AlignRight | Qt::AlignVCenter, QString::number(std::isfinite(proc.cpu) ? proc.cpu : 0.0, 'f', 1));
+  paintNameCell(p, proc, index.data(Qt::DisplayRole).toString(), icons_.forProcess(proc.appKey, proc.path), g.name);
+  paintCpuCell(p, proc.cpu, g.cpu);
   p->setPen(secondary);
   p->drawText(g.mem, Qt::AlignRight | Qt::AlignVCenter, QString::fromStdString(fmtBytes(proc.mem)));
   p->setPen(tertiary);

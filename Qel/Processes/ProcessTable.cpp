@@ -15,6 +15,7 @@
 
 #include "Qel/Kit/Follow.hpp"
 #include "Qel/Processes/ActionBar.hpp"
+#include "Qel/Processes/ColumnTitles.hpp"
 #include "Qel/Kit/IconCache.hpp"
 #include "Qel/Processes/ProcessListView.hpp"
 #include "Qel/Processes/ProcessRowDelegate.hpp"
@@ -36,42 +37,26 @@
 #include "Qel/Kit/SearchField.hpp"
 
 namespace qel {
-namespace {
-
-// The column titles, laid on the same cells as the rows.
-class ColumnTitles : public QWidget {
- public:
-  explicit ColumnTitles(QWidget* parent) : QWidget(parent) {
-    setFixedHeight(34);
-    Palette::followAppearance(this);
-  }
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter p(this);
-    const ProcessRowGeometry g = processRowGeometry(width());
-    p.setFont(Fonts::text(12, QFont::Medium));
-    p.setPen(Palette::tertiaryText().resolve());
-    const int flags = Qt::AlignVCenter | Qt::TextSingleLine;
-    auto cell = [&](QRectF r) { return QRectF(r.left(), 0, r.width(), height() - 1); };
-    p.drawText(cell(g.name), flags | Qt::AlignLeft, qs(L("Name")));
-    p.drawText(cell(g.cpu), flags | Qt::AlignRight, qs(L("CPU %")));
-    p.drawText(cell(g.mem), flags | Qt::AlignRight, qs(L("Memory")));
-    p.drawText(cell(g.pid), flags | Qt::AlignRight, QStringLiteral("PID"));
-    p.fillRect(QRectF(0, height() - 1, width(), 1), Palette::adaptiveOpacity(0.08, 0.07).resolve());
-  }
-};
-
-}  // namespace
-
 ProcessTable::ProcessTable(Store& store, QWidget* parent)
     : QWidget(parent), store_(store), icons_(std::make_unique<IconCache>(store.apps())) {
   auto* stack = new QVBoxLayout(this);
   stack->setContentsMargins(0, 0, 0, 0);
   stack->setSpacing(12);
+  stack->addWidget(buildHeader());
+  stack->addLayout(buildList(), 1);
+  buildActionBar();
 
-  // The title with its count, and the sort and search at the end: below them where the column
-  // is too narrow for both.
+  follow(store_.changes(Concern::processes | Concern::navigation), this, [this] {
+    if (isVisible()) refresh();
+  });
+  refresh();
+}
+
+ProcessTable::~ProcessTable() = default;
+
+// The title with its count, and the sort and search at the end: below them where the column is
+// too narrow for both.
+QWidget* ProcessTable::buildHeader() {
   auto* header = new QWidget(this);
   auto* flow = new FlowRow(10, 10, header);
   flow->setLastAtRightEnd(true);
@@ -98,8 +83,11 @@ ProcessTable::ProcessTable(Store& store, QWidget* parent)
   toolRow->addWidget(search_, 0, Qt::AlignVCenter);
   flow->addWidget(named);
   flow->addWidget(tools);
-  stack->addWidget(header);
+  return header;
+}
 
+// The column titles over the rows.
+QLayout* ProcessTable::buildList() {
   auto* block = new QVBoxLayout();
   block->setSpacing(0);
   block->addWidget(new ColumnTitles(this));
@@ -120,8 +108,11 @@ ProcessTable::ProcessTable(Store& store, QWidget* parent)
   // user is at the list, and catches up as the pointer leaves.
   hold_ = new ListEngagement(list_);
   connect(hold_, &ListEngagement::released, this, &ProcessTable::refresh);
-  stack->addLayout(block, 1);
+  return block;
+}
 
+// The selection's action bar, floating over the bottom and sliding in and out.
+void ProcessTable::buildActionBar() {
   bar_ = new ActionBar(store_, this);
   auto* shadow = new QGraphicsDropShadowEffect(bar_);
   shadow->setBlurRadius(36);
@@ -138,14 +129,7 @@ ProcessTable::ProcessTable(Store& store, QWidget* parent)
   connect(barMotion_, &QVariantAnimation::finished, this, [this] {
     if (barShown_ <= 0) bar_->hide();
   });
-
-  follow(store_.changes(Concern::processes | Concern::navigation), this, [this] {
-    if (isVisible()) refresh();
-  });
-  refresh();
 }
-
-ProcessTable::~ProcessTable() = default;
 
 void ProcessTable::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);

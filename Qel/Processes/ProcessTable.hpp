@@ -10,6 +10,7 @@
 #include <optional>
 #include <set>
 
+class QLayout;
 class QLineEdit;
 class QVariantAnimation;
 
@@ -44,6 +45,9 @@ class ProcessTable : public QWidget {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  QWidget* buildHeader();
+  QLayout* buildList();
+  void buildActionBar();
   void placeBar();
   void keepSelectionClearOfBar();
 

@@ -901,7 +901,7 @@
     </message>
     <message>
         <location filename="../../Sheets/PosterView.cpp" line="111"/>
-        <location filename="../../Window/RingLegend.cpp" line="23"/>
+        <location filename="../../Window/RingLegend.cpp" line="22"/>
         <source>Worth a look</source>
         <translation>Einen Blick wert</translation>
     </message>
@@ -992,12 +992,12 @@
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../Window/RingLegend.cpp" line="23"/>
+        <location filename="../../Window/RingLegend.cpp" line="22"/>
         <source>System events</source>
         <translation>Systemereignisse</translation>
     </message>
     <message>
-        <location filename="../../Window/RingLegend.cpp" line="23"/>
+        <location filename="../../Window/RingLegend.cpp" line="22"/>
         <source>Marked by you</source>
         <translation>Von dir markiert</translation>
     </message>
@@ -1052,6 +1052,11 @@
         <location filename="../../Sheets/TabValueStyleMeta.cpp" line="26"/>
         <source>Only the page you are on shows its number.</source>
         <translation>Nur die aktuelle Seite zeigt ihre Zahl.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ProcessRowDelegate.cpp" line="34"/>
+        <source>System</source>
+        <translation>System</translation>
     </message>
 </context>
 <context>
@@ -1236,17 +1241,17 @@
 <context>
     <name>qel::ColumnTitles</name>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="57"/>
+        <location filename="../../Processes/ColumnTitles.cpp" line="25"/>
         <source>Name</source>
         <translation>Name</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="58"/>
+        <location filename="../../Processes/ColumnTitles.cpp" line="26"/>
         <source>CPU %</source>
         <translation>CPU %</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="59"/>
+        <location filename="../../Processes/ColumnTitles.cpp" line="27"/>
         <source>Memory</source>
         <translation>Speicher</translation>
     </message>
@@ -2182,7 +2187,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::MemoryChart</name>
     <message>
-        <location filename="../../Processes/ProfileCharts.cpp" line="72"/>
+        <location filename="../../Processes/MemoryChart.cpp" line="53"/>
         <source>Memory, last 30 days</source>
         <translation>Speicher, letzte 30 Tage</translation>
     </message>
@@ -2390,7 +2395,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::MiniRing</name>
     <message>
-        <location filename="../../MenuBar/MiniRing.cpp" line="51"/>
+        <location filename="../../MenuBar/MiniRing.cpp" line="50"/>
         <source>CPU and memory over the last 60 seconds</source>
         <translation>CPU und Speicher der letzten 60 Sekunden</translation>
     </message>
@@ -2737,69 +2742,69 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <translation>Profil</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="232"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="396"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="234"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="398"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="256"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="258"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="257"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="259"/>
         <source>Memory</source>
         <translation>Speicher</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="259"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="261"/>
         <source>Disk I/O</source>
         <translation>Festplatten-I/O</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="260"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="262"/>
         <source>Network</source>
         <translation>Netzwerk</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="265"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="267"/>
         <source>CPU, since this panel opened</source>
         <translation>CPU, seit diese Tafel offen ist</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="286"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="288"/>
         <source>This is a system process: a kernel thread or a service run by another user, such as root. Ending it could freeze or restart the system, so Qel doesn&apos;t offer to end it. High usage usually drops back within a few minutes.</source>
         <translation>Das ist ein Systemprozess: ein Kernel-Thread oder ein Dienst eines anderen Benutzers, etwa root. Ihn zu beenden, könnte das System einfrieren oder neu starten, deshalb bietet Qel das nicht an. Hohe Auslastung geht meist innerhalb weniger Minuten zurück.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="294"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="296"/>
         <source>Quitting closes %@. Unsaved changes may be lost.</source>
         <translation>Beenden schließt %@. Ungesicherte Änderungen können verloren gehen.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="298"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="300"/>
         <source>End %@</source>
         <translation>%@ beenden</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="300"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="309"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="302"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="311"/>
         <source>Force Quit</source>
         <translation>Beenden erzwingen</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="308"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="310"/>
         <source>Force quit %@?</source>
         <translation>%@ zwangsweise beenden?</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="309"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="311"/>
         <source>It stops at once, without a chance to save. Unsaved changes are lost.</source>
         <translation>Es wird sofort beendet, ohne speichern zu können. Nicht gesicherte Änderungen gehen verloren.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="395"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="397"/>
         <source>This process has ended</source>
         <translation>Dieser Prozess wurde beendet</translation>
     </message>
@@ -2818,37 +2823,29 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
     </message>
 </context>
 <context>
-    <name>qel::ProcessRowDelegate</name>
-    <message>
-        <location filename="../../Processes/ProcessRowDelegate.cpp" line="70"/>
-        <source>System</source>
-        <translation>System</translation>
-    </message>
-</context>
-<context>
     <name>qel::ProcessTable</name>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="82"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="67"/>
         <source>Running</source>
         <translation>Läuft</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="89"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="74"/>
         <source>By CPU</source>
         <translation>Nach CPU</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="89"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="74"/>
         <source>By memory</source>
         <translation>Nach Speicher</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="91"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="76"/>
         <source>Search processes</source>
         <translation>Prozesse durchsuchen</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ProcessTable.cpp" line="189"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="173"/>
         <source>%n processes, %@ of them yours</source>
         <translation>
             <numerusform>%n Prozess, davon %@ deiner</numerusform>
@@ -2856,12 +2853,12 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="195"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="179"/>
         <source>Reading processes…</source>
         <translation>Prozesse werden gelesen …</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="196"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="180"/>
         <source>No process has “%@” in its name. Try another word, or clear the search field.</source>
         <translation>Kein Prozess hat „%@“ im Namen. Versuch ein anderes Wort oder leere das Suchfeld.</translation>
     </message>
@@ -2869,57 +2866,57 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::ProfileView</name>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="75"/>
+        <location filename="../../Processes/ProfileView.cpp" line="76"/>
         <source>No profile for this process</source>
         <translation>Kein Profil für diesen Prozess</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="76"/>
+        <location filename="../../Processes/ProfileView.cpp" line="77"/>
         <source>Qel keeps long-term profiles for apps only, not for individual system processes.</source>
         <translation>Qel führt Langzeitprofile nur für Apps, nicht für einzelne Systemprozesse.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="81"/>
+        <location filename="../../Processes/ProfileView.cpp" line="82"/>
         <source>Not enough history yet</source>
         <translation>Noch nicht genug Verlauf</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="81"/>
+        <location filename="../../Processes/ProfileView.cpp" line="82"/>
         <source>The profile fills in after Qel has seen this app on two different days.</source>
         <translation>Das Profil füllt sich, sobald Qel diese App an zwei verschiedenen Tagen gesehen hat.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="100"/>
+        <location filename="../../Processes/ProfileView.cpp" line="101"/>
         <source>Memory, last 30 days</source>
         <translation>Speicher, letzte 30 Tage</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="103"/>
+        <location filename="../../Processes/ProfileView.cpp" line="104"/>
         <source>Dashed line: updated to %@</source>
         <translation>Gestrichelte Linie: Update auf %@</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="122"/>
+        <location filename="../../Processes/ProfileView.cpp" line="123"/>
         <source>When it is most active</source>
         <translation>Wann es am aktivsten ist</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="141"/>
+        <location filename="../../Processes/ProfileView.cpp" line="142"/>
         <source>CPU while running, average</source>
         <translation>CPU während der Laufzeit, Durchschnitt</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="142"/>
+        <location filename="../../Processes/ProfileView.cpp" line="143"/>
         <source>Memory, average</source>
         <translation>Speicher, Durchschnitt</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="143"/>
+        <location filename="../../Processes/ProfileView.cpp" line="144"/>
         <source>Share of all apps&apos; energy</source>
         <translation>Anteil an der Energie aller Apps</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="144"/>
+        <location filename="../../Processes/ProfileView.cpp" line="145"/>
         <source>Days it ran</source>
         <translation>Tage mit Laufzeit</translation>
     </message>

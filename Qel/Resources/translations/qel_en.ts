@@ -141,7 +141,7 @@
 <context>
     <name>qel::ProcessTable</name>
     <message numerus="yes">
-        <location filename="../../Processes/ProcessTable.cpp" line="189"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="173"/>
         <source>%n processes, %@ of them yours</source>
         <translation>
             <numerusform>%n process, %@ yours</numerusform>

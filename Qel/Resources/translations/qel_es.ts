@@ -901,7 +901,7 @@
     </message>
     <message>
         <location filename="../../Sheets/PosterView.cpp" line="111"/>
-        <location filename="../../Window/RingLegend.cpp" line="23"/>
+        <location filename="../../Window/RingLegend.cpp" line="22"/>
         <source>Worth a look</source>
         <translation>Para revisar</translation>
     </message>
@@ -992,12 +992,12 @@
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../Window/RingLegend.cpp" line="23"/>
+        <location filename="../../Window/RingLegend.cpp" line="22"/>
         <source>System events</source>
         <translation>Eventos del sistema</translation>
     </message>
     <message>
-        <location filename="../../Window/RingLegend.cpp" line="23"/>
+        <location filename="../../Window/RingLegend.cpp" line="22"/>
         <source>Marked by you</source>
         <translation>Marcado por ti</translation>
     </message>
@@ -1052,6 +1052,11 @@
         <location filename="../../Sheets/TabValueStyleMeta.cpp" line="26"/>
         <source>Only the page you are on shows its number.</source>
         <translation>Solo la página actual muestra su cifra.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ProcessRowDelegate.cpp" line="34"/>
+        <source>System</source>
+        <translation>Sistema</translation>
     </message>
 </context>
 <context>
@@ -1236,17 +1241,17 @@
 <context>
     <name>qel::ColumnTitles</name>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="57"/>
+        <location filename="../../Processes/ColumnTitles.cpp" line="25"/>
         <source>Name</source>
         <translation>Nombre</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="58"/>
+        <location filename="../../Processes/ColumnTitles.cpp" line="26"/>
         <source>CPU %</source>
         <translation>% CPU</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="59"/>
+        <location filename="../../Processes/ColumnTitles.cpp" line="27"/>
         <source>Memory</source>
         <translation>Memoria</translation>
     </message>
@@ -2182,7 +2187,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::MemoryChart</name>
     <message>
-        <location filename="../../Processes/ProfileCharts.cpp" line="72"/>
+        <location filename="../../Processes/MemoryChart.cpp" line="53"/>
         <source>Memory, last 30 days</source>
         <translation>Memoria, últimos 30 días</translation>
     </message>
@@ -2390,7 +2395,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::MiniRing</name>
     <message>
-        <location filename="../../MenuBar/MiniRing.cpp" line="51"/>
+        <location filename="../../MenuBar/MiniRing.cpp" line="50"/>
         <source>CPU and memory over the last 60 seconds</source>
         <translation>CPU y memoria en los últimos 60 segundos</translation>
     </message>
@@ -2737,69 +2742,69 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <translation>Perfil</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="232"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="396"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="234"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="398"/>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="256"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="258"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="257"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="259"/>
         <source>Memory</source>
         <translation>Memoria</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="259"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="261"/>
         <source>Disk I/O</source>
         <translation>E/S de disco</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="260"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="262"/>
         <source>Network</source>
         <translation>Red</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="265"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="267"/>
         <source>CPU, since this panel opened</source>
         <translation>CPU, desde que se abrió este panel</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="286"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="288"/>
         <source>This is a system process: a kernel thread or a service run by another user, such as root. Ending it could freeze or restart the system, so Qel doesn&apos;t offer to end it. High usage usually drops back within a few minutes.</source>
         <translation>Es un proceso del sistema: un hilo del kernel o un servicio que ejecuta otro usuario, como root. Terminarlo podría bloquear o reiniciar el sistema, así que Qel no ofrece terminarlo. Un uso elevado suele bajar en pocos minutos.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="294"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="296"/>
         <source>Quitting closes %@. Unsaved changes may be lost.</source>
         <translation>Al salir se cierra %@. Los cambios sin guardar pueden perderse.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="298"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="300"/>
         <source>End %@</source>
         <translation>Terminar %@</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="300"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="309"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="302"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="311"/>
         <source>Force Quit</source>
         <translation>Forzar cierre</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="308"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="310"/>
         <source>Force quit %@?</source>
         <translation>¿Forzar el cierre de %@?</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="309"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="311"/>
         <source>It stops at once, without a chance to save. Unsaved changes are lost.</source>
         <translation>Se detiene al instante, sin poder guardar. Los cambios sin guardar se pierden.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="395"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="397"/>
         <source>This process has ended</source>
         <translation>Este proceso ha terminado</translation>
     </message>
@@ -2818,37 +2823,29 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
     </message>
 </context>
 <context>
-    <name>qel::ProcessRowDelegate</name>
-    <message>
-        <location filename="../../Processes/ProcessRowDelegate.cpp" line="70"/>
-        <source>System</source>
-        <translation>Sistema</translation>
-    </message>
-</context>
-<context>
     <name>qel::ProcessTable</name>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="82"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="67"/>
         <source>Running</source>
         <translation>En ejecución</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="89"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="74"/>
         <source>By CPU</source>
         <translation>Por CPU</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="89"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="74"/>
         <source>By memory</source>
         <translation>Por memoria</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="91"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="76"/>
         <source>Search processes</source>
         <translation>Buscar procesos</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ProcessTable.cpp" line="189"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="173"/>
         <source>%n processes, %@ of them yours</source>
         <translation>
             <numerusform>%n proceso, %@ tuyo</numerusform>
@@ -2856,12 +2853,12 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="195"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="179"/>
         <source>Reading processes…</source>
         <translation>Leyendo procesos…</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="196"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="180"/>
         <source>No process has “%@” in its name. Try another word, or clear the search field.</source>
         <translation>Ningún proceso tiene «%@» en su nombre. Prueba con otra palabra o vacía el campo de búsqueda.</translation>
     </message>
@@ -2869,57 +2866,57 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::ProfileView</name>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="75"/>
+        <location filename="../../Processes/ProfileView.cpp" line="76"/>
         <source>No profile for this process</source>
         <translation>No hay perfil para este proceso</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="76"/>
+        <location filename="../../Processes/ProfileView.cpp" line="77"/>
         <source>Qel keeps long-term profiles for apps only, not for individual system processes.</source>
         <translation>Qel solo guarda perfiles a largo plazo de apps, no de procesos del sistema individuales.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="81"/>
+        <location filename="../../Processes/ProfileView.cpp" line="82"/>
         <source>Not enough history yet</source>
         <translation>Aún no hay suficiente historial</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="81"/>
+        <location filename="../../Processes/ProfileView.cpp" line="82"/>
         <source>The profile fills in after Qel has seen this app on two different days.</source>
         <translation>El perfil se completa cuando Qel ha visto esta app en dos días distintos.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="100"/>
+        <location filename="../../Processes/ProfileView.cpp" line="101"/>
         <source>Memory, last 30 days</source>
         <translation>Memoria, últimos 30 días</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="103"/>
+        <location filename="../../Processes/ProfileView.cpp" line="104"/>
         <source>Dashed line: updated to %@</source>
         <translation>Línea discontinua: actualizado a %@</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="122"/>
+        <location filename="../../Processes/ProfileView.cpp" line="123"/>
         <source>When it is most active</source>
         <translation>Cuándo está más activa</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="141"/>
+        <location filename="../../Processes/ProfileView.cpp" line="142"/>
         <source>CPU while running, average</source>
         <translation>CPU mientras se ejecuta, media</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="142"/>
+        <location filename="../../Processes/ProfileView.cpp" line="143"/>
         <source>Memory, average</source>
         <translation>Memoria, media</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="143"/>
+        <location filename="../../Processes/ProfileView.cpp" line="144"/>
         <source>Share of all apps&apos; energy</source>
         <translation>Parte de la energía de todas las apps</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="144"/>
+        <location filename="../../Processes/ProfileView.cpp" line="145"/>
         <source>Days it ran</source>
         <translation>Días en ejecución</translation>
     </message>

@@ -901,7 +901,7 @@
     </message>
     <message>
         <location filename="../../Sheets/PosterView.cpp" line="111"/>
-        <location filename="../../Window/RingLegend.cpp" line="23"/>
+        <location filename="../../Window/RingLegend.cpp" line="22"/>
         <source>Worth a look</source>
         <translation>À examiner</translation>
     </message>
@@ -992,12 +992,12 @@
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../Window/RingLegend.cpp" line="23"/>
+        <location filename="../../Window/RingLegend.cpp" line="22"/>
         <source>System events</source>
         <translation>Événements système</translation>
     </message>
     <message>
-        <location filename="../../Window/RingLegend.cpp" line="23"/>
+        <location filename="../../Window/RingLegend.cpp" line="22"/>
         <source>Marked by you</source>
         <translation>Marqué par vous</translation>
     </message>
@@ -1052,6 +1052,11 @@
         <location filename="../../Sheets/TabValueStyleMeta.cpp" line="26"/>
         <source>Only the page you are on shows its number.</source>
         <translation>Seule la page affichée montre son chiffre.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ProcessRowDelegate.cpp" line="34"/>
+        <source>System</source>
+        <translation>Système</translation>
     </message>
 </context>
 <context>
@@ -1236,17 +1241,17 @@
 <context>
     <name>qel::ColumnTitles</name>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="57"/>
+        <location filename="../../Processes/ColumnTitles.cpp" line="25"/>
         <source>Name</source>
         <translation>Nom</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="58"/>
+        <location filename="../../Processes/ColumnTitles.cpp" line="26"/>
         <source>CPU %</source>
         <translation>CPU&#xa0;%</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="59"/>
+        <location filename="../../Processes/ColumnTitles.cpp" line="27"/>
         <source>Memory</source>
         <translation>Mémoire</translation>
     </message>
@@ -2182,7 +2187,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::MemoryChart</name>
     <message>
-        <location filename="../../Processes/ProfileCharts.cpp" line="72"/>
+        <location filename="../../Processes/MemoryChart.cpp" line="53"/>
         <source>Memory, last 30 days</source>
         <translation>Mémoire, 30 derniers jours</translation>
     </message>
@@ -2390,7 +2395,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::MiniRing</name>
     <message>
-        <location filename="../../MenuBar/MiniRing.cpp" line="51"/>
+        <location filename="../../MenuBar/MiniRing.cpp" line="50"/>
         <source>CPU and memory over the last 60 seconds</source>
         <translation>CPU et mémoire sur les 60 dernières secondes</translation>
     </message>
@@ -2737,69 +2742,69 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <translation>Profil</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="232"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="396"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="234"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="398"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="256"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="258"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="257"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="259"/>
         <source>Memory</source>
         <translation>Mémoire</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="259"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="261"/>
         <source>Disk I/O</source>
         <translation>E/S disque</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="260"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="262"/>
         <source>Network</source>
         <translation>Réseau</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="265"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="267"/>
         <source>CPU, since this panel opened</source>
         <translation>CPU, depuis l&apos;ouverture de ce panneau</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="286"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="288"/>
         <source>This is a system process: a kernel thread or a service run by another user, such as root. Ending it could freeze or restart the system, so Qel doesn&apos;t offer to end it. High usage usually drops back within a few minutes.</source>
         <translation>C&apos;est un processus système&#xa0;: un thread noyau ou un service exécuté par un autre utilisateur, comme root. Le terminer pourrait figer ou redémarrer le système, Qel ne propose donc pas de le faire. Une forte utilisation retombe en général en quelques minutes.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="294"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="296"/>
         <source>Quitting closes %@. Unsaved changes may be lost.</source>
         <translation>Quitter ferme %@. Les modifications non enregistrées peuvent être perdues.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="298"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="300"/>
         <source>End %@</source>
         <translation>Terminer %@</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="300"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="309"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="302"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="311"/>
         <source>Force Quit</source>
         <translation>Forcer à quitter</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="308"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="310"/>
         <source>Force quit %@?</source>
         <translation>Forcer %@ à quitter&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="309"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="311"/>
         <source>It stops at once, without a chance to save. Unsaved changes are lost.</source>
         <translation>Il s&apos;arrête aussitôt, sans pouvoir enregistrer. Les modifications non enregistrées sont perdues.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="395"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="397"/>
         <source>This process has ended</source>
         <translation>Ce processus s&apos;est terminé</translation>
     </message>
@@ -2818,37 +2823,29 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
     </message>
 </context>
 <context>
-    <name>qel::ProcessRowDelegate</name>
-    <message>
-        <location filename="../../Processes/ProcessRowDelegate.cpp" line="70"/>
-        <source>System</source>
-        <translation>Système</translation>
-    </message>
-</context>
-<context>
     <name>qel::ProcessTable</name>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="82"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="67"/>
         <source>Running</source>
         <translation>En cours</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="89"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="74"/>
         <source>By CPU</source>
         <translation>Par CPU</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="89"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="74"/>
         <source>By memory</source>
         <translation>Par mémoire</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="91"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="76"/>
         <source>Search processes</source>
         <translation>Rechercher des processus</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ProcessTable.cpp" line="189"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="173"/>
         <source>%n processes, %@ of them yours</source>
         <translation>
             <numerusform>%n processus, dont %@ à vous</numerusform>
@@ -2856,12 +2853,12 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="195"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="179"/>
         <source>Reading processes…</source>
         <translation>Lecture des processus…</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="196"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="180"/>
         <source>No process has “%@” in its name. Try another word, or clear the search field.</source>
         <translation>Aucun processus n&apos;a «&#xa0;%@&#xa0;» dans son nom. Essayez un autre mot ou videz le champ de recherche.</translation>
     </message>
@@ -2869,57 +2866,57 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::ProfileView</name>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="75"/>
+        <location filename="../../Processes/ProfileView.cpp" line="76"/>
         <source>No profile for this process</source>
         <translation>Aucun profil pour ce processus</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="76"/>
+        <location filename="../../Processes/ProfileView.cpp" line="77"/>
         <source>Qel keeps long-term profiles for apps only, not for individual system processes.</source>
         <translation>Qel ne garde de profils à long terme que pour les applications, pas pour les processus système individuels.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="81"/>
+        <location filename="../../Processes/ProfileView.cpp" line="82"/>
         <source>Not enough history yet</source>
         <translation>Pas encore assez d&apos;historique</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="81"/>
+        <location filename="../../Processes/ProfileView.cpp" line="82"/>
         <source>The profile fills in after Qel has seen this app on two different days.</source>
         <translation>Le profil se remplit une fois que Qel a vu cette application sur deux jours différents.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="100"/>
+        <location filename="../../Processes/ProfileView.cpp" line="101"/>
         <source>Memory, last 30 days</source>
         <translation>Mémoire, 30 derniers jours</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="103"/>
+        <location filename="../../Processes/ProfileView.cpp" line="104"/>
         <source>Dashed line: updated to %@</source>
         <translation>Ligne pointillée&#xa0;: mise à jour vers %@</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="122"/>
+        <location filename="../../Processes/ProfileView.cpp" line="123"/>
         <source>When it is most active</source>
         <translation>Quand elle est la plus active</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="141"/>
+        <location filename="../../Processes/ProfileView.cpp" line="142"/>
         <source>CPU while running, average</source>
         <translation>CPU en fonctionnement, moyenne</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="142"/>
+        <location filename="../../Processes/ProfileView.cpp" line="143"/>
         <source>Memory, average</source>
         <translation>Mémoire, moyenne</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="143"/>
+        <location filename="../../Processes/ProfileView.cpp" line="144"/>
         <source>Share of all apps&apos; energy</source>
         <translation>Part de l&apos;énergie de toutes les applications</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="144"/>
+        <location filename="../../Processes/ProfileView.cpp" line="145"/>
         <source>Days it ran</source>
         <translation>Jours d&apos;exécution</translation>
     </message>

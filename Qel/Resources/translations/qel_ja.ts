@@ -896,7 +896,7 @@
     </message>
     <message>
         <location filename="../../Sheets/PosterView.cpp" line="111"/>
-        <location filename="../../Window/RingLegend.cpp" line="23"/>
+        <location filename="../../Window/RingLegend.cpp" line="22"/>
         <source>Worth a look</source>
         <translation>要チェック</translation>
     </message>
@@ -987,12 +987,12 @@
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../Window/RingLegend.cpp" line="23"/>
+        <location filename="../../Window/RingLegend.cpp" line="22"/>
         <source>System events</source>
         <translation>システムイベント</translation>
     </message>
     <message>
-        <location filename="../../Window/RingLegend.cpp" line="23"/>
+        <location filename="../../Window/RingLegend.cpp" line="22"/>
         <source>Marked by you</source>
         <translation>自分でマーク</translation>
     </message>
@@ -1047,6 +1047,11 @@
         <location filename="../../Sheets/TabValueStyleMeta.cpp" line="26"/>
         <source>Only the page you are on shows its number.</source>
         <translation>表示中のページだけが数値を表示します。</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ProcessRowDelegate.cpp" line="34"/>
+        <source>System</source>
+        <translation>システム</translation>
     </message>
 </context>
 <context>
@@ -1227,17 +1232,17 @@
 <context>
     <name>qel::ColumnTitles</name>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="57"/>
+        <location filename="../../Processes/ColumnTitles.cpp" line="25"/>
         <source>Name</source>
         <translation>名前</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="58"/>
+        <location filename="../../Processes/ColumnTitles.cpp" line="26"/>
         <source>CPU %</source>
         <translation>CPU %</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="59"/>
+        <location filename="../../Processes/ColumnTitles.cpp" line="27"/>
         <source>Memory</source>
         <translation>メモリ</translation>
     </message>
@@ -2170,7 +2175,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MemoryChart</name>
     <message>
-        <location filename="../../Processes/ProfileCharts.cpp" line="72"/>
+        <location filename="../../Processes/MemoryChart.cpp" line="53"/>
         <source>Memory, last 30 days</source>
         <translation>メモリ（過去 30 日間）</translation>
     </message>
@@ -2377,7 +2382,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MiniRing</name>
     <message>
-        <location filename="../../MenuBar/MiniRing.cpp" line="51"/>
+        <location filename="../../MenuBar/MiniRing.cpp" line="50"/>
         <source>CPU and memory over the last 60 seconds</source>
         <translation>過去 60 秒間の CPU とメモリ</translation>
     </message>
@@ -2723,69 +2728,69 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>プロファイル</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="232"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="396"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="234"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="398"/>
         <source>Close</source>
         <translation>閉じる</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="256"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="258"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="257"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="259"/>
         <source>Memory</source>
         <translation>メモリ</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="259"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="261"/>
         <source>Disk I/O</source>
         <translation>ディスク I/O</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="260"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="262"/>
         <source>Network</source>
         <translation>ネットワーク</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="265"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="267"/>
         <source>CPU, since this panel opened</source>
         <translation>CPU（このパネルを開いてから）</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="286"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="288"/>
         <source>This is a system process: a kernel thread or a service run by another user, such as root. Ending it could freeze or restart the system, so Qel doesn&apos;t offer to end it. High usage usually drops back within a few minutes.</source>
         <translation>これはシステムプロセス（カーネルスレッド、または root などほかのユーザーが実行するサービス）です。終了するとシステムがフリーズしたり再起動したりするおそれがあるため、Qel では終了できません。高い使用率はたいてい数分で下がります。</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="294"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="296"/>
         <source>Quitting closes %@. Unsaved changes may be lost.</source>
         <translation>終了すると %@ が閉じます。未保存の変更は失われる可能性があります。</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="298"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="300"/>
         <source>End %@</source>
         <translation>%@ を終了</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="300"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="309"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="302"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="311"/>
         <source>Force Quit</source>
         <translation>強制終了</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="308"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="310"/>
         <source>Force quit %@?</source>
         <translation>%@ を強制終了しますか？</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="309"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="311"/>
         <source>It stops at once, without a chance to save. Unsaved changes are lost.</source>
         <translation>すぐに停止し、保存する機会はありません。保存していない変更は失われます。</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="395"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="397"/>
         <source>This process has ended</source>
         <translation>このプロセスは終了しました</translation>
     </message>
@@ -2804,49 +2809,41 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
     </message>
 </context>
 <context>
-    <name>qel::ProcessRowDelegate</name>
-    <message>
-        <location filename="../../Processes/ProcessRowDelegate.cpp" line="70"/>
-        <source>System</source>
-        <translation>システム</translation>
-    </message>
-</context>
-<context>
     <name>qel::ProcessTable</name>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="82"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="67"/>
         <source>Running</source>
         <translation>実行中</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="89"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="74"/>
         <source>By CPU</source>
         <translation>CPU 順</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="89"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="74"/>
         <source>By memory</source>
         <translation>メモリ順</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="91"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="76"/>
         <source>Search processes</source>
         <translation>プロセスを検索</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ProcessTable.cpp" line="189"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="173"/>
         <source>%n processes, %@ of them yours</source>
         <translation>
             <numerusform>%n 個（自分の %@ 個）</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="195"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="179"/>
         <source>Reading processes…</source>
         <translation>プロセスを読み込み中…</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="196"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="180"/>
         <source>No process has “%@” in its name. Try another word, or clear the search field.</source>
         <translation>名前に「%@」を含むプロセスはありません。別の語を試すか、検索フィールドをクリアしてください。</translation>
     </message>
@@ -2854,57 +2851,57 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::ProfileView</name>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="75"/>
+        <location filename="../../Processes/ProfileView.cpp" line="76"/>
         <source>No profile for this process</source>
         <translation>このプロセスのプロファイルはありません</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="76"/>
+        <location filename="../../Processes/ProfileView.cpp" line="77"/>
         <source>Qel keeps long-term profiles for apps only, not for individual system processes.</source>
         <translation>Qel が長期プロファイルを記録するのはアプリだけで、個々のシステムプロセスは対象外です。</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="81"/>
+        <location filename="../../Processes/ProfileView.cpp" line="82"/>
         <source>Not enough history yet</source>
         <translation>履歴がまだ足りません</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="81"/>
+        <location filename="../../Processes/ProfileView.cpp" line="82"/>
         <source>The profile fills in after Qel has seen this app on two different days.</source>
         <translation>Qel がこのアプリを異なる 2 日間で確認すると、プロファイルが作成されます。</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="100"/>
+        <location filename="../../Processes/ProfileView.cpp" line="101"/>
         <source>Memory, last 30 days</source>
         <translation>メモリ（過去 30 日間）</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="103"/>
+        <location filename="../../Processes/ProfileView.cpp" line="104"/>
         <source>Dashed line: updated to %@</source>
         <translation>破線：%@ にアップデート</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="122"/>
+        <location filename="../../Processes/ProfileView.cpp" line="123"/>
         <source>When it is most active</source>
         <translation>最も活発な時間帯</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="141"/>
+        <location filename="../../Processes/ProfileView.cpp" line="142"/>
         <source>CPU while running, average</source>
         <translation>実行中の CPU、平均</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="142"/>
+        <location filename="../../Processes/ProfileView.cpp" line="143"/>
         <source>Memory, average</source>
         <translation>メモリ、平均</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="143"/>
+        <location filename="../../Processes/ProfileView.cpp" line="144"/>
         <source>Share of all apps&apos; energy</source>
         <translation>全アプリのエネルギーに占める割合</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="144"/>
+        <location filename="../../Processes/ProfileView.cpp" line="145"/>
         <source>Days it ran</source>
         <translation>実行した日数</translation>
     </message>

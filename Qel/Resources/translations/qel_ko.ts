@@ -896,7 +896,7 @@
     </message>
     <message>
         <location filename="../../Sheets/PosterView.cpp" line="111"/>
-        <location filename="../../Window/RingLegend.cpp" line="23"/>
+        <location filename="../../Window/RingLegend.cpp" line="22"/>
         <source>Worth a look</source>
         <translation>살펴볼 항목</translation>
     </message>
@@ -987,12 +987,12 @@
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../Window/RingLegend.cpp" line="23"/>
+        <location filename="../../Window/RingLegend.cpp" line="22"/>
         <source>System events</source>
         <translation>시스템 이벤트</translation>
     </message>
     <message>
-        <location filename="../../Window/RingLegend.cpp" line="23"/>
+        <location filename="../../Window/RingLegend.cpp" line="22"/>
         <source>Marked by you</source>
         <translation>내가 표시함</translation>
     </message>
@@ -1047,6 +1047,11 @@
         <location filename="../../Sheets/TabValueStyleMeta.cpp" line="26"/>
         <source>Only the page you are on shows its number.</source>
         <translation>현재 페이지에만 수치를 표시합니다.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ProcessRowDelegate.cpp" line="34"/>
+        <source>System</source>
+        <translation>시스템</translation>
     </message>
 </context>
 <context>
@@ -1227,17 +1232,17 @@
 <context>
     <name>qel::ColumnTitles</name>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="57"/>
+        <location filename="../../Processes/ColumnTitles.cpp" line="25"/>
         <source>Name</source>
         <translation>이름</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="58"/>
+        <location filename="../../Processes/ColumnTitles.cpp" line="26"/>
         <source>CPU %</source>
         <translation>CPU %</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="59"/>
+        <location filename="../../Processes/ColumnTitles.cpp" line="27"/>
         <source>Memory</source>
         <translation>메모리</translation>
     </message>
@@ -2170,7 +2175,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MemoryChart</name>
     <message>
-        <location filename="../../Processes/ProfileCharts.cpp" line="72"/>
+        <location filename="../../Processes/MemoryChart.cpp" line="53"/>
         <source>Memory, last 30 days</source>
         <translation>메모리, 최근 30일</translation>
     </message>
@@ -2377,7 +2382,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MiniRing</name>
     <message>
-        <location filename="../../MenuBar/MiniRing.cpp" line="51"/>
+        <location filename="../../MenuBar/MiniRing.cpp" line="50"/>
         <source>CPU and memory over the last 60 seconds</source>
         <translation>최근 60초 CPU 및 메모리</translation>
     </message>
@@ -2723,69 +2728,69 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>프로필</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="232"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="396"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="234"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="398"/>
         <source>Close</source>
         <translation>닫기</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="256"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="258"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="257"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="259"/>
         <source>Memory</source>
         <translation>메모리</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="259"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="261"/>
         <source>Disk I/O</source>
         <translation>디스크 I/O</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="260"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="262"/>
         <source>Network</source>
         <translation>네트워크</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="265"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="267"/>
         <source>CPU, since this panel opened</source>
         <translation>CPU, 이 패널을 연 이후</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="286"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="288"/>
         <source>This is a system process: a kernel thread or a service run by another user, such as root. Ending it could freeze or restart the system, so Qel doesn&apos;t offer to end it. High usage usually drops back within a few minutes.</source>
         <translation>시스템 프로세스입니다. 커널 스레드이거나 root 같은 다른 사용자가 실행한 서비스입니다. 끝내면 시스템이 멈추거나 다시 시작될 수 있으므로 Qel은 끝내기를 제공하지 않습니다. 높은 사용량은 보통 몇 분 안에 다시 내려갑니다.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="294"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="296"/>
         <source>Quitting closes %@. Unsaved changes may be lost.</source>
         <translation>종료하면 %@이(가) 닫힙니다. 저장하지 않은 변경 사항이 사라질 수 있습니다.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="298"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="300"/>
         <source>End %@</source>
         <translation>%@ 끝내기</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="300"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="309"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="302"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="311"/>
         <source>Force Quit</source>
         <translation>강제 종료</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="308"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="310"/>
         <source>Force quit %@?</source>
         <translation>%@ 강제 종료하시겠습니까?</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="309"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="311"/>
         <source>It stops at once, without a chance to save. Unsaved changes are lost.</source>
         <translation>즉시 멈추며 저장할 기회가 없습니다. 저장하지 않은 변경 사항은 사라집니다.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="395"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="397"/>
         <source>This process has ended</source>
         <translation>이 프로세스는 끝났습니다</translation>
     </message>
@@ -2804,49 +2809,41 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
     </message>
 </context>
 <context>
-    <name>qel::ProcessRowDelegate</name>
-    <message>
-        <location filename="../../Processes/ProcessRowDelegate.cpp" line="70"/>
-        <source>System</source>
-        <translation>시스템</translation>
-    </message>
-</context>
-<context>
     <name>qel::ProcessTable</name>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="82"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="67"/>
         <source>Running</source>
         <translation>실행 중</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="89"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="74"/>
         <source>By CPU</source>
         <translation>CPU순</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="89"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="74"/>
         <source>By memory</source>
         <translation>메모리순</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="91"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="76"/>
         <source>Search processes</source>
         <translation>프로세스 검색</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ProcessTable.cpp" line="189"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="173"/>
         <source>%n processes, %@ of them yours</source>
         <translation>
             <numerusform>%n개, 내 것 %@개</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="195"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="179"/>
         <source>Reading processes…</source>
         <translation>프로세스 읽는 중…</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="196"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="180"/>
         <source>No process has “%@” in its name. Try another word, or clear the search field.</source>
         <translation>이름에 “%@”이(가) 들어간 프로세스가 없습니다. 다른 단어를 입력하거나 검색 필드를 지우세요.</translation>
     </message>
@@ -2854,57 +2851,57 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::ProfileView</name>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="75"/>
+        <location filename="../../Processes/ProfileView.cpp" line="76"/>
         <source>No profile for this process</source>
         <translation>이 프로세스의 프로필 없음</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="76"/>
+        <location filename="../../Processes/ProfileView.cpp" line="77"/>
         <source>Qel keeps long-term profiles for apps only, not for individual system processes.</source>
         <translation>Qel은 장기 프로필을 앱에 대해서만 보관하며 개별 시스템 프로세스는 보관하지 않습니다.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="81"/>
+        <location filename="../../Processes/ProfileView.cpp" line="82"/>
         <source>Not enough history yet</source>
         <translation>아직 기록이 충분하지 않음</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="81"/>
+        <location filename="../../Processes/ProfileView.cpp" line="82"/>
         <source>The profile fills in after Qel has seen this app on two different days.</source>
         <translation>Qel이 이 앱을 서로 다른 이틀 동안 확인하면 프로필이 채워집니다.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="100"/>
+        <location filename="../../Processes/ProfileView.cpp" line="101"/>
         <source>Memory, last 30 days</source>
         <translation>메모리, 최근 30일</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="103"/>
+        <location filename="../../Processes/ProfileView.cpp" line="104"/>
         <source>Dashed line: updated to %@</source>
         <translation>점선: %@(으)로 업데이트됨</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="122"/>
+        <location filename="../../Processes/ProfileView.cpp" line="123"/>
         <source>When it is most active</source>
         <translation>가장 활발한 시간</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="141"/>
+        <location filename="../../Processes/ProfileView.cpp" line="142"/>
         <source>CPU while running, average</source>
         <translation>실행 중 CPU, 평균</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="142"/>
+        <location filename="../../Processes/ProfileView.cpp" line="143"/>
         <source>Memory, average</source>
         <translation>메모리, 평균</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="143"/>
+        <location filename="../../Processes/ProfileView.cpp" line="144"/>
         <source>Share of all apps&apos; energy</source>
         <translation>전체 앱 에너지 중 비율</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="144"/>
+        <location filename="../../Processes/ProfileView.cpp" line="145"/>
         <source>Days it ran</source>
         <translation>실행한 날 수</translation>
     </message>
