@@ -144,7 +144,7 @@ QWidget* MenuPanel::buildBody() {
     advice_ = actions_.memoryAdvice();
     layout->addWidget(advice_);
   }
-  strip_ = new TodayStrip(store_, [this](int slot) { jump(slot); });
+  strip_ = new TodayStrip(DayState(store_), [this](int slot) { jump(slot); });
   layout->addWidget(buildSection(qs(L("Today")), &todayNote_, strip_));
   layout->addWidget(buildTopProcesses());
   layout->addWidget(buildSection(qs(L("Network")), &networkNote_, buildNetwork()));

@@ -12,7 +12,6 @@
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/PanelStyle.hpp"
 #include "Qel/Platform/Utf8.hpp"
-#include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
 
 namespace qel {
@@ -47,8 +46,8 @@ std::vector<StripBar> stripBars(const std::vector<std::optional<DayBucket>>& day
 
 QPointF stripDot(int slot, double width) { return {(slot + 0.5) / kSlots * width, 4}; }
 
-TodayStrip::TodayStrip(Store& store, std::function<void(int)> jump, QWidget* parent)
-    : QWidget(parent), store_(store), jump_(std::move(jump)) {
+TodayStrip::TodayStrip(const DayState& day, std::function<void(int)> jump, QWidget* parent)
+    : QWidget(parent), dayState_(day), jump_(std::move(jump)) {
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
   setFixedHeight(sizeHint().height());
   setMouseTracking(true);
@@ -58,9 +57,9 @@ TodayStrip::TodayStrip(Store& store, std::function<void(int)> jump, QWidget* par
 QSize TodayStrip::sizeHint() const { return {340, kHeight + 3 + int(std::ceil(QFontMetricsF(labelFont()).height()))}; }
 
 void TodayStrip::refresh() {
-  auto events = store_.events();
-  if (store_.day() == day_ && events == events_) return;
-  day_ = store_.day();
+  auto events = dayState_.events();
+  if (dayState_.day() == day_ && events == events_) return;
+  day_ = dayState_.day();
   events_ = std::move(events);
   update();
 }
@@ -127,7 +126,7 @@ bool TodayStrip::event(QEvent* event) {
     auto* help = static_cast<QHelpEvent*>(event);
     if (auto e = eventAt(help->pos())) {
       QToolTip::showText(help->globalPos(),
-                         QString::fromStdString(store_.slotLabel(e->slot) + "  " + displayName(e->title)).toHtmlEscaped(),
+                         QString::fromStdString(dayState_.slotLabel(e->slot) + "  " + displayName(e->title)).toHtmlEscaped(),
                          this);
     } else {
       QToolTip::hideText();

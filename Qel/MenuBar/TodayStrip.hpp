@@ -9,10 +9,10 @@
 
 #include "Qel/History/DayBucket.hpp"
 #include "Qel/History/DayEvent.hpp"
+#include "Qel/Store/DayState.hpp"
 
 namespace qel {
 
-class Store;
 
 enum class StripTone { empty, calm, warm, hot };
 
@@ -32,7 +32,7 @@ class TodayStrip : public QWidget {
  public:
   static constexpr int kHeight = 44;
 
-  TodayStrip(Store& store, std::function<void(int slot)> jump, QWidget* parent = nullptr);
+  TodayStrip(const DayState& day, std::function<void(int slot)> jump, QWidget* parent = nullptr);
   // Takes the store's day and events; repaints only when they changed.
   void refresh();
 
@@ -47,7 +47,7 @@ class TodayStrip : public QWidget {
  private:
   std::optional<DayEvent> eventAt(QPointF at) const;
 
-  Store& store_;
+  DayState dayState_;
   std::function<void(int)> jump_;
   std::vector<std::optional<DayBucket>> day_;
   std::vector<DayEvent> events_;

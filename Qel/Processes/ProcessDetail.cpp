@@ -317,7 +317,7 @@ QWidget* ProcessDetail::footer(const ProcInfo& proc) {
 }
 
 QWidget* ProcessDetail::processNote(const ProcInfo& proc, QWidget* parent) {
-  return new ProcessNoteView(store_, proc, parent);
+  return new ProcessNoteView(ProcessState(store_), proc, parent);
 }
 
 QWidget* ProcessDetail::tameControl(const ProcInfo& proc, QWidget* parent) {

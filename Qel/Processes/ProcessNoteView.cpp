@@ -13,13 +13,12 @@
 #include "Qel/Platform/AppKeyName.hpp"
 #include "Qel/Platform/AppRegistry.hpp"
 #include "Qel/Platform/ProcPidCmdline.hpp"
-#include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
 
 namespace qel {
-ProcessNoteView::ProcessNoteView(Store& store, const ProcInfo& proc, QWidget* parent)
+ProcessNoteView::ProcessNoteView(const ProcessState& processes, const ProcInfo& proc, QWidget* parent)
     : QWidget(parent), open_([](const QUrl& url) { return QDesktopServices::openUrl(url); }) {
-  const std::string appName = isAppKey(proc.appKey) ? appKeyName(store.apps(), proc.appKey) : std::string();
+  const std::string appName = isAppKey(proc.appKey) ? appKeyName(processes.apps(), proc.appKey) : std::string();
   // What kind of helper a process is, the sampler leaves to the one view that tells it.
   ProcInfo shown = proc;
   if (shown.childType.empty() && shown.startTime != 0)

@@ -9,20 +9,20 @@
 
 #include "Qel/Processes/Glossary.hpp"
 #include "Qel/Samplers/ProcInfo.hpp"
+#include "Qel/Store/ProcessState.hpp"
 
 class QAbstractButton;
 
 namespace qel {
 
 class PlainLabel;
-class Store;
 
 class ProcessNoteView : public QWidget {
   Q_OBJECT
 
  public:
-  // The store only names the process's application.
-  ProcessNoteView(Store& store, const ProcInfo& proc, QWidget* parent = nullptr);
+  // `processes` serves only to name the process's application.
+  ProcessNoteView(const ProcessState& processes, const ProcInfo& proc, QWidget* parent = nullptr);
 
   const ProcNote& note() const { return note_; }
   PlainLabel* summaryLabel() const { return summary_; }

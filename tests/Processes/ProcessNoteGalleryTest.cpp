@@ -51,11 +51,11 @@ TEST(ProcessNoteGallery, notesAndTamingControls) {
 
     Column notes;
     notes.column->addWidget(new ProcessNoteView(
-        store, {.pid = 2398, .name = "firefox", .path = "/usr/lib/firefox/firefox", .comm = "Isolated Web Co"}));
+        ProcessState(store), {.pid = 2398, .name = "firefox", .path = "/usr/lib/firefox/firefox", .comm = "Isolated Web Co"}));
     notes.column->addWidget(new ProcessNoteView(
-        store, {.pid = 4410, .name = "rust-analyzer", .path = "/home/ana/.cargo/bin/rust-analyzer"}));
+        ProcessState(store), {.pid = 4410, .name = "rust-analyzer", .path = "/home/ana/.cargo/bin/rust-analyzer"}));
     notes.column->addWidget(new ProcessNoteView(
-        store, {.pid = 5821, .name = "slack", .path = "/usr/lib/slack/slack", .appKey = chat, .childType = "renderer"}));
+        ProcessState(store), {.pid = 5821, .name = "slack", .path = "/usr/lib/slack/slack", .appKey = chat, .childType = "renderer"}));
     notes.shoot(QString("process-notes-%1").arg(appearance));
 
     store.setTame(TameMode::slow, mail);

@@ -32,12 +32,12 @@ class NoteViewTest : public ::testing::Test {
 }  // namespace
 
 TEST_F(NoteViewTest, aKnownProcessHasNoLookUpAnUnknownOneOpensTheSearch) {
-  ProcessNoteView known(*store, {.pid = 1490, .name = "pipewire", .path = "/usr/bin/pipewire"});
+  ProcessNoteView known(ProcessState(*store), {.pid = 1490, .name = "pipewire", .path = "/usr/bin/pipewire"});
   EXPECT_TRUE(known.note().known);
   EXPECT_EQ(known.lookUpButton(), nullptr);
   EXPECT_EQ(known.findChildren<PlainLabel*>().size(), 3);
 
-  ProcessNoteView unknown(*store, {.pid = 4410, .name = "agent", .path = "/opt/tools/bin/agent"});
+  ProcessNoteView unknown(ProcessState(*store), {.pid = 4410, .name = "agent", .path = "/opt/tools/bin/agent"});
   EXPECT_FALSE(unknown.note().known);
   ASSERT_NE(unknown.lookUpButton(), nullptr);
   std::vector<QUrl> opened;
@@ -52,7 +52,7 @@ TEST_F(NoteViewTest, aKnownProcessHasNoLookUpAnUnknownOneOpensTheSearch) {
 
 TEST_F(NoteViewTest, aHostileNameIsShownLiterallyAndOnOneLine) {
   const std::string hostile = "<b>bold</b>\xE2\x80\xAE" "evil\nsecond line";
-  ProcessNoteView view(*store, {.pid = 6000, .name = hostile, .childType = "renderer"});
+  ProcessNoteView view(ProcessState(*store), {.pid = 6000, .name = hostile, .childType = "renderer"});
   const QString summary = view.summaryLabel()->text();
   EXPECT_EQ(view.summaryLabel()->textFormat(), Qt::PlainText);
   EXPECT_EQ(view.adviceLabel()->textFormat(), Qt::PlainText);
@@ -65,7 +65,7 @@ TEST_F(NoteViewTest, aLongSentenceWrapsAndTheCardGrowsToHoldIt) {
   const std::string app = "/usr/share/applications/" + std::string(12, 'x') + ".desktop";
   ProcInfo p{.pid = 6001, .name = "worker", .path = "/usr/bin/worker", .appKey = app};
   QWidget host;
-  auto* view = new ProcessNoteView(*store, p, &host);
+  auto* view = new ProcessNoteView(ProcessState(*store), p, &host);
   host.resize(260, 400);
   view->setFixedWidth(260);
   host.show();
