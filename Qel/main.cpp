@@ -4,7 +4,7 @@
 
 #include "Qel/App/QelApp.hpp"
 #include "Qel/Platform/OpenFileLimit.hpp"
-#include "Qel/Samplers/SampleReport.hpp"
+#include "Qel/App/SampleReport.hpp"
 
 namespace {
 constexpr const char* kUsage = "usage: qel [--sample | --replay | --version | --help]\n";

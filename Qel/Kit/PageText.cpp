@@ -18,4 +18,10 @@ QString withNumber(const char* key, double value) {
   return text.replace(match.capturedStart(), match.capturedLength(), QString::fromStdString(fixed(value, decimals)));
 }
 
+std::string chipWords(const std::optional<std::string>& model) {
+  return model && !model->empty() ? *model : L("Computer");
+}
+
+std::string deviceWords(const std::string& name) { return name.empty() ? L("Bluetooth devices") : name; }
+
 }  // namespace qel

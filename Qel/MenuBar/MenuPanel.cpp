@@ -20,6 +20,7 @@
 #include "Qel/Kit/IconCache.hpp"
 #include "Qel/Kit/InitialFocusClearer.hpp"
 #include "Qel/Kit/ListEngagement.hpp"
+#include "Qel/Kit/PageText.hpp"
 #include "Qel/Kit/PanelStyle.hpp"
 #include "Qel/Kit/PlainLabel.hpp"
 #include "Qel/Kit/PlainToolTip.hpp"
@@ -412,9 +413,10 @@ void MenuPanel::refreshHeader(const Store& s) {
                                                     : PanelStyle::hotTint());
   subtitle_->setText(qs(panelSubtitle(status)));
   if (card_) card_->setLevel(status.level);
-  chips_[0]->setText(qs(displayName(s.chip().name)));
+  const std::string chip = chipWords(s.chip().model);
+  chips_[0]->setText(qs(displayName(chip)));
   chips_[0]->setToolTip(plainToolTip(chips_[0]->text()));
-  chips_[0]->setVisible(!s.chip().name.empty());
+  chips_[0]->setVisible(!chip.empty());
   chips_[1]->setText(qs(fmtBytes(s.mem().total)));
   chips_[2]->setText(qs(uptimeText(systemUptime())));
   ring_->update();

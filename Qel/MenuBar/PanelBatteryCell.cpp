@@ -6,6 +6,7 @@
 #include "Qel/Kit/BatteryGauge.hpp"
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/PageText.hpp"
 #include "Qel/Kit/PanelStyle.hpp"
 #include "Qel/Kit/PlainToolTip.hpp"
 #include "Qel/Kit/StableValue.hpp"
@@ -44,18 +45,19 @@ PanelBatteryCell::PanelBatteryCell(const BTDevice& device, QWidget* parent) : QW
   const int top = int((kHeight - nameHeight - 2 - valueHeight) / 2);
   value_->setGeometry(kTextLeft, top + int(nameHeight) + 2, value_->sizeHint().width(), valueHeight);
 
-  const QString name = QString::fromStdString(displayName(device.name));
+  const std::string shown = displayName(deviceWords(device.name));
+  const QString name = QString::fromStdString(shown);
   const QString battery = QString::fromStdString(L("Battery %@%", {std::to_string(device.percent)}));
   setToolTip(plainToolTip(name + QStringLiteral(" · ") + battery));
   setAccessibleName(name);
-  setAccessibleDescription(device.percent < 20 ? QString::fromStdString(L("%@ battery low", {displayName(device.name)}))
+  setAccessibleDescription(device.percent < 20 ? QString::fromStdString(L("%@ battery low", {shown}))
                                                : battery);
   Palette::followAppearance(this);
 }
 
 QString PanelBatteryCell::shownName() const {
-  return QFontMetricsF(nameFont()).elidedText(QString::fromStdString(displayName(device_.name)), Qt::ElideMiddle,
-                                              kWidth - kTextLeft);
+  const QString name = QString::fromStdString(displayName(deviceWords(device_.name)));
+  return QFontMetricsF(nameFont()).elidedText(name, Qt::ElideMiddle, kWidth - kTextLeft);
 }
 
 void PanelBatteryCell::paintEvent(QPaintEvent*) {

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <ctime>
 
+#include "Qel/Kit/PageText.hpp"
 #include "Qel/Platform/Utf8.hpp"
 #include "Qel/Samplers/BTDevice.hpp"
 #include "Qel/Samplers/ProcKey.hpp"
@@ -92,7 +93,7 @@ std::string bluetoothNote(const std::vector<BTDevice>& devices) {
   for (const auto& d : devices) {
     if (d.percent < 0 || d.percent > 19) continue;
     if (!note.empty()) note += L(", ");
-    note += L("%@ battery low", {displayName(d.name)});
+    note += L("%@ battery low", {displayName(deviceWords(d.name))});
   }
   return note;
 }

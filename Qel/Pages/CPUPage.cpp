@@ -178,7 +178,7 @@ void CPUPage::refresh() {
   const CPUSample& cpu = store_.cpu();
   const ChipInfo& chip = store_.chip();
   percent_->setText(QString::fromStdString(wholeNumber(cpu.total * 100)));
-  subline_->setText(QString::fromStdString(cpuSubline(store_.load(), store_.topProc(), chip.name)));
+  subline_->setText(QString::fromStdString(cpuSubline(store_.load(), store_.topProc(), chipWords(chip.model))));
 
   stats_[0]->setFraction(cpu.user);
   stats_[1]->setFraction(cpu.system);

@@ -85,7 +85,7 @@ void DeviceBatteries::setDevices(const std::vector<BTDevice>& devices) {
   rings_.clear();
   for (std::size_t i = 0; i < shown_.size(); ++i) {
     const auto& d = shown_[i];
-    auto* ring = new DeviceBatteryRing(d.name, d.symbolName(), d.percent, grid_);
+    auto* ring = new DeviceBatteryRing(deviceWords(d.name), d.symbolName(), d.percent, grid_);
     gridLayout_->addWidget(ring, int(i / 3), int(i % 3));
     rings_.push_back(ring);
   }

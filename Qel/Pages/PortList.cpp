@@ -63,8 +63,8 @@ std::string portEmptyText(bool available, const std::string& query) {
 PortRowText portRowText(const PortEntry& entry, const std::optional<ProcInfo>& owner) {
   PortRowText row;
   row.name = displayName(owner ? owner->name : entry.command);
-  if (auto hint = PortHints::describe(entry.port)) {
-    row.hint = std::move(hint);
+  if (const char* hint = PortHints::describe(entry.port)) {
+    row.hint = L(hint);
   } else if (const std::string command = displayName(entry.command); command != row.name) {
     row.hint = command;
   }

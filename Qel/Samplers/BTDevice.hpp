@@ -8,8 +8,8 @@ namespace qel {
 struct BTDevice {
   enum class Kind { unknown, headphones, earbuds, chargingCase };
 
-  std::string id;    // stable across samples: "audio:" + address for audio devices, else the name
-  std::string name;
+  std::string id;    // stable across samples: "audio:" + address for audio devices, else the name or "unnamed"
+  std::string name;  // as the device reports it; empty when it names none
   int percent = 0;   // 0 to 100
   Kind kind = Kind::unknown;
 

@@ -6,7 +6,6 @@
 #include <string_view>
 
 #include "Qel/Platform/Utf8.hpp"
-#include "Qel/Text/Loc.hpp"
 
 namespace qel::BluetoothSampler {
 namespace {
@@ -32,13 +31,14 @@ std::optional<int> validPercent(std::optional<std::int64_t> value) {
   return int(*value);
 }
 
-// Devices other than audio ones, identified by name; the first of a name wins.
+// Devices other than audio ones, identified by name; the first of a name wins, and of the
+// unnamed ones the first.
 std::vector<BTDevice> hidDevices(const std::vector<BlueZDevice>& bluez, const std::vector<DeviceBattery>& supplies) {
   std::vector<BTDevice> result;
-  auto add = [&](const std::string& reported, int percent) {
-    const std::string name = reported.empty() ? L("Bluetooth devices") : reported;
-    if (std::any_of(result.begin(), result.end(), [&](const BTDevice& d) { return d.name == name; })) return;
-    result.push_back({.id = name, .name = name, .percent = percent, .kind = BTDevice::Kind::unknown});
+  auto add = [&](const std::string& name, int percent) {
+    const std::string id = name.empty() ? "unnamed" : name;
+    if (std::any_of(result.begin(), result.end(), [&](const BTDevice& d) { return d.id == id; })) return;
+    result.push_back({.id = id, .name = name, .percent = percent, .kind = BTDevice::Kind::unknown});
   };
   std::vector<std::string> listedAddresses;
   for (const auto& d : bluez) {

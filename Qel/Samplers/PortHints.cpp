@@ -4,8 +4,8 @@
 
 namespace qel::PortHints {
 
-const std::map<std::int64_t, std::string>& table() {
-  static const std::map<std::int64_t, std::string> hints{
+const std::map<std::int64_t, const char*>& table() {
+  static const std::map<std::int64_t, const char*> hints{
       {22, Lkey("SSH remote login")},
       {80, Lkey("Web server")},
       {443, Lkey("Web server (HTTPS)")},
@@ -30,11 +30,10 @@ const std::map<std::int64_t, std::string>& table() {
   return hints;
 }
 
-std::optional<std::string> describe(std::int64_t port) {
+const char* describe(std::int64_t port) {
   const auto& hints = table();
   const auto it = hints.find(port);
-  if (it == hints.end()) return std::nullopt;
-  return L(it->second);
+  return it == hints.end() ? nullptr : it->second;
 }
 
 }  // namespace qel::PortHints

@@ -15,10 +15,10 @@ struct CPUSample {
   bool operator==(const CPUSample&) const = default;
 };
 
-// The processor as the system names it and which of its logical processors are efficiency
-// cores (none on a machine without a hybrid CPU).
+// The processor's model as the system names it (none when it names none) and which of its
+// logical processors are efficiency cores (none on a machine without a hybrid CPU).
 struct ChipInfo {
-  std::string name;
+  std::optional<std::string> model;
   int efficiencyCores = 0;
   std::vector<unsigned> efficiencyCpus;  // processor numbers, ascending; empty when not known
   bool operator==(const ChipInfo&) const = default;

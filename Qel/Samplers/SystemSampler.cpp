@@ -6,7 +6,6 @@
 #include "Qel/Platform/ProcText.hpp"
 #include "Qel/Samplers/CpuLoad.hpp"
 #include "Qel/Samplers/SystemSamplerReaders.hpp"
-#include "Qel/Text/Loc.hpp"
 
 namespace qel {
 
@@ -16,7 +15,7 @@ SystemSampler::SystemSampler(SysRoot root, const Clock& clock)
   const auto split = coreSplit(topology);
   performanceCores_ = split.performance;
   efficiencyCores_ = split.efficiency;
-  chipName_ = topology.modelName.value_or(L("Computer"));
+  chipModel_ = topology.modelName;
   if (efficiencyCores_ > 0 && topology.efficiencyCpus.size() == std::size_t(efficiencyCores_))
     efficiencyCpus_ = topology.efficiencyCpus;
 }

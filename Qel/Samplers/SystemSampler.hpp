@@ -2,7 +2,7 @@
 // The reader of whole-machine figures. The store makes one and calls it from its sampler queue
 // only: the fast readers (cpu, memory, network, disk, load, gpu, thermal) every tick, the slow
 // ones every tenth. It keeps the previous counters to turn them into rates, the files it re-reads
-// every tick open, and three constants read at creation (core counts and chip name).
+// every tick open, and three constants read at creation (core counts and chip model).
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -32,7 +32,7 @@ class SystemSampler {
 
   int performanceCores() const { return performanceCores_; }  // all logical processors unless hybrid
   int efficiencyCores() const { return efficiencyCores_; }    // 0 unless hybrid
-  const std::string& chipName() const { return chipName_; }
+  const std::optional<std::string>& chipModel() const { return chipModel_; }  // as the system names it
   // The efficiency cores by processor number; empty unless hybrid.
   const std::vector<unsigned>& efficiencyCpus() const { return efficiencyCpus_; }
 
@@ -64,7 +64,7 @@ class SystemSampler {
   Bus systemBus_;  // kept between slow ticks; reopened after a failed call
   int performanceCores_ = 1;
   int efficiencyCores_ = 0;
-  std::string chipName_;
+  std::optional<std::string> chipModel_;
   std::vector<unsigned> efficiencyCpus_;
 };
 

@@ -25,7 +25,7 @@ DiskDetail SamplerSystem::diskDetail() { return s_->diskDetail(); }
 std::vector<VolumeInfo> SamplerSystem::volumes() { return s_->volumes(); }
 std::vector<WakeHolder> SamplerSystem::wakeHolders() { return s_->wakeHolders(); }
 std::vector<NetAddress> SamplerSystem::addresses() { return s_->addresses(); }
-ChipInfo SamplerSystem::chip() const { return {s_->chipName(), s_->efficiencyCores(), s_->efficiencyCpus()}; }
+ChipInfo SamplerSystem::chip() const { return {s_->chipModel(), s_->efficiencyCores(), s_->efficiencyCpus()}; }
 
 namespace {
 

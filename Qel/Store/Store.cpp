@@ -32,7 +32,6 @@ Store::Store(StoreServices services)
     history_ = services.openHistory([this](const HistoryProblem& problem) { reportHistoryProblem(problem); });
   apps_ = services.apps;
   if (system_) chip_ = system_->chip();
-  if (chip_.name.empty()) chip_.name = L("Computer");
   packageVersion_ = services.packageVersion ? std::move(services.packageVersion)
                                             : [](const std::string& exe) { return packageVersionOf(exe); };
   readSettings();

@@ -162,7 +162,7 @@ class Store {
 
   // The machine as last sampled.
   const CPUSample& cpu() const { return cpu_; }
-  // The processor's name and core kinds (an unnamed chip without readers).
+  // The processor's model and core kinds (an unnamed chip without readers).
   const ChipInfo& chip() const { return chip_; }
   // The installed applications; null when none are known.
   AppRegistry* apps() const { return apps_; }

@@ -103,6 +103,24 @@ TEST_F(CPUPageTest, showsTheSampleAndTheBusiestProcessesInOrder) {
   EXPECT_EQ(page->subline()->text(), "Load average 0.00, Test Chip 9000");
 }
 
+// A processor the system names no model for is worded by the page, in the language shown now.
+class UnnamedChipCPUPageTest : public PageTest {
+ protected:
+  UnnamedChipCPUPageTest() : PageTest(ChipInfo{}) {}
+};
+
+TEST_F(UnnamedChipCPUPageTest, wordsTheChipInTheLanguageChosenSince) {
+  auto* page = new CPUPage(*store);
+  Host host(page, {1092, 700});
+  store->apply(sample(0.1, {0.1}));
+  settle();
+  EXPECT_EQ(page->subline()->text(), "Load average 0.00, Computer");
+  store->setLanguage("fr");
+  settle();
+  EXPECT_TRUE(page->subline()->text().endsWith("Ordinateur")) << page->subline()->text().toStdString();
+  store->setLanguage("en");
+}
+
 TEST_F(CPUPageTest, aRowStaysWithItsProcessAndTheFocusNeverPassesToAnother) {
   auto* page = new CPUPage(*store);
   Host host(page, {1092, 700});

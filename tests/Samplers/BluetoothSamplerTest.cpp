@@ -81,8 +81,9 @@ TEST(BluetoothSampler, combinesBlueZAndDeviceScopeBatteries) {
         blue("AA:0B", "Twin", "input-mouse", 10), blue("AA:0C", "Twin", "input-mouse", 90)},
        {supply("hid-aa:bb:cc:dd:ee:01-battery", "K380 (kernel name)", 70), supply("hidpp_battery_0", "Twin", 20)},
        {{"Keyboard K380", "Keyboard K380", 70, Kind::unknown}, {"Twin", "Twin", 10, Kind::unknown}}},
-      {"a nameless battery is named for its kind", {}, {supply("hidpp_battery_0", "", 44)},
-       {{"Bluetooth devices", "Bluetooth devices", 44, Kind::unknown}}},
+      {"nameless batteries stay nameless, the first one kept", {},
+       {supply("hidpp_battery_0", "", 44), supply("hidpp_battery_1", "", 60)},
+       {{"unnamed", "", 44, Kind::unknown}}},
   };
   for (const auto& c : cases) EXPECT_EQ(BluetoothSampler::devices(c.bluez, c.supplies), c.expected) << c.what;
 }

@@ -125,7 +125,7 @@ TEST(PortSampler, commandFailuresGiveTheDocumentedResult) {
 }
 
 TEST(PortHints, describesWellKnownPortsOnly) {
-  EXPECT_EQ(PortHints::describe(8080), "Common web service port");
-  EXPECT_EQ(PortHints::describe(8081), std::nullopt);
-  EXPECT_EQ(PortHints::describe(3000), PortHints::describe(9000));
+  EXPECT_STREQ(PortHints::describe(8080), "Common web service port");
+  EXPECT_EQ(PortHints::describe(8081), nullptr);
+  EXPECT_STREQ(PortHints::describe(3000), PortHints::describe(9000));
 }

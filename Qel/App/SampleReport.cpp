@@ -1,4 +1,4 @@
-#include "Qel/Samplers/SampleReport.hpp"
+#include "Qel/App/SampleReport.hpp"
 
 #include <chrono>
 #include <future>
@@ -6,9 +6,10 @@
 #include <string>
 #include <thread>
 
+#include "Qel/App/SampleDevices.hpp"
+#include "Qel/App/SampleProcesses.hpp"
+#include "Qel/Kit/PageText.hpp"
 #include "Qel/Platform/Utf8.hpp"
-#include "Qel/Samplers/SampleDevices.hpp"
-#include "Qel/Samplers/SampleProcesses.hpp"
 #include "Qel/Samplers/SystemSampler.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
@@ -37,7 +38,7 @@ void line(std::ostream& out, const std::string& label, const std::string& value)
 
 void printProcessor(std::ostream& out, SystemSampler& s) {
   out << L("Processor") << "\n";
-  line(out, L("Chip"), s.chipName());
+  line(out, L("Chip"), chipWords(s.chipModel()));
   line(out, L("Cores"),
        L("%@ (%@, %@)", {Ln("%n logical", s.performanceCores() + s.efficiencyCores()),
                          Ln("%n performance", s.performanceCores()), Ln("%n efficiency", s.efficiencyCores())}));

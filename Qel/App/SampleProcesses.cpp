@@ -1,4 +1,4 @@
-#include "Qel/Samplers/SampleProcesses.hpp"
+#include "Qel/App/SampleProcesses.hpp"
 
 #include <algorithm>
 #include <map>

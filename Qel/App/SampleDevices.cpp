@@ -1,8 +1,9 @@
-#include "Qel/Samplers/SampleDevices.hpp"
+#include "Qel/App/SampleDevices.hpp"
 
 #include <string>
 #include <string_view>
 
+#include "Qel/Kit/PageText.hpp"
 #include "Qel/Platform/Utf8.hpp"
 #include "Qel/Samplers/BluetoothSampler.hpp"
 #include "Qel/Samplers/PortHints.hpp"
@@ -16,7 +17,7 @@ void printBluetoothSection(std::ostream& out) {
   const auto devices = BluetoothSampler::sample();
   if (devices.empty()) out << "  none\n";
   for (const auto& d : devices)
-    out << "  " << displayName(d.name) << "  " << d.percent << "%  " << d.symbolName() << "  id " << displayName(d.id)
+    out << "  " << displayName(deviceWords(d.name)) << "  " << d.percent << "%  " << d.symbolName() << "  id " << displayName(d.id)
         << "\n";
 }
 
@@ -31,7 +32,7 @@ void printPortsSection(std::ostream& out) {
   for (const auto& p : *ports) {
     out << "  " << p.proto << " " << p.port << "  " << (p.open ? "open" : "local") << "  " << displayName(p.command)
         << " (pid " << p.pid << ")";
-    if (const auto hint = PortHints::describe(p.port)) out << "  " << *hint;
+    if (const char* hint = PortHints::describe(p.port)) out << "  " << L(hint);
     out << "\n";
   }
 }

@@ -2,7 +2,7 @@
 
 #include <sstream>
 
-#include "Qel/Samplers/SampleProcesses.hpp"
+#include "Qel/App/SampleProcesses.hpp"
 
 using namespace qel;
 
