@@ -185,10 +185,7 @@ void CPUPage::refresh() {
   stats_[2]->setFraction(std::max(0.0, 1 - cpu.total));
   groupRow_->setVisible(chip.efficiencyCores > 0);
   if (chip.efficiencyCores > 0) {
-    std::vector<double> ordered;
-    for (int i : efficiencyFirst(int(cpu.perCore.size()), chip.efficiencyCpus))
-      ordered.push_back(cpu.perCore[std::size_t(i)]);
-    const CoreGroups groups = coreGroups(ordered, chip.efficiencyCores);
+    const CoreGroups& groups = store_.cores().groups;
     stats_[3]->setFraction(groups.performance);
     stats_[4]->setFraction(groups.efficiency);
   }

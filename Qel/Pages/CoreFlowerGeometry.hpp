@@ -43,16 +43,4 @@ int litSegments(double load);
 // peak counts as the load). Empty when there are no loads or the square leaves no ring to draw.
 CoreFlower coreFlower(std::span<const double> loads, std::span<const double> peaks, int efficiencyCores, double side);
 
-// The order that puts the efficiency cores first, as the chart and the group figures expect:
-// the entries numbered in `efficiencyCpus` (processor numbers, which are the entries' indices
-// while every processor is online), then the rest, each in kernel order. The identity when the
-// list does not fit `count`.
-std::vector<int> efficiencyFirst(int count, std::span<const unsigned> efficiencyCpus);
-
-struct CoreGroups {
-  double performance{}, efficiency{};  // mean loads, 0 for an empty group
-};
-// The means of the first `efficiencyCores` entries (at most all) and of the rest.
-CoreGroups coreGroups(std::span<const double> loads, int efficiencyCores);
-
 }  // namespace qel

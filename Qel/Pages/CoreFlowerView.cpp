@@ -57,32 +57,29 @@ CoreFlowerView::CoreFlowerView(const Store& store, QWidget* parent) : QWidget(pa
 }
 
 void CoreFlowerView::refresh() {
-  const ChipInfo& chip = store_.chip();
-  const auto& perCore = store_.cpu().perCore;
-  const auto& peaks = store_.corePeaks();
-  Shown next;
-  next.efficiencyCores = chip.efficiencyCores;
-  for (int i : efficiencyFirst(int(perCore.size()), chip.efficiencyCpus)) {
-    next.loads.push_back(perCore[std::size_t(i)]);
-    next.peaks.push_back(std::size_t(i) < peaks.size() ? peaks[std::size_t(i)] : perCore[std::size_t(i)]);
-  }
-  next.thermal = store_.thermal();
-  next.thermalText = store_.thermalText();
-  next.load = store_.load();
+  const CoreOrder& cores = store_.cores();
+  Shown next{cores.loads, cores.peaks, cores.efficiencyCores, store_.thermal(), store_.thermalText(), store_.load()};
   setAccessibleDescription(
       QString::fromStdString(L("Total usage %@", {fmtPercent(store_.cpu().total)})));
   if (next == shown_) return;
   // Loads move a little every second; the drawing changes only when a segment or a text does.
-  const double side = squareFit(QSizeF(size())).width();
-  const auto segments = [side](const Shown& s) {
-    return coreFlower(s.loads, s.peaks, s.efficiencyCores, side).segments;
-  };
+  CoreFlower flower = flowerFor(next);
   const bool alike = next.efficiencyCores == shown_.efficiencyCores && next.thermal == shown_.thermal &&
                      next.thermalText == shown_.thermalText &&
                      withNumber("Load %.2f", next.load) == withNumber("Load %.2f", shown_.load) &&
-                     segments(next) == segments(shown_);
+                     flower.segments == flower_.segments;
   shown_ = std::move(next);
+  flower_ = std::move(flower);
   if (!alike) update();
+}
+
+CoreFlower CoreFlowerView::flowerFor(const Shown& shown) const {
+  return coreFlower(shown.loads, shown.peaks, shown.efficiencyCores, squareFit(QSizeF(size())).width());
+}
+
+void CoreFlowerView::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  flower_ = flowerFor(shown_);
 }
 
 void CoreFlowerView::paintEvent(QPaintEvent*) {
@@ -92,7 +89,7 @@ void CoreFlowerView::paintEvent(QPaintEvent*) {
   p.setRenderHint(QPainter::Antialiasing);
   p.translate(square.topLeft());
 
-  const CoreFlower flower = coreFlower(shown_.loads, shown_.peaks, shown_.efficiencyCores, side);
+  const CoreFlower& flower = flower_;
   const Petals look{flower.segments, size(), devicePixelRatioF(), Palette::light()};
   if (!(look == petalsLook_) || petals_.isNull()) {
     petals_ = clearImage(size(), look.dpr);

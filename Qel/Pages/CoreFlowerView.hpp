@@ -1,6 +1,7 @@
 #pragma once
 // The per-core chart of the CPU page in the largest square that fits, with the thermal state,
-// its colour and the load average in the middle. It repaints when what it shows changed.
+// its colour and the load average in the middle. It repaints when what it shows changed; its
+// geometry is made when the figures or the size change, never while painting.
 #include <QImage>
 #include <QWidget>
 
@@ -28,6 +29,7 @@ class CoreFlowerView : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   struct Shown {
@@ -49,8 +51,11 @@ class CoreFlowerView : public QWidget {
     bool operator==(const Petals&) const = default;
   };
 
+  CoreFlower flowerFor(const Shown& shown) const;
+
   const Store& store_;
   Shown shown_;
+  CoreFlower flower_;  // of `shown_` at the current size: made once per change, not per paint
   Petals petalsLook_;
   QImage petals_;
 };

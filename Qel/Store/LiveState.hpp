@@ -41,7 +41,7 @@ class LiveState : public StorePart<Concern::live> {
   const std::vector<double>& diskWriteHist() const { return store_.diskWriteHist(); }
   const std::vector<double>& gpuHist() const { return store_.gpuHist(); }
   const std::vector<double>& powerHist() const { return store_.powerHist(); }
-  const std::vector<double>& corePeaks() const { return store_.corePeaks(); }
+  const CoreOrder& cores() const { return store_.cores(); }
   const std::map<std::int32_t, std::vector<double>>& energyByPid() const { return store_.energyByPid(); }
   const std::map<std::int32_t, std::string>& energyNames() const { return store_.energyNames(); }
   int tick() const { return store_.tick(); }

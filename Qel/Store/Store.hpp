@@ -29,6 +29,7 @@
 #include "Qel/Platform/Executor.hpp"
 #include "Qel/Platform/Logind.hpp"
 #include "Qel/Platform/SerialQueue.hpp"
+#include "Qel/Samplers/CoreOrder.hpp"
 #include "Qel/Store/AlertRule.hpp"
 #include "Qel/Store/Concern.hpp"
 #include "Qel/History/DayBucket.hpp"
@@ -203,7 +204,9 @@ class Store {
   const std::vector<double>& diskWriteHist() const { return diskWriteHist_; }
   const std::vector<double>& gpuHist() const { return gpuHist_; }
   const std::vector<double>& powerHist() const { return powerHist_; }
-  const std::vector<double>& corePeaks() const { return corePeaks_; }
+  // The cores' loads and recent peaks in the order they are shown, with the group means; made
+  // once per sample.
+  const CoreOrder& cores() const { return cores_; }
   const std::map<std::int32_t, std::vector<double>>& energyByPid() const { return energyByPid_; }
   const std::map<std::int32_t, std::string>& energyNames() const { return energyNames_; }
 
@@ -475,7 +478,8 @@ class Store {
   bool netPerApp_ = false;
   std::vector<double> cpuHist_, memHist_, netHist_, netUpHist_, diskHist_, diskReadHist_, diskWriteHist_,
       gpuHist_, powerHist_;
-  std::vector<double> corePeaks_;
+  std::vector<double> corePeaks_;  // kernel order
+  CoreOrder cores_;
   ChipInfo chip_;
   std::vector<int> peakAge_;
   std::map<std::int32_t, std::vector<double>> energyByPid_;

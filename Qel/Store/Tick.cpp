@@ -105,6 +105,7 @@ void Store::apply(const Snapshot& s) {
   if (s.cpu) {
     cpu_ = *s.cpu;
     updatePeaks(corePeaks_, peakAge_, cpu_.perCore);
+    cores_ = coreOrder(cpu_.perCore, corePeaks_, chip_);
   }
   mem_ = s.mem;
   netDown_ = s.netDown;
