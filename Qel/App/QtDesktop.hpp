@@ -10,7 +10,7 @@
 #include <span>
 
 #include "Qel/Kit/DockIcon.hpp"
-#include "Qel/Store/Sources.hpp"
+#include "Qel/Store/Desktop.hpp"
 
 namespace qel {
 

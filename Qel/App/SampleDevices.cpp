@@ -17,8 +17,8 @@ void printBluetoothSection(std::ostream& out) {
   const auto devices = BluetoothSampler::sample();
   if (devices.empty()) out << "  none\n";
   for (const auto& d : devices)
-    out << "  " << displayName(deviceWords(d.name)) << "  " << d.percent << "%  " << d.symbolName() << "  id " << displayName(d.id)
-        << "\n";
+    out << "  " << displayName(deviceWords(d.name)) << "  " << d.percent << "%  " << d.symbolName() << "  id "
+        << displayName(d.id) << "\n";
 }
 
 void printPortsSection(std::ostream& out) {

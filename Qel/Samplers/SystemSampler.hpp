@@ -20,13 +20,14 @@
 #include "Qel/Platform/SysRoot.hpp"
 #include "Qel/Platform/Thermal.hpp"
 #include "Qel/Samplers/Samples.hpp"
+#include "Qel/Samplers/Sources.hpp"
 
 namespace qel {
 
-class SystemSampler {
+class SystemSampler : public SystemSource {
  public:
   explicit SystemSampler(SysRoot root = {}, const Clock& clock = SystemClock::shared());
-  ~SystemSampler();
+  ~SystemSampler() override;
   SystemSampler(const SystemSampler&) = delete;
   SystemSampler& operator=(const SystemSampler&) = delete;
 
@@ -35,26 +36,27 @@ class SystemSampler {
   const std::optional<std::string>& chipModel() const { return chipModel_; }  // as the system names it
   // The efficiency cores by processor number; empty unless hybrid.
   const std::vector<unsigned>& efficiencyCpus() const { return efficiencyCpus_; }
+  ChipInfo chip() const override { return {chipModel_, efficiencyCores_, efficiencyCpus_}; }
 
   // Load since the previous call; absent on the first call, when the processors changed, and
   // when the counters can't be read (the previous ones are kept).
-  std::optional<CPUSample> cpu();
-  MemSample memory();  // unreadable figures are 0
-  NetRate network();   // physical interfaces, since the previous call
-  DiskRate disk();     // whole physical disks, since the previous call
-  double load();       // one-minute load average, 0 when unreadable
-  ThermalState thermal();  // nominal where the machine has no thermal zones
+  std::optional<CPUSample> cpu() override;
+  MemSample memory() override;  // unreadable figures are 0
+  NetRate network() override;   // physical interfaces, since the previous call
+  DiskRate disk() override;     // whole physical disks, since the previous call
+  double load() override;       // one-minute load average, 0 when unreadable
+  ThermalState thermal() override;  // nominal where the machine has no thermal zones
   bool hasThermalZones() const;
 
-  BatterySample battery();
-  std::optional<double> systemPower();  // watts
-  std::optional<GPUSample> gpu();       // absent when no graphics processor reports figures
+  BatterySample battery() override;
+  std::optional<double> systemPower() override;  // watts
+  std::optional<GPUSample> gpu() override;       // absent when no graphics processor reports figures
 
-  DiskDetail diskDetail();  // the filesystem holding "/"
-  std::vector<VolumeInfo> volumes();
-  std::vector<WakeHolder> wakeHolders();  // by pid; empty when logind can't be asked
+  DiskDetail diskDetail() override;  // the filesystem holding "/"
+  std::vector<VolumeInfo> volumes() override;
+  std::vector<WakeHolder> wakeHolders() override;  // by pid; empty when logind can't be asked
   std::optional<std::vector<WakeHolder>> readWakeHolders();  // absent when logind can't be asked
-  std::vector<NetAddress> addresses();    // IPv4 of the physical interfaces
+  std::vector<NetAddress> addresses() override;    // IPv4 of the physical interfaces
 
  private:
   struct Readers;

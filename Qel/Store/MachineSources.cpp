@@ -9,24 +9,6 @@
 
 namespace qel {
 
-SamplerSystem::SamplerSystem(SysRoot root) : s_(std::make_unique<SystemSampler>(std::move(root))) {}
-SamplerSystem::~SamplerSystem() = default;
-
-std::optional<CPUSample> SamplerSystem::cpu() { return s_->cpu(); }
-MemSample SamplerSystem::memory() { return s_->memory(); }
-NetRate SamplerSystem::network() { return s_->network(); }
-DiskRate SamplerSystem::disk() { return s_->disk(); }
-double SamplerSystem::load() { return s_->load(); }
-std::optional<GPUSample> SamplerSystem::gpu() { return s_->gpu(); }
-ThermalState SamplerSystem::thermal() { return s_->thermal(); }
-BatterySample SamplerSystem::battery() { return s_->battery(); }
-std::optional<double> SamplerSystem::systemPower() { return s_->systemPower(); }
-DiskDetail SamplerSystem::diskDetail() { return s_->diskDetail(); }
-std::vector<VolumeInfo> SamplerSystem::volumes() { return s_->volumes(); }
-std::vector<WakeHolder> SamplerSystem::wakeHolders() { return s_->wakeHolders(); }
-std::vector<NetAddress> SamplerSystem::addresses() { return s_->addresses(); }
-ChipInfo SamplerSystem::chip() const { return {s_->chipModel(), s_->efficiencyCores(), s_->efficiencyCpus()}; }
-
 namespace {
 
 class MachineProcesses final : public ProcessSource {
@@ -66,7 +48,7 @@ class MachineBluetooth final : public BluetoothSource {
 
 void useMachineSources(StoreServices& services, AppRegistry* apps) {
   services.apps = apps;
-  services.system = std::make_unique<SamplerSystem>();
+  services.system = std::make_unique<SystemSampler>();
   services.processes = std::make_unique<MachineProcesses>(apps);
   services.traffic = std::make_unique<MachineTraffic>();
   services.ports = std::make_unique<MachinePorts>();

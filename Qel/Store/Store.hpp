@@ -30,8 +30,10 @@
 #include "Qel/Platform/Logind.hpp"
 #include "Qel/Platform/SerialQueue.hpp"
 #include "Qel/Samplers/CoreOrder.hpp"
+#include "Qel/Samplers/Sources.hpp"
 #include "Qel/Store/AlertRule.hpp"
 #include "Qel/Store/Concern.hpp"
+#include "Qel/Store/Desktop.hpp"
 #include "Qel/History/DayBucket.hpp"
 #include "Qel/History/DayEvent.hpp"
 #include "Qel/Store/Enums.hpp"
@@ -41,7 +43,6 @@
 #include "Qel/Store/Moment.hpp"
 #include "Qel/Store/SlotSpan.hpp"
 #include "Qel/Store/Snapshot.hpp"
-#include "Qel/Store/Sources.hpp"
 #include "Qel/Store/StatusLine.hpp"
 #include "Qel/Store/TameMode.hpp"
 

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "Qel/Samplers/SystemSampler.hpp"
 #include "Qel/Store/MachineSources.hpp"
 #include "tests/Pages/PageFixture.hpp"
 
@@ -12,10 +13,10 @@ namespace qel::test {
 
 // The recorded laptop; the wake holders are given, since logind and the network are this
 // machine's, not the recording's.
-class RecordedLaptop final : public SamplerSystem {
+class RecordedLaptop final : public SystemSampler {
  public:
   explicit RecordedLaptop(std::vector<WakeHolder> wake)
-      : SamplerSystem(SysRoot{std::filesystem::path(QEL_FIXTURES) / "laptop"}), wake_(std::move(wake)) {}
+      : SystemSampler(SysRoot{std::filesystem::path(QEL_FIXTURES) / "laptop"}), wake_(std::move(wake)) {}
   std::vector<WakeHolder> wakeHolders() override { return wake_; }
   std::vector<NetAddress> addresses() override { return {}; }
 

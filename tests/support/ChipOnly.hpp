@@ -1,6 +1,6 @@
 #pragma once
 // A machine whose only fact is its processor; nothing is ever sampled from it.
-#include "Qel/Store/Sources.hpp"
+#include "Qel/Samplers/Sources.hpp"
 
 namespace qel::test {
 
