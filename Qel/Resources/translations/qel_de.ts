@@ -19,24 +19,24 @@
         <translation>Dieser Desktop lässt Qel nicht auf Strg+Alt+E hören. Lege stattdessen den Befehl qel --replay in den Tastatureinstellungen des Desktops auf eine Taste.</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="31"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="32"/>
         <source>Measured</source>
         <translation>Gemessen</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="31"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="32"/>
         <source>Process sum</source>
         <translation>Summe der Prozesse</translation>
     </message>
     <message>
+        <location filename="../../App/SampleReport.cpp" line="69"/>
         <location filename="../../Pages/BubbleModel.cpp" line="25"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="68"/>
         <source>Compressed</source>
         <translation>Komprimiert</translation>
     </message>
     <message>
+        <location filename="../../App/SampleReport.cpp" line="68"/>
         <location filename="../../Pages/BubbleModel.cpp" line="26"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="67"/>
         <source>Kernel &amp; locked</source>
         <translation>Kernel &amp; gesperrt</translation>
     </message>
@@ -82,8 +82,8 @@
         <translation>Lädt nicht</translation>
     </message>
     <message>
+        <location filename="../../App/SampleReport.cpp" line="150"/>
         <location filename="../../Pages/EnergyPage.cpp" line="95"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="149"/>
         <source>Process %@</source>
         <translation>Prozess %@</translation>
     </message>
@@ -125,24 +125,24 @@
         <translation>CPU</translation>
     </message>
     <message>
+        <location filename="../../App/SampleReport.cpp" line="61"/>
+        <location filename="../../App/SampleReport.cpp" line="94"/>
         <location filename="../../Kit/PageMeta.cpp" line="14"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="60"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="93"/>
         <location filename="../../Sheets/MenuBarTab.cpp" line="63"/>
         <location filename="../../Window/OverviewFacts.cpp" line="43"/>
         <source>Memory</source>
         <translation>Speicher</translation>
     </message>
     <message>
+        <location filename="../../App/SampleReport.cpp" line="77"/>
         <location filename="../../Kit/PageMeta.cpp" line="16"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="76"/>
         <location filename="../../Window/OverviewFacts.cpp" line="45"/>
         <source>Network</source>
         <translation>Netzwerk</translation>
     </message>
     <message>
+        <location filename="../../App/SampleReport.cpp" line="82"/>
         <location filename="../../Kit/PageMeta.cpp" line="15"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="81"/>
         <location filename="../../Window/OverviewFacts.cpp" line="46"/>
         <source>Disk</source>
         <translation>Festplatte</translation>
@@ -195,33 +195,33 @@
         <translation>Seit dem Update am %@ braucht es im Schnitt %@% mehr Speicher als vorher.</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleDevices.cpp" line="27"/>
+        <location filename="../../App/SampleDevices.cpp" line="28"/>
         <source>Listening ports can&apos;t be read because the system lsof command can&apos;t be run.</source>
         <translation>Offene Ports können nicht gelesen werden, weil der Systembefehl lsof nicht ausgeführt werden kann.</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="39"/>
+        <location filename="../../App/SampleReport.cpp" line="40"/>
         <source>Processor</source>
         <translation>Prozessor</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="40"/>
+        <location filename="../../App/SampleReport.cpp" line="41"/>
         <source>Chip</source>
         <translation>Chip</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="41"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="94"/>
+        <location filename="../../App/SampleReport.cpp" line="42"/>
+        <location filename="../../App/SampleReport.cpp" line="95"/>
         <source>Cores</source>
         <translation>Kerne</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="42"/>
+        <location filename="../../App/SampleReport.cpp" line="43"/>
         <source>%@ (%@, %@)</source>
         <translation>%@ (%@, %@)</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Samplers/SampleReport.cpp" line="42"/>
+        <location filename="../../App/SampleReport.cpp" line="43"/>
         <source>%n logical</source>
         <translation>
             <numerusform>%n logischer Kern</numerusform>
@@ -229,7 +229,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Samplers/SampleReport.cpp" line="43"/>
+        <location filename="../../App/SampleReport.cpp" line="44"/>
         <source>%n performance</source>
         <translation>
             <numerusform>%n Leistungskern</numerusform>
@@ -237,7 +237,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Samplers/SampleReport.cpp" line="43"/>
+        <location filename="../../App/SampleReport.cpp" line="44"/>
         <source>%n efficiency</source>
         <translation>
             <numerusform>%n Effizienzkern</numerusform>
@@ -245,279 +245,279 @@
         </translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="45"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="51"/>
+        <location filename="../../App/SampleReport.cpp" line="46"/>
+        <location filename="../../App/SampleReport.cpp" line="52"/>
         <source>Load over one second</source>
         <translation>Last über eine Sekunde</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="46"/>
+        <location filename="../../App/SampleReport.cpp" line="47"/>
         <source>%@ (user %@, system %@)</source>
         <translation>%@ (Benutzer %@, System %@)</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="49"/>
+        <location filename="../../App/SampleReport.cpp" line="50"/>
         <source>Per core</source>
         <translation>Je Kern</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="51"/>
+        <location filename="../../App/SampleReport.cpp" line="52"/>
         <source>can&apos;t be read here (no processor counters)</source>
         <translation>hier nicht lesbar (keine Prozessorzähler)</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="53"/>
+        <location filename="../../App/SampleReport.cpp" line="54"/>
         <source>Load average, one minute</source>
         <translation>Durchschnittslast, eine Minute</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="54"/>
+        <location filename="../../App/SampleReport.cpp" line="55"/>
         <source>Thermal state</source>
         <translation>Thermischer Zustand</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="55"/>
+        <location filename="../../App/SampleReport.cpp" line="56"/>
         <source>%@ (no thermal zones here)</source>
         <translation>%@ (hier keine Thermalzonen)</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="62"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="65"/>
+        <location filename="../../App/SampleReport.cpp" line="63"/>
+        <location filename="../../App/SampleReport.cpp" line="66"/>
         <source>Total</source>
         <translation>Gesamt</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="62"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="125"/>
+        <location filename="../../App/SampleReport.cpp" line="63"/>
+        <location filename="../../App/SampleReport.cpp" line="126"/>
         <source>can&apos;t be read here</source>
         <translation>hier nicht lesbar</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="66"/>
+        <location filename="../../App/SampleReport.cpp" line="67"/>
         <source>App</source>
         <translation>App</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="69"/>
+        <location filename="../../App/SampleReport.cpp" line="70"/>
         <source>Pressure</source>
         <translation>Druck</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="70"/>
+        <location filename="../../App/SampleReport.cpp" line="71"/>
         <source>Swap used</source>
         <translation>Swap belegt</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="77"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="82"/>
+        <location filename="../../App/SampleReport.cpp" line="78"/>
+        <location filename="../../App/SampleReport.cpp" line="83"/>
         <source>Over one second</source>
         <translation>Über eine Sekunde</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="77"/>
+        <location filename="../../App/SampleReport.cpp" line="78"/>
         <source>down %@, up %@</source>
         <translation>runter %@, hoch %@</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="79"/>
+        <location filename="../../App/SampleReport.cpp" line="80"/>
         <source>Addresses</source>
         <translation>Adressen</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="79"/>
+        <location filename="../../App/SampleReport.cpp" line="80"/>
         <source>none on a physical interface</source>
         <translation>keine an einer physischen Schnittstelle</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="80"/>
+        <location filename="../../App/SampleReport.cpp" line="81"/>
         <source>Address</source>
         <translation>Adresse</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="82"/>
+        <location filename="../../App/SampleReport.cpp" line="83"/>
         <source>read %@, write %@</source>
         <translation>lesen %@, schreiben %@</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="86"/>
+        <location filename="../../App/SampleReport.cpp" line="87"/>
         <source>Graphics</source>
         <translation>Grafik</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="89"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="92"/>
+        <location filename="../../App/SampleReport.cpp" line="90"/>
+        <location filename="../../App/SampleReport.cpp" line="93"/>
         <source>Use</source>
         <translation>Nutzung</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="89"/>
+        <location filename="../../App/SampleReport.cpp" line="90"/>
         <source>no graphics processor reports its use here</source>
         <translation>hier meldet kein Grafikprozessor seine Auslastung</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="94"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="105"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="106"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="107"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="110"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="111"/>
+        <location filename="../../App/SampleReport.cpp" line="95"/>
+        <location filename="../../App/SampleReport.cpp" line="106"/>
+        <location filename="../../App/SampleReport.cpp" line="107"/>
+        <location filename="../../App/SampleReport.cpp" line="108"/>
+        <location filename="../../App/SampleReport.cpp" line="111"/>
+        <location filename="../../App/SampleReport.cpp" line="112"/>
         <source>not reported</source>
         <translation>nicht gemeldet</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="99"/>
+        <location filename="../../App/SampleReport.cpp" line="100"/>
         <source>Battery and power</source>
         <translation>Akku und Strom</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="101"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="103"/>
+        <location filename="../../App/SampleReport.cpp" line="102"/>
+        <location filename="../../App/SampleReport.cpp" line="104"/>
         <source>Battery</source>
         <translation>Akku</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="101"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="147"/>
+        <location filename="../../App/SampleReport.cpp" line="102"/>
+        <location filename="../../App/SampleReport.cpp" line="148"/>
         <source>none</source>
         <translation>keine</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="104"/>
+        <location filename="../../App/SampleReport.cpp" line="105"/>
         <source>%@, %@</source>
         <translation>%@, %@</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="104"/>
+        <location filename="../../App/SampleReport.cpp" line="105"/>
         <source>charging</source>
         <translation>lädt</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="104"/>
+        <location filename="../../App/SampleReport.cpp" line="105"/>
         <source>on AC</source>
         <translation>am Netzteil</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="104"/>
+        <location filename="../../App/SampleReport.cpp" line="105"/>
         <source>on battery</source>
         <translation>im Akkubetrieb</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="105"/>
+        <location filename="../../App/SampleReport.cpp" line="106"/>
         <source>Health</source>
         <translation>Zustand</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="106"/>
+        <location filename="../../App/SampleReport.cpp" line="107"/>
         <source>Cycles</source>
         <translation>Zyklen</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="107"/>
+        <location filename="../../App/SampleReport.cpp" line="108"/>
         <source>Energy left</source>
         <translation>Verbleibende Energie</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="110"/>
+        <location filename="../../App/SampleReport.cpp" line="111"/>
         <source>Charger rating</source>
         <translation>Nennleistung</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="111"/>
+        <location filename="../../App/SampleReport.cpp" line="112"/>
         <source>Power in</source>
         <translation>Eingangsleistung</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="112"/>
+        <location filename="../../App/SampleReport.cpp" line="113"/>
         <source>Charging power</source>
         <translation>Ladeleistung</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="112"/>
+        <location filename="../../App/SampleReport.cpp" line="113"/>
         <source>not charging or not reported</source>
         <translation>lädt nicht oder nicht gemeldet</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="116"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="117"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="118"/>
+        <location filename="../../App/SampleReport.cpp" line="117"/>
+        <location filename="../../App/SampleReport.cpp" line="118"/>
+        <location filename="../../App/SampleReport.cpp" line="119"/>
         <source>Power draw</source>
         <translation>Leistungsaufnahme</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="117"/>
+        <location filename="../../App/SampleReport.cpp" line="118"/>
         <source>can&apos;t be read here (no battery to measure it)</source>
         <translation>hier nicht lesbar (kein Akku zum Messen)</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="118"/>
+        <location filename="../../App/SampleReport.cpp" line="119"/>
         <source>can&apos;t be read here (measured only while on battery)</source>
         <translation>hier nicht lesbar (nur im Akkubetrieb gemessen)</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="123"/>
+        <location filename="../../App/SampleReport.cpp" line="124"/>
         <source>Storage</source>
         <translation>Speicherplatz</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="125"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="127"/>
+        <location filename="../../App/SampleReport.cpp" line="126"/>
+        <location filename="../../App/SampleReport.cpp" line="128"/>
         <source>System disk</source>
         <translation>Systemlaufwerk</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="127"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="135"/>
+        <location filename="../../App/SampleReport.cpp" line="128"/>
+        <location filename="../../App/SampleReport.cpp" line="136"/>
         <source>%@ total, %@ free</source>
         <translation>%@ gesamt, %@ frei</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="130"/>
+        <location filename="../../App/SampleReport.cpp" line="131"/>
         <source>Volumes</source>
         <translation>Volumes</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="130"/>
+        <location filename="../../App/SampleReport.cpp" line="131"/>
         <source>none found</source>
         <translation>keine gefunden</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="132"/>
+        <location filename="../../App/SampleReport.cpp" line="133"/>
         <source>internal</source>
         <translation>intern</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="132"/>
+        <location filename="../../App/SampleReport.cpp" line="133"/>
         <source>external</source>
         <translation>extern</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="133"/>
+        <location filename="../../App/SampleReport.cpp" line="134"/>
         <source>system volume</source>
         <translation>Systemvolume</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="134"/>
+        <location filename="../../App/SampleReport.cpp" line="135"/>
         <source>Volume</source>
         <translation>Volume</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="141"/>
+        <location filename="../../App/SampleReport.cpp" line="142"/>
         <source>Kept awake by</source>
         <translation>Wachgehalten von</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="144"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="147"/>
+        <location filename="../../App/SampleReport.cpp" line="145"/>
+        <location filename="../../App/SampleReport.cpp" line="148"/>
         <source>Holders</source>
         <translation>Halter</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="144"/>
+        <location filename="../../App/SampleReport.cpp" line="145"/>
         <source>can&apos;t be read here (logind does not answer on the system bus)</source>
         <translation>hier nicht lesbar (logind antwortet nicht auf dem Systembus)</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="150"/>
+        <location filename="../../App/SampleReport.cpp" line="151"/>
         <source>unnamed</source>
         <translation>unbenannt</translation>
     </message>
@@ -1125,14 +1125,6 @@
     </message>
 </context>
 <context>
-    <name>qel::BluetoothSampler</name>
-    <message>
-        <location filename="../../Samplers/BluetoothSampler.cpp" line="39"/>
-        <source>Bluetooth devices</source>
-        <translation>Bluetooth-Geräte</translation>
-    </message>
-</context>
-<context>
     <name>qel::BubbleFieldView</name>
     <message>
         <location filename="../../Pages/BubbleFieldView.cpp" line="218"/>
@@ -1198,7 +1190,7 @@
         <translation>Klicke auf einen Namen für Details</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/CPUPage.cpp" line="196"/>
+        <location filename="../../Pages/CPUPage.cpp" line="193"/>
         <source>%n processes</source>
         <translation>
             <numerusform>%n Prozess</numerusform>
@@ -1206,17 +1198,17 @@
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="197"/>
+        <location filename="../../Pages/CPUPage.cpp" line="194"/>
         <source>Load %.2f</source>
         <translation>Last %.2f</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="208"/>
+        <location filename="../../Pages/CPUPage.cpp" line="205"/>
         <source>Each bar is a logical core. The contrasting segment on it marks its recent peak. The center shows the system thermal state.</source>
         <translation>Jeder Balken ist ein logischer Kern. Das abgesetzte Segment darauf zeigt seine jüngste Spitze. Die Mitte zeigt den Temperaturzustand des Systems.</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="210"/>
+        <location filename="../../Pages/CPUPage.cpp" line="207"/>
         <source>Each bar is a core. The contrasting segment on it marks its recent peak. The center shows the system thermal state.</source>
         <translation>Jeder Balken ist ein Kern. Das abgesetzte Segment darauf zeigt seine jüngste Spitze. Die Mitte zeigt den Temperaturzustand des Systems.</translation>
     </message>
@@ -1264,28 +1256,28 @@
         <translation>Auslastung je Kern</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="73"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="63"/>
         <source>Total usage %@</source>
         <translation>Gesamtauslastung %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="82"/>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="133"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="69"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="130"/>
         <source>Load %.2f</source>
         <translation>Last %.2f</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="115"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="112"/>
         <source>Efficiency</source>
         <translation>Effizienz</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="115"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="112"/>
         <source>Performance</source>
         <translation>Leistung</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="127"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="124"/>
         <source>Thermal state</source>
         <translation>Thermischer Zustand</translation>
     </message>
@@ -2234,134 +2226,134 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::MenuPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="148"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="149"/>
         <source>Today</source>
         <translation>Heute</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="184"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="185"/>
         <source>Top processes</source>
         <translation>Top-Prozesse</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="185"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="186"/>
         <source>Hover to quit</source>
         <translation>Zum Beenden darauf zeigen</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="150"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="231"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="151"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="232"/>
         <source>Network</source>
         <translation>Netzwerk</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="151"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="152"/>
         <source>Bluetooth devices</source>
         <translation>Bluetooth-Geräte</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="229"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="230"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="230"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="231"/>
         <source>Memory</source>
         <translation>Speicher</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="232"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="233"/>
         <source>Energy</source>
         <translation>Energie</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="299"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="300"/>
         <source>Scroll horizontally to see more devices.</source>
         <translation>Horizontal scrollen, um weitere Geräte zu sehen.</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="304"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="471"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="305"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="473"/>
         <source>Not connected</source>
         <translation>Nicht verbunden</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="318"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="319"/>
         <source>Quiet mode</source>
         <translation>Ruhemodus</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="319"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="320"/>
         <source>Keep awake</source>
         <translation>Wachhalten</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="320"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="321"/>
         <source>Pause alerts</source>
         <translation>Alarme pausieren</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="341"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="342"/>
         <source>Settings</source>
         <translation>Einstellungen</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="343"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="344"/>
         <source>What just happened</source>
         <translation>Was gerade passiert ist</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="345"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="346"/>
         <source>Quit</source>
         <translation>Beenden</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="347"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="348"/>
         <source>Open Qel</source>
         <translation>Qel öffnen</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="424"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="426"/>
         <source>Load %.2f</source>
         <translation>Last %.2f</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="432"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="434"/>
         <source>Thermal</source>
         <translation>Wärme</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="432"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="434"/>
         <source>System thermal state</source>
         <translation>Thermischer Zustand des Systems</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="433"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="435"/>
         <source>Battery</source>
         <translation>Akku</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="435"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="437"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="435"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="437"/>
         <source>Memory %@</source>
         <translation>Speicher %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="437"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="439"/>
         <source>Disk free</source>
         <translation>Freier Speicherplatz</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="437"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="439"/>
         <source>%@ total</source>
         <translation>%@ gesamt</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/MenuPanel.cpp" line="460"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="462"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n App online</numerusform>
@@ -2369,17 +2361,17 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="462"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="464"/>
         <source>Per-app traffic unavailable</source>
         <translation>Verkehr je App nicht verfügbar</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="467"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="469"/>
         <source>Local %@</source>
         <translation>Lokal %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="471"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="473"/>
         <source>No local address</source>
         <translation>Keine lokale Adresse</translation>
     </message>
@@ -2545,12 +2537,12 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::PanelBatteryCell</name>
     <message>
-        <location filename="../../MenuBar/PanelBatteryCell.cpp" line="48"/>
+        <location filename="../../MenuBar/PanelBatteryCell.cpp" line="50"/>
         <source>Battery %@%</source>
         <translation>Akku %@%</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelBatteryCell.cpp" line="51"/>
+        <location filename="../../MenuBar/PanelBatteryCell.cpp" line="53"/>
         <source>%@ battery low</source>
         <translation>%@: Akku schwach</translation>
     </message>
@@ -3691,37 +3683,32 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <translation>Aufwachen: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="35"/>
-        <source>Computer</source>
-        <translation>Computer</translation>
-    </message>
-    <message>
-        <location filename="../../Store/Store.cpp" line="60"/>
+        <location filename="../../Store/Store.cpp" line="59"/>
         <source>The settings file could not be read. It was kept as %@ and the settings start from their defaults.</source>
         <translation>Die Einstellungsdatei konnte nicht gelesen werden. Sie wurde als %@ aufbewahrt und die Einstellungen beginnen mit ihren Standardwerten.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="281"/>
+        <location filename="../../Store/Store.cpp" line="280"/>
         <source>The history file could not be used. It was kept as %@ and a new one started.</source>
         <translation>Die Verlaufsdatei konnte nicht verwendet werden. Sie wurde als %@ aufbewahrt und eine neue begonnen.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="285"/>
+        <location filename="../../Store/Store.cpp" line="284"/>
         <source>History is not saved this run: the history file is from a newer version of Qel and is left as it is.</source>
         <translation>Der Verlauf wird in dieser Sitzung nicht gespeichert: Die Verlaufsdatei stammt von einer neueren Version von Qel und bleibt unverändert.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="288"/>
+        <location filename="../../Store/Store.cpp" line="287"/>
         <source>History can&apos;t be saved: %@</source>
         <translation>Der Verlauf kann nicht gespeichert werden: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="292"/>
+        <location filename="../../Store/Store.cpp" line="291"/>
         <source>History could not be saved: %@</source>
         <translation>Der Verlauf konnte nicht gespeichert werden: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="295"/>
+        <location filename="../../Store/Store.cpp" line="294"/>
         <source>History could not be read: %@</source>
         <translation>Der Verlauf konnte nicht gelesen werden: %@</translation>
     </message>
@@ -3857,14 +3844,6 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <location filename="../../Sheets/StretchSheet.cpp" line="182"/>
         <source>This can&apos;t be undone.</source>
         <translation>Das lässt sich nicht rückgängig machen.</translation>
-    </message>
-</context>
-<context>
-    <name>qel::SystemSampler</name>
-    <message>
-        <location filename="../../Samplers/SystemSampler.cpp" line="19"/>
-        <source>Computer</source>
-        <translation>Computer</translation>
     </message>
 </context>
 <context>
@@ -4258,53 +4237,53 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <translation>Ein Mochi, der schneller gestampft wird, je stärker die CPU ausgelastet ist</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="16"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="17"/>
         <source>Nothing unusual in the last 60 seconds</source>
         <translation>Nichts Ungewöhnliches in den letzten 60 Sekunden</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="25"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="26"/>
         <source>Pressure %@%</source>
         <translation>Druck %@%</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="35"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="36"/>
         <source>None</source>
         <translation>Keine</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="39"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="40"/>
         <source>This computer has no battery</source>
         <translation>Dieser Computer hat keinen Akku</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="40"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="41"/>
         <location filename="../../Sheets/SleepReport.cpp" line="38"/>
         <source>On AC power</source>
         <translation>Am Netzteil</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="41"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="42"/>
         <source>about %@ left</source>
         <translation>noch etwa %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="42"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="43"/>
         <source>On battery</source>
         <translation>Im Akkubetrieb</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="48"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="49"/>
         <source>Just booted</source>
         <translation>Gerade gestartet</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="49"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="50"/>
         <source>Up %@ h</source>
         <translation>Seit %@ h an</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/PanelFacts.cpp" line="50"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="51"/>
         <source>Up %n days</source>
         <translation>
             <numerusform>Seit %n Tag an</numerusform>
@@ -4312,7 +4291,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/PanelFacts.cpp" line="61"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="62"/>
         <source>%n things worth a look. Click a dot.</source>
         <translation>
             <numerusform>%n Ding ist einen Blick wert. Klicke auf einen Punkt.</numerusform>
@@ -4320,17 +4299,17 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="60"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="61"/>
         <source>Nothing worth a look yet</source>
         <translation>Noch nichts, das einen Blick wert ist</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="94"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="95"/>
         <source>, </source>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="95"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="96"/>
         <source>%@ battery low</source>
         <translation>%@: Akku schwach</translation>
     </message>
@@ -4551,27 +4530,27 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <translation>Wird verlangsamt, wenn du wegwechselst</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="26"/>
+        <location filename="../../App/SampleReport.cpp" line="27"/>
         <source>Normal</source>
         <translation>Normal</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="27"/>
+        <location filename="../../App/SampleReport.cpp" line="28"/>
         <source>Warm</source>
         <translation>Warm</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="28"/>
+        <location filename="../../App/SampleReport.cpp" line="29"/>
         <source>Hot</source>
         <translation>Heiß</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="29"/>
+        <location filename="../../App/SampleReport.cpp" line="30"/>
         <source>Overheating</source>
         <translation>Überhitzt</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="31"/>
+        <location filename="../../App/SampleReport.cpp" line="32"/>
         <source>Unknown</source>
         <translation>Unbekannt</translation>
     </message>
@@ -4658,6 +4637,16 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <location filename="../../Text/Format.cpp" line="27"/>
         <source>%@ h %@ min</source>
         <translation>%@ h %@ min</translation>
+    </message>
+    <message>
+        <location filename="../../Kit/PageText.cpp" line="22"/>
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <location filename="../../Kit/PageText.cpp" line="25"/>
+        <source>Bluetooth devices</source>
+        <translation>Bluetooth-Geräte</translation>
     </message>
 </context>
 </TS>

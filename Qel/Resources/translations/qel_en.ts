@@ -4,7 +4,7 @@
 <context>
     <name>qel</name>
     <message numerus="yes">
-        <location filename="../../Samplers/SampleReport.cpp" line="42"/>
+        <location filename="../../App/SampleReport.cpp" line="43"/>
         <source>%n logical</source>
         <translation>
             <numerusform>%n logical</numerusform>
@@ -12,7 +12,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Samplers/SampleReport.cpp" line="43"/>
+        <location filename="../../App/SampleReport.cpp" line="44"/>
         <source>%n performance</source>
         <translation>
             <numerusform>%n performance</numerusform>
@@ -20,7 +20,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Samplers/SampleReport.cpp" line="43"/>
+        <location filename="../../App/SampleReport.cpp" line="44"/>
         <source>%n efficiency</source>
         <translation>
             <numerusform>%n efficiency</numerusform>
@@ -74,7 +74,7 @@
 <context>
     <name>qel::CPUPage</name>
     <message numerus="yes">
-        <location filename="../../Pages/CPUPage.cpp" line="196"/>
+        <location filename="../../Pages/CPUPage.cpp" line="193"/>
         <source>%n processes</source>
         <translation>
             <numerusform>%n process</numerusform>
@@ -118,7 +118,7 @@
 <context>
     <name>qel::MenuPanel</name>
     <message numerus="yes">
-        <location filename="../../MenuBar/MenuPanel.cpp" line="460"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="462"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n app online</numerusform>
@@ -231,7 +231,7 @@
 <context>
     <name>std</name>
     <message numerus="yes">
-        <location filename="../../MenuBar/PanelFacts.cpp" line="50"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="51"/>
         <source>Up %n days</source>
         <translation>
             <numerusform>Up %n day</numerusform>
@@ -239,7 +239,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/PanelFacts.cpp" line="61"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="62"/>
         <source>%n things worth a look. Click a dot.</source>
         <translation>
             <numerusform>%n thing worth a look. Click a dot.</numerusform>

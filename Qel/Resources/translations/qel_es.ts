@@ -19,24 +19,24 @@
         <translation>Este escritorio no permite que Qel detecte Ctrl+Alt+E. Asigna en su lugar el comando qel --replay a una tecla en los ajustes de teclado de tu escritorio.</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="31"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="32"/>
         <source>Measured</source>
         <translation>Medida</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="31"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="32"/>
         <source>Process sum</source>
         <translation>Suma de procesos</translation>
     </message>
     <message>
+        <location filename="../../App/SampleReport.cpp" line="69"/>
         <location filename="../../Pages/BubbleModel.cpp" line="25"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="68"/>
         <source>Compressed</source>
         <translation>Comprimida</translation>
     </message>
     <message>
+        <location filename="../../App/SampleReport.cpp" line="68"/>
         <location filename="../../Pages/BubbleModel.cpp" line="26"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="67"/>
         <source>Kernel &amp; locked</source>
         <translation>Núcleo y bloqueada</translation>
     </message>
@@ -82,8 +82,8 @@
         <translation>Sin cargar</translation>
     </message>
     <message>
+        <location filename="../../App/SampleReport.cpp" line="150"/>
         <location filename="../../Pages/EnergyPage.cpp" line="95"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="149"/>
         <source>Process %@</source>
         <translation>Proceso %@</translation>
     </message>
@@ -125,24 +125,24 @@
         <translation>CPU</translation>
     </message>
     <message>
+        <location filename="../../App/SampleReport.cpp" line="61"/>
+        <location filename="../../App/SampleReport.cpp" line="94"/>
         <location filename="../../Kit/PageMeta.cpp" line="14"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="60"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="93"/>
         <location filename="../../Sheets/MenuBarTab.cpp" line="63"/>
         <location filename="../../Window/OverviewFacts.cpp" line="43"/>
         <source>Memory</source>
         <translation>Memoria</translation>
     </message>
     <message>
+        <location filename="../../App/SampleReport.cpp" line="77"/>
         <location filename="../../Kit/PageMeta.cpp" line="16"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="76"/>
         <location filename="../../Window/OverviewFacts.cpp" line="45"/>
         <source>Network</source>
         <translation>Red</translation>
     </message>
     <message>
+        <location filename="../../App/SampleReport.cpp" line="82"/>
         <location filename="../../Kit/PageMeta.cpp" line="15"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="81"/>
         <location filename="../../Window/OverviewFacts.cpp" line="46"/>
         <source>Disk</source>
         <translation>Disco</translation>
@@ -195,33 +195,33 @@
         <translation>Desde que se actualizó el %@, usa de media un %@&#xa0;% más de memoria que antes.</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleDevices.cpp" line="27"/>
+        <location filename="../../App/SampleDevices.cpp" line="28"/>
         <source>Listening ports can&apos;t be read because the system lsof command can&apos;t be run.</source>
         <translation>No se pueden leer los puertos a la escucha porque no se puede ejecutar el comando lsof del sistema.</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="39"/>
+        <location filename="../../App/SampleReport.cpp" line="40"/>
         <source>Processor</source>
         <translation>Procesador</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="40"/>
+        <location filename="../../App/SampleReport.cpp" line="41"/>
         <source>Chip</source>
         <translation>Chip</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="41"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="94"/>
+        <location filename="../../App/SampleReport.cpp" line="42"/>
+        <location filename="../../App/SampleReport.cpp" line="95"/>
         <source>Cores</source>
         <translation>Núcleos</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="42"/>
+        <location filename="../../App/SampleReport.cpp" line="43"/>
         <source>%@ (%@, %@)</source>
         <translation>%@ (%@, %@)</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Samplers/SampleReport.cpp" line="42"/>
+        <location filename="../../App/SampleReport.cpp" line="43"/>
         <source>%n logical</source>
         <translation>
             <numerusform>%n lógico</numerusform>
@@ -229,7 +229,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Samplers/SampleReport.cpp" line="43"/>
+        <location filename="../../App/SampleReport.cpp" line="44"/>
         <source>%n performance</source>
         <translation>
             <numerusform>%n de rendimiento</numerusform>
@@ -237,7 +237,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Samplers/SampleReport.cpp" line="43"/>
+        <location filename="../../App/SampleReport.cpp" line="44"/>
         <source>%n efficiency</source>
         <translation>
             <numerusform>%n de eficiencia</numerusform>
@@ -245,279 +245,279 @@
         </translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="45"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="51"/>
+        <location filename="../../App/SampleReport.cpp" line="46"/>
+        <location filename="../../App/SampleReport.cpp" line="52"/>
         <source>Load over one second</source>
         <translation>Carga en un segundo</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="46"/>
+        <location filename="../../App/SampleReport.cpp" line="47"/>
         <source>%@ (user %@, system %@)</source>
         <translation>%@ (usuario %@, sistema %@)</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="49"/>
+        <location filename="../../App/SampleReport.cpp" line="50"/>
         <source>Per core</source>
         <translation>Por núcleo</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="51"/>
+        <location filename="../../App/SampleReport.cpp" line="52"/>
         <source>can&apos;t be read here (no processor counters)</source>
         <translation>no se puede leer aquí (sin contadores del procesador)</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="53"/>
+        <location filename="../../App/SampleReport.cpp" line="54"/>
         <source>Load average, one minute</source>
         <translation>Carga media de un minuto</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="54"/>
+        <location filename="../../App/SampleReport.cpp" line="55"/>
         <source>Thermal state</source>
         <translation>Estado térmico</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="55"/>
+        <location filename="../../App/SampleReport.cpp" line="56"/>
         <source>%@ (no thermal zones here)</source>
         <translation>%@ (aquí no hay zonas térmicas)</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="62"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="65"/>
+        <location filename="../../App/SampleReport.cpp" line="63"/>
+        <location filename="../../App/SampleReport.cpp" line="66"/>
         <source>Total</source>
         <translation>Total</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="62"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="125"/>
+        <location filename="../../App/SampleReport.cpp" line="63"/>
+        <location filename="../../App/SampleReport.cpp" line="126"/>
         <source>can&apos;t be read here</source>
         <translation>no se puede leer aquí</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="66"/>
+        <location filename="../../App/SampleReport.cpp" line="67"/>
         <source>App</source>
         <translation>App</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="69"/>
+        <location filename="../../App/SampleReport.cpp" line="70"/>
         <source>Pressure</source>
         <translation>Presión</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="70"/>
+        <location filename="../../App/SampleReport.cpp" line="71"/>
         <source>Swap used</source>
         <translation>Swap usado</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="77"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="82"/>
+        <location filename="../../App/SampleReport.cpp" line="78"/>
+        <location filename="../../App/SampleReport.cpp" line="83"/>
         <source>Over one second</source>
         <translation>En un segundo</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="77"/>
+        <location filename="../../App/SampleReport.cpp" line="78"/>
         <source>down %@, up %@</source>
         <translation>bajada %@, subida %@</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="79"/>
+        <location filename="../../App/SampleReport.cpp" line="80"/>
         <source>Addresses</source>
         <translation>Direcciones</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="79"/>
+        <location filename="../../App/SampleReport.cpp" line="80"/>
         <source>none on a physical interface</source>
         <translation>ninguna en una interfaz física</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="80"/>
+        <location filename="../../App/SampleReport.cpp" line="81"/>
         <source>Address</source>
         <translation>Dirección</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="82"/>
+        <location filename="../../App/SampleReport.cpp" line="83"/>
         <source>read %@, write %@</source>
         <translation>lectura %@, escritura %@</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="86"/>
+        <location filename="../../App/SampleReport.cpp" line="87"/>
         <source>Graphics</source>
         <translation>Gráficos</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="89"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="92"/>
+        <location filename="../../App/SampleReport.cpp" line="90"/>
+        <location filename="../../App/SampleReport.cpp" line="93"/>
         <source>Use</source>
         <translation>Uso</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="89"/>
+        <location filename="../../App/SampleReport.cpp" line="90"/>
         <source>no graphics processor reports its use here</source>
         <translation>ningún procesador gráfico informa aquí de su uso</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="94"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="105"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="106"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="107"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="110"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="111"/>
+        <location filename="../../App/SampleReport.cpp" line="95"/>
+        <location filename="../../App/SampleReport.cpp" line="106"/>
+        <location filename="../../App/SampleReport.cpp" line="107"/>
+        <location filename="../../App/SampleReport.cpp" line="108"/>
+        <location filename="../../App/SampleReport.cpp" line="111"/>
+        <location filename="../../App/SampleReport.cpp" line="112"/>
         <source>not reported</source>
         <translation>no indicado</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="99"/>
+        <location filename="../../App/SampleReport.cpp" line="100"/>
         <source>Battery and power</source>
         <translation>Batería y alimentación</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="101"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="103"/>
+        <location filename="../../App/SampleReport.cpp" line="102"/>
+        <location filename="../../App/SampleReport.cpp" line="104"/>
         <source>Battery</source>
         <translation>Batería</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="101"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="147"/>
+        <location filename="../../App/SampleReport.cpp" line="102"/>
+        <location filename="../../App/SampleReport.cpp" line="148"/>
         <source>none</source>
         <translation>ninguno</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="104"/>
+        <location filename="../../App/SampleReport.cpp" line="105"/>
         <source>%@, %@</source>
         <translation>%@, %@</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="104"/>
+        <location filename="../../App/SampleReport.cpp" line="105"/>
         <source>charging</source>
         <translation>cargando</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="104"/>
+        <location filename="../../App/SampleReport.cpp" line="105"/>
         <source>on AC</source>
         <translation>con corriente</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="104"/>
+        <location filename="../../App/SampleReport.cpp" line="105"/>
         <source>on battery</source>
         <translation>con batería</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="105"/>
+        <location filename="../../App/SampleReport.cpp" line="106"/>
         <source>Health</source>
         <translation>Salud</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="106"/>
+        <location filename="../../App/SampleReport.cpp" line="107"/>
         <source>Cycles</source>
         <translation>Ciclos</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="107"/>
+        <location filename="../../App/SampleReport.cpp" line="108"/>
         <source>Energy left</source>
         <translation>Energía restante</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="110"/>
+        <location filename="../../App/SampleReport.cpp" line="111"/>
         <source>Charger rating</source>
         <translation>Potencia del cargador</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="111"/>
+        <location filename="../../App/SampleReport.cpp" line="112"/>
         <source>Power in</source>
         <translation>Entrada</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="112"/>
+        <location filename="../../App/SampleReport.cpp" line="113"/>
         <source>Charging power</source>
         <translation>Potencia de carga</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="112"/>
+        <location filename="../../App/SampleReport.cpp" line="113"/>
         <source>not charging or not reported</source>
         <translation>sin cargar o no indicado</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="116"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="117"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="118"/>
+        <location filename="../../App/SampleReport.cpp" line="117"/>
+        <location filename="../../App/SampleReport.cpp" line="118"/>
+        <location filename="../../App/SampleReport.cpp" line="119"/>
         <source>Power draw</source>
         <translation>Consumo</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="117"/>
+        <location filename="../../App/SampleReport.cpp" line="118"/>
         <source>can&apos;t be read here (no battery to measure it)</source>
         <translation>no se puede leer aquí (no hay batería que lo mida)</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="118"/>
+        <location filename="../../App/SampleReport.cpp" line="119"/>
         <source>can&apos;t be read here (measured only while on battery)</source>
         <translation>no se puede leer aquí (solo se mide con batería)</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="123"/>
+        <location filename="../../App/SampleReport.cpp" line="124"/>
         <source>Storage</source>
         <translation>Almacenamiento</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="125"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="127"/>
+        <location filename="../../App/SampleReport.cpp" line="126"/>
+        <location filename="../../App/SampleReport.cpp" line="128"/>
         <source>System disk</source>
         <translation>Disco del sistema</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="127"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="135"/>
+        <location filename="../../App/SampleReport.cpp" line="128"/>
+        <location filename="../../App/SampleReport.cpp" line="136"/>
         <source>%@ total, %@ free</source>
         <translation>%@ en total, %@ libres</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="130"/>
+        <location filename="../../App/SampleReport.cpp" line="131"/>
         <source>Volumes</source>
         <translation>Volúmenes</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="130"/>
+        <location filename="../../App/SampleReport.cpp" line="131"/>
         <source>none found</source>
         <translation>no se encontró ninguno</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="132"/>
+        <location filename="../../App/SampleReport.cpp" line="133"/>
         <source>internal</source>
         <translation>interno</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="132"/>
+        <location filename="../../App/SampleReport.cpp" line="133"/>
         <source>external</source>
         <translation>externo</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="133"/>
+        <location filename="../../App/SampleReport.cpp" line="134"/>
         <source>system volume</source>
         <translation>volumen del sistema</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="134"/>
+        <location filename="../../App/SampleReport.cpp" line="135"/>
         <source>Volume</source>
         <translation>Volumen</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="141"/>
+        <location filename="../../App/SampleReport.cpp" line="142"/>
         <source>Kept awake by</source>
         <translation>Mantenido activo por</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="144"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="147"/>
+        <location filename="../../App/SampleReport.cpp" line="145"/>
+        <location filename="../../App/SampleReport.cpp" line="148"/>
         <source>Holders</source>
         <translation>Bloqueos</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="144"/>
+        <location filename="../../App/SampleReport.cpp" line="145"/>
         <source>can&apos;t be read here (logind does not answer on the system bus)</source>
         <translation>no se puede leer aquí (logind no responde en el bus del sistema)</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="150"/>
+        <location filename="../../App/SampleReport.cpp" line="151"/>
         <source>unnamed</source>
         <translation>sin nombre</translation>
     </message>
@@ -1125,14 +1125,6 @@
     </message>
 </context>
 <context>
-    <name>qel::BluetoothSampler</name>
-    <message>
-        <location filename="../../Samplers/BluetoothSampler.cpp" line="39"/>
-        <source>Bluetooth devices</source>
-        <translation>Dispositivos Bluetooth</translation>
-    </message>
-</context>
-<context>
     <name>qel::BubbleFieldView</name>
     <message>
         <location filename="../../Pages/BubbleFieldView.cpp" line="218"/>
@@ -1198,7 +1190,7 @@
         <translation>Haz clic en un nombre para ver detalles</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/CPUPage.cpp" line="196"/>
+        <location filename="../../Pages/CPUPage.cpp" line="193"/>
         <source>%n processes</source>
         <translation>
             <numerusform>%n proceso</numerusform>
@@ -1206,17 +1198,17 @@
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="197"/>
+        <location filename="../../Pages/CPUPage.cpp" line="194"/>
         <source>Load %.2f</source>
         <translation>Carga %.2f</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="208"/>
+        <location filename="../../Pages/CPUPage.cpp" line="205"/>
         <source>Each bar is a logical core. The contrasting segment on it marks its recent peak. The center shows the system thermal state.</source>
         <translation>Cada barra es un núcleo lógico. El segmento que contrasta marca su pico reciente. El centro muestra el estado térmico del sistema.</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="210"/>
+        <location filename="../../Pages/CPUPage.cpp" line="207"/>
         <source>Each bar is a core. The contrasting segment on it marks its recent peak. The center shows the system thermal state.</source>
         <translation>Cada barra es un núcleo. El segmento que contrasta marca su pico reciente. El centro muestra el estado térmico del sistema.</translation>
     </message>
@@ -1264,28 +1256,28 @@
         <translation>Uso por núcleo</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="73"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="63"/>
         <source>Total usage %@</source>
         <translation>Uso total %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="82"/>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="133"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="69"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="130"/>
         <source>Load %.2f</source>
         <translation>Carga %.2f</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="115"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="112"/>
         <source>Efficiency</source>
         <translation>Eficiencia</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="115"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="112"/>
         <source>Performance</source>
         <translation>Rendimiento</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="127"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="124"/>
         <source>Thermal state</source>
         <translation>Estado térmico</translation>
     </message>
@@ -2234,134 +2226,134 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::MenuPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="148"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="149"/>
         <source>Today</source>
         <translation>Hoy</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="184"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="185"/>
         <source>Top processes</source>
         <translation>Procesos principales</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="185"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="186"/>
         <source>Hover to quit</source>
         <translation>Pasa el puntero para cerrar</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="150"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="231"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="151"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="232"/>
         <source>Network</source>
         <translation>Red</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="151"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="152"/>
         <source>Bluetooth devices</source>
         <translation>Dispositivos Bluetooth</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="229"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="230"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="230"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="231"/>
         <source>Memory</source>
         <translation>Memoria</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="232"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="233"/>
         <source>Energy</source>
         <translation>Energía</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="299"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="300"/>
         <source>Scroll horizontally to see more devices.</source>
         <translation>Desplázate en horizontal para ver más dispositivos.</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="304"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="471"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="305"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="473"/>
         <source>Not connected</source>
         <translation>Sin conexión</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="318"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="319"/>
         <source>Quiet mode</source>
         <translation>Modo silencioso</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="319"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="320"/>
         <source>Keep awake</source>
         <translation>Mantener activo</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="320"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="321"/>
         <source>Pause alerts</source>
         <translation>Pausar alertas</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="341"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="342"/>
         <source>Settings</source>
         <translation>Ajustes</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="343"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="344"/>
         <source>What just happened</source>
         <translation>Qué acaba de pasar</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="345"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="346"/>
         <source>Quit</source>
         <translation>Salir</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="347"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="348"/>
         <source>Open Qel</source>
         <translation>Abrir Qel</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="424"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="426"/>
         <source>Load %.2f</source>
         <translation>Carga %.2f</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="432"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="434"/>
         <source>Thermal</source>
         <translation>Térmico</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="432"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="434"/>
         <source>System thermal state</source>
         <translation>Estado térmico del sistema</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="433"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="435"/>
         <source>Battery</source>
         <translation>Batería</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="435"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="437"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="435"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="437"/>
         <source>Memory %@</source>
         <translation>Memoria %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="437"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="439"/>
         <source>Disk free</source>
         <translation>Disco libre</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="437"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="439"/>
         <source>%@ total</source>
         <translation>%@ en total</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/MenuPanel.cpp" line="460"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="462"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n app conectada</numerusform>
@@ -2369,17 +2361,17 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="462"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="464"/>
         <source>Per-app traffic unavailable</source>
         <translation>Tráfico por app no disponible</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="467"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="469"/>
         <source>Local %@</source>
         <translation>Local %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="471"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="473"/>
         <source>No local address</source>
         <translation>Sin dirección local</translation>
     </message>
@@ -2545,12 +2537,12 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::PanelBatteryCell</name>
     <message>
-        <location filename="../../MenuBar/PanelBatteryCell.cpp" line="48"/>
+        <location filename="../../MenuBar/PanelBatteryCell.cpp" line="50"/>
         <source>Battery %@%</source>
         <translation>Batería %@&#xa0;%</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelBatteryCell.cpp" line="51"/>
+        <location filename="../../MenuBar/PanelBatteryCell.cpp" line="53"/>
         <source>%@ battery low</source>
         <translation>Batería de %@ baja</translation>
     </message>
@@ -3691,37 +3683,32 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <translation>activaciones: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="35"/>
-        <source>Computer</source>
-        <translation>Ordenador</translation>
-    </message>
-    <message>
-        <location filename="../../Store/Store.cpp" line="60"/>
+        <location filename="../../Store/Store.cpp" line="59"/>
         <source>The settings file could not be read. It was kept as %@ and the settings start from their defaults.</source>
         <translation>No se pudo leer el archivo de ajustes. Se conservó como %@ y los ajustes vuelven a sus valores predeterminados.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="281"/>
+        <location filename="../../Store/Store.cpp" line="280"/>
         <source>The history file could not be used. It was kept as %@ and a new one started.</source>
         <translation>No se pudo usar el archivo de historial. Se conservó como %@ y se empezó uno nuevo.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="285"/>
+        <location filename="../../Store/Store.cpp" line="284"/>
         <source>History is not saved this run: the history file is from a newer version of Qel and is left as it is.</source>
         <translation>En esta sesión no se guarda el historial: el archivo de historial es de una versión más reciente de Qel y se deja como está.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="288"/>
+        <location filename="../../Store/Store.cpp" line="287"/>
         <source>History can&apos;t be saved: %@</source>
         <translation>No se puede guardar el historial: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="292"/>
+        <location filename="../../Store/Store.cpp" line="291"/>
         <source>History could not be saved: %@</source>
         <translation>No se pudo guardar el historial: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="295"/>
+        <location filename="../../Store/Store.cpp" line="294"/>
         <source>History could not be read: %@</source>
         <translation>No se pudo leer el historial: %@</translation>
     </message>
@@ -3857,14 +3844,6 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <location filename="../../Sheets/StretchSheet.cpp" line="182"/>
         <source>This can&apos;t be undone.</source>
         <translation>No se puede deshacer.</translation>
-    </message>
-</context>
-<context>
-    <name>qel::SystemSampler</name>
-    <message>
-        <location filename="../../Samplers/SystemSampler.cpp" line="19"/>
-        <source>Computer</source>
-        <translation>Ordenador</translation>
     </message>
 </context>
 <context>
@@ -4258,53 +4237,53 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <translation>Un mochi que se machaca más rápido cuanto más trabaja la CPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="16"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="17"/>
         <source>Nothing unusual in the last 60 seconds</source>
         <translation>Nada inusual en los últimos 60 segundos</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="25"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="26"/>
         <source>Pressure %@%</source>
         <translation>Presión %@&#xa0;%</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="35"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="36"/>
         <source>None</source>
         <translation>Ninguno</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="39"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="40"/>
         <source>This computer has no battery</source>
         <translation>Este ordenador no tiene batería</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="40"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="41"/>
         <location filename="../../Sheets/SleepReport.cpp" line="38"/>
         <source>On AC power</source>
         <translation>Con corriente</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="41"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="42"/>
         <source>about %@ left</source>
         <translation>quedan unos %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="42"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="43"/>
         <source>On battery</source>
         <translation>Con batería</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="48"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="49"/>
         <source>Just booted</source>
         <translation>Recién iniciado</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="49"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="50"/>
         <source>Up %@ h</source>
         <translation>Encendido desde hace %@ h</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/PanelFacts.cpp" line="50"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="51"/>
         <source>Up %n days</source>
         <translation>
             <numerusform>Encendido desde hace %n día</numerusform>
@@ -4312,7 +4291,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/PanelFacts.cpp" line="61"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="62"/>
         <source>%n things worth a look. Click a dot.</source>
         <translation>
             <numerusform>%n cosa para revisar. Haz clic en un punto.</numerusform>
@@ -4320,17 +4299,17 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="60"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="61"/>
         <source>Nothing worth a look yet</source>
         <translation>Aún no hay nada que revisar</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="94"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="95"/>
         <source>, </source>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="95"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="96"/>
         <source>%@ battery low</source>
         <translation>Batería de %@ baja</translation>
     </message>
@@ -4551,27 +4530,27 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <translation>Se ralentiza al cambiar a otra app</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="26"/>
+        <location filename="../../App/SampleReport.cpp" line="27"/>
         <source>Normal</source>
         <translation>Normal</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="27"/>
+        <location filename="../../App/SampleReport.cpp" line="28"/>
         <source>Warm</source>
         <translation>Templado</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="28"/>
+        <location filename="../../App/SampleReport.cpp" line="29"/>
         <source>Hot</source>
         <translation>Caliente</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="29"/>
+        <location filename="../../App/SampleReport.cpp" line="30"/>
         <source>Overheating</source>
         <translation>Sobrecalentado</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="31"/>
+        <location filename="../../App/SampleReport.cpp" line="32"/>
         <source>Unknown</source>
         <translation>Desconocido</translation>
     </message>
@@ -4658,6 +4637,16 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <location filename="../../Text/Format.cpp" line="27"/>
         <source>%@ h %@ min</source>
         <translation>%@ h %@ min</translation>
+    </message>
+    <message>
+        <location filename="../../Kit/PageText.cpp" line="22"/>
+        <source>Computer</source>
+        <translation>Ordenador</translation>
+    </message>
+    <message>
+        <location filename="../../Kit/PageText.cpp" line="25"/>
+        <source>Bluetooth devices</source>
+        <translation>Dispositivos Bluetooth</translation>
     </message>
 </context>
 </TS>

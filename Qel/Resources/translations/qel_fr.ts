@@ -19,24 +19,24 @@
         <translation>Ce bureau ne permet pas à Qel d&apos;écouter Ctrl+Alt+E. Associez plutôt la commande qel --replay à une touche dans les paramètres du clavier de votre bureau.</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="31"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="32"/>
         <source>Measured</source>
         <translation>Mesurée</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="31"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="32"/>
         <source>Process sum</source>
         <translation>Somme des processus</translation>
     </message>
     <message>
+        <location filename="../../App/SampleReport.cpp" line="69"/>
         <location filename="../../Pages/BubbleModel.cpp" line="25"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="68"/>
         <source>Compressed</source>
         <translation>Compressée</translation>
     </message>
     <message>
+        <location filename="../../App/SampleReport.cpp" line="68"/>
         <location filename="../../Pages/BubbleModel.cpp" line="26"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="67"/>
         <source>Kernel &amp; locked</source>
         <translation>Noyau et verrouillée</translation>
     </message>
@@ -82,8 +82,8 @@
         <translation>Pas en charge</translation>
     </message>
     <message>
+        <location filename="../../App/SampleReport.cpp" line="150"/>
         <location filename="../../Pages/EnergyPage.cpp" line="95"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="149"/>
         <source>Process %@</source>
         <translation>Processus %@</translation>
     </message>
@@ -125,24 +125,24 @@
         <translation>CPU</translation>
     </message>
     <message>
+        <location filename="../../App/SampleReport.cpp" line="61"/>
+        <location filename="../../App/SampleReport.cpp" line="94"/>
         <location filename="../../Kit/PageMeta.cpp" line="14"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="60"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="93"/>
         <location filename="../../Sheets/MenuBarTab.cpp" line="63"/>
         <location filename="../../Window/OverviewFacts.cpp" line="43"/>
         <source>Memory</source>
         <translation>Mémoire</translation>
     </message>
     <message>
+        <location filename="../../App/SampleReport.cpp" line="77"/>
         <location filename="../../Kit/PageMeta.cpp" line="16"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="76"/>
         <location filename="../../Window/OverviewFacts.cpp" line="45"/>
         <source>Network</source>
         <translation>Réseau</translation>
     </message>
     <message>
+        <location filename="../../App/SampleReport.cpp" line="82"/>
         <location filename="../../Kit/PageMeta.cpp" line="15"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="81"/>
         <location filename="../../Window/OverviewFacts.cpp" line="46"/>
         <source>Disk</source>
         <translation>Disque</translation>
@@ -195,33 +195,33 @@
         <translation>Depuis sa mise à jour le %@, elle utilise en moyenne %@&#xa0;% de mémoire en plus qu&apos;avant.</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleDevices.cpp" line="27"/>
+        <location filename="../../App/SampleDevices.cpp" line="28"/>
         <source>Listening ports can&apos;t be read because the system lsof command can&apos;t be run.</source>
         <translation>Les ports en écoute sont illisibles, car la commande système lsof ne peut pas être exécutée.</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="39"/>
+        <location filename="../../App/SampleReport.cpp" line="40"/>
         <source>Processor</source>
         <translation>Processeur</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="40"/>
+        <location filename="../../App/SampleReport.cpp" line="41"/>
         <source>Chip</source>
         <translation>Puce</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="41"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="94"/>
+        <location filename="../../App/SampleReport.cpp" line="42"/>
+        <location filename="../../App/SampleReport.cpp" line="95"/>
         <source>Cores</source>
         <translation>Cœurs</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="42"/>
+        <location filename="../../App/SampleReport.cpp" line="43"/>
         <source>%@ (%@, %@)</source>
         <translation>%@ (%@, %@)</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Samplers/SampleReport.cpp" line="42"/>
+        <location filename="../../App/SampleReport.cpp" line="43"/>
         <source>%n logical</source>
         <translation>
             <numerusform>%n cœur logique</numerusform>
@@ -229,7 +229,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Samplers/SampleReport.cpp" line="43"/>
+        <location filename="../../App/SampleReport.cpp" line="44"/>
         <source>%n performance</source>
         <translation>
             <numerusform>%n cœur performant</numerusform>
@@ -237,7 +237,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Samplers/SampleReport.cpp" line="43"/>
+        <location filename="../../App/SampleReport.cpp" line="44"/>
         <source>%n efficiency</source>
         <translation>
             <numerusform>%n cœur économe</numerusform>
@@ -245,279 +245,279 @@
         </translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="45"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="51"/>
+        <location filename="../../App/SampleReport.cpp" line="46"/>
+        <location filename="../../App/SampleReport.cpp" line="52"/>
         <source>Load over one second</source>
         <translation>Charge sur une seconde</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="46"/>
+        <location filename="../../App/SampleReport.cpp" line="47"/>
         <source>%@ (user %@, system %@)</source>
         <translation>%@ (utilisateur %@, système %@)</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="49"/>
+        <location filename="../../App/SampleReport.cpp" line="50"/>
         <source>Per core</source>
         <translation>Par cœur</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="51"/>
+        <location filename="../../App/SampleReport.cpp" line="52"/>
         <source>can&apos;t be read here (no processor counters)</source>
         <translation>illisible ici (pas de compteurs processeur)</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="53"/>
+        <location filename="../../App/SampleReport.cpp" line="54"/>
         <source>Load average, one minute</source>
         <translation>Charge moyenne sur une minute</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="54"/>
+        <location filename="../../App/SampleReport.cpp" line="55"/>
         <source>Thermal state</source>
         <translation>État thermique</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="55"/>
+        <location filename="../../App/SampleReport.cpp" line="56"/>
         <source>%@ (no thermal zones here)</source>
         <translation>%@ (aucune zone thermique ici)</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="62"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="65"/>
+        <location filename="../../App/SampleReport.cpp" line="63"/>
+        <location filename="../../App/SampleReport.cpp" line="66"/>
         <source>Total</source>
         <translation>Total</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="62"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="125"/>
+        <location filename="../../App/SampleReport.cpp" line="63"/>
+        <location filename="../../App/SampleReport.cpp" line="126"/>
         <source>can&apos;t be read here</source>
         <translation>illisible ici</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="66"/>
+        <location filename="../../App/SampleReport.cpp" line="67"/>
         <source>App</source>
         <translation>App</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="69"/>
+        <location filename="../../App/SampleReport.cpp" line="70"/>
         <source>Pressure</source>
         <translation>Pression</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="70"/>
+        <location filename="../../App/SampleReport.cpp" line="71"/>
         <source>Swap used</source>
         <translation>Swap utilisé</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="77"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="82"/>
+        <location filename="../../App/SampleReport.cpp" line="78"/>
+        <location filename="../../App/SampleReport.cpp" line="83"/>
         <source>Over one second</source>
         <translation>Sur une seconde</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="77"/>
+        <location filename="../../App/SampleReport.cpp" line="78"/>
         <source>down %@, up %@</source>
         <translation>réception %@, envoi %@</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="79"/>
+        <location filename="../../App/SampleReport.cpp" line="80"/>
         <source>Addresses</source>
         <translation>Adresses</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="79"/>
+        <location filename="../../App/SampleReport.cpp" line="80"/>
         <source>none on a physical interface</source>
         <translation>aucune sur une interface physique</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="80"/>
+        <location filename="../../App/SampleReport.cpp" line="81"/>
         <source>Address</source>
         <translation>Adresse</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="82"/>
+        <location filename="../../App/SampleReport.cpp" line="83"/>
         <source>read %@, write %@</source>
         <translation>lecture %@, écriture %@</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="86"/>
+        <location filename="../../App/SampleReport.cpp" line="87"/>
         <source>Graphics</source>
         <translation>Graphisme</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="89"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="92"/>
+        <location filename="../../App/SampleReport.cpp" line="90"/>
+        <location filename="../../App/SampleReport.cpp" line="93"/>
         <source>Use</source>
         <translation>Utilisation</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="89"/>
+        <location filename="../../App/SampleReport.cpp" line="90"/>
         <source>no graphics processor reports its use here</source>
         <translation>aucun processeur graphique n&apos;indique son utilisation ici</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="94"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="105"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="106"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="107"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="110"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="111"/>
+        <location filename="../../App/SampleReport.cpp" line="95"/>
+        <location filename="../../App/SampleReport.cpp" line="106"/>
+        <location filename="../../App/SampleReport.cpp" line="107"/>
+        <location filename="../../App/SampleReport.cpp" line="108"/>
+        <location filename="../../App/SampleReport.cpp" line="111"/>
+        <location filename="../../App/SampleReport.cpp" line="112"/>
         <source>not reported</source>
         <translation>non indiqué</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="99"/>
+        <location filename="../../App/SampleReport.cpp" line="100"/>
         <source>Battery and power</source>
         <translation>Batterie et alimentation</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="101"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="103"/>
+        <location filename="../../App/SampleReport.cpp" line="102"/>
+        <location filename="../../App/SampleReport.cpp" line="104"/>
         <source>Battery</source>
         <translation>Batterie</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="101"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="147"/>
+        <location filename="../../App/SampleReport.cpp" line="102"/>
+        <location filename="../../App/SampleReport.cpp" line="148"/>
         <source>none</source>
         <translation>aucun</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="104"/>
+        <location filename="../../App/SampleReport.cpp" line="105"/>
         <source>%@, %@</source>
         <translation>%@, %@</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="104"/>
+        <location filename="../../App/SampleReport.cpp" line="105"/>
         <source>charging</source>
         <translation>en charge</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="104"/>
+        <location filename="../../App/SampleReport.cpp" line="105"/>
         <source>on AC</source>
         <translation>sur secteur</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="104"/>
+        <location filename="../../App/SampleReport.cpp" line="105"/>
         <source>on battery</source>
         <translation>sur batterie</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="105"/>
+        <location filename="../../App/SampleReport.cpp" line="106"/>
         <source>Health</source>
         <translation>Santé</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="106"/>
+        <location filename="../../App/SampleReport.cpp" line="107"/>
         <source>Cycles</source>
         <translation>Cycles</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="107"/>
+        <location filename="../../App/SampleReport.cpp" line="108"/>
         <source>Energy left</source>
         <translation>Énergie restante</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="110"/>
+        <location filename="../../App/SampleReport.cpp" line="111"/>
         <source>Charger rating</source>
         <translation>Puissance du chargeur</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="111"/>
+        <location filename="../../App/SampleReport.cpp" line="112"/>
         <source>Power in</source>
         <translation>Entrée</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="112"/>
+        <location filename="../../App/SampleReport.cpp" line="113"/>
         <source>Charging power</source>
         <translation>Puissance de charge</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="112"/>
+        <location filename="../../App/SampleReport.cpp" line="113"/>
         <source>not charging or not reported</source>
         <translation>pas en charge ou non indiqué</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="116"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="117"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="118"/>
+        <location filename="../../App/SampleReport.cpp" line="117"/>
+        <location filename="../../App/SampleReport.cpp" line="118"/>
+        <location filename="../../App/SampleReport.cpp" line="119"/>
         <source>Power draw</source>
         <translation>Consommation</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="117"/>
+        <location filename="../../App/SampleReport.cpp" line="118"/>
         <source>can&apos;t be read here (no battery to measure it)</source>
         <translation>illisible ici (aucune batterie pour la mesurer)</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="118"/>
+        <location filename="../../App/SampleReport.cpp" line="119"/>
         <source>can&apos;t be read here (measured only while on battery)</source>
         <translation>illisible ici (mesuré uniquement sur batterie)</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="123"/>
+        <location filename="../../App/SampleReport.cpp" line="124"/>
         <source>Storage</source>
         <translation>Stockage</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="125"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="127"/>
+        <location filename="../../App/SampleReport.cpp" line="126"/>
+        <location filename="../../App/SampleReport.cpp" line="128"/>
         <source>System disk</source>
         <translation>Disque système</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="127"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="135"/>
+        <location filename="../../App/SampleReport.cpp" line="128"/>
+        <location filename="../../App/SampleReport.cpp" line="136"/>
         <source>%@ total, %@ free</source>
         <translation>%@ au total, %@ libres</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="130"/>
+        <location filename="../../App/SampleReport.cpp" line="131"/>
         <source>Volumes</source>
         <translation>Volumes</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="130"/>
+        <location filename="../../App/SampleReport.cpp" line="131"/>
         <source>none found</source>
         <translation>aucun trouvé</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="132"/>
+        <location filename="../../App/SampleReport.cpp" line="133"/>
         <source>internal</source>
         <translation>interne</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="132"/>
+        <location filename="../../App/SampleReport.cpp" line="133"/>
         <source>external</source>
         <translation>externe</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="133"/>
+        <location filename="../../App/SampleReport.cpp" line="134"/>
         <source>system volume</source>
         <translation>volume système</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="134"/>
+        <location filename="../../App/SampleReport.cpp" line="135"/>
         <source>Volume</source>
         <translation>Volume</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="141"/>
+        <location filename="../../App/SampleReport.cpp" line="142"/>
         <source>Kept awake by</source>
         <translation>Maintenu éveillé par</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="144"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="147"/>
+        <location filename="../../App/SampleReport.cpp" line="145"/>
+        <location filename="../../App/SampleReport.cpp" line="148"/>
         <source>Holders</source>
         <translation>Détenteurs</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="144"/>
+        <location filename="../../App/SampleReport.cpp" line="145"/>
         <source>can&apos;t be read here (logind does not answer on the system bus)</source>
         <translation>illisible ici (logind ne répond pas sur le bus système)</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="150"/>
+        <location filename="../../App/SampleReport.cpp" line="151"/>
         <source>unnamed</source>
         <translation>sans nom</translation>
     </message>
@@ -1125,14 +1125,6 @@
     </message>
 </context>
 <context>
-    <name>qel::BluetoothSampler</name>
-    <message>
-        <location filename="../../Samplers/BluetoothSampler.cpp" line="39"/>
-        <source>Bluetooth devices</source>
-        <translation>Appareils Bluetooth</translation>
-    </message>
-</context>
-<context>
     <name>qel::BubbleFieldView</name>
     <message>
         <location filename="../../Pages/BubbleFieldView.cpp" line="218"/>
@@ -1198,7 +1190,7 @@
         <translation>Cliquez sur un nom pour les détails</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/CPUPage.cpp" line="196"/>
+        <location filename="../../Pages/CPUPage.cpp" line="193"/>
         <source>%n processes</source>
         <translation>
             <numerusform>%n processus</numerusform>
@@ -1206,17 +1198,17 @@
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="197"/>
+        <location filename="../../Pages/CPUPage.cpp" line="194"/>
         <source>Load %.2f</source>
         <translation>Charge %.2f</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="208"/>
+        <location filename="../../Pages/CPUPage.cpp" line="205"/>
         <source>Each bar is a logical core. The contrasting segment on it marks its recent peak. The center shows the system thermal state.</source>
         <translation>Chaque barre est un cœur logique. Le segment contrasté marque son pic récent. Le centre indique l&apos;état thermique du système.</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="210"/>
+        <location filename="../../Pages/CPUPage.cpp" line="207"/>
         <source>Each bar is a core. The contrasting segment on it marks its recent peak. The center shows the system thermal state.</source>
         <translation>Chaque barre est un cœur. Le segment contrasté marque son pic récent. Le centre indique l&apos;état thermique du système.</translation>
     </message>
@@ -1264,28 +1256,28 @@
         <translation>Utilisation par cœur</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="73"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="63"/>
         <source>Total usage %@</source>
         <translation>Utilisation totale %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="82"/>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="133"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="69"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="130"/>
         <source>Load %.2f</source>
         <translation>Charge %.2f</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="115"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="112"/>
         <source>Efficiency</source>
         <translation>Efficacité</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="115"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="112"/>
         <source>Performance</source>
         <translation>Performance</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="127"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="124"/>
         <source>Thermal state</source>
         <translation>État thermique</translation>
     </message>
@@ -2234,134 +2226,134 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::MenuPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="148"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="149"/>
         <source>Today</source>
         <translation>Aujourd&apos;hui</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="184"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="185"/>
         <source>Top processes</source>
         <translation>Processus principaux</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="185"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="186"/>
         <source>Hover to quit</source>
         <translation>Survoler pour quitter</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="150"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="231"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="151"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="232"/>
         <source>Network</source>
         <translation>Réseau</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="151"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="152"/>
         <source>Bluetooth devices</source>
         <translation>Appareils Bluetooth</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="229"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="230"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="230"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="231"/>
         <source>Memory</source>
         <translation>Mémoire</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="232"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="233"/>
         <source>Energy</source>
         <translation>Énergie</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="299"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="300"/>
         <source>Scroll horizontally to see more devices.</source>
         <translation>Faites défiler horizontalement pour voir plus d&apos;appareils.</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="304"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="471"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="305"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="473"/>
         <source>Not connected</source>
         <translation>Non connecté</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="318"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="319"/>
         <source>Quiet mode</source>
         <translation>Mode discret</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="319"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="320"/>
         <source>Keep awake</source>
         <translation>Maintenir éveillé</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="320"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="321"/>
         <source>Pause alerts</source>
         <translation>Suspendre les alertes</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="341"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="342"/>
         <source>Settings</source>
         <translation>Paramètres</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="343"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="344"/>
         <source>What just happened</source>
         <translation>Ce qui vient de se passer</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="345"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="346"/>
         <source>Quit</source>
         <translation>Quitter</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="347"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="348"/>
         <source>Open Qel</source>
         <translation>Ouvrir Qel</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="424"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="426"/>
         <source>Load %.2f</source>
         <translation>Charge %.2f</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="432"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="434"/>
         <source>Thermal</source>
         <translation>Thermique</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="432"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="434"/>
         <source>System thermal state</source>
         <translation>État thermique du système</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="433"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="435"/>
         <source>Battery</source>
         <translation>Batterie</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="435"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="437"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="435"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="437"/>
         <source>Memory %@</source>
         <translation>Mémoire %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="437"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="439"/>
         <source>Disk free</source>
         <translation>Disque libre</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="437"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="439"/>
         <source>%@ total</source>
         <translation>%@ au total</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/MenuPanel.cpp" line="460"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="462"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n application en ligne</numerusform>
@@ -2369,17 +2361,17 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="462"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="464"/>
         <source>Per-app traffic unavailable</source>
         <translation>Trafic par application indisponible</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="467"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="469"/>
         <source>Local %@</source>
         <translation>Local %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="471"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="473"/>
         <source>No local address</source>
         <translation>Pas d&apos;adresse locale</translation>
     </message>
@@ -2545,12 +2537,12 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::PanelBatteryCell</name>
     <message>
-        <location filename="../../MenuBar/PanelBatteryCell.cpp" line="48"/>
+        <location filename="../../MenuBar/PanelBatteryCell.cpp" line="50"/>
         <source>Battery %@%</source>
         <translation>Batterie %@&#xa0;%</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelBatteryCell.cpp" line="51"/>
+        <location filename="../../MenuBar/PanelBatteryCell.cpp" line="53"/>
         <source>%@ battery low</source>
         <translation>Batterie de %@ faible</translation>
     </message>
@@ -3691,37 +3683,32 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <translation>réveils&#xa0;: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="35"/>
-        <source>Computer</source>
-        <translation>Ordinateur</translation>
-    </message>
-    <message>
-        <location filename="../../Store/Store.cpp" line="60"/>
+        <location filename="../../Store/Store.cpp" line="59"/>
         <source>The settings file could not be read. It was kept as %@ and the settings start from their defaults.</source>
         <translation>Le fichier de paramètres était illisible. Il a été conservé sous %@ et les paramètres repartent des valeurs par défaut.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="281"/>
+        <location filename="../../Store/Store.cpp" line="280"/>
         <source>The history file could not be used. It was kept as %@ and a new one started.</source>
         <translation>Le fichier d&apos;historique était inutilisable. Il a été conservé sous %@ et un nouveau a été créé.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="285"/>
+        <location filename="../../Store/Store.cpp" line="284"/>
         <source>History is not saved this run: the history file is from a newer version of Qel and is left as it is.</source>
         <translation>L&apos;historique n&apos;est pas enregistré pendant cette session&#xa0;: le fichier d&apos;historique provient d&apos;une version plus récente de Qel et reste tel quel.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="288"/>
+        <location filename="../../Store/Store.cpp" line="287"/>
         <source>History can&apos;t be saved: %@</source>
         <translation>Impossible d&apos;enregistrer l&apos;historique&#xa0;: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="292"/>
+        <location filename="../../Store/Store.cpp" line="291"/>
         <source>History could not be saved: %@</source>
         <translation>L&apos;historique n&apos;a pas pu être enregistré&#xa0;: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="295"/>
+        <location filename="../../Store/Store.cpp" line="294"/>
         <source>History could not be read: %@</source>
         <translation>L&apos;historique n&apos;a pas pu être lu&#xa0;: %@</translation>
     </message>
@@ -3857,14 +3844,6 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <location filename="../../Sheets/StretchSheet.cpp" line="182"/>
         <source>This can&apos;t be undone.</source>
         <translation>C&apos;est irréversible.</translation>
-    </message>
-</context>
-<context>
-    <name>qel::SystemSampler</name>
-    <message>
-        <location filename="../../Samplers/SystemSampler.cpp" line="19"/>
-        <source>Computer</source>
-        <translation>Ordinateur</translation>
     </message>
 </context>
 <context>
@@ -4258,53 +4237,53 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <translation>Un mochi pilé plus vite quand le CPU s&apos;active</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="16"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="17"/>
         <source>Nothing unusual in the last 60 seconds</source>
         <translation>Rien d&apos;inhabituel ces 60 dernières secondes</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="25"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="26"/>
         <source>Pressure %@%</source>
         <translation>Pression %@&#xa0;%</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="35"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="36"/>
         <source>None</source>
         <translation>Aucun</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="39"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="40"/>
         <source>This computer has no battery</source>
         <translation>Cet ordinateur n&apos;a pas de batterie</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="40"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="41"/>
         <location filename="../../Sheets/SleepReport.cpp" line="38"/>
         <source>On AC power</source>
         <translation>Sur secteur</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="41"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="42"/>
         <source>about %@ left</source>
         <translation>environ %@ restantes</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="42"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="43"/>
         <source>On battery</source>
         <translation>Sur batterie</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="48"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="49"/>
         <source>Just booted</source>
         <translation>Vient de démarrer</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="49"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="50"/>
         <source>Up %@ h</source>
         <translation>Allumé depuis %@ h</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/PanelFacts.cpp" line="50"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="51"/>
         <source>Up %n days</source>
         <translation>
             <numerusform>Allumé depuis %n jour</numerusform>
@@ -4312,7 +4291,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/PanelFacts.cpp" line="61"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="62"/>
         <source>%n things worth a look. Click a dot.</source>
         <translation>
             <numerusform>%n élément à examiner. Cliquez sur un point.</numerusform>
@@ -4320,17 +4299,17 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="60"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="61"/>
         <source>Nothing worth a look yet</source>
         <translation>Rien à examiner pour l&apos;instant</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="94"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="95"/>
         <source>, </source>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="95"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="96"/>
         <source>%@ battery low</source>
         <translation>Batterie de %@ faible</translation>
     </message>
@@ -4551,27 +4530,27 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <translation>Ralentit quand vous passez à autre chose</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="26"/>
+        <location filename="../../App/SampleReport.cpp" line="27"/>
         <source>Normal</source>
         <translation>Normal</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="27"/>
+        <location filename="../../App/SampleReport.cpp" line="28"/>
         <source>Warm</source>
         <translation>Tiède</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="28"/>
+        <location filename="../../App/SampleReport.cpp" line="29"/>
         <source>Hot</source>
         <translation>Chaud</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="29"/>
+        <location filename="../../App/SampleReport.cpp" line="30"/>
         <source>Overheating</source>
         <translation>Surchauffe</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="31"/>
+        <location filename="../../App/SampleReport.cpp" line="32"/>
         <source>Unknown</source>
         <translation>Inconnu</translation>
     </message>
@@ -4658,6 +4637,16 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <location filename="../../Text/Format.cpp" line="27"/>
         <source>%@ h %@ min</source>
         <translation>%@ h %@ min</translation>
+    </message>
+    <message>
+        <location filename="../../Kit/PageText.cpp" line="22"/>
+        <source>Computer</source>
+        <translation>Ordinateur</translation>
+    </message>
+    <message>
+        <location filename="../../Kit/PageText.cpp" line="25"/>
+        <source>Bluetooth devices</source>
+        <translation>Appareils Bluetooth</translation>
     </message>
 </context>
 </TS>

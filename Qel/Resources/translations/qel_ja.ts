@@ -19,24 +19,24 @@
         <translation>このデスクトップでは Qel が Ctrl+Alt+E を受け取れません。代わりに、デスクトップのキーボード設定でコマンド qel --replay をキーに割り当ててください。</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="31"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="32"/>
         <source>Measured</source>
         <translation>実測</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="31"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="32"/>
         <source>Process sum</source>
         <translation>プロセス合計</translation>
     </message>
     <message>
+        <location filename="../../App/SampleReport.cpp" line="69"/>
         <location filename="../../Pages/BubbleModel.cpp" line="25"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="68"/>
         <source>Compressed</source>
         <translation>圧縮</translation>
     </message>
     <message>
+        <location filename="../../App/SampleReport.cpp" line="68"/>
         <location filename="../../Pages/BubbleModel.cpp" line="26"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="67"/>
         <source>Kernel &amp; locked</source>
         <translation>カーネルと固定</translation>
     </message>
@@ -82,8 +82,8 @@
         <translation>充電していません</translation>
     </message>
     <message>
+        <location filename="../../App/SampleReport.cpp" line="150"/>
         <location filename="../../Pages/EnergyPage.cpp" line="95"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="149"/>
         <source>Process %@</source>
         <translation>プロセス %@</translation>
     </message>
@@ -125,24 +125,24 @@
         <translation>CPU</translation>
     </message>
     <message>
+        <location filename="../../App/SampleReport.cpp" line="61"/>
+        <location filename="../../App/SampleReport.cpp" line="94"/>
         <location filename="../../Kit/PageMeta.cpp" line="14"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="60"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="93"/>
         <location filename="../../Sheets/MenuBarTab.cpp" line="63"/>
         <location filename="../../Window/OverviewFacts.cpp" line="43"/>
         <source>Memory</source>
         <translation>メモリ</translation>
     </message>
     <message>
+        <location filename="../../App/SampleReport.cpp" line="77"/>
         <location filename="../../Kit/PageMeta.cpp" line="16"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="76"/>
         <location filename="../../Window/OverviewFacts.cpp" line="45"/>
         <source>Network</source>
         <translation>ネットワーク</translation>
     </message>
     <message>
+        <location filename="../../App/SampleReport.cpp" line="82"/>
         <location filename="../../Kit/PageMeta.cpp" line="15"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="81"/>
         <location filename="../../Window/OverviewFacts.cpp" line="46"/>
         <source>Disk</source>
         <translation>ディスク</translation>
@@ -195,326 +195,326 @@
         <translation>%@ にアップデートされて以降、メモリ使用量が以前より平均 %@% 増えています。</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleDevices.cpp" line="27"/>
+        <location filename="../../App/SampleDevices.cpp" line="28"/>
         <source>Listening ports can&apos;t be read because the system lsof command can&apos;t be run.</source>
         <translation>システムの lsof コマンドを実行できないため、待ち受けポートを読み取れません。</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="39"/>
+        <location filename="../../App/SampleReport.cpp" line="40"/>
         <source>Processor</source>
         <translation>プロセッサー</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="40"/>
+        <location filename="../../App/SampleReport.cpp" line="41"/>
         <source>Chip</source>
         <translation>チップ</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="41"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="94"/>
+        <location filename="../../App/SampleReport.cpp" line="42"/>
+        <location filename="../../App/SampleReport.cpp" line="95"/>
         <source>Cores</source>
         <translation>コア</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="42"/>
+        <location filename="../../App/SampleReport.cpp" line="43"/>
         <source>%@ (%@, %@)</source>
         <translation>%@（%@、%@）</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Samplers/SampleReport.cpp" line="42"/>
+        <location filename="../../App/SampleReport.cpp" line="43"/>
         <source>%n logical</source>
         <translation>
             <numerusform>論理コア %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Samplers/SampleReport.cpp" line="43"/>
+        <location filename="../../App/SampleReport.cpp" line="44"/>
         <source>%n performance</source>
         <translation>
             <numerusform>高性能 %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Samplers/SampleReport.cpp" line="43"/>
+        <location filename="../../App/SampleReport.cpp" line="44"/>
         <source>%n efficiency</source>
         <translation>
             <numerusform>高効率 %n</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="45"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="51"/>
+        <location filename="../../App/SampleReport.cpp" line="46"/>
+        <location filename="../../App/SampleReport.cpp" line="52"/>
         <source>Load over one second</source>
         <translation>1 秒間の負荷</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="46"/>
+        <location filename="../../App/SampleReport.cpp" line="47"/>
         <source>%@ (user %@, system %@)</source>
         <translation>%@（ユーザー %@、システム %@）</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="49"/>
+        <location filename="../../App/SampleReport.cpp" line="50"/>
         <source>Per core</source>
         <translation>コアごと</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="51"/>
+        <location filename="../../App/SampleReport.cpp" line="52"/>
         <source>can&apos;t be read here (no processor counters)</source>
         <translation>ここでは読み取れません（プロセッサーのカウンターがありません）</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="53"/>
+        <location filename="../../App/SampleReport.cpp" line="54"/>
         <source>Load average, one minute</source>
         <translation>ロードアベレージ（1 分）</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="54"/>
+        <location filename="../../App/SampleReport.cpp" line="55"/>
         <source>Thermal state</source>
         <translation>熱状態</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="55"/>
+        <location filename="../../App/SampleReport.cpp" line="56"/>
         <source>%@ (no thermal zones here)</source>
         <translation>%@（温度センサーなし）</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="62"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="65"/>
+        <location filename="../../App/SampleReport.cpp" line="63"/>
+        <location filename="../../App/SampleReport.cpp" line="66"/>
         <source>Total</source>
         <translation>合計</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="62"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="125"/>
+        <location filename="../../App/SampleReport.cpp" line="63"/>
+        <location filename="../../App/SampleReport.cpp" line="126"/>
         <source>can&apos;t be read here</source>
         <translation>ここでは読み取れません</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="66"/>
+        <location filename="../../App/SampleReport.cpp" line="67"/>
         <source>App</source>
         <translation>アプリ</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="69"/>
+        <location filename="../../App/SampleReport.cpp" line="70"/>
         <source>Pressure</source>
         <translation>プレッシャー</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="70"/>
+        <location filename="../../App/SampleReport.cpp" line="71"/>
         <source>Swap used</source>
         <translation>スワップ使用量</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="77"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="82"/>
+        <location filename="../../App/SampleReport.cpp" line="78"/>
+        <location filename="../../App/SampleReport.cpp" line="83"/>
         <source>Over one second</source>
         <translation>1 秒間</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="77"/>
+        <location filename="../../App/SampleReport.cpp" line="78"/>
         <source>down %@, up %@</source>
         <translation>下り %@、上り %@</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="79"/>
+        <location filename="../../App/SampleReport.cpp" line="80"/>
         <source>Addresses</source>
         <translation>アドレス</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="79"/>
+        <location filename="../../App/SampleReport.cpp" line="80"/>
         <source>none on a physical interface</source>
         <translation>物理インターフェイスにはありません</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="80"/>
+        <location filename="../../App/SampleReport.cpp" line="81"/>
         <source>Address</source>
         <translation>アドレス</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="82"/>
+        <location filename="../../App/SampleReport.cpp" line="83"/>
         <source>read %@, write %@</source>
         <translation>読み込み %@、書き込み %@</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="86"/>
+        <location filename="../../App/SampleReport.cpp" line="87"/>
         <source>Graphics</source>
         <translation>グラフィックス</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="89"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="92"/>
+        <location filename="../../App/SampleReport.cpp" line="90"/>
+        <location filename="../../App/SampleReport.cpp" line="93"/>
         <source>Use</source>
         <translation>使用率</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="89"/>
+        <location filename="../../App/SampleReport.cpp" line="90"/>
         <source>no graphics processor reports its use here</source>
         <translation>使用率を報告するグラフィックスプロセッサーはありません</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="94"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="105"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="106"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="107"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="110"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="111"/>
+        <location filename="../../App/SampleReport.cpp" line="95"/>
+        <location filename="../../App/SampleReport.cpp" line="106"/>
+        <location filename="../../App/SampleReport.cpp" line="107"/>
+        <location filename="../../App/SampleReport.cpp" line="108"/>
+        <location filename="../../App/SampleReport.cpp" line="111"/>
+        <location filename="../../App/SampleReport.cpp" line="112"/>
         <source>not reported</source>
         <translation>報告されていません</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="99"/>
+        <location filename="../../App/SampleReport.cpp" line="100"/>
         <source>Battery and power</source>
         <translation>バッテリーと電源</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="101"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="103"/>
+        <location filename="../../App/SampleReport.cpp" line="102"/>
+        <location filename="../../App/SampleReport.cpp" line="104"/>
         <source>Battery</source>
         <translation>バッテリー</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="101"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="147"/>
+        <location filename="../../App/SampleReport.cpp" line="102"/>
+        <location filename="../../App/SampleReport.cpp" line="148"/>
         <source>none</source>
         <translation>なし</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="104"/>
+        <location filename="../../App/SampleReport.cpp" line="105"/>
         <source>%@, %@</source>
         <translation>%@、%@</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="104"/>
+        <location filename="../../App/SampleReport.cpp" line="105"/>
         <source>charging</source>
         <translation>充電中</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="104"/>
+        <location filename="../../App/SampleReport.cpp" line="105"/>
         <source>on AC</source>
         <translation>AC 電源</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="104"/>
+        <location filename="../../App/SampleReport.cpp" line="105"/>
         <source>on battery</source>
         <translation>バッテリー</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="105"/>
+        <location filename="../../App/SampleReport.cpp" line="106"/>
         <source>Health</source>
         <translation>状態</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="106"/>
+        <location filename="../../App/SampleReport.cpp" line="107"/>
         <source>Cycles</source>
         <translation>回数</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="107"/>
+        <location filename="../../App/SampleReport.cpp" line="108"/>
         <source>Energy left</source>
         <translation>残りエネルギー</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="110"/>
+        <location filename="../../App/SampleReport.cpp" line="111"/>
         <source>Charger rating</source>
         <translation>充電器の定格</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="111"/>
+        <location filename="../../App/SampleReport.cpp" line="112"/>
         <source>Power in</source>
         <translation>入力電力</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="112"/>
+        <location filename="../../App/SampleReport.cpp" line="113"/>
         <source>Charging power</source>
         <translation>充電電力</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="112"/>
+        <location filename="../../App/SampleReport.cpp" line="113"/>
         <source>not charging or not reported</source>
         <translation>充電していないか、報告されていません</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="116"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="117"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="118"/>
+        <location filename="../../App/SampleReport.cpp" line="117"/>
+        <location filename="../../App/SampleReport.cpp" line="118"/>
+        <location filename="../../App/SampleReport.cpp" line="119"/>
         <source>Power draw</source>
         <translation>消費電力</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="117"/>
+        <location filename="../../App/SampleReport.cpp" line="118"/>
         <source>can&apos;t be read here (no battery to measure it)</source>
         <translation>ここでは読み取れません（測定するバッテリーがありません）</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="118"/>
+        <location filename="../../App/SampleReport.cpp" line="119"/>
         <source>can&apos;t be read here (measured only while on battery)</source>
         <translation>ここでは読み取れません（バッテリー駆動時のみ測定）</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="123"/>
+        <location filename="../../App/SampleReport.cpp" line="124"/>
         <source>Storage</source>
         <translation>ストレージ</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="125"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="127"/>
+        <location filename="../../App/SampleReport.cpp" line="126"/>
+        <location filename="../../App/SampleReport.cpp" line="128"/>
         <source>System disk</source>
         <translation>システムディスク</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="127"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="135"/>
+        <location filename="../../App/SampleReport.cpp" line="128"/>
+        <location filename="../../App/SampleReport.cpp" line="136"/>
         <source>%@ total, %@ free</source>
         <translation>合計 %@、空き %@</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="130"/>
+        <location filename="../../App/SampleReport.cpp" line="131"/>
         <source>Volumes</source>
         <translation>ボリューム</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="130"/>
+        <location filename="../../App/SampleReport.cpp" line="131"/>
         <source>none found</source>
         <translation>見つかりません</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="132"/>
+        <location filename="../../App/SampleReport.cpp" line="133"/>
         <source>internal</source>
         <translation>内蔵</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="132"/>
+        <location filename="../../App/SampleReport.cpp" line="133"/>
         <source>external</source>
         <translation>外部</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="133"/>
+        <location filename="../../App/SampleReport.cpp" line="134"/>
         <source>system volume</source>
         <translation>システムボリューム</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="134"/>
+        <location filename="../../App/SampleReport.cpp" line="135"/>
         <source>Volume</source>
         <translation>ボリューム</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="141"/>
+        <location filename="../../App/SampleReport.cpp" line="142"/>
         <source>Kept awake by</source>
         <translation>スリープを妨げているもの</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="144"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="147"/>
+        <location filename="../../App/SampleReport.cpp" line="145"/>
+        <location filename="../../App/SampleReport.cpp" line="148"/>
         <source>Holders</source>
         <translation>保持者</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="144"/>
+        <location filename="../../App/SampleReport.cpp" line="145"/>
         <source>can&apos;t be read here (logind does not answer on the system bus)</source>
         <translation>ここでは読み取れません（logind がシステムバスで応答しません）</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="150"/>
+        <location filename="../../App/SampleReport.cpp" line="151"/>
         <source>unnamed</source>
         <translation>名前なし</translation>
     </message>
@@ -1117,14 +1117,6 @@
     </message>
 </context>
 <context>
-    <name>qel::BluetoothSampler</name>
-    <message>
-        <location filename="../../Samplers/BluetoothSampler.cpp" line="39"/>
-        <source>Bluetooth devices</source>
-        <translation>Bluetooth デバイス</translation>
-    </message>
-</context>
-<context>
     <name>qel::BubbleFieldView</name>
     <message>
         <location filename="../../Pages/BubbleFieldView.cpp" line="218"/>
@@ -1190,24 +1182,24 @@
         <translation>名前をクリックすると詳細を表示</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/CPUPage.cpp" line="196"/>
+        <location filename="../../Pages/CPUPage.cpp" line="193"/>
         <source>%n processes</source>
         <translation>
             <numerusform>%n 個のプロセス</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="197"/>
+        <location filename="../../Pages/CPUPage.cpp" line="194"/>
         <source>Load %.2f</source>
         <translation>負荷 %.2f</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="208"/>
+        <location filename="../../Pages/CPUPage.cpp" line="205"/>
         <source>Each bar is a logical core. The contrasting segment on it marks its recent peak. The center shows the system thermal state.</source>
         <translation>各バーは 1 つの論理コアです。色の異なる部分は直近のピークを示します。中央にはシステムの温度状態を表示します。</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="210"/>
+        <location filename="../../Pages/CPUPage.cpp" line="207"/>
         <source>Each bar is a core. The contrasting segment on it marks its recent peak. The center shows the system thermal state.</source>
         <translation>各バーは 1 つのコアです。色の異なる部分は直近のピークを示します。中央にはシステムの温度状態を表示します。</translation>
     </message>
@@ -1255,28 +1247,28 @@
         <translation>コアごとの使用率</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="73"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="63"/>
         <source>Total usage %@</source>
         <translation>合計使用率 %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="82"/>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="133"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="69"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="130"/>
         <source>Load %.2f</source>
         <translation>負荷 %.2f</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="115"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="112"/>
         <source>Efficiency</source>
         <translation>高効率</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="115"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="112"/>
         <source>Performance</source>
         <translation>高性能</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="127"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="124"/>
         <source>Thermal state</source>
         <translation>熱状態</translation>
     </message>
@@ -2222,151 +2214,151 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MenuPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="148"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="149"/>
         <source>Today</source>
         <translation>今日</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="184"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="185"/>
         <source>Top processes</source>
         <translation>上位のプロセス</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="185"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="186"/>
         <source>Hover to quit</source>
         <translation>ポイントして終了</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="150"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="231"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="151"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="232"/>
         <source>Network</source>
         <translation>ネットワーク</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="151"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="152"/>
         <source>Bluetooth devices</source>
         <translation>Bluetooth デバイス</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="229"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="230"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="230"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="231"/>
         <source>Memory</source>
         <translation>メモリ</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="232"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="233"/>
         <source>Energy</source>
         <translation>エネルギー</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="299"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="300"/>
         <source>Scroll horizontally to see more devices.</source>
         <translation>横にスクロールするとほかのデバイスを表示します。</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="304"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="471"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="305"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="473"/>
         <source>Not connected</source>
         <translation>未接続</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="318"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="319"/>
         <source>Quiet mode</source>
         <translation>静音モード</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="319"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="320"/>
         <source>Keep awake</source>
         <translation>スリープ防止</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="320"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="321"/>
         <source>Pause alerts</source>
         <translation>アラートを一時停止</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="341"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="342"/>
         <source>Settings</source>
         <translation>設定</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="343"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="344"/>
         <source>What just happened</source>
         <translation>今の出来事</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="345"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="346"/>
         <source>Quit</source>
         <translation>終了</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="347"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="348"/>
         <source>Open Qel</source>
         <translation>Qel を開く</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="424"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="426"/>
         <source>Load %.2f</source>
         <translation>負荷 %.2f</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="432"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="434"/>
         <source>Thermal</source>
         <translation>熱</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="432"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="434"/>
         <source>System thermal state</source>
         <translation>システムの熱状態</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="433"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="435"/>
         <source>Battery</source>
         <translation>バッテリー</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="435"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="437"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="435"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="437"/>
         <source>Memory %@</source>
         <translation>メモリ %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="437"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="439"/>
         <source>Disk free</source>
         <translation>ディスク空き</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="437"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="439"/>
         <source>%@ total</source>
         <translation>合計 %@</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/MenuPanel.cpp" line="460"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="462"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n 個のアプリがオンライン</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="462"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="464"/>
         <source>Per-app traffic unavailable</source>
         <translation>アプリごとの通信量は取得不可</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="467"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="469"/>
         <source>Local %@</source>
         <translation>ローカル %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="471"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="473"/>
         <source>No local address</source>
         <translation>ローカルアドレスなし</translation>
     </message>
@@ -2531,12 +2523,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::PanelBatteryCell</name>
     <message>
-        <location filename="../../MenuBar/PanelBatteryCell.cpp" line="48"/>
+        <location filename="../../MenuBar/PanelBatteryCell.cpp" line="50"/>
         <source>Battery %@%</source>
         <translation>バッテリー %@%</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelBatteryCell.cpp" line="51"/>
+        <location filename="../../MenuBar/PanelBatteryCell.cpp" line="53"/>
         <source>%@ battery low</source>
         <translation>%@ のバッテリー残量低下</translation>
     </message>
@@ -3669,37 +3661,32 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>復帰：%@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="35"/>
-        <source>Computer</source>
-        <translation>コンピューター</translation>
-    </message>
-    <message>
-        <location filename="../../Store/Store.cpp" line="60"/>
+        <location filename="../../Store/Store.cpp" line="59"/>
         <source>The settings file could not be read. It was kept as %@ and the settings start from their defaults.</source>
         <translation>設定ファイルを読み込めませんでした。%@ として保管し、設定を初期値に戻しました。</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="281"/>
+        <location filename="../../Store/Store.cpp" line="280"/>
         <source>The history file could not be used. It was kept as %@ and a new one started.</source>
         <translation>履歴ファイルを使用できませんでした。%@ として保管し、新しいファイルを作成しました。</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="285"/>
+        <location filename="../../Store/Store.cpp" line="284"/>
         <source>History is not saved this run: the history file is from a newer version of Qel and is left as it is.</source>
         <translation>今回は履歴を保存しません：履歴ファイルが新しいバージョンの Qel のもののため、そのままにしています。</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="288"/>
+        <location filename="../../Store/Store.cpp" line="287"/>
         <source>History can&apos;t be saved: %@</source>
         <translation>履歴を保存できません：%@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="292"/>
+        <location filename="../../Store/Store.cpp" line="291"/>
         <source>History could not be saved: %@</source>
         <translation>履歴を保存できませんでした：%@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="295"/>
+        <location filename="../../Store/Store.cpp" line="294"/>
         <source>History could not be read: %@</source>
         <translation>履歴を読み込めませんでした：%@</translation>
     </message>
@@ -3833,14 +3820,6 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <location filename="../../Sheets/StretchSheet.cpp" line="182"/>
         <source>This can&apos;t be undone.</source>
         <translation>元に戻すことはできません。</translation>
-    </message>
-</context>
-<context>
-    <name>qel::SystemSampler</name>
-    <message>
-        <location filename="../../Samplers/SystemSampler.cpp" line="19"/>
-        <source>Computer</source>
-        <translation>コンピューター</translation>
     </message>
 </context>
 <context>
@@ -4234,77 +4213,77 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>CPU の負荷が高いほど速くつかれるお餅</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="16"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="17"/>
         <source>Nothing unusual in the last 60 seconds</source>
         <translation>過去 60 秒間に異常はありません</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="25"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="26"/>
         <source>Pressure %@%</source>
         <translation>プレッシャー %@%</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="35"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="36"/>
         <source>None</source>
         <translation>なし</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="39"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="40"/>
         <source>This computer has no battery</source>
         <translation>このコンピューターにはバッテリーがありません</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="40"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="41"/>
         <location filename="../../Sheets/SleepReport.cpp" line="38"/>
         <source>On AC power</source>
         <translation>AC 電源</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="41"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="42"/>
         <source>about %@ left</source>
         <translation>残り約 %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="42"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="43"/>
         <source>On battery</source>
         <translation>バッテリー駆動</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="48"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="49"/>
         <source>Just booted</source>
         <translation>起動直後</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="49"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="50"/>
         <source>Up %@ h</source>
         <translation>稼働 %@ 時間</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/PanelFacts.cpp" line="50"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="51"/>
         <source>Up %n days</source>
         <translation>
             <numerusform>稼働 %n 日</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/PanelFacts.cpp" line="61"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="62"/>
         <source>%n things worth a look. Click a dot.</source>
         <translation>
             <numerusform>注目すべき出来事が %n 件。ドットをクリックしてください。</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="60"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="61"/>
         <source>Nothing worth a look yet</source>
         <translation>注目すべき出来事はまだありません</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="94"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="95"/>
         <source>, </source>
         <translation>、</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="95"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="96"/>
         <source>%@ battery low</source>
         <translation>%@ のバッテリー残量低下</translation>
     </message>
@@ -4520,27 +4499,27 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>切り替え後に低速化</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="26"/>
+        <location filename="../../App/SampleReport.cpp" line="27"/>
         <source>Normal</source>
         <translation>通常</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="27"/>
+        <location filename="../../App/SampleReport.cpp" line="28"/>
         <source>Warm</source>
         <translation>やや高温</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="28"/>
+        <location filename="../../App/SampleReport.cpp" line="29"/>
         <source>Hot</source>
         <translation>高温</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="29"/>
+        <location filename="../../App/SampleReport.cpp" line="30"/>
         <source>Overheating</source>
         <translation>過熱</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="31"/>
+        <location filename="../../App/SampleReport.cpp" line="32"/>
         <source>Unknown</source>
         <translation>不明</translation>
     </message>
@@ -4626,6 +4605,16 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <location filename="../../Text/Format.cpp" line="27"/>
         <source>%@ h %@ min</source>
         <translation>%@ 時間 %@ 分</translation>
+    </message>
+    <message>
+        <location filename="../../Kit/PageText.cpp" line="22"/>
+        <source>Computer</source>
+        <translation>コンピューター</translation>
+    </message>
+    <message>
+        <location filename="../../Kit/PageText.cpp" line="25"/>
+        <source>Bluetooth devices</source>
+        <translation>Bluetooth デバイス</translation>
     </message>
 </context>
 </TS>

@@ -19,24 +19,24 @@
         <translation>이 데스크톱에서는 Qel이 Ctrl+Alt+E를 감지할 수 없습니다. 대신 데스크톱의 키보드 설정에서 qel --replay 명령을 키에 지정하세요.</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="31"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="32"/>
         <source>Measured</source>
         <translation>측정값</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="31"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="32"/>
         <source>Process sum</source>
         <translation>프로세스 합계</translation>
     </message>
     <message>
+        <location filename="../../App/SampleReport.cpp" line="69"/>
         <location filename="../../Pages/BubbleModel.cpp" line="25"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="68"/>
         <source>Compressed</source>
         <translation>압축</translation>
     </message>
     <message>
+        <location filename="../../App/SampleReport.cpp" line="68"/>
         <location filename="../../Pages/BubbleModel.cpp" line="26"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="67"/>
         <source>Kernel &amp; locked</source>
         <translation>커널 및 고정</translation>
     </message>
@@ -82,8 +82,8 @@
         <translation>충전 안 함</translation>
     </message>
     <message>
+        <location filename="../../App/SampleReport.cpp" line="150"/>
         <location filename="../../Pages/EnergyPage.cpp" line="95"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="149"/>
         <source>Process %@</source>
         <translation>프로세스 %@</translation>
     </message>
@@ -125,24 +125,24 @@
         <translation>CPU</translation>
     </message>
     <message>
+        <location filename="../../App/SampleReport.cpp" line="61"/>
+        <location filename="../../App/SampleReport.cpp" line="94"/>
         <location filename="../../Kit/PageMeta.cpp" line="14"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="60"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="93"/>
         <location filename="../../Sheets/MenuBarTab.cpp" line="63"/>
         <location filename="../../Window/OverviewFacts.cpp" line="43"/>
         <source>Memory</source>
         <translation>메모리</translation>
     </message>
     <message>
+        <location filename="../../App/SampleReport.cpp" line="77"/>
         <location filename="../../Kit/PageMeta.cpp" line="16"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="76"/>
         <location filename="../../Window/OverviewFacts.cpp" line="45"/>
         <source>Network</source>
         <translation>네트워크</translation>
     </message>
     <message>
+        <location filename="../../App/SampleReport.cpp" line="82"/>
         <location filename="../../Kit/PageMeta.cpp" line="15"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="81"/>
         <location filename="../../Window/OverviewFacts.cpp" line="46"/>
         <source>Disk</source>
         <translation>디스크</translation>
@@ -195,326 +195,326 @@
         <translation>%@에 업데이트한 후 이전보다 평균 %@% 많은 메모리를 사용합니다.</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleDevices.cpp" line="27"/>
+        <location filename="../../App/SampleDevices.cpp" line="28"/>
         <source>Listening ports can&apos;t be read because the system lsof command can&apos;t be run.</source>
         <translation>시스템 lsof 명령을 실행할 수 없어 수신 대기 포트를 읽을 수 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="39"/>
+        <location filename="../../App/SampleReport.cpp" line="40"/>
         <source>Processor</source>
         <translation>프로세서</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="40"/>
+        <location filename="../../App/SampleReport.cpp" line="41"/>
         <source>Chip</source>
         <translation>칩</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="41"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="94"/>
+        <location filename="../../App/SampleReport.cpp" line="42"/>
+        <location filename="../../App/SampleReport.cpp" line="95"/>
         <source>Cores</source>
         <translation>코어</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="42"/>
+        <location filename="../../App/SampleReport.cpp" line="43"/>
         <source>%@ (%@, %@)</source>
         <translation>%@ (%@, %@)</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Samplers/SampleReport.cpp" line="42"/>
+        <location filename="../../App/SampleReport.cpp" line="43"/>
         <source>%n logical</source>
         <translation>
             <numerusform>논리 코어 %n개</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Samplers/SampleReport.cpp" line="43"/>
+        <location filename="../../App/SampleReport.cpp" line="44"/>
         <source>%n performance</source>
         <translation>
             <numerusform>성능 %n개</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Samplers/SampleReport.cpp" line="43"/>
+        <location filename="../../App/SampleReport.cpp" line="44"/>
         <source>%n efficiency</source>
         <translation>
             <numerusform>효율 %n개</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="45"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="51"/>
+        <location filename="../../App/SampleReport.cpp" line="46"/>
+        <location filename="../../App/SampleReport.cpp" line="52"/>
         <source>Load over one second</source>
         <translation>1초 부하</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="46"/>
+        <location filename="../../App/SampleReport.cpp" line="47"/>
         <source>%@ (user %@, system %@)</source>
         <translation>%@ (사용자 %@, 시스템 %@)</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="49"/>
+        <location filename="../../App/SampleReport.cpp" line="50"/>
         <source>Per core</source>
         <translation>코어별</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="51"/>
+        <location filename="../../App/SampleReport.cpp" line="52"/>
         <source>can&apos;t be read here (no processor counters)</source>
         <translation>여기서는 읽을 수 없음 (프로세서 카운터 없음)</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="53"/>
+        <location filename="../../App/SampleReport.cpp" line="54"/>
         <source>Load average, one minute</source>
         <translation>1분 평균 부하</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="54"/>
+        <location filename="../../App/SampleReport.cpp" line="55"/>
         <source>Thermal state</source>
         <translation>발열 상태</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="55"/>
+        <location filename="../../App/SampleReport.cpp" line="56"/>
         <source>%@ (no thermal zones here)</source>
         <translation>%@ (이 컴퓨터에는 열 영역 없음)</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="62"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="65"/>
+        <location filename="../../App/SampleReport.cpp" line="63"/>
+        <location filename="../../App/SampleReport.cpp" line="66"/>
         <source>Total</source>
         <translation>합계</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="62"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="125"/>
+        <location filename="../../App/SampleReport.cpp" line="63"/>
+        <location filename="../../App/SampleReport.cpp" line="126"/>
         <source>can&apos;t be read here</source>
         <translation>여기서는 읽을 수 없음</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="66"/>
+        <location filename="../../App/SampleReport.cpp" line="67"/>
         <source>App</source>
         <translation>앱</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="69"/>
+        <location filename="../../App/SampleReport.cpp" line="70"/>
         <source>Pressure</source>
         <translation>압력</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="70"/>
+        <location filename="../../App/SampleReport.cpp" line="71"/>
         <source>Swap used</source>
         <translation>스왑 사용량</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="77"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="82"/>
+        <location filename="../../App/SampleReport.cpp" line="78"/>
+        <location filename="../../App/SampleReport.cpp" line="83"/>
         <source>Over one second</source>
         <translation>1초 기준</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="77"/>
+        <location filename="../../App/SampleReport.cpp" line="78"/>
         <source>down %@, up %@</source>
         <translation>다운로드 %@, 업로드 %@</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="79"/>
+        <location filename="../../App/SampleReport.cpp" line="80"/>
         <source>Addresses</source>
         <translation>주소</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="79"/>
+        <location filename="../../App/SampleReport.cpp" line="80"/>
         <source>none on a physical interface</source>
         <translation>물리 인터페이스에는 없음</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="80"/>
+        <location filename="../../App/SampleReport.cpp" line="81"/>
         <source>Address</source>
         <translation>주소</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="82"/>
+        <location filename="../../App/SampleReport.cpp" line="83"/>
         <source>read %@, write %@</source>
         <translation>읽기 %@, 쓰기 %@</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="86"/>
+        <location filename="../../App/SampleReport.cpp" line="87"/>
         <source>Graphics</source>
         <translation>그래픽</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="89"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="92"/>
+        <location filename="../../App/SampleReport.cpp" line="90"/>
+        <location filename="../../App/SampleReport.cpp" line="93"/>
         <source>Use</source>
         <translation>사용량</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="89"/>
+        <location filename="../../App/SampleReport.cpp" line="90"/>
         <source>no graphics processor reports its use here</source>
         <translation>사용량을 보고하는 그래픽 프로세서가 없음</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="94"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="105"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="106"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="107"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="110"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="111"/>
+        <location filename="../../App/SampleReport.cpp" line="95"/>
+        <location filename="../../App/SampleReport.cpp" line="106"/>
+        <location filename="../../App/SampleReport.cpp" line="107"/>
+        <location filename="../../App/SampleReport.cpp" line="108"/>
+        <location filename="../../App/SampleReport.cpp" line="111"/>
+        <location filename="../../App/SampleReport.cpp" line="112"/>
         <source>not reported</source>
         <translation>보고되지 않음</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="99"/>
+        <location filename="../../App/SampleReport.cpp" line="100"/>
         <source>Battery and power</source>
         <translation>배터리 및 전원</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="101"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="103"/>
+        <location filename="../../App/SampleReport.cpp" line="102"/>
+        <location filename="../../App/SampleReport.cpp" line="104"/>
         <source>Battery</source>
         <translation>배터리</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="101"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="147"/>
+        <location filename="../../App/SampleReport.cpp" line="102"/>
+        <location filename="../../App/SampleReport.cpp" line="148"/>
         <source>none</source>
         <translation>없음</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="104"/>
+        <location filename="../../App/SampleReport.cpp" line="105"/>
         <source>%@, %@</source>
         <translation>%@, %@</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="104"/>
+        <location filename="../../App/SampleReport.cpp" line="105"/>
         <source>charging</source>
         <translation>충전 중</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="104"/>
+        <location filename="../../App/SampleReport.cpp" line="105"/>
         <source>on AC</source>
         <translation>전원 연결됨</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="104"/>
+        <location filename="../../App/SampleReport.cpp" line="105"/>
         <source>on battery</source>
         <translation>배터리 사용 중</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="105"/>
+        <location filename="../../App/SampleReport.cpp" line="106"/>
         <source>Health</source>
         <translation>상태</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="106"/>
+        <location filename="../../App/SampleReport.cpp" line="107"/>
         <source>Cycles</source>
         <translation>사이클</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="107"/>
+        <location filename="../../App/SampleReport.cpp" line="108"/>
         <source>Energy left</source>
         <translation>남은 에너지</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="110"/>
+        <location filename="../../App/SampleReport.cpp" line="111"/>
         <source>Charger rating</source>
         <translation>충전기 정격</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="111"/>
+        <location filename="../../App/SampleReport.cpp" line="112"/>
         <source>Power in</source>
         <translation>입력 전력</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="112"/>
+        <location filename="../../App/SampleReport.cpp" line="113"/>
         <source>Charging power</source>
         <translation>충전 전력</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="112"/>
+        <location filename="../../App/SampleReport.cpp" line="113"/>
         <source>not charging or not reported</source>
         <translation>충전 중이 아니거나 보고되지 않음</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="116"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="117"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="118"/>
+        <location filename="../../App/SampleReport.cpp" line="117"/>
+        <location filename="../../App/SampleReport.cpp" line="118"/>
+        <location filename="../../App/SampleReport.cpp" line="119"/>
         <source>Power draw</source>
         <translation>소비 전력</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="117"/>
+        <location filename="../../App/SampleReport.cpp" line="118"/>
         <source>can&apos;t be read here (no battery to measure it)</source>
         <translation>여기서는 읽을 수 없음 (측정할 배터리 없음)</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="118"/>
+        <location filename="../../App/SampleReport.cpp" line="119"/>
         <source>can&apos;t be read here (measured only while on battery)</source>
         <translation>여기서는 읽을 수 없음 (배터리 사용 중에만 측정)</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="123"/>
+        <location filename="../../App/SampleReport.cpp" line="124"/>
         <source>Storage</source>
         <translation>저장 공간</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="125"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="127"/>
+        <location filename="../../App/SampleReport.cpp" line="126"/>
+        <location filename="../../App/SampleReport.cpp" line="128"/>
         <source>System disk</source>
         <translation>시스템 디스크</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="127"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="135"/>
+        <location filename="../../App/SampleReport.cpp" line="128"/>
+        <location filename="../../App/SampleReport.cpp" line="136"/>
         <source>%@ total, %@ free</source>
         <translation>총 %@, 여유 %@</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="130"/>
+        <location filename="../../App/SampleReport.cpp" line="131"/>
         <source>Volumes</source>
         <translation>볼륨</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="130"/>
+        <location filename="../../App/SampleReport.cpp" line="131"/>
         <source>none found</source>
         <translation>찾지 못함</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="132"/>
+        <location filename="../../App/SampleReport.cpp" line="133"/>
         <source>internal</source>
         <translation>내장</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="132"/>
+        <location filename="../../App/SampleReport.cpp" line="133"/>
         <source>external</source>
         <translation>외장</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="133"/>
+        <location filename="../../App/SampleReport.cpp" line="134"/>
         <source>system volume</source>
         <translation>시스템 볼륨</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="134"/>
+        <location filename="../../App/SampleReport.cpp" line="135"/>
         <source>Volume</source>
         <translation>볼륨</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="141"/>
+        <location filename="../../App/SampleReport.cpp" line="142"/>
         <source>Kept awake by</source>
         <translation>깨어 있게 하는 앱</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="144"/>
-        <location filename="../../Samplers/SampleReport.cpp" line="147"/>
+        <location filename="../../App/SampleReport.cpp" line="145"/>
+        <location filename="../../App/SampleReport.cpp" line="148"/>
         <source>Holders</source>
         <translation>점유 프로그램</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="144"/>
+        <location filename="../../App/SampleReport.cpp" line="145"/>
         <source>can&apos;t be read here (logind does not answer on the system bus)</source>
         <translation>여기서는 읽을 수 없음 (logind가 시스템 버스에서 응답하지 않음)</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="150"/>
+        <location filename="../../App/SampleReport.cpp" line="151"/>
         <source>unnamed</source>
         <translation>이름 없음</translation>
     </message>
@@ -1117,14 +1117,6 @@
     </message>
 </context>
 <context>
-    <name>qel::BluetoothSampler</name>
-    <message>
-        <location filename="../../Samplers/BluetoothSampler.cpp" line="39"/>
-        <source>Bluetooth devices</source>
-        <translation>Bluetooth 기기</translation>
-    </message>
-</context>
-<context>
     <name>qel::BubbleFieldView</name>
     <message>
         <location filename="../../Pages/BubbleFieldView.cpp" line="218"/>
@@ -1190,24 +1182,24 @@
         <translation>이름을 클릭하면 세부 정보 표시</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/CPUPage.cpp" line="196"/>
+        <location filename="../../Pages/CPUPage.cpp" line="193"/>
         <source>%n processes</source>
         <translation>
             <numerusform>프로세스 %n개</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="197"/>
+        <location filename="../../Pages/CPUPage.cpp" line="194"/>
         <source>Load %.2f</source>
         <translation>부하 %.2f</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="208"/>
+        <location filename="../../Pages/CPUPage.cpp" line="205"/>
         <source>Each bar is a logical core. The contrasting segment on it marks its recent peak. The center shows the system thermal state.</source>
         <translation>각 막대는 논리 코어 하나입니다. 대비되는 구간이 최근 최고치를 표시합니다. 가운데에는 시스템 열 상태가 표시됩니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="210"/>
+        <location filename="../../Pages/CPUPage.cpp" line="207"/>
         <source>Each bar is a core. The contrasting segment on it marks its recent peak. The center shows the system thermal state.</source>
         <translation>각 막대는 코어 하나입니다. 대비되는 구간이 최근 최고치를 표시합니다. 가운데에는 시스템 열 상태가 표시됩니다.</translation>
     </message>
@@ -1255,28 +1247,28 @@
         <translation>코어별 사용량</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="73"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="63"/>
         <source>Total usage %@</source>
         <translation>전체 사용량 %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="82"/>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="133"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="69"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="130"/>
         <source>Load %.2f</source>
         <translation>부하 %.2f</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="115"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="112"/>
         <source>Efficiency</source>
         <translation>효율</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="115"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="112"/>
         <source>Performance</source>
         <translation>성능</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="127"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="124"/>
         <source>Thermal state</source>
         <translation>발열 상태</translation>
     </message>
@@ -2222,151 +2214,151 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MenuPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="148"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="149"/>
         <source>Today</source>
         <translation>오늘</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="184"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="185"/>
         <source>Top processes</source>
         <translation>상위 프로세스</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="185"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="186"/>
         <source>Hover to quit</source>
         <translation>포인터를 올려 종료</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="150"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="231"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="151"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="232"/>
         <source>Network</source>
         <translation>네트워크</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="151"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="152"/>
         <source>Bluetooth devices</source>
         <translation>Bluetooth 기기</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="229"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="230"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="230"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="231"/>
         <source>Memory</source>
         <translation>메모리</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="232"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="233"/>
         <source>Energy</source>
         <translation>에너지</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="299"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="300"/>
         <source>Scroll horizontally to see more devices.</source>
         <translation>가로로 스크롤하면 더 많은 기기를 볼 수 있습니다.</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="304"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="471"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="305"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="473"/>
         <source>Not connected</source>
         <translation>연결 안 됨</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="318"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="319"/>
         <source>Quiet mode</source>
         <translation>조용한 모드</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="319"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="320"/>
         <source>Keep awake</source>
         <translation>깨어 있기</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="320"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="321"/>
         <source>Pause alerts</source>
         <translation>알림 일시 중지</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="341"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="342"/>
         <source>Settings</source>
         <translation>설정</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="343"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="344"/>
         <source>What just happened</source>
         <translation>방금 일어난 일</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="345"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="346"/>
         <source>Quit</source>
         <translation>종료</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="347"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="348"/>
         <source>Open Qel</source>
         <translation>Qel 열기</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="424"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="426"/>
         <source>Load %.2f</source>
         <translation>부하 %.2f</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="432"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="434"/>
         <source>Thermal</source>
         <translation>발열</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="432"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="434"/>
         <source>System thermal state</source>
         <translation>시스템 발열 상태</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="433"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="435"/>
         <source>Battery</source>
         <translation>배터리</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="435"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="437"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="435"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="437"/>
         <source>Memory %@</source>
         <translation>메모리 %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="437"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="439"/>
         <source>Disk free</source>
         <translation>디스크 여유</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="437"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="439"/>
         <source>%@ total</source>
         <translation>총 %@</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/MenuPanel.cpp" line="460"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="462"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>온라인 앱 %n개</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="462"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="464"/>
         <source>Per-app traffic unavailable</source>
         <translation>앱별 트래픽을 사용할 수 없음</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="467"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="469"/>
         <source>Local %@</source>
         <translation>로컬 %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="471"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="473"/>
         <source>No local address</source>
         <translation>로컬 주소 없음</translation>
     </message>
@@ -2531,12 +2523,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::PanelBatteryCell</name>
     <message>
-        <location filename="../../MenuBar/PanelBatteryCell.cpp" line="48"/>
+        <location filename="../../MenuBar/PanelBatteryCell.cpp" line="50"/>
         <source>Battery %@%</source>
         <translation>배터리 %@%</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelBatteryCell.cpp" line="51"/>
+        <location filename="../../MenuBar/PanelBatteryCell.cpp" line="53"/>
         <source>%@ battery low</source>
         <translation>%@ 배터리 부족</translation>
     </message>
@@ -3669,37 +3661,32 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>깨어남: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="35"/>
-        <source>Computer</source>
-        <translation>컴퓨터</translation>
-    </message>
-    <message>
-        <location filename="../../Store/Store.cpp" line="60"/>
+        <location filename="../../Store/Store.cpp" line="59"/>
         <source>The settings file could not be read. It was kept as %@ and the settings start from their defaults.</source>
         <translation>설정 파일을 읽을 수 없습니다. %@(으)로 보관하고 설정을 기본값으로 시작합니다.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="281"/>
+        <location filename="../../Store/Store.cpp" line="280"/>
         <source>The history file could not be used. It was kept as %@ and a new one started.</source>
         <translation>기록 파일을 사용할 수 없습니다. %@(으)로 보관하고 새 파일을 시작했습니다.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="285"/>
+        <location filename="../../Store/Store.cpp" line="284"/>
         <source>History is not saved this run: the history file is from a newer version of Qel and is left as it is.</source>
         <translation>이번 실행에서는 기록을 저장하지 않습니다. 기록 파일이 더 새로운 버전의 Qel에서 만들어져 그대로 둡니다.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="288"/>
+        <location filename="../../Store/Store.cpp" line="287"/>
         <source>History can&apos;t be saved: %@</source>
         <translation>기록을 저장할 수 없습니다: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="292"/>
+        <location filename="../../Store/Store.cpp" line="291"/>
         <source>History could not be saved: %@</source>
         <translation>기록을 저장하지 못했습니다: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="295"/>
+        <location filename="../../Store/Store.cpp" line="294"/>
         <source>History could not be read: %@</source>
         <translation>기록을 읽을 수 없습니다: %@</translation>
     </message>
@@ -3833,14 +3820,6 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <location filename="../../Sheets/StretchSheet.cpp" line="182"/>
         <source>This can&apos;t be undone.</source>
         <translation>되돌릴 수 없습니다.</translation>
-    </message>
-</context>
-<context>
-    <name>qel::SystemSampler</name>
-    <message>
-        <location filename="../../Samplers/SystemSampler.cpp" line="19"/>
-        <source>Computer</source>
-        <translation>컴퓨터</translation>
     </message>
 </context>
 <context>
@@ -4234,77 +4213,77 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>CPU가 바빠질수록 빠르게 찧는 떡</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="16"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="17"/>
         <source>Nothing unusual in the last 60 seconds</source>
         <translation>최근 60초 동안 특이 사항 없음</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="25"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="26"/>
         <source>Pressure %@%</source>
         <translation>압력 %@%</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="35"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="36"/>
         <source>None</source>
         <translation>없음</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="39"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="40"/>
         <source>This computer has no battery</source>
         <translation>이 컴퓨터에는 배터리가 없습니다</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="40"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="41"/>
         <location filename="../../Sheets/SleepReport.cpp" line="38"/>
         <source>On AC power</source>
         <translation>전원 연결됨</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="41"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="42"/>
         <source>about %@ left</source>
         <translation>약 %@ 남음</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="42"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="43"/>
         <source>On battery</source>
         <translation>배터리 사용 중</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="48"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="49"/>
         <source>Just booted</source>
         <translation>방금 부팅됨</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="49"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="50"/>
         <source>Up %@ h</source>
         <translation>%@시간째 가동 중</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/PanelFacts.cpp" line="50"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="51"/>
         <source>Up %n days</source>
         <translation>
             <numerusform>%n일째 가동 중</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/PanelFacts.cpp" line="61"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="62"/>
         <source>%n things worth a look. Click a dot.</source>
         <translation>
             <numerusform>살펴볼 항목 %n개. 점을 클릭하세요.</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="60"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="61"/>
         <source>Nothing worth a look yet</source>
         <translation>아직 살펴볼 항목이 없음</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="94"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="95"/>
         <source>, </source>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="95"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="96"/>
         <source>%@ battery low</source>
         <translation>%@ 배터리 부족</translation>
     </message>
@@ -4520,27 +4499,27 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>다른 앱으로 전환하면 느려짐</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="26"/>
+        <location filename="../../App/SampleReport.cpp" line="27"/>
         <source>Normal</source>
         <translation>정상</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="27"/>
+        <location filename="../../App/SampleReport.cpp" line="28"/>
         <source>Warm</source>
         <translation>따뜻함</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="28"/>
+        <location filename="../../App/SampleReport.cpp" line="29"/>
         <source>Hot</source>
         <translation>뜨거움</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="29"/>
+        <location filename="../../App/SampleReport.cpp" line="30"/>
         <source>Overheating</source>
         <translation>과열</translation>
     </message>
     <message>
-        <location filename="../../Samplers/SampleReport.cpp" line="31"/>
+        <location filename="../../App/SampleReport.cpp" line="32"/>
         <source>Unknown</source>
         <translation>알 수 없음</translation>
     </message>
@@ -4626,6 +4605,16 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <location filename="../../Text/Format.cpp" line="27"/>
         <source>%@ h %@ min</source>
         <translation>%@시간 %@분</translation>
+    </message>
+    <message>
+        <location filename="../../Kit/PageText.cpp" line="22"/>
+        <source>Computer</source>
+        <translation>컴퓨터</translation>
+    </message>
+    <message>
+        <location filename="../../Kit/PageText.cpp" line="25"/>
+        <source>Bluetooth devices</source>
+        <translation>Bluetooth 기기</translation>
     </message>
 </context>
 </TS>
