@@ -41,15 +41,11 @@ bool openInFileManager(const QString& folder) { return QDesktopServices::openUrl
 
 std::optional<std::string> flag(bool on) { return on ? std::optional<std::string>("on") : std::nullopt; }
 
-}  // namespace
-
-void registerMainViews(ViewRegistry& registry, Updater& updater, std::function<QString()> hotKeyProblem) {
+// The tab bar and the seven pages.
+void registerPages(ViewRegistry& registry) {
   registry.setTabBar([](const ViewContext& context, QWidget* parent) { return new TabBar(context, parent); });
   registry.setPage(Page::overview, [&registry](const ViewContext& context, QWidget* parent) {
     return new OverviewPage(context, registry, parent);
-  });
-  registry.setSlot(OverviewSlot::processTable, [](const ViewContext& c, QWidget* parent) -> QWidget* {
-    return new ProcessTable(c.store, parent);
   });
   registry.setPage(Page::cpu, [](const ViewContext& c, QWidget* parent) -> QWidget* {
     return new CPUPage(c.store, parent);
@@ -67,6 +63,13 @@ void registerMainViews(ViewRegistry& registry, Updater& updater, std::function<Q
   registry.setPage(Page::energy, [](const ViewContext& c, QWidget* parent) -> QWidget* {
     return new EnergyPage(c.store, parent);
   });
+}
+
+// The overview's slots and the top bar's items.
+void registerSlots(ViewRegistry& registry, Updater& updater) {
+  registry.setSlot(OverviewSlot::processTable, [](const ViewContext& c, QWidget* parent) -> QWidget* {
+    return new ProcessTable(c.store, parent);
+  });
   registry.setSlot(OverviewSlot::finding, [](const ViewContext& c, QWidget* parent) { return new FindingCard(c.store, parent); });
   registry.setSlot(OverviewSlot::sleepLine, [](const ViewContext& c, QWidget* parent) { return new SleepLine(c.store, parent); });
   registry.setSlot(OverviewSlot::memoryAdvice, [](const ViewContext& c, QWidget* parent) -> QWidget* {
@@ -77,6 +80,10 @@ void registerMainViews(ViewRegistry& registry, Updater& updater, std::function<Q
   registry.addTopBarItem([](const ViewContext& c, QWidget* parent) { return new StretchButton(c.store, true, parent); });
   registry.setSlot(OverviewSlot::stretchButton,
                    [](const ViewContext& c, QWidget* parent) { return new StretchButton(c.store, false, parent); });
+}
+
+// The sheets, each with when the store asks for it and how it is closed.
+void registerSheets(ViewRegistry& registry, Updater& updater, const std::function<QString()>& hotKeyProblem) {
   registry.addSheet({"whatsNew", [&updater](const Store&) { return flag(updater.showingWhatsNew()); },
                      [&updater](Store&) { updater.setShowingWhatsNew(false); },
                      [&updater](const ViewContext& c, QWidget* parent) { return new WhatsNewSheet(c.store, updater, parent); },
@@ -125,6 +132,14 @@ void registerMainViews(ViewRegistry& registry, Updater& updater, std::function<Q
                      },
                      [](Store& s) { s.setDetailPID(std::nullopt); },
                      [](const ViewContext& c, QWidget* parent) { return new ProcessDetail(c.store, parent); }});
+}
+
+}  // namespace
+
+void registerMainViews(ViewRegistry& registry, Updater& updater, std::function<QString()> hotKeyProblem) {
+  registerPages(registry);
+  registerSlots(registry, updater);
+  registerSheets(registry, updater, hotKeyProblem);
 }
 
 }  // namespace qel

@@ -39,14 +39,7 @@ bool hasDisplay() {
 
 QelApp::QelApp(const InstanceLock& historyLock, InstanceLock& instanceLock)
     : defaults_(Defaults::standardPath()), language_(defaults_) {
-  // First, so a second start waits as little as possible; requests arrive once the loop runs.
-  connect(&server_, &InstanceServer::requested, this, [this](InstanceRequest request) {
-    std::printf("qel: %s, asked by another start\n", requestWord(request).data());
-    std::fflush(stdout);
-    handle(request);
-  });
-  if (instanceLock.acquired() && !server_.listen(instanceLock))
-    std::fprintf(stderr, "qel: other starts can't reach this one: %s\n", qPrintable(server_.errorString()));
+  listenForOtherStarts(instanceLock);
   if (const auto aside = defaults_.movedAside())
     std::fprintf(stderr, "qel: the settings file could not be read; it was kept as %s and the settings start from their defaults\n",
                  displayName(aside->string()).c_str());
@@ -56,6 +49,26 @@ QelApp::QelApp(const InstanceLock& historyLock, InstanceLock& instanceLock)
   ScrollerRestyler::start();
   addSystemIconPaths();
 
+  makeStore(historyLock);
+  makeWindow();
+  makeMenuBar();
+  connectCommands();
+  connectQuitting();
+  connect(&tick_, &QTimer::timeout, this, [this] { store_->sampleOnce(); });
+}
+
+// First, so a second start waits as little as possible; requests arrive once the loop runs.
+void QelApp::listenForOtherStarts(InstanceLock& instanceLock) {
+  connect(&server_, &InstanceServer::requested, this, [this](InstanceRequest request) {
+    std::printf("qel: %s, asked by another start\n", requestWord(request).data());
+    std::fflush(stdout);
+    handle(request);
+  });
+  if (instanceLock.acquired() && !server_.listen(instanceLock))
+    std::fprintf(stderr, "qel: other starts can't reach this one: %s\n", qPrintable(server_.errorString()));
+}
+
+void QelApp::makeStore(const InstanceLock& historyLock) {
   StoreServices services;
   services.main = &executor_;
   services.defaults = &defaults_;
@@ -70,7 +83,9 @@ QelApp::QelApp(const InstanceLock& historyLock, InstanceLock& instanceLock)
   store_->setDesktop(&desktop_);
   desktop_.setStore(store_.get());
   bridge_ = std::make_unique<StoreBridge>(*store_);
+}
 
+void QelApp::makeWindow() {
   registerMainViews(registry_, *updater_, [this] {
     const HotKey* key = menuBar_ ? menuBar_->hotKey() : nullptr;
     return key && key->status() == HotKey::Status::active ? QString() : menuBar_ ? menuBar_->hotKeyNote() : QString();
@@ -85,7 +100,9 @@ QelApp::QelApp(const InstanceLock& historyLock, InstanceLock& instanceLock)
     window_->raise();
     window_->activateWindow();
   });
+}
 
+void QelApp::makeMenuBar() {
   menuBar_ = std::make_unique<MenuBar>(*store_, commands_.menu(), *window_,
                                        MenuBar::Actions{.showMain = [this] { showMain(); },
                                                         .replay = [this] { replay(); },
@@ -93,7 +110,9 @@ QelApp::QelApp(const InstanceLock& historyLock, InstanceLock& instanceLock)
                                                         .memoryAdvice = [this] {
                                                           return new MemoryAdviceCard(*store_, true);
                                                         }});
+}
 
+void QelApp::connectCommands() {
   connect(commands_.settings(), &QAction::triggered, this, [this] {
     showMain();
     store_->openSettings();
@@ -113,8 +132,10 @@ QelApp::QelApp(const InstanceLock& historyLock, InstanceLock& instanceLock)
     language_.follow();
     commands_.retranslate();
   });
+}
 
-
+// The signals that end Qel, and the end of the loop however it comes: both save first.
+void QelApp::connectQuitting() {
   if (quitSignals_.fd() >= 0) {
     // A main loop stuck in a read that never returns would never quit: the signal ends Qel anyway.
     quitSignals_.onStuck(std::chrono::seconds(5), [this](int signal) {
@@ -129,8 +150,6 @@ QelApp::QelApp(const InstanceLock& historyLock, InstanceLock& instanceLock)
   }
   // The session ending, or anything else that ends the loop, still saves.
   connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { store_->shutdown(); });
-
-  connect(&tick_, &QTimer::timeout, this, [this] { store_->sampleOnce(); });
 }
 
 QelApp::~QelApp() {

@@ -56,6 +56,12 @@ class QelApp : public QObject {
   void quit();
 
  private:
+  void listenForOtherStarts(InstanceLock& instanceLock);
+  void makeStore(const InstanceLock& historyLock);
+  void makeWindow();
+  void makeMenuBar();
+  void connectCommands();
+  void connectQuitting();
   void runReplay();
   void openLicenses();
   void openWhatsNew();
