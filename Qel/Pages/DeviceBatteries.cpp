@@ -17,39 +17,8 @@
 namespace qel {
 
 namespace {
-constexpr int kRing = 56;
 constexpr int kVisibleDevices = 6;  // two rows; more scroll
 }  // namespace
-
-DeviceBatteryRing::DeviceBatteryRing(const std::string& name, const std::string& symbol, int percent,
-                                     QWidget* parent)
-    : QWidget(parent) {
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(8);
-  gauge_ = new BatteryGauge(symbol, percent,
-                            {.lineWidth = 4.5,
-                             .normal = Palette::batteryGreen(),
-                             .warning = Palette::strain(),
-                             .track = Palette::adaptiveOpacity(0.07, 0.08),
-                             .symbol = Palette::secondaryText(),
-                             .symbolSize = 22},
-                            this);
-  gauge_->setFixedSize(kRing, kRing);
-  value_ = new StableValue(QString::number(percent) + QLatin1Char('%'), QStringLiteral("100%"), Qt::AlignHCenter,
-                           this);
-  value_->setFont(Fonts::text(13, QFont::Medium));
-  value_->setColor(Palette::secondaryText());
-  layout->addWidget(gauge_, 0, Qt::AlignHCenter);
-  layout->addWidget(value_, 0, Qt::AlignHCenter);
-  setFixedWidth(kRing);
-
-  const QString shownName = QString::fromStdString(displayName(name));
-  const QString battery = QString::fromStdString(L("Battery %@%", {std::to_string(percent)}));
-  setToolTip(plainToolTip(shownName + QStringLiteral(" · ") + battery));
-  setAccessibleName(shownName);
-  setAccessibleDescription(percent < 20 ? QString::fromStdString(L("%@ battery low", {displayName(name)})) : battery);
-}
 
 DeviceBatteries::DeviceBatteries(QWidget* parent) : QWidget(parent) {
   auto* layout = new QVBoxLayout(this);

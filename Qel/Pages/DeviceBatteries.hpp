@@ -7,29 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "Qel/Pages/DeviceBatteryRing.hpp"
 #include "Qel/Samplers/BTDevice.hpp"
 
 class QGridLayout;
 class QScrollArea;
 
 namespace qel {
-
-class BatteryGauge;
-class StableValue;
-
-class DeviceBatteryRing : public QWidget {
-  Q_OBJECT
-
- public:
-  DeviceBatteryRing(const std::string& name, const std::string& symbol, int percent, QWidget* parent = nullptr);
-
-  BatteryGauge* gauge() const { return gauge_; }
-  StableValue* value() const { return value_; }
-
- private:
-  BatteryGauge* gauge_;
-  StableValue* value_;
-};
 
 class DeviceBatteries : public QWidget {
   Q_OBJECT

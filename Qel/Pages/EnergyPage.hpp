@@ -12,7 +12,8 @@
 #include <vector>
 
 #include "Qel/History/RuntimeForecast.hpp"
-#include "Qel/Pages/EnergyRows.hpp"
+#include "Qel/Pages/GainRow.hpp"
+#include "Qel/Pages/WakeRow.hpp"
 #include "Qel/Samplers/Samples.hpp"
 
 class QGridLayout;

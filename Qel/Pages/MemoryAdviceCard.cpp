@@ -9,6 +9,7 @@
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/PanelStyle.hpp"
 #include "Qel/Kit/PillButton.hpp"
+#include "Qel/Pages/MemoryAdviceRow.hpp"
 #include "Qel/Kit/PlainLabel.hpp"
 #include "Qel/Kit/QtString.hpp"
 #include "Qel/Platform/Utf8.hpp"
@@ -51,71 +52,6 @@ std::string quitAllLabel(const std::vector<MemSuggestion>& suggestions) {
   for (const auto& s : suggestions) sum = s.bytes > ~sum ? ~std::uint64_t{0} : sum + s.bytes;
   return Ln("Quit these %n and free about %@", suggestions.size(), {fmtBytes(sum)});
 }
-
-// One suggested app: its icon, its name, how much it holds and since when it is unused, a warning
-// when it keeps growing, and "Quit".
-class MemoryAdviceCard::Row : public QWidget {
- public:
-  Row(const MemSuggestion& s, const MemoryAdviceLook& look, IconCache& icons, Store& store, QWidget* parent)
-      : QWidget(parent), key_(s.key) {
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(10);
-    auto* icon = new QWidget(this);
-    icon->setFixedSize(look.icon, look.icon);
-    icon_ = icons.icon(s.key);
-    iconBox_ = icon;
-    layout->addWidget(icon, 0, Qt::AlignVCenter);
-    auto* words = new QVBoxLayout;
-    words->setSpacing(1);
-    name_ = new PlainLabel({}, 13, QFont::Medium, Palette::primaryText(), this);
-    // One line, cut to its room: a long name never widens the card.
-    name_->setElided(true);
-    name_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    detail_ = new PlainLabel({}, 11.5, QFont::Normal, look.faint, this);
-    detail_->setWordWrap(true);
-    words->addWidget(name_);
-    words->addWidget(detail_);
-    if (s.leaking) {
-      leak_ = new PlainLabel(qs(L("Memory keeps growing. Reopening it frees the memory.")), 11.5, QFont::Normal,
-                             look.accent, this);
-      leak_->setWordWrap(true);
-      words->addWidget(leak_);
-    }
-    layout->addLayout(words, 1);
-    quit_ = new PillButton(qs(L("Quit")), 12, QFont::Medium, Palette::primaryText(), Palette::adaptiveOpacity(0.08, 0.08),
-                           QSize(12, 4), this);
-    layout->addWidget(quit_, 0, Qt::AlignVCenter);
-    Store* target = &store;
-    connect(quit_, &QAbstractButton::clicked, this, [target, key = key_] { target->quitApps({key}); });
-    setSuggestion(s);
-  }
-
-  void setSuggestion(const MemSuggestion& s) {
-    // Names come from outside (desktop entries): shown as plain text, one line.
-    name_->setText(qs(displayName(s.name)));
-    detail_->setText(qs(L("Using %@, %@", {fmtBytes(s.bytes), s.idleText})));
-    quit_->setAccessibleName(qs(L("Quit %@", {displayName(s.name)})));
-  }
-
-  QAbstractButton* quit() const { return quit_; }
-  PlainLabel* leak() const { return leak_; }
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter p(this);
-    icon_.paint(&p, iconBox_->geometry());
-  }
-
- private:
-  std::string key_;
-  QIcon icon_;
-  QWidget* iconBox_;
-  PlainLabel* name_;
-  PlainLabel* detail_;
-  PlainLabel* leak_ = nullptr;
-  PillButton* quit_;
-};
 
 MemoryAdviceCard::MemoryAdviceCard(Store& store, bool compact, QWidget* parent)
     : QWidget(parent),
@@ -188,7 +124,7 @@ void MemoryAdviceCard::rebuildRows() {
   for (auto* row : rows_) delete row;
   rows_.clear();
   for (const auto& s : suggestions_) {
-    auto* row = new Row(s, look_, *icons_, store_, this);
+    auto* row = new MemoryAdviceRow(s, look_, *icons_, store_, this);
     rowsLayout_->addWidget(row);
     rows_.push_back(row);
   }

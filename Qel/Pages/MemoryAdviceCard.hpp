@@ -18,6 +18,7 @@ class QVBoxLayout;
 namespace qel {
 
 class IconCache;
+class MemoryAdviceRow;
 class PlainLabel;
 class Store;
 
@@ -59,7 +60,6 @@ class MemoryAdviceCard : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  class Row;
   void rebuildRows();
 
   Store& store_;
@@ -69,7 +69,7 @@ class MemoryAdviceCard : public QWidget {
   std::vector<MemSuggestion> suggestions_;
   PlainLabel* explanation_;
   QVBoxLayout* rowsLayout_;
-  std::vector<Row*> rows_;
+  std::vector<MemoryAdviceRow*> rows_;
   QAbstractButton* quitAll_;
 };
 

@@ -1,6 +1,6 @@
 #pragma once
-// The cards of the network page's "Who's online" strip: one per app that has used the network
-// (a button that opens the app's details), and the card of this computer's local addresses.
+// A card of the network page's "Who's online" strip: one per app that has used the network, a
+// button that opens the app's details. The strip's cards share its size and ground.
 #include <QAbstractButton>
 
 #include <vector>
@@ -45,34 +45,6 @@ class NetCard : public QAbstractButton {
   Store& store_;
   IconCache& icons_;
   ProcInfo proc_;
-};
-
-class NetAddressCard : public QWidget {
-  Q_OBJECT
-
- public:
-  explicit NetAddressCard(QWidget* parent = nullptr);
-
-  // `traffic`: whether bytes are moving now, so that a missing address is not called "not
-  // connected" while the computer plainly is (an IPv6-only network, say).
-  void setAddresses(const std::vector<NetAddress>& addresses, bool traffic = false);
-  PlainLabel* title() const { return title_; }
-  PlainLabel* message() const { return message_; }
-  // Interface and address labels of each row.
-  const std::vector<std::pair<PlainLabel*, PlainLabel*>>& rows() const { return rows_; }
-
- protected:
-  void paintEvent(QPaintEvent* event) override;
-
- private:
-  std::vector<NetAddress> addresses_;
-  bool traffic_ = false;
-  bool shown_ = false;
-  QWidget* dot_ = nullptr;
-  PlainLabel* title_ = nullptr;
-  PlainLabel* message_ = nullptr;
-  QVBoxLayout* column_ = nullptr;
-  std::vector<std::pair<PlainLabel*, PlainLabel*>> rows_;
 };
 
 }  // namespace qel

@@ -16,6 +16,7 @@
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/QtString.hpp"
 #include "Qel/Pages/Legend.hpp"
+#include "Qel/Pages/NetAddressCard.hpp"
 #include "Qel/Pages/NetCard.hpp"
 #include "Qel/Pages/NetTalkers.hpp"
 #include "Qel/Pages/PortsPanel.hpp"

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "Qel/Pages/NetAddressCard.hpp"
 #include "Qel/Pages/NetCard.hpp"
 #include "Qel/Pages/NetPage.hpp"
 #include "Qel/Pages/NetTalkers.hpp"

@@ -1127,12 +1127,12 @@
 <context>
     <name>qel::BubbleFieldView</name>
     <message>
-        <location filename="../../Pages/BubbleFieldView.cpp" line="218"/>
+        <location filename="../../Pages/BubbleFieldView.cpp" line="37"/>
         <source>Memory bubble chart</source>
         <translation>Speicher-Blasendiagramm</translation>
     </message>
     <message>
-        <location filename="../../Pages/BubbleFieldView.cpp" line="247"/>
+        <location filename="../../Pages/BubbleFieldView.cpp" line="66"/>
         <source>%@ used</source>
         <translation>%@ belegt</translation>
     </message>
@@ -1353,12 +1353,12 @@
 <context>
     <name>qel::DeviceBatteries</name>
     <message>
-        <location filename="../../Pages/DeviceBatteries.cpp" line="58"/>
+        <location filename="../../Pages/DeviceBatteries.cpp" line="27"/>
         <source>Device batteries</source>
         <translation>Geräteakkus</translation>
     </message>
     <message>
-        <location filename="../../Pages/DeviceBatteries.cpp" line="73"/>
+        <location filename="../../Pages/DeviceBatteries.cpp" line="42"/>
         <source>Scroll to see more devices.</source>
         <translation>Scrollen, um weitere Geräte zu sehen.</translation>
     </message>
@@ -1366,12 +1366,12 @@
 <context>
     <name>qel::DeviceBatteryRing</name>
     <message>
-        <location filename="../../Pages/DeviceBatteries.cpp" line="48"/>
+        <location filename="../../Pages/DeviceBatteryRing.cpp" line="46"/>
         <source>Battery %@%</source>
         <translation>Akku %@%</translation>
     </message>
     <message>
-        <location filename="../../Pages/DeviceBatteries.cpp" line="51"/>
+        <location filename="../../Pages/DeviceBatteryRing.cpp" line="49"/>
         <source>%@ battery low</source>
         <translation>%@: Akku schwach</translation>
     </message>
@@ -1449,27 +1449,27 @@ Der innere Ring zeigt die letzten 60 Sekunden Aktivität: Lesen wächst nach au�
 <context>
     <name>qel::DiskPlatterView</name>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="53"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="52"/>
         <source>Disk space and activity</source>
         <translation>Speicherplatz und Aktivität</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="60"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="59"/>
         <source>%@ available</source>
         <translation>%@ verfügbar</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="76"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="75"/>
         <source>Available</source>
         <translation>Verfügbar</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="78"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="77"/>
         <source>%@ total</source>
         <translation>%@ gesamt</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="133"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="132"/>
         <source>Now</source>
         <translation>Jetzt</translation>
     </message>
@@ -1614,47 +1614,47 @@ Der innere Ring zeigt die letzten 60 Sekunden Aktivität: Lesen wächst nach au�
 <context>
     <name>qel::EnergyRing</name>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="32"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="31"/>
         <source>Energy over the last 60 seconds</source>
         <translation>Energie der letzten 60 Sekunden</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="41"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="40"/>
         <source>%.1f watts</source>
         <translation>%.1f Watt</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="117"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="116"/>
         <source>Now</source>
         <translation>Jetzt</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="117"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="116"/>
         <source>45 s ago</source>
         <translation>vor 45 s</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="117"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="116"/>
         <source>30 s ago</source>
         <translation>vor 30 s</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="117"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="116"/>
         <source>15 s ago</source>
         <translation>vor 15 s</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="133"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="132"/>
         <source>Battery %@%</source>
         <translation>Akku %@%</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="134"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="133"/>
         <source>On AC power</source>
         <translation>Am Netzteil</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="142"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="141"/>
         <source>Right now</source>
         <translation>Gerade jetzt</translation>
     </message>
@@ -1779,17 +1779,17 @@ Der innere Ring zeigt die letzten 60 Sekunden Aktivität: Lesen wächst nach au�
 <context>
     <name>qel::GPUHiveView</name>
     <message>
-        <location filename="../../Pages/GPUHiveView.cpp" line="36"/>
+        <location filename="../../Pages/GPUHiveView.cpp" line="35"/>
         <source>GPU usage</source>
         <translation>GPU-Auslastung</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUHiveView.cpp" line="43"/>
+        <location filename="../../Pages/GPUHiveView.cpp" line="42"/>
         <source>Unavailable</source>
         <translation>Nicht verfügbar</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUHiveView.cpp" line="70"/>
+        <location filename="../../Pages/GPUHiveView.cpp" line="69"/>
         <source>Now</source>
         <translation>Jetzt</translation>
     </message>
@@ -1872,13 +1872,13 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::GainRow</name>
     <message>
-        <location filename="../../Pages/EnergyRows.cpp" line="93"/>
-        <location filename="../../Pages/EnergyRows.cpp" line="123"/>
+        <location filename="../../Pages/GainRow.cpp" line="34"/>
+        <location filename="../../Pages/GainRow.cpp" line="64"/>
         <source>Quit %@</source>
         <translation>%@ beenden</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRows.cpp" line="127"/>
+        <location filename="../../Pages/GainRow.cpp" line="68"/>
         <source>using about %@ W</source>
         <translation>nutzt etwa %@ W</translation>
     </message>
@@ -2151,29 +2151,32 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::MemoryAdviceCard</name>
     <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="80"/>
+        <location filename="../../Pages/MemoryAdviceCard.cpp" line="68"/>
+        <source>Memory is tight</source>
+        <translation>Speicher ist knapp</translation>
+    </message>
+</context>
+<context>
+    <name>qel::MemoryAdviceRow</name>
+    <message>
+        <location filename="../../Pages/MemoryAdviceRow.cpp" line="42"/>
         <source>Memory keeps growing. Reopening it frees the memory.</source>
         <translation>Der Speicher wächst weiter. Ein Neustart der App gibt ihn frei.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="86"/>
+        <location filename="../../Pages/MemoryAdviceRow.cpp" line="48"/>
         <source>Quit</source>
         <translation>Beenden</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="97"/>
+        <location filename="../../Pages/MemoryAdviceRow.cpp" line="59"/>
         <source>Using %@, %@</source>
         <translation>Nutzt %@, %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="98"/>
+        <location filename="../../Pages/MemoryAdviceRow.cpp" line="60"/>
         <source>Quit %@</source>
         <translation>%@ beenden</translation>
-    </message>
-    <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="132"/>
-        <source>Memory is tight</source>
-        <translation>Speicher ist knapp</translation>
     </message>
 </context>
 <context>
@@ -2395,27 +2398,27 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::NetAddressCard</name>
     <message>
-        <location filename="../../Pages/NetCard.cpp" line="133"/>
+        <location filename="../../Pages/NetAddressCard.cpp" line="76"/>
         <source>Local address</source>
         <translation>Lokale Adresse</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetCard.cpp" line="133"/>
+        <location filename="../../Pages/NetAddressCard.cpp" line="76"/>
         <source>No local address</source>
         <translation>Keine lokale Adresse</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetCard.cpp" line="133"/>
+        <location filename="../../Pages/NetAddressCard.cpp" line="76"/>
         <source>Not connected</source>
         <translation>Nicht verbunden</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetCard.cpp" line="134"/>
+        <location filename="../../Pages/NetAddressCard.cpp" line="77"/>
         <source>Data is moving, but no network interface has an IPv4 address.</source>
         <translation>Es fließen Daten, aber keine Netzwerkschnittstelle hat eine IPv4-Adresse.</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetCard.cpp" line="135"/>
+        <location filename="../../Pages/NetAddressCard.cpp" line="78"/>
         <source>No network interface with an IP address was found.</source>
         <translation>Keine Netzwerkschnittstelle mit IP-Adresse gefunden.</translation>
     </message>
@@ -2423,12 +2426,12 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::NetCard</name>
     <message>
-        <location filename="../../Pages/NetCard.cpp" line="81"/>
+        <location filename="../../Pages/NetCard.cpp" line="57"/>
         <source>↓ %@  ↑ %@</source>
         <translation>↓ %@  ↑ %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetCard.cpp" line="82"/>
+        <location filename="../../Pages/NetCard.cpp" line="58"/>
         <source>%@ in total</source>
         <translation>%@ insgesamt</translation>
     </message>
@@ -2436,28 +2439,28 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::NetPage</name>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="44"/>
+        <location filename="../../Pages/NetPage.cpp" line="45"/>
         <source>Network</source>
         <translation>Netzwerk</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="50"/>
+        <location filename="../../Pages/NetPage.cpp" line="51"/>
         <source>Download</source>
         <translation>Download</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="51"/>
+        <location filename="../../Pages/NetPage.cpp" line="52"/>
         <source>Upload</source>
         <translation>Upload</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="52"/>
+        <location filename="../../Pages/NetPage.cpp" line="53"/>
         <source>Online</source>
         <translation>Online</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/NetPage.cpp" line="52"/>
-        <location filename="../../Pages/NetPage.cpp" line="124"/>
+        <location filename="../../Pages/NetPage.cpp" line="53"/>
+        <location filename="../../Pages/NetPage.cpp" line="125"/>
         <source>%n apps</source>
         <translation>
             <numerusform>%n App</numerusform>
@@ -2465,27 +2468,27 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="80"/>
+        <location filename="../../Pages/NetPage.cpp" line="81"/>
         <source>Who&apos;s online</source>
         <translation>Wer online ist</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="80"/>
+        <location filename="../../Pages/NetPage.cpp" line="81"/>
         <source>Only processes under your account. Scroll sideways for more.</source>
         <translation>Nur Prozesse deines Kontos. Seitlich scrollen für mehr.</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="119"/>
+        <location filename="../../Pages/NetPage.cpp" line="120"/>
         <source>Upload %@</source>
         <translation>Upload %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="128"/>
+        <location filename="../../Pages/NetPage.cpp" line="129"/>
         <source>Each dot is an app that is online. Bigger dots have more traffic right now. Dots closer to the center have more total traffic. Click one for details. Per-app figures count TCP only, and leave out traffic within this computer.</source>
         <translation>Jeder Punkt ist eine App, die online ist. Größere Punkte haben gerade mehr Datenverkehr. Punkte näher an der Mitte haben insgesamt mehr Datenverkehr. Klicke auf einen für Details. Die Werte je App zählen nur TCP und lassen Verkehr innerhalb dieses Computers weg.</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="131"/>
+        <location filename="../../Pages/NetPage.cpp" line="132"/>
         <source>Per-app traffic isn&apos;t available (the system&apos;s socket statistics can&apos;t be read), so only whole-computer upload and download are shown.</source>
         <translation>Datenverkehr je App ist nicht verfügbar (die Socket-Statistik des Systems kann nicht gelesen werden), daher werden nur Upload und Download des ganzen Computers gezeigt.</translation>
     </message>
@@ -2804,12 +2807,12 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::ProcessNoteView</name>
     <message>
-        <location filename="../../Processes/ProcessNoteView.cpp" line="32"/>
+        <location filename="../../Processes/ProcessNoteView.cpp" line="31"/>
         <source>What is this</source>
         <translation>Was ist das</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessNoteView.cpp" line="41"/>
+        <location filename="../../Processes/ProcessNoteView.cpp" line="40"/>
         <source>Look up this process online</source>
         <translation>Diesen Prozess online nachschlagen</translation>
     </message>
@@ -3888,7 +3891,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::TodayStrip</name>
     <message>
-        <location filename="../../MenuBar/TodayStrip.cpp" line="100"/>
+        <location filename="../../MenuBar/TodayStrip.cpp" line="99"/>
         <source>0:00</source>
         <translation>0:00</translation>
     </message>
@@ -4029,7 +4032,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::WakeRow</name>
     <message>
-        <location filename="../../Pages/EnergyRows.cpp" line="82"/>
+        <location filename="../../Pages/WakeRow.cpp" line="55"/>
         <source>Details</source>
         <translation>Details</translation>
     </message>
@@ -4405,17 +4408,17 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <translation>Es ist genug Speicher da. Nichts zu tun.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="44"/>
+        <location filename="../../Pages/MemoryAdviceCard.cpp" line="45"/>
         <source>Quitting these apps you aren&apos;t using frees the most memory.</source>
         <translation>Wenn du diese Apps beendest, die du nicht nutzt, wird am meisten Speicher frei.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="45"/>
+        <location filename="../../Pages/MemoryAdviceCard.cpp" line="46"/>
         <source>No background apps worth quitting. Most memory is used by the app you&apos;re using, or by the system.</source>
         <translation>Keine Hintergrund-Apps, die sich zu beenden lohnen. Der meiste Speicher gehört der App, die du nutzt, oder dem System.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="52"/>
+        <location filename="../../Pages/MemoryAdviceCard.cpp" line="53"/>
         <source>Quit these %n and free about %@</source>
         <translation>
             <numerusform>Diese %n beenden und etwa %@ freigeben</numerusform>

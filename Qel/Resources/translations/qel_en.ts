@@ -129,8 +129,8 @@
 <context>
     <name>qel::NetPage</name>
     <message numerus="yes">
-        <location filename="../../Pages/NetPage.cpp" line="52"/>
-        <location filename="../../Pages/NetPage.cpp" line="124"/>
+        <location filename="../../Pages/NetPage.cpp" line="53"/>
+        <location filename="../../Pages/NetPage.cpp" line="125"/>
         <source>%n apps</source>
         <translation>
             <numerusform>%n app</numerusform>
@@ -247,7 +247,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="52"/>
+        <location filename="../../Pages/MemoryAdviceCard.cpp" line="53"/>
         <source>Quit these %n and free about %@</source>
         <translation>
             <numerusform>Quit these %n and free about %@</numerusform>

@@ -1127,12 +1127,12 @@
 <context>
     <name>qel::BubbleFieldView</name>
     <message>
-        <location filename="../../Pages/BubbleFieldView.cpp" line="218"/>
+        <location filename="../../Pages/BubbleFieldView.cpp" line="37"/>
         <source>Memory bubble chart</source>
         <translation>Burbujas de memoria</translation>
     </message>
     <message>
-        <location filename="../../Pages/BubbleFieldView.cpp" line="247"/>
+        <location filename="../../Pages/BubbleFieldView.cpp" line="66"/>
         <source>%@ used</source>
         <translation>%@ usados</translation>
     </message>
@@ -1353,12 +1353,12 @@
 <context>
     <name>qel::DeviceBatteries</name>
     <message>
-        <location filename="../../Pages/DeviceBatteries.cpp" line="58"/>
+        <location filename="../../Pages/DeviceBatteries.cpp" line="27"/>
         <source>Device batteries</source>
         <translation>Baterías de dispositivos</translation>
     </message>
     <message>
-        <location filename="../../Pages/DeviceBatteries.cpp" line="73"/>
+        <location filename="../../Pages/DeviceBatteries.cpp" line="42"/>
         <source>Scroll to see more devices.</source>
         <translation>Desplázate para ver más dispositivos.</translation>
     </message>
@@ -1366,12 +1366,12 @@
 <context>
     <name>qel::DeviceBatteryRing</name>
     <message>
-        <location filename="../../Pages/DeviceBatteries.cpp" line="48"/>
+        <location filename="../../Pages/DeviceBatteryRing.cpp" line="46"/>
         <source>Battery %@%</source>
         <translation>Batería %@&#xa0;%</translation>
     </message>
     <message>
-        <location filename="../../Pages/DeviceBatteries.cpp" line="51"/>
+        <location filename="../../Pages/DeviceBatteryRing.cpp" line="49"/>
         <source>%@ battery low</source>
         <translation>Batería de %@ baja</translation>
     </message>
@@ -1449,27 +1449,27 @@ El anillo interior son los últimos 60 segundos de actividad: las lecturas crece
 <context>
     <name>qel::DiskPlatterView</name>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="53"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="52"/>
         <source>Disk space and activity</source>
         <translation>Espacio y actividad del disco</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="60"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="59"/>
         <source>%@ available</source>
         <translation>%@ disponibles</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="76"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="75"/>
         <source>Available</source>
         <translation>Disponible</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="78"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="77"/>
         <source>%@ total</source>
         <translation>%@ en total</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="133"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="132"/>
         <source>Now</source>
         <translation>Ahora</translation>
     </message>
@@ -1614,47 +1614,47 @@ El anillo interior son los últimos 60 segundos de actividad: las lecturas crece
 <context>
     <name>qel::EnergyRing</name>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="32"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="31"/>
         <source>Energy over the last 60 seconds</source>
         <translation>Energía en los últimos 60 segundos</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="41"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="40"/>
         <source>%.1f watts</source>
         <translation>%.1f vatios</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="117"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="116"/>
         <source>Now</source>
         <translation>Ahora</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="117"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="116"/>
         <source>45 s ago</source>
         <translation>hace 45 s</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="117"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="116"/>
         <source>30 s ago</source>
         <translation>hace 30 s</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="117"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="116"/>
         <source>15 s ago</source>
         <translation>hace 15 s</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="133"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="132"/>
         <source>Battery %@%</source>
         <translation>Batería %@&#xa0;%</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="134"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="133"/>
         <source>On AC power</source>
         <translation>Con corriente</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="142"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="141"/>
         <source>Right now</source>
         <translation>Ahora mismo</translation>
     </message>
@@ -1779,17 +1779,17 @@ El anillo interior son los últimos 60 segundos de actividad: las lecturas crece
 <context>
     <name>qel::GPUHiveView</name>
     <message>
-        <location filename="../../Pages/GPUHiveView.cpp" line="36"/>
+        <location filename="../../Pages/GPUHiveView.cpp" line="35"/>
         <source>GPU usage</source>
         <translation>Uso de GPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUHiveView.cpp" line="43"/>
+        <location filename="../../Pages/GPUHiveView.cpp" line="42"/>
         <source>Unavailable</source>
         <translation>No disponible</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUHiveView.cpp" line="70"/>
+        <location filename="../../Pages/GPUHiveView.cpp" line="69"/>
         <source>Now</source>
         <translation>Ahora</translation>
     </message>
@@ -1872,13 +1872,13 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::GainRow</name>
     <message>
-        <location filename="../../Pages/EnergyRows.cpp" line="93"/>
-        <location filename="../../Pages/EnergyRows.cpp" line="123"/>
+        <location filename="../../Pages/GainRow.cpp" line="34"/>
+        <location filename="../../Pages/GainRow.cpp" line="64"/>
         <source>Quit %@</source>
         <translation>Cerrar %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRows.cpp" line="127"/>
+        <location filename="../../Pages/GainRow.cpp" line="68"/>
         <source>using about %@ W</source>
         <translation>consume unos %@ W</translation>
     </message>
@@ -2151,29 +2151,32 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::MemoryAdviceCard</name>
     <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="80"/>
+        <location filename="../../Pages/MemoryAdviceCard.cpp" line="68"/>
+        <source>Memory is tight</source>
+        <translation>La memoria escasea</translation>
+    </message>
+</context>
+<context>
+    <name>qel::MemoryAdviceRow</name>
+    <message>
+        <location filename="../../Pages/MemoryAdviceRow.cpp" line="42"/>
         <source>Memory keeps growing. Reopening it frees the memory.</source>
         <translation>La memoria no deja de crecer. Volver a abrirla libera la memoria.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="86"/>
+        <location filename="../../Pages/MemoryAdviceRow.cpp" line="48"/>
         <source>Quit</source>
         <translation>Salir</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="97"/>
+        <location filename="../../Pages/MemoryAdviceRow.cpp" line="59"/>
         <source>Using %@, %@</source>
         <translation>Usa %@, %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="98"/>
+        <location filename="../../Pages/MemoryAdviceRow.cpp" line="60"/>
         <source>Quit %@</source>
         <translation>Cerrar %@</translation>
-    </message>
-    <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="132"/>
-        <source>Memory is tight</source>
-        <translation>La memoria escasea</translation>
     </message>
 </context>
 <context>
@@ -2395,27 +2398,27 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::NetAddressCard</name>
     <message>
-        <location filename="../../Pages/NetCard.cpp" line="133"/>
+        <location filename="../../Pages/NetAddressCard.cpp" line="76"/>
         <source>Local address</source>
         <translation>Dirección local</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetCard.cpp" line="133"/>
+        <location filename="../../Pages/NetAddressCard.cpp" line="76"/>
         <source>No local address</source>
         <translation>Sin dirección local</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetCard.cpp" line="133"/>
+        <location filename="../../Pages/NetAddressCard.cpp" line="76"/>
         <source>Not connected</source>
         <translation>Sin conexión</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetCard.cpp" line="134"/>
+        <location filename="../../Pages/NetAddressCard.cpp" line="77"/>
         <source>Data is moving, but no network interface has an IPv4 address.</source>
         <translation>Hay datos en movimiento, pero ninguna interfaz de red tiene dirección IPv4.</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetCard.cpp" line="135"/>
+        <location filename="../../Pages/NetAddressCard.cpp" line="78"/>
         <source>No network interface with an IP address was found.</source>
         <translation>No se encontró ninguna interfaz de red con dirección IP.</translation>
     </message>
@@ -2423,12 +2426,12 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::NetCard</name>
     <message>
-        <location filename="../../Pages/NetCard.cpp" line="81"/>
+        <location filename="../../Pages/NetCard.cpp" line="57"/>
         <source>↓ %@  ↑ %@</source>
         <translation>↓ %@  ↑ %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetCard.cpp" line="82"/>
+        <location filename="../../Pages/NetCard.cpp" line="58"/>
         <source>%@ in total</source>
         <translation>%@ en total</translation>
     </message>
@@ -2436,28 +2439,28 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::NetPage</name>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="44"/>
+        <location filename="../../Pages/NetPage.cpp" line="45"/>
         <source>Network</source>
         <translation>Red</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="50"/>
+        <location filename="../../Pages/NetPage.cpp" line="51"/>
         <source>Download</source>
         <translation>Bajada</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="51"/>
+        <location filename="../../Pages/NetPage.cpp" line="52"/>
         <source>Upload</source>
         <translation>Subida</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="52"/>
+        <location filename="../../Pages/NetPage.cpp" line="53"/>
         <source>Online</source>
         <translation>Conectado</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/NetPage.cpp" line="52"/>
-        <location filename="../../Pages/NetPage.cpp" line="124"/>
+        <location filename="../../Pages/NetPage.cpp" line="53"/>
+        <location filename="../../Pages/NetPage.cpp" line="125"/>
         <source>%n apps</source>
         <translation>
             <numerusform>%n app</numerusform>
@@ -2465,27 +2468,27 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="80"/>
+        <location filename="../../Pages/NetPage.cpp" line="81"/>
         <source>Who&apos;s online</source>
         <translation>Quién está conectado</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="80"/>
+        <location filename="../../Pages/NetPage.cpp" line="81"/>
         <source>Only processes under your account. Scroll sideways for more.</source>
         <translation>Solo procesos de tu cuenta. Desplázate en horizontal para ver más.</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="119"/>
+        <location filename="../../Pages/NetPage.cpp" line="120"/>
         <source>Upload %@</source>
         <translation>Subida %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="128"/>
+        <location filename="../../Pages/NetPage.cpp" line="129"/>
         <source>Each dot is an app that is online. Bigger dots have more traffic right now. Dots closer to the center have more total traffic. Click one for details. Per-app figures count TCP only, and leave out traffic within this computer.</source>
         <translation>Cada punto es una app conectada. Los puntos más grandes tienen más tráfico ahora; los más cercanos al centro, más tráfico total. Haz clic en uno para ver detalles. Las cifras por app solo cuentan TCP y excluyen el tráfico dentro de este ordenador.</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="131"/>
+        <location filename="../../Pages/NetPage.cpp" line="132"/>
         <source>Per-app traffic isn&apos;t available (the system&apos;s socket statistics can&apos;t be read), so only whole-computer upload and download are shown.</source>
         <translation>El tráfico por app no está disponible (no se pueden leer las estadísticas de sockets del sistema), así que solo se muestran la subida y la bajada de todo el ordenador.</translation>
     </message>
@@ -2804,12 +2807,12 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::ProcessNoteView</name>
     <message>
-        <location filename="../../Processes/ProcessNoteView.cpp" line="32"/>
+        <location filename="../../Processes/ProcessNoteView.cpp" line="31"/>
         <source>What is this</source>
         <translation>Qué es esto</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessNoteView.cpp" line="41"/>
+        <location filename="../../Processes/ProcessNoteView.cpp" line="40"/>
         <source>Look up this process online</source>
         <translation>Buscar este proceso en internet</translation>
     </message>
@@ -3888,7 +3891,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::TodayStrip</name>
     <message>
-        <location filename="../../MenuBar/TodayStrip.cpp" line="100"/>
+        <location filename="../../MenuBar/TodayStrip.cpp" line="99"/>
         <source>0:00</source>
         <translation>0:00</translation>
     </message>
@@ -4029,7 +4032,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::WakeRow</name>
     <message>
-        <location filename="../../Pages/EnergyRows.cpp" line="82"/>
+        <location filename="../../Pages/WakeRow.cpp" line="55"/>
         <source>Details</source>
         <translation>Detalles</translation>
     </message>
@@ -4405,17 +4408,17 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <translation>Hay memoria suficiente. No hay nada que hacer.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="44"/>
+        <location filename="../../Pages/MemoryAdviceCard.cpp" line="45"/>
         <source>Quitting these apps you aren&apos;t using frees the most memory.</source>
         <translation>Cerrar estas apps que no estás usando es lo que más memoria libera.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="45"/>
+        <location filename="../../Pages/MemoryAdviceCard.cpp" line="46"/>
         <source>No background apps worth quitting. Most memory is used by the app you&apos;re using, or by the system.</source>
         <translation>No hay apps en segundo plano que merezca la pena cerrar. La mayor parte de la memoria la usa la app que estás usando o el sistema.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="52"/>
+        <location filename="../../Pages/MemoryAdviceCard.cpp" line="53"/>
         <source>Quit these %n and free about %@</source>
         <translation>
             <numerusform>Cerrar esta %n y liberar unos %@</numerusform>

@@ -1127,12 +1127,12 @@
 <context>
     <name>qel::BubbleFieldView</name>
     <message>
-        <location filename="../../Pages/BubbleFieldView.cpp" line="218"/>
+        <location filename="../../Pages/BubbleFieldView.cpp" line="37"/>
         <source>Memory bubble chart</source>
         <translation>Bulles de mémoire</translation>
     </message>
     <message>
-        <location filename="../../Pages/BubbleFieldView.cpp" line="247"/>
+        <location filename="../../Pages/BubbleFieldView.cpp" line="66"/>
         <source>%@ used</source>
         <translation>%@ utilisés</translation>
     </message>
@@ -1353,12 +1353,12 @@
 <context>
     <name>qel::DeviceBatteries</name>
     <message>
-        <location filename="../../Pages/DeviceBatteries.cpp" line="58"/>
+        <location filename="../../Pages/DeviceBatteries.cpp" line="27"/>
         <source>Device batteries</source>
         <translation>Batteries des appareils</translation>
     </message>
     <message>
-        <location filename="../../Pages/DeviceBatteries.cpp" line="73"/>
+        <location filename="../../Pages/DeviceBatteries.cpp" line="42"/>
         <source>Scroll to see more devices.</source>
         <translation>Faites défiler pour voir plus d&apos;appareils.</translation>
     </message>
@@ -1366,12 +1366,12 @@
 <context>
     <name>qel::DeviceBatteryRing</name>
     <message>
-        <location filename="../../Pages/DeviceBatteries.cpp" line="48"/>
+        <location filename="../../Pages/DeviceBatteryRing.cpp" line="46"/>
         <source>Battery %@%</source>
         <translation>Batterie %@&#xa0;%</translation>
     </message>
     <message>
-        <location filename="../../Pages/DeviceBatteries.cpp" line="51"/>
+        <location filename="../../Pages/DeviceBatteryRing.cpp" line="49"/>
         <source>%@ battery low</source>
         <translation>Batterie de %@ faible</translation>
     </message>
@@ -1449,27 +1449,27 @@ L&apos;anneau intérieur montre les 60 dernières secondes d&apos;activité : le
 <context>
     <name>qel::DiskPlatterView</name>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="53"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="52"/>
         <source>Disk space and activity</source>
         <translation>Espace et activité du disque</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="60"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="59"/>
         <source>%@ available</source>
         <translation>%@ disponibles</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="76"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="75"/>
         <source>Available</source>
         <translation>Disponible</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="78"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="77"/>
         <source>%@ total</source>
         <translation>%@ au total</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="133"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="132"/>
         <source>Now</source>
         <translation>Maintenant</translation>
     </message>
@@ -1614,47 +1614,47 @@ L&apos;anneau intérieur montre les 60 dernières secondes d&apos;activité : le
 <context>
     <name>qel::EnergyRing</name>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="32"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="31"/>
         <source>Energy over the last 60 seconds</source>
         <translation>Énergie sur les 60 dernières secondes</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="41"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="40"/>
         <source>%.1f watts</source>
         <translation>%.1f watts</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="117"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="116"/>
         <source>Now</source>
         <translation>Maintenant</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="117"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="116"/>
         <source>45 s ago</source>
         <translation>il y a 45 s</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="117"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="116"/>
         <source>30 s ago</source>
         <translation>il y a 30 s</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="117"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="116"/>
         <source>15 s ago</source>
         <translation>il y a 15 s</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="133"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="132"/>
         <source>Battery %@%</source>
         <translation>Batterie %@&#xa0;%</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="134"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="133"/>
         <source>On AC power</source>
         <translation>Sur secteur</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="142"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="141"/>
         <source>Right now</source>
         <translation>En ce moment</translation>
     </message>
@@ -1779,17 +1779,17 @@ L&apos;anneau intérieur montre les 60 dernières secondes d&apos;activité : le
 <context>
     <name>qel::GPUHiveView</name>
     <message>
-        <location filename="../../Pages/GPUHiveView.cpp" line="36"/>
+        <location filename="../../Pages/GPUHiveView.cpp" line="35"/>
         <source>GPU usage</source>
         <translation>Utilisation du GPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUHiveView.cpp" line="43"/>
+        <location filename="../../Pages/GPUHiveView.cpp" line="42"/>
         <source>Unavailable</source>
         <translation>Indisponible</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUHiveView.cpp" line="70"/>
+        <location filename="../../Pages/GPUHiveView.cpp" line="69"/>
         <source>Now</source>
         <translation>Maintenant</translation>
     </message>
@@ -1872,13 +1872,13 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::GainRow</name>
     <message>
-        <location filename="../../Pages/EnergyRows.cpp" line="93"/>
-        <location filename="../../Pages/EnergyRows.cpp" line="123"/>
+        <location filename="../../Pages/GainRow.cpp" line="34"/>
+        <location filename="../../Pages/GainRow.cpp" line="64"/>
         <source>Quit %@</source>
         <translation>Quitter %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRows.cpp" line="127"/>
+        <location filename="../../Pages/GainRow.cpp" line="68"/>
         <source>using about %@ W</source>
         <translation>environ %@ W consommés</translation>
     </message>
@@ -2151,29 +2151,32 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::MemoryAdviceCard</name>
     <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="80"/>
+        <location filename="../../Pages/MemoryAdviceCard.cpp" line="68"/>
+        <source>Memory is tight</source>
+        <translation>La mémoire manque</translation>
+    </message>
+</context>
+<context>
+    <name>qel::MemoryAdviceRow</name>
+    <message>
+        <location filename="../../Pages/MemoryAdviceRow.cpp" line="42"/>
         <source>Memory keeps growing. Reopening it frees the memory.</source>
         <translation>La mémoire ne cesse d&apos;augmenter. La rouvrir libère la mémoire.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="86"/>
+        <location filename="../../Pages/MemoryAdviceRow.cpp" line="48"/>
         <source>Quit</source>
         <translation>Quitter</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="97"/>
+        <location filename="../../Pages/MemoryAdviceRow.cpp" line="59"/>
         <source>Using %@, %@</source>
         <translation>Utilise %@, %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="98"/>
+        <location filename="../../Pages/MemoryAdviceRow.cpp" line="60"/>
         <source>Quit %@</source>
         <translation>Quitter %@</translation>
-    </message>
-    <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="132"/>
-        <source>Memory is tight</source>
-        <translation>La mémoire manque</translation>
     </message>
 </context>
 <context>
@@ -2395,27 +2398,27 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::NetAddressCard</name>
     <message>
-        <location filename="../../Pages/NetCard.cpp" line="133"/>
+        <location filename="../../Pages/NetAddressCard.cpp" line="76"/>
         <source>Local address</source>
         <translation>Adresse locale</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetCard.cpp" line="133"/>
+        <location filename="../../Pages/NetAddressCard.cpp" line="76"/>
         <source>No local address</source>
         <translation>Pas d&apos;adresse locale</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetCard.cpp" line="133"/>
+        <location filename="../../Pages/NetAddressCard.cpp" line="76"/>
         <source>Not connected</source>
         <translation>Non connecté</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetCard.cpp" line="134"/>
+        <location filename="../../Pages/NetAddressCard.cpp" line="77"/>
         <source>Data is moving, but no network interface has an IPv4 address.</source>
         <translation>Des données circulent, mais aucune interface réseau n&apos;a d&apos;adresse IPv4.</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetCard.cpp" line="135"/>
+        <location filename="../../Pages/NetAddressCard.cpp" line="78"/>
         <source>No network interface with an IP address was found.</source>
         <translation>Aucune interface réseau avec une adresse IP n&apos;a été trouvée.</translation>
     </message>
@@ -2423,12 +2426,12 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::NetCard</name>
     <message>
-        <location filename="../../Pages/NetCard.cpp" line="81"/>
+        <location filename="../../Pages/NetCard.cpp" line="57"/>
         <source>↓ %@  ↑ %@</source>
         <translation>↓ %@  ↑ %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetCard.cpp" line="82"/>
+        <location filename="../../Pages/NetCard.cpp" line="58"/>
         <source>%@ in total</source>
         <translation>%@ au total</translation>
     </message>
@@ -2436,28 +2439,28 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::NetPage</name>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="44"/>
+        <location filename="../../Pages/NetPage.cpp" line="45"/>
         <source>Network</source>
         <translation>Réseau</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="50"/>
+        <location filename="../../Pages/NetPage.cpp" line="51"/>
         <source>Download</source>
         <translation>Réception</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="51"/>
+        <location filename="../../Pages/NetPage.cpp" line="52"/>
         <source>Upload</source>
         <translation>Envoi</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="52"/>
+        <location filename="../../Pages/NetPage.cpp" line="53"/>
         <source>Online</source>
         <translation>En ligne</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/NetPage.cpp" line="52"/>
-        <location filename="../../Pages/NetPage.cpp" line="124"/>
+        <location filename="../../Pages/NetPage.cpp" line="53"/>
+        <location filename="../../Pages/NetPage.cpp" line="125"/>
         <source>%n apps</source>
         <translation>
             <numerusform>%n app</numerusform>
@@ -2465,27 +2468,27 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="80"/>
+        <location filename="../../Pages/NetPage.cpp" line="81"/>
         <source>Who&apos;s online</source>
         <translation>Qui est en ligne</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="80"/>
+        <location filename="../../Pages/NetPage.cpp" line="81"/>
         <source>Only processes under your account. Scroll sideways for more.</source>
         <translation>Uniquement les processus de votre compte. Faites défiler latéralement pour en voir plus.</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="119"/>
+        <location filename="../../Pages/NetPage.cpp" line="120"/>
         <source>Upload %@</source>
         <translation>Envoi %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="128"/>
+        <location filename="../../Pages/NetPage.cpp" line="129"/>
         <source>Each dot is an app that is online. Bigger dots have more traffic right now. Dots closer to the center have more total traffic. Click one for details. Per-app figures count TCP only, and leave out traffic within this computer.</source>
         <translation>Chaque point est une application en ligne. Les plus gros points ont plus de trafic en ce moment&#xa0;; les plus proches du centre ont plus de trafic au total. Cliquez sur l&apos;un d&apos;eux pour les détails. Les chiffres par application ne comptent que TCP et excluent le trafic interne à cet ordinateur.</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="131"/>
+        <location filename="../../Pages/NetPage.cpp" line="132"/>
         <source>Per-app traffic isn&apos;t available (the system&apos;s socket statistics can&apos;t be read), so only whole-computer upload and download are shown.</source>
         <translation>Le trafic par application n&apos;est pas disponible (les statistiques de sockets du système sont illisibles)&#xa0;: seuls l&apos;envoi et la réception de tout l&apos;ordinateur sont affichés.</translation>
     </message>
@@ -2804,12 +2807,12 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::ProcessNoteView</name>
     <message>
-        <location filename="../../Processes/ProcessNoteView.cpp" line="32"/>
+        <location filename="../../Processes/ProcessNoteView.cpp" line="31"/>
         <source>What is this</source>
         <translation>Qu&apos;est-ce que c&apos;est</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessNoteView.cpp" line="41"/>
+        <location filename="../../Processes/ProcessNoteView.cpp" line="40"/>
         <source>Look up this process online</source>
         <translation>Rechercher ce processus en ligne</translation>
     </message>
@@ -3888,7 +3891,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::TodayStrip</name>
     <message>
-        <location filename="../../MenuBar/TodayStrip.cpp" line="100"/>
+        <location filename="../../MenuBar/TodayStrip.cpp" line="99"/>
         <source>0:00</source>
         <translation>0 h</translation>
     </message>
@@ -4029,7 +4032,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::WakeRow</name>
     <message>
-        <location filename="../../Pages/EnergyRows.cpp" line="82"/>
+        <location filename="../../Pages/WakeRow.cpp" line="55"/>
         <source>Details</source>
         <translation>Détails</translation>
     </message>
@@ -4405,17 +4408,17 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <translation>La mémoire est suffisante. Rien à faire.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="44"/>
+        <location filename="../../Pages/MemoryAdviceCard.cpp" line="45"/>
         <source>Quitting these apps you aren&apos;t using frees the most memory.</source>
         <translation>Quitter ces applications inutilisées libère le plus de mémoire.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="45"/>
+        <location filename="../../Pages/MemoryAdviceCard.cpp" line="46"/>
         <source>No background apps worth quitting. Most memory is used by the app you&apos;re using, or by the system.</source>
         <translation>Aucune application en arrière-plan ne vaut la peine d&apos;être quittée. La mémoire sert surtout à l&apos;application utilisée ou au système.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="52"/>
+        <location filename="../../Pages/MemoryAdviceCard.cpp" line="53"/>
         <source>Quit these %n and free about %@</source>
         <translation>
             <numerusform>Quitter cette %n et libérer environ %@</numerusform>

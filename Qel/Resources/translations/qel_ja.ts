@@ -1119,12 +1119,12 @@
 <context>
     <name>qel::BubbleFieldView</name>
     <message>
-        <location filename="../../Pages/BubbleFieldView.cpp" line="218"/>
+        <location filename="../../Pages/BubbleFieldView.cpp" line="37"/>
         <source>Memory bubble chart</source>
         <translation>メモリのバブルチャート</translation>
     </message>
     <message>
-        <location filename="../../Pages/BubbleFieldView.cpp" line="247"/>
+        <location filename="../../Pages/BubbleFieldView.cpp" line="66"/>
         <source>%@ used</source>
         <translation>%@ 使用</translation>
     </message>
@@ -1344,12 +1344,12 @@
 <context>
     <name>qel::DeviceBatteries</name>
     <message>
-        <location filename="../../Pages/DeviceBatteries.cpp" line="58"/>
+        <location filename="../../Pages/DeviceBatteries.cpp" line="27"/>
         <source>Device batteries</source>
         <translation>デバイスのバッテリー</translation>
     </message>
     <message>
-        <location filename="../../Pages/DeviceBatteries.cpp" line="73"/>
+        <location filename="../../Pages/DeviceBatteries.cpp" line="42"/>
         <source>Scroll to see more devices.</source>
         <translation>スクロールするとほかのデバイスを表示します。</translation>
     </message>
@@ -1357,12 +1357,12 @@
 <context>
     <name>qel::DeviceBatteryRing</name>
     <message>
-        <location filename="../../Pages/DeviceBatteries.cpp" line="48"/>
+        <location filename="../../Pages/DeviceBatteryRing.cpp" line="46"/>
         <source>Battery %@%</source>
         <translation>バッテリー %@%</translation>
     </message>
     <message>
-        <location filename="../../Pages/DeviceBatteries.cpp" line="51"/>
+        <location filename="../../Pages/DeviceBatteryRing.cpp" line="49"/>
         <source>%@ battery low</source>
         <translation>%@ のバッテリー残量低下</translation>
     </message>
@@ -1439,27 +1439,27 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
 <context>
     <name>qel::DiskPlatterView</name>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="53"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="52"/>
         <source>Disk space and activity</source>
         <translation>ディスク容量とアクティビティ</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="60"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="59"/>
         <source>%@ available</source>
         <translation>%@ 空き</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="76"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="75"/>
         <source>Available</source>
         <translation>空き</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="78"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="77"/>
         <source>%@ total</source>
         <translation>合計 %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="133"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="132"/>
         <source>Now</source>
         <translation>現在</translation>
     </message>
@@ -1603,47 +1603,47 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
 <context>
     <name>qel::EnergyRing</name>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="32"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="31"/>
         <source>Energy over the last 60 seconds</source>
         <translation>過去 60 秒間のエネルギー</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="41"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="40"/>
         <source>%.1f watts</source>
         <translation>%.1f ワット</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="117"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="116"/>
         <source>Now</source>
         <translation>現在</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="117"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="116"/>
         <source>45 s ago</source>
         <translation>45 秒前</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="117"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="116"/>
         <source>30 s ago</source>
         <translation>30 秒前</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="117"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="116"/>
         <source>15 s ago</source>
         <translation>15 秒前</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="133"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="132"/>
         <source>Battery %@%</source>
         <translation>バッテリー %@%</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="134"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="133"/>
         <source>On AC power</source>
         <translation>AC 電源</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="142"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="141"/>
         <source>Right now</source>
         <translation>現在</translation>
     </message>
@@ -1768,17 +1768,17 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
 <context>
     <name>qel::GPUHiveView</name>
     <message>
-        <location filename="../../Pages/GPUHiveView.cpp" line="36"/>
+        <location filename="../../Pages/GPUHiveView.cpp" line="35"/>
         <source>GPU usage</source>
         <translation>GPU 使用率</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUHiveView.cpp" line="43"/>
+        <location filename="../../Pages/GPUHiveView.cpp" line="42"/>
         <source>Unavailable</source>
         <translation>取得不可</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUHiveView.cpp" line="70"/>
+        <location filename="../../Pages/GPUHiveView.cpp" line="69"/>
         <source>Now</source>
         <translation>現在</translation>
     </message>
@@ -1861,13 +1861,13 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::GainRow</name>
     <message>
-        <location filename="../../Pages/EnergyRows.cpp" line="93"/>
-        <location filename="../../Pages/EnergyRows.cpp" line="123"/>
+        <location filename="../../Pages/GainRow.cpp" line="34"/>
+        <location filename="../../Pages/GainRow.cpp" line="64"/>
         <source>Quit %@</source>
         <translation>%@ を終了</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRows.cpp" line="127"/>
+        <location filename="../../Pages/GainRow.cpp" line="68"/>
         <source>using about %@ W</source>
         <translation>約 %@ W を使用</translation>
     </message>
@@ -2139,29 +2139,32 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MemoryAdviceCard</name>
     <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="80"/>
+        <location filename="../../Pages/MemoryAdviceCard.cpp" line="68"/>
+        <source>Memory is tight</source>
+        <translation>メモリが逼迫しています</translation>
+    </message>
+</context>
+<context>
+    <name>qel::MemoryAdviceRow</name>
+    <message>
+        <location filename="../../Pages/MemoryAdviceRow.cpp" line="42"/>
         <source>Memory keeps growing. Reopening it frees the memory.</source>
         <translation>メモリ使用量が増え続けています。開き直すとメモリが解放されます。</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="86"/>
+        <location filename="../../Pages/MemoryAdviceRow.cpp" line="48"/>
         <source>Quit</source>
         <translation>終了</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="97"/>
+        <location filename="../../Pages/MemoryAdviceRow.cpp" line="59"/>
         <source>Using %@, %@</source>
         <translation>%@、%@ を使用中</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="98"/>
+        <location filename="../../Pages/MemoryAdviceRow.cpp" line="60"/>
         <source>Quit %@</source>
         <translation>%@ を終了</translation>
-    </message>
-    <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="132"/>
-        <source>Memory is tight</source>
-        <translation>メモリが逼迫しています</translation>
     </message>
 </context>
 <context>
@@ -2382,27 +2385,27 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::NetAddressCard</name>
     <message>
-        <location filename="../../Pages/NetCard.cpp" line="133"/>
+        <location filename="../../Pages/NetAddressCard.cpp" line="76"/>
         <source>Local address</source>
         <translation>ローカルアドレス</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetCard.cpp" line="133"/>
+        <location filename="../../Pages/NetAddressCard.cpp" line="76"/>
         <source>No local address</source>
         <translation>ローカルアドレスなし</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetCard.cpp" line="133"/>
+        <location filename="../../Pages/NetAddressCard.cpp" line="76"/>
         <source>Not connected</source>
         <translation>未接続</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetCard.cpp" line="134"/>
+        <location filename="../../Pages/NetAddressCard.cpp" line="77"/>
         <source>Data is moving, but no network interface has an IPv4 address.</source>
         <translation>データは流れていますが、IPv4 アドレスを持つネットワークインターフェイスがありません。</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetCard.cpp" line="135"/>
+        <location filename="../../Pages/NetAddressCard.cpp" line="78"/>
         <source>No network interface with an IP address was found.</source>
         <translation>IP アドレスを持つネットワークインターフェイスが見つかりませんでした。</translation>
     </message>
@@ -2410,12 +2413,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::NetCard</name>
     <message>
-        <location filename="../../Pages/NetCard.cpp" line="81"/>
+        <location filename="../../Pages/NetCard.cpp" line="57"/>
         <source>↓ %@  ↑ %@</source>
         <translation>↓ %@  ↑ %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetCard.cpp" line="82"/>
+        <location filename="../../Pages/NetCard.cpp" line="58"/>
         <source>%@ in total</source>
         <translation>合計 %@</translation>
     </message>
@@ -2423,55 +2426,55 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::NetPage</name>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="44"/>
+        <location filename="../../Pages/NetPage.cpp" line="45"/>
         <source>Network</source>
         <translation>ネットワーク</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="50"/>
+        <location filename="../../Pages/NetPage.cpp" line="51"/>
         <source>Download</source>
         <translation>ダウンロード</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="51"/>
+        <location filename="../../Pages/NetPage.cpp" line="52"/>
         <source>Upload</source>
         <translation>アップロード</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="52"/>
+        <location filename="../../Pages/NetPage.cpp" line="53"/>
         <source>Online</source>
         <translation>オンライン</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/NetPage.cpp" line="52"/>
-        <location filename="../../Pages/NetPage.cpp" line="124"/>
+        <location filename="../../Pages/NetPage.cpp" line="53"/>
+        <location filename="../../Pages/NetPage.cpp" line="125"/>
         <source>%n apps</source>
         <translation>
             <numerusform>%n 個のアプリ</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="80"/>
+        <location filename="../../Pages/NetPage.cpp" line="81"/>
         <source>Who&apos;s online</source>
         <translation>オンライン中のアプリ</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="80"/>
+        <location filename="../../Pages/NetPage.cpp" line="81"/>
         <source>Only processes under your account. Scroll sideways for more.</source>
         <translation>自分のアカウントのプロセスのみです。横にスクロールするとさらに表示されます。</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="119"/>
+        <location filename="../../Pages/NetPage.cpp" line="120"/>
         <source>Upload %@</source>
         <translation>アップロード %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="128"/>
+        <location filename="../../Pages/NetPage.cpp" line="129"/>
         <source>Each dot is an app that is online. Bigger dots have more traffic right now. Dots closer to the center have more total traffic. Click one for details. Per-app figures count TCP only, and leave out traffic within this computer.</source>
         <translation>各ドットはオンラインのアプリです。ドットが大きいほど現在の通信量が多く、中心に近いほど総通信量が多くなります。クリックすると詳細を表示します。アプリごとの値は TCP のみを数え、このコンピューター内の通信は含みません。</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="131"/>
+        <location filename="../../Pages/NetPage.cpp" line="132"/>
         <source>Per-app traffic isn&apos;t available (the system&apos;s socket statistics can&apos;t be read), so only whole-computer upload and download are shown.</source>
         <translation>システムのソケット統計を読み取れないためアプリごとの通信量は取得できません。コンピューター全体のアップロードとダウンロードのみを表示します。</translation>
     </message>
@@ -2790,12 +2793,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::ProcessNoteView</name>
     <message>
-        <location filename="../../Processes/ProcessNoteView.cpp" line="32"/>
+        <location filename="../../Processes/ProcessNoteView.cpp" line="31"/>
         <source>What is this</source>
         <translation>これは何？</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessNoteView.cpp" line="41"/>
+        <location filename="../../Processes/ProcessNoteView.cpp" line="40"/>
         <source>Look up this process online</source>
         <translation>このプロセスをオンラインで調べる</translation>
     </message>
@@ -3864,7 +3867,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::TodayStrip</name>
     <message>
-        <location filename="../../MenuBar/TodayStrip.cpp" line="100"/>
+        <location filename="../../MenuBar/TodayStrip.cpp" line="99"/>
         <source>0:00</source>
         <translation>0:00</translation>
     </message>
@@ -4005,7 +4008,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::WakeRow</name>
     <message>
-        <location filename="../../Pages/EnergyRows.cpp" line="82"/>
+        <location filename="../../Pages/WakeRow.cpp" line="55"/>
         <source>Details</source>
         <translation>詳細</translation>
     </message>
@@ -4379,17 +4382,17 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>メモリは十分です。対処は不要です。</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="44"/>
+        <location filename="../../Pages/MemoryAdviceCard.cpp" line="45"/>
         <source>Quitting these apps you aren&apos;t using frees the most memory.</source>
         <translation>使っていないこれらのアプリを終了すると、最も多くのメモリを解放できます。</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="45"/>
+        <location filename="../../Pages/MemoryAdviceCard.cpp" line="46"/>
         <source>No background apps worth quitting. Most memory is used by the app you&apos;re using, or by the system.</source>
         <translation>終了したほうがよいバックグラウンドアプリはありません。メモリの大半は使用中のアプリかシステムが使っています。</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="52"/>
+        <location filename="../../Pages/MemoryAdviceCard.cpp" line="53"/>
         <source>Quit these %n and free about %@</source>
         <translation>
             <numerusform>これらの %n を終了して約 %@ を解放</numerusform>

@@ -1119,12 +1119,12 @@
 <context>
     <name>qel::BubbleFieldView</name>
     <message>
-        <location filename="../../Pages/BubbleFieldView.cpp" line="218"/>
+        <location filename="../../Pages/BubbleFieldView.cpp" line="37"/>
         <source>Memory bubble chart</source>
         <translation>메모리 버블 차트</translation>
     </message>
     <message>
-        <location filename="../../Pages/BubbleFieldView.cpp" line="247"/>
+        <location filename="../../Pages/BubbleFieldView.cpp" line="66"/>
         <source>%@ used</source>
         <translation>%@ 사용</translation>
     </message>
@@ -1344,12 +1344,12 @@
 <context>
     <name>qel::DeviceBatteries</name>
     <message>
-        <location filename="../../Pages/DeviceBatteries.cpp" line="58"/>
+        <location filename="../../Pages/DeviceBatteries.cpp" line="27"/>
         <source>Device batteries</source>
         <translation>기기 배터리</translation>
     </message>
     <message>
-        <location filename="../../Pages/DeviceBatteries.cpp" line="73"/>
+        <location filename="../../Pages/DeviceBatteries.cpp" line="42"/>
         <source>Scroll to see more devices.</source>
         <translation>스크롤하면 더 많은 기기를 볼 수 있습니다.</translation>
     </message>
@@ -1357,12 +1357,12 @@
 <context>
     <name>qel::DeviceBatteryRing</name>
     <message>
-        <location filename="../../Pages/DeviceBatteries.cpp" line="48"/>
+        <location filename="../../Pages/DeviceBatteryRing.cpp" line="46"/>
         <source>Battery %@%</source>
         <translation>배터리 %@%</translation>
     </message>
     <message>
-        <location filename="../../Pages/DeviceBatteries.cpp" line="51"/>
+        <location filename="../../Pages/DeviceBatteryRing.cpp" line="49"/>
         <source>%@ battery low</source>
         <translation>%@ 배터리 부족</translation>
     </message>
@@ -1439,27 +1439,27 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
 <context>
     <name>qel::DiskPlatterView</name>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="53"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="52"/>
         <source>Disk space and activity</source>
         <translation>디스크 공간과 활동</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="60"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="59"/>
         <source>%@ available</source>
         <translation>%@ 사용 가능</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="76"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="75"/>
         <source>Available</source>
         <translation>사용 가능</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="78"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="77"/>
         <source>%@ total</source>
         <translation>총 %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="133"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="132"/>
         <source>Now</source>
         <translation>지금</translation>
     </message>
@@ -1603,47 +1603,47 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
 <context>
     <name>qel::EnergyRing</name>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="32"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="31"/>
         <source>Energy over the last 60 seconds</source>
         <translation>최근 60초 에너지</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="41"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="40"/>
         <source>%.1f watts</source>
         <translation>%.1f와트</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="117"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="116"/>
         <source>Now</source>
         <translation>지금</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="117"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="116"/>
         <source>45 s ago</source>
         <translation>45초 전</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="117"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="116"/>
         <source>30 s ago</source>
         <translation>30초 전</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="117"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="116"/>
         <source>15 s ago</source>
         <translation>15초 전</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="133"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="132"/>
         <source>Battery %@%</source>
         <translation>배터리 %@%</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="134"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="133"/>
         <source>On AC power</source>
         <translation>전원 연결됨</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="142"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="141"/>
         <source>Right now</source>
         <translation>지금</translation>
     </message>
@@ -1768,17 +1768,17 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
 <context>
     <name>qel::GPUHiveView</name>
     <message>
-        <location filename="../../Pages/GPUHiveView.cpp" line="36"/>
+        <location filename="../../Pages/GPUHiveView.cpp" line="35"/>
         <source>GPU usage</source>
         <translation>GPU 사용량</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUHiveView.cpp" line="43"/>
+        <location filename="../../Pages/GPUHiveView.cpp" line="42"/>
         <source>Unavailable</source>
         <translation>사용할 수 없음</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUHiveView.cpp" line="70"/>
+        <location filename="../../Pages/GPUHiveView.cpp" line="69"/>
         <source>Now</source>
         <translation>지금</translation>
     </message>
@@ -1861,13 +1861,13 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::GainRow</name>
     <message>
-        <location filename="../../Pages/EnergyRows.cpp" line="93"/>
-        <location filename="../../Pages/EnergyRows.cpp" line="123"/>
+        <location filename="../../Pages/GainRow.cpp" line="34"/>
+        <location filename="../../Pages/GainRow.cpp" line="64"/>
         <source>Quit %@</source>
         <translation>%@ 종료</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRows.cpp" line="127"/>
+        <location filename="../../Pages/GainRow.cpp" line="68"/>
         <source>using about %@ W</source>
         <translation>약 %@ W 사용 중</translation>
     </message>
@@ -2139,29 +2139,32 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MemoryAdviceCard</name>
     <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="80"/>
+        <location filename="../../Pages/MemoryAdviceCard.cpp" line="68"/>
+        <source>Memory is tight</source>
+        <translation>메모리 부족</translation>
+    </message>
+</context>
+<context>
+    <name>qel::MemoryAdviceRow</name>
+    <message>
+        <location filename="../../Pages/MemoryAdviceRow.cpp" line="42"/>
         <source>Memory keeps growing. Reopening it frees the memory.</source>
         <translation>메모리가 계속 늘어납니다. 다시 열면 메모리가 해제됩니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="86"/>
+        <location filename="../../Pages/MemoryAdviceRow.cpp" line="48"/>
         <source>Quit</source>
         <translation>종료</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="97"/>
+        <location filename="../../Pages/MemoryAdviceRow.cpp" line="59"/>
         <source>Using %@, %@</source>
         <translation>%@, %@ 사용 중</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="98"/>
+        <location filename="../../Pages/MemoryAdviceRow.cpp" line="60"/>
         <source>Quit %@</source>
         <translation>%@ 종료</translation>
-    </message>
-    <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="132"/>
-        <source>Memory is tight</source>
-        <translation>메모리 부족</translation>
     </message>
 </context>
 <context>
@@ -2382,27 +2385,27 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::NetAddressCard</name>
     <message>
-        <location filename="../../Pages/NetCard.cpp" line="133"/>
+        <location filename="../../Pages/NetAddressCard.cpp" line="76"/>
         <source>Local address</source>
         <translation>로컬 주소</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetCard.cpp" line="133"/>
+        <location filename="../../Pages/NetAddressCard.cpp" line="76"/>
         <source>No local address</source>
         <translation>로컬 주소 없음</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetCard.cpp" line="133"/>
+        <location filename="../../Pages/NetAddressCard.cpp" line="76"/>
         <source>Not connected</source>
         <translation>연결 안 됨</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetCard.cpp" line="134"/>
+        <location filename="../../Pages/NetAddressCard.cpp" line="77"/>
         <source>Data is moving, but no network interface has an IPv4 address.</source>
         <translation>데이터가 오가고 있지만 IPv4 주소가 있는 네트워크 인터페이스가 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetCard.cpp" line="135"/>
+        <location filename="../../Pages/NetAddressCard.cpp" line="78"/>
         <source>No network interface with an IP address was found.</source>
         <translation>IP 주소가 있는 네트워크 인터페이스를 찾지 못했습니다.</translation>
     </message>
@@ -2410,12 +2413,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::NetCard</name>
     <message>
-        <location filename="../../Pages/NetCard.cpp" line="81"/>
+        <location filename="../../Pages/NetCard.cpp" line="57"/>
         <source>↓ %@  ↑ %@</source>
         <translation>↓ %@  ↑ %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetCard.cpp" line="82"/>
+        <location filename="../../Pages/NetCard.cpp" line="58"/>
         <source>%@ in total</source>
         <translation>총 %@</translation>
     </message>
@@ -2423,55 +2426,55 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::NetPage</name>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="44"/>
+        <location filename="../../Pages/NetPage.cpp" line="45"/>
         <source>Network</source>
         <translation>네트워크</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="50"/>
+        <location filename="../../Pages/NetPage.cpp" line="51"/>
         <source>Download</source>
         <translation>다운로드</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="51"/>
+        <location filename="../../Pages/NetPage.cpp" line="52"/>
         <source>Upload</source>
         <translation>업로드</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="52"/>
+        <location filename="../../Pages/NetPage.cpp" line="53"/>
         <source>Online</source>
         <translation>온라인</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/NetPage.cpp" line="52"/>
-        <location filename="../../Pages/NetPage.cpp" line="124"/>
+        <location filename="../../Pages/NetPage.cpp" line="53"/>
+        <location filename="../../Pages/NetPage.cpp" line="125"/>
         <source>%n apps</source>
         <translation>
             <numerusform>앱 %n개</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="80"/>
+        <location filename="../../Pages/NetPage.cpp" line="81"/>
         <source>Who&apos;s online</source>
         <translation>온라인 앱</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="80"/>
+        <location filename="../../Pages/NetPage.cpp" line="81"/>
         <source>Only processes under your account. Scroll sideways for more.</source>
         <translation>내 계정의 프로세스만 표시합니다. 가로로 스크롤하면 더 볼 수 있습니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="119"/>
+        <location filename="../../Pages/NetPage.cpp" line="120"/>
         <source>Upload %@</source>
         <translation>업로드 %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="128"/>
+        <location filename="../../Pages/NetPage.cpp" line="129"/>
         <source>Each dot is an app that is online. Bigger dots have more traffic right now. Dots closer to the center have more total traffic. Click one for details. Per-app figures count TCP only, and leave out traffic within this computer.</source>
         <translation>각 점은 온라인 상태인 앱입니다. 점이 클수록 지금 트래픽이 많고, 가운데에 가까울수록 총 트래픽이 많습니다. 점을 클릭하면 세부 정보가 표시됩니다. 앱별 수치는 TCP만 집계하며 이 컴퓨터 내부의 트래픽은 제외합니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="131"/>
+        <location filename="../../Pages/NetPage.cpp" line="132"/>
         <source>Per-app traffic isn&apos;t available (the system&apos;s socket statistics can&apos;t be read), so only whole-computer upload and download are shown.</source>
         <translation>앱별 트래픽을 사용할 수 없어(시스템 소켓 통계를 읽을 수 없음) 컴퓨터 전체의 업로드와 다운로드만 표시합니다.</translation>
     </message>
@@ -2790,12 +2793,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::ProcessNoteView</name>
     <message>
-        <location filename="../../Processes/ProcessNoteView.cpp" line="32"/>
+        <location filename="../../Processes/ProcessNoteView.cpp" line="31"/>
         <source>What is this</source>
         <translation>이것은 무엇인가요</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessNoteView.cpp" line="41"/>
+        <location filename="../../Processes/ProcessNoteView.cpp" line="40"/>
         <source>Look up this process online</source>
         <translation>이 프로세스를 온라인에서 찾기</translation>
     </message>
@@ -3864,7 +3867,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::TodayStrip</name>
     <message>
-        <location filename="../../MenuBar/TodayStrip.cpp" line="100"/>
+        <location filename="../../MenuBar/TodayStrip.cpp" line="99"/>
         <source>0:00</source>
         <translation>0:00</translation>
     </message>
@@ -4005,7 +4008,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::WakeRow</name>
     <message>
-        <location filename="../../Pages/EnergyRows.cpp" line="82"/>
+        <location filename="../../Pages/WakeRow.cpp" line="55"/>
         <source>Details</source>
         <translation>세부 정보</translation>
     </message>
@@ -4379,17 +4382,17 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>메모리가 충분합니다. 할 일이 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="44"/>
+        <location filename="../../Pages/MemoryAdviceCard.cpp" line="45"/>
         <source>Quitting these apps you aren&apos;t using frees the most memory.</source>
         <translation>사용하지 않는 이 앱들을 종료하면 메모리를 가장 많이 확보할 수 있습니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="45"/>
+        <location filename="../../Pages/MemoryAdviceCard.cpp" line="46"/>
         <source>No background apps worth quitting. Most memory is used by the app you&apos;re using, or by the system.</source>
         <translation>종료할 만한 백그라운드 앱이 없습니다. 메모리 대부분은 사용 중인 앱이나 시스템이 쓰고 있습니다.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="52"/>
+        <location filename="../../Pages/MemoryAdviceCard.cpp" line="53"/>
         <source>Quit these %n and free about %@</source>
         <translation>
             <numerusform>이 %n개 종료하고 약 %@ 확보</numerusform>

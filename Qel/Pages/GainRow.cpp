@@ -1,4 +1,4 @@
-#include "Qel/Pages/EnergyRows.hpp"
+#include "Qel/Pages/GainRow.hpp"
 
 #include <QFontMetricsF>
 #include <QHBoxLayout>
@@ -21,69 +21,10 @@
 namespace qel {
 
 namespace {
+
 constexpr int kIcon = 22;
+
 }  // namespace
-
-DetailsButton::DetailsButton(const QString& text, QWidget* parent) : QAbstractButton(parent) {
-  setText(text);
-  setFont(Fonts::text(12, QFont::Medium));
-  setCursor(Qt::PointingHandCursor);
-  setFocusPolicy(Qt::TabFocus);
-  setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-  Palette::followAppearance(this);
-}
-
-QSize DetailsButton::sizeHint() const {
-  const QFontMetricsF fm(font());
-  return {int(std::ceil(fm.horizontalAdvance(text()) + 24)), int(std::ceil(fm.height() + 8))};
-}
-
-void DetailsButton::paintEvent(QPaintEvent*) {
-  QPainter p(this);
-  p.setRenderHint(QPainter::Antialiasing);
-  const QRectF r(rect());
-  QColor fill = Palette::light() ? Qt::black : Qt::white;
-  fill.setAlphaF(isDown() ? 0.14f : 0.08f);
-  p.setPen(Qt::NoPen);
-  p.setBrush(fill);
-  p.drawRoundedRect(r, r.height() / 2, r.height() / 2);
-  p.setPen(Palette::primaryText().resolve());
-  p.setFont(font());
-  p.drawText(r, Qt::AlignCenter | Qt::TextSingleLine, text());
-  if (focusRingShown(this)) paintFocusRing(p, r, r.height() / 2);
-}
-
-WakeRow::WakeRow(const WakeRowFacts& facts, const QIcon& icon, std::function<void()> details, QWidget* parent)
-    : QWidget(parent) {
-  auto* row = new QHBoxLayout(this);
-  row->setContentsMargins(0, 10, 0, 10);
-  row->setSpacing(10);
-  auto* image = new QLabel(this);
-  image->setPixmap(icon.pixmap(kIcon, kIcon));
-  image->setFixedSize(kIcon, kIcon);
-  row->addWidget(image, 0, Qt::AlignTop);
-
-  auto* texts = new QVBoxLayout;
-  texts->setSpacing(2);
-  name_ = new PlainLabel(qs(facts.name), 13, QFont::Medium, Palette::primaryText(), this);
-  texts->addWidget(name_);
-  auto* detail = new PlainLabel(qs(facts.detail), 12, QFont::Normal, Palette::tertiaryText(), this);
-  detail->setWordWrap(true);
-  texts->addWidget(detail);
-  if (!facts.reason.empty()) {
-    auto* reason = new PlainLabel(qs(facts.reason), 11.5, QFont::Normal, Palette::tertiaryText(), this);
-    reason->setWordWrap(true);
-    // At most two lines.
-    reason->setMaximumHeight(2 * QFontMetrics(reason->font()).lineSpacing());
-    texts->addWidget(reason);
-  }
-  row->addLayout(texts, 1);
-  if (facts.published) {
-    details_ = new DetailsButton(qtL("Details"), this);
-    connect(details_, &QAbstractButton::clicked, this, [details = std::move(details)] { details(); });
-    row->addWidget(details_, 0, Qt::AlignTop);
-  }
-}
 
 GainRow::GainRow(RuntimeGain gain, QIcon icon, QWidget* parent)
     : QAbstractButton(parent), gain_(std::move(gain)), icon_(std::move(icon)) {

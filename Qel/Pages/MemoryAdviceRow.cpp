@@ -1,0 +1,70 @@
+#include "Qel/Pages/MemoryAdviceRow.hpp"
+
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QVBoxLayout>
+
+#include "Qel/Kit/IconCache.hpp"
+#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/PillButton.hpp"
+#include "Qel/Kit/PlainLabel.hpp"
+#include "Qel/Kit/QtString.hpp"
+#include "Qel/Pages/MemoryAdviceCard.hpp"
+#include "Qel/Platform/Utf8.hpp"
+#include "Qel/Store/Store.hpp"
+#include "Qel/Text/Format.hpp"
+#include "Qel/Text/Loc.hpp"
+
+namespace qel {
+
+MemoryAdviceRow::MemoryAdviceRow(const MemSuggestion& s, const MemoryAdviceLook& look, IconCache& icons, Store& store,
+                                 QWidget* parent)
+    : QWidget(parent), key_(s.key) {
+  auto* layout = new QHBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(10);
+  auto* icon = new QWidget(this);
+  icon->setFixedSize(look.icon, look.icon);
+  icon_ = icons.icon(s.key);
+  iconBox_ = icon;
+  layout->addWidget(icon, 0, Qt::AlignVCenter);
+  auto* words = new QVBoxLayout;
+  words->setSpacing(1);
+  name_ = new PlainLabel({}, 13, QFont::Medium, Palette::primaryText(), this);
+  // One line, cut to its room: a long name never widens the card.
+  name_->setElided(true);
+  name_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  detail_ = new PlainLabel({}, 11.5, QFont::Normal, look.faint, this);
+  detail_->setWordWrap(true);
+  words->addWidget(name_);
+  words->addWidget(detail_);
+  if (s.leaking) {
+    leak_ = new PlainLabel(qs(L("Memory keeps growing. Reopening it frees the memory.")), 11.5, QFont::Normal,
+                           look.accent, this);
+    leak_->setWordWrap(true);
+    words->addWidget(leak_);
+  }
+  layout->addLayout(words, 1);
+  quit_ = new PillButton(qs(L("Quit")), 12, QFont::Medium, Palette::primaryText(), Palette::adaptiveOpacity(0.08, 0.08),
+                         QSize(12, 4), this);
+  layout->addWidget(quit_, 0, Qt::AlignVCenter);
+  Store* target = &store;
+  connect(quit_, &QAbstractButton::clicked, this, [target, key = key_] { target->quitApps({key}); });
+  setSuggestion(s);
+}
+
+void MemoryAdviceRow::setSuggestion(const MemSuggestion& s) {
+  // Names come from outside (desktop entries): shown as plain text, one line.
+  name_->setText(qs(displayName(s.name)));
+  detail_->setText(qs(L("Using %@, %@", {fmtBytes(s.bytes), s.idleText})));
+  quit_->setAccessibleName(qs(L("Quit %@", {displayName(s.name)})));
+}
+
+QAbstractButton* MemoryAdviceRow::quit() const { return quit_; }
+
+void MemoryAdviceRow::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  icon_.paint(&p, iconBox_->geometry());
+}
+
+}  // namespace qel

@@ -1,0 +1,61 @@
+#include "Qel/Pages/WakeRow.hpp"
+
+#include <QFontMetricsF>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+#include "Qel/Kit/FocusRing.hpp"
+#include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/PageText.hpp"
+#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/PlainLabel.hpp"
+#include "Qel/Kit/QtString.hpp"
+#include "Qel/Platform/Utf8.hpp"
+#include "Qel/Text/Format.hpp"
+#include "Qel/Text/Loc.hpp"
+
+namespace qel {
+
+namespace {
+
+constexpr int kIcon = 22;
+
+}  // namespace
+
+WakeRow::WakeRow(const WakeRowFacts& facts, const QIcon& icon, std::function<void()> details, QWidget* parent)
+    : QWidget(parent) {
+  auto* row = new QHBoxLayout(this);
+  row->setContentsMargins(0, 10, 0, 10);
+  row->setSpacing(10);
+  auto* image = new QLabel(this);
+  image->setPixmap(icon.pixmap(kIcon, kIcon));
+  image->setFixedSize(kIcon, kIcon);
+  row->addWidget(image, 0, Qt::AlignTop);
+
+  auto* texts = new QVBoxLayout;
+  texts->setSpacing(2);
+  name_ = new PlainLabel(qs(facts.name), 13, QFont::Medium, Palette::primaryText(), this);
+  texts->addWidget(name_);
+  auto* detail = new PlainLabel(qs(facts.detail), 12, QFont::Normal, Palette::tertiaryText(), this);
+  detail->setWordWrap(true);
+  texts->addWidget(detail);
+  if (!facts.reason.empty()) {
+    auto* reason = new PlainLabel(qs(facts.reason), 11.5, QFont::Normal, Palette::tertiaryText(), this);
+    reason->setWordWrap(true);
+    // At most two lines.
+    reason->setMaximumHeight(2 * QFontMetrics(reason->font()).lineSpacing());
+    texts->addWidget(reason);
+  }
+  row->addLayout(texts, 1);
+  if (facts.published) {
+    details_ = new DetailsButton(qtL("Details"), this);
+    connect(details_, &QAbstractButton::clicked, this, [details = std::move(details)] { details(); });
+    row->addWidget(details_, 0, Qt::AlignTop);
+  }
+}
+
+}  // namespace qel
