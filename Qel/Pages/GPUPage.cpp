@@ -19,7 +19,6 @@
 #include "Qel/Kit/Sparkline.hpp"
 #include "Qel/Pages/ArcGaugeItem.hpp"
 #include "Qel/Pages/GPUHiveView.hpp"
-#include "Qel/Pages/GpuHolderScan.hpp"
 #include "Qel/Pages/GpuUserList.hpp"
 #include "Qel/Pages/Legend.hpp"
 #include "Qel/Pages/Panel.hpp"
@@ -27,7 +26,7 @@
 #include "Qel/Pages/SectionTitle.hpp"
 #include "Qel/Pages/SegmentBar.hpp"
 #include "Qel/Pages/StatItem.hpp"
-#include "Qel/Platform/ProcPidFd.hpp"
+#include "Qel/Samplers/GpuHolders.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
@@ -56,10 +55,10 @@ UnifiedMemory unifiedMemory(const std::optional<GPUSample>& gpu, const MemSample
 
 std::vector<ProcInfo> likelyGpuUsers(const std::optional<GPUSample>& gpu, const std::vector<ProcInfo>& procs,
                                      const GpuHolderCheck& holdsGpu, std::optional<std::int32_t> frontPid) {
-  if (!gpu || !(gpu->util >= 0.05)) return {};
+  if (!gpuBusy(gpu)) return {};
   std::vector<ProcInfo> holders;
   for (const auto& p : procs) {
-    if (p.isSystem || !(p.energy >= 0.1)) continue;
+    if (!mayUseGpu(p)) continue;
     const auto holds = holdsGpu ? holdsGpu(p) : std::nullopt;
     if (holds ? *holds : frontPid == p.pid) holders.push_back(p);
   }
@@ -81,12 +80,7 @@ QVBoxLayout* column(QWidget* holder, int spacing) {
 GPUPage::GPUPage(Store& store, QWidget* parent)
     : QWidget(parent),
       store_(store),
-      icons_(std::make_unique<IconCache>(store.apps())),
-      holderScan_(new GpuHolderScan([](std::int32_t pid) { return holdsGpuDevice(SysRoot{}, pid); },
-                                    std::chrono::seconds(5), this)) {
-  connect(holderScan_, &GpuHolderScan::changed, this, [this] {
-    if (isVisible()) refresh();
-  });
+      icons_(std::make_unique<IconCache>(store.apps())) {
   auto* page = new QHBoxLayout(this);
   page->setContentsMargins(0, 0, 0, 0);
   page->setSpacing(52);
@@ -226,13 +220,12 @@ void GPUPage::refresh() {
                             {bytes(u.gpu), bytes(u.others), bytes(u.free)})));
 
   const auto front = store_.desktop() ? store_.desktop()->frontApp().processId() : std::nullopt;
-  std::vector<std::int32_t> asked;
-  const GpuHolderCheck check = holdsGpu_ ? holdsGpu_ : [&](const ProcInfo& p) {
-    asked.push_back(p.pid);
-    return holderScan_->answer(p.pid);
+  const GpuHolderCheck check = holdsGpu_ ? holdsGpu_ : [&](const ProcInfo& p) -> std::optional<bool> {
+    const auto& holders = store_.gpuHolders();
+    const auto it = holders.find(p.pid);
+    return it == holders.end() ? std::nullopt : it->second;
   };
   auto users = likelyGpuUsers(gpu, store_.procs(), check, front);
-  holderScan_->request(asked);
   users_->setVisible(!users.empty());
   userList_->setUsers(std::move(users), front);
 

@@ -29,7 +29,6 @@ class StatItem;
 class IconCache;
 class Store;
 class GpuUserList;
-class GpuHolderScan;
 
 // The verdict under the figure.
 std::string gpuSubline(const std::optional<GPUSample>& gpu);
@@ -78,8 +77,7 @@ class GPUPage : public QWidget {
 
   Store& store_;
   std::unique_ptr<IconCache> icons_;  // the icons of the processes shown, resolved once while the page lives
-  GpuHolderCheck holdsGpu_;         // set by tests; otherwise the scan answers
-  GpuHolderScan* holderScan_ = nullptr;  // reads /proc/[pid]/fd on a worker, every 5 s at most
+  GpuHolderCheck holdsGpu_;  // set by tests; otherwise the store's last scan answers
   GPUHiveView* hive_ = nullptr;
   PageHead* head_ = nullptr;
   std::vector<StatItem*> stats_;

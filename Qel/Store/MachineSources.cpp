@@ -1,6 +1,7 @@
 #include "Qel/Store/MachineSources.hpp"
 
 #include "Qel/History/SleepLogReader.hpp"
+#include "Qel/Platform/ProcPidFd.hpp"
 #include "Qel/Samplers/BluetoothSampler.hpp"
 #include "Qel/Samplers/NetTopSampler.hpp"
 #include "Qel/Samplers/PortSampler.hpp"
@@ -54,6 +55,7 @@ void useMachineSources(StoreServices& services, AppRegistry* apps) {
   services.ports = std::make_unique<MachinePorts>();
   services.bluetooth = std::make_unique<MachineBluetooth>();
   services.apps = apps;
+  services.holdsGpu = [](std::int32_t pid) { return holdsGpuDevice(SysRoot{}, pid); };
   services.sleepLog = [] { return SleepLogReader::read(); };
   services.watchSleep = true;
 }

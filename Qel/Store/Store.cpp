@@ -32,6 +32,7 @@ Store::Store(StoreServices services)
     history_ = services.openHistory([this](const HistoryProblem& problem) { reportHistoryProblem(problem); });
   apps_ = services.apps;
   if (system_) chip_ = system_->chip();
+  holdsGpu_ = std::move(services.holdsGpu);
   packageVersion_ = services.packageVersion ? std::move(services.packageVersion)
                                             : [](const std::string& exe) { return packageVersionOf(exe); };
   readSettings();
@@ -46,6 +47,7 @@ Store::~Store() {
   sleepQueue_.stop();
   bluetoothQueue_.stop();
   portQueue_.stop();
+  gpuHolderQueue_.stop();
   netQueue_.stop();
   queue_.stop();
   askPackages_ = false;

@@ -30,6 +30,7 @@
 #include "Qel/Platform/Logind.hpp"
 #include "Qel/Platform/SerialQueue.hpp"
 #include "Qel/Samplers/CoreOrder.hpp"
+#include "Qel/Samplers/GpuHolders.hpp"
 #include "Qel/Samplers/Sources.hpp"
 #include "Qel/Store/AlertRule.hpp"
 #include "Qel/Store/Concern.hpp"
@@ -71,6 +72,9 @@ struct StoreServices {
   // The version of the package that installed an executable, "" when unknown; runs on a
   // background queue. None: the package manager is asked.
   std::function<std::string(const std::string& executable)> packageVersion;
+  // Whether a process holds the graphics device open (absent: can't be read); asked on a queue
+  // of its own while the GPU page shows. None: nobody is asked.
+  std::function<std::optional<bool>(std::int32_t pid)> holdsGpu;
   // Reads the sleeps the system logged (off the main thread; absent: no log). None: no log.
   std::function<std::optional<std::vector<SleepSession>>()> sleepLog;
   // Watch the system's sleep and wake on the system bus.
@@ -189,6 +193,8 @@ class Store {
   const std::vector<BTDevice>& bluetooth() const { return bluetooth_; }
   const std::vector<PortEntry>& ports() const { return ports_; }
   bool portsAvailable() const { return portsAvailable_; }
+  // The last answers about who holds the graphics device, for the candidates of that scan.
+  const GpuHolders& gpuHolders() const { return gpuHolders_; }
   bool netPerApp() const { return netPerApp_; }
   // The first process with that pid in the last sample.
   std::optional<ProcInfo> proc(std::int32_t pid) const;
@@ -229,6 +235,7 @@ class Store {
 
   // Ports.
   void loadPorts();
+  void scanGpuHolders();
   void refreshPorts(std::chrono::milliseconds after);
 
   // Reported by the history database (on its queue) and shown as toasts.
@@ -547,6 +554,8 @@ class Store {
   std::map<std::string, Date> lastFront_;
   bool adviceShowing_ = false;
   std::function<std::string(const std::string&)> packageVersion_;
+  std::function<std::optional<bool>(std::int32_t)> holdsGpu_;
+  GpuHolders gpuHolders_;
   std::map<std::string, std::string> appVersions_;  // only on `appVersionQueue_`
   std::atomic<bool> askPackages_{true};
   SerialQueue appVersionQueue_{"qel.appversions"};
@@ -593,6 +602,8 @@ class Store {
   bool netBusy_ = false;
   bool portBusy_ = false;
   int portCountdown_ = 0;
+  bool gpuHolderBusy_ = false;
+  int gpuHolderCountdown_ = 0;
   bool bluetoothBusy_ = false;
   int bluetoothCountdown_ = 0;
   std::map<std::int32_t, NetUse> netUse_;
@@ -602,6 +613,7 @@ class Store {
   SerialQueue queue_{"qel.sampler"};
   SerialQueue netQueue_{"qel.nettop"};
   SerialQueue portQueue_{"qel.ports"};
+  SerialQueue gpuHolderQueue_{"qel.gpuholders"};
   SerialQueue bluetoothQueue_{"qel.bluetooth"};
   SerialQueue sleepQueue_{"qel.sleep"};
 };

@@ -43,6 +43,10 @@ void Store::sampleOnce() {
   } else {
     portCountdown_ = 0;
   }
+  if (page_ == Page::gpu)
+    scanGpuHolders();
+  else
+    gpuHolderCountdown_ = 0;
 
   if (!netBusy_ && traffic_) {
     netBusy_ = true;
@@ -202,6 +206,28 @@ void Store::loadPorts() {
       ports_ = result ? std::move(*result) : std::vector<PortEntry>{};
       portBusy_ = false;
       changed(Concern::processes);
+    });
+  });
+}
+
+// Every fifth tick at most, or at once for a candidate not asked about yet, so a process that
+// starts drawing waits no longer than one scan.
+void Store::scanGpuHolders() {
+  if (gpuHolderBusy_ || !holdsGpu_) return;
+  std::vector<std::int32_t> pids = gpuCandidates(gpu_, procs_);
+  const bool unseen =
+      std::any_of(pids.begin(), pids.end(), [this](std::int32_t pid) { return !gpuHolders_.contains(pid); });
+  if (--gpuHolderCountdown_ > 0 && !unseen) return;
+  if (pids.empty()) return;
+  gpuHolderCountdown_ = 5;
+  gpuHolderBusy_ = true;
+  gpuHolderQueue_.async([this, pids = std::move(pids)] {
+    GpuHolders answers;
+    for (const std::int32_t pid : pids) answers.emplace(pid, holdsGpu_(pid));
+    onMain([this, answers = std::move(answers)]() mutable {
+      gpuHolderBusy_ = false;
+      // Only the pids asked about last are kept, so gone processes don't pile up.
+      assign(gpuHolders_, std::move(answers), Concern::processes);
     });
   });
 }

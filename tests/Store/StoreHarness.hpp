@@ -57,6 +57,7 @@ struct Script {
   std::optional<std::vector<PortEntry>> ports = std::vector<PortEntry>{};
   std::vector<BTDevice> devices;
   ThermalState thermal = ThermalState::nominal;
+  std::optional<GPUSample> gpu;
   BatterySample battery{.present = true, .percent = 80};
   DiskDetail disk{.total = 1000, .free = 400};
   std::map<std::string, std::string> versions;  // executable → package version
@@ -99,7 +100,10 @@ class ScriptedSystem final : public SystemSource {
   NetRate network() override { return {100, 50}; }
   DiskRate disk() override { return {10, 20}; }
   double load() override { return 1.5; }
-  std::optional<GPUSample> gpu() override { return std::nullopt; }
+  std::optional<GPUSample> gpu() override {
+    std::lock_guard l(s_.m);
+    return s_.gpu;
+  }
   ThermalState thermal() override {
     std::lock_guard l(s_.m);
     return s_.thermal;

@@ -72,6 +72,58 @@ TEST_F(StoreTest, networkPageReadsPortsAtOnceThenEveryFiveTicks) {
   EXPECT_TRUE(store->ports().empty());
 }
 
+TEST_F(StoreTest, gpuPageAsksWhoHoldsTheDeviceOnlyWhileItShowsAndTheGpuWorks) {
+  std::atomic<int> asked{0};
+  configure = [&](StoreServices& s) {
+    s.holdsGpu = [&](std::int32_t pid) -> std::optional<bool> {
+      ++asked;
+      if (pid == 13) return std::nullopt;  // another user's
+      return pid == 10;
+    };
+  };
+  {
+    std::lock_guard l(script.m);
+    script.gpu = GPUSample{.util = 0.5};
+    script.procs = {{.pid = 10, .name = "game", .energy = 5},
+                    {.pid = 11, .name = "idle", .energy = 0},
+                    {.pid = 12, .name = "kworker", .energy = 5, .isSystem = true}};
+  }
+  makeStore();
+  store->start();
+  ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1; }));
+  tick();
+  settle();
+  EXPECT_EQ(asked, 0);
+  store->setPage(Page::gpu);
+  tick();
+  ASSERT_TRUE(runUntil(main, [&] { return store->gpuHolders().size() == 1; }));
+  EXPECT_EQ(store->gpuHolders().at(10), true);  // only the user's process that spends energy
+  for (int i = 0; i < 3; ++i) tick();
+  settle();
+  EXPECT_EQ(asked, 1);
+  // A new candidate is asked about at the next tick, and what can't be read stays unknown.
+  {
+    std::lock_guard l(script.m);
+    script.procs.push_back({.pid = 13, .name = "render", .energy = 2});
+  }
+  tick();
+  tick();
+  ASSERT_TRUE(runUntil(main, [&] { return store->gpuHolders().size() == 2; }));
+  EXPECT_EQ(store->gpuHolders().at(13), std::nullopt);
+  const int before = asked;
+  // Elsewhere, or with the GPU idle, nobody is asked.
+  store->setPage(Page::cpu);
+  {
+    std::lock_guard l(script.m);
+    script.gpu = GPUSample{.util = 0.01};
+  }
+  for (int i = 0; i < 6; ++i) tick();
+  store->setPage(Page::gpu);
+  for (int i = 0; i < 6; ++i) tick();
+  settle();
+  EXPECT_EQ(asked, before);
+}
+
 TEST_F(StoreTest, slowBluetoothReadDelaysTheNextUntilItFinishes) {
   makeStore();
   script.bluetoothGate.close();
