@@ -45,6 +45,46 @@ QPainterPath wave(const std::vector<QPointF>& tips, const std::vector<QPointF>& 
   return path;
 }
 
+// On a chip of the page's ground: the label can lie on the space ring, of the read colour, or on
+// the write wave, and would not read there.
+void paintPeak(QPainter& p, const PeakMark& mark, const QColor& color, const QFont& rateFont, double side) {
+  const QFontMetricsF rateM(rateFont);
+  p.setPen(Qt::NoPen);
+  p.setBrush(color);
+  p.drawEllipse(mark.dot, 4, 4);
+  const QString text = QString::fromStdString(fmtRate(mark.value));
+  const QSizeF chip(rateM.horizontalAdvance(text) + 8, rateM.height() + 2);
+  QColor ground = background(Page::disk).resolve();
+  ground.setAlphaF(0.85f);
+  p.setBrush(ground);
+  p.drawRoundedRect(QRectF(mark.label - QPointF(chip.width(), chip.height()) / 2, chip), chip.height() / 2,
+                    chip.height() / 2);
+  p.setPen(color);
+  Chart::drawText(p, text, rateFont, mark.label, Qt::AlignCenter, QRectF(0, 0, side, side));
+}
+
+// The reads and writes as waves round the base circle, their peaks, and the "Now" mark.
+void paintActivity(QPainter& p, const DiskPlatter& g, const QFont& rateFont, double side) {
+  const QPointF c = g.centre;
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(lineColor(0.12), 1));
+  p.drawEllipse(c, g.base, g.base);
+  p.setPen(Qt::NoPen);
+  QColor read = Palette::disk();
+  read.setAlphaF(0.8f);
+  p.setBrush(read);
+  p.drawPath(wave(g.reads, g.baseline));
+  p.setBrush(lineColor(0.45));
+  p.drawPath(wave(g.writes, g.baseline));
+  if (g.readPeak) paintPeak(p, *g.readPeak, Palette::disk(), rateFont, side);
+  if (g.writePeak) paintPeak(p, *g.writePeak, Palette::light() ? lineColor(0.5) : lineColor(0.6), rateFont, side);
+
+  p.setPen(QPen(Palette::light() ? Palette::ink() : QColor(Qt::white), 1.5));
+  p.drawLine(QPointF(c.x(), c.y() - g.inner + 4), QPointF(c.x(), c.y() - g.outer - 4));
+  p.setPen(Palette::tertiaryText().resolve());
+  Chart::drawText(p, qtL("Now"), Fonts::text(11), {c.x(), c.y() - g.ring - 12}, Qt::AlignCenter);
+}
+
 }  // namespace
 
 DiskPlatterView::DiskPlatterView(const LiveState& live, QWidget* parent) : QWidget(parent), live_(live) {
@@ -94,43 +134,7 @@ void DiskPlatterView::paintEvent(QPaintEvent*) {
     p.drawPath(Chart::ringSegment(c, 0.8 * g.ring, g.ring, s.from, s.to));
   }
 
-  if (g.activity) {
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(lineColor(0.12), 1));
-    p.drawEllipse(c, g.base, g.base);
-    p.setPen(Qt::NoPen);
-    QColor read = Palette::disk();
-    read.setAlphaF(0.8f);
-    p.setBrush(read);
-    p.drawPath(wave(g.reads, g.baseline));
-    p.setBrush(lineColor(0.45));
-    p.drawPath(wave(g.writes, g.baseline));
-
-    const auto peak = [&](const std::optional<PeakMark>& mark, const QColor& color) {
-      if (!mark) return;
-      p.setPen(Qt::NoPen);
-      p.setBrush(color);
-      p.drawEllipse(mark->dot, 4, 4);
-      // On a chip of the page's ground: the label can lie on the space ring, of the read
-      // colour, or on the write wave, and would not read there.
-      const QString text = QString::fromStdString(fmtRate(mark->value));
-      const QSizeF chip(rateM.horizontalAdvance(text) + 8, rateM.height() + 2);
-      QColor ground = background(Page::disk).resolve();
-      ground.setAlphaF(0.85f);
-      p.setBrush(ground);
-      p.drawRoundedRect(QRectF(mark->label - QPointF(chip.width(), chip.height()) / 2, chip), chip.height() / 2,
-                        chip.height() / 2);
-      p.setPen(color);
-      Chart::drawText(p, text, rateFont, mark->label, Qt::AlignCenter, QRectF(0, 0, side, side));
-    };
-    peak(g.readPeak, Palette::disk());
-    peak(g.writePeak, Palette::light() ? lineColor(0.5) : lineColor(0.6));
-
-    p.setPen(QPen(Palette::light() ? Palette::ink() : QColor(Qt::white), 1.5));
-    p.drawLine(QPointF(c.x(), c.y() - g.inner + 4), QPointF(c.x(), c.y() - g.outer - 4));
-    p.setPen(Palette::tertiaryText().resolve());
-    Chart::drawText(p, qtL("Now"), Fonts::text(11), {c.x(), c.y() - g.ring - 12}, Qt::AlignCenter);
-  }
+  if (g.activity) paintActivity(p, g, rateFont, side);
 
   double y = c.y() - middle.height() / 2;
   p.setPen(Palette::secondaryText().resolve());

@@ -110,6 +110,12 @@ void EnergyRing::paintEvent(QPaintEvent*) {
   p.translate(square.topLeft());
   const QPointF c(ring.centre, ring.centre);
 
+  paintTimeLabels(p, c, ring.outer, side);
+  paintCentre(p, ring.centre, side);
+}
+
+// When each part of the ring was, round its outside.
+void EnergyRing::paintTimeLabels(QPainter& p, QPointF c, double outer, double side) const {
   const struct {
     const char* text;
     double slot, distance;
@@ -118,11 +124,14 @@ void EnergyRing::paintEvent(QPaintEvent*) {
   const QFont labelFont = Fonts::text(11);
   for (const auto& l : labels) {
     const double angle = (l.slot + 0.5) * 2 * Chart::kPi / kEnergySlots - Chart::kPi / 2;
-    Chart::drawText(p, qtL(l.text), labelFont, Chart::polar(c, ring.outer + l.distance, angle), Qt::AlignCenter,
+    Chart::drawText(p, qtL(l.text), labelFont, Chart::polar(c, outer + l.distance, angle), Qt::AlignCenter,
                     QRectF(0, 0, side, side));
   }
+}
 
-  // The middle: "Right now", the figure with its unit on one baseline, and the battery.
+// The middle: "Right now", the figure with its unit on one baseline, and the battery.
+void EnergyRing::paintCentre(QPainter& p, double centre, double side) const {
+  const auto& battery = live_.battery();
   const QFont captionFont = Fonts::text(12), figureFont = Fonts::text(std::min(0.1 * side, 40.0), QFont::Light),
               unitFont = Fonts::text(16), batteryFont = Fonts::text(12.5);
   const QFontMetricsF caption(captionFont), figure(figureFont), unit(unitFont), batteryMetrics(batteryFont);
@@ -132,7 +141,7 @@ void EnergyRing::paintEvent(QPaintEvent*) {
                                   ? QString::fromStdString(L("Battery %@%", {std::to_string(battery.percent)}))
                                   : qtL("On AC power");
   const double height = caption.height() + 2 + figure.height() + 2 + batteryMetrics.height();
-  double y = ring.centre - height / 2;
+  double y = centre - height / 2;
   const auto secondary = Palette::secondaryText().resolve();
   p.setPen(secondary);
   p.setFont(captionFont);
@@ -141,7 +150,7 @@ void EnergyRing::paintEvent(QPaintEvent*) {
   p.drawText(QRectF(0, y, side, caption.height()), Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip, qtL("Right now"));
   y += caption.height() + 2;
   const double valueWidth = figure.horizontalAdvance(value), unitWidth = unit.horizontalAdvance(watts);
-  const double x = ring.centre - (valueWidth + 2 + unitWidth) / 2, baseline = y + figure.ascent();
+  const double x = centre - (valueWidth + 2 + unitWidth) / 2, baseline = y + figure.ascent();
   p.setFont(figureFont);
   p.setPen(Palette::primaryText().resolve());
   p.drawText(QPointF(x, baseline), value);

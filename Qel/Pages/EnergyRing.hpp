@@ -12,6 +12,8 @@
 #include "Qel/Pages/EnergyRingGeometry.hpp"
 #include "Qel/Store/LiveState.hpp"
 
+class QPainter;
+
 namespace qel {
 
 // The five colours the ring's layers and the page's legend share; the k-th process uses k mod 5.
@@ -51,6 +53,8 @@ class EnergyRing : public QWidget {
     bool operator==(const Look&) const = default;
   };
   void drawRing(const Look& look, QPointF origin);
+  void paintTimeLabels(QPainter& p, QPointF c, double outer, double side) const;
+  void paintCentre(QPainter& p, double centre, double side) const;
   static void drawRingInto(QImage& image, const Look& look, QPointF origin);
 
   LiveState live_;

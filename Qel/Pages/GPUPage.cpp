@@ -84,7 +84,19 @@ GPUPage::GPUPage(Store& store, QWidget* parent)
   auto* page = new QHBoxLayout(this);
   page->setContentsMargins(0, 0, 0, 0);
   page->setSpacing(52);
+  page->addWidget(buildLeft(), 1);
+  page->addWidget(buildRight(), 1);
 
+  follow(store_.changes(Concern::live | Concern::processes), this, [this] {
+    if (isVisible()) refresh();
+  });
+  refresh();
+}
+
+GPUPage::~GPUPage() = default;
+
+// The hive and its legend.
+QWidget* GPUPage::buildLeft() {
   auto* left = new QWidget(this);
   left->setMinimumWidth(320);
   left->setMaximumWidth(480);
@@ -95,34 +107,18 @@ GPUPage::GPUPage(Store& store, QWidget* parent)
                                        "with now at the top.\nThe system doesn't report per-core or per-app GPU "
                                        "usage, so only the overall figure is shown."),
                                    left));
-  page->addWidget(left, 1);
+  return left;
+}
 
+// The head, the figures, the gauges, the users and the history, scrolling where the window is
+// short.
+QWidget* GPUPage::buildRight() {
   auto* right = new QWidget;
   auto* rightColumn = column(right, 20);
   head_ = new PageHead(qtL("GPU"), accentText(Page::gpu), {}, {}, {}, 76, right);
   rightColumn->addWidget(head_);
-
-  auto* stats = new QHBoxLayout;
-  stats->setSpacing(44);
-  stats_ = {new StatItem(qtL("GPU memory"), {}, QStringLiteral("00.0 GB"), right),
-            new StatItem(qtL("Cores"), {}, QStringLiteral("00"), right),
-            new StatItem(qtL("Thermal state"), {}, {}, right)};
-  for (auto* s : stats_) stats->addWidget(s);
-  stats->addStretch(1);
-  rightColumn->addLayout(stats);
-
-  gauges_ = new QWidget(right);
-  auto* gaugeRow = new QHBoxLayout(gauges_);
-  gaugeRow->setContentsMargins(0, 0, 0, 0);
-  gaugeRow->setSpacing(20);
-  renderer_ = new ArcGaugeItem(qtL("Renderer"), 0, Palette::gpu(), gauges_);
-  tiler_ = new ArcGaugeItem(qtL("Tiler"), 0, Palette::gpu(), gauges_);
-  gaugeRow->addStretch(1);
-  gaugeRow->addWidget(renderer_);
-  gaugeRow->addWidget(tiler_);
-  gaugeRow->addStretch(1);
-  rightColumn->addWidget(gauges_);
-
+  rightColumn->addLayout(buildStats(right));
+  rightColumn->addWidget(buildGauges(right));
   rightColumn->addWidget(buildUnified());
   rightColumn->addWidget(buildUsers());
   rightColumn->addWidget(buildHistory(), 1);
@@ -135,15 +131,33 @@ GPUPage::GPUPage(Store& store, QWidget* parent)
   scroll->viewport()->setAutoFillBackground(false);
   scroll->setWidget(right);
   right->setAutoFillBackground(false);
-  page->addWidget(scroll, 1);
-
-  follow(store_.changes(Concern::live | Concern::processes), this, [this] {
-    if (isVisible()) refresh();
-  });
-  refresh();
+  return scroll;
 }
 
-GPUPage::~GPUPage() = default;
+QLayout* GPUPage::buildStats(QWidget* right) {
+  auto* stats = new QHBoxLayout;
+  stats->setSpacing(44);
+  stats_ = {new StatItem(qtL("GPU memory"), {}, QStringLiteral("00.0 GB"), right),
+            new StatItem(qtL("Cores"), {}, QStringLiteral("00"), right),
+            new StatItem(qtL("Thermal state"), {}, {}, right)};
+  for (auto* s : stats_) stats->addWidget(s);
+  stats->addStretch(1);
+  return stats;
+}
+
+QWidget* GPUPage::buildGauges(QWidget* right) {
+  gauges_ = new QWidget(right);
+  auto* gaugeRow = new QHBoxLayout(gauges_);
+  gaugeRow->setContentsMargins(0, 0, 0, 0);
+  gaugeRow->setSpacing(20);
+  renderer_ = new ArcGaugeItem(qtL("Renderer"), 0, Palette::gpu(), gauges_);
+  tiler_ = new ArcGaugeItem(qtL("Tiler"), 0, Palette::gpu(), gauges_);
+  gaugeRow->addStretch(1);
+  gaugeRow->addWidget(renderer_);
+  gaugeRow->addWidget(tiler_);
+  gaugeRow->addStretch(1);
+  return gauges_;
+}
 
 QWidget* GPUPage::buildUnified() {
   auto* content = new QWidget;

@@ -16,6 +16,8 @@
 #include "Qel/Samplers/ProcInfo.hpp"
 #include "Qel/Samplers/Samples.hpp"
 
+class QLayout;
+
 namespace qel {
 
 class ArcGaugeItem;
@@ -71,6 +73,10 @@ class GPUPage : public QWidget {
 
  private:
   void refresh();
+  QWidget* buildLeft();
+  QWidget* buildRight();
+  QLayout* buildStats(QWidget* right);
+  QWidget* buildGauges(QWidget* right);
   QWidget* buildUnified();
   QWidget* buildUsers();
   QWidget* buildHistory();

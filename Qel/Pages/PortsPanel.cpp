@@ -27,9 +27,24 @@ PortsPanel::PortsPanel(Store& store, QWidget* parent)
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(10);
+  column->addLayout(buildHeader());
+  column->addWidget(new Panel(buildList(), 4, this), 1);
 
-  // The count goes under the title: beside it, with the search field, it would not fit the
-  // panel's width once some ports are open to the network.
+  auto* footnote = new PlainLabel(qtL("Only ports of processes under your account. Ports used by system services need "
+                                      "administrator rights to see."),
+                                  12, QFont::Normal, Palette::tertiaryText(), this);
+  footnote->setWordWrap(true);
+  column->addWidget(footnote);
+
+  follow(store_.changes(Concern::processes), this, [this] {
+    if (isVisible()) refresh();
+  });
+  refresh();
+}
+
+// The title with the count under it: beside it, with the search field, it would not fit the
+// panel's width once some ports are open to the network.
+QLayout* PortsPanel::buildHeader() {
   auto* header = new QHBoxLayout;
   header->setSpacing(10);
   auto* titles = new QVBoxLayout;
@@ -43,8 +58,11 @@ PortsPanel::PortsPanel(Store& store, QWidget* parent)
   search_->setText(qs(store_.portQuery()));
   connect(search_, &QLineEdit::textEdited, this, [this](const QString& text) { store_.setPortQuery(text.toStdString()); });
   header->addWidget(search_, 0, Qt::AlignVCenter);
-  column->addLayout(header);
+  return header;
+}
 
+// The rows, scrolling, with the line shown when there are none.
+QWidget* PortsPanel::buildList() {
   auto* scroll = new QScrollArea;
   scroll->setFrameShape(QFrame::NoFrame);
   scroll->setWidgetResizable(true);
@@ -72,18 +90,7 @@ PortsPanel::PortsPanel(Store& store, QWidget* parent)
       });
   scroll->setWidget(rows);
   rows->setAutoFillBackground(false);  // the scroll area turns it on; the panel shows through
-  column->addWidget(new Panel(scroll, 4, this), 1);
-
-  auto* footnote = new PlainLabel(qtL("Only ports of processes under your account. Ports used by system services need "
-                                      "administrator rights to see."),
-                                  12, QFont::Normal, Palette::tertiaryText(), this);
-  footnote->setWordWrap(true);
-  column->addWidget(footnote);
-
-  follow(store_.changes(Concern::processes), this, [this] {
-    if (isVisible()) refresh();
-  });
-  refresh();
+  return scroll;
 }
 
 PortsPanel::~PortsPanel() = default;

@@ -14,6 +14,8 @@
 class QLineEdit;
 class QVBoxLayout;
 
+class QLayout;
+
 namespace qel {
 
 class IconCache;
@@ -39,6 +41,9 @@ class PortsPanel : public QWidget {
   void showEvent(QShowEvent* event) override;
 
  private:
+  QLayout* buildHeader();
+  QWidget* buildList();
+
   Store& store_;
   std::unique_ptr<IconCache> icons_;
   PlainLabel* count_ = nullptr;

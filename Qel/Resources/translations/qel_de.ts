@@ -1058,6 +1058,11 @@
         <source>System</source>
         <translation>System</translation>
     </message>
+    <message>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="85"/>
+        <source>Now</source>
+        <translation>Jetzt</translation>
+    </message>
 </context>
 <context>
     <name>qel::ActionBar</name>
@@ -1449,29 +1454,24 @@ Der innere Ring zeigt die letzten 60 Sekunden Aktivität: Lesen wächst nach au�
 <context>
     <name>qel::DiskPlatterView</name>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="52"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="92"/>
         <source>Disk space and activity</source>
         <translation>Speicherplatz und Aktivität</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="59"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="99"/>
         <source>%@ available</source>
         <translation>%@ verfügbar</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="75"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="115"/>
         <source>Available</source>
         <translation>Verfügbar</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="77"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="117"/>
         <source>%@ total</source>
         <translation>%@ gesamt</translation>
-    </message>
-    <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="132"/>
-        <source>Now</source>
-        <translation>Jetzt</translation>
     </message>
 </context>
 <context>
@@ -1624,37 +1624,37 @@ Der innere Ring zeigt die letzten 60 Sekunden Aktivität: Lesen wächst nach au�
         <translation>%.1f Watt</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="116"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="122"/>
         <source>Now</source>
         <translation>Jetzt</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="116"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="122"/>
         <source>45 s ago</source>
         <translation>vor 45 s</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="116"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="122"/>
         <source>30 s ago</source>
         <translation>vor 30 s</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="116"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="122"/>
         <source>15 s ago</source>
         <translation>vor 15 s</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="132"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="141"/>
         <source>Battery %@%</source>
         <translation>Akku %@%</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="133"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="142"/>
         <source>On AC power</source>
         <translation>Am Netzteil</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="141"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="150"/>
         <source>Right now</source>
         <translation>Gerade jetzt</translation>
     </message>
@@ -1797,74 +1797,74 @@ Der innere Ring zeigt die letzten 60 Sekunden Aktivität: Lesen wächst nach au�
 <context>
     <name>qel::GPUPage</name>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="100"/>
+        <location filename="../../Pages/GPUPage.cpp" line="113"/>
         <source>The more cells lit, the busier the GPU. The outer ring is the last 60 seconds, with now at the top.
 The system doesn&apos;t report per-core or per-app GPU usage, so only the overall figure is shown.</source>
         <translation>Je mehr Zellen leuchten, desto stärker ist die GPU ausgelastet. Der äußere Ring sind die letzten 60 Sekunden, jetzt ist oben.
 Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesamtwert gezeigt.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="108"/>
+        <location filename="../../Pages/GPUPage.cpp" line="125"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="113"/>
+        <location filename="../../Pages/GPUPage.cpp" line="147"/>
         <source>GPU memory</source>
         <translation>GPU-Speicher</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="114"/>
+        <location filename="../../Pages/GPUPage.cpp" line="148"/>
         <source>Cores</source>
         <translation>Kerne</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="115"/>
+        <location filename="../../Pages/GPUPage.cpp" line="149"/>
         <source>Thermal state</source>
         <translation>Thermischer Zustand</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="124"/>
+        <location filename="../../Pages/GPUPage.cpp" line="160"/>
         <source>Renderer</source>
         <translation>Renderer</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="125"/>
+        <location filename="../../Pages/GPUPage.cpp" line="161"/>
         <source>Tiler</source>
         <translation>Kacheln</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="171"/>
+        <location filename="../../Pages/GPUPage.cpp" line="186"/>
         <source>Likely GPU users</source>
         <translation>Wahrscheinliche GPU-Nutzer</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="171"/>
+        <location filename="../../Pages/GPUPage.cpp" line="186"/>
         <source>Apps with the GPU open, by energy</source>
         <translation>Apps, die die GPU nutzen, nach Energie</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="180"/>
+        <location filename="../../Pages/GPUPage.cpp" line="195"/>
         <source>Last 60 seconds</source>
         <translation>Letzte 60 Sekunden</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="180"/>
+        <location filename="../../Pages/GPUPage.cpp" line="195"/>
         <source>Overall usage</source>
         <translation>Gesamtauslastung</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="218"/>
+        <location filename="../../Pages/GPUPage.cpp" line="233"/>
         <source>Unified memory</source>
         <translation>Gemeinsamer Speicher</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="218"/>
+        <location filename="../../Pages/GPUPage.cpp" line="233"/>
         <source>GPU and CPU share %@</source>
         <translation>GPU und CPU teilen sich %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="225"/>
+        <location filename="../../Pages/GPUPage.cpp" line="240"/>
         <source>The GPU is using %@, other apps %@, with %@ left.</source>
         <translation>Die GPU nutzt %@, andere Apps %@, %@ bleiben frei.</translation>
     </message>
@@ -2701,17 +2701,17 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::PortsPanel</name>
     <message>
-        <location filename="../../Pages/PortsPanel.cpp" line="37"/>
+        <location filename="../../Pages/PortsPanel.cpp" line="52"/>
         <source>Listening ports</source>
         <translation>Offene Ports</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortsPanel.cpp" line="42"/>
+        <location filename="../../Pages/PortsPanel.cpp" line="57"/>
         <source>Port or process</source>
         <translation>Port oder Prozess</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortsPanel.cpp" line="77"/>
+        <location filename="../../Pages/PortsPanel.cpp" line="33"/>
         <source>Only ports of processes under your account. Ports used by system services need administrator rights to see.</source>
         <translation>Nur Ports von Prozessen deines Kontos. Für Ports von Systemdiensten braucht es Administratorrechte.</translation>
     </message>

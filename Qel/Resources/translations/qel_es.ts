@@ -1058,6 +1058,11 @@
         <source>System</source>
         <translation>Sistema</translation>
     </message>
+    <message>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="85"/>
+        <source>Now</source>
+        <translation>Ahora</translation>
+    </message>
 </context>
 <context>
     <name>qel::ActionBar</name>
@@ -1449,29 +1454,24 @@ El anillo interior son los últimos 60 segundos de actividad: las lecturas crece
 <context>
     <name>qel::DiskPlatterView</name>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="52"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="92"/>
         <source>Disk space and activity</source>
         <translation>Espacio y actividad del disco</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="59"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="99"/>
         <source>%@ available</source>
         <translation>%@ disponibles</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="75"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="115"/>
         <source>Available</source>
         <translation>Disponible</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="77"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="117"/>
         <source>%@ total</source>
         <translation>%@ en total</translation>
-    </message>
-    <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="132"/>
-        <source>Now</source>
-        <translation>Ahora</translation>
     </message>
 </context>
 <context>
@@ -1624,37 +1624,37 @@ El anillo interior son los últimos 60 segundos de actividad: las lecturas crece
         <translation>%.1f vatios</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="116"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="122"/>
         <source>Now</source>
         <translation>Ahora</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="116"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="122"/>
         <source>45 s ago</source>
         <translation>hace 45 s</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="116"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="122"/>
         <source>30 s ago</source>
         <translation>hace 30 s</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="116"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="122"/>
         <source>15 s ago</source>
         <translation>hace 15 s</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="132"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="141"/>
         <source>Battery %@%</source>
         <translation>Batería %@&#xa0;%</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="133"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="142"/>
         <source>On AC power</source>
         <translation>Con corriente</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="141"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="150"/>
         <source>Right now</source>
         <translation>Ahora mismo</translation>
     </message>
@@ -1797,74 +1797,74 @@ El anillo interior son los últimos 60 segundos de actividad: las lecturas crece
 <context>
     <name>qel::GPUPage</name>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="100"/>
+        <location filename="../../Pages/GPUPage.cpp" line="113"/>
         <source>The more cells lit, the busier the GPU. The outer ring is the last 60 seconds, with now at the top.
 The system doesn&apos;t report per-core or per-app GPU usage, so only the overall figure is shown.</source>
         <translation>Cuantas más celdas encendidas, más ocupada está la GPU. El anillo exterior son los últimos 60 segundos, con el momento actual arriba.
 El sistema no informa del uso de GPU por núcleo ni por app, así que solo se muestra la cifra global.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="108"/>
+        <location filename="../../Pages/GPUPage.cpp" line="125"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="113"/>
+        <location filename="../../Pages/GPUPage.cpp" line="147"/>
         <source>GPU memory</source>
         <translation>Memoria de GPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="114"/>
+        <location filename="../../Pages/GPUPage.cpp" line="148"/>
         <source>Cores</source>
         <translation>Núcleos</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="115"/>
+        <location filename="../../Pages/GPUPage.cpp" line="149"/>
         <source>Thermal state</source>
         <translation>Estado térmico</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="124"/>
+        <location filename="../../Pages/GPUPage.cpp" line="160"/>
         <source>Renderer</source>
         <translation>Renderizado</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="125"/>
+        <location filename="../../Pages/GPUPage.cpp" line="161"/>
         <source>Tiler</source>
         <translation>Tiler</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="171"/>
+        <location filename="../../Pages/GPUPage.cpp" line="186"/>
         <source>Likely GPU users</source>
         <translation>Posibles usuarios de la GPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="171"/>
+        <location filename="../../Pages/GPUPage.cpp" line="186"/>
         <source>Apps with the GPU open, by energy</source>
         <translation>Apps que usan la GPU, por energía</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="180"/>
+        <location filename="../../Pages/GPUPage.cpp" line="195"/>
         <source>Last 60 seconds</source>
         <translation>Últimos 60 segundos</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="180"/>
+        <location filename="../../Pages/GPUPage.cpp" line="195"/>
         <source>Overall usage</source>
         <translation>Uso total</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="218"/>
+        <location filename="../../Pages/GPUPage.cpp" line="233"/>
         <source>Unified memory</source>
         <translation>Memoria unificada</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="218"/>
+        <location filename="../../Pages/GPUPage.cpp" line="233"/>
         <source>GPU and CPU share %@</source>
         <translation>GPU y CPU comparten %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="225"/>
+        <location filename="../../Pages/GPUPage.cpp" line="240"/>
         <source>The GPU is using %@, other apps %@, with %@ left.</source>
         <translation>La GPU usa %@, otras apps %@, y quedan %@.</translation>
     </message>
@@ -2701,17 +2701,17 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::PortsPanel</name>
     <message>
-        <location filename="../../Pages/PortsPanel.cpp" line="37"/>
+        <location filename="../../Pages/PortsPanel.cpp" line="52"/>
         <source>Listening ports</source>
         <translation>Puertos a la escucha</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortsPanel.cpp" line="42"/>
+        <location filename="../../Pages/PortsPanel.cpp" line="57"/>
         <source>Port or process</source>
         <translation>Puerto o proceso</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortsPanel.cpp" line="77"/>
+        <location filename="../../Pages/PortsPanel.cpp" line="33"/>
         <source>Only ports of processes under your account. Ports used by system services need administrator rights to see.</source>
         <translation>Solo puertos de procesos de tu cuenta. Para ver los de los servicios del sistema hacen falta permisos de administrador.</translation>
     </message>

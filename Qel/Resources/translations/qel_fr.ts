@@ -1058,6 +1058,11 @@
         <source>System</source>
         <translation>Système</translation>
     </message>
+    <message>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="85"/>
+        <source>Now</source>
+        <translation>Maintenant</translation>
+    </message>
 </context>
 <context>
     <name>qel::ActionBar</name>
@@ -1449,29 +1454,24 @@ L&apos;anneau intérieur montre les 60 dernières secondes d&apos;activité : le
 <context>
     <name>qel::DiskPlatterView</name>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="52"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="92"/>
         <source>Disk space and activity</source>
         <translation>Espace et activité du disque</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="59"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="99"/>
         <source>%@ available</source>
         <translation>%@ disponibles</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="75"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="115"/>
         <source>Available</source>
         <translation>Disponible</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="77"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="117"/>
         <source>%@ total</source>
         <translation>%@ au total</translation>
-    </message>
-    <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="132"/>
-        <source>Now</source>
-        <translation>Maintenant</translation>
     </message>
 </context>
 <context>
@@ -1624,37 +1624,37 @@ L&apos;anneau intérieur montre les 60 dernières secondes d&apos;activité : le
         <translation>%.1f watts</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="116"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="122"/>
         <source>Now</source>
         <translation>Maintenant</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="116"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="122"/>
         <source>45 s ago</source>
         <translation>il y a 45 s</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="116"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="122"/>
         <source>30 s ago</source>
         <translation>il y a 30 s</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="116"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="122"/>
         <source>15 s ago</source>
         <translation>il y a 15 s</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="132"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="141"/>
         <source>Battery %@%</source>
         <translation>Batterie %@&#xa0;%</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="133"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="142"/>
         <source>On AC power</source>
         <translation>Sur secteur</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="141"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="150"/>
         <source>Right now</source>
         <translation>En ce moment</translation>
     </message>
@@ -1797,74 +1797,74 @@ L&apos;anneau intérieur montre les 60 dernières secondes d&apos;activité : le
 <context>
     <name>qel::GPUPage</name>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="100"/>
+        <location filename="../../Pages/GPUPage.cpp" line="113"/>
         <source>The more cells lit, the busier the GPU. The outer ring is the last 60 seconds, with now at the top.
 The system doesn&apos;t report per-core or per-app GPU usage, so only the overall figure is shown.</source>
         <translation>Plus il y a de cases allumées, plus le GPU est occupé. L&apos;anneau extérieur montre les 60 dernières secondes, le présent étant en haut.
 Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par application&#xa0;: seul le chiffre global est affiché.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="108"/>
+        <location filename="../../Pages/GPUPage.cpp" line="125"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="113"/>
+        <location filename="../../Pages/GPUPage.cpp" line="147"/>
         <source>GPU memory</source>
         <translation>Mémoire GPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="114"/>
+        <location filename="../../Pages/GPUPage.cpp" line="148"/>
         <source>Cores</source>
         <translation>Cœurs</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="115"/>
+        <location filename="../../Pages/GPUPage.cpp" line="149"/>
         <source>Thermal state</source>
         <translation>État thermique</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="124"/>
+        <location filename="../../Pages/GPUPage.cpp" line="160"/>
         <source>Renderer</source>
         <translation>Rendu</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="125"/>
+        <location filename="../../Pages/GPUPage.cpp" line="161"/>
         <source>Tiler</source>
         <translation>Tiler</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="171"/>
+        <location filename="../../Pages/GPUPage.cpp" line="186"/>
         <source>Likely GPU users</source>
         <translation>Utilisateurs probables du GPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="171"/>
+        <location filename="../../Pages/GPUPage.cpp" line="186"/>
         <source>Apps with the GPU open, by energy</source>
         <translation>Applications utilisant le GPU, par énergie</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="180"/>
+        <location filename="../../Pages/GPUPage.cpp" line="195"/>
         <source>Last 60 seconds</source>
         <translation>60 dernières secondes</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="180"/>
+        <location filename="../../Pages/GPUPage.cpp" line="195"/>
         <source>Overall usage</source>
         <translation>Utilisation globale</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="218"/>
+        <location filename="../../Pages/GPUPage.cpp" line="233"/>
         <source>Unified memory</source>
         <translation>Mémoire unifiée</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="218"/>
+        <location filename="../../Pages/GPUPage.cpp" line="233"/>
         <source>GPU and CPU share %@</source>
         <translation>GPU et CPU partagent %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="225"/>
+        <location filename="../../Pages/GPUPage.cpp" line="240"/>
         <source>The GPU is using %@, other apps %@, with %@ left.</source>
         <translation>Le GPU utilise %@, les autres applications %@, et il reste %@.</translation>
     </message>
@@ -2701,17 +2701,17 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::PortsPanel</name>
     <message>
-        <location filename="../../Pages/PortsPanel.cpp" line="37"/>
+        <location filename="../../Pages/PortsPanel.cpp" line="52"/>
         <source>Listening ports</source>
         <translation>Ports en écoute</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortsPanel.cpp" line="42"/>
+        <location filename="../../Pages/PortsPanel.cpp" line="57"/>
         <source>Port or process</source>
         <translation>Port ou processus</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortsPanel.cpp" line="77"/>
+        <location filename="../../Pages/PortsPanel.cpp" line="33"/>
         <source>Only ports of processes under your account. Ports used by system services need administrator rights to see.</source>
         <translation>Uniquement les ports des processus de votre compte. Voir ceux des services système nécessite les droits d&apos;administrateur.</translation>
     </message>

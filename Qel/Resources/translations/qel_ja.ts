@@ -1053,6 +1053,11 @@
         <source>System</source>
         <translation>システム</translation>
     </message>
+    <message>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="85"/>
+        <source>Now</source>
+        <translation>現在</translation>
+    </message>
 </context>
 <context>
     <name>qel::ActionBar</name>
@@ -1439,29 +1444,24 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
 <context>
     <name>qel::DiskPlatterView</name>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="52"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="92"/>
         <source>Disk space and activity</source>
         <translation>ディスク容量とアクティビティ</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="59"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="99"/>
         <source>%@ available</source>
         <translation>%@ 空き</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="75"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="115"/>
         <source>Available</source>
         <translation>空き</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="77"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="117"/>
         <source>%@ total</source>
         <translation>合計 %@</translation>
-    </message>
-    <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="132"/>
-        <source>Now</source>
-        <translation>現在</translation>
     </message>
 </context>
 <context>
@@ -1613,37 +1613,37 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
         <translation>%.1f ワット</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="116"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="122"/>
         <source>Now</source>
         <translation>現在</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="116"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="122"/>
         <source>45 s ago</source>
         <translation>45 秒前</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="116"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="122"/>
         <source>30 s ago</source>
         <translation>30 秒前</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="116"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="122"/>
         <source>15 s ago</source>
         <translation>15 秒前</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="132"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="141"/>
         <source>Battery %@%</source>
         <translation>バッテリー %@%</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="133"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="142"/>
         <source>On AC power</source>
         <translation>AC 電源</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="141"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="150"/>
         <source>Right now</source>
         <translation>現在</translation>
     </message>
@@ -1786,74 +1786,74 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
 <context>
     <name>qel::GPUPage</name>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="100"/>
+        <location filename="../../Pages/GPUPage.cpp" line="113"/>
         <source>The more cells lit, the busier the GPU. The outer ring is the last 60 seconds, with now at the top.
 The system doesn&apos;t report per-core or per-app GPU usage, so only the overall figure is shown.</source>
         <translation>点灯しているセルが多いほど GPU の負荷が高くなります。外側のリングは過去 60 秒間で、現在が一番上です。
 システムがコアごと・アプリごとの GPU 使用率を報告しないため、全体の値のみを表示します。</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="108"/>
+        <location filename="../../Pages/GPUPage.cpp" line="125"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="113"/>
+        <location filename="../../Pages/GPUPage.cpp" line="147"/>
         <source>GPU memory</source>
         <translation>GPU メモリ</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="114"/>
+        <location filename="../../Pages/GPUPage.cpp" line="148"/>
         <source>Cores</source>
         <translation>コア</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="115"/>
+        <location filename="../../Pages/GPUPage.cpp" line="149"/>
         <source>Thermal state</source>
         <translation>熱状態</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="124"/>
+        <location filename="../../Pages/GPUPage.cpp" line="160"/>
         <source>Renderer</source>
         <translation>レンダラー</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="125"/>
+        <location filename="../../Pages/GPUPage.cpp" line="161"/>
         <source>Tiler</source>
         <translation>タイラー</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="171"/>
+        <location filename="../../Pages/GPUPage.cpp" line="186"/>
         <source>Likely GPU users</source>
         <translation>GPU を使用していそうなアプリ</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="171"/>
+        <location filename="../../Pages/GPUPage.cpp" line="186"/>
         <source>Apps with the GPU open, by energy</source>
         <translation>GPU を使用中のアプリ（エネルギー順）</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="180"/>
+        <location filename="../../Pages/GPUPage.cpp" line="195"/>
         <source>Last 60 seconds</source>
         <translation>過去 60 秒間</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="180"/>
+        <location filename="../../Pages/GPUPage.cpp" line="195"/>
         <source>Overall usage</source>
         <translation>全体の使用率</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="218"/>
+        <location filename="../../Pages/GPUPage.cpp" line="233"/>
         <source>Unified memory</source>
         <translation>ユニファイドメモリ</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="218"/>
+        <location filename="../../Pages/GPUPage.cpp" line="233"/>
         <source>GPU and CPU share %@</source>
         <translation>GPU と CPU で %@ を共有</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="225"/>
+        <location filename="../../Pages/GPUPage.cpp" line="240"/>
         <source>The GPU is using %@, other apps %@, with %@ left.</source>
         <translation>GPU は %@ を使用、ほかのアプリが %@、残り %@ です。</translation>
     </message>
@@ -2687,17 +2687,17 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::PortsPanel</name>
     <message>
-        <location filename="../../Pages/PortsPanel.cpp" line="37"/>
+        <location filename="../../Pages/PortsPanel.cpp" line="52"/>
         <source>Listening ports</source>
         <translation>待ち受けポート</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortsPanel.cpp" line="42"/>
+        <location filename="../../Pages/PortsPanel.cpp" line="57"/>
         <source>Port or process</source>
         <translation>ポートまたはプロセス</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortsPanel.cpp" line="77"/>
+        <location filename="../../Pages/PortsPanel.cpp" line="33"/>
         <source>Only ports of processes under your account. Ports used by system services need administrator rights to see.</source>
         <translation>自分のアカウントのプロセスのポートのみです。システムサービスのポートを見るには管理者権限が必要です。</translation>
     </message>

@@ -1053,6 +1053,11 @@
         <source>System</source>
         <translation>시스템</translation>
     </message>
+    <message>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="85"/>
+        <source>Now</source>
+        <translation>지금</translation>
+    </message>
 </context>
 <context>
     <name>qel::ActionBar</name>
@@ -1439,29 +1444,24 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
 <context>
     <name>qel::DiskPlatterView</name>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="52"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="92"/>
         <source>Disk space and activity</source>
         <translation>디스크 공간과 활동</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="59"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="99"/>
         <source>%@ available</source>
         <translation>%@ 사용 가능</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="75"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="115"/>
         <source>Available</source>
         <translation>사용 가능</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="77"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="117"/>
         <source>%@ total</source>
         <translation>총 %@</translation>
-    </message>
-    <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="132"/>
-        <source>Now</source>
-        <translation>지금</translation>
     </message>
 </context>
 <context>
@@ -1613,37 +1613,37 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
         <translation>%.1f와트</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="116"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="122"/>
         <source>Now</source>
         <translation>지금</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="116"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="122"/>
         <source>45 s ago</source>
         <translation>45초 전</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="116"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="122"/>
         <source>30 s ago</source>
         <translation>30초 전</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="116"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="122"/>
         <source>15 s ago</source>
         <translation>15초 전</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="132"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="141"/>
         <source>Battery %@%</source>
         <translation>배터리 %@%</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="133"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="142"/>
         <source>On AC power</source>
         <translation>전원 연결됨</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="141"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="150"/>
         <source>Right now</source>
         <translation>지금</translation>
     </message>
@@ -1786,74 +1786,74 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
 <context>
     <name>qel::GPUPage</name>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="100"/>
+        <location filename="../../Pages/GPUPage.cpp" line="113"/>
         <source>The more cells lit, the busier the GPU. The outer ring is the last 60 seconds, with now at the top.
 The system doesn&apos;t report per-core or per-app GPU usage, so only the overall figure is shown.</source>
         <translation>켜진 칸이 많을수록 GPU가 바쁩니다. 바깥 링은 최근 60초이며 맨 위가 현재입니다.
 시스템이 코어별·앱별 GPU 사용량을 보고하지 않으므로 전체 수치만 표시됩니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="108"/>
+        <location filename="../../Pages/GPUPage.cpp" line="125"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="113"/>
+        <location filename="../../Pages/GPUPage.cpp" line="147"/>
         <source>GPU memory</source>
         <translation>GPU 메모리</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="114"/>
+        <location filename="../../Pages/GPUPage.cpp" line="148"/>
         <source>Cores</source>
         <translation>코어</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="115"/>
+        <location filename="../../Pages/GPUPage.cpp" line="149"/>
         <source>Thermal state</source>
         <translation>발열 상태</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="124"/>
+        <location filename="../../Pages/GPUPage.cpp" line="160"/>
         <source>Renderer</source>
         <translation>렌더러</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="125"/>
+        <location filename="../../Pages/GPUPage.cpp" line="161"/>
         <source>Tiler</source>
         <translation>타일러</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="171"/>
+        <location filename="../../Pages/GPUPage.cpp" line="186"/>
         <source>Likely GPU users</source>
         <translation>GPU를 사용하는 것으로 보이는 앱</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="171"/>
+        <location filename="../../Pages/GPUPage.cpp" line="186"/>
         <source>Apps with the GPU open, by energy</source>
         <translation>GPU를 사용하는 앱, 에너지순</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="180"/>
+        <location filename="../../Pages/GPUPage.cpp" line="195"/>
         <source>Last 60 seconds</source>
         <translation>최근 60초</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="180"/>
+        <location filename="../../Pages/GPUPage.cpp" line="195"/>
         <source>Overall usage</source>
         <translation>전체 사용량</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="218"/>
+        <location filename="../../Pages/GPUPage.cpp" line="233"/>
         <source>Unified memory</source>
         <translation>통합 메모리</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="218"/>
+        <location filename="../../Pages/GPUPage.cpp" line="233"/>
         <source>GPU and CPU share %@</source>
         <translation>GPU와 CPU가 %@ 공유</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="225"/>
+        <location filename="../../Pages/GPUPage.cpp" line="240"/>
         <source>The GPU is using %@, other apps %@, with %@ left.</source>
         <translation>GPU가 %@, 다른 앱이 %@을(를) 사용 중이며 %@ 남았습니다.</translation>
     </message>
@@ -2687,17 +2687,17 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::PortsPanel</name>
     <message>
-        <location filename="../../Pages/PortsPanel.cpp" line="37"/>
+        <location filename="../../Pages/PortsPanel.cpp" line="52"/>
         <source>Listening ports</source>
         <translation>수신 대기 포트</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortsPanel.cpp" line="42"/>
+        <location filename="../../Pages/PortsPanel.cpp" line="57"/>
         <source>Port or process</source>
         <translation>포트 또는 프로세스</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortsPanel.cpp" line="77"/>
+        <location filename="../../Pages/PortsPanel.cpp" line="33"/>
         <source>Only ports of processes under your account. Ports used by system services need administrator rights to see.</source>
         <translation>내 계정 프로세스의 포트만 표시합니다. 시스템 서비스가 쓰는 포트를 보려면 관리자 권한이 필요합니다.</translation>
     </message>
