@@ -24,6 +24,9 @@ struct ProcInfo {
   std::string comm;         // the name the process gives itself (/proc/[pid]/comm, at most 15 bytes)
   std::string childType;    // the "--type=" a Chromium-based program starts a helper with ("renderer"); read
                             // only by the view that tells it (the sampler leaves it empty)
+  // Its owner, control group or program were taken from a parent or a namesake and are read on its
+  // second tick: shown meanwhile, but nothing is done to it on their word.
+  bool provisional = false;
   bool operator==(const ProcInfo&) const = default;
 };
 

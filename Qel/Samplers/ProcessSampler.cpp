@@ -224,6 +224,7 @@ ProcessSample ProcessSampler::sample() {
     p.name = meta.name;
     p.path = meta.path;
     p.isSystem = meta.isSystem;
+    p.provisional = meta.pathGuessed || meta.uidGuessed || meta.cgroupGuessed;
     const auto page = std::uint64_t(options_.pageSize);
     p.mem = stat->rss > std::numeric_limits<std::uint64_t>::max() / page ? std::numeric_limits<std::uint64_t>::max()
                                                                            : stat->rss * page;

@@ -49,7 +49,7 @@ void Store::quitApps(const std::vector<std::string>& keys) {
   int asked = 0;
   std::string name;
   for (const auto& p : procs_) {
-    if (p.isSystem || !wanted.count(p.appKey)) continue;
+    if (p.provisional || p.isSystem || !wanted.count(p.appKey)) continue;
     // A running instance is a process of the app whose parent is not: its helpers go with it.
     if (const auto parent = byPid.find(p.ppid); parent != byPid.end() && parent->second->appKey == p.appKey) continue;
     releaseTamed(p.appKey);

@@ -160,7 +160,7 @@ void Store::maintainMenuFeatures(const std::vector<ProcInfo>& procs) {
     if (p.cpu < kQuietThreshold || p.pid == self || front->is(p.pid) || throttled_.count(p.pid)) continue;
     // An application the user sees (a desktop entry's program) is not background work.
     if (isAppKey(p.appKey)) continue;
-    if (p.isSystem || isSessionProcess(p.path, p.name)) continue;
+    if (p.provisional || p.isSystem || isSessionProcess(p.path, p.name)) continue;
     if (priority_.lower({p.pid, p.startTime})) {
       throttled_.insert(p.pid);
       changed(Concern::taming);

@@ -77,6 +77,8 @@ void Store::maintainTaming(const std::vector<ProcInfo>& procs) {
   const std::int32_t self = ::getpid();
 
   for (const auto& p : procs) {
+    // Whose app it is may be a guess until its second tick: it is neither held nor let go on it.
+    if (p.provisional) continue;
     const auto rule = tameRules_.find(p.appKey);
     const auto mode = rule != tameRules_.end() ? tameModeFromRaw(rule->second) : std::nullopt;
     // A rule under a bare program path (an older one, or one written by hand) would take in

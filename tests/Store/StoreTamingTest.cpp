@@ -219,6 +219,29 @@ TEST_F(TamingTest, aSystemServiceIsNeitherTamedNorThrottledEvenOnceHeld) {
   EXPECT_TRUE(store->throttled().empty());
 }
 
+TEST_F(TamingTest, aNewcomerWhoseAppIsStillAGuessIsLeftAloneUntilItIsRead) {
+  auto app = sleeper(), worker = sleeper();
+  ASSERT_TRUE(reaches(*app, 'S') && reaches(*worker, 'S'));
+  ProcInfo guessed = listed(*app, "Sleeper", 1, kKey);
+  ProcInfo busy = listed(*worker, "indexer", 90, {}, "/usr/libexec/indexer");
+  guessed.provisional = busy.provisional = true;
+  setProcs({editor, guessed, busy});
+  desktop.front = editor.pid;
+  startStore();
+  store->setTame(TameMode::pause, kKey);
+  store->toggleQuiet();
+  tick();
+  EXPECT_FALSE(isStopped(*app));
+  EXPECT_TRUE(store->tamed().empty());
+  EXPECT_TRUE(store->throttled().empty());
+
+  guessed.provisional = busy.provisional = false;
+  setProcs({editor, guessed, busy});
+  tick();
+  EXPECT_TRUE(reaches(*app, 'T'));
+  EXPECT_TRUE(atBackground(*worker));
+}
+
 TEST_F(TamingTest, aProgramPathIsNeverARuleKey) {
   // Under the interpreter's path, a rule would stop every script it runs.
   auto script = sleeper();
