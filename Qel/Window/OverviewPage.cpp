@@ -104,8 +104,36 @@ QWidget* OverviewPage::buildInfoColumn() {
   info->setContentsMargins(0, 0, 0, 0);
   info->setSpacing(22);
 
-  // The status block.
-  auto* status = new QWidget(column);
+  info->addWidget(buildStatus(column));
+
+  finding_ = slot(OverviewSlot::finding, info);
+  slot(OverviewSlot::memoryAdvice, info);
+
+  // The selection note: an event, else a sleep, else marks.
+  auto* noteBox = new QWidget(column);
+  noteHolder_ = new QVBoxLayout(noteBox);
+  noteHolder_->setContentsMargins(0, 0, 0, 0);
+  sleepNote_ = slot(OverviewSlot::sleepNote, noteHolder_);
+  info->addWidget(noteBox);
+
+  info->addWidget(buildStretchLine(column));
+
+  auto* rows = new QWidget(column);
+  rowLayout_ = new QVBoxLayout(rows);
+  rowLayout_->setContentsMargins(0, 0, 0, 0);
+  rowLayout_->setSpacing(2);
+  info->addWidget(rows);
+
+  if (QWidget* table = registry_.makeSlot(OverviewSlot::processTable, context_, column))
+    info->addWidget(table, 1);
+  else
+    info->addStretch(1);
+  return column;
+}
+
+// The status: its title and detail, the chips and actions, and the line on the last long sleep.
+QWidget* OverviewPage::buildStatus(QWidget* parent) {
+  auto* status = new QWidget(parent);
   auto* statusStack = new QVBoxLayout(status);
   statusStack->setContentsMargins(0, 0, 0, 0);
   statusStack->setSpacing(12);
@@ -117,8 +145,14 @@ QWidget* OverviewPage::buildInfoColumn() {
   headline->addWidget(title_);
   headline->addWidget(detail_);
   statusStack->addLayout(headline);
-  // The chips, then the actions at the row's end; what doesn't fit goes on a line below.
-  chips_ = new QWidget(status);
+  statusStack->addWidget(buildChips(status));
+  sleepLine_ = slot(OverviewSlot::sleepLine, statusStack);
+  return status;
+}
+
+// The chips, then the actions at the row's end; what doesn't fit goes on a line below.
+QWidget* OverviewPage::buildChips(QWidget* parent) {
+  chips_ = new QWidget(parent);
   chipLayout_ = new FlowRow(8, 8, chips_);
   chipLayout_->setLastAtRightEnd(true);
   auto* actions = new QWidget(chips_);
@@ -132,21 +166,12 @@ QWidget* OverviewPage::buildInfoColumn() {
   connect(replay_, &QAbstractButton::clicked, this, [&registry] { registry.replay(); });
   actionRow->addWidget(replay_);
   chipLayout_->addWidget(actions);
-  statusStack->addWidget(chips_);
-  sleepLine_ = slot(OverviewSlot::sleepLine, statusStack);
-  info->addWidget(status);
+  return chips_;
+}
 
-  finding_ = slot(OverviewSlot::finding, info);
-  slot(OverviewSlot::memoryAdvice, info);
-
-  // The selection note: an event, else a sleep, else marks.
-  auto* noteBox = new QWidget(column);
-  noteHolder_ = new QVBoxLayout(noteBox);
-  noteHolder_->setContentsMargins(0, 0, 0, 0);
-  sleepNote_ = slot(OverviewSlot::sleepNote, noteHolder_);
-  info->addWidget(noteBox);
-
-  stretchLine_ = new QWidget(column);
+// The selected stretch in a line, with its summary a click away.
+QWidget* OverviewPage::buildStretchLine(QWidget* parent) {
+  stretchLine_ = new QWidget(parent);
   auto* stretchRow = new QHBoxLayout(stretchLine_);
   stretchRow->setContentsMargins(0, 0, 0, 0);
   stretchRow->setSpacing(8);
@@ -159,19 +184,7 @@ QWidget* OverviewPage::buildInfoColumn() {
   connect(stretchButton_, &QAbstractButton::clicked, this, [&store] {
     if (auto st = store.selectedStretch()) store.setStretchReport(std::move(st));
   });
-  info->addWidget(stretchLine_);
-
-  auto* rows = new QWidget(column);
-  rowLayout_ = new QVBoxLayout(rows);
-  rowLayout_->setContentsMargins(0, 0, 0, 0);
-  rowLayout_->setSpacing(2);
-  info->addWidget(rows);
-
-  if (QWidget* table = registry_.makeSlot(OverviewSlot::processTable, context_, column))
-    info->addWidget(table, 1);
-  else
-    info->addStretch(1);
-  return column;
+  return stretchLine_;
 }
 
 void OverviewPage::refresh() {

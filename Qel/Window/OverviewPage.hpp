@@ -62,6 +62,9 @@ class OverviewPage : public QWidget {
  private:
   QWidget* buildRingColumn();
   QWidget* buildInfoColumn();
+  QWidget* buildStatus(QWidget* parent);
+  QWidget* buildChips(QWidget* parent);
+  QWidget* buildStretchLine(QWidget* parent);
   void refresh();
   void refreshChips();
   void refreshNote();
