@@ -103,7 +103,8 @@ TEST_F(RootViewFramesTest, paintsOnlyWhenTheGlowsPixelsChange) {
   count.paints = 0;
   pass(1000);
   EXPECT_GE(count.paints, 8);
-  EXPECT_LE(count.paints, 500 / FrameTimer::kFrameMs + 1);
+  // Plus one for the new page itself, whose first paint a busy machine may leave to this second.
+  EXPECT_LE(count.paints, 500 / FrameTimer::kFrameMs + 2);
   EXPECT_EQ(FrameTimer::activeCount(), 0);
   EXPECT_DOUBLE_EQ(root->glow().centre.x(), kW - 300);
   EXPECT_EQ(root->glow().color, accent(Page::cpu));

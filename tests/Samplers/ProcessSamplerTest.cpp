@@ -517,12 +517,15 @@ TEST(ProcessSampler, aRealChildIsTheUsersItRunsAsAfterChangingUsers) {
     for (const auto& [pid, p] : procs)
       if (p.ppid == shell && p.comm == "sleep" && procs.contains(shell) && procs.at(shell).comm == "sleep")
         grandchild = pid;
-    const auto status = readText("/proc/" + std::to_string(program) + "/status");
-    changed = status && status->find("Uid:\t65534") != std::string::npos;
+    const auto runsAsNobody = [](pid_t pid) {
+      const auto status = readText("/proc/" + std::to_string(pid) + "/status");
+      return status && status->find("Uid:\t65534") != std::string::npos;
+    };
+    changed = runsAsNobody(program) && runsAsNobody(dropped);
     if (grandchild == 0 || !changed) usleep(10000);
   }
   ASSERT_NE(grandchild, 0) << "the shell's program did not start";
-  ASSERT_TRUE(changed) << "the program did not change users";
+  ASSERT_TRUE(changed) << "the program or the child did not change users";
   for (const std::uint32_t uid : {0u, std::uint32_t(kNobody)}) {
     SCOPED_TRACE(uid);
     ProcessSampler sampler({.clock = &clock, .uid = uid});
