@@ -1,5 +1,6 @@
 #pragma once
-// What the views show of each page: its title, its background and its accent colour.
+// What the views show of each page, read from the page table: its title, its ground and its
+// accent colour.
 #include <QColor>
 #include <QString>
 

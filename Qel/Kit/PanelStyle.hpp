@@ -3,6 +3,7 @@
 // the card's backdrop and on a cell's shade over it, in both looks.
 #include <QColor>
 
+#include "Qel/Kit/PageTable.hpp"
 #include "Qel/Kit/Palette.hpp"
 
 namespace qel::PanelStyle {
@@ -15,12 +16,8 @@ inline AdaptiveColor mutedTint() { return Palette::adaptive(0x545D5B, 0xA2A7A6);
 
 // The metric tiles' colours (their name, swatch and line): CPU, memory, network, energy.
 inline AdaptiveColor metricTint(Page page) {
-  switch (page) {
-    case Page::mem: return Palette::adaptive(0x654DA0, 0xB8A1FF);
-    case Page::net: return Palette::adaptive(0x315C95, 0x80B4FF);
-    case Page::energy: return Palette::adaptive(0x4B6315, 0xCDE36D);
-    default: return Palette::adaptive(0x216656, 0x6FDCBF);
-  }
+  const auto& tile = pageEntry(page).panelTile;
+  return tile ? tile->tint : pageEntry(Page::cpu).panelTile->tint;
 }
 
 // The same, and the others, for the look drawn now.

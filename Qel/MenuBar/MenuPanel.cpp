@@ -20,6 +20,7 @@
 #include "Qel/Kit/IconCache.hpp"
 #include "Qel/Kit/InitialFocusClearer.hpp"
 #include "Qel/Kit/ListEngagement.hpp"
+#include "Qel/Kit/PageTable.hpp"
 #include "Qel/Kit/PageText.hpp"
 #include "Qel/Kit/PanelStyle.hpp"
 #include "Qel/Kit/PlainLabel.hpp"
@@ -222,25 +223,18 @@ QWidget* MenuPanel::buildGrid() {
   auto* layout = new QVBoxLayout(grid);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(8);
-  struct Spec {
-    const char* name;
-    std::optional<double> max;
-    Page page;
-  };
-  const Spec specs[] = {{Lkey("CPU"), 1.0, Page::cpu},
-                        {Lkey("Memory"), 1.0, Page::mem},
-                        {Lkey("Network"), std::nullopt, Page::net},
-                        {Lkey("Energy"), std::nullopt, Page::energy}};
   QHBoxLayout* line = nullptr;
-  for (std::size_t i = 0; i < 4; ++i) {
+  std::size_t i = 0;
+  for (const PageEntry& entry : pageTable()) {
+    if (!entry.panelTile || i == cells_.size()) continue;
     if (i % 2 == 0) {
       line = row(8);
       layout->addLayout(line);
     }
-    cells_[i] = new MenuCell(qs(L(specs[i].name)), PanelStyle::metricTint(specs[i].page), specs[i].max);
-    const Page page = specs[i].page;
+    cells_[i] = new MenuCell(qs(L(entry.title)), entry.panelTile->tint, entry.panelTile->max);
+    const Page page = entry.page;
     connect(cells_[i], &QAbstractButton::clicked, this, [this, page] { open(page); });
-    line->addWidget(cells_[i]);
+    line->addWidget(cells_[i++]);
   }
   auto* smalls = row(8);
   for (auto& m : minis_) {

@@ -6,6 +6,7 @@
 
 #include "Qel/Kit/Dither.hpp"
 #include "Qel/Kit/PageMeta.hpp"
+#include "Qel/Kit/PageTable.hpp"
 
 namespace qel {
 
@@ -17,16 +18,8 @@ double glowOpacity(double load, bool light) {
 }
 
 double glowX(Page page, double width) {
-  switch (page) {
-    case Page::cpu: return width - 300;
-    case Page::net: return 0.32 * width;
-    case Page::energy: return 0.5 * width;
-    case Page::overview:
-    case Page::gpu:
-    case Page::mem:
-    case Page::disk: return 300;
-  }
-  return 300;
+  const GlowAnchor& at = pageEntry(page).glow;
+  return at.fraction * width + at.offset;
 }
 
 Glow glowFor(Page page, double cpuTotal, bool light, QSizeF size) {

@@ -13,6 +13,7 @@
 #include "Qel/Kit/Follow.hpp"
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/PageMeta.hpp"
+#include "Qel/Kit/PageTable.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Window/PaintCounter.hpp"
@@ -172,7 +173,8 @@ TabBar::TabBar(const ViewContext& context, QWidget* parent) : QWidget(parent), s
   row->addWidget(new Logo(this), 0, Qt::AlignVCenter);
   row->addSpacing(8);
   Store& store = store_;
-  for (Page page : allPages) {
+  for (const PageEntry& entry : pageTable()) {
+    const Page page = entry.page;
     auto* tab = new TabButton(page, this);
     tabs_[std::size_t(page)] = tab;
     row->addWidget(tab, 0, Qt::AlignVCenter);
@@ -197,7 +199,8 @@ ValueBubble* TabBar::bubble() const { return bubble_ && bubble_->isVisible() ? b
 
 void TabBar::refresh() {
   const TabValueStyle style = tabValueStyle(store_);
-  for (Page page : allPages) {
+  for (const PageEntry& entry : pageTable()) {
+    const Page page = entry.page;
     const bool current = store_.page() == page;
     TabButton::State s{.current = current,
                        .showValue = style == TabValueStyle::always || (style == TabValueStyle::selected && current),

@@ -118,7 +118,7 @@
         <translation>%@ frei auf der Festplatte</translation>
     </message>
     <message>
-        <location filename="../../Kit/PageMeta.cpp" line="12"/>
+        <location filename="../../Kit/PageTable.cpp" line="15"/>
         <location filename="../../Sheets/MenuBarTab.cpp" line="61"/>
         <location filename="../../Window/OverviewFacts.cpp" line="40"/>
         <source>CPU</source>
@@ -127,7 +127,7 @@
     <message>
         <location filename="../../App/SampleReport.cpp" line="61"/>
         <location filename="../../App/SampleReport.cpp" line="94"/>
-        <location filename="../../Kit/PageMeta.cpp" line="14"/>
+        <location filename="../../Kit/PageTable.cpp" line="18"/>
         <location filename="../../Sheets/MenuBarTab.cpp" line="63"/>
         <location filename="../../Window/OverviewFacts.cpp" line="43"/>
         <source>Memory</source>
@@ -135,20 +135,20 @@
     </message>
     <message>
         <location filename="../../App/SampleReport.cpp" line="77"/>
-        <location filename="../../Kit/PageMeta.cpp" line="16"/>
+        <location filename="../../Kit/PageTable.cpp" line="21"/>
         <location filename="../../Window/OverviewFacts.cpp" line="45"/>
         <source>Network</source>
         <translation>Netzwerk</translation>
     </message>
     <message>
         <location filename="../../App/SampleReport.cpp" line="82"/>
-        <location filename="../../Kit/PageMeta.cpp" line="15"/>
+        <location filename="../../Kit/PageTable.cpp" line="20"/>
         <location filename="../../Window/OverviewFacts.cpp" line="46"/>
         <source>Disk</source>
         <translation>Festplatte</translation>
     </message>
     <message>
-        <location filename="../../Kit/PageMeta.cpp" line="17"/>
+        <location filename="../../Kit/PageTable.cpp" line="23"/>
         <location filename="../../Processes/ProcessDetail.cpp" line="53"/>
         <location filename="../../Window/OverviewFacts.cpp" line="48"/>
         <source>Energy</source>
@@ -981,13 +981,12 @@
         <translation>Behoben</translation>
     </message>
     <message>
-        <location filename="../../Kit/PageMeta.cpp" line="9"/>
-        <location filename="../../Kit/PageMeta.cpp" line="11"/>
+        <location filename="../../Kit/PageTable.cpp" line="13"/>
         <source>Overview</source>
         <translation>Übersicht</translation>
     </message>
     <message>
-        <location filename="../../Kit/PageMeta.cpp" line="13"/>
+        <location filename="../../Kit/PageTable.cpp" line="17"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
@@ -1797,74 +1796,74 @@ Der innere Ring zeigt die letzten 60 Sekunden Aktivität: Lesen wächst nach au�
 <context>
     <name>qel::GPUPage</name>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="113"/>
+        <location filename="../../Pages/GPUPage.cpp" line="106"/>
         <source>The more cells lit, the busier the GPU. The outer ring is the last 60 seconds, with now at the top.
 The system doesn&apos;t report per-core or per-app GPU usage, so only the overall figure is shown.</source>
         <translation>Je mehr Zellen leuchten, desto stärker ist die GPU ausgelastet. Der äußere Ring sind die letzten 60 Sekunden, jetzt ist oben.
 Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesamtwert gezeigt.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="125"/>
+        <location filename="../../Pages/GPUPage.cpp" line="118"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="147"/>
+        <location filename="../../Pages/GPUPage.cpp" line="140"/>
         <source>GPU memory</source>
         <translation>GPU-Speicher</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="148"/>
+        <location filename="../../Pages/GPUPage.cpp" line="141"/>
         <source>Cores</source>
         <translation>Kerne</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="149"/>
+        <location filename="../../Pages/GPUPage.cpp" line="142"/>
         <source>Thermal state</source>
         <translation>Thermischer Zustand</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="160"/>
+        <location filename="../../Pages/GPUPage.cpp" line="153"/>
         <source>Renderer</source>
         <translation>Renderer</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="161"/>
+        <location filename="../../Pages/GPUPage.cpp" line="154"/>
         <source>Tiler</source>
         <translation>Kacheln</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="186"/>
+        <location filename="../../Pages/GPUPage.cpp" line="179"/>
         <source>Likely GPU users</source>
         <translation>Wahrscheinliche GPU-Nutzer</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="186"/>
+        <location filename="../../Pages/GPUPage.cpp" line="179"/>
         <source>Apps with the GPU open, by energy</source>
         <translation>Apps, die die GPU nutzen, nach Energie</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="195"/>
+        <location filename="../../Pages/GPUPage.cpp" line="188"/>
         <source>Last 60 seconds</source>
         <translation>Letzte 60 Sekunden</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="195"/>
+        <location filename="../../Pages/GPUPage.cpp" line="188"/>
         <source>Overall usage</source>
         <translation>Gesamtauslastung</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="233"/>
+        <location filename="../../Pages/GPUPage.cpp" line="226"/>
         <source>Unified memory</source>
         <translation>Gemeinsamer Speicher</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="233"/>
+        <location filename="../../Pages/GPUPage.cpp" line="226"/>
         <source>GPU and CPU share %@</source>
         <translation>GPU und CPU teilen sich %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="240"/>
+        <location filename="../../Pages/GPUPage.cpp" line="233"/>
         <source>The GPU is using %@, other apps %@, with %@ left.</source>
         <translation>Die GPU nutzt %@, andere Apps %@, %@ bleiben frei.</translation>
     </message>
@@ -2229,134 +2228,118 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::MenuPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="149"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="150"/>
         <source>Today</source>
         <translation>Heute</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="185"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="186"/>
         <source>Top processes</source>
         <translation>Top-Prozesse</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="186"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="187"/>
         <source>Hover to quit</source>
         <translation>Zum Beenden darauf zeigen</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="151"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="232"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="152"/>
         <source>Network</source>
         <translation>Netzwerk</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="152"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="153"/>
         <source>Bluetooth devices</source>
         <translation>Bluetooth-Geräte</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="230"/>
-        <source>CPU</source>
-        <translation>CPU</translation>
-    </message>
-    <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="231"/>
-        <source>Memory</source>
-        <translation>Speicher</translation>
-    </message>
-    <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="233"/>
-        <source>Energy</source>
-        <translation>Energie</translation>
-    </message>
-    <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="300"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="294"/>
         <source>Scroll horizontally to see more devices.</source>
         <translation>Horizontal scrollen, um weitere Geräte zu sehen.</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="305"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="473"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="299"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="467"/>
         <source>Not connected</source>
         <translation>Nicht verbunden</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="319"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="313"/>
         <source>Quiet mode</source>
         <translation>Ruhemodus</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="320"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="314"/>
         <source>Keep awake</source>
         <translation>Wachhalten</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="321"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="315"/>
         <source>Pause alerts</source>
         <translation>Alarme pausieren</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="342"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="336"/>
         <source>Settings</source>
         <translation>Einstellungen</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="344"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="338"/>
         <source>What just happened</source>
         <translation>Was gerade passiert ist</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="346"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="340"/>
         <source>Quit</source>
         <translation>Beenden</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="348"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="342"/>
         <source>Open Qel</source>
         <translation>Qel öffnen</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="426"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="420"/>
         <source>Load %.2f</source>
         <translation>Last %.2f</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="434"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="428"/>
         <source>Thermal</source>
         <translation>Wärme</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="434"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="428"/>
         <source>System thermal state</source>
         <translation>Thermischer Zustand des Systems</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="435"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="429"/>
         <source>Battery</source>
         <translation>Akku</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="437"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="431"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="437"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="431"/>
         <source>Memory %@</source>
         <translation>Speicher %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="439"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="433"/>
         <source>Disk free</source>
         <translation>Freier Speicherplatz</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="439"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="433"/>
         <source>%@ total</source>
         <translation>%@ gesamt</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/MenuPanel.cpp" line="462"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="456"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n App online</numerusform>
@@ -2364,17 +2347,17 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="464"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="458"/>
         <source>Per-app traffic unavailable</source>
         <translation>Verkehr je App nicht verfügbar</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="469"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="463"/>
         <source>Local %@</source>
         <translation>Lokal %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="473"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="467"/>
         <source>No local address</source>
         <translation>Keine lokale Adresse</translation>
     </message>
@@ -3686,32 +3669,32 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <translation>Aufwachen: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="59"/>
+        <location filename="../../Store/Store.cpp" line="61"/>
         <source>The settings file could not be read. It was kept as %@ and the settings start from their defaults.</source>
         <translation>Die Einstellungsdatei konnte nicht gelesen werden. Sie wurde als %@ aufbewahrt und die Einstellungen beginnen mit ihren Standardwerten.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="280"/>
+        <location filename="../../Store/Store.cpp" line="282"/>
         <source>The history file could not be used. It was kept as %@ and a new one started.</source>
         <translation>Die Verlaufsdatei konnte nicht verwendet werden. Sie wurde als %@ aufbewahrt und eine neue begonnen.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="284"/>
+        <location filename="../../Store/Store.cpp" line="286"/>
         <source>History is not saved this run: the history file is from a newer version of Qel and is left as it is.</source>
         <translation>Der Verlauf wird in dieser Sitzung nicht gespeichert: Die Verlaufsdatei stammt von einer neueren Version von Qel und bleibt unverändert.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="287"/>
+        <location filename="../../Store/Store.cpp" line="289"/>
         <source>History can&apos;t be saved: %@</source>
         <translation>Der Verlauf kann nicht gespeichert werden: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="291"/>
+        <location filename="../../Store/Store.cpp" line="293"/>
         <source>History could not be saved: %@</source>
         <translation>Der Verlauf konnte nicht gespeichert werden: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="294"/>
+        <location filename="../../Store/Store.cpp" line="296"/>
         <source>History could not be read: %@</source>
         <translation>Der Verlauf konnte nicht gelesen werden: %@</translation>
     </message>
@@ -4373,22 +4356,22 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <translation>Nicht verfügbar</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="39"/>
+        <location filename="../../Pages/GPUPage.cpp" line="38"/>
         <source>GPU usage isn&apos;t available on this computer. It can be read from AMD graphics and from NVIDIA&apos;s driver.</source>
         <translation>Die GPU-Auslastung ist auf diesem Computer nicht verfügbar. Sie lässt sich bei AMD-Grafik und über den NVIDIA-Treiber auslesen.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="42"/>
+        <location filename="../../Pages/GPUPage.cpp" line="41"/>
         <source>The GPU is close to full load. That&apos;s normal while rendering, exporting video or gaming.</source>
         <translation>Die GPU ist fast voll ausgelastet. Das ist beim Rendern, Exportieren von Videos oder Spielen normal.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="43"/>
+        <location filename="../../Pages/GPUPage.cpp" line="42"/>
         <source>The GPU is working, with headroom left.</source>
         <translation>Die GPU arbeitet, hat aber noch Reserven.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="44"/>
+        <location filename="../../Pages/GPUPage.cpp" line="43"/>
         <source>The GPU is mostly idle.</source>
         <translation>Die GPU ist meist im Leerlauf.</translation>
     </message>

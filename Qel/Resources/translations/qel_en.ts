@@ -118,7 +118,7 @@
 <context>
     <name>qel::MenuPanel</name>
     <message numerus="yes">
-        <location filename="../../MenuBar/MenuPanel.cpp" line="462"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="456"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n app online</numerusform>

@@ -118,7 +118,7 @@
         <translation>%@ libres en disco</translation>
     </message>
     <message>
-        <location filename="../../Kit/PageMeta.cpp" line="12"/>
+        <location filename="../../Kit/PageTable.cpp" line="15"/>
         <location filename="../../Sheets/MenuBarTab.cpp" line="61"/>
         <location filename="../../Window/OverviewFacts.cpp" line="40"/>
         <source>CPU</source>
@@ -127,7 +127,7 @@
     <message>
         <location filename="../../App/SampleReport.cpp" line="61"/>
         <location filename="../../App/SampleReport.cpp" line="94"/>
-        <location filename="../../Kit/PageMeta.cpp" line="14"/>
+        <location filename="../../Kit/PageTable.cpp" line="18"/>
         <location filename="../../Sheets/MenuBarTab.cpp" line="63"/>
         <location filename="../../Window/OverviewFacts.cpp" line="43"/>
         <source>Memory</source>
@@ -135,20 +135,20 @@
     </message>
     <message>
         <location filename="../../App/SampleReport.cpp" line="77"/>
-        <location filename="../../Kit/PageMeta.cpp" line="16"/>
+        <location filename="../../Kit/PageTable.cpp" line="21"/>
         <location filename="../../Window/OverviewFacts.cpp" line="45"/>
         <source>Network</source>
         <translation>Red</translation>
     </message>
     <message>
         <location filename="../../App/SampleReport.cpp" line="82"/>
-        <location filename="../../Kit/PageMeta.cpp" line="15"/>
+        <location filename="../../Kit/PageTable.cpp" line="20"/>
         <location filename="../../Window/OverviewFacts.cpp" line="46"/>
         <source>Disk</source>
         <translation>Disco</translation>
     </message>
     <message>
-        <location filename="../../Kit/PageMeta.cpp" line="17"/>
+        <location filename="../../Kit/PageTable.cpp" line="23"/>
         <location filename="../../Processes/ProcessDetail.cpp" line="53"/>
         <location filename="../../Window/OverviewFacts.cpp" line="48"/>
         <source>Energy</source>
@@ -981,13 +981,12 @@
         <translation>Corregido</translation>
     </message>
     <message>
-        <location filename="../../Kit/PageMeta.cpp" line="9"/>
-        <location filename="../../Kit/PageMeta.cpp" line="11"/>
+        <location filename="../../Kit/PageTable.cpp" line="13"/>
         <source>Overview</source>
         <translation>Resumen</translation>
     </message>
     <message>
-        <location filename="../../Kit/PageMeta.cpp" line="13"/>
+        <location filename="../../Kit/PageTable.cpp" line="17"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
@@ -1797,74 +1796,74 @@ El anillo interior son los últimos 60 segundos de actividad: las lecturas crece
 <context>
     <name>qel::GPUPage</name>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="113"/>
+        <location filename="../../Pages/GPUPage.cpp" line="106"/>
         <source>The more cells lit, the busier the GPU. The outer ring is the last 60 seconds, with now at the top.
 The system doesn&apos;t report per-core or per-app GPU usage, so only the overall figure is shown.</source>
         <translation>Cuantas más celdas encendidas, más ocupada está la GPU. El anillo exterior son los últimos 60 segundos, con el momento actual arriba.
 El sistema no informa del uso de GPU por núcleo ni por app, así que solo se muestra la cifra global.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="125"/>
+        <location filename="../../Pages/GPUPage.cpp" line="118"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="147"/>
+        <location filename="../../Pages/GPUPage.cpp" line="140"/>
         <source>GPU memory</source>
         <translation>Memoria de GPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="148"/>
+        <location filename="../../Pages/GPUPage.cpp" line="141"/>
         <source>Cores</source>
         <translation>Núcleos</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="149"/>
+        <location filename="../../Pages/GPUPage.cpp" line="142"/>
         <source>Thermal state</source>
         <translation>Estado térmico</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="160"/>
+        <location filename="../../Pages/GPUPage.cpp" line="153"/>
         <source>Renderer</source>
         <translation>Renderizado</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="161"/>
+        <location filename="../../Pages/GPUPage.cpp" line="154"/>
         <source>Tiler</source>
         <translation>Tiler</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="186"/>
+        <location filename="../../Pages/GPUPage.cpp" line="179"/>
         <source>Likely GPU users</source>
         <translation>Posibles usuarios de la GPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="186"/>
+        <location filename="../../Pages/GPUPage.cpp" line="179"/>
         <source>Apps with the GPU open, by energy</source>
         <translation>Apps que usan la GPU, por energía</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="195"/>
+        <location filename="../../Pages/GPUPage.cpp" line="188"/>
         <source>Last 60 seconds</source>
         <translation>Últimos 60 segundos</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="195"/>
+        <location filename="../../Pages/GPUPage.cpp" line="188"/>
         <source>Overall usage</source>
         <translation>Uso total</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="233"/>
+        <location filename="../../Pages/GPUPage.cpp" line="226"/>
         <source>Unified memory</source>
         <translation>Memoria unificada</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="233"/>
+        <location filename="../../Pages/GPUPage.cpp" line="226"/>
         <source>GPU and CPU share %@</source>
         <translation>GPU y CPU comparten %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="240"/>
+        <location filename="../../Pages/GPUPage.cpp" line="233"/>
         <source>The GPU is using %@, other apps %@, with %@ left.</source>
         <translation>La GPU usa %@, otras apps %@, y quedan %@.</translation>
     </message>
@@ -2229,134 +2228,118 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::MenuPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="149"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="150"/>
         <source>Today</source>
         <translation>Hoy</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="185"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="186"/>
         <source>Top processes</source>
         <translation>Procesos principales</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="186"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="187"/>
         <source>Hover to quit</source>
         <translation>Pasa el puntero para cerrar</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="151"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="232"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="152"/>
         <source>Network</source>
         <translation>Red</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="152"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="153"/>
         <source>Bluetooth devices</source>
         <translation>Dispositivos Bluetooth</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="230"/>
-        <source>CPU</source>
-        <translation>CPU</translation>
-    </message>
-    <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="231"/>
-        <source>Memory</source>
-        <translation>Memoria</translation>
-    </message>
-    <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="233"/>
-        <source>Energy</source>
-        <translation>Energía</translation>
-    </message>
-    <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="300"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="294"/>
         <source>Scroll horizontally to see more devices.</source>
         <translation>Desplázate en horizontal para ver más dispositivos.</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="305"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="473"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="299"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="467"/>
         <source>Not connected</source>
         <translation>Sin conexión</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="319"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="313"/>
         <source>Quiet mode</source>
         <translation>Modo silencioso</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="320"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="314"/>
         <source>Keep awake</source>
         <translation>Mantener activo</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="321"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="315"/>
         <source>Pause alerts</source>
         <translation>Pausar alertas</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="342"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="336"/>
         <source>Settings</source>
         <translation>Ajustes</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="344"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="338"/>
         <source>What just happened</source>
         <translation>Qué acaba de pasar</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="346"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="340"/>
         <source>Quit</source>
         <translation>Salir</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="348"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="342"/>
         <source>Open Qel</source>
         <translation>Abrir Qel</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="426"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="420"/>
         <source>Load %.2f</source>
         <translation>Carga %.2f</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="434"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="428"/>
         <source>Thermal</source>
         <translation>Térmico</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="434"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="428"/>
         <source>System thermal state</source>
         <translation>Estado térmico del sistema</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="435"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="429"/>
         <source>Battery</source>
         <translation>Batería</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="437"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="431"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="437"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="431"/>
         <source>Memory %@</source>
         <translation>Memoria %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="439"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="433"/>
         <source>Disk free</source>
         <translation>Disco libre</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="439"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="433"/>
         <source>%@ total</source>
         <translation>%@ en total</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/MenuPanel.cpp" line="462"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="456"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n app conectada</numerusform>
@@ -2364,17 +2347,17 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="464"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="458"/>
         <source>Per-app traffic unavailable</source>
         <translation>Tráfico por app no disponible</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="469"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="463"/>
         <source>Local %@</source>
         <translation>Local %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="473"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="467"/>
         <source>No local address</source>
         <translation>Sin dirección local</translation>
     </message>
@@ -3686,32 +3669,32 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <translation>activaciones: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="59"/>
+        <location filename="../../Store/Store.cpp" line="61"/>
         <source>The settings file could not be read. It was kept as %@ and the settings start from their defaults.</source>
         <translation>No se pudo leer el archivo de ajustes. Se conservó como %@ y los ajustes vuelven a sus valores predeterminados.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="280"/>
+        <location filename="../../Store/Store.cpp" line="282"/>
         <source>The history file could not be used. It was kept as %@ and a new one started.</source>
         <translation>No se pudo usar el archivo de historial. Se conservó como %@ y se empezó uno nuevo.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="284"/>
+        <location filename="../../Store/Store.cpp" line="286"/>
         <source>History is not saved this run: the history file is from a newer version of Qel and is left as it is.</source>
         <translation>En esta sesión no se guarda el historial: el archivo de historial es de una versión más reciente de Qel y se deja como está.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="287"/>
+        <location filename="../../Store/Store.cpp" line="289"/>
         <source>History can&apos;t be saved: %@</source>
         <translation>No se puede guardar el historial: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="291"/>
+        <location filename="../../Store/Store.cpp" line="293"/>
         <source>History could not be saved: %@</source>
         <translation>No se pudo guardar el historial: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="294"/>
+        <location filename="../../Store/Store.cpp" line="296"/>
         <source>History could not be read: %@</source>
         <translation>No se pudo leer el historial: %@</translation>
     </message>
@@ -4373,22 +4356,22 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <translation>No disponible</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="39"/>
+        <location filename="../../Pages/GPUPage.cpp" line="38"/>
         <source>GPU usage isn&apos;t available on this computer. It can be read from AMD graphics and from NVIDIA&apos;s driver.</source>
         <translation>El uso de GPU no está disponible en este ordenador. Puede leerse en gráficas AMD y con el controlador de NVIDIA.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="42"/>
+        <location filename="../../Pages/GPUPage.cpp" line="41"/>
         <source>The GPU is close to full load. That&apos;s normal while rendering, exporting video or gaming.</source>
         <translation>La GPU está casi a plena carga. Es normal al renderizar, exportar vídeo o jugar.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="43"/>
+        <location filename="../../Pages/GPUPage.cpp" line="42"/>
         <source>The GPU is working, with headroom left.</source>
         <translation>La GPU está trabajando, con margen de sobra.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="44"/>
+        <location filename="../../Pages/GPUPage.cpp" line="43"/>
         <source>The GPU is mostly idle.</source>
         <translation>La GPU está casi inactiva.</translation>
     </message>

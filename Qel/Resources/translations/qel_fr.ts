@@ -118,7 +118,7 @@
         <translation>%@ libres sur le disque</translation>
     </message>
     <message>
-        <location filename="../../Kit/PageMeta.cpp" line="12"/>
+        <location filename="../../Kit/PageTable.cpp" line="15"/>
         <location filename="../../Sheets/MenuBarTab.cpp" line="61"/>
         <location filename="../../Window/OverviewFacts.cpp" line="40"/>
         <source>CPU</source>
@@ -127,7 +127,7 @@
     <message>
         <location filename="../../App/SampleReport.cpp" line="61"/>
         <location filename="../../App/SampleReport.cpp" line="94"/>
-        <location filename="../../Kit/PageMeta.cpp" line="14"/>
+        <location filename="../../Kit/PageTable.cpp" line="18"/>
         <location filename="../../Sheets/MenuBarTab.cpp" line="63"/>
         <location filename="../../Window/OverviewFacts.cpp" line="43"/>
         <source>Memory</source>
@@ -135,20 +135,20 @@
     </message>
     <message>
         <location filename="../../App/SampleReport.cpp" line="77"/>
-        <location filename="../../Kit/PageMeta.cpp" line="16"/>
+        <location filename="../../Kit/PageTable.cpp" line="21"/>
         <location filename="../../Window/OverviewFacts.cpp" line="45"/>
         <source>Network</source>
         <translation>Réseau</translation>
     </message>
     <message>
         <location filename="../../App/SampleReport.cpp" line="82"/>
-        <location filename="../../Kit/PageMeta.cpp" line="15"/>
+        <location filename="../../Kit/PageTable.cpp" line="20"/>
         <location filename="../../Window/OverviewFacts.cpp" line="46"/>
         <source>Disk</source>
         <translation>Disque</translation>
     </message>
     <message>
-        <location filename="../../Kit/PageMeta.cpp" line="17"/>
+        <location filename="../../Kit/PageTable.cpp" line="23"/>
         <location filename="../../Processes/ProcessDetail.cpp" line="53"/>
         <location filename="../../Window/OverviewFacts.cpp" line="48"/>
         <source>Energy</source>
@@ -981,13 +981,12 @@
         <translation>Corrigé</translation>
     </message>
     <message>
-        <location filename="../../Kit/PageMeta.cpp" line="9"/>
-        <location filename="../../Kit/PageMeta.cpp" line="11"/>
+        <location filename="../../Kit/PageTable.cpp" line="13"/>
         <source>Overview</source>
         <translation>Aperçu</translation>
     </message>
     <message>
-        <location filename="../../Kit/PageMeta.cpp" line="13"/>
+        <location filename="../../Kit/PageTable.cpp" line="17"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
@@ -1797,74 +1796,74 @@ L&apos;anneau intérieur montre les 60 dernières secondes d&apos;activité : le
 <context>
     <name>qel::GPUPage</name>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="113"/>
+        <location filename="../../Pages/GPUPage.cpp" line="106"/>
         <source>The more cells lit, the busier the GPU. The outer ring is the last 60 seconds, with now at the top.
 The system doesn&apos;t report per-core or per-app GPU usage, so only the overall figure is shown.</source>
         <translation>Plus il y a de cases allumées, plus le GPU est occupé. L&apos;anneau extérieur montre les 60 dernières secondes, le présent étant en haut.
 Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par application&#xa0;: seul le chiffre global est affiché.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="125"/>
+        <location filename="../../Pages/GPUPage.cpp" line="118"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="147"/>
+        <location filename="../../Pages/GPUPage.cpp" line="140"/>
         <source>GPU memory</source>
         <translation>Mémoire GPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="148"/>
+        <location filename="../../Pages/GPUPage.cpp" line="141"/>
         <source>Cores</source>
         <translation>Cœurs</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="149"/>
+        <location filename="../../Pages/GPUPage.cpp" line="142"/>
         <source>Thermal state</source>
         <translation>État thermique</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="160"/>
+        <location filename="../../Pages/GPUPage.cpp" line="153"/>
         <source>Renderer</source>
         <translation>Rendu</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="161"/>
+        <location filename="../../Pages/GPUPage.cpp" line="154"/>
         <source>Tiler</source>
         <translation>Tiler</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="186"/>
+        <location filename="../../Pages/GPUPage.cpp" line="179"/>
         <source>Likely GPU users</source>
         <translation>Utilisateurs probables du GPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="186"/>
+        <location filename="../../Pages/GPUPage.cpp" line="179"/>
         <source>Apps with the GPU open, by energy</source>
         <translation>Applications utilisant le GPU, par énergie</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="195"/>
+        <location filename="../../Pages/GPUPage.cpp" line="188"/>
         <source>Last 60 seconds</source>
         <translation>60 dernières secondes</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="195"/>
+        <location filename="../../Pages/GPUPage.cpp" line="188"/>
         <source>Overall usage</source>
         <translation>Utilisation globale</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="233"/>
+        <location filename="../../Pages/GPUPage.cpp" line="226"/>
         <source>Unified memory</source>
         <translation>Mémoire unifiée</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="233"/>
+        <location filename="../../Pages/GPUPage.cpp" line="226"/>
         <source>GPU and CPU share %@</source>
         <translation>GPU et CPU partagent %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="240"/>
+        <location filename="../../Pages/GPUPage.cpp" line="233"/>
         <source>The GPU is using %@, other apps %@, with %@ left.</source>
         <translation>Le GPU utilise %@, les autres applications %@, et il reste %@.</translation>
     </message>
@@ -2229,134 +2228,118 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::MenuPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="149"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="150"/>
         <source>Today</source>
         <translation>Aujourd&apos;hui</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="185"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="186"/>
         <source>Top processes</source>
         <translation>Processus principaux</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="186"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="187"/>
         <source>Hover to quit</source>
         <translation>Survoler pour quitter</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="151"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="232"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="152"/>
         <source>Network</source>
         <translation>Réseau</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="152"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="153"/>
         <source>Bluetooth devices</source>
         <translation>Appareils Bluetooth</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="230"/>
-        <source>CPU</source>
-        <translation>CPU</translation>
-    </message>
-    <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="231"/>
-        <source>Memory</source>
-        <translation>Mémoire</translation>
-    </message>
-    <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="233"/>
-        <source>Energy</source>
-        <translation>Énergie</translation>
-    </message>
-    <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="300"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="294"/>
         <source>Scroll horizontally to see more devices.</source>
         <translation>Faites défiler horizontalement pour voir plus d&apos;appareils.</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="305"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="473"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="299"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="467"/>
         <source>Not connected</source>
         <translation>Non connecté</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="319"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="313"/>
         <source>Quiet mode</source>
         <translation>Mode discret</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="320"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="314"/>
         <source>Keep awake</source>
         <translation>Maintenir éveillé</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="321"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="315"/>
         <source>Pause alerts</source>
         <translation>Suspendre les alertes</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="342"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="336"/>
         <source>Settings</source>
         <translation>Paramètres</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="344"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="338"/>
         <source>What just happened</source>
         <translation>Ce qui vient de se passer</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="346"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="340"/>
         <source>Quit</source>
         <translation>Quitter</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="348"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="342"/>
         <source>Open Qel</source>
         <translation>Ouvrir Qel</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="426"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="420"/>
         <source>Load %.2f</source>
         <translation>Charge %.2f</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="434"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="428"/>
         <source>Thermal</source>
         <translation>Thermique</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="434"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="428"/>
         <source>System thermal state</source>
         <translation>État thermique du système</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="435"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="429"/>
         <source>Battery</source>
         <translation>Batterie</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="437"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="431"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="437"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="431"/>
         <source>Memory %@</source>
         <translation>Mémoire %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="439"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="433"/>
         <source>Disk free</source>
         <translation>Disque libre</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="439"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="433"/>
         <source>%@ total</source>
         <translation>%@ au total</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/MenuPanel.cpp" line="462"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="456"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n application en ligne</numerusform>
@@ -2364,17 +2347,17 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="464"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="458"/>
         <source>Per-app traffic unavailable</source>
         <translation>Trafic par application indisponible</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="469"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="463"/>
         <source>Local %@</source>
         <translation>Local %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="473"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="467"/>
         <source>No local address</source>
         <translation>Pas d&apos;adresse locale</translation>
     </message>
@@ -3686,32 +3669,32 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <translation>réveils&#xa0;: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="59"/>
+        <location filename="../../Store/Store.cpp" line="61"/>
         <source>The settings file could not be read. It was kept as %@ and the settings start from their defaults.</source>
         <translation>Le fichier de paramètres était illisible. Il a été conservé sous %@ et les paramètres repartent des valeurs par défaut.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="280"/>
+        <location filename="../../Store/Store.cpp" line="282"/>
         <source>The history file could not be used. It was kept as %@ and a new one started.</source>
         <translation>Le fichier d&apos;historique était inutilisable. Il a été conservé sous %@ et un nouveau a été créé.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="284"/>
+        <location filename="../../Store/Store.cpp" line="286"/>
         <source>History is not saved this run: the history file is from a newer version of Qel and is left as it is.</source>
         <translation>L&apos;historique n&apos;est pas enregistré pendant cette session&#xa0;: le fichier d&apos;historique provient d&apos;une version plus récente de Qel et reste tel quel.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="287"/>
+        <location filename="../../Store/Store.cpp" line="289"/>
         <source>History can&apos;t be saved: %@</source>
         <translation>Impossible d&apos;enregistrer l&apos;historique&#xa0;: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="291"/>
+        <location filename="../../Store/Store.cpp" line="293"/>
         <source>History could not be saved: %@</source>
         <translation>L&apos;historique n&apos;a pas pu être enregistré&#xa0;: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="294"/>
+        <location filename="../../Store/Store.cpp" line="296"/>
         <source>History could not be read: %@</source>
         <translation>L&apos;historique n&apos;a pas pu être lu&#xa0;: %@</translation>
     </message>
@@ -4373,22 +4356,22 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <translation>Indisponible</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="39"/>
+        <location filename="../../Pages/GPUPage.cpp" line="38"/>
         <source>GPU usage isn&apos;t available on this computer. It can be read from AMD graphics and from NVIDIA&apos;s driver.</source>
         <translation>L&apos;utilisation du GPU n&apos;est pas disponible sur cet ordinateur. Elle peut être lue sur les GPU AMD et via le pilote NVIDIA.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="42"/>
+        <location filename="../../Pages/GPUPage.cpp" line="41"/>
         <source>The GPU is close to full load. That&apos;s normal while rendering, exporting video or gaming.</source>
         <translation>Le GPU est presque à pleine charge. C&apos;est normal pendant un rendu, un export vidéo ou un jeu.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="43"/>
+        <location filename="../../Pages/GPUPage.cpp" line="42"/>
         <source>The GPU is working, with headroom left.</source>
         <translation>Le GPU travaille, avec de la marge.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="44"/>
+        <location filename="../../Pages/GPUPage.cpp" line="43"/>
         <source>The GPU is mostly idle.</source>
         <translation>Le GPU est presque inactif.</translation>
     </message>

@@ -118,7 +118,7 @@
         <translation>디스크 여유 %@</translation>
     </message>
     <message>
-        <location filename="../../Kit/PageMeta.cpp" line="12"/>
+        <location filename="../../Kit/PageTable.cpp" line="15"/>
         <location filename="../../Sheets/MenuBarTab.cpp" line="61"/>
         <location filename="../../Window/OverviewFacts.cpp" line="40"/>
         <source>CPU</source>
@@ -127,7 +127,7 @@
     <message>
         <location filename="../../App/SampleReport.cpp" line="61"/>
         <location filename="../../App/SampleReport.cpp" line="94"/>
-        <location filename="../../Kit/PageMeta.cpp" line="14"/>
+        <location filename="../../Kit/PageTable.cpp" line="18"/>
         <location filename="../../Sheets/MenuBarTab.cpp" line="63"/>
         <location filename="../../Window/OverviewFacts.cpp" line="43"/>
         <source>Memory</source>
@@ -135,20 +135,20 @@
     </message>
     <message>
         <location filename="../../App/SampleReport.cpp" line="77"/>
-        <location filename="../../Kit/PageMeta.cpp" line="16"/>
+        <location filename="../../Kit/PageTable.cpp" line="21"/>
         <location filename="../../Window/OverviewFacts.cpp" line="45"/>
         <source>Network</source>
         <translation>네트워크</translation>
     </message>
     <message>
         <location filename="../../App/SampleReport.cpp" line="82"/>
-        <location filename="../../Kit/PageMeta.cpp" line="15"/>
+        <location filename="../../Kit/PageTable.cpp" line="20"/>
         <location filename="../../Window/OverviewFacts.cpp" line="46"/>
         <source>Disk</source>
         <translation>디스크</translation>
     </message>
     <message>
-        <location filename="../../Kit/PageMeta.cpp" line="17"/>
+        <location filename="../../Kit/PageTable.cpp" line="23"/>
         <location filename="../../Processes/ProcessDetail.cpp" line="53"/>
         <location filename="../../Window/OverviewFacts.cpp" line="48"/>
         <source>Energy</source>
@@ -976,13 +976,12 @@
         <translation>수정</translation>
     </message>
     <message>
-        <location filename="../../Kit/PageMeta.cpp" line="9"/>
-        <location filename="../../Kit/PageMeta.cpp" line="11"/>
+        <location filename="../../Kit/PageTable.cpp" line="13"/>
         <source>Overview</source>
         <translation>개요</translation>
     </message>
     <message>
-        <location filename="../../Kit/PageMeta.cpp" line="13"/>
+        <location filename="../../Kit/PageTable.cpp" line="17"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
@@ -1786,74 +1785,74 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
 <context>
     <name>qel::GPUPage</name>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="113"/>
+        <location filename="../../Pages/GPUPage.cpp" line="106"/>
         <source>The more cells lit, the busier the GPU. The outer ring is the last 60 seconds, with now at the top.
 The system doesn&apos;t report per-core or per-app GPU usage, so only the overall figure is shown.</source>
         <translation>켜진 칸이 많을수록 GPU가 바쁩니다. 바깥 링은 최근 60초이며 맨 위가 현재입니다.
 시스템이 코어별·앱별 GPU 사용량을 보고하지 않으므로 전체 수치만 표시됩니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="125"/>
+        <location filename="../../Pages/GPUPage.cpp" line="118"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="147"/>
+        <location filename="../../Pages/GPUPage.cpp" line="140"/>
         <source>GPU memory</source>
         <translation>GPU 메모리</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="148"/>
+        <location filename="../../Pages/GPUPage.cpp" line="141"/>
         <source>Cores</source>
         <translation>코어</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="149"/>
+        <location filename="../../Pages/GPUPage.cpp" line="142"/>
         <source>Thermal state</source>
         <translation>발열 상태</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="160"/>
+        <location filename="../../Pages/GPUPage.cpp" line="153"/>
         <source>Renderer</source>
         <translation>렌더러</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="161"/>
+        <location filename="../../Pages/GPUPage.cpp" line="154"/>
         <source>Tiler</source>
         <translation>타일러</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="186"/>
+        <location filename="../../Pages/GPUPage.cpp" line="179"/>
         <source>Likely GPU users</source>
         <translation>GPU를 사용하는 것으로 보이는 앱</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="186"/>
+        <location filename="../../Pages/GPUPage.cpp" line="179"/>
         <source>Apps with the GPU open, by energy</source>
         <translation>GPU를 사용하는 앱, 에너지순</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="195"/>
+        <location filename="../../Pages/GPUPage.cpp" line="188"/>
         <source>Last 60 seconds</source>
         <translation>최근 60초</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="195"/>
+        <location filename="../../Pages/GPUPage.cpp" line="188"/>
         <source>Overall usage</source>
         <translation>전체 사용량</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="233"/>
+        <location filename="../../Pages/GPUPage.cpp" line="226"/>
         <source>Unified memory</source>
         <translation>통합 메모리</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="233"/>
+        <location filename="../../Pages/GPUPage.cpp" line="226"/>
         <source>GPU and CPU share %@</source>
         <translation>GPU와 CPU가 %@ 공유</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="240"/>
+        <location filename="../../Pages/GPUPage.cpp" line="233"/>
         <source>The GPU is using %@, other apps %@, with %@ left.</source>
         <translation>GPU가 %@, 다른 앱이 %@을(를) 사용 중이며 %@ 남았습니다.</translation>
     </message>
@@ -2217,151 +2216,135 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MenuPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="149"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="150"/>
         <source>Today</source>
         <translation>오늘</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="185"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="186"/>
         <source>Top processes</source>
         <translation>상위 프로세스</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="186"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="187"/>
         <source>Hover to quit</source>
         <translation>포인터를 올려 종료</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="151"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="232"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="152"/>
         <source>Network</source>
         <translation>네트워크</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="152"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="153"/>
         <source>Bluetooth devices</source>
         <translation>Bluetooth 기기</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="230"/>
-        <source>CPU</source>
-        <translation>CPU</translation>
-    </message>
-    <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="231"/>
-        <source>Memory</source>
-        <translation>메모리</translation>
-    </message>
-    <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="233"/>
-        <source>Energy</source>
-        <translation>에너지</translation>
-    </message>
-    <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="300"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="294"/>
         <source>Scroll horizontally to see more devices.</source>
         <translation>가로로 스크롤하면 더 많은 기기를 볼 수 있습니다.</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="305"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="473"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="299"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="467"/>
         <source>Not connected</source>
         <translation>연결 안 됨</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="319"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="313"/>
         <source>Quiet mode</source>
         <translation>조용한 모드</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="320"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="314"/>
         <source>Keep awake</source>
         <translation>깨어 있기</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="321"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="315"/>
         <source>Pause alerts</source>
         <translation>알림 일시 중지</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="342"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="336"/>
         <source>Settings</source>
         <translation>설정</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="344"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="338"/>
         <source>What just happened</source>
         <translation>방금 일어난 일</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="346"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="340"/>
         <source>Quit</source>
         <translation>종료</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="348"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="342"/>
         <source>Open Qel</source>
         <translation>Qel 열기</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="426"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="420"/>
         <source>Load %.2f</source>
         <translation>부하 %.2f</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="434"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="428"/>
         <source>Thermal</source>
         <translation>발열</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="434"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="428"/>
         <source>System thermal state</source>
         <translation>시스템 발열 상태</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="435"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="429"/>
         <source>Battery</source>
         <translation>배터리</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="437"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="431"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="437"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="431"/>
         <source>Memory %@</source>
         <translation>메모리 %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="439"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="433"/>
         <source>Disk free</source>
         <translation>디스크 여유</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="439"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="433"/>
         <source>%@ total</source>
         <translation>총 %@</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/MenuPanel.cpp" line="462"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="456"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>온라인 앱 %n개</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="464"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="458"/>
         <source>Per-app traffic unavailable</source>
         <translation>앱별 트래픽을 사용할 수 없음</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="469"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="463"/>
         <source>Local %@</source>
         <translation>로컬 %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="473"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="467"/>
         <source>No local address</source>
         <translation>로컬 주소 없음</translation>
     </message>
@@ -3664,32 +3647,32 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>깨어남: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="59"/>
+        <location filename="../../Store/Store.cpp" line="61"/>
         <source>The settings file could not be read. It was kept as %@ and the settings start from their defaults.</source>
         <translation>설정 파일을 읽을 수 없습니다. %@(으)로 보관하고 설정을 기본값으로 시작합니다.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="280"/>
+        <location filename="../../Store/Store.cpp" line="282"/>
         <source>The history file could not be used. It was kept as %@ and a new one started.</source>
         <translation>기록 파일을 사용할 수 없습니다. %@(으)로 보관하고 새 파일을 시작했습니다.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="284"/>
+        <location filename="../../Store/Store.cpp" line="286"/>
         <source>History is not saved this run: the history file is from a newer version of Qel and is left as it is.</source>
         <translation>이번 실행에서는 기록을 저장하지 않습니다. 기록 파일이 더 새로운 버전의 Qel에서 만들어져 그대로 둡니다.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="287"/>
+        <location filename="../../Store/Store.cpp" line="289"/>
         <source>History can&apos;t be saved: %@</source>
         <translation>기록을 저장할 수 없습니다: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="291"/>
+        <location filename="../../Store/Store.cpp" line="293"/>
         <source>History could not be saved: %@</source>
         <translation>기록을 저장하지 못했습니다: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="294"/>
+        <location filename="../../Store/Store.cpp" line="296"/>
         <source>History could not be read: %@</source>
         <translation>기록을 읽을 수 없습니다: %@</translation>
     </message>
@@ -4347,22 +4330,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>사용할 수 없음</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="39"/>
+        <location filename="../../Pages/GPUPage.cpp" line="38"/>
         <source>GPU usage isn&apos;t available on this computer. It can be read from AMD graphics and from NVIDIA&apos;s driver.</source>
         <translation>이 컴퓨터에서는 GPU 사용량을 볼 수 없습니다. AMD 그래픽과 NVIDIA 드라이버에서는 읽을 수 있습니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="42"/>
+        <location filename="../../Pages/GPUPage.cpp" line="41"/>
         <source>The GPU is close to full load. That&apos;s normal while rendering, exporting video or gaming.</source>
         <translation>GPU가 거의 최대 부하입니다. 렌더링, 동영상 내보내기, 게임 중에는 정상입니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="43"/>
+        <location filename="../../Pages/GPUPage.cpp" line="42"/>
         <source>The GPU is working, with headroom left.</source>
         <translation>GPU가 작업 중이며 여유가 있습니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="44"/>
+        <location filename="../../Pages/GPUPage.cpp" line="43"/>
         <source>The GPU is mostly idle.</source>
         <translation>GPU가 대부분 유휴 상태입니다.</translation>
     </message>

@@ -118,7 +118,7 @@
         <translation>%@ livres no disco</translation>
     </message>
     <message>
-        <location filename="../../Kit/PageMeta.cpp" line="12"/>
+        <location filename="../../Kit/PageTable.cpp" line="15"/>
         <location filename="../../Sheets/MenuBarTab.cpp" line="61"/>
         <location filename="../../Window/OverviewFacts.cpp" line="40"/>
         <source>CPU</source>
@@ -127,7 +127,7 @@
     <message>
         <location filename="../../App/SampleReport.cpp" line="61"/>
         <location filename="../../App/SampleReport.cpp" line="94"/>
-        <location filename="../../Kit/PageMeta.cpp" line="14"/>
+        <location filename="../../Kit/PageTable.cpp" line="18"/>
         <location filename="../../Sheets/MenuBarTab.cpp" line="63"/>
         <location filename="../../Window/OverviewFacts.cpp" line="43"/>
         <source>Memory</source>
@@ -135,20 +135,20 @@
     </message>
     <message>
         <location filename="../../App/SampleReport.cpp" line="77"/>
-        <location filename="../../Kit/PageMeta.cpp" line="16"/>
+        <location filename="../../Kit/PageTable.cpp" line="21"/>
         <location filename="../../Window/OverviewFacts.cpp" line="45"/>
         <source>Network</source>
         <translation>Rede</translation>
     </message>
     <message>
         <location filename="../../App/SampleReport.cpp" line="82"/>
-        <location filename="../../Kit/PageMeta.cpp" line="15"/>
+        <location filename="../../Kit/PageTable.cpp" line="20"/>
         <location filename="../../Window/OverviewFacts.cpp" line="46"/>
         <source>Disk</source>
         <translation>Disco</translation>
     </message>
     <message>
-        <location filename="../../Kit/PageMeta.cpp" line="17"/>
+        <location filename="../../Kit/PageTable.cpp" line="23"/>
         <location filename="../../Processes/ProcessDetail.cpp" line="53"/>
         <location filename="../../Window/OverviewFacts.cpp" line="48"/>
         <source>Energy</source>
@@ -981,13 +981,12 @@
         <translation>Corrigido</translation>
     </message>
     <message>
-        <location filename="../../Kit/PageMeta.cpp" line="9"/>
-        <location filename="../../Kit/PageMeta.cpp" line="11"/>
+        <location filename="../../Kit/PageTable.cpp" line="13"/>
         <source>Overview</source>
         <translation>Visão geral</translation>
     </message>
     <message>
-        <location filename="../../Kit/PageMeta.cpp" line="13"/>
+        <location filename="../../Kit/PageTable.cpp" line="17"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
@@ -1797,74 +1796,74 @@ O anel interno são os últimos 60 segundos de atividade: leituras crescem para 
 <context>
     <name>qel::GPUPage</name>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="113"/>
+        <location filename="../../Pages/GPUPage.cpp" line="106"/>
         <source>The more cells lit, the busier the GPU. The outer ring is the last 60 seconds, with now at the top.
 The system doesn&apos;t report per-core or per-app GPU usage, so only the overall figure is shown.</source>
         <translation>Quanto mais células acesas, mais ocupada a GPU. O anel externo são os últimos 60 segundos, com o agora no topo.
 O sistema não informa o uso da GPU por núcleo ou por app, então só o valor geral é mostrado.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="125"/>
+        <location filename="../../Pages/GPUPage.cpp" line="118"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="147"/>
+        <location filename="../../Pages/GPUPage.cpp" line="140"/>
         <source>GPU memory</source>
         <translation>Memória da GPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="148"/>
+        <location filename="../../Pages/GPUPage.cpp" line="141"/>
         <source>Cores</source>
         <translation>Núcleos</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="149"/>
+        <location filename="../../Pages/GPUPage.cpp" line="142"/>
         <source>Thermal state</source>
         <translation>Estado térmico</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="160"/>
+        <location filename="../../Pages/GPUPage.cpp" line="153"/>
         <source>Renderer</source>
         <translation>Renderizador</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="161"/>
+        <location filename="../../Pages/GPUPage.cpp" line="154"/>
         <source>Tiler</source>
         <translation>Ladrilhos</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="186"/>
+        <location filename="../../Pages/GPUPage.cpp" line="179"/>
         <source>Likely GPU users</source>
         <translation>Prováveis usuários da GPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="186"/>
+        <location filename="../../Pages/GPUPage.cpp" line="179"/>
         <source>Apps with the GPU open, by energy</source>
         <translation>Apps usando a GPU, por energia</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="195"/>
+        <location filename="../../Pages/GPUPage.cpp" line="188"/>
         <source>Last 60 seconds</source>
         <translation>Últimos 60 segundos</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="195"/>
+        <location filename="../../Pages/GPUPage.cpp" line="188"/>
         <source>Overall usage</source>
         <translation>Uso geral</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="233"/>
+        <location filename="../../Pages/GPUPage.cpp" line="226"/>
         <source>Unified memory</source>
         <translation>Memória unificada</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="233"/>
+        <location filename="../../Pages/GPUPage.cpp" line="226"/>
         <source>GPU and CPU share %@</source>
         <translation>GPU e CPU compartilham %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="240"/>
+        <location filename="../../Pages/GPUPage.cpp" line="233"/>
         <source>The GPU is using %@, other apps %@, with %@ left.</source>
         <translation>A GPU está usando %@, outros apps %@, com %@ livres.</translation>
     </message>
@@ -2229,134 +2228,118 @@ O sistema não informa o uso da GPU por núcleo ou por app, então só o valor g
 <context>
     <name>qel::MenuPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="149"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="150"/>
         <source>Today</source>
         <translation>Hoje</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="185"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="186"/>
         <source>Top processes</source>
         <translation>Processos principais</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="186"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="187"/>
         <source>Hover to quit</source>
         <translation>Passe o mouse para encerrar</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="151"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="232"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="152"/>
         <source>Network</source>
         <translation>Rede</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="152"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="153"/>
         <source>Bluetooth devices</source>
         <translation>Dispositivos Bluetooth</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="230"/>
-        <source>CPU</source>
-        <translation>CPU</translation>
-    </message>
-    <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="231"/>
-        <source>Memory</source>
-        <translation>Memória</translation>
-    </message>
-    <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="233"/>
-        <source>Energy</source>
-        <translation>Energia</translation>
-    </message>
-    <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="300"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="294"/>
         <source>Scroll horizontally to see more devices.</source>
         <translation>Role na horizontal para ver mais dispositivos.</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="305"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="473"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="299"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="467"/>
         <source>Not connected</source>
         <translation>Não conectado</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="319"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="313"/>
         <source>Quiet mode</source>
         <translation>Modo silencioso</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="320"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="314"/>
         <source>Keep awake</source>
         <translation>Manter acordado</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="321"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="315"/>
         <source>Pause alerts</source>
         <translation>Pausar alertas</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="342"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="336"/>
         <source>Settings</source>
         <translation>Configurações</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="344"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="338"/>
         <source>What just happened</source>
         <translation>O que acabou de acontecer</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="346"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="340"/>
         <source>Quit</source>
         <translation>Sair</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="348"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="342"/>
         <source>Open Qel</source>
         <translation>Abrir o Qel</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="426"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="420"/>
         <source>Load %.2f</source>
         <translation>Carga %.2f</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="434"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="428"/>
         <source>Thermal</source>
         <translation>Térmico</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="434"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="428"/>
         <source>System thermal state</source>
         <translation>Estado térmico do sistema</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="435"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="429"/>
         <source>Battery</source>
         <translation>Bateria</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="437"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="431"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="437"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="431"/>
         <source>Memory %@</source>
         <translation>Memória %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="439"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="433"/>
         <source>Disk free</source>
         <translation>Livre no disco</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="439"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="433"/>
         <source>%@ total</source>
         <translation>Total: %@</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/MenuPanel.cpp" line="462"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="456"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n app online</numerusform>
@@ -2364,17 +2347,17 @@ O sistema não informa o uso da GPU por núcleo ou por app, então só o valor g
         </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="464"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="458"/>
         <source>Per-app traffic unavailable</source>
         <translation>Tráfego por app indisponível</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="469"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="463"/>
         <source>Local %@</source>
         <translation>Local %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="473"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="467"/>
         <source>No local address</source>
         <translation>Sem endereço local</translation>
     </message>
@@ -3686,32 +3669,32 @@ O sistema não informa o uso da GPU por núcleo ou por app, então só o valor g
         <translation>despertares: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="59"/>
+        <location filename="../../Store/Store.cpp" line="61"/>
         <source>The settings file could not be read. It was kept as %@ and the settings start from their defaults.</source>
         <translation>O arquivo de configurações não pôde ser lido. Ele foi guardado como %@ e as configurações começam dos valores padrão.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="280"/>
+        <location filename="../../Store/Store.cpp" line="282"/>
         <source>The history file could not be used. It was kept as %@ and a new one started.</source>
         <translation>O arquivo de histórico não pôde ser usado. Ele foi guardado como %@ e um novo foi iniciado.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="284"/>
+        <location filename="../../Store/Store.cpp" line="286"/>
         <source>History is not saved this run: the history file is from a newer version of Qel and is left as it is.</source>
         <translation>O histórico não será salvo nesta execução: o arquivo de histórico é de uma versão mais nova do Qel e foi deixado como está.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="287"/>
+        <location filename="../../Store/Store.cpp" line="289"/>
         <source>History can&apos;t be saved: %@</source>
         <translation>O histórico não pode ser salvo: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="291"/>
+        <location filename="../../Store/Store.cpp" line="293"/>
         <source>History could not be saved: %@</source>
         <translation>Não foi possível salvar o histórico: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="294"/>
+        <location filename="../../Store/Store.cpp" line="296"/>
         <source>History could not be read: %@</source>
         <translation>Não foi possível ler o histórico: %@</translation>
     </message>
@@ -4373,22 +4356,22 @@ O sistema não informa o uso da GPU por núcleo ou por app, então só o valor g
         <translation>Indisponível</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="39"/>
+        <location filename="../../Pages/GPUPage.cpp" line="38"/>
         <source>GPU usage isn&apos;t available on this computer. It can be read from AMD graphics and from NVIDIA&apos;s driver.</source>
         <translation>O uso da GPU não está disponível neste computador. Ele pode ser lido de placas AMD e do driver da NVIDIA.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="42"/>
+        <location filename="../../Pages/GPUPage.cpp" line="41"/>
         <source>The GPU is close to full load. That&apos;s normal while rendering, exporting video or gaming.</source>
         <translation>A GPU está perto da carga máxima. Isso é normal ao renderizar, exportar vídeo ou jogar.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="43"/>
+        <location filename="../../Pages/GPUPage.cpp" line="42"/>
         <source>The GPU is working, with headroom left.</source>
         <translation>A GPU está trabalhando, com folga.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="44"/>
+        <location filename="../../Pages/GPUPage.cpp" line="43"/>
         <source>The GPU is mostly idle.</source>
         <translation>A GPU está quase ociosa.</translation>
     </message>
