@@ -50,7 +50,7 @@ QColor over(const QColor& ground, const QColor& top) {
   return out;
 }
 
-QColor ground() { return Palette::adaptive(0xF3F5F4, 0x1B2126).resolve(); }
+QColor ground() { return Palette::overviewGround().resolve(); }
 
 QColor text(const QColor& ink, const QColor& ground) { return on(ink, ground, 4.5); }
 

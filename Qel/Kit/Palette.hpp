@@ -80,6 +80,41 @@ inline AdaptiveColor warnText() { return adaptive(0x85521A, 0xF2B45A); }
 inline AdaptiveColor strainText() { return adaptive(0xA43B26, 0xFF7A59); }
 inline AdaptiveColor calmText() { return adaptive(0x376755, 0x7FD4B4); }
 
+// Each page's look: its ground, its accent (the named colours above, the overview's own) and the
+// accent as words take it, deeper on a light ground.
+inline QColor overview() { return rgb(0x9FD3C7); }
+inline AdaptiveColor overviewGround() { return adaptive(0xF3F5F4, 0x1B2126); }
+inline AdaptiveColor overviewText() { return adaptive(0x40655C, 0x9FD3C7); }
+inline AdaptiveColor cpuGround() { return adaptive(0xEAF3F0, 0x11251F); }
+inline AdaptiveColor cpuText() { return adaptive(0x226958, 0x6FDCBF); }
+inline AdaptiveColor gpuGround() { return adaptive(0xF8F0F4, 0x2A1A26); }
+inline AdaptiveColor gpuText() { return adaptive(0xA12D6B, 0xFF9ECF); }
+inline AdaptiveColor memGround() { return adaptive(0xF3F0F8, 0x211C33); }
+inline AdaptiveColor memText() { return adaptive(0x674FA4, 0xB8A1FF); }
+inline AdaptiveColor diskGround() { return adaptive(0xF7F3EE, 0x29221A); }
+inline AdaptiveColor diskText() { return adaptive(0x78582A, 0xEFB96F); }
+inline AdaptiveColor netGround() { return adaptive(0xEEF2F8, 0x142037); }
+inline AdaptiveColor netText() { return adaptive(0x325F99, 0x80B4FF); }
+inline AdaptiveColor energyGround() { return adaptive(0xF3F6EC, 0x21271A); }
+inline AdaptiveColor energyText() { return adaptive(0x4D6616, 0xCDE36D); }
+
+// The tray panel's tints. Words in them read at 4.5 : 1 or more on the panel's backdrop and on a
+// cell's shade over it, in both looks: a little deeper than the pages' accents as words.
+inline AdaptiveColor cpuPanelTint() { return adaptive(0x216656, 0x6FDCBF); }
+inline AdaptiveColor memPanelTint() { return adaptive(0x654DA0, 0xB8A1FF); }
+inline AdaptiveColor netPanelTint() { return adaptive(0x315C95, 0x80B4FF); }
+inline AdaptiveColor energyPanelTint() { return adaptive(0x4B6315, 0xCDE36D); }
+inline AdaptiveColor panelWarm() { return adaptive(0x82501A, 0xF2B45A); }
+inline AdaptiveColor panelHot() { return adaptive(0xA03925, 0xFF8262); }
+inline AdaptiveColor panelGrey() { return adaptive(0x4C5B55, 0xA7AEAC); }
+inline AdaptiveColor panelMuted() { return adaptive(0x545D5B, 0xA2A7A6); }
+// The panel's backdrop gradient, top and bottom, and the glow behind it for each status level.
+inline AdaptiveColor panelBackdropTop() { return adaptive(0xF4F6F5, 0x202427); }
+inline AdaptiveColor panelBackdropBottom() { return adaptive(0xE9EDEB, 0x1B1D21); }
+inline QColor panelGlowCalm() { return rgb(0x2C5A52); }
+inline QColor panelGlowNotable() { return rgb(0x6B4E1F); }
+inline QColor panelGlowHigh() { return rgb(0x7A3324); }
+
 // Whether the desktop prefers a light look: the portal's colour-scheme 1 is dark, 2 light;
 // with no preference, the lightness of the desktop palette's window colour decides.
 bool desktopPrefersLight(std::optional<std::uint32_t> portalScheme, const QColor& desktopWindow);

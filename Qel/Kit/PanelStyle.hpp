@@ -9,10 +9,10 @@
 namespace qel::PanelStyle {
 
 // The tints in both looks, for what resolves its colour when it paints (labels, cards).
-inline AdaptiveColor warmTint() { return Palette::adaptive(0x82501A, 0xF2B45A); }
-inline AdaptiveColor hotTint() { return Palette::adaptive(0xA03925, 0xFF8262); }
-inline AdaptiveColor greyTint() { return Palette::adaptive(0x4C5B55, 0xA7AEAC); }
-inline AdaptiveColor mutedTint() { return Palette::adaptive(0x545D5B, 0xA2A7A6); }
+inline AdaptiveColor warmTint() { return Palette::panelWarm(); }
+inline AdaptiveColor hotTint() { return Palette::panelHot(); }
+inline AdaptiveColor greyTint() { return Palette::panelGrey(); }
+inline AdaptiveColor mutedTint() { return Palette::panelMuted(); }
 
 // The metric tiles' colours (their name, swatch and line): CPU, memory, network, energy.
 inline AdaptiveColor metricTint(Page page) {
@@ -26,7 +26,7 @@ inline QColor warm() { return warmTint().resolve(); }
 inline QColor hot() { return hotTint().resolve(); }
 inline QColor grey() { return greyTint().resolve(); }
 inline QColor muted() { return mutedTint().resolve(); }
-inline QColor primary() { return Palette::light() ? Palette::rgb(0x1B2422) : Palette::rgb(0xEEF0EE); }
+inline QColor primary() { return Palette::primaryText().resolve(); }
 inline QColor memory() { return metricTint(Page::mem).resolve(); }
 // Black on a light interface, white on a dark one, at `opacity`.
 inline QColor shade(double opacity) {

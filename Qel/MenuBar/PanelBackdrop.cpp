@@ -55,16 +55,16 @@ void paint(QImage& image, const PanelBackdropLook& look, QRect area) {
 
 }  // namespace
 
-QColor panelBackdropTop(bool light) { return Palette::rgb(light ? 0xF4F6F5 : 0x202427); }
-QColor panelBackdropBottom(bool light) { return Palette::rgb(light ? 0xE9EDEB : 0x1B1D21); }
+QColor panelBackdropTop(bool light) { return light ? Palette::panelBackdropTop().forLight() : Palette::panelBackdropTop().forDark(); }
+QColor panelBackdropBottom(bool light) { return light ? Palette::panelBackdropBottom().forLight() : Palette::panelBackdropBottom().forDark(); }
 
 QColor panelGlowTint(Level level) {
   switch (level) {
-    case Level::calm: return Palette::rgb(0x2C5A52);
-    case Level::notable: return Palette::rgb(0x6B4E1F);
-    case Level::high: return Palette::rgb(0x7A3324);
+    case Level::calm: return Palette::panelGlowCalm();
+    case Level::notable: return Palette::panelGlowNotable();
+    case Level::high: return Palette::panelGlowHigh();
   }
-  return Palette::rgb(0x2C5A52);
+  return Palette::panelGlowCalm();
 }
 
 double panelGlowOpacity(bool light) { return light ? 0.14 : 0.26; }
