@@ -420,7 +420,7 @@ void MenuPanel::refreshTiles(const Store& s) {
   std::string load = L("Load %.2f");
   if (auto at = load.find("%.2f"); at != std::string::npos) load.replace(at, 4, fixed(s.load(), 2));
   cells_[0]->setFigures(qs(fmtPercent(s.cpu().total)), qs(load), s.cpuHist());
-  cells_[1]->setFigures(qs(fmtPercent(memoryInUse(s.mem()))), qs(pressureExtra(s.mem().pressure)), s.memHist());
+  cells_[1]->setFigures(qs(fmtPercent(s.mem().usedFraction())), qs(pressureExtra(s.mem().pressure)), s.memHist());
   cells_[2]->setFigures(qs(fmtRate(s.netDown())), qs("↑ " + fmtRate(s.netUp())), s.netHist());
   const EnergyFigure energy = energyFigure(s.power(), s.procWatts());
   cells_[3]->setFigures(qs(energy.value), qs(energy.extra), s.powerHist());

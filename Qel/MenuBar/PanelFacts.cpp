@@ -17,11 +17,6 @@ std::string panelSubtitle(const StatusLine& status) {
   return status.level == Level{} ? L("Nothing unusual in the last 60 seconds") : status.detail;
 }
 
-double memoryInUse(const MemSample& mem) {
-  if (mem.total == 0) return 0;
-  return (double(mem.app) + double(mem.wired) + double(mem.compressed)) / double(mem.total);
-}
-
 std::string pressureExtra(double pressure) {
   return L("Pressure %@%", {wholeNumber(std::isfinite(pressure) ? pressure : 0)});
 }

@@ -16,8 +16,6 @@ namespace qel {
 
 // The line under the status title: a calm status always says nothing is unusual.
 std::string panelSubtitle(const StatusLine& status);
-// Memory in use (app + wired + compressed) as a fraction of the total; 0 without a total.
-double memoryInUse(const MemSample& mem);
 // "Pressure 60%": the pressure rounded to the nearest whole number, halves away from zero.
 std::string pressureExtra(double pressure);
 // What the energy cell shows: the system's reading when it has one, else the sum of processes.

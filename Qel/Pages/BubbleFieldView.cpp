@@ -61,9 +61,7 @@ void BubbleFieldView::frame() {
   model_.sync(items_, mem.total, fieldRadius());
   // Seconds since 2001, as the drift's phase.
   model_.step(double(QDateTime::currentMSecsSinceEpoch()) / 1000.0 - 978307200.0);
-  const double used = double(mem.app) + double(mem.wired) + double(mem.compressed);
-  const QString description =
-      QString::fromStdString(L("%@ used", {fmtPercent(mem.total ? used / double(mem.total) : 0)}));
+  const QString description = QString::fromStdString(L("%@ used", {fmtPercent(mem.usedFraction())}));
   if (description != accessibleDescription()) setAccessibleDescription(description);
   // The field's square only, and only when a pixel of it moves: the rest of the view stays.
   if (painter_.changes(model_, centre(), store_.mem().pressure, devicePixelRatioF(), Palette::light()))

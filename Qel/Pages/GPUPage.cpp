@@ -47,7 +47,7 @@ UnifiedMemory unifiedMemory(const std::optional<GPUSample>& gpu, const MemSample
   UnifiedMemory u;
   u.gpu = gpu ? double(gpu->memory) : 0.0;
   u.total = std::max(double(mem.total), 1.0);
-  const double used = double(mem.app) + double(mem.wired) + double(mem.compressed);
+  const double used = double(mem.used());
   u.others = std::max(used - u.gpu, 0.0);
   u.free = std::max(u.total - used, 0.0);
   return u;

@@ -39,11 +39,9 @@ std::string memPressureText(double pressure) {
 
 MemFigures memFigures(const MemSample& mem) {
   MemFigures f;
-  // Added in floating point first: three counters from outside must not wrap past 2^64.
-  const double used = double(mem.app) + double(mem.wired) + double(mem.compressed);
-  f.used = used >= 1.8e19 ? UINT64_MAX : mem.app + mem.wired + mem.compressed;
+  f.used = mem.used();
   f.available = f.used < mem.total ? mem.total - f.used : 0;
-  f.usedPercent = mem.total ? int(std::lround(std::min(used / double(mem.total) * 100, 1e6))) : 0;
+  f.usedPercent = int(std::lround(std::min(mem.usedFraction() * 100, 1e6)));
   f.pressurePercent = std::isfinite(mem.pressure) ? int(std::lround(std::clamp(mem.pressure, -1e6, 1e6))) : 0;
   return f;
 }

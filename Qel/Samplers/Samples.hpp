@@ -1,6 +1,7 @@
 #pragma once
 // The plain records the whole-machine readers return.
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
@@ -32,6 +33,16 @@ struct MemSample {
   double pressure{};           // percent 0 to 100
   std::uint64_t swapUsed{};
   bool operator==(const MemSample&) const = default;
+
+  // Memory in use: processes', wired and compressed. The counters come from outside, so the sum
+  // stops at the largest value instead of wrapping past it.
+  std::uint64_t used() const {
+    std::uint64_t sum = 0;
+    for (const std::uint64_t part : {app, wired, compressed}) sum = part > UINT64_MAX - sum ? UINT64_MAX : sum + part;
+    return sum;
+  }
+  // used() as a share of the total; 0 without a total.
+  double usedFraction() const { return total == 0 ? 0.0 : double(used()) / double(total); }
 };
 
 // Bytes per second.

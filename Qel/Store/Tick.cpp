@@ -97,7 +97,7 @@ Snapshot Store::takeSample() {
 }
 
 double Store::memFraction(const MemSample& m) {
-  return m.total == 0 ? 0.0 : double(m.app + m.wired + m.compressed) / double(m.total);
+  return m.usedFraction();
 }
 
 void Store::apply(const Snapshot& s) {

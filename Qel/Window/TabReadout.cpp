@@ -12,13 +12,6 @@ namespace {
 
 double capped(double v) { return std::isfinite(v) ? std::clamp(v, 0.0, 1.0) : 0.0; }
 
-// The sum in whole bytes, divided as floating point.
-double memoryInUse(const MemSample& m) {
-  if (m.total == 0) return 0;
-  const std::uint64_t used = std::uint64_t(m.app) + std::uint64_t(m.wired) + std::uint64_t(m.compressed);
-  return double(used) / double(m.total);
-}
-
 }  // namespace
 
 std::string wattsText(double w) { return fixed(std::isfinite(w) ? std::clamp(w, -1e9, 1e9) : 0.0, 1) + " W"; }
@@ -36,7 +29,7 @@ TabReadout tabReadout(const Store& store, Page page) {
       return {fmtPercent(gpu->util), gpu->util >= 0.7, gpu->util};
     }
     case Page::mem: {
-      const double f = memoryInUse(store.mem());
+      const double f = store.mem().usedFraction();
       return {fmtPercent(f), store.mem().pressure >= 60, f};
     }
     case Page::disk: {

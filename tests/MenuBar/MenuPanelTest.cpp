@@ -56,8 +56,8 @@ bool near(QColor a, QColor b, int tolerance = 6) {
 TEST(PanelFacts, textsFollowTheStoreValues) {
   EXPECT_EQ(pressureExtra(59.5), "Pressure 60%");
   EXPECT_EQ(pressureExtra(59.4), "Pressure 59%");
-  EXPECT_EQ(memoryInUse(MemSample{}), 0);
-  EXPECT_DOUBLE_EQ(memoryInUse(MemSample{.total = 100, .app = 20, .wired = 10, .compressed = 5}), 0.35);
+  EXPECT_EQ(MemSample{}.usedFraction(), 0);
+  EXPECT_DOUBLE_EQ((MemSample{.total = 100, .app = 20, .wired = 10, .compressed = 5}.usedFraction()), 0.35);
 
   EXPECT_EQ(energyFigure(std::nullopt, 7.25).extra, "Process sum");
   EXPECT_EQ(energyFigure(std::nullopt, 7.25).value, "7.2 W");

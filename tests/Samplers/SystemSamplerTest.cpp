@@ -179,3 +179,17 @@ TEST(SystemSampler, volumesOnePerFilesystem) {
   EXPECT_EQ(volumesFrom(mounts, probe),
             (std::vector<VolumeInfo>{{"/", "/", 1000, 400, 500, true, true}, {"/mnt/data", "Data", 1000, 400, 500, false, false}}));
 }
+
+// Memory in use adds three counters read from outside: a sum past 2^64 stops at the largest
+// value instead of wrapping to a small one (a near-empty machine in the tab and the history).
+TEST(MemSample, usedStopsAtTheLargestValue) {
+  const MemSample real{.total = 16ull << 30, .app = 8ull << 30, .wired = 3ull << 30, .compressed = 1ull << 30};
+  EXPECT_EQ(real.used(), 12ull << 30);
+  EXPECT_DOUBLE_EQ(real.usedFraction(), 0.75);
+  EXPECT_EQ(MemSample{.app = 5}.usedFraction(), 0);
+
+  const MemSample over{.total = 1 << 20, .app = UINT64_MAX, .wired = 2, .compressed = 1};
+  EXPECT_EQ(over.used(), UINT64_MAX);
+  EXPECT_GT(over.usedFraction(), 1);
+  EXPECT_EQ((MemSample{.app = UINT64_MAX - 1, .wired = 1}.used()), UINT64_MAX);
+}
