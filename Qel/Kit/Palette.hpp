@@ -38,6 +38,20 @@ inline QColor posterInkTop() { return rgb(0x20272D); }
 inline QColor posterInkBottom() { return rgb(0x14191D); }
 inline QColor posterText() { return rgb(0xEEF0EE); }
 
+// `colour` at `opacity` (0 to 1).
+inline QColor withAlpha(QColor colour, double opacity) {
+  colour.setAlphaF(float(opacity));
+  return colour;
+}
+inline QColor black() { return rgb(0x000000); }
+inline QColor white() { return rgb(0xFFFFFF); }
+// The pale ground that the ink reads on: capsule buttons, toasts, the panel's open button.
+inline QColor paper() { return rgb(0xF5F4F0); }
+// The knob of a switch or a slider, in both looks.
+inline QColor knob() { return white(); }
+// A drop shadow at `opacity`, in both looks.
+inline QColor shadow(double opacity) { return withAlpha(black(), opacity); }
+
 // The appearance setting: "system" (the start value), "light" or "dark". Assigning applies it
 // to the application at once and posts qelAppearanceChanged; a value other than the three
 // draws dark.
@@ -60,6 +74,10 @@ void refreshSystemAppearance();
 AppearanceNotifier* notifier();
 // Repaints `widget` whenever qelAppearanceChanged is posted.
 void followAppearance(QWidget* widget);
+
+// Black at `opacity` while the interface is light, white at it while dark: the faint washes,
+// tracks and rims laid over a ground. Fixed when called.
+inline QColor wash(double opacity) { return withAlpha(light() ? black() : white(), opacity); }
 
 // The first colour word in the light interface, the second in the dark one; resolved when drawn.
 AdaptiveColor adaptive(std::uint32_t light, std::uint32_t dark);
