@@ -9,17 +9,19 @@
 #include "Qel/Kit/Motion.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/PlainToolTip.hpp"
+#include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 
 namespace qel {
 
 namespace {
-constexpr int padding = 12;
-constexpr int spacing = 6;
+constexpr int padding = Space::l;
+constexpr int spacing = Space::s;
 }  // namespace
 
 CapsuleButton::CapsuleButton(std::string symbol, double symbolSize, const QString& toolTip, QWidget* parent)
     : QAbstractButton(parent), symbol_(std::move(symbol)), symbolSize_(symbolSize) {
-  setFont(Fonts::text(12, QFont::Medium));
+  setFont(Fonts::text(Type::footnote, QFont::Medium));
   setCursor(Qt::PointingHandCursor);
   setFocusPolicy(Qt::TabFocus);
   setToolTip(plainToolTip(toolTip));
@@ -86,8 +88,7 @@ void CapsuleButton::paintEvent(QPaintEvent*) {
   p.scale(scale, scale);
   p.translate(-width() / 2.0, -height() / 2.0);
   const bool light = Palette::light();
-  QColor fill = Palette::calm();
-  fill.setAlphaF(light ? 0.18f : 0.14f);
+  const QColor fill = Palette::withAlpha(Palette::calm(), light ? 0.18 : 0.14);
   const QColor ink = Palette::calmText().resolve();
   const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
   const double radius = box.height() / 2;

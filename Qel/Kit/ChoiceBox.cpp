@@ -10,11 +10,13 @@
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/Glyphs.hpp"
 #include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/Spacing.hpp"
 
 namespace qel {
 
 namespace {
-constexpr double kPadX = 12, kChevron = 14, kGap = 6;
+constexpr double kPadX = Space::l, kChevron = 14, kGap = Space::s;
+constexpr double kPadY = Space::s;
 }
 
 ChoiceBox::ChoiceBox(double pixelSize, QWidget* parent) : QComboBox(parent) {
@@ -28,7 +30,7 @@ QSize ChoiceBox::sizeHint() const {
   const QFontMetricsF fm(font());
   double widest = 0;
   for (int i = 0; i < count(); ++i) widest = std::max(widest, fm.horizontalAdvance(itemText(i)));
-  return {int(std::ceil(kPadX + widest + kGap + kChevron + kPadX)), int(std::ceil(fm.height() + 12))};
+  return {int(std::ceil(kPadX + widest + kGap + kChevron + kPadX)), int(std::ceil(fm.height() + 2 * kPadY))};
 }
 
 QSize ChoiceBox::minimumSizeHint() const { return {int(2 * kPadX + kChevron), sizeHint().height()}; }

@@ -8,14 +8,17 @@
 
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Kit/WrappedText.hpp"
 
 namespace qel {
 
 namespace {
 
-constexpr double kPadX = 12, kPadY = 10, kGap = 2;
-constexpr double kTitleSize = 11.5, kValueSize = 18;
+constexpr double kPadX = Space::l, kPadY = Space::ml, kGap = Space::xxs;
+// The title's size is off the type scale: shrinking it to fit steps down from it by half pixels.
+constexpr double kTitleSize = 11.5, kValueSize = Type::title1;
 
 QFont valueFont(double size) { return Fonts::text(size, QFont::Medium); }
 
@@ -67,7 +70,7 @@ void DetailCell::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
   QPainterPath card;
-  card.addRoundedRect(QRectF(rect()), 10, 10);
+  card.addRoundedRect(QRectF(rect()), Radius::cardSmall, Radius::cardSmall);
   p.fillPath(card, Palette::adaptiveOpacity(0.045, 0.045).resolve());
 
   const double inner = width() - 2 * kPadX;

@@ -9,6 +9,7 @@
 #include <numbers>
 
 #include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/PaletteMoreKit.hpp"
 
 namespace qel {
 namespace {
@@ -16,11 +17,6 @@ namespace {
 const QRectF kHole(23, 19, 54, 54);
 
 double clampLoad(double load) { return std::isfinite(load) ? std::clamp(load, 0.0, 1.0) : 0.0; }
-
-QColor alpha(QColor c, double a) {
-  c.setAlphaF(float(a));
-  return c;
-}
 
 // The wave from x 10 to 90 in half steps; `back` the one behind, lower and shifted.
 QPolygonF wave(double surface, bool back) {
@@ -50,14 +46,14 @@ void drawMark(QPainter& p, double load, const DockPalette& palette) {
   hole.addEllipse(kHole);
   p.setClipPath(hole);
   p.setPen(Qt::NoPen);
-  p.setBrush(alpha(palette.accent, 0.32));
+  p.setBrush(Palette::withAlpha(palette.accent, 0.32));
   p.drawPath(water(wave(surface, true)));
   QLinearGradient sea(0, surface - 3, 0, 74);
   sea.setColorAt(0, palette.water[0]);
   sea.setColorAt(1, palette.water[1]);
   p.setBrush(sea);
   p.drawPath(water(front));
-  p.setPen(QPen(alpha(Qt::white, 0.45), 0.7));
+  p.setPen(QPen(Palette::withAlpha(Palette::white(), 0.45), 0.7));
   p.setBrush(Qt::NoBrush);
   p.drawPolyline(front);
   p.restore();
@@ -73,7 +69,7 @@ void drawMark(QPainter& p, double load, const DockPalette& palette) {
   p.setPen(Qt::NoPen);
   p.setBrush(band);
   p.drawPath(ring);
-  p.setBrush(Qt::white);
+  p.setBrush(Palette::white());
   p.drawEllipse(QRectF(45.6, 12.2, 8.8, 8.8));
 }
 
@@ -95,10 +91,18 @@ std::optional<DockPicture> nextDockPicture(const DockPicture& shown, std::span<c
 }
 
 DockPalette dockPalette(bool warm, bool light) {
-  using Palette::rgb;
-  if (warm) return {{rgb(0xFFE3B8), rgb(0xF2A65A), rgb(0xE0675C)}, {rgb(0xF7C072), rgb(0xE46A5E)}, rgb(0xF2A65A)};
-  if (light) return {{rgb(0x60D6C8), rgb(0x28AABE), rgb(0x286EDC)}, {rgb(0x5AD2C8), rgb(0x286ED2)}, rgb(0x3CBEBE)};
-  return {{rgb(0xD6FBF5), rgb(0x7CF0E0), rgb(0x4AA3FF)}, {rgb(0x8EF4E6), rgb(0x3F8FE8)}, rgb(0x7CF0E0)};
+  using namespace Palette;
+  if (warm)
+    return {{markRingWarmTop(), markRingWarmMiddle(), markRingWarmBottom()},
+            {markWaterWarmTop(), markWaterWarmBottom()},
+            markBackWaveWarm()};
+  if (light)
+    return {{markRingLightTop(), markRingLightMiddle(), markRingLightBottom()},
+            {markWaterLightTop(), markWaterLightBottom()},
+            markBackWaveLight()};
+  return {{markRingDarkTop(), markRingDarkMiddle(), markRingDarkBottom()},
+          {markWaterDarkTop(), markWaterDarkBottom()},
+          markBackWaveDark()};
 }
 
 double waterSurface(double load) { return load > 0 ? 63 - 29 * std::min(load, 1.0) : 63; }
@@ -109,7 +113,7 @@ QImage dockIconImage(double load, bool warm, bool light, int size) {
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
   p.scale(image.width() / 1024.0, image.height() / 1024.0);
-  const QColor tile = Palette::rgb(light ? 0xD9E4F2 : 0x0A1630);
+  const QColor tile = light ? Palette::dockTileLight() : Palette::posterSeaBottom();
   QPainterPath body;
   body.addRoundedRect(QRectF(100, 100, 824, 824), 185, 185);
   // A soft shadow under the tile, then the tile with its sheen and rim.
@@ -117,18 +121,18 @@ QImage dockIconImage(double load, bool warm, bool light, int size) {
   for (int i = 0; i < 3; ++i) {
     QPainterPath shadow;
     shadow.addRoundedRect(QRectF(100, 105, 824, 824).adjusted(-2 * i, -2 * i, 2 * i, 2 * i), 185 + 2 * i, 185 + 2 * i);
-    p.setBrush(alpha(Qt::black, (light ? 0.18 : 0.35) / 3));
+    p.setBrush(Palette::shadow((light ? 0.18 : 0.35) / 3));
     p.drawPath(shadow);
   }
   p.setBrush(tile);
   p.drawPath(body);
   QLinearGradient sheen(0, 100, 0, 924);
-  sheen.setColorAt(0, Palette::rgb(light ? 0xF4F8FD : 0x1D3B72));
+  sheen.setColorAt(0, light ? Palette::dockSheenLight() : Palette::posterSeaTop());
   sheen.setColorAt(1, tile);
   p.setBrush(sheen);
   p.drawPath(body);
   p.setBrush(Qt::NoBrush);
-  p.setPen(QPen(light ? alpha(Palette::rgb(0x0A1630), 0.1) : alpha(Qt::white, 0.08), 3));
+  p.setPen(QPen(Palette::withAlpha(light ? Palette::posterSeaBottom() : Palette::white(), light ? 0.1 : 0.08), 3));
   p.drawRoundedRect(QRectF(102, 102, 820, 820), 183, 183);
   p.translate(512, 512);
   p.scale(6.2, 6.2);

@@ -4,11 +4,13 @@
 
 #include <algorithm>
 
+#include "Qel/Kit/Layouts.hpp"
+
 namespace qel {
 
 FlowRow::FlowRow(int spacing, int lineSpacing, QWidget* parent)
     : QLayout(parent), spacing_(spacing), lineSpacing_(lineSpacing) {
-  setContentsMargins(0, 0, 0, 0);
+  Layouts::flush(this);
 }
 
 FlowRow::~FlowRow() {

@@ -4,19 +4,21 @@
 
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/PlainLabel.hpp"
+#include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 
 namespace qel {
 
 InfoRow::InfoRow(const QString& label, const QString& value, AdaptiveColor valueColor, QWidget* parent)
     : QWidget(parent),
-      label_(new PlainLabel(label, 13, QFont::Normal, Palette::primaryText(), this)),
-      value_(new PlainLabel(value, 13, QFont::Normal, std::move(valueColor), this)) {
+      label_(new PlainLabel(label, Type::body, QFont::Normal, Palette::primaryText(), this)),
+      value_(new PlainLabel(value, Type::body, QFont::Normal, std::move(valueColor), this)) {
   value_->setAlignment(Qt::AlignTrailing | Qt::AlignVCenter);
   auto* layout = new QHBoxLayout(this);
-  layout->setContentsMargins(0, 9, 0, 9);
+  layout->setContentsMargins(0, Space::rowPadY, 0, Space::rowPadY);
   layout->setSpacing(0);
   layout->addWidget(label_, 0, Qt::AlignVCenter);
-  layout->addSpacerItem(new QSpacerItem(12, 0, QSizePolicy::MinimumExpanding, QSizePolicy::Minimum));
+  layout->addSpacerItem(new QSpacerItem(Space::l, 0, QSizePolicy::MinimumExpanding, QSizePolicy::Minimum));
   layout->addWidget(value_, 0, Qt::AlignVCenter);
 }
 

@@ -34,7 +34,7 @@ double contrast(const QColor& a, const QColor& b) {
 
 QColor on(const QColor& ink, const QColor& ground, double ratio) {
   if (!ink.isValid() || !ground.isValid() || contrast(ink, ground) >= ratio) return ink;
-  const QColor target = luminance(ground) > 0.18 ? QColor(Qt::black) : QColor(Qt::white);
+  const QColor target = luminance(ground) > 0.18 ? Palette::black() : Palette::white();
   // Contrast grows steadily along the mix, so halving finds the least change that is enough.
   double low = 0, high = 1;
   for (int i = 0; i < 16; ++i) {

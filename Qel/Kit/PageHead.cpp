@@ -6,22 +6,23 @@
 
 #include "Qel/Kit/BaselineRow.hpp"
 #include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/Layouts.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/PlainLabel.hpp"
+#include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 
 namespace qel {
 
 PageHead::PageHead(const QString& name, AdaptiveColor color, const QString& value, const QString& unit,
                    const QString& sub, double size, QWidget* parent)
     : QWidget(parent),
-      name_(new PlainLabel(name, 14, QFont::DemiBold, std::move(color), this)),
-      figure_(new BaselineRow(4, this)),
-      sub_(new PlainLabel(sub, 14, QFont::Normal, Palette::secondaryText(), this)),
+      name_(new PlainLabel(name, Type::callout, QFont::DemiBold, std::move(color), this)),
+      figure_(new BaselineRow(Space::xs, this)),
+      sub_(new PlainLabel(sub, Type::callout, QFont::Normal, Palette::secondaryText(), this)),
       size_(std::isfinite(size) && size > 0 ? size : 1) {
   sub_->setWordWrap(true);
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(4);
+  auto* layout = Layouts::column(this, Space::xs);
   layout->addWidget(name_);
   layout->addWidget(figure_);
   layout->addWidget(sub_);

@@ -29,11 +29,7 @@ inline QColor muted() { return mutedTint().resolve(); }
 inline QColor primary() { return Palette::primaryText().resolve(); }
 inline QColor memory() { return metricTint(Page::mem).resolve(); }
 // Black on a light interface, white on a dark one, at `opacity`.
-inline QColor shade(double opacity) {
-  QColor c = Palette::light() ? QColor(Qt::black) : QColor(Qt::white);
-  c.setAlphaF(float(opacity));
-  return c;
-}
+inline QColor shade(double opacity) { return Palette::wash(opacity); }
 inline constexpr double kCellRadius = 12;
 
 }  // namespace qel::PanelStyle

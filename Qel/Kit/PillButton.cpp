@@ -8,6 +8,7 @@
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/Legible.hpp"
 #include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 
 namespace qel {
 
@@ -24,7 +25,7 @@ PillButton::PillButton(const QString& text, double pixelSize, QFont::Weight weig
 }
 
 PillButton* PillButton::primary(const QString& text, QWidget* parent) {
-  return new PillButton(text, 14, QFont::DemiBold, Palette::ink(), Palette::rgb(0xF5F4F0), QSize(30, 9), parent);
+  return new PillButton(text, Type::callout, QFont::DemiBold, Palette::ink(), Palette::paper(), QSize(30, 9), parent);
 }
 
 PillButton::Look PillButton::look(const QColor& fill, const QColor& ink, const QColor& ground) {

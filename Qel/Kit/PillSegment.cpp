@@ -11,11 +11,13 @@
 #include "Qel/Kit/FocusRing.hpp"
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 
 namespace qel {
 
 namespace {
-constexpr double kInset = 3, kSpacing = 2, kPadX = 12, kPadY = 4;
+constexpr double kInset = Space::lines, kSpacing = Space::xxs, kPadX = Space::l, kPadY = Space::xs;
 }
 
 PillLayout layoutPills(std::span<const double> titleWidths, double textHeight) {
@@ -33,7 +35,7 @@ PillLayout layoutPills(std::span<const double> titleWidths, double textHeight) {
 }
 
 PillSegment::PillSegment(QWidget* parent) : QWidget(parent) {
-  setFont(Fonts::text(12, QFont::Medium));
+  setFont(Fonts::text(Type::footnote, QFont::Medium));
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   // Reached with Tab and moved with the arrow keys, like the pills under a pointer.
   setFocusPolicy(Qt::StrongFocus);

@@ -23,8 +23,7 @@ void RoundGlyphButton::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
   const bool on = isEnabled();
-  QColor disc(Palette::light() ? Qt::black : Qt::white);
-  disc.setAlphaF(on ? 0.06f : 0.03f);
+  const QColor disc = Palette::wash(on ? 0.06 : 0.03);
   p.setPen(Qt::NoPen);
   p.setBrush(disc);
   p.drawEllipse(QRectF(rect()));

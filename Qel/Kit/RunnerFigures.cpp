@@ -6,6 +6,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "Qel/Kit/Palette.hpp"
+
 namespace qel {
 namespace {
 
@@ -74,7 +76,7 @@ void dog(QPainter& p, QColor ink, int frame) {
   gallop(p, ink, QPointF(22.5, 11 + bob), QPointF(10.5, 11 + bob), t, 6);
 }
 
-void slime(QPainter& p, QColor ink, int frame) {
+void slime(QPainter& p, QColor /*ink: the painter's brush already*/, int frame) {
   // From round to stretched flat over the five frames.
   const double s = frame / 4.0;
   const double w = 14 + 12 * s, h = 13 - 6 * s;
@@ -142,9 +144,7 @@ void coffee(QPainter& p, QColor ink, int frame) {
       if (i == 0) wisp.moveTo(pt);
       else wisp.lineTo(pt);
     }
-    QColor faded = ink;
-    faded.setAlphaF(float(ink.alphaF() * std::min(1.0, 2 * (1 - rise))));
-    stroke(p, faded, 1.5, wisp);
+    stroke(p, Palette::withAlpha(ink, ink.alphaF() * std::min(1.0, 2 * (1 - rise))), 1.5, wisp);
   }
 }
 

@@ -9,12 +9,14 @@
 #include "Qel/Kit/FocusRing.hpp"
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 
 namespace qel {
 
 SearchField::SearchField(const QString& placeholder, int width, QWidget* parent) : QLineEdit(parent) {
   setFrame(false);
-  setFont(Fonts::text(13));
+  setFont(Fonts::text(Type::body));
   setPlaceholderText(placeholder);
   setClearButtonEnabled(false);
   setAttribute(Qt::WA_MacShowFocusRect, false);
@@ -22,11 +24,12 @@ SearchField::SearchField(const QString& placeholder, int width, QWidget* parent)
   setStyleSheet(QStringLiteral("QLineEdit { background: transparent; border: none; }"));
   // As tall as six points above and below a line of the text font, with the whole height for the
   // text: a script whose glyphs stand taller than the text font's (Chinese, Japanese) is not cut.
-  setTextMargins(12, 6, 12, 6);
+  setTextMargins(Space::l, Space::s, Space::l, Space::s);
   setFixedHeight(sizeHint().height());
-  setTextMargins(12, 0, 12, 0);
+  setTextMargins(Space::l, 0, Space::l, 0);
   // Wide enough for its placeholder in every language.
-  setFixedWidth(std::max(width, int(std::ceil(QFontMetricsF(font()).horizontalAdvance(placeholder))) + 2 * 12 + 8));
+  const int placeholderWidth = int(std::ceil(QFontMetricsF(font()).horizontalAdvance(placeholder)));
+  setFixedWidth(std::max(width, placeholderWidth + 2 * Space::l + Space::m));
   Palette::useAccentSelection(this);
   // Its words, placeholder included, in the palette's text colours.
   const auto colour = [this] {

@@ -8,6 +8,7 @@
 
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 
 namespace qel {
 
@@ -17,7 +18,7 @@ StableValue::StableValue(const QString& text, const QString& widest, Qt::Alignme
       widest_(widest),
       alignment_(alignment & Qt::AlignHorizontal_Mask),
       color_(Palette::primaryText()) {
-  setFont(Fonts::text(13));
+  setFont(Fonts::text(Type::body));
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   setAccessibleName(text_);
   Palette::followAppearance(this);

@@ -1,55 +1,24 @@
 #include "Qel/Processes/ActionBar.hpp"
 
 #include <QAbstractButton>
-#include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QPainter>
-#include <QPainterPath>
 #include <QVBoxLayout>
 
-#include "Qel/Kit/FocusRing.hpp"
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/PageMeta.hpp"
 #include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/PaletteMoreKit.hpp"
 #include "Qel/Kit/PlainLabel.hpp"
 #include "Qel/Kit/QtString.hpp"
+#include "Qel/Kit/Spacing.hpp"
 #include "Qel/Kit/TextButton.hpp"
+#include "Qel/Kit/TypeScale.hpp"
+#include "Qel/Processes/SelectionEndButton.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
 
 namespace qel {
-namespace {
-
-
-// The light capsule that ends the selected processes; drawn at 35 % while it can't.
-class EndButton : public QAbstractButton {
- public:
-  explicit EndButton(QWidget* parent) : QAbstractButton(parent) {
-    setFocusPolicy(Qt::StrongFocus);
-    setCursor(Qt::PointingHandCursor);
-  }
-  QSize sizeHint() const override {
-    const QFontMetricsF m(Fonts::text(13, QFont::DemiBold));
-    return {int(std::ceil(m.horizontalAdvance(text()))) + 48, int(std::ceil(m.height())) + 18};
-  }
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setOpacity(isEnabled() ? 1.0 : 0.35);
-    const QRectF box = QRectF(rect()).adjusted(1, 1, -1, -1);
-    p.setPen(Qt::NoPen);
-    p.setBrush(Palette::rgb(0xF5F4F0));
-    p.drawRoundedRect(box, box.height() / 2, box.height() / 2);
-    p.setFont(Fonts::text(13, QFont::DemiBold));
-    p.setPen(Palette::ink());
-    p.drawText(box, Qt::AlignCenter, text());
-    if (focusRingShown(this)) paintFocusRing(p, box, box.height() / 2);
-  }
-};
-
-}  // namespace
 
 SelectionCounts selectionCounts(const std::vector<ProcInfo>& procs, const std::set<std::int32_t>& selection) {
   SelectionCounts c;
@@ -66,17 +35,17 @@ SelectionCounts selectionCounts(const std::vector<ProcInfo>& procs, const std::s
 
 ActionBar::ActionBar(Store& store, QWidget* parent) : QWidget(parent), store_(store) {
   auto* row = new QHBoxLayout(this);
-  row->setContentsMargins(18, 8, 8, 8);
-  row->setSpacing(14);
+  row->setContentsMargins(Space::xxl, Space::m, Space::m, Space::m);
+  row->setSpacing(Space::card);
   auto* column = new QVBoxLayout();
-  column->setSpacing(1);
-  count_ = new PlainLabel({}, 13, QFont::DemiBold, Palette::primaryText(), this);
-  note_ = new PlainLabel({}, 11.5, QFont::Normal, Palette::tertiaryText(), this);
+  column->setSpacing(Space::hair);
+  count_ = new PlainLabel({}, Type::body, QFont::DemiBold, Palette::primaryText(), this);
+  note_ = new PlainLabel({}, Type::footnote, QFont::Normal, Palette::tertiaryText(), this);
   column->addWidget(count_);
   column->addWidget(note_);
   row->addLayout(column);
-  cancel_ = new TextButton(qs(L("Cancel")), Fonts::text(13, QFont::Medium), this);
-  end_ = new EndButton(this);
+  cancel_ = new TextButton(qs(L("Cancel")), Fonts::text(Type::body, QFont::Medium), this);
+  end_ = new SelectionEndButton(this);
   row->addWidget(cancel_);
   row->addWidget(end_);
   connect(cancel_, &QAbstractButton::clicked, this, [this] { store_.setSelection({}); });
@@ -111,12 +80,10 @@ void ActionBar::refresh() {
 void ActionBar::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
-  const bool light = Palette::light();
   // The bar's shadow falls within its own margin (the table leaves room for it).
   const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
   const double r = box.height() / 2;
-  QColor fill = light ? QColor(Qt::white) : Palette::rgb(0x16191D);
-  fill.setAlphaF(0.94f);
+  const QColor fill = Palette::withAlpha(Palette::selectionBarGround().resolve(), 0.94);
   p.setPen(QPen(Palette::adaptiveOpacity(0.14, 0.14).resolve(), 0.5));
   p.setBrush(fill);
   p.drawRoundedRect(box, r, r);

@@ -5,6 +5,7 @@
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/QtString.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Processes/ProcessRowGeometry.hpp"
 #include "Qel/Text/Loc.hpp"
 
@@ -18,7 +19,7 @@ ColumnTitles::ColumnTitles(QWidget* parent) : QWidget(parent) {
 void ColumnTitles::paintEvent(QPaintEvent*) {
   QPainter p(this);
   const ProcessRowGeometry g = processRowGeometry(width());
-  p.setFont(Fonts::text(12, QFont::Medium));
+  p.setFont(Fonts::text(Type::footnote, QFont::Medium));
   p.setPen(Palette::tertiaryText().resolve());
   const int flags = Qt::AlignVCenter | Qt::TextSingleLine;
   auto cell = [&](QRectF r) { return QRectF(r.left(), 0, r.width(), height() - 1); };

@@ -9,6 +9,7 @@
 #include "Qel/Kit/ChartKit.hpp"
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Text/Loc.hpp"
 
 namespace qel {
@@ -51,15 +52,13 @@ void HoursRing::paintEvent(QPaintEvent*) {
   for (const auto& w : ring.hours) {
     p.setBrush(Palette::adaptiveOpacity(0.05, 0.05).resolve());
     p.drawPath(Chart::ringSegment(ring.centre, w.inner, w.track, w.from, w.to));
-    QColor value = Palette::cpu();
-    value.setAlphaF(float(w.opacity));
-    p.setBrush(value);
+    p.setBrush(Palette::withAlpha(Palette::cpu(), w.opacity));
     p.drawPath(Chart::ringSegment(ring.centre, w.inner, w.value, w.from, w.to));
   }
   p.setPen(Palette::tertiaryText().resolve());
   for (const int hour : {0, 6, 12, 18}) {
     const QPointF at = Chart::polar(ring.centre, ring.outer + 7, -Chart::kPi / 2 + hour * Chart::kPi / 12);
-    Chart::drawText(p, QString::number(hour), Fonts::text(9.5), at, Qt::AlignCenter, QRectF(rect()));
+    Chart::drawText(p, QString::number(hour), Fonts::text(Type::tick), at, Qt::AlignCenter, QRectF(rect()));
   }
 }
 

@@ -9,6 +9,7 @@
 #include "Qel/Kit/ChartKit.hpp"
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/Spacing.hpp"
 #include "Qel/Text/Loc.hpp"
 
 namespace qel {
@@ -59,13 +60,11 @@ void MemoryChart::paintEvent(QPaintEvent*) {
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(Qt::NoPen);
   p.setBrush(Palette::adaptiveOpacity(0.05, 0.05).resolve());
-  p.drawRoundedRect(QRectF(rect()), 10, 10);
+  p.drawRoundedRect(QRectF(rect()), Radius::cardSmall, Radius::cardSmall);
 
   const auto shape = memoryBars(profile_, QSizeF(size()));
   for (const auto& bar : shape.bars) {
-    QColor fill = Palette::mem();
-    fill.setAlphaF(bar.beforeUpdate ? 0.45f : 0.85f);
-    p.setBrush(fill);
+    p.setBrush(Palette::withAlpha(Palette::mem(), bar.beforeUpdate ? 0.45 : 0.85));
     p.drawRoundedRect(bar.rect, 1.5, 1.5);
   }
   if (shape.updateX) {

@@ -6,8 +6,6 @@
 #include <QHBoxLayout>
 #include <QPainter>
 #include <QPointer>
-#include <QResizeEvent>
-#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -16,8 +14,10 @@
 #include "Qel/Kit/DetailCell.hpp"
 #include "Qel/Kit/Follow.hpp"
 #include "Qel/Kit/IconCache.hpp"
+#include "Qel/Processes/ProcessEndButton.hpp"
 #include "Qel/Processes/ProcessNoteView.hpp"
 #include "Qel/Processes/ProfileView.hpp"
+#include "Qel/Processes/TabScroll.hpp"
 #include "Qel/Processes/TameControl.hpp"
 #include "Qel/Kit/PillButton.hpp"
 #include "Qel/Kit/WashBox.hpp"
@@ -26,11 +26,11 @@
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Platform/Utf8.hpp"
-#include "Qel/Kit/Elision.hpp"
 #include "Qel/Kit/AskFirst.hpp"
 #include "Qel/Kit/Divider.hpp"
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/InitialFocusClearer.hpp"
+#include "Qel/Kit/Layouts.hpp"
 #include "Qel/Kit/PageMeta.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/PillSegment.hpp"
@@ -38,8 +38,10 @@
 #include "Qel/Kit/QtString.hpp"
 #include "Qel/Kit/RoundGlyphButton.hpp"
 #include "Qel/Kit/SlimScroller.hpp"
+#include "Qel/Kit/Spacing.hpp"
 #include "Qel/Kit/Sparkline.hpp"
 #include "Qel/Kit/TextButton.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 
 namespace qel {
 
@@ -58,84 +60,18 @@ Label* wrapped(Label* label) {
   return label;
 }
 
-// The pale capsule that ends the process: as wide as the row allows, its words cut short
-// rather than widening the sheet.
-class EndButton : public PillButton {
- public:
-  EndButton(const QString& text, QWidget* parent)
-      : PillButton(text, 14, QFont::DemiBold, Palette::ink(), Palette::rgb(0xF5F4F0), QSize(16, 10), parent),
-        full_(text) {
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-  }
-  QSize minimumSizeHint() const override { return {80, sizeHint().height()}; }
-
- protected:
-  void resizeEvent(QResizeEvent* event) override {
-    PillButton::resizeEvent(event);
-    setText(elidedName(this, QFontMetricsF(font()), full_, width() - 32));
-  }
-  void paintEvent(QPaintEvent* event) override {
-    PillButton::paintEvent(event);
-    if (!Palette::light()) return;
-    // On a light ground the pale capsule needs an edge to be seen.
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Palette::adaptiveOpacity(0.12, 0).resolve(), 1));
-    const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-    p.drawRoundedRect(box, box.height() / 2, box.height() / 2);
-  }
-
- private:
-  QString full_;
-};
-
 // The path, in a fixed-width face, selectable, on at most three lines.
 QLabel* pathText(const ProcInfo& proc, QWidget* parent) {
   const QString text = proc.path.empty() ? qs(L("Unknown path")) : qs(displayName(proc.path));
-  auto* label = wrapped(new PlainLabel(text, 11, QFont::Normal, Palette::tertiaryText(), parent));
+  auto* label = wrapped(new PlainLabel(text, Type::caption, QFont::Normal, Palette::tertiaryText(), parent));
   QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-  mono.setPixelSize(11);
+  mono.setPixelSize(int(Type::caption));
   label->setFont(mono);
   label->setTextInteractionFlags(Qt::TextSelectableByMouse);
   label->setMaximumHeight(int(std::ceil(QFontMetricsF(mono).lineSpacing() * 3)));
   label->setMinimumWidth(1);
   return label;
 }
-
-// The tab's content, as tall as it needs; the part of the sheet that gives way, and scrolls,
-// when the window can't be that tall, so nothing below it is ever drawn over.
-class TabScroll : public QScrollArea {
- public:
-  TabScroll(QWidget* content, int width, QWidget* parent) : QScrollArea(parent), width_(width) {
-    setFrameShape(QFrame::NoFrame);
-    setWidgetResizable(true);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    viewport()->setAutoFillBackground(false);
-    content->setAutoFillBackground(false);
-    setWidget(content);
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    content->installEventFilter(this);
-  }
-
-  QSize sizeHint() const override {
-    const QLayout* column = widget()->layout();
-    const int wanted =
-        column->hasHeightForWidth() ? column->totalHeightForWidth(width_) : column->totalSizeHint().height();
-    // Wrapped lines in nested boxes can need a little more than the height-for-width estimate;
-    // the content's own minimum says what the scroll area will really give it.
-    return {width_, std::max(wanted, widget()->minimumSizeHint().height())};
-  }
-  QSize minimumSizeHint() const override { return {0, std::min(sizeHint().height(), 120)}; }
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched == widget() && event->type() == QEvent::LayoutRequest) updateGeometry();
-    return QScrollArea::eventFilter(watched, event);
-  }
-
- private:
-  int width_;
-};
 
 }  // namespace
 
@@ -147,8 +83,7 @@ ProcessDetail::ProcessDetail(Store& store, QWidget* parent)
       icons_(std::make_unique<IconCache>(store.apps())),
       column_(new QVBoxLayout(this)) {
   setFixedWidth(kWidth);
-  column_->setContentsMargins(0, 0, 0, 0);
-  column_->setSpacing(0);
+  Layouts::flush(column_)->setSpacing(0);
 
   const auto pid = store_.detailPID();
   const auto proc = pid ? store_.proc(*pid) : std::nullopt;
@@ -156,15 +91,13 @@ ProcessDetail::ProcessDetail(Store& store, QWidget* parent)
     opened_ = ProcessIdentity{proc->pid, proc->startTime};
     history_ = CpuHistory(proc->cpu);
     content_ = new QWidget(this);
-    auto* parts = new QVBoxLayout(content_);
-    parts->setContentsMargins(0, 0, 0, 0);
-    parts->setSpacing(0);
+    auto* parts = Layouts::column(content_);
 
     auto* upper = new QVBoxLayout;
     // The tab's scroll area reaches into the right margin, where its scroll bar then runs clear
     // of the cards; what is above it keeps the margin itself.
-    upper->setContentsMargins(24, 24, 24 - kScrollerRoom, 24);
-    upper->setSpacing(18);
+    upper->setContentsMargins(Space::sheet, Space::sheet, Space::sheet - kScrollerRoom, Space::sheet);
+    upper->setSpacing(Space::xxl);
     upper->addWidget(header(*proc));
     tabs_ = new PillSegment(content_);
     tabs_->setOptions<std::string>(
@@ -178,7 +111,7 @@ ProcessDetail::ProcessDetail(Store& store, QWidget* parent)
     tabColumn_->setSpacing(0);
     now_ = nowTab(*proc);
     tabColumn_->addWidget(now_);
-    upper->addWidget(new TabScroll(body, kWidth - 48 + kScrollerRoom, content_));
+    upper->addWidget(new TabScroll(body, kWidth - 2 * Space::sheet + kScrollerRoom, content_));
     parts->addLayout(upper);
     parts->addWidget(new Divider(content_));
     parts->addWidget(footer(*proc));
@@ -216,15 +149,16 @@ QWidget* ProcessDetail::header(const ProcInfo& proc) {
   auto* box = new QWidget(content_);
   auto* row = new QHBoxLayout(box);
   row->setContentsMargins(0, 0, kScrollerRoom, 0);
-  row->setSpacing(14);
+  row->setSpacing(Space::card);
   auto* icon = new QLabel(box);
   icon->setFixedSize(44, 44);
   icon->setPixmap(icons_->forProcess(proc.appKey, proc.path).pixmap(QSize(44, 44), devicePixelRatioF()));
   row->addWidget(icon, 0, Qt::AlignTop);
 
   auto* words = new QVBoxLayout;
-  words->setSpacing(3);
-  name_ = wrapped(new PlainLabel(qs(displayName(proc.name)), 18, QFont::DemiBold, Palette::primaryText(), box));
+  words->setSpacing(Space::lines);
+  name_ = wrapped(
+      new PlainLabel(qs(displayName(proc.name)), Type::title1, QFont::DemiBold, Palette::primaryText(), box));
   name_->setMinimumWidth(1);
   words->addWidget(name_);
   path_ = pathText(proc, box);
@@ -240,14 +174,12 @@ QWidget* ProcessDetail::header(const ProcInfo& proc) {
 
 QWidget* ProcessDetail::nowTab(const ProcInfo& proc) {
   auto* tab = new QWidget;
-  auto* column = new QVBoxLayout(tab);
-  column->setContentsMargins(0, 0, 0, 0);
-  column->setSpacing(18);
+  auto* column = Layouts::column(tab, Space::xxl);
   if (QWidget* note = processNote(proc, tab)) column->addWidget(note);
 
   for (int r = 0; r < 2; ++r) {
     auto* row = new QHBoxLayout;
-    row->setSpacing(8);
+    row->setSpacing(Space::m);
     for (int c = 0; c < 3; ++c) {
       auto* cell = new DetailCell({}, {}, tab);
       cells_.push_back(cell);
@@ -262,13 +194,14 @@ QWidget* ProcessDetail::nowTab(const ProcInfo& proc) {
   cells_[5]->setTitle(qs(L("Network")));
 
   auto* line = new QVBoxLayout;
-  line->setSpacing(6);
-  line->addWidget(
-      new PlainLabel(qs(L("CPU, since this panel opened")), 12, QFont::Normal, Palette::secondaryText(), tab));
-  auto* well = new WashBox(Palette::adaptiveOpacity(0.05, 0.05), 10, tab);
+  line->setSpacing(Space::s);
+  line->addWidget(new PlainLabel(qs(L("CPU, since this panel opened")), Type::footnote, QFont::Normal,
+                                 Palette::secondaryText(), tab));
+  auto* well = new WashBox(Palette::adaptiveOpacity(0.05, 0.05), Radius::cardSmall, tab);
   well->setFixedHeight(60);
   auto* inside = new QVBoxLayout(well);
-  inside->setContentsMargins(1, 6, 1, 1);  // the line keeps clear of the rounded corners' top
+  // The line keeps clear of the rounded corners' top.
+  inside->setContentsMargins(Space::hair, Space::s, Space::hair, Space::hair);
   sparkline_ = new Sparkline(Palette::cpu(), 100, well);
   inside->addWidget(sparkline_);
   line->addWidget(well);
@@ -281,25 +214,25 @@ QWidget* ProcessDetail::nowTab(const ProcInfo& proc) {
 QWidget* ProcessDetail::footer(const ProcInfo& proc) {
   auto* box = new WashBox(Palette::adaptiveOpacity(0.05, 0.05), 0, content_);
   auto* column = new QVBoxLayout(box);
-  column->setContentsMargins(24, 18, 24, 18);
-  column->setSpacing(12);
+  column->setContentsMargins(Space::sheet, Space::xxl, Space::sheet, Space::xxl);
+  column->setSpacing(Space::l);
   if (proc.isSystem) {
     systemNote_ = wrapped(new PlainLabel(
         qs(L("This is a system process: a kernel thread or a service run by another user, such as root. Ending it "
              "could freeze or restart the system, so Qel doesn't offer to end it. High usage usually drops back "
              "within a few minutes.")),
-        12.5, QFont::Normal, Palette::secondaryText(), box));
+        Type::body, QFont::Normal, Palette::secondaryText(), box));
     column->addWidget(systemNote_);
     return box;
   }
   const std::string name = displayName(proc.name);
-  column->addWidget(wrapped(new PlainLabel(qs(L("Quitting closes %@. Unsaved changes may be lost.", {name})), 12.5,
-                                           QFont::Normal, Palette::secondaryText(), box)));
+  column->addWidget(wrapped(new PlainLabel(qs(L("Quitting closes %@. Unsaved changes may be lost.", {name})),
+                                           Type::body, QFont::Normal, Palette::secondaryText(), box)));
   auto* row = new QHBoxLayout;
-  row->setSpacing(16);
-  end_ = new EndButton(qs(L("End %@", {name})), box);
+  row->setSpacing(Space::xl);
+  end_ = new ProcessEndButton(qs(L("End %@", {name})), box);
   row->addWidget(end_, 1);
-  auto* force = new TextButton(qs(L("Force Quit")), Fonts::text(13, QFont::Medium), box);
+  auto* force = new TextButton(qs(L("Force Quit")), Fonts::text(Type::body, QFont::Medium), box);
   force->setColor(Palette::strainText());
   forceQuit_ = force;
   row->addWidget(forceQuit_);
@@ -392,11 +325,12 @@ void ProcessDetail::showEnded() {
 
   auto* box = new QWidget(this);
   auto* column = new QVBoxLayout(box);
-  column->setContentsMargins(24, 24, 24, 24);
-  column->setSpacing(14);
-  column->addWidget(new PlainLabel(qs(L("This process has ended")), 16, QFont::DemiBold, Palette::primaryText(), box));
-  endedClose_ = new PillButton(qs(L("Close")), 13, QFont::Medium, Palette::primaryText(),
-                               Palette::adaptiveOpacity(0.08, 0.08), QSize(16, 6), box);
+  column->setContentsMargins(Space::sheet, Space::sheet, Space::sheet, Space::sheet);
+  column->setSpacing(Space::card);
+  column->addWidget(
+      new PlainLabel(qs(L("This process has ended")), Type::title3, QFont::DemiBold, Palette::primaryText(), box));
+  endedClose_ = new PillButton(qs(L("Close")), Type::body, QFont::Medium, Palette::primaryText(),
+                               Palette::adaptiveOpacity(0.08, 0.08), QSize(Space::xl, Space::s), box);
   connect(endedClose_, &QAbstractButton::clicked, this, &ProcessDetail::closeSheet);
   column->addWidget(endedClose_, 0, Qt::AlignLeft);
   column_->addWidget(box);

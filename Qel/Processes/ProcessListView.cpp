@@ -9,6 +9,8 @@
 
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Processes/ProcessRowGeometry.hpp"
 #include "Qel/Processes/ProcessTableModel.hpp"
 
@@ -50,9 +52,10 @@ void ProcessListView::paintEvent(QPaintEvent* event) {
   QListView::paintEvent(event);
   if (model_.rowCount() > 0 || emptyText_.isEmpty()) return;
   QPainter p(viewport());
-  p.setFont(Fonts::text(13));
+  p.setFont(Fonts::text(Type::body));
   p.setPen(Palette::tertiaryText().resolve());
-  const QRect box(12, 28, viewport()->width() - 24, viewport()->height() - 28);
+  const QRect box(Space::l, Space::sheetWide, viewport()->width() - 2 * Space::l,
+                  viewport()->height() - Space::sheetWide);
   p.drawText(box, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, emptyText_);
 }
 

@@ -9,7 +9,9 @@
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/PlainLabel.hpp"
 #include "Qel/Kit/QtString.hpp"
+#include "Qel/Kit/Spacing.hpp"
 #include "Qel/Kit/TextButton.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Platform/AppKeyName.hpp"
 #include "Qel/Platform/AppRegistry.hpp"
 #include "Qel/Platform/ProcPidCmdline.hpp"
@@ -26,20 +28,22 @@ ProcessNoteView::ProcessNoteView(const ProcessState& processes, const ProcInfo& 
   note_ = Glossary::describe(shown, appName);
 
   auto* column = new QVBoxLayout(this);
-  column->setContentsMargins(12, 10, 12, 10);
-  column->setSpacing(4);
-  column->addWidget(new PlainLabel(qs(L("What is this")), 12, QFont::Normal, Palette::tertiaryText(), this));
-  summary_ = new PlainLabel(qs(note_.summary), 13, QFont::Normal, Palette::primaryText(), this);
-  advice_ = new PlainLabel(qs(note_.advice), 12.5, QFont::Normal, Palette::secondaryText(), this);
+  column->setContentsMargins(Space::l, Space::ml, Space::l, Space::ml);
+  column->setSpacing(Space::xs);
+  column->addWidget(
+      new PlainLabel(qs(L("What is this")), Type::footnote, QFont::Normal, Palette::tertiaryText(), this));
+  summary_ = new PlainLabel(qs(note_.summary), Type::body, QFont::Normal, Palette::primaryText(), this);
+  advice_ = new PlainLabel(qs(note_.advice), Type::body, QFont::Normal, Palette::secondaryText(), this);
   for (PlainLabel* text : {summary_, advice_}) {
     text->setWordWrap(true);
     column->addWidget(text);
   }
   if (!note_.known) url_ = Glossary::searchURL(proc);
   if (url_) {
-    auto* button = new TextButton(qs(L("Look up this process online")), Fonts::text(12.5, QFont::Medium), this);
+    auto* button =
+        new TextButton(qs(L("Look up this process online")), Fonts::text(Type::body, QFont::Medium), this);
     button->setColor(accentText(Page::cpu));
-    column->addSpacing(2);
+    column->addSpacing(Space::xxs);
     column->addWidget(button, 0, Qt::AlignLeft);
     connect(button, &QAbstractButton::clicked, this, [this] {
       if (url_ && open_) open_(*url_);
@@ -55,7 +59,7 @@ void ProcessNoteView::paintEvent(QPaintEvent*) {
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(Qt::NoPen);
   p.setBrush(Palette::adaptiveOpacity(0.045, 0.045).resolve());
-  p.drawRoundedRect(QRectF(rect()), 10, 10);
+  p.drawRoundedRect(QRectF(rect()), Radius::cardSmall, Radius::cardSmall);
 }
 
 }  // namespace qel

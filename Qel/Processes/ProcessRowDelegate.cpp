@@ -12,7 +12,9 @@
 #include "Qel/Kit/IconCache.hpp"
 #include "Qel/Kit/PageMeta.hpp"
 #include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/Spacing.hpp"
 #include "Qel/Kit/ThinBar.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Processes/ProcessRowGeometry.hpp"
 #include "Qel/Processes/ProcessTableModel.hpp"
 #include "Qel/Text/Format.hpp"
@@ -25,7 +27,7 @@ namespace {
 // The name cell: icon, name, "System" tag.
 void paintNameCell(QPainter* p, const ProcInfo& proc, const QString& text, const QIcon& appIcon, const QRectF& cell) {
   const QColor tertiary = Palette::tertiaryText().resolve();
-  const QFont nameFont = Fonts::text(13, QFont::Medium), tagFont = Fonts::text(10.5);
+  const QFont nameFont = Fonts::text(Type::body, QFont::Medium), tagFont = Fonts::text(Type::caption);
   const QRectF icon(cell.left(), cell.center().y() - 11, 22, 22);
   appIcon.paint(p, icon.toRect());
   double tagWidth = 0;
@@ -60,7 +62,7 @@ void paintCpuCell(QPainter* p, double cpu, const QRectF& cell) {
   const QColor secondary = Palette::secondaryText().resolve();
   const bool high = cpuIsHigh(cpu);
   const QColor cpuColor = high ? Palette::warnText().resolve() : secondary;
-  const QFont figureFont = Fonts::text(13);
+  const QFont figureFont = Fonts::text(Type::body);
   const QRectF figure(cell.right() - 48, cell.top(), 48, cell.height());
   const QRectF track(figure.left() - 10 - 56, cell.center().y() - ThinBar::kHeight / 2.0, 56, ThinBar::kHeight);
   p->setPen(Qt::NoPen);
@@ -78,9 +80,7 @@ void paintCpuCell(QPainter* p, double cpu, const QRectF& cell) {
 }  // namespace
 
 QColor selectedRowTint(Page page) {
-  QColor tint = accent(page);
-  tint.setAlphaF(Palette::light() ? 0.4F : 0.16F);
-  return tint;
+  return Palette::withAlpha(accent(page), Palette::light() ? 0.4 : 0.16);
 }
 
 ProcessRowDelegate::ProcessRowDelegate(const ProcessTableModel& model, IconCache& icons,

@@ -32,16 +32,17 @@
 #include "Qel/Kit/PillSegment.hpp"
 #include "Qel/Kit/Elision.hpp"
 #include "Qel/Kit/FlowRow.hpp"
+#include "Qel/Kit/Layouts.hpp"
 #include "Qel/Kit/PlainLabel.hpp"
 #include "Qel/Kit/QtString.hpp"
 #include "Qel/Kit/SearchField.hpp"
+#include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 
 namespace qel {
 ProcessTable::ProcessTable(Store& store, QWidget* parent)
     : QWidget(parent), store_(store), icons_(std::make_unique<IconCache>(store.apps())) {
-  auto* stack = new QVBoxLayout(this);
-  stack->setContentsMargins(0, 0, 0, 0);
-  stack->setSpacing(12);
+  auto* stack = Layouts::column(this, Space::l);
   stack->addWidget(buildHeader());
   stack->addLayout(buildList(), 1);
   buildActionBar();
@@ -58,18 +59,14 @@ ProcessTable::~ProcessTable() = default;
 // too narrow for both.
 QWidget* ProcessTable::buildHeader() {
   auto* header = new QWidget(this);
-  auto* flow = new FlowRow(10, 10, header);
+  auto* flow = new FlowRow(Space::ml, Space::ml, header);
   flow->setLastAtRightEnd(true);
   auto* named = new QWidget(header);
-  auto* nameRow = new QHBoxLayout(named);
-  nameRow->setContentsMargins(0, 0, 0, 0);
-  nameRow->setSpacing(10);
-  auto* title = new PlainLabel(qs(L("Running")), 15, QFont::DemiBold, Palette::primaryText(), named);
-  count_ = new PlainLabel({}, 12, QFont::Normal, Palette::tertiaryText(), named);
+  auto* nameRow = Layouts::row(named, Space::ml);
+  auto* title = new PlainLabel(qs(L("Running")), Type::headline, QFont::DemiBold, Palette::primaryText(), named);
+  count_ = new PlainLabel({}, Type::footnote, QFont::Normal, Palette::tertiaryText(), named);
   auto* tools = new QWidget(header);
-  auto* toolRow = new QHBoxLayout(tools);
-  toolRow->setContentsMargins(0, 0, 0, 0);
-  toolRow->setSpacing(10);
+  auto* toolRow = Layouts::row(tools, Space::ml);
   sort_ = new PillSegment(tools);
   sort_->setOptions<SortKey>({{SortKey::cpu, qs(L("By CPU"))}, {SortKey::mem, qs(L("By memory"))}},
                              [this] { return store_.sort(); }, [this](const SortKey& k) { store_.setSort(k); });
@@ -117,7 +114,7 @@ void ProcessTable::buildActionBar() {
   auto* shadow = new QGraphicsDropShadowEffect(bar_);
   shadow->setBlurRadius(36);
   shadow->setOffset(0, 8);
-  shadow->setColor(QColor(0, 0, 0, 102));
+  shadow->setColor(Palette::shadow(102 / 255.0));
   bar_->setGraphicsEffect(shadow);
   bar_->hide();
   barMotion_ = new QVariantAnimation(this);

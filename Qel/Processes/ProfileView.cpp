@@ -8,14 +8,17 @@
 
 #include "Qel/Kit/Divider.hpp"
 #include "Qel/Kit/InfoRow.hpp"
-#include "Qel/Kit/NoteCard.hpp"
+#include "Qel/Kit/Layouts.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/PlainLabel.hpp"
 #include "Qel/Kit/QtString.hpp"
+#include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Platform/AppRegistry.hpp"
 #include "Qel/Platform/Utf8.hpp"
 #include "Qel/Processes/HoursRing.hpp"
 #include "Qel/Processes/MemoryChart.hpp"
+#include "Qel/Processes/NoteBox.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
@@ -23,30 +26,6 @@
 namespace qel {
 
 namespace {
-
-
-AdaptiveColor toneColor(NoteTone tone) {
-  switch (tone) {
-    case NoteTone::lighter:
-      return Palette::calm();
-    case NoteTone::heavier:
-      return Palette::warn();
-    case NoteTone::quiet:
-      break;
-  }
-  return Palette::tertiaryText();
-}
-
-// A title over a wrapped detail, on the card with the coloured stripe.
-class NoteBox : public NoteCard {
- public:
-  NoteBox(const ProfileNote& note, QWidget* parent) : NoteCard(toneColor(note.tone), 3, parent) {
-    lines()->addWidget(new PlainLabel(qs(note.title), 13, QFont::DemiBold, Palette::primaryText(), this));
-    auto* detail = new PlainLabel(qs(note.detail), 13, QFont::Normal, Palette::secondaryText(), this);
-    detail->setWordWrap(true);
-    lines()->addWidget(detail);
-  }
-};
 
 // Bytes for the average memory: whole bytes, nothing below zero or beyond what fits.
 std::uint64_t wholeBytes(double bytes) {
@@ -59,8 +38,7 @@ std::uint64_t wholeBytes(double bytes) {
 
 ProfileView::ProfileView(Store& store, const ProcInfo& proc, QWidget* parent)
     : QWidget(parent), store_(store), proc_(proc), column_(new QVBoxLayout(this)) {
-  column_->setContentsMargins(0, 0, 0, 0);
-  column_->setSpacing(16);
+  Layouts::flush(column_)->setSpacing(Space::xl);
   load(proc_.appKey);
   build();
 }
@@ -93,16 +71,15 @@ QWidget* ProfileView::note(const ProfileNote& text) { return new NoteBox(text, t
 
 QWidget* ProfileView::memorySection() {
   auto* box = new QWidget(this);
-  auto* column = new QVBoxLayout(box);
-  column->setContentsMargins(0, 0, 0, 0);
-  column->setSpacing(6);
+  auto* column = Layouts::column(box, Space::s);
   auto* header = new QHBoxLayout;
-  header->setSpacing(8);
-  header->addWidget(new PlainLabel(qs(L("Memory, last 30 days")), 12, QFont::Normal, Palette::secondaryText(), box));
+  header->setSpacing(Space::m);
+  header->addWidget(
+      new PlainLabel(qs(L("Memory, last 30 days")), Type::footnote, QFont::Normal, Palette::secondaryText(), box));
   header->addStretch(1);
   if (profile_.change) {
-    auto* caption = new PlainLabel(qs(L("Dashed line: updated to %@", {displayName(profile_.change->version)})), 12,
-                                   QFont::Normal, Palette::tertiaryText(), box);
+    auto* caption = new PlainLabel(qs(L("Dashed line: updated to %@", {displayName(profile_.change->version)})),
+                                   Type::footnote, QFont::Normal, Palette::tertiaryText(), box);
     caption->setMinimumWidth(1);  // a long version gives way rather than widen the sheet
     header->addWidget(caption, 0, Qt::AlignRight);
   }
@@ -113,15 +90,15 @@ QWidget* ProfileView::memorySection() {
 
 QWidget* ProfileView::hoursSection() {
   auto* box = new QWidget(this);
-  auto* row = new QHBoxLayout(box);
-  row->setContentsMargins(0, 0, 0, 0);
-  row->setSpacing(16);
+  auto* row = Layouts::row(box, Space::xl);
   row->addWidget(new HoursRing(profile_.hours, box), 0, Qt::AlignVCenter);
   auto* words = new QVBoxLayout;
-  words->setSpacing(4);
+  words->setSpacing(Space::xs);
   words->addStretch(1);
-  words->addWidget(new PlainLabel(qs(L("When it is most active")), 13, QFont::DemiBold, Palette::primaryText(), box));
-  auto* busiest = new PlainLabel(qs(busiestText(profile_.busiest)), 12.5, QFont::Normal, Palette::secondaryText(), box);
+  words->addWidget(
+      new PlainLabel(qs(L("When it is most active")), Type::body, QFont::DemiBold, Palette::primaryText(), box));
+  auto* busiest =
+      new PlainLabel(qs(busiestText(profile_.busiest)), Type::body, QFont::Normal, Palette::secondaryText(), box);
   busiest->setWordWrap(true);
   words->addWidget(busiest);
   words->addStretch(1);
@@ -131,9 +108,7 @@ QWidget* ProfileView::hoursSection() {
 
 QWidget* ProfileView::facts() {
   auto* box = new QWidget(this);
-  auto* column = new QVBoxLayout(box);
-  column->setContentsMargins(0, 0, 0, 0);
-  column->setSpacing(0);
+  auto* column = Layouts::column(box);
   const auto row = [&](const std::string& label, const std::string& value) {
     if (column->count() > 0) column->addWidget(new Divider(box));
     column->addWidget(new InfoRow(qs(L(label)), qs(value), Palette::secondaryText(), box));

@@ -2,10 +2,13 @@
 
 #include <QVBoxLayout>
 
+#include "Qel/Kit/Layouts.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/PillSegment.hpp"
 #include "Qel/Kit/PlainLabel.hpp"
 #include "Qel/Kit/QtString.hpp"
+#include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Platform/AppKeyName.hpp"
 #include "Qel/Platform/AppRegistry.hpp"
 #include "Qel/Platform/SessionProcesses.hpp"
@@ -55,12 +58,11 @@ TameControl::TameControl(Store& store, const ProcInfo& proc, QWidget* parent)
     return;
   }
   reversible_ = store_.slowingReversible(proc);
-  auto* column = new QVBoxLayout(this);
-  column->setContentsMargins(0, 0, 0, 0);
-  column->setSpacing(8);
+  auto* column = Layouts::column(this, Space::m);
   // The heading sits above the choices: beside them the three pills ran past the sheet's edge,
   // and longer languages need the whole width for them.
-  column->addWidget(new PlainLabel(qs(L("When not in front")), 13, QFont::DemiBold, Palette::primaryText(), this));
+  column->addWidget(
+      new PlainLabel(qs(L("When not in front")), Type::body, QFont::DemiBold, Palette::primaryText(), this));
   segment_ = new PillSegment(this);
   const std::string key = *key_;
   segment_->setOptions<std::string>(
@@ -81,7 +83,7 @@ TameControl::TameControl(Store& store, const ProcInfo& proc, QWidget* parent)
                        key);
       });
   column->addWidget(segment_, 0, Qt::AlignLeft);
-  note_ = new PlainLabel({}, 12, QFont::Normal, Palette::tertiaryText(), this);
+  note_ = new PlainLabel({}, Type::footnote, QFont::Normal, Palette::tertiaryText(), this);
   note_->setWordWrap(true);
   column->addWidget(note_);
   refresh();

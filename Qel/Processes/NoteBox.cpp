@@ -1,0 +1,36 @@
+#include "Qel/Processes/NoteBox.hpp"
+
+#include <QVBoxLayout>
+
+#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/PlainLabel.hpp"
+#include "Qel/Kit/QtString.hpp"
+#include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/TypeScale.hpp"
+
+namespace qel {
+
+namespace {
+
+AdaptiveColor toneColor(NoteTone tone) {
+  switch (tone) {
+    case NoteTone::lighter:
+      return Palette::calm();
+    case NoteTone::heavier:
+      return Palette::warn();
+    case NoteTone::quiet:
+      break;
+  }
+  return Palette::tertiaryText();
+}
+
+}  // namespace
+
+NoteBox::NoteBox(const ProfileNote& note, QWidget* parent) : NoteCard(toneColor(note.tone), Space::lines, parent) {
+  lines()->addWidget(new PlainLabel(qs(note.title), Type::body, QFont::DemiBold, Palette::primaryText(), this));
+  auto* detail = new PlainLabel(qs(note.detail), Type::body, QFont::Normal, Palette::secondaryText(), this);
+  detail->setWordWrap(true);
+  lines()->addWidget(detail);
+}
+
+}  // namespace qel

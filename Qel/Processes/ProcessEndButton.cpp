@@ -1,0 +1,41 @@
+#include "Qel/Processes/ProcessEndButton.hpp"
+
+#include <QFontMetricsF>
+#include <QPainter>
+
+#include "Qel/Kit/Elision.hpp"
+#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/TypeScale.hpp"
+
+namespace qel {
+
+namespace {
+constexpr QSize kPadding(Space::xl, Space::ml);
+}
+
+ProcessEndButton::ProcessEndButton(const QString& text, QWidget* parent)
+    : PillButton(text, Type::callout, QFont::DemiBold, Palette::ink(), Palette::paper(), kPadding, parent),
+      full_(text) {
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+}
+
+QSize ProcessEndButton::minimumSizeHint() const { return {80, sizeHint().height()}; }
+
+void ProcessEndButton::resizeEvent(QResizeEvent* event) {
+  PillButton::resizeEvent(event);
+  setText(elidedName(this, QFontMetricsF(font()), full_, width() - 2 * kPadding.width()));
+}
+
+void ProcessEndButton::paintEvent(QPaintEvent* event) {
+  PillButton::paintEvent(event);
+  if (!Palette::light()) return;
+  // On a light ground the pale capsule needs an edge to be seen.
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(Palette::adaptiveOpacity(0.12, 0).resolve(), 1));
+  const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+  p.drawRoundedRect(box, box.height() / 2, box.height() / 2);
+}
+
+}  // namespace qel
