@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QVBoxLayout>
 
+#include "Qel/Kit/Layouts.hpp"
 #include "Qel/Window/RootView.hpp"
 
 namespace qel {
@@ -13,8 +14,7 @@ MainWindow::MainWindow(const ViewContext& context, const ViewRegistry& registry,
   setWindowTitle(QStringLiteral("Qel"));
   setMinimumSize(kMinimumSize);
   resize(kDefaultSize);
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
+  Layouts::flush(new QVBoxLayout(this));
 }
 
 RootView* MainWindow::rootView() const { return root_; }

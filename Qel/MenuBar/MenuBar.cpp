@@ -33,7 +33,9 @@ QString menuText(const char* key) {
 
 // The tray's text colour: dark on a light desktop, light on a dark one. The tray belongs to the
 // desktop, so its colour scheme decides, not Qel's own appearance setting.
-QColor trayInk() { return Palette::desktopLight() ? Palette::rgb(0x1B2422) : Palette::rgb(0xEEF0EE); }
+QColor trayInk() {
+  return Palette::desktopLight() ? Palette::primaryText().forLight() : Palette::primaryText().forDark();
+}
 
 double trayRatio() { return qApp ? qApp->devicePixelRatio() : 1.0; }
 

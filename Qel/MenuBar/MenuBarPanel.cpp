@@ -88,8 +88,7 @@ void MenuBarPanel::paintEvent(QPaintEvent*) {
   p.setPen(Qt::NoPen);
   const QRectF card = placement_.content.translated(-placement_.frame.topLeft()).translated(0, 5);
   for (int i = 1; i <= 10; ++i) {
-    QColor shade(0, 0, 0, 7);
-    p.setBrush(shade);
+    p.setBrush(Palette::shadow(7 / 255.0));
     const double grow = 10 - i;
     p.drawRoundedRect(card.adjusted(-grow, -grow, grow, grow), kPanelCornerRadius + grow, kPanelCornerRadius + grow);
   }

@@ -9,6 +9,7 @@
 #include "Qel/Kit/PanelStyle.hpp"
 #include "Qel/Kit/PlainToolTip.hpp"
 #include "Qel/Kit/Sparkline.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/MenuBar/PanelCellPaint.hpp"
 #include "Qel/Text/Loc.hpp"
 
@@ -22,8 +23,8 @@ namespace {
 
 constexpr int kSparkHeight = 24;
 
-QFont rowFont() { return Fonts::text(11.5); }
-QFont bigValueFont() { return Fonts::text(19, QFont::Medium); }
+QFont rowFont() { return Fonts::text(Type::footnote); }
+QFont bigValueFont() { return Fonts::text(Type::panelFigure, QFont::Medium); }
 
 }  // namespace
 

@@ -5,7 +5,6 @@
 #include <QFontMetricsF>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QPainter>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -19,6 +18,7 @@
 #include "Qel/Kit/Glyphs.hpp"
 #include "Qel/Kit/IconCache.hpp"
 #include "Qel/Kit/InitialFocusClearer.hpp"
+#include "Qel/Kit/Layouts.hpp"
 #include "Qel/Kit/ListEngagement.hpp"
 #include "Qel/Kit/PageTable.hpp"
 #include "Qel/Kit/PageText.hpp"
@@ -26,15 +26,20 @@
 #include "Qel/Kit/PlainLabel.hpp"
 #include "Qel/Kit/PlainToolTip.hpp"
 #include "Qel/Kit/QtString.hpp"
+#include "Qel/Kit/Spacing.hpp"
 #include "Qel/Kit/TextButton.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/MenuBar/MenuBarPanel.hpp"
 #include "Qel/MenuBar/MenuCell.hpp"
 #include "Qel/MenuBar/MiniCell.hpp"
 #include "Qel/MenuBar/MiniRing.hpp"
 #include "Qel/MenuBar/OpenButton.hpp"
 #include "Qel/MenuBar/PanelBatteries.hpp"
+#include "Qel/MenuBar/PanelBodyScroll.hpp"
+#include "Qel/MenuBar/PanelCard.hpp"
 #include "Qel/MenuBar/PanelChip.hpp"
 #include "Qel/MenuBar/PanelFacts.hpp"
+#include "Qel/MenuBar/PanelHairline.hpp"
 #include "Qel/MenuBar/PanelPlacement.hpp"
 #include "Qel/MenuBar/PanelProcRow.hpp"
 #include "Qel/MenuBar/PanelToast.hpp"
@@ -47,52 +52,6 @@
 #include "Qel/Text/Loc.hpp"
 
 namespace qel {
-namespace {
-
-class Hairline : public QWidget {
- public:
-  explicit Hairline(QWidget* parent = nullptr) : QWidget(parent) { setFixedHeight(1); }
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter p(this);
-    QColor c = Palette::light() ? QColor(Qt::black) : QColor(Qt::white);
-    c.setAlphaF(Palette::light() ? 0.11F : 0.07F);
-    p.fillRect(rect(), c);
-  }
-};
-
-// The sections, scrolled without a scroll bar once the card is shorter than they are; it asks for
-// their whole height.
-class BodyScroll : public QScrollArea {
- public:
-  explicit BodyScroll(QWidget* content) {
-    setFrameShape(QFrame::NoFrame);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setWidgetResizable(true);
-    viewport()->setAutoFillBackground(false);
-    setAutoFillBackground(false);
-    setWidget(content);
-    content->setAutoFillBackground(false);  // after setWidget, which turns it on
-  }
-  // The sections' height at the panel's width, wrapped lines as they really wrap there.
-  QSize sizeHint() const override {
-    const int width = int(kPanelWidth) - 32;
-    const int forWidth = widget()->heightForWidth(width);
-    return {width, forWidth > 0 ? forWidth : widget()->sizeHint().height()};
-  }
-  QSize minimumSizeHint() const override { return {widget()->minimumSizeHint().width(), 0}; }
-};
-
-QHBoxLayout* row(int spacing) {
-  auto* layout = new QHBoxLayout;
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(spacing);
-  return layout;
-}
-
-}  // namespace
 
 MenuPanel::Sections MenuPanel::sectionsAtOpen(const Store& store) {
   return {store.sleepAtOpen(), store.adviceAtOpen(), anyDeviceCharge(store.bluetooth())};
@@ -106,15 +65,13 @@ MenuPanel::MenuPanel(Store& store, Actions actions, QWidget* parent)
       icons_(std::make_unique<IconCache>(store_.apps())) {
   setObjectName(QStringLiteral("qel.panel.content"));
   // As wide as the card's inside, whatever the texts ask for: long ones are cut, never widen it.
-  setFixedWidth(int(kPanelWidth) - 32);
-  auto* column = new QVBoxLayout(this);
-  column->setContentsMargins(0, 0, 0, 0);
-  column->setSpacing(12);
+  setFixedWidth(kPanelContentWidth);
+  auto* column = Layouts::column(this, Space::l);
   // The sections scroll when the screen is too short for all of them; the switches and the
   // footer stay below them, always in reach.
-  body_ = new BodyScroll(buildBody());
+  body_ = new PanelBodyScroll(buildBody());
   column->addWidget(body_, 1);
-  column->addWidget(new Hairline);
+  column->addWidget(new PanelHairline);
   column->addWidget(buildSwitches());
   column->addWidget(buildFooter());
 
@@ -136,9 +93,7 @@ void MenuPanel::screenChanged() { store_.setToastViewer(this, screen_.on()); }
 
 QWidget* MenuPanel::buildBody() {
   auto* body = new QWidget;
-  auto* layout = new QVBoxLayout(body);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(12);
+  auto* layout = Layouts::column(body, Space::l);
   layout->addWidget(buildHeader());
   layout->addWidget(buildGrid());
   if (sections_.sleepShown) layout->addWidget(buildSleepRow());
@@ -168,9 +123,7 @@ QWidget* MenuPanel::buildSleepRow() {
 
 QWidget* MenuPanel::buildTopProcesses() {
   auto* list = new QWidget;
-  auto* listLayout = new QVBoxLayout(list);
-  listLayout->setContentsMargins(0, 0, 0, 0);
-  listLayout->setSpacing(0);
+  auto* listLayout = Layouts::column(list);
   for (auto& r : rows_) {
     r = new PanelProcRow(store_, [this](const ProcInfo& proc) {
       Store& store = store_;
@@ -190,20 +143,20 @@ QWidget* MenuPanel::buildTopProcesses() {
 
 QWidget* MenuPanel::buildHeader() {
   auto* header = new QWidget;
-  auto* layout = row(14);
+  auto* layout = Layouts::row(nullptr, Space::card);
   header->setLayout(layout);
   ring_ = new MiniRing(LiveState(store_));
   layout->addWidget(ring_, 0, Qt::AlignVCenter);
   auto* text = new QVBoxLayout;
-  text->setSpacing(3);
-  title_ = new PlainLabel(QString(), 18, QFont::DemiBold, Palette::primaryText());
+  text->setSpacing(Space::lines);
+  title_ = new PlainLabel(QString(), Type::title1, QFont::DemiBold, Palette::primaryText());
   title_->setWordWrap(true);  // a long status title goes on two lines rather than widen the panel
-  subtitle_ = new PlainLabel(QString(), 12, QFont::Normal, PanelStyle::greyTint());
+  subtitle_ = new PlainLabel(QString(), Type::footnote, QFont::Normal, PanelStyle::greyTint());
   subtitle_->setWordWrap(true);
   text->addWidget(title_);
   text->addWidget(subtitle_);
-  auto* chips = row(4);
-  chips->setContentsMargins(0, 4, 0, 0);
+  auto* chips = Layouts::row(nullptr, Space::xs);
+  chips->setContentsMargins(0, Space::xs, 0, 0);
   for (auto& c : chips_) {
     c = new PanelChip;
     chips->addWidget(c);
@@ -220,15 +173,13 @@ QWidget* MenuPanel::buildHeader() {
 
 QWidget* MenuPanel::buildGrid() {
   auto* grid = new QWidget;
-  auto* layout = new QVBoxLayout(grid);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(8);
+  auto* layout = Layouts::column(grid, Space::m);
   QHBoxLayout* line = nullptr;
   std::size_t i = 0;
   for (const PageEntry& entry : pageTable()) {
     if (!entry.panelTile || i == cells_.size()) continue;
     if (i % 2 == 0) {
-      line = row(8);
+      line = Layouts::row(nullptr, Space::m);
       layout->addLayout(line);
     }
     cells_[i] = new MenuCell(qs(L(entry.title)), entry.panelTile->tint, entry.panelTile->max);
@@ -236,27 +187,25 @@ QWidget* MenuPanel::buildGrid() {
     connect(cells_[i], &QAbstractButton::clicked, this, [this, page] { open(page); });
     line->addWidget(cells_[i++]);
   }
-  auto* smalls = row(8);
+  auto* smalls = Layouts::row(nullptr, Space::m);
   for (auto& m : minis_) {
     m = new MiniCell;
     smalls->addWidget(m);
   }
-  layout->addSpacing(4);
+  layout->addSpacing(Space::xs);
   layout->addLayout(smalls);
   return grid;
 }
 
 QWidget* MenuPanel::buildSection(const QString& title, PlainLabel** note, QWidget* content) {
   auto* section = new QWidget;
-  auto* layout = new QVBoxLayout(section);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(8);
-  layout->addWidget(new Hairline);
-  auto* head = row(8);
-  head->setContentsMargins(0, 4, 0, 0);
-  head->addWidget(new PlainLabel(title, 12.5, QFont::DemiBold, Palette::primaryText()), 0, Qt::AlignBaseline);
+  auto* layout = Layouts::column(section, Space::m);
+  layout->addWidget(new PanelHairline);
+  auto* head = Layouts::row(nullptr, Space::m);
+  head->setContentsMargins(0, Space::xs, 0, 0);
+  head->addWidget(new PlainLabel(title, Type::body, QFont::DemiBold, Palette::primaryText()), 0, Qt::AlignBaseline);
   // A note longer than the room beside the title goes on more lines.
-  *note = new PlainLabel(QString(), 11, QFont::Normal, PanelStyle::mutedTint());
+  *note = new PlainLabel(QString(), Type::caption, QFont::Normal, PanelStyle::mutedTint());
   (*note)->setWordWrap(true);
   (*note)->setAlignment(Qt::AlignRight | Qt::AlignTop);
   head->addWidget(*note, 1, Qt::AlignBaseline);
@@ -267,13 +216,13 @@ QWidget* MenuPanel::buildSection(const QString& title, PlainLabel** note, QWidge
 
 QWidget* MenuPanel::buildNetwork() {
   auto* network = new QWidget;
-  auto* layout = row(16);
+  auto* layout = Layouts::row(nullptr, Space::xl);
   network->setLayout(layout);
-  down_ = new PlainLabel(QString(), 12, QFont::Normal, PanelStyle::greyTint());
-  up_ = new PlainLabel(QString(), 12, QFont::Normal, PanelStyle::greyTint());
-  address_ = new PlainLabel(QString(), 12, QFont::Normal, PanelStyle::mutedTint());
+  down_ = new PlainLabel(QString(), Type::footnote, QFont::Normal, PanelStyle::greyTint());
+  up_ = new PlainLabel(QString(), Type::footnote, QFont::Normal, PanelStyle::greyTint());
+  address_ = new PlainLabel(QString(), Type::footnote, QFont::Normal, PanelStyle::mutedTint());
   // The rates keep their room as they change, so the row never shifts.
-  const int rateWidth = int(QFontMetricsF(Fonts::text(12)).horizontalAdvance(QStringLiteral("↓ 999.9 MB/s"))) + 2;
+  const int rateWidth = int(QFontMetricsF(Fonts::text(Type::footnote)).horizontalAdvance(QStringLiteral("↓ 999.9 MB/s"))) + 2;
   down_->setFixedWidth(rateWidth);
   up_->setFixedWidth(rateWidth);
   layout->addWidget(down_);
@@ -293,10 +242,10 @@ QWidget* MenuPanel::buildBluetooth() {
   scroll->viewport()->setAutoFillBackground(false);
   scroll->setToolTip(qs(L("Scroll horizontally to see more devices.")));
   auto* content = new QWidget;
-  auto* layout = row(0);
+  auto* layout = Layouts::row();
   content->setLayout(layout);
   batteries_ = new PanelBatteries;
-  noDevices_ = new PlainLabel(qs(L("Not connected")), 12, QFont::Normal, PanelStyle::mutedTint());
+  noDevices_ = new PlainLabel(qs(L("Not connected")), Type::footnote, QFont::Normal, PanelStyle::mutedTint());
   layout->addWidget(batteries_);
   layout->addWidget(noDevices_, 1);
   scroll->setWidget(content);
@@ -308,7 +257,7 @@ QWidget* MenuPanel::buildBluetooth() {
 QWidget* MenuPanel::buildSwitches() {
   auto* switches = new QWidget;
   switches_ = switches;
-  auto* layout = row(8);
+  auto* layout = Layouts::row(nullptr, Space::m);
   switches->setLayout(layout);
   toggles_[0] = new PanelToggle("moon.fill", qs(L("Quiet mode")));
   toggles_[1] = new PanelToggle("sun.max.fill", qs(L("Keep awake")));
@@ -322,17 +271,20 @@ QWidget* MenuPanel::buildSwitches() {
 
 QWidget* MenuPanel::buildFooter() {
   auto* footer = new QWidget;
-  auto* outer = new QVBoxLayout(footer);
-  outer->setContentsMargins(0, 0, 0, 0);
-  outer->setSpacing(12);
-  outer->addWidget(new Hairline);
+  auto* outer = Layouts::column(footer, Space::l);
+  outer->addWidget(new PanelHairline);
   // The bundled face runs wider than the footer's room at 12 pixels: at 11 all four fit one line
   // in English; where they don't, "Open Qel" goes on a line below, at its end.
   auto* buttons = new QWidget(footer);
-  auto* layout = new FlowRow(12, 8, buttons);
+  auto* layout = new FlowRow(Space::l, Space::m, buttons);
   layout->setLastAtRightEnd(true);
   outer->addWidget(buttons);
-  const QFont font = Fonts::text(11, QFont::Medium);
+  for (QWidget* button : footerButtons(footer)) layout->addWidget(button);
+  return footer;
+}
+
+std::array<QWidget*, 4> MenuPanel::footerButtons(QWidget* footer) {
+  const QFont font = Fonts::text(Type::caption, QFont::Medium);
   auto* settings = new TextButton(qs(L("Settings")), font);
   settings->setColor(PanelStyle::accent());
   auto* replay = new TextButton(qs(L("What just happened")), font);
@@ -362,11 +314,7 @@ QWidget* MenuPanel::buildFooter() {
   });
   for (QWidget* b : {static_cast<QWidget*>(settings), static_cast<QWidget*>(replay), static_cast<QWidget*>(quit)})
     b->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-  layout->addWidget(settings);
-  layout->addWidget(replay);
-  layout->addWidget(quit);
-  layout->addWidget(openQel);
-  return footer;
+  return {settings, replay, quit, openQel};
 }
 
 void MenuPanel::open(Page page) {

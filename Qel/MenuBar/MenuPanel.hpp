@@ -95,6 +95,9 @@ class MenuPanel : public QWidget {
   QWidget* buildBluetooth();
   QWidget* buildSwitches();
   QWidget* buildFooter();
+  // Settings, "What just happened" and Quit, then "Open Qel", in their order along the footer;
+  // `footer` keeps their colours following the appearance.
+  std::array<QWidget*, 4> footerButtons(QWidget* footer);
   void refreshHeader(const Store& s);
   void refreshTiles(const Store& s);
   void refreshTopProcesses(const Store& s);

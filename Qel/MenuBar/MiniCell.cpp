@@ -7,6 +7,7 @@
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/PanelStyle.hpp"
 #include "Qel/Kit/PlainToolTip.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Kit/WrappedText.hpp"
 #include "Qel/MenuBar/PanelCellPaint.hpp"
 
@@ -32,9 +33,9 @@ void MiniCell::setTexts(const QString& title, const QString& value, const QStrin
 }
 
 QSize MiniCell::sizeHint() const {
-  return {110, 8 + int(QFontMetricsF(Fonts::text(11)).height()) + 1 +
-                   int(QFontMetricsF(Fonts::text(16, QFont::Medium)).height()) + 1 +
-                   int(QFontMetricsF(Fonts::text(10.5)).height()) + 8};
+  return {110, 8 + int(QFontMetricsF(Fonts::text(Type::caption)).height()) + 1 +
+                   int(QFontMetricsF(Fonts::text(Type::title3, QFont::Medium)).height()) + 1 +
+                   int(QFontMetricsF(Fonts::text(Type::caption)).height()) + 8};
 }
 
 void MiniCell::paintEvent(QPaintEvent*) {
@@ -43,18 +44,18 @@ void MiniCell::paintEvent(QPaintEvent*) {
   paintCellBackground(p, QRectF(rect()));
   const double right = width() - kPadX;
   double y = 8;
-  line(p, Fonts::text(11), PanelStyle::muted(), kPadX, y, right, title_);
-  y += QFontMetricsF(Fonts::text(11)).height() + 1;
+  line(p, Fonts::text(Type::caption), PanelStyle::muted(), kPadX, y, right, title_);
+  y += QFontMetricsF(Fonts::text(Type::caption)).height() + 1;
   // The value shrinks down to 70 % of its size before it is cut, the note to 80 %.
   const auto fitsOneLine = [right](const QString& text) {
     return [right, text](const QFontMetricsF& fm) { return fm.horizontalAdvance(text) <= right - kPadX; };
   };
-  const QFont value = shrunkToFit(16, QFont::Medium, 0.7, fitsOneLine(value_));
-  const double valueHeight = QFontMetricsF(Fonts::text(16, QFont::Medium)).height();
+  const QFont value = shrunkToFit(Type::title3, QFont::Medium, 0.7, fitsOneLine(value_));
+  const double valueHeight = QFontMetricsF(Fonts::text(Type::title3, QFont::Medium)).height();
   line(p, value, PanelStyle::primary(), kPadX, y + (valueHeight - QFontMetricsF(value).height()) / 2, right, value_);
   y += valueHeight + 1;
-  const QFont note = shrunkToFit(10.5, QFont::Normal, 0.8, fitsOneLine(note_));
-  const double noteHeight = QFontMetricsF(Fonts::text(10.5)).height();
+  const QFont note = shrunkToFit(Type::caption, QFont::Normal, 0.8, fitsOneLine(note_));
+  const double noteHeight = QFontMetricsF(Fonts::text(Type::caption)).height();
   line(p, note, PanelStyle::muted(), kPadX, y + (noteHeight - QFontMetricsF(note).height()) / 2, right, note_);
 }
 

@@ -7,7 +7,8 @@
 
 #include "Qel/Kit/FocusRing.hpp"
 #include "Qel/Kit/Fonts.hpp"
-#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/PaletteMoreShell.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 
 namespace qel {
 
@@ -18,7 +19,7 @@ OpenButton::OpenButton(const QString& text, QWidget* parent) : QAbstractButton(p
 }
 
 QSize OpenButton::sizeHint() const {
-  const QFontMetricsF fm(Fonts::text(12.5, QFont::DemiBold));
+  const QFontMetricsF fm(Fonts::text(Type::body, QFont::DemiBold));
   return {int(std::ceil(fm.horizontalAdvance(text()))) + 36, int(std::ceil(fm.height())) + 14};
 }
 
@@ -26,11 +27,11 @@ void OpenButton::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(Qt::NoPen);
-  p.setBrush(Palette::themed(0xF5F4F0, 0x10161A));
+  p.setBrush(Palette::panelPillGround());
   const double r = height() / 2.0;
   p.drawRoundedRect(QRectF(rect()), r, r);
-  p.setFont(Fonts::text(12.5, QFont::DemiBold));
-  p.setPen(Palette::themed(0x10161A, 0xF5F4F0));
+  p.setFont(Fonts::text(Type::body, QFont::DemiBold));
+  p.setPen(Palette::panelPillText());
   p.drawText(rect(), Qt::AlignCenter, text());
   if (focusRingShown(this)) paintFocusRing(p, QRectF(rect()), r);
 }

@@ -2,12 +2,14 @@
 
 #include <QHBoxLayout>
 
+#include "Qel/Kit/Spacing.hpp"
+
 namespace qel {
 
 PanelBatteries::PanelBatteries(QWidget* parent) : QWidget(parent) {
   auto* layout = new QHBoxLayout(this);
-  layout->setContentsMargins(0, 4, 0, 4);
-  layout->setSpacing(16);
+  layout->setContentsMargins(0, Space::xs, 0, Space::xs);
+  layout->setSpacing(Space::xl);
   layout->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 

@@ -10,6 +10,7 @@
 #include "Qel/Kit/PanelStyle.hpp"
 #include "Qel/Kit/PlainToolTip.hpp"
 #include "Qel/Kit/StableValue.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Platform/Utf8.hpp"
 #include "Qel/Text/Loc.hpp"
 
@@ -19,8 +20,8 @@ namespace {
 constexpr int kGap = 9;
 constexpr int kTextLeft = PanelBatteryCell::kHeight + kGap;
 
-QFont nameFont() { return Fonts::text(11); }
-QFont valueFont() { return Fonts::text(14, QFont::Medium); }
+QFont nameFont() { return Fonts::text(Type::caption); }
+QFont valueFont() { return Fonts::text(Type::callout, QFont::Medium); }
 
 }  // namespace
 
@@ -32,7 +33,7 @@ PanelBatteryCell::PanelBatteryCell(const BTDevice& device, QWidget* parent) : QW
                              .warning = PanelStyle::hotTint(),
                              .track = Palette::adaptiveOpacity(0.11, 0.07),
                              .symbol = PanelStyle::greyTint(),
-                             .symbolSize = 15},
+                             .symbolSize = Type::headline},
                             this);
   gauge_->setGeometry(0, 0, kHeight, kHeight);
   value_ = new StableValue(QString::number(device.percent) + QLatin1Char('%'), QStringLiteral("100%"),

@@ -6,7 +6,6 @@
 #include <cmath>
 
 #include "Qel/Kit/Palette.hpp"
-#include "Qel/MenuBar/PanelPlacement.hpp"
 
 namespace qel {
 
@@ -17,8 +16,8 @@ PanelCard::PanelCard(QWidget* parent)
       frames_([this] { frame(); }) {
   setFixedWidth(int(kPanelWidth));
   auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(16, 16, 16, 16);
-  layout->setSpacing(12);
+  layout->setContentsMargins(kPanelCardPadding, kPanelCardPadding, kPanelCardPadding, kPanelCardPadding);
+  layout->setSpacing(Space::l);
   Palette::followAppearance(this);
 }
 

@@ -6,9 +6,15 @@
 
 #include "Qel/Kit/FrameTimer.hpp"
 #include "Qel/Kit/Motion.hpp"
+#include "Qel/Kit/Spacing.hpp"
 #include "Qel/MenuBar/PanelBackdrop.hpp"
+#include "Qel/MenuBar/PanelPlacement.hpp"
 
 namespace qel {
+
+// The card's padding on every side, and the width its content has inside it.
+inline constexpr int kPanelCardPadding = Space::xl;
+inline constexpr int kPanelContentWidth = int(kPanelWidth) - 2 * kPanelCardPadding;
 
 // The card the panel shows: 384 wide, rounded, padded, on its backdrop; it holds the panel's
 // content. The backdrop's glow takes the tint of the status level, easing into a new one.

@@ -8,6 +8,7 @@
 #include "Qel/Kit/Elision.hpp"
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/PanelStyle.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/MenuBar/PanelCellPaint.hpp"
 
 namespace qel {
@@ -24,7 +25,7 @@ void PanelChip::setText(const QString& text) {
 }
 
 QSize PanelChip::sizeHint() const {
-  const QFontMetricsF fm(Fonts::text(11));
+  const QFontMetricsF fm(Fonts::text(Type::caption));
   return {int(std::ceil(fm.horizontalAdvance(text_))) + 12, int(std::ceil(fm.height())) + 2};
 }
 
@@ -33,13 +34,13 @@ QSize PanelChip::sizeHint() const {
 QSize PanelChip::minimumSizeHint() const { return {elidesByDesign(this) ? 0 : 24, sizeHint().height()}; }
 
 void PanelChip::paintEvent(QPaintEvent*) {
-  if (width() < 12 + QFontMetricsF(Fonts::text(11)).horizontalAdvance(QStringLiteral("MM…"))) return;
+  if (width() < 12 + QFontMetricsF(Fonts::text(Type::caption)).horizontalAdvance(QStringLiteral("MM…"))) return;
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(Qt::NoPen);
   p.setBrush(PanelStyle::shade(0.07));
   p.drawRoundedRect(QRectF(rect()), 5, 5);
-  line(p, Fonts::text(11), PanelStyle::grey(), 6, 1, width() - 6, text_);
+  line(p, Fonts::text(Type::caption), PanelStyle::grey(), 6, 1, width() - 6, text_);
 }
 
 }  // namespace qel

@@ -9,6 +9,8 @@
 
 #include <optional>
 
+#include "Qel/Kit/Spacing.hpp"
+
 namespace qel {
 
 struct PanelPlacement {
@@ -22,7 +24,7 @@ inline constexpr double kPanelCornerRadius = 16;
 // The transparent margin around the card (its shadow's room) where a compositor draws one.
 inline constexpr double kPanelShadowInset = 24;
 // The gap between the icon and the card.
-inline constexpr double kPanelTopInset = 2;
+inline constexpr double kPanelTopInset = Space::xxs;
 
 // `icon` is the tray icon's rectangle when known; `visible` the screen's area without panels;
 // `translucent` whether a compositor can show the transparent margin (without one there is none).

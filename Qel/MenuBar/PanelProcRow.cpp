@@ -9,7 +9,9 @@
 #include "Qel/Kit/FocusRing.hpp"
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/PanelStyle.hpp"
+#include "Qel/Kit/Spacing.hpp"
 #include "Qel/Kit/ThinBar.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/MenuBar/PanelFacts.hpp"
 #include "Qel/Platform/Utf8.hpp"
 #include "Qel/Samplers/ProcKey.hpp"
@@ -21,7 +23,7 @@ namespace {
 
 constexpr int kBarWidth = 54;
 constexpr int kCpuWidth = 50;
-constexpr int kGap = 8;
+constexpr int kGap = Space::m;
 
 }  // namespace
 
@@ -57,7 +59,7 @@ void PanelProcRow::paintEvent(QPaintEvent*) {
 
   // Right to left: the End column, the figure, the bar; the name takes what is left.
   double right = width() - kEndWidth - kGap;
-  const QFont figure = Fonts::text(12.5);
+  const QFont figure = Fonts::text(Type::body);
   p.setFont(figure);
   p.setPen(tone);
   p.drawText(QRectF(right - kCpuWidth, 0, kCpuWidth, height()), Qt::AlignRight | Qt::AlignVCenter,
@@ -70,7 +72,7 @@ void PanelProcRow::paintEvent(QPaintEvent*) {
   p.setBrush(tone);
   p.drawRoundedRect(QRectF(barLeft, mid - 2, thinBarWidth(proc_.cpu / 100, kBarWidth), 4), 2, 2);
 
-  const QFont nameFont = Fonts::text(13);
+  const QFont nameFont = Fonts::text(Type::body);
   const QFontMetricsF fm(nameFont);
   const double nameLeft = 18 + kGap;
   // The name is drawn as plain text: whatever the process calls itself is shown, never read as markup.
@@ -79,29 +81,31 @@ void PanelProcRow::paintEvent(QPaintEvent*) {
   p.setPen(PanelStyle::primary());
   p.drawText(QRectF(nameLeft, 0, barLeft - nameLeft, height()), Qt::AlignLeft | Qt::AlignVCenter, name);
 
-  if (hovering_ && !ended_) {
-    const QRectF end(endRect());
-    if (proc_.isSystem) {
-      p.setFont(Fonts::text(11));
-      p.setPen(PanelStyle::muted());
-      p.drawText(end, Qt::AlignCenter, QString::fromStdString(L("System")));
-    } else {
-      const QFont font = Fonts::text(11, QFont::Medium);
-      const QString text = QString::fromStdString(L("End"));
-      const double w = std::min(end.width(), QFontMetricsF(font).horizontalAdvance(text) + 16);
-      const QRectF pill(end.right() - w, mid - 8, w, 16);
-      QColor back = PanelStyle::hot();
-      back.setAlphaF(0.12F);
-      p.setPen(Qt::NoPen);
-      p.setBrush(back);
-      p.drawRoundedRect(pill, 8, 8);
-      p.setFont(font);
-      p.setPen(PanelStyle::hot());
-      p.drawText(pill, Qt::AlignCenter, text);
-    }
-  }
+  if (hovering_ && !ended_) paintEnd(p, mid);
   p.setOpacity(1);
   if (focusRingShown(this)) paintFocusRing(p, QRectF(rect()), 6);
+}
+
+void PanelProcRow::paintEnd(QPainter& p, double mid) const {
+  const QRectF end(endRect());
+  if (proc_.isSystem) {
+    p.setFont(Fonts::text(Type::caption));
+    p.setPen(PanelStyle::muted());
+    p.drawText(end, Qt::AlignCenter, QString::fromStdString(L("System")));
+    return;
+  }
+  const QFont font = Fonts::text(Type::caption, QFont::Medium);
+  const QString text = QString::fromStdString(L("End"));
+  const double w = std::min(end.width(), QFontMetricsF(font).horizontalAdvance(text) + 16);
+  const QRectF pill(end.right() - w, mid - 8, w, 16);
+  QColor back = PanelStyle::hot();
+  back.setAlphaF(0.12F);
+  p.setPen(Qt::NoPen);
+  p.setBrush(back);
+  p.drawRoundedRect(pill, 8, 8);
+  p.setFont(font);
+  p.setPen(PanelStyle::hot());
+  p.drawText(pill, Qt::AlignCenter, text);
 }
 
 void PanelProcRow::enterEvent(QEnterEvent*) {

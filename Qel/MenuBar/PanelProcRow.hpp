@@ -10,6 +10,8 @@
 
 #include "Qel/Samplers/ProcInfo.hpp"
 
+class QPainter;
+
 namespace qel {
 
 class Store;
@@ -43,6 +45,8 @@ class PanelProcRow : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  // Under the pointer, at the row's end: "End" in a pill, or "System" where the process is not the user's to end.
+  void paintEnd(QPainter& p, double mid) const;
   void openRow();
   void endProc();
 

@@ -6,14 +6,16 @@
 #include <cmath>
 
 #include "Qel/Kit/Fonts.hpp"
-#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/PaletteMoreShell.hpp"
+#include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 
 namespace qel {
 namespace {
 
 constexpr int kShadow = PanelToast::kShadow;
-constexpr int kMargin = 8;  // the pill keeps this far from the card's edges
-QFont toastFont() { return Fonts::text(12, QFont::Medium); }
+constexpr int kMargin = Space::m;  // the pill keeps this far from the card's edges
+QFont toastFont() { return Fonts::text(Type::footnote, QFont::Medium); }
 
 }  // namespace
 
@@ -60,14 +62,14 @@ void PanelToast::paintEvent(QPaintEvent*) {
   p.setPen(Qt::NoPen);
   // A soft shadow below the pill, falling off over ten pixels.
   for (int i = 1; i <= 5; ++i) {
-    p.setBrush(QColor(0, 0, 0, 14));
+    p.setBrush(Palette::shadow(14 / 255.0));
     const double grow = 2.0 * (5 - i);
     p.drawRoundedRect(pill.translated(0, 4).adjusted(-grow / 2, -grow / 2, grow / 2, grow / 2), r + grow / 2, r + grow / 2);
   }
-  p.setBrush(Palette::themed(0xF5F4F0, 0x10161A));
+  p.setBrush(Palette::panelPillGround());
   p.drawRoundedRect(pill, r, r);
   p.setFont(toastFont());
-  p.setPen(Palette::themed(0x10161A, 0xF5F4F0));
+  p.setPen(Palette::panelPillText());
   const QFontMetricsF fm(toastFont());
   p.drawText(pill.adjusted(14, 0, -14, 0), Qt::AlignCenter, fm.elidedText(text_, Qt::ElideRight, pill.width() - 28));
 }

@@ -9,6 +9,8 @@
 
 #include <optional>
 
+#include "Qel/Kit/Spacing.hpp"
+
 namespace qel {
 
 // The pill's frame (shadow room included, `toast` big) on a card of `card` size: centred, its
@@ -22,7 +24,7 @@ class PanelToast : public QWidget {
  public:
   static constexpr int kRaise = 62;   // from the card's lower edge to the pill's, without controls to keep clear of
   static constexpr int kShadow = 12;  // room around the pill for its shadow
-  static constexpr int kGap = 6;      // between the pill and the controls below it
+  static constexpr int kGap = Space::s;  // between the pill and the controls below it
 
   explicit PanelToast(QWidget* parent = nullptr);
   // Shows `text` as plain text, or hides the pill when there is none.

@@ -11,7 +11,9 @@
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/Elision.hpp"
 #include "Qel/Kit/Glyphs.hpp"
+#include "Qel/Kit/PaletteMoreShell.hpp"
 #include "Qel/Kit/PlainToolTip.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Kit/WrappedText.hpp"
 
 namespace qel {
@@ -39,12 +41,12 @@ void PanelToggle::setState(bool on, const QString& note) {
 }
 
 namespace {
-QFont noteFont() { return Fonts::text(10.5); }
+QFont noteFont() { return Fonts::text(Type::caption); }
 }  // namespace
 
 // The title goes on more lines where it is long; a word wider than the tile sets it smaller.
 QFont PanelToggle::titleFont(double width) const {
-  return shrunkToFit(12, QFont::DemiBold, 0.8, [&](const QFontMetricsF& fm) { return wordsFit(fm, title_, width); });
+  return shrunkToFit(Type::footnote, QFont::DemiBold, 0.8, [&](const QFontMetricsF& fm) { return wordsFit(fm, title_, width); });
 }
 
 QSize PanelToggle::sizeHint() const { return {110, heightForWidth(110)}; }
@@ -66,7 +68,7 @@ void PanelToggle::paintEvent(QPaintEvent*) {
   const QRectF disc(11, 9, 24, 24);
   p.setBrush(on_ ? PanelStyle::accent() : PanelStyle::shade(0.1));
   p.drawEllipse(disc);
-  Glyphs::draw(p, disc, icon_, 13, on_ ? Palette::themed(0x10161A, 0xFFFFFF) : PanelStyle::primary());
+  Glyphs::draw(p, disc, icon_, Type::body, on_ ? Palette::panelToggleGlyphOn() : PanelStyle::primary());
 
   double y = disc.bottom() + 4 + 2;
   const double w = width() - 22;

@@ -11,6 +11,7 @@
 
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/PanelStyle.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Platform/Utf8.hpp"
 #include "Qel/Text/Loc.hpp"
 
@@ -20,7 +21,7 @@ namespace {
 constexpr int kSlots = 144;
 constexpr double kDotRow = 10;
 
-QFont labelFont() { return Fonts::text(10.5); }
+QFont labelFont() { return Fonts::text(Type::caption); }
 
 }  // namespace
 
@@ -77,8 +78,7 @@ void TodayStrip::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(Qt::NoPen);
-  QColor empty = Palette::light() ? QColor(Qt::black) : QColor(Qt::white);
-  empty.setAlphaF(0.08F);
+  const QColor empty = Palette::wash(0.08);
   for (const auto& bar : stripBars(day_, QSizeF(width(), kHeight))) {
     QColor c = empty;
     if (bar.tone != StripTone::empty) {

@@ -4,7 +4,10 @@
 #include <QHBoxLayout>
 
 #include "Qel/Kit/CapsuleButton.hpp"
+#include "Qel/Kit/Layouts.hpp"
 #include "Qel/Kit/PlainToolTip.hpp"
+#include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Updates/Updater.hpp"
 
@@ -19,11 +22,9 @@ QString text(std::string_view key, const std::vector<std::string>& args = {}) {
 UpdateNotices::UpdateNotices(Updater& updater, QWidget* parent)
     : QWidget(parent),
       updater_(updater),
-      update_(new CapsuleButton("arrow.down.circle.fill", 13, {}, this)),
-      whatsNew_(new CapsuleButton("sparkles", 12, {}, this)) {
-  auto* row = new QHBoxLayout(this);
-  row->setContentsMargins(0, 0, 0, 0);
-  row->setSpacing(8);
+      update_(new CapsuleButton("arrow.down.circle.fill", Type::body, {}, this)),
+      whatsNew_(new CapsuleButton("sparkles", Type::footnote, {}, this)) {
+  auto* row = Layouts::row(this, Space::m);
   row->addWidget(update_);
   row->addWidget(whatsNew_);
   connect(update_, &QAbstractButton::clicked, this, [this] { updater_.attend(); });

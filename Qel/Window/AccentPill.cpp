@@ -10,6 +10,7 @@
 #include "Qel/Kit/Glyphs.hpp"
 #include "Qel/Kit/PageMeta.hpp"
 #include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 
 namespace qel {
 
@@ -20,7 +21,7 @@ constexpr double kIcon = 14;
 AccentPill::AccentPill(std::string symbol, const QString& text, QWidget* parent)
     : QAbstractButton(parent), symbol_(std::move(symbol)) {
   setText(text);
-  setFont(Fonts::text(12, QFont::Medium));
+  setFont(Fonts::text(Type::footnote, QFont::Medium));
   setCursor(Qt::PointingHandCursor);
   setFocusPolicy(Qt::TabFocus);
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);

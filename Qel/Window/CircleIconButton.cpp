@@ -6,6 +6,7 @@
 #include "Qel/Kit/Glyphs.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/PlainToolTip.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 
 namespace qel {
 
@@ -26,7 +27,7 @@ void CircleIconButton::paintEvent(QPaintEvent*) {
   p.setPen(Qt::NoPen);
   p.setBrush(Palette::adaptiveOpacity(0.05, 0.05).resolve());
   p.drawEllipse(QRectF(rect()));
-  Glyphs::draw(p, QRectF(rect()), symbol_, 14, Palette::secondaryText().resolve());
+  Glyphs::draw(p, QRectF(rect()), symbol_, Type::callout, Palette::secondaryText().resolve());
   if (focusRingShown(this)) paintFocusRing(p, QRectF(rect()), kSize / 2.0);
 }
 

@@ -9,6 +9,7 @@
 
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Text/Loc.hpp"
 
 namespace qel {
@@ -17,19 +18,15 @@ namespace {
 
 constexpr double kDegrees = 180 / std::numbers::pi;
 
-QColor withAlpha(QColor c, double alpha) {
-  c.setAlphaF(float(alpha));
-  return c;
-}
-
 struct Ring {
   QPainter& p;
   const DayRingGeometry& g;
   const DayRingPicture& pic;
   bool light;
 
-  QColor base(double alpha) const { return withAlpha(light ? Qt::black : Qt::white, alpha); }
-  QColor selectedInk() const { return light ? Palette::ink() : QColor(Qt::white); }
+  // Black on the light look, white on the dark one, at `alpha`; the look is the picture's own.
+  QColor base(double alpha) const { return Palette::withAlpha(light ? Palette::black() : Palette::white(), alpha); }
+  QColor selectedInk() const { return light ? Palette::ink() : Palette::white(); }
   bool isSelected(int i) const { return pic.selected == i; }
 
   void tracks() {
@@ -44,17 +41,19 @@ struct Ring {
         p.fillPath(g.wedge(i, from, g.trackOuter(k)), base(future ? 0.03 : 0.06));
         const auto& v = (*values[k])[std::size_t(i)];
         if (future || !v) continue;
-        QColor c;
-        if (isSelected(i))
-          c = selectedInk();
-        else {
-          const BarTone tone = barTone(*v);
-          c = tone == BarTone::strain ? Palette::strain() : tone == BarTone::warn ? Palette::warn() : colors[k];
-          c.setAlphaF(float(pic.mode == RingMode::day ? 0.85 : liveBarOpacity(i, n)));
-        }
-        p.fillPath(g.wedge(i, from, from + w * barFraction(*v)), c);
+        p.fillPath(g.wedge(i, from, from + w * barFraction(*v)), barColour(i, *v, colors[k]));
       }
     }
+  }
+
+  // Slot `i`'s bar of value `v` on a track of `series` colour: the selection's ink, else the
+  // value's tone, faded in the live ring towards its oldest second.
+  QColor barColour(int i, double v, const QColor& series) const {
+    if (isSelected(i)) return selectedInk();
+    const BarTone tone = barTone(v);
+    QColor c = tone == BarTone::strain ? Palette::strain() : tone == BarTone::warn ? Palette::warn() : series;
+    c.setAlphaF(float(pic.mode == RingMode::day ? 0.85 : liveBarOpacity(i, pic.count())));
+    return c;
   }
 
   void arc(int from, int to, double radius) {
@@ -75,20 +74,36 @@ struct Ring {
   }
 
   void sleeps() {
+    sleepArcs();
+    darkWakeStubs();
+    sleepWords();
+  }
+
+  // A dashed arc outside the ring over each sleep.
+  void sleepArcs() {
     QPen dashed(base(0.28), 1, Qt::CustomDashLine, Qt::FlatCap, Qt::MiterJoin);
     dashed.setDashPattern({2, 4});
     for (const auto& s : pic.sleeps) {
       p.setPen(dashed);
       arc(s.from, s.to, g.outer + 4);
     }
+  }
+
+  // A short amber stub on each track where the machine woke briefly in its sleep, if the slot has
+  // no sample of its own.
+  void darkWakeStubs() {
     p.setPen(Qt::NoPen);
     const std::vector<std::optional<double>>* values[] = {&pic.cpu, &pic.mem};
     for (int s : pic.darkWakes)
       for (int k = 0; k < 2; ++k) {
         if ((*values[k])[std::size_t(s)]) continue;  // samples while asleep: no stub
-        const QColor c = isSelected(s) ? selectedInk() : withAlpha(Palette::warn(), 0.85);
+        const QColor c = isSelected(s) ? selectedInk() : Palette::withAlpha(Palette::warn(), 0.85);
         p.fillPath(g.wedge(s, g.trackInner(k), g.trackInner(k) + 0.36 * g.trackWidth()), c);
       }
+  }
+
+  // "Asleep" across the tracks of every sleep long enough to hold the word.
+  void sleepWords() {
     p.setPen(Palette::tertiaryText().resolve());
     for (const auto& s : pic.sleeps)
       if (s.to - s.from >= 8) {
@@ -181,7 +196,7 @@ void paintDayRing(QPainter& painter, const DayRingGeometry& geometry, const DayR
   if (geometry.empty() || picture.count() != geometry.count || picture.mem.size() != picture.cpu.size()) return;
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
-  painter.setFont(Fonts::text(11));
+  painter.setFont(Fonts::text(Type::caption));
   Ring ring{painter, geometry, picture, light};
   ring.tracks();
   if (picture.mode == RingMode::day) {

@@ -12,6 +12,7 @@
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/QtString.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
@@ -22,11 +23,46 @@ namespace qel {
 
 namespace {
 
-
 // The CPU figure of the centre: halves round away from zero.
 QString percentFigure(double fraction) {
   const double v = std::isfinite(fraction) ? std::clamp(fraction * 100, -1e9, 1e9) : 0;
   return QString::number(std::llround(v));
+}
+
+// A line of the centre's words at its full size; the centre scales every line alike.
+struct CentreLine {
+  QString text;
+  double size;
+  QFont::Weight weight;
+  QColor color;
+  QString suffix = {};  // the small "%" after the figure
+  double suffixSize = 0;
+  QString widest = {};  // what the line can grow to as the numbers change: the size rests on it
+};
+
+// The moment's label, then its CPU figure (a dash without one) and what goes with it.
+std::vector<CentreLine> centreLines(const Moment& moment, bool asleep, double side, const QColor& grey,
+                                    const QColor& ink) {
+  std::vector<CentreLine> lines;
+  lines.push_back({qs(moment.label), Type::footnote, QFont::Normal, grey});
+  if (!moment.cpu) {
+    lines.push_back({QStringLiteral("—"), 44, QFont::Light, ink});
+    lines.push_back({qs(asleep ? L("Asleep") : L("No history for this time")), 12.5, QFont::Normal, grey});
+  } else {
+    lines.push_back({percentFigure(*moment.cpu), std::min(side * 0.15, 58.0), QFont::Light, ink, QStringLiteral("%"),
+                     Type::title1, QStringLiteral("100")});
+    lines.push_back({qs(L("CPU, memory %@", {fmtPercent(moment.mem.value_or(0))})), 12.5, QFont::Normal, grey, {}, 0,
+                     qs(L("CPU, memory %@", {fmtPercent(1.0)}))});
+  }
+  return lines;
+}
+
+// The width of `text` set as `line` at `scale`, its suffix included.
+double lineWidth(const CentreLine& line, double scale, const QString& text) {
+  const double textW = QFontMetricsF(Fonts::text(line.size * scale, line.weight)).horizontalAdvance(text);
+  return line.suffix.isEmpty()
+             ? textW
+             : textW + 2 + QFontMetricsF(Fonts::text(line.suffixSize * scale)).horizontalAdvance(line.suffix);
 }
 
 }  // namespace
@@ -109,40 +145,17 @@ void DayRingView::paintEvent(QPaintEvent*) {
 void DayRingView::paintCentre(QPainter& p, const QRectF& frame) {
   const DayRingGeometry g = dayRingGeometry(frame.size(), 1);
   if (g.empty()) return;
-  const double side = frame.width();
   const QColor grey = Palette::secondaryText().resolve();
   const QColor ink = Palette::primaryText().resolve();
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);
 
-  struct Line {
-    QString text;
-    double size;
-    QFont::Weight weight;
-    QColor color;
-    QString suffix = {};  // the small "%" after the figure
-    double suffixSize = 0;
-    QString widest = {};  // what the line can grow to as the numbers change: the size rests on it
-  };
-  std::vector<Line> lines;
-  lines.push_back({qs(moment_.label), 12, QFont::Normal, grey});
-  if (!moment_.cpu) {
-    lines.push_back({QStringLiteral("—"), 44, QFont::Light, ink});
-    lines.push_back({qs(selectedSleep_ ? L("Asleep") : L("No history for this time")), 12.5, QFont::Normal, grey});
-  } else {
-    lines.push_back({percentFigure(*moment_.cpu), std::min(side * 0.15, 58.0), QFont::Light, ink, QStringLiteral("%"), 18,
-                     QStringLiteral("100")});
-    lines.push_back({qs(L("CPU, memory %@", {fmtPercent(moment_.mem.value_or(0))})), 12.5, QFont::Normal, grey, {}, 0,
-                     qs(L("CPU, memory %@", {fmtPercent(1.0)}))});
-  }
+  const std::vector<CentreLine> lines = centreLines(moment_, selectedSleep_, frame.width(), grey, ink);
   // The words shrink together until they clear the memory track (the marks may lie over them).
-  const auto lineWidth = [](const Line& l, double scale, const QString& text) {
-    const double textW = QFontMetricsF(Fonts::text(l.size * scale, l.weight)).horizontalAdvance(text);
-    return l.suffix.isEmpty() ? textW : textW + 2 + QFontMetricsF(Fonts::text(l.suffixSize * scale)).horizontalAdvance(l.suffix);
-  };
   std::vector<QSizeF> boxes;
   for (const auto& l : lines)
-    boxes.emplace_back(std::max(lineWidth(l, 1, l.text), lineWidth(l, 1, l.widest)), QFontMetricsF(Fonts::text(l.size, l.weight)).height());
+    boxes.emplace_back(std::max(lineWidth(l, 1, l.text), lineWidth(l, 1, l.widest)),
+                       QFontMetricsF(Fonts::text(l.size, l.weight)).height());
   const double scale = centreTextScale(boxes, 2, g.inner - 4);
   if (!(scale > 0)) return;
 

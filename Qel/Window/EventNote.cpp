@@ -5,6 +5,8 @@
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/PlainLabel.hpp"
 #include "Qel/Kit/QtString.hpp"
+#include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
 
@@ -12,15 +14,15 @@ namespace qel {
 
 EventNote::EventNote(const DayEvent& event, const std::string& time, const std::optional<DayMark>& before,
                      QWidget* parent)
-    : NoteCard(event.isMemory ? Palette::strain() : Palette::warn(), 3, parent) {
-  lines()->addWidget(new PlainLabel(qs(L("%@  %@", {time, event.title})), 13, QFont::DemiBold, Palette::primaryText(), this));
-  auto* detail = new PlainLabel(qs(event.detail), 13, QFont::Normal, Palette::secondaryText(), this);
+    : NoteCard(event.isMemory ? Palette::strain() : Palette::warn(), Space::lines, parent) {
+  lines()->addWidget(new PlainLabel(qs(L("%@  %@", {time, event.title})), Type::body, QFont::DemiBold, Palette::primaryText(), this));
+  auto* detail = new PlainLabel(qs(event.detail), Type::body, QFont::Normal, Palette::secondaryText(), this);
   detail->setWordWrap(true);  // never cut short
   lines()->addWidget(detail);
   if (before) {
-    lines()->addSpacing(3);
+    lines()->addSpacing(Space::lines);
     lines()->addWidget(new PlainLabel(qs(L("Just before: %@ %@", {clockFormatter().string(before->date), before->title()})),
-                                      12, QFont::Normal, Palette::tertiaryText(), this));
+                                      Type::footnote, QFont::Normal, Palette::tertiaryText(), this));
   }
 }
 

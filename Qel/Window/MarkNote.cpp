@@ -6,19 +6,21 @@
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/PlainLabel.hpp"
 #include "Qel/Kit/QtString.hpp"
+#include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Text/Format.hpp"
 
 namespace qel {
 
-MarkNote::MarkNote(const std::vector<DayMark>& marks, QWidget* parent) : NoteCard(Palette::tertiaryText(), 4, parent) {
+MarkNote::MarkNote(const std::vector<DayMark>& marks, QWidget* parent) : NoteCard(Palette::tertiaryText(), Space::xs, parent) {
   int shown = 0;
   for (const auto& m : marks) {
     if (shown++ == kMostLines) break;
     auto* row = new QHBoxLayout;
-    row->setSpacing(10);
-    row->addWidget(new PlainLabel(qs(clockFormatter().string(m.date)), 13, QFont::DemiBold, Palette::primaryText(), this),
+    row->setSpacing(Space::ml);
+    row->addWidget(new PlainLabel(qs(clockFormatter().string(m.date)), Type::body, QFont::DemiBold, Palette::primaryText(), this),
                    0, Qt::AlignBaseline);
-    auto* title = new PlainLabel(qs(m.title()), 13, QFont::Normal, Palette::secondaryText(), this);
+    auto* title = new PlainLabel(qs(m.title()), Type::body, QFont::Normal, Palette::secondaryText(), this);
     row->addWidget(title, 1, Qt::AlignBaseline);
     lines()->addLayout(row);
   }

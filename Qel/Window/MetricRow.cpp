@@ -10,14 +10,16 @@
 #include "Qel/Kit/Glyphs.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/Sparkline.hpp"
+#include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Text/Loc.hpp"
 
 namespace qel {
 
 namespace {
-constexpr double kPadX = 12, kPadY = 6, kSpacing = 12, kDot = 8, kName = 56, kValue = 96, kChevron = 10;
-QFont nameFont() { return Fonts::text(13); }
-QFont valueFont() { return Fonts::text(16, QFont::Medium); }
+constexpr double kPadX = Space::l, kPadY = Space::s, kSpacing = Space::l, kDot = 8, kName = 56, kValue = 96, kChevron = 10;
+QFont nameFont() { return Fonts::text(Type::body); }
+QFont valueFont() { return Fonts::text(Type::title3, QFont::Medium); }
 }  // namespace
 
 MetricRow::MetricRow(const QString& name, const QColor& color, std::optional<double> maxValue,
@@ -105,7 +107,7 @@ void MetricRow::paintEvent(QPaintEvent*) {
   p.setPen(Palette::primaryText().resolve());
   p.drawText(QRectF(chevronX - kSpacing - valueWidth_, 0, valueWidth_, r.height()),
              Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, value_);
-  if (active) Glyphs::draw(p, QRectF(chevronX, 0, kChevron, r.height()), "chevron.right", 16, Palette::tertiaryText().resolve());
+  if (active) Glyphs::draw(p, QRectF(chevronX, 0, kChevron, r.height()), "chevron.right", Type::title3, Palette::tertiaryText().resolve());
   if (focusRingShown(this)) paintFocusRing(p, r, 10);
 }
 

@@ -9,12 +9,15 @@
 #include "Qel/Kit/FlowRow.hpp"
 #include "Qel/Kit/Follow.hpp"
 #include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/Layouts.hpp"
 #include "Qel/Kit/PageMeta.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/PlainLabel.hpp"
 #include "Qel/Kit/PlainToolTip.hpp"
 #include "Qel/Kit/QtString.hpp"
+#include "Qel/Kit/Spacing.hpp"
 #include "Qel/Kit/TextButton.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Window/AccentPill.hpp"
@@ -47,10 +50,9 @@ void setShown(QWidget* w, bool shown) {
 
 OverviewPage::OverviewPage(const ViewContext& context, const ViewRegistry& registry, QWidget* parent)
     : QWidget(parent), context_(context), registry_(registry) {
-  auto* columns = new QHBoxLayout(this);
-  columns->setContentsMargins(0, 0, 0, 0);
+  auto* columns = Layouts::flush(new QHBoxLayout(this));
   // 52 between the ring's square and the information; the ring's side labels use 44 of it.
-  columns->setSpacing(52 - DayRingView::kBleed);
+  columns->setSpacing(Space::column - DayRingView::kBleed);
   ringColumn_ = buildRingColumn();
   infoColumn_ = buildInfoColumn();
   columns->addWidget(ringColumn_, 0, Qt::AlignTop);
@@ -64,13 +66,11 @@ QWidget* OverviewPage::buildRingColumn() {
   column->setMinimumWidth(kRingColumnMin);
   column->setMaximumWidth(kRingColumnMax);
   column->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
-  auto* stack = new QVBoxLayout(column);
-  stack->setContentsMargins(0, 0, 0, 0);
-  stack->setSpacing(8);
+  auto* stack = Layouts::column(column, Space::m);
   ring_ = new DayRingView(context_, column);
   controls_ = new RingControls(context_, column);
   legend_ = new RingLegend(DayState(context_.store), column);
-  baseline_ = new PlainLabel({}, 11.5, QFont::Normal, Palette::tertiaryText(), column);
+  baseline_ = new PlainLabel({}, Type::footnote, QFont::Normal, Palette::tertiaryText(), column);
   baseline_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   baseline_->setWordWrap(true);
   baseline_->setContentsMargins(DayRingView::kBleed, 0, DayRingView::kBleed, 0);
@@ -100,9 +100,7 @@ QWidget* OverviewPage::slot(const char* name, QVBoxLayout* into) {
 
 QWidget* OverviewPage::buildInfoColumn() {
   auto* column = new QWidget(this);
-  auto* info = new QVBoxLayout(column);
-  info->setContentsMargins(0, 0, 0, 0);
-  info->setSpacing(22);
+  auto* info = Layouts::column(column, Space::heroGap);
 
   info->addWidget(buildStatus(column));
 
@@ -111,17 +109,14 @@ QWidget* OverviewPage::buildInfoColumn() {
 
   // The selection note: an event, else a sleep, else marks.
   auto* noteBox = new QWidget(column);
-  noteHolder_ = new QVBoxLayout(noteBox);
-  noteHolder_->setContentsMargins(0, 0, 0, 0);
+  noteHolder_ = Layouts::flush(new QVBoxLayout(noteBox));
   sleepNote_ = slot(OverviewSlot::sleepNote, noteHolder_);
   info->addWidget(noteBox);
 
   info->addWidget(buildStretchLine(column));
 
   auto* rows = new QWidget(column);
-  rowLayout_ = new QVBoxLayout(rows);
-  rowLayout_->setContentsMargins(0, 0, 0, 0);
-  rowLayout_->setSpacing(2);
+  rowLayout_ = Layouts::column(rows, Space::xxs);
   info->addWidget(rows);
 
   if (QWidget* table = registry_.makeSlot(OverviewSlot::processTable, context_, column))
@@ -134,13 +129,11 @@ QWidget* OverviewPage::buildInfoColumn() {
 // The status: its title and detail, the chips and actions, and the line on the last long sleep.
 QWidget* OverviewPage::buildStatus(QWidget* parent) {
   auto* status = new QWidget(parent);
-  auto* statusStack = new QVBoxLayout(status);
-  statusStack->setContentsMargins(0, 0, 0, 0);
-  statusStack->setSpacing(12);
+  auto* statusStack = Layouts::column(status, Space::l);
   auto* headline = new QVBoxLayout;
-  headline->setSpacing(6);
-  title_ = new PlainLabel({}, 28, QFont::DemiBold, Palette::primaryText(), status);
-  detail_ = new PlainLabel({}, 14, QFont::Normal, Palette::secondaryText(), status);
+  headline->setSpacing(Space::s);
+  title_ = new PlainLabel({}, Type::status, QFont::DemiBold, Palette::primaryText(), status);
+  detail_ = new PlainLabel({}, Type::callout, QFont::Normal, Palette::secondaryText(), status);
   detail_->setWordWrap(true);
   headline->addWidget(title_);
   headline->addWidget(detail_);
@@ -153,12 +146,12 @@ QWidget* OverviewPage::buildStatus(QWidget* parent) {
 // The chips, then the actions at the row's end; what doesn't fit goes on a line below.
 QWidget* OverviewPage::buildChips(QWidget* parent) {
   chips_ = new QWidget(parent);
-  chipLayout_ = new FlowRow(8, 8, chips_);
+  chipLayout_ = new FlowRow(Space::m, Space::m, chips_);
   chipLayout_->setLastAtRightEnd(true);
   auto* actions = new QWidget(chips_);
   auto* actionRow = new QHBoxLayout(actions);
-  actionRow->setContentsMargins(8, 0, 0, 0);
-  actionRow->setSpacing(8);
+  actionRow->setContentsMargins(Space::m, 0, 0, 0);
+  actionRow->setSpacing(Space::m);
   if (QWidget* stretch = registry_.makeSlot(OverviewSlot::stretchButton, context_, actions)) actionRow->addWidget(stretch);
   replay_ = new AccentPill("clock.arrow.circlepath", qs(L("Replay 60 s")), actions);
   replay_->setToolTip(plainToolTip(qs(L("What just happened: replay the last 60 seconds (Ctrl+Alt+E)"))));
@@ -172,11 +165,9 @@ QWidget* OverviewPage::buildChips(QWidget* parent) {
 // The selected stretch in a line, with its summary a click away.
 QWidget* OverviewPage::buildStretchLine(QWidget* parent) {
   stretchLine_ = new QWidget(parent);
-  auto* stretchRow = new QHBoxLayout(stretchLine_);
-  stretchRow->setContentsMargins(0, 0, 0, 0);
-  stretchRow->setSpacing(8);
-  stretchText_ = new PlainLabel({}, 12.5, QFont::Normal, Palette::secondaryText(), stretchLine_);
-  stretchButton_ = new TextButton(qs(L("View summary")), Fonts::text(12.5, QFont::Medium), stretchLine_);
+  auto* stretchRow = Layouts::row(stretchLine_, Space::m);
+  stretchText_ = new PlainLabel({}, Type::body, QFont::Normal, Palette::secondaryText(), stretchLine_);
+  stretchButton_ = new TextButton(qs(L("View summary")), Fonts::text(Type::body, QFont::Medium), stretchLine_);
   stretchRow->addWidget(stretchText_);
   stretchRow->addWidget(stretchButton_);
   stretchRow->addStretch(1);

@@ -5,13 +5,16 @@
 
 #include "Qel/Kit/Follow.hpp"
 #include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/Layouts.hpp"
 #include "Qel/Kit/PageMeta.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/PillSegment.hpp"
 #include "Qel/Kit/PlainLabel.hpp"
 #include "Qel/Kit/PlainToolTip.hpp"
 #include "Qel/Kit/RoundGlyphButton.hpp"
+#include "Qel/Kit/Spacing.hpp"
 #include "Qel/Kit/TextButton.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
 
@@ -33,9 +36,7 @@ void RingControls::setMode(Store& store, RingMode mode) {
 RingControls::RingControls(const ViewContext& context, QWidget* parent) : QWidget(parent), store_(context.store) {
   setFixedHeight(28);
   row_ = new QWidget(this);
-  auto* row = new QHBoxLayout(row_);
-  row->setContentsMargins(0, 0, 0, 0);
-  row->setSpacing(14);
+  auto* row = Layouts::row(row_, Space::card);
 
   mode_ = new PillSegment(row_);
   Store& store = store_;
@@ -45,18 +46,16 @@ RingControls::RingControls(const ViewContext& context, QWidget* parent) : QWidge
   row->addWidget(mode_, 0, Qt::AlignVCenter);
 
   stepper_ = new QWidget(row_);
-  auto* steps = new QHBoxLayout(stepper_);
-  steps->setContentsMargins(0, 0, 0, 0);
-  steps->setSpacing(6);
-  previous_ = new RoundGlyphButton("chevron.left", 10, text(Lkey("Previous day")), stepper_);
-  title_ = new PlainLabel({}, 12.5, QFont::Medium, Palette::primaryText(), stepper_);
+  auto* steps = Layouts::row(stepper_, Space::s);
+  previous_ = new RoundGlyphButton("chevron.left", Type::tick, text(Lkey("Previous day")), stepper_);
+  title_ = new PlainLabel({}, Type::body, QFont::Medium, Palette::primaryText(), stepper_);
   title_->setAlignment(Qt::AlignCenter);
   title_->setMinimumWidth(72);
-  next_ = new RoundGlyphButton("chevron.right", 10, text(Lkey("Next day")), stepper_);
+  next_ = new RoundGlyphButton("chevron.right", Type::tick, text(Lkey("Next day")), stepper_);
   steps->addWidget(previous_);
   steps->addWidget(title_);
   steps->addWidget(next_);
-  export_ = new RoundGlyphButton("square.and.arrow.up", 10, text(Lkey("Export this day as an image")), stepper_);
+  export_ = new RoundGlyphButton("square.and.arrow.up", Type::tick, text(Lkey("Export this day as an image")), stepper_);
   steps->addWidget(export_);
   QSizePolicy keep = stepper_->sizePolicy();
   keep.setRetainSizeWhenHidden(true);  // invisible in live mode, yet in its place
@@ -66,7 +65,7 @@ RingControls::RingControls(const ViewContext& context, QWidget* parent) : QWidge
   connect(next_, &QAbstractButton::clicked, this, [&store] { store.stepDay(1); });
   connect(export_, &QAbstractButton::clicked, this, [&store] { store.setExporting(store.posterData()); });
 
-  back_ = new TextButton(text(Lkey("Back to now")), Fonts::text(12, QFont::Medium), this);
+  back_ = new TextButton(text(Lkey("Back to now")), Fonts::text(Type::footnote, QFont::Medium), this);
   back_->setAccessibleName(text(Lkey("Back to now")));
   connect(back_, &QAbstractButton::clicked, this, [&store] {
     store.setSelectedSlot(std::nullopt);
@@ -108,7 +107,7 @@ void RingControls::place() {
   const QSize row = row_->sizeHint();
   const int x = (width() - row.width()) / 2;
   row_->setGeometry(x, (height() - row.height()) / 2, row.width(), row.height());
-  const int left = x + row.width() + 14 - 4;
+  const int left = x + row.width() + Space::card - 4;
   back_->setText(text(Lkey("Back to now")));
   if (left + back_->sizeHint().width() > width()) back_->setText(text(Lkey("Now")));
   const QSize back = back_->sizeHint();

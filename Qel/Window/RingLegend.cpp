@@ -8,6 +8,7 @@
 #include "Qel/Kit/Follow.hpp"
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Text/Loc.hpp"
 
 namespace qel {
@@ -26,7 +27,7 @@ double markWidth(Mark m) { return m == Mark::dash ? 14 : 8; }
 }  // namespace
 
 RingLegend::RingLegend(const DayState& day, QWidget* parent) : QWidget(parent), dayState_(day) {
-  setFont(Fonts::text(11.5));
+  setFont(Fonts::text(Type::footnote));
   setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
   Palette::followAppearance(this);
   day_ = dayState_.ringMode() == RingMode::day;

@@ -11,10 +11,12 @@
 
 #include "Qel/Kit/Follow.hpp"
 #include "Qel/Kit/InitialFocusClearer.hpp"
+#include "Qel/Kit/Layouts.hpp"
 #include "Qel/Kit/Motion.hpp"
 #include "Qel/Kit/PageHead.hpp"
 #include "Qel/Kit/PageMeta.hpp"
 #include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/Spacing.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Window/PaintCounter.hpp"
 #include "Qel/Window/SheetHost.hpp"
@@ -34,8 +36,7 @@ QColor mix(const QColor& from, const QColor& to, double t) {
 // A page that is not built yet: its name in its accent, nothing more.
 QWidget* standIn(Page page, QWidget* parent) {
   auto* holder = new QWidget(parent);
-  auto* layout = new QVBoxLayout(holder);
-  layout->setContentsMargins(0, 0, 0, 0);
+  auto* layout = Layouts::flush(new QVBoxLayout(holder));
   layout->addWidget(new PageHead(title(page), accentText(page), {}, {}, {}, 44, holder));
   layout->addStretch(1);
   return holder;
@@ -56,7 +57,7 @@ RootView::RootView(const ViewContext& context, const ViewRegistry& registry, QWi
       frames_([this] { frame(); }) {
   // Every pixel is painted here: nothing beneath needs painting first.
   setAttribute(Qt::WA_OpaquePaintEvent);
-  column_->setContentsMargins(0, 0, 0, 0);
+  Layouts::flush(column_);
   column_->setSpacing(0);
   build();
   new InitialFocusClearer(this);
@@ -81,12 +82,12 @@ void RootView::build() {
 
   const auto& tabBar = registry_.tabBar();
   tabBar_ = tabBar ? tabBar(context_, this) : nullptr;
-  column_->addSpacing(12);
+  column_->addSpacing(Space::l);
   tabRow_ = new QHBoxLayout;
   if (tabBar_) tabRow_->addWidget(tabBar_);
   tabRow_->addStretch(1);
   column_->addLayout(tabRow_);
-  column_->addSpacing(6);
+  column_->addSpacing(Space::s);
   showPage(page_);
 
   topBar_ = new TopBar(context_, registry_, this);
@@ -99,7 +100,7 @@ void RootView::showPage(Page page) {
   QWidget* old = pageView_;
   auto* holder = new QWidget(this);
   auto* margins = new QVBoxLayout(holder);
-  margins->setContentsMargins(44, 18, 44, 30);
+  margins->setContentsMargins(Space::gutter, Space::xxl, Space::gutter, Space::windowBottom);
   const ViewFactory* factory = registry_.page(page);
   QWidget* view = factory ? (*factory)(context_, holder) : nullptr;
   margins->addWidget(view ? view : standIn(page, holder));
@@ -268,8 +269,8 @@ void RootView::visibilityChanged() {
 void RootView::placeTabBar() {
   if (!tabBar_ || !tabRow_) return;
   const int bar = tabBar_->sizeHint().width();
-  const int free = topBar_ ? width() - 16 - topBarWidth() - 8 : width();
-  const QMargins margins(std::max(16, std::min((width() - bar) / 2, free - bar)), 0, 0, 0);
+  const int free = topBar_ ? width() - Space::xl - topBarWidth() - Space::m : width();
+  const QMargins margins(std::max(Space::xl, std::min((width() - bar) / 2, free - bar)), 0, 0, 0);
   if (tabRow_->contentsMargins() != margins) tabRow_->setContentsMargins(margins);
 }
 
@@ -278,14 +279,14 @@ void RootView::placeTabBar() {
 int RootView::topBarWidth() const {
   const int asked = topBar_->sizeHint().width();
   if (!tabBar_) return asked;
-  const int room = width() - 16 - 8 - (16 + tabBar_->sizeHint().width());
+  const int room = width() - Space::xl - Space::m - (Space::xl + tabBar_->sizeHint().width());
   return std::max(topBar_->minimumSizeHint().width(), std::min(asked, room));
 }
 
 void RootView::placeTopBar() {
   if (!topBar_) return;
   const QSize size(topBarWidth(), topBar_->sizeHint().height());
-  const QRect place(width() - 16 - size.width(), 12, size.width(), size.height());
+  const QRect place(width() - Space::xl - size.width(), Space::l, size.width(), size.height());
   if (topBar_->geometry() != place) topBar_->setGeometry(place);
 }
 

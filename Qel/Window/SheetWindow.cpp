@@ -10,14 +10,15 @@
 
 #include <algorithm>
 
+#include "Qel/Kit/Layouts.hpp"
+
 namespace qel {
 
 SheetWindow::SheetWindow(QWidget* owner, std::function<void()> refill)
     : QDialog(owner), refill_(std::move(refill)), scroll_(new QScrollArea(this)) {
   setWindowModality(Qt::WindowModal);
   setWindowTitle(QStringLiteral("Qel"));
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
+  auto* layout = Layouts::flush(new QVBoxLayout(this));
   scroll_->setFrameShape(QFrame::NoFrame);
   scroll_->setWidgetResizable(true);
   scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

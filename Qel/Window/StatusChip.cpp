@@ -9,6 +9,7 @@
 #include "Qel/Kit/Glyphs.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/PlainToolTip.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 
 namespace qel {
 
@@ -18,7 +19,7 @@ constexpr double kIcon = 14;  // the icon font draws its symbols a little inside
 
 StatusChip::StatusChip(std::string icon, const QString& text, AdaptiveColor tint, const QString& help, QWidget* parent)
     : QWidget(parent), icon_(std::move(icon)), text_(text), tint_(std::move(tint)) {
-  setFont(Fonts::text(12));
+  setFont(Fonts::text(Type::footnote));
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   setToolTip(plainToolTip(help));
   setAccessibleName(help);

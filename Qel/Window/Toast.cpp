@@ -11,18 +11,20 @@
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/Motion.hpp"
 #include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 
 namespace qel {
 
 namespace {
-constexpr double kPadX = 18, kPadY = 8;
+constexpr double kPadX = Space::xxl, kPadY = Space::m;
 }
 
 Toast::Toast(QWidget* parent) : QWidget(parent), home_(parent), frames_([this] { frame(); }) {
-  setFont(Fonts::text(13, QFont::Medium));
+  setFont(Fonts::text(Type::body, QFont::Medium));
   setAttribute(Qt::WA_TransparentForMouseEvents);
   auto* shadow = new QGraphicsDropShadowEffect(this);
-  shadow->setColor(QColor(0, 0, 0, int(0.35 * 255)));
+  shadow->setColor(Palette::shadow(int(0.35 * 255) / 255.0));
   shadow->setBlurRadius(28);
   shadow->setOffset(0, 6);
   setGraphicsEffect(shadow);
@@ -106,7 +108,7 @@ QSize Toast::sizeHint() const {
 void Toast::place(int width) {
   QSize size = sizeHint();
   // A long text is cut short rather than running past the window.
-  size.setWidth(std::max(0, std::min(size.width(), width - 32)));
+  size.setWidth(std::max(0, std::min(size.width(), width - 2 * Space::xl)));
   // Slides from just above the window's top edge down to its resting place.
   const int y = int(std::lround(kTop - (1 - drawnProgress_) * (kTop + size.height())));
   setGeometry((width - size.width()) / 2, y, size.width(), size.height());
@@ -118,7 +120,7 @@ void Toast::paintEvent(QPaintEvent*) {
   p.setOpacity(drawnProgress_);
   const QRectF box(rect());
   p.setPen(Qt::NoPen);
-  p.setBrush(Palette::rgb(0xF5F4F0));
+  p.setBrush(Palette::paper());
   p.drawRoundedRect(box, box.height() / 2, box.height() / 2);
   p.setPen(Palette::ink());
   const QString shown = QFontMetricsF(font()).elidedText(text_, Qt::ElideRight, box.width() - 2 * kPadX);

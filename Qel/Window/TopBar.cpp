@@ -2,6 +2,8 @@
 
 #include <QHBoxLayout>
 
+#include "Qel/Kit/Layouts.hpp"
+#include "Qel/Kit/Spacing.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Window/CircleIconButton.hpp"
@@ -18,9 +20,7 @@ TopBar::TopBar(const ViewContext& context, const ViewRegistry& registry, QWidget
                                    text(Lkey("What just happened: replay the last 60 seconds (Ctrl+Alt+E)")),
                                    text(Lkey("What just happened")), this)),
       settings_(new CircleIconButton("gearshape", text(Lkey("Settings")), text(Lkey("Settings")), this)) {
-  auto* row = new QHBoxLayout(this);
-  row->setContentsMargins(0, 0, 0, 0);
-  row->setSpacing(8);
+  auto* row = Layouts::row(this, Space::m);
   for (const auto& item : registry.topBarItems())
     if (QWidget* w = item(context, this)) row->addWidget(w, 0, Qt::AlignVCenter);
   row->addWidget(replay_, 0, Qt::AlignVCenter);

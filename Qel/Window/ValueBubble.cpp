@@ -7,7 +7,8 @@
 #include <cmath>
 
 #include "Qel/Kit/Fonts.hpp"
-#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/PaletteMoreShell.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 
 namespace qel {
 
@@ -17,7 +18,7 @@ constexpr double kShadow = 8;  // room around the capsule for its shadow
 
 ValueBubble::ValueBubble(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_TransparentForMouseEvents);
-  setFont(Fonts::text(11.5, QFont::Medium));
+  setFont(Fonts::text(Type::footnote, QFont::Medium));
   Palette::followAppearance(this);
 }
 
@@ -44,17 +45,14 @@ void ValueBubble::paintEvent(QPaintEvent*) {
   const double radius = capsule.height() / 2;
   // A soft shadow: a few widening capsules, 2 down.
   for (int i = 3; i >= 1; --i) {
-    QColor shade(Qt::black);
-    shade.setAlphaF(float((light ? 0.08 : 0.3) / 4));
+    const QColor shade = Palette::shadow((light ? 0.08 : 0.3) / 4);
     const QRectF r = capsule.adjusted(-i * 1.5, -i * 1.5 + 2, i * 1.5, i * 1.5 + 2);
     p.setPen(Qt::NoPen);
     p.setBrush(shade);
     p.drawRoundedRect(r, r.height() / 2, r.height() / 2);
   }
-  p.setBrush(Palette::themed(0x262C31, 0xFBFCFB));  // the regular material, opaque enough to read
-  QColor edge(light ? Qt::black : Qt::white);
-  edge.setAlphaF(0.08f);
-  p.setPen(QPen(edge, 0.5));
+  p.setBrush(Palette::valueBubbleGround());
+  p.setPen(QPen(Palette::wash(0.08), 0.5));
   p.drawRoundedRect(capsule.adjusted(0.25, 0.25, -0.25, -0.25), radius, radius);
   p.setPen(warn_ ? Palette::warnText().resolve() : Palette::secondaryText().resolve());
   p.drawText(capsule, Qt::AlignCenter | Qt::TextSingleLine, text_);
