@@ -7,6 +7,8 @@
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/PlainLabel.hpp"
 #include "Qel/Kit/QtString.hpp"
+#include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Sheets/RuleRow.hpp"
 #include "Qel/Sheets/SettingParts.hpp"
 #include "Qel/Sheets/SettingsTabs.hpp"
@@ -35,7 +37,7 @@ TabBody* alertsTab(const SettingsEnv& env) {
 
   auto* intro = new PlainLabel(qs(L("When these things happen, Qel tells you which process it is and what to do. "
                                    "Short spikes won't bother you.")),
-                               13, QFont::Normal, Palette::secondaryText(), body);
+                               Type::body, QFont::Normal, Palette::secondaryText(), body);
   intro->setWordWrap(true);
   column->addWidget(intro);
 
@@ -50,8 +52,8 @@ TabBody* alertsTab(const SettingsEnv& env) {
 
   for (const char* group : kRuleGroups) {
     auto* block = new QVBoxLayout;
-    block->setSpacing(8);
-    block->addWidget(new PlainLabel(qs(L(group)), 13.5, QFont::DemiBold, Palette::primaryText(), body));
+    block->setSpacing(Space::m);
+    block->addWidget(new PlainLabel(qs(L(group)), Type::callout, QFont::DemiBold, Palette::primaryText(), body));
     auto* card = new SettingGroup(body);
     for (std::size_t i = 0; i < store.rules().size(); ++i) {
       const auto meta = Rules::meta().find(store.rules()[i].id);
@@ -62,7 +64,7 @@ TabBody* alertsTab(const SettingsEnv& env) {
     column->addLayout(block);
   }
 
-  auto* footnote = new PlainLabel({}, 12.5, QFont::Normal, Palette::tertiaryText(), body);
+  auto* footnote = new PlainLabel({}, Type::body, QFont::Normal, Palette::tertiaryText(), body);
   footnote->setWordWrap(true);
   body->onSync([footnote, &store] { footnote->setText(qs(alertsFootnote(store.enabledRuleCount()))); });
   column->addWidget(footnote);

@@ -1,10 +1,6 @@
 // The background tab: quiet mode, and the apps that slow down or pause while not in front.
-#include <QPainter>
-#include <QVBoxLayout>
-
-#include "Qel/Kit/Palette.hpp"
-#include "Qel/Kit/PlainLabel.hpp"
 #include "Qel/Kit/QtString.hpp"
+#include "Qel/Sheets/NoTameRules.hpp"
 #include "Qel/Sheets/SettingParts.hpp"
 #include "Qel/Sheets/SettingsTabs.hpp"
 #include "Qel/Sheets/TameRulesSection.hpp"
@@ -12,30 +8,6 @@
 #include "Qel/Text/Loc.hpp"
 
 namespace qel {
-
-namespace {
-
-
-// What the tab shows in place of the rules while there are none.
-class NoTameRules : public QWidget {
- public:
-  explicit NoTameRules(QWidget* parent) : QWidget(parent) {
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(8);
-    column->addWidget(new PlainLabel(qs(L("When not in front")), 13.5, QFont::DemiBold, Palette::primaryText(), this));
-    auto* card = new SettingGroup(this);
-    auto* text = new PlainLabel(qs(L("No rules yet. In the details of any process, you can set its app to slow down "
-                                    "or pause when it is not in front.")),
-                                13, QFont::Normal, Palette::tertiaryText(), card);
-    text->setWordWrap(true);
-    card->column()->setContentsMargins(16, 16, 16, 16);
-    card->column()->addWidget(text);
-    column->addWidget(card);
-  }
-};
-
-}  // namespace
 
 TabBody* backgroundTab(const SettingsEnv& env) {
   Store& store = env.store;

@@ -4,16 +4,18 @@
 
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 
 namespace qel {
 
 namespace {
 constexpr int padX = 9;
-constexpr int padY = 3;
+constexpr int padY = Space::lines;
 }  // namespace
 
 Badge::Badge(const QString& text, QColor tint, QWidget* parent) : QWidget(parent), text_(text), tint_(tint) {
-  setFont(Fonts::text(11.5, QFont::DemiBold));
+  setFont(Fonts::text(Type::footnote, QFont::DemiBold));
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   setAccessibleName(text);
   Palette::followAppearance(this);

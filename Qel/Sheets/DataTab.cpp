@@ -9,6 +9,7 @@
 #include "Qel/Kit/AskFirst.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/QtString.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Sheets/SettingParts.hpp"
 #include "Qel/Sheets/SettingsTabs.hpp"
 #include "Qel/Store/Store.hpp"
@@ -71,7 +72,7 @@ TabBody* dataTab(const SettingsEnv& env) {
   auto* body = new TabBody;
 
   auto* group = new SettingGroup(body);
-  auto* show = new WashButton(qs(L("Show in File Manager")), 12, body);
+  auto* show = new WashButton(qs(L("Show in File Manager")), Type::footnote, body);
   QObject::connect(show, &QAbstractButton::clicked, show, [&store, openFolder] {
     const auto folder = HistoryDB::folder();
     std::error_code ec;
@@ -108,12 +109,8 @@ TabBody* dataTab(const SettingsEnv& env) {
   });
 
   auto* danger = new SettingGroup(body);
-  auto* erase = new WashButton(qs(L("Erase…")), 12, body);
-  erase->setColors(Palette::strainText(), [] {
-    QColor c = Palette::strain();
-    c.setAlphaF(0.12f);
-    return c;
-  }());
+  auto* erase = new WashButton(qs(L("Erase…")), Type::footnote, body);
+  erase->setColors(Palette::strainText(), Palette::withAlpha(Palette::strain(), 0.12));
   QObject::connect(erase, &QAbstractButton::clicked, erase, [erase, &store] { confirmErase(erase, store); });
   danger->column()->addWidget(new SettingRow(qs(L("Erase all history")), qs(eraseWarning()), erase, danger));
   body->column()->addWidget(danger);

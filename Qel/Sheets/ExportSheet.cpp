@@ -8,20 +8,22 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMimeData>
-#include <QPainter>
-#include <QPainterPath>
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
-#include "Qel/Kit/FocusRing.hpp"
+#include "Qel/Kit/Divider.hpp"
 #include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/Layouts.hpp"
 #include "Qel/Kit/PageMeta.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/PillButton.hpp"
 #include "Qel/Kit/PillSegment.hpp"
 #include "Qel/Kit/PlainLabel.hpp"
 #include "Qel/Kit/QtString.hpp"
+#include "Qel/Kit/Spacing.hpp"
 #include "Qel/Kit/TextButton.hpp"
+#include "Qel/Kit/TypeScale.hpp"
+#include "Qel/Sheets/ExportSwitch.hpp"
 #include "Qel/Sheets/PosterPreview.hpp"
 #include "Qel/Sheets/SaveDialog.hpp"
 #include "Qel/Store/Store.hpp"
@@ -31,75 +33,34 @@ namespace qel {
 
 namespace {
 
-// An on/off switch: a capsule track with a round knob, the accent colour when on.
-class Switch : public QAbstractButton {
- public:
-  Switch(const QString& name, QWidget* parent) : QAbstractButton(parent) {
-    setCheckable(true);
-    setChecked(true);
-    setAccessibleName(name);
-    setFocusPolicy(Qt::StrongFocus);
-    setCursor(Qt::PointingHandCursor);
-    setFixedSize(40, 24);
-  }
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF track = QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5);
-    p.setPen(focusRingShown(this) ? QPen(Palette::secondaryText().resolve(), 1.5) : Qt::NoPen);
-    p.setBrush(isChecked() ? Palette::calmDeep() : Palette::adaptiveOpacity(0.18, 0.2).resolve());
-    p.drawRoundedRect(track, track.height() / 2, track.height() / 2);
-    const double d = track.height() - 4;
-    const double x = isChecked() ? track.right() - 2 - d : track.left() + 2;
-    p.setPen(Qt::NoPen);
-    p.setBrush(Qt::white);
-    p.drawEllipse(QRectF(x, track.top() + 2, d, d));
-  }
-};
-
-// A 1-pixel line that follows the appearance.
-class Hairline : public QWidget {
- public:
-  explicit Hairline(QWidget* parent) : QWidget(parent) { setFixedHeight(1); }
-
- protected:
-  void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), Palette::adaptiveOpacity(0.08, 0.07).resolve()); }
-};
-
-QWidget* hairline(QWidget* parent) { return new Hairline(parent); }
-
 QWidget* option(const QString& title, const QString& detail, QWidget* control, QWidget* parent) {
   auto* row = new QWidget(parent);
-  auto* column = new QVBoxLayout(row);
-  column->setContentsMargins(0, 0, 0, 0);
-  column->setSpacing(0);
+  auto* column = Layouts::column(row);
   auto* line = new QHBoxLayout;
-  line->setContentsMargins(0, 11, 0, 11);
-  line->setSpacing(14);
+  line->setContentsMargins(0, Space::linePadY, 0, Space::linePadY);
+  line->setSpacing(Space::card);
   auto* texts = new QVBoxLayout;
-  texts->setSpacing(2);
-  texts->addWidget(new PlainLabel(title, 13, QFont::Medium, Palette::primaryText(), row));
+  texts->setSpacing(Space::xxs);
+  texts->addWidget(new PlainLabel(title, Type::body, QFont::Medium, Palette::primaryText(), row));
   if (!detail.isEmpty()) {
-    auto* d = new PlainLabel(detail, 12, QFont::Normal, Palette::tertiaryText(), row);
+    auto* d = new PlainLabel(detail, Type::footnote, QFont::Normal, Palette::tertiaryText(), row);
     d->setWordWrap(true);
     texts->addWidget(d);
   }
   line->addLayout(texts, 1);
-  line->addSpacing(8);
+  line->addSpacing(Space::m);
   control->setParent(row);
   line->addWidget(control, 0, Qt::AlignVCenter);
   column->addLayout(line);
-  column->addWidget(hairline(row));
+  column->addWidget(new Divider(row));
   return row;
 }
 
 QWidget* body() {
   auto* body = new QWidget;
   auto* column = new QVBoxLayout(body);
-  column->setContentsMargins(24, 0, 24, 18);
-  column->setSpacing(18);
+  column->setContentsMargins(Space::sheet, 0, Space::sheet, Space::xxl);
+  column->setSpacing(Space::xxl);
   return body;
 }
 
@@ -115,12 +76,12 @@ ExportSheet::ExportSheet(Store& store, PosterData data, QWidget* parent)
       }) {
   QWidget* content = scrollArea()->widget();
   auto* column = static_cast<QVBoxLayout*>(content->layout());
-  auto* lead = new PlainLabel(qs(L("Saves the ring for this day as a 1080 × 1080 picture.")), 13, QFont::Normal,
+  auto* lead = new PlainLabel(qs(L("Saves the ring for this day as a 1080 × 1080 picture.")), Type::body, QFont::Normal,
                               Palette::secondaryText(), content);
   column->addWidget(lead);
 
   auto* row = new QHBoxLayout;
-  row->setSpacing(24);
+  row->setSpacing(Space::sheet);
   preview_ = new PosterPreview(data_, options_, content);
   row->addWidget(preview_, 0, Qt::AlignTop);
   row->addLayout(buildOptions(content), 1);
@@ -148,14 +109,14 @@ QLayout* ExportSheet::buildOptions(QWidget* content) {
                              changed();
                            });
   options->addWidget(option(qs(L("Background")), {}, theme_, content));
-  apps_ = new Switch(qs(L("Show app names")), nullptr);
+  apps_ = new ExportSwitch(qs(L("Show app names")));
   options->addWidget(option(qs(L("Show app names")), qs(L("When off, no app name appears in the picture")), apps_, content));
-  dots_ = new Switch(qs(L("Show event dots")), nullptr);
+  dots_ = new ExportSwitch(qs(L("Show event dots")));
   options->addWidget(option(qs(L("Show event dots")), qs(L("The things worth a look on this day")), dots_, content));
-  options->addSpacing(14);
+  options->addSpacing(Space::card);
   auto* note = new PlainLabel(qs(L("The picture contains only the usage rings and what is switched on above. It never "
                                   "includes window titles, file names or network addresses.")),
-                              12, QFont::Normal, Palette::tertiaryText(), content);
+                              Type::footnote, QFont::Normal, Palette::tertiaryText(), content);
   note->setWordWrap(true);
   options->addWidget(note);
   options->addStretch(1);
@@ -165,10 +126,10 @@ QLayout* ExportSheet::buildOptions(QWidget* content) {
 // The divider and the buttons stay below the body, never scrolled away.
 void ExportSheet::buildFooter() {
   auto* frame = static_cast<QVBoxLayout*>(layout());
-  frame->addWidget(hairline(this));
+  frame->addWidget(new Divider(this));
   auto* bar = new QHBoxLayout;
-  bar->setContentsMargins(24, 16, 24, 16);
-  auto* copy = new TextButton(qs(L("Copy image")), Fonts::text(13, QFont::Medium), this);
+  bar->setContentsMargins(Space::sheet, Space::xl, Space::sheet, Space::xl);
+  auto* copy = new TextButton(qs(L("Copy image")), Fonts::text(Type::body, QFont::Medium), this);
   copy->setColor(accentText(store_.page()));
   copy_ = copy;
   save_ = PillButton::primary(qs(L("Save image…")), this);

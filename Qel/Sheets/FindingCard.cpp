@@ -11,7 +11,9 @@
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/PillButton.hpp"
 #include "Qel/Kit/PlainLabel.hpp"
+#include "Qel/Kit/Spacing.hpp"
 #include "Qel/Kit/TextButton.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Platform/Utf8.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
@@ -29,27 +31,27 @@ QString text(const char* key) { return QString::fromStdString(L(key)); }
 FindingCard::FindingCard(Store& store, QWidget* parent)
     : QWidget(parent),
       store_(store),
-      title_(new PlainLabel({}, 13, QFont::DemiBold, Palette::primaryText(), this)),
-      detail_(new PlainLabel({}, 13, QFont::Normal, Palette::secondaryText(), this)) {
+      title_(new PlainLabel({}, Type::body, QFont::DemiBold, Palette::primaryText(), this)),
+      detail_(new PlainLabel({}, Type::body, QFont::Normal, Palette::secondaryText(), this)) {
   auto* row = new QHBoxLayout(this);
   row->setContentsMargins(kBar, 0, 0, 0);
   row->setSpacing(0);
   auto* words = new QVBoxLayout;
-  words->setContentsMargins(14, 12, 14, 12);
-  words->setSpacing(3);
+  words->setContentsMargins(Space::card, Space::l, Space::card, Space::l);
+  words->setSpacing(Space::lines);
   detail_->setWordWrap(true);
   title_->setWordWrap(true);
   words->addWidget(title_);
   words->addWidget(detail_);
   row->addLayout(words, 1);
-  row->addSpacing(8);
+  row->addSpacing(Space::m);
   auto* buttons = new QVBoxLayout;
-  buttons->setContentsMargins(0, 0, 14, 0);
-  buttons->setSpacing(6);
+  buttons->setContentsMargins(0, 0, Space::card, 0);
+  buttons->setSpacing(Space::s);
   buttons->addStretch(1);
-  view_ = new PillButton(text(Lkey("View")), 12, QFont::Medium, Palette::primaryText(),
-                         Palette::adaptiveOpacity(0.08, 0.08), QSize(12, 4), this);
-  auto* gotIt = new TextButton(text(Lkey("Got it")), Fonts::text(12), this);
+  view_ = new PillButton(text(Lkey("View")), Type::footnote, QFont::Medium, Palette::primaryText(),
+                         Palette::adaptiveOpacity(0.08, 0.08), QSize(Space::l, Space::xs), this);
+  auto* gotIt = new TextButton(text(Lkey("Got it")), Fonts::text(Type::footnote), this);
   gotIt->setColor(Palette::tertiaryText());
   gotIt_ = gotIt;
   buttons->addWidget(view_, 0, Qt::AlignHCenter);

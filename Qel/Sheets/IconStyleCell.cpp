@@ -7,13 +7,14 @@
 #include "Qel/Kit/FocusRing.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/QtString.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Kit/WrappedText.hpp"
 #include "Qel/Store/Store.hpp"
 
 namespace qel {
 
-AdaptiveColor invertedFill() { return {Palette::ink(), QColor(Qt::white)}; }
-AdaptiveColor invertedText() { return {QColor(Qt::white), Palette::ink()}; }
+AdaptiveColor invertedFill() { return {Palette::ink(), Palette::white()}; }
+AdaptiveColor invertedText() { return {Palette::white(), Palette::ink()}; }
 
 IconStyleCell::IconStyleCell(MenuIconStyle style, QWidget* parent)
     : QAbstractButton(parent), style_(style), picture_(this) {
@@ -70,7 +71,7 @@ void IconStyleCell::hideEvent(QHideEvent* e) {
 }
 
 QFont IconStyleCell::titleFont(int width) const {
-  QFont font = shrunkToFit(11.5, QFont::DemiBold, 0.75,
+  QFont font = shrunkToFit(Type::footnote, QFont::DemiBold, 0.75,
                            [&](const QFontMetricsF& fm) { return wordsFit(fm, text(), width - 8); });
   if (!isChecked()) font.setWeight(QFont::Normal);
   return font;

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QWidget>
 
+#include "Qel/Kit/Palette.hpp"
 #include "Qel/Store/Store.hpp"
 
 namespace qel {
@@ -17,12 +18,12 @@ void IconStylePicture::sync(const Store& store, MenuIconStyle style) {
   style_ = style;
   const double dpr = owner_->devicePixelRatioF();
   if (isRunner(style)) {
-    if (owner_->isVisible()) player_.sync(style, store.cpu().total, Qt::black, dpr);
+    if (owner_->isVisible()) player_.sync(style, store.cpu().total, Palette::black(), dpr);
     return;
   }
   player_.stop();
   const MenuIconInputs inputs{.busy = store.menuBusy(), .cpuHist = store.cpuHist(), .cpu = store.cpu().total};
-  QImage next = menuIcon(style, inputs, Qt::black, dpr);
+  QImage next = menuIcon(style, inputs, Palette::black(), dpr);
   if (next != image_) {
     image_ = std::move(next);
     owner_->update();

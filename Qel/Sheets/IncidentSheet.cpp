@@ -19,6 +19,8 @@
 #include "Qel/Kit/PillButton.hpp"
 #include "Qel/Kit/PlainLabel.hpp"
 #include "Qel/Kit/RoundGlyphButton.hpp"
+#include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Kit/WashBox.hpp"
 #include "Qel/Platform/Utf8.hpp"
 #include "Qel/Sheets/IncidentChart.hpp"
@@ -60,31 +62,31 @@ IncidentSheet::IncidentSheet(Store& store, const Incident& incident, QWidget* pa
       incident_(incident),
       icons_(std::make_unique<IconCache>(store.apps())) {
   auto* replay = new QVBoxLayout;
-  replay->setSpacing(6);
+  replay->setSpacing(Space::s);
   const auto cores = static_cast<int>(store_.cpu().perCore.size());
   chart_ = new IncidentChart(incident_, cores, this);
   replay->addWidget(chart_);
   auto* times = new QHBoxLayout;
-  times->addWidget(new PlainLabel(text(Lkey("60 s ago")), 11, QFont::Normal, Palette::tertiaryText(), this));
+  times->addWidget(new PlainLabel(text(Lkey("60 s ago")), Type::caption, QFont::Normal, Palette::tertiaryText(), this));
   times->addStretch(1);
   const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(incident_.date.time_since_epoch()).count();
   const QString pressed = QDateTime::fromMSecsSinceEpoch(ms).toString(QStringLiteral("HH:mm:ss"));
-  times->addWidget(new PlainLabel(text(Lkey("Pressed at %@"), {pressed.toStdString()}), 11, QFont::Normal,
+  times->addWidget(new PlainLabel(text(Lkey("Pressed at %@"), {pressed.toStdString()}), Type::caption, QFont::Normal,
                                   Palette::tertiaryText(), this));
   replay->addLayout(times);
   blocks()->addLayout(replay);
 
   auto* lines = new QVBoxLayout;
-  lines->setSpacing(6);
+  lines->setSpacing(Space::s);
   for (const auto& line : incident_.lines)
-    lines->addWidget(wrapped(new PlainLabel(QString::fromStdString(displayName(line)), 13, QFont::Normal,
+    lines->addWidget(wrapped(new PlainLabel(QString::fromStdString(displayName(line)), Type::body, QFont::Normal,
                                             Palette::secondaryText(), this)));
   blocks()->addLayout(lines);
 
   if (!incident_.culprits.empty()) {
     auto* box = new WashBox(Palette::adaptiveOpacity(0.045, 0.045), 12, this);
     auto* rows = new QVBoxLayout(box);
-    rows->setContentsMargins(14, 0, 14, 0);
+    rows->setContentsMargins(Space::card, 0, Space::card, 0);
     rows->setSpacing(0);
     for (std::size_t k = 0; k < incident_.culprits.size(); ++k)
       rows->addWidget(culpritRow(incident_.culprits[k], static_cast<int>(k), box));
@@ -99,8 +101,8 @@ IncidentSheet::~IncidentSheet() = default;
 QWidget* IncidentSheet::culpritRow(const Culprit& culprit, int index, QWidget* parent) {
   auto* row = new QWidget(parent);
   auto* line = new QHBoxLayout(row);
-  line->setContentsMargins(0, 10, 0, 10);
-  line->setSpacing(10);
+  line->setContentsMargins(0, Space::ml, 0, Space::ml);
+  line->setSpacing(Space::ml);
   auto* swatch = new WashBox(culpritColor(index), 2, row);
   swatch->setFixedSize(8, 8);
   line->addWidget(swatch, 0, Qt::AlignVCenter);
@@ -109,18 +111,18 @@ QWidget* IncidentSheet::culpritRow(const Culprit& culprit, int index, QWidget* p
   iconLabels_.push_back(icon);
   line->addWidget(icon, 0, Qt::AlignVCenter);
   auto* words = new QVBoxLayout;
-  words->setSpacing(1);
-  auto* name = new PlainLabel(QString::fromStdString(displayName(culprit.name)), 13, QFont::Medium,
+  words->setSpacing(Space::hair);
+  auto* name = new PlainLabel(QString::fromStdString(displayName(culprit.name)), Type::body, QFont::Medium,
                               Palette::primaryText(), row);
   name->setMinimumWidth(1);
   words->addWidget(name);
-  words->addWidget(new PlainLabel(QString::fromStdString(culpritDetail(culprit)), 12, QFont::Normal,
+  words->addWidget(new PlainLabel(QString::fromStdString(culpritDetail(culprit)), Type::footnote, QFont::Normal,
                                   Palette::tertiaryText(), row));
   line->addLayout(words, 1);
-  line->addSpacing(8);
-  auto* view = new PillButton(text(Lkey("View")), 12, QFont::Medium, Palette::primaryText(),
-                              Palette::adaptiveOpacity(0.08, 0.08), QSize(12, 4), row);
-  auto* ended = new PlainLabel(text(Lkey("Ended")), 12, QFont::Normal, Palette::tertiaryText(), row);
+  line->addSpacing(Space::m);
+  auto* view = new PillButton(text(Lkey("View")), Type::footnote, QFont::Medium, Palette::primaryText(),
+                              Palette::adaptiveOpacity(0.08, 0.08), QSize(Space::l, Space::xs), row);
+  auto* ended = new PlainLabel(text(Lkey("Ended")), Type::footnote, QFont::Normal, Palette::tertiaryText(), row);
   line->addWidget(view, 0, Qt::AlignVCenter);
   line->addWidget(ended, 0, Qt::AlignVCenter);
   views_.push_back(view);

@@ -4,11 +4,12 @@
 
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 
 namespace qel {
 
 KeyCap::KeyCap(const QString& keys, QWidget* parent) : QWidget(parent), keys_(keys) {
-  const QFontMetrics m(Fonts::text(13, QFont::Medium));
+  const QFontMetrics m(Fonts::text(Type::body, QFont::Medium));
   setFixedSize(m.horizontalAdvance(keys_) + 20, m.height() + 8);
   setAccessibleName(keys_);
   Palette::followAppearance(this);
@@ -20,7 +21,7 @@ void KeyCap::paintEvent(QPaintEvent*) {
   p.setPen(Qt::NoPen);
   p.setBrush(Palette::adaptiveOpacity(0.08, 0.08).resolve());
   p.drawRoundedRect(QRectF(rect()), 6, 6);
-  p.setFont(Fonts::text(13, QFont::Medium));
+  p.setFont(Fonts::text(Type::body, QFont::Medium));
   p.setPen(Palette::primaryText().resolve());
   p.drawText(rect(), Qt::AlignCenter, keys_);
 }

@@ -41,7 +41,7 @@ void LevelSlider::paintEvent(QPaintEvent*) {
   p.drawRoundedRect(QRectF(track.topLeft(), QPointF(centre.x(), track.bottom())), kTrack / 2, kTrack / 2);
   const QRectF disc(centre.x() - kKnob / 2, mid - kKnob / 2, kKnob, kKnob);
   p.setPen(QPen(Palette::adaptiveOpacity(0.2, 0).resolve(), 1));
-  p.setBrush(Qt::white);
+  p.setBrush(Palette::knob());
   p.drawEllipse(disc.adjusted(0.5, 0.5, -0.5, -0.5));
   if (focusRingShown(this)) paintFocusRing(p, disc.adjusted(-3, -3, 3, 3), kKnob / 2 + 3);
 }

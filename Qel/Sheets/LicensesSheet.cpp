@@ -11,6 +11,8 @@
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/PlainLabel.hpp"
 #include "Qel/Kit/QtString.hpp"
+#include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
 
@@ -21,8 +23,8 @@ namespace {
 QWidget* emptyBody() {
   auto* body = new QWidget;
   auto* column = new QVBoxLayout(body);
-  column->setContentsMargins(28, 0, 28, 28);
-  column->setSpacing(18);
+  column->setContentsMargins(Space::sheetWide, 0, Space::sheetWide, Space::sheetWide);
+  column->setSpacing(Space::xxl);
   return body;
 }
 
@@ -35,7 +37,7 @@ LicensesSheet::LicensesSheet(Store& store, const std::vector<LicenseNotice>& not
   QWidget* body = scrollArea()->widget();
   auto* column = static_cast<QVBoxLayout*>(body->layout());
   auto* list = new QVBoxLayout;
-  list->setSpacing(12);
+  list->setSpacing(Space::l);
   for (std::size_t i = 0; i < notices_.size(); ++i) {
     auto* row = new NoticeRow(notices_[i], body);
     connect(row, &QAbstractButton::clicked, this, [this, i] { select(static_cast<int>(i)); });
@@ -43,9 +45,9 @@ LicensesSheet::LicensesSheet(Store& store, const std::vector<LicenseNotice>& not
     rows_.push_back(row);
   }
   column->addLayout(list);
-  text_ = new PlainLabel({}, 11, QFont::Normal, Palette::secondaryText(), body);
+  text_ = new PlainLabel({}, Type::caption, QFont::Normal, Palette::secondaryText(), body);
   QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-  mono.setPixelSize(11);
+  mono.setPixelSize(Fonts::pixels(Type::caption));
   text_->setFont(mono);
   text_->setWordWrap(true);
   text_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);

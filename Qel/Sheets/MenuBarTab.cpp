@@ -12,14 +12,17 @@
 #include <cmath>
 #include <optional>
 
-#include "Qel/Kit/FocusRing.hpp"
 #include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/Layouts.hpp"
 #include "Qel/Kit/MenuIcons.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/PlainLabel.hpp"
 #include "Qel/Kit/QtString.hpp"
 #include "Qel/Kit/RunnerPlayer.hpp"
+#include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Kit/WrappedText.hpp"
+#include "Qel/Sheets/CardBlock.hpp"
 #include "Qel/Sheets/IconStyleCell.hpp"
 #include "Qel/Sheets/SettingParts.hpp"
 #include "Qel/Sheets/SettingsTabs.hpp"
@@ -32,38 +35,22 @@ namespace qel {
 
 namespace {
 
-// A block of the card: padded 16 with a hairline under it.
-class Block : public QWidget {
- public:
-  explicit Block(QWidget* parent) : QWidget(parent), column_(new QVBoxLayout(this)) {
-    column_->setContentsMargins(16, 16, 16, 16);
-    column_->setSpacing(10);
-    Palette::followAppearance(this);
-  }
-  QVBoxLayout* column() const { return column_; }
-
- protected:
-  void paintEvent(QPaintEvent*) override { paintHairline(this); }
-
- private:
-  QVBoxLayout* column_;
-};
-
 // Which readings stand beside the icon: a chip each, picked ones in the reverse colours.
 QWidget* itemsBlock(TabBody* body, QWidget* group, Store& store) {
-  auto* items = new Block(group);
-  items->column()->addWidget(new PlainLabel(qs(L("Show in the tray")), 13, QFont::Medium, Palette::primaryText(), items));
+  auto* items = new CardBlock(group);
+  items->column()->addWidget(
+      new PlainLabel(qs(L("Show in the tray")), Type::body, QFont::Medium, Palette::primaryText(), items));
   items->column()->addWidget(new PlainLabel(qs(L("Pick any combination. With none selected, only the icon is shown.")),
-                                            12, QFont::Normal, Palette::tertiaryText(), items));
+                                            Type::footnote, QFont::Normal, Palette::tertiaryText(), items));
   auto* chips = new QHBoxLayout;
-  chips->setSpacing(6);
+  chips->setSpacing(Space::s);
   const std::array<std::pair<const char*, QString>, 5> kItems{{{"ring", qs(L("Icon"))},
                                                               {"cpu", qs(L("CPU"))},
                                                               {"gpu", QStringLiteral("GPU")},
                                                               {"mem", qs(L("Memory"))},
                                                               {"net", qs(L("Net speed"))}}};
   for (const auto& [key, label] : kItems) {
-    auto* chip = new WashButton(label, 12.5, items);
+    auto* chip = new WashButton(label, Type::body, items);
     chip->setObjectName(QString::fromLatin1(key));
     QObject::connect(chip, &QAbstractButton::clicked, chip, [&store, key = std::string(key)] {
       auto chosen = store.menuItems();
@@ -84,17 +71,15 @@ QWidget* itemsBlock(TabBody* body, QWidget* group, Store& store) {
 
 // The fifteen icon styles, dimmed while the icon is hidden.
 QWidget* stylesBlock(TabBody* body, QWidget* group, Store& store) {
-  auto* styles = new Block(group);
+  auto* styles = new CardBlock(group);
   auto* inner = new QWidget(styles);  // the part that dims while the icon is hidden
-  auto* innerColumn = new QVBoxLayout(inner);
-  innerColumn->setContentsMargins(0, 0, 0, 0);
-  innerColumn->setSpacing(10);
-  innerColumn->addWidget(new PlainLabel(qs(L("Icon style")), 13, QFont::Medium, Palette::primaryText(), inner));
-  auto* note = new PlainLabel({}, 12, QFont::Normal, Palette::tertiaryText(), inner);
+  auto* innerColumn = Layouts::column(inner, Space::ml);
+  innerColumn->addWidget(new PlainLabel(qs(L("Icon style")), Type::body, QFont::Medium, Palette::primaryText(), inner));
+  auto* note = new PlainLabel({}, Type::footnote, QFont::Normal, Palette::tertiaryText(), inner);
   note->setWordWrap(true);
   innerColumn->addWidget(note);
   auto* grid = new QGridLayout;
-  grid->setSpacing(8);
+  grid->setSpacing(Space::m);
   // The sheet is a fixed width: six cells of at least 84 fit across its card.
   constexpr int kColumns = 6;
   for (std::size_t i = 0; i < allMenuIconStyles.size(); ++i) {
@@ -129,7 +114,7 @@ TabBody* menuBarTab(const SettingsEnv& env) {
   group->column()->addWidget(stylesBlock(body, group, store));
 
   auto* preview = new TrayPreview(group);
-  preview->setFont(Fonts::text(13));
+  preview->setFont(Fonts::text(Type::body));
   body->onSync([preview, &store] { preview->sync(store); });
   group->column()->addWidget(new SettingRow(qs(L("Preview")), {}, preview, group));
   return body;

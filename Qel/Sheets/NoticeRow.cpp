@@ -9,6 +9,8 @@
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/PlainLabel.hpp"
 #include "Qel/Kit/QtString.hpp"
+#include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Text/Loc.hpp"
 
 namespace qel {
@@ -19,17 +21,17 @@ NoticeRow::NoticeRow(const LicenseNotice& notice, QWidget* parent) : QAbstractBu
   setAccessibleName(qs(notice.name));
   setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
   auto* column = new QVBoxLayout(this);
-  column->setContentsMargins(12, 12, 12, 12);
-  column->setSpacing(3);
+  column->setContentsMargins(Space::l, Space::l, Space::l, Space::l);
+  column->setSpacing(Space::lines);
   auto* line = new QHBoxLayout;
-  line->setSpacing(8);
-  line->addWidget(new PlainLabel(qs(notice.name), 13, QFont::DemiBold, Palette::primaryText(), this), 0,
+  line->setSpacing(Space::m);
+  line->addWidget(new PlainLabel(qs(notice.name), Type::body, QFont::DemiBold, Palette::primaryText(), this), 0,
                   Qt::AlignVCenter);
-  line->addWidget(new PlainLabel(qs(notice.license), 11.5, QFont::Normal, Palette::tertiaryText(), this), 0,
+  line->addWidget(new PlainLabel(qs(notice.license), Type::footnote, QFont::Normal, Palette::tertiaryText(), this), 0,
                   Qt::AlignVCenter);
   line->addStretch(1);
   column->addLayout(line);
-  auto* credit = new PlainLabel(qs(notice.credit), 12, QFont::Normal, Palette::secondaryText(), this);
+  auto* credit = new PlainLabel(qs(notice.credit), Type::footnote, QFont::Normal, Palette::secondaryText(), this);
   credit->setWordWrap(true);
   column->addWidget(credit);
   Palette::followAppearance(this);

@@ -10,6 +10,8 @@
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/QtString.hpp"
+#include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Platform/Utf8.hpp"
 #include "Qel/Sheets/StretchReport.hpp"
 #include "Qel/Text/Format.hpp"
@@ -19,7 +21,7 @@ namespace qel {
 namespace {
 
 // The rows keep their box's side padding inside them, so their focus ring has room.
-constexpr double kRowPad = 14;
+constexpr double kRowPad = Space::card;
 
 }  // namespace
 
@@ -33,7 +35,7 @@ OtherMarkRow::OtherMarkRow(const Stretch& stretch, QWidget* parent) : QAbstractB
 }
 
 QSize OtherMarkRow::sizeHint() const {
-  const QFontMetricsF name(Fonts::text(13, QFont::Medium)), times(Fonts::text(12));
+  const QFontMetricsF name(Fonts::text(Type::body, QFont::Medium)), times(Fonts::text(Type::footnote));
   return {200, int(std::ceil(9 + name.height() + 1 + times.height() + 9))};
 }
 
@@ -41,7 +43,8 @@ void OtherMarkRow::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
   const QRectF box(rect());
-  const QFont nameFont = Fonts::text(13, QFont::Medium), timesFont = Fonts::text(12), peakFont = Fonts::text(12.5);
+  const QFont nameFont = Fonts::text(Type::body, QFont::Medium), timesFont = Fonts::text(Type::footnote),
+              peakFont = Fonts::text(Type::body);
   const QFontMetricsF name(nameFont), times(timesFont), peakMetrics(peakFont);
   const QString peak = qs(L("peak %@", {fmtPercent(stretch_.peak)}));
   const double peakWidth = peakMetrics.horizontalAdvance(peak);

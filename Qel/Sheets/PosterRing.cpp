@@ -8,6 +8,7 @@
 #include "Qel/Kit/ChartKit.hpp"
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Text/Loc.hpp"
 
 namespace qel {
@@ -16,12 +17,6 @@ namespace {
 
 constexpr double kStep = 2 * Chart::kPi / 144;
 constexpr double kGap = 7;
-
-QColor white(double alpha) {
-  QColor c(Qt::white);
-  c.setAlphaF(float(alpha));
-  return c;
-}
 
 }  // namespace
 
@@ -49,11 +44,12 @@ void drawPosterRing(QPainter& painter, QSizeF size, const PosterData& data, bool
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setPen(Qt::NoPen);
+  const QColor slotWash = Palette::withAlpha(Palette::white(), 0.05);
   for (int track = 0; track < 2; ++track) {
     const double inner = g.trackInner(track);
     for (int i = 0; i < 144; ++i) {
       const double a = PosterRingGeometry::slotAngle(i);
-      painter.fillPath(Chart::ringSegment(g.centre, inner, g.trackOuter(track), a - half, a + half), white(0.05));
+      painter.fillPath(Chart::ringSegment(g.centre, inner, g.trackOuter(track), a - half, a + half), slotWash);
       if (i >= int(data.buckets.size()) || !data.buckets[i]) continue;
       const double v = track == 0 ? data.buckets[i]->cpu : data.buckets[i]->mem;
       QColor colour = posterBarColor(v, track);
@@ -62,7 +58,7 @@ void drawPosterRing(QPainter& painter, QSizeF size, const PosterData& data, bool
     }
   }
 
-  QPen dashed(white(0.28), 1, Qt::CustomDashLine, Qt::FlatCap, Qt::MiterJoin);
+  QPen dashed(Palette::withAlpha(Palette::white(), 0.28), 1, Qt::CustomDashLine, Qt::FlatCap, Qt::MiterJoin);
   dashed.setDashPattern({2, 4});
   painter.setPen(dashed);
   painter.setBrush(Qt::NoBrush);
@@ -77,8 +73,8 @@ void drawPosterRing(QPainter& painter, QSizeF size, const PosterData& data, bool
       painter.drawEllipse(Chart::polar(g.centre, g.outer + 6, PosterRingGeometry::slotAngle(e.slot)), 4.0, 4.0);
     }
 
-  painter.setPen(white(0.42));
-  const QFont font = Fonts::text(10.5);
+  painter.setPen(Palette::withAlpha(Palette::white(), 0.42));
+  const QFont font = Fonts::text(Type::caption);
   const std::pair<const char*, double> labels[] = {
       {Lkey("0:00"), -0.5}, {Lkey("6:00"), 35.5}, {Lkey("12:00"), 71.5}, {Lkey("18:00"), 107.5}};
   for (const auto& [text, slot] : labels)

@@ -11,6 +11,7 @@
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/QtString.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Kit/WrappedText.hpp"
 #include "Qel/Platform/Utf8.hpp"
 #include "Qel/Sheets/PosterRing.hpp"
@@ -27,11 +28,6 @@ constexpr double kTopInset = 30;
 constexpr double kBottomInset = 26;
 constexpr double kRing = 370;
 
-QColor faded(QColor colour, double alpha) {
-  colour.setAlphaF(float(alpha));
-  return colour;
-}
-
 double lineHeight(const QFont& font) { return QFontMetricsF(font).height(); }
 
 // One line of text in `box`: a long one in another language set smaller, down to three quarters,
@@ -46,9 +42,10 @@ void drawLine(QPainter& painter, const QString& text, const QFont& font, const Q
 
 // The poster's fonts, which both its layout and its painting read.
 struct PosterFonts {
-  QFont brand = Fonts::text(16, QFont::DemiBold), date = Fonts::text(12.5), small = Fonts::text(12),
-        peak = Fonts::text(50, QFont::Light), statTitle = Fonts::text(11.5), statValue = Fonts::text(20, QFont::Medium),
-        used = Fonts::text(11.5);
+  QFont brand = Fonts::text(Type::title3, QFont::DemiBold), date = Fonts::text(Type::body),
+        small = Fonts::text(Type::footnote), peak = Fonts::text(Type::posterPeak, QFont::Light),
+        statTitle = Fonts::text(Type::footnote), statValue = Fonts::text(Type::largeTitle, QFont::Medium),
+        used = Fonts::text(Type::footnote);
 };
 
 void paintGround(QPainter& painter, bool sea) {
@@ -57,10 +54,10 @@ void paintGround(QPainter& painter, bool sea) {
   background.setColorAt(0, sea ? Palette::posterSeaTop() : Palette::posterInkTop());
   background.setColorAt(1, sea ? Palette::posterSeaBottom() : Palette::posterInkBottom());
   painter.fillRect(frame, background);
-  const QColor glowColour = sea ? Palette::net() : Palette::rgb(0x9FD3C7);
+  const QColor glowColour = sea ? Palette::net() : Palette::overview();
   QRadialGradient glow(QPointF(0.5 * kPosterSide, 0.47 * kPosterSide), 300);
-  glow.setColorAt(0, faded(glowColour, 0.17));
-  glow.setColorAt(1, faded(glowColour, 0));
+  glow.setColorAt(0, Palette::withAlpha(glowColour, 0.17));
+  glow.setColorAt(1, Palette::withAlpha(glowColour, 0));
   painter.fillRect(frame, glow);
 }
 
@@ -73,7 +70,7 @@ void paintHeader(QPainter& painter, const PosterData& data, const PosterFonts& f
   painter.setPen(ink);
   const double brandWidth = QFontMetricsF(f.brand).horizontalAdvance(QStringLiteral("Qel"));
   drawLine(painter, QStringLiteral("Qel"), f.brand, QRectF(left + 30, y, brandWidth + 2, header), Qt::AlignLeft);
-  painter.setPen(faded(ink, 0.6));
+  painter.setPen(Palette::withAlpha(ink, 0.6));
   const double dateLeft = left + 30 + brandWidth + 8;
   drawLine(painter, qs(data.dateText), f.date, QRectF(dateLeft, y, box.right() - dateLeft, header), Qt::AlignRight);
 }
@@ -94,11 +91,11 @@ void paintRing(QPainter& painter, const PosterData& data, const PosterOptions& o
     drawLine(painter, text, font, QRectF(ring.center().x() - w / 2, cy, w, lineHeight(font)), Qt::AlignHCenter);
     cy += lineHeight(font) + 2;
   };
-  painter.setPen(faded(ink, 0.6));
+  painter.setPen(Palette::withAlpha(ink, 0.6));
   centred(qs(L("Busiest moment")), f.small, kRing);
   painter.setPen(ink);
   centred(data.peak ? qs(fmtPercent(*data.peak)) : QStringLiteral("—"), f.peak, kRing);
-  painter.setPen(faded(ink, 0.6));
+  painter.setPen(Palette::withAlpha(ink, 0.6));
   centred(peakLine, f.small, 170);
 }
 
@@ -113,7 +110,7 @@ void paintFigures(QPainter& painter, const PosterData& data, const PosterFonts& 
   const double y = box.top();
   for (int i = 0; i < 3; ++i) {
     const double x = box.left() + i * column;
-    painter.setPen(faded(ink, 0.45));
+    painter.setPen(Palette::withAlpha(ink, 0.45));
     drawLine(painter, qs(figures[i].first), f.statTitle, QRectF(x, y, column - 6, lineHeight(f.statTitle)), Qt::AlignLeft);
     painter.setPen(ink);
     drawLine(painter, qs(figures[i].second), f.statValue,
@@ -149,7 +146,7 @@ void paintPoster(QPainter& painter, const PosterData& data, const PosterOptions&
   if (options.showApps && !data.topApps.empty()) {
     std::string names;
     for (const auto& name : data.topApps) names += (names.empty() ? "" : L(", ")) + displayName(name);
-    painter.setPen(faded(Palette::posterText(), 0.6));
+    painter.setPen(Palette::withAlpha(Palette::posterText(), 0.6));
     drawLine(painter, qs(L("Most used: %@", {names})), f.used, QRectF(left, y, width, lineHeight(f.used)),
              Qt::AlignLeft);
   }

@@ -8,11 +8,14 @@
 
 #include "Qel/Kit/Follow.hpp"
 #include "Qel/Kit/InitialFocusClearer.hpp"
+#include "Qel/Kit/Layouts.hpp"
 #include "Qel/Kit/PageMeta.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/PillButton.hpp"
 #include "Qel/Kit/PlainLabel.hpp"
 #include "Qel/Kit/RoundGlyphButton.hpp"
+#include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Sheets/SheetFrame.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
@@ -25,19 +28,17 @@ ReportSheet::ReportSheet(Store& store, const QString& kicker, std::optional<Adap
     : QWidget(parent), store_(store), closeAction_(std::move(closeAction)),
       kickerColor_(kickerColor) {
   setFixedWidth(kWidth);
-  auto* column = new QVBoxLayout(this);
-  column->setContentsMargins(0, 0, 0, 0);
-  column->setSpacing(0);
+  auto* column = Layouts::column(this);
 
   blocks_ = new QVBoxLayout;
-  blocks_->setContentsMargins(24, 24, 24, 24);
-  blocks_->setSpacing(18);
+  blocks_->setContentsMargins(Space::sheet, Space::sheet, Space::sheet, Space::sheet);
+  blocks_->setSpacing(Space::xxl);
   auto* header = new QHBoxLayout;
-  header->setSpacing(16);
+  header->setSpacing(Space::xl);
   titles_ = new QVBoxLayout;
-  titles_->setSpacing(4);
+  titles_->setSpacing(Space::xs);
   if (!kicker.isEmpty()) {
-    kicker_ = new PlainLabel(kicker, 13, QFont::DemiBold, kickerColor.value_or(accentText(store_.page())), this);
+    kicker_ = new PlainLabel(kicker, Type::body, QFont::DemiBold, kickerColor.value_or(accentText(store_.page())), this);
     titles_->addWidget(kicker_);
   }
   if (!headline.isEmpty()) {
@@ -58,9 +59,9 @@ ReportSheet::ReportSheet(Store& store, const QString& kicker, std::optional<Adap
   column->addWidget(divider_);
 
   footer_ = new QHBoxLayout;
-  footer_->setContentsMargins(24, 16, 24, 16);
-  footer_->setSpacing(16);
-  hint_ = new PlainLabel(hint, 12.5, QFont::Normal, Palette::secondaryText(), this);
+  footer_->setContentsMargins(Space::sheet, Space::xl, Space::sheet, Space::xl);
+  footer_->setSpacing(Space::xl);
+  hint_ = new PlainLabel(hint, Type::body, QFont::Normal, Palette::secondaryText(), this);
   hint_->setWordWrap(true);
   footer_->addWidget(hint_, 1);
   done_ = PillButton::primary(QString::fromStdString(L("Done")), this);

@@ -10,9 +10,12 @@
 
 #include "Qel/Kit/ChoiceBox.hpp"
 #include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/Layouts.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/PlainLabel.hpp"
 #include "Qel/Kit/QtString.hpp"
+#include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Sheets/LevelSlider.hpp"
 #include "Qel/Sheets/RuleEditing.hpp"
 #include "Qel/Sheets/SettingParts.hpp"
@@ -51,8 +54,8 @@ RuleRow::RuleRow(Store& store, std::size_t index, TabBody* body, QWidget* parent
   }
   const RuleMeta& m = *meta_;
   auto* row = new QHBoxLayout(this);
-  row->setContentsMargins(16, 12, 16, 12);
-  row->setSpacing(14);
+  row->setContentsMargins(Space::xl, Space::l, Space::xl, Space::l);
+  row->setSpacing(Space::card);
 
   row->addWidget(buildTexts(m), 1);
   if (m.hasThreshold) row->addWidget(buildThreshold(m), 0, Qt::AlignVCenter);
@@ -68,16 +71,14 @@ RuleRow::RuleRow(Store& store, std::size_t index, TabBody* body, QWidget* parent
 // The rule's title and detail, and when it last fired.
 QWidget* RuleRow::buildTexts(const RuleMeta& m) {
   texts_ = new QWidget(this);
-  auto* texts = new QVBoxLayout(texts_);
-  texts->setContentsMargins(0, 0, 0, 0);
-  texts->setSpacing(2);
-  auto* title = new PlainLabel(qs(L(m.title)), 13, QFont::Medium, Palette::primaryText(), texts_);
+  auto* texts = Layouts::column(texts_, Space::xxs);
+  auto* title = new PlainLabel(qs(L(m.title)), Type::body, QFont::Medium, Palette::primaryText(), texts_);
   title->setWordWrap(true);  // leaves the controls their width in a narrow card
   texts->addWidget(title);
-  auto* detail = new PlainLabel(qs(L(m.detail)), 12, QFont::Normal, Palette::tertiaryText(), texts_);
+  auto* detail = new PlainLabel(qs(L(m.detail)), Type::footnote, QFont::Normal, Palette::tertiaryText(), texts_);
   detail->setWordWrap(true);
   texts->addWidget(detail);
-  fired_ = new PlainLabel({}, 11.5, QFont::Normal, Palette::warnText(), texts_);
+  fired_ = new PlainLabel({}, Type::footnote, QFont::Normal, Palette::warnText(), texts_);
   texts->addWidget(fired_);
   return texts_;
 }
@@ -85,19 +86,17 @@ QWidget* RuleRow::buildTexts(const RuleMeta& m) {
 // "Above" or "Below", the threshold's slider and value, and for how long where the rule asks.
 QWidget* RuleRow::buildThreshold(const RuleMeta& m) {
   controls_ = new QWidget(this);
-  auto* line = new QHBoxLayout(controls_);
-  line->setContentsMargins(0, 0, 0, 0);
-  line->setSpacing(8);
-  line->addWidget(
-      new PlainLabel(qs(m.below ? L("Below") : L("Above")), 12, QFont::Normal, Palette::secondaryText(), controls_));
+  auto* line = Layouts::row(controls_, Space::m);
+  line->addWidget(new PlainLabel(qs(m.below ? L("Below") : L("Above")), Type::footnote, QFont::Normal,
+                                  Palette::secondaryText(), controls_));
   slider_ = new LevelSlider(controls_);
   slider_->setFixedWidth(100);
   slider_->setRange(0, ruleSteps(m));
   slider_->setPageStep(1);
   slider_->setAccessibleName(qs(L("%@ threshold", {L(m.title)})));
   line->addWidget(slider_);
-  value_ = new PlainLabel({}, 12, QFont::Normal, Palette::primaryText(), controls_);
-  value_->setFont(Fonts::text(12));
+  value_ = new PlainLabel({}, Type::footnote, QFont::Normal, Palette::primaryText(), controls_);
+  value_->setFont(Fonts::text(Type::footnote));
   value_->setFixedWidth(56);
   value_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   line->addWidget(value_);
@@ -106,8 +105,8 @@ QWidget* RuleRow::buildThreshold(const RuleMeta& m) {
     edit([&](AlertRule& r) { r.threshold = ruleThresholdAt(*meta_, step); });
   });
   if (m.hasSustain) {
-    line->addWidget(new PlainLabel(qs(L("for")), 12, QFont::Normal, Palette::secondaryText(), controls_));
-    sustain_ = new ChoiceBox(12, controls_);
+    line->addWidget(new PlainLabel(qs(L("for")), Type::footnote, QFont::Normal, Palette::secondaryText(), controls_));
+    sustain_ = new ChoiceBox(Type::footnote, controls_);
     sustain_->setAccessibleName(qs(L("Duration")));
     sustain_->setFixedWidth(92);
     for (const auto& [seconds, label] : kSustains) sustain_->addItem(qs(L(label)), seconds);

@@ -2,12 +2,13 @@
 
 #include <QPainter>
 
+#include "Qel/Kit/Layouts.hpp"
 #include "Qel/Kit/Palette.hpp"
 
 namespace qel {
 
 SettingGroup::SettingGroup(QWidget* parent) : QWidget(parent), column_(new QVBoxLayout(this)) {
-  column_->setContentsMargins(0, 0, 0, 0);
+  Layouts::flush(column_);
   column_->setSpacing(0);
   Palette::followAppearance(this);
 }

@@ -5,6 +5,7 @@
 #include "Qel/Kit/FocusRing.hpp"
 #include "Qel/Kit/ChoiceBox.hpp"
 #include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 
 namespace qel {
 
@@ -29,7 +30,7 @@ void Switch::paintEvent(QPaintEvent*) {
   const double knob = track.height() - 4;
   const double x = isChecked() ? track.right() - 2 - knob : track.left() + 2;
   p.setPen(Qt::NoPen);
-  p.setBrush(Qt::white);
+  p.setBrush(Palette::knob());
   p.drawEllipse(QRectF(x, track.top() + 2, knob, knob));
 }
 
@@ -50,7 +51,7 @@ Switch* boundSwitch(TabBody* body, const QString& name, std::function<bool()> ge
 QComboBox* boundChoice(TabBody* body, const QString& name, int width,
                        std::vector<std::pair<std::string, QString>> entries, std::function<std::string()> get,
                        std::function<void(const std::string&)> set, int separatorAfter) {
-  auto* box = new ChoiceBox(12.5, body);
+  auto* box = new ChoiceBox(Type::body, body);
   box->setAccessibleName(name);
   box->setFixedWidth(width);
   std::vector<std::string> values;

@@ -6,6 +6,8 @@
 
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/PlainLabel.hpp"
+#include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 
 namespace qel {
 
@@ -31,14 +33,14 @@ void paintHairline(QWidget* widget) {
 
 SettingRow::SettingRow(const QString& title, const QString& detail, QWidget* control, QWidget* parent)
     : QWidget(parent),
-      title_(new PlainLabel(title, 13, QFont::Medium, Palette::primaryText(), this)),
-      detail_(new PlainLabel(detail, 12, QFont::Normal, Palette::tertiaryText(), this)),
+      title_(new PlainLabel(title, Type::body, QFont::Medium, Palette::primaryText(), this)),
+      detail_(new PlainLabel(detail, Type::footnote, QFont::Normal, Palette::tertiaryText(), this)),
       control_(control) {
   auto* row = new QHBoxLayout(this);
-  row->setContentsMargins(16, 13, 16, 13);
-  row->setSpacing(16);
+  row->setContentsMargins(Space::xl, Space::settingRowPadY, Space::xl, Space::settingRowPadY);
+  row->setSpacing(Space::xl);
   auto* texts = new QVBoxLayout;
-  texts->setSpacing(3);
+  texts->setSpacing(Space::lines);
   texts->addWidget(title_);
   detail_->setWordWrap(true);
   detail_->setVisible(!detail.isEmpty());

@@ -10,19 +10,23 @@
 #include <algorithm>
 #include <cmath>
 
-#include "Qel/Kit/FocusRing.hpp"
 #include "Qel/Kit/Follow.hpp"
 #include "Qel/Kit/Fonts.hpp"
-#include "Qel/Kit/Glyphs.hpp"
 #include "Qel/Kit/InitialFocusClearer.hpp"
+#include "Qel/Kit/Layouts.hpp"
 #include "Qel/Kit/PageMeta.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/PillButton.hpp"
 #include "Qel/Kit/PlainLabel.hpp"
 #include "Qel/Kit/QtString.hpp"
+#include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/TypeScale.hpp"
+#include "Qel/Sheets/CloseButton.hpp"
 #include "Qel/Sheets/SettingParts.hpp"
+#include "Qel/Sheets/SettingsSidebar.hpp"
 #include "Qel/Sheets/SettingsTabButton.hpp"
 #include "Qel/Sheets/SheetFrame.hpp"
+#include "Qel/Sheets/SheetRule.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Updates/Updater.hpp"
@@ -31,69 +35,16 @@ namespace qel {
 
 namespace {
 
-AdaptiveColor rule() { return Palette::adaptiveOpacity(0.08, 0.07); }
-
-// The round close button of the header.
-class CloseButton : public QAbstractButton {
- public:
-  explicit CloseButton(QWidget* parent) : QAbstractButton(parent) {
-    setFixedSize(28, 28);
-    setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::TabFocus);
-    setAccessibleName(qs(L("Close")));
-    Palette::followAppearance(this);
-  }
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QColor ink = Palette::secondaryText().resolve();
-    p.setPen(focusRingShown(this) ? QPen(ink, 1.5) : Qt::NoPen);
-    p.setBrush(Palette::adaptiveOpacity(0.07, 0.07).resolve());
-    p.drawEllipse(QRectF(rect()).adjusted(0.75, 0.75, -0.75, -0.75));
-    Glyphs::draw(p, QRectF(rect()), "xmark", 14, ink);
-  }
-};
-
-// A 1-pixel rule in the frame's divider colour.
-class Rule : public QWidget {
- public:
-  Rule(Qt::Orientation orientation, QWidget* parent) : QWidget(parent) {
-    if (orientation == Qt::Vertical)
-      setFixedWidth(1);
-    else
-      setFixedHeight(1);
-    Palette::followAppearance(this);
-  }
-
- protected:
-  void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), rule().resolve()); }
-};
-
 // Wide enough for the longest title in bold beside its symbol and for the heading (`heading`
 // wide), so that no language's title gets smaller or cut; at least 180, at most 240.
 int sidebarWidth(int heading) {
-  const QFontMetricsF bold(Fonts::text(13, QFont::DemiBold));
+  const QFontMetricsF bold(Fonts::text(Type::body, QFont::DemiBold));
   double widest = heading;
   // A title has 36 before it and 2 after it (SettingsTabButton).
   for (const auto& tab : kSettingsTabs) widest = std::max(widest, bold.horizontalAdvance(qs(L(tab.title))) + 1 + 38);
   // The sidebar's 8 at each side.
-  return std::clamp(int(std::ceil(widest)) + 16, 180, 240);
+  return std::clamp(int(std::ceil(widest)) + 2 * Space::m, 180, 240);
 }
-
-// The sidebar's ground: a faint wash over the sheet's.
-class Sidebar : public QWidget {
- public:
-  explicit Sidebar(QWidget* parent) : QWidget(parent) {
-    Palette::followAppearance(this);
-  }
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter(this).fillRect(rect(), Palette::adaptiveOpacity(0.05, 0.05).resolve());
-  }
-};
 
 TabBody* buildTab(const std::string& tab, const SettingsEnv& env) {
   if (tab == "menubar") return menuBarTab(env);
@@ -111,16 +62,14 @@ TabBody* buildTab(const std::string& tab, const SettingsEnv& env) {
 SettingsSheet::SettingsSheet(SettingsEnv env, QWidget* parent)
     : QWidget(parent),
       env_(std::move(env)),
-      title_(new PlainLabel({}, 16, QFont::DemiBold, Palette::primaryText(), this)),
-      close_(new CloseButton(this)),
+      title_(new PlainLabel({}, Type::title3, QFont::DemiBold, Palette::primaryText(), this)),
+      close_(new CloseButton(CloseButton::Look::washed, this)),
       done_(PillButton::primary(qs(L("Done")), this)),
       scroll_(new QScrollArea(this)) {
   setFixedSize(kWidth, kHeight);
-  auto* frame = new QHBoxLayout(this);
-  frame->setContentsMargins(0, 0, 0, 0);
-  frame->setSpacing(0);
+  auto* frame = Layouts::row(this);
   frame->addWidget(buildSidebar());
-  frame->addWidget(new Rule(Qt::Vertical, this));
+  frame->addWidget(new SheetRule(Qt::Vertical, this));
   frame->addLayout(buildMain(), 1);
 
   auto closeSheet = [this] { env_.store.setShowingSettings(false); };
@@ -134,13 +83,13 @@ SettingsSheet::SettingsSheet(SettingsEnv env, QWidget* parent)
 }
 
 QWidget* SettingsSheet::buildSidebar() {
-  auto* sidebar = new Sidebar(this);
+  auto* sidebar = new SettingsSidebar(this);
   auto* side = new QVBoxLayout(sidebar);
   // 8 at the sides (not 12) leaves the longest title room in bold.
-  side->setContentsMargins(8, 24, 8, 24);
-  side->setSpacing(2);
+  side->setContentsMargins(Space::m, Space::sheet, Space::m, Space::sheet);
+  side->setSpacing(Space::xxs);
   auto* heading = sheetTitle(qs(L("Settings")), sidebar);
-  heading->setContentsMargins(14, 0, 10, 12);
+  heading->setContentsMargins(Space::card, 0, Space::ml, Space::l);
   side->addWidget(heading);
   sidebar->setFixedWidth(sidebarWidth(heading->sizeHint().width()));
   for (std::size_t i = 0; i < kSettingsTabs.size(); ++i) {
@@ -159,7 +108,7 @@ QLayout* SettingsSheet::buildMain() {
   auto* main = new QVBoxLayout;
   main->setSpacing(0);
   auto* header = new QHBoxLayout;
-  header->setContentsMargins(24, 22, 24, 16);
+  header->setContentsMargins(Space::sheet, Space::headerTop, Space::sheet, Space::xl);
   header->addWidget(title_, 1);
   header->addWidget(close_, 0, Qt::AlignVCenter);
   main->addLayout(header);
@@ -168,10 +117,10 @@ QLayout* SettingsSheet::buildMain() {
   scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   scroll_->viewport()->setAutoFillBackground(false);
   main->addWidget(scroll_, 1);
-  main->addWidget(new Rule(Qt::Horizontal, this));
+  main->addWidget(new SheetRule(Qt::Horizontal, this));
   auto* footer = new QHBoxLayout;
-  footer->setContentsMargins(24, 16, 24, 16);
-  auto* saved = new PlainLabel(qs(L("Changes apply immediately and are saved automatically.")), 12.5, QFont::Normal,
+  footer->setContentsMargins(Space::sheet, Space::xl, Space::sheet, Space::xl);
+  auto* saved = new PlainLabel(qs(L("Changes apply immediately and are saved automatically.")), Type::body, QFont::Normal,
                                Palette::secondaryText(), this);
   saved->setWordWrap(true);
   footer->addWidget(saved, 1);

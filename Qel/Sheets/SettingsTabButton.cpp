@@ -8,6 +8,7 @@
 #include "Qel/Kit/Glyphs.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/QtString.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Sheets/SettingsSheet.hpp"
 #include "Qel/Text/Loc.hpp"
 
@@ -28,15 +29,19 @@ void SettingsTabButton::paintEvent(QPaintEvent*) {
   p.setRenderHint(QPainter::Antialiasing);
   const QRectF r = QRectF(rect()).adjusted(0.75, 0.75, -0.75, -0.75);
   p.setPen(focusRingShown(this) ? QPen(Palette::secondaryText().resolve(), 1.5) : Qt::NoPen);
-  p.setBrush(isChecked() ? Palette::adaptiveOpacity(0.07, 0.08).resolve() : QColor(Qt::transparent));
+  if (isChecked())
+    p.setBrush(Palette::adaptiveOpacity(0.07, 0.08).resolve());
+  else
+    p.setBrush(Qt::NoBrush);
   p.drawRoundedRect(r, 8, 8);
   const QColor ink = (isChecked() ? Palette::primaryText() : Palette::secondaryText()).resolve();
-  Glyphs::draw(p, QRectF(10, 0, 18, height()), symbol_, 15, ink);
+  Glyphs::draw(p, QRectF(10, 0, 18, height()), symbol_, Type::headline, ink);
   const QRectF words(36, 0, width() - 38, height());
   // A long title in another language gets a little smaller before it is cut short.
-  double size = 13;
+  double size = Type::body;
   const auto weight = isChecked() ? QFont::DemiBold : QFont::Normal;
-  while (size > 11 && QFontMetricsF(Fonts::text(size, weight)).horizontalAdvance(text()) > words.width()) size -= 0.5;
+  while (size > Type::caption && QFontMetricsF(Fonts::text(size, weight)).horizontalAdvance(text()) > words.width())
+    size -= 0.5;
   p.setFont(Fonts::text(size, weight));
   p.setPen(ink);
   p.drawText(words, Qt::AlignVCenter | Qt::AlignLeft, p.fontMetrics().elidedText(text(), Qt::ElideRight, int(words.width())));

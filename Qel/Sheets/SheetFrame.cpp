@@ -1,54 +1,26 @@
 #include "Qel/Sheets/SheetFrame.hpp"
 
-#include <QAbstractButton>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QPainter>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-#include "Qel/Kit/FocusRing.hpp"
 #include "Qel/Kit/Follow.hpp"
-#include "Qel/Kit/Glyphs.hpp"
 #include "Qel/Kit/InitialFocusClearer.hpp"
+#include "Qel/Kit/Layouts.hpp"
 #include "Qel/Kit/PageMeta.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/PlainLabel.hpp"
+#include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/TypeScale.hpp"
+#include "Qel/Sheets/CloseButton.hpp"
 #include "Qel/Store/Store.hpp"
-#include "Qel/Text/Loc.hpp"
 
 namespace qel {
 
-namespace {
-
-// The header's close button: a cross in a 28-pixel square, all of it clickable.
-class CloseButton : public QAbstractButton {
- public:
-  explicit CloseButton(QWidget* parent) : QAbstractButton(parent) {
-    setFixedSize(28, 28);
-    setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::TabFocus);
-    setAccessibleName(QString::fromStdString(L("Close")));
-    Palette::followAppearance(this);
-  }
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QColor ink = Palette::secondaryText().resolve();
-    if (focusRingShown(this)) {
-      p.setPen(QPen(ink, 1.5));
-      p.drawEllipse(QRectF(rect()).adjusted(1, 1, -1, -1));
-    }
-    Glyphs::draw(p, QRectF(rect()), "xmark", 13, ink);
-  }
-};
-
-}  // namespace
-
 PlainLabel* sheetTitle(const QString& text, QWidget* parent) {
-  return new PlainLabel(text, 22, QFont::DemiBold, Palette::primaryText(), parent);
+  return new PlainLabel(text, Type::figure, QFont::DemiBold, Palette::primaryText(), parent);
 }
 
 FittedScrollArea::FittedScrollArea(QWidget* content, int maxHeight, int initialHeight, QWidget* parent)
@@ -87,14 +59,12 @@ void FittedScrollArea::resizeEvent(QResizeEvent* event) {
 
 SheetFrame::SheetFrame(Store& store, int width, const QString& title, QWidget* body,
                        int initialBodyHeight, std::function<void()> close, QWidget* parent)
-    : QWidget(parent), store_(store), close_(new CloseButton(this)) {
+    : QWidget(parent), store_(store), close_(new CloseButton(CloseButton::Look::bare, this)) {
   setFixedWidth(width);
-  auto* column = new QVBoxLayout(this);
-  column->setContentsMargins(0, 0, 0, 0);
-  column->setSpacing(0);
+  auto* column = Layouts::column(this);
   auto* header = new QHBoxLayout;
-  header->setContentsMargins(28, 26, 28, 14);
-  header->setSpacing(16);
+  header->setContentsMargins(Space::sheetWide, Space::sheetHeaderTop, Space::sheetWide, Space::card);
+  header->setSpacing(Space::xl);
   header->addWidget(sheetTitle(title, this), 1);
   header->addWidget(close_, 0, Qt::AlignVCenter);
   column->addLayout(header);

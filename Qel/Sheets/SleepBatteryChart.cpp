@@ -7,7 +7,8 @@
 #include <chrono>
 
 #include "Qel/Kit/Fonts.hpp"
-#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/PaletteMoreSheets.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Text/Loc.hpp"
 
 namespace qel {
@@ -78,10 +79,10 @@ void SleepBatteryChart::paintEvent(QPaintEvent*) {
   for (const auto& b : g.bands) p.fillRect(b, band);
   QPainterPath path(g.line.front());
   for (std::size_t i = 1; i < g.line.size(); ++i) path.lineTo(g.line[i]);
-  QPen pen(Palette::themed(0xCDE36D, 0x5B781A), 1.6, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin);
+  QPen pen(Palette::sleepChargeLine(), 1.6, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin);
   p.strokePath(path, pen);
   p.restore();
-  p.setFont(Fonts::text(11));
+  p.setFont(Fonts::text(Type::caption));
   p.setPen(Palette::secondaryText().resolve());
   const auto label = [&](QPointF centre, int charge) {
     p.drawText(QRectF(centre.x() - 22, centre.y() - 10, 44, 20), Qt::AlignCenter, QString::number(charge) + u'%');

@@ -20,13 +20,15 @@
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/PlainLabel.hpp"
 #include "Qel/Kit/QtString.hpp"
+#include "Qel/Kit/Spacing.hpp"
 #include "Qel/Kit/TextButton.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 
 namespace qel {
 
 namespace {
 
-constexpr int kGap = 8;
+constexpr int kGap = Space::m;
 constexpr int kMoon = 14;
 
 }  // namespace
@@ -35,7 +37,7 @@ SleepLine::SleepLine(Store& store, QWidget* parent) : QAbstractButton(parent), s
   setCursor(Qt::PointingHandCursor);
   setFocusPolicy(Qt::TabFocus);
   setAccessibleName(qs(L("View sleep report")));
-  setFont(Fonts::text(12.5));
+  setFont(Fonts::text(Type::body));
   connect(this, &QAbstractButton::clicked, this, [this] {
     if (session_) store_.setSleepReport(session_);
   });
@@ -52,7 +54,7 @@ SleepLine::SleepLine(Store& store, QWidget* parent) : QAbstractButton(parent), s
 QSize SleepLine::sizeHint() const {
   const QFontMetrics m(font());
   return {kMoon + kGap + m.horizontalAdvance(session_ ? qs(store_.sleepSummary(*session_)) : QString()) + kGap +
-              QFontMetrics(Fonts::text(12.5, QFont::Medium)).horizontalAdvance(qs(L("View"))) + 4,
+              QFontMetrics(Fonts::text(Type::body, QFont::Medium)).horizontalAdvance(qs(L("View"))) + 4,
           m.height() + 4};
 }
 
@@ -62,7 +64,7 @@ void SleepLine::paintEvent(QPaintEvent*) {
   p.setRenderHint(QPainter::Antialiasing);
   const QRectF box(rect());
   Glyphs::draw(p, QRectF(0, 0, kMoon, box.height()), "moon.fill", 11 * 1.3, Palette::warn());
-  const QFont medium = Fonts::text(12.5, QFont::Medium);
+  const QFont medium = Fonts::text(Type::body, QFont::Medium);
   const QString view = qs(L("View"));
   const double viewWidth = QFontMetricsF(medium).horizontalAdvance(view);
   const double textLeft = kMoon + kGap;

@@ -12,7 +12,9 @@
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/PlainLabel.hpp"
 #include "Qel/Kit/QtString.hpp"
+#include "Qel/Kit/Spacing.hpp"
 #include "Qel/Kit/TextButton.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Platform/Utf8.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Format.hpp"
@@ -23,17 +25,17 @@ namespace qel {
 SleepNote::SleepNote(Store& store, QWidget* parent)
     : QWidget(parent),
       store_(store),
-      headline_(new PlainLabel({}, 13, QFont::DemiBold, Palette::primaryText(), this)),
-      detail_(new PlainLabel({}, 13, QFont::Normal, Palette::secondaryText(), this)) {
+      headline_(new PlainLabel({}, Type::body, QFont::DemiBold, Palette::primaryText(), this)),
+      detail_(new PlainLabel({}, Type::body, QFont::Normal, Palette::secondaryText(), this)) {
   auto* column = new QVBoxLayout(this);
-  column->setContentsMargins(3 + 14, 12, 14, 12);
-  column->setSpacing(3);
+  column->setContentsMargins(Space::lines + Space::card, Space::l, Space::card, Space::l);
+  column->setSpacing(Space::lines);
   headline_->setWordWrap(true);
   detail_->setWordWrap(true);
   column->addWidget(headline_);
   column->addWidget(detail_);
-  column->addSpacing(2);
-  auto* report = new TextButton(qs(L("View sleep report")), Fonts::text(12.5, QFont::Medium), this);
+  column->addSpacing(Space::xxs);
+  auto* report = new TextButton(qs(L("View sleep report")), Fonts::text(Type::body, QFont::Medium), this);
   report_ = report;
   column->addWidget(report_, 0, Qt::AlignLeft);
   connect(report_, &QAbstractButton::clicked, this, [this] {

@@ -3,9 +3,12 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "Qel/Kit/Layouts.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/PlainLabel.hpp"
 #include "Qel/Kit/QtString.hpp"
+#include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Kit/WashBox.hpp"
 #include "Qel/Sheets/SheetFrame.hpp"
 #include "Qel/Sheets/SleepBatteryChart.hpp"
@@ -27,34 +30,37 @@ constexpr int kWakeListHeight = 178;
 QWidget* figure(const QString& caption, const QString& value, QWidget* parent) {
   auto* tile = new WashBox(Palette::adaptiveOpacity(0.045, 0.045), 10, parent);
   auto* column = new QVBoxLayout(tile);
-  column->setContentsMargins(12, 10, 12, 10);
-  column->setSpacing(3);
-  column->addWidget(new PlainLabel(caption, 11.5, QFont::Normal, Palette::tertiaryText(), tile));
-  column->addWidget(new PlainLabel(value, 17, QFont::DemiBold, Palette::primaryText(), tile));
+  column->setContentsMargins(Space::l, Space::ml, Space::l, Space::ml);
+  column->setSpacing(Space::lines);
+  column->addWidget(new PlainLabel(caption, Type::footnote, QFont::Normal, Palette::tertiaryText(), tile));
+  column->addWidget(new PlainLabel(value, Type::title2, QFont::DemiBold, Palette::primaryText(), tile));
   return tile;
 }
 
 QWidget* wakeRow(const SleepWake& wake, QWidget* parent) {
   auto* row = new QWidget(parent);
   auto* line = new QHBoxLayout(row);
-  line->setContentsMargins(0, 9, 0, 9);
-  line->setSpacing(12);
-  auto* time = new PlainLabel(qs(clockFormatter().string(wake.date)), 13, QFont::Medium, Palette::primaryText(), row);
+  line->setContentsMargins(0, Space::rowPadY, 0, Space::rowPadY);
+  line->setSpacing(Space::l);
+  auto* time =
+      new PlainLabel(qs(clockFormatter().string(wake.date)), Type::body, QFont::Medium, Palette::primaryText(), row);
   time->setFixedWidth(44);
   line->addWidget(time, 0, Qt::AlignTop);
   auto* words = new QVBoxLayout;
-  words->setSpacing(1);
-  words->addWidget(new PlainLabel(qs(WakeKind::classify(wake.reason).title()), 13, QFont::Medium,
+  words->setSpacing(Space::hair);
+  words->addWidget(new PlainLabel(qs(WakeKind::classify(wake.reason).title()), Type::body, QFont::Medium,
                                   Palette::primaryText(), row));
-  auto* detail = new PlainLabel(qs(SleepReport::wakeDetail(wake)), 12, QFont::Normal, Palette::tertiaryText(), row);
+  auto* detail =
+      new PlainLabel(qs(SleepReport::wakeDetail(wake)), Type::footnote, QFont::Normal, Palette::tertiaryText(), row);
   detail->setWordWrap(true);
   detail->setMaximumHeight(detail->fontMetrics().lineSpacing() * 2 + 2);
   words->addWidget(detail);
   line->addLayout(words, 1);
-  line->addSpacing(8);
+  line->addSpacing(Space::m);
   if (wake.charge)
-    line->addWidget(new PlainLabel(QString::number(*wake.charge) + u'%', 13, QFont::Normal, Palette::secondaryText(), row),
-                    0, Qt::AlignTop);
+    line->addWidget(
+        new PlainLabel(QString::number(*wake.charge) + u'%', Type::body, QFont::Normal, Palette::secondaryText(), row), 0,
+        Qt::AlignTop);
   return row;
 }
 
@@ -70,7 +76,7 @@ SleepSheet::SleepSheet(Store& store, const SleepSession& session, QWidget* paren
   if (const auto kind = SleepReport::mainKind(session_)) buildCause(*kind);
   buildWakes();
   if (const auto holders = SleepReport::holdersLine(session_)) {
-    auto* line = new PlainLabel(qs(*holders), 12.5, QFont::Normal, Palette::secondaryText(), this);
+    auto* line = new PlainLabel(qs(*holders), Type::body, QFont::Normal, Palette::secondaryText(), this);
     line->setWordWrap(true);
     blocks()->addWidget(line);
   }
@@ -82,7 +88,7 @@ void SleepSheet::buildSubtitle() {
   QString sub = text(Lkey("Asleep from %@ to %@"), {clock.string(session_.start), clock.string(session_.end)});
   if (const auto usual = SleepReport::usualLine(session_, store_.usualDropPerHour(session_)))
     sub += u' ' + qs(*usual);
-  subtitle_ = new PlainLabel(sub, 13, QFont::Normal, Palette::secondaryText(), this);
+  subtitle_ = new PlainLabel(sub, Type::body, QFont::Normal, Palette::secondaryText(), this);
   subtitle_->setWordWrap(true);
   titles()->addWidget(subtitle_);
 }
@@ -90,7 +96,7 @@ void SleepSheet::buildSubtitle() {
 // The three figures and the charge through the night.
 void SleepSheet::buildFigures() {
   auto* figures = new QHBoxLayout;
-  figures->setSpacing(8);
+  figures->setSpacing(Space::m);
   figures->addWidget(figure(text(Lkey("Time asleep")), qs(fmtDuration(SleepReport::minutesAsleep(session_))), this), 1);
   figures->addWidget(figure(text(Lkey("Battery used")), qs(SleepReport::batteryUsed(session_)), this), 1);
   figures->addWidget(figure(text(Lkey("Wakes")), QString::number(session_.wakes.size()), this), 1);
@@ -104,14 +110,15 @@ void SleepSheet::buildCause(const WakeKind& kind) {
   auto* card = new WashBox(Palette::adaptiveOpacity(0.045, 0.045), 12, this);
   card->setAccentBar(Palette::warn());
   auto* row = new QHBoxLayout(card);
-  row->setContentsMargins(3, 0, 0, 0);
+  row->setContentsMargins(Space::lines, 0, 0, 0);  // clear of the accent bar
   row->setSpacing(0);
   auto* words = new QVBoxLayout;
-  words->setContentsMargins(14, 12, 14, 12);
-  words->setSpacing(3);
-  words->addWidget(new PlainLabel(qs(kind.title()), 13, QFont::DemiBold, Palette::primaryText(), card));
+  words->setContentsMargins(Space::card, Space::l, Space::card, Space::l);
+  words->setSpacing(Space::lines);
+  words->addWidget(new PlainLabel(qs(kind.title()), Type::body, QFont::DemiBold, Palette::primaryText(), card));
   // The commands it names wrap as one word.
-  auto* advice = new PlainLabel(qs(keepCommandsWhole(kind.advice())), 13, QFont::Normal, Palette::secondaryText(), card);
+  auto* advice =
+      new PlainLabel(qs(keepCommandsWhole(kind.advice())), Type::body, QFont::Normal, Palette::secondaryText(), card);
   advice->setWordWrap(true);
   words->addWidget(advice);
   row->addLayout(words, 1);
@@ -120,22 +127,22 @@ void SleepSheet::buildCause(const WakeKind& kind) {
 
 void SleepSheet::buildWakes() {
   auto* wakes = new QVBoxLayout;
-  wakes->setSpacing(8);
-  wakes->addWidget(new PlainLabel(text(Lkey("What woke it")), 13.5, QFont::DemiBold, Palette::primaryText(), this));
+  wakes->setSpacing(Space::m);
+  wakes->addWidget(
+      new PlainLabel(text(Lkey("What woke it")), Type::callout, QFont::DemiBold, Palette::primaryText(), this));
   if (session_.wakes.empty()) {
     // The kernel's log keeps no dark wakes, so an empty list would not mean that nothing happened.
-    auto* none = new PlainLabel(text(Lkey("Linux does not log dark wakes, so no wakes are listed for this sleep.")), 13,
-                                QFont::Normal, Palette::tertiaryText(), this);
+    auto* none = new PlainLabel(text(Lkey("Linux does not log dark wakes, so no wakes are listed for this sleep.")),
+                                Type::body, QFont::Normal, Palette::tertiaryText(), this);
     none->setWordWrap(true);
     wakes->addWidget(none);
   } else {
     auto* box = new QWidget(this);
-    auto* boxLayout = new QVBoxLayout(box);
-    boxLayout->setContentsMargins(0, 0, 0, 0);
+    auto* boxLayout = Layouts::flush(new QVBoxLayout(box));
     // The wash is the list's own: the scroll area's viewport would cover one behind it.
     auto* list = new WashBox(Palette::adaptiveOpacity(0.045, 0.045), 12);
     auto* rows = new QVBoxLayout(list);
-    rows->setContentsMargins(14, 0, 14, 0);
+    rows->setContentsMargins(Space::card, 0, Space::card, 0);
     rows->setSpacing(0);
     for (const auto& w : session_.wakes) rows->addWidget(wakeRow(w, list));
     // As tall as its rows up to its cap, then it scrolls.

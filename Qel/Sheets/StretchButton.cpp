@@ -14,6 +14,8 @@
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/PillButton.hpp"
 #include "Qel/Kit/PlainToolTip.hpp"
+#include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
 
@@ -21,10 +23,10 @@ namespace qel {
 
 namespace {
 
-constexpr double kPadX = 12, kGap = 6, kFlag = 11, kStop = 9;
+constexpr double kPadX = Space::l, kGap = Space::s, kFlag = 11, kStop = 9;
 
 QString loc(std::string_view key) { return QString::fromStdString(L(key)); }
-QFont wordFont() { return Fonts::text(12, QFont::Medium); }
+QFont wordFont() { return Fonts::text(Type::footnote, QFont::Medium); }
 
 }  // namespace
 
@@ -111,7 +113,7 @@ void StretchButton::paintEvent(QPaintEvent*) {
     p.drawText(QRectF(kPadX + kFlag + kGap, 0, box.width(), h), Qt::AlignLeft | Qt::AlignVCenter, mark_);
   } else {
     // The light capsule, turned dark with light words where it would vanish into a light page.
-    const PillButton::Look look = PillButton::look(Palette::rgb(0xF5F4F0), Palette::ink(), Legible::ground());
+    const PillButton::Look look = PillButton::look(Palette::paper(), Palette::ink(), Legible::ground());
     p.setBrush(look.fill);
     p.drawRoundedRect(box, h / 2, h / 2);
     const QColor ink = look.ink;

@@ -3,24 +3,26 @@
 #include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QPainter>
 #include <QVBoxLayout>
 
 #include "Qel/Kit/AskFirst.hpp"
 #include "Qel/Kit/DetailCell.hpp"
-#include "Qel/Kit/FocusRing.hpp"
 #include "Qel/Kit/Follow.hpp"
 #include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/Layouts.hpp"
 #include "Qel/Kit/PageMeta.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/PlainLabel.hpp"
 #include "Qel/Kit/QtString.hpp"
+#include "Qel/Kit/Spacing.hpp"
 #include "Qel/Kit/Sparkline.hpp"
 #include "Qel/Kit/TextButton.hpp"
 #include "Qel/Kit/ThinBar.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Kit/WashBox.hpp"
 #include "Qel/Platform/Utf8.hpp"
 #include "Qel/Sheets/SheetFrame.hpp"
+#include "Qel/Sheets/StretchNameField.hpp"
 #include "Qel/Sheets/StretchReport.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Format.hpp"
@@ -34,47 +36,23 @@ QString loc(std::string_view key, const std::vector<std::string>& args = {}) { r
 
 constexpr int kOtherListHeight = 112;
 constexpr int kBarWidth = 160, kShareWidth = 44;
-// The text of the name field starts this far in, so the focus ring has room around it; the
-// subtitle under it starts as far in.
-constexpr int kNameInset = 8;
-
-// The name, as plain as a title until it has the keyboard focus.
-class NameField : public QLineEdit {
- public:
-  explicit NameField(QWidget* parent) : QLineEdit(parent) {
-    setFrame(false);
-    setFont(Fonts::text(20, QFont::DemiBold));
-    setAttribute(Qt::WA_MacShowFocusRect, false);
-    setStyleSheet(QStringLiteral("QLineEdit { background: transparent; border: none; }"));
-    setTextMargins(kNameInset - 2, 2, kNameInset - 2, 2);  // the field keeps 2 of its own
-    Palette::useAccentSelection(this);
-  }
-
- protected:
-  void paintEvent(QPaintEvent* event) override {
-    QLineEdit::paintEvent(event);
-    if (!focusRingShown(this)) return;
-    QPainter p(this);
-    paintFocusRing(p, QRectF(rect()), 8);
-  }
-};
 
 QWidget* appRow(const StretchApp& app, QWidget* parent) {
   auto* row = new QWidget(parent);
   auto* line = new QHBoxLayout(row);
-  line->setContentsMargins(0, 8, 0, 8);
-  line->setSpacing(12);
+  line->setContentsMargins(0, Space::m, 0, Space::m);
+  line->setSpacing(Space::l);
   // One line: what does not fit beside the bar is cut off at the end.
-  const QFont nameFont = Fonts::text(13, QFont::Medium);
-  const int room = ReportSheet::kWidth - 48 - 3 * 12 - 8 - kBarWidth - kShareWidth;
-  auto* name = new PlainLabel(QFontMetricsF(nameFont).elidedText(qs(displayName(app.name)), Qt::ElideRight, room), 13,
-                              QFont::Medium, Palette::primaryText(), row);
+  const QFont nameFont = Fonts::text(Type::body, QFont::Medium);
+  const int room = ReportSheet::kWidth - 2 * Space::sheet - 3 * Space::l - Space::m - kBarWidth - kShareWidth;
+  auto* name = new PlainLabel(QFontMetricsF(nameFont).elidedText(qs(displayName(app.name)), Qt::ElideRight, room),
+                              Type::body, QFont::Medium, Palette::primaryText(), row);
   line->addWidget(name);
   line->addStretch(1);  // with the spacing beside it, at least 8
   auto* bar = new ThinBar(app.share, Palette::cpu(), row);
   bar->setFixedWidth(kBarWidth);
   line->addWidget(bar, 0, Qt::AlignVCenter);
-  auto* share = new PlainLabel(qs(fmtPercent(app.share)), 13, QFont::Normal, Palette::primaryText(), row);
+  auto* share = new PlainLabel(qs(fmtPercent(app.share)), Type::body, QFont::Normal, Palette::primaryText(), row);
   share->setFixedWidth(kShareWidth);
   share->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   line->addWidget(share);
@@ -101,29 +79,28 @@ StretchSheet::StretchSheet(Store& store, const Stretch& stretch, QWidget* parent
 
 // The name to edit and the subtitle under it.
 void StretchSheet::buildHeading() {
-  name_ = new NameField(this);
+  name_ = new StretchNameField(this);
   name_->setPlaceholderText(loc(Lkey("Name this stretch")));
   name_->setText(qs(stretch_.name));
   name_->setCursorPosition(0);
   titles()->addWidget(name_);
-  subtitle_ = new PlainLabel(qs(StretchReport::subtitle(stretch_)), 13, QFont::Normal, Palette::secondaryText(), this);
+  subtitle_ = new PlainLabel(qs(StretchReport::subtitle(stretch_)), Type::body, QFont::Normal, Palette::secondaryText(), this);
   subtitle_->setWordWrap(true);
-  subtitle_->setIndent(kNameInset);
+  subtitle_->setIndent(StretchNameField::kInset);
   titles()->addWidget(subtitle_);
 }
 
 // The three figures and the CPU chart.
 void StretchSheet::buildFigures() {
   auto* figures = new QHBoxLayout;
-  figures->setSpacing(8);
+  figures->setSpacing(Space::m);
   figures->addWidget(new DetailCell(loc(Lkey("CPU peak")), qs(fmtPercent(stretch_.peak)), this), 1);
   figures->addWidget(new DetailCell(loc(Lkey("CPU average")), qs(fmtPercent(stretch_.average)), this), 1);
   figures->addWidget(new DetailCell(loc(Lkey("Energy used")), qs(fmtWattHours(stretch_.wattHours)), this), 1);
   blocks()->addLayout(figures);
 
   auto* ground = new WashBox(Palette::adaptiveOpacity(0.05, 0.05), 10, this);
-  auto* groundLayout = new QVBoxLayout(ground);
-  groundLayout->setContentsMargins(0, 0, 0, 0);
+  auto* groundLayout = Layouts::flush(new QVBoxLayout(ground));
   auto* chart = new Sparkline(Palette::cpu(), 1.0, ground);
   chart->setValues(stretch_.series);
   chart->setFixedHeight(90);
@@ -134,9 +111,9 @@ void StretchSheet::buildFigures() {
 
 void StretchSheet::buildApps() {
   auto* apps = new QVBoxLayout;
-  apps->setSpacing(8);
+  apps->setSpacing(Space::m);
   apps->addWidget(
-      new PlainLabel(loc(Lkey("Who used the most")), 13.5, QFont::DemiBold, Palette::primaryText(), this));
+      new PlainLabel(loc(Lkey("Who used the most")), Type::callout, QFont::DemiBold, Palette::primaryText(), this));
   auto* rows = new QVBoxLayout;
   rows->setSpacing(0);
   for (const auto& app : stretch_.top) {
@@ -149,14 +126,12 @@ void StretchSheet::buildApps() {
 
 void StretchSheet::buildOtherMarks(const std::vector<Stretch>& others) {
   auto* section = new QVBoxLayout;
-  section->setSpacing(8);
+  section->setSpacing(Space::m);
   section->addWidget(
-      new PlainLabel(loc(Lkey("Other marks that day")), 13.5, QFont::DemiBold, Palette::primaryText(), this));
+      new PlainLabel(loc(Lkey("Other marks that day")), Type::callout, QFont::DemiBold, Palette::primaryText(), this));
   // The wash is the list's own: the scroll area's viewport would cover one behind it.
   auto* list = new WashBox(Palette::adaptiveOpacity(0.045, 0.045), 12);
-  auto* rows = new QVBoxLayout(list);
-  rows->setContentsMargins(0, 0, 0, 0);
-  rows->setSpacing(0);
+  auto* rows = Layouts::column(list);
   for (const auto& other : others) {
     auto* row = new OtherMarkRow(other, list);
     connect(row, &QAbstractButton::clicked, this, [this, pick = other] {
@@ -174,8 +149,8 @@ void StretchSheet::buildOtherMarks(const std::vector<Stretch>& others) {
 
 void StretchSheet::buildFooter() {
   // The footer: "Delete this mark", the hint, and Done; the spacing is the gap of at least 12.
-  footer()->setSpacing(14);
-  auto* remove = new TextButton(loc(Lkey("Delete this mark")), Fonts::text(13, QFont::Medium), this);
+  footer()->setSpacing(Space::card);
+  auto* remove = new TextButton(loc(Lkey("Delete this mark")), Fonts::text(Type::body, QFont::Medium), this);
   remove->setColor(accentText(store_.page()));
   connect(remove, &QAbstractButton::clicked, this, [this] {
     askFirst(this, QStringLiteral("deleteMarkConfirmation"), loc(Lkey("Delete this mark?")),
@@ -184,7 +159,7 @@ void StretchSheet::buildFooter() {
   });
   delete_ = remove;
   footer()->insertWidget(0, remove, 0, Qt::AlignVCenter);
-  hint()->setFont(Fonts::text(12));
+  hint()->setFont(Fonts::text(Type::footnote));
   hint()->setColor(Palette::tertiaryText());
   follow(store_.changes(Concern::navigation), remove, [this, remove] { remove->setColor(accentText(store_.page())); });
 }

@@ -1,11 +1,12 @@
 #include "Qel/Sheets/TabBody.hpp"
 
+#include "Qel/Kit/Spacing.hpp"
 
 namespace qel {
 
 TabBody::TabBody(QWidget* parent) : QWidget(parent), column_(new QVBoxLayout(this)) {
-  column_->setContentsMargins(24, 0, 24, 20);
-  column_->setSpacing(20);
+  column_->setContentsMargins(Space::sheet, 0, Space::sheet, Space::section);
+  column_->setSpacing(Space::section);
 }
 
 void TabBody::sync() {

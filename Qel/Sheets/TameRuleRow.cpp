@@ -8,6 +8,8 @@
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/PlainLabel.hpp"
 #include "Qel/Kit/QtString.hpp"
+#include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Platform/AppKeyName.hpp"
 #include "Qel/Platform/Utf8.hpp"
 #include "Qel/Sheets/SettingParts.hpp"
@@ -21,20 +23,20 @@ TameRuleRow::TameRuleRow(Store& store, IconCache& icons, const std::string& key,
                          QWidget* parent)
     : QWidget(parent) {
   auto* row = new QHBoxLayout(this);
-  row->setContentsMargins(16, 12, 16, 12);
-  row->setSpacing(12);
+  row->setContentsMargins(Space::xl, Space::l, Space::xl, Space::l);
+  row->setSpacing(Space::l);
   auto* icon = new QLabel(this);
   icon->setPixmap(icons.icon(key).pixmap(QSize(22, 22), devicePixelRatioF()));
   icon->setFixedSize(22, 22);
   row->addWidget(icon);
   auto* texts = new QVBoxLayout();
-  texts->setSpacing(2);
-  texts->addWidget(new PlainLabel(qs(displayName(appKeyName(store.apps(), key))), 13, QFont::Medium,
+  texts->setSpacing(Space::xxs);
+  texts->addWidget(new PlainLabel(qs(displayName(appKeyName(store.apps(), key))), Type::body, QFont::Medium,
                                   Palette::primaryText(), this));
-  texts->addWidget(new PlainLabel(qs(tameRuleText(rule)), 12, QFont::Normal, Palette::tertiaryText(), this));
+  texts->addWidget(new PlainLabel(qs(tameRuleText(rule)), Type::footnote, QFont::Normal, Palette::tertiaryText(), this));
   row->addLayout(texts, 1);
-  row->addSpacing(8);
-  auto* remove = new WashButton(qs(L("Remove")), 12, this);
+  row->addSpacing(Space::m);
+  auto* remove = new WashButton(qs(L("Remove")), Type::footnote, this);
   remove->setColors(Palette::primaryText(), Palette::adaptiveOpacity(0.08, 0.08));
   connect(remove, &QAbstractButton::clicked, this, [&store, key] { store.setTame(std::nullopt, key); });
   row->addWidget(remove);

@@ -3,9 +3,12 @@
 #include <QVBoxLayout>
 
 #include "Qel/Kit/IconCache.hpp"
+#include "Qel/Kit/Layouts.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/PlainLabel.hpp"
 #include "Qel/Kit/QtString.hpp"
+#include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Sheets/SettingParts.hpp"
 #include "Qel/Sheets/TameRuleRow.hpp"
 #include "Qel/Store/Store.hpp"
@@ -19,13 +22,11 @@ std::string tameRuleText(const std::string& rule) {
 
 TameRulesSection::TameRulesSection(Store& store, QWidget* parent)
     : QWidget(parent), store_(store), icons_(std::make_unique<IconCache>(store.apps())) {
-  auto* column = new QVBoxLayout(this);
-  column->setContentsMargins(0, 0, 0, 0);
-  column->setSpacing(8);
-  column->addWidget(new PlainLabel(qs(L("When not in front")), 13.5, QFont::DemiBold, Palette::primaryText(), this));
+  auto* column = Layouts::column(this, Space::m);
+  column->addWidget(new PlainLabel(qs(L("When not in front")), Type::callout, QFont::DemiBold, Palette::primaryText(), this));
   auto* card = new SettingGroup(this);
   rows_ = card->column();
-  rows_->setContentsMargins(0, 0, 0, 0);
+  Layouts::flush(rows_);
   rows_->setSpacing(0);
   column->addWidget(card);
   sync();

@@ -5,8 +5,11 @@
 #include <array>
 #include <QVBoxLayout>
 
+#include "Qel/Kit/Layouts.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/PlainLabel.hpp"
+#include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Sheets/Badge.hpp"
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Updates/Updater.hpp"
@@ -31,11 +34,9 @@ std::array<KindLook, 3> kinds() {
 
 QWidget* noteLine(const ChangeNote& note, QWidget* parent) {
   auto* line = new QWidget(parent);
-  auto* row = new QHBoxLayout(line);
-  row->setContentsMargins(0, 0, 0, 0);
-  row->setSpacing(9);
-  auto* bullet = new PlainLabel(QStringLiteral("•"), 13, QFont::Normal, Palette::tertiaryText(), line);
-  auto* label = new PlainLabel(QString::fromStdString(note.text), 13, QFont::Normal, Palette::primaryText(), line);
+  auto* row = Layouts::row(line, Space::noteGap);
+  auto* bullet = new PlainLabel(QStringLiteral("•"), Type::body, QFont::Normal, Palette::tertiaryText(), line);
+  auto* label = new PlainLabel(QString::fromStdString(note.text), Type::body, QFont::Normal, Palette::primaryText(), line);
   label->setWordWrap(true);
   label->setTextInteractionFlags(Qt::TextSelectableByMouse);
   row->addWidget(bullet, 0, Qt::AlignTop);
@@ -45,17 +46,15 @@ QWidget* noteLine(const ChangeNote& note, QWidget* parent) {
 
 QWidget* releaseBlock(const ReleaseNotes& release, QWidget* parent) {
   auto* block = new QWidget(parent);
-  auto* column = new QVBoxLayout(block);
-  column->setContentsMargins(0, 0, 0, 0);
-  column->setSpacing(14);
+  auto* column = Layouts::column(block, Space::card);
   auto* title = new QHBoxLayout;
-  title->setSpacing(8);
+  title->setSpacing(Space::m);
   title->addWidget(
-      new PlainLabel(QString::fromStdString(release.number), 17, QFont::DemiBold, Palette::primaryText(), block), 0,
+      new PlainLabel(QString::fromStdString(release.number), Type::title2, QFont::DemiBold, Palette::primaryText(), block), 0,
       Qt::AlignBaseline);
   if (release.beta)
     title->addWidget(
-        new PlainLabel(QString::fromStdString(*release.beta), 13, QFont::Medium, Palette::secondaryText(), block), 0,
+        new PlainLabel(QString::fromStdString(*release.beta), Type::body, QFont::Medium, Palette::secondaryText(), block), 0,
         Qt::AlignBaseline);
   title->addStretch(1);
   column->addLayout(title);
@@ -65,7 +64,7 @@ QWidget* releaseBlock(const ReleaseNotes& release, QWidget* parent) {
       if (n.kind == look.kind) notes.push_back(&n);
     if (notes.empty()) continue;  // no badge for a kind without lines
     auto* section = new QVBoxLayout;
-    section->setSpacing(9);
+    section->setSpacing(Space::noteGap);
     section->addWidget(new Badge(text(look.badge), look.tint, block), 0, Qt::AlignLeft);
     for (const ChangeNote* n : notes) section->addWidget(noteLine(*n, block));
     column->addLayout(section);
@@ -76,8 +75,8 @@ QWidget* releaseBlock(const ReleaseNotes& release, QWidget* parent) {
 QWidget* releaseList(const std::vector<ReleaseNotes>& releases) {
   auto* list = new QWidget;
   auto* column = new QVBoxLayout(list);
-  column->setContentsMargins(28, 0, 28, 28);
-  column->setSpacing(26);
+  column->setContentsMargins(Space::sheetWide, 0, Space::sheetWide, Space::sheetWide);
+  column->setSpacing(Space::noteColumnGap);
   for (const auto& r : releases) column->addWidget(releaseBlock(r, list));
   column->addStretch(1);
   return list;

@@ -1,0 +1,40 @@
+#include "Qel/Sheets/CloseButton.hpp"
+
+#include <QPainter>
+
+#include "Qel/Kit/FocusRing.hpp"
+#include "Qel/Kit/Glyphs.hpp"
+#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/QtString.hpp"
+#include "Qel/Kit/TypeScale.hpp"
+#include "Qel/Text/Loc.hpp"
+
+namespace qel {
+
+CloseButton::CloseButton(Look look, QWidget* parent) : QAbstractButton(parent), look_(look) {
+  setFixedSize(28, 28);
+  setCursor(Qt::PointingHandCursor);
+  setFocusPolicy(Qt::TabFocus);
+  setAccessibleName(qs(L("Close")));
+  Palette::followAppearance(this);
+}
+
+void CloseButton::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  const QColor ink = Palette::secondaryText().resolve();
+  if (look_ == Look::washed) {
+    p.setPen(focusRingShown(this) ? QPen(ink, 1.5) : Qt::NoPen);
+    p.setBrush(Palette::adaptiveOpacity(0.07, 0.07).resolve());
+    p.drawEllipse(QRectF(rect()).adjusted(0.75, 0.75, -0.75, -0.75));
+    Glyphs::draw(p, QRectF(rect()), "xmark", Type::callout, ink);
+    return;
+  }
+  if (focusRingShown(this)) {
+    p.setPen(QPen(ink, 1.5));
+    p.drawEllipse(QRectF(rect()).adjusted(1, 1, -1, -1));
+  }
+  Glyphs::draw(p, QRectF(rect()), "xmark", Type::body, ink);
+}
+
+}  // namespace qel
