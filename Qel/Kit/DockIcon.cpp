@@ -9,7 +9,6 @@
 #include <numbers>
 
 #include "Qel/Kit/Palette.hpp"
-#include "Qel/Kit/PaletteMoreKit.hpp"
 
 namespace qel {
 namespace {

@@ -75,9 +75,11 @@ AppearanceNotifier* notifier();
 // Repaints `widget` whenever qelAppearanceChanged is posted.
 void followAppearance(QWidget* widget);
 
-// Black at `opacity` while the interface is light, white at it while dark: the faint washes,
-// tracks and rims laid over a ground. Fixed when called.
-inline QColor wash(double opacity) { return withAlpha(light() ? black() : white(), opacity); }
+// Black at `opacity` on a light look, white at it on a dark one: the faint washes, tracks and
+// rims laid over a ground. washIn takes the look (for images drawn away from the interface
+// thread); wash the look drawn now, fixed when called.
+inline QColor washIn(bool light, double opacity) { return withAlpha(light ? black() : white(), opacity); }
+inline QColor wash(double opacity) { return washIn(light(), opacity); }
 
 // The first colour word in the light interface, the second in the dark one; resolved when drawn.
 AdaptiveColor adaptive(std::uint32_t light, std::uint32_t dark);
@@ -146,6 +148,72 @@ void useAccentSelection(QWidget* field);
 
 // Replaces the reader of the portal's colour scheme (tests give a fixed answer).
 void setDesktopSchemeReader(std::function<std::optional<std::uint32_t>()> reader);
+
+// A mark that stands out on a chart: the "now" line, the pressure marker. Ink in the light look, white in the dark.
+inline QColor marker() { return light() ? ink() : white(); }
+
+// The memory field's bubbles by kind, the compressed one's hatching and the words on an app's bubble.
+inline QColor bubbleSystem() { return rgb(0x6C5FA0); }
+inline QColor bubbleCompressed() { return rgb(0x3D3656); }
+inline QColor bubbleWired() { return rgb(0x4B4470); }
+inline QColor bubbleHatch() { return rgb(0x8A7BC4); }
+inline QColor bubbleUserText() { return rgb(0x16121F); }
+// The memory breakdown's kernel-and-locked and compressed shares.
+inline QColor memWired() { return rgb(0x8F7DD0); }
+inline QColor memCompressed() { return rgb(0x62588F); }
+
+// Purgeable space on the disk platter.
+inline QColor diskPurgeable() { return rgb(0x8A6C45); }
+// A GPU hive cell at its hottest.
+inline QColor gpuHot() { return rgb(0xFFE0EF); }
+// This computer, the dot at the star map's centre.
+inline QColor starCentre() { return rgb(0xE9F1FF); }
+
+// The energy ring's second to fifth process layers; the first takes energy().
+inline QColor energyLayer2() { return rgb(0x93C95C); }
+inline QColor energyLayer3() { return rgb(0xE9C45F); }
+inline QColor energyLayer4() { return rgb(0x62B48C); }
+inline QColor energyLayer5() { return rgb(0xD8935A); }
+
+// The program's mark: its ring's gradient (top, middle, bottom), its water's (top, bottom) and
+// the wave behind the water, in the warm look of a busy machine and in the light and dark ones.
+inline QColor markRingWarmTop() { return rgb(0xFFE3B8); }
+inline QColor markRingWarmMiddle() { return rgb(0xF2A65A); }
+inline QColor markRingWarmBottom() { return rgb(0xE0675C); }
+inline QColor markWaterWarmTop() { return rgb(0xF7C072); }
+inline QColor markWaterWarmBottom() { return rgb(0xE46A5E); }
+inline QColor markBackWaveWarm() { return rgb(0xF2A65A); }
+inline QColor markRingLightTop() { return rgb(0x60D6C8); }
+inline QColor markRingLightMiddle() { return rgb(0x28AABE); }
+inline QColor markRingLightBottom() { return rgb(0x286EDC); }
+inline QColor markWaterLightTop() { return rgb(0x5AD2C8); }
+inline QColor markWaterLightBottom() { return rgb(0x286ED2); }
+inline QColor markBackWaveLight() { return rgb(0x3CBEBE); }
+inline QColor markRingDarkTop() { return rgb(0xD6FBF5); }
+inline QColor markRingDarkMiddle() { return rgb(0x7CF0E0); }
+inline QColor markRingDarkBottom() { return rgb(0x4AA3FF); }
+inline QColor markWaterDarkTop() { return rgb(0x8EF4E6); }
+inline QColor markWaterDarkBottom() { return rgb(0x3F8FE8); }
+inline QColor markBackWaveDark() { return rgb(0x7CF0E0); }
+// The taskbar icon's tile in the light look, and the sheen at its top; the dark look's tile and
+// sheen are the poster's sea.
+inline QColor dockTileLight() { return rgb(0xD9E4F2); }
+inline QColor dockSheenLight() { return rgb(0xF4F8FD); }
+
+// The ground of the bar that floats over the process table while processes are selected.
+inline AdaptiveColor selectionBarGround() { return adaptive(0xFFFFFF, 0x16191D); }
+
+// The tray panel's pills (its open button, its toast): ink on the light look, paper on the dark.
+inline QColor panelPillGround() { return light() ? ink() : paper(); }
+// Their words, the other way round.
+inline QColor panelPillText() { return light() ? paper() : ink(); }
+// The glyph on a switched-on panel toggle's accent disc.
+inline QColor panelToggleGlyphOn() { return light() ? white() : ink(); }
+// The ground of the tab bar's value bubble: the regular material, opaque enough to read.
+inline QColor valueBubbleGround() { return themed(0x262C31, 0xFBFCFB); }
+
+// The sleep report's battery line: the energy accent, deeper on a light ground. Fixed when called.
+inline QColor sleepChargeLine() { return light() ? rgb(0x5B781A) : energy(); }
 
 }  // namespace qel::Palette
 

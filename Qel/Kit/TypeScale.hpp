@@ -19,6 +19,13 @@ inline constexpr double figure = 22;
 inline constexpr double unit = 24;
 inline constexpr double status = 28;
 inline constexpr double posterPeak = 50;
-inline constexpr double hero = 76;
+inline constexpr double hero = 76;      // a page's headline figure
+inline constexpr double heroEnergy = 60;  // the energy page's, beside its ring
+inline constexpr double heroNet = 52;     // the network page's, beside its star map
+inline constexpr double heroStandIn = 44; // the headline of a page that has no view
+
+// The day ring's centre words, scaled to the ring before they are rounded (hence a half size).
+inline constexpr double ringDash = 44;
+inline constexpr double ringNote = 12.5;
 
 }  // namespace qel::Type

@@ -5,8 +5,8 @@
 
 #include "Qel/Kit/BatteryGauge.hpp"
 #include "Qel/Kit/Fonts.hpp"
-#include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/PageText.hpp"
+#include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/PanelStyle.hpp"
 #include "Qel/Kit/PlainToolTip.hpp"
 #include "Qel/Kit/StableValue.hpp"

@@ -5,16 +5,16 @@
 
 #include <cmath>
 
-#include "Qel/Kit/PanelStyle.hpp"
-#include "Qel/Text/Loc.hpp"
+#include "Qel/Kit/Elision.hpp"
 #include "Qel/Kit/FocusRing.hpp"
 #include "Qel/Kit/Fonts.hpp"
-#include "Qel/Kit/Elision.hpp"
 #include "Qel/Kit/Glyphs.hpp"
-#include "Qel/Kit/PaletteMoreShell.hpp"
+#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/PanelStyle.hpp"
 #include "Qel/Kit/PlainToolTip.hpp"
 #include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Kit/WrappedText.hpp"
+#include "Qel/Text/Loc.hpp"
 
 namespace qel {
 

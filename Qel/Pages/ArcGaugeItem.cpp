@@ -8,8 +8,11 @@
 
 #include "Qel/Kit/ChartKit.hpp"
 #include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/Layouts.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/PlainLabel.hpp"
+#include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Pages/RollingFigure.hpp"
 #include "Qel/Text/Format.hpp"
 
@@ -32,13 +35,11 @@ ArcGaugeItem::ArcGaugeItem(const QString& title, double fraction, AdaptiveColor 
       fraction_(fraction),
       color_(std::move(color)),
       shown_(this, 400, [this] { update(canvasRect()); }),
-      title_(new PlainLabel(title, 12, QFont::Normal, Palette::tertiaryText(), this)),
-      percent_(new RollingFigure(Fonts::text(14, QFont::Medium), Palette::primaryText(), QStringLiteral("100%"),
+      title_(new PlainLabel(title, Type::footnote, QFont::Normal, Palette::tertiaryText(), this)),
+      percent_(new RollingFigure(Fonts::text(Type::callout, QFont::Medium), Palette::primaryText(), QStringLiteral("100%"),
                                  this)) {
   setMinimumWidth(kWidth);
-  auto* column = new QVBoxLayout(this);
-  column->setContentsMargins(0, 0, 0, 0);
-  column->setSpacing(2);
+  auto* column = Layouts::column(this, Space::xxs);
   column->addWidget(title_);
   column->addSpacing(kHeight);
   shown_.setPixelsPerUnit(Chart::kPi * arcRadius());  // the half circle
@@ -54,7 +55,7 @@ void ArcGaugeItem::setFraction(double fraction) {
   percent_->setText(QString::fromStdString(fmtPercent(fraction)));
 }
 
-QRect ArcGaugeItem::canvasRect() const { return {0, title_->sizeHint().height() + 2, kWidth, kHeight}; }
+QRect ArcGaugeItem::canvasRect() const { return {0, title_->sizeHint().height() + Space::xxs, kWidth, kHeight}; }
 
 void ArcGaugeItem::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);

@@ -10,9 +10,12 @@
 
 #include "Qel/Kit/ChartKit.hpp"
 #include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/Layouts.hpp"
 #include "Qel/Kit/OneTaskPaint.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/PlainLabel.hpp"
+#include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Pages/RollingFigure.hpp"
 #include "Qel/Text/Format.hpp"
 
@@ -34,16 +37,14 @@ BarStatItem::BarStatItem(const QString& title, double fraction, AdaptiveColor co
       fraction_(fraction),
       color_(std::move(color)),
       shown_(this, 400, [this] { update(gaugeRect()); }),
-      title_(new PlainLabel(title, 11, QFont::Normal, Palette::tertiaryText(), this)),
-      percent_(new RollingFigure(Fonts::text(15, QFont::DemiBold), Palette::primaryText(), QStringLiteral("100%"),
+      title_(new PlainLabel(title, Type::caption, QFont::Normal, Palette::tertiaryText(), this)),
+      percent_(new RollingFigure(Fonts::text(Type::headline, QFont::DemiBold), Palette::primaryText(), QStringLiteral("100%"),
                                  this)) {
   setMinimumWidth(90);
-  auto* row = new QHBoxLayout(this);
-  row->setContentsMargins(0, 0, 0, 0);
-  row->setSpacing(10);
+  auto* row = Layouts::row(this, Space::ml);
   row->addSpacing(kGauge);
   auto* texts = new QVBoxLayout;
-  texts->setSpacing(1);
+  texts->setSpacing(Space::hair);
   texts->addWidget(title_);
   texts->addWidget(percent_);
   row->addLayout(texts);

@@ -10,6 +10,7 @@
 #include "Qel/Kit/OneTaskPaint.hpp"
 #include "Qel/Kit/PageText.hpp"
 #include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Pages/BubbleGeometry.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
@@ -17,11 +18,6 @@
 namespace qel {
 
 namespace {
-
-QColor withAlpha(QColor c, double alpha) {
-  c.setAlphaF(float(alpha));
-  return c;
-}
 
 QString shortLabel(const std::string& label) {
   const QString text = QString::fromStdString(label);
@@ -31,8 +27,8 @@ QString shortLabel(const std::string& label) {
 }  // namespace
 
 BubbleFieldPainter::BubbleFieldPainter()
-    : nameFont_(Fonts::text(12, QFont::DemiBold)),
-      sizeFont_(Fonts::text(11)),
+    : nameFont_(Fonts::text(Type::footnote, QFont::DemiBold)),
+      sizeFont_(Fonts::text(Type::caption)),
       nameHeight_(QFontMetricsF(nameFont_).height()),
       sizeHeight_(QFontMetricsF(sizeFont_).height()) {}
 
@@ -77,7 +73,7 @@ void BubbleFieldPainter::drawLabel(QImage& image, const Look& look) const {
   }
   const QString& size = look.size;
   if (!plan.name && !plan.size) return;
-  const QColor colour = look.kind == BubbleKind::user ? Palette::rgb(0x16121F) : withAlpha(Qt::white, 0.85);
+  const QColor colour = look.kind == BubbleKind::user ? Palette::bubbleUserText() : Palette::withAlpha(Palette::white(), 0.85);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
   p.translate(imageCentre(image));
@@ -87,7 +83,7 @@ void BubbleFieldPainter::drawLabel(QImage& image, const Look& look) const {
   }
   if (plan.size) {
     // Below a name it is the fainter second line; alone it is the label.
-    p.setPen(plan.name ? withAlpha(colour, colour.alphaF() * 0.7) : colour);
+    p.setPen(plan.name ? Palette::withAlpha(colour, colour.alphaF() * 0.7) : colour);
     Chart::drawText(p, size, sizeFont_, {0, plan.sizeY}, Qt::AlignCenter);
   }
 }
@@ -100,17 +96,17 @@ QImage BubbleFieldPainter::drawDisc(const Look& look) {
   p.translate(imageCentre(image));
   QColor fill;
   switch (look.kind) {
-    case BubbleKind::user: fill = withAlpha(Palette::mem(), 0.82); break;
-    case BubbleKind::system: fill = Palette::rgb(0x6C5FA0); break;
-    case BubbleKind::compressed: fill = Palette::rgb(0x3D3656); break;
-    case BubbleKind::wired: fill = Palette::rgb(0x4B4470); break;
+    case BubbleKind::user: fill = Palette::withAlpha(Palette::mem(), 0.82); break;
+    case BubbleKind::system: fill = Palette::bubbleSystem(); break;
+    case BubbleKind::compressed: fill = Palette::bubbleCompressed(); break;
+    case BubbleKind::wired: fill = Palette::bubbleWired(); break;
   }
   p.setPen(Qt::NoPen);
   p.setBrush(fill);
   p.drawEllipse(QPointF(), r, r);
   if (look.kind == BubbleKind::compressed) {
     // Diagonals 6 apart rising to the right, each cut to the circle so the stroke stays inside.
-    const QPen hatch(Palette::rgb(0x8A7BC4), 1.5, Qt::SolidLine, Qt::FlatCap);
+    const QPen hatch(Palette::bubbleHatch(), 1.5, Qt::SolidLine, Qt::FlatCap);
     std::vector<QLineF> lines;
     bubbleHatch(r, hatch.widthF() / 2, lines);
     p.setPen(hatch);
@@ -125,12 +121,11 @@ QImage BubbleFieldPainter::drawField(const Field& f) {
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
   const QPointF c = imageCentre(image);
-  const QColor line = f.light ? Qt::black : Qt::white;
-  p.setPen(QPen(withAlpha(line, 0.1), 1));
-  p.setBrush(withAlpha(line, 0.03));
+  p.setPen(QPen(Palette::washIn(f.light, 0.1), 1));
+  p.setBrush(Palette::washIn(f.light, 0.03));
   p.drawEllipse(c, R, R);
   p.setBrush(Qt::NoBrush);
-  p.setPen(QPen(withAlpha(line, 0.06), 4));
+  p.setPen(QPen(Palette::washIn(f.light, 0.06), 4));
   p.drawEllipse(c, R + 11, R + 11);
   if (f.share > 0) {
     const double percent = f.share * 100;

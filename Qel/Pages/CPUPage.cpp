@@ -10,11 +10,14 @@
 #include "Qel/Kit/Follow.hpp"
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/IconCache.hpp"
+#include "Qel/Kit/Layouts.hpp"
 #include "Qel/Kit/PageMeta.hpp"
 #include "Qel/Kit/PageText.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/PlainLabel.hpp"
+#include "Qel/Kit/Spacing.hpp"
 #include "Qel/Kit/Sparkline.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Pages/BarStatItem.hpp"
 #include "Qel/Pages/CoreFlowerGeometry.hpp"
 #include "Qel/Pages/CoreFlowerView.hpp"
@@ -40,9 +43,7 @@ namespace {
 
 QWidget* row(QWidget* parent, const std::vector<QWidget*>& items, int spacing) {
   auto* holder = new QWidget(parent);
-  auto* layout = new QHBoxLayout(holder);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(spacing);
+  auto* layout = Layouts::row(holder, spacing);
   layout->addStretch(1);
   for (auto* item : items) layout->addWidget(item);
   layout->addStretch(1);
@@ -55,12 +56,10 @@ constexpr int kTopCount = 8;
 
 CPUPage::CPUPage(Store& store, QWidget* parent)
     : QWidget(parent), store_(store), icons_(std::make_unique<IconCache>(store.apps())) {
-  auto* page = new QHBoxLayout(this);
-  page->setContentsMargins(0, 0, 0, 0);
-  page->setSpacing(52);
+  auto* page = Layouts::row(this, Space::column);
 
   auto* left = new QVBoxLayout;
-  left->setSpacing(22);
+  left->setSpacing(Space::heroGap);
   left->addWidget(buildHeadline());
   left->addWidget(buildStats());
   left->addWidget(buildHistory());
@@ -70,9 +69,7 @@ CPUPage::CPUPage(Store& store, QWidget* parent)
   auto* right = new QWidget(this);
   right->setMinimumWidth(320);
   right->setMaximumWidth(480);
-  auto* column = new QVBoxLayout(right);
-  column->setContentsMargins(0, 0, 0, 0);
-  column->setSpacing(10);
+  auto* column = Layouts::column(right, Space::ml);
   flower_ = new CoreFlowerView(store_, right);
   caption_ = new Legend({}, right);
   column->addWidget(flower_, 1);
@@ -89,14 +86,12 @@ CPUPage::~CPUPage() = default;
 
 QWidget* CPUPage::buildHeadline() {
   auto* head = new QWidget(this);
-  auto* column = new QVBoxLayout(head);
-  column->setContentsMargins(0, 0, 0, 0);
-  column->setSpacing(4);
-  column->addWidget(new PlainLabel(qtL("CPU"), 14, QFont::DemiBold, accentText(Page::cpu), head));
-  percent_ = new RollingFigure(Fonts::text(76, QFont::Light), Palette::primaryText(), QStringLiteral("100"), head);
-  percent_->setUnit(QStringLiteral("%"), Fonts::text(24), Palette::secondaryText());
+  auto* column = Layouts::column(head, Space::xs);
+  column->addWidget(new PlainLabel(qtL("CPU"), Type::callout, QFont::DemiBold, accentText(Page::cpu), head));
+  percent_ = new RollingFigure(Fonts::text(Type::hero, QFont::Light), Palette::primaryText(), QStringLiteral("100"), head);
+  percent_->setUnit(QStringLiteral("%"), Fonts::text(Type::unit), Palette::secondaryText());
   column->addWidget(percent_);
-  subline_ = new PlainLabel({}, 14, QFont::Normal, Palette::secondaryText(), head);
+  subline_ = new PlainLabel({}, Type::callout, QFont::Normal, Palette::secondaryText(), head);
   subline_->setWordWrap(true);
   column->addWidget(subline_);
   return head;
@@ -104,46 +99,39 @@ QWidget* CPUPage::buildHeadline() {
 
 QWidget* CPUPage::buildStats() {
   auto* holder = new QWidget(this);
-  auto* column = new QVBoxLayout(holder);
-  column->setContentsMargins(0, 0, 0, 0);
-  column->setSpacing(10);
+  auto* column = Layouts::column(holder, Space::ml);
   stats_ = {new BarStatItem(qtL("User"), 0, Palette::cpu(), holder),
             new BarStatItem(qtL("System"), 0, Palette::strain(), holder),
             new BarStatItem(qtL("Idle"), 1, Palette::tertiaryText(), holder)};
-  column->addWidget(row(holder, {stats_[0], stats_[1], stats_[2]}, 8));
-  QColor pale = Palette::cpu();
-  pale.setAlphaF(0.6f);
+  column->addWidget(row(holder, {stats_[0], stats_[1], stats_[2]}, Space::m));
+  const QColor pale = Palette::withAlpha(Palette::cpu(), 0.6);
   auto* performance = new BarStatItem(qtL("Performance"), 0, Palette::cpu(), holder);
   auto* efficiency = new BarStatItem(qtL("Efficiency"), 0, pale, holder);
   stats_.push_back(performance);
   stats_.push_back(efficiency);
-  groupRow_ = row(holder, {performance, efficiency}, 8);
+  groupRow_ = row(holder, {performance, efficiency}, Space::m);
   column->addWidget(groupRow_);
   return holder;
 }
 
 QWidget* CPUPage::buildHistory() {
   auto* holder = new QWidget(this);
-  auto* column = new QVBoxLayout(holder);
-  column->setContentsMargins(0, 0, 0, 0);
-  column->setSpacing(12);
+  auto* column = Layouts::column(holder, Space::l);
   auto* titles = new QHBoxLayout;
-  titles->setSpacing(10);
+  titles->setSpacing(Space::ml);
   titles->addWidget(new SectionTitle(qtL("Last 60 seconds"), qtL("All cores combined"), holder), 1, Qt::AlignBottom);
-  counts_ = new BaselineRow(10, holder);
+  counts_ = new BaselineRow(Space::ml, holder);
   titles->addWidget(counts_, 0, Qt::AlignBottom);
   column->addLayout(titles);
   history_ = new Sparkline(Palette::cpu(), 1.0);
   history_->setFixedHeight(84);
-  column->addWidget(new Panel(history_, 16, holder));
+  column->addWidget(new Panel(history_, Space::xl, holder));
   return holder;
 }
 
 QWidget* CPUPage::buildTopList() {
   auto* holder = new QWidget(this);
-  auto* column = new QVBoxLayout(holder);
-  column->setContentsMargins(0, 0, 0, 0);
-  column->setSpacing(12);
+  auto* column = Layouts::column(holder, Space::l);
   column->addWidget(new SectionTitle(qtL("Using the most"), qtL("Click a name for details"), holder));
   auto* scroll = new QScrollArea;
   scroll->setFrameShape(QFrame::NoFrame);
@@ -152,9 +140,7 @@ QWidget* CPUPage::buildTopList() {
   scroll->viewport()->setAutoFillBackground(false);
   auto* rows = new QWidget;
   rows->setAutoFillBackground(false);
-  auto* list = new QVBoxLayout(rows);
-  list->setContentsMargins(0, 0, 0, 0);
-  list->setSpacing(0);
+  auto* list = Layouts::column(rows, 0);
   list->addStretch(1);
   rows_ = std::make_unique<KeyedRows<TopRow, ProcInfo, ProcKey>>(
       list, 0, rows,
@@ -165,7 +151,7 @@ QWidget* CPUPage::buildTopList() {
       });
   scroll->setWidget(rows);
   rows->setAutoFillBackground(false);  // the scroll area turns it on; the panel shows through
-  column->addWidget(new Panel(scroll, 8, holder), 1);
+  column->addWidget(new Panel(scroll, Space::m, holder), 1);
   return holder;
 }
 
@@ -193,8 +179,8 @@ void CPUPage::refresh() {
   const QString count = QString::fromStdString(Ln("%n processes", store_.procs().size()));
   const QString load = withNumber("Load %.2f", store_.load());
   if (counts_->runs().size() != 2 || counts_->runs()[0].text != count || counts_->runs()[1].text != load)
-    counts_->setRuns(
-        {{count, Fonts::text(12), Palette::tertiaryText()}, {load, Fonts::text(12), Palette::tertiaryText()}});
+    counts_->setRuns({{count, Fonts::text(Type::footnote), Palette::tertiaryText()},
+                      {load, Fonts::text(Type::footnote), Palette::tertiaryText()}});
   if (history_->values() != store_.cpuHist()) history_->setValues(store_.cpuHist());
 
   const auto top = topProcs(store_.procs(), [](const ProcInfo& p) { return p.cpu; },

@@ -11,6 +11,7 @@
 #include "Qel/Kit/PageText.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/SquareFit.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Pages/CoreFlowerGeometry.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Format.hpp"
@@ -21,20 +22,15 @@ namespace qel {
 namespace {
 
 QColor toneColor(SegmentTone tone, bool light) {
-  const auto alpha = [](QColor c, double a) {
-    c.setAlphaF(float(a));
-    return c;
-  };
-  const QColor ink = light ? Qt::black : Qt::white;
   switch (tone) {
     case SegmentTone::cpu: return Palette::cpu();
-    case SegmentTone::cpuPale: return alpha(Palette::cpu(), 0.6);
+    case SegmentTone::cpuPale: return Palette::withAlpha(Palette::cpu(), 0.6);
     case SegmentTone::warn: return Palette::warn();
     case SegmentTone::strain: return Palette::strain();
-    case SegmentTone::peak: return alpha(ink, 0.75);
-    case SegmentTone::track: return alpha(ink, 0.06);
+    case SegmentTone::peak: return Palette::washIn(light, 0.75);
+    case SegmentTone::track: return Palette::washIn(light, 0.06);
   }
-  return ink;
+  return Palette::washIn(light, 1);
 }
 
 AdaptiveColor thermalColor(ThermalState state) {
@@ -109,13 +105,13 @@ void CoreFlowerView::paintEvent(QPaintEvent*) {
   p.setPen(Palette::tertiaryText().resolve());
   const QRectF bounds(0, 0, side, side);
   for (const auto& label : flower.labels)
-    Chart::drawText(p, label.efficiency ? qtL("Efficiency") : qtL("Performance"), Fonts::text(11), label.at,
+    Chart::drawText(p, label.efficiency ? qtL("Efficiency") : qtL("Performance"), Fonts::text(Type::caption), label.at,
                     Qt::AlignCenter, bounds);
 
   // The middle: thermal state over the load average, as one centred stack.
   if (side <= 80) return;
-  const QFont caption = Fonts::text(12), figure = Fonts::text(std::min(side * 0.1, 40.0), QFont::Light),
-              load = Fonts::text(12.5);
+  const QFont caption = Fonts::text(Type::footnote), figure = Fonts::text(std::min(side * 0.1, 40.0), QFont::Light),
+              load = Fonts::text(Type::body);
   const double h1 = QFontMetricsF(caption).height(), h2 = QFontMetricsF(figure).height(),
                h3 = QFontMetricsF(load).height();
   double y = side / 2 - (h1 + h2 + h3 + 4) / 2;

@@ -6,12 +6,14 @@
 #include "Qel/Kit/FocusRing.hpp"
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 
 namespace qel {
 
 DetailsButton::DetailsButton(const QString& text, QWidget* parent) : QAbstractButton(parent) {
   setText(text);
-  setFont(Fonts::text(12, QFont::Medium));
+  setFont(Fonts::text(Type::footnote, QFont::Medium));
   setCursor(Qt::PointingHandCursor);
   setFocusPolicy(Qt::TabFocus);
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
@@ -20,17 +22,15 @@ DetailsButton::DetailsButton(const QString& text, QWidget* parent) : QAbstractBu
 
 QSize DetailsButton::sizeHint() const {
   const QFontMetricsF fm(font());
-  return {int(std::ceil(fm.horizontalAdvance(text()) + 24)), int(std::ceil(fm.height() + 8))};
+  return {int(std::ceil(fm.horizontalAdvance(text()) + 2 * Space::l)), int(std::ceil(fm.height() + 2 * Space::xs))};
 }
 
 void DetailsButton::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
   const QRectF r(rect());
-  QColor fill = Palette::light() ? Qt::black : Qt::white;
-  fill.setAlphaF(isDown() ? 0.14f : 0.08f);
   p.setPen(Qt::NoPen);
-  p.setBrush(fill);
+  p.setBrush(Palette::wash(isDown() ? 0.14 : 0.08));
   p.drawRoundedRect(r, r.height() / 2, r.height() / 2);
   p.setPen(Palette::primaryText().resolve());
   p.setFont(font());

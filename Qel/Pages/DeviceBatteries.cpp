@@ -6,9 +6,11 @@
 
 #include "Qel/Kit/BatteryGauge.hpp"
 #include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/Layouts.hpp"
 #include "Qel/Kit/PageText.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/PlainToolTip.hpp"
+#include "Qel/Kit/Spacing.hpp"
 #include "Qel/Kit/StableValue.hpp"
 #include "Qel/Pages/SectionTitle.hpp"
 #include "Qel/Platform/Utf8.hpp"
@@ -21,16 +23,14 @@ constexpr int kVisibleDevices = 6;  // two rows; more scroll
 }  // namespace
 
 DeviceBatteries::DeviceBatteries(QWidget* parent) : QWidget(parent) {
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(12);
+  auto* layout = Layouts::column(this, Space::l);
   layout->addWidget(new SectionTitle(qtL("Device batteries"), {}, this));
   grid_ = new QWidget;
   grid_->setAutoFillBackground(false);
   gridLayout_ = new QGridLayout(grid_);
-  gridLayout_->setContentsMargins(0, 4, 0, 4);
-  gridLayout_->setHorizontalSpacing(16);
-  gridLayout_->setVerticalSpacing(14);
+  gridLayout_->setContentsMargins(0, Space::xs, 0, Space::xs);
+  gridLayout_->setHorizontalSpacing(Space::xl);
+  gridLayout_->setVerticalSpacing(Space::card);
   gridLayout_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   scroll_ = new QScrollArea(this);
   scroll_->setFrameShape(QFrame::NoFrame);

@@ -4,10 +4,13 @@
 
 #include "Qel/Kit/BatteryGauge.hpp"
 #include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/Layouts.hpp"
 #include "Qel/Kit/PageText.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/PlainToolTip.hpp"
+#include "Qel/Kit/Spacing.hpp"
 #include "Qel/Kit/StableValue.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Platform/Utf8.hpp"
 #include "Qel/Text/Loc.hpp"
 
@@ -22,21 +25,19 @@ constexpr int kRing = 56;
 DeviceBatteryRing::DeviceBatteryRing(const std::string& name, const std::string& symbol, int percent,
                                      QWidget* parent)
     : QWidget(parent) {
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(8);
+  auto* layout = Layouts::column(this, Space::m);
   gauge_ = new BatteryGauge(symbol, percent,
                             {.lineWidth = 4.5,
                              .normal = Palette::batteryGreen(),
                              .warning = Palette::strain(),
                              .track = Palette::adaptiveOpacity(0.07, 0.08),
                              .symbol = Palette::secondaryText(),
-                             .symbolSize = 22},
+                             .symbolSize = Type::figure},
                             this);
   gauge_->setFixedSize(kRing, kRing);
   value_ = new StableValue(QString::number(percent) + QLatin1Char('%'), QStringLiteral("100%"), Qt::AlignHCenter,
                            this);
-  value_->setFont(Fonts::text(13, QFont::Medium));
+  value_->setFont(Fonts::text(Type::body, QFont::Medium));
   value_->setColor(Palette::secondaryText());
   layout->addWidget(gauge_, 0, Qt::AlignHCenter);
   layout->addWidget(value_, 0, Qt::AlignHCenter);

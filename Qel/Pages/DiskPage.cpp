@@ -1,7 +1,6 @@
 #include "Qel/Pages/DiskPage.hpp"
 
 #include <QHBoxLayout>
-#include <QPainter>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -10,13 +9,16 @@
 #include "Qel/Kit/BaselineRow.hpp"
 #include "Qel/Kit/Follow.hpp"
 #include "Qel/Kit/IconCache.hpp"
+#include "Qel/Kit/Layouts.hpp"
 #include "Qel/Kit/PageHead.hpp"
 #include "Qel/Kit/PageMeta.hpp"
 #include "Qel/Kit/PageText.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/PlainLabel.hpp"
 #include "Qel/Kit/QtString.hpp"
+#include "Qel/Kit/Spacing.hpp"
 #include "Qel/Kit/ThinBar.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Pages/DiskPlatterGeometry.hpp"
 #include "Qel/Pages/DiskPlatterView.hpp"
 #include "Qel/Pages/Legend.hpp"
@@ -25,6 +27,7 @@
 #include "Qel/Pages/SectionTitle.hpp"
 #include "Qel/Pages/StatItem.hpp"
 #include "Qel/Pages/TopRow.hpp"
+#include "Qel/Pages/VolumeBadge.hpp"
 #include "Qel/Platform/Utf8.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Format.hpp"
@@ -49,48 +52,23 @@ std::vector<DiskProcFigure> ranked(const std::vector<ProcInfo>& procs, const std
 }
 
 
-QVBoxLayout* column(QWidget* holder, int spacing) {
-  auto* layout = new QVBoxLayout(holder);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(spacing);
-  return layout;
-}
-
-// The small outlined word naming a volume's kind.
-class Badge : public PlainLabel {
- public:
-  Badge(const QString& text, QWidget* parent) : PlainLabel(text, 10.5, QFont::Normal, Palette::tertiaryText(), parent) {
-    setContentsMargins(5, 1, 5, 1);
-  }
-
- protected:
-  void paintEvent(QPaintEvent* event) override {
-    PlainLabel::paintEvent(event);
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Palette::adaptiveOpacity(0.08, 0.07).resolve(), 1));
-    p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 5, 5);
-  }
-};
-
 QWidget* volumeRow(const VolumeInfo& v, QWidget* parent) {
   auto* row = new QWidget(parent);
-  auto* layout = column(row, 6);
-  layout->setContentsMargins(0, 4, 0, 4);
+  auto* layout = Layouts::column(row, Space::s);
+  layout->setContentsMargins(0, Space::xs, 0, Space::xs);
   auto* top = new QHBoxLayout;
-  top->setSpacing(6);
-  auto* name = new PlainLabel(qs(displayName(v.name)), 13, QFont::Medium, Palette::primaryText(), row);
+  top->setSpacing(Space::s);
+  auto* name = new PlainLabel(qs(displayName(v.name)), Type::body, QFont::Medium, Palette::primaryText(), row);
   name->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);  // a long name gives way
   name->setMinimumWidth(40);
   top->addWidget(name, 1);
-  top->addWidget(new Badge(qs(volumeBadge(v)), row));
-  top->addSpacing(8);
-  top->addWidget(new PlainLabel(qs(L("%@ available", {fmtBytes(v.free)})), 12.5, QFont::Normal,
+  top->addWidget(new VolumeBadge(qs(volumeBadge(v)), row));
+  top->addSpacing(Space::m);
+  top->addWidget(new PlainLabel(qs(L("%@ available", {fmtBytes(v.free)})), Type::body, QFont::Normal,
                                 Palette::secondaryText(), row));
   layout->addLayout(top);
   layout->addWidget(new ThinBar(v.total ? double(v.used) / double(v.total) : 0, Palette::disk(), row));
-  layout->addWidget(new PlainLabel(qs(L("%@ used of %@", {fmtBytes(v.used), fmtBytes(v.total)})), 11.5, QFont::Normal,
+  layout->addWidget(new PlainLabel(qs(L("%@ used of %@", {fmtBytes(v.used), fmtBytes(v.total)})), Type::footnote, QFont::Normal,
                                    Palette::tertiaryText(), row));
   return row;
 }
@@ -114,19 +92,19 @@ std::string volumeBadge(const VolumeInfo& volume) {
 
 DiskPage::DiskPage(Store& store, QWidget* parent)
     : QWidget(parent), store_(store), icons_(std::make_unique<IconCache>(store.apps())) {
-  auto* page = column(this, 22);
+  auto* page = Layouts::column(this, Space::heroGap);
 
   auto* header = new QHBoxLayout;
-  header->setSpacing(56);
-  head_ = new PageHead(qtL("Disk"), accentText(Page::disk), {}, {}, {}, 76, this);
+  header->setSpacing(Space::columnWide);
+  head_ = new PageHead(qtL("Disk"), accentText(Page::disk), {}, {}, {}, Type::hero, this);
   // Wide enough for the read and write line at its longest, so the stats beside it stay put.
   head_->setMinimumWidth(head_->subLabel()->fontMetrics().horizontalAdvance(
                              qs(L("Read %@, write %@", {"1023.9 MB/s", "1023.9 MB/s"}))) +
                          4);
   header->addWidget(head_, 0, Qt::AlignBottom);
   auto* stats = new QHBoxLayout;
-  stats->setSpacing(44);
-  stats->setContentsMargins(0, 0, 0, 8);
+  stats->setSpacing(Space::gutter);
+  stats->setContentsMargins(0, 0, 0, Space::m);
   // Linux keeps no purgeable space, so the figures are the two statvfs has.
   stats_ = {new StatItem(qtL("Used"), {}, QStringLiteral("000.0 GB"), this),
             new StatItem(qtL("Available"), {}, QStringLiteral("000.0 GB"), this)};
@@ -137,9 +115,9 @@ DiskPage::DiskPage(Store& store, QWidget* parent)
   page->addLayout(header);
 
   auto* main = new QHBoxLayout;
-  main->setSpacing(52);
+  main->setSpacing(Space::column);
   auto* platterColumn = new QVBoxLayout;
-  platterColumn->setSpacing(10);
+  platterColumn->setSpacing(Space::ml);
   platter_ = new DiskPlatterView(LiveState(store_), this);
   platterColumn->addWidget(platter_, 1);
   platterColumn->addWidget(new Legend(qtL("The outer ring is the system disk's space: used and available.\nThe inner "
@@ -160,31 +138,31 @@ DiskPage::~DiskPage() = default;
 QWidget* DiskPage::buildLists() {
   auto* content = new QWidget;
   content->setAutoFillBackground(false);
-  auto* layout = column(content, 18);
-  layout->setContentsMargins(14, 14, 14, 14);
+  auto* layout = Layouts::column(content, Space::xxl);
+  layout->setContentsMargins(Space::card, Space::card, Space::card, Space::card);
 
   auto* volumes = new QWidget(content);
-  auto* volumesLayout = column(volumes, 10);
+  auto* volumesLayout = Layouts::column(volumes, Space::ml);
   volumesTitle_ = new SectionTitle(qtL("Volumes"), {}, volumes);
   volumesLayout->addWidget(volumesTitle_);
   volumeRows_ = new QWidget(volumes);
-  column(volumeRows_, 10);
+  Layouts::column(volumeRows_, Space::ml);
   volumesLayout->addWidget(volumeRows_);
   layout->addWidget(volumes);
 
   auto* busy = new QWidget(content);
-  auto* busyList = column(busy, 4);
+  auto* busyList = Layouts::column(busy, Space::xs);
   busyList->addWidget(new SectionTitle(qtL("Active now"), qtL("Click a name for details"), busy));
-  quiet_ = new PlainLabel(qtL("No process is doing heavy disk activity right now."), 13, QFont::Normal,
+  quiet_ = new PlainLabel(qtL("No process is doing heavy disk activity right now."), Type::body, QFont::Normal,
                           Palette::tertiaryText(), busy);
   quiet_->setWordWrap(true);
-  quiet_->setContentsMargins(0, 6, 0, 6);
+  quiet_->setContentsMargins(0, Space::s, 0, Space::s);
   busyList->addWidget(quiet_);
   busyRows_ = procRows(busyList, 2, busy);
   layout->addWidget(busy);
 
   auto* written = new QWidget(content);
-  auto* writtenList = column(written, 4);
+  auto* writtenList = Layouts::column(written, Space::xs);
   writtenList->addWidget(new SectionTitle(qtL("Most written"), qtL("Since each process started"), written));
   writtenRows_ = procRows(writtenList, 1, written);
   layout->addWidget(written);
@@ -197,7 +175,7 @@ QWidget* DiskPage::buildLists() {
   scroll->viewport()->setAutoFillBackground(false);
   scroll->setWidget(content);
   content->setAutoFillBackground(false);  // the scroll area turns it on; the panel shows through
-  auto* panel = new Panel(scroll, 8, this);
+  auto* panel = new Panel(scroll, Space::m, this);
   panel->setFixedWidth(400);
   return panel;
 }

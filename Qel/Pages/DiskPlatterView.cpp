@@ -12,6 +12,7 @@
 #include "Qel/Kit/PageText.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/SquareFit.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Pages/DiskPlatterGeometry.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
@@ -20,19 +21,13 @@ namespace qel {
 
 namespace {
 
-QColor lineColor(double opacity) {
-  QColor c = Palette::light() ? Qt::black : Qt::white;
-  c.setAlphaF(float(opacity));
-  return c;
-}
-
 QColor toneColor(SpaceTone tone) {
   switch (tone) {
     case SpaceTone::used: return Palette::disk();
-    case SpaceTone::purgeable: return Palette::rgb(0x8A6C45);
+    case SpaceTone::purgeable: return Palette::diskPurgeable();
     case SpaceTone::free: break;
   }
-  return lineColor(0.06);
+  return Palette::wash(0.06);
 }
 
 QPainterPath wave(const std::vector<QPointF>& tips, const std::vector<QPointF>& baseline) {
@@ -54,9 +49,7 @@ void paintPeak(QPainter& p, const PeakMark& mark, const QColor& color, const QFo
   p.drawEllipse(mark.dot, 4, 4);
   const QString text = QString::fromStdString(fmtRate(mark.value));
   const QSizeF chip(rateM.horizontalAdvance(text) + 8, rateM.height() + 2);
-  QColor ground = background(Page::disk).resolve();
-  ground.setAlphaF(0.85f);
-  p.setBrush(ground);
+  p.setBrush(Palette::withAlpha(background(Page::disk).resolve(), 0.85));
   p.drawRoundedRect(QRectF(mark.label - QPointF(chip.width(), chip.height()) / 2, chip), chip.height() / 2,
                     chip.height() / 2);
   p.setPen(color);
@@ -67,22 +60,20 @@ void paintPeak(QPainter& p, const PeakMark& mark, const QColor& color, const QFo
 void paintActivity(QPainter& p, const DiskPlatter& g, const QFont& rateFont, double side) {
   const QPointF c = g.centre;
   p.setBrush(Qt::NoBrush);
-  p.setPen(QPen(lineColor(0.12), 1));
+  p.setPen(QPen(Palette::wash(0.12), 1));
   p.drawEllipse(c, g.base, g.base);
   p.setPen(Qt::NoPen);
-  QColor read = Palette::disk();
-  read.setAlphaF(0.8f);
-  p.setBrush(read);
+  p.setBrush(Palette::withAlpha(Palette::disk(), 0.8));
   p.drawPath(wave(g.reads, g.baseline));
-  p.setBrush(lineColor(0.45));
+  p.setBrush(Palette::wash(0.45));
   p.drawPath(wave(g.writes, g.baseline));
   if (g.readPeak) paintPeak(p, *g.readPeak, Palette::disk(), rateFont, side);
-  if (g.writePeak) paintPeak(p, *g.writePeak, Palette::light() ? lineColor(0.5) : lineColor(0.6), rateFont, side);
+  if (g.writePeak) paintPeak(p, *g.writePeak, Palette::light() ? Palette::wash(0.5) : Palette::wash(0.6), rateFont, side);
 
-  p.setPen(QPen(Palette::light() ? Palette::ink() : QColor(Qt::white), 1.5));
+  p.setPen(QPen(Palette::marker(), 1.5));
   p.drawLine(QPointF(c.x(), c.y() - g.inner + 4), QPointF(c.x(), c.y() - g.outer - 4));
   p.setPen(Palette::tertiaryText().resolve());
-  Chart::drawText(p, qtL("Now"), Fonts::text(11), {c.x(), c.y() - g.ring - 12}, Qt::AlignCenter);
+  Chart::drawText(p, qtL("Now"), Fonts::text(Type::caption), {c.x(), c.y() - g.ring - 12}, Qt::AlignCenter);
 }
 
 }  // namespace
@@ -109,9 +100,9 @@ void DiskPlatterView::paintEvent(QPaintEvent*) {
   const double side = square.width();
   // The middle: free space large, with its caption above and the volume's size below.
   const QFont figureFont = Fonts::text(std::min(0.085 * side, 34.0), QFont::Light);
-  const QFont captionFont = Fonts::text(12);
-  const QFont totalFont = Fonts::text(12.5);
-  const QFont rateFont = Fonts::text(10, QFont::Medium);
+  const QFont captionFont = Fonts::text(Type::footnote);
+  const QFont totalFont = Fonts::text(Type::body);
+  const QFont rateFont = Fonts::text(Type::tick, QFont::Medium);
   const QString caption = qtL("Available");
   const QString figure = QString::fromStdString(fmtBytes(detail_.free));
   const QString total = QString::fromStdString(L("%@ total", {fmtBytes(detail_.total)}));

@@ -2,7 +2,6 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QPainter>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -14,15 +13,19 @@
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/IconCache.hpp"
 #include "Qel/Kit/InfoRow.hpp"
+#include "Qel/Kit/Layouts.hpp"
 #include "Qel/Kit/PageHead.hpp"
 #include "Qel/Kit/PageMeta.hpp"
 #include "Qel/Kit/PageText.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/PlainLabel.hpp"
 #include "Qel/Kit/QtString.hpp"
+#include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Pages/DeviceBatteries.hpp"
 #include "Qel/Pages/EnergyRing.hpp"
 #include "Qel/Pages/Legend.hpp"
+#include "Qel/Pages/LegendSwatch.hpp"
 #include "Qel/Pages/Panel.hpp"
 #include "Qel/Pages/SectionTitle.hpp"
 #include "Qel/Pages/StatItem.hpp"
@@ -108,18 +111,10 @@ struct EnergyPage::RuntimeShown {
 
 namespace {
 
-
-QVBoxLayout* column(QWidget* holder, int spacing) {
-  auto* layout = new QVBoxLayout(holder);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(spacing);
-  return layout;
-}
-
 // A panel's list: a vertical stack with 12 px at either side.
 QVBoxLayout* listLayout(QWidget* holder) {
   auto* layout = new QVBoxLayout(holder);
-  layout->setContentsMargins(12, 0, 12, 0);
+  layout->setContentsMargins(Space::l, 0, Space::l, 0);
   layout->setSpacing(0);
   return layout;
 }
@@ -142,31 +137,11 @@ QScrollArea* clearScroller(QWidget* content) {
   return scroll;
 }
 
-// A square of the layer's colour before a legend name.
-class Swatch : public QWidget {
- public:
-  Swatch(QColor colour, QWidget* parent) : QWidget(parent), colour_(std::move(colour)) { setFixedSize(8, 8); }
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(colour_);
-    p.drawRoundedRect(QRectF(rect()), 2, 2);
-  }
-
- private:
-  QColor colour_;
-};
-
 }  // namespace
 
 EnergyPage::EnergyPage(Store& store, QWidget* parent)
     : QWidget(parent), store_(store), icons_(std::make_unique<IconCache>(store.apps())) {
-  auto* page = new QHBoxLayout(this);
-  page->setContentsMargins(0, 0, 0, 0);
-  page->setSpacing(40);
+  auto* page = Layouts::row(this, Space::page);
   page->addWidget(buildLeft(), 0, Qt::AlignTop);  // the headline keeps the place it has on every page
   page->addWidget(buildMiddle(), 1);
   page->addWidget(buildRight());
@@ -182,11 +157,11 @@ EnergyPage::~EnergyPage() = default;
 QWidget* EnergyPage::buildLeft() {
   auto* left = new QWidget(this);
   left->setFixedWidth(220);
-  auto* layout = column(left, 22);
-  head_ = new PageHead(qtL("Energy"), accentText(Page::energy), {}, {}, {}, 60, left);
+  auto* layout = Layouts::column(left, Space::heroGap);
+  head_ = new PageHead(qtL("Energy"), accentText(Page::energy), {}, {}, {}, Type::heroEnergy, left);
   layout->addWidget(head_);
   auto* stats = new QVBoxLayout;
-  stats->setSpacing(18);
+  stats->setSpacing(Space::xxl);
   stats_ = {new StatItem(qtL("Charge"), {}, QStringLiteral("100%"), left),
             new StatItem(qtL("Power"), {}, {}, left),
             new StatItem(qtL("Thermal state"), {}, {}, left)};
@@ -199,15 +174,15 @@ QWidget* EnergyPage::buildLeft() {
 
 QWidget* EnergyPage::buildMiddle() {
   auto* middle = new QWidget(this);
-  auto* layout = column(middle, 10);
+  auto* layout = Layouts::column(middle, Space::ml);
   ring_ = new EnergyRing(LiveState(store_), middle);
   layout->addWidget(ring_, 1);
   legendGrid_ = new QWidget(middle);
   legendGrid_->setMaximumWidth(420);
   legendLayout_ = new QGridLayout(legendGrid_);
-  legendLayout_->setContentsMargins(0, 0, 0, 0);
-  legendLayout_->setHorizontalSpacing(12);
-  legendLayout_->setVerticalSpacing(6);
+  Layouts::flush(legendLayout_);
+  legendLayout_->setHorizontalSpacing(Space::l);
+  legendLayout_->setVerticalSpacing(Space::s);
   layout->addWidget(legendGrid_, 0, Qt::AlignHCenter);
   caption_ = new Legend({}, middle);
   layout->addWidget(caption_);
@@ -216,33 +191,33 @@ QWidget* EnergyPage::buildMiddle() {
 
 QWidget* EnergyPage::buildRight() {
   auto* right = new QWidget;
-  auto* layout = column(right, 22);
+  auto* layout = Layouts::column(right, Space::heroGap);
   layout->addStretch(1);
 
   wakeTitle_ = new SectionTitle(qtL("Preventing sleep"), {}, right);
   wakeList_ = new QWidget;
   wakeLayout_ = listLayout(wakeList_);
-  wakeEmpty_ = note({}, 13, wakeList_, 10);
+  wakeEmpty_ = note({}, Type::body, wakeList_, Space::ml);
   wakeLayout_->addWidget(wakeEmpty_);
   wakeLayout_->addStretch(1);
   wakeScroll_ = clearScroller(wakeList_);
-  auto* wakePanel = new Panel(wakeScroll_, 8, right);
+  auto* wakePanel = new Panel(wakeScroll_, Space::m, right);
   auto* wake = new QVBoxLayout;
-  wake->setSpacing(12);
+  wake->setSpacing(Space::l);
   wake->addWidget(wakeTitle_);
   wake->addWidget(wakePanel);
   layout->addLayout(wake);
 
   runtimeTitle_ = new SectionTitle(qtL("Runtime"), {}, right);
-  runtimePanel_ = new Panel(nullptr, 8, right);
+  runtimePanel_ = new Panel(nullptr, Space::m, right);
   auto* runtime = new QVBoxLayout;
-  runtime->setSpacing(12);
+  runtime->setSpacing(Space::l);
   runtime->addWidget(runtimeTitle_);
   runtime->addWidget(runtimePanel_);
   layout->addLayout(runtime);
 
   charger_ = new QWidget(right);
-  auto* charger = column(charger_, 12);
+  auto* charger = Layouts::column(charger_, Space::l);
   charger->addWidget(new SectionTitle(qtL("Charger"), {}, charger_));
   auto* rows = new QWidget;
   auto* rowLayout = listLayout(rows);
@@ -259,14 +234,14 @@ QWidget* EnergyPage::buildRight() {
     }
     rowLayout->addWidget(chargerRows_[i]);
   }
-  charger->addWidget(new Panel(rows, 8, charger_));
+  charger->addWidget(new Panel(rows, Space::m, charger_));
   layout->addWidget(charger_);
   layout->addStretch(1);
 
   // Scrolls rather than forcing the window taller when the three sections need more height.
   auto* scroll = clearScroller(right);
-  scroll->setFixedWidth(300 + 12);
-  right->setContentsMargins(0, 0, 12, 0);
+  scroll->setFixedWidth(300 + Space::l);
+  right->setContentsMargins(0, 0, Space::l, 0);
   return scroll;
 }
 
@@ -311,13 +286,11 @@ void EnergyPage::refreshLegend(const std::vector<std::int32_t>& pids) {
   legendNames_.clear();
   for (std::size_t k = 0; k < names.size(); ++k) {
     auto* entry = new QWidget(legendGrid_);
-    auto* row = new QHBoxLayout(entry);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(6);
-    row->addWidget(new Swatch(energyLayerColors()[k % 5], entry), 0, Qt::AlignVCenter);
-    auto* name = new PlainLabel(qs(names[k]), 11.5, QFont::Normal, Palette::tertiaryText(), entry);
+    auto* row = Layouts::row(entry, Space::s);
+    row->addWidget(new LegendSwatch(energyLayerColors()[k % 5], entry), 0, Qt::AlignVCenter);
+    auto* name = new PlainLabel(qs(names[k]), Type::footnote, QFont::Normal, Palette::tertiaryText(), entry);
     name->setElided(true);
-    name->setMinimumWidth(120 - 14);
+    name->setMinimumWidth(120 - (8 + Space::s));  // less the swatch and its gap
     row->addWidget(name, 1);
     legendNames_.push_back(name);
     legendLayout_->addWidget(entry, int(k / 3), int(k % 3));
@@ -346,10 +319,10 @@ void EnergyPage::refreshWake() {
     }
   }
   // The panel is as tall as its rows, up to 190 px with its padding; past that they scroll.
-  const int width = 300 - 2 * 8;
+  const int width = 300 - 2 * Space::m;
   const int content = wakeList_->hasHeightForWidth() ? wakeList_->heightForWidth(width)
                                                      : wakeList_->sizeHint().height();
-  wakeScroll_->setFixedHeight(std::min(content, 190 - 2 * 8));
+  wakeScroll_->setFixedHeight(std::min(content, 190 - 2 * Space::m));
 }
 
 void EnergyPage::refreshRuntime() {
@@ -367,14 +340,14 @@ void EnergyPage::refreshRuntime() {
     layout->addWidget(new InfoRow(qtL("This computer has no battery"), {}, value, content));
   } else {
     if (!shown.forecast) {
-      layout->addWidget(note(qtL("A runtime estimate isn't available yet."), 13, content, 10));
+      layout->addWidget(note(qtL("A runtime estimate isn't available yet."), Type::body, content, Space::ml));
     } else {
       auto* headline = new QWidget(content);
-      auto* lines = column(headline, 2);
-      headline->setContentsMargins(0, 8, 0, 8);
-      lines->addWidget(new PlainLabel(shown.onAC ? qtL("If you unplugged now, about") : qtL("At this rate, about"), 12,
-                                      QFont::Normal, Palette::secondaryText(), headline));
-      lines->addWidget(new PlainLabel(qs(fmtRuntime(shown.forecast->minutes)), 22, QFont::Medium,
+      auto* lines = Layouts::column(headline, Space::xxs);
+      headline->setContentsMargins(0, Space::m, 0, Space::m);
+      lines->addWidget(new PlainLabel(shown.onAC ? qtL("If you unplugged now, about") : qtL("At this rate, about"),
+                                      Type::footnote, QFont::Normal, Palette::secondaryText(), headline));
+      lines->addWidget(new PlainLabel(qs(fmtRuntime(shown.forecast->minutes)), Type::figure, QFont::Medium,
                                       Palette::primaryText(), headline));
       layout->addWidget(headline);
       for (const auto& gain : shown.forecast->gains) {
@@ -386,7 +359,7 @@ void EnergyPage::refreshRuntime() {
       }
       layout->addWidget(note(qs(L("Estimated from the average power over the last minute.") +
                                 (shown.measured ? std::string() : L(" Per-app energy is estimated from CPU usage."))),
-                             11.5, content, 8));
+                             Type::footnote, content, Space::m));
     }
     layout->addWidget(new Divider(content));
     layout->addWidget(new InfoRow(qtL("Health"), qs(shown.texts.health), value, content));

@@ -12,6 +12,7 @@
 #include "Qel/Kit/PageText.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/SquareFit.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Pages/EnergyRingGeometry.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
@@ -19,8 +20,8 @@
 namespace qel {
 
 const std::array<QColor, 5>& energyLayerColors() {
-  static const std::array<QColor, 5> colours{Palette::rgb(0xCDE36D), Palette::rgb(0x93C95C), Palette::rgb(0xE9C45F),
-                                             Palette::rgb(0x62B48C), Palette::rgb(0xD8935A)};
+  static const std::array<QColor, 5> colours{Palette::energy(), Palette::energyLayer2(), Palette::energyLayer3(),
+                                             Palette::energyLayer4(), Palette::energyLayer5()};
   return colours;
 }
 
@@ -52,18 +53,13 @@ void EnergyRing::drawRingInto(QImage& image, const Look& look, QPointF origin) {
   p.translate(origin);
   const QPointF c(look.centre, look.centre);
   const bool light = look.light;
-  const auto ink = [light](double opacity) {
-    QColor colour = light ? Qt::black : Qt::white;
-    colour.setAlphaF(float(opacity));
-    return colour;
-  };
+  const auto ink = [light](double opacity) { return Palette::washIn(light, opacity); };
 
   p.setPen(Qt::NoPen);
   for (const auto& w : look.wedges) {
     const auto [from, to] = energySlotSpan(w.slot);
-    QColor fill = w.kind == EnergyWedge::Kind::layer ? energyLayerColors()[std::size_t(w.colour)] : ink(1);
-    fill.setAlphaF(float(w.opacity));
-    p.setBrush(fill);
+    const QColor fill = w.kind == EnergyWedge::Kind::layer ? energyLayerColors()[std::size_t(w.colour)] : ink(1);
+    p.setBrush(Palette::withAlpha(fill, w.opacity));
     p.drawPath(Chart::ringSegment(c, w.inner, w.outer, from, to));
   }
 
@@ -121,7 +117,7 @@ void EnergyRing::paintTimeLabels(QPainter& p, QPointF c, double outer, double si
     double slot, distance;
   } labels[] = {{Lkey("Now"), 59.5, 18}, {Lkey("45 s ago"), 14.5, 28}, {Lkey("30 s ago"), 29.5, 18}, {Lkey("15 s ago"), 44.5, 28}};
   p.setPen(Palette::tertiaryText().resolve());
-  const QFont labelFont = Fonts::text(11);
+  const QFont labelFont = Fonts::text(Type::caption);
   for (const auto& l : labels) {
     const double angle = (l.slot + 0.5) * 2 * Chart::kPi / kEnergySlots - Chart::kPi / 2;
     Chart::drawText(p, qtL(l.text), labelFont, Chart::polar(c, outer + l.distance, angle), Qt::AlignCenter,
@@ -132,8 +128,8 @@ void EnergyRing::paintTimeLabels(QPainter& p, QPointF c, double outer, double si
 // The middle: "Right now", the figure with its unit on one baseline, and the battery.
 void EnergyRing::paintCentre(QPainter& p, double centre, double side) const {
   const auto& battery = live_.battery();
-  const QFont captionFont = Fonts::text(12), figureFont = Fonts::text(std::min(0.1 * side, 40.0), QFont::Light),
-              unitFont = Fonts::text(16), batteryFont = Fonts::text(12.5);
+  const QFont captionFont = Fonts::text(Type::footnote), figureFont = Fonts::text(std::min(0.1 * side, 40.0), QFont::Light),
+              unitFont = Fonts::text(Type::title3), batteryFont = Fonts::text(Type::body);
   const QFontMetricsF caption(captionFont), figure(figureFont), unit(unitFont), batteryMetrics(batteryFont);
   const QString value = QString::fromStdString(fixed(presentDraw(live_), 1));
   const QString watts = QStringLiteral("W");

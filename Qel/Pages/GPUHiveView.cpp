@@ -8,6 +8,7 @@
 #include "Qel/Kit/PageText.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/SquareFit.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Pages/GPUHiveGeometry.hpp"
 #include "Qel/Text/Format.hpp"
 
@@ -19,13 +20,12 @@ QColor toneColor(HiveTone tone, double opacity) {
   QColor c;
   switch (tone) {
     case HiveTone::gpu: c = Palette::gpu(); break;
-    case HiveTone::hot: c = Palette::rgb(0xFFE0EF); break;
+    case HiveTone::hot: c = Palette::gpuHot(); break;
     case HiveTone::warn: c = Palette::warn(); break;
     case HiveTone::strain: c = Palette::strain(); break;
-    case HiveTone::track: c = Palette::light() ? Qt::black : Qt::white; break;
+    case HiveTone::track: return Palette::wash(opacity);
   }
-  c.setAlphaF(float(opacity));
-  return c;
+  return Palette::withAlpha(c, opacity);
 }
 
 }  // namespace
@@ -66,7 +66,7 @@ void GPUHiveView::paintEvent(QPaintEvent*) {
     p.drawPath(Chart::ringSegment(hive.centre, w.inner, w.outer, w.from, w.to));
   }
   p.setPen(Palette::tertiaryText().resolve());
-  Chart::drawText(p, qtL("Now"), Fonts::text(11), hive.now, Qt::AlignCenter);
+  Chart::drawText(p, qtL("Now"), Fonts::text(Type::caption), hive.now, Qt::AlignCenter);
 }
 
 }  // namespace qel

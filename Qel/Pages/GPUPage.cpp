@@ -10,13 +10,16 @@
 #include "Qel/Kit/BaselineRow.hpp"
 #include "Qel/Kit/Follow.hpp"
 #include "Qel/Kit/IconCache.hpp"
+#include "Qel/Kit/Layouts.hpp"
 #include "Qel/Kit/PageHead.hpp"
 #include "Qel/Kit/PageMeta.hpp"
 #include "Qel/Kit/PageText.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/PlainLabel.hpp"
 #include "Qel/Kit/QtString.hpp"
+#include "Qel/Kit/Spacing.hpp"
 #include "Qel/Kit/Sparkline.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Pages/ArcGaugeItem.hpp"
 #include "Qel/Pages/GPUHiveView.hpp"
 #include "Qel/Pages/GpuUserList.hpp"
@@ -65,25 +68,11 @@ std::vector<ProcInfo> likelyGpuUsers(const std::optional<GPUSample>& gpu, const 
   return topProcs(holders, [](const ProcInfo& p) { return p.energy; }, 0.1, 5);
 }
 
-namespace {
-
-
-QVBoxLayout* column(QWidget* holder, int spacing) {
-  auto* layout = new QVBoxLayout(holder);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(spacing);
-  return layout;
-}
-
-}  // namespace
-
 GPUPage::GPUPage(Store& store, QWidget* parent)
     : QWidget(parent),
       store_(store),
       icons_(std::make_unique<IconCache>(store.apps())) {
-  auto* page = new QHBoxLayout(this);
-  page->setContentsMargins(0, 0, 0, 0);
-  page->setSpacing(52);
+  auto* page = Layouts::row(this, Space::column);
   page->addWidget(buildLeft(), 1);
   page->addWidget(buildRight(), 1);
 
@@ -100,7 +89,7 @@ QWidget* GPUPage::buildLeft() {
   auto* left = new QWidget(this);
   left->setMinimumWidth(320);
   left->setMaximumWidth(480);
-  auto* leftColumn = column(left, 10);
+  auto* leftColumn = Layouts::column(left, Space::ml);
   hive_ = new GPUHiveView(LiveState(store_), left);
   leftColumn->addWidget(hive_, 1);
   leftColumn->addWidget(new Legend(qtL("The more cells lit, the busier the GPU. The outer ring is the last 60 seconds, "
@@ -114,8 +103,8 @@ QWidget* GPUPage::buildLeft() {
 // short.
 QWidget* GPUPage::buildRight() {
   auto* right = new QWidget;
-  auto* rightColumn = column(right, 20);
-  head_ = new PageHead(qtL("GPU"), accentText(Page::gpu), {}, {}, {}, 76, right);
+  auto* rightColumn = Layouts::column(right, Space::section);
+  head_ = new PageHead(qtL("GPU"), accentText(Page::gpu), {}, {}, {}, Type::hero, right);
   rightColumn->addWidget(head_);
   rightColumn->addLayout(buildStats(right));
   rightColumn->addWidget(buildGauges(right));
@@ -136,7 +125,7 @@ QWidget* GPUPage::buildRight() {
 
 QLayout* GPUPage::buildStats(QWidget* right) {
   auto* stats = new QHBoxLayout;
-  stats->setSpacing(44);
+  stats->setSpacing(Space::gutter);
   stats_ = {new StatItem(qtL("GPU memory"), {}, QStringLiteral("00.0 GB"), right),
             new StatItem(qtL("Cores"), {}, QStringLiteral("00"), right),
             new StatItem(qtL("Thermal state"), {}, {}, right)};
@@ -147,9 +136,7 @@ QLayout* GPUPage::buildStats(QWidget* right) {
 
 QWidget* GPUPage::buildGauges(QWidget* right) {
   gauges_ = new QWidget(right);
-  auto* gaugeRow = new QHBoxLayout(gauges_);
-  gaugeRow->setContentsMargins(0, 0, 0, 0);
-  gaugeRow->setSpacing(20);
+  auto* gaugeRow = Layouts::row(gauges_, Space::section);
   renderer_ = new ArcGaugeItem(qtL("Renderer"), 0, Palette::gpu(), gauges_);
   tiler_ = new ArcGaugeItem(qtL("Tiler"), 0, Palette::gpu(), gauges_);
   gaugeRow->addStretch(1);
@@ -161,34 +148,34 @@ QWidget* GPUPage::buildGauges(QWidget* right) {
 
 QWidget* GPUPage::buildUnified() {
   auto* content = new QWidget;
-  auto* layout = column(content, 10);
+  auto* layout = Layouts::column(content, Space::ml);
   memoryTitle_ = new SectionTitle({}, {}, content);
   memoryBar_ = new SegmentBar({}, 10, content);
-  memoryText_ = new PlainLabel({}, 12, QFont::Normal, Palette::tertiaryText(), content);
+  memoryText_ = new PlainLabel({}, Type::footnote, QFont::Normal, Palette::tertiaryText(), content);
   memoryText_->setWordWrap(true);
   layout->addWidget(memoryTitle_);
   layout->addWidget(memoryBar_);
   layout->addWidget(memoryText_);
-  memoryPanel_ = new Panel(content, 18, this);
+  memoryPanel_ = new Panel(content, Space::xxl, this);
   return memoryPanel_;
 }
 
 QWidget* GPUPage::buildUsers() {
   users_ = new QWidget(this);
-  auto* layout = column(users_, 10);
+  auto* layout = Layouts::column(users_, Space::ml);
   layout->addWidget(new SectionTitle(qtL("Likely GPU users"), qtL("Apps with the GPU open, by energy"), users_));
   userList_ = new GpuUserList(*icons_);
-  layout->addWidget(new Panel(userList_, 12, users_));
+  layout->addWidget(new Panel(userList_, Space::l, users_));
   return users_;
 }
 
 QWidget* GPUPage::buildHistory() {
   auto* holder = new QWidget(this);
-  auto* layout = column(holder, 12);
+  auto* layout = Layouts::column(holder, Space::l);
   layout->addWidget(new SectionTitle(qtL("Last 60 seconds"), qtL("Overall usage"), holder));
   history_ = new Sparkline(Palette::gpu(), 1.0);
-  history_->setMinimumHeight(90 - 2 * 16);
-  layout->addWidget(new Panel(history_, 16, holder), 1);
+  history_->setMinimumHeight(90 - 2 * Space::xl);
+  layout->addWidget(new Panel(history_, Space::xl, holder), 1);
   return holder;
 }
 

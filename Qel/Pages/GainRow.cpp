@@ -14,6 +14,8 @@
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/PlainLabel.hpp"
 #include "Qel/Kit/QtString.hpp"
+#include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Platform/Utf8.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
@@ -36,9 +38,9 @@ GainRow::GainRow(RuntimeGain gain, QIcon icon, QWidget* parent)
 }
 
 QSize GainRow::sizeHint() const {
-  const double lines = QFontMetricsF(Fonts::text(13, QFont::Medium)).height() + 1 +
-                       QFontMetricsF(Fonts::text(12)).height();
-  return {260, int(std::ceil(std::max(lines, double(kIcon)) + 18))};
+  const double lines = QFontMetricsF(Fonts::text(Type::body, QFont::Medium)).height() + Space::hair +
+                       QFontMetricsF(Fonts::text(Type::footnote)).height();
+  return {260, int(std::ceil(std::max(lines, double(kIcon)) + 2 * Space::rowPadY))};
 }
 
 void GainRow::paintEvent(QPaintEvent*) {
@@ -48,23 +50,24 @@ void GainRow::paintEvent(QPaintEvent*) {
   const double mid = r.height() / 2;
   icon_.paint(&p, QRect(0, int(mid - kIcon / 2.0), kIcon, kIcon));
 
-  const QFont plusFont = Fonts::text(13), nameFont = Fonts::text(13, QFont::Medium), wattsFont = Fonts::text(12);
+  const QFont plusFont = Fonts::text(Type::body), nameFont = Fonts::text(Type::body, QFont::Medium),
+              wattsFont = Fonts::text(Type::footnote);
   const QString plus = QStringLiteral("+") + qs(fmtRuntime(gain_.minutes));
   const double plusWidth = QFontMetricsF(plusFont).horizontalAdvance(plus);
   p.setFont(plusFont);
   p.setPen(Palette::calmText().resolve());
   p.drawText(QRectF(r.width() - plusWidth, 0, plusWidth, r.height()), Qt::AlignRight | Qt::AlignVCenter, plus);
 
-  const double left = kIcon + 10, space = std::max(0.0, r.width() - plusWidth - 8 - left);
+  const double left = kIcon + Space::ml, space = std::max(0.0, r.width() - plusWidth - Space::m - left);
   const QFontMetricsF nameMetrics(nameFont), wattsMetrics(wattsFont);
-  const double top = mid - (nameMetrics.height() + 1 + wattsMetrics.height()) / 2;
+  const double top = mid - (nameMetrics.height() + Space::hair + wattsMetrics.height()) / 2;
   p.setFont(nameFont);
   p.setPen(Palette::primaryText().resolve());
   p.drawText(QRectF(left, top, space, nameMetrics.height()), Qt::AlignLeft | Qt::AlignTop,
              nameMetrics.elidedText(qs(L("Quit %@", {displayName(gain_.name)})), Qt::ElideRight, space));
   p.setFont(wattsFont);
   p.setPen(Palette::tertiaryText().resolve());
-  p.drawText(QRectF(left, top + nameMetrics.height() + 1, space, wattsMetrics.height()), Qt::AlignLeft | Qt::AlignTop,
+  p.drawText(QRectF(left, top + nameMetrics.height() + Space::hair, space, wattsMetrics.height()), Qt::AlignLeft | Qt::AlignTop,
              wattsMetrics.elidedText(qs(L("using about %@ W", {fixed(gain_.watts, 1)})), Qt::ElideRight, space));
   if (focusRingShown(this)) paintFocusRing(p, r, 6);
 }

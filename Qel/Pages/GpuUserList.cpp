@@ -9,6 +9,8 @@
 #include "Qel/Kit/IconCache.hpp"
 #include "Qel/Kit/PageText.hpp"
 #include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Platform/Utf8.hpp"
 
 namespace qel {
@@ -32,9 +34,9 @@ QSize GpuUserList::sizeHint() const { return {300, int(users_.size()) * kRow}; }
 void GpuUserList::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
-  const QFont nameFont = Fonts::text(13, QFont::Medium), badgeFont = Fonts::text(11);
+  const QFont nameFont = Fonts::text(Type::body, QFont::Medium), badgeFont = Fonts::text(Type::caption);
   const QFontMetricsF nameMetrics(nameFont), badgeMetrics(badgeFont);
-  const double left = 12, right = width() - 12.0;
+  const double left = Space::l, right = width() - double(Space::l);
   for (std::size_t i = 0; i < users_.size(); ++i) {
     const ProcInfo& proc = users_[i];
     const double top = double(i) * kRow, mid = top + kRow / 2.0;
@@ -43,16 +45,16 @@ void GpuUserList::paintEvent(QPaintEvent*) {
 
     const bool front = front_ && *front_ == proc.pid;
     const QString badge = qtL("Front");
-    const double badgeWidth = front ? badgeMetrics.horizontalAdvance(badge) + 12 : 0;
-    const double nameLeft = left + kIcon + 10;
-    const double nameSpace = std::max(0.0, right - (front ? badgeWidth + 8 : 0) - nameLeft);
+    const double badgeWidth = front ? badgeMetrics.horizontalAdvance(badge) + 2 * Space::s : 0;
+    const double nameLeft = left + kIcon + Space::ml;
+    const double nameSpace = std::max(0.0, right - (front ? badgeWidth + Space::m : 0) - nameLeft);
     const QString name = nameMetrics.elidedText(QString::fromStdString(displayName(proc.name)), Qt::ElideRight, nameSpace);
     p.setFont(nameFont);
     p.setPen(Palette::primaryText().resolve());
     p.drawText(QRectF(nameLeft, top, nameSpace, kRow), Qt::AlignLeft | Qt::AlignVCenter, name);
     if (front) {
-      const double h = badgeMetrics.height() + 2;
-      const QRectF pill(nameLeft + nameMetrics.horizontalAdvance(name) + 8, mid - h / 2, badgeWidth, h);
+      const double h = badgeMetrics.height() + Space::xxs;
+      const QRectF pill(nameLeft + nameMetrics.horizontalAdvance(name) + Space::m, mid - h / 2, badgeWidth, h);
       p.setPen(Qt::NoPen);
       p.setBrush(Palette::adaptiveOpacity(0.07, 0.07).resolve());
       p.drawRoundedRect(pill, h / 2, h / 2);

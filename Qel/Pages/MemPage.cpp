@@ -9,12 +9,15 @@
 #include "Qel/Kit/Divider.hpp"
 #include "Qel/Kit/Follow.hpp"
 #include "Qel/Kit/InfoRow.hpp"
+#include "Qel/Kit/Layouts.hpp"
 #include "Qel/Kit/PageHead.hpp"
 #include "Qel/Kit/PageMeta.hpp"
 #include "Qel/Kit/PageText.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/PlainLabel.hpp"
 #include "Qel/Kit/QtString.hpp"
+#include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Kit/WashBox.hpp"
 #include "Qel/Pages/BubbleFieldView.hpp"
 #include "Qel/Pages/Legend.hpp"
@@ -54,51 +57,64 @@ std::vector<double> memShares(const MemSample& mem) {
 
 namespace {
 
-
-AdaptiveColor wiredColor() { return Palette::rgb(0x8F7DD0); }
-AdaptiveColor compressedColor() { return Palette::rgb(0x62588F); }
+AdaptiveColor wiredColor() { return Palette::memWired(); }
+AdaptiveColor compressedColor() { return Palette::memCompressed(); }
 AdaptiveColor availableColor() { return Palette::adaptiveOpacity(0.2, 0.2); }
 
 }  // namespace
 
 MemPage::MemPage(Store& store, QWidget* parent) : QWidget(parent), store_(store) {
-  auto* page = new QVBoxLayout(this);
-  page->setContentsMargins(0, 0, 0, 0);
-  page->setSpacing(20);
+  auto* page = Layouts::column(this, Space::section);
+  page->addLayout(buildHeader());
+  auto* body = new QHBoxLayout;
+  body->setSpacing(Space::column);
+  body->addLayout(buildField(store), 1);
+  body->addWidget(buildSide(store));
+  page->addLayout(body, 1);
 
+  follow(store_.changes(Concern::live | Concern::processes), this, [this] {
+    if (isVisible()) refresh();
+  });
+  refresh();
+}
+
+// The headline with the stats beside it.
+QLayout* MemPage::buildHeader() {
   auto* header = new QHBoxLayout;
-  header->setSpacing(24);
-  head_ = new PageHead(qtL("Memory"), accentText(Page::mem), {}, {}, {}, 76, this);
+  header->setSpacing(Space::sheet);
+  head_ = new PageHead(qtL("Memory"), accentText(Page::mem), {}, {}, {}, Type::hero, this);
   header->addWidget(head_, 1, Qt::AlignBottom);
   auto* stats = new QHBoxLayout;
-  stats->setSpacing(44);
-  stats->setContentsMargins(0, 0, 0, 6);
+  stats->setSpacing(Space::gutter);
+  stats->setContentsMargins(0, 0, 0, Space::s);
   stats_ = {new StatItem(qtL("Used"), {}, QStringLiteral("00.0 GB"), this),
             new StatItem(qtL("Pressure"), {}, QStringLiteral("100%"), this),
             new StatItem(qtL("Swap"), {}, QStringLiteral("00.0 GB"), this)};
   for (auto* s : stats_) stats->addWidget(s, 0, Qt::AlignBottom);
   header->addLayout(stats);
-  page->addLayout(header);
+  return header;
+}
 
-  auto* body = new QHBoxLayout;
-  body->setSpacing(52);
+// The bubbles over their legend.
+QLayout* MemPage::buildField(Store& store) {
   auto* left = new QVBoxLayout;
-  left->setSpacing(10);
+  left->setSpacing(Space::ml);
   field_ = new BubbleFieldView(store, this);
   left->addWidget(field_, 1);
   left->addWidget(new Legend(qtL("Each bubble is a process, sized by the memory it uses. Click a bubble for details "
                                  "or to quit it. The outer ring is memory pressure."),
                              this));
-  body->addLayout(left, 1);
+  return left;
+}
 
+// The advice card and the breakdown, scrolling where the window is short.
+QWidget* MemPage::buildSide(Store& store) {
   auto* column = new QWidget;
   column->setAutoFillBackground(false);
-  auto* right = new QVBoxLayout(column);
-  right->setContentsMargins(0, 0, 0, 0);
-  right->setSpacing(12);
+  auto* right = Layouts::column(column, Space::l);
   // The advice card shows and hides itself with the store's own limits.
   auto* holder = new QVBoxLayout;
-  holder->setContentsMargins(0, 0, 0, 8);
+  holder->setContentsMargins(0, 0, 0, Space::m);
   holder->addWidget(new MemoryAdviceCard(store, false, column));
   right->addLayout(holder);
   breakdownTitle_ = new SectionTitle(qtL("Memory breakdown"), {}, column);
@@ -113,23 +129,15 @@ MemPage::MemPage(Store& store, QWidget* parent) : QWidget(parent), store_(store)
   scroll->setWidget(column);
   column->setAutoFillBackground(false);
   scroll->setFixedWidth(340);
-  body->addWidget(scroll);
-  page->addLayout(body, 1);
-
-  follow(store_.changes(Concern::live | Concern::processes), this, [this] {
-    if (isVisible()) refresh();
-  });
-  refresh();
+  return scroll;
 }
 
 QWidget* MemPage::buildBreakdown() {
   auto* content = new QWidget;
-  auto* layout = new QVBoxLayout(content);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
+  auto* layout = Layouts::column(content, 0);
   bar_ = new SegmentBar({}, 10, content);
   layout->addWidget(bar_);
-  layout->addSpacing(8);
+  layout->addSpacing(Space::m);
   const std::pair<const char*, AdaptiveColor> keys[] = {{Lkey("App memory"), Palette::mem()},
                                                         {Lkey("Kernel & locked"), wiredColor()},
                                                         {Lkey("Compressed"), compressedColor()},
@@ -137,28 +145,28 @@ QWidget* MemPage::buildBreakdown() {
   for (const auto& [label, color] : keys) {
     if (!keyRows_.empty()) layout->addWidget(new Divider(content));
     auto* row = new QHBoxLayout;
-    row->setSpacing(10);
+    row->setSpacing(Space::ml);
     auto* swatch = new WashBox(color, 3, content);
     swatch->setFixedSize(9, 9);
     row->addWidget(swatch);
     auto* info = new InfoRow(qtL(label), {}, Palette::secondaryText(), content);
-    info->setContentsMargins(0, 7, 0, 7);
+    info->setContentsMargins(0, Space::infoPadY, 0, Space::infoPadY);
     keyRows_.push_back(info);
     row->addWidget(info, 1);
     layout->addLayout(row);
   }
-  layout->addSpacing(8);
+  layout->addSpacing(Space::m);
   layout->addWidget(new Divider(content));
-  layout->addSpacing(8);
-  layout->addWidget(new PlainLabel(qtL("Memory pressure"), 13, QFont::DemiBold, Palette::primaryText(), content));
-  layout->addSpacing(10);
+  layout->addSpacing(Space::m);
+  layout->addWidget(new PlainLabel(qtL("Memory pressure"), Type::body, QFont::DemiBold, Palette::primaryText(), content));
+  layout->addSpacing(Space::ml);
   gauge_ = new PressureGauge(content);
   layout->addWidget(gauge_);
-  layout->addSpacing(10);
-  gaugeText_ = new PlainLabel({}, 12.5, QFont::Normal, Palette::secondaryText(), content);
+  layout->addSpacing(Space::ml);
+  gaugeText_ = new PlainLabel({}, Type::body, QFont::Normal, Palette::secondaryText(), content);
   gaugeText_->setWordWrap(true);
   layout->addWidget(gaugeText_);
-  return new Panel(content, 20, this);
+  return new Panel(content, Space::section, this);
 }
 
 void MemPage::showEvent(QShowEvent* event) {

@@ -54,6 +54,9 @@ class MemPage : public QWidget {
   void showEvent(QShowEvent* event) override;
 
  private:
+  QLayout* buildHeader();
+  QLayout* buildField(Store& store);
+  QWidget* buildSide(Store& store);
   QWidget* buildBreakdown();
   void refresh();
 

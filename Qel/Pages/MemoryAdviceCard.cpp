@@ -9,9 +9,11 @@
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/PanelStyle.hpp"
 #include "Qel/Kit/PillButton.hpp"
-#include "Qel/Pages/MemoryAdviceRow.hpp"
 #include "Qel/Kit/PlainLabel.hpp"
 #include "Qel/Kit/QtString.hpp"
+#include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/TypeScale.hpp"
+#include "Qel/Pages/MemoryAdviceRow.hpp"
 #include "Qel/Platform/Utf8.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Format.hpp"
@@ -32,13 +34,13 @@ bool sameRows(const std::vector<MemSuggestion>& a, const std::vector<MemSuggesti
 
 MemoryAdviceLook memoryAdviceLook(bool compact) {
   if (compact)
-    return {.spacing = 8, .padding = 12, .heading = 12.5, .icon = 18, .button = 12.5, .buttonPadding = 7,
-            .accent = PanelStyle::warmTint(), .muted = PanelStyle::greyTint(),
-            .faint = PanelStyle::mutedTint(), .ink = Palette::adaptive(0xF5F4F0, 0x10161A),
-            .paper = Palette::adaptive(0x10161A, 0xF5F4F0)};
-  return {.spacing = 12, .padding = 16, .heading = 14, .icon = 22, .button = 13, .buttonPadding = 9,
-          .accent = Palette::warnText(), .muted = Palette::secondaryText(), .faint = Palette::tertiaryText(),
-          .ink = Palette::ink(), .paper = Palette::rgb(0xF5F4F0)};
+    return {.spacing = Space::m, .padding = Space::l, .heading = Type::body, .icon = 18, .button = Type::body,
+            .buttonPadding = 7, .accent = PanelStyle::warmTint(), .muted = PanelStyle::greyTint(),
+            .faint = PanelStyle::mutedTint(), .ink = AdaptiveColor(Palette::paper(), Palette::ink()),
+            .paper = AdaptiveColor(Palette::ink(), Palette::paper())};
+  return {.spacing = Space::l, .padding = Space::xl, .heading = Type::callout, .icon = 22, .button = Type::body,
+          .buttonPadding = 9, .accent = Palette::warnText(), .muted = Palette::secondaryText(),
+          .faint = Palette::tertiaryText(), .ink = Palette::ink(), .paper = Palette::paper()};
 }
 
 std::string memoryAdviceExplanation(bool anySuggested) {
@@ -64,16 +66,16 @@ MemoryAdviceCard::MemoryAdviceCard(Store& store, bool compact, QWidget* parent)
   layout->setContentsMargins(look_.padding, look_.padding, look_.padding, look_.padding);
   layout->setSpacing(look_.spacing);
   auto* header = new QVBoxLayout;
-  header->setSpacing(2);
+  header->setSpacing(Space::xxs);
   header->addWidget(new PlainLabel(qs(L("Memory is tight")), look_.heading, QFont::DemiBold, look_.accent, this));
-  explanation_ = new PlainLabel({}, 12, QFont::Normal, look_.muted, this);
+  explanation_ = new PlainLabel({}, Type::footnote, QFont::Normal, look_.muted, this);
   explanation_->setWordWrap(true);
   header->addWidget(explanation_);
   layout->addLayout(header);
   rowsLayout_ = new QVBoxLayout;
   rowsLayout_->setSpacing(look_.spacing);
   layout->addLayout(rowsLayout_);
-  auto* all = new PillButton({}, look_.button, QFont::DemiBold, look_.ink, look_.paper, QSize(12, look_.buttonPadding),
+  auto* all = new PillButton({}, look_.button, QFont::DemiBold, look_.ink, look_.paper, QSize(Space::l, look_.buttonPadding),
                              this);
   all->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
   quitAll_ = all;
@@ -133,10 +135,8 @@ void MemoryAdviceCard::rebuildRows() {
 void MemoryAdviceCard::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
-  QColor fill = look_.accent.resolve();
-  fill.setAlphaF(0.10F);
-  QColor edge = look_.accent.resolve();
-  edge.setAlphaF(0.25F);
+  const QColor fill = Palette::withAlpha(look_.accent.resolve(), 0.10);
+  const QColor edge = Palette::withAlpha(look_.accent.resolve(), 0.25);
   const double r = look_.padding;
   // The outline is drawn inside the card's edge.
   p.setPen(Qt::NoPen);

@@ -5,10 +5,13 @@
 #include <QVBoxLayout>
 
 #include "Qel/Kit/IconCache.hpp"
+#include "Qel/Kit/Layouts.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/PillButton.hpp"
 #include "Qel/Kit/PlainLabel.hpp"
 #include "Qel/Kit/QtString.hpp"
+#include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Pages/MemoryAdviceCard.hpp"
 #include "Qel/Platform/Utf8.hpp"
 #include "Qel/Store/Store.hpp"
@@ -20,33 +23,31 @@ namespace qel {
 MemoryAdviceRow::MemoryAdviceRow(const MemSuggestion& s, const MemoryAdviceLook& look, IconCache& icons, Store& store,
                                  QWidget* parent)
     : QWidget(parent), key_(s.key) {
-  auto* layout = new QHBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(10);
+  auto* layout = Layouts::row(this, Space::ml);
   auto* icon = new QWidget(this);
   icon->setFixedSize(look.icon, look.icon);
   icon_ = icons.icon(s.key);
   iconBox_ = icon;
   layout->addWidget(icon, 0, Qt::AlignVCenter);
   auto* words = new QVBoxLayout;
-  words->setSpacing(1);
-  name_ = new PlainLabel({}, 13, QFont::Medium, Palette::primaryText(), this);
+  words->setSpacing(Space::hair);
+  name_ = new PlainLabel({}, Type::body, QFont::Medium, Palette::primaryText(), this);
   // One line, cut to its room: a long name never widens the card.
   name_->setElided(true);
   name_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-  detail_ = new PlainLabel({}, 11.5, QFont::Normal, look.faint, this);
+  detail_ = new PlainLabel({}, Type::footnote, QFont::Normal, look.faint, this);
   detail_->setWordWrap(true);
   words->addWidget(name_);
   words->addWidget(detail_);
   if (s.leaking) {
-    leak_ = new PlainLabel(qs(L("Memory keeps growing. Reopening it frees the memory.")), 11.5, QFont::Normal,
+    leak_ = new PlainLabel(qs(L("Memory keeps growing. Reopening it frees the memory.")), Type::footnote, QFont::Normal,
                            look.accent, this);
     leak_->setWordWrap(true);
     words->addWidget(leak_);
   }
   layout->addLayout(words, 1);
-  quit_ = new PillButton(qs(L("Quit")), 12, QFont::Medium, Palette::primaryText(), Palette::adaptiveOpacity(0.08, 0.08),
-                         QSize(12, 4), this);
+  quit_ = new PillButton(qs(L("Quit")), Type::footnote, QFont::Medium, Palette::primaryText(), Palette::adaptiveOpacity(0.08, 0.08),
+                         QSize(Space::l, Space::xs), this);
   layout->addWidget(quit_, 0, Qt::AlignVCenter);
   Store* target = &store;
   connect(quit_, &QAbstractButton::clicked, this, [target, key = key_] { target->quitApps({key}); });

@@ -12,6 +12,7 @@ class QVBoxLayout;
 namespace qel {
 
 class PlainLabel;
+class StatusDot;
 
 class NetAddressCard : public QWidget {
   Q_OBJECT
@@ -34,7 +35,7 @@ class NetAddressCard : public QWidget {
   std::vector<NetAddress> addresses_;
   bool traffic_ = false;
   bool shown_ = false;
-  QWidget* dot_ = nullptr;
+  StatusDot* dot_ = nullptr;
   PlainLabel* title_ = nullptr;
   PlainLabel* message_ = nullptr;
   QVBoxLayout* column_ = nullptr;

@@ -12,6 +12,8 @@
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/PlainLabel.hpp"
 #include "Qel/Kit/QtString.hpp"
+#include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Platform/Utf8.hpp"
 #include "Qel/Samplers/ProcKey.hpp"
 #include "Qel/Store/Store.hpp"
@@ -21,7 +23,7 @@
 namespace qel {
 namespace {
 
-constexpr double kRadius = 12, kPad = 16;
+constexpr double kRadius = Radius::card, kPad = Space::xl;
 
 }  // namespace
 
@@ -62,7 +64,7 @@ void NetCard::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
   icons_.icon(proc_.path).paint(&p, QRect(int(kPad), int(kPad), 24, 24));
-  const double x = kPad + 24 + 12, w = width() - x - kPad;
+  const double x = kPad + 24 + Space::l, w = width() - x - kPad;
   double y = kPad;
   const auto line = [&](const QString& text, const QFont& font, QColor color, double gap) {
     const QFontMetricsF m(font);
@@ -71,9 +73,9 @@ void NetCard::paintEvent(QPaintEvent*) {
     p.drawText(QRectF(x, y, w, m.height()), Qt::AlignLeft | Qt::AlignVCenter, m.elidedText(text, Qt::ElideRight, w));
     y += m.height() + gap;
   };
-  line(nameText(), Fonts::text(13, QFont::DemiBold), Palette::primaryText().resolve(), 3);
-  line(rateText(), Fonts::text(12), Palette::secondaryText().resolve(), 3);
-  line(totalText(), Fonts::text(12), Palette::tertiaryText().resolve(), 0);
+  line(nameText(), Fonts::text(Type::body, QFont::DemiBold), Palette::primaryText().resolve(), Space::lines);
+  line(rateText(), Fonts::text(Type::footnote), Palette::secondaryText().resolve(), Space::lines);
+  line(totalText(), Fonts::text(Type::footnote), Palette::tertiaryText().resolve(), 0);
   if (focusRingShown(this)) paintFocusRing(p, QRectF(rect()), kRadius);
 }
 

@@ -10,11 +10,14 @@
 #include "Qel/Kit/FlowRow.hpp"
 #include "Qel/Kit/Follow.hpp"
 #include "Qel/Kit/IconCache.hpp"
+#include "Qel/Kit/Layouts.hpp"
 #include "Qel/Kit/PageHead.hpp"
 #include "Qel/Kit/PageMeta.hpp"
 #include "Qel/Kit/PageText.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/QtString.hpp"
+#include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Pages/Legend.hpp"
 #include "Qel/Pages/NetAddressCard.hpp"
 #include "Qel/Pages/NetCard.hpp"
@@ -31,23 +34,21 @@
 namespace qel {
 NetPage::NetPage(Store& store, QWidget* parent)
     : QWidget(parent), store_(store), icons_(std::make_unique<IconCache>(store.apps())) {
-  auto* page = new QVBoxLayout(this);
-  page->setContentsMargins(0, 0, 0, 0);
-  page->setSpacing(16);
+  auto* page = Layouts::column(this, Space::xl);
 
   auto* main = new QHBoxLayout;
-  main->setSpacing(36);
+  main->setSpacing(Space::groupWide);
   auto* left = new QVBoxLayout;
-  left->setSpacing(4);
+  left->setSpacing(Space::xs);
   // The big figure with the stats beside it; in a narrow window the stats go below it.
   auto* top = new QWidget(this);
-  auto* header = new FlowRow(40, 12, top);
-  head_ = new PageHead(qtL("Network"), accentText(Page::net), {}, {}, {}, 52, top);
+  auto* header = new FlowRow(Space::page, Space::l, top);
+  head_ = new PageHead(qtL("Network"), accentText(Page::net), {}, {}, {}, Type::heroNet, top);
   header->addWidget(head_);
   auto* statsBox = new QWidget(top);
   auto* stats = new QHBoxLayout(statsBox);
-  stats->setSpacing(32);
-  stats->setContentsMargins(0, 0, 0, 8);
+  stats->setSpacing(Space::group);
+  stats->setContentsMargins(0, 0, 0, Space::m);
   stats_ = {new StatItem(qtL("Download"), {}, QStringLiteral("000 KB/s"), statsBox),
             new StatItem(qtL("Upload"), {}, QStringLiteral("000 KB/s"), statsBox),
             new StatItem(qtL("Online"), {}, qs(Ln("%n apps", 88)), statsBox)};
@@ -75,9 +76,7 @@ NetPage::~NetPage() = default;
 
 QWidget* NetPage::buildStrip() {
   auto* holder = new QWidget(this);
-  auto* column = new QVBoxLayout(holder);
-  column->setContentsMargins(0, 0, 0, 0);
-  column->setSpacing(10);
+  auto* column = Layouts::column(holder, Space::ml);
   column->addWidget(new SectionTitle(qtL("Who's online"), qtL("Only processes under your account. Scroll sideways for more."),
                                      holder));
   auto* scroll = new QScrollArea(holder);
@@ -87,8 +86,8 @@ QWidget* NetPage::buildStrip() {
   scroll->viewport()->setAutoFillBackground(false);
   auto* cards = new QWidget;
   auto* strip = new QHBoxLayout(cards);
-  strip->setContentsMargins(0, 0, 0, 14);
-  strip->setSpacing(14);
+  strip->setContentsMargins(0, 0, 0, Space::card);
+  strip->setSpacing(Space::card);
   addressCard_ = new NetAddressCard(cards);
   strip->addWidget(addressCard_, 0, Qt::AlignTop);
   strip->addStretch(1);
@@ -102,7 +101,7 @@ QWidget* NetPage::buildStrip() {
       Qt::AlignTop);
   scroll->setWidget(cards);
   cards->setAutoFillBackground(false);  // the scroll area turns it on; the page shows through
-  scroll->setFixedHeight(kNetCardHeight + 14);
+  scroll->setFixedHeight(kNetCardHeight + Space::card);
   new WheelToHorizontal(scroll);
   column->addWidget(scroll);
   return holder;

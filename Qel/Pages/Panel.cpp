@@ -6,12 +6,9 @@
 #include <cmath>
 
 #include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/Spacing.hpp"
 
 namespace qel {
-
-namespace {
-constexpr double kCornerRadius = 16;
-}
 
 Panel::Panel(QWidget* content, double padding, QWidget* parent)
     : QWidget(parent), padding_(std::isfinite(padding) ? std::max(0.0, padding) : 0.0) {
@@ -35,7 +32,7 @@ void Panel::paintEvent(QPaintEvent*) {
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(Qt::NoPen);
   p.setBrush(Palette::adaptiveOpacity(0.045, 0.045).resolve());
-  p.drawRoundedRect(QRectF(rect()), kCornerRadius, kCornerRadius);
+  p.drawRoundedRect(QRectF(rect()), Radius::cardLarge, Radius::cardLarge);
 }
 
 }  // namespace qel

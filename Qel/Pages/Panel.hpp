@@ -4,13 +4,15 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "Qel/Kit/Spacing.hpp"
+
 namespace qel {
 
 class Panel : public QWidget {
   Q_OBJECT
 
  public:
-  explicit Panel(QWidget* content = nullptr, double padding = 16, QWidget* parent = nullptr);
+  explicit Panel(QWidget* content = nullptr, double padding = Space::xl, QWidget* parent = nullptr);
 
   // Replaces the content (the old one is deleted).
   void setContent(QWidget* content);

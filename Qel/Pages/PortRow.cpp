@@ -12,59 +12,14 @@
 #include "Qel/Kit/PageText.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/QtString.hpp"
+#include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Samplers/PortOwners.hpp"
 #include "Qel/Samplers/ProcKey.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
 
 namespace qel {
-namespace {
-
-
-QColor withAlpha(QColor c, double alpha) {
-  c.setAlphaF(float(alpha));
-  return c;
-}
-
-// The End capsule: it keeps its place in the row and is drawn only while the row is hovered or
-// the button holds the keyboard focus.
-class EndButton : public QAbstractButton {
- public:
-  explicit EndButton(QWidget* parent) : QAbstractButton(parent) {
-    setText(qtL("End"));
-    setFocusPolicy(Qt::StrongFocus);
-    setCursor(Qt::PointingHandCursor);
-  }
-  void setShown(bool on) {
-    if (on == shown_) return;
-    shown_ = on;
-    update();
-  }
-  QSize sizeHint() const override {
-    const QFontMetricsF m(font());
-    return QSize(int(std::ceil(m.horizontalAdvance(text()))) + 18, int(std::ceil(m.height())) + 4);
-  }
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    if (!shown_ && !focusRingShown(this)) return;
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF box = QRectF(rect());
-    p.setPen(Qt::NoPen);
-    p.setBrush(withAlpha(Palette::strain(), 0.12));
-    p.drawRoundedRect(box, box.height() / 2, box.height() / 2);
-    p.setPen(Palette::strainText().resolve());
-    p.setFont(font());
-    p.drawText(box, Qt::AlignCenter, text());
-    if (focusRingShown(this)) paintFocusRing(p, box, box.height() / 2);
-  }
-
- private:
-  bool shown_ = false;
-};
-
-}  // namespace
 
 PortRow::PortRow(Store& store, IconCache& icons, PortEntry entry, std::uint64_t listedAt, QWidget* parent)
     : QAbstractButton(parent),
@@ -72,10 +27,10 @@ PortRow::PortRow(Store& store, IconCache& icons, PortEntry entry, std::uint64_t 
       icons_(icons),
       entry_(std::move(entry)),
       listedAt_(listedAt),
-      end_(new EndButton(this)) {
+      end_(new PortEndButton(this)) {
   setFocusPolicy(Qt::StrongFocus);
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-  end_->setFont(Fonts::text(11.5, QFont::Medium));
+  end_->setFont(Fonts::text(Type::footnote, QFont::Medium));
   connect(end_, &QAbstractButton::clicked, this, [this] { endOwner(); });
   connect(this, &QAbstractButton::clicked, this, [this] {
     if (owner_ && findProc(keyOf(*owner_), store_.procs())) store_.setDetailPID(owner_->pid);
@@ -125,8 +80,8 @@ QSize PortRow::sizeHint() const { return {380, 52}; }
 
 QRectF PortRow::badgeRect() const {
   const QString text = entry_.open ? qtL("Open to LAN") : qtL("This computer only");
-  const QFontMetricsF m(Fonts::text(11));
-  const double w = m.horizontalAdvance(text) + 18, h = m.height() + 4;
+  const QFontMetricsF m(Fonts::text(Type::caption));
+  const double w = m.horizontalAdvance(text) + Space::xxl, h = m.height() + Space::xs;
   const double right = end_->geometry().left() - kSpacing;
   return {right - w, (height() - h) / 2, w, h};
 }
@@ -139,12 +94,12 @@ void PortRow::resizeEvent(QResizeEvent* event) {
 
 void PortRow::enterEvent(QEnterEvent* event) {
   QAbstractButton::enterEvent(event);
-  static_cast<EndButton*>(end_)->setShown(true);
+  end_->setShown(true);
 }
 
 void PortRow::leaveEvent(QEvent* event) {
   QAbstractButton::leaveEvent(event);
-  static_cast<EndButton*>(end_)->setShown(false);
+  end_->setShown(false);
 }
 
 void PortRow::paintEvent(QPaintEvent*) {
@@ -154,8 +109,8 @@ void PortRow::paintEvent(QPaintEvent*) {
   p.fillRect(QRectF(0, h - 1, width(), 1), Palette::adaptiveOpacity(0.05, 0.05).resolve());
 
   // Port column.
-  const QFont portFont = Fonts::text(17, QFont::Medium);
-  const QFont protoFont = Fonts::text(10.5);
+  const QFont portFont = Fonts::text(Type::title2, QFont::Medium);
+  const QFont protoFont = Fonts::text(Type::caption);
   const double portH = QFontMetricsF(portFont).height(), protoH = QFontMetricsF(protoFont).height();
   const double top = (h - portH - protoH) / 2;
   p.setFont(portFont);
@@ -170,9 +125,9 @@ void PortRow::paintEvent(QPaintEvent*) {
   const double x = kPortWidth + kSpacing;
   icons_.icon(owner_ ? owner_->path : std::string()).paint(&p, QRect(int(x), int((h - kIcon) / 2), kIcon, kIcon));
   const double badgeBox = std::min(badge.left(), double(end_->geometry().left() - kSpacing - kBadgeBox));
-  const double textX = x + kIcon + 10, textW = std::max(0.0, badgeBox - kSpacing - textX);
-  const QFont nameFont = Fonts::text(13, QFont::Medium), hintFont = Fonts::text(12);
-  const double nameH = QFontMetricsF(nameFont).height(), hintH = text_.hint ? QFontMetricsF(hintFont).height() + 1 : 0;
+  const double textX = x + kIcon + Space::ml, textW = std::max(0.0, badgeBox - kSpacing - textX);
+  const QFont nameFont = Fonts::text(Type::body, QFont::Medium), hintFont = Fonts::text(Type::footnote);
+  const double nameH = QFontMetricsF(nameFont).height(), hintH = text_.hint ? QFontMetricsF(hintFont).height() + Space::hair : 0;
   const double textTop = (h - nameH - hintH) / 2;
   p.setFont(nameFont);
   p.setPen(Palette::primaryText().resolve());
@@ -182,15 +137,15 @@ void PortRow::paintEvent(QPaintEvent*) {
     p.setFont(hintFont);
     p.setPen(Palette::tertiaryText().resolve());
     const QString hint = QFontMetricsF(hintFont).elidedText(qs(*text_.hint), Qt::ElideRight, textW);
-    p.drawText(QRectF(textX, textTop + nameH + 1, textW, hintH), Qt::AlignLeft | Qt::AlignVCenter, hint);
+    p.drawText(QRectF(textX, textTop + nameH + Space::hair, textW, hintH), Qt::AlignLeft | Qt::AlignVCenter, hint);
   }
 
   // Who can reach it.
   const QColor ink = entry_.open ? Palette::warnText().resolve() : Palette::tertiaryText().resolve();
   p.setPen(Qt::NoPen);
-  p.setBrush(entry_.open ? withAlpha(Palette::warn(), 0.14) : Palette::adaptiveOpacity(0.06, 0.06).resolve());
+  p.setBrush(entry_.open ? Palette::withAlpha(Palette::warn(), 0.14) : Palette::adaptiveOpacity(0.06, 0.06).resolve());
   p.drawRoundedRect(badge, badge.height() / 2, badge.height() / 2);
-  p.setFont(Fonts::text(11));
+  p.setFont(Fonts::text(Type::caption));
   p.setPen(ink);
   p.drawText(badge, Qt::AlignCenter, entry_.open ? qtL("Open to LAN") : qtL("This computer only"));
 

@@ -6,6 +6,8 @@
 
 #include <optional>
 
+#include "Qel/Kit/Spacing.hpp"
+#include "Qel/Pages/PortEndButton.hpp"
 #include "Qel/Pages/PortList.hpp"
 #include "Qel/Platform/SysRoot.hpp"
 #include "Qel/Samplers/PortEntry.hpp"
@@ -35,7 +37,7 @@ class PortRow : public QAbstractButton {
 
   QSize sizeHint() const override;
 
-  static constexpr int kPortWidth = 62, kIcon = 22, kBadgeBox = 96, kSpacing = 12;
+  static constexpr int kPortWidth = 62, kIcon = 22, kBadgeBox = 96, kSpacing = Space::l;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -53,7 +55,7 @@ class PortRow : public QAbstractButton {
   std::uint64_t listedAt_;
   std::optional<ProcInfo> owner_;
   PortRowText text_;
-  QAbstractButton* end_;
+  PortEndButton* end_;
 };
 
 }  // namespace qel

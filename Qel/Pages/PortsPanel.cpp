@@ -9,11 +9,14 @@
 #include "Qel/Kit/Follow.hpp"
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/IconCache.hpp"
+#include "Qel/Kit/Layouts.hpp"
 #include "Qel/Kit/PageText.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/PlainLabel.hpp"
 #include "Qel/Kit/QtString.hpp"
 #include "Qel/Kit/SearchField.hpp"
+#include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Pages/Panel.hpp"
 #include "Qel/Pages/PortList.hpp"
 #include "Qel/Pages/PortRow.hpp"
@@ -24,15 +27,13 @@ namespace qel {
 
 PortsPanel::PortsPanel(Store& store, QWidget* parent)
     : QWidget(parent), store_(store), icons_(std::make_unique<IconCache>(store.apps())) {
-  auto* column = new QVBoxLayout(this);
-  column->setContentsMargins(0, 0, 0, 0);
-  column->setSpacing(10);
+  auto* column = Layouts::column(this, Space::ml);
   column->addLayout(buildHeader());
-  column->addWidget(new Panel(buildList(), 4, this), 1);
+  column->addWidget(new Panel(buildList(), Space::xs, this), 1);
 
   auto* footnote = new PlainLabel(qtL("Only ports of processes under your account. Ports used by system services need "
                                       "administrator rights to see."),
-                                  12, QFont::Normal, Palette::tertiaryText(), this);
+                                  Type::footnote, QFont::Normal, Palette::tertiaryText(), this);
   footnote->setWordWrap(true);
   column->addWidget(footnote);
 
@@ -46,14 +47,14 @@ PortsPanel::PortsPanel(Store& store, QWidget* parent)
 // panel's width once some ports are open to the network.
 QLayout* PortsPanel::buildHeader() {
   auto* header = new QHBoxLayout;
-  header->setSpacing(10);
+  header->setSpacing(Space::ml);
   auto* titles = new QVBoxLayout;
-  titles->setSpacing(2);
-  titles->addWidget(new PlainLabel(qtL("Listening ports"), 15, QFont::DemiBold, Palette::primaryText(), this));
-  count_ = new PlainLabel({}, 12, QFont::Normal, Palette::tertiaryText(), this);
+  titles->setSpacing(Space::xxs);
+  titles->addWidget(new PlainLabel(qtL("Listening ports"), Type::headline, QFont::DemiBold, Palette::primaryText(), this));
+  count_ = new PlainLabel({}, Type::footnote, QFont::Normal, Palette::tertiaryText(), this);
   titles->addWidget(count_);
   header->addLayout(titles, 1);
-  header->addSpacing(8);
+  header->addSpacing(Space::m);
   search_ = new SearchField(qtL("Port or process"), 160, this);
   search_->setText(qs(store_.portQuery()));
   connect(search_, &QLineEdit::textEdited, this, [this](const QString& text) { store_.setPortQuery(text.toStdString()); });
@@ -70,11 +71,11 @@ QWidget* PortsPanel::buildList() {
   scroll->viewport()->setAutoFillBackground(false);
   auto* rows = new QWidget;
   auto* list = new QVBoxLayout(rows);
-  list->setContentsMargins(14, 0, 14, 0);
+  list->setContentsMargins(Space::card, 0, Space::card, 0);
   list->setSpacing(0);
-  empty_ = new PlainLabel({}, 13, QFont::Normal, Palette::secondaryText(), rows);
+  empty_ = new PlainLabel({}, Type::body, QFont::Normal, Palette::secondaryText(), rows);
   empty_->setWordWrap(true);
-  empty_->setContentsMargins(0, 16, 0, 16);
+  empty_->setContentsMargins(0, Space::xl, 0, Space::xl);
   list->addWidget(empty_);
   list->addStretch(1);
   rows_ = std::make_unique<KeyedRows<PortRow, PortEntry, std::string>>(

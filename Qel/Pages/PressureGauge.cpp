@@ -42,9 +42,9 @@ void PressureGauge::paintEvent(QPaintEvent*) {
   p.restore();
   const QRectF marker(pressureMarkerX(shown_.value(), w), 0, 3, 16);
   p.setPen(Qt::NoPen);
-  p.setBrush(QColor(0, 0, 0, 128));  // the marker's soft shadow
+  p.setBrush(Palette::shadow(128 / 255.0));  // the marker's soft shadow
   p.drawRoundedRect(marker.adjusted(-1, -0.5, 1, 0.5), 2.5, 2.5);
-  p.setBrush(Palette::light() ? Palette::ink() : QColor(Qt::white));
+  p.setBrush(Palette::marker());
   p.drawRoundedRect(marker, 2, 2);
 }
 

@@ -2,10 +2,12 @@
 
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 
 namespace qel {
 
-SectionTitle::SectionTitle(const QString& title, const QString& note, QWidget* parent) : BaselineRow(10, parent) {
+SectionTitle::SectionTitle(const QString& title, const QString& note, QWidget* parent) : BaselineRow(Space::ml, parent) {
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
   setWraps(true);  // a note that doesn't fit beside its title goes below it
   setTexts(title, note);
@@ -13,8 +15,8 @@ SectionTitle::SectionTitle(const QString& title, const QString& note, QWidget* p
 
 void SectionTitle::setTexts(const QString& title, const QString& note) {
   setRuns({
-      {title, Fonts::text(15, QFont::DemiBold), Palette::primaryText()},
-      {note, Fonts::text(12), Palette::tertiaryText()},
+      {title, Fonts::text(Type::headline, QFont::DemiBold), Palette::primaryText()},
+      {note, Fonts::text(Type::footnote), Palette::tertiaryText()},
   });
 }
 

@@ -10,6 +10,7 @@
 #include "Qel/Kit/Motion.hpp"
 #include "Qel/Kit/PageText.hpp"
 #include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
 
@@ -17,11 +18,6 @@ namespace qel {
 namespace {
 
 double seconds() { return double(FrameTimer::now()) / 1000.0; }
-
-QColor withAlpha(QColor c, double alpha) {
-  c.setAlphaF(float(alpha));
-  return c;
-}
 
 bool pulsing(const std::vector<ProcInfo>& nodes) {
   for (const auto& p : nodes)
@@ -74,25 +70,25 @@ void StarMapView::paintEvent(QPaintEvent*) {
   p.setRenderHint(QPainter::Antialiasing);
   const QColor net = Palette::net();
 
-  QPen guide(withAlpha(Palette::light() ? Qt::black : Qt::white, 0.1), 1);
+  QPen guide(Palette::wash(0.1), 1);
   guide.setDashPattern({2, 5});
   guide.setCapStyle(Qt::FlatCap);
   p.setBrush(Qt::NoBrush);
   p.setPen(guide);
   for (double r : f.guides) p.drawEllipse(f.centre, r, r);
 
-  const QFont labelFont = Fonts::text(12, QFont::Medium);
+  const QFont labelFont = Fonts::text(Type::footnote, QFont::Medium);
   const QFontMetricsF metrics(labelFont);
   p.setFont(labelFont);
   for (const auto& dot : f.dots) {
-    p.setPen(QPen(withAlpha(net, 0.14), 1));
+    p.setPen(QPen(Palette::withAlpha(net, 0.14), 1));
     p.drawLine(f.centre, dot.centre);
     p.setPen(Qt::NoPen);
     for (std::size_t k = 0; k < dot.pulses.size(); ++k) {
-      p.setBrush(withAlpha(net, dot.pulseOpacity[k]));
+      p.setBrush(Palette::withAlpha(net, dot.pulseOpacity[k]));
       p.drawEllipse(dot.pulses[k], kStarPulseRadius, kStarPulseRadius);
     }
-    p.setBrush(withAlpha(net, dot.opacity));
+    p.setBrush(Palette::withAlpha(net, dot.opacity));
     p.drawEllipse(dot.centre, dot.radius, dot.radius);
     const double w = metrics.horizontalAdvance(dot.label);
     const double left = dot.anchor == LabelAnchor::leading ? dot.labelPoint.x()
@@ -104,19 +100,19 @@ void StarMapView::paintEvent(QPaintEvent*) {
   }
 
   QRadialGradient glow(f.centre, 40);
-  glow.setColorAt(0, withAlpha(net, 0.35));
-  glow.setColorAt(1, withAlpha(net, 0));
+  glow.setColorAt(0, Palette::withAlpha(net, 0.35));
+  glow.setColorAt(1, Palette::withAlpha(net, 0));
   p.setPen(Qt::NoPen);
   p.setBrush(glow);
   p.drawEllipse(f.centre, 40, 40);
-  p.setBrush(Palette::rgb(0xE9F1FF));
+  p.setBrush(Palette::starCentre());
   p.drawEllipse(f.centre, 9, 9);
 
-  p.setFont(Fonts::text(11));
+  p.setFont(Fonts::text(Type::caption));
   p.setPen(Palette::secondaryText().resolve());
   p.drawText(QRectF(f.centre.x() - 100, f.centre.y() + 24 - 10, 200, 20), Qt::AlignCenter, qtL("This computer"));
   if (f.dots.empty()) {
-    p.setFont(Fonts::text(13));
+    p.setFont(Fonts::text(Type::body));
     p.setPen(Palette::tertiaryText().resolve());
     p.drawText(QRectF(f.centre.x() - 200, f.centre.y() + 60 - 12, 400, 24), Qt::AlignCenter, emptyText());
   }

@@ -9,6 +9,7 @@
 #include "Qel/Kit/IconCache.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/ThinBar.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Platform/Utf8.hpp"
 #include "Qel/Samplers/ProcKey.hpp"
 #include "Qel/Store/Store.hpp"
@@ -64,7 +65,7 @@ void TopRow::setFigure(double fraction, const QString& text, AdaptiveColor color
 
 QSize TopRow::sizeHint() const { return {320, kIcon + 2 * kPad}; }
 
-QRect TopRow::figureRect() const { return {width() - 12 - figureWidth_, 0, figureWidth_, height()}; }
+QRect TopRow::figureRect() const { return {width() - Space::l - figureWidth_, 0, figureWidth_, height()}; }
 
 void TopRow::resizeEvent(QResizeEvent* event) {
   if (event) QAbstractButton::resizeEvent(event);
@@ -82,20 +83,20 @@ void TopRow::paintEvent(QPaintEvent*) {
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(QRectF(rect()).adjusted(2, 2, -2, -2), 8, 8);
   }
-  const int left = 12;
+  const int left = Space::l;
   const QRect icon(left, (height() - kIcon) / 2, kIcon, kIcon);
   icons_.forProcess(proc_.appKey, proc_.path).paint(&p, icon);
 
-  const QFont nameFont = Fonts::text(13, QFont::Medium);
+  const QFont nameFont = Fonts::text(Type::body, QFont::Medium);
   const int nameLeft = icon.right() + 1 + kSpacing;
-  const int nameRight = bar_->x() - 8;
+  const int nameRight = bar_->x() - Space::m;
   p.setFont(nameFont);
   p.setPen(Palette::primaryText().resolve());
   const QString name =
       elidedName(this, QFontMetricsF(nameFont), QString::fromStdString(displayName(proc_.name)), nameRight - nameLeft);
   p.drawText(QRect(nameLeft, 0, std::max(0, nameRight - nameLeft), height()), Qt::AlignLeft | Qt::AlignVCenter, name);
 
-  p.setFont(Fonts::text(13));
+  p.setFont(Fonts::text(Type::body));
   if (figure_) p.setPen(Palette::secondaryText().resolve());
   p.drawText(figureRect(), Qt::AlignRight | Qt::AlignVCenter, figure_ ? *figure_ : cpuText(proc_.cpu));
 }

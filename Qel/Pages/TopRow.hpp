@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "Qel/Kit/AdaptiveColor.hpp"
+#include "Qel/Kit/Spacing.hpp"
 #include "Qel/Samplers/ProcInfo.hpp"
 
 namespace qel {
@@ -31,7 +32,7 @@ class TopRow : public QAbstractButton {
 
   QSize sizeHint() const override;
 
-  static constexpr int kIcon = 22, kBarWidth = 80, kFigureWidth = 64, kSpacing = 10, kPad = 10;
+  static constexpr int kIcon = 22, kBarWidth = 80, kFigureWidth = 64, kSpacing = Space::ml, kPad = Space::ml;
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -14,6 +14,8 @@
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/PlainLabel.hpp"
 #include "Qel/Kit/QtString.hpp"
+#include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Platform/Utf8.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
@@ -29,22 +31,22 @@ constexpr int kIcon = 22;
 WakeRow::WakeRow(const WakeRowFacts& facts, const QIcon& icon, std::function<void()> details, QWidget* parent)
     : QWidget(parent) {
   auto* row = new QHBoxLayout(this);
-  row->setContentsMargins(0, 10, 0, 10);
-  row->setSpacing(10);
+  row->setContentsMargins(0, Space::ml, 0, Space::ml);
+  row->setSpacing(Space::ml);
   auto* image = new QLabel(this);
   image->setPixmap(icon.pixmap(kIcon, kIcon));
   image->setFixedSize(kIcon, kIcon);
   row->addWidget(image, 0, Qt::AlignTop);
 
   auto* texts = new QVBoxLayout;
-  texts->setSpacing(2);
-  name_ = new PlainLabel(qs(facts.name), 13, QFont::Medium, Palette::primaryText(), this);
+  texts->setSpacing(Space::xxs);
+  name_ = new PlainLabel(qs(facts.name), Type::body, QFont::Medium, Palette::primaryText(), this);
   texts->addWidget(name_);
-  auto* detail = new PlainLabel(qs(facts.detail), 12, QFont::Normal, Palette::tertiaryText(), this);
+  auto* detail = new PlainLabel(qs(facts.detail), Type::footnote, QFont::Normal, Palette::tertiaryText(), this);
   detail->setWordWrap(true);
   texts->addWidget(detail);
   if (!facts.reason.empty()) {
-    auto* reason = new PlainLabel(qs(facts.reason), 11.5, QFont::Normal, Palette::tertiaryText(), this);
+    auto* reason = new PlainLabel(qs(facts.reason), Type::footnote, QFont::Normal, Palette::tertiaryText(), this);
     reason->setWordWrap(true);
     // At most two lines.
     reason->setMaximumHeight(2 * QFontMetrics(reason->font()).lineSpacing());

@@ -8,7 +8,6 @@
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/PageMeta.hpp"
 #include "Qel/Kit/Palette.hpp"
-#include "Qel/Kit/PaletteMoreKit.hpp"
 #include "Qel/Kit/PlainLabel.hpp"
 #include "Qel/Kit/QtString.hpp"
 #include "Qel/Kit/Spacing.hpp"

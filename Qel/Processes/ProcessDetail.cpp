@@ -14,18 +14,15 @@
 #include "Qel/Kit/DetailCell.hpp"
 #include "Qel/Kit/Follow.hpp"
 #include "Qel/Kit/IconCache.hpp"
+#include "Qel/Kit/PillButton.hpp"
+#include "Qel/Kit/WashBox.hpp"
 #include "Qel/Processes/ProcessEndButton.hpp"
 #include "Qel/Processes/ProcessNoteView.hpp"
 #include "Qel/Processes/ProfileView.hpp"
 #include "Qel/Processes/TabScroll.hpp"
 #include "Qel/Processes/TameControl.hpp"
-#include "Qel/Kit/PillButton.hpp"
-#include "Qel/Kit/WashBox.hpp"
 #include "Qel/Store/Store.hpp"
 
-#include "Qel/Text/Format.hpp"
-#include "Qel/Text/Loc.hpp"
-#include "Qel/Platform/Utf8.hpp"
 #include "Qel/Kit/AskFirst.hpp"
 #include "Qel/Kit/Divider.hpp"
 #include "Qel/Kit/Fonts.hpp"
@@ -42,6 +39,9 @@
 #include "Qel/Kit/Sparkline.hpp"
 #include "Qel/Kit/TextButton.hpp"
 #include "Qel/Kit/TypeScale.hpp"
+#include "Qel/Platform/Utf8.hpp"
+#include "Qel/Text/Format.hpp"
+#include "Qel/Text/Loc.hpp"
 
 namespace qel {
 

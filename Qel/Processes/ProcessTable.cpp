@@ -14,30 +14,30 @@
 #include <vector>
 
 #include "Qel/Kit/Follow.hpp"
+#include "Qel/Kit/IconCache.hpp"
 #include "Qel/Processes/ActionBar.hpp"
 #include "Qel/Processes/ColumnTitles.hpp"
-#include "Qel/Kit/IconCache.hpp"
 #include "Qel/Processes/ProcessListView.hpp"
 #include "Qel/Processes/ProcessRowDelegate.hpp"
 #include "Qel/Processes/ProcessRowGeometry.hpp"
 #include "Qel/Processes/ProcessTableModel.hpp"
 #include "Qel/Store/Store.hpp"
 
-#include "Qel/Text/Loc.hpp"
+#include "Qel/Kit/Elision.hpp"
+#include "Qel/Kit/FlowRow.hpp"
 #include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/Layouts.hpp"
 #include "Qel/Kit/ListEngagement.hpp"
 #include "Qel/Kit/Motion.hpp"
 #include "Qel/Kit/PageMeta.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/PillSegment.hpp"
-#include "Qel/Kit/Elision.hpp"
-#include "Qel/Kit/FlowRow.hpp"
-#include "Qel/Kit/Layouts.hpp"
 #include "Qel/Kit/PlainLabel.hpp"
 #include "Qel/Kit/QtString.hpp"
 #include "Qel/Kit/SearchField.hpp"
 #include "Qel/Kit/Spacing.hpp"
 #include "Qel/Kit/TypeScale.hpp"
+#include "Qel/Text/Loc.hpp"
 
 namespace qel {
 ProcessTable::ProcessTable(Store& store, QWidget* parent)

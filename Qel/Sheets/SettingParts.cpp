@@ -2,8 +2,8 @@
 
 #include <QPainter>
 
-#include "Qel/Kit/FocusRing.hpp"
 #include "Qel/Kit/ChoiceBox.hpp"
+#include "Qel/Kit/FocusRing.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/TypeScale.hpp"
 

@@ -7,7 +7,7 @@
 #include <chrono>
 
 #include "Qel/Kit/Fonts.hpp"
-#include "Qel/Kit/PaletteMoreSheets.hpp"
+#include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Text/Loc.hpp"
 

@@ -8,11 +8,8 @@
 #include "Qel/Kit/Follow.hpp"
 #include "Qel/Store/Store.hpp"
 
-#include "Qel/Text/Format.hpp"
-#include "Qel/Text/Loc.hpp"
-#include "Qel/Platform/Utf8.hpp"
-#include "Qel/Kit/Elision.hpp"
 #include "Qel/Kit/AppearanceNotifier.hpp"
+#include "Qel/Kit/Elision.hpp"
 #include "Qel/Kit/FocusRing.hpp"
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/Glyphs.hpp"
@@ -23,6 +20,9 @@
 #include "Qel/Kit/Spacing.hpp"
 #include "Qel/Kit/TextButton.hpp"
 #include "Qel/Kit/TypeScale.hpp"
+#include "Qel/Platform/Utf8.hpp"
+#include "Qel/Text/Format.hpp"
+#include "Qel/Text/Loc.hpp"
 
 namespace qel {
 

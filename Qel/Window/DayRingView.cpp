@@ -46,12 +46,12 @@ std::vector<CentreLine> centreLines(const Moment& moment, bool asleep, double si
   std::vector<CentreLine> lines;
   lines.push_back({qs(moment.label), Type::footnote, QFont::Normal, grey});
   if (!moment.cpu) {
-    lines.push_back({QStringLiteral("—"), 44, QFont::Light, ink});
-    lines.push_back({qs(asleep ? L("Asleep") : L("No history for this time")), 12.5, QFont::Normal, grey});
+    lines.push_back({QStringLiteral("—"), Type::ringDash, QFont::Light, ink});
+    lines.push_back({qs(asleep ? L("Asleep") : L("No history for this time")), Type::ringNote, QFont::Normal, grey});
   } else {
     lines.push_back({percentFigure(*moment.cpu), std::min(side * 0.15, 58.0), QFont::Light, ink, QStringLiteral("%"),
                      Type::title1, QStringLiteral("100")});
-    lines.push_back({qs(L("CPU, memory %@", {fmtPercent(moment.mem.value_or(0))})), 12.5, QFont::Normal, grey, {}, 0,
+    lines.push_back({qs(L("CPU, memory %@", {fmtPercent(moment.mem.value_or(0))})), Type::ringNote, QFont::Normal, grey, {}, 0,
                      qs(L("CPU, memory %@", {fmtPercent(1.0)}))});
   }
   return lines;

@@ -9,8 +9,8 @@
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/Glyphs.hpp"
 #include "Qel/Kit/Palette.hpp"
-#include "Qel/Kit/Sparkline.hpp"
 #include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/Sparkline.hpp"
 #include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Text/Loc.hpp"
 

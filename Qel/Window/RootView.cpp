@@ -17,6 +17,7 @@
 #include "Qel/Kit/PageMeta.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Window/PaintCounter.hpp"
 #include "Qel/Window/SheetHost.hpp"
@@ -37,7 +38,7 @@ QColor mix(const QColor& from, const QColor& to, double t) {
 QWidget* standIn(Page page, QWidget* parent) {
   auto* holder = new QWidget(parent);
   auto* layout = Layouts::flush(new QVBoxLayout(holder));
-  layout->addWidget(new PageHead(title(page), accentText(page), {}, {}, {}, 44, holder));
+  layout->addWidget(new PageHead(title(page), accentText(page), {}, {}, {}, Type::heroStandIn, holder));
   layout->addStretch(1);
   return holder;
 }

@@ -7,7 +7,7 @@
 #include <cmath>
 
 #include "Qel/Kit/Fonts.hpp"
-#include "Qel/Kit/PaletteMoreShell.hpp"
+#include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/TypeScale.hpp"
 
 namespace qel {

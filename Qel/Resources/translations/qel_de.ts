@@ -19,12 +19,12 @@
         <translation>Dieser Desktop lässt Qel nicht auf Strg+Alt+E hören. Lege stattdessen den Befehl qel --replay in den Tastatureinstellungen des Desktops auf eine Taste.</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="32"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="27"/>
         <source>Measured</source>
         <translation>Gemessen</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="32"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="27"/>
         <source>Process sum</source>
         <translation>Summe der Prozesse</translation>
     </message>
@@ -41,59 +41,59 @@
         <translation>Kernel &amp; gesperrt</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="89"/>
+        <location filename="../../Pages/DiskPage.cpp" line="67"/>
         <source>%@ available</source>
         <translation>%@ verfügbar</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="93"/>
+        <location filename="../../Pages/DiskPage.cpp" line="71"/>
         <source>%@ used of %@</source>
         <translation>%@ von %@ belegt</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="74"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="77"/>
         <source>No battery</source>
         <translation>Kein Akku</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="75"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="78"/>
         <source>On battery</source>
         <translation>Im Akkubetrieb</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="75"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="78"/>
         <source>On AC power</source>
         <translation>Am Netzteil</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="76"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="79"/>
         <source>, charging</source>
         <translation>, wird geladen</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="77"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="78"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="80"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="81"/>
         <source>Unavailable</source>
         <translation>Nicht verfügbar</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="81"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="84"/>
         <source>Not charging</source>
         <translation>Lädt nicht</translation>
     </message>
     <message>
         <location filename="../../App/SampleReport.cpp" line="150"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="95"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="98"/>
         <source>Process %@</source>
         <translation>Prozess %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="96"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="99"/>
         <source>Keeping the display on</source>
         <translation>Bildschirm bleibt an</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="97"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="100"/>
         <source>Keeps the computer awake when idle or with the lid closed</source>
         <translation>Hält den Computer im Leerlauf oder mit geschlossenem Deckel wach</translation>
     </message>
@@ -118,8 +118,8 @@
         <translation>%@ frei auf der Festplatte</translation>
     </message>
     <message>
-        <location filename="../../Kit/PageTable.cpp" line="15"/>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="61"/>
+        <location filename="../../Kit/PageTable.cpp" line="20"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="48"/>
         <location filename="../../Window/OverviewFacts.cpp" line="40"/>
         <source>CPU</source>
         <translation>CPU</translation>
@@ -127,40 +127,40 @@
     <message>
         <location filename="../../App/SampleReport.cpp" line="61"/>
         <location filename="../../App/SampleReport.cpp" line="94"/>
-        <location filename="../../Kit/PageTable.cpp" line="18"/>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="63"/>
+        <location filename="../../Kit/PageTable.cpp" line="33"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="50"/>
         <location filename="../../Window/OverviewFacts.cpp" line="43"/>
         <source>Memory</source>
         <translation>Speicher</translation>
     </message>
     <message>
         <location filename="../../App/SampleReport.cpp" line="77"/>
-        <location filename="../../Kit/PageTable.cpp" line="21"/>
+        <location filename="../../Kit/PageTable.cpp" line="46"/>
         <location filename="../../Window/OverviewFacts.cpp" line="45"/>
         <source>Network</source>
         <translation>Netzwerk</translation>
     </message>
     <message>
         <location filename="../../App/SampleReport.cpp" line="82"/>
-        <location filename="../../Kit/PageTable.cpp" line="20"/>
+        <location filename="../../Kit/PageTable.cpp" line="40"/>
         <location filename="../../Window/OverviewFacts.cpp" line="46"/>
         <source>Disk</source>
         <translation>Festplatte</translation>
     </message>
     <message>
-        <location filename="../../Kit/PageTable.cpp" line="23"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="53"/>
+        <location filename="../../Kit/PageTable.cpp" line="53"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="55"/>
         <location filename="../../Window/OverviewFacts.cpp" line="48"/>
         <source>Energy</source>
         <translation>Energie</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="53"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="55"/>
         <source>Energy (est.)</source>
         <translation>Energie (geschätzt)</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="94"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="65"/>
         <source>Unknown path</source>
         <translation>Unbekannter Pfad</translation>
     </message>
@@ -522,55 +522,55 @@
         <translation>unbenannt</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="22"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="24"/>
         <source>Whole computer</source>
         <translation>Ganzer Computer</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="22"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="24"/>
         <source>Temperature and battery</source>
         <translation>Temperatur und Akku</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="22"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="24"/>
         <source>Single process</source>
         <translation>Einzelner Prozess</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="36"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="38"/>
         <source>When these things happen, Qel tells you which process it is and what to do. Short spikes won&apos;t bother you.</source>
         <translation>Wenn so etwas passiert, sagt dir Qel, welcher Prozess es ist und was zu tun ist. Kurze Spitzen stören dich nicht.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="45"/>
-        <location filename="../../Sheets/AlertsTab.cpp" line="46"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="47"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="48"/>
         <source>Pause alerts for 1 hour</source>
         <translation>Alarme für 1 Stunde pausieren</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="45"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="47"/>
         <source>No alerts appear while paused. They resume automatically.</source>
         <translation>Während der Pause erscheinen keine Alarme. Sie werden automatisch fortgesetzt.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/BackgroundTab.cpp" line="45"/>
-        <location filename="../../Sheets/BackgroundTab.cpp" line="48"/>
+        <location filename="../../Sheets/BackgroundTab.cpp" line="17"/>
+        <location filename="../../Sheets/BackgroundTab.cpp" line="20"/>
         <source>Quiet mode</source>
         <translation>Ruhemodus</translation>
     </message>
     <message>
-        <location filename="../../Sheets/BackgroundTab.cpp" line="46"/>
+        <location filename="../../Sheets/BackgroundTab.cpp" line="18"/>
         <source>Drops processes that are not in front, have no window and use a lot of CPU to background priority. Restored when you turn this off or quit Qel.</source>
         <translation>Setzt Prozesse, die nicht im Vordergrund sind, kein Fenster haben und viel CPU nutzen, auf Hintergrundpriorität. Wird wiederhergestellt, wenn du das ausschaltest oder Qel beendest.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="45"/>
+        <location filename="../../Sheets/DataTab.cpp" line="46"/>
         <source>Erase all history?</source>
         <translation>Gesamten Verlauf löschen?</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="46"/>
-        <location filename="../../Sheets/DataTab.cpp" line="118"/>
+        <location filename="../../Sheets/DataTab.cpp" line="47"/>
+        <location filename="../../Sheets/DataTab.cpp" line="115"/>
         <source>Erase all history</source>
         <translation>Gesamten Verlauf löschen</translation>
     </message>
@@ -580,38 +580,38 @@
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="74"/>
+        <location filename="../../Sheets/DataTab.cpp" line="75"/>
         <source>Show in File Manager</source>
         <translation>Im Dateimanager zeigen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="80"/>
+        <location filename="../../Sheets/DataTab.cpp" line="81"/>
         <source>The history folder could not be opened</source>
         <translation>Der Verlaufsordner konnte nicht geöffnet werden</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="82"/>
+        <location filename="../../Sheets/DataTab.cpp" line="83"/>
         <source>History</source>
         <translation>Verlauf</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="91"/>
         <location filename="../../Sheets/DataTab.cpp" line="92"/>
+        <location filename="../../Sheets/DataTab.cpp" line="93"/>
         <source>Keep history for</source>
         <translation>Verlauf behalten für</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="91"/>
+        <location filename="../../Sheets/DataTab.cpp" line="92"/>
         <source>Older days are deleted automatically. The usual baseline is kept.</source>
         <translation>Ältere Tage werden automatisch gelöscht. Die übliche Grundlinie bleibt erhalten.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="85"/>
+        <location filename="../../Sheets/DataTab.cpp" line="86"/>
         <source>7 days</source>
         <translation>7 Tage</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/DataTab.cpp" line="33"/>
+        <location filename="../../Sheets/DataTab.cpp" line="34"/>
         <source>Stored in a database on this computer only. %n days recorded, using %@.</source>
         <translation>
             <numerusform>Nur in einer Datenbank auf diesem Computer gespeichert. %n Tag aufgezeichnet, belegt %@.</numerusform>
@@ -619,42 +619,42 @@
         </translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="57"/>
+        <location filename="../../Sheets/DataTab.cpp" line="58"/>
         <source>Keep history for %@?</source>
         <translation>Verlauf nur %@ lang behalten?</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="58"/>
+        <location filename="../../Sheets/DataTab.cpp" line="59"/>
         <source>Days older than that are deleted now. This can&apos;t be undone.</source>
         <translation>Ältere Tage werden jetzt gelöscht. Das lässt sich nicht rückgängig machen.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="58"/>
+        <location filename="../../Sheets/DataTab.cpp" line="59"/>
         <source>Delete older days</source>
         <translation>Ältere Tage löschen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="86"/>
+        <location filename="../../Sheets/DataTab.cpp" line="87"/>
         <source>30 days</source>
         <translation>30 Tage</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="87"/>
+        <location filename="../../Sheets/DataTab.cpp" line="88"/>
         <source>90 days</source>
         <translation>90 Tage</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="88"/>
+        <location filename="../../Sheets/DataTab.cpp" line="89"/>
         <source>1 year</source>
         <translation>1 Jahr</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="89"/>
+        <location filename="../../Sheets/DataTab.cpp" line="90"/>
         <source>Forever</source>
         <translation>Für immer</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/DataTab.cpp" line="100"/>
+        <location filename="../../Sheets/DataTab.cpp" line="101"/>
         <source>%n days collected. After 3 days the ring shows a reference line.</source>
         <translation>
             <numerusform>%n Tag gesammelt. Nach 3 Tagen zeigt der Ring eine Vergleichslinie.</numerusform>
@@ -662,12 +662,12 @@
         </translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="102"/>
+        <location filename="../../Sheets/DataTab.cpp" line="103"/>
         <source>Usual baseline</source>
         <translation>Übliche Grundlinie</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="111"/>
+        <location filename="../../Sheets/DataTab.cpp" line="112"/>
         <source>Erase…</source>
         <translation>Löschen …</translation>
     </message>
@@ -835,108 +835,108 @@
         <translation>Qels Symbole stammen aus der Schrift Material Icons der Material Design Authors, verwendet unter der Apache License 2.0; ihre Autoren stehen in keiner Verbindung zu Qel.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="55"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="42"/>
         <source>Show in the tray</source>
         <translation>Im Infobereich zeigen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="56"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="43"/>
         <source>Pick any combination. With none selected, only the icon is shown.</source>
         <translation>Wähle eine beliebige Kombination. Ist nichts ausgewählt, wird nur das Symbol gezeigt.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="60"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="47"/>
         <source>Icon</source>
         <translation>Symbol</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="64"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="51"/>
         <source>Net speed</source>
         <translation>Netztempo</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="92"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="77"/>
         <source>Icon style</source>
         <translation>Symbolstil</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="134"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="119"/>
         <source>Preview</source>
         <translation>Vorschau</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterRing.cpp" line="83"/>
+        <location filename="../../Sheets/PosterRing.cpp" line="79"/>
         <source>0:00</source>
         <translation>0:00</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterRing.cpp" line="83"/>
+        <location filename="../../Sheets/PosterRing.cpp" line="79"/>
         <source>6:00</source>
         <translation>6:00</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterRing.cpp" line="83"/>
+        <location filename="../../Sheets/PosterRing.cpp" line="79"/>
         <source>12:00</source>
         <translation>12:00</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterRing.cpp" line="83"/>
+        <location filename="../../Sheets/PosterRing.cpp" line="79"/>
         <source>18:00</source>
         <translation>18:00</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="98"/>
+        <location filename="../../Sheets/PosterView.cpp" line="95"/>
         <source>Busiest moment</source>
         <translation>Höchste Last</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="109"/>
+        <location filename="../../Sheets/PosterView.cpp" line="106"/>
         <source>Time recorded</source>
         <translation>Aufgezeichnete Zeit</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="110"/>
+        <location filename="../../Sheets/PosterView.cpp" line="107"/>
         <source>CPU, daily average</source>
         <translation>CPU, Tagesdurchschnitt</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="111"/>
-        <location filename="../../Window/RingLegend.cpp" line="22"/>
+        <location filename="../../Sheets/PosterView.cpp" line="108"/>
+        <location filename="../../Window/RingLegend.cpp" line="23"/>
         <source>Worth a look</source>
         <translation>Einen Blick wert</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="151"/>
+        <location filename="../../Sheets/PosterView.cpp" line="148"/>
         <source>, </source>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="153"/>
+        <location filename="../../Sheets/PosterView.cpp" line="150"/>
         <source>Most used: %@</source>
         <translation>Am meisten: %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="28"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="31"/>
         <source>30 s</source>
         <translation>30 s</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="28"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="31"/>
         <source>1 min</source>
         <translation>1 min</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="28"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="31"/>
         <source>2 min</source>
         <translation>2 min</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="28"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="31"/>
         <source>5 min</source>
         <translation>5 min</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="28"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="31"/>
         <source>10 min</source>
         <translation>10 min</translation>
     </message>
@@ -966,37 +966,37 @@
         <translation>Daten</translation>
     </message>
     <message>
-        <location filename="../../Sheets/WhatsNewSheet.cpp" line="27"/>
+        <location filename="../../Sheets/WhatsNewSheet.cpp" line="30"/>
         <source>New</source>
         <translation>Neu</translation>
     </message>
     <message>
-        <location filename="../../Sheets/WhatsNewSheet.cpp" line="28"/>
+        <location filename="../../Sheets/WhatsNewSheet.cpp" line="31"/>
         <source>Improved</source>
         <translation>Verbessert</translation>
     </message>
     <message>
-        <location filename="../../Sheets/WhatsNewSheet.cpp" line="29"/>
+        <location filename="../../Sheets/WhatsNewSheet.cpp" line="32"/>
         <source>Fixed</source>
         <translation>Behoben</translation>
     </message>
     <message>
-        <location filename="../../Kit/PageTable.cpp" line="13"/>
+        <location filename="../../Kit/PageTable.cpp" line="14"/>
         <source>Overview</source>
         <translation>Übersicht</translation>
     </message>
     <message>
-        <location filename="../../Kit/PageTable.cpp" line="17"/>
+        <location filename="../../Kit/PageTable.cpp" line="27"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../Window/RingLegend.cpp" line="22"/>
+        <location filename="../../Window/RingLegend.cpp" line="23"/>
         <source>System events</source>
         <translation>Systemereignisse</translation>
     </message>
     <message>
-        <location filename="../../Window/RingLegend.cpp" line="22"/>
+        <location filename="../../Window/RingLegend.cpp" line="23"/>
         <source>Marked by you</source>
         <translation>Von dir markiert</translation>
     </message>
@@ -1053,25 +1053,41 @@
         <translation>Nur die aktuelle Seite zeigt ihre Zahl.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessRowDelegate.cpp" line="34"/>
+        <location filename="../../Processes/ProcessRowDelegate.cpp" line="36"/>
         <source>System</source>
         <translation>System</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="85"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="76"/>
         <source>Now</source>
         <translation>Jetzt</translation>
+    </message>
+    <message>
+        <location filename="../../Window/DayRingView.cpp" line="50"/>
+        <source>Asleep</source>
+        <translation>Ruhezustand</translation>
+    </message>
+    <message>
+        <location filename="../../Window/DayRingView.cpp" line="50"/>
+        <source>No history for this time</source>
+        <translation>Kein Verlauf für diese Zeit</translation>
+    </message>
+    <message>
+        <location filename="../../Window/DayRingView.cpp" line="54"/>
+        <location filename="../../Window/DayRingView.cpp" line="55"/>
+        <source>CPU, memory %@</source>
+        <translation>CPU, Speicher %@</translation>
     </message>
 </context>
 <context>
     <name>qel::ActionBar</name>
     <message>
-        <location filename="../../Processes/ActionBar.cpp" line="78"/>
+        <location filename="../../Processes/ActionBar.cpp" line="46"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ActionBar.cpp" line="96"/>
+        <location filename="../../Processes/ActionBar.cpp" line="64"/>
         <source>%n selected</source>
         <translation>
             <numerusform>%n ausgewählt</numerusform>
@@ -1079,7 +1095,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ActionBar.cpp" line="98"/>
+        <location filename="../../Processes/ActionBar.cpp" line="66"/>
         <source>%n system processes will be skipped</source>
         <translation>
             <numerusform>%n Systemprozess wird übersprungen</numerusform>
@@ -1087,7 +1103,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ActionBar.cpp" line="101"/>
+        <location filename="../../Processes/ActionBar.cpp" line="69"/>
         <source>End %n processes</source>
         <translation>
             <numerusform>%n Prozess beenden</numerusform>
@@ -1095,7 +1111,7 @@
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/ActionBar.cpp" line="97"/>
+        <location filename="../../Processes/ActionBar.cpp" line="65"/>
         <source>Unsaved changes may be lost</source>
         <translation>Ungesicherte Änderungen können verloren gehen</translation>
     </message>
@@ -1136,7 +1152,7 @@
         <translation>Speicher-Blasendiagramm</translation>
     </message>
     <message>
-        <location filename="../../Pages/BubbleFieldView.cpp" line="66"/>
+        <location filename="../../Pages/BubbleFieldView.cpp" line="64"/>
         <source>%@ used</source>
         <translation>%@ belegt</translation>
     </message>
@@ -1144,57 +1160,57 @@
 <context>
     <name>qel::CPUPage</name>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="95"/>
+        <location filename="../../Pages/CPUPage.cpp" line="90"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="110"/>
+        <location filename="../../Pages/CPUPage.cpp" line="103"/>
         <source>User</source>
         <translation>Benutzer</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="111"/>
+        <location filename="../../Pages/CPUPage.cpp" line="104"/>
         <source>System</source>
         <translation>System</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="112"/>
+        <location filename="../../Pages/CPUPage.cpp" line="105"/>
         <source>Idle</source>
         <translation>Leerlauf</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="116"/>
+        <location filename="../../Pages/CPUPage.cpp" line="108"/>
         <source>Performance</source>
         <translation>Leistung</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="117"/>
+        <location filename="../../Pages/CPUPage.cpp" line="109"/>
         <source>Efficiency</source>
         <translation>Effizienz</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="132"/>
+        <location filename="../../Pages/CPUPage.cpp" line="122"/>
         <source>Last 60 seconds</source>
         <translation>Letzte 60 Sekunden</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="132"/>
+        <location filename="../../Pages/CPUPage.cpp" line="122"/>
         <source>All cores combined</source>
         <translation>Alle Kerne zusammen</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="147"/>
+        <location filename="../../Pages/CPUPage.cpp" line="135"/>
         <source>Using the most</source>
         <translation>Nutzt am meisten</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="147"/>
+        <location filename="../../Pages/CPUPage.cpp" line="135"/>
         <source>Click a name for details</source>
         <translation>Klicke auf einen Namen für Details</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/CPUPage.cpp" line="193"/>
+        <location filename="../../Pages/CPUPage.cpp" line="179"/>
         <source>%n processes</source>
         <translation>
             <numerusform>%n Prozess</numerusform>
@@ -1202,17 +1218,17 @@
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="194"/>
+        <location filename="../../Pages/CPUPage.cpp" line="180"/>
         <source>Load %.2f</source>
         <translation>Last %.2f</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="205"/>
+        <location filename="../../Pages/CPUPage.cpp" line="191"/>
         <source>Each bar is a logical core. The contrasting segment on it marks its recent peak. The center shows the system thermal state.</source>
         <translation>Jeder Balken ist ein logischer Kern. Das abgesetzte Segment darauf zeigt seine jüngste Spitze. Die Mitte zeigt den Temperaturzustand des Systems.</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="207"/>
+        <location filename="../../Pages/CPUPage.cpp" line="193"/>
         <source>Each bar is a core. The contrasting segment on it marks its recent peak. The center shows the system thermal state.</source>
         <translation>Jeder Balken ist ein Kern. Das abgesetzte Segment darauf zeigt seine jüngste Spitze. Die Mitte zeigt den Temperaturzustand des Systems.</translation>
     </message>
@@ -1228,8 +1244,7 @@
 <context>
     <name>qel::CloseButton</name>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="43"/>
-        <location filename="../../Sheets/SheetFrame.cpp" line="31"/>
+        <location filename="../../Sheets/CloseButton.cpp" line="18"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
@@ -1237,17 +1252,17 @@
 <context>
     <name>qel::ColumnTitles</name>
     <message>
-        <location filename="../../Processes/ColumnTitles.cpp" line="25"/>
+        <location filename="../../Processes/ColumnTitles.cpp" line="26"/>
         <source>Name</source>
         <translation>Name</translation>
     </message>
     <message>
-        <location filename="../../Processes/ColumnTitles.cpp" line="26"/>
+        <location filename="../../Processes/ColumnTitles.cpp" line="27"/>
         <source>CPU %</source>
         <translation>CPU %</translation>
     </message>
     <message>
-        <location filename="../../Processes/ColumnTitles.cpp" line="27"/>
+        <location filename="../../Processes/ColumnTitles.cpp" line="28"/>
         <source>Memory</source>
         <translation>Speicher</translation>
     </message>
@@ -1255,33 +1270,33 @@
 <context>
     <name>qel::CoreFlowerView</name>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="54"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="50"/>
         <source>Usage per core</source>
         <translation>Auslastung je Kern</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="63"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="59"/>
         <source>Total usage %@</source>
         <translation>Gesamtauslastung %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="69"/>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="130"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="65"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="126"/>
         <source>Load %.2f</source>
         <translation>Last %.2f</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="112"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="108"/>
         <source>Efficiency</source>
         <translation>Effizienz</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="112"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="108"/>
         <source>Performance</source>
         <translation>Leistung</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="124"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="120"/>
         <source>Thermal state</source>
         <translation>Thermischer Zustand</translation>
     </message>
@@ -1332,26 +1347,10 @@
 <context>
     <name>qel::DayRingView</name>
     <message>
-        <location filename="../../Window/DayRingView.cpp" line="39"/>
-        <location filename="../../Window/DayRingView.cpp" line="79"/>
+        <location filename="../../Window/DayRingView.cpp" line="75"/>
+        <location filename="../../Window/DayRingView.cpp" line="115"/>
         <source>Ring</source>
         <translation>Ring</translation>
-    </message>
-    <message>
-        <location filename="../../Window/DayRingView.cpp" line="131"/>
-        <source>Asleep</source>
-        <translation>Ruhezustand</translation>
-    </message>
-    <message>
-        <location filename="../../Window/DayRingView.cpp" line="131"/>
-        <source>No history for this time</source>
-        <translation>Kein Verlauf für diese Zeit</translation>
-    </message>
-    <message>
-        <location filename="../../Window/DayRingView.cpp" line="135"/>
-        <location filename="../../Window/DayRingView.cpp" line="136"/>
-        <source>CPU, memory %@</source>
-        <translation>CPU, Speicher %@</translation>
     </message>
 </context>
 <context>
@@ -1370,12 +1369,12 @@
 <context>
     <name>qel::DeviceBatteryRing</name>
     <message>
-        <location filename="../../Pages/DeviceBatteryRing.cpp" line="46"/>
+        <location filename="../../Pages/DeviceBatteryRing.cpp" line="47"/>
         <source>Battery %@%</source>
         <translation>Akku %@%</translation>
     </message>
     <message>
-        <location filename="../../Pages/DeviceBatteryRing.cpp" line="49"/>
+        <location filename="../../Pages/DeviceBatteryRing.cpp" line="50"/>
         <source>%@ battery low</source>
         <translation>%@: Akku schwach</translation>
     </message>
@@ -1383,66 +1382,66 @@
 <context>
     <name>qel::DiskPage</name>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="121"/>
+        <location filename="../../Pages/DiskPage.cpp" line="99"/>
         <source>Disk</source>
         <translation>Festplatte</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="124"/>
-        <location filename="../../Pages/DiskPage.cpp" line="245"/>
+        <location filename="../../Pages/DiskPage.cpp" line="102"/>
+        <location filename="../../Pages/DiskPage.cpp" line="223"/>
         <source>Read %@, write %@</source>
         <translation>Lesen %@, Schreiben %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="131"/>
+        <location filename="../../Pages/DiskPage.cpp" line="109"/>
         <source>Used</source>
         <translation>Belegt</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="132"/>
+        <location filename="../../Pages/DiskPage.cpp" line="110"/>
         <source>Available</source>
         <translation>Verfügbar</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="145"/>
+        <location filename="../../Pages/DiskPage.cpp" line="123"/>
         <source>The outer ring is the system disk&apos;s space: used and available.
 The inner ring is the last 60 seconds of activity: reads grow outward, writes inward.</source>
         <translation>Der äußere Ring zeigt den Platz auf dem Systemlaufwerk: belegt und verfügbar.
 Der innere Ring zeigt die letzten 60 Sekunden Aktivität: Lesen wächst nach außen, Schreiben nach innen.</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="168"/>
-        <location filename="../../Pages/DiskPage.cpp" line="231"/>
+        <location filename="../../Pages/DiskPage.cpp" line="146"/>
+        <location filename="../../Pages/DiskPage.cpp" line="209"/>
         <source>Volumes</source>
         <translation>Volumes</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="177"/>
+        <location filename="../../Pages/DiskPage.cpp" line="155"/>
         <source>Active now</source>
         <translation>Gerade aktiv</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="177"/>
+        <location filename="../../Pages/DiskPage.cpp" line="155"/>
         <source>Click a name for details</source>
         <translation>Klicke auf einen Namen für Details</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="178"/>
+        <location filename="../../Pages/DiskPage.cpp" line="156"/>
         <source>No process is doing heavy disk activity right now.</source>
         <translation>Gerade greift kein Prozess stark auf die Festplatte zu.</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="188"/>
+        <location filename="../../Pages/DiskPage.cpp" line="166"/>
         <source>Most written</source>
         <translation>Am meisten geschrieben</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="188"/>
+        <location filename="../../Pages/DiskPage.cpp" line="166"/>
         <source>Since each process started</source>
         <translation>Seit dem Start jedes Prozesses</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/DiskPage.cpp" line="231"/>
+        <location filename="../../Pages/DiskPage.cpp" line="209"/>
         <source>%n mounted</source>
         <translation>
             <numerusform>%n eingehängt</numerusform>
@@ -1453,111 +1452,103 @@ Der innere Ring zeigt die letzten 60 Sekunden Aktivität: Lesen wächst nach au�
 <context>
     <name>qel::DiskPlatterView</name>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="92"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="83"/>
         <source>Disk space and activity</source>
         <translation>Speicherplatz und Aktivität</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="99"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="90"/>
         <source>%@ available</source>
         <translation>%@ verfügbar</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="115"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="106"/>
         <source>Available</source>
         <translation>Verfügbar</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="117"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="108"/>
         <source>%@ total</source>
         <translation>%@ gesamt</translation>
     </message>
 </context>
 <context>
-    <name>qel::EndButton</name>
-    <message>
-        <location filename="../../Pages/PortRow.cpp" line="34"/>
-        <source>End</source>
-        <translation>Beenden</translation>
-    </message>
-</context>
-<context>
     <name>qel::EnergyPage</name>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="186"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="161"/>
         <source>Energy</source>
         <translation>Energie</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="190"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="165"/>
         <source>Charge</source>
         <translation>Ladestand</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="191"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="166"/>
         <source>Power</source>
         <translation>Strom</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="192"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="167"/>
         <source>Thermal state</source>
         <translation>Thermischer Zustand</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="222"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="330"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="197"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="303"/>
         <source>Preventing sleep</source>
         <translation>Verhindert Ruhezustand</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="236"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="359"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="211"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="332"/>
         <source>Runtime</source>
         <translation>Laufzeit</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="246"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="221"/>
         <source>Charger</source>
         <translation>Ladegerät</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="250"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="225"/>
         <source>Not connected</source>
         <translation>Nicht verbunden</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="252"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="227"/>
         <source>Adapter power</source>
         <translation>Netzteilleistung</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="252"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="227"/>
         <source>Current input</source>
         <translation>Aktuell eingehend</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="253"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="228"/>
         <source>Battery charging</source>
         <translation>Akku wird geladen</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="254"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="229"/>
         <source>Power the system reports for the connected adapter, not the current input.</source>
         <translation>Leistung, die das System für das angeschlossene Netzteil meldet, nicht die aktuelle Eingangsleistung.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="301"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="388"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="276"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="361"/>
         <source> Per-app energy is estimated from CPU usage.</source>
         <translation> Die Energie je App wird aus der CPU-Nutzung geschätzt.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="302"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="277"/>
         <source>One turn is 60 seconds, with now at the top. Each bar is stacked by app. Gray is everything else.</source>
         <translation>Eine Umdrehung sind 60 Sekunden, jetzt ist oben. Jeder Balken ist nach App gestapelt. Grau ist alles andere.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/EnergyPage.cpp" line="331"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="304"/>
         <source>%n processes</source>
         <translation>
             <numerusform>%n Prozess</numerusform>
@@ -1565,47 +1556,47 @@ Der innere Ring zeigt die letzten 60 Sekunden Aktivität: Lesen wächst nach au�
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="333"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="306"/>
         <source>Nothing is preventing sleep. The computer will sleep normally when you close the lid.</source>
         <translation>Nichts verhindert den Ruhezustand. Der Computer wechselt beim Schließen des Deckels normal in den Ruhezustand.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="334"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="307"/>
         <source>Nothing is preventing sleep. The computer will sleep normally when it&apos;s left idle.</source>
         <translation>Nichts verhindert den Ruhezustand. Der Computer wechselt im Leerlauf normal in den Ruhezustand.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="367"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="340"/>
         <source>This computer has no battery</source>
         <translation>Dieser Computer hat keinen Akku</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="370"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="343"/>
         <source>A runtime estimate isn&apos;t available yet.</source>
         <translation>Eine Laufzeitschätzung ist noch nicht verfügbar.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="375"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="348"/>
         <source>If you unplugged now, about</source>
         <translation>Ohne Netzteil jetzt noch etwa</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="375"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="348"/>
         <source>At this rate, about</source>
         <translation>Bei diesem Verbrauch noch etwa</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="387"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="360"/>
         <source>Estimated from the average power over the last minute.</source>
         <translation>Geschätzt aus der durchschnittlichen Leistung der letzten Minute.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="392"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="365"/>
         <source>Health</source>
         <translation>Zustand</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="394"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="367"/>
         <source>Cycle count</source>
         <translation>Ladezyklen</translation>
     </message>
@@ -1613,47 +1604,47 @@ Der innere Ring zeigt die letzten 60 Sekunden Aktivität: Lesen wächst nach au�
 <context>
     <name>qel::EnergyRing</name>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="31"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="32"/>
         <source>Energy over the last 60 seconds</source>
         <translation>Energie der letzten 60 Sekunden</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="40"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="41"/>
         <source>%.1f watts</source>
         <translation>%.1f Watt</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="122"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="118"/>
         <source>Now</source>
         <translation>Jetzt</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="122"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="118"/>
         <source>45 s ago</source>
         <translation>vor 45 s</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="122"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="118"/>
         <source>30 s ago</source>
         <translation>vor 30 s</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="122"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="118"/>
         <source>15 s ago</source>
         <translation>vor 15 s</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="141"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="137"/>
         <source>Battery %@%</source>
         <translation>Akku %@%</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="142"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="138"/>
         <source>On AC power</source>
         <translation>Am Netzteil</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="150"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="146"/>
         <source>Right now</source>
         <translation>Gerade jetzt</translation>
     </message>
@@ -1661,12 +1652,12 @@ Der innere Ring zeigt die letzten 60 Sekunden Aktivität: Lesen wächst nach au�
 <context>
     <name>qel::EventNote</name>
     <message>
-        <location filename="../../Window/EventNote.cpp" line="16"/>
+        <location filename="../../Window/EventNote.cpp" line="18"/>
         <source>%@  %@</source>
         <translation>%@  %@</translation>
     </message>
     <message>
-        <location filename="../../Window/EventNote.cpp" line="22"/>
+        <location filename="../../Window/EventNote.cpp" line="24"/>
         <source>Just before: %@ %@</source>
         <translation>Kurz davor: %@ %@</translation>
     </message>
@@ -1674,90 +1665,90 @@ Der innere Ring zeigt die letzten 60 Sekunden Aktivität: Lesen wächst nach au�
 <context>
     <name>qel::ExportSheet</name>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="109"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="70"/>
         <source>Export this day as an image</source>
         <translation>Diesen Tag als Bild exportieren</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="118"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="79"/>
         <source>Saves the ring for this day as a 1080 × 1080 picture.</source>
         <translation>Speichert den Ring dieses Tages als Bild mit 1080 × 1080 Pixeln.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="145"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="106"/>
         <source>Deep sea</source>
         <translation>Tiefsee</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="145"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="106"/>
         <source>Ink</source>
         <translation>Tinte</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="150"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="111"/>
         <source>Background</source>
         <translation>Hintergrund</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="151"/>
-        <location filename="../../Sheets/ExportSheet.cpp" line="152"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="112"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="113"/>
         <source>Show app names</source>
         <translation>App-Namen zeigen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="152"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="113"/>
         <source>When off, no app name appears in the picture</source>
         <translation>Wenn aus, erscheint kein App-Name im Bild</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="153"/>
-        <location filename="../../Sheets/ExportSheet.cpp" line="154"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="114"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="115"/>
         <source>Show event dots</source>
         <translation>Ereignispunkte zeigen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="154"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="115"/>
         <source>The things worth a look on this day</source>
         <translation>Was an diesem Tag einen Blick wert ist</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="156"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="117"/>
         <source>The picture contains only the usage rings and what is switched on above. It never includes window titles, file names or network addresses.</source>
         <translation>Das Bild enthält nur die Nutzungsringe und was oben eingeschaltet ist. Fenstertitel, Dateinamen oder Netzwerkadressen sind nie enthalten.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="171"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="132"/>
         <source>Copy image</source>
         <translation>Bild kopieren</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="174"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="135"/>
         <source>Save image…</source>
         <translation>Bild speichern …</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="210"/>
-        <location filename="../../Sheets/ExportSheet.cpp" line="220"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="171"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="181"/>
         <source>Couldn&apos;t create the image</source>
         <translation>Das Bild konnte nicht erstellt werden</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="213"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="174"/>
         <source>Couldn&apos;t save the image</source>
         <translation>Das Bild konnte nicht gespeichert werden</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="215"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="176"/>
         <source>Image saved</source>
         <translation>Bild gespeichert</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="227"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="188"/>
         <source>Couldn&apos;t copy the image</source>
         <translation>Das Bild konnte nicht kopiert werden</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="229"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="190"/>
         <source>Copied to the clipboard</source>
         <translation>In die Zwischenablage kopiert</translation>
     </message>
@@ -1765,12 +1756,12 @@ Der innere Ring zeigt die letzten 60 Sekunden Aktivität: Lesen wächst nach au�
 <context>
     <name>qel::FindingCard</name>
     <message>
-        <location filename="../../Sheets/FindingCard.cpp" line="50"/>
+        <location filename="../../Sheets/FindingCard.cpp" line="52"/>
         <source>View</source>
         <translation>Ansehen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/FindingCard.cpp" line="52"/>
+        <location filename="../../Sheets/FindingCard.cpp" line="54"/>
         <source>Got it</source>
         <translation>Verstanden</translation>
     </message>
@@ -1796,74 +1787,74 @@ Der innere Ring zeigt die letzten 60 Sekunden Aktivität: Lesen wächst nach au�
 <context>
     <name>qel::GPUPage</name>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="106"/>
+        <location filename="../../Pages/GPUPage.cpp" line="95"/>
         <source>The more cells lit, the busier the GPU. The outer ring is the last 60 seconds, with now at the top.
 The system doesn&apos;t report per-core or per-app GPU usage, so only the overall figure is shown.</source>
         <translation>Je mehr Zellen leuchten, desto stärker ist die GPU ausgelastet. Der äußere Ring sind die letzten 60 Sekunden, jetzt ist oben.
 Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesamtwert gezeigt.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="118"/>
+        <location filename="../../Pages/GPUPage.cpp" line="107"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="140"/>
+        <location filename="../../Pages/GPUPage.cpp" line="129"/>
         <source>GPU memory</source>
         <translation>GPU-Speicher</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="141"/>
+        <location filename="../../Pages/GPUPage.cpp" line="130"/>
         <source>Cores</source>
         <translation>Kerne</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="142"/>
+        <location filename="../../Pages/GPUPage.cpp" line="131"/>
         <source>Thermal state</source>
         <translation>Thermischer Zustand</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="153"/>
+        <location filename="../../Pages/GPUPage.cpp" line="140"/>
         <source>Renderer</source>
         <translation>Renderer</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="154"/>
+        <location filename="../../Pages/GPUPage.cpp" line="141"/>
         <source>Tiler</source>
         <translation>Kacheln</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="179"/>
+        <location filename="../../Pages/GPUPage.cpp" line="166"/>
         <source>Likely GPU users</source>
         <translation>Wahrscheinliche GPU-Nutzer</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="179"/>
+        <location filename="../../Pages/GPUPage.cpp" line="166"/>
         <source>Apps with the GPU open, by energy</source>
         <translation>Apps, die die GPU nutzen, nach Energie</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="188"/>
+        <location filename="../../Pages/GPUPage.cpp" line="175"/>
         <source>Last 60 seconds</source>
         <translation>Letzte 60 Sekunden</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="188"/>
+        <location filename="../../Pages/GPUPage.cpp" line="175"/>
         <source>Overall usage</source>
         <translation>Gesamtauslastung</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="226"/>
+        <location filename="../../Pages/GPUPage.cpp" line="213"/>
         <source>Unified memory</source>
         <translation>Gemeinsamer Speicher</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="226"/>
+        <location filename="../../Pages/GPUPage.cpp" line="213"/>
         <source>GPU and CPU share %@</source>
         <translation>GPU und CPU teilen sich %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="233"/>
+        <location filename="../../Pages/GPUPage.cpp" line="220"/>
         <source>The GPU is using %@, other apps %@, with %@ left.</source>
         <translation>Die GPU nutzt %@, andere Apps %@, %@ bleiben frei.</translation>
     </message>
@@ -1871,13 +1862,13 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::GainRow</name>
     <message>
-        <location filename="../../Pages/GainRow.cpp" line="34"/>
-        <location filename="../../Pages/GainRow.cpp" line="64"/>
+        <location filename="../../Pages/GainRow.cpp" line="36"/>
+        <location filename="../../Pages/GainRow.cpp" line="67"/>
         <source>Quit %@</source>
         <translation>%@ beenden</translation>
     </message>
     <message>
-        <location filename="../../Pages/GainRow.cpp" line="68"/>
+        <location filename="../../Pages/GainRow.cpp" line="71"/>
         <source>using about %@ W</source>
         <translation>nutzt etwa %@ W</translation>
     </message>
@@ -1938,7 +1929,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::GpuUserList</name>
     <message>
-        <location filename="../../Pages/GpuUserList.cpp" line="45"/>
+        <location filename="../../Pages/GpuUserList.cpp" line="47"/>
         <source>Front</source>
         <translation>Vordergrund</translation>
     </message>
@@ -1954,32 +1945,32 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::IncidentSheet</name>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="56"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="58"/>
         <source>What just happened</source>
         <translation>Was gerade passiert ist</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="58"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="60"/>
         <source>Press Ctrl+Alt+E any time to replay the last 60 seconds.</source>
         <translation>Drücke jederzeit Strg+Alt+E, um die letzten 60 Sekunden noch einmal anzusehen.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="68"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="70"/>
         <source>60 s ago</source>
         <translation>vor 60 s</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="72"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="74"/>
         <source>Pressed at %@</source>
         <translation>Gedrückt um %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="121"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="123"/>
         <source>View</source>
         <translation>Ansehen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="123"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="125"/>
         <source>Ended</source>
         <translation>Beendet</translation>
     </message>
@@ -2073,7 +2064,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::LicensesSheet</name>
     <message>
-        <location filename="../../Sheets/LicensesSheet.cpp" line="32"/>
+        <location filename="../../Sheets/LicensesSheet.cpp" line="34"/>
         <source>Open Source Licenses</source>
         <translation>Open-Source-Lizenzen</translation>
     </message>
@@ -2081,68 +2072,68 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::MemPage</name>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="73"/>
+        <location filename="../../Pages/MemPage.cpp" line="85"/>
         <source>Memory</source>
         <translation>Speicher</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="78"/>
+        <location filename="../../Pages/MemPage.cpp" line="90"/>
         <source>Used</source>
         <translation>Belegt</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="79"/>
+        <location filename="../../Pages/MemPage.cpp" line="91"/>
         <source>Pressure</source>
         <translation>Druck</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="80"/>
+        <location filename="../../Pages/MemPage.cpp" line="92"/>
         <source>Swap</source>
         <translation>Swap</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="91"/>
+        <location filename="../../Pages/MemPage.cpp" line="104"/>
         <source>Each bubble is a process, sized by the memory it uses. Click a bubble for details or to quit it. The outer ring is memory pressure.</source>
         <translation>Jede Blase ist ein Prozess, so groß wie der Speicher, den er nutzt. Klicke auf eine Blase für Details oder um ihn zu beenden. Der äußere Ring ist der Speicherdruck.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="106"/>
-        <location filename="../../Pages/MemPage.cpp" line="184"/>
+        <location filename="../../Pages/MemPage.cpp" line="120"/>
+        <location filename="../../Pages/MemPage.cpp" line="190"/>
         <source>Memory breakdown</source>
         <translation>Speicheraufteilung</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="135"/>
+        <location filename="../../Pages/MemPage.cpp" line="141"/>
         <source>App memory</source>
         <translation>App-Speicher</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="136"/>
+        <location filename="../../Pages/MemPage.cpp" line="142"/>
         <source>Kernel &amp; locked</source>
         <translation>Kernel &amp; gesperrt</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="137"/>
+        <location filename="../../Pages/MemPage.cpp" line="143"/>
         <source>Compressed</source>
         <translation>Komprimiert</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="138"/>
+        <location filename="../../Pages/MemPage.cpp" line="144"/>
         <source>Available</source>
         <translation>Verfügbar</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="155"/>
+        <location filename="../../Pages/MemPage.cpp" line="161"/>
         <source>Memory pressure</source>
         <translation>Speicherdruck</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="184"/>
+        <location filename="../../Pages/MemPage.cpp" line="190"/>
         <source>%@ total</source>
         <translation>%@ gesamt</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="192"/>
+        <location filename="../../Pages/MemPage.cpp" line="198"/>
         <source>%@%. %@</source>
         <translation>%@%. %@</translation>
     </message>
@@ -2150,7 +2141,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::MemoryAdviceCard</name>
     <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="68"/>
+        <location filename="../../Pages/MemoryAdviceCard.cpp" line="70"/>
         <source>Memory is tight</source>
         <translation>Speicher ist knapp</translation>
     </message>
@@ -2158,22 +2149,22 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::MemoryAdviceRow</name>
     <message>
-        <location filename="../../Pages/MemoryAdviceRow.cpp" line="42"/>
+        <location filename="../../Pages/MemoryAdviceRow.cpp" line="43"/>
         <source>Memory keeps growing. Reopening it frees the memory.</source>
         <translation>Der Speicher wächst weiter. Ein Neustart der App gibt ihn frei.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceRow.cpp" line="48"/>
+        <location filename="../../Pages/MemoryAdviceRow.cpp" line="49"/>
         <source>Quit</source>
         <translation>Beenden</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceRow.cpp" line="59"/>
+        <location filename="../../Pages/MemoryAdviceRow.cpp" line="60"/>
         <source>Using %@, %@</source>
         <translation>Nutzt %@, %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceRow.cpp" line="60"/>
+        <location filename="../../Pages/MemoryAdviceRow.cpp" line="61"/>
         <source>Quit %@</source>
         <translation>%@ beenden</translation>
     </message>
@@ -2181,7 +2172,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::MemoryChart</name>
     <message>
-        <location filename="../../Processes/MemoryChart.cpp" line="53"/>
+        <location filename="../../Processes/MemoryChart.cpp" line="54"/>
         <source>Memory, last 30 days</source>
         <translation>Speicher, letzte 30 Tage</translation>
     </message>
@@ -2189,22 +2180,22 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::MenuBar</name>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="171"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="173"/>
         <source>Show panel</source>
         <translation>Tafel zeigen</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="172"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="174"/>
         <source>Open Qel</source>
         <translation>Qel öffnen</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="173"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="175"/>
         <source>What just happened</source>
         <translation>Was gerade passiert ist</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="249"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="251"/>
         <source>Qel keeps running while its window is closed, and usually waits in the tray. This desktop has no tray, so the window was minimised instead. To end Qel, choose Quit (Ctrl+Q).</source>
         <translation>Qel läuft weiter, wenn sein Fenster geschlossen ist, und wartet sonst im Infobereich. Dieser Desktop hat keinen Infobereich, deshalb wurde das Fenster stattdessen minimiert. Zum Beenden wähle „Beenden“ (Strg+Q).</translation>
     </message>
@@ -2220,7 +2211,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::MenuCell</name>
     <message>
-        <location filename="../../MenuBar/MenuCell.cpp" line="35"/>
+        <location filename="../../MenuBar/MenuCell.cpp" line="36"/>
         <source>View %@</source>
         <translation>%@ ansehen</translation>
     </message>
@@ -2228,118 +2219,118 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::MenuPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="150"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="105"/>
         <source>Today</source>
         <translation>Heute</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="186"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="139"/>
         <source>Top processes</source>
         <translation>Top-Prozesse</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="187"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="140"/>
         <source>Hover to quit</source>
         <translation>Zum Beenden darauf zeigen</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="152"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="107"/>
         <source>Network</source>
         <translation>Netzwerk</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="153"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="108"/>
         <source>Bluetooth devices</source>
         <translation>Bluetooth-Geräte</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="294"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="243"/>
         <source>Scroll horizontally to see more devices.</source>
         <translation>Horizontal scrollen, um weitere Geräte zu sehen.</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="299"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="467"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="248"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="415"/>
         <source>Not connected</source>
         <translation>Nicht verbunden</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="313"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="262"/>
         <source>Quiet mode</source>
         <translation>Ruhemodus</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="314"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="263"/>
         <source>Keep awake</source>
         <translation>Wachhalten</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="315"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="264"/>
         <source>Pause alerts</source>
         <translation>Alarme pausieren</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="336"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="288"/>
         <source>Settings</source>
         <translation>Einstellungen</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="338"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="290"/>
         <source>What just happened</source>
         <translation>Was gerade passiert ist</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="340"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="292"/>
         <source>Quit</source>
         <translation>Beenden</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="342"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="294"/>
         <source>Open Qel</source>
         <translation>Qel öffnen</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="420"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="368"/>
         <source>Load %.2f</source>
         <translation>Last %.2f</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="428"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="376"/>
         <source>Thermal</source>
         <translation>Wärme</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="428"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="376"/>
         <source>System thermal state</source>
         <translation>Thermischer Zustand des Systems</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="429"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="377"/>
         <source>Battery</source>
         <translation>Akku</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="431"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="379"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="431"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="379"/>
         <source>Memory %@</source>
         <translation>Speicher %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="433"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="381"/>
         <source>Disk free</source>
         <translation>Freier Speicherplatz</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="433"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="381"/>
         <source>%@ total</source>
         <translation>%@ gesamt</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/MenuPanel.cpp" line="456"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="404"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n App online</numerusform>
@@ -2347,17 +2338,17 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="458"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="406"/>
         <source>Per-app traffic unavailable</source>
         <translation>Verkehr je App nicht verfügbar</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="463"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="411"/>
         <source>Local %@</source>
         <translation>Lokal %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="467"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="415"/>
         <source>No local address</source>
         <translation>Keine lokale Adresse</translation>
     </message>
@@ -2365,7 +2356,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::MetricRow</name>
     <message>
-        <location filename="../../Window/MetricRow.cpp" line="32"/>
+        <location filename="../../Window/MetricRow.cpp" line="34"/>
         <source>View %@</source>
         <translation>%@ ansehen</translation>
     </message>
@@ -2381,27 +2372,27 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::NetAddressCard</name>
     <message>
-        <location filename="../../Pages/NetAddressCard.cpp" line="76"/>
+        <location filename="../../Pages/NetAddressCard.cpp" line="56"/>
         <source>Local address</source>
         <translation>Lokale Adresse</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetAddressCard.cpp" line="76"/>
+        <location filename="../../Pages/NetAddressCard.cpp" line="56"/>
         <source>No local address</source>
         <translation>Keine lokale Adresse</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetAddressCard.cpp" line="76"/>
+        <location filename="../../Pages/NetAddressCard.cpp" line="56"/>
         <source>Not connected</source>
         <translation>Nicht verbunden</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetAddressCard.cpp" line="77"/>
+        <location filename="../../Pages/NetAddressCard.cpp" line="57"/>
         <source>Data is moving, but no network interface has an IPv4 address.</source>
         <translation>Es fließen Daten, aber keine Netzwerkschnittstelle hat eine IPv4-Adresse.</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetAddressCard.cpp" line="78"/>
+        <location filename="../../Pages/NetAddressCard.cpp" line="58"/>
         <source>No network interface with an IP address was found.</source>
         <translation>Keine Netzwerkschnittstelle mit IP-Adresse gefunden.</translation>
     </message>
@@ -2409,12 +2400,12 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::NetCard</name>
     <message>
-        <location filename="../../Pages/NetCard.cpp" line="57"/>
+        <location filename="../../Pages/NetCard.cpp" line="59"/>
         <source>↓ %@  ↑ %@</source>
         <translation>↓ %@  ↑ %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetCard.cpp" line="58"/>
+        <location filename="../../Pages/NetCard.cpp" line="60"/>
         <source>%@ in total</source>
         <translation>%@ insgesamt</translation>
     </message>
@@ -2422,28 +2413,28 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::NetPage</name>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="45"/>
+        <location filename="../../Pages/NetPage.cpp" line="46"/>
         <source>Network</source>
         <translation>Netzwerk</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="51"/>
+        <location filename="../../Pages/NetPage.cpp" line="52"/>
         <source>Download</source>
         <translation>Download</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="52"/>
+        <location filename="../../Pages/NetPage.cpp" line="53"/>
         <source>Upload</source>
         <translation>Upload</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="53"/>
+        <location filename="../../Pages/NetPage.cpp" line="54"/>
         <source>Online</source>
         <translation>Online</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/NetPage.cpp" line="53"/>
-        <location filename="../../Pages/NetPage.cpp" line="125"/>
+        <location filename="../../Pages/NetPage.cpp" line="54"/>
+        <location filename="../../Pages/NetPage.cpp" line="124"/>
         <source>%n apps</source>
         <translation>
             <numerusform>%n App</numerusform>
@@ -2451,27 +2442,27 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="81"/>
+        <location filename="../../Pages/NetPage.cpp" line="80"/>
         <source>Who&apos;s online</source>
         <translation>Wer online ist</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="81"/>
+        <location filename="../../Pages/NetPage.cpp" line="80"/>
         <source>Only processes under your account. Scroll sideways for more.</source>
         <translation>Nur Prozesse deines Kontos. Seitlich scrollen für mehr.</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="120"/>
+        <location filename="../../Pages/NetPage.cpp" line="119"/>
         <source>Upload %@</source>
         <translation>Upload %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="129"/>
+        <location filename="../../Pages/NetPage.cpp" line="128"/>
         <source>Each dot is an app that is online. Bigger dots have more traffic right now. Dots closer to the center have more total traffic. Click one for details. Per-app figures count TCP only, and leave out traffic within this computer.</source>
         <translation>Jeder Punkt ist eine App, die online ist. Größere Punkte haben gerade mehr Datenverkehr. Punkte näher an der Mitte haben insgesamt mehr Datenverkehr. Klicke auf einen für Details. Die Werte je App zählen nur TCP und lassen Verkehr innerhalb dieses Computers weg.</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="132"/>
+        <location filename="../../Pages/NetPage.cpp" line="131"/>
         <source>Per-app traffic isn&apos;t available (the system&apos;s socket statistics can&apos;t be read), so only whole-computer upload and download are shown.</source>
         <translation>Datenverkehr je App ist nicht verfügbar (die Socket-Statistik des Systems kann nicht gelesen werden), daher werden nur Upload und Download des ganzen Computers gezeigt.</translation>
     </message>
@@ -2479,12 +2470,12 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::NoTameRules</name>
     <message>
-        <location filename="../../Sheets/BackgroundTab.cpp" line="26"/>
+        <location filename="../../Sheets/NoTameRules.cpp" line="18"/>
         <source>When not in front</source>
         <translation>Wenn nicht im Vordergrund</translation>
     </message>
     <message>
-        <location filename="../../Sheets/BackgroundTab.cpp" line="28"/>
+        <location filename="../../Sheets/NoTameRules.cpp" line="20"/>
         <source>No rules yet. In the details of any process, you can set its app to slow down or pause when it is not in front.</source>
         <translation>Noch keine Regeln. In den Details eines Prozesses kannst du seine App verlangsamen oder anhalten lassen, wenn sie nicht im Vordergrund ist.</translation>
     </message>
@@ -2492,7 +2483,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::OtherMarkRow</name>
     <message>
-        <location filename="../../Sheets/OtherMarkRow.cpp" line="46"/>
+        <location filename="../../Sheets/OtherMarkRow.cpp" line="49"/>
         <source>peak %@</source>
         <translation>Spitze %@</translation>
     </message>
@@ -2500,22 +2491,22 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::OverviewPage</name>
     <message>
-        <location filename="../../Window/OverviewPage.cpp" line="129"/>
+        <location filename="../../Window/OverviewPage.cpp" line="156"/>
         <source>Replay 60 s</source>
         <translation>60 s Rückblick</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewPage.cpp" line="130"/>
+        <location filename="../../Window/OverviewPage.cpp" line="157"/>
         <source>What just happened: replay the last 60 seconds (Ctrl+Alt+E)</source>
         <translation>Was gerade passiert ist: die letzten 60 Sekunden noch einmal ansehen (Strg+Alt+E)</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewPage.cpp" line="154"/>
+        <location filename="../../Window/OverviewPage.cpp" line="170"/>
         <source>View summary</source>
         <translation>Zusammenfassung ansehen</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewPage.cpp" line="241"/>
+        <location filename="../../Window/OverviewPage.cpp" line="245"/>
         <source>This moment is inside “%@”.</source>
         <translation>Dieser Moment liegt in „%@“.</translation>
     </message>
@@ -2523,12 +2514,12 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::PanelBatteryCell</name>
     <message>
-        <location filename="../../MenuBar/PanelBatteryCell.cpp" line="50"/>
+        <location filename="../../MenuBar/PanelBatteryCell.cpp" line="51"/>
         <source>Battery %@%</source>
         <translation>Akku %@%</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelBatteryCell.cpp" line="53"/>
+        <location filename="../../MenuBar/PanelBatteryCell.cpp" line="54"/>
         <source>%@ battery low</source>
         <translation>%@: Akku schwach</translation>
     </message>
@@ -2536,12 +2527,12 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::PanelProcRow</name>
     <message>
-        <location filename="../../MenuBar/PanelProcRow.cpp" line="87"/>
+        <location filename="../../MenuBar/PanelProcRow.cpp" line="94"/>
         <source>System</source>
         <translation>System</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelProcRow.cpp" line="90"/>
+        <location filename="../../MenuBar/PanelProcRow.cpp" line="98"/>
         <source>End</source>
         <translation>Beenden</translation>
     </message>
@@ -2549,15 +2540,23 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::PanelToggle</name>
     <message>
-        <location filename="../../MenuBar/PanelToggle.cpp" line="28"/>
-        <location filename="../../MenuBar/PanelToggle.cpp" line="37"/>
+        <location filename="../../MenuBar/PanelToggle.cpp" line="30"/>
+        <location filename="../../MenuBar/PanelToggle.cpp" line="39"/>
         <source>Off</source>
         <translation>Aus</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelToggle.cpp" line="37"/>
+        <location filename="../../MenuBar/PanelToggle.cpp" line="39"/>
         <source>On</source>
         <translation>An</translation>
+    </message>
+</context>
+<context>
+    <name>qel::PortEndButton</name>
+    <message>
+        <location filename="../../Pages/PortEndButton.cpp" line="16"/>
+        <source>End</source>
+        <translation>Beenden</translation>
     </message>
 </context>
 <context>
@@ -2654,29 +2653,29 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::PortRow</name>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="106"/>
+        <location filename="../../Pages/PortRow.cpp" line="61"/>
         <source>End %@, which is using port %@</source>
         <translation>%@ beenden (nutzt Port %@)</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="109"/>
+        <location filename="../../Pages/PortRow.cpp" line="64"/>
         <source>Listening on all network interfaces: other devices on the same network can connect to this port.</source>
         <translation>Lauscht auf allen Netzwerkschnittstellen: Andere Geräte im selben Netz können sich mit diesem Port verbinden.</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="111"/>
+        <location filename="../../Pages/PortRow.cpp" line="66"/>
         <source>Listening on 127.0.0.1 only: only this computer can connect.</source>
         <translation>Lauscht nur auf 127.0.0.1: Nur dieser Computer kann sich verbinden.</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="127"/>
-        <location filename="../../Pages/PortRow.cpp" line="195"/>
+        <location filename="../../Pages/PortRow.cpp" line="82"/>
+        <location filename="../../Pages/PortRow.cpp" line="150"/>
         <source>Open to LAN</source>
         <translation>Offen im LAN</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="127"/>
-        <location filename="../../Pages/PortRow.cpp" line="195"/>
+        <location filename="../../Pages/PortRow.cpp" line="82"/>
+        <location filename="../../Pages/PortRow.cpp" line="150"/>
         <source>This computer only</source>
         <translation>Nur dieser Computer</translation>
     </message>
@@ -2684,17 +2683,17 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::PortsPanel</name>
     <message>
-        <location filename="../../Pages/PortsPanel.cpp" line="52"/>
+        <location filename="../../Pages/PortsPanel.cpp" line="53"/>
         <source>Listening ports</source>
         <translation>Offene Ports</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortsPanel.cpp" line="57"/>
+        <location filename="../../Pages/PortsPanel.cpp" line="58"/>
         <source>Port or process</source>
         <translation>Port oder Prozess</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortsPanel.cpp" line="33"/>
+        <location filename="../../Pages/PortsPanel.cpp" line="34"/>
         <source>Only ports of processes under your account. Ports used by system services need administrator rights to see.</source>
         <translation>Nur Ports von Prozessen deines Kontos. Für Ports von Systemdiensten braucht es Administratorrechte.</translation>
     </message>
@@ -2710,79 +2709,79 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::ProcessDetail</name>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="171"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="104"/>
         <source>Now</source>
         <translation>Jetzt</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="171"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="104"/>
         <source>Profile</source>
         <translation>Profil</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="234"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="398"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="168"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="332"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="258"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="190"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="259"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="191"/>
         <source>Memory</source>
         <translation>Speicher</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="261"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="193"/>
         <source>Disk I/O</source>
         <translation>Festplatten-I/O</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="262"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="194"/>
         <source>Network</source>
         <translation>Netzwerk</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="267"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="198"/>
         <source>CPU, since this panel opened</source>
         <translation>CPU, seit diese Tafel offen ist</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="288"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="221"/>
         <source>This is a system process: a kernel thread or a service run by another user, such as root. Ending it could freeze or restart the system, so Qel doesn&apos;t offer to end it. High usage usually drops back within a few minutes.</source>
         <translation>Das ist ein Systemprozess: ein Kernel-Thread oder ein Dienst eines anderen Benutzers, etwa root. Ihn zu beenden, könnte das System einfrieren oder neu starten, deshalb bietet Qel das nicht an. Hohe Auslastung geht meist innerhalb weniger Minuten zurück.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="296"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="229"/>
         <source>Quitting closes %@. Unsaved changes may be lost.</source>
         <translation>Beenden schließt %@. Ungesicherte Änderungen können verloren gehen.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="300"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="233"/>
         <source>End %@</source>
         <translation>%@ beenden</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="302"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="311"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="235"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="244"/>
         <source>Force Quit</source>
         <translation>Beenden erzwingen</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="310"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="243"/>
         <source>Force quit %@?</source>
         <translation>%@ zwangsweise beenden?</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="311"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="244"/>
         <source>It stops at once, without a chance to save. Unsaved changes are lost.</source>
         <translation>Es wird sofort beendet, ohne speichern zu können. Nicht gesicherte Änderungen gehen verloren.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="397"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="331"/>
         <source>This process has ended</source>
         <translation>Dieser Prozess wurde beendet</translation>
     </message>
@@ -2790,12 +2789,12 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::ProcessNoteView</name>
     <message>
-        <location filename="../../Processes/ProcessNoteView.cpp" line="31"/>
+        <location filename="../../Processes/ProcessNoteView.cpp" line="34"/>
         <source>What is this</source>
         <translation>Was ist das</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessNoteView.cpp" line="40"/>
+        <location filename="../../Processes/ProcessNoteView.cpp" line="44"/>
         <source>Look up this process online</source>
         <translation>Diesen Prozess online nachschlagen</translation>
     </message>
@@ -2803,27 +2802,27 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::ProcessTable</name>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="67"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="66"/>
         <source>Running</source>
         <translation>Läuft</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="74"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="71"/>
         <source>By CPU</source>
         <translation>Nach CPU</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="74"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="71"/>
         <source>By memory</source>
         <translation>Nach Speicher</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="76"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="73"/>
         <source>Search processes</source>
         <translation>Prozesse durchsuchen</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ProcessTable.cpp" line="173"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="170"/>
         <source>%n processes, %@ of them yours</source>
         <translation>
             <numerusform>%n Prozess, davon %@ deiner</numerusform>
@@ -2831,12 +2830,12 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="179"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="176"/>
         <source>Reading processes…</source>
         <translation>Prozesse werden gelesen …</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="180"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="177"/>
         <source>No process has “%@” in its name. Try another word, or clear the search field.</source>
         <translation>Kein Prozess hat „%@“ im Namen. Versuch ein anderes Wort oder leere das Suchfeld.</translation>
     </message>
@@ -2844,57 +2843,57 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::ProfileView</name>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="76"/>
+        <location filename="../../Processes/ProfileView.cpp" line="54"/>
         <source>No profile for this process</source>
         <translation>Kein Profil für diesen Prozess</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="77"/>
+        <location filename="../../Processes/ProfileView.cpp" line="55"/>
         <source>Qel keeps long-term profiles for apps only, not for individual system processes.</source>
         <translation>Qel führt Langzeitprofile nur für Apps, nicht für einzelne Systemprozesse.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="82"/>
+        <location filename="../../Processes/ProfileView.cpp" line="60"/>
         <source>Not enough history yet</source>
         <translation>Noch nicht genug Verlauf</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="82"/>
+        <location filename="../../Processes/ProfileView.cpp" line="60"/>
         <source>The profile fills in after Qel has seen this app on two different days.</source>
         <translation>Das Profil füllt sich, sobald Qel diese App an zwei verschiedenen Tagen gesehen hat.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="101"/>
+        <location filename="../../Processes/ProfileView.cpp" line="78"/>
         <source>Memory, last 30 days</source>
         <translation>Speicher, letzte 30 Tage</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="104"/>
+        <location filename="../../Processes/ProfileView.cpp" line="81"/>
         <source>Dashed line: updated to %@</source>
         <translation>Gestrichelte Linie: Update auf %@</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="123"/>
+        <location filename="../../Processes/ProfileView.cpp" line="99"/>
         <source>When it is most active</source>
         <translation>Wann es am aktivsten ist</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="142"/>
+        <location filename="../../Processes/ProfileView.cpp" line="117"/>
         <source>CPU while running, average</source>
         <translation>CPU während der Laufzeit, Durchschnitt</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="143"/>
+        <location filename="../../Processes/ProfileView.cpp" line="118"/>
         <source>Memory, average</source>
         <translation>Speicher, Durchschnitt</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="144"/>
+        <location filename="../../Processes/ProfileView.cpp" line="119"/>
         <source>Share of all apps&apos; energy</source>
         <translation>Anteil an der Energie aller Apps</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="145"/>
+        <location filename="../../Processes/ProfileView.cpp" line="120"/>
         <source>Days it ran</source>
         <translation>Tage mit Laufzeit</translation>
     </message>
@@ -2902,12 +2901,12 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::ReportSheet</name>
     <message>
-        <location filename="../../Sheets/ReportSheet.cpp" line="49"/>
+        <location filename="../../Sheets/ReportSheet.cpp" line="50"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ReportSheet.cpp" line="66"/>
+        <location filename="../../Sheets/ReportSheet.cpp" line="67"/>
         <source>Done</source>
         <translation>Fertig</translation>
     </message>
@@ -2915,47 +2914,47 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::Ring</name>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="96"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="111"/>
         <source>Asleep</source>
         <translation>Ruhezustand</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="126"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="141"/>
         <source>0:00</source>
         <translation>0:00</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="127"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="142"/>
         <source>6:00</source>
         <translation>6:00</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="128"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="143"/>
         <source>12:00</source>
         <translation>12:00</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="129"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="144"/>
         <source>18:00</source>
         <translation>18:00</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="134"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="149"/>
         <source>Now</source>
         <translation>Jetzt</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="135"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="150"/>
         <source>45 s ago</source>
         <translation>vor 45 s</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="136"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="151"/>
         <source>30 s ago</source>
         <translation>vor 30 s</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="137"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="152"/>
         <source>15 s ago</source>
         <translation>vor 15 s</translation>
     </message>
@@ -2963,40 +2962,40 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::RingControls</name>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="42"/>
+        <location filename="../../Window/RingControls.cpp" line="43"/>
         <source>60 s</source>
         <translation>60 s</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="42"/>
+        <location filename="../../Window/RingControls.cpp" line="43"/>
         <source>Day</source>
         <translation>Tag</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="51"/>
+        <location filename="../../Window/RingControls.cpp" line="50"/>
         <source>Previous day</source>
         <translation>Vorheriger Tag</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="55"/>
+        <location filename="../../Window/RingControls.cpp" line="54"/>
         <source>Next day</source>
         <translation>Nächster Tag</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="59"/>
+        <location filename="../../Window/RingControls.cpp" line="58"/>
         <source>Export this day as an image</source>
         <translation>Diesen Tag als Bild exportieren</translation>
     </message>
     <message>
+        <location filename="../../Window/RingControls.cpp" line="68"/>
         <location filename="../../Window/RingControls.cpp" line="69"/>
-        <location filename="../../Window/RingControls.cpp" line="70"/>
-        <location filename="../../Window/RingControls.cpp" line="112"/>
-        <location filename="../../Window/RingControls.cpp" line="116"/>
+        <location filename="../../Window/RingControls.cpp" line="111"/>
+        <location filename="../../Window/RingControls.cpp" line="115"/>
         <source>Back to now</source>
         <translation>Zurück zu jetzt</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="113"/>
+        <location filename="../../Window/RingControls.cpp" line="112"/>
         <source>Now</source>
         <translation>Jetzt</translation>
     </message>
@@ -3004,27 +3003,27 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::RuleRow</name>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="92"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="90"/>
         <source>Below</source>
         <translation>Darunter</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="92"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="90"/>
         <source>Above</source>
         <translation>Darüber</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="97"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="96"/>
         <source>%@ threshold</source>
         <translation>Schwelle %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="109"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="108"/>
         <source>for</source>
         <translation>für</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="111"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="110"/>
         <source>Duration</source>
         <translation>Dauer</translation>
     </message>
@@ -3113,22 +3112,22 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::SettingsSheet</name>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="116"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="67"/>
         <source>Done</source>
         <translation>Fertig</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="142"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="91"/>
         <source>Settings</source>
         <translation>Einstellungen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="174"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="123"/>
         <source>Changes apply immediately and are saved automatically.</source>
         <translation>Änderungen gelten sofort und werden automatisch gespeichert.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="191"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="140"/>
         <source>General</source>
         <translation>Allgemein</translation>
     </message>
@@ -3136,7 +3135,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::SleepBatteryChart</name>
     <message>
-        <location filename="../../Sheets/SleepBatteryChart.cpp" line="62"/>
+        <location filename="../../Sheets/SleepBatteryChart.cpp" line="63"/>
         <source>Battery level while asleep</source>
         <translation>Akkustand im Ruhezustand</translation>
     </message>
@@ -3144,13 +3143,13 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::SleepLine</name>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="37"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="39"/>
         <source>View sleep report</source>
         <translation>Ruhezustandsbericht ansehen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="55"/>
-        <location filename="../../Sheets/SleepLine.cpp" line="66"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="57"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="68"/>
         <source>View</source>
         <translation>Ansehen</translation>
     </message>
@@ -3158,17 +3157,17 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::SleepNote</name>
     <message>
-        <location filename="../../Sheets/SleepNote.cpp" line="36"/>
+        <location filename="../../Sheets/SleepNote.cpp" line="38"/>
         <source>View sleep report</source>
         <translation>Ruhezustandsbericht ansehen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepNote.cpp" line="59"/>
+        <location filename="../../Sheets/SleepNote.cpp" line="61"/>
         <source>%@  %@</source>
         <translation>%@  %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepNote.cpp" line="65"/>
+        <location filename="../../Sheets/SleepNote.cpp" line="67"/>
         <source>Asleep from %@ to %@</source>
         <translation>Ruhezustand von %@ bis %@</translation>
     </message>
@@ -3194,12 +3193,12 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::SleepRowButton</name>
     <message>
-        <location filename="../../MenuBar/SleepRowButton.cpp" line="22"/>
+        <location filename="../../MenuBar/SleepRowButton.cpp" line="23"/>
         <source>View sleep report</source>
         <translation>Ruhezustandsbericht ansehen</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/SleepRowButton.cpp" line="40"/>
+        <location filename="../../MenuBar/SleepRowButton.cpp" line="41"/>
         <source>View</source>
         <translation>Ansehen</translation>
     </message>
@@ -3207,42 +3206,42 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::SleepSheet</name>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="64"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="70"/>
         <source>Sleep report</source>
         <translation>Ruhezustandsbericht</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="65"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="71"/>
         <source>Linux logs when the computer slept and woke, but not which app asked it to wake.</source>
         <translation>Linux protokolliert, wann der Computer schlief und aufwachte, aber nicht, welche App ihn wecken ließ.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="82"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="88"/>
         <source>Asleep from %@ to %@</source>
         <translation>Ruhezustand von %@ bis %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="94"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="100"/>
         <source>Time asleep</source>
         <translation>Zeit im Ruhezustand</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="95"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="101"/>
         <source>Battery used</source>
         <translation>Akkuverbrauch</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="96"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="102"/>
         <source>Wakes</source>
         <translation>Aufwachen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="124"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="132"/>
         <source>What woke it</source>
         <translation>Was ihn geweckt hat</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="127"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="135"/>
         <source>Linux does not log dark wakes, so no wakes are listed for this sleep.</source>
         <translation>Linux protokolliert keine dunklen Aufwachvorgänge, deshalb sind für diesen Ruhezustand keine aufgeführt.</translation>
     </message>
@@ -3250,13 +3249,13 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::StarMapView</name>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="38"/>
+        <location filename="../../Pages/StarMapView.cpp" line="34"/>
         <source>Network star map</source>
         <translation>Netzwerk-Sternkarte</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/StarMapView.cpp" line="39"/>
-        <location filename="../../Pages/StarMapView.cpp" line="46"/>
+        <location filename="../../Pages/StarMapView.cpp" line="35"/>
+        <location filename="../../Pages/StarMapView.cpp" line="42"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n App online</numerusform>
@@ -3264,17 +3263,17 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="117"/>
+        <location filename="../../Pages/StarMapView.cpp" line="113"/>
         <source>This computer</source>
         <translation>Dieser Computer</translation>
     </message>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="127"/>
+        <location filename="../../Pages/StarMapView.cpp" line="123"/>
         <source>None of your apps has a TCP connection right now</source>
         <translation>Gerade hat keine deiner Apps eine TCP-Verbindung</translation>
     </message>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="128"/>
+        <location filename="../../Pages/StarMapView.cpp" line="124"/>
         <source>Per-app traffic unavailable</source>
         <translation>Verkehr je App nicht verfügbar</translation>
     </message>
@@ -3472,7 +3471,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
     </message>
     <message>
         <location filename="../../Store/MenuFeatures.cpp" line="43"/>
-        <location filename="../../Store/Taming.cpp" line="139"/>
+        <location filename="../../Store/Taming.cpp" line="141"/>
         <source>Couldn&apos;t restore the priority of %@</source>
         <translation>Die Priorität von %@ konnte nicht wiederhergestellt werden</translation>
     </message>
@@ -3714,22 +3713,22 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <translation>Markierung gelöscht</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="188"/>
+        <location filename="../../Store/Taming.cpp" line="190"/>
         <source>Removed the rule for %@, but it stays slowed until it restarts</source>
         <translation>Regel für %@ entfernt, es bleibt aber verlangsamt, bis es neu startet</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="189"/>
+        <location filename="../../Store/Taming.cpp" line="191"/>
         <source>Removed the rule for %@</source>
         <translation>Regel für %@ entfernt</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="199"/>
+        <location filename="../../Store/Taming.cpp" line="201"/>
         <source>%@ will slow down when it&apos;s not in front</source>
         <translation>%@ wird verlangsamt, wenn es nicht im Vordergrund ist</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="200"/>
+        <location filename="../../Store/Taming.cpp" line="202"/>
         <source>%@ will pause when it&apos;s not in front</source>
         <translation>%@ wird angehalten, wenn es nicht im Vordergrund ist</translation>
     </message>
@@ -3753,22 +3752,22 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::StretchButton</name>
     <message>
-        <location filename="../../Sheets/StretchButton.cpp" line="53"/>
+        <location filename="../../Sheets/StretchButton.cpp" line="55"/>
         <source>Mark a stretch</source>
         <translation>Zeitspanne markieren</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchButton.cpp" line="54"/>
+        <location filename="../../Sheets/StretchButton.cpp" line="56"/>
         <source>End</source>
         <translation>Beenden</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchButton.cpp" line="55"/>
+        <location filename="../../Sheets/StretchButton.cpp" line="57"/>
         <source>End this stretch and see its summary</source>
         <translation>Diese Zeitspanne beenden und die Zusammenfassung ansehen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchButton.cpp" line="56"/>
+        <location filename="../../Sheets/StretchButton.cpp" line="58"/>
         <source>Mark a stretch of time: Qel sums up what happened between start and end</source>
         <translation>Eine Zeitspanne markieren: Qel fasst zusammen, was zwischen Start und Ende passiert ist</translation>
     </message>
@@ -3776,58 +3775,58 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::StretchSheet</name>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="88"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="66"/>
         <source>Marks stay on the outside of the ring so you can look back.</source>
         <translation>Markierungen bleiben außen am Ring, damit du zurückschauen kannst.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="105"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="83"/>
         <source>Name this stretch</source>
         <translation>Diese Zeitspanne benennen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="119"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="97"/>
         <source>CPU peak</source>
         <translation>CPU-Spitze</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="120"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="98"/>
         <source>CPU average</source>
         <translation>CPU-Schnitt</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="121"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="99"/>
         <source>Energy used</source>
         <translation>Energieverbrauch</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="130"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="107"/>
         <source>CPU usage during this stretch</source>
         <translation>CPU-Auslastung in dieser Zeitspanne</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="139"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="116"/>
         <source>Who used the most</source>
         <translation>Wer am meisten genutzt hat</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="154"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="131"/>
         <source>Other marks that day</source>
         <translation>Andere Markierungen an dem Tag</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="178"/>
-        <location filename="../../Sheets/StretchSheet.cpp" line="182"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="153"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="157"/>
         <source>Delete this mark</source>
         <translation>Diese Markierung löschen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="181"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="156"/>
         <source>Delete this mark?</source>
         <translation>Diese Markierung löschen?</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="182"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="157"/>
         <source>This can&apos;t be undone.</source>
         <translation>Das lässt sich nicht rückgängig machen.</translation>
     </message>
@@ -3835,22 +3834,22 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::TameControl</name>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="63"/>
+        <location filename="../../Processes/TameControl.cpp" line="65"/>
         <source>When not in front</source>
         <translation>Wenn nicht im Vordergrund</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="67"/>
+        <location filename="../../Processes/TameControl.cpp" line="69"/>
         <source>Leave alone</source>
         <translation>In Ruhe lassen</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="67"/>
+        <location filename="../../Processes/TameControl.cpp" line="69"/>
         <source>Slow down</source>
         <translation>Verlangsamen</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="67"/>
+        <location filename="../../Processes/TameControl.cpp" line="69"/>
         <source>Pause</source>
         <translation>Anhalten</translation>
     </message>
@@ -3858,7 +3857,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::TameRuleRow</name>
     <message>
-        <location filename="../../Sheets/TameRuleRow.cpp" line="37"/>
+        <location filename="../../Sheets/TameRuleRow.cpp" line="39"/>
         <source>Remove</source>
         <translation>Entfernen</translation>
     </message>
@@ -3866,7 +3865,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::TameRulesSection</name>
     <message>
-        <location filename="../../Sheets/TameRulesSection.cpp" line="25"/>
+        <location filename="../../Sheets/TameRulesSection.cpp" line="26"/>
         <source>When not in front</source>
         <translation>Wenn nicht im Vordergrund</translation>
     </message>
@@ -3882,17 +3881,17 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::TopBar</name>
     <message>
-        <location filename="../../Window/TopBar.cpp" line="18"/>
+        <location filename="../../Window/TopBar.cpp" line="20"/>
         <source>What just happened: replay the last 60 seconds (Ctrl+Alt+E)</source>
         <translation>Was gerade passiert ist: die letzten 60 Sekunden noch einmal ansehen (Strg+Alt+E)</translation>
     </message>
     <message>
-        <location filename="../../Window/TopBar.cpp" line="19"/>
+        <location filename="../../Window/TopBar.cpp" line="21"/>
         <source>What just happened</source>
         <translation>Was gerade passiert ist</translation>
     </message>
     <message>
-        <location filename="../../Window/TopBar.cpp" line="20"/>
+        <location filename="../../Window/TopBar.cpp" line="22"/>
         <source>Settings</source>
         <translation>Einstellungen</translation>
     </message>
@@ -3900,22 +3899,22 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::UpdateNotices</name>
     <message>
-        <location filename="../../Updates/UpdateNotices.cpp" line="48"/>
+        <location filename="../../Updates/UpdateNotices.cpp" line="49"/>
         <source>Update to %@</source>
         <translation>Auf %@ aktualisieren</translation>
     </message>
     <message>
-        <location filename="../../Updates/UpdateNotices.cpp" line="49"/>
+        <location filename="../../Updates/UpdateNotices.cpp" line="50"/>
         <source>A new version of Qel is ready. Click to open its download page.</source>
         <translation>Eine neue Version von Qel ist da. Klicken, um ihre Downloadseite zu öffnen.</translation>
     </message>
     <message>
-        <location filename="../../Updates/UpdateNotices.cpp" line="51"/>
+        <location filename="../../Updates/UpdateNotices.cpp" line="52"/>
         <source>What&apos;s new</source>
         <translation>Neuigkeiten</translation>
     </message>
     <message>
-        <location filename="../../Updates/UpdateNotices.cpp" line="52"/>
+        <location filename="../../Updates/UpdateNotices.cpp" line="53"/>
         <source>Qel was updated. See what changed.</source>
         <translation>Qel wurde aktualisiert. Sieh dir an, was sich geändert hat.</translation>
     </message>
@@ -4015,7 +4014,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::WakeRow</name>
     <message>
-        <location filename="../../Pages/WakeRow.cpp" line="55"/>
+        <location filename="../../Pages/WakeRow.cpp" line="57"/>
         <source>Details</source>
         <translation>Details</translation>
     </message>
@@ -4023,7 +4022,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::WhatsNewSheet</name>
     <message>
-        <location filename="../../Sheets/WhatsNewSheet.cpp" line="89"/>
+        <location filename="../../Sheets/WhatsNewSheet.cpp" line="88"/>
         <source>What&apos;s new</source>
         <translation>Neuigkeiten</translation>
     </message>
@@ -4032,13 +4031,13 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
     <name>std</name>
     <message>
         <location filename="../../History/InsightReplay.cpp" line="28"/>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="50"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="52"/>
         <source>just now</source>
         <translation>gerade eben</translation>
     </message>
     <message>
         <location filename="../../History/InsightReplay.cpp" line="29"/>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="51"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="53"/>
         <source>%@ s ago</source>
         <translation>vor %@ s</translation>
     </message>
@@ -4228,48 +4227,48 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <translation>Nichts Ungewöhnliches in den letzten 60 Sekunden</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="26"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="21"/>
         <source>Pressure %@%</source>
         <translation>Druck %@%</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="36"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="31"/>
         <source>None</source>
         <translation>Keine</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="40"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="35"/>
         <source>This computer has no battery</source>
         <translation>Dieser Computer hat keinen Akku</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="41"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="36"/>
         <location filename="../../Sheets/SleepReport.cpp" line="38"/>
         <source>On AC power</source>
         <translation>Am Netzteil</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="42"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="37"/>
         <source>about %@ left</source>
         <translation>noch etwa %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="43"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="38"/>
         <source>On battery</source>
         <translation>Im Akkubetrieb</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="49"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="44"/>
         <source>Just booted</source>
         <translation>Gerade gestartet</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="50"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="45"/>
         <source>Up %@ h</source>
         <translation>Seit %@ h an</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/PanelFacts.cpp" line="51"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="46"/>
         <source>Up %n days</source>
         <translation>
             <numerusform>Seit %n Tag an</numerusform>
@@ -4277,7 +4276,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/PanelFacts.cpp" line="62"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="57"/>
         <source>%n things worth a look. Click a dot.</source>
         <translation>
             <numerusform>%n Ding ist einen Blick wert. Klicke auf einen Punkt.</numerusform>
@@ -4285,123 +4284,123 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="61"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="56"/>
         <source>Nothing worth a look yet</source>
         <translation>Noch nichts, das einen Blick wert ist</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="95"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="90"/>
         <source>, </source>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="96"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="91"/>
         <source>%@ battery low</source>
         <translation>%@: Akku schwach</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="34"/>
+        <location filename="../../Pages/CPUPage.cpp" line="37"/>
         <source>Load average %.2f</source>
         <translation>Durchschnittslast %.2f</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="35"/>
+        <location filename="../../Pages/CPUPage.cpp" line="38"/>
         <source>%@, %@ is using the most</source>
         <translation>%@, %@ nutzt am meisten</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="36"/>
+        <location filename="../../Pages/CPUPage.cpp" line="39"/>
         <source>%@, %@</source>
         <translation>%@, %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="111"/>
+        <location filename="../../Pages/DiskPage.cpp" line="89"/>
         <source>System</source>
         <translation>System</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="112"/>
+        <location filename="../../Pages/DiskPage.cpp" line="90"/>
         <source>Internal</source>
         <translation>Intern</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="112"/>
+        <location filename="../../Pages/DiskPage.cpp" line="90"/>
         <source>External</source>
         <translation>Extern</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="51"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="54"/>
         <source>Whole-computer power, measured by the battery.</source>
         <translation>Leistung des ganzen Computers, vom Akku gemessen.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="52"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="55"/>
         <source>Whole-computer power isn&apos;t available. This is the sum of per-process energy.</source>
         <translation>Die Leistung des ganzen Computers ist nicht verfügbar. Das ist die Summe der Energie je Prozess.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="53"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="56"/>
         <source>Measured energy isn&apos;t available. This is estimated from CPU usage.</source>
         <translation>Gemessene Energie ist nicht verfügbar. Das hier ist aus der CPU-Nutzung geschätzt.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="59"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="62"/>
         <location filename="../../Samplers/ProcessName.cpp" line="52"/>
         <source>Process %@</source>
         <translation>Prozess %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="65"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="68"/>
         <source>Unavailable</source>
         <translation>Nicht verfügbar</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="38"/>
+        <location filename="../../Pages/GPUPage.cpp" line="41"/>
         <source>GPU usage isn&apos;t available on this computer. It can be read from AMD graphics and from NVIDIA&apos;s driver.</source>
         <translation>Die GPU-Auslastung ist auf diesem Computer nicht verfügbar. Sie lässt sich bei AMD-Grafik und über den NVIDIA-Treiber auslesen.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="41"/>
+        <location filename="../../Pages/GPUPage.cpp" line="44"/>
         <source>The GPU is close to full load. That&apos;s normal while rendering, exporting video or gaming.</source>
         <translation>Die GPU ist fast voll ausgelastet. Das ist beim Rendern, Exportieren von Videos oder Spielen normal.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="42"/>
+        <location filename="../../Pages/GPUPage.cpp" line="45"/>
         <source>The GPU is working, with headroom left.</source>
         <translation>Die GPU arbeitet, hat aber noch Reserven.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="43"/>
+        <location filename="../../Pages/GPUPage.cpp" line="46"/>
         <source>The GPU is mostly idle.</source>
         <translation>Die GPU ist meist im Leerlauf.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="34"/>
+        <location filename="../../Pages/MemPage.cpp" line="37"/>
         <source>Memory has run short. Quit the apps using the most first.</source>
         <translation>Der Speicher ist knapp geworden. Beende zuerst die Apps, die am meisten nutzen.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="36"/>
+        <location filename="../../Pages/MemPage.cpp" line="39"/>
         <source>The system is compressing memory. Quitting apps you aren&apos;t using makes switching smoother.</source>
         <translation>Das System komprimiert Speicher. Wenn du Apps beendest, die du nicht nutzt, geht das Wechseln flüssiger.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="37"/>
+        <location filename="../../Pages/MemPage.cpp" line="40"/>
         <source>There&apos;s enough memory. Nothing to do.</source>
         <translation>Es ist genug Speicher da. Nichts zu tun.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="45"/>
+        <location filename="../../Pages/MemoryAdviceCard.cpp" line="47"/>
         <source>Quitting these apps you aren&apos;t using frees the most memory.</source>
         <translation>Wenn du diese Apps beendest, die du nicht nutzt, wird am meisten Speicher frei.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="46"/>
+        <location filename="../../Pages/MemoryAdviceCard.cpp" line="48"/>
         <source>No background apps worth quitting. Most memory is used by the app you&apos;re using, or by the system.</source>
         <translation>Keine Hintergrund-Apps, die sich zu beenden lohnen. Der meiste Speicher gehört der App, die du nutzt, oder dem System.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="53"/>
+        <location filename="../../Pages/MemoryAdviceCard.cpp" line="55"/>
         <source>Quit these %n and free about %@</source>
         <translation>
             <numerusform>Diese %n beenden und etwa %@ freigeben</numerusform>
@@ -4460,17 +4459,17 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <translation>Es war nicht genug los, um ein Muster zu zeigen.</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="27"/>
+        <location filename="../../Processes/TameControl.cpp" line="30"/>
         <source>After you switch to another app, every process of %@ drops to background priority. It recovers as soon as you switch back.</source>
         <translation>Wenn du zu einer anderen App wechselst, bekommt jeder Prozess von %@ Hintergrundpriorität. Sie wird wiederhergestellt, sobald du zurückwechselst.</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="30"/>
+        <location filename="../../Processes/TameControl.cpp" line="33"/>
         <source>After you switch to another app, every process of %@ drops to background priority. It can&apos;t be raised again until %@ restarts.</source>
         <translation>Wenn du zu einer anderen App wechselst, bekommt jeder Prozess von %@ Hintergrundpriorität. Sie lässt sich erst wieder anheben, wenn %@ neu startet.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/TameControl.cpp" line="33"/>
+        <location filename="../../Processes/TameControl.cpp" line="36"/>
         <source> %n processes are slowed right now.</source>
         <translation>
             <numerusform> Gerade ist %n Prozess verlangsamt.</numerusform>
@@ -4478,7 +4477,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/TameControl.cpp" line="40"/>
+        <location filename="../../Processes/TameControl.cpp" line="43"/>
         <source> %n processes are paused right now.</source>
         <translation>
             <numerusform> Gerade ist %n Prozess angehalten.</numerusform>
@@ -4486,32 +4485,32 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="46"/>
+        <location filename="../../Processes/TameControl.cpp" line="49"/>
         <source> %@ stays slowed until it restarts.</source>
         <translation> %@ bleibt verlangsamt, bis es neu startet.</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="47"/>
+        <location filename="../../Processes/TameControl.cpp" line="50"/>
         <source> Slowing it down can&apos;t be undone until %@ restarts.</source>
         <translation> Eine Verlangsamung lässt sich erst rückgängig machen, wenn %@ neu startet.</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="37"/>
+        <location filename="../../Processes/TameControl.cpp" line="40"/>
         <source>After you switch to another app, %@ pauses completely and uses no CPU. While paused it won&apos;t play sound, download or receive messages. It resumes when you switch back.</source>
         <translation>Wenn du zu einer anderen App wechselst, wird %@ vollständig angehalten und nutzt keine CPU. Angehalten spielt es keinen Ton ab, lädt nichts herunter und empfängt keine Nachrichten. Es läuft weiter, sobald du zurückwechselst.</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="43"/>
+        <location filename="../../Processes/TameControl.cpp" line="46"/>
         <source>%@ can slow down or pause automatically after you switch to another app. That saves power and keeps the front app smooth.</source>
         <translation>%@ kann automatisch verlangsamt oder angehalten werden, wenn du zu einer anderen App wechselst. Das spart Energie und hält die App im Vordergrund flüssig.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TameRulesSection.cpp" line="17"/>
+        <location filename="../../Sheets/TameRulesSection.cpp" line="20"/>
         <source>Pauses after you switch away</source>
         <translation>Hält an, wenn du wegwechselst</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TameRulesSection.cpp" line="17"/>
+        <location filename="../../Sheets/TameRulesSection.cpp" line="20"/>
         <source>Slows down after you switch away</source>
         <translation>Wird verlangsamt, wenn du wegwechselst</translation>
     </message>
@@ -4541,7 +4540,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <translation>Unbekannt</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/AlertsTab.cpp" line="27"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="29"/>
         <source>%n alerts on. </source>
         <translation>
             <numerusform>%n Alarm an. </numerusform>
@@ -4549,22 +4548,22 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         </translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="28"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="30"/>
         <source>Alerts appear in the Qel window and as desktop notifications.</source>
         <translation>Alarme erscheinen im Qel-Fenster und als Desktop-Benachrichtigungen.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="40"/>
+        <location filename="../../Sheets/DataTab.cpp" line="41"/>
         <source>Deletes every recorded day with its marks and app usage, the recorded sleeps and stretches, and the usual baseline. Settings and rules are kept. This can&apos;t be undone.</source>
         <translation>Löscht alle aufgezeichneten Tage mit ihren Markierungen und der App-Nutzung, die aufgezeichneten Ruhezustände und Zeitspannen sowie die übliche Grundlinie. Einstellungen und Regeln bleiben erhalten. Das lässt sich nicht rückgängig machen.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="65"/>
+        <location filename="../../Sheets/DataTab.cpp" line="66"/>
         <source>less than 1 MB</source>
         <translation>weniger als 1 MB</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="52"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="54"/>
         <source>Peak %@% (%@), average %@%</source>
         <translation>Spitze %@% (%@), Schnitt %@%</translation>
     </message>

@@ -28,7 +28,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/DataTab.cpp" line="33"/>
+        <location filename="../../Sheets/DataTab.cpp" line="34"/>
         <source>Stored in a database on this computer only. %n days recorded, using %@.</source>
         <translation>
             <numerusform>Stored in a database on this computer only. %n day recorded, using %@.</numerusform>
@@ -36,7 +36,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/DataTab.cpp" line="100"/>
+        <location filename="../../Sheets/DataTab.cpp" line="101"/>
         <source>%n days collected. After 3 days the ring shows a reference line.</source>
         <translation>
             <numerusform>%n day collected. After 3 days the ring shows a reference line.</numerusform>
@@ -47,7 +47,7 @@
 <context>
     <name>qel::ActionBar</name>
     <message numerus="yes">
-        <location filename="../../Processes/ActionBar.cpp" line="96"/>
+        <location filename="../../Processes/ActionBar.cpp" line="64"/>
         <source>%n selected</source>
         <translation>
             <numerusform>%n selected</numerusform>
@@ -55,7 +55,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ActionBar.cpp" line="98"/>
+        <location filename="../../Processes/ActionBar.cpp" line="66"/>
         <source>%n system processes will be skipped</source>
         <translation>
             <numerusform>%n system process will be skipped</numerusform>
@@ -63,7 +63,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ActionBar.cpp" line="101"/>
+        <location filename="../../Processes/ActionBar.cpp" line="69"/>
         <source>End %n processes</source>
         <translation>
             <numerusform>End %n process</numerusform>
@@ -74,7 +74,7 @@
 <context>
     <name>qel::CPUPage</name>
     <message numerus="yes">
-        <location filename="../../Pages/CPUPage.cpp" line="193"/>
+        <location filename="../../Pages/CPUPage.cpp" line="179"/>
         <source>%n processes</source>
         <translation>
             <numerusform>%n process</numerusform>
@@ -85,7 +85,7 @@
 <context>
     <name>qel::DiskPage</name>
     <message numerus="yes">
-        <location filename="../../Pages/DiskPage.cpp" line="231"/>
+        <location filename="../../Pages/DiskPage.cpp" line="209"/>
         <source>%n mounted</source>
         <translation>
             <numerusform>%n mounted</numerusform>
@@ -96,7 +96,7 @@
 <context>
     <name>qel::EnergyPage</name>
     <message numerus="yes">
-        <location filename="../../Pages/EnergyPage.cpp" line="331"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="304"/>
         <source>%n processes</source>
         <translation>
             <numerusform>%n process</numerusform>
@@ -118,7 +118,7 @@
 <context>
     <name>qel::MenuPanel</name>
     <message numerus="yes">
-        <location filename="../../MenuBar/MenuPanel.cpp" line="456"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="404"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n app online</numerusform>
@@ -129,8 +129,8 @@
 <context>
     <name>qel::NetPage</name>
     <message numerus="yes">
-        <location filename="../../Pages/NetPage.cpp" line="53"/>
-        <location filename="../../Pages/NetPage.cpp" line="125"/>
+        <location filename="../../Pages/NetPage.cpp" line="54"/>
+        <location filename="../../Pages/NetPage.cpp" line="124"/>
         <source>%n apps</source>
         <translation>
             <numerusform>%n app</numerusform>
@@ -141,7 +141,7 @@
 <context>
     <name>qel::ProcessTable</name>
     <message numerus="yes">
-        <location filename="../../Processes/ProcessTable.cpp" line="173"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="170"/>
         <source>%n processes, %@ of them yours</source>
         <translation>
             <numerusform>%n process, %@ yours</numerusform>
@@ -152,8 +152,8 @@
 <context>
     <name>qel::StarMapView</name>
     <message numerus="yes">
-        <location filename="../../Pages/StarMapView.cpp" line="39"/>
-        <location filename="../../Pages/StarMapView.cpp" line="46"/>
+        <location filename="../../Pages/StarMapView.cpp" line="35"/>
+        <location filename="../../Pages/StarMapView.cpp" line="42"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n app online</numerusform>
@@ -231,7 +231,7 @@
 <context>
     <name>std</name>
     <message numerus="yes">
-        <location filename="../../MenuBar/PanelFacts.cpp" line="51"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="46"/>
         <source>Up %n days</source>
         <translation>
             <numerusform>Up %n day</numerusform>
@@ -239,7 +239,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/PanelFacts.cpp" line="62"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="57"/>
         <source>%n things worth a look. Click a dot.</source>
         <translation>
             <numerusform>%n thing worth a look. Click a dot.</numerusform>
@@ -247,7 +247,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="53"/>
+        <location filename="../../Pages/MemoryAdviceCard.cpp" line="55"/>
         <source>Quit these %n and free about %@</source>
         <translation>
             <numerusform>Quit these %n and free about %@</numerusform>
@@ -271,7 +271,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/TameControl.cpp" line="33"/>
+        <location filename="../../Processes/TameControl.cpp" line="36"/>
         <source> %n processes are slowed right now.</source>
         <translation>
             <numerusform> %n process is slowed right now.</numerusform>
@@ -279,7 +279,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/TameControl.cpp" line="40"/>
+        <location filename="../../Processes/TameControl.cpp" line="43"/>
         <source> %n processes are paused right now.</source>
         <translation>
             <numerusform> %n process is paused right now.</numerusform>
@@ -287,7 +287,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/AlertsTab.cpp" line="27"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="29"/>
         <source>%n alerts on. </source>
         <translation>
             <numerusform>%n alert on. </numerusform>

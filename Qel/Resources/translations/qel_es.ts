@@ -19,12 +19,12 @@
         <translation>Este escritorio no permite que Qel detecte Ctrl+Alt+E. Asigna en su lugar el comando qel --replay a una tecla en los ajustes de teclado de tu escritorio.</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="32"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="27"/>
         <source>Measured</source>
         <translation>Medida</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="32"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="27"/>
         <source>Process sum</source>
         <translation>Suma de procesos</translation>
     </message>
@@ -41,59 +41,59 @@
         <translation>Núcleo y bloqueada</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="89"/>
+        <location filename="../../Pages/DiskPage.cpp" line="67"/>
         <source>%@ available</source>
         <translation>%@ disponibles</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="93"/>
+        <location filename="../../Pages/DiskPage.cpp" line="71"/>
         <source>%@ used of %@</source>
         <translation>%@ usados de %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="74"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="77"/>
         <source>No battery</source>
         <translation>Sin batería</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="75"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="78"/>
         <source>On battery</source>
         <translation>Con batería</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="75"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="78"/>
         <source>On AC power</source>
         <translation>Con corriente</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="76"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="79"/>
         <source>, charging</source>
         <translation>, cargando</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="77"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="78"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="80"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="81"/>
         <source>Unavailable</source>
         <translation>No disponible</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="81"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="84"/>
         <source>Not charging</source>
         <translation>Sin cargar</translation>
     </message>
     <message>
         <location filename="../../App/SampleReport.cpp" line="150"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="95"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="98"/>
         <source>Process %@</source>
         <translation>Proceso %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="96"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="99"/>
         <source>Keeping the display on</source>
         <translation>Manteniendo la pantalla encendida</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="97"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="100"/>
         <source>Keeps the computer awake when idle or with the lid closed</source>
         <translation>Mantiene el ordenador activo en inactividad o con la tapa cerrada</translation>
     </message>
@@ -118,8 +118,8 @@
         <translation>%@ libres en disco</translation>
     </message>
     <message>
-        <location filename="../../Kit/PageTable.cpp" line="15"/>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="61"/>
+        <location filename="../../Kit/PageTable.cpp" line="20"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="48"/>
         <location filename="../../Window/OverviewFacts.cpp" line="40"/>
         <source>CPU</source>
         <translation>CPU</translation>
@@ -127,40 +127,40 @@
     <message>
         <location filename="../../App/SampleReport.cpp" line="61"/>
         <location filename="../../App/SampleReport.cpp" line="94"/>
-        <location filename="../../Kit/PageTable.cpp" line="18"/>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="63"/>
+        <location filename="../../Kit/PageTable.cpp" line="33"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="50"/>
         <location filename="../../Window/OverviewFacts.cpp" line="43"/>
         <source>Memory</source>
         <translation>Memoria</translation>
     </message>
     <message>
         <location filename="../../App/SampleReport.cpp" line="77"/>
-        <location filename="../../Kit/PageTable.cpp" line="21"/>
+        <location filename="../../Kit/PageTable.cpp" line="46"/>
         <location filename="../../Window/OverviewFacts.cpp" line="45"/>
         <source>Network</source>
         <translation>Red</translation>
     </message>
     <message>
         <location filename="../../App/SampleReport.cpp" line="82"/>
-        <location filename="../../Kit/PageTable.cpp" line="20"/>
+        <location filename="../../Kit/PageTable.cpp" line="40"/>
         <location filename="../../Window/OverviewFacts.cpp" line="46"/>
         <source>Disk</source>
         <translation>Disco</translation>
     </message>
     <message>
-        <location filename="../../Kit/PageTable.cpp" line="23"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="53"/>
+        <location filename="../../Kit/PageTable.cpp" line="53"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="55"/>
         <location filename="../../Window/OverviewFacts.cpp" line="48"/>
         <source>Energy</source>
         <translation>Energía</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="53"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="55"/>
         <source>Energy (est.)</source>
         <translation>Energía (est.)</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="94"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="65"/>
         <source>Unknown path</source>
         <translation>Ruta desconocida</translation>
     </message>
@@ -522,55 +522,55 @@
         <translation>sin nombre</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="22"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="24"/>
         <source>Whole computer</source>
         <translation>Todo el ordenador</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="22"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="24"/>
         <source>Temperature and battery</source>
         <translation>Temperatura y batería</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="22"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="24"/>
         <source>Single process</source>
         <translation>Un solo proceso</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="36"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="38"/>
         <source>When these things happen, Qel tells you which process it is and what to do. Short spikes won&apos;t bother you.</source>
         <translation>Cuando ocurre algo así, Qel te dice qué proceso es y qué hacer. Los picos breves no te molestarán.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="45"/>
-        <location filename="../../Sheets/AlertsTab.cpp" line="46"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="47"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="48"/>
         <source>Pause alerts for 1 hour</source>
         <translation>Pausar alertas durante 1 hora</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="45"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="47"/>
         <source>No alerts appear while paused. They resume automatically.</source>
         <translation>Mientras están pausadas no aparece ninguna alerta. Se reanudan automáticamente.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/BackgroundTab.cpp" line="45"/>
-        <location filename="../../Sheets/BackgroundTab.cpp" line="48"/>
+        <location filename="../../Sheets/BackgroundTab.cpp" line="17"/>
+        <location filename="../../Sheets/BackgroundTab.cpp" line="20"/>
         <source>Quiet mode</source>
         <translation>Modo silencioso</translation>
     </message>
     <message>
-        <location filename="../../Sheets/BackgroundTab.cpp" line="46"/>
+        <location filename="../../Sheets/BackgroundTab.cpp" line="18"/>
         <source>Drops processes that are not in front, have no window and use a lot of CPU to background priority. Restored when you turn this off or quit Qel.</source>
         <translation>Pasa a prioridad de segundo plano los procesos que no están en primer plano, no tienen ventana y usan mucha CPU. Se restablece al desactivar esta opción o salir de Qel.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="45"/>
+        <location filename="../../Sheets/DataTab.cpp" line="46"/>
         <source>Erase all history?</source>
         <translation>¿Borrar todo el historial?</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="46"/>
-        <location filename="../../Sheets/DataTab.cpp" line="118"/>
+        <location filename="../../Sheets/DataTab.cpp" line="47"/>
+        <location filename="../../Sheets/DataTab.cpp" line="115"/>
         <source>Erase all history</source>
         <translation>Borrar todo el historial</translation>
     </message>
@@ -580,38 +580,38 @@
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="74"/>
+        <location filename="../../Sheets/DataTab.cpp" line="75"/>
         <source>Show in File Manager</source>
         <translation>Mostrar en el gestor de archivos</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="80"/>
+        <location filename="../../Sheets/DataTab.cpp" line="81"/>
         <source>The history folder could not be opened</source>
         <translation>No se pudo abrir la carpeta del historial</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="82"/>
+        <location filename="../../Sheets/DataTab.cpp" line="83"/>
         <source>History</source>
         <translation>Historial</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="91"/>
         <location filename="../../Sheets/DataTab.cpp" line="92"/>
+        <location filename="../../Sheets/DataTab.cpp" line="93"/>
         <source>Keep history for</source>
         <translation>Conservar el historial</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="91"/>
+        <location filename="../../Sheets/DataTab.cpp" line="92"/>
         <source>Older days are deleted automatically. The usual baseline is kept.</source>
         <translation>Los días más antiguos se eliminan automáticamente. La referencia habitual se conserva.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="85"/>
+        <location filename="../../Sheets/DataTab.cpp" line="86"/>
         <source>7 days</source>
         <translation>7 días</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/DataTab.cpp" line="33"/>
+        <location filename="../../Sheets/DataTab.cpp" line="34"/>
         <source>Stored in a database on this computer only. %n days recorded, using %@.</source>
         <translation>
             <numerusform>Guardado en una base de datos solo en este ordenador. %n día registrado, que ocupa %@.</numerusform>
@@ -619,42 +619,42 @@
         </translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="57"/>
+        <location filename="../../Sheets/DataTab.cpp" line="58"/>
         <source>Keep history for %@?</source>
         <translation>¿Conservar el historial solo %@?</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="58"/>
+        <location filename="../../Sheets/DataTab.cpp" line="59"/>
         <source>Days older than that are deleted now. This can&apos;t be undone.</source>
         <translation>Los días anteriores se eliminan ahora. No se puede deshacer.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="58"/>
+        <location filename="../../Sheets/DataTab.cpp" line="59"/>
         <source>Delete older days</source>
         <translation>Eliminar los días anteriores</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="86"/>
+        <location filename="../../Sheets/DataTab.cpp" line="87"/>
         <source>30 days</source>
         <translation>30 días</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="87"/>
+        <location filename="../../Sheets/DataTab.cpp" line="88"/>
         <source>90 days</source>
         <translation>90 días</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="88"/>
+        <location filename="../../Sheets/DataTab.cpp" line="89"/>
         <source>1 year</source>
         <translation>1 año</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="89"/>
+        <location filename="../../Sheets/DataTab.cpp" line="90"/>
         <source>Forever</source>
         <translation>Siempre</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/DataTab.cpp" line="100"/>
+        <location filename="../../Sheets/DataTab.cpp" line="101"/>
         <source>%n days collected. After 3 days the ring shows a reference line.</source>
         <translation>
             <numerusform>%n día recopilado. A partir de 3 días, el anillo muestra una línea de referencia.</numerusform>
@@ -662,12 +662,12 @@
         </translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="102"/>
+        <location filename="../../Sheets/DataTab.cpp" line="103"/>
         <source>Usual baseline</source>
         <translation>Referencia habitual</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="111"/>
+        <location filename="../../Sheets/DataTab.cpp" line="112"/>
         <source>Erase…</source>
         <translation>Borrar…</translation>
     </message>
@@ -835,108 +835,108 @@
         <translation>Los símbolos de Qel proceden de la fuente Material Icons de los Material Design Authors, usada bajo la licencia Apache 2.0; sus autores no están vinculados con Qel.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="55"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="42"/>
         <source>Show in the tray</source>
         <translation>Mostrar en la bandeja del sistema</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="56"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="43"/>
         <source>Pick any combination. With none selected, only the icon is shown.</source>
         <translation>Elige cualquier combinación. Si no hay nada seleccionado, solo se muestra el icono.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="60"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="47"/>
         <source>Icon</source>
         <translation>Icono</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="64"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="51"/>
         <source>Net speed</source>
         <translation>Velocidad de red</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="92"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="77"/>
         <source>Icon style</source>
         <translation>Estilo del icono</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="134"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="119"/>
         <source>Preview</source>
         <translation>Vista previa</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterRing.cpp" line="83"/>
+        <location filename="../../Sheets/PosterRing.cpp" line="79"/>
         <source>0:00</source>
         <translation>0:00</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterRing.cpp" line="83"/>
+        <location filename="../../Sheets/PosterRing.cpp" line="79"/>
         <source>6:00</source>
         <translation>6:00</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterRing.cpp" line="83"/>
+        <location filename="../../Sheets/PosterRing.cpp" line="79"/>
         <source>12:00</source>
         <translation>12:00</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterRing.cpp" line="83"/>
+        <location filename="../../Sheets/PosterRing.cpp" line="79"/>
         <source>18:00</source>
         <translation>18:00</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="98"/>
+        <location filename="../../Sheets/PosterView.cpp" line="95"/>
         <source>Busiest moment</source>
         <translation>Momento de más actividad</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="109"/>
+        <location filename="../../Sheets/PosterView.cpp" line="106"/>
         <source>Time recorded</source>
         <translation>Tiempo registrado</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="110"/>
+        <location filename="../../Sheets/PosterView.cpp" line="107"/>
         <source>CPU, daily average</source>
         <translation>CPU, media diaria</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="111"/>
-        <location filename="../../Window/RingLegend.cpp" line="22"/>
+        <location filename="../../Sheets/PosterView.cpp" line="108"/>
+        <location filename="../../Window/RingLegend.cpp" line="23"/>
         <source>Worth a look</source>
         <translation>Para revisar</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="151"/>
+        <location filename="../../Sheets/PosterView.cpp" line="148"/>
         <source>, </source>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="153"/>
+        <location filename="../../Sheets/PosterView.cpp" line="150"/>
         <source>Most used: %@</source>
         <translation>Lo más usado: %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="28"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="31"/>
         <source>30 s</source>
         <translation>30 s</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="28"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="31"/>
         <source>1 min</source>
         <translation>1 min</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="28"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="31"/>
         <source>2 min</source>
         <translation>2 min</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="28"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="31"/>
         <source>5 min</source>
         <translation>5 min</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="28"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="31"/>
         <source>10 min</source>
         <translation>10 min</translation>
     </message>
@@ -966,37 +966,37 @@
         <translation>Datos</translation>
     </message>
     <message>
-        <location filename="../../Sheets/WhatsNewSheet.cpp" line="27"/>
+        <location filename="../../Sheets/WhatsNewSheet.cpp" line="30"/>
         <source>New</source>
         <translation>Nuevo</translation>
     </message>
     <message>
-        <location filename="../../Sheets/WhatsNewSheet.cpp" line="28"/>
+        <location filename="../../Sheets/WhatsNewSheet.cpp" line="31"/>
         <source>Improved</source>
         <translation>Mejorado</translation>
     </message>
     <message>
-        <location filename="../../Sheets/WhatsNewSheet.cpp" line="29"/>
+        <location filename="../../Sheets/WhatsNewSheet.cpp" line="32"/>
         <source>Fixed</source>
         <translation>Corregido</translation>
     </message>
     <message>
-        <location filename="../../Kit/PageTable.cpp" line="13"/>
+        <location filename="../../Kit/PageTable.cpp" line="14"/>
         <source>Overview</source>
         <translation>Resumen</translation>
     </message>
     <message>
-        <location filename="../../Kit/PageTable.cpp" line="17"/>
+        <location filename="../../Kit/PageTable.cpp" line="27"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../Window/RingLegend.cpp" line="22"/>
+        <location filename="../../Window/RingLegend.cpp" line="23"/>
         <source>System events</source>
         <translation>Eventos del sistema</translation>
     </message>
     <message>
-        <location filename="../../Window/RingLegend.cpp" line="22"/>
+        <location filename="../../Window/RingLegend.cpp" line="23"/>
         <source>Marked by you</source>
         <translation>Marcado por ti</translation>
     </message>
@@ -1053,25 +1053,41 @@
         <translation>Solo la página actual muestra su cifra.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessRowDelegate.cpp" line="34"/>
+        <location filename="../../Processes/ProcessRowDelegate.cpp" line="36"/>
         <source>System</source>
         <translation>Sistema</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="85"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="76"/>
         <source>Now</source>
         <translation>Ahora</translation>
+    </message>
+    <message>
+        <location filename="../../Window/DayRingView.cpp" line="50"/>
+        <source>Asleep</source>
+        <translation>En reposo</translation>
+    </message>
+    <message>
+        <location filename="../../Window/DayRingView.cpp" line="50"/>
+        <source>No history for this time</source>
+        <translation>No hay historial para este momento</translation>
+    </message>
+    <message>
+        <location filename="../../Window/DayRingView.cpp" line="54"/>
+        <location filename="../../Window/DayRingView.cpp" line="55"/>
+        <source>CPU, memory %@</source>
+        <translation>CPU, memoria %@</translation>
     </message>
 </context>
 <context>
     <name>qel::ActionBar</name>
     <message>
-        <location filename="../../Processes/ActionBar.cpp" line="78"/>
+        <location filename="../../Processes/ActionBar.cpp" line="46"/>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ActionBar.cpp" line="96"/>
+        <location filename="../../Processes/ActionBar.cpp" line="64"/>
         <source>%n selected</source>
         <translation>
             <numerusform>%n seleccionado</numerusform>
@@ -1079,7 +1095,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ActionBar.cpp" line="98"/>
+        <location filename="../../Processes/ActionBar.cpp" line="66"/>
         <source>%n system processes will be skipped</source>
         <translation>
             <numerusform>Se omitirá %n proceso del sistema</numerusform>
@@ -1087,7 +1103,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ActionBar.cpp" line="101"/>
+        <location filename="../../Processes/ActionBar.cpp" line="69"/>
         <source>End %n processes</source>
         <translation>
             <numerusform>Terminar %n proceso</numerusform>
@@ -1095,7 +1111,7 @@
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/ActionBar.cpp" line="97"/>
+        <location filename="../../Processes/ActionBar.cpp" line="65"/>
         <source>Unsaved changes may be lost</source>
         <translation>Los cambios sin guardar pueden perderse</translation>
     </message>
@@ -1136,7 +1152,7 @@
         <translation>Burbujas de memoria</translation>
     </message>
     <message>
-        <location filename="../../Pages/BubbleFieldView.cpp" line="66"/>
+        <location filename="../../Pages/BubbleFieldView.cpp" line="64"/>
         <source>%@ used</source>
         <translation>%@ usados</translation>
     </message>
@@ -1144,57 +1160,57 @@
 <context>
     <name>qel::CPUPage</name>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="95"/>
+        <location filename="../../Pages/CPUPage.cpp" line="90"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="110"/>
+        <location filename="../../Pages/CPUPage.cpp" line="103"/>
         <source>User</source>
         <translation>Usuario</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="111"/>
+        <location filename="../../Pages/CPUPage.cpp" line="104"/>
         <source>System</source>
         <translation>Sistema</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="112"/>
+        <location filename="../../Pages/CPUPage.cpp" line="105"/>
         <source>Idle</source>
         <translation>Inactivo</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="116"/>
+        <location filename="../../Pages/CPUPage.cpp" line="108"/>
         <source>Performance</source>
         <translation>Rendimiento</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="117"/>
+        <location filename="../../Pages/CPUPage.cpp" line="109"/>
         <source>Efficiency</source>
         <translation>Eficiencia</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="132"/>
+        <location filename="../../Pages/CPUPage.cpp" line="122"/>
         <source>Last 60 seconds</source>
         <translation>Últimos 60 segundos</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="132"/>
+        <location filename="../../Pages/CPUPage.cpp" line="122"/>
         <source>All cores combined</source>
         <translation>Todos los núcleos</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="147"/>
+        <location filename="../../Pages/CPUPage.cpp" line="135"/>
         <source>Using the most</source>
         <translation>Los que más usan</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="147"/>
+        <location filename="../../Pages/CPUPage.cpp" line="135"/>
         <source>Click a name for details</source>
         <translation>Haz clic en un nombre para ver detalles</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/CPUPage.cpp" line="193"/>
+        <location filename="../../Pages/CPUPage.cpp" line="179"/>
         <source>%n processes</source>
         <translation>
             <numerusform>%n proceso</numerusform>
@@ -1202,17 +1218,17 @@
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="194"/>
+        <location filename="../../Pages/CPUPage.cpp" line="180"/>
         <source>Load %.2f</source>
         <translation>Carga %.2f</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="205"/>
+        <location filename="../../Pages/CPUPage.cpp" line="191"/>
         <source>Each bar is a logical core. The contrasting segment on it marks its recent peak. The center shows the system thermal state.</source>
         <translation>Cada barra es un núcleo lógico. El segmento que contrasta marca su pico reciente. El centro muestra el estado térmico del sistema.</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="207"/>
+        <location filename="../../Pages/CPUPage.cpp" line="193"/>
         <source>Each bar is a core. The contrasting segment on it marks its recent peak. The center shows the system thermal state.</source>
         <translation>Cada barra es un núcleo. El segmento que contrasta marca su pico reciente. El centro muestra el estado térmico del sistema.</translation>
     </message>
@@ -1228,8 +1244,7 @@
 <context>
     <name>qel::CloseButton</name>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="43"/>
-        <location filename="../../Sheets/SheetFrame.cpp" line="31"/>
+        <location filename="../../Sheets/CloseButton.cpp" line="18"/>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
@@ -1237,17 +1252,17 @@
 <context>
     <name>qel::ColumnTitles</name>
     <message>
-        <location filename="../../Processes/ColumnTitles.cpp" line="25"/>
+        <location filename="../../Processes/ColumnTitles.cpp" line="26"/>
         <source>Name</source>
         <translation>Nombre</translation>
     </message>
     <message>
-        <location filename="../../Processes/ColumnTitles.cpp" line="26"/>
+        <location filename="../../Processes/ColumnTitles.cpp" line="27"/>
         <source>CPU %</source>
         <translation>% CPU</translation>
     </message>
     <message>
-        <location filename="../../Processes/ColumnTitles.cpp" line="27"/>
+        <location filename="../../Processes/ColumnTitles.cpp" line="28"/>
         <source>Memory</source>
         <translation>Memoria</translation>
     </message>
@@ -1255,33 +1270,33 @@
 <context>
     <name>qel::CoreFlowerView</name>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="54"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="50"/>
         <source>Usage per core</source>
         <translation>Uso por núcleo</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="63"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="59"/>
         <source>Total usage %@</source>
         <translation>Uso total %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="69"/>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="130"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="65"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="126"/>
         <source>Load %.2f</source>
         <translation>Carga %.2f</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="112"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="108"/>
         <source>Efficiency</source>
         <translation>Eficiencia</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="112"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="108"/>
         <source>Performance</source>
         <translation>Rendimiento</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="124"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="120"/>
         <source>Thermal state</source>
         <translation>Estado térmico</translation>
     </message>
@@ -1332,26 +1347,10 @@
 <context>
     <name>qel::DayRingView</name>
     <message>
-        <location filename="../../Window/DayRingView.cpp" line="39"/>
-        <location filename="../../Window/DayRingView.cpp" line="79"/>
+        <location filename="../../Window/DayRingView.cpp" line="75"/>
+        <location filename="../../Window/DayRingView.cpp" line="115"/>
         <source>Ring</source>
         <translation>Anillo</translation>
-    </message>
-    <message>
-        <location filename="../../Window/DayRingView.cpp" line="131"/>
-        <source>Asleep</source>
-        <translation>En reposo</translation>
-    </message>
-    <message>
-        <location filename="../../Window/DayRingView.cpp" line="131"/>
-        <source>No history for this time</source>
-        <translation>No hay historial para este momento</translation>
-    </message>
-    <message>
-        <location filename="../../Window/DayRingView.cpp" line="135"/>
-        <location filename="../../Window/DayRingView.cpp" line="136"/>
-        <source>CPU, memory %@</source>
-        <translation>CPU, memoria %@</translation>
     </message>
 </context>
 <context>
@@ -1370,12 +1369,12 @@
 <context>
     <name>qel::DeviceBatteryRing</name>
     <message>
-        <location filename="../../Pages/DeviceBatteryRing.cpp" line="46"/>
+        <location filename="../../Pages/DeviceBatteryRing.cpp" line="47"/>
         <source>Battery %@%</source>
         <translation>Batería %@&#xa0;%</translation>
     </message>
     <message>
-        <location filename="../../Pages/DeviceBatteryRing.cpp" line="49"/>
+        <location filename="../../Pages/DeviceBatteryRing.cpp" line="50"/>
         <source>%@ battery low</source>
         <translation>Batería de %@ baja</translation>
     </message>
@@ -1383,66 +1382,66 @@
 <context>
     <name>qel::DiskPage</name>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="121"/>
+        <location filename="../../Pages/DiskPage.cpp" line="99"/>
         <source>Disk</source>
         <translation>Disco</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="124"/>
-        <location filename="../../Pages/DiskPage.cpp" line="245"/>
+        <location filename="../../Pages/DiskPage.cpp" line="102"/>
+        <location filename="../../Pages/DiskPage.cpp" line="223"/>
         <source>Read %@, write %@</source>
         <translation>Lectura %@, escritura %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="131"/>
+        <location filename="../../Pages/DiskPage.cpp" line="109"/>
         <source>Used</source>
         <translation>Usado</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="132"/>
+        <location filename="../../Pages/DiskPage.cpp" line="110"/>
         <source>Available</source>
         <translation>Disponible</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="145"/>
+        <location filename="../../Pages/DiskPage.cpp" line="123"/>
         <source>The outer ring is the system disk&apos;s space: used and available.
 The inner ring is the last 60 seconds of activity: reads grow outward, writes inward.</source>
         <translation>El anillo exterior es el espacio del disco del sistema: usado y disponible.
 El anillo interior son los últimos 60 segundos de actividad: las lecturas crecen hacia fuera, las escrituras hacia dentro.</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="168"/>
-        <location filename="../../Pages/DiskPage.cpp" line="231"/>
+        <location filename="../../Pages/DiskPage.cpp" line="146"/>
+        <location filename="../../Pages/DiskPage.cpp" line="209"/>
         <source>Volumes</source>
         <translation>Volúmenes</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="177"/>
+        <location filename="../../Pages/DiskPage.cpp" line="155"/>
         <source>Active now</source>
         <translation>Activos ahora</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="177"/>
+        <location filename="../../Pages/DiskPage.cpp" line="155"/>
         <source>Click a name for details</source>
         <translation>Haz clic en un nombre para ver detalles</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="178"/>
+        <location filename="../../Pages/DiskPage.cpp" line="156"/>
         <source>No process is doing heavy disk activity right now.</source>
         <translation>Ahora mismo ningún proceso tiene mucha actividad de disco.</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="188"/>
+        <location filename="../../Pages/DiskPage.cpp" line="166"/>
         <source>Most written</source>
         <translation>Más escrito</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="188"/>
+        <location filename="../../Pages/DiskPage.cpp" line="166"/>
         <source>Since each process started</source>
         <translation>Desde el inicio de cada proceso</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/DiskPage.cpp" line="231"/>
+        <location filename="../../Pages/DiskPage.cpp" line="209"/>
         <source>%n mounted</source>
         <translation>
             <numerusform>%n montado</numerusform>
@@ -1453,111 +1452,103 @@ El anillo interior son los últimos 60 segundos de actividad: las lecturas crece
 <context>
     <name>qel::DiskPlatterView</name>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="92"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="83"/>
         <source>Disk space and activity</source>
         <translation>Espacio y actividad del disco</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="99"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="90"/>
         <source>%@ available</source>
         <translation>%@ disponibles</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="115"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="106"/>
         <source>Available</source>
         <translation>Disponible</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="117"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="108"/>
         <source>%@ total</source>
         <translation>%@ en total</translation>
     </message>
 </context>
 <context>
-    <name>qel::EndButton</name>
-    <message>
-        <location filename="../../Pages/PortRow.cpp" line="34"/>
-        <source>End</source>
-        <translation>Terminar</translation>
-    </message>
-</context>
-<context>
     <name>qel::EnergyPage</name>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="186"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="161"/>
         <source>Energy</source>
         <translation>Energía</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="190"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="165"/>
         <source>Charge</source>
         <translation>Carga</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="191"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="166"/>
         <source>Power</source>
         <translation>Potencia</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="192"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="167"/>
         <source>Thermal state</source>
         <translation>Estado térmico</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="222"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="330"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="197"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="303"/>
         <source>Preventing sleep</source>
         <translation>Impidiendo el reposo</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="236"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="359"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="211"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="332"/>
         <source>Runtime</source>
         <translation>Autonomía</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="246"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="221"/>
         <source>Charger</source>
         <translation>Cargador</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="250"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="225"/>
         <source>Not connected</source>
         <translation>Sin conexión</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="252"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="227"/>
         <source>Adapter power</source>
         <translation>Potencia del adaptador</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="252"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="227"/>
         <source>Current input</source>
         <translation>Entrada actual</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="253"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="228"/>
         <source>Battery charging</source>
         <translation>Batería cargando</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="254"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="229"/>
         <source>Power the system reports for the connected adapter, not the current input.</source>
         <translation>Potencia que indica el sistema para el adaptador conectado, no la entrada actual.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="301"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="388"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="276"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="361"/>
         <source> Per-app energy is estimated from CPU usage.</source>
         <translation> La energía por app se estima a partir del uso de CPU.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="302"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="277"/>
         <source>One turn is 60 seconds, with now at the top. Each bar is stacked by app. Gray is everything else.</source>
         <translation>Una vuelta son 60 segundos, con el momento actual arriba. Cada barra se apila por app. El gris es todo lo demás.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/EnergyPage.cpp" line="331"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="304"/>
         <source>%n processes</source>
         <translation>
             <numerusform>%n proceso</numerusform>
@@ -1565,47 +1556,47 @@ El anillo interior son los últimos 60 segundos de actividad: las lecturas crece
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="333"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="306"/>
         <source>Nothing is preventing sleep. The computer will sleep normally when you close the lid.</source>
         <translation>Nada impide el reposo. El ordenador entrará en reposo con normalidad al cerrar la tapa.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="334"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="307"/>
         <source>Nothing is preventing sleep. The computer will sleep normally when it&apos;s left idle.</source>
         <translation>Nada impide el reposo. El ordenador entrará en reposo con normalidad cuando esté inactivo.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="367"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="340"/>
         <source>This computer has no battery</source>
         <translation>Este ordenador no tiene batería</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="370"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="343"/>
         <source>A runtime estimate isn&apos;t available yet.</source>
         <translation>Aún no hay una estimación de autonomía.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="375"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="348"/>
         <source>If you unplugged now, about</source>
         <translation>Si lo desconectaras ahora, unas</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="375"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="348"/>
         <source>At this rate, about</source>
         <translation>A este ritmo, unas</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="387"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="360"/>
         <source>Estimated from the average power over the last minute.</source>
         <translation>Estimado a partir de la potencia media del último minuto.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="392"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="365"/>
         <source>Health</source>
         <translation>Salud</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="394"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="367"/>
         <source>Cycle count</source>
         <translation>Número de ciclos</translation>
     </message>
@@ -1613,47 +1604,47 @@ El anillo interior son los últimos 60 segundos de actividad: las lecturas crece
 <context>
     <name>qel::EnergyRing</name>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="31"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="32"/>
         <source>Energy over the last 60 seconds</source>
         <translation>Energía en los últimos 60 segundos</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="40"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="41"/>
         <source>%.1f watts</source>
         <translation>%.1f vatios</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="122"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="118"/>
         <source>Now</source>
         <translation>Ahora</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="122"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="118"/>
         <source>45 s ago</source>
         <translation>hace 45 s</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="122"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="118"/>
         <source>30 s ago</source>
         <translation>hace 30 s</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="122"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="118"/>
         <source>15 s ago</source>
         <translation>hace 15 s</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="141"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="137"/>
         <source>Battery %@%</source>
         <translation>Batería %@&#xa0;%</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="142"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="138"/>
         <source>On AC power</source>
         <translation>Con corriente</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="150"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="146"/>
         <source>Right now</source>
         <translation>Ahora mismo</translation>
     </message>
@@ -1661,12 +1652,12 @@ El anillo interior son los últimos 60 segundos de actividad: las lecturas crece
 <context>
     <name>qel::EventNote</name>
     <message>
-        <location filename="../../Window/EventNote.cpp" line="16"/>
+        <location filename="../../Window/EventNote.cpp" line="18"/>
         <source>%@  %@</source>
         <translation>%@  %@</translation>
     </message>
     <message>
-        <location filename="../../Window/EventNote.cpp" line="22"/>
+        <location filename="../../Window/EventNote.cpp" line="24"/>
         <source>Just before: %@ %@</source>
         <translation>Justo antes: %@ %@</translation>
     </message>
@@ -1674,90 +1665,90 @@ El anillo interior son los últimos 60 segundos de actividad: las lecturas crece
 <context>
     <name>qel::ExportSheet</name>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="109"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="70"/>
         <source>Export this day as an image</source>
         <translation>Exportar este día como imagen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="118"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="79"/>
         <source>Saves the ring for this day as a 1080 × 1080 picture.</source>
         <translation>Guarda el anillo de este día como una imagen de 1080 × 1080.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="145"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="106"/>
         <source>Deep sea</source>
         <translation>Mar profundo</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="145"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="106"/>
         <source>Ink</source>
         <translation>Tinta</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="150"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="111"/>
         <source>Background</source>
         <translation>Segundo plano</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="151"/>
-        <location filename="../../Sheets/ExportSheet.cpp" line="152"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="112"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="113"/>
         <source>Show app names</source>
         <translation>Mostrar nombres de apps</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="152"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="113"/>
         <source>When off, no app name appears in the picture</source>
         <translation>Desactivado, no aparece ningún nombre de app en la imagen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="153"/>
-        <location filename="../../Sheets/ExportSheet.cpp" line="154"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="114"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="115"/>
         <source>Show event dots</source>
         <translation>Mostrar puntos de eventos</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="154"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="115"/>
         <source>The things worth a look on this day</source>
         <translation>Lo que merece la pena revisar de este día</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="156"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="117"/>
         <source>The picture contains only the usage rings and what is switched on above. It never includes window titles, file names or network addresses.</source>
         <translation>La imagen solo contiene los anillos de uso y lo que esté activado arriba. Nunca incluye títulos de ventanas, nombres de archivos ni direcciones de red.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="171"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="132"/>
         <source>Copy image</source>
         <translation>Copiar imagen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="174"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="135"/>
         <source>Save image…</source>
         <translation>Guardar imagen…</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="210"/>
-        <location filename="../../Sheets/ExportSheet.cpp" line="220"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="171"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="181"/>
         <source>Couldn&apos;t create the image</source>
         <translation>No se pudo crear la imagen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="213"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="174"/>
         <source>Couldn&apos;t save the image</source>
         <translation>No se pudo guardar la imagen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="215"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="176"/>
         <source>Image saved</source>
         <translation>Imagen guardada</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="227"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="188"/>
         <source>Couldn&apos;t copy the image</source>
         <translation>No se pudo copiar la imagen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="229"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="190"/>
         <source>Copied to the clipboard</source>
         <translation>Copiado al portapapeles</translation>
     </message>
@@ -1765,12 +1756,12 @@ El anillo interior son los últimos 60 segundos de actividad: las lecturas crece
 <context>
     <name>qel::FindingCard</name>
     <message>
-        <location filename="../../Sheets/FindingCard.cpp" line="50"/>
+        <location filename="../../Sheets/FindingCard.cpp" line="52"/>
         <source>View</source>
         <translation>Ver</translation>
     </message>
     <message>
-        <location filename="../../Sheets/FindingCard.cpp" line="52"/>
+        <location filename="../../Sheets/FindingCard.cpp" line="54"/>
         <source>Got it</source>
         <translation>Entendido</translation>
     </message>
@@ -1796,74 +1787,74 @@ El anillo interior son los últimos 60 segundos de actividad: las lecturas crece
 <context>
     <name>qel::GPUPage</name>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="106"/>
+        <location filename="../../Pages/GPUPage.cpp" line="95"/>
         <source>The more cells lit, the busier the GPU. The outer ring is the last 60 seconds, with now at the top.
 The system doesn&apos;t report per-core or per-app GPU usage, so only the overall figure is shown.</source>
         <translation>Cuantas más celdas encendidas, más ocupada está la GPU. El anillo exterior son los últimos 60 segundos, con el momento actual arriba.
 El sistema no informa del uso de GPU por núcleo ni por app, así que solo se muestra la cifra global.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="118"/>
+        <location filename="../../Pages/GPUPage.cpp" line="107"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="140"/>
+        <location filename="../../Pages/GPUPage.cpp" line="129"/>
         <source>GPU memory</source>
         <translation>Memoria de GPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="141"/>
+        <location filename="../../Pages/GPUPage.cpp" line="130"/>
         <source>Cores</source>
         <translation>Núcleos</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="142"/>
+        <location filename="../../Pages/GPUPage.cpp" line="131"/>
         <source>Thermal state</source>
         <translation>Estado térmico</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="153"/>
+        <location filename="../../Pages/GPUPage.cpp" line="140"/>
         <source>Renderer</source>
         <translation>Renderizado</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="154"/>
+        <location filename="../../Pages/GPUPage.cpp" line="141"/>
         <source>Tiler</source>
         <translation>Tiler</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="179"/>
+        <location filename="../../Pages/GPUPage.cpp" line="166"/>
         <source>Likely GPU users</source>
         <translation>Posibles usuarios de la GPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="179"/>
+        <location filename="../../Pages/GPUPage.cpp" line="166"/>
         <source>Apps with the GPU open, by energy</source>
         <translation>Apps que usan la GPU, por energía</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="188"/>
+        <location filename="../../Pages/GPUPage.cpp" line="175"/>
         <source>Last 60 seconds</source>
         <translation>Últimos 60 segundos</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="188"/>
+        <location filename="../../Pages/GPUPage.cpp" line="175"/>
         <source>Overall usage</source>
         <translation>Uso total</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="226"/>
+        <location filename="../../Pages/GPUPage.cpp" line="213"/>
         <source>Unified memory</source>
         <translation>Memoria unificada</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="226"/>
+        <location filename="../../Pages/GPUPage.cpp" line="213"/>
         <source>GPU and CPU share %@</source>
         <translation>GPU y CPU comparten %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="233"/>
+        <location filename="../../Pages/GPUPage.cpp" line="220"/>
         <source>The GPU is using %@, other apps %@, with %@ left.</source>
         <translation>La GPU usa %@, otras apps %@, y quedan %@.</translation>
     </message>
@@ -1871,13 +1862,13 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::GainRow</name>
     <message>
-        <location filename="../../Pages/GainRow.cpp" line="34"/>
-        <location filename="../../Pages/GainRow.cpp" line="64"/>
+        <location filename="../../Pages/GainRow.cpp" line="36"/>
+        <location filename="../../Pages/GainRow.cpp" line="67"/>
         <source>Quit %@</source>
         <translation>Cerrar %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/GainRow.cpp" line="68"/>
+        <location filename="../../Pages/GainRow.cpp" line="71"/>
         <source>using about %@ W</source>
         <translation>consume unos %@ W</translation>
     </message>
@@ -1938,7 +1929,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::GpuUserList</name>
     <message>
-        <location filename="../../Pages/GpuUserList.cpp" line="45"/>
+        <location filename="../../Pages/GpuUserList.cpp" line="47"/>
         <source>Front</source>
         <translation>Al frente</translation>
     </message>
@@ -1954,32 +1945,32 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::IncidentSheet</name>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="56"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="58"/>
         <source>What just happened</source>
         <translation>Qué acaba de pasar</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="58"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="60"/>
         <source>Press Ctrl+Alt+E any time to replay the last 60 seconds.</source>
         <translation>Pulsa Ctrl+Alt+E en cualquier momento para repetir los últimos 60 segundos.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="68"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="70"/>
         <source>60 s ago</source>
         <translation>hace 60 s</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="72"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="74"/>
         <source>Pressed at %@</source>
         <translation>Pulsado a las %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="121"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="123"/>
         <source>View</source>
         <translation>Ver</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="123"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="125"/>
         <source>Ended</source>
         <translation>Terminado</translation>
     </message>
@@ -2073,7 +2064,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::LicensesSheet</name>
     <message>
-        <location filename="../../Sheets/LicensesSheet.cpp" line="32"/>
+        <location filename="../../Sheets/LicensesSheet.cpp" line="34"/>
         <source>Open Source Licenses</source>
         <translation>Licencias de código abierto</translation>
     </message>
@@ -2081,68 +2072,68 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::MemPage</name>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="73"/>
+        <location filename="../../Pages/MemPage.cpp" line="85"/>
         <source>Memory</source>
         <translation>Memoria</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="78"/>
+        <location filename="../../Pages/MemPage.cpp" line="90"/>
         <source>Used</source>
         <translation>Usado</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="79"/>
+        <location filename="../../Pages/MemPage.cpp" line="91"/>
         <source>Pressure</source>
         <translation>Presión</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="80"/>
+        <location filename="../../Pages/MemPage.cpp" line="92"/>
         <source>Swap</source>
         <translation>Swap</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="91"/>
+        <location filename="../../Pages/MemPage.cpp" line="104"/>
         <source>Each bubble is a process, sized by the memory it uses. Click a bubble for details or to quit it. The outer ring is memory pressure.</source>
         <translation>Cada burbuja es un proceso y su tamaño depende de la memoria que usa. Haz clic en una burbuja para ver detalles o cerrarlo. El anillo exterior es la presión de memoria.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="106"/>
-        <location filename="../../Pages/MemPage.cpp" line="184"/>
+        <location filename="../../Pages/MemPage.cpp" line="120"/>
+        <location filename="../../Pages/MemPage.cpp" line="190"/>
         <source>Memory breakdown</source>
         <translation>Desglose de memoria</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="135"/>
+        <location filename="../../Pages/MemPage.cpp" line="141"/>
         <source>App memory</source>
         <translation>Memoria de apps</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="136"/>
+        <location filename="../../Pages/MemPage.cpp" line="142"/>
         <source>Kernel &amp; locked</source>
         <translation>Núcleo y bloqueada</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="137"/>
+        <location filename="../../Pages/MemPage.cpp" line="143"/>
         <source>Compressed</source>
         <translation>Comprimida</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="138"/>
+        <location filename="../../Pages/MemPage.cpp" line="144"/>
         <source>Available</source>
         <translation>Disponible</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="155"/>
+        <location filename="../../Pages/MemPage.cpp" line="161"/>
         <source>Memory pressure</source>
         <translation>Presión de memoria</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="184"/>
+        <location filename="../../Pages/MemPage.cpp" line="190"/>
         <source>%@ total</source>
         <translation>%@ en total</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="192"/>
+        <location filename="../../Pages/MemPage.cpp" line="198"/>
         <source>%@%. %@</source>
         <translation>%@ %. %@</translation>
     </message>
@@ -2150,7 +2141,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::MemoryAdviceCard</name>
     <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="68"/>
+        <location filename="../../Pages/MemoryAdviceCard.cpp" line="70"/>
         <source>Memory is tight</source>
         <translation>La memoria escasea</translation>
     </message>
@@ -2158,22 +2149,22 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::MemoryAdviceRow</name>
     <message>
-        <location filename="../../Pages/MemoryAdviceRow.cpp" line="42"/>
+        <location filename="../../Pages/MemoryAdviceRow.cpp" line="43"/>
         <source>Memory keeps growing. Reopening it frees the memory.</source>
         <translation>La memoria no deja de crecer. Volver a abrirla libera la memoria.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceRow.cpp" line="48"/>
+        <location filename="../../Pages/MemoryAdviceRow.cpp" line="49"/>
         <source>Quit</source>
         <translation>Salir</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceRow.cpp" line="59"/>
+        <location filename="../../Pages/MemoryAdviceRow.cpp" line="60"/>
         <source>Using %@, %@</source>
         <translation>Usa %@, %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceRow.cpp" line="60"/>
+        <location filename="../../Pages/MemoryAdviceRow.cpp" line="61"/>
         <source>Quit %@</source>
         <translation>Cerrar %@</translation>
     </message>
@@ -2181,7 +2172,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::MemoryChart</name>
     <message>
-        <location filename="../../Processes/MemoryChart.cpp" line="53"/>
+        <location filename="../../Processes/MemoryChart.cpp" line="54"/>
         <source>Memory, last 30 days</source>
         <translation>Memoria, últimos 30 días</translation>
     </message>
@@ -2189,22 +2180,22 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::MenuBar</name>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="171"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="173"/>
         <source>Show panel</source>
         <translation>Mostrar panel</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="172"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="174"/>
         <source>Open Qel</source>
         <translation>Abrir Qel</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="173"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="175"/>
         <source>What just happened</source>
         <translation>Qué acaba de pasar</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="249"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="251"/>
         <source>Qel keeps running while its window is closed, and usually waits in the tray. This desktop has no tray, so the window was minimised instead. To end Qel, choose Quit (Ctrl+Q).</source>
         <translation>Qel sigue en ejecución con la ventana cerrada y normalmente espera en la bandeja del sistema. Este escritorio no tiene bandeja, así que la ventana se ha minimizado. Para cerrar Qel, elige Salir (Ctrl+Q).</translation>
     </message>
@@ -2220,7 +2211,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::MenuCell</name>
     <message>
-        <location filename="../../MenuBar/MenuCell.cpp" line="35"/>
+        <location filename="../../MenuBar/MenuCell.cpp" line="36"/>
         <source>View %@</source>
         <translation>Ver %@</translation>
     </message>
@@ -2228,118 +2219,118 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::MenuPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="150"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="105"/>
         <source>Today</source>
         <translation>Hoy</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="186"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="139"/>
         <source>Top processes</source>
         <translation>Procesos principales</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="187"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="140"/>
         <source>Hover to quit</source>
         <translation>Pasa el puntero para cerrar</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="152"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="107"/>
         <source>Network</source>
         <translation>Red</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="153"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="108"/>
         <source>Bluetooth devices</source>
         <translation>Dispositivos Bluetooth</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="294"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="243"/>
         <source>Scroll horizontally to see more devices.</source>
         <translation>Desplázate en horizontal para ver más dispositivos.</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="299"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="467"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="248"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="415"/>
         <source>Not connected</source>
         <translation>Sin conexión</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="313"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="262"/>
         <source>Quiet mode</source>
         <translation>Modo silencioso</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="314"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="263"/>
         <source>Keep awake</source>
         <translation>Mantener activo</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="315"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="264"/>
         <source>Pause alerts</source>
         <translation>Pausar alertas</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="336"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="288"/>
         <source>Settings</source>
         <translation>Ajustes</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="338"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="290"/>
         <source>What just happened</source>
         <translation>Qué acaba de pasar</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="340"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="292"/>
         <source>Quit</source>
         <translation>Salir</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="342"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="294"/>
         <source>Open Qel</source>
         <translation>Abrir Qel</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="420"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="368"/>
         <source>Load %.2f</source>
         <translation>Carga %.2f</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="428"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="376"/>
         <source>Thermal</source>
         <translation>Térmico</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="428"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="376"/>
         <source>System thermal state</source>
         <translation>Estado térmico del sistema</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="429"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="377"/>
         <source>Battery</source>
         <translation>Batería</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="431"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="379"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="431"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="379"/>
         <source>Memory %@</source>
         <translation>Memoria %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="433"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="381"/>
         <source>Disk free</source>
         <translation>Disco libre</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="433"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="381"/>
         <source>%@ total</source>
         <translation>%@ en total</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/MenuPanel.cpp" line="456"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="404"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n app conectada</numerusform>
@@ -2347,17 +2338,17 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="458"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="406"/>
         <source>Per-app traffic unavailable</source>
         <translation>Tráfico por app no disponible</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="463"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="411"/>
         <source>Local %@</source>
         <translation>Local %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="467"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="415"/>
         <source>No local address</source>
         <translation>Sin dirección local</translation>
     </message>
@@ -2365,7 +2356,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::MetricRow</name>
     <message>
-        <location filename="../../Window/MetricRow.cpp" line="32"/>
+        <location filename="../../Window/MetricRow.cpp" line="34"/>
         <source>View %@</source>
         <translation>Ver %@</translation>
     </message>
@@ -2381,27 +2372,27 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::NetAddressCard</name>
     <message>
-        <location filename="../../Pages/NetAddressCard.cpp" line="76"/>
+        <location filename="../../Pages/NetAddressCard.cpp" line="56"/>
         <source>Local address</source>
         <translation>Dirección local</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetAddressCard.cpp" line="76"/>
+        <location filename="../../Pages/NetAddressCard.cpp" line="56"/>
         <source>No local address</source>
         <translation>Sin dirección local</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetAddressCard.cpp" line="76"/>
+        <location filename="../../Pages/NetAddressCard.cpp" line="56"/>
         <source>Not connected</source>
         <translation>Sin conexión</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetAddressCard.cpp" line="77"/>
+        <location filename="../../Pages/NetAddressCard.cpp" line="57"/>
         <source>Data is moving, but no network interface has an IPv4 address.</source>
         <translation>Hay datos en movimiento, pero ninguna interfaz de red tiene dirección IPv4.</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetAddressCard.cpp" line="78"/>
+        <location filename="../../Pages/NetAddressCard.cpp" line="58"/>
         <source>No network interface with an IP address was found.</source>
         <translation>No se encontró ninguna interfaz de red con dirección IP.</translation>
     </message>
@@ -2409,12 +2400,12 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::NetCard</name>
     <message>
-        <location filename="../../Pages/NetCard.cpp" line="57"/>
+        <location filename="../../Pages/NetCard.cpp" line="59"/>
         <source>↓ %@  ↑ %@</source>
         <translation>↓ %@  ↑ %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetCard.cpp" line="58"/>
+        <location filename="../../Pages/NetCard.cpp" line="60"/>
         <source>%@ in total</source>
         <translation>%@ en total</translation>
     </message>
@@ -2422,28 +2413,28 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::NetPage</name>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="45"/>
+        <location filename="../../Pages/NetPage.cpp" line="46"/>
         <source>Network</source>
         <translation>Red</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="51"/>
+        <location filename="../../Pages/NetPage.cpp" line="52"/>
         <source>Download</source>
         <translation>Bajada</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="52"/>
+        <location filename="../../Pages/NetPage.cpp" line="53"/>
         <source>Upload</source>
         <translation>Subida</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="53"/>
+        <location filename="../../Pages/NetPage.cpp" line="54"/>
         <source>Online</source>
         <translation>Conectado</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/NetPage.cpp" line="53"/>
-        <location filename="../../Pages/NetPage.cpp" line="125"/>
+        <location filename="../../Pages/NetPage.cpp" line="54"/>
+        <location filename="../../Pages/NetPage.cpp" line="124"/>
         <source>%n apps</source>
         <translation>
             <numerusform>%n app</numerusform>
@@ -2451,27 +2442,27 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="81"/>
+        <location filename="../../Pages/NetPage.cpp" line="80"/>
         <source>Who&apos;s online</source>
         <translation>Quién está conectado</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="81"/>
+        <location filename="../../Pages/NetPage.cpp" line="80"/>
         <source>Only processes under your account. Scroll sideways for more.</source>
         <translation>Solo procesos de tu cuenta. Desplázate en horizontal para ver más.</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="120"/>
+        <location filename="../../Pages/NetPage.cpp" line="119"/>
         <source>Upload %@</source>
         <translation>Subida %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="129"/>
+        <location filename="../../Pages/NetPage.cpp" line="128"/>
         <source>Each dot is an app that is online. Bigger dots have more traffic right now. Dots closer to the center have more total traffic. Click one for details. Per-app figures count TCP only, and leave out traffic within this computer.</source>
         <translation>Cada punto es una app conectada. Los puntos más grandes tienen más tráfico ahora; los más cercanos al centro, más tráfico total. Haz clic en uno para ver detalles. Las cifras por app solo cuentan TCP y excluyen el tráfico dentro de este ordenador.</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="132"/>
+        <location filename="../../Pages/NetPage.cpp" line="131"/>
         <source>Per-app traffic isn&apos;t available (the system&apos;s socket statistics can&apos;t be read), so only whole-computer upload and download are shown.</source>
         <translation>El tráfico por app no está disponible (no se pueden leer las estadísticas de sockets del sistema), así que solo se muestran la subida y la bajada de todo el ordenador.</translation>
     </message>
@@ -2479,12 +2470,12 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::NoTameRules</name>
     <message>
-        <location filename="../../Sheets/BackgroundTab.cpp" line="26"/>
+        <location filename="../../Sheets/NoTameRules.cpp" line="18"/>
         <source>When not in front</source>
         <translation>Fuera de primer plano</translation>
     </message>
     <message>
-        <location filename="../../Sheets/BackgroundTab.cpp" line="28"/>
+        <location filename="../../Sheets/NoTameRules.cpp" line="20"/>
         <source>No rules yet. In the details of any process, you can set its app to slow down or pause when it is not in front.</source>
         <translation>Aún no hay reglas. En los detalles de cualquier proceso puedes hacer que su app se ralentice o se pause cuando no esté en primer plano.</translation>
     </message>
@@ -2492,7 +2483,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::OtherMarkRow</name>
     <message>
-        <location filename="../../Sheets/OtherMarkRow.cpp" line="46"/>
+        <location filename="../../Sheets/OtherMarkRow.cpp" line="49"/>
         <source>peak %@</source>
         <translation>pico %@</translation>
     </message>
@@ -2500,22 +2491,22 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::OverviewPage</name>
     <message>
-        <location filename="../../Window/OverviewPage.cpp" line="129"/>
+        <location filename="../../Window/OverviewPage.cpp" line="156"/>
         <source>Replay 60 s</source>
         <translation>Repetir 60 s</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewPage.cpp" line="130"/>
+        <location filename="../../Window/OverviewPage.cpp" line="157"/>
         <source>What just happened: replay the last 60 seconds (Ctrl+Alt+E)</source>
         <translation>Qué acaba de pasar: repetir los últimos 60 segundos (Ctrl+Alt+E)</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewPage.cpp" line="154"/>
+        <location filename="../../Window/OverviewPage.cpp" line="170"/>
         <source>View summary</source>
         <translation>Ver resumen</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewPage.cpp" line="241"/>
+        <location filename="../../Window/OverviewPage.cpp" line="245"/>
         <source>This moment is inside “%@”.</source>
         <translation>Este momento está dentro de «%@».</translation>
     </message>
@@ -2523,12 +2514,12 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::PanelBatteryCell</name>
     <message>
-        <location filename="../../MenuBar/PanelBatteryCell.cpp" line="50"/>
+        <location filename="../../MenuBar/PanelBatteryCell.cpp" line="51"/>
         <source>Battery %@%</source>
         <translation>Batería %@&#xa0;%</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelBatteryCell.cpp" line="53"/>
+        <location filename="../../MenuBar/PanelBatteryCell.cpp" line="54"/>
         <source>%@ battery low</source>
         <translation>Batería de %@ baja</translation>
     </message>
@@ -2536,12 +2527,12 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::PanelProcRow</name>
     <message>
-        <location filename="../../MenuBar/PanelProcRow.cpp" line="87"/>
+        <location filename="../../MenuBar/PanelProcRow.cpp" line="94"/>
         <source>System</source>
         <translation>Sistema</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelProcRow.cpp" line="90"/>
+        <location filename="../../MenuBar/PanelProcRow.cpp" line="98"/>
         <source>End</source>
         <translation>Terminar</translation>
     </message>
@@ -2549,15 +2540,23 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::PanelToggle</name>
     <message>
-        <location filename="../../MenuBar/PanelToggle.cpp" line="28"/>
-        <location filename="../../MenuBar/PanelToggle.cpp" line="37"/>
+        <location filename="../../MenuBar/PanelToggle.cpp" line="30"/>
+        <location filename="../../MenuBar/PanelToggle.cpp" line="39"/>
         <source>Off</source>
         <translation>Desactivado</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelToggle.cpp" line="37"/>
+        <location filename="../../MenuBar/PanelToggle.cpp" line="39"/>
         <source>On</source>
         <translation>Activado</translation>
+    </message>
+</context>
+<context>
+    <name>qel::PortEndButton</name>
+    <message>
+        <location filename="../../Pages/PortEndButton.cpp" line="16"/>
+        <source>End</source>
+        <translation>Terminar</translation>
     </message>
 </context>
 <context>
@@ -2654,29 +2653,29 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::PortRow</name>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="106"/>
+        <location filename="../../Pages/PortRow.cpp" line="61"/>
         <source>End %@, which is using port %@</source>
         <translation>Terminar %@, que usa el puerto %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="109"/>
+        <location filename="../../Pages/PortRow.cpp" line="64"/>
         <source>Listening on all network interfaces: other devices on the same network can connect to this port.</source>
         <translation>A la escucha en todas las interfaces de red: otros dispositivos de la misma red pueden conectarse a este puerto.</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="111"/>
+        <location filename="../../Pages/PortRow.cpp" line="66"/>
         <source>Listening on 127.0.0.1 only: only this computer can connect.</source>
         <translation>A la escucha solo en 127.0.0.1: solo este ordenador puede conectarse.</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="127"/>
-        <location filename="../../Pages/PortRow.cpp" line="195"/>
+        <location filename="../../Pages/PortRow.cpp" line="82"/>
+        <location filename="../../Pages/PortRow.cpp" line="150"/>
         <source>Open to LAN</source>
         <translation>Abierto a la LAN</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="127"/>
-        <location filename="../../Pages/PortRow.cpp" line="195"/>
+        <location filename="../../Pages/PortRow.cpp" line="82"/>
+        <location filename="../../Pages/PortRow.cpp" line="150"/>
         <source>This computer only</source>
         <translation>Solo este ordenador</translation>
     </message>
@@ -2684,17 +2683,17 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::PortsPanel</name>
     <message>
-        <location filename="../../Pages/PortsPanel.cpp" line="52"/>
+        <location filename="../../Pages/PortsPanel.cpp" line="53"/>
         <source>Listening ports</source>
         <translation>Puertos a la escucha</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortsPanel.cpp" line="57"/>
+        <location filename="../../Pages/PortsPanel.cpp" line="58"/>
         <source>Port or process</source>
         <translation>Puerto o proceso</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortsPanel.cpp" line="33"/>
+        <location filename="../../Pages/PortsPanel.cpp" line="34"/>
         <source>Only ports of processes under your account. Ports used by system services need administrator rights to see.</source>
         <translation>Solo puertos de procesos de tu cuenta. Para ver los de los servicios del sistema hacen falta permisos de administrador.</translation>
     </message>
@@ -2710,79 +2709,79 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::ProcessDetail</name>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="171"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="104"/>
         <source>Now</source>
         <translation>Ahora</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="171"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="104"/>
         <source>Profile</source>
         <translation>Perfil</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="234"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="398"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="168"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="332"/>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="258"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="190"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="259"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="191"/>
         <source>Memory</source>
         <translation>Memoria</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="261"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="193"/>
         <source>Disk I/O</source>
         <translation>E/S de disco</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="262"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="194"/>
         <source>Network</source>
         <translation>Red</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="267"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="198"/>
         <source>CPU, since this panel opened</source>
         <translation>CPU, desde que se abrió este panel</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="288"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="221"/>
         <source>This is a system process: a kernel thread or a service run by another user, such as root. Ending it could freeze or restart the system, so Qel doesn&apos;t offer to end it. High usage usually drops back within a few minutes.</source>
         <translation>Es un proceso del sistema: un hilo del kernel o un servicio que ejecuta otro usuario, como root. Terminarlo podría bloquear o reiniciar el sistema, así que Qel no ofrece terminarlo. Un uso elevado suele bajar en pocos minutos.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="296"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="229"/>
         <source>Quitting closes %@. Unsaved changes may be lost.</source>
         <translation>Al salir se cierra %@. Los cambios sin guardar pueden perderse.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="300"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="233"/>
         <source>End %@</source>
         <translation>Terminar %@</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="302"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="311"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="235"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="244"/>
         <source>Force Quit</source>
         <translation>Forzar cierre</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="310"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="243"/>
         <source>Force quit %@?</source>
         <translation>¿Forzar el cierre de %@?</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="311"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="244"/>
         <source>It stops at once, without a chance to save. Unsaved changes are lost.</source>
         <translation>Se detiene al instante, sin poder guardar. Los cambios sin guardar se pierden.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="397"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="331"/>
         <source>This process has ended</source>
         <translation>Este proceso ha terminado</translation>
     </message>
@@ -2790,12 +2789,12 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::ProcessNoteView</name>
     <message>
-        <location filename="../../Processes/ProcessNoteView.cpp" line="31"/>
+        <location filename="../../Processes/ProcessNoteView.cpp" line="34"/>
         <source>What is this</source>
         <translation>Qué es esto</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessNoteView.cpp" line="40"/>
+        <location filename="../../Processes/ProcessNoteView.cpp" line="44"/>
         <source>Look up this process online</source>
         <translation>Buscar este proceso en internet</translation>
     </message>
@@ -2803,27 +2802,27 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::ProcessTable</name>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="67"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="66"/>
         <source>Running</source>
         <translation>En ejecución</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="74"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="71"/>
         <source>By CPU</source>
         <translation>Por CPU</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="74"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="71"/>
         <source>By memory</source>
         <translation>Por memoria</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="76"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="73"/>
         <source>Search processes</source>
         <translation>Buscar procesos</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ProcessTable.cpp" line="173"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="170"/>
         <source>%n processes, %@ of them yours</source>
         <translation>
             <numerusform>%n proceso, %@ tuyo</numerusform>
@@ -2831,12 +2830,12 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="179"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="176"/>
         <source>Reading processes…</source>
         <translation>Leyendo procesos…</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="180"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="177"/>
         <source>No process has “%@” in its name. Try another word, or clear the search field.</source>
         <translation>Ningún proceso tiene «%@» en su nombre. Prueba con otra palabra o vacía el campo de búsqueda.</translation>
     </message>
@@ -2844,57 +2843,57 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::ProfileView</name>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="76"/>
+        <location filename="../../Processes/ProfileView.cpp" line="54"/>
         <source>No profile for this process</source>
         <translation>No hay perfil para este proceso</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="77"/>
+        <location filename="../../Processes/ProfileView.cpp" line="55"/>
         <source>Qel keeps long-term profiles for apps only, not for individual system processes.</source>
         <translation>Qel solo guarda perfiles a largo plazo de apps, no de procesos del sistema individuales.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="82"/>
+        <location filename="../../Processes/ProfileView.cpp" line="60"/>
         <source>Not enough history yet</source>
         <translation>Aún no hay suficiente historial</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="82"/>
+        <location filename="../../Processes/ProfileView.cpp" line="60"/>
         <source>The profile fills in after Qel has seen this app on two different days.</source>
         <translation>El perfil se completa cuando Qel ha visto esta app en dos días distintos.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="101"/>
+        <location filename="../../Processes/ProfileView.cpp" line="78"/>
         <source>Memory, last 30 days</source>
         <translation>Memoria, últimos 30 días</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="104"/>
+        <location filename="../../Processes/ProfileView.cpp" line="81"/>
         <source>Dashed line: updated to %@</source>
         <translation>Línea discontinua: actualizado a %@</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="123"/>
+        <location filename="../../Processes/ProfileView.cpp" line="99"/>
         <source>When it is most active</source>
         <translation>Cuándo está más activa</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="142"/>
+        <location filename="../../Processes/ProfileView.cpp" line="117"/>
         <source>CPU while running, average</source>
         <translation>CPU mientras se ejecuta, media</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="143"/>
+        <location filename="../../Processes/ProfileView.cpp" line="118"/>
         <source>Memory, average</source>
         <translation>Memoria, media</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="144"/>
+        <location filename="../../Processes/ProfileView.cpp" line="119"/>
         <source>Share of all apps&apos; energy</source>
         <translation>Parte de la energía de todas las apps</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="145"/>
+        <location filename="../../Processes/ProfileView.cpp" line="120"/>
         <source>Days it ran</source>
         <translation>Días en ejecución</translation>
     </message>
@@ -2902,12 +2901,12 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::ReportSheet</name>
     <message>
-        <location filename="../../Sheets/ReportSheet.cpp" line="49"/>
+        <location filename="../../Sheets/ReportSheet.cpp" line="50"/>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ReportSheet.cpp" line="66"/>
+        <location filename="../../Sheets/ReportSheet.cpp" line="67"/>
         <source>Done</source>
         <translation>Hecho</translation>
     </message>
@@ -2915,47 +2914,47 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::Ring</name>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="96"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="111"/>
         <source>Asleep</source>
         <translation>En reposo</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="126"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="141"/>
         <source>0:00</source>
         <translation>0:00</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="127"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="142"/>
         <source>6:00</source>
         <translation>6:00</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="128"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="143"/>
         <source>12:00</source>
         <translation>12:00</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="129"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="144"/>
         <source>18:00</source>
         <translation>18:00</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="134"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="149"/>
         <source>Now</source>
         <translation>Ahora</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="135"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="150"/>
         <source>45 s ago</source>
         <translation>hace 45 s</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="136"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="151"/>
         <source>30 s ago</source>
         <translation>hace 30 s</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="137"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="152"/>
         <source>15 s ago</source>
         <translation>hace 15 s</translation>
     </message>
@@ -2963,40 +2962,40 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::RingControls</name>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="42"/>
+        <location filename="../../Window/RingControls.cpp" line="43"/>
         <source>60 s</source>
         <translation>60 s</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="42"/>
+        <location filename="../../Window/RingControls.cpp" line="43"/>
         <source>Day</source>
         <translation>Día</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="51"/>
+        <location filename="../../Window/RingControls.cpp" line="50"/>
         <source>Previous day</source>
         <translation>Día anterior</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="55"/>
+        <location filename="../../Window/RingControls.cpp" line="54"/>
         <source>Next day</source>
         <translation>Día siguiente</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="59"/>
+        <location filename="../../Window/RingControls.cpp" line="58"/>
         <source>Export this day as an image</source>
         <translation>Exportar este día como imagen</translation>
     </message>
     <message>
+        <location filename="../../Window/RingControls.cpp" line="68"/>
         <location filename="../../Window/RingControls.cpp" line="69"/>
-        <location filename="../../Window/RingControls.cpp" line="70"/>
-        <location filename="../../Window/RingControls.cpp" line="112"/>
-        <location filename="../../Window/RingControls.cpp" line="116"/>
+        <location filename="../../Window/RingControls.cpp" line="111"/>
+        <location filename="../../Window/RingControls.cpp" line="115"/>
         <source>Back to now</source>
         <translation>Volver a ahora</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="113"/>
+        <location filename="../../Window/RingControls.cpp" line="112"/>
         <source>Now</source>
         <translation>Ahora</translation>
     </message>
@@ -3004,27 +3003,27 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::RuleRow</name>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="92"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="90"/>
         <source>Below</source>
         <translation>Por debajo de</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="92"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="90"/>
         <source>Above</source>
         <translation>Por encima de</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="97"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="96"/>
         <source>%@ threshold</source>
         <translation>Umbral de %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="109"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="108"/>
         <source>for</source>
         <translation>durante</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="111"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="110"/>
         <source>Duration</source>
         <translation>Duración</translation>
     </message>
@@ -3113,22 +3112,22 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::SettingsSheet</name>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="116"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="67"/>
         <source>Done</source>
         <translation>Hecho</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="142"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="91"/>
         <source>Settings</source>
         <translation>Ajustes</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="174"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="123"/>
         <source>Changes apply immediately and are saved automatically.</source>
         <translation>Los cambios se aplican al instante y se guardan automáticamente.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="191"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="140"/>
         <source>General</source>
         <translation>General</translation>
     </message>
@@ -3136,7 +3135,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::SleepBatteryChart</name>
     <message>
-        <location filename="../../Sheets/SleepBatteryChart.cpp" line="62"/>
+        <location filename="../../Sheets/SleepBatteryChart.cpp" line="63"/>
         <source>Battery level while asleep</source>
         <translation>Nivel de batería en reposo</translation>
     </message>
@@ -3144,13 +3143,13 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::SleepLine</name>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="37"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="39"/>
         <source>View sleep report</source>
         <translation>Ver informe de reposo</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="55"/>
-        <location filename="../../Sheets/SleepLine.cpp" line="66"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="57"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="68"/>
         <source>View</source>
         <translation>Ver</translation>
     </message>
@@ -3158,17 +3157,17 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::SleepNote</name>
     <message>
-        <location filename="../../Sheets/SleepNote.cpp" line="36"/>
+        <location filename="../../Sheets/SleepNote.cpp" line="38"/>
         <source>View sleep report</source>
         <translation>Ver informe de reposo</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepNote.cpp" line="59"/>
+        <location filename="../../Sheets/SleepNote.cpp" line="61"/>
         <source>%@  %@</source>
         <translation>%@  %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepNote.cpp" line="65"/>
+        <location filename="../../Sheets/SleepNote.cpp" line="67"/>
         <source>Asleep from %@ to %@</source>
         <translation>En reposo de %@ a %@</translation>
     </message>
@@ -3194,12 +3193,12 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::SleepRowButton</name>
     <message>
-        <location filename="../../MenuBar/SleepRowButton.cpp" line="22"/>
+        <location filename="../../MenuBar/SleepRowButton.cpp" line="23"/>
         <source>View sleep report</source>
         <translation>Ver informe de reposo</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/SleepRowButton.cpp" line="40"/>
+        <location filename="../../MenuBar/SleepRowButton.cpp" line="41"/>
         <source>View</source>
         <translation>Ver</translation>
     </message>
@@ -3207,42 +3206,42 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::SleepSheet</name>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="64"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="70"/>
         <source>Sleep report</source>
         <translation>Informe de reposo</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="65"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="71"/>
         <source>Linux logs when the computer slept and woke, but not which app asked it to wake.</source>
         <translation>Linux registra cuándo el ordenador entró en reposo y se activó, pero no qué app pidió la activación.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="82"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="88"/>
         <source>Asleep from %@ to %@</source>
         <translation>En reposo de %@ a %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="94"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="100"/>
         <source>Time asleep</source>
         <translation>Tiempo en reposo</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="95"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="101"/>
         <source>Battery used</source>
         <translation>Batería usada</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="96"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="102"/>
         <source>Wakes</source>
         <translation>Activaciones</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="124"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="132"/>
         <source>What woke it</source>
         <translation>Qué lo activó</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="127"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="135"/>
         <source>Linux does not log dark wakes, so no wakes are listed for this sleep.</source>
         <translation>Linux no registra las activaciones en segundo plano, así que no se muestran activaciones para este reposo.</translation>
     </message>
@@ -3250,13 +3249,13 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::StarMapView</name>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="38"/>
+        <location filename="../../Pages/StarMapView.cpp" line="34"/>
         <source>Network star map</source>
         <translation>Mapa estelar de red</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/StarMapView.cpp" line="39"/>
-        <location filename="../../Pages/StarMapView.cpp" line="46"/>
+        <location filename="../../Pages/StarMapView.cpp" line="35"/>
+        <location filename="../../Pages/StarMapView.cpp" line="42"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n app conectada</numerusform>
@@ -3264,17 +3263,17 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="117"/>
+        <location filename="../../Pages/StarMapView.cpp" line="113"/>
         <source>This computer</source>
         <translation>Este ordenador</translation>
     </message>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="127"/>
+        <location filename="../../Pages/StarMapView.cpp" line="123"/>
         <source>None of your apps has a TCP connection right now</source>
         <translation>Ahora mismo ninguna de tus apps tiene una conexión TCP</translation>
     </message>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="128"/>
+        <location filename="../../Pages/StarMapView.cpp" line="124"/>
         <source>Per-app traffic unavailable</source>
         <translation>Tráfico por app no disponible</translation>
     </message>
@@ -3472,7 +3471,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
     </message>
     <message>
         <location filename="../../Store/MenuFeatures.cpp" line="43"/>
-        <location filename="../../Store/Taming.cpp" line="139"/>
+        <location filename="../../Store/Taming.cpp" line="141"/>
         <source>Couldn&apos;t restore the priority of %@</source>
         <translation>No se pudo restablecer la prioridad de %@</translation>
     </message>
@@ -3714,22 +3713,22 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <translation>Marca eliminada</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="188"/>
+        <location filename="../../Store/Taming.cpp" line="190"/>
         <source>Removed the rule for %@, but it stays slowed until it restarts</source>
         <translation>Se eliminó la regla de %@, pero seguirá con prioridad baja hasta que se reinicie</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="189"/>
+        <location filename="../../Store/Taming.cpp" line="191"/>
         <source>Removed the rule for %@</source>
         <translation>Se eliminó la regla de %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="199"/>
+        <location filename="../../Store/Taming.cpp" line="201"/>
         <source>%@ will slow down when it&apos;s not in front</source>
         <translation>%@ se ralentizará cuando no esté en primer plano</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="200"/>
+        <location filename="../../Store/Taming.cpp" line="202"/>
         <source>%@ will pause when it&apos;s not in front</source>
         <translation>%@ se pausará cuando no esté en primer plano</translation>
     </message>
@@ -3753,22 +3752,22 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::StretchButton</name>
     <message>
-        <location filename="../../Sheets/StretchButton.cpp" line="53"/>
+        <location filename="../../Sheets/StretchButton.cpp" line="55"/>
         <source>Mark a stretch</source>
         <translation>Marcar un tramo</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchButton.cpp" line="54"/>
+        <location filename="../../Sheets/StretchButton.cpp" line="56"/>
         <source>End</source>
         <translation>Terminar</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchButton.cpp" line="55"/>
+        <location filename="../../Sheets/StretchButton.cpp" line="57"/>
         <source>End this stretch and see its summary</source>
         <translation>Terminar este tramo y ver su resumen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchButton.cpp" line="56"/>
+        <location filename="../../Sheets/StretchButton.cpp" line="58"/>
         <source>Mark a stretch of time: Qel sums up what happened between start and end</source>
         <translation>Marca un tramo de tiempo: Qel resume lo que pasó entre el inicio y el final</translation>
     </message>
@@ -3776,58 +3775,58 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::StretchSheet</name>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="88"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="66"/>
         <source>Marks stay on the outside of the ring so you can look back.</source>
         <translation>Las marcas quedan en el exterior del anillo para que puedas volver a ellas.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="105"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="83"/>
         <source>Name this stretch</source>
         <translation>Poner nombre a este tramo</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="119"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="97"/>
         <source>CPU peak</source>
         <translation>Pico de CPU</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="120"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="98"/>
         <source>CPU average</source>
         <translation>CPU media</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="121"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="99"/>
         <source>Energy used</source>
         <translation>Energía usada</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="130"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="107"/>
         <source>CPU usage during this stretch</source>
         <translation>Uso de CPU durante este tramo</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="139"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="116"/>
         <source>Who used the most</source>
         <translation>Quién usó más</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="154"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="131"/>
         <source>Other marks that day</source>
         <translation>Otras marcas de ese día</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="178"/>
-        <location filename="../../Sheets/StretchSheet.cpp" line="182"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="153"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="157"/>
         <source>Delete this mark</source>
         <translation>Eliminar esta marca</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="181"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="156"/>
         <source>Delete this mark?</source>
         <translation>¿Eliminar esta marca?</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="182"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="157"/>
         <source>This can&apos;t be undone.</source>
         <translation>No se puede deshacer.</translation>
     </message>
@@ -3835,22 +3834,22 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::TameControl</name>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="63"/>
+        <location filename="../../Processes/TameControl.cpp" line="65"/>
         <source>When not in front</source>
         <translation>Fuera de primer plano</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="67"/>
+        <location filename="../../Processes/TameControl.cpp" line="69"/>
         <source>Leave alone</source>
         <translation>No hacer nada</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="67"/>
+        <location filename="../../Processes/TameControl.cpp" line="69"/>
         <source>Slow down</source>
         <translation>Ralentizar</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="67"/>
+        <location filename="../../Processes/TameControl.cpp" line="69"/>
         <source>Pause</source>
         <translation>Pausar</translation>
     </message>
@@ -3858,7 +3857,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::TameRuleRow</name>
     <message>
-        <location filename="../../Sheets/TameRuleRow.cpp" line="37"/>
+        <location filename="../../Sheets/TameRuleRow.cpp" line="39"/>
         <source>Remove</source>
         <translation>Eliminar</translation>
     </message>
@@ -3866,7 +3865,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::TameRulesSection</name>
     <message>
-        <location filename="../../Sheets/TameRulesSection.cpp" line="25"/>
+        <location filename="../../Sheets/TameRulesSection.cpp" line="26"/>
         <source>When not in front</source>
         <translation>Fuera de primer plano</translation>
     </message>
@@ -3882,17 +3881,17 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::TopBar</name>
     <message>
-        <location filename="../../Window/TopBar.cpp" line="18"/>
+        <location filename="../../Window/TopBar.cpp" line="20"/>
         <source>What just happened: replay the last 60 seconds (Ctrl+Alt+E)</source>
         <translation>Qué acaba de pasar: repetir los últimos 60 segundos (Ctrl+Alt+E)</translation>
     </message>
     <message>
-        <location filename="../../Window/TopBar.cpp" line="19"/>
+        <location filename="../../Window/TopBar.cpp" line="21"/>
         <source>What just happened</source>
         <translation>Qué acaba de pasar</translation>
     </message>
     <message>
-        <location filename="../../Window/TopBar.cpp" line="20"/>
+        <location filename="../../Window/TopBar.cpp" line="22"/>
         <source>Settings</source>
         <translation>Ajustes</translation>
     </message>
@@ -3900,22 +3899,22 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::UpdateNotices</name>
     <message>
-        <location filename="../../Updates/UpdateNotices.cpp" line="48"/>
+        <location filename="../../Updates/UpdateNotices.cpp" line="49"/>
         <source>Update to %@</source>
         <translation>Actualizar a %@</translation>
     </message>
     <message>
-        <location filename="../../Updates/UpdateNotices.cpp" line="49"/>
+        <location filename="../../Updates/UpdateNotices.cpp" line="50"/>
         <source>A new version of Qel is ready. Click to open its download page.</source>
         <translation>Hay una nueva versión de Qel. Haz clic para abrir su página de descarga.</translation>
     </message>
     <message>
-        <location filename="../../Updates/UpdateNotices.cpp" line="51"/>
+        <location filename="../../Updates/UpdateNotices.cpp" line="52"/>
         <source>What&apos;s new</source>
         <translation>Novedades</translation>
     </message>
     <message>
-        <location filename="../../Updates/UpdateNotices.cpp" line="52"/>
+        <location filename="../../Updates/UpdateNotices.cpp" line="53"/>
         <source>Qel was updated. See what changed.</source>
         <translation>Qel se ha actualizado. Mira qué ha cambiado.</translation>
     </message>
@@ -4015,7 +4014,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::WakeRow</name>
     <message>
-        <location filename="../../Pages/WakeRow.cpp" line="55"/>
+        <location filename="../../Pages/WakeRow.cpp" line="57"/>
         <source>Details</source>
         <translation>Detalles</translation>
     </message>
@@ -4023,7 +4022,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::WhatsNewSheet</name>
     <message>
-        <location filename="../../Sheets/WhatsNewSheet.cpp" line="89"/>
+        <location filename="../../Sheets/WhatsNewSheet.cpp" line="88"/>
         <source>What&apos;s new</source>
         <translation>Novedades</translation>
     </message>
@@ -4032,13 +4031,13 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
     <name>std</name>
     <message>
         <location filename="../../History/InsightReplay.cpp" line="28"/>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="50"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="52"/>
         <source>just now</source>
         <translation>ahora mismo</translation>
     </message>
     <message>
         <location filename="../../History/InsightReplay.cpp" line="29"/>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="51"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="53"/>
         <source>%@ s ago</source>
         <translation>hace %@ s</translation>
     </message>
@@ -4228,48 +4227,48 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <translation>Nada inusual en los últimos 60 segundos</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="26"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="21"/>
         <source>Pressure %@%</source>
         <translation>Presión %@&#xa0;%</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="36"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="31"/>
         <source>None</source>
         <translation>Ninguno</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="40"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="35"/>
         <source>This computer has no battery</source>
         <translation>Este ordenador no tiene batería</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="41"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="36"/>
         <location filename="../../Sheets/SleepReport.cpp" line="38"/>
         <source>On AC power</source>
         <translation>Con corriente</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="42"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="37"/>
         <source>about %@ left</source>
         <translation>quedan unos %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="43"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="38"/>
         <source>On battery</source>
         <translation>Con batería</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="49"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="44"/>
         <source>Just booted</source>
         <translation>Recién iniciado</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="50"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="45"/>
         <source>Up %@ h</source>
         <translation>Encendido desde hace %@ h</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/PanelFacts.cpp" line="51"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="46"/>
         <source>Up %n days</source>
         <translation>
             <numerusform>Encendido desde hace %n día</numerusform>
@@ -4277,7 +4276,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/PanelFacts.cpp" line="62"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="57"/>
         <source>%n things worth a look. Click a dot.</source>
         <translation>
             <numerusform>%n cosa para revisar. Haz clic en un punto.</numerusform>
@@ -4285,123 +4284,123 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="61"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="56"/>
         <source>Nothing worth a look yet</source>
         <translation>Aún no hay nada que revisar</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="95"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="90"/>
         <source>, </source>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="96"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="91"/>
         <source>%@ battery low</source>
         <translation>Batería de %@ baja</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="34"/>
+        <location filename="../../Pages/CPUPage.cpp" line="37"/>
         <source>Load average %.2f</source>
         <translation>Carga media %.2f</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="35"/>
+        <location filename="../../Pages/CPUPage.cpp" line="38"/>
         <source>%@, %@ is using the most</source>
         <translation>%@, %@ es quien más usa</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="36"/>
+        <location filename="../../Pages/CPUPage.cpp" line="39"/>
         <source>%@, %@</source>
         <translation>%@, %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="111"/>
+        <location filename="../../Pages/DiskPage.cpp" line="89"/>
         <source>System</source>
         <translation>Sistema</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="112"/>
+        <location filename="../../Pages/DiskPage.cpp" line="90"/>
         <source>Internal</source>
         <translation>Interno</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="112"/>
+        <location filename="../../Pages/DiskPage.cpp" line="90"/>
         <source>External</source>
         <translation>Externo</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="51"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="54"/>
         <source>Whole-computer power, measured by the battery.</source>
         <translation>Potencia de todo el ordenador, medida por la batería.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="52"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="55"/>
         <source>Whole-computer power isn&apos;t available. This is the sum of per-process energy.</source>
         <translation>La potencia de todo el ordenador no está disponible. Esto es la suma de la energía por proceso.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="53"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="56"/>
         <source>Measured energy isn&apos;t available. This is estimated from CPU usage.</source>
         <translation>La energía medida no está disponible. Esto es una estimación a partir del uso de CPU.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="59"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="62"/>
         <location filename="../../Samplers/ProcessName.cpp" line="52"/>
         <source>Process %@</source>
         <translation>Proceso %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="65"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="68"/>
         <source>Unavailable</source>
         <translation>No disponible</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="38"/>
+        <location filename="../../Pages/GPUPage.cpp" line="41"/>
         <source>GPU usage isn&apos;t available on this computer. It can be read from AMD graphics and from NVIDIA&apos;s driver.</source>
         <translation>El uso de GPU no está disponible en este ordenador. Puede leerse en gráficas AMD y con el controlador de NVIDIA.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="41"/>
+        <location filename="../../Pages/GPUPage.cpp" line="44"/>
         <source>The GPU is close to full load. That&apos;s normal while rendering, exporting video or gaming.</source>
         <translation>La GPU está casi a plena carga. Es normal al renderizar, exportar vídeo o jugar.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="42"/>
+        <location filename="../../Pages/GPUPage.cpp" line="45"/>
         <source>The GPU is working, with headroom left.</source>
         <translation>La GPU está trabajando, con margen de sobra.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="43"/>
+        <location filename="../../Pages/GPUPage.cpp" line="46"/>
         <source>The GPU is mostly idle.</source>
         <translation>La GPU está casi inactiva.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="34"/>
+        <location filename="../../Pages/MemPage.cpp" line="37"/>
         <source>Memory has run short. Quit the apps using the most first.</source>
         <translation>Se ha agotado la memoria. Cierra primero las apps que más usan.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="36"/>
+        <location filename="../../Pages/MemPage.cpp" line="39"/>
         <source>The system is compressing memory. Quitting apps you aren&apos;t using makes switching smoother.</source>
         <translation>El sistema está comprimiendo memoria. Cerrar las apps que no usas hace que cambiar entre ellas sea más fluido.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="37"/>
+        <location filename="../../Pages/MemPage.cpp" line="40"/>
         <source>There&apos;s enough memory. Nothing to do.</source>
         <translation>Hay memoria suficiente. No hay nada que hacer.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="45"/>
+        <location filename="../../Pages/MemoryAdviceCard.cpp" line="47"/>
         <source>Quitting these apps you aren&apos;t using frees the most memory.</source>
         <translation>Cerrar estas apps que no estás usando es lo que más memoria libera.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="46"/>
+        <location filename="../../Pages/MemoryAdviceCard.cpp" line="48"/>
         <source>No background apps worth quitting. Most memory is used by the app you&apos;re using, or by the system.</source>
         <translation>No hay apps en segundo plano que merezca la pena cerrar. La mayor parte de la memoria la usa la app que estás usando o el sistema.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="53"/>
+        <location filename="../../Pages/MemoryAdviceCard.cpp" line="55"/>
         <source>Quit these %n and free about %@</source>
         <translation>
             <numerusform>Cerrar esta %n y liberar unos %@</numerusform>
@@ -4460,17 +4459,17 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <translation>No ha tenido suficiente actividad para mostrar un patrón.</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="27"/>
+        <location filename="../../Processes/TameControl.cpp" line="30"/>
         <source>After you switch to another app, every process of %@ drops to background priority. It recovers as soon as you switch back.</source>
         <translation>Cuando cambias a otra app, todos los procesos de %@ pasan a prioridad de segundo plano. Se recupera en cuanto vuelves a ella.</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="30"/>
+        <location filename="../../Processes/TameControl.cpp" line="33"/>
         <source>After you switch to another app, every process of %@ drops to background priority. It can&apos;t be raised again until %@ restarts.</source>
         <translation>Cuando cambias a otra app, todos los procesos de %@ pasan a prioridad de segundo plano. No se puede volver a subir hasta que %@ se reinicie.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/TameControl.cpp" line="33"/>
+        <location filename="../../Processes/TameControl.cpp" line="36"/>
         <source> %n processes are slowed right now.</source>
         <translation>
             <numerusform> Ahora mismo hay %n proceso ralentizado.</numerusform>
@@ -4478,7 +4477,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/TameControl.cpp" line="40"/>
+        <location filename="../../Processes/TameControl.cpp" line="43"/>
         <source> %n processes are paused right now.</source>
         <translation>
             <numerusform> Ahora mismo hay %n proceso en pausa.</numerusform>
@@ -4486,32 +4485,32 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="46"/>
+        <location filename="../../Processes/TameControl.cpp" line="49"/>
         <source> %@ stays slowed until it restarts.</source>
         <translation> %@ seguirá con prioridad baja hasta que se reinicie.</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="47"/>
+        <location filename="../../Processes/TameControl.cpp" line="50"/>
         <source> Slowing it down can&apos;t be undone until %@ restarts.</source>
         <translation> Ralentizarla no se puede deshacer hasta que %@ se reinicie.</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="37"/>
+        <location filename="../../Processes/TameControl.cpp" line="40"/>
         <source>After you switch to another app, %@ pauses completely and uses no CPU. While paused it won&apos;t play sound, download or receive messages. It resumes when you switch back.</source>
         <translation>Cuando cambias a otra app, %@ se pausa por completo y no usa CPU. Mientras está en pausa no reproduce sonido, no descarga ni recibe mensajes. Se reanuda cuando vuelves a ella.</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="43"/>
+        <location filename="../../Processes/TameControl.cpp" line="46"/>
         <source>%@ can slow down or pause automatically after you switch to another app. That saves power and keeps the front app smooth.</source>
         <translation>%@ puede ralentizarse o pausarse automáticamente cuando cambias a otra app. Así ahorras energía y la app en primer plano va fluida.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TameRulesSection.cpp" line="17"/>
+        <location filename="../../Sheets/TameRulesSection.cpp" line="20"/>
         <source>Pauses after you switch away</source>
         <translation>Se pausa al cambiar a otra app</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TameRulesSection.cpp" line="17"/>
+        <location filename="../../Sheets/TameRulesSection.cpp" line="20"/>
         <source>Slows down after you switch away</source>
         <translation>Se ralentiza al cambiar a otra app</translation>
     </message>
@@ -4541,7 +4540,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <translation>Desconocido</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/AlertsTab.cpp" line="27"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="29"/>
         <source>%n alerts on. </source>
         <translation>
             <numerusform>%n alerta activa. </numerusform>
@@ -4549,22 +4548,22 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         </translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="28"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="30"/>
         <source>Alerts appear in the Qel window and as desktop notifications.</source>
         <translation>Las alertas aparecen en la ventana de Qel y como notificaciones del escritorio.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="40"/>
+        <location filename="../../Sheets/DataTab.cpp" line="41"/>
         <source>Deletes every recorded day with its marks and app usage, the recorded sleeps and stretches, and the usual baseline. Settings and rules are kept. This can&apos;t be undone.</source>
         <translation>Elimina todos los días registrados con sus marcas y el uso de apps, los reposos y tramos registrados y la referencia habitual. Los ajustes y las reglas se conservan. No se puede deshacer.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="65"/>
+        <location filename="../../Sheets/DataTab.cpp" line="66"/>
         <source>less than 1 MB</source>
         <translation>menos de 1 MB</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="52"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="54"/>
         <source>Peak %@% (%@), average %@%</source>
         <translation>Pico %@&#xa0;% (%@), media %@&#xa0;%</translation>
     </message>

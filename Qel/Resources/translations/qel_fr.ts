@@ -19,12 +19,12 @@
         <translation>Ce bureau ne permet pas à Qel d&apos;écouter Ctrl+Alt+E. Associez plutôt la commande qel --replay à une touche dans les paramètres du clavier de votre bureau.</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="32"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="27"/>
         <source>Measured</source>
         <translation>Mesurée</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="32"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="27"/>
         <source>Process sum</source>
         <translation>Somme des processus</translation>
     </message>
@@ -41,59 +41,59 @@
         <translation>Noyau et verrouillée</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="89"/>
+        <location filename="../../Pages/DiskPage.cpp" line="67"/>
         <source>%@ available</source>
         <translation>%@ disponibles</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="93"/>
+        <location filename="../../Pages/DiskPage.cpp" line="71"/>
         <source>%@ used of %@</source>
         <translation>%@ utilisés sur %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="74"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="77"/>
         <source>No battery</source>
         <translation>Pas de batterie</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="75"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="78"/>
         <source>On battery</source>
         <translation>Sur batterie</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="75"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="78"/>
         <source>On AC power</source>
         <translation>Sur secteur</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="76"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="79"/>
         <source>, charging</source>
         <translation>, en charge</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="77"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="78"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="80"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="81"/>
         <source>Unavailable</source>
         <translation>Indisponible</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="81"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="84"/>
         <source>Not charging</source>
         <translation>Pas en charge</translation>
     </message>
     <message>
         <location filename="../../App/SampleReport.cpp" line="150"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="95"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="98"/>
         <source>Process %@</source>
         <translation>Processus %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="96"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="99"/>
         <source>Keeping the display on</source>
         <translation>Écran maintenu allumé</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="97"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="100"/>
         <source>Keeps the computer awake when idle or with the lid closed</source>
         <translation>Garde l&apos;ordinateur éveillé quand il est inactif ou capot fermé</translation>
     </message>
@@ -118,8 +118,8 @@
         <translation>%@ libres sur le disque</translation>
     </message>
     <message>
-        <location filename="../../Kit/PageTable.cpp" line="15"/>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="61"/>
+        <location filename="../../Kit/PageTable.cpp" line="20"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="48"/>
         <location filename="../../Window/OverviewFacts.cpp" line="40"/>
         <source>CPU</source>
         <translation>CPU</translation>
@@ -127,40 +127,40 @@
     <message>
         <location filename="../../App/SampleReport.cpp" line="61"/>
         <location filename="../../App/SampleReport.cpp" line="94"/>
-        <location filename="../../Kit/PageTable.cpp" line="18"/>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="63"/>
+        <location filename="../../Kit/PageTable.cpp" line="33"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="50"/>
         <location filename="../../Window/OverviewFacts.cpp" line="43"/>
         <source>Memory</source>
         <translation>Mémoire</translation>
     </message>
     <message>
         <location filename="../../App/SampleReport.cpp" line="77"/>
-        <location filename="../../Kit/PageTable.cpp" line="21"/>
+        <location filename="../../Kit/PageTable.cpp" line="46"/>
         <location filename="../../Window/OverviewFacts.cpp" line="45"/>
         <source>Network</source>
         <translation>Réseau</translation>
     </message>
     <message>
         <location filename="../../App/SampleReport.cpp" line="82"/>
-        <location filename="../../Kit/PageTable.cpp" line="20"/>
+        <location filename="../../Kit/PageTable.cpp" line="40"/>
         <location filename="../../Window/OverviewFacts.cpp" line="46"/>
         <source>Disk</source>
         <translation>Disque</translation>
     </message>
     <message>
-        <location filename="../../Kit/PageTable.cpp" line="23"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="53"/>
+        <location filename="../../Kit/PageTable.cpp" line="53"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="55"/>
         <location filename="../../Window/OverviewFacts.cpp" line="48"/>
         <source>Energy</source>
         <translation>Énergie</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="53"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="55"/>
         <source>Energy (est.)</source>
         <translation>Énergie (est.)</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="94"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="65"/>
         <source>Unknown path</source>
         <translation>Chemin inconnu</translation>
     </message>
@@ -522,55 +522,55 @@
         <translation>sans nom</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="22"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="24"/>
         <source>Whole computer</source>
         <translation>Tout l&apos;ordinateur</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="22"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="24"/>
         <source>Temperature and battery</source>
         <translation>Température et batterie</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="22"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="24"/>
         <source>Single process</source>
         <translation>Un seul processus</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="36"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="38"/>
         <source>When these things happen, Qel tells you which process it is and what to do. Short spikes won&apos;t bother you.</source>
         <translation>Quand cela se produit, Qel vous indique quel processus est en cause et quoi faire. Les pics brefs ne vous dérangeront pas.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="45"/>
-        <location filename="../../Sheets/AlertsTab.cpp" line="46"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="47"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="48"/>
         <source>Pause alerts for 1 hour</source>
         <translation>Suspendre les alertes pendant 1 heure</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="45"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="47"/>
         <source>No alerts appear while paused. They resume automatically.</source>
         <translation>Aucune alerte n&apos;apparaît pendant la suspension. Elles reprennent automatiquement.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/BackgroundTab.cpp" line="45"/>
-        <location filename="../../Sheets/BackgroundTab.cpp" line="48"/>
+        <location filename="../../Sheets/BackgroundTab.cpp" line="17"/>
+        <location filename="../../Sheets/BackgroundTab.cpp" line="20"/>
         <source>Quiet mode</source>
         <translation>Mode discret</translation>
     </message>
     <message>
-        <location filename="../../Sheets/BackgroundTab.cpp" line="46"/>
+        <location filename="../../Sheets/BackgroundTab.cpp" line="18"/>
         <source>Drops processes that are not in front, have no window and use a lot of CPU to background priority. Restored when you turn this off or quit Qel.</source>
         <translation>Passe en priorité d&apos;arrière-plan les processus hors premier plan, sans fenêtre et très gourmands en CPU. Rétabli quand vous désactivez ceci ou quittez Qel.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="45"/>
+        <location filename="../../Sheets/DataTab.cpp" line="46"/>
         <source>Erase all history?</source>
         <translation>Effacer tout l&apos;historique&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="46"/>
-        <location filename="../../Sheets/DataTab.cpp" line="118"/>
+        <location filename="../../Sheets/DataTab.cpp" line="47"/>
+        <location filename="../../Sheets/DataTab.cpp" line="115"/>
         <source>Erase all history</source>
         <translation>Effacer tout l&apos;historique</translation>
     </message>
@@ -580,38 +580,38 @@
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="74"/>
+        <location filename="../../Sheets/DataTab.cpp" line="75"/>
         <source>Show in File Manager</source>
         <translation>Afficher dans le gestionnaire de fichiers</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="80"/>
+        <location filename="../../Sheets/DataTab.cpp" line="81"/>
         <source>The history folder could not be opened</source>
         <translation>Le dossier d&apos;historique n&apos;a pas pu être ouvert</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="82"/>
+        <location filename="../../Sheets/DataTab.cpp" line="83"/>
         <source>History</source>
         <translation>Historique</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="91"/>
         <location filename="../../Sheets/DataTab.cpp" line="92"/>
+        <location filename="../../Sheets/DataTab.cpp" line="93"/>
         <source>Keep history for</source>
         <translation>Conserver l&apos;historique</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="91"/>
+        <location filename="../../Sheets/DataTab.cpp" line="92"/>
         <source>Older days are deleted automatically. The usual baseline is kept.</source>
         <translation>Les jours plus anciens sont supprimés automatiquement. La référence habituelle est conservée.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="85"/>
+        <location filename="../../Sheets/DataTab.cpp" line="86"/>
         <source>7 days</source>
         <translation>7 jours</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/DataTab.cpp" line="33"/>
+        <location filename="../../Sheets/DataTab.cpp" line="34"/>
         <source>Stored in a database on this computer only. %n days recorded, using %@.</source>
         <translation>
             <numerusform>Stocké dans une base de données sur cet ordinateur uniquement. %n jour enregistré, occupant %@.</numerusform>
@@ -619,42 +619,42 @@
         </translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="57"/>
+        <location filename="../../Sheets/DataTab.cpp" line="58"/>
         <source>Keep history for %@?</source>
         <translation>Conserver l&apos;historique seulement %@&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="58"/>
+        <location filename="../../Sheets/DataTab.cpp" line="59"/>
         <source>Days older than that are deleted now. This can&apos;t be undone.</source>
         <translation>Les jours plus anciens sont supprimés maintenant. C&apos;est irréversible.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="58"/>
+        <location filename="../../Sheets/DataTab.cpp" line="59"/>
         <source>Delete older days</source>
         <translation>Supprimer les jours plus anciens</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="86"/>
+        <location filename="../../Sheets/DataTab.cpp" line="87"/>
         <source>30 days</source>
         <translation>30 jours</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="87"/>
+        <location filename="../../Sheets/DataTab.cpp" line="88"/>
         <source>90 days</source>
         <translation>90 jours</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="88"/>
+        <location filename="../../Sheets/DataTab.cpp" line="89"/>
         <source>1 year</source>
         <translation>1 an</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="89"/>
+        <location filename="../../Sheets/DataTab.cpp" line="90"/>
         <source>Forever</source>
         <translation>Toujours</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/DataTab.cpp" line="100"/>
+        <location filename="../../Sheets/DataTab.cpp" line="101"/>
         <source>%n days collected. After 3 days the ring shows a reference line.</source>
         <translation>
             <numerusform>%n jour collecté. Après 3 jours, l&apos;anneau affiche une ligne de référence.</numerusform>
@@ -662,12 +662,12 @@
         </translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="102"/>
+        <location filename="../../Sheets/DataTab.cpp" line="103"/>
         <source>Usual baseline</source>
         <translation>Référence habituelle</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="111"/>
+        <location filename="../../Sheets/DataTab.cpp" line="112"/>
         <source>Erase…</source>
         <translation>Effacer…</translation>
     </message>
@@ -835,108 +835,108 @@
         <translation>Les symboles de Qel proviennent de la police Material Icons des Material Design Authors, utilisée sous licence Apache 2.0&#xa0;; ses auteurs ne sont pas affiliés à Qel.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="55"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="42"/>
         <source>Show in the tray</source>
         <translation>Afficher dans la zone de notification</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="56"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="43"/>
         <source>Pick any combination. With none selected, only the icon is shown.</source>
         <translation>Choisissez n&apos;importe quelle combinaison. Si rien n&apos;est sélectionné, seule l&apos;icône s&apos;affiche.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="60"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="47"/>
         <source>Icon</source>
         <translation>Icône</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="64"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="51"/>
         <source>Net speed</source>
         <translation>Débit réseau</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="92"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="77"/>
         <source>Icon style</source>
         <translation>Style d&apos;icône</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="134"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="119"/>
         <source>Preview</source>
         <translation>Aperçu</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterRing.cpp" line="83"/>
+        <location filename="../../Sheets/PosterRing.cpp" line="79"/>
         <source>0:00</source>
         <translation>0 h</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterRing.cpp" line="83"/>
+        <location filename="../../Sheets/PosterRing.cpp" line="79"/>
         <source>6:00</source>
         <translation>6 h</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterRing.cpp" line="83"/>
+        <location filename="../../Sheets/PosterRing.cpp" line="79"/>
         <source>12:00</source>
         <translation>12 h</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterRing.cpp" line="83"/>
+        <location filename="../../Sheets/PosterRing.cpp" line="79"/>
         <source>18:00</source>
         <translation>18 h</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="98"/>
+        <location filename="../../Sheets/PosterView.cpp" line="95"/>
         <source>Busiest moment</source>
         <translation>Moment le plus chargé</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="109"/>
+        <location filename="../../Sheets/PosterView.cpp" line="106"/>
         <source>Time recorded</source>
         <translation>Durée enregistrée</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="110"/>
+        <location filename="../../Sheets/PosterView.cpp" line="107"/>
         <source>CPU, daily average</source>
         <translation>CPU, moyenne quotidienne</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="111"/>
-        <location filename="../../Window/RingLegend.cpp" line="22"/>
+        <location filename="../../Sheets/PosterView.cpp" line="108"/>
+        <location filename="../../Window/RingLegend.cpp" line="23"/>
         <source>Worth a look</source>
         <translation>À examiner</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="151"/>
+        <location filename="../../Sheets/PosterView.cpp" line="148"/>
         <source>, </source>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="153"/>
+        <location filename="../../Sheets/PosterView.cpp" line="150"/>
         <source>Most used: %@</source>
         <translation>Le plus utilisé&#xa0;: %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="28"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="31"/>
         <source>30 s</source>
         <translation>30 s</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="28"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="31"/>
         <source>1 min</source>
         <translation>1 min</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="28"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="31"/>
         <source>2 min</source>
         <translation>2 min</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="28"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="31"/>
         <source>5 min</source>
         <translation>5 min</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="28"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="31"/>
         <source>10 min</source>
         <translation>10 min</translation>
     </message>
@@ -966,37 +966,37 @@
         <translation>Données</translation>
     </message>
     <message>
-        <location filename="../../Sheets/WhatsNewSheet.cpp" line="27"/>
+        <location filename="../../Sheets/WhatsNewSheet.cpp" line="30"/>
         <source>New</source>
         <translation>Nouveau</translation>
     </message>
     <message>
-        <location filename="../../Sheets/WhatsNewSheet.cpp" line="28"/>
+        <location filename="../../Sheets/WhatsNewSheet.cpp" line="31"/>
         <source>Improved</source>
         <translation>Amélioré</translation>
     </message>
     <message>
-        <location filename="../../Sheets/WhatsNewSheet.cpp" line="29"/>
+        <location filename="../../Sheets/WhatsNewSheet.cpp" line="32"/>
         <source>Fixed</source>
         <translation>Corrigé</translation>
     </message>
     <message>
-        <location filename="../../Kit/PageTable.cpp" line="13"/>
+        <location filename="../../Kit/PageTable.cpp" line="14"/>
         <source>Overview</source>
         <translation>Aperçu</translation>
     </message>
     <message>
-        <location filename="../../Kit/PageTable.cpp" line="17"/>
+        <location filename="../../Kit/PageTable.cpp" line="27"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../Window/RingLegend.cpp" line="22"/>
+        <location filename="../../Window/RingLegend.cpp" line="23"/>
         <source>System events</source>
         <translation>Événements système</translation>
     </message>
     <message>
-        <location filename="../../Window/RingLegend.cpp" line="22"/>
+        <location filename="../../Window/RingLegend.cpp" line="23"/>
         <source>Marked by you</source>
         <translation>Marqué par vous</translation>
     </message>
@@ -1053,25 +1053,41 @@
         <translation>Seule la page affichée montre son chiffre.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessRowDelegate.cpp" line="34"/>
+        <location filename="../../Processes/ProcessRowDelegate.cpp" line="36"/>
         <source>System</source>
         <translation>Système</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="85"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="76"/>
         <source>Now</source>
         <translation>Maintenant</translation>
+    </message>
+    <message>
+        <location filename="../../Window/DayRingView.cpp" line="50"/>
+        <source>Asleep</source>
+        <translation>En veille</translation>
+    </message>
+    <message>
+        <location filename="../../Window/DayRingView.cpp" line="50"/>
+        <source>No history for this time</source>
+        <translation>Aucun historique pour ce moment</translation>
+    </message>
+    <message>
+        <location filename="../../Window/DayRingView.cpp" line="54"/>
+        <location filename="../../Window/DayRingView.cpp" line="55"/>
+        <source>CPU, memory %@</source>
+        <translation>CPU, mémoire %@</translation>
     </message>
 </context>
 <context>
     <name>qel::ActionBar</name>
     <message>
-        <location filename="../../Processes/ActionBar.cpp" line="78"/>
+        <location filename="../../Processes/ActionBar.cpp" line="46"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ActionBar.cpp" line="96"/>
+        <location filename="../../Processes/ActionBar.cpp" line="64"/>
         <source>%n selected</source>
         <translation>
             <numerusform>%n sélectionné</numerusform>
@@ -1079,7 +1095,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ActionBar.cpp" line="98"/>
+        <location filename="../../Processes/ActionBar.cpp" line="66"/>
         <source>%n system processes will be skipped</source>
         <translation>
             <numerusform>%n processus système sera ignoré</numerusform>
@@ -1087,7 +1103,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ActionBar.cpp" line="101"/>
+        <location filename="../../Processes/ActionBar.cpp" line="69"/>
         <source>End %n processes</source>
         <translation>
             <numerusform>Terminer %n processus</numerusform>
@@ -1095,7 +1111,7 @@
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/ActionBar.cpp" line="97"/>
+        <location filename="../../Processes/ActionBar.cpp" line="65"/>
         <source>Unsaved changes may be lost</source>
         <translation>Les modifications non enregistrées peuvent être perdues</translation>
     </message>
@@ -1136,7 +1152,7 @@
         <translation>Bulles de mémoire</translation>
     </message>
     <message>
-        <location filename="../../Pages/BubbleFieldView.cpp" line="66"/>
+        <location filename="../../Pages/BubbleFieldView.cpp" line="64"/>
         <source>%@ used</source>
         <translation>%@ utilisés</translation>
     </message>
@@ -1144,57 +1160,57 @@
 <context>
     <name>qel::CPUPage</name>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="95"/>
+        <location filename="../../Pages/CPUPage.cpp" line="90"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="110"/>
+        <location filename="../../Pages/CPUPage.cpp" line="103"/>
         <source>User</source>
         <translation>Utilisateur</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="111"/>
+        <location filename="../../Pages/CPUPage.cpp" line="104"/>
         <source>System</source>
         <translation>Système</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="112"/>
+        <location filename="../../Pages/CPUPage.cpp" line="105"/>
         <source>Idle</source>
         <translation>Inactif</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="116"/>
+        <location filename="../../Pages/CPUPage.cpp" line="108"/>
         <source>Performance</source>
         <translation>Performance</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="117"/>
+        <location filename="../../Pages/CPUPage.cpp" line="109"/>
         <source>Efficiency</source>
         <translation>Efficacité</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="132"/>
+        <location filename="../../Pages/CPUPage.cpp" line="122"/>
         <source>Last 60 seconds</source>
         <translation>60 dernières secondes</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="132"/>
+        <location filename="../../Pages/CPUPage.cpp" line="122"/>
         <source>All cores combined</source>
         <translation>Tous les cœurs</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="147"/>
+        <location filename="../../Pages/CPUPage.cpp" line="135"/>
         <source>Using the most</source>
         <translation>Plus gros consommateurs</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="147"/>
+        <location filename="../../Pages/CPUPage.cpp" line="135"/>
         <source>Click a name for details</source>
         <translation>Cliquez sur un nom pour les détails</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/CPUPage.cpp" line="193"/>
+        <location filename="../../Pages/CPUPage.cpp" line="179"/>
         <source>%n processes</source>
         <translation>
             <numerusform>%n processus</numerusform>
@@ -1202,17 +1218,17 @@
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="194"/>
+        <location filename="../../Pages/CPUPage.cpp" line="180"/>
         <source>Load %.2f</source>
         <translation>Charge %.2f</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="205"/>
+        <location filename="../../Pages/CPUPage.cpp" line="191"/>
         <source>Each bar is a logical core. The contrasting segment on it marks its recent peak. The center shows the system thermal state.</source>
         <translation>Chaque barre est un cœur logique. Le segment contrasté marque son pic récent. Le centre indique l&apos;état thermique du système.</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="207"/>
+        <location filename="../../Pages/CPUPage.cpp" line="193"/>
         <source>Each bar is a core. The contrasting segment on it marks its recent peak. The center shows the system thermal state.</source>
         <translation>Chaque barre est un cœur. Le segment contrasté marque son pic récent. Le centre indique l&apos;état thermique du système.</translation>
     </message>
@@ -1228,8 +1244,7 @@
 <context>
     <name>qel::CloseButton</name>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="43"/>
-        <location filename="../../Sheets/SheetFrame.cpp" line="31"/>
+        <location filename="../../Sheets/CloseButton.cpp" line="18"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
@@ -1237,17 +1252,17 @@
 <context>
     <name>qel::ColumnTitles</name>
     <message>
-        <location filename="../../Processes/ColumnTitles.cpp" line="25"/>
+        <location filename="../../Processes/ColumnTitles.cpp" line="26"/>
         <source>Name</source>
         <translation>Nom</translation>
     </message>
     <message>
-        <location filename="../../Processes/ColumnTitles.cpp" line="26"/>
+        <location filename="../../Processes/ColumnTitles.cpp" line="27"/>
         <source>CPU %</source>
         <translation>CPU&#xa0;%</translation>
     </message>
     <message>
-        <location filename="../../Processes/ColumnTitles.cpp" line="27"/>
+        <location filename="../../Processes/ColumnTitles.cpp" line="28"/>
         <source>Memory</source>
         <translation>Mémoire</translation>
     </message>
@@ -1255,33 +1270,33 @@
 <context>
     <name>qel::CoreFlowerView</name>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="54"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="50"/>
         <source>Usage per core</source>
         <translation>Utilisation par cœur</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="63"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="59"/>
         <source>Total usage %@</source>
         <translation>Utilisation totale %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="69"/>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="130"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="65"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="126"/>
         <source>Load %.2f</source>
         <translation>Charge %.2f</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="112"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="108"/>
         <source>Efficiency</source>
         <translation>Efficacité</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="112"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="108"/>
         <source>Performance</source>
         <translation>Performance</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="124"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="120"/>
         <source>Thermal state</source>
         <translation>État thermique</translation>
     </message>
@@ -1332,26 +1347,10 @@
 <context>
     <name>qel::DayRingView</name>
     <message>
-        <location filename="../../Window/DayRingView.cpp" line="39"/>
-        <location filename="../../Window/DayRingView.cpp" line="79"/>
+        <location filename="../../Window/DayRingView.cpp" line="75"/>
+        <location filename="../../Window/DayRingView.cpp" line="115"/>
         <source>Ring</source>
         <translation>Anneau</translation>
-    </message>
-    <message>
-        <location filename="../../Window/DayRingView.cpp" line="131"/>
-        <source>Asleep</source>
-        <translation>En veille</translation>
-    </message>
-    <message>
-        <location filename="../../Window/DayRingView.cpp" line="131"/>
-        <source>No history for this time</source>
-        <translation>Aucun historique pour ce moment</translation>
-    </message>
-    <message>
-        <location filename="../../Window/DayRingView.cpp" line="135"/>
-        <location filename="../../Window/DayRingView.cpp" line="136"/>
-        <source>CPU, memory %@</source>
-        <translation>CPU, mémoire %@</translation>
     </message>
 </context>
 <context>
@@ -1370,12 +1369,12 @@
 <context>
     <name>qel::DeviceBatteryRing</name>
     <message>
-        <location filename="../../Pages/DeviceBatteryRing.cpp" line="46"/>
+        <location filename="../../Pages/DeviceBatteryRing.cpp" line="47"/>
         <source>Battery %@%</source>
         <translation>Batterie %@&#xa0;%</translation>
     </message>
     <message>
-        <location filename="../../Pages/DeviceBatteryRing.cpp" line="49"/>
+        <location filename="../../Pages/DeviceBatteryRing.cpp" line="50"/>
         <source>%@ battery low</source>
         <translation>Batterie de %@ faible</translation>
     </message>
@@ -1383,66 +1382,66 @@
 <context>
     <name>qel::DiskPage</name>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="121"/>
+        <location filename="../../Pages/DiskPage.cpp" line="99"/>
         <source>Disk</source>
         <translation>Disque</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="124"/>
-        <location filename="../../Pages/DiskPage.cpp" line="245"/>
+        <location filename="../../Pages/DiskPage.cpp" line="102"/>
+        <location filename="../../Pages/DiskPage.cpp" line="223"/>
         <source>Read %@, write %@</source>
         <translation>Lecture %@, écriture %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="131"/>
+        <location filename="../../Pages/DiskPage.cpp" line="109"/>
         <source>Used</source>
         <translation>Utilisé</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="132"/>
+        <location filename="../../Pages/DiskPage.cpp" line="110"/>
         <source>Available</source>
         <translation>Disponible</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="145"/>
+        <location filename="../../Pages/DiskPage.cpp" line="123"/>
         <source>The outer ring is the system disk&apos;s space: used and available.
 The inner ring is the last 60 seconds of activity: reads grow outward, writes inward.</source>
         <translation>L&apos;anneau extérieur montre l&apos;espace du disque système : utilisé et disponible.
 L&apos;anneau intérieur montre les 60 dernières secondes d&apos;activité : les lectures vers l&apos;extérieur, les écritures vers l&apos;intérieur.</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="168"/>
-        <location filename="../../Pages/DiskPage.cpp" line="231"/>
+        <location filename="../../Pages/DiskPage.cpp" line="146"/>
+        <location filename="../../Pages/DiskPage.cpp" line="209"/>
         <source>Volumes</source>
         <translation>Volumes</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="177"/>
+        <location filename="../../Pages/DiskPage.cpp" line="155"/>
         <source>Active now</source>
         <translation>Actifs maintenant</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="177"/>
+        <location filename="../../Pages/DiskPage.cpp" line="155"/>
         <source>Click a name for details</source>
         <translation>Cliquez sur un nom pour les détails</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="178"/>
+        <location filename="../../Pages/DiskPage.cpp" line="156"/>
         <source>No process is doing heavy disk activity right now.</source>
         <translation>Aucun processus n&apos;a d&apos;activité disque importante en ce moment.</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="188"/>
+        <location filename="../../Pages/DiskPage.cpp" line="166"/>
         <source>Most written</source>
         <translation>Le plus écrit</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="188"/>
+        <location filename="../../Pages/DiskPage.cpp" line="166"/>
         <source>Since each process started</source>
         <translation>Depuis le lancement de chaque processus</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/DiskPage.cpp" line="231"/>
+        <location filename="../../Pages/DiskPage.cpp" line="209"/>
         <source>%n mounted</source>
         <translation>
             <numerusform>%n monté</numerusform>
@@ -1453,111 +1452,103 @@ L&apos;anneau intérieur montre les 60 dernières secondes d&apos;activité : le
 <context>
     <name>qel::DiskPlatterView</name>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="92"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="83"/>
         <source>Disk space and activity</source>
         <translation>Espace et activité du disque</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="99"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="90"/>
         <source>%@ available</source>
         <translation>%@ disponibles</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="115"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="106"/>
         <source>Available</source>
         <translation>Disponible</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="117"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="108"/>
         <source>%@ total</source>
         <translation>%@ au total</translation>
     </message>
 </context>
 <context>
-    <name>qel::EndButton</name>
-    <message>
-        <location filename="../../Pages/PortRow.cpp" line="34"/>
-        <source>End</source>
-        <translation>Terminer</translation>
-    </message>
-</context>
-<context>
     <name>qel::EnergyPage</name>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="186"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="161"/>
         <source>Energy</source>
         <translation>Énergie</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="190"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="165"/>
         <source>Charge</source>
         <translation>Charge</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="191"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="166"/>
         <source>Power</source>
         <translation>Puissance</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="192"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="167"/>
         <source>Thermal state</source>
         <translation>État thermique</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="222"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="330"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="197"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="303"/>
         <source>Preventing sleep</source>
         <translation>Veille empêchée</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="236"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="359"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="211"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="332"/>
         <source>Runtime</source>
         <translation>Autonomie</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="246"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="221"/>
         <source>Charger</source>
         <translation>Chargeur</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="250"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="225"/>
         <source>Not connected</source>
         <translation>Non connecté</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="252"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="227"/>
         <source>Adapter power</source>
         <translation>Puissance de l&apos;adaptateur</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="252"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="227"/>
         <source>Current input</source>
         <translation>Entrée actuelle</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="253"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="228"/>
         <source>Battery charging</source>
         <translation>Batterie en charge</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="254"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="229"/>
         <source>Power the system reports for the connected adapter, not the current input.</source>
         <translation>Puissance indiquée par le système pour l&apos;adaptateur branché, et non l&apos;entrée actuelle.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="301"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="388"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="276"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="361"/>
         <source> Per-app energy is estimated from CPU usage.</source>
         <translation> L&apos;énergie par application est estimée d&apos;après l&apos;utilisation du CPU.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="302"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="277"/>
         <source>One turn is 60 seconds, with now at the top. Each bar is stacked by app. Gray is everything else.</source>
         <translation>Un tour fait 60 secondes, le présent étant en haut. Chaque barre est empilée par application. Le gris représente tout le reste.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/EnergyPage.cpp" line="331"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="304"/>
         <source>%n processes</source>
         <translation>
             <numerusform>%n processus</numerusform>
@@ -1565,47 +1556,47 @@ L&apos;anneau intérieur montre les 60 dernières secondes d&apos;activité : le
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="333"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="306"/>
         <source>Nothing is preventing sleep. The computer will sleep normally when you close the lid.</source>
         <translation>Rien n&apos;empêche la veille. L&apos;ordinateur se mettra en veille normalement à la fermeture du capot.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="334"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="307"/>
         <source>Nothing is preventing sleep. The computer will sleep normally when it&apos;s left idle.</source>
         <translation>Rien n&apos;empêche la veille. L&apos;ordinateur se mettra en veille normalement s&apos;il reste inactif.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="367"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="340"/>
         <source>This computer has no battery</source>
         <translation>Cet ordinateur n&apos;a pas de batterie</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="370"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="343"/>
         <source>A runtime estimate isn&apos;t available yet.</source>
         <translation>Aucune estimation d&apos;autonomie n&apos;est encore disponible.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="375"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="348"/>
         <source>If you unplugged now, about</source>
         <translation>Si vous débranchiez maintenant, environ</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="375"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="348"/>
         <source>At this rate, about</source>
         <translation>À ce rythme, environ</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="387"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="360"/>
         <source>Estimated from the average power over the last minute.</source>
         <translation>Estimé d&apos;après la puissance moyenne de la dernière minute.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="392"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="365"/>
         <source>Health</source>
         <translation>Santé</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="394"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="367"/>
         <source>Cycle count</source>
         <translation>Nombre de cycles</translation>
     </message>
@@ -1613,47 +1604,47 @@ L&apos;anneau intérieur montre les 60 dernières secondes d&apos;activité : le
 <context>
     <name>qel::EnergyRing</name>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="31"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="32"/>
         <source>Energy over the last 60 seconds</source>
         <translation>Énergie sur les 60 dernières secondes</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="40"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="41"/>
         <source>%.1f watts</source>
         <translation>%.1f watts</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="122"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="118"/>
         <source>Now</source>
         <translation>Maintenant</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="122"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="118"/>
         <source>45 s ago</source>
         <translation>il y a 45 s</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="122"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="118"/>
         <source>30 s ago</source>
         <translation>il y a 30 s</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="122"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="118"/>
         <source>15 s ago</source>
         <translation>il y a 15 s</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="141"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="137"/>
         <source>Battery %@%</source>
         <translation>Batterie %@&#xa0;%</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="142"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="138"/>
         <source>On AC power</source>
         <translation>Sur secteur</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="150"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="146"/>
         <source>Right now</source>
         <translation>En ce moment</translation>
     </message>
@@ -1661,12 +1652,12 @@ L&apos;anneau intérieur montre les 60 dernières secondes d&apos;activité : le
 <context>
     <name>qel::EventNote</name>
     <message>
-        <location filename="../../Window/EventNote.cpp" line="16"/>
+        <location filename="../../Window/EventNote.cpp" line="18"/>
         <source>%@  %@</source>
         <translation>%@  %@</translation>
     </message>
     <message>
-        <location filename="../../Window/EventNote.cpp" line="22"/>
+        <location filename="../../Window/EventNote.cpp" line="24"/>
         <source>Just before: %@ %@</source>
         <translation>Juste avant&#xa0;: %@ %@</translation>
     </message>
@@ -1674,90 +1665,90 @@ L&apos;anneau intérieur montre les 60 dernières secondes d&apos;activité : le
 <context>
     <name>qel::ExportSheet</name>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="109"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="70"/>
         <source>Export this day as an image</source>
         <translation>Exporter cette journée en image</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="118"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="79"/>
         <source>Saves the ring for this day as a 1080 × 1080 picture.</source>
         <translation>Enregistre l&apos;anneau de cette journée en image de 1080 × 1080.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="145"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="106"/>
         <source>Deep sea</source>
         <translation>Grand bleu</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="145"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="106"/>
         <source>Ink</source>
         <translation>Encre</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="150"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="111"/>
         <source>Background</source>
         <translation>Arrière-plan</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="151"/>
-        <location filename="../../Sheets/ExportSheet.cpp" line="152"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="112"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="113"/>
         <source>Show app names</source>
         <translation>Afficher les noms d&apos;application</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="152"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="113"/>
         <source>When off, no app name appears in the picture</source>
         <translation>Désactivé, aucun nom d&apos;application n&apos;apparaît sur l&apos;image</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="153"/>
-        <location filename="../../Sheets/ExportSheet.cpp" line="154"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="114"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="115"/>
         <source>Show event dots</source>
         <translation>Afficher les points d&apos;événement</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="154"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="115"/>
         <source>The things worth a look on this day</source>
         <translation>Les éléments à examiner ce jour-là</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="156"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="117"/>
         <source>The picture contains only the usage rings and what is switched on above. It never includes window titles, file names or network addresses.</source>
         <translation>L&apos;image ne contient que les anneaux d&apos;utilisation et ce qui est activé ci-dessus. Elle n&apos;inclut jamais de titres de fenêtres, de noms de fichiers ni d&apos;adresses réseau.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="171"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="132"/>
         <source>Copy image</source>
         <translation>Copier l&apos;image</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="174"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="135"/>
         <source>Save image…</source>
         <translation>Enregistrer l&apos;image…</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="210"/>
-        <location filename="../../Sheets/ExportSheet.cpp" line="220"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="171"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="181"/>
         <source>Couldn&apos;t create the image</source>
         <translation>Impossible de créer l&apos;image</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="213"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="174"/>
         <source>Couldn&apos;t save the image</source>
         <translation>Impossible d&apos;enregistrer l&apos;image</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="215"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="176"/>
         <source>Image saved</source>
         <translation>Image enregistrée</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="227"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="188"/>
         <source>Couldn&apos;t copy the image</source>
         <translation>Impossible de copier l&apos;image</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="229"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="190"/>
         <source>Copied to the clipboard</source>
         <translation>Copié dans le presse-papiers</translation>
     </message>
@@ -1765,12 +1756,12 @@ L&apos;anneau intérieur montre les 60 dernières secondes d&apos;activité : le
 <context>
     <name>qel::FindingCard</name>
     <message>
-        <location filename="../../Sheets/FindingCard.cpp" line="50"/>
+        <location filename="../../Sheets/FindingCard.cpp" line="52"/>
         <source>View</source>
         <translation>Afficher</translation>
     </message>
     <message>
-        <location filename="../../Sheets/FindingCard.cpp" line="52"/>
+        <location filename="../../Sheets/FindingCard.cpp" line="54"/>
         <source>Got it</source>
         <translation>Compris</translation>
     </message>
@@ -1796,74 +1787,74 @@ L&apos;anneau intérieur montre les 60 dernières secondes d&apos;activité : le
 <context>
     <name>qel::GPUPage</name>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="106"/>
+        <location filename="../../Pages/GPUPage.cpp" line="95"/>
         <source>The more cells lit, the busier the GPU. The outer ring is the last 60 seconds, with now at the top.
 The system doesn&apos;t report per-core or per-app GPU usage, so only the overall figure is shown.</source>
         <translation>Plus il y a de cases allumées, plus le GPU est occupé. L&apos;anneau extérieur montre les 60 dernières secondes, le présent étant en haut.
 Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par application&#xa0;: seul le chiffre global est affiché.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="118"/>
+        <location filename="../../Pages/GPUPage.cpp" line="107"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="140"/>
+        <location filename="../../Pages/GPUPage.cpp" line="129"/>
         <source>GPU memory</source>
         <translation>Mémoire GPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="141"/>
+        <location filename="../../Pages/GPUPage.cpp" line="130"/>
         <source>Cores</source>
         <translation>Cœurs</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="142"/>
+        <location filename="../../Pages/GPUPage.cpp" line="131"/>
         <source>Thermal state</source>
         <translation>État thermique</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="153"/>
+        <location filename="../../Pages/GPUPage.cpp" line="140"/>
         <source>Renderer</source>
         <translation>Rendu</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="154"/>
+        <location filename="../../Pages/GPUPage.cpp" line="141"/>
         <source>Tiler</source>
         <translation>Tiler</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="179"/>
+        <location filename="../../Pages/GPUPage.cpp" line="166"/>
         <source>Likely GPU users</source>
         <translation>Utilisateurs probables du GPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="179"/>
+        <location filename="../../Pages/GPUPage.cpp" line="166"/>
         <source>Apps with the GPU open, by energy</source>
         <translation>Applications utilisant le GPU, par énergie</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="188"/>
+        <location filename="../../Pages/GPUPage.cpp" line="175"/>
         <source>Last 60 seconds</source>
         <translation>60 dernières secondes</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="188"/>
+        <location filename="../../Pages/GPUPage.cpp" line="175"/>
         <source>Overall usage</source>
         <translation>Utilisation globale</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="226"/>
+        <location filename="../../Pages/GPUPage.cpp" line="213"/>
         <source>Unified memory</source>
         <translation>Mémoire unifiée</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="226"/>
+        <location filename="../../Pages/GPUPage.cpp" line="213"/>
         <source>GPU and CPU share %@</source>
         <translation>GPU et CPU partagent %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="233"/>
+        <location filename="../../Pages/GPUPage.cpp" line="220"/>
         <source>The GPU is using %@, other apps %@, with %@ left.</source>
         <translation>Le GPU utilise %@, les autres applications %@, et il reste %@.</translation>
     </message>
@@ -1871,13 +1862,13 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::GainRow</name>
     <message>
-        <location filename="../../Pages/GainRow.cpp" line="34"/>
-        <location filename="../../Pages/GainRow.cpp" line="64"/>
+        <location filename="../../Pages/GainRow.cpp" line="36"/>
+        <location filename="../../Pages/GainRow.cpp" line="67"/>
         <source>Quit %@</source>
         <translation>Quitter %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/GainRow.cpp" line="68"/>
+        <location filename="../../Pages/GainRow.cpp" line="71"/>
         <source>using about %@ W</source>
         <translation>environ %@ W consommés</translation>
     </message>
@@ -1938,7 +1929,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::GpuUserList</name>
     <message>
-        <location filename="../../Pages/GpuUserList.cpp" line="45"/>
+        <location filename="../../Pages/GpuUserList.cpp" line="47"/>
         <source>Front</source>
         <translation>1er plan</translation>
     </message>
@@ -1954,32 +1945,32 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::IncidentSheet</name>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="56"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="58"/>
         <source>What just happened</source>
         <translation>Ce qui vient de se passer</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="58"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="60"/>
         <source>Press Ctrl+Alt+E any time to replay the last 60 seconds.</source>
         <translation>Appuyez sur Ctrl+Alt+E à tout moment pour revoir les 60 dernières secondes.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="68"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="70"/>
         <source>60 s ago</source>
         <translation>il y a 60 s</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="72"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="74"/>
         <source>Pressed at %@</source>
         <translation>Appuyé à %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="121"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="123"/>
         <source>View</source>
         <translation>Afficher</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="123"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="125"/>
         <source>Ended</source>
         <translation>Terminé</translation>
     </message>
@@ -2073,7 +2064,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::LicensesSheet</name>
     <message>
-        <location filename="../../Sheets/LicensesSheet.cpp" line="32"/>
+        <location filename="../../Sheets/LicensesSheet.cpp" line="34"/>
         <source>Open Source Licenses</source>
         <translation>Licences open source</translation>
     </message>
@@ -2081,68 +2072,68 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::MemPage</name>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="73"/>
+        <location filename="../../Pages/MemPage.cpp" line="85"/>
         <source>Memory</source>
         <translation>Mémoire</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="78"/>
+        <location filename="../../Pages/MemPage.cpp" line="90"/>
         <source>Used</source>
         <translation>Utilisé</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="79"/>
+        <location filename="../../Pages/MemPage.cpp" line="91"/>
         <source>Pressure</source>
         <translation>Pression</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="80"/>
+        <location filename="../../Pages/MemPage.cpp" line="92"/>
         <source>Swap</source>
         <translation>Swap</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="91"/>
+        <location filename="../../Pages/MemPage.cpp" line="104"/>
         <source>Each bubble is a process, sized by the memory it uses. Click a bubble for details or to quit it. The outer ring is memory pressure.</source>
         <translation>Chaque bulle est un processus, dont la taille suit la mémoire utilisée. Cliquez sur une bulle pour voir les détails ou le quitter. L&apos;anneau extérieur indique la pression mémoire.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="106"/>
-        <location filename="../../Pages/MemPage.cpp" line="184"/>
+        <location filename="../../Pages/MemPage.cpp" line="120"/>
+        <location filename="../../Pages/MemPage.cpp" line="190"/>
         <source>Memory breakdown</source>
         <translation>Répartition de la mémoire</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="135"/>
+        <location filename="../../Pages/MemPage.cpp" line="141"/>
         <source>App memory</source>
         <translation>Mémoire apps</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="136"/>
+        <location filename="../../Pages/MemPage.cpp" line="142"/>
         <source>Kernel &amp; locked</source>
         <translation>Noyau et verrouillée</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="137"/>
+        <location filename="../../Pages/MemPage.cpp" line="143"/>
         <source>Compressed</source>
         <translation>Compressée</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="138"/>
+        <location filename="../../Pages/MemPage.cpp" line="144"/>
         <source>Available</source>
         <translation>Disponible</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="155"/>
+        <location filename="../../Pages/MemPage.cpp" line="161"/>
         <source>Memory pressure</source>
         <translation>Pression mémoire</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="184"/>
+        <location filename="../../Pages/MemPage.cpp" line="190"/>
         <source>%@ total</source>
         <translation>%@ au total</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="192"/>
+        <location filename="../../Pages/MemPage.cpp" line="198"/>
         <source>%@%. %@</source>
         <translation>%@ %. %@</translation>
     </message>
@@ -2150,7 +2141,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::MemoryAdviceCard</name>
     <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="68"/>
+        <location filename="../../Pages/MemoryAdviceCard.cpp" line="70"/>
         <source>Memory is tight</source>
         <translation>La mémoire manque</translation>
     </message>
@@ -2158,22 +2149,22 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::MemoryAdviceRow</name>
     <message>
-        <location filename="../../Pages/MemoryAdviceRow.cpp" line="42"/>
+        <location filename="../../Pages/MemoryAdviceRow.cpp" line="43"/>
         <source>Memory keeps growing. Reopening it frees the memory.</source>
         <translation>La mémoire ne cesse d&apos;augmenter. La rouvrir libère la mémoire.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceRow.cpp" line="48"/>
+        <location filename="../../Pages/MemoryAdviceRow.cpp" line="49"/>
         <source>Quit</source>
         <translation>Quitter</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceRow.cpp" line="59"/>
+        <location filename="../../Pages/MemoryAdviceRow.cpp" line="60"/>
         <source>Using %@, %@</source>
         <translation>Utilise %@, %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceRow.cpp" line="60"/>
+        <location filename="../../Pages/MemoryAdviceRow.cpp" line="61"/>
         <source>Quit %@</source>
         <translation>Quitter %@</translation>
     </message>
@@ -2181,7 +2172,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::MemoryChart</name>
     <message>
-        <location filename="../../Processes/MemoryChart.cpp" line="53"/>
+        <location filename="../../Processes/MemoryChart.cpp" line="54"/>
         <source>Memory, last 30 days</source>
         <translation>Mémoire, 30 derniers jours</translation>
     </message>
@@ -2189,22 +2180,22 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::MenuBar</name>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="171"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="173"/>
         <source>Show panel</source>
         <translation>Afficher le panneau</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="172"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="174"/>
         <source>Open Qel</source>
         <translation>Ouvrir Qel</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="173"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="175"/>
         <source>What just happened</source>
         <translation>Ce qui vient de se passer</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="249"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="251"/>
         <source>Qel keeps running while its window is closed, and usually waits in the tray. This desktop has no tray, so the window was minimised instead. To end Qel, choose Quit (Ctrl+Q).</source>
         <translation>Qel continue de tourner quand sa fenêtre est fermée et attend d&apos;habitude dans la zone de notification. Ce bureau n&apos;en a pas, la fenêtre a donc été réduite. Pour arrêter Qel, choisissez Quitter (Ctrl+Q).</translation>
     </message>
@@ -2220,7 +2211,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::MenuCell</name>
     <message>
-        <location filename="../../MenuBar/MenuCell.cpp" line="35"/>
+        <location filename="../../MenuBar/MenuCell.cpp" line="36"/>
         <source>View %@</source>
         <translation>Afficher %@</translation>
     </message>
@@ -2228,118 +2219,118 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::MenuPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="150"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="105"/>
         <source>Today</source>
         <translation>Aujourd&apos;hui</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="186"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="139"/>
         <source>Top processes</source>
         <translation>Processus principaux</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="187"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="140"/>
         <source>Hover to quit</source>
         <translation>Survoler pour quitter</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="152"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="107"/>
         <source>Network</source>
         <translation>Réseau</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="153"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="108"/>
         <source>Bluetooth devices</source>
         <translation>Appareils Bluetooth</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="294"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="243"/>
         <source>Scroll horizontally to see more devices.</source>
         <translation>Faites défiler horizontalement pour voir plus d&apos;appareils.</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="299"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="467"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="248"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="415"/>
         <source>Not connected</source>
         <translation>Non connecté</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="313"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="262"/>
         <source>Quiet mode</source>
         <translation>Mode discret</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="314"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="263"/>
         <source>Keep awake</source>
         <translation>Maintenir éveillé</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="315"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="264"/>
         <source>Pause alerts</source>
         <translation>Suspendre les alertes</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="336"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="288"/>
         <source>Settings</source>
         <translation>Paramètres</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="338"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="290"/>
         <source>What just happened</source>
         <translation>Ce qui vient de se passer</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="340"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="292"/>
         <source>Quit</source>
         <translation>Quitter</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="342"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="294"/>
         <source>Open Qel</source>
         <translation>Ouvrir Qel</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="420"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="368"/>
         <source>Load %.2f</source>
         <translation>Charge %.2f</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="428"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="376"/>
         <source>Thermal</source>
         <translation>Thermique</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="428"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="376"/>
         <source>System thermal state</source>
         <translation>État thermique du système</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="429"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="377"/>
         <source>Battery</source>
         <translation>Batterie</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="431"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="379"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="431"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="379"/>
         <source>Memory %@</source>
         <translation>Mémoire %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="433"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="381"/>
         <source>Disk free</source>
         <translation>Disque libre</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="433"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="381"/>
         <source>%@ total</source>
         <translation>%@ au total</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/MenuPanel.cpp" line="456"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="404"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n application en ligne</numerusform>
@@ -2347,17 +2338,17 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="458"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="406"/>
         <source>Per-app traffic unavailable</source>
         <translation>Trafic par application indisponible</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="463"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="411"/>
         <source>Local %@</source>
         <translation>Local %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="467"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="415"/>
         <source>No local address</source>
         <translation>Pas d&apos;adresse locale</translation>
     </message>
@@ -2365,7 +2356,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::MetricRow</name>
     <message>
-        <location filename="../../Window/MetricRow.cpp" line="32"/>
+        <location filename="../../Window/MetricRow.cpp" line="34"/>
         <source>View %@</source>
         <translation>Afficher %@</translation>
     </message>
@@ -2381,27 +2372,27 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::NetAddressCard</name>
     <message>
-        <location filename="../../Pages/NetAddressCard.cpp" line="76"/>
+        <location filename="../../Pages/NetAddressCard.cpp" line="56"/>
         <source>Local address</source>
         <translation>Adresse locale</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetAddressCard.cpp" line="76"/>
+        <location filename="../../Pages/NetAddressCard.cpp" line="56"/>
         <source>No local address</source>
         <translation>Pas d&apos;adresse locale</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetAddressCard.cpp" line="76"/>
+        <location filename="../../Pages/NetAddressCard.cpp" line="56"/>
         <source>Not connected</source>
         <translation>Non connecté</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetAddressCard.cpp" line="77"/>
+        <location filename="../../Pages/NetAddressCard.cpp" line="57"/>
         <source>Data is moving, but no network interface has an IPv4 address.</source>
         <translation>Des données circulent, mais aucune interface réseau n&apos;a d&apos;adresse IPv4.</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetAddressCard.cpp" line="78"/>
+        <location filename="../../Pages/NetAddressCard.cpp" line="58"/>
         <source>No network interface with an IP address was found.</source>
         <translation>Aucune interface réseau avec une adresse IP n&apos;a été trouvée.</translation>
     </message>
@@ -2409,12 +2400,12 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::NetCard</name>
     <message>
-        <location filename="../../Pages/NetCard.cpp" line="57"/>
+        <location filename="../../Pages/NetCard.cpp" line="59"/>
         <source>↓ %@  ↑ %@</source>
         <translation>↓ %@  ↑ %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetCard.cpp" line="58"/>
+        <location filename="../../Pages/NetCard.cpp" line="60"/>
         <source>%@ in total</source>
         <translation>%@ au total</translation>
     </message>
@@ -2422,28 +2413,28 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::NetPage</name>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="45"/>
+        <location filename="../../Pages/NetPage.cpp" line="46"/>
         <source>Network</source>
         <translation>Réseau</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="51"/>
+        <location filename="../../Pages/NetPage.cpp" line="52"/>
         <source>Download</source>
         <translation>Réception</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="52"/>
+        <location filename="../../Pages/NetPage.cpp" line="53"/>
         <source>Upload</source>
         <translation>Envoi</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="53"/>
+        <location filename="../../Pages/NetPage.cpp" line="54"/>
         <source>Online</source>
         <translation>En ligne</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/NetPage.cpp" line="53"/>
-        <location filename="../../Pages/NetPage.cpp" line="125"/>
+        <location filename="../../Pages/NetPage.cpp" line="54"/>
+        <location filename="../../Pages/NetPage.cpp" line="124"/>
         <source>%n apps</source>
         <translation>
             <numerusform>%n app</numerusform>
@@ -2451,27 +2442,27 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="81"/>
+        <location filename="../../Pages/NetPage.cpp" line="80"/>
         <source>Who&apos;s online</source>
         <translation>Qui est en ligne</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="81"/>
+        <location filename="../../Pages/NetPage.cpp" line="80"/>
         <source>Only processes under your account. Scroll sideways for more.</source>
         <translation>Uniquement les processus de votre compte. Faites défiler latéralement pour en voir plus.</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="120"/>
+        <location filename="../../Pages/NetPage.cpp" line="119"/>
         <source>Upload %@</source>
         <translation>Envoi %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="129"/>
+        <location filename="../../Pages/NetPage.cpp" line="128"/>
         <source>Each dot is an app that is online. Bigger dots have more traffic right now. Dots closer to the center have more total traffic. Click one for details. Per-app figures count TCP only, and leave out traffic within this computer.</source>
         <translation>Chaque point est une application en ligne. Les plus gros points ont plus de trafic en ce moment&#xa0;; les plus proches du centre ont plus de trafic au total. Cliquez sur l&apos;un d&apos;eux pour les détails. Les chiffres par application ne comptent que TCP et excluent le trafic interne à cet ordinateur.</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="132"/>
+        <location filename="../../Pages/NetPage.cpp" line="131"/>
         <source>Per-app traffic isn&apos;t available (the system&apos;s socket statistics can&apos;t be read), so only whole-computer upload and download are shown.</source>
         <translation>Le trafic par application n&apos;est pas disponible (les statistiques de sockets du système sont illisibles)&#xa0;: seuls l&apos;envoi et la réception de tout l&apos;ordinateur sont affichés.</translation>
     </message>
@@ -2479,12 +2470,12 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::NoTameRules</name>
     <message>
-        <location filename="../../Sheets/BackgroundTab.cpp" line="26"/>
+        <location filename="../../Sheets/NoTameRules.cpp" line="18"/>
         <source>When not in front</source>
         <translation>Hors premier plan</translation>
     </message>
     <message>
-        <location filename="../../Sheets/BackgroundTab.cpp" line="28"/>
+        <location filename="../../Sheets/NoTameRules.cpp" line="20"/>
         <source>No rules yet. In the details of any process, you can set its app to slow down or pause when it is not in front.</source>
         <translation>Aucune règle pour l&apos;instant. Dans les détails d&apos;un processus, vous pouvez faire ralentir ou mettre en pause son application quand elle n&apos;est pas au premier plan.</translation>
     </message>
@@ -2492,7 +2483,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::OtherMarkRow</name>
     <message>
-        <location filename="../../Sheets/OtherMarkRow.cpp" line="46"/>
+        <location filename="../../Sheets/OtherMarkRow.cpp" line="49"/>
         <source>peak %@</source>
         <translation>pic %@</translation>
     </message>
@@ -2500,22 +2491,22 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::OverviewPage</name>
     <message>
-        <location filename="../../Window/OverviewPage.cpp" line="129"/>
+        <location filename="../../Window/OverviewPage.cpp" line="156"/>
         <source>Replay 60 s</source>
         <translation>Revoir 60 s</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewPage.cpp" line="130"/>
+        <location filename="../../Window/OverviewPage.cpp" line="157"/>
         <source>What just happened: replay the last 60 seconds (Ctrl+Alt+E)</source>
         <translation>Ce qui vient de se passer&#xa0;: revoir les 60 dernières secondes (Ctrl+Alt+E)</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewPage.cpp" line="154"/>
+        <location filename="../../Window/OverviewPage.cpp" line="170"/>
         <source>View summary</source>
         <translation>Voir le résumé</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewPage.cpp" line="241"/>
+        <location filename="../../Window/OverviewPage.cpp" line="245"/>
         <source>This moment is inside “%@”.</source>
         <translation>Ce moment fait partie de «&#xa0;%@&#xa0;».</translation>
     </message>
@@ -2523,12 +2514,12 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::PanelBatteryCell</name>
     <message>
-        <location filename="../../MenuBar/PanelBatteryCell.cpp" line="50"/>
+        <location filename="../../MenuBar/PanelBatteryCell.cpp" line="51"/>
         <source>Battery %@%</source>
         <translation>Batterie %@&#xa0;%</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelBatteryCell.cpp" line="53"/>
+        <location filename="../../MenuBar/PanelBatteryCell.cpp" line="54"/>
         <source>%@ battery low</source>
         <translation>Batterie de %@ faible</translation>
     </message>
@@ -2536,12 +2527,12 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::PanelProcRow</name>
     <message>
-        <location filename="../../MenuBar/PanelProcRow.cpp" line="87"/>
+        <location filename="../../MenuBar/PanelProcRow.cpp" line="94"/>
         <source>System</source>
         <translation>Système</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelProcRow.cpp" line="90"/>
+        <location filename="../../MenuBar/PanelProcRow.cpp" line="98"/>
         <source>End</source>
         <translation>Terminer</translation>
     </message>
@@ -2549,15 +2540,23 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::PanelToggle</name>
     <message>
-        <location filename="../../MenuBar/PanelToggle.cpp" line="28"/>
-        <location filename="../../MenuBar/PanelToggle.cpp" line="37"/>
+        <location filename="../../MenuBar/PanelToggle.cpp" line="30"/>
+        <location filename="../../MenuBar/PanelToggle.cpp" line="39"/>
         <source>Off</source>
         <translation>Désactivé</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelToggle.cpp" line="37"/>
+        <location filename="../../MenuBar/PanelToggle.cpp" line="39"/>
         <source>On</source>
         <translation>Activé</translation>
+    </message>
+</context>
+<context>
+    <name>qel::PortEndButton</name>
+    <message>
+        <location filename="../../Pages/PortEndButton.cpp" line="16"/>
+        <source>End</source>
+        <translation>Terminer</translation>
     </message>
 </context>
 <context>
@@ -2654,29 +2653,29 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::PortRow</name>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="106"/>
+        <location filename="../../Pages/PortRow.cpp" line="61"/>
         <source>End %@, which is using port %@</source>
         <translation>Terminer %@, qui utilise le port %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="109"/>
+        <location filename="../../Pages/PortRow.cpp" line="64"/>
         <source>Listening on all network interfaces: other devices on the same network can connect to this port.</source>
         <translation>À l&apos;écoute sur toutes les interfaces réseau&#xa0;: d&apos;autres appareils du même réseau peuvent se connecter à ce port.</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="111"/>
+        <location filename="../../Pages/PortRow.cpp" line="66"/>
         <source>Listening on 127.0.0.1 only: only this computer can connect.</source>
         <translation>À l&apos;écoute sur 127.0.0.1 uniquement&#xa0;: seul cet ordinateur peut se connecter.</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="127"/>
-        <location filename="../../Pages/PortRow.cpp" line="195"/>
+        <location filename="../../Pages/PortRow.cpp" line="82"/>
+        <location filename="../../Pages/PortRow.cpp" line="150"/>
         <source>Open to LAN</source>
         <translation>Ouvert au LAN</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="127"/>
-        <location filename="../../Pages/PortRow.cpp" line="195"/>
+        <location filename="../../Pages/PortRow.cpp" line="82"/>
+        <location filename="../../Pages/PortRow.cpp" line="150"/>
         <source>This computer only</source>
         <translation>Cet ordinateur uniquement</translation>
     </message>
@@ -2684,17 +2683,17 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::PortsPanel</name>
     <message>
-        <location filename="../../Pages/PortsPanel.cpp" line="52"/>
+        <location filename="../../Pages/PortsPanel.cpp" line="53"/>
         <source>Listening ports</source>
         <translation>Ports en écoute</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortsPanel.cpp" line="57"/>
+        <location filename="../../Pages/PortsPanel.cpp" line="58"/>
         <source>Port or process</source>
         <translation>Port ou processus</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortsPanel.cpp" line="33"/>
+        <location filename="../../Pages/PortsPanel.cpp" line="34"/>
         <source>Only ports of processes under your account. Ports used by system services need administrator rights to see.</source>
         <translation>Uniquement les ports des processus de votre compte. Voir ceux des services système nécessite les droits d&apos;administrateur.</translation>
     </message>
@@ -2710,79 +2709,79 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::ProcessDetail</name>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="171"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="104"/>
         <source>Now</source>
         <translation>Maintenant</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="171"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="104"/>
         <source>Profile</source>
         <translation>Profil</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="234"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="398"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="168"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="332"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="258"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="190"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="259"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="191"/>
         <source>Memory</source>
         <translation>Mémoire</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="261"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="193"/>
         <source>Disk I/O</source>
         <translation>E/S disque</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="262"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="194"/>
         <source>Network</source>
         <translation>Réseau</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="267"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="198"/>
         <source>CPU, since this panel opened</source>
         <translation>CPU, depuis l&apos;ouverture de ce panneau</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="288"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="221"/>
         <source>This is a system process: a kernel thread or a service run by another user, such as root. Ending it could freeze or restart the system, so Qel doesn&apos;t offer to end it. High usage usually drops back within a few minutes.</source>
         <translation>C&apos;est un processus système&#xa0;: un thread noyau ou un service exécuté par un autre utilisateur, comme root. Le terminer pourrait figer ou redémarrer le système, Qel ne propose donc pas de le faire. Une forte utilisation retombe en général en quelques minutes.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="296"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="229"/>
         <source>Quitting closes %@. Unsaved changes may be lost.</source>
         <translation>Quitter ferme %@. Les modifications non enregistrées peuvent être perdues.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="300"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="233"/>
         <source>End %@</source>
         <translation>Terminer %@</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="302"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="311"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="235"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="244"/>
         <source>Force Quit</source>
         <translation>Forcer à quitter</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="310"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="243"/>
         <source>Force quit %@?</source>
         <translation>Forcer %@ à quitter&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="311"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="244"/>
         <source>It stops at once, without a chance to save. Unsaved changes are lost.</source>
         <translation>Il s&apos;arrête aussitôt, sans pouvoir enregistrer. Les modifications non enregistrées sont perdues.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="397"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="331"/>
         <source>This process has ended</source>
         <translation>Ce processus s&apos;est terminé</translation>
     </message>
@@ -2790,12 +2789,12 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::ProcessNoteView</name>
     <message>
-        <location filename="../../Processes/ProcessNoteView.cpp" line="31"/>
+        <location filename="../../Processes/ProcessNoteView.cpp" line="34"/>
         <source>What is this</source>
         <translation>Qu&apos;est-ce que c&apos;est</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessNoteView.cpp" line="40"/>
+        <location filename="../../Processes/ProcessNoteView.cpp" line="44"/>
         <source>Look up this process online</source>
         <translation>Rechercher ce processus en ligne</translation>
     </message>
@@ -2803,27 +2802,27 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::ProcessTable</name>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="67"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="66"/>
         <source>Running</source>
         <translation>En cours</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="74"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="71"/>
         <source>By CPU</source>
         <translation>Par CPU</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="74"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="71"/>
         <source>By memory</source>
         <translation>Par mémoire</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="76"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="73"/>
         <source>Search processes</source>
         <translation>Rechercher des processus</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ProcessTable.cpp" line="173"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="170"/>
         <source>%n processes, %@ of them yours</source>
         <translation>
             <numerusform>%n processus, dont %@ à vous</numerusform>
@@ -2831,12 +2830,12 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="179"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="176"/>
         <source>Reading processes…</source>
         <translation>Lecture des processus…</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="180"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="177"/>
         <source>No process has “%@” in its name. Try another word, or clear the search field.</source>
         <translation>Aucun processus n&apos;a «&#xa0;%@&#xa0;» dans son nom. Essayez un autre mot ou videz le champ de recherche.</translation>
     </message>
@@ -2844,57 +2843,57 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::ProfileView</name>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="76"/>
+        <location filename="../../Processes/ProfileView.cpp" line="54"/>
         <source>No profile for this process</source>
         <translation>Aucun profil pour ce processus</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="77"/>
+        <location filename="../../Processes/ProfileView.cpp" line="55"/>
         <source>Qel keeps long-term profiles for apps only, not for individual system processes.</source>
         <translation>Qel ne garde de profils à long terme que pour les applications, pas pour les processus système individuels.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="82"/>
+        <location filename="../../Processes/ProfileView.cpp" line="60"/>
         <source>Not enough history yet</source>
         <translation>Pas encore assez d&apos;historique</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="82"/>
+        <location filename="../../Processes/ProfileView.cpp" line="60"/>
         <source>The profile fills in after Qel has seen this app on two different days.</source>
         <translation>Le profil se remplit une fois que Qel a vu cette application sur deux jours différents.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="101"/>
+        <location filename="../../Processes/ProfileView.cpp" line="78"/>
         <source>Memory, last 30 days</source>
         <translation>Mémoire, 30 derniers jours</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="104"/>
+        <location filename="../../Processes/ProfileView.cpp" line="81"/>
         <source>Dashed line: updated to %@</source>
         <translation>Ligne pointillée&#xa0;: mise à jour vers %@</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="123"/>
+        <location filename="../../Processes/ProfileView.cpp" line="99"/>
         <source>When it is most active</source>
         <translation>Quand elle est la plus active</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="142"/>
+        <location filename="../../Processes/ProfileView.cpp" line="117"/>
         <source>CPU while running, average</source>
         <translation>CPU en fonctionnement, moyenne</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="143"/>
+        <location filename="../../Processes/ProfileView.cpp" line="118"/>
         <source>Memory, average</source>
         <translation>Mémoire, moyenne</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="144"/>
+        <location filename="../../Processes/ProfileView.cpp" line="119"/>
         <source>Share of all apps&apos; energy</source>
         <translation>Part de l&apos;énergie de toutes les applications</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="145"/>
+        <location filename="../../Processes/ProfileView.cpp" line="120"/>
         <source>Days it ran</source>
         <translation>Jours d&apos;exécution</translation>
     </message>
@@ -2902,12 +2901,12 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::ReportSheet</name>
     <message>
-        <location filename="../../Sheets/ReportSheet.cpp" line="49"/>
+        <location filename="../../Sheets/ReportSheet.cpp" line="50"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ReportSheet.cpp" line="66"/>
+        <location filename="../../Sheets/ReportSheet.cpp" line="67"/>
         <source>Done</source>
         <translation>OK</translation>
     </message>
@@ -2915,47 +2914,47 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::Ring</name>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="96"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="111"/>
         <source>Asleep</source>
         <translation>En veille</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="126"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="141"/>
         <source>0:00</source>
         <translation>0 h</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="127"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="142"/>
         <source>6:00</source>
         <translation>6 h</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="128"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="143"/>
         <source>12:00</source>
         <translation>12 h</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="129"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="144"/>
         <source>18:00</source>
         <translation>18 h</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="134"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="149"/>
         <source>Now</source>
         <translation>Maintenant</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="135"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="150"/>
         <source>45 s ago</source>
         <translation>il y a 45 s</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="136"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="151"/>
         <source>30 s ago</source>
         <translation>il y a 30 s</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="137"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="152"/>
         <source>15 s ago</source>
         <translation>il y a 15 s</translation>
     </message>
@@ -2963,40 +2962,40 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::RingControls</name>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="42"/>
+        <location filename="../../Window/RingControls.cpp" line="43"/>
         <source>60 s</source>
         <translation>60 s</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="42"/>
+        <location filename="../../Window/RingControls.cpp" line="43"/>
         <source>Day</source>
         <translation>Jour</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="51"/>
+        <location filename="../../Window/RingControls.cpp" line="50"/>
         <source>Previous day</source>
         <translation>Jour précédent</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="55"/>
+        <location filename="../../Window/RingControls.cpp" line="54"/>
         <source>Next day</source>
         <translation>Jour suivant</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="59"/>
+        <location filename="../../Window/RingControls.cpp" line="58"/>
         <source>Export this day as an image</source>
         <translation>Exporter cette journée en image</translation>
     </message>
     <message>
+        <location filename="../../Window/RingControls.cpp" line="68"/>
         <location filename="../../Window/RingControls.cpp" line="69"/>
-        <location filename="../../Window/RingControls.cpp" line="70"/>
-        <location filename="../../Window/RingControls.cpp" line="112"/>
-        <location filename="../../Window/RingControls.cpp" line="116"/>
+        <location filename="../../Window/RingControls.cpp" line="111"/>
+        <location filename="../../Window/RingControls.cpp" line="115"/>
         <source>Back to now</source>
         <translation>Revenir à maintenant</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="113"/>
+        <location filename="../../Window/RingControls.cpp" line="112"/>
         <source>Now</source>
         <translation>Maintenant</translation>
     </message>
@@ -3004,27 +3003,27 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::RuleRow</name>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="92"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="90"/>
         <source>Below</source>
         <translation>En dessous de</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="92"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="90"/>
         <source>Above</source>
         <translation>Au-dessus de</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="97"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="96"/>
         <source>%@ threshold</source>
         <translation>Seuil&#xa0;: %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="109"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="108"/>
         <source>for</source>
         <translation>pendant</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="111"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="110"/>
         <source>Duration</source>
         <translation>Durée</translation>
     </message>
@@ -3113,22 +3112,22 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::SettingsSheet</name>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="116"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="67"/>
         <source>Done</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="142"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="91"/>
         <source>Settings</source>
         <translation>Paramètres</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="174"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="123"/>
         <source>Changes apply immediately and are saved automatically.</source>
         <translation>Les modifications s&apos;appliquent immédiatement et sont enregistrées automatiquement.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="191"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="140"/>
         <source>General</source>
         <translation>Général</translation>
     </message>
@@ -3136,7 +3135,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::SleepBatteryChart</name>
     <message>
-        <location filename="../../Sheets/SleepBatteryChart.cpp" line="62"/>
+        <location filename="../../Sheets/SleepBatteryChart.cpp" line="63"/>
         <source>Battery level while asleep</source>
         <translation>Niveau de batterie pendant la veille</translation>
     </message>
@@ -3144,13 +3143,13 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::SleepLine</name>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="37"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="39"/>
         <source>View sleep report</source>
         <translation>Voir le rapport de veille</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="55"/>
-        <location filename="../../Sheets/SleepLine.cpp" line="66"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="57"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="68"/>
         <source>View</source>
         <translation>Afficher</translation>
     </message>
@@ -3158,17 +3157,17 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::SleepNote</name>
     <message>
-        <location filename="../../Sheets/SleepNote.cpp" line="36"/>
+        <location filename="../../Sheets/SleepNote.cpp" line="38"/>
         <source>View sleep report</source>
         <translation>Voir le rapport de veille</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepNote.cpp" line="59"/>
+        <location filename="../../Sheets/SleepNote.cpp" line="61"/>
         <source>%@  %@</source>
         <translation>%@  %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepNote.cpp" line="65"/>
+        <location filename="../../Sheets/SleepNote.cpp" line="67"/>
         <source>Asleep from %@ to %@</source>
         <translation>En veille de %@ à %@</translation>
     </message>
@@ -3194,12 +3193,12 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::SleepRowButton</name>
     <message>
-        <location filename="../../MenuBar/SleepRowButton.cpp" line="22"/>
+        <location filename="../../MenuBar/SleepRowButton.cpp" line="23"/>
         <source>View sleep report</source>
         <translation>Voir le rapport de veille</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/SleepRowButton.cpp" line="40"/>
+        <location filename="../../MenuBar/SleepRowButton.cpp" line="41"/>
         <source>View</source>
         <translation>Afficher</translation>
     </message>
@@ -3207,42 +3206,42 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::SleepSheet</name>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="64"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="70"/>
         <source>Sleep report</source>
         <translation>Rapport de veille</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="65"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="71"/>
         <source>Linux logs when the computer slept and woke, but not which app asked it to wake.</source>
         <translation>Linux enregistre quand l&apos;ordinateur s&apos;est mis en veille et réveillé, mais pas quelle application a demandé le réveil.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="82"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="88"/>
         <source>Asleep from %@ to %@</source>
         <translation>En veille de %@ à %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="94"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="100"/>
         <source>Time asleep</source>
         <translation>Durée de veille</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="95"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="101"/>
         <source>Battery used</source>
         <translation>Batterie utilisée</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="96"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="102"/>
         <source>Wakes</source>
         <translation>Réveils</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="124"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="132"/>
         <source>What woke it</source>
         <translation>Cause du réveil</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="127"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="135"/>
         <source>Linux does not log dark wakes, so no wakes are listed for this sleep.</source>
         <translation>Linux n&apos;enregistre pas les réveils en arrière-plan, aucun réveil n&apos;est donc listé pour cette veille.</translation>
     </message>
@@ -3250,13 +3249,13 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::StarMapView</name>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="38"/>
+        <location filename="../../Pages/StarMapView.cpp" line="34"/>
         <source>Network star map</source>
         <translation>Carte stellaire du réseau</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/StarMapView.cpp" line="39"/>
-        <location filename="../../Pages/StarMapView.cpp" line="46"/>
+        <location filename="../../Pages/StarMapView.cpp" line="35"/>
+        <location filename="../../Pages/StarMapView.cpp" line="42"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n application en ligne</numerusform>
@@ -3264,17 +3263,17 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="117"/>
+        <location filename="../../Pages/StarMapView.cpp" line="113"/>
         <source>This computer</source>
         <translation>Cet ordinateur</translation>
     </message>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="127"/>
+        <location filename="../../Pages/StarMapView.cpp" line="123"/>
         <source>None of your apps has a TCP connection right now</source>
         <translation>Aucune de vos applications n&apos;a de connexion TCP en ce moment</translation>
     </message>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="128"/>
+        <location filename="../../Pages/StarMapView.cpp" line="124"/>
         <source>Per-app traffic unavailable</source>
         <translation>Trafic par application indisponible</translation>
     </message>
@@ -3472,7 +3471,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
     </message>
     <message>
         <location filename="../../Store/MenuFeatures.cpp" line="43"/>
-        <location filename="../../Store/Taming.cpp" line="139"/>
+        <location filename="../../Store/Taming.cpp" line="141"/>
         <source>Couldn&apos;t restore the priority of %@</source>
         <translation>Impossible de rétablir la priorité de %@</translation>
     </message>
@@ -3714,22 +3713,22 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <translation>Repère supprimé</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="188"/>
+        <location filename="../../Store/Taming.cpp" line="190"/>
         <source>Removed the rule for %@, but it stays slowed until it restarts</source>
         <translation>Règle de %@ supprimée, mais il reste ralenti jusqu&apos;à son redémarrage</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="189"/>
+        <location filename="../../Store/Taming.cpp" line="191"/>
         <source>Removed the rule for %@</source>
         <translation>Règle de %@ supprimée</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="199"/>
+        <location filename="../../Store/Taming.cpp" line="201"/>
         <source>%@ will slow down when it&apos;s not in front</source>
         <translation>%@ ralentira quand il ne sera pas au premier plan</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="200"/>
+        <location filename="../../Store/Taming.cpp" line="202"/>
         <source>%@ will pause when it&apos;s not in front</source>
         <translation>%@ se mettra en pause quand il ne sera pas au premier plan</translation>
     </message>
@@ -3753,22 +3752,22 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::StretchButton</name>
     <message>
-        <location filename="../../Sheets/StretchButton.cpp" line="53"/>
+        <location filename="../../Sheets/StretchButton.cpp" line="55"/>
         <source>Mark a stretch</source>
         <translation>Marquer une période</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchButton.cpp" line="54"/>
+        <location filename="../../Sheets/StretchButton.cpp" line="56"/>
         <source>End</source>
         <translation>Terminer</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchButton.cpp" line="55"/>
+        <location filename="../../Sheets/StretchButton.cpp" line="57"/>
         <source>End this stretch and see its summary</source>
         <translation>Terminer cette période et voir son résumé</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchButton.cpp" line="56"/>
+        <location filename="../../Sheets/StretchButton.cpp" line="58"/>
         <source>Mark a stretch of time: Qel sums up what happened between start and end</source>
         <translation>Marquez une période&#xa0;: Qel résume ce qui s&apos;est passé entre le début et la fin</translation>
     </message>
@@ -3776,58 +3775,58 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::StretchSheet</name>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="88"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="66"/>
         <source>Marks stay on the outside of the ring so you can look back.</source>
         <translation>Les repères restent autour de l&apos;anneau pour que vous puissiez y revenir.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="105"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="83"/>
         <source>Name this stretch</source>
         <translation>Nommer cette période</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="119"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="97"/>
         <source>CPU peak</source>
         <translation>Pic CPU</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="120"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="98"/>
         <source>CPU average</source>
         <translation>CPU moyen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="121"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="99"/>
         <source>Energy used</source>
         <translation>Énergie utilisée</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="130"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="107"/>
         <source>CPU usage during this stretch</source>
         <translation>Utilisation du CPU pendant cette période</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="139"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="116"/>
         <source>Who used the most</source>
         <translation>Qui a le plus consommé</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="154"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="131"/>
         <source>Other marks that day</source>
         <translation>Autres repères ce jour-là</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="178"/>
-        <location filename="../../Sheets/StretchSheet.cpp" line="182"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="153"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="157"/>
         <source>Delete this mark</source>
         <translation>Supprimer ce repère</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="181"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="156"/>
         <source>Delete this mark?</source>
         <translation>Supprimer ce repère&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="182"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="157"/>
         <source>This can&apos;t be undone.</source>
         <translation>C&apos;est irréversible.</translation>
     </message>
@@ -3835,22 +3834,22 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::TameControl</name>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="63"/>
+        <location filename="../../Processes/TameControl.cpp" line="65"/>
         <source>When not in front</source>
         <translation>Hors premier plan</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="67"/>
+        <location filename="../../Processes/TameControl.cpp" line="69"/>
         <source>Leave alone</source>
         <translation>Ne rien faire</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="67"/>
+        <location filename="../../Processes/TameControl.cpp" line="69"/>
         <source>Slow down</source>
         <translation>Ralentir</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="67"/>
+        <location filename="../../Processes/TameControl.cpp" line="69"/>
         <source>Pause</source>
         <translation>Pause</translation>
     </message>
@@ -3858,7 +3857,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::TameRuleRow</name>
     <message>
-        <location filename="../../Sheets/TameRuleRow.cpp" line="37"/>
+        <location filename="../../Sheets/TameRuleRow.cpp" line="39"/>
         <source>Remove</source>
         <translation>Supprimer</translation>
     </message>
@@ -3866,7 +3865,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::TameRulesSection</name>
     <message>
-        <location filename="../../Sheets/TameRulesSection.cpp" line="25"/>
+        <location filename="../../Sheets/TameRulesSection.cpp" line="26"/>
         <source>When not in front</source>
         <translation>Hors premier plan</translation>
     </message>
@@ -3882,17 +3881,17 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::TopBar</name>
     <message>
-        <location filename="../../Window/TopBar.cpp" line="18"/>
+        <location filename="../../Window/TopBar.cpp" line="20"/>
         <source>What just happened: replay the last 60 seconds (Ctrl+Alt+E)</source>
         <translation>Ce qui vient de se passer&#xa0;: revoir les 60 dernières secondes (Ctrl+Alt+E)</translation>
     </message>
     <message>
-        <location filename="../../Window/TopBar.cpp" line="19"/>
+        <location filename="../../Window/TopBar.cpp" line="21"/>
         <source>What just happened</source>
         <translation>Ce qui vient de se passer</translation>
     </message>
     <message>
-        <location filename="../../Window/TopBar.cpp" line="20"/>
+        <location filename="../../Window/TopBar.cpp" line="22"/>
         <source>Settings</source>
         <translation>Paramètres</translation>
     </message>
@@ -3900,22 +3899,22 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::UpdateNotices</name>
     <message>
-        <location filename="../../Updates/UpdateNotices.cpp" line="48"/>
+        <location filename="../../Updates/UpdateNotices.cpp" line="49"/>
         <source>Update to %@</source>
         <translation>Mettre à jour vers %@</translation>
     </message>
     <message>
-        <location filename="../../Updates/UpdateNotices.cpp" line="49"/>
+        <location filename="../../Updates/UpdateNotices.cpp" line="50"/>
         <source>A new version of Qel is ready. Click to open its download page.</source>
         <translation>Une nouvelle version de Qel est prête. Cliquez pour ouvrir sa page de téléchargement.</translation>
     </message>
     <message>
-        <location filename="../../Updates/UpdateNotices.cpp" line="51"/>
+        <location filename="../../Updates/UpdateNotices.cpp" line="52"/>
         <source>What&apos;s new</source>
         <translation>Nouveautés</translation>
     </message>
     <message>
-        <location filename="../../Updates/UpdateNotices.cpp" line="52"/>
+        <location filename="../../Updates/UpdateNotices.cpp" line="53"/>
         <source>Qel was updated. See what changed.</source>
         <translation>Qel a été mis à jour. Découvrez ce qui a changé.</translation>
     </message>
@@ -4015,7 +4014,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::WakeRow</name>
     <message>
-        <location filename="../../Pages/WakeRow.cpp" line="55"/>
+        <location filename="../../Pages/WakeRow.cpp" line="57"/>
         <source>Details</source>
         <translation>Détails</translation>
     </message>
@@ -4023,7 +4022,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::WhatsNewSheet</name>
     <message>
-        <location filename="../../Sheets/WhatsNewSheet.cpp" line="89"/>
+        <location filename="../../Sheets/WhatsNewSheet.cpp" line="88"/>
         <source>What&apos;s new</source>
         <translation>Nouveautés</translation>
     </message>
@@ -4032,13 +4031,13 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
     <name>std</name>
     <message>
         <location filename="../../History/InsightReplay.cpp" line="28"/>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="50"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="52"/>
         <source>just now</source>
         <translation>à l&apos;instant</translation>
     </message>
     <message>
         <location filename="../../History/InsightReplay.cpp" line="29"/>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="51"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="53"/>
         <source>%@ s ago</source>
         <translation>il y a %@ s</translation>
     </message>
@@ -4228,48 +4227,48 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <translation>Rien d&apos;inhabituel ces 60 dernières secondes</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="26"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="21"/>
         <source>Pressure %@%</source>
         <translation>Pression %@&#xa0;%</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="36"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="31"/>
         <source>None</source>
         <translation>Aucun</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="40"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="35"/>
         <source>This computer has no battery</source>
         <translation>Cet ordinateur n&apos;a pas de batterie</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="41"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="36"/>
         <location filename="../../Sheets/SleepReport.cpp" line="38"/>
         <source>On AC power</source>
         <translation>Sur secteur</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="42"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="37"/>
         <source>about %@ left</source>
         <translation>environ %@ restantes</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="43"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="38"/>
         <source>On battery</source>
         <translation>Sur batterie</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="49"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="44"/>
         <source>Just booted</source>
         <translation>Vient de démarrer</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="50"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="45"/>
         <source>Up %@ h</source>
         <translation>Allumé depuis %@ h</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/PanelFacts.cpp" line="51"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="46"/>
         <source>Up %n days</source>
         <translation>
             <numerusform>Allumé depuis %n jour</numerusform>
@@ -4277,7 +4276,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/PanelFacts.cpp" line="62"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="57"/>
         <source>%n things worth a look. Click a dot.</source>
         <translation>
             <numerusform>%n élément à examiner. Cliquez sur un point.</numerusform>
@@ -4285,123 +4284,123 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="61"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="56"/>
         <source>Nothing worth a look yet</source>
         <translation>Rien à examiner pour l&apos;instant</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="95"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="90"/>
         <source>, </source>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="96"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="91"/>
         <source>%@ battery low</source>
         <translation>Batterie de %@ faible</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="34"/>
+        <location filename="../../Pages/CPUPage.cpp" line="37"/>
         <source>Load average %.2f</source>
         <translation>Charge moyenne %.2f</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="35"/>
+        <location filename="../../Pages/CPUPage.cpp" line="38"/>
         <source>%@, %@ is using the most</source>
         <translation>%@, %@ en utilise le plus</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="36"/>
+        <location filename="../../Pages/CPUPage.cpp" line="39"/>
         <source>%@, %@</source>
         <translation>%@, %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="111"/>
+        <location filename="../../Pages/DiskPage.cpp" line="89"/>
         <source>System</source>
         <translation>Système</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="112"/>
+        <location filename="../../Pages/DiskPage.cpp" line="90"/>
         <source>Internal</source>
         <translation>Interne</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="112"/>
+        <location filename="../../Pages/DiskPage.cpp" line="90"/>
         <source>External</source>
         <translation>Externe</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="51"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="54"/>
         <source>Whole-computer power, measured by the battery.</source>
         <translation>Puissance de tout l&apos;ordinateur, mesurée par la batterie.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="52"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="55"/>
         <source>Whole-computer power isn&apos;t available. This is the sum of per-process energy.</source>
         <translation>La puissance de tout l&apos;ordinateur n&apos;est pas disponible. Ceci est la somme de l&apos;énergie par processus.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="53"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="56"/>
         <source>Measured energy isn&apos;t available. This is estimated from CPU usage.</source>
         <translation>L&apos;énergie mesurée n&apos;est pas disponible. Ceci est estimé d&apos;après l&apos;utilisation du CPU.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="59"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="62"/>
         <location filename="../../Samplers/ProcessName.cpp" line="52"/>
         <source>Process %@</source>
         <translation>Processus %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="65"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="68"/>
         <source>Unavailable</source>
         <translation>Indisponible</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="38"/>
+        <location filename="../../Pages/GPUPage.cpp" line="41"/>
         <source>GPU usage isn&apos;t available on this computer. It can be read from AMD graphics and from NVIDIA&apos;s driver.</source>
         <translation>L&apos;utilisation du GPU n&apos;est pas disponible sur cet ordinateur. Elle peut être lue sur les GPU AMD et via le pilote NVIDIA.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="41"/>
+        <location filename="../../Pages/GPUPage.cpp" line="44"/>
         <source>The GPU is close to full load. That&apos;s normal while rendering, exporting video or gaming.</source>
         <translation>Le GPU est presque à pleine charge. C&apos;est normal pendant un rendu, un export vidéo ou un jeu.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="42"/>
+        <location filename="../../Pages/GPUPage.cpp" line="45"/>
         <source>The GPU is working, with headroom left.</source>
         <translation>Le GPU travaille, avec de la marge.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="43"/>
+        <location filename="../../Pages/GPUPage.cpp" line="46"/>
         <source>The GPU is mostly idle.</source>
         <translation>Le GPU est presque inactif.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="34"/>
+        <location filename="../../Pages/MemPage.cpp" line="37"/>
         <source>Memory has run short. Quit the apps using the most first.</source>
         <translation>La mémoire est épuisée. Quittez d&apos;abord les applications qui en utilisent le plus.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="36"/>
+        <location filename="../../Pages/MemPage.cpp" line="39"/>
         <source>The system is compressing memory. Quitting apps you aren&apos;t using makes switching smoother.</source>
         <translation>Le système compresse la mémoire. Quitter les applications inutilisées rend le passage de l&apos;une à l&apos;autre plus fluide.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="37"/>
+        <location filename="../../Pages/MemPage.cpp" line="40"/>
         <source>There&apos;s enough memory. Nothing to do.</source>
         <translation>La mémoire est suffisante. Rien à faire.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="45"/>
+        <location filename="../../Pages/MemoryAdviceCard.cpp" line="47"/>
         <source>Quitting these apps you aren&apos;t using frees the most memory.</source>
         <translation>Quitter ces applications inutilisées libère le plus de mémoire.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="46"/>
+        <location filename="../../Pages/MemoryAdviceCard.cpp" line="48"/>
         <source>No background apps worth quitting. Most memory is used by the app you&apos;re using, or by the system.</source>
         <translation>Aucune application en arrière-plan ne vaut la peine d&apos;être quittée. La mémoire sert surtout à l&apos;application utilisée ou au système.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="53"/>
+        <location filename="../../Pages/MemoryAdviceCard.cpp" line="55"/>
         <source>Quit these %n and free about %@</source>
         <translation>
             <numerusform>Quitter cette %n et libérer environ %@</numerusform>
@@ -4460,17 +4459,17 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <translation>Elle n&apos;a pas été assez active pour dégager une tendance.</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="27"/>
+        <location filename="../../Processes/TameControl.cpp" line="30"/>
         <source>After you switch to another app, every process of %@ drops to background priority. It recovers as soon as you switch back.</source>
         <translation>Quand vous passez à une autre application, tous les processus de %@ passent en priorité d&apos;arrière-plan. Ils reviennent dès que vous revenez.</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="30"/>
+        <location filename="../../Processes/TameControl.cpp" line="33"/>
         <source>After you switch to another app, every process of %@ drops to background priority. It can&apos;t be raised again until %@ restarts.</source>
         <translation>Quand vous passez à une autre application, tous les processus de %@ passent en priorité d&apos;arrière-plan. Elle ne peut pas être relevée avant que %@ redémarre.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/TameControl.cpp" line="33"/>
+        <location filename="../../Processes/TameControl.cpp" line="36"/>
         <source> %n processes are slowed right now.</source>
         <translation>
             <numerusform> %n processus est ralenti en ce moment.</numerusform>
@@ -4478,7 +4477,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/TameControl.cpp" line="40"/>
+        <location filename="../../Processes/TameControl.cpp" line="43"/>
         <source> %n processes are paused right now.</source>
         <translation>
             <numerusform> %n processus est en pause en ce moment.</numerusform>
@@ -4486,32 +4485,32 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="46"/>
+        <location filename="../../Processes/TameControl.cpp" line="49"/>
         <source> %@ stays slowed until it restarts.</source>
         <translation> %@ reste ralenti jusqu&apos;à son redémarrage.</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="47"/>
+        <location filename="../../Processes/TameControl.cpp" line="50"/>
         <source> Slowing it down can&apos;t be undone until %@ restarts.</source>
         <translation> Le ralentissement ne peut pas être annulé avant que %@ redémarre.</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="37"/>
+        <location filename="../../Processes/TameControl.cpp" line="40"/>
         <source>After you switch to another app, %@ pauses completely and uses no CPU. While paused it won&apos;t play sound, download or receive messages. It resumes when you switch back.</source>
         <translation>Quand vous passez à une autre application, %@ se met totalement en pause et n&apos;utilise plus de CPU. En pause, il ne joue pas de son, ne télécharge pas et ne reçoit pas de messages. Il reprend quand vous revenez.</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="43"/>
+        <location filename="../../Processes/TameControl.cpp" line="46"/>
         <source>%@ can slow down or pause automatically after you switch to another app. That saves power and keeps the front app smooth.</source>
         <translation>%@ peut ralentir ou se mettre en pause automatiquement quand vous passez à une autre application. Cela économise de l&apos;énergie et garde l&apos;application au premier plan fluide.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TameRulesSection.cpp" line="17"/>
+        <location filename="../../Sheets/TameRulesSection.cpp" line="20"/>
         <source>Pauses after you switch away</source>
         <translation>Se met en pause quand vous passez à autre chose</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TameRulesSection.cpp" line="17"/>
+        <location filename="../../Sheets/TameRulesSection.cpp" line="20"/>
         <source>Slows down after you switch away</source>
         <translation>Ralentit quand vous passez à autre chose</translation>
     </message>
@@ -4541,7 +4540,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <translation>Inconnu</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/AlertsTab.cpp" line="27"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="29"/>
         <source>%n alerts on. </source>
         <translation>
             <numerusform>%n alerte active. </numerusform>
@@ -4549,22 +4548,22 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         </translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="28"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="30"/>
         <source>Alerts appear in the Qel window and as desktop notifications.</source>
         <translation>Les alertes apparaissent dans la fenêtre de Qel et sous forme de notifications du bureau.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="40"/>
+        <location filename="../../Sheets/DataTab.cpp" line="41"/>
         <source>Deletes every recorded day with its marks and app usage, the recorded sleeps and stretches, and the usual baseline. Settings and rules are kept. This can&apos;t be undone.</source>
         <translation>Supprime tous les jours enregistrés avec leurs repères et l&apos;utilisation des applications, les veilles et périodes enregistrées, ainsi que la référence habituelle. Les paramètres et règles sont conservés. Cette action est irréversible.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="65"/>
+        <location filename="../../Sheets/DataTab.cpp" line="66"/>
         <source>less than 1 MB</source>
         <translation>moins de 1 Mo</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="52"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="54"/>
         <source>Peak %@% (%@), average %@%</source>
         <translation>Pic %@&#xa0;% (%@), moyenne %@&#xa0;%</translation>
     </message>

@@ -19,12 +19,12 @@
         <translation>このデスクトップでは Qel が Ctrl+Alt+E を受け取れません。代わりに、デスクトップのキーボード設定でコマンド qel --replay をキーに割り当ててください。</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="32"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="27"/>
         <source>Measured</source>
         <translation>実測</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="32"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="27"/>
         <source>Process sum</source>
         <translation>プロセス合計</translation>
     </message>
@@ -41,59 +41,59 @@
         <translation>カーネルと固定</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="89"/>
+        <location filename="../../Pages/DiskPage.cpp" line="67"/>
         <source>%@ available</source>
         <translation>%@ 空き</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="93"/>
+        <location filename="../../Pages/DiskPage.cpp" line="71"/>
         <source>%@ used of %@</source>
         <translation>%@ / %@ 使用</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="74"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="77"/>
         <source>No battery</source>
         <translation>バッテリーなし</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="75"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="78"/>
         <source>On battery</source>
         <translation>バッテリー駆動</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="75"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="78"/>
         <source>On AC power</source>
         <translation>AC 電源</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="76"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="79"/>
         <source>, charging</source>
         <translation>、充電中</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="77"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="78"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="80"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="81"/>
         <source>Unavailable</source>
         <translation>取得不可</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="81"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="84"/>
         <source>Not charging</source>
         <translation>充電していません</translation>
     </message>
     <message>
         <location filename="../../App/SampleReport.cpp" line="150"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="95"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="98"/>
         <source>Process %@</source>
         <translation>プロセス %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="96"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="99"/>
         <source>Keeping the display on</source>
         <translation>ディスプレイをオンのままにしています</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="97"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="100"/>
         <source>Keeps the computer awake when idle or with the lid closed</source>
         <translation>アイドル時やふたを閉じたときもコンピューターをスリープさせません</translation>
     </message>
@@ -118,8 +118,8 @@
         <translation>ディスク空き %@</translation>
     </message>
     <message>
-        <location filename="../../Kit/PageTable.cpp" line="15"/>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="61"/>
+        <location filename="../../Kit/PageTable.cpp" line="20"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="48"/>
         <location filename="../../Window/OverviewFacts.cpp" line="40"/>
         <source>CPU</source>
         <translation>CPU</translation>
@@ -127,40 +127,40 @@
     <message>
         <location filename="../../App/SampleReport.cpp" line="61"/>
         <location filename="../../App/SampleReport.cpp" line="94"/>
-        <location filename="../../Kit/PageTable.cpp" line="18"/>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="63"/>
+        <location filename="../../Kit/PageTable.cpp" line="33"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="50"/>
         <location filename="../../Window/OverviewFacts.cpp" line="43"/>
         <source>Memory</source>
         <translation>メモリ</translation>
     </message>
     <message>
         <location filename="../../App/SampleReport.cpp" line="77"/>
-        <location filename="../../Kit/PageTable.cpp" line="21"/>
+        <location filename="../../Kit/PageTable.cpp" line="46"/>
         <location filename="../../Window/OverviewFacts.cpp" line="45"/>
         <source>Network</source>
         <translation>ネットワーク</translation>
     </message>
     <message>
         <location filename="../../App/SampleReport.cpp" line="82"/>
-        <location filename="../../Kit/PageTable.cpp" line="20"/>
+        <location filename="../../Kit/PageTable.cpp" line="40"/>
         <location filename="../../Window/OverviewFacts.cpp" line="46"/>
         <source>Disk</source>
         <translation>ディスク</translation>
     </message>
     <message>
-        <location filename="../../Kit/PageTable.cpp" line="23"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="53"/>
+        <location filename="../../Kit/PageTable.cpp" line="53"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="55"/>
         <location filename="../../Window/OverviewFacts.cpp" line="48"/>
         <source>Energy</source>
         <translation>エネルギー</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="53"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="55"/>
         <source>Energy (est.)</source>
         <translation>エネルギー（推定）</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="94"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="65"/>
         <source>Unknown path</source>
         <translation>パス不明</translation>
     </message>
@@ -519,55 +519,55 @@
         <translation>名前なし</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="22"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="24"/>
         <source>Whole computer</source>
         <translation>コンピューター全体</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="22"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="24"/>
         <source>Temperature and battery</source>
         <translation>温度とバッテリー</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="22"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="24"/>
         <source>Single process</source>
         <translation>単一プロセス</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="36"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="38"/>
         <source>When these things happen, Qel tells you which process it is and what to do. Short spikes won&apos;t bother you.</source>
         <translation>こうしたことが起きると、Qel はどのプロセスが原因で、何をすればよいかを知らせます。短いスパイクでは通知しません。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="45"/>
-        <location filename="../../Sheets/AlertsTab.cpp" line="46"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="47"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="48"/>
         <source>Pause alerts for 1 hour</source>
         <translation>アラートを 1 時間一時停止</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="45"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="47"/>
         <source>No alerts appear while paused. They resume automatically.</source>
         <translation>一時停止中はアラートを表示しません。自動的に再開します。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/BackgroundTab.cpp" line="45"/>
-        <location filename="../../Sheets/BackgroundTab.cpp" line="48"/>
+        <location filename="../../Sheets/BackgroundTab.cpp" line="17"/>
+        <location filename="../../Sheets/BackgroundTab.cpp" line="20"/>
         <source>Quiet mode</source>
         <translation>静音モード</translation>
     </message>
     <message>
-        <location filename="../../Sheets/BackgroundTab.cpp" line="46"/>
+        <location filename="../../Sheets/BackgroundTab.cpp" line="18"/>
         <source>Drops processes that are not in front, have no window and use a lot of CPU to background priority. Restored when you turn this off or quit Qel.</source>
         <translation>前面になく、ウインドウがなく、CPU を多く使うプロセスをバックグラウンド優先度に下げます。オフにするか Qel を終了すると元に戻ります。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="45"/>
+        <location filename="../../Sheets/DataTab.cpp" line="46"/>
         <source>Erase all history?</source>
         <translation>すべての履歴を消去しますか？</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="46"/>
-        <location filename="../../Sheets/DataTab.cpp" line="118"/>
+        <location filename="../../Sheets/DataTab.cpp" line="47"/>
+        <location filename="../../Sheets/DataTab.cpp" line="115"/>
         <source>Erase all history</source>
         <translation>すべての履歴を消去</translation>
     </message>
@@ -577,92 +577,92 @@
         <translation>キャンセル</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="74"/>
+        <location filename="../../Sheets/DataTab.cpp" line="75"/>
         <source>Show in File Manager</source>
         <translation>ファイルマネージャーで表示</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="80"/>
+        <location filename="../../Sheets/DataTab.cpp" line="81"/>
         <source>The history folder could not be opened</source>
         <translation>履歴フォルダーを開けませんでした</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="82"/>
+        <location filename="../../Sheets/DataTab.cpp" line="83"/>
         <source>History</source>
         <translation>履歴</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="91"/>
         <location filename="../../Sheets/DataTab.cpp" line="92"/>
+        <location filename="../../Sheets/DataTab.cpp" line="93"/>
         <source>Keep history for</source>
         <translation>履歴の保存期間</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="91"/>
+        <location filename="../../Sheets/DataTab.cpp" line="92"/>
         <source>Older days are deleted automatically. The usual baseline is kept.</source>
         <translation>古い日のデータは自動的に削除されます。いつもの基準値は残ります。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="85"/>
+        <location filename="../../Sheets/DataTab.cpp" line="86"/>
         <source>7 days</source>
         <translation>7 日</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/DataTab.cpp" line="33"/>
+        <location filename="../../Sheets/DataTab.cpp" line="34"/>
         <source>Stored in a database on this computer only. %n days recorded, using %@.</source>
         <translation>
             <numerusform>このコンピューター上のデータベースにのみ保存されます。%n 日分を記録、使用量 %@。</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="57"/>
+        <location filename="../../Sheets/DataTab.cpp" line="58"/>
         <source>Keep history for %@?</source>
         <translation>履歴の保存期間を %@ にしますか？</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="58"/>
+        <location filename="../../Sheets/DataTab.cpp" line="59"/>
         <source>Days older than that are deleted now. This can&apos;t be undone.</source>
         <translation>それより古い日のデータは今すぐ削除されます。元に戻すことはできません。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="58"/>
+        <location filename="../../Sheets/DataTab.cpp" line="59"/>
         <source>Delete older days</source>
         <translation>古い日を削除</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="86"/>
+        <location filename="../../Sheets/DataTab.cpp" line="87"/>
         <source>30 days</source>
         <translation>30 日</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="87"/>
+        <location filename="../../Sheets/DataTab.cpp" line="88"/>
         <source>90 days</source>
         <translation>90 日</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="88"/>
+        <location filename="../../Sheets/DataTab.cpp" line="89"/>
         <source>1 year</source>
         <translation>1 年</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="89"/>
+        <location filename="../../Sheets/DataTab.cpp" line="90"/>
         <source>Forever</source>
         <translation>無期限</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/DataTab.cpp" line="100"/>
+        <location filename="../../Sheets/DataTab.cpp" line="101"/>
         <source>%n days collected. After 3 days the ring shows a reference line.</source>
         <translation>
             <numerusform>%n 日分を収集済み。3 日たつとリングに基準線が表示されます。</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="102"/>
+        <location filename="../../Sheets/DataTab.cpp" line="103"/>
         <source>Usual baseline</source>
         <translation>いつもの基準値</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="111"/>
+        <location filename="../../Sheets/DataTab.cpp" line="112"/>
         <source>Erase…</source>
         <translation>消去…</translation>
     </message>
@@ -830,108 +830,108 @@
         <translation>Qel の記号は Material Design Authors による Material Icons フォントのもので、Apache License 2.0 で使用しています。作者は Qel とは関係ありません。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="55"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="42"/>
         <source>Show in the tray</source>
         <translation>トレイに表示</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="56"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="43"/>
         <source>Pick any combination. With none selected, only the icon is shown.</source>
         <translation>自由に組み合わせられます。何も選ばないとアイコンだけが表示されます。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="60"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="47"/>
         <source>Icon</source>
         <translation>アイコン</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="64"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="51"/>
         <source>Net speed</source>
         <translation>通信速度</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="92"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="77"/>
         <source>Icon style</source>
         <translation>アイコンのスタイル</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="134"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="119"/>
         <source>Preview</source>
         <translation>プレビュー</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterRing.cpp" line="83"/>
+        <location filename="../../Sheets/PosterRing.cpp" line="79"/>
         <source>0:00</source>
         <translation>0:00</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterRing.cpp" line="83"/>
+        <location filename="../../Sheets/PosterRing.cpp" line="79"/>
         <source>6:00</source>
         <translation>6:00</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterRing.cpp" line="83"/>
+        <location filename="../../Sheets/PosterRing.cpp" line="79"/>
         <source>12:00</source>
         <translation>12:00</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterRing.cpp" line="83"/>
+        <location filename="../../Sheets/PosterRing.cpp" line="79"/>
         <source>18:00</source>
         <translation>18:00</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="98"/>
+        <location filename="../../Sheets/PosterView.cpp" line="95"/>
         <source>Busiest moment</source>
         <translation>最も忙しかった時刻</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="109"/>
+        <location filename="../../Sheets/PosterView.cpp" line="106"/>
         <source>Time recorded</source>
         <translation>記録期間</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="110"/>
+        <location filename="../../Sheets/PosterView.cpp" line="107"/>
         <source>CPU, daily average</source>
         <translation>CPU、1 日の平均</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="111"/>
-        <location filename="../../Window/RingLegend.cpp" line="22"/>
+        <location filename="../../Sheets/PosterView.cpp" line="108"/>
+        <location filename="../../Window/RingLegend.cpp" line="23"/>
         <source>Worth a look</source>
         <translation>要チェック</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="151"/>
+        <location filename="../../Sheets/PosterView.cpp" line="148"/>
         <source>, </source>
         <translation>、</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="153"/>
+        <location filename="../../Sheets/PosterView.cpp" line="150"/>
         <source>Most used: %@</source>
         <translation>最も多く使用：%@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="28"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="31"/>
         <source>30 s</source>
         <translation>30 秒</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="28"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="31"/>
         <source>1 min</source>
         <translation>1 分</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="28"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="31"/>
         <source>2 min</source>
         <translation>2 分</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="28"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="31"/>
         <source>5 min</source>
         <translation>5 分</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="28"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="31"/>
         <source>10 min</source>
         <translation>10 分</translation>
     </message>
@@ -961,37 +961,37 @@
         <translation>データ</translation>
     </message>
     <message>
-        <location filename="../../Sheets/WhatsNewSheet.cpp" line="27"/>
+        <location filename="../../Sheets/WhatsNewSheet.cpp" line="30"/>
         <source>New</source>
         <translation>新機能</translation>
     </message>
     <message>
-        <location filename="../../Sheets/WhatsNewSheet.cpp" line="28"/>
+        <location filename="../../Sheets/WhatsNewSheet.cpp" line="31"/>
         <source>Improved</source>
         <translation>改善</translation>
     </message>
     <message>
-        <location filename="../../Sheets/WhatsNewSheet.cpp" line="29"/>
+        <location filename="../../Sheets/WhatsNewSheet.cpp" line="32"/>
         <source>Fixed</source>
         <translation>修正</translation>
     </message>
     <message>
-        <location filename="../../Kit/PageTable.cpp" line="13"/>
+        <location filename="../../Kit/PageTable.cpp" line="14"/>
         <source>Overview</source>
         <translation>概要</translation>
     </message>
     <message>
-        <location filename="../../Kit/PageTable.cpp" line="17"/>
+        <location filename="../../Kit/PageTable.cpp" line="27"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../Window/RingLegend.cpp" line="22"/>
+        <location filename="../../Window/RingLegend.cpp" line="23"/>
         <source>System events</source>
         <translation>システムイベント</translation>
     </message>
     <message>
-        <location filename="../../Window/RingLegend.cpp" line="22"/>
+        <location filename="../../Window/RingLegend.cpp" line="23"/>
         <source>Marked by you</source>
         <translation>自分でマーク</translation>
     </message>
@@ -1048,46 +1048,62 @@
         <translation>表示中のページだけが数値を表示します。</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessRowDelegate.cpp" line="34"/>
+        <location filename="../../Processes/ProcessRowDelegate.cpp" line="36"/>
         <source>System</source>
         <translation>システム</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="85"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="76"/>
         <source>Now</source>
         <translation>現在</translation>
+    </message>
+    <message>
+        <location filename="../../Window/DayRingView.cpp" line="50"/>
+        <source>Asleep</source>
+        <translation>スリープ中</translation>
+    </message>
+    <message>
+        <location filename="../../Window/DayRingView.cpp" line="50"/>
+        <source>No history for this time</source>
+        <translation>この時刻の履歴はありません</translation>
+    </message>
+    <message>
+        <location filename="../../Window/DayRingView.cpp" line="54"/>
+        <location filename="../../Window/DayRingView.cpp" line="55"/>
+        <source>CPU, memory %@</source>
+        <translation>CPU、メモリ %@</translation>
     </message>
 </context>
 <context>
     <name>qel::ActionBar</name>
     <message>
-        <location filename="../../Processes/ActionBar.cpp" line="78"/>
+        <location filename="../../Processes/ActionBar.cpp" line="46"/>
         <source>Cancel</source>
         <translation>キャンセル</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ActionBar.cpp" line="96"/>
+        <location filename="../../Processes/ActionBar.cpp" line="64"/>
         <source>%n selected</source>
         <translation>
             <numerusform>%n 個を選択</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ActionBar.cpp" line="98"/>
+        <location filename="../../Processes/ActionBar.cpp" line="66"/>
         <source>%n system processes will be skipped</source>
         <translation>
             <numerusform>%n 個のシステムプロセスはスキップされます</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ActionBar.cpp" line="101"/>
+        <location filename="../../Processes/ActionBar.cpp" line="69"/>
         <source>End %n processes</source>
         <translation>
             <numerusform>%n 個のプロセスを終了</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/ActionBar.cpp" line="97"/>
+        <location filename="../../Processes/ActionBar.cpp" line="65"/>
         <source>Unsaved changes may be lost</source>
         <translation>未保存の変更は失われる可能性があります</translation>
     </message>
@@ -1128,7 +1144,7 @@
         <translation>メモリのバブルチャート</translation>
     </message>
     <message>
-        <location filename="../../Pages/BubbleFieldView.cpp" line="66"/>
+        <location filename="../../Pages/BubbleFieldView.cpp" line="64"/>
         <source>%@ used</source>
         <translation>%@ 使用</translation>
     </message>
@@ -1136,74 +1152,74 @@
 <context>
     <name>qel::CPUPage</name>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="95"/>
+        <location filename="../../Pages/CPUPage.cpp" line="90"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="110"/>
+        <location filename="../../Pages/CPUPage.cpp" line="103"/>
         <source>User</source>
         <translation>ユーザー</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="111"/>
+        <location filename="../../Pages/CPUPage.cpp" line="104"/>
         <source>System</source>
         <translation>システム</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="112"/>
+        <location filename="../../Pages/CPUPage.cpp" line="105"/>
         <source>Idle</source>
         <translation>アイドル</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="116"/>
+        <location filename="../../Pages/CPUPage.cpp" line="108"/>
         <source>Performance</source>
         <translation>高性能</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="117"/>
+        <location filename="../../Pages/CPUPage.cpp" line="109"/>
         <source>Efficiency</source>
         <translation>高効率</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="132"/>
+        <location filename="../../Pages/CPUPage.cpp" line="122"/>
         <source>Last 60 seconds</source>
         <translation>過去 60 秒間</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="132"/>
+        <location filename="../../Pages/CPUPage.cpp" line="122"/>
         <source>All cores combined</source>
         <translation>全コア合計</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="147"/>
+        <location filename="../../Pages/CPUPage.cpp" line="135"/>
         <source>Using the most</source>
         <translation>最も多く使用</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="147"/>
+        <location filename="../../Pages/CPUPage.cpp" line="135"/>
         <source>Click a name for details</source>
         <translation>名前をクリックすると詳細を表示</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/CPUPage.cpp" line="193"/>
+        <location filename="../../Pages/CPUPage.cpp" line="179"/>
         <source>%n processes</source>
         <translation>
             <numerusform>%n 個のプロセス</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="194"/>
+        <location filename="../../Pages/CPUPage.cpp" line="180"/>
         <source>Load %.2f</source>
         <translation>負荷 %.2f</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="205"/>
+        <location filename="../../Pages/CPUPage.cpp" line="191"/>
         <source>Each bar is a logical core. The contrasting segment on it marks its recent peak. The center shows the system thermal state.</source>
         <translation>各バーは 1 つの論理コアです。色の異なる部分は直近のピークを示します。中央にはシステムの温度状態を表示します。</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="207"/>
+        <location filename="../../Pages/CPUPage.cpp" line="193"/>
         <source>Each bar is a core. The contrasting segment on it marks its recent peak. The center shows the system thermal state.</source>
         <translation>各バーは 1 つのコアです。色の異なる部分は直近のピークを示します。中央にはシステムの温度状態を表示します。</translation>
     </message>
@@ -1219,8 +1235,7 @@
 <context>
     <name>qel::CloseButton</name>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="43"/>
-        <location filename="../../Sheets/SheetFrame.cpp" line="31"/>
+        <location filename="../../Sheets/CloseButton.cpp" line="18"/>
         <source>Close</source>
         <translation>閉じる</translation>
     </message>
@@ -1228,17 +1243,17 @@
 <context>
     <name>qel::ColumnTitles</name>
     <message>
-        <location filename="../../Processes/ColumnTitles.cpp" line="25"/>
+        <location filename="../../Processes/ColumnTitles.cpp" line="26"/>
         <source>Name</source>
         <translation>名前</translation>
     </message>
     <message>
-        <location filename="../../Processes/ColumnTitles.cpp" line="26"/>
+        <location filename="../../Processes/ColumnTitles.cpp" line="27"/>
         <source>CPU %</source>
         <translation>CPU %</translation>
     </message>
     <message>
-        <location filename="../../Processes/ColumnTitles.cpp" line="27"/>
+        <location filename="../../Processes/ColumnTitles.cpp" line="28"/>
         <source>Memory</source>
         <translation>メモリ</translation>
     </message>
@@ -1246,33 +1261,33 @@
 <context>
     <name>qel::CoreFlowerView</name>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="54"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="50"/>
         <source>Usage per core</source>
         <translation>コアごとの使用率</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="63"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="59"/>
         <source>Total usage %@</source>
         <translation>合計使用率 %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="69"/>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="130"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="65"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="126"/>
         <source>Load %.2f</source>
         <translation>負荷 %.2f</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="112"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="108"/>
         <source>Efficiency</source>
         <translation>高効率</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="112"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="108"/>
         <source>Performance</source>
         <translation>高性能</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="124"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="120"/>
         <source>Thermal state</source>
         <translation>熱状態</translation>
     </message>
@@ -1323,26 +1338,10 @@
 <context>
     <name>qel::DayRingView</name>
     <message>
-        <location filename="../../Window/DayRingView.cpp" line="39"/>
-        <location filename="../../Window/DayRingView.cpp" line="79"/>
+        <location filename="../../Window/DayRingView.cpp" line="75"/>
+        <location filename="../../Window/DayRingView.cpp" line="115"/>
         <source>Ring</source>
         <translation>リング</translation>
-    </message>
-    <message>
-        <location filename="../../Window/DayRingView.cpp" line="131"/>
-        <source>Asleep</source>
-        <translation>スリープ中</translation>
-    </message>
-    <message>
-        <location filename="../../Window/DayRingView.cpp" line="131"/>
-        <source>No history for this time</source>
-        <translation>この時刻の履歴はありません</translation>
-    </message>
-    <message>
-        <location filename="../../Window/DayRingView.cpp" line="135"/>
-        <location filename="../../Window/DayRingView.cpp" line="136"/>
-        <source>CPU, memory %@</source>
-        <translation>CPU、メモリ %@</translation>
     </message>
 </context>
 <context>
@@ -1361,12 +1360,12 @@
 <context>
     <name>qel::DeviceBatteryRing</name>
     <message>
-        <location filename="../../Pages/DeviceBatteryRing.cpp" line="46"/>
+        <location filename="../../Pages/DeviceBatteryRing.cpp" line="47"/>
         <source>Battery %@%</source>
         <translation>バッテリー %@%</translation>
     </message>
     <message>
-        <location filename="../../Pages/DeviceBatteryRing.cpp" line="49"/>
+        <location filename="../../Pages/DeviceBatteryRing.cpp" line="50"/>
         <source>%@ battery low</source>
         <translation>%@ のバッテリー残量低下</translation>
     </message>
@@ -1374,66 +1373,66 @@
 <context>
     <name>qel::DiskPage</name>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="121"/>
+        <location filename="../../Pages/DiskPage.cpp" line="99"/>
         <source>Disk</source>
         <translation>ディスク</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="124"/>
-        <location filename="../../Pages/DiskPage.cpp" line="245"/>
+        <location filename="../../Pages/DiskPage.cpp" line="102"/>
+        <location filename="../../Pages/DiskPage.cpp" line="223"/>
         <source>Read %@, write %@</source>
         <translation>読み込み %@、書き込み %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="131"/>
+        <location filename="../../Pages/DiskPage.cpp" line="109"/>
         <source>Used</source>
         <translation>使用済み</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="132"/>
+        <location filename="../../Pages/DiskPage.cpp" line="110"/>
         <source>Available</source>
         <translation>空き</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="145"/>
+        <location filename="../../Pages/DiskPage.cpp" line="123"/>
         <source>The outer ring is the system disk&apos;s space: used and available.
 The inner ring is the last 60 seconds of activity: reads grow outward, writes inward.</source>
         <translation>外側のリングはシステムディスクの容量（使用済みと空き）です。
 内側のリングは直近 60 秒間のアクティビティで、読み込みは外向き、書き込みは内向きに伸びます。</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="168"/>
-        <location filename="../../Pages/DiskPage.cpp" line="231"/>
+        <location filename="../../Pages/DiskPage.cpp" line="146"/>
+        <location filename="../../Pages/DiskPage.cpp" line="209"/>
         <source>Volumes</source>
         <translation>ボリューム</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="177"/>
+        <location filename="../../Pages/DiskPage.cpp" line="155"/>
         <source>Active now</source>
         <translation>現在アクティブ</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="177"/>
+        <location filename="../../Pages/DiskPage.cpp" line="155"/>
         <source>Click a name for details</source>
         <translation>名前をクリックすると詳細を表示</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="178"/>
+        <location filename="../../Pages/DiskPage.cpp" line="156"/>
         <source>No process is doing heavy disk activity right now.</source>
         <translation>現在、ディスクを激しく使用しているプロセスはありません。</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="188"/>
+        <location filename="../../Pages/DiskPage.cpp" line="166"/>
         <source>Most written</source>
         <translation>最も多く書き込み</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="188"/>
+        <location filename="../../Pages/DiskPage.cpp" line="166"/>
         <source>Since each process started</source>
         <translation>各プロセスの起動以降</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/DiskPage.cpp" line="231"/>
+        <location filename="../../Pages/DiskPage.cpp" line="209"/>
         <source>%n mounted</source>
         <translation>
             <numerusform>%n 個をマウント</numerusform>
@@ -1443,158 +1442,150 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
 <context>
     <name>qel::DiskPlatterView</name>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="92"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="83"/>
         <source>Disk space and activity</source>
         <translation>ディスク容量とアクティビティ</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="99"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="90"/>
         <source>%@ available</source>
         <translation>%@ 空き</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="115"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="106"/>
         <source>Available</source>
         <translation>空き</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="117"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="108"/>
         <source>%@ total</source>
         <translation>合計 %@</translation>
     </message>
 </context>
 <context>
-    <name>qel::EndButton</name>
-    <message>
-        <location filename="../../Pages/PortRow.cpp" line="34"/>
-        <source>End</source>
-        <translation>終了</translation>
-    </message>
-</context>
-<context>
     <name>qel::EnergyPage</name>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="186"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="161"/>
         <source>Energy</source>
         <translation>エネルギー</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="190"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="165"/>
         <source>Charge</source>
         <translation>充電</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="191"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="166"/>
         <source>Power</source>
         <translation>電力</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="192"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="167"/>
         <source>Thermal state</source>
         <translation>熱状態</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="222"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="330"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="197"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="303"/>
         <source>Preventing sleep</source>
         <translation>スリープを防止中</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="236"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="359"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="211"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="332"/>
         <source>Runtime</source>
         <translation>駆動時間</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="246"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="221"/>
         <source>Charger</source>
         <translation>充電器</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="250"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="225"/>
         <source>Not connected</source>
         <translation>未接続</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="252"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="227"/>
         <source>Adapter power</source>
         <translation>アダプター電力</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="252"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="227"/>
         <source>Current input</source>
         <translation>現在の入力</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="253"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="228"/>
         <source>Battery charging</source>
         <translation>バッテリー充電中</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="254"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="229"/>
         <source>Power the system reports for the connected adapter, not the current input.</source>
         <translation>接続中のアダプターについてシステムが報告する電力で、現在の入力ではありません。</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="301"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="388"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="276"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="361"/>
         <source> Per-app energy is estimated from CPU usage.</source>
         <translation> アプリごとのエネルギーは CPU 使用率から推定しています。</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="302"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="277"/>
         <source>One turn is 60 seconds, with now at the top. Each bar is stacked by app. Gray is everything else.</source>
         <translation>1 周が 60 秒で、現在が一番上です。各バーはアプリごとに積み上げられ、灰色はその他すべてです。</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/EnergyPage.cpp" line="331"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="304"/>
         <source>%n processes</source>
         <translation>
             <numerusform>%n 個のプロセス</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="333"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="306"/>
         <source>Nothing is preventing sleep. The computer will sleep normally when you close the lid.</source>
         <translation>スリープを妨げているものはありません。ふたを閉じるとコンピューターは通常どおりスリープします。</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="334"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="307"/>
         <source>Nothing is preventing sleep. The computer will sleep normally when it&apos;s left idle.</source>
         <translation>スリープを妨げているものはありません。放置するとコンピューターは通常どおりスリープします。</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="367"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="340"/>
         <source>This computer has no battery</source>
         <translation>このコンピューターにはバッテリーがありません</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="370"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="343"/>
         <source>A runtime estimate isn&apos;t available yet.</source>
         <translation>駆動時間の推定はまだできません。</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="375"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="348"/>
         <source>If you unplugged now, about</source>
         <translation>今電源を外すと約</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="375"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="348"/>
         <source>At this rate, about</source>
         <translation>このペースで約</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="387"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="360"/>
         <source>Estimated from the average power over the last minute.</source>
         <translation>過去 1 分間の平均電力から推定しています。</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="392"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="365"/>
         <source>Health</source>
         <translation>状態</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="394"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="367"/>
         <source>Cycle count</source>
         <translation>充放電回数</translation>
     </message>
@@ -1602,47 +1593,47 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
 <context>
     <name>qel::EnergyRing</name>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="31"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="32"/>
         <source>Energy over the last 60 seconds</source>
         <translation>過去 60 秒間のエネルギー</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="40"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="41"/>
         <source>%.1f watts</source>
         <translation>%.1f ワット</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="122"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="118"/>
         <source>Now</source>
         <translation>現在</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="122"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="118"/>
         <source>45 s ago</source>
         <translation>45 秒前</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="122"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="118"/>
         <source>30 s ago</source>
         <translation>30 秒前</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="122"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="118"/>
         <source>15 s ago</source>
         <translation>15 秒前</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="141"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="137"/>
         <source>Battery %@%</source>
         <translation>バッテリー %@%</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="142"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="138"/>
         <source>On AC power</source>
         <translation>AC 電源</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="150"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="146"/>
         <source>Right now</source>
         <translation>現在</translation>
     </message>
@@ -1650,12 +1641,12 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
 <context>
     <name>qel::EventNote</name>
     <message>
-        <location filename="../../Window/EventNote.cpp" line="16"/>
+        <location filename="../../Window/EventNote.cpp" line="18"/>
         <source>%@  %@</source>
         <translation>%@  %@</translation>
     </message>
     <message>
-        <location filename="../../Window/EventNote.cpp" line="22"/>
+        <location filename="../../Window/EventNote.cpp" line="24"/>
         <source>Just before: %@ %@</source>
         <translation>直前：%@ %@</translation>
     </message>
@@ -1663,90 +1654,90 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
 <context>
     <name>qel::ExportSheet</name>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="109"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="70"/>
         <source>Export this day as an image</source>
         <translation>この日を画像として書き出す</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="118"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="79"/>
         <source>Saves the ring for this day as a 1080 × 1080 picture.</source>
         <translation>この日のリングを 1080 × 1080 の画像として保存します。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="145"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="106"/>
         <source>Deep sea</source>
         <translation>深海</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="145"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="106"/>
         <source>Ink</source>
         <translation>墨</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="150"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="111"/>
         <source>Background</source>
         <translation>バックグラウンド</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="151"/>
-        <location filename="../../Sheets/ExportSheet.cpp" line="152"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="112"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="113"/>
         <source>Show app names</source>
         <translation>アプリ名を表示</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="152"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="113"/>
         <source>When off, no app name appears in the picture</source>
         <translation>オフにすると、画像にアプリ名は表示されません</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="153"/>
-        <location filename="../../Sheets/ExportSheet.cpp" line="154"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="114"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="115"/>
         <source>Show event dots</source>
         <translation>イベントのドットを表示</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="154"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="115"/>
         <source>The things worth a look on this day</source>
         <translation>この日の注目すべき出来事</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="156"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="117"/>
         <source>The picture contains only the usage rings and what is switched on above. It never includes window titles, file names or network addresses.</source>
         <translation>画像に含まれるのは使用率のリングと上でオンにした項目だけです。ウインドウのタイトル、ファイル名、ネットワークアドレスが含まれることはありません。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="171"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="132"/>
         <source>Copy image</source>
         <translation>画像をコピー</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="174"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="135"/>
         <source>Save image…</source>
         <translation>画像を保存…</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="210"/>
-        <location filename="../../Sheets/ExportSheet.cpp" line="220"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="171"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="181"/>
         <source>Couldn&apos;t create the image</source>
         <translation>画像を作成できませんでした</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="213"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="174"/>
         <source>Couldn&apos;t save the image</source>
         <translation>画像を保存できませんでした</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="215"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="176"/>
         <source>Image saved</source>
         <translation>画像を保存しました</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="227"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="188"/>
         <source>Couldn&apos;t copy the image</source>
         <translation>画像をコピーできませんでした</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="229"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="190"/>
         <source>Copied to the clipboard</source>
         <translation>クリップボードにコピーしました</translation>
     </message>
@@ -1754,12 +1745,12 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
 <context>
     <name>qel::FindingCard</name>
     <message>
-        <location filename="../../Sheets/FindingCard.cpp" line="50"/>
+        <location filename="../../Sheets/FindingCard.cpp" line="52"/>
         <source>View</source>
         <translation>表示</translation>
     </message>
     <message>
-        <location filename="../../Sheets/FindingCard.cpp" line="52"/>
+        <location filename="../../Sheets/FindingCard.cpp" line="54"/>
         <source>Got it</source>
         <translation>了解</translation>
     </message>
@@ -1785,74 +1776,74 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
 <context>
     <name>qel::GPUPage</name>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="106"/>
+        <location filename="../../Pages/GPUPage.cpp" line="95"/>
         <source>The more cells lit, the busier the GPU. The outer ring is the last 60 seconds, with now at the top.
 The system doesn&apos;t report per-core or per-app GPU usage, so only the overall figure is shown.</source>
         <translation>点灯しているセルが多いほど GPU の負荷が高くなります。外側のリングは過去 60 秒間で、現在が一番上です。
 システムがコアごと・アプリごとの GPU 使用率を報告しないため、全体の値のみを表示します。</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="118"/>
+        <location filename="../../Pages/GPUPage.cpp" line="107"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="140"/>
+        <location filename="../../Pages/GPUPage.cpp" line="129"/>
         <source>GPU memory</source>
         <translation>GPU メモリ</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="141"/>
+        <location filename="../../Pages/GPUPage.cpp" line="130"/>
         <source>Cores</source>
         <translation>コア</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="142"/>
+        <location filename="../../Pages/GPUPage.cpp" line="131"/>
         <source>Thermal state</source>
         <translation>熱状態</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="153"/>
+        <location filename="../../Pages/GPUPage.cpp" line="140"/>
         <source>Renderer</source>
         <translation>レンダラー</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="154"/>
+        <location filename="../../Pages/GPUPage.cpp" line="141"/>
         <source>Tiler</source>
         <translation>タイラー</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="179"/>
+        <location filename="../../Pages/GPUPage.cpp" line="166"/>
         <source>Likely GPU users</source>
         <translation>GPU を使用していそうなアプリ</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="179"/>
+        <location filename="../../Pages/GPUPage.cpp" line="166"/>
         <source>Apps with the GPU open, by energy</source>
         <translation>GPU を使用中のアプリ（エネルギー順）</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="188"/>
+        <location filename="../../Pages/GPUPage.cpp" line="175"/>
         <source>Last 60 seconds</source>
         <translation>過去 60 秒間</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="188"/>
+        <location filename="../../Pages/GPUPage.cpp" line="175"/>
         <source>Overall usage</source>
         <translation>全体の使用率</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="226"/>
+        <location filename="../../Pages/GPUPage.cpp" line="213"/>
         <source>Unified memory</source>
         <translation>ユニファイドメモリ</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="226"/>
+        <location filename="../../Pages/GPUPage.cpp" line="213"/>
         <source>GPU and CPU share %@</source>
         <translation>GPU と CPU で %@ を共有</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="233"/>
+        <location filename="../../Pages/GPUPage.cpp" line="220"/>
         <source>The GPU is using %@, other apps %@, with %@ left.</source>
         <translation>GPU は %@ を使用、ほかのアプリが %@、残り %@ です。</translation>
     </message>
@@ -1860,13 +1851,13 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::GainRow</name>
     <message>
-        <location filename="../../Pages/GainRow.cpp" line="34"/>
-        <location filename="../../Pages/GainRow.cpp" line="64"/>
+        <location filename="../../Pages/GainRow.cpp" line="36"/>
+        <location filename="../../Pages/GainRow.cpp" line="67"/>
         <source>Quit %@</source>
         <translation>%@ を終了</translation>
     </message>
     <message>
-        <location filename="../../Pages/GainRow.cpp" line="68"/>
+        <location filename="../../Pages/GainRow.cpp" line="71"/>
         <source>using about %@ W</source>
         <translation>約 %@ W を使用</translation>
     </message>
@@ -1927,7 +1918,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::GpuUserList</name>
     <message>
-        <location filename="../../Pages/GpuUserList.cpp" line="45"/>
+        <location filename="../../Pages/GpuUserList.cpp" line="47"/>
         <source>Front</source>
         <translation>前面</translation>
     </message>
@@ -1943,32 +1934,32 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::IncidentSheet</name>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="56"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="58"/>
         <source>What just happened</source>
         <translation>今の出来事</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="58"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="60"/>
         <source>Press Ctrl+Alt+E any time to replay the last 60 seconds.</source>
         <translation>Ctrl+Alt+E を押せば、いつでも過去 60 秒間を再生できます。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="68"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="70"/>
         <source>60 s ago</source>
         <translation>60 秒前</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="72"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="74"/>
         <source>Pressed at %@</source>
         <translation>%@ に押下</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="121"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="123"/>
         <source>View</source>
         <translation>表示</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="123"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="125"/>
         <source>Ended</source>
         <translation>終了済み</translation>
     </message>
@@ -2061,7 +2052,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::LicensesSheet</name>
     <message>
-        <location filename="../../Sheets/LicensesSheet.cpp" line="32"/>
+        <location filename="../../Sheets/LicensesSheet.cpp" line="34"/>
         <source>Open Source Licenses</source>
         <translation>オープンソースライセンス</translation>
     </message>
@@ -2069,68 +2060,68 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MemPage</name>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="73"/>
+        <location filename="../../Pages/MemPage.cpp" line="85"/>
         <source>Memory</source>
         <translation>メモリ</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="78"/>
+        <location filename="../../Pages/MemPage.cpp" line="90"/>
         <source>Used</source>
         <translation>使用済み</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="79"/>
+        <location filename="../../Pages/MemPage.cpp" line="91"/>
         <source>Pressure</source>
         <translation>プレッシャー</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="80"/>
+        <location filename="../../Pages/MemPage.cpp" line="92"/>
         <source>Swap</source>
         <translation>スワップ</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="91"/>
+        <location filename="../../Pages/MemPage.cpp" line="104"/>
         <source>Each bubble is a process, sized by the memory it uses. Click a bubble for details or to quit it. The outer ring is memory pressure.</source>
         <translation>各バブルがプロセスで、大きさは使用メモリ量です。バブルをクリックすると詳細を表示したり終了したりできます。外側のリングはメモリプレッシャーです。</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="106"/>
-        <location filename="../../Pages/MemPage.cpp" line="184"/>
+        <location filename="../../Pages/MemPage.cpp" line="120"/>
+        <location filename="../../Pages/MemPage.cpp" line="190"/>
         <source>Memory breakdown</source>
         <translation>メモリの内訳</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="135"/>
+        <location filename="../../Pages/MemPage.cpp" line="141"/>
         <source>App memory</source>
         <translation>アプリメモリ</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="136"/>
+        <location filename="../../Pages/MemPage.cpp" line="142"/>
         <source>Kernel &amp; locked</source>
         <translation>カーネルと固定</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="137"/>
+        <location filename="../../Pages/MemPage.cpp" line="143"/>
         <source>Compressed</source>
         <translation>圧縮</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="138"/>
+        <location filename="../../Pages/MemPage.cpp" line="144"/>
         <source>Available</source>
         <translation>空き</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="155"/>
+        <location filename="../../Pages/MemPage.cpp" line="161"/>
         <source>Memory pressure</source>
         <translation>メモリプレッシャー</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="184"/>
+        <location filename="../../Pages/MemPage.cpp" line="190"/>
         <source>%@ total</source>
         <translation>合計 %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="192"/>
+        <location filename="../../Pages/MemPage.cpp" line="198"/>
         <source>%@%. %@</source>
         <translation>%@%。%@</translation>
     </message>
@@ -2138,7 +2129,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MemoryAdviceCard</name>
     <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="68"/>
+        <location filename="../../Pages/MemoryAdviceCard.cpp" line="70"/>
         <source>Memory is tight</source>
         <translation>メモリが逼迫しています</translation>
     </message>
@@ -2146,22 +2137,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MemoryAdviceRow</name>
     <message>
-        <location filename="../../Pages/MemoryAdviceRow.cpp" line="42"/>
+        <location filename="../../Pages/MemoryAdviceRow.cpp" line="43"/>
         <source>Memory keeps growing. Reopening it frees the memory.</source>
         <translation>メモリ使用量が増え続けています。開き直すとメモリが解放されます。</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceRow.cpp" line="48"/>
+        <location filename="../../Pages/MemoryAdviceRow.cpp" line="49"/>
         <source>Quit</source>
         <translation>終了</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceRow.cpp" line="59"/>
+        <location filename="../../Pages/MemoryAdviceRow.cpp" line="60"/>
         <source>Using %@, %@</source>
         <translation>%@、%@ を使用中</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceRow.cpp" line="60"/>
+        <location filename="../../Pages/MemoryAdviceRow.cpp" line="61"/>
         <source>Quit %@</source>
         <translation>%@ を終了</translation>
     </message>
@@ -2169,7 +2160,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MemoryChart</name>
     <message>
-        <location filename="../../Processes/MemoryChart.cpp" line="53"/>
+        <location filename="../../Processes/MemoryChart.cpp" line="54"/>
         <source>Memory, last 30 days</source>
         <translation>メモリ（過去 30 日間）</translation>
     </message>
@@ -2177,22 +2168,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MenuBar</name>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="171"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="173"/>
         <source>Show panel</source>
         <translation>パネルを表示</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="172"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="174"/>
         <source>Open Qel</source>
         <translation>Qel を開く</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="173"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="175"/>
         <source>What just happened</source>
         <translation>今の出来事</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="249"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="251"/>
         <source>Qel keeps running while its window is closed, and usually waits in the tray. This desktop has no tray, so the window was minimised instead. To end Qel, choose Quit (Ctrl+Q).</source>
         <translation>Qel はウインドウを閉じても動作を続け、通常はトレイで待機します。このデスクトップにはトレイがないため、代わりにウインドウを最小化しました。Qel を終了するには「終了」（Ctrl+Q）を選んでください。</translation>
     </message>
@@ -2208,7 +2199,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MenuCell</name>
     <message>
-        <location filename="../../MenuBar/MenuCell.cpp" line="35"/>
+        <location filename="../../MenuBar/MenuCell.cpp" line="36"/>
         <source>View %@</source>
         <translation>%@ を表示</translation>
     </message>
@@ -2216,135 +2207,135 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MenuPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="150"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="105"/>
         <source>Today</source>
         <translation>今日</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="186"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="139"/>
         <source>Top processes</source>
         <translation>上位のプロセス</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="187"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="140"/>
         <source>Hover to quit</source>
         <translation>ポイントして終了</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="152"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="107"/>
         <source>Network</source>
         <translation>ネットワーク</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="153"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="108"/>
         <source>Bluetooth devices</source>
         <translation>Bluetooth デバイス</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="294"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="243"/>
         <source>Scroll horizontally to see more devices.</source>
         <translation>横にスクロールするとほかのデバイスを表示します。</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="299"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="467"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="248"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="415"/>
         <source>Not connected</source>
         <translation>未接続</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="313"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="262"/>
         <source>Quiet mode</source>
         <translation>静音モード</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="314"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="263"/>
         <source>Keep awake</source>
         <translation>スリープ防止</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="315"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="264"/>
         <source>Pause alerts</source>
         <translation>アラートを一時停止</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="336"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="288"/>
         <source>Settings</source>
         <translation>設定</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="338"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="290"/>
         <source>What just happened</source>
         <translation>今の出来事</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="340"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="292"/>
         <source>Quit</source>
         <translation>終了</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="342"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="294"/>
         <source>Open Qel</source>
         <translation>Qel を開く</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="420"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="368"/>
         <source>Load %.2f</source>
         <translation>負荷 %.2f</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="428"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="376"/>
         <source>Thermal</source>
         <translation>熱</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="428"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="376"/>
         <source>System thermal state</source>
         <translation>システムの熱状態</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="429"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="377"/>
         <source>Battery</source>
         <translation>バッテリー</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="431"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="379"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="431"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="379"/>
         <source>Memory %@</source>
         <translation>メモリ %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="433"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="381"/>
         <source>Disk free</source>
         <translation>ディスク空き</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="433"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="381"/>
         <source>%@ total</source>
         <translation>合計 %@</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/MenuPanel.cpp" line="456"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="404"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n 個のアプリがオンライン</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="458"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="406"/>
         <source>Per-app traffic unavailable</source>
         <translation>アプリごとの通信量は取得不可</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="463"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="411"/>
         <source>Local %@</source>
         <translation>ローカル %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="467"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="415"/>
         <source>No local address</source>
         <translation>ローカルアドレスなし</translation>
     </message>
@@ -2352,7 +2343,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MetricRow</name>
     <message>
-        <location filename="../../Window/MetricRow.cpp" line="32"/>
+        <location filename="../../Window/MetricRow.cpp" line="34"/>
         <source>View %@</source>
         <translation>%@ を表示</translation>
     </message>
@@ -2368,27 +2359,27 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::NetAddressCard</name>
     <message>
-        <location filename="../../Pages/NetAddressCard.cpp" line="76"/>
+        <location filename="../../Pages/NetAddressCard.cpp" line="56"/>
         <source>Local address</source>
         <translation>ローカルアドレス</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetAddressCard.cpp" line="76"/>
+        <location filename="../../Pages/NetAddressCard.cpp" line="56"/>
         <source>No local address</source>
         <translation>ローカルアドレスなし</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetAddressCard.cpp" line="76"/>
+        <location filename="../../Pages/NetAddressCard.cpp" line="56"/>
         <source>Not connected</source>
         <translation>未接続</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetAddressCard.cpp" line="77"/>
+        <location filename="../../Pages/NetAddressCard.cpp" line="57"/>
         <source>Data is moving, but no network interface has an IPv4 address.</source>
         <translation>データは流れていますが、IPv4 アドレスを持つネットワークインターフェイスがありません。</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetAddressCard.cpp" line="78"/>
+        <location filename="../../Pages/NetAddressCard.cpp" line="58"/>
         <source>No network interface with an IP address was found.</source>
         <translation>IP アドレスを持つネットワークインターフェイスが見つかりませんでした。</translation>
     </message>
@@ -2396,12 +2387,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::NetCard</name>
     <message>
-        <location filename="../../Pages/NetCard.cpp" line="57"/>
+        <location filename="../../Pages/NetCard.cpp" line="59"/>
         <source>↓ %@  ↑ %@</source>
         <translation>↓ %@  ↑ %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetCard.cpp" line="58"/>
+        <location filename="../../Pages/NetCard.cpp" line="60"/>
         <source>%@ in total</source>
         <translation>合計 %@</translation>
     </message>
@@ -2409,55 +2400,55 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::NetPage</name>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="45"/>
+        <location filename="../../Pages/NetPage.cpp" line="46"/>
         <source>Network</source>
         <translation>ネットワーク</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="51"/>
+        <location filename="../../Pages/NetPage.cpp" line="52"/>
         <source>Download</source>
         <translation>ダウンロード</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="52"/>
+        <location filename="../../Pages/NetPage.cpp" line="53"/>
         <source>Upload</source>
         <translation>アップロード</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="53"/>
+        <location filename="../../Pages/NetPage.cpp" line="54"/>
         <source>Online</source>
         <translation>オンライン</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/NetPage.cpp" line="53"/>
-        <location filename="../../Pages/NetPage.cpp" line="125"/>
+        <location filename="../../Pages/NetPage.cpp" line="54"/>
+        <location filename="../../Pages/NetPage.cpp" line="124"/>
         <source>%n apps</source>
         <translation>
             <numerusform>%n 個のアプリ</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="81"/>
+        <location filename="../../Pages/NetPage.cpp" line="80"/>
         <source>Who&apos;s online</source>
         <translation>オンライン中のアプリ</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="81"/>
+        <location filename="../../Pages/NetPage.cpp" line="80"/>
         <source>Only processes under your account. Scroll sideways for more.</source>
         <translation>自分のアカウントのプロセスのみです。横にスクロールするとさらに表示されます。</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="120"/>
+        <location filename="../../Pages/NetPage.cpp" line="119"/>
         <source>Upload %@</source>
         <translation>アップロード %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="129"/>
+        <location filename="../../Pages/NetPage.cpp" line="128"/>
         <source>Each dot is an app that is online. Bigger dots have more traffic right now. Dots closer to the center have more total traffic. Click one for details. Per-app figures count TCP only, and leave out traffic within this computer.</source>
         <translation>各ドットはオンラインのアプリです。ドットが大きいほど現在の通信量が多く、中心に近いほど総通信量が多くなります。クリックすると詳細を表示します。アプリごとの値は TCP のみを数え、このコンピューター内の通信は含みません。</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="132"/>
+        <location filename="../../Pages/NetPage.cpp" line="131"/>
         <source>Per-app traffic isn&apos;t available (the system&apos;s socket statistics can&apos;t be read), so only whole-computer upload and download are shown.</source>
         <translation>システムのソケット統計を読み取れないためアプリごとの通信量は取得できません。コンピューター全体のアップロードとダウンロードのみを表示します。</translation>
     </message>
@@ -2465,12 +2456,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::NoTameRules</name>
     <message>
-        <location filename="../../Sheets/BackgroundTab.cpp" line="26"/>
+        <location filename="../../Sheets/NoTameRules.cpp" line="18"/>
         <source>When not in front</source>
         <translation>前面にないとき</translation>
     </message>
     <message>
-        <location filename="../../Sheets/BackgroundTab.cpp" line="28"/>
+        <location filename="../../Sheets/NoTameRules.cpp" line="20"/>
         <source>No rules yet. In the details of any process, you can set its app to slow down or pause when it is not in front.</source>
         <translation>ルールはまだありません。任意のプロセスの詳細で、そのアプリが前面にないときに低速化または一時停止するよう設定できます。</translation>
     </message>
@@ -2478,7 +2469,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::OtherMarkRow</name>
     <message>
-        <location filename="../../Sheets/OtherMarkRow.cpp" line="46"/>
+        <location filename="../../Sheets/OtherMarkRow.cpp" line="49"/>
         <source>peak %@</source>
         <translation>ピーク %@</translation>
     </message>
@@ -2486,22 +2477,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::OverviewPage</name>
     <message>
-        <location filename="../../Window/OverviewPage.cpp" line="129"/>
+        <location filename="../../Window/OverviewPage.cpp" line="156"/>
         <source>Replay 60 s</source>
         <translation>60 秒を再生</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewPage.cpp" line="130"/>
+        <location filename="../../Window/OverviewPage.cpp" line="157"/>
         <source>What just happened: replay the last 60 seconds (Ctrl+Alt+E)</source>
         <translation>今の出来事：過去 60 秒間を再生（Ctrl+Alt+E）</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewPage.cpp" line="154"/>
+        <location filename="../../Window/OverviewPage.cpp" line="170"/>
         <source>View summary</source>
         <translation>概要を表示</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewPage.cpp" line="241"/>
+        <location filename="../../Window/OverviewPage.cpp" line="245"/>
         <source>This moment is inside “%@”.</source>
         <translation>この時刻は「%@」の区間内です。</translation>
     </message>
@@ -2509,12 +2500,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::PanelBatteryCell</name>
     <message>
-        <location filename="../../MenuBar/PanelBatteryCell.cpp" line="50"/>
+        <location filename="../../MenuBar/PanelBatteryCell.cpp" line="51"/>
         <source>Battery %@%</source>
         <translation>バッテリー %@%</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelBatteryCell.cpp" line="53"/>
+        <location filename="../../MenuBar/PanelBatteryCell.cpp" line="54"/>
         <source>%@ battery low</source>
         <translation>%@ のバッテリー残量低下</translation>
     </message>
@@ -2522,12 +2513,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::PanelProcRow</name>
     <message>
-        <location filename="../../MenuBar/PanelProcRow.cpp" line="87"/>
+        <location filename="../../MenuBar/PanelProcRow.cpp" line="94"/>
         <source>System</source>
         <translation>システム</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelProcRow.cpp" line="90"/>
+        <location filename="../../MenuBar/PanelProcRow.cpp" line="98"/>
         <source>End</source>
         <translation>終了</translation>
     </message>
@@ -2535,15 +2526,23 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::PanelToggle</name>
     <message>
-        <location filename="../../MenuBar/PanelToggle.cpp" line="28"/>
-        <location filename="../../MenuBar/PanelToggle.cpp" line="37"/>
+        <location filename="../../MenuBar/PanelToggle.cpp" line="30"/>
+        <location filename="../../MenuBar/PanelToggle.cpp" line="39"/>
         <source>Off</source>
         <translation>オフ</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelToggle.cpp" line="37"/>
+        <location filename="../../MenuBar/PanelToggle.cpp" line="39"/>
         <source>On</source>
         <translation>オン</translation>
+    </message>
+</context>
+<context>
+    <name>qel::PortEndButton</name>
+    <message>
+        <location filename="../../Pages/PortEndButton.cpp" line="16"/>
+        <source>End</source>
+        <translation>終了</translation>
     </message>
 </context>
 <context>
@@ -2640,29 +2639,29 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::PortRow</name>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="106"/>
+        <location filename="../../Pages/PortRow.cpp" line="61"/>
         <source>End %@, which is using port %@</source>
         <translation>ポート %@ を使用中の %@ を終了</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="109"/>
+        <location filename="../../Pages/PortRow.cpp" line="64"/>
         <source>Listening on all network interfaces: other devices on the same network can connect to this port.</source>
         <translation>すべてのネットワークインターフェイスで待ち受け中：同じネットワーク上のほかのデバイスがこのポートに接続できます。</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="111"/>
+        <location filename="../../Pages/PortRow.cpp" line="66"/>
         <source>Listening on 127.0.0.1 only: only this computer can connect.</source>
         <translation>127.0.0.1 のみで待ち受け中：このコンピューターからしか接続できません。</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="127"/>
-        <location filename="../../Pages/PortRow.cpp" line="195"/>
+        <location filename="../../Pages/PortRow.cpp" line="82"/>
+        <location filename="../../Pages/PortRow.cpp" line="150"/>
         <source>Open to LAN</source>
         <translation>LAN に公開</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="127"/>
-        <location filename="../../Pages/PortRow.cpp" line="195"/>
+        <location filename="../../Pages/PortRow.cpp" line="82"/>
+        <location filename="../../Pages/PortRow.cpp" line="150"/>
         <source>This computer only</source>
         <translation>このコンピューターのみ</translation>
     </message>
@@ -2670,17 +2669,17 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::PortsPanel</name>
     <message>
-        <location filename="../../Pages/PortsPanel.cpp" line="52"/>
+        <location filename="../../Pages/PortsPanel.cpp" line="53"/>
         <source>Listening ports</source>
         <translation>待ち受けポート</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortsPanel.cpp" line="57"/>
+        <location filename="../../Pages/PortsPanel.cpp" line="58"/>
         <source>Port or process</source>
         <translation>ポートまたはプロセス</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortsPanel.cpp" line="33"/>
+        <location filename="../../Pages/PortsPanel.cpp" line="34"/>
         <source>Only ports of processes under your account. Ports used by system services need administrator rights to see.</source>
         <translation>自分のアカウントのプロセスのポートのみです。システムサービスのポートを見るには管理者権限が必要です。</translation>
     </message>
@@ -2696,79 +2695,79 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::ProcessDetail</name>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="171"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="104"/>
         <source>Now</source>
         <translation>現在</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="171"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="104"/>
         <source>Profile</source>
         <translation>プロファイル</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="234"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="398"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="168"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="332"/>
         <source>Close</source>
         <translation>閉じる</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="258"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="190"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="259"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="191"/>
         <source>Memory</source>
         <translation>メモリ</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="261"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="193"/>
         <source>Disk I/O</source>
         <translation>ディスク I/O</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="262"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="194"/>
         <source>Network</source>
         <translation>ネットワーク</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="267"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="198"/>
         <source>CPU, since this panel opened</source>
         <translation>CPU（このパネルを開いてから）</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="288"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="221"/>
         <source>This is a system process: a kernel thread or a service run by another user, such as root. Ending it could freeze or restart the system, so Qel doesn&apos;t offer to end it. High usage usually drops back within a few minutes.</source>
         <translation>これはシステムプロセス（カーネルスレッド、または root などほかのユーザーが実行するサービス）です。終了するとシステムがフリーズしたり再起動したりするおそれがあるため、Qel では終了できません。高い使用率はたいてい数分で下がります。</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="296"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="229"/>
         <source>Quitting closes %@. Unsaved changes may be lost.</source>
         <translation>終了すると %@ が閉じます。未保存の変更は失われる可能性があります。</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="300"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="233"/>
         <source>End %@</source>
         <translation>%@ を終了</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="302"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="311"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="235"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="244"/>
         <source>Force Quit</source>
         <translation>強制終了</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="310"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="243"/>
         <source>Force quit %@?</source>
         <translation>%@ を強制終了しますか？</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="311"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="244"/>
         <source>It stops at once, without a chance to save. Unsaved changes are lost.</source>
         <translation>すぐに停止し、保存する機会はありません。保存していない変更は失われます。</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="397"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="331"/>
         <source>This process has ended</source>
         <translation>このプロセスは終了しました</translation>
     </message>
@@ -2776,12 +2775,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::ProcessNoteView</name>
     <message>
-        <location filename="../../Processes/ProcessNoteView.cpp" line="31"/>
+        <location filename="../../Processes/ProcessNoteView.cpp" line="34"/>
         <source>What is this</source>
         <translation>これは何？</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessNoteView.cpp" line="40"/>
+        <location filename="../../Processes/ProcessNoteView.cpp" line="44"/>
         <source>Look up this process online</source>
         <translation>このプロセスをオンラインで調べる</translation>
     </message>
@@ -2789,39 +2788,39 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::ProcessTable</name>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="67"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="66"/>
         <source>Running</source>
         <translation>実行中</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="74"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="71"/>
         <source>By CPU</source>
         <translation>CPU 順</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="74"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="71"/>
         <source>By memory</source>
         <translation>メモリ順</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="76"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="73"/>
         <source>Search processes</source>
         <translation>プロセスを検索</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ProcessTable.cpp" line="173"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="170"/>
         <source>%n processes, %@ of them yours</source>
         <translation>
             <numerusform>%n 個（自分の %@ 個）</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="179"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="176"/>
         <source>Reading processes…</source>
         <translation>プロセスを読み込み中…</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="180"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="177"/>
         <source>No process has “%@” in its name. Try another word, or clear the search field.</source>
         <translation>名前に「%@」を含むプロセスはありません。別の語を試すか、検索フィールドをクリアしてください。</translation>
     </message>
@@ -2829,57 +2828,57 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::ProfileView</name>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="76"/>
+        <location filename="../../Processes/ProfileView.cpp" line="54"/>
         <source>No profile for this process</source>
         <translation>このプロセスのプロファイルはありません</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="77"/>
+        <location filename="../../Processes/ProfileView.cpp" line="55"/>
         <source>Qel keeps long-term profiles for apps only, not for individual system processes.</source>
         <translation>Qel が長期プロファイルを記録するのはアプリだけで、個々のシステムプロセスは対象外です。</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="82"/>
+        <location filename="../../Processes/ProfileView.cpp" line="60"/>
         <source>Not enough history yet</source>
         <translation>履歴がまだ足りません</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="82"/>
+        <location filename="../../Processes/ProfileView.cpp" line="60"/>
         <source>The profile fills in after Qel has seen this app on two different days.</source>
         <translation>Qel がこのアプリを異なる 2 日間で確認すると、プロファイルが作成されます。</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="101"/>
+        <location filename="../../Processes/ProfileView.cpp" line="78"/>
         <source>Memory, last 30 days</source>
         <translation>メモリ（過去 30 日間）</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="104"/>
+        <location filename="../../Processes/ProfileView.cpp" line="81"/>
         <source>Dashed line: updated to %@</source>
         <translation>破線：%@ にアップデート</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="123"/>
+        <location filename="../../Processes/ProfileView.cpp" line="99"/>
         <source>When it is most active</source>
         <translation>最も活発な時間帯</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="142"/>
+        <location filename="../../Processes/ProfileView.cpp" line="117"/>
         <source>CPU while running, average</source>
         <translation>実行中の CPU、平均</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="143"/>
+        <location filename="../../Processes/ProfileView.cpp" line="118"/>
         <source>Memory, average</source>
         <translation>メモリ、平均</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="144"/>
+        <location filename="../../Processes/ProfileView.cpp" line="119"/>
         <source>Share of all apps&apos; energy</source>
         <translation>全アプリのエネルギーに占める割合</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="145"/>
+        <location filename="../../Processes/ProfileView.cpp" line="120"/>
         <source>Days it ran</source>
         <translation>実行した日数</translation>
     </message>
@@ -2887,12 +2886,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::ReportSheet</name>
     <message>
-        <location filename="../../Sheets/ReportSheet.cpp" line="49"/>
+        <location filename="../../Sheets/ReportSheet.cpp" line="50"/>
         <source>Close</source>
         <translation>閉じる</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ReportSheet.cpp" line="66"/>
+        <location filename="../../Sheets/ReportSheet.cpp" line="67"/>
         <source>Done</source>
         <translation>完了</translation>
     </message>
@@ -2900,47 +2899,47 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::Ring</name>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="96"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="111"/>
         <source>Asleep</source>
         <translation>スリープ中</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="126"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="141"/>
         <source>0:00</source>
         <translation>0:00</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="127"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="142"/>
         <source>6:00</source>
         <translation>6:00</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="128"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="143"/>
         <source>12:00</source>
         <translation>12:00</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="129"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="144"/>
         <source>18:00</source>
         <translation>18:00</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="134"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="149"/>
         <source>Now</source>
         <translation>現在</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="135"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="150"/>
         <source>45 s ago</source>
         <translation>45 秒前</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="136"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="151"/>
         <source>30 s ago</source>
         <translation>30 秒前</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="137"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="152"/>
         <source>15 s ago</source>
         <translation>15 秒前</translation>
     </message>
@@ -2948,40 +2947,40 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::RingControls</name>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="42"/>
+        <location filename="../../Window/RingControls.cpp" line="43"/>
         <source>60 s</source>
         <translation>60 秒</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="42"/>
+        <location filename="../../Window/RingControls.cpp" line="43"/>
         <source>Day</source>
         <translation>1 日</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="51"/>
+        <location filename="../../Window/RingControls.cpp" line="50"/>
         <source>Previous day</source>
         <translation>前日</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="55"/>
+        <location filename="../../Window/RingControls.cpp" line="54"/>
         <source>Next day</source>
         <translation>翌日</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="59"/>
+        <location filename="../../Window/RingControls.cpp" line="58"/>
         <source>Export this day as an image</source>
         <translation>この日を画像として書き出す</translation>
     </message>
     <message>
+        <location filename="../../Window/RingControls.cpp" line="68"/>
         <location filename="../../Window/RingControls.cpp" line="69"/>
-        <location filename="../../Window/RingControls.cpp" line="70"/>
-        <location filename="../../Window/RingControls.cpp" line="112"/>
-        <location filename="../../Window/RingControls.cpp" line="116"/>
+        <location filename="../../Window/RingControls.cpp" line="111"/>
+        <location filename="../../Window/RingControls.cpp" line="115"/>
         <source>Back to now</source>
         <translation>現在に戻る</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="113"/>
+        <location filename="../../Window/RingControls.cpp" line="112"/>
         <source>Now</source>
         <translation>現在</translation>
     </message>
@@ -2989,27 +2988,27 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::RuleRow</name>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="92"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="90"/>
         <source>Below</source>
         <translation>未満</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="92"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="90"/>
         <source>Above</source>
         <translation>超過</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="97"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="96"/>
         <source>%@ threshold</source>
         <translation>しきい値 %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="109"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="108"/>
         <source>for</source>
         <translation>継続</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="111"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="110"/>
         <source>Duration</source>
         <translation>継続時間</translation>
     </message>
@@ -3098,22 +3097,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::SettingsSheet</name>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="116"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="67"/>
         <source>Done</source>
         <translation>完了</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="142"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="91"/>
         <source>Settings</source>
         <translation>設定</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="174"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="123"/>
         <source>Changes apply immediately and are saved automatically.</source>
         <translation>変更はすぐに反映され、自動的に保存されます。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="191"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="140"/>
         <source>General</source>
         <translation>一般</translation>
     </message>
@@ -3121,7 +3120,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::SleepBatteryChart</name>
     <message>
-        <location filename="../../Sheets/SleepBatteryChart.cpp" line="62"/>
+        <location filename="../../Sheets/SleepBatteryChart.cpp" line="63"/>
         <source>Battery level while asleep</source>
         <translation>スリープ中のバッテリー残量</translation>
     </message>
@@ -3129,13 +3128,13 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::SleepLine</name>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="37"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="39"/>
         <source>View sleep report</source>
         <translation>スリープレポートを表示</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="55"/>
-        <location filename="../../Sheets/SleepLine.cpp" line="66"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="57"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="68"/>
         <source>View</source>
         <translation>表示</translation>
     </message>
@@ -3143,17 +3142,17 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::SleepNote</name>
     <message>
-        <location filename="../../Sheets/SleepNote.cpp" line="36"/>
+        <location filename="../../Sheets/SleepNote.cpp" line="38"/>
         <source>View sleep report</source>
         <translation>スリープレポートを表示</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepNote.cpp" line="59"/>
+        <location filename="../../Sheets/SleepNote.cpp" line="61"/>
         <source>%@  %@</source>
         <translation>%@  %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepNote.cpp" line="65"/>
+        <location filename="../../Sheets/SleepNote.cpp" line="67"/>
         <source>Asleep from %@ to %@</source>
         <translation>%@ から %@ までスリープ</translation>
     </message>
@@ -3179,12 +3178,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::SleepRowButton</name>
     <message>
-        <location filename="../../MenuBar/SleepRowButton.cpp" line="22"/>
+        <location filename="../../MenuBar/SleepRowButton.cpp" line="23"/>
         <source>View sleep report</source>
         <translation>スリープレポートを表示</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/SleepRowButton.cpp" line="40"/>
+        <location filename="../../MenuBar/SleepRowButton.cpp" line="41"/>
         <source>View</source>
         <translation>表示</translation>
     </message>
@@ -3192,42 +3191,42 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::SleepSheet</name>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="64"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="70"/>
         <source>Sleep report</source>
         <translation>スリープレポート</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="65"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="71"/>
         <source>Linux logs when the computer slept and woke, but not which app asked it to wake.</source>
         <translation>Linux はスリープと復帰の時刻は記録しますが、どのアプリが復帰を要求したかは記録しません。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="82"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="88"/>
         <source>Asleep from %@ to %@</source>
         <translation>%@ から %@ までスリープ</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="94"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="100"/>
         <source>Time asleep</source>
         <translation>スリープ時間</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="95"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="101"/>
         <source>Battery used</source>
         <translation>バッテリー消費</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="96"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="102"/>
         <source>Wakes</source>
         <translation>復帰回数</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="124"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="132"/>
         <source>What woke it</source>
         <translation>復帰の原因</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="127"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="135"/>
         <source>Linux does not log dark wakes, so no wakes are listed for this sleep.</source>
         <translation>Linux はダークウェイクを記録しないため、このスリープのスリープ解除は表示されません。</translation>
     </message>
@@ -3235,30 +3234,30 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::StarMapView</name>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="38"/>
+        <location filename="../../Pages/StarMapView.cpp" line="34"/>
         <source>Network star map</source>
         <translation>ネットワーク星図</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/StarMapView.cpp" line="39"/>
-        <location filename="../../Pages/StarMapView.cpp" line="46"/>
+        <location filename="../../Pages/StarMapView.cpp" line="35"/>
+        <location filename="../../Pages/StarMapView.cpp" line="42"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n 個のアプリがオンライン</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="117"/>
+        <location filename="../../Pages/StarMapView.cpp" line="113"/>
         <source>This computer</source>
         <translation>このコンピューター</translation>
     </message>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="127"/>
+        <location filename="../../Pages/StarMapView.cpp" line="123"/>
         <source>None of your apps has a TCP connection right now</source>
         <translation>現在 TCP 接続中の自分のアプリはありません</translation>
     </message>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="128"/>
+        <location filename="../../Pages/StarMapView.cpp" line="124"/>
         <source>Per-app traffic unavailable</source>
         <translation>アプリごとの通信量は取得不可</translation>
     </message>
@@ -3454,7 +3453,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
     </message>
     <message>
         <location filename="../../Store/MenuFeatures.cpp" line="43"/>
-        <location filename="../../Store/Taming.cpp" line="139"/>
+        <location filename="../../Store/Taming.cpp" line="141"/>
         <source>Couldn&apos;t restore the priority of %@</source>
         <translation>%@ の優先度を元に戻せませんでした</translation>
     </message>
@@ -3692,22 +3691,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>マークを削除しました</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="188"/>
+        <location filename="../../Store/Taming.cpp" line="190"/>
         <source>Removed the rule for %@, but it stays slowed until it restarts</source>
         <translation>%@ のルールを削除しましたが、再起動するまで低速のままです</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="189"/>
+        <location filename="../../Store/Taming.cpp" line="191"/>
         <source>Removed the rule for %@</source>
         <translation>%@ のルールを削除しました</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="199"/>
+        <location filename="../../Store/Taming.cpp" line="201"/>
         <source>%@ will slow down when it&apos;s not in front</source>
         <translation>%@ は前面にないとき低速化します</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="200"/>
+        <location filename="../../Store/Taming.cpp" line="202"/>
         <source>%@ will pause when it&apos;s not in front</source>
         <translation>%@ は前面にないとき一時停止します</translation>
     </message>
@@ -3729,22 +3728,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::StretchButton</name>
     <message>
-        <location filename="../../Sheets/StretchButton.cpp" line="53"/>
+        <location filename="../../Sheets/StretchButton.cpp" line="55"/>
         <source>Mark a stretch</source>
         <translation>区間をマーク</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchButton.cpp" line="54"/>
+        <location filename="../../Sheets/StretchButton.cpp" line="56"/>
         <source>End</source>
         <translation>終了</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchButton.cpp" line="55"/>
+        <location filename="../../Sheets/StretchButton.cpp" line="57"/>
         <source>End this stretch and see its summary</source>
         <translation>この区間を終了して概要を表示</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchButton.cpp" line="56"/>
+        <location filename="../../Sheets/StretchButton.cpp" line="58"/>
         <source>Mark a stretch of time: Qel sums up what happened between start and end</source>
         <translation>期間をマーク：開始から終了までの出来事を Qel がまとめます</translation>
     </message>
@@ -3752,58 +3751,58 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::StretchSheet</name>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="88"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="66"/>
         <source>Marks stay on the outside of the ring so you can look back.</source>
         <translation>マークはリングの外側に残るので、あとで振り返れます。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="105"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="83"/>
         <source>Name this stretch</source>
         <translation>この区間に名前を付ける</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="119"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="97"/>
         <source>CPU peak</source>
         <translation>CPU ピーク</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="120"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="98"/>
         <source>CPU average</source>
         <translation>CPU 平均</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="121"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="99"/>
         <source>Energy used</source>
         <translation>エネルギー消費</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="130"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="107"/>
         <source>CPU usage during this stretch</source>
         <translation>この区間の CPU 使用率</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="139"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="116"/>
         <source>Who used the most</source>
         <translation>最も多く使ったもの</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="154"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="131"/>
         <source>Other marks that day</source>
         <translation>その日のほかのマーク</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="178"/>
-        <location filename="../../Sheets/StretchSheet.cpp" line="182"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="153"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="157"/>
         <source>Delete this mark</source>
         <translation>このマークを削除</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="181"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="156"/>
         <source>Delete this mark?</source>
         <translation>このマークを削除しますか？</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="182"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="157"/>
         <source>This can&apos;t be undone.</source>
         <translation>元に戻すことはできません。</translation>
     </message>
@@ -3811,22 +3810,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::TameControl</name>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="63"/>
+        <location filename="../../Processes/TameControl.cpp" line="65"/>
         <source>When not in front</source>
         <translation>前面にないとき</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="67"/>
+        <location filename="../../Processes/TameControl.cpp" line="69"/>
         <source>Leave alone</source>
         <translation>何もしない</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="67"/>
+        <location filename="../../Processes/TameControl.cpp" line="69"/>
         <source>Slow down</source>
         <translation>低速化</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="67"/>
+        <location filename="../../Processes/TameControl.cpp" line="69"/>
         <source>Pause</source>
         <translation>一時停止</translation>
     </message>
@@ -3834,7 +3833,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::TameRuleRow</name>
     <message>
-        <location filename="../../Sheets/TameRuleRow.cpp" line="37"/>
+        <location filename="../../Sheets/TameRuleRow.cpp" line="39"/>
         <source>Remove</source>
         <translation>削除</translation>
     </message>
@@ -3842,7 +3841,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::TameRulesSection</name>
     <message>
-        <location filename="../../Sheets/TameRulesSection.cpp" line="25"/>
+        <location filename="../../Sheets/TameRulesSection.cpp" line="26"/>
         <source>When not in front</source>
         <translation>前面にないとき</translation>
     </message>
@@ -3858,17 +3857,17 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::TopBar</name>
     <message>
-        <location filename="../../Window/TopBar.cpp" line="18"/>
+        <location filename="../../Window/TopBar.cpp" line="20"/>
         <source>What just happened: replay the last 60 seconds (Ctrl+Alt+E)</source>
         <translation>今の出来事：過去 60 秒間を再生（Ctrl+Alt+E）</translation>
     </message>
     <message>
-        <location filename="../../Window/TopBar.cpp" line="19"/>
+        <location filename="../../Window/TopBar.cpp" line="21"/>
         <source>What just happened</source>
         <translation>今の出来事</translation>
     </message>
     <message>
-        <location filename="../../Window/TopBar.cpp" line="20"/>
+        <location filename="../../Window/TopBar.cpp" line="22"/>
         <source>Settings</source>
         <translation>設定</translation>
     </message>
@@ -3876,22 +3875,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::UpdateNotices</name>
     <message>
-        <location filename="../../Updates/UpdateNotices.cpp" line="48"/>
+        <location filename="../../Updates/UpdateNotices.cpp" line="49"/>
         <source>Update to %@</source>
         <translation>%@ にアップデート</translation>
     </message>
     <message>
-        <location filename="../../Updates/UpdateNotices.cpp" line="49"/>
+        <location filename="../../Updates/UpdateNotices.cpp" line="50"/>
         <source>A new version of Qel is ready. Click to open its download page.</source>
         <translation>Qel の新しいバージョンがあります。クリックするとダウンロードページを開きます。</translation>
     </message>
     <message>
-        <location filename="../../Updates/UpdateNotices.cpp" line="51"/>
+        <location filename="../../Updates/UpdateNotices.cpp" line="52"/>
         <source>What&apos;s new</source>
         <translation>新機能</translation>
     </message>
     <message>
-        <location filename="../../Updates/UpdateNotices.cpp" line="52"/>
+        <location filename="../../Updates/UpdateNotices.cpp" line="53"/>
         <source>Qel was updated. See what changed.</source>
         <translation>Qel がアップデートされました。変更内容をご覧ください。</translation>
     </message>
@@ -3991,7 +3990,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::WakeRow</name>
     <message>
-        <location filename="../../Pages/WakeRow.cpp" line="55"/>
+        <location filename="../../Pages/WakeRow.cpp" line="57"/>
         <source>Details</source>
         <translation>詳細</translation>
     </message>
@@ -3999,7 +3998,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::WhatsNewSheet</name>
     <message>
-        <location filename="../../Sheets/WhatsNewSheet.cpp" line="89"/>
+        <location filename="../../Sheets/WhatsNewSheet.cpp" line="88"/>
         <source>What&apos;s new</source>
         <translation>新機能</translation>
     </message>
@@ -4008,13 +4007,13 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
     <name>std</name>
     <message>
         <location filename="../../History/InsightReplay.cpp" line="28"/>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="50"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="52"/>
         <source>just now</source>
         <translation>たった今</translation>
     </message>
     <message>
         <location filename="../../History/InsightReplay.cpp" line="29"/>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="51"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="53"/>
         <source>%@ s ago</source>
         <translation>%@ 秒前</translation>
     </message>
@@ -4204,178 +4203,178 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>過去 60 秒間に異常はありません</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="26"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="21"/>
         <source>Pressure %@%</source>
         <translation>プレッシャー %@%</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="36"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="31"/>
         <source>None</source>
         <translation>なし</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="40"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="35"/>
         <source>This computer has no battery</source>
         <translation>このコンピューターにはバッテリーがありません</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="41"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="36"/>
         <location filename="../../Sheets/SleepReport.cpp" line="38"/>
         <source>On AC power</source>
         <translation>AC 電源</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="42"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="37"/>
         <source>about %@ left</source>
         <translation>残り約 %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="43"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="38"/>
         <source>On battery</source>
         <translation>バッテリー駆動</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="49"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="44"/>
         <source>Just booted</source>
         <translation>起動直後</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="50"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="45"/>
         <source>Up %@ h</source>
         <translation>稼働 %@ 時間</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/PanelFacts.cpp" line="51"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="46"/>
         <source>Up %n days</source>
         <translation>
             <numerusform>稼働 %n 日</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/PanelFacts.cpp" line="62"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="57"/>
         <source>%n things worth a look. Click a dot.</source>
         <translation>
             <numerusform>注目すべき出来事が %n 件。ドットをクリックしてください。</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="61"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="56"/>
         <source>Nothing worth a look yet</source>
         <translation>注目すべき出来事はまだありません</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="95"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="90"/>
         <source>, </source>
         <translation>、</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="96"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="91"/>
         <source>%@ battery low</source>
         <translation>%@ のバッテリー残量低下</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="34"/>
+        <location filename="../../Pages/CPUPage.cpp" line="37"/>
         <source>Load average %.2f</source>
         <translation>ロードアベレージ %.2f</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="35"/>
+        <location filename="../../Pages/CPUPage.cpp" line="38"/>
         <source>%@, %@ is using the most</source>
         <translation>%@、最も多く使っているのは %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="36"/>
+        <location filename="../../Pages/CPUPage.cpp" line="39"/>
         <source>%@, %@</source>
         <translation>%@、%@</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="111"/>
+        <location filename="../../Pages/DiskPage.cpp" line="89"/>
         <source>System</source>
         <translation>システム</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="112"/>
+        <location filename="../../Pages/DiskPage.cpp" line="90"/>
         <source>Internal</source>
         <translation>内蔵</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="112"/>
+        <location filename="../../Pages/DiskPage.cpp" line="90"/>
         <source>External</source>
         <translation>外部</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="51"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="54"/>
         <source>Whole-computer power, measured by the battery.</source>
         <translation>バッテリーで測定したコンピューター全体の電力です。</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="52"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="55"/>
         <source>Whole-computer power isn&apos;t available. This is the sum of per-process energy.</source>
         <translation>コンピューター全体の電力は取得できません。プロセスごとのエネルギーの合計です。</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="53"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="56"/>
         <source>Measured energy isn&apos;t available. This is estimated from CPU usage.</source>
         <translation>実測のエネルギーは取得できません。CPU 使用率から推定しています。</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="59"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="62"/>
         <location filename="../../Samplers/ProcessName.cpp" line="52"/>
         <source>Process %@</source>
         <translation>プロセス %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="65"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="68"/>
         <source>Unavailable</source>
         <translation>取得不可</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="38"/>
+        <location filename="../../Pages/GPUPage.cpp" line="41"/>
         <source>GPU usage isn&apos;t available on this computer. It can be read from AMD graphics and from NVIDIA&apos;s driver.</source>
         <translation>このコンピューターでは GPU 使用率を取得できません。AMD のグラフィックスと NVIDIA のドライバーから読み取れます。</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="41"/>
+        <location filename="../../Pages/GPUPage.cpp" line="44"/>
         <source>The GPU is close to full load. That&apos;s normal while rendering, exporting video or gaming.</source>
         <translation>GPU はほぼフル稼働です。レンダリング、動画の書き出し、ゲーム中なら正常です。</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="42"/>
+        <location filename="../../Pages/GPUPage.cpp" line="45"/>
         <source>The GPU is working, with headroom left.</source>
         <translation>GPU は稼働中ですが、まだ余裕があります。</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="43"/>
+        <location filename="../../Pages/GPUPage.cpp" line="46"/>
         <source>The GPU is mostly idle.</source>
         <translation>GPU はほとんどアイドルです。</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="34"/>
+        <location filename="../../Pages/MemPage.cpp" line="37"/>
         <source>Memory has run short. Quit the apps using the most first.</source>
         <translation>メモリが不足しています。使用量の多いアプリから終了してください。</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="36"/>
+        <location filename="../../Pages/MemPage.cpp" line="39"/>
         <source>The system is compressing memory. Quitting apps you aren&apos;t using makes switching smoother.</source>
         <translation>システムがメモリを圧縮しています。使っていないアプリを終了すると切り替えが快適になります。</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="37"/>
+        <location filename="../../Pages/MemPage.cpp" line="40"/>
         <source>There&apos;s enough memory. Nothing to do.</source>
         <translation>メモリは十分です。対処は不要です。</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="45"/>
+        <location filename="../../Pages/MemoryAdviceCard.cpp" line="47"/>
         <source>Quitting these apps you aren&apos;t using frees the most memory.</source>
         <translation>使っていないこれらのアプリを終了すると、最も多くのメモリを解放できます。</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="46"/>
+        <location filename="../../Pages/MemoryAdviceCard.cpp" line="48"/>
         <source>No background apps worth quitting. Most memory is used by the app you&apos;re using, or by the system.</source>
         <translation>終了したほうがよいバックグラウンドアプリはありません。メモリの大半は使用中のアプリかシステムが使っています。</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="53"/>
+        <location filename="../../Pages/MemoryAdviceCard.cpp" line="55"/>
         <source>Quit these %n and free about %@</source>
         <translation>
             <numerusform>これらの %n を終了して約 %@ を解放</numerusform>
@@ -4431,56 +4430,56 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>パターンがわかるほどの負荷はありませんでした。</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="27"/>
+        <location filename="../../Processes/TameControl.cpp" line="30"/>
         <source>After you switch to another app, every process of %@ drops to background priority. It recovers as soon as you switch back.</source>
         <translation>別のアプリに切り替えると、%@ のすべてのプロセスがバックグラウンド優先度に下がります。切り替えて戻るとすぐに元に戻ります。</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="30"/>
+        <location filename="../../Processes/TameControl.cpp" line="33"/>
         <source>After you switch to another app, every process of %@ drops to background priority. It can&apos;t be raised again until %@ restarts.</source>
         <translation>別のアプリに切り替えると、%@ のすべてのプロセスがバックグラウンド優先度に下がります。%@ を再起動するまで元に戻せません。</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/TameControl.cpp" line="33"/>
+        <location filename="../../Processes/TameControl.cpp" line="36"/>
         <source> %n processes are slowed right now.</source>
         <translation>
             <numerusform> 現在 %n 個のプロセスが低速化されています。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/TameControl.cpp" line="40"/>
+        <location filename="../../Processes/TameControl.cpp" line="43"/>
         <source> %n processes are paused right now.</source>
         <translation>
             <numerusform> 現在 %n 個のプロセスが一時停止中です。</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="46"/>
+        <location filename="../../Processes/TameControl.cpp" line="49"/>
         <source> %@ stays slowed until it restarts.</source>
         <translation> %@ は再起動するまで低速のままです。</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="47"/>
+        <location filename="../../Processes/TameControl.cpp" line="50"/>
         <source> Slowing it down can&apos;t be undone until %@ restarts.</source>
         <translation> 低速化は %@ を再起動するまで元に戻せません。</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="37"/>
+        <location filename="../../Processes/TameControl.cpp" line="40"/>
         <source>After you switch to another app, %@ pauses completely and uses no CPU. While paused it won&apos;t play sound, download or receive messages. It resumes when you switch back.</source>
         <translation>別のアプリに切り替えると、%@ は完全に一時停止し CPU を使いません。一時停止中は音の再生、ダウンロード、メッセージの受信を行いません。切り替えて戻ると再開します。</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="43"/>
+        <location filename="../../Processes/TameControl.cpp" line="46"/>
         <source>%@ can slow down or pause automatically after you switch to another app. That saves power and keeps the front app smooth.</source>
         <translation>%@ は、別のアプリに切り替えた後に自動で低速化または一時停止できます。省電力になり、前面のアプリも快適に動きます。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TameRulesSection.cpp" line="17"/>
+        <location filename="../../Sheets/TameRulesSection.cpp" line="20"/>
         <source>Pauses after you switch away</source>
         <translation>切り替え後に一時停止</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TameRulesSection.cpp" line="17"/>
+        <location filename="../../Sheets/TameRulesSection.cpp" line="20"/>
         <source>Slows down after you switch away</source>
         <translation>切り替え後に低速化</translation>
     </message>
@@ -4510,29 +4509,29 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>不明</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/AlertsTab.cpp" line="27"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="29"/>
         <source>%n alerts on. </source>
         <translation>
             <numerusform>%n 件のアラートがオン。 </numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="28"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="30"/>
         <source>Alerts appear in the Qel window and as desktop notifications.</source>
         <translation>アラートは Qel のウインドウとデスクトップ通知に表示されます。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="40"/>
+        <location filename="../../Sheets/DataTab.cpp" line="41"/>
         <source>Deletes every recorded day with its marks and app usage, the recorded sleeps and stretches, and the usual baseline. Settings and rules are kept. This can&apos;t be undone.</source>
         <translation>記録したすべての日（マークとアプリの使用状況を含む）、記録したスリープと区間、いつもの基準値を削除します。設定とルールは残ります。この操作は取り消せません。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="65"/>
+        <location filename="../../Sheets/DataTab.cpp" line="66"/>
         <source>less than 1 MB</source>
         <translation>1 MB 未満</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="52"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="54"/>
         <source>Peak %@% (%@), average %@%</source>
         <translation>ピーク %@%（%@）、平均 %@%</translation>
     </message>

@@ -19,12 +19,12 @@
         <translation>이 데스크톱에서는 Qel이 Ctrl+Alt+E를 감지할 수 없습니다. 대신 데스크톱의 키보드 설정에서 qel --replay 명령을 키에 지정하세요.</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="32"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="27"/>
         <source>Measured</source>
         <translation>측정값</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="32"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="27"/>
         <source>Process sum</source>
         <translation>프로세스 합계</translation>
     </message>
@@ -41,59 +41,59 @@
         <translation>커널 및 고정</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="89"/>
+        <location filename="../../Pages/DiskPage.cpp" line="67"/>
         <source>%@ available</source>
         <translation>%@ 사용 가능</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="93"/>
+        <location filename="../../Pages/DiskPage.cpp" line="71"/>
         <source>%@ used of %@</source>
         <translation>%2$@ 중 %1$@ 사용</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="74"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="77"/>
         <source>No battery</source>
         <translation>배터리 없음</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="75"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="78"/>
         <source>On battery</source>
         <translation>배터리 사용 중</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="75"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="78"/>
         <source>On AC power</source>
         <translation>전원 연결됨</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="76"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="79"/>
         <source>, charging</source>
         <translation>, 충전 중</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="77"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="78"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="80"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="81"/>
         <source>Unavailable</source>
         <translation>사용할 수 없음</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="81"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="84"/>
         <source>Not charging</source>
         <translation>충전 안 함</translation>
     </message>
     <message>
         <location filename="../../App/SampleReport.cpp" line="150"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="95"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="98"/>
         <source>Process %@</source>
         <translation>프로세스 %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="96"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="99"/>
         <source>Keeping the display on</source>
         <translation>디스플레이를 켜 두는 중</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="97"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="100"/>
         <source>Keeps the computer awake when idle or with the lid closed</source>
         <translation>유휴 상태이거나 덮개를 닫아도 컴퓨터를 깨어 있게 합니다</translation>
     </message>
@@ -118,8 +118,8 @@
         <translation>디스크 여유 %@</translation>
     </message>
     <message>
-        <location filename="../../Kit/PageTable.cpp" line="15"/>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="61"/>
+        <location filename="../../Kit/PageTable.cpp" line="20"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="48"/>
         <location filename="../../Window/OverviewFacts.cpp" line="40"/>
         <source>CPU</source>
         <translation>CPU</translation>
@@ -127,40 +127,40 @@
     <message>
         <location filename="../../App/SampleReport.cpp" line="61"/>
         <location filename="../../App/SampleReport.cpp" line="94"/>
-        <location filename="../../Kit/PageTable.cpp" line="18"/>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="63"/>
+        <location filename="../../Kit/PageTable.cpp" line="33"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="50"/>
         <location filename="../../Window/OverviewFacts.cpp" line="43"/>
         <source>Memory</source>
         <translation>메모리</translation>
     </message>
     <message>
         <location filename="../../App/SampleReport.cpp" line="77"/>
-        <location filename="../../Kit/PageTable.cpp" line="21"/>
+        <location filename="../../Kit/PageTable.cpp" line="46"/>
         <location filename="../../Window/OverviewFacts.cpp" line="45"/>
         <source>Network</source>
         <translation>네트워크</translation>
     </message>
     <message>
         <location filename="../../App/SampleReport.cpp" line="82"/>
-        <location filename="../../Kit/PageTable.cpp" line="20"/>
+        <location filename="../../Kit/PageTable.cpp" line="40"/>
         <location filename="../../Window/OverviewFacts.cpp" line="46"/>
         <source>Disk</source>
         <translation>디스크</translation>
     </message>
     <message>
-        <location filename="../../Kit/PageTable.cpp" line="23"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="53"/>
+        <location filename="../../Kit/PageTable.cpp" line="53"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="55"/>
         <location filename="../../Window/OverviewFacts.cpp" line="48"/>
         <source>Energy</source>
         <translation>에너지</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="53"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="55"/>
         <source>Energy (est.)</source>
         <translation>에너지(추정)</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="94"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="65"/>
         <source>Unknown path</source>
         <translation>알 수 없는 경로</translation>
     </message>
@@ -519,55 +519,55 @@
         <translation>이름 없음</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="22"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="24"/>
         <source>Whole computer</source>
         <translation>컴퓨터 전체</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="22"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="24"/>
         <source>Temperature and battery</source>
         <translation>온도 및 배터리</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="22"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="24"/>
         <source>Single process</source>
         <translation>개별 프로세스</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="36"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="38"/>
         <source>When these things happen, Qel tells you which process it is and what to do. Short spikes won&apos;t bother you.</source>
         <translation>이런 일이 생기면 Qel이 어떤 프로세스인지, 무엇을 하면 되는지 알려 줍니다. 잠깐의 급증으로는 알리지 않습니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="45"/>
-        <location filename="../../Sheets/AlertsTab.cpp" line="46"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="47"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="48"/>
         <source>Pause alerts for 1 hour</source>
         <translation>1시간 동안 알림 일시 중지</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="45"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="47"/>
         <source>No alerts appear while paused. They resume automatically.</source>
         <translation>일시 중지 중에는 알림이 표시되지 않습니다. 자동으로 재개됩니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/BackgroundTab.cpp" line="45"/>
-        <location filename="../../Sheets/BackgroundTab.cpp" line="48"/>
+        <location filename="../../Sheets/BackgroundTab.cpp" line="17"/>
+        <location filename="../../Sheets/BackgroundTab.cpp" line="20"/>
         <source>Quiet mode</source>
         <translation>조용한 모드</translation>
     </message>
     <message>
-        <location filename="../../Sheets/BackgroundTab.cpp" line="46"/>
+        <location filename="../../Sheets/BackgroundTab.cpp" line="18"/>
         <source>Drops processes that are not in front, have no window and use a lot of CPU to background priority. Restored when you turn this off or quit Qel.</source>
         <translation>앞에 있지 않고 창이 없으며 CPU를 많이 쓰는 프로세스를 백그라운드 우선순위로 내립니다. 이 옵션을 끄거나 Qel을 종료하면 복원됩니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="45"/>
+        <location filename="../../Sheets/DataTab.cpp" line="46"/>
         <source>Erase all history?</source>
         <translation>모든 기록을 지우시겠습니까?</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="46"/>
-        <location filename="../../Sheets/DataTab.cpp" line="118"/>
+        <location filename="../../Sheets/DataTab.cpp" line="47"/>
+        <location filename="../../Sheets/DataTab.cpp" line="115"/>
         <source>Erase all history</source>
         <translation>모든 기록 지우기</translation>
     </message>
@@ -577,92 +577,92 @@
         <translation>취소</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="74"/>
+        <location filename="../../Sheets/DataTab.cpp" line="75"/>
         <source>Show in File Manager</source>
         <translation>파일 관리자에서 보기</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="80"/>
+        <location filename="../../Sheets/DataTab.cpp" line="81"/>
         <source>The history folder could not be opened</source>
         <translation>기록 폴더를 열 수 없음</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="82"/>
+        <location filename="../../Sheets/DataTab.cpp" line="83"/>
         <source>History</source>
         <translation>기록</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="91"/>
         <location filename="../../Sheets/DataTab.cpp" line="92"/>
+        <location filename="../../Sheets/DataTab.cpp" line="93"/>
         <source>Keep history for</source>
         <translation>기록 보관 기간</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="91"/>
+        <location filename="../../Sheets/DataTab.cpp" line="92"/>
         <source>Older days are deleted automatically. The usual baseline is kept.</source>
         <translation>오래된 날은 자동으로 삭제됩니다. 평소 기준은 유지됩니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="85"/>
+        <location filename="../../Sheets/DataTab.cpp" line="86"/>
         <source>7 days</source>
         <translation>7일</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/DataTab.cpp" line="33"/>
+        <location filename="../../Sheets/DataTab.cpp" line="34"/>
         <source>Stored in a database on this computer only. %n days recorded, using %@.</source>
         <translation>
             <numerusform>이 컴퓨터의 데이터베이스에만 저장됩니다. %n일 기록, %@ 사용 중.</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="57"/>
+        <location filename="../../Sheets/DataTab.cpp" line="58"/>
         <source>Keep history for %@?</source>
         <translation>기록을 %@ 동안만 보관하시겠습니까?</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="58"/>
+        <location filename="../../Sheets/DataTab.cpp" line="59"/>
         <source>Days older than that are deleted now. This can&apos;t be undone.</source>
         <translation>그보다 오래된 날은 지금 삭제됩니다. 되돌릴 수 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="58"/>
+        <location filename="../../Sheets/DataTab.cpp" line="59"/>
         <source>Delete older days</source>
         <translation>오래된 날 삭제</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="86"/>
+        <location filename="../../Sheets/DataTab.cpp" line="87"/>
         <source>30 days</source>
         <translation>30일</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="87"/>
+        <location filename="../../Sheets/DataTab.cpp" line="88"/>
         <source>90 days</source>
         <translation>90일</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="88"/>
+        <location filename="../../Sheets/DataTab.cpp" line="89"/>
         <source>1 year</source>
         <translation>1년</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="89"/>
+        <location filename="../../Sheets/DataTab.cpp" line="90"/>
         <source>Forever</source>
         <translation>계속</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/DataTab.cpp" line="100"/>
+        <location filename="../../Sheets/DataTab.cpp" line="101"/>
         <source>%n days collected. After 3 days the ring shows a reference line.</source>
         <translation>
             <numerusform>%n일 수집됨. 3일이 지나면 링에 기준선이 표시됩니다.</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="102"/>
+        <location filename="../../Sheets/DataTab.cpp" line="103"/>
         <source>Usual baseline</source>
         <translation>평소 기준</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="111"/>
+        <location filename="../../Sheets/DataTab.cpp" line="112"/>
         <source>Erase…</source>
         <translation>지우기…</translation>
     </message>
@@ -830,108 +830,108 @@
         <translation>Qel의 기호는 Material Design Authors의 Material Icons 글꼴에서 가져왔으며 Apache 라이선스 2.0에 따라 사용합니다. 글꼴 제작자는 Qel과 관련이 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="55"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="42"/>
         <source>Show in the tray</source>
         <translation>시스템 트레이에 표시</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="56"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="43"/>
         <source>Pick any combination. With none selected, only the icon is shown.</source>
         <translation>원하는 대로 조합하세요. 아무것도 선택하지 않으면 아이콘만 표시됩니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="60"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="47"/>
         <source>Icon</source>
         <translation>아이콘</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="64"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="51"/>
         <source>Net speed</source>
         <translation>네트워크 속도</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="92"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="77"/>
         <source>Icon style</source>
         <translation>아이콘 스타일</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="134"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="119"/>
         <source>Preview</source>
         <translation>미리 보기</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterRing.cpp" line="83"/>
+        <location filename="../../Sheets/PosterRing.cpp" line="79"/>
         <source>0:00</source>
         <translation>0:00</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterRing.cpp" line="83"/>
+        <location filename="../../Sheets/PosterRing.cpp" line="79"/>
         <source>6:00</source>
         <translation>6:00</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterRing.cpp" line="83"/>
+        <location filename="../../Sheets/PosterRing.cpp" line="79"/>
         <source>12:00</source>
         <translation>12:00</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterRing.cpp" line="83"/>
+        <location filename="../../Sheets/PosterRing.cpp" line="79"/>
         <source>18:00</source>
         <translation>18:00</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="98"/>
+        <location filename="../../Sheets/PosterView.cpp" line="95"/>
         <source>Busiest moment</source>
         <translation>가장 바빴던 순간</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="109"/>
+        <location filename="../../Sheets/PosterView.cpp" line="106"/>
         <source>Time recorded</source>
         <translation>기록된 시간</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="110"/>
+        <location filename="../../Sheets/PosterView.cpp" line="107"/>
         <source>CPU, daily average</source>
         <translation>CPU, 일 평균</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="111"/>
-        <location filename="../../Window/RingLegend.cpp" line="22"/>
+        <location filename="../../Sheets/PosterView.cpp" line="108"/>
+        <location filename="../../Window/RingLegend.cpp" line="23"/>
         <source>Worth a look</source>
         <translation>살펴볼 항목</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="151"/>
+        <location filename="../../Sheets/PosterView.cpp" line="148"/>
         <source>, </source>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="153"/>
+        <location filename="../../Sheets/PosterView.cpp" line="150"/>
         <source>Most used: %@</source>
         <translation>가장 많이 사용: %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="28"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="31"/>
         <source>30 s</source>
         <translation>30초</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="28"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="31"/>
         <source>1 min</source>
         <translation>1분</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="28"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="31"/>
         <source>2 min</source>
         <translation>2분</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="28"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="31"/>
         <source>5 min</source>
         <translation>5분</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="28"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="31"/>
         <source>10 min</source>
         <translation>10분</translation>
     </message>
@@ -961,37 +961,37 @@
         <translation>데이터</translation>
     </message>
     <message>
-        <location filename="../../Sheets/WhatsNewSheet.cpp" line="27"/>
+        <location filename="../../Sheets/WhatsNewSheet.cpp" line="30"/>
         <source>New</source>
         <translation>신규</translation>
     </message>
     <message>
-        <location filename="../../Sheets/WhatsNewSheet.cpp" line="28"/>
+        <location filename="../../Sheets/WhatsNewSheet.cpp" line="31"/>
         <source>Improved</source>
         <translation>개선</translation>
     </message>
     <message>
-        <location filename="../../Sheets/WhatsNewSheet.cpp" line="29"/>
+        <location filename="../../Sheets/WhatsNewSheet.cpp" line="32"/>
         <source>Fixed</source>
         <translation>수정</translation>
     </message>
     <message>
-        <location filename="../../Kit/PageTable.cpp" line="13"/>
+        <location filename="../../Kit/PageTable.cpp" line="14"/>
         <source>Overview</source>
         <translation>개요</translation>
     </message>
     <message>
-        <location filename="../../Kit/PageTable.cpp" line="17"/>
+        <location filename="../../Kit/PageTable.cpp" line="27"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../Window/RingLegend.cpp" line="22"/>
+        <location filename="../../Window/RingLegend.cpp" line="23"/>
         <source>System events</source>
         <translation>시스템 이벤트</translation>
     </message>
     <message>
-        <location filename="../../Window/RingLegend.cpp" line="22"/>
+        <location filename="../../Window/RingLegend.cpp" line="23"/>
         <source>Marked by you</source>
         <translation>내가 표시함</translation>
     </message>
@@ -1048,46 +1048,62 @@
         <translation>현재 페이지에만 수치를 표시합니다.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessRowDelegate.cpp" line="34"/>
+        <location filename="../../Processes/ProcessRowDelegate.cpp" line="36"/>
         <source>System</source>
         <translation>시스템</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="85"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="76"/>
         <source>Now</source>
         <translation>지금</translation>
+    </message>
+    <message>
+        <location filename="../../Window/DayRingView.cpp" line="50"/>
+        <source>Asleep</source>
+        <translation>절전 중</translation>
+    </message>
+    <message>
+        <location filename="../../Window/DayRingView.cpp" line="50"/>
+        <source>No history for this time</source>
+        <translation>이 시간의 기록 없음</translation>
+    </message>
+    <message>
+        <location filename="../../Window/DayRingView.cpp" line="54"/>
+        <location filename="../../Window/DayRingView.cpp" line="55"/>
+        <source>CPU, memory %@</source>
+        <translation>CPU, 메모리 %@</translation>
     </message>
 </context>
 <context>
     <name>qel::ActionBar</name>
     <message>
-        <location filename="../../Processes/ActionBar.cpp" line="78"/>
+        <location filename="../../Processes/ActionBar.cpp" line="46"/>
         <source>Cancel</source>
         <translation>취소</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ActionBar.cpp" line="96"/>
+        <location filename="../../Processes/ActionBar.cpp" line="64"/>
         <source>%n selected</source>
         <translation>
             <numerusform>%n개 선택됨</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ActionBar.cpp" line="98"/>
+        <location filename="../../Processes/ActionBar.cpp" line="66"/>
         <source>%n system processes will be skipped</source>
         <translation>
             <numerusform>시스템 프로세스 %n개는 건너뜁니다</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ActionBar.cpp" line="101"/>
+        <location filename="../../Processes/ActionBar.cpp" line="69"/>
         <source>End %n processes</source>
         <translation>
             <numerusform>프로세스 %n개 끝내기</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/ActionBar.cpp" line="97"/>
+        <location filename="../../Processes/ActionBar.cpp" line="65"/>
         <source>Unsaved changes may be lost</source>
         <translation>저장하지 않은 변경 사항이 사라질 수 있음</translation>
     </message>
@@ -1128,7 +1144,7 @@
         <translation>메모리 버블 차트</translation>
     </message>
     <message>
-        <location filename="../../Pages/BubbleFieldView.cpp" line="66"/>
+        <location filename="../../Pages/BubbleFieldView.cpp" line="64"/>
         <source>%@ used</source>
         <translation>%@ 사용</translation>
     </message>
@@ -1136,74 +1152,74 @@
 <context>
     <name>qel::CPUPage</name>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="95"/>
+        <location filename="../../Pages/CPUPage.cpp" line="90"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="110"/>
+        <location filename="../../Pages/CPUPage.cpp" line="103"/>
         <source>User</source>
         <translation>사용자</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="111"/>
+        <location filename="../../Pages/CPUPage.cpp" line="104"/>
         <source>System</source>
         <translation>시스템</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="112"/>
+        <location filename="../../Pages/CPUPage.cpp" line="105"/>
         <source>Idle</source>
         <translation>유휴</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="116"/>
+        <location filename="../../Pages/CPUPage.cpp" line="108"/>
         <source>Performance</source>
         <translation>성능</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="117"/>
+        <location filename="../../Pages/CPUPage.cpp" line="109"/>
         <source>Efficiency</source>
         <translation>효율</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="132"/>
+        <location filename="../../Pages/CPUPage.cpp" line="122"/>
         <source>Last 60 seconds</source>
         <translation>최근 60초</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="132"/>
+        <location filename="../../Pages/CPUPage.cpp" line="122"/>
         <source>All cores combined</source>
         <translation>전체 코어</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="147"/>
+        <location filename="../../Pages/CPUPage.cpp" line="135"/>
         <source>Using the most</source>
         <translation>가장 많이 사용 중</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="147"/>
+        <location filename="../../Pages/CPUPage.cpp" line="135"/>
         <source>Click a name for details</source>
         <translation>이름을 클릭하면 세부 정보 표시</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/CPUPage.cpp" line="193"/>
+        <location filename="../../Pages/CPUPage.cpp" line="179"/>
         <source>%n processes</source>
         <translation>
             <numerusform>프로세스 %n개</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="194"/>
+        <location filename="../../Pages/CPUPage.cpp" line="180"/>
         <source>Load %.2f</source>
         <translation>부하 %.2f</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="205"/>
+        <location filename="../../Pages/CPUPage.cpp" line="191"/>
         <source>Each bar is a logical core. The contrasting segment on it marks its recent peak. The center shows the system thermal state.</source>
         <translation>각 막대는 논리 코어 하나입니다. 대비되는 구간이 최근 최고치를 표시합니다. 가운데에는 시스템 열 상태가 표시됩니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="207"/>
+        <location filename="../../Pages/CPUPage.cpp" line="193"/>
         <source>Each bar is a core. The contrasting segment on it marks its recent peak. The center shows the system thermal state.</source>
         <translation>각 막대는 코어 하나입니다. 대비되는 구간이 최근 최고치를 표시합니다. 가운데에는 시스템 열 상태가 표시됩니다.</translation>
     </message>
@@ -1219,8 +1235,7 @@
 <context>
     <name>qel::CloseButton</name>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="43"/>
-        <location filename="../../Sheets/SheetFrame.cpp" line="31"/>
+        <location filename="../../Sheets/CloseButton.cpp" line="18"/>
         <source>Close</source>
         <translation>닫기</translation>
     </message>
@@ -1228,17 +1243,17 @@
 <context>
     <name>qel::ColumnTitles</name>
     <message>
-        <location filename="../../Processes/ColumnTitles.cpp" line="25"/>
+        <location filename="../../Processes/ColumnTitles.cpp" line="26"/>
         <source>Name</source>
         <translation>이름</translation>
     </message>
     <message>
-        <location filename="../../Processes/ColumnTitles.cpp" line="26"/>
+        <location filename="../../Processes/ColumnTitles.cpp" line="27"/>
         <source>CPU %</source>
         <translation>CPU %</translation>
     </message>
     <message>
-        <location filename="../../Processes/ColumnTitles.cpp" line="27"/>
+        <location filename="../../Processes/ColumnTitles.cpp" line="28"/>
         <source>Memory</source>
         <translation>메모리</translation>
     </message>
@@ -1246,33 +1261,33 @@
 <context>
     <name>qel::CoreFlowerView</name>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="54"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="50"/>
         <source>Usage per core</source>
         <translation>코어별 사용량</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="63"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="59"/>
         <source>Total usage %@</source>
         <translation>전체 사용량 %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="69"/>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="130"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="65"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="126"/>
         <source>Load %.2f</source>
         <translation>부하 %.2f</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="112"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="108"/>
         <source>Efficiency</source>
         <translation>효율</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="112"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="108"/>
         <source>Performance</source>
         <translation>성능</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="124"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="120"/>
         <source>Thermal state</source>
         <translation>발열 상태</translation>
     </message>
@@ -1323,26 +1338,10 @@
 <context>
     <name>qel::DayRingView</name>
     <message>
-        <location filename="../../Window/DayRingView.cpp" line="39"/>
-        <location filename="../../Window/DayRingView.cpp" line="79"/>
+        <location filename="../../Window/DayRingView.cpp" line="75"/>
+        <location filename="../../Window/DayRingView.cpp" line="115"/>
         <source>Ring</source>
         <translation>링</translation>
-    </message>
-    <message>
-        <location filename="../../Window/DayRingView.cpp" line="131"/>
-        <source>Asleep</source>
-        <translation>절전 중</translation>
-    </message>
-    <message>
-        <location filename="../../Window/DayRingView.cpp" line="131"/>
-        <source>No history for this time</source>
-        <translation>이 시간의 기록 없음</translation>
-    </message>
-    <message>
-        <location filename="../../Window/DayRingView.cpp" line="135"/>
-        <location filename="../../Window/DayRingView.cpp" line="136"/>
-        <source>CPU, memory %@</source>
-        <translation>CPU, 메모리 %@</translation>
     </message>
 </context>
 <context>
@@ -1361,12 +1360,12 @@
 <context>
     <name>qel::DeviceBatteryRing</name>
     <message>
-        <location filename="../../Pages/DeviceBatteryRing.cpp" line="46"/>
+        <location filename="../../Pages/DeviceBatteryRing.cpp" line="47"/>
         <source>Battery %@%</source>
         <translation>배터리 %@%</translation>
     </message>
     <message>
-        <location filename="../../Pages/DeviceBatteryRing.cpp" line="49"/>
+        <location filename="../../Pages/DeviceBatteryRing.cpp" line="50"/>
         <source>%@ battery low</source>
         <translation>%@ 배터리 부족</translation>
     </message>
@@ -1374,66 +1373,66 @@
 <context>
     <name>qel::DiskPage</name>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="121"/>
+        <location filename="../../Pages/DiskPage.cpp" line="99"/>
         <source>Disk</source>
         <translation>디스크</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="124"/>
-        <location filename="../../Pages/DiskPage.cpp" line="245"/>
+        <location filename="../../Pages/DiskPage.cpp" line="102"/>
+        <location filename="../../Pages/DiskPage.cpp" line="223"/>
         <source>Read %@, write %@</source>
         <translation>읽기 %@, 쓰기 %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="131"/>
+        <location filename="../../Pages/DiskPage.cpp" line="109"/>
         <source>Used</source>
         <translation>사용됨</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="132"/>
+        <location filename="../../Pages/DiskPage.cpp" line="110"/>
         <source>Available</source>
         <translation>사용 가능</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="145"/>
+        <location filename="../../Pages/DiskPage.cpp" line="123"/>
         <source>The outer ring is the system disk&apos;s space: used and available.
 The inner ring is the last 60 seconds of activity: reads grow outward, writes inward.</source>
         <translation>바깥 링은 시스템 디스크 공간입니다: 사용됨과 사용 가능.
 안쪽 링은 최근 60초 동안의 활동입니다: 읽기는 바깥쪽으로, 쓰기는 안쪽으로 자랍니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="168"/>
-        <location filename="../../Pages/DiskPage.cpp" line="231"/>
+        <location filename="../../Pages/DiskPage.cpp" line="146"/>
+        <location filename="../../Pages/DiskPage.cpp" line="209"/>
         <source>Volumes</source>
         <translation>볼륨</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="177"/>
+        <location filename="../../Pages/DiskPage.cpp" line="155"/>
         <source>Active now</source>
         <translation>지금 활성</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="177"/>
+        <location filename="../../Pages/DiskPage.cpp" line="155"/>
         <source>Click a name for details</source>
         <translation>이름을 클릭하면 세부 정보 표시</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="178"/>
+        <location filename="../../Pages/DiskPage.cpp" line="156"/>
         <source>No process is doing heavy disk activity right now.</source>
         <translation>지금 디스크를 많이 사용하는 프로세스가 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="188"/>
+        <location filename="../../Pages/DiskPage.cpp" line="166"/>
         <source>Most written</source>
         <translation>가장 많이 씀</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="188"/>
+        <location filename="../../Pages/DiskPage.cpp" line="166"/>
         <source>Since each process started</source>
         <translation>각 프로세스 시작 이후</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/DiskPage.cpp" line="231"/>
+        <location filename="../../Pages/DiskPage.cpp" line="209"/>
         <source>%n mounted</source>
         <translation>
             <numerusform>%n개 마운트됨</numerusform>
@@ -1443,158 +1442,150 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
 <context>
     <name>qel::DiskPlatterView</name>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="92"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="83"/>
         <source>Disk space and activity</source>
         <translation>디스크 공간과 활동</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="99"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="90"/>
         <source>%@ available</source>
         <translation>%@ 사용 가능</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="115"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="106"/>
         <source>Available</source>
         <translation>사용 가능</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="117"/>
+        <location filename="../../Pages/DiskPlatterView.cpp" line="108"/>
         <source>%@ total</source>
         <translation>총 %@</translation>
     </message>
 </context>
 <context>
-    <name>qel::EndButton</name>
-    <message>
-        <location filename="../../Pages/PortRow.cpp" line="34"/>
-        <source>End</source>
-        <translation>끝내기</translation>
-    </message>
-</context>
-<context>
     <name>qel::EnergyPage</name>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="186"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="161"/>
         <source>Energy</source>
         <translation>에너지</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="190"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="165"/>
         <source>Charge</source>
         <translation>충전량</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="191"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="166"/>
         <source>Power</source>
         <translation>전력</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="192"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="167"/>
         <source>Thermal state</source>
         <translation>발열 상태</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="222"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="330"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="197"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="303"/>
         <source>Preventing sleep</source>
         <translation>절전 방지 중</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="236"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="359"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="211"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="332"/>
         <source>Runtime</source>
         <translation>사용 시간</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="246"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="221"/>
         <source>Charger</source>
         <translation>충전기</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="250"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="225"/>
         <source>Not connected</source>
         <translation>연결 안 됨</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="252"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="227"/>
         <source>Adapter power</source>
         <translation>어댑터 전력</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="252"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="227"/>
         <source>Current input</source>
         <translation>현재 입력</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="253"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="228"/>
         <source>Battery charging</source>
         <translation>배터리 충전 중</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="254"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="229"/>
         <source>Power the system reports for the connected adapter, not the current input.</source>
         <translation>현재 입력이 아니라 연결된 어댑터에 대해 시스템이 보고하는 전력입니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="301"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="388"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="276"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="361"/>
         <source> Per-app energy is estimated from CPU usage.</source>
         <translation> 앱별 에너지는 CPU 사용량으로 추정합니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="302"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="277"/>
         <source>One turn is 60 seconds, with now at the top. Each bar is stacked by app. Gray is everything else.</source>
         <translation>한 바퀴는 60초이며 맨 위가 현재입니다. 각 막대는 앱별로 쌓입니다. 회색은 나머지 전부입니다.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/EnergyPage.cpp" line="331"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="304"/>
         <source>%n processes</source>
         <translation>
             <numerusform>프로세스 %n개</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="333"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="306"/>
         <source>Nothing is preventing sleep. The computer will sleep normally when you close the lid.</source>
         <translation>절전을 막는 것이 없습니다. 덮개를 닫으면 컴퓨터가 정상적으로 절전합니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="334"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="307"/>
         <source>Nothing is preventing sleep. The computer will sleep normally when it&apos;s left idle.</source>
         <translation>절전을 막는 것이 없습니다. 컴퓨터를 그대로 두면 정상적으로 절전합니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="367"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="340"/>
         <source>This computer has no battery</source>
         <translation>이 컴퓨터에는 배터리가 없습니다</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="370"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="343"/>
         <source>A runtime estimate isn&apos;t available yet.</source>
         <translation>아직 사용 시간 추정치가 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="375"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="348"/>
         <source>If you unplugged now, about</source>
         <translation>지금 전원을 뽑으면 약</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="375"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="348"/>
         <source>At this rate, about</source>
         <translation>이 속도라면 약</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="387"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="360"/>
         <source>Estimated from the average power over the last minute.</source>
         <translation>최근 1분 평균 전력으로 추정했습니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="392"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="365"/>
         <source>Health</source>
         <translation>상태</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="394"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="367"/>
         <source>Cycle count</source>
         <translation>충전 횟수</translation>
     </message>
@@ -1602,47 +1593,47 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
 <context>
     <name>qel::EnergyRing</name>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="31"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="32"/>
         <source>Energy over the last 60 seconds</source>
         <translation>최근 60초 에너지</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="40"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="41"/>
         <source>%.1f watts</source>
         <translation>%.1f와트</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="122"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="118"/>
         <source>Now</source>
         <translation>지금</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="122"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="118"/>
         <source>45 s ago</source>
         <translation>45초 전</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="122"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="118"/>
         <source>30 s ago</source>
         <translation>30초 전</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="122"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="118"/>
         <source>15 s ago</source>
         <translation>15초 전</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="141"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="137"/>
         <source>Battery %@%</source>
         <translation>배터리 %@%</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="142"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="138"/>
         <source>On AC power</source>
         <translation>전원 연결됨</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="150"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="146"/>
         <source>Right now</source>
         <translation>지금</translation>
     </message>
@@ -1650,12 +1641,12 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
 <context>
     <name>qel::EventNote</name>
     <message>
-        <location filename="../../Window/EventNote.cpp" line="16"/>
+        <location filename="../../Window/EventNote.cpp" line="18"/>
         <source>%@  %@</source>
         <translation>%@  %@</translation>
     </message>
     <message>
-        <location filename="../../Window/EventNote.cpp" line="22"/>
+        <location filename="../../Window/EventNote.cpp" line="24"/>
         <source>Just before: %@ %@</source>
         <translation>직전: %@ %@</translation>
     </message>
@@ -1663,90 +1654,90 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
 <context>
     <name>qel::ExportSheet</name>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="109"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="70"/>
         <source>Export this day as an image</source>
         <translation>이날을 이미지로 내보내기</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="118"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="79"/>
         <source>Saves the ring for this day as a 1080 × 1080 picture.</source>
         <translation>이날의 링을 1080 × 1080 이미지로 저장합니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="145"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="106"/>
         <source>Deep sea</source>
         <translation>심해</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="145"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="106"/>
         <source>Ink</source>
         <translation>잉크</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="150"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="111"/>
         <source>Background</source>
         <translation>백그라운드</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="151"/>
-        <location filename="../../Sheets/ExportSheet.cpp" line="152"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="112"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="113"/>
         <source>Show app names</source>
         <translation>앱 이름 표시</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="152"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="113"/>
         <source>When off, no app name appears in the picture</source>
         <translation>끄면 이미지에 앱 이름이 나타나지 않습니다</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="153"/>
-        <location filename="../../Sheets/ExportSheet.cpp" line="154"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="114"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="115"/>
         <source>Show event dots</source>
         <translation>이벤트 점 표시</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="154"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="115"/>
         <source>The things worth a look on this day</source>
         <translation>이날 살펴볼 항목</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="156"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="117"/>
         <source>The picture contains only the usage rings and what is switched on above. It never includes window titles, file names or network addresses.</source>
         <translation>이미지에는 사용량 링과 위에서 켠 항목만 들어갑니다. 창 제목, 파일 이름, 네트워크 주소는 절대 포함되지 않습니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="171"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="132"/>
         <source>Copy image</source>
         <translation>이미지 복사</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="174"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="135"/>
         <source>Save image…</source>
         <translation>이미지 저장…</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="210"/>
-        <location filename="../../Sheets/ExportSheet.cpp" line="220"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="171"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="181"/>
         <source>Couldn&apos;t create the image</source>
         <translation>이미지를 만들 수 없음</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="213"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="174"/>
         <source>Couldn&apos;t save the image</source>
         <translation>이미지를 저장할 수 없음</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="215"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="176"/>
         <source>Image saved</source>
         <translation>이미지 저장됨</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="227"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="188"/>
         <source>Couldn&apos;t copy the image</source>
         <translation>이미지를 복사할 수 없음</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="229"/>
+        <location filename="../../Sheets/ExportSheet.cpp" line="190"/>
         <source>Copied to the clipboard</source>
         <translation>클립보드에 복사됨</translation>
     </message>
@@ -1754,12 +1745,12 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
 <context>
     <name>qel::FindingCard</name>
     <message>
-        <location filename="../../Sheets/FindingCard.cpp" line="50"/>
+        <location filename="../../Sheets/FindingCard.cpp" line="52"/>
         <source>View</source>
         <translation>보기</translation>
     </message>
     <message>
-        <location filename="../../Sheets/FindingCard.cpp" line="52"/>
+        <location filename="../../Sheets/FindingCard.cpp" line="54"/>
         <source>Got it</source>
         <translation>확인</translation>
     </message>
@@ -1785,74 +1776,74 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
 <context>
     <name>qel::GPUPage</name>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="106"/>
+        <location filename="../../Pages/GPUPage.cpp" line="95"/>
         <source>The more cells lit, the busier the GPU. The outer ring is the last 60 seconds, with now at the top.
 The system doesn&apos;t report per-core or per-app GPU usage, so only the overall figure is shown.</source>
         <translation>켜진 칸이 많을수록 GPU가 바쁩니다. 바깥 링은 최근 60초이며 맨 위가 현재입니다.
 시스템이 코어별·앱별 GPU 사용량을 보고하지 않으므로 전체 수치만 표시됩니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="118"/>
+        <location filename="../../Pages/GPUPage.cpp" line="107"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="140"/>
+        <location filename="../../Pages/GPUPage.cpp" line="129"/>
         <source>GPU memory</source>
         <translation>GPU 메모리</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="141"/>
+        <location filename="../../Pages/GPUPage.cpp" line="130"/>
         <source>Cores</source>
         <translation>코어</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="142"/>
+        <location filename="../../Pages/GPUPage.cpp" line="131"/>
         <source>Thermal state</source>
         <translation>발열 상태</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="153"/>
+        <location filename="../../Pages/GPUPage.cpp" line="140"/>
         <source>Renderer</source>
         <translation>렌더러</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="154"/>
+        <location filename="../../Pages/GPUPage.cpp" line="141"/>
         <source>Tiler</source>
         <translation>타일러</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="179"/>
+        <location filename="../../Pages/GPUPage.cpp" line="166"/>
         <source>Likely GPU users</source>
         <translation>GPU를 사용하는 것으로 보이는 앱</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="179"/>
+        <location filename="../../Pages/GPUPage.cpp" line="166"/>
         <source>Apps with the GPU open, by energy</source>
         <translation>GPU를 사용하는 앱, 에너지순</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="188"/>
+        <location filename="../../Pages/GPUPage.cpp" line="175"/>
         <source>Last 60 seconds</source>
         <translation>최근 60초</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="188"/>
+        <location filename="../../Pages/GPUPage.cpp" line="175"/>
         <source>Overall usage</source>
         <translation>전체 사용량</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="226"/>
+        <location filename="../../Pages/GPUPage.cpp" line="213"/>
         <source>Unified memory</source>
         <translation>통합 메모리</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="226"/>
+        <location filename="../../Pages/GPUPage.cpp" line="213"/>
         <source>GPU and CPU share %@</source>
         <translation>GPU와 CPU가 %@ 공유</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="233"/>
+        <location filename="../../Pages/GPUPage.cpp" line="220"/>
         <source>The GPU is using %@, other apps %@, with %@ left.</source>
         <translation>GPU가 %@, 다른 앱이 %@을(를) 사용 중이며 %@ 남았습니다.</translation>
     </message>
@@ -1860,13 +1851,13 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::GainRow</name>
     <message>
-        <location filename="../../Pages/GainRow.cpp" line="34"/>
-        <location filename="../../Pages/GainRow.cpp" line="64"/>
+        <location filename="../../Pages/GainRow.cpp" line="36"/>
+        <location filename="../../Pages/GainRow.cpp" line="67"/>
         <source>Quit %@</source>
         <translation>%@ 종료</translation>
     </message>
     <message>
-        <location filename="../../Pages/GainRow.cpp" line="68"/>
+        <location filename="../../Pages/GainRow.cpp" line="71"/>
         <source>using about %@ W</source>
         <translation>약 %@ W 사용 중</translation>
     </message>
@@ -1927,7 +1918,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::GpuUserList</name>
     <message>
-        <location filename="../../Pages/GpuUserList.cpp" line="45"/>
+        <location filename="../../Pages/GpuUserList.cpp" line="47"/>
         <source>Front</source>
         <translation>전면</translation>
     </message>
@@ -1943,32 +1934,32 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::IncidentSheet</name>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="56"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="58"/>
         <source>What just happened</source>
         <translation>방금 일어난 일</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="58"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="60"/>
         <source>Press Ctrl+Alt+E any time to replay the last 60 seconds.</source>
         <translation>언제든 Ctrl+Alt+E를 누르면 최근 60초를 다시 볼 수 있습니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="68"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="70"/>
         <source>60 s ago</source>
         <translation>60초 전</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="72"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="74"/>
         <source>Pressed at %@</source>
         <translation>%@에 누름</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="121"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="123"/>
         <source>View</source>
         <translation>보기</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="123"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="125"/>
         <source>Ended</source>
         <translation>끝남</translation>
     </message>
@@ -2061,7 +2052,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::LicensesSheet</name>
     <message>
-        <location filename="../../Sheets/LicensesSheet.cpp" line="32"/>
+        <location filename="../../Sheets/LicensesSheet.cpp" line="34"/>
         <source>Open Source Licenses</source>
         <translation>오픈 소스 라이선스</translation>
     </message>
@@ -2069,68 +2060,68 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MemPage</name>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="73"/>
+        <location filename="../../Pages/MemPage.cpp" line="85"/>
         <source>Memory</source>
         <translation>메모리</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="78"/>
+        <location filename="../../Pages/MemPage.cpp" line="90"/>
         <source>Used</source>
         <translation>사용됨</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="79"/>
+        <location filename="../../Pages/MemPage.cpp" line="91"/>
         <source>Pressure</source>
         <translation>압력</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="80"/>
+        <location filename="../../Pages/MemPage.cpp" line="92"/>
         <source>Swap</source>
         <translation>스왑</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="91"/>
+        <location filename="../../Pages/MemPage.cpp" line="104"/>
         <source>Each bubble is a process, sized by the memory it uses. Click a bubble for details or to quit it. The outer ring is memory pressure.</source>
         <translation>각 버블은 프로세스이며 크기는 사용하는 메모리에 비례합니다. 버블을 클릭하면 세부 정보를 보거나 종료할 수 있습니다. 바깥 링은 메모리 압력입니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="106"/>
-        <location filename="../../Pages/MemPage.cpp" line="184"/>
+        <location filename="../../Pages/MemPage.cpp" line="120"/>
+        <location filename="../../Pages/MemPage.cpp" line="190"/>
         <source>Memory breakdown</source>
         <translation>메모리 구성</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="135"/>
+        <location filename="../../Pages/MemPage.cpp" line="141"/>
         <source>App memory</source>
         <translation>앱 메모리</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="136"/>
+        <location filename="../../Pages/MemPage.cpp" line="142"/>
         <source>Kernel &amp; locked</source>
         <translation>커널 및 고정</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="137"/>
+        <location filename="../../Pages/MemPage.cpp" line="143"/>
         <source>Compressed</source>
         <translation>압축</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="138"/>
+        <location filename="../../Pages/MemPage.cpp" line="144"/>
         <source>Available</source>
         <translation>사용 가능</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="155"/>
+        <location filename="../../Pages/MemPage.cpp" line="161"/>
         <source>Memory pressure</source>
         <translation>메모리 압력</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="184"/>
+        <location filename="../../Pages/MemPage.cpp" line="190"/>
         <source>%@ total</source>
         <translation>총 %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="192"/>
+        <location filename="../../Pages/MemPage.cpp" line="198"/>
         <source>%@%. %@</source>
         <translation>%@%. %@</translation>
     </message>
@@ -2138,7 +2129,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MemoryAdviceCard</name>
     <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="68"/>
+        <location filename="../../Pages/MemoryAdviceCard.cpp" line="70"/>
         <source>Memory is tight</source>
         <translation>메모리 부족</translation>
     </message>
@@ -2146,22 +2137,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MemoryAdviceRow</name>
     <message>
-        <location filename="../../Pages/MemoryAdviceRow.cpp" line="42"/>
+        <location filename="../../Pages/MemoryAdviceRow.cpp" line="43"/>
         <source>Memory keeps growing. Reopening it frees the memory.</source>
         <translation>메모리가 계속 늘어납니다. 다시 열면 메모리가 해제됩니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceRow.cpp" line="48"/>
+        <location filename="../../Pages/MemoryAdviceRow.cpp" line="49"/>
         <source>Quit</source>
         <translation>종료</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceRow.cpp" line="59"/>
+        <location filename="../../Pages/MemoryAdviceRow.cpp" line="60"/>
         <source>Using %@, %@</source>
         <translation>%@, %@ 사용 중</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceRow.cpp" line="60"/>
+        <location filename="../../Pages/MemoryAdviceRow.cpp" line="61"/>
         <source>Quit %@</source>
         <translation>%@ 종료</translation>
     </message>
@@ -2169,7 +2160,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MemoryChart</name>
     <message>
-        <location filename="../../Processes/MemoryChart.cpp" line="53"/>
+        <location filename="../../Processes/MemoryChart.cpp" line="54"/>
         <source>Memory, last 30 days</source>
         <translation>메모리, 최근 30일</translation>
     </message>
@@ -2177,22 +2168,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MenuBar</name>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="171"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="173"/>
         <source>Show panel</source>
         <translation>패널 보기</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="172"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="174"/>
         <source>Open Qel</source>
         <translation>Qel 열기</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="173"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="175"/>
         <source>What just happened</source>
         <translation>방금 일어난 일</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="249"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="251"/>
         <source>Qel keeps running while its window is closed, and usually waits in the tray. This desktop has no tray, so the window was minimised instead. To end Qel, choose Quit (Ctrl+Q).</source>
         <translation>Qel은 창을 닫아도 계속 실행되며 보통 시스템 트레이에서 대기합니다. 이 데스크톱에는 트레이가 없어 대신 창을 최소화했습니다. Qel을 끝내려면 종료(Ctrl+Q)를 선택하세요.</translation>
     </message>
@@ -2208,7 +2199,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MenuCell</name>
     <message>
-        <location filename="../../MenuBar/MenuCell.cpp" line="35"/>
+        <location filename="../../MenuBar/MenuCell.cpp" line="36"/>
         <source>View %@</source>
         <translation>%@ 보기</translation>
     </message>
@@ -2216,135 +2207,135 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MenuPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="150"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="105"/>
         <source>Today</source>
         <translation>오늘</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="186"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="139"/>
         <source>Top processes</source>
         <translation>상위 프로세스</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="187"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="140"/>
         <source>Hover to quit</source>
         <translation>포인터를 올려 종료</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="152"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="107"/>
         <source>Network</source>
         <translation>네트워크</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="153"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="108"/>
         <source>Bluetooth devices</source>
         <translation>Bluetooth 기기</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="294"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="243"/>
         <source>Scroll horizontally to see more devices.</source>
         <translation>가로로 스크롤하면 더 많은 기기를 볼 수 있습니다.</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="299"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="467"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="248"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="415"/>
         <source>Not connected</source>
         <translation>연결 안 됨</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="313"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="262"/>
         <source>Quiet mode</source>
         <translation>조용한 모드</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="314"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="263"/>
         <source>Keep awake</source>
         <translation>깨어 있기</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="315"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="264"/>
         <source>Pause alerts</source>
         <translation>알림 일시 중지</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="336"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="288"/>
         <source>Settings</source>
         <translation>설정</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="338"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="290"/>
         <source>What just happened</source>
         <translation>방금 일어난 일</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="340"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="292"/>
         <source>Quit</source>
         <translation>종료</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="342"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="294"/>
         <source>Open Qel</source>
         <translation>Qel 열기</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="420"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="368"/>
         <source>Load %.2f</source>
         <translation>부하 %.2f</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="428"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="376"/>
         <source>Thermal</source>
         <translation>발열</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="428"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="376"/>
         <source>System thermal state</source>
         <translation>시스템 발열 상태</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="429"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="377"/>
         <source>Battery</source>
         <translation>배터리</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="431"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="379"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="431"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="379"/>
         <source>Memory %@</source>
         <translation>메모리 %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="433"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="381"/>
         <source>Disk free</source>
         <translation>디스크 여유</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="433"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="381"/>
         <source>%@ total</source>
         <translation>총 %@</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/MenuPanel.cpp" line="456"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="404"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>온라인 앱 %n개</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="458"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="406"/>
         <source>Per-app traffic unavailable</source>
         <translation>앱별 트래픽을 사용할 수 없음</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="463"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="411"/>
         <source>Local %@</source>
         <translation>로컬 %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="467"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="415"/>
         <source>No local address</source>
         <translation>로컬 주소 없음</translation>
     </message>
@@ -2352,7 +2343,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MetricRow</name>
     <message>
-        <location filename="../../Window/MetricRow.cpp" line="32"/>
+        <location filename="../../Window/MetricRow.cpp" line="34"/>
         <source>View %@</source>
         <translation>%@ 보기</translation>
     </message>
@@ -2368,27 +2359,27 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::NetAddressCard</name>
     <message>
-        <location filename="../../Pages/NetAddressCard.cpp" line="76"/>
+        <location filename="../../Pages/NetAddressCard.cpp" line="56"/>
         <source>Local address</source>
         <translation>로컬 주소</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetAddressCard.cpp" line="76"/>
+        <location filename="../../Pages/NetAddressCard.cpp" line="56"/>
         <source>No local address</source>
         <translation>로컬 주소 없음</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetAddressCard.cpp" line="76"/>
+        <location filename="../../Pages/NetAddressCard.cpp" line="56"/>
         <source>Not connected</source>
         <translation>연결 안 됨</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetAddressCard.cpp" line="77"/>
+        <location filename="../../Pages/NetAddressCard.cpp" line="57"/>
         <source>Data is moving, but no network interface has an IPv4 address.</source>
         <translation>데이터가 오가고 있지만 IPv4 주소가 있는 네트워크 인터페이스가 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetAddressCard.cpp" line="78"/>
+        <location filename="../../Pages/NetAddressCard.cpp" line="58"/>
         <source>No network interface with an IP address was found.</source>
         <translation>IP 주소가 있는 네트워크 인터페이스를 찾지 못했습니다.</translation>
     </message>
@@ -2396,12 +2387,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::NetCard</name>
     <message>
-        <location filename="../../Pages/NetCard.cpp" line="57"/>
+        <location filename="../../Pages/NetCard.cpp" line="59"/>
         <source>↓ %@  ↑ %@</source>
         <translation>↓ %@  ↑ %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetCard.cpp" line="58"/>
+        <location filename="../../Pages/NetCard.cpp" line="60"/>
         <source>%@ in total</source>
         <translation>총 %@</translation>
     </message>
@@ -2409,55 +2400,55 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::NetPage</name>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="45"/>
+        <location filename="../../Pages/NetPage.cpp" line="46"/>
         <source>Network</source>
         <translation>네트워크</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="51"/>
+        <location filename="../../Pages/NetPage.cpp" line="52"/>
         <source>Download</source>
         <translation>다운로드</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="52"/>
+        <location filename="../../Pages/NetPage.cpp" line="53"/>
         <source>Upload</source>
         <translation>업로드</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="53"/>
+        <location filename="../../Pages/NetPage.cpp" line="54"/>
         <source>Online</source>
         <translation>온라인</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/NetPage.cpp" line="53"/>
-        <location filename="../../Pages/NetPage.cpp" line="125"/>
+        <location filename="../../Pages/NetPage.cpp" line="54"/>
+        <location filename="../../Pages/NetPage.cpp" line="124"/>
         <source>%n apps</source>
         <translation>
             <numerusform>앱 %n개</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="81"/>
+        <location filename="../../Pages/NetPage.cpp" line="80"/>
         <source>Who&apos;s online</source>
         <translation>온라인 앱</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="81"/>
+        <location filename="../../Pages/NetPage.cpp" line="80"/>
         <source>Only processes under your account. Scroll sideways for more.</source>
         <translation>내 계정의 프로세스만 표시합니다. 가로로 스크롤하면 더 볼 수 있습니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="120"/>
+        <location filename="../../Pages/NetPage.cpp" line="119"/>
         <source>Upload %@</source>
         <translation>업로드 %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="129"/>
+        <location filename="../../Pages/NetPage.cpp" line="128"/>
         <source>Each dot is an app that is online. Bigger dots have more traffic right now. Dots closer to the center have more total traffic. Click one for details. Per-app figures count TCP only, and leave out traffic within this computer.</source>
         <translation>각 점은 온라인 상태인 앱입니다. 점이 클수록 지금 트래픽이 많고, 가운데에 가까울수록 총 트래픽이 많습니다. 점을 클릭하면 세부 정보가 표시됩니다. 앱별 수치는 TCP만 집계하며 이 컴퓨터 내부의 트래픽은 제외합니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="132"/>
+        <location filename="../../Pages/NetPage.cpp" line="131"/>
         <source>Per-app traffic isn&apos;t available (the system&apos;s socket statistics can&apos;t be read), so only whole-computer upload and download are shown.</source>
         <translation>앱별 트래픽을 사용할 수 없어(시스템 소켓 통계를 읽을 수 없음) 컴퓨터 전체의 업로드와 다운로드만 표시합니다.</translation>
     </message>
@@ -2465,12 +2456,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::NoTameRules</name>
     <message>
-        <location filename="../../Sheets/BackgroundTab.cpp" line="26"/>
+        <location filename="../../Sheets/NoTameRules.cpp" line="18"/>
         <source>When not in front</source>
         <translation>앞에 있지 않을 때</translation>
     </message>
     <message>
-        <location filename="../../Sheets/BackgroundTab.cpp" line="28"/>
+        <location filename="../../Sheets/NoTameRules.cpp" line="20"/>
         <source>No rules yet. In the details of any process, you can set its app to slow down or pause when it is not in front.</source>
         <translation>아직 규칙이 없습니다. 프로세스 세부 정보에서 해당 앱이 앞에 있지 않을 때 느려지거나 일시 정지되도록 설정할 수 있습니다.</translation>
     </message>
@@ -2478,7 +2469,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::OtherMarkRow</name>
     <message>
-        <location filename="../../Sheets/OtherMarkRow.cpp" line="46"/>
+        <location filename="../../Sheets/OtherMarkRow.cpp" line="49"/>
         <source>peak %@</source>
         <translation>최고 %@</translation>
     </message>
@@ -2486,22 +2477,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::OverviewPage</name>
     <message>
-        <location filename="../../Window/OverviewPage.cpp" line="129"/>
+        <location filename="../../Window/OverviewPage.cpp" line="156"/>
         <source>Replay 60 s</source>
         <translation>60초 다시 보기</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewPage.cpp" line="130"/>
+        <location filename="../../Window/OverviewPage.cpp" line="157"/>
         <source>What just happened: replay the last 60 seconds (Ctrl+Alt+E)</source>
         <translation>방금 일어난 일: 최근 60초 다시 보기 (Ctrl+Alt+E)</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewPage.cpp" line="154"/>
+        <location filename="../../Window/OverviewPage.cpp" line="170"/>
         <source>View summary</source>
         <translation>요약 보기</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewPage.cpp" line="241"/>
+        <location filename="../../Window/OverviewPage.cpp" line="245"/>
         <source>This moment is inside “%@”.</source>
         <translation>이 순간은 “%@” 구간에 속합니다.</translation>
     </message>
@@ -2509,12 +2500,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::PanelBatteryCell</name>
     <message>
-        <location filename="../../MenuBar/PanelBatteryCell.cpp" line="50"/>
+        <location filename="../../MenuBar/PanelBatteryCell.cpp" line="51"/>
         <source>Battery %@%</source>
         <translation>배터리 %@%</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelBatteryCell.cpp" line="53"/>
+        <location filename="../../MenuBar/PanelBatteryCell.cpp" line="54"/>
         <source>%@ battery low</source>
         <translation>%@ 배터리 부족</translation>
     </message>
@@ -2522,12 +2513,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::PanelProcRow</name>
     <message>
-        <location filename="../../MenuBar/PanelProcRow.cpp" line="87"/>
+        <location filename="../../MenuBar/PanelProcRow.cpp" line="94"/>
         <source>System</source>
         <translation>시스템</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelProcRow.cpp" line="90"/>
+        <location filename="../../MenuBar/PanelProcRow.cpp" line="98"/>
         <source>End</source>
         <translation>끝내기</translation>
     </message>
@@ -2535,15 +2526,23 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::PanelToggle</name>
     <message>
-        <location filename="../../MenuBar/PanelToggle.cpp" line="28"/>
-        <location filename="../../MenuBar/PanelToggle.cpp" line="37"/>
+        <location filename="../../MenuBar/PanelToggle.cpp" line="30"/>
+        <location filename="../../MenuBar/PanelToggle.cpp" line="39"/>
         <source>Off</source>
         <translation>끔</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelToggle.cpp" line="37"/>
+        <location filename="../../MenuBar/PanelToggle.cpp" line="39"/>
         <source>On</source>
         <translation>켬</translation>
+    </message>
+</context>
+<context>
+    <name>qel::PortEndButton</name>
+    <message>
+        <location filename="../../Pages/PortEndButton.cpp" line="16"/>
+        <source>End</source>
+        <translation>끝내기</translation>
     </message>
 </context>
 <context>
@@ -2640,29 +2639,29 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::PortRow</name>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="106"/>
+        <location filename="../../Pages/PortRow.cpp" line="61"/>
         <source>End %@, which is using port %@</source>
         <translation>포트 %2$@을(를) 사용 중인 %1$@ 끝내기</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="109"/>
+        <location filename="../../Pages/PortRow.cpp" line="64"/>
         <source>Listening on all network interfaces: other devices on the same network can connect to this port.</source>
         <translation>모든 네트워크 인터페이스에서 수신 대기: 같은 네트워크의 다른 기기가 이 포트에 연결할 수 있습니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="111"/>
+        <location filename="../../Pages/PortRow.cpp" line="66"/>
         <source>Listening on 127.0.0.1 only: only this computer can connect.</source>
         <translation>127.0.0.1에서만 수신 대기: 이 컴퓨터만 연결할 수 있습니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="127"/>
-        <location filename="../../Pages/PortRow.cpp" line="195"/>
+        <location filename="../../Pages/PortRow.cpp" line="82"/>
+        <location filename="../../Pages/PortRow.cpp" line="150"/>
         <source>Open to LAN</source>
         <translation>LAN에 열림</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="127"/>
-        <location filename="../../Pages/PortRow.cpp" line="195"/>
+        <location filename="../../Pages/PortRow.cpp" line="82"/>
+        <location filename="../../Pages/PortRow.cpp" line="150"/>
         <source>This computer only</source>
         <translation>이 컴퓨터만</translation>
     </message>
@@ -2670,17 +2669,17 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::PortsPanel</name>
     <message>
-        <location filename="../../Pages/PortsPanel.cpp" line="52"/>
+        <location filename="../../Pages/PortsPanel.cpp" line="53"/>
         <source>Listening ports</source>
         <translation>수신 대기 포트</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortsPanel.cpp" line="57"/>
+        <location filename="../../Pages/PortsPanel.cpp" line="58"/>
         <source>Port or process</source>
         <translation>포트 또는 프로세스</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortsPanel.cpp" line="33"/>
+        <location filename="../../Pages/PortsPanel.cpp" line="34"/>
         <source>Only ports of processes under your account. Ports used by system services need administrator rights to see.</source>
         <translation>내 계정 프로세스의 포트만 표시합니다. 시스템 서비스가 쓰는 포트를 보려면 관리자 권한이 필요합니다.</translation>
     </message>
@@ -2696,79 +2695,79 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::ProcessDetail</name>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="171"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="104"/>
         <source>Now</source>
         <translation>지금</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="171"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="104"/>
         <source>Profile</source>
         <translation>프로필</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="234"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="398"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="168"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="332"/>
         <source>Close</source>
         <translation>닫기</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="258"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="190"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="259"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="191"/>
         <source>Memory</source>
         <translation>메모리</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="261"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="193"/>
         <source>Disk I/O</source>
         <translation>디스크 I/O</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="262"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="194"/>
         <source>Network</source>
         <translation>네트워크</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="267"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="198"/>
         <source>CPU, since this panel opened</source>
         <translation>CPU, 이 패널을 연 이후</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="288"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="221"/>
         <source>This is a system process: a kernel thread or a service run by another user, such as root. Ending it could freeze or restart the system, so Qel doesn&apos;t offer to end it. High usage usually drops back within a few minutes.</source>
         <translation>시스템 프로세스입니다. 커널 스레드이거나 root 같은 다른 사용자가 실행한 서비스입니다. 끝내면 시스템이 멈추거나 다시 시작될 수 있으므로 Qel은 끝내기를 제공하지 않습니다. 높은 사용량은 보통 몇 분 안에 다시 내려갑니다.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="296"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="229"/>
         <source>Quitting closes %@. Unsaved changes may be lost.</source>
         <translation>종료하면 %@이(가) 닫힙니다. 저장하지 않은 변경 사항이 사라질 수 있습니다.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="300"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="233"/>
         <source>End %@</source>
         <translation>%@ 끝내기</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="302"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="311"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="235"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="244"/>
         <source>Force Quit</source>
         <translation>강제 종료</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="310"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="243"/>
         <source>Force quit %@?</source>
         <translation>%@ 강제 종료하시겠습니까?</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="311"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="244"/>
         <source>It stops at once, without a chance to save. Unsaved changes are lost.</source>
         <translation>즉시 멈추며 저장할 기회가 없습니다. 저장하지 않은 변경 사항은 사라집니다.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="397"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="331"/>
         <source>This process has ended</source>
         <translation>이 프로세스는 끝났습니다</translation>
     </message>
@@ -2776,12 +2775,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::ProcessNoteView</name>
     <message>
-        <location filename="../../Processes/ProcessNoteView.cpp" line="31"/>
+        <location filename="../../Processes/ProcessNoteView.cpp" line="34"/>
         <source>What is this</source>
         <translation>이것은 무엇인가요</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessNoteView.cpp" line="40"/>
+        <location filename="../../Processes/ProcessNoteView.cpp" line="44"/>
         <source>Look up this process online</source>
         <translation>이 프로세스를 온라인에서 찾기</translation>
     </message>
@@ -2789,39 +2788,39 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::ProcessTable</name>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="67"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="66"/>
         <source>Running</source>
         <translation>실행 중</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="74"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="71"/>
         <source>By CPU</source>
         <translation>CPU순</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="74"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="71"/>
         <source>By memory</source>
         <translation>메모리순</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="76"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="73"/>
         <source>Search processes</source>
         <translation>프로세스 검색</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ProcessTable.cpp" line="173"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="170"/>
         <source>%n processes, %@ of them yours</source>
         <translation>
             <numerusform>%n개, 내 것 %@개</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="179"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="176"/>
         <source>Reading processes…</source>
         <translation>프로세스 읽는 중…</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="180"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="177"/>
         <source>No process has “%@” in its name. Try another word, or clear the search field.</source>
         <translation>이름에 “%@”이(가) 들어간 프로세스가 없습니다. 다른 단어를 입력하거나 검색 필드를 지우세요.</translation>
     </message>
@@ -2829,57 +2828,57 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::ProfileView</name>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="76"/>
+        <location filename="../../Processes/ProfileView.cpp" line="54"/>
         <source>No profile for this process</source>
         <translation>이 프로세스의 프로필 없음</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="77"/>
+        <location filename="../../Processes/ProfileView.cpp" line="55"/>
         <source>Qel keeps long-term profiles for apps only, not for individual system processes.</source>
         <translation>Qel은 장기 프로필을 앱에 대해서만 보관하며 개별 시스템 프로세스는 보관하지 않습니다.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="82"/>
+        <location filename="../../Processes/ProfileView.cpp" line="60"/>
         <source>Not enough history yet</source>
         <translation>아직 기록이 충분하지 않음</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="82"/>
+        <location filename="../../Processes/ProfileView.cpp" line="60"/>
         <source>The profile fills in after Qel has seen this app on two different days.</source>
         <translation>Qel이 이 앱을 서로 다른 이틀 동안 확인하면 프로필이 채워집니다.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="101"/>
+        <location filename="../../Processes/ProfileView.cpp" line="78"/>
         <source>Memory, last 30 days</source>
         <translation>메모리, 최근 30일</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="104"/>
+        <location filename="../../Processes/ProfileView.cpp" line="81"/>
         <source>Dashed line: updated to %@</source>
         <translation>점선: %@(으)로 업데이트됨</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="123"/>
+        <location filename="../../Processes/ProfileView.cpp" line="99"/>
         <source>When it is most active</source>
         <translation>가장 활발한 시간</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="142"/>
+        <location filename="../../Processes/ProfileView.cpp" line="117"/>
         <source>CPU while running, average</source>
         <translation>실행 중 CPU, 평균</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="143"/>
+        <location filename="../../Processes/ProfileView.cpp" line="118"/>
         <source>Memory, average</source>
         <translation>메모리, 평균</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="144"/>
+        <location filename="../../Processes/ProfileView.cpp" line="119"/>
         <source>Share of all apps&apos; energy</source>
         <translation>전체 앱 에너지 중 비율</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="145"/>
+        <location filename="../../Processes/ProfileView.cpp" line="120"/>
         <source>Days it ran</source>
         <translation>실행한 날 수</translation>
     </message>
@@ -2887,12 +2886,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::ReportSheet</name>
     <message>
-        <location filename="../../Sheets/ReportSheet.cpp" line="49"/>
+        <location filename="../../Sheets/ReportSheet.cpp" line="50"/>
         <source>Close</source>
         <translation>닫기</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ReportSheet.cpp" line="66"/>
+        <location filename="../../Sheets/ReportSheet.cpp" line="67"/>
         <source>Done</source>
         <translation>완료</translation>
     </message>
@@ -2900,47 +2899,47 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::Ring</name>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="96"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="111"/>
         <source>Asleep</source>
         <translation>절전 중</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="126"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="141"/>
         <source>0:00</source>
         <translation>0:00</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="127"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="142"/>
         <source>6:00</source>
         <translation>6:00</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="128"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="143"/>
         <source>12:00</source>
         <translation>12:00</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="129"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="144"/>
         <source>18:00</source>
         <translation>18:00</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="134"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="149"/>
         <source>Now</source>
         <translation>지금</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="135"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="150"/>
         <source>45 s ago</source>
         <translation>45초 전</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="136"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="151"/>
         <source>30 s ago</source>
         <translation>30초 전</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="137"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="152"/>
         <source>15 s ago</source>
         <translation>15초 전</translation>
     </message>
@@ -2948,40 +2947,40 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::RingControls</name>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="42"/>
+        <location filename="../../Window/RingControls.cpp" line="43"/>
         <source>60 s</source>
         <translation>60초</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="42"/>
+        <location filename="../../Window/RingControls.cpp" line="43"/>
         <source>Day</source>
         <translation>일</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="51"/>
+        <location filename="../../Window/RingControls.cpp" line="50"/>
         <source>Previous day</source>
         <translation>이전 날</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="55"/>
+        <location filename="../../Window/RingControls.cpp" line="54"/>
         <source>Next day</source>
         <translation>다음 날</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="59"/>
+        <location filename="../../Window/RingControls.cpp" line="58"/>
         <source>Export this day as an image</source>
         <translation>이날을 이미지로 내보내기</translation>
     </message>
     <message>
+        <location filename="../../Window/RingControls.cpp" line="68"/>
         <location filename="../../Window/RingControls.cpp" line="69"/>
-        <location filename="../../Window/RingControls.cpp" line="70"/>
-        <location filename="../../Window/RingControls.cpp" line="112"/>
-        <location filename="../../Window/RingControls.cpp" line="116"/>
+        <location filename="../../Window/RingControls.cpp" line="111"/>
+        <location filename="../../Window/RingControls.cpp" line="115"/>
         <source>Back to now</source>
         <translation>현재로 돌아가기</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="113"/>
+        <location filename="../../Window/RingControls.cpp" line="112"/>
         <source>Now</source>
         <translation>지금</translation>
     </message>
@@ -2989,27 +2988,27 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::RuleRow</name>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="92"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="90"/>
         <source>Below</source>
         <translation>미만</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="92"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="90"/>
         <source>Above</source>
         <translation>초과</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="97"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="96"/>
         <source>%@ threshold</source>
         <translation>%@ 임계값</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="109"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="108"/>
         <source>for</source>
         <translation>지속 시간</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="111"/>
+        <location filename="../../Sheets/RuleRow.cpp" line="110"/>
         <source>Duration</source>
         <translation>기간</translation>
     </message>
@@ -3098,22 +3097,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::SettingsSheet</name>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="116"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="67"/>
         <source>Done</source>
         <translation>완료</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="142"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="91"/>
         <source>Settings</source>
         <translation>설정</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="174"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="123"/>
         <source>Changes apply immediately and are saved automatically.</source>
         <translation>변경 사항은 즉시 적용되고 자동으로 저장됩니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="191"/>
+        <location filename="../../Sheets/SettingsSheet.cpp" line="140"/>
         <source>General</source>
         <translation>일반</translation>
     </message>
@@ -3121,7 +3120,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::SleepBatteryChart</name>
     <message>
-        <location filename="../../Sheets/SleepBatteryChart.cpp" line="62"/>
+        <location filename="../../Sheets/SleepBatteryChart.cpp" line="63"/>
         <source>Battery level while asleep</source>
         <translation>절전 중 배터리 잔량</translation>
     </message>
@@ -3129,13 +3128,13 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::SleepLine</name>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="37"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="39"/>
         <source>View sleep report</source>
         <translation>절전 보고서 보기</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="55"/>
-        <location filename="../../Sheets/SleepLine.cpp" line="66"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="57"/>
+        <location filename="../../Sheets/SleepLine.cpp" line="68"/>
         <source>View</source>
         <translation>보기</translation>
     </message>
@@ -3143,17 +3142,17 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::SleepNote</name>
     <message>
-        <location filename="../../Sheets/SleepNote.cpp" line="36"/>
+        <location filename="../../Sheets/SleepNote.cpp" line="38"/>
         <source>View sleep report</source>
         <translation>절전 보고서 보기</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepNote.cpp" line="59"/>
+        <location filename="../../Sheets/SleepNote.cpp" line="61"/>
         <source>%@  %@</source>
         <translation>%@  %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepNote.cpp" line="65"/>
+        <location filename="../../Sheets/SleepNote.cpp" line="67"/>
         <source>Asleep from %@ to %@</source>
         <translation>%@부터 %@까지 절전</translation>
     </message>
@@ -3179,12 +3178,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::SleepRowButton</name>
     <message>
-        <location filename="../../MenuBar/SleepRowButton.cpp" line="22"/>
+        <location filename="../../MenuBar/SleepRowButton.cpp" line="23"/>
         <source>View sleep report</source>
         <translation>절전 보고서 보기</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/SleepRowButton.cpp" line="40"/>
+        <location filename="../../MenuBar/SleepRowButton.cpp" line="41"/>
         <source>View</source>
         <translation>보기</translation>
     </message>
@@ -3192,42 +3191,42 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::SleepSheet</name>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="64"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="70"/>
         <source>Sleep report</source>
         <translation>절전 보고서</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="65"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="71"/>
         <source>Linux logs when the computer slept and woke, but not which app asked it to wake.</source>
         <translation>Linux는 컴퓨터가 절전하고 깨어난 시각은 기록하지만, 어느 앱이 깨웠는지는 기록하지 않습니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="82"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="88"/>
         <source>Asleep from %@ to %@</source>
         <translation>%@부터 %@까지 절전</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="94"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="100"/>
         <source>Time asleep</source>
         <translation>절전 시간</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="95"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="101"/>
         <source>Battery used</source>
         <translation>배터리 사용량</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="96"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="102"/>
         <source>Wakes</source>
         <translation>깨어남</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="124"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="132"/>
         <source>What woke it</source>
         <translation>깨운 원인</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="127"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="135"/>
         <source>Linux does not log dark wakes, so no wakes are listed for this sleep.</source>
         <translation>Linux는 백그라운드 깨어남을 기록하지 않아 이번 절전에는 깨어남이 표시되지 않습니다.</translation>
     </message>
@@ -3235,30 +3234,30 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::StarMapView</name>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="38"/>
+        <location filename="../../Pages/StarMapView.cpp" line="34"/>
         <source>Network star map</source>
         <translation>네트워크 별자리 지도</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/StarMapView.cpp" line="39"/>
-        <location filename="../../Pages/StarMapView.cpp" line="46"/>
+        <location filename="../../Pages/StarMapView.cpp" line="35"/>
+        <location filename="../../Pages/StarMapView.cpp" line="42"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>온라인 앱 %n개</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="117"/>
+        <location filename="../../Pages/StarMapView.cpp" line="113"/>
         <source>This computer</source>
         <translation>이 컴퓨터</translation>
     </message>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="127"/>
+        <location filename="../../Pages/StarMapView.cpp" line="123"/>
         <source>None of your apps has a TCP connection right now</source>
         <translation>지금 TCP 연결이 있는 내 앱이 없음</translation>
     </message>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="128"/>
+        <location filename="../../Pages/StarMapView.cpp" line="124"/>
         <source>Per-app traffic unavailable</source>
         <translation>앱별 트래픽을 사용할 수 없음</translation>
     </message>
@@ -3454,7 +3453,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
     </message>
     <message>
         <location filename="../../Store/MenuFeatures.cpp" line="43"/>
-        <location filename="../../Store/Taming.cpp" line="139"/>
+        <location filename="../../Store/Taming.cpp" line="141"/>
         <source>Couldn&apos;t restore the priority of %@</source>
         <translation>%@의 우선순위를 복원할 수 없음</translation>
     </message>
@@ -3692,22 +3691,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>표시 삭제됨</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="188"/>
+        <location filename="../../Store/Taming.cpp" line="190"/>
         <source>Removed the rule for %@, but it stays slowed until it restarts</source>
         <translation>%@ 규칙을 삭제했지만 다시 시작할 때까지 느린 상태로 유지됩니다</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="189"/>
+        <location filename="../../Store/Taming.cpp" line="191"/>
         <source>Removed the rule for %@</source>
         <translation>%@ 규칙을 삭제함</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="199"/>
+        <location filename="../../Store/Taming.cpp" line="201"/>
         <source>%@ will slow down when it&apos;s not in front</source>
         <translation>%@은(는) 앞에 있지 않을 때 느려집니다</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="200"/>
+        <location filename="../../Store/Taming.cpp" line="202"/>
         <source>%@ will pause when it&apos;s not in front</source>
         <translation>%@은(는) 앞에 있지 않을 때 일시 정지됩니다</translation>
     </message>
@@ -3729,22 +3728,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::StretchButton</name>
     <message>
-        <location filename="../../Sheets/StretchButton.cpp" line="53"/>
+        <location filename="../../Sheets/StretchButton.cpp" line="55"/>
         <source>Mark a stretch</source>
         <translation>구간 표시</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchButton.cpp" line="54"/>
+        <location filename="../../Sheets/StretchButton.cpp" line="56"/>
         <source>End</source>
         <translation>끝내기</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchButton.cpp" line="55"/>
+        <location filename="../../Sheets/StretchButton.cpp" line="57"/>
         <source>End this stretch and see its summary</source>
         <translation>이 구간을 끝내고 요약 보기</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchButton.cpp" line="56"/>
+        <location filename="../../Sheets/StretchButton.cpp" line="58"/>
         <source>Mark a stretch of time: Qel sums up what happened between start and end</source>
         <translation>시간 구간 표시: Qel이 시작부터 끝까지 일어난 일을 요약합니다</translation>
     </message>
@@ -3752,58 +3751,58 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::StretchSheet</name>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="88"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="66"/>
         <source>Marks stay on the outside of the ring so you can look back.</source>
         <translation>표시는 링 바깥에 남아 나중에 되돌아볼 수 있습니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="105"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="83"/>
         <source>Name this stretch</source>
         <translation>이 구간 이름 지정</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="119"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="97"/>
         <source>CPU peak</source>
         <translation>CPU 최고</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="120"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="98"/>
         <source>CPU average</source>
         <translation>CPU 평균</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="121"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="99"/>
         <source>Energy used</source>
         <translation>사용한 에너지</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="130"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="107"/>
         <source>CPU usage during this stretch</source>
         <translation>이 구간의 CPU 사용량</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="139"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="116"/>
         <source>Who used the most</source>
         <translation>가장 많이 사용한 항목</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="154"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="131"/>
         <source>Other marks that day</source>
         <translation>그날의 다른 표시</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="178"/>
-        <location filename="../../Sheets/StretchSheet.cpp" line="182"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="153"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="157"/>
         <source>Delete this mark</source>
         <translation>이 표시 삭제</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="181"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="156"/>
         <source>Delete this mark?</source>
         <translation>이 표시를 삭제하시겠습니까?</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="182"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="157"/>
         <source>This can&apos;t be undone.</source>
         <translation>되돌릴 수 없습니다.</translation>
     </message>
@@ -3811,22 +3810,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::TameControl</name>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="63"/>
+        <location filename="../../Processes/TameControl.cpp" line="65"/>
         <source>When not in front</source>
         <translation>앞에 있지 않을 때</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="67"/>
+        <location filename="../../Processes/TameControl.cpp" line="69"/>
         <source>Leave alone</source>
         <translation>그대로 두기</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="67"/>
+        <location filename="../../Processes/TameControl.cpp" line="69"/>
         <source>Slow down</source>
         <translation>느리게</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="67"/>
+        <location filename="../../Processes/TameControl.cpp" line="69"/>
         <source>Pause</source>
         <translation>일시 정지</translation>
     </message>
@@ -3834,7 +3833,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::TameRuleRow</name>
     <message>
-        <location filename="../../Sheets/TameRuleRow.cpp" line="37"/>
+        <location filename="../../Sheets/TameRuleRow.cpp" line="39"/>
         <source>Remove</source>
         <translation>삭제</translation>
     </message>
@@ -3842,7 +3841,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::TameRulesSection</name>
     <message>
-        <location filename="../../Sheets/TameRulesSection.cpp" line="25"/>
+        <location filename="../../Sheets/TameRulesSection.cpp" line="26"/>
         <source>When not in front</source>
         <translation>앞에 있지 않을 때</translation>
     </message>
@@ -3858,17 +3857,17 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::TopBar</name>
     <message>
-        <location filename="../../Window/TopBar.cpp" line="18"/>
+        <location filename="../../Window/TopBar.cpp" line="20"/>
         <source>What just happened: replay the last 60 seconds (Ctrl+Alt+E)</source>
         <translation>방금 일어난 일: 최근 60초 다시 보기 (Ctrl+Alt+E)</translation>
     </message>
     <message>
-        <location filename="../../Window/TopBar.cpp" line="19"/>
+        <location filename="../../Window/TopBar.cpp" line="21"/>
         <source>What just happened</source>
         <translation>방금 일어난 일</translation>
     </message>
     <message>
-        <location filename="../../Window/TopBar.cpp" line="20"/>
+        <location filename="../../Window/TopBar.cpp" line="22"/>
         <source>Settings</source>
         <translation>설정</translation>
     </message>
@@ -3876,22 +3875,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::UpdateNotices</name>
     <message>
-        <location filename="../../Updates/UpdateNotices.cpp" line="48"/>
+        <location filename="../../Updates/UpdateNotices.cpp" line="49"/>
         <source>Update to %@</source>
         <translation>%@(으)로 업데이트</translation>
     </message>
     <message>
-        <location filename="../../Updates/UpdateNotices.cpp" line="49"/>
+        <location filename="../../Updates/UpdateNotices.cpp" line="50"/>
         <source>A new version of Qel is ready. Click to open its download page.</source>
         <translation>새 버전의 Qel이 준비되었습니다. 클릭하면 다운로드 페이지가 열립니다.</translation>
     </message>
     <message>
-        <location filename="../../Updates/UpdateNotices.cpp" line="51"/>
+        <location filename="../../Updates/UpdateNotices.cpp" line="52"/>
         <source>What&apos;s new</source>
         <translation>새로운 기능</translation>
     </message>
     <message>
-        <location filename="../../Updates/UpdateNotices.cpp" line="52"/>
+        <location filename="../../Updates/UpdateNotices.cpp" line="53"/>
         <source>Qel was updated. See what changed.</source>
         <translation>Qel이 업데이트되었습니다. 변경 사항을 확인하세요.</translation>
     </message>
@@ -3991,7 +3990,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::WakeRow</name>
     <message>
-        <location filename="../../Pages/WakeRow.cpp" line="55"/>
+        <location filename="../../Pages/WakeRow.cpp" line="57"/>
         <source>Details</source>
         <translation>세부 정보</translation>
     </message>
@@ -3999,7 +3998,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::WhatsNewSheet</name>
     <message>
-        <location filename="../../Sheets/WhatsNewSheet.cpp" line="89"/>
+        <location filename="../../Sheets/WhatsNewSheet.cpp" line="88"/>
         <source>What&apos;s new</source>
         <translation>새로운 기능</translation>
     </message>
@@ -4008,13 +4007,13 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
     <name>std</name>
     <message>
         <location filename="../../History/InsightReplay.cpp" line="28"/>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="50"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="52"/>
         <source>just now</source>
         <translation>방금</translation>
     </message>
     <message>
         <location filename="../../History/InsightReplay.cpp" line="29"/>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="51"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="53"/>
         <source>%@ s ago</source>
         <translation>%@초 전</translation>
     </message>
@@ -4204,178 +4203,178 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>최근 60초 동안 특이 사항 없음</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="26"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="21"/>
         <source>Pressure %@%</source>
         <translation>압력 %@%</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="36"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="31"/>
         <source>None</source>
         <translation>없음</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="40"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="35"/>
         <source>This computer has no battery</source>
         <translation>이 컴퓨터에는 배터리가 없습니다</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="41"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="36"/>
         <location filename="../../Sheets/SleepReport.cpp" line="38"/>
         <source>On AC power</source>
         <translation>전원 연결됨</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="42"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="37"/>
         <source>about %@ left</source>
         <translation>약 %@ 남음</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="43"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="38"/>
         <source>On battery</source>
         <translation>배터리 사용 중</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="49"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="44"/>
         <source>Just booted</source>
         <translation>방금 부팅됨</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="50"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="45"/>
         <source>Up %@ h</source>
         <translation>%@시간째 가동 중</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/PanelFacts.cpp" line="51"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="46"/>
         <source>Up %n days</source>
         <translation>
             <numerusform>%n일째 가동 중</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/PanelFacts.cpp" line="62"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="57"/>
         <source>%n things worth a look. Click a dot.</source>
         <translation>
             <numerusform>살펴볼 항목 %n개. 점을 클릭하세요.</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="61"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="56"/>
         <source>Nothing worth a look yet</source>
         <translation>아직 살펴볼 항목이 없음</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="95"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="90"/>
         <source>, </source>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelFacts.cpp" line="96"/>
+        <location filename="../../MenuBar/PanelFacts.cpp" line="91"/>
         <source>%@ battery low</source>
         <translation>%@ 배터리 부족</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="34"/>
+        <location filename="../../Pages/CPUPage.cpp" line="37"/>
         <source>Load average %.2f</source>
         <translation>평균 부하 %.2f</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="35"/>
+        <location filename="../../Pages/CPUPage.cpp" line="38"/>
         <source>%@, %@ is using the most</source>
         <translation>%@, %@이(가) 가장 많이 사용 중</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="36"/>
+        <location filename="../../Pages/CPUPage.cpp" line="39"/>
         <source>%@, %@</source>
         <translation>%@, %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="111"/>
+        <location filename="../../Pages/DiskPage.cpp" line="89"/>
         <source>System</source>
         <translation>시스템</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="112"/>
+        <location filename="../../Pages/DiskPage.cpp" line="90"/>
         <source>Internal</source>
         <translation>내장</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="112"/>
+        <location filename="../../Pages/DiskPage.cpp" line="90"/>
         <source>External</source>
         <translation>외장</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="51"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="54"/>
         <source>Whole-computer power, measured by the battery.</source>
         <translation>배터리로 측정한 컴퓨터 전체 전력입니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="52"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="55"/>
         <source>Whole-computer power isn&apos;t available. This is the sum of per-process energy.</source>
         <translation>컴퓨터 전체 전력을 사용할 수 없습니다. 프로세스별 에너지의 합계입니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="53"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="56"/>
         <source>Measured energy isn&apos;t available. This is estimated from CPU usage.</source>
         <translation>측정된 에너지를 사용할 수 없습니다. CPU 사용량으로 추정한 값입니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="59"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="62"/>
         <location filename="../../Samplers/ProcessName.cpp" line="52"/>
         <source>Process %@</source>
         <translation>프로세스 %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="65"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="68"/>
         <source>Unavailable</source>
         <translation>사용할 수 없음</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="38"/>
+        <location filename="../../Pages/GPUPage.cpp" line="41"/>
         <source>GPU usage isn&apos;t available on this computer. It can be read from AMD graphics and from NVIDIA&apos;s driver.</source>
         <translation>이 컴퓨터에서는 GPU 사용량을 볼 수 없습니다. AMD 그래픽과 NVIDIA 드라이버에서는 읽을 수 있습니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="41"/>
+        <location filename="../../Pages/GPUPage.cpp" line="44"/>
         <source>The GPU is close to full load. That&apos;s normal while rendering, exporting video or gaming.</source>
         <translation>GPU가 거의 최대 부하입니다. 렌더링, 동영상 내보내기, 게임 중에는 정상입니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="42"/>
+        <location filename="../../Pages/GPUPage.cpp" line="45"/>
         <source>The GPU is working, with headroom left.</source>
         <translation>GPU가 작업 중이며 여유가 있습니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="43"/>
+        <location filename="../../Pages/GPUPage.cpp" line="46"/>
         <source>The GPU is mostly idle.</source>
         <translation>GPU가 대부분 유휴 상태입니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="34"/>
+        <location filename="../../Pages/MemPage.cpp" line="37"/>
         <source>Memory has run short. Quit the apps using the most first.</source>
         <translation>메모리가 부족합니다. 가장 많이 쓰는 앱부터 종료하세요.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="36"/>
+        <location filename="../../Pages/MemPage.cpp" line="39"/>
         <source>The system is compressing memory. Quitting apps you aren&apos;t using makes switching smoother.</source>
         <translation>시스템이 메모리를 압축하고 있습니다. 사용하지 않는 앱을 종료하면 앱 전환이 부드러워집니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="37"/>
+        <location filename="../../Pages/MemPage.cpp" line="40"/>
         <source>There&apos;s enough memory. Nothing to do.</source>
         <translation>메모리가 충분합니다. 할 일이 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="45"/>
+        <location filename="../../Pages/MemoryAdviceCard.cpp" line="47"/>
         <source>Quitting these apps you aren&apos;t using frees the most memory.</source>
         <translation>사용하지 않는 이 앱들을 종료하면 메모리를 가장 많이 확보할 수 있습니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="46"/>
+        <location filename="../../Pages/MemoryAdviceCard.cpp" line="48"/>
         <source>No background apps worth quitting. Most memory is used by the app you&apos;re using, or by the system.</source>
         <translation>종료할 만한 백그라운드 앱이 없습니다. 메모리 대부분은 사용 중인 앱이나 시스템이 쓰고 있습니다.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="53"/>
+        <location filename="../../Pages/MemoryAdviceCard.cpp" line="55"/>
         <source>Quit these %n and free about %@</source>
         <translation>
             <numerusform>이 %n개 종료하고 약 %@ 확보</numerusform>
@@ -4431,56 +4430,56 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>패턴을 보일 만큼 바쁘지 않았습니다.</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="27"/>
+        <location filename="../../Processes/TameControl.cpp" line="30"/>
         <source>After you switch to another app, every process of %@ drops to background priority. It recovers as soon as you switch back.</source>
         <translation>다른 앱으로 전환하면 %@의 모든 프로세스가 백그라운드 우선순위로 내려갑니다. 다시 전환하면 바로 복구됩니다.</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="30"/>
+        <location filename="../../Processes/TameControl.cpp" line="33"/>
         <source>After you switch to another app, every process of %@ drops to background priority. It can&apos;t be raised again until %@ restarts.</source>
         <translation>다른 앱으로 전환하면 %@의 모든 프로세스가 백그라운드 우선순위로 내려갑니다. %@을(를) 다시 시작할 때까지 되돌릴 수 없습니다.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/TameControl.cpp" line="33"/>
+        <location filename="../../Processes/TameControl.cpp" line="36"/>
         <source> %n processes are slowed right now.</source>
         <translation>
             <numerusform> 지금 프로세스 %n개가 느려져 있습니다.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/TameControl.cpp" line="40"/>
+        <location filename="../../Processes/TameControl.cpp" line="43"/>
         <source> %n processes are paused right now.</source>
         <translation>
             <numerusform> 지금 프로세스 %n개가 일시 정지되어 있습니다.</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="46"/>
+        <location filename="../../Processes/TameControl.cpp" line="49"/>
         <source> %@ stays slowed until it restarts.</source>
         <translation> %@은(는) 다시 시작할 때까지 느린 상태로 유지됩니다.</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="47"/>
+        <location filename="../../Processes/TameControl.cpp" line="50"/>
         <source> Slowing it down can&apos;t be undone until %@ restarts.</source>
         <translation> 느리게 하면 %@을(를) 다시 시작할 때까지 되돌릴 수 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="37"/>
+        <location filename="../../Processes/TameControl.cpp" line="40"/>
         <source>After you switch to another app, %@ pauses completely and uses no CPU. While paused it won&apos;t play sound, download or receive messages. It resumes when you switch back.</source>
         <translation>다른 앱으로 전환하면 %@은(는) 완전히 일시 정지되어 CPU를 쓰지 않습니다. 일시 정지 중에는 소리 재생, 다운로드, 메시지 수신을 하지 않습니다. 다시 전환하면 재개됩니다.</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="43"/>
+        <location filename="../../Processes/TameControl.cpp" line="46"/>
         <source>%@ can slow down or pause automatically after you switch to another app. That saves power and keeps the front app smooth.</source>
         <translation>%@은(는) 다른 앱으로 전환하면 자동으로 느려지거나 일시 정지될 수 있습니다. 전력을 아끼고 앞에 있는 앱을 부드럽게 유지합니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TameRulesSection.cpp" line="17"/>
+        <location filename="../../Sheets/TameRulesSection.cpp" line="20"/>
         <source>Pauses after you switch away</source>
         <translation>다른 앱으로 전환하면 일시 정지</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TameRulesSection.cpp" line="17"/>
+        <location filename="../../Sheets/TameRulesSection.cpp" line="20"/>
         <source>Slows down after you switch away</source>
         <translation>다른 앱으로 전환하면 느려짐</translation>
     </message>
@@ -4510,29 +4509,29 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>알 수 없음</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/AlertsTab.cpp" line="27"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="29"/>
         <source>%n alerts on. </source>
         <translation>
             <numerusform>알림 %n개 켬. </numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="28"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="30"/>
         <source>Alerts appear in the Qel window and as desktop notifications.</source>
         <translation>알림은 Qel 창과 데스크톱 알림으로 표시됩니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="40"/>
+        <location filename="../../Sheets/DataTab.cpp" line="41"/>
         <source>Deletes every recorded day with its marks and app usage, the recorded sleeps and stretches, and the usual baseline. Settings and rules are kept. This can&apos;t be undone.</source>
         <translation>기록된 모든 날과 그 표시 및 앱 사용량, 기록된 절전과 구간, 평소 기준을 삭제합니다. 설정과 규칙은 유지됩니다. 이 작업은 되돌릴 수 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="65"/>
+        <location filename="../../Sheets/DataTab.cpp" line="66"/>
         <source>less than 1 MB</source>
         <translation>1MB 미만</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="52"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="54"/>
         <source>Peak %@% (%@), average %@%</source>
         <translation>최고 %@%(%@), 평균 %@%</translation>
     </message>
