@@ -70,7 +70,7 @@ CPUPage::CPUPage(Store& store, QWidget* parent)
   right->setMinimumWidth(320);
   right->setMaximumWidth(480);
   auto* column = Layouts::column(right, Space::ml);
-  flower_ = new CoreFlowerView(store_, right);
+  flower_ = new CoreFlowerView(LiveState(store_), right);
   caption_ = new Legend({}, right);
   column->addWidget(flower_, 1);
   column->addWidget(caption_);

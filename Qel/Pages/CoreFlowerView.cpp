@@ -13,7 +13,6 @@
 #include "Qel/Kit/SquareFit.hpp"
 #include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Pages/CoreFlowerGeometry.hpp"
-#include "Qel/Store/Store.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
 
@@ -45,7 +44,7 @@ AdaptiveColor thermalColor(ThermalState state) {
 
 }  // namespace
 
-CoreFlowerView::CoreFlowerView(const Store& store, QWidget* parent) : QWidget(parent), store_(store) {
+CoreFlowerView::CoreFlowerView(const LiveState& live, QWidget* parent) : QWidget(parent), live_(live) {
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
   setAccessibleName(qtL("Usage per core"));
   Palette::followAppearance(this);
@@ -53,10 +52,10 @@ CoreFlowerView::CoreFlowerView(const Store& store, QWidget* parent) : QWidget(pa
 }
 
 void CoreFlowerView::refresh() {
-  const CoreOrder& cores = store_.cores();
-  Shown next{cores.loads, cores.peaks, cores.efficiencyCores, store_.thermal(), store_.thermalText(), store_.load()};
+  const CoreOrder& cores = live_.cores();
+  Shown next{cores.loads, cores.peaks, cores.efficiencyCores, live_.thermal(), live_.thermalText(), live_.load()};
   setAccessibleDescription(
-      QString::fromStdString(L("Total usage %@", {fmtPercent(store_.cpu().total)})));
+      QString::fromStdString(L("Total usage %@", {fmtPercent(live_.cpu().total)})));
   if (next == shown_) return;
   // Loads move a little every second; the drawing changes only when a segment or a text does.
   CoreFlower flower = flowerFor(next);

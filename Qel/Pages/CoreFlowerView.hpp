@@ -10,18 +10,17 @@
 
 #include "Qel/Pages/CoreFlowerGeometry.hpp"
 #include "Qel/Samplers/Samples.hpp"
+#include "Qel/Store/LiveState.hpp"
 
 namespace qel {
-
-class Store;
 
 class CoreFlowerView : public QWidget {
   Q_OBJECT
 
  public:
-  explicit CoreFlowerView(const Store& store, QWidget* parent = nullptr);
+  explicit CoreFlowerView(const LiveState& live, QWidget* parent = nullptr);
 
-  // Takes the store's figures; repaints only when they differ from the ones shown.
+  // Takes the latest figures; repaints only when they differ from the ones shown.
   void refresh();
 
   QSize sizeHint() const override { return {420, 420}; }
@@ -53,7 +52,7 @@ class CoreFlowerView : public QWidget {
 
   CoreFlower flowerFor(const Shown& shown) const;
 
-  const Store& store_;
+  LiveState live_;
   Shown shown_;
   CoreFlower flower_;  // of `shown_` at the current size: made once per change, not per paint
   Petals petalsLook_;

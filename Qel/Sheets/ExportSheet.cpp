@@ -67,7 +67,7 @@ QWidget* body() {
 }  // namespace
 
 ExportSheet::ExportSheet(Store& store, PosterData data, QWidget* parent)
-    : SheetFrame(store, 680, qs(L("Export this day as an image")), body(), 470,
+    : SheetFrame(NavigationState(store), 680, qs(L("Export this day as an image")), body(), 470,
                  [&store] { store.setExporting(std::nullopt); }, parent),
       store_(store),
       data_(std::move(data)),

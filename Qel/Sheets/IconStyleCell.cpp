@@ -9,7 +9,6 @@
 #include "Qel/Kit/QtString.hpp"
 #include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Kit/WrappedText.hpp"
-#include "Qel/Store/Store.hpp"
 
 namespace qel {
 
@@ -36,11 +35,11 @@ int IconStyleCell::heightForWidth(int width) const {
   return int(std::ceil(36 + std::max(fm.height(), wrappedHeight(fm, text(), width - 8)) + 10));
 }
 
-void IconStyleCell::sync(const Store& store) {
-  store_ = &store;
-  const bool on = store.menuIconStyle() == rawValue(style_);
+void IconStyleCell::sync(const SettingsState& settings, const LiveState& live) {
+  live_.emplace(live);
+  const bool on = settings.menuIconStyle() == rawValue(style_);
   if (isChecked() != on) setChecked(on);
-  picture_.sync(store, style_);
+  picture_.sync(*live_, style_);
 }
 
 void IconStyleCell::paintEvent(QPaintEvent*) {
@@ -62,7 +61,7 @@ void IconStyleCell::paintEvent(QPaintEvent*) {
 
 void IconStyleCell::showEvent(QShowEvent* e) {
   QAbstractButton::showEvent(e);
-  if (store_) picture_.sync(*store_, style_);
+  if (live_) picture_.sync(*live_, style_);
 }
 
 void IconStyleCell::hideEvent(QHideEvent* e) {

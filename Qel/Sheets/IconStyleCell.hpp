@@ -3,12 +3,13 @@
 // the reverse of the sheet's colours.
 #include <QAbstractButton>
 
+#include <optional>
+
 #include "Qel/Kit/AdaptiveColor.hpp"
 #include "Qel/Sheets/IconStylePicture.hpp"
+#include "Qel/Store/SettingsState.hpp"
 
 namespace qel {
-
-class Store;
 
 // The reverse of the sheet's colours, for what is picked.
 AdaptiveColor invertedFill();
@@ -24,7 +25,7 @@ class IconStyleCell : public QAbstractButton {
   bool hasHeightForWidth() const override { return true; }
   int heightForWidth(int width) const override;
 
-  void sync(const Store& store);
+  void sync(const SettingsState& settings, const LiveState& live);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -38,7 +39,8 @@ class IconStyleCell : public QAbstractButton {
 
   MenuIconStyle style_;
   IconStylePicture picture_;
-  const Store* store_ = nullptr;
+  // The readings of the last sync, for the picture to catch up when shown again.
+  std::optional<LiveState> live_;
 };
 
 }  // namespace qel

@@ -4,7 +4,6 @@
 #include <QWidget>
 
 #include "Qel/Kit/Palette.hpp"
-#include "Qel/Store/Store.hpp"
 
 namespace qel {
 
@@ -14,15 +13,15 @@ IconStylePicture::IconStylePicture(QWidget* owner)
         owner_->update();
       }) {}
 
-void IconStylePicture::sync(const Store& store, MenuIconStyle style) {
+void IconStylePicture::sync(const LiveState& live, MenuIconStyle style) {
   style_ = style;
   const double dpr = owner_->devicePixelRatioF();
   if (isRunner(style)) {
-    if (owner_->isVisible()) player_.sync(style, store.cpu().total, Palette::black(), dpr);
+    if (owner_->isVisible()) player_.sync(style, live.cpu().total, Palette::black(), dpr);
     return;
   }
   player_.stop();
-  const MenuIconInputs inputs{.busy = store.menuBusy(), .cpuHist = store.cpuHist(), .cpu = store.cpu().total};
+  const MenuIconInputs inputs{.busy = live.menuBusy(), .cpuHist = live.cpuHist(), .cpu = live.cpu().total};
   QImage next = menuIcon(style, inputs, Palette::black(), dpr);
   if (next != image_) {
     image_ = std::move(next);

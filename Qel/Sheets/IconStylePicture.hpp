@@ -5,19 +5,18 @@
 
 #include "Qel/Kit/MenuIcons.hpp"
 #include "Qel/Kit/RunnerPlayer.hpp"
+#include "Qel/Store/LiveState.hpp"
 
 class QPainter;
 class QWidget;
 
 namespace qel {
 
-class Store;
-
 class IconStylePicture {
  public:
   explicit IconStylePicture(QWidget* owner);
 
-  void sync(const Store& store, MenuIconStyle style);
+  void sync(const LiveState& live, MenuIconStyle style);
   void stop() { player_.stop(); }
   const QImage& image() const { return image_; }
   MenuIconStyle style() const { return style_; }

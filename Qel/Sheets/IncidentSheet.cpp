@@ -55,10 +55,11 @@ std::string culpritDetail(const Culprit& culprit) {
 }
 
 IncidentSheet::IncidentSheet(Store& store, const Incident& incident, QWidget* parent)
-    : ReportSheet(store, text(Lkey("What just happened")), accentText(Page::cpu),
+    : ReportSheet(NavigationState(store), text(Lkey("What just happened")), accentText(Page::cpu),
                   QString::fromStdString(displayName(incident.headline)),
                   text(Lkey("Press Ctrl+Alt+E any time to replay the last 60 seconds.")),
                   [&store] { store.setIncident(std::nullopt); }, parent),
+      store_(store),
       incident_(incident),
       icons_(std::make_unique<IconCache>(store.apps())) {
   auto* replay = new QVBoxLayout;

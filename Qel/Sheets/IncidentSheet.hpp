@@ -38,6 +38,7 @@ class IncidentSheet : public ReportSheet {
   void refreshRows();
   void openProcess(std::int32_t pid);
 
+  Store& store_;
   Incident incident_;
   std::unique_ptr<IconCache> icons_;
   IncidentChart* chart_ = nullptr;

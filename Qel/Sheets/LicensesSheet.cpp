@@ -31,7 +31,7 @@ QWidget* emptyBody() {
 }  // namespace
 
 LicensesSheet::LicensesSheet(Store& store, const std::vector<LicenseNotice>& notices, QWidget* parent)
-    : SheetFrame(store, 560, qs(L("Open Source Licenses")), emptyBody(), 200,
+    : SheetFrame(NavigationState(store), 560, qs(L("Open Source Licenses")), emptyBody(), 200,
                  [&store] { store.setShowingLicenses(false); }, parent),
       notices_(notices) {
   QWidget* body = scrollArea()->widget();

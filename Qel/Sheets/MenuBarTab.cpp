@@ -27,7 +27,9 @@
 #include "Qel/Sheets/SettingParts.hpp"
 #include "Qel/Sheets/SettingsTabs.hpp"
 #include "Qel/Sheets/TrayPreview.hpp"
+#include "Qel/Store/LiveState.hpp"
 #include "Qel/Store/MenuBarPart.hpp"
+#include "Qel/Store/SettingsState.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
 
@@ -87,7 +89,7 @@ QWidget* stylesBlock(TabBody* body, QWidget* group, Store& store) {
     auto* cell = new IconStyleCell(style, inner);
     QObject::connect(cell, &QAbstractButton::clicked, cell,
                      [&store, style] { store.setMenuIconStyle(std::string(rawValue(style))); });
-    body->onSync([cell, &store] { cell->sync(store); });
+    body->onSync([cell, &store] { cell->sync(SettingsState(store), LiveState(store)); });
     grid->addWidget(cell, static_cast<int>(i) / kColumns, static_cast<int>(i) % kColumns);
   }
   for (int c = 0; c < kColumns; ++c) grid->setColumnStretch(c, 1);
@@ -96,8 +98,9 @@ QWidget* stylesBlock(TabBody* body, QWidget* group, Store& store) {
   auto* dim = new QGraphicsOpacityEffect(inner);
   inner->setGraphicsEffect(dim);
   body->onSync([note, dim, &store] {
-    note->setText(qs(menuIconDetail(chosenStyle(store))));
-    dim->setOpacity(iconShown(store) ? 1.0 : 0.45);
+    const SettingsState settings(store);
+    note->setText(qs(menuIconDetail(chosenStyle(settings))));
+    dim->setOpacity(iconShown(settings) ? 1.0 : 0.45);
   });
   return styles;
 }
@@ -115,7 +118,7 @@ TabBody* menuBarTab(const SettingsEnv& env) {
 
   auto* preview = new TrayPreview(group);
   preview->setFont(Fonts::text(Type::body));
-  body->onSync([preview, &store] { preview->sync(store); });
+  body->onSync([preview, &store] { preview->sync(SettingsState(store), LiveState(store)); });
   group->column()->addWidget(new SettingRow(qs(L("Preview")), {}, preview, group));
   return body;
 }

@@ -17,15 +17,14 @@
 #include "Qel/Kit/Spacing.hpp"
 #include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Sheets/SheetFrame.hpp"
-#include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
 
 namespace qel {
 
-ReportSheet::ReportSheet(Store& store, const QString& kicker, std::optional<AdaptiveColor> kickerColor,
-                         const QString& headline, const QString& hint, std::function<void()> closeAction,
-                         QWidget* parent)
-    : QWidget(parent), store_(store), closeAction_(std::move(closeAction)),
+ReportSheet::ReportSheet(const NavigationState& navigation, const QString& kicker,
+                         std::optional<AdaptiveColor> kickerColor, const QString& headline, const QString& hint,
+                         std::function<void()> closeAction, QWidget* parent)
+    : QWidget(parent), navigation_(navigation), closeAction_(std::move(closeAction)),
       kickerColor_(kickerColor) {
   setFixedWidth(kWidth);
   auto* column = Layouts::column(this);
@@ -38,7 +37,8 @@ ReportSheet::ReportSheet(Store& store, const QString& kicker, std::optional<Adap
   titles_ = new QVBoxLayout;
   titles_->setSpacing(Space::xs);
   if (!kicker.isEmpty()) {
-    kicker_ = new PlainLabel(kicker, Type::body, QFont::DemiBold, kickerColor.value_or(accentText(store_.page())), this);
+    kicker_ = new PlainLabel(kicker, Type::body, QFont::DemiBold,
+                             kickerColor.value_or(accentText(navigation_.page())), this);
     titles_->addWidget(kicker_);
   }
   if (!headline.isEmpty()) {
@@ -72,8 +72,8 @@ ReportSheet::ReportSheet(Store& store, const QString& kicker, std::optional<Adap
   connect(done_, &QAbstractButton::clicked, this, [this] { closeAction_(); });
   qApp->installEventFilter(this);
   // The background and the kicker follow the page on show.
-  follow(store_.changes(Concern::navigation), this, [this] {
-    if (kicker_ && !kickerColor_) kicker_->setColor(accentText(store_.page()));
+  follow(navigation_.changed(), this, [this] {
+    if (kicker_ && !kickerColor_) kicker_->setColor(accentText(navigation_.page()));
     update();
   });
   new InitialFocusClearer(this);
@@ -94,7 +94,7 @@ bool ReportSheet::eventFilter(QObject* watched, QEvent* event) {
 
 void ReportSheet::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  p.fillRect(rect(), background(store_.page()).resolve());
+  p.fillRect(rect(), background(navigation_.page()).resolve());
   p.fillRect(divider_->geometry(), Palette::adaptiveOpacity(0.08, 0.07).resolve());
 }
 

@@ -9,14 +9,13 @@
 #include <functional>
 
 #include "Qel/Kit/AdaptiveColor.hpp"
+#include "Qel/Store/NavigationState.hpp"
 
 class QAbstractButton;
 class QHBoxLayout;
 class QVBoxLayout;
 
 namespace qel {
-
-class Store;
 
 class PlainLabel;
 
@@ -32,7 +31,7 @@ class ReportSheet : public QWidget {
  protected:
   // `close` withdraws the sheet's request. The kicker takes `kickerColor`, or the page's accent
   // when none is given. An empty kicker or headline is left out, for a sheet with titles of its own.
-  ReportSheet(Store& store, const QString& kicker, std::optional<AdaptiveColor> kickerColor,
+  ReportSheet(const NavigationState& navigation, const QString& kicker, std::optional<AdaptiveColor> kickerColor,
               const QString& headline, const QString& hint, std::function<void()> close, QWidget* parent);
 
   // The column under the header (spacing 18), for the sheet's blocks.
@@ -53,9 +52,8 @@ class ReportSheet : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 
-  Store& store_;
-
  private:
+  NavigationState navigation_;
   std::function<void()> closeAction_;
   QVBoxLayout* blocks_;
   QVBoxLayout* titles_;

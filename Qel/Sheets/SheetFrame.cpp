@@ -15,7 +15,6 @@
 #include "Qel/Kit/Spacing.hpp"
 #include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Sheets/CloseButton.hpp"
-#include "Qel/Store/Store.hpp"
 
 namespace qel {
 
@@ -57,9 +56,9 @@ void FittedScrollArea::resizeEvent(QResizeEvent* event) {
   fit();
 }
 
-SheetFrame::SheetFrame(Store& store, int width, const QString& title, QWidget* body,
+SheetFrame::SheetFrame(const NavigationState& navigation, int width, const QString& title, QWidget* body,
                        int initialBodyHeight, std::function<void()> close, QWidget* parent)
-    : QWidget(parent), store_(store), close_(new CloseButton(CloseButton::Look::bare, this)) {
+    : QWidget(parent), navigation_(navigation), close_(new CloseButton(CloseButton::Look::bare, this)) {
   setFixedWidth(width);
   auto* column = Layouts::column(this);
   auto* header = new QHBoxLayout;
@@ -73,13 +72,13 @@ SheetFrame::SheetFrame(Store& store, int width, const QString& title, QWidget* b
   connect(close_, &QAbstractButton::clicked, this, std::move(close));
   new InitialFocusClearer(this);  // no focus ring on the close button until the keyboard asks
   // The background follows the page on show and the appearance.
-  follow(store_.changes(Concern::navigation), this, [this] { update(); });
+  follow(navigation_.changed(), this, [this] { update(); });
   Palette::followAppearance(this);
 }
 
 void SheetFrame::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  p.fillRect(rect(), background(store_.page()).resolve());
+  p.fillRect(rect(), background(navigation_.page()).resolve());
 }
 
 }  // namespace qel

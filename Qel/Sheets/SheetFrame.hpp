@@ -7,12 +7,11 @@
 
 #include <functional>
 
+#include "Qel/Store/NavigationState.hpp"
 
 class QAbstractButton;
 
 namespace qel {
-
-class Store;
 
 class PlainLabel;
 
@@ -44,7 +43,7 @@ class SheetFrame : public QWidget {
   static constexpr int kMaxBodyHeight = 420;
 
   // `close` withdraws the sheet's request; the body is placed in a FittedScrollArea.
-  SheetFrame(Store& store, int width, const QString& title, QWidget* body, int initialBodyHeight,
+  SheetFrame(const NavigationState& navigation, int width, const QString& title, QWidget* body, int initialBodyHeight,
              std::function<void()> close, QWidget* parent = nullptr);
 
   QAbstractButton* closeButton() const { return close_; }
@@ -54,7 +53,7 @@ class SheetFrame : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  const Store& store_;
+  NavigationState navigation_;
   QAbstractButton* close_;
   FittedScrollArea* scroll_;
 };

@@ -67,9 +67,10 @@ QWidget* wakeRow(const SleepWake& wake, QWidget* parent) {
 }  // namespace
 
 SleepSheet::SleepSheet(Store& store, const SleepSession& session, QWidget* parent)
-    : ReportSheet(store, text(Lkey("Sleep report")), std::nullopt, qs(SleepReport::headline(session)),
+    : ReportSheet(NavigationState(store), text(Lkey("Sleep report")), std::nullopt, qs(SleepReport::headline(session)),
                   text(Lkey("Linux logs when the computer slept and woke, but not which app asked it to wake.")),
                   [&store] { store.setSleepReport(std::nullopt); }, parent),
+      store_(store),
       session_(session) {
   buildSubtitle();
   buildFigures();

@@ -25,6 +25,7 @@ class SleepSheet : public ReportSheet {
   void buildCause(const WakeKind& kind);
   void buildWakes();
 
+  Store& store_;
   SleepSession session_;
   PlainLabel* subtitle_ = nullptr;
   QWidget* wakeList_ = nullptr;

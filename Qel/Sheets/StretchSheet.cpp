@@ -62,13 +62,14 @@ QWidget* appRow(const StretchApp& app, QWidget* parent) {
 }  // namespace
 
 StretchSheet::StretchSheet(Store& store, const Stretch& stretch, QWidget* parent)
-    : ReportSheet(store, {}, std::nullopt, {},
+    : ReportSheet(NavigationState(store), {}, std::nullopt, {},
                   loc(Lkey("Marks stay on the outside of the ring so you can look back.")),
                   [this] {
                     save();
                     store_.setStretchReport(std::nullopt);
                   },
                   parent),
+      store_(store),
       stretch_(stretch) {
   buildHeading();
   buildFigures();

@@ -41,6 +41,7 @@ class StretchSheet : public ReportSheet {
   void buildFooter();
   void save();
 
+  Store& store_;
   Stretch stretch_;
   QLineEdit* name_ = nullptr;
   PlainLabel* subtitle_ = nullptr;

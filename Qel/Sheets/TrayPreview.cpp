@@ -8,16 +8,15 @@
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/QtString.hpp"
 #include "Qel/Store/MenuBarPart.hpp"
-#include "Qel/Store/Store.hpp"
 
 namespace qel {
 
-bool iconShown(const Store& store) {
-  return store.menuItems().count("ring") > 0 || menuBarText(store.menuBarParts()).empty();
+bool iconShown(const SettingsState& settings) {
+  return settings.menuItems().count("ring") > 0 || menuBarText(settings.menuBarParts()).empty();
 }
 
-MenuIconStyle chosenStyle(const Store& store) {
-  return menuIconStyleFromRaw(store.menuIconStyle()).value_or(MenuIconStyle::auto_);
+MenuIconStyle chosenStyle(const SettingsState& settings) {
+  return menuIconStyleFromRaw(settings.menuIconStyle()).value_or(MenuIconStyle::auto_);
 }
 
 TrayPreview::TrayPreview(QWidget* parent) : QWidget(parent), picture_(this) {
@@ -25,12 +24,17 @@ TrayPreview::TrayPreview(QWidget* parent) : QWidget(parent), picture_(this) {
   Palette::followAppearance(this);
 }
 
-void TrayPreview::sync(const Store& store) {
-  store_ = &store;
-  const bool icon = iconShown(store);
-  const QString text = qs(menuBarText(store.menuBarParts()));
+void TrayPreview::sync(const SettingsState& settings, const LiveState& live) {
+  settings_.emplace(settings);
+  live_.emplace(live);
+  refresh();
+}
+
+void TrayPreview::refresh() {
+  const bool icon = iconShown(*settings_);
+  const QString text = qs(menuBarText(settings_->menuBarParts()));
   if (icon)
-    picture_.sync(store, chosenStyle(store));
+    picture_.sync(*live_, chosenStyle(*settings_));
   else
     picture_.stop();
   if (icon != icon_ || text != text_) {
@@ -74,7 +78,7 @@ void TrayPreview::paintEvent(QPaintEvent*) {
 
 void TrayPreview::showEvent(QShowEvent* e) {
   QWidget::showEvent(e);
-  if (store_) sync(*store_);
+  if (settings_) refresh();
 }
 
 void TrayPreview::hideEvent(QHideEvent* e) {

@@ -3,15 +3,16 @@
 // gets narrower while open, so changing figures do not shake the row.
 #include <QWidget>
 
+#include <optional>
+
 #include "Qel/Sheets/IconStylePicture.hpp"
+#include "Qel/Store/SettingsState.hpp"
 
 namespace qel {
 
-class Store;
-
 // Whether the tray shows its icon: asked for, or nothing else to show.
-bool iconShown(const Store& store);
-MenuIconStyle chosenStyle(const Store& store);
+bool iconShown(const SettingsState& settings);
+MenuIconStyle chosenStyle(const SettingsState& settings);
 
 class TrayPreview : public QWidget {
   Q_OBJECT
@@ -19,7 +20,7 @@ class TrayPreview : public QWidget {
  public:
   explicit TrayPreview(QWidget* parent);
 
-  void sync(const Store& store);
+  void sync(const SettingsState& settings, const LiveState& live);
   QSize sizeHint() const override;
   bool showsIcon() const { return icon_; }
   const QString& text() const { return text_; }
@@ -31,8 +32,12 @@ class TrayPreview : public QWidget {
   void changeEvent(QEvent* e) override;
 
  private:
+  // Shows what the parts of the last sync hold.
+  void refresh();
+
   IconStylePicture picture_;
-  const Store* store_ = nullptr;
+  std::optional<SettingsState> settings_;
+  std::optional<LiveState> live_;
   bool icon_ = true;
   QString text_;
   mutable int widest_ = 0;

@@ -85,7 +85,7 @@ QWidget* releaseList(const std::vector<ReleaseNotes>& releases) {
 }  // namespace
 
 WhatsNewSheet::WhatsNewSheet(Store& store, Updater& updater, QWidget* parent)
-    : SheetFrame(store, 520, text(Lkey("What's new")), releaseList(updater.whatsNew()), 160,
+    : SheetFrame(NavigationState(store), 520, text(Lkey("What's new")), releaseList(updater.whatsNew()), 160,
                  [&updater] { updater.setShowingWhatsNew(false); }, parent) {}
 
 }  // namespace qel

@@ -193,7 +193,7 @@ TEST_F(CPUPageTest, barGaugeFillsClockwiseFromTwelve) {
 
 TEST_F(CPUPageTest, flowerDrawsLoadPeakAndTrackWhereTheGeometrySays) {
   useAppearance("light");
-  auto* flower = new CoreFlowerView(*store);
+  auto* flower = new CoreFlowerView(LiveState(*store));
   Host host(flower, {400, 400});
   // One core: its bar points down (the only slot is centred half a turn after twelve).
   store->apply(sample(0.43, {0.43}));
@@ -225,7 +225,7 @@ TEST_F(CPUPageTest, flowerRepaintsOnlyWhenASegmentOrItsTextChanges) {
       return false;
     }
   } paints;
-  auto* flower = new CoreFlowerView(*store);
+  auto* flower = new CoreFlowerView(LiveState(*store));
   store->apply(sample(0.32, {0.32}, {}, 1.5));
   flower->refresh();
   Host host(flower, {400, 400});
@@ -245,7 +245,7 @@ TEST_F(CPUPageTest, flowerRepaintsOnlyWhenASegmentOrItsTextChanges) {
 }
 
 TEST_F(CPUPageTest, tinyFlowerDrawsNothingButDoesNotFail) {
-  auto* flower = new CoreFlowerView(*store);
+  auto* flower = new CoreFlowerView(LiveState(*store));
   store->apply(sample(1, std::vector<double>(64, std::numeric_limits<double>::infinity())));
   flower->refresh();
   Host host(flower, {70, 70});

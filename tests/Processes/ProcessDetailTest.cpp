@@ -299,8 +299,8 @@ TEST_F(ProcessDetailTest, aSystemProcessIsExplainedNotOffered) {
 }
 
 TEST_F(ProcessDetailTest, aTamingRuleSetElsewhereShowsAtOnceWithoutATick) {
-  const ProcInfo app{.pid = 710, .name = "editor", .path = "/usr/bin/editor", .cpu = 10, .startTime = 5000,
-                     .appKey = "/usr/share/applications/editor.desktop"};
+  const ProcInfo app{.pid = 710, .name = "editor", .path = "/usr/bin/editor", .cpu = 10,
+                     .appKey = "/usr/share/applications/editor.desktop", .startTime = 5000};
   publish({app});
   auto sheet = open(710);
   auto* control = sheet->findChild<TameControl*>();
