@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 #include "Qel/Kit/Fonts.hpp"
@@ -15,6 +16,8 @@ namespace {
 
 constexpr int kShadow = PanelToast::kShadow;
 constexpr int kMargin = Space::m;  // the pill keeps this far from the card's edges
+constexpr int kPadX = Space::card, kPadY = Space::s;
+constexpr int kWrap = Qt::AlignCenter | Qt::TextWordWrap;
 QFont toastFont() { return Fonts::text(Type::footnote, QFont::Medium); }
 
 }  // namespace
@@ -48,8 +51,13 @@ void PanelToast::setMessage(const std::optional<QString>& text) {
 }
 
 QSize PanelToast::sizeHint() const {
+  // One line where the card holds it; a longer message wraps to the card's width rather than
+  // losing its end, since it is often the reason something failed.
   const QFontMetricsF fm(toastFont());
-  return {int(std::ceil(fm.horizontalAdvance(text_))) + 28 + 2 * kShadow, int(std::ceil(fm.height())) + 12 + 2 * kShadow};
+  const double widest = parentWidget() ? parentWidget()->width() - 2 * kShadow - 2 * kPadX : 1e6;
+  const QRectF words = fm.boundingRect(QRectF(0, 0, std::max(widest, 1.0), 1e6), kWrap, text_);
+  return {int(std::ceil(words.width())) + 2 * kPadX + 2 * kShadow,
+          int(std::ceil(std::max(words.height(), fm.height()))) + 2 * kPadY + 2 * kShadow};
 }
 
 void PanelToast::place(QSize card) { setGeometry(panelToastFrame(card, sizeHint(), controlsTop_)); }
@@ -58,7 +66,8 @@ void PanelToast::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
   const QRectF pill = QRectF(rect()).adjusted(kShadow, kShadow, -kShadow, -kShadow);
-  const double r = pill.height() / 2;
+  const QFontMetricsF fm(toastFont());
+  const double r = std::min(pill.height(), fm.height() + 2 * kPadY) / 2;  // a capsule, rounder no more when wrapped
   p.setPen(Qt::NoPen);
   // A soft shadow below the pill, falling off over ten pixels.
   for (int i = 1; i <= 5; ++i) {
@@ -70,8 +79,7 @@ void PanelToast::paintEvent(QPaintEvent*) {
   p.drawRoundedRect(pill, r, r);
   p.setFont(toastFont());
   p.setPen(Palette::panelPillText());
-  const QFontMetricsF fm(toastFont());
-  p.drawText(pill.adjusted(14, 0, -14, 0), Qt::AlignCenter, fm.elidedText(text_, Qt::ElideRight, pill.width() - 28));
+  p.drawText(pill.adjusted(kPadX, 0, -kPadX, 0), kWrap, text_);
 }
 
 }  // namespace qel

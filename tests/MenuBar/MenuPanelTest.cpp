@@ -124,6 +124,16 @@ TEST(PanelToastPlace, thePillKeepsClearOfTheControlsAndInsideTheCard) {
   EXPECT_LE(pillOf(panelToastFrame(card, toast, 5000)).bottom(), 800);
   // A message wider than the card is cut to the card.
   EXPECT_EQ(panelToastFrame(card, QSize(900, 52), 700).width(), 384);
+
+  // A long message wraps inside the card instead of losing its end.
+  QWidget host;
+  host.resize(card);
+  PanelToast shortOne(&host), longOne(&host);
+  shortOne.setMessage(QStringLiteral("Kept awake"));
+  longOne.setMessage(QStringLiteral("Couldn't prevent sleep. The system refused the request: no logind answers on "
+                                    "the system bus of this machine."));
+  EXPECT_LE(longOne.width(), card.width());
+  EXPECT_GT(longOne.height(), shortOne.height());
 }
 
 TEST(MiniRingGeometry, tonesOpacityAndTheSliver) {

@@ -717,7 +717,7 @@
     <message>
         <location filename="../../Sheets/GeneralTab.cpp" line="54"/>
         <source>Press it in any app to replay the last 60 seconds. It can&apos;t be changed yet.</source>
-        <translation>Drücke sie in jeder App, um die letzten 60 Sekunden noch einmal anzusehen. Sie lässt sich noch nicht ändern.</translation>
+        <translation>Drücke es in jeder App, um die letzten 60 Sekunden noch einmal anzusehen. Es lässt sich noch nicht ändern.</translation>
     </message>
     <message>
         <location filename="../../Sheets/GeneralTab.cpp" line="59"/>
