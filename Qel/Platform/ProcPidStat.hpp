@@ -17,6 +17,7 @@ struct PidStat {
   std::uint32_t flags = 0;
   std::uint64_t utime = 0;      // clock ticks
   std::uint64_t stime = 0;      // clock ticks
+  std::int64_t threads = 0;     // threads now
   std::uint64_t startTime = 0;  // clock ticks after boot: with the pid, the process's identity
   std::uint64_t rss = 0;        // resident pages
   bool operator==(const PidStat&) const = default;

@@ -191,9 +191,13 @@ ProcessSample ProcessSampler::sample() {
 
     ProcInfo p;
     p.pid = pid;
-    // No process runs on more cores than the machine has: a higher figure is a measuring fault.
+    // No process runs on more cores than the machine has, nor on more than it has threads (at
+    // either end of the interval, as threads may end within it): a higher figure is the clock
+    // ticks' rounding or a measuring fault.
+    const std::int64_t threads = std::max(stat->threads, t.threads);
+    const double cap = threads > 0 ? std::min(maxCpu, 100.0 * double(threads)) : maxCpu;
     if (t.hasCounters && wall > 0 && cpuTime >= t.counters.cpuTime)
-      p.cpu = std::min(double(cpuTime - t.counters.cpuTime) / ticks / wall * 100.0, maxCpu);
+      p.cpu = std::min(double(cpuTime - t.counters.cpuTime) / ticks / wall * 100.0, cap);
     const bool ran = !t.hasCounters || cpuTime != t.counters.cpuTime;
     const bool due = (round_ + std::uint64_t(std::uint32_t(pid))) % kFullIoEvery == 0;
     if (!t.hasCounters && cpuTime == 0 && !stat->isKernelThread()) {
@@ -205,6 +209,7 @@ ProcessSample ProcessSampler::sample() {
       p.diskRate = updateIo(pid, t, now, ioText, sizeof ioText);
     }
     t.counters.cpuTime = cpuTime;
+    t.threads = stat->threads;
     t.hasCounters = true;
     t.seen = round_;
 

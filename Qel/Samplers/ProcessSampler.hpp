@@ -108,6 +108,7 @@ class ProcessSampler {
     IoState ioState = IoState::unopened;
     bool hasCounters = false;
     Counters counters;            // disk as of the last read of io
+    std::int64_t threads = 0;     // as of the last tick
     bool hasIo = false;           // `counters.disk` and `written` are from io (or the zeros a newcomer starts at)
     bool ioMoved = false;         // the last read of io found it changed
     std::uint64_t written = 0;    // bytes written, as of the last read of io

@@ -39,10 +39,10 @@ std::map<std::int32_t, ProcInfo> byPid(const ProcessSample& s) {
 // Rewrites a process's counters in the copied tree, as the kernel would between two ticks:
 // `ticks` of CPU (all user time), its start time and, when given, its storage bytes.
 void setCounters(const test::TempDir& dir, int pid, const std::string& comm, std::uint64_t ticks, std::uint64_t start,
-                 std::optional<std::pair<std::uint64_t, std::uint64_t>> io = {}) {
+                 std::optional<std::pair<std::uint64_t, std::uint64_t>> io = {}, int threads = 1) {
   const std::string p = std::to_string(pid);
   dir.write("proc/" + p + "/stat", p + " (" + comm + ") S 1 " + p + " " + p + " 0 -1 4194304 0 0 0 0 " +
-                                       std::to_string(ticks) + " 0 0 0 20 0 1 0 " + std::to_string(start) +
+                                       std::to_string(ticks) + " 0 0 0 20 0 " + std::to_string(threads) + " 0 " + std::to_string(start) +
                                        " 0 2560\n");
   if (io)
     dir.write("proc/" + p + "/io", "read_bytes: " + std::to_string(io->first) + "\nwrite_bytes: " +
@@ -550,9 +550,23 @@ TEST_F(ProcessSamplerRates, neverExceedTheMachinesCores) {
   twoCores.sample();
   // 9 seconds of CPU in one second on a two-core machine: the counters moved while the
   // interval didn't.
-  setCounters(dir, 500, "editor", 400 + 900, 6000);
+  setCounters(dir, 500, "editor", 400 + 900, 6000, {}, 4);
   clock.advance(1s);
   EXPECT_DOUBLE_EQ(byPid(twoCores.sample()).at(500).cpu, 200.0);
+  // One thread runs on one core at the most, however the ticks round: 1.01 s in one second.
+  setCounters(dir, 500, "editor", 1300 + 50, 6000, {}, 1);
+  clock.advance(1s);
+  twoCores.sample();
+  setCounters(dir, 500, "editor", 1350 + 101, 6000, {}, 1);
+  clock.advance(1s);
+  EXPECT_DOUBLE_EQ(byPid(twoCores.sample()).at(500).cpu, 100.0);
+  // A thread that ended within the interval still counts for it.
+  setCounters(dir, 500, "editor", 1451 + 150, 6000, {}, 2);
+  clock.advance(1s);
+  twoCores.sample();
+  setCounters(dir, 500, "editor", 1601 + 150, 6000, {}, 1);
+  clock.advance(1s);
+  EXPECT_DOUBLE_EQ(byPid(twoCores.sample()).at(500).cpu, 150.0);
 }
 
 TEST(ProcessSampler, keptDescriptorsStayBesideTheirOwnPids) {
