@@ -24,6 +24,10 @@ bool isNavigationKey(int key) {
   }
 }
 
+bool isTabReason(Qt::FocusReason reason) {
+  return reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason;
+}
+
 }  // namespace
 
 FocusWatch& FocusWatch::get() {
@@ -36,10 +40,22 @@ bool FocusWatch::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::KeyPress:
       if (isNavigationKey(static_cast<QKeyEvent*>(event)->key())) set(true);
       break;
+    case QEvent::FocusOut: {
+      // A control that hides or is switched off while it holds the focus has Qt pass the focus
+      // on as Tab would: that is no move of the user's, so the ring stays as the last one left it.
+      auto* left = watched->isWidgetType() ? static_cast<QWidget*>(watched) : nullptr;
+      if (left && isTabReason(static_cast<QFocusEvent*>(event)->reason()) &&
+          (!left->isVisible() || !left->isEnabled()))
+        handedTo_ = QApplication::focusWidget();
+      break;
+    }
     case QEvent::FocusIn: {
-      // Focus handed on as Tab would hand it is the keyboard's, whoever sent it.
-      const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-      if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) set(true);
+      if (!watched->isWidgetType()) break;  // the style hears it too
+      // Focus handed on as Tab would hand it is the keyboard's, whoever sent it, unless Qt
+      // handed it on for a control that went away.
+      const bool handedOn = watched == handedTo_;
+      handedTo_ = nullptr;
+      if (isTabReason(static_cast<QFocusEvent*>(event)->reason()) && !handedOn) set(true);
       break;
     }
     case QEvent::MouseButtonPress:

@@ -2,6 +2,9 @@
 // Watches every event of the application for what the user moved with last. Controls ask it
 // when they paint; it repaints the focused control when the answer changes.
 #include <QObject>
+#include <QPointer>
+
+class QWidget;
 
 namespace qel {
 
@@ -21,6 +24,8 @@ class FocusWatch : public QObject {
   void set(bool keyboard);
 
   bool keyboard_ = false;
+  // Where Qt is handing the focus because the control that held it hid or was switched off.
+  QPointer<QWidget> handedTo_;
 };
 
 }  // namespace qel

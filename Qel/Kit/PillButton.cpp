@@ -51,7 +51,12 @@ void PillButton::paintEvent(QPaintEvent*) {
   p.setPen(colours.ink);
   p.setFont(font());
   p.drawText(box, Qt::AlignCenter, text());
-  if (focusRingShown(this)) paintFocusRing(p, box, box.height() / 2);
+  // A solid pill takes the ring inside its fill, where it reads; a faint one keeps it at the edge.
+  if (!focusRingShown(this)) return;
+  if (colours.fill.alpha() == 255)
+    paintFocusRing(p, box, box.height() / 2, colours.fill);
+  else
+    paintFocusRing(p, box, box.height() / 2);
 }
 
 }  // namespace qel

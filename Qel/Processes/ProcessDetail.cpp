@@ -239,8 +239,10 @@ QWidget* ProcessDetail::footer(const ProcInfo& proc) {
   column->addLayout(row);
   connect(end_, &QAbstractButton::clicked, this, [this] { quit(false); });
   // Force quit leaves the process no chance to save: it is asked first.
-  connect(forceQuit_, &QAbstractButton::clicked, this, [this, name] {
-    askFirst(this, QStringLiteral("forceQuitConfirmation"), qs(L("Force quit %@?", {name})),
+  // Named with its pid: two processes of one name (two "sleep"s) must not be mistaken.
+  const std::string named = name + " (PID " + std::to_string(proc.pid) + ")";
+  connect(forceQuit_, &QAbstractButton::clicked, this, [this, named] {
+    askFirst(this, QStringLiteral("forceQuitConfirmation"), qs(L("Force quit %@?", {named})),
              qs(L("It stops at once, without a chance to save. Unsaved changes are lost.")), qs(L("Force Quit")),
              [self = QPointer<ProcessDetail>(this)] {
                if (self) self->quit(true);

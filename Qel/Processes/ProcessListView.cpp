@@ -1,5 +1,6 @@
 #include "Qel/Processes/ProcessListView.hpp"
 
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -89,6 +90,19 @@ void ProcessListView::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void ProcessListView::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }
+
+void ProcessListView::focusInEvent(QFocusEvent* event) {
+  // Qt picks a first row only before any row was ever current; one the search or an ended
+  // process took away would leave the keyboard on nothing, with nothing to show it.
+  if (event->reason() != Qt::MouseFocusReason && !currentIndex().isValid() && model_.rowCount() > 0) {
+    QModelIndex inSight = indexAt(QPoint(viewport()->width() / 2, 0));
+    // The first whole row, so taking it scrolls nothing.
+    if (inSight.isValid() && visualRect(inSight).top() < 0 && inSight.row() + 1 < model_.rowCount())
+      inSight = model_.index(inSight.row() + 1);
+    selectionModel()->setCurrentIndex(inSight.isValid() ? inSight : model_.index(0), QItemSelectionModel::NoUpdate);
+  }
+  QListView::focusInEvent(event);
+}
 
 void ProcessListView::keyPressEvent(QKeyEvent* event) {
   const QModelIndex index = currentIndex();

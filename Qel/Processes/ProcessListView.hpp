@@ -1,7 +1,8 @@
 #pragma once
 // The scrolling list of process rows. A click on a row's circle toggles its process in the
 // selection; a click on its name or ellipsis asks for its details. From the keyboard, Space
-// toggles the current row and Return opens its details. The list scrolls 64 pixels past its
+// toggles the current row and Return opens its details; the keyboard coming in always finds a
+// current row, the first in sight when the last one has gone. The list scrolls 64 pixels past its
 // last row so that row can clear the action bar, and says so in words when it is empty.
 #include <QListView>
 
@@ -32,6 +33,7 @@ class ProcessListView : public QListView {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
 
  private:
   void act(const QModelIndex& index, double x);

@@ -1,7 +1,10 @@
 #include "Qel/Processes/ProcessRowDelegate.hpp"
 
+#include <QAbstractItemView>
 #include <QFontMetricsF>
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
 
 #include <algorithm>
 #include <cmath>
@@ -12,11 +15,13 @@
 #include "Qel/Kit/IconCache.hpp"
 #include "Qel/Kit/PageMeta.hpp"
 #include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/PlainToolTip.hpp"
 #include "Qel/Kit/Spacing.hpp"
 #include "Qel/Kit/ThinBar.hpp"
 #include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Processes/ProcessRowGeometry.hpp"
 #include "Qel/Processes/ProcessTableModel.hpp"
+#include "Qel/Platform/Utf8.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
 
@@ -24,36 +29,44 @@ namespace qel {
 
 namespace {
 
+QFont nameFont() { return Fonts::text(Type::body, QFont::Medium); }
+QFont tagFont() { return Fonts::text(Type::caption); }
+QRectF iconBox(const QRectF& cell) { return {cell.left(), cell.center().y() - 11, 22, 22}; }
+
+// The "System" tag's width; none for the user's own processes.
+double tagWidth(const ProcInfo& proc) {
+  return proc.isSystem ? QFontMetricsF(tagFont()).horizontalAdvance(QString::fromStdString(L("System"))) + 10 : 0;
+}
+
+// The name as it fits in its cell beside the icon and the tag, cut with "…" when it is longer.
+QString fittedName(const ProcInfo& proc, const QString& text, const QRectF& cell) {
+  const double tag = tagWidth(proc);
+  const double room = std::max(0.0, cell.right() - (iconBox(cell).right() + 10) - (tag > 0 ? tag + 10 : 0) - 8);
+  return QFontMetricsF(nameFont()).elidedText(text, Qt::ElideRight, room);
+}
+
 // The name cell: icon, name, "System" tag.
 void paintNameCell(QPainter* p, const ProcInfo& proc, const QString& text, const QIcon& appIcon, const QRectF& cell) {
   const QColor tertiary = Palette::tertiaryText().resolve();
-  const QFont nameFont = Fonts::text(Type::body, QFont::Medium), tagFont = Fonts::text(Type::caption);
-  const QRectF icon(cell.left(), cell.center().y() - 11, 22, 22);
+  const QRectF icon = iconBox(cell);
   appIcon.paint(p, icon.toRect());
-  double tagWidth = 0;
-  QString tag;
-  if (proc.isSystem) {
-    tag = QString::fromStdString(L("System"));
-    tagWidth = QFontMetricsF(tagFont).horizontalAdvance(tag) + 10;
-  }
   const double nameLeft = icon.right() + 10;
-  const double room = std::max(0.0, cell.right() - nameLeft - (tagWidth > 0 ? tagWidth + 10 : 0) - 8);
-  const QFontMetricsF nameMetrics(nameFont);
+  const QFontMetricsF nameMetrics(nameFont());
   // Drawn as plain text: whatever a process calls itself is never read as markup.
-  const QString name = nameMetrics.elidedText(text, Qt::ElideRight, room);
-  p->setFont(nameFont);
+  const QString name = fittedName(proc, text, cell);
+  p->setFont(nameFont());
   p->setPen(Palette::primaryText().resolve());
   const QRectF nameBox(nameLeft, cell.top(), nameMetrics.horizontalAdvance(name) + 1, cell.height());
   p->drawText(nameBox, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, name);
   if (proc.isSystem) {
-    const QFontMetricsF tm(tagFont);
-    const QRectF tagBox(nameBox.right() + 10, cell.center().y() - tm.height() / 2 - 1, tagWidth, tm.height() + 2);
+    const QFontMetricsF tm(tagFont());
+    const QRectF tagBox(nameBox.right() + 10, cell.center().y() - tm.height() / 2 - 1, tagWidth(proc), tm.height() + 2);
     p->setPen(QPen(Palette::adaptiveOpacity(0.08, 0.07).resolve(), 1));
     p->setBrush(Qt::NoBrush);
     p->drawRoundedRect(tagBox.adjusted(0.5, 0.5, -0.5, -0.5), 5, 5);
-    p->setFont(tagFont);
+    p->setFont(tagFont());
     p->setPen(tertiary);
-    p->drawText(tagBox, Qt::AlignCenter, tag);
+    p->drawText(tagBox, Qt::AlignCenter, QString::fromStdString(L("System")));
   }
 }
 
@@ -126,9 +139,29 @@ void ProcessRowDelegate::paint(QPainter* p, const QStyleOptionViewItem& option, 
   Glyphs::draw(*p, QRectF(g.details.left(), g.details.center().y() - 11, g.details.width(), 22), "ellipsis", 15,
                tertiary);
 
-  if ((option.state & QStyle::State_HasFocus) && (option.state & QStyle::State_Active))
+  // The current row of the focused list: ringed only while the keyboard moves, as every control.
+  if ((option.state & QStyle::State_HasFocus) && focusRingShown(option.widget))
     paintFocusRing(*p, rowRect.adjusted(1, 1, -1, -1), 6);
   p->restore();
+}
+
+bool ProcessRowDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                                   const QModelIndex& index) {
+  if (event->type() != QEvent::ToolTip || !index.isValid() || index.row() >= model_.rowCount())
+    return QStyledItemDelegate::helpEvent(event, view, option, index);
+  const ProcInfo& proc = model_.proc(index.row());
+  const QString name = index.data(Qt::DisplayRole).toString();
+  const QString path = QString::fromStdString(displayName(proc.path));
+  QString tip = path;
+  // A name cut short reads whole here, with the pid that tells two of the same name apart.
+  if (fittedName(proc, name, processRowGeometry(option.rect.width(), option.rect.top()).name) != name)
+    tip = name + QStringLiteral(" (PID %1)").arg(proc.pid) + (path.isEmpty() ? QString() : QLatin1Char('\n') + path);
+  if (tip.isEmpty()) {
+    QToolTip::hideText();
+    return false;
+  }
+  QToolTip::showText(event->globalPos(), plainToolTip(tip), view, view->visualRect(index));
+  return true;
 }
 
 }  // namespace qel

@@ -1,6 +1,7 @@
 #pragma once
 // Paints one process row: select circle, icon, name (as plain text), the "System" tag, the CPU
 // bar and figure, memory, pid and the details ellipsis, over the row's selected or hover tint.
+// A name cut short is shown whole in the row's tool tip.
 #include <QStyledItemDelegate>
 
 #include <cstdint>
@@ -26,6 +27,9 @@ class ProcessRowDelegate : public QStyledItemDelegate {
 
   void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
   QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+  // The row's tool tip: the executable's path, and the whole name with its pid when the row cuts it.
+  bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                 const QModelIndex& index) override;
 
  private:
   const ProcessTableModel& model_;

@@ -53,7 +53,10 @@ ProcessTable::ProcessTable(Store& store, QWidget* parent)
   refresh();
 }
 
-ProcessTable::~ProcessTable() = default;
+ProcessTable::~ProcessTable() {
+  // The list losing the focus as it goes would otherwise call back into a table half torn down.
+  if (hold_) disconnect(hold_, nullptr, this, nullptr);
+}
 
 // The title with its count, and the sort and search at the end: below them where the column is
 // too narrow for both.
@@ -99,7 +102,7 @@ QLayout* ProcessTable::buildList() {
     store_.setSelection(std::move(selection));
   };
   list_->onDetails = [this](std::int32_t pid) { store_.setDetailPID(pid); };
-  letElide(list_->viewport());  // a long process name ends in "…"; its path is the row's tool tip
+  letElide(list_->viewport());  // a long process name ends in "…"; the row's tool tip has it whole
   block->addWidget(list_, 1);
   // A click on a circle picks the row under the pointer: the order holds still while the
   // user is at the list, and catches up as the pointer leaves.

@@ -39,7 +39,7 @@ void SelectionEndButton::paintEvent(QPaintEvent*) {
   p.setFont(wordsFont());
   p.setPen(Palette::ink());
   p.drawText(box, Qt::AlignCenter, text());
-  if (focusRingShown(this)) paintFocusRing(p, box, box.height() / 2);
+  if (focusRingShown(this)) paintFocusRing(p, box, box.height() / 2, Palette::paper());
 }
 
 }  // namespace qel

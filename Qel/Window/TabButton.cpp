@@ -105,7 +105,13 @@ void TabButton::paintEvent(QPaintEvent*) {
     p.setBrush(Palette::warn());
     p.drawEllipse(QRectF(r.width() - 7 - 6, 4, 6, 6));
   }
-  if (focusRingShown(this)) paintFocusRing(p, r, radius);
+  if (focusRingShown(this)) {
+    // On the current tab's accent the ring must stand out from the fill, not the bar.
+    if (state_.current)
+      paintFocusRing(p, r, radius, accentColor);
+    else
+      paintFocusRing(p, r, radius);
+  }
 }
 
 void TabButton::enterEvent(QEnterEvent* event) {

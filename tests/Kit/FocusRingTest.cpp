@@ -59,6 +59,32 @@ TEST(FocusRing, showsAfterTheKeyboardMovesTheFocusAndNeverAfterAClickOrAnActivat
   // Coming back to the window, after a sheet or another program, shows no ring.
   send(&window, QEvent(QEvent::WindowActivate));
   EXPECT_FALSE(focusRingShown(QApplication::focusWidget()));
+
+  // A control that hides or is switched off while it holds the focus has Qt hand the focus on
+  // as Tab would; after a click that brings no ring, after the keyboard the ring goes along.
+  auto* third = new TextButton(QStringLiteral("Third"), Fonts::text(13), &window);
+  row->addWidget(third);
+  third->show();
+  const auto press = [](QWidget* w) {
+    send(w, QMouseEvent(QEvent::MouseButtonPress, QPointF(2, 2), w->mapToGlobal(QPointF(2, 2)), Qt::LeftButton,
+                        Qt::LeftButton, Qt::NoModifier));
+  };
+  press(first);
+  first->setFocus(Qt::MouseFocusReason);
+  first->hide();
+  ASSERT_TRUE(second->hasFocus());
+  EXPECT_FALSE(focusRingShown(second));
+  press(second);
+  second->setEnabled(false);
+  ASSERT_TRUE(third->hasFocus());
+  EXPECT_FALSE(focusRingShown(third));
+  second->setEnabled(true);
+  first->show();
+  key(third, Qt::Key_Backtab);
+  ASSERT_TRUE(second->hasFocus());
+  second->hide();
+  ASSERT_TRUE(third->hasFocus());
+  EXPECT_TRUE(focusRingShown(third));
 }
 
 TEST(FocusRing, aTextFieldSelectsInTheAccentNotTheDesktopsBlue) {

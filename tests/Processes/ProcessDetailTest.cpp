@@ -32,6 +32,7 @@
 #include "Qel/Updates/Updater.hpp"
 #include "Qel/Window/SheetHost.hpp"
 #include "tests/Window/BusyAfternoon.hpp"
+#include "tests/Window/Probe.hpp"
 #include "tests/support/HostedSheets.hpp"
 #include "tests/support/TestProcesses.hpp"
 
@@ -256,7 +257,8 @@ TEST_F(ProcessDetailTest, endAndForceQuitSignalOnlyTheProcessShown) {
   BusyAfternoon::settle();
   auto* question = sheet->window()->findChild<QMessageBox*>("forceQuitConfirmation");
   ASSERT_TRUE(question);
-  EXPECT_EQ(question->text(), "Force quit sleeper b?");
+  // Named with its pid: two processes may share a name.
+  EXPECT_EQ(question->text(), QString("Force quit sleeper b (PID %1)?").arg(b->pid()));
   pressReturn(question);
   EXPECT_TRUE(test::reaches(*b, 'S'));
   EXPECT_FALSE(sheet->window()->findChild<QMessageBox*>("forceQuitConfirmation"));
@@ -267,6 +269,26 @@ TEST_F(ProcessDetailTest, endAndForceQuitSignalOnlyTheProcessShown) {
   EXPECT_EQ(day.store->toast(), "Force-quit sleeper b");
   const int killed = b->stop(SIGTERM);
   EXPECT_TRUE(WIFSIGNALED(killed) && WTERMSIG(killed) == SIGKILL);
+}
+
+TEST_F(ProcessDetailTest, theEndCapsulesFocusRingStandsOutFromItInBothLooks) {
+  for (const char* look : {"light", "dark"}) {
+    test::useAppearance(look);
+    auto sheet = open(3120);  // code, the user's own
+    sheet->activateWindow();
+    QAbstractButton* end = sheet->endButton();
+    ASSERT_TRUE(end);
+    end->setFocus(Qt::TabFocusReason);
+    BusyAfternoon::settle();
+    const QImage shot = end->grab().toImage();
+    const int y = end->height() / 2;
+    const QColor fill = shot.pixelColor(end->height(), y);  // past the round end, before the words
+    EXPECT_TRUE(test::near(shot.pixelColor(1, y), fill, 12)) << look;  // the ring runs inside the capsule
+    double ring = 1;
+    for (int x = 2; x < 5; ++x) ring = std::max(ring, test::contrast(shot.pixelColor(x, y), fill));
+    EXPECT_GE(ring, 3.0) << look;
+  }
+  test::useAppearance("light");
 }
 
 TEST_F(ProcessDetailTest, aReusedPidIsNeverSignalled) {

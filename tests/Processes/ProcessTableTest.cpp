@@ -1,5 +1,5 @@
 // The process table: rows known by pid and start time, names shown as they are, the action
-// bar's counts, and clicks that reach the store.
+// bar's counts, clicks and keys that reach the store, and the focus shown only to the keyboard.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -8,7 +8,9 @@
 #include <QLineEdit>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QHelpEvent>
 #include <QScrollBar>
+#include <QToolTip>
 
 #include "Qel/Processes/ActionBar.hpp"
 #include "Qel/Processes/ProcessListView.hpp"
@@ -40,6 +42,15 @@ void click(QWidget* w, QPointF p) {
 void key(QWidget* w, int code) {
   QKeyEvent press(QEvent::KeyPress, code, Qt::NoModifier, code == Qt::Key_Space ? " " : "");
   QApplication::sendEvent(w, &press);
+}
+
+// The strongest contrast against `ground` along the first pixels of a row's left edge, where
+// the focus ring runs.
+double ringAtEdge(const QImage& shot, const QRect& row, const QColor& ground) {
+  double best = 1;
+  for (int x = row.left(); x < row.left() + 5; ++x)
+    best = std::max(best, test::contrast(shot.pixelColor(x, row.center().y()), ground));
+  return best;
 }
 
 std::vector<std::int32_t> pids(const ProcessTableModel& m) {
@@ -286,4 +297,82 @@ TEST_F(ProcessTableTest, aSelectedRowAndItsCheckStandOutInBothLooks) {
     EXPECT_GE(check, 3) << look;  // a mark, read as a graphic
   }
   test::useAppearance("light");
+}
+
+TEST_F(ProcessTableTest, onlyTheKeyboardRingsARowAndItAlwaysFindsOneToActOn) {
+  ProcessTable table(*day.store);
+  table.resize(900, 500);
+  table.show();
+  table.activateWindow();
+  test::BusyAfternoon::settle();
+  ProcessListView* list = table.list();
+  const auto rowRect = [&](std::int32_t pid) {
+    return list->visualRect(table.model().index(*table.model().rowOf({pid, 0})));
+  };
+  const auto ground = [&](const QImage& shot, const QRect& row) {
+    return shot.pixelColor(int(processRowGeometry(row.width(), row.top()).cpu.left()) - 100, row.center().y());
+  };
+
+  // A click on a circle picks the row and leaves the focus in the list, but never a ring.
+  list->setFocus(Qt::MouseFocusReason);  // as the press gives it
+  QRect row = rowRect(3120);
+  click(list->viewport(), processRowGeometry(list->viewport()->width(), row.top()).select.center());
+  test::BusyAfternoon::settle();
+  ASSERT_TRUE(list->hasFocus());
+  ASSERT_EQ(list->currentIndex().row(), row.top() / row.height());
+  EXPECT_EQ(day.store->selection(), std::set<std::int32_t>{3120});
+  row = rowRect(3120);
+  QImage shot = list->viewport()->grab().toImage();
+  EXPECT_LT(ringAtEdge(shot, row, ground(shot, row)), 1.5);
+  day.store->setSelection({});
+
+  // A search that finds nothing takes the current row away, and the next search brings rows
+  // without one; Tab brings the keyboard to the first row in sight, ringed, and Space picks it.
+  table.searchField()->setFocus(Qt::MouseFocusReason);
+  day.store->setQuery("zzz");
+  test::BusyAfternoon::settle();
+  day.store->setQuery("firefox");
+  test::BusyAfternoon::settle();
+  ASSERT_FALSE(list->currentIndex().isValid());
+  key(table.searchField(), Qt::Key_Tab);
+  test::BusyAfternoon::settle();
+  ASSERT_TRUE(list->hasFocus());
+  ASSERT_TRUE(list->currentIndex().isValid());
+  EXPECT_EQ(list->currentIndex().row(), 0);
+  const std::int32_t first = table.model().proc(0).pid;
+  row = rowRect(first);
+  shot = list->viewport()->grab().toImage();
+  EXPECT_GE(ringAtEdge(shot, row, ground(shot, row)), 3);
+  key(list, Qt::Key_Space);
+  EXPECT_EQ(day.store->selection(), std::set<std::int32_t>{first});
+  key(list, Qt::Key_Down);
+  key(list, Qt::Key_Space);
+  EXPECT_EQ(day.store->selection(), (std::set<std::int32_t>{first, table.model().proc(1).pid}));
+}
+
+TEST_F(ProcessTableTest, aNameCutShortReadsWholeWithItsPidInTheRowsToolTip) {
+  ProcessTable table(*day.store);
+  table.resize(536, 400);  // the overview's column in the smallest window
+  table.show();
+  Snapshot s;
+  s.tick = 80;
+  s.mem = day.store->mem();
+  s.procs = {proc(77, 1, "kworker/u32:2-ext4-rsv-conversion-long-enough-to-cut", 0, true),
+             {.pid = 78, .name = "sh", .path = "/usr/bin/sh", .startTime = 1}};
+  day.store->apply(s);
+  test::BusyAfternoon::settle();
+  ProcessListView* list = table.list();
+  const auto tipAt = [&](std::int32_t pid) {
+    QToolTip::hideText();
+    const QRect row = list->visualRect(table.model().index(*table.model().rowOf({pid, 1})));
+    const QPoint at(int(processRowGeometry(row.width(), row.top()).name.center().x()), row.center().y());
+    QHelpEvent help(QEvent::ToolTip, at, list->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(list->viewport(), &help);
+    return QToolTip::text();
+  };
+  // A kernel thread has no path: its whole name and pid are all the tip says.
+  EXPECT_TRUE(tipAt(77).contains("kworker/u32:2-ext4-rsv-conversion-long-enough-to-cut (PID 77)"))
+      << tipAt(77).toStdString();
+  EXPECT_EQ(tipAt(78), "<qt>/usr/bin/sh</qt>");  // a name that fits: the path alone
+  QToolTip::hideText();
 }

@@ -167,6 +167,20 @@ TEST_F(TabBarTest, clickingATabShowsItsPageAndClearsTheSelectionKeyboardToo) {
   const QColor focused = host.at(edge.x(), edge.y());  // the focus ring shows at the tab's edge
   EXPECT_GT(unfocused.lightness() - focused.lightness(), 40) << unfocused.name().toStdString() << " "
                                                              << focused.name().toStdString();
+  // On the current tab the ring runs inside its accent, the fill on either side of it, and
+  // stands out from that fill as a graphic must.
+  TabButton* current = bar->tab(Page::overview);
+  ASSERT_TRUE(current->state().current);
+  current->setFocus(Qt::TabFocusReason);
+  settle();
+  const QImage shot = host.image();
+  const QPoint middle = current->mapTo(&host.window, QPoint(0, current->height() / 2));
+  const QColor fill = accent(Page::overview);
+  EXPECT_TRUE(near(shot.pixelColor(middle + QPoint(1, 0)), fill, 12));
+  double ring = 1;
+  for (int x = 2; x < 5; ++x) ring = std::max(ring, test::contrast(shot.pixelColor(middle + QPoint(x, 0)), fill));
+  EXPECT_GE(ring, 3.0);
+  net->setFocus(Qt::TabFocusReason);
   QKeyEvent space(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ");
   QApplication::sendEvent(bar->tab(Page::net), &space);
   QKeyEvent release(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, " ");
