@@ -140,7 +140,7 @@ void printStorage(std::ostream& out, SystemSampler& s) {
 
 void printWakeHolders(std::ostream& out, SystemSampler& s) {
   out << L("Kept awake by") << "\n";
-  const auto holders = s.readWakeHolders();
+  const auto holders = s.wakeHolders();
   if (!holders) {
     line(out, L("Holders"), L("can't be read here (logind does not answer on the system bus)"));
     return;

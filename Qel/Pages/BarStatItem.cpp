@@ -42,7 +42,7 @@ BarStatItem::BarStatItem(const QString& title, double fraction, AdaptiveColor co
                                  this)) {
   setMinimumWidth(90);
   auto* row = Layouts::row(this, Space::ml);
-  row->addSpacing(kGauge);
+  row->addSpacing(kGauge + Space::ml);  // the row sets no gap beside a spacing of its own
   auto* texts = new QVBoxLayout;
   texts->setSpacing(Space::hair);
   texts->addWidget(title_);

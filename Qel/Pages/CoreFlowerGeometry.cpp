@@ -24,6 +24,8 @@ SegmentTone toneOf(int j, int lit, int peakSeg, bool efficiency) {
 
 }  // namespace
 
+double flowerHole(double side) { return 0.44 * (side / 2 - 40); }
+
 CoreFlower coreFlower(std::span<const double> loads, std::span<const double> peaks, int efficiencyCores, double side) {
   CoreFlower f;
   const int n = int(loads.size());
@@ -32,7 +34,7 @@ CoreFlower coreFlower(std::span<const double> loads, std::span<const double> pea
   const int e = std::min(n, E), p = n - e;
   f.centre = {side / 2, side / 2};
   f.outer = side / 2 - 40;
-  f.inner = 0.44 * f.outer;
+  f.inner = flowerHole(side);
   f.pitch = (f.outer - f.inner) / 10;
   if (f.inner <= 0) return CoreFlower{};  // no ring left at this size
 

@@ -38,6 +38,9 @@ struct CoreFlower {
 // Segments lit for a load: ⌈load × 10⌉ within 0…10; a load that is not a number lights none.
 int litSegments(double load);
 
+// The radius of the hole the bars leave in a square of `side`, whether or not there are bars.
+double flowerHole(double side);
+
 // The chart in a square of `side`. `loads` are fractions per logical core with the
 // `efficiencyCores` efficiency cores first; `peaks` in the same order (a missing or unusable
 // peak counts as the load). Empty when there are no loads or the square leaves no ring to draw.

@@ -10,6 +10,7 @@
 #include "Qel/Kit/OneTaskPaint.hpp"
 #include "Qel/Kit/PageText.hpp"
 #include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/Spacing.hpp"
 #include "Qel/Kit/SquareFit.hpp"
 #include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Pages/CoreFlowerGeometry.hpp"
@@ -107,22 +108,36 @@ void CoreFlowerView::paintEvent(QPaintEvent*) {
     Chart::drawText(p, label.efficiency ? qtL("Efficiency") : qtL("Performance"), Fonts::text(Type::caption), label.at,
                     Qt::AlignCenter, bounds);
 
-  // The middle: thermal state over the load average, as one centred stack.
+  // The middle: thermal state over the load average, as one centred stack inside the hole.
   if (side <= 80) return;
-  const QFont caption = Fonts::text(Type::footnote), figure = Fonts::text(std::min(side * 0.1, 40.0), QFont::Light),
-              load = Fonts::text(Type::body);
-  const double h1 = QFontMetricsF(caption).height(), h2 = QFontMetricsF(figure).height(),
-               h3 = QFontMetricsF(load).height();
-  double y = side / 2 - (h1 + h2 + h3 + 4) / 2;
+  const QString texts[] = {qtL("Thermal state"), QString::fromStdString(shown_.thermalText),
+                           withNumber("Load %.2f", shown_.load)};
+  const FittedWords wanted{{texts[0], texts[1], texts[2]}, side, flowerHole(side), {}};
+  if (!middle_.sameWords(wanted)) middle_ = middleFor(wanted);
+  const std::vector<double> tops = stackTops(middle_.fonts, 2);
   const double cx = side / 2;
-  p.setPen(Palette::secondaryText().resolve());
-  Chart::drawText(p, qtL("Thermal state"), caption, {cx, y}, Qt::AlignHCenter | Qt::AlignTop);
-  y += h1 + 2;
-  p.setPen(thermalColor(shown_.thermal).resolve());
-  Chart::drawText(p, QString::fromStdString(shown_.thermalText), figure, {cx, y}, Qt::AlignHCenter | Qt::AlignTop);
-  y += h2 + 2;
-  p.setPen(Palette::secondaryText().resolve());
-  Chart::drawText(p, withNumber("Load %.2f", shown_.load), load, {cx, y}, Qt::AlignHCenter | Qt::AlignTop);
+  const AdaptiveColor colours[] = {Palette::secondaryText(), thermalColor(shown_.thermal), Palette::secondaryText()};
+  for (std::size_t i = 0; i < 3; ++i) {
+    p.setPen(colours[i].resolve());
+    Chart::drawText(p, texts[i], middle_.fonts[i], {cx, side / 2 + tops[i]}, Qt::AlignHCenter | Qt::AlignTop);
+  }
+}
+
+FittedWords CoreFlowerView::middleFor(const FittedWords& words) {
+  // The thermal word is the one that grows with the chart; it may shrink to the caption's size.
+  const double figure = std::min(words.side * 0.1, 40.0);
+  std::vector<HoleLine> lines;
+  const double sizes[] = {Type::footnote, figure, Type::body};
+  const QFont::Weight weights[] = {QFont::Normal, QFont::Light, QFont::Normal};
+  const double least[] = {0.8, Type::footnote / figure, 0.8};
+  for (std::size_t i = 0; i < 3; ++i) {
+    const QString text = words.texts[i];
+    lines.push_back({sizes[i], weights[i], std::min(1.0, least[i]),
+                     [text](const QFontMetricsF& fm) { return fm.horizontalAdvance(text); }});
+  }
+  FittedWords out = words;
+  out.fonts = fitInHole(lines, 2, words.inner - Space::m);
+  return out;
 }
 
 }  // namespace qel

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Qel/Pages/CoreFlowerGeometry.hpp"
+#include "Qel/Pages/HoleWords.hpp"
 #include "Qel/Samplers/Samples.hpp"
 #include "Qel/Store/LiveState.hpp"
 
@@ -51,12 +52,15 @@ class CoreFlowerView : public QWidget {
   };
 
   CoreFlower flowerFor(const Shown& shown) const;
+  // The fonts that fit the middle's words in the hole.
+  static FittedWords middleFor(const FittedWords& words);
 
   LiveState live_;
   Shown shown_;
   CoreFlower flower_;  // of `shown_` at the current size: made once per change, not per paint
   Petals petalsLook_;
   QImage petals_;
+  FittedWords middle_;  // made again only when the words or the chart's size change
 };
 
 }  // namespace qel

@@ -126,6 +126,22 @@ PlainLabel* note(const QString& text, double size, QWidget* parent, int padding)
   return label;
 }
 
+// A name in the legend under the ring: as wide as the legend's columns are meant to be, and cut
+// with "…" to less only when the page has less room than that.
+class LegendName final : public PlainLabel {
+ public:
+  LegendName(const QString& name, QWidget* parent)
+      : PlainLabel(name, Type::footnote, QFont::Normal, Palette::tertiaryText(), parent) {
+    setElided(true);
+  }
+  QSize sizeHint() const override {
+    // The column less the swatch and its gap.
+    return PlainLabel::sizeHint().expandedTo({kColumn - (LegendSwatch::kSide + Space::s), 0});
+  }
+
+  static constexpr int kColumn = 120;
+};
+
 QScrollArea* clearScroller(QWidget* content) {
   auto* scroll = new QScrollArea;
   scroll->setFrameShape(QFrame::NoFrame);
@@ -288,9 +304,7 @@ void EnergyPage::refreshLegend(const std::vector<std::int32_t>& pids) {
     auto* entry = new QWidget(legendGrid_);
     auto* row = Layouts::row(entry, Space::s);
     row->addWidget(new LegendSwatch(energyLayerColors()[k % 5], entry), 0, Qt::AlignVCenter);
-    auto* name = new PlainLabel(qs(names[k]), Type::footnote, QFont::Normal, Palette::tertiaryText(), entry);
-    name->setElided(true);
-    name->setMinimumWidth(120 - (8 + Space::s));  // less the swatch and its gap
+    auto* name = new LegendName(qs(names[k]), entry);
     row->addWidget(name, 1);
     legendNames_.push_back(name);
     legendLayout_->addWidget(entry, int(k / 3), int(k % 3));
@@ -302,7 +316,8 @@ void EnergyPage::refreshWake() {
   for (const auto& holder : store_.wake()) facts.push_back(wakeRowFacts(holder, store_.proc(holder.pid)));
   wakeTitle_->setTexts(qtL("Preventing sleep"),
                        facts.empty() ? QString() : qs(Ln("%n processes", facts.size())));
-  wakeEmpty_->setText(store_.battery().present
+  wakeEmpty_->setText(!store_.wakeReadable() ? qtL("What is preventing sleep can't be read on this computer.")
+                      : store_.battery().present
                           ? qtL("Nothing is preventing sleep. The computer will sleep normally when you close the lid.")
                           : qtL("Nothing is preventing sleep. The computer will sleep normally when it's left idle."));
   wakeEmpty_->setVisible(facts.empty());
@@ -337,7 +352,12 @@ void EnergyPage::refreshRuntime() {
   auto* layout = listLayout(content);
   const auto value = Palette::secondaryText();
   if (!shown.present) {
-    layout->addWidget(new InfoRow(qtL("This computer has no battery"), {}, value, content));
+    // A sentence, not a label and its value: it wraps where a language makes it wider than the card.
+    auto* none = new PlainLabel(qtL("This computer has no battery"), Type::body, QFont::Normal, Palette::primaryText(),
+                                content);
+    none->setWordWrap(true);
+    none->setContentsMargins(0, Space::rowPadY, 0, Space::rowPadY);
+    layout->addWidget(none);
   } else {
     if (!shown.forecast) {
       layout->addWidget(note(qtL("A runtime estimate isn't available yet."), Type::body, content, Space::ml));

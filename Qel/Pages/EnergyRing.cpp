@@ -11,6 +11,7 @@
 #include "Qel/Kit/OneTaskPaint.hpp"
 #include "Qel/Kit/PageText.hpp"
 #include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/Spacing.hpp"
 #include "Qel/Kit/SquareFit.hpp"
 #include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Pages/EnergyRingGeometry.hpp"
@@ -107,7 +108,7 @@ void EnergyRing::paintEvent(QPaintEvent*) {
   const QPointF c(ring.centre, ring.centre);
 
   paintTimeLabels(p, c, ring.outer, side);
-  paintCentre(p, ring.centre, side);
+  paintCentre(p, ring.centre, side, ring.inner);
 }
 
 // When each part of the ring was, round its outside.
@@ -125,26 +126,41 @@ void EnergyRing::paintTimeLabels(QPainter& p, QPointF c, double outer, double si
   }
 }
 
-// The middle: "Right now", the figure with its unit on one baseline, and the battery.
-void EnergyRing::paintCentre(QPainter& p, double centre, double side) const {
+// The middle: "Right now", the figure with its unit on one baseline, and the battery, each line
+// set smaller where the hole is too narrow for it.
+void EnergyRing::paintCentre(QPainter& p, double centre, double side, double inner) {
   const auto& battery = live_.battery();
-  const QFont captionFont = Fonts::text(Type::footnote), figureFont = Fonts::text(std::min(0.1 * side, 40.0), QFont::Light),
-              unitFont = Fonts::text(Type::title3), batteryFont = Fonts::text(Type::body);
-  const QFontMetricsF caption(captionFont), figure(figureFont), unit(unitFont), batteryMetrics(batteryFont);
+  const QFont unitFont = Fonts::text(Type::title3);
+  const QFontMetricsF unit(unitFont);
   const QString value = QString::fromStdString(fixed(presentDraw(live_), 1));
   const QString watts = QStringLiteral("W");
   const QString batteryText = battery.present
                                   ? QString::fromStdString(L("Battery %@%", {std::to_string(battery.percent)}))
                                   : qtL("On AC power");
-  const double height = caption.height() + 2 + figure.height() + 2 + batteryMetrics.height();
-  double y = centre - height / 2;
+  const FittedWords wanted{{qtL("Right now"), value, batteryText}, side, inner, {}};
+  if (!middle_.sameWords(wanted)) {
+    const double figureSize = std::min(0.1 * side, 40.0), unitWidth = unit.horizontalAdvance(watts);
+    const auto widthOf = [](const QString& text) {
+      return [text](const QFontMetricsF& fm) { return fm.horizontalAdvance(text); };
+    };
+    middle_ = wanted;
+    middle_.fonts = fitInHole({{Type::footnote, QFont::Normal, 0.8, widthOf(wanted.texts[0])},
+                               {figureSize, QFont::Light, std::min(1.0, Type::footnote / figureSize),
+                                [&](const QFontMetricsF& fm) { return fm.horizontalAdvance(value) + 2 + unitWidth; }},
+                               {Type::body, QFont::Normal, 0.8, widthOf(batteryText)}},
+                              2, inner - Space::m);
+  }
+  const QFont &captionFont = middle_.fonts[0], &figureFont = middle_.fonts[1], &batteryFont = middle_.fonts[2];
+  const QFontMetricsF caption(captionFont), figure(figureFont), batteryMetrics(batteryFont);
+  const std::vector<double> tops = stackTops(middle_.fonts, 2);
+  double y = centre + tops[0];
   const auto secondary = Palette::secondaryText().resolve();
   p.setPen(secondary);
   p.setFont(captionFont);
   // The rectangles place the lines; a script whose glyphs stand taller than the text font's
   // (Chinese, Japanese, Korean) reaches past them uncut.
-  p.drawText(QRectF(0, y, side, caption.height()), Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip, qtL("Right now"));
-  y += caption.height() + 2;
+  p.drawText(QRectF(0, y, side, caption.height()), Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip, wanted.texts[0]);
+  y = centre + tops[1];
   const double valueWidth = figure.horizontalAdvance(value), unitWidth = unit.horizontalAdvance(watts);
   const double x = centre - (valueWidth + 2 + unitWidth) / 2, baseline = y + figure.ascent();
   p.setFont(figureFont);
@@ -153,7 +169,7 @@ void EnergyRing::paintCentre(QPainter& p, double centre, double side) const {
   p.setFont(unitFont);
   p.setPen(secondary);
   p.drawText(QPointF(x + valueWidth + 2, baseline), watts);
-  y += figure.height() + 2;
+  y = centre + tops[2];
   p.setFont(batteryFont);
   p.drawText(QRectF(0, y, side, batteryMetrics.height()), Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip,
              batteryText);

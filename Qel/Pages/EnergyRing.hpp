@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "Qel/Pages/EnergyRingGeometry.hpp"
+#include "Qel/Pages/HoleWords.hpp"
 #include "Qel/Store/LiveState.hpp"
 
 class QPainter;
@@ -54,7 +55,7 @@ class EnergyRing : public QWidget {
   };
   void drawRing(const Look& look, QPointF origin);
   void paintTimeLabels(QPainter& p, QPointF c, double outer, double side) const;
-  void paintCentre(QPainter& p, double centre, double side) const;
+  void paintCentre(QPainter& p, double centre, double side, double inner);
   static void drawRingInto(QImage& image, const Look& look, QPointF origin);
 
   LiveState live_;
@@ -66,6 +67,7 @@ class EnergyRing : public QWidget {
   Look drawnLook_;
   QImage drawing_;
   int drawings_ = 0;
+  FittedWords middle_;  // the middle's fonts, made again only when its words or the ring's size change
 };
 
 }  // namespace qel

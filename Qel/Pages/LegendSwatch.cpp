@@ -5,7 +5,7 @@
 namespace qel {
 
 LegendSwatch::LegendSwatch(QColor colour, QWidget* parent) : QWidget(parent), colour_(std::move(colour)) {
-  setFixedSize(8, 8);
+  setFixedSize(kSide, kSide);
 }
 
 void LegendSwatch::paintEvent(QPaintEvent*) {

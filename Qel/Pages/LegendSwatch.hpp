@@ -9,6 +9,8 @@ class LegendSwatch : public QWidget {
  public:
   LegendSwatch(QColor colour, QWidget* parent = nullptr);
 
+  static constexpr int kSide = 8;
+
  protected:
   void paintEvent(QPaintEvent* event) override;
 

@@ -30,7 +30,8 @@ class SystemSource {
   virtual std::optional<double> systemPower() = 0;
   virtual DiskDetail diskDetail() = 0;
   virtual std::vector<VolumeInfo> volumes() = 0;
-  virtual std::vector<WakeHolder> wakeHolders() = 0;
+  // Absent when they can't be read (logind does not answer): not the same as none.
+  virtual std::optional<std::vector<WakeHolder>> wakeHolders() = 0;
   virtual std::vector<NetAddress> addresses() = 0;
   // Fixed when the reader is made; asked once, on the main thread.
   virtual ChipInfo chip() const { return {}; }

@@ -54,8 +54,7 @@ class SystemSampler : public SystemSource {
 
   DiskDetail diskDetail() override;  // the filesystem holding "/"
   std::vector<VolumeInfo> volumes() override;
-  std::vector<WakeHolder> wakeHolders() override;  // by pid; empty when logind can't be asked
-  std::optional<std::vector<WakeHolder>> readWakeHolders();  // absent when logind can't be asked
+  std::optional<std::vector<WakeHolder>> wakeHolders() override;  // by pid; absent when logind can't be asked
   std::vector<NetAddress> addresses() override;    // IPv4 of the physical interfaces
 
  private:

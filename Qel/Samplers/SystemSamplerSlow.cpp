@@ -48,9 +48,7 @@ std::vector<VolumeInfo> SystemSampler::volumes() {
   return volumesFrom(*mounts, probe);
 }
 
-std::vector<WakeHolder> SystemSampler::wakeHolders() { return readWakeHolders().value_or(std::vector<WakeHolder>{}); }
-
-std::optional<std::vector<WakeHolder>> SystemSampler::readWakeHolders() {
+std::optional<std::vector<WakeHolder>> SystemSampler::wakeHolders() {
   if (!systemBus_) systemBus_ = openBus(BusKind::system);
   auto inhibitors = listInhibitors(systemBus_.get());
   if (!inhibitors) {

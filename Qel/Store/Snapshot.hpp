@@ -26,7 +26,7 @@ struct Snapshot {
   std::optional<double> power;
   DiskDetail diskDetail;
   std::vector<VolumeInfo> volumes;
-  std::vector<WakeHolder> wake;
+  std::optional<std::vector<WakeHolder>> wake = std::vector<WakeHolder>{};  // absent when they can't be read
   std::vector<NetAddress> addresses;
 };
 

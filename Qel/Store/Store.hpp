@@ -189,6 +189,8 @@ class Store {
   std::optional<double> power() const { return power_; }
   bool energyMeasured() const { return energyMeasured_; }
   const std::vector<WakeHolder>& wake() const { return wake_; }
+  // False while the system can't say who prevents sleep: an empty wake() then means nothing.
+  bool wakeReadable() const { return wakeReadable_; }
   const std::vector<NetAddress>& addresses() const { return addresses_; }
   const std::vector<BTDevice>& bluetooth() const { return bluetooth_; }
   const std::vector<PortEntry>& ports() const { return ports_; }
@@ -479,6 +481,7 @@ class Store {
   std::optional<double> power_;
   bool energyMeasured_ = false;
   std::vector<WakeHolder> wake_;
+  bool wakeReadable_ = true;
   std::vector<NetAddress> addresses_;
   std::vector<PortEntry> ports_;
   bool portsAvailable_ = true;

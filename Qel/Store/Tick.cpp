@@ -151,7 +151,8 @@ void Store::apply(const Snapshot& s) {
     diskFree_ = diskDetail_.free;
     diskTotal_ = diskDetail_.total;
     volumes_ = s.volumes;
-    wake_ = s.wake;
+    wakeReadable_ = s.wake.has_value();
+    wake_ = s.wake.value_or(std::vector<WakeHolder>{});
     addresses_ = s.addresses;
     noteSlowChanges();
   }

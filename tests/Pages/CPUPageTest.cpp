@@ -13,16 +13,21 @@
 #include "Qel/Kit/IconCache.hpp"
 #include "Qel/Kit/PlainLabel.hpp"
 #include "Qel/Kit/ThinBar.hpp"
+#include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/SquareFit.hpp"
 #include "Qel/Pages/AnimatedValue.hpp"
 #include "Qel/Pages/BarStatItem.hpp"
 #include "Qel/Pages/CPUPage.hpp"
+#include "Qel/Pages/CoreFlowerGeometry.hpp"
 #include "Qel/Pages/CoreFlowerView.hpp"
 #include "Qel/Pages/Legend.hpp"
 #include "Qel/Pages/ProcLists.hpp"
 #include "Qel/Pages/RollingFigure.hpp"
 #include "Qel/Pages/TopRow.hpp"
 #include "tests/Pages/PageFixture.hpp"
+#include "Qel/Text/Loc.hpp"
 #include "tests/Window/Probe.hpp"
+#include "tests/Window/TextRecorder.hpp"
 
 using namespace qel;
 using namespace qel::test;
@@ -215,6 +220,44 @@ TEST_F(CPUPageTest, flowerDrawsLoadPeakAndTrackWhereTheGeometrySays) {
   EXPECT_TRUE(near(full.pixelColor(at(400, mid(5), pi / 2)), Palette::cpu(), 10));
   EXPECT_TRUE(near(full.pixelColor(at(400, mid(7), pi / 2)), Palette::warn(), 10));
   EXPECT_TRUE(near(full.pixelColor(at(400, mid(9), pi / 2)), Palette::strain(), 10));
+}
+
+TEST_F(CPUPageTest, theWordsInTheFlowersMiddleStayInsideItsHole) {
+  // The longest thermal words (Russian "Нормальное", Portuguese "Superaquecendo") in the smallest
+  // window: each line is set smaller rather than cross the bars round the hole.
+  Fonts::load();
+  const std::vector<double> loads(8, 0.3);
+  for (const char* language : {"en", "ru", "pt-BR", "es", "de"}) {
+    Loc::set(language, nullptr);
+    for (const ThermalState thermal :
+         {ThermalState::nominal, ThermalState::fair, ThermalState::serious, ThermalState::critical}) {
+      Snapshot s = sample(0.3, loads, {}, 3.2);
+      s.thermal = thermal;
+      store->apply(s);
+      atSmallestWindow(Page::cpu, [&](RootView& root) {
+        auto* flower = root.findChild<CoreFlowerView*>();
+        ASSERT_NE(flower, nullptr);
+        const QRectF square = squareFit(QSizeF(flower->size()));
+        const CoreFlower geometry = coreFlower(loads, loads, 0, square.width());
+        TextRecorder recorder(flower->size());
+        flower->render(&recorder, QPoint(), QRegion(), QWidget::RenderFlags());
+        ASSERT_EQ(recorder.texts().size(), 3u);
+        for (const auto& text : recorder.texts())
+          EXPECT_LE(reachFrom(square.topLeft() + geometry.centre, text.ink), geometry.inner - Space::xs)
+              << language << ", " << text.text.toStdString() << " at " << square.width();
+      });
+    }
+  }
+  Loc::set("en", nullptr);
+}
+
+TEST_F(CPUPageTest, aGaugeKeepsAGapToItsTitle) {
+  auto* item = new BarStatItem(QStringLiteral("Пользователь"), 0.25, Palette::cpu());
+  Host host(item, {160, 40});
+  const auto labels = item->findChildren<PlainLabel*>();
+  ASSERT_EQ(labels.size(), 1u);
+  EXPECT_GE(labels[0]->x() - (item->gaugeRect().right() + 1), Space::m);
+  EXPECT_GE(item->figure()->x() - (item->gaugeRect().right() + 1), Space::m);
 }
 
 TEST_F(CPUPageTest, flowerRepaintsOnlyWhenASegmentOrItsTextChanges) {

@@ -7,18 +7,27 @@
 #include <QScrollArea>
 
 #include "Qel/Kit/BaselineRow.hpp"
+#include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/BatteryGauge.hpp"
 #include "Qel/Kit/InfoRow.hpp"
 #include "Qel/Kit/PageHead.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/PlainLabel.hpp"
+#include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/SquareFit.hpp"
 #include "Qel/Pages/DeviceBatteries.hpp"
 #include "Qel/Pages/EnergyPage.hpp"
 #include "Qel/Pages/EnergyRing.hpp"
+#include "Qel/Pages/EnergyRingGeometry.hpp"
 #include "Qel/Pages/RollingFigure.hpp"
 #include "Qel/Pages/SectionTitle.hpp"
 #include "Qel/Pages/StatItem.hpp"
+#include "Qel/Text/Loc.hpp"
+#include "Qel/Updates/Updater.hpp"
+#include "Qel/Window/RootView.hpp"
 #include "tests/Pages/LaptopFixture.hpp"
+#include "tests/Window/TextFit.hpp"
+#include "tests/Window/TextRecorder.hpp"
 
 using namespace qel;
 using namespace qel::test;
@@ -178,7 +187,41 @@ TEST_F(EnergyPageLaptop, figuresMatchTheRecordedMachine) {
   EXPECT_EQ(page.devices()->rings()[2]->gauge()->chargeColor(), Palette::batteryGreen());
 }
 
-class EnergyPageDesktop : public PageTest {};
+// A desktop without a battery whose hungriest processes go by long names, as build and test
+// machines' do, sampled for a few seconds.
+class EnergyPageDesktop : public PageTest {
+ protected:
+  static constexpr const char* kLongNames[] = {"fuzz_LsofOutputParser", "binary_backend_service",
+                                               "kworker/7:0-mm_percpu_wq", "fuzz_ChargeHistory",
+                                               "process_api_gateway"};
+
+  void sampleBusyDesktop() {
+    for (int t = 0; t < 5; ++t) {
+      Snapshot s;
+      for (int i = 0; i < 5; ++i) s.procs.push_back(proc(100 + i, kLongNames[i], 20 - i, 2.0 - 0.3 * i));
+      store->apply(s);
+    }
+  }
+
+  // Shows the energy page in the main window at its smallest size, in `language`, and hands the
+  // window to `look`.
+  void atTheSmallestWindow(const char* language, const std::function<void(RootView&)>& look) {
+    Loc::set(language, nullptr);
+    atSmallestWindow(Page::energy, look);
+    Loc::set("en", nullptr);
+    settle();
+  }
+
+  // What the energy page cuts there.
+  std::vector<std::string> cutsAtTheSmallestWindow(const char* language) {
+    std::vector<std::string> cuts;
+    atTheSmallestWindow(language, [&](RootView& root) {
+      cuts = cutTexts(root);
+      for (const QString& clipped : clippedWidgets(&root)) cuts.push_back(clipped.toStdString());
+    });
+    return cuts;
+  }
+};
 
 TEST_F(EnergyPageDesktop, aComputerWithoutABatterySaysSo) {
   Snapshot s;
@@ -192,12 +235,19 @@ TEST_F(EnergyPageDesktop, aComputerWithoutABatterySaysSo) {
   EXPECT_EQ(stat(page.stats()[0]), QStringLiteral("No battery"));
   EXPECT_EQ(stat(page.stats()[1]), QStringLiteral("On AC power"));
   EXPECT_FALSE(page.charger()->isVisible());
-  EXPECT_EQ(labels(page.runtimeContent()), (std::vector<QString>{"This computer has no battery", ""}));
+  EXPECT_EQ(labels(page.runtimeContent()), (std::vector<QString>{"This computer has no battery"}));
   EXPECT_EQ(page.runtimeTitle()->runs()[1].text, QString());
   EXPECT_EQ(page.wakeTitle()->runs()[1].text, QString());
   EXPECT_TRUE(page.wakeRows().empty());
   EXPECT_TRUE(page.wakeEmpty()->isVisible());
   EXPECT_FALSE(page.devices()->isVisible());  // no device: no room taken
+
+  // When the system can't say who prevents sleep, the card doesn't claim that nothing does.
+  s.slow = true;
+  s.wake = std::nullopt;
+  store->apply(s);
+  settle();
+  EXPECT_EQ(page.wakeEmpty()->text(), QStringLiteral("What is preventing sleep can't be read on this computer."));
 }
 
 TEST_F(EnergyPageDesktop, sevenDevicesScrollSixDoNot) {
@@ -225,4 +275,70 @@ TEST_F(EnergyPageDesktop, sevenDevicesScrollSixDoNot) {
   section.setDevices({device("Gone", -1)});
   settle();
   EXPECT_FALSE(section.isVisible());
+}
+
+TEST_F(EnergyPageDesktop, theSmallestWindowCutsNothingInAnyLanguage) {
+  // Without a battery the runtime card holds one sentence, which in some languages is wider than
+  // the card: it wraps rather than widen the column past the window's edge.
+  Fonts::load();
+  sampleBusyDesktop();
+  for (const auto& language : Loc::languages) {
+    const std::string code(language.code);
+    const auto cuts = cutsAtTheSmallestWindow(code.c_str());
+    EXPECT_TRUE(cuts.empty()) << code << listed(cuts);
+  }
+}
+
+TEST_F(EnergyPageDesktop, aLongLegendNameEndsInAnEllipsisWithTheWholeNameInItsTip) {
+  sampleBusyDesktop();
+  atTheSmallestWindow("en", [&](RootView& root) {
+    auto* page = root.findChild<EnergyPage*>();
+    ASSERT_NE(page, nullptr);
+    ASSERT_EQ(page->legendNames().size(), 5u);
+    for (std::size_t k = 0; k < page->legendNames().size(); ++k) {
+      PlainLabel* name = page->legendNames()[k];
+      const QString whole = QString::fromLatin1(kLongNames[k]);
+      EXPECT_EQ(name->text(), whole);
+      // All of the label shows: its entry leaves it its whole width.
+      EXPECT_TRUE(name->parentWidget()->rect().contains(name->geometry())) << whole.toStdString();
+      const QString drawn = name->shownText();
+      EXPECT_LE(name->fontMetrics().horizontalAdvance(drawn), name->contentsRect().width()) << whole.toStdString();
+      if (drawn != whole) {
+        EXPECT_TRUE(drawn.endsWith(QChar(0x2026))) << drawn.toStdString();
+        name->grab();  // the tip is set as the name is drawn
+        EXPECT_TRUE(name->toolTip().contains(whole)) << name->toolTip().toStdString();
+      }
+    }
+    // The longest is cut.
+    EXPECT_NE(page->legendNames()[2]->shownText(), QString::fromLatin1(kLongNames[2]));
+  });
+}
+
+TEST_F(EnergyPageDesktop, theWordsInTheRingsMiddleKeepAGapToItsBars) {
+  // In the smallest window the ring is at its narrowest: each line of its middle is set smaller
+  // rather than touch the bars round the hole.
+  Fonts::load();
+  Snapshot s;
+  s.procs = {proc(10, "make", 80, 16.04)};
+  store->apply(s);
+  for (const char* language : {"en", "ru", "de", "fr", "es"}) {
+    atTheSmallestWindow(language, [&](RootView& root) {
+      auto* ring = root.findChild<EnergyRing*>();
+      ASSERT_NE(ring, nullptr);
+      const QRectF square = squareFit(QSizeF(ring->size()));
+      const std::vector<std::vector<double>> none;
+      const auto layout = energyRingLayout(square.width(), {none, store->energyByPid(), store->powerHist()});
+      const QPointF centre = square.topLeft() + QPointF(layout.centre, layout.centre);
+      TextRecorder recorder(ring->size());
+      ring->render(&recorder, QPoint(), QRegion(), QWidget::RenderFlags());
+      int middle = 0;
+      for (const auto& text : recorder.texts()) {
+        if (reachFrom(centre, text.ink) > layout.outer) continue;  // a time round the outside
+        ++middle;
+        EXPECT_LE(reachFrom(centre, text.ink), layout.inner - Space::xs)
+            << language << ", " << text.text.toStdString() << " at " << square.width();
+      }
+      EXPECT_EQ(middle, 4) << language;  // "Right now", the figure, its unit and "On AC power"
+    });
+  }
 }

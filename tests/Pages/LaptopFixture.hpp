@@ -17,7 +17,7 @@ class RecordedLaptop final : public SystemSampler {
  public:
   explicit RecordedLaptop(std::vector<WakeHolder> wake)
       : SystemSampler(SysRoot{std::filesystem::path(QEL_FIXTURES) / "laptop"}), wake_(std::move(wake)) {}
-  std::vector<WakeHolder> wakeHolders() override { return wake_; }
+  std::optional<std::vector<WakeHolder>> wakeHolders() override { return wake_; }
   std::vector<NetAddress> addresses() override { return {}; }
 
  private:

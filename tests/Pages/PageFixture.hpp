@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 
+#include <algorithm>
+#include <cmath>
 #include <functional>
 
 #include "Qel/App/MainViews.hpp"
@@ -19,6 +21,15 @@
 #include "tests/Window/Probe.hpp"
 
 namespace qel::test {
+
+// How far from `centre` the farthest corner of `box` lies: a text box inside a ring's hole
+// reaches no farther than the hole's radius.
+inline double reachFrom(QPointF centre, const QRectF& box) {
+  double most = 0;
+  for (const QPointF corner : {box.topLeft(), box.topRight(), box.bottomLeft(), box.bottomRight()})
+    most = std::max(most, std::hypot(corner.x() - centre.x(), corner.y() - centre.y()));
+  return most;
+}
 
 class PageTest : public ::testing::Test {
  protected:
@@ -56,21 +67,34 @@ class PageTest : public ::testing::Test {
     }
   }
 
-  // What `page` cuts off without a hint in the main window at the smallest size it allows.
-  QStringList clippedAtSmallestWindow(Page page, const std::function<void(RootView&)>& prepare = {}) {
+  // Shows `page` in the main window's view at the smallest size the window allows, and hands the
+  // view to `look`. The view is held at that size, as the window holds it: a page asking for
+  // more is squeezed, never given more room than a user's window has.
+  void atSmallestWindow(Page page, const std::function<void(RootView&)>& look) {
     store->setPage(page);
     Updater updater(defaults, {});
     ViewRegistry registry;
     registerMainViews(registry, updater);
-    RootView root({*store}, registry);
-    root.resize(MainWindow::kMinimumSize);
-    root.show();
+    QWidget window;
+    window.resize(MainWindow::kMinimumSize);
+    auto* root = new RootView({*store}, registry, &window);
+    root->setGeometry(window.rect());
+    window.show();
     settle();
-    if (prepare) {
-      prepare(root);
-      settle();
-    }
-    return clippedWidgets(&root);
+    look(*root);
+  }
+
+  // What `page` cuts off without a hint in the main window at the smallest size it allows.
+  QStringList clippedAtSmallestWindow(Page page, const std::function<void(RootView&)>& prepare = {}) {
+    QStringList clipped;
+    atSmallestWindow(page, [&](RootView& root) {
+      if (prepare) {
+        prepare(root);
+        settle();
+      }
+      clipped = clippedWidgets(&root);
+    });
+    return clipped;
   }
 
   // Where the page's kicker (its name over the headline figure) stands in the window, or a point

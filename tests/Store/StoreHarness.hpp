@@ -63,6 +63,7 @@ struct Script {
   std::map<std::string, std::string> versions;  // executable → package version
   std::vector<NetAddress> addresses;
   std::vector<WakeHolder> holders;
+  bool holdersUnreadable = false;  // logind does not answer
   Gate systemGate, bluetoothGate;
   std::atomic<int> slowReads{0}, portReads{0}, bluetoothReads{0}, trafficReads{0}, samples{0}, versionLookups{0};
 };
@@ -121,8 +122,9 @@ class ScriptedSystem final : public SystemSource {
   std::vector<VolumeInfo> volumes() override {
     return {{.id = "/", .name = "root", .total = 1000, .free = 400, .used = 550}};
   }
-  std::vector<WakeHolder> wakeHolders() override {
+  std::optional<std::vector<WakeHolder>> wakeHolders() override {
     std::lock_guard l(s_.m);
+    if (s_.holdersUnreadable) return std::nullopt;
     return s_.holders;
   }
   std::vector<NetAddress> addresses() override {

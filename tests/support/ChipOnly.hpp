@@ -18,7 +18,7 @@ class ChipOnly final : public SystemSource {
   std::optional<double> systemPower() override { return std::nullopt; }
   DiskDetail diskDetail() override { return {}; }
   std::vector<VolumeInfo> volumes() override { return {}; }
-  std::vector<WakeHolder> wakeHolders() override { return {}; }
+  std::optional<std::vector<WakeHolder>> wakeHolders() override { return std::vector<WakeHolder>{}; }
   std::vector<NetAddress> addresses() override { return {}; }
   ChipInfo chip() const override { return chip_; }
 

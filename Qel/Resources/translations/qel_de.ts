@@ -119,7 +119,7 @@
     </message>
     <message>
         <location filename="../../Kit/PageTable.cpp" line="20"/>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="48"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="50"/>
         <location filename="../../Window/OverviewFacts.cpp" line="40"/>
         <source>CPU</source>
         <translation>CPU</translation>
@@ -128,7 +128,7 @@
         <location filename="../../App/SampleReport.cpp" line="61"/>
         <location filename="../../App/SampleReport.cpp" line="94"/>
         <location filename="../../Kit/PageTable.cpp" line="33"/>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="50"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="52"/>
         <location filename="../../Window/OverviewFacts.cpp" line="43"/>
         <source>Memory</source>
         <translation>Speicher</translation>
@@ -835,32 +835,32 @@
         <translation>Qels Symbole stammen aus der Schrift Material Icons der Material Design Authors, verwendet unter der Apache License 2.0; ihre Autoren stehen in keiner Verbindung zu Qel.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="42"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="44"/>
         <source>Show in the tray</source>
         <translation>Im Infobereich zeigen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="43"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="45"/>
         <source>Pick any combination. With none selected, only the icon is shown.</source>
         <translation>Wähle eine beliebige Kombination. Ist nichts ausgewählt, wird nur das Symbol gezeigt.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="47"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="49"/>
         <source>Icon</source>
         <translation>Symbol</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="51"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="53"/>
         <source>Net speed</source>
         <translation>Netztempo</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="77"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="79"/>
         <source>Icon style</source>
         <translation>Symbolstil</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="119"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="122"/>
         <source>Preview</source>
         <translation>Vorschau</translation>
     </message>
@@ -1053,7 +1053,8 @@
         <translation>Nur die aktuelle Seite zeigt ihre Zahl.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessRowDelegate.cpp" line="36"/>
+        <location filename="../../Processes/ProcessRowDelegate.cpp" line="38"/>
+        <location filename="../../Processes/ProcessRowDelegate.cpp" line="69"/>
         <source>System</source>
         <translation>System</translation>
     </message>
@@ -1281,7 +1282,7 @@
     </message>
     <message>
         <location filename="../../Pages/CoreFlowerView.cpp" line="65"/>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="126"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="114"/>
         <source>Load %.2f</source>
         <translation>Last %.2f</translation>
     </message>
@@ -1296,7 +1297,7 @@
         <translation>Leistung</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="120"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="113"/>
         <source>Thermal state</source>
         <translation>Thermischer Zustand</translation>
     </message>
@@ -1475,80 +1476,80 @@ Der innere Ring zeigt die letzten 60 Sekunden Aktivität: Lesen wächst nach au�
 <context>
     <name>qel::EnergyPage</name>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="161"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="177"/>
         <source>Energy</source>
         <translation>Energie</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="165"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="181"/>
         <source>Charge</source>
         <translation>Ladestand</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="166"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="182"/>
         <source>Power</source>
         <translation>Strom</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="167"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="183"/>
         <source>Thermal state</source>
         <translation>Thermischer Zustand</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="197"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="303"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="213"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="317"/>
         <source>Preventing sleep</source>
         <translation>Verhindert Ruhezustand</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="211"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="332"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="227"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="347"/>
         <source>Runtime</source>
         <translation>Laufzeit</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="221"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="237"/>
         <source>Charger</source>
         <translation>Ladegerät</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="225"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="241"/>
         <source>Not connected</source>
         <translation>Nicht verbunden</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="227"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="243"/>
         <source>Adapter power</source>
         <translation>Netzteilleistung</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="227"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="243"/>
         <source>Current input</source>
         <translation>Aktuell eingehend</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="228"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="244"/>
         <source>Battery charging</source>
         <translation>Akku wird geladen</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="229"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="245"/>
         <source>Power the system reports for the connected adapter, not the current input.</source>
         <translation>Leistung, die das System für das angeschlossene Netzteil meldet, nicht die aktuelle Eingangsleistung.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="276"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="361"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="292"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="381"/>
         <source> Per-app energy is estimated from CPU usage.</source>
         <translation> Die Energie je App wird aus der CPU-Nutzung geschätzt.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="277"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="293"/>
         <source>One turn is 60 seconds, with now at the top. Each bar is stacked by app. Gray is everything else.</source>
         <translation>Eine Umdrehung sind 60 Sekunden, jetzt ist oben. Jeder Balken ist nach App gestapelt. Grau ist alles andere.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/EnergyPage.cpp" line="304"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="318"/>
         <source>%n processes</source>
         <translation>
             <numerusform>%n Prozess</numerusform>
@@ -1556,47 +1557,52 @@ Der innere Ring zeigt die letzten 60 Sekunden Aktivität: Lesen wächst nach au�
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="306"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="319"/>
+        <source>What is preventing sleep can&apos;t be read on this computer.</source>
+        <translation>Was den Ruhezustand verhindert, lässt sich auf diesem Computer nicht auslesen.</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/EnergyPage.cpp" line="321"/>
         <source>Nothing is preventing sleep. The computer will sleep normally when you close the lid.</source>
         <translation>Nichts verhindert den Ruhezustand. Der Computer wechselt beim Schließen des Deckels normal in den Ruhezustand.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="307"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="322"/>
         <source>Nothing is preventing sleep. The computer will sleep normally when it&apos;s left idle.</source>
         <translation>Nichts verhindert den Ruhezustand. Der Computer wechselt im Leerlauf normal in den Ruhezustand.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="340"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="356"/>
         <source>This computer has no battery</source>
         <translation>Dieser Computer hat keinen Akku</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="343"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="363"/>
         <source>A runtime estimate isn&apos;t available yet.</source>
         <translation>Eine Laufzeitschätzung ist noch nicht verfügbar.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="348"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="368"/>
         <source>If you unplugged now, about</source>
         <translation>Ohne Netzteil jetzt noch etwa</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="348"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="368"/>
         <source>At this rate, about</source>
         <translation>Bei diesem Verbrauch noch etwa</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="360"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="380"/>
         <source>Estimated from the average power over the last minute.</source>
         <translation>Geschätzt aus der durchschnittlichen Leistung der letzten Minute.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="365"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="385"/>
         <source>Health</source>
         <translation>Zustand</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="367"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="387"/>
         <source>Cycle count</source>
         <translation>Ladezyklen</translation>
     </message>
@@ -1604,47 +1610,47 @@ Der innere Ring zeigt die letzten 60 Sekunden Aktivität: Lesen wächst nach au�
 <context>
     <name>qel::EnergyRing</name>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="32"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="33"/>
         <source>Energy over the last 60 seconds</source>
         <translation>Energie der letzten 60 Sekunden</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="41"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="42"/>
         <source>%.1f watts</source>
         <translation>%.1f Watt</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="118"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="119"/>
         <source>Now</source>
         <translation>Jetzt</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="118"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="119"/>
         <source>45 s ago</source>
         <translation>vor 45 s</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="118"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="119"/>
         <source>30 s ago</source>
         <translation>vor 30 s</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="118"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="119"/>
         <source>15 s ago</source>
         <translation>vor 15 s</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="137"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="138"/>
         <source>Battery %@%</source>
         <translation>Akku %@%</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="138"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="139"/>
         <source>On AC power</source>
         <translation>Am Netzteil</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="146"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="140"/>
         <source>Right now</source>
         <translation>Gerade jetzt</translation>
     </message>
@@ -1955,22 +1961,22 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <translation>Drücke jederzeit Strg+Alt+E, um die letzten 60 Sekunden noch einmal anzusehen.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="70"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="71"/>
         <source>60 s ago</source>
         <translation>vor 60 s</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="74"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="75"/>
         <source>Pressed at %@</source>
         <translation>Gedrückt um %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="123"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="124"/>
         <source>View</source>
         <translation>Ansehen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="125"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="126"/>
         <source>Ended</source>
         <translation>Beendet</translation>
     </message>
@@ -2720,7 +2726,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
     </message>
     <message>
         <location filename="../../Processes/ProcessDetail.cpp" line="168"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="332"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="334"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
@@ -2766,22 +2772,22 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
     </message>
     <message>
         <location filename="../../Processes/ProcessDetail.cpp" line="235"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="244"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="246"/>
         <source>Force Quit</source>
         <translation>Beenden erzwingen</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="243"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="245"/>
         <source>Force quit %@?</source>
         <translation>%@ zwangsweise beenden?</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="244"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="246"/>
         <source>It stops at once, without a chance to save. Unsaved changes are lost.</source>
         <translation>Es wird sofort beendet, ohne speichern zu können. Nicht gesicherte Änderungen gehen verloren.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="331"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="333"/>
         <source>This process has ended</source>
         <translation>Dieser Prozess wurde beendet</translation>
     </message>
@@ -2802,27 +2808,27 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::ProcessTable</name>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="66"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="69"/>
         <source>Running</source>
         <translation>Läuft</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="71"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="74"/>
         <source>By CPU</source>
         <translation>Nach CPU</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="71"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="74"/>
         <source>By memory</source>
         <translation>Nach Speicher</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="73"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="76"/>
         <source>Search processes</source>
         <translation>Prozesse durchsuchen</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ProcessTable.cpp" line="170"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="173"/>
         <source>%n processes, %@ of them yours</source>
         <translation>
             <numerusform>%n Prozess, davon %@ deiner</numerusform>
@@ -2830,12 +2836,12 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="176"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="179"/>
         <source>Reading processes…</source>
         <translation>Prozesse werden gelesen …</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="177"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="180"/>
         <source>No process has “%@” in its name. Try another word, or clear the search field.</source>
         <translation>Kein Prozess hat „%@“ im Namen. Versuch ein anderes Wort oder leere das Suchfeld.</translation>
     </message>
@@ -3216,32 +3222,32 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <translation>Linux protokolliert, wann der Computer schlief und aufwachte, aber nicht, welche App ihn wecken ließ.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="88"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="89"/>
         <source>Asleep from %@ to %@</source>
         <translation>Ruhezustand von %@ bis %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="100"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="101"/>
         <source>Time asleep</source>
         <translation>Zeit im Ruhezustand</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="101"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="102"/>
         <source>Battery used</source>
         <translation>Akkuverbrauch</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="102"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="103"/>
         <source>Wakes</source>
         <translation>Aufwachen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="132"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="133"/>
         <source>What woke it</source>
         <translation>Was ihn geweckt hat</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="135"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="136"/>
         <source>Linux does not log dark wakes, so no wakes are listed for this sleep.</source>
         <translation>Linux protokolliert keine dunklen Aufwachvorgänge, deshalb sind für diesen Ruhezustand keine aufgeführt.</translation>
     </message>
@@ -3780,53 +3786,53 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <translation>Markierungen bleiben außen am Ring, damit du zurückschauen kannst.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="83"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="84"/>
         <source>Name this stretch</source>
         <translation>Diese Zeitspanne benennen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="97"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="98"/>
         <source>CPU peak</source>
         <translation>CPU-Spitze</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="98"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="99"/>
         <source>CPU average</source>
         <translation>CPU-Schnitt</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="99"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="100"/>
         <source>Energy used</source>
         <translation>Energieverbrauch</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="107"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="108"/>
         <source>CPU usage during this stretch</source>
         <translation>CPU-Auslastung in dieser Zeitspanne</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="116"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="117"/>
         <source>Who used the most</source>
         <translation>Wer am meisten genutzt hat</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="131"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="132"/>
         <source>Other marks that day</source>
         <translation>Andere Markierungen an dem Tag</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="153"/>
-        <location filename="../../Sheets/StretchSheet.cpp" line="157"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="154"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="158"/>
         <source>Delete this mark</source>
         <translation>Diese Markierung löschen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="156"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="157"/>
         <source>Delete this mark?</source>
         <translation>Diese Markierung löschen?</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="157"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="158"/>
         <source>This can&apos;t be undone.</source>
         <translation>Das lässt sich nicht rückgängig machen.</translation>
     </message>

@@ -96,7 +96,7 @@
 <context>
     <name>qel::EnergyPage</name>
     <message numerus="yes">
-        <location filename="../../Pages/EnergyPage.cpp" line="304"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="318"/>
         <source>%n processes</source>
         <translation>
             <numerusform>%n process</numerusform>
@@ -141,7 +141,7 @@
 <context>
     <name>qel::ProcessTable</name>
     <message numerus="yes">
-        <location filename="../../Processes/ProcessTable.cpp" line="170"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="173"/>
         <source>%n processes, %@ of them yours</source>
         <translation>
             <numerusform>%n process, %@ yours</numerusform>

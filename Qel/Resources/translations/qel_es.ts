@@ -119,7 +119,7 @@
     </message>
     <message>
         <location filename="../../Kit/PageTable.cpp" line="20"/>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="48"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="50"/>
         <location filename="../../Window/OverviewFacts.cpp" line="40"/>
         <source>CPU</source>
         <translation>CPU</translation>
@@ -128,7 +128,7 @@
         <location filename="../../App/SampleReport.cpp" line="61"/>
         <location filename="../../App/SampleReport.cpp" line="94"/>
         <location filename="../../Kit/PageTable.cpp" line="33"/>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="50"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="52"/>
         <location filename="../../Window/OverviewFacts.cpp" line="43"/>
         <source>Memory</source>
         <translation>Memoria</translation>
@@ -835,32 +835,32 @@
         <translation>Los símbolos de Qel proceden de la fuente Material Icons de los Material Design Authors, usada bajo la licencia Apache 2.0; sus autores no están vinculados con Qel.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="42"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="44"/>
         <source>Show in the tray</source>
         <translation>Mostrar en la bandeja del sistema</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="43"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="45"/>
         <source>Pick any combination. With none selected, only the icon is shown.</source>
         <translation>Elige cualquier combinación. Si no hay nada seleccionado, solo se muestra el icono.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="47"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="49"/>
         <source>Icon</source>
         <translation>Icono</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="51"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="53"/>
         <source>Net speed</source>
         <translation>Velocidad de red</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="77"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="79"/>
         <source>Icon style</source>
         <translation>Estilo del icono</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="119"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="122"/>
         <source>Preview</source>
         <translation>Vista previa</translation>
     </message>
@@ -1053,7 +1053,8 @@
         <translation>Solo la página actual muestra su cifra.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessRowDelegate.cpp" line="36"/>
+        <location filename="../../Processes/ProcessRowDelegate.cpp" line="38"/>
+        <location filename="../../Processes/ProcessRowDelegate.cpp" line="69"/>
         <source>System</source>
         <translation>Sistema</translation>
     </message>
@@ -1281,7 +1282,7 @@
     </message>
     <message>
         <location filename="../../Pages/CoreFlowerView.cpp" line="65"/>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="126"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="114"/>
         <source>Load %.2f</source>
         <translation>Carga %.2f</translation>
     </message>
@@ -1296,7 +1297,7 @@
         <translation>Rendimiento</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="120"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="113"/>
         <source>Thermal state</source>
         <translation>Estado térmico</translation>
     </message>
@@ -1475,80 +1476,80 @@ El anillo interior son los últimos 60 segundos de actividad: las lecturas crece
 <context>
     <name>qel::EnergyPage</name>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="161"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="177"/>
         <source>Energy</source>
         <translation>Energía</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="165"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="181"/>
         <source>Charge</source>
         <translation>Carga</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="166"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="182"/>
         <source>Power</source>
         <translation>Potencia</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="167"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="183"/>
         <source>Thermal state</source>
         <translation>Estado térmico</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="197"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="303"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="213"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="317"/>
         <source>Preventing sleep</source>
         <translation>Impidiendo el reposo</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="211"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="332"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="227"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="347"/>
         <source>Runtime</source>
         <translation>Autonomía</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="221"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="237"/>
         <source>Charger</source>
         <translation>Cargador</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="225"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="241"/>
         <source>Not connected</source>
         <translation>Sin conexión</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="227"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="243"/>
         <source>Adapter power</source>
         <translation>Potencia del adaptador</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="227"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="243"/>
         <source>Current input</source>
         <translation>Entrada actual</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="228"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="244"/>
         <source>Battery charging</source>
         <translation>Batería cargando</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="229"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="245"/>
         <source>Power the system reports for the connected adapter, not the current input.</source>
         <translation>Potencia que indica el sistema para el adaptador conectado, no la entrada actual.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="276"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="361"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="292"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="381"/>
         <source> Per-app energy is estimated from CPU usage.</source>
         <translation> La energía por app se estima a partir del uso de CPU.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="277"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="293"/>
         <source>One turn is 60 seconds, with now at the top. Each bar is stacked by app. Gray is everything else.</source>
         <translation>Una vuelta son 60 segundos, con el momento actual arriba. Cada barra se apila por app. El gris es todo lo demás.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/EnergyPage.cpp" line="304"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="318"/>
         <source>%n processes</source>
         <translation>
             <numerusform>%n proceso</numerusform>
@@ -1556,47 +1557,52 @@ El anillo interior son los últimos 60 segundos de actividad: las lecturas crece
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="306"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="319"/>
+        <source>What is preventing sleep can&apos;t be read on this computer.</source>
+        <translation>En este ordenador no se puede saber qué impide la suspensión.</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/EnergyPage.cpp" line="321"/>
         <source>Nothing is preventing sleep. The computer will sleep normally when you close the lid.</source>
         <translation>Nada impide el reposo. El ordenador entrará en reposo con normalidad al cerrar la tapa.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="307"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="322"/>
         <source>Nothing is preventing sleep. The computer will sleep normally when it&apos;s left idle.</source>
         <translation>Nada impide el reposo. El ordenador entrará en reposo con normalidad cuando esté inactivo.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="340"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="356"/>
         <source>This computer has no battery</source>
         <translation>Este ordenador no tiene batería</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="343"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="363"/>
         <source>A runtime estimate isn&apos;t available yet.</source>
         <translation>Aún no hay una estimación de autonomía.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="348"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="368"/>
         <source>If you unplugged now, about</source>
         <translation>Si lo desconectaras ahora, unas</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="348"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="368"/>
         <source>At this rate, about</source>
         <translation>A este ritmo, unas</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="360"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="380"/>
         <source>Estimated from the average power over the last minute.</source>
         <translation>Estimado a partir de la potencia media del último minuto.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="365"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="385"/>
         <source>Health</source>
         <translation>Salud</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="367"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="387"/>
         <source>Cycle count</source>
         <translation>Número de ciclos</translation>
     </message>
@@ -1604,47 +1610,47 @@ El anillo interior son los últimos 60 segundos de actividad: las lecturas crece
 <context>
     <name>qel::EnergyRing</name>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="32"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="33"/>
         <source>Energy over the last 60 seconds</source>
         <translation>Energía en los últimos 60 segundos</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="41"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="42"/>
         <source>%.1f watts</source>
         <translation>%.1f vatios</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="118"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="119"/>
         <source>Now</source>
         <translation>Ahora</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="118"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="119"/>
         <source>45 s ago</source>
         <translation>hace 45 s</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="118"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="119"/>
         <source>30 s ago</source>
         <translation>hace 30 s</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="118"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="119"/>
         <source>15 s ago</source>
         <translation>hace 15 s</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="137"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="138"/>
         <source>Battery %@%</source>
         <translation>Batería %@&#xa0;%</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="138"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="139"/>
         <source>On AC power</source>
         <translation>Con corriente</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="146"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="140"/>
         <source>Right now</source>
         <translation>Ahora mismo</translation>
     </message>
@@ -1955,22 +1961,22 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <translation>Pulsa Ctrl+Alt+E en cualquier momento para repetir los últimos 60 segundos.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="70"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="71"/>
         <source>60 s ago</source>
         <translation>hace 60 s</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="74"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="75"/>
         <source>Pressed at %@</source>
         <translation>Pulsado a las %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="123"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="124"/>
         <source>View</source>
         <translation>Ver</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="125"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="126"/>
         <source>Ended</source>
         <translation>Terminado</translation>
     </message>
@@ -2720,7 +2726,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
     </message>
     <message>
         <location filename="../../Processes/ProcessDetail.cpp" line="168"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="332"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="334"/>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
@@ -2766,22 +2772,22 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
     </message>
     <message>
         <location filename="../../Processes/ProcessDetail.cpp" line="235"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="244"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="246"/>
         <source>Force Quit</source>
         <translation>Forzar cierre</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="243"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="245"/>
         <source>Force quit %@?</source>
         <translation>¿Forzar el cierre de %@?</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="244"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="246"/>
         <source>It stops at once, without a chance to save. Unsaved changes are lost.</source>
         <translation>Se detiene al instante, sin poder guardar. Los cambios sin guardar se pierden.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="331"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="333"/>
         <source>This process has ended</source>
         <translation>Este proceso ha terminado</translation>
     </message>
@@ -2802,27 +2808,27 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::ProcessTable</name>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="66"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="69"/>
         <source>Running</source>
         <translation>En ejecución</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="71"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="74"/>
         <source>By CPU</source>
         <translation>Por CPU</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="71"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="74"/>
         <source>By memory</source>
         <translation>Por memoria</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="73"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="76"/>
         <source>Search processes</source>
         <translation>Buscar procesos</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ProcessTable.cpp" line="170"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="173"/>
         <source>%n processes, %@ of them yours</source>
         <translation>
             <numerusform>%n proceso, %@ tuyo</numerusform>
@@ -2830,12 +2836,12 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="176"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="179"/>
         <source>Reading processes…</source>
         <translation>Leyendo procesos…</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="177"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="180"/>
         <source>No process has “%@” in its name. Try another word, or clear the search field.</source>
         <translation>Ningún proceso tiene «%@» en su nombre. Prueba con otra palabra o vacía el campo de búsqueda.</translation>
     </message>
@@ -3216,32 +3222,32 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <translation>Linux registra cuándo el ordenador entró en reposo y se activó, pero no qué app pidió la activación.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="88"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="89"/>
         <source>Asleep from %@ to %@</source>
         <translation>En reposo de %@ a %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="100"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="101"/>
         <source>Time asleep</source>
         <translation>Tiempo en reposo</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="101"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="102"/>
         <source>Battery used</source>
         <translation>Batería usada</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="102"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="103"/>
         <source>Wakes</source>
         <translation>Activaciones</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="132"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="133"/>
         <source>What woke it</source>
         <translation>Qué lo activó</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="135"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="136"/>
         <source>Linux does not log dark wakes, so no wakes are listed for this sleep.</source>
         <translation>Linux no registra las activaciones en segundo plano, así que no se muestran activaciones para este reposo.</translation>
     </message>
@@ -3780,53 +3786,53 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <translation>Las marcas quedan en el exterior del anillo para que puedas volver a ellas.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="83"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="84"/>
         <source>Name this stretch</source>
         <translation>Poner nombre a este tramo</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="97"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="98"/>
         <source>CPU peak</source>
         <translation>Pico de CPU</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="98"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="99"/>
         <source>CPU average</source>
         <translation>CPU media</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="99"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="100"/>
         <source>Energy used</source>
         <translation>Energía usada</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="107"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="108"/>
         <source>CPU usage during this stretch</source>
         <translation>Uso de CPU durante este tramo</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="116"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="117"/>
         <source>Who used the most</source>
         <translation>Quién usó más</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="131"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="132"/>
         <source>Other marks that day</source>
         <translation>Otras marcas de ese día</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="153"/>
-        <location filename="../../Sheets/StretchSheet.cpp" line="157"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="154"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="158"/>
         <source>Delete this mark</source>
         <translation>Eliminar esta marca</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="156"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="157"/>
         <source>Delete this mark?</source>
         <translation>¿Eliminar esta marca?</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="157"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="158"/>
         <source>This can&apos;t be undone.</source>
         <translation>No se puede deshacer.</translation>
     </message>

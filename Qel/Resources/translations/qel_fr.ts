@@ -119,7 +119,7 @@
     </message>
     <message>
         <location filename="../../Kit/PageTable.cpp" line="20"/>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="48"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="50"/>
         <location filename="../../Window/OverviewFacts.cpp" line="40"/>
         <source>CPU</source>
         <translation>CPU</translation>
@@ -128,7 +128,7 @@
         <location filename="../../App/SampleReport.cpp" line="61"/>
         <location filename="../../App/SampleReport.cpp" line="94"/>
         <location filename="../../Kit/PageTable.cpp" line="33"/>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="50"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="52"/>
         <location filename="../../Window/OverviewFacts.cpp" line="43"/>
         <source>Memory</source>
         <translation>Mémoire</translation>
@@ -835,32 +835,32 @@
         <translation>Les symboles de Qel proviennent de la police Material Icons des Material Design Authors, utilisée sous licence Apache 2.0&#xa0;; ses auteurs ne sont pas affiliés à Qel.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="42"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="44"/>
         <source>Show in the tray</source>
         <translation>Afficher dans la zone de notification</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="43"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="45"/>
         <source>Pick any combination. With none selected, only the icon is shown.</source>
         <translation>Choisissez n&apos;importe quelle combinaison. Si rien n&apos;est sélectionné, seule l&apos;icône s&apos;affiche.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="47"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="49"/>
         <source>Icon</source>
         <translation>Icône</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="51"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="53"/>
         <source>Net speed</source>
         <translation>Débit réseau</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="77"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="79"/>
         <source>Icon style</source>
         <translation>Style d&apos;icône</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="119"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="122"/>
         <source>Preview</source>
         <translation>Aperçu</translation>
     </message>
@@ -1053,7 +1053,8 @@
         <translation>Seule la page affichée montre son chiffre.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessRowDelegate.cpp" line="36"/>
+        <location filename="../../Processes/ProcessRowDelegate.cpp" line="38"/>
+        <location filename="../../Processes/ProcessRowDelegate.cpp" line="69"/>
         <source>System</source>
         <translation>Système</translation>
     </message>
@@ -1281,7 +1282,7 @@
     </message>
     <message>
         <location filename="../../Pages/CoreFlowerView.cpp" line="65"/>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="126"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="114"/>
         <source>Load %.2f</source>
         <translation>Charge %.2f</translation>
     </message>
@@ -1296,7 +1297,7 @@
         <translation>Performance</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="120"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="113"/>
         <source>Thermal state</source>
         <translation>État thermique</translation>
     </message>
@@ -1475,80 +1476,80 @@ L&apos;anneau intérieur montre les 60 dernières secondes d&apos;activité : le
 <context>
     <name>qel::EnergyPage</name>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="161"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="177"/>
         <source>Energy</source>
         <translation>Énergie</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="165"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="181"/>
         <source>Charge</source>
         <translation>Charge</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="166"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="182"/>
         <source>Power</source>
         <translation>Puissance</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="167"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="183"/>
         <source>Thermal state</source>
         <translation>État thermique</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="197"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="303"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="213"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="317"/>
         <source>Preventing sleep</source>
         <translation>Veille empêchée</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="211"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="332"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="227"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="347"/>
         <source>Runtime</source>
         <translation>Autonomie</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="221"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="237"/>
         <source>Charger</source>
         <translation>Chargeur</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="225"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="241"/>
         <source>Not connected</source>
         <translation>Non connecté</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="227"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="243"/>
         <source>Adapter power</source>
         <translation>Puissance de l&apos;adaptateur</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="227"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="243"/>
         <source>Current input</source>
         <translation>Entrée actuelle</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="228"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="244"/>
         <source>Battery charging</source>
         <translation>Batterie en charge</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="229"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="245"/>
         <source>Power the system reports for the connected adapter, not the current input.</source>
         <translation>Puissance indiquée par le système pour l&apos;adaptateur branché, et non l&apos;entrée actuelle.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="276"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="361"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="292"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="381"/>
         <source> Per-app energy is estimated from CPU usage.</source>
         <translation> L&apos;énergie par application est estimée d&apos;après l&apos;utilisation du CPU.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="277"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="293"/>
         <source>One turn is 60 seconds, with now at the top. Each bar is stacked by app. Gray is everything else.</source>
         <translation>Un tour fait 60 secondes, le présent étant en haut. Chaque barre est empilée par application. Le gris représente tout le reste.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/EnergyPage.cpp" line="304"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="318"/>
         <source>%n processes</source>
         <translation>
             <numerusform>%n processus</numerusform>
@@ -1556,47 +1557,52 @@ L&apos;anneau intérieur montre les 60 dernières secondes d&apos;activité : le
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="306"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="319"/>
+        <source>What is preventing sleep can&apos;t be read on this computer.</source>
+        <translation>Impossible de savoir ce qui empêche la mise en veille sur cet ordinateur.</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/EnergyPage.cpp" line="321"/>
         <source>Nothing is preventing sleep. The computer will sleep normally when you close the lid.</source>
         <translation>Rien n&apos;empêche la veille. L&apos;ordinateur se mettra en veille normalement à la fermeture du capot.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="307"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="322"/>
         <source>Nothing is preventing sleep. The computer will sleep normally when it&apos;s left idle.</source>
         <translation>Rien n&apos;empêche la veille. L&apos;ordinateur se mettra en veille normalement s&apos;il reste inactif.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="340"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="356"/>
         <source>This computer has no battery</source>
         <translation>Cet ordinateur n&apos;a pas de batterie</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="343"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="363"/>
         <source>A runtime estimate isn&apos;t available yet.</source>
         <translation>Aucune estimation d&apos;autonomie n&apos;est encore disponible.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="348"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="368"/>
         <source>If you unplugged now, about</source>
         <translation>Si vous débranchiez maintenant, environ</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="348"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="368"/>
         <source>At this rate, about</source>
         <translation>À ce rythme, environ</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="360"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="380"/>
         <source>Estimated from the average power over the last minute.</source>
         <translation>Estimé d&apos;après la puissance moyenne de la dernière minute.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="365"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="385"/>
         <source>Health</source>
         <translation>Santé</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="367"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="387"/>
         <source>Cycle count</source>
         <translation>Nombre de cycles</translation>
     </message>
@@ -1604,47 +1610,47 @@ L&apos;anneau intérieur montre les 60 dernières secondes d&apos;activité : le
 <context>
     <name>qel::EnergyRing</name>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="32"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="33"/>
         <source>Energy over the last 60 seconds</source>
         <translation>Énergie sur les 60 dernières secondes</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="41"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="42"/>
         <source>%.1f watts</source>
         <translation>%.1f watts</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="118"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="119"/>
         <source>Now</source>
         <translation>Maintenant</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="118"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="119"/>
         <source>45 s ago</source>
         <translation>il y a 45 s</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="118"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="119"/>
         <source>30 s ago</source>
         <translation>il y a 30 s</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="118"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="119"/>
         <source>15 s ago</source>
         <translation>il y a 15 s</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="137"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="138"/>
         <source>Battery %@%</source>
         <translation>Batterie %@&#xa0;%</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="138"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="139"/>
         <source>On AC power</source>
         <translation>Sur secteur</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="146"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="140"/>
         <source>Right now</source>
         <translation>En ce moment</translation>
     </message>
@@ -1955,22 +1961,22 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <translation>Appuyez sur Ctrl+Alt+E à tout moment pour revoir les 60 dernières secondes.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="70"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="71"/>
         <source>60 s ago</source>
         <translation>il y a 60 s</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="74"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="75"/>
         <source>Pressed at %@</source>
         <translation>Appuyé à %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="123"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="124"/>
         <source>View</source>
         <translation>Afficher</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="125"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="126"/>
         <source>Ended</source>
         <translation>Terminé</translation>
     </message>
@@ -2720,7 +2726,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
     </message>
     <message>
         <location filename="../../Processes/ProcessDetail.cpp" line="168"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="332"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="334"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
@@ -2766,22 +2772,22 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
     </message>
     <message>
         <location filename="../../Processes/ProcessDetail.cpp" line="235"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="244"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="246"/>
         <source>Force Quit</source>
         <translation>Forcer à quitter</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="243"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="245"/>
         <source>Force quit %@?</source>
         <translation>Forcer %@ à quitter&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="244"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="246"/>
         <source>It stops at once, without a chance to save. Unsaved changes are lost.</source>
         <translation>Il s&apos;arrête aussitôt, sans pouvoir enregistrer. Les modifications non enregistrées sont perdues.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="331"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="333"/>
         <source>This process has ended</source>
         <translation>Ce processus s&apos;est terminé</translation>
     </message>
@@ -2802,27 +2808,27 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::ProcessTable</name>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="66"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="69"/>
         <source>Running</source>
         <translation>En cours</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="71"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="74"/>
         <source>By CPU</source>
         <translation>Par CPU</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="71"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="74"/>
         <source>By memory</source>
         <translation>Par mémoire</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="73"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="76"/>
         <source>Search processes</source>
         <translation>Rechercher des processus</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ProcessTable.cpp" line="170"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="173"/>
         <source>%n processes, %@ of them yours</source>
         <translation>
             <numerusform>%n processus, dont %@ à vous</numerusform>
@@ -2830,12 +2836,12 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="176"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="179"/>
         <source>Reading processes…</source>
         <translation>Lecture des processus…</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="177"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="180"/>
         <source>No process has “%@” in its name. Try another word, or clear the search field.</source>
         <translation>Aucun processus n&apos;a «&#xa0;%@&#xa0;» dans son nom. Essayez un autre mot ou videz le champ de recherche.</translation>
     </message>
@@ -3216,32 +3222,32 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <translation>Linux enregistre quand l&apos;ordinateur s&apos;est mis en veille et réveillé, mais pas quelle application a demandé le réveil.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="88"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="89"/>
         <source>Asleep from %@ to %@</source>
         <translation>En veille de %@ à %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="100"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="101"/>
         <source>Time asleep</source>
         <translation>Durée de veille</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="101"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="102"/>
         <source>Battery used</source>
         <translation>Batterie utilisée</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="102"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="103"/>
         <source>Wakes</source>
         <translation>Réveils</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="132"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="133"/>
         <source>What woke it</source>
         <translation>Cause du réveil</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="135"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="136"/>
         <source>Linux does not log dark wakes, so no wakes are listed for this sleep.</source>
         <translation>Linux n&apos;enregistre pas les réveils en arrière-plan, aucun réveil n&apos;est donc listé pour cette veille.</translation>
     </message>
@@ -3780,53 +3786,53 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <translation>Les repères restent autour de l&apos;anneau pour que vous puissiez y revenir.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="83"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="84"/>
         <source>Name this stretch</source>
         <translation>Nommer cette période</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="97"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="98"/>
         <source>CPU peak</source>
         <translation>Pic CPU</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="98"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="99"/>
         <source>CPU average</source>
         <translation>CPU moyen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="99"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="100"/>
         <source>Energy used</source>
         <translation>Énergie utilisée</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="107"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="108"/>
         <source>CPU usage during this stretch</source>
         <translation>Utilisation du CPU pendant cette période</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="116"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="117"/>
         <source>Who used the most</source>
         <translation>Qui a le plus consommé</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="131"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="132"/>
         <source>Other marks that day</source>
         <translation>Autres repères ce jour-là</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="153"/>
-        <location filename="../../Sheets/StretchSheet.cpp" line="157"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="154"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="158"/>
         <source>Delete this mark</source>
         <translation>Supprimer ce repère</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="156"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="157"/>
         <source>Delete this mark?</source>
         <translation>Supprimer ce repère&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="157"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="158"/>
         <source>This can&apos;t be undone.</source>
         <translation>C&apos;est irréversible.</translation>
     </message>

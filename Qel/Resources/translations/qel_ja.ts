@@ -119,7 +119,7 @@
     </message>
     <message>
         <location filename="../../Kit/PageTable.cpp" line="20"/>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="48"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="50"/>
         <location filename="../../Window/OverviewFacts.cpp" line="40"/>
         <source>CPU</source>
         <translation>CPU</translation>
@@ -128,7 +128,7 @@
         <location filename="../../App/SampleReport.cpp" line="61"/>
         <location filename="../../App/SampleReport.cpp" line="94"/>
         <location filename="../../Kit/PageTable.cpp" line="33"/>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="50"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="52"/>
         <location filename="../../Window/OverviewFacts.cpp" line="43"/>
         <source>Memory</source>
         <translation>メモリ</translation>
@@ -830,32 +830,32 @@
         <translation>Qel の記号は Material Design Authors による Material Icons フォントのもので、Apache License 2.0 で使用しています。作者は Qel とは関係ありません。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="42"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="44"/>
         <source>Show in the tray</source>
         <translation>トレイに表示</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="43"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="45"/>
         <source>Pick any combination. With none selected, only the icon is shown.</source>
         <translation>自由に組み合わせられます。何も選ばないとアイコンだけが表示されます。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="47"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="49"/>
         <source>Icon</source>
         <translation>アイコン</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="51"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="53"/>
         <source>Net speed</source>
         <translation>通信速度</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="77"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="79"/>
         <source>Icon style</source>
         <translation>アイコンのスタイル</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="119"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="122"/>
         <source>Preview</source>
         <translation>プレビュー</translation>
     </message>
@@ -1048,7 +1048,8 @@
         <translation>表示中のページだけが数値を表示します。</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessRowDelegate.cpp" line="36"/>
+        <location filename="../../Processes/ProcessRowDelegate.cpp" line="38"/>
+        <location filename="../../Processes/ProcessRowDelegate.cpp" line="69"/>
         <source>System</source>
         <translation>システム</translation>
     </message>
@@ -1272,7 +1273,7 @@
     </message>
     <message>
         <location filename="../../Pages/CoreFlowerView.cpp" line="65"/>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="126"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="114"/>
         <source>Load %.2f</source>
         <translation>負荷 %.2f</translation>
     </message>
@@ -1287,7 +1288,7 @@
         <translation>高性能</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="120"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="113"/>
         <source>Thermal state</source>
         <translation>熱状態</translation>
     </message>
@@ -1465,127 +1466,132 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
 <context>
     <name>qel::EnergyPage</name>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="161"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="177"/>
         <source>Energy</source>
         <translation>エネルギー</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="165"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="181"/>
         <source>Charge</source>
         <translation>充電</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="166"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="182"/>
         <source>Power</source>
         <translation>電力</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="167"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="183"/>
         <source>Thermal state</source>
         <translation>熱状態</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="197"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="303"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="213"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="317"/>
         <source>Preventing sleep</source>
         <translation>スリープを防止中</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="211"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="332"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="227"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="347"/>
         <source>Runtime</source>
         <translation>駆動時間</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="221"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="237"/>
         <source>Charger</source>
         <translation>充電器</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="225"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="241"/>
         <source>Not connected</source>
         <translation>未接続</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="227"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="243"/>
         <source>Adapter power</source>
         <translation>アダプター電力</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="227"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="243"/>
         <source>Current input</source>
         <translation>現在の入力</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="228"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="244"/>
         <source>Battery charging</source>
         <translation>バッテリー充電中</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="229"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="245"/>
         <source>Power the system reports for the connected adapter, not the current input.</source>
         <translation>接続中のアダプターについてシステムが報告する電力で、現在の入力ではありません。</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="276"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="361"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="292"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="381"/>
         <source> Per-app energy is estimated from CPU usage.</source>
         <translation> アプリごとのエネルギーは CPU 使用率から推定しています。</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="277"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="293"/>
         <source>One turn is 60 seconds, with now at the top. Each bar is stacked by app. Gray is everything else.</source>
         <translation>1 周が 60 秒で、現在が一番上です。各バーはアプリごとに積み上げられ、灰色はその他すべてです。</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/EnergyPage.cpp" line="304"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="318"/>
         <source>%n processes</source>
         <translation>
             <numerusform>%n 個のプロセス</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="306"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="319"/>
+        <source>What is preventing sleep can&apos;t be read on this computer.</source>
+        <translation>このコンピューターでは、スリープを妨げているものを読み取れません。</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/EnergyPage.cpp" line="321"/>
         <source>Nothing is preventing sleep. The computer will sleep normally when you close the lid.</source>
         <translation>スリープを妨げているものはありません。ふたを閉じるとコンピューターは通常どおりスリープします。</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="307"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="322"/>
         <source>Nothing is preventing sleep. The computer will sleep normally when it&apos;s left idle.</source>
         <translation>スリープを妨げているものはありません。放置するとコンピューターは通常どおりスリープします。</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="340"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="356"/>
         <source>This computer has no battery</source>
         <translation>このコンピューターにはバッテリーがありません</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="343"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="363"/>
         <source>A runtime estimate isn&apos;t available yet.</source>
         <translation>駆動時間の推定はまだできません。</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="348"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="368"/>
         <source>If you unplugged now, about</source>
         <translation>今電源を外すと約</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="348"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="368"/>
         <source>At this rate, about</source>
         <translation>このペースで約</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="360"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="380"/>
         <source>Estimated from the average power over the last minute.</source>
         <translation>過去 1 分間の平均電力から推定しています。</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="365"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="385"/>
         <source>Health</source>
         <translation>状態</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="367"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="387"/>
         <source>Cycle count</source>
         <translation>充放電回数</translation>
     </message>
@@ -1593,47 +1599,47 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
 <context>
     <name>qel::EnergyRing</name>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="32"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="33"/>
         <source>Energy over the last 60 seconds</source>
         <translation>過去 60 秒間のエネルギー</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="41"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="42"/>
         <source>%.1f watts</source>
         <translation>%.1f ワット</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="118"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="119"/>
         <source>Now</source>
         <translation>現在</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="118"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="119"/>
         <source>45 s ago</source>
         <translation>45 秒前</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="118"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="119"/>
         <source>30 s ago</source>
         <translation>30 秒前</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="118"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="119"/>
         <source>15 s ago</source>
         <translation>15 秒前</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="137"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="138"/>
         <source>Battery %@%</source>
         <translation>バッテリー %@%</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="138"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="139"/>
         <source>On AC power</source>
         <translation>AC 電源</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="146"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="140"/>
         <source>Right now</source>
         <translation>現在</translation>
     </message>
@@ -1944,22 +1950,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>Ctrl+Alt+E を押せば、いつでも過去 60 秒間を再生できます。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="70"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="71"/>
         <source>60 s ago</source>
         <translation>60 秒前</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="74"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="75"/>
         <source>Pressed at %@</source>
         <translation>%@ に押下</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="123"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="124"/>
         <source>View</source>
         <translation>表示</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="125"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="126"/>
         <source>Ended</source>
         <translation>終了済み</translation>
     </message>
@@ -2706,7 +2712,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
     </message>
     <message>
         <location filename="../../Processes/ProcessDetail.cpp" line="168"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="332"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="334"/>
         <source>Close</source>
         <translation>閉じる</translation>
     </message>
@@ -2752,22 +2758,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
     </message>
     <message>
         <location filename="../../Processes/ProcessDetail.cpp" line="235"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="244"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="246"/>
         <source>Force Quit</source>
         <translation>強制終了</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="243"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="245"/>
         <source>Force quit %@?</source>
         <translation>%@ を強制終了しますか？</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="244"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="246"/>
         <source>It stops at once, without a chance to save. Unsaved changes are lost.</source>
         <translation>すぐに停止し、保存する機会はありません。保存していない変更は失われます。</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="331"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="333"/>
         <source>This process has ended</source>
         <translation>このプロセスは終了しました</translation>
     </message>
@@ -2788,39 +2794,39 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::ProcessTable</name>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="66"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="69"/>
         <source>Running</source>
         <translation>実行中</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="71"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="74"/>
         <source>By CPU</source>
         <translation>CPU 順</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="71"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="74"/>
         <source>By memory</source>
         <translation>メモリ順</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="73"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="76"/>
         <source>Search processes</source>
         <translation>プロセスを検索</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ProcessTable.cpp" line="170"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="173"/>
         <source>%n processes, %@ of them yours</source>
         <translation>
             <numerusform>%n 個（自分の %@ 個）</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="176"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="179"/>
         <source>Reading processes…</source>
         <translation>プロセスを読み込み中…</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="177"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="180"/>
         <source>No process has “%@” in its name. Try another word, or clear the search field.</source>
         <translation>名前に「%@」を含むプロセスはありません。別の語を試すか、検索フィールドをクリアしてください。</translation>
     </message>
@@ -3201,32 +3207,32 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>Linux はスリープと復帰の時刻は記録しますが、どのアプリが復帰を要求したかは記録しません。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="88"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="89"/>
         <source>Asleep from %@ to %@</source>
         <translation>%@ から %@ までスリープ</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="100"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="101"/>
         <source>Time asleep</source>
         <translation>スリープ時間</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="101"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="102"/>
         <source>Battery used</source>
         <translation>バッテリー消費</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="102"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="103"/>
         <source>Wakes</source>
         <translation>復帰回数</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="132"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="133"/>
         <source>What woke it</source>
         <translation>復帰の原因</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="135"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="136"/>
         <source>Linux does not log dark wakes, so no wakes are listed for this sleep.</source>
         <translation>Linux はダークウェイクを記録しないため、このスリープのスリープ解除は表示されません。</translation>
     </message>
@@ -3756,53 +3762,53 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>マークはリングの外側に残るので、あとで振り返れます。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="83"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="84"/>
         <source>Name this stretch</source>
         <translation>この区間に名前を付ける</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="97"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="98"/>
         <source>CPU peak</source>
         <translation>CPU ピーク</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="98"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="99"/>
         <source>CPU average</source>
         <translation>CPU 平均</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="99"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="100"/>
         <source>Energy used</source>
         <translation>エネルギー消費</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="107"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="108"/>
         <source>CPU usage during this stretch</source>
         <translation>この区間の CPU 使用率</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="116"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="117"/>
         <source>Who used the most</source>
         <translation>最も多く使ったもの</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="131"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="132"/>
         <source>Other marks that day</source>
         <translation>その日のほかのマーク</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="153"/>
-        <location filename="../../Sheets/StretchSheet.cpp" line="157"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="154"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="158"/>
         <source>Delete this mark</source>
         <translation>このマークを削除</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="156"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="157"/>
         <source>Delete this mark?</source>
         <translation>このマークを削除しますか？</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="157"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="158"/>
         <source>This can&apos;t be undone.</source>
         <translation>元に戻すことはできません。</translation>
     </message>

@@ -119,7 +119,7 @@
     </message>
     <message>
         <location filename="../../Kit/PageTable.cpp" line="20"/>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="48"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="50"/>
         <location filename="../../Window/OverviewFacts.cpp" line="40"/>
         <source>CPU</source>
         <translation>CPU</translation>
@@ -128,7 +128,7 @@
         <location filename="../../App/SampleReport.cpp" line="61"/>
         <location filename="../../App/SampleReport.cpp" line="94"/>
         <location filename="../../Kit/PageTable.cpp" line="33"/>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="50"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="52"/>
         <location filename="../../Window/OverviewFacts.cpp" line="43"/>
         <source>Memory</source>
         <translation>메모리</translation>
@@ -830,32 +830,32 @@
         <translation>Qel의 기호는 Material Design Authors의 Material Icons 글꼴에서 가져왔으며 Apache 라이선스 2.0에 따라 사용합니다. 글꼴 제작자는 Qel과 관련이 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="42"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="44"/>
         <source>Show in the tray</source>
         <translation>시스템 트레이에 표시</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="43"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="45"/>
         <source>Pick any combination. With none selected, only the icon is shown.</source>
         <translation>원하는 대로 조합하세요. 아무것도 선택하지 않으면 아이콘만 표시됩니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="47"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="49"/>
         <source>Icon</source>
         <translation>아이콘</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="51"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="53"/>
         <source>Net speed</source>
         <translation>네트워크 속도</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="77"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="79"/>
         <source>Icon style</source>
         <translation>아이콘 스타일</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="119"/>
+        <location filename="../../Sheets/MenuBarTab.cpp" line="122"/>
         <source>Preview</source>
         <translation>미리 보기</translation>
     </message>
@@ -1048,7 +1048,8 @@
         <translation>현재 페이지에만 수치를 표시합니다.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessRowDelegate.cpp" line="36"/>
+        <location filename="../../Processes/ProcessRowDelegate.cpp" line="38"/>
+        <location filename="../../Processes/ProcessRowDelegate.cpp" line="69"/>
         <source>System</source>
         <translation>시스템</translation>
     </message>
@@ -1272,7 +1273,7 @@
     </message>
     <message>
         <location filename="../../Pages/CoreFlowerView.cpp" line="65"/>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="126"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="114"/>
         <source>Load %.2f</source>
         <translation>부하 %.2f</translation>
     </message>
@@ -1287,7 +1288,7 @@
         <translation>성능</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="120"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="113"/>
         <source>Thermal state</source>
         <translation>발열 상태</translation>
     </message>
@@ -1465,127 +1466,132 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
 <context>
     <name>qel::EnergyPage</name>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="161"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="177"/>
         <source>Energy</source>
         <translation>에너지</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="165"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="181"/>
         <source>Charge</source>
         <translation>충전량</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="166"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="182"/>
         <source>Power</source>
         <translation>전력</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="167"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="183"/>
         <source>Thermal state</source>
         <translation>발열 상태</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="197"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="303"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="213"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="317"/>
         <source>Preventing sleep</source>
         <translation>절전 방지 중</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="211"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="332"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="227"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="347"/>
         <source>Runtime</source>
         <translation>사용 시간</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="221"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="237"/>
         <source>Charger</source>
         <translation>충전기</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="225"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="241"/>
         <source>Not connected</source>
         <translation>연결 안 됨</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="227"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="243"/>
         <source>Adapter power</source>
         <translation>어댑터 전력</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="227"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="243"/>
         <source>Current input</source>
         <translation>현재 입력</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="228"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="244"/>
         <source>Battery charging</source>
         <translation>배터리 충전 중</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="229"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="245"/>
         <source>Power the system reports for the connected adapter, not the current input.</source>
         <translation>현재 입력이 아니라 연결된 어댑터에 대해 시스템이 보고하는 전력입니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="276"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="361"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="292"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="381"/>
         <source> Per-app energy is estimated from CPU usage.</source>
         <translation> 앱별 에너지는 CPU 사용량으로 추정합니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="277"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="293"/>
         <source>One turn is 60 seconds, with now at the top. Each bar is stacked by app. Gray is everything else.</source>
         <translation>한 바퀴는 60초이며 맨 위가 현재입니다. 각 막대는 앱별로 쌓입니다. 회색은 나머지 전부입니다.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/EnergyPage.cpp" line="304"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="318"/>
         <source>%n processes</source>
         <translation>
             <numerusform>프로세스 %n개</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="306"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="319"/>
+        <source>What is preventing sleep can&apos;t be read on this computer.</source>
+        <translation>이 컴퓨터에서는 잠자기를 막는 항목을 읽을 수 없습니다.</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/EnergyPage.cpp" line="321"/>
         <source>Nothing is preventing sleep. The computer will sleep normally when you close the lid.</source>
         <translation>절전을 막는 것이 없습니다. 덮개를 닫으면 컴퓨터가 정상적으로 절전합니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="307"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="322"/>
         <source>Nothing is preventing sleep. The computer will sleep normally when it&apos;s left idle.</source>
         <translation>절전을 막는 것이 없습니다. 컴퓨터를 그대로 두면 정상적으로 절전합니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="340"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="356"/>
         <source>This computer has no battery</source>
         <translation>이 컴퓨터에는 배터리가 없습니다</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="343"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="363"/>
         <source>A runtime estimate isn&apos;t available yet.</source>
         <translation>아직 사용 시간 추정치가 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="348"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="368"/>
         <source>If you unplugged now, about</source>
         <translation>지금 전원을 뽑으면 약</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="348"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="368"/>
         <source>At this rate, about</source>
         <translation>이 속도라면 약</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="360"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="380"/>
         <source>Estimated from the average power over the last minute.</source>
         <translation>최근 1분 평균 전력으로 추정했습니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="365"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="385"/>
         <source>Health</source>
         <translation>상태</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="367"/>
+        <location filename="../../Pages/EnergyPage.cpp" line="387"/>
         <source>Cycle count</source>
         <translation>충전 횟수</translation>
     </message>
@@ -1593,47 +1599,47 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
 <context>
     <name>qel::EnergyRing</name>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="32"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="33"/>
         <source>Energy over the last 60 seconds</source>
         <translation>최근 60초 에너지</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="41"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="42"/>
         <source>%.1f watts</source>
         <translation>%.1f와트</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="118"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="119"/>
         <source>Now</source>
         <translation>지금</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="118"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="119"/>
         <source>45 s ago</source>
         <translation>45초 전</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="118"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="119"/>
         <source>30 s ago</source>
         <translation>30초 전</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="118"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="119"/>
         <source>15 s ago</source>
         <translation>15초 전</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="137"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="138"/>
         <source>Battery %@%</source>
         <translation>배터리 %@%</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="138"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="139"/>
         <source>On AC power</source>
         <translation>전원 연결됨</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="146"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="140"/>
         <source>Right now</source>
         <translation>지금</translation>
     </message>
@@ -1944,22 +1950,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>언제든 Ctrl+Alt+E를 누르면 최근 60초를 다시 볼 수 있습니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="70"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="71"/>
         <source>60 s ago</source>
         <translation>60초 전</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="74"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="75"/>
         <source>Pressed at %@</source>
         <translation>%@에 누름</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="123"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="124"/>
         <source>View</source>
         <translation>보기</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="125"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="126"/>
         <source>Ended</source>
         <translation>끝남</translation>
     </message>
@@ -2706,7 +2712,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
     </message>
     <message>
         <location filename="../../Processes/ProcessDetail.cpp" line="168"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="332"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="334"/>
         <source>Close</source>
         <translation>닫기</translation>
     </message>
@@ -2752,22 +2758,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
     </message>
     <message>
         <location filename="../../Processes/ProcessDetail.cpp" line="235"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="244"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="246"/>
         <source>Force Quit</source>
         <translation>강제 종료</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="243"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="245"/>
         <source>Force quit %@?</source>
         <translation>%@ 강제 종료하시겠습니까?</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="244"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="246"/>
         <source>It stops at once, without a chance to save. Unsaved changes are lost.</source>
         <translation>즉시 멈추며 저장할 기회가 없습니다. 저장하지 않은 변경 사항은 사라집니다.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="331"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="333"/>
         <source>This process has ended</source>
         <translation>이 프로세스는 끝났습니다</translation>
     </message>
@@ -2788,39 +2794,39 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::ProcessTable</name>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="66"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="69"/>
         <source>Running</source>
         <translation>실행 중</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="71"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="74"/>
         <source>By CPU</source>
         <translation>CPU순</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="71"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="74"/>
         <source>By memory</source>
         <translation>메모리순</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="73"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="76"/>
         <source>Search processes</source>
         <translation>프로세스 검색</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ProcessTable.cpp" line="170"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="173"/>
         <source>%n processes, %@ of them yours</source>
         <translation>
             <numerusform>%n개, 내 것 %@개</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="176"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="179"/>
         <source>Reading processes…</source>
         <translation>프로세스 읽는 중…</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="177"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="180"/>
         <source>No process has “%@” in its name. Try another word, or clear the search field.</source>
         <translation>이름에 “%@”이(가) 들어간 프로세스가 없습니다. 다른 단어를 입력하거나 검색 필드를 지우세요.</translation>
     </message>
@@ -3201,32 +3207,32 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>Linux는 컴퓨터가 절전하고 깨어난 시각은 기록하지만, 어느 앱이 깨웠는지는 기록하지 않습니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="88"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="89"/>
         <source>Asleep from %@ to %@</source>
         <translation>%@부터 %@까지 절전</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="100"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="101"/>
         <source>Time asleep</source>
         <translation>절전 시간</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="101"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="102"/>
         <source>Battery used</source>
         <translation>배터리 사용량</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="102"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="103"/>
         <source>Wakes</source>
         <translation>깨어남</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="132"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="133"/>
         <source>What woke it</source>
         <translation>깨운 원인</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="135"/>
+        <location filename="../../Sheets/SleepSheet.cpp" line="136"/>
         <source>Linux does not log dark wakes, so no wakes are listed for this sleep.</source>
         <translation>Linux는 백그라운드 깨어남을 기록하지 않아 이번 절전에는 깨어남이 표시되지 않습니다.</translation>
     </message>
@@ -3756,53 +3762,53 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>표시는 링 바깥에 남아 나중에 되돌아볼 수 있습니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="83"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="84"/>
         <source>Name this stretch</source>
         <translation>이 구간 이름 지정</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="97"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="98"/>
         <source>CPU peak</source>
         <translation>CPU 최고</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="98"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="99"/>
         <source>CPU average</source>
         <translation>CPU 평균</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="99"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="100"/>
         <source>Energy used</source>
         <translation>사용한 에너지</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="107"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="108"/>
         <source>CPU usage during this stretch</source>
         <translation>이 구간의 CPU 사용량</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="116"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="117"/>
         <source>Who used the most</source>
         <translation>가장 많이 사용한 항목</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="131"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="132"/>
         <source>Other marks that day</source>
         <translation>그날의 다른 표시</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="153"/>
-        <location filename="../../Sheets/StretchSheet.cpp" line="157"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="154"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="158"/>
         <source>Delete this mark</source>
         <translation>이 표시 삭제</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="156"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="157"/>
         <source>Delete this mark?</source>
         <translation>이 표시를 삭제하시겠습니까?</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="157"/>
+        <location filename="../../Sheets/StretchSheet.cpp" line="158"/>
         <source>This can&apos;t be undone.</source>
         <translation>되돌릴 수 없습니다.</translation>
     </message>
