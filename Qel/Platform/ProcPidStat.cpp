@@ -81,7 +81,7 @@ std::optional<PidStat> parsePidStat(std::string_view text) {
   PidStat s;
   if (open < 2 || text[open - 1] != ' ' || !leadingPid(text.substr(0, open - 1), s.pid)) return std::nullopt;
   s.comm = text.substr(open + 1, close - open - 1);
-  // The wanted fields, numbered as in proc(5): the state is field 3, the threads 20, rss 24. This runs for
+  // The wanted fields, numbered as in proc(5): the state is field 3, rss field 24. This runs for
   // every process every tick, so it neither splits nor allocates.
   const char* p = text.data() + close + 1;
   const char* const end = text.data() + text.size();
@@ -93,12 +93,21 @@ std::optional<PidStat> parsePidStat(std::string_view text) {
   // count of fields from the one just read to the next one wanted.
   const bool ok = number(p, end, s.ppid) && (p = pastBlanks(p, end, 9 - 4)) && number(p, end, s.flags) &&
                   (p = pastBlanks(p, end, 14 - 9)) && number(p, end, s.utime) && (p = pastBlanks(p, end, 15 - 14)) &&
-                  number(p, end, s.stime) && (p = pastBlanks(p, end, 20 - 15)) && number(p, end, s.threads) &&
-                  (p = pastBlanks(p, end, 22 - 20)) && number(p, end, s.startTime) &&
+                  number(p, end, s.stime) && (p = pastBlanks(p, end, 22 - 15)) && number(p, end, s.startTime) &&
                   (p = pastBlanks(p, end, 24 - 22)) && number(p, end, rss);
   if (!ok) return std::nullopt;
   s.rss = rss > 0 ? std::uint64_t(rss) : 0;
   return s;
+}
+
+std::int64_t parsePidStatThreads(std::string_view text) {
+  const void* last = text.empty() ? nullptr : memrchr(text.data(), ')', text.size());
+  if (!last) return 0;
+  const char* const end = text.data() + text.size();
+  // Field 20 starts after the 18th blank past the name's ")".
+  const char* p = pastBlanks(static_cast<const char*>(last) + 1, end, 20 - 2);
+  std::int64_t threads = 0;
+  return p && number(p, end, threads) && threads > 0 ? threads : 0;
 }
 
 }  // namespace qel

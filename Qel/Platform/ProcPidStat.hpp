@@ -17,7 +17,6 @@ struct PidStat {
   std::uint32_t flags = 0;
   std::uint64_t utime = 0;      // clock ticks
   std::uint64_t stime = 0;      // clock ticks
-  std::int64_t threads = 0;     // threads now
   std::uint64_t startTime = 0;  // clock ticks after boot: with the pid, the process's identity
   std::uint64_t rss = 0;        // resident pages
   bool operator==(const PidStat&) const = default;
@@ -28,5 +27,9 @@ struct PidStat {
 // Absent when the text is not a stat line (no pid before the parentheses, too few fields, a
 // field that is not a number or does not fit).
 std::optional<PidStat> parsePidStat(std::string_view text);
+
+// The process's thread count from the same line (field 20); 0 when it can't be read. Apart from
+// parsePidStat because only a process that ran needs it: no thread starts or ends without running.
+std::int64_t parsePidStatThreads(std::string_view text);
 
 }  // namespace qel

@@ -166,12 +166,15 @@ ProcessSample ProcessSampler::sample() {
     const std::int32_t pid = pidList_[i];
     Tracked& t = tracked_[pid];
     char* const statText = &statTexts_[i * kStatSize];
-    auto stat = statOf(statText, statLengths_[i], pid);
+    long statLength = statLengths_[i];
+    auto stat = statOf(statText, statLength, pid);
     if (!stat && statFds_[i] >= 0) release(t);  // the process behind the kept file is gone
     // A file not kept yet is opened, and so is one whose process is gone when its pid may have
     // been handed out again since.
-    if (!stat && (statFds_[i] < 0 || pids_.mayBeNew(pid)))
-      stat = statOf(statText, readKept(t.stat, pid, "stat", statText, kStatSize), pid);
+    if (!stat && (statFds_[i] < 0 || pids_.mayBeNew(pid))) {
+      statLength = readKept(t.stat, pid, "stat", statText, kStatSize);
+      stat = statOf(statText, statLength, pid);
+    }
     if (!stat) {
       // Gone between listing and reading, or not a process at all.
       release(t);
@@ -191,14 +194,16 @@ ProcessSample ProcessSampler::sample() {
 
     ProcInfo p;
     p.pid = pid;
+    const bool ran = !t.hasCounters || cpuTime != t.counters.cpuTime;
     // No process runs on more cores than the machine has, nor on more than it has threads (at
     // either end of the interval, as threads may end within it): a higher figure is the clock
-    // ticks' rounding or a measuring fault.
-    const std::int64_t threads = std::max(stat->threads, t.threads);
+    // ticks' rounding or a measuring fault. Threads are counted only when the process ran.
+    const std::int64_t threadsNow =
+        ran ? parsePidStatThreads(std::string_view(statText, std::size_t(statLength))) : t.threads;
+    const std::int64_t threads = std::max(threadsNow, t.threads);
     const double cap = threads > 0 ? std::min(maxCpu, 100.0 * double(threads)) : maxCpu;
     if (t.hasCounters && wall > 0 && cpuTime >= t.counters.cpuTime)
       p.cpu = std::min(double(cpuTime - t.counters.cpuTime) / ticks / wall * 100.0, cap);
-    const bool ran = !t.hasCounters || cpuTime != t.counters.cpuTime;
     const bool due = (round_ + std::uint64_t(std::uint32_t(pid))) % kFullIoEvery == 0;
     if (!t.hasCounters && cpuTime == 0 && !stat->isKernelThread()) {
       // A newcomer that has not run for a clock tick: its counters, which start at zero with
@@ -209,7 +214,7 @@ ProcessSample ProcessSampler::sample() {
       p.diskRate = updateIo(pid, t, now, ioText, sizeof ioText);
     }
     t.counters.cpuTime = cpuTime;
-    t.threads = stat->threads;
+    t.threads = threadsNow;
     t.hasCounters = true;
     t.seen = round_;
 

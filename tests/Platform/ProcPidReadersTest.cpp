@@ -29,7 +29,7 @@ TEST(ProcPidStat, parsesRecordedLinesFieldByField) {
         .flags = 2129984,
         .utime = 0,
         .stime = 7,
-        .threads = 1, .startTime = 26,
+        .startTime = 26,
         .rss = 0}},
       {"name with ')' and spaces",
        "16721 (a) (b x) S 1 16717 4949 0 -1 4194304 142 0 0 0 3 4 0 0 20 0 1 0 102231 2990080 424 "
@@ -41,18 +41,18 @@ TEST(ProcPidStat, parsesRecordedLinesFieldByField) {
         .flags = 4194304,
         .utime = 3,
         .stime = 4,
-        .threads = 1, .startTime = 102231,
+        .startTime = 102231,
         .rss = 424}},
       {"zombie",
        "16783 (python3) Z 16742 16717 4949 0 -1 4227148 221 0 0 0 0 0 0 0 20 0 1 0 102271 0 0 "
        "18446744073709551615 0 0 0 0 0 0 0 16781312 2 1 0 0 17 7 0 0 0 0 0 0 0 0 0 0 0 0 0",
-       {.pid = 16783, .comm = "python3", .state = 'Z', .ppid = 16742, .flags = 4227148, .threads = 1, .startTime = 102271}},
+       {.pid = 16783, .comm = "python3", .state = 'Z', .ppid = 16742, .flags = 4227148, .startTime = 102271}},
       {"name that looks like fields",
        "7 (x) R 1 2 3) R 9 1 1 0 -1 64 0 0 0 0 5 6 0 0 20 0 1 0 77 0 9",
-       {.pid = 7, .comm = "x) R 1 2 3", .state = 'R', .ppid = 9, .flags = 64, .utime = 5, .stime = 6, .threads = 1, .startTime = 77, .rss = 9}},
+       {.pid = 7, .comm = "x) R 1 2 3", .state = 'R', .ppid = 9, .flags = 64, .utime = 5, .stime = 6, .startTime = 77, .rss = 9}},
       {"newline and empty name",
        "8 (\n) S 1 1 1 0 -1 0 0 0 0 0 1 2 0 0 20 0 1 0 3 0 -5",
-       {.pid = 8, .comm = "\n", .state = 'S', .ppid = 1, .utime = 1, .stime = 2, .threads = 1, .startTime = 3, .rss = 0}},
+       {.pid = 8, .comm = "\n", .state = 'S', .ppid = 1, .utime = 1, .stime = 2, .startTime = 3, .rss = 0}},
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(r.what);
@@ -60,6 +60,9 @@ TEST(ProcPidStat, parsesRecordedLinesFieldByField) {
     ASSERT_TRUE(s);
     EXPECT_EQ(*s, r.expected);
   }
+  for (const auto& r : rows) EXPECT_EQ(parsePidStatThreads(r.text), 1) << r.what;
+  EXPECT_EQ(parsePidStatThreads("9 (x) S 1 1 1 0 -1 0 0 0 0 0 1 2 0 0 20 0 12 0 3 0 5"), 12);
+  EXPECT_EQ(parsePidStatThreads("9 (x) S 1 1 1 0 -1 0 0 0 0 0 1 2 0 0 20 0"), 0);  // cut short
   EXPECT_TRUE(parsePidStat(rows[0].text)->isKernelThread());
   EXPECT_FALSE(parsePidStat(rows[1].text)->isKernelThread());
 }
