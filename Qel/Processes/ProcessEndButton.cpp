@@ -4,8 +4,6 @@
 #include <QPainter>
 
 #include "Qel/Kit/Elision.hpp"
-#include "Qel/Kit/FocusRing.hpp"
-#include "Qel/Kit/Legible.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/Spacing.hpp"
 #include "Qel/Kit/TypeScale.hpp"
@@ -29,27 +27,15 @@ void ProcessEndButton::resizeEvent(QResizeEvent* event) {
   setText(elidedName(this, QFontMetricsF(font()), full_, width() - 2 * kPadding.width()));
 }
 
-void ProcessEndButton::paintEvent(QPaintEvent*) {
-  // Painted here rather than by the capsule so the focus ring can take the capsule's own colour
-  // into account: on the dark capsule of a light ground a grey ring would all but vanish.
+void ProcessEndButton::paintEvent(QPaintEvent* event) {
+  PillButton::paintEvent(event);
+  if (!Palette::light()) return;
+  // On a light ground the capsule takes a faint edge.
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
-  const QRectF box(rect());
-  const Look colours = look(Palette::paper(), Palette::ink(), Legible::ground());
-  p.setPen(Qt::NoPen);
-  p.setBrush(colours.fill);
-  p.drawRoundedRect(box, box.height() / 2, box.height() / 2);
-  p.setPen(colours.ink);
-  p.setFont(font());
-  p.drawText(box, Qt::AlignCenter, text());
-  if (Palette::light()) {
-    // On a light ground the capsule takes a faint edge.
-    p.setPen(QPen(Palette::adaptiveOpacity(0.12, 0).resolve(), 1));
-    p.setBrush(Qt::NoBrush);
-    const QRectF edge = box.adjusted(0.5, 0.5, -0.5, -0.5);
-    p.drawRoundedRect(edge, edge.height() / 2, edge.height() / 2);
-  }
-  if (focusRingShown(this)) paintFocusRing(p, box, box.height() / 2, colours.fill);
+  p.setPen(QPen(Palette::adaptiveOpacity(0.12, 0).resolve(), 1));
+  const QRectF edge = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+  p.drawRoundedRect(edge, edge.height() / 2, edge.height() / 2);
 }
 
 }  // namespace qel
