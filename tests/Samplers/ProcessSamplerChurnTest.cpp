@@ -10,6 +10,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <functional>
@@ -130,7 +131,9 @@ std::string check(const ProcessSample& sample, const fs::path& proc, const Popul
     if (truth->comm != p.comm || truth->startTime != p.startTime)
       wrong << "tick " << tick << ": pid " << p.pid << " shown as " << p.comm << " started at " << p.startTime
             << ", is " << truth->comm << " started at " << truth->startTime << "\n";
-    if (p.cpu < 0 || p.cpu > 100.0 * double(cores))
+    // One core at the most per thread (the test's processes keep theirs), and per core.
+    const double most = 100.0 * double(std::min<std::int64_t>(cores, std::max<std::int64_t>(1, parsePidStatThreads(text))));
+    if (p.cpu < 0 || p.cpu > most)
       wrong << "tick " << tick << ": pid " << p.pid << " at " << p.cpu << " % of one core\n";
   }
   for (const auto& [pid, name] : population.alive())
