@@ -82,7 +82,11 @@ MenuPanel::MenuPanel(Store& store, Actions actions, QWidget* parent)
   refresh();
 }
 
-MenuPanel::~MenuPanel() { store_.setToastViewer(this, false); }
+MenuPanel::~MenuPanel() {
+  store_.setToastViewer(this, false);
+  // The list losing the focus as it goes would otherwise call back into a panel half torn down.
+  if (topHold_) disconnect(topHold_, nullptr, this, nullptr);
+}
 
 QSize MenuPanel::sizeHint() const {
   const int height = layout()->totalHeightForWidth(width());

@@ -42,25 +42,29 @@ void PanelToast::setMessage(const std::optional<QString>& text) {
   }
   if (*text != text_) {
     text_ = *text;
-    resize(sizeHint());
-    if (parentWidget()) place(parentWidget()->size());
+    if (parentWidget())
+      place(parentWidget()->size());
+    else
+      resize(sizeHint());
     update();
   }
   show();
   raise();
 }
 
-QSize PanelToast::sizeHint() const {
+QSize PanelToast::sizeHint() const { return sizeFor(parentWidget() ? parentWidget()->width() : 1 << 20); }
+
+QSize PanelToast::sizeFor(int cardWidth) const {
   // One line where the card holds it; a longer message wraps to the card's width rather than
   // losing its end, since it is often the reason something failed.
   const QFontMetricsF fm(toastFont());
-  const double widest = parentWidget() ? parentWidget()->width() - 2 * kShadow - 2 * kPadX : 1e6;
+  const double widest = cardWidth - 2 * kShadow - 2 * kPadX;
   const QRectF words = fm.boundingRect(QRectF(0, 0, std::max(widest, 1.0), 1e6), kWrap, text_);
   return {int(std::ceil(words.width())) + 2 * kPadX + 2 * kShadow,
           int(std::ceil(std::max(words.height(), fm.height()))) + 2 * kPadY + 2 * kShadow};
 }
 
-void PanelToast::place(QSize card) { setGeometry(panelToastFrame(card, sizeHint(), controlsTop_)); }
+void PanelToast::place(QSize card) { setGeometry(panelToastFrame(card, sizeFor(card.width()), controlsTop_)); }
 
 void PanelToast::paintEvent(QPaintEvent*) {
   QPainter p(this);

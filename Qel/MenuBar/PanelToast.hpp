@@ -38,6 +38,8 @@ class PanelToast : public QWidget {
   QRect pill() const { return rect().adjusted(kShadow, kShadow, -kShadow, -kShadow); }
 
   QSize sizeHint() const override;
+  // The toast's size, shadow room included, on a card `cardWidth` wide.
+  QSize sizeFor(int cardWidth) const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;

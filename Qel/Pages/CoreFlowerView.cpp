@@ -109,10 +109,13 @@ void CoreFlowerView::paintEvent(QPaintEvent*) {
                     Qt::AlignCenter, bounds);
 
   // The middle: thermal state over the load average, as one centred stack inside the hole.
-  if (side <= 80) return;
+  if (side <= 80 || flowerHole(side) <= Space::m) return;
   const QString texts[] = {qtL("Thermal state"), QString::fromStdString(shown_.thermalText),
                            withNumber("Load %.2f", shown_.load)};
-  const FittedWords wanted{{texts[0], texts[1], texts[2]}, side, flowerHole(side), {}};
+  const FittedWords wanted{{texts[0], texts[1], steadyText(texts[2], withNumber("Load %.2f", 88.88))},
+                           side,
+                           flowerHole(side),
+                           {}};
   if (!middle_.sameWords(wanted)) middle_ = middleFor(wanted);
   const std::vector<double> tops = stackTops(middle_.fonts, 2);
   const double cx = side / 2;

@@ -137,7 +137,7 @@ void EnergyRing::paintCentre(QPainter& p, double centre, double side, double inn
   const QString batteryText = battery.present
                                   ? QString::fromStdString(L("Battery %@%", {std::to_string(battery.percent)}))
                                   : qtL("On AC power");
-  const FittedWords wanted{{qtL("Right now"), value, batteryText}, side, inner, {}};
+  const FittedWords wanted{{qtL("Right now"), steadyText(value, QStringLiteral("888.8")), batteryText}, side, inner, {}};
   if (!middle_.sameWords(wanted)) {
     const double figureSize = std::min(0.1 * side, 40.0), unitWidth = unit.horizontalAdvance(watts);
     const auto widthOf = [](const QString& text) {
@@ -146,7 +146,9 @@ void EnergyRing::paintCentre(QPainter& p, double centre, double side, double inn
     middle_ = wanted;
     middle_.fonts = fitInHole({{Type::footnote, QFont::Normal, 0.8, widthOf(wanted.texts[0])},
                                {figureSize, QFont::Light, std::min(1.0, Type::footnote / figureSize),
-                                [&](const QFontMetricsF& fm) { return fm.horizontalAdvance(value) + 2 + unitWidth; }},
+                                [&](const QFontMetricsF& fm) {
+                                  return fm.horizontalAdvance(wanted.texts[1]) + 2 + unitWidth;
+                                }},
                                {Type::body, QFont::Normal, 0.8, widthOf(batteryText)}},
                               2, inner - Space::m);
   }

@@ -32,6 +32,12 @@ struct FittedWords {
   bool sameWords(const FittedWords& o) const { return texts == o.texts && side == o.side && inner == o.inner; }
 };
 
+// What a line whose figures change is fitted to: `widest` (the widest the figure is expected to
+// grow to; digits are tabular) while `shown` is no longer, so its size doesn't jump as it changes.
+inline QString steadyText(const QString& shown, const QString& widest) {
+  return shown.size() > widest.size() ? shown : widest;
+}
+
 // Where each line of `fonts` begins, from the top of the stack, the stack's middle at 0.
 std::vector<double> stackTops(const std::vector<QFont>& fonts, double spacing);
 

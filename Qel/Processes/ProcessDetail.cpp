@@ -240,7 +240,7 @@ QWidget* ProcessDetail::footer(const ProcInfo& proc) {
   connect(end_, &QAbstractButton::clicked, this, [this] { quit(false); });
   // Force quit leaves the process no chance to save: it is asked first.
   // Named with its pid: two processes of one name (two "sleep"s) must not be mistaken.
-  const std::string named = name + " (PID " + std::to_string(proc.pid) + ")";
+  const std::string named = nameWithPid(name, proc.pid);
   connect(forceQuit_, &QAbstractButton::clicked, this, [this, named] {
     askFirst(this, QStringLiteral("forceQuitConfirmation"), qs(L("Force quit %@?", {named})),
              qs(L("It stops at once, without a chance to save. Unsaved changes are lost.")), qs(L("Force Quit")),

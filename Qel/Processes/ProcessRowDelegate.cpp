@@ -155,7 +155,8 @@ bool ProcessRowDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view, c
   QString tip = path;
   // A name cut short reads whole here, with the pid that tells two of the same name apart.
   if (fittedName(proc, name, processRowGeometry(option.rect.width(), option.rect.top()).name) != name)
-    tip = name + QStringLiteral(" (PID %1)").arg(proc.pid) + (path.isEmpty() ? QString() : QLatin1Char('\n') + path);
+    tip = QString::fromStdString(nameWithPid(name.toStdString(), proc.pid)) +
+          (path.isEmpty() ? QString() : QLatin1Char('\n') + path);
   if (tip.isEmpty()) {
     QToolTip::hideText();
     return false;

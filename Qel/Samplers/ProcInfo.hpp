@@ -30,4 +30,9 @@ struct ProcInfo {
   bool operator==(const ProcInfo&) const = default;
 };
 
+// A name with the pid that tells two processes of that name apart: "sleep (PID 1234)".
+inline std::string nameWithPid(const std::string& name, std::int32_t pid) {
+  return name + " (PID " + std::to_string(pid) + ")";
+}
+
 }  // namespace qel

@@ -29,7 +29,6 @@ class LiveState : public StorePart<Concern::live> {
   std::optional<double> power() const { return store_.power(); }
   bool energyMeasured() const { return store_.energyMeasured(); }
   const std::vector<WakeHolder>& wake() const { return store_.wake(); }
-  bool wakeReadable() const { return store_.wakeReadable(); }
   const std::vector<NetAddress>& addresses() const { return store_.addresses(); }
   const std::vector<BTDevice>& bluetooth() const { return store_.bluetooth(); }
   double procWatts() const { return store_.procWatts(); }

@@ -54,8 +54,6 @@ class Notice {
     [[nodiscard]] Subscription subscribe(std::function<void()> heard) const {
       return notice_.subscribe(std::move(heard), topics_);
     }
-    // This part and `other` (of the same notice) followed as one: heard once when either changed.
-    Part operator|(const Part& other) const { return Part(notice_, topics_ | other.topics_); }
 
    private:
     Notice& notice_;
