@@ -92,15 +92,16 @@ void Store::maintainTaming(const std::vector<ProcInfo>& procs) {
       if (held != tamed_.end()) releaseTamed(p.pid);
       continue;
     }
-    if (held != tamed_.end() && held->second.mode == *mode) {
+    const TameMode want = *mode;
+    if (held != tamed_.end() && held->second.mode == want) {
       // Again every tick: threads started since get the background priority too.
-      if (*mode == TameMode::slow) priority_.lower({p.pid, p.startTime});
+      if (want == TameMode::slow) priority_.lower({p.pid, p.startTime});
       continue;
     }
     if (held != tamed_.end()) releaseTamed(p.pid);
 
-    const TamedProc entry{.mode = *mode, .key = p.appKey, .startTime = p.startTime};
-    if (*mode == TameMode::slow) {
+    const TamedProc entry{.mode = want, .key = p.appKey, .startTime = p.startTime};
+    if (want == TameMode::slow) {
       if (!priority_.lower({p.pid, p.startTime})) continue;
       tamed_[p.pid] = entry;
     } else {

@@ -77,7 +77,7 @@ TEST(DesktopRun, windowOpensAndASecondStartReachesTheFirst) {
     EXPECT_TRUE(output(argv, env)) << "the second start failed";
     EXPECT_EQ(first.readLine(10s), heard);
     // The replay is on show: the incident sheet's window is up over the main window.
-    if (argument == "--replay") EXPECT_TRUE(qel::test::windowWithRoleAppears("incident", env)) << "no replay shown";
+    if (argument == "--replay") { EXPECT_TRUE(qel::test::windowWithRoleAppears("incident", env)) << "no replay shown"; }
   }
 
   EXPECT_TRUE(exitedCleanly(first.stop(SIGTERM))) << "SIGTERM did not end it in order";
@@ -123,7 +123,7 @@ TEST(DesktopRun, withoutAUsableDataFolderItStillRunsAloneAndSaysWhy) {
   };
   auto own = [&](const fs::path& path, mode_t mode) {
     fs::create_directories(path);
-    if (root) EXPECT_EQ(::chown(path.c_str(), nobody, nobody), 0);
+    if (root) { EXPECT_EQ(::chown(path.c_str(), nobody, nobody), 0); }
     ::chmod(path.c_str(), mode);
   };
   struct Case {
@@ -149,7 +149,7 @@ TEST(DesktopRun, withoutAUsableDataFolderItStillRunsAloneAndSaysWhy) {
       own(home / c.dataHome / "Qel", 0700);
       // The lock file of an earlier run, still writable itself.
       const auto lock = home.write(c.dataHome + "/Qel/qel.lock", "");
-      if (root) EXPECT_EQ(::chown(lock.c_str(), nobody, nobody), 0);
+      if (root) { EXPECT_EQ(::chown(lock.c_str(), nobody, nobody), 0); }
     }
     if (!c.readOnly.empty()) ::chmod((home / c.readOnly).c_str(), 0555);
     const Env env{{"QT_QPA_PLATFORM", "offscreen"},
@@ -173,7 +173,7 @@ TEST(DesktopRun, withoutAUsableDataFolderItStillRunsAloneAndSaysWhy) {
       if (auto line = first.readLine(10s)) said += *line + "\n";
       else break;
     EXPECT_NE(said.find("qel: show, asked by another start"), std::string::npos) << said;
-    if (c.cause) EXPECT_NE(said.find(c.cause), std::string::npos) << said;
+    if (c.cause) { EXPECT_NE(said.find(c.cause), std::string::npos) << said; }
     EXPECT_EQ(said.find("No such file or directory"), std::string::npos) << said;
     first.stop(SIGTERM);
     if (!c.readOnly.empty()) ::chmod((home / c.readOnly).c_str(), 0700);

@@ -67,8 +67,9 @@ void expectWalkable(QWidget& window, const std::string& what) {
   }
   EXPECT_FALSE(stops.empty()) << what;
   for (QWidget* w : window.findChildren<QWidget*>())
-    if (isControl(w))
+    if (isControl(w)) {
       EXPECT_NE(std::find(stops.begin(), stops.end(), w), stops.end()) << what << ": Tab never reaches " << describe(w).toStdString();
+    }
   for (QWidget* stop : stops)
     EXPECT_TRUE(focusShows(window, stop)) << what << ": no focus shows on " << describe(stop).toStdString();
 }

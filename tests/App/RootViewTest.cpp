@@ -369,7 +369,7 @@ TEST_F(RootViewTest, tabBarStaysCentredUnlessTheTopBarIsInTheWay) {
     const QRect bar = root->tabBar()->geometry();
     const QRect top = root->topBar()->geometry();
     EXPECT_LE(bar.right() + 8, top.left()) << width;  // never under the top bar
-    if (width == 1400) EXPECT_NEAR(bar.center().x(), width / 2, 1);
+    if (width == 1400) { EXPECT_NEAR(bar.center().x(), width / 2, 1); }
     EXPECT_GE(bar.left(), 16) << width;
     EXPECT_EQ(root->findChildren<TabBar*>().size(), 1u);
   }

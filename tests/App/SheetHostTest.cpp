@@ -155,7 +155,7 @@ TEST(InitialFocusClearer, clearsTheFirstFocusOnceButNeverATextField) {
     settle();
     ASSERT_TRUE(clearer->cleared());
     EXPECT_EQ(window.focusWidget() == field, typing) << typing;
-    if (!typing) EXPECT_FALSE(button->hasFocus());
+    if (!typing) { EXPECT_FALSE(button->hasFocus()); }
 
     // Later activations leave the focus where the user put it.
     button->setFocus();

@@ -23,7 +23,7 @@ std::vector<int> busiest(const std::vector<std::pair<int, double>>& sums) {
 std::optional<AppProfile::Change> change(const std::vector<std::string>& versions, const std::vector<double>& mem) {
   std::vector<AppHour> rows;
   for (std::size_t i = 0; i < versions.size(); ++i) {
-    char day[16];
+    char day[32];
     std::snprintf(day, sizeof day, "2026-06-%02zu", i + 1);
     rows.push_back(hour(day, 10, 1, mem[i] * 60, 60, versions[i]));
   }

@@ -89,8 +89,9 @@ TEST(HistoryDB, aFileWithOtherTablesIsMovedAsideAndAFreshOneStarted) {
   const char* foreign[] = {
       "CREATE TABLE notes (id INTEGER PRIMARY KEY, text TEXT)",  // another program's database
       "CREATE TABLE buckets (day TEXT, value REAL)",             // a table of our name, not ours
-      "CREATE TABLE meta (key TEXT PRIMARY KEY, value TEXT NOT NULL); INSERT INTO meta VALUES ('schema', '1');"
-      "CREATE TABLE buckets (day TEXT, slot INTEGER)",  // ours, changed beyond use
+      // ours, changed beyond use
+      ("CREATE TABLE meta (key TEXT PRIMARY KEY, value TEXT NOT NULL); INSERT INTO meta VALUES ('schema', '1'); "
+       "CREATE TABLE buckets (day TEXT, slot INTEGER)"),
   };
   for (const char* sql : foreign) {
     test::HistoryFixture f;

@@ -41,7 +41,7 @@ TEST(FrameTimer, viewsAskingAtDifferentMomentsShareFrames) {
     ASSERT_GE(m->calls.size(), 10u);
     for (std::size_t i = 0; i < m->calls.size(); ++i) {
       EXPECT_EQ(m->calls[i] % FrameTimer::kFrameMs, 0) << "off the grid at " << m->calls[i];
-      if (i > 0) EXPECT_GE(m->calls[i] - m->calls[i - 1], FrameTimer::kFrameMs);
+      if (i > 0) { EXPECT_GE(m->calls[i] - m->calls[i - 1], FrameTimer::kFrameMs); }
     }
   }
   // At most 30 a second, and the slower view's frames are frames the others paint anyway.

@@ -50,7 +50,7 @@ TEST(RunnerArt, everyFrameIsDrawnAndMovesFromTheLast) {
     for (int f = 0; f < count; ++f) {
       const QImage frame = runnerFrame(style, f, Qt::black, 4);
       EXPECT_GT(inked(frame), 200) << int(style) << " frame " << f;
-      if (!previous.isNull()) EXPECT_NE(frame, previous) << int(style) << " frame " << f;
+      if (!previous.isNull()) { EXPECT_NE(frame, previous) << int(style) << " frame " << f; }
       previous = frame;
       sheetPainter.drawImage(QPointF(f * 46 + 2, row * 22 + 2), frame);
     }

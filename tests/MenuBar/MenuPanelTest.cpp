@@ -533,8 +533,9 @@ TEST_F(MenuPanelTest, onACardShorterThanItsSectionsTheyScrollAndTheFooterStaysIn
   card.show();
   BusyAfternoon::settle();
   for (auto* b : panel->findChildren<QAbstractButton*>())  // the switches and the footer's buttons among them
-    if (!panel->body()->isAncestorOf(b))
+    if (!panel->body()->isAncestorOf(b)) {
       EXPECT_TRUE(card.rect().contains(QRect(b->mapTo(&card, QPoint(0, 0)), b->size()))) << b->text().toStdString();
+    }
   EXPECT_GT(panel->body()->verticalScrollBar()->maximum(), 0);
   card.resize(card.width(), whole);  // at its whole height nothing scrolls: it asked for what it needs
   BusyAfternoon::settle();

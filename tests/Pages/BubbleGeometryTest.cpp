@@ -34,8 +34,8 @@ TEST(BubbleLabel, whatShowsNeverCrossesTheBubblesEdgeAndANameIsWholeOrNotThere) 
       for (const double sx : {-0.5, 0.5})
         for (const double sy : {-0.5, 0.5}) {
           // A name that shows shows whole, inside the circle.
-          if (plan.name) EXPECT_TRUE(inside(sx * nameWidth, plan.nameY + sy * 16, r)) << "name, r " << r << ", width " << nameWidth;
-          if (plan.size) EXPECT_TRUE(inside(sx * size.width, plan.sizeY + sy * size.height, r)) << "size, r " << r;
+          if (plan.name) { EXPECT_TRUE(inside(sx * nameWidth, plan.nameY + sy * 16, r)) << "name, r " << r << ", width " << nameWidth; }
+          if (plan.size) { EXPECT_TRUE(inside(sx * size.width, plan.sizeY + sy * size.height, r)) << "size, r " << r; }
         }
     }
   }
@@ -77,7 +77,7 @@ TEST(BubbleHatch, diagonalsSixApartRiseToTheRightAndStayInsideTheStroke) {
     EXPECT_TRUE(inside(l.x1(), l.y1(), 29.25) && inside(l.x2(), l.y2(), 29.25)) << i;
     EXPECT_GT(l.x2(), l.x1());
     EXPECT_NEAR(l.y2() - l.y1(), -(l.x2() - l.x1()), 1e-9);  // rising to the right at 45°
-    if (i > 0) EXPECT_NEAR((l.x1() + l.y1()) - (lines[i - 1].x1() + lines[i - 1].y1()), 6, 1e-9);
+    if (i > 0) { EXPECT_NEAR((l.x1() + l.y1()) - (lines[i - 1].x1() + lines[i - 1].y1()), 6, 1e-9); }
   }
   // The diagonals are x + y = d + 30 for d = −60, −54, … below 60; those with |k| < 29.25·√2 ≈ 41.4
   // cross the circle: k = −30 to 36, twelve of them.

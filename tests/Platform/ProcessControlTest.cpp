@@ -79,7 +79,7 @@ TEST(BackgroundPriority, lowersEveryThreadAndPutsTheOriginalBack) {
     ASSERT_TRUE(priority.lower(id));
     EXPECT_TRUE(priority.isLowered(id.pid));
     EXPECT_TRUE(atBackground(*child));
-    if (niceOf(*child) == 19) EXPECT_EQ(syscall(SYS_ioprio_get, 1, id.pid) >> 13, 3);  // the idle I/O class
+    if (niceOf(*child) == 19) { EXPECT_EQ(syscall(SYS_ioprio_get, 1, id.pid) >> 13, 3); }  // the idle I/O class
     EXPECT_TRUE(priority.lower(id));  // again: still one entry
     EXPECT_EQ(priority.restore(id.pid), RestoreOutcome::restored);
     EXPECT_EQ(niceOf(*child), 0);
@@ -160,7 +160,7 @@ TEST(BackgroundPriority, anAppsUnitIsSlowedWhereItsManagerMayWeighCpuAndGetsItsO
     const auto weights = seen.weights;
     (*weights)[unit] = kUnsetCpuWeight;
     BackgroundPriority priority(SysRoot{root.path()}, std::move(units));
-    if (c.lowered) EXPECT_TRUE(priority.canRestore({a, 777}));  // through the unit, whoever may renice
+    if (c.lowered) { EXPECT_TRUE(priority.canRestore({a, 777})); }  // through the unit, whoever may renice
     // The fixture's processes have no threads to lower one by one.
     EXPECT_EQ(priority.lower({a, 777}), c.lowered);
     EXPECT_EQ(priority.lower({b, 777}), c.lowered);  // the same unit: asked once
@@ -169,7 +169,7 @@ TEST(BackgroundPriority, anAppsUnitIsSlowedWhereItsManagerMayWeighCpuAndGetsItsO
     EXPECT_EQ(weights->at(unit), c.lowered ? 1u : kUnsetCpuWeight);  // b still holds it low
     if (c.unitEnds) weights->erase(unit);
     EXPECT_EQ(priority.restore(b), RestoreOutcome::restored);
-    if (!c.unitEnds) EXPECT_EQ(weights->at(unit), kUnsetCpuWeight);  // its own setting again
+    if (!c.unitEnds) { EXPECT_EQ(weights->at(unit), kUnsetCpuWeight); }  // its own setting again
   }
 }
 

@@ -80,7 +80,7 @@ TEST(Battery, chargeHealthAndPresence) {
     EXPECT_EQ(b.present, c.present) << c.name;
     EXPECT_EQ(b.percent, c.percent) << c.name;
     EXPECT_EQ(b.health, c.health) << c.name;
-    if (!c.present) EXPECT_EQ(b, BatterySample{}) << c.name;
+    if (!c.present) { EXPECT_EQ(b, BatterySample{}) << c.name; }
   }
 }
 

@@ -48,7 +48,7 @@ TEST(NetTopSampler, turnsCumulativeBytesIntoRates) {
     next = s.totals;
     const auto use = sampler.sample();
     ASSERT_EQ(use.has_value(), s.totals.has_value());
-    if (use) EXPECT_EQ(*use, s.expected);
+    if (use) { EXPECT_EQ(*use, s.expected); }
   }
 }
 

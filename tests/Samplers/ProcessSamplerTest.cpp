@@ -210,7 +210,7 @@ TEST_F(ProcessSamplerRates, ioIsReadWhereItCanHaveMovedAndAtLeastEveryFewTicks) 
   clock.advance(1s);
   p = byPid(sampler.sample()).at(500);
   const bool periodic = p.diskRate > 0;  // this tick may be its periodic one
-  if (!periodic) EXPECT_EQ(p.diskWritten, 2097152u);
+  if (!periodic) { EXPECT_EQ(p.diskWritten, 2097152u); }
   setCounters(dir, 500, "editor", 401, 6000, {{3145728, 2097152 + 2 * 1048576}});
   clock.advance(1s);
   p = byPid(sampler.sample()).at(500);

@@ -275,7 +275,7 @@ TEST_F(SettingsSheetTest, anUnknownStoredValueSelectsNothingAndWritesNothing) {
   EXPECT_EQ(boxes[0]->currentIndex(), -1);
   open("general");
   for (auto* box : all<QComboBox>())
-    if (box->accessibleName() == "Tab bar numbers") EXPECT_EQ(box->currentIndex(), -1);
+    if (box->accessibleName() == "Tab bar numbers") { EXPECT_EQ(box->currentIndex(), -1); }
   bool alwaysDetail = false;
   for (auto* label : all<PlainLabel>()) alwaysDetail |= label->text() == "Each tab shows its number all the time.";
   EXPECT_TRUE(alwaysDetail);

@@ -37,9 +37,10 @@ const std::map<std::string, std::string> noticeOf = {
     {"PkgConfig::XCB", "libxcb"}, {"libxcb", "libxcb"},
     {"libGLX", "libglvnd"},      {"libOpenGL", "libglvnd"},
 };
-// The program's own libraries, and the C and C++ runtime that comes with the system itself.
-const std::set<std::string> notThirdParty = {"QelCore", "QelUI", "Threads::Threads", "dl", "libc.so",
-                                             "libm.so", "libstdc++", "libgcc_s"};
+// The program's own libraries, and the C and C++ runtime (with the C library's loader) that comes
+// with the system itself.
+const std::set<std::string> notThirdParty = {"QelCore", "QelUI", "Threads::Threads", "dl", "libc.so", "libm.so",
+                                             "libstdc++", "libgcc_s", "ld-linux"};
 
 std::optional<std::string> coveringNotice(const std::string& item) {
   for (const auto& [prefix, notice] : noticeOf)

@@ -90,8 +90,11 @@ class ScriptedSystem final : public SystemSource {
     ++s_.samples;
     std::lock_guard l(s_.m);
     if (s_.cpu.empty()) return s_.defaultCpu;
-    auto c = s_.cpu.front();
+    // Taken apart rather than copied whole: GCC 12 misreads a copied optional as uninitialised.
+    const bool scripted = s_.cpu.front().has_value();
+    CPUSample c = scripted ? std::move(*s_.cpu.front()) : CPUSample{};
     s_.cpu.pop_front();
+    if (!scripted) return std::nullopt;
     return c;
   }
   MemSample memory() override {

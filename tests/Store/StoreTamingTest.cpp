@@ -213,7 +213,7 @@ TEST_F(TamingTest, aSystemServiceIsNeitherTamedNorThrottledEvenOnceHeld) {
   EXPECT_TRUE(store->tamed().empty());
   EXPECT_TRUE(store->throttled().empty());
   // An ordinary user can't take a nice value back down: only root sees it come back.
-  if (runsAsRoot()) EXPECT_FALSE(atBackground(*worker));
+  if (runsAsRoot()) { EXPECT_FALSE(atBackground(*worker)); }
   tick();
   EXPECT_FALSE(isStopped(*service));
   EXPECT_TRUE(store->throttled().empty());

@@ -86,7 +86,7 @@ TEST_F(StoreTest, gpuPageAsksWhoHoldsTheDeviceOnlyWhileItShowsAndTheGpuWorks) {
     script.gpu = GPUSample{.util = 0.5};
     script.procs = {{.pid = 10, .name = "game", .energy = 5},
                     {.pid = 11, .name = "idle", .energy = 0},
-                    {.pid = 12, .name = "kworker", .energy = 5, .isSystem = true}};
+                    {.pid = 12, .name = "kworker", .isSystem = true, .energy = 5}};
   }
   makeStore();
   store->start();

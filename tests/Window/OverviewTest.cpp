@@ -191,8 +191,8 @@ TEST(OverviewPage, theSelectionBringsOneNoteAndTheStretchLine) {
   EXPECT_EQ(chips[0]->accessibleName(), "Thermal state: Warm");  // read as its help, not its value
   EXPECT_EQ(chips[1]->icon(), "battery.50");
   for (auto* label : page->findChildren<QLabel*>()) {
-    if (label->text() == "finding") EXPECT_FALSE(label->isVisible());  // no findings: no card
-    if (label->text() == "processes") EXPECT_TRUE(label->isVisible());
+    if (label->text() == "finding") { EXPECT_FALSE(label->isVisible()); }  // no findings: no card
+    if (label->text() == "processes") { EXPECT_TRUE(label->isVisible()); }
   }
 
   shown.select(83);  // the release build: an event, inside the stretch, with a mark close by
