@@ -257,7 +257,7 @@ int runDesktop(int& argc, char** argv, InstanceRequest request) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("qel"));
   QApplication::setApplicationDisplayName(QStringLiteral("Qel"));
-  QApplication::setDesktopFileName(QStringLiteral("qel"));
+  QApplication::setDesktopFileName(QStringLiteral(QEL_APP_ID));
   QApplication::setQuitOnLastWindowClosed(false);
   QelApp qel(historyLock, instanceLock);
   qel.start(request);
