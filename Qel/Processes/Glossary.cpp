@@ -23,6 +23,8 @@ constexpr const char* kMinute = "This is brief and ends within a minute.";
 constexpr const char* kSoon = "This is brief and ends soon.";
 constexpr const char* kTab = "High usage means a web page is busy. Closing that tab ends it.";
 constexpr const char* kSelf = "It reads system data once a second, so its usage should be very low.";
+constexpr const char* kSystemProgram =
+    Lkey("A program that comes with your Linux system. Qel's glossary doesn't describe it yet.");
 
 constexpr const char* kIndexer =
     "A file indexer that reads your files so that search can find them. It gets busy after many new files or a "
@@ -231,8 +233,7 @@ ProcNote describe(const ProcInfo& proc, std::string_view appName) {
                        "reclaiming memory or handling hardware."),
                   kVital, true);
     if (proc.isSystem || inSystemFolder(proc.path))
-      return note(Lkey("A program that comes with your Linux system. Qel's glossary doesn't describe it yet."), kPasses,
-                  false);
+      return note(kSystemProgram, kPasses, false);
     return note(Lkey("Qel's glossary doesn't include this process. Judging by its path, it doesn't come from your "
                      "distribution's packages."),
                 "If you're not sure what it is, look it up online before deciding whether to quit it.", false);
@@ -241,6 +242,8 @@ ProcNote describe(const ProcInfo& proc, std::string_view appName) {
   if (!isMain && (inHelperFolder(proc.path) || endsLikeHelper(shortName)))
     return note(Lkey("A helper process for %@."), kBelongs, true, app);
   if (!isMain) return note(Lkey("Part of %@. Qel's glossary doesn't describe this process yet."), kBelongs, false, app);
+  // An app's main program run by another user or as a service is the system's copy of it.
+  if (proc.isSystem) return note(kSystemProgram, kPasses, false);
   return note(Lkey("This is the main process of %@."),
               "If usage is high, first check whether it is working on something (exporting, syncing, compiling and "
               "so on).",

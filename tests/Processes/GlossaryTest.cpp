@@ -80,6 +80,9 @@ TEST(Glossary, fallbackRulesApplyInTheirOrder) {
                              "Firefox");
   EXPECT_EQ(main.summary, "This is the main process of Firefox.");
   EXPECT_TRUE(main.known);
+  // The same program run by another user or as a service is a system process, not the app.
+  const auto asSystem = describe({.pid = 2316, .name = "Firefox", .isSystem = true, .appKey = kFirefox}, "Firefox");
+  EXPECT_EQ(asSystem, (ProcNote{system, "High usage is usually temporary and drops back once it finishes.", false}));
   const auto helper = describe(
       {.pid = 2312, .name = "crashhelper", .path = "/usr/lib/firefox/crashhelper", .appKey = kFirefox}, "Firefox");
   EXPECT_EQ(helper.summary, "A helper process for Firefox.");
