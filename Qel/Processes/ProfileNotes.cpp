@@ -13,6 +13,13 @@ ProfileState profileState(const std::string& appKey, const AppProfile& profile) 
   return profile.days.size() <= 1 ? ProfileState::tooLittle : ProfileState::full;
 }
 
+ProfileNote noProfileNote(bool systemProcess) {
+  return {L("No profile for this process"),
+          systemProcess ? L("Qel keeps long-term profiles for apps only, not for individual system processes.")
+                        : L("Qel keeps long-term profiles for apps only, and this program doesn't belong to one."),
+          NoteTone::quiet};
+}
+
 ProfileNote changeNote(const std::optional<AppProfile::Change>& change, const std::string& updateDay) {
   if (!change || std::abs(change->percent) < 10)
     return {L("No notable change"), L("Its usage has stayed within its own usual range."), NoteTone::quiet};

@@ -27,6 +27,10 @@ struct ProfileNote {
   bool operator==(const ProfileNote&) const = default;
 };
 
+// Why a process outside an application has no profile; a system process is told apart from
+// the user's own program.
+ProfileNote noProfileNote(bool systemProcess);
+
 // The note on the latest update; `updateDay` is the update's day as the user reads it. A change
 // under 10 % either way is no notable change.
 ProfileNote changeNote(const std::optional<AppProfile::Change>& change, const std::string& updateDay);

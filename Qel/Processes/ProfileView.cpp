@@ -51,8 +51,7 @@ void ProfileView::load(const std::string& key) {
 
 void ProfileView::build() {
   if (state_ == ProfileState::noProfile) {
-    column_->addWidget(note({L("No profile for this process"),
-                             L("Qel keeps long-term profiles for apps only, not for individual system processes.")}));
+    column_->addWidget(note(noProfileNote(proc_.isSystem)));
     return;
   }
   if (state_ == ProfileState::tooLittle) {

@@ -78,6 +78,9 @@ TEST(ProfileNotes, statesChangeNotesAndBusiestHours) {
   EXPECT_EQ(profileState("", profileOf(5)), ProfileState::noProfile);
   EXPECT_EQ(profileState(app, profileOf(1)), ProfileState::tooLittle);
   EXPECT_EQ(profileState(app, profileOf(2)), ProfileState::full);
+  // Outside an app: only a system process is called one.
+  EXPECT_NE(noProfileNote(true).detail.find("system processes"), std::string::npos);
+  EXPECT_EQ(noProfileNote(false).detail.find("system"), std::string::npos);
 
   const auto change = [](int percent) {
     return AppProfile::Change{.version = "3.2", .day = "2026-06-12", .percent = percent};
