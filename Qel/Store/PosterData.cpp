@@ -1,5 +1,6 @@
 #include "Qel/Store/PosterData.hpp"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "Qel/Store/Store.hpp"
@@ -10,17 +11,21 @@ namespace qel {
 
 void summarizeSlots(PosterData& data) {
   int recorded = 0;
+  long long seconds = 0;
   double sum = 0;
   std::optional<int> best;
   for (int i = 0; i < int(data.buckets.size()); ++i) {
     const auto& b = data.buckets[i];
     if (!b) continue;
     ++recorded;
+    // One sample a second, and a slot holds ten minutes at most: a slot begun a minute ago is
+    // a minute, not ten.
+    seconds += std::clamp(b->count, 0, 600);
     sum += b->cpu;
     // Only a strictly greater peak replaces the best, so equal peaks keep the earlier slot.
     if (!best || b->peak > data.buckets[*best]->peak) best = i;
   }
-  data.recordedMinutes = recorded * 10;
+  data.recordedMinutes = int((seconds + 30) / 60);
   data.average = recorded ? sum / recorded : 0;
   data.peak.reset();
   data.peakTime.clear();

@@ -29,7 +29,7 @@ struct PosterData {
   std::optional<double> peak;  // highest slot peak, a fraction; none without a recorded slot
   std::string peakTime;        // "HH:MM" of the peak slot's start; empty without one
   std::string peakApp;         // the peak slot's top process; may be empty
-  int recordedMinutes{};
+  int recordedMinutes{};       // the slots' samples, one a second, in whole minutes
   double average{};                  // mean CPU of the recorded slots, a fraction
   std::vector<std::string> topApps;  // at most three, most CPU first
   bool operator==(const PosterData&) const = default;

@@ -29,7 +29,9 @@ TEST_F(Poster, summarisesTheDayOnShowWithTheEarlierOfTiedPeaks) {
   makeStore();
   store->history()->save("2026-06-14", 87, bucket(0.2, 0.9, "Editor"));
   store->history()->save("2026-06-14", 100, bucket(0.4, 0.9, "Browser"));
-  store->history()->save("2026-06-14", 3, bucket(0.3, 0.5, "Shell"));
+  auto shell = bucket(0.3, 0.5, "Shell");
+  shell.count = 700;  // a slot holds ten minutes at most
+  store->history()->save("2026-06-14", 3, shell);
   store->history()->add({app("/a.desktop", 2, "Alpha"), app("/n.desktop", 9, ""),
                          app("/b.desktop", 1, "Beta"), app("/c.desktop", 0.5, "Gamma"),
                          app("/d.desktop", 0.1, "Delta")},
@@ -45,7 +47,7 @@ TEST_F(Poster, summarisesTheDayOnShowWithTheEarlierOfTiedPeaks) {
   EXPECT_DOUBLE_EQ(*p.peak, 0.9);
   EXPECT_EQ(p.peakTime, "14:30");
   EXPECT_EQ(p.peakApp, "Editor");
-  EXPECT_EQ(p.recordedMinutes, 30);
+  EXPECT_EQ(p.recordedMinutes, 12);  // the samples, one a second: 60 + 60 + 600
   EXPECT_NEAR(p.average, 0.3, 1e-12);
   // The nameless app is left out before the limit, and the apps are that day's, not today's.
   EXPECT_EQ(p.topApps, (std::vector<std::string>{"Alpha", "Beta", "Gamma"}));
