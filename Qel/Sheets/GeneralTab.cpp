@@ -79,11 +79,12 @@ void addStartupRows(TabBody* body, SettingGroup* group, Store& store) {
 }
 
 void addUpdateRows(TabBody* body, SettingGroup* group, Updater& updater) {
-  // Without a feed the switch keeps its place, greyed, and the line says why.
+  // Without a feed nothing is checked: the switch keeps its place, off and greyed, and the line
+  // says why. With one it can be changed whenever a check could run.
   auto* automatic = boundSwitch(body, qs(L("Check for updates automatically")),
-                                [&updater] { return updater.checksAutomatically(); },
+                                [&updater] { return updater.hasFeed() && updater.checksAutomatically(); },
                                 [&updater](bool on) { updater.setChecksAutomatically(on); });
-  automatic->setEnabled(updater.hasFeed());
+  body->onSync([automatic, &updater] { automatic->setEnabled(updater.canCheck()); });
   add(group, L("Check for updates automatically"),
       updater.hasFeed() ? qs(L("Qel looks for a new version about once a day and tells you when there is one."))
                         : qs(L("This build of Qel names no update feed, so it can't look for new versions.")),
@@ -91,7 +92,8 @@ void addUpdateRows(TabBody* body, SettingGroup* group, Updater& updater) {
 
   auto* beta = boundSwitch(body, qs(L("Receive Beta updates")), [&updater] { return updater.receivesBetaUpdates(); },
                            [&updater](bool on) { updater.setReceivesBetaUpdates(on); });
-  body->onSync([beta, &updater] { beta->setEnabled(updater.canChangeChannel()); });
+  // Only a check under way holds the channel; without a feed the choice is simply stored.
+  body->onSync([beta, &updater] { beta->setEnabled(!updater.hasFeed() || updater.canChangeChannel()); });
   add(group, L("Receive Beta updates"),
       qs(L("Get early access to upcoming versions and continue receiving stable updates.")), beta);
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QDir>
 #include <QImage>
 #include <QKeyEvent>
@@ -27,6 +28,7 @@
 #include "Qel/Kit/Motion.hpp"
 #include "Qel/Kit/PageMeta.hpp"
 #include "Qel/Kit/PlainLabel.hpp"
+#include "tests/support/FeedServer.hpp"
 #include "tests/support/Gallery.hpp"
 #include "tests/App/ShellFixture.hpp"
 #include "tests/Window/BusyAfternoon.hpp"
@@ -184,16 +186,36 @@ TEST_F(SettingsSheetTest, oneLookTheBodyOnThePagesGroundAndItsOwnControlsWhateve
   QApplication::setPalette(QPalette());
 }
 
-TEST_F(SettingsSheetTest, withoutAFeedTheAutomaticCheckIsGreyedAndSaysWhy) {
+TEST_F(SettingsSheetTest, updateSwitchesFollowWhetherACheckCanRun) {
+  const auto control = [this](const char* title) {
+    for (auto* row : all<SettingRow>())
+      if (row->titleLabel()->text() == title) return static_cast<QAbstractButton*>(row->control());
+    return static_cast<QAbstractButton*>(nullptr);
+  };
   open("general");
-  SettingRow* automatic = nullptr;
-  for (auto* row : all<SettingRow>())
-    if (row->titleLabel()->text() == "Check for updates automatically") automatic = row;
-  ASSERT_NE(automatic, nullptr);
   ASSERT_FALSE(updater.hasFeed());
-  EXPECT_FALSE(automatic->control()->isEnabled());
-  EXPECT_TRUE(static_cast<QAbstractButton*>(automatic->control())->isChecked());  // on by default
-  EXPECT_EQ(automatic->detailLabel()->text(), "This build of Qel names no update feed, so it can't look for new versions.");
+  // Nothing is ever checked: off and greyed; the beta choice is only stored, so it can be made.
+  QAbstractButton* automatic = control("Check for updates automatically");
+  EXPECT_FALSE(automatic->isEnabled() || automatic->isChecked());
+  control("Receive Beta updates")->click();
+  EXPECT_EQ(defaults.value(Updater::betaKey), nlohmann::json(true));
+
+  // With a feed both wait while a check runs.
+  test::FeedServer server(test::feed(test::item("1.4.0")));
+  Updater fed(defaults, {.feed = server.url(), .running = AppVersion::parse("1.4.0")});
+  sheet = std::make_unique<SettingsSheet>(SettingsEnv{*store, fed, problem, [](const QString&) { return true; }});
+  sheet->show();
+  settle();
+  automatic = control("Check for updates automatically");
+  EXPECT_TRUE(automatic->isEnabled() && automatic->isChecked());
+  fed.checkForUpdates();  // heard at once; no event loop turn, in which the answer could come
+  EXPECT_FALSE(automatic->isEnabled() || control("Receive Beta updates")->isEnabled());
+  QElapsedTimer t;
+  for (t.start(); !fed.canCheck() && t.elapsed() < 10'000;)
+    QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+  settle();
+  EXPECT_TRUE(automatic->isEnabled() && control("Receive Beta updates")->isEnabled());
+  sheet.reset();  // before the updater it reads
 }
 
 TEST_F(SettingsSheetTest, draggingASliderStoresEachStepAndTouchesNoOtherRule) {
