@@ -50,7 +50,9 @@ std::string portCountText(const std::vector<PortEntry>& ports, bool available) {
   return Ln("%n ports", ports.size());
 }
 
-std::string portEmptyText(bool available, const std::string& query) {
+std::string portEmptyText(bool read, bool available, const std::string& query) {
+  // The first read can take many seconds on a busy machine: nothing found yet is not "none".
+  if (!read) return L("Reading listening ports…");
   if (!available) return L("Listening ports can't be read because the system lsof command can't be run.");
   const std::string t = trimmed(query);
   if (t.empty()) return L("No process under your account is listening on a port right now.");

@@ -21,8 +21,8 @@ std::vector<PortEntry> visiblePorts(const std::vector<PortEntry>& ports, const s
 // ports can't be read.
 std::string portCountText(const std::vector<PortEntry>& ports, bool available);
 
-// What the list says when it shows nothing.
-std::string portEmptyText(bool available, const std::string& query);
+// What the list says when it shows nothing; `read`: a read of the ports has ended.
+std::string portEmptyText(bool read, bool available, const std::string& query);
 
 struct PortRowText {
   std::string name;                 // the owner's name, else the listed command; safe to show

@@ -103,10 +103,11 @@ void PortsPanel::showEvent(QShowEvent* event) {
 
 void PortsPanel::refresh() {
   if (search_->text().toStdString() != store_.portQuery()) search_->setText(qs(store_.portQuery()));
-  count_->setText(qs(portCountText(store_.ports(), store_.portsAvailable())));
+  count_->setText(qs(portCountText(store_.ports(), store_.portsRead() && store_.portsAvailable())));
   const auto visible = visiblePorts(store_.ports(), store_.portQuery(), store_.procs());
   empty_->setVisible(visible.empty());
-  if (visible.empty()) empty_->setText(qs(portEmptyText(store_.portsAvailable(), store_.portQuery())));
+  if (visible.empty())
+    empty_->setText(qs(portEmptyText(store_.portsRead(), store_.portsAvailable(), store_.portQuery())));
 
   if (store_.ports() != listed_ || listedAt_ == 0) {
     listed_ = store_.ports();

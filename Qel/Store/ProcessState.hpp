@@ -19,6 +19,7 @@ class ProcessState : public StorePart<Concern::processes> {
   const std::set<std::int32_t>& selection() const { return store_.selection(); }
   const std::vector<PortEntry>& ports() const { return store_.ports(); }
   bool portsAvailable() const { return store_.portsAvailable(); }
+  bool portsRead() const { return store_.portsRead(); }
   const GpuHolders& gpuHolders() const { return store_.gpuHolders(); }
   const std::string& portQuery() const { return store_.portQuery(); }
   bool netPerApp() const { return store_.netPerApp(); }

@@ -195,6 +195,8 @@ class Store {
   const std::vector<BTDevice>& bluetooth() const { return bluetooth_; }
   const std::vector<PortEntry>& ports() const { return ports_; }
   bool portsAvailable() const { return portsAvailable_; }
+  // Whether a read of the ports has ended yet; until then the empty list means nothing.
+  bool portsRead() const { return portsRead_; }
   // The last answers about who holds the graphics device, for the candidates of that scan.
   const GpuHolders& gpuHolders() const { return gpuHolders_; }
   bool netPerApp() const { return netPerApp_; }
@@ -485,6 +487,7 @@ class Store {
   std::vector<NetAddress> addresses_;
   std::vector<PortEntry> ports_;
   bool portsAvailable_ = true;
+  bool portsRead_ = false;
   std::string portQuery_;
   bool netPerApp_ = false;
   std::vector<double> cpuHist_, memHist_, netHist_, netUpHist_, diskHist_, diskReadHist_, diskWriteHist_,

@@ -204,6 +204,7 @@ void Store::loadPorts() {
     auto result = portSource_->sample();
     onMain([this, result = std::move(result)]() mutable {
       portsAvailable_ = result.has_value();
+      portsRead_ = true;
       ports_ = result ? std::move(*result) : std::vector<PortEntry>{};
       portBusy_ = false;
       changed(Concern::processes);
