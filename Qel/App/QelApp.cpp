@@ -18,6 +18,7 @@
 #include "Qel/MenuBar/MenuBar.hpp"
 #include "Qel/Pages/MemoryAdviceCard.hpp"
 #include "Qel/Platform/InstanceLock.hpp"
+#include "Qel/Platform/NotificationWatch.hpp"
 #include "Qel/Platform/PortalSettingsWatch.hpp"
 #include "Qel/Platform/Utf8.hpp"
 #include "Qel/Store/MachineSources.hpp"
@@ -167,6 +168,7 @@ void QelApp::start(InstanceRequest request) {
   }
   tick_.start(1000);
   watchColorScheme();
+  watchNotifications();
   menuBar_->connectTray();
   handle(request);
 }
@@ -182,6 +184,15 @@ void QelApp::watchColorScheme() {
   schemeNotifier_ = std::make_unique<QSocketNotifier>(schemeWatch_->fd(), QSocketNotifier::Read);
   connect(schemeNotifier_.get(), &QSocketNotifier::activated, this, [this] { schemeWatch_->process(); });
   schemeWatch_->process();
+}
+
+void QelApp::watchNotifications() {
+  // A notification service that starts or ends while the program runs is heard at once.
+  notificationWatch_ = NotificationWatch::open([this](bool present) { store_->setNotificationsAvailable(present); });
+  if (!notificationWatch_) return;
+  notificationNotifier_ = std::make_unique<QSocketNotifier>(notificationWatch_->fd(), QSocketNotifier::Read);
+  connect(notificationNotifier_.get(), &QSocketNotifier::activated, this, [this] { notificationWatch_->process(); });
+  notificationWatch_->process();
 }
 
 void QelApp::showMain() {

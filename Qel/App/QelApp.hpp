@@ -24,6 +24,7 @@ namespace qel {
 class InstanceLock;
 class MainWindow;
 class MenuBar;
+class NotificationWatch;
 class PortalSettingsWatch;
 class Store;
 class StoreBridge;
@@ -67,6 +68,7 @@ class QelApp : public QObject {
   void openWhatsNew();
   void updateCommands();
   void watchColorScheme();
+  void watchNotifications();
 
   QtExecutor executor_;  // first: the store's queued work may still arrive until it goes
   Defaults defaults_;
@@ -86,6 +88,8 @@ class QelApp : public QObject {
   std::unique_ptr<QSocketNotifier> sleepNotifier_;
   std::unique_ptr<PortalSettingsWatch> schemeWatch_;
   std::unique_ptr<QSocketNotifier> schemeNotifier_;
+  std::unique_ptr<NotificationWatch> notificationWatch_;
+  std::unique_ptr<QSocketNotifier> notificationNotifier_;
   QTimer tick_;
 };
 

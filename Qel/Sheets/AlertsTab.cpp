@@ -25,9 +25,11 @@ constexpr std::array<const char*, 3> kRuleGroups{Lkey("Whole computer"), Lkey("T
 
 }  // namespace
 
-std::string alertsFootnote(int enabled) {
+std::string alertsFootnote(int enabled, bool notifications) {
   return Ln("%n alerts on. ", enabled) +
-         L("Alerts appear in the Qel window and as desktop notifications.");
+         (notifications ? L("Alerts appear in the Qel window and as desktop notifications.")
+                        : L("No notification service is running on this desktop, so alerts only appear in the Qel "
+                            "window."));
 }
 
 TabBody* alertsTab(const SettingsEnv& env) {
@@ -66,7 +68,9 @@ TabBody* alertsTab(const SettingsEnv& env) {
 
   auto* footnote = new PlainLabel({}, Type::body, QFont::Normal, Palette::tertiaryText(), body);
   footnote->setWordWrap(true);
-  body->onSync([footnote, &store] { footnote->setText(qs(alertsFootnote(store.enabledRuleCount()))); });
+  body->onSync([footnote, &store] {
+    footnote->setText(qs(alertsFootnote(store.enabledRuleCount(), store.notificationsAvailable())));
+  });
   column->addWidget(footnote);
   column->addStretch(1);
   return body;

@@ -35,6 +35,6 @@ TabBody* dataTab(const SettingsEnv& env);
 std::string historySizeText(std::uint64_t bytes);
 
 // "4 alerts on. " and how alerts reach the user.
-std::string alertsFootnote(int enabled);
+std::string alertsFootnote(int enabled, bool notifications);
 
 }  // namespace qel

@@ -114,6 +114,10 @@ void Store::checkRules() {
   }
 }
 
+void Store::setNotificationsAvailable(bool available) {
+  assign(notificationsAvailable_, available, Concern::settings);
+}
+
 void Store::notify(const std::string& title, const std::string& body) {
   // Off the main thread: a notification service that hangs must not hold up the tick. With
   // no service nothing is posted; the toast has been shown already.

@@ -254,6 +254,10 @@ class Store {
   void setRules(std::vector<AlertRule> rules);
   const std::map<std::string, Date>& lastFired() const { return lastFired_; }
   int enabledRuleCount() const;
+  // Whether a desktop notification service takes alerts (as the session bus says, kept current
+  // by the program); without one they arrive as toasts only.
+  bool notificationsAvailable() const { return notificationsAvailable_; }
+  void setNotificationsAvailable(bool available);
   // "Alerted once today at HH:mm" for a rule that fired today; none otherwise.
   std::optional<std::string> firedText(const std::string& id) const;
   // Ends processes (SIGTERM, or SIGKILL with `force`) and reports the outcome in one toast.
@@ -455,6 +459,7 @@ class Store {
   bool showingLicenses_ = false;
   std::string settingsTab_ = "general";
   std::optional<Date> mutedUntil_;
+  bool notificationsAvailable_ = false;
   std::vector<BTDevice> bluetooth_;
   std::set<std::string> menuItems_;
   std::string tabValues_;

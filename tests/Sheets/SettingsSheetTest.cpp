@@ -284,6 +284,14 @@ TEST_F(SettingsSheetTest, theFootnoteCountsTheRulesThatAreOn) {
   row("disk")->onSwitch()->click();
   settle();
   EXPECT_TRUE(footnote().startsWith("5 alerts on. "));
+  // How alerts reach the user follows the notification service as it comes and goes.
+  EXPECT_TRUE(footnote().endsWith("so alerts only appear in the Qel window.")) << footnote().toStdString();
+  store->setNotificationsAvailable(true);
+  settle();
+  EXPECT_EQ(footnote(), "5 alerts on. Alerts appear in the Qel window and as desktop notifications.");
+  store->setNotificationsAvailable(false);
+  settle();
+  EXPECT_TRUE(footnote().endsWith("so alerts only appear in the Qel window."));
 }
 
 TEST_F(SettingsSheetTest, anUnknownStoredValueSelectsNothingAndWritesNothing) {
