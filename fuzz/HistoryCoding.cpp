@@ -10,6 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   (void)qel::encodeWakes(qel::decodeWakes(text));
   (void)qel::encodeStretchApps(qel::decodeStretchApps(text));
   (void)qel::encodeSeries(qel::decodeSeries(text));
+  if (const auto facts = qel::decodeFindingFacts(text)) (void)qel::encodeFindingFacts(*facts);
   (void)qel::decodeLegacyDay(text);
   (void)qel::decodeLegacyBaseline(text);
   return 0;

@@ -1,8 +1,9 @@
 #pragma once
-// Something the insight engine noticed about one process, worded for the user.
+// Something the insight engine noticed about one process; worded when it is shown.
 #include <cstdint>
 #include <string>
 
+#include "Qel/History/FindingFacts.hpp"
 #include "Qel/Platform/Clock.hpp"
 
 namespace qel {
@@ -11,11 +12,10 @@ struct Finding {
   std::string id;  // "run-<pid>" or "leak-<pid>"
   std::int32_t pid{};
   std::uint64_t startTime{};  // with the pid, the process it is about
-  std::string name;
-  std::string title;
-  std::string detail;
+  FindingFacts facts;         // its name, its kind and the figures its words give
   Date date;
-  bool isMemory{};  // memory growth; else busy in the background
+  std::string title() const { return findingTitle(facts); }
+  std::string detail() const { return findingDetail(facts); }
   bool operator==(const Finding&) const = default;
 };
 

@@ -128,6 +128,12 @@ std::optional<std::optional<DayBucket>> bucket(const Json& j) {
   return std::optional<DayBucket>(DayBucket{*cpu, *mem, *pressure, *peak, std::move(*top), *topCPU, *count});
 }
 
+std::optional<std::uint64_t> bytes(const Json& j, const char* key) {
+  auto it = j.find(key);
+  if (it == j.end() || !it->is_number_unsigned()) return std::nullopt;
+  return it->get<std::uint64_t>();
+}
+
 std::optional<BaselineSlot> baselineSlot(const Json& j) {
   if (!j.is_object()) return std::nullopt;
   auto cpu = number(j, "cpu");
@@ -170,6 +176,42 @@ std::string encodeSeries(const std::vector<double>& series) {
 }
 
 std::vector<double> decodeSeries(std::string_view text) { return arrayOrEmpty<double>(text, seriesPoint); }
+
+std::string encodeFindingFacts(const FindingFacts& facts) {
+  OrderedJson out{{"kind", facts.isMemory ? "growth" : "busy"}, {"name", facts.name}};
+  if (facts.isMemory) {
+    out["minutes"] = facts.minutes;
+    out["from"] = facts.from;
+    out["to"] = facts.to;
+  } else {
+    out["cpu"] = facts.cpu;
+  }
+  return dump(out);
+}
+
+std::optional<FindingFacts> decodeFindingFacts(std::string_view text) {
+  auto j = parse(text);
+  if (!j || !j->is_object()) return std::nullopt;
+  auto kind = string(*j, "kind");
+  auto name = string(*j, "name");
+  if (!kind || !name) return std::nullopt;
+  FindingFacts facts{.name = std::move(*name)};
+  if (*kind == "busy") {
+    auto cpu = integer(*j, "cpu");
+    if (!cpu) return std::nullopt;
+    facts.cpu = *cpu;
+    return facts;
+  }
+  if (*kind != "growth") return std::nullopt;
+  auto minutes = integer(*j, "minutes");
+  auto from = bytes(*j, "from"), to = bytes(*j, "to");
+  if (!minutes || !from || !to) return std::nullopt;
+  facts.isMemory = true;
+  facts.minutes = *minutes;
+  facts.from = *from;
+  facts.to = *to;
+  return facts;
+}
 
 std::optional<LegacyDay> decodeLegacyDay(std::string_view text) {
   auto j = parse(text);

@@ -9,6 +9,7 @@
 
 #include "Qel/History/BaselineSlot.hpp"
 #include "Qel/History/DayBucket.hpp"
+#include "Qel/History/FindingFacts.hpp"
 #include "Qel/History/SleepSession.hpp"
 #include "Qel/History/Stretch.hpp"
 
@@ -23,6 +24,11 @@ std::vector<StretchApp> decodeStretchApps(std::string_view text);
 
 std::string encodeSeries(const std::vector<double>& series);
 std::vector<double> decodeSeries(std::string_view text);
+
+// A finding's figures beside its stored words: {"kind": "busy", "name", "cpu"} or
+// {"kind": "growth", "name", "minutes", "from", "to"}. Nothing when the text is another shape.
+std::string encodeFindingFacts(const FindingFacts& facts);
+std::optional<FindingFacts> decodeFindingFacts(std::string_view text);
 
 // "day.json": {"key": "yyyy-MM-dd", "buckets": [null or a bucket, ...]}, position = slot.
 struct LegacyDay {

@@ -46,11 +46,15 @@ std::vector<std::optional<DayBucket>> HistoryDB::loadDay(const std::string& day)
 std::vector<DayEvent> HistoryDB::loadEvents(const std::string& day) {
   return read("load events", std::vector<DayEvent>{}, [&](SQLite::Database& db) {
     std::vector<DayEvent> out;
-    SQLite::Statement st(db, "SELECT slot, is_memory, title, detail FROM events WHERE day = ? ORDER BY slot");
+    SQLite::Statement st(db, "SELECT slot, is_memory, title, detail, facts FROM events WHERE day = ? ORDER BY slot");
     st.bind(1, day);
-    while (st.executeStep())
+    while (st.executeStep()) {
+      // Rows written before the figures were kept, or whose figures don't read, keep their words.
+      const auto column = st.getColumn(4);
+      auto facts = column.isText() ? decodeFindingFacts(column.getString()) : std::nullopt;
       out.push_back({st.getColumn(0).getInt(), st.getColumn(1).getInt() != 0, st.getColumn(2).getString(),
-                     st.getColumn(3).getString()});
+                     st.getColumn(3).getString(), std::move(facts)});
+    }
     return out;
   });
 }

@@ -1,5 +1,6 @@
 #include "Qel/History/HistorySchema.hpp"
 
+#include <algorithm>
 #include <map>
 #include <vector>
 
@@ -18,7 +19,7 @@ constexpr const char* kSchema[] = {
     "samples INTEGER NOT NULL, PRIMARY KEY (day, slot))",
     "CREATE TABLE IF NOT EXISTS events (id INTEGER PRIMARY KEY AUTOINCREMENT, day TEXT NOT NULL, "
     "slot INTEGER NOT NULL, is_memory INTEGER NOT NULL, title TEXT NOT NULL, detail TEXT NOT NULL, "
-    "created REAL NOT NULL)",
+    "created REAL NOT NULL, facts TEXT)",
     "CREATE INDEX IF NOT EXISTS events_day ON events(day)",
     "CREATE TABLE IF NOT EXISTS baseline (slot INTEGER PRIMARY KEY, cpu REAL NOT NULL, days INTEGER NOT NULL)",
     "CREATE TABLE IF NOT EXISTS app_hours (day TEXT NOT NULL, hour INTEGER NOT NULL, app TEXT NOT NULL, "
@@ -34,6 +35,18 @@ constexpr const char* kSchema[] = {
     "CREATE TABLE IF NOT EXISTS sleeps (began REAL PRIMARY KEY, ended REAL NOT NULL, charge0 INTEGER NOT NULL, "
     "charge1 INTEGER NOT NULL, battery INTEGER NOT NULL, wakes TEXT NOT NULL)",
     "CREATE TABLE IF NOT EXISTS meta (key TEXT PRIMARY KEY, value TEXT NOT NULL)",
+};
+
+// Columns added since the first schema, each with the schema number that brought it. An older
+// file gets them when it is opened; its rows hold NULL there.
+struct AddedColumn {
+  int version;
+  const char* table;
+  const char* column;
+  const char* sql;
+};
+constexpr AddedColumn kAdded[] = {
+    {2, "events", "facts", "ALTER TABLE events ADD COLUMN facts TEXT"},
 };
 
 using Columns = std::map<std::string, std::vector<std::string>>;
@@ -61,6 +74,14 @@ const Columns& ourColumns() {
   return columns;
 }
 
+// A table's columns as a file of schema `version` holds them.
+std::vector<std::string> columnsAt(const std::string& table, std::int64_t version) {
+  std::vector<std::string> out = ourColumns().at(table);
+  for (const auto& added : kAdded)
+    if (added.version > version && table == added.table) std::erase(out, std::string(added.column));
+  return out;
+}
+
 }  // namespace
 
 Check check(SQLite::Database& db) {
@@ -75,7 +96,8 @@ Check check(SQLite::Database& db) {
   if (!version) return {Fit::foreign, "the file has no schema number"};
   if (*version > kVersion) return {Fit::newer, "schema " + std::to_string(*version)};
   for (const auto& [table, columns] : ourColumns())
-    if (const auto it = found.find(table); it != found.end() && it->second != columns)
+    if (const auto it = found.find(table);
+        it != found.end() && it->second != columns && it->second != columnsAt(table, *version))
       return {Fit::foreign, "the table " + table + " has other columns"};
   return {Fit::ours, {}};
 }
@@ -85,7 +107,15 @@ void createTables(SQLite::Database& db) {
   db.exec("PRAGMA synchronous=NORMAL");
   SQLite::Transaction tx(db);
   for (const char* sql : kSchema) db.exec(sql);
-  if (!historysql::metaValue(db, "schema")) historysql::setMeta(db, "schema", std::to_string(kVersion));
+  // An older file gains the columns added since, in the same transaction as its new number.
+  const Columns have = columnsOf(db);
+  for (const auto& added : kAdded) {
+    const auto& columns = have.at(added.table);
+    if (std::find(columns.begin(), columns.end(), added.column) == columns.end()) db.exec(added.sql);
+  }
+  const auto number = historysql::metaValue(db, "schema");
+  const auto version = number ? parseI64(*number) : std::nullopt;
+  if (!version || *version < kVersion) historysql::setMeta(db, "schema", std::to_string(kVersion));
   tx.commit();
 }
 

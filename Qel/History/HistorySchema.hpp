@@ -7,7 +7,7 @@
 namespace qel::historyschema {
 
 // The schema number this program writes; a file with a higher one is a newer version's.
-constexpr int kVersion = 1;
+constexpr int kVersion = 2;
 
 struct Check {
   enum class Fit {

@@ -23,13 +23,15 @@ void HistoryDB::save(std::string day, int slot, DayBucket bucket) {
 void HistoryDB::add(DayEvent event, std::string day) {
   write("add event", [event = std::move(event), day = std::move(day)](SQLite::Database& db) {
     SQLite::Statement st(db,
-                         "INSERT INTO events (day, slot, is_memory, title, detail, created) VALUES (?, ?, ?, ?, ?, ?)");
+                         "INSERT INTO events (day, slot, is_memory, title, detail, created, facts) "
+                         "VALUES (?, ?, ?, ?, ?, ?, ?)");
     st.bind(1, day);
     st.bind(2, event.slot);
     st.bind(3, event.isMemory ? 1 : 0);
     st.bind(4, event.title);
     st.bind(5, event.detail);
     st.bind(6, toSeconds(std::chrono::system_clock::now()));
+    if (event.facts) st.bind(7, encodeFindingFacts(*event.facts));
     st.exec();
   });
 }

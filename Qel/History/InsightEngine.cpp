@@ -4,24 +4,21 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <climits>
+#include <cmath>
 
 #include "Qel/Platform/Calendar.hpp"
-#include "Qel/Text/Format.hpp"
-#include "Qel/Text/Loc.hpp"
 
 namespace qel {
 namespace {
 
-Finding raise(std::string key, const ProcInfo& p, Date now, bool isMemory, std::string title, std::string detail) {
-  return {.id = std::move(key),
-          .pid = p.pid,
-          .startTime = p.startTime,
-          .name = p.name,
-          .title = std::move(title),
-          .detail = std::move(detail),
-          .date = now,
-          .isMemory = isMemory};
+Finding raise(std::string key, const ProcInfo& p, Date now, FindingFacts facts) {
+  facts.name = p.name;
+  return {.id = std::move(key), .pid = p.pid, .startTime = p.startTime, .facts = std::move(facts), .date = now};
 }
+
+// A share of one core as a whole number; the rule lets only finite loads of half a core or more here.
+int wholePercent(double cpu) { return int(std::min(std::llround(cpu), static_cast<long long>(INT_MAX))); }
 
 }  // namespace
 
@@ -67,10 +64,7 @@ std::vector<Finding> InsightEngine::ingest(Date now, double cpu, double pressure
     stillBusy[p.pid] = n;
     const std::string key = "run-" + std::to_string(p.pid);
     if (n < kBusyTicks || !flagged_.insert(key).second) continue;
-    busy.push_back(raise(key, p, now, false, L("%@ has been busy in the background", {p.name}),
-                         L("%@ isn't in the foreground but has used %@% of the CPU for 3 minutes straight. If you "
-                           "didn't ask it to work in the background, you can quit it.",
-                           {p.name, wholeNumber(p.cpu)})));
+    busy.push_back(raise(key, p, now, {.isMemory = false, .cpu = wholePercent(p.cpu)}));
   }
   busySeconds_ = std::move(stillBusy);
 
@@ -94,10 +88,8 @@ std::vector<Finding> InsightEngine::ingest(Date now, double cpu, double pressure
       if (double(rises) < 0.9 * double(n - 1)) continue;
       if (last - first < kLeakGrowth || double(last) < 1.3 * double(first)) continue;
       flagged_.insert(key);
-      growing.push_back(raise(key, p, now, true, L("%@ keeps using more memory", {p.name}),
-                              Ln("Over the past %n minutes, the memory of %@ grew from %@ to %@ without dropping, "
-                                 "which may be a memory leak. Reopening the app frees it.",
-                                 n, {p.name, fmtBytes(first), fmtBytes(last)})));
+      // One sample a minute, at most sixty of them.
+      growing.push_back(raise(key, p, now, {.isMemory = true, .minutes = int(n), .from = first, .to = last}));
     }
     memTrack_ = std::move(tracked);
   }

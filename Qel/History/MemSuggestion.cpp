@@ -45,7 +45,7 @@ std::vector<MemSuggestion> memorySuggestions(const AdviceInput& in) {
 
   std::set<std::string> leaking;
   for (const auto& f : in.findings) {
-    if (!f.isMemory) continue;
+    if (!f.facts.isMemory) continue;
     const auto p = std::find_if(in.procs.begin(), in.procs.end(), [&](const ProcInfo& q) { return q.pid == f.pid; });
     if (p != in.procs.end()) leaking.insert(p->appKey);
   }

@@ -81,8 +81,8 @@ void FindingCard::refresh() {
 void FindingCard::show(const std::optional<Finding>& finding) {
   if (finding != finding_) {
     finding_ = finding;
-    title_->setText(finding_ ? QString::fromStdString(displayName(finding_->title)) : QString());
-    detail_->setText(finding_ ? QString::fromStdString(displayName(finding_->detail)) : QString());
+    title_->setText(finding_ ? QString::fromStdString(displayName(finding_->title())) : QString());
+    detail_->setText(finding_ ? QString::fromStdString(displayName(finding_->detail())) : QString());
     update();
   }
   view_->setVisible(runs());
@@ -101,7 +101,7 @@ void FindingCard::paintEvent(QPaintEvent*) {
   card.addRoundedRect(QRectF(rect()), 12, 12);
   p.setClipPath(card);
   p.fillRect(rect(), Palette::adaptiveOpacity(0.045, 0.045).resolve());
-  const bool memory = finding_ && finding_->isMemory;
+  const bool memory = finding_ && finding_->facts.isMemory;
   p.fillRect(QRect(0, 0, kBar, height()), memory ? Palette::strain() : Palette::warn());
 }
 

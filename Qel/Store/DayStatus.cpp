@@ -30,8 +30,16 @@ std::vector<DayEvent> Store::events() const {
                                  {wholeNumber(b->pressure), wholeNumber(b->mem * 100) + "%"})});
     }
   }
-  for (const auto& e : viewDay_ ? pastFlagged_ : flaggedEvents_)
-    if (std::none_of(out.begin(), out.end(), [&](const DayEvent& o) { return o.slot == e.slot; })) out.push_back(e);
+  for (const auto& e : viewDay_ ? pastFlagged_ : flaggedEvents_) {
+    if (std::any_of(out.begin(), out.end(), [&](const DayEvent& o) { return o.slot == e.slot; })) continue;
+    DayEvent shown = e;
+    // A finding is worded in the language on screen; one stored without its figures keeps its words.
+    if (e.facts) {
+      shown.title = findingTitle(*e.facts);
+      shown.detail = findingDetail(*e.facts);
+    }
+    out.push_back(std::move(shown));
+  }
   return out;
 }
 

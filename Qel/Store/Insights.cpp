@@ -19,12 +19,13 @@ void Store::handle(const std::vector<Finding>& found, Date now) {
   const std::string key = dayKey(now);
   const int slot = slotOf(now);
   for (const auto& f : found) {
-    const DayEvent event{.slot = slot, .isMemory = f.isMemory, .title = f.title, .detail = f.detail};
+    const DayEvent event{
+        .slot = slot, .isMemory = f.facts.isMemory, .title = f.title(), .detail = f.detail(), .facts = f.facts};
     if (key == dayKey_ || !history_) flaggedEvents_.push_back(event);
     if (history_) history_->add(event, key);
     if (mutedUntil_ && *mutedUntil_ > now) continue;
-    show(f.title);
-    notify(f.title, f.detail);
+    show(event.title);
+    notify(event.title, event.detail);
   }
   changed(Concern::insights | Concern::day);
 }

@@ -49,7 +49,7 @@ TEST(HistoryDB, freshFolderGetsTheSchemaAndReopeningChangesNothing) {
   EXPECT_EQ(f.value("PRAGMA journal_mode"), "wal");
   const std::pair<const char*, const char*> columns[] = {
       {"buckets", "day slot cpu mem pressure peak top top_cpu samples"},
-      {"events", "id day slot is_memory title detail created"},
+      {"events", "id day slot is_memory title detail created facts"},
       {"baseline", "slot cpu days"},
       {"app_hours", "day hour app name cpu mem energy samples version"},
       {"marks", "id day slot at kind arg"},
@@ -61,9 +61,32 @@ TEST(HistoryDB, freshFolderGetsTheSchemaAndReopeningChangesNothing) {
     EXPECT_EQ(joined(f.column(std::string("SELECT name FROM pragma_table_info('") + table + "')")), names);
   EXPECT_EQ(joined(f.column("SELECT name FROM sqlite_master WHERE type = 'index' AND sql NOT NULL ORDER BY name")),
             "app_hours_app events_day marks_day");
-  EXPECT_EQ(joined(f.column("SELECT key || '=' || value FROM meta ORDER BY key")), "legacy_imported=1 schema=1");
+  EXPECT_EQ(joined(f.column("SELECT key || '=' || value FROM meta ORDER BY key")), "legacy_imported=1 schema=2");
 
   EXPECT_TRUE(f.takeProblems().empty());
+}
+
+TEST(HistoryDB, anOlderFileKeepsItsNoticesAndGainsTheFindingsFigures) {
+  test::HistoryFixture f;
+  std::filesystem::create_directories(f.folder);
+  SQLite::Database(f.file, SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE)
+      .exec("CREATE TABLE meta (key TEXT PRIMARY KEY, value TEXT NOT NULL); INSERT INTO meta VALUES ('schema', '1'); "
+            "CREATE TABLE events (id INTEGER PRIMARY KEY AUTOINCREMENT, day TEXT NOT NULL, slot INTEGER NOT NULL, "
+            "is_memory INTEGER NOT NULL, title TEXT NOT NULL, detail TEXT NOT NULL, created REAL NOT NULL); "
+            "INSERT INTO events (day, slot, is_memory, title, detail, created) VALUES ('d', 9, 0, 'Alt', 'Wörter', 0)");
+  auto db = f.open();
+  EXPECT_TRUE(db->isOpen() && f.takeProblems().empty());  // not moved aside
+  EXPECT_EQ(f.value("SELECT value FROM meta WHERE key = 'schema'"), "2");
+  const FindingFacts growth{.isMemory = true, .name = "cc1", .minutes = 20, .from = 1ull << 30, .to = 3ull << 29};
+  const FindingFacts busy{.name = "make \"all\"", .cpu = 412};
+  db->add(DayEvent{12, true, "cc1 wächst", "…", growth}, "d");
+  db->add(DayEvent{13, false, "make", "…", busy}, "d");
+  EXPECT_EQ(db->loadEvents("d"), (std::vector<DayEvent>{{9, false, "Alt", "Wörter", std::nullopt},
+                                                         {12, true, "cc1 wächst", "…", growth},
+                                                         {13, false, "make", "…", busy}}));
+  // Figures that don't read leave the stored words alone.
+  f.exec("UPDATE events SET facts = '{\"kind\":\"growth\",\"name\":\"x\",\"from\":-1}' WHERE slot = 12");
+  EXPECT_EQ(db->loadEvents("d").at(1).facts, std::nullopt);
 }
 
 TEST(HistoryDB, aNewerVersionsFileIsLeftUntouchedAndNothingIsSaved) {

@@ -40,9 +40,9 @@ TEST(InsightEngine, busyBackgroundProcessIsRaisedAtTheHundredEightiethTickOnce) 
   ASSERT_EQ(r.raised.size(), 1u);
   const Finding& f = r.raised[0];
   EXPECT_EQ(f.id, "run-7");
-  EXPECT_FALSE(f.isMemory);
-  EXPECT_EQ(f.title, "p7 has been busy in the background");
-  EXPECT_EQ(f.detail,
+  EXPECT_EQ(f.facts, (FindingFacts{.isMemory = false, .name = "p7", .cpu = 50}));
+  EXPECT_EQ(f.title(), "p7 has been busy in the background");
+  EXPECT_EQ(f.detail(),
             "p7 isn't in the foreground but has used 50% of the CPU for 3 minutes straight. If you didn't ask it to "
             "work in the background, you can quit it.");
   EXPECT_EQ(f.date, t0 + 179s);
@@ -93,9 +93,9 @@ TEST(InsightEngine, growingMemoryNeedsBoth512MiBAndOneAndAHalfTimes) {
     ASSERT_EQ(r.raised.size(), c.raised ? 1u : 0u) << c.from / MiB << " → " << c.to / MiB;
     if (!c.raised) continue;
     EXPECT_EQ(r.engine.tick(), 1200);
-    EXPECT_TRUE(r.raised[0].isMemory);
+    EXPECT_TRUE(r.raised[0].facts.isMemory);
     EXPECT_EQ(r.raised[0].id, "leak-5");
-    EXPECT_EQ(r.raised[0].detail,
+    EXPECT_EQ(r.raised[0].detail(),
               "Over the past 20 minutes, the memory of p5 grew from 1.0 GB to 1.5 GB without dropping, which may be "
               "a memory leak. Reopening the app frees it.");
   }

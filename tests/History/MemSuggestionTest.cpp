@@ -62,7 +62,7 @@ TEST(MemoryAdvice, idleAppsAndGrowingOnesRankFirst) {
   a.procs = {proc(10, "busy", 1000 * MiB), proc(11, "idle", 800 * MiB), proc(12, "leaky", 500 * MiB)};
   a.lastFront = {{key("busy"), a.now - 10min}, {key("idle"), a.now - 2h}, {key("leaky"), a.now - 1h}};
   EXPECT_EQ(a.names(), (std::vector<std::string>{"idle", "busy", "leaky"}));  // 2.4 GB, 1.17 GB, 1.0 GB
-  a.findings = {{.id = "leak-12", .pid = 12, .isMemory = true}};
+  a.findings = {{.id = "leak-12", .pid = 12, .facts = {.isMemory = true}}};
   EXPECT_EQ(a.names(), (std::vector<std::string>{"idle", "leaky", "busy"}));  // the leak weighs 1.5 GB
 }
 

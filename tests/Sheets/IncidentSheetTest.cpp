@@ -185,8 +185,9 @@ TEST_F(IncidentSheetTest, theFindingCardsBarFollowsItsKindAndViewKeepsTheFinding
   auto* card = new FindingCard(*store);  // the host window owns it
   test::Host host(card, QSize(420, 90));
   EXPECT_FALSE(card->finding());  // the store has none
-  Finding leak{.id = "leak-7", .pid = 7, .name = "cc1plus", .title = "cc1plus keeps growing", .detail = "It uses 4 GB."};
-  leak.isMemory = true;
+  Finding leak{.id = "leak-7",
+               .pid = 7,
+               .facts = {.isMemory = true, .name = "cc1plus", .minutes = 20, .from = 1, .to = 2}};
   card->show(leak);
   settle();
   EXPECT_EQ(host.at(1, 45), Palette::strain());
@@ -200,7 +201,7 @@ TEST_F(IncidentSheetTest, theFindingCardsBarFollowsItsKindAndViewKeepsTheFinding
   settle();
   Finding busy = leak;
   busy.id = "run-7";
-  busy.isMemory = false;
+  busy.facts.isMemory = false;
   card->show(busy);
   settle();
   EXPECT_EQ(host.at(1, 45), Palette::warn());

@@ -2,6 +2,7 @@
 #include <sys/wait.h>
 
 #include "Qel/Platform/ProcPidStat.hpp"
+#include "Qel/Text/Loc.hpp"
 #include "tests/Store/StoreHarness.hpp"
 
 using namespace qel;
@@ -75,13 +76,34 @@ TEST_F(StoreInsights, busyBackgroundAppBecomesAFindingAToastAndADayEvent) {
   const Finding f = store->findings()[0];
   EXPECT_EQ(f.id, "run-40");
   EXPECT_EQ(store->toast(), "Render has been busy in the background");
-  const DayEvent event{.slot = store->nowSlot(), .isMemory = false, .title = f.title, .detail = f.detail};
+  const DayEvent event{
+      .slot = store->nowSlot(), .isMemory = false, .title = f.title(), .detail = f.detail(), .facts = f.facts};
   EXPECT_EQ(store->flaggedEvents(), std::vector<DayEvent>{event});
   EXPECT_EQ(store->history()->loadEvents(store->todayKey()), std::vector<DayEvent>{event});
   store->dismiss(f);
   EXPECT_TRUE(store->findings().empty());
   for (int i = 0; i < 200; ++i) tick();
   EXPECT_TRUE(store->findings().empty());  // raised once a run
+}
+
+TEST_F(StoreInsights, findingsAreWordedInTheLanguageOnScreen) {
+  setProcs({{.pid = 40, .name = "Render", .path = "/usr/bin/render", .cpu = 100, .appKey = kRender}});
+  begin();
+  struct Back {
+    ~Back() { Loc::set("system", nullptr); }
+  } back;
+  Loc::set("de", nullptr);
+  ticksUntil(180);
+  EXPECT_EQ(store->toast(), "Render war im Hintergrund beschäftigt");
+  Loc::set("ru", nullptr);
+  EXPECT_EQ(store->findings().at(0).title(), "Render долго работает в фоне");
+  EXPECT_EQ(store->events().back().title, "Render долго работает в фоне");
+
+  // Stored with the words it was raised in, and its figures for whoever reads it later.
+  const auto stored = store->history()->loadEvents(store->todayKey());
+  ASSERT_EQ(stored.size(), 1u);
+  EXPECT_EQ(stored[0].title, "Render war im Hintergrund beschäftigt");
+  EXPECT_EQ(stored[0].facts, store->findings().at(0).facts);
 }
 
 TEST_F(StoreInsights, whileAlertsArePausedFindingsAreKeptButNotShown) {

@@ -165,32 +165,47 @@
         <translation>Unbekannter Pfad</translation>
     </message>
     <message>
+        <location filename="../../Processes/ProfileNotes.cpp" line="17"/>
+        <source>No profile for this process</source>
+        <translation>Kein Profil für diesen Prozess</translation>
+    </message>
+    <message>
         <location filename="../../Processes/ProfileNotes.cpp" line="18"/>
+        <source>Qel keeps long-term profiles for apps only, not for individual system processes.</source>
+        <translation>Qel führt Langzeitprofile nur für Apps, nicht für einzelne Systemprozesse.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ProfileNotes.cpp" line="19"/>
+        <source>Qel keeps long-term profiles for apps only, and this program doesn&apos;t belong to one.</source>
+        <translation>Qel führt Langzeitprofile nur für Apps, und dieses Programm gehört zu keiner.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ProfileNotes.cpp" line="25"/>
         <source>No notable change</source>
         <translation>Keine nennenswerte Änderung</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileNotes.cpp" line="18"/>
+        <location filename="../../Processes/ProfileNotes.cpp" line="25"/>
         <source>Its usage has stayed within its own usual range.</source>
         <translation>Seine Nutzung blieb im üblichen Rahmen.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileNotes.cpp" line="22"/>
+        <location filename="../../Processes/ProfileNotes.cpp" line="29"/>
         <source>Lighter since the update to %@</source>
         <translation>Leichter seit dem Update auf %@</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileNotes.cpp" line="23"/>
+        <location filename="../../Processes/ProfileNotes.cpp" line="30"/>
         <source>Since it updated on %@, it uses %@% less memory on average than before.</source>
         <translation>Seit dem Update am %@ braucht es im Schnitt %@% weniger Speicher als vorher.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileNotes.cpp" line="26"/>
+        <location filename="../../Processes/ProfileNotes.cpp" line="33"/>
         <source>Heavier since the update to %@</source>
         <translation>Schwerer seit dem Update auf %@</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileNotes.cpp" line="27"/>
+        <location filename="../../Processes/ProfileNotes.cpp" line="34"/>
         <source>Since it updated on %@, it uses %@% more memory on average than before.</source>
         <translation>Seit dem Update am %@ braucht es im Schnitt %@% mehr Speicher als vorher.</translation>
     </message>
@@ -537,18 +552,18 @@
         <translation>Einzelner Prozess</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="38"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="40"/>
         <source>When these things happen, Qel tells you which process it is and what to do. Short spikes won&apos;t bother you.</source>
         <translation>Wenn so etwas passiert, sagt dir Qel, welcher Prozess es ist und was zu tun ist. Kurze Spitzen stören dich nicht.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="47"/>
-        <location filename="../../Sheets/AlertsTab.cpp" line="48"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="49"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="50"/>
         <source>Pause alerts for 1 hour</source>
         <translation>Alarme für 1 Stunde pausieren</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="47"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="49"/>
         <source>No alerts appear while paused. They resume automatically.</source>
         <translation>Während der Pause erscheinen keine Alarme. Sie werden automatisch fortgesetzt.</translation>
     </message>
@@ -753,29 +768,29 @@
         <translation>„Beim Anmelden öffnen“ konnte nicht geändert werden</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="83"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="87"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="84"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="88"/>
         <source>Check for updates automatically</source>
         <translation>Automatisch nach Updates suchen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="88"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="89"/>
         <source>Qel looks for a new version about once a day and tells you when there is one.</source>
         <translation>Qel sucht etwa einmal am Tag nach einer neuen Version und sagt Bescheid, wenn es eine gibt.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="89"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="90"/>
         <source>This build of Qel names no update feed, so it can&apos;t look for new versions.</source>
         <translation>Dieser Build von Qel nennt keinen Update-Feed und kann daher nicht nach neuen Versionen suchen.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="92"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="95"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="93"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="97"/>
         <source>Receive Beta updates</source>
         <translation>Beta-Updates erhalten</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="96"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="98"/>
         <source>Get early access to upcoming versions and continue receiving stable updates.</source>
         <translation>Erhalte frühen Zugang zu kommenden Versionen und weiterhin stabile Updates.</translation>
     </message>
@@ -1283,6 +1298,7 @@
     <message>
         <location filename="../../Pages/CoreFlowerView.cpp" line="65"/>
         <location filename="../../Pages/CoreFlowerView.cpp" line="114"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="115"/>
         <source>Load %.2f</source>
         <translation>Last %.2f</translation>
     </message>
@@ -1882,52 +1898,52 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::Glossary</name>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="221"/>
+        <location filename="../../Processes/Glossary.cpp" line="223"/>
         <source>A page renderer for %@. Each browser tab and each Electron app window has one.</source>
         <translation>Ein Seiten-Renderer von %@. Jeder Browser-Tab und jedes Fenster einer Electron-App hat einen.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="224"/>
+        <location filename="../../Processes/Glossary.cpp" line="226"/>
         <source>The graphics process for %@. It handles drawing, video and animation.</source>
         <translation>Der Grafikprozess von %@. Er übernimmt Zeichnen, Video und Animation.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="226"/>
+        <location filename="../../Processes/Glossary.cpp" line="228"/>
         <source>A service process for %@. It does one job on its own, such as networking, audio or storage.</source>
         <translation>Ein Dienstprozess von %@. Er erledigt selbstständig eine Aufgabe, etwa Netzwerk, Audio oder Speicherung.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="230"/>
+        <location filename="../../Processes/Glossary.cpp" line="232"/>
         <source>A kernel thread: part of the Linux kernel itself, doing work such as writing to disk, reclaiming memory or handling hardware.</source>
         <translation>Ein Kernel-Thread: Teil des Linux-Kernels selbst, der Arbeit erledigt wie auf die Festplatte schreiben, Speicher freigeben oder Hardware bedienen.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="234"/>
+        <location filename="../../Processes/Glossary.cpp" line="27"/>
         <source>A program that comes with your Linux system. Qel&apos;s glossary doesn&apos;t describe it yet.</source>
         <translation>Ein Programm, das zu deinem Linux-System gehört. Qels Glossar beschreibt es noch nicht.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="236"/>
+        <location filename="../../Processes/Glossary.cpp" line="237"/>
         <source>Qel&apos;s glossary doesn&apos;t include this process. Judging by its path, it doesn&apos;t come from your distribution&apos;s packages.</source>
         <translation>Qels Glossar kennt diesen Prozess nicht. Nach seinem Pfad zu urteilen, stammt er nicht aus den Paketen deiner Distribution.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="242"/>
+        <location filename="../../Processes/Glossary.cpp" line="243"/>
         <source>A helper process for %@.</source>
         <translation>Ein Hilfsprozess von %@.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="243"/>
+        <location filename="../../Processes/Glossary.cpp" line="244"/>
         <source>Part of %@. Qel&apos;s glossary doesn&apos;t describe this process yet.</source>
         <translation>Teil von %@. Qels Glossar beschreibt diesen Prozess noch nicht.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="244"/>
+        <location filename="../../Processes/Glossary.cpp" line="247"/>
         <source>This is the main process of %@.</source>
         <translation>Das ist der Hauptprozess von %@.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="251"/>
+        <location filename="../../Processes/Glossary.cpp" line="254"/>
         <source>what is the %@ process on Linux</source>
         <translation>was ist der Prozess %@ unter Linux</translation>
     </message>
@@ -1983,29 +1999,6 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 </context>
 <context>
     <name>qel::InsightEngine</name>
-    <message>
-        <location filename="../../History/InsightEngine.cpp" line="70"/>
-        <source>%@ has been busy in the background</source>
-        <translation>%@ war im Hintergrund beschäftigt</translation>
-    </message>
-    <message>
-        <location filename="../../History/InsightEngine.cpp" line="71"/>
-        <source>%@ isn&apos;t in the foreground but has used %@% of the CPU for 3 minutes straight. If you didn&apos;t ask it to work in the background, you can quit it.</source>
-        <translation>%@ ist nicht im Vordergrund, hat aber 3 Minuten am Stück %@% der CPU genutzt. Wenn du es nicht im Hintergrund arbeiten lässt, kannst du es beenden.</translation>
-    </message>
-    <message>
-        <location filename="../../History/InsightEngine.cpp" line="97"/>
-        <source>%@ keeps using more memory</source>
-        <translation>%@ braucht immer mehr Speicher</translation>
-    </message>
-    <message numerus="yes">
-        <location filename="../../History/InsightEngine.cpp" line="98"/>
-        <source>Over the past %n minutes, the memory of %@ grew from %@ to %@ without dropping, which may be a memory leak. Reopening the app frees it.</source>
-        <translation>
-            <numerusform>In der letzten %n Minute wuchs der Speicher von %@ von %@ auf %@, ohne zu sinken – vielleicht ein Speicherleck. Ein Neustart der App gibt ihn frei.</numerusform>
-            <numerusform>In den letzten %n Minuten wuchs der Speicher von %@ von %@ auf %@, ohne zu sinken – vielleicht ein Speicherleck. Ein Neustart der App gibt ihn frei.</numerusform>
-        </translation>
-    </message>
     <message>
         <location filename="../../History/InsightReplay.cpp" line="45"/>
         <source>Not enough history yet</source>
@@ -2225,118 +2218,118 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::MenuPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="105"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="109"/>
         <source>Today</source>
         <translation>Heute</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="139"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="143"/>
         <source>Top processes</source>
         <translation>Top-Prozesse</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="140"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="144"/>
         <source>Hover to quit</source>
         <translation>Zum Beenden darauf zeigen</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="107"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="111"/>
         <source>Network</source>
         <translation>Netzwerk</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="108"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="112"/>
         <source>Bluetooth devices</source>
         <translation>Bluetooth-Geräte</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="243"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="247"/>
         <source>Scroll horizontally to see more devices.</source>
         <translation>Horizontal scrollen, um weitere Geräte zu sehen.</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="248"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="415"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="252"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="419"/>
         <source>Not connected</source>
         <translation>Nicht verbunden</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="262"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="266"/>
         <source>Quiet mode</source>
         <translation>Ruhemodus</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="263"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="267"/>
         <source>Keep awake</source>
         <translation>Wachhalten</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="264"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="268"/>
         <source>Pause alerts</source>
         <translation>Alarme pausieren</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="288"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="292"/>
         <source>Settings</source>
         <translation>Einstellungen</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="290"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="294"/>
         <source>What just happened</source>
         <translation>Was gerade passiert ist</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="292"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="296"/>
         <source>Quit</source>
         <translation>Beenden</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="294"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="298"/>
         <source>Open Qel</source>
         <translation>Qel öffnen</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="368"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="372"/>
         <source>Load %.2f</source>
         <translation>Last %.2f</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="376"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="380"/>
         <source>Thermal</source>
         <translation>Wärme</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="376"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="380"/>
         <source>System thermal state</source>
         <translation>Thermischer Zustand des Systems</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="377"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="381"/>
         <source>Battery</source>
         <translation>Akku</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="379"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="383"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="379"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="383"/>
         <source>Memory %@</source>
         <translation>Speicher %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="381"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="385"/>
         <source>Disk free</source>
         <translation>Freier Speicherplatz</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="381"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="385"/>
         <source>%@ total</source>
         <translation>%@ gesamt</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/MenuPanel.cpp" line="404"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="408"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n App online</numerusform>
@@ -2344,17 +2337,17 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="406"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="410"/>
         <source>Per-app traffic unavailable</source>
         <translation>Verkehr je App nicht verfügbar</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="411"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="415"/>
         <source>Local %@</source>
         <translation>Lokal %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="415"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="419"/>
         <source>No local address</source>
         <translation>Keine lokale Adresse</translation>
     </message>
@@ -2849,57 +2842,47 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::ProfileView</name>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="54"/>
-        <source>No profile for this process</source>
-        <translation>Kein Profil für diesen Prozess</translation>
-    </message>
-    <message>
-        <location filename="../../Processes/ProfileView.cpp" line="55"/>
-        <source>Qel keeps long-term profiles for apps only, not for individual system processes.</source>
-        <translation>Qel führt Langzeitprofile nur für Apps, nicht für einzelne Systemprozesse.</translation>
-    </message>
-    <message>
-        <location filename="../../Processes/ProfileView.cpp" line="60"/>
+        <location filename="../../Processes/ProfileView.cpp" line="59"/>
         <source>Not enough history yet</source>
         <translation>Noch nicht genug Verlauf</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="60"/>
+        <location filename="../../Processes/ProfileView.cpp" line="59"/>
         <source>The profile fills in after Qel has seen this app on two different days.</source>
         <translation>Das Profil füllt sich, sobald Qel diese App an zwei verschiedenen Tagen gesehen hat.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="78"/>
+        <location filename="../../Processes/ProfileView.cpp" line="77"/>
         <source>Memory, last 30 days</source>
         <translation>Speicher, letzte 30 Tage</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="81"/>
+        <location filename="../../Processes/ProfileView.cpp" line="80"/>
         <source>Dashed line: updated to %@</source>
         <translation>Gestrichelte Linie: Update auf %@</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="99"/>
+        <location filename="../../Processes/ProfileView.cpp" line="98"/>
         <source>When it is most active</source>
         <translation>Wann es am aktivsten ist</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="117"/>
+        <location filename="../../Processes/ProfileView.cpp" line="116"/>
         <source>CPU while running, average</source>
         <translation>CPU während der Laufzeit, Durchschnitt</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="118"/>
+        <location filename="../../Processes/ProfileView.cpp" line="117"/>
         <source>Memory, average</source>
         <translation>Speicher, Durchschnitt</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="119"/>
+        <location filename="../../Processes/ProfileView.cpp" line="118"/>
         <source>Share of all apps&apos; energy</source>
         <translation>Anteil an der Energie aller Apps</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="120"/>
+        <location filename="../../Processes/ProfileView.cpp" line="119"/>
         <source>Days it ran</source>
         <translation>Tage mit Laufzeit</translation>
     </message>
@@ -3354,93 +3337,93 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <translation>Der Speicherdruck lag in diesen 10 Minuten im Schnitt bei %@%, %@ belegt.</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="54"/>
+        <location filename="../../Store/DayStatus.cpp" line="62"/>
         <source>Normal</source>
         <translation>Normal</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="55"/>
+        <location filename="../../Store/DayStatus.cpp" line="63"/>
         <source>Warm</source>
         <translation>Warm</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="56"/>
+        <location filename="../../Store/DayStatus.cpp" line="64"/>
         <source>Hot</source>
         <translation>Heiß</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="57"/>
+        <location filename="../../Store/DayStatus.cpp" line="65"/>
         <source>Overheating</source>
         <translation>Überhitzt</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="59"/>
+        <location filename="../../Store/DayStatus.cpp" line="67"/>
         <source>Unknown</source>
         <translation>Unbekannt</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="65"/>
+        <location filename="../../Store/DayStatus.cpp" line="73"/>
         <source>a process</source>
         <translation>ein Prozess</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="68"/>
+        <location filename="../../Store/DayStatus.cpp" line="76"/>
         <source>CPU is very busy</source>
         <translation>CPU stark ausgelastet</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="68"/>
+        <location filename="../../Store/DayStatus.cpp" line="76"/>
         <source>%@ is using %@%. The fans may spin up.</source>
         <translation>%@ nutzt %@%. Die Lüfter könnten anlaufen.</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="70"/>
+        <location filename="../../Store/DayStatus.cpp" line="78"/>
         <source>Computer is running hot</source>
         <translation>Computer läuft heiß</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="71"/>
+        <location filename="../../Store/DayStatus.cpp" line="79"/>
         <source>The system is already slowing down to cool off. Stop the most power-hungry app first.</source>
         <translation>Das System bremst schon, um abzukühlen. Stoppe zuerst die App, die am meisten Strom braucht.</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="73"/>
+        <location filename="../../Store/DayStatus.cpp" line="81"/>
         <source>Memory is getting tight</source>
         <translation>Speicher wird knapp</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="74"/>
+        <location filename="../../Store/DayStatus.cpp" line="82"/>
         <source>The system is compressing memory. Quitting apps you aren&apos;t using will help.</source>
         <translation>Das System komprimiert Speicher. Apps zu beenden, die du nicht nutzt, hilft.</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="75"/>
+        <location filename="../../Store/DayStatus.cpp" line="83"/>
         <source>A bit busy</source>
         <translation>Etwas beschäftigt</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="75"/>
+        <location filename="../../Store/DayStatus.cpp" line="83"/>
         <source>Mostly %@, at %@% CPU</source>
         <translation>Meist %@, bei %@% CPU</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="77"/>
+        <location filename="../../Store/DayStatus.cpp" line="85"/>
         <source>Busier than usual</source>
         <translation>Mehr los als sonst</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="78"/>
+        <location filename="../../Store/DayStatus.cpp" line="86"/>
         <source>CPU usage over these 10 minutes is %@× the usual for this time of day, mostly from %@.</source>
         <translation>Die CPU-Auslastung in diesen 10 Minuten ist %@× so hoch wie üblich zu dieser Tageszeit, vor allem durch %@.</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="81"/>
-        <location filename="../../Store/DayStatus.cpp" line="83"/>
+        <location filename="../../Store/DayStatus.cpp" line="89"/>
+        <location filename="../../Store/DayStatus.cpp" line="91"/>
         <source>All calm</source>
         <translation>Alles ruhig</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Store/DayStatus.cpp" line="82"/>
+        <location filename="../../Store/DayStatus.cpp" line="90"/>
         <source>Qel noticed %n things today. Click a dot outside the ring to see what happened.</source>
         <translation>
             <numerusform>Qel hat heute %n Ding bemerkt. Klicke auf einen Punkt außen am Ring, um zu sehen, was passiert ist.</numerusform>
@@ -3448,7 +3431,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         </translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="83"/>
+        <location filename="../../Store/DayStatus.cpp" line="91"/>
         <source>Drag the ring on the left to look back at the load at any time today.</source>
         <translation>Ziehe am Ring links, um die Last zu jeder Zeit des heutigen Tages anzusehen.</translation>
     </message>
@@ -3477,7 +3460,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
     </message>
     <message>
         <location filename="../../Store/MenuFeatures.cpp" line="43"/>
-        <location filename="../../Store/Taming.cpp" line="141"/>
+        <location filename="../../Store/Taming.cpp" line="142"/>
         <source>Couldn&apos;t restore the priority of %@</source>
         <translation>Die Priorität von %@ konnte nicht wiederhergestellt werden</translation>
     </message>
@@ -3719,22 +3702,22 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <translation>Markierung gelöscht</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="190"/>
+        <location filename="../../Store/Taming.cpp" line="191"/>
         <source>Removed the rule for %@, but it stays slowed until it restarts</source>
         <translation>Regel für %@ entfernt, es bleibt aber verlangsamt, bis es neu startet</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="191"/>
+        <location filename="../../Store/Taming.cpp" line="192"/>
         <source>Removed the rule for %@</source>
         <translation>Regel für %@ entfernt</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="201"/>
+        <location filename="../../Store/Taming.cpp" line="202"/>
         <source>%@ will slow down when it&apos;s not in front</source>
         <translation>%@ wird verlangsamt, wenn es nicht im Vordergrund ist</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="202"/>
+        <location filename="../../Store/Taming.cpp" line="203"/>
         <source>%@ will pause when it&apos;s not in front</source>
         <translation>%@ wird angehalten, wenn es nicht im Vordergrund ist</translation>
     </message>
@@ -4430,37 +4413,42 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/PortList.cpp" line="54"/>
+        <location filename="../../Pages/PortList.cpp" line="55"/>
+        <source>Reading listening ports…</source>
+        <translation>Offene Ports werden gelesen …</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/PortList.cpp" line="56"/>
         <source>Listening ports can&apos;t be read because the system lsof command can&apos;t be run.</source>
         <translation>Offene Ports können nicht gelesen werden, weil der Systembefehl lsof nicht ausgeführt werden kann.</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortList.cpp" line="56"/>
+        <location filename="../../Pages/PortList.cpp" line="58"/>
         <source>No process under your account is listening on a port right now.</source>
         <translation>Gerade lauscht kein Prozess deines Kontos auf einem Port.</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortList.cpp" line="58"/>
+        <location filename="../../Pages/PortList.cpp" line="60"/>
         <source>No process under your account is listening on port %@. A system service may still be using it.</source>
         <translation>Kein Prozess deines Kontos lauscht auf Port %@. Ein Systemdienst könnte ihn trotzdem nutzen.</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortList.cpp" line="60"/>
+        <location filename="../../Pages/PortList.cpp" line="62"/>
         <source>No listening process has “%@” in its name.</source>
         <translation>Kein lauschender Prozess hat „%@“ im Namen.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileNotes.cpp" line="33"/>
+        <location filename="../../Processes/ProfileNotes.cpp" line="40"/>
         <source>Usually busiest around %@:00.</source>
         <translation>Meist am aktivsten um %@:00.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileNotes.cpp" line="35"/>
+        <location filename="../../Processes/ProfileNotes.cpp" line="42"/>
         <source>Usually busiest around %@:00 and %@:00.</source>
         <translation>Meist am aktivsten um %@:00 und %@:00.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileNotes.cpp" line="36"/>
+        <location filename="../../Processes/ProfileNotes.cpp" line="43"/>
         <source>It hasn&apos;t been busy enough to show a pattern.</source>
         <translation>Es war nicht genug los, um ein Muster zu zeigen.</translation>
     </message>
@@ -4559,6 +4547,11 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <translation>Alarme erscheinen im Qel-Fenster und als Desktop-Benachrichtigungen.</translation>
     </message>
     <message>
+        <location filename="../../Sheets/AlertsTab.cpp" line="31"/>
+        <source>No notification service is running on this desktop, so alerts only appear in the Qel window.</source>
+        <translation>Auf diesem Desktop läuft kein Benachrichtigungsdienst, daher erscheinen Alarme nur im Qel-Fenster.</translation>
+    </message>
+    <message>
         <location filename="../../Sheets/DataTab.cpp" line="41"/>
         <source>Deletes every recorded day with its marks and app usage, the recorded sleeps and stretches, and the usual baseline. Settings and rules are kept. This can&apos;t be undone.</source>
         <translation>Löscht alle aufgezeichneten Tage mit ihren Markierungen und der App-Nutzung, die aufgezeichneten Ruhezustände und Zeitspannen sowie die übliche Grundlinie. Einstellungen und Regeln bleiben erhalten. Das lässt sich nicht rückgängig machen.</translation>
@@ -4638,6 +4631,29 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <location filename="../../Kit/PageText.cpp" line="25"/>
         <source>Bluetooth devices</source>
         <translation>Bluetooth-Geräte</translation>
+    </message>
+    <message>
+        <location filename="../../History/FindingFacts.cpp" line="9"/>
+        <source>%@ keeps using more memory</source>
+        <translation>%@ braucht immer mehr Speicher</translation>
+    </message>
+    <message>
+        <location filename="../../History/FindingFacts.cpp" line="10"/>
+        <source>%@ has been busy in the background</source>
+        <translation>%@ war im Hintergrund beschäftigt</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../History/FindingFacts.cpp" line="15"/>
+        <source>Over the past %n minutes, the memory of %@ grew from %@ to %@ without dropping, which may be a memory leak. Reopening the app frees it.</source>
+        <translation>
+            <numerusform>In der letzten %n Minute wuchs der Speicher von %@ von %@ auf %@, ohne zu sinken – vielleicht ein Speicherleck. Ein Neustart der App gibt ihn frei.</numerusform>
+            <numerusform>In den letzten %n Minuten wuchs der Speicher von %@ von %@ auf %@, ohne zu sinken – vielleicht ein Speicherleck. Ein Neustart der App gibt ihn frei.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../../History/FindingFacts.cpp" line="18"/>
+        <source>%@ isn&apos;t in the foreground but has used %@% of the CPU for 3 minutes straight. If you didn&apos;t ask it to work in the background, you can quit it.</source>
+        <translation>%@ ist nicht im Vordergrund, hat aber 3 Minuten am Stück %@% der CPU genutzt. Wenn du es nicht im Hintergrund arbeiten lässt, kannst du es beenden.</translation>
     </message>
 </context>
 </TS>

@@ -105,20 +105,9 @@
     </message>
 </context>
 <context>
-    <name>qel::InsightEngine</name>
-    <message numerus="yes">
-        <location filename="../../History/InsightEngine.cpp" line="98"/>
-        <source>Over the past %n minutes, the memory of %@ grew from %@ to %@ without dropping, which may be a memory leak. Reopening the app frees it.</source>
-        <translation>
-            <numerusform>Over the past %n minute, the memory of %@ grew from %@ to %@ without dropping, which may be a memory leak. Reopening the app frees it.</numerusform>
-            <numerusform>Over the past %n minutes, the memory of %@ grew from %@ to %@ without dropping, which may be a memory leak. Reopening the app frees it.</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
     <name>qel::MenuPanel</name>
     <message numerus="yes">
-        <location filename="../../MenuBar/MenuPanel.cpp" line="404"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="408"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n app online</numerusform>
@@ -164,7 +153,7 @@
 <context>
     <name>qel::Store</name>
     <message numerus="yes">
-        <location filename="../../Store/DayStatus.cpp" line="82"/>
+        <location filename="../../Store/DayStatus.cpp" line="90"/>
         <source>Qel noticed %n things today. Click a dot outside the ring to see what happened.</source>
         <translation>
             <numerusform>Qel noticed %n thing today. Click a dot outside the ring to see what happened.</numerusform>
@@ -292,6 +281,14 @@
         <translation>
             <numerusform>%n alert on. </numerusform>
             <numerusform>%n alerts on. </numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../History/FindingFacts.cpp" line="15"/>
+        <source>Over the past %n minutes, the memory of %@ grew from %@ to %@ without dropping, which may be a memory leak. Reopening the app frees it.</source>
+        <translation>
+            <numerusform>Over the past %n minute, the memory of %@ grew from %@ to %@ without dropping, which may be a memory leak. Reopening the app frees it.</numerusform>
+            <numerusform>Over the past %n minutes, the memory of %@ grew from %@ to %@ without dropping, which may be a memory leak. Reopening the app frees it.</numerusform>
         </translation>
     </message>
 </context>

@@ -165,32 +165,47 @@
         <translation>Ruta desconocida</translation>
     </message>
     <message>
+        <location filename="../../Processes/ProfileNotes.cpp" line="17"/>
+        <source>No profile for this process</source>
+        <translation>No hay perfil para este proceso</translation>
+    </message>
+    <message>
         <location filename="../../Processes/ProfileNotes.cpp" line="18"/>
+        <source>Qel keeps long-term profiles for apps only, not for individual system processes.</source>
+        <translation>Qel solo guarda perfiles a largo plazo de apps, no de procesos del sistema individuales.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ProfileNotes.cpp" line="19"/>
+        <source>Qel keeps long-term profiles for apps only, and this program doesn&apos;t belong to one.</source>
+        <translation>Qel solo guarda perfiles a largo plazo de apps, y este programa no pertenece a ninguna.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ProfileNotes.cpp" line="25"/>
         <source>No notable change</source>
         <translation>Sin cambios notables</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileNotes.cpp" line="18"/>
+        <location filename="../../Processes/ProfileNotes.cpp" line="25"/>
         <source>Its usage has stayed within its own usual range.</source>
         <translation>Su uso se ha mantenido dentro de su rango habitual.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileNotes.cpp" line="22"/>
+        <location filename="../../Processes/ProfileNotes.cpp" line="29"/>
         <source>Lighter since the update to %@</source>
         <translation>Más ligera desde la actualización a %@</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileNotes.cpp" line="23"/>
+        <location filename="../../Processes/ProfileNotes.cpp" line="30"/>
         <source>Since it updated on %@, it uses %@% less memory on average than before.</source>
         <translation>Desde que se actualizó el %@, usa de media un %@&#xa0;% menos de memoria que antes.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileNotes.cpp" line="26"/>
+        <location filename="../../Processes/ProfileNotes.cpp" line="33"/>
         <source>Heavier since the update to %@</source>
         <translation>Más pesada desde la actualización a %@</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileNotes.cpp" line="27"/>
+        <location filename="../../Processes/ProfileNotes.cpp" line="34"/>
         <source>Since it updated on %@, it uses %@% more memory on average than before.</source>
         <translation>Desde que se actualizó el %@, usa de media un %@&#xa0;% más de memoria que antes.</translation>
     </message>
@@ -537,18 +552,18 @@
         <translation>Un solo proceso</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="38"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="40"/>
         <source>When these things happen, Qel tells you which process it is and what to do. Short spikes won&apos;t bother you.</source>
         <translation>Cuando ocurre algo así, Qel te dice qué proceso es y qué hacer. Los picos breves no te molestarán.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="47"/>
-        <location filename="../../Sheets/AlertsTab.cpp" line="48"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="49"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="50"/>
         <source>Pause alerts for 1 hour</source>
         <translation>Pausar alertas durante 1 hora</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="47"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="49"/>
         <source>No alerts appear while paused. They resume automatically.</source>
         <translation>Mientras están pausadas no aparece ninguna alerta. Se reanudan automáticamente.</translation>
     </message>
@@ -753,29 +768,29 @@
         <translation>No se pudo cambiar la apertura al iniciar sesión</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="83"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="87"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="84"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="88"/>
         <source>Check for updates automatically</source>
         <translation>Buscar actualizaciones automáticamente</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="88"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="89"/>
         <source>Qel looks for a new version about once a day and tells you when there is one.</source>
         <translation>Qel busca una versión nueva más o menos una vez al día y te avisa cuando la hay.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="89"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="90"/>
         <source>This build of Qel names no update feed, so it can&apos;t look for new versions.</source>
         <translation>Esta compilación de Qel no indica ninguna fuente de actualizaciones, así que no puede buscar versiones nuevas.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="92"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="95"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="93"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="97"/>
         <source>Receive Beta updates</source>
         <translation>Recibir actualizaciones beta</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="96"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="98"/>
         <source>Get early access to upcoming versions and continue receiving stable updates.</source>
         <translation>Accede antes a las próximas versiones sin dejar de recibir las actualizaciones estables.</translation>
     </message>
@@ -1283,6 +1298,7 @@
     <message>
         <location filename="../../Pages/CoreFlowerView.cpp" line="65"/>
         <location filename="../../Pages/CoreFlowerView.cpp" line="114"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="115"/>
         <source>Load %.2f</source>
         <translation>Carga %.2f</translation>
     </message>
@@ -1882,52 +1898,52 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::Glossary</name>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="221"/>
+        <location filename="../../Processes/Glossary.cpp" line="223"/>
         <source>A page renderer for %@. Each browser tab and each Electron app window has one.</source>
         <translation>Un renderizador de páginas de %@. Cada pestaña del navegador y cada ventana de una app Electron tiene uno.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="224"/>
+        <location filename="../../Processes/Glossary.cpp" line="226"/>
         <source>The graphics process for %@. It handles drawing, video and animation.</source>
         <translation>El proceso gráfico de %@. Se encarga del dibujo, el vídeo y la animación.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="226"/>
+        <location filename="../../Processes/Glossary.cpp" line="228"/>
         <source>A service process for %@. It does one job on its own, such as networking, audio or storage.</source>
         <translation>Un proceso de servicio de %@. Se encarga por sí solo de una tarea, como la red, el audio o el almacenamiento.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="230"/>
+        <location filename="../../Processes/Glossary.cpp" line="232"/>
         <source>A kernel thread: part of the Linux kernel itself, doing work such as writing to disk, reclaiming memory or handling hardware.</source>
         <translation>Un hilo del kernel: parte del propio kernel de Linux, que hace tareas como escribir en disco, recuperar memoria o gestionar el hardware.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="234"/>
+        <location filename="../../Processes/Glossary.cpp" line="27"/>
         <source>A program that comes with your Linux system. Qel&apos;s glossary doesn&apos;t describe it yet.</source>
         <translation>Un programa incluido en tu sistema Linux. El glosario de Qel aún no lo describe.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="236"/>
+        <location filename="../../Processes/Glossary.cpp" line="237"/>
         <source>Qel&apos;s glossary doesn&apos;t include this process. Judging by its path, it doesn&apos;t come from your distribution&apos;s packages.</source>
         <translation>El glosario de Qel no incluye este proceso. A juzgar por su ruta, no procede de los paquetes de tu distribución.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="242"/>
+        <location filename="../../Processes/Glossary.cpp" line="243"/>
         <source>A helper process for %@.</source>
         <translation>Un proceso auxiliar de %@.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="243"/>
+        <location filename="../../Processes/Glossary.cpp" line="244"/>
         <source>Part of %@. Qel&apos;s glossary doesn&apos;t describe this process yet.</source>
         <translation>Forma parte de %@. El glosario de Qel aún no describe este proceso.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="244"/>
+        <location filename="../../Processes/Glossary.cpp" line="247"/>
         <source>This is the main process of %@.</source>
         <translation>Es el proceso principal de %@.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="251"/>
+        <location filename="../../Processes/Glossary.cpp" line="254"/>
         <source>what is the %@ process on Linux</source>
         <translation>qué es el proceso %@ en Linux</translation>
     </message>
@@ -1983,29 +1999,6 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 </context>
 <context>
     <name>qel::InsightEngine</name>
-    <message>
-        <location filename="../../History/InsightEngine.cpp" line="70"/>
-        <source>%@ has been busy in the background</source>
-        <translation>%@ ha estado muy activo en segundo plano</translation>
-    </message>
-    <message>
-        <location filename="../../History/InsightEngine.cpp" line="71"/>
-        <source>%@ isn&apos;t in the foreground but has used %@% of the CPU for 3 minutes straight. If you didn&apos;t ask it to work in the background, you can quit it.</source>
-        <translation>%@ no está en primer plano, pero ha usado el %@&#xa0;% de la CPU durante 3 minutos seguidos. Si no le pediste que trabajara en segundo plano, puedes cerrarlo.</translation>
-    </message>
-    <message>
-        <location filename="../../History/InsightEngine.cpp" line="97"/>
-        <source>%@ keeps using more memory</source>
-        <translation>%@ usa cada vez más memoria</translation>
-    </message>
-    <message numerus="yes">
-        <location filename="../../History/InsightEngine.cpp" line="98"/>
-        <source>Over the past %n minutes, the memory of %@ grew from %@ to %@ without dropping, which may be a memory leak. Reopening the app frees it.</source>
-        <translation>
-            <numerusform>En el último %n minuto, la memoria de %@ pasó de %@ a %@ sin bajar, lo que puede ser una fuga de memoria. Volver a abrir la app la libera.</numerusform>
-            <numerusform>En los últimos %n minutos, la memoria de %@ pasó de %@ a %@ sin bajar, lo que puede ser una fuga de memoria. Volver a abrir la app la libera.</numerusform>
-        </translation>
-    </message>
     <message>
         <location filename="../../History/InsightReplay.cpp" line="45"/>
         <source>Not enough history yet</source>
@@ -2225,118 +2218,118 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::MenuPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="105"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="109"/>
         <source>Today</source>
         <translation>Hoy</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="139"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="143"/>
         <source>Top processes</source>
         <translation>Procesos principales</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="140"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="144"/>
         <source>Hover to quit</source>
         <translation>Pasa el puntero para cerrar</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="107"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="111"/>
         <source>Network</source>
         <translation>Red</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="108"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="112"/>
         <source>Bluetooth devices</source>
         <translation>Dispositivos Bluetooth</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="243"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="247"/>
         <source>Scroll horizontally to see more devices.</source>
         <translation>Desplázate en horizontal para ver más dispositivos.</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="248"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="415"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="252"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="419"/>
         <source>Not connected</source>
         <translation>Sin conexión</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="262"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="266"/>
         <source>Quiet mode</source>
         <translation>Modo silencioso</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="263"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="267"/>
         <source>Keep awake</source>
         <translation>Mantener activo</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="264"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="268"/>
         <source>Pause alerts</source>
         <translation>Pausar alertas</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="288"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="292"/>
         <source>Settings</source>
         <translation>Ajustes</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="290"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="294"/>
         <source>What just happened</source>
         <translation>Qué acaba de pasar</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="292"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="296"/>
         <source>Quit</source>
         <translation>Salir</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="294"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="298"/>
         <source>Open Qel</source>
         <translation>Abrir Qel</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="368"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="372"/>
         <source>Load %.2f</source>
         <translation>Carga %.2f</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="376"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="380"/>
         <source>Thermal</source>
         <translation>Térmico</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="376"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="380"/>
         <source>System thermal state</source>
         <translation>Estado térmico del sistema</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="377"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="381"/>
         <source>Battery</source>
         <translation>Batería</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="379"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="383"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="379"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="383"/>
         <source>Memory %@</source>
         <translation>Memoria %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="381"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="385"/>
         <source>Disk free</source>
         <translation>Disco libre</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="381"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="385"/>
         <source>%@ total</source>
         <translation>%@ en total</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/MenuPanel.cpp" line="404"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="408"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n app conectada</numerusform>
@@ -2344,17 +2337,17 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="406"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="410"/>
         <source>Per-app traffic unavailable</source>
         <translation>Tráfico por app no disponible</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="411"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="415"/>
         <source>Local %@</source>
         <translation>Local %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="415"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="419"/>
         <source>No local address</source>
         <translation>Sin dirección local</translation>
     </message>
@@ -2849,57 +2842,47 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::ProfileView</name>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="54"/>
-        <source>No profile for this process</source>
-        <translation>No hay perfil para este proceso</translation>
-    </message>
-    <message>
-        <location filename="../../Processes/ProfileView.cpp" line="55"/>
-        <source>Qel keeps long-term profiles for apps only, not for individual system processes.</source>
-        <translation>Qel solo guarda perfiles a largo plazo de apps, no de procesos del sistema individuales.</translation>
-    </message>
-    <message>
-        <location filename="../../Processes/ProfileView.cpp" line="60"/>
+        <location filename="../../Processes/ProfileView.cpp" line="59"/>
         <source>Not enough history yet</source>
         <translation>Aún no hay suficiente historial</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="60"/>
+        <location filename="../../Processes/ProfileView.cpp" line="59"/>
         <source>The profile fills in after Qel has seen this app on two different days.</source>
         <translation>El perfil se completa cuando Qel ha visto esta app en dos días distintos.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="78"/>
+        <location filename="../../Processes/ProfileView.cpp" line="77"/>
         <source>Memory, last 30 days</source>
         <translation>Memoria, últimos 30 días</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="81"/>
+        <location filename="../../Processes/ProfileView.cpp" line="80"/>
         <source>Dashed line: updated to %@</source>
         <translation>Línea discontinua: actualizado a %@</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="99"/>
+        <location filename="../../Processes/ProfileView.cpp" line="98"/>
         <source>When it is most active</source>
         <translation>Cuándo está más activa</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="117"/>
+        <location filename="../../Processes/ProfileView.cpp" line="116"/>
         <source>CPU while running, average</source>
         <translation>CPU mientras se ejecuta, media</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="118"/>
+        <location filename="../../Processes/ProfileView.cpp" line="117"/>
         <source>Memory, average</source>
         <translation>Memoria, media</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="119"/>
+        <location filename="../../Processes/ProfileView.cpp" line="118"/>
         <source>Share of all apps&apos; energy</source>
         <translation>Parte de la energía de todas las apps</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="120"/>
+        <location filename="../../Processes/ProfileView.cpp" line="119"/>
         <source>Days it ran</source>
         <translation>Días en ejecución</translation>
     </message>
@@ -3354,93 +3337,93 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <translation>La presión de memoria tuvo una media del %@&#xa0;% en estos 10 minutos, con %@ en uso.</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="54"/>
+        <location filename="../../Store/DayStatus.cpp" line="62"/>
         <source>Normal</source>
         <translation>Normal</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="55"/>
+        <location filename="../../Store/DayStatus.cpp" line="63"/>
         <source>Warm</source>
         <translation>Templado</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="56"/>
+        <location filename="../../Store/DayStatus.cpp" line="64"/>
         <source>Hot</source>
         <translation>Caliente</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="57"/>
+        <location filename="../../Store/DayStatus.cpp" line="65"/>
         <source>Overheating</source>
         <translation>Sobrecalentado</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="59"/>
+        <location filename="../../Store/DayStatus.cpp" line="67"/>
         <source>Unknown</source>
         <translation>Desconocido</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="65"/>
+        <location filename="../../Store/DayStatus.cpp" line="73"/>
         <source>a process</source>
         <translation>un proceso</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="68"/>
+        <location filename="../../Store/DayStatus.cpp" line="76"/>
         <source>CPU is very busy</source>
         <translation>La CPU está muy ocupada</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="68"/>
+        <location filename="../../Store/DayStatus.cpp" line="76"/>
         <source>%@ is using %@%. The fans may spin up.</source>
         <translation>%@ está usando el %@ %. Puede que los ventiladores se aceleren.</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="70"/>
+        <location filename="../../Store/DayStatus.cpp" line="78"/>
         <source>Computer is running hot</source>
         <translation>El ordenador se está calentando</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="71"/>
+        <location filename="../../Store/DayStatus.cpp" line="79"/>
         <source>The system is already slowing down to cool off. Stop the most power-hungry app first.</source>
         <translation>El sistema ya se está ralentizando para enfriarse. Detén primero la app que más consume.</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="73"/>
+        <location filename="../../Store/DayStatus.cpp" line="81"/>
         <source>Memory is getting tight</source>
         <translation>La memoria empieza a escasear</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="74"/>
+        <location filename="../../Store/DayStatus.cpp" line="82"/>
         <source>The system is compressing memory. Quitting apps you aren&apos;t using will help.</source>
         <translation>El sistema está comprimiendo memoria. Cerrar las apps que no usas ayudará.</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="75"/>
+        <location filename="../../Store/DayStatus.cpp" line="83"/>
         <source>A bit busy</source>
         <translation>Algo ocupado</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="75"/>
+        <location filename="../../Store/DayStatus.cpp" line="83"/>
         <source>Mostly %@, at %@% CPU</source>
         <translation>Sobre todo %@, al %@&#xa0;% de CPU</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="77"/>
+        <location filename="../../Store/DayStatus.cpp" line="85"/>
         <source>Busier than usual</source>
         <translation>Más ocupado de lo habitual</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="78"/>
+        <location filename="../../Store/DayStatus.cpp" line="86"/>
         <source>CPU usage over these 10 minutes is %@× the usual for this time of day, mostly from %@.</source>
         <translation>El uso de CPU en estos 10 minutos es %@× lo habitual a esta hora, sobre todo por %@.</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="81"/>
-        <location filename="../../Store/DayStatus.cpp" line="83"/>
+        <location filename="../../Store/DayStatus.cpp" line="89"/>
+        <location filename="../../Store/DayStatus.cpp" line="91"/>
         <source>All calm</source>
         <translation>Todo tranquilo</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Store/DayStatus.cpp" line="82"/>
+        <location filename="../../Store/DayStatus.cpp" line="90"/>
         <source>Qel noticed %n things today. Click a dot outside the ring to see what happened.</source>
         <translation>
             <numerusform>Qel ha detectado %n cosa hoy. Haz clic en un punto fuera del anillo para ver qué pasó.</numerusform>
@@ -3448,7 +3431,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         </translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="83"/>
+        <location filename="../../Store/DayStatus.cpp" line="91"/>
         <source>Drag the ring on the left to look back at the load at any time today.</source>
         <translation>Arrastra el anillo de la izquierda para revisar la carga en cualquier momento de hoy.</translation>
     </message>
@@ -3477,7 +3460,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
     </message>
     <message>
         <location filename="../../Store/MenuFeatures.cpp" line="43"/>
-        <location filename="../../Store/Taming.cpp" line="141"/>
+        <location filename="../../Store/Taming.cpp" line="142"/>
         <source>Couldn&apos;t restore the priority of %@</source>
         <translation>No se pudo restablecer la prioridad de %@</translation>
     </message>
@@ -3719,22 +3702,22 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <translation>Marca eliminada</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="190"/>
+        <location filename="../../Store/Taming.cpp" line="191"/>
         <source>Removed the rule for %@, but it stays slowed until it restarts</source>
         <translation>Se eliminó la regla de %@, pero seguirá con prioridad baja hasta que se reinicie</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="191"/>
+        <location filename="../../Store/Taming.cpp" line="192"/>
         <source>Removed the rule for %@</source>
         <translation>Se eliminó la regla de %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="201"/>
+        <location filename="../../Store/Taming.cpp" line="202"/>
         <source>%@ will slow down when it&apos;s not in front</source>
         <translation>%@ se ralentizará cuando no esté en primer plano</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="202"/>
+        <location filename="../../Store/Taming.cpp" line="203"/>
         <source>%@ will pause when it&apos;s not in front</source>
         <translation>%@ se pausará cuando no esté en primer plano</translation>
     </message>
@@ -4430,37 +4413,42 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/PortList.cpp" line="54"/>
+        <location filename="../../Pages/PortList.cpp" line="55"/>
+        <source>Reading listening ports…</source>
+        <translation>Leyendo puertos a la escucha…</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/PortList.cpp" line="56"/>
         <source>Listening ports can&apos;t be read because the system lsof command can&apos;t be run.</source>
         <translation>No se pueden leer los puertos a la escucha porque no se puede ejecutar el comando lsof del sistema.</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortList.cpp" line="56"/>
+        <location filename="../../Pages/PortList.cpp" line="58"/>
         <source>No process under your account is listening on a port right now.</source>
         <translation>Ahora mismo ningún proceso de tu cuenta está a la escucha en un puerto.</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortList.cpp" line="58"/>
+        <location filename="../../Pages/PortList.cpp" line="60"/>
         <source>No process under your account is listening on port %@. A system service may still be using it.</source>
         <translation>Ningún proceso de tu cuenta está a la escucha en el puerto %@. Puede que lo use un servicio del sistema.</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortList.cpp" line="60"/>
+        <location filename="../../Pages/PortList.cpp" line="62"/>
         <source>No listening process has “%@” in its name.</source>
         <translation>Ningún proceso a la escucha tiene «%@» en su nombre.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileNotes.cpp" line="33"/>
+        <location filename="../../Processes/ProfileNotes.cpp" line="40"/>
         <source>Usually busiest around %@:00.</source>
         <translation>Suele estar más activa hacia las %@:00.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileNotes.cpp" line="35"/>
+        <location filename="../../Processes/ProfileNotes.cpp" line="42"/>
         <source>Usually busiest around %@:00 and %@:00.</source>
         <translation>Suele estar más activa hacia las %@:00 y las %@:00.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileNotes.cpp" line="36"/>
+        <location filename="../../Processes/ProfileNotes.cpp" line="43"/>
         <source>It hasn&apos;t been busy enough to show a pattern.</source>
         <translation>No ha tenido suficiente actividad para mostrar un patrón.</translation>
     </message>
@@ -4559,6 +4547,11 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <translation>Las alertas aparecen en la ventana de Qel y como notificaciones del escritorio.</translation>
     </message>
     <message>
+        <location filename="../../Sheets/AlertsTab.cpp" line="31"/>
+        <source>No notification service is running on this desktop, so alerts only appear in the Qel window.</source>
+        <translation>No hay ningún servicio de notificaciones en este escritorio, así que las alertas solo aparecen en la ventana de Qel.</translation>
+    </message>
+    <message>
         <location filename="../../Sheets/DataTab.cpp" line="41"/>
         <source>Deletes every recorded day with its marks and app usage, the recorded sleeps and stretches, and the usual baseline. Settings and rules are kept. This can&apos;t be undone.</source>
         <translation>Elimina todos los días registrados con sus marcas y el uso de apps, los reposos y tramos registrados y la referencia habitual. Los ajustes y las reglas se conservan. No se puede deshacer.</translation>
@@ -4638,6 +4631,29 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <location filename="../../Kit/PageText.cpp" line="25"/>
         <source>Bluetooth devices</source>
         <translation>Dispositivos Bluetooth</translation>
+    </message>
+    <message>
+        <location filename="../../History/FindingFacts.cpp" line="9"/>
+        <source>%@ keeps using more memory</source>
+        <translation>%@ usa cada vez más memoria</translation>
+    </message>
+    <message>
+        <location filename="../../History/FindingFacts.cpp" line="10"/>
+        <source>%@ has been busy in the background</source>
+        <translation>%@ ha estado muy activo en segundo plano</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../History/FindingFacts.cpp" line="15"/>
+        <source>Over the past %n minutes, the memory of %@ grew from %@ to %@ without dropping, which may be a memory leak. Reopening the app frees it.</source>
+        <translation>
+            <numerusform>En el último %n minuto, la memoria de %@ pasó de %@ a %@ sin bajar, lo que puede ser una fuga de memoria. Volver a abrir la app la libera.</numerusform>
+            <numerusform>En los últimos %n minutos, la memoria de %@ pasó de %@ a %@ sin bajar, lo que puede ser una fuga de memoria. Volver a abrir la app la libera.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../../History/FindingFacts.cpp" line="18"/>
+        <source>%@ isn&apos;t in the foreground but has used %@% of the CPU for 3 minutes straight. If you didn&apos;t ask it to work in the background, you can quit it.</source>
+        <translation>%@ no está en primer plano, pero ha usado el %@&#xa0;% de la CPU durante 3 minutos seguidos. Si no le pediste que trabajara en segundo plano, puedes cerrarlo.</translation>
     </message>
 </context>
 </TS>

@@ -165,32 +165,47 @@
         <translation>Chemin inconnu</translation>
     </message>
     <message>
+        <location filename="../../Processes/ProfileNotes.cpp" line="17"/>
+        <source>No profile for this process</source>
+        <translation>Aucun profil pour ce processus</translation>
+    </message>
+    <message>
         <location filename="../../Processes/ProfileNotes.cpp" line="18"/>
+        <source>Qel keeps long-term profiles for apps only, not for individual system processes.</source>
+        <translation>Qel ne garde de profils à long terme que pour les applications, pas pour les processus système individuels.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ProfileNotes.cpp" line="19"/>
+        <source>Qel keeps long-term profiles for apps only, and this program doesn&apos;t belong to one.</source>
+        <translation>Qel ne garde de profils à long terme que pour les applications, et ce programme n&apos;appartient à aucune.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ProfileNotes.cpp" line="25"/>
         <source>No notable change</source>
         <translation>Aucun changement notable</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileNotes.cpp" line="18"/>
+        <location filename="../../Processes/ProfileNotes.cpp" line="25"/>
         <source>Its usage has stayed within its own usual range.</source>
         <translation>Son utilisation est restée dans sa plage habituelle.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileNotes.cpp" line="22"/>
+        <location filename="../../Processes/ProfileNotes.cpp" line="29"/>
         <source>Lighter since the update to %@</source>
         <translation>Plus légère depuis la mise à jour vers %@</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileNotes.cpp" line="23"/>
+        <location filename="../../Processes/ProfileNotes.cpp" line="30"/>
         <source>Since it updated on %@, it uses %@% less memory on average than before.</source>
         <translation>Depuis sa mise à jour le %@, elle utilise en moyenne %@&#xa0;% de mémoire en moins qu&apos;avant.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileNotes.cpp" line="26"/>
+        <location filename="../../Processes/ProfileNotes.cpp" line="33"/>
         <source>Heavier since the update to %@</source>
         <translation>Plus lourde depuis la mise à jour vers %@</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileNotes.cpp" line="27"/>
+        <location filename="../../Processes/ProfileNotes.cpp" line="34"/>
         <source>Since it updated on %@, it uses %@% more memory on average than before.</source>
         <translation>Depuis sa mise à jour le %@, elle utilise en moyenne %@&#xa0;% de mémoire en plus qu&apos;avant.</translation>
     </message>
@@ -537,18 +552,18 @@
         <translation>Un seul processus</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="38"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="40"/>
         <source>When these things happen, Qel tells you which process it is and what to do. Short spikes won&apos;t bother you.</source>
         <translation>Quand cela se produit, Qel vous indique quel processus est en cause et quoi faire. Les pics brefs ne vous dérangeront pas.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="47"/>
-        <location filename="../../Sheets/AlertsTab.cpp" line="48"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="49"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="50"/>
         <source>Pause alerts for 1 hour</source>
         <translation>Suspendre les alertes pendant 1 heure</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="47"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="49"/>
         <source>No alerts appear while paused. They resume automatically.</source>
         <translation>Aucune alerte n&apos;apparaît pendant la suspension. Elles reprennent automatiquement.</translation>
     </message>
@@ -753,29 +768,29 @@
         <translation>L&apos;ouverture à la connexion n&apos;a pas pu être modifiée</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="83"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="87"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="84"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="88"/>
         <source>Check for updates automatically</source>
         <translation>Rechercher les mises à jour automatiquement</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="88"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="89"/>
         <source>Qel looks for a new version about once a day and tells you when there is one.</source>
         <translation>Qel cherche une nouvelle version environ une fois par jour et vous prévient quand il y en a une.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="89"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="90"/>
         <source>This build of Qel names no update feed, so it can&apos;t look for new versions.</source>
         <translation>Cette version de Qel n&apos;indique aucun flux de mises à jour : elle ne peut donc pas chercher de nouvelles versions.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="92"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="95"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="93"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="97"/>
         <source>Receive Beta updates</source>
         <translation>Recevoir les mises à jour bêta</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="96"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="98"/>
         <source>Get early access to upcoming versions and continue receiving stable updates.</source>
         <translation>Accédez en avant-première aux prochaines versions tout en continuant à recevoir les mises à jour stables.</translation>
     </message>
@@ -1283,6 +1298,7 @@
     <message>
         <location filename="../../Pages/CoreFlowerView.cpp" line="65"/>
         <location filename="../../Pages/CoreFlowerView.cpp" line="114"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="115"/>
         <source>Load %.2f</source>
         <translation>Charge %.2f</translation>
     </message>
@@ -1882,52 +1898,52 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::Glossary</name>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="221"/>
+        <location filename="../../Processes/Glossary.cpp" line="223"/>
         <source>A page renderer for %@. Each browser tab and each Electron app window has one.</source>
         <translation>Un moteur de rendu de pages pour %@. Chaque onglet de navigateur et chaque fenêtre d&apos;application Electron en a un.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="224"/>
+        <location filename="../../Processes/Glossary.cpp" line="226"/>
         <source>The graphics process for %@. It handles drawing, video and animation.</source>
         <translation>Le processus graphique de %@. Il gère le dessin, la vidéo et l&apos;animation.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="226"/>
+        <location filename="../../Processes/Glossary.cpp" line="228"/>
         <source>A service process for %@. It does one job on its own, such as networking, audio or storage.</source>
         <translation>Un processus de service pour %@. Il se charge seul d&apos;une tâche, comme le réseau, l&apos;audio ou le stockage.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="230"/>
+        <location filename="../../Processes/Glossary.cpp" line="232"/>
         <source>A kernel thread: part of the Linux kernel itself, doing work such as writing to disk, reclaiming memory or handling hardware.</source>
         <translation>Un thread noyau&#xa0;: une partie du noyau Linux lui-même, qui écrit sur le disque, récupère de la mémoire ou gère le matériel, par exemple.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="234"/>
+        <location filename="../../Processes/Glossary.cpp" line="27"/>
         <source>A program that comes with your Linux system. Qel&apos;s glossary doesn&apos;t describe it yet.</source>
         <translation>Un programme fourni avec votre système Linux. Le glossaire de Qel ne le décrit pas encore.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="236"/>
+        <location filename="../../Processes/Glossary.cpp" line="237"/>
         <source>Qel&apos;s glossary doesn&apos;t include this process. Judging by its path, it doesn&apos;t come from your distribution&apos;s packages.</source>
         <translation>Le glossaire de Qel ne contient pas ce processus. D&apos;après son chemin, il ne provient pas des paquets de votre distribution.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="242"/>
+        <location filename="../../Processes/Glossary.cpp" line="243"/>
         <source>A helper process for %@.</source>
         <translation>Un processus auxiliaire de %@.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="243"/>
+        <location filename="../../Processes/Glossary.cpp" line="244"/>
         <source>Part of %@. Qel&apos;s glossary doesn&apos;t describe this process yet.</source>
         <translation>Fait partie de %@. Le glossaire de Qel ne décrit pas encore ce processus.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="244"/>
+        <location filename="../../Processes/Glossary.cpp" line="247"/>
         <source>This is the main process of %@.</source>
         <translation>C&apos;est le processus principal de %@.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="251"/>
+        <location filename="../../Processes/Glossary.cpp" line="254"/>
         <source>what is the %@ process on Linux</source>
         <translation>qu&apos;est-ce que le processus %@ sous Linux</translation>
     </message>
@@ -1983,29 +1999,6 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 </context>
 <context>
     <name>qel::InsightEngine</name>
-    <message>
-        <location filename="../../History/InsightEngine.cpp" line="70"/>
-        <source>%@ has been busy in the background</source>
-        <translation>%@ est actif en arrière-plan</translation>
-    </message>
-    <message>
-        <location filename="../../History/InsightEngine.cpp" line="71"/>
-        <source>%@ isn&apos;t in the foreground but has used %@% of the CPU for 3 minutes straight. If you didn&apos;t ask it to work in the background, you can quit it.</source>
-        <translation>%@ n&apos;est pas au premier plan mais utilise %@&#xa0;% du CPU depuis 3 minutes d&apos;affilée. Si vous ne lui avez rien demandé en arrière-plan, vous pouvez le quitter.</translation>
-    </message>
-    <message>
-        <location filename="../../History/InsightEngine.cpp" line="97"/>
-        <source>%@ keeps using more memory</source>
-        <translation>%@ utilise de plus en plus de mémoire</translation>
-    </message>
-    <message numerus="yes">
-        <location filename="../../History/InsightEngine.cpp" line="98"/>
-        <source>Over the past %n minutes, the memory of %@ grew from %@ to %@ without dropping, which may be a memory leak. Reopening the app frees it.</source>
-        <translation>
-            <numerusform>Sur %n minute, la mémoire de %@ est passée de %@ à %@ sans baisser, ce qui peut indiquer une fuite de mémoire. Rouvrir l&apos;application la libère.</numerusform>
-            <numerusform>Ces %n dernières minutes, la mémoire de %@ est passée de %@ à %@ sans baisser, ce qui peut indiquer une fuite de mémoire. Rouvrir l&apos;application la libère.</numerusform>
-        </translation>
-    </message>
     <message>
         <location filename="../../History/InsightReplay.cpp" line="45"/>
         <source>Not enough history yet</source>
@@ -2225,118 +2218,118 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::MenuPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="105"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="109"/>
         <source>Today</source>
         <translation>Aujourd&apos;hui</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="139"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="143"/>
         <source>Top processes</source>
         <translation>Processus principaux</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="140"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="144"/>
         <source>Hover to quit</source>
         <translation>Survoler pour quitter</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="107"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="111"/>
         <source>Network</source>
         <translation>Réseau</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="108"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="112"/>
         <source>Bluetooth devices</source>
         <translation>Appareils Bluetooth</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="243"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="247"/>
         <source>Scroll horizontally to see more devices.</source>
         <translation>Faites défiler horizontalement pour voir plus d&apos;appareils.</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="248"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="415"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="252"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="419"/>
         <source>Not connected</source>
         <translation>Non connecté</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="262"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="266"/>
         <source>Quiet mode</source>
         <translation>Mode discret</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="263"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="267"/>
         <source>Keep awake</source>
         <translation>Maintenir éveillé</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="264"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="268"/>
         <source>Pause alerts</source>
         <translation>Suspendre les alertes</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="288"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="292"/>
         <source>Settings</source>
         <translation>Paramètres</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="290"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="294"/>
         <source>What just happened</source>
         <translation>Ce qui vient de se passer</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="292"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="296"/>
         <source>Quit</source>
         <translation>Quitter</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="294"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="298"/>
         <source>Open Qel</source>
         <translation>Ouvrir Qel</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="368"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="372"/>
         <source>Load %.2f</source>
         <translation>Charge %.2f</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="376"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="380"/>
         <source>Thermal</source>
         <translation>Thermique</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="376"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="380"/>
         <source>System thermal state</source>
         <translation>État thermique du système</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="377"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="381"/>
         <source>Battery</source>
         <translation>Batterie</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="379"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="383"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="379"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="383"/>
         <source>Memory %@</source>
         <translation>Mémoire %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="381"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="385"/>
         <source>Disk free</source>
         <translation>Disque libre</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="381"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="385"/>
         <source>%@ total</source>
         <translation>%@ au total</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/MenuPanel.cpp" line="404"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="408"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n application en ligne</numerusform>
@@ -2344,17 +2337,17 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="406"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="410"/>
         <source>Per-app traffic unavailable</source>
         <translation>Trafic par application indisponible</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="411"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="415"/>
         <source>Local %@</source>
         <translation>Local %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="415"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="419"/>
         <source>No local address</source>
         <translation>Pas d&apos;adresse locale</translation>
     </message>
@@ -2849,57 +2842,47 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::ProfileView</name>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="54"/>
-        <source>No profile for this process</source>
-        <translation>Aucun profil pour ce processus</translation>
-    </message>
-    <message>
-        <location filename="../../Processes/ProfileView.cpp" line="55"/>
-        <source>Qel keeps long-term profiles for apps only, not for individual system processes.</source>
-        <translation>Qel ne garde de profils à long terme que pour les applications, pas pour les processus système individuels.</translation>
-    </message>
-    <message>
-        <location filename="../../Processes/ProfileView.cpp" line="60"/>
+        <location filename="../../Processes/ProfileView.cpp" line="59"/>
         <source>Not enough history yet</source>
         <translation>Pas encore assez d&apos;historique</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="60"/>
+        <location filename="../../Processes/ProfileView.cpp" line="59"/>
         <source>The profile fills in after Qel has seen this app on two different days.</source>
         <translation>Le profil se remplit une fois que Qel a vu cette application sur deux jours différents.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="78"/>
+        <location filename="../../Processes/ProfileView.cpp" line="77"/>
         <source>Memory, last 30 days</source>
         <translation>Mémoire, 30 derniers jours</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="81"/>
+        <location filename="../../Processes/ProfileView.cpp" line="80"/>
         <source>Dashed line: updated to %@</source>
         <translation>Ligne pointillée&#xa0;: mise à jour vers %@</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="99"/>
+        <location filename="../../Processes/ProfileView.cpp" line="98"/>
         <source>When it is most active</source>
         <translation>Quand elle est la plus active</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="117"/>
+        <location filename="../../Processes/ProfileView.cpp" line="116"/>
         <source>CPU while running, average</source>
         <translation>CPU en fonctionnement, moyenne</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="118"/>
+        <location filename="../../Processes/ProfileView.cpp" line="117"/>
         <source>Memory, average</source>
         <translation>Mémoire, moyenne</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="119"/>
+        <location filename="../../Processes/ProfileView.cpp" line="118"/>
         <source>Share of all apps&apos; energy</source>
         <translation>Part de l&apos;énergie de toutes les applications</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="120"/>
+        <location filename="../../Processes/ProfileView.cpp" line="119"/>
         <source>Days it ran</source>
         <translation>Jours d&apos;exécution</translation>
     </message>
@@ -3354,93 +3337,93 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <translation>La pression mémoire a été en moyenne de %@&#xa0;% sur ces 10 minutes, avec %@ utilisés.</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="54"/>
+        <location filename="../../Store/DayStatus.cpp" line="62"/>
         <source>Normal</source>
         <translation>Normal</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="55"/>
+        <location filename="../../Store/DayStatus.cpp" line="63"/>
         <source>Warm</source>
         <translation>Tiède</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="56"/>
+        <location filename="../../Store/DayStatus.cpp" line="64"/>
         <source>Hot</source>
         <translation>Chaud</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="57"/>
+        <location filename="../../Store/DayStatus.cpp" line="65"/>
         <source>Overheating</source>
         <translation>Surchauffe</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="59"/>
+        <location filename="../../Store/DayStatus.cpp" line="67"/>
         <source>Unknown</source>
         <translation>Inconnu</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="65"/>
+        <location filename="../../Store/DayStatus.cpp" line="73"/>
         <source>a process</source>
         <translation>un processus</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="68"/>
+        <location filename="../../Store/DayStatus.cpp" line="76"/>
         <source>CPU is very busy</source>
         <translation>Le CPU est très occupé</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="68"/>
+        <location filename="../../Store/DayStatus.cpp" line="76"/>
         <source>%@ is using %@%. The fans may spin up.</source>
         <translation>%@ utilise %@ %. Les ventilateurs risquent d&apos;accélérer.</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="70"/>
+        <location filename="../../Store/DayStatus.cpp" line="78"/>
         <source>Computer is running hot</source>
         <translation>L&apos;ordinateur chauffe</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="71"/>
+        <location filename="../../Store/DayStatus.cpp" line="79"/>
         <source>The system is already slowing down to cool off. Stop the most power-hungry app first.</source>
         <translation>Le système ralentit déjà pour refroidir. Arrêtez d&apos;abord l&apos;application la plus gourmande.</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="73"/>
+        <location filename="../../Store/DayStatus.cpp" line="81"/>
         <source>Memory is getting tight</source>
         <translation>La mémoire commence à manquer</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="74"/>
+        <location filename="../../Store/DayStatus.cpp" line="82"/>
         <source>The system is compressing memory. Quitting apps you aren&apos;t using will help.</source>
         <translation>Le système compresse la mémoire. Quitter les applications inutilisées aidera.</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="75"/>
+        <location filename="../../Store/DayStatus.cpp" line="83"/>
         <source>A bit busy</source>
         <translation>Un peu occupé</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="75"/>
+        <location filename="../../Store/DayStatus.cpp" line="83"/>
         <source>Mostly %@, at %@% CPU</source>
         <translation>Surtout %@, à %@&#xa0;% de CPU</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="77"/>
+        <location filename="../../Store/DayStatus.cpp" line="85"/>
         <source>Busier than usual</source>
         <translation>Plus occupé que d&apos;habitude</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="78"/>
+        <location filename="../../Store/DayStatus.cpp" line="86"/>
         <source>CPU usage over these 10 minutes is %@× the usual for this time of day, mostly from %@.</source>
         <translation>Sur ces 10 minutes, l&apos;utilisation du CPU est %@× l&apos;habituelle à cette heure, surtout à cause de %@.</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="81"/>
-        <location filename="../../Store/DayStatus.cpp" line="83"/>
+        <location filename="../../Store/DayStatus.cpp" line="89"/>
+        <location filename="../../Store/DayStatus.cpp" line="91"/>
         <source>All calm</source>
         <translation>Tout est calme</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Store/DayStatus.cpp" line="82"/>
+        <location filename="../../Store/DayStatus.cpp" line="90"/>
         <source>Qel noticed %n things today. Click a dot outside the ring to see what happened.</source>
         <translation>
             <numerusform>Qel a relevé %n élément aujourd&apos;hui. Cliquez sur un point autour de l&apos;anneau pour voir ce qui s&apos;est passé.</numerusform>
@@ -3448,7 +3431,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         </translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="83"/>
+        <location filename="../../Store/DayStatus.cpp" line="91"/>
         <source>Drag the ring on the left to look back at the load at any time today.</source>
         <translation>Faites glisser l&apos;anneau à gauche pour revoir la charge à tout moment de la journée.</translation>
     </message>
@@ -3477,7 +3460,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
     </message>
     <message>
         <location filename="../../Store/MenuFeatures.cpp" line="43"/>
-        <location filename="../../Store/Taming.cpp" line="141"/>
+        <location filename="../../Store/Taming.cpp" line="142"/>
         <source>Couldn&apos;t restore the priority of %@</source>
         <translation>Impossible de rétablir la priorité de %@</translation>
     </message>
@@ -3719,22 +3702,22 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <translation>Repère supprimé</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="190"/>
+        <location filename="../../Store/Taming.cpp" line="191"/>
         <source>Removed the rule for %@, but it stays slowed until it restarts</source>
         <translation>Règle de %@ supprimée, mais il reste ralenti jusqu&apos;à son redémarrage</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="191"/>
+        <location filename="../../Store/Taming.cpp" line="192"/>
         <source>Removed the rule for %@</source>
         <translation>Règle de %@ supprimée</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="201"/>
+        <location filename="../../Store/Taming.cpp" line="202"/>
         <source>%@ will slow down when it&apos;s not in front</source>
         <translation>%@ ralentira quand il ne sera pas au premier plan</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="202"/>
+        <location filename="../../Store/Taming.cpp" line="203"/>
         <source>%@ will pause when it&apos;s not in front</source>
         <translation>%@ se mettra en pause quand il ne sera pas au premier plan</translation>
     </message>
@@ -4430,37 +4413,42 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/PortList.cpp" line="54"/>
+        <location filename="../../Pages/PortList.cpp" line="55"/>
+        <source>Reading listening ports…</source>
+        <translation>Lecture des ports en écoute…</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/PortList.cpp" line="56"/>
         <source>Listening ports can&apos;t be read because the system lsof command can&apos;t be run.</source>
         <translation>Les ports en écoute sont illisibles, car la commande système lsof ne peut pas être exécutée.</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortList.cpp" line="56"/>
+        <location filename="../../Pages/PortList.cpp" line="58"/>
         <source>No process under your account is listening on a port right now.</source>
         <translation>Aucun processus de votre compte n&apos;écoute sur un port en ce moment.</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortList.cpp" line="58"/>
+        <location filename="../../Pages/PortList.cpp" line="60"/>
         <source>No process under your account is listening on port %@. A system service may still be using it.</source>
         <translation>Aucun processus de votre compte n&apos;écoute sur le port %@. Un service système l&apos;utilise peut-être.</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortList.cpp" line="60"/>
+        <location filename="../../Pages/PortList.cpp" line="62"/>
         <source>No listening process has “%@” in its name.</source>
         <translation>Aucun processus en écoute n&apos;a «&#xa0;%@&#xa0;» dans son nom.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileNotes.cpp" line="33"/>
+        <location filename="../../Processes/ProfileNotes.cpp" line="40"/>
         <source>Usually busiest around %@:00.</source>
         <translation>Généralement plus active vers %@ h.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileNotes.cpp" line="35"/>
+        <location filename="../../Processes/ProfileNotes.cpp" line="42"/>
         <source>Usually busiest around %@:00 and %@:00.</source>
         <translation>Généralement plus active vers %@ h et %@ h.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileNotes.cpp" line="36"/>
+        <location filename="../../Processes/ProfileNotes.cpp" line="43"/>
         <source>It hasn&apos;t been busy enough to show a pattern.</source>
         <translation>Elle n&apos;a pas été assez active pour dégager une tendance.</translation>
     </message>
@@ -4559,6 +4547,11 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <translation>Les alertes apparaissent dans la fenêtre de Qel et sous forme de notifications du bureau.</translation>
     </message>
     <message>
+        <location filename="../../Sheets/AlertsTab.cpp" line="31"/>
+        <source>No notification service is running on this desktop, so alerts only appear in the Qel window.</source>
+        <translation>Aucun service de notifications ne tourne sur ce bureau, les alertes n&apos;apparaissent donc que dans la fenêtre de Qel.</translation>
+    </message>
+    <message>
         <location filename="../../Sheets/DataTab.cpp" line="41"/>
         <source>Deletes every recorded day with its marks and app usage, the recorded sleeps and stretches, and the usual baseline. Settings and rules are kept. This can&apos;t be undone.</source>
         <translation>Supprime tous les jours enregistrés avec leurs repères et l&apos;utilisation des applications, les veilles et périodes enregistrées, ainsi que la référence habituelle. Les paramètres et règles sont conservés. Cette action est irréversible.</translation>
@@ -4638,6 +4631,29 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <location filename="../../Kit/PageText.cpp" line="25"/>
         <source>Bluetooth devices</source>
         <translation>Appareils Bluetooth</translation>
+    </message>
+    <message>
+        <location filename="../../History/FindingFacts.cpp" line="9"/>
+        <source>%@ keeps using more memory</source>
+        <translation>%@ utilise de plus en plus de mémoire</translation>
+    </message>
+    <message>
+        <location filename="../../History/FindingFacts.cpp" line="10"/>
+        <source>%@ has been busy in the background</source>
+        <translation>%@ est actif en arrière-plan</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../History/FindingFacts.cpp" line="15"/>
+        <source>Over the past %n minutes, the memory of %@ grew from %@ to %@ without dropping, which may be a memory leak. Reopening the app frees it.</source>
+        <translation>
+            <numerusform>Sur %n minute, la mémoire de %@ est passée de %@ à %@ sans baisser, ce qui peut indiquer une fuite de mémoire. Rouvrir l&apos;application la libère.</numerusform>
+            <numerusform>Ces %n dernières minutes, la mémoire de %@ est passée de %@ à %@ sans baisser, ce qui peut indiquer une fuite de mémoire. Rouvrir l&apos;application la libère.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../../History/FindingFacts.cpp" line="18"/>
+        <source>%@ isn&apos;t in the foreground but has used %@% of the CPU for 3 minutes straight. If you didn&apos;t ask it to work in the background, you can quit it.</source>
+        <translation>%@ n&apos;est pas au premier plan mais utilise %@&#xa0;% du CPU depuis 3 minutes d&apos;affilée. Si vous ne lui avez rien demandé en arrière-plan, vous pouvez le quitter.</translation>
     </message>
 </context>
 </TS>

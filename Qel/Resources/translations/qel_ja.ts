@@ -165,32 +165,47 @@
         <translation>パス不明</translation>
     </message>
     <message>
+        <location filename="../../Processes/ProfileNotes.cpp" line="17"/>
+        <source>No profile for this process</source>
+        <translation>このプロセスのプロファイルはありません</translation>
+    </message>
+    <message>
         <location filename="../../Processes/ProfileNotes.cpp" line="18"/>
+        <source>Qel keeps long-term profiles for apps only, not for individual system processes.</source>
+        <translation>Qel が長期プロファイルを記録するのはアプリだけで、個々のシステムプロセスは対象外です。</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ProfileNotes.cpp" line="19"/>
+        <source>Qel keeps long-term profiles for apps only, and this program doesn&apos;t belong to one.</source>
+        <translation>Qel が長期プロファイルを記録するのはアプリだけで、このプログラムはどのアプリにも属していません。</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ProfileNotes.cpp" line="25"/>
         <source>No notable change</source>
         <translation>目立った変化なし</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileNotes.cpp" line="18"/>
+        <location filename="../../Processes/ProfileNotes.cpp" line="25"/>
         <source>Its usage has stayed within its own usual range.</source>
         <translation>使用量はいつもの範囲内に収まっています。</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileNotes.cpp" line="22"/>
+        <location filename="../../Processes/ProfileNotes.cpp" line="29"/>
         <source>Lighter since the update to %@</source>
         <translation>%@ へのアップデート以降、軽くなりました</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileNotes.cpp" line="23"/>
+        <location filename="../../Processes/ProfileNotes.cpp" line="30"/>
         <source>Since it updated on %@, it uses %@% less memory on average than before.</source>
         <translation>%@ にアップデートされて以降、メモリ使用量が以前より平均 %@% 減っています。</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileNotes.cpp" line="26"/>
+        <location filename="../../Processes/ProfileNotes.cpp" line="33"/>
         <source>Heavier since the update to %@</source>
         <translation>%@ へのアップデート以降、重くなりました</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileNotes.cpp" line="27"/>
+        <location filename="../../Processes/ProfileNotes.cpp" line="34"/>
         <source>Since it updated on %@, it uses %@% more memory on average than before.</source>
         <translation>%@ にアップデートされて以降、メモリ使用量が以前より平均 %@% 増えています。</translation>
     </message>
@@ -534,18 +549,18 @@
         <translation>単一プロセス</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="38"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="40"/>
         <source>When these things happen, Qel tells you which process it is and what to do. Short spikes won&apos;t bother you.</source>
         <translation>こうしたことが起きると、Qel はどのプロセスが原因で、何をすればよいかを知らせます。短いスパイクでは通知しません。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="47"/>
-        <location filename="../../Sheets/AlertsTab.cpp" line="48"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="49"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="50"/>
         <source>Pause alerts for 1 hour</source>
         <translation>アラートを 1 時間一時停止</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="47"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="49"/>
         <source>No alerts appear while paused. They resume automatically.</source>
         <translation>一時停止中はアラートを表示しません。自動的に再開します。</translation>
     </message>
@@ -748,29 +763,29 @@
         <translation>「ログイン時に開く」を変更できませんでした</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="83"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="87"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="84"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="88"/>
         <source>Check for updates automatically</source>
         <translation>アップデートを自動で確認</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="88"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="89"/>
         <source>Qel looks for a new version about once a day and tells you when there is one.</source>
         <translation>Qel は 1 日に 1 回ほど新しいバージョンを探し、見つかったらお知らせします。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="89"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="90"/>
         <source>This build of Qel names no update feed, so it can&apos;t look for new versions.</source>
         <translation>この Qel のビルドにはアップデートフィードが指定されていないため、新しいバージョンを探せません。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="92"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="95"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="93"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="97"/>
         <source>Receive Beta updates</source>
         <translation>ベータ版のアップデートを受け取る</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="96"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="98"/>
         <source>Get early access to upcoming versions and continue receiving stable updates.</source>
         <translation>今後のバージョンを先行して試しつつ、安定版のアップデートも引き続き受け取ります。</translation>
     </message>
@@ -1274,6 +1289,7 @@
     <message>
         <location filename="../../Pages/CoreFlowerView.cpp" line="65"/>
         <location filename="../../Pages/CoreFlowerView.cpp" line="114"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="115"/>
         <source>Load %.2f</source>
         <translation>負荷 %.2f</translation>
     </message>
@@ -1871,52 +1887,52 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::Glossary</name>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="221"/>
+        <location filename="../../Processes/Glossary.cpp" line="223"/>
         <source>A page renderer for %@. Each browser tab and each Electron app window has one.</source>
         <translation>%@ のページレンダラーです。ブラウザーのタブや Electron アプリのウインドウごとに 1 つあります。</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="224"/>
+        <location filename="../../Processes/Glossary.cpp" line="226"/>
         <source>The graphics process for %@. It handles drawing, video and animation.</source>
         <translation>%@ のグラフィックスプロセスです。描画、動画、アニメーションを担当します。</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="226"/>
+        <location filename="../../Processes/Glossary.cpp" line="228"/>
         <source>A service process for %@. It does one job on its own, such as networking, audio or storage.</source>
         <translation>%@ のサービスプロセスです。ネットワーク、オーディオ、ストレージなど、1 つの処理を単独で担当します。</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="230"/>
+        <location filename="../../Processes/Glossary.cpp" line="232"/>
         <source>A kernel thread: part of the Linux kernel itself, doing work such as writing to disk, reclaiming memory or handling hardware.</source>
         <translation>カーネルスレッド：Linux カーネル自体の一部で、ディスクへの書き込み、メモリの回収、ハードウェアの処理などを行います。</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="234"/>
+        <location filename="../../Processes/Glossary.cpp" line="27"/>
         <source>A program that comes with your Linux system. Qel&apos;s glossary doesn&apos;t describe it yet.</source>
         <translation>Linux システムに付属のプログラムです。Qel の用語集にはまだ説明がありません。</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="236"/>
+        <location filename="../../Processes/Glossary.cpp" line="237"/>
         <source>Qel&apos;s glossary doesn&apos;t include this process. Judging by its path, it doesn&apos;t come from your distribution&apos;s packages.</source>
         <translation>Qel の用語集にはこのプロセスがありません。パスから判断すると、ディストリビューションのパッケージに由来するものではありません。</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="242"/>
+        <location filename="../../Processes/Glossary.cpp" line="243"/>
         <source>A helper process for %@.</source>
         <translation>%@ の補助プロセスです。</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="243"/>
+        <location filename="../../Processes/Glossary.cpp" line="244"/>
         <source>Part of %@. Qel&apos;s glossary doesn&apos;t describe this process yet.</source>
         <translation>%@ の一部です。Qel の用語集にはまだこのプロセスの説明がありません。</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="244"/>
+        <location filename="../../Processes/Glossary.cpp" line="247"/>
         <source>This is the main process of %@.</source>
         <translation>これは %@ のメインプロセスです。</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="251"/>
+        <location filename="../../Processes/Glossary.cpp" line="254"/>
         <source>what is the %@ process on Linux</source>
         <translation>Linux の %@ プロセスとは</translation>
     </message>
@@ -1972,28 +1988,6 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 </context>
 <context>
     <name>qel::InsightEngine</name>
-    <message>
-        <location filename="../../History/InsightEngine.cpp" line="70"/>
-        <source>%@ has been busy in the background</source>
-        <translation>%@ がバックグラウンドで高負荷です</translation>
-    </message>
-    <message>
-        <location filename="../../History/InsightEngine.cpp" line="71"/>
-        <source>%@ isn&apos;t in the foreground but has used %@% of the CPU for 3 minutes straight. If you didn&apos;t ask it to work in the background, you can quit it.</source>
-        <translation>%@ は前面にないのに、3 分間続けて CPU を %@% 使用しています。バックグラウンドでの処理を頼んでいないなら、終了してもかまいません。</translation>
-    </message>
-    <message>
-        <location filename="../../History/InsightEngine.cpp" line="97"/>
-        <source>%@ keeps using more memory</source>
-        <translation>%@ のメモリ使用量が増え続けています</translation>
-    </message>
-    <message numerus="yes">
-        <location filename="../../History/InsightEngine.cpp" line="98"/>
-        <source>Over the past %n minutes, the memory of %@ grew from %@ to %@ without dropping, which may be a memory leak. Reopening the app frees it.</source>
-        <translation>
-            <numerusform>過去 %n 分間で、%@ のメモリが %@ から %@ へ減ることなく増えました。メモリリークの可能性があります。アプリを開き直すと解放されます。</numerusform>
-        </translation>
-    </message>
     <message>
         <location filename="../../History/InsightReplay.cpp" line="45"/>
         <source>Not enough history yet</source>
@@ -2213,135 +2207,135 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MenuPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="105"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="109"/>
         <source>Today</source>
         <translation>今日</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="139"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="143"/>
         <source>Top processes</source>
         <translation>上位のプロセス</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="140"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="144"/>
         <source>Hover to quit</source>
         <translation>ポイントして終了</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="107"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="111"/>
         <source>Network</source>
         <translation>ネットワーク</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="108"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="112"/>
         <source>Bluetooth devices</source>
         <translation>Bluetooth デバイス</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="243"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="247"/>
         <source>Scroll horizontally to see more devices.</source>
         <translation>横にスクロールするとほかのデバイスを表示します。</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="248"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="415"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="252"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="419"/>
         <source>Not connected</source>
         <translation>未接続</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="262"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="266"/>
         <source>Quiet mode</source>
         <translation>静音モード</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="263"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="267"/>
         <source>Keep awake</source>
         <translation>スリープ防止</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="264"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="268"/>
         <source>Pause alerts</source>
         <translation>アラートを一時停止</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="288"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="292"/>
         <source>Settings</source>
         <translation>設定</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="290"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="294"/>
         <source>What just happened</source>
         <translation>今の出来事</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="292"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="296"/>
         <source>Quit</source>
         <translation>終了</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="294"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="298"/>
         <source>Open Qel</source>
         <translation>Qel を開く</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="368"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="372"/>
         <source>Load %.2f</source>
         <translation>負荷 %.2f</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="376"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="380"/>
         <source>Thermal</source>
         <translation>熱</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="376"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="380"/>
         <source>System thermal state</source>
         <translation>システムの熱状態</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="377"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="381"/>
         <source>Battery</source>
         <translation>バッテリー</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="379"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="383"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="379"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="383"/>
         <source>Memory %@</source>
         <translation>メモリ %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="381"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="385"/>
         <source>Disk free</source>
         <translation>ディスク空き</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="381"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="385"/>
         <source>%@ total</source>
         <translation>合計 %@</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/MenuPanel.cpp" line="404"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="408"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n 個のアプリがオンライン</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="406"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="410"/>
         <source>Per-app traffic unavailable</source>
         <translation>アプリごとの通信量は取得不可</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="411"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="415"/>
         <source>Local %@</source>
         <translation>ローカル %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="415"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="419"/>
         <source>No local address</source>
         <translation>ローカルアドレスなし</translation>
     </message>
@@ -2834,57 +2828,47 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::ProfileView</name>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="54"/>
-        <source>No profile for this process</source>
-        <translation>このプロセスのプロファイルはありません</translation>
-    </message>
-    <message>
-        <location filename="../../Processes/ProfileView.cpp" line="55"/>
-        <source>Qel keeps long-term profiles for apps only, not for individual system processes.</source>
-        <translation>Qel が長期プロファイルを記録するのはアプリだけで、個々のシステムプロセスは対象外です。</translation>
-    </message>
-    <message>
-        <location filename="../../Processes/ProfileView.cpp" line="60"/>
+        <location filename="../../Processes/ProfileView.cpp" line="59"/>
         <source>Not enough history yet</source>
         <translation>履歴がまだ足りません</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="60"/>
+        <location filename="../../Processes/ProfileView.cpp" line="59"/>
         <source>The profile fills in after Qel has seen this app on two different days.</source>
         <translation>Qel がこのアプリを異なる 2 日間で確認すると、プロファイルが作成されます。</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="78"/>
+        <location filename="../../Processes/ProfileView.cpp" line="77"/>
         <source>Memory, last 30 days</source>
         <translation>メモリ（過去 30 日間）</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="81"/>
+        <location filename="../../Processes/ProfileView.cpp" line="80"/>
         <source>Dashed line: updated to %@</source>
         <translation>破線：%@ にアップデート</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="99"/>
+        <location filename="../../Processes/ProfileView.cpp" line="98"/>
         <source>When it is most active</source>
         <translation>最も活発な時間帯</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="117"/>
+        <location filename="../../Processes/ProfileView.cpp" line="116"/>
         <source>CPU while running, average</source>
         <translation>実行中の CPU、平均</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="118"/>
+        <location filename="../../Processes/ProfileView.cpp" line="117"/>
         <source>Memory, average</source>
         <translation>メモリ、平均</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="119"/>
+        <location filename="../../Processes/ProfileView.cpp" line="118"/>
         <source>Share of all apps&apos; energy</source>
         <translation>全アプリのエネルギーに占める割合</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="120"/>
+        <location filename="../../Processes/ProfileView.cpp" line="119"/>
         <source>Days it ran</source>
         <translation>実行した日数</translation>
     </message>
@@ -3338,100 +3322,100 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>この 10 分間のメモリプレッシャーは平均 %@%、使用中は %@ でした。</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="54"/>
+        <location filename="../../Store/DayStatus.cpp" line="62"/>
         <source>Normal</source>
         <translation>通常</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="55"/>
+        <location filename="../../Store/DayStatus.cpp" line="63"/>
         <source>Warm</source>
         <translation>やや高温</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="56"/>
+        <location filename="../../Store/DayStatus.cpp" line="64"/>
         <source>Hot</source>
         <translation>高温</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="57"/>
+        <location filename="../../Store/DayStatus.cpp" line="65"/>
         <source>Overheating</source>
         <translation>過熱</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="59"/>
+        <location filename="../../Store/DayStatus.cpp" line="67"/>
         <source>Unknown</source>
         <translation>不明</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="65"/>
+        <location filename="../../Store/DayStatus.cpp" line="73"/>
         <source>a process</source>
         <translation>プロセス</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="68"/>
+        <location filename="../../Store/DayStatus.cpp" line="76"/>
         <source>CPU is very busy</source>
         <translation>CPU が非常に高負荷です</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="68"/>
+        <location filename="../../Store/DayStatus.cpp" line="76"/>
         <source>%@ is using %@%. The fans may spin up.</source>
         <translation>%@ が %@% 使用しています。ファンの回転が上がるかもしれません。</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="70"/>
+        <location filename="../../Store/DayStatus.cpp" line="78"/>
         <source>Computer is running hot</source>
         <translation>コンピューターが熱くなっています</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="71"/>
+        <location filename="../../Store/DayStatus.cpp" line="79"/>
         <source>The system is already slowing down to cool off. Stop the most power-hungry app first.</source>
         <translation>システムはすでに冷却のため速度を落としています。まず電力消費の最も大きいアプリを止めてください。</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="73"/>
+        <location filename="../../Store/DayStatus.cpp" line="81"/>
         <source>Memory is getting tight</source>
         <translation>メモリが逼迫しつつあります</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="74"/>
+        <location filename="../../Store/DayStatus.cpp" line="82"/>
         <source>The system is compressing memory. Quitting apps you aren&apos;t using will help.</source>
         <translation>システムがメモリを圧縮しています。使っていないアプリを終了すると改善します。</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="75"/>
+        <location filename="../../Store/DayStatus.cpp" line="83"/>
         <source>A bit busy</source>
         <translation>やや高負荷</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="75"/>
+        <location filename="../../Store/DayStatus.cpp" line="83"/>
         <source>Mostly %@, at %@% CPU</source>
         <translation>主に %@（CPU %@%）</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="77"/>
+        <location filename="../../Store/DayStatus.cpp" line="85"/>
         <source>Busier than usual</source>
         <translation>いつもより高負荷</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="78"/>
+        <location filename="../../Store/DayStatus.cpp" line="86"/>
         <source>CPU usage over these 10 minutes is %@× the usual for this time of day, mostly from %@.</source>
         <translation>この 10 分間の CPU 使用率はこの時間帯のいつもの %1$@ 倍で、主に %2$@ によるものです。</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="81"/>
-        <location filename="../../Store/DayStatus.cpp" line="83"/>
+        <location filename="../../Store/DayStatus.cpp" line="89"/>
+        <location filename="../../Store/DayStatus.cpp" line="91"/>
         <source>All calm</source>
         <translation>すべて平穏</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Store/DayStatus.cpp" line="82"/>
+        <location filename="../../Store/DayStatus.cpp" line="90"/>
         <source>Qel noticed %n things today. Click a dot outside the ring to see what happened.</source>
         <translation>
             <numerusform>Qel は今日 %n 件の出来事に気づきました。リングの外側のドットをクリックすると内容を確認できます。</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="83"/>
+        <location filename="../../Store/DayStatus.cpp" line="91"/>
         <source>Drag the ring on the left to look back at the load at any time today.</source>
         <translation>左のリングをドラッグすると、今日の任意の時刻の負荷を振り返れます。</translation>
     </message>
@@ -3459,7 +3443,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
     </message>
     <message>
         <location filename="../../Store/MenuFeatures.cpp" line="43"/>
-        <location filename="../../Store/Taming.cpp" line="141"/>
+        <location filename="../../Store/Taming.cpp" line="142"/>
         <source>Couldn&apos;t restore the priority of %@</source>
         <translation>%@ の優先度を元に戻せませんでした</translation>
     </message>
@@ -3697,22 +3681,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>マークを削除しました</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="190"/>
+        <location filename="../../Store/Taming.cpp" line="191"/>
         <source>Removed the rule for %@, but it stays slowed until it restarts</source>
         <translation>%@ のルールを削除しましたが、再起動するまで低速のままです</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="191"/>
+        <location filename="../../Store/Taming.cpp" line="192"/>
         <source>Removed the rule for %@</source>
         <translation>%@ のルールを削除しました</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="201"/>
+        <location filename="../../Store/Taming.cpp" line="202"/>
         <source>%@ will slow down when it&apos;s not in front</source>
         <translation>%@ は前面にないとき低速化します</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="202"/>
+        <location filename="../../Store/Taming.cpp" line="203"/>
         <source>%@ will pause when it&apos;s not in front</source>
         <translation>%@ は前面にないとき一時停止します</translation>
     </message>
@@ -4401,37 +4385,42 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/PortList.cpp" line="54"/>
+        <location filename="../../Pages/PortList.cpp" line="55"/>
+        <source>Reading listening ports…</source>
+        <translation>待ち受けポートを読み込み中…</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/PortList.cpp" line="56"/>
         <source>Listening ports can&apos;t be read because the system lsof command can&apos;t be run.</source>
         <translation>システムの lsof コマンドを実行できないため、待ち受けポートを読み取れません。</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortList.cpp" line="56"/>
+        <location filename="../../Pages/PortList.cpp" line="58"/>
         <source>No process under your account is listening on a port right now.</source>
         <translation>現在、自分のアカウントでポートを待ち受けているプロセスはありません。</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortList.cpp" line="58"/>
+        <location filename="../../Pages/PortList.cpp" line="60"/>
         <source>No process under your account is listening on port %@. A system service may still be using it.</source>
         <translation>自分のアカウントでポート %@ を待ち受けているプロセスはありません。システムサービスが使用している可能性はあります。</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortList.cpp" line="60"/>
+        <location filename="../../Pages/PortList.cpp" line="62"/>
         <source>No listening process has “%@” in its name.</source>
         <translation>名前に「%@」を含む待ち受けプロセスはありません。</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileNotes.cpp" line="33"/>
+        <location filename="../../Processes/ProfileNotes.cpp" line="40"/>
         <source>Usually busiest around %@:00.</source>
         <translation>通常は %@:00 ごろに最も忙しくなります。</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileNotes.cpp" line="35"/>
+        <location filename="../../Processes/ProfileNotes.cpp" line="42"/>
         <source>Usually busiest around %@:00 and %@:00.</source>
         <translation>通常は %@:00 と %@:00 ごろに最も忙しくなります。</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileNotes.cpp" line="36"/>
+        <location filename="../../Processes/ProfileNotes.cpp" line="43"/>
         <source>It hasn&apos;t been busy enough to show a pattern.</source>
         <translation>パターンがわかるほどの負荷はありませんでした。</translation>
     </message>
@@ -4527,6 +4516,11 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>アラートは Qel のウインドウとデスクトップ通知に表示されます。</translation>
     </message>
     <message>
+        <location filename="../../Sheets/AlertsTab.cpp" line="31"/>
+        <source>No notification service is running on this desktop, so alerts only appear in the Qel window.</source>
+        <translation>このデスクトップでは通知サービスが動いていないため、アラートは Qel のウインドウにだけ表示されます。</translation>
+    </message>
+    <message>
         <location filename="../../Sheets/DataTab.cpp" line="41"/>
         <source>Deletes every recorded day with its marks and app usage, the recorded sleeps and stretches, and the usual baseline. Settings and rules are kept. This can&apos;t be undone.</source>
         <translation>記録したすべての日（マークとアプリの使用状況を含む）、記録したスリープと区間、いつもの基準値を削除します。設定とルールは残ります。この操作は取り消せません。</translation>
@@ -4606,6 +4600,28 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <location filename="../../Kit/PageText.cpp" line="25"/>
         <source>Bluetooth devices</source>
         <translation>Bluetooth デバイス</translation>
+    </message>
+    <message>
+        <location filename="../../History/FindingFacts.cpp" line="9"/>
+        <source>%@ keeps using more memory</source>
+        <translation>%@ のメモリ使用量が増え続けています</translation>
+    </message>
+    <message>
+        <location filename="../../History/FindingFacts.cpp" line="10"/>
+        <source>%@ has been busy in the background</source>
+        <translation>%@ がバックグラウンドで高負荷です</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../History/FindingFacts.cpp" line="15"/>
+        <source>Over the past %n minutes, the memory of %@ grew from %@ to %@ without dropping, which may be a memory leak. Reopening the app frees it.</source>
+        <translation>
+            <numerusform>過去 %n 分間で、%@ のメモリが %@ から %@ へ減ることなく増えました。メモリリークの可能性があります。アプリを開き直すと解放されます。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../../History/FindingFacts.cpp" line="18"/>
+        <source>%@ isn&apos;t in the foreground but has used %@% of the CPU for 3 minutes straight. If you didn&apos;t ask it to work in the background, you can quit it.</source>
+        <translation>%@ は前面にないのに、3 分間続けて CPU を %@% 使用しています。バックグラウンドでの処理を頼んでいないなら、終了してもかまいません。</translation>
     </message>
 </context>
 </TS>

@@ -165,32 +165,47 @@
         <translation>알 수 없는 경로</translation>
     </message>
     <message>
+        <location filename="../../Processes/ProfileNotes.cpp" line="17"/>
+        <source>No profile for this process</source>
+        <translation>이 프로세스의 프로필 없음</translation>
+    </message>
+    <message>
         <location filename="../../Processes/ProfileNotes.cpp" line="18"/>
+        <source>Qel keeps long-term profiles for apps only, not for individual system processes.</source>
+        <translation>Qel은 장기 프로필을 앱에 대해서만 보관하며 개별 시스템 프로세스는 보관하지 않습니다.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ProfileNotes.cpp" line="19"/>
+        <source>Qel keeps long-term profiles for apps only, and this program doesn&apos;t belong to one.</source>
+        <translation>Qel은 장기 프로필을 앱에 대해서만 보관하며, 이 프로그램은 어떤 앱에도 속하지 않습니다.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/ProfileNotes.cpp" line="25"/>
         <source>No notable change</source>
         <translation>눈에 띄는 변화 없음</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileNotes.cpp" line="18"/>
+        <location filename="../../Processes/ProfileNotes.cpp" line="25"/>
         <source>Its usage has stayed within its own usual range.</source>
         <translation>사용량이 평소 범위 안에 머물렀습니다.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileNotes.cpp" line="22"/>
+        <location filename="../../Processes/ProfileNotes.cpp" line="29"/>
         <source>Lighter since the update to %@</source>
         <translation>%@(으)로 업데이트한 후 가벼워짐</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileNotes.cpp" line="23"/>
+        <location filename="../../Processes/ProfileNotes.cpp" line="30"/>
         <source>Since it updated on %@, it uses %@% less memory on average than before.</source>
         <translation>%@에 업데이트한 후 이전보다 평균 %@% 적은 메모리를 사용합니다.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileNotes.cpp" line="26"/>
+        <location filename="../../Processes/ProfileNotes.cpp" line="33"/>
         <source>Heavier since the update to %@</source>
         <translation>%@(으)로 업데이트한 후 무거워짐</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileNotes.cpp" line="27"/>
+        <location filename="../../Processes/ProfileNotes.cpp" line="34"/>
         <source>Since it updated on %@, it uses %@% more memory on average than before.</source>
         <translation>%@에 업데이트한 후 이전보다 평균 %@% 많은 메모리를 사용합니다.</translation>
     </message>
@@ -534,18 +549,18 @@
         <translation>개별 프로세스</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="38"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="40"/>
         <source>When these things happen, Qel tells you which process it is and what to do. Short spikes won&apos;t bother you.</source>
         <translation>이런 일이 생기면 Qel이 어떤 프로세스인지, 무엇을 하면 되는지 알려 줍니다. 잠깐의 급증으로는 알리지 않습니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="47"/>
-        <location filename="../../Sheets/AlertsTab.cpp" line="48"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="49"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="50"/>
         <source>Pause alerts for 1 hour</source>
         <translation>1시간 동안 알림 일시 중지</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="47"/>
+        <location filename="../../Sheets/AlertsTab.cpp" line="49"/>
         <source>No alerts appear while paused. They resume automatically.</source>
         <translation>일시 중지 중에는 알림이 표시되지 않습니다. 자동으로 재개됩니다.</translation>
     </message>
@@ -748,29 +763,29 @@
         <translation>로그인 시 열기 설정을 바꿀 수 없음</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="83"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="87"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="84"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="88"/>
         <source>Check for updates automatically</source>
         <translation>업데이트 자동 확인</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="88"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="89"/>
         <source>Qel looks for a new version about once a day and tells you when there is one.</source>
         <translation>Qel은 하루에 한 번쯤 새 버전을 찾아보고, 있으면 알려 줍니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="89"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="90"/>
         <source>This build of Qel names no update feed, so it can&apos;t look for new versions.</source>
         <translation>이 Qel 빌드에는 업데이트 피드가 지정되어 있지 않아 새 버전을 찾을 수 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="92"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="95"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="93"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="97"/>
         <source>Receive Beta updates</source>
         <translation>베타 업데이트 받기</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="96"/>
+        <location filename="../../Sheets/GeneralTab.cpp" line="98"/>
         <source>Get early access to upcoming versions and continue receiving stable updates.</source>
         <translation>출시 예정 버전을 먼저 사용하면서 안정 버전 업데이트도 계속 받습니다.</translation>
     </message>
@@ -1274,6 +1289,7 @@
     <message>
         <location filename="../../Pages/CoreFlowerView.cpp" line="65"/>
         <location filename="../../Pages/CoreFlowerView.cpp" line="114"/>
+        <location filename="../../Pages/CoreFlowerView.cpp" line="115"/>
         <source>Load %.2f</source>
         <translation>부하 %.2f</translation>
     </message>
@@ -1871,52 +1887,52 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::Glossary</name>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="221"/>
+        <location filename="../../Processes/Glossary.cpp" line="223"/>
         <source>A page renderer for %@. Each browser tab and each Electron app window has one.</source>
         <translation>%@의 페이지 렌더러입니다. 브라우저 탭과 Electron 앱 창마다 하나씩 있습니다.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="224"/>
+        <location filename="../../Processes/Glossary.cpp" line="226"/>
         <source>The graphics process for %@. It handles drawing, video and animation.</source>
         <translation>%@의 그래픽 프로세스입니다. 그리기, 동영상, 애니메이션을 처리합니다.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="226"/>
+        <location filename="../../Processes/Glossary.cpp" line="228"/>
         <source>A service process for %@. It does one job on its own, such as networking, audio or storage.</source>
         <translation>%@의 서비스 프로세스입니다. 네트워크, 오디오, 저장소 같은 한 가지 작업을 따로 맡습니다.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="230"/>
+        <location filename="../../Processes/Glossary.cpp" line="232"/>
         <source>A kernel thread: part of the Linux kernel itself, doing work such as writing to disk, reclaiming memory or handling hardware.</source>
         <translation>커널 스레드: Linux 커널 자체의 일부로, 디스크 쓰기, 메모리 회수, 하드웨어 처리 같은 작업을 합니다.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="234"/>
+        <location filename="../../Processes/Glossary.cpp" line="27"/>
         <source>A program that comes with your Linux system. Qel&apos;s glossary doesn&apos;t describe it yet.</source>
         <translation>Linux 시스템에 포함된 프로그램입니다. Qel 용어집에는 아직 설명이 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="236"/>
+        <location filename="../../Processes/Glossary.cpp" line="237"/>
         <source>Qel&apos;s glossary doesn&apos;t include this process. Judging by its path, it doesn&apos;t come from your distribution&apos;s packages.</source>
         <translation>Qel 용어집에 이 프로세스가 없습니다. 경로로 보아 배포판 패키지에서 설치된 것이 아닙니다.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="242"/>
+        <location filename="../../Processes/Glossary.cpp" line="243"/>
         <source>A helper process for %@.</source>
         <translation>%@의 도우미 프로세스입니다.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="243"/>
+        <location filename="../../Processes/Glossary.cpp" line="244"/>
         <source>Part of %@. Qel&apos;s glossary doesn&apos;t describe this process yet.</source>
         <translation>%@의 일부입니다. Qel 용어집에는 아직 이 프로세스에 대한 설명이 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="244"/>
+        <location filename="../../Processes/Glossary.cpp" line="247"/>
         <source>This is the main process of %@.</source>
         <translation>%@의 주 프로세스입니다.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="251"/>
+        <location filename="../../Processes/Glossary.cpp" line="254"/>
         <source>what is the %@ process on Linux</source>
         <translation>Linux의 %@ 프로세스란</translation>
     </message>
@@ -1972,28 +1988,6 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 </context>
 <context>
     <name>qel::InsightEngine</name>
-    <message>
-        <location filename="../../History/InsightEngine.cpp" line="70"/>
-        <source>%@ has been busy in the background</source>
-        <translation>%@이(가) 백그라운드에서 바쁘게 동작 중</translation>
-    </message>
-    <message>
-        <location filename="../../History/InsightEngine.cpp" line="71"/>
-        <source>%@ isn&apos;t in the foreground but has used %@% of the CPU for 3 minutes straight. If you didn&apos;t ask it to work in the background, you can quit it.</source>
-        <translation>%@은(는) 앞에 있지 않지만 3분 연속 CPU를 %@% 사용했습니다. 백그라운드 작업을 요청하지 않았다면 종료해도 됩니다.</translation>
-    </message>
-    <message>
-        <location filename="../../History/InsightEngine.cpp" line="97"/>
-        <source>%@ keeps using more memory</source>
-        <translation>%@의 메모리 사용량이 계속 늘어남</translation>
-    </message>
-    <message numerus="yes">
-        <location filename="../../History/InsightEngine.cpp" line="98"/>
-        <source>Over the past %n minutes, the memory of %@ grew from %@ to %@ without dropping, which may be a memory leak. Reopening the app frees it.</source>
-        <translation>
-            <numerusform>지난 %n분 동안 %@의 메모리가 줄지 않고 %@에서 %@(으)로 늘었습니다. 메모리 누수일 수 있습니다. 앱을 다시 열면 해제됩니다.</numerusform>
-        </translation>
-    </message>
     <message>
         <location filename="../../History/InsightReplay.cpp" line="45"/>
         <source>Not enough history yet</source>
@@ -2213,135 +2207,135 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MenuPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="105"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="109"/>
         <source>Today</source>
         <translation>오늘</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="139"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="143"/>
         <source>Top processes</source>
         <translation>상위 프로세스</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="140"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="144"/>
         <source>Hover to quit</source>
         <translation>포인터를 올려 종료</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="107"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="111"/>
         <source>Network</source>
         <translation>네트워크</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="108"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="112"/>
         <source>Bluetooth devices</source>
         <translation>Bluetooth 기기</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="243"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="247"/>
         <source>Scroll horizontally to see more devices.</source>
         <translation>가로로 스크롤하면 더 많은 기기를 볼 수 있습니다.</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="248"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="415"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="252"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="419"/>
         <source>Not connected</source>
         <translation>연결 안 됨</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="262"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="266"/>
         <source>Quiet mode</source>
         <translation>조용한 모드</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="263"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="267"/>
         <source>Keep awake</source>
         <translation>깨어 있기</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="264"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="268"/>
         <source>Pause alerts</source>
         <translation>알림 일시 중지</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="288"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="292"/>
         <source>Settings</source>
         <translation>설정</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="290"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="294"/>
         <source>What just happened</source>
         <translation>방금 일어난 일</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="292"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="296"/>
         <source>Quit</source>
         <translation>종료</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="294"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="298"/>
         <source>Open Qel</source>
         <translation>Qel 열기</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="368"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="372"/>
         <source>Load %.2f</source>
         <translation>부하 %.2f</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="376"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="380"/>
         <source>Thermal</source>
         <translation>발열</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="376"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="380"/>
         <source>System thermal state</source>
         <translation>시스템 발열 상태</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="377"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="381"/>
         <source>Battery</source>
         <translation>배터리</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="379"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="383"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="379"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="383"/>
         <source>Memory %@</source>
         <translation>메모리 %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="381"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="385"/>
         <source>Disk free</source>
         <translation>디스크 여유</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="381"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="385"/>
         <source>%@ total</source>
         <translation>총 %@</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/MenuPanel.cpp" line="404"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="408"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>온라인 앱 %n개</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="406"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="410"/>
         <source>Per-app traffic unavailable</source>
         <translation>앱별 트래픽을 사용할 수 없음</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="411"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="415"/>
         <source>Local %@</source>
         <translation>로컬 %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="415"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="419"/>
         <source>No local address</source>
         <translation>로컬 주소 없음</translation>
     </message>
@@ -2834,57 +2828,47 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::ProfileView</name>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="54"/>
-        <source>No profile for this process</source>
-        <translation>이 프로세스의 프로필 없음</translation>
-    </message>
-    <message>
-        <location filename="../../Processes/ProfileView.cpp" line="55"/>
-        <source>Qel keeps long-term profiles for apps only, not for individual system processes.</source>
-        <translation>Qel은 장기 프로필을 앱에 대해서만 보관하며 개별 시스템 프로세스는 보관하지 않습니다.</translation>
-    </message>
-    <message>
-        <location filename="../../Processes/ProfileView.cpp" line="60"/>
+        <location filename="../../Processes/ProfileView.cpp" line="59"/>
         <source>Not enough history yet</source>
         <translation>아직 기록이 충분하지 않음</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="60"/>
+        <location filename="../../Processes/ProfileView.cpp" line="59"/>
         <source>The profile fills in after Qel has seen this app on two different days.</source>
         <translation>Qel이 이 앱을 서로 다른 이틀 동안 확인하면 프로필이 채워집니다.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="78"/>
+        <location filename="../../Processes/ProfileView.cpp" line="77"/>
         <source>Memory, last 30 days</source>
         <translation>메모리, 최근 30일</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="81"/>
+        <location filename="../../Processes/ProfileView.cpp" line="80"/>
         <source>Dashed line: updated to %@</source>
         <translation>점선: %@(으)로 업데이트됨</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="99"/>
+        <location filename="../../Processes/ProfileView.cpp" line="98"/>
         <source>When it is most active</source>
         <translation>가장 활발한 시간</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="117"/>
+        <location filename="../../Processes/ProfileView.cpp" line="116"/>
         <source>CPU while running, average</source>
         <translation>실행 중 CPU, 평균</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="118"/>
+        <location filename="../../Processes/ProfileView.cpp" line="117"/>
         <source>Memory, average</source>
         <translation>메모리, 평균</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="119"/>
+        <location filename="../../Processes/ProfileView.cpp" line="118"/>
         <source>Share of all apps&apos; energy</source>
         <translation>전체 앱 에너지 중 비율</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileView.cpp" line="120"/>
+        <location filename="../../Processes/ProfileView.cpp" line="119"/>
         <source>Days it ran</source>
         <translation>실행한 날 수</translation>
     </message>
@@ -3338,100 +3322,100 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>이 10분 동안 메모리 압력은 평균 %@%였고, %@을(를) 사용했습니다.</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="54"/>
+        <location filename="../../Store/DayStatus.cpp" line="62"/>
         <source>Normal</source>
         <translation>정상</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="55"/>
+        <location filename="../../Store/DayStatus.cpp" line="63"/>
         <source>Warm</source>
         <translation>따뜻함</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="56"/>
+        <location filename="../../Store/DayStatus.cpp" line="64"/>
         <source>Hot</source>
         <translation>뜨거움</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="57"/>
+        <location filename="../../Store/DayStatus.cpp" line="65"/>
         <source>Overheating</source>
         <translation>과열</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="59"/>
+        <location filename="../../Store/DayStatus.cpp" line="67"/>
         <source>Unknown</source>
         <translation>알 수 없음</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="65"/>
+        <location filename="../../Store/DayStatus.cpp" line="73"/>
         <source>a process</source>
         <translation>프로세스</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="68"/>
+        <location filename="../../Store/DayStatus.cpp" line="76"/>
         <source>CPU is very busy</source>
         <translation>CPU가 매우 바쁨</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="68"/>
+        <location filename="../../Store/DayStatus.cpp" line="76"/>
         <source>%@ is using %@%. The fans may spin up.</source>
         <translation>%@이(가) %@% 사용 중입니다. 팬이 빨라질 수 있습니다.</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="70"/>
+        <location filename="../../Store/DayStatus.cpp" line="78"/>
         <source>Computer is running hot</source>
         <translation>컴퓨터가 뜨거움</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="71"/>
+        <location filename="../../Store/DayStatus.cpp" line="79"/>
         <source>The system is already slowing down to cool off. Stop the most power-hungry app first.</source>
         <translation>시스템이 이미 열을 식히려고 속도를 낮추고 있습니다. 전력을 가장 많이 쓰는 앱부터 멈추세요.</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="73"/>
+        <location filename="../../Store/DayStatus.cpp" line="81"/>
         <source>Memory is getting tight</source>
         <translation>메모리가 부족해지고 있음</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="74"/>
+        <location filename="../../Store/DayStatus.cpp" line="82"/>
         <source>The system is compressing memory. Quitting apps you aren&apos;t using will help.</source>
         <translation>시스템이 메모리를 압축하고 있습니다. 사용하지 않는 앱을 종료하면 도움이 됩니다.</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="75"/>
+        <location filename="../../Store/DayStatus.cpp" line="83"/>
         <source>A bit busy</source>
         <translation>약간 바쁨</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="75"/>
+        <location filename="../../Store/DayStatus.cpp" line="83"/>
         <source>Mostly %@, at %@% CPU</source>
         <translation>주로 %@, CPU %@%</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="77"/>
+        <location filename="../../Store/DayStatus.cpp" line="85"/>
         <source>Busier than usual</source>
         <translation>평소보다 바쁨</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="78"/>
+        <location filename="../../Store/DayStatus.cpp" line="86"/>
         <source>CPU usage over these 10 minutes is %@× the usual for this time of day, mostly from %@.</source>
         <translation>이 10분 동안 CPU 사용량은 이 시간대 평소의 %@배이며, 주로 %@ 때문입니다.</translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="81"/>
-        <location filename="../../Store/DayStatus.cpp" line="83"/>
+        <location filename="../../Store/DayStatus.cpp" line="89"/>
+        <location filename="../../Store/DayStatus.cpp" line="91"/>
         <source>All calm</source>
         <translation>모두 안정적</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Store/DayStatus.cpp" line="82"/>
+        <location filename="../../Store/DayStatus.cpp" line="90"/>
         <source>Qel noticed %n things today. Click a dot outside the ring to see what happened.</source>
         <translation>
             <numerusform>오늘 Qel이 %n개 항목을 발견했습니다. 링 바깥의 점을 클릭하면 무슨 일이 있었는지 볼 수 있습니다.</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Store/DayStatus.cpp" line="83"/>
+        <location filename="../../Store/DayStatus.cpp" line="91"/>
         <source>Drag the ring on the left to look back at the load at any time today.</source>
         <translation>왼쪽 링을 드래그하면 오늘 아무 때나의 부하를 되돌아볼 수 있습니다.</translation>
     </message>
@@ -3459,7 +3443,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
     </message>
     <message>
         <location filename="../../Store/MenuFeatures.cpp" line="43"/>
-        <location filename="../../Store/Taming.cpp" line="141"/>
+        <location filename="../../Store/Taming.cpp" line="142"/>
         <source>Couldn&apos;t restore the priority of %@</source>
         <translation>%@의 우선순위를 복원할 수 없음</translation>
     </message>
@@ -3697,22 +3681,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>표시 삭제됨</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="190"/>
+        <location filename="../../Store/Taming.cpp" line="191"/>
         <source>Removed the rule for %@, but it stays slowed until it restarts</source>
         <translation>%@ 규칙을 삭제했지만 다시 시작할 때까지 느린 상태로 유지됩니다</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="191"/>
+        <location filename="../../Store/Taming.cpp" line="192"/>
         <source>Removed the rule for %@</source>
         <translation>%@ 규칙을 삭제함</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="201"/>
+        <location filename="../../Store/Taming.cpp" line="202"/>
         <source>%@ will slow down when it&apos;s not in front</source>
         <translation>%@은(는) 앞에 있지 않을 때 느려집니다</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="202"/>
+        <location filename="../../Store/Taming.cpp" line="203"/>
         <source>%@ will pause when it&apos;s not in front</source>
         <translation>%@은(는) 앞에 있지 않을 때 일시 정지됩니다</translation>
     </message>
@@ -4401,37 +4385,42 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/PortList.cpp" line="54"/>
+        <location filename="../../Pages/PortList.cpp" line="55"/>
+        <source>Reading listening ports…</source>
+        <translation>수신 대기 포트 읽는 중…</translation>
+    </message>
+    <message>
+        <location filename="../../Pages/PortList.cpp" line="56"/>
         <source>Listening ports can&apos;t be read because the system lsof command can&apos;t be run.</source>
         <translation>시스템 lsof 명령을 실행할 수 없어 수신 대기 포트를 읽을 수 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortList.cpp" line="56"/>
+        <location filename="../../Pages/PortList.cpp" line="58"/>
         <source>No process under your account is listening on a port right now.</source>
         <translation>지금 포트에서 수신 대기 중인 내 계정 프로세스가 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortList.cpp" line="58"/>
+        <location filename="../../Pages/PortList.cpp" line="60"/>
         <source>No process under your account is listening on port %@. A system service may still be using it.</source>
         <translation>포트 %@에서 수신 대기 중인 내 계정 프로세스가 없습니다. 시스템 서비스가 사용 중일 수 있습니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortList.cpp" line="60"/>
+        <location filename="../../Pages/PortList.cpp" line="62"/>
         <source>No listening process has “%@” in its name.</source>
         <translation>이름에 “%@”이(가) 들어간 수신 대기 프로세스가 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileNotes.cpp" line="33"/>
+        <location filename="../../Processes/ProfileNotes.cpp" line="40"/>
         <source>Usually busiest around %@:00.</source>
         <translation>보통 %@:00쯤 가장 바쁩니다.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileNotes.cpp" line="35"/>
+        <location filename="../../Processes/ProfileNotes.cpp" line="42"/>
         <source>Usually busiest around %@:00 and %@:00.</source>
         <translation>보통 %@:00와 %@:00쯤 가장 바쁩니다.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProfileNotes.cpp" line="36"/>
+        <location filename="../../Processes/ProfileNotes.cpp" line="43"/>
         <source>It hasn&apos;t been busy enough to show a pattern.</source>
         <translation>패턴을 보일 만큼 바쁘지 않았습니다.</translation>
     </message>
@@ -4527,6 +4516,11 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>알림은 Qel 창과 데스크톱 알림으로 표시됩니다.</translation>
     </message>
     <message>
+        <location filename="../../Sheets/AlertsTab.cpp" line="31"/>
+        <source>No notification service is running on this desktop, so alerts only appear in the Qel window.</source>
+        <translation>이 데스크톱에는 실행 중인 알림 서비스가 없어 알림은 Qel 창에만 표시됩니다.</translation>
+    </message>
+    <message>
         <location filename="../../Sheets/DataTab.cpp" line="41"/>
         <source>Deletes every recorded day with its marks and app usage, the recorded sleeps and stretches, and the usual baseline. Settings and rules are kept. This can&apos;t be undone.</source>
         <translation>기록된 모든 날과 그 표시 및 앱 사용량, 기록된 절전과 구간, 평소 기준을 삭제합니다. 설정과 규칙은 유지됩니다. 이 작업은 되돌릴 수 없습니다.</translation>
@@ -4606,6 +4600,28 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <location filename="../../Kit/PageText.cpp" line="25"/>
         <source>Bluetooth devices</source>
         <translation>Bluetooth 기기</translation>
+    </message>
+    <message>
+        <location filename="../../History/FindingFacts.cpp" line="9"/>
+        <source>%@ keeps using more memory</source>
+        <translation>%@의 메모리 사용량이 계속 늘어남</translation>
+    </message>
+    <message>
+        <location filename="../../History/FindingFacts.cpp" line="10"/>
+        <source>%@ has been busy in the background</source>
+        <translation>%@이(가) 백그라운드에서 바쁘게 동작 중</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../History/FindingFacts.cpp" line="15"/>
+        <source>Over the past %n minutes, the memory of %@ grew from %@ to %@ without dropping, which may be a memory leak. Reopening the app frees it.</source>
+        <translation>
+            <numerusform>지난 %n분 동안 %@의 메모리가 줄지 않고 %@에서 %@(으)로 늘었습니다. 메모리 누수일 수 있습니다. 앱을 다시 열면 해제됩니다.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../../History/FindingFacts.cpp" line="18"/>
+        <source>%@ isn&apos;t in the foreground but has used %@% of the CPU for 3 minutes straight. If you didn&apos;t ask it to work in the background, you can quit it.</source>
+        <translation>%@은(는) 앞에 있지 않지만 3분 연속 CPU를 %@% 사용했습니다. 백그라운드 작업을 요청하지 않았다면 종료해도 됩니다.</translation>
     </message>
 </context>
 </TS>
