@@ -12,8 +12,8 @@ TabScroll::TabScroll(QWidget* content, int width, QWidget* parent) : QScrollArea
   setWidgetResizable(true);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   viewport()->setAutoFillBackground(false);
-  content->setAutoFillBackground(false);
   setWidget(content);
+  content->setAutoFillBackground(false);  // after setWidget, which turns it on: the sheet's ground shows
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
   content->installEventFilter(this);
 }

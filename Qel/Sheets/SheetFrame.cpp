@@ -28,8 +28,8 @@ FittedScrollArea::FittedScrollArea(QWidget* content, int maxHeight, int initialH
   setWidgetResizable(true);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   viewport()->setAutoFillBackground(false);
-  content->setAutoFillBackground(false);
   setWidget(content);
+  content->setAutoFillBackground(false);  // after setWidget, which turns it on: the ground shows through
   setFixedHeight(std::min(initialHeight, maxHeight_));
   content->installEventFilter(this);
 }
@@ -40,9 +40,15 @@ void FittedScrollArea::fit() {
   const int width = viewport()->width();
   const int wanted = content->layout()->hasHeightForWidth() ? content->layout()->totalHeightForWidth(width)
                                                             : content->sizeHint().height();
+  // The content is exactly as tall as it is at this width: left to the layout's minimum, rows
+  // that wrap would be summed at their narrowest and leave blank space at the end.
+  content->layout()->setSizeConstraint(QLayout::SetNoConstraint);
+  if (content->minimumHeight() != std::max(wanted, 1)) content->setMinimumHeight(std::max(wanted, 1));
   const int height = std::min(std::max(wanted, 0), maxHeight_);
-  if (height == this->height()) return;
-  setFixedHeight(height);  // the sheet's window follows its content's new height
+  if (height != this->height()) setFixedHeight(height);  // the sheet's window follows its content's new height
+  // A resize that reaches the content while its layout waits to run again is lost to it: the
+  // rows would stay placed for the old height.
+  if (content->layout()->geometry() != content->contentsRect()) content->layout()->setGeometry(content->contentsRect());
 }
 
 bool FittedScrollArea::eventFilter(QObject* watched, QEvent* event) {

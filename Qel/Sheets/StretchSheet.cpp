@@ -170,8 +170,12 @@ QString StretchSheet::subtitle() const { return subtitle_->text(); }
 void StretchSheet::save() { store_.rename(stretch_, name_->text().toStdString()); }
 
 void StretchSheet::returnPressed(QObject* receiver) {
-  // Return saves the name and leaves the sheet open; Done has no key of its own here.
-  if (receiver == name_) save();
+  // In the name field Return saves the name and leaves the sheet open; elsewhere it is Done's,
+  // as in the other reports.
+  if (receiver == name_)
+    save();
+  else
+    closeSheet();
 }
 
 bool StretchSheet::eventFilter(QObject* watched, QEvent* event) {

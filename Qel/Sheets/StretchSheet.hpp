@@ -1,8 +1,9 @@
 #pragma once
 // The report on one recorded stretch (a "mark"): its name, when it ran and how its load compares
 // with the usual, its figures, its CPU chart, the apps that used the most, and the other marks of
-// that day. Return in the name field saves the name; closing (Escape, the close button, Done)
-// saves it first; picking another mark saves it and shows that one; deleting does not save.
+// that day. Return in the name field saves the name; closing (Escape, the close button, Done, or
+// Return elsewhere) saves it first; picking another mark saves it and shows that one; deleting
+// does not save.
 #include <QAbstractButton>
 #include <QLineEdit>
 

@@ -33,6 +33,7 @@ void SheetWindow::setContent(QWidget* content) {
   }
   if (!content) return;
   scroll_->setWidget(content);
+  content->setAutoFillBackground(false);  // after setWidget, which turns it on: the sheet paints its own ground
   content->installEventFilter(this);
   fit();
 }
@@ -40,9 +41,14 @@ void SheetWindow::setContent(QWidget* content) {
 void SheetWindow::fit() {
   QWidget* content = scroll_->widget();
   if (!content) return;
-  const int width = std::max(content->minimumWidth(), content->sizeHint().width());
-  const int forWidth = content->heightForWidth(width);
-  const int wanted = std::max({forWidth, content->sizeHint().height(), content->minimumHeight()});
+  // A sheet of a fixed width gets exactly that width, whatever a long line would like: a wider
+  // window would show its own grey beside the sheet.
+  const int width = std::clamp(content->sizeHint().width(), content->minimumWidth(), content->maximumWidth());
+  // Its height at that width: the preferred height of wrapped text is measured at a narrower
+  // width and would leave blank space at the foot of the sheet.
+  const int natural = content->hasHeightForWidth() ? std::max(content->heightForWidth(width), content->minimumSizeHint().height())
+                                                   : content->sizeHint().height();
+  const int wanted = std::max(natural, content->minimumHeight());
   const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
   const int room = screen ? screen->availableGeometry().height() - kFrameAllowance : wanted;
   resize(width, std::clamp(wanted, 1, std::max(room, 120)));

@@ -1,4 +1,5 @@
 #include <QLabel>
+#include <QLayout>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QTcpServer>
@@ -178,6 +179,9 @@ TEST_F(SheetsTest, licensesOpenFromTheStoreSelectARowAndClose) {
   EXPECT_EQ(sheet->selected(), 1);
   EXPECT_FALSE(sheet->rows()[0]->isSelected());
   EXPECT_EQ(sheet->textLabel()->text().toStdString(), allNotices()[1].text);
+  // After the long text the body is as tall as the short one: no blank space below it.
+  QWidget* body = sheet->scrollArea()->widget();
+  EXPECT_EQ(body->height(), sheet->textLabel()->geometry().bottom() + 1 + body->layout()->contentsMargins().bottom());
   saveGallery(sheet, "licenses");
   sheet->scrollArea()->verticalScrollBar()->setValue(sheet->textLabel()->y() - 120);
   saveGallery(sheet, "licenses-text");

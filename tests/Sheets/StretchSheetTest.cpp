@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QScrollArea>
+#include <QScrollBar>
 
 #include <filesystem>
 
@@ -147,6 +148,17 @@ TEST_F(StretchViews, returnSavesTheNameAndEscapeSavesItThenCloses) {
   BusyAfternoon::settle();
   EXPECT_EQ(shown(), nullptr);
   EXPECT_EQ(stored(start), "Deploy");
+
+  // Away from the name field Return is Done's, as in the other reports: saved, then closed.
+  store.setStretchReport(find(start));
+  BusyAfternoon::settle();
+  ASSERT_NE(shown(), nullptr);
+  shown()->nameField()->setText("Ship");
+  shown()->nameField()->clearFocus();
+  press(host->dialog(), Qt::Key_Return);
+  BusyAfternoon::settle();
+  EXPECT_EQ(shown(), nullptr);
+  EXPECT_EQ(stored(start), "Ship");
 }
 
 TEST_F(StretchViews, anotherMarkOfTheDaySavesFirstAndDeletingClosesWithoutSaving) {
@@ -194,6 +206,26 @@ TEST_F(StretchViews, anotherMarkOfTheDaySavesFirstAndDeletingClosesWithoutSaving
   BusyAfternoon::settle();
   ASSERT_NE(shown(), nullptr);
   EXPECT_EQ(shown()->otherRows().size(), 1u);  // the release build alone
+}
+
+TEST_F(StretchViews, aSingleOtherMarkShowsWholeInItsBoxAndTakesClicksAllOver) {
+  open({mark(BusyAfternoon::at(kToday, 9, 0), 10min)});
+  auto* sheet = shown();
+  ASSERT_NE(sheet, nullptr);
+  ASSERT_EQ(sheet->otherRows().size(), 1u);  // the release build
+  OtherMarkRow* row = sheet->otherRows()[0];
+  auto* list = static_cast<QScrollArea*>(sheet->otherList());
+  // The box is the row's height, and the row fills it: its name, times and peak all in view.
+  EXPECT_EQ(list->viewport()->height(), row->sizeHint().height());
+  EXPECT_EQ(row->mapTo(list->viewport(), QPoint(0, 0)), QPoint(0, 0));
+  EXPECT_EQ(row->height(), row->sizeHint().height());
+  EXPECT_EQ(list->verticalScrollBar()->maximum(), 0);
+  const QPoint low(list->viewport()->width() / 2, list->viewport()->height() - 4);  // under the times
+  ASSERT_EQ(list->viewport()->childAt(low), row);
+  row->click();
+  BusyAfternoon::settle();
+  ASSERT_TRUE(store.stretchReport());
+  EXPECT_EQ(store.stretchReport()->name, "Release build");
 }
 
 TEST_F(StretchViews, manyMarksScrollInsideTheirBoxAndAppsGetARowEach) {
