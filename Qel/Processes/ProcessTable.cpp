@@ -1,5 +1,6 @@
 #include "Qel/Processes/ProcessTable.hpp"
 
+#include <QFontMetrics>
 #include <QGraphicsDropShadowEffect>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -40,6 +41,26 @@
 #include "Qel/Text/Loc.hpp"
 
 namespace qel {
+
+namespace {
+
+QString countText(long long all, long long yours) {
+  return qs(Ln("%n processes, %@ of them yours", all, {std::to_string(yours)}));
+}
+
+// The count's widest form up to four-digit counts (one for each plural form a language may use):
+// the header, and the overview's columns that make room for it, hold still as processes come
+// and go.
+int widestCount(const QFont& font) {
+  const QFontMetrics metrics(font);
+  int widest = 0;
+  for (const long long n : {8881LL, 8882LL, 8888LL})
+    widest = std::max(widest, metrics.horizontalAdvance(countText(n, 8888)));
+  return widest;
+}
+
+}  // namespace
+
 ProcessTable::ProcessTable(Store& store, QWidget* parent)
     : QWidget(parent), store_(store), icons_(std::make_unique<IconCache>(store.apps())) {
   auto* stack = Layouts::column(this, Space::l);
@@ -68,6 +89,7 @@ QWidget* ProcessTable::buildHeader() {
   auto* nameRow = Layouts::row(named, Space::ml);
   auto* title = new PlainLabel(qs(L("Running")), Type::headline, QFont::DemiBold, Palette::primaryText(), named);
   count_ = new PlainLabel({}, Type::footnote, QFont::Normal, Palette::tertiaryText(), named);
+  count_->setMinimumWidth(widestCount(count_->font()));
   auto* tools = new QWidget(header);
   auto* toolRow = Layouts::row(tools, Space::ml);
   sort_ = new PillSegment(tools);
@@ -170,7 +192,7 @@ void ProcessTable::refresh() {
   // Every process is listed, other users' and the kernel's too (tagged System): the count says
   // how many of them are the user's, the ones End can reach.
   const auto yours = std::count_if(visible.begin(), visible.end(), [](const ProcInfo& p) { return !p.isSystem; });
-  const QString count = qs(Ln("%n processes, %@ of them yours", visible.size(), {std::to_string(yours)}));
+  const QString count = countText(static_cast<long long>(visible.size()), yours);
   if (count_->text() != count) count_->setText(count);
   sort_->refresh();
   if (search_->text().toStdString() != store_.query()) search_->setText(qs(store_.query()));

@@ -82,13 +82,14 @@ QWidget* OverviewPage::buildRingColumn() {
   return column;
 }
 
-// The information gets the width it asks for first; the ring takes what is left, within its
-// column's bounds (so in a small window the ring shrinks before any text is cut).
+// The process table gets the width its header asks for first; the ring takes what is left,
+// within its column's bounds (so in a small window the ring shrinks before any text is cut).
+// The table asks for the same width whatever its count says, so the columns hold still as
+// numbers change; the information above it wraps or shrinks to the width it is given.
 void OverviewPage::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  const int spacing = layout()->spacing();
-  const int rest = width() - spacing - infoColumn_->sizeHint().width();
-  const int ring = std::clamp(rest, kRingColumnMin, kRingColumnMax);
+  const int wanted = table_ ? table_->sizeHint().width() : 0;
+  const int ring = std::clamp(width() - layout()->spacing() - wanted, kRingColumnMin, kRingColumnMax);
   if (ringColumn_->minimumWidth() != ring || ringColumn_->maximumWidth() != ring) ringColumn_->setFixedWidth(ring);
 }
 
@@ -119,8 +120,9 @@ QWidget* OverviewPage::buildInfoColumn() {
   rowLayout_ = Layouts::column(rows, Space::xxs);
   info->addWidget(rows);
 
-  if (QWidget* table = registry_.makeSlot(OverviewSlot::processTable, context_, column))
-    info->addWidget(table, 1);
+  table_ = registry_.makeSlot(OverviewSlot::processTable, context_, column);
+  if (table_)
+    info->addWidget(table_, 1);
   else
     info->addStretch(1);
   return column;
@@ -185,7 +187,6 @@ void OverviewPage::refresh() {
   if (title_->color() != color(status.level)) title_->setColor(color(status.level));
   setTextIfChanged(detail_, qs(status.detail));
   setTextIfChanged(baseline_, qs(store.baselineNote()));
-  setShown(baseline_, store.ringMode() == RingMode::day);  // the 60-second ring draws no usual load
   replay_->setPage(store.page());
   stretchButton_->setColor(accentText(store.page()));
   setShown(finding_, !store.findings().empty());
@@ -226,17 +227,18 @@ void OverviewPage::refreshNote() {
     for (const auto& m : marks) key += m.id() + ";";
   }
   setShown(sleepNote_, sleep);
-  if (key == noteKey_) return;
-  noteKey_ = key;
-  if (note_) {
+  if (key != noteKey_) {
+    noteKey_ = key;
     delete note_;
     note_ = nullptr;
+    if (event)
+      note_ = new EventNote(*event, store.slotLabel(event->slot), store.markBefore(*event), noteHolder_->parentWidget());
+    else if (!marks.empty())
+      note_ = new MarkNote(marks, noteHolder_->parentWidget());
+    if (note_) noteHolder_->addWidget(note_);
   }
-  if (event)
-    note_ = new EventNote(*event, store.slotLabel(event->slot), store.markBefore(*event), noteHolder_->parentWidget());
-  else if (!marks.empty())
-    note_ = new MarkNote(marks, noteHolder_->parentWidget());
-  if (note_) noteHolder_->addWidget(note_);
+  // No note, no room for one: what follows keeps one gap below what stands above.
+  setShown(noteHolder_->parentWidget(), note_ || (sleep && sleepNote_));
 }
 
 void OverviewPage::refreshStretch() {
@@ -261,6 +263,8 @@ void OverviewPage::refreshRows() {
         store.setSelectedSlot(std::nullopt);
       }, rowLayout_->parentWidget());
       rowLayout_->addWidget(row);
+      // Tab meets the rows where they stand, before the process table made ahead of them.
+      QWidget::setTabOrder(rows_.empty() ? static_cast<QWidget*>(stretchButton_) : rows_.back(), row);
       rows_.push_back(row);
     }
     double nameWidth = 0;

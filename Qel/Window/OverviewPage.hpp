@@ -80,6 +80,7 @@ class OverviewPage : public QWidget {
   PlainLabel* baseline_ = nullptr;
   QWidget* ringColumn_ = nullptr;
   QWidget* infoColumn_ = nullptr;
+  QWidget* table_ = nullptr;
   PlainLabel* title_ = nullptr;
   PlainLabel* detail_ = nullptr;
   QWidget* chips_ = nullptr;

@@ -35,6 +35,8 @@ void RingControls::setMode(Store& store, RingMode mode) {
 
 RingControls::RingControls(const ViewContext& context, QWidget* parent) : QWidget(parent), store_(context.store) {
   setFixedHeight(28);
+  // Made first, so Tab meets it first, as it stands before the row.
+  export_ = new RoundGlyphButton("square.and.arrow.up", Type::tick, text(Lkey("Export this day as an image")), this);
   row_ = new QWidget(this);
   auto* row = Layouts::row(row_, Space::card);
 
@@ -55,8 +57,6 @@ RingControls::RingControls(const ViewContext& context, QWidget* parent) : QWidge
   steps->addWidget(previous_);
   steps->addWidget(title_);
   steps->addWidget(next_);
-  export_ = new RoundGlyphButton("square.and.arrow.up", Type::tick, text(Lkey("Export this day as an image")), stepper_);
-  steps->addWidget(export_);
   QSizePolicy keep = stepper_->sizePolicy();
   keep.setRetainSizeWhenHidden(true);  // invisible in live mode, yet in its place
   stepper_->setSizePolicy(keep);
@@ -79,6 +79,7 @@ RingControls::RingControls(const ViewContext& context, QWidget* parent) : QWidge
 void RingControls::refresh() {
   const bool day = store_.ringMode() == RingMode::day;
   stepper_->setVisible(day);
+  export_->setVisible(day);
   if (day) {
     previous_->setEnabled(store_.canStepDay(-1));
     next_->setEnabled(store_.canStepDay(1));
@@ -101,12 +102,16 @@ void RingControls::resizeEvent(QResizeEvent* event) {
   place();
 }
 
-// The switch and stepper centred; "Back to now" 14 beyond their trailing edge, so it never
-// moves them. Where the words don't fit beside them, the button says just "Now".
+// The switch and stepper centred; the export button 14 before their leading edge and "Back to
+// now" 14 beyond their trailing edge, so neither moves them. Where the words don't fit beside
+// them, the button says just "Now".
 void RingControls::place() {
   const QSize row = row_->sizeHint();
   const int x = (width() - row.width()) / 2;
   row_->setGeometry(x, (height() - row.height()) / 2, row.width(), row.height());
+  const QSize exportSize = export_->sizeHint();
+  export_->setGeometry(x - Space::card - exportSize.width(), (height() - exportSize.height()) / 2, exportSize.width(),
+                       exportSize.height());
   const int left = x + row.width() + Space::card - 4;
   back_->setText(text(Lkey("Back to now")));
   if (left + back_->sizeHint().width() > width()) back_->setText(text(Lkey("Now")));

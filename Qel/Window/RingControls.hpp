@@ -1,7 +1,7 @@
 #pragma once
-// The row under the day ring: the 60 s / Day switch, the day stepper with the day's title
-// and the export button (day mode only, keeping their place in live mode) and, beside the row, "Back to now" while a
-// moment is selected or a past day shown.
+// The row under the day ring: the 60 s / Day switch and the day stepper with the day's title
+// (day mode only, keeping its place in live mode); before the row the export button in day mode,
+// and after it "Back to now" while a moment is selected or a past day shown.
 #include <QWidget>
 
 #include <optional>

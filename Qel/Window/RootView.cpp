@@ -298,7 +298,7 @@ void RootView::placeOverlays() {
     topBar_->raise();
   }
   if (toast_->parentWidget() == this) {  // not while it stands over a sheet
-    toast_->place(width());
+    toast_->place(size());
     toast_->raise();
   }
 }

@@ -56,7 +56,7 @@ void Toast::animateTo(double target) {
 void Toast::frame() {
   const std::int64_t now = FrameTimer::now();
   drawnProgress_ = progress_.at(now);
-  if (parentWidget()) place(parentWidget()->width());
+  if (parentWidget()) place(parentWidget()->size());
   update();
   if (progress_.runs(now)) {
     frames_.startNextFrame();
@@ -84,7 +84,7 @@ void Toast::standOver(QWidget* window) {
   if (sheet_) sheet_->installEventFilter(this);
   const bool shown = isVisible();
   setParent(host);
-  place(host->width());
+  place(host->size());
   if (shown) {
     show();
     raise();
@@ -96,7 +96,7 @@ bool Toast::eventFilter(QObject* watched, QEvent* event) {
   if (watched == sheet_ && (event->type() == QEvent::Hide || event->type() == QEvent::DeferredDelete))
     standOver(nullptr);
   else if (watched == sheet_ && event->type() == QEvent::Resize)
-    place(sheet_->width());
+    place(sheet_->size());
   return QWidget::eventFilter(watched, event);
 }
 
@@ -105,13 +105,14 @@ QSize Toast::sizeHint() const {
   return {int(std::ceil(fm.horizontalAdvance(text_) + 2 * kPadX)), int(std::ceil(fm.height() + 2 * kPadY))};
 }
 
-void Toast::place(int width) {
+void Toast::place(QSize parent) {
   QSize size = sizeHint();
   // A long text is cut short rather than running past the window.
-  size.setWidth(std::max(0, std::min(size.width(), width - 2 * Space::xl)));
-  // Slides from just above the window's top edge down to its resting place.
-  const int y = int(std::lround(kTop - (1 - drawnProgress_) * (kTop + size.height())));
-  setGeometry((width - size.width()) / 2, y, size.width(), size.height());
+  size.setWidth(std::max(0, std::min(size.width(), parent.width() - 2 * Space::xl)));
+  // Slides from just below the window's bottom edge up to its resting place.
+  const int rest = parent.height() - kBottom - size.height();
+  const int y = int(std::lround(rest + (1 - drawnProgress_) * (kBottom + size.height())));
+  setGeometry((parent.width() - size.width()) / 2, y, size.width(), size.height());
 }
 
 void Toast::paintEvent(QPaintEvent*) {

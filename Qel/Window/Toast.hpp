@@ -1,8 +1,9 @@
 #pragma once
-// The short message near the top of the main window: a light capsule with dark text and a soft
-// shadow. It slides down from the top edge while fading in, and leaves the same way. While a
-// sheet's window is open over the main one the toast stands at the top of the sheet instead, so it
-// is always seen.
+// The short message near the foot of the main window, as the tray panel's stands near the foot of
+// the panel: a light capsule with dark text and a soft shadow, clear of every page's headline. It
+// slides up from the bottom edge while fading in, and leaves the same way. While a sheet's window
+// is open over the main one the toast stands at the foot of the sheet instead, so it is always
+// seen.
 #include <QPointer>
 #include <QWidget>
 
@@ -10,6 +11,7 @@
 
 #include "Qel/Kit/FrameTimer.hpp"
 #include "Qel/Kit/Motion.hpp"
+#include "Qel/Kit/Spacing.hpp"
 
 namespace qel {
 
@@ -17,7 +19,7 @@ class Toast : public QWidget {
   Q_OBJECT
 
  public:
-  static constexpr int kTop = 64;  // its resting distance from the top of the window
+  static constexpr int kBottom = Space::windowBottom;  // its resting distance from the foot of the window
 
   explicit Toast(QWidget* parent = nullptr);
 
@@ -28,8 +30,8 @@ class Toast : public QWidget {
   // True from the moment a message is set until it is taken away.
   bool isShowing() const { return showing_; }
 
-  // Centres the toast at the top of a parent `width` wide (and slides it by its progress).
-  void place(int width);
+  // Centres the toast at the foot of a parent of `size` (and slides it by its progress).
+  void place(QSize size);
 
   // Stands over `window` (a sheet) while it is shown; back over the main window when it hides or
   // when `window` is null.
@@ -50,7 +52,7 @@ class Toast : public QWidget {
   bool showing_ = false;
   QPointer<QWidget> home_;   // the main window's view it belongs to
   QPointer<QWidget> sheet_;  // the sheet it stands over for now
-  Motion::Tween progress_;  // 0 hidden above the window, 1 in place
+  Motion::Tween progress_;  // 0 hidden below the window, 1 in place
   double drawnProgress_ = 0;
   FrameTimer frames_;
 };

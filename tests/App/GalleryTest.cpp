@@ -58,6 +58,9 @@ TEST(Gallery, overview) {
     write(shoot(day, registry, 2), QString("overview-focus-%1").arg(appearance));
     write(shoot(day, registry, 0, {1040, 700}), QString("overview-smallest-%1").arg(appearance));  // the window's minimum
 
+    day.store->show("Ended nusleep");  // a toast at the foot, clear of the headline
+    write(shoot(day, registry), QString("overview-toast-%1").arg(appearance));
+
     day.store->select(83);  // the release build's peak: its event note and the stretch line
     test::BusyAfternoon::settle();
     write(shoot(day, registry), QString("overview-selected-%1").arg(appearance));

@@ -102,3 +102,36 @@ TEST(Keyboard, theWindowsPagesTheSettingsAndTheTrayPanelAreWalkedWholeAndShowThe
   card.show();
   expectWalkable(card, "panel");
 }
+
+// Tab meets the overview's controls in the order they stand: the export button before the ring's
+// switch, the metric rows before the process table under them.
+TEST(Keyboard, theOverviewsStopsComeInTheOrderTheyStand) {
+  Motion::setEnabled(false);
+  BusyAfternoon day;
+  Updater updater(day.defaults, {});
+  ViewRegistry registry;
+  registerMainViews(registry, updater);
+  QWidget window;
+  window.resize(1180, 780);
+  (new RootView(day.context(), registry, &window))->setGeometry(window.rect());
+  window.show();
+  window.activateWindow();
+  BusyAfternoon::settle();
+  std::vector<QWidget*> seen;
+  std::vector<QString> stops;
+  for (int i = 0; i < 60; ++i) {
+    QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+    QApplication::sendEvent(QApplication::focusWidget() ? QApplication::focusWidget() : &window, &tab);
+    BusyAfternoon::settle();
+    QWidget* now = QApplication::focusWidget();
+    ASSERT_NE(now, nullptr);
+    if (std::find(seen.begin(), seen.end(), now) != seen.end()) break;
+    seen.push_back(now);
+    stops.push_back(qobject_cast<QLineEdit*>(now) ? QStringLiteral("search") : now->accessibleName());
+  }
+  const auto at = [&stops](const char* name) { return std::find(stops.begin(), stops.end(), name) - stops.begin(); };
+  EXPECT_LT(at("Export this day as an image"), at("Previous day"));
+  EXPECT_LT(at("View Energy"), at("search"));
+  EXPECT_LT(at("View CPU"), at("View Energy"));
+  EXPECT_LT(at("search"), static_cast<long>(stops.size()));
+}

@@ -159,7 +159,7 @@ TEST_F(RootViewFramesTest, toastSlidesInFrameByFrameThenRests) {
   // slide spans, and the last one where it ends.
   EXPECT_LE(count.paints, 200 / FrameTimer::kFrameMs + 3);
   EXPECT_EQ(FrameTimer::activeCount(), 0);
-  EXPECT_EQ(root->toast()->geometry().top(), Toast::kTop);
+  EXPECT_EQ(root->toast()->geometry().bottom() + 1, root->height() - Toast::kBottom);
   // Ticks that bring the same message start no slide (the one paint is the sample's own).
   EXPECT_LE(tick(0.3), 1);
   EXPECT_EQ(FrameTimer::activeCount(), 0);

@@ -321,10 +321,21 @@ TEST_F(RootViewTest, toastShowsUntrustedTextAsWrittenAndLeaves) {
   settle();
   ASSERT_TRUE(toast->isVisible());
   EXPECT_EQ(toast->text().toStdString(), text);
-  EXPECT_EQ(toast->geometry().top(), Toast::kTop);
+  EXPECT_EQ(toast->geometry().bottom() + 1, kH - Toast::kBottom);
   EXPECT_NEAR(toast->geometry().center().x(), kW / 2, 1);
   const QPoint inside = toast->mapTo(&shown.window, QPoint(toast->height() / 2 + 2, toast->height() / 2));
   EXPECT_TRUE(near(shown.at(inside.x(), inside.y()), Palette::rgb(0xF5F4F0), 3));
+  // At the foot of the window it covers no page's headline.
+  const auto inRoot = [&shown](const QWidget* w) { return QRect(w->mapTo(shown.root, QPoint(0, 0)), w->size()); };
+  auto* overview = shown.root->pageView()->findChild<OverviewPage*>();
+  ASSERT_NE(overview, nullptr);
+  EXPECT_FALSE(toast->geometry().intersects(inRoot(overview->statusTitle())));
+  EXPECT_FALSE(toast->geometry().intersects(inRoot(overview->statusDetail())));
+  store->setPage(Page::mem);
+  settle();
+  auto* head = shown.root->pageView()->findChild<PageHead*>();
+  ASSERT_NE(head, nullptr);
+  EXPECT_FALSE(toast->geometry().intersects(inRoot(head)));
 
   toast->setMessage(std::nullopt);
   settle();

@@ -25,6 +25,7 @@
 #include "Qel/Text/Format.hpp"
 #include "Qel/Kit/RoundGlyphButton.hpp"
 #include "Qel/Window/StatusChip.hpp"
+#include "Qel/Kit/Spacing.hpp"
 #include "Qel/Kit/Sparkline.hpp"
 #include "Qel/Kit/TextButton.hpp"
 #include "tests/App/ShellFixture.hpp"
@@ -186,6 +187,9 @@ TEST(OverviewPage, theSelectionBringsOneNoteAndTheStretchLine) {
   EXPECT_EQ(page->selectionNote(), nullptr);
   EXPECT_FALSE(page->stretchLine()->isVisible());
   EXPECT_EQ(shown.processTables, 1);
+  // Nothing selected takes no room: the rows stand one gap below the status.
+  const QWidget* status = page->statusTitle()->parentWidget();
+  EXPECT_EQ(page->metricRows().front()->parentWidget()->y(), status->geometry().bottom() + 1 + Space::heroGap);
   const auto chips = page->chipRow()->findChildren<StatusChip*>();
   ASSERT_EQ(chips.size(), 3u);  // warm, on battery, disk free
   EXPECT_EQ(chips[0]->accessibleName(), "Thermal state: Warm");  // read as its help, not its value
@@ -218,14 +222,12 @@ TEST(OverviewPage, theSelectionBringsOneNoteAndTheStretchLine) {
   shown.select(25);  // asleep: the sleep's own note is a later view; no other note stands in
   EXPECT_EQ(page->selectionNote(), nullptr);
 
-  // The usual-load note explains a line only the day ring draws.
+  // The usual-load note stays under the ring in either mode.
   EXPECT_TRUE(page->usualLoadNote()->isVisible());
   RingControls::setMode(*shown.day.store, RingMode::live);
   BusyAfternoon::settle();
-  EXPECT_FALSE(page->usualLoadNote()->isVisible());
-  RingControls::setMode(*shown.day.store, RingMode::day);
-  BusyAfternoon::settle();
   EXPECT_TRUE(page->usualLoadNote()->isVisible());
+  EXPECT_FALSE(page->usualLoadNote()->text().isEmpty());
 }
 
 TEST(OverviewPage, theRingGivesWayBeforeTheProcessHeaderIsCut) {
@@ -251,6 +253,30 @@ TEST(OverviewPage, theRingGivesWayBeforeTheProcessHeaderIsCut) {
   page->resize(1800, 900);
   BusyAfternoon::settle();
   EXPECT_EQ(page->ringColumn()->width(), 440 + 2 * DayRingView::kBleed);
+}
+
+TEST(OverviewPage, theColumnsStandInOnePlaceWhateverTheProcessCount) {
+  BusyAfternoon day;
+  Updater updater(day.defaults, {});
+  ViewRegistry registry;
+  registerMainViews(registry, updater);
+  std::vector<int> rings;
+  for (const std::size_t count : {std::size_t(0), std::size_t(10), std::size_t(1500)}) {
+    Snapshot s;
+    for (std::size_t i = 0; i < count; ++i)
+      s.procs.push_back({.pid = std::int32_t(100 + i), .name = "worker", .path = "/usr/bin/worker", .isSystem = i % 3 == 0});
+    day.store->apply(s);
+    BusyAfternoon::settle();
+    auto* page = new OverviewPage(day.context(), registry);
+    test::Host host(page, QSize(1092, 700));  // the window's default size, opened anew
+    BusyAfternoon::settle();
+    auto* table = page->findChild<ProcessTable*>();
+    ASSERT_NE(table, nullptr);
+    EXPECT_TRUE(table->countLabel()->text().startsWith(QString::number(count))) << table->countLabel()->text().toStdString();
+    EXPECT_GE(table->countLabel()->width(), table->countLabel()->sizeHint().width());  // in full
+    rings.push_back(page->ringColumn()->width());
+  }
+  EXPECT_EQ(rings, std::vector<int>(3, rings.front()));
 }
 
 TEST(OverviewPage, metricRowsOpenTheirPagesAndReplayUsesThePageAccent) {
@@ -293,6 +319,11 @@ TEST(RingControls, modeStepperAndBackToNow) {
   EXPECT_TRUE(controls->previousDay()->isEnabled());
   EXPECT_FALSE(controls->backToNow()->isVisible());
   EXPECT_EQ(controls->dayTitle()->text(), "Today");
+  // The export button stands 14 before the switch, outside the centred row.
+  const auto leftOf = [controls](QWidget* w) { return w->mapTo(controls, QPoint(0, 0)).x(); };
+  EXPECT_TRUE(controls->exportDay()->isVisible());
+  EXPECT_EQ(controls->exportDay()->geometry().right() + 1, leftOf(controls->modeSwitch()) - 14);
+  EXPECT_GT(leftOf(controls->stepper()), leftOf(controls->modeSwitch()));  // the stepper after the switch
 
   controls->previousDay()->click();
   settle();
@@ -316,6 +347,7 @@ TEST(RingControls, modeStepperAndBackToNow) {
   EXPECT_EQ(store.selectedSlot(), std::nullopt);
   EXPECT_FALSE(controls->stepper()->isVisible());
   EXPECT_EQ(controls->stepper()->geometry().width() > 0, true);  // keeps its place
+  EXPECT_FALSE(controls->exportDay()->isVisible());
   EXPECT_FALSE(controls->backToNow()->isVisible());
   store.select(20);  // a second selected
   settle();
@@ -340,6 +372,7 @@ TEST(RingControls, backToNowNeverRunsPastTheColumn) {
     EXPECT_GT(back->geometry().left(), controls->stepper()->mapTo(controls, QPoint(controls->stepper()->width(), 0)).x());
     EXPECT_EQ(back->text(), width == 408 ? "Now" : "Back to now");
     EXPECT_EQ(back->accessibleName(), "Back to now");
+    EXPECT_GE(controls->exportDay()->geometry().left(), 0) << width;
   }
 }
 
