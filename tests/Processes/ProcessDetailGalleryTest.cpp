@@ -12,6 +12,7 @@
 #include "Qel/Processes/ProcessDetail.hpp"
 #include "Qel/Kit/Motion.hpp"
 #include "tests/support/Gallery.hpp"
+#include "tests/support/HostedSheets.hpp"
 #include "tests/Window/BusyAfternoon.hpp"
 #include "tests/Window/Probe.hpp"
 
@@ -21,8 +22,6 @@ using test::BusyAfternoon;
 namespace {
 
 const std::string kBrowser = "/usr/share/applications/firefox.desktop";
-
-using qel::test::writeShot;
 
 // Two weeks of the browser: busy mornings and afternoons, heavier since its update on the 10th.
 void storeBrowserHours(HistoryDB& history) {
@@ -72,9 +71,7 @@ void publish(BusyAfternoon& day, int tick, double browserCPU) {
 
 void shoot(ProcessDetail& sheet, const QString& name) {
   BusyAfternoon::settle();
-  sheet.resize(sheet.sizeHint());  // all of it, however small the offscreen screen is
-  BusyAfternoon::settle();
-  writeShot(sheet, name);
+  test::writeWindowShot(sheet, name);  // in its window, as the screen draws it
 }
 
 }  // namespace
@@ -86,20 +83,23 @@ TEST(ProcessDetailGallery, nowAndProfileTabsAndASystemProcess) {
     BusyAfternoon day;
     storeBrowserHours(*day.store->history());
     publish(day, 61, 41);
+    test::HostedSheets sheets(day);
     day.store->setDetailPID(2311);
-    ProcessDetail sheet(*day.store);
-    sheet.show();
+    BusyAfternoon::settle();
+    ProcessDetail* sheet = sheets.shown<ProcessDetail>();
+    ASSERT_NE(sheet, nullptr);
     for (int t = 0; t < 40; ++t) publish(day, 62 + t, 38 + 24 * std::sin(t / 4.0) + 9 * std::sin(t * 1.3));
-    shoot(sheet, QString("process-detail-now-%1").arg(appearance));
-    sheet.setTab("profile");
-    shoot(sheet, QString("process-detail-profile-%1").arg(appearance));
+    shoot(*sheet, QString("process-detail-now-%1").arg(appearance));
+    sheet->setTab("profile");
+    shoot(*sheet, QString("process-detail-profile-%1").arg(appearance));
 
     day.store->setDetailPID(1020);
-    ProcessDetail system(*day.store);
-    system.show();
-    shoot(system, QString("process-detail-system-%1").arg(appearance));
-    system.setTab("profile");
-    shoot(system, QString("process-detail-system-profile-%1").arg(appearance));
+    BusyAfternoon::settle();
+    ProcessDetail* system = sheets.shown<ProcessDetail>();
+    ASSERT_NE(system, nullptr);
+    shoot(*system, QString("process-detail-system-%1").arg(appearance));
+    system->setTab("profile");
+    shoot(*system, QString("process-detail-system-profile-%1").arg(appearance));
   }
   test::useAppearance("light");
 }

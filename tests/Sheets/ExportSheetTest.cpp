@@ -20,6 +20,7 @@
 #include "tests/Window/BusyAfternoon.hpp"
 #include "tests/Window/Probe.hpp"
 #include "tests/support/TempDir.hpp"
+#include "tests/support/HostedSheets.hpp"
 
 using namespace qel;
 
@@ -152,11 +153,11 @@ TEST(Gallery, exportSheetAndPoster) {
   for (const char* appearance : {"light", "dark"}) {
     test::useAppearance(appearance);
     test::BusyAfternoon day;
+    test::HostedSheets sheets(day);
     day.store->setExporting(day.store->posterData());
-    ExportSheet sheet(*day.store, *day.store->exporting());
-    sheet.show();
     test::BusyAfternoon::settle();
-    EXPECT_TRUE(sheet.grab().toImage().save(galleryFolder() + QString("/export-sheet-%1.png").arg(appearance)));
+    ASSERT_NE(sheets.shown<ExportSheet>(), nullptr);
+    test::writeWindowShot(*sheets.shown<ExportSheet>(), QString("export-sheet-%1").arg(appearance));
   }
   test::useAppearance("light");
   test::BusyAfternoon day;

@@ -18,6 +18,8 @@
 #include "tests/App/ShellFixture.hpp"
 #include "tests/Window/BusyAfternoon.hpp"
 #include "tests/Window/Probe.hpp"
+#include "tests/support/Gallery.hpp"
+#include "tests/support/HostedSheets.hpp"
 
 using namespace qel;
 using test::settle;
@@ -163,19 +165,15 @@ TEST_F(IncidentSheetTest, viewClosesTheSheetAndThenOpensTheProcessAnEndedOneOffe
 
 TEST(IncidentSheetGallery, theBusyAfternoonsReplayInLightAndDark) {
   test::BusyAfternoon fixture;
-  const auto folder = std::filesystem::path(QEL_ARTIFACTS) / "gallery";
-  std::filesystem::create_directories(folder);
+  test::HostedSheets sheets(fixture);
   fixture.store->setIncident(fixture.store->insight().analyze(fixture.clock.now()));
   ASSERT_TRUE(fixture.store->incident());
-  IncidentSheet sheet(*fixture.store, *fixture.store->incident());
-  sheet.adjustSize();
-  sheet.show();
+  test::BusyAfternoon::settle();
+  ASSERT_NE(sheets.shown<IncidentSheet>(), nullptr);
   for (const char* appearance : {"light", "dark"}) {
     test::useAppearance(appearance);
     test::BusyAfternoon::settle();
-    // Its whole height: a window's own adjustSize stops at a part of the screen.
-    sheet.resize(ReportSheet::kWidth, sheet.layout()->totalHeightForWidth(ReportSheet::kWidth));
-    sheet.grab().save(QString::fromStdString((folder / (std::string("incident-") + appearance + ".png")).string()));
+    test::writeWindowShot(*sheets.shown<IncidentSheet>(), QString("incident-%1").arg(appearance));
   }
   test::useAppearance("light");
   EXPECT_FALSE(fixture.store->incident()->frames.empty());

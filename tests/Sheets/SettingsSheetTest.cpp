@@ -33,6 +33,7 @@
 #include "tests/App/ShellFixture.hpp"
 #include "tests/Window/BusyAfternoon.hpp"
 #include "tests/Window/Probe.hpp"
+#include "tests/support/HostedSheets.hpp"
 
 using namespace qel;
 using test::settle;
@@ -449,22 +450,19 @@ TEST(SettingsGallery, everyTab) {
   for (const char* appearance : {"light", "dark"}) {
     test::useAppearance(appearance);
     test::BusyAfternoon day;
-    Updater updater(day.defaults, {});
+    test::HostedSheets sheets(day);
+    day.store->openSettings();
     for (const auto& tab : kSettingsTabs) {
       day.store->setSettingsTab(tab.id);
-      SettingsSheet sheet({*day.store, updater, [] { return QString(); }, [](const QString&) { return true; }});
-      sheet.show();
       test::BusyAfternoon::settle();
-      const QString path = galleryFolder() + QString("/settings-%1-%2.png").arg(tab.id, appearance);
-      EXPECT_TRUE(sheet.grab().toImage().save(path)) << path.toStdString();
+      ASSERT_NE(sheets.shown<SettingsSheet>(), nullptr);
+      test::writeWindowShot(*sheets.shown<SettingsSheet>(), QString("settings-%1-%2").arg(tab.id, appearance));
     }
     // Over a page with a tint of its own: the whole sheet takes it.
     day.store->setPage(Page::cpu);
     day.store->setSettingsTab("alerts");
-    SettingsSheet sheet({*day.store, updater, [] { return QString(); }, [](const QString&) { return true; }});
-    sheet.show();
     test::BusyAfternoon::settle();
-    EXPECT_TRUE(sheet.grab().toImage().save(galleryFolder() + QString("/settings-alerts-on-cpu-page-%1.png").arg(appearance)));
+    test::writeWindowShot(*sheets.shown<SettingsSheet>(), QString("settings-alerts-on-cpu-page-%1").arg(appearance));
   }
   test::useAppearance("light");
 }

@@ -98,7 +98,8 @@ void saveGallery(QWidget* sheet, const std::string& name) {
   for (const char* appearance : {"light", "dark"}) {
     test::useAppearance(appearance);
     settle();
-    sheet->grab().save(QString::fromStdString((folder / (name + "-" + appearance + ".png")).string()));
+    // The sheet's window, as the screen draws it.
+    sheet->window()->grab().save(QString::fromStdString((folder / (name + "-" + appearance + ".png")).string()));
   }
   test::useAppearance("light");
 }

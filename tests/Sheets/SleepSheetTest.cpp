@@ -19,6 +19,7 @@
 #include "tests/Window/BusyAfternoon.hpp"
 #include "tests/support/HostedSheets.hpp"
 #include "tests/Window/Probe.hpp"
+#include "tests/support/Gallery.hpp"
 
 using namespace qel;
 using namespace std::chrono_literals;
@@ -157,18 +158,15 @@ TEST(SleepSheetTest, theAdvicesCommandsBreakBetweenWordsNeverInside) {
 
 TEST(SleepSheetGallery, theBusyAfternoonsNightInLightAndDark) {
   BusyAfternoon fixture;
-  const auto folder = std::filesystem::path(QEL_ARTIFACTS) / "gallery";
-  std::filesystem::create_directories(folder);
+  test::HostedSheets sheets(fixture);
   ASSERT_TRUE(fixture.store->lastSleep());
-  SleepSheet sheet(*fixture.store, *fixture.store->lastSleep());
-  sheet.adjustSize();
-  sheet.show();
+  fixture.store->setSleepReport(fixture.store->lastSleep());
+  BusyAfternoon::settle();
+  ASSERT_NE(sheets.shown<SleepSheet>(), nullptr);
   for (const char* appearance : {"light", "dark"}) {
     test::useAppearance(appearance);
     BusyAfternoon::settle();
-    // Its whole height: a window's own adjustSize stops at a part of the screen.
-    sheet.resize(ReportSheet::kWidth, sheet.layout()->totalHeightForWidth(ReportSheet::kWidth));
-    sheet.grab().save(QString::fromStdString((folder / (std::string("sleep-") + appearance + ".png")).string()));
+    test::writeWindowShot(*sheets.shown<SleepSheet>(), QString("sleep-%1").arg(appearance));
   }
   test::useAppearance("light");
 }

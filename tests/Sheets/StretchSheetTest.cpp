@@ -24,6 +24,8 @@
 #include "Qel/Window/TopBar.hpp"
 #include "tests/Window/BusyAfternoon.hpp"
 #include "tests/Window/Probe.hpp"
+#include "tests/support/Gallery.hpp"
+#include "tests/support/HostedSheets.hpp"
 
 using namespace qel;
 using namespace std::chrono_literals;
@@ -323,20 +325,35 @@ TEST(StretchGallery, theReportAndTheButtonInLightAndDark) {
   store.history()->save(tests);
   store.loadStretches();
 
-  StretchSheet sheet(*fixture.store, build);
-  sheet.adjustSize();
-  sheet.show();
-  for (const char* appearance : {"light", "dark"}) {
-    test::useAppearance(appearance);
+  {
+    // The sheet as the program presents it, in its window.
+    test::HostedSheets sheets(fixture);
+    const auto shown = [&sheets] { return sheets.shown<StretchSheet>(); };
+    store.setStretchReport(build);
     BusyAfternoon::settle();
-    sheet.resize(ReportSheet::kWidth, sheet.layout()->totalHeightForWidth(ReportSheet::kWidth));
-    sheet.nameField()->clearFocus();
-    save(sheet, std::string("stretch-") + appearance + ".png");
-    // Typing a name: the field shows it has the keyboard.
-    sheet.activateWindow();
-    sheet.nameField()->setFocus(Qt::TabFocusReason);
+    ASSERT_NE(shown(), nullptr);
+    for (const char* appearance : {"light", "dark"}) {
+      test::useAppearance(appearance);
+      BusyAfternoon::settle();
+      shown()->nameField()->clearFocus();
+      test::writeWindowShot(*shown(), QString("stretch-%1").arg(appearance));
+      // Typing a name: the field shows it has the keyboard.
+      shown()->window()->activateWindow();
+      shown()->nameField()->setFocus(Qt::TabFocusReason);
+      BusyAfternoon::settle();
+      test::writeWindowShot(*shown(), QString("stretch-naming-%1").arg(appearance));
+    }
+    // A day with one other mark: its one row in a box of its own height.
+    store.deleteStretch(tests);
+    store.setStretchReport(standup);
     BusyAfternoon::settle();
-    save(sheet, std::string("stretch-naming-") + appearance + ".png");
+    ASSERT_NE(shown(), nullptr);
+    ASSERT_EQ(shown()->otherRows().size(), 1u);
+    for (const char* appearance : {"light", "dark"}) {
+      test::useAppearance(appearance);
+      BusyAfternoon::settle();
+      test::writeWindowShot(*shown(), QString("stretch-one-other-%1").arg(appearance));
+    }
   }
 
   // The buttons on the overview's ground: idle, then recording in the full form (with the

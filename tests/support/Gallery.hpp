@@ -21,4 +21,8 @@ inline void writeShot(QWidget& widget, const QString& name) {
   EXPECT_TRUE(widget.grab().toImage().save(path)) << path.toStdString();
 }
 
+// The window `sheet` is shown in, as the screen draws it: the sheet's content with the window's
+// own ground, its scroll area and its edges, so a grey band or a cut frame shows in the picture.
+inline void writeWindowShot(QWidget& sheet, const QString& name) { writeShot(*sheet.window(), name); }
+
 }  // namespace qel::test
