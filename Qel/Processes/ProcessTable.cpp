@@ -42,24 +42,20 @@
 
 namespace qel {
 
-namespace {
-
-QString countText(long long all, long long yours) {
+QString ProcessTable::countText(long long all, long long yours) {
   return qs(Ln("%n processes, %@ of them yours", all, {std::to_string(yours)}));
 }
 
 // The count's widest form up to four-digit counts (one for each plural form a language may use):
 // the header, and the overview's columns that make room for it, hold still as processes come
 // and go.
-int widestCount(const QFont& font) {
+int ProcessTable::widestCount(const QFont& font) {
   const QFontMetrics metrics(font);
   int widest = 0;
   for (const long long n : {8881LL, 8882LL, 8888LL})
     widest = std::max(widest, metrics.horizontalAdvance(countText(n, 8888)));
   return widest;
 }
-
-}  // namespace
 
 ProcessTable::ProcessTable(Store& store, QWidget* parent)
     : QWidget(parent), store_(store), icons_(std::make_unique<IconCache>(store.apps())) {

@@ -10,6 +10,7 @@
 #include <optional>
 #include <set>
 
+class QFont;
 class QLayout;
 class QLineEdit;
 class QVariantAnimation;
@@ -45,6 +46,8 @@ class ProcessTable : public QWidget {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  static QString countText(long long all, long long yours);
+  static int widestCount(const QFont& font);
   QWidget* buildHeader();
   QLayout* buildList();
   void buildActionBar();
