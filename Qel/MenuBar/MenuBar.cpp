@@ -13,6 +13,8 @@
 #include "Qel/Kit/MenuIcons.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/MenuBar/MenuPanel.hpp"
+#include "Qel/MenuBar/NotifierParts.hpp"
+#include "Qel/Platform/StatusNotifierItem.hpp"
 #include "Qel/Store/MenuBarPart.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
@@ -38,6 +40,16 @@ QColor trayInk() {
 }
 
 double trayRatio() { return qApp ? qApp->devicePixelRatio() : 1.0; }
+
+// The icon of an item that shows only its label: a host keeps a place for an icon all the same.
+const QImage& blankImage() {
+  static const QImage blank = [] {
+    QImage image(1, 1, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    return image;
+  }();
+  return blank;
+}
 
 }  // namespace
 
@@ -71,11 +83,6 @@ MenuBar::~MenuBar() {
 void MenuBar::connectTray() {
   if (connected_) return;
   connected_ = true;
-  tray_ = std::make_unique<QSystemTrayIcon>();
-  tray_->setContextMenu(menu_.get());
-  connect(tray_.get(), &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
-    if (reason == QSystemTrayIcon::Trigger) toggle();
-  });
   hotKey_ = std::make_unique<HotKey>([self = QPointer<MenuBar>(this)] {
     if (!self) return;
     self->closePanel();
@@ -104,12 +111,94 @@ void MenuBar::connectTray() {
   if (window_) window_->installEventFilter(this);
   // Ending the session closes every window; that close must go through.
   connect(qApp, &QGuiApplication::commitDataRequest, this, &MenuBar::prepareToQuit);
+  openNotifier();
+  // Qt's icon only where no watcher takes Qel's own item: made while one is there, it would
+  // register a second item, Qt's, with it. Where one is, its answer decides (notifierShown).
+  if (!notifier_ || !notifier_->watcherPresent()) makeXEmbedTray();
+}
+
+void MenuBar::openNotifier() {
+  // The item's handlers run while its bus is read; each leaves its work to the next loop turn.
+  StatusNotifierItem::Handlers handlers{
+      .activate =
+          [this](int x, int y) {
+            QMetaObject::invokeMethod(
+                this, [this, x, y] { toggleAt(x || y ? std::optional(QPoint(x, y)) : std::nullopt); },
+                Qt::QueuedConnection);
+          },
+      .contextMenu =
+          [this](int x, int y) {
+            QMetaObject::invokeMethod(this, [this, x, y] { menu_->popup(QPoint(x, y)); }, Qt::QueuedConnection);
+          },
+      .menuClicked =
+          [this](std::int32_t id) {
+            QMetaObject::invokeMethod(
+                this,
+                [this, id] {
+                  const QList<QAction*> actions = menu_->actions();
+                  if (id >= 1 && id <= actions.size()) actions[id - 1]->trigger();
+                },
+                Qt::QueuedConnection);
+          },
+      .shown =
+          [this](bool) {
+            QMetaObject::invokeMethod(
+                this, [this] { notifierShown(notifier_ && notifier_->shown()); }, Qt::QueuedConnection);
+          }};
+  notifier_ = StatusNotifierItem::open("qel", "Qel", std::move(handlers));
+  if (!notifier_) return;
+  notifier_->setMenu(dbusMenuEntries(menu_->actions()));
+  for (QAction* a : menu_->actions()) connect(a, &QAction::changed, this, &MenuBar::syncNotifierMenu);
+  notifierWatch_ = std::make_unique<QSocketNotifier>(notifier_->fd(), QSocketNotifier::Read);
+  connect(notifierWatch_.get(), &QSocketNotifier::activated, this, [this] { notifier_->process(); });
+  notifier_->process();
+}
+
+void MenuBar::notifierShown(bool shown) {
+  if (shown == notifierShown_ && (shown || tray_)) return;
+  notifierShown_ = shown;
+  if (!shown) {
+    makeXEmbedTray();
+    return;
+  }
+  // A host shows Qel's own item now: Qt's icon would be a second one.
+  trayWatch_.stop();
+  tray_.reset();
+  drawn_ = {};
+  shown_ = {};
+  updateButton();
+}
+
+void MenuBar::syncNotifierMenu() {
+  // A language switch renames every action at once: the host hears of it once.
+  if (!notifier_ || menuSyncScheduled_) return;
+  menuSyncScheduled_ = true;
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        menuSyncScheduled_ = false;
+        if (notifier_) notifier_->setMenu(dbusMenuEntries(menu_->actions()));
+      },
+      Qt::QueuedConnection);
+}
+
+void MenuBar::makeXEmbedTray() {
+  if (tray_) return;
+  tray_ = std::make_unique<QSystemTrayIcon>();
+  tray_->setContextMenu(menu_.get());
+  connect(tray_.get(), &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+    if (reason == QSystemTrayIcon::Trigger) toggle();
+  });
+  drawn_ = {};
+  shown_ = {};
   updateButton();
   if (QSystemTrayIcon::isSystemTrayAvailable()) tray_->show();
   else trayWatch_.start();
 }
 
-bool MenuBar::inTray() const { return tray_ && tray_->isVisible() && QSystemTrayIcon::isSystemTrayAvailable(); }
+bool MenuBar::inTray() const {
+  return notifierShown_ || (tray_ && tray_->isVisible() && QSystemTrayIcon::isSystemTrayAvailable());
+}
 
 void MenuBar::watchForTray() {
   if (!tray_ || !QSystemTrayIcon::isSystemTrayAvailable()) return;
@@ -134,10 +223,16 @@ void MenuBar::scheduleUpdate() {
 }
 
 void MenuBar::updateButton() {
-  if (!tray_) return;
+  if (!tray_ && !notifierShown_) return;
   ++updates_;
-  const QString text = QString::fromStdString(menuBarText(store_.menuBarParts()));
-  tray_->setToolTip(text.isEmpty() ? QStringLiteral("Qel") : text);
+  const std::vector<MenuBarPart> parts = store_.menuBarParts();
+  const QString text = QString::fromStdString(menuBarText(parts));
+  if (tray_) tray_->setToolTip(text.isEmpty() ? QStringLiteral("Qel") : text);
+  if (notifierShown_) {
+    // Hosts hear of the label only when its words change, not on every tick.
+    notifier_->setLabel(text.toStdString(), menuBarGuide(parts));
+    notifier_->setToolTip("Qel", text.toStdString());
+  }
   std::optional<MenuIconStyle> style;
   if (store_.menuItems().count("ring") || text.isEmpty())
     style = menuIconStyleFromRaw(store_.menuIconStyle()).value_or(MenuIconStyle::auto_);
@@ -145,7 +240,10 @@ void MenuBar::updateButton() {
   const double dpr = trayRatio();
   // Drawn only when the picture would change: the text, or the shape of a drawn icon.
   TrayLook look{.style = style, .ink = ink.rgba(), .dpr = dpr};
-  if (!style) {
+  if (!style && notifierShown_) {
+    // The label carries the text; the icon's place stays empty.
+    if (look != drawn_) setTrayImage(blankImage());
+  } else if (!style) {
     const QRect g = tray_->geometry();
     look.text = text;
     look.height = g.height() > 0 ? g.height() : kTrayHeight;
@@ -164,9 +262,10 @@ void MenuBar::updateButton() {
 
 void MenuBar::setTrayImage(const QImage& image) {
   // The tray host redraws (or is sent) every new picture: only a different one is handed over.
-  if (!tray_ || image == shown_) return;
+  if (image == shown_) return;
   shown_ = image;
-  tray_->setIcon(QIcon(QPixmap::fromImage(image)));
+  if (tray_) tray_->setIcon(QIcon(QPixmap::fromImage(image)));
+  if (notifierShown_) notifier_->setIcon({trayPixmap(image)});
 }
 
 void MenuBar::retranslate() {
@@ -181,7 +280,9 @@ bool MenuBar::pointerOnItem() const {
   return g.isValid() && g.contains(QCursor::pos());
 }
 
-void MenuBar::toggle() {
+void MenuBar::toggle() { toggleAt(std::nullopt); }
+
+void MenuBar::toggleAt(std::optional<QPoint> pointer) {
   if (panel_) {
     closePanel();
     return;
@@ -200,7 +301,7 @@ void MenuBar::toggle() {
                                                                 },
                                                             .quit = actions_.quit,
                                                             .memoryAdvice = actions_.memoryAdvice});
-  panel_ = new MenuBarPanel(icon, QCursor::pos(), content);
+  panel_ = new MenuBarPanel(icon, pointer.value_or(QCursor::pos()), content);
   connect(panel_, &MenuBarPanel::dismissRequested, this, &MenuBar::closePanel);
   panel_->show();
   panel_->raise();

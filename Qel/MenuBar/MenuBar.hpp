@@ -1,15 +1,20 @@
 #pragma once
-// The tray item and everything hanging from it: its picture and tooltip (redrawn at most once per
-// event-loop turn however often the store changes), the panel with its closing rules, the
-// context menu (some tray hosts only ever open that), the replay shortcut and the way back to
-// the main window. Where the desktop has no tray, closing the main window minimises it instead,
-// so the program is never left running out of sight; a tray that appears later is taken up.
+// The tray item and everything hanging from it: its picture, text and tooltip (redrawn at most
+// once per event-loop turn however often the store changes), the panel with its closing rules,
+// the context menu (some tray hosts only ever open that), the replay shortcut and the way back to
+// the main window. Where a StatusNotifierWatcher has a host, the item is a StatusNotifierItem of
+// Qel's own, whose label carries the chosen figures beside the icon; elsewhere it is Qt's tray
+// icon (XEmbed): the tray gives it a square, too small for the figures beside the icon, so they
+// are in its tooltip (with only text chosen, the text fills the square). Where the desktop has
+// no tray, closing the main window minimises it instead, so the program is never left running
+// out of sight; a tray that appears later is taken up.
 #include <QAction>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QMenu>
 #include <QObject>
 #include <QPointer>
+#include <QSocketNotifier>
 #include <QSystemTrayIcon>
 #include <QTimer>
 
@@ -28,6 +33,7 @@ class QWidget;
 namespace qel {
 
 class Store;
+class StatusNotifierItem;
 
 class MenuBar : public QObject {
   Q_OBJECT
@@ -61,7 +67,10 @@ class MenuBar : public QObject {
   void retranslate();
 
   MenuBarPanel* panel() const { return panel_; }
+  // Qt's tray icon, while the item is one (no StatusNotifierItem host shows it).
   QSystemTrayIcon* trayIcon() const { return tray_.get(); }
+  // The item on the bus, while a StatusNotifierItem host shows it.
+  const StatusNotifierItem* notifierItem() const { return notifierShown_ ? notifier_.get() : nullptr; }
   QMenu* contextMenu() const { return menu_.get(); }
   // The shortcut's state in words, for where the shortcut is shown.
   QString hotKeyNote() const;
@@ -84,7 +93,12 @@ class MenuBar : public QObject {
  private:
   void updateButton();
   void setTrayImage(const QImage& image);
+  void openNotifier();
+  void notifierShown(bool shown);
+  void syncNotifierMenu();
+  void makeXEmbedTray();
   void watchForTray();
+  void toggleAt(std::optional<QPoint> pointer);
   bool pointerOnItem() const;
   void explainNoTray();
 
@@ -96,6 +110,10 @@ class MenuBar : public QObject {
   QAction* openMain_;
   QAction* whatHappened_;
   std::unique_ptr<QSystemTrayIcon> tray_;
+  std::unique_ptr<StatusNotifierItem> notifier_;
+  std::unique_ptr<QSocketNotifier> notifierWatch_;
+  bool notifierShown_ = false;
+  bool menuSyncScheduled_ = false;
   QPointer<MenuBarPanel> panel_;
   std::unique_ptr<HotKey> hotKey_;
   RunnerPlayer runner_;

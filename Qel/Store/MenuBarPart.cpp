@@ -2,13 +2,21 @@
 
 namespace qel {
 
-std::string menuBarText(const std::vector<MenuBarPart>& parts) {
+namespace {
+
+std::string joined(const std::vector<MenuBarPart>& parts, std::string MenuBarPart::*field) {
   std::string text;
   for (const MenuBarPart& part : parts) {
     if (!text.empty()) text += "  ";
-    text += part.text;
+    text += part.*field;
   }
   return text;
 }
+
+}  // namespace
+
+std::string menuBarText(const std::vector<MenuBarPart>& parts) { return joined(parts, &MenuBarPart::text); }
+
+std::string menuBarGuide(const std::vector<MenuBarPart>& parts) { return joined(parts, &MenuBarPart::widest); }
 
 }  // namespace qel

@@ -14,5 +14,7 @@ struct MenuBarPart {
 
 // The text beside the icon: each part's text joined with two spaces; empty without parts.
 std::string menuBarText(const std::vector<MenuBarPart>& parts);
+// The widest that text can grow to: each part's widest text, joined the same way.
+std::string menuBarGuide(const std::vector<MenuBarPart>& parts);
 
 }  // namespace qel

@@ -1,8 +1,8 @@
 // The real program beside a real XEmbed tray (trayer) on a virtual X server: a click on its icon
 // opens the panel, a second click closes it once, Escape closes it, and so does Ctrl+Alt+E on its
-// way to the replay, which it shows. Where a StatusNotifierWatcher
-// is on the session bus, the item registers with it instead, and its menu, read over the bus,
-// speaks the saved language from the start.
+// way to the replay, which it shows. Where a StatusNotifierWatcher is on the session bus, the
+// item registers with it instead: its label carries the CPU figure, and its menu, read over the
+// bus, speaks the saved language from the start.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -10,6 +10,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <sstream>
 #include <thread>
 
@@ -170,5 +171,20 @@ TEST(TrayRun, registersWithAStatusNotifierWatcherAndItsMenuSpeaksTheSavedLanguag
     EXPECT_NE(layout.find(label), std::string::npos) << label << " is not in the menu:\n" << layout;
   for (const char* english : {"Settings", "Check for Updates", "\"Quit\""})
     EXPECT_EQ(layout.find(english), std::string::npos) << english << " is still English:\n" << layout;
+
+  // The default items, ring and CPU: the figure beside the icon, as wide as it can grow.
+  auto itemProperty = [&](const char* name) {
+    std::string value;
+    run({"/usr/bin/busctl", "--address=" + bus.address(), "get-property", item, "/StatusNotifierItem",
+         "org.kde.StatusNotifierItem", name},
+        env, &value);
+    return value;
+  };
+  const std::regex percent(R"(s "\d{1,3}%"\n)");
+  std::string label;
+  for (int i = 0; i < 30 && !std::regex_match(label = itemProperty("XAyatanaLabel"), percent); ++i)
+    std::this_thread::sleep_for(100ms);
+  EXPECT_TRUE(std::regex_match(label, percent)) << label;
+  EXPECT_EQ(itemProperty("XAyatanaLabelGuide"), "s \"100%\"\n");
   qel.stop(SIGTERM);
 }

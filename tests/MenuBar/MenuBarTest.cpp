@@ -1,15 +1,21 @@
 // The tray item inside the test (no tray is there under the offscreen platform): its updates,
-// its picture and words, its menu, and the window that minimises when there is no tray.
+// its picture and words, its menu, and the window that minimises when there is no tray; and
+// the item on a private bus with a StatusNotifierWatcher, read as a tray host reads it.
 #include <gtest/gtest.h>
 
 #include <QMessageBox>
 #include <QMenu>
 
+#include <thread>
+
 #include "Qel/App/AppCommands.hpp"
 #include "Qel/App/MainWindow.hpp"
 #include "Qel/MenuBar/MenuBar.hpp"
+#include "Qel/MenuBar/NotifierParts.hpp"
+#include "Qel/Platform/StatusNotifierItem.hpp"
 #include "tests/App/ShellFixture.hpp"
 #include "tests/Window/Probe.hpp"
+#include "tests/support/DBusMock.hpp"
 
 namespace qel::test {
 namespace {
@@ -164,6 +170,94 @@ TEST_F(MenuBarTest, withoutATrayClosingTheWindowMinimisesItAndSaysWhyOnce) {
   // Quitting closes the windows for real, or the quit would be cancelled.
   menuBar->prepareToQuit();
   EXPECT_TRUE(window.close());
+}
+
+TEST(NotifierParts, labelsMarkAccessKeysTheBusWayAndPixelsGoUnpremultiplied) {
+  EXPECT_EQ(dbusMenuLabel("Save && quit"), "Save & quit");
+  EXPECT_EQ(dbusMenuLabel("&Open my_file"), "_Open my__file");
+  QImage image(1, 1, QImage::Format_ARGB32_Premultiplied);
+  image.setPixelColor(0, 0, QColor(200, 100, 50, 128));
+  const TrayPixmap p = trayPixmap(image);
+  ASSERT_EQ(p.argb.size(), 4u);
+  EXPECT_EQ(p.argb[0], 128);  // alpha first
+  EXPECT_NEAR(p.argb[1], 200, 2);
+  EXPECT_NEAR(p.argb[2], 100, 2);
+  EXPECT_NEAR(p.argb[3], 50, 2);
+}
+
+// With a watcher on the session bus the item is Qel's own StatusNotifierItem (its bus side is
+// StatusNotifierItemTest's).
+class MenuBarOnABusTest : public ShellTest {
+ protected:
+  MenuBarOnABusTest() : window(context(), registry) {
+    watcherUp = bus.ok() && bus.startTemplate(std::string(QEL_FIXTURES) + "/dbusmock/status_notifier_watcher.py",
+                                              "org.kde.StatusNotifierWatcher");
+    menuBar = std::make_unique<MenuBar>(*store, commands.menu(), window, MenuBar::Actions{});
+    menuBar->connectTray();
+    waitFor([this] { return menuBar->notifierItem() != nullptr; });
+  }
+  ~MenuBarOnABusTest() override {
+    menuBar.reset();
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (w->objectName() == "qel.noTray") delete w;
+  }
+
+  template <class Done>
+  static bool waitFor(Done done) {
+    for (int i = 0; i < 250 && !done(); ++i) {
+      QCoreApplication::processEvents();
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return done();
+  }
+  const StatusNotifierItem& item() const { return *menuBar->notifierItem(); }
+  int iconWidth() const { return item().icon().empty() ? -1 : item().icon()[0].width; }
+
+  PrivateBus bus;
+  bool watcherUp = false;
+  AppCommands commands;
+  MainWindow window;
+  std::unique_ptr<MenuBar> menuBar;
+};
+
+TEST_F(MenuBarOnABusTest, theLabelCarriesTheChosenFiguresAndFollowsTheSettings) {
+  ASSERT_TRUE(watcherUp);
+  ASSERT_NE(menuBar->notifierItem(), nullptr) << "the item did not reach the watcher";
+  // Qt's own icon would be a second item beside Qel's.
+  EXPECT_EQ(menuBar->trayIcon(), nullptr);
+  EXPECT_TRUE(menuBar->inTray());
+
+  setLoad(0.23);
+  settle();
+  EXPECT_EQ(item().label(), "23%");
+  EXPECT_EQ(item().guide(), "100%");
+  EXPECT_EQ(iconWidth(), 18);
+
+  store->setMenuItems({"ring", "cpu", "mem"});
+  settle();
+  EXPECT_EQ(item().label().rfind("23%  Mem ", 0), 0u) << item().label();
+  EXPECT_EQ(item().guide(), "100%  Mem 100%");
+
+  // Text only: the label alone, the icon's place empty.
+  store->setMenuItems({"cpu"});
+  settle();
+  EXPECT_EQ(item().label(), "23%");
+  EXPECT_EQ(iconWidth(), 1);
+  store->setMenuItems({});
+  settle();
+  EXPECT_EQ(item().label(), "");
+  EXPECT_EQ(iconWidth(), 18);
+}
+
+TEST_F(MenuBarOnABusTest, withoutTheWatcherItFallsBackToQtsTrayIcon) {
+  ASSERT_TRUE(watcherUp);
+  ASSERT_NE(menuBar->notifierItem(), nullptr);
+  bus.stopMocks();
+  EXPECT_TRUE(waitFor([this] { return menuBar->trayIcon() != nullptr; }));
+  EXPECT_EQ(menuBar->notifierItem(), nullptr);
+  setLoad(0.42);
+  settle();
+  EXPECT_EQ(menuBar->trayIcon()->toolTip(), "42%");
 }
 
 }  // namespace
