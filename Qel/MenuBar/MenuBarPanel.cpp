@@ -15,6 +15,7 @@
 #include <string>
 
 #include "Qel/Kit/Palette.hpp"
+#include "Qel/MenuBar/PanelBackdrop.hpp"
 #include "Qel/Text/Loc.hpp"
 
 namespace qel {
@@ -45,6 +46,9 @@ MenuBarPanel::MenuBarPanel(std::optional<QRect> icon, QPoint pointer, QWidget* c
   const QRect frame = placement_.frame.toAlignedRect();
   setGeometry(frame);
   card_->setGeometry(placement_.content.translated(-frame.topLeft()).toRect());
+  // Without a compositor the window is opaque: shaped to the card, the desktop shows around its
+  // corners instead of the window's ground.
+  if (!translucent_) setMask(cardRegion(placement_));
 }
 
 bool MenuBarPanel::containsContent(QPoint global) const { return qel::containsContent(placement_, QPointF(global)); }
@@ -81,9 +85,16 @@ void MenuBarPanel::mousePressEvent(QMouseEvent* event) {
 }
 
 void MenuBarPanel::paintEvent(QPaintEvent*) {
-  if (!translucent_) return;
-  // The card's soft shadow in the margin.
   QPainter p(this);
+  if (!translucent_) {
+    // Under the card's softened edge, inside the shape: its own ground, so the edge shows no
+    // light fringe.
+    const bool light = Palette::light();
+    p.fillRect(QRectF(0, 0, width(), height() / 2.0), panelBackdropTop(light));
+    p.fillRect(QRectF(0, height() / 2.0, width(), height() / 2.0), panelBackdropBottom(light));
+    return;
+  }
+  // The card's soft shadow in the margin.
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(Qt::NoPen);
   const QRectF card = placement_.content.translated(-placement_.frame.topLeft()).translated(0, 5);

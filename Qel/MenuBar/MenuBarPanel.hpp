@@ -1,7 +1,8 @@
 #pragma once
 // The borderless panel that opens from the tray item. It measures its card, stands where
 // panelFrame() says, and asks to be closed on Escape and on a click in its margin; the tray item
-// decides everything else about closing it. Without a compositor it has no transparent margin.
+// decides everything else about closing it. Without a compositor it has no transparent margin
+// and takes the card's rounded shape.
 #include <QPointer>
 #include <QWidget>
 

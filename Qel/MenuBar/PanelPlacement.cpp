@@ -48,4 +48,17 @@ bool containsContent(const PanelPlacement& placement, QPointF point) {
   return shape.contains(point);
 }
 
+QRegion cardRegion(const PanelPlacement& placement) {
+  const QRect card = placement.content.translated(-placement.frame.topLeft()).toAlignedRect();
+  const int r = std::min({int(kPanelCornerRadius), card.width() / 2, card.height() / 2});
+  if (r <= 0) return QRegion(card);
+  const int d = 2 * r;
+  QRegion shape(card.adjusted(r, 0, -r, 0));
+  shape += QRegion(card.adjusted(0, r, 0, -r));
+  for (const QPoint corner : {card.topLeft(), QPoint(card.right() - d + 1, card.top()),
+                              QPoint(card.left(), card.bottom() - d + 1), QPoint(card.right() - d + 1, card.bottom() - d + 1)})
+    shape += QRegion(QRect(corner, QSize(d, d)), QRegion::Ellipse);
+  return shape;
+}
+
 }  // namespace qel

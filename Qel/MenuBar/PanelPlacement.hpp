@@ -6,6 +6,7 @@
 // opens (the content shrinks to the room there is).
 #include <QPointF>
 #include <QRectF>
+#include <QRegion>
 
 #include <optional>
 
@@ -33,5 +34,9 @@ PanelPlacement panelFrame(std::optional<QRectF> icon, const QRectF& visible, QPo
 
 // Whether `point` lies on the card itself: not in the margin, not in its rounded corners.
 bool containsContent(const PanelPlacement& placement, QPointF point);
+
+// The card's rounded shape in the window's own coordinates, in whole pixels: the window's shape
+// where no compositor can show a transparent margin, so nothing shows around the corners.
+QRegion cardRegion(const PanelPlacement& placement);
 
 }  // namespace qel

@@ -1,9 +1,12 @@
 // The real program beside a real XEmbed tray (trayer) on a virtual X server: a click on its icon
 // opens the panel, a second click closes it once, Escape closes it, and so does Ctrl+Alt+E on its
-// way to the replay, which it shows. Where a StatusNotifierWatcher is on the session bus, the
+// way to the replay, which it shows; without a compositor the open panel leaves the screen
+// around its rounded corners as it was. Where a StatusNotifierWatcher is on the session bus, the
 // item registers with it instead: its label carries the CPU figure, and its menu, read over the
 // bus, speaks the saved language from the start.
 #include <gtest/gtest.h>
+
+#include <QImage>
 
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -51,6 +54,17 @@ bool panelBecomes(bool shown, const Env& env) {
     std::this_thread::sleep_for(100ms);
   }
   return false;
+}
+
+// A window's place and size, as xdotool gives them (X, Y, WIDTH, HEIGHT); empty when unknown.
+std::map<std::string, int> geometry(const std::string& id, const Env& env) {
+  std::string shell;
+  std::map<std::string, int> g;
+  if (!run({"/usr/bin/xdotool", "getwindowgeometry", "--shell", id}, env, &shell)) return g;
+  std::istringstream lines(shell);
+  for (std::string line; std::getline(lines, line);)
+    if (auto eq = line.find('='); eq != std::string::npos) g[line.substr(0, eq)] = std::atoi(line.c_str() + eq + 1);
+  return g;
 }
 
 // The item's bus name once it registered with the watcher on `bus`, or "".
@@ -102,13 +116,9 @@ TEST(TrayRun, clickOnTheIconTogglesThePanelAndEscapeClosesIt) {
     run({"/usr/bin/xdotool", "search", "--class", ""}, env, &ids);
     std::istringstream list(ids);
     for (std::string id; std::getline(list, id) && icon.empty();) {
-      std::string shell, name;
+      std::string name;
       if (!run({"/usr/bin/xdotool", "getwindowname", id}, env, &name) || name != "Qel\n") continue;
-      if (!run({"/usr/bin/xdotool", "getwindowgeometry", "--shell", id}, env, &shell)) continue;
-      std::map<std::string, int> g;
-      std::istringstream lines(shell);
-      for (std::string line; std::getline(lines, line);)
-        if (auto eq = line.find('='); eq != std::string::npos) g[line.substr(0, eq)] = std::atoi(line.c_str() + eq + 1);
+      auto g = geometry(id, env);
       if (g["WIDTH"] >= 8 && g["WIDTH"] <= 64 && g["X"] > 0)
         icon = std::to_string(g["X"] + g["WIDTH"] / 2) + " " + std::to_string(g["Y"] + g["HEIGHT"] / 2);
     }
@@ -118,8 +128,37 @@ TEST(TrayRun, clickOnTheIconTogglesThePanelAndEscapeClosesIt) {
   const std::string x = icon.substr(0, icon.find(' ')), y = icon.substr(icon.find(' ') + 1);
   auto clickIcon = [&] { return run({"/usr/bin/xdotool", "mousemove", x, y, "click", "1"}, env); };
   ASSERT_FALSE(panelShown(env));
+  // The main window out of the way, so that only the bare screen lies beneath the panel.
+  std::string mains;
+  run({"/usr/bin/xdotool", "search", "--onlyvisible", "--name", "^Qel$"}, env, &mains);
+  std::istringstream mainIds(mains);
+  for (std::string id; std::getline(mainIds, id);)
+    if (geometry(id, env)["WIDTH"] > 64) run({"/usr/bin/xdotool", "windowunmap", id}, env);
+  std::this_thread::sleep_for(300ms);
+  auto grab = [&](const char* name) {
+    const auto path = std::filesystem::path(QEL_ARTIFACTS) / name;
+    std::filesystem::create_directories(path.parent_path());
+    return run({QEL_SCREEN_GRAB, path.string()}, env) ? QImage(QString::fromStdString(path.string())) : QImage();
+  };
+  const QImage before = grab("tray-run-before.png");
   ASSERT_TRUE(clickIcon());
   EXPECT_TRUE(panelBecomes(true, env)) << "a click on the icon did not open the panel";
+
+  // No compositor runs here: the window is shaped to the card, so the screen just outside its
+  // rounded corners is what it was before, and the card itself is drawn.
+  std::string panelId;
+  ASSERT_TRUE(run({"/usr/bin/xdotool", "search", "--onlyvisible", "--name", "^Qel panel$"}, env, &panelId));
+  auto g = geometry(panelId.substr(0, panelId.find('\n')), env);
+  ASSERT_GT(g["WIDTH"], 300);
+  std::this_thread::sleep_for(500ms);
+  const QImage after = grab("tray-run-panel.png");
+  ASSERT_FALSE(before.isNull() || after.isNull());
+  const int left = g["X"], top = g["Y"], right = left + g["WIDTH"] - 1, bottom = top + g["HEIGHT"] - 1;
+  for (const QPoint at : {QPoint(left, top), QPoint(left + 2, top + 3), QPoint(right, top + 3), QPoint(left, bottom),
+                          QPoint(right - 1, bottom - 1)})
+    EXPECT_EQ(after.pixel(at), before.pixel(at)) << "the panel paints outside its card at " << at.x() << "," << at.y();
+  const QPoint middle((left + right) / 2, (top + bottom) / 2);
+  EXPECT_NE(after.pixel(middle), before.pixel(middle)) << "the card is not on screen";
   std::this_thread::sleep_for(700ms);  // a second click, not a double click
   ASSERT_TRUE(clickIcon());
   EXPECT_TRUE(panelBecomes(false, env)) << "a second click did not close it";
