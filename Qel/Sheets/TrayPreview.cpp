@@ -4,9 +4,12 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
+#include "Qel/Kit/MenuIconGeometry.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/QtString.hpp"
+#include "Qel/Kit/Spacing.hpp"
 #include "Qel/Store/MenuBarPart.hpp"
 
 namespace qel {
@@ -30,28 +33,50 @@ void TrayPreview::sync(const SettingsState& settings, const LiveState& live) {
   refresh();
 }
 
+namespace {
+
+// The wash's padding at each end, the gap between icon and text, and the preview's height.
+constexpr double kPreviewPad = Space::ml;
+constexpr double kPreviewGap = Space::xs;
+constexpr int kPreviewHeight = Space::sheetWide;
+
+}  // namespace
+
 void TrayPreview::refresh() {
+  const auto parts = settings_->menuBarParts();
   const bool icon = iconShown(*settings_);
-  const QString text = qs(menuBarText(settings_->menuBarParts()));
   if (icon)
     picture_.sync(*live_, chosenStyle(*settings_));
   else
     picture_.stop();
-  if (icon != icon_ || text != text_) {
-    icon_ = icon;
-    text_ = text;
+  const QImage& image = picture_.image();
+  const double iconWidth = !icon ? 0 : image.isNull() ? kMenuIconSide : image.width() / image.devicePixelRatio();
+  QString text = qs(menuBarText(parts)), guide = qs(menuBarGuide(parts));
+  // The picture repaints itself; the rest only when it changes.
+  if (icon == icon_ && iconWidth == iconWidth_ && text == text_ && guide == guide_) return;
+  icon_ = icon;
+  iconWidth_ = iconWidth;
+  text_ = std::move(text);
+  guide_ = std::move(guide);
+  if (sizeHint() != hinted_) {
+    hinted_ = sizeHint();
     updateGeometry();
-    update();
   }
+  update();
+}
+
+QRectF TrayPreview::iconBox() const { return {kPreviewPad, 0, iconWidth_, double(height())}; }
+
+QRectF TrayPreview::textBox() const {
+  const QFontMetricsF metrics(font());
+  const double x = kPreviewPad + (icon_ ? iconWidth_ + kPreviewGap : 0);
+  return {x, 0, std::max(metrics.horizontalAdvance(guide_), metrics.horizontalAdvance(text_)), double(height())};
 }
 
 QSize TrayPreview::sizeHint() const {
-  int w = 20;
-  if (icon_) w += static_cast<int>(picture_.image().isNull() ? 18 : picture_.image().width() / picture_.image().devicePixelRatio());
-  if (icon_ && !text_.isEmpty()) w += 4;
-  if (!text_.isEmpty()) w += QFontMetrics(font()).horizontalAdvance(text_);
-  widest_ = std::max(widest_, w);
-  return {widest_, 28};
+  const QRectF text = textBox();
+  const double right = text_.isEmpty() ? iconBox().right() : text.right();
+  return {int(std::ceil(right + kPreviewPad)), kPreviewHeight};
 }
 
 void TrayPreview::paintEvent(QPaintEvent*) {
@@ -61,18 +86,12 @@ void TrayPreview::paintEvent(QPaintEvent*) {
   p.setBrush(Palette::adaptiveOpacity(0.06, 0.06).resolve());
   p.drawRoundedRect(QRectF(rect()), 6, 6);
   const QColor ink = Palette::primaryText().resolve();
-  double x = width() - 10;  // laid out from the trailing edge, like the tray
-  p.setFont(font());
-  p.setPen(ink);
+  // From the leading edge, icon first: figures that change width move nothing else.
+  if (icon_ && !picture_.image().isNull()) drawTinted(p, picture_.image(), iconBox(), ink);
   if (!text_.isEmpty()) {
-    const int w = p.fontMetrics().horizontalAdvance(text_);
-    x -= w;
-    p.drawText(QRectF(x, 0, w, height()), Qt::AlignVCenter | Qt::AlignLeft, text_);
-    x -= 4;
-  }
-  if (icon_ && !picture_.image().isNull()) {
-    const double w = picture_.image().width() / picture_.image().devicePixelRatio();
-    drawTinted(p, picture_.image(), QRectF(x - w, 0, w, height()), ink);
+    p.setFont(font());
+    p.setPen(ink);
+    p.drawText(textBox(), Qt::AlignVCenter | Qt::AlignLeft, text_);
   }
 }
 

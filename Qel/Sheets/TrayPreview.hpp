@@ -1,6 +1,7 @@
 #pragma once
-// The tray item as it will look: the icon (when shown) and the text, on a faint wash. It never
-// gets narrower while open, so changing figures do not shake the row.
+// The tray item as it will look: the icon (when shown) and the text, on a faint wash. It is as
+// wide as the widest text the figures can grow to, so changing figures do not shake the row,
+// and no wider: an icon switched off takes its room with it.
 #include <QWidget>
 
 #include <optional>
@@ -24,6 +25,9 @@ class TrayPreview : public QWidget {
   QSize sizeHint() const override;
   bool showsIcon() const { return icon_; }
   const QString& text() const { return text_; }
+  // Where the icon and the text are drawn, in the preview's coordinates.
+  QRectF iconBox() const;
+  QRectF textBox() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -39,8 +43,10 @@ class TrayPreview : public QWidget {
   std::optional<SettingsState> settings_;
   std::optional<LiveState> live_;
   bool icon_ = true;
+  double iconWidth_ = 0;
   QString text_;
-  mutable int widest_ = 0;
+  QString guide_;  // the widest the text can grow to
+  QSize hinted_;
 };
 
 }  // namespace qel

@@ -22,6 +22,7 @@
 #include "Qel/Sheets/SettingParts.hpp"
 #include "Qel/Sheets/SettingsSheet.hpp"
 #include "Qel/Sheets/SettingsTabs.hpp"
+#include "Qel/Sheets/TrayPreview.hpp"
 #include "Qel/Updates/Updater.hpp"
 #include "Qel/Kit/ChoiceBox.hpp"
 #include "Qel/Sheets/LevelSlider.hpp"
@@ -375,6 +376,31 @@ TEST_F(SettingsSheetTest, chipsToggleTheTrayItemsAndAnUnknownStyleMarksNoCell) {
   for (auto* b : all<QAbstractButton>()) checked += b->isCheckable() && b->isChecked() && !qobject_cast<Switch*>(b);
   EXPECT_EQ(checked, 0);
   EXPECT_EQ(store->menuIconStyle(), "unicorn");
+}
+
+TEST_F(SettingsSheetTest, theTrayPreviewHoldsItsWidthAsFiguresChangeAndGivesUpTheIconsRoom) {
+  store->setMenuItems({"ring", "cpu"});
+  open("menubar");
+  auto* preview = all<TrayPreview>().value(0);
+  ASSERT_NE(preview, nullptr);
+  const auto apply = [this](double load) {
+    setLoad(load);
+    settle();
+  };
+  apply(0.05);
+  const int withIcon = preview->width();
+  EXPECT_GE(preview->textBox().left(), preview->iconBox().right());
+  apply(1.0);
+  EXPECT_EQ(preview->width(), withIcon) << "the figures moved the row";
+
+  // The icon off: the text starts where the icon stood, and the preview is narrower by its room.
+  store->setMenuItems({"cpu"});
+  settle();
+  EXPECT_FALSE(preview->showsIcon());
+  EXPECT_EQ(preview->textBox().left(), preview->iconBox().left());
+  EXPECT_LE(preview->width(), withIcon - 18);
+  EXPECT_EQ(preview->text(), "100%");
+  EXPECT_TRUE(sheet->grab().save(test::galleryFolder() + "/settings-menubar-text-only-light.png"));
 }
 
 TEST_F(SettingsSheetTest, erasingAndAShorterRetentionAskFirstAndReturnCancels) {
