@@ -128,6 +128,8 @@ TEST_F(StoreInsights, helpersOfOneApplicationAddUpUnderOneKeyEachHour) {
   ticksUntil(60);  // flushed at 10:00:59, in minute 0: the versions are asked again next time
   ASSERT_TRUE(runUntil(main, [&] { return !store->history()->loadApp(kEditor, "2026-06-15").empty(); }));
   ticksUntil(190);  // 10:01:59 asks again, 10:02:59 does not
+  // The look-ups run on a queue of their own: the second one is waited for, not raced by the exit.
+  ASSERT_TRUE(runUntil(main, [&] { return script.versionLookups >= 2; }));
   EXPECT_EQ(store->profile(kEditor).days.size(), 1u);
   store->shutdown();  // the last ten ticks, at exit
   EXPECT_EQ(script.versionLookups, 2);
