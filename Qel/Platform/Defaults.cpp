@@ -8,7 +8,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
 
 #include "Qel/Platform/DefaultsText.hpp"
 #include "Qel/Platform/MoveAside.hpp"
@@ -30,9 +29,11 @@ fs::path Defaults::standardPath() { return xdgHome("XDG_CONFIG_HOME", ".config")
 Defaults::Defaults(fs::path file) : file_(std::move(file)) {
   std::ifstream in(file_, std::ios::binary);
   if (!in) return;  // no file yet: every key reads as its default
-  std::stringstream text;
-  text << in.rdbuf();
-  if (auto parsed = parseDefaultsText(text.str())) {
+  // One byte past the limit is enough to know the file is too long to be settings.
+  std::string text(kDefaultsTextLimit + 1, '\0');
+  in.read(text.data(), std::streamsize(text.size()));
+  text.resize(std::size_t(in.gcount()));
+  if (auto parsed = parseDefaultsText(text)) {
     values_ = std::move(*parsed);
     return;
   }
@@ -108,9 +109,7 @@ bool Defaults::remove(const std::string& key) {
 }
 
 bool Defaults::write() {
-  // Replace invalid UTF-8 rather than throw: a setting may hold a process name.
-  const std::string text = values_.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
-  return writeFileAtomically(file_, text);
+  return writeFileAtomically(file_, defaultsText(values_));
 }
 
 bool writeFileAtomically(const fs::path& file, std::string_view data) {

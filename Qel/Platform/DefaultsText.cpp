@@ -48,7 +48,9 @@ std::string withUnreadableScalarsReplaced(std::string_view text, bool& replaced)
       continue;
     }
     const std::string_view token = text.substr(i, end - i);
-    if (Json::accept(token)) {
+    // Of the words only three are JSON: no need to run the parser on the others.
+    const bool word = isWordChar(c) && !(c >= '0' && c <= '9');
+    if (word ? token == "true" || token == "false" || token == "null" : Json::accept(token)) {
       out += token;
     } else {
       replaced = true;
@@ -59,23 +61,65 @@ std::string withUnreadableScalarsReplaced(std::string_view text, bool& replaced)
   return out;
 }
 
+// False as soon as a bracket opens below `limit` levels; brackets inside strings don't count.
+// Text that closes more than it opened is no JSON, and the parser refuses it anyway.
+bool nestsWithin(std::string_view text, int limit) {
+  int depth = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '"') i = stringEnd(text, i) - 1;
+    else if ((c == '[' || c == '{') && ++depth > limit) return false;
+    else if ((c == ']' || c == '}') && depth > 0) --depth;
+  }
+  return true;
+}
+
+std::string compact(const Json& value) {
+  // Replace invalid UTF-8 rather than throw: a setting may hold a process name.
+  return value.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+std::optional<Json> readObject(std::string_view text) {
+  auto parsed = Json::parse(text, nullptr, /*allow_exceptions=*/false);
+  if (!parsed.is_object()) return std::nullopt;
+  return parsed;
+}
+
+std::optional<Json> fitting(std::optional<Json> settings) {
+  if (settings && defaultsText(*settings).size() > kDefaultsTextLimit) return std::nullopt;
+  return settings;
+}
+
 }  // namespace
 
+std::string defaultsText(const Json& settings) {
+  if (!settings.is_object() || settings.empty()) return "{}\n";
+  std::string out = "{";
+  for (auto it = settings.begin(); it != settings.end(); ++it) {
+    out += it == settings.begin() ? "\n  " : ",\n  ";
+    out += compact(Json(it.key()));
+    out += ": ";
+    out += compact(it.value());
+  }
+  return out + "\n}\n";
+}
+
 std::optional<nlohmann::json> parseDefaultsText(std::string_view text) {
-  auto parsed = Json::parse(text, nullptr, /*allow_exceptions=*/false);
-  if (parsed.is_object()) return parsed;
+  // The mending below keeps every bracket, so one check covers both readings.
+  if (text.size() > kDefaultsTextLimit || !nestsWithin(text, kDefaultsDepthLimit)) return std::nullopt;
+  if (auto parsed = readObject(text)) return fitting(std::move(parsed));
   bool replaced = false;
   const std::string mended = withUnreadableScalarsReplaced(text, replaced);
   if (!replaced) return std::nullopt;
-  parsed = Json::parse(mended, nullptr, /*allow_exceptions=*/false);
-  if (!parsed.is_object()) return std::nullopt;
-  parsed.erase(std::string(1, '\0') + "unreadable");
+  auto parsed = readObject(mended);
+  if (!parsed) return std::nullopt;
+  parsed->erase(std::string(1, '\0') + "unreadable");
   // What couldn't be read is left out, so it is not written back as null.
-  for (auto it = parsed.begin(); it != parsed.end();) {
-    if (it->is_null()) it = parsed.erase(it);
+  for (auto it = parsed->begin(); it != parsed->end();) {
+    if (it->is_null()) it = parsed->erase(it);
     else ++it;
   }
-  return parsed;
+  return fitting(std::move(parsed));
 }
 
 }  // namespace qel

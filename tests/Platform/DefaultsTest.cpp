@@ -120,3 +120,36 @@ TEST(Defaults, anUnreadableValueFallsBackAloneAndTheRestIsKept) {
   EXPECT_EQ(again.size(), 4u) << again.dump();
   EXPECT_EQ(again["qel.language"], "de");
 }
+
+TEST(Defaults, aFileTooDeepOrTooLongToBeSettingsIsMovedAsideUnread) {
+  auto nested = [](int levels) {
+    return "{\"qel.language\":\"system\",\"x\":" + std::string(std::size_t(levels), '[') +
+           std::string(std::size_t(levels), ']') + "}";
+  };
+  std::string numbers = "{\"x\":[";  // within the limit as read, far past it as written back
+  while (numbers.size() < 900'000) numbers += "1e15,";
+  numbers += "0]}";
+  const std::string texts[] = {nested(100'000), nested(16),
+                               "{\"qel.keepDays\": 7}" + std::string(2'000'000, ' '), numbers};
+  for (const auto& text : texts) {
+    test::TempDir dir;
+    const auto file = dir.write("defaults.json", text);
+    Defaults d(file);
+    ASSERT_TRUE(d.movedAside()) << text.size();
+    EXPECT_EQ(test::readFile(*d.movedAside()), text);
+    EXPECT_EQ(d.integer("qel.keepDays", 30), 30);
+    EXPECT_TRUE(d.set("qel.language", "de"));
+    EXPECT_LT(std::filesystem::file_size(file), 100u);
+  }
+}
+
+TEST(Defaults, whatIsKeptIsWrittenBackNoLongerThanItWasRead) {
+  // The deepest nesting read, in many settings: indenting each level would write it many times over.
+  std::string text = "{\"qel.keepDays\": 7";
+  for (int i = 0; i < 500; ++i) text += ",\n\"k" + std::to_string(i) + "\": " + std::string(15, '[') + std::string(15, ']');
+  test::TempDir dir;
+  const auto file = dir.write("defaults.json", text + "}");
+  EXPECT_TRUE(Defaults(file).set("qel.keepDays", 8));
+  EXPECT_LE(std::filesystem::file_size(file), text.size() + 500 * 4);
+  EXPECT_EQ(Defaults(file).value("k499"), nlohmann::json::parse(std::string(15, '[') + std::string(15, ']')));
+}
