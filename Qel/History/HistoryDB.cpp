@@ -1,6 +1,9 @@
 #include "Qel/History/HistoryDB.hpp"
 
+#include <fcntl.h>
 #include <sqlite3.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 
@@ -25,6 +28,25 @@ constexpr int kBusyTimeoutMs = 2000;
 bool isBroken(const SQLite::Exception& e) {
   const int code = e.getErrorCode() & 0xff;
   return code == SQLITE_NOTADB || code == SQLITE_CORRUPT;
+}
+
+// The history tells which programs ran when: only this user may read it, whatever the umask
+// or the folder's mode. SQLite gives its log and index the main file's mode, so creating that
+// 0600 covers them; files of older runs lose what others could do with them, and keep what
+// the owner could (a file made read-only stays so).
+void keepPrivate(const fs::path& file) {
+  if (const int fd = ::open(file.c_str(), O_RDONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600); fd >= 0) {
+    ::fchmod(fd, 0600);
+    ::close(fd);
+  }
+  for (const char* companion : {"", "-wal", "-shm"}) {
+    const fs::path path = file.string() + companion;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) continue;
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && (st.st_mode & 077) != 0) ::fchmod(fd, st.st_mode & 0700);
+    ::close(fd);
+  }
 }
 
 }  // namespace
@@ -74,6 +96,7 @@ void HistoryDB::openDatabase(bool fresh) {
   std::error_code ec;
   if (!fs::exists(folder_, ec) && fs::create_directories(folder_, ec))
     fs::permissions(folder_, fs::perms::owner_all, ec);
+  keepPrivate(file_);
   try {
     handle_ = std::make_unique<SQLite::Database>(file_, SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE,
                                                  kBusyTimeoutMs);

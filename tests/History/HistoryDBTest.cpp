@@ -346,3 +346,24 @@ TEST(HistoryDB, eraseIsTheRowsGoingAndAFailedCleanUpAfterwardsIsANote) {
   EXPECT_EQ(f.value("SELECT COUNT(*) FROM buckets"), "0");
   EXPECT_TRUE(f.takeProblems().empty());
 }
+
+TEST(HistoryDB, theFilesAreTheUsersOwnWhateverTheUmaskOrTheFolder) {
+  // In a folder others may read: a new file, and one an older run left readable by others.
+  for (const mode_t mask : {mode_t(022), mode_t(0277)})
+    for (const bool older : {false, true}) {
+      test::HistoryFixture f;
+      std::filesystem::create_directories(f.folder);
+      ::chmod(f.folder.c_str(), 0755);
+      if (older) f.open()->save("2024-05-01", 0, bucket(0.5));
+      ::chmod(f.file.c_str(), 0644);
+      const mode_t was = ::umask(mask);
+      auto db = f.open();
+      db->save("2024-05-01", 1, bucket(0.5));
+      EXPECT_TRUE(db->loadDay("2024-05-01")[1]) << mask;
+      ::umask(was);
+      for (const char* name : {"history.sqlite", "history.sqlite-wal", "history.sqlite-shm"}) {
+        struct stat st {};
+        EXPECT_EQ(::stat((f.folder / name).c_str(), &st) == 0 ? st.st_mode & 0777 : 0, 0600u) << name << mask << older;
+      }
+    }
+}
