@@ -30,6 +30,24 @@ bool isBroken(const SQLite::Exception& e) {
   return code == SQLITE_NOTADB || code == SQLITE_CORRUPT;
 }
 
+// What writing `more` after `into` adds up to, as one batch: the sums add, the name follows the
+// later row and an empty version keeps a known one.
+void addAppRows(std::vector<HistoryDB::AppRow>& into, std::vector<HistoryDB::AppRow> more) {
+  for (auto& row : more) {
+    const auto same = std::find_if(into.begin(), into.end(), [&](const auto& r) { return r.key == row.key; });
+    if (same == into.end()) {
+      into.push_back(std::move(row));
+      continue;
+    }
+    same->usage.cpu += row.usage.cpu;
+    same->usage.mem += row.usage.mem;
+    same->usage.energy += row.usage.energy;
+    same->usage.samples += row.usage.samples;
+    same->usage.name = std::move(row.usage.name);
+    if (!row.version.empty()) same->version = std::move(row.version);
+  }
+}
+
 // The history tells which programs ran when: only this user may read it, whatever the umask
 // or the folder's mode. SQLite gives its log and index the main file's mode, so creating that
 // 0600 covers them; files of older runs lose what others could do with them, and keep what
@@ -162,10 +180,11 @@ bool HistoryDB::replaceBrokenFile(const std::string& why) {
   return opened;
 }
 
-bool HistoryDB::perform(Kind failure, const char* operation, const Body& body) {
+bool HistoryDB::perform(Kind failure, const char* operation, const Body& body, std::optional<std::string>* noRoom) {
   for (int attempt = 0; attempt < 2 && handle_; ++attempt) {
     std::string message;
     bool broken = false;
+    bool full = false;
     try {
       body(*handle_);
       return true;
@@ -174,6 +193,8 @@ bool HistoryDB::perform(Kind failure, const char* operation, const Body& body) {
       broken = isBroken(e);
       const int code = e.getErrorCode() & 0xff;
       if (closing_ && (code == SQLITE_BUSY || code == SQLITE_LOCKED)) lockedOut_ = true;
+      // A full disk or an exceeded quota (which SQLite reports as a failed write).
+      full = code == SQLITE_FULL || code == SQLITE_IOERR;
     } catch (const std::exception& e) {
       message = e.what();
     } catch (...) {
@@ -183,20 +204,58 @@ bool HistoryDB::perform(Kind failure, const char* operation, const Body& body) {
     if (handle_ && !sqlite3_get_autocommit(handle_->getHandle()))
       sqlite3_exec(handle_->getHandle(), "ROLLBACK", nullptr, nullptr, nullptr);
     if (broken && attempt == 0 && replaceBrokenFile(message)) continue;
+    if (full && noRoom) {
+      *noRoom = message;
+      return false;
+    }
     report({failure, operation, message, {}});
     return false;
   }
   return false;
 }
 
-void HistoryDB::write(const char* operation, Body body) {
-  queue_.async([this, operation, body = std::move(body)] {
-    if (abandon_ || lockedOut_) {
-      unsaved_.push_back(operation);
+void HistoryDB::write(const char* operation, Body body, std::string key) {
+  queue_.async([this, w = Write{operation, std::move(key), std::move(body), nullptr}]() mutable { enqueue(std::move(w)); });
+}
+
+void HistoryDB::enqueue(Write w) {
+  if (abandon_ || lockedOut_) {
+    unsaved_.push_back(w.operation);
+    return;
+  }
+  // Only while writes wait can one of the same key be among them.
+  if (!w.key.empty()) {
+    const auto same = std::find_if(waiting_.begin(), waiting_.end(), [&](const Write& e) { return e.key == w.key; });
+    if (same != waiting_.end() && same->apps && w.apps) {
+      addAppRows(*same->apps, std::move(*w.apps));
+      writeWaiting();
       return;
     }
-    perform(Kind::writeFailed, operation, body);
-  });
+    if (same != waiting_.end()) waiting_.erase(same);
+  }
+  waiting_.push_back(std::move(w));
+  writeWaiting();
+}
+
+void HistoryDB::writeWaiting() {
+  while (!waiting_.empty()) {
+    if (abandon_ || lockedOut_) {
+      for (const auto& w : waiting_) unsaved_.push_back(w.operation);
+      waiting_.clear();
+      return;
+    }
+    const Write& w = waiting_.front();
+    std::optional<std::string> noRoom;
+    if (!perform(Kind::writeFailed, w.operation, w.body, &noRoom) && noRoom) {
+      waitingWhy_ = *noRoom;
+      // Closing names what is still waiting in the one problem it reports.
+      if (!toldWaiting_ && !closing_) report({Kind::waiting, w.operation, *noRoom, {}});
+      toldWaiting_ = true;
+      return;
+    }
+    waiting_.pop_front();
+  }
+  toldWaiting_ = false;
 }
 
 void HistoryDB::afterWrites(std::function<void()> done) {
@@ -211,12 +270,17 @@ bool HistoryDB::close(std::chrono::milliseconds limit) {
   if (closed_) return true;
   closed_ = true;
   closing_ = true;
+  // One more try for what waits for room, even with nothing queued after it.
+  queue_.async([this] { writeWaiting(); });
   const bool drained = queue_.drain(limit);
   if (!drained) abandon_ = true;
   queue_.stop();
   // The worker is gone: the connection and the gathered failures are this thread's now.
   handle_.reset();
   isOpen_ = false;
+  for (const auto& w : waiting_) unsaved_.push_back(w.operation);
+  if (!waiting_.empty() && unsavedWhy_.empty()) unsavedWhy_ = waitingWhy_;
+  waiting_.clear();
   if (drained && unsaved_.empty()) return true;
   // What was lost, each kind once, in the order it was queued, and why.
   std::vector<std::string> kinds;

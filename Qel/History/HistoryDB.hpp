@@ -3,10 +3,12 @@
 // recorded day, the day events, the usual load, per-app hours, day marks, stretches and sleeps.
 // Every use of the connection happens on the serial queue "qel.history": writers queue their
 // work and return at once, readers wait for it and see every write queued before them.
-// Failures are rolled back and reported to the owner, which shows them; nothing throws out.
+// Failures are rolled back and reported to the owner, which shows them; a write the disk has no
+// room for is kept until it has. Nothing throws out.
 #include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <deque>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -40,6 +42,8 @@ struct HistoryProblem {
                   // a fresh one started
     tooNew,       // the file is a newer version's: left untouched, no database this run
     writeFailed,  // a write was rolled back; the database holds what it held before it
+    waiting,      // the disk takes no more: this write and the ones after it are kept and
+                  // written, in order, once it does (reported once until they are)
     readFailed,   // a read gave its empty result
     notSaved,     // closing ran out of time and dropped queued writes
   };
@@ -93,7 +97,9 @@ class HistoryDB {
   // anything was not written. Later calls do nothing.
   bool close(std::chrono::milliseconds limit = std::chrono::seconds(5));
 
-  // Writers: queued, in call order.
+  // Writers: queued, in call order. A write the disk has no room for waits, with every write
+  // after it, until one finds room again or the database closes; a slot saved again meanwhile
+  // replaces its waiting save, and an hour's app sums add up into the one waiting.
   void save(std::string day, int slot, DayBucket bucket);
   void add(DayEvent event, std::string day);
   // Adds the sums to what the hour already holds; an empty version never replaces a known one.
@@ -135,6 +141,12 @@ class HistoryDB {
 
  private:
   using Body = std::function<void(SQLite::Database&)>;
+  struct Write {
+    const char* operation;
+    std::string key;  // a later write of the same key stands for this one; empty: none does
+    Body body;
+    std::shared_ptr<std::vector<AppRow>> apps;  // the rows an app-hours write's body writes
+  };
 
   void openDatabase(bool fresh);
   bool replaceBrokenFile(const std::string& why);
@@ -144,9 +156,14 @@ class HistoryDB {
   std::string scrubAfterErase();
   // Runs `body` on the connection (on the queue). A failure is rolled back and reported as
   // `failure`; when the file turns out to be broken it is moved aside and `body` runs once more
-  // on a fresh database. True when `body` completed.
-  bool perform(HistoryProblem::Kind failure, const char* operation, const Body& body);
-  void write(const char* operation, Body body);
+  // on a fresh database. True when `body` completed. With `noRoom`, a failure for want of
+  // disk space is not reported but its message handed back there.
+  bool perform(HistoryProblem::Kind failure, const char* operation, const Body& body,
+               std::optional<std::string>* noRoom = nullptr);
+  void write(const char* operation, Body body, std::string key = {});
+  // On the queue: adds `w` behind the waiting writes and writes what the disk takes.
+  void enqueue(Write w);
+  void writeWaiting();
   template <class R, class F>
   R read(const char* operation, R empty, F body);
   void report(HistoryProblem problem);
@@ -162,6 +179,10 @@ class HistoryDB {
   bool lockedOut_ = false;
   std::vector<std::string> unsaved_;
   std::string unsavedWhy_;
+  // On the queue: the writes the disk had no room for, oldest first, and why.
+  std::deque<Write> waiting_;
+  std::string waitingWhy_;
+  bool toldWaiting_ = false;
   bool closed_ = false;
   bool recovering_ = false;
   SerialQueue queue_{"qel.history"};  // last: its thread stops before the fields above go

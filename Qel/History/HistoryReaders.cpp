@@ -9,6 +9,8 @@ namespace qel {
 template <class R, class F>
 R HistoryDB::read(const char* operation, R empty, F body) {
   return queue_.sync([&]() -> R {
+    // A read sees the writes before it once the disk takes them again.
+    if (!waiting_.empty()) writeWaiting();
     R out = empty;
     perform(HistoryProblem::Kind::readFailed, operation, [&](SQLite::Database& db) { out = body(db); });
     return out;

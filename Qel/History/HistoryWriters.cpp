@@ -15,9 +15,13 @@ namespace fs = std::filesystem;
 using historysql::real;
 
 void HistoryDB::save(std::string day, int slot, DayBucket bucket) {
-  write("save bucket", [day = std::move(day), slot, bucket = std::move(bucket)](SQLite::Database& db) {
-    historysql::writeBucket(db, day, slot, bucket);
-  });
+  std::string key = "bucket " + day + " " + std::to_string(slot);
+  write(
+      "save bucket",
+      [day = std::move(day), slot, bucket = std::move(bucket)](SQLite::Database& db) {
+        historysql::writeBucket(db, day, slot, bucket);
+      },
+      std::move(key));
 }
 
 void HistoryDB::add(DayEvent event, std::string day) {
@@ -38,7 +42,9 @@ void HistoryDB::add(DayEvent event, std::string day) {
 
 void HistoryDB::add(std::vector<AppRow> apps, std::string day, int hour) {
   if (apps.empty()) return;
-  write("save app hours", [apps = std::move(apps), day = std::move(day), hour](SQLite::Database& db) {
+  auto rows = std::make_shared<std::vector<AppRow>>(std::move(apps));
+  std::string key = "app hours " + day + " " + std::to_string(hour);
+  Body body = [rows, day = std::move(day), hour](SQLite::Database& db) {
     SQLite::Transaction tx(db);
     // One statement for the whole batch: preparing it per row would cost more than the rows.
     SQLite::Statement st(db,
@@ -51,7 +57,7 @@ void HistoryDB::add(std::vector<AppRow> apps, std::string day, int hour) {
                          "    samples = samples + excluded.samples,\n"
                          "    name = excluded.name,\n"
                          "    version = CASE WHEN excluded.version = '' THEN version ELSE excluded.version END");
-    for (const auto& row : apps) {
+    for (const auto& row : *rows) {
       st.reset();
       st.bind(1, day);
       st.bind(2, hour);
@@ -65,6 +71,9 @@ void HistoryDB::add(std::vector<AppRow> apps, std::string day, int hour) {
       st.exec();
     }
     tx.commit();
+  };
+  queue_.async([this, w = Write{"save app hours", std::move(key), std::move(body), std::move(rows)}]() mutable {
+    enqueue(std::move(w));
   });
 }
 
@@ -190,7 +199,12 @@ void HistoryDB::eraseAll(std::function<void(const HistoryErase&)> done) {
           db.exec(sql);
         tx.commit();
       });
-    if (outcome.erased) outcome.note = scrubAfterErase();
+    if (outcome.erased) {
+      // What waited for room was history too: it goes with the rest.
+      waiting_.clear();
+      toldWaiting_ = false;
+      outcome.note = scrubAfterErase();
+    }
     if (done) done(outcome);
   });
 }

@@ -288,6 +288,10 @@ void Store::reportHistoryProblem(const HistoryProblem& problem) {
     case HistoryProblem::Kind::openFailed:
       text = L("History can't be saved: %@", {problem.detail});
       break;
+    case HistoryProblem::Kind::waiting:
+      text = L("History can't be saved for now: %@. Qel keeps it and saves it once the disk has room again.",
+               {problem.detail});
+      break;
     case HistoryProblem::Kind::writeFailed:
     case HistoryProblem::Kind::notSaved:
       text = L("History could not be saved: %@", {problem.detail});

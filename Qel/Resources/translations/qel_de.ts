@@ -3677,12 +3677,17 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <translation>Der Verlauf kann nicht gespeichert werden: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="293"/>
+        <location filename="../../Store/Store.cpp" line="292"/>
+        <source>History can&apos;t be saved for now: %@. Qel keeps it and saves it once the disk has room again.</source>
+        <translation>Der Verlauf kann gerade nicht gespeichert werden: %@. Qel behält ihn und speichert ihn, sobald auf dem Datenträger wieder Platz ist.</translation>
+    </message>
+    <message>
+        <location filename="../../Store/Store.cpp" line="297"/>
         <source>History could not be saved: %@</source>
         <translation>Der Verlauf konnte nicht gespeichert werden: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="296"/>
+        <location filename="../../Store/Store.cpp" line="300"/>
         <source>History could not be read: %@</source>
         <translation>Der Verlauf konnte nicht gelesen werden: %@</translation>
     </message>

@@ -3677,12 +3677,17 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <translation>No se puede guardar el historial: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="293"/>
+        <location filename="../../Store/Store.cpp" line="292"/>
+        <source>History can&apos;t be saved for now: %@. Qel keeps it and saves it once the disk has room again.</source>
+        <translation>Por ahora no se puede guardar el historial: %@. Qel lo conserva y lo guarda en cuanto vuelva a haber espacio en el disco.</translation>
+    </message>
+    <message>
+        <location filename="../../Store/Store.cpp" line="297"/>
         <source>History could not be saved: %@</source>
         <translation>No se pudo guardar el historial: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="296"/>
+        <location filename="../../Store/Store.cpp" line="300"/>
         <source>History could not be read: %@</source>
         <translation>No se pudo leer el historial: %@</translation>
     </message>

@@ -3677,12 +3677,17 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <translation>Impossible d&apos;enregistrer l&apos;historique&#xa0;: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="293"/>
+        <location filename="../../Store/Store.cpp" line="292"/>
+        <source>History can&apos;t be saved for now: %@. Qel keeps it and saves it once the disk has room again.</source>
+        <translation>L&apos;historique ne peut pas être enregistré pour l&apos;instant&#xa0;: %@. Qel le conserve et l&apos;enregistre dès que le disque a de nouveau de la place.</translation>
+    </message>
+    <message>
+        <location filename="../../Store/Store.cpp" line="297"/>
         <source>History could not be saved: %@</source>
         <translation>L&apos;historique n&apos;a pas pu être enregistré&#xa0;: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="296"/>
+        <location filename="../../Store/Store.cpp" line="300"/>
         <source>History could not be read: %@</source>
         <translation>L&apos;historique n&apos;a pas pu être lu&#xa0;: %@</translation>
     </message>

@@ -3656,12 +3656,17 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>履歴を保存できません：%@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="293"/>
+        <location filename="../../Store/Store.cpp" line="292"/>
+        <source>History can&apos;t be saved for now: %@. Qel keeps it and saves it once the disk has room again.</source>
+        <translation>今は履歴を保存できません：%@。Qel は履歴を保持し、ディスクに空きができしだい保存します。</translation>
+    </message>
+    <message>
+        <location filename="../../Store/Store.cpp" line="297"/>
         <source>History could not be saved: %@</source>
         <translation>履歴を保存できませんでした：%@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="296"/>
+        <location filename="../../Store/Store.cpp" line="300"/>
         <source>History could not be read: %@</source>
         <translation>履歴を読み込めませんでした：%@</translation>
     </message>

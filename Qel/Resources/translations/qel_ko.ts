@@ -3656,12 +3656,17 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>기록을 저장할 수 없습니다: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="293"/>
+        <location filename="../../Store/Store.cpp" line="292"/>
+        <source>History can&apos;t be saved for now: %@. Qel keeps it and saves it once the disk has room again.</source>
+        <translation>지금은 기록을 저장할 수 없습니다: %@. Qel이 기록을 보관하다가 디스크에 공간이 생기면 저장합니다.</translation>
+    </message>
+    <message>
+        <location filename="../../Store/Store.cpp" line="297"/>
         <source>History could not be saved: %@</source>
         <translation>기록을 저장하지 못했습니다: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="296"/>
+        <location filename="../../Store/Store.cpp" line="300"/>
         <source>History could not be read: %@</source>
         <translation>기록을 읽을 수 없습니다: %@</translation>
     </message>

@@ -3677,12 +3677,17 @@ O sistema não informa o uso da GPU por núcleo ou por app, então só o valor g
         <translation>O histórico não pode ser salvo: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="293"/>
+        <location filename="../../Store/Store.cpp" line="292"/>
+        <source>History can&apos;t be saved for now: %@. Qel keeps it and saves it once the disk has room again.</source>
+        <translation>Não é possível salvar o histórico agora: %@. O Qel o mantém e salva assim que houver espaço no disco novamente.</translation>
+    </message>
+    <message>
+        <location filename="../../Store/Store.cpp" line="297"/>
         <source>History could not be saved: %@</source>
         <translation>Não foi possível salvar o histórico: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="296"/>
+        <location filename="../../Store/Store.cpp" line="300"/>
         <source>History could not be read: %@</source>
         <translation>Não foi possível ler o histórico: %@</translation>
     </message>

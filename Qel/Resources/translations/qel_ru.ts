@@ -3698,12 +3698,17 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>Историю нельзя сохранить: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="293"/>
+        <location filename="../../Store/Store.cpp" line="292"/>
+        <source>History can&apos;t be saved for now: %@. Qel keeps it and saves it once the disk has room again.</source>
+        <translation>Историю сейчас не удаётся сохранить: %@. Qel хранит её и сохранит, как только на диске снова появится место.</translation>
+    </message>
+    <message>
+        <location filename="../../Store/Store.cpp" line="297"/>
         <source>History could not be saved: %@</source>
         <translation>Не удалось сохранить историю: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="296"/>
+        <location filename="../../Store/Store.cpp" line="300"/>
         <source>History could not be read: %@</source>
         <translation>Не удалось прочитать историю: %@</translation>
     </message>

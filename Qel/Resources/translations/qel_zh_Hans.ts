@@ -3656,12 +3656,17 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>无法保存历史记录：%@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="293"/>
+        <location filename="../../Store/Store.cpp" line="292"/>
+        <source>History can&apos;t be saved for now: %@. Qel keeps it and saves it once the disk has room again.</source>
+        <translation>暂时无法保存历史记录：%@。Qel 会保留这些记录，待磁盘重新有空间后再保存。</translation>
+    </message>
+    <message>
+        <location filename="../../Store/Store.cpp" line="297"/>
         <source>History could not be saved: %@</source>
         <translation>无法保存历史记录：%@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="296"/>
+        <location filename="../../Store/Store.cpp" line="300"/>
         <source>History could not be read: %@</source>
         <translation>无法读取历史记录：%@</translation>
     </message>

@@ -3656,12 +3656,17 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>無法儲存歷史記錄：%@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="293"/>
+        <location filename="../../Store/Store.cpp" line="292"/>
+        <source>History can&apos;t be saved for now: %@. Qel keeps it and saves it once the disk has room again.</source>
+        <translation>暫時無法儲存歷史記錄：%@。Qel 會保留這些記錄，待磁碟重新有空間後再儲存。</translation>
+    </message>
+    <message>
+        <location filename="../../Store/Store.cpp" line="297"/>
         <source>History could not be saved: %@</source>
         <translation>無法儲存歷史記錄：%@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="296"/>
+        <location filename="../../Store/Store.cpp" line="300"/>
         <source>History could not be read: %@</source>
         <translation>無法讀取歷史記錄：%@</translation>
     </message>
