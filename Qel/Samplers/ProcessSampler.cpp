@@ -22,7 +22,6 @@ namespace {
 constexpr double kMinInterval = 0.2;       // seconds; rates over shorter intervals jump about
 constexpr double kWattsPerBusyCore = 2.0;  // the estimate when nothing bills energy
 constexpr std::size_t kReservedDescriptors = 512;  // left for everything else the program opens
-constexpr std::uint64_t kFullIoEvery = 20;          // ticks between two reads of an idle process's io
 constexpr std::uint64_t kFullListEvery = 10;        // ticks between two full listings of /proc
 constexpr std::size_t kStatSize = 1024;             // room for a stat line
 constexpr std::size_t kStatusSize = 1024;           // the owner's line is near the top
@@ -61,8 +60,10 @@ long ProcessSampler::readKept(KeptFile& kept, std::int32_t pid, const char* file
   if (kept.isOpen()) {
     const long n = kept.readOnce(buffer, size);
     if (n >= 0) return n;
-    kept = KeptFile();  // the process behind it is gone; the pid may have a new one
+    // The process behind it is gone, and the file at its path may now be another's.
+    kept = KeptFile();
     --kept_;
+    return -1;
   }
   KeptFile fresh(files_.path(pid, file));
   if (!fresh.isOpen()) return -1;
@@ -96,7 +97,7 @@ std::optional<PidIo> ProcessSampler::readIo(std::int32_t pid, Tracked& t, char* 
 double ProcessSampler::updateIo(std::int32_t pid, Tracked& t, MonoTime now, char* buffer, std::size_t size) {
   const auto io = readIo(pid, t, buffer, size);
   if (!io) {
-    t.hasIo = t.ioMoved = false;
+    t.hasIo = false;
     t.counters.disk = t.written = 0;
     return 0;
   }
@@ -106,7 +107,6 @@ double ProcessSampler::updateIo(std::int32_t pid, Tracked& t, MonoTime now, char
     const double since = now > t.ioTime ? Seconds(now - t.ioTime).count() : 0.0;
     rate = double(disk - t.counters.disk) / std::max(since, kMinInterval);
   }
-  t.ioMoved = t.hasIo && disk != t.counters.disk;
   t.hasIo = true;
   t.counters.disk = disk;
   t.written = io->writeBytes;
@@ -204,13 +204,12 @@ ProcessSample ProcessSampler::sample() {
     const double cap = threads > 0 ? std::min(maxCpu, 100.0 * double(threads)) : maxCpu;
     if (t.hasCounters && wall > 0 && cpuTime >= t.counters.cpuTime)
       p.cpu = std::min(double(cpuTime - t.counters.cpuTime) / ticks / wall * 100.0, cap);
-    const bool due = (round_ + std::uint64_t(std::uint32_t(pid))) % kFullIoEvery == 0;
     if (!t.hasCounters && cpuTime == 0 && !stat->isKernelThread()) {
       // A newcomer that has not run for a clock tick: its counters, which start at zero with
       // every process, can hardly have moved, and most such newcomers are gone within a second.
       t.hasIo = true;
       t.ioTime = now;
-    } else if (!stat->isKernelThread() && (ran || t.ioMoved || due)) {
+    } else if (!stat->isKernelThread() && ran) {
       p.diskRate = updateIo(pid, t, now, ioText, sizeof ioText);
     }
     t.counters.cpuTime = cpuTime;

@@ -15,13 +15,12 @@
 // newcomer that has not run for a clock tick yet; and no second look at the pid of a process
 // that ended, unless the pid may have been handed out again.
 //
-// The io file costs about half again as much as stat, and most processes sleep. The kernel
-// charges every io counter to the task doing the work while it runs (a thread's exit leaves the
-// process's sum as it was; a reaped child's counts join its parent's in the parent's own wait
-// call), so a process whose CPU time did not move did no I/O of its own: its io is not read. CPU time moves in clock ticks, though: a
-// process can move a few megabytes in less than one. So io is also read while the last read
-// found it moving, and for every process once every few seconds (spread over the ticks); a rate
-// is then the average since the previous read. Kernel threads' io is never read.
+// Most processes sleep, and their io is not read either. The kernel charges every io counter to
+// the task doing the work while it runs (a thread's exit leaves the process's sum as it was; a
+// reaped child's counts join its parent's in the parent's own wait call), so a process whose CPU
+// time did not move since its io was last read did no I/O of its own: its figures stand and its
+// rate is 0. CPU time moves in clock ticks, so I/O done in less than one shows with the tick
+// that moves it, as the average since the read before. Kernel threads' io is never read.
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -110,7 +109,6 @@ class ProcessSampler {
     Counters counters;            // disk as of the last read of io
     std::int64_t threads = 0;     // as of the last tick
     bool hasIo = false;           // `counters.disk` and `written` are from io (or the zeros a newcomer starts at)
-    bool ioMoved = false;         // the last read of io found it changed
     std::uint64_t written = 0;    // bytes written, as of the last read of io
     MonoTime ioTime{};
     std::optional<Meta> meta;
@@ -121,6 +119,8 @@ class ProcessSampler {
   void listPids();
   // Each kept stat file's text into `statTexts_`, its length (or -1) into `statLengths_`.
   void readStats();
+  // One file of the process at `pid`, kept open from its first read while descriptors last; -1
+  // once the process it was opened for is gone.
   long readKept(KeptFile& kept, std::int32_t pid, const char* file, char* buffer, std::size_t size);
   void release(Tracked& t);
   std::optional<PidIo> readIo(std::int32_t pid, Tracked& t, char* buffer, std::size_t size);
