@@ -81,21 +81,25 @@ std::optional<PidStat> parsePidStat(std::string_view text) {
   PidStat s;
   if (open < 2 || text[open - 1] != ' ' || !leadingPid(text.substr(0, open - 1), s.pid)) return std::nullopt;
   s.comm = text.substr(open + 1, close - open - 1);
-  // The wanted fields, numbered as in proc(5): the state is field 3, rss field 24. This runs for
-  // every process every tick, so it neither splits nor allocates.
+  // The wanted fields, numbered as in proc(5): the state is field 3, the faults 10 and 12, rss
+  // 24. This runs for every process every tick, so it neither splits nor allocates.
   const char* p = text.data() + close + 1;
   const char* const end = text.data() + text.size();
   if (end - p < 3 || p[0] != ' ' || p[2] != ' ') return std::nullopt;
   s.state = p[1];
   p += 3;
   std::int64_t rss = 0;
+  std::uint64_t minor = 0, major = 0;
   // Each number ends at the blank before the next field: the count of blanks to pass is the
   // count of fields from the one just read to the next one wanted.
   const bool ok = number(p, end, s.ppid) && (p = pastBlanks(p, end, 9 - 4)) && number(p, end, s.flags) &&
-                  (p = pastBlanks(p, end, 14 - 9)) && number(p, end, s.utime) && (p = pastBlanks(p, end, 15 - 14)) &&
+                  (p = pastBlanks(p, end, 10 - 9)) && number(p, end, minor) && (p = pastBlanks(p, end, 12 - 10)) &&
+                  number(p, end, major) && (p = pastBlanks(p, end, 14 - 12)) && number(p, end, s.utime) &&
+                  (p = pastBlanks(p, end, 15 - 14)) &&
                   number(p, end, s.stime) && (p = pastBlanks(p, end, 22 - 15)) && number(p, end, s.startTime) &&
                   (p = pastBlanks(p, end, 24 - 22)) && number(p, end, rss);
   if (!ok) return std::nullopt;
+  s.faults = minor > ~major ? ~std::uint64_t(0) : minor + major;
   s.rss = rss > 0 ? std::uint64_t(rss) : 0;
   return s;
 }

@@ -15,6 +15,7 @@ struct PidStat {
   char state = '?';
   std::int32_t ppid = 0;
   std::uint32_t flags = 0;
+  std::uint64_t faults = 0;     // minor plus major page faults of the process's own
   std::uint64_t utime = 0;      // clock ticks
   std::uint64_t stime = 0;      // clock ticks
   std::uint64_t startTime = 0;  // clock ticks after boot: with the pid, the process's identity

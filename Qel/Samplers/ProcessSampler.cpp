@@ -13,6 +13,7 @@
 #include "Qel/Platform/ProcPidEnviron.hpp"
 #include "Qel/Platform/ProcPidIo.hpp"
 #include "Qel/Platform/ProcPidStat.hpp"
+#include "Qel/Platform/ProcPidStatm.hpp"
 #include "Qel/Platform/ProcPidStatus.hpp"
 #include "Qel/Samplers/ProcessName.hpp"
 
@@ -22,6 +23,7 @@ namespace {
 constexpr double kMinInterval = 0.2;       // seconds; rates over shorter intervals jump about
 constexpr double kWattsPerBusyCore = 2.0;  // the estimate when nothing bills energy
 constexpr std::size_t kReservedDescriptors = 512;  // left for everything else the program opens
+constexpr std::uint64_t kMemEvery = 30;             // ticks between two reads of a still process's statm
 constexpr std::uint64_t kFullListEvery = 10;        // ticks between two full listings of /proc
 constexpr std::size_t kStatSize = 1024;             // room for a stat line
 constexpr std::size_t kStatusSize = 1024;           // the owner's line is near the top
@@ -76,9 +78,10 @@ long ProcessSampler::readKept(KeptFile& kept, std::int32_t pid, const char* file
 }
 
 void ProcessSampler::release(Tracked& t) {
-  kept_ -= std::size_t(t.stat.isOpen()) + std::size_t(t.io.isOpen());
+  kept_ -= std::size_t(t.stat.isOpen()) + std::size_t(t.io.isOpen()) + std::size_t(t.statm.isOpen());
   t.stat = KeptFile();
   t.io = KeptFile();
+  t.statm = KeptFile();
 }
 
 std::optional<PidIo> ProcessSampler::readIo(std::int32_t pid, Tracked& t, char* buffer, std::size_t size) {
@@ -112,6 +115,22 @@ double ProcessSampler::updateIo(std::int32_t pid, Tracked& t, MonoTime now, char
   t.written = io->writeBytes;
   t.ioTime = now;
   return rate;
+}
+
+std::uint64_t ProcessSampler::residentPages(std::int32_t pid, Tracked& t, const PidStat& stat, bool ran) {
+  // A kernel thread has no memory of its own; a newcomer's first tick shows the estimate.
+  if (stat.isKernelThread() || !t.hasCounters) return stat.rss;
+  const bool due = (round_ + std::uint64_t(std::uint32_t(pid))) % kMemEvery == 0;
+  if (t.hasMem && !ran && !due && stat.faults == t.memFaults && stat.rss == t.statRss) return t.resident;
+  char text[128];
+  const long n = readKept(t.statm, pid, "statm", text, sizeof text);
+  const auto resident = n > 0 ? parseStatmResident(std::string_view(text, std::size_t(n))) : std::nullopt;
+  t.hasMem = resident.has_value();
+  if (!resident) return stat.rss;  // the estimate, where nothing better can be read
+  t.resident = *resident;
+  t.statRss = stat.rss;
+  t.memFaults = stat.faults;
+  return *resident;
 }
 
 void ProcessSampler::listPids() {
@@ -184,7 +203,7 @@ ProcessSample ProcessSampler::sample() {
     if (t.seen == 0 || stat->startTime != t.startTime) {
       // A process not seen before, or a new one under a known pid: nothing carries over.
       KeptFile statFile = std::move(t.stat);
-      if (t.io.isOpen()) --kept_;
+      kept_ -= std::size_t(t.io.isOpen()) + std::size_t(t.statm.isOpen());
       t = Tracked{};
       t.stat = std::move(statFile);
       t.startTime = stat->startTime;
@@ -212,6 +231,7 @@ ProcessSample ProcessSampler::sample() {
     } else if (!stat->isKernelThread() && ran) {
       p.diskRate = updateIo(pid, t, now, ioText, sizeof ioText);
     }
+    const std::uint64_t resident = residentPages(pid, t, *stat, ran);
     t.counters.cpuTime = cpuTime;
     t.threads = threadsNow;
     t.hasCounters = true;
@@ -235,8 +255,8 @@ ProcessSample ProcessSampler::sample() {
     p.isSystem = meta.isSystem;
     p.provisional = meta.pathGuessed || meta.uidGuessed || meta.cgroupGuessed;
     const auto page = std::uint64_t(options_.pageSize);
-    p.mem = stat->rss > std::numeric_limits<std::uint64_t>::max() / page ? std::numeric_limits<std::uint64_t>::max()
-                                                                           : stat->rss * page;
+    p.mem = resident > std::numeric_limits<std::uint64_t>::max() / page ? std::numeric_limits<std::uint64_t>::max()
+                                                                          : resident * page;
     p.diskWritten = t.written;
     p.appKey = meta.appKey;
     p.ppid = stat->ppid;

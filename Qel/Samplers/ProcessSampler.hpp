@@ -21,6 +21,18 @@
 // time did not move since its io was last read did no I/O of its own: its figures stand and its
 // rate is 0. CPU time moves in clock ticks, so I/O done in less than one shows with the tick
 // that moves it, as the average since the read before. Kernel threads' io is never read.
+//
+// Memory is the resident size ps shows: the statm file's. The stat file's rss leaves out what
+// each CPU has counted but not yet handed on (hundreds of kilobytes, a sixth of a small
+// process), and statm costs nearly as much as stat where its process's counters are not in the
+// cache, so it is read where the memory may have moved: for a process whose CPU time or page
+// faults moved (a fault is how a process takes memory, and it is counted however briefly the
+// process ran), and one whose stat rss moved (memory taken from a sleeping process by reclaim
+// or swapping, or given to it by another process writing into it or by the kernel merging its
+// pages into huge ones, shows there once it exceeds what the CPUs hold back). What stays below
+// that is caught by a read of every process every half minute, spread over the ticks. Opening
+// statm costs as much as opening stat, and most newcomers are gone within a second: a
+// newcomer's first tick shows the stat file's figure.
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -111,6 +123,11 @@ class ProcessSampler {
     bool hasIo = false;           // `counters.disk` and `written` are from io (or the zeros a newcomer starts at)
     std::uint64_t written = 0;    // bytes written, as of the last read of io
     MonoTime ioTime{};
+    KeptFile statm;
+    bool hasMem = false;          // `resident` is from statm
+    std::uint64_t resident = 0;   // pages, as of the last read of statm
+    std::uint64_t statRss = 0;    // the stat file's rss then
+    std::uint64_t memFaults = 0;  // and its page faults
     std::optional<Meta> meta;
     std::uint64_t seen = 0;
   };
@@ -126,6 +143,8 @@ class ProcessSampler {
   std::optional<PidIo> readIo(std::int32_t pid, Tracked& t, char* buffer, std::size_t size);
   // Reads io and keeps its counters: the disk rate since the previous read, 0 without one.
   double updateIo(std::int32_t pid, Tracked& t, MonoTime now, char* buffer, std::size_t size);
+  // The resident pages as ps shows them, read again only where they may have moved.
+  std::uint64_t residentPages(std::int32_t pid, Tracked& t, const PidStat& stat, bool ran);
   // With `guess`, what may differ from the parent's or a namesake's may be taken from them until
   // the process's second tick.
   Meta resolveMeta(std::int32_t pid, const PidStat& stat, int statFd, bool guess = true);

@@ -6,6 +6,7 @@
 #include "Qel/Platform/ProcPidFd.hpp"
 #include "Qel/Platform/ProcPidIo.hpp"
 #include "Qel/Platform/ProcPidStat.hpp"
+#include "Qel/Platform/ProcPidStatm.hpp"
 #include "Qel/Platform/ProcPidStatus.hpp"
 #include "tests/support/TempDir.hpp"
 
@@ -39,6 +40,7 @@ TEST(ProcPidStat, parsesRecordedLinesFieldByField) {
         .state = 'S',
         .ppid = 1,
         .flags = 4194304,
+        .faults = 142,
         .utime = 3,
         .stime = 4,
         .startTime = 102231,
@@ -46,10 +48,11 @@ TEST(ProcPidStat, parsesRecordedLinesFieldByField) {
       {"zombie",
        "16783 (python3) Z 16742 16717 4949 0 -1 4227148 221 0 0 0 0 0 0 0 20 0 1 0 102271 0 0 "
        "18446744073709551615 0 0 0 0 0 0 0 16781312 2 1 0 0 17 7 0 0 0 0 0 0 0 0 0 0 0 0 0",
-       {.pid = 16783, .comm = "python3", .state = 'Z', .ppid = 16742, .flags = 4227148, .startTime = 102271}},
+       {.pid = 16783, .comm = "python3", .state = 'Z', .ppid = 16742, .flags = 4227148, .faults = 221, .startTime = 102271}},
       {"name that looks like fields",
-       "7 (x) R 1 2 3) R 9 1 1 0 -1 64 0 0 0 0 5 6 0 0 20 0 1 0 77 0 9",
-       {.pid = 7, .comm = "x) R 1 2 3", .state = 'R', .ppid = 9, .flags = 64, .utime = 5, .stime = 6, .startTime = 77, .rss = 9}},
+       "7 (x) R 1 2 3) R 9 1 1 0 -1 64 3 100 4 100 5 6 0 0 20 0 1 0 77 0 9",
+       {.pid = 7, .comm = "x) R 1 2 3", .state = 'R', .ppid = 9, .flags = 64, .faults = 7, .utime = 5, .stime = 6,
+        .startTime = 77, .rss = 9}},
       {"newline and empty name",
        "8 (\n) S 1 1 1 0 -1 0 0 0 0 0 1 2 0 0 20 0 1 0 3 0 -5",
        {.pid = 8, .comm = "\n", .state = 'S', .ppid = 1, .utime = 1, .stime = 2, .startTime = 3, .rss = 0}},
@@ -93,6 +96,12 @@ TEST(ProcPidSmallFiles, parseTheirOneFact) {
   EXPECT_EQ(parsePidIo("rchar: 1\nwchar: 2\n"), std::nullopt);
   EXPECT_EQ(parsePidIo(""), std::nullopt);
   EXPECT_EQ(parsePidIo("read_bytes: 99999999999999999999999\nwrite_bytes: 5\n"), (PidIo{0, 5}));
+
+  // statm: the second count; a zombie's are all 0.
+  EXPECT_EQ(parseStatmResident("5384 3112 2050 232 0 1040 0\n"), 3112u);
+  EXPECT_EQ(parseStatmResident("0 0 0 0 0 0 0\n"), 0u);
+  for (const std::string_view bad : {""sv, "5384\n"sv, "5384 -3 1\n"sv, "x 3112 1\n"sv, "5384 99999999999999999999 0"sv})
+    EXPECT_EQ(parseStatmResident(bad), std::nullopt) << bad;
 
   // status: the real uid is the first of four.
   EXPECT_EQ(parseStatusUid("Name:\tbash\nUmask:\t0022\nUid:\t1000\t0\t0\t0\nGid:\t100\t100\t100\t100\n"), 1000u);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <sched.h>
 #include <signal.h>
+#include <sys/mman.h>
 #include <sys/mount.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
@@ -21,6 +22,7 @@
 #include <sstream>
 
 #include "Qel/Platform/ProcPidStat.hpp"
+#include "Qel/Platform/ProcPidStatm.hpp"
 #include "Qel/Samplers/ProcessSampler.hpp"
 #include "tests/support/TempDir.hpp"
 
@@ -73,13 +75,17 @@ class Population {
   }
 
   // Starts a process named `name` at `pid` (the next pid after `pid` - 1, when it is free), or
-  // at the next pid the kernel hands out; busy ones spin.
-  pid_t start(const std::string& name, bool busy, std::optional<pid_t> pid = {}) {
+  // at the next pid the kernel hands out, with `pages` more memory of its own; busy ones spin.
+  pid_t start(const std::string& name, bool busy, std::optional<pid_t> pid = {}, std::size_t pages = 0) {
     if (pid) std::ofstream(proc_ / "sys/kernel/ns_last_pid") << *pid - 1;
     int named[2];
     if (pipe(named) != 0) return -1;
     const pid_t child = fork();
     if (child == 0) {
+      const std::size_t page = std::size_t(sysconf(_SC_PAGESIZE));
+      auto* memory = static_cast<volatile char*>(
+          pages ? mmap(nullptr, pages * page, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0) : nullptr);
+      for (std::size_t i = 0; memory != MAP_FAILED && i < pages; ++i) memory[i * page] = 1;
       prctl(PR_SET_NAME, name.c_str());
       if (write(named[1], "n", 1) != 1) _exit(1);
       volatile unsigned long spin = 0;
@@ -113,9 +119,12 @@ class Population {
   std::map<pid_t, std::string> alive_;
 };
 
-// What is wrong with a sample, judged against each listed process's own stat file and the
-// processes the test knows to be running.
-std::string check(const ProcessSample& sample, const fs::path& proc, const Population& population, int tick) {
+// What is wrong with a sample, judged against each listed process's own stat file, the resident
+// size ps shows of the test's processes (whose memory stays as it was started) from their second
+// tick on (`before` lists the previous sample's processes) and the processes the test knows to be
+// running.
+std::string check(const ProcessSample& sample, const std::set<std::pair<std::int32_t, std::uint64_t>>& before,
+                  const fs::path& proc, const Population& population, int tick) {
   std::ostringstream wrong;
   std::set<std::int32_t> listed;
   const long cores = sysconf(_SC_NPROCESSORS_ONLN);
@@ -135,6 +144,11 @@ std::string check(const ProcessSample& sample, const fs::path& proc, const Popul
     const double most = 100.0 * double(std::min<std::int64_t>(cores, std::max<std::int64_t>(1, parsePidStatThreads(text))));
     if (p.cpu < 0 || p.cpu > most)
       wrong << "tick " << tick << ": pid " << p.pid << " at " << p.cpu << " % of one core\n";
+    if (!population.alive().contains(p.pid) || !before.contains({p.pid, p.startTime})) continue;
+    std::ifstream statm(proc / std::to_string(p.pid) / "statm");
+    const std::string counts((std::istreambuf_iterator<char>(statm)), std::istreambuf_iterator<char>());
+    const std::uint64_t ps = parseStatmResident(counts).value_or(0) * std::uint64_t(sysconf(_SC_PAGESIZE));
+    if (p.mem != ps) wrong << "tick " << tick << ": pid " << p.pid << " shows " << p.mem << " bytes, ps " << ps << "\n";
   }
   for (const auto& [pid, name] : population.alive())
     if (!listed.count(pid)) wrong << "tick " << tick << ": running " << name << " (" << pid << ") not listed\n";
@@ -153,10 +167,13 @@ TEST(ProcessSamplerChurn, everyRowIsTheProcessAtItsPidWhateverOrderPidsArriveIn)
     std::ostringstream wrong;
     int tick = 0;
     std::map<pid_t, std::pair<int, int>> busyTicks;  // a spinning process's ticks listed, and with no CPU
+    std::set<std::pair<std::int32_t, std::uint64_t>> listed;
     const auto sampleAndCheck = [&] {
       usleep(100'000);
       const auto sample = sampler.sample();
-      wrong << check(sample, proc, population, ++tick);
+      wrong << check(sample, listed, proc, population, ++tick);
+      listed.clear();
+      for (const auto& p : sample.procs) listed.insert({p.pid, p.startTime});
       for (const auto& p : sample.procs)
         if (p.comm.starts_with("busy")) {
           ++busyTicks[p.pid].first;
@@ -165,16 +182,18 @@ TEST(ProcessSamplerChurn, everyRowIsTheProcessAtItsPidWhateverOrderPidsArriveIn)
     };
 
     // Listed ones high up, then the counter wraps and newcomers come below and between them.
-    for (const pid_t pid : {5001, 5002, 5003}) population.start(pid == 5001 ? "busy-5001" : "idle", pid == 5001, pid);
+    for (const pid_t pid : {5001, 5002, 5003})
+      population.start(pid == 5001 ? "busy-5001" : "idle", pid == 5001, pid, pid == 5002 ? 40 : 0);
     sampleAndCheck();
     sampleAndCheck();
     population.start("low", false, 201);
     population.start("middle", false, 3001);
     for (int i = 0; i < 5; ++i) sampleAndCheck();
 
-    // A pid reused by another process, one above the rest, and after a wrap one between.
+    // A pid reused by another process of another size, one above the rest, and after a wrap one
+    // between.
     population.end(5002);
-    population.start("busy-reused", true, 5002);
+    population.start("busy-reused", true, 5002, 3);
     sampleAndCheck();
     population.start("above", false, 7000);
     sampleAndCheck();
@@ -203,7 +222,7 @@ TEST(ProcessSamplerChurn, everyRowIsTheProcessAtItsPidWhateverOrderPidsArriveIn)
       for (int i = int(random() % 3); i > 0; --i) {
         const pid_t pid = from + pid_t(random() % 2000);
         const bool busy = random() % 4 == 0;
-        last = population.start(busy ? "busy" : "churn", busy, pid);
+        last = population.start(busy ? "busy" : "churn", busy, pid, random() % 50);
         from = last + 1;
       }
       sampleAndCheck();

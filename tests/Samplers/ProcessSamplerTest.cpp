@@ -79,16 +79,16 @@ TEST(ProcessSampler, readsEveryProcessOfTheFixtureTree) {
     std::int32_t pid;
     std::string name, path;
     bool isSystem;
-    std::uint64_t mem, written;
+    std::uint64_t estimate, mem, written;  // pages: stat's estimate, then as statm has them
   };
   const Row rows[] = {
-      {1, "systemd", "/usr/lib/systemd/systemd", true, 3106 * 4096ull, 0},  // root's
-      {2, "kthreadd", "", true, 0, 0},                                      // kernel thread
-      {412, "a) (b", "", false, 512 * 4096ull, 4096},                      // ")" and spaces in its name
-      {500, "editor", "/usr/bin/editor", false, 2560 * 4096ull, 2097152},
-      {501, "defunct kid", "", false, 0, 0},                                // zombie
-      {600, "postgres", "", true, 10240 * 4096ull, 0},                     // another user's: io unreadable
-      {700, "worker", "/opt/tools/bin/worker", false, 100 * 4096ull, 0},   // no io file; replaced binary
+      {1, "systemd", "/usr/lib/systemd/systemd", true, 3106, 3112, 0},  // root's
+      {2, "kthreadd", "", true, 0, 0, 0},                                // kernel thread
+      {412, "a) (b", "", false, 512, 515, 4096},                         // ")" and spaces in its name
+      {500, "editor", "/usr/bin/editor", false, 2560, 2611, 2097152},
+      {501, "defunct kid", "", false, 0, 0, 0},                          // zombie
+      {600, "postgres", "", true, 10240, 10400, 0},                      // another user's: io unreadable
+      {700, "worker", "/opt/tools/bin/worker", false, 100, 100, 0},      // no io or statm file; replaced binary
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(r.pid);
@@ -97,12 +97,15 @@ TEST(ProcessSampler, readsEveryProcessOfTheFixtureTree) {
     EXPECT_EQ(p.path, r.path);
     EXPECT_EQ(p.appKey, r.path);  // no registry: every key is the executable's
     EXPECT_EQ(p.isSystem, r.isSystem);
-    EXPECT_EQ(p.mem, r.mem);
+    EXPECT_EQ(p.mem, r.estimate * 4096);
     EXPECT_EQ(p.diskWritten, r.written);
     EXPECT_EQ(p.cpu, 0);  // first sample: no rates yet
     EXPECT_EQ(p.diskRate, 0);
     EXPECT_EQ(p.energy, 0);
   }
+  // From each process's second tick on, memory is as ps shows it.
+  const auto second = byPid(sampler.sample());
+  for (const auto& r : rows) EXPECT_EQ(second.at(r.pid).mem, r.mem * 4096) << r.pid;
 }
 
 using ProcessSamplerRates = CopiedTree;
@@ -199,6 +202,34 @@ TEST_F(ProcessSamplerRates, ioIsReadAgainOnlyOnceTheProcessRan) {
   const ProcInfo p = byPid(sampler.sample()).at(500);
   EXPECT_DOUBLE_EQ(p.diskRate, 2 * MiB / 32);
   EXPECT_EQ(p.diskWritten, 3u * 1048576);
+}
+
+TEST_F(ProcessSamplerRates, memoryIsReadAgainWhereItMayHaveMoved) {
+  const auto mem = [&] {
+    clock.advance(1s);
+    return byPid(sampler.sample()).at(500).mem / 4096;
+  };
+  // statm moved while nothing in stat did: it shows by the process's periodic read.
+  dir.write("proc/500/statm", "21973 2700 1200 300 0 5000 0\n");
+  int seconds = 1;
+  while (mem() == 2611 && seconds < 60) ++seconds;
+  EXPECT_LE(seconds, 30);
+  EXPECT_EQ(mem(), 2700u);
+  // It ran, its stat estimate moved (reclaim took pages while it slept) or it faulted pages in
+  // within less than a clock tick: read at once.
+  dir.write("proc/500/statm", "21973 2750 1200 300 0 5000 0\n");
+  setCounters(dir, 500, "editor", 401, 6000);
+  EXPECT_EQ(mem(), 2750u);
+  dir.write("proc/500/statm", "21973 1800 1200 300 0 5000 0\n");
+  dir.write("proc/500/stat", "500 (editor) S 1 500 500 0 -1 4194304 0 0 0 0 401 0 0 0 20 0 1 0 6000 0 1790\n");
+  EXPECT_EQ(mem(), 1800u);
+  dir.write("proc/500/statm", "21973 1805 1200 300 0 5000 0\n");
+  dir.write("proc/500/stat", "500 (editor) S 1 500 500 0 -1 4194304 5 0 0 0 401 0 0 0 20 0 1 0 6000 0 1790\n");
+  EXPECT_EQ(mem(), 1805u);
+  // Where statm says nothing, the estimate stands in.
+  dir.write("proc/500/statm", "");
+  setCounters(dir, 500, "editor", 402, 6000);
+  EXPECT_EQ(mem(), 2560u);
 }
 
 TEST(ProcessSampler, aBrokenStatFileLeavesOnlyThatProcessOut) {
