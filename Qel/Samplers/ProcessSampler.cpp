@@ -25,7 +25,6 @@ constexpr double kWattsPerBusyCore = 2.0;  // the estimate when nothing bills en
 constexpr std::size_t kReservedDescriptors = 512;  // left for everything else the program opens
 constexpr std::uint64_t kMemEvery = 30;             // ticks between two reads of a still process's statm
 constexpr std::uint64_t kFullListEvery = 10;        // ticks between two full listings of /proc
-constexpr std::size_t kStatSize = 1024;             // room for a stat line
 constexpr std::size_t kStatusSize = 1024;           // the owner's line is near the top
 constexpr std::uint64_t kLaunchKeep = 600;          // ticks a launch nobody looked up is kept
 
@@ -158,11 +157,18 @@ void pairDescriptors(std::span<const std::int32_t> before, std::span<const int> 
 void ProcessSampler::readStats() {
   // Every kept stat file first, one read after another, then the work on what they said: where
   // the kernel isolates its page tables each system call empties the TLB, and work between the
-  // calls would pay for that again and again.
-  statTexts_.resize(pidList_.size() * kStatSize);
+  // calls would pay for that again and again. The texts lie one after another, on as few pages
+  // as they fill.
+  if (statTexts_.size() < pidList_.size() * kStatSize) statTexts_.resize(pidList_.size() * kStatSize);
   statLengths_.resize(pidList_.size());
-  for (std::size_t i = 0; i < pidList_.size(); ++i)
-    statLengths_[i] = statFds_[i] < 0 ? -1 : KeptFile::readOnce(statFds_[i], &statTexts_[i * kStatSize], kStatSize);
+  statOffsets_.resize(pidList_.size());
+  std::size_t at = 0;
+  for (std::size_t i = 0; i < pidList_.size(); ++i) {
+    statOffsets_[i] = at;
+    const long n = statFds_[i] < 0 ? -1 : KeptFile::readOnce(statFds_[i], &statTexts_[at], kStatSize);
+    statLengths_[i] = n;
+    at += n > 0 ? std::size_t(n) : 0;
+  }
 }
 
 ProcessSample ProcessSampler::sample() {
@@ -184,13 +190,14 @@ ProcessSample ProcessSampler::sample() {
   for (std::size_t i = 0; i < pidList_.size(); ++i) {
     const std::int32_t pid = pidList_[i];
     Tracked& t = tracked_[pid];
-    char* const statText = &statTexts_[i * kStatSize];
+    char* statText = &statTexts_[statOffsets_[i]];
     long statLength = statLengths_[i];
     auto stat = statOf(statText, statLength, pid);
     if (!stat && statFds_[i] >= 0) release(t);  // the process behind the kept file is gone
     // A file not kept yet is opened, and so is one whose process is gone when its pid may have
     // been handed out again since.
     if (!stat && (statFds_[i] < 0 || pids_.mayBeNew(pid))) {
+      statText = statScratch_;
       statLength = readKept(t.stat, pid, "stat", statText, kStatSize);
       stat = statOf(statText, statLength, pid);
     }

@@ -134,7 +134,8 @@ class ProcessSampler {
 
   // The pids of this tick into `pidList_`, with their kept stat descriptors in `statFds_`.
   void listPids();
-  // Each kept stat file's text into `statTexts_`, its length (or -1) into `statLengths_`.
+  // Each kept stat file's text into `statTexts_` at `statOffsets_`, its length (or -1) into
+  // `statLengths_`.
   void readStats();
   // One file of the process at `pid`, kept open from its first read while descriptors last; -1
   // once the process it was opened for is gone.
@@ -168,8 +169,11 @@ class ProcessSampler {
   std::vector<int> statFds_;           // their kept stat descriptors, -1 where none is kept
   std::vector<std::int32_t> listed_;   // the previous sample's pids while the next are listed
   std::vector<int> pairedFds_;
+  static constexpr std::size_t kStatSize = 1024;  // room for a stat line
   std::vector<char> statTexts_;        // what each stat file said this tick
+  std::vector<std::size_t> statOffsets_;
   std::vector<long> statLengths_;
+  char statScratch_[kStatSize];        // a stat file read again or for the first time
   std::unordered_map<std::int32_t, Tracked> tracked_;
   std::unordered_map<std::string, Launch> launches_;  // by executable and control group
   // What programs started as, by the starter's executable and the name they started under.
