@@ -1,7 +1,10 @@
 #include "Qel/Kit/CapsuleButton.hpp"
 
 #include <QEvent>
+#include <QFontMetricsF>
 #include <QPainter>
+
+#include <cmath>
 
 #include "Qel/Kit/FocusRing.hpp"
 #include "Qel/Kit/Fonts.hpp"
@@ -67,7 +70,9 @@ int CapsuleButton::symbolWidth() const {
 }
 
 QSize CapsuleButton::sizeHint() const {
-  return {padding + symbolWidth() + spacing + fontMetrics().horizontalAdvance(text()) + padding, kHeight};
+  // Whole pixels up from the text's advance: rounded down, the text would be a pixel too long.
+  const int textWidth = int(std::ceil(QFontMetricsF(font()).horizontalAdvance(text())));
+  return {padding + symbolWidth() + spacing + textWidth + padding, kHeight};
 }
 
 QSize CapsuleButton::minimumSizeHint() const {
@@ -101,7 +106,7 @@ void CapsuleButton::paintEvent(QPaintEvent*) {
   p.setFont(font());
   p.setPen(ink);
   const int textLeft = padding + symbol + spacing;
-  const QString shown = fontMetrics().elidedText(text(), Qt::ElideRight, width() - textLeft - padding);
+  const QString shown = QFontMetricsF(font()).elidedText(text(), Qt::ElideRight, width() - textLeft - padding);
   p.drawText(QRectF(textLeft, 0, width(), height()), Qt::AlignLeft | Qt::AlignVCenter, shown);
 }
 

@@ -12,11 +12,19 @@ namespace qel {
 
 namespace {
 constexpr const char* kProperty = "qelElidesByDesign";
+constexpr const char* kTipsPerItem = "qelTipsPerItem";
 }
 
 void letElide(QWidget* widget, bool elides) { widget->setProperty(kProperty, elides); }
 
 bool elidesByDesign(const QWidget* widget) { return widget->property(kProperty).toBool(); }
+
+void letElideWithTipsPerItem(QWidget* widget) {
+  letElide(widget);
+  widget->setProperty(kTipsPerItem, true);
+}
+
+bool tipsPerItem(const QWidget* widget) { return widget->property(kTipsPerItem).toBool(); }
 
 QString elidedName(QWidget* widget, const QFontMetricsF& metrics, const QString& text, double width) {
   letElide(widget);

@@ -10,6 +10,10 @@ namespace qel {
 
 void letElide(QWidget* widget, bool elides = true);
 bool elidesByDesign(const QWidget* widget);
+// A view of many names drawn in one widget (the dots of a map) that elides them and shows each
+// one's whole name as the tool tip of the place it is drawn.
+void letElideWithTipsPerItem(QWidget* widget);
+bool tipsPerItem(const QWidget* widget);
 
 // `text` (a name) cut with "…" to `width`; while it is cut, it is `widget`'s whole tool tip.
 QString elidedName(QWidget* widget, const QFontMetricsF& metrics, const QString& text, double width);

@@ -38,19 +38,26 @@ QSize FlowRow::sizeHint() const {
     width += (shown++ ? spacing_ : 0) + s.width();
     height = std::max(height, s.height());
   }
-  return {width, height};
+  const QMargins m = contentsMargins();
+  return {width + m.left() + m.right(), height + m.top() + m.bottom()};
 }
 
 QSize FlowRow::minimumSize() const {
   int width = 0;
   for (const QLayoutItem* item : items_)
     if (!item->isEmpty()) width = std::max(width, item->sizeHint().width());
+  width += contentsMargins().left() + contentsMargins().right();
   return {width, heightForWidth(width)};
 }
 
 void FlowRow::setGeometry(const QRect& rect) {
   QLayout::setGeometry(rect);
-  arrange(rect, true);
+  arrange(rect.marginsRemoved(contentsMargins()), true);
+}
+
+int FlowRow::heightForWidth(int width) const {
+  const QMargins m = contentsMargins();
+  return arrange(QRect(0, 0, width - m.left() - m.right(), 0), false) + m.top() + m.bottom();
 }
 
 int FlowRow::arrange(const QRect& rect, bool apply) const {

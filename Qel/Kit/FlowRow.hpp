@@ -2,7 +2,8 @@
 // Widgets side by side that go on a new line where the width runs out (a page's big figure with
 // its stats beside it, or below it in a narrow window). The items of a line sit on its bottom;
 // the last item may keep to the right end of its line. An item wider than the whole row gets
-// the row's width (and, where it has one, the height that width asks for).
+// the row's width (and, where it has one, the height that width asks for). Its contents margins
+// frame the lines.
 #include <QLayout>
 #include <QList>
 
@@ -22,7 +23,7 @@ class FlowRow : public QLayout {
 
   Qt::Orientations expandingDirections() const override { return {}; }
   bool hasHeightForWidth() const override { return true; }
-  int heightForWidth(int width) const override { return arrange(QRect(0, 0, width, 0), false); }
+  int heightForWidth(int width) const override;
   QSize sizeHint() const override;     // every item on one line
   QSize minimumSize() const override;  // the widest item, all on lines of their own
   void setGeometry(const QRect& rect) override;

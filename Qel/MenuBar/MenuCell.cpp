@@ -50,12 +50,21 @@ void MenuCell::setFigures(const QString& value, const QString& extra, std::vecto
   if (values != spark_->values()) spark_->setValues(std::move(values));
 }
 
-// The extra is a figure and is never cut: where the name and it don't fit on one line, it takes
-// a line of its own.
-bool MenuCell::extraBelow(int width) const {
-  const QFontMetricsF row(rowFont());
-  return kPadX + 13 + row.horizontalAdvance(name_) + 6 + row.horizontalAdvance(extra_) > width - kPadX;
+void MenuCell::setExtraBelow(bool below) {
+  if (below == below_) return;
+  below_ = below;
+  updateGeometry();
+  update();
 }
+
+bool MenuCell::fitsBeside(const QString& extra, int width) const {
+  const QFontMetricsF row(rowFont());
+  return kPadX + 13 + row.horizontalAdvance(name_) + 6 + row.horizontalAdvance(extra) <= width - kPadX;
+}
+
+// The extra is a figure and is never cut: it takes the line under the name where the panel says
+// so, and where it grows past what the panel allowed for.
+bool MenuCell::extraBelow(int width) const { return below_ || !fitsBeside(extra_, width); }
 
 QSize MenuCell::sizeHint() const { return {170, heightForWidth(170)}; }
 

@@ -21,6 +21,10 @@ class MenuCell : public QAbstractButton {
   void setFigures(const QString& value, const QString& extra, std::vector<double> values);
   const QString& value() const { return value_; }
   const QString& extra() const { return extra_; }
+  // Whether `extra` fits beside the name on the tile's first line at `width`.
+  bool fitsBeside(const QString& extra, int width) const;
+  // Puts the extra on a line of its own under the name, whatever it reads.
+  void setExtraBelow(bool below);
 
   QSize sizeHint() const override;
   bool hasHeightForWidth() const override { return true; }
@@ -35,6 +39,7 @@ class MenuCell : public QAbstractButton {
   bool extraBelow(int width) const;
 
   QString name_, value_, extra_;
+  bool below_ = false;
   AdaptiveColor color_;
   Sparkline* spark_;
 };

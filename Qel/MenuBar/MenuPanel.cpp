@@ -159,18 +159,19 @@ QWidget* MenuPanel::buildHeader() {
   subtitle_->setWordWrap(true);
   text->addWidget(title_);
   text->addWidget(subtitle_);
-  auto* chips = Layouts::row(nullptr, Space::xs);
+  // The chips go on a second line where one is too short for them: the processor's name on a
+  // line of its own shows whole, and only a name longer than the whole line ends in "…", with
+  // the whole name as its tool tip.
+  auto* chipRow = new QWidget;
+  chipRow->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);  // however long the name
+  auto* chips = new FlowRow(Space::xs, Space::xs, chipRow);
   chips->setContentsMargins(0, Space::xs, 0, 0);
   for (auto& c : chips_) {
     c = new PanelChip;
     chips->addWidget(c);
   }
-  // The memory total and the uptime always show whole; a long processor name gives way, and ends
-  // in "…" with the whole name as its tool tip.
   letElide(chips_[0]);
-  for (std::size_t i = 1; i < chips_.size(); ++i) chips_[i]->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-  chips->addStretch(1);
-  text->addLayout(chips);
+  text->addWidget(chipRow);
   layout->addLayout(text, 1);
   return header;
 }
@@ -191,6 +192,20 @@ QWidget* MenuPanel::buildGrid() {
     connect(cells_[i], &QAbstractButton::clicked, this, [this, page] { open(page); });
     line->addWidget(cells_[i++]);
   }
+  // The extras take the line under the names in all four tiles when the widest any of them can
+  // read would not fit beside its name: the figures keep one line across the grid, and nothing
+  // moves as they grow.
+  std::string load = L("Load %.2f");
+  if (auto at = load.find("%.2f"); at != std::string::npos) load.replace(at, 4, "999.99");
+  const std::array<std::vector<std::string>, 4> widest{{{load},
+                                                        {pressureExtra(100)},
+                                                        {"↑ " + fmtRate(999.9 * 1048576.0)},
+                                                        {L("Measured"), L("Process sum")}}};
+  const int tile = (kPanelContentWidth - Space::m) / 2;
+  bool below = false;
+  for (std::size_t c = 0; c < cells_.size(); ++c)
+    for (const auto& extra : widest[c]) below = below || !cells_[c]->fitsBeside(qs(extra), tile);
+  for (auto* cell : cells_) cell->setExtraBelow(below);
   auto* smalls = Layouts::row(nullptr, Space::m);
   for (auto& m : minis_) {
     m = new MiniCell;
@@ -277,13 +292,15 @@ QWidget* MenuPanel::buildFooter() {
   auto* footer = new QWidget;
   auto* outer = Layouts::column(footer, Space::l);
   outer->addWidget(new PanelHairline);
-  // The bundled face runs wider than the footer's room at 12 pixels: at 11 all four fit one line
-  // in English; where they don't, "Open Qel" goes on a line below, at its end.
-  auto* buttons = new QWidget(footer);
-  auto* layout = new FlowRow(Space::l, Space::m, buttons);
-  layout->setLastAtRightEnd(true);
-  outer->addWidget(buttons);
-  for (QWidget* button : footerButtons(footer)) layout->addWidget(button);
+  // The bundled face runs wider than the footer's room at 12 pixels: at 11 the four fit one row
+  // in every language, "Open Qel" at its end.
+  auto* layout = Layouts::row(nullptr, Space::l);
+  outer->addLayout(layout);
+  const auto buttons = footerButtons(footer);
+  for (std::size_t i = 0; i < buttons.size(); ++i) {
+    if (i + 1 == buttons.size()) layout->addStretch(1);
+    layout->addWidget(buttons[i], 0, Qt::AlignVCenter);
+  }
   return footer;
 }
 

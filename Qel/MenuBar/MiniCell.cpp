@@ -3,13 +3,15 @@
 #include <QFontMetricsF>
 #include <QPainter>
 
-#include "Qel/Kit/Elision.hpp"
+#include <cmath>
+
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/PanelStyle.hpp"
 #include "Qel/Kit/PlainToolTip.hpp"
 #include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Kit/WrappedText.hpp"
 #include "Qel/MenuBar/PanelCellPaint.hpp"
+#include "Qel/Text/Unbreakable.hpp"
 
 namespace qel {
 
@@ -17,46 +19,68 @@ using PanelCellPaint::kPadX;
 using PanelCellPaint::line;
 using PanelCellPaint::paintCellBackground;
 
+namespace {
+
+constexpr int kPadY = 8;
+
+QFont wordsFont() { return Fonts::text(Type::caption); }
+QFont valueFont() { return Fonts::text(Type::title3, QFont::Medium); }
+
+}  // namespace
+
 MiniCell::MiniCell(QWidget* parent) : QWidget(parent) {
-  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-  letElide(this);  // the note is one line; its whole text is the tool tip
+  // As tall as its words need at its width; the row's tiles share the tallest one's height.
+  QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+  policy.setHeightForWidth(true);
+  setSizePolicy(policy);
 }
 
 void MiniCell::setTexts(const QString& title, const QString& value, const QString& note) {
   if (title == title_ && value == value_ && note == note_) return;
-  // The note is cut to one line in a narrow tile; its whole text is a hover away.
-  if (note != note_) setToolTip(plainToolTip(note));
+  const bool lines = title != title_ || note != note_;
+  if (note != note_) {
+    setToolTip(plainToolTip(note));
+    shownNote_ = QString::fromStdString(keepFiguresWithUnits(note.toStdString()));  // "900 MB" stays on one line
+  }
   title_ = title;
   value_ = value;
   note_ = note;
+  if (lines) updateGeometry();
   update();
 }
 
-QSize MiniCell::sizeHint() const {
-  return {110, 8 + int(QFontMetricsF(Fonts::text(Type::caption)).height()) + 1 +
-                   int(QFontMetricsF(Fonts::text(Type::title3, QFont::Medium)).height()) + 1 +
-                   int(QFontMetricsF(Fonts::text(Type::caption)).height()) + 8};
+QSize MiniCell::sizeHint() const { return {110, heightForWidth(110)}; }
+
+// The title and the note take as many lines as their words need; the value keeps one.
+int MiniCell::heightForWidth(int width) const {
+  const QFontMetricsF words(wordsFont());
+  const double w = width - 2 * kPadX;
+  return int(std::ceil(kPadY + wrappedHeight(words, title_, w) + 1 + QFontMetricsF(valueFont()).height() + 1 +
+                       wrappedHeight(words, shownNote_, w) + kPadY));
 }
 
 void MiniCell::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
   paintCellBackground(p, QRectF(rect()));
-  const double right = width() - kPadX;
-  double y = 8;
-  line(p, Fonts::text(Type::caption), PanelStyle::muted(), kPadX, y, right, title_);
-  y += QFontMetricsF(Fonts::text(Type::caption)).height() + 1;
-  // The value shrinks down to 70 % of its size before it is cut, the note to 80 %.
-  const auto fitsOneLine = [right](const QString& text) {
-    return [right, text](const QFontMetricsF& fm) { return fm.horizontalAdvance(text) <= right - kPadX; };
+  const double right = width() - kPadX, w = right - kPadX;
+  const QFontMetricsF words(wordsFont());
+  const auto paragraph = [&](const QString& text, double top) {
+    const double h = wrappedHeight(words, text, w);
+    p.setFont(wordsFont());
+    p.setPen(PanelStyle::muted());
+    p.drawText(QRectF(kPadX, top, w, h), Qt::AlignLeft | Qt::AlignTop | wrapFlags(words, text, w), text);
+    return h;
   };
-  const QFont value = shrunkToFit(Type::title3, QFont::Medium, 0.7, fitsOneLine(value_));
-  const double valueHeight = QFontMetricsF(Fonts::text(Type::title3, QFont::Medium)).height();
+  double y = kPadY + paragraph(title_, kPadY) + 1;
+  // The value, a figure on one line, shrinks down to 70 % of its size before it would be cut.
+  const QFont value = shrunkToFit(Type::title3, QFont::Medium, 0.7, [&](const QFontMetricsF& fm) {
+    return fm.horizontalAdvance(value_) <= w;
+  });
+  const double valueHeight = QFontMetricsF(valueFont()).height();
   line(p, value, PanelStyle::primary(), kPadX, y + (valueHeight - QFontMetricsF(value).height()) / 2, right, value_);
   y += valueHeight + 1;
-  const QFont note = shrunkToFit(Type::caption, QFont::Normal, 0.8, fitsOneLine(note_));
-  const double noteHeight = QFontMetricsF(Fonts::text(Type::caption)).height();
-  line(p, note, PanelStyle::muted(), kPadX, y + (noteHeight - QFontMetricsF(note).height()) / 2, right, note_);
+  paragraph(shownNote_, y);
 }
 
 }  // namespace qel

@@ -3,7 +3,8 @@
 
 namespace qel {
 
-// The panel's small text tile: a title, a value that shrinks to fit, and a note.
+// The panel's small text tile: a title, a value that shrinks to fit, and a note; the words go on
+// as many lines as they need.
 class MiniCell : public QWidget {
   Q_OBJECT
 
@@ -14,12 +15,15 @@ class MiniCell : public QWidget {
   const QString& note() const { return note_; }
 
   QSize sizeHint() const override;
+  bool hasHeightForWidth() const override { return true; }
+  int heightForWidth(int width) const override;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
   QString title_, value_, note_;
+  QString shownNote_;  // the note as it wraps
 };
 
 }  // namespace qel

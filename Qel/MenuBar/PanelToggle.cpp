@@ -3,9 +3,9 @@
 #include <QFontMetricsF>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
-#include "Qel/Kit/Elision.hpp"
 #include "Qel/Kit/FocusRing.hpp"
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/Glyphs.hpp"
@@ -15,6 +15,7 @@
 #include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Kit/WrappedText.hpp"
 #include "Qel/Text/Loc.hpp"
+#include "Qel/Text/Unbreakable.hpp"
 
 namespace qel {
 
@@ -23,9 +24,8 @@ PanelToggle::PanelToggle(std::string icon, const QString& title, QWidget* parent
   setFocusPolicy(Qt::TabFocus);
   setCursor(Qt::PointingHandCursor);
   QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-  policy.setHeightForWidth(true);  // a long title goes on more lines
+  policy.setHeightForWidth(true);  // a long title or note goes on more lines
   setSizePolicy(policy);
-  letElide(this);  // the note is one line; its whole text is the tool tip
   setAccessibleName(title);
   setAccessibleDescription(QString::fromStdString(L("Off")));
 }
@@ -33,8 +33,11 @@ PanelToggle::PanelToggle(std::string icon, const QString& title, QWidget* parent
 void PanelToggle::setState(bool on, const QString& note) {
   if (on == on_ && note == note_) return;
   on_ = on;
+  if (note != note_) {
+    shownNote_ = QString::fromStdString(keepFiguresWithUnits(note.toStdString()));  // "2 h" stays on one line
+    updateGeometry();
+  }
   note_ = note;
-  // The note is cut to one line in a narrow tile; its whole text is a hover away.
   setToolTip(note.isEmpty() ? QString() : plainToolTip(note));
   setAccessibleDescription(QString::fromStdString(on ? L("On") : L("Off")));
   update();
@@ -53,7 +56,8 @@ QSize PanelToggle::sizeHint() const { return {110, heightForWidth(110)}; }
 
 int PanelToggle::heightForWidth(int width) const {
   const double title = wrappedHeight(QFontMetricsF(titleFont(width - 22)), title_, width - 22);
-  return int(std::ceil(9 + 24 + 4 + 2 + title + 2 + QFontMetricsF(noteFont()).height() + 9));
+  const double note = std::max(wrappedHeight(QFontMetricsF(noteFont()), shownNote_, width - 22), QFontMetricsF(noteFont()).height());
+  return int(std::ceil(9 + 24 + 4 + 2 + title + 2 + note + 9));
 }
 
 void PanelToggle::paintEvent(QPaintEvent*) {
@@ -80,7 +84,8 @@ void PanelToggle::paintEvent(QPaintEvent*) {
   y += titleHeight + 2;
   p.setFont(noteFont());
   p.setPen(on_ ? PanelStyle::accent() : PanelStyle::muted());
-  p.drawText(QRectF(11, y, w, nm.height()), Qt::AlignLeft | Qt::AlignVCenter, nm.elidedText(note_, Qt::ElideRight, w));
+  p.drawText(QRectF(11, y, w, wrappedHeight(nm, shownNote_, w)), Qt::AlignLeft | Qt::AlignTop | wrapFlags(nm, shownNote_, w),
+             shownNote_);
   if (focusRingShown(this)) paintFocusRing(p, QRectF(rect()), PanelStyle::kCellRadius);
 }
 

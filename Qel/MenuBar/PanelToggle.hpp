@@ -29,6 +29,7 @@ class PanelToggle : public QAbstractButton {
 
   std::string icon_;
   QString title_, note_;
+  QString shownNote_;  // the note as it wraps
   bool on_ = false;
 };
 

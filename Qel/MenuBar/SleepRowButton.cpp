@@ -4,8 +4,8 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
-#include "Qel/Kit/Elision.hpp"
 #include "Qel/Kit/FocusRing.hpp"
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/Glyphs.hpp"
@@ -13,21 +13,48 @@
 #include "Qel/Kit/PlainToolTip.hpp"
 #include "Qel/Kit/QtString.hpp"
 #include "Qel/Kit/TypeScale.hpp"
+#include "Qel/Kit/WrappedText.hpp"
 #include "Qel/Text/Loc.hpp"
 
 namespace qel {
+
+namespace {
+
+constexpr double kPadX = 11, kPadY = 8, kGap = 8, kMoon = 14;
+
+QFont summaryFont() { return Fonts::text(Type::footnote); }
+QFont viewFont() { return Fonts::text(Type::footnote, QFont::Medium); }
+QString viewText() { return qs(L("View")); }
+
+}  // namespace
 
 SleepRowButton::SleepRowButton(QWidget* parent) : QAbstractButton(parent) {
   setFocusPolicy(Qt::TabFocus);
   setCursor(Qt::PointingHandCursor);
   setAccessibleName(qs(L("View sleep report")));
-  setFixedHeight(8 + int(QFontMetricsF(Fonts::text(Type::footnote)).height()) + 8);
-  letElide(this);  // the summary is one line; its whole text is the tool tip
+  QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  policy.setHeightForWidth(true);  // a long summary takes a second line
+  setSizePolicy(policy);
 }
 
 void SleepRowButton::setSummary(const QString& summary) {
+  if (summary == text()) return;
   setText(summary);
   setToolTip(plainToolTip(summary));
+  updateGeometry();
+}
+
+QRectF SleepRowButton::summaryRect(int width) const {
+  const double left = kPadX + kMoon + kGap;
+  const double right = width - kPadX - QFontMetricsF(viewFont()).horizontalAdvance(viewText()) - kGap;
+  return {left, kPadY, std::max(0.0, right - left), wrappedHeight(QFontMetricsF(summaryFont()), text(), right - left)};
+}
+
+QSize SleepRowButton::sizeHint() const { return {340, heightForWidth(340)}; }
+
+int SleepRowButton::heightForWidth(int width) const {
+  const double one = QFontMetricsF(summaryFont()).height();
+  return int(std::ceil(kPadY + std::max(one, summaryRect(width).height()) + kPadY));
 }
 
 void SleepRowButton::paintEvent(QPaintEvent*) {
@@ -36,19 +63,17 @@ void SleepRowButton::paintEvent(QPaintEvent*) {
   p.setPen(Qt::NoPen);
   p.setBrush(PanelStyle::shade(0.06));
   p.drawRoundedRect(QRectF(rect()), PanelStyle::kCellRadius, PanelStyle::kCellRadius);
-  Glyphs::draw(p, QRectF(11, 0, 14, height()), "moon.fill", Type::body, PanelStyle::warm());
-  const QFont view = Fonts::text(Type::footnote, QFont::Medium);
-  const QString viewText = qs(L("View"));
-  const double viewWidth = QFontMetricsF(view).horizontalAdvance(viewText);
-  const double left = 11 + 14 + 8;
-  const double right = width() - 11 - viewWidth - 8;
-  p.setFont(Fonts::text(Type::footnote));
+  Glyphs::draw(p, QRectF(kPadX, 0, kMoon, height()), "moon.fill", Type::body, PanelStyle::warm());
+  const QFontMetricsF summary(summaryFont());
+  QRectF text = summaryRect(width());
+  text.moveTop((height() - text.height()) / 2);
+  p.setFont(summaryFont());
   p.setPen(PanelStyle::grey());
-  p.drawText(QRectF(left, 0, right - left, height()), Qt::AlignLeft | Qt::AlignVCenter,
-             QFontMetricsF(Fonts::text(Type::footnote)).elidedText(text(), Qt::ElideRight, std::max(0.0, right - left)));
-  p.setFont(view);
+  p.drawText(text, Qt::AlignLeft | Qt::AlignVCenter | wrapFlags(summary, this->text(), text.width()), this->text());
+  const double viewWidth = QFontMetricsF(viewFont()).horizontalAdvance(viewText());
+  p.setFont(viewFont());
   p.setPen(PanelStyle::accent());
-  p.drawText(QRectF(width() - 11 - viewWidth, 0, viewWidth + 1, height()), Qt::AlignLeft | Qt::AlignVCenter, viewText);
+  p.drawText(QRectF(width() - kPadX - viewWidth, 0, viewWidth + 1, height()), Qt::AlignLeft | Qt::AlignVCenter, viewText());
   if (focusRingShown(this)) paintFocusRing(p, QRectF(rect()), PanelStyle::kCellRadius);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// The panel's sleep row: a moon, the summary on one line and "View", on the cells' shade.
+// The panel's sleep row: a moon, the summary (on a second line where one is too short) and
+// "View", on the cells' shade.
 #include <QAbstractButton>
 
 namespace qel {
@@ -11,8 +12,16 @@ class SleepRowButton : public QAbstractButton {
   explicit SleepRowButton(QWidget* parent = nullptr);
   void setSummary(const QString& summary);
 
+  QSize sizeHint() const override;
+  bool hasHeightForWidth() const override { return true; }
+  int heightForWidth(int width) const override;
+
  protected:
   void paintEvent(QPaintEvent* event) override;
+
+ private:
+  // Where the summary's lines go at `width`, from the top of the row.
+  QRectF summaryRect(int width) const;
 };
 
 }  // namespace qel

@@ -15,6 +15,7 @@
 #include "Qel/Kit/SquareFit.hpp"
 #include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Pages/EnergyRingGeometry.hpp"
+#include "Qel/Pages/HoleWords.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
 
@@ -93,8 +94,11 @@ void EnergyRing::paintEvent(QPaintEvent*) {
   EnergyRingLayout ring = energyRingLayout(side, {layers, live_.energyByPid(), live_.powerHist()});
   if (ring.outer <= 0) return;
   const auto& battery = live_.battery();
+  // The battery's circle goes round the words in the middle; where the hole is too small for both
+  // (a small window), it is left out, and the words say the charge alone.
+  const bool circle = battery.present && middleReach(side, ring.inner) + 2 + Space::xxs <= ring.batteryRadius;
   Look look{size(),          devicePixelRatioF(), Palette::light(), std::move(ring.wedges), ring.centre, ring.inner,
-            ring.outer,      ring.batteryRadius,  battery.present,  battery.percent};
+            ring.outer,      ring.batteryRadius,  circle,           battery.percent};
   if (look != drawnLook_) {
     drawRing(look, square.topLeft());
     drawnLook_ = std::move(look);
@@ -126,20 +130,17 @@ void EnergyRing::paintTimeLabels(QPainter& p, QPointF c, double outer, double si
   }
 }
 
-// The middle: "Right now", the figure with its unit on one baseline, and the battery, each line
-// set smaller where the hole is too narrow for it.
-void EnergyRing::paintCentre(QPainter& p, double centre, double side, double inner) {
+// The middle's words and the fonts fitted to the hole, made again when the words or the size change.
+const FittedWords& EnergyRing::fitMiddle(double side, double inner) {
   const auto& battery = live_.battery();
-  const QFont unitFont = Fonts::text(Type::title3);
-  const QFontMetricsF unit(unitFont);
+  const QFontMetricsF unit(Fonts::text(Type::title3));
   const QString value = QString::fromStdString(fixed(presentDraw(live_), 1));
-  const QString watts = QStringLiteral("W");
   const QString batteryText = battery.present
                                   ? QString::fromStdString(L("Battery %@%", {std::to_string(battery.percent)}))
                                   : qtL("On AC power");
   const FittedWords wanted{{qtL("Right now"), steadyText(value, QStringLiteral("888.8")), batteryText}, side, inner, {}};
   if (!middle_.sameWords(wanted)) {
-    const double figureSize = std::min(0.1 * side, 40.0), unitWidth = unit.horizontalAdvance(watts);
+    const double figureSize = std::min(0.1 * side, 40.0), unitWidth = unit.horizontalAdvance(QStringLiteral("W"));
     const auto widthOf = [](const QString& text) {
       return [text](const QFontMetricsF& fm) { return fm.horizontalAdvance(text); };
     };
@@ -152,6 +153,28 @@ void EnergyRing::paintCentre(QPainter& p, double centre, double side, double inn
                                {Type::body, QFont::Normal, 0.8, widthOf(batteryText)}},
                               2, inner - Space::m);
   }
+  return middle_;
+}
+
+double EnergyRing::middleReach(double side, double inner) {
+  const FittedWords& words = fitMiddle(side, inner);
+  const double unitWidth = QFontMetricsF(Fonts::text(Type::title3)).horizontalAdvance(QStringLiteral("W"));
+  return stackReach(words.fonts,
+                    {QFontMetricsF(words.fonts[0]).horizontalAdvance(words.texts[0]),
+                     QFontMetricsF(words.fonts[1]).horizontalAdvance(words.texts[1]) + 2 + unitWidth,
+                     QFontMetricsF(words.fonts[2]).horizontalAdvance(words.texts[2])},
+                    2);
+}
+
+// The middle: "Right now", the figure with its unit on one baseline, and the battery, each line
+// set smaller where the hole is too narrow for it.
+void EnergyRing::paintCentre(QPainter& p, double centre, double side, double inner) {
+  const QFont unitFont = Fonts::text(Type::title3);
+  const QFontMetricsF unit(unitFont);
+  const QString value = QString::fromStdString(fixed(presentDraw(live_), 1));
+  const QString watts = QStringLiteral("W");
+  const FittedWords& wanted = fitMiddle(side, inner);
+  const QString& batteryText = wanted.texts[2];
   const QFont &captionFont = middle_.fonts[0], &figureFont = middle_.fonts[1], &batteryFont = middle_.fonts[2];
   const QFontMetricsF caption(captionFont), figure(figureFont), batteryMetrics(batteryFont);
   const std::vector<double> tops = stackTops(middle_.fonts, 2);

@@ -56,6 +56,9 @@ class EnergyRing : public QWidget {
   void drawRing(const Look& look, QPointF origin);
   void paintTimeLabels(QPainter& p, QPointF c, double outer, double side) const;
   void paintCentre(QPainter& p, double centre, double side, double inner);
+  const FittedWords& fitMiddle(double side, double inner);
+  // How far from the middle its words reach.
+  double middleReach(double side, double inner);
   static void drawRingInto(QImage& image, const Look& look, QPointF origin);
 
   LiveState live_;

@@ -21,6 +21,16 @@ std::vector<double> stackTops(const std::vector<QFont>& fonts, double spacing) {
   return tops;
 }
 
+double stackReach(const std::vector<QFont>& fonts, const std::vector<double>& widths, double spacing) {
+  const std::vector<double> tops = stackTops(fonts, spacing);
+  double most = 0;
+  for (std::size_t i = 0; i < fonts.size() && i < widths.size(); ++i) {
+    const double farthest = std::max(std::abs(tops[i]), std::abs(tops[i] + QFontMetricsF(fonts[i]).height()));
+    most = std::max(most, std::hypot(widths[i] / 2, farthest));
+  }
+  return most;
+}
+
 std::vector<QFont> fitInHole(const std::vector<HoleLine>& lines, double spacing, double radius) {
   std::vector<QFont> fonts;
   for (const auto& line : lines) fonts.push_back(Fonts::text(line.pixelSize, line.weight));

@@ -41,4 +41,8 @@ inline QString steadyText(const QString& shown, const QString& widest) {
 // Where each line of `fonts` begins, from the top of the stack, the stack's middle at 0.
 std::vector<double> stackTops(const std::vector<QFont>& fonts, double spacing);
 
+// How far from the middle the lines of `fonts`, `widths` wide and stacked `spacing` apart on it,
+// reach at their farthest corner.
+double stackReach(const std::vector<QFont>& fonts, const std::vector<double>& widths, double spacing);
+
 }  // namespace qel

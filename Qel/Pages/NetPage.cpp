@@ -44,6 +44,9 @@ NetPage::NetPage(Store& store, QWidget* parent)
   auto* top = new QWidget(this);
   auto* header = new FlowRow(Space::page, Space::l, top);
   head_ = new PageHead(qtL("Network"), accentText(Page::net), {}, {}, {}, Type::heroNet, top);
+  // The stats beside the figure say what it is and what goes up: a line under it saying the
+  // upload again would only repeat them.
+  head_->subLabel()->hide();
   header->addWidget(head_);
   auto* statsBox = new QWidget(top);
   auto* stats = new QHBoxLayout(statsBox);
@@ -116,7 +119,6 @@ void NetPage::refresh() {
   const auto [number, unit] = splitRate(store_.netDown());
   const auto& runs = head_->figure()->runs();
   if (runs.size() != 2 || runs[0].text != qs(number) || runs[1].text != qs(unit)) head_->setValue(qs(number), qs(unit));
-  head_->setSub(qs(L("Upload %@", {fmtRate(store_.netUp())})));
 
   const auto talkers = netTalkers(store_.procs());
   stats_[0]->setValue(qs(fmtRate(store_.netDown())));

@@ -1,11 +1,16 @@
 #include "Qel/Pages/PortRow.hpp"
 
 #include <QFontMetricsF>
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
+
+#include <algorithm>
 
 #include <chrono>
 #include <cmath>
 
+#include "Qel/Kit/Elision.hpp"
 #include "Qel/Kit/FocusRing.hpp"
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/IconCache.hpp"
@@ -14,12 +19,18 @@
 #include "Qel/Kit/QtString.hpp"
 #include "Qel/Kit/Spacing.hpp"
 #include "Qel/Kit/TypeScale.hpp"
+#include "Qel/Kit/WrappedText.hpp"
 #include "Qel/Samplers/PortOwners.hpp"
 #include "Qel/Samplers/ProcKey.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
 
 namespace qel {
+
+namespace {
+QFont nameFont() { return Fonts::text(Type::body, QFont::Medium); }
+QFont hintFont() { return Fonts::text(Type::footnote); }
+}  // namespace
 
 PortRow::PortRow(Store& store, IconCache& icons, PortEntry entry, std::uint64_t listedAt, QWidget* parent)
     : QAbstractButton(parent),
@@ -29,7 +40,10 @@ PortRow::PortRow(Store& store, IconCache& icons, PortEntry entry, std::uint64_t 
       listedAt_(listedAt),
       end_(new PortEndButton(this)) {
   setFocusPolicy(Qt::StrongFocus);
-  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  policy.setHeightForWidth(true);
+  setSizePolicy(policy);
+  letElideWithTipsPerItem(this);  // a long name ends in "…"; the tool tip over it has it whole
   end_->setFont(Fonts::text(Type::footnote, QFont::Medium));
   connect(end_, &QAbstractButton::clicked, this, [this] { endOwner(); });
   connect(this, &QAbstractButton::clicked, this, [this] {
@@ -61,10 +75,26 @@ void PortRow::refreshOwner() {
   end_->setAccessibleName(qs(L("End %@, which is using port %@", {text_.name, std::to_string(entry_.port)})));
   setCursor(owner_ ? Qt::PointingHandCursor : Qt::ArrowCursor);
   setAccessibleName(qs(std::to_string(entry_.port) + " " + text_.name));
-  setToolTip(entry_.open ? qtL("Listening on all network interfaces: other devices on the same network can connect to "
-                               "this port.")
-                         : qtL("Listening on 127.0.0.1 only: only this computer can connect."));
+  updateGeometry();  // a hint of more lines, or none, changes the row's height
   update();
+}
+
+QString PortRow::reachText() const {
+  return entry_.open ? qtL("Listening on all network interfaces: other devices on the same network can connect to "
+                           "this port.")
+                     : qtL("Listening on 127.0.0.1 only: only this computer can connect.");
+}
+
+// Over a name cut short, the whole name; anywhere else, who can reach the port.
+bool PortRow::event(QEvent* event) {
+  if (event->type() != QEvent::ToolTip) return QAbstractButton::event(event);
+  const auto* help = static_cast<QHelpEvent*>(event);
+  const Layout l = layoutFor(width());
+  const QString name = qs(text_.name);
+  const bool cut = QFontMetricsF(nameFont()).horizontalAdvance(name) > l.name.width();
+  const bool overName = QRectF(0, l.name.top(), l.name.right(), l.name.height()).contains(help->pos());
+  QToolTip::showText(help->globalPos(), cut && overName ? name : reachText(), this);
+  return true;
 }
 
 void PortRow::endOwner(const SysRoot& root) {
@@ -76,20 +106,36 @@ void PortRow::endOwner(const SysRoot& root) {
   store_.refreshPorts(std::chrono::milliseconds(1500));
 }
 
-QSize PortRow::sizeHint() const { return {380, 52}; }
+QSize PortRow::sizeHint() const { return {380, heightForWidth(380)}; }
 
-QRectF PortRow::badgeRect() const {
-  const QString text = entry_.open ? qtL("Open to LAN") : qtL("This computer only");
-  const QFontMetricsF m(Fonts::text(Type::caption));
-  const double w = m.horizontalAdvance(text) + Space::xxl, h = m.height() + Space::xs;
-  const double right = end_->geometry().left() - kSpacing;
-  return {right - w, (height() - h) / 2, w, h};
+int PortRow::heightForWidth(int width) const { return int(std::ceil(layoutFor(width).height)); }
+
+QString PortRow::badgeText() const { return entry_.open ? qtL("Open to LAN") : qtL("This computer only"); }
+
+// The owner's name on the first line, with the End button at its end; under it who can reach
+// the port and the service usually behind it, on as many lines as that takes. The badge and the
+// End button, both wide in some languages, leave the name the row's width that way.
+PortRow::Layout PortRow::layoutFor(int width) const {
+  const QFontMetricsF name(nameFont()), hint(hintFont()), badge(Fonts::text(Type::caption));
+  const QFontMetricsF port(Fonts::text(Type::title2, QFont::Medium)), proto(Fonts::text(Type::caption));
+  const QSize end = end_->sizeHint();
+  const double textX = kPortWidth + kSpacing + kIcon + Space::ml, top = Space::ml;
+  Layout l;
+  l.name = QRectF(textX, top, std::max(0.0, width - end.width() - kSpacing - textX), name.height());
+  const double below = l.name.bottom() + Space::xxs;
+  l.badge = QRectF(textX, below, badge.horizontalAdvance(badgeText()) + Space::xxl, badge.height() + Space::xs);
+  const double hintX = l.badge.right() + Space::m, hintW = std::max(0.0, width - hintX);
+  const double hintH = text_.hint ? wrappedHeight(hint, qs(*text_.hint), hintW) : 0;
+  l.hint = QRectF(hintX, below + (l.badge.height() - std::min(l.badge.height(), hint.height())) / 2, hintW, hintH);
+  const double content = std::max(l.badge.bottom(), l.hint.bottom()) - top;
+  l.height = top + std::max(content, port.height() + proto.height()) + Space::ml;
+  l.end = QRectF(width - end.width(), l.name.center().y() - end.height() / 2.0, end.width(), end.height());
+  return l;
 }
 
 void PortRow::resizeEvent(QResizeEvent* event) {
   QAbstractButton::resizeEvent(event);
-  const QSize s = end_->sizeHint();
-  end_->setGeometry(width() - s.width(), (height() - s.height()) / 2, s.width(), s.height());
+  end_->setGeometry(layoutFor(width()).end.toRect());
 }
 
 void PortRow::enterEvent(QEnterEvent* event) {
@@ -108,7 +154,7 @@ void PortRow::paintEvent(QPaintEvent*) {
   const double h = height();
   p.fillRect(QRectF(0, h - 1, width(), 1), Palette::adaptiveOpacity(0.05, 0.05).resolve());
 
-  // Port column.
+  // Port column, in the middle of the row.
   const QFont portFont = Fonts::text(Type::title2, QFont::Medium);
   const QFont protoFont = Fonts::text(Type::caption);
   const double portH = QFontMetricsF(portFont).height(), protoH = QFontMetricsF(protoFont).height();
@@ -121,33 +167,29 @@ void PortRow::paintEvent(QPaintEvent*) {
   p.drawText(QRectF(0, top + portH, kPortWidth, protoH), Qt::AlignLeft | Qt::AlignVCenter, qs(entry_.proto));
 
   // Owner.
-  const QRectF badge = badgeRect();
-  const double x = kPortWidth + kSpacing;
-  icons_.icon(owner_ ? owner_->path : std::string()).paint(&p, QRect(int(x), int((h - kIcon) / 2), kIcon, kIcon));
-  const double badgeBox = std::min(badge.left(), double(end_->geometry().left() - kSpacing - kBadgeBox));
-  const double textX = x + kIcon + Space::ml, textW = std::max(0.0, badgeBox - kSpacing - textX);
-  const QFont nameFont = Fonts::text(Type::body, QFont::Medium), hintFont = Fonts::text(Type::footnote);
-  const double nameH = QFontMetricsF(nameFont).height(), hintH = text_.hint ? QFontMetricsF(hintFont).height() + Space::hair : 0;
-  const double textTop = (h - nameH - hintH) / 2;
-  p.setFont(nameFont);
+  const Layout l = layoutFor(width());
+  const double iconTop = (l.name.top() + std::max(l.badge.bottom(), l.hint.bottom()) - kIcon) / 2;
+  icons_.icon(owner_ ? owner_->path : std::string()).paint(&p, QRect(kPortWidth + kSpacing, int(iconTop), kIcon, kIcon));
+  p.setFont(nameFont());
   p.setPen(Palette::primaryText().resolve());
-  const QString name = QFontMetricsF(nameFont).elidedText(qs(text_.name), Qt::ElideRight, textW);
-  p.drawText(QRectF(textX, textTop, textW, nameH), Qt::AlignLeft | Qt::AlignVCenter, name);
+  const QString name = QFontMetricsF(nameFont()).elidedText(qs(text_.name), Qt::ElideRight, l.name.width());
+  p.drawText(l.name, Qt::AlignLeft | Qt::AlignVCenter, name);
   if (text_.hint) {
-    p.setFont(hintFont);
+    const QString hint = qs(*text_.hint);
+    const QFontMetricsF hm(hintFont());
+    p.setFont(hintFont());
     p.setPen(Palette::tertiaryText().resolve());
-    const QString hint = QFontMetricsF(hintFont).elidedText(qs(*text_.hint), Qt::ElideRight, textW);
-    p.drawText(QRectF(textX, textTop + nameH + Space::hair, textW, hintH), Qt::AlignLeft | Qt::AlignVCenter, hint);
+    p.drawText(l.hint, Qt::AlignLeft | Qt::AlignTop | wrapFlags(hm, hint, l.hint.width()), hint);
   }
 
   // Who can reach it.
   const QColor ink = entry_.open ? Palette::warnText().resolve() : Palette::tertiaryText().resolve();
   p.setPen(Qt::NoPen);
   p.setBrush(entry_.open ? Palette::withAlpha(Palette::warn(), 0.14) : Palette::adaptiveOpacity(0.06, 0.06).resolve());
-  p.drawRoundedRect(badge, badge.height() / 2, badge.height() / 2);
+  p.drawRoundedRect(l.badge, l.badge.height() / 2, l.badge.height() / 2);
   p.setFont(Fonts::text(Type::caption));
   p.setPen(ink);
-  p.drawText(badge, Qt::AlignCenter, entry_.open ? qtL("Open to LAN") : qtL("This computer only"));
+  p.drawText(l.badge, Qt::AlignCenter, badgeText());
 
   if (focusRingShown(this)) paintFocusRing(p, QRectF(rect()).adjusted(0, 1, 0, -1), 8);
 }

@@ -1,7 +1,8 @@
 #pragma once
-// One listening port in the ports panel: the port and protocol, the owner's icon and name with
-// the service usually behind the port, whether the local network can reach it, and an End
-// button while the pointer is over the row. The row is a button that opens the owner's details.
+// One listening port in the ports panel: the port and protocol, the owner's icon and name, and
+// under the name whether the local network can reach it and the service usually behind the port;
+// an End button at the name's end while the pointer is over the row. The row is a button that
+// opens the owner's details.
 #include <QAbstractButton>
 
 #include <optional>
@@ -36,18 +37,27 @@ class PortRow : public QAbstractButton {
   void endOwner(const SysRoot& root = {});
 
   QSize sizeHint() const override;
+  bool hasHeightForWidth() const override { return true; }
+  int heightForWidth(int width) const override;
 
-  static constexpr int kPortWidth = 62, kIcon = 22, kBadgeBox = 96, kSpacing = Space::l;
+  static constexpr int kPortWidth = 62, kIcon = 22, kSpacing = Space::l;
 
  protected:
+  bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void enterEvent(QEnterEvent* event) override;
   void leaveEvent(QEvent* event) override;
 
  private:
+  struct Layout {
+    QRectF name, badge, hint, end;
+    double height = 0;
+  };
+  Layout layoutFor(int width) const;
   void refreshOwner();
-  QRectF badgeRect() const;
+  QString badgeText() const;
+  QString reachText() const;
 
   Store& store_;
   IconCache& icons_;

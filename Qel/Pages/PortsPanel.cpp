@@ -52,13 +52,14 @@ QLayout* PortsPanel::buildHeader() {
   titles->setSpacing(Space::xxs);
   titles->addWidget(new PlainLabel(qtL("Listening ports"), Type::headline, QFont::DemiBold, Palette::primaryText(), this));
   count_ = new PlainLabel({}, Type::footnote, QFont::Normal, Palette::tertiaryText(), this);
+  count_->setWordWrap(true);  // the count of open ports runs long in some languages
   titles->addWidget(count_);
   header->addLayout(titles, 1);
   header->addSpacing(Space::m);
   search_ = new SearchField(qtL("Port or process"), 160, this);
   search_->setText(qs(store_.portQuery()));
   connect(search_, &QLineEdit::textEdited, this, [this](const QString& text) { store_.setPortQuery(text.toStdString()); });
-  header->addWidget(search_, 0, Qt::AlignVCenter);
+  header->addWidget(search_, 0, Qt::AlignTop);
   return header;
 }
 

@@ -11,6 +11,13 @@ namespace {
 
 double finiteOr0(double v) { return std::isfinite(v) && v > 0 ? v : 0.0; }
 
+// How far `p` lies from `box`: 0 inside it.
+double distanceTo(QPointF p, const QRectF& box) {
+  const double dx = std::max({box.left() - p.x(), 0.0, p.x() - box.right()});
+  const double dy = std::max({box.top() - p.y(), 0.0, p.y() - box.bottom()});
+  return std::hypot(dx, dy);
+}
+
 }  // namespace
 
 QString starLabel(const QString& name) {
@@ -19,7 +26,11 @@ QString starLabel(const QString& name) {
   return QString::fromUcs4(reinterpret_cast<const char32_t*>(chars.constData()), 15) + QChar(0x2026);
 }
 
-StarFrame starFrame(const std::vector<ProcInfo>& nodes, QSizeF size, double t) {
+QRectF starCentreLabel(QPointF centre, QSizeF label) {
+  return {centre.x() - label.width() / 2, centre.y() + kStarLabelDrop - label.height() / 2, label.width(), label.height()};
+}
+
+StarFrame starFrame(const std::vector<ProcInfo>& nodes, QSizeF size, double t, QSizeF centreLabel) {
   StarFrame f;
   const double w = size.width(), h = size.height();
   f.centre = {w / 2, h / 2};
@@ -36,17 +47,22 @@ StarFrame starFrame(const std::vector<ProcInfo>& nodes, QSizeF size, double t) {
   for (const auto& p : sorted) maxTotal = std::max(maxTotal, p.netTotal);
   const double M = std::log(double(maxTotal) + 1);
   const QPointF c = f.centre;
+  const QRectF label = starCentreLabel(c, centreLabel);
 
   for (std::size_t i = 0; i < sorted.size(); ++i) {
     const ProcInfo& node = sorted[i];
     const double s = maxTotal > 1 ? std::log(double(node.netTotal) + 1) / M : 0.0;
-    const double d = kStarInner + (R - kStarInner) * (1 - 0.85 * s);
+    double d = kStarInner + (R - kStarInner) * (1 - 0.85 * s);
     const double a = (double(i) + 0.5) * 2 * std::numbers::pi / n - std::numbers::pi / 2;
     StarDot dot;
     dot.pid = node.pid;
-    dot.centre = {c.x() + d * std::cos(a), c.y() + d * std::sin(a)};
     const double rate = finiteOr0(node.netDown) + finiteOr0(node.netUp);
     dot.radius = 3 + std::min(0.5 * std::sqrt(rate / 1024), 14.0);
+    // A dot near the middle moves out along its spoke until it leaves the machine's name clear.
+    const auto at = [&](double distance) { return QPointF(c.x() + distance * std::cos(a), c.y() + distance * std::sin(a)); };
+    if (!label.isEmpty())
+      while (distanceTo(at(d), label) < dot.radius + kStarLabelClearance && d < R + kStarEndMargin) d += 0.5;
+    dot.centre = at(d);
     if (rate > 512) {
       dot.opacity = 1;
       const int m = 2 + int(std::min(std::floor(rate / 200000), 4.0));

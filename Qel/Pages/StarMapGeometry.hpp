@@ -3,6 +3,7 @@
 // a spoke of its own, nearer the middle for more total traffic, bigger for more traffic right
 // now, with pulses running inward while it moves more than 512 B/s.
 #include <QPointF>
+#include <QRectF>
 #include <QSizeF>
 #include <QList>
 #include <QString>
@@ -39,9 +40,15 @@ struct StarFrame {
 
 inline constexpr double kStarInner = 36, kStarSideMargin = 110, kStarEndMargin = 40, kStarMinOuter = 56;
 inline constexpr double kStarClickTolerance = 6, kStarPulseRadius = 1.6;
+// The machine's name sits this far below the middle; no dot comes nearer to it than this.
+inline constexpr double kStarLabelDrop = 24, kStarLabelClearance = 3;
 
-// One frame at `t` seconds for at most 12 nodes on a canvas of `size`.
-StarFrame starFrame(const std::vector<ProcInfo>& nodes, QSizeF size, double t);
+// Where the machine's name of `label`'s size sits under the middle at `centre`.
+QRectF starCentreLabel(QPointF centre, QSizeF label);
+
+// One frame at `t` seconds for at most 12 nodes on a canvas of `size`, keeping the dots off the
+// machine's name of `centreLabel`'s size.
+StarFrame starFrame(const std::vector<ProcInfo>& nodes, QSizeF size, double t, QSizeF centreLabel = {});
 
 // A name of more than 16 characters cut to its first 15 and "…".
 QString starLabel(const QString& name);

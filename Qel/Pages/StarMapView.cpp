@@ -1,16 +1,23 @@
 #include "Qel/Pages/StarMapView.hpp"
 
 #include <QFontMetricsF>
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QToolTip>
 
+#include <algorithm>
+
+#include "Qel/Kit/Elision.hpp"
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/Motion.hpp"
 #include "Qel/Kit/PageText.hpp"
 #include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/Spacing.hpp"
 #include "Qel/Kit/TypeScale.hpp"
+#include "Qel/Platform/Utf8.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
 
@@ -32,6 +39,7 @@ StarMapView::StarMapView(Store& store, QWidget* parent)
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
   setCursor(Qt::PointingHandCursor);
   setAccessibleName(qtL("Network star map"));
+  letElideWithTipsPerItem(this);  // a long name ends in "…"; the tool tip over its dot has it whole
   setAccessibleDescription(QString::fromStdString(Ln("%n apps online", 0)));
   Palette::followAppearance(this);
 }
@@ -57,13 +65,13 @@ void StarMapView::frame() {
     return;
   }
   if (frames_.isActive()) return;
-  update(pulseArea(starFrame(nodes_, size(), seconds())));
+  update(pulseArea(starFrame(nodes_, size(), seconds(), centreLabelSize())));
   // With motion off (durations of 0) the pulses step once a second.
   frames_.startNextStep();
 }
 
 void StarMapView::paintEvent(QPaintEvent*) {
-  const StarFrame f = starFrame(nodes_, size(), seconds());
+  const StarFrame f = starFrame(nodes_, size(), seconds(), centreLabelSize());
   if (!f.drawn) return;
   hits_ = f.dots;
   QPainter p(this);
@@ -110,12 +118,36 @@ void StarMapView::paintEvent(QPaintEvent*) {
 
   p.setFont(Fonts::text(Type::caption));
   p.setPen(Palette::secondaryText().resolve());
-  p.drawText(QRectF(f.centre.x() - 100, f.centre.y() + 24 - 10, 200, 20), Qt::AlignCenter, qtL("This computer"));
+  p.drawText(starCentreLabel(f.centre, centreLabelSize()), Qt::AlignCenter, qtL("This computer"));
   if (f.dots.empty()) {
-    p.setFont(Fonts::text(Type::body));
+    // Across the map's width, on a second line where one is too short.
+    const QFont font = Fonts::text(Type::body);
+    const QFontMetricsF fm(font);
+    const QRectF room(Space::xl, f.centre.y() + 60 - fm.height() / 2, width() - 2 * Space::xl, height());
+    p.setFont(font);
     p.setPen(Palette::tertiaryText().resolve());
-    p.drawText(QRectF(f.centre.x() - 200, f.centre.y() + 60 - 12, 400, 24), Qt::AlignCenter, emptyText());
+    p.drawText(room, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, emptyText());
   }
+}
+
+QSizeF StarMapView::centreLabelSize() const {
+  const QFontMetricsF fm(Fonts::text(Type::caption));
+  return {fm.horizontalAdvance(qtL("This computer")) + 2, fm.height()};
+}
+
+// Over a dot, its app's whole name: the map cuts a long one short.
+bool StarMapView::event(QEvent* event) {
+  if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+  const auto* help = static_cast<QHelpEvent*>(event);
+  const auto pid = starHit(hits_, help->pos());
+  const auto node = std::find_if(nodes_.begin(), nodes_.end(), [&](const ProcInfo& p) { return pid && p.pid == *pid; });
+  if (node == nodes_.end()) {
+    QToolTip::hideText();
+    event->ignore();
+  } else {
+    QToolTip::showText(help->globalPos(), QString::fromStdString(displayName(node->name)), this);
+  }
+  return true;
 }
 
 QString StarMapView::emptyText() const {

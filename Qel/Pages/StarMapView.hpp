@@ -33,10 +33,13 @@ class StarMapView : public QWidget {
   QSize minimumSizeHint() const override { return {200, 160}; }
 
  protected:
+  bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
+  // The machine's name under the middle, which the dots keep clear of.
+  QSizeF centreLabelSize() const;
   void frame();
   // The part of the map the pulses of `frame` cover.
   QRect pulseArea(const StarFrame& frame) const;

@@ -15,6 +15,7 @@
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
+#include "Qel/Text/Unbreakable.hpp"
 
 namespace qel {
 
@@ -32,7 +33,7 @@ QString shortPath(const std::filesystem::path& folder) {
 
 QString historyDetail(const Store& store) {
   return qs(Ln("Stored in a database on this computer only. %n days recorded, using %@.",
-               store.recordedDays().size(), {historySizeText(store.historySize())})) +
+               store.recordedDays().size(), {keepFiguresWithUnits(historySizeText(store.historySize()))})) +
          u'\n' + shortPath(HistoryDB::folder());
 }
 

@@ -26,6 +26,7 @@
 #include "Qel/Sheets/IncidentChart.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
+#include "Qel/Text/Unbreakable.hpp"
 
 namespace qel {
 
@@ -56,7 +57,7 @@ std::string culpritDetail(const Culprit& culprit) {
 
 IncidentSheet::IncidentSheet(Store& store, const Incident& incident, QWidget* parent)
     : ReportSheet(NavigationState(store), text(Lkey("What just happened")), accentText(Page::cpu),
-                  QString::fromStdString(displayName(incident.headline)),
+                  QString::fromStdString(keepFiguresWithUnits(displayName(incident.headline))),
                   text(Lkey("Press Ctrl+Alt+E any time to replay the last 60 seconds.")),
                   [&store] { store.setIncident(std::nullopt); }, parent),
       store_(store),
@@ -80,7 +81,7 @@ IncidentSheet::IncidentSheet(Store& store, const Incident& incident, QWidget* pa
   auto* lines = new QVBoxLayout;
   lines->setSpacing(Space::s);
   for (const auto& line : incident_.lines)
-    lines->addWidget(wrapped(new PlainLabel(QString::fromStdString(displayName(line)), Type::body, QFont::Normal,
+    lines->addWidget(wrapped(new PlainLabel(QString::fromStdString(keepFiguresWithUnits(displayName(line))), Type::body, QFont::Normal,
                                             Palette::secondaryText(), this)));
   blocks()->addLayout(lines);
 

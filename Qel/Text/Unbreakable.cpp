@@ -69,7 +69,22 @@ void appendWithPaths(std::string& out, std::string_view text) {
   }
 }
 
+// The first byte of what may follow a figure as its unit: a letter of any script, a percent sign.
+bool startsUnit(unsigned char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '%' || c >= 0xC0; }
+
 }  // namespace
+
+std::string keepFiguresWithUnits(std::string_view text) {
+  std::string out;
+  out.reserve(text.size() + 8);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const bool glue = text[i] == ' ' && i > 0 && text[i - 1] >= '0' && text[i - 1] <= '9' && i + 1 < text.size() &&
+                      startsUnit(static_cast<unsigned char>(text[i + 1]));
+    if (glue) out += kNoBreakSpace;
+    else out += text[i];
+  }
+  return out;
+}
 
 std::string keepCommandsWhole(std::string_view text) {
   std::string out;

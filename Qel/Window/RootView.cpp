@@ -22,6 +22,7 @@
 #include "Qel/Window/PaintCounter.hpp"
 #include "Qel/Window/SheetHost.hpp"
 #include "Qel/Window/Toast.hpp"
+#include "Qel/Window/TabBar.hpp"
 #include "Qel/Window/TopBar.hpp"
 
 namespace qel {
@@ -166,8 +167,8 @@ void RootView::storeChanged() {
       breath_ = {breath_.at(now), load, now, motionMs(1400)};
     }
   }
-  placeTopBar();
   placeTabBar();  // a tab may have grown or shrunk with what it shows
+  placeTopBar();
   frame();
   const auto& toast = store.toast();
   // A toast raised from a sheet (or while one is open) shows over that sheet.
@@ -239,8 +240,8 @@ bool RootView::eventFilter(QObject* watched, QEvent* event) {
   if (watched == topBar_ && event->type() == QEvent::LayoutRequest) {
     // Its items changed: a bar left at its old width would lie, unseen, over the tabs and take
     // their clicks.
-    placeTopBar();
     placeTabBar();
+    placeTopBar();
   }
   return QWidget::eventFilter(watched, event);
 }
@@ -266,9 +267,16 @@ void RootView::visibilityChanged() {
   frame();
 }
 
-// Centred on the window, unless that would run under the top bar: then just clear of it.
+// Centred on the window, unless that would run under the top bar: then just clear of it. Where
+// even at the left edge the tabs with all their numbers would run under the top bar as it asks to
+// be (a long language in a narrow window, an update announced beside them), only the current tab
+// keeps its number.
 void RootView::placeTabBar() {
   if (!tabBar_ || !tabRow_) return;
+  if (auto* tabs = qobject_cast<TabBar*>(tabBar_)) {
+    const int beside = topBar_ ? width() - Space::xl - topBar_->sizeHint().width() - Space::m : width();
+    tabs->setNumbersOnCurrentOnly(Space::xl + tabs->widthWith(false) > beside);
+  }
   const int bar = tabBar_->sizeHint().width();
   const int free = topBar_ ? width() - Space::xl - topBarWidth() - Space::m : width();
   const QMargins margins(std::max(Space::xl, std::min((width() - bar) / 2, free - bar)), 0, 0, 0);

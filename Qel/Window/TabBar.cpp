@@ -49,13 +49,36 @@ TabBar::~TabBar() { delete bubble_.data(); }
 
 ValueBubble* TabBar::bubble() const { return bubble_ && bubble_->isVisible() ? bubble_ : nullptr; }
 
+namespace {
+
+bool showsValue(TabValueStyle style, bool current, bool currentOnly) {
+  if (style == TabValueStyle::always) return current || !currentOnly;
+  return style == TabValueStyle::selected && current;
+}
+
+}  // namespace
+
+void TabBar::setNumbersOnCurrentOnly(bool on) {
+  if (on == currentOnly_) return;
+  currentOnly_ = on;
+  refresh();
+}
+
+int TabBar::widthWith(bool currentOnly) const {
+  const TabValueStyle style = tabValueStyle(store_);
+  int width = sizeHint().width();
+  for (const TabButton* tab : tabs_)
+    width += tab->widthShowingValue(showsValue(style, store_.page() == tab->page(), currentOnly)) - tab->sizeHint().width();
+  return width;
+}
+
 void TabBar::refresh() {
   const TabValueStyle style = tabValueStyle(store_);
   for (const PageEntry& entry : pageTable()) {
     const Page page = entry.page;
     const bool current = store_.page() == page;
     TabButton::State s{.current = current,
-                       .showValue = style == TabValueStyle::always || (style == TabValueStyle::selected && current),
+                       .showValue = showsValue(style, current, currentOnly_),
                        .dot = style == TabValueStyle::alert,
                        .line = style == TabValueStyle::bars,
                        .readout = tabReadout(store_, page)};

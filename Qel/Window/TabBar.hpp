@@ -29,6 +29,13 @@ class TabBar : public QWidget {
   ValueBubble* bubble() const;
   std::optional<Page> hoveredPage() const { return hovered_; }
 
+  // Where the window leaves the bar too little room beside the top bar, the tabs other than the
+  // current one leave out their numbers, as the "selected" style shows them.
+  void setNumbersOnCurrentOnly(bool on);
+  bool numbersOnCurrentOnly() const { return currentOnly_; }
+  // The bar's width with every tab's number as the style shows it, or with the current tab's only.
+  int widthWith(bool currentOnly) const;
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void changeEvent(QEvent* event) override;
@@ -42,6 +49,7 @@ class TabBar : public QWidget {
   Store& store_;
   std::array<TabButton*, 7> tabs_{};
   std::optional<Page> hovered_;
+  bool currentOnly_ = false;
   QPointer<ValueBubble> bubble_;  // owned by the window it hangs in
 };
 

@@ -52,11 +52,15 @@ double TabButton::valueSlot() const {
 }
 
 QSize TabButton::sizeHint() const {
-  // The semibold title's width whichever weight shows, so the current tab keeps its width.
   const QFontMetricsF titleFm(titleFont(true));
-  double w = 2 * kPadX + titleFm.horizontalAdvance(title(page_));
-  if (state_.showValue && state_.readout.value) w += kGap + valueSlot();
-  return {int(std::ceil(w)), int(std::ceil(2 * kPadY + titleFm.height()))};
+  return {widthShowingValue(state_.showValue), int(std::ceil(2 * kPadY + titleFm.height()))};
+}
+
+int TabButton::widthShowingValue(bool shown) const {
+  // The semibold title's width whichever weight shows, so the current tab keeps its width.
+  double w = 2 * kPadX + QFontMetricsF(titleFont(true)).horizontalAdvance(title(page_));
+  if (shown && state_.readout.value) w += kGap + valueSlot();
+  return int(std::ceil(w));
 }
 
 void TabButton::paintEvent(QPaintEvent*) {

@@ -28,6 +28,8 @@ class TabButton : public QAbstractButton {
 
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override { return sizeHint(); }
+  // Its width with its number shown or not, whatever it shows now.
+  int widthShowingValue(bool shown) const;
 
  signals:
   void hovered(bool inside);

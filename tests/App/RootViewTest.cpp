@@ -221,7 +221,7 @@ TEST_F(RootViewTest, languageChangeRemakesEveryVisibleText) {
   ASSERT_NE(overview, nullptr);
   EXPECT_EQ(overview->metricRows().at(1)->name(), "Speicher");
   EXPECT_TRUE(shown.root->topBar()->settingsButton()->toolTip().contains("Einstellungen"));
-  EXPECT_EQ(shown.root->topBar()->replayButton()->accessibleName(), "Was gerade passiert ist");
+  EXPECT_EQ(shown.root->topBar()->replayButton()->accessibleName(), "Rückblick");
 
   store->setLanguage("en");
   settle();

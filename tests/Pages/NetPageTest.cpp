@@ -93,6 +93,23 @@ TEST(StarMap, placesDotsOnTheirSpokes) {
   for (const auto& dot : f.dots) EXPECT_NEAR(std::hypot(dot.centre.x() - 400, dot.centre.y() - 300), 260, 1e-9);
 }
 
+TEST(StarMap, dotsLeaveTheMachinesNameClear) {
+  // A small map: the busiest app straight below the middle would sit on "This computer".
+  const QSizeF size(333, 260), label(90, 14);
+  std::vector<ProcInfo> nodes;
+  for (int i = 0; i < 11; ++i) nodes.push_back(node(i + 1, i == 5 ? 1.5e6 : 2000, i == 5 ? 5'000'000'000 : 1'000'000));
+  const auto f = starFrame(nodes, size, 0, label);
+  const QRectF name = starCentreLabel(f.centre, label);
+  for (const auto& dot : f.dots) {
+    const double dx = std::max({name.left() - dot.centre.x(), 0.0, dot.centre.x() - name.right()});
+    const double dy = std::max({name.top() - dot.centre.y(), 0.0, dot.centre.y() - name.bottom()});
+    EXPECT_GE(std::hypot(dx, dy), dot.radius + kStarLabelClearance - 0.5) << dot.pid;
+  }
+  // Where the name is far from it, a dot keeps its place on its spoke.
+  const auto far = starFrame({node(7, 0, 1000)}, {800, 600}, 0, label);
+  EXPECT_NEAR(far.dots[0].centre.y(), 300 + 36 + 0.15 * 224, 1e-9);
+}
+
 TEST(StarMap, sizesDotsAndPulsesByTrafficNow) {
   const auto dotFor = [](double rate) { return starFrame({node(1, rate, 10)}, {800, 600}, 0.5).dots.at(0); };
   EXPECT_EQ(dotFor(512).pulses.size(), 0u);

@@ -34,3 +34,21 @@ TEST(Unbreakable, invalidBytesPassThrough) {
   const std::string bad = "“a\xff b” \xc3";
   EXPECT_EQ(keepCommandsWhole(bad), bad);
 }
+
+TEST(Unbreakable, aFigureKeepsTheUnitAfterIt) {
+  struct Case {
+    std::string text, want;
+  } cases[] = {
+      {"firefox pushed the CPU to 100% 59 s ago", "firefox pushed the CPU to 100% 59" + nbsp + "s ago"},
+      {"до 100% 58 с назад", "до 100% 58" + nbsp + "с назад"},
+      {"59 秒前", "59" + nbsp + "秒前"},
+      {"Pas de mise en veille pendant 2 h", "Pas de mise en veille pendant 2" + nbsp + "h"},
+      {"Memory 900 MB, 60 % used", "Memory 900" + nbsp + "MB, 60" + nbsp + "% used"},
+      // A break stays where no unit follows a figure: between two figures, after a sign, at the end.
+      {"at 16:24 - 3 4", "at 16:24 - 3 4"},
+      {"100% done", "100% done"},
+      {"wakes: 2", "wakes: 2"},
+      {"2 ", "2 "},
+  };
+  for (const auto& c : cases) EXPECT_EQ(keepFiguresWithUnits(c.text), c.want) << c.text;
+}

@@ -579,13 +579,13 @@
         <translation>Setzt Prozesse, die nicht im Vordergrund sind, kein Fenster haben und viel CPU nutzen, auf Hintergrundpriorität. Wird wiederhergestellt, wenn du das ausschaltest oder Qel beendest.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="46"/>
+        <location filename="../../Sheets/DataTab.cpp" line="47"/>
         <source>Erase all history?</source>
         <translation>Gesamten Verlauf löschen?</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="47"/>
-        <location filename="../../Sheets/DataTab.cpp" line="115"/>
+        <location filename="../../Sheets/DataTab.cpp" line="48"/>
+        <location filename="../../Sheets/DataTab.cpp" line="116"/>
         <source>Erase all history</source>
         <translation>Gesamten Verlauf löschen</translation>
     </message>
@@ -595,38 +595,38 @@
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="75"/>
+        <location filename="../../Sheets/DataTab.cpp" line="76"/>
         <source>Show in File Manager</source>
         <translation>Im Dateimanager zeigen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="81"/>
+        <location filename="../../Sheets/DataTab.cpp" line="82"/>
         <source>The history folder could not be opened</source>
         <translation>Der Verlaufsordner konnte nicht geöffnet werden</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="83"/>
+        <location filename="../../Sheets/DataTab.cpp" line="84"/>
         <source>History</source>
         <translation>Verlauf</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="92"/>
         <location filename="../../Sheets/DataTab.cpp" line="93"/>
+        <location filename="../../Sheets/DataTab.cpp" line="94"/>
         <source>Keep history for</source>
         <translation>Verlauf behalten für</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="92"/>
+        <location filename="../../Sheets/DataTab.cpp" line="93"/>
         <source>Older days are deleted automatically. The usual baseline is kept.</source>
         <translation>Ältere Tage werden automatisch gelöscht. Die übliche Grundlinie bleibt erhalten.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="86"/>
+        <location filename="../../Sheets/DataTab.cpp" line="87"/>
         <source>7 days</source>
         <translation>7 Tage</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/DataTab.cpp" line="34"/>
+        <location filename="../../Sheets/DataTab.cpp" line="35"/>
         <source>Stored in a database on this computer only. %n days recorded, using %@.</source>
         <translation>
             <numerusform>Nur in einer Datenbank auf diesem Computer gespeichert. %n Tag aufgezeichnet, belegt %@.</numerusform>
@@ -634,42 +634,42 @@
         </translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="58"/>
+        <location filename="../../Sheets/DataTab.cpp" line="59"/>
         <source>Keep history for %@?</source>
         <translation>Verlauf nur %@ lang behalten?</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="59"/>
+        <location filename="../../Sheets/DataTab.cpp" line="60"/>
         <source>Days older than that are deleted now. This can&apos;t be undone.</source>
         <translation>Ältere Tage werden jetzt gelöscht. Das lässt sich nicht rückgängig machen.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="59"/>
+        <location filename="../../Sheets/DataTab.cpp" line="60"/>
         <source>Delete older days</source>
         <translation>Ältere Tage löschen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="87"/>
+        <location filename="../../Sheets/DataTab.cpp" line="88"/>
         <source>30 days</source>
         <translation>30 Tage</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="88"/>
+        <location filename="../../Sheets/DataTab.cpp" line="89"/>
         <source>90 days</source>
         <translation>90 Tage</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="89"/>
+        <location filename="../../Sheets/DataTab.cpp" line="90"/>
         <source>1 year</source>
         <translation>1 Jahr</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="90"/>
+        <location filename="../../Sheets/DataTab.cpp" line="91"/>
         <source>Forever</source>
         <translation>Für immer</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/DataTab.cpp" line="101"/>
+        <location filename="../../Sheets/DataTab.cpp" line="102"/>
         <source>%n days collected. After 3 days the ring shows a reference line.</source>
         <translation>
             <numerusform>%n Tag gesammelt. Nach 3 Tagen zeigt der Ring eine Vergleichslinie.</numerusform>
@@ -677,12 +677,12 @@
         </translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="103"/>
+        <location filename="../../Sheets/DataTab.cpp" line="104"/>
         <source>Usual baseline</source>
         <translation>Übliche Grundlinie</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="112"/>
+        <location filename="../../Sheets/DataTab.cpp" line="113"/>
         <source>Erase…</source>
         <translation>Löschen …</translation>
     </message>
@@ -1093,6 +1093,11 @@
         <location filename="../../Window/DayRingView.cpp" line="55"/>
         <source>CPU, memory %@</source>
         <translation>CPU, Speicher %@</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/SleepRowButton.cpp" line="27"/>
+        <source>View</source>
+        <translation>Ansehen</translation>
     </message>
 </context>
 <context>
@@ -1626,47 +1631,47 @@ Der innere Ring zeigt die letzten 60 Sekunden Aktivität: Lesen wächst nach au�
 <context>
     <name>qel::EnergyRing</name>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="33"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="34"/>
         <source>Energy over the last 60 seconds</source>
         <translation>Energie der letzten 60 Sekunden</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="42"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="43"/>
         <source>%.1f watts</source>
         <translation>%.1f Watt</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="119"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="123"/>
         <source>Now</source>
         <translation>Jetzt</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="119"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="123"/>
         <source>45 s ago</source>
         <translation>vor 45 s</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="119"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="123"/>
         <source>30 s ago</source>
         <translation>vor 30 s</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="119"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="123"/>
         <source>15 s ago</source>
         <translation>vor 15 s</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="138"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="139"/>
         <source>Battery %@%</source>
         <translation>Akku %@%</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="139"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="140"/>
         <source>On AC power</source>
         <translation>Am Netzteil</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="140"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="141"/>
         <source>Right now</source>
         <translation>Gerade jetzt</translation>
     </message>
@@ -1967,32 +1972,32 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::IncidentSheet</name>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="58"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="59"/>
         <source>What just happened</source>
-        <translation>Was gerade passiert ist</translation>
+        <translation>Rückblick</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="60"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="61"/>
         <source>Press Ctrl+Alt+E any time to replay the last 60 seconds.</source>
         <translation>Drücke jederzeit Strg+Alt+E, um die letzten 60 Sekunden noch einmal anzusehen.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="71"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="72"/>
         <source>60 s ago</source>
         <translation>vor 60 s</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="75"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="76"/>
         <source>Pressed at %@</source>
         <translation>Gedrückt um %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="124"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="125"/>
         <source>View</source>
         <translation>Ansehen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="126"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="127"/>
         <source>Ended</source>
         <translation>Beendet</translation>
     </message>
@@ -2191,7 +2196,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
     <message>
         <location filename="../../MenuBar/MenuBar.cpp" line="175"/>
         <source>What just happened</source>
-        <translation>Was gerade passiert ist</translation>
+        <translation>Rückblick</translation>
     </message>
     <message>
         <location filename="../../MenuBar/MenuBar.cpp" line="251"/>
@@ -2243,93 +2248,104 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <translation>Bluetooth-Geräte</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="247"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="262"/>
         <source>Scroll horizontally to see more devices.</source>
         <translation>Horizontal scrollen, um weitere Geräte zu sehen.</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="252"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="419"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="267"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="436"/>
         <source>Not connected</source>
         <translation>Nicht verbunden</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="266"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="281"/>
         <source>Quiet mode</source>
         <translation>Ruhemodus</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="267"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="282"/>
         <source>Keep awake</source>
         <translation>Wachhalten</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="268"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="283"/>
         <source>Pause alerts</source>
         <translation>Alarme pausieren</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="292"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="309"/>
         <source>Settings</source>
         <translation>Einstellungen</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="294"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="311"/>
         <source>What just happened</source>
-        <translation>Was gerade passiert ist</translation>
+        <translation>Rückblick</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="296"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="313"/>
         <source>Quit</source>
         <translation>Beenden</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="298"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="315"/>
         <source>Open Qel</source>
         <translation>Qel öffnen</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="372"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="198"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="389"/>
         <source>Load %.2f</source>
         <translation>Last %.2f</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="380"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="203"/>
+        <source>Measured</source>
+        <translation>Gemessen</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="203"/>
+        <source>Process sum</source>
+        <translation>Summe der Prozesse</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="397"/>
         <source>Thermal</source>
         <translation>Wärme</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="380"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="397"/>
         <source>System thermal state</source>
         <translation>Thermischer Zustand des Systems</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="381"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="398"/>
         <source>Battery</source>
         <translation>Akku</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="383"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="400"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="383"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="400"/>
         <source>Memory %@</source>
         <translation>Speicher %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="385"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="402"/>
         <source>Disk free</source>
-        <translation>Freier Speicherplatz</translation>
+        <translation>Festplatte frei</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="385"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="402"/>
         <source>%@ total</source>
         <translation>%@ gesamt</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/MenuPanel.cpp" line="408"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="425"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n App online</numerusform>
@@ -2337,17 +2353,17 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="410"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="427"/>
         <source>Per-app traffic unavailable</source>
         <translation>Verkehr je App nicht verfügbar</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="415"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="432"/>
         <source>Local %@</source>
         <translation>Lokal %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="419"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="436"/>
         <source>No local address</source>
         <translation>Keine lokale Adresse</translation>
     </message>
@@ -2417,23 +2433,23 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <translation>Netzwerk</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="52"/>
+        <location filename="../../Pages/NetPage.cpp" line="55"/>
         <source>Download</source>
         <translation>Download</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="53"/>
+        <location filename="../../Pages/NetPage.cpp" line="56"/>
         <source>Upload</source>
         <translation>Upload</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="54"/>
+        <location filename="../../Pages/NetPage.cpp" line="57"/>
         <source>Online</source>
         <translation>Online</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/NetPage.cpp" line="54"/>
-        <location filename="../../Pages/NetPage.cpp" line="124"/>
+        <location filename="../../Pages/NetPage.cpp" line="57"/>
+        <location filename="../../Pages/NetPage.cpp" line="126"/>
         <source>%n apps</source>
         <translation>
             <numerusform>%n App</numerusform>
@@ -2441,27 +2457,22 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="80"/>
+        <location filename="../../Pages/NetPage.cpp" line="83"/>
         <source>Who&apos;s online</source>
         <translation>Wer online ist</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="80"/>
+        <location filename="../../Pages/NetPage.cpp" line="83"/>
         <source>Only processes under your account. Scroll sideways for more.</source>
         <translation>Nur Prozesse deines Kontos. Seitlich scrollen für mehr.</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="119"/>
-        <source>Upload %@</source>
-        <translation>Upload %@</translation>
-    </message>
-    <message>
-        <location filename="../../Pages/NetPage.cpp" line="128"/>
+        <location filename="../../Pages/NetPage.cpp" line="130"/>
         <source>Each dot is an app that is online. Bigger dots have more traffic right now. Dots closer to the center have more total traffic. Click one for details. Per-app figures count TCP only, and leave out traffic within this computer.</source>
         <translation>Jeder Punkt ist eine App, die online ist. Größere Punkte haben gerade mehr Datenverkehr. Punkte näher an der Mitte haben insgesamt mehr Datenverkehr. Klicke auf einen für Details. Die Werte je App zählen nur TCP und lassen Verkehr innerhalb dieses Computers weg.</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="131"/>
+        <location filename="../../Pages/NetPage.cpp" line="133"/>
         <source>Per-app traffic isn&apos;t available (the system&apos;s socket statistics can&apos;t be read), so only whole-computer upload and download are shown.</source>
         <translation>Datenverkehr je App ist nicht verfügbar (die Socket-Statistik des Systems kann nicht gelesen werden), daher werden nur Upload und Download des ganzen Computers gezeigt.</translation>
     </message>
@@ -2497,7 +2508,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
     <message>
         <location filename="../../Window/OverviewPage.cpp" line="157"/>
         <source>What just happened: replay the last 60 seconds (Ctrl+Alt+E)</source>
-        <translation>Was gerade passiert ist: die letzten 60 Sekunden noch einmal ansehen (Strg+Alt+E)</translation>
+        <translation>Rückblick: die letzten 60 Sekunden noch einmal ansehen (Strg+Alt+E)</translation>
     </message>
     <message>
         <location filename="../../Window/OverviewPage.cpp" line="170"/>
@@ -2540,12 +2551,12 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
     <name>qel::PanelToggle</name>
     <message>
         <location filename="../../MenuBar/PanelToggle.cpp" line="30"/>
-        <location filename="../../MenuBar/PanelToggle.cpp" line="39"/>
+        <location filename="../../MenuBar/PanelToggle.cpp" line="42"/>
         <source>Off</source>
         <translation>Aus</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelToggle.cpp" line="39"/>
+        <location filename="../../MenuBar/PanelToggle.cpp" line="42"/>
         <source>On</source>
         <translation>An</translation>
     </message>
@@ -2652,29 +2663,27 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::PortRow</name>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="61"/>
+        <location filename="../../Pages/PortRow.cpp" line="75"/>
         <source>End %@, which is using port %@</source>
         <translation>%@ beenden (nutzt Port %@)</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="64"/>
+        <location filename="../../Pages/PortRow.cpp" line="83"/>
         <source>Listening on all network interfaces: other devices on the same network can connect to this port.</source>
         <translation>Lauscht auf allen Netzwerkschnittstellen: Andere Geräte im selben Netz können sich mit diesem Port verbinden.</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="66"/>
+        <location filename="../../Pages/PortRow.cpp" line="85"/>
         <source>Listening on 127.0.0.1 only: only this computer can connect.</source>
         <translation>Lauscht nur auf 127.0.0.1: Nur dieser Computer kann sich verbinden.</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="82"/>
-        <location filename="../../Pages/PortRow.cpp" line="150"/>
+        <location filename="../../Pages/PortRow.cpp" line="113"/>
         <source>Open to LAN</source>
         <translation>Offen im LAN</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="82"/>
-        <location filename="../../Pages/PortRow.cpp" line="150"/>
+        <location filename="../../Pages/PortRow.cpp" line="113"/>
         <source>This computer only</source>
         <translation>Nur dieser Computer</translation>
     </message>
@@ -2687,7 +2696,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <translation>Offene Ports</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortsPanel.cpp" line="58"/>
+        <location filename="../../Pages/PortsPanel.cpp" line="59"/>
         <source>Port or process</source>
         <translation>Port oder Prozess</translation>
     </message>
@@ -3182,14 +3191,9 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::SleepRowButton</name>
     <message>
-        <location filename="../../MenuBar/SleepRowButton.cpp" line="23"/>
+        <location filename="../../MenuBar/SleepRowButton.cpp" line="34"/>
         <source>View sleep report</source>
         <translation>Ruhezustandsbericht ansehen</translation>
-    </message>
-    <message>
-        <location filename="../../MenuBar/SleepRowButton.cpp" line="41"/>
-        <source>View</source>
-        <translation>Ansehen</translation>
     </message>
 </context>
 <context>
@@ -3238,13 +3242,13 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::StarMapView</name>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="34"/>
+        <location filename="../../Pages/StarMapView.cpp" line="41"/>
         <source>Network star map</source>
         <translation>Netzwerk-Sternkarte</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/StarMapView.cpp" line="35"/>
-        <location filename="../../Pages/StarMapView.cpp" line="42"/>
+        <location filename="../../Pages/StarMapView.cpp" line="43"/>
+        <location filename="../../Pages/StarMapView.cpp" line="50"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n App online</numerusform>
@@ -3252,17 +3256,18 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="113"/>
+        <location filename="../../Pages/StarMapView.cpp" line="121"/>
+        <location filename="../../Pages/StarMapView.cpp" line="135"/>
         <source>This computer</source>
         <translation>Dieser Computer</translation>
     </message>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="123"/>
+        <location filename="../../Pages/StarMapView.cpp" line="155"/>
         <source>None of your apps has a TCP connection right now</source>
         <translation>Gerade hat keine deiner Apps eine TCP-Verbindung</translation>
     </message>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="124"/>
+        <location filename="../../Pages/StarMapView.cpp" line="156"/>
         <source>Per-app traffic unavailable</source>
         <translation>Verkehr je App nicht verfügbar</translation>
     </message>
@@ -3877,12 +3882,12 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
     <message>
         <location filename="../../Window/TopBar.cpp" line="20"/>
         <source>What just happened: replay the last 60 seconds (Ctrl+Alt+E)</source>
-        <translation>Was gerade passiert ist: die letzten 60 Sekunden noch einmal ansehen (Strg+Alt+E)</translation>
+        <translation>Rückblick: die letzten 60 Sekunden noch einmal ansehen (Strg+Alt+E)</translation>
     </message>
     <message>
         <location filename="../../Window/TopBar.cpp" line="21"/>
         <source>What just happened</source>
-        <translation>Was gerade passiert ist</translation>
+        <translation>Rückblick</translation>
     </message>
     <message>
         <location filename="../../Window/TopBar.cpp" line="22"/>
@@ -4025,13 +4030,13 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
     <name>std</name>
     <message>
         <location filename="../../History/InsightReplay.cpp" line="28"/>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="52"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="53"/>
         <source>just now</source>
         <translation>gerade eben</translation>
     </message>
     <message>
         <location filename="../../History/InsightReplay.cpp" line="29"/>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="53"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="54"/>
         <source>%@ s ago</source>
         <translation>vor %@ s</translation>
     </message>
@@ -4562,12 +4567,12 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <translation>Löscht alle aufgezeichneten Tage mit ihren Markierungen und der App-Nutzung, die aufgezeichneten Ruhezustände und Zeitspannen sowie die übliche Grundlinie. Einstellungen und Regeln bleiben erhalten. Das lässt sich nicht rückgängig machen.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="66"/>
+        <location filename="../../Sheets/DataTab.cpp" line="67"/>
         <source>less than 1 MB</source>
         <translation>weniger als 1 MB</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="54"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="55"/>
         <source>Peak %@% (%@), average %@%</source>
         <translation>Spitze %@% (%@), Schnitt %@%</translation>
     </message>

@@ -28,7 +28,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/DataTab.cpp" line="34"/>
+        <location filename="../../Sheets/DataTab.cpp" line="35"/>
         <source>Stored in a database on this computer only. %n days recorded, using %@.</source>
         <translation>
             <numerusform>Stored in a database on this computer only. %n day recorded, using %@.</numerusform>
@@ -36,7 +36,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/DataTab.cpp" line="101"/>
+        <location filename="../../Sheets/DataTab.cpp" line="102"/>
         <source>%n days collected. After 3 days the ring shows a reference line.</source>
         <translation>
             <numerusform>%n day collected. After 3 days the ring shows a reference line.</numerusform>
@@ -107,7 +107,7 @@
 <context>
     <name>qel::MenuPanel</name>
     <message numerus="yes">
-        <location filename="../../MenuBar/MenuPanel.cpp" line="408"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="425"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n app online</numerusform>
@@ -118,8 +118,8 @@
 <context>
     <name>qel::NetPage</name>
     <message numerus="yes">
-        <location filename="../../Pages/NetPage.cpp" line="54"/>
-        <location filename="../../Pages/NetPage.cpp" line="124"/>
+        <location filename="../../Pages/NetPage.cpp" line="57"/>
+        <location filename="../../Pages/NetPage.cpp" line="126"/>
         <source>%n apps</source>
         <translation>
             <numerusform>%n app</numerusform>
@@ -141,8 +141,8 @@
 <context>
     <name>qel::StarMapView</name>
     <message numerus="yes">
-        <location filename="../../Pages/StarMapView.cpp" line="35"/>
-        <location filename="../../Pages/StarMapView.cpp" line="42"/>
+        <location filename="../../Pages/StarMapView.cpp" line="43"/>
+        <location filename="../../Pages/StarMapView.cpp" line="50"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n app online</numerusform>

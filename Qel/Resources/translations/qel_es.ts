@@ -579,13 +579,13 @@
         <translation>Pasa a prioridad de segundo plano los procesos que no están en primer plano, no tienen ventana y usan mucha CPU. Se restablece al desactivar esta opción o salir de Qel.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="46"/>
+        <location filename="../../Sheets/DataTab.cpp" line="47"/>
         <source>Erase all history?</source>
         <translation>¿Borrar todo el historial?</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="47"/>
-        <location filename="../../Sheets/DataTab.cpp" line="115"/>
+        <location filename="../../Sheets/DataTab.cpp" line="48"/>
+        <location filename="../../Sheets/DataTab.cpp" line="116"/>
         <source>Erase all history</source>
         <translation>Borrar todo el historial</translation>
     </message>
@@ -595,38 +595,38 @@
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="75"/>
+        <location filename="../../Sheets/DataTab.cpp" line="76"/>
         <source>Show in File Manager</source>
         <translation>Mostrar en el gestor de archivos</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="81"/>
+        <location filename="../../Sheets/DataTab.cpp" line="82"/>
         <source>The history folder could not be opened</source>
         <translation>No se pudo abrir la carpeta del historial</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="83"/>
+        <location filename="../../Sheets/DataTab.cpp" line="84"/>
         <source>History</source>
         <translation>Historial</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="92"/>
         <location filename="../../Sheets/DataTab.cpp" line="93"/>
+        <location filename="../../Sheets/DataTab.cpp" line="94"/>
         <source>Keep history for</source>
         <translation>Conservar el historial</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="92"/>
+        <location filename="../../Sheets/DataTab.cpp" line="93"/>
         <source>Older days are deleted automatically. The usual baseline is kept.</source>
         <translation>Los días más antiguos se eliminan automáticamente. La referencia habitual se conserva.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="86"/>
+        <location filename="../../Sheets/DataTab.cpp" line="87"/>
         <source>7 days</source>
         <translation>7 días</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/DataTab.cpp" line="34"/>
+        <location filename="../../Sheets/DataTab.cpp" line="35"/>
         <source>Stored in a database on this computer only. %n days recorded, using %@.</source>
         <translation>
             <numerusform>Guardado en una base de datos solo en este ordenador. %n día registrado, que ocupa %@.</numerusform>
@@ -634,42 +634,42 @@
         </translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="58"/>
+        <location filename="../../Sheets/DataTab.cpp" line="59"/>
         <source>Keep history for %@?</source>
         <translation>¿Conservar el historial solo %@?</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="59"/>
+        <location filename="../../Sheets/DataTab.cpp" line="60"/>
         <source>Days older than that are deleted now. This can&apos;t be undone.</source>
         <translation>Los días anteriores se eliminan ahora. No se puede deshacer.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="59"/>
+        <location filename="../../Sheets/DataTab.cpp" line="60"/>
         <source>Delete older days</source>
         <translation>Eliminar los días anteriores</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="87"/>
+        <location filename="../../Sheets/DataTab.cpp" line="88"/>
         <source>30 days</source>
         <translation>30 días</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="88"/>
+        <location filename="../../Sheets/DataTab.cpp" line="89"/>
         <source>90 days</source>
         <translation>90 días</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="89"/>
+        <location filename="../../Sheets/DataTab.cpp" line="90"/>
         <source>1 year</source>
         <translation>1 año</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="90"/>
+        <location filename="../../Sheets/DataTab.cpp" line="91"/>
         <source>Forever</source>
         <translation>Siempre</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/DataTab.cpp" line="101"/>
+        <location filename="../../Sheets/DataTab.cpp" line="102"/>
         <source>%n days collected. After 3 days the ring shows a reference line.</source>
         <translation>
             <numerusform>%n día recopilado. A partir de 3 días, el anillo muestra una línea de referencia.</numerusform>
@@ -677,12 +677,12 @@
         </translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="103"/>
+        <location filename="../../Sheets/DataTab.cpp" line="104"/>
         <source>Usual baseline</source>
         <translation>Referencia habitual</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="112"/>
+        <location filename="../../Sheets/DataTab.cpp" line="113"/>
         <source>Erase…</source>
         <translation>Borrar…</translation>
     </message>
@@ -1093,6 +1093,11 @@
         <location filename="../../Window/DayRingView.cpp" line="55"/>
         <source>CPU, memory %@</source>
         <translation>CPU, memoria %@</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/SleepRowButton.cpp" line="27"/>
+        <source>View</source>
+        <translation>Ver</translation>
     </message>
 </context>
 <context>
@@ -1626,47 +1631,47 @@ El anillo interior son los últimos 60 segundos de actividad: las lecturas crece
 <context>
     <name>qel::EnergyRing</name>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="33"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="34"/>
         <source>Energy over the last 60 seconds</source>
         <translation>Energía en los últimos 60 segundos</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="42"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="43"/>
         <source>%.1f watts</source>
         <translation>%.1f vatios</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="119"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="123"/>
         <source>Now</source>
         <translation>Ahora</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="119"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="123"/>
         <source>45 s ago</source>
         <translation>hace 45 s</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="119"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="123"/>
         <source>30 s ago</source>
         <translation>hace 30 s</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="119"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="123"/>
         <source>15 s ago</source>
         <translation>hace 15 s</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="138"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="139"/>
         <source>Battery %@%</source>
         <translation>Batería %@&#xa0;%</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="139"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="140"/>
         <source>On AC power</source>
         <translation>Con corriente</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="140"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="141"/>
         <source>Right now</source>
         <translation>Ahora mismo</translation>
     </message>
@@ -1967,32 +1972,32 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::IncidentSheet</name>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="58"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="59"/>
         <source>What just happened</source>
         <translation>Qué acaba de pasar</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="60"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="61"/>
         <source>Press Ctrl+Alt+E any time to replay the last 60 seconds.</source>
         <translation>Pulsa Ctrl+Alt+E en cualquier momento para repetir los últimos 60 segundos.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="71"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="72"/>
         <source>60 s ago</source>
         <translation>hace 60 s</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="75"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="76"/>
         <source>Pressed at %@</source>
         <translation>Pulsado a las %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="124"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="125"/>
         <source>View</source>
         <translation>Ver</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="126"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="127"/>
         <source>Ended</source>
         <translation>Terminado</translation>
     </message>
@@ -2243,93 +2248,104 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <translation>Dispositivos Bluetooth</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="247"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="262"/>
         <source>Scroll horizontally to see more devices.</source>
         <translation>Desplázate en horizontal para ver más dispositivos.</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="252"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="419"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="267"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="436"/>
         <source>Not connected</source>
         <translation>Sin conexión</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="266"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="281"/>
         <source>Quiet mode</source>
         <translation>Modo silencioso</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="267"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="282"/>
         <source>Keep awake</source>
         <translation>Mantener activo</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="268"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="283"/>
         <source>Pause alerts</source>
         <translation>Pausar alertas</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="292"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="309"/>
         <source>Settings</source>
         <translation>Ajustes</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="294"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="311"/>
         <source>What just happened</source>
         <translation>Qué acaba de pasar</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="296"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="313"/>
         <source>Quit</source>
         <translation>Salir</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="298"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="315"/>
         <source>Open Qel</source>
         <translation>Abrir Qel</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="372"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="198"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="389"/>
         <source>Load %.2f</source>
         <translation>Carga %.2f</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="380"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="203"/>
+        <source>Measured</source>
+        <translation>Medida</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="203"/>
+        <source>Process sum</source>
+        <translation>Suma de procesos</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="397"/>
         <source>Thermal</source>
         <translation>Térmico</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="380"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="397"/>
         <source>System thermal state</source>
         <translation>Estado térmico del sistema</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="381"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="398"/>
         <source>Battery</source>
         <translation>Batería</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="383"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="400"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="383"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="400"/>
         <source>Memory %@</source>
         <translation>Memoria %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="385"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="402"/>
         <source>Disk free</source>
         <translation>Disco libre</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="385"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="402"/>
         <source>%@ total</source>
         <translation>%@ en total</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/MenuPanel.cpp" line="408"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="425"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n app conectada</numerusform>
@@ -2337,17 +2353,17 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="410"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="427"/>
         <source>Per-app traffic unavailable</source>
         <translation>Tráfico por app no disponible</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="415"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="432"/>
         <source>Local %@</source>
         <translation>Local %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="419"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="436"/>
         <source>No local address</source>
         <translation>Sin dirección local</translation>
     </message>
@@ -2417,23 +2433,23 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <translation>Red</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="52"/>
+        <location filename="../../Pages/NetPage.cpp" line="55"/>
         <source>Download</source>
         <translation>Bajada</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="53"/>
+        <location filename="../../Pages/NetPage.cpp" line="56"/>
         <source>Upload</source>
         <translation>Subida</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="54"/>
+        <location filename="../../Pages/NetPage.cpp" line="57"/>
         <source>Online</source>
         <translation>Conectado</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/NetPage.cpp" line="54"/>
-        <location filename="../../Pages/NetPage.cpp" line="124"/>
+        <location filename="../../Pages/NetPage.cpp" line="57"/>
+        <location filename="../../Pages/NetPage.cpp" line="126"/>
         <source>%n apps</source>
         <translation>
             <numerusform>%n app</numerusform>
@@ -2441,27 +2457,22 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="80"/>
+        <location filename="../../Pages/NetPage.cpp" line="83"/>
         <source>Who&apos;s online</source>
         <translation>Quién está conectado</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="80"/>
+        <location filename="../../Pages/NetPage.cpp" line="83"/>
         <source>Only processes under your account. Scroll sideways for more.</source>
         <translation>Solo procesos de tu cuenta. Desplázate en horizontal para ver más.</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="119"/>
-        <source>Upload %@</source>
-        <translation>Subida %@</translation>
-    </message>
-    <message>
-        <location filename="../../Pages/NetPage.cpp" line="128"/>
+        <location filename="../../Pages/NetPage.cpp" line="130"/>
         <source>Each dot is an app that is online. Bigger dots have more traffic right now. Dots closer to the center have more total traffic. Click one for details. Per-app figures count TCP only, and leave out traffic within this computer.</source>
         <translation>Cada punto es una app conectada. Los puntos más grandes tienen más tráfico ahora; los más cercanos al centro, más tráfico total. Haz clic en uno para ver detalles. Las cifras por app solo cuentan TCP y excluyen el tráfico dentro de este ordenador.</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="131"/>
+        <location filename="../../Pages/NetPage.cpp" line="133"/>
         <source>Per-app traffic isn&apos;t available (the system&apos;s socket statistics can&apos;t be read), so only whole-computer upload and download are shown.</source>
         <translation>El tráfico por app no está disponible (no se pueden leer las estadísticas de sockets del sistema), así que solo se muestran la subida y la bajada de todo el ordenador.</translation>
     </message>
@@ -2540,12 +2551,12 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
     <name>qel::PanelToggle</name>
     <message>
         <location filename="../../MenuBar/PanelToggle.cpp" line="30"/>
-        <location filename="../../MenuBar/PanelToggle.cpp" line="39"/>
+        <location filename="../../MenuBar/PanelToggle.cpp" line="42"/>
         <source>Off</source>
         <translation>Desactivado</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelToggle.cpp" line="39"/>
+        <location filename="../../MenuBar/PanelToggle.cpp" line="42"/>
         <source>On</source>
         <translation>Activado</translation>
     </message>
@@ -2652,29 +2663,27 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::PortRow</name>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="61"/>
+        <location filename="../../Pages/PortRow.cpp" line="75"/>
         <source>End %@, which is using port %@</source>
         <translation>Terminar %@, que usa el puerto %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="64"/>
+        <location filename="../../Pages/PortRow.cpp" line="83"/>
         <source>Listening on all network interfaces: other devices on the same network can connect to this port.</source>
         <translation>A la escucha en todas las interfaces de red: otros dispositivos de la misma red pueden conectarse a este puerto.</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="66"/>
+        <location filename="../../Pages/PortRow.cpp" line="85"/>
         <source>Listening on 127.0.0.1 only: only this computer can connect.</source>
         <translation>A la escucha solo en 127.0.0.1: solo este ordenador puede conectarse.</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="82"/>
-        <location filename="../../Pages/PortRow.cpp" line="150"/>
+        <location filename="../../Pages/PortRow.cpp" line="113"/>
         <source>Open to LAN</source>
         <translation>Abierto a la LAN</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="82"/>
-        <location filename="../../Pages/PortRow.cpp" line="150"/>
+        <location filename="../../Pages/PortRow.cpp" line="113"/>
         <source>This computer only</source>
         <translation>Solo este ordenador</translation>
     </message>
@@ -2687,7 +2696,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <translation>Puertos a la escucha</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortsPanel.cpp" line="58"/>
+        <location filename="../../Pages/PortsPanel.cpp" line="59"/>
         <source>Port or process</source>
         <translation>Puerto o proceso</translation>
     </message>
@@ -3182,14 +3191,9 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::SleepRowButton</name>
     <message>
-        <location filename="../../MenuBar/SleepRowButton.cpp" line="23"/>
+        <location filename="../../MenuBar/SleepRowButton.cpp" line="34"/>
         <source>View sleep report</source>
         <translation>Ver informe de reposo</translation>
-    </message>
-    <message>
-        <location filename="../../MenuBar/SleepRowButton.cpp" line="41"/>
-        <source>View</source>
-        <translation>Ver</translation>
     </message>
 </context>
 <context>
@@ -3238,13 +3242,13 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::StarMapView</name>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="34"/>
+        <location filename="../../Pages/StarMapView.cpp" line="41"/>
         <source>Network star map</source>
         <translation>Mapa estelar de red</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/StarMapView.cpp" line="35"/>
-        <location filename="../../Pages/StarMapView.cpp" line="42"/>
+        <location filename="../../Pages/StarMapView.cpp" line="43"/>
+        <location filename="../../Pages/StarMapView.cpp" line="50"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n app conectada</numerusform>
@@ -3252,17 +3256,18 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="113"/>
+        <location filename="../../Pages/StarMapView.cpp" line="121"/>
+        <location filename="../../Pages/StarMapView.cpp" line="135"/>
         <source>This computer</source>
         <translation>Este ordenador</translation>
     </message>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="123"/>
+        <location filename="../../Pages/StarMapView.cpp" line="155"/>
         <source>None of your apps has a TCP connection right now</source>
         <translation>Ahora mismo ninguna de tus apps tiene una conexión TCP</translation>
     </message>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="124"/>
+        <location filename="../../Pages/StarMapView.cpp" line="156"/>
         <source>Per-app traffic unavailable</source>
         <translation>Tráfico por app no disponible</translation>
     </message>
@@ -4025,13 +4030,13 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
     <name>std</name>
     <message>
         <location filename="../../History/InsightReplay.cpp" line="28"/>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="52"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="53"/>
         <source>just now</source>
         <translation>ahora mismo</translation>
     </message>
     <message>
         <location filename="../../History/InsightReplay.cpp" line="29"/>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="53"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="54"/>
         <source>%@ s ago</source>
         <translation>hace %@ s</translation>
     </message>
@@ -4562,12 +4567,12 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <translation>Elimina todos los días registrados con sus marcas y el uso de apps, los reposos y tramos registrados y la referencia habitual. Los ajustes y las reglas se conservan. No se puede deshacer.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="66"/>
+        <location filename="../../Sheets/DataTab.cpp" line="67"/>
         <source>less than 1 MB</source>
         <translation>menos de 1 MB</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="54"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="55"/>
         <source>Peak %@% (%@), average %@%</source>
         <translation>Pico %@&#xa0;% (%@), media %@&#xa0;%</translation>
     </message>

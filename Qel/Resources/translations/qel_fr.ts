@@ -579,13 +579,13 @@
         <translation>Passe en priorité d&apos;arrière-plan les processus hors premier plan, sans fenêtre et très gourmands en CPU. Rétabli quand vous désactivez ceci ou quittez Qel.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="46"/>
+        <location filename="../../Sheets/DataTab.cpp" line="47"/>
         <source>Erase all history?</source>
         <translation>Effacer tout l&apos;historique&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="47"/>
-        <location filename="../../Sheets/DataTab.cpp" line="115"/>
+        <location filename="../../Sheets/DataTab.cpp" line="48"/>
+        <location filename="../../Sheets/DataTab.cpp" line="116"/>
         <source>Erase all history</source>
         <translation>Effacer tout l&apos;historique</translation>
     </message>
@@ -595,38 +595,38 @@
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="75"/>
+        <location filename="../../Sheets/DataTab.cpp" line="76"/>
         <source>Show in File Manager</source>
         <translation>Afficher dans le gestionnaire de fichiers</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="81"/>
+        <location filename="../../Sheets/DataTab.cpp" line="82"/>
         <source>The history folder could not be opened</source>
         <translation>Le dossier d&apos;historique n&apos;a pas pu être ouvert</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="83"/>
+        <location filename="../../Sheets/DataTab.cpp" line="84"/>
         <source>History</source>
         <translation>Historique</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="92"/>
         <location filename="../../Sheets/DataTab.cpp" line="93"/>
+        <location filename="../../Sheets/DataTab.cpp" line="94"/>
         <source>Keep history for</source>
         <translation>Conserver l&apos;historique</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="92"/>
+        <location filename="../../Sheets/DataTab.cpp" line="93"/>
         <source>Older days are deleted automatically. The usual baseline is kept.</source>
         <translation>Les jours plus anciens sont supprimés automatiquement. La référence habituelle est conservée.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="86"/>
+        <location filename="../../Sheets/DataTab.cpp" line="87"/>
         <source>7 days</source>
         <translation>7 jours</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/DataTab.cpp" line="34"/>
+        <location filename="../../Sheets/DataTab.cpp" line="35"/>
         <source>Stored in a database on this computer only. %n days recorded, using %@.</source>
         <translation>
             <numerusform>Stocké dans une base de données sur cet ordinateur uniquement. %n jour enregistré, occupant %@.</numerusform>
@@ -634,42 +634,42 @@
         </translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="58"/>
+        <location filename="../../Sheets/DataTab.cpp" line="59"/>
         <source>Keep history for %@?</source>
         <translation>Conserver l&apos;historique seulement %@&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="59"/>
+        <location filename="../../Sheets/DataTab.cpp" line="60"/>
         <source>Days older than that are deleted now. This can&apos;t be undone.</source>
         <translation>Les jours plus anciens sont supprimés maintenant. C&apos;est irréversible.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="59"/>
+        <location filename="../../Sheets/DataTab.cpp" line="60"/>
         <source>Delete older days</source>
         <translation>Supprimer les jours plus anciens</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="87"/>
+        <location filename="../../Sheets/DataTab.cpp" line="88"/>
         <source>30 days</source>
         <translation>30 jours</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="88"/>
+        <location filename="../../Sheets/DataTab.cpp" line="89"/>
         <source>90 days</source>
         <translation>90 jours</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="89"/>
+        <location filename="../../Sheets/DataTab.cpp" line="90"/>
         <source>1 year</source>
         <translation>1 an</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="90"/>
+        <location filename="../../Sheets/DataTab.cpp" line="91"/>
         <source>Forever</source>
         <translation>Toujours</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/DataTab.cpp" line="101"/>
+        <location filename="../../Sheets/DataTab.cpp" line="102"/>
         <source>%n days collected. After 3 days the ring shows a reference line.</source>
         <translation>
             <numerusform>%n jour collecté. Après 3 jours, l&apos;anneau affiche une ligne de référence.</numerusform>
@@ -677,12 +677,12 @@
         </translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="103"/>
+        <location filename="../../Sheets/DataTab.cpp" line="104"/>
         <source>Usual baseline</source>
         <translation>Référence habituelle</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="112"/>
+        <location filename="../../Sheets/DataTab.cpp" line="113"/>
         <source>Erase…</source>
         <translation>Effacer…</translation>
     </message>
@@ -1093,6 +1093,11 @@
         <location filename="../../Window/DayRingView.cpp" line="55"/>
         <source>CPU, memory %@</source>
         <translation>CPU, mémoire %@</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/SleepRowButton.cpp" line="27"/>
+        <source>View</source>
+        <translation>Afficher</translation>
     </message>
 </context>
 <context>
@@ -1626,47 +1631,47 @@ L&apos;anneau intérieur montre les 60 dernières secondes d&apos;activité : le
 <context>
     <name>qel::EnergyRing</name>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="33"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="34"/>
         <source>Energy over the last 60 seconds</source>
         <translation>Énergie sur les 60 dernières secondes</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="42"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="43"/>
         <source>%.1f watts</source>
         <translation>%.1f watts</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="119"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="123"/>
         <source>Now</source>
         <translation>Maintenant</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="119"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="123"/>
         <source>45 s ago</source>
         <translation>il y a 45 s</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="119"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="123"/>
         <source>30 s ago</source>
         <translation>il y a 30 s</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="119"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="123"/>
         <source>15 s ago</source>
         <translation>il y a 15 s</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="138"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="139"/>
         <source>Battery %@%</source>
         <translation>Batterie %@&#xa0;%</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="139"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="140"/>
         <source>On AC power</source>
         <translation>Sur secteur</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="140"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="141"/>
         <source>Right now</source>
         <translation>En ce moment</translation>
     </message>
@@ -1967,32 +1972,32 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::IncidentSheet</name>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="58"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="59"/>
         <source>What just happened</source>
-        <translation>Ce qui vient de se passer</translation>
+        <translation>Rétrospective</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="60"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="61"/>
         <source>Press Ctrl+Alt+E any time to replay the last 60 seconds.</source>
         <translation>Appuyez sur Ctrl+Alt+E à tout moment pour revoir les 60 dernières secondes.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="71"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="72"/>
         <source>60 s ago</source>
         <translation>il y a 60 s</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="75"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="76"/>
         <source>Pressed at %@</source>
         <translation>Appuyé à %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="124"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="125"/>
         <source>View</source>
         <translation>Afficher</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="126"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="127"/>
         <source>Ended</source>
         <translation>Terminé</translation>
     </message>
@@ -2191,7 +2196,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
     <message>
         <location filename="../../MenuBar/MenuBar.cpp" line="175"/>
         <source>What just happened</source>
-        <translation>Ce qui vient de se passer</translation>
+        <translation>Rétrospective</translation>
     </message>
     <message>
         <location filename="../../MenuBar/MenuBar.cpp" line="251"/>
@@ -2243,93 +2248,104 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <translation>Appareils Bluetooth</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="247"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="262"/>
         <source>Scroll horizontally to see more devices.</source>
         <translation>Faites défiler horizontalement pour voir plus d&apos;appareils.</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="252"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="419"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="267"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="436"/>
         <source>Not connected</source>
         <translation>Non connecté</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="266"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="281"/>
         <source>Quiet mode</source>
         <translation>Mode discret</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="267"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="282"/>
         <source>Keep awake</source>
         <translation>Maintenir éveillé</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="268"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="283"/>
         <source>Pause alerts</source>
         <translation>Suspendre les alertes</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="292"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="309"/>
         <source>Settings</source>
         <translation>Paramètres</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="294"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="311"/>
         <source>What just happened</source>
-        <translation>Ce qui vient de se passer</translation>
+        <translation>Rétrospective</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="296"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="313"/>
         <source>Quit</source>
         <translation>Quitter</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="298"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="315"/>
         <source>Open Qel</source>
         <translation>Ouvrir Qel</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="372"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="198"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="389"/>
         <source>Load %.2f</source>
         <translation>Charge %.2f</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="380"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="203"/>
+        <source>Measured</source>
+        <translation>Mesurée</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="203"/>
+        <source>Process sum</source>
+        <translation>Somme des processus</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="397"/>
         <source>Thermal</source>
         <translation>Thermique</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="380"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="397"/>
         <source>System thermal state</source>
         <translation>État thermique du système</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="381"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="398"/>
         <source>Battery</source>
         <translation>Batterie</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="383"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="400"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="383"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="400"/>
         <source>Memory %@</source>
         <translation>Mémoire %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="385"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="402"/>
         <source>Disk free</source>
         <translation>Disque libre</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="385"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="402"/>
         <source>%@ total</source>
         <translation>%@ au total</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/MenuPanel.cpp" line="408"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="425"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n application en ligne</numerusform>
@@ -2337,17 +2353,17 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="410"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="427"/>
         <source>Per-app traffic unavailable</source>
         <translation>Trafic par application indisponible</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="415"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="432"/>
         <source>Local %@</source>
         <translation>Local %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="419"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="436"/>
         <source>No local address</source>
         <translation>Pas d&apos;adresse locale</translation>
     </message>
@@ -2417,23 +2433,23 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <translation>Réseau</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="52"/>
+        <location filename="../../Pages/NetPage.cpp" line="55"/>
         <source>Download</source>
         <translation>Réception</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="53"/>
+        <location filename="../../Pages/NetPage.cpp" line="56"/>
         <source>Upload</source>
         <translation>Envoi</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="54"/>
+        <location filename="../../Pages/NetPage.cpp" line="57"/>
         <source>Online</source>
         <translation>En ligne</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/NetPage.cpp" line="54"/>
-        <location filename="../../Pages/NetPage.cpp" line="124"/>
+        <location filename="../../Pages/NetPage.cpp" line="57"/>
+        <location filename="../../Pages/NetPage.cpp" line="126"/>
         <source>%n apps</source>
         <translation>
             <numerusform>%n app</numerusform>
@@ -2441,27 +2457,22 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="80"/>
+        <location filename="../../Pages/NetPage.cpp" line="83"/>
         <source>Who&apos;s online</source>
         <translation>Qui est en ligne</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="80"/>
+        <location filename="../../Pages/NetPage.cpp" line="83"/>
         <source>Only processes under your account. Scroll sideways for more.</source>
         <translation>Uniquement les processus de votre compte. Faites défiler latéralement pour en voir plus.</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="119"/>
-        <source>Upload %@</source>
-        <translation>Envoi %@</translation>
-    </message>
-    <message>
-        <location filename="../../Pages/NetPage.cpp" line="128"/>
+        <location filename="../../Pages/NetPage.cpp" line="130"/>
         <source>Each dot is an app that is online. Bigger dots have more traffic right now. Dots closer to the center have more total traffic. Click one for details. Per-app figures count TCP only, and leave out traffic within this computer.</source>
         <translation>Chaque point est une application en ligne. Les plus gros points ont plus de trafic en ce moment&#xa0;; les plus proches du centre ont plus de trafic au total. Cliquez sur l&apos;un d&apos;eux pour les détails. Les chiffres par application ne comptent que TCP et excluent le trafic interne à cet ordinateur.</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="131"/>
+        <location filename="../../Pages/NetPage.cpp" line="133"/>
         <source>Per-app traffic isn&apos;t available (the system&apos;s socket statistics can&apos;t be read), so only whole-computer upload and download are shown.</source>
         <translation>Le trafic par application n&apos;est pas disponible (les statistiques de sockets du système sont illisibles)&#xa0;: seuls l&apos;envoi et la réception de tout l&apos;ordinateur sont affichés.</translation>
     </message>
@@ -2497,7 +2508,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
     <message>
         <location filename="../../Window/OverviewPage.cpp" line="157"/>
         <source>What just happened: replay the last 60 seconds (Ctrl+Alt+E)</source>
-        <translation>Ce qui vient de se passer&#xa0;: revoir les 60 dernières secondes (Ctrl+Alt+E)</translation>
+        <translation>Rétrospective : revoir les 60 dernières secondes (Ctrl+Alt+E)</translation>
     </message>
     <message>
         <location filename="../../Window/OverviewPage.cpp" line="170"/>
@@ -2540,12 +2551,12 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
     <name>qel::PanelToggle</name>
     <message>
         <location filename="../../MenuBar/PanelToggle.cpp" line="30"/>
-        <location filename="../../MenuBar/PanelToggle.cpp" line="39"/>
+        <location filename="../../MenuBar/PanelToggle.cpp" line="42"/>
         <source>Off</source>
         <translation>Désactivé</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelToggle.cpp" line="39"/>
+        <location filename="../../MenuBar/PanelToggle.cpp" line="42"/>
         <source>On</source>
         <translation>Activé</translation>
     </message>
@@ -2652,29 +2663,27 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::PortRow</name>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="61"/>
+        <location filename="../../Pages/PortRow.cpp" line="75"/>
         <source>End %@, which is using port %@</source>
         <translation>Terminer %@, qui utilise le port %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="64"/>
+        <location filename="../../Pages/PortRow.cpp" line="83"/>
         <source>Listening on all network interfaces: other devices on the same network can connect to this port.</source>
         <translation>À l&apos;écoute sur toutes les interfaces réseau&#xa0;: d&apos;autres appareils du même réseau peuvent se connecter à ce port.</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="66"/>
+        <location filename="../../Pages/PortRow.cpp" line="85"/>
         <source>Listening on 127.0.0.1 only: only this computer can connect.</source>
         <translation>À l&apos;écoute sur 127.0.0.1 uniquement&#xa0;: seul cet ordinateur peut se connecter.</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="82"/>
-        <location filename="../../Pages/PortRow.cpp" line="150"/>
+        <location filename="../../Pages/PortRow.cpp" line="113"/>
         <source>Open to LAN</source>
         <translation>Ouvert au LAN</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="82"/>
-        <location filename="../../Pages/PortRow.cpp" line="150"/>
+        <location filename="../../Pages/PortRow.cpp" line="113"/>
         <source>This computer only</source>
         <translation>Cet ordinateur uniquement</translation>
     </message>
@@ -2687,7 +2696,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <translation>Ports en écoute</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortsPanel.cpp" line="58"/>
+        <location filename="../../Pages/PortsPanel.cpp" line="59"/>
         <source>Port or process</source>
         <translation>Port ou processus</translation>
     </message>
@@ -3182,14 +3191,9 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::SleepRowButton</name>
     <message>
-        <location filename="../../MenuBar/SleepRowButton.cpp" line="23"/>
+        <location filename="../../MenuBar/SleepRowButton.cpp" line="34"/>
         <source>View sleep report</source>
         <translation>Voir le rapport de veille</translation>
-    </message>
-    <message>
-        <location filename="../../MenuBar/SleepRowButton.cpp" line="41"/>
-        <source>View</source>
-        <translation>Afficher</translation>
     </message>
 </context>
 <context>
@@ -3238,13 +3242,13 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::StarMapView</name>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="34"/>
+        <location filename="../../Pages/StarMapView.cpp" line="41"/>
         <source>Network star map</source>
         <translation>Carte stellaire du réseau</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/StarMapView.cpp" line="35"/>
-        <location filename="../../Pages/StarMapView.cpp" line="42"/>
+        <location filename="../../Pages/StarMapView.cpp" line="43"/>
+        <location filename="../../Pages/StarMapView.cpp" line="50"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n application en ligne</numerusform>
@@ -3252,17 +3256,18 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="113"/>
+        <location filename="../../Pages/StarMapView.cpp" line="121"/>
+        <location filename="../../Pages/StarMapView.cpp" line="135"/>
         <source>This computer</source>
         <translation>Cet ordinateur</translation>
     </message>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="123"/>
+        <location filename="../../Pages/StarMapView.cpp" line="155"/>
         <source>None of your apps has a TCP connection right now</source>
         <translation>Aucune de vos applications n&apos;a de connexion TCP en ce moment</translation>
     </message>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="124"/>
+        <location filename="../../Pages/StarMapView.cpp" line="156"/>
         <source>Per-app traffic unavailable</source>
         <translation>Trafic par application indisponible</translation>
     </message>
@@ -3877,12 +3882,12 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
     <message>
         <location filename="../../Window/TopBar.cpp" line="20"/>
         <source>What just happened: replay the last 60 seconds (Ctrl+Alt+E)</source>
-        <translation>Ce qui vient de se passer&#xa0;: revoir les 60 dernières secondes (Ctrl+Alt+E)</translation>
+        <translation>Rétrospective : revoir les 60 dernières secondes (Ctrl+Alt+E)</translation>
     </message>
     <message>
         <location filename="../../Window/TopBar.cpp" line="21"/>
         <source>What just happened</source>
-        <translation>Ce qui vient de se passer</translation>
+        <translation>Rétrospective</translation>
     </message>
     <message>
         <location filename="../../Window/TopBar.cpp" line="22"/>
@@ -4025,13 +4030,13 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
     <name>std</name>
     <message>
         <location filename="../../History/InsightReplay.cpp" line="28"/>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="52"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="53"/>
         <source>just now</source>
         <translation>à l&apos;instant</translation>
     </message>
     <message>
         <location filename="../../History/InsightReplay.cpp" line="29"/>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="53"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="54"/>
         <source>%@ s ago</source>
         <translation>il y a %@ s</translation>
     </message>
@@ -4562,12 +4567,12 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <translation>Supprime tous les jours enregistrés avec leurs repères et l&apos;utilisation des applications, les veilles et périodes enregistrées, ainsi que la référence habituelle. Les paramètres et règles sont conservés. Cette action est irréversible.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="66"/>
+        <location filename="../../Sheets/DataTab.cpp" line="67"/>
         <source>less than 1 MB</source>
         <translation>moins de 1 Mo</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="54"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="55"/>
         <source>Peak %@% (%@), average %@%</source>
         <translation>Pic %@&#xa0;% (%@), moyenne %@&#xa0;%</translation>
     </message>

@@ -576,13 +576,13 @@
         <translation>前面になく、ウインドウがなく、CPU を多く使うプロセスをバックグラウンド優先度に下げます。オフにするか Qel を終了すると元に戻ります。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="46"/>
+        <location filename="../../Sheets/DataTab.cpp" line="47"/>
         <source>Erase all history?</source>
         <translation>すべての履歴を消去しますか？</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="47"/>
-        <location filename="../../Sheets/DataTab.cpp" line="115"/>
+        <location filename="../../Sheets/DataTab.cpp" line="48"/>
+        <location filename="../../Sheets/DataTab.cpp" line="116"/>
         <source>Erase all history</source>
         <translation>すべての履歴を消去</translation>
     </message>
@@ -592,92 +592,92 @@
         <translation>キャンセル</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="75"/>
+        <location filename="../../Sheets/DataTab.cpp" line="76"/>
         <source>Show in File Manager</source>
         <translation>ファイルマネージャーで表示</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="81"/>
+        <location filename="../../Sheets/DataTab.cpp" line="82"/>
         <source>The history folder could not be opened</source>
         <translation>履歴フォルダーを開けませんでした</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="83"/>
+        <location filename="../../Sheets/DataTab.cpp" line="84"/>
         <source>History</source>
         <translation>履歴</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="92"/>
         <location filename="../../Sheets/DataTab.cpp" line="93"/>
+        <location filename="../../Sheets/DataTab.cpp" line="94"/>
         <source>Keep history for</source>
         <translation>履歴の保存期間</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="92"/>
+        <location filename="../../Sheets/DataTab.cpp" line="93"/>
         <source>Older days are deleted automatically. The usual baseline is kept.</source>
         <translation>古い日のデータは自動的に削除されます。いつもの基準値は残ります。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="86"/>
+        <location filename="../../Sheets/DataTab.cpp" line="87"/>
         <source>7 days</source>
         <translation>7 日</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/DataTab.cpp" line="34"/>
+        <location filename="../../Sheets/DataTab.cpp" line="35"/>
         <source>Stored in a database on this computer only. %n days recorded, using %@.</source>
         <translation>
             <numerusform>このコンピューター上のデータベースにのみ保存されます。%n 日分を記録、使用量 %@。</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="58"/>
+        <location filename="../../Sheets/DataTab.cpp" line="59"/>
         <source>Keep history for %@?</source>
         <translation>履歴の保存期間を %@ にしますか？</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="59"/>
+        <location filename="../../Sheets/DataTab.cpp" line="60"/>
         <source>Days older than that are deleted now. This can&apos;t be undone.</source>
         <translation>それより古い日のデータは今すぐ削除されます。元に戻すことはできません。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="59"/>
+        <location filename="../../Sheets/DataTab.cpp" line="60"/>
         <source>Delete older days</source>
         <translation>古い日を削除</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="87"/>
+        <location filename="../../Sheets/DataTab.cpp" line="88"/>
         <source>30 days</source>
         <translation>30 日</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="88"/>
+        <location filename="../../Sheets/DataTab.cpp" line="89"/>
         <source>90 days</source>
         <translation>90 日</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="89"/>
+        <location filename="../../Sheets/DataTab.cpp" line="90"/>
         <source>1 year</source>
         <translation>1 年</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="90"/>
+        <location filename="../../Sheets/DataTab.cpp" line="91"/>
         <source>Forever</source>
         <translation>無期限</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/DataTab.cpp" line="101"/>
+        <location filename="../../Sheets/DataTab.cpp" line="102"/>
         <source>%n days collected. After 3 days the ring shows a reference line.</source>
         <translation>
             <numerusform>%n 日分を収集済み。3 日たつとリングに基準線が表示されます。</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="103"/>
+        <location filename="../../Sheets/DataTab.cpp" line="104"/>
         <source>Usual baseline</source>
         <translation>いつもの基準値</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="112"/>
+        <location filename="../../Sheets/DataTab.cpp" line="113"/>
         <source>Erase…</source>
         <translation>消去…</translation>
     </message>
@@ -1088,6 +1088,11 @@
         <location filename="../../Window/DayRingView.cpp" line="55"/>
         <source>CPU, memory %@</source>
         <translation>CPU、メモリ %@</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/SleepRowButton.cpp" line="27"/>
+        <source>View</source>
+        <translation>表示</translation>
     </message>
 </context>
 <context>
@@ -1615,47 +1620,47 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
 <context>
     <name>qel::EnergyRing</name>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="33"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="34"/>
         <source>Energy over the last 60 seconds</source>
         <translation>過去 60 秒間のエネルギー</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="42"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="43"/>
         <source>%.1f watts</source>
         <translation>%.1f ワット</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="119"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="123"/>
         <source>Now</source>
         <translation>現在</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="119"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="123"/>
         <source>45 s ago</source>
         <translation>45 秒前</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="119"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="123"/>
         <source>30 s ago</source>
         <translation>30 秒前</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="119"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="123"/>
         <source>15 s ago</source>
         <translation>15 秒前</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="138"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="139"/>
         <source>Battery %@%</source>
         <translation>バッテリー %@%</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="139"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="140"/>
         <source>On AC power</source>
         <translation>AC 電源</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="140"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="141"/>
         <source>Right now</source>
         <translation>現在</translation>
     </message>
@@ -1956,32 +1961,32 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::IncidentSheet</name>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="58"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="59"/>
         <source>What just happened</source>
         <translation>今の出来事</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="60"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="61"/>
         <source>Press Ctrl+Alt+E any time to replay the last 60 seconds.</source>
         <translation>Ctrl+Alt+E を押せば、いつでも過去 60 秒間を再生できます。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="71"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="72"/>
         <source>60 s ago</source>
         <translation>60 秒前</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="75"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="76"/>
         <source>Pressed at %@</source>
         <translation>%@ に押下</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="124"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="125"/>
         <source>View</source>
         <translation>表示</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="126"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="127"/>
         <source>Ended</source>
         <translation>終了済み</translation>
     </message>
@@ -2232,110 +2237,121 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>Bluetooth デバイス</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="247"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="262"/>
         <source>Scroll horizontally to see more devices.</source>
         <translation>横にスクロールするとほかのデバイスを表示します。</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="252"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="419"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="267"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="436"/>
         <source>Not connected</source>
         <translation>未接続</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="266"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="281"/>
         <source>Quiet mode</source>
         <translation>静音モード</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="267"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="282"/>
         <source>Keep awake</source>
         <translation>スリープ防止</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="268"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="283"/>
         <source>Pause alerts</source>
         <translation>アラートを一時停止</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="292"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="309"/>
         <source>Settings</source>
         <translation>設定</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="294"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="311"/>
         <source>What just happened</source>
         <translation>今の出来事</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="296"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="313"/>
         <source>Quit</source>
         <translation>終了</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="298"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="315"/>
         <source>Open Qel</source>
         <translation>Qel を開く</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="372"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="198"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="389"/>
         <source>Load %.2f</source>
         <translation>負荷 %.2f</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="380"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="203"/>
+        <source>Measured</source>
+        <translation>実測</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="203"/>
+        <source>Process sum</source>
+        <translation>プロセス合計</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="397"/>
         <source>Thermal</source>
         <translation>熱</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="380"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="397"/>
         <source>System thermal state</source>
         <translation>システムの熱状態</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="381"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="398"/>
         <source>Battery</source>
         <translation>バッテリー</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="383"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="400"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="383"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="400"/>
         <source>Memory %@</source>
         <translation>メモリ %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="385"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="402"/>
         <source>Disk free</source>
         <translation>ディスク空き</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="385"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="402"/>
         <source>%@ total</source>
         <translation>合計 %@</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/MenuPanel.cpp" line="408"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="425"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n 個のアプリがオンライン</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="410"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="427"/>
         <source>Per-app traffic unavailable</source>
         <translation>アプリごとの通信量は取得不可</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="415"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="432"/>
         <source>Local %@</source>
         <translation>ローカル %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="419"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="436"/>
         <source>No local address</source>
         <translation>ローカルアドレスなし</translation>
     </message>
@@ -2405,50 +2421,45 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>ネットワーク</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="52"/>
+        <location filename="../../Pages/NetPage.cpp" line="55"/>
         <source>Download</source>
         <translation>ダウンロード</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="53"/>
+        <location filename="../../Pages/NetPage.cpp" line="56"/>
         <source>Upload</source>
         <translation>アップロード</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="54"/>
+        <location filename="../../Pages/NetPage.cpp" line="57"/>
         <source>Online</source>
         <translation>オンライン</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/NetPage.cpp" line="54"/>
-        <location filename="../../Pages/NetPage.cpp" line="124"/>
+        <location filename="../../Pages/NetPage.cpp" line="57"/>
+        <location filename="../../Pages/NetPage.cpp" line="126"/>
         <source>%n apps</source>
         <translation>
             <numerusform>%n 個のアプリ</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="80"/>
+        <location filename="../../Pages/NetPage.cpp" line="83"/>
         <source>Who&apos;s online</source>
         <translation>オンライン中のアプリ</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="80"/>
+        <location filename="../../Pages/NetPage.cpp" line="83"/>
         <source>Only processes under your account. Scroll sideways for more.</source>
         <translation>自分のアカウントのプロセスのみです。横にスクロールするとさらに表示されます。</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="119"/>
-        <source>Upload %@</source>
-        <translation>アップロード %@</translation>
-    </message>
-    <message>
-        <location filename="../../Pages/NetPage.cpp" line="128"/>
+        <location filename="../../Pages/NetPage.cpp" line="130"/>
         <source>Each dot is an app that is online. Bigger dots have more traffic right now. Dots closer to the center have more total traffic. Click one for details. Per-app figures count TCP only, and leave out traffic within this computer.</source>
         <translation>各ドットはオンラインのアプリです。ドットが大きいほど現在の通信量が多く、中心に近いほど総通信量が多くなります。クリックすると詳細を表示します。アプリごとの値は TCP のみを数え、このコンピューター内の通信は含みません。</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="131"/>
+        <location filename="../../Pages/NetPage.cpp" line="133"/>
         <source>Per-app traffic isn&apos;t available (the system&apos;s socket statistics can&apos;t be read), so only whole-computer upload and download are shown.</source>
         <translation>システムのソケット統計を読み取れないためアプリごとの通信量は取得できません。コンピューター全体のアップロードとダウンロードのみを表示します。</translation>
     </message>
@@ -2527,12 +2538,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
     <name>qel::PanelToggle</name>
     <message>
         <location filename="../../MenuBar/PanelToggle.cpp" line="30"/>
-        <location filename="../../MenuBar/PanelToggle.cpp" line="39"/>
+        <location filename="../../MenuBar/PanelToggle.cpp" line="42"/>
         <source>Off</source>
         <translation>オフ</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelToggle.cpp" line="39"/>
+        <location filename="../../MenuBar/PanelToggle.cpp" line="42"/>
         <source>On</source>
         <translation>オン</translation>
     </message>
@@ -2639,29 +2650,27 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::PortRow</name>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="61"/>
+        <location filename="../../Pages/PortRow.cpp" line="75"/>
         <source>End %@, which is using port %@</source>
         <translation>ポート %@ を使用中の %@ を終了</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="64"/>
+        <location filename="../../Pages/PortRow.cpp" line="83"/>
         <source>Listening on all network interfaces: other devices on the same network can connect to this port.</source>
         <translation>すべてのネットワークインターフェイスで待ち受け中：同じネットワーク上のほかのデバイスがこのポートに接続できます。</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="66"/>
+        <location filename="../../Pages/PortRow.cpp" line="85"/>
         <source>Listening on 127.0.0.1 only: only this computer can connect.</source>
         <translation>127.0.0.1 のみで待ち受け中：このコンピューターからしか接続できません。</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="82"/>
-        <location filename="../../Pages/PortRow.cpp" line="150"/>
+        <location filename="../../Pages/PortRow.cpp" line="113"/>
         <source>Open to LAN</source>
         <translation>LAN に公開</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="82"/>
-        <location filename="../../Pages/PortRow.cpp" line="150"/>
+        <location filename="../../Pages/PortRow.cpp" line="113"/>
         <source>This computer only</source>
         <translation>このコンピューターのみ</translation>
     </message>
@@ -2674,7 +2683,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>待ち受けポート</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortsPanel.cpp" line="58"/>
+        <location filename="../../Pages/PortsPanel.cpp" line="59"/>
         <source>Port or process</source>
         <translation>ポートまたはプロセス</translation>
     </message>
@@ -3168,14 +3177,9 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::SleepRowButton</name>
     <message>
-        <location filename="../../MenuBar/SleepRowButton.cpp" line="23"/>
+        <location filename="../../MenuBar/SleepRowButton.cpp" line="34"/>
         <source>View sleep report</source>
         <translation>スリープレポートを表示</translation>
-    </message>
-    <message>
-        <location filename="../../MenuBar/SleepRowButton.cpp" line="41"/>
-        <source>View</source>
-        <translation>表示</translation>
     </message>
 </context>
 <context>
@@ -3224,30 +3228,31 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::StarMapView</name>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="34"/>
+        <location filename="../../Pages/StarMapView.cpp" line="41"/>
         <source>Network star map</source>
         <translation>ネットワーク星図</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/StarMapView.cpp" line="35"/>
-        <location filename="../../Pages/StarMapView.cpp" line="42"/>
+        <location filename="../../Pages/StarMapView.cpp" line="43"/>
+        <location filename="../../Pages/StarMapView.cpp" line="50"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n 個のアプリがオンライン</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="113"/>
+        <location filename="../../Pages/StarMapView.cpp" line="121"/>
+        <location filename="../../Pages/StarMapView.cpp" line="135"/>
         <source>This computer</source>
         <translation>このコンピューター</translation>
     </message>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="123"/>
+        <location filename="../../Pages/StarMapView.cpp" line="155"/>
         <source>None of your apps has a TCP connection right now</source>
         <translation>現在 TCP 接続中の自分のアプリはありません</translation>
     </message>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="124"/>
+        <location filename="../../Pages/StarMapView.cpp" line="156"/>
         <source>Per-app traffic unavailable</source>
         <translation>アプリごとの通信量は取得不可</translation>
     </message>
@@ -4002,13 +4007,13 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
     <name>std</name>
     <message>
         <location filename="../../History/InsightReplay.cpp" line="28"/>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="52"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="53"/>
         <source>just now</source>
         <translation>たった今</translation>
     </message>
     <message>
         <location filename="../../History/InsightReplay.cpp" line="29"/>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="53"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="54"/>
         <source>%@ s ago</source>
         <translation>%@ 秒前</translation>
     </message>
@@ -4531,12 +4536,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>記録したすべての日（マークとアプリの使用状況を含む）、記録したスリープと区間、いつもの基準値を削除します。設定とルールは残ります。この操作は取り消せません。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="66"/>
+        <location filename="../../Sheets/DataTab.cpp" line="67"/>
         <source>less than 1 MB</source>
         <translation>1 MB 未満</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="54"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="55"/>
         <source>Peak %@% (%@), average %@%</source>
         <translation>ピーク %@%（%@）、平均 %@%</translation>
     </message>

@@ -576,13 +576,13 @@
         <translation>앞에 있지 않고 창이 없으며 CPU를 많이 쓰는 프로세스를 백그라운드 우선순위로 내립니다. 이 옵션을 끄거나 Qel을 종료하면 복원됩니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="46"/>
+        <location filename="../../Sheets/DataTab.cpp" line="47"/>
         <source>Erase all history?</source>
         <translation>모든 기록을 지우시겠습니까?</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="47"/>
-        <location filename="../../Sheets/DataTab.cpp" line="115"/>
+        <location filename="../../Sheets/DataTab.cpp" line="48"/>
+        <location filename="../../Sheets/DataTab.cpp" line="116"/>
         <source>Erase all history</source>
         <translation>모든 기록 지우기</translation>
     </message>
@@ -592,92 +592,92 @@
         <translation>취소</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="75"/>
+        <location filename="../../Sheets/DataTab.cpp" line="76"/>
         <source>Show in File Manager</source>
         <translation>파일 관리자에서 보기</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="81"/>
+        <location filename="../../Sheets/DataTab.cpp" line="82"/>
         <source>The history folder could not be opened</source>
         <translation>기록 폴더를 열 수 없음</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="83"/>
+        <location filename="../../Sheets/DataTab.cpp" line="84"/>
         <source>History</source>
         <translation>기록</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="92"/>
         <location filename="../../Sheets/DataTab.cpp" line="93"/>
+        <location filename="../../Sheets/DataTab.cpp" line="94"/>
         <source>Keep history for</source>
         <translation>기록 보관 기간</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="92"/>
+        <location filename="../../Sheets/DataTab.cpp" line="93"/>
         <source>Older days are deleted automatically. The usual baseline is kept.</source>
         <translation>오래된 날은 자동으로 삭제됩니다. 평소 기준은 유지됩니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="86"/>
+        <location filename="../../Sheets/DataTab.cpp" line="87"/>
         <source>7 days</source>
         <translation>7일</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/DataTab.cpp" line="34"/>
+        <location filename="../../Sheets/DataTab.cpp" line="35"/>
         <source>Stored in a database on this computer only. %n days recorded, using %@.</source>
         <translation>
             <numerusform>이 컴퓨터의 데이터베이스에만 저장됩니다. %n일 기록, %@ 사용 중.</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="58"/>
+        <location filename="../../Sheets/DataTab.cpp" line="59"/>
         <source>Keep history for %@?</source>
         <translation>기록을 %@ 동안만 보관하시겠습니까?</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="59"/>
+        <location filename="../../Sheets/DataTab.cpp" line="60"/>
         <source>Days older than that are deleted now. This can&apos;t be undone.</source>
         <translation>그보다 오래된 날은 지금 삭제됩니다. 되돌릴 수 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="59"/>
+        <location filename="../../Sheets/DataTab.cpp" line="60"/>
         <source>Delete older days</source>
         <translation>오래된 날 삭제</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="87"/>
+        <location filename="../../Sheets/DataTab.cpp" line="88"/>
         <source>30 days</source>
         <translation>30일</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="88"/>
+        <location filename="../../Sheets/DataTab.cpp" line="89"/>
         <source>90 days</source>
         <translation>90일</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="89"/>
+        <location filename="../../Sheets/DataTab.cpp" line="90"/>
         <source>1 year</source>
         <translation>1년</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="90"/>
+        <location filename="../../Sheets/DataTab.cpp" line="91"/>
         <source>Forever</source>
         <translation>계속</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/DataTab.cpp" line="101"/>
+        <location filename="../../Sheets/DataTab.cpp" line="102"/>
         <source>%n days collected. After 3 days the ring shows a reference line.</source>
         <translation>
             <numerusform>%n일 수집됨. 3일이 지나면 링에 기준선이 표시됩니다.</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="103"/>
+        <location filename="../../Sheets/DataTab.cpp" line="104"/>
         <source>Usual baseline</source>
         <translation>평소 기준</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="112"/>
+        <location filename="../../Sheets/DataTab.cpp" line="113"/>
         <source>Erase…</source>
         <translation>지우기…</translation>
     </message>
@@ -1088,6 +1088,11 @@
         <location filename="../../Window/DayRingView.cpp" line="55"/>
         <source>CPU, memory %@</source>
         <translation>CPU, 메모리 %@</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/SleepRowButton.cpp" line="27"/>
+        <source>View</source>
+        <translation>보기</translation>
     </message>
 </context>
 <context>
@@ -1615,47 +1620,47 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
 <context>
     <name>qel::EnergyRing</name>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="33"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="34"/>
         <source>Energy over the last 60 seconds</source>
         <translation>최근 60초 에너지</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="42"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="43"/>
         <source>%.1f watts</source>
         <translation>%.1f와트</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="119"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="123"/>
         <source>Now</source>
         <translation>지금</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="119"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="123"/>
         <source>45 s ago</source>
         <translation>45초 전</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="119"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="123"/>
         <source>30 s ago</source>
         <translation>30초 전</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="119"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="123"/>
         <source>15 s ago</source>
         <translation>15초 전</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="138"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="139"/>
         <source>Battery %@%</source>
         <translation>배터리 %@%</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="139"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="140"/>
         <source>On AC power</source>
         <translation>전원 연결됨</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="140"/>
+        <location filename="../../Pages/EnergyRing.cpp" line="141"/>
         <source>Right now</source>
         <translation>지금</translation>
     </message>
@@ -1956,32 +1961,32 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::IncidentSheet</name>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="58"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="59"/>
         <source>What just happened</source>
         <translation>방금 일어난 일</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="60"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="61"/>
         <source>Press Ctrl+Alt+E any time to replay the last 60 seconds.</source>
         <translation>언제든 Ctrl+Alt+E를 누르면 최근 60초를 다시 볼 수 있습니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="71"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="72"/>
         <source>60 s ago</source>
         <translation>60초 전</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="75"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="76"/>
         <source>Pressed at %@</source>
         <translation>%@에 누름</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="124"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="125"/>
         <source>View</source>
         <translation>보기</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="126"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="127"/>
         <source>Ended</source>
         <translation>끝남</translation>
     </message>
@@ -2232,110 +2237,121 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>Bluetooth 기기</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="247"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="262"/>
         <source>Scroll horizontally to see more devices.</source>
         <translation>가로로 스크롤하면 더 많은 기기를 볼 수 있습니다.</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="252"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="419"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="267"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="436"/>
         <source>Not connected</source>
         <translation>연결 안 됨</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="266"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="281"/>
         <source>Quiet mode</source>
         <translation>조용한 모드</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="267"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="282"/>
         <source>Keep awake</source>
         <translation>깨어 있기</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="268"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="283"/>
         <source>Pause alerts</source>
         <translation>알림 일시 중지</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="292"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="309"/>
         <source>Settings</source>
         <translation>설정</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="294"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="311"/>
         <source>What just happened</source>
         <translation>방금 일어난 일</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="296"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="313"/>
         <source>Quit</source>
         <translation>종료</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="298"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="315"/>
         <source>Open Qel</source>
         <translation>Qel 열기</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="372"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="198"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="389"/>
         <source>Load %.2f</source>
         <translation>부하 %.2f</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="380"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="203"/>
+        <source>Measured</source>
+        <translation>측정값</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="203"/>
+        <source>Process sum</source>
+        <translation>프로세스 합계</translation>
+    </message>
+    <message>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="397"/>
         <source>Thermal</source>
         <translation>발열</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="380"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="397"/>
         <source>System thermal state</source>
         <translation>시스템 발열 상태</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="381"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="398"/>
         <source>Battery</source>
         <translation>배터리</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="383"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="400"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="383"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="400"/>
         <source>Memory %@</source>
         <translation>메모리 %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="385"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="402"/>
         <source>Disk free</source>
         <translation>디스크 여유</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="385"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="402"/>
         <source>%@ total</source>
         <translation>총 %@</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/MenuPanel.cpp" line="408"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="425"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>온라인 앱 %n개</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="410"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="427"/>
         <source>Per-app traffic unavailable</source>
         <translation>앱별 트래픽을 사용할 수 없음</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="415"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="432"/>
         <source>Local %@</source>
         <translation>로컬 %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="419"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="436"/>
         <source>No local address</source>
         <translation>로컬 주소 없음</translation>
     </message>
@@ -2405,50 +2421,45 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>네트워크</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="52"/>
+        <location filename="../../Pages/NetPage.cpp" line="55"/>
         <source>Download</source>
         <translation>다운로드</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="53"/>
+        <location filename="../../Pages/NetPage.cpp" line="56"/>
         <source>Upload</source>
         <translation>업로드</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="54"/>
+        <location filename="../../Pages/NetPage.cpp" line="57"/>
         <source>Online</source>
         <translation>온라인</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/NetPage.cpp" line="54"/>
-        <location filename="../../Pages/NetPage.cpp" line="124"/>
+        <location filename="../../Pages/NetPage.cpp" line="57"/>
+        <location filename="../../Pages/NetPage.cpp" line="126"/>
         <source>%n apps</source>
         <translation>
             <numerusform>앱 %n개</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="80"/>
+        <location filename="../../Pages/NetPage.cpp" line="83"/>
         <source>Who&apos;s online</source>
         <translation>온라인 앱</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="80"/>
+        <location filename="../../Pages/NetPage.cpp" line="83"/>
         <source>Only processes under your account. Scroll sideways for more.</source>
         <translation>내 계정의 프로세스만 표시합니다. 가로로 스크롤하면 더 볼 수 있습니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="119"/>
-        <source>Upload %@</source>
-        <translation>업로드 %@</translation>
-    </message>
-    <message>
-        <location filename="../../Pages/NetPage.cpp" line="128"/>
+        <location filename="../../Pages/NetPage.cpp" line="130"/>
         <source>Each dot is an app that is online. Bigger dots have more traffic right now. Dots closer to the center have more total traffic. Click one for details. Per-app figures count TCP only, and leave out traffic within this computer.</source>
         <translation>각 점은 온라인 상태인 앱입니다. 점이 클수록 지금 트래픽이 많고, 가운데에 가까울수록 총 트래픽이 많습니다. 점을 클릭하면 세부 정보가 표시됩니다. 앱별 수치는 TCP만 집계하며 이 컴퓨터 내부의 트래픽은 제외합니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="131"/>
+        <location filename="../../Pages/NetPage.cpp" line="133"/>
         <source>Per-app traffic isn&apos;t available (the system&apos;s socket statistics can&apos;t be read), so only whole-computer upload and download are shown.</source>
         <translation>앱별 트래픽을 사용할 수 없어(시스템 소켓 통계를 읽을 수 없음) 컴퓨터 전체의 업로드와 다운로드만 표시합니다.</translation>
     </message>
@@ -2527,12 +2538,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
     <name>qel::PanelToggle</name>
     <message>
         <location filename="../../MenuBar/PanelToggle.cpp" line="30"/>
-        <location filename="../../MenuBar/PanelToggle.cpp" line="39"/>
+        <location filename="../../MenuBar/PanelToggle.cpp" line="42"/>
         <source>Off</source>
         <translation>끔</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelToggle.cpp" line="39"/>
+        <location filename="../../MenuBar/PanelToggle.cpp" line="42"/>
         <source>On</source>
         <translation>켬</translation>
     </message>
@@ -2639,29 +2650,27 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::PortRow</name>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="61"/>
+        <location filename="../../Pages/PortRow.cpp" line="75"/>
         <source>End %@, which is using port %@</source>
         <translation>포트 %2$@을(를) 사용 중인 %1$@ 끝내기</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="64"/>
+        <location filename="../../Pages/PortRow.cpp" line="83"/>
         <source>Listening on all network interfaces: other devices on the same network can connect to this port.</source>
         <translation>모든 네트워크 인터페이스에서 수신 대기: 같은 네트워크의 다른 기기가 이 포트에 연결할 수 있습니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="66"/>
+        <location filename="../../Pages/PortRow.cpp" line="85"/>
         <source>Listening on 127.0.0.1 only: only this computer can connect.</source>
         <translation>127.0.0.1에서만 수신 대기: 이 컴퓨터만 연결할 수 있습니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="82"/>
-        <location filename="../../Pages/PortRow.cpp" line="150"/>
+        <location filename="../../Pages/PortRow.cpp" line="113"/>
         <source>Open to LAN</source>
         <translation>LAN에 열림</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="82"/>
-        <location filename="../../Pages/PortRow.cpp" line="150"/>
+        <location filename="../../Pages/PortRow.cpp" line="113"/>
         <source>This computer only</source>
         <translation>이 컴퓨터만</translation>
     </message>
@@ -2674,7 +2683,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>수신 대기 포트</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortsPanel.cpp" line="58"/>
+        <location filename="../../Pages/PortsPanel.cpp" line="59"/>
         <source>Port or process</source>
         <translation>포트 또는 프로세스</translation>
     </message>
@@ -3168,14 +3177,9 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::SleepRowButton</name>
     <message>
-        <location filename="../../MenuBar/SleepRowButton.cpp" line="23"/>
+        <location filename="../../MenuBar/SleepRowButton.cpp" line="34"/>
         <source>View sleep report</source>
         <translation>절전 보고서 보기</translation>
-    </message>
-    <message>
-        <location filename="../../MenuBar/SleepRowButton.cpp" line="41"/>
-        <source>View</source>
-        <translation>보기</translation>
     </message>
 </context>
 <context>
@@ -3224,30 +3228,31 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::StarMapView</name>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="34"/>
+        <location filename="../../Pages/StarMapView.cpp" line="41"/>
         <source>Network star map</source>
         <translation>네트워크 별자리 지도</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/StarMapView.cpp" line="35"/>
-        <location filename="../../Pages/StarMapView.cpp" line="42"/>
+        <location filename="../../Pages/StarMapView.cpp" line="43"/>
+        <location filename="../../Pages/StarMapView.cpp" line="50"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>온라인 앱 %n개</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="113"/>
+        <location filename="../../Pages/StarMapView.cpp" line="121"/>
+        <location filename="../../Pages/StarMapView.cpp" line="135"/>
         <source>This computer</source>
         <translation>이 컴퓨터</translation>
     </message>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="123"/>
+        <location filename="../../Pages/StarMapView.cpp" line="155"/>
         <source>None of your apps has a TCP connection right now</source>
         <translation>지금 TCP 연결이 있는 내 앱이 없음</translation>
     </message>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="124"/>
+        <location filename="../../Pages/StarMapView.cpp" line="156"/>
         <source>Per-app traffic unavailable</source>
         <translation>앱별 트래픽을 사용할 수 없음</translation>
     </message>
@@ -4002,13 +4007,13 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
     <name>std</name>
     <message>
         <location filename="../../History/InsightReplay.cpp" line="28"/>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="52"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="53"/>
         <source>just now</source>
         <translation>방금</translation>
     </message>
     <message>
         <location filename="../../History/InsightReplay.cpp" line="29"/>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="53"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="54"/>
         <source>%@ s ago</source>
         <translation>%@초 전</translation>
     </message>
@@ -4531,12 +4536,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>기록된 모든 날과 그 표시 및 앱 사용량, 기록된 절전과 구간, 평소 기준을 삭제합니다. 설정과 규칙은 유지됩니다. 이 작업은 되돌릴 수 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="66"/>
+        <location filename="../../Sheets/DataTab.cpp" line="67"/>
         <source>less than 1 MB</source>
         <translation>1MB 미만</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="54"/>
+        <location filename="../../Sheets/IncidentSheet.cpp" line="55"/>
         <source>Peak %@% (%@), average %@%</source>
         <translation>최고 %@%(%@), 평균 %@%</translation>
     </message>
