@@ -19,45 +19,12 @@ using namespace qel::test;
 
 namespace {
 
-ProcInfo talker(std::int32_t pid, const char* name, const char* comm, double down, double up, std::uint64_t total) {
-  ProcInfo p = NetTest::app(pid, name, down, up, total);
-  p.path = std::string("/usr/bin/") + comm;
-  p.startTime = 5000 + std::uint64_t(pid);
-  return p;
-}
-
-const std::vector<ProcInfo>& afternoon() {
-  static const std::vector<ProcInfo> procs{
-      talker(1210, "firefox-esr", "firefox-esr", 1.9e6, 84e3, 2'400'000'000),
-      talker(1234, "Isolated Web Content", "Isolated Web Co", 310e3, 12e3, 410'000'000),
-      talker(1302, "thunderbird", "thunderbird", 2.1e3, 600, 88'000'000),
-      talker(1350, "slack", "slack", 14e3, 3.5e3, 120'000'000),
-      talker(1388, "code", "code", 300, 120, 9'500'000),
-      talker(1420, "syncthing", "syncthing", 640e3, 820e3, 5'100'000'000),
-      talker(1466, "spotify", "spotify", 48e3, 1.1e3, 260'000'000),
-      talker(1502, "node", "node", 0, 0, 1'200'000),
-      talker(1530, "python3", "python3", 0, 0, 340'000),
-      talker(1577, "ssh", "ssh", 900, 700, 2'700'000),
-      talker(1600, "gnome-software", "gnome-software", 0, 0, 31'000'000),
-  };
-  return procs;
-}
-
-PortEntry listening(std::int64_t port, const char* proto, std::int32_t pid, const char* command, bool open) {
-  return {.port = port, .proto = proto, .pid = pid, .command = command, .open = open};
-}
-
 class NetGallery : public NetTest {
  protected:
   NetGallery() {
     Fonts::load();
-    build(afternoon(), std::vector<PortEntry>{
-                           listening(631, "TCP", 880, "cupsd", false), listening(3000, "TCP", 1502, "node", true),
-                           listening(5353, "UDP", 1210, "firefox-esr", true),
-                           listening(8000, "TCP", 1530, "python3", false), listening(8384, "TCP", 1420, "syncthing", false),
-                           listening(22000, "TCP", 1420, "syncthing", true), listening(57621, "TCP", 1466, "spotify", true),
-                           listening(41873, "TCP", 1388, "code", false)});
-    apply(afternoon(), {{"enp3s0", "192.168.1.20"}, {"wlp2s0", "192.168.1.34"}}, 2.95e6, 0.93e6);
+    build(netAfternoon(), netAfternoonPorts());
+    apply(netAfternoon(), {{"enp3s0", "192.168.1.20"}, {"wlp2s0", "192.168.1.34"}}, 2.95e6, 0.93e6);
     store->setPage(Page::net);
     loadPorts();
   }

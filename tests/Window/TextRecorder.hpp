@@ -1,10 +1,13 @@
 #pragma once
 // A paint device that draws nothing and keeps every text painted on it: the text, its font,
-// where its glyphs' ink lands and the clip it was drawn under, all in device coordinates.
+// where its glyphs' ink lands and the clip it was drawn under, all in device coordinates; and
+// where the shapes and pictures beside the texts land, so that what crosses a text shows.
 // A widget rendered onto it shows what it writes and what its own painting cuts away.
 #include <QFont>
+#include <QImage>
 #include <QPaintDevice>
 #include <QPaintEngine>
+#include <QPainterPath>
 #include <QRectF>
 #include <QRegion>
 #include <QString>
@@ -25,6 +28,27 @@ struct DrawnText {
   std::optional<QRegion> clip;  // what the painter's own clip leaves, when one was set
 };
 
+// A shape as it lands: the area its fill or its stroke covers, and how opaque that is. A
+// gradient (a glow, a backdrop) is a ground, never a mark that could cross a text.
+struct DrawnShape {
+  QPainterPath area;
+  double opacity = 0;
+  bool gradient = false;
+};
+
+// A picture drawn into `target`, of which `source` is the part shown.
+struct DrawnImage {
+  QImage image;
+  QRectF target, source;
+  double opacity = 1;
+  std::optional<QRegion> clip;
+
+  // How much of `box` (whole device pixels) the picture covers with ink at least `least` opaque:
+  // none, some or all of it.
+  enum class Cover { none, some, all };
+  Cover covers(const QRectF& box, double least) const;
+};
+
 class TextRecorder : public QPaintDevice {
  public:
   explicit TextRecorder(QSize size);
@@ -32,6 +56,8 @@ class TextRecorder : public QPaintDevice {
 
   QPaintEngine* paintEngine() const override;
   const std::vector<DrawnText>& texts() const;
+  const std::vector<DrawnShape>& shapes() const;
+  const std::vector<DrawnImage>& images() const;
   void clear();
 
  protected:
