@@ -2184,22 +2184,22 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::MenuBar</name>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="173"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="272"/>
         <source>Show panel</source>
         <translation>Tafel zeigen</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="174"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="273"/>
         <source>Open Qel</source>
         <translation>Qel öffnen</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="175"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="274"/>
         <source>What just happened</source>
         <translation>Rückblick</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="251"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="352"/>
         <source>Qel keeps running while its window is closed, and usually waits in the tray. This desktop has no tray, so the window was minimised instead. To end Qel, choose Quit (Ctrl+Q).</source>
         <translation>Qel läuft weiter, wenn sein Fenster geschlossen ist, und wartet sonst im Infobereich. Dieser Desktop hat keinen Infobereich, deshalb wurde das Fenster stattdessen minimiert. Zum Beenden wähle „Beenden“ (Strg+Q).</translation>
     </message>
@@ -2207,7 +2207,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::MenuBarPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuBarPanel.cpp" line="37"/>
+        <location filename="../../MenuBar/MenuBarPanel.cpp" line="38"/>
         <source>Qel panel</source>
         <translation>Qel-Tafel</translation>
     </message>
@@ -2501,22 +2501,22 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::OverviewPage</name>
     <message>
-        <location filename="../../Window/OverviewPage.cpp" line="156"/>
+        <location filename="../../Window/OverviewPage.cpp" line="158"/>
         <source>Replay 60 s</source>
         <translation>60 s Rückblick</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewPage.cpp" line="157"/>
+        <location filename="../../Window/OverviewPage.cpp" line="159"/>
         <source>What just happened: replay the last 60 seconds (Ctrl+Alt+E)</source>
         <translation>Rückblick: die letzten 60 Sekunden noch einmal ansehen (Strg+Alt+E)</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewPage.cpp" line="170"/>
+        <location filename="../../Window/OverviewPage.cpp" line="172"/>
         <source>View summary</source>
         <translation>Zusammenfassung ansehen</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewPage.cpp" line="245"/>
+        <location filename="../../Window/OverviewPage.cpp" line="247"/>
         <source>This moment is inside “%@”.</source>
         <translation>Dieser Moment liegt in „%@“.</translation>
     </message>
@@ -2810,27 +2810,27 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::ProcessTable</name>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="69"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="86"/>
         <source>Running</source>
         <translation>Läuft</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="74"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="92"/>
         <source>By CPU</source>
         <translation>Nach CPU</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="74"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="92"/>
         <source>By memory</source>
         <translation>Nach Speicher</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="76"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="94"/>
         <source>Search processes</source>
         <translation>Prozesse durchsuchen</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ProcessTable.cpp" line="173"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="46"/>
         <source>%n processes, %@ of them yours</source>
         <translation>
             <numerusform>%n Prozess, davon %@ deiner</numerusform>
@@ -2838,12 +2838,12 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="179"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="197"/>
         <source>Reading processes…</source>
         <translation>Prozesse werden gelesen …</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="180"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="198"/>
         <source>No process has “%@” in its name. Try another word, or clear the search field.</source>
         <translation>Kein Prozess hat „%@“ im Namen. Versuch ein anderes Wort oder leere das Suchfeld.</translation>
     </message>
@@ -2960,40 +2960,40 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::RingControls</name>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="43"/>
+        <location filename="../../Window/RingControls.cpp" line="45"/>
         <source>60 s</source>
         <translation>60 s</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="43"/>
+        <location filename="../../Window/RingControls.cpp" line="45"/>
         <source>Day</source>
         <translation>Tag</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="50"/>
+        <location filename="../../Window/RingControls.cpp" line="52"/>
         <source>Previous day</source>
         <translation>Vorheriger Tag</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="54"/>
+        <location filename="../../Window/RingControls.cpp" line="56"/>
         <source>Next day</source>
         <translation>Nächster Tag</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="58"/>
+        <location filename="../../Window/RingControls.cpp" line="39"/>
         <source>Export this day as an image</source>
         <translation>Diesen Tag als Bild exportieren</translation>
     </message>
     <message>
         <location filename="../../Window/RingControls.cpp" line="68"/>
         <location filename="../../Window/RingControls.cpp" line="69"/>
-        <location filename="../../Window/RingControls.cpp" line="111"/>
-        <location filename="../../Window/RingControls.cpp" line="115"/>
+        <location filename="../../Window/RingControls.cpp" line="116"/>
+        <location filename="../../Window/RingControls.cpp" line="120"/>
         <source>Back to now</source>
         <translation>Zurück zu jetzt</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="112"/>
+        <location filename="../../Window/RingControls.cpp" line="117"/>
         <source>Now</source>
         <translation>Jetzt</translation>
     </message>
@@ -4562,7 +4562,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <translation>Auf diesem Desktop läuft kein Benachrichtigungsdienst, daher erscheinen Alarme nur im Qel-Fenster.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="41"/>
+        <location filename="../../Sheets/DataTab.cpp" line="42"/>
         <source>Deletes every recorded day with its marks and app usage, the recorded sleeps and stretches, and the usual baseline. Settings and rules are kept. This can&apos;t be undone.</source>
         <translation>Löscht alle aufgezeichneten Tage mit ihren Markierungen und der App-Nutzung, die aufgezeichneten Ruhezustände und Zeitspannen sowie die übliche Grundlinie. Einstellungen und Regeln bleiben erhalten. Das lässt sich nicht rückgängig machen.</translation>
     </message>

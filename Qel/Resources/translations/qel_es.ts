@@ -2184,22 +2184,22 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::MenuBar</name>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="173"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="272"/>
         <source>Show panel</source>
         <translation>Mostrar panel</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="174"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="273"/>
         <source>Open Qel</source>
         <translation>Abrir Qel</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="175"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="274"/>
         <source>What just happened</source>
         <translation>Qué acaba de pasar</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="251"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="352"/>
         <source>Qel keeps running while its window is closed, and usually waits in the tray. This desktop has no tray, so the window was minimised instead. To end Qel, choose Quit (Ctrl+Q).</source>
         <translation>Qel sigue en ejecución con la ventana cerrada y normalmente espera en la bandeja del sistema. Este escritorio no tiene bandeja, así que la ventana se ha minimizado. Para cerrar Qel, elige Salir (Ctrl+Q).</translation>
     </message>
@@ -2207,7 +2207,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::MenuBarPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuBarPanel.cpp" line="37"/>
+        <location filename="../../MenuBar/MenuBarPanel.cpp" line="38"/>
         <source>Qel panel</source>
         <translation>Panel de Qel</translation>
     </message>
@@ -2501,22 +2501,22 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::OverviewPage</name>
     <message>
-        <location filename="../../Window/OverviewPage.cpp" line="156"/>
+        <location filename="../../Window/OverviewPage.cpp" line="158"/>
         <source>Replay 60 s</source>
         <translation>Repetir 60 s</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewPage.cpp" line="157"/>
+        <location filename="../../Window/OverviewPage.cpp" line="159"/>
         <source>What just happened: replay the last 60 seconds (Ctrl+Alt+E)</source>
         <translation>Qué acaba de pasar: repetir los últimos 60 segundos (Ctrl+Alt+E)</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewPage.cpp" line="170"/>
+        <location filename="../../Window/OverviewPage.cpp" line="172"/>
         <source>View summary</source>
         <translation>Ver resumen</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewPage.cpp" line="245"/>
+        <location filename="../../Window/OverviewPage.cpp" line="247"/>
         <source>This moment is inside “%@”.</source>
         <translation>Este momento está dentro de «%@».</translation>
     </message>
@@ -2810,27 +2810,27 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::ProcessTable</name>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="69"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="86"/>
         <source>Running</source>
         <translation>En ejecución</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="74"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="92"/>
         <source>By CPU</source>
         <translation>Por CPU</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="74"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="92"/>
         <source>By memory</source>
         <translation>Por memoria</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="76"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="94"/>
         <source>Search processes</source>
         <translation>Buscar procesos</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ProcessTable.cpp" line="173"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="46"/>
         <source>%n processes, %@ of them yours</source>
         <translation>
             <numerusform>%n proceso, %@ tuyo</numerusform>
@@ -2838,12 +2838,12 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="179"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="197"/>
         <source>Reading processes…</source>
         <translation>Leyendo procesos…</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="180"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="198"/>
         <source>No process has “%@” in its name. Try another word, or clear the search field.</source>
         <translation>Ningún proceso tiene «%@» en su nombre. Prueba con otra palabra o vacía el campo de búsqueda.</translation>
     </message>
@@ -2960,40 +2960,40 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::RingControls</name>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="43"/>
+        <location filename="../../Window/RingControls.cpp" line="45"/>
         <source>60 s</source>
         <translation>60 s</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="43"/>
+        <location filename="../../Window/RingControls.cpp" line="45"/>
         <source>Day</source>
         <translation>Día</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="50"/>
+        <location filename="../../Window/RingControls.cpp" line="52"/>
         <source>Previous day</source>
         <translation>Día anterior</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="54"/>
+        <location filename="../../Window/RingControls.cpp" line="56"/>
         <source>Next day</source>
         <translation>Día siguiente</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="58"/>
+        <location filename="../../Window/RingControls.cpp" line="39"/>
         <source>Export this day as an image</source>
         <translation>Exportar este día como imagen</translation>
     </message>
     <message>
         <location filename="../../Window/RingControls.cpp" line="68"/>
         <location filename="../../Window/RingControls.cpp" line="69"/>
-        <location filename="../../Window/RingControls.cpp" line="111"/>
-        <location filename="../../Window/RingControls.cpp" line="115"/>
+        <location filename="../../Window/RingControls.cpp" line="116"/>
+        <location filename="../../Window/RingControls.cpp" line="120"/>
         <source>Back to now</source>
         <translation>Volver a ahora</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="112"/>
+        <location filename="../../Window/RingControls.cpp" line="117"/>
         <source>Now</source>
         <translation>Ahora</translation>
     </message>
@@ -4562,7 +4562,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <translation>No hay ningún servicio de notificaciones en este escritorio, así que las alertas solo aparecen en la ventana de Qel.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="41"/>
+        <location filename="../../Sheets/DataTab.cpp" line="42"/>
         <source>Deletes every recorded day with its marks and app usage, the recorded sleeps and stretches, and the usual baseline. Settings and rules are kept. This can&apos;t be undone.</source>
         <translation>Elimina todos los días registrados con sus marcas y el uso de apps, los reposos y tramos registrados y la referencia habitual. Los ajustes y las reglas se conservan. No se puede deshacer.</translation>
     </message>

@@ -2184,22 +2184,22 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::MenuBar</name>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="173"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="272"/>
         <source>Show panel</source>
         <translation>Afficher le panneau</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="174"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="273"/>
         <source>Open Qel</source>
         <translation>Ouvrir Qel</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="175"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="274"/>
         <source>What just happened</source>
         <translation>Rétrospective</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="251"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="352"/>
         <source>Qel keeps running while its window is closed, and usually waits in the tray. This desktop has no tray, so the window was minimised instead. To end Qel, choose Quit (Ctrl+Q).</source>
         <translation>Qel continue de tourner quand sa fenêtre est fermée et attend d&apos;habitude dans la zone de notification. Ce bureau n&apos;en a pas, la fenêtre a donc été réduite. Pour arrêter Qel, choisissez Quitter (Ctrl+Q).</translation>
     </message>
@@ -2207,7 +2207,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::MenuBarPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuBarPanel.cpp" line="37"/>
+        <location filename="../../MenuBar/MenuBarPanel.cpp" line="38"/>
         <source>Qel panel</source>
         <translation>Panneau Qel</translation>
     </message>
@@ -2501,22 +2501,22 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::OverviewPage</name>
     <message>
-        <location filename="../../Window/OverviewPage.cpp" line="156"/>
+        <location filename="../../Window/OverviewPage.cpp" line="158"/>
         <source>Replay 60 s</source>
         <translation>Revoir 60 s</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewPage.cpp" line="157"/>
+        <location filename="../../Window/OverviewPage.cpp" line="159"/>
         <source>What just happened: replay the last 60 seconds (Ctrl+Alt+E)</source>
         <translation>Rétrospective : revoir les 60 dernières secondes (Ctrl+Alt+E)</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewPage.cpp" line="170"/>
+        <location filename="../../Window/OverviewPage.cpp" line="172"/>
         <source>View summary</source>
         <translation>Voir le résumé</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewPage.cpp" line="245"/>
+        <location filename="../../Window/OverviewPage.cpp" line="247"/>
         <source>This moment is inside “%@”.</source>
         <translation>Ce moment fait partie de «&#xa0;%@&#xa0;».</translation>
     </message>
@@ -2810,27 +2810,27 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::ProcessTable</name>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="69"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="86"/>
         <source>Running</source>
         <translation>En cours</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="74"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="92"/>
         <source>By CPU</source>
         <translation>Par CPU</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="74"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="92"/>
         <source>By memory</source>
         <translation>Par mémoire</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="76"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="94"/>
         <source>Search processes</source>
         <translation>Rechercher des processus</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ProcessTable.cpp" line="173"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="46"/>
         <source>%n processes, %@ of them yours</source>
         <translation>
             <numerusform>%n processus, dont %@ à vous</numerusform>
@@ -2838,12 +2838,12 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="179"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="197"/>
         <source>Reading processes…</source>
         <translation>Lecture des processus…</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="180"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="198"/>
         <source>No process has “%@” in its name. Try another word, or clear the search field.</source>
         <translation>Aucun processus n&apos;a «&#xa0;%@&#xa0;» dans son nom. Essayez un autre mot ou videz le champ de recherche.</translation>
     </message>
@@ -2960,40 +2960,40 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::RingControls</name>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="43"/>
+        <location filename="../../Window/RingControls.cpp" line="45"/>
         <source>60 s</source>
         <translation>60 s</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="43"/>
+        <location filename="../../Window/RingControls.cpp" line="45"/>
         <source>Day</source>
         <translation>Jour</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="50"/>
+        <location filename="../../Window/RingControls.cpp" line="52"/>
         <source>Previous day</source>
         <translation>Jour précédent</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="54"/>
+        <location filename="../../Window/RingControls.cpp" line="56"/>
         <source>Next day</source>
         <translation>Jour suivant</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="58"/>
+        <location filename="../../Window/RingControls.cpp" line="39"/>
         <source>Export this day as an image</source>
         <translation>Exporter cette journée en image</translation>
     </message>
     <message>
         <location filename="../../Window/RingControls.cpp" line="68"/>
         <location filename="../../Window/RingControls.cpp" line="69"/>
-        <location filename="../../Window/RingControls.cpp" line="111"/>
-        <location filename="../../Window/RingControls.cpp" line="115"/>
+        <location filename="../../Window/RingControls.cpp" line="116"/>
+        <location filename="../../Window/RingControls.cpp" line="120"/>
         <source>Back to now</source>
         <translation>Revenir à maintenant</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="112"/>
+        <location filename="../../Window/RingControls.cpp" line="117"/>
         <source>Now</source>
         <translation>Maintenant</translation>
     </message>
@@ -4562,7 +4562,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <translation>Aucun service de notifications ne tourne sur ce bureau, les alertes n&apos;apparaissent donc que dans la fenêtre de Qel.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="41"/>
+        <location filename="../../Sheets/DataTab.cpp" line="42"/>
         <source>Deletes every recorded day with its marks and app usage, the recorded sleeps and stretches, and the usual baseline. Settings and rules are kept. This can&apos;t be undone.</source>
         <translation>Supprime tous les jours enregistrés avec leurs repères et l&apos;utilisation des applications, les veilles et périodes enregistrées, ainsi que la référence habituelle. Les paramètres et règles sont conservés. Cette action est irréversible.</translation>
     </message>

@@ -2173,22 +2173,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MenuBar</name>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="173"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="272"/>
         <source>Show panel</source>
         <translation>パネルを表示</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="174"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="273"/>
         <source>Open Qel</source>
         <translation>Qel を開く</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="175"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="274"/>
         <source>What just happened</source>
         <translation>今の出来事</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="251"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="352"/>
         <source>Qel keeps running while its window is closed, and usually waits in the tray. This desktop has no tray, so the window was minimised instead. To end Qel, choose Quit (Ctrl+Q).</source>
         <translation>Qel はウインドウを閉じても動作を続け、通常はトレイで待機します。このデスクトップにはトレイがないため、代わりにウインドウを最小化しました。Qel を終了するには「終了」（Ctrl+Q）を選んでください。</translation>
     </message>
@@ -2196,7 +2196,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MenuBarPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuBarPanel.cpp" line="37"/>
+        <location filename="../../MenuBar/MenuBarPanel.cpp" line="38"/>
         <source>Qel panel</source>
         <translation>Qel パネル</translation>
     </message>
@@ -2488,22 +2488,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::OverviewPage</name>
     <message>
-        <location filename="../../Window/OverviewPage.cpp" line="156"/>
+        <location filename="../../Window/OverviewPage.cpp" line="158"/>
         <source>Replay 60 s</source>
         <translation>60 秒を再生</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewPage.cpp" line="157"/>
+        <location filename="../../Window/OverviewPage.cpp" line="159"/>
         <source>What just happened: replay the last 60 seconds (Ctrl+Alt+E)</source>
         <translation>今の出来事：過去 60 秒間を再生（Ctrl+Alt+E）</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewPage.cpp" line="170"/>
+        <location filename="../../Window/OverviewPage.cpp" line="172"/>
         <source>View summary</source>
         <translation>概要を表示</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewPage.cpp" line="245"/>
+        <location filename="../../Window/OverviewPage.cpp" line="247"/>
         <source>This moment is inside “%@”.</source>
         <translation>この時刻は「%@」の区間内です。</translation>
     </message>
@@ -2797,39 +2797,39 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::ProcessTable</name>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="69"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="86"/>
         <source>Running</source>
         <translation>実行中</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="74"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="92"/>
         <source>By CPU</source>
         <translation>CPU 順</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="74"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="92"/>
         <source>By memory</source>
         <translation>メモリ順</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="76"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="94"/>
         <source>Search processes</source>
         <translation>プロセスを検索</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ProcessTable.cpp" line="173"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="46"/>
         <source>%n processes, %@ of them yours</source>
         <translation>
             <numerusform>%n 個（自分の %@ 個）</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="179"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="197"/>
         <source>Reading processes…</source>
         <translation>プロセスを読み込み中…</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="180"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="198"/>
         <source>No process has “%@” in its name. Try another word, or clear the search field.</source>
         <translation>名前に「%@」を含むプロセスはありません。別の語を試すか、検索フィールドをクリアしてください。</translation>
     </message>
@@ -2946,40 +2946,40 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::RingControls</name>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="43"/>
+        <location filename="../../Window/RingControls.cpp" line="45"/>
         <source>60 s</source>
         <translation>60 秒</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="43"/>
+        <location filename="../../Window/RingControls.cpp" line="45"/>
         <source>Day</source>
         <translation>1 日</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="50"/>
+        <location filename="../../Window/RingControls.cpp" line="52"/>
         <source>Previous day</source>
         <translation>前日</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="54"/>
+        <location filename="../../Window/RingControls.cpp" line="56"/>
         <source>Next day</source>
         <translation>翌日</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="58"/>
+        <location filename="../../Window/RingControls.cpp" line="39"/>
         <source>Export this day as an image</source>
         <translation>この日を画像として書き出す</translation>
     </message>
     <message>
         <location filename="../../Window/RingControls.cpp" line="68"/>
         <location filename="../../Window/RingControls.cpp" line="69"/>
-        <location filename="../../Window/RingControls.cpp" line="111"/>
-        <location filename="../../Window/RingControls.cpp" line="115"/>
+        <location filename="../../Window/RingControls.cpp" line="116"/>
+        <location filename="../../Window/RingControls.cpp" line="120"/>
         <source>Back to now</source>
         <translation>現在に戻る</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="112"/>
+        <location filename="../../Window/RingControls.cpp" line="117"/>
         <source>Now</source>
         <translation>現在</translation>
     </message>
@@ -4531,7 +4531,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>このデスクトップでは通知サービスが動いていないため、アラートは Qel のウインドウにだけ表示されます。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="41"/>
+        <location filename="../../Sheets/DataTab.cpp" line="42"/>
         <source>Deletes every recorded day with its marks and app usage, the recorded sleeps and stretches, and the usual baseline. Settings and rules are kept. This can&apos;t be undone.</source>
         <translation>記録したすべての日（マークとアプリの使用状況を含む）、記録したスリープと区間、いつもの基準値を削除します。設定とルールは残ります。この操作は取り消せません。</translation>
     </message>

@@ -2173,22 +2173,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MenuBar</name>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="173"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="272"/>
         <source>Show panel</source>
         <translation>패널 보기</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="174"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="273"/>
         <source>Open Qel</source>
         <translation>Qel 열기</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="175"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="274"/>
         <source>What just happened</source>
         <translation>방금 일어난 일</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="251"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="352"/>
         <source>Qel keeps running while its window is closed, and usually waits in the tray. This desktop has no tray, so the window was minimised instead. To end Qel, choose Quit (Ctrl+Q).</source>
         <translation>Qel은 창을 닫아도 계속 실행되며 보통 시스템 트레이에서 대기합니다. 이 데스크톱에는 트레이가 없어 대신 창을 최소화했습니다. Qel을 끝내려면 종료(Ctrl+Q)를 선택하세요.</translation>
     </message>
@@ -2196,7 +2196,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MenuBarPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuBarPanel.cpp" line="37"/>
+        <location filename="../../MenuBar/MenuBarPanel.cpp" line="38"/>
         <source>Qel panel</source>
         <translation>Qel 패널</translation>
     </message>
@@ -2488,22 +2488,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::OverviewPage</name>
     <message>
-        <location filename="../../Window/OverviewPage.cpp" line="156"/>
+        <location filename="../../Window/OverviewPage.cpp" line="158"/>
         <source>Replay 60 s</source>
         <translation>60초 다시 보기</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewPage.cpp" line="157"/>
+        <location filename="../../Window/OverviewPage.cpp" line="159"/>
         <source>What just happened: replay the last 60 seconds (Ctrl+Alt+E)</source>
         <translation>방금 일어난 일: 최근 60초 다시 보기 (Ctrl+Alt+E)</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewPage.cpp" line="170"/>
+        <location filename="../../Window/OverviewPage.cpp" line="172"/>
         <source>View summary</source>
         <translation>요약 보기</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewPage.cpp" line="245"/>
+        <location filename="../../Window/OverviewPage.cpp" line="247"/>
         <source>This moment is inside “%@”.</source>
         <translation>이 순간은 “%@” 구간에 속합니다.</translation>
     </message>
@@ -2797,39 +2797,39 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::ProcessTable</name>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="69"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="86"/>
         <source>Running</source>
         <translation>실행 중</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="74"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="92"/>
         <source>By CPU</source>
         <translation>CPU순</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="74"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="92"/>
         <source>By memory</source>
         <translation>메모리순</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="76"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="94"/>
         <source>Search processes</source>
         <translation>프로세스 검색</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ProcessTable.cpp" line="173"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="46"/>
         <source>%n processes, %@ of them yours</source>
         <translation>
             <numerusform>%n개, 내 것 %@개</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="179"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="197"/>
         <source>Reading processes…</source>
         <translation>프로세스 읽는 중…</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="180"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="198"/>
         <source>No process has “%@” in its name. Try another word, or clear the search field.</source>
         <translation>이름에 “%@”이(가) 들어간 프로세스가 없습니다. 다른 단어를 입력하거나 검색 필드를 지우세요.</translation>
     </message>
@@ -2946,40 +2946,40 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::RingControls</name>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="43"/>
+        <location filename="../../Window/RingControls.cpp" line="45"/>
         <source>60 s</source>
         <translation>60초</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="43"/>
+        <location filename="../../Window/RingControls.cpp" line="45"/>
         <source>Day</source>
         <translation>일</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="50"/>
+        <location filename="../../Window/RingControls.cpp" line="52"/>
         <source>Previous day</source>
         <translation>이전 날</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="54"/>
+        <location filename="../../Window/RingControls.cpp" line="56"/>
         <source>Next day</source>
         <translation>다음 날</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="58"/>
+        <location filename="../../Window/RingControls.cpp" line="39"/>
         <source>Export this day as an image</source>
         <translation>이날을 이미지로 내보내기</translation>
     </message>
     <message>
         <location filename="../../Window/RingControls.cpp" line="68"/>
         <location filename="../../Window/RingControls.cpp" line="69"/>
-        <location filename="../../Window/RingControls.cpp" line="111"/>
-        <location filename="../../Window/RingControls.cpp" line="115"/>
+        <location filename="../../Window/RingControls.cpp" line="116"/>
+        <location filename="../../Window/RingControls.cpp" line="120"/>
         <source>Back to now</source>
         <translation>현재로 돌아가기</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="112"/>
+        <location filename="../../Window/RingControls.cpp" line="117"/>
         <source>Now</source>
         <translation>지금</translation>
     </message>
@@ -4531,7 +4531,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>이 데스크톱에는 실행 중인 알림 서비스가 없어 알림은 Qel 창에만 표시됩니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="41"/>
+        <location filename="../../Sheets/DataTab.cpp" line="42"/>
         <source>Deletes every recorded day with its marks and app usage, the recorded sleeps and stretches, and the usual baseline. Settings and rules are kept. This can&apos;t be undone.</source>
         <translation>기록된 모든 날과 그 표시 및 앱 사용량, 기록된 절전과 구간, 평소 기준을 삭제합니다. 설정과 규칙은 유지됩니다. 이 작업은 되돌릴 수 없습니다.</translation>
     </message>
