@@ -1,6 +1,7 @@
 #include "Qel/Window/DayRingPainter.hpp"
 
 #include <QFontMetricsF>
+#include <QImage>
 #include <QPainter>
 
 #include <algorithm>
@@ -8,6 +9,7 @@
 #include <numbers>
 
 #include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/OneTaskPaint.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Text/Loc.hpp"
@@ -190,6 +192,28 @@ struct Ring {
   }
 };
 
+// The tracks are hundreds of wedges, each large enough for the raster engine to hand to the thread
+// pool and wait: filled into an image in one task instead (see OneTaskPaint.hpp) and laid under
+// the rest, whose words stay on this thread.
+void tracksInOneTask(QPainter& painter, const DayRingGeometry& geometry, const DayRingPicture& picture, bool light) {
+  QPaintDevice* device = painter.device();
+  if (!device) return;
+  QImage image(device->width(), device->height(), QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(device->devicePixelRatioF());
+  image.fill(Qt::transparent);
+  const QTransform transform = painter.worldTransform();
+  paintInOneTask([&] {
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setTransform(transform);
+    Ring{p, geometry, picture, light}.tracks();
+  });
+  painter.save();
+  painter.resetTransform();
+  painter.drawImage(QPointF(0, 0), image);
+  painter.restore();
+}
+
 }  // namespace
 
 void paintDayRing(QPainter& painter, const DayRingGeometry& geometry, const DayRingPicture& picture, bool light) {
@@ -197,8 +221,8 @@ void paintDayRing(QPainter& painter, const DayRingGeometry& geometry, const DayR
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setFont(Fonts::text(Type::caption));
+  tracksInOneTask(painter, geometry, picture, light);
   Ring ring{painter, geometry, picture, light};
-  ring.tracks();
   if (picture.mode == RingMode::day) {
     ring.sleeps();
     ring.usual();
