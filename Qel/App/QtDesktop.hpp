@@ -1,14 +1,15 @@
 #pragma once
 // What the desktop program tells the store about the desktop: the application in front (from
-// the X server's active window and the pid it announces; unknown elsewhere, e.g. on Wayland),
-// the number of screens, the appearance and the application icon. Main thread only.
+// the X server's active window and the pid it announces, followed as the window manager changes
+// it; unknown elsewhere, e.g. on Wayland), the number of screens, the appearance and the
+// application icon. Main thread only.
+#include <QAbstractNativeEventFilter>
 #include <QIcon>
 #include <QWidget>
 
-#include <cstdint>
-#include <optional>
-#include <span>
+#include <memory>
 
+#include "Qel/App/FrontWindowWatch.hpp"
 #include "Qel/Kit/DockIcon.hpp"
 #include "Qel/Store/Desktop.hpp"
 
@@ -16,9 +17,10 @@ namespace qel {
 
 class Store;
 
-class QtDesktop final : public Desktop {
+class QtDesktop final : public Desktop, public QAbstractNativeEventFilter {
  public:
   QtDesktop();
+  ~QtDesktop() override;
 
   // The store whose load the window icon shows; none draws the icon with the water at rest.
   void setStore(const Store* store) { store_ = store; }
@@ -35,19 +37,13 @@ class QtDesktop final : public Desktop {
   static QIcon appIcon();
   const DockPicture& dockPicture() const { return shown_; }
 
+  bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
+
  private:
+  std::unique_ptr<FrontWindowWatch> front_;  // on the application's X connection; none elsewhere
   const Store* store_ = nullptr;
   const QWidget* window_ = nullptr;
   DockPicture shown_;
 };
-
-// The first 32-bit item of an X window property as a window id or a pid: none unless the
-// property has format 32 and at least one item.
-std::optional<std::uint32_t> firstCardinal(int format, std::span<const std::uint32_t> items);
-// The app in front from the root window's _NET_ACTIVE_WINDOW (none: not published) and that
-// window's _NET_WM_PID. Window 0 means no window is active, so nothing is in front.
-FrontApp frontAppFrom(std::optional<std::uint32_t> activeWindow, std::optional<std::uint32_t> windowPid);
-// A pid from a _NET_WM_PID value: none unless it is a pid another process could have (> 1).
-std::optional<std::int32_t> pidFromCardinal(std::optional<std::uint32_t> value);
 
 }  // namespace qel

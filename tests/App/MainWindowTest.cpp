@@ -2,13 +2,18 @@
 #include <QThread>
 
 #include <atomic>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
 #include <thread>
 
 #include "Qel/App/AppCommands.hpp"
 #include "Qel/App/MainWindow.hpp"
+#include "Qel/App/FrontWindowWatch.hpp"
 #include "Qel/App/QtDesktop.hpp"
 #include "Qel/Window/RootView.hpp"
 #include "tests/App/ShellFixture.hpp"
+#include "tests/support/XSession.hpp"
 
 using namespace qel;
 using test::settle;
@@ -135,6 +140,80 @@ TEST(QtDesktop, readsOnlyPlausibleWindowProperties) {
   QtDesktop offscreen;
   EXPECT_EQ(offscreen.frontApp(), FrontApp{});  // no X server to ask
   EXPECT_GE(offscreen.screenCount(), 1);
+}
+
+namespace {
+
+// Plays the window manager on its own connection: windows that announce a pid, and the root
+// window's active-window property.
+struct WindowManagerPlay {
+  explicit WindowManagerPlay(xcb_connection_t* c) : c(c), root(xcb_setup_roots_iterator(xcb_get_setup(c)).data->root) {}
+  xcb_atom_t atom(const char* name) {
+    std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
+        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, std::uint16_t(std::strlen(name)), name), nullptr), &std::free);
+    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+  }
+  xcb_window_t window(std::uint32_t pid) {
+    const xcb_window_t w = xcb_generate_id(c);
+    xcb_create_window(c, XCB_COPY_FROM_PARENT, w, root, 0, 0, 10, 10, 0, XCB_WINDOW_CLASS_INPUT_OUTPUT,
+                      XCB_COPY_FROM_PARENT, 0, nullptr);
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, w, atom("_NET_WM_PID"), XCB_ATOM_CARDINAL, 32, 1, &pid);
+    return w;
+  }
+  void activate(xcb_window_t w) {
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, root, atom("_NET_ACTIVE_WINDOW"), XCB_ATOM_WINDOW, 32, 1, &w);
+    sync();
+  }
+  void sync() { std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr)); }
+  xcb_connection_t* c;
+  xcb_window_t root;
+};
+
+// Hands the watch every event its connection has, once the server has sent them.
+void pump(xcb_connection_t* c, FrontWindowWatch& watch) {
+  std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+  while (xcb_generic_event_t* event = xcb_poll_for_event(c)) {
+    watch.see(event);
+    std::free(event);
+  }
+}
+
+}  // namespace
+
+TEST(FrontWindowWatch, followsTheActiveWindowAsTheWindowManagerChangesIt) {
+  test::VirtualScreen screen("640x480x24");
+  ASSERT_FALSE(screen.display.empty());
+  xcb_connection_t* ours = xcb_connect(screen.display.c_str(), nullptr);
+  xcb_connection_t* theirs = xcb_connect(screen.display.c_str(), nullptr);
+  ASSERT_FALSE(xcb_connection_has_error(ours));
+  ASSERT_FALSE(xcb_connection_has_error(theirs));
+  WindowManagerPlay wm(theirs);
+  const xcb_window_t editor = wm.window(4242), player = wm.window(4343);
+
+  FrontWindowWatch watch(ours);
+  EXPECT_EQ(watch.front(), FrontApp{});  // no window manager has said anything yet
+  wm.activate(editor);
+  pump(ours, watch);
+  EXPECT_EQ(watch.front(), FrontApp::process(4242));
+  wm.activate(player);
+  pump(ours, watch);
+  EXPECT_EQ(watch.front(), FrontApp::process(4343));
+  wm.activate(XCB_WINDOW_NONE);  // the desktop clicked
+  pump(ours, watch);
+  EXPECT_EQ(watch.front(), FrontApp::nothing());
+
+  // Asked on every tick between two changes, it asks the server nothing.
+  const unsigned before = xcb_no_operation(ours).sequence;
+  for (int i = 0; i < 10; ++i) EXPECT_EQ(watch.front(), FrontApp::nothing());
+  EXPECT_EQ(xcb_no_operation(ours).sequence, before + 1);
+
+  // A window manager that goes takes its property with it: nobody says what is in front.
+  xcb_delete_property(theirs, wm.root, wm.atom("_NET_ACTIVE_WINDOW"));
+  wm.sync();
+  pump(ours, watch);
+  EXPECT_EQ(watch.front(), FrontApp{});
+  xcb_disconnect(theirs);
+  xcb_disconnect(ours);
 }
 
 TEST_F(MainWindowTest, theWindowIconFollowsTheLoadOnlyWhileTheWindowIsOpen) {
