@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "Qel/App/QelApp.hpp"
+#include "Qel/Platform/Heap.hpp"
 #include "Qel/Platform/OpenFileLimit.hpp"
 #include "Qel/App/SampleReport.hpp"
 
@@ -11,6 +12,7 @@ constexpr const char* kUsage = "usage: qel [--sample | --replay | --version | --
 }
 
 int main(int argc, char** argv) {
+  qel::settleHeap();
   qel::raiseOpenFileLimit();
   const char* arg = argc > 1 ? argv[1] : nullptr;
   auto is = [arg](const char* word) { return arg && std::strcmp(arg, word) == 0; };
