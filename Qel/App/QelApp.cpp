@@ -55,7 +55,6 @@ QelApp::QelApp(const InstanceLock& historyLock, InstanceLock& instanceLock)
   makeMenuBar();
   connectCommands();
   connectQuitting();
-  connect(&tick_, &QTimer::timeout, this, [this] { store_->sampleOnce(); });
 }
 
 // First, so a second start waits as little as possible; requests arrive once the loop runs.
@@ -166,7 +165,7 @@ void QelApp::start(InstanceRequest request) {
     sleepNotifier_ = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
     connect(sleepNotifier_.get(), &QSocketNotifier::activated, this, [this] { store_->processSleepWatch(); });
   }
-  tick_.start(1000);
+  store_->tickEvery(std::chrono::seconds(1));
   watchColorScheme();
   watchNotifications();
   menuBar_->connectTray();

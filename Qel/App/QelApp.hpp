@@ -4,7 +4,6 @@
 // Ctrl+Q, SIGTERM, SIGINT, SIGHUP, the session ending).
 #include <QObject>
 #include <QSocketNotifier>
-#include <QTimer>
 
 #include <memory>
 
@@ -90,7 +89,6 @@ class QelApp : public QObject {
   std::unique_ptr<QSocketNotifier> schemeNotifier_;
   std::unique_ptr<NotificationWatch> notificationWatch_;
   std::unique_ptr<QSocketNotifier> notificationNotifier_;
-  QTimer tick_;
 };
 
 // Runs the desktop program: takes the one-instance lock (before the history opens), or hands

@@ -121,7 +121,7 @@ void Store::setNotificationsAvailable(bool available) {
 void Store::notify(const std::string& title, const std::string& body) {
   // Off the main thread: a notification service that hangs must not hold up the tick. With
   // no service nothing is posted; the toast has been shown already.
-  notifyQueue_.async([title, body] { postNotification("Qel", title, body); });
+  asideQueue_.async([title, body] { postNotification("Qel", title, body); });
 }
 
 }  // namespace qel

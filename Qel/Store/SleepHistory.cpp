@@ -176,7 +176,7 @@ void Store::refreshSleepLog(std::optional<Date> wokeAt, Date rememberedAfter) {
   sleepBusy_ = true;
   const auto remembered = readRememberedStart(defaults_);
   const std::optional<int> chargeNow = battery_.present ? std::optional(battery_.percent) : std::nullopt;
-  sleepQueue_.async([this, wokeAt, rememberedAfter, remembered, chargeNow] {
+  asideQueue_.async([this, wokeAt, rememberedAfter, remembered, chargeNow] {
     std::vector<SleepSession> found;
     if (sleepLog_)
       if (auto logged = sleepLog_()) found = std::move(*logged);

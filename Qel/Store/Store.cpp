@@ -44,11 +44,7 @@ Store::Store(StoreServices services)
 Store::~Store() {
   releaseOnExit();
   *alive_ = false;
-  sleepQueue_.stop();
-  bluetoothQueue_.stop();
-  portQueue_.stop();
-  gpuHolderQueue_.stop();
-  netQueue_.stop();
+  asideQueue_.stop();
   queue_.stop();
   askPackages_ = false;
   appVersionQueue_.stop();

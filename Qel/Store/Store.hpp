@@ -60,7 +60,7 @@ struct StoreServices {
   std::unique_ptr<TrafficSource> traffic;
   std::unique_ptr<PortSource> ports;
   std::unique_ptr<BluetoothSource> bluetooth;
-  // The rest between two per-app traffic reads (tests shorten it).
+  // The rest between two per-app traffic reads, in whole ticks (tests shorten it).
   std::chrono::milliseconds trafficPause{2000};
   // Opens the history database with the store's problem handler; none: nothing is stored.
   std::function<std::unique_ptr<HistoryDB>(HistoryDB::ProblemHandler)> openHistory;
@@ -93,8 +93,11 @@ class Store {
   Store& operator=(const Store&) = delete;
 
   // The start-up after construction: loads the day and takes the first sample. The host then
-  // calls sampleOnce() once a second.
+  // calls sampleOnce() once a second, or hands the store its own clock with tickEvery().
   void start();
+  // From now on the store ticks by itself every `interval`: the sampler queue waits out each
+  // interval, so the main thread wakes once a tick, for its result.
+  void tickEvery(std::chrono::milliseconds interval);
   // The orderly end: saves the day, then waits (bounded) for the history to be written.
   void shutdown();
   // The end when the main thread is stuck and can't take the orderly one: continues what this
@@ -112,7 +115,7 @@ class Store {
 
   // The tick.
   void sampleOnce();
-  void apply(const Snapshot& snapshot);
+  void apply(Snapshot snapshot);
 
   // Views and their state.
   Page page() const { return page_; }
@@ -415,6 +418,11 @@ class Store {
   void onMain(std::function<void()> work);
   void onMainAfter(std::chrono::milliseconds delay, std::function<void()> work);
   Snapshot takeSample();
+  // One sampling, and the per-app traffic when due, handed to the main thread together.
+  void sampleAndHandOver();
+  // The tick's readers besides the sampling: bluetooth, ports, the GPU's holders.
+  void sampleAside();
+  void takeTraffic(std::optional<std::map<std::int32_t, NetUse>> use);
   void readSettings();
   void rollOver(const std::string& key);
   // Called after a slot of the current day was saved.
@@ -545,7 +553,6 @@ class Store {
   std::map<std::int32_t, TamedProc> keptSlow_;
   BackgroundPriority priority_;
   bool frontUnknownTold_ = false;
-  SerialQueue notifyQueue_{"qel.notify"};
 
   // Insights.
   void handle(const std::vector<Finding>& found, Date now);
@@ -606,11 +613,13 @@ class Store {
   std::optional<Stretch> stretchReport_;
   std::optional<StretchRecorder> recording_;
 
-  // Tick bookkeeping (main thread), except `tick_`, which only the sampler queue touches.
+  // Tick bookkeeping (main thread), except `tick_` and `trafficCountdown_`, which only the
+  // sampler queue touches.
   int tick_ = 0;
+  int trafficCountdown_ = 0;
   int tickSeen_ = 0;
-  bool samplingBusy_ = false;
-  bool netBusy_ = false;
+  std::atomic<bool> samplingBusy_{false};  // a sample is being taken or waits for the main thread
+  std::chrono::milliseconds tickInterval_{0};  // 0: the host calls sampleOnce()
   bool portBusy_ = false;
   int portCountdown_ = 0;
   bool gpuHolderBusy_ = false;
@@ -621,12 +630,10 @@ class Store {
   bool shutDown_ = false;
 
   // Last: the queues stop (and join) before the fields above go away.
-  SerialQueue queue_{"qel.sampler"};
-  SerialQueue netQueue_{"qel.nettop"};
-  SerialQueue portQueue_{"qel.ports"};
-  SerialQueue gpuHolderQueue_{"qel.gpuholders"};
-  SerialQueue bluetoothQueue_{"qel.bluetooth"};
-  SerialQueue sleepQueue_{"qel.sleep"};
+  SerialQueue queue_{"qel.sampler"};  // the tick's sampling and the per-app traffic
+  // The occasional readers and senders, one after another: bluetooth, the listening ports, the
+  // GPU's holders, the system's sleep log and the notifications.
+  SerialQueue asideQueue_{"qel.readers"};
 };
 
 }  // namespace qel

@@ -4,6 +4,7 @@
 #include <set>
 
 #include "Qel/Platform/Calendar.hpp"
+#include "Qel/Platform/Heap.hpp"
 #include "Qel/Store/LiveSeries.hpp"
 #include "Qel/Store/Store.hpp"
 
@@ -12,21 +13,58 @@ namespace qel {
 void Store::sampleOnce() {
   // A reader that blocks (a hung mount) must not pile up work and then flood stale
   // snapshots: while the last sampling runs, this tick samples nothing.
-  if (!samplingBusy_ && system_ && processes_) {
-    samplingBusy_ = true;
-    queue_.async([this] {
-      Snapshot snapshot = takeSample();
-      onMain([this, snapshot = std::move(snapshot)] {
-        samplingBusy_ = false;
-        apply(snapshot);
-      });
-    });
-  }
+  if (system_ && processes_ && !samplingBusy_.exchange(true)) queue_.async([this] { sampleAndHandOver(); });
+  sampleAside();
+}
 
+void Store::tickEvery(std::chrono::milliseconds interval) {
+  tickInterval_ = interval;
+  if (!system_ || !processes_) return;
+  // The sampler keeps its own time, so the main thread hears from it once a tick and never has
+  // to wake it.
+  queue_.async([this, interval] {
+    for (MonoTime due = clock_.monotonic() + interval;; due = std::max(due + interval, clock_.monotonic())) {
+      const auto wait = std::chrono::ceil<std::chrono::milliseconds>(due - clock_.monotonic());
+      if (wait.count() > 0 && !queue_.sleep(wait)) return;  // stopping
+      if (queue_.stopping()) return;
+      // A late tick (a slow reader, a suspended machine) is not made up for, and one whose
+      // sample the main thread has not taken yet samples nothing.
+      if (!samplingBusy_.exchange(true)) sampleAndHandOver();
+    }
+  });
+}
+
+// On "qel.sampler".
+void Store::sampleAndHandOver() {
+  Snapshot snapshot = takeSample();
+  // The traffic reader is the costlier one: once per pause at most, handed over with the sample.
+  std::optional<std::optional<std::map<std::int32_t, NetUse>>> traffic;
+  if (traffic_ && --trafficCountdown_ < 1) {
+    trafficCountdown_ = int(trafficPause_ / std::chrono::seconds(1));
+    traffic = traffic_->sample();
+  }
+  onMain([this, snapshot = std::move(snapshot), traffic = std::move(traffic)]() mutable {
+    const bool paced = tickInterval_.count() > 0;
+    if (paced && shutDown_) return;
+    if (traffic) takeTraffic(std::move(*traffic));
+    apply(std::move(snapshot));
+    samplingBusy_ = false;
+    if (paced) sampleAside();
+  });
+}
+
+void Store::takeTraffic(std::optional<std::map<std::int32_t, NetUse>> use) {
+  // A read that found no connection is a reading too: only a failed one keeps the last.
+  if (!use) return;
+  netUse_ = std::move(*use);
+  assign(netPerApp_, true, Concern::processes);
+}
+
+void Store::sampleAside() {
   if (--bluetoothCountdown_ < 1 && !bluetoothBusy_ && bluetoothSource_) {
     bluetoothCountdown_ = 10;
     bluetoothBusy_ = true;
-    bluetoothQueue_.async([this] {
+    asideQueue_.async([this] {
       auto devices = bluetoothSource_->sample();
       onMain([this, devices = std::move(devices)]() mutable {
         assign(bluetooth_, std::move(devices), Concern::live);
@@ -47,23 +85,6 @@ void Store::sampleOnce() {
     scanGpuHolders();
   else
     gpuHolderCountdown_ = 0;
-
-  if (!netBusy_ && traffic_) {
-    netBusy_ = true;
-    netQueue_.async([this] {
-      auto use = traffic_->sample();
-      // The pause keeps the traffic reader to one run per two seconds at most.
-      netQueue_.sleep(trafficPause_);
-      onMain([this, use = std::move(use)]() mutable {
-        // A read that found no connection is a reading too: only a failed one keeps the last.
-        if (use) {
-          netUse_ = std::move(*use);
-          assign(netPerApp_, true, Concern::processes);
-        }
-        netBusy_ = false;
-      });
-    });
-  }
 }
 
 // On "qel.sampler".
@@ -100,7 +121,7 @@ double Store::memFraction(const MemSample& m) {
   return m.usedFraction();
 }
 
-void Store::apply(const Snapshot& s) {
+void Store::apply(Snapshot s) {
   // One clock reading for the whole tick, so a tick across midnight files everything under
   // one day.
   const Date now = clock_.now();
@@ -121,7 +142,7 @@ void Store::apply(const Snapshot& s) {
   energyMeasured_ = s.energyMeasured;
   thermal_ = s.thermal;
 
-  std::vector<ProcInfo> procs = s.procs;
+  std::vector<ProcInfo> procs = std::move(s.procs);
   for (auto& p : procs) {
     if (auto it = netUse_.find(p.pid); it != netUse_.end()) {
       p.netDown = it->second.down;
@@ -150,10 +171,10 @@ void Store::apply(const Snapshot& s) {
     diskDetail_ = s.diskDetail;
     diskFree_ = diskDetail_.free;
     diskTotal_ = diskDetail_.total;
-    volumes_ = s.volumes;
+    volumes_ = std::move(s.volumes);
     wakeReadable_ = s.wake.has_value();
-    wake_ = s.wake.value_or(std::vector<WakeHolder>{});
-    addresses_ = s.addresses;
+    wake_ = std::move(s.wake).value_or(std::vector<WakeHolder>{});
+    addresses_ = std::move(s.addresses);
     noteSlowChanges();
   }
 
@@ -189,6 +210,8 @@ void Store::apply(const Snapshot& s) {
   if (s.tick % 60 == 0) {
     saveDay();
     flushApps();
+    // What a minute of processes coming and going freed goes back to the system.
+    returnFreedHeap();
   }
   // Every sample moves the readings, the list, the current slot and what is worked out from
   // them (advice, the forecast); the other parts were marked above when they changed.
@@ -200,7 +223,7 @@ void Store::apply(const Snapshot& s) {
 void Store::loadPorts() {
   if (portBusy_ || !portSource_) return;
   portBusy_ = true;
-  portQueue_.async([this] {
+  asideQueue_.async([this] {
     auto result = portSource_->sample();
     onMain([this, result = std::move(result)]() mutable {
       portsAvailable_ = result.has_value();
@@ -223,7 +246,7 @@ void Store::scanGpuHolders() {
   if (pids.empty()) return;
   gpuHolderCountdown_ = 5;
   gpuHolderBusy_ = true;
-  gpuHolderQueue_.async([this, pids = std::move(pids)] {
+  asideQueue_.async([this, pids = std::move(pids)] {
     GpuHolders answers;
     for (const std::int32_t pid : pids) answers.emplace(pid, holdsGpu_(pid));
     onMain([this, answers = std::move(answers)]() mutable {

@@ -256,6 +256,29 @@ TEST_F(StoreTest, blockedReaderLeavesNoBacklog) {
   EXPECT_EQ(store->tick(), 3);
 }
 
+TEST_F(StoreTest, tickingByItselfGoesOnAloneWithEveryReaderAndLeavesNoBacklog) {
+  makeStore();
+  store->start();
+  ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1; }));
+  store->tickEvery(5ms);
+  ASSERT_TRUE(runUntil(main, [&] { return store->tick() >= 12; }));
+  // The readers besides the sampling still run, each at its own pace, and the per-app traffic
+  // comes with the samples.
+  EXPECT_GE(script.bluetoothReads, 2);
+  EXPECT_TRUE(store->netPerApp());
+  EXPECT_GE(script.trafficReads, 10);
+
+  // A main thread busy elsewhere for many ticks finds one sample waiting, not one for each.
+  std::this_thread::sleep_for(30ms);
+  const int samples = script.samples;
+  std::this_thread::sleep_for(100ms);
+  EXPECT_LE(script.samples, samples + 1);
+  const int before = store->tick();
+  main.runUntilIdle();
+  EXPECT_LE(store->tick(), before + 1);
+  ASSERT_TRUE(runUntil(main, [&] { return store->tick() >= before + 3; }));
+}
+
 TEST_F(StoreTest, changesReachSubscribersOncePerTurn) {
   makeStore(false);
   int told = 0;
