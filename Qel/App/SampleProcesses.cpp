@@ -28,11 +28,11 @@ std::string appName(const AppTable& apps, const ProcInfo& p) {
 
 }  // namespace
 
-ProcessSection::ProcessSection()
+ProcessSection::ProcessSection(std::chrono::steady_clock::time_point first)
     : apps_(std::make_unique<AppRegistry>(AppRegistry::environmentOptions(Loc::code()))),
-      sampler_(std::make_unique<ProcessSampler>(ProcessSampler::Options{.apps = apps_.get()})) {
+      sampler_(std::make_unique<ProcessSampler>(ProcessSampler::Options{.apps = apps_.get()})),
+      first_(first) {
   sampler_->sample();
-  first_ = std::chrono::steady_clock::now();
 }
 
 ProcessSection::~ProcessSection() = default;
@@ -60,15 +60,15 @@ void ProcessSection::print(std::ostream& out) {
   }
 }
 
-TrafficSection::TrafficSection() : net_(std::make_unique<NetTopSampler>()) {
+TrafficSection::TrafficSection(std::chrono::steady_clock::time_point first)
+    : net_(std::make_unique<NetTopSampler>()), first_(first) {
   net_->sample();
-  first_ = std::chrono::steady_clock::now();
 }
 
 TrafficSection::~TrafficSection() = default;
 
 void TrafficSection::print(std::ostream& out, const ProcessSection& processes) {
-  std::this_thread::sleep_until(first_ + std::chrono::seconds(2));
+  std::this_thread::sleep_until(first_ + std::chrono::seconds(1));
   const auto use = net_->sample().value_or(std::map<std::int32_t, NetUse>{});
   const auto& procs = processes.procs();
   const auto table = processes.appTable();
@@ -99,7 +99,7 @@ void TrafficSection::print(std::ostream& out, const ProcessSection& processes) {
     const double ra = a.use.down + a.use.up, rb = b.use.down + b.use.up;
     return ra != rb ? ra > rb : a.use.total > b.use.total;
   });
-  out << "Traffic by app (TCP, over 2 s, traffic within the machine left out): " << rows.size() << " apps\n";
+  out << "Traffic by app (TCP, over 1 s, traffic within the machine left out): " << rows.size() << " apps\n";
   out << "  " << padToWidth("DOWN", 11, true) << padToWidth("UP", 11, true) << padToWidth("TOTAL", 10, true)
       << padToWidth("PROCS", 7, true) << "  NAME\n";
   for (std::size_t i = 0; i < std::min(kRows, rows.size()); ++i) {

@@ -1,6 +1,7 @@
 #pragma once
 // The process and per-app traffic sections of `qel --sample`. Each takes its first reading when
-// made and prints once its interval has passed since, so the report's waits run side by side.
+// made and prints once a second has passed since the report's first reading of all, so the
+// report waits once.
 #include <chrono>
 #include <memory>
 #include <ostream>
@@ -18,7 +19,7 @@ class NetTopSampler;
 // The busiest processes by CPU over one second, with their applications.
 class ProcessSection {
  public:
-  ProcessSection();
+  explicit ProcessSection(std::chrono::steady_clock::time_point first);
   ~ProcessSection();
   void print(std::ostream& out);
   // The processes of the second reading, once printed, and their applications.
@@ -32,10 +33,10 @@ class ProcessSection {
   std::chrono::steady_clock::time_point first_;
 };
 
-// TCP traffic per application over two seconds, put to the processes of a printed section.
+// TCP traffic per application over one second, put to the processes of a printed section.
 class TrafficSection {
  public:
-  TrafficSection();
+  explicit TrafficSection(std::chrono::steady_clock::time_point first);
   ~TrafficSection();
   void print(std::ostream& out, const ProcessSection& processes);
 

@@ -155,9 +155,6 @@ void printWakeHolders(std::ostream& out, SystemSampler& s) {
 }  // namespace
 
 void printSample(std::ostream& out) {
-  // Readers of counters need two readings a second or two apart: every first reading is taken
-  // now, the longest wait's first, so the waits overlap rather than follow one another.
-  TrafficSection traffic;
   // Device batteries and ports need no waiting but take their time (lsof is slow): meanwhile.
   auto devices = std::async(std::launch::async, [] {
     std::ostringstream text;
@@ -165,12 +162,15 @@ void printSample(std::ostream& out) {
     printPortsSection(text);
     return text.str();
   });
+  // Readers of counters need two readings a second apart: every first reading is taken now and
+  // every second one a second after the first of them, so the report waits once.
+  const auto first = std::chrono::steady_clock::now();
   SystemSampler system;
   system.cpu();
   system.network();
   system.disk();
-  const auto first = std::chrono::steady_clock::now();
-  ProcessSection processes;
+  TrafficSection traffic(first);
+  ProcessSection processes(first);
   std::this_thread::sleep_until(first + std::chrono::seconds(1));
 
   out << "Qel sample\n";
