@@ -420,6 +420,8 @@ class Store {
   Snapshot takeSample();
   // One sampling, and the per-app traffic when due, handed to the main thread together.
   void sampleAndHandOver();
+  // Whether there is anything for the sampler queue to read (tests may give the traffic alone).
+  bool samples() const;
   // The tick's readers besides the sampling: bluetooth, ports, the GPU's holders.
   void sampleAside();
   void takeTraffic(std::optional<std::map<std::int32_t, NetUse>> use);

@@ -13,13 +13,15 @@ namespace qel {
 void Store::sampleOnce() {
   // A reader that blocks (a hung mount) must not pile up work and then flood stale
   // snapshots: while the last sampling runs, this tick samples nothing.
-  if (system_ && processes_ && !samplingBusy_.exchange(true)) queue_.async([this] { sampleAndHandOver(); });
+  if (samples() && !samplingBusy_.exchange(true)) queue_.async([this] { sampleAndHandOver(); });
   sampleAside();
 }
 
+bool Store::samples() const { return (system_ && processes_) || traffic_; }
+
 void Store::tickEvery(std::chrono::milliseconds interval) {
   tickInterval_ = interval;
-  if (!system_ || !processes_) return;
+  if (!samples()) return;
   // The sampler keeps its own time, so the main thread hears from it once a tick and never has
   // to wake it.
   queue_.async([this, interval] {
@@ -36,7 +38,8 @@ void Store::tickEvery(std::chrono::milliseconds interval) {
 
 // On "qel.sampler".
 void Store::sampleAndHandOver() {
-  Snapshot snapshot = takeSample();
+  std::optional<Snapshot> snapshot;
+  if (system_ && processes_) snapshot = takeSample();
   // The traffic reader is the costlier one: once per pause at most, handed over with the sample.
   std::optional<std::optional<std::map<std::int32_t, NetUse>>> traffic;
   if (traffic_ && --trafficCountdown_ < 1) {
@@ -47,7 +50,7 @@ void Store::sampleAndHandOver() {
     const bool paced = tickInterval_.count() > 0;
     if (paced && shutDown_) return;
     if (traffic) takeTraffic(std::move(*traffic));
-    apply(std::move(snapshot));
+    if (snapshot) apply(std::move(*snapshot));
     samplingBusy_ = false;
     if (paced) sampleAside();
   });
