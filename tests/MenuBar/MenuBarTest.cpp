@@ -202,9 +202,10 @@ class MenuBarOnABusTest : public ShellTest {
       if (w->objectName() == "qel.noTray") delete w;
   }
 
+  // Generous: a python watcher on a loaded machine can take seconds to answer.
   template <class Done>
   static bool waitFor(Done done) {
-    for (int i = 0; i < 250 && !done(); ++i) {
+    for (int i = 0; i < 1000 && !done(); ++i) {
       QCoreApplication::processEvents();
       std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
