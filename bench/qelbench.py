@@ -335,6 +335,19 @@ class Qel:
             time.sleep(0.1)
 
 
+def reap_group(pgid):
+    """Waits for the processes of group `pgid` that were orphaned to this script. In a pid
+    namespace of its own the script is the namespace's init, so a helper's children outlive it
+    as this script's: left unreaped they stay zombies, which every reader of /proc (Qel and top
+    alike) pays for in every later row and run. Outside a namespace they are init's, and this
+    returns at once."""
+    while True:
+        try:
+            os.waitpid(-pgid, 0)
+        except ChildProcessError:
+            return
+
+
 class _Forked:
     """A helper process of the benchmark's own, ended on stop()."""
 
@@ -380,6 +393,7 @@ class Churn(_Forked):
         super().__init__(self._body)
 
     def _body(self):
+        os.setpgid(0, 0)  # its processes share its group, so the last ones can be reaped by it
         sleep = shutil.which("sleep")
         argv = ["sleep", f"{self.lifetime:g}"]
         start = time.monotonic()
@@ -397,6 +411,10 @@ class Churn(_Forked):
     def started(self):
         return struct.unpack("q", self._count[:8])[0]
 
+    def stop(self):
+        super().stop()
+        reap_group(self.pid)
+
 
 class Sleepers:
     """N processes that sleep until the session ends, in a process group of their own."""
@@ -409,6 +427,7 @@ class Sleepers:
     def stop(self):
         os.killpg(self.group.pid, signal.SIGKILL)
         self.group.wait()
+        reap_group(self.group.pid)
 
 
 class Spread:
