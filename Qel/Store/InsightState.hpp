@@ -10,11 +10,11 @@ class InsightState : public StorePart<Concern::insights> {
  public:
   using StorePart::StorePart;
 
-  const InsightEngine& insight() const { return store_.insight(); }
-  const std::vector<Finding>& findings() const { return store_.findings(); }
-  std::optional<RuntimeForecast> runtimeForecast() const { return store_.runtimeForecast(); }
-  bool adviceAtOpen() const { return store_.adviceAtOpen(); }
-  std::vector<MemSuggestion> memorySuggestions() const { return store_.memorySuggestions(); }
+  const InsightEngine& insight() const;
+  const std::vector<Finding>& findings() const;
+  std::optional<RuntimeForecast> runtimeForecast() const;
+  bool adviceAtOpen() const;
+  std::vector<MemSuggestion> memorySuggestions() const;
 };
 
 }  // namespace qel

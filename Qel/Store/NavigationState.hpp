@@ -10,16 +10,16 @@ class NavigationState : public StorePart<Concern::navigation> {
  public:
   using StorePart::StorePart;
 
-  Page page() const { return store_.page(); }
-  std::optional<std::int32_t> detailPID() const { return store_.detailPID(); }
-  const std::optional<std::string>& toast() const { return store_.toast(); }
-  bool showingSettings() const { return store_.showingSettings(); }
-  bool showingLicenses() const { return store_.showingLicenses(); }
-  const std::string& settingsTab() const { return store_.settingsTab(); }
-  const std::optional<Incident>& incident() const { return store_.incident(); }
-  const std::optional<PosterData>& exporting() const { return store_.exporting(); }
-  const std::optional<SleepSession>& sleepReport() const { return store_.sleepReport(); }
-  const std::optional<Stretch>& stretchReport() const { return store_.stretchReport(); }
+  Page page() const;
+  std::optional<std::int32_t> detailPID() const;
+  const std::optional<std::string>& toast() const;
+  bool showingSettings() const;
+  bool showingLicenses() const;
+  const std::string& settingsTab() const;
+  const std::optional<Incident>& incident() const;
+  const std::optional<PosterData>& exporting() const;
+  const std::optional<SleepSession>& sleepReport() const;
+  const std::optional<Stretch>& stretchReport() const;
 };
 
 }  // namespace qel

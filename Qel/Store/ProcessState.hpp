@@ -10,20 +10,20 @@ class ProcessState : public StorePart<Concern::processes> {
  public:
   using StorePart::StorePart;
 
-  const std::vector<ProcInfo>& procs() const { return store_.procs(); }
-  std::optional<ProcInfo> proc(std::int32_t pid) const { return store_.proc(pid); }
-  std::vector<ProcInfo> visibleProcs() const { return store_.visibleProcs(); }
-  std::optional<ProcInfo> topProc() const { return store_.topProc(); }
-  const std::string& query() const { return store_.query(); }
-  SortKey sort() const { return store_.sort(); }
-  const std::set<std::int32_t>& selection() const { return store_.selection(); }
-  const std::vector<PortEntry>& ports() const { return store_.ports(); }
-  bool portsAvailable() const { return store_.portsAvailable(); }
-  bool portsRead() const { return store_.portsRead(); }
-  const GpuHolders& gpuHolders() const { return store_.gpuHolders(); }
-  const std::string& portQuery() const { return store_.portQuery(); }
-  bool netPerApp() const { return store_.netPerApp(); }
-  AppRegistry* apps() const { return store_.apps(); }
+  const std::vector<ProcInfo>& procs() const;
+  std::optional<ProcInfo> proc(std::int32_t pid) const;
+  std::vector<ProcInfo> visibleProcs() const;
+  std::optional<ProcInfo> topProc() const;
+  const std::string& query() const;
+  SortKey sort() const;
+  const std::set<std::int32_t>& selection() const;
+  const std::vector<PortEntry>& ports() const;
+  bool portsAvailable() const;
+  bool portsRead() const;
+  const GpuHolders& gpuHolders() const;
+  const std::string& portQuery() const;
+  bool netPerApp() const;
+  AppRegistry* apps() const;
 };
 
 }  // namespace qel

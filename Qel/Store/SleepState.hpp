@@ -10,17 +10,15 @@ class SleepState : public StorePart<Concern::sleep> {
  public:
   using StorePart::StorePart;
 
-  const std::vector<SleepSession>& sleeps() const { return store_.sleeps(); }
-  bool sleepBusy() const { return store_.sleepBusy(); }
-  std::optional<SleepSession> lastSleep() const { return store_.lastSleep(); }
-  const std::optional<SleepSession>& sleepAtOpen() const { return store_.sleepAtOpen(); }
-  std::optional<double> usualDropPerHour(const SleepSession& excluding) const {
-    return store_.usualDropPerHour(excluding);
-  }
+  const std::vector<SleepSession>& sleeps() const;
+  bool sleepBusy() const;
+  std::optional<SleepSession> lastSleep() const;
+  const std::optional<SleepSession>& sleepAtOpen() const;
+  std::optional<double> usualDropPerHour(const SleepSession& excluding) const;
   // Of the ring's selected slot: who shows them follows the day too.
-  std::optional<SleepSession> selectedSleep() const { return store_.selectedSleep(); }
-  std::optional<SleepWake> selectedWake() const { return store_.selectedWake(); }
-  std::string sleepSummary(const SleepSession& session) const { return store_.sleepSummary(session); }
+  std::optional<SleepSession> selectedSleep() const;
+  std::optional<SleepWake> selectedWake() const;
+  std::string sleepSummary(const SleepSession& session) const;
 };
 
 }  // namespace qel

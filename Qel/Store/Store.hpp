@@ -38,6 +38,11 @@
 #include "Qel/History/DayBucket.hpp"
 #include "Qel/History/DayEvent.hpp"
 #include "Qel/Store/Enums.hpp"
+#include "Qel/Store/InsightActions.hpp"
+#include "Qel/Store/Navigator.hpp"
+#include "Qel/Store/ProcessActions.hpp"
+#include "Qel/Store/SettingsActions.hpp"
+#include "Qel/Store/StretchActions.hpp"
 #include "Qel/Store/MenuBarPart.hpp"
 #include "Qel/Store/Notice.hpp"
 #include "Qel/Store/PosterData.hpp"
@@ -84,11 +89,12 @@ struct StoreServices {
   bool toastsWaitToBeSeen = false;
 };
 
-class Store {
+class Store : public Navigator, public ProcessActions, public SettingsActions, public StretchActions,
+              public InsightActions {
  public:
   explicit Store(StoreServices services);
   // Stops the queues (finishing the work they run) before anything they use goes away.
-  ~Store();
+  ~Store() override;
   Store(const Store&) = delete;
   Store& operator=(const Store&) = delete;
 
@@ -119,52 +125,51 @@ class Store {
 
   // Views and their state.
   Page page() const { return page_; }
-  void setPage(Page page);
+  void setPage(Page page) override;
   RingMode ringMode() const { return ringMode_; }
-  void setRingMode(RingMode mode);
+  void setRingMode(RingMode mode) override;
   std::optional<int> selectedSlot() const { return selectedSlot_; }
-  void setSelectedSlot(std::optional<int> slot);
+  void setSelectedSlot(std::optional<int> slot) override;
   SortKey sort() const { return sort_; }
-  void setSort(SortKey key);
+  void setSort(SortKey key) override;
   const std::string& query() const { return query_; }
-  void setQuery(std::string query);
+  void setQuery(std::string query) override;
   const std::set<std::int32_t>& selection() const { return selection_; }
-  void setSelection(std::set<std::int32_t> selection);
+  void setSelection(std::set<std::int32_t> selection) override;
   std::optional<std::int32_t> detailPID() const { return detailPID_; }
-  void setDetailPID(std::optional<std::int32_t> pid);
+  void setDetailPID(std::optional<std::int32_t> pid) override;
   const std::optional<std::string>& toast() const { return toast_; }
-  void show(std::string toast);
+  void show(std::string toast) override;
   // A view that shows the toast came on screen or left it.
-  void setToastViewer(const void* viewer, bool onScreen);
+  void setToastViewer(const void* viewer, bool onScreen) override;
   bool showingSettings() const { return showingSettings_; }
-  void setShowingSettings(bool on);
-  void openSettings() { setShowingSettings(true); }
+  void setShowingSettings(bool on) override;
   bool showingLicenses() const { return showingLicenses_; }
-  void setShowingLicenses(bool on);
+  void setShowingLicenses(bool on) override;
   const std::string& settingsTab() const { return settingsTab_; }
-  void setSettingsTab(std::string tab);
+  void setSettingsTab(std::string tab) override;
   const std::string& portQuery() const { return portQuery_; }
-  void setPortQuery(std::string query);
+  void setPortQuery(std::string query) override;
   std::optional<Date> mutedUntil() const { return mutedUntil_; }
   void setMutedUntil(std::optional<Date> until);
 
   // Settings, written back at every assignment.
   const std::string& language() const { return language_; }
-  void setLanguage(std::string language);
+  void setLanguage(std::string language) override;
   const std::set<std::string>& menuItems() const { return menuItems_; }
-  void setMenuItems(std::set<std::string> items);
+  void setMenuItems(std::set<std::string> items) override;
   const std::string& tabValues() const { return tabValues_; }
-  void setTabValues(std::string style);
+  void setTabValues(std::string style) override;
   const std::string& menuIconStyle() const { return menuIconStyle_; }
-  void setMenuIconStyle(std::string style);
+  void setMenuIconStyle(std::string style) override;
   const std::string& appearance() const { return appearance_; }
-  void setAppearance(std::string appearance);
+  void setAppearance(std::string appearance) override;
   bool dockLoad() const { return dockLoad_; }
-  void setDockLoad(bool on);
+  void setDockLoad(bool on) override;
   const std::map<std::string, std::string>& tameRules() const { return tameRules_; }
   void setTameRules(std::map<std::string, std::string> rules);
   int keepDays() const { return keepDays_; }
-  void setKeepDays(int days);
+  void setKeepDays(int days) override;
   // Deletes stored days older than the retention (none below 1 day), counted only from days
   // that were really recorded; true when a prune was queued.
   bool pruneHistory();
@@ -243,7 +248,7 @@ class Store {
   // Ports.
   void loadPorts();
   void scanGpuHolders();
-  void refreshPorts(std::chrono::milliseconds after);
+  void refreshPorts(std::chrono::milliseconds after) override;
 
   // Reported by the history database (on its queue) and shown as toasts.
   void reportHistoryProblem(const HistoryProblem& problem);
@@ -254,7 +259,7 @@ class Store {
 
   // Alerts, quitting, quiet mode, keep awake, mute, the busy state and taming.
   const std::vector<AlertRule>& rules() const { return rules_; }
-  void setRules(std::vector<AlertRule> rules);
+  void setRules(std::vector<AlertRule> rules) override;
   const std::map<std::string, Date>& lastFired() const { return lastFired_; }
   int enabledRuleCount() const;
   // Whether a desktop notification service takes alerts (as the session bus says, kept current
@@ -264,14 +269,14 @@ class Store {
   // "Alerted once today at HH:mm" for a rule that fired today; none otherwise.
   std::optional<std::string> firedText(const std::string& id) const;
   // Ends processes (SIGTERM, or SIGKILL with `force`) and reports the outcome in one toast.
-  void quit(const std::vector<std::int32_t>& pids, bool force);
+  void quit(const std::vector<std::int32_t>& pids, bool force) override;
   bool quietOn() const { return quietOn_; }
   const std::set<std::int32_t>& throttled() const { return throttled_; }
   std::optional<Date> awakeUntil() const { return awakeUntil_; }
   bool menuBusy() const { return menuBusy_; }
-  void toggleQuiet();
-  void toggleAwake();
-  void toggleMute();
+  void toggleQuiet() override;
+  void toggleAwake() override;
+  void toggleMute() override;
   // Gives every throttled pid its priority back; the pids whose priority could not be restored.
   std::vector<std::int32_t> restoreThrottled();
   bool isMuted() const;
@@ -284,8 +289,8 @@ class Store {
   // lower a nice value again): they stay slowed until they end.
   const std::map<std::int32_t, TamedProc>& keptSlow() const { return keptSlow_; }
   // Whether slowing `proc` down could be undone on this computer.
-  bool slowingReversible(const ProcInfo& proc);
-  void setTame(std::optional<TameMode> mode, const std::string& key);
+  bool slowingReversible(const ProcInfo& proc) override;
+  void setTame(std::optional<TameMode> mode, const std::string& key) override;
   void releaseTamed(std::int32_t pid);
   // Lets go of every process of an app; how many stay slowed.
   int releaseTamed(const std::string& key);
@@ -295,29 +300,29 @@ class Store {
   const InsightEngine& insight() const { return insight_; }
   const std::vector<Finding>& findings() const { return findings_; }
   const std::optional<Incident>& incident() const { return incident_; }
-  void setIncident(std::optional<Incident> incident);
+  void setIncident(std::optional<Incident> incident) override;
   // Adds this tick's processes, measured at `now`, to the running per-app sums; the sums of an
   // earlier hour are filed first.
   void recordApps(const std::vector<ProcInfo>& procs, Date now);
   // Adds the sums to the hour they were measured in and starts new ones.
   void flushApps();
-  AppProfile profile(const std::string& key);
+  AppProfile profile(const std::string& key) override;
   std::optional<RuntimeForecast> runtimeForecast() const;
   // Whether memory advice should show now (on from 60 % pressure until it drops below 50 %).
-  bool memoryAdviceWanted();
+  bool memoryAdviceWanted() override;
   // The advice state as of the last tick: what the menu panel shows when it opens.
   bool adviceAtOpen() const { return adviceShowing_; }
   std::vector<MemSuggestion> memorySuggestions() const;
   // Asks every running instance of these apps to quit; the outcome is a toast.
-  void quitApps(const std::vector<std::string>& keys);
+  void quitApps(const std::vector<std::string>& keys) override;
 
   // Day browsing, day events, the status headline and the usual load.
   const std::vector<std::optional<DayBucket>>& pastDay() const { return pastDay_; }
   // The slots on show: the browsed past day's, else today's.
   const std::vector<std::optional<DayBucket>>& shownDay() const { return viewDay_ ? pastDay_ : day_; }
   // Shows a past day; nothing or today's key goes back to today.
-  void showDay(std::optional<std::string> key);
-  void stepDay(int delta);
+  void showDay(std::optional<std::string> key) override;
+  void stepDay(int delta) override;
   bool canStepDay(int delta) const;
   std::string dayTitle(const std::optional<std::string>& key) const;
   std::string slotLabel(int slot) const;
@@ -326,7 +331,7 @@ class Store {
   int maxSlot() const;
   // Picks a slot (or a second in live mode); the newest one of today stands for the present. A slot
   // beside a day's event picks the event's slot.
-  void select(int slot);
+  void select(int slot) override;
   Moment moment() const;
   std::vector<DayEvent> events() const;
   // The event of the selected slot of the day shown, if any.
@@ -337,15 +342,15 @@ class Store {
   // The process table: the search applied, in the chosen order.
   std::vector<ProcInfo> visibleProcs() const;
   // Deletes all stored history; the outcome is a toast.
-  void eraseHistory();
+  void eraseHistory() override;
   std::string baselineNote() const;
   // How many times its usual load the current ten minutes run at, from twice up.
   std::optional<double> busierThanUsual() const;
-  void dismiss(const Finding& finding);
+  void dismiss(const Finding& finding) override;
   // Sleep history.
   const std::vector<SleepSession>& sleeps() const { return sleeps_; }
   const std::optional<SleepSession>& sleepReport() const { return sleepReport_; }
-  void setSleepReport(std::optional<SleepSession> session);
+  void setSleepReport(std::optional<SleepSession> session) override;
   // A read of the system's log is under way.
   bool sleepBusy() const { return sleepBusy_; }
   // Shows the stored sleeps, reads the system's log once and starts watching sleep and wake.
@@ -383,16 +388,16 @@ class Store {
   // Stretches.
   const std::vector<Stretch>& stretches() const { return stretches_; }
   const std::optional<Stretch>& stretchReport() const { return stretchReport_; }
-  void setStretchReport(std::optional<Stretch> stretch);
+  void setStretchReport(std::optional<Stretch> stretch) override;
   const std::optional<StretchRecorder>& recording() const { return recording_; }
-  void startStretch();
+  void startStretch() override;
   void recordStretch(const std::vector<ProcInfo>& procs);
-  void stopStretch();
+  void stopStretch() override;
   void loadStretches();
   // "mm:ss", or "h:mm:ss" from an hour, of the ticks recorded.
   std::string recordingText() const;
-  void rename(const Stretch& stretch, const std::string& name);
-  void deleteStretch(const Stretch& stretch);
+  void rename(const Stretch& stretch, const std::string& name) override;
+  void deleteStretch(const Stretch& stretch) override;
   // The other stretches that start on the same day, latest first.
   std::vector<Stretch> otherStretches(const Stretch& sameDayAs) const;
   std::vector<StretchSpan> stretchSpans() const;
@@ -401,7 +406,7 @@ class Store {
   // Picture export: the day on show summed up, and the summary being exported (none: no export).
   PosterData posterData() const;
   const std::optional<PosterData>& exporting() const { return exporting_; }
-  void setExporting(std::optional<PosterData> data);
+  void setExporting(std::optional<PosterData> data) override;
 
  private:
   template <class T>

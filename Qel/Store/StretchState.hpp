@@ -10,12 +10,12 @@ class StretchState : public StorePart<Concern::stretches> {
  public:
   using StorePart::StorePart;
 
-  const std::vector<Stretch>& stretches() const { return store_.stretches(); }
-  const std::optional<StretchRecorder>& recording() const { return store_.recording(); }
-  std::string recordingText() const { return store_.recordingText(); }
-  std::vector<Stretch> otherStretches(const Stretch& sameDayAs) const { return store_.otherStretches(sameDayAs); }
+  const std::vector<Stretch>& stretches() const;
+  const std::optional<StretchRecorder>& recording() const;
+  std::string recordingText() const;
+  std::vector<Stretch> otherStretches(const Stretch& sameDayAs) const;
   // Of the ring's selected slot: who shows it follows the day too.
-  std::optional<Stretch> selectedStretch() const { return store_.selectedStretch(); }
+  std::optional<Stretch> selectedStretch() const;
 };
 
 }  // namespace qel

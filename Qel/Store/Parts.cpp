@@ -1,0 +1,157 @@
+// The parts' readings, each taken from the store as it stands: defined here so that a view given
+// a part compiles without the store's own header.
+#include "Qel/Store/DayState.hpp"
+#include "Qel/Store/InsightState.hpp"
+#include "Qel/Store/LiveState.hpp"
+#include "Qel/Store/NavigationState.hpp"
+#include "Qel/Store/ProcessState.hpp"
+#include "Qel/Store/SettingsState.hpp"
+#include "Qel/Store/SleepState.hpp"
+#include "Qel/Store/Store.hpp"
+#include "Qel/Store/StretchState.hpp"
+#include "Qel/Store/TamingState.hpp"
+
+namespace qel {
+
+Notice::Part partChanges(const Store& store, Notice::Topics concerns) { return store.changes(concerns); }
+
+const CPUSample& LiveState::cpu() const { return store_.cpu(); }
+const ChipInfo& LiveState::chip() const { return store_.chip(); }
+const MemSample& LiveState::mem() const { return store_.mem(); }
+double LiveState::netDown() const { return store_.netDown(); }
+double LiveState::netUp() const { return store_.netUp(); }
+double LiveState::diskRead() const { return store_.diskRead(); }
+double LiveState::diskWrite() const { return store_.diskWrite(); }
+std::uint64_t LiveState::diskFree() const { return store_.diskFree(); }
+std::uint64_t LiveState::diskTotal() const { return store_.diskTotal(); }
+const DiskDetail& LiveState::diskDetail() const { return store_.diskDetail(); }
+const std::vector<VolumeInfo>& LiveState::volumes() const { return store_.volumes(); }
+const BatterySample& LiveState::battery() const { return store_.battery(); }
+double LiveState::load() const { return store_.load(); }
+ThermalState LiveState::thermal() const { return store_.thermal(); }
+std::string LiveState::thermalText() const { return store_.thermalText(); }
+const std::optional<GPUSample>& LiveState::gpu() const { return store_.gpu(); }
+std::optional<double> LiveState::power() const { return store_.power(); }
+bool LiveState::energyMeasured() const { return store_.energyMeasured(); }
+const std::vector<WakeHolder>& LiveState::wake() const { return store_.wake(); }
+const std::vector<NetAddress>& LiveState::addresses() const { return store_.addresses(); }
+const std::vector<BTDevice>& LiveState::bluetooth() const { return store_.bluetooth(); }
+double LiveState::procWatts() const { return store_.procWatts(); }
+const std::vector<double>& LiveState::cpuHist() const { return store_.cpuHist(); }
+const std::vector<double>& LiveState::memHist() const { return store_.memHist(); }
+const std::vector<double>& LiveState::netHist() const { return store_.netHist(); }
+const std::vector<double>& LiveState::netUpHist() const { return store_.netUpHist(); }
+const std::vector<double>& LiveState::diskHist() const { return store_.diskHist(); }
+const std::vector<double>& LiveState::diskReadHist() const { return store_.diskReadHist(); }
+const std::vector<double>& LiveState::diskWriteHist() const { return store_.diskWriteHist(); }
+const std::vector<double>& LiveState::gpuHist() const { return store_.gpuHist(); }
+const std::vector<double>& LiveState::powerHist() const { return store_.powerHist(); }
+const CoreOrder& LiveState::cores() const { return store_.cores(); }
+const std::map<std::int32_t, std::vector<double>>& LiveState::energyByPid() const { return store_.energyByPid(); }
+const std::map<std::int32_t, std::string>& LiveState::energyNames() const { return store_.energyNames(); }
+int LiveState::tick() const { return store_.tick(); }
+bool LiveState::menuBusy() const { return store_.menuBusy(); }
+std::optional<double> LiveState::busierThanUsual() const { return store_.busierThanUsual(); }
+
+const std::vector<ProcInfo>& ProcessState::procs() const { return store_.procs(); }
+std::optional<ProcInfo> ProcessState::proc(std::int32_t pid) const { return store_.proc(pid); }
+std::vector<ProcInfo> ProcessState::visibleProcs() const { return store_.visibleProcs(); }
+std::optional<ProcInfo> ProcessState::topProc() const { return store_.topProc(); }
+const std::string& ProcessState::query() const { return store_.query(); }
+SortKey ProcessState::sort() const { return store_.sort(); }
+const std::set<std::int32_t>& ProcessState::selection() const { return store_.selection(); }
+const std::vector<PortEntry>& ProcessState::ports() const { return store_.ports(); }
+bool ProcessState::portsAvailable() const { return store_.portsAvailable(); }
+bool ProcessState::portsRead() const { return store_.portsRead(); }
+const GpuHolders& ProcessState::gpuHolders() const { return store_.gpuHolders(); }
+const std::string& ProcessState::portQuery() const { return store_.portQuery(); }
+bool ProcessState::netPerApp() const { return store_.netPerApp(); }
+AppRegistry* ProcessState::apps() const { return store_.apps(); }
+
+const std::vector<std::optional<DayBucket>>& DayState::day() const { return store_.day(); }
+const std::vector<std::optional<DayBucket>>& DayState::pastDay() const { return store_.pastDay(); }
+const std::vector<std::optional<DayBucket>>& DayState::shownDay() const { return store_.shownDay(); }
+const std::vector<DayEvent>& DayState::flaggedEvents() const { return store_.flaggedEvents(); }
+std::vector<DayEvent> DayState::events() const { return store_.events(); }
+std::optional<DayEvent> DayState::selectedEvent() const { return store_.selectedEvent(); }
+RingMode DayState::ringMode() const { return store_.ringMode(); }
+std::optional<int> DayState::selectedSlot() const { return store_.selectedSlot(); }
+Moment DayState::moment() const { return store_.moment(); }
+int DayState::nowSlot() const { return store_.nowSlot(); }
+int DayState::maxSlot() const { return store_.maxSlot(); }
+std::optional<std::string> DayState::viewDay() const { return store_.viewDay(); }
+bool DayState::canStepDay(int delta) const { return store_.canStepDay(delta); }
+std::string DayState::dayTitle(const std::optional<std::string>& key) const { return store_.dayTitle(key); }
+std::string DayState::slotLabel(int slot) const { return store_.slotLabel(slot); }
+std::string DayState::shortDay(const std::string& key) const { return store_.shortDay(key); }
+std::string DayState::todayKey() const { return store_.todayKey(); }
+Date DayState::shownDayStart() const { return store_.shownDayStart(); }
+const std::vector<DayMark>& DayState::marks() const { return store_.marks(); }
+const std::vector<DayMark>& DayState::shownMarks() const { return store_.shownMarks(); }
+std::vector<DayMark> DayState::selectedMarks() const { return store_.selectedMarks(); }
+std::optional<DayMark> DayState::markBefore(const DayEvent& event) const { return store_.markBefore(event); }
+StatusLine DayState::status() const { return store_.status(); }
+std::string DayState::baselineNote() const { return store_.baselineNote(); }
+PosterData DayState::posterData() const { return store_.posterData(); }
+std::vector<SleepSpan> DayState::sleepSpans() const { return store_.sleepSpans(); }
+std::vector<StretchSpan> DayState::stretchSpans() const { return store_.stretchSpans(); }
+const std::vector<std::string>& DayState::recordedDays() const { return store_.recordedDays(); }
+
+const InsightEngine& InsightState::insight() const { return store_.insight(); }
+const std::vector<Finding>& InsightState::findings() const { return store_.findings(); }
+std::optional<RuntimeForecast> InsightState::runtimeForecast() const { return store_.runtimeForecast(); }
+bool InsightState::adviceAtOpen() const { return store_.adviceAtOpen(); }
+std::vector<MemSuggestion> InsightState::memorySuggestions() const { return store_.memorySuggestions(); }
+
+const std::vector<SleepSession>& SleepState::sleeps() const { return store_.sleeps(); }
+bool SleepState::sleepBusy() const { return store_.sleepBusy(); }
+std::optional<SleepSession> SleepState::lastSleep() const { return store_.lastSleep(); }
+const std::optional<SleepSession>& SleepState::sleepAtOpen() const { return store_.sleepAtOpen(); }
+std::optional<double> SleepState::usualDropPerHour(const SleepSession& excluding) const { return store_.usualDropPerHour(excluding); }
+std::optional<SleepSession> SleepState::selectedSleep() const { return store_.selectedSleep(); }
+std::optional<SleepWake> SleepState::selectedWake() const { return store_.selectedWake(); }
+std::string SleepState::sleepSummary(const SleepSession& session) const { return store_.sleepSummary(session); }
+
+const std::vector<Stretch>& StretchState::stretches() const { return store_.stretches(); }
+const std::optional<StretchRecorder>& StretchState::recording() const { return store_.recording(); }
+std::string StretchState::recordingText() const { return store_.recordingText(); }
+std::vector<Stretch> StretchState::otherStretches(const Stretch& sameDayAs) const { return store_.otherStretches(sameDayAs); }
+std::optional<Stretch> StretchState::selectedStretch() const { return store_.selectedStretch(); }
+
+const std::map<std::string, std::string>& TamingState::tameRules() const { return store_.tameRules(); }
+const std::map<std::int32_t, TamedProc>& TamingState::tamed() const { return store_.tamed(); }
+const std::map<std::int32_t, TamedProc>& TamingState::keptSlow() const { return store_.keptSlow(); }
+bool TamingState::quietOn() const { return store_.quietOn(); }
+const std::set<std::int32_t>& TamingState::throttled() const { return store_.throttled(); }
+std::optional<Date> TamingState::awakeUntil() const { return store_.awakeUntil(); }
+bool TamingState::isMuted() const { return store_.isMuted(); }
+std::optional<Date> TamingState::mutedUntil() const { return store_.mutedUntil(); }
+std::string TamingState::awakeNote() const { return store_.awakeNote(); }
+std::string TamingState::muteNote() const { return store_.muteNote(); }
+std::string TamingState::quietNote() const { return store_.quietNote(); }
+
+const std::string& SettingsState::language() const { return store_.language(); }
+const std::set<std::string>& SettingsState::menuItems() const { return store_.menuItems(); }
+const std::string& SettingsState::tabValues() const { return store_.tabValues(); }
+const std::string& SettingsState::menuIconStyle() const { return store_.menuIconStyle(); }
+const std::string& SettingsState::appearance() const { return store_.appearance(); }
+bool SettingsState::dockLoad() const { return store_.dockLoad(); }
+int SettingsState::keepDays() const { return store_.keepDays(); }
+const std::vector<AlertRule>& SettingsState::rules() const { return store_.rules(); }
+const std::map<std::string, Date>& SettingsState::lastFired() const { return store_.lastFired(); }
+int SettingsState::enabledRuleCount() const { return store_.enabledRuleCount(); }
+std::optional<std::string> SettingsState::firedText(const std::string& id) const { return store_.firedText(id); }
+std::uint64_t SettingsState::historySize() const { return store_.historySize(); }
+std::vector<MenuBarPart> SettingsState::menuBarParts() const { return store_.menuBarParts(); }
+
+Page NavigationState::page() const { return store_.page(); }
+std::optional<std::int32_t> NavigationState::detailPID() const { return store_.detailPID(); }
+const std::optional<std::string>& NavigationState::toast() const { return store_.toast(); }
+bool NavigationState::showingSettings() const { return store_.showingSettings(); }
+bool NavigationState::showingLicenses() const { return store_.showingLicenses(); }
+const std::string& NavigationState::settingsTab() const { return store_.settingsTab(); }
+const std::optional<Incident>& NavigationState::incident() const { return store_.incident(); }
+const std::optional<PosterData>& NavigationState::exporting() const { return store_.exporting(); }
+const std::optional<SleepSession>& NavigationState::sleepReport() const { return store_.sleepReport(); }
+const std::optional<Stretch>& NavigationState::stretchReport() const { return store_.stretchReport(); }
+}  // namespace qel
