@@ -54,6 +54,8 @@ class Notice {
     [[nodiscard]] Subscription subscribe(std::function<void()> heard) const {
       return notice_.subscribe(std::move(heard), topics_);
     }
+    // Two parts of one notice followed as one: heard once in a turn in which either changed.
+    friend Part operator|(const Part& a, const Part& b) { return {a.notice_, a.topics_ | b.topics_}; }
 
    private:
     Notice& notice_;
