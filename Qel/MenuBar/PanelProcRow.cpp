@@ -5,10 +5,14 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
+
 #include "Qel/Kit/Elision.hpp"
 #include "Qel/Kit/FocusRing.hpp"
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/PanelStyle.hpp"
+#include "Qel/Kit/QtString.hpp"
 #include "Qel/Kit/Spacing.hpp"
 #include "Qel/Kit/ThinBar.hpp"
 #include "Qel/Kit/TypeScale.hpp"
@@ -24,6 +28,11 @@ namespace {
 constexpr int kBarWidth = 54;
 constexpr int kCpuWidth = 50;
 constexpr int kGap = Space::m;
+// Room either side of "End" inside its pill.
+constexpr double kPillPadding = 16;
+
+QFont endFont() { return Fonts::text(Type::caption, QFont::Medium); }
+QFont systemFont() { return Fonts::text(Type::caption); }
 
 }  // namespace
 
@@ -46,7 +55,18 @@ void PanelProcRow::setProc(const ProcInfo& proc, const QIcon& icon, bool ended) 
   update();
 }
 
-QRect PanelProcRow::endRect() const { return {width() - kEndWidth, 0, kEndWidth, height()}; }
+int PanelProcRow::endWidth() {
+  // Wide enough for either word in the language in use, never cut; the same on every row so the
+  // bars line up.
+  const double end = QFontMetricsF(endFont()).horizontalAdvance(qs(L("End"))) + kPillPadding;
+  const double system = QFontMetricsF(systemFont()).horizontalAdvance(qs(L("System"))) + 2 * Space::xxs;
+  return std::max(kEndWidth, int(std::ceil(std::max(end, system))));
+}
+
+QRect PanelProcRow::endRect() const {
+  const int w = endWidth();
+  return {width() - w, 0, w, height()};
+}
 
 void PanelProcRow::paintEvent(QPaintEvent*) {
   QPainter p(this);
@@ -58,7 +78,7 @@ void PanelProcRow::paintEvent(QPaintEvent*) {
   icon_.paint(&p, QRect(0, int(mid - 9), 18, 18));
 
   // Right to left: the End column, the figure, the bar; the name takes what is left.
-  double right = width() - kEndWidth - kGap;
+  double right = width() - endWidth() - kGap;
   const QFont figure = Fonts::text(Type::body);
   p.setFont(figure);
   p.setPen(tone);
@@ -89,14 +109,14 @@ void PanelProcRow::paintEvent(QPaintEvent*) {
 void PanelProcRow::paintEnd(QPainter& p, double mid) const {
   const QRectF end(endRect());
   if (proc_.isSystem) {
-    p.setFont(Fonts::text(Type::caption));
+    p.setFont(systemFont());
     p.setPen(PanelStyle::muted());
     p.drawText(end, Qt::AlignCenter, QString::fromStdString(L("System")));
     return;
   }
-  const QFont font = Fonts::text(Type::caption, QFont::Medium);
+  const QFont font = endFont();
   const QString text = QString::fromStdString(L("End"));
-  const double w = std::min(end.width(), QFontMetricsF(font).horizontalAdvance(text) + 16);
+  const double w = std::min(end.width(), QFontMetricsF(font).horizontalAdvance(text) + kPillPadding);
   const QRectF pill(end.right() - w, mid - 8, w, 16);
   QColor back = PanelStyle::hot();
   back.setAlphaF(0.12F);

@@ -21,7 +21,10 @@ class PanelProcRow : public QWidget {
 
  public:
   static constexpr int kHeight = 26;
+  // The End column's least width; a longer word in the language in use widens it.
   static constexpr int kEndWidth = 40;
+  // The End column's width now.
+  static int endWidth();
 
   // `open` is called with the still-running process when the row is clicked.
   PanelProcRow(Store& store, std::function<void(const ProcInfo&)> open, QWidget* parent = nullptr);

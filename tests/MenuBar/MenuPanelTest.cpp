@@ -30,6 +30,7 @@
 #include "Qel/Kit/PlainLabel.hpp"
 #include "Qel/Kit/PlainToolTip.hpp"
 #include "Qel/Kit/StableValue.hpp"
+#include "Qel/Text/Loc.hpp"
 #include "tests/support/DBusMock.hpp"
 #include "tests/Window/BusyAfternoon.hpp"
 #include "tests/Window/Probe.hpp"
@@ -320,11 +321,29 @@ TEST_F(MenuPanelTest, aRowsBarTurnsWarmFromThirtyPercent) {
     row->setProc({.pid = 9, .name = "worker", .cpu = cpu}, QIcon());
     test::Host host(row, {340, PanelProcRow::kHeight});
     // The bar stands left of the figure and the End column; its filled start is the row's tone.
-    const int barLeft = 340 - PanelProcRow::kEndWidth - 8 - 50 - 8 - 54;
+    const int barLeft = 340 - PanelProcRow::endWidth() - 8 - 50 - 8 - 54;
     const QColor want = cpu >= 30 ? PanelStyle::warm() : PanelStyle::grey();
     EXPECT_TRUE(test::near(host.at(barLeft + 4, PanelProcRow::kHeight / 2), want, 10)) << cpu;
     EXPECT_EQ(QString::fromStdString(procCpuText(cpu)), cpu >= 30 ? "30.0%" : "29.9%");
   }
+}
+
+TEST_F(MenuPanelTest, theEndColumnsWordIsWholeInEveryLanguage) {
+  struct Back { ~Back() { Loc::set("system", nullptr); } } back;
+  for (const char* code : {"en", "de", "ru", "fr", "es", "pt-BR"})
+    for (const bool system : {false, true}) {
+      Loc::set(code, nullptr);
+      auto* row = new PanelProcRow(*fx.store, {});
+      row->setProc({.pid = 9, .name = "worker", .cpu = 10, .isSystem = system}, QIcon());
+      test::Host host(row, {340, PanelProcRow::kHeight});
+      QEnterEvent enter(QPointF(300, 13), QPointF(300, 13), QPointF(300, 13));
+      QApplication::sendEvent(row, &enter);
+      // A word cut by its column leaves ink on the column's edges.
+      const QImage image = host.image();
+      for (const int x : {row->endRect().left(), row->endRect().left() + 1, 338, 339})
+        for (int y = 0; y < PanelProcRow::kHeight; ++y)
+          ASSERT_GE(qGray(image.pixel(x, y)), 200) << code << " system " << system << " x " << x;
+    }
 }
 
 TEST_F(MenuPanelTest, optionalSectionsKeepTheirStateWhileOpen) {
