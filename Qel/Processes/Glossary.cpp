@@ -11,10 +11,11 @@
 namespace qel::Glossary {
 namespace {
 
-// The advice every row gives, one of these eleven.
-constexpr const char* kVital = "The system needs it to run. Don't quit it.";
+// The advice every row gives, one of these eleven. The two that also end the notes for processes
+// the table doesn't know are translated, like the rest of those notes.
+constexpr const char* kVital = Lkey("The system needs it to run. Don't quit it.");
 constexpr const char* kLogsOut = "Quitting it logs you out immediately. Don't quit it.";
-constexpr const char* kPasses = "High usage is usually temporary and drops back once it finishes.";
+constexpr const char* kPasses = Lkey("High usage is usually temporary and drops back once it finishes.");
 constexpr const char* kRestarts = "If it hangs, you can quit it. It restarts automatically.";
 constexpr const char* kBackup = "It stops when the backup finishes.";
 constexpr const char* kInstall = "It stops when the installation finishes.";
@@ -218,10 +219,10 @@ ProcNote describe(const ProcInfo& proc, std::string_view appName) {
   const bool inApp = isAppKey(proc.appKey);
   // fill() makes the name safe to show.
   const std::string app = !inApp ? shortName : !appName.empty() ? std::string(appName) : nameOfAppKey(proc.appKey);
-  constexpr const char* kBelongs = "It belongs to %@ and ends when you quit %@.";
+  constexpr const char* kBelongs = Lkey("It belongs to %@ and ends when you quit %@.");
   if (proc.childType == "renderer")
     return note(Lkey("A page renderer for %@. Each browser tab and each Electron app window has one."),
-                "High usage means a page is busy. Closing that tab or window ends it.", true, app);
+                Lkey("High usage means a page is busy. Closing that tab or window ends it."), true, app);
   if (proc.childType == "gpu-process")
     return note(Lkey("The graphics process for %@. It handles drawing, video and animation."), kBelongs, true, app);
   if (proc.childType == "utility" || proc.childType == "ppapi")
@@ -236,7 +237,7 @@ ProcNote describe(const ProcInfo& proc, std::string_view appName) {
       return note(kSystemProgram, kPasses, false);
     return note(Lkey("Qel's glossary doesn't include this process. Judging by its path, it doesn't come from your "
                      "distribution's packages."),
-                "If you're not sure what it is, look it up online before deciding whether to quit it.", false);
+                Lkey("If you're not sure what it is, look it up online before deciding whether to quit it."), false);
   }
   const bool isMain = !appName.empty() && proc.name == appName;
   if (!isMain && (inHelperFolder(proc.path) || endsLikeHelper(shortName)))
@@ -245,8 +246,8 @@ ProcNote describe(const ProcInfo& proc, std::string_view appName) {
   // An app's main program run by another user or as a service is the system's copy of it.
   if (proc.isSystem) return note(kSystemProgram, kPasses, false);
   return note(Lkey("This is the main process of %@."),
-              "If usage is high, first check whether it is working on something (exporting, syncing, compiling and "
-              "so on).",
+              Lkey("If usage is high, first check whether it is working on something (exporting, syncing, compiling "
+                   "and so on)."),
               true, app);
 }
 

@@ -3,6 +3,7 @@
 #include <QUrlQuery>
 
 #include "Qel/Processes/Glossary.hpp"
+#include "Qel/Text/Loc.hpp"
 
 using namespace qel;
 
@@ -118,4 +119,16 @@ TEST(Glossary, theSearchAddressCarriesEveryCharacterOfTheName) {
   const auto foo = Glossary::searchURL({.pid = 4001, .name = "f", .path = "/usr/libexec/foo bar"});
   ASSERT_TRUE(foo);
   EXPECT_EQ(QUrlQuery(*foo).queryItemValue("q", QUrl::FullyDecoded), "what is the foo bar process on Linux");
+}
+
+TEST(Glossary, aNoteForAProcessTheTableDoesNotKnowIsWhollyInTheLanguageOnScreen) {
+  struct Back { ~Back() { Loc::set("system", nullptr); } } back;
+  Loc::set("de", nullptr);
+  EXPECT_EQ(describe({.pid = 777, .name = "somed", .isSystem = true, .ppid = 1}),
+            (ProcNote{"Ein Programm, das zu deinem Linux-System gehört. Qels Glossar beschreibt es noch nicht.",
+                      "Hohe Auslastung ist meist vorübergehend und geht zurück, sobald er fertig ist.", false}));
+  EXPECT_EQ(describe({.pid = 2312, .name = "crashhelper", .path = "/usr/lib/firefox/crashhelper", .appKey = kFirefox},
+                     "Firefox")
+                .advice,
+            "Er gehört zu Firefox und endet, wenn du Firefox beendest.");
 }

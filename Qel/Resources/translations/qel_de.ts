@@ -1903,52 +1903,82 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::Glossary</name>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="223"/>
+        <location filename="../../Processes/Glossary.cpp" line="224"/>
         <source>A page renderer for %@. Each browser tab and each Electron app window has one.</source>
         <translation>Ein Seiten-Renderer von %@. Jeder Browser-Tab und jedes Fenster einer Electron-App hat einen.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="226"/>
+        <location filename="../../Processes/Glossary.cpp" line="227"/>
         <source>The graphics process for %@. It handles drawing, video and animation.</source>
         <translation>Der Grafikprozess von %@. Er übernimmt Zeichnen, Video und Animation.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="228"/>
+        <location filename="../../Processes/Glossary.cpp" line="229"/>
         <source>A service process for %@. It does one job on its own, such as networking, audio or storage.</source>
         <translation>Ein Dienstprozess von %@. Er erledigt selbstständig eine Aufgabe, etwa Netzwerk, Audio oder Speicherung.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="232"/>
+        <location filename="../../Processes/Glossary.cpp" line="233"/>
         <source>A kernel thread: part of the Linux kernel itself, doing work such as writing to disk, reclaiming memory or handling hardware.</source>
         <translation>Ein Kernel-Thread: Teil des Linux-Kernels selbst, der Arbeit erledigt wie auf die Festplatte schreiben, Speicher freigeben oder Hardware bedienen.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="27"/>
+        <location filename="../../Processes/Glossary.cpp" line="28"/>
         <source>A program that comes with your Linux system. Qel&apos;s glossary doesn&apos;t describe it yet.</source>
         <translation>Ein Programm, das zu deinem Linux-System gehört. Qels Glossar beschreibt es noch nicht.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="237"/>
+        <location filename="../../Processes/Glossary.cpp" line="16"/>
+        <source>The system needs it to run. Don&apos;t quit it.</source>
+        <translation>Das System braucht ihn zum Laufen. Beende ihn nicht.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/Glossary.cpp" line="18"/>
+        <source>High usage is usually temporary and drops back once it finishes.</source>
+        <translation>Hohe Auslastung ist meist vorübergehend und geht zurück, sobald er fertig ist.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/Glossary.cpp" line="222"/>
+        <source>It belongs to %@ and ends when you quit %@.</source>
+        <translation>Er gehört zu %@ und endet, wenn du %@ beendest.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/Glossary.cpp" line="225"/>
+        <source>High usage means a page is busy. Closing that tab or window ends it.</source>
+        <translation>Hohe Auslastung heißt, dass eine Seite beschäftigt ist. Wenn du diesen Tab oder dieses Fenster schließt, endet er.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/Glossary.cpp" line="238"/>
         <source>Qel&apos;s glossary doesn&apos;t include this process. Judging by its path, it doesn&apos;t come from your distribution&apos;s packages.</source>
         <translation>Qels Glossar kennt diesen Prozess nicht. Nach seinem Pfad zu urteilen, stammt er nicht aus den Paketen deiner Distribution.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="243"/>
+        <location filename="../../Processes/Glossary.cpp" line="240"/>
+        <source>If you&apos;re not sure what it is, look it up online before deciding whether to quit it.</source>
+        <translation>Wenn du nicht sicher bist, was es ist, schlag es online nach, bevor du entscheidest, ob du es beendest.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/Glossary.cpp" line="244"/>
         <source>A helper process for %@.</source>
         <translation>Ein Hilfsprozess von %@.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="244"/>
+        <location filename="../../Processes/Glossary.cpp" line="245"/>
         <source>Part of %@. Qel&apos;s glossary doesn&apos;t describe this process yet.</source>
         <translation>Teil von %@. Qels Glossar beschreibt diesen Prozess noch nicht.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="247"/>
+        <location filename="../../Processes/Glossary.cpp" line="248"/>
         <source>This is the main process of %@.</source>
         <translation>Das ist der Hauptprozess von %@.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="254"/>
+        <location filename="../../Processes/Glossary.cpp" line="249"/>
+        <source>If usage is high, first check whether it is working on something (exporting, syncing, compiling and so on).</source>
+        <translation>Bei hoher Auslastung prüfe zuerst, ob es gerade an etwas arbeitet (Exportieren, Synchronisieren, Kompilieren und so weiter).</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/Glossary.cpp" line="255"/>
         <source>what is the %@ process on Linux</source>
         <translation>was ist der Prozess %@ unter Linux</translation>
     </message>
@@ -2537,12 +2567,14 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::PanelProcRow</name>
     <message>
-        <location filename="../../MenuBar/PanelProcRow.cpp" line="94"/>
+        <location filename="../../MenuBar/PanelProcRow.cpp" line="62"/>
+        <location filename="../../MenuBar/PanelProcRow.cpp" line="114"/>
         <source>System</source>
         <translation>System</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelProcRow.cpp" line="98"/>
+        <location filename="../../MenuBar/PanelProcRow.cpp" line="61"/>
+        <location filename="../../MenuBar/PanelProcRow.cpp" line="118"/>
         <source>End</source>
         <translation>Beenden</translation>
     </message>
@@ -2912,47 +2944,47 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::Ring</name>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="111"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="113"/>
         <source>Asleep</source>
         <translation>Ruhezustand</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="141"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="143"/>
         <source>0:00</source>
         <translation>0:00</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="142"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="144"/>
         <source>6:00</source>
         <translation>6:00</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="143"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="145"/>
         <source>12:00</source>
         <translation>12:00</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="144"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="146"/>
         <source>18:00</source>
         <translation>18:00</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="149"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="151"/>
         <source>Now</source>
         <translation>Jetzt</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="150"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="152"/>
         <source>45 s ago</source>
         <translation>vor 45 s</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="151"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="153"/>
         <source>30 s ago</source>
         <translation>vor 30 s</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="152"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="154"/>
         <source>15 s ago</source>
         <translation>vor 15 s</translation>
     </message>
@@ -3662,37 +3694,37 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <translation>Aufwachen: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="61"/>
+        <location filename="../../Store/Store.cpp" line="57"/>
         <source>The settings file could not be read. It was kept as %@ and the settings start from their defaults.</source>
         <translation>Die Einstellungsdatei konnte nicht gelesen werden. Sie wurde als %@ aufbewahrt und die Einstellungen beginnen mit ihren Standardwerten.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="282"/>
+        <location filename="../../Store/Store.cpp" line="278"/>
         <source>The history file could not be used. It was kept as %@ and a new one started.</source>
         <translation>Die Verlaufsdatei konnte nicht verwendet werden. Sie wurde als %@ aufbewahrt und eine neue begonnen.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="286"/>
+        <location filename="../../Store/Store.cpp" line="282"/>
         <source>History is not saved this run: the history file is from a newer version of Qel and is left as it is.</source>
         <translation>Der Verlauf wird in dieser Sitzung nicht gespeichert: Die Verlaufsdatei stammt von einer neueren Version von Qel und bleibt unverändert.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="289"/>
+        <location filename="../../Store/Store.cpp" line="285"/>
         <source>History can&apos;t be saved: %@</source>
         <translation>Der Verlauf kann nicht gespeichert werden: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="292"/>
+        <location filename="../../Store/Store.cpp" line="288"/>
         <source>History can&apos;t be saved for now: %@. Qel keeps it and saves it once the disk has room again.</source>
         <translation>Der Verlauf kann gerade nicht gespeichert werden: %@. Qel behält ihn und speichert ihn, sobald auf dem Datenträger wieder Platz ist.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="297"/>
+        <location filename="../../Store/Store.cpp" line="293"/>
         <source>History could not be saved: %@</source>
         <translation>Der Verlauf konnte nicht gespeichert werden: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="300"/>
+        <location filename="../../Store/Store.cpp" line="296"/>
         <source>History could not be read: %@</source>
         <translation>Der Verlauf konnte nicht gelesen werden: %@</translation>
     </message>

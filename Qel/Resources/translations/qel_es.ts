@@ -1903,52 +1903,82 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::Glossary</name>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="223"/>
+        <location filename="../../Processes/Glossary.cpp" line="224"/>
         <source>A page renderer for %@. Each browser tab and each Electron app window has one.</source>
         <translation>Un renderizador de páginas de %@. Cada pestaña del navegador y cada ventana de una app Electron tiene uno.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="226"/>
+        <location filename="../../Processes/Glossary.cpp" line="227"/>
         <source>The graphics process for %@. It handles drawing, video and animation.</source>
         <translation>El proceso gráfico de %@. Se encarga del dibujo, el vídeo y la animación.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="228"/>
+        <location filename="../../Processes/Glossary.cpp" line="229"/>
         <source>A service process for %@. It does one job on its own, such as networking, audio or storage.</source>
         <translation>Un proceso de servicio de %@. Se encarga por sí solo de una tarea, como la red, el audio o el almacenamiento.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="232"/>
+        <location filename="../../Processes/Glossary.cpp" line="233"/>
         <source>A kernel thread: part of the Linux kernel itself, doing work such as writing to disk, reclaiming memory or handling hardware.</source>
         <translation>Un hilo del kernel: parte del propio kernel de Linux, que hace tareas como escribir en disco, recuperar memoria o gestionar el hardware.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="27"/>
+        <location filename="../../Processes/Glossary.cpp" line="28"/>
         <source>A program that comes with your Linux system. Qel&apos;s glossary doesn&apos;t describe it yet.</source>
         <translation>Un programa incluido en tu sistema Linux. El glosario de Qel aún no lo describe.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="237"/>
+        <location filename="../../Processes/Glossary.cpp" line="16"/>
+        <source>The system needs it to run. Don&apos;t quit it.</source>
+        <translation>El sistema lo necesita para funcionar. No lo cierres.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/Glossary.cpp" line="18"/>
+        <source>High usage is usually temporary and drops back once it finishes.</source>
+        <translation>Un uso alto suele ser temporal y baja en cuanto termina.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/Glossary.cpp" line="222"/>
+        <source>It belongs to %@ and ends when you quit %@.</source>
+        <translation>Pertenece a %@ y termina cuando cierras %@.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/Glossary.cpp" line="225"/>
+        <source>High usage means a page is busy. Closing that tab or window ends it.</source>
+        <translation>Un uso alto significa que una página está ocupada. Al cerrar esa pestaña o ventana, termina.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/Glossary.cpp" line="238"/>
         <source>Qel&apos;s glossary doesn&apos;t include this process. Judging by its path, it doesn&apos;t come from your distribution&apos;s packages.</source>
         <translation>El glosario de Qel no incluye este proceso. A juzgar por su ruta, no procede de los paquetes de tu distribución.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="243"/>
+        <location filename="../../Processes/Glossary.cpp" line="240"/>
+        <source>If you&apos;re not sure what it is, look it up online before deciding whether to quit it.</source>
+        <translation>Si no sabes bien qué es, búscalo en internet antes de decidir si lo cierras.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/Glossary.cpp" line="244"/>
         <source>A helper process for %@.</source>
         <translation>Un proceso auxiliar de %@.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="244"/>
+        <location filename="../../Processes/Glossary.cpp" line="245"/>
         <source>Part of %@. Qel&apos;s glossary doesn&apos;t describe this process yet.</source>
         <translation>Forma parte de %@. El glosario de Qel aún no describe este proceso.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="247"/>
+        <location filename="../../Processes/Glossary.cpp" line="248"/>
         <source>This is the main process of %@.</source>
         <translation>Es el proceso principal de %@.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="254"/>
+        <location filename="../../Processes/Glossary.cpp" line="249"/>
+        <source>If usage is high, first check whether it is working on something (exporting, syncing, compiling and so on).</source>
+        <translation>Si el uso es alto, comprueba primero si está trabajando en algo (exportando, sincronizando, compilando, etc.).</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/Glossary.cpp" line="255"/>
         <source>what is the %@ process on Linux</source>
         <translation>qué es el proceso %@ en Linux</translation>
     </message>
@@ -2537,12 +2567,14 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::PanelProcRow</name>
     <message>
-        <location filename="../../MenuBar/PanelProcRow.cpp" line="94"/>
+        <location filename="../../MenuBar/PanelProcRow.cpp" line="62"/>
+        <location filename="../../MenuBar/PanelProcRow.cpp" line="114"/>
         <source>System</source>
         <translation>Sistema</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelProcRow.cpp" line="98"/>
+        <location filename="../../MenuBar/PanelProcRow.cpp" line="61"/>
+        <location filename="../../MenuBar/PanelProcRow.cpp" line="118"/>
         <source>End</source>
         <translation>Terminar</translation>
     </message>
@@ -2912,47 +2944,47 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::Ring</name>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="111"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="113"/>
         <source>Asleep</source>
         <translation>En reposo</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="141"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="143"/>
         <source>0:00</source>
         <translation>0:00</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="142"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="144"/>
         <source>6:00</source>
         <translation>6:00</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="143"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="145"/>
         <source>12:00</source>
         <translation>12:00</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="144"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="146"/>
         <source>18:00</source>
         <translation>18:00</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="149"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="151"/>
         <source>Now</source>
         <translation>Ahora</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="150"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="152"/>
         <source>45 s ago</source>
         <translation>hace 45 s</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="151"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="153"/>
         <source>30 s ago</source>
         <translation>hace 30 s</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="152"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="154"/>
         <source>15 s ago</source>
         <translation>hace 15 s</translation>
     </message>
@@ -3662,37 +3694,37 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <translation>activaciones: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="61"/>
+        <location filename="../../Store/Store.cpp" line="57"/>
         <source>The settings file could not be read. It was kept as %@ and the settings start from their defaults.</source>
         <translation>No se pudo leer el archivo de ajustes. Se conservó como %@ y los ajustes vuelven a sus valores predeterminados.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="282"/>
+        <location filename="../../Store/Store.cpp" line="278"/>
         <source>The history file could not be used. It was kept as %@ and a new one started.</source>
         <translation>No se pudo usar el archivo de historial. Se conservó como %@ y se empezó uno nuevo.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="286"/>
+        <location filename="../../Store/Store.cpp" line="282"/>
         <source>History is not saved this run: the history file is from a newer version of Qel and is left as it is.</source>
         <translation>En esta sesión no se guarda el historial: el archivo de historial es de una versión más reciente de Qel y se deja como está.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="289"/>
+        <location filename="../../Store/Store.cpp" line="285"/>
         <source>History can&apos;t be saved: %@</source>
         <translation>No se puede guardar el historial: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="292"/>
+        <location filename="../../Store/Store.cpp" line="288"/>
         <source>History can&apos;t be saved for now: %@. Qel keeps it and saves it once the disk has room again.</source>
         <translation>Por ahora no se puede guardar el historial: %@. Qel lo conserva y lo guarda en cuanto vuelva a haber espacio en el disco.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="297"/>
+        <location filename="../../Store/Store.cpp" line="293"/>
         <source>History could not be saved: %@</source>
         <translation>No se pudo guardar el historial: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="300"/>
+        <location filename="../../Store/Store.cpp" line="296"/>
         <source>History could not be read: %@</source>
         <translation>No se pudo leer el historial: %@</translation>
     </message>

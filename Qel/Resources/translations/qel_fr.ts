@@ -1903,52 +1903,82 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::Glossary</name>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="223"/>
+        <location filename="../../Processes/Glossary.cpp" line="224"/>
         <source>A page renderer for %@. Each browser tab and each Electron app window has one.</source>
         <translation>Un moteur de rendu de pages pour %@. Chaque onglet de navigateur et chaque fenêtre d&apos;application Electron en a un.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="226"/>
+        <location filename="../../Processes/Glossary.cpp" line="227"/>
         <source>The graphics process for %@. It handles drawing, video and animation.</source>
         <translation>Le processus graphique de %@. Il gère le dessin, la vidéo et l&apos;animation.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="228"/>
+        <location filename="../../Processes/Glossary.cpp" line="229"/>
         <source>A service process for %@. It does one job on its own, such as networking, audio or storage.</source>
         <translation>Un processus de service pour %@. Il se charge seul d&apos;une tâche, comme le réseau, l&apos;audio ou le stockage.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="232"/>
+        <location filename="../../Processes/Glossary.cpp" line="233"/>
         <source>A kernel thread: part of the Linux kernel itself, doing work such as writing to disk, reclaiming memory or handling hardware.</source>
         <translation>Un thread noyau&#xa0;: une partie du noyau Linux lui-même, qui écrit sur le disque, récupère de la mémoire ou gère le matériel, par exemple.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="27"/>
+        <location filename="../../Processes/Glossary.cpp" line="28"/>
         <source>A program that comes with your Linux system. Qel&apos;s glossary doesn&apos;t describe it yet.</source>
         <translation>Un programme fourni avec votre système Linux. Le glossaire de Qel ne le décrit pas encore.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="237"/>
+        <location filename="../../Processes/Glossary.cpp" line="16"/>
+        <source>The system needs it to run. Don&apos;t quit it.</source>
+        <translation>Le système en a besoin pour fonctionner. Ne le quittez pas.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/Glossary.cpp" line="18"/>
+        <source>High usage is usually temporary and drops back once it finishes.</source>
+        <translation>Une utilisation élevée est généralement passagère et retombe une fois la tâche terminée.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/Glossary.cpp" line="222"/>
+        <source>It belongs to %@ and ends when you quit %@.</source>
+        <translation>Il appartient à %@ et se termine quand vous quittez %@.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/Glossary.cpp" line="225"/>
+        <source>High usage means a page is busy. Closing that tab or window ends it.</source>
+        <translation>Une utilisation élevée signifie qu&apos;une page est occupée. Fermer cet onglet ou cette fenêtre y met fin.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/Glossary.cpp" line="238"/>
         <source>Qel&apos;s glossary doesn&apos;t include this process. Judging by its path, it doesn&apos;t come from your distribution&apos;s packages.</source>
         <translation>Le glossaire de Qel ne contient pas ce processus. D&apos;après son chemin, il ne provient pas des paquets de votre distribution.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="243"/>
+        <location filename="../../Processes/Glossary.cpp" line="240"/>
+        <source>If you&apos;re not sure what it is, look it up online before deciding whether to quit it.</source>
+        <translation>Si vous ne savez pas ce que c&apos;est, renseignez-vous en ligne avant de décider de le quitter.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/Glossary.cpp" line="244"/>
         <source>A helper process for %@.</source>
         <translation>Un processus auxiliaire de %@.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="244"/>
+        <location filename="../../Processes/Glossary.cpp" line="245"/>
         <source>Part of %@. Qel&apos;s glossary doesn&apos;t describe this process yet.</source>
         <translation>Fait partie de %@. Le glossaire de Qel ne décrit pas encore ce processus.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="247"/>
+        <location filename="../../Processes/Glossary.cpp" line="248"/>
         <source>This is the main process of %@.</source>
         <translation>C&apos;est le processus principal de %@.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="254"/>
+        <location filename="../../Processes/Glossary.cpp" line="249"/>
+        <source>If usage is high, first check whether it is working on something (exporting, syncing, compiling and so on).</source>
+        <translation>Si l&apos;utilisation est élevée, vérifiez d&apos;abord s&apos;il est en train de travailler (export, synchronisation, compilation, etc.).</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/Glossary.cpp" line="255"/>
         <source>what is the %@ process on Linux</source>
         <translation>qu&apos;est-ce que le processus %@ sous Linux</translation>
     </message>
@@ -2537,12 +2567,14 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::PanelProcRow</name>
     <message>
-        <location filename="../../MenuBar/PanelProcRow.cpp" line="94"/>
+        <location filename="../../MenuBar/PanelProcRow.cpp" line="62"/>
+        <location filename="../../MenuBar/PanelProcRow.cpp" line="114"/>
         <source>System</source>
         <translation>Système</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelProcRow.cpp" line="98"/>
+        <location filename="../../MenuBar/PanelProcRow.cpp" line="61"/>
+        <location filename="../../MenuBar/PanelProcRow.cpp" line="118"/>
         <source>End</source>
         <translation>Terminer</translation>
     </message>
@@ -2912,47 +2944,47 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::Ring</name>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="111"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="113"/>
         <source>Asleep</source>
         <translation>En veille</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="141"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="143"/>
         <source>0:00</source>
         <translation>0 h</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="142"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="144"/>
         <source>6:00</source>
         <translation>6 h</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="143"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="145"/>
         <source>12:00</source>
         <translation>12 h</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="144"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="146"/>
         <source>18:00</source>
         <translation>18 h</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="149"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="151"/>
         <source>Now</source>
         <translation>Maintenant</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="150"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="152"/>
         <source>45 s ago</source>
         <translation>il y a 45 s</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="151"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="153"/>
         <source>30 s ago</source>
         <translation>il y a 30 s</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="152"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="154"/>
         <source>15 s ago</source>
         <translation>il y a 15 s</translation>
     </message>
@@ -3662,37 +3694,37 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <translation>réveils&#xa0;: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="61"/>
+        <location filename="../../Store/Store.cpp" line="57"/>
         <source>The settings file could not be read. It was kept as %@ and the settings start from their defaults.</source>
         <translation>Le fichier de paramètres était illisible. Il a été conservé sous %@ et les paramètres repartent des valeurs par défaut.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="282"/>
+        <location filename="../../Store/Store.cpp" line="278"/>
         <source>The history file could not be used. It was kept as %@ and a new one started.</source>
         <translation>Le fichier d&apos;historique était inutilisable. Il a été conservé sous %@ et un nouveau a été créé.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="286"/>
+        <location filename="../../Store/Store.cpp" line="282"/>
         <source>History is not saved this run: the history file is from a newer version of Qel and is left as it is.</source>
         <translation>L&apos;historique n&apos;est pas enregistré pendant cette session&#xa0;: le fichier d&apos;historique provient d&apos;une version plus récente de Qel et reste tel quel.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="289"/>
+        <location filename="../../Store/Store.cpp" line="285"/>
         <source>History can&apos;t be saved: %@</source>
         <translation>Impossible d&apos;enregistrer l&apos;historique&#xa0;: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="292"/>
+        <location filename="../../Store/Store.cpp" line="288"/>
         <source>History can&apos;t be saved for now: %@. Qel keeps it and saves it once the disk has room again.</source>
         <translation>L&apos;historique ne peut pas être enregistré pour l&apos;instant&#xa0;: %@. Qel le conserve et l&apos;enregistre dès que le disque a de nouveau de la place.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="297"/>
+        <location filename="../../Store/Store.cpp" line="293"/>
         <source>History could not be saved: %@</source>
         <translation>L&apos;historique n&apos;a pas pu être enregistré&#xa0;: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="300"/>
+        <location filename="../../Store/Store.cpp" line="296"/>
         <source>History could not be read: %@</source>
         <translation>L&apos;historique n&apos;a pas pu être lu&#xa0;: %@</translation>
     </message>

@@ -1892,52 +1892,82 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::Glossary</name>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="223"/>
+        <location filename="../../Processes/Glossary.cpp" line="224"/>
         <source>A page renderer for %@. Each browser tab and each Electron app window has one.</source>
         <translation>%@ のページレンダラーです。ブラウザーのタブや Electron アプリのウインドウごとに 1 つあります。</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="226"/>
+        <location filename="../../Processes/Glossary.cpp" line="227"/>
         <source>The graphics process for %@. It handles drawing, video and animation.</source>
         <translation>%@ のグラフィックスプロセスです。描画、動画、アニメーションを担当します。</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="228"/>
+        <location filename="../../Processes/Glossary.cpp" line="229"/>
         <source>A service process for %@. It does one job on its own, such as networking, audio or storage.</source>
         <translation>%@ のサービスプロセスです。ネットワーク、オーディオ、ストレージなど、1 つの処理を単独で担当します。</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="232"/>
+        <location filename="../../Processes/Glossary.cpp" line="233"/>
         <source>A kernel thread: part of the Linux kernel itself, doing work such as writing to disk, reclaiming memory or handling hardware.</source>
         <translation>カーネルスレッド：Linux カーネル自体の一部で、ディスクへの書き込み、メモリの回収、ハードウェアの処理などを行います。</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="27"/>
+        <location filename="../../Processes/Glossary.cpp" line="28"/>
         <source>A program that comes with your Linux system. Qel&apos;s glossary doesn&apos;t describe it yet.</source>
         <translation>Linux システムに付属のプログラムです。Qel の用語集にはまだ説明がありません。</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="237"/>
+        <location filename="../../Processes/Glossary.cpp" line="16"/>
+        <source>The system needs it to run. Don&apos;t quit it.</source>
+        <translation>システムの動作に必要です。終了しないでください。</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/Glossary.cpp" line="18"/>
+        <source>High usage is usually temporary and drops back once it finishes.</source>
+        <translation>高い使用率は通常一時的なもので、処理が終われば下がります。</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/Glossary.cpp" line="222"/>
+        <source>It belongs to %@ and ends when you quit %@.</source>
+        <translation>%@ に属し、%@ を終了すると終わります。</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/Glossary.cpp" line="225"/>
+        <source>High usage means a page is busy. Closing that tab or window ends it.</source>
+        <translation>使用率が高いのは、ページが処理中であることを意味します。そのタブまたはウインドウを閉じると終了します。</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/Glossary.cpp" line="238"/>
         <source>Qel&apos;s glossary doesn&apos;t include this process. Judging by its path, it doesn&apos;t come from your distribution&apos;s packages.</source>
         <translation>Qel の用語集にはこのプロセスがありません。パスから判断すると、ディストリビューションのパッケージに由来するものではありません。</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="243"/>
+        <location filename="../../Processes/Glossary.cpp" line="240"/>
+        <source>If you&apos;re not sure what it is, look it up online before deciding whether to quit it.</source>
+        <translation>何かわからない場合は、終了するかどうか決める前にオンラインで調べてください。</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/Glossary.cpp" line="244"/>
         <source>A helper process for %@.</source>
         <translation>%@ の補助プロセスです。</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="244"/>
+        <location filename="../../Processes/Glossary.cpp" line="245"/>
         <source>Part of %@. Qel&apos;s glossary doesn&apos;t describe this process yet.</source>
         <translation>%@ の一部です。Qel の用語集にはまだこのプロセスの説明がありません。</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="247"/>
+        <location filename="../../Processes/Glossary.cpp" line="248"/>
         <source>This is the main process of %@.</source>
         <translation>これは %@ のメインプロセスです。</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="254"/>
+        <location filename="../../Processes/Glossary.cpp" line="249"/>
+        <source>If usage is high, first check whether it is working on something (exporting, syncing, compiling and so on).</source>
+        <translation>使用率が高い場合は、まず何かの作業中（書き出し、同期、コンパイルなど）でないか確認してください。</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/Glossary.cpp" line="255"/>
         <source>what is the %@ process on Linux</source>
         <translation>Linux の %@ プロセスとは</translation>
     </message>
@@ -2524,12 +2554,14 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::PanelProcRow</name>
     <message>
-        <location filename="../../MenuBar/PanelProcRow.cpp" line="94"/>
+        <location filename="../../MenuBar/PanelProcRow.cpp" line="62"/>
+        <location filename="../../MenuBar/PanelProcRow.cpp" line="114"/>
         <source>System</source>
         <translation>システム</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelProcRow.cpp" line="98"/>
+        <location filename="../../MenuBar/PanelProcRow.cpp" line="61"/>
+        <location filename="../../MenuBar/PanelProcRow.cpp" line="118"/>
         <source>End</source>
         <translation>終了</translation>
     </message>
@@ -2898,47 +2930,47 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::Ring</name>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="111"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="113"/>
         <source>Asleep</source>
         <translation>スリープ中</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="141"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="143"/>
         <source>0:00</source>
         <translation>0:00</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="142"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="144"/>
         <source>6:00</source>
         <translation>6:00</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="143"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="145"/>
         <source>12:00</source>
         <translation>12:00</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="144"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="146"/>
         <source>18:00</source>
         <translation>18:00</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="149"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="151"/>
         <source>Now</source>
         <translation>現在</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="150"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="152"/>
         <source>45 s ago</source>
         <translation>45 秒前</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="151"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="153"/>
         <source>30 s ago</source>
         <translation>30 秒前</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="152"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="154"/>
         <source>15 s ago</source>
         <translation>15 秒前</translation>
     </message>
@@ -3641,37 +3673,37 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>復帰：%@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="61"/>
+        <location filename="../../Store/Store.cpp" line="57"/>
         <source>The settings file could not be read. It was kept as %@ and the settings start from their defaults.</source>
         <translation>設定ファイルを読み込めませんでした。%@ として保管し、設定を初期値に戻しました。</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="282"/>
+        <location filename="../../Store/Store.cpp" line="278"/>
         <source>The history file could not be used. It was kept as %@ and a new one started.</source>
         <translation>履歴ファイルを使用できませんでした。%@ として保管し、新しいファイルを作成しました。</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="286"/>
+        <location filename="../../Store/Store.cpp" line="282"/>
         <source>History is not saved this run: the history file is from a newer version of Qel and is left as it is.</source>
         <translation>今回は履歴を保存しません：履歴ファイルが新しいバージョンの Qel のもののため、そのままにしています。</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="289"/>
+        <location filename="../../Store/Store.cpp" line="285"/>
         <source>History can&apos;t be saved: %@</source>
         <translation>履歴を保存できません：%@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="292"/>
+        <location filename="../../Store/Store.cpp" line="288"/>
         <source>History can&apos;t be saved for now: %@. Qel keeps it and saves it once the disk has room again.</source>
         <translation>今は履歴を保存できません：%@。Qel は履歴を保持し、ディスクに空きができしだい保存します。</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="297"/>
+        <location filename="../../Store/Store.cpp" line="293"/>
         <source>History could not be saved: %@</source>
         <translation>履歴を保存できませんでした：%@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="300"/>
+        <location filename="../../Store/Store.cpp" line="296"/>
         <source>History could not be read: %@</source>
         <translation>履歴を読み込めませんでした：%@</translation>
     </message>

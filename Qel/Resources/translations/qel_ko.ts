@@ -1892,52 +1892,82 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::Glossary</name>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="223"/>
+        <location filename="../../Processes/Glossary.cpp" line="224"/>
         <source>A page renderer for %@. Each browser tab and each Electron app window has one.</source>
         <translation>%@의 페이지 렌더러입니다. 브라우저 탭과 Electron 앱 창마다 하나씩 있습니다.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="226"/>
+        <location filename="../../Processes/Glossary.cpp" line="227"/>
         <source>The graphics process for %@. It handles drawing, video and animation.</source>
         <translation>%@의 그래픽 프로세스입니다. 그리기, 동영상, 애니메이션을 처리합니다.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="228"/>
+        <location filename="../../Processes/Glossary.cpp" line="229"/>
         <source>A service process for %@. It does one job on its own, such as networking, audio or storage.</source>
         <translation>%@의 서비스 프로세스입니다. 네트워크, 오디오, 저장소 같은 한 가지 작업을 따로 맡습니다.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="232"/>
+        <location filename="../../Processes/Glossary.cpp" line="233"/>
         <source>A kernel thread: part of the Linux kernel itself, doing work such as writing to disk, reclaiming memory or handling hardware.</source>
         <translation>커널 스레드: Linux 커널 자체의 일부로, 디스크 쓰기, 메모리 회수, 하드웨어 처리 같은 작업을 합니다.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="27"/>
+        <location filename="../../Processes/Glossary.cpp" line="28"/>
         <source>A program that comes with your Linux system. Qel&apos;s glossary doesn&apos;t describe it yet.</source>
         <translation>Linux 시스템에 포함된 프로그램입니다. Qel 용어집에는 아직 설명이 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="237"/>
+        <location filename="../../Processes/Glossary.cpp" line="16"/>
+        <source>The system needs it to run. Don&apos;t quit it.</source>
+        <translation>시스템 실행에 필요합니다. 종료하지 마세요.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/Glossary.cpp" line="18"/>
+        <source>High usage is usually temporary and drops back once it finishes.</source>
+        <translation>높은 사용량은 보통 일시적이며 작업이 끝나면 다시 내려갑니다.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/Glossary.cpp" line="222"/>
+        <source>It belongs to %@ and ends when you quit %@.</source>
+        <translation>%@에 속하며 %@을(를) 종료하면 함께 끝납니다.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/Glossary.cpp" line="225"/>
+        <source>High usage means a page is busy. Closing that tab or window ends it.</source>
+        <translation>사용량이 높다면 페이지가 바쁘다는 뜻입니다. 해당 탭이나 창을 닫으면 끝납니다.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/Glossary.cpp" line="238"/>
         <source>Qel&apos;s glossary doesn&apos;t include this process. Judging by its path, it doesn&apos;t come from your distribution&apos;s packages.</source>
         <translation>Qel 용어집에 이 프로세스가 없습니다. 경로로 보아 배포판 패키지에서 설치된 것이 아닙니다.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="243"/>
+        <location filename="../../Processes/Glossary.cpp" line="240"/>
+        <source>If you&apos;re not sure what it is, look it up online before deciding whether to quit it.</source>
+        <translation>무엇인지 잘 모르겠다면 종료할지 정하기 전에 온라인에서 찾아보세요.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/Glossary.cpp" line="244"/>
         <source>A helper process for %@.</source>
         <translation>%@의 도우미 프로세스입니다.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="244"/>
+        <location filename="../../Processes/Glossary.cpp" line="245"/>
         <source>Part of %@. Qel&apos;s glossary doesn&apos;t describe this process yet.</source>
         <translation>%@의 일부입니다. Qel 용어집에는 아직 이 프로세스에 대한 설명이 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="247"/>
+        <location filename="../../Processes/Glossary.cpp" line="248"/>
         <source>This is the main process of %@.</source>
         <translation>%@의 주 프로세스입니다.</translation>
     </message>
     <message>
-        <location filename="../../Processes/Glossary.cpp" line="254"/>
+        <location filename="../../Processes/Glossary.cpp" line="249"/>
+        <source>If usage is high, first check whether it is working on something (exporting, syncing, compiling and so on).</source>
+        <translation>사용량이 높다면 먼저 작업 중인지(내보내기, 동기화, 컴파일 등) 확인하세요.</translation>
+    </message>
+    <message>
+        <location filename="../../Processes/Glossary.cpp" line="255"/>
         <source>what is the %@ process on Linux</source>
         <translation>Linux의 %@ 프로세스란</translation>
     </message>
@@ -2524,12 +2554,14 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::PanelProcRow</name>
     <message>
-        <location filename="../../MenuBar/PanelProcRow.cpp" line="94"/>
+        <location filename="../../MenuBar/PanelProcRow.cpp" line="62"/>
+        <location filename="../../MenuBar/PanelProcRow.cpp" line="114"/>
         <source>System</source>
         <translation>시스템</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelProcRow.cpp" line="98"/>
+        <location filename="../../MenuBar/PanelProcRow.cpp" line="61"/>
+        <location filename="../../MenuBar/PanelProcRow.cpp" line="118"/>
         <source>End</source>
         <translation>끝내기</translation>
     </message>
@@ -2898,47 +2930,47 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::Ring</name>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="111"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="113"/>
         <source>Asleep</source>
         <translation>절전 중</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="141"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="143"/>
         <source>0:00</source>
         <translation>0:00</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="142"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="144"/>
         <source>6:00</source>
         <translation>6:00</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="143"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="145"/>
         <source>12:00</source>
         <translation>12:00</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="144"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="146"/>
         <source>18:00</source>
         <translation>18:00</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="149"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="151"/>
         <source>Now</source>
         <translation>지금</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="150"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="152"/>
         <source>45 s ago</source>
         <translation>45초 전</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="151"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="153"/>
         <source>30 s ago</source>
         <translation>30초 전</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="152"/>
+        <location filename="../../Window/DayRingPainter.cpp" line="154"/>
         <source>15 s ago</source>
         <translation>15초 전</translation>
     </message>
@@ -3641,37 +3673,37 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>깨어남: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="61"/>
+        <location filename="../../Store/Store.cpp" line="57"/>
         <source>The settings file could not be read. It was kept as %@ and the settings start from their defaults.</source>
         <translation>설정 파일을 읽을 수 없습니다. %@(으)로 보관하고 설정을 기본값으로 시작합니다.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="282"/>
+        <location filename="../../Store/Store.cpp" line="278"/>
         <source>The history file could not be used. It was kept as %@ and a new one started.</source>
         <translation>기록 파일을 사용할 수 없습니다. %@(으)로 보관하고 새 파일을 시작했습니다.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="286"/>
+        <location filename="../../Store/Store.cpp" line="282"/>
         <source>History is not saved this run: the history file is from a newer version of Qel and is left as it is.</source>
         <translation>이번 실행에서는 기록을 저장하지 않습니다. 기록 파일이 더 새로운 버전의 Qel에서 만들어져 그대로 둡니다.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="289"/>
+        <location filename="../../Store/Store.cpp" line="285"/>
         <source>History can&apos;t be saved: %@</source>
         <translation>기록을 저장할 수 없습니다: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="292"/>
+        <location filename="../../Store/Store.cpp" line="288"/>
         <source>History can&apos;t be saved for now: %@. Qel keeps it and saves it once the disk has room again.</source>
         <translation>지금은 기록을 저장할 수 없습니다: %@. Qel이 기록을 보관하다가 디스크에 공간이 생기면 저장합니다.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="297"/>
+        <location filename="../../Store/Store.cpp" line="293"/>
         <source>History could not be saved: %@</source>
         <translation>기록을 저장하지 못했습니다: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="300"/>
+        <location filename="../../Store/Store.cpp" line="296"/>
         <source>History could not be read: %@</source>
         <translation>기록을 읽을 수 없습니다: %@</translation>
     </message>
