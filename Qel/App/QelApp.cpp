@@ -108,7 +108,9 @@ void QelApp::makeMenuBar() {
                                                         .replay = [this] { replay(); },
                                                         .quit = [this] { commands_.quit()->trigger(); },
                                                         .memoryAdvice = [this] {
-                                                          return new MemoryAdviceCard(*store_, true);
+                                                          Store& s = *store_;
+                                                          return new MemoryAdviceCard(LiveState(s), ProcessState(s),
+                                                                                      InsightState(s), s, s, true);
                                                         }});
 }
 

@@ -207,8 +207,10 @@ class MenuPanelTest : public ::testing::Test {
                                                                           .replay = [this] { ++replays; },
                                                                           .quit = [] {},
                                                                           .memoryAdvice = [this]() -> QWidget* {
+                                                                            Store& s = *fx.store;
                                                                             return new MemoryAdviceCard(
-                                                                                *fx.store, true);
+                                                                                LiveState(s), ProcessState(s),
+                                                                                InsightState(s), s, s, true);
                                                                           }});
     panel->setFixedWidth(352);
     panel->adjustSize();
