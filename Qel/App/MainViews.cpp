@@ -72,7 +72,7 @@ void registerPages(ViewRegistry& registry) {
 // The overview's slots and the top bar's items.
 void registerSlots(ViewRegistry& registry, Updater& updater) {
   registry.setSlot(OverviewSlot::processTable, [](const ViewContext& c, QWidget* parent) -> QWidget* {
-    return new ProcessTable(c.store, parent);
+    return new ProcessTable(ProcessState(c.store), NavigationState(c.store), c.store, c.store, parent);
   });
   registry.setSlot(OverviewSlot::finding, [](const ViewContext& c, QWidget* parent) { return new FindingCard(c.store, parent); });
   registry.setSlot(OverviewSlot::sleepLine, [](const ViewContext& c, QWidget* parent) { return new SleepLine(c.store, parent); });
@@ -136,7 +136,11 @@ void registerSheets(ViewRegistry& registry, Updater& updater, const std::functio
                        return pid ? std::optional<std::string>(std::to_string(*pid)) : std::nullopt;
                      },
                      [](Store& s) { s.setDetailPID(std::nullopt); },
-                     [](const ViewContext& c, QWidget* parent) { return new ProcessDetail(c.store, parent); }});
+                     [](const ViewContext& c, QWidget* parent) {
+                       return new ProcessDetail(LiveState(c.store), ProcessState(c.store), DayState(c.store),
+                                                InsightState(c.store), TamingState(c.store), NavigationState(c.store),
+                                                c.store, c.store, c.store, parent);
+                     }});
 }
 
 }  // namespace
