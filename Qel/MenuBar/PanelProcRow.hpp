@@ -9,12 +9,13 @@
 #include <functional>
 
 #include "Qel/Samplers/ProcInfo.hpp"
+#include "Qel/Store/ProcessState.hpp"
 
 class QPainter;
 
 namespace qel {
 
-class Store;
+class ProcessActions;
 
 class PanelProcRow : public QWidget {
   Q_OBJECT
@@ -24,7 +25,8 @@ class PanelProcRow : public QWidget {
   static constexpr int kEndWidth = 40;
 
   // `open` is called with the still-running process when the row is clicked.
-  PanelProcRow(Store& store, std::function<void(const ProcInfo&)> open, QWidget* parent = nullptr);
+  PanelProcRow(ProcessState processes, ProcessActions& actions, std::function<void(const ProcInfo&)> open,
+               QWidget* parent = nullptr);
 
   // `ended`: the process has gone while the list held still; the row stays, faded, and offers
   // nothing.
@@ -50,7 +52,8 @@ class PanelProcRow : public QWidget {
   void openRow();
   void endProc();
 
-  Store& store_;
+  ProcessState processes_;
+  ProcessActions& actions_;
   std::function<void(const ProcInfo&)> open_;
   ProcInfo proc_;
   QIcon icon_;
