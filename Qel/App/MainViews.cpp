@@ -48,32 +48,37 @@ void registerPages(ViewRegistry& registry) {
     return new OverviewPage(context, registry, parent);
   });
   registry.setPage(Page::cpu, [](const ViewContext& c, QWidget* parent) -> QWidget* {
-    return new CPUPage(c.store, parent);
+    return new CPUPage(LiveState(c.store), ProcessState(c.store), c.store, parent);
   });
   registry.setPage(Page::gpu, [](const ViewContext& c, QWidget* parent) -> QWidget* {
-    return new GPUPage(c.store, parent);
+    return new GPUPage(LiveState(c.store), ProcessState(c.store), c.store.desktop(), parent);
   });
-  registry.setPage(Page::mem, [](const ViewContext& c, QWidget* parent) -> QWidget* { return new MemPage(c.store, parent); });
+  registry.setPage(Page::mem, [](const ViewContext& c, QWidget* parent) -> QWidget* {
+    return new MemPage(LiveState(c.store), ProcessState(c.store), InsightState(c.store), c.store, c.store, c.store,
+                       parent);
+  });
   registry.setPage(Page::disk, [](const ViewContext& c, QWidget* parent) -> QWidget* {
-    return new DiskPage(c.store, parent);
+    return new DiskPage(LiveState(c.store), ProcessState(c.store), c.store, parent);
   });
   registry.setPage(Page::net, [](const ViewContext& c, QWidget* parent) -> QWidget* {
-    return new NetPage(c.store, parent);
+    return new NetPage(LiveState(c.store), ProcessState(c.store), c.store, c.store, parent);
   });
   registry.setPage(Page::energy, [](const ViewContext& c, QWidget* parent) -> QWidget* {
-    return new EnergyPage(c.store, parent);
+    return new EnergyPage(LiveState(c.store), ProcessState(c.store), InsightState(c.store), NavigationState(c.store),
+                          c.store, parent);
   });
 }
 
 // The overview's slots and the top bar's items.
 void registerSlots(ViewRegistry& registry, Updater& updater) {
   registry.setSlot(OverviewSlot::processTable, [](const ViewContext& c, QWidget* parent) -> QWidget* {
-    return new ProcessTable(c.store, parent);
+    return new ProcessTable(ProcessState(c.store), NavigationState(c.store), c.store, c.store, parent);
   });
   registry.setSlot(OverviewSlot::finding, [](const ViewContext& c, QWidget* parent) { return new FindingCard(c.store, parent); });
   registry.setSlot(OverviewSlot::sleepLine, [](const ViewContext& c, QWidget* parent) { return new SleepLine(c.store, parent); });
   registry.setSlot(OverviewSlot::memoryAdvice, [](const ViewContext& c, QWidget* parent) -> QWidget* {
-    return new MemoryAdviceCard(c.store, false, parent);
+    return new MemoryAdviceCard(LiveState(c.store), ProcessState(c.store), InsightState(c.store), c.store, c.store,
+                                false, parent);
   });
   registry.setSlot(OverviewSlot::sleepNote, [](const ViewContext& c, QWidget* parent) { return new SleepNote(c.store, parent); });
   registry.addTopBarItem([&updater](const ViewContext&, QWidget* parent) { return new UpdateNotices(updater, parent); });
@@ -131,7 +136,11 @@ void registerSheets(ViewRegistry& registry, Updater& updater, const std::functio
                        return pid ? std::optional<std::string>(std::to_string(*pid)) : std::nullopt;
                      },
                      [](Store& s) { s.setDetailPID(std::nullopt); },
-                     [](const ViewContext& c, QWidget* parent) { return new ProcessDetail(c.store, parent); }});
+                     [](const ViewContext& c, QWidget* parent) {
+                       return new ProcessDetail(LiveState(c.store), ProcessState(c.store), DayState(c.store),
+                                                InsightState(c.store), TamingState(c.store), NavigationState(c.store),
+                                                c.store, c.store, c.store, parent);
+                     }});
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "Qel/App/MainViews.hpp"
 #include "Qel/App/MainWindow.hpp"
+#include "Qel/App/PanelParts.hpp"
 #include "Qel/App/StoreBridge.hpp"
 #include "Qel/History/HistoryDB.hpp"
 #include "Qel/Kit/Fonts.hpp"
@@ -103,12 +104,14 @@ void QelApp::makeWindow() {
 }
 
 void QelApp::makeMenuBar() {
-  menuBar_ = std::make_unique<MenuBar>(*store_, commands_.menu(), *window_,
+  menuBar_ = std::make_unique<MenuBar>(panelParts(*store_), SettingsState(*store_), commands_.menu(), *window_,
                                        MenuBar::Actions{.showMain = [this] { showMain(); },
                                                         .replay = [this] { replay(); },
                                                         .quit = [this] { commands_.quit()->trigger(); },
                                                         .memoryAdvice = [this] {
-                                                          return new MemoryAdviceCard(*store_, true);
+                                                          Store& s = *store_;
+                                                          return new MemoryAdviceCard(LiveState(s), ProcessState(s),
+                                                                                      InsightState(s), s, s, true);
                                                         }});
 }
 

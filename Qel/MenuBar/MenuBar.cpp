@@ -16,7 +16,6 @@
 #include "Qel/MenuBar/NotifierParts.hpp"
 #include "Qel/Platform/StatusNotifierItem.hpp"
 #include "Qel/Store/MenuBarPart.hpp"
-#include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
 
 namespace qel {
@@ -53,9 +52,11 @@ const QImage& blankImage() {
 
 }  // namespace
 
-MenuBar::MenuBar(Store& store, const QList<QAction*>& commands, QWidget& window, Actions actions, QObject* parent)
+MenuBar::MenuBar(PanelParts parts, SettingsState settings, const QList<QAction*>& commands, QWidget& window,
+                 Actions actions, QObject* parent)
     : QObject(parent),
-      store_(store),
+      parts_(parts),
+      settings_(settings),
       window_(&window),
       actions_(std::move(actions)),
       menu_(std::make_unique<QMenu>()),
@@ -88,7 +89,7 @@ void MenuBar::connectTray() {
     self->closePanel();
     if (self->actions_.replay) self->actions_.replay();
   });
-  follow(store_.notice(), this, [this] { scheduleUpdate(); });
+  follow(parts_.changes, this, [this] { scheduleUpdate(); });
   connect(Palette::notifier(), &AppearanceNotifier::qelAppearanceChanged, this, &MenuBar::scheduleUpdate);
 
   // Screens changing close the panel; so does another application coming to the front.
@@ -225,7 +226,7 @@ void MenuBar::scheduleUpdate() {
 void MenuBar::updateButton() {
   if (!tray_ && !notifierShown_) return;
   ++updates_;
-  const std::vector<MenuBarPart> parts = store_.menuBarParts();
+  const std::vector<MenuBarPart> parts = settings_.menuBarParts();
   const QString text = QString::fromStdString(menuBarText(parts));
   if (tray_) tray_->setToolTip(text.isEmpty() ? QStringLiteral("Qel") : text);
   if (notifierShown_) {
@@ -234,8 +235,8 @@ void MenuBar::updateButton() {
     notifier_->setToolTip("Qel", text.toStdString());
   }
   std::optional<MenuIconStyle> style;
-  if (store_.menuItems().count("ring") || text.isEmpty())
-    style = menuIconStyleFromRaw(store_.menuIconStyle()).value_or(MenuIconStyle::auto_);
+  if (settings_.menuItems().count("ring") || text.isEmpty())
+    style = menuIconStyleFromRaw(settings_.menuIconStyle()).value_or(MenuIconStyle::auto_);
   const QColor ink = trayInk();
   const double dpr = trayRatio();
   // Drawn only when the picture would change: the text, or the shape of a drawn icon.
@@ -250,14 +251,14 @@ void MenuBar::updateButton() {
     if (look != drawn_) setTrayImage(menuTextImage(text, look.height, ink, dpr));
   } else if (!isRunner(*style)) {
     const MenuIconInputs inputs{
-        .busy = store_.menuBusy(), .cpuHist = store_.cpuHist(), .cpu = store_.cpu().total};
+        .busy = parts_.live.menuBusy(), .cpuHist = parts_.live.cpuHist(), .cpu = parts_.live.cpu().total};
     look.shape = menuIconShape(*style, inputs, dpr);
     if (look != drawn_) setTrayImage(menuIcon(*style, inputs, ink, dpr));
   }
   drawn_ = std::move(look);
   // A runner shows its own frames; the same runner carries on, only its pace follows.
   iconStyle_ = style;
-  runner_.sync(style, store_.cpu().total, ink, dpr);
+  runner_.sync(style, parts_.live.cpu().total, ink, dpr);
 }
 
 void MenuBar::setTrayImage(const QImage& image) {
@@ -293,7 +294,7 @@ void MenuBar::toggleAt(std::optional<QPoint> pointer) {
     const QRect g = tray_->geometry();
     if (g.isValid() && !g.isEmpty()) icon = g;
   }
-  auto* content = new MenuPanel(store_, MenuPanel::Actions{.openMain = [this] { showMain(); },
+  auto* content = new MenuPanel(parts_, MenuPanel::Actions{.openMain = [this] { showMain(); },
                                                             .replay =
                                                                 [this] {
                                                                   closePanel();

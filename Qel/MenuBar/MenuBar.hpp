@@ -26,13 +26,15 @@
 #include "Qel/Kit/RunnerPlayer.hpp"
 #include "Qel/MenuBar/HotKey.hpp"
 #include "Qel/MenuBar/MenuBarPanel.hpp"
+#include "Qel/MenuBar/MenuPanel.hpp"
 #include "Qel/Store/Enums.hpp"
+#include "Qel/Store/SettingsState.hpp"
 
 class QWidget;
 
 namespace qel {
 
-class Store;
+
 class StatusNotifierItem;
 
 class MenuBar : public QObject {
@@ -48,7 +50,9 @@ class MenuBar : public QObject {
 
   // `window` is the main window whose closing is watched; `commands` the application's commands
   // offered at the end of the context menu. Both outlive this object.
-  MenuBar(Store& store, const QList<QAction*>& commands, QWidget& window, Actions actions,
+  // `parts` is handed to the panel each time it opens; the item itself reads the live part and
+  // the settings and follows all of `parts.changes`.
+  MenuBar(PanelParts parts, SettingsState settings, const QList<QAction*>& commands, QWidget& window, Actions actions,
           QObject* parent = nullptr);
   ~MenuBar() override;
 
@@ -102,7 +106,8 @@ class MenuBar : public QObject {
   bool pointerOnItem() const;
   void explainNoTray();
 
-  Store& store_;
+  PanelParts parts_;
+  SettingsState settings_;
   QPointer<QWidget> window_;
   Actions actions_;
   std::unique_ptr<QMenu> menu_;

@@ -47,22 +47,24 @@
 #include "Qel/MenuBar/SleepRowButton.hpp"
 #include "Qel/MenuBar/TodayStrip.hpp"
 #include "Qel/Platform/Utf8.hpp"
-#include "Qel/Store/Store.hpp"
+#include "Qel/Store/Navigator.hpp"
+#include "Qel/Store/ProcessActions.hpp"
+#include "Qel/Store/SettingsActions.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
 
 namespace qel {
 
-MenuPanel::Sections MenuPanel::sectionsAtOpen(const Store& store) {
-  return {store.sleepAtOpen(), store.adviceAtOpen(), anyDeviceCharge(store.bluetooth())};
+MenuPanel::Sections MenuPanel::sectionsAtOpen(const PanelParts& parts) {
+  return {parts.sleep.sleepAtOpen(), parts.insights.adviceAtOpen(), anyDeviceCharge(parts.live.bluetooth())};
 }
 
-MenuPanel::MenuPanel(Store& store, Actions actions, QWidget* parent)
+MenuPanel::MenuPanel(PanelParts parts, Actions actions, QWidget* parent)
     : QWidget(parent),
-      store_(store),
+      parts_(parts),
       actions_(std::move(actions)),
-      sections_(sectionsAtOpen(store_)),
-      icons_(std::make_unique<IconCache>(store_.apps())) {
+      sections_(sectionsAtOpen(parts_)),
+      icons_(std::make_unique<IconCache>(parts_.processes.apps())) {
   setObjectName(QStringLiteral("qel.panel.content"));
   // As wide as the card's inside, whatever the texts ask for: long ones are cut, never widen it.
   setFixedWidth(kPanelContentWidth);
@@ -78,12 +80,12 @@ MenuPanel::MenuPanel(Store& store, Actions actions, QWidget* parent)
   new InitialFocusClearer(this);
   toast_ = new PanelToast(this);
   Palette::followAppearance(this);
-  follow(store_.notice(), this, [this] { refresh(); });
+  follow(parts_.changes, this, [this] { refresh(); });
   refresh();
 }
 
 MenuPanel::~MenuPanel() {
-  store_.setToastViewer(this, false);
+  parts_.navigator.setToastViewer(this, false);
   // The list losing the focus as it goes would otherwise call back into a panel half torn down.
   if (topHold_) disconnect(topHold_, nullptr, this, nullptr);
 }
@@ -93,7 +95,7 @@ QSize MenuPanel::sizeHint() const {
   return {width(), height > 0 ? height : QWidget::sizeHint().height()};
 }
 
-void MenuPanel::screenChanged() { store_.setToastViewer(this, screen_.on()); }
+void MenuPanel::screenChanged() { parts_.navigator.setToastViewer(this, screen_.on()); }
 
 QWidget* MenuPanel::buildBody() {
   auto* body = new QWidget;
@@ -105,7 +107,7 @@ QWidget* MenuPanel::buildBody() {
     advice_ = actions_.memoryAdvice();
     layout->addWidget(advice_);
   }
-  strip_ = new TodayStrip(DayState(store_), [this](int slot) { jump(slot); });
+  strip_ = new TodayStrip(parts_.day, [this](int slot) { jump(slot); });
   layout->addWidget(buildSection(qs(L("Today")), &todayNote_, strip_));
   layout->addWidget(buildTopProcesses());
   layout->addWidget(buildSection(qs(L("Network")), &networkNote_, buildNetwork()));
@@ -117,10 +119,10 @@ QWidget* MenuPanel::buildSleepRow() {
   auto* button = new SleepRowButton;
   sleepRow_ = button;
   connect(button, &QAbstractButton::clicked, this, [this] {
-    Store& store = store_;
+    Navigator& navigator = parts_.navigator;
     const SleepSession session = *sections_.sleepShown;
     if (actions_.openMain) actions_.openMain();
-    store.setSleepReport(session);
+    navigator.setSleepReport(session);
   });
   return button;
 }
@@ -129,10 +131,10 @@ QWidget* MenuPanel::buildTopProcesses() {
   auto* list = new QWidget;
   auto* listLayout = Layouts::column(list);
   for (auto& r : rows_) {
-    r = new PanelProcRow(store_, [this](const ProcInfo& proc) {
-      Store& store = store_;
+    r = new PanelProcRow(parts_.processes, parts_.processActions, [this](const ProcInfo& proc) {
+      Navigator& navigator = parts_.navigator;
       if (actions_.openMain) actions_.openMain();
-      store.setDetailPID(proc.pid);
+      navigator.setDetailPID(proc.pid);
     });
     listLayout->addWidget(r);
   }
@@ -149,7 +151,7 @@ QWidget* MenuPanel::buildHeader() {
   auto* header = new QWidget;
   auto* layout = Layouts::row(nullptr, Space::card);
   header->setLayout(layout);
-  ring_ = new MiniRing(LiveState(store_));
+  ring_ = new MiniRing(parts_.live);
   layout->addWidget(ring_, 0, Qt::AlignVCenter);
   auto* text = new QVBoxLayout;
   text->setSpacing(Space::lines);
@@ -281,9 +283,9 @@ QWidget* MenuPanel::buildSwitches() {
   toggles_[0] = new PanelToggle("moon.fill", qs(L("Quiet mode")));
   toggles_[1] = new PanelToggle("sun.max.fill", qs(L("Keep awake")));
   toggles_[2] = new PanelToggle("pause.fill", qs(L("Pause alerts")));
-  connect(toggles_[0], &QAbstractButton::clicked, this, [this] { store_.toggleQuiet(); });
-  connect(toggles_[1], &QAbstractButton::clicked, this, [this] { store_.toggleAwake(); });
-  connect(toggles_[2], &QAbstractButton::clicked, this, [this] { store_.toggleMute(); });
+  connect(toggles_[0], &QAbstractButton::clicked, this, [this] { parts_.processActions.toggleQuiet(); });
+  connect(toggles_[1], &QAbstractButton::clicked, this, [this] { parts_.processActions.toggleAwake(); });
+  connect(toggles_[2], &QAbstractButton::clicked, this, [this] { parts_.settingsActions.toggleMute(); });
   for (auto* t : toggles_) layout->addWidget(t);
   return switches;
 }
@@ -314,9 +316,9 @@ std::array<QWidget*, 4> MenuPanel::footerButtons(QWidget* footer) {
   quit->setColor(PanelStyle::muted());
   auto* openQel = new OpenButton(qs(L("Open Qel")));
   connect(settings, &QAbstractButton::clicked, this, [this] {
-    Store& store = store_;
+    Navigator& navigator = parts_.navigator;
     if (actions_.openMain) actions_.openMain();
-    store.openSettings();
+    navigator.openSettings();
   });
   connect(replay, &QAbstractButton::clicked, this, [this] {
     if (actions_.replay) actions_.replay();
@@ -339,28 +341,28 @@ std::array<QWidget*, 4> MenuPanel::footerButtons(QWidget* footer) {
 }
 
 void MenuPanel::open(Page page) {
-  Store& store = store_;
+  Navigator& navigator = parts_.navigator;
   if (actions_.openMain) actions_.openMain();
-  store.setPage(page);
-  store.setSelectedSlot(std::nullopt);
+  navigator.setPage(page);
+  navigator.setSelectedSlot(std::nullopt);
 }
 
 void MenuPanel::jump(int slot) {
-  Store& store = store_;
+  Navigator& navigator = parts_.navigator;
   if (actions_.openMain) actions_.openMain();
-  store.setPage(Page::overview);
-  store.setSelectedSlot(std::nullopt);
-  store.showDay(std::nullopt);
-  store.setRingMode(RingMode::day);
-  store.select(slot);
+  navigator.setPage(Page::overview);
+  navigator.setSelectedSlot(std::nullopt);
+  navigator.showDay(std::nullopt);
+  navigator.setRingMode(RingMode::day);
+  navigator.select(slot);
 }
 
 void MenuPanel::refresh() {
-  const Store& s = store_;
+  const PanelParts& s = parts_;
   refreshHeader(s);
   refreshTiles(s);
-  if (sleepRow_) static_cast<SleepRowButton*>(sleepRow_)->setSummary(qs(s.sleepSummary(*sections_.sleepShown)));
-  todayNote_->setText(qs(todayNote(s.events().size())));
+  if (sleepRow_) static_cast<SleepRowButton*>(sleepRow_)->setSummary(qs(s.sleep.sleepSummary(*sections_.sleepShown)));
+  todayNote_->setText(qs(todayNote(s.day.events().size())));
   strip_->refresh();
   refreshTopProcesses(s);
   refreshNetwork(s);
@@ -368,47 +370,50 @@ void MenuPanel::refresh() {
   refreshSwitches(s);
 }
 
-void MenuPanel::refreshHeader(const Store& s) {
-  const StatusLine status = s.status();
+void MenuPanel::refreshHeader(const PanelParts& s) {
+  const StatusLine status = s.day.status();
   title_->setText(qs(status.title));
   title_->setColor(status.level == Level::calm ? Palette::primaryText()
                    : status.level == Level::notable ? PanelStyle::warmTint()
                                                     : PanelStyle::hotTint());
   subtitle_->setText(qs(panelSubtitle(status)));
   if (card_) card_->setLevel(status.level);
-  const std::string chip = chipWords(s.chip().model);
+  const std::string chip = chipWords(s.live.chip().model);
   chips_[0]->setText(qs(displayName(chip)));
   chips_[0]->setToolTip(plainToolTip(chips_[0]->text()));
   chips_[0]->setVisible(!chip.empty());
-  chips_[1]->setText(qs(fmtBytes(s.mem().total)));
+  chips_[1]->setText(qs(fmtBytes(s.live.mem().total)));
   chips_[2]->setText(qs(uptimeText(systemUptime())));
   ring_->update();
 }
 
-void MenuPanel::refreshTiles(const Store& s) {
+void MenuPanel::refreshTiles(const PanelParts& s) {
   std::string load = L("Load %.2f");
-  if (auto at = load.find("%.2f"); at != std::string::npos) load.replace(at, 4, fixed(s.load(), 2));
-  cells_[0]->setFigures(qs(fmtPercent(s.cpu().total)), qs(load), s.cpuHist());
-  cells_[1]->setFigures(qs(fmtPercent(s.mem().usedFraction())), qs(pressureExtra(s.mem().pressure)), s.memHist());
-  cells_[2]->setFigures(qs(fmtRate(s.netDown())), qs("↑ " + fmtRate(s.netUp())), s.netHist());
-  const EnergyFigure energy = energyFigure(s.power(), s.procWatts());
-  cells_[3]->setFigures(qs(energy.value), qs(energy.extra), s.powerHist());
+  if (auto at = load.find("%.2f"); at != std::string::npos) load.replace(at, 4, fixed(s.live.load(), 2));
+  cells_[0]->setFigures(qs(fmtPercent(s.live.cpu().total)), qs(load), s.live.cpuHist());
+  cells_[1]->setFigures(qs(fmtPercent(s.live.mem().usedFraction())), qs(pressureExtra(s.live.mem().pressure)),
+                        s.live.memHist());
+  cells_[2]->setFigures(qs(fmtRate(s.live.netDown())), qs("↑ " + fmtRate(s.live.netUp())), s.live.netHist());
+  const EnergyFigure energy = energyFigure(s.live.power(), s.live.procWatts());
+  cells_[3]->setFigures(qs(energy.value), qs(energy.extra), s.live.powerHist());
 
-  minis_[0]->setTexts(qs(L("Thermal")), qs(s.thermalText()), qs(L("System thermal state")));
-  minis_[1]->setTexts(qs(L("Battery")), qs(batteryValue(s.battery())), qs(batteryNote(s.battery(), s.runtimeForecast())));
-  if (const auto& gpu = s.gpu()) {
+  minis_[0]->setTexts(qs(L("Thermal")), qs(s.live.thermalText()), qs(L("System thermal state")));
+  minis_[1]->setTexts(qs(L("Battery")), qs(batteryValue(s.live.battery())),
+                      qs(batteryNote(s.live.battery(), s.insights.runtimeForecast())));
+  if (const auto& gpu = s.live.gpu()) {
     minis_[2]->setTexts(qs(L("GPU")), qs(fmtPercent(gpu->util)), qs(L("Memory %@", {fmtBytes(gpu->memory)})));
   } else {
-    minis_[2]->setTexts(qs(L("Disk free")), qs(fmtBytes(s.diskFree())), qs(L("%@ total", {fmtBytes(s.diskTotal())})));
+    minis_[2]->setTexts(qs(L("Disk free")), qs(fmtBytes(s.live.diskFree())),
+                        qs(L("%@ total", {fmtBytes(s.live.diskTotal())})));
   }
 }
 
-void MenuPanel::refreshTopProcesses(const Store& s) {
+void MenuPanel::refreshTopProcesses(const PanelParts& s) {
   if (topHold_ && topHold_->engaged() && !top_.empty()) {
-    top_ = holdProcs(top_, s.procs());
+    top_ = holdProcs(top_, s.processes.procs());
   } else {
     top_.clear();
-    for (auto& p : topProcs(s.procs())) top_.push_back({std::move(p), false});
+    for (auto& p : topProcs(s.processes.procs())) top_.push_back({std::move(p), false});
   }
   for (std::size_t i = 0; i < rows_.size(); ++i) {
     rows_[i]->setVisible(i < top_.size());
@@ -418,41 +423,41 @@ void MenuPanel::refreshTopProcesses(const Store& s) {
   }
 }
 
-void MenuPanel::refreshNetwork(const Store& s) {
-  if (s.netPerApp()) {
-    const auto online = std::count_if(s.procs().begin(), s.procs().end(),
+void MenuPanel::refreshNetwork(const PanelParts& s) {
+  if (s.processes.netPerApp()) {
+    const auto online = std::count_if(s.processes.procs().begin(), s.processes.procs().end(),
                                       [](const ProcInfo& p) { return p.netDown + p.netUp > 0; });
     networkNote_->setText(qs(Ln("%n apps online", online)));
   } else {
     networkNote_->setText(qs(L("Per-app traffic unavailable")));
   }
-  down_->setText(qs("↓ " + fmtRate(s.netDown())));
-  up_->setText(qs("↑ " + fmtRate(s.netUp())));
-  if (!s.addresses().empty()) {
-    address_->setText(qs(L("Local %@", {s.addresses().front().address})));
+  down_->setText(qs("↓ " + fmtRate(s.live.netDown())));
+  up_->setText(qs("↑ " + fmtRate(s.live.netUp())));
+  if (!s.live.addresses().empty()) {
+    address_->setText(qs(L("Local %@", {s.live.addresses().front().address})));
     address_->setColor(PanelStyle::mutedTint());
   } else {
     // Moving data without an IPv4 address is still a connection (IPv6 only, say).
-    address_->setText(qs(s.netDown() + s.netUp() > 0 ? L("No local address") : L("Not connected")));
+    address_->setText(qs(s.live.netDown() + s.live.netUp() > 0 ? L("No local address") : L("Not connected")));
     address_->setColor(PanelStyle::warmTint());
   }
 }
 
-void MenuPanel::refreshBluetooth(const Store& s) {
+void MenuPanel::refreshBluetooth(const PanelParts& s) {
   if (!bluetoothRow_) return;
-  bluetoothNote_->setText(qs(qel::bluetoothNote(s.bluetooth())));
-  batteries_->setDevices(s.bluetooth());
+  bluetoothNote_->setText(qs(qel::bluetoothNote(s.live.bluetooth())));
+  batteries_->setDevices(s.live.bluetooth());
   const bool charged = !batteries_->cells().empty();
   batteries_->setVisible(charged);
   noDevices_->setVisible(!charged);
 }
 
-void MenuPanel::refreshSwitches(const Store& s) {
-  toggles_[0]->setState(s.quietOn(), qs(s.quietNote()));
-  toggles_[1]->setState(s.awakeUntil().has_value(), qs(s.awakeNote()));
-  toggles_[2]->setState(s.isMuted(), qs(s.muteNote()));
+void MenuPanel::refreshSwitches(const PanelParts& s) {
+  toggles_[0]->setState(s.taming.quietOn(), qs(s.taming.quietNote()));
+  toggles_[1]->setState(s.taming.awakeUntil().has_value(), qs(s.taming.awakeNote()));
+  toggles_[2]->setState(s.taming.isMuted(), qs(s.taming.muteNote()));
 
-  toast_->setMessage(s.toast() ? std::optional<QString>(qs(*s.toast())) : std::nullopt);
+  toast_->setMessage(s.navigation.toast() ? std::optional<QString>(qs(*s.navigation.toast())) : std::nullopt);
   placeToast();
 }
 
@@ -495,7 +500,7 @@ void MenuPanel::placeToast() {
   const bool inView = switchesTop.y() >= 0 && switchesTop.y() < toastHost_->height();
   toast_->setControlsTop(inView ? std::optional<int>(switchesTop.y()) : std::nullopt);
   toast_->place(toastHost_->size());
-  if (!toast_->text().isEmpty() && store_.toast()) {
+  if (!toast_->text().isEmpty() && parts_.navigation.toast()) {
     toast_->show();
     toast_->raise();
   }

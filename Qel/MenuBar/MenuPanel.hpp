@@ -15,6 +15,13 @@
 #include "Qel/History/SleepSession.hpp"
 #include "Qel/Kit/OnScreenWatch.hpp"
 #include "Qel/MenuBar/PanelFacts.hpp"
+#include "Qel/Store/DayState.hpp"
+#include "Qel/Store/InsightState.hpp"
+#include "Qel/Store/LiveState.hpp"
+#include "Qel/Store/NavigationState.hpp"
+#include "Qel/Store/ProcessState.hpp"
+#include "Qel/Store/SleepState.hpp"
+#include "Qel/Store/TamingState.hpp"
 
 class QLabel;
 class QScrollArea;
@@ -24,6 +31,7 @@ namespace qel {
 class IconCache;
 class MenuCell;
 class MiniCell;
+class Navigator;
 class PanelBatteries;
 class PanelCard;
 class PanelChip;
@@ -31,9 +39,25 @@ class PanelProcRow;
 class PanelToast;
 class PanelToggle;
 class PlainLabel;
-class Store;
+class ProcessActions;
+class SettingsActions;
 class TodayStrip;
 enum class Page;
+
+// What the panel reads and does: a little of every part of the store, all of which it follows.
+struct PanelParts {
+  LiveState live;
+  ProcessState processes;
+  DayState day;
+  InsightState insights;
+  SleepState sleep;
+  TamingState taming;
+  NavigationState navigation;
+  Notice::Part changes;  // of every part
+  Navigator& navigator;
+  ProcessActions& processActions;
+  SettingsActions& settingsActions;
+};
 
 class MenuPanel : public QWidget {
   Q_OBJECT
@@ -51,9 +75,9 @@ class MenuPanel : public QWidget {
     bool showMemoryAdvice = false;
     bool showBluetooth = false;
   };
-  static Sections sectionsAtOpen(const Store& store);
+  static Sections sectionsAtOpen(const PanelParts& parts);
 
-  MenuPanel(Store& store, Actions actions, QWidget* parent = nullptr);
+  MenuPanel(PanelParts parts, Actions actions, QWidget* parent = nullptr);
   ~MenuPanel() override;
 
   const Sections& sections() const { return sections_; }
@@ -98,19 +122,19 @@ class MenuPanel : public QWidget {
   // Settings, "What just happened" and Quit, then "Open Qel", in their order along the footer;
   // `footer` keeps their colours following the appearance.
   std::array<QWidget*, 4> footerButtons(QWidget* footer);
-  void refreshHeader(const Store& s);
-  void refreshTiles(const Store& s);
-  void refreshTopProcesses(const Store& s);
-  void refreshNetwork(const Store& s);
-  void refreshBluetooth(const Store& s);
+  void refreshHeader(const PanelParts& s);
+  void refreshTiles(const PanelParts& s);
+  void refreshTopProcesses(const PanelParts& s);
+  void refreshNetwork(const PanelParts& s);
+  void refreshBluetooth(const PanelParts& s);
   // The switches and the toast above them.
-  void refreshSwitches(const Store& s);
+  void refreshSwitches(const PanelParts& s);
   void open(Page page);
   void jump(int slot);
   void placeToast();
   void screenChanged();
 
-  Store& store_;
+  PanelParts parts_;
   Actions actions_;
   Sections sections_;
   std::unique_ptr<IconCache> icons_;

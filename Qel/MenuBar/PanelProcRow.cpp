@@ -19,7 +19,7 @@
 #include "Qel/MenuBar/PanelFacts.hpp"
 #include "Qel/Platform/Utf8.hpp"
 #include "Qel/Samplers/ProcKey.hpp"
-#include "Qel/Store/Store.hpp"
+#include "Qel/Store/ProcessActions.hpp"
 #include "Qel/Text/Loc.hpp"
 
 namespace qel {
@@ -36,8 +36,9 @@ QFont systemFont() { return Fonts::text(Type::caption); }
 
 }  // namespace
 
-PanelProcRow::PanelProcRow(Store& store, std::function<void(const ProcInfo&)> open, QWidget* parent)
-    : QWidget(parent), store_(store), open_(std::move(open)) {
+PanelProcRow::PanelProcRow(ProcessState processes, ProcessActions& actions, std::function<void(const ProcInfo&)> open,
+                           QWidget* parent)
+    : QWidget(parent), processes_(processes), actions_(actions), open_(std::move(open)) {
   setFixedHeight(kHeight);
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
   setFocusPolicy(Qt::TabFocus);
@@ -158,11 +159,11 @@ void PanelProcRow::keyPressEvent(QKeyEvent* event) {
 }
 
 void PanelProcRow::openRow() {
-  if (auto now = findProc(keyOf(proc_), store_.procs()); now && open_) open_(*now);
+  if (auto now = findProc(keyOf(proc_), processes_.procs()); now && open_) open_(*now);
 }
 
 void PanelProcRow::endProc() {
-  if (findProc(keyOf(proc_), store_.procs())) store_.quit({proc_.pid}, false);
+  if (findProc(keyOf(proc_), processes_.procs())) actions_.quit({proc_.pid}, false);
 }
 
 }  // namespace qel

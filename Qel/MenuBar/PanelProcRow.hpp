@@ -9,12 +9,13 @@
 #include <functional>
 
 #include "Qel/Samplers/ProcInfo.hpp"
+#include "Qel/Store/ProcessState.hpp"
 
 class QPainter;
 
 namespace qel {
 
-class Store;
+class ProcessActions;
 
 class PanelProcRow : public QWidget {
   Q_OBJECT
@@ -27,7 +28,8 @@ class PanelProcRow : public QWidget {
   static int endWidth();
 
   // `open` is called with the still-running process when the row is clicked.
-  PanelProcRow(Store& store, std::function<void(const ProcInfo&)> open, QWidget* parent = nullptr);
+  PanelProcRow(ProcessState processes, ProcessActions& actions, std::function<void(const ProcInfo&)> open,
+               QWidget* parent = nullptr);
 
   // `ended`: the process has gone while the list held still; the row stays, faded, and offers
   // nothing.
@@ -53,7 +55,8 @@ class PanelProcRow : public QWidget {
   void openRow();
   void endProc();
 
-  Store& store_;
+  ProcessState processes_;
+  ProcessActions& actions_;
   std::function<void(const ProcInfo&)> open_;
   ProcInfo proc_;
   QIcon icon_;

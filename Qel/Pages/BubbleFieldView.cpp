@@ -15,15 +15,17 @@
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/SquareFit.hpp"
 #include "Qel/Pages/BubbleGeometry.hpp"
-#include "Qel/Store/Store.hpp"
+#include "Qel/Store/Navigator.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
 
 namespace qel {
 
-BubbleFieldView::BubbleFieldView(Store& store, QWidget* parent)
+BubbleFieldView::BubbleFieldView(LiveState live, ProcessState processes, Navigator& navigator, QWidget* parent)
     : QWidget(parent),
-      store_(store),
+      live_(live),
+      processes_(processes),
+      navigator_(navigator),
       frames_([this] { frame(); }),
       screen_(this, [this] {
         if (!screen_.on()) {
@@ -54,24 +56,24 @@ void BubbleFieldView::schedule() {
   frames_.startNextStep();
 }
 
-void BubbleFieldView::takeItems() { items_ = bubbleItems(store_.procs(), store_.mem()); }
+void BubbleFieldView::takeItems() { items_ = bubbleItems(processes_.procs(), live_.mem()); }
 
 void BubbleFieldView::frame() {
-  const MemSample& mem = store_.mem();
+  const MemSample& mem = live_.mem();
   model_.sync(items_, mem.total, fieldRadius());
   // Seconds since 2001, as the drift's phase.
   model_.step(double(QDateTime::currentMSecsSinceEpoch()) / 1000.0 - 978307200.0);
   const QString description = QString::fromStdString(L("%@ used", {fmtPercent(mem.usedFraction())}));
   if (description != accessibleDescription()) setAccessibleDescription(description);
   // The field's square only, and only when a pixel of it moves: the rest of the view stays.
-  if (painter_.changes(model_, centre(), store_.mem().pressure, devicePixelRatioF(), Palette::light()))
+  if (painter_.changes(model_, centre(), live_.mem().pressure, devicePixelRatioF(), Palette::light()))
     update(squareFit(QSizeF(size())).toAlignedRect());
   schedule();
 }
 
 void BubbleFieldView::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  painter_.paint(p, model_, centre(), store_.mem().pressure);
+  painter_.paint(p, model_, centre(), live_.mem().pressure);
 }
 
 void BubbleFieldView::mouseReleaseEvent(QMouseEvent* event) {
@@ -79,7 +81,7 @@ void BubbleFieldView::mouseReleaseEvent(QMouseEvent* event) {
   const QPointF at = event->position() - centre();
   if (std::hypot(at.x(), at.y()) > squareFit(QSizeF(size())).width() / 2) return;
   const Bubble* b = model_.hit(at.x(), at.y());
-  if (b && b->pid) store_.setDetailPID(*b->pid);
+  if (b && b->pid) navigator_.setDetailPID(*b->pid);
 }
 
 }  // namespace qel

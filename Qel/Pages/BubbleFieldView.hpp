@@ -10,16 +10,18 @@
 #include "Qel/Kit/OnScreenWatch.hpp"
 #include "Qel/Pages/BubbleFieldPainter.hpp"
 #include "Qel/Pages/BubbleModel.hpp"
+#include "Qel/Store/LiveState.hpp"
+#include "Qel/Store/ProcessState.hpp"
 
 namespace qel {
 
-class Store;
+class Navigator;
 
 class BubbleFieldView : public QWidget {
   Q_OBJECT
 
  public:
-  explicit BubbleFieldView(Store& store, QWidget* parent = nullptr);
+  BubbleFieldView(LiveState live, ProcessState processes, Navigator& navigator, QWidget* parent = nullptr);
 
   const BubbleModel& model() const { return model_; }
   bool running() const { return frames_.isActive(); }
@@ -42,7 +44,9 @@ class BubbleFieldView : public QWidget {
  private:
   void schedule();
 
-  Store& store_;
+  LiveState live_;
+  ProcessState processes_;
+  Navigator& navigator_;
   std::vector<BubbleItem> items_;
   BubbleModel model_;
   BubbleFieldPainter painter_;

@@ -27,7 +27,7 @@
 #include "Qel/Pages/RollingFigure.hpp"
 #include "Qel/Pages/SectionTitle.hpp"
 #include "Qel/Pages/TopRow.hpp"
-#include "Qel/Store/Store.hpp"
+#include "Qel/Store/Navigator.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
 
@@ -54,8 +54,12 @@ constexpr int kTopCount = 8;
 
 }  // namespace
 
-CPUPage::CPUPage(Store& store, QWidget* parent)
-    : QWidget(parent), store_(store), icons_(std::make_unique<IconCache>(store.apps())) {
+CPUPage::CPUPage(LiveState live, ProcessState processes, Navigator& navigator, QWidget* parent)
+    : QWidget(parent),
+      live_(live),
+      processes_(processes),
+      navigator_(navigator),
+      icons_(std::make_unique<IconCache>(processes.apps())) {
   auto* page = Layouts::row(this, Space::column);
 
   auto* left = new QVBoxLayout;
@@ -70,13 +74,13 @@ CPUPage::CPUPage(Store& store, QWidget* parent)
   right->setMinimumWidth(320);
   right->setMaximumWidth(480);
   auto* column = Layouts::column(right, Space::ml);
-  flower_ = new CoreFlowerView(LiveState(store_), right);
+  flower_ = new CoreFlowerView(live_, right);
   caption_ = new Legend({}, right);
   column->addWidget(flower_, 1);
   column->addWidget(caption_);
   page->addWidget(right, 1);
 
-  follow(store_.changes(Concern::live | Concern::processes), this, [this] {
+  follow(live_.changed() | processes_.changed(), this, [this] {
     if (isVisible()) refresh();
   });
   refresh();
@@ -146,7 +150,7 @@ QWidget* CPUPage::buildTopList() {
       list, 0, rows,
       KeyedRows<TopRow, ProcInfo, ProcKey>::Hooks{
           .key = keyOf,
-          .make = [this](const ProcInfo& p) { return new TopRow(store_, *icons_, p); },
+          .make = [this](const ProcInfo& p) { return new TopRow(processes_, navigator_, *icons_, p); },
           .update = [](TopRow& row, const ProcInfo& p) { row.setProc(p); },
       });
   scroll->setWidget(rows);
@@ -161,29 +165,29 @@ void CPUPage::showEvent(QShowEvent* event) {
 }
 
 void CPUPage::refresh() {
-  const CPUSample& cpu = store_.cpu();
-  const ChipInfo& chip = store_.chip();
+  const CPUSample& cpu = live_.cpu();
+  const ChipInfo& chip = live_.chip();
   percent_->setText(QString::fromStdString(wholeNumber(cpu.total * 100)));
-  subline_->setText(QString::fromStdString(cpuSubline(store_.load(), store_.topProc(), chipWords(chip.model))));
+  subline_->setText(QString::fromStdString(cpuSubline(live_.load(), processes_.topProc(), chipWords(chip.model))));
 
   stats_[0]->setFraction(cpu.user);
   stats_[1]->setFraction(cpu.system);
   stats_[2]->setFraction(std::max(0.0, 1 - cpu.total));
   groupRow_->setVisible(chip.efficiencyCores > 0);
   if (chip.efficiencyCores > 0) {
-    const CoreGroups& groups = store_.cores().groups;
+    const CoreGroups& groups = live_.cores().groups;
     stats_[3]->setFraction(groups.performance);
     stats_[4]->setFraction(groups.efficiency);
   }
 
-  const QString count = QString::fromStdString(Ln("%n processes", store_.procs().size()));
-  const QString load = withNumber("Load %.2f", store_.load());
+  const QString count = QString::fromStdString(Ln("%n processes", processes_.procs().size()));
+  const QString load = withNumber("Load %.2f", live_.load());
   if (counts_->runs().size() != 2 || counts_->runs()[0].text != count || counts_->runs()[1].text != load)
     counts_->setRuns({{count, Fonts::text(Type::footnote), Palette::tertiaryText()},
                       {load, Fonts::text(Type::footnote), Palette::tertiaryText()}});
-  if (history_->values() != store_.cpuHist()) history_->setValues(store_.cpuHist());
+  if (history_->values() != live_.cpuHist()) history_->setValues(live_.cpuHist());
 
-  const auto top = topProcs(store_.procs(), [](const ProcInfo& p) { return p.cpu; },
+  const auto top = topProcs(processes_.procs(), [](const ProcInfo& p) { return p.cpu; },
                             -std::numeric_limits<double>::infinity(), kTopCount);
   rows_->show(top);
 

@@ -15,6 +15,8 @@ class QVBoxLayout;
 #include "Qel/Pages/KeyedRows.hpp"
 #include "Qel/Samplers/ProcInfo.hpp"
 #include "Qel/Samplers/ProcKey.hpp"
+#include "Qel/Store/LiveState.hpp"
+#include "Qel/Store/ProcessState.hpp"
 
 namespace qel {
 
@@ -26,7 +28,7 @@ class PlainLabel;
 class RollingFigure;
 class Sparkline;
 class IconCache;
-class Store;
+class Navigator;
 class TopRow;
 
 // The line under the figure: the load average with the busiest process when it uses at least
@@ -37,7 +39,7 @@ class CPUPage : public QWidget {
   Q_OBJECT
 
  public:
-  CPUPage(Store& store, QWidget* parent = nullptr);
+  CPUPage(LiveState live, ProcessState processes, Navigator& navigator, QWidget* parent = nullptr);
   ~CPUPage() override;
 
   RollingFigure* headline() const { return percent_; }
@@ -58,7 +60,9 @@ class CPUPage : public QWidget {
   QWidget* buildHistory();
   QWidget* buildTopList();
 
-  Store& store_;
+  LiveState live_;
+  ProcessState processes_;
+  Navigator& navigator_;
   std::unique_ptr<IconCache> icons_;  // the icons of the processes shown, resolved once while the page lives
   RollingFigure* percent_ = nullptr;
   PlainLabel* subline_ = nullptr;

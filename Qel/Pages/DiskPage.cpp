@@ -29,7 +29,7 @@
 #include "Qel/Pages/TopRow.hpp"
 #include "Qel/Pages/VolumeBadge.hpp"
 #include "Qel/Platform/Utf8.hpp"
-#include "Qel/Store/Store.hpp"
+#include "Qel/Store/Navigator.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
 
@@ -90,8 +90,12 @@ std::string volumeBadge(const VolumeInfo& volume) {
   return volume.isInternal ? L("Internal") : L("External");
 }
 
-DiskPage::DiskPage(Store& store, QWidget* parent)
-    : QWidget(parent), store_(store), icons_(std::make_unique<IconCache>(store.apps())) {
+DiskPage::DiskPage(LiveState live, ProcessState processes, Navigator& navigator, QWidget* parent)
+    : QWidget(parent),
+      live_(live),
+      processes_(processes),
+      navigator_(navigator),
+      icons_(std::make_unique<IconCache>(processes.apps())) {
   auto* page = Layouts::column(this, Space::heroGap);
 
   auto* header = new QHBoxLayout;
@@ -118,7 +122,7 @@ DiskPage::DiskPage(Store& store, QWidget* parent)
   main->setSpacing(Space::column);
   auto* platterColumn = new QVBoxLayout;
   platterColumn->setSpacing(Space::ml);
-  platter_ = new DiskPlatterView(LiveState(store_), this);
+  platter_ = new DiskPlatterView(live_, this);
   platterColumn->addWidget(platter_, 1);
   platterColumn->addWidget(new Legend(qtL("The outer ring is the system disk's space: used and available.\nThe inner "
                                           "ring is the last 60 seconds of activity: reads grow outward, writes inward."),
@@ -127,7 +131,7 @@ DiskPage::DiskPage(Store& store, QWidget* parent)
   main->addWidget(buildLists());
   page->addLayout(main, 1);
 
-  follow(store_.changes(Concern::live | Concern::processes), this, [this] {
+  follow(live_.changed() | processes_.changed(), this, [this] {
     if (isVisible()) refresh();
   });
   refresh();
@@ -195,7 +199,7 @@ std::unique_ptr<DiskPage::ProcRows> DiskPage::procRows(QVBoxLayout* list, int fi
                                         .key = [](const DiskProcFigure& f) { return keyOf(f.proc); },
                                         .make =
                                             [this, update](const DiskProcFigure& f) {
-                                              auto* row = new TopRow(store_, *icons_, f.proc);
+                                              auto* row = new TopRow(processes_, navigator_, *icons_, f.proc);
                                               update(*row, f);
                                               return row;
                                             },
@@ -204,8 +208,8 @@ std::unique_ptr<DiskPage::ProcRows> DiskPage::procRows(QVBoxLayout* list, int fi
 }
 
 void DiskPage::refreshVolumes() {
-  if (store_.volumes() == volumes_ && !volumeRows_->layout()->isEmpty()) return;
-  volumes_ = store_.volumes();
+  if (live_.volumes() == volumes_ && !volumeRows_->layout()->isEmpty()) return;
+  volumes_ = live_.volumes();
   volumesTitle_->setTexts(qtL("Volumes"), qs(Ln("%n mounted", volumes_.size())));
   auto* layout = volumeRows_->layout();
   while (QLayoutItem* item = layout->takeAt(0)) {
@@ -216,20 +220,20 @@ void DiskPage::refreshVolumes() {
 }
 
 void DiskPage::refresh() {
-  const double total = store_.diskRead() + store_.diskWrite();
+  const double total = live_.diskRead() + live_.diskWrite();
   const auto [number, unit] = splitRate(total);
   if (head_->figure()->runs().empty() || head_->figure()->runs()[0].text != qs(number))
     head_->setValue(qs(number), qs(unit));
-  head_->setSub(qs(L("Read %@, write %@", {fmtRate(store_.diskRead()), fmtRate(store_.diskWrite())})));
-  const DiskDetail& d = store_.diskDetail();
+  head_->setSub(qs(L("Read %@, write %@", {fmtRate(live_.diskRead()), fmtRate(live_.diskWrite())})));
+  const DiskDetail& d = live_.diskDetail();
   stats_[0]->setValue(qs(fmtBytes(d.used)));
   stats_[1]->setValue(qs(fmtBytes(d.free)));
 
   refreshVolumes();
-  const auto busy = busyDiskProcs(store_.procs());
+  const auto busy = busyDiskProcs(processes_.procs());
   quiet_->setVisible(busy.empty());
   busyRows_->show(busy);
-  writtenRows_->show(mostWrittenProcs(store_.procs()));
+  writtenRows_->show(mostWrittenProcs(processes_.procs()));
   platter_->refresh();
 }
 

@@ -12,6 +12,8 @@
 #include "Qel/Samplers/ProcInfo.hpp"
 #include "Qel/Samplers/ProcKey.hpp"
 #include "Qel/Samplers/Samples.hpp"
+#include "Qel/Store/LiveState.hpp"
+#include "Qel/Store/ProcessState.hpp"
 
 class QVBoxLayout;
 
@@ -19,11 +21,11 @@ namespace qel {
 
 class DiskPlatterView;
 class IconCache;
+class Navigator;
 class PageHead;
 class PlainLabel;
 class SectionTitle;
 class StatItem;
-class Store;
 class TopRow;
 
 struct DiskProcFigure {
@@ -43,7 +45,7 @@ class DiskPage : public QWidget {
   Q_OBJECT
 
  public:
-  DiskPage(Store& store, QWidget* parent = nullptr);
+  DiskPage(LiveState live, ProcessState processes, Navigator& navigator, QWidget* parent = nullptr);
   ~DiskPage() override;
 
   PageHead* head() const { return head_; }
@@ -64,7 +66,9 @@ class DiskPage : public QWidget {
   using ProcRows = KeyedRows<TopRow, DiskProcFigure, ProcKey>;
   std::unique_ptr<ProcRows> procRows(QVBoxLayout* list, int first, QWidget* home);
 
-  Store& store_;
+  LiveState live_;
+  ProcessState processes_;
+  Navigator& navigator_;
   std::unique_ptr<IconCache> icons_;
   PageHead* head_ = nullptr;
   std::vector<StatItem*> stats_;

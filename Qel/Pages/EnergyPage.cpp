@@ -30,7 +30,7 @@
 #include "Qel/Pages/SectionTitle.hpp"
 #include "Qel/Pages/StatItem.hpp"
 #include "Qel/Platform/Utf8.hpp"
-#include "Qel/Store/Store.hpp"
+#include "Qel/Store/Navigator.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
 
@@ -155,14 +155,20 @@ QScrollArea* clearScroller(QWidget* content) {
 
 }  // namespace
 
-EnergyPage::EnergyPage(Store& store, QWidget* parent)
-    : QWidget(parent), store_(store), icons_(std::make_unique<IconCache>(store.apps())) {
+EnergyPage::EnergyPage(LiveState live, ProcessState processes, InsightState insights, NavigationState navigation,
+                       Navigator& navigator, QWidget* parent)
+    : QWidget(parent),
+      live_(live),
+      processes_(processes),
+      insights_(insights),
+      navigator_(navigator),
+      icons_(std::make_unique<IconCache>(processes.apps())) {
   auto* page = Layouts::row(this, Space::page);
   page->addWidget(buildLeft(), 0, Qt::AlignTop);  // the headline keeps the place it has on every page
   page->addWidget(buildMiddle(), 1);
   page->addWidget(buildRight());
 
-  follow(store_.changes(Concern::live | Concern::processes | Concern::insights | Concern::navigation), this, [this] {
+  follow(live_.changed() | processes_.changed() | insights_.changed() | navigation.changed(), this, [this] {
     if (isVisible()) refresh();
   });
   refresh();
@@ -191,7 +197,7 @@ QWidget* EnergyPage::buildLeft() {
 QWidget* EnergyPage::buildMiddle() {
   auto* middle = new QWidget(this);
   auto* layout = Layouts::column(middle, Space::ml);
-  ring_ = new EnergyRing(LiveState(store_), middle);
+  ring_ = new EnergyRing(live_, middle);
   layout->addWidget(ring_, 1);
   legendGrid_ = new QWidget(middle);
   legendGrid_->setMaximumWidth(420);
@@ -267,18 +273,18 @@ void EnergyPage::showEvent(QShowEvent* event) {
 }
 
 void EnergyPage::refresh() {
-  const BatterySample& battery = store_.battery();
+  const BatterySample& battery = live_.battery();
   const BatteryTexts texts = batteryTexts(battery);
-  const QString value = qs(fixed(presentDraw(LiveState(store_)), 1));
+  const QString value = qs(fixed(presentDraw(live_), 1));
   if (head_->figure()->runs().empty() || head_->figure()->runs()[0].text != value)
     head_->setValue(value, QStringLiteral("W"));
-  head_->setSub(qs(powerNote(store_.power(), store_.energyMeasured())));
+  head_->setSub(qs(powerNote(live_.power(), live_.energyMeasured())));
   stats_[0]->setValue(qs(texts.charge));
   stats_[1]->setValue(qs(texts.source));
-  stats_[2]->setValue(qs(store_.thermalText()));
-  devices_->setDevices(store_.bluetooth());
+  stats_[2]->setValue(qs(live_.thermalText()));
+  devices_->setDevices(live_.bluetooth());
 
-  const auto pids = energyTopPids(store_.energyByPid());
+  const auto pids = energyTopPids(live_.energyByPid());
   ring_->refresh(pids);
   refreshLegend(pids);
   refreshWake();
@@ -288,8 +294,8 @@ void EnergyPage::refresh() {
 
 void EnergyPage::refreshLegend(const std::vector<std::int32_t>& pids) {
   std::vector<std::string> names;
-  for (auto pid : pids) names.push_back(energyName(store_.energyNames(), pid));
-  const std::string estimated = store_.energyMeasured() ? std::string() : L(" Per-app energy is estimated from CPU usage.");
+  for (auto pid : pids) names.push_back(energyName(live_.energyNames(), pid));
+  const std::string estimated = live_.energyMeasured() ? std::string() : L(" Per-app energy is estimated from CPU usage.");
   caption_->setText(qs(L("One turn is 60 seconds, with now at the top. Each bar is stacked by app. Gray is everything "
                          "else.") +
                        estimated));
@@ -313,11 +319,11 @@ void EnergyPage::refreshLegend(const std::vector<std::int32_t>& pids) {
 
 void EnergyPage::refreshWake() {
   std::vector<WakeRowFacts> facts;
-  for (const auto& holder : store_.wake()) facts.push_back(wakeRowFacts(holder, store_.proc(holder.pid)));
+  for (const auto& holder : live_.wake()) facts.push_back(wakeRowFacts(holder, processes_.proc(holder.pid)));
   wakeTitle_->setTexts(qtL("Preventing sleep"),
                        facts.empty() ? QString() : qs(Ln("%n processes", facts.size())));
-  wakeEmpty_->setText(!store_.wakeReadable() ? qtL("What is preventing sleep can't be read on this computer.")
-                      : store_.battery().present
+  wakeEmpty_->setText(!live_.wakeReadable() ? qtL("What is preventing sleep can't be read on this computer.")
+                      : live_.battery().present
                           ? qtL("Nothing is preventing sleep. The computer will sleep normally when you close the lid.")
                           : qtL("Nothing is preventing sleep. The computer will sleep normally when it's left idle."));
   wakeEmpty_->setVisible(facts.empty());
@@ -328,7 +334,7 @@ void EnergyPage::refreshWake() {
     for (const auto& f : facts) {
       const std::int32_t pid = f.pid;
       auto* row = new WakeRow(f, icons_->icon(f.path.empty() ? std::string("/bin/sh") : f.path),
-                              [this, pid] { store_.setDetailPID(pid); }, wakeList_);
+                              [this, pid] { navigator_.setDetailPID(pid); }, wakeList_);
       wakeLayout_->insertWidget(wakeLayout_->count() - 1, row);
       wakeRows_.push_back(row);
     }
@@ -341,9 +347,9 @@ void EnergyPage::refreshWake() {
 }
 
 void EnergyPage::refreshRuntime() {
-  const BatterySample& battery = store_.battery();
-  RuntimeShown shown{batteryTexts(battery), battery.present, battery.onAC, store_.energyMeasured(),
-                     battery.present ? store_.runtimeForecast() : std::nullopt};
+  const BatterySample& battery = live_.battery();
+  RuntimeShown shown{batteryTexts(battery), battery.present, battery.onAC, live_.energyMeasured(),
+                     battery.present ? insights_.runtimeForecast() : std::nullopt};
   runtimeTitle_->setTexts(qtL("Runtime"), qs(shown.texts.runtimeNote));
   if (runtimeShown_ && *runtimeShown_ == shown) return;
   runtimeShown_ = std::make_unique<RuntimeShown>(shown);
@@ -374,7 +380,7 @@ void EnergyPage::refreshRuntime() {
         layout->addWidget(new Divider(content));
         auto* row = new GainRow(gain, icons_->icon(gain.path), content);
         const std::int32_t pid = gain.pid;
-        connect(row, &QAbstractButton::clicked, this, [this, pid] { store_.setDetailPID(pid); });
+        connect(row, &QAbstractButton::clicked, this, [this, pid] { navigator_.setDetailPID(pid); });
         layout->addWidget(row);
       }
       layout->addWidget(note(qs(L("Estimated from the average power over the last minute.") +
@@ -391,7 +397,7 @@ void EnergyPage::refreshRuntime() {
 }
 
 void EnergyPage::refreshCharger() {
-  const BatterySample& battery = store_.battery();
+  const BatterySample& battery = live_.battery();
   charger_->setVisible(battery.present);
   if (!battery.present) return;
   const BatteryTexts texts = batteryTexts(battery);

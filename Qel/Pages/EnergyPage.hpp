@@ -15,6 +15,10 @@
 #include "Qel/Pages/GainRow.hpp"
 #include "Qel/Pages/WakeRow.hpp"
 #include "Qel/Samplers/Samples.hpp"
+#include "Qel/Store/InsightState.hpp"
+#include "Qel/Store/LiveState.hpp"
+#include "Qel/Store/NavigationState.hpp"
+#include "Qel/Store/ProcessState.hpp"
 
 class QGridLayout;
 class QScrollArea;
@@ -27,12 +31,12 @@ class EnergyRing;
 class IconCache;
 class InfoRow;
 class Legend;
+class Navigator;
 class PageHead;
 class Panel;
 class PlainLabel;
 class SectionTitle;
 class StatItem;
-class Store;
 
 // The processes the ring stacks and the legend names: the five with the most energy over the
 // minute, most first (equal ones by pid).
@@ -59,7 +63,9 @@ class EnergyPage : public QWidget {
   Q_OBJECT
 
  public:
-  EnergyPage(Store& store, QWidget* parent = nullptr);
+  // `navigation` is followed only.
+  EnergyPage(LiveState live, ProcessState processes, InsightState insights, NavigationState navigation,
+             Navigator& navigator, QWidget* parent = nullptr);
   ~EnergyPage() override;
 
   PageHead* head() const { return head_; }
@@ -88,7 +94,10 @@ class EnergyPage : public QWidget {
   QWidget* buildMiddle();
   QWidget* buildRight();
 
-  Store& store_;
+  LiveState live_;
+  ProcessState processes_;
+  InsightState insights_;
+  Navigator& navigator_;
   std::unique_ptr<IconCache> icons_;
   PageHead* head_ = nullptr;
   std::vector<StatItem*> stats_;

@@ -30,7 +30,7 @@
 #include "Qel/Pages/SegmentBar.hpp"
 #include "Qel/Pages/StatItem.hpp"
 #include "Qel/Samplers/GpuHolders.hpp"
-#include "Qel/Store/Store.hpp"
+#include "Qel/Store/Desktop.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
 
@@ -68,15 +68,17 @@ std::vector<ProcInfo> likelyGpuUsers(const std::optional<GPUSample>& gpu, const 
   return topProcs(holders, [](const ProcInfo& p) { return p.energy; }, 0.1, 5);
 }
 
-GPUPage::GPUPage(Store& store, QWidget* parent)
+GPUPage::GPUPage(LiveState live, ProcessState processes, Desktop* desktop, QWidget* parent)
     : QWidget(parent),
-      store_(store),
-      icons_(std::make_unique<IconCache>(store.apps())) {
+      live_(live),
+      processes_(processes),
+      desktop_(desktop),
+      icons_(std::make_unique<IconCache>(processes.apps())) {
   auto* page = Layouts::row(this, Space::column);
   page->addWidget(buildLeft(), 1);
   page->addWidget(buildRight(), 1);
 
-  follow(store_.changes(Concern::live | Concern::processes), this, [this] {
+  follow(live_.changed() | processes_.changed(), this, [this] {
     if (isVisible()) refresh();
   });
   refresh();
@@ -90,7 +92,7 @@ QWidget* GPUPage::buildLeft() {
   left->setMinimumWidth(320);
   left->setMaximumWidth(480);
   auto* leftColumn = Layouts::column(left, Space::ml);
-  hive_ = new GPUHiveView(LiveState(store_), left);
+  hive_ = new GPUHiveView(live_, left);
   leftColumn->addWidget(hive_, 1);
   leftColumn->addWidget(new Legend(qtL("The more cells lit, the busier the GPU. The outer ring is the last 60 seconds, "
                                        "with now at the top.\nThe system doesn't report per-core or per-app GPU "
@@ -190,14 +192,14 @@ void GPUPage::showEvent(QShowEvent* event) {
 }
 
 void GPUPage::refresh() {
-  const auto& gpu = store_.gpu();
+  const auto& gpu = live_.gpu();
   const QString value = gpu ? qs(wholeNumber(gpu->util * 100)) : QStringLiteral("—");
   if (head_->figure()->runs().empty() || head_->figure()->runs()[0].text != value)
     head_->setValue(value, gpu ? QStringLiteral("%") : QString());
   head_->setSub(qs(gpuSubline(gpu)));
   stats_[0]->setValue(gpu ? qs(fmtBytes(gpu->memory)) : QStringLiteral("—"));
   stats_[1]->setValue(gpu && gpu->cores ? QString::number(*gpu->cores) : QStringLiteral("—"));
-  stats_[2]->setValue(qs(store_.thermalText()));
+  stats_[2]->setValue(qs(live_.thermalText()));
 
   const bool gauges = gpu && gpu->renderer && gpu->tiler;
   gauges_->setVisible(gauges);
@@ -208,7 +210,7 @@ void GPUPage::refresh() {
 
   // Without a GPU readout there is no GPU share of memory to show.
   memoryPanel_->setVisible(gpu.has_value());
-  const MemSample& mem = store_.mem();
+  const MemSample& mem = live_.mem();
   const UnifiedMemory u = unifiedMemory(gpu, mem);
   memoryTitle_->setTexts(qtL("Unified memory"), qs(L("GPU and CPU share %@", {fmtBytes(mem.total)})));
   std::vector<SegmentBar::Segment> segments{{u.gpu / u.total, Palette::gpu()},
@@ -220,20 +222,20 @@ void GPUPage::refresh() {
   memoryText_->setText(qs(L("The GPU is using %@, other apps %@, with %@ left.",
                             {bytes(u.gpu), bytes(u.others), bytes(u.free)})));
 
-  const auto front = store_.desktop() ? store_.desktop()->frontApp().processId() : std::nullopt;
+  const auto front = desktop_ ? desktop_->frontApp().processId() : std::nullopt;
   const GpuHolderCheck check = holdsGpu_ ? holdsGpu_ : [&](const ProcInfo& p) -> std::optional<bool> {
-    const auto& holders = store_.gpuHolders();
+    const auto& holders = processes_.gpuHolders();
     const auto it = holders.find(p.pid);
     return it == holders.end() ? std::nullopt : it->second;
   };
-  auto users = likelyGpuUsers(gpu, store_.procs(), check, front);
+  auto users = likelyGpuUsers(gpu, processes_.procs(), check, front);
   users_->setVisible(!users.empty());
   userList_->setUsers(std::move(users), front);
 
   // Without a readout the history holds only the zeros the store keeps in its place: drawn, they
   // would read as an idle GPU.
   static const std::vector<double> none;
-  const auto& history = gpu ? store_.gpuHist() : none;
+  const auto& history = gpu ? live_.gpuHist() : none;
   if (history_->values() != history) history_->setValues(history);
   hive_->refresh();
 }

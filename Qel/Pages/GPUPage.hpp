@@ -15,12 +15,15 @@
 
 #include "Qel/Samplers/ProcInfo.hpp"
 #include "Qel/Samplers/Samples.hpp"
+#include "Qel/Store/LiveState.hpp"
+#include "Qel/Store/ProcessState.hpp"
 
 class QLayout;
 
 namespace qel {
 
 class ArcGaugeItem;
+class Desktop;
 class GPUHiveView;
 class PageHead;
 class PlainLabel;
@@ -29,7 +32,6 @@ class SegmentBar;
 class Sparkline;
 class StatItem;
 class IconCache;
-class Store;
 class GpuUserList;
 
 // The verdict under the figure.
@@ -53,7 +55,8 @@ class GPUPage : public QWidget {
   Q_OBJECT
 
  public:
-  GPUPage(Store& store, QWidget* parent = nullptr);
+  // `desktop` tells the app in front (none: nothing is known in front).
+  GPUPage(LiveState live, ProcessState processes, Desktop* desktop, QWidget* parent = nullptr);
   ~GPUPage() override;
 
   PageHead* head() const { return head_; }
@@ -81,7 +84,9 @@ class GPUPage : public QWidget {
   QWidget* buildUsers();
   QWidget* buildHistory();
 
-  Store& store_;
+  LiveState live_;
+  ProcessState processes_;
+  Desktop* desktop_;
   std::unique_ptr<IconCache> icons_;  // the icons of the processes shown, resolved once while the page lives
   GpuHolderCheck holdsGpu_;  // set by tests; otherwise the store's last scan answers
   GPUHiveView* hive_ = nullptr;

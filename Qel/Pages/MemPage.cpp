@@ -27,7 +27,6 @@
 #include "Qel/Pages/SectionTitle.hpp"
 #include "Qel/Pages/SegmentBar.hpp"
 #include "Qel/Pages/StatItem.hpp"
-#include "Qel/Store/Store.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
 
@@ -63,16 +62,18 @@ AdaptiveColor availableColor() { return Palette::adaptiveOpacity(0.2, 0.2); }
 
 }  // namespace
 
-MemPage::MemPage(Store& store, QWidget* parent) : QWidget(parent), store_(store) {
+MemPage::MemPage(LiveState live, ProcessState processes, InsightState insights, Navigator& navigator,
+                 InsightActions& insightActions, ProcessActions& processActions, QWidget* parent)
+    : QWidget(parent), live_(live) {
   auto* page = Layouts::column(this, Space::section);
   page->addLayout(buildHeader());
   auto* body = new QHBoxLayout;
   body->setSpacing(Space::column);
-  body->addLayout(buildField(store), 1);
-  body->addWidget(buildSide(store));
+  body->addLayout(buildField(processes, navigator), 1);
+  body->addWidget(buildSide(processes, insights, insightActions, processActions));
   page->addLayout(body, 1);
 
-  follow(store_.changes(Concern::live | Concern::processes), this, [this] {
+  follow(live_.changed() | processes.changed(), this, [this] {
     if (isVisible()) refresh();
   });
   refresh();
@@ -96,10 +97,10 @@ QLayout* MemPage::buildHeader() {
 }
 
 // The bubbles over their legend.
-QLayout* MemPage::buildField(Store& store) {
+QLayout* MemPage::buildField(ProcessState processes, Navigator& navigator) {
   auto* left = new QVBoxLayout;
   left->setSpacing(Space::ml);
-  field_ = new BubbleFieldView(store, this);
+  field_ = new BubbleFieldView(live_, processes, navigator, this);
   left->addWidget(field_, 1);
   left->addWidget(new Legend(qtL("Each bubble is a process, sized by the memory it uses. Click a bubble for details "
                                  "or to quit it. The outer ring is memory pressure."),
@@ -108,14 +109,15 @@ QLayout* MemPage::buildField(Store& store) {
 }
 
 // The advice card and the breakdown, scrolling where the window is short.
-QWidget* MemPage::buildSide(Store& store) {
+QWidget* MemPage::buildSide(ProcessState processes, InsightState insights, InsightActions& insightActions,
+                            ProcessActions& processActions) {
   auto* column = new QWidget;
   column->setAutoFillBackground(false);
   auto* right = Layouts::column(column, Space::l);
   // The advice card shows and hides itself with the store's own limits.
   auto* holder = new QVBoxLayout;
   holder->setContentsMargins(0, 0, 0, Space::m);
-  holder->addWidget(new MemoryAdviceCard(store, false, column));
+  holder->addWidget(new MemoryAdviceCard(live_, processes, insights, insightActions, processActions, false, column));
   right->addLayout(holder);
   breakdownTitle_ = new SectionTitle(qtL("Memory breakdown"), {}, column);
   right->addWidget(breakdownTitle_);
@@ -176,7 +178,7 @@ void MemPage::showEvent(QShowEvent* event) {
 
 void MemPage::refresh() {
   field_->takeItems();
-  const MemSample& mem = store_.mem();
+  const MemSample& mem = live_.mem();
   const MemFigures f = memFigures(mem);
   const std::string verdict = memPressureText(mem.pressure);
   const QString value = QString::number(f.usedPercent);

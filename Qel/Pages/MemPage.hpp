@@ -9,18 +9,23 @@
 #include <vector>
 
 #include "Qel/Samplers/Samples.hpp"
+#include "Qel/Store/InsightState.hpp"
+#include "Qel/Store/LiveState.hpp"
+#include "Qel/Store/ProcessState.hpp"
 
 namespace qel {
 
 class BubbleFieldView;
 class InfoRow;
+class InsightActions;
+class Navigator;
 class PageHead;
 class PlainLabel;
 class PressureGauge;
+class ProcessActions;
 class SectionTitle;
 class SegmentBar;
 class StatItem;
-class Store;
 
 // The verdict on memory at `pressure` percent: enough below 60, compressing below 85, short above.
 std::string memPressureText(double pressure);
@@ -40,7 +45,8 @@ class MemPage : public QWidget {
   Q_OBJECT
 
  public:
-  explicit MemPage(Store& store, QWidget* parent = nullptr);
+  MemPage(LiveState live, ProcessState processes, InsightState insights, Navigator& navigator,
+          InsightActions& insightActions, ProcessActions& processActions, QWidget* parent = nullptr);
 
   PageHead* head() const { return head_; }
   const std::vector<StatItem*>& stats() const { return stats_; }
@@ -55,12 +61,13 @@ class MemPage : public QWidget {
 
  private:
   QLayout* buildHeader();
-  QLayout* buildField(Store& store);
-  QWidget* buildSide(Store& store);
+  QLayout* buildField(ProcessState processes, Navigator& navigator);
+  QWidget* buildSide(ProcessState processes, InsightState insights, InsightActions& insightActions,
+                     ProcessActions& processActions);
   QWidget* buildBreakdown();
   void refresh();
 
-  const Store& store_;
+  LiveState live_;
   PageHead* head_ = nullptr;
   std::vector<StatItem*> stats_;
   BubbleFieldView* field_ = nullptr;

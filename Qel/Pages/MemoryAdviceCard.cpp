@@ -15,7 +15,8 @@
 #include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Pages/MemoryAdviceRow.hpp"
 #include "Qel/Platform/Utf8.hpp"
-#include "Qel/Store/Store.hpp"
+#include "Qel/Store/InsightActions.hpp"
+#include "Qel/Store/ProcessActions.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
 
@@ -55,12 +56,16 @@ std::string quitAllLabel(const std::vector<MemSuggestion>& suggestions) {
   return Ln("Quit these %n and free about %@", suggestions.size(), {fmtBytes(sum)});
 }
 
-MemoryAdviceCard::MemoryAdviceCard(Store& store, bool compact, QWidget* parent)
+MemoryAdviceCard::MemoryAdviceCard(LiveState live, ProcessState processes, InsightState insights,
+                                   InsightActions& insightActions, ProcessActions& processActions, bool compact,
+                                   QWidget* parent)
     : QWidget(parent),
-      store_(store),
+      insights_(insights),
+      insightActions_(insightActions),
+      processActions_(processActions),
       compact_(compact),
       look_(memoryAdviceLook(compact)),
-      icons_(std::make_unique<IconCache>(store.apps())) {
+      icons_(std::make_unique<IconCache>(processes.apps())) {
   setObjectName(compact ? QStringLiteral("qel.memoryAdvice.compact") : QStringLiteral("qel.memoryAdvice"));
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(look_.padding, look_.padding, look_.padding, look_.padding);
@@ -83,10 +88,10 @@ MemoryAdviceCard::MemoryAdviceCard(Store& store, bool compact, QWidget* parent)
   connect(quitAll_, &QAbstractButton::clicked, this, [this] {
     std::vector<std::string> keys;
     for (const auto& s : suggestions_) keys.push_back(s.key);
-    store_.quitApps(keys);
+    processActions_.quitApps(keys);
   });
   Palette::followAppearance(this);
-  follow(store_.changes(Concern::insights | Concern::processes | Concern::live), this, [this] { refresh(); });
+  follow(insights_.changed() | processes.changed() | live.changed(), this, [this] { refresh(); });
   refresh();
 }
 
@@ -103,11 +108,11 @@ PlainLabel* MemoryAdviceCard::leakLine(std::size_t row) const {
 void MemoryAdviceCard::refresh() {
   // The full card comes and goes with the store's own limits; the panel decides for the compact one.
   if (!compact_) {
-    const bool wanted = store_.memoryAdviceWanted();
+    const bool wanted = insightActions_.memoryAdviceWanted();
     if (parentWidget()) setVisible(wanted);
     if (!wanted) return;
   }
-  auto now = store_.memorySuggestions();
+  auto now = insights_.memorySuggestions();
   const bool rebuild = !sameRows(now, suggestions_);
   suggestions_ = std::move(now);
   explanation_->setText(qs(memoryAdviceExplanation(!suggestions_.empty())));
@@ -126,7 +131,7 @@ void MemoryAdviceCard::rebuildRows() {
   for (auto* row : rows_) delete row;
   rows_.clear();
   for (const auto& s : suggestions_) {
-    auto* row = new MemoryAdviceRow(s, look_, *icons_, store_, this);
+    auto* row = new MemoryAdviceRow(s, look_, *icons_, processActions_, this);
     rowsLayout_->addWidget(row);
     rows_.push_back(row);
   }

@@ -11,6 +11,9 @@
 
 #include "Qel/History/MemSuggestion.hpp"
 #include "Qel/Kit/AdaptiveColor.hpp"
+#include "Qel/Store/InsightState.hpp"
+#include "Qel/Store/LiveState.hpp"
+#include "Qel/Store/ProcessState.hpp"
 
 class QAbstractButton;
 class QVBoxLayout;
@@ -18,9 +21,10 @@ class QVBoxLayout;
 namespace qel {
 
 class IconCache;
+class InsightActions;
 class MemoryAdviceRow;
 class PlainLabel;
-class Store;
+class ProcessActions;
 
 // The sizes and colours of one form of the card.
 struct MemoryAdviceLook {
@@ -43,7 +47,9 @@ class MemoryAdviceCard : public QWidget {
   Q_OBJECT
 
  public:
-  MemoryAdviceCard(Store& store, bool compact, QWidget* parent = nullptr);
+  // `live` is followed only: the suggestions change with the memory's readings.
+  MemoryAdviceCard(LiveState live, ProcessState processes, InsightState insights, InsightActions& insightActions,
+                   ProcessActions& processActions, bool compact, QWidget* parent = nullptr);
   ~MemoryAdviceCard() override;
 
   const std::vector<MemSuggestion>& suggestions() const { return suggestions_; }
@@ -62,7 +68,9 @@ class MemoryAdviceCard : public QWidget {
  private:
   void rebuildRows();
 
-  Store& store_;
+  InsightState insights_;
+  InsightActions& insightActions_;
+  ProcessActions& processActions_;
   bool compact_;
   MemoryAdviceLook look_;
   std::unique_ptr<IconCache> icons_;

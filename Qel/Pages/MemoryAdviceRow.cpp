@@ -14,14 +14,14 @@
 #include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Pages/MemoryAdviceCard.hpp"
 #include "Qel/Platform/Utf8.hpp"
-#include "Qel/Store/Store.hpp"
+#include "Qel/Store/ProcessActions.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
 
 namespace qel {
 
-MemoryAdviceRow::MemoryAdviceRow(const MemSuggestion& s, const MemoryAdviceLook& look, IconCache& icons, Store& store,
-                                 QWidget* parent)
+MemoryAdviceRow::MemoryAdviceRow(const MemSuggestion& s, const MemoryAdviceLook& look, IconCache& icons,
+                                 ProcessActions& actions, QWidget* parent)
     : QWidget(parent), key_(s.key) {
   auto* layout = Layouts::row(this, Space::ml);
   auto* icon = new QWidget(this);
@@ -49,7 +49,7 @@ MemoryAdviceRow::MemoryAdviceRow(const MemSuggestion& s, const MemoryAdviceLook&
   quit_ = new PillButton(qs(L("Quit")), Type::footnote, QFont::Medium, Palette::primaryText(), Palette::adaptiveOpacity(0.08, 0.08),
                          QSize(Space::l, Space::xs), this);
   layout->addWidget(quit_, 0, Qt::AlignVCenter);
-  Store* target = &store;
+  ProcessActions* target = &actions;
   connect(quit_, &QAbstractButton::clicked, this, [target, key = key_] { target->quitApps({key}); });
   setSuggestion(s);
 }

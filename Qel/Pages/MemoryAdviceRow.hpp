@@ -13,7 +13,7 @@ namespace qel {
 class IconCache;
 class PillButton;
 class PlainLabel;
-class Store;
+class ProcessActions;
 struct MemSuggestion;
 struct MemoryAdviceLook;
 
@@ -21,7 +21,8 @@ class MemoryAdviceRow : public QWidget {
   Q_OBJECT
 
  public:
-  MemoryAdviceRow(const MemSuggestion& s, const MemoryAdviceLook& look, IconCache& icons, Store& store, QWidget* parent);
+  MemoryAdviceRow(const MemSuggestion& s, const MemoryAdviceLook& look, IconCache& icons, ProcessActions& actions,
+                  QWidget* parent);
 
   void setSuggestion(const MemSuggestion& s);
   QAbstractButton* quit() const;

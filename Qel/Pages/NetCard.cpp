@@ -16,7 +16,7 @@
 #include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Platform/Utf8.hpp"
 #include "Qel/Samplers/ProcKey.hpp"
-#include "Qel/Store/Store.hpp"
+#include "Qel/Store/Navigator.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
 
@@ -35,15 +35,15 @@ void paintNetCardGround(QWidget* card) {
   p.drawRoundedRect(QRectF(card->rect()), kRadius, kRadius);
 }
 
-NetCard::NetCard(Store& store, IconCache& icons, ProcInfo proc, QWidget* parent)
-    : QAbstractButton(parent), store_(store), icons_(icons), proc_(std::move(proc)) {
+NetCard::NetCard(ProcessState processes, Navigator& navigator, IconCache& icons, ProcInfo proc, QWidget* parent)
+    : QAbstractButton(parent), processes_(processes), navigator_(navigator), icons_(icons), proc_(std::move(proc)) {
   setFocusPolicy(Qt::StrongFocus);
   setCursor(Qt::PointingHandCursor);
   setFixedWidth(kNetCardWidth);
   setMinimumHeight(kNetCardHeight);
   setAccessibleName(nameText());
   connect(this, &QAbstractButton::clicked, this, [this] {
-    if (findProc(keyOf(proc_), store_.procs())) store_.setDetailPID(proc_.pid);
+    if (findProc(keyOf(proc_), processes_.procs())) navigator_.setDetailPID(proc_.pid);
   });
   Palette::followAppearance(this);
 }

@@ -7,14 +7,15 @@
 
 #include "Qel/Samplers/ProcInfo.hpp"
 #include "Qel/Samplers/Samples.hpp"
+#include "Qel/Store/ProcessState.hpp"
 
 class QVBoxLayout;
 
 namespace qel {
 
 class IconCache;
+class Navigator;
 class PlainLabel;
-class Store;
 
 inline constexpr int kNetCardWidth = 230, kNetCardHeight = 96;
 
@@ -26,7 +27,7 @@ class NetCard : public QAbstractButton {
 
  public:
   // `icons` must outlive the card.
-  NetCard(Store& store, IconCache& icons, ProcInfo proc, QWidget* parent = nullptr);
+  NetCard(ProcessState processes, Navigator& navigator, IconCache& icons, ProcInfo proc, QWidget* parent = nullptr);
 
   void setProc(ProcInfo proc);
   const ProcInfo& proc() const { return proc_; }
@@ -42,7 +43,8 @@ class NetCard : public QAbstractButton {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  Store& store_;
+  ProcessState processes_;
+  Navigator& navigator_;
   IconCache& icons_;
   ProcInfo proc_;
 };

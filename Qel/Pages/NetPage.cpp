@@ -27,13 +27,17 @@
 #include "Qel/Pages/StarMapView.hpp"
 #include "Qel/Pages/StatItem.hpp"
 #include "Qel/Pages/WheelToHorizontal.hpp"
-#include "Qel/Store/Store.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
 
 namespace qel {
-NetPage::NetPage(Store& store, QWidget* parent)
-    : QWidget(parent), store_(store), icons_(std::make_unique<IconCache>(store.apps())) {
+NetPage::NetPage(LiveState live, ProcessState processes, Navigator& navigator, ProcessActions& actions,
+                 QWidget* parent)
+    : QWidget(parent),
+      live_(live),
+      processes_(processes),
+      navigator_(navigator),
+      icons_(std::make_unique<IconCache>(processes.apps())) {
   auto* page = Layouts::column(this, Space::xl);
 
   auto* main = new QHBoxLayout;
@@ -58,18 +62,18 @@ NetPage::NetPage(Store& store, QWidget* parent)
   for (auto* s : stats_) stats->addWidget(s, 0, Qt::AlignBottom);
   header->addWidget(statsBox);
   left->addWidget(top);
-  map_ = new StarMapView(store_, this);
+  map_ = new StarMapView(processes_, navigator_, this);
   left->addWidget(map_, 1);
   legend_ = new Legend({}, this);
   left->addWidget(legend_);
   main->addLayout(left, 1);
-  ports_ = new PortsPanel(store_, this);
+  ports_ = new PortsPanel(processes_, navigator_, actions, this);
   ports_->setFixedWidth(430);
   main->addWidget(ports_);
   page->addLayout(main, 1);
   page->addWidget(buildStrip());
 
-  follow(store_.changes(Concern::live | Concern::processes), this, [this] {
+  follow(live_.changed() | processes_.changed(), this, [this] {
     if (isVisible()) refresh();
   });
   refresh();
@@ -98,7 +102,7 @@ QWidget* NetPage::buildStrip() {
       strip, 1, cards,
       KeyedRows<NetCard, ProcInfo, ProcKey>::Hooks{
           .key = keyOf,
-          .make = [this](const ProcInfo& p) { return new NetCard(store_, *icons_, p); },
+          .make = [this](const ProcInfo& p) { return new NetCard(processes_, navigator_, *icons_, p); },
           .update = [](NetCard& card, const ProcInfo& p) { card.setProc(p); },
       },
       Qt::AlignTop);
@@ -116,24 +120,24 @@ void NetPage::showEvent(QShowEvent* event) {
 }
 
 void NetPage::refresh() {
-  const auto [number, unit] = splitRate(store_.netDown());
+  const auto [number, unit] = splitRate(live_.netDown());
   const auto& runs = head_->figure()->runs();
   if (runs.size() != 2 || runs[0].text != qs(number) || runs[1].text != qs(unit)) head_->setValue(qs(number), qs(unit));
 
-  const auto talkers = netTalkers(store_.procs());
-  stats_[0]->setValue(qs(fmtRate(store_.netDown())));
-  stats_[1]->setValue(qs(fmtRate(store_.netUp())));
+  const auto talkers = netTalkers(processes_.procs());
+  stats_[0]->setValue(qs(fmtRate(live_.netDown())));
+  stats_[1]->setValue(qs(fmtRate(live_.netUp())));
   stats_[2]->setValue(qs(Ln("%n apps", onlineCount(talkers))));
 
   map_->setNodes({talkers.begin(), talkers.begin() + std::ptrdiff_t(std::min(talkers.size(), kMapNodes))});
-  legend_->setText(store_.netPerApp()
+  legend_->setText(processes_.netPerApp()
                        ? qtL("Each dot is an app that is online. Bigger dots have more traffic right now. Dots closer "
                              "to the center have more total traffic. Click one for details. Per-app figures count TCP "
                              "only, and leave out traffic within this computer.")
                        : qtL("Per-app traffic isn't available (the system's socket statistics can't be read), so only "
                              "whole-computer upload and download are shown."));
 
-  addressCard_->setAddresses(store_.addresses(), store_.netDown() + store_.netUp() > 0);
+  addressCard_->setAddresses(live_.addresses(), live_.netDown() + live_.netUp() > 0);
   const std::size_t shown = std::min(talkers.size(), kCards);
   cards_->show({talkers.begin(), talkers.begin() + std::ptrdiff_t(shown)});
 }

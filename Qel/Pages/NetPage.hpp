@@ -11,18 +11,21 @@
 #include "Qel/Pages/KeyedRows.hpp"
 #include "Qel/Samplers/ProcInfo.hpp"
 #include "Qel/Samplers/ProcKey.hpp"
+#include "Qel/Store/LiveState.hpp"
+#include "Qel/Store/ProcessState.hpp"
 
 namespace qel {
 
 class IconCache;
 class Legend;
 class NetAddressCard;
+class Navigator;
 class NetCard;
 class PageHead;
 class PortsPanel;
+class ProcessActions;
 class StarMapView;
 class StatItem;
-class Store;
 
 class NetPage : public QWidget {
   Q_OBJECT
@@ -30,7 +33,8 @@ class NetPage : public QWidget {
  public:
   static constexpr std::size_t kMapNodes = 12, kCards = 16;
 
-  NetPage(Store& store, QWidget* parent = nullptr);
+  NetPage(LiveState live, ProcessState processes, Navigator& navigator, ProcessActions& actions,
+          QWidget* parent = nullptr);
   ~NetPage() override;
 
   PageHead* head() const { return head_; }
@@ -48,7 +52,9 @@ class NetPage : public QWidget {
   void refresh();
   QWidget* buildStrip();
 
-  Store& store_;
+  LiveState live_;
+  ProcessState processes_;
+  Navigator& navigator_;
   std::unique_ptr<IconCache> icons_;
   PageHead* head_ = nullptr;
   std::vector<StatItem*> stats_;

@@ -22,7 +22,8 @@
 #include "Qel/Kit/WrappedText.hpp"
 #include "Qel/Samplers/PortOwners.hpp"
 #include "Qel/Samplers/ProcKey.hpp"
-#include "Qel/Store/Store.hpp"
+#include "Qel/Store/Navigator.hpp"
+#include "Qel/Store/ProcessActions.hpp"
 #include "Qel/Text/Loc.hpp"
 
 namespace qel {
@@ -32,9 +33,12 @@ QFont nameFont() { return Fonts::text(Type::body, QFont::Medium); }
 QFont hintFont() { return Fonts::text(Type::footnote); }
 }  // namespace
 
-PortRow::PortRow(Store& store, IconCache& icons, PortEntry entry, std::uint64_t listedAt, QWidget* parent)
+PortRow::PortRow(ProcessState processes, Navigator& navigator, ProcessActions& actions, IconCache& icons,
+                 PortEntry entry, std::uint64_t listedAt, QWidget* parent)
     : QAbstractButton(parent),
-      store_(store),
+      processes_(processes),
+      navigator_(navigator),
+      actions_(actions),
       icons_(icons),
       entry_(std::move(entry)),
       listedAt_(listedAt),
@@ -47,7 +51,7 @@ PortRow::PortRow(Store& store, IconCache& icons, PortEntry entry, std::uint64_t 
   end_->setFont(Fonts::text(Type::footnote, QFont::Medium));
   connect(end_, &QAbstractButton::clicked, this, [this] { endOwner(); });
   connect(this, &QAbstractButton::clicked, this, [this] {
-    if (owner_ && findProc(keyOf(*owner_), store_.procs())) store_.setDetailPID(owner_->pid);
+    if (owner_ && findProc(keyOf(*owner_), processes_.procs())) navigator_.setDetailPID(owner_->pid);
   });
   Palette::followAppearance(this);
   refreshOwner();
@@ -65,7 +69,7 @@ void PortRow::setEntry(PortEntry entry, std::uint64_t listedAt) {
 }
 
 void PortRow::refreshOwner() {
-  auto owner = store_.proc(entry_.pid);
+  auto owner = processes_.proc(entry_.pid);
   auto text = portRowText(entry_, owner);
   const bool endable = portEndOffered(owner);
   if (owner == owner_ && text == text_ && endable == !end_->isHidden()) return;
@@ -102,8 +106,8 @@ void PortRow::endOwner(const SysRoot& root) {
   // or the sample, so the one running under it now must have the shown one's start time.
   const auto pid = portEndTarget(entry_, owner_, readRunningProcess(entry_.pid, root), listedAt_);
   if (!pid) return;
-  store_.quit({*pid}, false);
-  store_.refreshPorts(std::chrono::milliseconds(1500));
+  actions_.quit({*pid}, false);
+  actions_.refreshPorts(std::chrono::milliseconds(1500));
 }
 
 QSize PortRow::sizeHint() const { return {380, heightForWidth(380)}; }

@@ -12,11 +12,13 @@
 #include "Qel/Pages/PortList.hpp"
 #include "Qel/Platform/SysRoot.hpp"
 #include "Qel/Samplers/PortEntry.hpp"
+#include "Qel/Store/ProcessState.hpp"
 
 namespace qel {
 
 class IconCache;
-class Store;
+class Navigator;
+class ProcessActions;
 
 class PortRow : public QAbstractButton {
   Q_OBJECT
@@ -24,7 +26,8 @@ class PortRow : public QAbstractButton {
  public:
   // `icons` must outlive the row.
   // `listedAt`: when the listing holding `entry` arrived, in boot ticks (see PortOwners).
-  PortRow(Store& store, IconCache& icons, PortEntry entry, std::uint64_t listedAt, QWidget* parent = nullptr);
+  PortRow(ProcessState processes, Navigator& navigator, ProcessActions& actions, IconCache& icons, PortEntry entry,
+          std::uint64_t listedAt, QWidget* parent = nullptr);
 
   // Takes the entry and its owner as the store has them now.
   void setEntry(PortEntry entry, std::uint64_t listedAt);
@@ -59,7 +62,9 @@ class PortRow : public QAbstractButton {
   QString badgeText() const;
   QString reachText() const;
 
-  Store& store_;
+  ProcessState processes_;
+  Navigator& navigator_;
+  ProcessActions& actions_;
   IconCache& icons_;
   PortEntry entry_;
   std::uint64_t listedAt_;

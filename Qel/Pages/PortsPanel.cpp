@@ -21,12 +21,16 @@
 #include "Qel/Pages/PortList.hpp"
 #include "Qel/Pages/PortRow.hpp"
 #include "Qel/Samplers/PortOwners.hpp"
-#include "Qel/Store/Store.hpp"
+#include "Qel/Store/Navigator.hpp"
 
 namespace qel {
 
-PortsPanel::PortsPanel(Store& store, QWidget* parent)
-    : QWidget(parent), store_(store), icons_(std::make_unique<IconCache>(store.apps())) {
+PortsPanel::PortsPanel(ProcessState processes, Navigator& navigator, ProcessActions& actions, QWidget* parent)
+    : QWidget(parent),
+      processes_(processes),
+      navigator_(navigator),
+      actions_(actions),
+      icons_(std::make_unique<IconCache>(processes.apps())) {
   auto* column = Layouts::column(this, Space::ml);
   column->addLayout(buildHeader());
   column->addWidget(new Panel(buildList(), Space::xs, this), 1);
@@ -37,7 +41,7 @@ PortsPanel::PortsPanel(Store& store, QWidget* parent)
   footnote->setWordWrap(true);
   column->addWidget(footnote);
 
-  follow(store_.changes(Concern::processes), this, [this] {
+  follow(processes_.changed(), this, [this] {
     if (isVisible()) refresh();
   });
   refresh();
@@ -57,8 +61,8 @@ QLayout* PortsPanel::buildHeader() {
   header->addLayout(titles, 1);
   header->addSpacing(Space::m);
   search_ = new SearchField(qtL("Port or process"), 160, this);
-  search_->setText(qs(store_.portQuery()));
-  connect(search_, &QLineEdit::textEdited, this, [this](const QString& text) { store_.setPortQuery(text.toStdString()); });
+  search_->setText(qs(processes_.portQuery()));
+  connect(search_, &QLineEdit::textEdited, this, [this](const QString& text) { navigator_.setPortQuery(text.toStdString()); });
   header->addWidget(search_, 0, Qt::AlignTop);
   return header;
 }
@@ -84,10 +88,11 @@ QWidget* PortsPanel::buildList() {
       KeyedRows<PortRow, PortEntry, std::string>::Hooks{
           .key =
               [this](const PortEntry& e) {
-                const auto owner = store_.proc(e.pid);
+                const auto owner = processes_.proc(e.pid);
                 return e.id() + "-" + std::to_string(owner ? owner->startTime : 0);
               },
-          .make = [this](const PortEntry& e) { return new PortRow(store_, *icons_, e, listedAt_); },
+          .make =
+              [this](const PortEntry& e) { return new PortRow(processes_, navigator_, actions_, *icons_, e, listedAt_); },
           .update = [this](PortRow& row, const PortEntry& e) { row.setEntry(e, listedAt_); },
       });
   scroll->setWidget(rows);
@@ -103,15 +108,15 @@ void PortsPanel::showEvent(QShowEvent* event) {
 }
 
 void PortsPanel::refresh() {
-  if (search_->text().toStdString() != store_.portQuery()) search_->setText(qs(store_.portQuery()));
-  count_->setText(qs(portCountText(store_.ports(), store_.portsRead() && store_.portsAvailable())));
-  const auto visible = visiblePorts(store_.ports(), store_.portQuery(), store_.procs());
+  if (search_->text().toStdString() != processes_.portQuery()) search_->setText(qs(processes_.portQuery()));
+  count_->setText(qs(portCountText(processes_.ports(), processes_.portsRead() && processes_.portsAvailable())));
+  const auto visible = visiblePorts(processes_.ports(), processes_.portQuery(), processes_.procs());
   empty_->setVisible(visible.empty());
   if (visible.empty())
-    empty_->setText(qs(portEmptyText(store_.portsRead(), store_.portsAvailable(), store_.portQuery())));
+    empty_->setText(qs(portEmptyText(processes_.portsRead(), processes_.portsAvailable(), processes_.portQuery())));
 
-  if (store_.ports() != listed_ || listedAt_ == 0) {
-    listed_ = store_.ports();
+  if (processes_.ports() != listed_ || listedAt_ == 0) {
+    listed_ = processes_.ports();
     listedAt_ = bootTicksNow();
   }
   rows_->show(visible);

@@ -10,6 +10,7 @@
 
 #include "Qel/Pages/KeyedRows.hpp"
 #include "Qel/Samplers/PortEntry.hpp"
+#include "Qel/Store/ProcessState.hpp"
 
 class QLineEdit;
 class QVBoxLayout;
@@ -20,14 +21,15 @@ namespace qel {
 
 class IconCache;
 class PlainLabel;
+class Navigator;
 class PortRow;
-class Store;
+class ProcessActions;
 
 class PortsPanel : public QWidget {
   Q_OBJECT
 
  public:
-  PortsPanel(Store& store, QWidget* parent = nullptr);
+  PortsPanel(ProcessState processes, Navigator& navigator, ProcessActions& actions, QWidget* parent = nullptr);
   ~PortsPanel() override;
 
   PlainLabel* countLabel() const { return count_; }
@@ -44,7 +46,9 @@ class PortsPanel : public QWidget {
   QLayout* buildHeader();
   QWidget* buildList();
 
-  Store& store_;
+  ProcessState processes_;
+  Navigator& navigator_;
+  ProcessActions& actions_;
   std::unique_ptr<IconCache> icons_;
   PlainLabel* count_ = nullptr;
   QLineEdit* search_ = nullptr;

@@ -18,7 +18,7 @@
 #include "Qel/Kit/Spacing.hpp"
 #include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Platform/Utf8.hpp"
-#include "Qel/Store/Store.hpp"
+#include "Qel/Store/Navigator.hpp"
 #include "Qel/Text/Loc.hpp"
 
 namespace qel {
@@ -34,8 +34,12 @@ bool pulsing(const std::vector<ProcInfo>& nodes) {
 
 }  // namespace
 
-StarMapView::StarMapView(Store& store, QWidget* parent)
-    : QWidget(parent), store_(store), frames_([this] { frame(); }, this), screen_(this, [this] { frame(); }) {
+StarMapView::StarMapView(ProcessState processes, Navigator& navigator, QWidget* parent)
+    : QWidget(parent),
+      processes_(processes),
+      navigator_(navigator),
+      frames_([this] { frame(); }, this),
+      screen_(this, [this] { frame(); }) {
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
   setCursor(Qt::PointingHandCursor);
   setAccessibleName(qtL("Network star map"));
@@ -152,13 +156,13 @@ bool StarMapView::event(QEvent* event) {
 
 QString StarMapView::emptyText() const {
   // Traffic is counted per TCP connection: an app on UDP alone (QUIC, say) may still be online.
-  return store_.netPerApp() ? qtL("None of your apps has a TCP connection right now")
+  return processes_.netPerApp() ? qtL("None of your apps has a TCP connection right now")
                             : qtL("Per-app traffic unavailable");
 }
 
 void StarMapView::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
-  if (const auto pid = starHit(hits_, event->position())) store_.setDetailPID(*pid);
+  if (const auto pid = starHit(hits_, event->position())) navigator_.setDetailPID(*pid);
 }
 
 }  // namespace qel

@@ -10,16 +10,17 @@
 #include "Qel/Kit/OnScreenWatch.hpp"
 #include "Qel/Pages/StarMapGeometry.hpp"
 #include "Qel/Samplers/ProcInfo.hpp"
+#include "Qel/Store/ProcessState.hpp"
 
 namespace qel {
 
-class Store;
+class Navigator;
 
 class StarMapView : public QWidget {
   Q_OBJECT
 
  public:
-  explicit StarMapView(Store& store, QWidget* parent = nullptr);
+  StarMapView(ProcessState processes, Navigator& navigator, QWidget* parent = nullptr);
 
   void setNodes(std::vector<ProcInfo> nodes);
   const std::vector<ProcInfo>& nodes() const { return nodes_; }
@@ -44,7 +45,8 @@ class StarMapView : public QWidget {
   // The part of the map the pulses of `frame` cover.
   QRect pulseArea(const StarFrame& frame) const;
 
-  Store& store_;
+  ProcessState processes_;
+  Navigator& navigator_;
   std::vector<ProcInfo> nodes_;
   std::vector<StarDot> hits_;
   FrameTimer frames_;

@@ -12,7 +12,7 @@
 #include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Platform/Utf8.hpp"
 #include "Qel/Samplers/ProcKey.hpp"
-#include "Qel/Store/Store.hpp"
+#include "Qel/Store/Navigator.hpp"
 #include "Qel/Text/Format.hpp"
 
 namespace qel {
@@ -23,9 +23,10 @@ QString cpuText(double cpu) { return QString::fromStdString(fixed(cpu, 1)) + QLa
 
 }  // namespace
 
-TopRow::TopRow(Store& store, IconCache& icons, ProcInfo proc, QWidget* parent)
+TopRow::TopRow(ProcessState processes, Navigator& navigator, IconCache& icons, ProcInfo proc, QWidget* parent)
     : QAbstractButton(parent),
-      store_(store),
+      processes_(processes),
+      navigator_(navigator),
       icons_(icons),
       proc_(std::move(proc)),
       bar_(new ThinBar(0, Palette::cpu(), this)),
@@ -37,7 +38,7 @@ TopRow::TopRow(Store& store, IconCache& icons, ProcInfo proc, QWidget* parent)
   setAccessibleName(QString::fromStdString(proc_.name));
   // Only the process the row shows, never a newcomer that took its pid since.
   connect(this, &QAbstractButton::clicked, this, [this] {
-    if (findProc(keyOf(proc_), store_.procs())) store_.setDetailPID(proc_.pid);
+    if (findProc(keyOf(proc_), processes_.procs())) navigator_.setDetailPID(proc_.pid);
   });
   Palette::followAppearance(this);
 }

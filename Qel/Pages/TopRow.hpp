@@ -9,11 +9,12 @@
 #include "Qel/Kit/AdaptiveColor.hpp"
 #include "Qel/Kit/Spacing.hpp"
 #include "Qel/Samplers/ProcInfo.hpp"
+#include "Qel/Store/ProcessState.hpp"
 
 namespace qel {
 
 class IconCache;
-class Store;
+class Navigator;
 class ThinBar;
 
 class TopRow : public QAbstractButton {
@@ -21,7 +22,7 @@ class TopRow : public QAbstractButton {
 
  public:
   // `icons` must outlive the row.
-  TopRow(Store& store, IconCache& icons, ProcInfo proc, QWidget* parent = nullptr);
+  TopRow(ProcessState processes, Navigator& navigator, IconCache& icons, ProcInfo proc, QWidget* parent = nullptr);
 
   void setProc(ProcInfo proc);
   // Shows `text` and a bar of `fraction` in `color`, `figureWidth` wide, in place of the CPU
@@ -41,7 +42,8 @@ class TopRow : public QAbstractButton {
  private:
   QRect figureRect() const;
 
-  Store& store_;
+  ProcessState processes_;
+  Navigator& navigator_;
   IconCache& icons_;
   ProcInfo proc_;
   ThinBar* bar_;

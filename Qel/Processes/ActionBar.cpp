@@ -14,7 +14,8 @@
 #include "Qel/Kit/TextButton.hpp"
 #include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Processes/SelectionEndButton.hpp"
-#include "Qel/Store/Store.hpp"
+#include "Qel/Store/Navigator.hpp"
+#include "Qel/Store/ProcessActions.hpp"
 #include "Qel/Text/Loc.hpp"
 
 namespace qel {
@@ -32,7 +33,9 @@ SelectionCounts selectionCounts(const std::vector<ProcInfo>& procs, const std::s
   return c;
 }
 
-ActionBar::ActionBar(Store& store, QWidget* parent) : QWidget(parent), store_(store) {
+ActionBar::ActionBar(ProcessState processes, NavigationState navigation, Navigator& navigator, ProcessActions& actions,
+                     QWidget* parent)
+    : QWidget(parent), processes_(processes), navigation_(navigation), navigator_(navigator), actions_(actions) {
   auto* row = new QHBoxLayout(this);
   row->setContentsMargins(Space::xxl, Space::m, Space::m, Space::m);
   row->setSpacing(Space::card);
@@ -47,10 +50,10 @@ ActionBar::ActionBar(Store& store, QWidget* parent) : QWidget(parent), store_(st
   end_ = new SelectionEndButton(this);
   row->addWidget(cancel_);
   row->addWidget(end_);
-  connect(cancel_, &QAbstractButton::clicked, this, [this] { store_.setSelection({}); });
+  connect(cancel_, &QAbstractButton::clicked, this, [this] { navigator_.setSelection({}); });
   connect(end_, &QAbstractButton::clicked, this, [this] {
-    const SelectionCounts c = selectionCounts(store_.procs(), store_.selection());
-    if (!c.endable.empty()) store_.quit(c.endable, false);
+    const SelectionCounts c = selectionCounts(processes_.procs(), processes_.selection());
+    if (!c.endable.empty()) actions_.quit(c.endable, false);
   });
   Palette::followAppearance(this);
   refresh();
@@ -60,7 +63,7 @@ const QString& ActionBar::countText() const { return countText_; }
 const QString& ActionBar::noteText() const { return noteText_; }
 
 void ActionBar::refresh() {
-  const SelectionCounts c = selectionCounts(store_.procs(), store_.selection());
+  const SelectionCounts c = selectionCounts(processes_.procs(), processes_.selection());
   countText_ = qs(Ln("%n selected", c.chosen));
   noteText_ = c.skipped < 1 ? qs(L("Unsaved changes may be lost"))
                             : qs(Ln("%n system processes will be skipped", c.skipped));
@@ -72,7 +75,7 @@ void ActionBar::refresh() {
     end_->updateGeometry();
   }
   end_->setEnabled(!c.endable.empty());
-  cancel_->setColor(accentText(store_.page()));
+  cancel_->setColor(accentText(navigation_.page()));
   adjustSize();
 }
 

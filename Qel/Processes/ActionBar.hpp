@@ -9,13 +9,16 @@
 #include <vector>
 
 #include "Qel/Samplers/ProcInfo.hpp"
+#include "Qel/Store/NavigationState.hpp"
+#include "Qel/Store/ProcessState.hpp"
 
 class QAbstractButton;
 
 namespace qel {
 
+class Navigator;
 class PlainLabel;
-class Store;
+class ProcessActions;
 class TextButton;
 
 struct SelectionCounts {
@@ -31,7 +34,8 @@ class ActionBar : public QWidget {
   Q_OBJECT
 
  public:
-  explicit ActionBar(Store& store, QWidget* parent = nullptr);
+  ActionBar(ProcessState processes, NavigationState navigation, Navigator& navigator, ProcessActions& actions,
+            QWidget* parent = nullptr);
 
   // Reads the selection and the page's accent again.
   void refresh();
@@ -44,7 +48,10 @@ class ActionBar : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  Store& store_;
+  ProcessState processes_;
+  NavigationState navigation_;
+  Navigator& navigator_;
+  ProcessActions& actions_;
   PlainLabel* count_;
   PlainLabel* note_;
   TextButton* cancel_;

@@ -21,7 +21,8 @@
 #include "Qel/Processes/ProfileView.hpp"
 #include "Qel/Processes/TabScroll.hpp"
 #include "Qel/Processes/TameControl.hpp"
-#include "Qel/Store/Store.hpp"
+#include "Qel/Store/Navigator.hpp"
+#include "Qel/Store/ProcessActions.hpp"
 
 #include "Qel/Kit/AskFirst.hpp"
 #include "Qel/Kit/Divider.hpp"
@@ -75,18 +76,27 @@ QLabel* pathText(const ProcInfo& proc, QWidget* parent) {
 
 }  // namespace
 
-ProcessDetail::ProcessDetail(Store& store, QWidget* parent)
+ProcessDetail::ProcessDetail(LiveState live, ProcessState processes, DayState day, InsightState insights,
+                             TamingState taming, NavigationState navigation, Navigator& navigator,
+                             ProcessActions& processActions, InsightActions& insightActions, QWidget* parent)
     : QWidget(parent),
-      store_(store),
+      live_(live),
+      processes_(processes),
+      day_(day),
+      taming_(taming),
+      navigation_(navigation),
+      navigator_(navigator),
+      processActions_(processActions),
+      insightActions_(insightActions),
       history_(0),
-      paintedPage_(store.page()),
-      icons_(std::make_unique<IconCache>(store.apps())),
+      paintedPage_(navigation.page()),
+      icons_(std::make_unique<IconCache>(processes.apps())),
       column_(new QVBoxLayout(this)) {
   setFixedWidth(kWidth);
   Layouts::flush(column_)->setSpacing(0);
 
-  const auto pid = store_.detailPID();
-  const auto proc = pid ? store_.proc(*pid) : std::nullopt;
+  const auto pid = navigation_.detailPID();
+  const auto proc = pid ? processes_.proc(*pid) : std::nullopt;
   if (proc) {
     opened_ = ProcessIdentity{proc->pid, proc->startTime};
     history_ = CpuHistory(proc->cpu);
@@ -116,8 +126,8 @@ ProcessDetail::ProcessDetail(Store& store, QWidget* parent)
     parts->addWidget(new Divider(content_));
     parts->addWidget(footer(*proc));
     column_->addWidget(content_);
-    follow(store_.changes(Concern::live | Concern::processes | Concern::day | Concern::insights | Concern::taming |
-                          Concern::navigation),
+    follow(live_.changed() | processes_.changed() | day_.changed() | insights.changed() | taming_.changed() |
+               navigation_.changed(),
            this, [this] { refresh(); });
     refresh();
   } else {
@@ -138,8 +148,8 @@ QSize ProcessDetail::sizeHint() const {
 }
 
 std::optional<ProcInfo> ProcessDetail::shown() const {
-  if (!opened_ || store_.detailPID() != opened_->pid) return std::nullopt;
-  auto proc = store_.proc(opened_->pid);
+  if (!opened_ || navigation_.detailPID() != opened_->pid) return std::nullopt;
+  auto proc = processes_.proc(opened_->pid);
   // The same pid with another start time is another process: this one has ended.
   if (!proc || proc->startTime != opened_->startTime) return std::nullopt;
   return proc;
@@ -252,11 +262,11 @@ QWidget* ProcessDetail::footer(const ProcInfo& proc) {
 }
 
 QWidget* ProcessDetail::processNote(const ProcInfo& proc, QWidget* parent) {
-  return new ProcessNoteView(ProcessState(store_), proc, parent);
+  return new ProcessNoteView(processes_, proc, parent);
 }
 
 QWidget* ProcessDetail::tameControl(const ProcInfo& proc, QWidget* parent) {
-  auto* control = new TameControl(store_, proc, parent);
+  auto* control = new TameControl(taming_, processes_, processActions_, proc, parent);
   // Only an app's own processes can be tamed; others show no control at all.
   if (!control->key()) {
     delete control;
@@ -274,7 +284,7 @@ void ProcessDetail::setTab(const std::string& tab) {
     if (!proc) return;
     now_->hide();
     // Made anew each time the tab is shown, so it reads the history as it is now.
-    profile_ = new ProfileView(store_, *proc, now_->parentWidget());
+    profile_ = new ProfileView(day_, insightActions_, *proc, now_->parentWidget());
     tabColumn_->addWidget(profile_);
   } else {
     delete profile_;
@@ -298,12 +308,12 @@ void ProcessDetail::refresh() {
   cells_[0]->setValue(cpuText(proc->cpu));
   cells_[1]->setValue(qs(fmtBytes(proc->mem)));
   cells_[2]->setValue(QString::number(proc->pid));
-  cells_[3]->setTitle(energyTitle(store_.energyMeasured()));
+  cells_[3]->setTitle(energyTitle(live_.energyMeasured()));
   cells_[3]->setValue(energyText(proc->energy));
   cells_[4]->setValue(qs(fmtRate(proc->diskRate)));
   cells_[5]->setValue(qs(fmtRate(proc->netDown + proc->netUp)));
   if (tame_) tame_->refresh();
-  if (store_.page() != paintedPage_) update();
+  if (navigation_.page() != paintedPage_) update();
 }
 
 void ProcessDetail::showEnded() {
@@ -342,13 +352,13 @@ void ProcessDetail::quit(bool force) {
   // Only the process the sheet was opened for, never whoever holds its pid now.
   const auto proc = shown();
   if (!proc || proc->isSystem) return;
-  store_.quit({proc->pid}, force);
+  processActions_.quit({proc->pid}, force);
 }
 
-void ProcessDetail::closeSheet() { store_.setDetailPID(std::nullopt); }
+void ProcessDetail::closeSheet() { navigator_.setDetailPID(std::nullopt); }
 
 void ProcessDetail::paintEvent(QPaintEvent*) {
-  paintedPage_ = store_.page();
+  paintedPage_ = navigation_.page();
   QPainter(this).fillRect(rect(), background(paintedPage_).resolve());
 }
 

@@ -16,7 +16,13 @@
 #include "Qel/Platform/ProcessSignals.hpp"
 #include "Qel/Processes/CpuHistory.hpp"
 #include "Qel/Samplers/ProcInfo.hpp"
+#include "Qel/Store/DayState.hpp"
 #include "Qel/Store/Enums.hpp"
+#include "Qel/Store/InsightState.hpp"
+#include "Qel/Store/LiveState.hpp"
+#include "Qel/Store/NavigationState.hpp"
+#include "Qel/Store/ProcessState.hpp"
+#include "Qel/Store/TamingState.hpp"
 
 class QAbstractButton;
 class QLabel;
@@ -24,12 +30,13 @@ class QVBoxLayout;
 
 namespace qel {
 
-class Store;
-
 class DetailCell;
 class IconCache;
+class InsightActions;
+class Navigator;
 class PillSegment;
 class PlainLabel;
+class ProcessActions;
 class ProfileView;
 class TameControl;
 class Sparkline;
@@ -40,7 +47,10 @@ class ProcessDetail : public QWidget {
  public:
   static constexpr int kWidth = 440;
 
-  explicit ProcessDetail(Store& store, QWidget* parent = nullptr);
+  // `insights` is followed only: the profile tab's notes change with them.
+  ProcessDetail(LiveState live, ProcessState processes, DayState day, InsightState insights, TamingState taming,
+                NavigationState navigation, Navigator& navigator, ProcessActions& processActions,
+                InsightActions& insightActions, QWidget* parent = nullptr);
   ~ProcessDetail() override;
 
   // The process the sheet was opened for, while the list still holds it; none once it ended.
@@ -83,7 +93,14 @@ class ProcessDetail : public QWidget {
   void quit(bool force);
   void closeSheet();
 
-  Store& store_;
+  LiveState live_;
+  ProcessState processes_;
+  DayState day_;
+  TamingState taming_;
+  NavigationState navigation_;
+  Navigator& navigator_;
+  ProcessActions& processActions_;
+  InsightActions& insightActions_;
   std::optional<ProcessIdentity> opened_;
   CpuHistory history_;
   std::string tab_ = "now";

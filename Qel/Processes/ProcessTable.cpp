@@ -22,7 +22,7 @@
 #include "Qel/Processes/ProcessRowDelegate.hpp"
 #include "Qel/Processes/ProcessRowGeometry.hpp"
 #include "Qel/Processes/ProcessTableModel.hpp"
-#include "Qel/Store/Store.hpp"
+#include "Qel/Store/Navigator.hpp"
 
 #include "Qel/Kit/Elision.hpp"
 #include "Qel/Kit/FlowRow.hpp"
@@ -57,14 +57,20 @@ int ProcessTable::widestCount(const QFont& font) {
   return widest;
 }
 
-ProcessTable::ProcessTable(Store& store, QWidget* parent)
-    : QWidget(parent), store_(store), icons_(std::make_unique<IconCache>(store.apps())) {
+ProcessTable::ProcessTable(ProcessState processes, NavigationState navigation, Navigator& navigator,
+                           ProcessActions& actions, QWidget* parent)
+    : QWidget(parent),
+      processes_(processes),
+      navigation_(navigation),
+      navigator_(navigator),
+      actions_(actions),
+      icons_(std::make_unique<IconCache>(processes.apps())) {
   auto* stack = Layouts::column(this, Space::l);
   stack->addWidget(buildHeader());
   stack->addLayout(buildList(), 1);
   buildActionBar();
 
-  follow(store_.changes(Concern::processes | Concern::navigation), this, [this] {
+  follow(processes_.changed() | navigation_.changed(), this, [this] {
     if (isVisible()) refresh();
   });
   refresh();
@@ -90,11 +96,11 @@ QWidget* ProcessTable::buildHeader() {
   auto* toolRow = Layouts::row(tools, Space::ml);
   sort_ = new PillSegment(tools);
   sort_->setOptions<SortKey>({{SortKey::cpu, qs(L("By CPU"))}, {SortKey::mem, qs(L("By memory"))}},
-                             [this] { return store_.sort(); }, [this](const SortKey& k) { store_.setSort(k); });
+                             [this] { return processes_.sort(); }, [this](const SortKey& k) { navigator_.setSort(k); });
   search_ = new SearchField(qs(L("Search processes")), 170, tools);
   search_->setObjectName("processSearch");
-  search_->setText(qs(store_.query()));
-  connect(search_, &QLineEdit::textEdited, this, [this](const QString& text) { store_.setQuery(text.toStdString()); });
+  search_->setText(qs(processes_.query()));
+  connect(search_, &QLineEdit::textEdited, this, [this](const QString& text) { navigator_.setQuery(text.toStdString()); });
   nameRow->addWidget(title, 0, Qt::AlignBaseline);
   nameRow->addWidget(count_, 0, Qt::AlignBaseline);
   toolRow->addWidget(sort_, 0, Qt::AlignVCenter);
@@ -112,14 +118,14 @@ QLayout* ProcessTable::buildList() {
   model_ = new ProcessTableModel(this);
   list_ = new ProcessListView(*model_, this);
   list_->setItemDelegate(new ProcessRowDelegate(
-      *model_, *icons_, [this](std::int32_t pid) { return store_.selection().count(pid) > 0; },
-      [this] { return store_.page(); }, list_));
+      *model_, *icons_, [this](std::int32_t pid) { return processes_.selection().count(pid) > 0; },
+      [this] { return navigation_.page(); }, list_));
   list_->onToggle = [this](std::int32_t pid) {
-    auto selection = store_.selection();
+    auto selection = processes_.selection();
     if (!selection.erase(pid)) selection.insert(pid);
-    store_.setSelection(std::move(selection));
+    navigator_.setSelection(std::move(selection));
   };
-  list_->onDetails = [this](std::int32_t pid) { store_.setDetailPID(pid); };
+  list_->onDetails = [this](std::int32_t pid) { navigator_.setDetailPID(pid); };
   letElide(list_->viewport());  // a long process name ends in "…"; the row's tool tip has it whole
   block->addWidget(list_, 1);
   // A click on a circle picks the row under the pointer: the order holds still while the
@@ -131,7 +137,7 @@ QLayout* ProcessTable::buildList() {
 
 // The selection's action bar, floating over the bottom and sliding in and out.
 void ProcessTable::buildActionBar() {
-  bar_ = new ActionBar(store_, this);
+  bar_ = new ActionBar(processes_, navigation_, navigator_, actions_, this);
   auto* shadow = new QGraphicsDropShadowEffect(bar_);
   shadow->setBlurRadius(36);
   shadow->setOffset(0, 8);
@@ -169,7 +175,7 @@ void ProcessTable::placeBar() {
 // The bar floats over the list's bottom: a selected row it would cover is scrolled above it
 // (the list runs on past its last row for this) as the bar comes or the selection grows.
 void ProcessTable::keepSelectionClearOfBar() {
-  clearedSelection_ = store_.selection();
+  clearedSelection_ = processes_.selection();
   const QRect viewport = list_->viewport()->geometry();
   const int viewportBottom = list_->viewport()->mapTo(this, QPoint(0, viewport.height())).y();
   const int barTop = height() - 4 - bar_->sizeHint().height() - 8;  // its place at rest, and a little air
@@ -183,7 +189,7 @@ void ProcessTable::keepSelectionClearOfBar() {
 
 void ProcessTable::refresh() {
   const std::vector<ProcInfo> visible =
-      hold_ && hold_->engaged() ? model_->inShownOrder(store_.visibleProcs()) : store_.visibleProcs();
+      hold_ && hold_->engaged() ? model_->inShownOrder(processes_.visibleProcs()) : processes_.visibleProcs();
   model_->update(visible);
   // Every process is listed, other users' and the kernel's too (tagged System): the count says
   // how many of them are the user's, the ones End can reach.
@@ -191,16 +197,16 @@ void ProcessTable::refresh() {
   const QString count = countText(static_cast<long long>(visible.size()), yours);
   if (count_->text() != count) count_->setText(count);
   sort_->refresh();
-  if (search_->text().toStdString() != store_.query()) search_->setText(qs(store_.query()));
+  if (search_->text().toStdString() != processes_.query()) search_->setText(qs(processes_.query()));
   list_->setEmptyText(
-      store_.query().empty()
+      processes_.query().empty()
           ? qs(L("Reading processes…"))
-          : qs(L("No process has “%@” in its name. Try another word, or clear the search field.", {store_.query()})));
+          : qs(L("No process has “%@” in its name. Try another word, or clear the search field.", {processes_.query()})));
   list_->viewport()->update();  // the selection tint and circles follow the store
 
-  const bool want = !store_.selection().empty();
+  const bool want = !processes_.selection().empty();
   if (want) bar_->refresh();
-  if (want && store_.selection() != clearedSelection_) keepSelectionClearOfBar();
+  if (want && processes_.selection() != clearedSelection_) keepSelectionClearOfBar();
   if (!want) clearedSelection_.clear();
   const double target = want ? 1 : 0;
   const bool moving = barMotion_->state() == QAbstractAnimation::Running;

@@ -10,6 +10,9 @@
 #include <optional>
 #include <set>
 
+#include "Qel/Store/NavigationState.hpp"
+#include "Qel/Store/ProcessState.hpp"
+
 class QFont;
 class QLayout;
 class QLineEdit;
@@ -19,17 +22,19 @@ namespace qel {
 
 class ActionBar;
 class IconCache;
+class Navigator;
 class PillSegment;
 class PlainLabel;
+class ProcessActions;
 class ProcessListView;
 class ProcessTableModel;
-class Store;
 
 class ProcessTable : public QWidget {
   Q_OBJECT
 
  public:
-  ProcessTable(Store& store, QWidget* parent = nullptr);
+  ProcessTable(ProcessState processes, NavigationState navigation, Navigator& navigator, ProcessActions& actions,
+               QWidget* parent = nullptr);
   ~ProcessTable() override;
 
   // Reads the store again (the table does this on every change while it is shown).
@@ -54,7 +59,10 @@ class ProcessTable : public QWidget {
   void placeBar();
   void keepSelectionClearOfBar();
 
-  Store& store_;
+  ProcessState processes_;
+  NavigationState navigation_;
+  Navigator& navigator_;
+  ProcessActions& actions_;
   std::unique_ptr<IconCache> icons_;
   ProcessTableModel* model_;
   ProcessListView* list_;

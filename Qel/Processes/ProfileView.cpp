@@ -19,7 +19,7 @@
 #include "Qel/Processes/HoursRing.hpp"
 #include "Qel/Processes/MemoryChart.hpp"
 #include "Qel/Processes/NoteBox.hpp"
-#include "Qel/Store/Store.hpp"
+#include "Qel/Store/InsightActions.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
 
@@ -36,8 +36,8 @@ std::uint64_t wholeBytes(double bytes) {
 
 }  // namespace
 
-ProfileView::ProfileView(Store& store, const ProcInfo& proc, QWidget* parent)
-    : QWidget(parent), store_(store), proc_(proc), column_(new QVBoxLayout(this)) {
+ProfileView::ProfileView(DayState day, InsightActions& insights, const ProcInfo& proc, QWidget* parent)
+    : QWidget(parent), day_(day), insights_(insights), proc_(proc), column_(new QVBoxLayout(this)) {
   Layouts::flush(column_)->setSpacing(Space::xl);
   load(proc_.appKey);
   build();
@@ -45,7 +45,7 @@ ProfileView::ProfileView(Store& store, const ProcInfo& proc, QWidget* parent)
 
 void ProfileView::load(const std::string& key) {
   // Only an application has stored hours; anything else is not looked up at all.
-  if (isAppKey(key)) profile_ = store_.profile(key);
+  if (isAppKey(key)) profile_ = insights_.profile(key);
   state_ = profileState(key, profile_);
 }
 
@@ -59,7 +59,7 @@ void ProfileView::build() {
         {L("Not enough history yet"), L("The profile fills in after Qel has seen this app on two different days.")}));
     return;
   }
-  const std::string day = profile_.change ? store_.shortDay(profile_.change->day) : std::string();
+  const std::string day = profile_.change ? day_.shortDay(profile_.change->day) : std::string();
   column_->addWidget(note(changeNote(profile_.change, day)));
   column_->addWidget(memorySection());
   column_->addWidget(hoursSection());

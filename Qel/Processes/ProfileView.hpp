@@ -13,15 +13,17 @@
 
 class QVBoxLayout;
 
+#include "Qel/Store/DayState.hpp"
+
 namespace qel {
 
-class Store;
+class InsightActions;
 
 class ProfileView : public QWidget {
   Q_OBJECT
 
  public:
-  ProfileView(Store& store, const ProcInfo& proc, QWidget* parent = nullptr);
+  ProfileView(DayState day, InsightActions& insights, const ProcInfo& proc, QWidget* parent = nullptr);
 
 
  private:
@@ -32,7 +34,8 @@ class ProfileView : public QWidget {
   QWidget* hoursSection();
   QWidget* facts();
 
-  Store& store_;
+  DayState day_;
+  InsightActions& insights_;
   ProcInfo proc_;
   AppProfile profile_;
   ProfileState state_ = ProfileState::tooLittle;

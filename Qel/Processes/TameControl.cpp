@@ -12,7 +12,7 @@
 #include "Qel/Platform/AppKeyName.hpp"
 #include "Qel/Platform/AppRegistry.hpp"
 #include "Qel/Platform/SessionProcesses.hpp"
-#include "Qel/Store/Store.hpp"
+#include "Qel/Store/ProcessActions.hpp"
 #include "Qel/Store/TameMode.hpp"
 #include "Qel/Text/Loc.hpp"
 
@@ -51,13 +51,18 @@ std::string tameNote(const std::string& name, const std::string* rule, int tamed
   return text;
 }
 
-TameControl::TameControl(Store& store, const ProcInfo& proc, QWidget* parent)
-    : QWidget(parent), store_(store), key_(tameKey(proc, std::int32_t(::getpid()))) {
+TameControl::TameControl(TamingState taming, ProcessState processes, ProcessActions& actions, const ProcInfo& proc,
+                         QWidget* parent)
+    : QWidget(parent),
+      taming_(taming),
+      processes_(processes),
+      actions_(actions),
+      key_(tameKey(proc, std::int32_t(::getpid()))) {
   if (!key_) {
     hide();
     return;
   }
-  reversible_ = store_.slowingReversible(proc);
+  reversible_ = actions_.slowingReversible(proc);
   auto* column = Layouts::column(this, Space::m);
   // The heading sits above the choices: beside them the three pills ran past the sheet's edge,
   // and longer languages need the whole width for them.
@@ -68,19 +73,19 @@ TameControl::TameControl(Store& store, const ProcInfo& proc, QWidget* parent)
   segment_->setOptions<std::string>(
       {{"none", qs(L("Leave alone"))}, {"slow", qs(L("Slow down"))}, {"pause", qs(L("Pause"))}},
       [this, key] {
-        const auto& rules = store_.tameRules();
+        const auto& rules = taming_.tameRules();
         const auto it = rules.find(key);
         return it == rules.end() ? std::string("none") : it->second;
       },
       [this, key](const std::string& value) {
         // Choosing the pill already chosen changes nothing (and tells nothing).
-        const auto& rules = store_.tameRules();
+        const auto& rules = taming_.tameRules();
         const auto it = rules.find(key);
         if (value == (it == rules.end() ? std::string("none") : it->second)) return;
-        store_.setTame(value == "slow" ? std::optional(TameMode::slow)
-                       : value == "pause" ? std::optional(TameMode::pause)
-                                          : std::nullopt,
-                       key);
+        actions_.setTame(value == "slow" ? std::optional(TameMode::slow)
+                         : value == "pause" ? std::optional(TameMode::pause)
+                                            : std::nullopt,
+                         key);
       });
   column->addWidget(segment_, 0, Qt::AlignLeft);
   note_ = new PlainLabel({}, Type::footnote, QFont::Normal, Palette::tertiaryText(), this);
@@ -98,11 +103,11 @@ void TameControl::refresh() {
 
 std::string TameControl::note(const std::string& key) const {
   int tamed = 0, kept = 0;
-  for (const auto& [pid, t] : store_.tamed()) tamed += t.key == key;
-  for (const auto& [pid, t] : store_.keptSlow()) kept += t.key == key && !store_.tamed().contains(pid);
-  const auto& rules = store_.tameRules();
+  for (const auto& [pid, t] : taming_.tamed()) tamed += t.key == key;
+  for (const auto& [pid, t] : taming_.keptSlow()) kept += t.key == key && !taming_.tamed().contains(pid);
+  const auto& rules = taming_.tameRules();
   const auto rule = rules.find(key);
-  return tameNote(appKeyName(store_.apps(), key), rule == rules.end() ? nullptr : &rule->second, tamed, reversible_,
+  return tameNote(appKeyName(processes_.apps(), key), rule == rules.end() ? nullptr : &rule->second, tamed, reversible_,
                   kept);
 }
 

@@ -9,12 +9,14 @@
 #include <string>
 
 #include "Qel/Samplers/ProcInfo.hpp"
+#include "Qel/Store/ProcessState.hpp"
+#include "Qel/Store/TamingState.hpp"
 
 namespace qel {
 
 class PillSegment;
 class PlainLabel;
-class Store;
+class ProcessActions;
 
 // The key an app's rule is kept under, when taming may be offered for `proc`: only for a
 // process of an application (a desktop entry). Never for a bare program path, which would take
@@ -34,7 +36,8 @@ class TameControl : public QWidget {
 
  public:
   // Shows nothing when `tameKey` gives no key. Call refresh() when the store changes.
-  TameControl(Store& store, const ProcInfo& proc, QWidget* parent = nullptr);
+  TameControl(TamingState taming, ProcessState processes, ProcessActions& actions, const ProcInfo& proc,
+              QWidget* parent = nullptr);
 
   // Reads the rules and the tamed processes again.
   void refresh();
@@ -47,7 +50,9 @@ class TameControl : public QWidget {
   PlainLabel* noteLabel() const { return note_; }
 
  private:
-  Store& store_;
+  TamingState taming_;
+  ProcessState processes_;
+  ProcessActions& actions_;
   std::optional<std::string> key_;
   bool reversible_ = true;  // whether slowing this process could be undone
   PillSegment* segment_ = nullptr;

@@ -47,6 +47,8 @@ class LiveState : public StorePart<Concern::live> {
   int tick() const;
   bool menuBusy() const;
   std::optional<double> busierThanUsual() const;
+  // False while the system can't say who prevents sleep: an empty wake() then means nothing.
+  bool wakeReadable() const;
 };
 
 }  // namespace qel

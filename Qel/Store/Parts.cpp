@@ -52,6 +52,7 @@ const std::map<std::int32_t, std::string>& LiveState::energyNames() const { retu
 int LiveState::tick() const { return store_.tick(); }
 bool LiveState::menuBusy() const { return store_.menuBusy(); }
 std::optional<double> LiveState::busierThanUsual() const { return store_.busierThanUsual(); }
+bool LiveState::wakeReadable() const { return store_.wakeReadable(); }
 
 const std::vector<ProcInfo>& ProcessState::procs() const { return store_.procs(); }
 std::optional<ProcInfo> ProcessState::proc(std::int32_t pid) const { return store_.proc(pid); }

@@ -9,6 +9,7 @@
 
 #include <clocale>
 
+#include "Qel/App/PanelParts.hpp"
 #include "Qel/Kit/Motion.hpp"
 #include "Qel/Kit/PageMeta.hpp"
 #include "Qel/MenuBar/MenuBarPanel.hpp"
@@ -60,7 +61,7 @@ TEST_P(CommaLocale, everyPageAndThePanelWriteAPoint) {
     EXPECT_EQ(commaFigures(shown.window), std::vector<std::string>()) << title(page).toStdString();
   }
   PanelCard card;
-  card.layout()->addWidget(new MenuPanel(*day.store, {}));
+  card.layout()->addWidget(new MenuPanel(panelParts(*day.store), {}));
   card.adjustSize();
   card.show();
   test::BusyAfternoon::settle();

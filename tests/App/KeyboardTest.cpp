@@ -13,6 +13,7 @@
 #include <QScrollBar>
 
 #include "Qel/App/MainViews.hpp"
+#include "Qel/App/PanelParts.hpp"
 #include "Qel/Kit/Motion.hpp"
 #include "Qel/MenuBar/MenuBarPanel.hpp"
 #include "Qel/MenuBar/MenuPanel.hpp"
@@ -112,7 +113,7 @@ TEST(Keyboard, theWindowsPagesTheSettingsAndTheTrayPanelAreWalkedWholeAndShowThe
     expectWalkable(sheet, std::string("settings ") + tab.id);
   }
   PanelCard card;
-  card.layout()->addWidget(new MenuPanel(*day.store, {}));
+  card.layout()->addWidget(new MenuPanel(panelParts(*day.store), {}));
   card.adjustSize();
   card.show();
   expectWalkable(card, "panel");

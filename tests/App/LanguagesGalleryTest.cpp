@@ -12,6 +12,7 @@
 #include <QLayout>
 
 #include "Qel/App/MainViews.hpp"
+#include "Qel/App/PanelParts.hpp"
 #include "Qel/History/InsightEngine.hpp"
 #include "Qel/MenuBar/MenuBarPanel.hpp"
 #include "Qel/MenuBar/MenuCell.hpp"
@@ -98,7 +99,7 @@ std::vector<double> valueLines(const PanelCard& card) {
 // The tray panel of `day`'s store, each of its lines whole and in its place.
 void checkPanel(test::BusyAfternoon& day, const QString& code, const QString& shot) {
   PanelCard card;
-  auto* panel = new MenuPanel(*day.store, {});
+  auto* panel = new MenuPanel(panelParts(*day.store), {});
   card.layout()->addWidget(panel);
   card.adjustSize();
   card.resize(card.width(), card.layout()->sizeHint().height());  // all of it, however short the test screen
@@ -143,7 +144,7 @@ TEST_P(EveryLanguage, panelFits) {
 
   // As the figures grow to the widest they can read, nothing moves: the tiles keep their lines.
   PanelCard card;
-  card.layout()->addWidget(new MenuPanel(*desktop.store, {}));
+  card.layout()->addWidget(new MenuPanel(panelParts(*desktop.store), {}));
   card.adjustSize();
   card.show();
   test::BusyAfternoon::settle();

@@ -10,6 +10,7 @@
 
 #include "Qel/App/AppCommands.hpp"
 #include "Qel/App/MainWindow.hpp"
+#include "Qel/App/PanelParts.hpp"
 #include "Qel/MenuBar/MenuBar.hpp"
 #include "Qel/MenuBar/NotifierParts.hpp"
 #include "Qel/Platform/StatusNotifierItem.hpp"
@@ -23,7 +24,7 @@ namespace {
 class MenuBarTest : public ShellTest {
  protected:
   MenuBarTest() : window(context(), registry) {
-    menuBar = std::make_unique<MenuBar>(*store, commands.menu(), window,
+    menuBar = std::make_unique<MenuBar>(panelParts(*store), SettingsState(*store), commands.menu(), window,
                                         MenuBar::Actions{.showMain = [this] { ++shown; }, .replay = [this] { ++replays; }});
     menuBar->connectTray();
     settle();
@@ -192,7 +193,8 @@ class MenuBarOnABusTest : public ShellTest {
   MenuBarOnABusTest() : window(context(), registry) {
     watcherUp = bus.ok() && bus.startTemplate(std::string(QEL_FIXTURES) + "/dbusmock/status_notifier_watcher.py",
                                               "org.kde.StatusNotifierWatcher");
-    menuBar = std::make_unique<MenuBar>(*store, commands.menu(), window, MenuBar::Actions{});
+    menuBar = std::make_unique<MenuBar>(panelParts(*store), SettingsState(*store), commands.menu(), window,
+                                        MenuBar::Actions{});
     menuBar->connectTray();
     waitFor([this] { return menuBar->notifierItem() != nullptr; });
   }

@@ -10,6 +10,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 
+#include "Qel/App/PanelParts.hpp"
 #include "Qel/MenuBar/MenuBarPanel.hpp"
 #include "Qel/MenuBar/MenuCell.hpp"
 #include "Qel/MenuBar/MiniCell.hpp"
@@ -204,13 +205,16 @@ class MenuPanelTest : public ::testing::Test {
   ~MenuPanelTest() override { test::useAppearance("light"); }
 
   std::unique_ptr<MenuPanel> makePanel() {
-    auto panel = std::make_unique<MenuPanel>(*fx.store, MenuPanel::Actions{.openMain = [this] { ++opened; },
-                                                                          .replay = [this] { ++replays; },
-                                                                          .quit = [] {},
-                                                                          .memoryAdvice = [this]() -> QWidget* {
-                                                                            return new MemoryAdviceCard(
-                                                                                *fx.store, true);
-                                                                          }});
+    auto panel = std::make_unique<MenuPanel>(panelParts(*fx.store),
+                                             MenuPanel::Actions{.openMain = [this] { ++opened; },
+                                                                .replay = [this] { ++replays; },
+                                                                .quit = [] {},
+                                                                .memoryAdvice = [this]() -> QWidget* {
+                                                                  Store& s = *fx.store;
+                                                                  return new MemoryAdviceCard(LiveState(s), ProcessState(s),
+                                                                                              InsightState(s), s, s,
+                                                                                              true);
+                                                                }});
     panel->setFixedWidth(352);
     panel->adjustSize();
     panel->show();
@@ -317,7 +321,7 @@ TEST_F(MenuPanelTest, keepAwakeTakesAndGivesBackOneLockPerClick) {
 
 TEST_F(MenuPanelTest, aRowsBarTurnsWarmFromThirtyPercent) {
   for (double cpu : {29.9, 30.0}) {
-    auto* row = new PanelProcRow(*fx.store, {});
+    auto* row = new PanelProcRow(ProcessState(*fx.store), *fx.store, {});
     row->setProc({.pid = 9, .name = "worker", .cpu = cpu}, QIcon());
     test::Host host(row, {340, PanelProcRow::kHeight});
     // The bar stands left of the figure and the End column; its filled start is the row's tone.
@@ -369,7 +373,7 @@ TEST_F(MenuPanelTest, optionalSectionsKeepTheirStateWhileOpen) {
 }
 
 TEST_F(MenuPanelTest, aRowActsOnlyOnTheProcessItWasMadeFor) {
-  auto* rowWidget = new PanelProcRow(*fx.store, [this](const ProcInfo&) { ++opened; });
+  auto* rowWidget = new PanelProcRow(ProcessState(*fx.store), *fx.store, [this](const ProcInfo&) { ++opened; });
   PanelProcRow& row = *rowWidget;
   const ProcInfo gone{.pid = 2311, .name = "firefox", .cpu = 40, .startTime = 77};  // the store's 2311 started at 0
   row.setProc(gone, QIcon());
@@ -427,7 +431,7 @@ TEST_F(MenuPanelTest, topProcessesHoldStillWhileThePointerIsOverThem) {
 }
 
 TEST_F(MenuPanelTest, aHostileNameIsShownAsPlainText) {
-  auto* rowWidget = new PanelProcRow(*fx.store, {});
+  auto* rowWidget = new PanelProcRow(ProcessState(*fx.store), *fx.store, {});
   PanelProcRow& row = *rowWidget;
   const std::string hostile = "<b>big</b>\x1b[31m\n<img src=x>";
   row.setProc({.pid = 9, .name = hostile, .cpu = 1}, QIcon());
@@ -522,7 +526,7 @@ TEST_F(MenuPanelTest, theMemoryAdviceIsDecidedWhenThePanelOpens) {
 TEST_F(MenuPanelTest, theToastLeavesTheSwitchesInSight) {
   ASSERT_TRUE(fx.connectDevices(BusyAfternoon::deskDevices()));
   PanelCard card;
-  auto* panel = new MenuPanel(*fx.store, {});
+  auto* panel = new MenuPanel(panelParts(*fx.store), {});
   card.layout()->addWidget(panel);
   card.adjustSize();
   card.show();
@@ -545,7 +549,7 @@ TEST_F(MenuPanelTest, theToastLeavesTheSwitchesInSight) {
 
 TEST_F(MenuPanelTest, onACardShorterThanItsSectionsTheyScrollAndTheFooterStaysInReach) {
   PanelCard card;
-  auto* panel = new MenuPanel(*fx.store, {});
+  auto* panel = new MenuPanel(panelParts(*fx.store), {});
   card.layout()->addWidget(panel);
   const int whole = card.sizeHint().height();
   card.resize(card.width(), 520);  // the room a short screen leaves
@@ -568,7 +572,7 @@ TEST_F(MenuPanelTest, galleryLightAndDark) {
     fx.store->show("Background priority restored");
     // The whole card, however short the test screen is.
     PanelCard card;
-    card.layout()->addWidget(new MenuPanel(*fx.store, {}));
+    card.layout()->addWidget(new MenuPanel(panelParts(*fx.store), {}));
     card.adjustSize();
     card.show();
     BusyAfternoon::settle();

@@ -76,7 +76,7 @@ TEST(CPUSubline, namesTheBusiestProcessFromOnePercentOfACore) {
 class CPUPageTest : public PageTest {};
 
 TEST_F(CPUPageTest, showsTheSampleAndTheBusiestProcessesInOrder) {
-  auto* page = new CPUPage(*store);
+  auto* page = new CPUPage(LiveState(*store), ProcessState(*store), *store);
   Host host(page, {1092, 700});
   std::vector<ProcInfo> procs;
   for (int i = 0; i < 10; ++i) procs.push_back(proc(i + 1, "same" + std::to_string(i), 5));
@@ -115,7 +115,7 @@ class UnnamedChipCPUPageTest : public PageTest {
 };
 
 TEST_F(UnnamedChipCPUPageTest, wordsTheChipInTheLanguageChosenSince) {
-  auto* page = new CPUPage(*store);
+  auto* page = new CPUPage(LiveState(*store), ProcessState(*store), *store);
   Host host(page, {1092, 700});
   store->apply(sample(0.1, {0.1}));
   settle();
@@ -127,7 +127,7 @@ TEST_F(UnnamedChipCPUPageTest, wordsTheChipInTheLanguageChosenSince) {
 }
 
 TEST_F(CPUPageTest, aRowStaysWithItsProcessAndTheFocusNeverPassesToAnother) {
-  auto* page = new CPUPage(*store);
+  auto* page = new CPUPage(LiveState(*store), ProcessState(*store), *store);
   Host host(page, {1092, 700});
   host.window.activateWindow();
   store->apply(sample(0.5, {0.5}, {proc(1, "editor", 50), proc(2, "compiler", 40), proc(3, "player", 30)}));
@@ -166,7 +166,7 @@ TEST_F(CPUPageTest, aRowStaysWithItsProcessAndTheFocusNeverPassesToAnother) {
 
 TEST_F(CPUPageTest, oneRowOverOneCoreFillsItsBarAndShowsTheFigure) {
   IconCache icons;
-  auto* row = new TopRow(*store, icons, proc(3, "render", 250));
+  auto* row = new TopRow(ProcessState(*store), *store, icons, proc(3, "render", 250));
   Host host(row, {500, 42});
   const QImage image = host.image();
   const QRect bar = row->bar()->geometry();
@@ -362,7 +362,7 @@ TEST_F(CPUPageTest, gaugesEaseOnlyWhenTheArcMovesByHalfAPixel) {
 
 TEST_F(CPUPageTest, restsWithoutTimersAndStopsThemWhenHidden) {
   Motion::setEnabled(true);
-  auto* page = new CPUPage(*store);
+  auto* page = new CPUPage(LiveState(*store), ProcessState(*store), *store);
   Host host(page, {1092, 700});
   const auto running = [&] {
     int n = 0;
@@ -393,7 +393,7 @@ TEST_F(CPUPageTest, restsWithoutTimersAndStopsThemWhenHidden) {
 TEST_F(CPUPageTest, rowShowsKeyboardFocus) {
   IconCache icons;
   store->apply(sample(0.2, {0.2}, {proc(3, "render", 20)}));
-  auto* row = new TopRow(*store, icons, proc(3, "render", 20));
+  auto* row = new TopRow(ProcessState(*store), *store, icons, proc(3, "render", 20));
   Host host(row, {500, 42});
   host.window.activateWindow();
   row->clearFocus();
@@ -417,7 +417,7 @@ class HybridCPUPageTest : public PageTest {
 };
 
 TEST_F(HybridCPUPageTest, groupsTheCoresTheKernelNumbersLast) {
-  auto* page = new CPUPage(*store);
+  auto* page = new CPUPage(LiveState(*store), ProcessState(*store), *store);
   Host host(page, {1092, 700});
   std::vector<double> perCore(8, 0.5);
   perCore.insert(perCore.end(), 4, 0.1);

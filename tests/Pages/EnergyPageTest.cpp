@@ -117,7 +117,7 @@ class EnergyPageLaptop : public LaptopPageTest {};
 
 TEST_F(EnergyPageLaptop, figuresMatchTheRecordedMachine) {
   useLaptop(12);  // ten seconds of draw make a forecast
-  EnergyPage page(*store);
+  EnergyPage page{LiveState(*store), ProcessState(*store), InsightState(*store), NavigationState(*store), *store};
   page.resize(1100, 720);
   page.show();
   settle();
@@ -227,7 +227,7 @@ TEST_F(EnergyPageDesktop, aComputerWithoutABatterySaysSo) {
   Snapshot s;
   s.procs = {proc(10, "make", 80, 3.456)};
   store->apply(s);
-  EnergyPage page(*store);
+  EnergyPage page{LiveState(*store), ProcessState(*store), InsightState(*store), NavigationState(*store), *store};
   page.resize(1100, 720);
   page.show();
   settle();

@@ -160,7 +160,7 @@ TEST(GPURules, verdictMemoryAndLikelyUsers) {
 class GPUPageTest : public PageTest {};
 
 TEST_F(GPUPageTest, withoutAReadoutSaysSoAndShowsDashes) {
-  auto* page = new GPUPage(*store);
+  auto* page = new GPUPage(LiveState(*store), ProcessState(*store), store->desktop());
   Host host(page, {1092, 700});
   store->apply(Snapshot{});
   store->apply(Snapshot{});
@@ -178,7 +178,7 @@ TEST_F(GPUPageTest, withoutAReadoutSaysSoAndShowsDashes) {
 }
 
 TEST_F(GPUPageTest, showsTheReadoutGaugesAndTheAppsWithTheGPUOpen) {
-  auto* page = new GPUPage(*store);
+  auto* page = new GPUPage(LiveState(*store), ProcessState(*store), store->desktop());
   page->setHolderCheck([](const ProcInfo& p) -> std::optional<bool> { return p.pid != 2; });
   Host host(page, {1092, 700});
   Snapshot s;

@@ -196,7 +196,7 @@ TEST_F(MemDiskPages, memoryPageShowsTheSampleAndTheFieldRunsOnlyWhileShown) {
   s.procs[0].mem = 6ull << 30;
   s.procs[1].mem = 1ull << 30;
   store->apply(s);
-  MemPage page(*store);
+  MemPage page{LiveState(*store), ProcessState(*store), InsightState(*store), *store, *store, *store};
   page.resize(1100, 700);
   page.show();
   settle();
@@ -272,7 +272,7 @@ TEST_F(MemDiskPages, diskPageListsVolumesAndBusyProcesses) {
                {.id = "/media/usb", .name = "usb", .total = 0, .free = 0, .isInternal = false, .isRoot = false}};
   s.procs = {diskProc(1, 1024), diskProc(2, 4096, 2 << 20)};
   store->apply(s);
-  DiskPage page(*store);
+  DiskPage page{LiveState(*store), ProcessState(*store), *store};
   page.resize(1100, 700);
   page.show();
   settle();
@@ -310,7 +310,7 @@ TEST_F(MemDiskPages, usedSpaceLeavesOutTheBlocksKeptForRoot) {
   s.volumes = {{.id = "/", .name = "root", .total = space.total, .free = space.available, .used = space.used,
                 .isInternal = true, .isRoot = true}};
   store->apply(s);
-  DiskPage page(*store);
+  DiskPage page{LiveState(*store), ProcessState(*store), *store};
   page.resize(1100, 700);
   page.show();
   settle();

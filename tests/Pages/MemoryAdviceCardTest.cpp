@@ -19,6 +19,10 @@ namespace {
 using test::BusyAfternoon;
 constexpr std::uint64_t GiB = 1ull << 30;
 
+MemoryAdviceCard* adviceCard(Store& store, bool compact, QWidget* parent) {
+  return new MemoryAdviceCard(LiveState(store), ProcessState(store), InsightState(store), store, store, compact, parent);
+}
+
 class MemoryAdviceCardTest : public ::testing::Test {
  protected:
   MemoryAdviceCardTest() { test::useAppearance("light"); }
@@ -60,7 +64,8 @@ TEST(MemoryAdviceTexts, theAllAppsButtonCountsAndSums) {
 
 TEST_F(MemoryAdviceCardTest, rowsAndTheAllAppsButtonFollowTheSuggestions) {
   second(66);
-  MemoryAdviceCard card(*fx.store, true);
+  MemoryAdviceCard card{LiveState(*fx.store), ProcessState(*fx.store), InsightState(*fx.store), *fx.store,
+                        *fx.store, true};
   EXPECT_TRUE(card.suggestions().empty());
   EXPECT_EQ(card.explanation()->text().toStdString(), memoryAdviceExplanation(false));
   EXPECT_EQ(card.quitButton(0), nullptr);
@@ -90,8 +95,8 @@ TEST_F(MemoryAdviceCardTest, rowsAndTheAllAppsButtonFollowTheSuggestions) {
 
 TEST_F(MemoryAdviceCardTest, theFullCardShowsOnlyWhileTheAdviceIsWanted) {
   QWidget page;
-  auto* full = new MemoryAdviceCard(*fx.store, false, &page);
-  auto* compact = new MemoryAdviceCard(*fx.store, true, &page);
+  auto* full = adviceCard(*fx.store, false, &page);
+  auto* compact = adviceCard(*fx.store, true, &page);
   page.show();
   BusyAfternoon::settle();
   EXPECT_FALSE(full->isVisible());  // 41 % pressure
@@ -107,7 +112,7 @@ TEST_F(MemoryAdviceCardTest, theCardIsTintedWithItsAccent) {
   for (const char* look : {"light", "dark"}) {
     test::useAppearance(look);
     for (bool compact : {false, true}) {
-      auto* card = new MemoryAdviceCard(*fx.store, compact, nullptr);
+      auto* card = adviceCard(*fx.store, compact, nullptr);
       const MemoryAdviceLook style = memoryAdviceLook(compact);
       const QColor ground = Palette::light() ? QColor(Qt::white) : Palette::rgb(0x1B1D21);
       test::Host host(card, {340, card->sizeHint().height()}, ground);
@@ -131,7 +136,7 @@ TEST_F(MemoryAdviceCardTest, gallery) {
   for (const char* look : {"light", "dark"}) {
     test::useAppearance(look);
     for (bool compact : {false, true}) {
-      auto* card = new MemoryAdviceCard(*fx.store, compact, nullptr);
+      auto* card = adviceCard(*fx.store, compact, nullptr);
       const int width = compact ? 352 : 340;
       const QColor ground = Palette::themed(0x1B1D21, 0xF4F6F5);
       test::Host host(card, {width, card->heightForWidth(width) > 0 ? card->heightForWidth(width) : card->sizeHint().height()},
@@ -146,7 +151,8 @@ TEST_F(MemoryAdviceCardTest, gallery) {
 TEST_F(MemoryAdviceCardTest, theOverviewShowsTheFullCardWhenMemoryIsTight) {
   ViewRegistry registry;
   registry.setSlot(OverviewSlot::memoryAdvice, [](const ViewContext& c, QWidget* parent) -> QWidget* {
-    return new MemoryAdviceCard(c.store, false, parent);
+    return new MemoryAdviceCard(LiveState(c.store), ProcessState(c.store), InsightState(c.store), c.store, c.store,
+                                false, parent);
   });
   const QString dir = QStringLiteral(QEL_ARTIFACTS "/gallery");
   QDir().mkpath(dir);

@@ -54,7 +54,7 @@ TEST_F(NetGallery, networkPageAndPortsPanel) {
     QWidget frame;
     auto* layout = new QVBoxLayout(&frame);
     layout->setContentsMargins(24, 24, 24, 24);
-    auto* panel = new PortsPanel(*store, &frame);
+    auto* panel = new PortsPanel(ProcessState(*store), *store, *store, &frame);
     layout->addWidget(panel);
     frame.resize(430 + 48, 520 + 48);
     frame.setAutoFillBackground(true);

@@ -152,7 +152,7 @@ TEST(StarMap, aClickFindsTheNearestDotWithinSixPoints) {
 class NetPageTest : public NetTest {};
 
 TEST_F(NetPageTest, starMapDrawsOnlyWithRoomAndAnimatesOnlyWhileShown) {
-  StarMapView map(*store);
+  StarMapView map{ProcessState(*store), *store};
   map.setNodes({node(4, 0, 10)});
   map.resize(332, 192);
   EXPECT_FALSE(anyInk(map));
@@ -189,7 +189,7 @@ TEST_F(NetPageTest, showsTheFirstAppsInTheMapAndTheStrip) {
   for (int i = 0; i < 20; ++i) procs.push_back(node(100 + i, i < 7 ? 1000.0 * (i + 1) : 0, 1000 + i));
   build(procs, std::vector<PortEntry>{});
   apply(procs, {}, 2048, 1024);
-  NetPage page(*store);
+  NetPage page{LiveState(*store), ProcessState(*store), *store, *store};
   page.resize(1100, 700);
   page.show();
   settle();
@@ -220,7 +220,7 @@ TEST_F(NetPageTest, showsTheFirstAppsInTheMapAndTheStrip) {
 TEST_F(NetPageTest, noConnectionOfTheUsersOwnIsSaidAsSuchNotAsAFailure) {
   build({}, std::vector<PortEntry>{});  // the reader works and finds no connection
   apply({node(5, 900, 0)}, {}, 4096, 0);
-  NetPage page(*store);
+  NetPage page{LiveState(*store), ProcessState(*store), *store, *store};
   page.resize(1100, 700);
   page.show();
   settle();
@@ -232,7 +232,7 @@ TEST_F(NetPageTest, noConnectionOfTheUsersOwnIsSaidAsSuchNotAsAFailure) {
 TEST_F(NetPageTest, saysSoWhenPerAppTrafficCantBeHad) {
   build({}, std::nullopt, false);
   apply({node(5, 900, 0)}, {}, 4096, 0);
-  NetPage page(*store);
+  NetPage page{LiveState(*store), ProcessState(*store), *store, *store};
   page.resize(1100, 700);
   page.show();
   settle();

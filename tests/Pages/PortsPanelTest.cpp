@@ -131,14 +131,14 @@ TEST_F(PortsPanelTest, endReachesTheListedProcessAndNeverAReusedPid) {
   setProcs({owner(child, "Node", start_), owner(0, "Node", start_)});
 
   // The listing arrived before this process started: the listed one ended, its pid was reused.
-  PortRow reused(*store, icons, port(8080, comm_, child, true), start_ - 1);
+  PortRow reused{ProcessState(*store), *store, *store, icons, port(8080, comm_, child, true), start_ - 1};
   EXPECT_FALSE(reused.endButton()->isHidden());
   reused.endButton()->click();
   // The listing named another program than the one under the pid now.
-  PortRow other(*store, icons, port(8080, "node", child, true), bootTicksNow());
+  PortRow other{ProcessState(*store), *store, *store, icons, port(8080, "node", child, true), bootTicksNow()};
   other.endButton()->click();
   // pid 0 never reaches the quit, even with a process sampled under it.
-  PortRow zero(*store, icons, port(8080, comm_, 0, true), bootTicksNow());
+  PortRow zero{ProcessState(*store), *store, *store, icons, port(8080, comm_, 0, true), bootTicksNow()};
   EXPECT_TRUE(zero.endButton()->isHidden());
   zero.endOwner();
   settle();
@@ -146,7 +146,7 @@ TEST_F(PortsPanelTest, endReachesTheListedProcessAndNeverAReusedPid) {
   EXPECT_FALSE(store->toast());
 
   // The process that was listed is ended.
-  PortRow row(*store, icons, port(8080, comm_, child, true), bootTicksNow());
+  PortRow row{ProcessState(*store), *store, *store, icons, port(8080, comm_, child, true), bootTicksNow()};
   EXPECT_EQ(row.text().name, "Node");
   row.endButton()->click();
   settle();
@@ -164,7 +164,7 @@ TEST_F(PortsPanelView, showsTheSearchCountAndRows) {
                                    port(40111, "python3", 6)},
         false);
   apply({owner(5, "Node")});
-  PortsPanel panel(*store);
+  PortsPanel panel{ProcessState(*store), *store, *store};
   panel.resize(430, 400);
   panel.show();
   settle();
@@ -201,7 +201,7 @@ TEST_F(PortsPanelView, showsTheSearchCountAndRows) {
 TEST_F(PortsPanelView, focusStaysWithThePortItShowedAndLeavesWithIt) {
   build({}, std::vector<PortEntry>{port(8765, "node", 5), port(8766, "node", 6), port(8767, "node", 7)}, false);
   apply({owner(5, "Server A"), owner(6, "Server B"), owner(7, "Server C")});
-  PortsPanel panel(*store);
+  PortsPanel panel{ProcessState(*store), *store, *store};
   panel.resize(430, 400);
   panel.show();
   panel.activateWindow();

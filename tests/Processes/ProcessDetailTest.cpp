@@ -171,7 +171,9 @@ class ProcessDetailTest : public ::testing::Test {
 
   std::unique_ptr<ProcessDetail> open(std::int32_t pid) {
     day.store->setDetailPID(pid);
-    auto sheet = std::make_unique<ProcessDetail>(*day.store);
+    Store& s = *day.store;
+    auto sheet = std::make_unique<ProcessDetail>(LiveState(s), ProcessState(s), DayState(s), InsightState(s),
+                                                 TamingState(s), NavigationState(s), s, s, s);
     sheet->show();
     BusyAfternoon::settle();
     return sheet;

@@ -62,11 +62,13 @@ TEST(ProcessNoteGallery, notesAndTamingControls) {
     store.setTame(TameMode::pause, chat);
     Column taming;
     taming.column->addWidget(
-        new TameControl(store, {.pid = 5012, .name = "thunderbird", .path = "/usr/lib/thunderbird/thunderbird",
-                                .appKey = mail}));
+        new TameControl(TamingState(store), ProcessState(store), store,
+                        {.pid = 5012, .name = "thunderbird", .path = "/usr/lib/thunderbird/thunderbird",
+                         .appKey = mail}));
     taming.column->addWidget(
-        new TameControl(store, {.pid = 3120, .name = "code", .path = "/usr/share/code/code",
-                                .appKey = "/usr/share/applications/code.desktop"}));
+        new TameControl(TamingState(store), ProcessState(store), store,
+                        {.pid = 3120, .name = "code", .path = "/usr/share/code/code",
+                         .appKey = "/usr/share/applications/code.desktop"}));
     taming.column->addWidget(new TameRulesSection(store));
     taming.shoot(QString("process-taming-%1").arg(appearance));
   }

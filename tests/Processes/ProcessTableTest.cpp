@@ -141,7 +141,7 @@ class ProcessTableTest : public ::testing::Test {
 };
 
 TEST_F(ProcessTableTest, actionBarCountsSelectedProcessesTheSearchHides) {
-  ProcessTable table(*day.store);
+  ProcessTable table{ProcessState(*day.store), NavigationState(*day.store), *day.store, *day.store};
   table.resize(900, 500);
   table.show();
   day.store->setSelection({2311, 1020, 3120});  // firefox, Xwayland (system), code
@@ -164,7 +164,7 @@ TEST_F(ProcessTableTest, actionBarCountsSelectedProcessesTheSearchHides) {
 }
 
 TEST_F(ProcessTableTest, clicksAndKeysReachTheStore) {
-  ProcessTable table(*day.store);
+  ProcessTable table{ProcessState(*day.store), NavigationState(*day.store), *day.store, *day.store};
   table.resize(900, 500);
   table.show();
   test::BusyAfternoon::settle();
@@ -187,7 +187,7 @@ TEST_F(ProcessTableTest, clicksAndKeysReachTheStore) {
 }
 
 TEST_F(ProcessTableTest, rowsHoldTheirOrderWhileThePointerIsOverThem) {
-  ProcessTable table(*day.store);
+  ProcessTable table{ProcessState(*day.store), NavigationState(*day.store), *day.store, *day.store};
   table.resize(900, 500);
   table.show();
   int tick = 70;
@@ -216,7 +216,7 @@ TEST_F(ProcessTableTest, rowsHoldTheirOrderWhileThePointerIsOverThem) {
 }
 
 TEST_F(ProcessTableTest, theActionBarNeverHidesASelectedRow) {
-  ProcessTable table(*day.store);
+  ProcessTable table{ProcessState(*day.store), NavigationState(*day.store), *day.store, *day.store};
   table.resize(900, 300);
   table.show();
   test::BusyAfternoon::settle();
@@ -241,7 +241,7 @@ TEST_F(ProcessTableTest, theActionBarNeverHidesASelectedRow) {
 }
 
 TEST_F(ProcessTableTest, theCountSaysWhatIsListedAndHowMuchOfItIsTheUsers) {
-  ProcessTable table(*day.store);
+  ProcessTable table{ProcessState(*day.store), NavigationState(*day.store), *day.store, *day.store};
   table.resize(900, 500);
   table.show();
   test::BusyAfternoon::settle();
@@ -253,7 +253,7 @@ TEST_F(ProcessTableTest, theCountSaysWhatIsListedAndHowMuchOfItIsTheUsers) {
 }
 
 TEST_F(ProcessTableTest, aNarrowHeaderPutsTheControlsBelowAndCutsNothing) {
-  ProcessTable table(*day.store);
+  ProcessTable table{ProcessState(*day.store), NavigationState(*day.store), *day.store, *day.store};
   table.resize(536, 400);  // the overview's column in the smallest window
   table.show();
   test::BusyAfternoon::settle();
@@ -274,7 +274,7 @@ TEST_F(ProcessTableTest, aSelectedRowAndItsCheckStandOutInBothLooks) {
   for (const char* look : {"light", "dark"}) {
     test::useAppearance(look);
     day.store->setSelection({2311});
-    ProcessTable table(*day.store);
+    ProcessTable table{ProcessState(*day.store), NavigationState(*day.store), *day.store, *day.store};
     table.resize(900, 500);
     table.show();
     test::BusyAfternoon::settle();
@@ -300,7 +300,7 @@ TEST_F(ProcessTableTest, aSelectedRowAndItsCheckStandOutInBothLooks) {
 }
 
 TEST_F(ProcessTableTest, onlyTheKeyboardRingsARowAndItAlwaysFindsOneToActOn) {
-  ProcessTable table(*day.store);
+  ProcessTable table{ProcessState(*day.store), NavigationState(*day.store), *day.store, *day.store};
   table.resize(900, 500);
   table.show();
   table.activateWindow();
@@ -351,7 +351,7 @@ TEST_F(ProcessTableTest, onlyTheKeyboardRingsARowAndItAlwaysFindsOneToActOn) {
 }
 
 TEST_F(ProcessTableTest, aNameCutShortReadsWholeWithItsPidInTheRowsToolTip) {
-  ProcessTable table(*day.store);
+  ProcessTable table{ProcessState(*day.store), NavigationState(*day.store), *day.store, *day.store};
   table.resize(536, 400);  // the overview's column in the smallest window
   table.show();
   Snapshot s;

@@ -86,17 +86,17 @@ TEST_F(TameTest, saysBeforeSlowingWhenSlowingCantBeUndone) {
   live.startTime = test::identity(*app).startTime;
   {
     test::WithoutCapability user(CAP_SYS_NICE);  // as for an ordinary user
-    TameControl control(*store, live);
+    TameControl control{TamingState(*store), ProcessState(*store), *store, live};
     EXPECT_TRUE(control.noteLabel()->text().endsWith(" Slowing it down can't be undone until org.example.Mail restarts."));
   }
   if (test::runsAsRoot()) {
-    TameControl control(*store, live);  // whoever may renice can undo it
+    TameControl control{TamingState(*store), ProcessState(*store), *store, live};  // whoever may renice can undo it
     EXPECT_FALSE(control.noteLabel()->text().contains("can't be undone"));
   }
 }
 
 TEST_F(TameTest, theSwitchSetsAndRemovesTheRuleAndTheListFollows) {
-  TameControl control(*store, mail);
+  TameControl control{TamingState(*store), ProcessState(*store), *store, mail};
   TameRulesSection rules(*store);
   EXPECT_TRUE(rules.isHidden());
   ASSERT_TRUE(control.segment());
@@ -120,7 +120,7 @@ TEST_F(TameTest, theSwitchSetsAndRemovesTheRuleAndTheListFollows) {
 
 TEST_F(TameTest, anUnknownRuleWordHighlightsNothingAndTheListSaysItSlows) {
   store->setTameRules({{kApp, "sometimes"}});
-  TameControl control(*store, mail);
+  TameControl control{TamingState(*store), ProcessState(*store), *store, mail};
   for (int i = 0; i < control.segment()->count(); ++i) EXPECT_FALSE(control.segment()->isSelected(i));
   EXPECT_EQ(tameRuleText("sometimes"), "Slows down after you switch away");
   TameRulesSection rules(*store);
@@ -131,7 +131,8 @@ TEST_F(TameTest, anUnknownRuleWordHighlightsNothingAndTheListSaysItSlows) {
 }
 
 TEST_F(TameTest, nothingIsOfferedForAProgramOutsideAnyApp) {
-  TameControl control(*store, {.pid = 3400, .name = "python3", .path = "/usr/bin/python3", .appKey = "/usr/bin/python3"});
+  TameControl control{TamingState(*store), ProcessState(*store), *store,
+                      {.pid = 3400, .name = "python3", .path = "/usr/bin/python3", .appKey = "/usr/bin/python3"}};
   EXPECT_FALSE(control.key());
   EXPECT_EQ(control.segment(), nullptr);
   EXPECT_TRUE(control.isHidden());
