@@ -41,6 +41,9 @@ bool openInFileManager(const QString& folder) { return QDesktopServices::openUrl
 
 std::optional<std::string> flag(bool on) { return on ? std::optional<std::string>("on") : std::nullopt; }
 
+// For the views that still take the whole store: every context is made from one by viewContext().
+Store& wholeStore(const ViewContext& c) { return dynamic_cast<Store&>(c.navigator); }
+
 // The tab bar and the seven pages.
 void registerPages(ViewRegistry& registry) {
   registry.setTabBar([](const ViewContext& context, QWidget* parent) { return new TabBar(context, parent); });
@@ -48,93 +51,117 @@ void registerPages(ViewRegistry& registry) {
     return new OverviewPage(context, registry, parent);
   });
   registry.setPage(Page::cpu, [](const ViewContext& c, QWidget* parent) -> QWidget* {
-    return new CPUPage(c.store, parent);
+    return new CPUPage(wholeStore(c), parent);
   });
   registry.setPage(Page::gpu, [](const ViewContext& c, QWidget* parent) -> QWidget* {
-    return new GPUPage(c.store, parent);
+    return new GPUPage(wholeStore(c), parent);
   });
-  registry.setPage(Page::mem, [](const ViewContext& c, QWidget* parent) -> QWidget* { return new MemPage(c.store, parent); });
+  registry.setPage(Page::mem, [](const ViewContext& c, QWidget* parent) -> QWidget* { return new MemPage(wholeStore(c), parent); });
   registry.setPage(Page::disk, [](const ViewContext& c, QWidget* parent) -> QWidget* {
-    return new DiskPage(c.store, parent);
+    return new DiskPage(wholeStore(c), parent);
   });
   registry.setPage(Page::net, [](const ViewContext& c, QWidget* parent) -> QWidget* {
-    return new NetPage(c.store, parent);
+    return new NetPage(wholeStore(c), parent);
   });
   registry.setPage(Page::energy, [](const ViewContext& c, QWidget* parent) -> QWidget* {
-    return new EnergyPage(c.store, parent);
+    return new EnergyPage(wholeStore(c), parent);
   });
 }
 
 // The overview's slots and the top bar's items.
 void registerSlots(ViewRegistry& registry, Updater& updater) {
   registry.setSlot(OverviewSlot::processTable, [](const ViewContext& c, QWidget* parent) -> QWidget* {
-    return new ProcessTable(c.store, parent);
+    return new ProcessTable(wholeStore(c), parent);
   });
-  registry.setSlot(OverviewSlot::finding, [](const ViewContext& c, QWidget* parent) { return new FindingCard(c.store, parent); });
-  registry.setSlot(OverviewSlot::sleepLine, [](const ViewContext& c, QWidget* parent) { return new SleepLine(c.store, parent); });
+  registry.setSlot(OverviewSlot::finding, [](const ViewContext& c, QWidget* parent) { return new FindingCard(wholeStore(c), parent); });
+  registry.setSlot(OverviewSlot::sleepLine, [](const ViewContext& c, QWidget* parent) { return new SleepLine(wholeStore(c), parent); });
   registry.setSlot(OverviewSlot::memoryAdvice, [](const ViewContext& c, QWidget* parent) -> QWidget* {
-    return new MemoryAdviceCard(c.store, false, parent);
+    return new MemoryAdviceCard(wholeStore(c), false, parent);
   });
-  registry.setSlot(OverviewSlot::sleepNote, [](const ViewContext& c, QWidget* parent) { return new SleepNote(c.store, parent); });
+  registry.setSlot(OverviewSlot::sleepNote, [](const ViewContext& c, QWidget* parent) { return new SleepNote(wholeStore(c), parent); });
   registry.addTopBarItem([&updater](const ViewContext&, QWidget* parent) { return new UpdateNotices(updater, parent); });
-  registry.addTopBarItem([](const ViewContext& c, QWidget* parent) { return new StretchButton(c.store, true, parent); });
+  registry.addTopBarItem([](const ViewContext& c, QWidget* parent) { return new StretchButton(wholeStore(c), true, parent); });
   registry.setSlot(OverviewSlot::stretchButton,
-                   [](const ViewContext& c, QWidget* parent) { return new StretchButton(c.store, false, parent); });
+                   [](const ViewContext& c, QWidget* parent) { return new StretchButton(wholeStore(c), false, parent); });
 }
 
 // The sheets, each with when the store asks for it and how it is closed.
 void registerSheets(ViewRegistry& registry, Updater& updater, const std::function<QString()>& hotKeyProblem) {
-  registry.addSheet({"whatsNew", [&updater](const Store&) { return flag(updater.showingWhatsNew()); },
-                     [&updater](Store&) { updater.setShowingWhatsNew(false); },
-                     [&updater](const ViewContext& c, QWidget* parent) { return new WhatsNewSheet(c.store, updater, parent); },
+  registry.addSheet({"whatsNew", [&updater](const NavigationState&) { return flag(updater.showingWhatsNew()); },
+                     [&updater](Navigator&) { updater.setShowingWhatsNew(false); },
+                     [&updater](const ViewContext& c, QWidget* parent) { return new WhatsNewSheet(wholeStore(c), updater, parent); },
                      [&updater](QObject* host, std::function<void()> recheck) {
                        QObject::connect(&updater, &Updater::changed, host, std::move(recheck));
                      }});
-  registry.addSheet({"licenses", [](const Store& s) { return flag(s.showingLicenses()); },
-                     [](Store& s) { s.setShowingLicenses(false); },
-                     [](const ViewContext& c, QWidget* parent) { return new LicensesSheet(c.store, allNotices(), parent); }});
-  registry.addSheet({"exporting", [](const Store& s) { return flag(s.exporting().has_value()); },
-                     [](Store& s) { s.setExporting(std::nullopt); },
-                     [](const ViewContext& c, QWidget* parent) { return new ExportSheet(c.store, *c.store.exporting(), parent); }});
-  registry.addSheet({"settings", [](const Store& s) { return flag(s.showingSettings()); },
-                     [](Store& s) { s.setShowingSettings(false); },
+  registry.addSheet({"licenses", [](const NavigationState& s) { return flag(s.showingLicenses()); },
+                     [](Navigator& s) { s.setShowingLicenses(false); },
+                     [](const ViewContext& c, QWidget* parent) { return new LicensesSheet(wholeStore(c), allNotices(), parent); }});
+  registry.addSheet({"exporting", [](const NavigationState& s) { return flag(s.exporting().has_value()); },
+                     [](Navigator& s) { s.setExporting(std::nullopt); },
+                     [](const ViewContext& c, QWidget* parent) { return new ExportSheet(wholeStore(c), *c.navigation.exporting(), parent); }});
+  registry.addSheet({"settings", [](const NavigationState& s) { return flag(s.showingSettings()); },
+                     [](Navigator& s) { s.setShowingSettings(false); },
                      [&updater, hotKeyProblem](const ViewContext& c, QWidget* parent) {
-                       return new SettingsSheet({c.store, updater, hotKeyProblem, openInFileManager}, parent);
+                       return new SettingsSheet({wholeStore(c), updater, hotKeyProblem, openInFileManager}, parent);
                      }});
-  registry.addSheet({"incident", [](const Store& s) { return s.incident() ? std::optional(s.incident()->id) : std::nullopt; },
-                     [](Store& s) { s.setIncident(std::nullopt); },
+  registry.addSheet({"incident", [](const NavigationState& s) { return s.incident() ? std::optional(s.incident()->id) : std::nullopt; },
+                     [](Navigator& s) { s.setIncident(std::nullopt); },
                      [](const ViewContext& c, QWidget* parent) -> QWidget* {
-                       return c.store.incident() ? new IncidentSheet(c.store, *c.store.incident(), parent) : nullptr;
+                       return c.navigation.incident()
+                                  ? new IncidentSheet(wholeStore(c), *c.navigation.incident(), parent)
+                                  : nullptr;
                      }});
   registry.addSheet({"sleepReport",
-                     [](const Store& s) {
+                     [](const NavigationState& s) {
                        const auto& r = s.sleepReport();
                        return r ? std::optional(std::to_string(r->start.time_since_epoch().count())) : std::nullopt;
                      },
-                     [](Store& s) { s.setSleepReport(std::nullopt); },
+                     [](Navigator& s) { s.setSleepReport(std::nullopt); },
                      [](const ViewContext& c, QWidget* parent) -> QWidget* {
-                       return c.store.sleepReport() ? new SleepSheet(c.store, *c.store.sleepReport(), parent) : nullptr;
+                       return c.navigation.sleepReport()
+                                  ? new SleepSheet(wholeStore(c), *c.navigation.sleepReport(), parent)
+                                  : nullptr;
                      }});
   // Stretches are told apart by their start: a rename keeps the sheet, another stretch refills it.
   registry.addSheet({"stretchReport",
-                     [](const Store& s) {
+                     [](const NavigationState& s) {
                        const auto& r = s.stretchReport();
                        return r ? std::optional(std::to_string(r->start.time_since_epoch().count())) : std::nullopt;
                      },
-                     [](Store& s) { s.setStretchReport(std::nullopt); },
+                     [](Navigator& s) { s.setStretchReport(std::nullopt); },
                      [](const ViewContext& c, QWidget* parent) -> QWidget* {
-                       return c.store.stretchReport() ? new StretchSheet(c.store, *c.store.stretchReport(), parent) : nullptr;
+                       return c.navigation.stretchReport() ? new StretchSheet(wholeStore(c), *c.navigation.stretchReport(), parent)
+                                                         : nullptr;
                      }});
   registry.addSheet({"processDetail",
-                     [](const Store& s) {
+                     [](const NavigationState& s) {
                        const auto pid = s.detailPID();
                        return pid ? std::optional<std::string>(std::to_string(*pid)) : std::nullopt;
                      },
-                     [](Store& s) { s.setDetailPID(std::nullopt); },
-                     [](const ViewContext& c, QWidget* parent) { return new ProcessDetail(c.store, parent); }});
+                     [](Navigator& s) { s.setDetailPID(std::nullopt); },
+                     [](const ViewContext& c, QWidget* parent) { return new ProcessDetail(wholeStore(c), parent); }});
 }
 
 }  // namespace
+
+ViewContext viewContext(Store& store) {
+  return {.live = LiveState(store),
+          .processes = ProcessState(store),
+          .day = DayState(store),
+          .insights = InsightState(store),
+          .sleep = SleepState(store),
+          .stretches = StretchState(store),
+          .taming = TamingState(store),
+          .settings = SettingsState(store),
+          .navigation = NavigationState(store),
+          .everything = store.changes(Concern::all),
+          .navigator = store,
+          .processActions = store,
+          .settingsActions = store,
+          .stretchActions = store,
+          .insightActions = store,
+          .desktop = store.desktop()};
+}
 
 void registerMainViews(ViewRegistry& registry, Updater& updater, std::function<QString()> hotKeyProblem) {
   registerPages(registry);

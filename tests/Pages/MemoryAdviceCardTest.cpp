@@ -145,8 +145,8 @@ TEST_F(MemoryAdviceCardTest, gallery) {
 
 TEST_F(MemoryAdviceCardTest, theOverviewShowsTheFullCardWhenMemoryIsTight) {
   ViewRegistry registry;
-  registry.setSlot(OverviewSlot::memoryAdvice, [](const ViewContext& c, QWidget* parent) -> QWidget* {
-    return new MemoryAdviceCard(c.store, false, parent);
+  registry.setSlot(OverviewSlot::memoryAdvice, [this](const ViewContext&, QWidget* parent) -> QWidget* {
+    return new MemoryAdviceCard(*fx.store, false, parent);
   });
   const QString dir = QStringLiteral(QEL_ARTIFACTS "/gallery");
   QDir().mkpath(dir);
