@@ -56,7 +56,9 @@ void registerPages(ViewRegistry& registry) {
   registry.setPage(Page::gpu, [](const ViewContext& c, QWidget* parent) -> QWidget* {
     return new GPUPage(wholeStore(c), parent);
   });
-  registry.setPage(Page::mem, [](const ViewContext& c, QWidget* parent) -> QWidget* { return new MemPage(wholeStore(c), parent); });
+  registry.setPage(Page::mem, [](const ViewContext& c, QWidget* parent) -> QWidget* {
+    return new MemPage(wholeStore(c), parent);
+  });
   registry.setPage(Page::disk, [](const ViewContext& c, QWidget* parent) -> QWidget* {
     return new DiskPage(wholeStore(c), parent);
   });
@@ -73,43 +75,59 @@ void registerSlots(ViewRegistry& registry, Updater& updater) {
   registry.setSlot(OverviewSlot::processTable, [](const ViewContext& c, QWidget* parent) -> QWidget* {
     return new ProcessTable(wholeStore(c), parent);
   });
-  registry.setSlot(OverviewSlot::finding, [](const ViewContext& c, QWidget* parent) { return new FindingCard(c.insights, c.processes, c.navigation, c.navigator, c.insightActions, parent); });
-  registry.setSlot(OverviewSlot::sleepLine, [](const ViewContext& c, QWidget* parent) { return new SleepLine(c.sleep, c.navigation, c.navigator, parent); });
+  registry.setSlot(OverviewSlot::finding, [](const ViewContext& c, QWidget* parent) {
+    return new FindingCard(c.insights, c.processes, c.navigation, c.navigator, c.insightActions, parent);
+  });
+  registry.setSlot(OverviewSlot::sleepLine, [](const ViewContext& c, QWidget* parent) {
+    return new SleepLine(c.sleep, c.navigation, c.navigator, parent);
+  });
   registry.setSlot(OverviewSlot::memoryAdvice, [](const ViewContext& c, QWidget* parent) -> QWidget* {
     return new MemoryAdviceCard(wholeStore(c), false, parent);
   });
-  registry.setSlot(OverviewSlot::sleepNote, [](const ViewContext& c, QWidget* parent) { return new SleepNote(c.sleep, c.day, c.navigation, c.navigator, parent); });
+  registry.setSlot(OverviewSlot::sleepNote, [](const ViewContext& c, QWidget* parent) {
+    return new SleepNote(c.sleep, c.day, c.navigation, c.navigator, parent);
+  });
   registry.addTopBarItem([&updater](const ViewContext&, QWidget* parent) { return new UpdateNotices(updater, parent); });
-  registry.addTopBarItem([](const ViewContext& c, QWidget* parent) { return new StretchButton(c.stretches, c.stretchActions, true, parent); });
-  registry.setSlot(OverviewSlot::stretchButton,
-                   [](const ViewContext& c, QWidget* parent) { return new StretchButton(c.stretches, c.stretchActions, false, parent); });
+  registry.addTopBarItem([](const ViewContext& c, QWidget* parent) {
+    return new StretchButton(c.stretches, c.stretchActions, true, parent);
+  });
+  registry.setSlot(OverviewSlot::stretchButton, [](const ViewContext& c, QWidget* parent) {
+    return new StretchButton(c.stretches, c.stretchActions, false, parent);
+  });
 }
 
 // The sheets, each with when the store asks for it and how it is closed.
 void registerSheets(ViewRegistry& registry, Updater& updater, const std::function<QString()>& hotKeyProblem) {
   registry.addSheet({"whatsNew", [&updater](const NavigationState&) { return flag(updater.showingWhatsNew()); },
                      [&updater](Navigator&) { updater.setShowingWhatsNew(false); },
-                     [&updater](const ViewContext& c, QWidget* parent) { return new WhatsNewSheet(c.navigation, updater, parent); },
+                     [&updater](const ViewContext& c, QWidget* parent) {
+                       return new WhatsNewSheet(c.navigation, updater, parent);
+                     },
                      [&updater](QObject* host, std::function<void()> recheck) {
                        QObject::connect(&updater, &Updater::changed, host, std::move(recheck));
                      }});
   registry.addSheet({"licenses", [](const NavigationState& s) { return flag(s.showingLicenses()); },
                      [](Navigator& s) { s.setShowingLicenses(false); },
-                     [](const ViewContext& c, QWidget* parent) { return new LicensesSheet(c.navigation, c.navigator, allNotices(), parent); }});
+                     [](const ViewContext& c, QWidget* parent) {
+                       return new LicensesSheet(c.navigation, c.navigator, allNotices(), parent);
+                     }});
   registry.addSheet({"exporting", [](const NavigationState& s) { return flag(s.exporting().has_value()); },
                      [](Navigator& s) { s.setExporting(std::nullopt); },
-                     [](const ViewContext& c, QWidget* parent) { return new ExportSheet(c.navigation, c.day, c.navigator, *c.navigation.exporting(), parent); }});
+                     [](const ViewContext& c, QWidget* parent) {
+                       return new ExportSheet(c.navigation, c.day, c.navigator, *c.navigation.exporting(), parent);
+                     }});
   registry.addSheet({"settings", [](const NavigationState& s) { return flag(s.showingSettings()); },
                      [](Navigator& s) { s.setShowingSettings(false); },
                      [&updater, hotKeyProblem](const ViewContext& c, QWidget* parent) {
                        return new SettingsSheet({wholeStore(c), updater, hotKeyProblem, openInFileManager}, parent);
                      }});
-  registry.addSheet({"incident", [](const NavigationState& s) { return s.incident() ? std::optional(s.incident()->id) : std::nullopt; },
+  registry.addSheet({"incident",
+                     [](const NavigationState& s) { return s.incident() ? std::optional(s.incident()->id) : std::nullopt; },
                      [](Navigator& s) { s.setIncident(std::nullopt); },
                      [](const ViewContext& c, QWidget* parent) -> QWidget* {
-                       return c.navigation.incident()
-                                  ? new IncidentSheet(c.live, c.processes, c.navigation, c.navigator, *c.navigation.incident(), parent)
-                                  : nullptr;
+                       const auto& incident = c.navigation.incident();
+                       return incident ? new IncidentSheet(c.live, c.processes, c.navigation, c.navigator, *incident, parent)
+                                       : nullptr;
                      }});
   registry.addSheet({"sleepReport",
                      [](const NavigationState& s) {
@@ -118,9 +136,8 @@ void registerSheets(ViewRegistry& registry, Updater& updater, const std::functio
                      },
                      [](Navigator& s) { s.setSleepReport(std::nullopt); },
                      [](const ViewContext& c, QWidget* parent) -> QWidget* {
-                       return c.navigation.sleepReport()
-                                  ? new SleepSheet(c.sleep, c.navigation, c.navigator, *c.navigation.sleepReport(), parent)
-                                  : nullptr;
+                       const auto& report = c.navigation.sleepReport();
+                       return report ? new SleepSheet(c.sleep, c.navigation, c.navigator, *report, parent) : nullptr;
                      }});
   // Stretches are told apart by their start: a rename keeps the sheet, another stretch refills it.
   registry.addSheet({"stretchReport",
@@ -130,9 +147,9 @@ void registerSheets(ViewRegistry& registry, Updater& updater, const std::functio
                      },
                      [](Navigator& s) { s.setStretchReport(std::nullopt); },
                      [](const ViewContext& c, QWidget* parent) -> QWidget* {
-                       return c.navigation.stretchReport() ? new StretchSheet(c.stretches, c.navigation, c.navigator, c.stretchActions,
-                                                                            *c.navigation.stretchReport(), parent)
-                                                         : nullptr;
+                       const auto& report = c.navigation.stretchReport();
+                       return report ? new StretchSheet(c.stretches, c.navigation, c.navigator, c.stretchActions, *report, parent)
+                                     : nullptr;
                      }});
   registry.addSheet({"processDetail",
                      [](const NavigationState& s) {

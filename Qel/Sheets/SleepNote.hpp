@@ -22,7 +22,8 @@ class SleepNote : public QWidget {
 
  public:
   // The selected sleep changes with the day's selection too: `day` is followed for it.
-  SleepNote(SleepState sleep, DayState day, NavigationState navigation, Navigator& navigator, QWidget* parent = nullptr);
+  SleepNote(SleepState sleep, DayState day, NavigationState navigation, Navigator& navigator,
+            QWidget* parent = nullptr);
 
   QString headline() const;
   QString detail() const;

@@ -63,7 +63,8 @@ RootView::RootView(const ViewContext& context, const ViewRegistry& registry, QWi
   build();
   new InitialFocusClearer(this);
 
-  follow(context.live.changed() | context.settings.changed() | context.navigation.changed(), this, [this] { storeChanged(); });
+  follow(context.live.changed() | context.settings.changed() | context.navigation.changed(), this,
+         [this] { storeChanged(); });
   connect(Palette::notifier(), &AppearanceNotifier::qelAppearanceChanged, this, &RootView::appearanceChanged);
   appearanceChanged();
   storeChanged();

@@ -45,7 +45,8 @@ TabBar::TabBar(const ViewContext& context, QWidget* parent)
     connect(tab, &TabButton::hovered, this, [this, page](bool inside) { setHovered(page, inside); });
   }
   Palette::followAppearance(this);
-  follow(context.live.changed() | context.settings.changed() | context.navigation.changed() | context.day.changed(), this, [this] { refresh(); });
+  follow(context.live.changed() | context.settings.changed() | context.navigation.changed() | context.day.changed(), this,
+         [this] { refresh(); });
   refresh();
 }
 
@@ -72,7 +73,8 @@ int TabBar::widthWith(bool currentOnly) const {
   const TabValueStyle style = tabValueStyle(settings_);
   int width = sizeHint().width();
   for (const TabButton* tab : tabs_)
-    width += tab->widthShowingValue(showsValue(style, navigation_.page() == tab->page(), currentOnly)) - tab->sizeHint().width();
+    width += tab->widthShowingValue(showsValue(style, navigation_.page() == tab->page(), currentOnly)) -
+             tab->sizeHint().width();
   return width;
 }
 
