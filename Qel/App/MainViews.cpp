@@ -41,6 +41,9 @@ bool openInFileManager(const QString& folder) { return QDesktopServices::openUrl
 
 std::optional<std::string> flag(bool on) { return on ? std::optional<std::string>("on") : std::nullopt; }
 
+// For the views that still take the whole store: every context is made from one by viewContext().
+Store& wholeStore(const ViewContext& c) { return dynamic_cast<Store&>(c.navigator); }
+
 // The tab bar and the seven pages.
 void registerPages(ViewRegistry& registry) {
   registry.setTabBar([](const ViewContext& context, QWidget* parent) { return new TabBar(context, parent); });
@@ -48,102 +51,139 @@ void registerPages(ViewRegistry& registry) {
     return new OverviewPage(context, registry, parent);
   });
   registry.setPage(Page::cpu, [](const ViewContext& c, QWidget* parent) -> QWidget* {
-    return new CPUPage(LiveState(c.store), ProcessState(c.store), c.store, parent);
+    return new CPUPage(c.live, c.processes, c.navigator, parent);
   });
   registry.setPage(Page::gpu, [](const ViewContext& c, QWidget* parent) -> QWidget* {
-    return new GPUPage(LiveState(c.store), ProcessState(c.store), c.store.desktop(), parent);
+    return new GPUPage(c.live, c.processes, c.desktop, parent);
   });
   registry.setPage(Page::mem, [](const ViewContext& c, QWidget* parent) -> QWidget* {
-    return new MemPage(LiveState(c.store), ProcessState(c.store), InsightState(c.store), c.store, c.store, c.store,
+    return new MemPage(c.live, c.processes, c.insights, c.navigator, c.insightActions, c.processActions,
                        parent);
   });
   registry.setPage(Page::disk, [](const ViewContext& c, QWidget* parent) -> QWidget* {
-    return new DiskPage(LiveState(c.store), ProcessState(c.store), c.store, parent);
+    return new DiskPage(c.live, c.processes, c.navigator, parent);
   });
   registry.setPage(Page::net, [](const ViewContext& c, QWidget* parent) -> QWidget* {
-    return new NetPage(LiveState(c.store), ProcessState(c.store), c.store, c.store, parent);
+    return new NetPage(c.live, c.processes, c.navigator, c.processActions, parent);
   });
   registry.setPage(Page::energy, [](const ViewContext& c, QWidget* parent) -> QWidget* {
-    return new EnergyPage(LiveState(c.store), ProcessState(c.store), InsightState(c.store), NavigationState(c.store),
-                          c.store, parent);
+    return new EnergyPage(c.live, c.processes, c.insights, c.navigation, c.navigator, parent);
   });
 }
 
 // The overview's slots and the top bar's items.
 void registerSlots(ViewRegistry& registry, Updater& updater) {
   registry.setSlot(OverviewSlot::processTable, [](const ViewContext& c, QWidget* parent) -> QWidget* {
-    return new ProcessTable(ProcessState(c.store), NavigationState(c.store), c.store, c.store, parent);
+    return new ProcessTable(c.processes, c.navigation, c.navigator, c.processActions, parent);
   });
-  registry.setSlot(OverviewSlot::finding, [](const ViewContext& c, QWidget* parent) { return new FindingCard(c.store, parent); });
-  registry.setSlot(OverviewSlot::sleepLine, [](const ViewContext& c, QWidget* parent) { return new SleepLine(c.store, parent); });
+  registry.setSlot(OverviewSlot::finding, [](const ViewContext& c, QWidget* parent) {
+    return new FindingCard(c.insights, c.processes, c.navigation, c.navigator, c.insightActions, parent);
+  });
+  registry.setSlot(OverviewSlot::sleepLine, [](const ViewContext& c, QWidget* parent) {
+    return new SleepLine(c.sleep, c.navigation, c.navigator, parent);
+  });
   registry.setSlot(OverviewSlot::memoryAdvice, [](const ViewContext& c, QWidget* parent) -> QWidget* {
-    return new MemoryAdviceCard(LiveState(c.store), ProcessState(c.store), InsightState(c.store), c.store, c.store,
-                                false, parent);
+    return new MemoryAdviceCard(c.live, c.processes, c.insights, c.insightActions, c.processActions, false, parent);
   });
-  registry.setSlot(OverviewSlot::sleepNote, [](const ViewContext& c, QWidget* parent) { return new SleepNote(c.store, parent); });
+  registry.setSlot(OverviewSlot::sleepNote, [](const ViewContext& c, QWidget* parent) {
+    return new SleepNote(c.sleep, c.day, c.navigation, c.navigator, parent);
+  });
   registry.addTopBarItem([&updater](const ViewContext&, QWidget* parent) { return new UpdateNotices(updater, parent); });
-  registry.addTopBarItem([](const ViewContext& c, QWidget* parent) { return new StretchButton(c.store, true, parent); });
-  registry.setSlot(OverviewSlot::stretchButton,
-                   [](const ViewContext& c, QWidget* parent) { return new StretchButton(c.store, false, parent); });
+  registry.addTopBarItem([](const ViewContext& c, QWidget* parent) {
+    return new StretchButton(c.stretches, c.stretchActions, true, parent);
+  });
+  registry.setSlot(OverviewSlot::stretchButton, [](const ViewContext& c, QWidget* parent) {
+    return new StretchButton(c.stretches, c.stretchActions, false, parent);
+  });
 }
 
 // The sheets, each with when the store asks for it and how it is closed.
 void registerSheets(ViewRegistry& registry, Updater& updater, const std::function<QString()>& hotKeyProblem) {
-  registry.addSheet({"whatsNew", [&updater](const Store&) { return flag(updater.showingWhatsNew()); },
-                     [&updater](Store&) { updater.setShowingWhatsNew(false); },
-                     [&updater](const ViewContext& c, QWidget* parent) { return new WhatsNewSheet(c.store, updater, parent); },
+  registry.addSheet({"whatsNew", [&updater](const NavigationState&) { return flag(updater.showingWhatsNew()); },
+                     [&updater](Navigator&) { updater.setShowingWhatsNew(false); },
+                     [&updater](const ViewContext& c, QWidget* parent) {
+                       return new WhatsNewSheet(c.navigation, updater, parent);
+                     },
                      [&updater](QObject* host, std::function<void()> recheck) {
                        QObject::connect(&updater, &Updater::changed, host, std::move(recheck));
                      }});
-  registry.addSheet({"licenses", [](const Store& s) { return flag(s.showingLicenses()); },
-                     [](Store& s) { s.setShowingLicenses(false); },
-                     [](const ViewContext& c, QWidget* parent) { return new LicensesSheet(c.store, allNotices(), parent); }});
-  registry.addSheet({"exporting", [](const Store& s) { return flag(s.exporting().has_value()); },
-                     [](Store& s) { s.setExporting(std::nullopt); },
-                     [](const ViewContext& c, QWidget* parent) { return new ExportSheet(c.store, *c.store.exporting(), parent); }});
-  registry.addSheet({"settings", [](const Store& s) { return flag(s.showingSettings()); },
-                     [](Store& s) { s.setShowingSettings(false); },
-                     [&updater, hotKeyProblem](const ViewContext& c, QWidget* parent) {
-                       return new SettingsSheet({c.store, updater, hotKeyProblem, openInFileManager}, parent);
+  registry.addSheet({"licenses", [](const NavigationState& s) { return flag(s.showingLicenses()); },
+                     [](Navigator& s) { s.setShowingLicenses(false); },
+                     [](const ViewContext& c, QWidget* parent) {
+                       return new LicensesSheet(c.navigation, c.navigator, allNotices(), parent);
                      }});
-  registry.addSheet({"incident", [](const Store& s) { return s.incident() ? std::optional(s.incident()->id) : std::nullopt; },
-                     [](Store& s) { s.setIncident(std::nullopt); },
+  registry.addSheet({"exporting", [](const NavigationState& s) { return flag(s.exporting().has_value()); },
+                     [](Navigator& s) { s.setExporting(std::nullopt); },
+                     [](const ViewContext& c, QWidget* parent) {
+                       return new ExportSheet(c.navigation, c.day, c.navigator, *c.navigation.exporting(), parent);
+                     }});
+  registry.addSheet({"settings", [](const NavigationState& s) { return flag(s.showingSettings()); },
+                     [](Navigator& s) { s.setShowingSettings(false); },
+                     [&updater, hotKeyProblem](const ViewContext& c, QWidget* parent) {
+                       return new SettingsSheet({wholeStore(c), updater, hotKeyProblem, openInFileManager}, parent);
+                     }});
+  registry.addSheet({"incident",
+                     [](const NavigationState& s) { return s.incident() ? std::optional(s.incident()->id) : std::nullopt; },
+                     [](Navigator& s) { s.setIncident(std::nullopt); },
                      [](const ViewContext& c, QWidget* parent) -> QWidget* {
-                       return c.store.incident() ? new IncidentSheet(c.store, *c.store.incident(), parent) : nullptr;
+                       const auto& incident = c.navigation.incident();
+                       return incident ? new IncidentSheet(c.live, c.processes, c.navigation, c.navigator, *incident, parent)
+                                       : nullptr;
                      }});
   registry.addSheet({"sleepReport",
-                     [](const Store& s) {
+                     [](const NavigationState& s) {
                        const auto& r = s.sleepReport();
                        return r ? std::optional(std::to_string(r->start.time_since_epoch().count())) : std::nullopt;
                      },
-                     [](Store& s) { s.setSleepReport(std::nullopt); },
+                     [](Navigator& s) { s.setSleepReport(std::nullopt); },
                      [](const ViewContext& c, QWidget* parent) -> QWidget* {
-                       return c.store.sleepReport() ? new SleepSheet(c.store, *c.store.sleepReport(), parent) : nullptr;
+                       const auto& report = c.navigation.sleepReport();
+                       return report ? new SleepSheet(c.sleep, c.navigation, c.navigator, *report, parent) : nullptr;
                      }});
   // Stretches are told apart by their start: a rename keeps the sheet, another stretch refills it.
   registry.addSheet({"stretchReport",
-                     [](const Store& s) {
+                     [](const NavigationState& s) {
                        const auto& r = s.stretchReport();
                        return r ? std::optional(std::to_string(r->start.time_since_epoch().count())) : std::nullopt;
                      },
-                     [](Store& s) { s.setStretchReport(std::nullopt); },
+                     [](Navigator& s) { s.setStretchReport(std::nullopt); },
                      [](const ViewContext& c, QWidget* parent) -> QWidget* {
-                       return c.store.stretchReport() ? new StretchSheet(c.store, *c.store.stretchReport(), parent) : nullptr;
+                       const auto& report = c.navigation.stretchReport();
+                       return report ? new StretchSheet(c.stretches, c.navigation, c.navigator, c.stretchActions, *report, parent)
+                                     : nullptr;
                      }});
   registry.addSheet({"processDetail",
-                     [](const Store& s) {
+                     [](const NavigationState& s) {
                        const auto pid = s.detailPID();
                        return pid ? std::optional<std::string>(std::to_string(*pid)) : std::nullopt;
                      },
-                     [](Store& s) { s.setDetailPID(std::nullopt); },
+                     [](Navigator& s) { s.setDetailPID(std::nullopt); },
                      [](const ViewContext& c, QWidget* parent) {
-                       return new ProcessDetail(LiveState(c.store), ProcessState(c.store), DayState(c.store),
-                                                InsightState(c.store), TamingState(c.store), NavigationState(c.store),
-                                                c.store, c.store, c.store, parent);
+                       return new ProcessDetail(c.live, c.processes, c.day, c.insights, c.taming, c.navigation, c.navigator,
+                                                c.processActions, c.insightActions, parent);
                      }});
 }
 
 }  // namespace
+
+ViewContext viewContext(Store& store) {
+  return {.live = LiveState(store),
+          .processes = ProcessState(store),
+          .day = DayState(store),
+          .insights = InsightState(store),
+          .sleep = SleepState(store),
+          .stretches = StretchState(store),
+          .taming = TamingState(store),
+          .settings = SettingsState(store),
+          .navigation = NavigationState(store),
+          .everything = store.changes(Concern::all),
+          .navigator = store,
+          .processActions = store,
+          .settingsActions = store,
+          .stretchActions = store,
+          .insightActions = store,
+          .desktop = store.desktop()};
+}
 
 void registerMainViews(ViewRegistry& registry, Updater& updater, std::function<QString()> hotKeyProblem) {
   registerPages(registry);

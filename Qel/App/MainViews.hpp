@@ -7,8 +7,13 @@
 
 namespace qel {
 
+class Store;
 class Updater;
 class ViewRegistry;
+struct ViewContext;
+
+// What the main window's views are made with: the store's parts, and the store as their doors.
+ViewContext viewContext(Store& store);
 
 // `hotKeyProblem` says why the replay key could not be had; empty while it works.
 void registerMainViews(ViewRegistry& registry, Updater& updater, std::function<QString()> hotKeyProblem = {});

@@ -92,7 +92,7 @@ void QelApp::makeWindow() {
     return key && key->status() == HotKey::Status::active ? QString() : menuBar_ ? menuBar_->hotKeyNote() : QString();
   });
   registry_.setReplay([this] { runReplay(); });
-  window_ = std::make_unique<MainWindow>(ViewContext{*store_}, registry_);
+  window_ = std::make_unique<MainWindow>(viewContext(*store_), registry_);
   desktop_.setWindow(window_.get());
   window_->addActions(commands_.menu());
   window_->setContextMenuPolicy(Qt::ActionsContextMenu);

@@ -26,7 +26,6 @@
 #include "Qel/Sheets/ExportSwitch.hpp"
 #include "Qel/Sheets/PosterPreview.hpp"
 #include "Qel/Sheets/SaveDialog.hpp"
-#include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
 
 namespace qel {
@@ -66,10 +65,13 @@ QWidget* body() {
 
 }  // namespace
 
-ExportSheet::ExportSheet(Store& store, PosterData data, QWidget* parent)
-    : SheetFrame(NavigationState(store), 680, qs(L("Export this day as an image")), body(), 470,
-                 [&store] { store.setExporting(std::nullopt); }, parent),
-      store_(store),
+ExportSheet::ExportSheet(NavigationState navigation, DayState day, Navigator& navigator, PosterData data,
+                         QWidget* parent)
+    : SheetFrame(navigation, 680, qs(L("Export this day as an image")), body(), 470,
+                 [&navigator] { navigator.setExporting(std::nullopt); }, parent),
+      navigation_(navigation),
+      day_(day),
+      navigator_(navigator),
       data_(std::move(data)),
       askPath_([](QWidget* parent, const QString& proposed) {
         return askSavePath(parent, proposed, QStringLiteral("PNG (*.png)"));
@@ -130,7 +132,7 @@ void ExportSheet::buildFooter() {
   auto* bar = new QHBoxLayout;
   bar->setContentsMargins(Space::sheet, Space::xl, Space::sheet, Space::xl);
   auto* copy = new TextButton(qs(L("Copy image")), Fonts::text(Type::body, QFont::Medium), this);
-  copy->setColor(accentText(store_.page()));
+  copy->setColor(accentText(navigation_.page()));
   copy_ = copy;
   save_ = PillButton::primary(qs(L("Save image…")), this);
   bar->addWidget(copy_);
@@ -147,7 +149,7 @@ void ExportSheet::changed() {
 }
 
 QString ExportSheet::proposedName() const {
-  return QStringLiteral("Qel-%1.png").arg(qs(store_.viewDay().value_or(store_.todayKey())));
+  return QStringLiteral("Qel-%1.png").arg(qs(day_.viewDay().value_or(day_.todayKey())));
 }
 
 QString ExportSheet::proposedPath() const {
@@ -168,26 +170,26 @@ void ExportSheet::keyPressEvent(QKeyEvent* event) {
 
 void ExportSheet::save() {
   const QByteArray bytes = png();
-  if (bytes.isEmpty()) return store_.show(L("Couldn't create the image"));
+  if (bytes.isEmpty()) return navigator_.show(L("Couldn't create the image"));
   const QString path = askPath_(this, proposedPath());
   if (path.isEmpty()) return;
-  if (!writeFileSafely(path, bytes)) return store_.show(L("Couldn't save the image"));
-  store_.setExporting(std::nullopt);
-  store_.show(L("Image saved"));
+  if (!writeFileSafely(path, bytes)) return navigator_.show(L("Couldn't save the image"));
+  navigator_.setExporting(std::nullopt);
+  navigator_.show(L("Image saved"));
 }
 
 void ExportSheet::copy() {
   const QByteArray bytes = png();
-  if (bytes.isEmpty()) return store_.show(L("Couldn't create the image"));
+  if (bytes.isEmpty()) return navigator_.show(L("Couldn't create the image"));
   QClipboard* clipboard = QGuiApplication::clipboard();
   auto* mime = new QMimeData;
   mime->setData(QStringLiteral("image/png"), bytes);
   clipboard->setMimeData(mime);
   // A clipboard that refused the data must not be reported as a copy.
   const QMimeData* held = clipboard->mimeData();
-  if (!held || held->data(QStringLiteral("image/png")) != bytes) return store_.show(L("Couldn't copy the image"));
-  store_.setExporting(std::nullopt);
-  store_.show(L("Copied to the clipboard"));
+  if (!held || held->data(QStringLiteral("image/png")) != bytes) return navigator_.show(L("Couldn't copy the image"));
+  navigator_.setExporting(std::nullopt);
+  navigator_.show(L("Copied to the clipboard"));
 }
 
 }  // namespace qel

@@ -6,6 +6,9 @@
 
 #include <functional>
 
+#include "Qel/Store/DayState.hpp"
+#include "Qel/Store/Navigator.hpp"
+
 class QAbstractButton;
 class QLayout;
 
@@ -20,7 +23,8 @@ class ExportSheet : public SheetFrame {
   // Asks for a file name given the proposed one; an empty answer means cancelled.
   using AskPath = std::function<QString(QWidget* parent, const QString& proposed)>;
 
-  ExportSheet(Store& store, PosterData data, QWidget* parent = nullptr);
+  ExportSheet(NavigationState navigation, DayState day, Navigator& navigator, PosterData data,
+              QWidget* parent = nullptr);
 
   const PosterData& data() const { return data_; }
   const PosterOptions& options() const { return options_; }
@@ -49,7 +53,9 @@ class ExportSheet : public SheetFrame {
   void buildFooter();
   void changed();
 
-  Store& store_;
+  NavigationState navigation_;
+  DayState day_;
+  Navigator& navigator_;
   PosterData data_;
   PosterOptions options_;
   AskPath askPath_;

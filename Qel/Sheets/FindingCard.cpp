@@ -15,7 +15,6 @@
 #include "Qel/Kit/TextButton.hpp"
 #include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Platform/Utf8.hpp"
-#include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
 
 namespace qel {
@@ -28,9 +27,13 @@ QString text(const char* key) { return QString::fromStdString(L(key)); }
 
 }  // namespace
 
-FindingCard::FindingCard(Store& store, QWidget* parent)
+FindingCard::FindingCard(InsightState insights, ProcessState processes, NavigationState navigation,
+                         Navigator& navigator, InsightActions& actions, QWidget* parent)
     : QWidget(parent),
-      store_(store),
+      insights_(insights),
+      processes_(processes),
+      navigator_(navigator),
+      actions_(actions),
       title_(new PlainLabel({}, Type::body, QFont::DemiBold, Palette::primaryText(), this)),
       detail_(new PlainLabel({}, Type::body, QFont::Normal, Palette::secondaryText(), this)) {
   auto* row = new QHBoxLayout(this);
@@ -60,12 +63,12 @@ FindingCard::FindingCard(Store& store, QWidget* parent)
   row->addLayout(buttons);
 
   connect(view_, &QAbstractButton::clicked, this, [this] {
-    if (runs()) store_.setDetailPID(finding_->pid);
+    if (runs()) navigator_.setDetailPID(finding_->pid);
   });
   connect(gotIt_, &QAbstractButton::clicked, this, [this] {
-    if (const auto shown = finding_) store_.dismiss(*shown);
+    if (const auto shown = finding_) actions_.dismiss(*shown);
   });
-  follow(store_.changes(Concern::insights | Concern::processes | Concern::navigation), this, [this] { refresh(); });
+  follow(insights_.changed() | processes_.changed() | navigation.changed(), this, [this] { refresh(); });
   connect(Palette::notifier(), &AppearanceNotifier::qelAppearanceChanged, this, [this, gotIt] {
     gotIt->setColor(Palette::tertiaryText());
     update();
@@ -74,7 +77,7 @@ FindingCard::FindingCard(Store& store, QWidget* parent)
 }
 
 void FindingCard::refresh() {
-  const auto& findings = store_.findings();
+  const auto& findings = insights_.findings();
   show(findings.empty() ? std::nullopt : std::optional(findings.front()));
 }
 
@@ -90,7 +93,7 @@ void FindingCard::show(const std::optional<Finding>& finding) {
 
 bool FindingCard::runs() const {
   // The pid alone may belong to a newcomer by now.
-  const auto proc = finding_ ? store_.proc(finding_->pid) : std::nullopt;
+  const auto proc = finding_ ? processes_.proc(finding_->pid) : std::nullopt;
   return proc && proc->startTime == finding_->startTime;
 }
 

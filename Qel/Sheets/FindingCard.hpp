@@ -4,12 +4,15 @@
 #include <QWidget>
 
 #include "Qel/History/Finding.hpp"
+#include "Qel/Store/InsightActions.hpp"
+#include "Qel/Store/InsightState.hpp"
+#include "Qel/Store/NavigationState.hpp"
+#include "Qel/Store/Navigator.hpp"
+#include "Qel/Store/ProcessState.hpp"
 
 class QAbstractButton;
 
 namespace qel {
-
-class Store;
 
 class PlainLabel;
 
@@ -17,7 +20,8 @@ class FindingCard : public QWidget {
   Q_OBJECT
 
  public:
-  explicit FindingCard(Store& store, QWidget* parent = nullptr);
+  FindingCard(InsightState insights, ProcessState processes, NavigationState navigation, Navigator& navigator,
+              InsightActions& actions, QWidget* parent = nullptr);
 
   QAbstractButton* viewButton() const { return view_; }
   QAbstractButton* gotItButton() const { return gotIt_; }
@@ -34,7 +38,10 @@ class FindingCard : public QWidget {
   // Whether the process the finding is about still runs (the same pid and start time).
   bool runs() const;
 
-  Store& store_;
+  InsightState insights_;
+  ProcessState processes_;
+  Navigator& navigator_;
+  InsightActions& actions_;
   std::optional<Finding> finding_;
   PlainLabel* title_;
   PlainLabel* detail_;

@@ -24,7 +24,6 @@
 #include "Qel/Kit/WashBox.hpp"
 #include "Qel/Platform/Utf8.hpp"
 #include "Qel/Sheets/IncidentChart.hpp"
-#include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Text/Unbreakable.hpp"
 
@@ -55,17 +54,20 @@ std::string culpritDetail(const Culprit& culprit) {
   return L("Peak %@% (%@), average %@%", {percent(culprit.peak), age, percent(culprit.average)});
 }
 
-IncidentSheet::IncidentSheet(Store& store, const Incident& incident, QWidget* parent)
-    : ReportSheet(NavigationState(store), text(Lkey("What just happened")), accentText(Page::cpu),
+IncidentSheet::IncidentSheet(LiveState live, ProcessState processes, NavigationState navigation,
+                             Navigator& navigator, const Incident& incident, QWidget* parent)
+    : ReportSheet(navigation, text(Lkey("What just happened")), accentText(Page::cpu),
                   QString::fromStdString(keepFiguresWithUnits(displayName(incident.headline))),
                   text(Lkey("Press Ctrl+Alt+E any time to replay the last 60 seconds.")),
-                  [&store] { store.setIncident(std::nullopt); }, parent),
-      store_(store),
+                  [&navigator] { navigator.setIncident(std::nullopt); }, parent),
+      live_(live),
+      processes_(processes),
+      navigator_(navigator),
       incident_(incident),
-      icons_(std::make_unique<IconCache>(store.apps())) {
+      icons_(std::make_unique<IconCache>(processes.apps())) {
   auto* replay = new QVBoxLayout;
   replay->setSpacing(Space::s);
-  const auto cores = static_cast<int>(store_.cpu().perCore.size());
+  const auto cores = static_cast<int>(live_.cpu().perCore.size());
   chart_ = new IncidentChart(incident_, cores, this);
   replay->addWidget(chart_);
   auto* times = new QHBoxLayout;
@@ -94,7 +96,7 @@ IncidentSheet::IncidentSheet(Store& store, const Incident& incident, QWidget* pa
       rows->addWidget(culpritRow(incident_.culprits[k], static_cast<int>(k), box));
     blocks()->addWidget(box);
   }
-  follow(store_.changes(Concern::live | Concern::processes), this, [this] { refreshRows(); });
+  follow(live_.changed() | processes_.changed(), this, [this] { refreshRows(); });
   refreshRows();
 }
 
@@ -136,7 +138,7 @@ QWidget* IncidentSheet::culpritRow(const Culprit& culprit, int index, QWidget* p
 
 void IncidentSheet::refreshRows() {
   for (std::size_t k = 0; k < views_.size(); ++k) {
-    const auto proc = store_.proc(incident_.culprits[k].pid);
+    const auto proc = processes_.proc(incident_.culprits[k].pid);
     views_[k]->setVisible(proc.has_value());
     ended_[k]->setVisible(!proc);
     const QIcon icon = proc ? icons_->forProcess(proc->appKey, proc->path) : icons_->icon({});
@@ -145,11 +147,11 @@ void IncidentSheet::refreshRows() {
 }
 
 void IncidentSheet::openProcess(std::int32_t pid) {
-  Store& store = store_;
+  Navigator& navigator = navigator_;
   // The detail sheet follows once this one has gone; the window the sheets stand over waits for it.
   QWidget* owner = window()->parentWidget() ? window()->parentWidget()->window() : window();
   closeSheet();
-  QTimer::singleShot(400, owner, [&store, pid] { store.setDetailPID(pid); });
+  QTimer::singleShot(400, owner, [&navigator, pid] { navigator.setDetailPID(pid); });
 }
 
 }  // namespace qel

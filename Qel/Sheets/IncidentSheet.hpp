@@ -8,13 +8,14 @@
 #include <vector>
 
 #include "Qel/History/Incident.hpp"
+#include "Qel/Store/LiveState.hpp"
+#include "Qel/Store/Navigator.hpp"
+#include "Qel/Store/ProcessState.hpp"
 
 class QAbstractButton;
 class QLabel;
 
 namespace qel {
-
-class Store;
 
 class IconCache;
 class IncidentChart;
@@ -26,7 +27,8 @@ class IncidentSheet : public ReportSheet {
   Q_OBJECT
 
  public:
-  IncidentSheet(Store& store, const Incident& incident, QWidget* parent = nullptr);
+  IncidentSheet(LiveState live, ProcessState processes, NavigationState navigation, Navigator& navigator,
+                const Incident& incident, QWidget* parent = nullptr);
   ~IncidentSheet() override;
 
   IncidentChart* chart() const { return chart_; }
@@ -38,7 +40,9 @@ class IncidentSheet : public ReportSheet {
   void refreshRows();
   void openProcess(std::int32_t pid);
 
-  Store& store_;
+  LiveState live_;
+  ProcessState processes_;
+  Navigator& navigator_;
   Incident incident_;
   std::unique_ptr<IconCache> icons_;
   IncidentChart* chart_ = nullptr;

@@ -13,7 +13,6 @@
 #include "Qel/Kit/QtString.hpp"
 #include "Qel/Kit/Spacing.hpp"
 #include "Qel/Kit/TypeScale.hpp"
-#include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
 
 namespace qel {
@@ -30,9 +29,10 @@ QWidget* emptyBody() {
 
 }  // namespace
 
-LicensesSheet::LicensesSheet(Store& store, const std::vector<LicenseNotice>& notices, QWidget* parent)
-    : SheetFrame(NavigationState(store), 560, qs(L("Open Source Licenses")), emptyBody(), 200,
-                 [&store] { store.setShowingLicenses(false); }, parent),
+LicensesSheet::LicensesSheet(NavigationState navigation, Navigator& navigator,
+                             const std::vector<LicenseNotice>& notices, QWidget* parent)
+    : SheetFrame(navigation, 560, qs(L("Open Source Licenses")), emptyBody(), 200,
+                 [&navigator] { navigator.setShowingLicenses(false); }, parent),
       notices_(notices) {
   QWidget* body = scrollArea()->widget();
   auto* column = static_cast<QVBoxLayout*>(body->layout());

@@ -6,6 +6,7 @@
 #include "Qel/Sheets/LicenseNotice.hpp"
 #include "Qel/Sheets/NoticeRow.hpp"
 #include "Qel/Sheets/SheetFrame.hpp"
+#include "Qel/Store/Navigator.hpp"
 
 class QLabel;
 
@@ -15,7 +16,8 @@ class LicensesSheet : public SheetFrame {
   Q_OBJECT
 
  public:
-  LicensesSheet(Store& store, const std::vector<LicenseNotice>& notices, QWidget* parent = nullptr);
+  LicensesSheet(NavigationState navigation, Navigator& navigator, const std::vector<LicenseNotice>& notices,
+                QWidget* parent = nullptr);
 
   int selected() const { return selected_; }
   void select(int index);

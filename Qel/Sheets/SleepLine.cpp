@@ -6,7 +6,6 @@
 
 #include "Qel/History/WakeKind.hpp"
 #include "Qel/Kit/Follow.hpp"
-#include "Qel/Store/Store.hpp"
 
 #include "Qel/Kit/AppearanceNotifier.hpp"
 #include "Qel/Kit/Elision.hpp"
@@ -33,27 +32,28 @@ constexpr int kMoon = 14;
 
 }  // namespace
 
-SleepLine::SleepLine(Store& store, QWidget* parent) : QAbstractButton(parent), store_(store) {
+SleepLine::SleepLine(SleepState sleep, NavigationState navigation, Navigator& navigator, QWidget* parent)
+    : QAbstractButton(parent), sleep_(sleep), navigation_(navigation), navigator_(navigator) {
   setCursor(Qt::PointingHandCursor);
   setFocusPolicy(Qt::TabFocus);
   setAccessibleName(qs(L("View sleep report")));
   setFont(Fonts::text(Type::body));
   connect(this, &QAbstractButton::clicked, this, [this] {
-    if (session_) store_.setSleepReport(session_);
+    if (session_) navigator_.setSleepReport(session_);
   });
-  follow(store_.changes(Concern::sleep | Concern::navigation), this, [this] {
-    auto last = store_.lastSleep();
+  follow(sleep_.changed() | navigation_.changed(), this, [this] {
+    auto last = sleep_.lastSleep();
     if (last == session_) return;
     session_ = std::move(last);
     update();
   });
-  session_ = store_.lastSleep();
+  session_ = sleep_.lastSleep();
   Palette::followAppearance(this);
 }
 
 QSize SleepLine::sizeHint() const {
   const QFontMetrics m(font());
-  return {kMoon + kGap + m.horizontalAdvance(session_ ? qs(store_.sleepSummary(*session_)) : QString()) + kGap +
+  return {kMoon + kGap + m.horizontalAdvance(session_ ? qs(sleep_.sleepSummary(*session_)) : QString()) + kGap +
               QFontMetrics(Fonts::text(Type::body, QFont::Medium)).horizontalAdvance(qs(L("View"))) + 4,
           m.height() + 4};
 }
@@ -69,13 +69,13 @@ void SleepLine::paintEvent(QPaintEvent*) {
   const double viewWidth = QFontMetricsF(medium).horizontalAdvance(view);
   const double textLeft = kMoon + kGap;
   const double textRoom = std::max(0.0, box.width() - textLeft - kGap - viewWidth - 2);
-  const QString summary = elidedName(this, QFontMetricsF(font()), qs(store_.sleepSummary(*session_)), textRoom);
+  const QString summary = elidedName(this, QFontMetricsF(font()), qs(sleep_.sleepSummary(*session_)), textRoom);
   const double summaryWidth = fontMetrics().horizontalAdvance(summary);
   p.setFont(font());
   p.setPen(Palette::secondaryText().resolve());
   p.drawText(QRectF(textLeft, 0, textRoom, box.height()), Qt::AlignLeft | Qt::AlignVCenter, summary);
   p.setFont(medium);
-  p.setPen(accentText(store_.page()).resolve());
+  p.setPen(accentText(navigation_.page()).resolve());
   p.drawText(QRectF(textLeft + summaryWidth + kGap, 0, viewWidth + 2, box.height()), Qt::AlignLeft | Qt::AlignVCenter,
              view);
   if (focusRingShown(this)) paintFocusRing(p, box, 6);

@@ -6,17 +6,18 @@
 #include <optional>
 
 #include "Qel/History/SleepSession.hpp"
+#include "Qel/Store/NavigationState.hpp"
+#include "Qel/Store/Navigator.hpp"
+#include "Qel/Store/SleepState.hpp"
 
 namespace qel {
-
-class Store;
 
 // Moon, the sleep's summary (cut off at the end) and "View"; a click anywhere opens the report.
 class SleepLine : public QAbstractButton {
   Q_OBJECT
 
  public:
-  explicit SleepLine(Store& store, QWidget* parent = nullptr);
+  SleepLine(SleepState sleep, NavigationState navigation, Navigator& navigator, QWidget* parent = nullptr);
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override { return {0, sizeHint().height()}; }
 
@@ -24,7 +25,9 @@ class SleepLine : public QAbstractButton {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  Store& store_;
+  SleepState sleep_;
+  NavigationState navigation_;
+  Navigator& navigator_;
   std::optional<SleepSession> session_;
 };
 

@@ -16,15 +16,17 @@
 #include "Qel/Kit/TextButton.hpp"
 #include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Platform/Utf8.hpp"
-#include "Qel/Store/Store.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
 
 namespace qel {
 
-SleepNote::SleepNote(Store& store, QWidget* parent)
+SleepNote::SleepNote(SleepState sleep, DayState day, NavigationState navigation, Navigator& navigator,
+                     QWidget* parent)
     : QWidget(parent),
-      store_(store),
+      sleep_(sleep),
+      navigation_(navigation),
+      navigator_(navigator),
       headline_(new PlainLabel({}, Type::body, QFont::DemiBold, Palette::primaryText(), this)),
       detail_(new PlainLabel({}, Type::body, QFont::Normal, Palette::secondaryText(), this)) {
   auto* column = new QVBoxLayout(this);
@@ -39,10 +41,10 @@ SleepNote::SleepNote(Store& store, QWidget* parent)
   report_ = report;
   column->addWidget(report_, 0, Qt::AlignLeft);
   connect(report_, &QAbstractButton::clicked, this, [this] {
-    if (session_) store_.setSleepReport(session_);
+    if (session_) navigator_.setSleepReport(session_);
   });
   // The sleep and wake shown are the ones of the ring's selected slot.
-  follow(store_.changes(Concern::sleep | Concern::day | Concern::navigation), this, [this] { refresh(); });
+  follow(sleep_.changed() | day.changed() | navigation_.changed(), this, [this] { refresh(); });
   connect(Palette::notifier(), &AppearanceNotifier::qelAppearanceChanged, this, &SleepNote::refresh);
   refresh();
 }
@@ -51,12 +53,12 @@ QString SleepNote::headline() const { return headline_->text(); }
 QString SleepNote::detail() const { return detail_->text(); }
 
 void SleepNote::refresh() {
-  session_ = store_.selectedSleep();
-  wake_ = session_ ? store_.selectedWake() : std::nullopt;
-  static_cast<TextButton*>(report_)->setColor(accentText(store_.page()));
+  session_ = sleep_.selectedSleep();
+  wake_ = session_ ? sleep_.selectedWake() : std::nullopt;
+  static_cast<TextButton*>(report_)->setColor(accentText(navigation_.page()));
   if (!session_) return;
   const auto& clock = clockFormatter();
-  const QString summary = qs(store_.sleepSummary(*session_));
+  const QString summary = qs(sleep_.sleepSummary(*session_));
   if (wake_) {
     headline_->setText(qs(L("%@  %@", {clock.string(wake_->date), WakeKind::classify(wake_->reason).title()})));
     QString reason = qs(displayName(wake_->reason));

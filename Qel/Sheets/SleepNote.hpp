@@ -7,18 +7,23 @@
 #include <optional>
 
 #include "Qel/History/SleepSession.hpp"
+#include "Qel/Store/DayState.hpp"
+#include "Qel/Store/NavigationState.hpp"
+#include "Qel/Store/Navigator.hpp"
+#include "Qel/Store/SleepState.hpp"
 
 namespace qel {
 
 class PlainLabel;
-class Store;
 
 // The selected wake and why it happened, or from when to when the machine slept.
 class SleepNote : public QWidget {
   Q_OBJECT
 
  public:
-  explicit SleepNote(Store& store, QWidget* parent = nullptr);
+  // The selected sleep changes with the day's selection too: `day` is followed for it.
+  SleepNote(SleepState sleep, DayState day, NavigationState navigation, Navigator& navigator,
+            QWidget* parent = nullptr);
 
   QString headline() const;
   QString detail() const;
@@ -30,7 +35,9 @@ class SleepNote : public QWidget {
  private:
   void refresh();
 
-  Store& store_;
+  SleepState sleep_;
+  NavigationState navigation_;
+  Navigator& navigator_;
   std::optional<SleepSession> session_;
   std::optional<SleepWake> wake_;
   PlainLabel* headline_;

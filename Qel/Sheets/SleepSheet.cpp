@@ -13,7 +13,6 @@
 #include "Qel/Sheets/SheetFrame.hpp"
 #include "Qel/Sheets/SleepBatteryChart.hpp"
 #include "Qel/Sheets/SleepReport.hpp"
-#include "Qel/Store/Store.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Text/Unbreakable.hpp"
@@ -66,11 +65,12 @@ QWidget* wakeRow(const SleepWake& wake, QWidget* parent) {
 
 }  // namespace
 
-SleepSheet::SleepSheet(Store& store, const SleepSession& session, QWidget* parent)
-    : ReportSheet(NavigationState(store), text(Lkey("Sleep report")), std::nullopt, qs(SleepReport::headline(session)),
+SleepSheet::SleepSheet(SleepState sleep, NavigationState navigation, Navigator& navigator, const SleepSession& session,
+                       QWidget* parent)
+    : ReportSheet(navigation, text(Lkey("Sleep report")), std::nullopt, qs(SleepReport::headline(session)),
                   text(Lkey("Linux logs when the computer slept and woke, but not which app asked it to wake.")),
-                  [&store] { store.setSleepReport(std::nullopt); }, parent),
-      store_(store),
+                  [&navigator] { navigator.setSleepReport(std::nullopt); }, parent),
+      sleep_(sleep),
       session_(session) {
   buildSubtitle();
   buildFigures();
@@ -87,7 +87,7 @@ SleepSheet::SleepSheet(Store& store, const SleepSession& session, QWidget* paren
 void SleepSheet::buildSubtitle() {
   const auto& clock = clockFormatter();
   QString sub = text(Lkey("Asleep from %@ to %@"), {clock.string(session_.start), clock.string(session_.end)});
-  if (const auto usual = SleepReport::usualLine(session_, store_.usualDropPerHour(session_)))
+  if (const auto usual = SleepReport::usualLine(session_, sleep_.usualDropPerHour(session_)))
     sub += u' ' + qs(*usual);
   subtitle_ = new PlainLabel(sub, Type::body, QFont::Normal, Palette::secondaryText(), this);
   subtitle_->setWordWrap(true);

@@ -4,6 +4,8 @@
 // awake. It closes by clearing the store's sleep report.
 #include "Qel/History/SleepSession.hpp"
 #include "Qel/Sheets/ReportSheet.hpp"
+#include "Qel/Store/Navigator.hpp"
+#include "Qel/Store/SleepState.hpp"
 
 namespace qel {
 
@@ -13,7 +15,8 @@ class SleepSheet : public ReportSheet {
   Q_OBJECT
 
  public:
-  SleepSheet(Store& store, const SleepSession& session, QWidget* parent = nullptr);
+  SleepSheet(SleepState sleep, NavigationState navigation, Navigator& navigator, const SleepSession& session,
+             QWidget* parent = nullptr);
 
   QString subtitle() const;
   // The scroll area of the wakes; null when the sleep had none.
@@ -25,7 +28,7 @@ class SleepSheet : public ReportSheet {
   void buildCause(const WakeKind& kind);
   void buildWakes();
 
-  Store& store_;
+  SleepState sleep_;
   SleepSession session_;
   PlainLabel* subtitle_ = nullptr;
   QWidget* wakeList_ = nullptr;

@@ -16,7 +16,6 @@
 #include "Qel/Kit/PlainToolTip.hpp"
 #include "Qel/Kit/Spacing.hpp"
 #include "Qel/Kit/TypeScale.hpp"
-#include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
 
 namespace qel {
@@ -34,19 +33,19 @@ QString elapsedReference(const QString& elapsed) {
   return elapsed.size() <= 5 ? QStringLiteral("00:00") : QStringLiteral("0:00:00");
 }
 
-StretchButton::StretchButton(Store& store, bool compact, QWidget* parent)
-    : QAbstractButton(parent), store_(store), compact_(compact) {
+StretchButton::StretchButton(StretchState stretches, StretchActions& actions, bool compact, QWidget* parent)
+    : QAbstractButton(parent), stretches_(stretches), actions_(actions), compact_(compact) {
   setFont(wordFont());
   setCursor(Qt::PointingHandCursor);
   setFocusPolicy(Qt::TabFocus);
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   connect(this, &QAbstractButton::clicked, this, [this] {
-    if (store_.recording()) store_.stopStretch();
-    else store_.startStretch();
+    if (stretches_.recording()) actions_.stopStretch();
+    else actions_.startStretch();
   });
-  follow(store_.changes(Concern::stretches), this, [this] { refresh(); });
+  follow(stretches_.changed(), this, [this] { refresh(); });
   retext();
-  recording_ = !store_.recording();  // so the first refresh sets everything
+  recording_ = !stretches_.recording();  // so the first refresh sets everything
   refresh();
   Palette::followAppearance(this);
 }
@@ -63,8 +62,8 @@ void StretchButton::retext() {
 }
 
 void StretchButton::refresh() {
-  const bool recording = store_.recording().has_value();
-  const QString elapsed = recording ? QString::fromStdString(store_.recordingText()) : QString();
+  const bool recording = stretches_.recording().has_value();
+  const QString elapsed = recording ? QString::fromStdString(stretches_.recordingText()) : QString();
   if (recording == recording_ && elapsed == elapsed_) return;
   const bool wider = elapsedReference(elapsed) != elapsedReference(elapsed_);
   elapsed_ = elapsed;

@@ -4,10 +4,10 @@
 // report. The top bar's compact form is only the End button: idle it is hidden and takes no room.
 #include <QAbstractButton>
 
+#include "Qel/Store/StretchActions.hpp"
+#include "Qel/Store/StretchState.hpp"
 
 namespace qel {
-
-class Store;
 
 // The text whose width the elapsed time keeps: "00:00" up to five characters, "0:00:00" beyond,
 // so the button keeps its width while the seconds change.
@@ -17,7 +17,7 @@ class StretchButton : public QAbstractButton {
   Q_OBJECT
 
  public:
-  StretchButton(Store& store, bool compact, QWidget* parent = nullptr);
+  StretchButton(StretchState stretches, StretchActions& actions, bool compact, QWidget* parent = nullptr);
 
   bool recording() const { return recording_; }
   const QString& elapsed() const { return elapsed_; }
@@ -33,7 +33,8 @@ class StretchButton : public QAbstractButton {
   void refresh();
   void retext();
 
-  Store& store_;
+  StretchState stretches_;
+  StretchActions& actions_;
   bool compact_;
   bool recording_ = false;
   QString elapsed_;

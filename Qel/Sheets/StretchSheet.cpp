@@ -24,7 +24,6 @@
 #include "Qel/Sheets/SheetFrame.hpp"
 #include "Qel/Sheets/StretchNameField.hpp"
 #include "Qel/Sheets/StretchReport.hpp"
-#include "Qel/Store/Store.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
 
@@ -61,20 +60,24 @@ QWidget* appRow(const StretchApp& app, QWidget* parent) {
 
 }  // namespace
 
-StretchSheet::StretchSheet(Store& store, const Stretch& stretch, QWidget* parent)
-    : ReportSheet(NavigationState(store), {}, std::nullopt, {},
+StretchSheet::StretchSheet(StretchState stretches, NavigationState navigation, Navigator& navigator,
+                           StretchActions& actions, const Stretch& stretch, QWidget* parent)
+    : ReportSheet(navigation, {}, std::nullopt, {},
                   loc(Lkey("Marks stay on the outside of the ring so you can look back.")),
                   [this] {
                     save();
-                    store_.setStretchReport(std::nullopt);
+                    navigator_.setStretchReport(std::nullopt);
                   },
                   parent),
-      store_(store),
+      stretches_(stretches),
+      navigation_(navigation),
+      navigator_(navigator),
+      actions_(actions),
       stretch_(stretch) {
   buildHeading();
   buildFigures();
   if (!stretch_.top.empty()) buildApps();
-  if (const auto others = store_.otherStretches(stretch_); !others.empty()) buildOtherMarks(others);
+  if (const auto others = stretches_.otherStretches(stretch_); !others.empty()) buildOtherMarks(others);
   buildFooter();
 }
 
@@ -137,7 +140,7 @@ void StretchSheet::buildOtherMarks(const std::vector<Stretch>& others) {
     auto* row = new OtherMarkRow(other, list);
     connect(row, &QAbstractButton::clicked, this, [this, pick = other] {
       save();
-      store_.setStretchReport(pick);
+      navigator_.setStretchReport(pick);
     });
     otherRows_.push_back(row);
     rows->addWidget(row);
@@ -152,22 +155,22 @@ void StretchSheet::buildFooter() {
   // The footer: "Delete this mark", the hint, and Done; the spacing is the gap of at least 12.
   footer()->setSpacing(Space::card);
   auto* remove = new TextButton(loc(Lkey("Delete this mark")), Fonts::text(Type::body, QFont::Medium), this);
-  remove->setColor(accentText(store_.page()));
+  remove->setColor(accentText(navigation_.page()));
   connect(remove, &QAbstractButton::clicked, this, [this] {
     askFirst(this, QStringLiteral("deleteMarkConfirmation"), loc(Lkey("Delete this mark?")),
              loc(Lkey("This can't be undone.")), loc(Lkey("Delete this mark")),
-             [&store = store_, stretch = stretch_] { store.deleteStretch(stretch); });
+             [&actions = actions_, stretch = stretch_] { actions.deleteStretch(stretch); });
   });
   delete_ = remove;
   footer()->insertWidget(0, remove, 0, Qt::AlignVCenter);
   hint()->setFont(Fonts::text(Type::footnote));
   hint()->setColor(Palette::tertiaryText());
-  follow(store_.changes(Concern::navigation), remove, [this, remove] { remove->setColor(accentText(store_.page())); });
+  follow(navigation_.changed(), remove, [this, remove] { remove->setColor(accentText(navigation_.page())); });
 }
 
 QString StretchSheet::subtitle() const { return subtitle_->text(); }
 
-void StretchSheet::save() { store_.rename(stretch_, name_->text().toStdString()); }
+void StretchSheet::save() { actions_.rename(stretch_, name_->text().toStdString()); }
 
 void StretchSheet::returnPressed(QObject* receiver) {
   // In the name field Return saves the name and leaves the sheet open; elsewhere it is Done's,

@@ -12,6 +12,9 @@
 #include "Qel/History/Stretch.hpp"
 #include "Qel/Sheets/OtherMarkRow.hpp"
 #include "Qel/Sheets/ReportSheet.hpp"
+#include "Qel/Store/Navigator.hpp"
+#include "Qel/Store/StretchActions.hpp"
+#include "Qel/Store/StretchState.hpp"
 
 namespace qel {
 
@@ -19,7 +22,8 @@ class StretchSheet : public ReportSheet {
   Q_OBJECT
 
  public:
-  StretchSheet(Store& store, const Stretch& stretch, QWidget* parent = nullptr);
+  StretchSheet(StretchState stretches, NavigationState navigation, Navigator& navigator, StretchActions& actions,
+               const Stretch& stretch, QWidget* parent = nullptr);
 
   QLineEdit* nameField() const { return name_; }
   QString subtitle() const;
@@ -42,7 +46,10 @@ class StretchSheet : public ReportSheet {
   void buildFooter();
   void save();
 
-  Store& store_;
+  StretchState stretches_;
+  NavigationState navigation_;
+  Navigator& navigator_;
+  StretchActions& actions_;
   Stretch stretch_;
   QLineEdit* name_ = nullptr;
   PlainLabel* subtitle_ = nullptr;

@@ -84,8 +84,8 @@ QWidget* releaseList(const std::vector<ReleaseNotes>& releases) {
 
 }  // namespace
 
-WhatsNewSheet::WhatsNewSheet(Store& store, Updater& updater, QWidget* parent)
-    : SheetFrame(NavigationState(store), 520, text(Lkey("What's new")), releaseList(updater.whatsNew()), 160,
+WhatsNewSheet::WhatsNewSheet(NavigationState navigation, Updater& updater, QWidget* parent)
+    : SheetFrame(navigation, 520, text(Lkey("What's new")), releaseList(updater.whatsNew()), 160,
                  [&updater] { updater.setShowingWhatsNew(false); }, parent) {}
 
 }  // namespace qel

@@ -12,7 +12,7 @@ class WhatsNewSheet : public SheetFrame {
   Q_OBJECT
 
  public:
-  WhatsNewSheet(Store& store, Updater& updater, QWidget* parent = nullptr);
+  WhatsNewSheet(NavigationState navigation, Updater& updater, QWidget* parent = nullptr);
 };
 
 }  // namespace qel

@@ -6,19 +6,18 @@
 
 #include "Qel/Platform/Calendar.hpp"
 #include "Qel/Store/LiveSeries.hpp"
-#include "Qel/Store/Store.hpp"
 #include "Qel/Window/DayRingGeometry.hpp"
 
 namespace qel {
 
 namespace {
 
-void readLive(const Store& store, DayRingPicture& p) {
+void readLive(const LiveState& live, DayRingPicture& p) {
   const int n = int(kHistoryLength);
   p.cpu.assign(std::size_t(n), std::nullopt);
   p.mem.assign(std::size_t(n), std::nullopt);
-  const auto& cpu = store.cpuHist();
-  const auto& mem = store.memHist();
+  const auto& cpu = live.cpuHist();
+  const auto& mem = live.memHist();
   for (std::size_t i = 0; i < std::min({cpu.size(), mem.size(), std::size_t(n)}); ++i) {
     p.cpu[i] = cpu[i];
     p.mem[i] = mem[i];
@@ -26,8 +25,8 @@ void readLive(const Store& store, DayRingPicture& p) {
   p.limit = n;
 }
 
-void readDay(const Store& store, DayRingPicture& p) {
-  const auto& day = store.shownDay();
+void readDay(const DayState& state, const InsightState& insights, DayRingPicture& p) {
+  const auto& day = state.shownDay();
   p.cpu.assign(std::size_t(kSlotsPerDay), std::nullopt);
   p.mem.assign(std::size_t(kSlotsPerDay), std::nullopt);
   for (std::size_t i = 0; i < std::min(day.size(), std::size_t(kSlotsPerDay)); ++i)
@@ -35,27 +34,27 @@ void readDay(const Store& store, DayRingPicture& p) {
       p.cpu[i] = day[i]->cpu;
       p.mem[i] = day[i]->mem;
     }
-  p.limit = store.viewDay() ? kSlotsPerDay : std::min(store.nowSlot(), kSlotsPerDay - 1) + 1;
+  p.limit = state.viewDay() ? kSlotsPerDay : std::min(state.nowSlot(), kSlotsPerDay - 1) + 1;
 
-  const Date dayStart = store.shownDayStart();
-  for (const auto& span : store.sleepSpans()) {
+  const Date dayStart = state.shownDayStart();
+  for (const auto& span : state.sleepSpans()) {
     p.sleeps.push_back({span.from, span.to});
     for (const auto& wake : span.session.wakes)
       if (const auto s = wakeSlot(wake.date, dayStart); s && span.from <= *s && *s <= span.to)
         p.darkWakes.push_back(*s);
   }
-  const auto& insight = store.insight();
+  const auto& insight = insights.insight();
   if (insight.baselineDays() >= 3) {
     const auto& usual = insight.baseline();
     p.usual.assign(std::size_t(kSlotsPerDay), std::nullopt);
     for (std::size_t i = 0; i < std::min(usual.size(), std::size_t(kSlotsPerDay)); ++i)
       if (usual[i].days >= 3) p.usual[i] = usual[i].cpu;
   }
-  for (const auto& e : store.events()) p.events.push_back({e.slot, e.isMemory});
-  if (const auto e = store.selectedEvent()) p.selectedEvent = e->slot;
-  for (const auto& span : store.stretchSpans()) p.stretches.push_back({span.from, span.to});
+  for (const auto& e : state.events()) p.events.push_back({e.slot, e.isMemory});
+  if (const auto e = state.selectedEvent()) p.selectedEvent = e->slot;
+  for (const auto& span : state.stretchSpans()) p.stretches.push_back({span.from, span.to});
   std::set<int> seen;
-  for (const auto& m : store.shownMarks())
+  for (const auto& m : state.shownMarks())
     if (m.slot >= 0 && m.slot < kSlotsPerDay && seen.insert(m.slot).second) p.marks.push_back(m.slot);
 }
 
@@ -80,18 +79,18 @@ bool drawsAlike(const DayRingPicture& a, const DayRingPicture& b) {
          valuesAlike(a.mem, b.mem) && valuesAlike(a.usual, b.usual);
 }
 
-DayRingPicture dayRingPicture(const Store& store) {
+DayRingPicture dayRingPicture(const LiveState& live, const DayState& day, const InsightState& insights) {
   DayRingPicture p;
-  p.mode = store.ringMode();
+  p.mode = day.ringMode();
   if (p.mode == RingMode::live)
-    readLive(store, p);
+    readLive(live, p);
   else
-    readDay(store, p);
-  p.selected = store.selectedSlot();
+    readDay(day, insights, p);
+  p.selected = day.selectedSlot();
   if (p.selected)
     p.hand = p.selected;
-  else if (p.mode == RingMode::live || !store.viewDay())
-    p.hand = store.maxSlot();
+  else if (p.mode == RingMode::live || !day.viewDay())
+    p.hand = day.maxSlot();
   return p;
 }
 

@@ -5,11 +5,12 @@
 #include <optional>
 #include <vector>
 
+#include "Qel/Store/DayState.hpp"
 #include "Qel/Store/Enums.hpp"
+#include "Qel/Store/InsightState.hpp"
+#include "Qel/Store/LiveState.hpp"
 
 namespace qel {
-
-class Store;
 
 struct RingSpan {
   int from{};
@@ -44,7 +45,7 @@ struct DayRingPicture {
   int count() const { return int(cpu.size()); }
 };
 
-DayRingPicture dayRingPicture(const Store& store);
+DayRingPicture dayRingPicture(const LiveState& live, const DayState& day, const InsightState& insights);
 
 // Whether two pictures draw alike: everything equal, and each value within a small fraction
 // of a track (no bar moves by a visible amount) and of the same tone. The current slot's mean

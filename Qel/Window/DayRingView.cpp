@@ -13,7 +13,6 @@
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/QtString.hpp"
 #include "Qel/Kit/TypeScale.hpp"
-#include "Qel/Store/Store.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Window/DayRingGeometry.hpp"
@@ -67,17 +66,25 @@ double lineWidth(const CentreLine& line, double scale, const QString& text) {
 
 }  // namespace
 
-DayRingView::DayRingView(const ViewContext& context, QWidget* parent) : QWidget(parent), store_(context.store) {
+DayRingView::DayRingView(const ViewContext& context, QWidget* parent)
+    : QWidget(parent),
+      live_(context.live),
+      day_(context.day),
+      insights_(context.insights),
+      sleep_(context.sleep),
+      navigator_(context.navigator) {
   QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Expanding);
   policy.setHeightForWidth(true);
   setSizePolicy(policy);
   setMinimumSize(200 + 2 * kBleed, 200);
   setAccessibleName(qs(L("Ring")));
   Palette::followAppearance(this);
-  follow(store_.changes(Concern::day | Concern::insights | Concern::live | Concern::sleep | Concern::stretches), this, [this] { storeChanged(); });
-  picture_ = dayRingPicture(store_);
-  moment_ = store_.moment();
-  selectedSleep_ = store_.selectedSleep().has_value();
+  follow(context.day.changed() | context.insights.changed() | context.live.changed() | context.sleep.changed() |
+             context.stretches.changed(),
+         this, [this] { storeChanged(); });
+  picture_ = dayRingPicture(live_, day_, insights_);
+  moment_ = day_.moment();
+  selectedSleep_ = sleep_.selectedSleep().has_value();
   setAccessibleDescription(qs(moment_.label));
 }
 
@@ -95,9 +102,9 @@ QRectF DayRingView::centreRect() const {
 }
 
 void DayRingView::storeChanged() {
-  DayRingPicture picture = dayRingPicture(store_);
-  Moment moment = store_.moment();
-  const bool asleep = store_.selectedSleep().has_value();
+  DayRingPicture picture = dayRingPicture(live_, day_, insights_);
+  Moment moment = day_.moment();
+  const bool asleep = sleep_.selectedSleep().has_value();
   if (!drawsAlike(picture, picture_)) {
     picture_ = std::move(picture);
     update();
@@ -190,16 +197,16 @@ void DayRingView::selectAt(QPointF pos, bool press) {
   dragging_ = true;
   // The present slot stands for "now", so a click there returns to the present, unless it is
   // on an event's dot there: that selects the slot, so its event can be read.
-  if (press && picture_.mode == RingMode::day && !store_.viewDay() && *slot == store_.maxSlot()) {
+  if (press && picture_.mode == RingMode::day && !day_.viewDay() && *slot == day_.maxSlot()) {
     const auto g = dayRingGeometry(frame.size(), picture_.count());
     for (const auto& e : picture_.events)
       if (e.slot == *slot && std::hypot(local.x() - g.at(g.angle(e.slot), g.outer + 6).x(),
                                         local.y() - g.at(g.angle(e.slot), g.outer + 6).y()) <= 8) {
-        store_.setSelectedSlot(*slot);
+        navigator_.setSelectedSlot(*slot);
         return;
       }
   }
-  store_.select(*slot);
+  navigator_.select(*slot);
 }
 
 void DayRingView::mousePressEvent(QMouseEvent* event) {

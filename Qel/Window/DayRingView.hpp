@@ -48,7 +48,11 @@ class DayRingView : public QWidget {
   QRectF centreRect() const;
   void paintCentre(QPainter& p, const QRectF& frame);
 
-  Store& store_;
+  LiveState live_;
+  DayState day_;
+  InsightState insights_;
+  SleepState sleep_;
+  Navigator& navigator_;
   DayRingPicture picture_;
   Moment moment_;
   bool selectedSleep_ = false;

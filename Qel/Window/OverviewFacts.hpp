@@ -10,11 +10,11 @@
 #include <vector>
 
 #include "Qel/Kit/AdaptiveColor.hpp"
+#include "Qel/Store/DayState.hpp"
 #include "Qel/Store/Enums.hpp"
+#include "Qel/Store/LiveState.hpp"
 
 namespace qel {
-
-class Store;
 
 struct ChipFacts {
   std::string icon;
@@ -25,7 +25,7 @@ struct ChipFacts {
 };
 
 // Thermal always, battery when there is one, disk free when the disk size is known.
-std::vector<ChipFacts> statusChips(const Store& store);
+std::vector<ChipFacts> statusChips(const LiveState& live);
 
 struct MetricFacts {
   Page page;
@@ -40,6 +40,6 @@ struct MetricFacts {
 // shows: now; a second of the last minute (each line up to it, and its value then); or a slot of
 // a day (CPU and memory along the day's slots up to it and their values there; the others were
 // not kept for a day and say "—").
-std::vector<MetricFacts> metricRows(const Store& store);
+std::vector<MetricFacts> metricRows(const LiveState& live, const DayState& day);
 
 }  // namespace qel

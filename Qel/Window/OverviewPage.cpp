@@ -18,7 +18,6 @@
 #include "Qel/Kit/Spacing.hpp"
 #include "Qel/Kit/TextButton.hpp"
 #include "Qel/Kit/TypeScale.hpp"
-#include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Window/AccentPill.hpp"
 #include "Qel/Window/DayRingView.hpp"
@@ -57,7 +56,7 @@ OverviewPage::OverviewPage(const ViewContext& context, const ViewRegistry& regis
   infoColumn_ = buildInfoColumn();
   columns->addWidget(ringColumn_, 0, Qt::AlignTop);
   columns->addWidget(infoColumn_, 1);
-  follow(context.store.notice(), this, [this] { refresh(); });
+  follow(context.everything, this, [this] { refresh(); });
   refresh();
 }
 
@@ -69,7 +68,7 @@ QWidget* OverviewPage::buildRingColumn() {
   auto* stack = Layouts::column(column, Space::m);
   ring_ = new DayRingView(context_, column);
   controls_ = new RingControls(context_, column);
-  legend_ = new RingLegend(DayState(context_.store), column);
+  legend_ = new RingLegend(context_.day, column);
   baseline_ = new PlainLabel({}, Type::footnote, QFont::Normal, Palette::tertiaryText(), column);
   baseline_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   baseline_->setWordWrap(true);
@@ -173,24 +172,25 @@ QWidget* OverviewPage::buildStretchLine(QWidget* parent) {
   stretchRow->addWidget(stretchText_);
   stretchRow->addWidget(stretchButton_);
   stretchRow->addStretch(1);
-  Store& store = context_.store;
-  connect(stretchButton_, &QAbstractButton::clicked, this, [&store] {
-    if (auto st = store.selectedStretch()) store.setStretchReport(std::move(st));
+  const StretchState stretches = context_.stretches;
+  Navigator& navigator = context_.navigator;
+  connect(stretchButton_, &QAbstractButton::clicked, this, [stretches, &navigator] {
+    if (auto st = stretches.selectedStretch()) navigator.setStretchReport(std::move(st));
   });
   return stretchLine_;
 }
 
 void OverviewPage::refresh() {
-  const Store& store = context_.store;
-  const StatusLine status = store.status();
+  const ViewContext& c = context_;
+  const StatusLine status = c.day.status();
   setTextIfChanged(title_, qs(status.title));
   if (title_->color() != color(status.level)) title_->setColor(color(status.level));
   setTextIfChanged(detail_, qs(status.detail));
-  setTextIfChanged(baseline_, qs(store.baselineNote()));
-  replay_->setPage(store.page());
-  stretchButton_->setColor(accentText(store.page()));
-  setShown(finding_, !store.findings().empty());
-  setShown(sleepLine_, store.lastSleep().has_value());
+  setTextIfChanged(baseline_, qs(c.day.baselineNote()));
+  replay_->setPage(c.navigation.page());
+  stretchButton_->setColor(accentText(c.navigation.page()));
+  setShown(finding_, !c.insights.findings().empty());
+  setShown(sleepLine_, c.sleep.lastSleep().has_value());
   refreshChips();
   refreshNote();
   refreshStretch();
@@ -198,7 +198,7 @@ void OverviewPage::refresh() {
 }
 
 void OverviewPage::refreshChips() {
-  auto facts = statusChips(context_.store);
+  auto facts = statusChips(context_.live);
   if (facts == chipFacts_) return;
   chipFacts_ = std::move(facts);
   while (chipLayout_->count() > 1) {  // the actions stay last
@@ -211,19 +211,19 @@ void OverviewPage::refreshChips() {
 }
 
 void OverviewPage::refreshNote() {
-  const Store& store = context_.store;
+  const DayState& day = context_.day;
   // The note is made again only when what it explains changes.
   std::string key;
-  std::optional<DayEvent> event = store.selectedEvent();
+  std::optional<DayEvent> event = day.selectedEvent();
   std::vector<DayMark> marks;
   bool sleep = false;
   if (event) {
     key = "event " + std::to_string(event->slot) + event->title + event->detail;
-  } else if (store.selectedSleep()) {
+  } else if (context_.sleep.selectedSleep()) {
     sleep = true;
     key = "sleep";
   } else {
-    marks = store.selectedMarks();
+    marks = day.selectedMarks();
     for (const auto& m : marks) key += m.id() + ";";
   }
   setShown(sleepNote_, sleep);
@@ -232,7 +232,7 @@ void OverviewPage::refreshNote() {
     delete note_;
     note_ = nullptr;
     if (event)
-      note_ = new EventNote(*event, store.slotLabel(event->slot), store.markBefore(*event), noteHolder_->parentWidget());
+      note_ = new EventNote(*event, day.slotLabel(event->slot), day.markBefore(*event), noteHolder_->parentWidget());
     else if (!marks.empty())
       note_ = new MarkNote(marks, noteHolder_->parentWidget());
     if (note_) noteHolder_->addWidget(note_);
@@ -242,25 +242,25 @@ void OverviewPage::refreshNote() {
 }
 
 void OverviewPage::refreshStretch() {
-  const auto st = context_.store.selectedStretch();
+  const auto st = context_.stretches.selectedStretch();
   setShown(stretchLine_, st.has_value());
   if (st) setTextIfChanged(stretchText_, qs(L("This moment is inside “%@”.", {st->name})));
 }
 
 void OverviewPage::refreshRows() {
-  auto facts = qel::metricRows(context_.store);
+  auto facts = qel::metricRows(context_.live, context_.day);
   std::vector<Page> pages;
   for (const auto& f : facts) pages.push_back(f.page);
   if (pages != rowPages_) {  // a GPU came or went
     for (auto* row : rows_) delete row;
     rows_.clear();
     rowPages_ = pages;
-    Store& store = context_.store;
+    Navigator& navigator = context_.navigator;
     for (const auto& f : facts) {
       const Page page = f.page;
-      auto* row = new MetricRow(f.name, f.color, f.maxValue, [&store, page] {
-        store.setPage(page);
-        store.setSelectedSlot(std::nullopt);
+      auto* row = new MetricRow(f.name, f.color, f.maxValue, [&navigator, page] {
+        navigator.setPage(page);
+        navigator.setSelectedSlot(std::nullopt);
       }, rowLayout_->parentWidget());
       rowLayout_->addWidget(row);
       // Tab meets the rows where they stand, before the process table made ahead of them.

@@ -15,7 +15,6 @@
 #include "Qel/Kit/Spacing.hpp"
 #include "Qel/Kit/TextButton.hpp"
 #include "Qel/Kit/TypeScale.hpp"
-#include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
 
 namespace qel {
@@ -24,16 +23,17 @@ namespace {
 QString text(const char* key) { return QString::fromStdString(L(key)); }
 }  // namespace
 
-void RingControls::setMode(Store& store, RingMode mode) {
+void RingControls::setMode(Navigator& navigator, RingMode mode) {
   if (mode == RingMode::live) {
-    store.setSelectedSlot(std::nullopt);
-    store.showDay(std::nullopt);
+    navigator.setSelectedSlot(std::nullopt);
+    navigator.showDay(std::nullopt);
   }
-  store.setRingMode(mode);
-  store.setSelectedSlot(std::nullopt);
+  navigator.setRingMode(mode);
+  navigator.setSelectedSlot(std::nullopt);
 }
 
-RingControls::RingControls(const ViewContext& context, QWidget* parent) : QWidget(parent), store_(context.store) {
+RingControls::RingControls(const ViewContext& context, QWidget* parent)
+    : QWidget(parent), day_(context.day), navigation_(context.navigation), navigator_(context.navigator) {
   setFixedHeight(28);
   // Made first, so Tab meets it first, as it stands before the row.
   export_ = new RoundGlyphButton("square.and.arrow.up", Type::tick, text(Lkey("Export this day as an image")), this);
@@ -41,10 +41,11 @@ RingControls::RingControls(const ViewContext& context, QWidget* parent) : QWidge
   auto* row = Layouts::row(row_, Space::card);
 
   mode_ = new PillSegment(row_);
-  Store& store = store_;
+  const DayState day = day_;
+  Navigator& navigator = navigator_;
   mode_->setOptions<RingMode>({{RingMode::live, text(Lkey("60 s"))}, {RingMode::day, text(Lkey("Day"))}},
-                              [&store] { return store.ringMode(); },
-                              [&store](const RingMode& m) { setMode(store, m); });
+                              [day] { return day.ringMode(); },
+                              [&navigator](const RingMode& m) { setMode(navigator, m); });
   row->addWidget(mode_, 0, Qt::AlignVCenter);
 
   stepper_ = new QWidget(row_);
@@ -61,38 +62,38 @@ RingControls::RingControls(const ViewContext& context, QWidget* parent) : QWidge
   keep.setRetainSizeWhenHidden(true);  // invisible in live mode, yet in its place
   stepper_->setSizePolicy(keep);
   row->addWidget(stepper_, 0, Qt::AlignVCenter);
-  connect(previous_, &QAbstractButton::clicked, this, [&store] { store.stepDay(-1); });
-  connect(next_, &QAbstractButton::clicked, this, [&store] { store.stepDay(1); });
-  connect(export_, &QAbstractButton::clicked, this, [&store] { store.setExporting(store.posterData()); });
+  connect(previous_, &QAbstractButton::clicked, this, [&navigator] { navigator.stepDay(-1); });
+  connect(next_, &QAbstractButton::clicked, this, [&navigator] { navigator.stepDay(1); });
+  connect(export_, &QAbstractButton::clicked, this, [day, &navigator] { navigator.setExporting(day.posterData()); });
 
   back_ = new TextButton(text(Lkey("Back to now")), Fonts::text(Type::footnote, QFont::Medium), this);
   back_->setAccessibleName(text(Lkey("Back to now")));
-  connect(back_, &QAbstractButton::clicked, this, [&store] {
-    store.setSelectedSlot(std::nullopt);
-    store.showDay(std::nullopt);
+  connect(back_, &QAbstractButton::clicked, this, [&navigator] {
+    navigator.setSelectedSlot(std::nullopt);
+    navigator.showDay(std::nullopt);
   });
 
-  follow(store_.changes(Concern::day | Concern::navigation), this, [this] { refresh(); });
+  follow(context.day.changed() | context.navigation.changed(), this, [this] { refresh(); });
   refresh();
 }
 
 void RingControls::refresh() {
-  const bool day = store_.ringMode() == RingMode::day;
+  const bool day = day_.ringMode() == RingMode::day;
   stepper_->setVisible(day);
   export_->setVisible(day);
   if (day) {
-    previous_->setEnabled(store_.canStepDay(-1));
-    next_->setEnabled(store_.canStepDay(1));
-    const QString title = QString::fromStdString(store_.dayTitle(store_.viewDay()));
+    previous_->setEnabled(day_.canStepDay(-1));
+    next_->setEnabled(day_.canStepDay(1));
+    const QString title = QString::fromStdString(day_.dayTitle(day_.viewDay()));
     if (title != title_->text()) {
       title_->setText(title);
       place();
     }
   }
-  back_->setVisible(store_.selectedSlot() || store_.viewDay());
-  back_->setColor(accentText(store_.page()));
-  if (store_.ringMode() != shownMode_) {
-    shownMode_ = store_.ringMode();
+  back_->setVisible(day_.selectedSlot() || day_.viewDay());
+  back_->setColor(accentText(navigation_.page()));
+  if (day_.ringMode() != shownMode_) {
+    shownMode_ = day_.ringMode();
     mode_->refresh();
   }
 }

@@ -31,7 +31,7 @@ class RingControls : public QWidget {
   TextButton* backToNow() const { return back_; }
 
   // The 60 s / Day switch: any change clears the selection; live mode also returns to today.
-  static void setMode(Store& store, RingMode mode);
+  static void setMode(Navigator& navigator, RingMode mode);
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -40,7 +40,9 @@ class RingControls : public QWidget {
   void refresh();
   void place();
 
-  Store& store_;
+  DayState day_;
+  NavigationState navigation_;
+  Navigator& navigator_;
   QWidget* row_ = nullptr;
   PillSegment* mode_ = nullptr;
   QWidget* stepper_ = nullptr;

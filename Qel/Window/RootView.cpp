@@ -18,7 +18,6 @@
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/Spacing.hpp"
 #include "Qel/Kit/TypeScale.hpp"
-#include "Qel/Store/Store.hpp"
 #include "Qel/Window/PaintCounter.hpp"
 #include "Qel/Window/SheetHost.hpp"
 #include "Qel/Window/Toast.hpp"
@@ -53,9 +52,9 @@ RootView::RootView(const ViewContext& context, const ViewRegistry& registry, QWi
       column_(new QVBoxLayout(this)),
       toast_(new Toast(this)),
       sheets_(new SheetHost(context, registry, this)),
-      page_(context.store.page()),
+      page_(context.navigation.page()),
       fromPage_(page_),
-      breath_{glowLoad(context.store.cpu().total), glowLoad(context.store.cpu().total)},
+      breath_{glowLoad(context.live.cpu().total), glowLoad(context.live.cpu().total)},
       frames_([this] { frame(); }) {
   // Every pixel is painted here: nothing beneath needs painting first.
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -64,7 +63,8 @@ RootView::RootView(const ViewContext& context, const ViewRegistry& registry, QWi
   build();
   new InitialFocusClearer(this);
 
-  follow(context.store.changes(Concern::live | Concern::settings | Concern::navigation), this, [this] { storeChanged(); });
+  follow(context.live.changed() | context.settings.changed() | context.navigation.changed(), this,
+         [this] { storeChanged(); });
   connect(Palette::notifier(), &AppearanceNotifier::qelAppearanceChanged, this, &RootView::appearanceChanged);
   appearanceChanged();
   storeChanged();
@@ -148,15 +148,15 @@ GlowLook RootView::lookAt(std::int64_t now) const {
 int RootView::motionMs(int ms) const { return onScreen_ ? Motion::duration(ms) : 0; }
 
 void RootView::storeChanged() {
-  const Store& store = context_.store;
+  const NavigationState& navigation = context_.navigation;
   const std::int64_t now = FrameTimer::now();
-  if (store.page() != page_) {
+  if (navigation.page() != page_) {
     fromPage_ = page_;
-    page_ = store.page();
+    page_ = navigation.page();
     pageMove_ = {0, 1, now, motionMs(500)};
     showPage(page_);
   }
-  if (const double load = glowLoad(store.cpu().total); load != breath_.to) {
+  if (const double load = glowLoad(context_.live.cpu().total); load != breath_.to) {
     const auto endLook = [&](double l) {
       return glowLook(glowFor(page_, l, Palette::light(), size()), background(page_).resolve(), devicePixelRatioF());
     };
@@ -170,7 +170,7 @@ void RootView::storeChanged() {
   placeTabBar();  // a tab may have grown or shrunk with what it shows
   placeTopBar();
   frame();
-  const auto& toast = store.toast();
+  const auto& toast = navigation.toast();
   // A toast raised from a sheet (or while one is open) shows over that sheet.
   toast_->standOver(sheets_->dialog());
   toast_->setMessage(toast ? std::optional<QString>(QString::fromStdString(*toast)) : std::nullopt);
@@ -247,7 +247,7 @@ bool RootView::eventFilter(QObject* watched, QEvent* event) {
 }
 
 RootView::~RootView() {
-  context_.store.setToastViewer(this, false);
+  context_.navigator.setToastViewer(this, false);
   // A toast standing over a sheet goes now: the sheets go with this view.
   if (toast_->parentWidget() != this) delete toast_;
 }
@@ -257,7 +257,7 @@ void RootView::visibilityChanged() {
   if (on == onScreen_) return;
   onScreen_ = on;
   // A toast raised while the window was away waits for it.
-  context_.store.setToastViewer(this, on);
+  context_.navigator.setToastViewer(this, on);
   if (!on) {
     // Out of sight every move lands on its end; what it shows is painted once it is back.
     const std::int64_t now = FrameTimer::now();

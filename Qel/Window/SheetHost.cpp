@@ -11,13 +11,12 @@
 
 #include "Qel/Kit/Follow.hpp"
 #include "Qel/Window/SheetWindow.hpp"
-#include "Qel/Store/Store.hpp"
 
 namespace qel {
 
 SheetHost::SheetHost(const ViewContext& context, const ViewRegistry& registry, QWidget* owner)
     : QObject(owner), context_(context), registry_(registry), owner_(owner), seen_(registry.sheets().size()) {
-  follow(context.store.changes(Concern::navigation), this, [this] { sync(); });
+  follow(context.navigation.changed(), this, [this] { sync(); });
   for (const SheetEntry& sheet : registry.sheets())
     if (sheet.watch) sheet.watch(this, [this] { sync(); });
   // After the window that holds the sheets is on screen.
@@ -41,7 +40,7 @@ void SheetHost::sync() {
   // Sheets registered after the host was made are new to it, not out of its bounds.
   seen_.resize(sheets.size());
   std::vector<std::optional<std::string>> requests;
-  for (const auto& s : sheets) requests.push_back(s.request ? s.request(context_.store) : std::nullopt);
+  for (const auto& s : sheets) requests.push_back(s.request ? s.request(context_.navigation) : std::nullopt);
 
   if (open_ && !requests[*open_]) {
     closeDialog();
@@ -56,7 +55,7 @@ void SheetHost::sync() {
   if (fresh && open_) {
     const std::size_t replaced = *open_;
     closeDialog();
-    if (sheets[replaced].clear) sheets[replaced].clear(context_.store);
+    if (sheets[replaced].clear) sheets[replaced].clear(context_.navigator);
   }
   if (!open_ && !fresh)
     for (std::size_t i = 0; i < sheets.size() && !fresh; ++i)
@@ -104,7 +103,7 @@ void SheetHost::closedByUser() {
   if (dialog_) dialog_->deleteLater();
   dialog_ = nullptr;
   const auto& sheet = registry_.sheets()[index];
-  if (sheet.clear) sheet.clear(context_.store);
+  if (sheet.clear) sheet.clear(context_.navigator);
 }
 
 }  // namespace qel

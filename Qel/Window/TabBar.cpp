@@ -9,14 +9,18 @@
 #include "Qel/Kit/PageTable.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/Spacing.hpp"
-#include "Qel/Store/Store.hpp"
 #include "Qel/Window/PaintCounter.hpp"
 #include "Qel/Window/TabBarLogo.hpp"
 #include "Qel/Window/ValueBubble.hpp"
 
 namespace qel {
 
-TabBar::TabBar(const ViewContext& context, QWidget* parent) : QWidget(parent), store_(context.store) {
+TabBar::TabBar(const ViewContext& context, QWidget* parent)
+    : QWidget(parent),
+      live_(context.live),
+      settings_(context.settings),
+      navigation_(context.navigation),
+      navigator_(context.navigator) {
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   auto* row = new QHBoxLayout(this);
   row->setContentsMargins(Space::xs, Space::xs, Space::xs, Space::xs);
@@ -24,24 +28,25 @@ TabBar::TabBar(const ViewContext& context, QWidget* parent) : QWidget(parent), s
   row->addSpacing(Space::s);
   row->addWidget(new TabBarLogo(this), 0, Qt::AlignVCenter);
   row->addSpacing(Space::m);
-  Store& store = store_;
+  Navigator& navigator = navigator_;
   for (const PageEntry& entry : pageTable()) {
     const Page page = entry.page;
     auto* tab = new TabButton(page, this);
     tabs_[std::size_t(page)] = tab;
     row->addWidget(tab, 0, Qt::AlignVCenter);
-    connect(tab, &QAbstractButton::clicked, this, [this, &store, page, tab] {
+    connect(tab, &QAbstractButton::clicked, this, [this, &navigator, page, tab] {
       // A click takes no focus, but one that picks another tab while the keyboard is on the bar
       // brings the focus along, so its ring does not stay on the tab left behind.
       if (const QWidget* focused = QApplication::focusWidget(); focused && focused != tab && isAncestorOf(focused))
         tab->setFocus(Qt::MouseFocusReason);
-      store.setPage(page);
-      store.setSelectedSlot(std::nullopt);
+      navigator.setPage(page);
+      navigator.setSelectedSlot(std::nullopt);
     });
     connect(tab, &TabButton::hovered, this, [this, page](bool inside) { setHovered(page, inside); });
   }
   Palette::followAppearance(this);
-  follow(store_.changes(Concern::live | Concern::settings | Concern::navigation | Concern::day), this, [this] { refresh(); });
+  follow(context.live.changed() | context.settings.changed() | context.navigation.changed() | context.day.changed(), this,
+         [this] { refresh(); });
   refresh();
 }
 
@@ -65,30 +70,31 @@ void TabBar::setNumbersOnCurrentOnly(bool on) {
 }
 
 int TabBar::widthWith(bool currentOnly) const {
-  const TabValueStyle style = tabValueStyle(store_);
+  const TabValueStyle style = tabValueStyle(settings_);
   int width = sizeHint().width();
   for (const TabButton* tab : tabs_)
-    width += tab->widthShowingValue(showsValue(style, store_.page() == tab->page(), currentOnly)) - tab->sizeHint().width();
+    width += tab->widthShowingValue(showsValue(style, navigation_.page() == tab->page(), currentOnly)) -
+             tab->sizeHint().width();
   return width;
 }
 
 void TabBar::refresh() {
-  const TabValueStyle style = tabValueStyle(store_);
+  const TabValueStyle style = tabValueStyle(settings_);
   for (const PageEntry& entry : pageTable()) {
     const Page page = entry.page;
-    const bool current = store_.page() == page;
+    const bool current = navigation_.page() == page;
     TabButton::State s{.current = current,
                        .showValue = showsValue(style, current, currentOnly_),
                        .dot = style == TabValueStyle::alert,
                        .line = style == TabValueStyle::bars,
-                       .readout = tabReadout(store_, page)};
+                       .readout = tabReadout(live_, page)};
     tab(page)->setState(s);
   }
   placeBubble();
 }
 
 void TabBar::setHovered(Page page, bool inside) {
-  const TabValueStyle style = tabValueStyle(store_);
+  const TabValueStyle style = tabValueStyle(settings_);
   if (style != TabValueStyle::hover && style != TabValueStyle::alert) return;
   // A leave that arrives after the next tab's enter does not undo it.
   if (inside)
@@ -99,7 +105,7 @@ void TabBar::setHovered(Page page, bool inside) {
 }
 
 void TabBar::placeBubble() {
-  const TabValueStyle style = tabValueStyle(store_);
+  const TabValueStyle style = tabValueStyle(settings_);
   const bool wanted = hovered_ && (style == TabValueStyle::hover || style == TabValueStyle::alert);
   const auto& readout = wanted ? tab(*hovered_)->state().readout : TabReadout{};
   if (!wanted || !readout.value) {

@@ -46,7 +46,10 @@ class TabBar : public QWidget {
   void setHovered(Page page, bool inside);
   void placeBubble();
 
-  Store& store_;
+  LiveState live_;
+  SettingsState settings_;
+  NavigationState navigation_;
+  Navigator& navigator_;
   std::array<TabButton*, 7> tabs_{};
   std::optional<Page> hovered_;
   bool currentOnly_ = false;

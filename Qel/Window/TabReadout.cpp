@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "Qel/Store/Store.hpp"
 #include "Qel/Text/Format.hpp"
 
 namespace qel {
@@ -16,30 +15,30 @@ double capped(double v) { return std::isfinite(v) ? std::clamp(v, 0.0, 1.0) : 0.
 
 std::string wattsText(double w) { return fixed(std::isfinite(w) ? std::clamp(w, -1e9, 1e9) : 0.0, 1) + " W"; }
 
-TabReadout tabReadout(const Store& store, Page page) {
+TabReadout tabReadout(const LiveState& live, Page page) {
   switch (page) {
     case Page::overview: return {};
     case Page::cpu: {
-      const double t = store.cpu().total;
+      const double t = live.cpu().total;
       return {fmtPercent(t), t >= 0.7, t};
     }
     case Page::gpu: {
-      const auto& gpu = store.gpu();
+      const auto& gpu = live.gpu();
       if (!gpu) return {std::nullopt, false, 0};
       return {fmtPercent(gpu->util), gpu->util >= 0.7, gpu->util};
     }
     case Page::mem: {
-      const double f = store.mem().usedFraction();
-      return {fmtPercent(f), store.mem().pressure >= 60, f};
+      const double f = live.mem().usedFraction();
+      return {fmtPercent(f), live.mem().pressure >= 60, f};
     }
     case Page::disk: {
-      const double rate = store.diskRead() + store.diskWrite();
+      const double rate = live.diskRead() + live.diskWrite();
       return {fmtRate(rate), false, capped(rate / 52428800.0)};
     }
-    case Page::net: return {fmtRate(store.netDown()), false, capped(store.netDown() / 5242880.0)};
+    case Page::net: return {fmtRate(live.netDown()), false, capped(live.netDown() / 5242880.0)};
     case Page::energy: {
-      const double w = store.power().value_or(store.procWatts());
-      const bool hot = store.thermal() == ThermalState::serious || store.thermal() == ThermalState::critical;
+      const double w = live.power().value_or(live.procWatts());
+      const bool hot = live.thermal() == ThermalState::serious || live.thermal() == ThermalState::critical;
       return {wattsText(w), w >= 40 || hot, capped(w / 60)};
     }
   }
@@ -59,8 +58,8 @@ std::string widestTabValue(Page page) {
   return "";
 }
 
-TabValueStyle tabValueStyle(const Store& store) {
-  return tabValueStyleFromRaw(store.tabValues()).value_or(TabValueStyle::always);
+TabValueStyle tabValueStyle(const SettingsState& settings) {
+  return tabValueStyleFromRaw(settings.tabValues()).value_or(TabValueStyle::always);
 }
 
 }  // namespace qel

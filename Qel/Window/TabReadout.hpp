@@ -5,10 +5,10 @@
 #include <string>
 
 #include "Qel/Store/Enums.hpp"
+#include "Qel/Store/LiveState.hpp"
+#include "Qel/Store/SettingsState.hpp"
 
 namespace qel {
-
-class Store;
 
 struct TabReadout {
   std::optional<std::string> value;  // none: the tab shows no number
@@ -17,7 +17,7 @@ struct TabReadout {
   bool operator==(const TabReadout&) const = default;
 };
 
-TabReadout tabReadout(const Store& store, Page page);
+TabReadout tabReadout(const LiveState& live, Page page);
 
 // Watts with one decimal, as the tab and the rows write them ("23.2 W").
 std::string wattsText(double w);
@@ -27,6 +27,6 @@ std::string wattsText(double w);
 std::string widestTabValue(Page page);
 
 // The style in force: an unknown or empty setting counts as "always".
-TabValueStyle tabValueStyle(const Store& store);
+TabValueStyle tabValueStyle(const SettingsState& settings);
 
 }  // namespace qel

@@ -4,7 +4,6 @@
 
 #include "Qel/Kit/Layouts.hpp"
 #include "Qel/Kit/Spacing.hpp"
-#include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Window/CircleIconButton.hpp"
 
@@ -26,8 +25,8 @@ TopBar::TopBar(const ViewContext& context, const ViewRegistry& registry, QWidget
   row->addWidget(replay_, 0, Qt::AlignVCenter);
   row->addWidget(settings_, 0, Qt::AlignVCenter);
   connect(replay_, &QAbstractButton::clicked, this, [&registry] { registry.replay(); });
-  Store& store = context.store;
-  connect(settings_, &QAbstractButton::clicked, this, [&store] { store.openSettings(); });
+  Navigator& navigator = context.navigator;
+  connect(settings_, &QAbstractButton::clicked, this, [&navigator] { navigator.openSettings(); });
 }
 
 }  // namespace qel

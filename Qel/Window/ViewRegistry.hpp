@@ -11,15 +11,45 @@
 #include <string>
 #include <vector>
 
+#include "Qel/Store/DayState.hpp"
+#include "Qel/Store/Desktop.hpp"
 #include "Qel/Store/Enums.hpp"
+#include "Qel/Store/InsightActions.hpp"
+#include "Qel/Store/InsightState.hpp"
+#include "Qel/Store/LiveState.hpp"
+#include "Qel/Store/NavigationState.hpp"
+#include "Qel/Store/Navigator.hpp"
+#include "Qel/Store/ProcessActions.hpp"
+#include "Qel/Store/ProcessState.hpp"
+#include "Qel/Store/SettingsActions.hpp"
+#include "Qel/Store/SettingsState.hpp"
+#include "Qel/Store/SleepState.hpp"
+#include "Qel/Store/StretchActions.hpp"
+#include "Qel/Store/StretchState.hpp"
+#include "Qel/Store/TamingState.hpp"
 
 namespace qel {
 
-class Store;
-
-// What every view of the main window is made with.
+// What every view of the main window is made with: the parts of the store it may read, and the
+// doors through which it acts. Each view takes out only what it uses.
 struct ViewContext {
-  Store& store;
+  LiveState live;
+  ProcessState processes;
+  DayState day;
+  InsightState insights;
+  SleepState sleep;
+  StretchState stretches;
+  TamingState taming;
+  SettingsState settings;
+  NavigationState navigation;
+  // Every part's changes at once, for a view that reads across them all.
+  Notice::Part everything;
+  Navigator& navigator;
+  ProcessActions& processActions;
+  SettingsActions& settingsActions;
+  StretchActions& stretchActions;
+  InsightActions& insightActions;
+  Desktop* desktop = nullptr;
 };
 
 using ViewFactory = std::function<QWidget*(const ViewContext&, QWidget* parent)>;
@@ -28,9 +58,9 @@ struct SheetEntry {
   std::string name;
   // The sheet's request: none while it is not asked for; a value while it is, which changes
   // when another item is asked for (another process, another incident).
-  std::function<std::optional<std::string>(const Store&)> request;
+  std::function<std::optional<std::string>(const NavigationState&)> request;
   // Withdraws the request (the sheet was closed).
-  std::function<void(Store&)> clear;
+  std::function<void(Navigator&)> clear;
   // The sheet's content; empty until the sheet is built.
   ViewFactory factory;
   // For a request read outside the store: calls `recheck` on each change of its source for as

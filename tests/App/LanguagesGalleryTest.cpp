@@ -175,7 +175,7 @@ TEST_P(EveryLanguage, networkPageFits) {
   ViewRegistry registry;
   registerMainViews(registry, updater);
   const auto check = [&](QSize size, const QString& state) {
-    RootView root({*net.store}, registry);
+    RootView root(viewContext(*net.store), registry);
     root.resize(size);
     root.show();
     test::BusyAfternoon::settle();

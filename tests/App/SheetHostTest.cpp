@@ -27,7 +27,7 @@ class SheetHostTest : public test::ShellTest {
       registry.setSheetFactory(name, [this, name](const ViewContext& c, QWidget* parent) {
         ++made;
         QString text = QString::fromUtf8(name);
-        if (auto pid = c.store.detailPID()) text += QStringLiteral(" %1").arg(*pid);
+        if (auto pid = c.navigation.detailPID()) text += QStringLiteral(" %1").arg(*pid);
         if (QString::fromUtf8(name) == "settings") text = QString::fromStdString(L("Settings"));
         return new QLabel(text, parent);
       });
@@ -129,8 +129,8 @@ TEST_F(SheetHostTest, sheetOutlivesItsWindowAndFollowsTheLanguage) {
 TEST_F(SheetHostTest, aSheetRegisteredAfterTheHostOpensLikeTheOthers) {
   auto host = makeHost();
   bool asked = false;
-  registry.addSheet({"late", [&asked](const Store&) { return asked ? std::optional<std::string>("1") : std::nullopt; },
-                     [&asked](Store&) { asked = false; },
+  registry.addSheet({"late", [&asked](const NavigationState&) { return asked ? std::optional<std::string>("1") : std::nullopt; },
+                     [&asked](Navigator&) { asked = false; },
                      [](const ViewContext&, QWidget* parent) { return new QLabel(QStringLiteral("late"), parent); }});
   asked = true;
   store->setShowingSettings(true);  // any change of the store makes the host look again

@@ -55,7 +55,7 @@ class ShellTest : public ::testing::Test {
     settle();
   }
 
-  ViewContext context() { return {*store}; }
+  ViewContext context() { return viewContext(*store); }
 
   // Sets the CPU load as a tick would.
   void setLoad(double total) {

@@ -151,8 +151,7 @@ TEST_F(MemoryAdviceCardTest, gallery) {
 TEST_F(MemoryAdviceCardTest, theOverviewShowsTheFullCardWhenMemoryIsTight) {
   ViewRegistry registry;
   registry.setSlot(OverviewSlot::memoryAdvice, [](const ViewContext& c, QWidget* parent) -> QWidget* {
-    return new MemoryAdviceCard(LiveState(c.store), ProcessState(c.store), InsightState(c.store), c.store, c.store,
-                                false, parent);
+    return new MemoryAdviceCard(c.live, c.processes, c.insights, c.insightActions, c.processActions, false, parent);
   });
   const QString dir = QStringLiteral(QEL_ARTIFACTS "/gallery");
   QDir().mkpath(dir);

@@ -44,7 +44,7 @@ TEST_F(NetGallery, networkPageAndPortsPanel) {
     Updater updater(defaults, {});
     ViewRegistry registry;
     registerMainViews(registry, updater);
-    RootView root({*store}, registry);
+    RootView root(viewContext(*store), registry);
     root.resize(1180, 780);
     root.show();
     settle();
@@ -71,7 +71,7 @@ TEST_F(NetGallery, pageAndPortsPanelCutNothingOffAtTheSmallestWindow) {
   Updater updater(defaults, {});
   ViewRegistry registry;
   registerMainViews(registry, updater);
-  RootView root({*store}, registry);
+  RootView root(viewContext(*store), registry);
   root.resize(MainWindow::kMinimumSize);
   root.show();
   settle();

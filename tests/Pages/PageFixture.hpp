@@ -80,7 +80,7 @@ class PageTest : public ::testing::Test {
     registerMainViews(registry, updater);
     QWidget window;
     window.resize(MainWindow::kMinimumSize);
-    auto* root = new RootView({*store}, registry, &window);
+    auto* root = new RootView(viewContext(*store), registry, &window);
     root->setGeometry(window.rect());
     window.show();
     settle();
@@ -117,7 +117,7 @@ class PageTest : public ::testing::Test {
     Updater updater(defaults, {});
     ViewRegistry registry;
     registerMainViews(registry, updater);
-    RootView root({*store}, registry);
+    RootView root(viewContext(*store), registry);
     root.resize(1180, 780);
     root.show();
     settle();

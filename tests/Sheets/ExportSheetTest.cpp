@@ -55,7 +55,7 @@ TEST(ExportSheet, savesA1080PixelPictureAndAFailedWriteKeepsTheOldFile) {
   Motion::setEnabled(false);
   test::BusyAfternoon day;
   day.store->setExporting(day.store->posterData());
-  ExportSheet sheet(*day.store, *day.store->exporting());
+  ExportSheet sheet(NavigationState(*day.store), DayState(*day.store), *day.store, *day.store->exporting());
   EXPECT_EQ(sheet.proposedName(), "Qel-2026-06-17.png");
 
   const QImage image = QImage::fromData(sheet.png(), "PNG");
@@ -103,7 +103,7 @@ TEST(ExportSheet, itOffersThePicturesFolderAndReturnSaves) {
   Motion::setEnabled(false);
   test::BusyAfternoon day;
   day.store->setExporting(day.store->posterData());
-  ExportSheet sheet(*day.store, *day.store->exporting());
+  ExportSheet sheet(NavigationState(*day.store), DayState(*day.store), *day.store, *day.store->exporting());
   test::TempDir home;
   const QString path = QString::fromStdString(home.path().string());
   const QByteArray oldHome = qgetenv("HOME"), oldConfig = qgetenv("XDG_CONFIG_HOME");
@@ -131,7 +131,7 @@ TEST(ExportSheet, theChoicesChangeThePictureAndCopyPutsAPngOnTheClipboard) {
   Motion::setEnabled(false);
   test::BusyAfternoon day;
   day.store->setExporting(day.store->posterData());
-  ExportSheet sheet(*day.store, *day.store->exporting());
+  ExportSheet sheet(NavigationState(*day.store), DayState(*day.store), *day.store, *day.store->exporting());
   const QByteArray sea = sheet.png();
   sheet.appsSwitch()->click();
   EXPECT_FALSE(sheet.options().showApps);

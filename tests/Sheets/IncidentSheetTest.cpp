@@ -180,7 +180,8 @@ TEST(IncidentSheetGallery, theBusyAfternoonsReplayInLightAndDark) {
 }
 
 TEST_F(IncidentSheetTest, theFindingCardsBarFollowsItsKindAndViewKeepsTheFinding) {
-  auto* card = new FindingCard(*store);  // the host window owns it
+  // The host window owns it.
+  auto* card = new FindingCard(InsightState(*store), ProcessState(*store), NavigationState(*store), *store, *store);
   test::Host host(card, QSize(420, 90));
   EXPECT_FALSE(card->finding());  // the store has none
   Finding leak{.id = "leak-7",

@@ -225,7 +225,7 @@ TEST_F(SheetsTest, noNotesShowTheHeaderOverTheListsPadding) {
   o.running = AppVersion::parse("0.0.1");  // older than every release in the changelog
   Updater empty(defaults, o);
   ASSERT_TRUE(empty.whatsNew().empty());
-  WhatsNewSheet sheet(*store, empty);
+  WhatsNewSheet sheet(NavigationState(*store), empty);
   sheet.show();
   settle();
   EXPECT_EQ(sheet.scrollArea()->height(), 28);

@@ -115,7 +115,7 @@ TEST(SleepViewsTest, theOverviewsLineAndNoteOpenTheReportAndReturnClosesIt) {
   const auto shown = [&] { return sheets.shown<SleepSheet>(); };
 
   ASSERT_TRUE(store.lastSleep());
-  SleepLine line(*fixture.store);
+  SleepLine line(SleepState(*fixture.store), NavigationState(*fixture.store), *fixture.store);
   line.click();
   BusyAfternoon::settle();
   ASSERT_NE(shown(), nullptr);
@@ -128,7 +128,7 @@ TEST(SleepViewsTest, theOverviewsLineAndNoteOpenTheReportAndReturnClosesIt) {
   EXPECT_FALSE(store.sleepReport());
 
   // The slot of the 02:10 wake names it; a slot far from both wakes gives the whole sleep.
-  SleepNote note(*fixture.store);
+  SleepNote note(SleepState(*fixture.store), DayState(*fixture.store), NavigationState(*fixture.store), *fixture.store);
   store.setRingMode(RingMode::day);
   store.setSelectedSlot(13);
   BusyAfternoon::settle();
@@ -149,7 +149,7 @@ TEST(SleepSheetTest, theAdvicesCommandsBreakBetweenWordsNeverInside) {
   BusyAfternoon fixture;
   SleepSession s = night(80, 73);
   s.wakes.push_back({.date = s.start + 40min, .seconds = 45, .charge = 79, .reason = "RTC alarm"});
-  const SleepSheet sheet(*fixture.store, s);
+  const SleepSheet sheet(SleepState(*fixture.store), NavigationState(*fixture.store), *fixture.store, s);
   const auto labels = sheet.findChildren<QLabel*>();
   EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [](const QLabel* l) {
     return l->text().contains(QStringLiteral("systemctl\u00A0list-\u2060timers"));

@@ -254,7 +254,7 @@ TEST(StretchButtonTest, theElapsedTimeKeepsTheWidthOfItsReference) {
 
 TEST_F(StretchViews, bothFormsStartAndEndTheSameRecording) {
   TopBar bar(fixture.context(), registry);
-  StretchButton full(*fixture.store, false);
+  StretchButton full(StretchState(*fixture.store), *fixture.store, false);
   auto* compact = bar.findChild<StretchButton*>();
   ASSERT_NE(compact, nullptr);
   bar.show();
@@ -362,10 +362,10 @@ TEST(StretchGallery, theReportAndTheButtonInLightAndDark) {
   auto* row = new QHBoxLayout(&strip);
   row->setContentsMargins(16, 16, 16, 16);
   row->setSpacing(16);
-  auto* idle = new StretchButton(*fixture.store, false, &strip);
+  auto* idle = new StretchButton(StretchState(*fixture.store), *fixture.store, false, &strip);
   row->addWidget(idle);
-  auto* full = new StretchButton(*fixture.store, false);
-  auto* compact = new StretchButton(*fixture.store, true);
+  auto* full = new StretchButton(StretchState(*fixture.store), *fixture.store, false);
+  auto* compact = new StretchButton(StretchState(*fixture.store), *fixture.store, true);
   row->addWidget(full);
   row->addWidget(compact);
   strip.show();

@@ -13,6 +13,7 @@
 #include <mutex>
 #include <thread>
 
+#include "Qel/App/MainViews.hpp"
 #include "Qel/App/QtExecutor.hpp"
 #include "Qel/App/StoreBridge.hpp"
 #include "Qel/History/HistoryDB.hpp"
@@ -86,7 +87,7 @@ class BusyAfternoon {
     settle();
   }
 
-  ViewContext context() { return {*store}; }
+  ViewContext context() { return viewContext(*store); }
 
   // Has the store read `list` as the connected devices (its reader runs every tenth tick).
   bool connectDevices(std::vector<BTDevice> list) {

@@ -15,6 +15,7 @@
 #include "Qel/Platform/Calendar.hpp"
 #include "Qel/Platform/Defaults.hpp"
 #include "Qel/Platform/Executor.hpp"
+#include "Qel/App/MainViews.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Window/DayRingGeometry.hpp"
 #include "Qel/Window/DayRingPainter.hpp"
@@ -190,7 +191,7 @@ DayRingPicture fullDay(double value, int limit) {
 TEST(DayRingDrawing, atFiveAfterNineTheSlotsFrom55OnAreFaintAndBare) {
   test::useAppearance("light");
   ClockedStore at(local("2026-06-15", 9, 5));
-  const DayRingPicture fromStore = dayRingPicture(*at.store);
+  const DayRingPicture fromStore = dayRingPicture(LiveState(*at.store), DayState(*at.store), InsightState(*at.store));
   EXPECT_EQ(fromStore.limit, 55);
   EXPECT_EQ(fromStore.hand, 54);
   EXPECT_EQ(fromStore.count(), 144);
@@ -267,18 +268,18 @@ TEST(DayRingPicture, readsTheShownDayMarksOncePerSlotAndTheHand) {
   store.addMark("unplug", "");
   at.clock.advance(std::chrono::minutes(20));  // 09:27, slot 56
   store.addMark("wake", "");
-  const DayRingPicture p = dayRingPicture(store);
+  const DayRingPicture p = dayRingPicture(LiveState(store), DayState(store), InsightState(store));
   EXPECT_EQ(p.marks, (std::vector<int>{54, 56}));  // two marks in slot 54, one marker
   EXPECT_EQ(p.cpu[54], 0.4);
   EXPECT_EQ(p.cpu[53], std::nullopt);
   EXPECT_EQ(p.hand, 56);
 
   store.select(12);
-  EXPECT_EQ(dayRingPicture(store).hand, 12);
-  EXPECT_EQ(dayRingPicture(store).selected, 12);
+  EXPECT_EQ(dayRingPicture(LiveState(store), DayState(store), InsightState(store)).hand, 12);
+  EXPECT_EQ(dayRingPicture(LiveState(store), DayState(store), InsightState(store)).selected, 12);
   store.setRingMode(RingMode::live);
   store.setSelectedSlot(std::nullopt);
-  const DayRingPicture live = dayRingPicture(store);
+  const DayRingPicture live = dayRingPicture(LiveState(store), DayState(store), InsightState(store));
   EXPECT_EQ(live.count(), 60);
   EXPECT_EQ(live.hand, 59);
   EXPECT_TRUE(live.marks.empty());
@@ -288,7 +289,7 @@ TEST(DayRingView, framesTheRingSelectsByClickAndKeepsItsDrawing) {
   test::useAppearance("light");
   ClockedStore at(local("2026-06-15", 9, 5));
   Store& store = *at.store;
-  DayRingView* view = new DayRingView({store});
+  DayRingView* view = new DayRingView(viewContext(store));
   test::Host host(view, QSize(400 + 2 * DayRingView::kBleed, 300));
   EXPECT_EQ(view->ringFrame(), QRectF(94, 0, 300, 300));
 

@@ -76,7 +76,7 @@ TEST_F(OverviewFactsTest, chipsFollowHeatBatteryAndDisk) {
     s.battery = c.battery;
     s.diskDetail = DiskDetail{.total = c.diskTotal, .free = c.diskTotal / 4};
     apply(s);
-    const auto chips = statusChips(*store);
+    const auto chips = statusChips(LiveState(*store));
     EXPECT_EQ(icons(chips), c.icons);
     EXPECT_EQ(chips[0].tint, AdaptiveColor(c.heat));
     EXPECT_EQ(chips[0].help, "Thermal state: " + QString::fromStdString(store->thermalText()));
@@ -94,7 +94,7 @@ TEST_F(OverviewFactsTest, metricRowsWithoutAGpuAMemoryTotalOrMeasuredPower) {
   s.mem = MemSample{.total = 0};
   s.procs = {{.pid = 7, .name = "a", .energy = 3.25}};
   apply(s);
-  auto rows = metricRows(*store);
+  auto rows = metricRows(LiveState(*store), DayState(*store));
   std::vector<QString> names;
   for (const auto& r : rows) names.push_back(r.name);
   EXPECT_EQ(names, (std::vector<QString>{"CPU", "Memory", "Network", "Disk", "Energy"}));
@@ -107,7 +107,7 @@ TEST_F(OverviewFactsTest, metricRowsWithoutAGpuAMemoryTotalOrMeasuredPower) {
   s.gpu = GPUSample{.util = 0.5};
   s.power = 11.0;
   apply(s);
-  rows = metricRows(*store);
+  rows = metricRows(LiveState(*store), DayState(*store));
   ASSERT_EQ(rows.size(), 6u);
   EXPECT_EQ(rows[1].name, "GPU");
   EXPECT_EQ(rows[1].text, "50%");

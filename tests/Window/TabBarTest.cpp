@@ -50,29 +50,29 @@ TEST_F(TabBarTest, readsEachPartOfTheMachine) {
   s.procs = {{.pid = 3, .name = "a", .energy = 30}, {.pid = 4, .name = "b", .energy = 12}};
   s.thermal = ThermalState::nominal;
   apply(s);
-  EXPECT_EQ(tabReadout(*store, Page::overview), TabReadout{});
-  EXPECT_EQ(tabReadout(*store, Page::cpu), (TabReadout{"70%", true, 0.7}));
-  EXPECT_EQ(tabReadout(*store, Page::gpu), (TabReadout{std::nullopt, false, 0}));  // no GPU sample
-  EXPECT_EQ(tabReadout(*store, Page::mem), (TabReadout{"0%", true, 0}));          // a total of 0
-  EXPECT_EQ(tabReadout(*store, Page::disk), (TabReadout{"60.0 MB/s", false, 1}));  // full from 50 MB/s
-  EXPECT_EQ(tabReadout(*store, Page::net), (TabReadout{"2.5 MB/s", false, 0.5}));
-  EXPECT_EQ(tabReadout(*store, Page::energy), (TabReadout{"42.0 W", true, 0.7}));  // the processes' sum
+  EXPECT_EQ(tabReadout(LiveState(*store), Page::overview), TabReadout{});
+  EXPECT_EQ(tabReadout(LiveState(*store), Page::cpu), (TabReadout{"70%", true, 0.7}));
+  EXPECT_EQ(tabReadout(LiveState(*store), Page::gpu), (TabReadout{std::nullopt, false, 0}));  // no GPU sample
+  EXPECT_EQ(tabReadout(LiveState(*store), Page::mem), (TabReadout{"0%", true, 0}));          // a total of 0
+  EXPECT_EQ(tabReadout(LiveState(*store), Page::disk), (TabReadout{"60.0 MB/s", false, 1}));  // full from 50 MB/s
+  EXPECT_EQ(tabReadout(LiveState(*store), Page::net), (TabReadout{"2.5 MB/s", false, 0.5}));
+  EXPECT_EQ(tabReadout(LiveState(*store), Page::energy), (TabReadout{"42.0 W", true, 0.7}));  // the processes' sum
 
   s.gpu = GPUSample{.util = 0.69};
   s.mem = MemSample{.total = 1000, .app = 300, .wired = 100, .compressed = 100, .pressure = 59};
   s.power = 12.25;
   s.thermal = ThermalState::serious;
   apply(s);
-  EXPECT_EQ(tabReadout(*store, Page::gpu), (TabReadout{"69%", false, 0.69}));
-  EXPECT_EQ(tabReadout(*store, Page::mem), (TabReadout{"50%", false, 0.5}));
-  EXPECT_EQ(tabReadout(*store, Page::energy), (TabReadout{"12.2 W", true, 12.25 / 60}));  // hot
+  EXPECT_EQ(tabReadout(LiveState(*store), Page::gpu), (TabReadout{"69%", false, 0.69}));
+  EXPECT_EQ(tabReadout(LiveState(*store), Page::mem), (TabReadout{"50%", false, 0.5}));
+  EXPECT_EQ(tabReadout(LiveState(*store), Page::energy), (TabReadout{"12.2 W", true, 12.25 / 60}));  // hot
 
   for (const char* style : {"", "nonsense", "Always"}) {
     store->setTabValues(style);
-    EXPECT_EQ(tabValueStyle(*store), TabValueStyle::always) << style;
+    EXPECT_EQ(tabValueStyle(SettingsState(*store)), TabValueStyle::always) << style;
   }
   store->setTabValues("bars");
-  EXPECT_EQ(tabValueStyle(*store), TabValueStyle::bars);
+  EXPECT_EQ(tabValueStyle(SettingsState(*store)), TabValueStyle::bars);
 }
 
 TEST_F(TabBarTest, keepsItsWidthAsNumbersAndTheCurrentTabChange) {
