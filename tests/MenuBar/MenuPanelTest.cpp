@@ -337,7 +337,7 @@ TEST_F(MenuPanelTest, theEndColumnsWordIsWholeInEveryLanguage) {
   for (const char* code : {"en", "de", "ru", "fr", "es", "pt-BR"})
     for (const bool system : {false, true}) {
       Loc::set(code, nullptr);
-      auto* row = new PanelProcRow(*fx.store, {});
+      auto* row = new PanelProcRow(ProcessState(*fx.store), *fx.store, {});
       row->setProc({.pid = 9, .name = "worker", .cpu = 10, .isSystem = system}, QIcon());
       test::Host host(row, {340, PanelProcRow::kHeight});
       QEnterEvent enter(QPointF(300, 13), QPointF(300, 13), QPointF(300, 13));
