@@ -291,7 +291,6 @@ ProcessSample ProcessSampler::sample() {
   for (const auto& p : result.procs) pidList_.push_back(p.pid);
   statFds_.swap(keptFds);
   // Linux bills no energy per process: the estimate from CPU time stands in for every one.
-  result.energyMeasured = false;
   for (auto& p : result.procs) p.energy = kWattsPerBusyCore * p.cpu / 100.0;
   lastTime_ = now;
   return result;

@@ -54,7 +54,6 @@ struct PidIo;
 
 struct ProcessSample {
   std::vector<ProcInfo> procs;
-  bool energyMeasured = false;  // Linux bills no energy per process: always the CPU estimate
 };
 
 class ProcessSampler {

@@ -37,15 +37,10 @@ class SystemSource {
   virtual ChipInfo chip() const { return {}; }
 };
 
-struct ProcessReading {
-  std::vector<ProcInfo> procs;
-  bool energyMeasured = false;
-};
-
 class ProcessSource {
  public:
   virtual ~ProcessSource() = default;
-  virtual ProcessReading sample() = 0;  // "qel.sampler"
+  virtual std::vector<ProcInfo> sample() = 0;  // "qel.sampler"
 };
 
 class TrafficSource {

@@ -195,7 +195,6 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   const std::vector<ProcInfo>& procs() const { return procs_; }
   const std::optional<GPUSample>& gpu() const { return gpu_; }
   std::optional<double> power() const { return power_; }
-  bool energyMeasured() const { return energyMeasured_; }
   const std::vector<WakeHolder>& wake() const { return wake_; }
   // False while the system can't say who prevents sleep: an empty wake() then means nothing.
   bool wakeReadable() const { return wakeReadable_; }
@@ -501,7 +500,6 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   std::vector<ProcInfo> procs_;
   std::optional<GPUSample> gpu_;
   std::optional<double> power_;
-  bool energyMeasured_ = false;
   std::vector<WakeHolder> wake_;
   bool wakeReadable_ = true;
   std::vector<NetAddress> addresses_;

@@ -104,9 +104,7 @@ Snapshot Store::takeSample() {
   s.diskWrite = disk.write;
   s.load = system_->load();
   s.gpu = system_->gpu();
-  auto reading = processes_->sample();
-  s.procs = std::move(reading.procs);
-  s.energyMeasured = reading.energyMeasured;
+  s.procs = processes_->sample();
   s.thermal = system_->thermal();
   s.slow = isSlowTick(s.tick);
   if (s.slow) {
@@ -142,7 +140,6 @@ void Store::apply(Snapshot s) {
   diskWrite_ = s.diskWrite;
   load_ = s.load;
   gpu_ = s.gpu;
-  energyMeasured_ = s.energyMeasured;
   thermal_ = s.thermal;
 
   std::vector<ProcInfo> procs = std::move(s.procs);
