@@ -46,20 +46,20 @@ class ProcessSource {
 class TrafficSource {
  public:
   virtual ~TrafficSource() = default;
-  // "qel.nettop"; none when the reader failed, an empty map when it found no traffic.
+  // "qel.sampler"; none when the reader failed, an empty map when it found no traffic.
   virtual std::optional<std::map<std::int32_t, NetUse>> sample() = 0;
 };
 
 class PortSource {
  public:
   virtual ~PortSource() = default;
-  virtual std::optional<std::vector<PortEntry>> sample() = 0;  // "qel.ports"; absent when unreadable
+  virtual std::optional<std::vector<PortEntry>> sample() = 0;  // "qel.readers"; absent when unreadable
 };
 
 class BluetoothSource {
  public:
   virtual ~BluetoothSource() = default;
-  virtual std::vector<BTDevice> sample() = 0;  // "qel.bluetooth"
+  virtual std::vector<BTDevice> sample() = 0;  // "qel.readers"
 };
 
 }  // namespace qel
