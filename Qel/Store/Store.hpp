@@ -422,6 +422,13 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   void onMain(std::function<void()> work);
   void onMainAfter(std::chrono::milliseconds delay, std::function<void()> work);
   Snapshot takeSample();
+  // apply's steps, in the order it takes them.
+  void keepReadings(const Snapshot& s);
+  void keepProcesses(std::vector<ProcInfo> procs);
+  void keepSlowReadings(Snapshot& s);
+  void pushHistories(const Snapshot& s);
+  void recordTick(const Snapshot& s, Date now);
+  void maintainAfterTick(int tick, Date now);
   // One sampling, and the per-app traffic when due, handed to the main thread together.
   void sampleAndHandOver();
   // Whether there is anything for the sampler queue to read (tests may give the traffic alone).
@@ -531,6 +538,9 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   void maintainMenuFeatures(const std::vector<ProcInfo>& procs);
   void installTamer();
   void maintainTaming(const std::vector<ProcInfo>& procs);
+  // maintainTaming's steps: forget the held processes that ended, then hold or let go one.
+  void forgetEndedTamed(const std::vector<ProcInfo>& procs);
+  void tameOne(const ProcInfo& p, const std::optional<std::string>& frontKey, std::int32_t self);
   void persistPaused();
   // The paused processes as persistPaused() last wrote them down, for lastWords().
   std::mutex pausedMutex_;
