@@ -47,8 +47,7 @@ void ProcessSection::print(std::ostream& out) {
 
   std::stable_sort(sample.procs.begin(), sample.procs.end(),
                    [](const ProcInfo& a, const ProcInfo& b) { return a.cpu > b.cpu; });
-  out << "Processes: " << sample.procs.size() << " (busiest by CPU over 1 s; energy "
-      << (sample.energyMeasured ? "measured" : "estimated") << ")\n";
+  out << "Processes: " << sample.procs.size() << " (busiest by CPU over 1 s; energy estimated)\n";
   out << "  " << padToWidth("PID", 8, true) << padToWidth("CPU%", 8, true) << padToWidth("MEM", 10, true)
       << padToWidth("DISK", 11, true) << "  " << padToWidth("OWNER", 7) << padToWidth("NAME", 26) << "APP\n";
   for (std::size_t i = 0; i < std::min(kRows, sample.procs.size()); ++i) {

@@ -22,13 +22,6 @@ BatteryGauge::BatteryGauge(std::string symbol, int percent, Style style, QWidget
   Palette::followAppearance(this);
 }
 
-void BatteryGauge::setReading(std::string symbol, int percent) {
-  if (symbol == symbol_ && percent == percent_) return;
-  symbol_ = std::move(symbol);
-  percent_ = percent;
-  update();
-}
-
 QColor BatteryGauge::chargeColor() const {
   return (batteryGaugeShape(size(), percent_).warning ? style_.warning : style_.normal).resolve();
 }

@@ -34,7 +34,6 @@ class BatteryGauge : public QWidget {
 
   BatteryGauge(std::string symbol, int percent, Style style, QWidget* parent = nullptr);
 
-  void setReading(std::string symbol, int percent);
   int percent() const { return percent_; }
   const std::string& symbol() const { return symbol_; }
   // The colour the charge is drawn in now.

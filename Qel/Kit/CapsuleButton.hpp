@@ -20,7 +20,6 @@ class CapsuleButton : public QAbstractButton {
 
   // Shows the capsule, or takes it away (it is hidden once its exit has played).
   void setPresent(bool on);
-  bool isPresent() const { return present_; }
 
   QSize sizeHint() const override;
   // Given less room than its text asks for, the text ends in "…".

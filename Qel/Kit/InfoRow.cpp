@@ -24,6 +24,4 @@ InfoRow::InfoRow(const QString& label, const QString& value, AdaptiveColor value
 
 void InfoRow::setValue(const QString& value) { value_->setText(value); }
 
-void InfoRow::setValueColor(AdaptiveColor color) { value_->setColor(std::move(color)); }
-
 }  // namespace qel

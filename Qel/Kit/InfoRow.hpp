@@ -15,7 +15,6 @@ class InfoRow : public QWidget {
   InfoRow(const QString& label, const QString& value, AdaptiveColor valueColor, QWidget* parent = nullptr);
 
   void setValue(const QString& value);
-  void setValueColor(AdaptiveColor color);
 
   PlainLabel* label() const { return label_; }
   PlainLabel* value() const { return value_; }

@@ -29,8 +29,6 @@ PageHead::PageHead(const QString& name, AdaptiveColor color, const QString& valu
   setValue(value, unit);
 }
 
-void PageHead::setName(const QString& name) { name_->setText(name); }
-
 void PageHead::setColor(AdaptiveColor color) { name_->setColor(std::move(color)); }
 
 void PageHead::setValue(const QString& value, const QString& unit) {

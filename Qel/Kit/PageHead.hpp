@@ -17,7 +17,6 @@ class PageHead : public QWidget {
   PageHead(const QString& name, AdaptiveColor color, const QString& value, const QString& unit, const QString& sub,
            double size, QWidget* parent = nullptr);
 
-  void setName(const QString& name);
   void setColor(AdaptiveColor color);
   void setValue(const QString& value, const QString& unit);
   void setSub(const QString& sub);

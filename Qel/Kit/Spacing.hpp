@@ -43,10 +43,15 @@ inline constexpr int windowBottom = 30;    // below the window's pages
 // Corner radii of cards and chips; a chart's radii stay in its geometry.
 namespace qel::Radius {
 
+inline constexpr double line = 1;     // the ends of a two-pixel line
+inline constexpr double bar = 2;      // the ends of a thin bar or track, a swatch's corners
+inline constexpr double tag = 5;      // a small tag or badge
+inline constexpr double key = 6;      // a key cap, the tray's preview strip
 inline constexpr double chip = 8;
 inline constexpr double cardSmall = 10;
 inline constexpr double card = 12;
 inline constexpr double cell = 12;  // a tray panel cell
+inline constexpr double poster = 14;  // the exported picture's preview
 inline constexpr double cardLarge = 16;
 
 }  // namespace qel::Radius

@@ -31,12 +31,6 @@ void StableValue::setText(const QString& text) {
   update();
 }
 
-void StableValue::setWidest(const QString& widest) {
-  widest_ = widest;
-  updateGeometry();
-  update();
-}
-
 void StableValue::setColor(AdaptiveColor color) {
   color_ = std::move(color);
   update();

@@ -16,7 +16,6 @@ class StableValue : public QWidget {
               QWidget* parent = nullptr);
 
   void setText(const QString& text);
-  void setWidest(const QString& widest);
   void setColor(AdaptiveColor color);
   const QString& text() const { return text_; }
   const QString& widest() const { return widest_; }

@@ -8,6 +8,7 @@
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/PanelStyle.hpp"
 #include "Qel/Kit/PlainToolTip.hpp"
+#include "Qel/Kit/Spacing.hpp"
 #include "Qel/Kit/Sparkline.hpp"
 #include "Qel/Kit/TypeScale.hpp"
 #include "Qel/MenuBar/PanelCellPaint.hpp"
@@ -87,7 +88,7 @@ void MenuCell::paintEvent(QPaintEvent*) {
   double y = 9;
   const double right = width() - kPadX;
   p.setBrush(color_.resolve());
-  p.drawRoundedRect(QRectF(kPadX, y + (row.height() - 7) / 2, 7, 7), 2, 2);
+  p.drawRoundedRect(QRectF(kPadX, y + (row.height() - 7) / 2, 7, 7), Radius::bar, Radius::bar);
   line(p, rowFont(), PanelStyle::grey(), kPadX + 13, y, right, name_);
   if (extraBelow(width())) y += row.height() + 1;
   line(p, rowFont(), PanelStyle::muted(), kPadX + 13, y, right, extra_, Qt::AlignRight);

@@ -83,7 +83,6 @@ class MenuPanel : public QWidget {
   const Sections& sections() const { return sections_; }
   // Tests reach the parts by these.
   MenuCell* cell(int i) const { return cells_[std::size_t(i)]; }
-  MiniCell* miniCell(int i) const { return minis_[std::size_t(i)]; }
   PanelToggle* toggle(int i) const { return toggles_[std::size_t(i)]; }
   PanelProcRow* procRow(int i) const { return rows_[std::size_t(i)]; }
   TodayStrip* strip() const { return strip_; }

@@ -8,6 +8,7 @@
 #include "Qel/Kit/Elision.hpp"
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/PanelStyle.hpp"
+#include "Qel/Kit/Spacing.hpp"
 #include "Qel/Kit/TypeScale.hpp"
 #include "Qel/MenuBar/PanelCellPaint.hpp"
 
@@ -39,7 +40,7 @@ void PanelChip::paintEvent(QPaintEvent*) {
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(Qt::NoPen);
   p.setBrush(PanelStyle::shade(0.07));
-  p.drawRoundedRect(QRectF(rect()), 5, 5);
+  p.drawRoundedRect(QRectF(rect()), Radius::tag, Radius::tag);
   line(p, Fonts::text(Type::caption), PanelStyle::grey(), 6, 1, width() - 6, text_);
 }
 

@@ -89,9 +89,9 @@ void PanelProcRow::paintEvent(QPaintEvent*) {
   const double barLeft = right - kBarWidth;
   p.setPen(Qt::NoPen);
   p.setBrush(PanelStyle::shade(0.08));
-  p.drawRoundedRect(QRectF(barLeft, mid - 2, kBarWidth, 4), 2, 2);
+  p.drawRoundedRect(QRectF(barLeft, mid - 2, kBarWidth, 4), Radius::bar, Radius::bar);
   p.setBrush(tone);
-  p.drawRoundedRect(QRectF(barLeft, mid - 2, thinBarWidth(proc_.cpu / 100, kBarWidth), 4), 2, 2);
+  p.drawRoundedRect(QRectF(barLeft, mid - 2, thinBarWidth(proc_.cpu / 100, kBarWidth), 4), Radius::bar, Radius::bar);
 
   const QFont nameFont = Fonts::text(Type::body);
   const QFontMetricsF fm(nameFont);
@@ -123,7 +123,7 @@ void PanelProcRow::paintEnd(QPainter& p, double mid) const {
   back.setAlphaF(0.12F);
   p.setPen(Qt::NoPen);
   p.setBrush(back);
-  p.drawRoundedRect(pill, 8, 8);
+  p.drawRoundedRect(pill, Radius::chip, Radius::chip);
   p.setFont(font);
   p.setPen(PanelStyle::hot());
   p.drawText(pill, Qt::AlignCenter, text);

@@ -50,7 +50,6 @@ class DiskPage : public QWidget {
 
   PageHead* head() const { return head_; }
   const std::vector<StatItem*>& stats() const { return stats_; }
-  DiskPlatterView* platter() const { return platter_; }
   const std::vector<TopRow*>& busyRows() const { return busyRows_->rows(); }
   const std::vector<TopRow*>& writtenRows() const { return writtenRows_->rows(); }
   PlainLabel* quietText() const { return quiet_; }

@@ -50,9 +50,8 @@ std::vector<std::int32_t> energyTopPids(const std::map<std::int32_t, std::vector
   return out;
 }
 
-std::string powerNote(std::optional<double> power, bool measured) {
+std::string powerNote(std::optional<double> power) {
   if (power) return L("Whole-computer power, measured by the battery.");
-  if (measured) return L("Whole-computer power isn't available. This is the sum of per-process energy.");
   return L("Measured energy isn't available. This is estimated from CPU usage.");
 }
 
@@ -104,7 +103,7 @@ WakeRowFacts wakeRowFacts(const WakeHolder& holder, const std::optional<ProcInfo
 
 struct EnergyPage::RuntimeShown {
   BatteryTexts texts;
-  bool present{}, onAC{}, measured{};
+  bool present{}, onAC{};
   std::optional<RuntimeForecast> forecast;
   bool operator==(const RuntimeShown&) const = default;
 };
@@ -278,7 +277,7 @@ void EnergyPage::refresh() {
   const QString value = qs(fixed(presentDraw(live_), 1));
   if (head_->figure()->runs().empty() || head_->figure()->runs()[0].text != value)
     head_->setValue(value, QStringLiteral("W"));
-  head_->setSub(qs(powerNote(live_.power(), live_.energyMeasured())));
+  head_->setSub(qs(powerNote(live_.power())));
   stats_[0]->setValue(qs(texts.charge));
   stats_[1]->setValue(qs(texts.source));
   stats_[2]->setValue(qs(live_.thermalText()));
@@ -295,10 +294,9 @@ void EnergyPage::refresh() {
 void EnergyPage::refreshLegend(const std::vector<std::int32_t>& pids) {
   std::vector<std::string> names;
   for (auto pid : pids) names.push_back(energyName(live_.energyNames(), pid));
-  const std::string estimated = live_.energyMeasured() ? std::string() : L(" Per-app energy is estimated from CPU usage.");
   caption_->setText(qs(L("One turn is 60 seconds, with now at the top. Each bar is stacked by app. Gray is everything "
                          "else.") +
-                       estimated));
+                       L(" Per-app energy is estimated from CPU usage.")));
   if (names == legendShown_) return;
   legendShown_ = names;
   while (auto* item = legendLayout_->takeAt(0)) {
@@ -348,7 +346,7 @@ void EnergyPage::refreshWake() {
 
 void EnergyPage::refreshRuntime() {
   const BatterySample& battery = live_.battery();
-  RuntimeShown shown{batteryTexts(battery), battery.present, battery.onAC, live_.energyMeasured(),
+  RuntimeShown shown{batteryTexts(battery), battery.present, battery.onAC,
                      battery.present ? insights_.runtimeForecast() : std::nullopt};
   runtimeTitle_->setTexts(qtL("Runtime"), qs(shown.texts.runtimeNote));
   if (runtimeShown_ && *runtimeShown_ == shown) return;
@@ -384,7 +382,7 @@ void EnergyPage::refreshRuntime() {
         layout->addWidget(row);
       }
       layout->addWidget(note(qs(L("Estimated from the average power over the last minute.") +
-                                (shown.measured ? std::string() : L(" Per-app energy is estimated from CPU usage."))),
+                                L(" Per-app energy is estimated from CPU usage.")),
                              Type::footnote, content, Space::m));
     }
     layout->addWidget(new Divider(content));

@@ -43,7 +43,7 @@ class StatItem;
 std::vector<std::int32_t> energyTopPids(const std::map<std::int32_t, std::vector<double>>& energyByPid);
 
 // The line under the big figure: where the figure comes from.
-std::string powerNote(std::optional<double> power, bool measured);
+std::string powerNote(std::optional<double> power);
 
 // The name a process goes by in the legend.
 std::string energyName(const std::map<std::int32_t, std::string>& names, std::int32_t pid);

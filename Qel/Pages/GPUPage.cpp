@@ -20,7 +20,6 @@
 #include "Qel/Kit/Spacing.hpp"
 #include "Qel/Kit/Sparkline.hpp"
 #include "Qel/Kit/TypeScale.hpp"
-#include "Qel/Pages/ArcGaugeItem.hpp"
 #include "Qel/Pages/GPUHiveView.hpp"
 #include "Qel/Pages/GpuUserList.hpp"
 #include "Qel/Pages/Legend.hpp"
@@ -101,7 +100,7 @@ QWidget* GPUPage::buildLeft() {
   return left;
 }
 
-// The head, the figures, the gauges, the users and the history, scrolling where the window is
+// The head, the figures, the users and the history, scrolling where the window is
 // short.
 QWidget* GPUPage::buildRight() {
   auto* right = new QWidget;
@@ -109,11 +108,10 @@ QWidget* GPUPage::buildRight() {
   head_ = new PageHead(qtL("GPU"), accentText(Page::gpu), {}, {}, {}, Type::hero, right);
   rightColumn->addWidget(head_);
   rightColumn->addLayout(buildStats(right));
-  rightColumn->addWidget(buildGauges(right));
   rightColumn->addWidget(buildUnified());
   rightColumn->addWidget(buildUsers());
   rightColumn->addWidget(buildHistory(), 1);
-  // Scrolls rather than forcing the window taller when the gauges and five users need more
+  // Scrolls rather than forcing the window taller when five users need more
   // height than it has.
   auto* scroll = new QScrollArea(this);
   scroll->setFrameShape(QFrame::NoFrame);
@@ -134,18 +132,6 @@ QLayout* GPUPage::buildStats(QWidget* right) {
   for (auto* s : stats_) stats->addWidget(s);
   stats->addStretch(1);
   return stats;
-}
-
-QWidget* GPUPage::buildGauges(QWidget* right) {
-  gauges_ = new QWidget(right);
-  auto* gaugeRow = Layouts::row(gauges_, Space::section);
-  renderer_ = new ArcGaugeItem(qtL("Renderer"), 0, Palette::gpu(), gauges_);
-  tiler_ = new ArcGaugeItem(qtL("Tiler"), 0, Palette::gpu(), gauges_);
-  gaugeRow->addStretch(1);
-  gaugeRow->addWidget(renderer_);
-  gaugeRow->addWidget(tiler_);
-  gaugeRow->addStretch(1);
-  return gauges_;
 }
 
 QWidget* GPUPage::buildUnified() {
@@ -200,13 +186,6 @@ void GPUPage::refresh() {
   stats_[0]->setValue(gpu ? qs(fmtBytes(gpu->memory)) : QStringLiteral("—"));
   stats_[1]->setValue(gpu && gpu->cores ? QString::number(*gpu->cores) : QStringLiteral("—"));
   stats_[2]->setValue(qs(live_.thermalText()));
-
-  const bool gauges = gpu && gpu->renderer && gpu->tiler;
-  gauges_->setVisible(gauges);
-  if (gauges) {
-    renderer_->setFraction(*gpu->renderer);
-    tiler_->setFraction(*gpu->tiler);
-  }
 
   // Without a GPU readout there is no GPU share of memory to show.
   memoryPanel_->setVisible(gpu.has_value());

@@ -1,7 +1,6 @@
 #pragma once
 // The GPU page: the hive chart with its legend on the left; on the right the utilisation as a
-// large figure with a verdict, memory, cores and thermal state, the renderer and tiler gauges
-// where the sampler reports them, how memory is shared, the apps likely using the GPU and the
+// large figure with a verdict, memory, cores and thermal state, how memory is shared, the apps likely using the GPU and the
 // last sixty seconds.
 #include <QWidget>
 
@@ -22,7 +21,6 @@ class QLayout;
 
 namespace qel {
 
-class ArcGaugeItem;
 class Desktop;
 class GPUHiveView;
 class PageHead;
@@ -61,7 +59,6 @@ class GPUPage : public QWidget {
 
   PageHead* head() const { return head_; }
   const std::vector<StatItem*>& stats() const { return stats_; }
-  QWidget* gauges() const { return gauges_; }
   PlainLabel* memoryText() const { return memoryText_; }
   QWidget* users() const { return users_; }
   Sparkline* history() const { return history_; }
@@ -79,7 +76,6 @@ class GPUPage : public QWidget {
   QWidget* buildLeft();
   QWidget* buildRight();
   QLayout* buildStats(QWidget* right);
-  QWidget* buildGauges(QWidget* right);
   QWidget* buildUnified();
   QWidget* buildUsers();
   QWidget* buildHistory();
@@ -92,9 +88,6 @@ class GPUPage : public QWidget {
   GPUHiveView* hive_ = nullptr;
   PageHead* head_ = nullptr;
   std::vector<StatItem*> stats_;
-  QWidget* gauges_ = nullptr;
-  ArcGaugeItem* renderer_ = nullptr;
-  ArcGaugeItem* tiler_ = nullptr;
   QWidget* memoryPanel_ = nullptr;
   SectionTitle* memoryTitle_ = nullptr;
   SegmentBar* memoryBar_ = nullptr;

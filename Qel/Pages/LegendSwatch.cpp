@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include "Qel/Kit/Spacing.hpp"
+
 namespace qel {
 
 LegendSwatch::LegendSwatch(QColor colour, QWidget* parent) : QWidget(parent), colour_(std::move(colour)) {
@@ -13,7 +15,7 @@ void LegendSwatch::paintEvent(QPaintEvent*) {
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(Qt::NoPen);
   p.setBrush(colour_);
-  p.drawRoundedRect(QRectF(rect()), 2, 2);
+  p.drawRoundedRect(QRectF(rect()), Radius::bar, Radius::bar);
 }
 
 }  // namespace qel

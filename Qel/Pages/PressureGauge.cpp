@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/Spacing.hpp"
 
 namespace qel {
 
@@ -33,7 +34,8 @@ void PressureGauge::paintEvent(QPaintEvent*) {
   p.setRenderHint(QPainter::Antialiasing);
   const double w = width();
   QPainterPath band;
-  band.addRoundedRect(QRectF(0, 4, w, 8), 4, 4);
+  const QRectF bandBox(0, 4, w, 8);
+  band.addRoundedRect(bandBox, bandBox.height() / 2, bandBox.height() / 2);
   p.save();
   p.setClipPath(band);
   p.fillRect(QRectF(0, 4, 0.6 * w, 8), Palette::calm());
@@ -43,9 +45,9 @@ void PressureGauge::paintEvent(QPaintEvent*) {
   const QRectF marker(pressureMarkerX(shown_.value(), w), 0, 3, 16);
   p.setPen(Qt::NoPen);
   p.setBrush(Palette::shadow(128 / 255.0));  // the marker's soft shadow
-  p.drawRoundedRect(marker.adjusted(-1, -0.5, 1, 0.5), 2.5, 2.5);
+  p.drawRoundedRect(marker.adjusted(-1, -0.5, 1, 0.5), Radius::bar + 0.5, Radius::bar + 0.5);
   p.setBrush(Palette::marker());
-  p.drawRoundedRect(marker, 2, 2);
+  p.drawRoundedRect(marker, Radius::bar, Radius::bar);
 }
 
 }  // namespace qel

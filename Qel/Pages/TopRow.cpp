@@ -8,6 +8,7 @@
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/IconCache.hpp"
 #include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/Spacing.hpp"
 #include "Qel/Kit/ThinBar.hpp"
 #include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Platform/Utf8.hpp"
@@ -82,7 +83,7 @@ void TopRow::paintEvent(QPaintEvent*) {
     QColor ring = accent_.resolve();
     p.setPen(QPen(ring, 2));
     p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(QRectF(rect()).adjusted(2, 2, -2, -2), 8, 8);
+    p.drawRoundedRect(QRectF(rect()).adjusted(2, 2, -2, -2), Radius::chip, Radius::chip);
   }
   const int left = Space::l;
   const QRect icon(left, (height() - kIcon) / 2, kIcon, kIcon);

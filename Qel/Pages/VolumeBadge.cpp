@@ -19,7 +19,7 @@ void VolumeBadge::paintEvent(QPaintEvent* event) {
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(QPen(Palette::adaptiveOpacity(0.08, 0.07).resolve(), 1));
   p.setBrush(Qt::NoBrush);
-  p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 5, 5);
+  p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), Radius::tag, Radius::tag);
 }
 
 }  // namespace qel

@@ -96,10 +96,4 @@ std::optional<std::string> addDays(std::string_view key, int days) {
   return std::string(buf);
 }
 
-std::optional<Date> slotStart(std::string_view key, int slot) {
-  const auto p = parseKey(key);
-  if (!p || slot < 0 || slot >= kSlotsPerDay) return std::nullopt;
-  return localDate(p->y, p->m, p->d, slot * 10 / 60, slot * 10 % 60);
-}
-
 }  // namespace qel

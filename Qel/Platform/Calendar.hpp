@@ -22,7 +22,5 @@ std::optional<Date> dayStart(std::string_view key);
 bool isDayKey(std::string_view key);
 // The day key `days` days after `key` (negative goes back); absent for an invalid key.
 std::optional<std::string> addDays(std::string_view key, int days);
-// The start of slot `slot` of the day `key` in local time (the first moment with that wall time).
-std::optional<Date> slotStart(std::string_view key, int slot);
 
 }  // namespace qel

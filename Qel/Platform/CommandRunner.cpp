@@ -69,29 +69,14 @@ Ending reap(pid_t pid, SteadyClock::time_point deadline, bool killNow) {
   return ending;
 }
 
-}  // namespace
-
-std::string findExecutable(std::initializer_list<const char*> candidates) {
-  for (const char* c : candidates) {
-    struct stat st {};
-    if (c[0] == '/' && stat(c, &st) == 0 && S_ISREG(st.st_mode) && access(c, X_OK) == 0) return c;
-  }
-  return {};
-}
-
-CommandResult runCommand(const std::string& path, const std::vector<std::string>& args,
-                         const RunOptions& options) {
-  CommandResult result;
-  if (path.empty() || path[0] != '/') return result;
-
-  int fds[2];
-  if (pipe2(fds, O_CLOEXEC) != 0) return result;
-
+// Starts `path` with its stdout (and stderr when merged) on `out`, stdin from /dev/null, in a
+// group of its own; -1 when it can't be started.
+pid_t spawnChild(const std::string& path, const std::vector<std::string>& args, int out, bool mergeStderr) {
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-  posix_spawn_file_actions_adddup2(&actions, fds[1], 1);
-  if (options.mergeStderr) posix_spawn_file_actions_adddup2(&actions, fds[1], 2);
+  posix_spawn_file_actions_adddup2(&actions, out, 1);
+  if (mergeStderr) posix_spawn_file_actions_adddup2(&actions, out, 2);
   else posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
   posix_spawn_file_actions_addclosefrom_np(&actions, 3);
 
@@ -123,39 +108,35 @@ CommandResult runCommand(const std::string& path, const std::vector<std::string>
   const int spawnError = posix_spawn(&pid, path.c_str(), &actions, &attr, argv.data(), envp.data());
   posix_spawn_file_actions_destroy(&actions);
   posix_spawnattr_destroy(&attr);
-  close(fds[1]);
-  if (spawnError != 0) {
-    close(fds[0]);
-    return result;  // missing or not executable: a failure, never a crash
-  }
+  return spawnError == 0 ? pid : -1;
+}
 
-  const auto deadline = SteadyClock::now() + options.timeout;
+struct Drained {
   bool timedOut = false, tooMuch = false;
+};
+
+// Reads `fd` into `output` until its end, the deadline or `maxOutput` bytes, whichever comes
+// first.
+Drained drain(int fd, SteadyClock::time_point deadline, std::size_t maxOutput, std::string& output) {
   char buffer[16384];
   for (;;) {
-    pollfd p{fds[0], POLLIN, 0};
+    pollfd p{fd, POLLIN, 0};
     const int ready = poll(&p, 1, remainingMs(deadline));
     if (ready < 0 && errno == EINTR) continue;
-    if (ready <= 0) {
-      timedOut = true;
-      break;
-    }
-    const ssize_t n = read(fds[0], buffer, sizeof buffer);
+    if (ready <= 0) return {.timedOut = true};
+    const ssize_t n = read(fd, buffer, sizeof buffer);
     if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) break;  // end of output
-    const std::size_t room = options.maxOutput - result.output.size();
-    result.output.append(buffer, std::min<std::size_t>(room, std::size_t(n)));
-    if (std::size_t(n) > room) {
-      tooMuch = true;
-      break;
-    }
+    if (n <= 0) return {};  // end of output
+    const std::size_t room = maxOutput - output.size();
+    output.append(buffer, std::min<std::size_t>(room, std::size_t(n)));
+    if (std::size_t(n) > room) return {.tooMuch = true};
   }
-  close(fds[0]);
+}
 
-  const Ending ending = reap(pid, deadline, timedOut || tooMuch);
+void noteEnding(CommandResult& result, const Drained& drained, const Ending& ending) {
   using Status = CommandResult::Status;
-  if (tooMuch) result.status = Status::tooMuchOutput;
-  else if (timedOut || ending.kind == Ending::Kind::killed) result.status = Status::timedOut;
+  if (drained.tooMuch) result.status = Status::tooMuchOutput;
+  else if (drained.timedOut || ending.kind == Ending::Kind::killed) result.status = Status::timedOut;
   else if (ending.kind == Ending::Kind::lost) result.status = Status::lost;
   else if (ending.kind == Ending::Kind::exited) {
     result.status = Status::exited;
@@ -163,6 +144,36 @@ CommandResult runCommand(const std::string& path, const std::vector<std::string>
   } else {
     result.status = Status::signaled;
   }
+}
+
+}  // namespace
+
+std::string findExecutable(std::initializer_list<const char*> candidates) {
+  for (const char* c : candidates) {
+    struct stat st {};
+    if (c[0] == '/' && stat(c, &st) == 0 && S_ISREG(st.st_mode) && access(c, X_OK) == 0) return c;
+  }
+  return {};
+}
+
+CommandResult runCommand(const std::string& path, const std::vector<std::string>& args,
+                         const RunOptions& options) {
+  CommandResult result;
+  if (path.empty() || path[0] != '/') return result;
+
+  int fds[2];
+  if (pipe2(fds, O_CLOEXEC) != 0) return result;
+  const pid_t pid = spawnChild(path, args, fds[1], options.mergeStderr);
+  close(fds[1]);
+  if (pid < 0) {
+    close(fds[0]);
+    return result;  // missing or not executable: a failure, never a crash
+  }
+
+  const auto deadline = SteadyClock::now() + options.timeout;
+  const Drained drained = drain(fds[0], deadline, options.maxOutput, result.output);
+  close(fds[0]);
+  noteEnding(result, drained, reap(pid, deadline, drained.timedOut || drained.tooMuch));
   return result;
 }
 

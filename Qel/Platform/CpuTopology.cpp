@@ -2,40 +2,24 @@
 
 #include <unistd.h>
 
+#include <utility>
+
 #include "Qel/Platform/ProcText.hpp"
 
 namespace qel {
 namespace {
 constexpr std::uint64_t kMaxCpu = 1u << 20;
 
-std::optional<unsigned> readCount(const std::filesystem::path& file) {
-  const auto text = readText(file, 65536);
-  if (!text) return std::nullopt;
-  return parseCpuListCount(*text);
-}
-}  // namespace
+struct CpuRange {
+  std::uint64_t first, last;
+};
 
-std::optional<std::vector<unsigned>> parseCpuList(std::string_view text) {
-  const auto count = parseCpuListCount(text);
-  if (!count || *count > 65536) return std::nullopt;
-  std::vector<unsigned> out;
-  out.reserve(*count);
-  text = trim(text);
-  while (!text.empty()) {
-    const auto comma = text.find(',');
-    const auto part = text.substr(0, comma);
-    text.remove_prefix(comma == std::string_view::npos ? text.size() : comma + 1);
-    const auto dash = part.find('-');
-    const auto first = parseU64(part.substr(0, dash));
-    const auto last = dash == std::string_view::npos ? first : parseU64(part.substr(dash + 1));
-    for (auto n = *first; n <= *last; ++n) out.push_back(unsigned(n));  // validated by the count
-  }
-  return out;
-}
-
-std::optional<unsigned> parseCpuListCount(std::string_view text) {
+// The ranges of a kernel cpu list ("0-3,8" is 0-3 and 8-8) with how many processors they name;
+// absent when malformed or when they name more than kMaxCpu.
+std::optional<std::pair<std::vector<CpuRange>, std::uint64_t>> cpuRanges(std::string_view text) {
   text = trim(text);
   if (text.empty()) return std::nullopt;
+  std::vector<CpuRange> ranges;
   std::uint64_t count = 0;
   while (!text.empty()) {
     const auto comma = text.find(',');
@@ -47,8 +31,32 @@ std::optional<unsigned> parseCpuListCount(std::string_view text) {
     if (!first || !last || *last < *first || *last >= kMaxCpu) return std::nullopt;
     count += *last - *first + 1;
     if (count > kMaxCpu) return std::nullopt;
+    ranges.push_back({*first, *last});
   }
-  return unsigned(count);
+  return std::pair{std::move(ranges), count};
+}
+
+std::optional<unsigned> readCount(const std::filesystem::path& file) {
+  const auto text = readText(file, 65536);
+  if (!text) return std::nullopt;
+  return parseCpuListCount(*text);
+}
+}  // namespace
+
+std::optional<std::vector<unsigned>> parseCpuList(std::string_view text) {
+  const auto ranges = cpuRanges(text);
+  if (!ranges || ranges->second > 65536) return std::nullopt;
+  std::vector<unsigned> out;
+  out.reserve(ranges->second);
+  for (const auto& r : ranges->first)
+    for (auto n = r.first; n <= r.last; ++n) out.push_back(unsigned(n));
+  return out;
+}
+
+std::optional<unsigned> parseCpuListCount(std::string_view text) {
+  const auto ranges = cpuRanges(text);
+  if (!ranges) return std::nullopt;
+  return unsigned(ranges->second);
 }
 
 std::optional<std::string> parseModelName(std::string_view cpuinfo) {

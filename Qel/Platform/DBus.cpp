@@ -124,15 +124,6 @@ std::optional<std::int64_t> integerValue(const BusProperties& p, const std::stri
   return std::nullopt;
 }
 
-std::optional<double> doubleValue(const BusProperties& p, const std::string& key) {
-  auto it = p.find(key);
-  if (it == p.end()) return std::nullopt;
-  if (auto d = std::get_if<double>(&it->second)) return std::isfinite(*d) ? std::optional(*d) : std::nullopt;
-  if (auto i = std::get_if<std::int64_t>(&it->second)) return double(*i);
-  if (auto u = std::get_if<std::uint64_t>(&it->second)) return double(*u);
-  return std::nullopt;
-}
-
 std::optional<BusValue> getProperty(sd_bus* bus, const char* destination, const char* path,
                                     const char* interface, const char* name) {
   BusError error;

@@ -83,7 +83,6 @@ std::optional<std::string> stringValue(const BusProperties& p, const std::string
 std::optional<bool> boolValue(const BusProperties& p, const std::string& key);
 // Any integer or a finite double inside the range of int64.
 std::optional<std::int64_t> integerValue(const BusProperties& p, const std::string& key);
-std::optional<double> doubleValue(const BusProperties& p, const std::string& key);
 
 // Reads one property of an object with org.freedesktop.DBus.Properties.Get.
 std::optional<BusValue> getProperty(sd_bus* bus, const char* destination, const char* path,

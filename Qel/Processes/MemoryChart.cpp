@@ -18,6 +18,8 @@ namespace {
 
 double finiteOr(double v, double fallback) { return std::isfinite(v) ? v : fallback; }
 
+constexpr double kBarCorner = 1.5;  // the chart's bars: their shape, not a card's radius
+
 }  // namespace
 
 MemoryBars memoryBars(const AppProfile& profile, QSizeF size) {
@@ -65,7 +67,7 @@ void MemoryChart::paintEvent(QPaintEvent*) {
   const auto shape = memoryBars(profile_, QSizeF(size()));
   for (const auto& bar : shape.bars) {
     p.setBrush(Palette::withAlpha(Palette::mem(), bar.beforeUpdate ? 0.45 : 0.85));
-    p.drawRoundedRect(bar.rect, 1.5, 1.5);
+    p.drawRoundedRect(bar.rect, kBarCorner, kBarCorner);
   }
   if (shape.updateX) {
     QPen dash(Palette::adaptiveOpacity(0.55, 0.55).resolve(), 1, Qt::CustomDashLine, Qt::FlatCap, Qt::MiterJoin);

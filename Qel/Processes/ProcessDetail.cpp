@@ -53,7 +53,8 @@ constexpr int kScrollerRoom = SlimScroller::kWidth;
 
 QString cpuText(double cpu) { return qs(std::isfinite(cpu) ? fixed(cpu, 1) + "%" : fixed(cpu, 1)); }
 QString energyText(double watts) { return qs(std::isfinite(watts) ? fixed(watts, 1) + " W" : fixed(watts, 1)); }
-QString energyTitle(bool measured) { return qs(measured ? L("Energy") : L("Energy (est.)")); }
+// Linux bills no energy per process: the figure is always the estimate from CPU time.
+QString energyTitle() { return qs(L("Energy (est.)")); }
 
 template <class Label>
 Label* wrapped(Label* label) {
@@ -308,7 +309,7 @@ void ProcessDetail::refresh() {
   cells_[0]->setValue(cpuText(proc->cpu));
   cells_[1]->setValue(qs(fmtBytes(proc->mem)));
   cells_[2]->setValue(QString::number(proc->pid));
-  cells_[3]->setTitle(energyTitle(live_.energyMeasured()));
+  cells_[3]->setTitle(energyTitle());
   cells_[3]->setValue(energyText(proc->energy));
   cells_[4]->setValue(qs(fmtRate(proc->diskRate)));
   cells_[5]->setValue(qs(fmtRate(proc->netDown + proc->netUp)));

@@ -63,7 +63,7 @@ void paintNameCell(QPainter* p, const ProcInfo& proc, const QString& text, const
     const QRectF tagBox(nameBox.right() + 10, cell.center().y() - tm.height() / 2 - 1, tagWidth(proc), tm.height() + 2);
     p->setPen(QPen(Palette::adaptiveOpacity(0.08, 0.07).resolve(), 1));
     p->setBrush(Qt::NoBrush);
-    p->drawRoundedRect(tagBox.adjusted(0.5, 0.5, -0.5, -0.5), 5, 5);
+    p->drawRoundedRect(tagBox.adjusted(0.5, 0.5, -0.5, -0.5), Radius::tag, Radius::tag);
     p->setFont(tagFont());
     p->setPen(tertiary);
     p->drawText(tagBox, Qt::AlignCenter, QString::fromStdString(L("System")));
@@ -80,10 +80,10 @@ void paintCpuCell(QPainter* p, double cpu, const QRectF& cell) {
   const QRectF track(figure.left() - 10 - 56, cell.center().y() - ThinBar::kHeight / 2.0, 56, ThinBar::kHeight);
   p->setPen(Qt::NoPen);
   p->setBrush(Palette::adaptiveOpacity(0.08, 0.08).resolve());
-  p->drawRoundedRect(track, 2, 2);
+  p->drawRoundedRect(track, Radius::bar, Radius::bar);
   if (const double w = thinBarWidth(cpu / 100, track.width()); w > 0) {
     p->setBrush(high ? Palette::warn() : secondary);
-    p->drawRoundedRect(QRectF(track.left(), track.top(), w, track.height()), 2, 2);
+    p->drawRoundedRect(QRectF(track.left(), track.top(), w, track.height()), Radius::bar, Radius::bar);
   }
   p->setFont(figureFont);
   p->setPen(cpuColor);

@@ -1,7 +1,8 @@
 #pragma once
 // Battery levels of connected Bluetooth devices (BlueZ's Battery1) and of other wireless
 // peripherals the kernel reports (power_supply entries with scope Device). No state: each
-// call reads afresh. Call it on "qel.bluetooth": the BlueZ call blocks up to the bus timeout.
+// call reads afresh. Call it off the main thread (the store uses "qel.readers"): the BlueZ
+// call blocks up to the bus timeout.
 #include <vector>
 
 #include "Qel/Platform/BlueZ.hpp"

@@ -1,6 +1,6 @@
 #pragma once
 // The listening TCP and UDP ports of the user's processes, from lsof's field output. Blocks
-// for the two lsof runs: call it on the "qel.ports" queue, never on the main thread.
+// for the two lsof runs: call it off the main thread (the store uses "qel.readers").
 #include <chrono>
 #include <optional>
 #include <string>

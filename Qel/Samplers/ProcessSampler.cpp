@@ -177,109 +177,137 @@ ProcessSample ProcessSampler::sample() {
   if (pidList_.empty()) return {};
   readStats();
   const MonoTime now = options_.clock->monotonic();
-  const double wall = lastTime_ && now > *lastTime_ ? Seconds(now - *lastTime_).count() : 0.0;
   const auto apps = options_.apps ? options_.apps->table() : nullptr;
-  const double ticks = double(options_.ticksPerSecond);
-  const double maxCpu = 100.0 * double(options_.cores > 0 ? options_.cores : std::max(1L, sysconf(_SC_NPROCESSORS_ONLN)));
+  const Round r{.now = now,
+                .wall = lastTime_ && now > *lastTime_ ? Seconds(now - *lastTime_).count() : 0.0,
+                .apps = apps.get(),
+                .ticksPerSecond = double(options_.ticksPerSecond),
+                .maxCpu = 100.0 * double(options_.cores > 0 ? options_.cores
+                                                            : std::max(1L, sysconf(_SC_NPROCESSORS_ONLN)))};
 
   ProcessSample result;
   result.procs.reserve(pidList_.size());
-  char ioText[512];
   std::vector<int> keptFds;
   keptFds.reserve(pidList_.size());
   for (std::size_t i = 0; i < pidList_.size(); ++i) {
     const std::int32_t pid = pidList_[i];
     Tracked& t = tracked_[pid];
-    char* statText = &statTexts_[statOffsets_[i]];
-    long statLength = statLengths_[i];
-    auto stat = statOf(statText, statLength, pid);
-    if (!stat && statFds_[i] >= 0) release(t);  // the process behind the kept file is gone
-    // A file not kept yet is opened, and so is one whose process is gone when its pid may have
-    // been handed out again since.
-    if (!stat && (statFds_[i] < 0 || pids_.mayBeNew(pid))) {
-      statText = statScratch_;
-      statLength = readKept(t.stat, pid, "stat", statText, kStatSize);
-      stat = statOf(statText, statLength, pid);
-    }
+    std::string_view statText;
+    const auto stat = currentStat(i, pid, t, statText);
     if (!stat) {
       // Gone between listing and reading, or not a process at all.
       release(t);
       tracked_.erase(pid);
       continue;
     }
-    if (t.seen == 0 || stat->startTime != t.startTime) {
-      // A process not seen before, or a new one under a known pid: nothing carries over.
-      KeptFile statFile = std::move(t.stat);
-      kept_ -= std::size_t(t.io.isOpen()) + std::size_t(t.statm.isOpen());
-      t = Tracked{};
-      t.stat = std::move(statFile);
-      t.startTime = stat->startTime;
-    }
-    const std::uint64_t cpuTime =
-        stat->utime > std::numeric_limits<std::uint64_t>::max() - stat->stime ? stat->utime : stat->utime + stat->stime;
-
-    ProcInfo p;
-    p.pid = pid;
-    const bool ran = !t.hasCounters || cpuTime != t.counters.cpuTime;
-    // No process runs on more cores than the machine has, nor on more than it has threads (at
-    // either end of the interval, as threads may end within it): a higher figure is the clock
-    // ticks' rounding or a measuring fault. Threads are counted only when the process ran.
-    const std::int64_t threadsNow =
-        ran ? parsePidStatThreads(std::string_view(statText, std::size_t(statLength))) : t.threads;
-    const std::int64_t threads = std::max(threadsNow, t.threads);
-    const double cap = threads > 0 ? std::min(maxCpu, 100.0 * double(threads)) : maxCpu;
-    if (t.hasCounters && wall > 0 && cpuTime >= t.counters.cpuTime)
-      p.cpu = std::min(double(cpuTime - t.counters.cpuTime) / ticks / wall * 100.0, cap);
-    if (!t.hasCounters && cpuTime == 0 && !stat->isKernelThread()) {
-      // A newcomer that has not run for a clock tick: its counters, which start at zero with
-      // every process, can hardly have moved, and most such newcomers are gone within a second.
-      t.hasIo = true;
-      t.ioTime = now;
-    } else if (!stat->isKernelThread() && ran) {
-      p.diskRate = updateIo(pid, t, now, ioText, sizeof ioText);
-    }
-    const std::uint64_t resident = residentPages(pid, t, *stat, ran);
-    t.counters.cpuTime = cpuTime;
-    t.threads = threadsNow;
-    t.hasCounters = true;
-    t.seen = round_;
-
-    // exec keeps the pid and start time but brings another program (and name) along.
-    if (!t.meta || (!stat->isKernelThread() && stat->comm != t.meta->comm)) {
-      t.meta = resolveMeta(pid, *stat, t.stat.descriptor());
-      matchApp(*t.meta, apps.get());
-    } else if (t.meta->pathGuessed || t.meta->uidGuessed || t.meta->cgroupGuessed) {
-      // Another file than the one guessed: nothing taken from its namesake stands, and nothing is
-      // guessed past the second tick.
-      if (!confirmMeta(pid, *t.meta)) t.meta = resolveMeta(pid, *stat, t.stat.descriptor(), false);
-      matchApp(*t.meta, apps.get());
-    } else if (apps && t.meta->appsGeneration != apps->generation()) {
-      matchApp(*t.meta, apps.get());
-    }
-    const Meta& meta = *t.meta;
-    p.name = meta.name;
-    p.path = meta.path;
-    p.isSystem = meta.isSystem;
-    p.provisional = meta.pathGuessed || meta.uidGuessed || meta.cgroupGuessed;
-    const auto page = std::uint64_t(options_.pageSize);
-    p.mem = resident > std::numeric_limits<std::uint64_t>::max() / page ? std::numeric_limits<std::uint64_t>::max()
-                                                                          : resident * page;
-    p.diskWritten = t.written;
-    p.appKey = meta.appKey;
-    p.ppid = stat->ppid;
-    p.startTime = t.startTime;
-    p.comm = meta.comm;
-    result.procs.push_back(std::move(p));
+    result.procs.push_back(measure(pid, t, *stat, statText, r));
     keptFds.push_back(t.stat.descriptor());
   }
+  forgetUnseen(result.procs);
+  statFds_.swap(keptFds);
+  lastTime_ = now;
+  return result;
+}
 
+std::optional<PidStat> ProcessSampler::currentStat(std::size_t i, std::int32_t pid, Tracked& t,
+                                                   std::string_view& text) {
+  char* statText = &statTexts_[statOffsets_[i]];
+  long statLength = statLengths_[i];
+  auto stat = statOf(statText, statLength, pid);
+  if (!stat && statFds_[i] >= 0) release(t);  // the process behind the kept file is gone
+  // A file not kept yet is opened, and so is one whose process is gone when its pid may have
+  // been handed out again since.
+  if (!stat && (statFds_[i] < 0 || pids_.mayBeNew(pid))) {
+    statText = statScratch_;
+    statLength = readKept(t.stat, pid, "stat", statText, kStatSize);
+    stat = statOf(statText, statLength, pid);
+  }
+  if (stat) text = std::string_view(statText, std::size_t(statLength));
+  return stat;
+}
+
+ProcInfo ProcessSampler::measure(std::int32_t pid, Tracked& t, const PidStat& stat, std::string_view statText,
+                                 const Round& r) {
+  if (t.seen == 0 || stat.startTime != t.startTime) {
+    // A process not seen before, or a new one under a known pid: nothing carries over.
+    KeptFile statFile = std::move(t.stat);
+    kept_ -= std::size_t(t.io.isOpen()) + std::size_t(t.statm.isOpen());
+    t = Tracked{};
+    t.stat = std::move(statFile);
+    t.startTime = stat.startTime;
+  }
+  const std::uint64_t cpuTime =
+      stat.utime > std::numeric_limits<std::uint64_t>::max() - stat.stime ? stat.utime : stat.utime + stat.stime;
+
+  ProcInfo p;
+  p.pid = pid;
+  const bool ran = !t.hasCounters || cpuTime != t.counters.cpuTime;
+  // No process runs on more cores than the machine has, nor on more than it has threads (at
+  // either end of the interval, as threads may end within it): a higher figure is the clock
+  // ticks' rounding or a measuring fault. Threads are counted only when the process ran.
+  const std::int64_t threadsNow = ran ? parsePidStatThreads(statText) : t.threads;
+  const std::int64_t threads = std::max(threadsNow, t.threads);
+  const double cap = threads > 0 ? std::min(r.maxCpu, 100.0 * double(threads)) : r.maxCpu;
+  if (t.hasCounters && r.wall > 0 && cpuTime >= t.counters.cpuTime)
+    p.cpu = std::min(double(cpuTime - t.counters.cpuTime) / r.ticksPerSecond / r.wall * 100.0, cap);
+  if (!t.hasCounters && cpuTime == 0 && !stat.isKernelThread()) {
+    // A newcomer that has not run for a clock tick: its counters, which start at zero with
+    // every process, can hardly have moved, and most such newcomers are gone within a second.
+    t.hasIo = true;
+    t.ioTime = r.now;
+  } else if (!stat.isKernelThread() && ran) {
+    char ioText[512];
+    p.diskRate = updateIo(pid, t, r.now, ioText, sizeof ioText);
+  }
+  const std::uint64_t resident = residentPages(pid, t, stat, ran);
+  t.counters.cpuTime = cpuTime;
+  t.threads = threadsNow;
+  t.hasCounters = true;
+  t.seen = round_;
+
+  const Meta& meta = currentMeta(pid, t, stat, r.apps);
+  p.name = meta.name;
+  p.path = meta.path;
+  p.isSystem = meta.isSystem;
+  p.provisional = meta.pathGuessed || meta.uidGuessed || meta.cgroupGuessed;
+  const auto page = std::uint64_t(options_.pageSize);
+  p.mem = resident > std::numeric_limits<std::uint64_t>::max() / page ? std::numeric_limits<std::uint64_t>::max()
+                                                                        : resident * page;
+  p.diskWritten = t.written;
+  p.appKey = meta.appKey;
+  p.ppid = stat.ppid;
+  p.startTime = t.startTime;
+  p.comm = meta.comm;
+  // Linux bills no energy per process: the estimate from CPU time stands in for every one.
+  p.energy = kWattsPerBusyCore * p.cpu / 100.0;
+  return p;
+}
+
+const ProcessSampler::Meta& ProcessSampler::currentMeta(std::int32_t pid, Tracked& t, const PidStat& stat,
+                                                        const AppTable* apps) {
+  // exec keeps the pid and start time but brings another program (and name) along.
+  if (!t.meta || (!stat.isKernelThread() && stat.comm != t.meta->comm)) {
+    t.meta = resolveMeta(pid, stat, t.stat.descriptor());
+    matchApp(*t.meta, apps);
+  } else if (t.meta->pathGuessed || t.meta->uidGuessed || t.meta->cgroupGuessed) {
+    // Another file than the one guessed: nothing taken from its namesake stands, and nothing is
+    // guessed past the second tick.
+    if (!confirmMeta(pid, *t.meta)) t.meta = resolveMeta(pid, stat, t.stat.descriptor(), false);
+    matchApp(*t.meta, apps);
+  } else if (apps && t.meta->appsGeneration != apps->generation()) {
+    matchApp(*t.meta, apps);
+  }
+  return *t.meta;
+}
+
+void ProcessSampler::forgetUnseen(const std::vector<ProcInfo>& procs) {
   if (round_ % kFullListEvery == 0) {
     std::erase_if(launches_, [this](const auto& entry) { return entry.second.used + kLaunchKeep < round_; });
     std::erase_if(placed_, [this](const auto& entry) { return entry.second + kLaunchKeep < round_; });
     std::erase_if(programs_, [this](const auto& entry) { return entry.second.used + kLaunchKeep < round_; });
   }
   // Processes not seen this time are forgotten, with their descriptors.
-  for (auto it = tracked_.begin(); tracked_.size() > result.procs.size() && it != tracked_.end();) {
+  for (auto it = tracked_.begin(); tracked_.size() > procs.size() && it != tracked_.end();) {
     if (it->second.seen != round_) {
       release(it->second);
       it = tracked_.erase(it);
@@ -288,13 +316,7 @@ ProcessSample ProcessSampler::sample() {
     }
   }
   pidList_.clear();
-  for (const auto& p : result.procs) pidList_.push_back(p.pid);
-  statFds_.swap(keptFds);
-  // Linux bills no energy per process: the estimate from CPU time stands in for every one.
-  result.energyMeasured = false;
-  for (auto& p : result.procs) p.energy = kWattsPerBusyCore * p.cpu / 100.0;
-  lastTime_ = now;
-  return result;
+  for (const auto& p : procs) pidList_.push_back(p.pid);
 }
 
 ProcessSampler::Meta ProcessSampler::resolveMeta(std::int32_t pid, const PidStat& stat, int statFd, bool guess) {

@@ -54,7 +54,6 @@ struct PidIo;
 
 struct ProcessSample {
   std::vector<ProcInfo> procs;
-  bool energyMeasured = false;  // Linux bills no energy per process: always the CPU estimate
 };
 
 class ProcessSampler {
@@ -132,6 +131,15 @@ class ProcessSampler {
     std::uint64_t seen = 0;
   };
 
+  // What every process of one sample is measured against.
+  struct Round {
+    MonoTime now{};
+    double wall = 0;  // seconds since the previous sample, 0 for the first
+    const AppTable* apps = nullptr;
+    double ticksPerSecond = 0;
+    double maxCpu = 0;  // percent: all cores busy
+  };
+
   // The pids of this tick into `pidList_`, with their kept stat descriptors in `statFds_`.
   void listPids();
   // Each kept stat file's text into `statTexts_` at `statOffsets_`, its length (or -1) into
@@ -141,6 +149,15 @@ class ProcessSampler {
   // once the process it was opened for is gone.
   long readKept(KeptFile& kept, std::int32_t pid, const char* file, char* buffer, std::size_t size);
   void release(Tracked& t);
+  // The stat of the `i`th listed pid, its text in `text`: the one read with the others, else the
+  // file opened afresh; none when the process is gone.
+  std::optional<PidStat> currentStat(std::size_t i, std::int32_t pid, Tracked& t, std::string_view& text);
+  // The process's figures this round, its counters kept for the next.
+  ProcInfo measure(std::int32_t pid, Tracked& t, const PidStat& stat, std::string_view statText, const Round& r);
+  // What the process is, resolved again when it ran another program or something was guessed.
+  const Meta& currentMeta(std::int32_t pid, Tracked& t, const PidStat& stat, const AppTable* apps);
+  // Forgets the processes not in `procs` and the launches not looked up for a while.
+  void forgetUnseen(const std::vector<ProcInfo>& procs);
   std::optional<PidIo> readIo(std::int32_t pid, Tracked& t, char* buffer, std::size_t size);
   // Reads io and keeps its counters: the disk rate since the previous read, 0 without one.
   double updateIo(std::int32_t pid, Tracked& t, MonoTime now, char* buffer, std::size_t size);

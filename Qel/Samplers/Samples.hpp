@@ -89,7 +89,6 @@ struct GPUSample {
   double util{};            // 0 to 1
   std::uint64_t memory{};   // bytes in use by the graphics processor
   std::optional<int> cores;
-  std::optional<double> renderer, tiler;
   bool operator==(const GPUSample&) const = default;
 };
 

@@ -37,34 +37,29 @@ class SystemSource {
   virtual ChipInfo chip() const { return {}; }
 };
 
-struct ProcessReading {
-  std::vector<ProcInfo> procs;
-  bool energyMeasured = false;
-};
-
 class ProcessSource {
  public:
   virtual ~ProcessSource() = default;
-  virtual ProcessReading sample() = 0;  // "qel.sampler"
+  virtual std::vector<ProcInfo> sample() = 0;  // "qel.sampler"
 };
 
 class TrafficSource {
  public:
   virtual ~TrafficSource() = default;
-  // "qel.nettop"; none when the reader failed, an empty map when it found no traffic.
+  // "qel.sampler"; none when the reader failed, an empty map when it found no traffic.
   virtual std::optional<std::map<std::int32_t, NetUse>> sample() = 0;
 };
 
 class PortSource {
  public:
   virtual ~PortSource() = default;
-  virtual std::optional<std::vector<PortEntry>> sample() = 0;  // "qel.ports"; absent when unreadable
+  virtual std::optional<std::vector<PortEntry>> sample() = 0;  // "qel.readers"; absent when unreadable
 };
 
 class BluetoothSource {
  public:
   virtual ~BluetoothSource() = default;
-  virtual std::vector<BTDevice> sample() = 0;  // "qel.bluetooth"
+  virtual std::vector<BTDevice> sample() = 0;  // "qel.readers"
 };
 
 }  // namespace qel

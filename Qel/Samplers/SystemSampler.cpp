@@ -102,7 +102,7 @@ std::optional<GPUSample> gpuFrom(const std::vector<GpuReading>& readings) {
   for (const auto& r : readings) {
     const double util = std::isfinite(r.busyPercent) ? std::clamp(r.busyPercent / 100.0, 0.0, 1.0) : 0.0;
     if (best && util <= best->util) continue;
-    best = GPUSample{.util = util, .memory = r.memoryBytes, .cores = r.cores, .renderer = {}, .tiler = {}};
+    best = GPUSample{.util = util, .memory = r.memoryBytes, .cores = r.cores};
   }
   return best;
 }

@@ -38,11 +38,7 @@ class ExportSheet : public SheetFrame {
   void copy();
 
   void setAskPath(AskPath ask) { askPath_ = std::move(ask); }
-  PillSegment* themeSwitch() const { return theme_; }
   QAbstractButton* appsSwitch() const { return apps_; }
-  QAbstractButton* dotsSwitch() const { return dots_; }
-  QAbstractButton* copyButton() const { return copy_; }
-  QAbstractButton* saveButton() const { return save_; }
 
  protected:
   // Return and Enter save, as the Save button's default action.

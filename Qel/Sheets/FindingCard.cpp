@@ -1,13 +1,12 @@
 #include "Qel/Sheets/FindingCard.hpp"
 
 #include <QHBoxLayout>
-#include <QPainter>
-#include <QPainterPath>
 #include <QVBoxLayout>
 
 #include "Qel/Kit/AppearanceNotifier.hpp"
 #include "Qel/Kit/Follow.hpp"
 #include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/NoteCard.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/PillButton.hpp"
 #include "Qel/Kit/PlainLabel.hpp"
@@ -21,7 +20,7 @@ namespace qel {
 
 namespace {
 
-constexpr int kBar = 3;
+constexpr int kBar = NoteCard::kStripe;
 
 QString text(const char* key) { return QString::fromStdString(L(key)); }
 
@@ -98,14 +97,8 @@ bool FindingCard::runs() const {
 }
 
 void FindingCard::paintEvent(QPaintEvent*) {
-  QPainter p(this);
-  p.setRenderHint(QPainter::Antialiasing);
-  QPainterPath card;
-  card.addRoundedRect(QRectF(rect()), 12, 12);
-  p.setClipPath(card);
-  p.fillRect(rect(), Palette::adaptiveOpacity(0.045, 0.045).resolve());
   const bool memory = finding_ && finding_->facts.isMemory;
-  p.fillRect(QRect(0, 0, kBar, height()), memory ? Palette::strain() : Palette::warn());
+  paintNoteCard(this, memory ? Palette::strain() : Palette::warn());
 }
 
 }  // namespace qel

@@ -7,6 +7,7 @@
 #include "Qel/Kit/FocusRing.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/QtString.hpp"
+#include "Qel/Kit/Spacing.hpp"
 #include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Kit/WrappedText.hpp"
 
@@ -48,7 +49,7 @@ void IconStyleCell::paintEvent(QPaintEvent*) {
   const QRectF r = QRectF(rect()).adjusted(0.75, 0.75, -0.75, -0.75);
   p.setPen(focusRingShown(this) ? QPen(Palette::secondaryText().resolve(), 1.5) : Qt::NoPen);
   p.setBrush((isChecked() ? invertedFill() : Palette::adaptiveOpacity(0.06, 0.06)).resolve());
-  p.drawRoundedRect(r, 10, 10);
+  p.drawRoundedRect(r, Radius::cardSmall, Radius::cardSmall);
   const QColor pictureInk = (isChecked() ? invertedText() : Palette::primaryText()).resolve();
   drawTinted(p, picture_.image(), QRectF(0, 10, width(), 20), pictureInk);
   const QFont font = titleFont(width());

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/Spacing.hpp"
 #include "Qel/Text/Loc.hpp"
 
 namespace qel {
@@ -67,7 +68,7 @@ void IncidentChart::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
   QPainterPath plate;
-  plate.addRoundedRect(QRectF(rect()), 10, 10);
+  plate.addRoundedRect(QRectF(rect()), Radius::cardSmall, Radius::cardSmall);
   p.fillPath(plate, Palette::adaptiveOpacity(0.05, 0.05).resolve());
   p.setClipRect(rect());  // a stack past the whole machine stops at the top
   const QColor rest = Palette::adaptiveOpacity(0.22, 0.22).resolve();

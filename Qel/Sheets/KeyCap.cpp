@@ -4,6 +4,7 @@
 
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/Spacing.hpp"
 #include "Qel/Kit/TypeScale.hpp"
 
 namespace qel {
@@ -20,7 +21,7 @@ void KeyCap::paintEvent(QPaintEvent*) {
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(Qt::NoPen);
   p.setBrush(Palette::adaptiveOpacity(0.08, 0.08).resolve());
-  p.drawRoundedRect(QRectF(rect()), 6, 6);
+  p.drawRoundedRect(QRectF(rect()), Radius::key, Radius::key);
   p.setFont(Fonts::text(Type::body, QFont::Medium));
   p.setPen(Palette::primaryText().resolve());
   p.drawText(rect(), Qt::AlignCenter, keys_);

@@ -53,7 +53,7 @@ void NoticeRow::paintEvent(QPaintEvent*) {
   const double wash = selected_ ? 0.08 : 0.04;
   p.setPen(focusRingShown(this) ? QPen(Palette::secondaryText().resolve(), 1.5) : Qt::NoPen);
   p.setBrush(Palette::adaptiveOpacity(wash, wash).resolve());
-  p.drawRoundedRect(QRectF(rect()).adjusted(0.75, 0.75, -0.75, -0.75), 12, 12);
+  p.drawRoundedRect(QRectF(rect()).adjusted(0.75, 0.75, -0.75, -0.75), Radius::card, Radius::card);
 }
 
 }  // namespace qel

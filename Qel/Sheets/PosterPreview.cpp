@@ -4,6 +4,7 @@
 #include <QPainterPath>
 
 #include "Qel/Kit/QtString.hpp"
+#include "Qel/Kit/Spacing.hpp"
 #include "Qel/Text/Loc.hpp"
 
 namespace qel {
@@ -18,7 +19,7 @@ void PosterPreview::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
   QPainterPath clip;
-  clip.addRoundedRect(QRectF(rect()), 14, 14);
+  clip.addRoundedRect(QRectF(rect()), Radius::poster, Radius::poster);
   p.setClipPath(clip);
   p.scale(kSide / kPosterSide, kSide / kPosterSide);
   paintPoster(p, data_, options_);

@@ -4,6 +4,7 @@
 
 #include "Qel/Kit/Layouts.hpp"
 #include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/Spacing.hpp"
 
 namespace qel {
 
@@ -18,7 +19,7 @@ void SettingGroup::paintEvent(QPaintEvent*) {
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(Qt::NoPen);
   p.setBrush(Palette::adaptiveOpacity(0.045, 0.045).resolve());
-  p.drawRoundedRect(QRectF(rect()), 12, 12);
+  p.drawRoundedRect(QRectF(rect()), Radius::card, Radius::card);
 }
 
 }  // namespace qel

@@ -15,7 +15,6 @@ class SettingRow : public QWidget {
 
   void setDetail(const QString& detail);
   PlainLabel* titleLabel() const { return title_; }
-  PlainLabel* detailLabel() const { return detail_; }
   QWidget* control() const { return control_; }
 
  protected:

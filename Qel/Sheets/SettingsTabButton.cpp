@@ -8,6 +8,7 @@
 #include "Qel/Kit/Glyphs.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/QtString.hpp"
+#include "Qel/Kit/Spacing.hpp"
 #include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Sheets/SettingsSheet.hpp"
 #include "Qel/Text/Loc.hpp"
@@ -33,7 +34,7 @@ void SettingsTabButton::paintEvent(QPaintEvent*) {
     p.setBrush(Palette::adaptiveOpacity(0.07, 0.08).resolve());
   else
     p.setBrush(Qt::NoBrush);
-  p.drawRoundedRect(r, 8, 8);
+  p.drawRoundedRect(r, Radius::chip, Radius::chip);
   const QColor ink = (isChecked() ? Palette::primaryText() : Palette::secondaryText()).resolve();
   Glyphs::draw(p, QRectF(10, 0, 18, height()), symbol_, Type::headline, ink);
   const QRectF words(36, 0, width() - 38, height());

@@ -8,6 +8,7 @@
 
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/Spacing.hpp"
 #include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Text/Loc.hpp"
 
@@ -68,7 +69,7 @@ void SleepBatteryChart::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
   QPainterPath plate;
-  plate.addRoundedRect(QRectF(rect()), 10, 10);
+  plate.addRoundedRect(QRectF(rect()), Radius::cardSmall, Radius::cardSmall);
   p.fillPath(plate, Palette::adaptiveOpacity(0.05, 0.05).resolve());
   const auto g = sleepChartGeometry(session_, QSizeF(size()));
   if (g.line.empty()) return;

@@ -1,13 +1,12 @@
 #include "Qel/Sheets/SleepNote.hpp"
 
-#include <QPainter>
-#include <QPainterPath>
 #include <QVBoxLayout>
 
 #include "Qel/History/WakeKind.hpp"
 #include "Qel/Kit/AppearanceNotifier.hpp"
 #include "Qel/Kit/Follow.hpp"
 #include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/NoteCard.hpp"
 #include "Qel/Kit/PageMeta.hpp"
 #include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/PlainLabel.hpp"
@@ -74,13 +73,7 @@ void SleepNote::refresh() {
 }
 
 void SleepNote::paintEvent(QPaintEvent*) {
-  QPainter p(this);
-  p.setRenderHint(QPainter::Antialiasing);
-  QPainterPath card;
-  card.addRoundedRect(QRectF(rect()), 12, 12);
-  p.setClipPath(card);
-  p.fillRect(rect(), Palette::adaptiveOpacity(0.045, 0.045).resolve());
-  p.fillRect(QRect(0, 0, 3, height()), wake_ ? Palette::warn() : Palette::tertiaryText().resolve());
+  paintNoteCard(this, wake_ ? Palette::warn() : Palette::tertiaryText().resolve());
 }
 
 }  // namespace qel

@@ -84,7 +84,7 @@ void TrayPreview::paintEvent(QPaintEvent*) {
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(Qt::NoPen);
   p.setBrush(Palette::adaptiveOpacity(0.06, 0.06).resolve());
-  p.drawRoundedRect(QRectF(rect()), 6, 6);
+  p.drawRoundedRect(QRectF(rect()), Radius::key, Radius::key);
   const QColor ink = Palette::primaryText().resolve();
   // From the leading edge, icon first: figures that change width move nothing else.
   if (icon_ && !picture_.image().isNull()) drawTinted(p, picture_.image(), iconBox(), ink);

@@ -57,7 +57,6 @@ std::string_view rawValue(MenuIconStyle style) {
   return "auto";
 }
 
-std::optional<Page> pageFromRaw(std::string_view raw) { return fromRaw(allPages, raw); }
 std::optional<TabValueStyle> tabValueStyleFromRaw(std::string_view raw) { return fromRaw(allTabValueStyles, raw); }
 std::optional<MenuIconStyle> menuIconStyleFromRaw(std::string_view raw) { return fromRaw(allMenuIconStyles, raw); }
 

@@ -42,7 +42,6 @@ std::string_view rawValue(Page page);
 std::string_view rawValue(TabValueStyle style);
 std::string_view rawValue(MenuIconStyle style);
 
-std::optional<Page> pageFromRaw(std::string_view raw);
 std::optional<TabValueStyle> tabValueStyleFromRaw(std::string_view raw);
 std::optional<MenuIconStyle> menuIconStyleFromRaw(std::string_view raw);
 

@@ -27,7 +27,6 @@ class LiveState : public StorePart<Concern::live> {
   std::string thermalText() const;
   const std::optional<GPUSample>& gpu() const;
   std::optional<double> power() const;
-  bool energyMeasured() const;
   const std::vector<WakeHolder>& wake() const;
   const std::vector<NetAddress>& addresses() const;
   const std::vector<BTDevice>& bluetooth() const;

@@ -15,10 +15,7 @@ namespace {
 class MachineProcesses final : public ProcessSource {
  public:
   explicit MachineProcesses(AppRegistry* apps) : s_(ProcessSampler::Options{.apps = apps}) {}
-  ProcessReading sample() override {
-    auto r = s_.sample();
-    return {std::move(r.procs), r.energyMeasured};
-  }
+  std::vector<ProcInfo> sample() override { return s_.sample().procs; }
 
  private:
   ProcessSampler s_;

@@ -32,7 +32,6 @@ ThermalState LiveState::thermal() const { return store_.thermal(); }
 std::string LiveState::thermalText() const { return store_.thermalText(); }
 const std::optional<GPUSample>& LiveState::gpu() const { return store_.gpu(); }
 std::optional<double> LiveState::power() const { return store_.power(); }
-bool LiveState::energyMeasured() const { return store_.energyMeasured(); }
 const std::vector<WakeHolder>& LiveState::wake() const { return store_.wake(); }
 const std::vector<NetAddress>& LiveState::addresses() const { return store_.addresses(); }
 const std::vector<BTDevice>& LiveState::bluetooth() const { return store_.bluetooth(); }

@@ -17,7 +17,6 @@ struct Snapshot {
   double load = 0;
   std::optional<GPUSample> gpu;
   std::vector<ProcInfo> procs;
-  bool energyMeasured = false;
   // Read here rather than on the main thread: it comes from files.
   ThermalState thermal = ThermalState::nominal;
   bool slow = false;

@@ -195,7 +195,6 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   const std::vector<ProcInfo>& procs() const { return procs_; }
   const std::optional<GPUSample>& gpu() const { return gpu_; }
   std::optional<double> power() const { return power_; }
-  bool energyMeasured() const { return energyMeasured_; }
   const std::vector<WakeHolder>& wake() const { return wake_; }
   // False while the system can't say who prevents sleep: an empty wake() then means nothing.
   bool wakeReadable() const { return wakeReadable_; }
@@ -423,6 +422,13 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   void onMain(std::function<void()> work);
   void onMainAfter(std::chrono::milliseconds delay, std::function<void()> work);
   Snapshot takeSample();
+  // apply's steps, in the order it takes them.
+  void keepReadings(const Snapshot& s);
+  void keepProcesses(std::vector<ProcInfo> procs);
+  void keepSlowReadings(Snapshot& s);
+  void pushHistories(const Snapshot& s);
+  void recordTick(const Snapshot& s, Date now);
+  void maintainAfterTick(int tick, Date now);
   // One sampling, and the per-app traffic when due, handed to the main thread together.
   void sampleAndHandOver();
   // Whether there is anything for the sampler queue to read (tests may give the traffic alone).
@@ -501,7 +507,6 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   std::vector<ProcInfo> procs_;
   std::optional<GPUSample> gpu_;
   std::optional<double> power_;
-  bool energyMeasured_ = false;
   std::vector<WakeHolder> wake_;
   bool wakeReadable_ = true;
   std::vector<NetAddress> addresses_;
@@ -533,6 +538,9 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   void maintainMenuFeatures(const std::vector<ProcInfo>& procs);
   void installTamer();
   void maintainTaming(const std::vector<ProcInfo>& procs);
+  // maintainTaming's steps: forget the held processes that ended, then hold or let go one.
+  void forgetEndedTamed(const std::vector<ProcInfo>& procs);
+  void tameOne(const ProcInfo& p, const std::optional<std::string>& frontKey, std::int32_t self);
   void persistPaused();
   // The paused processes as persistPaused() last wrote them down, for lastWords().
   std::mutex pausedMutex_;

@@ -40,6 +40,23 @@ void Store::installTamer() {
 
 void Store::maintainTaming(const std::vector<ProcInfo>& procs) {
   if (tameRules_.empty() && tamed_.empty() && keptSlow_.empty()) return;
+  forgetEndedTamed(procs);
+  if (tameRules_.empty() && tamed_.empty()) return;
+
+  // Without knowing the app in front, the app the user is in could be stopped: let all go.
+  const auto front = knownFrontOrExplain();
+  if (!front) {
+    releaseAllTamed();
+    return;
+  }
+  std::optional<std::string> frontKey;
+  if (const auto pid = front->processId())
+    if (const auto p = proc(*pid); p && !p->appKey.empty()) frontKey = p->appKey;
+  const std::int32_t self = ::getpid();
+  for (const auto& p : procs) tameOne(p, frontKey, self);
+}
+
+void Store::forgetEndedTamed(const std::vector<ProcInfo>& procs) {
   std::map<std::int32_t, std::uint64_t> live;
   for (const auto& p : procs) live.emplace(p.pid, p.startTime);
   // A process left slowed is forgotten once it ends: its next start runs at normal priority.
@@ -48,7 +65,6 @@ void Store::maintainTaming(const std::vector<ProcInfo>& procs) {
     return l == live.end() || l->second != entry.second.startTime;
   };
   if (std::erase_if(keptSlow_, ended) > 0) changed(Concern::taming);
-  if (tameRules_.empty() && tamed_.empty()) return;
   bool forgot = false;
   for (auto it = tamed_.begin(); it != tamed_.end();) {
     const auto l = live.find(it->first);
@@ -64,58 +80,47 @@ void Store::maintainTaming(const std::vector<ProcInfo>& procs) {
     changed(Concern::taming);
     persistPaused();
   }
+}
 
-  // Without knowing the app in front, the app the user is in could be stopped: let all go.
-  const auto front = knownFrontOrExplain();
-  if (!front) {
-    releaseAllTamed();
+void Store::tameOne(const ProcInfo& p, const std::optional<std::string>& frontKey, std::int32_t self) {
+  // Whose app it is may be a guess until its second tick: it is neither held nor let go on it.
+  if (p.provisional) return;
+  const auto rule = tameRules_.find(p.appKey);
+  const auto mode = rule != tameRules_.end() ? tameModeFromRaw(rule->second) : std::nullopt;
+  // A rule under a bare program path (an older one, or one written by hand) would take in
+  // everything that program runs, every script of an interpreter: only applications are tamed.
+  // The system's own processes never are, whatever entry names them; one held from before it
+  // was known as the system's is let go.
+  const bool ours = !p.isSystem && p.pid != self && !isSessionProcess(p.path, p.name);
+  const bool applies = ours && isAppKey(p.appKey) && mode && p.appKey != frontKey;
+  const auto held = tamed_.find(p.pid);
+  if (!applies) {
+    if (held != tamed_.end()) releaseTamed(p.pid);
     return;
   }
-  std::optional<std::string> frontKey;
-  if (const auto pid = front->processId())
-    if (const auto p = proc(*pid); p && !p->appKey.empty()) frontKey = p->appKey;
-  const std::int32_t self = ::getpid();
-
-  for (const auto& p : procs) {
-    // Whose app it is may be a guess until its second tick: it is neither held nor let go on it.
-    if (p.provisional) continue;
-    const auto rule = tameRules_.find(p.appKey);
-    const auto mode = rule != tameRules_.end() ? tameModeFromRaw(rule->second) : std::nullopt;
-    // A rule under a bare program path (an older one, or one written by hand) would take in
-    // everything that program runs, every script of an interpreter: only applications are tamed.
-    // The system's own processes never are, whatever entry names them; one held from before it
-    // was known as the system's is let go.
-    const bool ours = !p.isSystem && p.pid != self && !isSessionProcess(p.path, p.name);
-    const bool applies = ours && isAppKey(p.appKey) && mode && p.appKey != frontKey;
-    const auto held = tamed_.find(p.pid);
-    if (!applies) {
-      if (held != tamed_.end()) releaseTamed(p.pid);
-      continue;
-    }
-    const TameMode want = *mode;
-    if (held != tamed_.end() && held->second.mode == want) {
-      // Again every tick: threads started since get the background priority too.
-      if (want == TameMode::slow) priority_.lower({p.pid, p.startTime});
-      continue;
-    }
-    if (held != tamed_.end()) releaseTamed(p.pid);
-
-    const TamedProc entry{.mode = want, .key = p.appKey, .startTime = p.startTime};
-    if (want == TameMode::slow) {
-      if (!priority_.lower({p.pid, p.startTime})) continue;
-      tamed_[p.pid] = entry;
-    } else {
-      // Written down before the stop, so a crash right after it still leads to a resume.
-      tamed_[p.pid] = entry;
-      persistPaused();
-      if (signalProcess({p.pid, p.startTime}, SIGSTOP) != SignalOutcome::sent) {
-        tamed_.erase(p.pid);
-        persistPaused();
-        continue;
-      }
-    }
-    changed(Concern::taming);
+  const TameMode want = *mode;
+  if (held != tamed_.end() && held->second.mode == want) {
+    // Again every tick: threads started since get the background priority too.
+    if (want == TameMode::slow) priority_.lower({p.pid, p.startTime});
+    return;
   }
+  if (held != tamed_.end()) releaseTamed(p.pid);
+
+  const TamedProc entry{.mode = want, .key = p.appKey, .startTime = p.startTime};
+  if (want == TameMode::slow) {
+    if (!priority_.lower({p.pid, p.startTime})) return;
+    tamed_[p.pid] = entry;
+  } else {
+    // Written down before the stop, so a crash right after it still leads to a resume.
+    tamed_[p.pid] = entry;
+    persistPaused();
+    if (signalProcess({p.pid, p.startTime}, SIGSTOP) != SignalOutcome::sent) {
+      tamed_.erase(p.pid);
+      persistPaused();
+      return;
+    }
+  }
+  changed(Concern::taming);
 }
 
 RestoreOutcome Store::letGo(std::int32_t pid) {

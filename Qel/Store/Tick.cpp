@@ -104,9 +104,7 @@ Snapshot Store::takeSample() {
   s.diskWrite = disk.write;
   s.load = system_->load();
   s.gpu = system_->gpu();
-  auto reading = processes_->sample();
-  s.procs = std::move(reading.procs);
-  s.energyMeasured = reading.energyMeasured;
+  s.procs = processes_->sample();
   s.thermal = system_->thermal();
   s.slow = isSlowTick(s.tick);
   if (s.slow) {
@@ -129,7 +127,18 @@ void Store::apply(Snapshot s) {
   // one day.
   const Date now = clock_.now();
   tickSeen_ = s.tick;
+  keepReadings(s);
+  keepProcesses(std::move(s.procs));
+  if (s.slow) keepSlowReadings(s);
+  pushHistories(s);
+  recordTick(s, now);
+  maintainAfterTick(s.tick, now);
+  // Every sample moves the readings, the list, the current slot and what is worked out from
+  // them (advice, the forecast); the other parts were marked above when they changed.
+  changed(Concern::live | Concern::processes | Concern::day | Concern::insights);
+}
 
+void Store::keepReadings(const Snapshot& s) {
   if (s.cpu) {
     cpu_ = *s.cpu;
     updatePeaks(corePeaks_, peakAge_, cpu_.perCore);
@@ -142,10 +151,10 @@ void Store::apply(Snapshot s) {
   diskWrite_ = s.diskWrite;
   load_ = s.load;
   gpu_ = s.gpu;
-  energyMeasured_ = s.energyMeasured;
   thermal_ = s.thermal;
+}
 
-  std::vector<ProcInfo> procs = std::move(s.procs);
+void Store::keepProcesses(std::vector<ProcInfo> procs) {
   for (auto& p : procs) {
     if (auto it = netUse_.find(p.pid); it != netUse_.end()) {
       p.netDown = it->second.down;
@@ -167,20 +176,22 @@ void Store::apply(Snapshot s) {
     if (before == selectedStart.end() || before->second == p.startTime) kept.insert(p.pid);
   }
   if (kept != selection_) selection_ = std::move(kept);
+}
 
-  if (s.slow) {
-    battery_ = s.battery;
-    power_ = s.power;
-    diskDetail_ = s.diskDetail;
-    diskFree_ = diskDetail_.free;
-    diskTotal_ = diskDetail_.total;
-    volumes_ = std::move(s.volumes);
-    wakeReadable_ = s.wake.has_value();
-    wake_ = std::move(s.wake).value_or(std::vector<WakeHolder>{});
-    addresses_ = std::move(s.addresses);
-    noteSlowChanges();
-  }
+void Store::keepSlowReadings(Snapshot& s) {
+  battery_ = s.battery;
+  power_ = s.power;
+  diskDetail_ = s.diskDetail;
+  diskFree_ = diskDetail_.free;
+  diskTotal_ = diskDetail_.total;
+  volumes_ = std::move(s.volumes);
+  wakeReadable_ = s.wake.has_value();
+  wake_ = std::move(s.wake).value_or(std::vector<WakeHolder>{});
+  addresses_ = std::move(s.addresses);
+  noteSlowChanges();
+}
 
+void Store::pushHistories(const Snapshot& s) {
   push(cpuHist_, cpu_.total);
   updateMenuBusy();
   if (desktop_) desktop_->updateDockIcon(false);
@@ -194,6 +205,11 @@ void Store::apply(Snapshot s) {
   push(gpuHist_, s.gpu ? s.gpu->util : 0.0);
   recordEnergy(energyByPid_, energyNames_, procs_);
   push(powerHist_, power_ ? *power_ : procWatts());
+}
+
+// What the tick adds to the day: the apps' sums, a running stretch, the findings and, with a
+// CPU reading, the day's slot and the alert rules.
+void Store::recordTick(const Snapshot& s, Date now) {
   recordApps(procs_, now);
   recordStretch(procs_);
   handle(insight_.ingest(now, cpu_.total, mem_.pressure, s.diskRead + s.diskWrite, procs_, frontPid()), now);
@@ -202,6 +218,9 @@ void Store::apply(Snapshot s) {
     record(cpu_.total, memFraction(mem_), mem_.pressure, now);
     checkRules();
   }
+}
+
+void Store::maintainAfterTick(int tick, Date now) {
   maintainMenuFeatures(procs_);
   maintainTaming(procs_);
   noteFrontApp(now);
@@ -210,15 +229,12 @@ void Store::apply(Snapshot s) {
     changed(Concern::sleep);
   }
 
-  if (s.tick % 60 == 0) {
+  if (tick % 60 == 0) {
     saveDay();
     flushApps();
     // What a minute of processes coming and going freed goes back to the system.
     returnFreedHeap();
   }
-  // Every sample moves the readings, the list, the current slot and what is worked out from
-  // them (advice, the forecast); the other parts were marked above when they changed.
-  changed(Concern::live | Concern::processes | Concern::day | Concern::insights);
 }
 
 // ---- ports ----

@@ -92,7 +92,7 @@ void MetricRow::paintEvent(QPaintEvent*) {
   if (active) {
     p.setPen(Qt::NoPen);
     p.setBrush(Palette::adaptiveOpacity(0.045, 0.045).resolve());
-    p.drawRoundedRect(r, 10, 10);
+    p.drawRoundedRect(r, Radius::cardSmall, Radius::cardSmall);
   }
   const double mid = r.height() / 2;
   p.setPen(Qt::NoPen);

@@ -24,7 +24,6 @@ class MetricRow : public QAbstractButton {
   const QString& valueText() const { return value_; }
   const QString& name() const { return name_; }
   bool hovering() const { return hovering_; }
-  bool hasAction() const { return bool(action_); }
   Sparkline* sparkline() const { return spark_; }
 
   // Rows stacked together share one name column, as wide as their widest name (at least the

@@ -8,6 +8,7 @@
 #include "Qel/Kit/Follow.hpp"
 #include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/Spacing.hpp"
 #include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Text/Loc.hpp"
 
@@ -74,7 +75,7 @@ void RingLegend::paintEvent(QPaintEvent*) {
       case Mark::dash:
         p.setPen(Qt::NoPen);
         p.setBrush(grey);
-        p.drawRoundedRect(QRectF(x, mid - 1, 14, 2), 1, 1);
+        p.drawRoundedRect(QRectF(x, mid - 1, 14, 2), Radius::line, Radius::line);
         break;
     }
     x += box.width() + 6;

@@ -32,7 +32,6 @@ class TabBar : public QWidget {
   // Where the window leaves the bar too little room beside the top bar, the tabs other than the
   // current one leave out their numbers, as the "selected" style shows them.
   void setNumbersOnCurrentOnly(bool on);
-  bool numbersOnCurrentOnly() const { return currentOnly_; }
   // The bar's width with every tab's number as the style shows it, or with the current tab's only.
   int widthWith(bool currentOnly) const;
 

@@ -102,7 +102,7 @@ void TabButton::paintEvent(QPaintEvent*) {
     const double length = full * std::max(std::isfinite(state_.readout.load) ? state_.readout.load : 0.0, 0.04);
     p.setPen(Qt::NoPen);
     p.setBrush(state_.current ? Palette::withAlpha(Palette::ink(), 0.5) : accentColor);
-    p.drawRoundedRect(QRectF(kPadX, r.height() - 3 - 2, std::min(length, full), 2), 1, 1);
+    p.drawRoundedRect(QRectF(kPadX, r.height() - 3 - 2, std::min(length, full), 2), Radius::line, Radius::line);
   }
   if (state_.dot && state_.readout.unusual && page_ != Page::overview) {
     p.setPen(Qt::NoPen);

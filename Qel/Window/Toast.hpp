@@ -27,8 +27,6 @@ class Toast : public QWidget {
   void setMessage(const std::optional<QString>& text);
   // The text shown, kept while the toast leaves.
   const QString& text() const { return text_; }
-  // True from the moment a message is set until it is taken away.
-  bool isShowing() const { return showing_; }
 
   // Centres the toast at the foot of a parent of `size` (and slides it by its progress).
   void place(QSize size);

@@ -60,10 +60,8 @@ TEST(EnergyRules, topProcessesAndTheLineUnderTheFigure) {
   EXPECT_TRUE(energyTopPids({}).empty());
   EXPECT_EQ(energyTopPids({{1, {NAN, 1}}, {2, {0.5}}}), (std::vector<std::int32_t>{1, 2}));
 
-  EXPECT_EQ(powerNote(12.0, false), "Whole-computer power, measured by the battery.");
-  EXPECT_EQ(powerNote(std::nullopt, true),
-            "Whole-computer power isn't available. This is the sum of per-process energy.");
-  EXPECT_EQ(powerNote(std::nullopt, false), "Measured energy isn't available. This is estimated from CPU usage.");
+  EXPECT_EQ(powerNote(12.0), "Whole-computer power, measured by the battery.");
+  EXPECT_EQ(powerNote(std::nullopt), "Measured energy isn't available. This is estimated from CPU usage.");
   EXPECT_EQ(energyName({{4, "tracker"}}, 4), "tracker");
   EXPECT_EQ(energyName({{4, ""}}, 4), "Process 4");
   EXPECT_EQ(energyName({}, 77), "Process 77");

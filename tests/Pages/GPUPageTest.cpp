@@ -9,7 +9,6 @@
 #include "Qel/Kit/PageHead.hpp"
 #include "Qel/Kit/PlainLabel.hpp"
 #include "Qel/Kit/Sparkline.hpp"
-#include "Qel/Pages/ArcGaugeItem.hpp"
 #include "Qel/Pages/GPUHiveGeometry.hpp"
 #include "Qel/Pages/GPUHiveView.hpp"
 #include "Qel/Pages/GPUPage.hpp"
@@ -28,7 +27,7 @@ constexpr double pi = std::numbers::pi;
 constexpr double root3 = 1.7320508075688772;
 
 GPUSample gpuAt(double util, std::optional<int> cores = std::nullopt) {
-  return GPUSample{.util = util, .memory = 512ull << 20, .cores = cores, .renderer = {}, .tiler = {}};
+  return GPUSample{.util = util, .memory = 512ull << 20, .cores = cores};
 }
 
 }  // namespace
@@ -172,36 +171,28 @@ TEST_F(GPUPageTest, withoutAReadoutSaysSoAndShowsDashes) {
   EXPECT_EQ(page->stats()[0]->figure()->text(), "—");
   EXPECT_EQ(page->stats()[1]->figure()->text(), "—");
   EXPECT_EQ(page->stats()[2]->figure()->text(), "Normal");
-  EXPECT_FALSE(page->gauges()->isVisible());
   EXPECT_FALSE(page->users()->isVisible());
   EXPECT_TRUE(page->memoryText()->text().startsWith("The GPU is using 0 MB"));
 }
 
-TEST_F(GPUPageTest, showsTheReadoutGaugesAndTheAppsWithTheGPUOpen) {
+TEST_F(GPUPageTest, showsTheReadoutAndTheAppsWithTheGPUOpen) {
   auto* page = new GPUPage(LiveState(*store), ProcessState(*store), store->desktop());
   page->setHolderCheck([](const ProcInfo& p) -> std::optional<bool> { return p.pid != 2; });
   Host host(page, {1092, 700});
   Snapshot s;
-  s.gpu = GPUSample{.util = 0.62, .memory = 3ull << 30, .cores = 10, .renderer = 0.5, .tiler = 0.25};
+  s.gpu = GPUSample{.util = 0.62, .memory = 3ull << 30, .cores = 10};
   s.procs = {proc(1, "player", 1, 2.5), proc(2, "editor", 1, 4.0), proc(3, "game", 1, 3.0)};
   store->apply(s);
   settle();
   EXPECT_EQ(page->head()->figure()->runs()[0].text, "62");
   EXPECT_EQ(page->stats()[0]->figure()->text(), "3.0 GB");
   EXPECT_EQ(page->stats()[1]->figure()->text(), "10");
-  EXPECT_TRUE(page->gauges()->isVisible());
   ASSERT_TRUE(page->users()->isVisible());
   ASSERT_EQ(page->userList()->users().size(), 2u);
   EXPECT_EQ(page->userList()->users()[0].pid, 3);
-
-  // The renderer alone shows no gauges.
-  s.gpu->tiler.reset();
-  store->apply(s);
-  settle();
-  EXPECT_FALSE(page->gauges()->isVisible());
 }
 
-TEST_F(GPUPageTest, hiveAndGaugeDrawWhereTheGeometrySays) {
+TEST_F(GPUPageTest, hiveDrawsWhereTheGeometrySays) {
   useAppearance("light");
   auto* hive = new GPUHiveView(LiveState(*store));
   Host host(hive, {400, 400});
@@ -217,18 +208,4 @@ TEST_F(GPUPageTest, hiveAndGaugeDrawWhereTheGeometrySays) {
   const QPoint newest(int(std::lround(200 + (inner + 1.5) * std::cos(a))),
                       int(std::lround(200 + (inner + 1.5) * std::sin(a))));
   EXPECT_TRUE(near(image.pixelColor(newest), Palette::strain(), 20));
-
-  auto* gauge = new ArcGaugeItem("Tiler", 0.5, Palette::gpu());
-  Host gaugeHost(gauge, {80, 60});
-  const QRect canvas = gauge->canvasRect();
-  const QPointF c(canvas.left() + 32, canvas.top() + 0.88 * 36);
-  const double r = std::min(32.0, 0.88 * 36) - 3;
-  const QImage g = gaugeHost.image();
-  EXPECT_TRUE(near(g.pixelColor(QPointF(c.x() - r * std::cos(pi / 4), c.y() - r * std::sin(pi / 4)).toPoint()),
-                   Palette::gpu(), 30));  // upper left: filled
-  EXPECT_TRUE(near(g.pixelColor(QPointF(c.x() + r * std::cos(pi / 4), c.y() - r * std::sin(pi / 4)).toPoint()),
-                   over(Qt::white, Qt::black, 0.08), 12));  // upper right: the track
-  EXPECT_DOUBLE_EQ(arcGaugeSweep(1.3), pi);
-  EXPECT_DOUBLE_EQ(arcGaugeSweep(-0.2), 0);
-  EXPECT_DOUBLE_EQ(arcGaugeSweep(std::nan("")), 0);
 }

@@ -27,7 +27,7 @@ class RecordedLaptop final : public SystemSampler {
 class FixedProcesses final : public ProcessSource {
  public:
   explicit FixedProcesses(std::vector<ProcInfo> procs) : procs_(std::move(procs)) {}
-  ProcessReading sample() override { return {procs_, false}; }
+  std::vector<ProcInfo> sample() override { return procs_; }
 
  private:
   std::vector<ProcInfo> procs_;

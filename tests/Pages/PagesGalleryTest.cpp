@@ -64,8 +64,7 @@ class PagesGallery : public PageTest {
       s.load = 3.0 + std::sin(t * 0.1);
       s.mem = {.total = 32ull << 30, .app = 14ull << 30, .wired = 3ull << 30, .compressed = 1ull << 30,
                .pressure = 48, .swapUsed = 0};
-      if (gpu) s.gpu = GPUSample{.util = 0.35 + 0.3 * std::sin(t * 0.15), .memory = 2200ull << 20, .cores = 12,
-                                 .renderer = {}, .tiler = {}};
+      if (gpu) s.gpu = GPUSample{.util = 0.35 + 0.3 * std::sin(t * 0.15), .memory = 2200ull << 20, .cores = 12};
       s.thermal = ThermalState::fair;
       s.procs = busyProcs(t);
       store->apply(s);

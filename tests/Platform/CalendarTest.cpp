@@ -33,5 +33,4 @@ TEST(Calendar, keysAreValidatedAndStepped) {
   EXPECT_EQ(addDays("2026-03-29", 1), "2026-03-30");
   EXPECT_EQ(addDays("2026-01-01", -1), "2025-12-31");
   EXPECT_EQ(addDays("nonsense", 1), std::nullopt);
-  EXPECT_EQ(slotStart("2026-03-10", 144), std::nullopt);
 }

@@ -43,7 +43,7 @@ TEST(SystemSampler, readsEachRecordedMachine) {
        {.total = 32000000 * kB, .app = 6000000 * kB, .wired = 300000 * kB, .compressed = 20000 * kB + 30000000,
         .pressure = 25, .swapUsed = 1000000 * kB},
        1.25, ThermalState::fair,  // past the fan's trip; the hotter zone is disabled
-       GPUSample{.util = 0.37, .memory = 805306368, .cores = {}, .renderer = {}, .tiler = {}},
+       GPUSample{.util = 0.37, .memory = 805306368, .cores = {}},
        {{"/", "/", true, true}, {"/boot/efi", "SYSTEM", true, false}, {"/media/ann/My Stick", "My Stick", false, false}}},
       {"desktop", "Intel(R) Core(TM) i5-6500 CPU @ 3.20GHz", {4, 0},
        {.total = 16000000 * kB, .app = 9000000 * kB, .wired = 156000 * kB, .compressed = 0, .pressure = 75,
@@ -153,7 +153,7 @@ TEST(SystemSampler, busiestGpuWins) {
   const auto g = gpuFrom({{.busyPercent = 20, .memoryBytes = 1, .cores = {}},
                           {.busyPercent = 150, .memoryBytes = 2, .cores = 10},
                           {.busyPercent = 100, .memoryBytes = 3, .cores = {}}});
-  EXPECT_EQ(g, (GPUSample{.util = 1.0, .memory = 2, .cores = 10, .renderer = {}, .tiler = {}}));  // 150 % is 1, first on a tie
+  EXPECT_EQ(g, (GPUSample{.util = 1.0, .memory = 2, .cores = 10}));  // 150 % is 1, first on a tie
   EXPECT_EQ(gpuFrom({{.busyPercent = -5, .memoryBytes = 7, .cores = {}}})->util, 0.0);
 }
 

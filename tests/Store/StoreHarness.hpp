@@ -142,9 +142,9 @@ class ScriptedSystem final : public SystemSource {
 class ScriptedProcesses final : public ProcessSource {
  public:
   explicit ScriptedProcesses(Script& s) : s_(s) {}
-  ProcessReading sample() override {
+  std::vector<ProcInfo> sample() override {
     std::lock_guard l(s_.m);
-    return {s_.procs, false};
+    return s_.procs;
   }
 
  private:

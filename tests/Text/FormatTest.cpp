@@ -65,6 +65,6 @@ TEST(Format, durations) {
 }
 
 TEST(Format, clockTimes) {
-  EXPECT_EQ(clockFormatter().string(*slotStart("2026-03-10", 42) + std::chrono::minutes(5)), "07:05");
-  EXPECT_EQ(clockFormatter().string(*slotStart("2026-03-10", 118)), "19:40");
+  EXPECT_EQ(clockFormatter().string(*dayStart("2026-03-10") + std::chrono::minutes(425)), "07:05");
+  EXPECT_EQ(clockFormatter().string(*dayStart("2026-03-10") + std::chrono::minutes(1180)), "19:40");
 }

@@ -1841,16 +1841,6 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <translation>Thermischer Zustand</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="140"/>
-        <source>Renderer</source>
-        <translation>Renderer</translation>
-    </message>
-    <message>
-        <location filename="../../Pages/GPUPage.cpp" line="141"/>
-        <source>Tiler</source>
-        <translation>Kacheln</translation>
-    </message>
-    <message>
         <location filename="../../Pages/GPUPage.cpp" line="166"/>
         <source>Likely GPU users</source>
         <translation>Wahrscheinliche GPU-Nutzer</translation>
@@ -4363,11 +4353,6 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <location filename="../../Pages/EnergyPage.cpp" line="54"/>
         <source>Whole-computer power, measured by the battery.</source>
         <translation>Leistung des ganzen Computers, vom Akku gemessen.</translation>
-    </message>
-    <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="55"/>
-        <source>Whole-computer power isn&apos;t available. This is the sum of per-process energy.</source>
-        <translation>Die Leistung des ganzen Computers ist nicht verfügbar. Das ist die Summe der Energie je Prozess.</translation>
     </message>
     <message>
         <location filename="../../Pages/EnergyPage.cpp" line="56"/>

@@ -1841,16 +1841,6 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <translation>Estado térmico</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="140"/>
-        <source>Renderer</source>
-        <translation>Renderizado</translation>
-    </message>
-    <message>
-        <location filename="../../Pages/GPUPage.cpp" line="141"/>
-        <source>Tiler</source>
-        <translation>Tiler</translation>
-    </message>
-    <message>
         <location filename="../../Pages/GPUPage.cpp" line="166"/>
         <source>Likely GPU users</source>
         <translation>Posibles usuarios de la GPU</translation>
@@ -4363,11 +4353,6 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <location filename="../../Pages/EnergyPage.cpp" line="54"/>
         <source>Whole-computer power, measured by the battery.</source>
         <translation>Potencia de todo el ordenador, medida por la batería.</translation>
-    </message>
-    <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="55"/>
-        <source>Whole-computer power isn&apos;t available. This is the sum of per-process energy.</source>
-        <translation>La potencia de todo el ordenador no está disponible. Esto es la suma de la energía por proceso.</translation>
     </message>
     <message>
         <location filename="../../Pages/EnergyPage.cpp" line="56"/>

@@ -1841,16 +1841,6 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <translation>État thermique</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="140"/>
-        <source>Renderer</source>
-        <translation>Rendu</translation>
-    </message>
-    <message>
-        <location filename="../../Pages/GPUPage.cpp" line="141"/>
-        <source>Tiler</source>
-        <translation>Tiler</translation>
-    </message>
-    <message>
         <location filename="../../Pages/GPUPage.cpp" line="166"/>
         <source>Likely GPU users</source>
         <translation>Utilisateurs probables du GPU</translation>
@@ -4363,11 +4353,6 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <location filename="../../Pages/EnergyPage.cpp" line="54"/>
         <source>Whole-computer power, measured by the battery.</source>
         <translation>Puissance de tout l&apos;ordinateur, mesurée par la batterie.</translation>
-    </message>
-    <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="55"/>
-        <source>Whole-computer power isn&apos;t available. This is the sum of per-process energy.</source>
-        <translation>La puissance de tout l&apos;ordinateur n&apos;est pas disponible. Ceci est la somme de l&apos;énergie par processus.</translation>
     </message>
     <message>
         <location filename="../../Pages/EnergyPage.cpp" line="56"/>

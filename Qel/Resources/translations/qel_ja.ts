@@ -1830,16 +1830,6 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>熱状態</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="140"/>
-        <source>Renderer</source>
-        <translation>レンダラー</translation>
-    </message>
-    <message>
-        <location filename="../../Pages/GPUPage.cpp" line="141"/>
-        <source>Tiler</source>
-        <translation>タイラー</translation>
-    </message>
-    <message>
         <location filename="../../Pages/GPUPage.cpp" line="166"/>
         <source>Likely GPU users</source>
         <translation>GPU を使用していそうなアプリ</translation>
@@ -4338,11 +4328,6 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <location filename="../../Pages/EnergyPage.cpp" line="54"/>
         <source>Whole-computer power, measured by the battery.</source>
         <translation>バッテリーで測定したコンピューター全体の電力です。</translation>
-    </message>
-    <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="55"/>
-        <source>Whole-computer power isn&apos;t available. This is the sum of per-process energy.</source>
-        <translation>コンピューター全体の電力は取得できません。プロセスごとのエネルギーの合計です。</translation>
     </message>
     <message>
         <location filename="../../Pages/EnergyPage.cpp" line="56"/>

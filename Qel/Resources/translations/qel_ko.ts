@@ -1830,16 +1830,6 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>발열 상태</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="140"/>
-        <source>Renderer</source>
-        <translation>렌더러</translation>
-    </message>
-    <message>
-        <location filename="../../Pages/GPUPage.cpp" line="141"/>
-        <source>Tiler</source>
-        <translation>타일러</translation>
-    </message>
-    <message>
         <location filename="../../Pages/GPUPage.cpp" line="166"/>
         <source>Likely GPU users</source>
         <translation>GPU를 사용하는 것으로 보이는 앱</translation>
@@ -4338,11 +4328,6 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <location filename="../../Pages/EnergyPage.cpp" line="54"/>
         <source>Whole-computer power, measured by the battery.</source>
         <translation>배터리로 측정한 컴퓨터 전체 전력입니다.</translation>
-    </message>
-    <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="55"/>
-        <source>Whole-computer power isn&apos;t available. This is the sum of per-process energy.</source>
-        <translation>컴퓨터 전체 전력을 사용할 수 없습니다. 프로세스별 에너지의 합계입니다.</translation>
     </message>
     <message>
         <location filename="../../Pages/EnergyPage.cpp" line="56"/>

@@ -1841,16 +1841,6 @@ O sistema não informa o uso da GPU por núcleo ou por app, então só o valor g
         <translation>Estado térmico</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="140"/>
-        <source>Renderer</source>
-        <translation>Renderizador</translation>
-    </message>
-    <message>
-        <location filename="../../Pages/GPUPage.cpp" line="141"/>
-        <source>Tiler</source>
-        <translation>Ladrilhos</translation>
-    </message>
-    <message>
         <location filename="../../Pages/GPUPage.cpp" line="166"/>
         <source>Likely GPU users</source>
         <translation>Prováveis usuários da GPU</translation>
@@ -4363,11 +4353,6 @@ O sistema não informa o uso da GPU por núcleo ou por app, então só o valor g
         <location filename="../../Pages/EnergyPage.cpp" line="54"/>
         <source>Whole-computer power, measured by the battery.</source>
         <translation>Potência do computador inteiro, medida pela bateria.</translation>
-    </message>
-    <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="55"/>
-        <source>Whole-computer power isn&apos;t available. This is the sum of per-process energy.</source>
-        <translation>A potência do computador inteiro não está disponível. Este valor é a soma da energia por processo.</translation>
     </message>
     <message>
         <location filename="../../Pages/EnergyPage.cpp" line="56"/>
