@@ -234,8 +234,8 @@ void MenuBar::updateButton() {
     notifier_->setToolTip("Qel", text.toStdString());
   }
   std::optional<MenuIconStyle> style;
-  if (store_.menuItems().count("ring") || text.isEmpty())
-    style = menuIconStyleFromRaw(store_.menuIconStyle()).value_or(MenuIconStyle::auto_);
+  if (store_.setting(Setting::menuItems).count("ring") || text.isEmpty())
+    style = menuIconStyleFromRaw(store_.setting(Setting::menuIconStyle)).value_or(MenuIconStyle::auto_);
   const QColor ink = trayInk();
   const double dpr = trayRatio();
   // Drawn only when the picture would change: the text, or the shape of a drawn icon.

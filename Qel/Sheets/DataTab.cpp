@@ -51,14 +51,14 @@ void confirmErase(QWidget* parent, Store& store) {
 // A shorter time deletes the older days at once, so it is asked first; a longer one, or
 // "Forever", is set straight away.
 void chooseKeepDays(QWidget* parent, Store& store, int days, const QString& label) {
-  const int now = store.keepDays();
+  const int now = store.setting(Setting::keepDays);
   if (days == 0 || (now != 0 && days >= now)) {
-    store.setKeepDays(days);
+    store.set(Setting::keepDays, days);
     return;
   }
   askFirst(parent, QStringLiteral("retentionConfirmation"), qs(L("Keep history for %@?", {label.toStdString()})),
            qs(L("Days older than that are deleted now. This can't be undone.")), qs(L("Delete older days")),
-           [&store, days] { store.setKeepDays(days); });
+           [&store, days] { store.set(Setting::keepDays, days); });
 }
 
 }  // namespace
@@ -91,7 +91,7 @@ TabBody* dataTab(const SettingsEnv& env) {
                                                          {"0", qs(L("Forever"))}};
   group->column()->addWidget(new SettingRow(
       qs(L("Keep history for")), qs(L("Older days are deleted automatically. The usual baseline is kept.")),
-      boundChoice(body, qs(L("Keep history for")), 140, keep, [&store] { return std::to_string(store.keepDays()); },
+      boundChoice(body, qs(L("Keep history for")), 140, keep, [&store] { return std::to_string(store.setting(Setting::keepDays)); },
                   [body, &store, keep](const std::string& v) {
                     const auto entry = std::find_if(keep.begin(), keep.end(), [&](const auto& e) { return e.first == v; });
                     chooseKeepDays(body, store, std::stoi(v), entry == keep.end() ? QString() : entry->second);

@@ -37,14 +37,14 @@ void addDisplayRows(TabBody* body, SettingGroup* group, const SettingsEnv& env) 
   for (const auto& lang : Loc::languages) languages.emplace_back(std::string(lang.code), qs(lang.name));
   add(group, L("Interface language"),
       qs(L("Follow system uses the first of your system languages that Qel supports, or English if there is none.")),
-      boundChoice(body, qs(L("Interface language")), 190, std::move(languages), [&store] { return store.language(); },
-                  [&store](const std::string& v) { store.setLanguage(v); }, 1));
+      boundChoice(body, qs(L("Interface language")), 190, std::move(languages), [&store] { return store.setting(Setting::language); },
+                  [&store](const std::string& v) { store.set(Setting::language, v); }, 1));
 
   auto* appearance = new PillSegment(body);
   appearance->setAccessibleName(qs(L("Appearance")));
   appearance->setOptions<std::string>(
       {{"system", qs(L("Follow system"))}, {"light", qs(L("Light"))}, {"dark", qs(L("Dark"))}},
-      [&store] { return store.appearance(); }, [&store](const std::string& v) { store.setAppearance(v); });
+      [&store] { return store.setting(Setting::appearance); }, [&store](const std::string& v) { store.set(Setting::appearance, v); });
   body->onSync([appearance] { appearance->refresh(); });
   add(group, L("Appearance"), qs(L("Follow system switches with your desktop's appearance.")), appearance);
 
@@ -56,19 +56,19 @@ void addDisplayRows(TabBody* body, SettingGroup* group, const SettingsEnv& env) 
 
   std::vector<std::pair<std::string, QString>> styles;
   for (auto style : allTabValueStyles) styles.emplace_back(std::string(rawValue(style)), title(style));
-  auto* numbers = add(group, L("Tab bar numbers"), detail(tabValueStyleOr(store.tabValues())),
+  auto* numbers = add(group, L("Tab bar numbers"), detail(tabValueStyleOr(store.setting(Setting::tabValues))),
                       boundChoice(body, qs(L("Tab bar numbers")), 150, std::move(styles),
-                                  [&store] { return store.tabValues(); },
-                                  [&store](const std::string& v) { store.setTabValues(v); }));
-  body->onSync([numbers, &store] { numbers->setDetail(detail(tabValueStyleOr(store.tabValues()))); });
+                                  [&store] { return store.setting(Setting::tabValues); },
+                                  [&store](const std::string& v) { store.set(Setting::tabValues, v); }));
+  body->onSync([numbers, &store] { numbers->setDetail(detail(tabValueStyleOr(store.setting(Setting::tabValues)))); });
 }
 
 // The load in the taskbar icon and opening at login.
 void addStartupRows(TabBody* body, SettingGroup* group, Store& store) {
   add(group, L("Show load in the taskbar icon"),
       qs(L("The water in the taskbar icon rises with CPU usage, and the icon turns warm when the processor is busy.")),
-      boundSwitch(body, qs(L("Show load in the taskbar icon")), [&store] { return store.dockLoad(); },
-                  [&store](bool on) { store.setDockLoad(on); }));
+      boundSwitch(body, qs(L("Show load in the taskbar icon")), [&store] { return store.setting(Setting::dockLoad); },
+                  [&store](bool on) { store.set(Setting::dockLoad, on); }));
 
   add(group, L("Open at login"), qs(L("Starts Qel in the tray when you log in.")),
       boundSwitch(body, qs(L("Open at login")), [] { return Autostart::enabled(); },

@@ -55,12 +55,12 @@ QWidget* itemsBlock(TabBody* body, QWidget* group, Store& store) {
     auto* chip = new WashButton(label, Type::body, items);
     chip->setObjectName(QString::fromLatin1(key));
     QObject::connect(chip, &QAbstractButton::clicked, chip, [&store, key = std::string(key)] {
-      auto chosen = store.menuItems();
+      auto chosen = store.setting(Setting::menuItems);
       if (!chosen.erase(key)) chosen.insert(key);
-      store.setMenuItems(std::move(chosen));
+      store.set(Setting::menuItems, std::move(chosen));
     });
     body->onSync([chip, &store, key = std::string(key)] {
-      const bool on = store.menuItems().count(key) > 0;
+      const bool on = store.setting(Setting::menuItems).count(key) > 0;
       chip->setColors(on ? invertedText() : Palette::secondaryText(), on ? invertedFill() : Palette::adaptiveOpacity(0.06, 0.06));
       chip->setBold(on);
     });
@@ -88,7 +88,7 @@ QWidget* stylesBlock(TabBody* body, QWidget* group, Store& store) {
     const MenuIconStyle style = allMenuIconStyles[i];
     auto* cell = new IconStyleCell(style, inner);
     QObject::connect(cell, &QAbstractButton::clicked, cell,
-                     [&store, style] { store.setMenuIconStyle(std::string(rawValue(style))); });
+                     [&store, style] { store.set(Setting::menuIconStyle, std::string(rawValue(style))); });
     body->onSync([cell, &store] { cell->sync(SettingsState(store), LiveState(store)); });
     grid->addWidget(cell, static_cast<int>(i) / kColumns, static_cast<int>(i) % kColumns);
   }

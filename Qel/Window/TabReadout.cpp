@@ -60,7 +60,7 @@ std::string widestTabValue(Page page) {
 }
 
 TabValueStyle tabValueStyle(const Store& store) {
-  return tabValueStyleFromRaw(store.tabValues()).value_or(TabValueStyle::always);
+  return tabValueStyleFromRaw(store.setting(Setting::tabValues)).value_or(TabValueStyle::always);
 }
 
 }  // namespace qel
