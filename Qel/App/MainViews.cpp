@@ -99,7 +99,11 @@ void registerSheets(ViewRegistry& registry, Updater& updater, const std::functio
   registry.addSheet({"settings", [](const Store& s) { return flag(s.showingSettings()); },
                      [](Store& s) { s.setShowingSettings(false); },
                      [&updater, hotKeyProblem](const ViewContext& c, QWidget* parent) {
-                       return new SettingsSheet({c.store, updater, hotKeyProblem, openInFileManager}, parent);
+                       Store& s = c.store;
+                       return new SettingsSheet({SettingsState(s), NavigationState(s), TamingState(s), ProcessState(s),
+                                                 LiveState(s), DayState(s), InsightState(s), s.changes(Concern::all), s,
+                                                 s, s, updater, hotKeyProblem, openInFileManager},
+                                                parent);
                      }});
   registry.addSheet({"incident", [](const Store& s) { return s.incident() ? std::optional(s.incident()->id) : std::nullopt; },
                      [](Store& s) { s.setIncident(std::nullopt); },

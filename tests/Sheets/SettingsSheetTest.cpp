@@ -35,6 +35,7 @@
 #include "tests/Window/BusyAfternoon.hpp"
 #include "tests/Window/Probe.hpp"
 #include "tests/support/HostedSheets.hpp"
+#include "tests/support/SettingsSheetEnv.hpp"
 
 using namespace qel;
 using test::settle;
@@ -46,10 +47,10 @@ class SettingsSheetTest : public test::ShellTest {
   SettingsSheet* open(const std::string& tab) {
     store->setSettingsTab(tab);
     store->setShowingSettings(true);
-    sheet = std::make_unique<SettingsSheet>(SettingsEnv{*store, updater, problem, [this](const QString& folder) {
-                                                          opened.push_back(folder);
-                                                          return openWorks;
-                                                        }});
+    sheet = std::make_unique<SettingsSheet>(test::settingsEnv(*store, updater, problem, [this](const QString& folder) {
+      opened.push_back(folder);
+      return openWorks;
+    }));
     sheet->show();
     settle();
     return sheet.get();
@@ -205,7 +206,8 @@ TEST_F(SettingsSheetTest, updateSwitchesFollowWhetherACheckCanRun) {
   // With a feed both wait while a check runs.
   test::FeedServer server(test::feed(test::item("1.4.0")));
   Updater fed(defaults, {.feed = server.url(), .running = AppVersion::parse("1.4.0")});
-  sheet = std::make_unique<SettingsSheet>(SettingsEnv{*store, fed, problem, [](const QString&) { return true; }});
+  sheet =
+      std::make_unique<SettingsSheet>(test::settingsEnv(*store, fed, problem, [](const QString&) { return true; }));
   sheet->show();
   settle();
   automatic = control("Check for updates automatically");
