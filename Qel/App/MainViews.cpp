@@ -41,9 +41,6 @@ bool openInFileManager(const QString& folder) { return QDesktopServices::openUrl
 
 std::optional<std::string> flag(bool on) { return on ? std::optional<std::string>("on") : std::nullopt; }
 
-// For the views that still take the whole store: every context is made from one by viewContext().
-Store& wholeStore(const ViewContext& c) { return dynamic_cast<Store&>(c.navigator); }
-
 // The tab bar and the seven pages.
 void registerPages(ViewRegistry& registry) {
   registry.setTabBar([](const ViewContext& context, QWidget* parent) { return new TabBar(context, parent); });
@@ -120,7 +117,10 @@ void registerSheets(ViewRegistry& registry, Updater& updater, const std::functio
   registry.addSheet({"settings", [](const NavigationState& s) { return flag(s.showingSettings()); },
                      [](Navigator& s) { s.setShowingSettings(false); },
                      [&updater, hotKeyProblem](const ViewContext& c, QWidget* parent) {
-                       return new SettingsSheet({wholeStore(c), updater, hotKeyProblem, openInFileManager}, parent);
+                       return new SettingsSheet({c.settings, c.navigation, c.taming, c.processes, c.live, c.day,
+                                                 c.insights, c.everything, c.navigator, c.settingsActions,
+                                                 c.processActions, updater, hotKeyProblem, openInFileManager},
+                                                parent);
                      }});
   registry.addSheet({"incident",
                      [](const NavigationState& s) { return s.incident() ? std::optional(s.incident()->id) : std::nullopt; },

@@ -8,11 +8,11 @@ namespace qel {
 
 StoreBridge::StoreBridge(Store& store, QObject* parent)
     : QObject(parent), store_(store), subscription_(store.notice().subscribe([this] { storeChanged(); })),
-      language_(store.language()) {}
+      language_(store.setting(Setting::language)) {}
 
 void StoreBridge::storeChanged() {
-  if (store_.language() == language_) return;
-  language_ = store_.language();
+  if (store_.setting(Setting::language) == language_) return;
+  language_ = store_.setting(Setting::language);
   // Each window hands it on to its children.
   for (QWidget* window : QApplication::topLevelWidgets())
     QCoreApplication::postEvent(window, new QEvent(QEvent::LanguageChange));

@@ -235,8 +235,8 @@ void MenuBar::updateButton() {
     notifier_->setToolTip("Qel", text.toStdString());
   }
   std::optional<MenuIconStyle> style;
-  if (settings_.menuItems().count("ring") || text.isEmpty())
-    style = menuIconStyleFromRaw(settings_.menuIconStyle()).value_or(MenuIconStyle::auto_);
+  if (settings_.get(Setting::menuItems).count("ring") || text.isEmpty())
+    style = menuIconStyleFromRaw(settings_.get(Setting::menuIconStyle)).value_or(MenuIconStyle::auto_);
   const QColor ink = trayInk();
   const double dpr = trayRatio();
   // Drawn only when the picture would change: the text, or the shape of a drawn icon.

@@ -12,7 +12,7 @@
 #include "Qel/Sheets/RuleRow.hpp"
 #include "Qel/Sheets/SettingParts.hpp"
 #include "Qel/Sheets/SettingsTabs.hpp"
-#include "Qel/Store/Store.hpp"
+#include "Qel/Store/AlertRule.hpp"
 #include "Qel/Text/Loc.hpp"
 
 namespace qel {
@@ -33,7 +33,9 @@ std::string alertsFootnote(int enabled, bool notifications) {
 }
 
 TabBody* alertsTab(const SettingsEnv& env) {
-  Store& store = env.store;
+  const SettingsState settings = env.settings;
+  const TamingState taming = env.taming;
+  SettingsActions& actions = env.actions;
   auto* body = new TabBody;
   auto* column = body->column();
 
@@ -47,8 +49,8 @@ TabBody* alertsTab(const SettingsEnv& env) {
   // The switch mirrors the store: flipping it toggles the pause, whatever it showed.
   pause->column()->addWidget(new SettingRow(
       qs(L("Pause alerts for 1 hour")), qs(L("No alerts appear while paused. They resume automatically.")),
-      boundSwitch(body, qs(L("Pause alerts for 1 hour")), [&store] { return store.isMuted(); },
-                  [&store](bool) { store.toggleMute(); }),
+      boundSwitch(body, qs(L("Pause alerts for 1 hour")), [taming] { return taming.isMuted(); },
+                  [&actions](bool) { actions.toggleMute(); }),
       pause));
   column->addWidget(pause);
 
@@ -57,10 +59,10 @@ TabBody* alertsTab(const SettingsEnv& env) {
     block->setSpacing(Space::m);
     block->addWidget(new PlainLabel(qs(L(group)), Type::callout, QFont::DemiBold, Palette::primaryText(), body));
     auto* card = new SettingGroup(body);
-    for (std::size_t i = 0; i < store.rules().size(); ++i) {
-      const auto meta = Rules::meta().find(store.rules()[i].id);
+    for (std::size_t i = 0; i < settings.rules().size(); ++i) {
+      const auto meta = Rules::meta().find(settings.rules()[i].id);
       if (meta != Rules::meta().end() && meta->second.group == group)
-        card->column()->addWidget(new RuleRow(store, i, body, card));
+        card->column()->addWidget(new RuleRow(settings, actions, i, body, card));
     }
     block->addWidget(card);
     column->addLayout(block);
@@ -68,8 +70,8 @@ TabBody* alertsTab(const SettingsEnv& env) {
 
   auto* footnote = new PlainLabel({}, Type::body, QFont::Normal, Palette::tertiaryText(), body);
   footnote->setWordWrap(true);
-  body->onSync([footnote, &store] {
-    footnote->setText(qs(alertsFootnote(store.enabledRuleCount(), store.notificationsAvailable())));
+  body->onSync([footnote, settings] {
+    footnote->setText(qs(alertsFootnote(settings.enabledRuleCount(), settings.notificationsAvailable())));
   });
   column->addWidget(footnote);
   column->addStretch(1);

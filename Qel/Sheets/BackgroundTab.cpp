@@ -4,28 +4,29 @@
 #include "Qel/Sheets/SettingParts.hpp"
 #include "Qel/Sheets/SettingsTabs.hpp"
 #include "Qel/Sheets/TameRulesSection.hpp"
-#include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
 
 namespace qel {
 
 TabBody* backgroundTab(const SettingsEnv& env) {
-  Store& store = env.store;
+  const TamingState taming = env.taming;
+  ProcessActions& actions = env.processActions;
   auto* body = new TabBody;
   auto* group = new SettingGroup(body);
   group->column()->addWidget(new SettingRow(
       qs(L("Quiet mode")),
       qs(L("Drops processes that are not in front, have no window and use a lot of CPU to background priority. "
           "Restored when you turn this off or quit Qel.")),
-      boundSwitch(body, qs(L("Quiet mode")), [&store] { return store.quietOn(); }, [&store](bool) { store.toggleQuiet(); }),
+      boundSwitch(body, qs(L("Quiet mode")), [taming] { return taming.quietOn(); },
+                  [&actions](bool) { actions.toggleQuiet(); }),
       group));
   body->column()->addWidget(group);
-  auto* rules = new TameRulesSection(store, body);
+  auto* rules = new TameRulesSection(taming, env.processes, actions, body);
   auto* none = new NoTameRules(body);
-  none->setVisible(store.tameRules().empty());
-  body->onSync([rules, none, &store] {
+  none->setVisible(taming.tameRules().empty());
+  body->onSync([rules, none, taming] {
     rules->sync();
-    none->setVisible(store.tameRules().empty());
+    none->setVisible(taming.tameRules().empty());
   });
   body->column()->addWidget(rules);
   body->column()->addWidget(none);

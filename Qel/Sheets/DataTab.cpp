@@ -12,7 +12,6 @@
 #include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Sheets/SettingParts.hpp"
 #include "Qel/Sheets/SettingsTabs.hpp"
-#include "Qel/Store/Store.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Text/Unbreakable.hpp"
@@ -31,9 +30,9 @@ QString shortPath(const std::filesystem::path& folder) {
   return path;
 }
 
-QString historyDetail(const Store& store) {
+QString historyDetail(const DayState& day, const SettingsState& settings) {
   return qs(Ln("Stored in a database on this computer only. %n days recorded, using %@.",
-               store.recordedDays().size(), {keepFiguresWithUnits(historySizeText(store.historySize()))})) +
+               day.recordedDays().size(), {keepFiguresWithUnits(historySizeText(settings.historySize()))})) +
          u'\n' + shortPath(HistoryDB::folder());
 }
 
@@ -43,22 +42,23 @@ std::string eraseWarning() {
            "usual baseline. Settings and rules are kept. This can't be undone.");
 }
 
-void confirmErase(QWidget* parent, Store& store) {
+void confirmErase(QWidget* parent, SettingsActions& actions) {
   askFirst(parent, QStringLiteral("eraseConfirmation"), qs(L("Erase all history?")), qs(eraseWarning()),
-           qs(L("Erase all history")), [&store] { store.eraseHistory(); });
+           qs(L("Erase all history")), [&actions] { actions.eraseHistory(); });
 }
 
 // A shorter time deletes the older days at once, so it is asked first; a longer one, or
 // "Forever", is set straight away.
-void chooseKeepDays(QWidget* parent, Store& store, int days, const QString& label) {
-  const int now = store.keepDays();
+void chooseKeepDays(QWidget* parent, const SettingsState& settings, SettingsActions& actions, int days,
+                    const QString& label) {
+  const int now = settings.get(Setting::keepDays);
   if (days == 0 || (now != 0 && days >= now)) {
-    store.setKeepDays(days);
+    actions.set(Setting::keepDays, days);
     return;
   }
   askFirst(parent, QStringLiteral("retentionConfirmation"), qs(L("Keep history for %@?", {label.toStdString()})),
            qs(L("Days older than that are deleted now. This can't be undone.")), qs(L("Delete older days")),
-           [&store, days] { store.setKeepDays(days); });
+           [&actions, days] { actions.set(Setting::keepDays, days); });
 }
 
 }  // namespace
@@ -68,20 +68,24 @@ std::string historySizeText(std::uint64_t bytes) {
 }
 
 TabBody* dataTab(const SettingsEnv& env) {
-  Store& store = env.store;
+  const SettingsState settings = env.settings;
+  const DayState day = env.day;
+  const InsightState insight = env.insight;
+  SettingsActions& actions = env.actions;
+  Navigator& navigator = env.navigator;
   auto openFolder = env.openFolder;
   auto* body = new TabBody;
 
   auto* group = new SettingGroup(body);
   auto* show = new WashButton(qs(L("Show in File Manager")), Type::footnote, body);
-  QObject::connect(show, &QAbstractButton::clicked, show, [&store, openFolder] {
+  QObject::connect(show, &QAbstractButton::clicked, show, [&navigator, openFolder] {
     const auto folder = HistoryDB::folder();
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);  // a failure shows when opening it
     if (!openFolder || !openFolder(QString::fromStdString(folder.string())))
-      store.show(L("The history folder could not be opened"));
+      navigator.show(L("The history folder could not be opened"));
   });
-  auto* history = new SettingRow(qs(L("History")), historyDetail(store), show, group);
+  auto* history = new SettingRow(qs(L("History")), historyDetail(day, settings), show, group);
   group->column()->addWidget(history);
 
   const std::vector<std::pair<std::string, QString>> keep{{"7", qs(L("7 days"))},
@@ -91,28 +95,30 @@ TabBody* dataTab(const SettingsEnv& env) {
                                                          {"0", qs(L("Forever"))}};
   group->column()->addWidget(new SettingRow(
       qs(L("Keep history for")), qs(L("Older days are deleted automatically. The usual baseline is kept.")),
-      boundChoice(body, qs(L("Keep history for")), 140, keep, [&store] { return std::to_string(store.keepDays()); },
-                  [body, &store, keep](const std::string& v) {
+      boundChoice(body, qs(L("Keep history for")), 140, keep,
+                  [settings] { return std::to_string(settings.get(Setting::keepDays)); },
+                  [body, settings, &actions, keep](const std::string& v) {
                     const auto entry = std::find_if(keep.begin(), keep.end(), [&](const auto& e) { return e.first == v; });
-                    chooseKeepDays(body, store, std::stoi(v), entry == keep.end() ? QString() : entry->second);
+                    chooseKeepDays(body, settings, actions, std::stoi(v),
+                                   entry == keep.end() ? QString() : entry->second);
                   }),
       group));
 
-  auto baseline = [&store] {
-    return qs(Ln("%n days collected. After 3 days the ring shows a reference line.", store.insight().baselineDays()));
+  auto baseline = [insight] {
+    return qs(Ln("%n days collected. After 3 days the ring shows a reference line.", insight.insight().baselineDays()));
   };
   auto* usual = new SettingRow(qs(L("Usual baseline")), baseline(), nullptr, group);
   group->column()->addWidget(usual);
   body->column()->addWidget(group);
-  body->onSync([history, usual, baseline, &store] {
-    history->setDetail(historyDetail(store));
+  body->onSync([history, usual, baseline, day, settings] {
+    history->setDetail(historyDetail(day, settings));
     usual->setDetail(baseline());
   });
 
   auto* danger = new SettingGroup(body);
   auto* erase = new WashButton(qs(L("Erase…")), Type::footnote, body);
   erase->setColors(Palette::strainText(), Palette::withAlpha(Palette::strain(), 0.12));
-  QObject::connect(erase, &QAbstractButton::clicked, erase, [erase, &store] { confirmErase(erase, store); });
+  QObject::connect(erase, &QAbstractButton::clicked, erase, [erase, &actions] { confirmErase(erase, actions); });
   danger->column()->addWidget(new SettingRow(qs(L("Erase all history")), qs(eraseWarning()), erase, danger));
   body->column()->addWidget(danger);
   body->column()->addStretch(1);

@@ -9,7 +9,6 @@
 #include "Qel/Sheets/SettingParts.hpp"
 #include "Qel/Sheets/SettingsTabs.hpp"
 #include "Qel/Sheets/TabValueStyleMeta.hpp"
-#include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Updates/Updater.hpp"
 
@@ -32,19 +31,21 @@ SettingRow* add(SettingGroup* group, const std::string& title, const QString& de
 
 // Language, appearance, the replay key and the tab bar's numbers.
 void addDisplayRows(TabBody* body, SettingGroup* group, const SettingsEnv& env) {
-  Store& store = env.store;
+  const SettingsState settings = env.settings;
+  SettingsActions& actions = env.actions;
   std::vector<std::pair<std::string, QString>> languages{{"system", qs(L("Follow system"))}};
   for (const auto& lang : Loc::languages) languages.emplace_back(std::string(lang.code), qs(lang.name));
   add(group, L("Interface language"),
       qs(L("Follow system uses the first of your system languages that Qel supports, or English if there is none.")),
-      boundChoice(body, qs(L("Interface language")), 190, std::move(languages), [&store] { return store.language(); },
-                  [&store](const std::string& v) { store.setLanguage(v); }, 1));
+      boundChoice(body, qs(L("Interface language")), 190, std::move(languages), settings, actions, Setting::language,
+                  1));
 
   auto* appearance = new PillSegment(body);
   appearance->setAccessibleName(qs(L("Appearance")));
   appearance->setOptions<std::string>(
       {{"system", qs(L("Follow system"))}, {"light", qs(L("Light"))}, {"dark", qs(L("Dark"))}},
-      [&store] { return store.appearance(); }, [&store](const std::string& v) { store.setAppearance(v); });
+      [settings] { return settings.get(Setting::appearance); },
+      [&actions](const std::string& v) { actions.set(Setting::appearance, v); });
   body->onSync([appearance] { appearance->refresh(); });
   add(group, L("Appearance"), qs(L("Follow system switches with your desktop's appearance.")), appearance);
 
@@ -56,25 +57,26 @@ void addDisplayRows(TabBody* body, SettingGroup* group, const SettingsEnv& env) 
 
   std::vector<std::pair<std::string, QString>> styles;
   for (auto style : allTabValueStyles) styles.emplace_back(std::string(rawValue(style)), title(style));
-  auto* numbers = add(group, L("Tab bar numbers"), detail(tabValueStyleOr(store.tabValues())),
-                      boundChoice(body, qs(L("Tab bar numbers")), 150, std::move(styles),
-                                  [&store] { return store.tabValues(); },
-                                  [&store](const std::string& v) { store.setTabValues(v); }));
-  body->onSync([numbers, &store] { numbers->setDetail(detail(tabValueStyleOr(store.tabValues()))); });
+  auto* numbers = add(group, L("Tab bar numbers"), detail(tabValueStyleOr(settings.get(Setting::tabValues))),
+                      boundChoice(body, qs(L("Tab bar numbers")), 150, std::move(styles), settings, actions,
+                                  Setting::tabValues));
+  body->onSync([numbers, settings] { numbers->setDetail(detail(tabValueStyleOr(settings.get(Setting::tabValues)))); });
 }
 
 // The load in the taskbar icon and opening at login.
-void addStartupRows(TabBody* body, SettingGroup* group, Store& store) {
+void addStartupRows(TabBody* body, SettingGroup* group, const SettingsEnv& env) {
+  const SettingsState settings = env.settings;
+  SettingsActions& actions = env.actions;
+  Navigator& navigator = env.navigator;
   add(group, L("Show load in the taskbar icon"),
       qs(L("The water in the taskbar icon rises with CPU usage, and the icon turns warm when the processor is busy.")),
-      boundSwitch(body, qs(L("Show load in the taskbar icon")), [&store] { return store.dockLoad(); },
-                  [&store](bool on) { store.setDockLoad(on); }));
+      boundSwitch(body, qs(L("Show load in the taskbar icon")), settings, actions, Setting::dockLoad));
 
   add(group, L("Open at login"), qs(L("Starts Qel in the tray when you log in.")),
       boundSwitch(body, qs(L("Open at login")), [] { return Autostart::enabled(); },
-                  [&store](bool on) {
+                  [&navigator](bool on) {
                     const auto program = QCoreApplication::applicationFilePath().toStdString();
-                    if (!Autostart::set(on, program)) store.show(L("Open at login could not be changed"));
+                    if (!Autostart::set(on, program)) navigator.show(L("Open at login could not be changed"));
                   }));
 }
 
@@ -106,7 +108,7 @@ TabBody* generalTab(const SettingsEnv& env) {
   body->column()->addWidget(group);
   body->column()->addStretch(1);
   addDisplayRows(body, group, env);
-  addStartupRows(body, group, env.store);
+  addStartupRows(body, group, env);
   addUpdateRows(body, group, env.updater);
   return body;
 }

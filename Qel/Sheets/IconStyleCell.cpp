@@ -38,7 +38,7 @@ int IconStyleCell::heightForWidth(int width) const {
 
 void IconStyleCell::sync(const SettingsState& settings, const LiveState& live) {
   live_.emplace(live);
-  const bool on = settings.menuIconStyle() == rawValue(style_);
+  const bool on = settings.get(Setting::menuIconStyle) == rawValue(style_);
   if (isChecked() != on) setChecked(on);
   picture_.sync(*live_, style_);
 }

@@ -30,7 +30,6 @@
 #include "Qel/Store/LiveState.hpp"
 #include "Qel/Store/MenuBarPart.hpp"
 #include "Qel/Store/SettingsState.hpp"
-#include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
 
 namespace qel {
@@ -38,7 +37,7 @@ namespace qel {
 namespace {
 
 // Which readings stand beside the icon: a chip each, picked ones in the reverse colours.
-QWidget* itemsBlock(TabBody* body, QWidget* group, Store& store) {
+QWidget* itemsBlock(TabBody* body, QWidget* group, SettingsState settings, SettingsActions& actions) {
   auto* items = new CardBlock(group);
   items->column()->addWidget(
       new PlainLabel(qs(L("Show in the tray")), Type::body, QFont::Medium, Palette::primaryText(), items));
@@ -54,13 +53,13 @@ QWidget* itemsBlock(TabBody* body, QWidget* group, Store& store) {
   for (const auto& [key, label] : kItems) {
     auto* chip = new WashButton(label, Type::body, items);
     chip->setObjectName(QString::fromLatin1(key));
-    QObject::connect(chip, &QAbstractButton::clicked, chip, [&store, key = std::string(key)] {
-      auto chosen = store.menuItems();
+    QObject::connect(chip, &QAbstractButton::clicked, chip, [settings, &actions, key = std::string(key)] {
+      auto chosen = settings.get(Setting::menuItems);
       if (!chosen.erase(key)) chosen.insert(key);
-      store.setMenuItems(std::move(chosen));
+      actions.set(Setting::menuItems, std::move(chosen));
     });
-    body->onSync([chip, &store, key = std::string(key)] {
-      const bool on = store.menuItems().count(key) > 0;
+    body->onSync([chip, settings, key = std::string(key)] {
+      const bool on = settings.get(Setting::menuItems).count(key) > 0;
       chip->setColors(on ? invertedText() : Palette::secondaryText(), on ? invertedFill() : Palette::adaptiveOpacity(0.06, 0.06));
       chip->setBold(on);
     });
@@ -72,7 +71,10 @@ QWidget* itemsBlock(TabBody* body, QWidget* group, Store& store) {
 }
 
 // The fifteen icon styles, dimmed while the icon is hidden.
-QWidget* stylesBlock(TabBody* body, QWidget* group, Store& store) {
+QWidget* stylesBlock(TabBody* body, QWidget* group, const SettingsEnv& env) {
+  const SettingsState settings = env.settings;
+  const LiveState live = env.live;
+  SettingsActions& actions = env.actions;
   auto* styles = new CardBlock(group);
   auto* inner = new QWidget(styles);  // the part that dims while the icon is hidden
   auto* innerColumn = Layouts::column(inner, Space::ml);
@@ -88,8 +90,8 @@ QWidget* stylesBlock(TabBody* body, QWidget* group, Store& store) {
     const MenuIconStyle style = allMenuIconStyles[i];
     auto* cell = new IconStyleCell(style, inner);
     QObject::connect(cell, &QAbstractButton::clicked, cell,
-                     [&store, style] { store.setMenuIconStyle(std::string(rawValue(style))); });
-    body->onSync([cell, &store] { cell->sync(SettingsState(store), LiveState(store)); });
+                     [&actions, style] { actions.set(Setting::menuIconStyle, std::string(rawValue(style))); });
+    body->onSync([cell, settings, live] { cell->sync(settings, live); });
     grid->addWidget(cell, static_cast<int>(i) / kColumns, static_cast<int>(i) % kColumns);
   }
   for (int c = 0; c < kColumns; ++c) grid->setColumnStretch(c, 1);
@@ -97,8 +99,7 @@ QWidget* stylesBlock(TabBody* body, QWidget* group, Store& store) {
   styles->column()->addWidget(inner);
   auto* dim = new QGraphicsOpacityEffect(inner);
   inner->setGraphicsEffect(dim);
-  body->onSync([note, dim, &store] {
-    const SettingsState settings(store);
+  body->onSync([note, dim, settings] {
     note->setText(qs(menuIconDetail(chosenStyle(settings))));
     dim->setOpacity(iconShown(settings) ? 1.0 : 0.45);
   });
@@ -108,17 +109,16 @@ QWidget* stylesBlock(TabBody* body, QWidget* group, Store& store) {
 }  // namespace
 
 TabBody* menuBarTab(const SettingsEnv& env) {
-  Store& store = env.store;
   auto* body = new TabBody;
   auto* group = new SettingGroup(body);
   body->column()->addWidget(group);
   body->column()->addStretch(1);
-  group->column()->addWidget(itemsBlock(body, group, store));
-  group->column()->addWidget(stylesBlock(body, group, store));
+  group->column()->addWidget(itemsBlock(body, group, env.settings, env.actions));
+  group->column()->addWidget(stylesBlock(body, group, env));
 
   auto* preview = new TrayPreview(group);
   preview->setFont(Fonts::text(Type::body));
-  body->onSync([preview, &store] { preview->sync(SettingsState(store), LiveState(store)); });
+  body->onSync([preview, settings = env.settings, live = env.live] { preview->sync(settings, live); });
   group->column()->addWidget(new SettingRow(qs(L("Preview")), {}, preview, group));
   return body;
 }

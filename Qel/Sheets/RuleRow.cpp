@@ -19,7 +19,6 @@
 #include "Qel/Sheets/LevelSlider.hpp"
 #include "Qel/Sheets/RuleEditing.hpp"
 #include "Qel/Sheets/SettingParts.hpp"
-#include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
 
 namespace qel {
@@ -42,10 +41,10 @@ void dim(QWidget* widget, bool on) {
 
 }  // namespace
 
-RuleRow::RuleRow(Store& store, std::size_t index, TabBody* body, QWidget* parent)
-    : QWidget(parent), store_(store), index_(index) {
-  if (index_ < store_.rules().size()) {
-    const auto it = Rules::meta().find(store_.rules()[index_].id);
+RuleRow::RuleRow(SettingsState settings, SettingsActions& actions, std::size_t index, TabBody* body, QWidget* parent)
+    : QWidget(parent), settings_(settings), actions_(actions), index_(index) {
+  if (index_ < settings_.rules().size()) {
+    const auto it = Rules::meta().find(settings_.rules()[index_].id);
     if (it != Rules::meta().end()) meta_ = &it->second;
   }
   if (!meta_) {
@@ -122,17 +121,17 @@ QWidget* RuleRow::buildThreshold(const RuleMeta& m) {
 
 template <class Edit>
 void RuleRow::edit(Edit change) {
-  auto rules = store_.rules();
+  auto rules = settings_.rules();
   if (index_ >= rules.size()) return;
   change(rules[index_]);
-  store_.setRules(std::move(rules));
+  actions_.setRules(std::move(rules));
   sync();
 }
 
 void RuleRow::sync() {
-  if (!meta_ || index_ >= store_.rules().size()) return;
-  const AlertRule& rule = store_.rules()[index_];
-  const auto fired = store_.firedText(rule.id);
+  if (!meta_ || index_ >= settings_.rules().size()) return;
+  const AlertRule& rule = settings_.rules()[index_];
+  const auto fired = settings_.firedText(rule.id);
   fired_->setVisible(fired.has_value());
   if (fired && fired_->text() != qs(*fired)) fired_->setText(qs(*fired));
   dim(texts_, rule.on);

@@ -1,10 +1,13 @@
 #pragma once
 // The editor of one alert rule: its title and description (and when it last fired), the
 // threshold slider with its value, the sustain pop-up where the rule has one, and the on/off
-// switch. It reads its rule from the store by index on every sync and writes each edit at once.
+// switch. It reads its rule from the settings by index on every sync and writes each edit at once.
 #include <QWidget>
 
 #include <cstddef>
+
+#include "Qel/Store/SettingsActions.hpp"
+#include "Qel/Store/SettingsState.hpp"
 
 class QComboBox;
 class QSlider;
@@ -12,7 +15,6 @@ class QSlider;
 namespace qel {
 
 class PlainLabel;
-class Store;
 class Switch;
 class TabBody;
 struct RuleMeta;
@@ -22,7 +24,8 @@ class RuleRow : public QWidget {
 
  public:
   // Registers its re-read with `body`. A rule with no description makes an empty, hidden row.
-  RuleRow(Store& store, std::size_t index, TabBody* body, QWidget* parent = nullptr);
+  RuleRow(SettingsState settings, SettingsActions& actions, std::size_t index, TabBody* body,
+          QWidget* parent = nullptr);
 
   std::size_t index() const { return index_; }
   // The parts; null where the rule has none.
@@ -44,7 +47,8 @@ class RuleRow : public QWidget {
   template <class Edit>
   void edit(Edit change);
 
-  Store& store_;
+  const SettingsState settings_;
+  SettingsActions& actions_;
   std::size_t index_;
   const RuleMeta* meta_ = nullptr;
   QWidget* texts_ = nullptr;

@@ -80,4 +80,20 @@ QComboBox* boundChoice(TabBody* body, const QString& name, int width,
   return box;
 }
 
+// The declarations live as long as the program: they are held by reference.
+Switch* boundSwitch(TabBody* body, const QString& name, SettingsState settings, SettingsActions& actions,
+                    const SettingOf<bool>& setting) {
+  return boundSwitch(
+      body, name, [settings, &setting] { return settings.get(setting); },
+      [&actions, &setting](bool on) { actions.set(setting, on); });
+}
+
+QComboBox* boundChoice(TabBody* body, const QString& name, int width,
+                       std::vector<std::pair<std::string, QString>> entries, SettingsState settings,
+                       SettingsActions& actions, const SettingOf<std::string>& setting, int separatorAfter) {
+  return boundChoice(
+      body, name, width, std::move(entries), [settings, &setting] { return settings.get(setting); },
+      [&actions, &setting](const std::string& v) { actions.set(setting, v); }, separatorAfter);
+}
+
 }  // namespace qel

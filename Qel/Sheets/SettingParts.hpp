@@ -16,6 +16,8 @@
 #include "Qel/Sheets/SettingRow.hpp"
 #include "Qel/Sheets/TabBody.hpp"
 #include "Qel/Sheets/WashButton.hpp"
+#include "Qel/Store/SettingsActions.hpp"
+#include "Qel/Store/SettingsState.hpp"
 
 namespace qel {
 
@@ -40,5 +42,12 @@ QComboBox* boundChoice(TabBody* body, const QString& name, int width,
                        std::vector<std::pair<std::string, QString>> entries,
                        std::function<std::string()> get, std::function<void(const std::string&)> set,
                        int separatorAfter = -1);
+
+// The same, bound to a plain setting.
+Switch* boundSwitch(TabBody* body, const QString& name, SettingsState settings, SettingsActions& actions,
+                    const SettingOf<bool>& setting);
+QComboBox* boundChoice(TabBody* body, const QString& name, int width,
+                       std::vector<std::pair<std::string, QString>> entries, SettingsState settings,
+                       SettingsActions& actions, const SettingOf<std::string>& setting, int separatorAfter = -1);
 
 }  // namespace qel

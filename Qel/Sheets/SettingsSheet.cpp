@@ -27,7 +27,6 @@
 #include "Qel/Sheets/SettingsTabButton.hpp"
 #include "Qel/Sheets/SheetFrame.hpp"
 #include "Qel/Sheets/SheetRule.hpp"
-#include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Updates/Updater.hpp"
 
@@ -51,7 +50,7 @@ TabBody* buildTab(const std::string& tab, const SettingsEnv& env) {
   if (tab == "alerts") return alertsTab(env);
   if (tab == "background") return backgroundTab(env);
   if (tab == "data") {
-    env.store.refreshHistoryInfo();
+    env.actions.refreshHistoryInfo();
     return dataTab(env);
   }
   return generalTab(env);
@@ -72,11 +71,11 @@ SettingsSheet::SettingsSheet(SettingsEnv env, QWidget* parent)
   frame->addWidget(new SheetRule(Qt::Vertical, this));
   frame->addLayout(buildMain(), 1);
 
-  auto closeSheet = [this] { env_.store.setShowingSettings(false); };
+  auto closeSheet = [this] { env_.navigator.setShowingSettings(false); };
   connect(close_, &QAbstractButton::clicked, this, closeSheet);
   connect(done_, &QAbstractButton::clicked, this, closeSheet);
   new InitialFocusClearer(this);
-  follow(env_.store.notice(), this, [this] { sync(); });
+  follow(env_.changes, this, [this] { sync(); });
   connect(&env_.updater, &Updater::changed, this, &SettingsSheet::sync);
   Palette::followAppearance(this);
   sync();
@@ -95,7 +94,7 @@ QWidget* SettingsSheet::buildSidebar() {
   for (std::size_t i = 0; i < kSettingsTabs.size(); ++i) {
     auto* button = new SettingsTabButton(kSettingsTabs[i], sidebar);
     connect(button, &QAbstractButton::clicked, this,
-            [this, id = kSettingsTabs[i].id] { env_.store.setSettingsTab(id); });
+            [this, id = kSettingsTabs[i].id] { env_.navigator.setSettingsTab(id); });
     side->addWidget(button);
     tabButtons_[i] = button;
   }
@@ -130,7 +129,7 @@ QLayout* SettingsSheet::buildMain() {
 }
 
 void SettingsSheet::sync() {
-  const std::string& tab = env_.store.settingsTab();
+  const std::string& tab = env_.navigation.settingsTab();
   const SettingsTabInfo* current = nullptr;
   for (std::size_t i = 0; i < kSettingsTabs.size(); ++i) {
     const bool on = tab == kSettingsTabs[i].id;
@@ -168,7 +167,7 @@ void SettingsSheet::keyPressEvent(QKeyEvent* event) {
 
 void SettingsSheet::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  p.fillRect(rect(), background(env_.store.page()).resolve());
+  p.fillRect(rect(), background(env_.navigation.page()).resolve());
 }
 
 }  // namespace qel

@@ -7,17 +7,36 @@
 #include <functional>
 #include <string>
 
+#include "Qel/Store/DayState.hpp"
+#include "Qel/Store/InsightState.hpp"
+#include "Qel/Store/LiveState.hpp"
+#include "Qel/Store/NavigationState.hpp"
+#include "Qel/Store/Navigator.hpp"
+#include "Qel/Store/ProcessActions.hpp"
+#include "Qel/Store/ProcessState.hpp"
+#include "Qel/Store/SettingsActions.hpp"
+#include "Qel/Store/SettingsState.hpp"
+#include "Qel/Store/TamingState.hpp"
 
 namespace qel {
-
-class Store;
 
 class TabBody;
 class Updater;
 
-// What the tabs reach outside the store.
+// What the sheet and its tabs read and do.
 struct SettingsEnv {
-  Store& store;
+  SettingsState settings;
+  NavigationState navigation;
+  TamingState taming;
+  ProcessState processes;
+  LiveState live;
+  DayState day;
+  InsightState insight;
+  // Every change of the store: the tab on show re-reads all it shows on any.
+  Notice::Part changes;
+  Navigator& navigator;
+  SettingsActions& actions;
+  ProcessActions& processActions;
   Updater& updater;
   // The replay hot key's state in words; empty while it works (or no tray item runs).
   std::function<QString()> hotKeyProblem;

@@ -14,13 +14,12 @@
 #include "Qel/Platform/Utf8.hpp"
 #include "Qel/Sheets/SettingParts.hpp"
 #include "Qel/Sheets/TameRulesSection.hpp"
-#include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
 
 namespace qel {
 
-TameRuleRow::TameRuleRow(Store& store, IconCache& icons, const std::string& key, const std::string& rule,
-                         QWidget* parent)
+TameRuleRow::TameRuleRow(const ProcessState& processes, ProcessActions& actions, IconCache& icons,
+                         const std::string& key, const std::string& rule, QWidget* parent)
     : QWidget(parent) {
   auto* row = new QHBoxLayout(this);
   row->setContentsMargins(Space::xl, Space::l, Space::xl, Space::l);
@@ -31,14 +30,14 @@ TameRuleRow::TameRuleRow(Store& store, IconCache& icons, const std::string& key,
   row->addWidget(icon);
   auto* texts = new QVBoxLayout();
   texts->setSpacing(Space::xxs);
-  texts->addWidget(new PlainLabel(qs(displayName(appKeyName(store.apps(), key))), Type::body, QFont::Medium,
+  texts->addWidget(new PlainLabel(qs(displayName(appKeyName(processes.apps(), key))), Type::body, QFont::Medium,
                                   Palette::primaryText(), this));
   texts->addWidget(new PlainLabel(qs(tameRuleText(rule)), Type::footnote, QFont::Normal, Palette::tertiaryText(), this));
   row->addLayout(texts, 1);
   row->addSpacing(Space::m);
   auto* remove = new WashButton(qs(L("Remove")), Type::footnote, this);
   remove->setColors(Palette::primaryText(), Palette::adaptiveOpacity(0.08, 0.08));
-  connect(remove, &QAbstractButton::clicked, this, [&store, key] { store.setTame(std::nullopt, key); });
+  connect(remove, &QAbstractButton::clicked, this, [&actions, key] { actions.setTame(std::nullopt, key); });
   row->addWidget(remove);
 }
 

@@ -5,16 +5,19 @@
 
 #include <string>
 
+#include "Qel/Store/ProcessActions.hpp"
+#include "Qel/Store/ProcessState.hpp"
+
 namespace qel {
 
 class IconCache;
-class Store;
 
 class TameRuleRow : public QWidget {
   Q_OBJECT
 
  public:
-  TameRuleRow(Store& store, IconCache& icons, const std::string& key, const std::string& rule, QWidget* parent);
+  TameRuleRow(const ProcessState& processes, ProcessActions& actions, IconCache& icons, const std::string& key,
+              const std::string& rule, QWidget* parent);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -11,7 +11,6 @@
 #include "Qel/Kit/TypeScale.hpp"
 #include "Qel/Sheets/SettingParts.hpp"
 #include "Qel/Sheets/TameRuleRow.hpp"
-#include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
 
 namespace qel {
@@ -20,8 +19,12 @@ std::string tameRuleText(const std::string& rule) {
   return rule == "pause" ? L("Pauses after you switch away") : L("Slows down after you switch away");
 }
 
-TameRulesSection::TameRulesSection(Store& store, QWidget* parent)
-    : QWidget(parent), store_(store), icons_(std::make_unique<IconCache>(store.apps())) {
+TameRulesSection::TameRulesSection(TamingState taming, ProcessState processes, ProcessActions& actions, QWidget* parent)
+    : QWidget(parent),
+      taming_(taming),
+      processes_(processes),
+      actions_(actions),
+      icons_(std::make_unique<IconCache>(processes.apps())) {
   auto* column = Layouts::column(this, Space::m);
   column->addWidget(new PlainLabel(qs(L("When not in front")), Type::callout, QFont::DemiBold, Palette::primaryText(), this));
   auto* card = new SettingGroup(this);
@@ -35,15 +38,16 @@ TameRulesSection::TameRulesSection(Store& store, QWidget* parent)
 TameRulesSection::~TameRulesSection() = default;
 
 void TameRulesSection::sync() {
-  if (built_ && shown_ == store_.tameRules()) return;
+  if (built_ && shown_ == taming_.tameRules()) return;
   built_ = true;
-  shown_ = store_.tameRules();
+  shown_ = taming_.tameRules();
   while (auto* item = rows_->takeAt(0)) {
     delete item->widget();
     delete item;
   }
   // The map keeps its keys in ascending order.
-  for (const auto& [key, rule] : shown_) rows_->addWidget(new TameRuleRow(store_, *icons_, key, rule, this));
+  for (const auto& [key, rule] : shown_)
+    rows_->addWidget(new TameRuleRow(processes_, actions_, *icons_, key, rule, this));
   setVisible(!shown_.empty());
 }
 

@@ -7,12 +7,15 @@
 #include <memory>
 #include <string>
 
+#include "Qel/Store/ProcessActions.hpp"
+#include "Qel/Store/ProcessState.hpp"
+#include "Qel/Store/TamingState.hpp"
+
 class QVBoxLayout;
 
 namespace qel {
 
 class IconCache;
-class Store;
 
 // What a rule does, in words: any word but "pause" slows.
 std::string tameRuleText(const std::string& rule);
@@ -21,14 +24,16 @@ class TameRulesSection : public QWidget {
   Q_OBJECT
 
  public:
-  explicit TameRulesSection(Store& store, QWidget* parent = nullptr);
+  TameRulesSection(TamingState taming, ProcessState processes, ProcessActions& actions, QWidget* parent = nullptr);
   ~TameRulesSection() override;
 
   // Rebuilds the rows when the rules changed since the last call.
   void sync();
 
  private:
-  Store& store_;
+  const TamingState taming_;
+  const ProcessState processes_;
+  ProcessActions& actions_;
   std::unique_ptr<IconCache> icons_;
   QVBoxLayout* rows_;
   std::map<std::string, std::string> shown_;

@@ -15,11 +15,11 @@
 namespace qel {
 
 bool iconShown(const SettingsState& settings) {
-  return settings.menuItems().count("ring") > 0 || menuBarText(settings.menuBarParts()).empty();
+  return settings.get(Setting::menuItems).count("ring") > 0 || menuBarText(settings.menuBarParts()).empty();
 }
 
 MenuIconStyle chosenStyle(const SettingsState& settings) {
-  return menuIconStyleFromRaw(settings.menuIconStyle()).value_or(MenuIconStyle::auto_);
+  return menuIconStyleFromRaw(settings.get(Setting::menuIconStyle)).value_or(MenuIconStyle::auto_);
 }
 
 TrayPreview::TrayPreview(QWidget* parent) : QWidget(parent), picture_(this) {

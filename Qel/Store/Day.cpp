@@ -72,7 +72,7 @@ void Store::checkClockJump(const std::string& key) {
   // A run that jumped stays unsure while its clock goes on forward from there; a step back to
   // the stored days ends it.
   const bool onward = clockJumped_ && !dayKey_.empty() && key > dayKey_;
-  clockJumped_ = onward || jumpsPastHistory(key, history_->recordedDays(), keepDays_);
+  clockJumped_ = onward || jumpsPastHistory(key, history_->recordedDays(), setting(Setting::keepDays));
   if (clockJumped_) history_->markUnsure(key);
 }
 

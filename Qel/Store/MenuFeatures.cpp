@@ -112,10 +112,11 @@ std::string Store::quietNote() const {
 
 std::vector<MenuBarPart> Store::menuBarParts() const {
   std::vector<MenuBarPart> parts;
-  if (menuItems_.count("cpu")) parts.push_back({fmtPercent(cpu_.total), "100%"});
-  if (menuItems_.count("gpu") && gpu_) parts.push_back({"GPU " + fmtPercent(gpu_->util), "GPU 100%"});
-  if (menuItems_.count("mem")) parts.push_back({L("Mem ") + fmtPercent(memFraction(mem_)), L("Mem ") + "100%"});
-  if (menuItems_.count("net")) parts.push_back({"↓" + fmtRate(netDown_), "↓999.9 MB/s"});
+  const auto& items = setting(Setting::menuItems);
+  if (items.count("cpu")) parts.push_back({fmtPercent(cpu_.total), "100%"});
+  if (items.count("gpu") && gpu_) parts.push_back({"GPU " + fmtPercent(gpu_->util), "GPU 100%"});
+  if (items.count("mem")) parts.push_back({L("Mem ") + fmtPercent(memFraction(mem_)), L("Mem ") + "100%"});
+  if (items.count("net")) parts.push_back({"↓" + fmtRate(netDown_), "↓999.9 MB/s"});
   if (isMuted()) parts.push_back({"⏸", "⏸"});
   return parts;
 }

@@ -130,19 +130,16 @@ std::string TamingState::awakeNote() const { return store_.awakeNote(); }
 std::string TamingState::muteNote() const { return store_.muteNote(); }
 std::string TamingState::quietNote() const { return store_.quietNote(); }
 
-const std::string& SettingsState::language() const { return store_.language(); }
-const std::set<std::string>& SettingsState::menuItems() const { return store_.menuItems(); }
-const std::string& SettingsState::tabValues() const { return store_.tabValues(); }
-const std::string& SettingsState::menuIconStyle() const { return store_.menuIconStyle(); }
-const std::string& SettingsState::appearance() const { return store_.appearance(); }
-bool SettingsState::dockLoad() const { return store_.dockLoad(); }
-int SettingsState::keepDays() const { return store_.keepDays(); }
+const SettingValue& SettingsState::value(const SettingDeclaration& setting) const {
+  return store_.settingValue(setting);
+}
 const std::vector<AlertRule>& SettingsState::rules() const { return store_.rules(); }
 const std::map<std::string, Date>& SettingsState::lastFired() const { return store_.lastFired(); }
 int SettingsState::enabledRuleCount() const { return store_.enabledRuleCount(); }
 std::optional<std::string> SettingsState::firedText(const std::string& id) const { return store_.firedText(id); }
 std::uint64_t SettingsState::historySize() const { return store_.historySize(); }
 std::vector<MenuBarPart> SettingsState::menuBarParts() const { return store_.menuBarParts(); }
+bool SettingsState::notificationsAvailable() const { return store_.notificationsAvailable(); }
 
 Page NavigationState::page() const { return store_.page(); }
 std::optional<std::int32_t> NavigationState::detailPID() const { return store_.detailPID(); }

@@ -1,10 +1,10 @@
 #pragma once
 // What the settings change: each is written back at once.
-#include <set>
-#include <string>
+#include <type_traits>
 #include <vector>
 
 #include "Qel/Store/AlertRule.hpp"
+#include "Qel/Store/Settings.hpp"
 
 namespace qel {
 
@@ -12,17 +12,19 @@ class SettingsActions {
  public:
   virtual ~SettingsActions() = default;
 
-  virtual void setLanguage(std::string language) = 0;
-  virtual void setMenuItems(std::set<std::string> items) = 0;
-  virtual void setTabValues(std::string style) = 0;
-  virtual void setMenuIconStyle(std::string style) = 0;
-  virtual void setAppearance(std::string appearance) = 0;
-  virtual void setDockLoad(bool on) = 0;
-  virtual void setKeepDays(int days) = 0;
+  // Any plain setting (Store/Settings.hpp), brought inside its range.
+  template <class T>
+  void set(const SettingOf<T>& setting, std::type_identity_t<T> value) {
+    setSetting(setting, SettingValue(std::move(value)));
+  }
+  // A value of another type than the setting's is ignored.
+  virtual void setSetting(const SettingDeclaration& setting, SettingValue value) = 0;
   virtual void setRules(std::vector<AlertRule> rules) = 0;
   virtual void toggleMute() = 0;
   // Deletes all stored history; the outcome is a toast.
   virtual void eraseHistory() = 0;
+  // Reads the recorded days and the history's size again.
+  virtual void refreshHistoryInfo() = 0;
 };
 
 }  // namespace qel

@@ -153,7 +153,7 @@ void Store::noteDidWake() {
 
 void Store::reloadSleeps() {
   if (!history_) return;
-  const Date since = clock_.now() - std::chrono::hours(24) * std::max(keepDays_, 30);
+  const Date since = clock_.now() - std::chrono::hours(24) * std::max(setting(Setting::keepDays), 30);
   auto list = history_->loadSleeps(since);
   std::vector<std::pair<double, std::vector<std::string>>> remembered;
   for (auto& [key, names] : readHolders(defaults_))

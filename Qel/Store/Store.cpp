@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <type_traits>
+#include <variant>
 
 #include "Qel/History/Retention.hpp"
 #include "Qel/Platform/Calendar.hpp"
@@ -52,7 +54,7 @@ Store::~Store() {
 }
 
 void Store::start() {
-  if (desktop_) desktop_->applyAppearance(appearance_);
+  if (desktop_) desktop_->applyAppearance(setting(Setting::appearance));
   if (const auto aside = defaults_.movedAside())
     show(L("The settings file could not be read. It was kept as %@ and the settings start from their defaults.",
            {aside->string()}));
@@ -101,16 +103,45 @@ void Store::onMainAfter(std::chrono::milliseconds delay, std::function<void()> w
 
 // ---- settings ----
 
+namespace {
+
+// A stored value of another type than the setting's reads as its default.
+SettingValue readSetting(const Defaults& defaults, const SettingDeclaration& setting) {
+  return std::visit(
+      [&](const auto& fallback) -> SettingValue {
+        using T = std::decay_t<decltype(fallback)>;
+        if constexpr (std::is_same_v<T, bool>) {
+          return defaults.boolean(setting.key, fallback);
+        } else if constexpr (std::is_same_v<T, int>) {
+          return int(std::clamp<std::int64_t>(defaults.integer(setting.key, fallback), setting.range.least,
+                                              setting.range.most));
+        } else if constexpr (std::is_same_v<T, std::string>) {
+          return defaults.string(setting.key, fallback);
+        } else {
+          const auto list = defaults.strings(setting.key, std::vector<std::string>(fallback.begin(), fallback.end()));
+          return std::set<std::string>(list.begin(), list.end());
+        }
+      },
+      setting.fallback);
+}
+
+nlohmann::json settingJson(const SettingValue& value) {
+  return std::visit(
+      [](const auto& v) -> nlohmann::json {
+        using T = std::decay_t<decltype(v)>;
+        if constexpr (std::is_same_v<T, std::set<std::string>>)
+          return std::vector<std::string>(v.begin(), v.end());
+        else
+          return v;
+      },
+      value);
+}
+
+}  // namespace
+
 void Store::readSettings() {
-  language_ = defaults_.string("qel.language", "system");
-  menuItems_ = [&] {
-    auto list = defaults_.strings("qel.menuItems", {"ring", "cpu"});
-    return std::set<std::string>(list.begin(), list.end());
-  }();
-  tabValues_ = defaults_.string("qel.tabValues", "always");
-  menuIconStyle_ = defaults_.string("qel.menuIconStyle", "auto");
-  appearance_ = defaults_.string("qel.appearance", "system");
-  dockLoad_ = defaults_.boolean("qel.dockLoad", true);
+  settings_.clear();
+  for (const auto* setting : SettingDeclaration::all()) settings_.push_back(readSetting(defaults_, *setting));
   if (auto rules = defaults_.value("qel.tameRules"); rules && rules->is_object()) {
     std::map<std::string, std::string> read;
     bool allStrings = true;
@@ -123,44 +154,27 @@ void Store::readSettings() {
     }
     if (allStrings) tameRules_ = std::move(read);
   }
-  // Clamped so date arithmetic on the retention can't overflow.
-  keepDays_ = int(std::clamp<std::int64_t>(defaults_.integer("qel.keepDays", 30), 0, 36500));
 }
 
-void Store::setLanguage(std::string language) {
-  Loc::set(language, &defaults_);
-  language_ = std::move(language);
-  changed(Concern::all);
-}
-
-void Store::setMenuItems(std::set<std::string> items) {
-  defaults_.set("qel.menuItems", std::vector<std::string>(items.begin(), items.end()));
-  assign(menuItems_, std::move(items), Concern::settings);
-}
-
-void Store::setTabValues(std::string style) {
-  defaults_.set("qel.tabValues", style);
-  assign(tabValues_, std::move(style), Concern::settings);
-}
-
-void Store::setMenuIconStyle(std::string style) {
-  defaults_.set("qel.menuIconStyle", style);
-  assign(menuIconStyle_, std::move(style), Concern::settings);
-}
-
-void Store::setAppearance(std::string appearance) {
-  defaults_.set("qel.appearance", appearance);
-  assign(appearance_, std::move(appearance), Concern::settings);
-  if (desktop_) {
-    desktop_->applyAppearance(appearance_);
+void Store::setSetting(const SettingDeclaration& setting, SettingValue value) {
+  if (value.index() != setting.fallback.index()) return;
+  value = setting.fit(std::move(value));
+  defaults_.set(setting.key, settingJson(value));
+  if (&setting == &Setting::language) {
+    Loc::set(std::get<std::string>(value), nullptr);
+    settings_[setting.index] = std::move(value);
+    // Even the language already on is a switch: every view hears it.
+    changed(setting.concerns);
+    return;
+  }
+  assign(settings_[setting.index], std::move(value), setting.concerns);
+  if (&setting == &Setting::appearance && desktop_) {
+    desktop_->applyAppearance(this->setting(Setting::appearance));
     desktop_->updateDockIcon(true);
   }
-}
-
-void Store::setDockLoad(bool on) {
-  assign(dockLoad_, on, Concern::settings);
-  defaults_.set("qel.dockLoad", on);
-  if (desktop_) desktop_->updateDockIcon(true);
+  if (&setting == &Setting::dockLoad && desktop_) desktop_->updateDockIcon(true);
+  // The figures on show follow the prune at once rather than at the next change of day.
+  if (&setting == &Setting::keepDays && pruneHistory()) refreshHistoryInfo();
 }
 
 void Store::setTameRules(std::map<std::string, std::string> rules) {
@@ -168,16 +182,10 @@ void Store::setTameRules(std::map<std::string, std::string> rules) {
   assign(tameRules_, std::move(rules), Concern::settings | Concern::taming);
 }
 
-void Store::setKeepDays(int days) {
-  assign(keepDays_, std::clamp(days, 0, 36500), Concern::settings);
-  defaults_.set("qel.keepDays", keepDays_);
-  // The figures on show follow the prune at once rather than at the next change of day.
-  if (pruneHistory()) refreshHistoryInfo();
-}
-
 bool Store::pruneHistory() {
-  if (keepDays_ < 1 || !history_) return false;
-  const auto before = pruneBefore(todayKey(), history_->recordedDays(), keepDays_, history_->unsureDays());
+  const int keepDays = setting(Setting::keepDays);
+  if (keepDays < 1 || !history_) return false;
+  const auto before = pruneBefore(todayKey(), history_->recordedDays(), keepDays, history_->unsureDays());
   if (before) history_->prune(*before);
   return before.has_value();
 }

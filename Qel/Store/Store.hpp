@@ -41,6 +41,7 @@
 #include "Qel/Store/InsightActions.hpp"
 #include "Qel/Store/Navigator.hpp"
 #include "Qel/Store/ProcessActions.hpp"
+#include "Qel/Store/Settings.hpp"
 #include "Qel/Store/SettingsActions.hpp"
 #include "Qel/Store/StretchActions.hpp"
 #include "Qel/Store/MenuBarPart.hpp"
@@ -153,23 +154,15 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   std::optional<Date> mutedUntil() const { return mutedUntil_; }
   void setMutedUntil(std::optional<Date> until);
 
-  // Settings, written back at every assignment.
-  const std::string& language() const { return language_; }
-  void setLanguage(std::string language) override;
-  const std::set<std::string>& menuItems() const { return menuItems_; }
-  void setMenuItems(std::set<std::string> items) override;
-  const std::string& tabValues() const { return tabValues_; }
-  void setTabValues(std::string style) override;
-  const std::string& menuIconStyle() const { return menuIconStyle_; }
-  void setMenuIconStyle(std::string style) override;
-  const std::string& appearance() const { return appearance_; }
-  void setAppearance(std::string appearance) override;
-  bool dockLoad() const { return dockLoad_; }
-  void setDockLoad(bool on) override;
+  // The plain settings (Store/Settings.hpp), written back at every assignment.
+  template <class T>
+  const T& setting(const SettingOf<T>& declared) const {
+    return std::get<T>(settings_[declared.index]);
+  }
+  const SettingValue& settingValue(const SettingDeclaration& declared) const { return settings_[declared.index]; }
+  void setSetting(const SettingDeclaration& declared, SettingValue value) override;
   const std::map<std::string, std::string>& tameRules() const { return tameRules_; }
   void setTameRules(std::map<std::string, std::string> rules);
-  int keepDays() const { return keepDays_; }
-  void setKeepDays(int days) override;
   // Deletes stored days older than the retention (none below 1 day), counted only from days
   // that were really recorded; true when a prune was queued.
   bool pruneHistory();
@@ -236,7 +229,7 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   void record(double cpu, double mem, double pressure, Date now);
   void saveDay();
   void loadDay();
-  void refreshHistoryInfo();
+  void refreshHistoryInfo() override;
   int nowSlot() const;
   // The store's day key, or today's when none is set yet.
   std::string todayKey() const;
@@ -465,7 +458,6 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   bool notifyPending_ = false;
 
   Page page_ = Page::overview;
-  std::string language_;
   RingMode ringMode_ = RingMode::day;
   std::optional<int> selectedSlot_;
   SortKey sort_ = SortKey::cpu;
@@ -482,18 +474,13 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   std::optional<Date> mutedUntil_;
   bool notificationsAvailable_ = false;
   std::vector<BTDevice> bluetooth_;
-  std::set<std::string> menuItems_;
-  std::string tabValues_;
-  std::string menuIconStyle_;
-  std::string appearance_;
-  bool dockLoad_ = true;
+  std::vector<SettingValue> settings_;  // by SettingDeclaration::index
   std::map<std::string, std::string> tameRules_;
   const Date launchDate_;
   std::vector<DayEvent> flaggedEvents_;
   std::optional<std::string> viewDay_;
   std::vector<std::string> recordedDays_;
   std::uint64_t historySize_ = 0;
-  int keepDays_ = 30;
 
   CPUSample cpu_;
   MemSample mem_;

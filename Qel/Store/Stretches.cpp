@@ -51,7 +51,8 @@ void Store::stopStretch() {
 
 void Store::loadStretches() {
   if (!history_) return;
-  const auto back = keepDays_ >= 1 ? std::chrono::hours(24) * keepDays_ : std::chrono::hours(24) * 3650;
+  const int keepDays = setting(Setting::keepDays);
+  const auto back = keepDays >= 1 ? std::chrono::hours(24) * keepDays : std::chrono::hours(24) * 3650;
   assign(stretches_, history_->loadStretches(clock_.now() - back), Concern::stretches);
 }
 

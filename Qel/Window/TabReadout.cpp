@@ -59,7 +59,7 @@ std::string widestTabValue(Page page) {
 }
 
 TabValueStyle tabValueStyle(const SettingsState& settings) {
-  return tabValueStyleFromRaw(settings.tabValues()).value_or(TabValueStyle::always);
+  return tabValueStyleFromRaw(settings.get(Setting::tabValues)).value_or(TabValueStyle::always);
 }
 
 }  // namespace qel

@@ -22,6 +22,7 @@
 #include "Qel/Updates/Updater.hpp"
 #include "Qel/Window/RootView.hpp"
 #include "tests/Window/BusyAfternoon.hpp"
+#include "tests/support/SettingsSheetEnv.hpp"
 
 using namespace qel;
 using test::BusyAfternoon;
@@ -108,7 +109,8 @@ TEST(Keyboard, theWindowsPagesTheSettingsAndTheTrayPanelAreWalkedWholeAndShowThe
   }
   for (const auto& tab : kSettingsTabs) {
     day.store->setSettingsTab(tab.id);
-    SettingsSheet sheet({*day.store, updater, [] { return QString(); }, [](const QString&) { return true; }});
+    SettingsSheet sheet(
+        test::settingsEnv(*day.store, updater, [] { return QString(); }, [](const QString&) { return true; }));
     sheet.show();
     expectWalkable(sheet, std::string("settings ") + tab.id);
   }

@@ -34,6 +34,7 @@
 #include "tests/Window/Probe.hpp"
 #include "tests/Window/TextFit.hpp"
 #include "tests/Window/TextRecorder.hpp"
+#include "tests/support/SettingsSheetEnv.hpp"
 
 using namespace qel;
 
@@ -236,7 +237,8 @@ TEST_P(EveryLanguage, settingsFit) {
     test::useAppearance(appearance);
     for (const auto& tab : kSettingsTabs) {
       day.store->setSettingsTab(tab.id);
-      SettingsSheet sheet({*day.store, updater, [] { return QString(); }, [](const QString&) { return true; }});
+      SettingsSheet sheet(
+          test::settingsEnv(*day.store, updater, [] { return QString(); }, [](const QString&) { return true; }));
       sheet.show();
       test::BusyAfternoon::settle();
       const auto cuts = test::cutTexts(sheet);

@@ -202,7 +202,7 @@ TEST_F(RootViewTest, backgroundAndGlowFollowPageLoadAndAppearance) {
 
   QtDesktop desktop;  // the settings' path: store, desktop, palette
   store->setDesktop(&desktop);
-  store->setAppearance("dark");
+  store->set(Setting::appearance, "dark");
   settle();
   EXPECT_TRUE(near(shown.at(10, kH - 10), darkBg, 1));
   EXPECT_TRUE(near(shown.at(cx, cy), over(darkBg, Palette::cpu(), 0.06), 3));
@@ -212,7 +212,7 @@ TEST_F(RootViewTest, backgroundAndGlowFollowPageLoadAndAppearance) {
 
 TEST_F(RootViewTest, languageChangeRemakesEveryVisibleText) {
   ShownRoot shown(context(), registry);
-  store->setLanguage("de");
+  store->set(Setting::language, "de");
   settle();
   auto* bar = shown.root->findChild<TabBar*>();
   ASSERT_NE(bar, nullptr);
@@ -223,7 +223,7 @@ TEST_F(RootViewTest, languageChangeRemakesEveryVisibleText) {
   EXPECT_TRUE(shown.root->topBar()->settingsButton()->toolTip().contains("Einstellungen"));
   EXPECT_EQ(shown.root->topBar()->replayButton()->accessibleName(), "Rückblick");
 
-  store->setLanguage("en");
+  store->set(Setting::language, "en");
   settle();
   EXPECT_EQ(shown.root->findChild<TabBar*>()->tab(Page::overview)->accessibleName(), "Overview");
 }
@@ -386,9 +386,9 @@ TEST_F(RootViewTest, tabBarStaysCentredUnlessTheTopBarIsInTheWay) {
   }
   // Made again (a new language): one bar, not the old one left behind.
   ShownRoot shown(context(), registry);
-  store->setLanguage("de");
+  store->set(Setting::language, "de");
   settle();
   EXPECT_EQ(shown.root->findChildren<TabBar*>().size(), 1u);
-  store->setLanguage("en");
+  store->set(Setting::language, "en");
   settle();
 }

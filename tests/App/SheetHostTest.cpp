@@ -114,7 +114,7 @@ TEST_F(SheetHostTest, sheetOutlivesItsWindowAndFollowsTheLanguage) {
   store->setShowingSettings(true);
   settle();
   ASSERT_EQ(shown(*host), "Settings");
-  store->setLanguage("de");
+  store->set(Setting::language, "de");
   settle();
   EXPECT_EQ(shown(*host), "Einstellungen");
 

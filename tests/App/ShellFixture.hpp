@@ -51,7 +51,7 @@ class ShellTest : public ::testing::Test {
     registerMainViews(registry, updater);
   }
   ~ShellTest() override {
-    if (store->language() != "en") Loc::set("en", nullptr);
+    if (store->setting(Setting::language) != "en") Loc::set("en", nullptr);
     settle();
   }
 

@@ -44,7 +44,7 @@ class MenuBarTest : public ShellTest {
 
 TEST_F(MenuBarTest, manyStoreChangesInOneTurnMakeOneUpdate) {
   const int before = menuBar->updates();
-  for (int i = 0; i < 50; ++i) store->setMenuIconStyle(i % 2 ? "bars" : "dot");
+  for (int i = 0; i < 50; ++i) store->set(Setting::menuIconStyle, i % 2 ? "bars" : "dot");
   for (int i = 0; i < 50; ++i) menuBar->scheduleUpdate();
   settle();
   EXPECT_EQ(menuBar->updates(), before + 1);
@@ -52,7 +52,7 @@ TEST_F(MenuBarTest, manyStoreChangesInOneTurnMakeOneUpdate) {
 }
 
 TEST_F(MenuBarTest, showsTheChosenStyleOrOnlyTextAndAlwaysAToolTip) {
-  store->setMenuItems({"cpu"});
+  store->set(Setting::menuItems, {"cpu"});
   setLoad(0.42);
   settle();
   // Text only: no style, the tooltip carries the text.
@@ -60,22 +60,22 @@ TEST_F(MenuBarTest, showsTheChosenStyleOrOnlyTextAndAlwaysAToolTip) {
   EXPECT_EQ(menuBar->trayIcon()->toolTip(), "42%");
   EXPECT_FALSE(menuBar->trayIcon()->icon().isNull());
 
-  store->setMenuItems({"ring", "cpu"});
-  store->setMenuIconStyle("no such style");
+  store->set(Setting::menuItems, {"ring", "cpu"});
+  store->set(Setting::menuIconStyle, "no such style");
   settle();
   EXPECT_EQ(menuBar->iconStyle(), MenuIconStyle::auto_);
 
   // Nothing chosen: the icon shows, so the item is never blank.
-  store->setMenuItems({});
-  store->setMenuIconStyle("gauge");
+  store->set(Setting::menuItems, {});
+  store->set(Setting::menuIconStyle, "gauge");
   settle();
   EXPECT_EQ(menuBar->iconStyle(), MenuIconStyle::gauge);
   EXPECT_EQ(menuBar->trayIcon()->toolTip(), "Qel");
 }
 
 TEST_F(MenuBarTest, theIconIsInkedForTheDesktopsSchemeNotForQelsOwnAppearance) {
-  store->setMenuItems({});
-  store->setMenuIconStyle("logo");
+  store->set(Setting::menuItems, {});
+  store->set(Setting::menuIconStyle, "logo");
   // The mean lightness of the icon's opaque pixels.
   auto inkLightness = [this] {
     const QImage image = menuBar->trayIcon()->icon().pixmap(QSize(64, 64)).toImage();
@@ -97,7 +97,7 @@ TEST_F(MenuBarTest, theIconIsInkedForTheDesktopsSchemeNotForQelsOwnAppearance) {
 
 TEST_F(MenuBarTest, runnersRunOnThroughTicksAndGiveWayToOtherStyles) {
   auto iconWidth = [this] { return menuBar->trayIcon()->icon().availableSizes().value(0).width(); };
-  store->setMenuIconStyle("cat");
+  store->set(Setting::menuIconStyle, "cat");
   settle();
   EXPECT_EQ(menuBar->runner().running(), MenuIconStyle::cat);
   EXPECT_EQ(iconWidth(), 28);
@@ -108,11 +108,11 @@ TEST_F(MenuBarTest, runnersRunOnThroughTicksAndGiveWayToOtherStyles) {
   EXPECT_EQ(menuBar->runner().speed(), 2.0f);
   EXPECT_EQ(menuBar->runner().frame(), frame);
 
-  store->setMenuIconStyle("dog");
+  store->set(Setting::menuIconStyle, "dog");
   settle();
   EXPECT_EQ(menuBar->runner().running(), MenuIconStyle::dog);
   EXPECT_EQ(iconWidth(), 35);
-  store->setMenuIconStyle("ring");
+  store->set(Setting::menuIconStyle, "ring");
   settle();
   EXPECT_EQ(menuBar->runner().running(), std::nullopt);
   EXPECT_EQ(iconWidth(), 18);
@@ -236,17 +236,17 @@ TEST_F(MenuBarOnABusTest, theLabelCarriesTheChosenFiguresAndFollowsTheSettings) 
   EXPECT_EQ(item().guide(), "100%");
   EXPECT_EQ(iconWidth(), 18);
 
-  store->setMenuItems({"ring", "cpu", "mem"});
+  store->set(Setting::menuItems, {"ring", "cpu", "mem"});
   settle();
   EXPECT_EQ(item().label().rfind("23%  Mem ", 0), 0u) << item().label();
   EXPECT_EQ(item().guide(), "100%  Mem 100%");
 
   // Text only: the label alone, the icon's place empty.
-  store->setMenuItems({"cpu"});
+  store->set(Setting::menuItems, {"cpu"});
   settle();
   EXPECT_EQ(item().label(), "23%");
   EXPECT_EQ(iconWidth(), 1);
-  store->setMenuItems({});
+  store->set(Setting::menuItems, {});
   settle();
   EXPECT_EQ(item().label(), "");
   EXPECT_EQ(iconWidth(), 18);

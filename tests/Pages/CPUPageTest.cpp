@@ -120,10 +120,10 @@ TEST_F(UnnamedChipCPUPageTest, wordsTheChipInTheLanguageChosenSince) {
   store->apply(sample(0.1, {0.1}));
   settle();
   EXPECT_EQ(page->subline()->text(), "Load average 0.00, Computer");
-  store->setLanguage("fr");
+  store->set(Setting::language, "fr");
   settle();
   EXPECT_TRUE(page->subline()->text().endsWith("Ordinateur")) << page->subline()->text().toStdString();
-  store->setLanguage("en");
+  store->set(Setting::language, "en");
 }
 
 TEST_F(CPUPageTest, aRowStaysWithItsProcessAndTheFocusNeverPassesToAnother) {

@@ -69,7 +69,7 @@ TEST(ProcessNoteGallery, notesAndTamingControls) {
         new TameControl(TamingState(store), ProcessState(store), store,
                         {.pid = 3120, .name = "code", .path = "/usr/share/code/code",
                          .appKey = "/usr/share/applications/code.desktop"}));
-    taming.column->addWidget(new TameRulesSection(store));
+    taming.column->addWidget(new TameRulesSection(TamingState(store), ProcessState(store), store));
     taming.shoot(QString("process-taming-%1").arg(appearance));
   }
   test::useAppearance("light");

@@ -97,7 +97,7 @@ TEST_F(TameTest, saysBeforeSlowingWhenSlowingCantBeUndone) {
 
 TEST_F(TameTest, theSwitchSetsAndRemovesTheRuleAndTheListFollows) {
   TameControl control{TamingState(*store), ProcessState(*store), *store, mail};
-  TameRulesSection rules(*store);
+  TameRulesSection rules{TamingState(*store), ProcessState(*store), *store};
   EXPECT_TRUE(rules.isHidden());
   ASSERT_TRUE(control.segment());
   control.resize(control.sizeHint());
@@ -123,7 +123,7 @@ TEST_F(TameTest, anUnknownRuleWordHighlightsNothingAndTheListSaysItSlows) {
   TameControl control{TamingState(*store), ProcessState(*store), *store, mail};
   for (int i = 0; i < control.segment()->count(); ++i) EXPECT_FALSE(control.segment()->isSelected(i));
   EXPECT_EQ(tameRuleText("sometimes"), "Slows down after you switch away");
-  TameRulesSection rules(*store);
+  TameRulesSection rules{TamingState(*store), ProcessState(*store), *store};
   auto* remove = rules.findChild<QAbstractButton*>();
   ASSERT_TRUE(remove);
   remove->click();

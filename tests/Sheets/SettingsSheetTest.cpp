@@ -35,6 +35,7 @@
 #include "tests/Window/BusyAfternoon.hpp"
 #include "tests/Window/Probe.hpp"
 #include "tests/support/HostedSheets.hpp"
+#include "tests/support/SettingsSheetEnv.hpp"
 
 using namespace qel;
 using test::settle;
@@ -46,10 +47,10 @@ class SettingsSheetTest : public test::ShellTest {
   SettingsSheet* open(const std::string& tab) {
     store->setSettingsTab(tab);
     store->setShowingSettings(true);
-    sheet = std::make_unique<SettingsSheet>(SettingsEnv{*store, updater, problem, [this](const QString& folder) {
-                                                          opened.push_back(folder);
-                                                          return openWorks;
-                                                        }});
+    sheet = std::make_unique<SettingsSheet>(test::settingsEnv(*store, updater, problem, [this](const QString& folder) {
+      opened.push_back(folder);
+      return openWorks;
+    }));
     sheet->show();
     settle();
     return sheet.get();
@@ -205,7 +206,8 @@ TEST_F(SettingsSheetTest, updateSwitchesFollowWhetherACheckCanRun) {
   // With a feed both wait while a check runs.
   test::FeedServer server(test::feed(test::item("1.4.0")));
   Updater fed(defaults, {.feed = server.url(), .running = AppVersion::parse("1.4.0")});
-  sheet = std::make_unique<SettingsSheet>(SettingsEnv{*store, fed, problem, [](const QString&) { return true; }});
+  sheet =
+      std::make_unique<SettingsSheet>(test::settingsEnv(*store, fed, problem, [](const QString&) { return true; }));
   sheet->show();
   settle();
   automatic = control("Check for updates automatically");
@@ -297,8 +299,8 @@ TEST_F(SettingsSheetTest, theFootnoteCountsTheRulesThatAreOn) {
 }
 
 TEST_F(SettingsSheetTest, anUnknownStoredValueSelectsNothingAndWritesNothing) {
-  store->setKeepDays(45);
-  store->setTabValues("sparkles");
+  store->set(Setting::keepDays, 45);
+  store->set(Setting::tabValues, "sparkles");
   settle();
   const std::string before = stored();
   open("data");
@@ -316,7 +318,7 @@ TEST_F(SettingsSheetTest, anUnknownStoredValueSelectsNothingAndWritesNothing) {
   // Picking one writes it.
   for (auto* box : all<QComboBox>())
     if (box->accessibleName() == "Tab bar numbers") box->activated(box->findText("Load lines"));
-  EXPECT_EQ(store->tabValues(), "bars");
+  EXPECT_EQ(store->setting(Setting::tabValues), "bars");
 }
 
 TEST_F(SettingsSheetTest, theHotKeyRowSaysWhenTheKeyCouldNotBeHad) {
@@ -366,20 +368,20 @@ TEST_F(SettingsSheetTest, aFolderThatCannotBeOpenedSaysSo) {
 }
 
 TEST_F(SettingsSheetTest, chipsToggleTheTrayItemsAndAnUnknownStyleMarksNoCell) {
-  store->setMenuIconStyle("unicorn");
+  store->set(Setting::menuIconStyle, "unicorn");
   open("menubar");
   for (auto* b : all<WashButton>())
     if (b->objectName() == "net") b->click();
   settle();
-  EXPECT_EQ(store->menuItems().count("net"), 1u);
+  EXPECT_EQ(store->setting(Setting::menuItems).count("net"), 1u);
   int checked = 0;
   for (auto* b : all<QAbstractButton>()) checked += b->isCheckable() && b->isChecked() && !qobject_cast<Switch*>(b);
   EXPECT_EQ(checked, 0);
-  EXPECT_EQ(store->menuIconStyle(), "unicorn");
+  EXPECT_EQ(store->setting(Setting::menuIconStyle), "unicorn");
 }
 
 TEST_F(SettingsSheetTest, theTrayPreviewHoldsItsWidthAsFiguresChangeAndGivesUpTheIconsRoom) {
-  store->setMenuItems({"ring", "cpu"});
+  store->set(Setting::menuItems, {"ring", "cpu"});
   open("menubar");
   auto* preview = all<TrayPreview>().value(0);
   ASSERT_NE(preview, nullptr);
@@ -394,7 +396,7 @@ TEST_F(SettingsSheetTest, theTrayPreviewHoldsItsWidthAsFiguresChangeAndGivesUpTh
   EXPECT_EQ(preview->width(), withIcon) << "the figures moved the row";
 
   // The icon off: the text starts where the icon stood, and the preview is narrower by its room.
-  store->setMenuItems({"cpu"});
+  store->set(Setting::menuItems, {"cpu"});
   settle();
   EXPECT_FALSE(preview->showsIcon());
   EXPECT_EQ(preview->textBox().left(), preview->iconBox().left());
@@ -404,7 +406,7 @@ TEST_F(SettingsSheetTest, theTrayPreviewHoldsItsWidthAsFiguresChangeAndGivesUpTh
 }
 
 TEST_F(SettingsSheetTest, erasingAndAShorterRetentionAskFirstAndReturnCancels) {
-  store->setKeepDays(30);
+  store->set(Setting::keepDays, 30);
   open("data");
   const auto question = [&](const char* name) { return sheet->findChild<QMessageBox*>(name); };
   const auto pressReturn = [](QMessageBox* box) {
@@ -429,7 +431,7 @@ TEST_F(SettingsSheetTest, erasingAndAShorterRetentionAskFirstAndReturnCancels) {
   EXPECT_EQ(shorter->text(), "Keep history for 7 days?");
   EXPECT_EQ(keep->currentText(), "30 days");  // nothing changes while it asks
   pressReturn(shorter);
-  EXPECT_EQ(store->keepDays(), 30);
+  EXPECT_EQ(store->setting(Setting::keepDays), 30);
   EXPECT_EQ(keep->currentText(), "30 days");
 
   // Only the action itself shortens it; a longer time, or forever, deletes nothing and asks nothing.
@@ -439,12 +441,12 @@ TEST_F(SettingsSheetTest, erasingAndAShorterRetentionAskFirstAndReturnCancels) {
   for (auto* b : question("retentionConfirmation")->buttons())
     if (b->text() == "Delete older days") b->click();
   settle();
-  EXPECT_EQ(store->keepDays(), 7);
+  EXPECT_EQ(store->setting(Setting::keepDays), 7);
   EXPECT_EQ(keep->currentText(), "7 days");
   keep->activated(keep->findText("Forever"));
   settle();
   EXPECT_FALSE(question("retentionConfirmation"));
-  EXPECT_EQ(store->keepDays(), 0);
+  EXPECT_EQ(store->setting(Setting::keepDays), 0);
 }
 
 TEST(SettingsData, aSmallHistoryIsLessThanOneMegabyteNeverZero) {
@@ -460,7 +462,7 @@ TEST(SettingsData, shorterRetentionRefreshesTheFiguresAtOnce) {
   day.store->refreshHistoryInfo();
   const auto before = day.store->recordedDays().size();
   ASSERT_GE(before, 3u);
-  day.store->setKeepDays(2);
+  day.store->set(Setting::keepDays, 2);
   test::BusyAfternoon::settle();
   EXPECT_LT(day.store->recordedDays().size(), before);
 }

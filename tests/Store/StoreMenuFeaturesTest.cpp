@@ -62,7 +62,7 @@ TEST_F(MenuTest, notesAndMenuBarPartsFollowTheSwitches) {
   EXPECT_EQ(store->muteNote(), "4 on");
   EXPECT_EQ(store->quietNote(), "Throttle heavy work");
   EXPECT_EQ(store->awakeNote(), "No idle sleep for 2 h");
-  store->setMenuItems({"ring", "cpu", "net"});
+  store->set(Setting::menuItems, {"ring", "cpu", "net"});
   EXPECT_EQ(store->menuBarParts(), (std::vector<MenuBarPart>{{"25%", "100%"}, {"↓0 KB/s", "↓999.9 MB/s"}}));
 
   store->toggleMute();
@@ -70,7 +70,7 @@ TEST_F(MenuTest, notesAndMenuBarPartsFollowTheSwitches) {
   EXPECT_EQ(store->muteNote(), "Resumes at 11:00");
   EXPECT_EQ(store->menuBarParts().size(), 3u);
   EXPECT_EQ(store->menuBarParts().back(), (MenuBarPart{"⏸", "⏸"}));
-  store->setMenuItems({"gpu", "mem"});  // no GPU: no GPU part
+  store->set(Setting::menuItems, {"gpu", "mem"});  // no GPU: no GPU part
   EXPECT_EQ(store->menuBarParts(), (std::vector<MenuBarPart>{{"Mem 50%", "Mem 100%"}, {"⏸", "⏸"}}));
 
   clock.advance(3599s);

@@ -68,10 +68,10 @@ TEST_F(TabBarTest, readsEachPartOfTheMachine) {
   EXPECT_EQ(tabReadout(LiveState(*store), Page::energy), (TabReadout{"12.2 W", true, 12.25 / 60}));  // hot
 
   for (const char* style : {"", "nonsense", "Always"}) {
-    store->setTabValues(style);
+    store->set(Setting::tabValues, style);
     EXPECT_EQ(tabValueStyle(SettingsState(*store)), TabValueStyle::always) << style;
   }
-  store->setTabValues("bars");
+  store->set(Setting::tabValues, "bars");
   EXPECT_EQ(tabValueStyle(SettingsState(*store)), TabValueStyle::bars);
 }
 
@@ -90,7 +90,7 @@ TEST_F(TabBarTest, keepsItsWidthAsNumbersAndTheCurrentTabChange) {
   EXPECT_EQ(bar->tab(Page::cpu)->geometry(), cpuTab);
 
   // A title turning semibold does not widen its tab.
-  store->setTabValues("hover");
+  store->set(Setting::tabValues, "hover");
   settle();
   const int memWidth = bar->tab(Page::mem)->sizeHint().width();
   store->setPage(Page::mem);
@@ -108,7 +108,7 @@ TEST_F(TabBarTest, eachStyleShowsItsOwnSigns) {
   EXPECT_TRUE(state(Page::cpu).showValue);  // always, the default
   EXPECT_FALSE(state(Page::cpu).dot || state(Page::cpu).line);
 
-  store->setTabValues("selected");
+  store->set(Setting::tabValues, "selected");
   settle();
   EXPECT_TRUE(state(Page::overview).showValue);  // the current tab, which has no number
   EXPECT_FALSE(state(Page::cpu).showValue);
@@ -117,7 +117,7 @@ TEST_F(TabBarTest, eachStyleShowsItsOwnSigns) {
   EXPECT_TRUE(state(Page::cpu).showValue);
 
   // Alert: an amber dot near the top trailing corner of the unusual tab.
-  store->setTabValues("alert");
+  store->set(Setting::tabValues, "alert");
   store->setPage(Page::overview);
   settle();
   TabButton* cpu = bar->tab(Page::cpu);
@@ -142,7 +142,7 @@ TEST_F(TabBarTest, eachStyleShowsItsOwnSigns) {
   hover(bar->tab(Page::overview), true);
   EXPECT_EQ(bar->bubble(), nullptr);
 
-  store->setTabValues("bars");
+  store->set(Setting::tabValues, "bars");
   settle();
   EXPECT_TRUE(state(Page::net).line);
   hover(cpu, true);  // hovering does nothing in this style
