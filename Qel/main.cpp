@@ -3,8 +3,8 @@
 #include <iostream>
 
 #include "Qel/App/QelApp.hpp"
-#include "Qel/Platform/Heap.hpp"
-#include "Qel/Platform/OpenFileLimit.hpp"
+#include "Qel/Platform/Runtime/Heap.hpp"
+#include "Qel/Platform/Runtime/OpenFileLimit.hpp"
 #include "Qel/App/SampleReport.hpp"
 
 namespace {

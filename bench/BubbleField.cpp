@@ -6,9 +6,9 @@
 #include <QImage>
 #include <QPainter>
 
-#include "Qel/Kit/Fonts.hpp"
-#include "Qel/Pages/BubbleFieldView.hpp"
-#include "Qel/Pages/BubbleModel.hpp"
+#include "Qel/Kit/Style/Fonts.hpp"
+#include "Qel/Pages/Memory/BubbleFieldView.hpp"
+#include "Qel/Pages/Memory/BubbleModel.hpp"
 
 using namespace qel;
 

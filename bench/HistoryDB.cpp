@@ -3,8 +3,8 @@
 #include <benchmark/benchmark.h>
 
 #include "Qel/History/HistoryDB.hpp"
-#include "Qel/Platform/Calendar.hpp"
-#include "Qel/Platform/InstanceLock.hpp"
+#include "Qel/Platform/Files/InstanceLock.hpp"
+#include "Qel/Platform/Runtime/Calendar.hpp"
 #include "tests/support/TempDir.hpp"
 
 using namespace qel;

@@ -59,10 +59,10 @@
 #include <unordered_map>
 #include <vector>
 
-#include "Qel/Platform/AppRegistry.hpp"
-#include "Qel/Platform/OpenFileLimit.hpp"
-#include "Qel/Platform/ProcPidIo.hpp"
-#include "Qel/Platform/ProcPidStat.hpp"
+#include "Qel/Platform/Desktop/AppRegistry.hpp"
+#include "Qel/Platform/Proc/ProcPidIo.hpp"
+#include "Qel/Platform/Proc/ProcPidStat.hpp"
+#include "Qel/Platform/Runtime/OpenFileLimit.hpp"
 #include "Qel/Samplers/ProcessSampler.hpp"
 #include "Qel/Text/Loc.hpp"
 

@@ -1,7 +1,7 @@
 // Main-thread cost of applying one tick with 1,000 processes (target: under 1 ms).
 #include <benchmark/benchmark.h>
 
-#include "Qel/Platform/Calendar.hpp"
+#include "Qel/Platform/Runtime/Calendar.hpp"
 #include "Qel/Store/Store.hpp"
 
 using namespace qel;

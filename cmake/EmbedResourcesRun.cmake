@@ -1,6 +1,6 @@
 file(GLOB_RECURSE files LIST_DIRECTORIES false RELATIVE "${DIR}" "${DIR}/*.json" "${DIR}/*.txt")
 list(SORT files)
-set(body "// Generated at build time from Qel/Resources.\n#include \"Qel/Platform/Resources.hpp\"\n#include <array>\n#include <cstddef>\nnamespace qel {\nnamespace {\n")
+set(body "// Generated at build time from Qel/Resources.\n#include \"Qel/Platform/Files/Resources.hpp\"\n#include <array>\n#include <cstddef>\nnamespace qel {\nnamespace {\n")
 set(index 0)
 set(table "")
 set(paths "")

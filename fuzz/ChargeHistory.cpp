@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "Qel/Platform/UPowerHistory.hpp"
+#include "Qel/Platform/Devices/UPowerHistory.hpp"
 
 // UPower's charge history as the file may hold it; its first two lines also stand for the
 // battery's model and serial, the rest for the folder's file names.

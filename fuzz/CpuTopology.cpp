@@ -2,8 +2,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "Qel/Platform/CpuTopology.hpp"
-#include "Qel/Platform/LoadAvg.hpp"
+#include "Qel/Platform/Devices/CpuTopology.hpp"
+#include "Qel/Platform/Proc/LoadAvg.hpp"
 
 // The small one-line files: cpu lists, the model name, the load average.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

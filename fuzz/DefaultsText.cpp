@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "Qel/Platform/DefaultsText.hpp"
+#include "Qel/Platform/Files/DefaultsText.hpp"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "Qel/Platform/DeviceBatteries.hpp"
+#include "Qel/Platform/Devices/DeviceBatteries.hpp"
 #include "Qel/Platform/Utf8.hpp"
 
 // Input: a power_supply uevent file as the kernel (or a broken driver) may write it.

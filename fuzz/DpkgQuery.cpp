@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <string>
 
-#include "Qel/Platform/DpkgQuery.hpp"
+#include "Qel/Platform/Desktop/DpkgQuery.hpp"
 
 // Input: dpkg-query's output as it may come; the file asked for is the output's last line.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "Qel/Platform/MemInfo.hpp"
+#include "Qel/Platform/Proc/MemInfo.hpp"
 #include "Qel/Samplers/SystemSampler.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

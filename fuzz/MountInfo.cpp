@@ -2,8 +2,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "Qel/Platform/BlockDevice.hpp"
-#include "Qel/Platform/MountInfo.hpp"
+#include "Qel/Platform/Devices/BlockDevice.hpp"
+#include "Qel/Platform/Proc/MountInfo.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);

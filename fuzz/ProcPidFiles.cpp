@@ -3,14 +3,14 @@
 #include <string_view>
 #include <vector>
 
-#include "Qel/Platform/ProcPidCgroup.hpp"
-#include "Qel/Platform/ProcPidCmdline.hpp"
-#include "Qel/Platform/ProcPidEnviron.hpp"
-#include "Qel/Platform/ProcPidFd.hpp"
-#include "Qel/Platform/ProcPidIo.hpp"
-#include "Qel/Platform/ProcPidStat.hpp"
-#include "Qel/Platform/ProcPidStatus.hpp"
-#include "Qel/Platform/ProcPids.hpp"
+#include "Qel/Platform/Proc/ProcPidCgroup.hpp"
+#include "Qel/Platform/Proc/ProcPidCmdline.hpp"
+#include "Qel/Platform/Proc/ProcPidEnviron.hpp"
+#include "Qel/Platform/Proc/ProcPidFd.hpp"
+#include "Qel/Platform/Proc/ProcPidIo.hpp"
+#include "Qel/Platform/Proc/ProcPidStat.hpp"
+#include "Qel/Platform/Proc/ProcPidStatus.hpp"
+#include "Qel/Platform/Proc/ProcPids.hpp"
 
 // Every per-process file parser over the same bytes: none may crash or read out of bounds.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

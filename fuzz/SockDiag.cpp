@@ -3,7 +3,7 @@
 #include <cstring>
 #include <vector>
 
-#include "Qel/Platform/SockDiag.hpp"
+#include "Qel/Platform/Net/SockDiag.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   // An exactly sized copy: any read past the datagram's end is caught.

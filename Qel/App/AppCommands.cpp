@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 
-#include "Qel/Platform/Executor.hpp"
+#include "Qel/Platform/Runtime/Executor.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
 

@@ -8,7 +8,7 @@
 
 #include <cstdio>
 
-#include "Qel/Platform/InstanceLock.hpp"
+#include "Qel/Platform/Files/InstanceLock.hpp"
 
 namespace qel {
 

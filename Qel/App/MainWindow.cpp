@@ -3,7 +3,7 @@
 #include <QCloseEvent>
 #include <QVBoxLayout>
 
-#include "Qel/Kit/Layouts.hpp"
+#include "Qel/Kit/Style/Layouts.hpp"
 #include "Qel/Window/RootView.hpp"
 
 namespace qel {

@@ -12,9 +12,9 @@
 #include "Qel/App/InstanceChannel.hpp"
 #include "Qel/App/QtDesktop.hpp"
 #include "Qel/App/QtExecutor.hpp"
-#include "Qel/Platform/AppRegistry.hpp"
-#include "Qel/Platform/Defaults.hpp"
-#include "Qel/Platform/QuitSignals.hpp"
+#include "Qel/Platform/Desktop/AppRegistry.hpp"
+#include "Qel/Platform/Files/Defaults.hpp"
+#include "Qel/Platform/Runtime/QuitSignals.hpp"
 #include "Qel/Updates/Updater.hpp"
 #include "Qel/Window/ViewRegistry.hpp"
 

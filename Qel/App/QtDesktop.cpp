@@ -8,7 +8,7 @@
 #include <array>
 
 #include "Qel/Kit/OneTaskPaint.hpp"
-#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/Style/Palette.hpp"
 #include "Qel/Store/Store.hpp"
 
 namespace qel {

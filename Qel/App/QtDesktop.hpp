@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "Qel/App/FrontWindowWatch.hpp"
-#include "Qel/Kit/DockIcon.hpp"
+#include "Qel/Kit/Art/DockIcon.hpp"
 #include "Qel/Store/Desktop.hpp"
 
 namespace qel {

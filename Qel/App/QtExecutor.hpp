@@ -4,7 +4,7 @@
 // goes is dropped.
 #include <QObject>
 
-#include "Qel/Platform/Executor.hpp"
+#include "Qel/Platform/Runtime/Executor.hpp"
 
 namespace qel {
 

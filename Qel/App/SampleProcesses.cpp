@@ -4,7 +4,7 @@
 #include <map>
 #include <thread>
 
-#include "Qel/Platform/AppRegistry.hpp"
+#include "Qel/Platform/Desktop/AppRegistry.hpp"
 #include "Qel/Platform/Utf8.hpp"
 #include "Qel/Samplers/NetTopSampler.hpp"
 #include "Qel/Samplers/ProcessSampler.hpp"

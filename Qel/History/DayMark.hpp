@@ -2,7 +2,7 @@
 // A time-stamped note of something that happened to the machine during the day.
 #include <string>
 
-#include "Qel/Platform/Clock.hpp"
+#include "Qel/Platform/Runtime/Clock.hpp"
 
 namespace qel {
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "Qel/History/FindingFacts.hpp"
-#include "Qel/Platform/Clock.hpp"
+#include "Qel/Platform/Runtime/Clock.hpp"
 
 namespace qel {
 

@@ -11,9 +11,9 @@
 #include <SQLiteCpp/Exception.h>
 
 #include "Qel/History/HistorySchema.hpp"
-#include "Qel/Platform/Defaults.hpp"
-#include "Qel/Platform/InstanceLock.hpp"
-#include "Qel/Platform/MoveAside.hpp"
+#include "Qel/Platform/Files/Defaults.hpp"
+#include "Qel/Platform/Files/InstanceLock.hpp"
+#include "Qel/Platform/Files/MoveAside.hpp"
 
 namespace qel {
 namespace fs = std::filesystem;

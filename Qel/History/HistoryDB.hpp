@@ -23,8 +23,8 @@
 #include "Qel/History/DayMark.hpp"
 #include "Qel/History/SleepSession.hpp"
 #include "Qel/History/Stretch.hpp"
-#include "Qel/Platform/Clock.hpp"
-#include "Qel/Platform/SerialQueue.hpp"
+#include "Qel/Platform/Runtime/Clock.hpp"
+#include "Qel/Platform/Runtime/SerialQueue.hpp"
 
 namespace SQLite {
 class Database;

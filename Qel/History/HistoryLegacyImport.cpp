@@ -4,8 +4,8 @@
 #include "Qel/History/HistoryCoding.hpp"
 #include "Qel/History/HistoryDB.hpp"
 #include "Qel/History/HistorySql.hpp"
-#include "Qel/Platform/Calendar.hpp"
-#include "Qel/Platform/SysRoot.hpp"
+#include "Qel/Platform/Proc/SysRoot.hpp"
+#include "Qel/Platform/Runtime/Calendar.hpp"
 
 namespace qel {
 namespace fs = std::filesystem;

@@ -8,7 +8,7 @@
 #include <SQLiteCpp/Transaction.h>
 
 #include "Qel/History/HistorySql.hpp"
-#include "Qel/Platform/ProcText.hpp"
+#include "Qel/Platform/Proc/ProcText.hpp"
 
 namespace qel::historyschema {
 namespace {

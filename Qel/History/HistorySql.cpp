@@ -4,7 +4,7 @@
 #include <cmath>
 #include <sstream>
 
-#include "Qel/Platform/Calendar.hpp"
+#include "Qel/Platform/Runtime/Calendar.hpp"
 
 namespace qel::historysql {
 

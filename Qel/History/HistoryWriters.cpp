@@ -8,7 +8,7 @@
 #include "Qel/History/HistoryCoding.hpp"
 #include "Qel/History/HistoryDB.hpp"
 #include "Qel/History/HistorySql.hpp"
-#include "Qel/Platform/Calendar.hpp"
+#include "Qel/Platform/Runtime/Calendar.hpp"
 
 namespace qel {
 namespace fs = std::filesystem;

@@ -7,7 +7,7 @@
 #include <climits>
 #include <cmath>
 
-#include "Qel/Platform/Calendar.hpp"
+#include "Qel/Platform/Runtime/Calendar.hpp"
 
 namespace qel {
 namespace {

@@ -13,7 +13,7 @@
 #include "Qel/History/Finding.hpp"
 #include "Qel/History/Frame.hpp"
 #include "Qel/History/Incident.hpp"
-#include "Qel/Platform/Clock.hpp"
+#include "Qel/Platform/Runtime/Clock.hpp"
 #include "Qel/Samplers/ProcInfo.hpp"
 
 namespace qel {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <set>
 
-#include "Qel/Platform/AppRegistry.hpp"
+#include "Qel/Platform/Desktop/AppRegistry.hpp"
 #include "Qel/Text/Loc.hpp"
 
 namespace qel {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "Qel/History/Finding.hpp"
-#include "Qel/Platform/Clock.hpp"
+#include "Qel/Platform/Runtime/Clock.hpp"
 #include "Qel/Samplers/ProcInfo.hpp"
 
 namespace qel {

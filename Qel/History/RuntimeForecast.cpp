@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "Qel/Platform/AppRegistry.hpp"
-#include "Qel/Platform/SessionProcesses.hpp"
+#include "Qel/Platform/Desktop/AppRegistry.hpp"
+#include "Qel/Platform/Desktop/SessionProcesses.hpp"
 #include "Qel/Text/Format.hpp"
 
 namespace qel {

@@ -5,8 +5,8 @@
 
 #include <nlohmann/json.hpp>
 
-#include "Qel/Platform/CommandRunner.hpp"
-#include "Qel/Platform/ProcText.hpp"
+#include "Qel/Platform/Proc/ProcText.hpp"
+#include "Qel/Platform/Runtime/CommandRunner.hpp"
 
 namespace qel::SleepLogReader {
 namespace {

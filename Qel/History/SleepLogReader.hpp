@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "Qel/History/SleepSession.hpp"
-#include "Qel/Platform/SysRoot.hpp"
-#include "Qel/Platform/UPowerHistory.hpp"
+#include "Qel/Platform/Devices/UPowerHistory.hpp"
+#include "Qel/Platform/Proc/SysRoot.hpp"
 
 namespace qel::SleepLogReader {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "Qel/History/Stretch.hpp"
-#include "Qel/Platform/Clock.hpp"
+#include "Qel/Platform/Runtime/Clock.hpp"
 
 namespace qel {
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "Qel/Kit/Motion.hpp"
+#include "Qel/Kit/Style/Motion.hpp"
 
 namespace qel {
 namespace {

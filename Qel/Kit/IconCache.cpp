@@ -7,7 +7,7 @@
 #include <QStyle>
 #include <cstdlib>
 
-#include "Qel/Platform/AppRegistry.hpp"
+#include "Qel/Platform/Desktop/AppRegistry.hpp"
 
 namespace qel {
 namespace {

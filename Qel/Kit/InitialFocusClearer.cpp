@@ -6,7 +6,7 @@
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
-#include "Qel/Kit/FocusRing.hpp"
+#include "Qel/Kit/Style/FocusRing.hpp"
 
 namespace qel {
 

@@ -4,7 +4,7 @@
 #include <QEvent>
 #include <QWidget>
 
-#include "Qel/Kit/FocusRing.hpp"
+#include "Qel/Kit/Style/FocusRing.hpp"
 
 namespace qel {
 

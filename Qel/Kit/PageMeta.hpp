@@ -4,7 +4,7 @@
 #include <QColor>
 #include <QString>
 
-#include "Qel/Kit/AdaptiveColor.hpp"
+#include "Qel/Kit/Style/AdaptiveColor.hpp"
 #include "Qel/Store/Enums.hpp"
 
 namespace qel {

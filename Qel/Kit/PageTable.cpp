@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/Style/Palette.hpp"
 #include "Qel/Text/Loc.hpp"
 
 namespace qel {

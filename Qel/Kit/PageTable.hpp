@@ -7,7 +7,7 @@
 #include <optional>
 #include <span>
 
-#include "Qel/Kit/AdaptiveColor.hpp"
+#include "Qel/Kit/Style/AdaptiveColor.hpp"
 #include "Qel/Kit/TileLook.hpp"
 #include "Qel/Store/Enums.hpp"
 

@@ -4,7 +4,7 @@
 #include <QColor>
 
 #include "Qel/Kit/PageTable.hpp"
-#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/Style/Palette.hpp"
 
 namespace qel::PanelStyle {
 

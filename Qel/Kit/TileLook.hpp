@@ -3,7 +3,7 @@
 // the bar is scaled to the figure's own recent peak).
 #include <optional>
 
-#include "Qel/Kit/AdaptiveColor.hpp"
+#include "Qel/Kit/Style/AdaptiveColor.hpp"
 
 namespace qel {
 

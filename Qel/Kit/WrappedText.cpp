@@ -2,7 +2,7 @@
 
 #include <QRegularExpression>
 
-#include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/Style/Fonts.hpp"
 
 namespace qel {
 

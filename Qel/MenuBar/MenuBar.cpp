@@ -9,12 +9,12 @@
 #include <QScreen>
 #include <QWidget>
 
+#include "Qel/Kit/Art/MenuIcons.hpp"
 #include "Qel/Kit/Follow.hpp"
-#include "Qel/Kit/MenuIcons.hpp"
-#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/Style/Palette.hpp"
 #include "Qel/MenuBar/MenuPanel.hpp"
 #include "Qel/MenuBar/NotifierParts.hpp"
-#include "Qel/Platform/StatusNotifierItem.hpp"
+#include "Qel/Platform/Bus/StatusNotifierItem.hpp"
 #include "Qel/Store/MenuBarPart.hpp"
 #include "Qel/Text/Loc.hpp"
 

@@ -23,12 +23,12 @@
 #include <optional>
 #include <vector>
 
-#include "Qel/Kit/RunnerPlayer.hpp"
+#include "Qel/Kit/Art/RunnerPlayer.hpp"
 #include "Qel/MenuBar/HotKey.hpp"
 #include "Qel/MenuBar/MenuBarPanel.hpp"
 #include "Qel/MenuBar/MenuPanel.hpp"
 #include "Qel/Store/Enums.hpp"
-#include "Qel/Store/SettingsState.hpp"
+#include "Qel/Store/Parts/SettingsState.hpp"
 
 class QWidget;
 

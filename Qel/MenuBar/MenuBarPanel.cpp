@@ -14,7 +14,7 @@
 #include <memory>
 #include <string>
 
-#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/Style/Palette.hpp"
 #include "Qel/MenuBar/PanelBackdrop.hpp"
 #include "Qel/Text/Loc.hpp"
 

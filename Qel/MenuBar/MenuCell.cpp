@@ -3,14 +3,14 @@
 #include <QFontMetricsF>
 #include <QPainter>
 
-#include "Qel/Kit/Elision.hpp"
-#include "Qel/Kit/FocusRing.hpp"
-#include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/Charts/Sparkline.hpp"
 #include "Qel/Kit/PanelStyle.hpp"
-#include "Qel/Kit/PlainToolTip.hpp"
-#include "Qel/Kit/Spacing.hpp"
-#include "Qel/Kit/Sparkline.hpp"
-#include "Qel/Kit/TypeScale.hpp"
+#include "Qel/Kit/Style/FocusRing.hpp"
+#include "Qel/Kit/Style/Fonts.hpp"
+#include "Qel/Kit/Style/Spacing.hpp"
+#include "Qel/Kit/Style/TypeScale.hpp"
+#include "Qel/Kit/Widgets/Elision.hpp"
+#include "Qel/Kit/Widgets/PlainToolTip.hpp"
 #include "Qel/MenuBar/PanelCellPaint.hpp"
 #include "Qel/Text/Loc.hpp"
 

@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "Qel/Kit/AdaptiveColor.hpp"
+#include "Qel/Kit/Style/AdaptiveColor.hpp"
 
 namespace qel {
 

@@ -15,13 +15,13 @@
 #include "Qel/History/SleepSession.hpp"
 #include "Qel/Kit/OnScreenWatch.hpp"
 #include "Qel/MenuBar/PanelFacts.hpp"
-#include "Qel/Store/DayState.hpp"
-#include "Qel/Store/InsightState.hpp"
-#include "Qel/Store/LiveState.hpp"
-#include "Qel/Store/NavigationState.hpp"
-#include "Qel/Store/ProcessState.hpp"
-#include "Qel/Store/SleepState.hpp"
-#include "Qel/Store/TamingState.hpp"
+#include "Qel/Store/Parts/DayState.hpp"
+#include "Qel/Store/Parts/InsightState.hpp"
+#include "Qel/Store/Parts/LiveState.hpp"
+#include "Qel/Store/Parts/NavigationState.hpp"
+#include "Qel/Store/Parts/ProcessState.hpp"
+#include "Qel/Store/Parts/SleepState.hpp"
+#include "Qel/Store/Parts/TamingState.hpp"
 
 class QLabel;
 class QScrollArea;

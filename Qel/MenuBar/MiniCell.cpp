@@ -5,10 +5,10 @@
 
 #include <cmath>
 
-#include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/PanelStyle.hpp"
-#include "Qel/Kit/PlainToolTip.hpp"
-#include "Qel/Kit/TypeScale.hpp"
+#include "Qel/Kit/Style/Fonts.hpp"
+#include "Qel/Kit/Style/TypeScale.hpp"
+#include "Qel/Kit/Widgets/PlainToolTip.hpp"
 #include "Qel/Kit/WrappedText.hpp"
 #include "Qel/MenuBar/PanelCellPaint.hpp"
 #include "Qel/Text/Unbreakable.hpp"

@@ -8,7 +8,7 @@
 
 #include <vector>
 
-#include "Qel/Store/LiveState.hpp"
+#include "Qel/Store/Parts/LiveState.hpp"
 
 namespace qel {
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "Qel/Platform/DBusMenu.hpp"
-#include "Qel/Platform/StatusNotifierItem.hpp"
+#include "Qel/Platform/Bus/DBusMenu.hpp"
+#include "Qel/Platform/Bus/StatusNotifierItem.hpp"
 
 class QAction;
 

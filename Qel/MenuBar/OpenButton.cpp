@@ -5,10 +5,10 @@
 
 #include <cmath>
 
-#include "Qel/Kit/FocusRing.hpp"
-#include "Qel/Kit/Fonts.hpp"
-#include "Qel/Kit/Palette.hpp"
-#include "Qel/Kit/TypeScale.hpp"
+#include "Qel/Kit/Style/FocusRing.hpp"
+#include "Qel/Kit/Style/Fonts.hpp"
+#include "Qel/Kit/Style/Palette.hpp"
+#include "Qel/Kit/Style/TypeScale.hpp"
 
 namespace qel {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "Qel/Kit/Dither.hpp"
-#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/Art/Dither.hpp"
+#include "Qel/Kit/Style/Palette.hpp"
 #include "Qel/MenuBar/PanelPlacement.hpp"
 
 namespace qel {

@@ -2,7 +2,7 @@
 
 #include <QHBoxLayout>
 
-#include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/Style/Spacing.hpp"
 
 namespace qel {
 

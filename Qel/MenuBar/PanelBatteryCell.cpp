@@ -3,14 +3,14 @@
 #include <QFontMetricsF>
 #include <QPainter>
 
-#include "Qel/Kit/BatteryGauge.hpp"
-#include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/Charts/BatteryGauge.hpp"
 #include "Qel/Kit/PageText.hpp"
-#include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/PanelStyle.hpp"
-#include "Qel/Kit/PlainToolTip.hpp"
-#include "Qel/Kit/StableValue.hpp"
-#include "Qel/Kit/TypeScale.hpp"
+#include "Qel/Kit/Style/Fonts.hpp"
+#include "Qel/Kit/Style/Palette.hpp"
+#include "Qel/Kit/Style/TypeScale.hpp"
+#include "Qel/Kit/Widgets/PlainToolTip.hpp"
+#include "Qel/Kit/Widgets/StableValue.hpp"
 #include "Qel/Platform/Utf8.hpp"
 #include "Qel/Text/Loc.hpp"
 

@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/Style/Palette.hpp"
 
 namespace qel {
 

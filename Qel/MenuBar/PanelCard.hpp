@@ -5,8 +5,8 @@
 #include <optional>
 
 #include "Qel/Kit/FrameTimer.hpp"
-#include "Qel/Kit/Motion.hpp"
-#include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/Style/Motion.hpp"
+#include "Qel/Kit/Style/Spacing.hpp"
 #include "Qel/MenuBar/PanelBackdrop.hpp"
 #include "Qel/MenuBar/PanelPlacement.hpp"
 

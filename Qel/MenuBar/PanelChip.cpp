@@ -5,11 +5,11 @@
 
 #include <cmath>
 
-#include "Qel/Kit/Elision.hpp"
-#include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/PanelStyle.hpp"
-#include "Qel/Kit/Spacing.hpp"
-#include "Qel/Kit/TypeScale.hpp"
+#include "Qel/Kit/Style/Fonts.hpp"
+#include "Qel/Kit/Style/Spacing.hpp"
+#include "Qel/Kit/Style/TypeScale.hpp"
+#include "Qel/Kit/Widgets/Elision.hpp"
 #include "Qel/MenuBar/PanelCellPaint.hpp"
 
 namespace qel {

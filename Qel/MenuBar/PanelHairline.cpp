@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/Style/Palette.hpp"
 
 namespace qel {
 

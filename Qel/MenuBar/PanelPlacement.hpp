@@ -10,7 +10,7 @@
 
 #include <optional>
 
-#include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/Style/Spacing.hpp"
 
 namespace qel {
 

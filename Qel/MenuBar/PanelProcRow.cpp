@@ -8,18 +8,18 @@
 #include <algorithm>
 #include <cmath>
 
-#include "Qel/Kit/Elision.hpp"
-#include "Qel/Kit/FocusRing.hpp"
-#include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/Charts/ThinBar.hpp"
 #include "Qel/Kit/PanelStyle.hpp"
 #include "Qel/Kit/QtString.hpp"
-#include "Qel/Kit/Spacing.hpp"
-#include "Qel/Kit/ThinBar.hpp"
-#include "Qel/Kit/TypeScale.hpp"
+#include "Qel/Kit/Style/FocusRing.hpp"
+#include "Qel/Kit/Style/Fonts.hpp"
+#include "Qel/Kit/Style/Spacing.hpp"
+#include "Qel/Kit/Style/TypeScale.hpp"
+#include "Qel/Kit/Widgets/Elision.hpp"
 #include "Qel/MenuBar/PanelFacts.hpp"
 #include "Qel/Platform/Utf8.hpp"
 #include "Qel/Samplers/ProcKey.hpp"
-#include "Qel/Store/ProcessActions.hpp"
+#include "Qel/Store/Parts/ProcessActions.hpp"
 #include "Qel/Text/Loc.hpp"
 
 namespace qel {

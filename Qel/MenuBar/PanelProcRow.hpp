@@ -9,7 +9,7 @@
 #include <functional>
 
 #include "Qel/Samplers/ProcInfo.hpp"
-#include "Qel/Store/ProcessState.hpp"
+#include "Qel/Store/Parts/ProcessState.hpp"
 
 class QPainter;
 

@@ -6,13 +6,13 @@
 #include <algorithm>
 #include <cmath>
 
-#include "Qel/Kit/FocusRing.hpp"
-#include "Qel/Kit/Fonts.hpp"
-#include "Qel/Kit/Glyphs.hpp"
-#include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/PanelStyle.hpp"
-#include "Qel/Kit/PlainToolTip.hpp"
-#include "Qel/Kit/TypeScale.hpp"
+#include "Qel/Kit/Style/FocusRing.hpp"
+#include "Qel/Kit/Style/Fonts.hpp"
+#include "Qel/Kit/Style/Glyphs.hpp"
+#include "Qel/Kit/Style/Palette.hpp"
+#include "Qel/Kit/Style/TypeScale.hpp"
+#include "Qel/Kit/Widgets/PlainToolTip.hpp"
 #include "Qel/Kit/WrappedText.hpp"
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Text/Unbreakable.hpp"

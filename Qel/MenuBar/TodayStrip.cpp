@@ -9,9 +9,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/PanelStyle.hpp"
-#include "Qel/Kit/TypeScale.hpp"
+#include "Qel/Kit/Style/Fonts.hpp"
+#include "Qel/Kit/Style/TypeScale.hpp"
 #include "Qel/Platform/Utf8.hpp"
 #include "Qel/Text/Loc.hpp"
 

@@ -9,7 +9,7 @@
 
 #include "Qel/History/DayBucket.hpp"
 #include "Qel/History/DayEvent.hpp"
-#include "Qel/Store/DayState.hpp"
+#include "Qel/Store/Parts/DayState.hpp"
 
 namespace qel {
 

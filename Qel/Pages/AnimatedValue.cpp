@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "Qel/Kit/Motion.hpp"
+#include "Qel/Kit/Style/Motion.hpp"
 
 namespace qel {
 

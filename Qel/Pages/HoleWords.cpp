@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/Style/Fonts.hpp"
 #include "Qel/Kit/WrappedText.hpp"
 
 namespace qel {

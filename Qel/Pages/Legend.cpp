@@ -1,7 +1,7 @@
 #include "Qel/Pages/Legend.hpp"
 
-#include "Qel/Kit/Palette.hpp"
-#include "Qel/Kit/TypeScale.hpp"
+#include "Qel/Kit/Style/Palette.hpp"
+#include "Qel/Kit/Style/TypeScale.hpp"
 
 namespace qel {
 

@@ -1,6 +1,6 @@
 #pragma once
 // A small centred caption under a chart; it wraps onto as many lines as it needs.
-#include "Qel/Kit/PlainLabel.hpp"
+#include "Qel/Kit/Widgets/PlainLabel.hpp"
 
 namespace qel {
 

@@ -5,8 +5,8 @@
 
 #include <cmath>
 
-#include "Qel/Kit/Palette.hpp"
-#include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/Style/Palette.hpp"
+#include "Qel/Kit/Style/Spacing.hpp"
 
 namespace qel {
 

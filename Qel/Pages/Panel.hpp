@@ -4,7 +4,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/Style/Spacing.hpp"
 
 namespace qel {
 

@@ -9,7 +9,7 @@
 #include <cmath>
 
 #include "Qel/Kit/OneTaskPaint.hpp"
-#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/Style/Palette.hpp"
 
 namespace qel {
 

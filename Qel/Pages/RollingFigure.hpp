@@ -9,7 +9,7 @@
 
 #include <map>
 
-#include "Qel/Kit/AdaptiveColor.hpp"
+#include "Qel/Kit/Style/AdaptiveColor.hpp"
 #include "Qel/Pages/AnimatedValue.hpp"
 
 namespace qel {

@@ -1,7 +1,7 @@
 #pragma once
 // A section heading: the title with a quieter note after it on the same baseline, both kept at
 // the leading edge.
-#include "Qel/Kit/BaselineRow.hpp"
+#include "Qel/Kit/Widgets/BaselineRow.hpp"
 
 namespace qel {
 

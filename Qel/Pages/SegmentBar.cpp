@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "Qel/Kit/Fonts.hpp"
-#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/Style/Fonts.hpp"
+#include "Qel/Kit/Style/Palette.hpp"
 
 namespace qel {
 

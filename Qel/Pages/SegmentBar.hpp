@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "Qel/Kit/AdaptiveColor.hpp"
+#include "Qel/Kit/Style/AdaptiveColor.hpp"
 
 namespace qel {
 

@@ -2,12 +2,12 @@
 
 #include <QVBoxLayout>
 
-#include "Qel/Kit/Fonts.hpp"
-#include "Qel/Kit/Layouts.hpp"
-#include "Qel/Kit/Palette.hpp"
-#include "Qel/Kit/PlainLabel.hpp"
-#include "Qel/Kit/Spacing.hpp"
-#include "Qel/Kit/TypeScale.hpp"
+#include "Qel/Kit/Style/Fonts.hpp"
+#include "Qel/Kit/Style/Layouts.hpp"
+#include "Qel/Kit/Style/Palette.hpp"
+#include "Qel/Kit/Style/Spacing.hpp"
+#include "Qel/Kit/Style/TypeScale.hpp"
+#include "Qel/Kit/Widgets/PlainLabel.hpp"
 #include "Qel/Pages/RollingFigure.hpp"
 
 namespace qel {

@@ -3,17 +3,17 @@
 #include <QFontMetrics>
 #include <QPainter>
 
-#include "Qel/Kit/Elision.hpp"
-#include "Qel/Kit/FocusRing.hpp"
-#include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/Charts/ThinBar.hpp"
 #include "Qel/Kit/IconCache.hpp"
-#include "Qel/Kit/Palette.hpp"
-#include "Qel/Kit/Spacing.hpp"
-#include "Qel/Kit/ThinBar.hpp"
-#include "Qel/Kit/TypeScale.hpp"
+#include "Qel/Kit/Style/FocusRing.hpp"
+#include "Qel/Kit/Style/Fonts.hpp"
+#include "Qel/Kit/Style/Palette.hpp"
+#include "Qel/Kit/Style/Spacing.hpp"
+#include "Qel/Kit/Style/TypeScale.hpp"
+#include "Qel/Kit/Widgets/Elision.hpp"
 #include "Qel/Platform/Utf8.hpp"
 #include "Qel/Samplers/ProcKey.hpp"
-#include "Qel/Store/Navigator.hpp"
+#include "Qel/Store/Parts/Navigator.hpp"
 #include "Qel/Text/Format.hpp"
 
 namespace qel {

@@ -6,10 +6,10 @@
 
 #include <optional>
 
-#include "Qel/Kit/AdaptiveColor.hpp"
-#include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/Style/AdaptiveColor.hpp"
+#include "Qel/Kit/Style/Spacing.hpp"
 #include "Qel/Samplers/ProcInfo.hpp"
-#include "Qel/Store/ProcessState.hpp"
+#include "Qel/Store/Parts/ProcessState.hpp"
 
 namespace qel {
 

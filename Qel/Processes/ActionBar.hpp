@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "Qel/Samplers/ProcInfo.hpp"
-#include "Qel/Store/NavigationState.hpp"
-#include "Qel/Store/ProcessState.hpp"
+#include "Qel/Store/Parts/NavigationState.hpp"
+#include "Qel/Store/Parts/ProcessState.hpp"
 
 class QAbstractButton;
 

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <unordered_map>
 
-#include "Qel/Platform/AppRegistry.hpp"
+#include "Qel/Platform/Desktop/AppRegistry.hpp"
 #include "Qel/Text/Loc.hpp"
 
 namespace qel::Glossary {

@@ -6,10 +6,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "Qel/Kit/ChartKit.hpp"
-#include "Qel/Kit/Fonts.hpp"
-#include "Qel/Kit/Palette.hpp"
-#include "Qel/Kit/TypeScale.hpp"
+#include "Qel/Kit/Charts/ChartKit.hpp"
+#include "Qel/Kit/Style/Fonts.hpp"
+#include "Qel/Kit/Style/Palette.hpp"
+#include "Qel/Kit/Style/TypeScale.hpp"
 #include "Qel/Text/Loc.hpp"
 
 namespace qel {

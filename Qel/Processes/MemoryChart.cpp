@@ -6,10 +6,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "Qel/Kit/ChartKit.hpp"
-#include "Qel/Kit/Fonts.hpp"
-#include "Qel/Kit/Palette.hpp"
-#include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/Charts/ChartKit.hpp"
+#include "Qel/Kit/Style/Fonts.hpp"
+#include "Qel/Kit/Style/Palette.hpp"
+#include "Qel/Kit/Style/Spacing.hpp"
 #include "Qel/Text/Loc.hpp"
 
 namespace qel {

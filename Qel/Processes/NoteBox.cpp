@@ -2,11 +2,11 @@
 
 #include <QVBoxLayout>
 
-#include "Qel/Kit/Palette.hpp"
-#include "Qel/Kit/PlainLabel.hpp"
 #include "Qel/Kit/QtString.hpp"
-#include "Qel/Kit/Spacing.hpp"
-#include "Qel/Kit/TypeScale.hpp"
+#include "Qel/Kit/Style/Palette.hpp"
+#include "Qel/Kit/Style/Spacing.hpp"
+#include "Qel/Kit/Style/TypeScale.hpp"
+#include "Qel/Kit/Widgets/PlainLabel.hpp"
 
 namespace qel {
 

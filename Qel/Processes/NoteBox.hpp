@@ -1,7 +1,7 @@
 #pragma once
 // A profile note on the process sheet: its title over its wrapped detail, on the card whose
 // stripe takes the note's tone.
-#include "Qel/Kit/NoteCard.hpp"
+#include "Qel/Kit/Widgets/NoteCard.hpp"
 #include "Qel/Processes/ProfileNotes.hpp"
 
 namespace qel {

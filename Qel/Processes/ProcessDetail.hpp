@@ -13,16 +13,16 @@
 #include <string>
 #include <vector>
 
-#include "Qel/Platform/ProcessSignals.hpp"
+#include "Qel/Platform/Proc/ProcessSignals.hpp"
 #include "Qel/Processes/CpuHistory.hpp"
 #include "Qel/Samplers/ProcInfo.hpp"
-#include "Qel/Store/DayState.hpp"
 #include "Qel/Store/Enums.hpp"
-#include "Qel/Store/InsightState.hpp"
-#include "Qel/Store/LiveState.hpp"
-#include "Qel/Store/NavigationState.hpp"
-#include "Qel/Store/ProcessState.hpp"
-#include "Qel/Store/TamingState.hpp"
+#include "Qel/Store/Parts/DayState.hpp"
+#include "Qel/Store/Parts/InsightState.hpp"
+#include "Qel/Store/Parts/LiveState.hpp"
+#include "Qel/Store/Parts/NavigationState.hpp"
+#include "Qel/Store/Parts/ProcessState.hpp"
+#include "Qel/Store/Parts/TamingState.hpp"
 
 class QAbstractButton;
 class QLabel;

@@ -3,10 +3,10 @@
 #include <QFontMetricsF>
 #include <QPainter>
 
-#include "Qel/Kit/Elision.hpp"
-#include "Qel/Kit/Palette.hpp"
-#include "Qel/Kit/Spacing.hpp"
-#include "Qel/Kit/TypeScale.hpp"
+#include "Qel/Kit/Style/Palette.hpp"
+#include "Qel/Kit/Style/Spacing.hpp"
+#include "Qel/Kit/Style/TypeScale.hpp"
+#include "Qel/Kit/Widgets/Elision.hpp"
 
 namespace qel {
 

@@ -3,7 +3,7 @@
 // words cut short rather than widening the sheet. On a light ground it takes a faint edge.
 #include <QString>
 
-#include "Qel/Kit/PillButton.hpp"
+#include "Qel/Kit/Widgets/PillButton.hpp"
 
 namespace qel {
 

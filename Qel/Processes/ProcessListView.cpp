@@ -8,10 +8,10 @@
 
 #include <algorithm>
 
-#include "Qel/Kit/Fonts.hpp"
-#include "Qel/Kit/Palette.hpp"
-#include "Qel/Kit/Spacing.hpp"
-#include "Qel/Kit/TypeScale.hpp"
+#include "Qel/Kit/Style/Fonts.hpp"
+#include "Qel/Kit/Style/Palette.hpp"
+#include "Qel/Kit/Style/Spacing.hpp"
+#include "Qel/Kit/Style/TypeScale.hpp"
 #include "Qel/Processes/ProcessRowGeometry.hpp"
 #include "Qel/Processes/ProcessTableModel.hpp"
 

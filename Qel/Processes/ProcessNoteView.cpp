@@ -4,17 +4,17 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
-#include "Qel/Kit/Fonts.hpp"
 #include "Qel/Kit/PageMeta.hpp"
-#include "Qel/Kit/Palette.hpp"
-#include "Qel/Kit/PlainLabel.hpp"
 #include "Qel/Kit/QtString.hpp"
-#include "Qel/Kit/Spacing.hpp"
-#include "Qel/Kit/TextButton.hpp"
-#include "Qel/Kit/TypeScale.hpp"
-#include "Qel/Platform/AppKeyName.hpp"
-#include "Qel/Platform/AppRegistry.hpp"
-#include "Qel/Platform/ProcPidCmdline.hpp"
+#include "Qel/Kit/Style/Fonts.hpp"
+#include "Qel/Kit/Style/Palette.hpp"
+#include "Qel/Kit/Style/Spacing.hpp"
+#include "Qel/Kit/Style/TypeScale.hpp"
+#include "Qel/Kit/Widgets/PlainLabel.hpp"
+#include "Qel/Kit/Widgets/TextButton.hpp"
+#include "Qel/Platform/Desktop/AppKeyName.hpp"
+#include "Qel/Platform/Desktop/AppRegistry.hpp"
+#include "Qel/Platform/Proc/ProcPidCmdline.hpp"
 #include "Qel/Text/Loc.hpp"
 
 namespace qel {

@@ -9,7 +9,7 @@
 
 #include "Qel/Processes/Glossary.hpp"
 #include "Qel/Samplers/ProcInfo.hpp"
-#include "Qel/Store/ProcessState.hpp"
+#include "Qel/Store/Parts/ProcessState.hpp"
 
 class QAbstractButton;
 

@@ -10,8 +10,8 @@
 #include <optional>
 #include <set>
 
-#include "Qel/Store/NavigationState.hpp"
-#include "Qel/Store/ProcessState.hpp"
+#include "Qel/Store/Parts/NavigationState.hpp"
+#include "Qel/Store/Parts/ProcessState.hpp"
 
 class QFont;
 class QLayout;

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "Qel/Platform/AppRegistry.hpp"
+#include "Qel/Platform/Desktop/AppRegistry.hpp"
 #include "Qel/Platform/Utf8.hpp"
 #include "Qel/Text/Loc.hpp"
 

@@ -13,7 +13,7 @@
 
 class QVBoxLayout;
 
-#include "Qel/Store/DayState.hpp"
+#include "Qel/Store/Parts/DayState.hpp"
 
 namespace qel {
 

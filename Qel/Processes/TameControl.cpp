@@ -2,17 +2,17 @@
 
 #include <QVBoxLayout>
 
-#include "Qel/Kit/Layouts.hpp"
-#include "Qel/Kit/Palette.hpp"
-#include "Qel/Kit/PillSegment.hpp"
-#include "Qel/Kit/PlainLabel.hpp"
 #include "Qel/Kit/QtString.hpp"
-#include "Qel/Kit/Spacing.hpp"
-#include "Qel/Kit/TypeScale.hpp"
-#include "Qel/Platform/AppKeyName.hpp"
-#include "Qel/Platform/AppRegistry.hpp"
-#include "Qel/Platform/SessionProcesses.hpp"
-#include "Qel/Store/ProcessActions.hpp"
+#include "Qel/Kit/Style/Layouts.hpp"
+#include "Qel/Kit/Style/Palette.hpp"
+#include "Qel/Kit/Style/Spacing.hpp"
+#include "Qel/Kit/Style/TypeScale.hpp"
+#include "Qel/Kit/Widgets/PillSegment.hpp"
+#include "Qel/Kit/Widgets/PlainLabel.hpp"
+#include "Qel/Platform/Desktop/AppKeyName.hpp"
+#include "Qel/Platform/Desktop/AppRegistry.hpp"
+#include "Qel/Platform/Desktop/SessionProcesses.hpp"
+#include "Qel/Store/Parts/ProcessActions.hpp"
 #include "Qel/Store/TameMode.hpp"
 #include "Qel/Text/Loc.hpp"
 

@@ -9,8 +9,8 @@
 #include <string>
 
 #include "Qel/Samplers/ProcInfo.hpp"
-#include "Qel/Store/ProcessState.hpp"
-#include "Qel/Store/TamingState.hpp"
+#include "Qel/Store/Parts/ProcessState.hpp"
+#include "Qel/Store/Parts/TamingState.hpp"
 
 namespace qel {
 

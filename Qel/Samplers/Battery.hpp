@@ -3,7 +3,7 @@
 #include <optional>
 #include <vector>
 
-#include "Qel/Platform/PowerSupply.hpp"
+#include "Qel/Platform/Devices/PowerSupply.hpp"
 #include "Qel/Samplers/Samples.hpp"
 
 namespace qel {

@@ -5,9 +5,9 @@
 // call blocks up to the bus timeout.
 #include <vector>
 
-#include "Qel/Platform/BlueZ.hpp"
-#include "Qel/Platform/DeviceBatteries.hpp"
-#include "Qel/Platform/SysRoot.hpp"
+#include "Qel/Platform/Bus/BlueZ.hpp"
+#include "Qel/Platform/Devices/DeviceBatteries.hpp"
+#include "Qel/Platform/Proc/SysRoot.hpp"
 #include "Qel/Samplers/BTDevice.hpp"
 
 namespace qel::BluetoothSampler {

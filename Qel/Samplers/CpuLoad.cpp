@@ -1,6 +1,6 @@
 #include "Qel/Samplers/CpuLoad.hpp"
 
-#include "Qel/Platform/ProcText.hpp"
+#include "Qel/Platform/Proc/ProcText.hpp"
 
 namespace qel {
 

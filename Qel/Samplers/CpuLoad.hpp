@@ -3,7 +3,7 @@
 #include <optional>
 #include <vector>
 
-#include "Qel/Platform/ProcStat.hpp"
+#include "Qel/Platform/Proc/ProcStat.hpp"
 #include "Qel/Samplers/Samples.hpp"
 
 namespace qel {

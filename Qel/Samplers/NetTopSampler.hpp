@@ -6,8 +6,8 @@
 #include <map>
 #include <optional>
 
-#include "Qel/Platform/Clock.hpp"
-#include "Qel/Platform/ProcessTraffic.hpp"
+#include "Qel/Platform/Net/ProcessTraffic.hpp"
+#include "Qel/Platform/Runtime/Clock.hpp"
 
 namespace qel {
 

@@ -3,7 +3,7 @@
 #include <time.h>
 #include <unistd.h>
 
-#include "Qel/Platform/ProcPidStat.hpp"
+#include "Qel/Platform/Proc/ProcPidStat.hpp"
 
 namespace qel {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "Qel/Platform/SysRoot.hpp"
+#include "Qel/Platform/Proc/SysRoot.hpp"
 #include "Qel/Samplers/PortEntry.hpp"
 #include "Qel/Samplers/ProcInfo.hpp"
 

@@ -9,8 +9,8 @@
 #include <map>
 #include <tuple>
 
-#include "Qel/Platform/CommandRunner.hpp"
-#include "Qel/Platform/ProcText.hpp"
+#include "Qel/Platform/Proc/ProcText.hpp"
+#include "Qel/Platform/Runtime/CommandRunner.hpp"
 #include "Qel/Platform/Utf8.hpp"
 
 namespace qel {

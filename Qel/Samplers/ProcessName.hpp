@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "Qel/Platform/SysRoot.hpp"
+#include "Qel/Platform/Proc/SysRoot.hpp"
 
 namespace qel {
 

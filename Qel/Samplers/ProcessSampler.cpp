@@ -8,13 +8,13 @@
 #include <charconv>
 #include <limits>
 
-#include "Qel/Platform/ProcPidCgroup.hpp"
-#include "Qel/Platform/ProcPidCmdline.hpp"
-#include "Qel/Platform/ProcPidEnviron.hpp"
-#include "Qel/Platform/ProcPidIo.hpp"
-#include "Qel/Platform/ProcPidStat.hpp"
-#include "Qel/Platform/ProcPidStatm.hpp"
-#include "Qel/Platform/ProcPidStatus.hpp"
+#include "Qel/Platform/Proc/ProcPidCgroup.hpp"
+#include "Qel/Platform/Proc/ProcPidCmdline.hpp"
+#include "Qel/Platform/Proc/ProcPidEnviron.hpp"
+#include "Qel/Platform/Proc/ProcPidIo.hpp"
+#include "Qel/Platform/Proc/ProcPidStat.hpp"
+#include "Qel/Platform/Proc/ProcPidStatm.hpp"
+#include "Qel/Platform/Proc/ProcPidStatus.hpp"
 #include "Qel/Samplers/ProcessName.hpp"
 
 namespace qel {

@@ -40,11 +40,11 @@
 #include <unordered_map>
 #include <vector>
 
-#include "Qel/Platform/AppRegistry.hpp"
-#include "Qel/Platform/Clock.hpp"
-#include "Qel/Platform/ProcPidFiles.hpp"
-#include "Qel/Platform/ProcPids.hpp"
-#include "Qel/Platform/SysRoot.hpp"
+#include "Qel/Platform/Desktop/AppRegistry.hpp"
+#include "Qel/Platform/Proc/ProcPidFiles.hpp"
+#include "Qel/Platform/Proc/ProcPids.hpp"
+#include "Qel/Platform/Proc/SysRoot.hpp"
+#include "Qel/Platform/Runtime/Clock.hpp"
 #include "Qel/Samplers/ProcInfo.hpp"
 
 namespace qel {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "Qel/Platform/ProcText.hpp"
+#include "Qel/Platform/Proc/ProcText.hpp"
 
 namespace qel {
 namespace {

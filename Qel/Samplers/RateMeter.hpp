@@ -7,8 +7,8 @@
 // monotonic clock and are floored at 0.2 s.
 #include <optional>
 
-#include "Qel/Platform/Clock.hpp"
-#include "Qel/Platform/CounterReading.hpp"
+#include "Qel/Platform/Proc/CounterReading.hpp"
+#include "Qel/Platform/Runtime/Clock.hpp"
 
 namespace qel {
 

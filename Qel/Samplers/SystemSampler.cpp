@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "Qel/Platform/ProcText.hpp"
+#include "Qel/Platform/Proc/ProcText.hpp"
 #include "Qel/Samplers/CpuLoad.hpp"
 #include "Qel/Samplers/SystemSamplerReaders.hpp"
 

@@ -10,15 +10,15 @@
 #include <string>
 #include <vector>
 
-#include "Qel/Platform/BlockDevice.hpp"
-#include "Qel/Platform/Clock.hpp"
-#include "Qel/Platform/CpuTopology.hpp"
-#include "Qel/Platform/GpuReading.hpp"
-#include "Qel/Platform/Logind.hpp"
-#include "Qel/Platform/MemInfo.hpp"
-#include "Qel/Platform/MountInfo.hpp"
-#include "Qel/Platform/SysRoot.hpp"
-#include "Qel/Platform/Thermal.hpp"
+#include "Qel/Platform/Bus/Logind.hpp"
+#include "Qel/Platform/Devices/BlockDevice.hpp"
+#include "Qel/Platform/Devices/CpuTopology.hpp"
+#include "Qel/Platform/Devices/GpuReading.hpp"
+#include "Qel/Platform/Devices/Thermal.hpp"
+#include "Qel/Platform/Proc/MemInfo.hpp"
+#include "Qel/Platform/Proc/MountInfo.hpp"
+#include "Qel/Platform/Proc/SysRoot.hpp"
+#include "Qel/Platform/Runtime/Clock.hpp"
 #include "Qel/Samplers/Samples.hpp"
 #include "Qel/Samplers/Sources.hpp"
 

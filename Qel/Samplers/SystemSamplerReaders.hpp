@@ -2,14 +2,14 @@
 // The platform readers a SystemSampler keeps between calls (private to its source files).
 #include <vector>
 
-#include "Qel/Platform/AmdGpu.hpp"
-#include "Qel/Platform/DiskStats.hpp"
-#include "Qel/Platform/LoadAvg.hpp"
-#include "Qel/Platform/MemInfo.hpp"
-#include "Qel/Platform/NetDev.hpp"
-#include "Qel/Platform/Nvml.hpp"
-#include "Qel/Platform/ProcStat.hpp"
-#include "Qel/Platform/Thermal.hpp"
+#include "Qel/Platform/Devices/AmdGpu.hpp"
+#include "Qel/Platform/Devices/Nvml.hpp"
+#include "Qel/Platform/Devices/Thermal.hpp"
+#include "Qel/Platform/Net/NetDev.hpp"
+#include "Qel/Platform/Proc/DiskStats.hpp"
+#include "Qel/Platform/Proc/LoadAvg.hpp"
+#include "Qel/Platform/Proc/MemInfo.hpp"
+#include "Qel/Platform/Proc/ProcStat.hpp"
 #include "Qel/Samplers/RateMeter.hpp"
 #include "Qel/Samplers/SystemSampler.hpp"
 

@@ -5,10 +5,10 @@
 #include <set>
 #include <string_view>
 
-#include "Qel/Platform/IfAddrs.hpp"
-#include "Qel/Platform/NetDev.hpp"
-#include "Qel/Platform/PowerSupply.hpp"
-#include "Qel/Platform/ProcText.hpp"
+#include "Qel/Platform/Devices/PowerSupply.hpp"
+#include "Qel/Platform/Net/IfAddrs.hpp"
+#include "Qel/Platform/Net/NetDev.hpp"
+#include "Qel/Platform/Proc/ProcText.hpp"
 #include "Qel/Samplers/Battery.hpp"
 #include "Qel/Samplers/ProcessName.hpp"
 #include "Qel/Samplers/SystemSampler.hpp"

@@ -1,6 +1,6 @@
 #include "Qel/Sheets/LicenseNotice.hpp"
 
-#include "Qel/Platform/Resources.hpp"
+#include "Qel/Platform/Files/Resources.hpp"
 #include "Qel/Platform/Utf8.hpp"
 #include "Qel/Text/Loc.hpp"
 

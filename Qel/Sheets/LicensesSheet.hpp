@@ -6,7 +6,7 @@
 #include "Qel/Sheets/LicenseNotice.hpp"
 #include "Qel/Sheets/NoticeRow.hpp"
 #include "Qel/Sheets/SheetFrame.hpp"
-#include "Qel/Store/Navigator.hpp"
+#include "Qel/Store/Parts/Navigator.hpp"
 
 class QLabel;
 

@@ -8,12 +8,12 @@
 
 #include "Qel/Kit/Follow.hpp"
 #include "Qel/Kit/InitialFocusClearer.hpp"
-#include "Qel/Kit/Layouts.hpp"
 #include "Qel/Kit/PageMeta.hpp"
-#include "Qel/Kit/Palette.hpp"
-#include "Qel/Kit/PlainLabel.hpp"
-#include "Qel/Kit/Spacing.hpp"
-#include "Qel/Kit/TypeScale.hpp"
+#include "Qel/Kit/Style/Layouts.hpp"
+#include "Qel/Kit/Style/Palette.hpp"
+#include "Qel/Kit/Style/Spacing.hpp"
+#include "Qel/Kit/Style/TypeScale.hpp"
+#include "Qel/Kit/Widgets/PlainLabel.hpp"
 #include "Qel/Sheets/CloseButton.hpp"
 
 namespace qel {

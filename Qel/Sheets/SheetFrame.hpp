@@ -7,7 +7,7 @@
 
 #include <functional>
 
-#include "Qel/Store/NavigationState.hpp"
+#include "Qel/Store/Parts/NavigationState.hpp"
 
 class QAbstractButton;
 

@@ -3,8 +3,8 @@
 #include <ctime>
 #include <set>
 
-#include "Qel/Platform/Calendar.hpp"
-#include "Qel/Platform/DpkgQuery.hpp"
+#include "Qel/Platform/Desktop/DpkgQuery.hpp"
+#include "Qel/Platform/Runtime/Calendar.hpp"
 #include "Qel/Store/Store.hpp"
 
 namespace qel {

@@ -1,6 +1,6 @@
 // Today's 144 ten-minute slots: recording, saving, loading and the midnight rollover.
 #include "Qel/History/Retention.hpp"
-#include "Qel/Platform/Calendar.hpp"
+#include "Qel/Platform/Runtime/Calendar.hpp"
 #include "Qel/Store/DayRecorder.hpp"
 #include "Qel/Store/Store.hpp"
 

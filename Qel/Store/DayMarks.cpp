@@ -2,7 +2,7 @@
 // displays, network, wake, app launches), made by watching the published state.
 #include <algorithm>
 
-#include "Qel/Platform/Calendar.hpp"
+#include "Qel/Platform/Runtime/Calendar.hpp"
 #include "Qel/Store/Store.hpp"
 
 namespace qel {

@@ -1,7 +1,7 @@
 #include "Qel/Store/MachineSources.hpp"
 
 #include "Qel/History/SleepLogReader.hpp"
-#include "Qel/Platform/ProcPidFd.hpp"
+#include "Qel/Platform/Proc/ProcPidFd.hpp"
 #include "Qel/Samplers/BluetoothSampler.hpp"
 #include "Qel/Samplers/NetTopSampler.hpp"
 #include "Qel/Samplers/PortSampler.hpp"

@@ -2,8 +2,8 @@
 // The store's readers on this machine: the real samplers behind the store's source interfaces.
 #include <memory>
 
-#include "Qel/Platform/AppRegistry.hpp"
-#include "Qel/Platform/SysRoot.hpp"
+#include "Qel/Platform/Desktop/AppRegistry.hpp"
+#include "Qel/Platform/Proc/SysRoot.hpp"
 #include "Qel/Store/Store.hpp"
 
 namespace qel {

@@ -5,7 +5,7 @@
 #include <csignal>
 #include <set>
 
-#include "Qel/Platform/ProcessSignals.hpp"
+#include "Qel/Platform/Proc/ProcessSignals.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
 

@@ -2,9 +2,9 @@
 // icon and the short texts beside it.
 #include <unistd.h>
 
-#include "Qel/Platform/AppRegistry.hpp"
-#include "Qel/Platform/DBus.hpp"
-#include "Qel/Platform/SessionProcesses.hpp"
+#include "Qel/Platform/Bus/DBus.hpp"
+#include "Qel/Platform/Desktop/AppRegistry.hpp"
+#include "Qel/Platform/Desktop/SessionProcesses.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"

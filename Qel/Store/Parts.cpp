@@ -1,15 +1,15 @@
 // The parts' readings, each taken from the store as it stands: defined here so that a view given
 // a part compiles without the store's own header.
-#include "Qel/Store/DayState.hpp"
-#include "Qel/Store/InsightState.hpp"
-#include "Qel/Store/LiveState.hpp"
-#include "Qel/Store/NavigationState.hpp"
-#include "Qel/Store/ProcessState.hpp"
-#include "Qel/Store/SettingsState.hpp"
-#include "Qel/Store/SleepState.hpp"
+#include "Qel/Store/Parts/DayState.hpp"
+#include "Qel/Store/Parts/InsightState.hpp"
+#include "Qel/Store/Parts/LiveState.hpp"
+#include "Qel/Store/Parts/NavigationState.hpp"
+#include "Qel/Store/Parts/ProcessState.hpp"
+#include "Qel/Store/Parts/SettingsState.hpp"
+#include "Qel/Store/Parts/SleepState.hpp"
+#include "Qel/Store/Parts/StretchState.hpp"
+#include "Qel/Store/Parts/TamingState.hpp"
 #include "Qel/Store/Store.hpp"
-#include "Qel/Store/StretchState.hpp"
-#include "Qel/Store/TamingState.hpp"
 
 namespace qel {
 

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "Qel/Platform/ProcessSignals.hpp"
+#include "Qel/Platform/Proc/ProcessSignals.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
 

@@ -2,8 +2,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "Qel/Platform/Calendar.hpp"
-#include "Qel/Platform/Notifications.hpp"
+#include "Qel/Platform/Bus/Notifications.hpp"
+#include "Qel/Platform/Runtime/Calendar.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"

@@ -4,8 +4,8 @@
 #include <charconv>
 #include <cmath>
 
-#include "Qel/Platform/Calendar.hpp"
-#include "Qel/Platform/SleepWatch.hpp"
+#include "Qel/Platform/Bus/SleepWatch.hpp"
+#include "Qel/Platform/Runtime/Calendar.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"

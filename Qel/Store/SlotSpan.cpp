@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "Qel/Platform/Calendar.hpp"
+#include "Qel/Platform/Runtime/Calendar.hpp"
 
 namespace qel {
 

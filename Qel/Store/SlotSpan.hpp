@@ -7,7 +7,7 @@
 
 #include "Qel/History/SleepSession.hpp"
 #include "Qel/History/Stretch.hpp"
-#include "Qel/Platform/Clock.hpp"
+#include "Qel/Platform/Runtime/Clock.hpp"
 
 namespace qel {
 

@@ -6,9 +6,9 @@
 #include <variant>
 
 #include "Qel/History/Retention.hpp"
-#include "Qel/Platform/Calendar.hpp"
-#include "Qel/Platform/DpkgQuery.hpp"
-#include "Qel/Platform/SleepWatch.hpp"
+#include "Qel/Platform/Bus/SleepWatch.hpp"
+#include "Qel/Platform/Desktop/DpkgQuery.hpp"
+#include "Qel/Platform/Runtime/Calendar.hpp"
 #include "Qel/Store/LiveSeries.hpp"
 #include "Qel/Text/Loc.hpp"
 

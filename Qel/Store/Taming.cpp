@@ -3,8 +3,8 @@
 // processes are also written down, so a start after a crash resumes the ones still stopped.
 #include <unistd.h>
 
-#include "Qel/Platform/ProcessSignals.hpp"
-#include "Qel/Platform/SessionProcesses.hpp"
+#include "Qel/Platform/Desktop/SessionProcesses.hpp"
+#include "Qel/Platform/Proc/ProcessSignals.hpp"
 #include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
 

@@ -3,8 +3,8 @@
 #include <map>
 #include <set>
 
-#include "Qel/Platform/Calendar.hpp"
-#include "Qel/Platform/Heap.hpp"
+#include "Qel/Platform/Runtime/Calendar.hpp"
+#include "Qel/Platform/Runtime/Heap.hpp"
 #include "Qel/Store/LiveSeries.hpp"
 #include "Qel/Store/Store.hpp"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <utility>
 
-#include "Qel/Platform/Clock.hpp"
+#include "Qel/Platform/Runtime/Clock.hpp"
 
 namespace qel {
 

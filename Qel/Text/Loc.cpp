@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <mutex>
 
-#include "Qel/Platform/Defaults.hpp"
+#include "Qel/Platform/Files/Defaults.hpp"
 #include "Qel/Platform/Utf8.hpp"
 #include "Qel/Text/Fill.hpp"
 #include "Qel/Text/QmFile.hpp"

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "Qel/Platform/Resources.hpp"
+#include "Qel/Platform/Files/Resources.hpp"
 #include "Qel/Text/TranslationTable.hpp"
 
 namespace qel {

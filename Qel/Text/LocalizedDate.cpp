@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "Qel/Platform/Calendar.hpp"
+#include "Qel/Platform/Runtime/Calendar.hpp"
 
 namespace qel {
 

@@ -4,8 +4,8 @@
 
 #include <nlohmann/json.hpp>
 
-#include "Qel/Platform/Defaults.hpp"
-#include "Qel/Platform/Resources.hpp"
+#include "Qel/Platform/Files/Defaults.hpp"
+#include "Qel/Platform/Files/Resources.hpp"
 #include "Qel/Text/Loc.hpp"
 
 namespace qel::Changelog {

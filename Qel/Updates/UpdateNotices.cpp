@@ -3,11 +3,11 @@
 #include <QEvent>
 #include <QHBoxLayout>
 
-#include "Qel/Kit/CapsuleButton.hpp"
-#include "Qel/Kit/Layouts.hpp"
-#include "Qel/Kit/PlainToolTip.hpp"
-#include "Qel/Kit/Spacing.hpp"
-#include "Qel/Kit/TypeScale.hpp"
+#include "Qel/Kit/Style/Layouts.hpp"
+#include "Qel/Kit/Style/Spacing.hpp"
+#include "Qel/Kit/Style/TypeScale.hpp"
+#include "Qel/Kit/Widgets/CapsuleButton.hpp"
+#include "Qel/Kit/Widgets/PlainToolTip.hpp"
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Updates/Updater.hpp"
 

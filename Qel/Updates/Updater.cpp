@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "Qel/Platform/Defaults.hpp"
+#include "Qel/Platform/Files/Defaults.hpp"
 #include "Qel/Text/Loc.hpp"
 
 namespace qel {

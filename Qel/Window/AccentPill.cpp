@@ -5,12 +5,12 @@
 
 #include <cmath>
 
-#include "Qel/Kit/FocusRing.hpp"
-#include "Qel/Kit/Fonts.hpp"
-#include "Qel/Kit/Glyphs.hpp"
 #include "Qel/Kit/PageMeta.hpp"
-#include "Qel/Kit/Palette.hpp"
-#include "Qel/Kit/TypeScale.hpp"
+#include "Qel/Kit/Style/FocusRing.hpp"
+#include "Qel/Kit/Style/Fonts.hpp"
+#include "Qel/Kit/Style/Glyphs.hpp"
+#include "Qel/Kit/Style/Palette.hpp"
+#include "Qel/Kit/Style/TypeScale.hpp"
 
 namespace qel {
 

@@ -2,11 +2,11 @@
 
 #include <QPainter>
 
-#include "Qel/Kit/FocusRing.hpp"
-#include "Qel/Kit/Glyphs.hpp"
-#include "Qel/Kit/Palette.hpp"
-#include "Qel/Kit/PlainToolTip.hpp"
-#include "Qel/Kit/TypeScale.hpp"
+#include "Qel/Kit/Style/FocusRing.hpp"
+#include "Qel/Kit/Style/Glyphs.hpp"
+#include "Qel/Kit/Style/Palette.hpp"
+#include "Qel/Kit/Style/TypeScale.hpp"
+#include "Qel/Kit/Widgets/PlainToolTip.hpp"
 
 namespace qel {
 

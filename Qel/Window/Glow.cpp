@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "Qel/Kit/Dither.hpp"
+#include "Qel/Kit/Art/Dither.hpp"
 #include "Qel/Kit/PageMeta.hpp"
 #include "Qel/Kit/PageTable.hpp"
 

@@ -14,8 +14,8 @@
 #include <cstdint>
 
 #include "Qel/Kit/FrameTimer.hpp"
-#include "Qel/Kit/Motion.hpp"
 #include "Qel/Kit/OnScreenWatch.hpp"
+#include "Qel/Kit/Style/Motion.hpp"
 #include "Qel/Window/Glow.hpp"
 #include "Qel/Window/ViewRegistry.hpp"
 

@@ -10,7 +10,7 @@
 
 #include <algorithm>
 
-#include "Qel/Kit/Layouts.hpp"
+#include "Qel/Kit/Style/Layouts.hpp"
 
 namespace qel {
 

@@ -7,8 +7,8 @@
 
 #include "Qel/Kit/Follow.hpp"
 #include "Qel/Kit/PageTable.hpp"
-#include "Qel/Kit/Palette.hpp"
-#include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/Style/Palette.hpp"
+#include "Qel/Kit/Style/Spacing.hpp"
 #include "Qel/Window/PaintCounter.hpp"
 #include "Qel/Window/TabBarLogo.hpp"
 #include "Qel/Window/ValueBubble.hpp"

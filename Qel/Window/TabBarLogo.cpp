@@ -3,7 +3,7 @@
 #include <QIcon>
 #include <QPainter>
 
-#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/Style/Palette.hpp"
 
 namespace qel {
 

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "Qel/Store/Enums.hpp"
-#include "Qel/Store/LiveState.hpp"
-#include "Qel/Store/SettingsState.hpp"
+#include "Qel/Store/Parts/LiveState.hpp"
+#include "Qel/Store/Parts/SettingsState.hpp"
 
 namespace qel {
 

@@ -10,8 +10,8 @@
 #include <optional>
 
 #include "Qel/Kit/FrameTimer.hpp"
-#include "Qel/Kit/Motion.hpp"
-#include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/Style/Motion.hpp"
+#include "Qel/Kit/Style/Spacing.hpp"
 
 namespace qel {
 

@@ -2,8 +2,8 @@
 
 #include <QHBoxLayout>
 
-#include "Qel/Kit/Layouts.hpp"
-#include "Qel/Kit/Spacing.hpp"
+#include "Qel/Kit/Style/Layouts.hpp"
+#include "Qel/Kit/Style/Spacing.hpp"
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Window/CircleIconButton.hpp"
 

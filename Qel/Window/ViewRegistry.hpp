@@ -11,22 +11,22 @@
 #include <string>
 #include <vector>
 
-#include "Qel/Store/DayState.hpp"
 #include "Qel/Store/Desktop.hpp"
 #include "Qel/Store/Enums.hpp"
-#include "Qel/Store/InsightActions.hpp"
-#include "Qel/Store/InsightState.hpp"
-#include "Qel/Store/LiveState.hpp"
-#include "Qel/Store/NavigationState.hpp"
-#include "Qel/Store/Navigator.hpp"
-#include "Qel/Store/ProcessActions.hpp"
-#include "Qel/Store/ProcessState.hpp"
-#include "Qel/Store/SettingsActions.hpp"
-#include "Qel/Store/SettingsState.hpp"
-#include "Qel/Store/SleepState.hpp"
-#include "Qel/Store/StretchActions.hpp"
-#include "Qel/Store/StretchState.hpp"
-#include "Qel/Store/TamingState.hpp"
+#include "Qel/Store/Parts/DayState.hpp"
+#include "Qel/Store/Parts/InsightActions.hpp"
+#include "Qel/Store/Parts/InsightState.hpp"
+#include "Qel/Store/Parts/LiveState.hpp"
+#include "Qel/Store/Parts/NavigationState.hpp"
+#include "Qel/Store/Parts/Navigator.hpp"
+#include "Qel/Store/Parts/ProcessActions.hpp"
+#include "Qel/Store/Parts/ProcessState.hpp"
+#include "Qel/Store/Parts/SettingsActions.hpp"
+#include "Qel/Store/Parts/SettingsState.hpp"
+#include "Qel/Store/Parts/SleepState.hpp"
+#include "Qel/Store/Parts/StretchActions.hpp"
+#include "Qel/Store/Parts/StretchState.hpp"
+#include "Qel/Store/Parts/TamingState.hpp"
 
 namespace qel {
 

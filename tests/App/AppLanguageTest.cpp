@@ -7,7 +7,7 @@
 #include <QPushButton>
 
 #include "Qel/App/AppLanguage.hpp"
-#include "Qel/Platform/Defaults.hpp"
+#include "Qel/Platform/Files/Defaults.hpp"
 #include "Qel/Text/Loc.hpp"
 #include "tests/support/TempDir.hpp"
 

@@ -10,8 +10,8 @@
 #include <clocale>
 
 #include "Qel/App/PanelParts.hpp"
-#include "Qel/Kit/Motion.hpp"
 #include "Qel/Kit/PageMeta.hpp"
+#include "Qel/Kit/Style/Motion.hpp"
 #include "Qel/MenuBar/MenuBarPanel.hpp"
 #include "Qel/MenuBar/MenuPanel.hpp"
 #include "Qel/Text/Loc.hpp"

@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "Qel/Platform/Resources.hpp"
+#include "Qel/Platform/Files/Resources.hpp"
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Text/QmFile.hpp"
 

@@ -14,8 +14,8 @@
 #include <thread>
 
 #include "Qel/History/HistoryDB.hpp"
-#include "Qel/Platform/Calendar.hpp"
-#include "Qel/Platform/InstanceLock.hpp"
+#include "Qel/Platform/Files/InstanceLock.hpp"
+#include "Qel/Platform/Runtime/Calendar.hpp"
 #include "tests/support/ChildProcess.hpp"
 #include "tests/support/TempDir.hpp"
 #include "tests/support/XSession.hpp"

@@ -7,7 +7,7 @@
 #include <future>
 
 #include "Qel/App/InstanceChannel.hpp"
-#include "Qel/Platform/InstanceLock.hpp"
+#include "Qel/Platform/Files/InstanceLock.hpp"
 #include "tests/support/TempDir.hpp"
 
 using namespace qel;

@@ -3,7 +3,7 @@
 
 #include "Qel/App/MainViews.hpp"
 #include "Qel/Kit/PageTable.hpp"
-#include "Qel/Platform/Defaults.hpp"
+#include "Qel/Platform/Files/Defaults.hpp"
 #include "Qel/Updates/Updater.hpp"
 #include "Qel/Window/ViewRegistry.hpp"
 #include "tests/support/TempDir.hpp"

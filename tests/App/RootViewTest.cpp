@@ -8,14 +8,14 @@
 #include <algorithm>
 #include <cmath>
 
-#include "Qel/Window/OverviewPage.hpp"
+#include "Qel/Window/Overview/OverviewPage.hpp"
 #include "Qel/App/QtDesktop.hpp"
-#include "Qel/Window/MetricRow.hpp"
+#include "Qel/Window/Overview/MetricRow.hpp"
 #include "Qel/Window/CircleIconButton.hpp"
-#include "Qel/Kit/PageHead.hpp"
+#include "Qel/Kit/Widgets/PageHead.hpp"
 #include "Qel/Kit/PageMeta.hpp"
-#include "Qel/Kit/PlainLabel.hpp"
-#include "Qel/Kit/PlainToolTip.hpp"
+#include "Qel/Kit/Widgets/PlainLabel.hpp"
+#include "Qel/Kit/Widgets/PlainToolTip.hpp"
 #include "Qel/Window/RootView.hpp"
 #include "Qel/Window/SheetHost.hpp"
 #include "Qel/Window/TabBar.hpp"

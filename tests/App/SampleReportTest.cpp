@@ -6,9 +6,9 @@
 
 #include <regex>
 
-#include "Qel/Platform/CommandRunner.hpp"
-#include "Qel/Platform/LoadAvg.hpp"
-#include "Qel/Platform/MemInfo.hpp"
+#include "Qel/Platform/Proc/LoadAvg.hpp"
+#include "Qel/Platform/Proc/MemInfo.hpp"
+#include "Qel/Platform/Runtime/CommandRunner.hpp"
 #include "tests/support/TempDir.hpp"
 
 using namespace qel;

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <set>
 
-#include "Qel/Platform/Calendar.hpp"
+#include "Qel/Platform/Runtime/Calendar.hpp"
 #include "tests/History/HistoryFixture.hpp"
 
 using namespace qel;

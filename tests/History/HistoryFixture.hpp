@@ -14,7 +14,7 @@
 #include <SQLiteCpp/Statement.h>
 
 #include "Qel/History/HistoryDB.hpp"
-#include "Qel/Platform/InstanceLock.hpp"
+#include "Qel/Platform/Files/InstanceLock.hpp"
 #include "tests/support/TempDir.hpp"
 
 namespace qel::test {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "Qel/History/SleepLogReader.hpp"
-#include "Qel/Platform/Calendar.hpp"
+#include "Qel/Platform/Runtime/Calendar.hpp"
 #include "tests/support/TempDir.hpp"
 
 using namespace qel;

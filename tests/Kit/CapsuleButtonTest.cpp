@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <QElapsedTimer>
 
-#include "Qel/Kit/CapsuleButton.hpp"
-#include "Qel/Kit/Motion.hpp"
+#include "Qel/Kit/Style/Motion.hpp"
+#include "Qel/Kit/Widgets/CapsuleButton.hpp"
 #include "tests/Window/Probe.hpp"
 
 using namespace qel;

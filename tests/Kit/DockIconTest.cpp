@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "Qel/Kit/DockIcon.hpp"
+#include "Qel/Kit/Art/DockIcon.hpp"
 
 using namespace qel;
 

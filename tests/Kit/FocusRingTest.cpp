@@ -7,11 +7,11 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-#include "Qel/Kit/FocusRing.hpp"
-#include "Qel/Kit/Fonts.hpp"
-#include "Qel/Kit/Palette.hpp"
-#include "Qel/Kit/SearchField.hpp"
-#include "Qel/Kit/TextButton.hpp"
+#include "Qel/Kit/Style/FocusRing.hpp"
+#include "Qel/Kit/Style/Fonts.hpp"
+#include "Qel/Kit/Style/Palette.hpp"
+#include "Qel/Kit/Widgets/SearchField.hpp"
+#include "Qel/Kit/Widgets/TextButton.hpp"
 
 using namespace qel;
 

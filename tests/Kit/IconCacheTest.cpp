@@ -4,7 +4,7 @@
 #include <QPixmap>
 
 #include "Qel/Kit/IconCache.hpp"
-#include "Qel/Platform/AppRegistry.hpp"
+#include "Qel/Platform/Desktop/AppRegistry.hpp"
 #include "tests/support/TempDir.hpp"
 
 using namespace qel;

@@ -6,9 +6,9 @@
 #include <cstdlib>
 #include <numbers>
 
-#include "Qel/Kit/MenuIconGeometry.hpp"
-#include "Qel/Kit/MenuIcons.hpp"
-#include "Qel/Kit/RunnerArt.hpp"
+#include "Qel/Kit/Art/MenuIconGeometry.hpp"
+#include "Qel/Kit/Art/MenuIcons.hpp"
+#include "Qel/Kit/Art/RunnerArt.hpp"
 #include "Qel/Store/MenuBarPart.hpp"
 
 using namespace qel;

@@ -7,12 +7,12 @@
 
 #include <limits>
 
-#include "Qel/Kit/Fonts.hpp"
-#include "Qel/Kit/Glyphs.hpp"
-#include "Qel/Kit/Legible.hpp"
 #include "Qel/Kit/PageMeta.hpp"
-#include "Qel/Kit/Palette.hpp"
-#include "Qel/Kit/PlainLabel.hpp"
+#include "Qel/Kit/Style/Fonts.hpp"
+#include "Qel/Kit/Style/Glyphs.hpp"
+#include "Qel/Kit/Style/Legible.hpp"
+#include "Qel/Kit/Style/Palette.hpp"
+#include "Qel/Kit/Widgets/PlainLabel.hpp"
 #include "Qel/Pages/Panel.hpp"
 #include "tests/Window/Probe.hpp"
 

@@ -8,8 +8,8 @@
 #include <set>
 #include <utility>
 
-#include "Qel/Kit/MenuIcons.hpp"
-#include "Qel/Kit/RunnerArt.hpp"
+#include "Qel/Kit/Art/MenuIcons.hpp"
+#include "Qel/Kit/Art/RunnerArt.hpp"
 
 using namespace qel;
 

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <vector>
 
-#include "Qel/Kit/RunnerArt.hpp"
-#include "Qel/Kit/RunnerPace.hpp"
-#include "Qel/Kit/RunnerPlayer.hpp"
+#include "Qel/Kit/Art/RunnerArt.hpp"
+#include "Qel/Kit/Art/RunnerPace.hpp"
+#include "Qel/Kit/Art/RunnerPlayer.hpp"
 
 using namespace qel;
 

@@ -13,7 +13,7 @@
 #include "Qel/App/PanelParts.hpp"
 #include "Qel/MenuBar/MenuBar.hpp"
 #include "Qel/MenuBar/NotifierParts.hpp"
-#include "Qel/Platform/StatusNotifierItem.hpp"
+#include "Qel/Platform/Bus/StatusNotifierItem.hpp"
 #include "tests/App/ShellFixture.hpp"
 #include "tests/Window/Probe.hpp"
 #include "tests/support/DBusMock.hpp"

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-#include "Qel/Pages/BubbleGeometry.hpp"
+#include "Qel/Pages/Memory/BubbleGeometry.hpp"
 
 using namespace qel;
 

@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "Qel/Pages/BubbleModel.hpp"
+#include "Qel/Pages/Memory/BubbleModel.hpp"
 
 using namespace qel;
 

@@ -7,8 +7,8 @@
 #include <limits>
 #include <numbers>
 
-#include "Qel/Kit/ChartKit.hpp"
-#include "Qel/Pages/CoreFlowerGeometry.hpp"
+#include "Qel/Kit/Charts/ChartKit.hpp"
+#include "Qel/Pages/CPU/CoreFlowerGeometry.hpp"
 
 using namespace qel;
 

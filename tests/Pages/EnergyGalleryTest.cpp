@@ -6,7 +6,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 
-#include "Qel/Kit/Fonts.hpp"
+#include "Qel/Kit/Style/Fonts.hpp"
 #include "Qel/Store/MachineSources.hpp"
 #include "Qel/Updates/Updater.hpp"
 #include "Qel/Window/RootView.hpp"

@@ -4,9 +4,9 @@
 
 #include <cmath>
 
-#include "Qel/Kit/BatteryGauge.hpp"
-#include "Qel/Kit/ChartKit.hpp"
-#include "Qel/Pages/EnergyRingGeometry.hpp"
+#include "Qel/Kit/Charts/BatteryGauge.hpp"
+#include "Qel/Kit/Charts/ChartKit.hpp"
+#include "Qel/Pages/Energy/EnergyRingGeometry.hpp"
 
 using namespace qel;
 

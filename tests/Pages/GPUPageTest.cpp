@@ -5,14 +5,14 @@
 #include <limits>
 #include <numbers>
 
-#include "Qel/Kit/BaselineRow.hpp"
-#include "Qel/Kit/PageHead.hpp"
-#include "Qel/Kit/PlainLabel.hpp"
-#include "Qel/Kit/Sparkline.hpp"
-#include "Qel/Pages/GPUHiveGeometry.hpp"
-#include "Qel/Pages/GPUHiveView.hpp"
-#include "Qel/Pages/GPUPage.hpp"
-#include "Qel/Pages/GpuUserList.hpp"
+#include "Qel/Kit/Charts/Sparkline.hpp"
+#include "Qel/Kit/Widgets/BaselineRow.hpp"
+#include "Qel/Kit/Widgets/PageHead.hpp"
+#include "Qel/Kit/Widgets/PlainLabel.hpp"
+#include "Qel/Pages/GPU/GPUHiveGeometry.hpp"
+#include "Qel/Pages/GPU/GPUHiveView.hpp"
+#include "Qel/Pages/GPU/GPUPage.hpp"
+#include "Qel/Pages/GPU/GpuUserList.hpp"
 #include "Qel/Pages/RollingFigure.hpp"
 #include "Qel/Pages/StatItem.hpp"
 #include "tests/Pages/PageFixture.hpp"

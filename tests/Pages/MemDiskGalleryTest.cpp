@@ -8,8 +8,8 @@
 
 #include <cmath>
 
-#include "Qel/Kit/Fonts.hpp"
-#include "Qel/Pages/BubbleFieldView.hpp"
+#include "Qel/Kit/Style/Fonts.hpp"
+#include "Qel/Pages/Memory/BubbleFieldView.hpp"
 #include "Qel/Store/MachineSources.hpp"
 #include "Qel/Updates/Updater.hpp"
 #include "Qel/Window/RootView.hpp"

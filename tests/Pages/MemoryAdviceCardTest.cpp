@@ -6,10 +6,10 @@
 #include <QDir>
 
 #include "Qel/Kit/PanelStyle.hpp"
-#include "Qel/Kit/PlainLabel.hpp"
-#include "Qel/Pages/MemoryAdviceCard.hpp"
+#include "Qel/Kit/Widgets/PlainLabel.hpp"
+#include "Qel/Pages/Memory/MemoryAdviceCard.hpp"
 #include "Qel/Text/Format.hpp"
-#include "Qel/Window/OverviewPage.hpp"
+#include "Qel/Window/Overview/OverviewPage.hpp"
 #include "tests/Window/BusyAfternoon.hpp"
 #include "tests/Window/Probe.hpp"
 

@@ -6,8 +6,8 @@
 #include <QDir>
 #include <QVBoxLayout>
 
-#include "Qel/Pages/PortsPanel.hpp"
-#include "Qel/Kit/Fonts.hpp"
+#include "Qel/Pages/Network/PortsPanel.hpp"
+#include "Qel/Kit/Style/Fonts.hpp"
 #include "Qel/Window/RootView.hpp"
 #include "tests/Pages/NetFixture.hpp"
 #include "Qel/App/MainWindow.hpp"

@@ -8,16 +8,16 @@
 #include <cmath>
 #include <numbers>
 
-#include "Qel/Pages/NetAddressCard.hpp"
-#include "Qel/Pages/NetCard.hpp"
-#include "Qel/Pages/NetPage.hpp"
-#include "Qel/Pages/NetTalkers.hpp"
-#include "Qel/Pages/StarMapGeometry.hpp"
-#include "Qel/Pages/StarMapView.hpp"
+#include "Qel/Pages/Network/NetAddressCard.hpp"
+#include "Qel/Pages/Network/NetCard.hpp"
+#include "Qel/Pages/Network/NetPage.hpp"
+#include "Qel/Pages/Network/NetTalkers.hpp"
+#include "Qel/Pages/Network/StarMapGeometry.hpp"
+#include "Qel/Pages/Network/StarMapView.hpp"
 #include "Qel/Pages/StatItem.hpp"
 #include "Qel/Pages/RollingFigure.hpp"
 #include "Qel/Pages/Legend.hpp"
-#include "Qel/Kit/PlainLabel.hpp"
+#include "Qel/Kit/Widgets/PlainLabel.hpp"
 #include "tests/Pages/NetFixture.hpp"
 
 using namespace qel;

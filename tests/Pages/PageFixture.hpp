@@ -13,7 +13,7 @@
 #include "Qel/Store/MachineSources.hpp"
 #include "Qel/Updates/Updater.hpp"
 #include "Qel/Kit/PageMeta.hpp"
-#include "Qel/Kit/PlainLabel.hpp"
+#include "Qel/Kit/Widgets/PlainLabel.hpp"
 #include "Qel/Window/RootView.hpp"
 #include "tests/App/ShellFixture.hpp"
 #include "tests/support/ChipOnly.hpp"

@@ -10,8 +10,8 @@
 
 #include <QElapsedTimer>
 
-#include "Qel/Kit/Fonts.hpp"
-#include "Qel/Pages/GPUPage.hpp"
+#include "Qel/Kit/Style/Fonts.hpp"
+#include "Qel/Pages/GPU/GPUPage.hpp"
 #include "Qel/Store/MachineSources.hpp"
 #include "Qel/Updates/Updater.hpp"
 #include "Qel/Window/RootView.hpp"

@@ -7,11 +7,11 @@
 #include <QLineEdit>
 
 #include "Qel/Kit/IconCache.hpp"
-#include "Qel/Kit/PlainLabel.hpp"
-#include "Qel/Pages/PortList.hpp"
-#include "Qel/Pages/PortRow.hpp"
-#include "Qel/Pages/PortsPanel.hpp"
-#include "Qel/Platform/SysRoot.hpp"
+#include "Qel/Kit/Widgets/PlainLabel.hpp"
+#include "Qel/Pages/Network/PortList.hpp"
+#include "Qel/Pages/Network/PortRow.hpp"
+#include "Qel/Pages/Network/PortsPanel.hpp"
+#include "Qel/Platform/Proc/SysRoot.hpp"
 #include "Qel/Samplers/PortOwners.hpp"
 #include "tests/Pages/NetFixture.hpp"
 

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "Qel/Platform/AppRegistry.hpp"
+#include "Qel/Platform/Desktop/AppRegistry.hpp"
 #include "tests/support/TempDir.hpp"
 
 using namespace qel;

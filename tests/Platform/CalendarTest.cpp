@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "Qel/Platform/Calendar.hpp"
+#include "Qel/Platform/Runtime/Calendar.hpp"
 #include "tests/support/ScopedTimeZone.hpp"
 
 using namespace qel;

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <thread>
 
-#include "Qel/Platform/CommandRunner.hpp"
+#include "Qel/Platform/Runtime/CommandRunner.hpp"
 #include "tests/support/TempDir.hpp"
 
 using namespace qel;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "Qel/Platform/DBus.hpp"
+#include "Qel/Platform/Bus/DBus.hpp"
 #include "tests/support/DBusMock.hpp"
 
 using namespace qel;

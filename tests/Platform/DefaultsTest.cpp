@@ -5,7 +5,7 @@
 
 #include <cstdio>
 
-#include "Qel/Platform/Defaults.hpp"
+#include "Qel/Platform/Files/Defaults.hpp"
 #include "tests/support/TempDir.hpp"
 
 using namespace qel;

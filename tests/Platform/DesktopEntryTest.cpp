@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "Qel/Platform/DesktopEntry.hpp"
+#include "Qel/Platform/Desktop/DesktopEntry.hpp"
 
 using namespace qel;
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "Qel/Platform/DesktopPortal.hpp"
+#include "Qel/Platform/Bus/DesktopPortal.hpp"
 #include "tests/support/DBusMock.hpp"
 
 using namespace qel;

@@ -6,9 +6,9 @@
 #include <memory>
 #include <thread>
 
-#include "Qel/Platform/Logind.hpp"
-#include "Qel/Platform/Notifications.hpp"
-#include "Qel/Platform/SleepWatch.hpp"
+#include "Qel/Platform/Bus/Logind.hpp"
+#include "Qel/Platform/Bus/Notifications.hpp"
+#include "Qel/Platform/Bus/SleepWatch.hpp"
 #include "tests/support/DBusMock.hpp"
 #include "tests/support/MockCalls.hpp"
 

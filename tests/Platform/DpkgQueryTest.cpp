@@ -2,7 +2,7 @@
 
 #include <sys/stat.h>
 
-#include "Qel/Platform/DpkgQuery.hpp"
+#include "Qel/Platform/Desktop/DpkgQuery.hpp"
 #include "tests/support/TempDir.hpp"
 
 using namespace qel;

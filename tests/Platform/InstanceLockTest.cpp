@@ -3,7 +3,7 @@
 #include <sys/stat.h>
 
 #include "Qel/History/HistoryDB.hpp"
-#include "Qel/Platform/InstanceLock.hpp"
+#include "Qel/Platform/Files/InstanceLock.hpp"
 #include "tests/support/TempDir.hpp"
 
 using namespace qel;

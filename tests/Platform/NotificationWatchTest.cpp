@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "Qel/Platform/NotificationWatch.hpp"
+#include "Qel/Platform/Bus/NotificationWatch.hpp"
 #include "tests/support/DBusMock.hpp"
 
 using namespace qel;

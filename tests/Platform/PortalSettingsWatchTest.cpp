@@ -2,7 +2,7 @@
 
 #include <poll.h>
 
-#include "Qel/Platform/PortalSettingsWatch.hpp"
+#include "Qel/Platform/Bus/PortalSettingsWatch.hpp"
 #include "tests/support/DBusMock.hpp"
 
 using namespace qel;

@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
-#include "Qel/Platform/ProcPidCgroup.hpp"
-#include "Qel/Platform/ProcPidCmdline.hpp"
-#include "Qel/Platform/ProcPidEnviron.hpp"
-#include "Qel/Platform/ProcPidFd.hpp"
-#include "Qel/Platform/ProcPidIo.hpp"
-#include "Qel/Platform/ProcPidStat.hpp"
-#include "Qel/Platform/ProcPidStatm.hpp"
-#include "Qel/Platform/ProcPidStatus.hpp"
+#include "Qel/Platform/Proc/ProcPidCgroup.hpp"
+#include "Qel/Platform/Proc/ProcPidCmdline.hpp"
+#include "Qel/Platform/Proc/ProcPidEnviron.hpp"
+#include "Qel/Platform/Proc/ProcPidFd.hpp"
+#include "Qel/Platform/Proc/ProcPidIo.hpp"
+#include "Qel/Platform/Proc/ProcPidStat.hpp"
+#include "Qel/Platform/Proc/ProcPidStatm.hpp"
+#include "Qel/Platform/Proc/ProcPidStatus.hpp"
 #include "tests/support/TempDir.hpp"
 
 using namespace qel;

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "Qel/Platform/ProcPids.hpp"
+#include "Qel/Platform/Proc/ProcPids.hpp"
 #include "tests/support/TempDir.hpp"
 
 using namespace qel;

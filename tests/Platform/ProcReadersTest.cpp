@@ -1,13 +1,13 @@
 // The parsers of kernel text, over recorded variants of each format.
 #include <gtest/gtest.h>
 
-#include "Qel/Platform/CpuTopology.hpp"
-#include "Qel/Platform/DiskStats.hpp"
-#include "Qel/Platform/LoadAvg.hpp"
-#include "Qel/Platform/MemInfo.hpp"
-#include "Qel/Platform/MountInfo.hpp"
-#include "Qel/Platform/PowerSupply.hpp"
-#include "Qel/Platform/ProcStat.hpp"
+#include "Qel/Platform/Devices/CpuTopology.hpp"
+#include "Qel/Platform/Devices/PowerSupply.hpp"
+#include "Qel/Platform/Proc/DiskStats.hpp"
+#include "Qel/Platform/Proc/LoadAvg.hpp"
+#include "Qel/Platform/Proc/MemInfo.hpp"
+#include "Qel/Platform/Proc/MountInfo.hpp"
+#include "Qel/Platform/Proc/ProcStat.hpp"
 
 using namespace qel;
 

@@ -3,10 +3,10 @@
 #include <map>
 #include <memory>
 
-#include "Qel/Platform/BackgroundPriority.hpp"
-#include "Qel/Platform/ProcPidCgroup.hpp"
-#include "Qel/Platform/ProcessSignals.hpp"
-#include "Qel/Platform/UserUnits.hpp"
+#include "Qel/Platform/Bus/UserUnits.hpp"
+#include "Qel/Platform/Proc/BackgroundPriority.hpp"
+#include "Qel/Platform/Proc/ProcPidCgroup.hpp"
+#include "Qel/Platform/Proc/ProcessSignals.hpp"
 #include "tests/support/DBusMock.hpp"
 #include "tests/support/TempDir.hpp"
 #include "tests/support/TestProcesses.hpp"

@@ -4,8 +4,8 @@
 #include <chrono>
 #include <thread>
 
-#include "Qel/Platform/Executor.hpp"
-#include "Qel/Platform/SerialQueue.hpp"
+#include "Qel/Platform/Runtime/Executor.hpp"
+#include "Qel/Platform/Runtime/SerialQueue.hpp"
 
 using namespace qel;
 using namespace std::chrono_literals;

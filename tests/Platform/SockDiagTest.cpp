@@ -10,9 +10,9 @@
 #include <cstring>
 #include <filesystem>
 
-#include "Qel/Platform/NetSnmp.hpp"
-#include "Qel/Platform/ProcessTraffic.hpp"
-#include "Qel/Platform/SockDiag.hpp"
+#include "Qel/Platform/Net/NetSnmp.hpp"
+#include "Qel/Platform/Net/ProcessTraffic.hpp"
+#include "Qel/Platform/Net/SockDiag.hpp"
 #include "tests/support/TempDir.hpp"
 
 using namespace qel;

@@ -7,7 +7,7 @@
 #include <future>
 #include <thread>
 
-#include "Qel/Platform/StatusNotifierItem.hpp"
+#include "Qel/Platform/Bus/StatusNotifierItem.hpp"
 #include "tests/support/DBusMock.hpp"
 #include "tests/support/MockCalls.hpp"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "Qel/Platform/SysRoot.hpp"
+#include "Qel/Platform/Proc/SysRoot.hpp"
 #include "tests/support/TempDir.hpp"
 
 using namespace qel;

@@ -10,7 +10,7 @@
 
 #include "Qel/History/HistoryDB.hpp"
 #include "Qel/Processes/ProcessDetail.hpp"
-#include "Qel/Kit/Motion.hpp"
+#include "Qel/Kit/Style/Motion.hpp"
 #include "tests/support/Gallery.hpp"
 #include "tests/support/HostedSheets.hpp"
 #include "tests/Window/BusyAfternoon.hpp"

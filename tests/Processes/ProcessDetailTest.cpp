@@ -16,12 +16,12 @@
 #include <cmath>
 
 #include "Qel/App/MainViews.hpp"
-#include "Qel/Kit/ChartKit.hpp"
-#include "Qel/Kit/DetailCell.hpp"
-#include "Qel/Kit/Motion.hpp"
-#include "Qel/Kit/PlainLabel.hpp"
-#include "Qel/Kit/SlimScroller.hpp"
-#include "Qel/Kit/Sparkline.hpp"
+#include "Qel/Kit/Charts/ChartKit.hpp"
+#include "Qel/Kit/Widgets/DetailCell.hpp"
+#include "Qel/Kit/Style/Motion.hpp"
+#include "Qel/Kit/Widgets/PlainLabel.hpp"
+#include "Qel/Kit/Scrollers/SlimScroller.hpp"
+#include "Qel/Kit/Charts/Sparkline.hpp"
 #include "Qel/Processes/CpuHistory.hpp"
 #include "Qel/Processes/ProcessDetail.hpp"
 #include "Qel/Processes/HoursRing.hpp"

@@ -7,8 +7,8 @@
 
 #include "Qel/Processes/ProcessNoteView.hpp"
 #include "Qel/Processes/TameControl.hpp"
-#include "Qel/Sheets/TameRulesSection.hpp"
-#include "Qel/Kit/Motion.hpp"
+#include "Qel/Sheets/Settings/TameRulesSection.hpp"
+#include "Qel/Kit/Style/Motion.hpp"
 #include "tests/support/Gallery.hpp"
 #include "tests/Window/BusyAfternoon.hpp"
 #include "tests/Window/Probe.hpp"

@@ -5,8 +5,8 @@
 #include <QUrlQuery>
 
 #include "Qel/App/QtExecutor.hpp"
-#include "Qel/Kit/PlainLabel.hpp"
-#include "Qel/Platform/Defaults.hpp"
+#include "Qel/Kit/Widgets/PlainLabel.hpp"
+#include "Qel/Platform/Files/Defaults.hpp"
 #include "Qel/Processes/ProcessNoteView.hpp"
 #include "Qel/Store/Store.hpp"
 #include "tests/support/TempDir.hpp"

@@ -8,7 +8,7 @@
 #include "Qel/App/MainViews.hpp"
 #include "Qel/Processes/ProcessTable.hpp"
 #include "Qel/Updates/Updater.hpp"
-#include "Qel/Kit/Motion.hpp"
+#include "Qel/Kit/Style/Motion.hpp"
 #include "Qel/Window/RootView.hpp"
 #include "tests/support/Gallery.hpp"
 #include "tests/Window/BusyAfternoon.hpp"

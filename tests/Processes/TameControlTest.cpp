@@ -7,11 +7,11 @@
 #include <unistd.h>
 
 #include "Qel/App/QtExecutor.hpp"
-#include "Qel/Kit/PillSegment.hpp"
-#include "Qel/Kit/PlainLabel.hpp"
-#include "Qel/Platform/Defaults.hpp"
+#include "Qel/Kit/Widgets/PillSegment.hpp"
+#include "Qel/Kit/Widgets/PlainLabel.hpp"
+#include "Qel/Platform/Files/Defaults.hpp"
 #include "Qel/Processes/TameControl.hpp"
-#include "Qel/Sheets/TameRulesSection.hpp"
+#include "Qel/Sheets/Settings/TameRulesSection.hpp"
 #include "Qel/Store/Store.hpp"
 #include "tests/support/TempDir.hpp"
 #include "tests/support/TestProcesses.hpp"

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "Qel/Platform/BlueZ.hpp"
-#include "Qel/Platform/DeviceBatteries.hpp"
+#include "Qel/Platform/Bus/BlueZ.hpp"
+#include "Qel/Platform/Devices/DeviceBatteries.hpp"
 #include "Qel/Samplers/BluetoothSampler.hpp"
 #include "tests/support/BlueZMock.hpp"
 #include "tests/support/DBusMock.hpp"

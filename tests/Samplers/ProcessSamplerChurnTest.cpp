@@ -21,8 +21,8 @@
 #include <set>
 #include <sstream>
 
-#include "Qel/Platform/ProcPidStat.hpp"
-#include "Qel/Platform/ProcPidStatm.hpp"
+#include "Qel/Platform/Proc/ProcPidStat.hpp"
+#include "Qel/Platform/Proc/ProcPidStatm.hpp"
 #include "Qel/Samplers/ProcessSampler.hpp"
 #include "tests/support/TempDir.hpp"
 

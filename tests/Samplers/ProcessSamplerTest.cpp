@@ -11,7 +11,7 @@
 #include <map>
 #include <optional>
 
-#include "Qel/Platform/ProcPidCmdline.hpp"
+#include "Qel/Platform/Proc/ProcPidCmdline.hpp"
 #include "Qel/Samplers/ProcessSampler.hpp"
 #include "tests/support/TempDir.hpp"
 

@@ -11,11 +11,11 @@
 
 #include <csignal>
 
-#include "Qel/Kit/ChartKit.hpp"
-#include "Qel/Sheets/ExportSheet.hpp"
-#include "Qel/Sheets/PosterRing.hpp"
-#include "Qel/Kit/Motion.hpp"
-#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/Charts/ChartKit.hpp"
+#include "Qel/Sheets/Export/ExportSheet.hpp"
+#include "Qel/Sheets/Export/PosterRing.hpp"
+#include "Qel/Kit/Style/Motion.hpp"
+#include "Qel/Kit/Style/Palette.hpp"
 #include "tests/support/Gallery.hpp"
 #include "tests/Window/BusyAfternoon.hpp"
 #include "tests/Window/Probe.hpp"

@@ -9,9 +9,9 @@
 #include <filesystem>
 
 #include "Qel/History/InsightEngine.hpp"
-#include "Qel/Sheets/FindingCard.hpp"
-#include "Qel/Sheets/IncidentChart.hpp"
-#include "Qel/Sheets/IncidentSheet.hpp"
+#include "Qel/Sheets/Reports/FindingCard.hpp"
+#include "Qel/Sheets/Reports/IncidentChart.hpp"
+#include "Qel/Sheets/Reports/IncidentSheet.hpp"
 #include "Qel/Window/CircleIconButton.hpp"
 #include "Qel/Window/SheetHost.hpp"
 #include "Qel/Window/TopBar.hpp"

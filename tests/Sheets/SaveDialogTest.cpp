@@ -10,7 +10,7 @@
 #include <memory>
 #include <set>
 
-#include "Qel/Sheets/SaveDialog.hpp"
+#include "Qel/Sheets/Export/SaveDialog.hpp"
 #include "tests/support/TempDir.hpp"
 
 using namespace qel;

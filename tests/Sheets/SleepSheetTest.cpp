@@ -8,11 +8,11 @@
 
 #include <filesystem>
 
-#include "Qel/Sheets/SleepBatteryChart.hpp"
-#include "Qel/Sheets/SleepLine.hpp"
-#include "Qel/Sheets/SleepNote.hpp"
-#include "Qel/Sheets/SleepReport.hpp"
-#include "Qel/Sheets/SleepSheet.hpp"
+#include "Qel/Sheets/Reports/SleepBatteryChart.hpp"
+#include "Qel/Sheets/Reports/SleepLine.hpp"
+#include "Qel/Sheets/Reports/SleepNote.hpp"
+#include "Qel/Sheets/Reports/SleepReport.hpp"
+#include "Qel/Sheets/Reports/SleepSheet.hpp"
 #include "Qel/App/MainViews.hpp"
 #include "Qel/Updates/Updater.hpp"
 #include "Qel/Window/SheetHost.hpp"

@@ -14,11 +14,11 @@
 #include <filesystem>
 
 #include "Qel/App/MainViews.hpp"
-#include "Qel/Kit/Legible.hpp"
 #include "Qel/Kit/PageMeta.hpp"
-#include "Qel/Sheets/StretchButton.hpp"
-#include "Qel/Sheets/StretchReport.hpp"
-#include "Qel/Sheets/StretchSheet.hpp"
+#include "Qel/Kit/Style/Legible.hpp"
+#include "Qel/Sheets/Reports/StretchButton.hpp"
+#include "Qel/Sheets/Reports/StretchReport.hpp"
+#include "Qel/Sheets/Reports/StretchSheet.hpp"
 #include "Qel/Updates/Updater.hpp"
 #include "Qel/Window/SheetHost.hpp"
 #include "Qel/Window/TopBar.hpp"

@@ -8,8 +8,8 @@
 #include <mutex>
 #include <thread>
 
-#include "Qel/Platform/Calendar.hpp"
-#include "Qel/Platform/InstanceLock.hpp"
+#include "Qel/Platform/Files/InstanceLock.hpp"
+#include "Qel/Platform/Runtime/Calendar.hpp"
 #include "Qel/Store/Store.hpp"
 #include "tests/support/TempDir.hpp"
 

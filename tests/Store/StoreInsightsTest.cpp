@@ -1,7 +1,7 @@
 #include <spawn.h>
 #include <sys/wait.h>
 
-#include "Qel/Platform/ProcPidStat.hpp"
+#include "Qel/Platform/Proc/ProcPidStat.hpp"
 #include "Qel/Text/Loc.hpp"
 #include "tests/Store/StoreHarness.hpp"
 

@@ -1,4 +1,4 @@
-#include "Qel/Platform/Logind.hpp"
+#include "Qel/Platform/Bus/Logind.hpp"
 #include "tests/Store/DesktopStoreTest.hpp"
 #include "tests/support/DBusMock.hpp"
 #include "tests/support/TestProcesses.hpp"

@@ -1,4 +1,4 @@
-#include "Qel/Platform/Logind.hpp"
+#include "Qel/Platform/Bus/Logind.hpp"
 #include "tests/Store/StoreHarness.hpp"
 #include "tests/support/DBusMock.hpp"
 

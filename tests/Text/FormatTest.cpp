@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-#include "Qel/Platform/Calendar.hpp"
+#include "Qel/Platform/Runtime/Calendar.hpp"
 #include "Qel/Text/Format.hpp"
 
 using namespace qel;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "Qel/Platform/Defaults.hpp"
+#include "Qel/Platform/Files/Defaults.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
 #include "tests/support/TempDir.hpp"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "Qel/Platform/Resources.hpp"
+#include "Qel/Platform/Files/Resources.hpp"
 #include "Qel/Text/QmFile.hpp"
 #include "tests/Text/QmBytes.hpp"
 

@@ -10,7 +10,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "Qel/Platform/Resources.hpp"
+#include "Qel/Platform/Files/Resources.hpp"
 #include "Qel/Text/Fill.hpp"
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Text/QmFile.hpp"

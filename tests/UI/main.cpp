@@ -3,7 +3,7 @@
 
 #include <QApplication>
 
-#include "Qel/Kit/ScrollerRestyler.hpp"
+#include "Qel/Kit/Scrollers/ScrollerRestyler.hpp"
 
 #include <ctime>
 

@@ -14,7 +14,7 @@
 #include <atomic>
 #include <thread>
 
-#include "Qel/Platform/Defaults.hpp"
+#include "Qel/Platform/Files/Defaults.hpp"
 #include "Qel/Updates/UpdateFeed.hpp"
 #include "Qel/Updates/Updater.hpp"
 #include "tests/support/FeedServer.hpp"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "Qel/Platform/Defaults.hpp"
+#include "Qel/Platform/Files/Defaults.hpp"
 #include "Qel/Updates/AppVersion.hpp"
 #include "Qel/Updates/Changelog.hpp"
 #include "tests/support/TempDir.hpp"

@@ -12,15 +12,15 @@
 #include <vector>
 
 #include "Qel/App/StoreBridge.hpp"
-#include "Qel/Platform/Calendar.hpp"
-#include "Qel/Platform/Defaults.hpp"
-#include "Qel/Platform/Executor.hpp"
+#include "Qel/Platform/Runtime/Calendar.hpp"
+#include "Qel/Platform/Files/Defaults.hpp"
+#include "Qel/Platform/Runtime/Executor.hpp"
 #include "Qel/App/MainViews.hpp"
 #include "Qel/Store/Store.hpp"
-#include "Qel/Window/DayRingGeometry.hpp"
-#include "Qel/Window/DayRingPainter.hpp"
-#include "Qel/Window/DayRingPicture.hpp"
-#include "Qel/Window/DayRingView.hpp"
+#include "Qel/Window/Overview/DayRingGeometry.hpp"
+#include "Qel/Window/Overview/DayRingPainter.hpp"
+#include "Qel/Window/Overview/DayRingPicture.hpp"
+#include "Qel/Window/Overview/DayRingView.hpp"
 #include "tests/Window/Probe.hpp"
 #include "tests/support/TempDir.hpp"
 

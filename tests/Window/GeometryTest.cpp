@@ -4,15 +4,15 @@
 #include <cmath>
 #include <limits>
 
-#include "Qel/Kit/BaselineRow.hpp"
-#include "Qel/Kit/HoverFlasher.hpp"
-#include "Qel/Kit/PillSegment.hpp"
-#include "Qel/Kit/SlimScroller.hpp"
-#include "Qel/Kit/Sparkline.hpp"
-#include "Qel/Kit/SquareFit.hpp"
-#include "Qel/Kit/ThinBar.hpp"
+#include "Qel/Kit/Charts/Sparkline.hpp"
+#include "Qel/Kit/Charts/ThinBar.hpp"
+#include "Qel/Kit/Scrollers/HoverFlasher.hpp"
+#include "Qel/Kit/Scrollers/SlimScroller.hpp"
+#include "Qel/Kit/Widgets/BaselineRow.hpp"
+#include "Qel/Kit/Widgets/PillSegment.hpp"
+#include "Qel/Kit/Widgets/SquareFit.hpp"
+#include "Qel/Pages/Network/WheelToHorizontal.hpp"
 #include "Qel/Pages/SegmentBar.hpp"
-#include "Qel/Pages/WheelToHorizontal.hpp"
 
 using namespace qel;
 

@@ -14,7 +14,7 @@
 #include <cstdlib>
 #include <optional>
 
-#include "Qel/Kit/Palette.hpp"
+#include "Qel/Kit/Style/Palette.hpp"
 
 namespace qel::test {
 

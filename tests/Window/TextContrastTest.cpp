@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "Qel/Kit/PageMeta.hpp"
-#include "Qel/Kit/Palette.hpp"
 #include "Qel/Kit/PanelStyle.hpp"
+#include "Qel/Kit/Style/Palette.hpp"
 #include "Qel/MenuBar/PanelBackdrop.hpp"
 #include "tests/Window/Probe.hpp"
 

@@ -12,7 +12,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "Qel/Kit/Elision.hpp"
+#include "Qel/Kit/Widgets/Elision.hpp"
 #include "Qel/Pages/RollingFigure.hpp"
 #include "Qel/Text/Loc.hpp"
 #include "tests/Window/TextRecorder.hpp"

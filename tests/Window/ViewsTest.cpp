@@ -10,19 +10,19 @@
 #include <QStyleOptionSlider>
 #include <QWheelEvent>
 
-#include "Qel/Kit/BaselineRow.hpp"
-#include "Qel/Kit/Fonts.hpp"
-#include "Qel/Kit/Glyphs.hpp"
-#include "Qel/Kit/HoverFlasher.hpp"
-#include "Qel/Kit/PageHead.hpp"
-#include "Qel/Kit/PillSegment.hpp"
-#include "Qel/Kit/ScrollerRestyler.hpp"
-#include "Qel/Kit/SlimScroller.hpp"
-#include "Qel/Kit/Sparkline.hpp"
-#include "Qel/Kit/StableValue.hpp"
-#include "Qel/Kit/ThinBar.hpp"
+#include "Qel/Kit/Charts/Sparkline.hpp"
+#include "Qel/Kit/Charts/ThinBar.hpp"
+#include "Qel/Kit/Scrollers/HoverFlasher.hpp"
+#include "Qel/Kit/Scrollers/ScrollerRestyler.hpp"
+#include "Qel/Kit/Scrollers/SlimScroller.hpp"
+#include "Qel/Kit/Style/Fonts.hpp"
+#include "Qel/Kit/Style/Glyphs.hpp"
+#include "Qel/Kit/Widgets/BaselineRow.hpp"
+#include "Qel/Kit/Widgets/PageHead.hpp"
+#include "Qel/Kit/Widgets/PillSegment.hpp"
+#include "Qel/Kit/Widgets/StableValue.hpp"
+#include "Qel/Pages/Network/WheelToHorizontal.hpp"
 #include "Qel/Pages/SegmentBar.hpp"
-#include "Qel/Pages/WheelToHorizontal.hpp"
 #include "tests/Window/Probe.hpp"
 
 using namespace qel;

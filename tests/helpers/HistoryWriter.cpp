@@ -9,9 +9,9 @@
 #include <string>
 
 #include "Qel/History/HistoryDB.hpp"
-#include "Qel/Platform/Calendar.hpp"
-#include "Qel/Platform/InstanceLock.hpp"
-#include "Qel/Platform/QuitSignals.hpp"
+#include "Qel/Platform/Files/InstanceLock.hpp"
+#include "Qel/Platform/Runtime/Calendar.hpp"
+#include "Qel/Platform/Runtime/QuitSignals.hpp"
 
 using namespace qel;
 

@@ -8,8 +8,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "Qel/Platform/ProcessSignals.hpp"
-#include "Qel/Platform/QuitSignals.hpp"
+#include "Qel/Platform/Proc/ProcessSignals.hpp"
+#include "Qel/Platform/Runtime/QuitSignals.hpp"
 #include "Qel/Store/Store.hpp"
 
 using namespace qel;

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "Qel/Platform/DBus.hpp"
+#include "Qel/Platform/Bus/DBus.hpp"
 
 namespace qel::test {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "Qel/Platform/DBus.hpp"
+#include "Qel/Platform/Bus/DBus.hpp"
 #include "tests/support/ChildProcess.hpp"
 
 namespace qel::test {

@@ -3,7 +3,7 @@
 // each as its list of arguments.
 #include <vector>
 
-#include "Qel/Platform/DBus.hpp"
+#include "Qel/Platform/Bus/DBus.hpp"
 
 namespace qel::test {
 

@@ -3,7 +3,7 @@
 #include <functional>
 #include <utility>
 
-#include "Qel/Sheets/SettingsTabs.hpp"
+#include "Qel/Sheets/Settings/SettingsTabs.hpp"
 #include "Qel/Store/Store.hpp"
 
 namespace qel::test {

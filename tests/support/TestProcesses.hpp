@@ -11,8 +11,8 @@
 #include <memory>
 #include <thread>
 
-#include "Qel/Platform/ProcPidCgroup.hpp"
-#include "Qel/Platform/ProcessSignals.hpp"
+#include "Qel/Platform/Proc/ProcPidCgroup.hpp"
+#include "Qel/Platform/Proc/ProcessSignals.hpp"
 #include "Qel/Samplers/ProcInfo.hpp"
 #include "tests/support/ChildProcess.hpp"
 

@@ -30,97 +30,97 @@
     </message>
     <message>
         <location filename="../../App/SampleReport.cpp" line="69"/>
-        <location filename="../../Pages/BubbleModel.cpp" line="25"/>
+        <location filename="../../Pages/Memory/BubbleModel.cpp" line="25"/>
         <source>Compressed</source>
         <translation>Komprimiert</translation>
     </message>
     <message>
         <location filename="../../App/SampleReport.cpp" line="68"/>
-        <location filename="../../Pages/BubbleModel.cpp" line="26"/>
+        <location filename="../../Pages/Memory/BubbleModel.cpp" line="26"/>
         <source>Kernel &amp; locked</source>
         <translation>Kernel &amp; gesperrt</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="67"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="67"/>
         <source>%@ available</source>
         <translation>%@ verfügbar</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="71"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="71"/>
         <source>%@ used of %@</source>
         <translation>%@ von %@ belegt</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="77"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="76"/>
         <source>No battery</source>
         <translation>Kein Akku</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="78"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="77"/>
         <source>On battery</source>
         <translation>Im Akkubetrieb</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="78"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="77"/>
         <source>On AC power</source>
         <translation>Am Netzteil</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="79"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="78"/>
         <source>, charging</source>
         <translation>, wird geladen</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="80"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="81"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="79"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="80"/>
         <source>Unavailable</source>
         <translation>Nicht verfügbar</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="84"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="83"/>
         <source>Not charging</source>
         <translation>Lädt nicht</translation>
     </message>
     <message>
         <location filename="../../App/SampleReport.cpp" line="150"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="98"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="97"/>
         <source>Process %@</source>
         <translation>Prozess %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="99"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="98"/>
         <source>Keeping the display on</source>
         <translation>Bildschirm bleibt an</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="100"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="99"/>
         <source>Keeps the computer awake when idle or with the lid closed</source>
         <translation>Hält den Computer im Leerlauf oder mit geschlossenem Deckel wach</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewFacts.cpp" line="21"/>
+        <location filename="../../Window/Overview/OverviewFacts.cpp" line="20"/>
         <source>Thermal state: %@</source>
         <translation>Thermischer Zustand: %@</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewFacts.cpp" line="26"/>
+        <location filename="../../Window/Overview/OverviewFacts.cpp" line="25"/>
         <source>Battery %@%</source>
         <translation>Akku %@%</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewFacts.cpp" line="27"/>
+        <location filename="../../Window/Overview/OverviewFacts.cpp" line="26"/>
         <source>, on AC power</source>
         <translation>, am Netzteil</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewFacts.cpp" line="33"/>
+        <location filename="../../Window/Overview/OverviewFacts.cpp" line="32"/>
         <source>%@ disk free</source>
         <translation>%@ frei auf der Festplatte</translation>
     </message>
     <message>
         <location filename="../../Kit/PageTable.cpp" line="20"/>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="50"/>
-        <location filename="../../Window/OverviewFacts.cpp" line="40"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="49"/>
+        <location filename="../../Window/Overview/OverviewFacts.cpp" line="39"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
@@ -128,39 +128,38 @@
         <location filename="../../App/SampleReport.cpp" line="61"/>
         <location filename="../../App/SampleReport.cpp" line="94"/>
         <location filename="../../Kit/PageTable.cpp" line="33"/>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="52"/>
-        <location filename="../../Window/OverviewFacts.cpp" line="43"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="51"/>
+        <location filename="../../Window/Overview/OverviewFacts.cpp" line="42"/>
         <source>Memory</source>
         <translation>Speicher</translation>
     </message>
     <message>
         <location filename="../../App/SampleReport.cpp" line="77"/>
         <location filename="../../Kit/PageTable.cpp" line="46"/>
-        <location filename="../../Window/OverviewFacts.cpp" line="45"/>
+        <location filename="../../Window/Overview/OverviewFacts.cpp" line="44"/>
         <source>Network</source>
         <translation>Netzwerk</translation>
     </message>
     <message>
         <location filename="../../App/SampleReport.cpp" line="82"/>
         <location filename="../../Kit/PageTable.cpp" line="40"/>
-        <location filename="../../Window/OverviewFacts.cpp" line="46"/>
+        <location filename="../../Window/Overview/OverviewFacts.cpp" line="45"/>
         <source>Disk</source>
         <translation>Festplatte</translation>
     </message>
     <message>
         <location filename="../../Kit/PageTable.cpp" line="53"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="55"/>
-        <location filename="../../Window/OverviewFacts.cpp" line="48"/>
+        <location filename="../../Window/Overview/OverviewFacts.cpp" line="47"/>
         <source>Energy</source>
         <translation>Energie</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="55"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="57"/>
         <source>Energy (est.)</source>
         <translation>Energie (geschätzt)</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="65"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="67"/>
         <source>Unknown path</source>
         <translation>Unbekannter Pfad</translation>
     </message>
@@ -537,96 +536,96 @@
         <translation>unbenannt</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="24"/>
+        <location filename="../../Sheets/Settings/AlertsTab.cpp" line="24"/>
         <source>Whole computer</source>
         <translation>Ganzer Computer</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="24"/>
+        <location filename="../../Sheets/Settings/AlertsTab.cpp" line="24"/>
         <source>Temperature and battery</source>
         <translation>Temperatur und Akku</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="24"/>
+        <location filename="../../Sheets/Settings/AlertsTab.cpp" line="24"/>
         <source>Single process</source>
         <translation>Einzelner Prozess</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="40"/>
+        <location filename="../../Sheets/Settings/AlertsTab.cpp" line="42"/>
         <source>When these things happen, Qel tells you which process it is and what to do. Short spikes won&apos;t bother you.</source>
         <translation>Wenn so etwas passiert, sagt dir Qel, welcher Prozess es ist und was zu tun ist. Kurze Spitzen stören dich nicht.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="49"/>
-        <location filename="../../Sheets/AlertsTab.cpp" line="50"/>
+        <location filename="../../Sheets/Settings/AlertsTab.cpp" line="51"/>
+        <location filename="../../Sheets/Settings/AlertsTab.cpp" line="52"/>
         <source>Pause alerts for 1 hour</source>
         <translation>Alarme für 1 Stunde pausieren</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="49"/>
+        <location filename="../../Sheets/Settings/AlertsTab.cpp" line="51"/>
         <source>No alerts appear while paused. They resume automatically.</source>
         <translation>Während der Pause erscheinen keine Alarme. Sie werden automatisch fortgesetzt.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/BackgroundTab.cpp" line="17"/>
-        <location filename="../../Sheets/BackgroundTab.cpp" line="20"/>
+        <location filename="../../Sheets/Settings/BackgroundTab.cpp" line="17"/>
+        <location filename="../../Sheets/Settings/BackgroundTab.cpp" line="20"/>
         <source>Quiet mode</source>
         <translation>Ruhemodus</translation>
     </message>
     <message>
-        <location filename="../../Sheets/BackgroundTab.cpp" line="18"/>
+        <location filename="../../Sheets/Settings/BackgroundTab.cpp" line="18"/>
         <source>Drops processes that are not in front, have no window and use a lot of CPU to background priority. Restored when you turn this off or quit Qel.</source>
         <translation>Setzt Prozesse, die nicht im Vordergrund sind, kein Fenster haben und viel CPU nutzen, auf Hintergrundpriorität. Wird wiederhergestellt, wenn du das ausschaltest oder Qel beendest.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="47"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="46"/>
         <source>Erase all history?</source>
         <translation>Gesamten Verlauf löschen?</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="48"/>
-        <location filename="../../Sheets/DataTab.cpp" line="116"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="47"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="122"/>
         <source>Erase all history</source>
         <translation>Gesamten Verlauf löschen</translation>
     </message>
     <message>
-        <location filename="../../Kit/AskFirst.cpp" line="17"/>
+        <location filename="../../Kit/Widgets/AskFirst.cpp" line="17"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="76"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="80"/>
         <source>Show in File Manager</source>
         <translation>Im Dateimanager zeigen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="82"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="86"/>
         <source>The history folder could not be opened</source>
         <translation>Der Verlaufsordner konnte nicht geöffnet werden</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="84"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="88"/>
         <source>History</source>
         <translation>Verlauf</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="93"/>
-        <location filename="../../Sheets/DataTab.cpp" line="94"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="97"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="98"/>
         <source>Keep history for</source>
         <translation>Verlauf behalten für</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="93"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="97"/>
         <source>Older days are deleted automatically. The usual baseline is kept.</source>
         <translation>Ältere Tage werden automatisch gelöscht. Die übliche Grundlinie bleibt erhalten.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="87"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="91"/>
         <source>7 days</source>
         <translation>7 Tage</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/DataTab.cpp" line="35"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="34"/>
         <source>Stored in a database on this computer only. %n days recorded, using %@.</source>
         <translation>
             <numerusform>Nur in einer Datenbank auf diesem Computer gespeichert. %n Tag aufgezeichnet, belegt %@.</numerusform>
@@ -634,42 +633,42 @@
         </translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="59"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="59"/>
         <source>Keep history for %@?</source>
         <translation>Verlauf nur %@ lang behalten?</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="60"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="60"/>
         <source>Days older than that are deleted now. This can&apos;t be undone.</source>
         <translation>Ältere Tage werden jetzt gelöscht. Das lässt sich nicht rückgängig machen.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="60"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="60"/>
         <source>Delete older days</source>
         <translation>Ältere Tage löschen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="88"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="92"/>
         <source>30 days</source>
         <translation>30 Tage</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="89"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="93"/>
         <source>90 days</source>
         <translation>90 Tage</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="90"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="94"/>
         <source>1 year</source>
         <translation>1 Jahr</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="91"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="95"/>
         <source>Forever</source>
         <translation>Für immer</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/DataTab.cpp" line="102"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="108"/>
         <source>%n days collected. After 3 days the ring shows a reference line.</source>
         <translation>
             <numerusform>%n Tag gesammelt. Nach 3 Tagen zeigt der Ring eine Vergleichslinie.</numerusform>
@@ -677,120 +676,120 @@
         </translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="104"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="110"/>
         <source>Usual baseline</source>
         <translation>Übliche Grundlinie</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="113"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="119"/>
         <source>Erase…</source>
         <translation>Löschen …</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="36"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="46"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="36"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="46"/>
         <source>Follow system</source>
         <translation>Wie im System</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="38"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="40"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="38"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="40"/>
         <source>Interface language</source>
         <translation>Sprache der Oberfläche</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="39"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="39"/>
         <source>Follow system uses the first of your system languages that Qel supports, or English if there is none.</source>
         <translation>„Wie im System“ nutzt die erste deiner Systemsprachen, die Qel unterstützt, oder Englisch, wenn es keine gibt.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="44"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="49"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="44"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="50"/>
         <source>Appearance</source>
         <translation>Erscheinungsbild</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="46"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="46"/>
         <source>Light</source>
         <translation>Hell</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="46"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="46"/>
         <source>Dark</source>
         <translation>Dunkel</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="49"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="50"/>
         <source>Follow system switches with your desktop&apos;s appearance.</source>
         <translation>„Wie im System“ wechselt mit dem Erscheinungsbild deines Desktops.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="53"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="54"/>
         <source>Replay shortcut</source>
         <translation>Rückblick-Tastenkürzel</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="54"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="55"/>
         <source>Press it in any app to replay the last 60 seconds. It can&apos;t be changed yet.</source>
         <translation>Drücke es in jeder App, um die letzten 60 Sekunden noch einmal anzusehen. Es lässt sich noch nicht ändern.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="59"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="60"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="60"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="61"/>
         <source>Tab bar numbers</source>
         <translation>Zahlen in der Tab-Leiste</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="68"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="70"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="71"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="73"/>
         <source>Show load in the taskbar icon</source>
         <translation>Last im Taskleistensymbol zeigen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="69"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="72"/>
         <source>The water in the taskbar icon rises with CPU usage, and the icon turns warm when the processor is busy.</source>
         <translation>Das Wasser im Taskleistensymbol steigt mit der CPU-Auslastung, und das Symbol wird warm, wenn der Prozessor beschäftigt ist.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="73"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="74"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="75"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="76"/>
         <source>Open at login</source>
         <translation>Beim Anmelden öffnen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="73"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="75"/>
         <source>Starts Qel in the tray when you log in.</source>
         <translation>Startet Qel beim Anmelden im Infobereich.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="77"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="79"/>
         <source>Open at login could not be changed</source>
         <translation>„Beim Anmelden öffnen“ konnte nicht geändert werden</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="84"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="88"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="86"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="90"/>
         <source>Check for updates automatically</source>
         <translation>Automatisch nach Updates suchen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="89"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="91"/>
         <source>Qel looks for a new version about once a day and tells you when there is one.</source>
         <translation>Qel sucht etwa einmal am Tag nach einer neuen Version und sagt Bescheid, wenn es eine gibt.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="90"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="92"/>
         <source>This build of Qel names no update feed, so it can&apos;t look for new versions.</source>
         <translation>Dieser Build von Qel nennt keinen Update-Feed und kann daher nicht nach neuen Versionen suchen.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="93"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="97"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="95"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="99"/>
         <source>Receive Beta updates</source>
         <translation>Beta-Updates erhalten</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="98"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="100"/>
         <source>Get early access to upcoming versions and continue receiving stable updates.</source>
         <translation>Erhalte frühen Zugang zu kommenden Versionen und weiterhin stabile Updates.</translation>
     </message>
@@ -850,133 +849,133 @@
         <translation>Qels Symbole stammen aus der Schrift Material Icons der Material Design Authors, verwendet unter der Apache License 2.0; ihre Autoren stehen in keiner Verbindung zu Qel.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="44"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="43"/>
         <source>Show in the tray</source>
         <translation>Im Infobereich zeigen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="45"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="44"/>
         <source>Pick any combination. With none selected, only the icon is shown.</source>
         <translation>Wähle eine beliebige Kombination. Ist nichts ausgewählt, wird nur das Symbol gezeigt.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="49"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="48"/>
         <source>Icon</source>
         <translation>Symbol</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="53"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="52"/>
         <source>Net speed</source>
         <translation>Netztempo</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="79"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="81"/>
         <source>Icon style</source>
         <translation>Symbolstil</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="122"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="122"/>
         <source>Preview</source>
         <translation>Vorschau</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterRing.cpp" line="79"/>
+        <location filename="../../Sheets/Export/PosterRing.cpp" line="79"/>
         <source>0:00</source>
         <translation>0:00</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterRing.cpp" line="79"/>
+        <location filename="../../Sheets/Export/PosterRing.cpp" line="79"/>
         <source>6:00</source>
         <translation>6:00</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterRing.cpp" line="79"/>
+        <location filename="../../Sheets/Export/PosterRing.cpp" line="79"/>
         <source>12:00</source>
         <translation>12:00</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterRing.cpp" line="79"/>
+        <location filename="../../Sheets/Export/PosterRing.cpp" line="79"/>
         <source>18:00</source>
         <translation>18:00</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="95"/>
+        <location filename="../../Sheets/Export/PosterView.cpp" line="95"/>
         <source>Busiest moment</source>
         <translation>Höchste Last</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="106"/>
+        <location filename="../../Sheets/Export/PosterView.cpp" line="106"/>
         <source>Time recorded</source>
         <translation>Aufgezeichnete Zeit</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="107"/>
+        <location filename="../../Sheets/Export/PosterView.cpp" line="107"/>
         <source>CPU, daily average</source>
         <translation>CPU, Tagesdurchschnitt</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="108"/>
-        <location filename="../../Window/RingLegend.cpp" line="23"/>
+        <location filename="../../Sheets/Export/PosterView.cpp" line="108"/>
+        <location filename="../../Window/Overview/RingLegend.cpp" line="24"/>
         <source>Worth a look</source>
         <translation>Einen Blick wert</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="148"/>
+        <location filename="../../Sheets/Export/PosterView.cpp" line="148"/>
         <source>, </source>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="150"/>
+        <location filename="../../Sheets/Export/PosterView.cpp" line="150"/>
         <source>Most used: %@</source>
         <translation>Am meisten: %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="31"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="30"/>
         <source>30 s</source>
         <translation>30 s</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="31"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="30"/>
         <source>1 min</source>
         <translation>1 min</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="31"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="30"/>
         <source>2 min</source>
         <translation>2 min</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="31"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="30"/>
         <source>5 min</source>
         <translation>5 min</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="31"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="30"/>
         <source>10 min</source>
         <translation>10 min</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.hpp" line="28"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.hpp" line="28"/>
         <source>General</source>
         <translation>Allgemein</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.hpp" line="29"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.hpp" line="29"/>
         <source>Tray</source>
         <translation>Infobereich</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.hpp" line="30"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.hpp" line="30"/>
         <source>Alerts</source>
         <translation>Alarme</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.hpp" line="31"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.hpp" line="31"/>
         <source>Background rules</source>
         <translation>Hintergrundregeln</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.hpp" line="32"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.hpp" line="32"/>
         <source>Data</source>
         <translation>Daten</translation>
     </message>
@@ -1006,64 +1005,64 @@
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../Window/RingLegend.cpp" line="23"/>
+        <location filename="../../Window/Overview/RingLegend.cpp" line="24"/>
         <source>System events</source>
         <translation>Systemereignisse</translation>
     </message>
     <message>
-        <location filename="../../Window/RingLegend.cpp" line="23"/>
+        <location filename="../../Window/Overview/RingLegend.cpp" line="24"/>
         <source>Marked by you</source>
         <translation>Von dir markiert</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="8"/>
-        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="10"/>
+        <location filename="../../Sheets/Settings/TabValueStyleMeta.cpp" line="8"/>
+        <location filename="../../Sheets/Settings/TabValueStyleMeta.cpp" line="10"/>
         <source>Always</source>
         <translation>Immer</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="11"/>
+        <location filename="../../Sheets/Settings/TabValueStyleMeta.cpp" line="11"/>
         <source>On hover</source>
         <translation>Beim Darüberzeigen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="12"/>
+        <location filename="../../Sheets/Settings/TabValueStyleMeta.cpp" line="12"/>
         <source>When unusual</source>
         <translation>Wenn ungewöhnlich</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="13"/>
+        <location filename="../../Sheets/Settings/TabValueStyleMeta.cpp" line="13"/>
         <source>Load lines</source>
         <translation>Lastlinien</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="14"/>
+        <location filename="../../Sheets/Settings/TabValueStyleMeta.cpp" line="14"/>
         <source>Current page</source>
         <translation>Aktuelle Seite</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="20"/>
-        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="22"/>
+        <location filename="../../Sheets/Settings/TabValueStyleMeta.cpp" line="20"/>
+        <location filename="../../Sheets/Settings/TabValueStyleMeta.cpp" line="22"/>
         <source>Each tab shows its number all the time.</source>
         <translation>Jeder Tab zeigt immer seine Zahl.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="23"/>
+        <location filename="../../Sheets/Settings/TabValueStyleMeta.cpp" line="23"/>
         <source>Tabs show only their name. Point at one to see its number.</source>
         <translation>Tabs zeigen nur ihren Namen. Zeige auf einen, um seine Zahl zu sehen.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="24"/>
+        <location filename="../../Sheets/Settings/TabValueStyleMeta.cpp" line="24"/>
         <source>A dot appears on a tab when that part of your computer is unusually busy.</source>
         <translation>Ein Punkt erscheint auf einem Tab, wenn dieser Teil deines Computers ungewöhnlich ausgelastet ist.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="25"/>
+        <location filename="../../Sheets/Settings/TabValueStyleMeta.cpp" line="25"/>
         <source>A short line under each tab grows as that part gets busier.</source>
         <translation>Eine kurze Linie unter jedem Tab wächst, je stärker dieser Teil ausgelastet ist.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="26"/>
+        <location filename="../../Sheets/Settings/TabValueStyleMeta.cpp" line="26"/>
         <source>Only the page you are on shows its number.</source>
         <translation>Nur die aktuelle Seite zeigt ihre Zahl.</translation>
     </message>
@@ -1074,23 +1073,23 @@
         <translation>System</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="76"/>
+        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="76"/>
         <source>Now</source>
         <translation>Jetzt</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingView.cpp" line="50"/>
+        <location filename="../../Window/Overview/DayRingView.cpp" line="49"/>
         <source>Asleep</source>
         <translation>Ruhezustand</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingView.cpp" line="50"/>
+        <location filename="../../Window/Overview/DayRingView.cpp" line="49"/>
         <source>No history for this time</source>
         <translation>Kein Verlauf für diese Zeit</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingView.cpp" line="54"/>
-        <location filename="../../Window/DayRingView.cpp" line="55"/>
+        <location filename="../../Window/Overview/DayRingView.cpp" line="53"/>
+        <location filename="../../Window/Overview/DayRingView.cpp" line="54"/>
         <source>CPU, memory %@</source>
         <translation>CPU, Speicher %@</translation>
     </message>
@@ -1103,12 +1102,12 @@
 <context>
     <name>qel::ActionBar</name>
     <message>
-        <location filename="../../Processes/ActionBar.cpp" line="46"/>
+        <location filename="../../Processes/ActionBar.cpp" line="49"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ActionBar.cpp" line="64"/>
+        <location filename="../../Processes/ActionBar.cpp" line="67"/>
         <source>%n selected</source>
         <translation>
             <numerusform>%n ausgewählt</numerusform>
@@ -1116,7 +1115,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ActionBar.cpp" line="66"/>
+        <location filename="../../Processes/ActionBar.cpp" line="69"/>
         <source>%n system processes will be skipped</source>
         <translation>
             <numerusform>%n Systemprozess wird übersprungen</numerusform>
@@ -1124,7 +1123,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ActionBar.cpp" line="69"/>
+        <location filename="../../Processes/ActionBar.cpp" line="72"/>
         <source>End %n processes</source>
         <translation>
             <numerusform>%n Prozess beenden</numerusform>
@@ -1132,7 +1131,7 @@
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/ActionBar.cpp" line="65"/>
+        <location filename="../../Processes/ActionBar.cpp" line="68"/>
         <source>Unsaved changes may be lost</source>
         <translation>Ungesicherte Änderungen können verloren gehen</translation>
     </message>
@@ -1168,12 +1167,12 @@
 <context>
     <name>qel::BubbleFieldView</name>
     <message>
-        <location filename="../../Pages/BubbleFieldView.cpp" line="37"/>
+        <location filename="../../Pages/Memory/BubbleFieldView.cpp" line="39"/>
         <source>Memory bubble chart</source>
         <translation>Speicher-Blasendiagramm</translation>
     </message>
     <message>
-        <location filename="../../Pages/BubbleFieldView.cpp" line="64"/>
+        <location filename="../../Pages/Memory/BubbleFieldView.cpp" line="66"/>
         <source>%@ used</source>
         <translation>%@ belegt</translation>
     </message>
@@ -1181,57 +1180,57 @@
 <context>
     <name>qel::CPUPage</name>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="90"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="94"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="103"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="107"/>
         <source>User</source>
         <translation>Benutzer</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="104"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="108"/>
         <source>System</source>
         <translation>System</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="105"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="109"/>
         <source>Idle</source>
         <translation>Leerlauf</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="108"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="112"/>
         <source>Performance</source>
         <translation>Leistung</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="109"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="113"/>
         <source>Efficiency</source>
         <translation>Effizienz</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="122"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="126"/>
         <source>Last 60 seconds</source>
         <translation>Letzte 60 Sekunden</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="122"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="126"/>
         <source>All cores combined</source>
         <translation>Alle Kerne zusammen</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="135"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="139"/>
         <source>Using the most</source>
         <translation>Nutzt am meisten</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="135"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="139"/>
         <source>Click a name for details</source>
         <translation>Klicke auf einen Namen für Details</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/CPUPage.cpp" line="179"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="183"/>
         <source>%n processes</source>
         <translation>
             <numerusform>%n Prozess</numerusform>
@@ -1239,17 +1238,17 @@
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="180"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="184"/>
         <source>Load %.2f</source>
         <translation>Last %.2f</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="191"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="195"/>
         <source>Each bar is a logical core. The contrasting segment on it marks its recent peak. The center shows the system thermal state.</source>
         <translation>Jeder Balken ist ein logischer Kern. Das abgesetzte Segment darauf zeigt seine jüngste Spitze. Die Mitte zeigt den Temperaturzustand des Systems.</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="193"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="197"/>
         <source>Each bar is a core. The contrasting segment on it marks its recent peak. The center shows the system thermal state.</source>
         <translation>Jeder Balken ist ein Kern. Das abgesetzte Segment darauf zeigt seine jüngste Spitze. Die Mitte zeigt den Temperaturzustand des Systems.</translation>
     </message>
@@ -1291,34 +1290,34 @@
 <context>
     <name>qel::CoreFlowerView</name>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="50"/>
+        <location filename="../../Pages/CPU/CoreFlowerView.cpp" line="50"/>
         <source>Usage per core</source>
         <translation>Auslastung je Kern</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="59"/>
+        <location filename="../../Pages/CPU/CoreFlowerView.cpp" line="59"/>
         <source>Total usage %@</source>
         <translation>Gesamtauslastung %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="65"/>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="114"/>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="115"/>
+        <location filename="../../Pages/CPU/CoreFlowerView.cpp" line="65"/>
+        <location filename="../../Pages/CPU/CoreFlowerView.cpp" line="114"/>
+        <location filename="../../Pages/CPU/CoreFlowerView.cpp" line="115"/>
         <source>Load %.2f</source>
         <translation>Last %.2f</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="108"/>
+        <location filename="../../Pages/CPU/CoreFlowerView.cpp" line="108"/>
         <source>Efficiency</source>
         <translation>Effizienz</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="108"/>
+        <location filename="../../Pages/CPU/CoreFlowerView.cpp" line="108"/>
         <source>Performance</source>
         <translation>Leistung</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="113"/>
+        <location filename="../../Pages/CPU/CoreFlowerView.cpp" line="113"/>
         <source>Thermal state</source>
         <translation>Thermischer Zustand</translation>
     </message>
@@ -1369,8 +1368,8 @@
 <context>
     <name>qel::DayRingView</name>
     <message>
-        <location filename="../../Window/DayRingView.cpp" line="75"/>
-        <location filename="../../Window/DayRingView.cpp" line="115"/>
+        <location filename="../../Window/Overview/DayRingView.cpp" line="80"/>
+        <location filename="../../Window/Overview/DayRingView.cpp" line="122"/>
         <source>Ring</source>
         <translation>Ring</translation>
     </message>
@@ -1378,12 +1377,12 @@
 <context>
     <name>qel::DeviceBatteries</name>
     <message>
-        <location filename="../../Pages/DeviceBatteries.cpp" line="27"/>
+        <location filename="../../Pages/Energy/DeviceBatteries.cpp" line="27"/>
         <source>Device batteries</source>
         <translation>Geräteakkus</translation>
     </message>
     <message>
-        <location filename="../../Pages/DeviceBatteries.cpp" line="42"/>
+        <location filename="../../Pages/Energy/DeviceBatteries.cpp" line="42"/>
         <source>Scroll to see more devices.</source>
         <translation>Scrollen, um weitere Geräte zu sehen.</translation>
     </message>
@@ -1391,12 +1390,12 @@
 <context>
     <name>qel::DeviceBatteryRing</name>
     <message>
-        <location filename="../../Pages/DeviceBatteryRing.cpp" line="47"/>
+        <location filename="../../Pages/Energy/DeviceBatteryRing.cpp" line="47"/>
         <source>Battery %@%</source>
         <translation>Akku %@%</translation>
     </message>
     <message>
-        <location filename="../../Pages/DeviceBatteryRing.cpp" line="50"/>
+        <location filename="../../Pages/Energy/DeviceBatteryRing.cpp" line="50"/>
         <source>%@ battery low</source>
         <translation>%@: Akku schwach</translation>
     </message>
@@ -1404,66 +1403,66 @@
 <context>
     <name>qel::DiskPage</name>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="99"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="103"/>
         <source>Disk</source>
         <translation>Festplatte</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="102"/>
-        <location filename="../../Pages/DiskPage.cpp" line="223"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="106"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="227"/>
         <source>Read %@, write %@</source>
         <translation>Lesen %@, Schreiben %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="109"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="113"/>
         <source>Used</source>
         <translation>Belegt</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="110"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="114"/>
         <source>Available</source>
         <translation>Verfügbar</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="123"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="127"/>
         <source>The outer ring is the system disk&apos;s space: used and available.
 The inner ring is the last 60 seconds of activity: reads grow outward, writes inward.</source>
         <translation>Der äußere Ring zeigt den Platz auf dem Systemlaufwerk: belegt und verfügbar.
 Der innere Ring zeigt die letzten 60 Sekunden Aktivität: Lesen wächst nach außen, Schreiben nach innen.</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="146"/>
-        <location filename="../../Pages/DiskPage.cpp" line="209"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="150"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="213"/>
         <source>Volumes</source>
         <translation>Volumes</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="155"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="159"/>
         <source>Active now</source>
         <translation>Gerade aktiv</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="155"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="159"/>
         <source>Click a name for details</source>
         <translation>Klicke auf einen Namen für Details</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="156"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="160"/>
         <source>No process is doing heavy disk activity right now.</source>
         <translation>Gerade greift kein Prozess stark auf die Festplatte zu.</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="166"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="170"/>
         <source>Most written</source>
         <translation>Am meisten geschrieben</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="166"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="170"/>
         <source>Since each process started</source>
         <translation>Seit dem Start jedes Prozesses</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/DiskPage.cpp" line="209"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="213"/>
         <source>%n mounted</source>
         <translation>
             <numerusform>%n eingehängt</numerusform>
@@ -1474,22 +1473,22 @@ Der innere Ring zeigt die letzten 60 Sekunden Aktivität: Lesen wächst nach au�
 <context>
     <name>qel::DiskPlatterView</name>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="83"/>
+        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="83"/>
         <source>Disk space and activity</source>
         <translation>Speicherplatz und Aktivität</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="90"/>
+        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="90"/>
         <source>%@ available</source>
         <translation>%@ verfügbar</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="106"/>
+        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="106"/>
         <source>Available</source>
         <translation>Verfügbar</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="108"/>
+        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="108"/>
         <source>%@ total</source>
         <translation>%@ gesamt</translation>
     </message>
@@ -1497,80 +1496,80 @@ Der innere Ring zeigt die letzten 60 Sekunden Aktivität: Lesen wächst nach au�
 <context>
     <name>qel::EnergyPage</name>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="177"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="182"/>
         <source>Energy</source>
         <translation>Energie</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="181"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="186"/>
         <source>Charge</source>
         <translation>Ladestand</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="182"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="187"/>
         <source>Power</source>
         <translation>Strom</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="183"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="188"/>
         <source>Thermal state</source>
         <translation>Thermischer Zustand</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="213"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="317"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="218"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="321"/>
         <source>Preventing sleep</source>
         <translation>Verhindert Ruhezustand</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="227"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="347"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="232"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="351"/>
         <source>Runtime</source>
         <translation>Laufzeit</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="237"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="242"/>
         <source>Charger</source>
         <translation>Ladegerät</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="241"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="246"/>
         <source>Not connected</source>
         <translation>Nicht verbunden</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="243"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="248"/>
         <source>Adapter power</source>
         <translation>Netzteilleistung</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="243"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="248"/>
         <source>Current input</source>
         <translation>Aktuell eingehend</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="244"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="249"/>
         <source>Battery charging</source>
         <translation>Akku wird geladen</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="245"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="250"/>
         <source>Power the system reports for the connected adapter, not the current input.</source>
         <translation>Leistung, die das System für das angeschlossene Netzteil meldet, nicht die aktuelle Eingangsleistung.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="292"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="381"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="299"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="385"/>
         <source> Per-app energy is estimated from CPU usage.</source>
         <translation> Die Energie je App wird aus der CPU-Nutzung geschätzt.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="293"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="297"/>
         <source>One turn is 60 seconds, with now at the top. Each bar is stacked by app. Gray is everything else.</source>
         <translation>Eine Umdrehung sind 60 Sekunden, jetzt ist oben. Jeder Balken ist nach App gestapelt. Grau ist alles andere.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/EnergyPage.cpp" line="318"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="322"/>
         <source>%n processes</source>
         <translation>
             <numerusform>%n Prozess</numerusform>
@@ -1578,52 +1577,52 @@ Der innere Ring zeigt die letzten 60 Sekunden Aktivität: Lesen wächst nach au�
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="319"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="323"/>
         <source>What is preventing sleep can&apos;t be read on this computer.</source>
         <translation>Was den Ruhezustand verhindert, lässt sich auf diesem Computer nicht auslesen.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="321"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="325"/>
         <source>Nothing is preventing sleep. The computer will sleep normally when you close the lid.</source>
         <translation>Nichts verhindert den Ruhezustand. Der Computer wechselt beim Schließen des Deckels normal in den Ruhezustand.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="322"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="326"/>
         <source>Nothing is preventing sleep. The computer will sleep normally when it&apos;s left idle.</source>
         <translation>Nichts verhindert den Ruhezustand. Der Computer wechselt im Leerlauf normal in den Ruhezustand.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="356"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="360"/>
         <source>This computer has no battery</source>
         <translation>Dieser Computer hat keinen Akku</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="363"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="367"/>
         <source>A runtime estimate isn&apos;t available yet.</source>
         <translation>Eine Laufzeitschätzung ist noch nicht verfügbar.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="368"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="372"/>
         <source>If you unplugged now, about</source>
         <translation>Ohne Netzteil jetzt noch etwa</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="368"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="372"/>
         <source>At this rate, about</source>
         <translation>Bei diesem Verbrauch noch etwa</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="380"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="384"/>
         <source>Estimated from the average power over the last minute.</source>
         <translation>Geschätzt aus der durchschnittlichen Leistung der letzten Minute.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="385"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="389"/>
         <source>Health</source>
         <translation>Zustand</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="387"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="391"/>
         <source>Cycle count</source>
         <translation>Ladezyklen</translation>
     </message>
@@ -1631,47 +1630,47 @@ Der innere Ring zeigt die letzten 60 Sekunden Aktivität: Lesen wächst nach au�
 <context>
     <name>qel::EnergyRing</name>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="34"/>
+        <location filename="../../Pages/Energy/EnergyRing.cpp" line="34"/>
         <source>Energy over the last 60 seconds</source>
         <translation>Energie der letzten 60 Sekunden</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="43"/>
+        <location filename="../../Pages/Energy/EnergyRing.cpp" line="43"/>
         <source>%.1f watts</source>
         <translation>%.1f Watt</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="123"/>
+        <location filename="../../Pages/Energy/EnergyRing.cpp" line="123"/>
         <source>Now</source>
         <translation>Jetzt</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="123"/>
+        <location filename="../../Pages/Energy/EnergyRing.cpp" line="123"/>
         <source>45 s ago</source>
         <translation>vor 45 s</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="123"/>
+        <location filename="../../Pages/Energy/EnergyRing.cpp" line="123"/>
         <source>30 s ago</source>
         <translation>vor 30 s</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="123"/>
+        <location filename="../../Pages/Energy/EnergyRing.cpp" line="123"/>
         <source>15 s ago</source>
         <translation>vor 15 s</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="139"/>
+        <location filename="../../Pages/Energy/EnergyRing.cpp" line="139"/>
         <source>Battery %@%</source>
         <translation>Akku %@%</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="140"/>
+        <location filename="../../Pages/Energy/EnergyRing.cpp" line="140"/>
         <source>On AC power</source>
         <translation>Am Netzteil</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="141"/>
+        <location filename="../../Pages/Energy/EnergyRing.cpp" line="141"/>
         <source>Right now</source>
         <translation>Gerade jetzt</translation>
     </message>
@@ -1679,12 +1678,12 @@ Der innere Ring zeigt die letzten 60 Sekunden Aktivität: Lesen wächst nach au�
 <context>
     <name>qel::EventNote</name>
     <message>
-        <location filename="../../Window/EventNote.cpp" line="18"/>
+        <location filename="../../Window/Overview/EventNote.cpp" line="18"/>
         <source>%@  %@</source>
         <translation>%@  %@</translation>
     </message>
     <message>
-        <location filename="../../Window/EventNote.cpp" line="24"/>
+        <location filename="../../Window/Overview/EventNote.cpp" line="24"/>
         <source>Just before: %@ %@</source>
         <translation>Kurz davor: %@ %@</translation>
     </message>
@@ -1692,90 +1691,90 @@ Der innere Ring zeigt die letzten 60 Sekunden Aktivität: Lesen wächst nach au�
 <context>
     <name>qel::ExportSheet</name>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="70"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="70"/>
         <source>Export this day as an image</source>
         <translation>Diesen Tag als Bild exportieren</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="79"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="81"/>
         <source>Saves the ring for this day as a 1080 × 1080 picture.</source>
         <translation>Speichert den Ring dieses Tages als Bild mit 1080 × 1080 Pixeln.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="106"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="108"/>
         <source>Deep sea</source>
         <translation>Tiefsee</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="106"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="108"/>
         <source>Ink</source>
         <translation>Tinte</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="111"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="113"/>
         <source>Background</source>
         <translation>Hintergrund</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="112"/>
-        <location filename="../../Sheets/ExportSheet.cpp" line="113"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="114"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="115"/>
         <source>Show app names</source>
         <translation>App-Namen zeigen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="113"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="115"/>
         <source>When off, no app name appears in the picture</source>
         <translation>Wenn aus, erscheint kein App-Name im Bild</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="114"/>
-        <location filename="../../Sheets/ExportSheet.cpp" line="115"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="116"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="117"/>
         <source>Show event dots</source>
         <translation>Ereignispunkte zeigen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="115"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="117"/>
         <source>The things worth a look on this day</source>
         <translation>Was an diesem Tag einen Blick wert ist</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="117"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="119"/>
         <source>The picture contains only the usage rings and what is switched on above. It never includes window titles, file names or network addresses.</source>
         <translation>Das Bild enthält nur die Nutzungsringe und was oben eingeschaltet ist. Fenstertitel, Dateinamen oder Netzwerkadressen sind nie enthalten.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="132"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="134"/>
         <source>Copy image</source>
         <translation>Bild kopieren</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="135"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="137"/>
         <source>Save image…</source>
         <translation>Bild speichern …</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="171"/>
-        <location filename="../../Sheets/ExportSheet.cpp" line="181"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="173"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="183"/>
         <source>Couldn&apos;t create the image</source>
         <translation>Das Bild konnte nicht erstellt werden</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="174"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="176"/>
         <source>Couldn&apos;t save the image</source>
         <translation>Das Bild konnte nicht gespeichert werden</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="176"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="178"/>
         <source>Image saved</source>
         <translation>Bild gespeichert</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="188"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="190"/>
         <source>Couldn&apos;t copy the image</source>
         <translation>Das Bild konnte nicht kopiert werden</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="190"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="192"/>
         <source>Copied to the clipboard</source>
         <translation>In die Zwischenablage kopiert</translation>
     </message>
@@ -1783,12 +1782,12 @@ Der innere Ring zeigt die letzten 60 Sekunden Aktivität: Lesen wächst nach au�
 <context>
     <name>qel::FindingCard</name>
     <message>
-        <location filename="../../Sheets/FindingCard.cpp" line="52"/>
+        <location filename="../../Sheets/Reports/FindingCard.cpp" line="54"/>
         <source>View</source>
         <translation>Ansehen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/FindingCard.cpp" line="54"/>
+        <location filename="../../Sheets/Reports/FindingCard.cpp" line="56"/>
         <source>Got it</source>
         <translation>Verstanden</translation>
     </message>
@@ -1796,17 +1795,17 @@ Der innere Ring zeigt die letzten 60 Sekunden Aktivität: Lesen wächst nach au�
 <context>
     <name>qel::GPUHiveView</name>
     <message>
-        <location filename="../../Pages/GPUHiveView.cpp" line="35"/>
+        <location filename="../../Pages/GPU/GPUHiveView.cpp" line="35"/>
         <source>GPU usage</source>
         <translation>GPU-Auslastung</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUHiveView.cpp" line="42"/>
+        <location filename="../../Pages/GPU/GPUHiveView.cpp" line="42"/>
         <source>Unavailable</source>
         <translation>Nicht verfügbar</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUHiveView.cpp" line="69"/>
+        <location filename="../../Pages/GPU/GPUHiveView.cpp" line="69"/>
         <source>Now</source>
         <translation>Jetzt</translation>
     </message>
@@ -1814,64 +1813,64 @@ Der innere Ring zeigt die letzten 60 Sekunden Aktivität: Lesen wächst nach au�
 <context>
     <name>qel::GPUPage</name>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="95"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="96"/>
         <source>The more cells lit, the busier the GPU. The outer ring is the last 60 seconds, with now at the top.
 The system doesn&apos;t report per-core or per-app GPU usage, so only the overall figure is shown.</source>
         <translation>Je mehr Zellen leuchten, desto stärker ist die GPU ausgelastet. Der äußere Ring sind die letzten 60 Sekunden, jetzt ist oben.
 Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesamtwert gezeigt.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="107"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="108"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="129"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="129"/>
         <source>GPU memory</source>
         <translation>GPU-Speicher</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="130"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="130"/>
         <source>Cores</source>
         <translation>Kerne</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="131"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="131"/>
         <source>Thermal state</source>
         <translation>Thermischer Zustand</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="166"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="154"/>
         <source>Likely GPU users</source>
         <translation>Wahrscheinliche GPU-Nutzer</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="166"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="154"/>
         <source>Apps with the GPU open, by energy</source>
         <translation>Apps, die die GPU nutzen, nach Energie</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="175"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="163"/>
         <source>Last 60 seconds</source>
         <translation>Letzte 60 Sekunden</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="175"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="163"/>
         <source>Overall usage</source>
         <translation>Gesamtauslastung</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="213"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="194"/>
         <source>Unified memory</source>
         <translation>Gemeinsamer Speicher</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="213"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="194"/>
         <source>GPU and CPU share %@</source>
         <translation>GPU und CPU teilen sich %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="220"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="201"/>
         <source>The GPU is using %@, other apps %@, with %@ left.</source>
         <translation>Die GPU nutzt %@, andere Apps %@, %@ bleiben frei.</translation>
     </message>
@@ -1879,13 +1878,13 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::GainRow</name>
     <message>
-        <location filename="../../Pages/GainRow.cpp" line="36"/>
-        <location filename="../../Pages/GainRow.cpp" line="67"/>
+        <location filename="../../Pages/Energy/GainRow.cpp" line="36"/>
+        <location filename="../../Pages/Energy/GainRow.cpp" line="67"/>
         <source>Quit %@</source>
         <translation>%@ beenden</translation>
     </message>
     <message>
-        <location filename="../../Pages/GainRow.cpp" line="71"/>
+        <location filename="../../Pages/Energy/GainRow.cpp" line="71"/>
         <source>using about %@ W</source>
         <translation>nutzt etwa %@ W</translation>
     </message>
@@ -1976,7 +1975,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::GpuUserList</name>
     <message>
-        <location filename="../../Pages/GpuUserList.cpp" line="47"/>
+        <location filename="../../Pages/GPU/GpuUserList.cpp" line="47"/>
         <source>Front</source>
         <translation>Vordergrund</translation>
     </message>
@@ -1984,7 +1983,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::IncidentChart</name>
     <message>
-        <location filename="../../Sheets/IncidentChart.cpp" line="62"/>
+        <location filename="../../Sheets/Reports/IncidentChart.cpp" line="63"/>
         <source>CPU usage over the last 60 seconds</source>
         <translation>CPU-Auslastung der letzten 60 Sekunden</translation>
     </message>
@@ -1992,32 +1991,32 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::IncidentSheet</name>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="59"/>
+        <location filename="../../Sheets/Reports/IncidentSheet.cpp" line="59"/>
         <source>What just happened</source>
         <translation>Rückblick</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="61"/>
+        <location filename="../../Sheets/Reports/IncidentSheet.cpp" line="61"/>
         <source>Press Ctrl+Alt+E any time to replay the last 60 seconds.</source>
         <translation>Drücke jederzeit Strg+Alt+E, um die letzten 60 Sekunden noch einmal anzusehen.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="72"/>
+        <location filename="../../Sheets/Reports/IncidentSheet.cpp" line="74"/>
         <source>60 s ago</source>
         <translation>vor 60 s</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="76"/>
+        <location filename="../../Sheets/Reports/IncidentSheet.cpp" line="78"/>
         <source>Pressed at %@</source>
         <translation>Gedrückt um %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="125"/>
+        <location filename="../../Sheets/Reports/IncidentSheet.cpp" line="127"/>
         <source>View</source>
         <translation>Ansehen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="127"/>
+        <location filename="../../Sheets/Reports/IncidentSheet.cpp" line="129"/>
         <source>Ended</source>
         <translation>Beendet</translation>
     </message>
@@ -2025,62 +2024,62 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::InsightEngine</name>
     <message>
-        <location filename="../../History/InsightReplay.cpp" line="45"/>
+        <location filename="../../History/InsightReplay.cpp" line="115"/>
         <source>Not enough history yet</source>
         <translation>Noch nicht genug Verlauf</translation>
     </message>
     <message>
-        <location filename="../../History/InsightReplay.cpp" line="46"/>
+        <location filename="../../History/InsightReplay.cpp" line="116"/>
         <source>Qel just started. In a few seconds it can replay what happened.</source>
         <translation>Qel wurde gerade gestartet. In ein paar Sekunden kann es zeigen, was passiert ist.</translation>
     </message>
     <message>
-        <location filename="../../History/InsightReplay.cpp" line="103"/>
+        <location filename="../../History/InsightReplay.cpp" line="126"/>
         <source>%@ pushed the CPU to %@ %@</source>
         <translation>%@ trieb die CPU auf %@ %@</translation>
     </message>
     <message>
-        <location filename="../../History/InsightReplay.cpp" line="105"/>
+        <location filename="../../History/InsightReplay.cpp" line="128"/>
         <source>Memory is tight and the system is compressing it</source>
         <translation>Speicher ist knapp und das System komprimiert ihn</translation>
     </message>
     <message>
-        <location filename="../../History/InsightReplay.cpp" line="107"/>
+        <location filename="../../History/InsightReplay.cpp" line="130"/>
         <source>The disk is reading and writing heavily</source>
         <translation>Die Festplatte liest und schreibt stark</translation>
     </message>
     <message>
-        <location filename="../../History/InsightReplay.cpp" line="109"/>
+        <location filename="../../History/InsightReplay.cpp" line="132"/>
         <source>%@ briefly maxed out one core</source>
         <translation>%@ hat kurz einen Kern voll ausgelastet</translation>
     </message>
     <message>
-        <location filename="../../History/InsightReplay.cpp" line="111"/>
+        <location filename="../../History/InsightReplay.cpp" line="134"/>
         <source>Nothing unusual in the last %@ s</source>
         <translation>Nichts Ungewöhnliches in den letzten %@ s</translation>
     </message>
     <message>
-        <location filename="../../History/InsightReplay.cpp" line="114"/>
+        <location filename="../../History/InsightReplay.cpp" line="137"/>
         <source>CPU peaked at %@ (%@) and averaged %@ over these %@ s.</source>
         <translation>Die CPU erreichte bis zu %@ (%@), im Schnitt %@ in diesen %@ s.</translation>
     </message>
     <message>
-        <location filename="../../History/InsightReplay.cpp" line="117"/>
+        <location filename="../../History/InsightReplay.cpp" line="140"/>
         <source>%@ peaked at %@% (100% is one full core) and averaged %@%.</source>
         <translation>%@ erreichte bis zu %@% (100% ist ein ganzer Kern), im Schnitt %@%.</translation>
     </message>
     <message>
-        <location filename="../../History/InsightReplay.cpp" line="120"/>
+        <location filename="../../History/InsightReplay.cpp" line="143"/>
         <source>Memory pressure peaked at %@%. When memory runs short, switching apps gets noticeably slower.</source>
         <translation>Der Speicherdruck erreichte bis zu %@%. Wenn der Speicher knapp wird, wechseln Apps spürbar langsamer.</translation>
     </message>
     <message>
-        <location filename="../../History/InsightReplay.cpp" line="122"/>
+        <location filename="../../History/InsightReplay.cpp" line="145"/>
         <source>Disk activity peaked at %@.</source>
         <translation>Die Festplattenaktivität erreichte bis zu %@.</translation>
     </message>
     <message>
-        <location filename="../../History/InsightReplay.cpp" line="124"/>
+        <location filename="../../History/InsightReplay.cpp" line="147"/>
         <source>If things felt slow just now, an app may have been waiting on the network or on another program. That doesn&apos;t show up as CPU usage.</source>
         <translation>Wenn sich gerade alles langsam anfühlte, hat eine App vielleicht auf das Netzwerk oder ein anderes Programm gewartet. Das zeigt sich nicht als CPU-Auslastung.</translation>
     </message>
@@ -2096,68 +2095,68 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::MemPage</name>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="85"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="86"/>
         <source>Memory</source>
         <translation>Speicher</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="90"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="91"/>
         <source>Used</source>
         <translation>Belegt</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="91"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="92"/>
         <source>Pressure</source>
         <translation>Druck</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="92"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="93"/>
         <source>Swap</source>
         <translation>Swap</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="104"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="105"/>
         <source>Each bubble is a process, sized by the memory it uses. Click a bubble for details or to quit it. The outer ring is memory pressure.</source>
         <translation>Jede Blase ist ein Prozess, so groß wie der Speicher, den er nutzt. Klicke auf eine Blase für Details oder um ihn zu beenden. Der äußere Ring ist der Speicherdruck.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="120"/>
-        <location filename="../../Pages/MemPage.cpp" line="190"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="122"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="192"/>
         <source>Memory breakdown</source>
         <translation>Speicheraufteilung</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="141"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="143"/>
         <source>App memory</source>
         <translation>App-Speicher</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="142"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="144"/>
         <source>Kernel &amp; locked</source>
         <translation>Kernel &amp; gesperrt</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="143"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="145"/>
         <source>Compressed</source>
         <translation>Komprimiert</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="144"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="146"/>
         <source>Available</source>
         <translation>Verfügbar</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="161"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="163"/>
         <source>Memory pressure</source>
         <translation>Speicherdruck</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="190"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="192"/>
         <source>%@ total</source>
         <translation>%@ gesamt</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="198"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="200"/>
         <source>%@%. %@</source>
         <translation>%@%. %@</translation>
     </message>
@@ -2165,7 +2164,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::MemoryAdviceCard</name>
     <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="70"/>
+        <location filename="../../Pages/Memory/MemoryAdviceCard.cpp" line="75"/>
         <source>Memory is tight</source>
         <translation>Speicher ist knapp</translation>
     </message>
@@ -2173,22 +2172,22 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::MemoryAdviceRow</name>
     <message>
-        <location filename="../../Pages/MemoryAdviceRow.cpp" line="43"/>
+        <location filename="../../Pages/Memory/MemoryAdviceRow.cpp" line="43"/>
         <source>Memory keeps growing. Reopening it frees the memory.</source>
         <translation>Der Speicher wächst weiter. Ein Neustart der App gibt ihn frei.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceRow.cpp" line="49"/>
+        <location filename="../../Pages/Memory/MemoryAdviceRow.cpp" line="49"/>
         <source>Quit</source>
         <translation>Beenden</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceRow.cpp" line="60"/>
+        <location filename="../../Pages/Memory/MemoryAdviceRow.cpp" line="60"/>
         <source>Using %@, %@</source>
         <translation>Nutzt %@, %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceRow.cpp" line="61"/>
+        <location filename="../../Pages/Memory/MemoryAdviceRow.cpp" line="61"/>
         <source>Quit %@</source>
         <translation>%@ beenden</translation>
     </message>
@@ -2196,7 +2195,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::MemoryChart</name>
     <message>
-        <location filename="../../Processes/MemoryChart.cpp" line="54"/>
+        <location filename="../../Processes/MemoryChart.cpp" line="56"/>
         <source>Memory, last 30 days</source>
         <translation>Speicher, letzte 30 Tage</translation>
     </message>
@@ -2204,22 +2203,22 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::MenuBar</name>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="272"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="273"/>
         <source>Show panel</source>
         <translation>Tafel zeigen</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="273"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="274"/>
         <source>Open Qel</source>
         <translation>Qel öffnen</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="274"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="275"/>
         <source>What just happened</source>
         <translation>Rückblick</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="352"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="353"/>
         <source>Qel keeps running while its window is closed, and usually waits in the tray. This desktop has no tray, so the window was minimised instead. To end Qel, choose Quit (Ctrl+Q).</source>
         <translation>Qel läuft weiter, wenn sein Fenster geschlossen ist, und wartet sonst im Infobereich. Dieser Desktop hat keinen Infobereich, deshalb wurde das Fenster stattdessen minimiert. Zum Beenden wähle „Beenden“ (Strg+Q).</translation>
     </message>
@@ -2235,7 +2234,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::MenuCell</name>
     <message>
-        <location filename="../../MenuBar/MenuCell.cpp" line="36"/>
+        <location filename="../../MenuBar/MenuCell.cpp" line="37"/>
         <source>View %@</source>
         <translation>%@ ansehen</translation>
     </message>
@@ -2243,129 +2242,129 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::MenuPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="109"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="111"/>
         <source>Today</source>
         <translation>Heute</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="143"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="145"/>
         <source>Top processes</source>
         <translation>Top-Prozesse</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="144"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="146"/>
         <source>Hover to quit</source>
         <translation>Zum Beenden darauf zeigen</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="111"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="113"/>
         <source>Network</source>
         <translation>Netzwerk</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="112"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="114"/>
         <source>Bluetooth devices</source>
         <translation>Bluetooth-Geräte</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="262"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="264"/>
         <source>Scroll horizontally to see more devices.</source>
         <translation>Horizontal scrollen, um weitere Geräte zu sehen.</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="267"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="436"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="269"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="441"/>
         <source>Not connected</source>
         <translation>Nicht verbunden</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="281"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="283"/>
         <source>Quiet mode</source>
         <translation>Ruhemodus</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="282"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="284"/>
         <source>Keep awake</source>
         <translation>Wachhalten</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="283"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="285"/>
         <source>Pause alerts</source>
         <translation>Alarme pausieren</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="309"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="311"/>
         <source>Settings</source>
         <translation>Einstellungen</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="311"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="313"/>
         <source>What just happened</source>
         <translation>Rückblick</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="313"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="315"/>
         <source>Quit</source>
         <translation>Beenden</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="315"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="317"/>
         <source>Open Qel</source>
         <translation>Qel öffnen</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="198"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="389"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="200"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="391"/>
         <source>Load %.2f</source>
         <translation>Last %.2f</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="203"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="205"/>
         <source>Measured</source>
         <translation>Gemessen</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="203"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="205"/>
         <source>Process sum</source>
         <translation>Summe der Prozesse</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="397"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="400"/>
         <source>Thermal</source>
         <translation>Wärme</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="397"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="400"/>
         <source>System thermal state</source>
         <translation>Thermischer Zustand des Systems</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="398"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="401"/>
         <source>Battery</source>
         <translation>Akku</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="400"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="404"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="400"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="404"/>
         <source>Memory %@</source>
         <translation>Speicher %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="402"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="406"/>
         <source>Disk free</source>
         <translation>Festplatte frei</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="402"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="407"/>
         <source>%@ total</source>
         <translation>%@ gesamt</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/MenuPanel.cpp" line="425"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="430"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n App online</numerusform>
@@ -2373,17 +2372,17 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="427"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="432"/>
         <source>Per-app traffic unavailable</source>
         <translation>Verkehr je App nicht verfügbar</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="432"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="437"/>
         <source>Local %@</source>
         <translation>Lokal %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="436"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="441"/>
         <source>No local address</source>
         <translation>Keine lokale Adresse</translation>
     </message>
@@ -2391,7 +2390,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::MetricRow</name>
     <message>
-        <location filename="../../Window/MetricRow.cpp" line="34"/>
+        <location filename="../../Window/Overview/MetricRow.cpp" line="34"/>
         <source>View %@</source>
         <translation>%@ ansehen</translation>
     </message>
@@ -2407,27 +2406,27 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::NetAddressCard</name>
     <message>
-        <location filename="../../Pages/NetAddressCard.cpp" line="56"/>
+        <location filename="../../Pages/Network/NetAddressCard.cpp" line="56"/>
         <source>Local address</source>
         <translation>Lokale Adresse</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetAddressCard.cpp" line="56"/>
+        <location filename="../../Pages/Network/NetAddressCard.cpp" line="56"/>
         <source>No local address</source>
         <translation>Keine lokale Adresse</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetAddressCard.cpp" line="56"/>
+        <location filename="../../Pages/Network/NetAddressCard.cpp" line="56"/>
         <source>Not connected</source>
         <translation>Nicht verbunden</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetAddressCard.cpp" line="57"/>
+        <location filename="../../Pages/Network/NetAddressCard.cpp" line="57"/>
         <source>Data is moving, but no network interface has an IPv4 address.</source>
         <translation>Es fließen Daten, aber keine Netzwerkschnittstelle hat eine IPv4-Adresse.</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetAddressCard.cpp" line="58"/>
+        <location filename="../../Pages/Network/NetAddressCard.cpp" line="58"/>
         <source>No network interface with an IP address was found.</source>
         <translation>Keine Netzwerkschnittstelle mit IP-Adresse gefunden.</translation>
     </message>
@@ -2435,12 +2434,12 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::NetCard</name>
     <message>
-        <location filename="../../Pages/NetCard.cpp" line="59"/>
+        <location filename="../../Pages/Network/NetCard.cpp" line="59"/>
         <source>↓ %@  ↑ %@</source>
         <translation>↓ %@  ↑ %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetCard.cpp" line="60"/>
+        <location filename="../../Pages/Network/NetCard.cpp" line="60"/>
         <source>%@ in total</source>
         <translation>%@ insgesamt</translation>
     </message>
@@ -2448,28 +2447,28 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::NetPage</name>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="46"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="50"/>
         <source>Network</source>
         <translation>Netzwerk</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="55"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="59"/>
         <source>Download</source>
         <translation>Download</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="56"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="60"/>
         <source>Upload</source>
         <translation>Upload</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="57"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="61"/>
         <source>Online</source>
         <translation>Online</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/NetPage.cpp" line="57"/>
-        <location filename="../../Pages/NetPage.cpp" line="126"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="61"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="130"/>
         <source>%n apps</source>
         <translation>
             <numerusform>%n App</numerusform>
@@ -2477,22 +2476,22 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="83"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="87"/>
         <source>Who&apos;s online</source>
         <translation>Wer online ist</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="83"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="87"/>
         <source>Only processes under your account. Scroll sideways for more.</source>
         <translation>Nur Prozesse deines Kontos. Seitlich scrollen für mehr.</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="130"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="134"/>
         <source>Each dot is an app that is online. Bigger dots have more traffic right now. Dots closer to the center have more total traffic. Click one for details. Per-app figures count TCP only, and leave out traffic within this computer.</source>
         <translation>Jeder Punkt ist eine App, die online ist. Größere Punkte haben gerade mehr Datenverkehr. Punkte näher an der Mitte haben insgesamt mehr Datenverkehr. Klicke auf einen für Details. Die Werte je App zählen nur TCP und lassen Verkehr innerhalb dieses Computers weg.</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="133"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="137"/>
         <source>Per-app traffic isn&apos;t available (the system&apos;s socket statistics can&apos;t be read), so only whole-computer upload and download are shown.</source>
         <translation>Datenverkehr je App ist nicht verfügbar (die Socket-Statistik des Systems kann nicht gelesen werden), daher werden nur Upload und Download des ganzen Computers gezeigt.</translation>
     </message>
@@ -2500,12 +2499,12 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::NoTameRules</name>
     <message>
-        <location filename="../../Sheets/NoTameRules.cpp" line="18"/>
+        <location filename="../../Sheets/Settings/NoTameRules.cpp" line="18"/>
         <source>When not in front</source>
         <translation>Wenn nicht im Vordergrund</translation>
     </message>
     <message>
-        <location filename="../../Sheets/NoTameRules.cpp" line="20"/>
+        <location filename="../../Sheets/Settings/NoTameRules.cpp" line="20"/>
         <source>No rules yet. In the details of any process, you can set its app to slow down or pause when it is not in front.</source>
         <translation>Noch keine Regeln. In den Details eines Prozesses kannst du seine App verlangsamen oder anhalten lassen, wenn sie nicht im Vordergrund ist.</translation>
     </message>
@@ -2513,7 +2512,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::OtherMarkRow</name>
     <message>
-        <location filename="../../Sheets/OtherMarkRow.cpp" line="49"/>
+        <location filename="../../Sheets/Reports/OtherMarkRow.cpp" line="49"/>
         <source>peak %@</source>
         <translation>Spitze %@</translation>
     </message>
@@ -2521,22 +2520,22 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::OverviewPage</name>
     <message>
-        <location filename="../../Window/OverviewPage.cpp" line="158"/>
+        <location filename="../../Window/Overview/OverviewPage.cpp" line="157"/>
         <source>Replay 60 s</source>
         <translation>60 s Rückblick</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewPage.cpp" line="159"/>
+        <location filename="../../Window/Overview/OverviewPage.cpp" line="158"/>
         <source>What just happened: replay the last 60 seconds (Ctrl+Alt+E)</source>
         <translation>Rückblick: die letzten 60 Sekunden noch einmal ansehen (Strg+Alt+E)</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewPage.cpp" line="172"/>
+        <location filename="../../Window/Overview/OverviewPage.cpp" line="171"/>
         <source>View summary</source>
         <translation>Zusammenfassung ansehen</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewPage.cpp" line="247"/>
+        <location filename="../../Window/Overview/OverviewPage.cpp" line="247"/>
         <source>This moment is inside “%@”.</source>
         <translation>Dieser Moment liegt in „%@“.</translation>
     </message>
@@ -2557,14 +2556,14 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::PanelProcRow</name>
     <message>
-        <location filename="../../MenuBar/PanelProcRow.cpp" line="62"/>
-        <location filename="../../MenuBar/PanelProcRow.cpp" line="114"/>
+        <location filename="../../MenuBar/PanelProcRow.cpp" line="63"/>
+        <location filename="../../MenuBar/PanelProcRow.cpp" line="115"/>
         <source>System</source>
         <translation>System</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelProcRow.cpp" line="61"/>
-        <location filename="../../MenuBar/PanelProcRow.cpp" line="118"/>
+        <location filename="../../MenuBar/PanelProcRow.cpp" line="62"/>
+        <location filename="../../MenuBar/PanelProcRow.cpp" line="119"/>
         <source>End</source>
         <translation>Beenden</translation>
     </message>
@@ -2586,7 +2585,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::PortEndButton</name>
     <message>
-        <location filename="../../Pages/PortEndButton.cpp" line="16"/>
+        <location filename="../../Pages/Network/PortEndButton.cpp" line="16"/>
         <source>End</source>
         <translation>Beenden</translation>
     </message>
@@ -2685,27 +2684,27 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::PortRow</name>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="75"/>
+        <location filename="../../Pages/Network/PortRow.cpp" line="79"/>
         <source>End %@, which is using port %@</source>
         <translation>%@ beenden (nutzt Port %@)</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="83"/>
+        <location filename="../../Pages/Network/PortRow.cpp" line="87"/>
         <source>Listening on all network interfaces: other devices on the same network can connect to this port.</source>
         <translation>Lauscht auf allen Netzwerkschnittstellen: Andere Geräte im selben Netz können sich mit diesem Port verbinden.</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="85"/>
+        <location filename="../../Pages/Network/PortRow.cpp" line="89"/>
         <source>Listening on 127.0.0.1 only: only this computer can connect.</source>
         <translation>Lauscht nur auf 127.0.0.1: Nur dieser Computer kann sich verbinden.</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="113"/>
+        <location filename="../../Pages/Network/PortRow.cpp" line="117"/>
         <source>Open to LAN</source>
         <translation>Offen im LAN</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="113"/>
+        <location filename="../../Pages/Network/PortRow.cpp" line="117"/>
         <source>This computer only</source>
         <translation>Nur dieser Computer</translation>
     </message>
@@ -2713,17 +2712,17 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::PortsPanel</name>
     <message>
-        <location filename="../../Pages/PortsPanel.cpp" line="53"/>
+        <location filename="../../Pages/Network/PortsPanel.cpp" line="57"/>
         <source>Listening ports</source>
         <translation>Offene Ports</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortsPanel.cpp" line="59"/>
+        <location filename="../../Pages/Network/PortsPanel.cpp" line="63"/>
         <source>Port or process</source>
         <translation>Port oder Prozess</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortsPanel.cpp" line="34"/>
+        <location filename="../../Pages/Network/PortsPanel.cpp" line="38"/>
         <source>Only ports of processes under your account. Ports used by system services need administrator rights to see.</source>
         <translation>Nur Ports von Prozessen deines Kontos. Für Ports von Systemdiensten braucht es Administratorrechte.</translation>
     </message>
@@ -2731,7 +2730,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::PosterPreview</name>
     <message>
-        <location filename="../../Sheets/PosterPreview.cpp" line="14"/>
+        <location filename="../../Sheets/Export/PosterPreview.cpp" line="15"/>
         <source>Preview</source>
         <translation>Vorschau</translation>
     </message>
@@ -2739,79 +2738,79 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::ProcessDetail</name>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="104"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="115"/>
         <source>Now</source>
         <translation>Jetzt</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="104"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="115"/>
         <source>Profile</source>
         <translation>Profil</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="168"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="334"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="179"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="345"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="190"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="201"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="191"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="202"/>
         <source>Memory</source>
         <translation>Speicher</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="193"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="204"/>
         <source>Disk I/O</source>
         <translation>Festplatten-I/O</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="194"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="205"/>
         <source>Network</source>
         <translation>Netzwerk</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="198"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="209"/>
         <source>CPU, since this panel opened</source>
         <translation>CPU, seit diese Tafel offen ist</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="221"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="232"/>
         <source>This is a system process: a kernel thread or a service run by another user, such as root. Ending it could freeze or restart the system, so Qel doesn&apos;t offer to end it. High usage usually drops back within a few minutes.</source>
         <translation>Das ist ein Systemprozess: ein Kernel-Thread oder ein Dienst eines anderen Benutzers, etwa root. Ihn zu beenden, könnte das System einfrieren oder neu starten, deshalb bietet Qel das nicht an. Hohe Auslastung geht meist innerhalb weniger Minuten zurück.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="229"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="240"/>
         <source>Quitting closes %@. Unsaved changes may be lost.</source>
         <translation>Beenden schließt %@. Ungesicherte Änderungen können verloren gehen.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="233"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="244"/>
         <source>End %@</source>
         <translation>%@ beenden</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="235"/>
         <location filename="../../Processes/ProcessDetail.cpp" line="246"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="257"/>
         <source>Force Quit</source>
         <translation>Beenden erzwingen</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="245"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="256"/>
         <source>Force quit %@?</source>
         <translation>%@ zwangsweise beenden?</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="246"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="257"/>
         <source>It stops at once, without a chance to save. Unsaved changes are lost.</source>
         <translation>Es wird sofort beendet, ohne speichern zu können. Nicht gesicherte Änderungen gehen verloren.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="333"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="344"/>
         <source>This process has ended</source>
         <translation>Dieser Prozess wurde beendet</translation>
     </message>
@@ -2832,22 +2831,22 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::ProcessTable</name>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="86"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="92"/>
         <source>Running</source>
         <translation>Läuft</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="92"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="98"/>
         <source>By CPU</source>
         <translation>Nach CPU</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="92"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="98"/>
         <source>By memory</source>
         <translation>Nach Speicher</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="94"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="100"/>
         <source>Search processes</source>
         <translation>Prozesse durchsuchen</translation>
     </message>
@@ -2860,12 +2859,12 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="197"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="203"/>
         <source>Reading processes…</source>
         <translation>Prozesse werden gelesen …</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="198"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="204"/>
         <source>No process has “%@” in its name. Try another word, or clear the search field.</source>
         <translation>Kein Prozess hat „%@“ im Namen. Versuch ein anderes Wort oder leere das Suchfeld.</translation>
     </message>
@@ -2921,12 +2920,12 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::ReportSheet</name>
     <message>
-        <location filename="../../Sheets/ReportSheet.cpp" line="50"/>
+        <location filename="../../Sheets/Reports/ReportSheet.cpp" line="50"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ReportSheet.cpp" line="67"/>
+        <location filename="../../Sheets/Reports/ReportSheet.cpp" line="67"/>
         <source>Done</source>
         <translation>Fertig</translation>
     </message>
@@ -2934,47 +2933,47 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::Ring</name>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="113"/>
+        <location filename="../../Window/Overview/DayRingPainter.cpp" line="113"/>
         <source>Asleep</source>
         <translation>Ruhezustand</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="143"/>
+        <location filename="../../Window/Overview/DayRingPainter.cpp" line="143"/>
         <source>0:00</source>
         <translation>0:00</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="144"/>
+        <location filename="../../Window/Overview/DayRingPainter.cpp" line="144"/>
         <source>6:00</source>
         <translation>6:00</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="145"/>
+        <location filename="../../Window/Overview/DayRingPainter.cpp" line="145"/>
         <source>12:00</source>
         <translation>12:00</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="146"/>
+        <location filename="../../Window/Overview/DayRingPainter.cpp" line="146"/>
         <source>18:00</source>
         <translation>18:00</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="151"/>
+        <location filename="../../Window/Overview/DayRingPainter.cpp" line="151"/>
         <source>Now</source>
         <translation>Jetzt</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="152"/>
+        <location filename="../../Window/Overview/DayRingPainter.cpp" line="152"/>
         <source>45 s ago</source>
         <translation>vor 45 s</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="153"/>
+        <location filename="../../Window/Overview/DayRingPainter.cpp" line="153"/>
         <source>30 s ago</source>
         <translation>vor 30 s</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="154"/>
+        <location filename="../../Window/Overview/DayRingPainter.cpp" line="154"/>
         <source>15 s ago</source>
         <translation>vor 15 s</translation>
     </message>
@@ -2982,40 +2981,40 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::RingControls</name>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="45"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="46"/>
         <source>60 s</source>
         <translation>60 s</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="45"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="46"/>
         <source>Day</source>
         <translation>Tag</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="52"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="53"/>
         <source>Previous day</source>
         <translation>Vorheriger Tag</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="56"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="57"/>
         <source>Next day</source>
         <translation>Nächster Tag</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="39"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="39"/>
         <source>Export this day as an image</source>
         <translation>Diesen Tag als Bild exportieren</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="68"/>
-        <location filename="../../Window/RingControls.cpp" line="69"/>
-        <location filename="../../Window/RingControls.cpp" line="116"/>
-        <location filename="../../Window/RingControls.cpp" line="120"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="69"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="70"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="117"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="121"/>
         <source>Back to now</source>
         <translation>Zurück zu jetzt</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="117"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="118"/>
         <source>Now</source>
         <translation>Jetzt</translation>
     </message>
@@ -3023,27 +3022,27 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::RuleRow</name>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="90"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="89"/>
         <source>Below</source>
         <translation>Darunter</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="90"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="89"/>
         <source>Above</source>
         <translation>Darüber</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="96"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="95"/>
         <source>%@ threshold</source>
         <translation>Schwelle %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="108"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="107"/>
         <source>for</source>
         <translation>für</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="110"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="109"/>
         <source>Duration</source>
         <translation>Dauer</translation>
     </message>
@@ -3132,22 +3131,22 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::SettingsSheet</name>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="67"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.cpp" line="66"/>
         <source>Done</source>
         <translation>Fertig</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="91"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.cpp" line="90"/>
         <source>Settings</source>
         <translation>Einstellungen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="123"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.cpp" line="122"/>
         <source>Changes apply immediately and are saved automatically.</source>
         <translation>Änderungen gelten sofort und werden automatisch gespeichert.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="140"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.cpp" line="139"/>
         <source>General</source>
         <translation>Allgemein</translation>
     </message>
@@ -3155,7 +3154,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::SleepBatteryChart</name>
     <message>
-        <location filename="../../Sheets/SleepBatteryChart.cpp" line="63"/>
+        <location filename="../../Sheets/Reports/SleepBatteryChart.cpp" line="64"/>
         <source>Battery level while asleep</source>
         <translation>Akkustand im Ruhezustand</translation>
     </message>
@@ -3163,13 +3162,13 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::SleepLine</name>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="39"/>
+        <location filename="../../Sheets/Reports/SleepLine.cpp" line="39"/>
         <source>View sleep report</source>
         <translation>Ruhezustandsbericht ansehen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="57"/>
-        <location filename="../../Sheets/SleepLine.cpp" line="68"/>
+        <location filename="../../Sheets/Reports/SleepLine.cpp" line="57"/>
+        <location filename="../../Sheets/Reports/SleepLine.cpp" line="68"/>
         <source>View</source>
         <translation>Ansehen</translation>
     </message>
@@ -3177,17 +3176,17 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::SleepNote</name>
     <message>
-        <location filename="../../Sheets/SleepNote.cpp" line="38"/>
+        <location filename="../../Sheets/Reports/SleepNote.cpp" line="39"/>
         <source>View sleep report</source>
         <translation>Ruhezustandsbericht ansehen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepNote.cpp" line="61"/>
+        <location filename="../../Sheets/Reports/SleepNote.cpp" line="62"/>
         <source>%@  %@</source>
         <translation>%@  %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepNote.cpp" line="67"/>
+        <location filename="../../Sheets/Reports/SleepNote.cpp" line="68"/>
         <source>Asleep from %@ to %@</source>
         <translation>Ruhezustand von %@ bis %@</translation>
     </message>
@@ -3195,17 +3194,17 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::SleepReport</name>
     <message>
-        <location filename="../../Sheets/SleepReport.cpp" line="33"/>
+        <location filename="../../Sheets/Reports/SleepReport.cpp" line="33"/>
         <source>A sleep this long usually uses about %@%. This one used %@%.</source>
         <translation>Ein so langer Ruhezustand braucht meist etwa %@%. Dieser brauchte %@%.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepReport.cpp" line="57"/>
+        <location filename="../../Sheets/Reports/SleepReport.cpp" line="57"/>
         <source>, </source>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepReport.cpp" line="58"/>
+        <location filename="../../Sheets/Reports/SleepReport.cpp" line="58"/>
         <source>Preventing sleep when the lid closed: %@</source>
         <translation>Verhindert den Ruhezustand bei geschlossenem Deckel: %@</translation>
     </message>
@@ -3221,42 +3220,42 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::SleepSheet</name>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="70"/>
+        <location filename="../../Sheets/Reports/SleepSheet.cpp" line="70"/>
         <source>Sleep report</source>
         <translation>Ruhezustandsbericht</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="71"/>
+        <location filename="../../Sheets/Reports/SleepSheet.cpp" line="71"/>
         <source>Linux logs when the computer slept and woke, but not which app asked it to wake.</source>
         <translation>Linux protokolliert, wann der Computer schlief und aufwachte, aber nicht, welche App ihn wecken ließ.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="89"/>
+        <location filename="../../Sheets/Reports/SleepSheet.cpp" line="89"/>
         <source>Asleep from %@ to %@</source>
         <translation>Ruhezustand von %@ bis %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="101"/>
+        <location filename="../../Sheets/Reports/SleepSheet.cpp" line="101"/>
         <source>Time asleep</source>
         <translation>Zeit im Ruhezustand</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="102"/>
+        <location filename="../../Sheets/Reports/SleepSheet.cpp" line="102"/>
         <source>Battery used</source>
         <translation>Akkuverbrauch</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="103"/>
+        <location filename="../../Sheets/Reports/SleepSheet.cpp" line="103"/>
         <source>Wakes</source>
         <translation>Aufwachen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="133"/>
+        <location filename="../../Sheets/Reports/SleepSheet.cpp" line="133"/>
         <source>What woke it</source>
         <translation>Was ihn geweckt hat</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="136"/>
+        <location filename="../../Sheets/Reports/SleepSheet.cpp" line="136"/>
         <source>Linux does not log dark wakes, so no wakes are listed for this sleep.</source>
         <translation>Linux protokolliert keine dunklen Aufwachvorgänge, deshalb sind für diesen Ruhezustand keine aufgeführt.</translation>
     </message>
@@ -3264,13 +3263,13 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::StarMapView</name>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="41"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="45"/>
         <source>Network star map</source>
         <translation>Netzwerk-Sternkarte</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/StarMapView.cpp" line="43"/>
-        <location filename="../../Pages/StarMapView.cpp" line="50"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="47"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="54"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n App online</numerusform>
@@ -3278,18 +3277,18 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="121"/>
-        <location filename="../../Pages/StarMapView.cpp" line="135"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="125"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="139"/>
         <source>This computer</source>
         <translation>Dieser Computer</translation>
     </message>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="155"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="159"/>
         <source>None of your apps has a TCP connection right now</source>
         <translation>Gerade hat keine deiner Apps eine TCP-Verbindung</translation>
     </message>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="156"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="160"/>
         <source>Per-app traffic unavailable</source>
         <translation>Verkehr je App nicht verfügbar</translation>
     </message>
@@ -3487,7 +3486,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
     </message>
     <message>
         <location filename="../../Store/MenuFeatures.cpp" line="43"/>
-        <location filename="../../Store/Taming.cpp" line="142"/>
+        <location filename="../../Store/Taming.cpp" line="147"/>
         <source>Couldn&apos;t restore the priority of %@</source>
         <translation>Die Priorität von %@ konnte nicht wiederhergestellt werden</translation>
     </message>
@@ -3568,17 +3567,17 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <translation>An</translation>
     </message>
     <message>
-        <location filename="../../Store/MenuFeatures.cpp" line="117"/>
+        <location filename="../../Store/MenuFeatures.cpp" line="118"/>
         <source>Mem </source>
         <translation>RAM </translation>
     </message>
     <message>
-        <location filename="../../Store/MenuFeatures.cpp" line="186"/>
+        <location filename="../../Store/MenuFeatures.cpp" line="187"/>
         <source>Quiet mode and taming are idle: this desktop doesn&apos;t tell which app is in front.</source>
         <translation>Ruhemodus und Hintergrundregeln sind inaktiv: Dieser Desktop verrät nicht, welche App im Vordergrund ist.</translation>
     </message>
     <message>
-        <location filename="../../Store/MenuFeatures.cpp" line="191"/>
+        <location filename="../../Store/MenuFeatures.cpp" line="192"/>
         <source>Process %@</source>
         <translation>Prozess %@</translation>
     </message>
@@ -3684,37 +3683,37 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <translation>Aufwachen: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="57"/>
+        <location filename="../../Store/Store.cpp" line="59"/>
         <source>The settings file could not be read. It was kept as %@ and the settings start from their defaults.</source>
         <translation>Die Einstellungsdatei konnte nicht gelesen werden. Sie wurde als %@ aufbewahrt und die Einstellungen beginnen mit ihren Standardwerten.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="278"/>
+        <location filename="../../Store/Store.cpp" line="286"/>
         <source>The history file could not be used. It was kept as %@ and a new one started.</source>
         <translation>Die Verlaufsdatei konnte nicht verwendet werden. Sie wurde als %@ aufbewahrt und eine neue begonnen.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="282"/>
+        <location filename="../../Store/Store.cpp" line="290"/>
         <source>History is not saved this run: the history file is from a newer version of Qel and is left as it is.</source>
         <translation>Der Verlauf wird in dieser Sitzung nicht gespeichert: Die Verlaufsdatei stammt von einer neueren Version von Qel und bleibt unverändert.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="285"/>
+        <location filename="../../Store/Store.cpp" line="293"/>
         <source>History can&apos;t be saved: %@</source>
         <translation>Der Verlauf kann nicht gespeichert werden: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="288"/>
+        <location filename="../../Store/Store.cpp" line="296"/>
         <source>History can&apos;t be saved for now: %@. Qel keeps it and saves it once the disk has room again.</source>
         <translation>Der Verlauf kann gerade nicht gespeichert werden: %@. Qel behält ihn und speichert ihn, sobald auf dem Datenträger wieder Platz ist.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="293"/>
+        <location filename="../../Store/Store.cpp" line="301"/>
         <source>History could not be saved: %@</source>
         <translation>Der Verlauf konnte nicht gespeichert werden: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="296"/>
+        <location filename="../../Store/Store.cpp" line="304"/>
         <source>History could not be read: %@</source>
         <translation>Der Verlauf konnte nicht gelesen werden: %@</translation>
     </message>
@@ -3729,27 +3728,27 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <translation>Markiert um %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Stretches.cpp" line="83"/>
+        <location filename="../../Store/Stretches.cpp" line="84"/>
         <source>Mark deleted</source>
         <translation>Markierung gelöscht</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="191"/>
+        <location filename="../../Store/Taming.cpp" line="196"/>
         <source>Removed the rule for %@, but it stays slowed until it restarts</source>
         <translation>Regel für %@ entfernt, es bleibt aber verlangsamt, bis es neu startet</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="192"/>
+        <location filename="../../Store/Taming.cpp" line="197"/>
         <source>Removed the rule for %@</source>
         <translation>Regel für %@ entfernt</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="202"/>
+        <location filename="../../Store/Taming.cpp" line="207"/>
         <source>%@ will slow down when it&apos;s not in front</source>
         <translation>%@ wird verlangsamt, wenn es nicht im Vordergrund ist</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="203"/>
+        <location filename="../../Store/Taming.cpp" line="208"/>
         <source>%@ will pause when it&apos;s not in front</source>
         <translation>%@ wird angehalten, wenn es nicht im Vordergrund ist</translation>
     </message>
@@ -3773,22 +3772,22 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::StretchButton</name>
     <message>
-        <location filename="../../Sheets/StretchButton.cpp" line="55"/>
+        <location filename="../../Sheets/Reports/StretchButton.cpp" line="54"/>
         <source>Mark a stretch</source>
         <translation>Zeitspanne markieren</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchButton.cpp" line="56"/>
+        <location filename="../../Sheets/Reports/StretchButton.cpp" line="55"/>
         <source>End</source>
         <translation>Beenden</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchButton.cpp" line="57"/>
+        <location filename="../../Sheets/Reports/StretchButton.cpp" line="56"/>
         <source>End this stretch and see its summary</source>
         <translation>Diese Zeitspanne beenden und die Zusammenfassung ansehen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchButton.cpp" line="58"/>
+        <location filename="../../Sheets/Reports/StretchButton.cpp" line="57"/>
         <source>Mark a stretch of time: Qel sums up what happened between start and end</source>
         <translation>Eine Zeitspanne markieren: Qel fasst zusammen, was zwischen Start und Ende passiert ist</translation>
     </message>
@@ -3796,58 +3795,58 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::StretchSheet</name>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="66"/>
+        <location filename="../../Sheets/Reports/StretchSheet.cpp" line="66"/>
         <source>Marks stay on the outside of the ring so you can look back.</source>
         <translation>Markierungen bleiben außen am Ring, damit du zurückschauen kannst.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="84"/>
+        <location filename="../../Sheets/Reports/StretchSheet.cpp" line="87"/>
         <source>Name this stretch</source>
         <translation>Diese Zeitspanne benennen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="98"/>
+        <location filename="../../Sheets/Reports/StretchSheet.cpp" line="101"/>
         <source>CPU peak</source>
         <translation>CPU-Spitze</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="99"/>
+        <location filename="../../Sheets/Reports/StretchSheet.cpp" line="102"/>
         <source>CPU average</source>
         <translation>CPU-Schnitt</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="100"/>
+        <location filename="../../Sheets/Reports/StretchSheet.cpp" line="103"/>
         <source>Energy used</source>
         <translation>Energieverbrauch</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="108"/>
+        <location filename="../../Sheets/Reports/StretchSheet.cpp" line="111"/>
         <source>CPU usage during this stretch</source>
         <translation>CPU-Auslastung in dieser Zeitspanne</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="117"/>
+        <location filename="../../Sheets/Reports/StretchSheet.cpp" line="120"/>
         <source>Who used the most</source>
         <translation>Wer am meisten genutzt hat</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="132"/>
+        <location filename="../../Sheets/Reports/StretchSheet.cpp" line="135"/>
         <source>Other marks that day</source>
         <translation>Andere Markierungen an dem Tag</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="154"/>
-        <location filename="../../Sheets/StretchSheet.cpp" line="158"/>
+        <location filename="../../Sheets/Reports/StretchSheet.cpp" line="157"/>
+        <location filename="../../Sheets/Reports/StretchSheet.cpp" line="161"/>
         <source>Delete this mark</source>
         <translation>Diese Markierung löschen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="157"/>
+        <location filename="../../Sheets/Reports/StretchSheet.cpp" line="160"/>
         <source>Delete this mark?</source>
         <translation>Diese Markierung löschen?</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="158"/>
+        <location filename="../../Sheets/Reports/StretchSheet.cpp" line="161"/>
         <source>This can&apos;t be undone.</source>
         <translation>Das lässt sich nicht rückgängig machen.</translation>
     </message>
@@ -3855,22 +3854,22 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::TameControl</name>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="65"/>
+        <location filename="../../Processes/TameControl.cpp" line="70"/>
         <source>When not in front</source>
         <translation>Wenn nicht im Vordergrund</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="69"/>
+        <location filename="../../Processes/TameControl.cpp" line="74"/>
         <source>Leave alone</source>
         <translation>In Ruhe lassen</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="69"/>
+        <location filename="../../Processes/TameControl.cpp" line="74"/>
         <source>Slow down</source>
         <translation>Verlangsamen</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="69"/>
+        <location filename="../../Processes/TameControl.cpp" line="74"/>
         <source>Pause</source>
         <translation>Anhalten</translation>
     </message>
@@ -3878,7 +3877,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::TameRuleRow</name>
     <message>
-        <location filename="../../Sheets/TameRuleRow.cpp" line="39"/>
+        <location filename="../../Sheets/Settings/TameRuleRow.cpp" line="38"/>
         <source>Remove</source>
         <translation>Entfernen</translation>
     </message>
@@ -3886,7 +3885,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::TameRulesSection</name>
     <message>
-        <location filename="../../Sheets/TameRulesSection.cpp" line="26"/>
+        <location filename="../../Sheets/Settings/TameRulesSection.cpp" line="29"/>
         <source>When not in front</source>
         <translation>Wenn nicht im Vordergrund</translation>
     </message>
@@ -3902,17 +3901,17 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::TopBar</name>
     <message>
-        <location filename="../../Window/TopBar.cpp" line="20"/>
+        <location filename="../../Window/TopBar.cpp" line="19"/>
         <source>What just happened: replay the last 60 seconds (Ctrl+Alt+E)</source>
         <translation>Rückblick: die letzten 60 Sekunden noch einmal ansehen (Strg+Alt+E)</translation>
     </message>
     <message>
-        <location filename="../../Window/TopBar.cpp" line="21"/>
+        <location filename="../../Window/TopBar.cpp" line="20"/>
         <source>What just happened</source>
         <translation>Rückblick</translation>
     </message>
     <message>
-        <location filename="../../Window/TopBar.cpp" line="22"/>
+        <location filename="../../Window/TopBar.cpp" line="21"/>
         <source>Settings</source>
         <translation>Einstellungen</translation>
     </message>
@@ -4035,7 +4034,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::WakeRow</name>
     <message>
-        <location filename="../../Pages/WakeRow.cpp" line="57"/>
+        <location filename="../../Pages/Energy/WakeRow.cpp" line="57"/>
         <source>Details</source>
         <translation>Details</translation>
     </message>
@@ -4052,13 +4051,13 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
     <name>std</name>
     <message>
         <location filename="../../History/InsightReplay.cpp" line="28"/>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="53"/>
+        <location filename="../../Sheets/Reports/IncidentSheet.cpp" line="52"/>
         <source>just now</source>
         <translation>gerade eben</translation>
     </message>
     <message>
         <location filename="../../History/InsightReplay.cpp" line="29"/>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="54"/>
+        <location filename="../../Sheets/Reports/IncidentSheet.cpp" line="53"/>
         <source>%@ s ago</source>
         <translation>vor %@ s</translation>
     </message>
@@ -4093,152 +4092,152 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <translation>seit mindestens %@ h ungenutzt</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="83"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="83"/>
         <source>Automatic</source>
         <translation>Automatisch</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="84"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="84"/>
         <source>Logo</source>
         <translation>Logo</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="85"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="85"/>
         <source>Load ring</source>
         <translation>Lastring</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="86"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="86"/>
         <source>Bars</source>
         <translation>Balken</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="87"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="87"/>
         <source>Gauge</source>
         <translation>Anzeige</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="88"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="88"/>
         <source>Line</source>
         <translation>Linie</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="89"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="89"/>
         <source>Dot</source>
         <translation>Punkt</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="90"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="90"/>
         <source>Cat</source>
         <translation>Katze</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="91"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="91"/>
         <source>Dog</source>
         <translation>Hund</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="92"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="92"/>
         <source>Slime</source>
         <translation>Schleim</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="93"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="93"/>
         <source>Drop</source>
         <translation>Tropfen</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="94"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="94"/>
         <source>Coffee</source>
         <translation>Kaffee</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="95"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="95"/>
         <source>Newton&apos;s cradle</source>
         <translation>Kugelstoßpendel</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="96"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="96"/>
         <source>Engine</source>
         <translation>Motor</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="97"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="97"/>
         <source>Mochi</source>
         <translation>Mochi</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="104"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="104"/>
         <source>The Qel logo, turning into the load ring when the CPU is busy</source>
         <translation>Das Qel-Logo, das zum Lastring wird, wenn die CPU beschäftigt ist</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="105"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="105"/>
         <source>Always the Qel logo</source>
         <translation>Immer das Qel-Logo</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="106"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="106"/>
         <source>CPU usage over the last 20 seconds, as a ring</source>
         <translation>CPU-Auslastung der letzten 20 Sekunden als Ring</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="107"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="107"/>
         <source>CPU usage over the last 9 seconds, as bars</source>
         <translation>CPU-Auslastung der letzten 9 Sekunden als Balken</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="108"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="108"/>
         <source>An arc that fills up to the current CPU usage</source>
         <translation>Ein Bogen, der sich bis zur aktuellen CPU-Auslastung füllt</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="109"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="109"/>
         <source>CPU usage over the last 20 seconds, as a line</source>
         <translation>CPU-Auslastung der letzten 20 Sekunden als Linie</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="110"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="110"/>
         <source>A dot that grows as the CPU gets busier</source>
         <translation>Ein Punkt, der wächst, je stärker die CPU ausgelastet ist</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="111"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="111"/>
         <source>A running cat that speeds up as the CPU gets busier</source>
         <translation>Eine rennende Katze, die schneller wird, je stärker die CPU ausgelastet ist</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="112"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="112"/>
         <source>A running dog that speeds up as the CPU gets busier</source>
         <translation>Ein rennender Hund, der schneller wird, je stärker die CPU ausgelastet ist</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="113"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="113"/>
         <source>A slime that stretches faster as the CPU gets busier</source>
         <translation>Ein Schleimwesen, das sich schneller dehnt, je stärker die CPU ausgelastet ist</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="114"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="114"/>
         <source>A drop that ripples faster as the CPU gets busier</source>
         <translation>Ein Tropfen, der schneller Wellen schlägt, je stärker die CPU ausgelastet ist</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="115"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="115"/>
         <source>A cup of coffee that steams faster as the CPU gets busier</source>
         <translation>Eine Tasse Kaffee, die stärker dampft, je stärker die CPU ausgelastet ist</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="116"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="116"/>
         <source>A Newton&apos;s cradle that swings faster as the CPU gets busier</source>
         <translation>Ein Kugelstoßpendel, das schneller schwingt, je stärker die CPU ausgelastet ist</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="117"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="117"/>
         <source>An engine that runs faster as the CPU gets busier</source>
         <translation>Ein Motor, der schneller läuft, je stärker die CPU ausgelastet ist</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="118"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="118"/>
         <source>A mochi being pounded faster as the CPU gets busier</source>
         <translation>Ein Mochi, der schneller gestampft wird, je stärker die CPU ausgelastet ist</translation>
     </message>
@@ -4264,7 +4263,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
     </message>
     <message>
         <location filename="../../MenuBar/PanelFacts.cpp" line="36"/>
-        <location filename="../../Sheets/SleepReport.cpp" line="38"/>
+        <location filename="../../Sheets/Reports/SleepReport.cpp" line="38"/>
         <source>On AC power</source>
         <translation>Am Netzteil</translation>
     </message>
@@ -4320,103 +4319,103 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <translation>%@: Akku schwach</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="37"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="37"/>
         <source>Load average %.2f</source>
         <translation>Durchschnittslast %.2f</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="38"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="38"/>
         <source>%@, %@ is using the most</source>
         <translation>%@, %@ nutzt am meisten</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="39"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="39"/>
         <source>%@, %@</source>
         <translation>%@, %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="89"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="89"/>
         <source>System</source>
         <translation>System</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="90"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="90"/>
         <source>Internal</source>
         <translation>Intern</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="90"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="90"/>
         <source>External</source>
         <translation>Extern</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="54"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="54"/>
         <source>Whole-computer power, measured by the battery.</source>
         <translation>Leistung des ganzen Computers, vom Akku gemessen.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="56"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="55"/>
         <source>Measured energy isn&apos;t available. This is estimated from CPU usage.</source>
         <translation>Gemessene Energie ist nicht verfügbar. Das hier ist aus der CPU-Nutzung geschätzt.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="62"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="61"/>
         <location filename="../../Samplers/ProcessName.cpp" line="52"/>
         <source>Process %@</source>
         <translation>Prozess %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="68"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="67"/>
         <source>Unavailable</source>
         <translation>Nicht verfügbar</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="41"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="40"/>
         <source>GPU usage isn&apos;t available on this computer. It can be read from AMD graphics and from NVIDIA&apos;s driver.</source>
         <translation>Die GPU-Auslastung ist auf diesem Computer nicht verfügbar. Sie lässt sich bei AMD-Grafik und über den NVIDIA-Treiber auslesen.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="44"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="43"/>
         <source>The GPU is close to full load. That&apos;s normal while rendering, exporting video or gaming.</source>
         <translation>Die GPU ist fast voll ausgelastet. Das ist beim Rendern, Exportieren von Videos oder Spielen normal.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="45"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="44"/>
         <source>The GPU is working, with headroom left.</source>
         <translation>Die GPU arbeitet, hat aber noch Reserven.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="46"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="45"/>
         <source>The GPU is mostly idle.</source>
         <translation>Die GPU ist meist im Leerlauf.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="37"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="36"/>
         <source>Memory has run short. Quit the apps using the most first.</source>
         <translation>Der Speicher ist knapp geworden. Beende zuerst die Apps, die am meisten nutzen.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="39"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="38"/>
         <source>The system is compressing memory. Quitting apps you aren&apos;t using makes switching smoother.</source>
         <translation>Das System komprimiert Speicher. Wenn du Apps beendest, die du nicht nutzt, geht das Wechseln flüssiger.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="40"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="39"/>
         <source>There&apos;s enough memory. Nothing to do.</source>
         <translation>Es ist genug Speicher da. Nichts zu tun.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="47"/>
+        <location filename="../../Pages/Memory/MemoryAdviceCard.cpp" line="48"/>
         <source>Quitting these apps you aren&apos;t using frees the most memory.</source>
         <translation>Wenn du diese Apps beendest, die du nicht nutzt, wird am meisten Speicher frei.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="48"/>
+        <location filename="../../Pages/Memory/MemoryAdviceCard.cpp" line="49"/>
         <source>No background apps worth quitting. Most memory is used by the app you&apos;re using, or by the system.</source>
         <translation>Keine Hintergrund-Apps, die sich zu beenden lohnen. Der meiste Speicher gehört der App, die du nutzt, oder dem System.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="55"/>
+        <location filename="../../Pages/Memory/MemoryAdviceCard.cpp" line="56"/>
         <source>Quit these %n and free about %@</source>
         <translation>
             <numerusform>Diese %n beenden und etwa %@ freigeben</numerusform>
@@ -4424,7 +4423,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/PortList.cpp" line="49"/>
+        <location filename="../../Pages/Network/PortList.cpp" line="49"/>
         <source>%n ports, %@ open to the local network</source>
         <translation>
             <numerusform>%n Port, %@ offen im lokalen Netz</numerusform>
@@ -4432,7 +4431,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/PortList.cpp" line="50"/>
+        <location filename="../../Pages/Network/PortList.cpp" line="50"/>
         <source>%n ports</source>
         <translation>
             <numerusform>%n Port</numerusform>
@@ -4440,27 +4439,27 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/PortList.cpp" line="55"/>
+        <location filename="../../Pages/Network/PortList.cpp" line="55"/>
         <source>Reading listening ports…</source>
         <translation>Offene Ports werden gelesen …</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortList.cpp" line="56"/>
+        <location filename="../../Pages/Network/PortList.cpp" line="56"/>
         <source>Listening ports can&apos;t be read because the system lsof command can&apos;t be run.</source>
         <translation>Offene Ports können nicht gelesen werden, weil der Systembefehl lsof nicht ausgeführt werden kann.</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortList.cpp" line="58"/>
+        <location filename="../../Pages/Network/PortList.cpp" line="58"/>
         <source>No process under your account is listening on a port right now.</source>
         <translation>Gerade lauscht kein Prozess deines Kontos auf einem Port.</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortList.cpp" line="60"/>
+        <location filename="../../Pages/Network/PortList.cpp" line="60"/>
         <source>No process under your account is listening on port %@. A system service may still be using it.</source>
         <translation>Kein Prozess deines Kontos lauscht auf Port %@. Ein Systemdienst könnte ihn trotzdem nutzen.</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortList.cpp" line="62"/>
+        <location filename="../../Pages/Network/PortList.cpp" line="62"/>
         <source>No listening process has “%@” in its name.</source>
         <translation>Kein lauschender Prozess hat „%@“ im Namen.</translation>
     </message>
@@ -4526,12 +4525,12 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <translation>%@ kann automatisch verlangsamt oder angehalten werden, wenn du zu einer anderen App wechselst. Das spart Energie und hält die App im Vordergrund flüssig.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TameRulesSection.cpp" line="20"/>
+        <location filename="../../Sheets/Settings/TameRulesSection.cpp" line="19"/>
         <source>Pauses after you switch away</source>
         <translation>Hält an, wenn du wegwechselst</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TameRulesSection.cpp" line="20"/>
+        <location filename="../../Sheets/Settings/TameRulesSection.cpp" line="19"/>
         <source>Slows down after you switch away</source>
         <translation>Wird verlangsamt, wenn du wegwechselst</translation>
     </message>
@@ -4561,7 +4560,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <translation>Unbekannt</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/AlertsTab.cpp" line="29"/>
+        <location filename="../../Sheets/Settings/AlertsTab.cpp" line="29"/>
         <source>%n alerts on. </source>
         <translation>
             <numerusform>%n Alarm an. </numerusform>
@@ -4569,27 +4568,27 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         </translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="30"/>
+        <location filename="../../Sheets/Settings/AlertsTab.cpp" line="30"/>
         <source>Alerts appear in the Qel window and as desktop notifications.</source>
         <translation>Alarme erscheinen im Qel-Fenster und als Desktop-Benachrichtigungen.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="31"/>
+        <location filename="../../Sheets/Settings/AlertsTab.cpp" line="31"/>
         <source>No notification service is running on this desktop, so alerts only appear in the Qel window.</source>
         <translation>Auf diesem Desktop läuft kein Benachrichtigungsdienst, daher erscheinen Alarme nur im Qel-Fenster.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="42"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="41"/>
         <source>Deletes every recorded day with its marks and app usage, the recorded sleeps and stretches, and the usual baseline. Settings and rules are kept. This can&apos;t be undone.</source>
         <translation>Löscht alle aufgezeichneten Tage mit ihren Markierungen und der App-Nutzung, die aufgezeichneten Ruhezustände und Zeitspannen sowie die übliche Grundlinie. Einstellungen und Regeln bleiben erhalten. Das lässt sich nicht rückgängig machen.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="67"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="67"/>
         <source>less than 1 MB</source>
         <translation>weniger als 1 MB</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="55"/>
+        <location filename="../../Sheets/Reports/IncidentSheet.cpp" line="54"/>
         <source>Peak %@% (%@), average %@%</source>
         <translation>Spitze %@% (%@), Schnitt %@%</translation>
     </message>
@@ -4599,38 +4598,38 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <translation>Der Lizenztext konnte nicht geladen werden.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepReport.cpp" line="24"/>
+        <location filename="../../Sheets/Reports/SleepReport.cpp" line="24"/>
         <source>Battery dropped %@% while asleep</source>
         <translation>Akku verlor %@% im Ruhezustand</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepReport.cpp" line="25"/>
+        <location filename="../../Sheets/Reports/SleepReport.cpp" line="25"/>
         <source>Slept %@</source>
         <translation>Ruhezustand %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepReport.cpp" line="45"/>
-        <location filename="../../Sheets/StretchReport.cpp" line="17"/>
+        <location filename="../../Sheets/Reports/SleepReport.cpp" line="45"/>
+        <location filename="../../Sheets/Reports/StretchReport.cpp" line="17"/>
         <source>%@ s</source>
         <translation>%@ s</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepReport.cpp" line="49"/>
+        <location filename="../../Sheets/Reports/SleepReport.cpp" line="49"/>
         <source>awake for %@</source>
         <translation>%@ wach</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchReport.cpp" line="22"/>
+        <location filename="../../Sheets/Reports/StretchReport.cpp" line="22"/>
         <source>That is %@× the usual for this time of day.</source>
         <translation>Das ist %@× so viel wie üblich zu dieser Tageszeit.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchReport.cpp" line="23"/>
+        <location filename="../../Sheets/Reports/StretchReport.cpp" line="23"/>
         <source>That is about the usual for this time of day.</source>
         <translation>Das ist etwa üblich für diese Tageszeit.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchReport.cpp" line="33"/>
+        <location filename="../../Sheets/Reports/StretchReport.cpp" line="33"/>
         <source>%@–%@, lasted %@.</source>
         <translation>%@–%@, Dauer %@.</translation>
     </message>

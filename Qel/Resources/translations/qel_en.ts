@@ -28,7 +28,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/DataTab.cpp" line="35"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="34"/>
         <source>Stored in a database on this computer only. %n days recorded, using %@.</source>
         <translation>
             <numerusform>Stored in a database on this computer only. %n day recorded, using %@.</numerusform>
@@ -36,7 +36,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/DataTab.cpp" line="102"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="108"/>
         <source>%n days collected. After 3 days the ring shows a reference line.</source>
         <translation>
             <numerusform>%n day collected. After 3 days the ring shows a reference line.</numerusform>
@@ -47,7 +47,7 @@
 <context>
     <name>qel::ActionBar</name>
     <message numerus="yes">
-        <location filename="../../Processes/ActionBar.cpp" line="64"/>
+        <location filename="../../Processes/ActionBar.cpp" line="67"/>
         <source>%n selected</source>
         <translation>
             <numerusform>%n selected</numerusform>
@@ -55,7 +55,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ActionBar.cpp" line="66"/>
+        <location filename="../../Processes/ActionBar.cpp" line="69"/>
         <source>%n system processes will be skipped</source>
         <translation>
             <numerusform>%n system process will be skipped</numerusform>
@@ -63,7 +63,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ActionBar.cpp" line="69"/>
+        <location filename="../../Processes/ActionBar.cpp" line="72"/>
         <source>End %n processes</source>
         <translation>
             <numerusform>End %n process</numerusform>
@@ -74,7 +74,7 @@
 <context>
     <name>qel::CPUPage</name>
     <message numerus="yes">
-        <location filename="../../Pages/CPUPage.cpp" line="179"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="183"/>
         <source>%n processes</source>
         <translation>
             <numerusform>%n process</numerusform>
@@ -85,7 +85,7 @@
 <context>
     <name>qel::DiskPage</name>
     <message numerus="yes">
-        <location filename="../../Pages/DiskPage.cpp" line="209"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="213"/>
         <source>%n mounted</source>
         <translation>
             <numerusform>%n mounted</numerusform>
@@ -96,7 +96,7 @@
 <context>
     <name>qel::EnergyPage</name>
     <message numerus="yes">
-        <location filename="../../Pages/EnergyPage.cpp" line="318"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="322"/>
         <source>%n processes</source>
         <translation>
             <numerusform>%n process</numerusform>
@@ -107,7 +107,7 @@
 <context>
     <name>qel::MenuPanel</name>
     <message numerus="yes">
-        <location filename="../../MenuBar/MenuPanel.cpp" line="425"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="430"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n app online</numerusform>
@@ -118,8 +118,8 @@
 <context>
     <name>qel::NetPage</name>
     <message numerus="yes">
-        <location filename="../../Pages/NetPage.cpp" line="57"/>
-        <location filename="../../Pages/NetPage.cpp" line="126"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="61"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="130"/>
         <source>%n apps</source>
         <translation>
             <numerusform>%n app</numerusform>
@@ -141,8 +141,8 @@
 <context>
     <name>qel::StarMapView</name>
     <message numerus="yes">
-        <location filename="../../Pages/StarMapView.cpp" line="43"/>
-        <location filename="../../Pages/StarMapView.cpp" line="50"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="47"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="54"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n app online</numerusform>
@@ -236,7 +236,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="55"/>
+        <location filename="../../Pages/Memory/MemoryAdviceCard.cpp" line="56"/>
         <source>Quit these %n and free about %@</source>
         <translation>
             <numerusform>Quit these %n and free about %@</numerusform>
@@ -244,7 +244,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/PortList.cpp" line="49"/>
+        <location filename="../../Pages/Network/PortList.cpp" line="49"/>
         <source>%n ports, %@ open to the local network</source>
         <translation>
             <numerusform>%n port, %@ open to the local network</numerusform>
@@ -252,7 +252,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/PortList.cpp" line="50"/>
+        <location filename="../../Pages/Network/PortList.cpp" line="50"/>
         <source>%n ports</source>
         <translation>
             <numerusform>%n port</numerusform>
@@ -276,7 +276,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/AlertsTab.cpp" line="29"/>
+        <location filename="../../Sheets/Settings/AlertsTab.cpp" line="29"/>
         <source>%n alerts on. </source>
         <translation>
             <numerusform>%n alert on. </numerusform>

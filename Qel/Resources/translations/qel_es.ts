@@ -30,97 +30,97 @@
     </message>
     <message>
         <location filename="../../App/SampleReport.cpp" line="69"/>
-        <location filename="../../Pages/BubbleModel.cpp" line="25"/>
+        <location filename="../../Pages/Memory/BubbleModel.cpp" line="25"/>
         <source>Compressed</source>
         <translation>Comprimida</translation>
     </message>
     <message>
         <location filename="../../App/SampleReport.cpp" line="68"/>
-        <location filename="../../Pages/BubbleModel.cpp" line="26"/>
+        <location filename="../../Pages/Memory/BubbleModel.cpp" line="26"/>
         <source>Kernel &amp; locked</source>
         <translation>Núcleo y bloqueada</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="67"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="67"/>
         <source>%@ available</source>
         <translation>%@ disponibles</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="71"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="71"/>
         <source>%@ used of %@</source>
         <translation>%@ usados de %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="77"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="76"/>
         <source>No battery</source>
         <translation>Sin batería</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="78"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="77"/>
         <source>On battery</source>
         <translation>Con batería</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="78"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="77"/>
         <source>On AC power</source>
         <translation>Con corriente</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="79"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="78"/>
         <source>, charging</source>
         <translation>, cargando</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="80"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="81"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="79"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="80"/>
         <source>Unavailable</source>
         <translation>No disponible</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="84"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="83"/>
         <source>Not charging</source>
         <translation>Sin cargar</translation>
     </message>
     <message>
         <location filename="../../App/SampleReport.cpp" line="150"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="98"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="97"/>
         <source>Process %@</source>
         <translation>Proceso %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="99"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="98"/>
         <source>Keeping the display on</source>
         <translation>Manteniendo la pantalla encendida</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="100"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="99"/>
         <source>Keeps the computer awake when idle or with the lid closed</source>
         <translation>Mantiene el ordenador activo en inactividad o con la tapa cerrada</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewFacts.cpp" line="21"/>
+        <location filename="../../Window/Overview/OverviewFacts.cpp" line="20"/>
         <source>Thermal state: %@</source>
         <translation>Estado térmico: %@</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewFacts.cpp" line="26"/>
+        <location filename="../../Window/Overview/OverviewFacts.cpp" line="25"/>
         <source>Battery %@%</source>
         <translation>Batería %@&#xa0;%</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewFacts.cpp" line="27"/>
+        <location filename="../../Window/Overview/OverviewFacts.cpp" line="26"/>
         <source>, on AC power</source>
         <translation>, conectado a la corriente</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewFacts.cpp" line="33"/>
+        <location filename="../../Window/Overview/OverviewFacts.cpp" line="32"/>
         <source>%@ disk free</source>
         <translation>%@ libres en disco</translation>
     </message>
     <message>
         <location filename="../../Kit/PageTable.cpp" line="20"/>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="50"/>
-        <location filename="../../Window/OverviewFacts.cpp" line="40"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="49"/>
+        <location filename="../../Window/Overview/OverviewFacts.cpp" line="39"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
@@ -128,39 +128,38 @@
         <location filename="../../App/SampleReport.cpp" line="61"/>
         <location filename="../../App/SampleReport.cpp" line="94"/>
         <location filename="../../Kit/PageTable.cpp" line="33"/>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="52"/>
-        <location filename="../../Window/OverviewFacts.cpp" line="43"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="51"/>
+        <location filename="../../Window/Overview/OverviewFacts.cpp" line="42"/>
         <source>Memory</source>
         <translation>Memoria</translation>
     </message>
     <message>
         <location filename="../../App/SampleReport.cpp" line="77"/>
         <location filename="../../Kit/PageTable.cpp" line="46"/>
-        <location filename="../../Window/OverviewFacts.cpp" line="45"/>
+        <location filename="../../Window/Overview/OverviewFacts.cpp" line="44"/>
         <source>Network</source>
         <translation>Red</translation>
     </message>
     <message>
         <location filename="../../App/SampleReport.cpp" line="82"/>
         <location filename="../../Kit/PageTable.cpp" line="40"/>
-        <location filename="../../Window/OverviewFacts.cpp" line="46"/>
+        <location filename="../../Window/Overview/OverviewFacts.cpp" line="45"/>
         <source>Disk</source>
         <translation>Disco</translation>
     </message>
     <message>
         <location filename="../../Kit/PageTable.cpp" line="53"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="55"/>
-        <location filename="../../Window/OverviewFacts.cpp" line="48"/>
+        <location filename="../../Window/Overview/OverviewFacts.cpp" line="47"/>
         <source>Energy</source>
         <translation>Energía</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="55"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="57"/>
         <source>Energy (est.)</source>
         <translation>Energía (est.)</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="65"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="67"/>
         <source>Unknown path</source>
         <translation>Ruta desconocida</translation>
     </message>
@@ -537,96 +536,96 @@
         <translation>sin nombre</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="24"/>
+        <location filename="../../Sheets/Settings/AlertsTab.cpp" line="24"/>
         <source>Whole computer</source>
         <translation>Todo el ordenador</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="24"/>
+        <location filename="../../Sheets/Settings/AlertsTab.cpp" line="24"/>
         <source>Temperature and battery</source>
         <translation>Temperatura y batería</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="24"/>
+        <location filename="../../Sheets/Settings/AlertsTab.cpp" line="24"/>
         <source>Single process</source>
         <translation>Un solo proceso</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="40"/>
+        <location filename="../../Sheets/Settings/AlertsTab.cpp" line="42"/>
         <source>When these things happen, Qel tells you which process it is and what to do. Short spikes won&apos;t bother you.</source>
         <translation>Cuando ocurre algo así, Qel te dice qué proceso es y qué hacer. Los picos breves no te molestarán.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="49"/>
-        <location filename="../../Sheets/AlertsTab.cpp" line="50"/>
+        <location filename="../../Sheets/Settings/AlertsTab.cpp" line="51"/>
+        <location filename="../../Sheets/Settings/AlertsTab.cpp" line="52"/>
         <source>Pause alerts for 1 hour</source>
         <translation>Pausar alertas durante 1 hora</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="49"/>
+        <location filename="../../Sheets/Settings/AlertsTab.cpp" line="51"/>
         <source>No alerts appear while paused. They resume automatically.</source>
         <translation>Mientras están pausadas no aparece ninguna alerta. Se reanudan automáticamente.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/BackgroundTab.cpp" line="17"/>
-        <location filename="../../Sheets/BackgroundTab.cpp" line="20"/>
+        <location filename="../../Sheets/Settings/BackgroundTab.cpp" line="17"/>
+        <location filename="../../Sheets/Settings/BackgroundTab.cpp" line="20"/>
         <source>Quiet mode</source>
         <translation>Modo silencioso</translation>
     </message>
     <message>
-        <location filename="../../Sheets/BackgroundTab.cpp" line="18"/>
+        <location filename="../../Sheets/Settings/BackgroundTab.cpp" line="18"/>
         <source>Drops processes that are not in front, have no window and use a lot of CPU to background priority. Restored when you turn this off or quit Qel.</source>
         <translation>Pasa a prioridad de segundo plano los procesos que no están en primer plano, no tienen ventana y usan mucha CPU. Se restablece al desactivar esta opción o salir de Qel.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="47"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="46"/>
         <source>Erase all history?</source>
         <translation>¿Borrar todo el historial?</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="48"/>
-        <location filename="../../Sheets/DataTab.cpp" line="116"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="47"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="122"/>
         <source>Erase all history</source>
         <translation>Borrar todo el historial</translation>
     </message>
     <message>
-        <location filename="../../Kit/AskFirst.cpp" line="17"/>
+        <location filename="../../Kit/Widgets/AskFirst.cpp" line="17"/>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="76"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="80"/>
         <source>Show in File Manager</source>
         <translation>Mostrar en el gestor de archivos</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="82"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="86"/>
         <source>The history folder could not be opened</source>
         <translation>No se pudo abrir la carpeta del historial</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="84"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="88"/>
         <source>History</source>
         <translation>Historial</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="93"/>
-        <location filename="../../Sheets/DataTab.cpp" line="94"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="97"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="98"/>
         <source>Keep history for</source>
         <translation>Conservar el historial</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="93"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="97"/>
         <source>Older days are deleted automatically. The usual baseline is kept.</source>
         <translation>Los días más antiguos se eliminan automáticamente. La referencia habitual se conserva.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="87"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="91"/>
         <source>7 days</source>
         <translation>7 días</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/DataTab.cpp" line="35"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="34"/>
         <source>Stored in a database on this computer only. %n days recorded, using %@.</source>
         <translation>
             <numerusform>Guardado en una base de datos solo en este ordenador. %n día registrado, que ocupa %@.</numerusform>
@@ -634,42 +633,42 @@
         </translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="59"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="59"/>
         <source>Keep history for %@?</source>
         <translation>¿Conservar el historial solo %@?</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="60"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="60"/>
         <source>Days older than that are deleted now. This can&apos;t be undone.</source>
         <translation>Los días anteriores se eliminan ahora. No se puede deshacer.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="60"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="60"/>
         <source>Delete older days</source>
         <translation>Eliminar los días anteriores</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="88"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="92"/>
         <source>30 days</source>
         <translation>30 días</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="89"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="93"/>
         <source>90 days</source>
         <translation>90 días</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="90"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="94"/>
         <source>1 year</source>
         <translation>1 año</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="91"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="95"/>
         <source>Forever</source>
         <translation>Siempre</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/DataTab.cpp" line="102"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="108"/>
         <source>%n days collected. After 3 days the ring shows a reference line.</source>
         <translation>
             <numerusform>%n día recopilado. A partir de 3 días, el anillo muestra una línea de referencia.</numerusform>
@@ -677,120 +676,120 @@
         </translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="104"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="110"/>
         <source>Usual baseline</source>
         <translation>Referencia habitual</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="113"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="119"/>
         <source>Erase…</source>
         <translation>Borrar…</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="36"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="46"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="36"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="46"/>
         <source>Follow system</source>
         <translation>Según el sistema</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="38"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="40"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="38"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="40"/>
         <source>Interface language</source>
         <translation>Idioma de la interfaz</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="39"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="39"/>
         <source>Follow system uses the first of your system languages that Qel supports, or English if there is none.</source>
         <translation>«Según el sistema» usa el primero de los idiomas del sistema que Qel admita, o el inglés si no hay ninguno.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="44"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="49"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="44"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="50"/>
         <source>Appearance</source>
         <translation>Apariencia</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="46"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="46"/>
         <source>Light</source>
         <translation>Claro</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="46"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="46"/>
         <source>Dark</source>
         <translation>Oscuro</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="49"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="50"/>
         <source>Follow system switches with your desktop&apos;s appearance.</source>
         <translation>«Según el sistema» cambia con la apariencia de tu escritorio.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="53"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="54"/>
         <source>Replay shortcut</source>
         <translation>Atajo de repetición</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="54"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="55"/>
         <source>Press it in any app to replay the last 60 seconds. It can&apos;t be changed yet.</source>
         <translation>Púlsalo en cualquier app para repetir los últimos 60 segundos. Todavía no se puede cambiar.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="59"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="60"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="60"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="61"/>
         <source>Tab bar numbers</source>
         <translation>Cifras en las pestañas</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="68"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="70"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="71"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="73"/>
         <source>Show load in the taskbar icon</source>
         <translation>Mostrar la carga en el icono de la barra de tareas</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="69"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="72"/>
         <source>The water in the taskbar icon rises with CPU usage, and the icon turns warm when the processor is busy.</source>
         <translation>El agua del icono de la barra de tareas sube con el uso de CPU, y el icono toma un tono cálido cuando el procesador está ocupado.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="73"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="74"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="75"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="76"/>
         <source>Open at login</source>
         <translation>Abrir al iniciar sesión</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="73"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="75"/>
         <source>Starts Qel in the tray when you log in.</source>
         <translation>Inicia Qel en la bandeja del sistema al iniciar sesión.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="77"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="79"/>
         <source>Open at login could not be changed</source>
         <translation>No se pudo cambiar la apertura al iniciar sesión</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="84"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="88"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="86"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="90"/>
         <source>Check for updates automatically</source>
         <translation>Buscar actualizaciones automáticamente</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="89"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="91"/>
         <source>Qel looks for a new version about once a day and tells you when there is one.</source>
         <translation>Qel busca una versión nueva más o menos una vez al día y te avisa cuando la hay.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="90"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="92"/>
         <source>This build of Qel names no update feed, so it can&apos;t look for new versions.</source>
         <translation>Esta compilación de Qel no indica ninguna fuente de actualizaciones, así que no puede buscar versiones nuevas.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="93"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="97"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="95"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="99"/>
         <source>Receive Beta updates</source>
         <translation>Recibir actualizaciones beta</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="98"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="100"/>
         <source>Get early access to upcoming versions and continue receiving stable updates.</source>
         <translation>Accede antes a las próximas versiones sin dejar de recibir las actualizaciones estables.</translation>
     </message>
@@ -850,133 +849,133 @@
         <translation>Los símbolos de Qel proceden de la fuente Material Icons de los Material Design Authors, usada bajo la licencia Apache 2.0; sus autores no están vinculados con Qel.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="44"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="43"/>
         <source>Show in the tray</source>
         <translation>Mostrar en la bandeja del sistema</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="45"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="44"/>
         <source>Pick any combination. With none selected, only the icon is shown.</source>
         <translation>Elige cualquier combinación. Si no hay nada seleccionado, solo se muestra el icono.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="49"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="48"/>
         <source>Icon</source>
         <translation>Icono</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="53"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="52"/>
         <source>Net speed</source>
         <translation>Velocidad de red</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="79"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="81"/>
         <source>Icon style</source>
         <translation>Estilo del icono</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="122"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="122"/>
         <source>Preview</source>
         <translation>Vista previa</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterRing.cpp" line="79"/>
+        <location filename="../../Sheets/Export/PosterRing.cpp" line="79"/>
         <source>0:00</source>
         <translation>0:00</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterRing.cpp" line="79"/>
+        <location filename="../../Sheets/Export/PosterRing.cpp" line="79"/>
         <source>6:00</source>
         <translation>6:00</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterRing.cpp" line="79"/>
+        <location filename="../../Sheets/Export/PosterRing.cpp" line="79"/>
         <source>12:00</source>
         <translation>12:00</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterRing.cpp" line="79"/>
+        <location filename="../../Sheets/Export/PosterRing.cpp" line="79"/>
         <source>18:00</source>
         <translation>18:00</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="95"/>
+        <location filename="../../Sheets/Export/PosterView.cpp" line="95"/>
         <source>Busiest moment</source>
         <translation>Momento de más actividad</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="106"/>
+        <location filename="../../Sheets/Export/PosterView.cpp" line="106"/>
         <source>Time recorded</source>
         <translation>Tiempo registrado</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="107"/>
+        <location filename="../../Sheets/Export/PosterView.cpp" line="107"/>
         <source>CPU, daily average</source>
         <translation>CPU, media diaria</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="108"/>
-        <location filename="../../Window/RingLegend.cpp" line="23"/>
+        <location filename="../../Sheets/Export/PosterView.cpp" line="108"/>
+        <location filename="../../Window/Overview/RingLegend.cpp" line="24"/>
         <source>Worth a look</source>
         <translation>Para revisar</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="148"/>
+        <location filename="../../Sheets/Export/PosterView.cpp" line="148"/>
         <source>, </source>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="150"/>
+        <location filename="../../Sheets/Export/PosterView.cpp" line="150"/>
         <source>Most used: %@</source>
         <translation>Lo más usado: %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="31"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="30"/>
         <source>30 s</source>
         <translation>30 s</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="31"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="30"/>
         <source>1 min</source>
         <translation>1 min</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="31"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="30"/>
         <source>2 min</source>
         <translation>2 min</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="31"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="30"/>
         <source>5 min</source>
         <translation>5 min</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="31"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="30"/>
         <source>10 min</source>
         <translation>10 min</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.hpp" line="28"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.hpp" line="28"/>
         <source>General</source>
         <translation>General</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.hpp" line="29"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.hpp" line="29"/>
         <source>Tray</source>
         <translation>Bandeja</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.hpp" line="30"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.hpp" line="30"/>
         <source>Alerts</source>
         <translation>Alertas</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.hpp" line="31"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.hpp" line="31"/>
         <source>Background rules</source>
         <translation>Reglas de segundo plano</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.hpp" line="32"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.hpp" line="32"/>
         <source>Data</source>
         <translation>Datos</translation>
     </message>
@@ -1006,64 +1005,64 @@
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../Window/RingLegend.cpp" line="23"/>
+        <location filename="../../Window/Overview/RingLegend.cpp" line="24"/>
         <source>System events</source>
         <translation>Eventos del sistema</translation>
     </message>
     <message>
-        <location filename="../../Window/RingLegend.cpp" line="23"/>
+        <location filename="../../Window/Overview/RingLegend.cpp" line="24"/>
         <source>Marked by you</source>
         <translation>Marcado por ti</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="8"/>
-        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="10"/>
+        <location filename="../../Sheets/Settings/TabValueStyleMeta.cpp" line="8"/>
+        <location filename="../../Sheets/Settings/TabValueStyleMeta.cpp" line="10"/>
         <source>Always</source>
         <translation>Siempre</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="11"/>
+        <location filename="../../Sheets/Settings/TabValueStyleMeta.cpp" line="11"/>
         <source>On hover</source>
         <translation>Al pasar</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="12"/>
+        <location filename="../../Sheets/Settings/TabValueStyleMeta.cpp" line="12"/>
         <source>When unusual</source>
         <translation>Si es inusual</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="13"/>
+        <location filename="../../Sheets/Settings/TabValueStyleMeta.cpp" line="13"/>
         <source>Load lines</source>
         <translation>Líneas de carga</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="14"/>
+        <location filename="../../Sheets/Settings/TabValueStyleMeta.cpp" line="14"/>
         <source>Current page</source>
         <translation>Página actual</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="20"/>
-        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="22"/>
+        <location filename="../../Sheets/Settings/TabValueStyleMeta.cpp" line="20"/>
+        <location filename="../../Sheets/Settings/TabValueStyleMeta.cpp" line="22"/>
         <source>Each tab shows its number all the time.</source>
         <translation>Cada pestaña muestra su cifra todo el tiempo.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="23"/>
+        <location filename="../../Sheets/Settings/TabValueStyleMeta.cpp" line="23"/>
         <source>Tabs show only their name. Point at one to see its number.</source>
         <translation>Las pestañas solo muestran su nombre. Pasa el puntero por una para ver su cifra.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="24"/>
+        <location filename="../../Sheets/Settings/TabValueStyleMeta.cpp" line="24"/>
         <source>A dot appears on a tab when that part of your computer is unusually busy.</source>
         <translation>Aparece un punto en una pestaña cuando esa parte del ordenador está más ocupada de lo normal.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="25"/>
+        <location filename="../../Sheets/Settings/TabValueStyleMeta.cpp" line="25"/>
         <source>A short line under each tab grows as that part gets busier.</source>
         <translation>Una línea corta bajo cada pestaña crece cuanto más ocupada está esa parte.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="26"/>
+        <location filename="../../Sheets/Settings/TabValueStyleMeta.cpp" line="26"/>
         <source>Only the page you are on shows its number.</source>
         <translation>Solo la página actual muestra su cifra.</translation>
     </message>
@@ -1074,23 +1073,23 @@
         <translation>Sistema</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="76"/>
+        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="76"/>
         <source>Now</source>
         <translation>Ahora</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingView.cpp" line="50"/>
+        <location filename="../../Window/Overview/DayRingView.cpp" line="49"/>
         <source>Asleep</source>
         <translation>En reposo</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingView.cpp" line="50"/>
+        <location filename="../../Window/Overview/DayRingView.cpp" line="49"/>
         <source>No history for this time</source>
         <translation>No hay historial para este momento</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingView.cpp" line="54"/>
-        <location filename="../../Window/DayRingView.cpp" line="55"/>
+        <location filename="../../Window/Overview/DayRingView.cpp" line="53"/>
+        <location filename="../../Window/Overview/DayRingView.cpp" line="54"/>
         <source>CPU, memory %@</source>
         <translation>CPU, memoria %@</translation>
     </message>
@@ -1103,12 +1102,12 @@
 <context>
     <name>qel::ActionBar</name>
     <message>
-        <location filename="../../Processes/ActionBar.cpp" line="46"/>
+        <location filename="../../Processes/ActionBar.cpp" line="49"/>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ActionBar.cpp" line="64"/>
+        <location filename="../../Processes/ActionBar.cpp" line="67"/>
         <source>%n selected</source>
         <translation>
             <numerusform>%n seleccionado</numerusform>
@@ -1116,7 +1115,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ActionBar.cpp" line="66"/>
+        <location filename="../../Processes/ActionBar.cpp" line="69"/>
         <source>%n system processes will be skipped</source>
         <translation>
             <numerusform>Se omitirá %n proceso del sistema</numerusform>
@@ -1124,7 +1123,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ActionBar.cpp" line="69"/>
+        <location filename="../../Processes/ActionBar.cpp" line="72"/>
         <source>End %n processes</source>
         <translation>
             <numerusform>Terminar %n proceso</numerusform>
@@ -1132,7 +1131,7 @@
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/ActionBar.cpp" line="65"/>
+        <location filename="../../Processes/ActionBar.cpp" line="68"/>
         <source>Unsaved changes may be lost</source>
         <translation>Los cambios sin guardar pueden perderse</translation>
     </message>
@@ -1168,12 +1167,12 @@
 <context>
     <name>qel::BubbleFieldView</name>
     <message>
-        <location filename="../../Pages/BubbleFieldView.cpp" line="37"/>
+        <location filename="../../Pages/Memory/BubbleFieldView.cpp" line="39"/>
         <source>Memory bubble chart</source>
         <translation>Burbujas de memoria</translation>
     </message>
     <message>
-        <location filename="../../Pages/BubbleFieldView.cpp" line="64"/>
+        <location filename="../../Pages/Memory/BubbleFieldView.cpp" line="66"/>
         <source>%@ used</source>
         <translation>%@ usados</translation>
     </message>
@@ -1181,57 +1180,57 @@
 <context>
     <name>qel::CPUPage</name>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="90"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="94"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="103"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="107"/>
         <source>User</source>
         <translation>Usuario</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="104"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="108"/>
         <source>System</source>
         <translation>Sistema</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="105"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="109"/>
         <source>Idle</source>
         <translation>Inactivo</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="108"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="112"/>
         <source>Performance</source>
         <translation>Rendimiento</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="109"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="113"/>
         <source>Efficiency</source>
         <translation>Eficiencia</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="122"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="126"/>
         <source>Last 60 seconds</source>
         <translation>Últimos 60 segundos</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="122"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="126"/>
         <source>All cores combined</source>
         <translation>Todos los núcleos</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="135"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="139"/>
         <source>Using the most</source>
         <translation>Los que más usan</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="135"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="139"/>
         <source>Click a name for details</source>
         <translation>Haz clic en un nombre para ver detalles</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/CPUPage.cpp" line="179"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="183"/>
         <source>%n processes</source>
         <translation>
             <numerusform>%n proceso</numerusform>
@@ -1239,17 +1238,17 @@
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="180"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="184"/>
         <source>Load %.2f</source>
         <translation>Carga %.2f</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="191"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="195"/>
         <source>Each bar is a logical core. The contrasting segment on it marks its recent peak. The center shows the system thermal state.</source>
         <translation>Cada barra es un núcleo lógico. El segmento que contrasta marca su pico reciente. El centro muestra el estado térmico del sistema.</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="193"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="197"/>
         <source>Each bar is a core. The contrasting segment on it marks its recent peak. The center shows the system thermal state.</source>
         <translation>Cada barra es un núcleo. El segmento que contrasta marca su pico reciente. El centro muestra el estado térmico del sistema.</translation>
     </message>
@@ -1291,34 +1290,34 @@
 <context>
     <name>qel::CoreFlowerView</name>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="50"/>
+        <location filename="../../Pages/CPU/CoreFlowerView.cpp" line="50"/>
         <source>Usage per core</source>
         <translation>Uso por núcleo</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="59"/>
+        <location filename="../../Pages/CPU/CoreFlowerView.cpp" line="59"/>
         <source>Total usage %@</source>
         <translation>Uso total %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="65"/>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="114"/>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="115"/>
+        <location filename="../../Pages/CPU/CoreFlowerView.cpp" line="65"/>
+        <location filename="../../Pages/CPU/CoreFlowerView.cpp" line="114"/>
+        <location filename="../../Pages/CPU/CoreFlowerView.cpp" line="115"/>
         <source>Load %.2f</source>
         <translation>Carga %.2f</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="108"/>
+        <location filename="../../Pages/CPU/CoreFlowerView.cpp" line="108"/>
         <source>Efficiency</source>
         <translation>Eficiencia</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="108"/>
+        <location filename="../../Pages/CPU/CoreFlowerView.cpp" line="108"/>
         <source>Performance</source>
         <translation>Rendimiento</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="113"/>
+        <location filename="../../Pages/CPU/CoreFlowerView.cpp" line="113"/>
         <source>Thermal state</source>
         <translation>Estado térmico</translation>
     </message>
@@ -1369,8 +1368,8 @@
 <context>
     <name>qel::DayRingView</name>
     <message>
-        <location filename="../../Window/DayRingView.cpp" line="75"/>
-        <location filename="../../Window/DayRingView.cpp" line="115"/>
+        <location filename="../../Window/Overview/DayRingView.cpp" line="80"/>
+        <location filename="../../Window/Overview/DayRingView.cpp" line="122"/>
         <source>Ring</source>
         <translation>Anillo</translation>
     </message>
@@ -1378,12 +1377,12 @@
 <context>
     <name>qel::DeviceBatteries</name>
     <message>
-        <location filename="../../Pages/DeviceBatteries.cpp" line="27"/>
+        <location filename="../../Pages/Energy/DeviceBatteries.cpp" line="27"/>
         <source>Device batteries</source>
         <translation>Baterías de dispositivos</translation>
     </message>
     <message>
-        <location filename="../../Pages/DeviceBatteries.cpp" line="42"/>
+        <location filename="../../Pages/Energy/DeviceBatteries.cpp" line="42"/>
         <source>Scroll to see more devices.</source>
         <translation>Desplázate para ver más dispositivos.</translation>
     </message>
@@ -1391,12 +1390,12 @@
 <context>
     <name>qel::DeviceBatteryRing</name>
     <message>
-        <location filename="../../Pages/DeviceBatteryRing.cpp" line="47"/>
+        <location filename="../../Pages/Energy/DeviceBatteryRing.cpp" line="47"/>
         <source>Battery %@%</source>
         <translation>Batería %@&#xa0;%</translation>
     </message>
     <message>
-        <location filename="../../Pages/DeviceBatteryRing.cpp" line="50"/>
+        <location filename="../../Pages/Energy/DeviceBatteryRing.cpp" line="50"/>
         <source>%@ battery low</source>
         <translation>Batería de %@ baja</translation>
     </message>
@@ -1404,66 +1403,66 @@
 <context>
     <name>qel::DiskPage</name>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="99"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="103"/>
         <source>Disk</source>
         <translation>Disco</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="102"/>
-        <location filename="../../Pages/DiskPage.cpp" line="223"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="106"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="227"/>
         <source>Read %@, write %@</source>
         <translation>Lectura %@, escritura %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="109"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="113"/>
         <source>Used</source>
         <translation>Usado</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="110"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="114"/>
         <source>Available</source>
         <translation>Disponible</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="123"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="127"/>
         <source>The outer ring is the system disk&apos;s space: used and available.
 The inner ring is the last 60 seconds of activity: reads grow outward, writes inward.</source>
         <translation>El anillo exterior es el espacio del disco del sistema: usado y disponible.
 El anillo interior son los últimos 60 segundos de actividad: las lecturas crecen hacia fuera, las escrituras hacia dentro.</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="146"/>
-        <location filename="../../Pages/DiskPage.cpp" line="209"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="150"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="213"/>
         <source>Volumes</source>
         <translation>Volúmenes</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="155"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="159"/>
         <source>Active now</source>
         <translation>Activos ahora</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="155"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="159"/>
         <source>Click a name for details</source>
         <translation>Haz clic en un nombre para ver detalles</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="156"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="160"/>
         <source>No process is doing heavy disk activity right now.</source>
         <translation>Ahora mismo ningún proceso tiene mucha actividad de disco.</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="166"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="170"/>
         <source>Most written</source>
         <translation>Más escrito</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="166"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="170"/>
         <source>Since each process started</source>
         <translation>Desde el inicio de cada proceso</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/DiskPage.cpp" line="209"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="213"/>
         <source>%n mounted</source>
         <translation>
             <numerusform>%n montado</numerusform>
@@ -1474,22 +1473,22 @@ El anillo interior son los últimos 60 segundos de actividad: las lecturas crece
 <context>
     <name>qel::DiskPlatterView</name>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="83"/>
+        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="83"/>
         <source>Disk space and activity</source>
         <translation>Espacio y actividad del disco</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="90"/>
+        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="90"/>
         <source>%@ available</source>
         <translation>%@ disponibles</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="106"/>
+        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="106"/>
         <source>Available</source>
         <translation>Disponible</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="108"/>
+        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="108"/>
         <source>%@ total</source>
         <translation>%@ en total</translation>
     </message>
@@ -1497,80 +1496,80 @@ El anillo interior son los últimos 60 segundos de actividad: las lecturas crece
 <context>
     <name>qel::EnergyPage</name>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="177"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="182"/>
         <source>Energy</source>
         <translation>Energía</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="181"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="186"/>
         <source>Charge</source>
         <translation>Carga</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="182"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="187"/>
         <source>Power</source>
         <translation>Potencia</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="183"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="188"/>
         <source>Thermal state</source>
         <translation>Estado térmico</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="213"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="317"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="218"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="321"/>
         <source>Preventing sleep</source>
         <translation>Impidiendo el reposo</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="227"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="347"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="232"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="351"/>
         <source>Runtime</source>
         <translation>Autonomía</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="237"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="242"/>
         <source>Charger</source>
         <translation>Cargador</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="241"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="246"/>
         <source>Not connected</source>
         <translation>Sin conexión</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="243"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="248"/>
         <source>Adapter power</source>
         <translation>Potencia del adaptador</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="243"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="248"/>
         <source>Current input</source>
         <translation>Entrada actual</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="244"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="249"/>
         <source>Battery charging</source>
         <translation>Batería cargando</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="245"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="250"/>
         <source>Power the system reports for the connected adapter, not the current input.</source>
         <translation>Potencia que indica el sistema para el adaptador conectado, no la entrada actual.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="292"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="381"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="299"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="385"/>
         <source> Per-app energy is estimated from CPU usage.</source>
         <translation> La energía por app se estima a partir del uso de CPU.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="293"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="297"/>
         <source>One turn is 60 seconds, with now at the top. Each bar is stacked by app. Gray is everything else.</source>
         <translation>Una vuelta son 60 segundos, con el momento actual arriba. Cada barra se apila por app. El gris es todo lo demás.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/EnergyPage.cpp" line="318"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="322"/>
         <source>%n processes</source>
         <translation>
             <numerusform>%n proceso</numerusform>
@@ -1578,52 +1577,52 @@ El anillo interior son los últimos 60 segundos de actividad: las lecturas crece
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="319"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="323"/>
         <source>What is preventing sleep can&apos;t be read on this computer.</source>
         <translation>En este ordenador no se puede saber qué impide la suspensión.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="321"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="325"/>
         <source>Nothing is preventing sleep. The computer will sleep normally when you close the lid.</source>
         <translation>Nada impide el reposo. El ordenador entrará en reposo con normalidad al cerrar la tapa.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="322"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="326"/>
         <source>Nothing is preventing sleep. The computer will sleep normally when it&apos;s left idle.</source>
         <translation>Nada impide el reposo. El ordenador entrará en reposo con normalidad cuando esté inactivo.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="356"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="360"/>
         <source>This computer has no battery</source>
         <translation>Este ordenador no tiene batería</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="363"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="367"/>
         <source>A runtime estimate isn&apos;t available yet.</source>
         <translation>Aún no hay una estimación de autonomía.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="368"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="372"/>
         <source>If you unplugged now, about</source>
         <translation>Si lo desconectaras ahora, unas</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="368"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="372"/>
         <source>At this rate, about</source>
         <translation>A este ritmo, unas</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="380"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="384"/>
         <source>Estimated from the average power over the last minute.</source>
         <translation>Estimado a partir de la potencia media del último minuto.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="385"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="389"/>
         <source>Health</source>
         <translation>Salud</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="387"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="391"/>
         <source>Cycle count</source>
         <translation>Número de ciclos</translation>
     </message>
@@ -1631,47 +1630,47 @@ El anillo interior son los últimos 60 segundos de actividad: las lecturas crece
 <context>
     <name>qel::EnergyRing</name>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="34"/>
+        <location filename="../../Pages/Energy/EnergyRing.cpp" line="34"/>
         <source>Energy over the last 60 seconds</source>
         <translation>Energía en los últimos 60 segundos</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="43"/>
+        <location filename="../../Pages/Energy/EnergyRing.cpp" line="43"/>
         <source>%.1f watts</source>
         <translation>%.1f vatios</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="123"/>
+        <location filename="../../Pages/Energy/EnergyRing.cpp" line="123"/>
         <source>Now</source>
         <translation>Ahora</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="123"/>
+        <location filename="../../Pages/Energy/EnergyRing.cpp" line="123"/>
         <source>45 s ago</source>
         <translation>hace 45 s</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="123"/>
+        <location filename="../../Pages/Energy/EnergyRing.cpp" line="123"/>
         <source>30 s ago</source>
         <translation>hace 30 s</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="123"/>
+        <location filename="../../Pages/Energy/EnergyRing.cpp" line="123"/>
         <source>15 s ago</source>
         <translation>hace 15 s</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="139"/>
+        <location filename="../../Pages/Energy/EnergyRing.cpp" line="139"/>
         <source>Battery %@%</source>
         <translation>Batería %@&#xa0;%</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="140"/>
+        <location filename="../../Pages/Energy/EnergyRing.cpp" line="140"/>
         <source>On AC power</source>
         <translation>Con corriente</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="141"/>
+        <location filename="../../Pages/Energy/EnergyRing.cpp" line="141"/>
         <source>Right now</source>
         <translation>Ahora mismo</translation>
     </message>
@@ -1679,12 +1678,12 @@ El anillo interior son los últimos 60 segundos de actividad: las lecturas crece
 <context>
     <name>qel::EventNote</name>
     <message>
-        <location filename="../../Window/EventNote.cpp" line="18"/>
+        <location filename="../../Window/Overview/EventNote.cpp" line="18"/>
         <source>%@  %@</source>
         <translation>%@  %@</translation>
     </message>
     <message>
-        <location filename="../../Window/EventNote.cpp" line="24"/>
+        <location filename="../../Window/Overview/EventNote.cpp" line="24"/>
         <source>Just before: %@ %@</source>
         <translation>Justo antes: %@ %@</translation>
     </message>
@@ -1692,90 +1691,90 @@ El anillo interior son los últimos 60 segundos de actividad: las lecturas crece
 <context>
     <name>qel::ExportSheet</name>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="70"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="70"/>
         <source>Export this day as an image</source>
         <translation>Exportar este día como imagen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="79"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="81"/>
         <source>Saves the ring for this day as a 1080 × 1080 picture.</source>
         <translation>Guarda el anillo de este día como una imagen de 1080 × 1080.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="106"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="108"/>
         <source>Deep sea</source>
         <translation>Mar profundo</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="106"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="108"/>
         <source>Ink</source>
         <translation>Tinta</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="111"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="113"/>
         <source>Background</source>
         <translation>Segundo plano</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="112"/>
-        <location filename="../../Sheets/ExportSheet.cpp" line="113"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="114"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="115"/>
         <source>Show app names</source>
         <translation>Mostrar nombres de apps</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="113"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="115"/>
         <source>When off, no app name appears in the picture</source>
         <translation>Desactivado, no aparece ningún nombre de app en la imagen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="114"/>
-        <location filename="../../Sheets/ExportSheet.cpp" line="115"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="116"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="117"/>
         <source>Show event dots</source>
         <translation>Mostrar puntos de eventos</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="115"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="117"/>
         <source>The things worth a look on this day</source>
         <translation>Lo que merece la pena revisar de este día</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="117"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="119"/>
         <source>The picture contains only the usage rings and what is switched on above. It never includes window titles, file names or network addresses.</source>
         <translation>La imagen solo contiene los anillos de uso y lo que esté activado arriba. Nunca incluye títulos de ventanas, nombres de archivos ni direcciones de red.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="132"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="134"/>
         <source>Copy image</source>
         <translation>Copiar imagen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="135"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="137"/>
         <source>Save image…</source>
         <translation>Guardar imagen…</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="171"/>
-        <location filename="../../Sheets/ExportSheet.cpp" line="181"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="173"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="183"/>
         <source>Couldn&apos;t create the image</source>
         <translation>No se pudo crear la imagen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="174"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="176"/>
         <source>Couldn&apos;t save the image</source>
         <translation>No se pudo guardar la imagen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="176"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="178"/>
         <source>Image saved</source>
         <translation>Imagen guardada</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="188"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="190"/>
         <source>Couldn&apos;t copy the image</source>
         <translation>No se pudo copiar la imagen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="190"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="192"/>
         <source>Copied to the clipboard</source>
         <translation>Copiado al portapapeles</translation>
     </message>
@@ -1783,12 +1782,12 @@ El anillo interior son los últimos 60 segundos de actividad: las lecturas crece
 <context>
     <name>qel::FindingCard</name>
     <message>
-        <location filename="../../Sheets/FindingCard.cpp" line="52"/>
+        <location filename="../../Sheets/Reports/FindingCard.cpp" line="54"/>
         <source>View</source>
         <translation>Ver</translation>
     </message>
     <message>
-        <location filename="../../Sheets/FindingCard.cpp" line="54"/>
+        <location filename="../../Sheets/Reports/FindingCard.cpp" line="56"/>
         <source>Got it</source>
         <translation>Entendido</translation>
     </message>
@@ -1796,17 +1795,17 @@ El anillo interior son los últimos 60 segundos de actividad: las lecturas crece
 <context>
     <name>qel::GPUHiveView</name>
     <message>
-        <location filename="../../Pages/GPUHiveView.cpp" line="35"/>
+        <location filename="../../Pages/GPU/GPUHiveView.cpp" line="35"/>
         <source>GPU usage</source>
         <translation>Uso de GPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUHiveView.cpp" line="42"/>
+        <location filename="../../Pages/GPU/GPUHiveView.cpp" line="42"/>
         <source>Unavailable</source>
         <translation>No disponible</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUHiveView.cpp" line="69"/>
+        <location filename="../../Pages/GPU/GPUHiveView.cpp" line="69"/>
         <source>Now</source>
         <translation>Ahora</translation>
     </message>
@@ -1814,64 +1813,64 @@ El anillo interior son los últimos 60 segundos de actividad: las lecturas crece
 <context>
     <name>qel::GPUPage</name>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="95"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="96"/>
         <source>The more cells lit, the busier the GPU. The outer ring is the last 60 seconds, with now at the top.
 The system doesn&apos;t report per-core or per-app GPU usage, so only the overall figure is shown.</source>
         <translation>Cuantas más celdas encendidas, más ocupada está la GPU. El anillo exterior son los últimos 60 segundos, con el momento actual arriba.
 El sistema no informa del uso de GPU por núcleo ni por app, así que solo se muestra la cifra global.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="107"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="108"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="129"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="129"/>
         <source>GPU memory</source>
         <translation>Memoria de GPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="130"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="130"/>
         <source>Cores</source>
         <translation>Núcleos</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="131"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="131"/>
         <source>Thermal state</source>
         <translation>Estado térmico</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="166"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="154"/>
         <source>Likely GPU users</source>
         <translation>Posibles usuarios de la GPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="166"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="154"/>
         <source>Apps with the GPU open, by energy</source>
         <translation>Apps que usan la GPU, por energía</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="175"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="163"/>
         <source>Last 60 seconds</source>
         <translation>Últimos 60 segundos</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="175"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="163"/>
         <source>Overall usage</source>
         <translation>Uso total</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="213"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="194"/>
         <source>Unified memory</source>
         <translation>Memoria unificada</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="213"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="194"/>
         <source>GPU and CPU share %@</source>
         <translation>GPU y CPU comparten %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="220"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="201"/>
         <source>The GPU is using %@, other apps %@, with %@ left.</source>
         <translation>La GPU usa %@, otras apps %@, y quedan %@.</translation>
     </message>
@@ -1879,13 +1878,13 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::GainRow</name>
     <message>
-        <location filename="../../Pages/GainRow.cpp" line="36"/>
-        <location filename="../../Pages/GainRow.cpp" line="67"/>
+        <location filename="../../Pages/Energy/GainRow.cpp" line="36"/>
+        <location filename="../../Pages/Energy/GainRow.cpp" line="67"/>
         <source>Quit %@</source>
         <translation>Cerrar %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/GainRow.cpp" line="71"/>
+        <location filename="../../Pages/Energy/GainRow.cpp" line="71"/>
         <source>using about %@ W</source>
         <translation>consume unos %@ W</translation>
     </message>
@@ -1976,7 +1975,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::GpuUserList</name>
     <message>
-        <location filename="../../Pages/GpuUserList.cpp" line="47"/>
+        <location filename="../../Pages/GPU/GpuUserList.cpp" line="47"/>
         <source>Front</source>
         <translation>Al frente</translation>
     </message>
@@ -1984,7 +1983,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::IncidentChart</name>
     <message>
-        <location filename="../../Sheets/IncidentChart.cpp" line="62"/>
+        <location filename="../../Sheets/Reports/IncidentChart.cpp" line="63"/>
         <source>CPU usage over the last 60 seconds</source>
         <translation>Uso de CPU en los últimos 60 segundos</translation>
     </message>
@@ -1992,32 +1991,32 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::IncidentSheet</name>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="59"/>
+        <location filename="../../Sheets/Reports/IncidentSheet.cpp" line="59"/>
         <source>What just happened</source>
         <translation>Qué acaba de pasar</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="61"/>
+        <location filename="../../Sheets/Reports/IncidentSheet.cpp" line="61"/>
         <source>Press Ctrl+Alt+E any time to replay the last 60 seconds.</source>
         <translation>Pulsa Ctrl+Alt+E en cualquier momento para repetir los últimos 60 segundos.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="72"/>
+        <location filename="../../Sheets/Reports/IncidentSheet.cpp" line="74"/>
         <source>60 s ago</source>
         <translation>hace 60 s</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="76"/>
+        <location filename="../../Sheets/Reports/IncidentSheet.cpp" line="78"/>
         <source>Pressed at %@</source>
         <translation>Pulsado a las %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="125"/>
+        <location filename="../../Sheets/Reports/IncidentSheet.cpp" line="127"/>
         <source>View</source>
         <translation>Ver</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="127"/>
+        <location filename="../../Sheets/Reports/IncidentSheet.cpp" line="129"/>
         <source>Ended</source>
         <translation>Terminado</translation>
     </message>
@@ -2025,62 +2024,62 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::InsightEngine</name>
     <message>
-        <location filename="../../History/InsightReplay.cpp" line="45"/>
+        <location filename="../../History/InsightReplay.cpp" line="115"/>
         <source>Not enough history yet</source>
         <translation>Aún no hay suficiente historial</translation>
     </message>
     <message>
-        <location filename="../../History/InsightReplay.cpp" line="46"/>
+        <location filename="../../History/InsightReplay.cpp" line="116"/>
         <source>Qel just started. In a few seconds it can replay what happened.</source>
         <translation>Qel acaba de iniciarse. En unos segundos podrá repetir lo que ha pasado.</translation>
     </message>
     <message>
-        <location filename="../../History/InsightReplay.cpp" line="103"/>
+        <location filename="../../History/InsightReplay.cpp" line="126"/>
         <source>%@ pushed the CPU to %@ %@</source>
         <translation>%@ llevó la CPU al %@ %@</translation>
     </message>
     <message>
-        <location filename="../../History/InsightReplay.cpp" line="105"/>
+        <location filename="../../History/InsightReplay.cpp" line="128"/>
         <source>Memory is tight and the system is compressing it</source>
         <translation>La memoria escasea y el sistema la está comprimiendo</translation>
     </message>
     <message>
-        <location filename="../../History/InsightReplay.cpp" line="107"/>
+        <location filename="../../History/InsightReplay.cpp" line="130"/>
         <source>The disk is reading and writing heavily</source>
         <translation>El disco está leyendo y escribiendo mucho</translation>
     </message>
     <message>
-        <location filename="../../History/InsightReplay.cpp" line="109"/>
+        <location filename="../../History/InsightReplay.cpp" line="132"/>
         <source>%@ briefly maxed out one core</source>
         <translation>%@ saturó un núcleo brevemente</translation>
     </message>
     <message>
-        <location filename="../../History/InsightReplay.cpp" line="111"/>
+        <location filename="../../History/InsightReplay.cpp" line="134"/>
         <source>Nothing unusual in the last %@ s</source>
         <translation>Nada inusual en los últimos %@ s</translation>
     </message>
     <message>
-        <location filename="../../History/InsightReplay.cpp" line="114"/>
+        <location filename="../../History/InsightReplay.cpp" line="137"/>
         <source>CPU peaked at %@ (%@) and averaged %@ over these %@ s.</source>
         <translation>La CPU llegó a un pico del %@ (%@) y tuvo una media del %@ en estos %@ s.</translation>
     </message>
     <message>
-        <location filename="../../History/InsightReplay.cpp" line="117"/>
+        <location filename="../../History/InsightReplay.cpp" line="140"/>
         <source>%@ peaked at %@% (100% is one full core) and averaged %@%.</source>
         <translation>%@ llegó a un pico del %@&#xa0;% (100&#xa0;% es un núcleo completo) y tuvo una media del %@ %.</translation>
     </message>
     <message>
-        <location filename="../../History/InsightReplay.cpp" line="120"/>
+        <location filename="../../History/InsightReplay.cpp" line="143"/>
         <source>Memory pressure peaked at %@%. When memory runs short, switching apps gets noticeably slower.</source>
         <translation>La presión de memoria llegó a un pico del %@ %. Cuando falta memoria, cambiar de app es bastante más lento.</translation>
     </message>
     <message>
-        <location filename="../../History/InsightReplay.cpp" line="122"/>
+        <location filename="../../History/InsightReplay.cpp" line="145"/>
         <source>Disk activity peaked at %@.</source>
         <translation>La actividad del disco llegó a un pico de %@.</translation>
     </message>
     <message>
-        <location filename="../../History/InsightReplay.cpp" line="124"/>
+        <location filename="../../History/InsightReplay.cpp" line="147"/>
         <source>If things felt slow just now, an app may have been waiting on the network or on another program. That doesn&apos;t show up as CPU usage.</source>
         <translation>Si todo ha ido lento hace un momento, puede que una app estuviera esperando a la red o a otro programa. Eso no aparece como uso de CPU.</translation>
     </message>
@@ -2096,68 +2095,68 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::MemPage</name>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="85"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="86"/>
         <source>Memory</source>
         <translation>Memoria</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="90"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="91"/>
         <source>Used</source>
         <translation>Usado</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="91"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="92"/>
         <source>Pressure</source>
         <translation>Presión</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="92"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="93"/>
         <source>Swap</source>
         <translation>Swap</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="104"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="105"/>
         <source>Each bubble is a process, sized by the memory it uses. Click a bubble for details or to quit it. The outer ring is memory pressure.</source>
         <translation>Cada burbuja es un proceso y su tamaño depende de la memoria que usa. Haz clic en una burbuja para ver detalles o cerrarlo. El anillo exterior es la presión de memoria.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="120"/>
-        <location filename="../../Pages/MemPage.cpp" line="190"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="122"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="192"/>
         <source>Memory breakdown</source>
         <translation>Desglose de memoria</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="141"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="143"/>
         <source>App memory</source>
         <translation>Memoria de apps</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="142"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="144"/>
         <source>Kernel &amp; locked</source>
         <translation>Núcleo y bloqueada</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="143"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="145"/>
         <source>Compressed</source>
         <translation>Comprimida</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="144"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="146"/>
         <source>Available</source>
         <translation>Disponible</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="161"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="163"/>
         <source>Memory pressure</source>
         <translation>Presión de memoria</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="190"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="192"/>
         <source>%@ total</source>
         <translation>%@ en total</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="198"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="200"/>
         <source>%@%. %@</source>
         <translation>%@ %. %@</translation>
     </message>
@@ -2165,7 +2164,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::MemoryAdviceCard</name>
     <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="70"/>
+        <location filename="../../Pages/Memory/MemoryAdviceCard.cpp" line="75"/>
         <source>Memory is tight</source>
         <translation>La memoria escasea</translation>
     </message>
@@ -2173,22 +2172,22 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::MemoryAdviceRow</name>
     <message>
-        <location filename="../../Pages/MemoryAdviceRow.cpp" line="43"/>
+        <location filename="../../Pages/Memory/MemoryAdviceRow.cpp" line="43"/>
         <source>Memory keeps growing. Reopening it frees the memory.</source>
         <translation>La memoria no deja de crecer. Volver a abrirla libera la memoria.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceRow.cpp" line="49"/>
+        <location filename="../../Pages/Memory/MemoryAdviceRow.cpp" line="49"/>
         <source>Quit</source>
         <translation>Salir</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceRow.cpp" line="60"/>
+        <location filename="../../Pages/Memory/MemoryAdviceRow.cpp" line="60"/>
         <source>Using %@, %@</source>
         <translation>Usa %@, %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceRow.cpp" line="61"/>
+        <location filename="../../Pages/Memory/MemoryAdviceRow.cpp" line="61"/>
         <source>Quit %@</source>
         <translation>Cerrar %@</translation>
     </message>
@@ -2196,7 +2195,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::MemoryChart</name>
     <message>
-        <location filename="../../Processes/MemoryChart.cpp" line="54"/>
+        <location filename="../../Processes/MemoryChart.cpp" line="56"/>
         <source>Memory, last 30 days</source>
         <translation>Memoria, últimos 30 días</translation>
     </message>
@@ -2204,22 +2203,22 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::MenuBar</name>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="272"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="273"/>
         <source>Show panel</source>
         <translation>Mostrar panel</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="273"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="274"/>
         <source>Open Qel</source>
         <translation>Abrir Qel</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="274"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="275"/>
         <source>What just happened</source>
         <translation>Qué acaba de pasar</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="352"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="353"/>
         <source>Qel keeps running while its window is closed, and usually waits in the tray. This desktop has no tray, so the window was minimised instead. To end Qel, choose Quit (Ctrl+Q).</source>
         <translation>Qel sigue en ejecución con la ventana cerrada y normalmente espera en la bandeja del sistema. Este escritorio no tiene bandeja, así que la ventana se ha minimizado. Para cerrar Qel, elige Salir (Ctrl+Q).</translation>
     </message>
@@ -2235,7 +2234,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::MenuCell</name>
     <message>
-        <location filename="../../MenuBar/MenuCell.cpp" line="36"/>
+        <location filename="../../MenuBar/MenuCell.cpp" line="37"/>
         <source>View %@</source>
         <translation>Ver %@</translation>
     </message>
@@ -2243,129 +2242,129 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::MenuPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="109"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="111"/>
         <source>Today</source>
         <translation>Hoy</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="143"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="145"/>
         <source>Top processes</source>
         <translation>Procesos principales</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="144"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="146"/>
         <source>Hover to quit</source>
         <translation>Pasa el puntero para cerrar</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="111"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="113"/>
         <source>Network</source>
         <translation>Red</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="112"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="114"/>
         <source>Bluetooth devices</source>
         <translation>Dispositivos Bluetooth</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="262"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="264"/>
         <source>Scroll horizontally to see more devices.</source>
         <translation>Desplázate en horizontal para ver más dispositivos.</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="267"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="436"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="269"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="441"/>
         <source>Not connected</source>
         <translation>Sin conexión</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="281"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="283"/>
         <source>Quiet mode</source>
         <translation>Modo silencioso</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="282"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="284"/>
         <source>Keep awake</source>
         <translation>Mantener activo</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="283"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="285"/>
         <source>Pause alerts</source>
         <translation>Pausar alertas</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="309"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="311"/>
         <source>Settings</source>
         <translation>Ajustes</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="311"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="313"/>
         <source>What just happened</source>
         <translation>Qué acaba de pasar</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="313"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="315"/>
         <source>Quit</source>
         <translation>Salir</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="315"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="317"/>
         <source>Open Qel</source>
         <translation>Abrir Qel</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="198"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="389"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="200"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="391"/>
         <source>Load %.2f</source>
         <translation>Carga %.2f</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="203"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="205"/>
         <source>Measured</source>
         <translation>Medida</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="203"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="205"/>
         <source>Process sum</source>
         <translation>Suma de procesos</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="397"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="400"/>
         <source>Thermal</source>
         <translation>Térmico</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="397"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="400"/>
         <source>System thermal state</source>
         <translation>Estado térmico del sistema</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="398"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="401"/>
         <source>Battery</source>
         <translation>Batería</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="400"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="404"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="400"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="404"/>
         <source>Memory %@</source>
         <translation>Memoria %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="402"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="406"/>
         <source>Disk free</source>
         <translation>Disco libre</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="402"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="407"/>
         <source>%@ total</source>
         <translation>%@ en total</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/MenuPanel.cpp" line="425"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="430"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n app conectada</numerusform>
@@ -2373,17 +2372,17 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="427"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="432"/>
         <source>Per-app traffic unavailable</source>
         <translation>Tráfico por app no disponible</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="432"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="437"/>
         <source>Local %@</source>
         <translation>Local %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="436"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="441"/>
         <source>No local address</source>
         <translation>Sin dirección local</translation>
     </message>
@@ -2391,7 +2390,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::MetricRow</name>
     <message>
-        <location filename="../../Window/MetricRow.cpp" line="34"/>
+        <location filename="../../Window/Overview/MetricRow.cpp" line="34"/>
         <source>View %@</source>
         <translation>Ver %@</translation>
     </message>
@@ -2407,27 +2406,27 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::NetAddressCard</name>
     <message>
-        <location filename="../../Pages/NetAddressCard.cpp" line="56"/>
+        <location filename="../../Pages/Network/NetAddressCard.cpp" line="56"/>
         <source>Local address</source>
         <translation>Dirección local</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetAddressCard.cpp" line="56"/>
+        <location filename="../../Pages/Network/NetAddressCard.cpp" line="56"/>
         <source>No local address</source>
         <translation>Sin dirección local</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetAddressCard.cpp" line="56"/>
+        <location filename="../../Pages/Network/NetAddressCard.cpp" line="56"/>
         <source>Not connected</source>
         <translation>Sin conexión</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetAddressCard.cpp" line="57"/>
+        <location filename="../../Pages/Network/NetAddressCard.cpp" line="57"/>
         <source>Data is moving, but no network interface has an IPv4 address.</source>
         <translation>Hay datos en movimiento, pero ninguna interfaz de red tiene dirección IPv4.</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetAddressCard.cpp" line="58"/>
+        <location filename="../../Pages/Network/NetAddressCard.cpp" line="58"/>
         <source>No network interface with an IP address was found.</source>
         <translation>No se encontró ninguna interfaz de red con dirección IP.</translation>
     </message>
@@ -2435,12 +2434,12 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::NetCard</name>
     <message>
-        <location filename="../../Pages/NetCard.cpp" line="59"/>
+        <location filename="../../Pages/Network/NetCard.cpp" line="59"/>
         <source>↓ %@  ↑ %@</source>
         <translation>↓ %@  ↑ %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetCard.cpp" line="60"/>
+        <location filename="../../Pages/Network/NetCard.cpp" line="60"/>
         <source>%@ in total</source>
         <translation>%@ en total</translation>
     </message>
@@ -2448,28 +2447,28 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::NetPage</name>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="46"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="50"/>
         <source>Network</source>
         <translation>Red</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="55"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="59"/>
         <source>Download</source>
         <translation>Bajada</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="56"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="60"/>
         <source>Upload</source>
         <translation>Subida</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="57"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="61"/>
         <source>Online</source>
         <translation>Conectado</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/NetPage.cpp" line="57"/>
-        <location filename="../../Pages/NetPage.cpp" line="126"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="61"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="130"/>
         <source>%n apps</source>
         <translation>
             <numerusform>%n app</numerusform>
@@ -2477,22 +2476,22 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="83"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="87"/>
         <source>Who&apos;s online</source>
         <translation>Quién está conectado</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="83"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="87"/>
         <source>Only processes under your account. Scroll sideways for more.</source>
         <translation>Solo procesos de tu cuenta. Desplázate en horizontal para ver más.</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="130"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="134"/>
         <source>Each dot is an app that is online. Bigger dots have more traffic right now. Dots closer to the center have more total traffic. Click one for details. Per-app figures count TCP only, and leave out traffic within this computer.</source>
         <translation>Cada punto es una app conectada. Los puntos más grandes tienen más tráfico ahora; los más cercanos al centro, más tráfico total. Haz clic en uno para ver detalles. Las cifras por app solo cuentan TCP y excluyen el tráfico dentro de este ordenador.</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="133"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="137"/>
         <source>Per-app traffic isn&apos;t available (the system&apos;s socket statistics can&apos;t be read), so only whole-computer upload and download are shown.</source>
         <translation>El tráfico por app no está disponible (no se pueden leer las estadísticas de sockets del sistema), así que solo se muestran la subida y la bajada de todo el ordenador.</translation>
     </message>
@@ -2500,12 +2499,12 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::NoTameRules</name>
     <message>
-        <location filename="../../Sheets/NoTameRules.cpp" line="18"/>
+        <location filename="../../Sheets/Settings/NoTameRules.cpp" line="18"/>
         <source>When not in front</source>
         <translation>Fuera de primer plano</translation>
     </message>
     <message>
-        <location filename="../../Sheets/NoTameRules.cpp" line="20"/>
+        <location filename="../../Sheets/Settings/NoTameRules.cpp" line="20"/>
         <source>No rules yet. In the details of any process, you can set its app to slow down or pause when it is not in front.</source>
         <translation>Aún no hay reglas. En los detalles de cualquier proceso puedes hacer que su app se ralentice o se pause cuando no esté en primer plano.</translation>
     </message>
@@ -2513,7 +2512,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::OtherMarkRow</name>
     <message>
-        <location filename="../../Sheets/OtherMarkRow.cpp" line="49"/>
+        <location filename="../../Sheets/Reports/OtherMarkRow.cpp" line="49"/>
         <source>peak %@</source>
         <translation>pico %@</translation>
     </message>
@@ -2521,22 +2520,22 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::OverviewPage</name>
     <message>
-        <location filename="../../Window/OverviewPage.cpp" line="158"/>
+        <location filename="../../Window/Overview/OverviewPage.cpp" line="157"/>
         <source>Replay 60 s</source>
         <translation>Repetir 60 s</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewPage.cpp" line="159"/>
+        <location filename="../../Window/Overview/OverviewPage.cpp" line="158"/>
         <source>What just happened: replay the last 60 seconds (Ctrl+Alt+E)</source>
         <translation>Qué acaba de pasar: repetir los últimos 60 segundos (Ctrl+Alt+E)</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewPage.cpp" line="172"/>
+        <location filename="../../Window/Overview/OverviewPage.cpp" line="171"/>
         <source>View summary</source>
         <translation>Ver resumen</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewPage.cpp" line="247"/>
+        <location filename="../../Window/Overview/OverviewPage.cpp" line="247"/>
         <source>This moment is inside “%@”.</source>
         <translation>Este momento está dentro de «%@».</translation>
     </message>
@@ -2557,14 +2556,14 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::PanelProcRow</name>
     <message>
-        <location filename="../../MenuBar/PanelProcRow.cpp" line="62"/>
-        <location filename="../../MenuBar/PanelProcRow.cpp" line="114"/>
+        <location filename="../../MenuBar/PanelProcRow.cpp" line="63"/>
+        <location filename="../../MenuBar/PanelProcRow.cpp" line="115"/>
         <source>System</source>
         <translation>Sistema</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelProcRow.cpp" line="61"/>
-        <location filename="../../MenuBar/PanelProcRow.cpp" line="118"/>
+        <location filename="../../MenuBar/PanelProcRow.cpp" line="62"/>
+        <location filename="../../MenuBar/PanelProcRow.cpp" line="119"/>
         <source>End</source>
         <translation>Terminar</translation>
     </message>
@@ -2586,7 +2585,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::PortEndButton</name>
     <message>
-        <location filename="../../Pages/PortEndButton.cpp" line="16"/>
+        <location filename="../../Pages/Network/PortEndButton.cpp" line="16"/>
         <source>End</source>
         <translation>Terminar</translation>
     </message>
@@ -2685,27 +2684,27 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::PortRow</name>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="75"/>
+        <location filename="../../Pages/Network/PortRow.cpp" line="79"/>
         <source>End %@, which is using port %@</source>
         <translation>Terminar %@, que usa el puerto %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="83"/>
+        <location filename="../../Pages/Network/PortRow.cpp" line="87"/>
         <source>Listening on all network interfaces: other devices on the same network can connect to this port.</source>
         <translation>A la escucha en todas las interfaces de red: otros dispositivos de la misma red pueden conectarse a este puerto.</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="85"/>
+        <location filename="../../Pages/Network/PortRow.cpp" line="89"/>
         <source>Listening on 127.0.0.1 only: only this computer can connect.</source>
         <translation>A la escucha solo en 127.0.0.1: solo este ordenador puede conectarse.</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="113"/>
+        <location filename="../../Pages/Network/PortRow.cpp" line="117"/>
         <source>Open to LAN</source>
         <translation>Abierto a la LAN</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="113"/>
+        <location filename="../../Pages/Network/PortRow.cpp" line="117"/>
         <source>This computer only</source>
         <translation>Solo este ordenador</translation>
     </message>
@@ -2713,17 +2712,17 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::PortsPanel</name>
     <message>
-        <location filename="../../Pages/PortsPanel.cpp" line="53"/>
+        <location filename="../../Pages/Network/PortsPanel.cpp" line="57"/>
         <source>Listening ports</source>
         <translation>Puertos a la escucha</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortsPanel.cpp" line="59"/>
+        <location filename="../../Pages/Network/PortsPanel.cpp" line="63"/>
         <source>Port or process</source>
         <translation>Puerto o proceso</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortsPanel.cpp" line="34"/>
+        <location filename="../../Pages/Network/PortsPanel.cpp" line="38"/>
         <source>Only ports of processes under your account. Ports used by system services need administrator rights to see.</source>
         <translation>Solo puertos de procesos de tu cuenta. Para ver los de los servicios del sistema hacen falta permisos de administrador.</translation>
     </message>
@@ -2731,7 +2730,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::PosterPreview</name>
     <message>
-        <location filename="../../Sheets/PosterPreview.cpp" line="14"/>
+        <location filename="../../Sheets/Export/PosterPreview.cpp" line="15"/>
         <source>Preview</source>
         <translation>Vista previa</translation>
     </message>
@@ -2739,79 +2738,79 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::ProcessDetail</name>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="104"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="115"/>
         <source>Now</source>
         <translation>Ahora</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="104"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="115"/>
         <source>Profile</source>
         <translation>Perfil</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="168"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="334"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="179"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="345"/>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="190"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="201"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="191"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="202"/>
         <source>Memory</source>
         <translation>Memoria</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="193"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="204"/>
         <source>Disk I/O</source>
         <translation>E/S de disco</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="194"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="205"/>
         <source>Network</source>
         <translation>Red</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="198"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="209"/>
         <source>CPU, since this panel opened</source>
         <translation>CPU, desde que se abrió este panel</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="221"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="232"/>
         <source>This is a system process: a kernel thread or a service run by another user, such as root. Ending it could freeze or restart the system, so Qel doesn&apos;t offer to end it. High usage usually drops back within a few minutes.</source>
         <translation>Es un proceso del sistema: un hilo del kernel o un servicio que ejecuta otro usuario, como root. Terminarlo podría bloquear o reiniciar el sistema, así que Qel no ofrece terminarlo. Un uso elevado suele bajar en pocos minutos.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="229"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="240"/>
         <source>Quitting closes %@. Unsaved changes may be lost.</source>
         <translation>Al salir se cierra %@. Los cambios sin guardar pueden perderse.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="233"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="244"/>
         <source>End %@</source>
         <translation>Terminar %@</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="235"/>
         <location filename="../../Processes/ProcessDetail.cpp" line="246"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="257"/>
         <source>Force Quit</source>
         <translation>Forzar cierre</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="245"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="256"/>
         <source>Force quit %@?</source>
         <translation>¿Forzar el cierre de %@?</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="246"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="257"/>
         <source>It stops at once, without a chance to save. Unsaved changes are lost.</source>
         <translation>Se detiene al instante, sin poder guardar. Los cambios sin guardar se pierden.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="333"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="344"/>
         <source>This process has ended</source>
         <translation>Este proceso ha terminado</translation>
     </message>
@@ -2832,22 +2831,22 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::ProcessTable</name>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="86"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="92"/>
         <source>Running</source>
         <translation>En ejecución</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="92"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="98"/>
         <source>By CPU</source>
         <translation>Por CPU</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="92"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="98"/>
         <source>By memory</source>
         <translation>Por memoria</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="94"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="100"/>
         <source>Search processes</source>
         <translation>Buscar procesos</translation>
     </message>
@@ -2860,12 +2859,12 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="197"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="203"/>
         <source>Reading processes…</source>
         <translation>Leyendo procesos…</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="198"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="204"/>
         <source>No process has “%@” in its name. Try another word, or clear the search field.</source>
         <translation>Ningún proceso tiene «%@» en su nombre. Prueba con otra palabra o vacía el campo de búsqueda.</translation>
     </message>
@@ -2921,12 +2920,12 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::ReportSheet</name>
     <message>
-        <location filename="../../Sheets/ReportSheet.cpp" line="50"/>
+        <location filename="../../Sheets/Reports/ReportSheet.cpp" line="50"/>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ReportSheet.cpp" line="67"/>
+        <location filename="../../Sheets/Reports/ReportSheet.cpp" line="67"/>
         <source>Done</source>
         <translation>Hecho</translation>
     </message>
@@ -2934,47 +2933,47 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::Ring</name>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="113"/>
+        <location filename="../../Window/Overview/DayRingPainter.cpp" line="113"/>
         <source>Asleep</source>
         <translation>En reposo</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="143"/>
+        <location filename="../../Window/Overview/DayRingPainter.cpp" line="143"/>
         <source>0:00</source>
         <translation>0:00</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="144"/>
+        <location filename="../../Window/Overview/DayRingPainter.cpp" line="144"/>
         <source>6:00</source>
         <translation>6:00</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="145"/>
+        <location filename="../../Window/Overview/DayRingPainter.cpp" line="145"/>
         <source>12:00</source>
         <translation>12:00</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="146"/>
+        <location filename="../../Window/Overview/DayRingPainter.cpp" line="146"/>
         <source>18:00</source>
         <translation>18:00</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="151"/>
+        <location filename="../../Window/Overview/DayRingPainter.cpp" line="151"/>
         <source>Now</source>
         <translation>Ahora</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="152"/>
+        <location filename="../../Window/Overview/DayRingPainter.cpp" line="152"/>
         <source>45 s ago</source>
         <translation>hace 45 s</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="153"/>
+        <location filename="../../Window/Overview/DayRingPainter.cpp" line="153"/>
         <source>30 s ago</source>
         <translation>hace 30 s</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="154"/>
+        <location filename="../../Window/Overview/DayRingPainter.cpp" line="154"/>
         <source>15 s ago</source>
         <translation>hace 15 s</translation>
     </message>
@@ -2982,40 +2981,40 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::RingControls</name>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="45"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="46"/>
         <source>60 s</source>
         <translation>60 s</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="45"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="46"/>
         <source>Day</source>
         <translation>Día</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="52"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="53"/>
         <source>Previous day</source>
         <translation>Día anterior</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="56"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="57"/>
         <source>Next day</source>
         <translation>Día siguiente</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="39"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="39"/>
         <source>Export this day as an image</source>
         <translation>Exportar este día como imagen</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="68"/>
-        <location filename="../../Window/RingControls.cpp" line="69"/>
-        <location filename="../../Window/RingControls.cpp" line="116"/>
-        <location filename="../../Window/RingControls.cpp" line="120"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="69"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="70"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="117"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="121"/>
         <source>Back to now</source>
         <translation>Volver a ahora</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="117"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="118"/>
         <source>Now</source>
         <translation>Ahora</translation>
     </message>
@@ -3023,27 +3022,27 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::RuleRow</name>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="90"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="89"/>
         <source>Below</source>
         <translation>Por debajo de</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="90"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="89"/>
         <source>Above</source>
         <translation>Por encima de</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="96"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="95"/>
         <source>%@ threshold</source>
         <translation>Umbral de %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="108"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="107"/>
         <source>for</source>
         <translation>durante</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="110"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="109"/>
         <source>Duration</source>
         <translation>Duración</translation>
     </message>
@@ -3132,22 +3131,22 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::SettingsSheet</name>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="67"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.cpp" line="66"/>
         <source>Done</source>
         <translation>Hecho</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="91"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.cpp" line="90"/>
         <source>Settings</source>
         <translation>Ajustes</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="123"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.cpp" line="122"/>
         <source>Changes apply immediately and are saved automatically.</source>
         <translation>Los cambios se aplican al instante y se guardan automáticamente.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="140"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.cpp" line="139"/>
         <source>General</source>
         <translation>General</translation>
     </message>
@@ -3155,7 +3154,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::SleepBatteryChart</name>
     <message>
-        <location filename="../../Sheets/SleepBatteryChart.cpp" line="63"/>
+        <location filename="../../Sheets/Reports/SleepBatteryChart.cpp" line="64"/>
         <source>Battery level while asleep</source>
         <translation>Nivel de batería en reposo</translation>
     </message>
@@ -3163,13 +3162,13 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::SleepLine</name>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="39"/>
+        <location filename="../../Sheets/Reports/SleepLine.cpp" line="39"/>
         <source>View sleep report</source>
         <translation>Ver informe de reposo</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="57"/>
-        <location filename="../../Sheets/SleepLine.cpp" line="68"/>
+        <location filename="../../Sheets/Reports/SleepLine.cpp" line="57"/>
+        <location filename="../../Sheets/Reports/SleepLine.cpp" line="68"/>
         <source>View</source>
         <translation>Ver</translation>
     </message>
@@ -3177,17 +3176,17 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::SleepNote</name>
     <message>
-        <location filename="../../Sheets/SleepNote.cpp" line="38"/>
+        <location filename="../../Sheets/Reports/SleepNote.cpp" line="39"/>
         <source>View sleep report</source>
         <translation>Ver informe de reposo</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepNote.cpp" line="61"/>
+        <location filename="../../Sheets/Reports/SleepNote.cpp" line="62"/>
         <source>%@  %@</source>
         <translation>%@  %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepNote.cpp" line="67"/>
+        <location filename="../../Sheets/Reports/SleepNote.cpp" line="68"/>
         <source>Asleep from %@ to %@</source>
         <translation>En reposo de %@ a %@</translation>
     </message>
@@ -3195,17 +3194,17 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::SleepReport</name>
     <message>
-        <location filename="../../Sheets/SleepReport.cpp" line="33"/>
+        <location filename="../../Sheets/Reports/SleepReport.cpp" line="33"/>
         <source>A sleep this long usually uses about %@%. This one used %@%.</source>
         <translation>Un reposo así de largo suele gastar un %@ %. Este gastó un %@ %.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepReport.cpp" line="57"/>
+        <location filename="../../Sheets/Reports/SleepReport.cpp" line="57"/>
         <source>, </source>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepReport.cpp" line="58"/>
+        <location filename="../../Sheets/Reports/SleepReport.cpp" line="58"/>
         <source>Preventing sleep when the lid closed: %@</source>
         <translation>Impidiendo el reposo al cerrar la tapa: %@</translation>
     </message>
@@ -3221,42 +3220,42 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::SleepSheet</name>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="70"/>
+        <location filename="../../Sheets/Reports/SleepSheet.cpp" line="70"/>
         <source>Sleep report</source>
         <translation>Informe de reposo</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="71"/>
+        <location filename="../../Sheets/Reports/SleepSheet.cpp" line="71"/>
         <source>Linux logs when the computer slept and woke, but not which app asked it to wake.</source>
         <translation>Linux registra cuándo el ordenador entró en reposo y se activó, pero no qué app pidió la activación.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="89"/>
+        <location filename="../../Sheets/Reports/SleepSheet.cpp" line="89"/>
         <source>Asleep from %@ to %@</source>
         <translation>En reposo de %@ a %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="101"/>
+        <location filename="../../Sheets/Reports/SleepSheet.cpp" line="101"/>
         <source>Time asleep</source>
         <translation>Tiempo en reposo</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="102"/>
+        <location filename="../../Sheets/Reports/SleepSheet.cpp" line="102"/>
         <source>Battery used</source>
         <translation>Batería usada</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="103"/>
+        <location filename="../../Sheets/Reports/SleepSheet.cpp" line="103"/>
         <source>Wakes</source>
         <translation>Activaciones</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="133"/>
+        <location filename="../../Sheets/Reports/SleepSheet.cpp" line="133"/>
         <source>What woke it</source>
         <translation>Qué lo activó</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="136"/>
+        <location filename="../../Sheets/Reports/SleepSheet.cpp" line="136"/>
         <source>Linux does not log dark wakes, so no wakes are listed for this sleep.</source>
         <translation>Linux no registra las activaciones en segundo plano, así que no se muestran activaciones para este reposo.</translation>
     </message>
@@ -3264,13 +3263,13 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::StarMapView</name>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="41"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="45"/>
         <source>Network star map</source>
         <translation>Mapa estelar de red</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/StarMapView.cpp" line="43"/>
-        <location filename="../../Pages/StarMapView.cpp" line="50"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="47"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="54"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n app conectada</numerusform>
@@ -3278,18 +3277,18 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="121"/>
-        <location filename="../../Pages/StarMapView.cpp" line="135"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="125"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="139"/>
         <source>This computer</source>
         <translation>Este ordenador</translation>
     </message>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="155"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="159"/>
         <source>None of your apps has a TCP connection right now</source>
         <translation>Ahora mismo ninguna de tus apps tiene una conexión TCP</translation>
     </message>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="156"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="160"/>
         <source>Per-app traffic unavailable</source>
         <translation>Tráfico por app no disponible</translation>
     </message>
@@ -3487,7 +3486,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
     </message>
     <message>
         <location filename="../../Store/MenuFeatures.cpp" line="43"/>
-        <location filename="../../Store/Taming.cpp" line="142"/>
+        <location filename="../../Store/Taming.cpp" line="147"/>
         <source>Couldn&apos;t restore the priority of %@</source>
         <translation>No se pudo restablecer la prioridad de %@</translation>
     </message>
@@ -3568,17 +3567,17 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <translation>Activado</translation>
     </message>
     <message>
-        <location filename="../../Store/MenuFeatures.cpp" line="117"/>
+        <location filename="../../Store/MenuFeatures.cpp" line="118"/>
         <source>Mem </source>
         <translation>Mem </translation>
     </message>
     <message>
-        <location filename="../../Store/MenuFeatures.cpp" line="186"/>
+        <location filename="../../Store/MenuFeatures.cpp" line="187"/>
         <source>Quiet mode and taming are idle: this desktop doesn&apos;t tell which app is in front.</source>
         <translation>El modo silencioso y el control de apps están inactivos: este escritorio no indica qué app está en primer plano.</translation>
     </message>
     <message>
-        <location filename="../../Store/MenuFeatures.cpp" line="191"/>
+        <location filename="../../Store/MenuFeatures.cpp" line="192"/>
         <source>Process %@</source>
         <translation>Proceso %@</translation>
     </message>
@@ -3684,37 +3683,37 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <translation>activaciones: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="57"/>
+        <location filename="../../Store/Store.cpp" line="59"/>
         <source>The settings file could not be read. It was kept as %@ and the settings start from their defaults.</source>
         <translation>No se pudo leer el archivo de ajustes. Se conservó como %@ y los ajustes vuelven a sus valores predeterminados.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="278"/>
+        <location filename="../../Store/Store.cpp" line="286"/>
         <source>The history file could not be used. It was kept as %@ and a new one started.</source>
         <translation>No se pudo usar el archivo de historial. Se conservó como %@ y se empezó uno nuevo.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="282"/>
+        <location filename="../../Store/Store.cpp" line="290"/>
         <source>History is not saved this run: the history file is from a newer version of Qel and is left as it is.</source>
         <translation>En esta sesión no se guarda el historial: el archivo de historial es de una versión más reciente de Qel y se deja como está.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="285"/>
+        <location filename="../../Store/Store.cpp" line="293"/>
         <source>History can&apos;t be saved: %@</source>
         <translation>No se puede guardar el historial: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="288"/>
+        <location filename="../../Store/Store.cpp" line="296"/>
         <source>History can&apos;t be saved for now: %@. Qel keeps it and saves it once the disk has room again.</source>
         <translation>Por ahora no se puede guardar el historial: %@. Qel lo conserva y lo guarda en cuanto vuelva a haber espacio en el disco.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="293"/>
+        <location filename="../../Store/Store.cpp" line="301"/>
         <source>History could not be saved: %@</source>
         <translation>No se pudo guardar el historial: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="296"/>
+        <location filename="../../Store/Store.cpp" line="304"/>
         <source>History could not be read: %@</source>
         <translation>No se pudo leer el historial: %@</translation>
     </message>
@@ -3729,27 +3728,27 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <translation>Marcado a las %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Stretches.cpp" line="83"/>
+        <location filename="../../Store/Stretches.cpp" line="84"/>
         <source>Mark deleted</source>
         <translation>Marca eliminada</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="191"/>
+        <location filename="../../Store/Taming.cpp" line="196"/>
         <source>Removed the rule for %@, but it stays slowed until it restarts</source>
         <translation>Se eliminó la regla de %@, pero seguirá con prioridad baja hasta que se reinicie</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="192"/>
+        <location filename="../../Store/Taming.cpp" line="197"/>
         <source>Removed the rule for %@</source>
         <translation>Se eliminó la regla de %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="202"/>
+        <location filename="../../Store/Taming.cpp" line="207"/>
         <source>%@ will slow down when it&apos;s not in front</source>
         <translation>%@ se ralentizará cuando no esté en primer plano</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="203"/>
+        <location filename="../../Store/Taming.cpp" line="208"/>
         <source>%@ will pause when it&apos;s not in front</source>
         <translation>%@ se pausará cuando no esté en primer plano</translation>
     </message>
@@ -3773,22 +3772,22 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::StretchButton</name>
     <message>
-        <location filename="../../Sheets/StretchButton.cpp" line="55"/>
+        <location filename="../../Sheets/Reports/StretchButton.cpp" line="54"/>
         <source>Mark a stretch</source>
         <translation>Marcar un tramo</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchButton.cpp" line="56"/>
+        <location filename="../../Sheets/Reports/StretchButton.cpp" line="55"/>
         <source>End</source>
         <translation>Terminar</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchButton.cpp" line="57"/>
+        <location filename="../../Sheets/Reports/StretchButton.cpp" line="56"/>
         <source>End this stretch and see its summary</source>
         <translation>Terminar este tramo y ver su resumen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchButton.cpp" line="58"/>
+        <location filename="../../Sheets/Reports/StretchButton.cpp" line="57"/>
         <source>Mark a stretch of time: Qel sums up what happened between start and end</source>
         <translation>Marca un tramo de tiempo: Qel resume lo que pasó entre el inicio y el final</translation>
     </message>
@@ -3796,58 +3795,58 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::StretchSheet</name>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="66"/>
+        <location filename="../../Sheets/Reports/StretchSheet.cpp" line="66"/>
         <source>Marks stay on the outside of the ring so you can look back.</source>
         <translation>Las marcas quedan en el exterior del anillo para que puedas volver a ellas.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="84"/>
+        <location filename="../../Sheets/Reports/StretchSheet.cpp" line="87"/>
         <source>Name this stretch</source>
         <translation>Poner nombre a este tramo</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="98"/>
+        <location filename="../../Sheets/Reports/StretchSheet.cpp" line="101"/>
         <source>CPU peak</source>
         <translation>Pico de CPU</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="99"/>
+        <location filename="../../Sheets/Reports/StretchSheet.cpp" line="102"/>
         <source>CPU average</source>
         <translation>CPU media</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="100"/>
+        <location filename="../../Sheets/Reports/StretchSheet.cpp" line="103"/>
         <source>Energy used</source>
         <translation>Energía usada</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="108"/>
+        <location filename="../../Sheets/Reports/StretchSheet.cpp" line="111"/>
         <source>CPU usage during this stretch</source>
         <translation>Uso de CPU durante este tramo</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="117"/>
+        <location filename="../../Sheets/Reports/StretchSheet.cpp" line="120"/>
         <source>Who used the most</source>
         <translation>Quién usó más</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="132"/>
+        <location filename="../../Sheets/Reports/StretchSheet.cpp" line="135"/>
         <source>Other marks that day</source>
         <translation>Otras marcas de ese día</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="154"/>
-        <location filename="../../Sheets/StretchSheet.cpp" line="158"/>
+        <location filename="../../Sheets/Reports/StretchSheet.cpp" line="157"/>
+        <location filename="../../Sheets/Reports/StretchSheet.cpp" line="161"/>
         <source>Delete this mark</source>
         <translation>Eliminar esta marca</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="157"/>
+        <location filename="../../Sheets/Reports/StretchSheet.cpp" line="160"/>
         <source>Delete this mark?</source>
         <translation>¿Eliminar esta marca?</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="158"/>
+        <location filename="../../Sheets/Reports/StretchSheet.cpp" line="161"/>
         <source>This can&apos;t be undone.</source>
         <translation>No se puede deshacer.</translation>
     </message>
@@ -3855,22 +3854,22 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::TameControl</name>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="65"/>
+        <location filename="../../Processes/TameControl.cpp" line="70"/>
         <source>When not in front</source>
         <translation>Fuera de primer plano</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="69"/>
+        <location filename="../../Processes/TameControl.cpp" line="74"/>
         <source>Leave alone</source>
         <translation>No hacer nada</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="69"/>
+        <location filename="../../Processes/TameControl.cpp" line="74"/>
         <source>Slow down</source>
         <translation>Ralentizar</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="69"/>
+        <location filename="../../Processes/TameControl.cpp" line="74"/>
         <source>Pause</source>
         <translation>Pausar</translation>
     </message>
@@ -3878,7 +3877,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::TameRuleRow</name>
     <message>
-        <location filename="../../Sheets/TameRuleRow.cpp" line="39"/>
+        <location filename="../../Sheets/Settings/TameRuleRow.cpp" line="38"/>
         <source>Remove</source>
         <translation>Eliminar</translation>
     </message>
@@ -3886,7 +3885,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::TameRulesSection</name>
     <message>
-        <location filename="../../Sheets/TameRulesSection.cpp" line="26"/>
+        <location filename="../../Sheets/Settings/TameRulesSection.cpp" line="29"/>
         <source>When not in front</source>
         <translation>Fuera de primer plano</translation>
     </message>
@@ -3902,17 +3901,17 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::TopBar</name>
     <message>
-        <location filename="../../Window/TopBar.cpp" line="20"/>
+        <location filename="../../Window/TopBar.cpp" line="19"/>
         <source>What just happened: replay the last 60 seconds (Ctrl+Alt+E)</source>
         <translation>Qué acaba de pasar: repetir los últimos 60 segundos (Ctrl+Alt+E)</translation>
     </message>
     <message>
-        <location filename="../../Window/TopBar.cpp" line="21"/>
+        <location filename="../../Window/TopBar.cpp" line="20"/>
         <source>What just happened</source>
         <translation>Qué acaba de pasar</translation>
     </message>
     <message>
-        <location filename="../../Window/TopBar.cpp" line="22"/>
+        <location filename="../../Window/TopBar.cpp" line="21"/>
         <source>Settings</source>
         <translation>Ajustes</translation>
     </message>
@@ -4035,7 +4034,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::WakeRow</name>
     <message>
-        <location filename="../../Pages/WakeRow.cpp" line="57"/>
+        <location filename="../../Pages/Energy/WakeRow.cpp" line="57"/>
         <source>Details</source>
         <translation>Detalles</translation>
     </message>
@@ -4052,13 +4051,13 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
     <name>std</name>
     <message>
         <location filename="../../History/InsightReplay.cpp" line="28"/>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="53"/>
+        <location filename="../../Sheets/Reports/IncidentSheet.cpp" line="52"/>
         <source>just now</source>
         <translation>ahora mismo</translation>
     </message>
     <message>
         <location filename="../../History/InsightReplay.cpp" line="29"/>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="54"/>
+        <location filename="../../Sheets/Reports/IncidentSheet.cpp" line="53"/>
         <source>%@ s ago</source>
         <translation>hace %@ s</translation>
     </message>
@@ -4093,152 +4092,152 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <translation>sin usar desde hace al menos %@ h</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="83"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="83"/>
         <source>Automatic</source>
         <translation>Automático</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="84"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="84"/>
         <source>Logo</source>
         <translation>Logotipo</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="85"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="85"/>
         <source>Load ring</source>
         <translation>Anillo de carga</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="86"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="86"/>
         <source>Bars</source>
         <translation>Barras</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="87"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="87"/>
         <source>Gauge</source>
         <translation>Indicador</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="88"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="88"/>
         <source>Line</source>
         <translation>Línea</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="89"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="89"/>
         <source>Dot</source>
         <translation>Punto</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="90"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="90"/>
         <source>Cat</source>
         <translation>Gato</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="91"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="91"/>
         <source>Dog</source>
         <translation>Perro</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="92"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="92"/>
         <source>Slime</source>
         <translation>Slime</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="93"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="93"/>
         <source>Drop</source>
         <translation>Gota</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="94"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="94"/>
         <source>Coffee</source>
         <translation>Café</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="95"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="95"/>
         <source>Newton&apos;s cradle</source>
         <translation>Péndulo de Newton</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="96"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="96"/>
         <source>Engine</source>
         <translation>Motor</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="97"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="97"/>
         <source>Mochi</source>
         <translation>Mochi</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="104"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="104"/>
         <source>The Qel logo, turning into the load ring when the CPU is busy</source>
         <translation>El logotipo de Qel, que se convierte en el anillo de carga cuando la CPU está ocupada</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="105"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="105"/>
         <source>Always the Qel logo</source>
         <translation>Siempre el logotipo de Qel</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="106"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="106"/>
         <source>CPU usage over the last 20 seconds, as a ring</source>
         <translation>Uso de CPU en los últimos 20 segundos, como anillo</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="107"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="107"/>
         <source>CPU usage over the last 9 seconds, as bars</source>
         <translation>Uso de CPU en los últimos 9 segundos, como barras</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="108"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="108"/>
         <source>An arc that fills up to the current CPU usage</source>
         <translation>Un arco que se llena hasta el uso actual de la CPU</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="109"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="109"/>
         <source>CPU usage over the last 20 seconds, as a line</source>
         <translation>Uso de CPU en los últimos 20 segundos, como línea</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="110"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="110"/>
         <source>A dot that grows as the CPU gets busier</source>
         <translation>Un punto que crece cuanto más trabaja la CPU</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="111"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="111"/>
         <source>A running cat that speeds up as the CPU gets busier</source>
         <translation>Un gato que corre más rápido cuanto más trabaja la CPU</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="112"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="112"/>
         <source>A running dog that speeds up as the CPU gets busier</source>
         <translation>Un perro que corre más rápido cuanto más trabaja la CPU</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="113"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="113"/>
         <source>A slime that stretches faster as the CPU gets busier</source>
         <translation>Un slime que se estira más rápido cuanto más trabaja la CPU</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="114"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="114"/>
         <source>A drop that ripples faster as the CPU gets busier</source>
         <translation>Una gota que ondula más rápido cuanto más trabaja la CPU</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="115"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="115"/>
         <source>A cup of coffee that steams faster as the CPU gets busier</source>
         <translation>Una taza de café que humea más cuanto más trabaja la CPU</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="116"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="116"/>
         <source>A Newton&apos;s cradle that swings faster as the CPU gets busier</source>
         <translation>Un péndulo de Newton que oscila más rápido cuanto más trabaja la CPU</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="117"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="117"/>
         <source>An engine that runs faster as the CPU gets busier</source>
         <translation>Un motor que gira más rápido cuanto más trabaja la CPU</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="118"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="118"/>
         <source>A mochi being pounded faster as the CPU gets busier</source>
         <translation>Un mochi que se machaca más rápido cuanto más trabaja la CPU</translation>
     </message>
@@ -4264,7 +4263,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
     </message>
     <message>
         <location filename="../../MenuBar/PanelFacts.cpp" line="36"/>
-        <location filename="../../Sheets/SleepReport.cpp" line="38"/>
+        <location filename="../../Sheets/Reports/SleepReport.cpp" line="38"/>
         <source>On AC power</source>
         <translation>Con corriente</translation>
     </message>
@@ -4320,103 +4319,103 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <translation>Batería de %@ baja</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="37"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="37"/>
         <source>Load average %.2f</source>
         <translation>Carga media %.2f</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="38"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="38"/>
         <source>%@, %@ is using the most</source>
         <translation>%@, %@ es quien más usa</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="39"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="39"/>
         <source>%@, %@</source>
         <translation>%@, %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="89"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="89"/>
         <source>System</source>
         <translation>Sistema</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="90"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="90"/>
         <source>Internal</source>
         <translation>Interno</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="90"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="90"/>
         <source>External</source>
         <translation>Externo</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="54"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="54"/>
         <source>Whole-computer power, measured by the battery.</source>
         <translation>Potencia de todo el ordenador, medida por la batería.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="56"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="55"/>
         <source>Measured energy isn&apos;t available. This is estimated from CPU usage.</source>
         <translation>La energía medida no está disponible. Esto es una estimación a partir del uso de CPU.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="62"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="61"/>
         <location filename="../../Samplers/ProcessName.cpp" line="52"/>
         <source>Process %@</source>
         <translation>Proceso %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="68"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="67"/>
         <source>Unavailable</source>
         <translation>No disponible</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="41"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="40"/>
         <source>GPU usage isn&apos;t available on this computer. It can be read from AMD graphics and from NVIDIA&apos;s driver.</source>
         <translation>El uso de GPU no está disponible en este ordenador. Puede leerse en gráficas AMD y con el controlador de NVIDIA.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="44"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="43"/>
         <source>The GPU is close to full load. That&apos;s normal while rendering, exporting video or gaming.</source>
         <translation>La GPU está casi a plena carga. Es normal al renderizar, exportar vídeo o jugar.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="45"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="44"/>
         <source>The GPU is working, with headroom left.</source>
         <translation>La GPU está trabajando, con margen de sobra.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="46"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="45"/>
         <source>The GPU is mostly idle.</source>
         <translation>La GPU está casi inactiva.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="37"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="36"/>
         <source>Memory has run short. Quit the apps using the most first.</source>
         <translation>Se ha agotado la memoria. Cierra primero las apps que más usan.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="39"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="38"/>
         <source>The system is compressing memory. Quitting apps you aren&apos;t using makes switching smoother.</source>
         <translation>El sistema está comprimiendo memoria. Cerrar las apps que no usas hace que cambiar entre ellas sea más fluido.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="40"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="39"/>
         <source>There&apos;s enough memory. Nothing to do.</source>
         <translation>Hay memoria suficiente. No hay nada que hacer.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="47"/>
+        <location filename="../../Pages/Memory/MemoryAdviceCard.cpp" line="48"/>
         <source>Quitting these apps you aren&apos;t using frees the most memory.</source>
         <translation>Cerrar estas apps que no estás usando es lo que más memoria libera.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="48"/>
+        <location filename="../../Pages/Memory/MemoryAdviceCard.cpp" line="49"/>
         <source>No background apps worth quitting. Most memory is used by the app you&apos;re using, or by the system.</source>
         <translation>No hay apps en segundo plano que merezca la pena cerrar. La mayor parte de la memoria la usa la app que estás usando o el sistema.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="55"/>
+        <location filename="../../Pages/Memory/MemoryAdviceCard.cpp" line="56"/>
         <source>Quit these %n and free about %@</source>
         <translation>
             <numerusform>Cerrar esta %n y liberar unos %@</numerusform>
@@ -4424,7 +4423,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/PortList.cpp" line="49"/>
+        <location filename="../../Pages/Network/PortList.cpp" line="49"/>
         <source>%n ports, %@ open to the local network</source>
         <translation>
             <numerusform>%n puerto; abiertos a la red local: %@</numerusform>
@@ -4432,7 +4431,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/PortList.cpp" line="50"/>
+        <location filename="../../Pages/Network/PortList.cpp" line="50"/>
         <source>%n ports</source>
         <translation>
             <numerusform>%n puerto</numerusform>
@@ -4440,27 +4439,27 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/PortList.cpp" line="55"/>
+        <location filename="../../Pages/Network/PortList.cpp" line="55"/>
         <source>Reading listening ports…</source>
         <translation>Leyendo puertos a la escucha…</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortList.cpp" line="56"/>
+        <location filename="../../Pages/Network/PortList.cpp" line="56"/>
         <source>Listening ports can&apos;t be read because the system lsof command can&apos;t be run.</source>
         <translation>No se pueden leer los puertos a la escucha porque no se puede ejecutar el comando lsof del sistema.</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortList.cpp" line="58"/>
+        <location filename="../../Pages/Network/PortList.cpp" line="58"/>
         <source>No process under your account is listening on a port right now.</source>
         <translation>Ahora mismo ningún proceso de tu cuenta está a la escucha en un puerto.</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortList.cpp" line="60"/>
+        <location filename="../../Pages/Network/PortList.cpp" line="60"/>
         <source>No process under your account is listening on port %@. A system service may still be using it.</source>
         <translation>Ningún proceso de tu cuenta está a la escucha en el puerto %@. Puede que lo use un servicio del sistema.</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortList.cpp" line="62"/>
+        <location filename="../../Pages/Network/PortList.cpp" line="62"/>
         <source>No listening process has “%@” in its name.</source>
         <translation>Ningún proceso a la escucha tiene «%@» en su nombre.</translation>
     </message>
@@ -4526,12 +4525,12 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <translation>%@ puede ralentizarse o pausarse automáticamente cuando cambias a otra app. Así ahorras energía y la app en primer plano va fluida.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TameRulesSection.cpp" line="20"/>
+        <location filename="../../Sheets/Settings/TameRulesSection.cpp" line="19"/>
         <source>Pauses after you switch away</source>
         <translation>Se pausa al cambiar a otra app</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TameRulesSection.cpp" line="20"/>
+        <location filename="../../Sheets/Settings/TameRulesSection.cpp" line="19"/>
         <source>Slows down after you switch away</source>
         <translation>Se ralentiza al cambiar a otra app</translation>
     </message>
@@ -4561,7 +4560,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <translation>Desconocido</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/AlertsTab.cpp" line="29"/>
+        <location filename="../../Sheets/Settings/AlertsTab.cpp" line="29"/>
         <source>%n alerts on. </source>
         <translation>
             <numerusform>%n alerta activa. </numerusform>
@@ -4569,27 +4568,27 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         </translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="30"/>
+        <location filename="../../Sheets/Settings/AlertsTab.cpp" line="30"/>
         <source>Alerts appear in the Qel window and as desktop notifications.</source>
         <translation>Las alertas aparecen en la ventana de Qel y como notificaciones del escritorio.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="31"/>
+        <location filename="../../Sheets/Settings/AlertsTab.cpp" line="31"/>
         <source>No notification service is running on this desktop, so alerts only appear in the Qel window.</source>
         <translation>No hay ningún servicio de notificaciones en este escritorio, así que las alertas solo aparecen en la ventana de Qel.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="42"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="41"/>
         <source>Deletes every recorded day with its marks and app usage, the recorded sleeps and stretches, and the usual baseline. Settings and rules are kept. This can&apos;t be undone.</source>
         <translation>Elimina todos los días registrados con sus marcas y el uso de apps, los reposos y tramos registrados y la referencia habitual. Los ajustes y las reglas se conservan. No se puede deshacer.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="67"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="67"/>
         <source>less than 1 MB</source>
         <translation>menos de 1 MB</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="55"/>
+        <location filename="../../Sheets/Reports/IncidentSheet.cpp" line="54"/>
         <source>Peak %@% (%@), average %@%</source>
         <translation>Pico %@&#xa0;% (%@), media %@&#xa0;%</translation>
     </message>
@@ -4599,38 +4598,38 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <translation>No se pudo cargar el texto de la licencia.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepReport.cpp" line="24"/>
+        <location filename="../../Sheets/Reports/SleepReport.cpp" line="24"/>
         <source>Battery dropped %@% while asleep</source>
         <translation>La batería bajó un %@&#xa0;% en reposo</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepReport.cpp" line="25"/>
+        <location filename="../../Sheets/Reports/SleepReport.cpp" line="25"/>
         <source>Slept %@</source>
         <translation>En reposo durante %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepReport.cpp" line="45"/>
-        <location filename="../../Sheets/StretchReport.cpp" line="17"/>
+        <location filename="../../Sheets/Reports/SleepReport.cpp" line="45"/>
+        <location filename="../../Sheets/Reports/StretchReport.cpp" line="17"/>
         <source>%@ s</source>
         <translation>%@ s</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepReport.cpp" line="49"/>
+        <location filename="../../Sheets/Reports/SleepReport.cpp" line="49"/>
         <source>awake for %@</source>
         <translation>despierto durante %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchReport.cpp" line="22"/>
+        <location filename="../../Sheets/Reports/StretchReport.cpp" line="22"/>
         <source>That is %@× the usual for this time of day.</source>
         <translation>Es %@× lo habitual a esta hora.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchReport.cpp" line="23"/>
+        <location filename="../../Sheets/Reports/StretchReport.cpp" line="23"/>
         <source>That is about the usual for this time of day.</source>
         <translation>Es más o menos lo habitual a esta hora.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchReport.cpp" line="33"/>
+        <location filename="../../Sheets/Reports/StretchReport.cpp" line="33"/>
         <source>%@–%@, lasted %@.</source>
         <translation>%@–%@, duró %@.</translation>
     </message>

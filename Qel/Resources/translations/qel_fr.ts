@@ -30,97 +30,97 @@
     </message>
     <message>
         <location filename="../../App/SampleReport.cpp" line="69"/>
-        <location filename="../../Pages/BubbleModel.cpp" line="25"/>
+        <location filename="../../Pages/Memory/BubbleModel.cpp" line="25"/>
         <source>Compressed</source>
         <translation>Compressée</translation>
     </message>
     <message>
         <location filename="../../App/SampleReport.cpp" line="68"/>
-        <location filename="../../Pages/BubbleModel.cpp" line="26"/>
+        <location filename="../../Pages/Memory/BubbleModel.cpp" line="26"/>
         <source>Kernel &amp; locked</source>
         <translation>Noyau et verrouillée</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="67"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="67"/>
         <source>%@ available</source>
         <translation>%@ disponibles</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="71"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="71"/>
         <source>%@ used of %@</source>
         <translation>%@ utilisés sur %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="77"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="76"/>
         <source>No battery</source>
         <translation>Pas de batterie</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="78"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="77"/>
         <source>On battery</source>
         <translation>Sur batterie</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="78"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="77"/>
         <source>On AC power</source>
         <translation>Sur secteur</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="79"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="78"/>
         <source>, charging</source>
         <translation>, en charge</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="80"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="81"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="79"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="80"/>
         <source>Unavailable</source>
         <translation>Indisponible</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="84"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="83"/>
         <source>Not charging</source>
         <translation>Pas en charge</translation>
     </message>
     <message>
         <location filename="../../App/SampleReport.cpp" line="150"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="98"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="97"/>
         <source>Process %@</source>
         <translation>Processus %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="99"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="98"/>
         <source>Keeping the display on</source>
         <translation>Écran maintenu allumé</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="100"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="99"/>
         <source>Keeps the computer awake when idle or with the lid closed</source>
         <translation>Garde l&apos;ordinateur éveillé quand il est inactif ou capot fermé</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewFacts.cpp" line="21"/>
+        <location filename="../../Window/Overview/OverviewFacts.cpp" line="20"/>
         <source>Thermal state: %@</source>
         <translation>État thermique&#xa0;: %@</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewFacts.cpp" line="26"/>
+        <location filename="../../Window/Overview/OverviewFacts.cpp" line="25"/>
         <source>Battery %@%</source>
         <translation>Batterie %@&#xa0;%</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewFacts.cpp" line="27"/>
+        <location filename="../../Window/Overview/OverviewFacts.cpp" line="26"/>
         <source>, on AC power</source>
         <translation>, sur secteur</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewFacts.cpp" line="33"/>
+        <location filename="../../Window/Overview/OverviewFacts.cpp" line="32"/>
         <source>%@ disk free</source>
         <translation>%@ libres sur le disque</translation>
     </message>
     <message>
         <location filename="../../Kit/PageTable.cpp" line="20"/>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="50"/>
-        <location filename="../../Window/OverviewFacts.cpp" line="40"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="49"/>
+        <location filename="../../Window/Overview/OverviewFacts.cpp" line="39"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
@@ -128,39 +128,38 @@
         <location filename="../../App/SampleReport.cpp" line="61"/>
         <location filename="../../App/SampleReport.cpp" line="94"/>
         <location filename="../../Kit/PageTable.cpp" line="33"/>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="52"/>
-        <location filename="../../Window/OverviewFacts.cpp" line="43"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="51"/>
+        <location filename="../../Window/Overview/OverviewFacts.cpp" line="42"/>
         <source>Memory</source>
         <translation>Mémoire</translation>
     </message>
     <message>
         <location filename="../../App/SampleReport.cpp" line="77"/>
         <location filename="../../Kit/PageTable.cpp" line="46"/>
-        <location filename="../../Window/OverviewFacts.cpp" line="45"/>
+        <location filename="../../Window/Overview/OverviewFacts.cpp" line="44"/>
         <source>Network</source>
         <translation>Réseau</translation>
     </message>
     <message>
         <location filename="../../App/SampleReport.cpp" line="82"/>
         <location filename="../../Kit/PageTable.cpp" line="40"/>
-        <location filename="../../Window/OverviewFacts.cpp" line="46"/>
+        <location filename="../../Window/Overview/OverviewFacts.cpp" line="45"/>
         <source>Disk</source>
         <translation>Disque</translation>
     </message>
     <message>
         <location filename="../../Kit/PageTable.cpp" line="53"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="55"/>
-        <location filename="../../Window/OverviewFacts.cpp" line="48"/>
+        <location filename="../../Window/Overview/OverviewFacts.cpp" line="47"/>
         <source>Energy</source>
         <translation>Énergie</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="55"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="57"/>
         <source>Energy (est.)</source>
         <translation>Énergie (est.)</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="65"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="67"/>
         <source>Unknown path</source>
         <translation>Chemin inconnu</translation>
     </message>
@@ -537,96 +536,96 @@
         <translation>sans nom</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="24"/>
+        <location filename="../../Sheets/Settings/AlertsTab.cpp" line="24"/>
         <source>Whole computer</source>
         <translation>Tout l&apos;ordinateur</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="24"/>
+        <location filename="../../Sheets/Settings/AlertsTab.cpp" line="24"/>
         <source>Temperature and battery</source>
         <translation>Température et batterie</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="24"/>
+        <location filename="../../Sheets/Settings/AlertsTab.cpp" line="24"/>
         <source>Single process</source>
         <translation>Un seul processus</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="40"/>
+        <location filename="../../Sheets/Settings/AlertsTab.cpp" line="42"/>
         <source>When these things happen, Qel tells you which process it is and what to do. Short spikes won&apos;t bother you.</source>
         <translation>Quand cela se produit, Qel vous indique quel processus est en cause et quoi faire. Les pics brefs ne vous dérangeront pas.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="49"/>
-        <location filename="../../Sheets/AlertsTab.cpp" line="50"/>
+        <location filename="../../Sheets/Settings/AlertsTab.cpp" line="51"/>
+        <location filename="../../Sheets/Settings/AlertsTab.cpp" line="52"/>
         <source>Pause alerts for 1 hour</source>
         <translation>Suspendre les alertes pendant 1 heure</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="49"/>
+        <location filename="../../Sheets/Settings/AlertsTab.cpp" line="51"/>
         <source>No alerts appear while paused. They resume automatically.</source>
         <translation>Aucune alerte n&apos;apparaît pendant la suspension. Elles reprennent automatiquement.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/BackgroundTab.cpp" line="17"/>
-        <location filename="../../Sheets/BackgroundTab.cpp" line="20"/>
+        <location filename="../../Sheets/Settings/BackgroundTab.cpp" line="17"/>
+        <location filename="../../Sheets/Settings/BackgroundTab.cpp" line="20"/>
         <source>Quiet mode</source>
         <translation>Mode discret</translation>
     </message>
     <message>
-        <location filename="../../Sheets/BackgroundTab.cpp" line="18"/>
+        <location filename="../../Sheets/Settings/BackgroundTab.cpp" line="18"/>
         <source>Drops processes that are not in front, have no window and use a lot of CPU to background priority. Restored when you turn this off or quit Qel.</source>
         <translation>Passe en priorité d&apos;arrière-plan les processus hors premier plan, sans fenêtre et très gourmands en CPU. Rétabli quand vous désactivez ceci ou quittez Qel.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="47"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="46"/>
         <source>Erase all history?</source>
         <translation>Effacer tout l&apos;historique&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="48"/>
-        <location filename="../../Sheets/DataTab.cpp" line="116"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="47"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="122"/>
         <source>Erase all history</source>
         <translation>Effacer tout l&apos;historique</translation>
     </message>
     <message>
-        <location filename="../../Kit/AskFirst.cpp" line="17"/>
+        <location filename="../../Kit/Widgets/AskFirst.cpp" line="17"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="76"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="80"/>
         <source>Show in File Manager</source>
         <translation>Afficher dans le gestionnaire de fichiers</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="82"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="86"/>
         <source>The history folder could not be opened</source>
         <translation>Le dossier d&apos;historique n&apos;a pas pu être ouvert</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="84"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="88"/>
         <source>History</source>
         <translation>Historique</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="93"/>
-        <location filename="../../Sheets/DataTab.cpp" line="94"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="97"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="98"/>
         <source>Keep history for</source>
         <translation>Conserver l&apos;historique</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="93"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="97"/>
         <source>Older days are deleted automatically. The usual baseline is kept.</source>
         <translation>Les jours plus anciens sont supprimés automatiquement. La référence habituelle est conservée.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="87"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="91"/>
         <source>7 days</source>
         <translation>7 jours</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/DataTab.cpp" line="35"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="34"/>
         <source>Stored in a database on this computer only. %n days recorded, using %@.</source>
         <translation>
             <numerusform>Stocké dans une base de données sur cet ordinateur uniquement. %n jour enregistré, occupant %@.</numerusform>
@@ -634,42 +633,42 @@
         </translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="59"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="59"/>
         <source>Keep history for %@?</source>
         <translation>Conserver l&apos;historique seulement %@&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="60"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="60"/>
         <source>Days older than that are deleted now. This can&apos;t be undone.</source>
         <translation>Les jours plus anciens sont supprimés maintenant. C&apos;est irréversible.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="60"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="60"/>
         <source>Delete older days</source>
         <translation>Supprimer les jours plus anciens</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="88"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="92"/>
         <source>30 days</source>
         <translation>30 jours</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="89"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="93"/>
         <source>90 days</source>
         <translation>90 jours</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="90"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="94"/>
         <source>1 year</source>
         <translation>1 an</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="91"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="95"/>
         <source>Forever</source>
         <translation>Toujours</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/DataTab.cpp" line="102"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="108"/>
         <source>%n days collected. After 3 days the ring shows a reference line.</source>
         <translation>
             <numerusform>%n jour collecté. Après 3 jours, l&apos;anneau affiche une ligne de référence.</numerusform>
@@ -677,120 +676,120 @@
         </translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="104"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="110"/>
         <source>Usual baseline</source>
         <translation>Référence habituelle</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="113"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="119"/>
         <source>Erase…</source>
         <translation>Effacer…</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="36"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="46"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="36"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="46"/>
         <source>Follow system</source>
         <translation>Suivre le système</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="38"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="40"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="38"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="40"/>
         <source>Interface language</source>
         <translation>Langue de l&apos;interface</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="39"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="39"/>
         <source>Follow system uses the first of your system languages that Qel supports, or English if there is none.</source>
         <translation>«&#xa0;Suivre le système&#xa0;» utilise la première langue de votre système prise en charge par Qel, ou l&apos;anglais à défaut.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="44"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="49"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="44"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="50"/>
         <source>Appearance</source>
         <translation>Apparence</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="46"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="46"/>
         <source>Light</source>
         <translation>Clair</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="46"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="46"/>
         <source>Dark</source>
         <translation>Sombre</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="49"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="50"/>
         <source>Follow system switches with your desktop&apos;s appearance.</source>
         <translation>«&#xa0;Suivre le système&#xa0;» change avec l&apos;apparence de votre bureau.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="53"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="54"/>
         <source>Replay shortcut</source>
         <translation>Raccourci de relecture</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="54"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="55"/>
         <source>Press it in any app to replay the last 60 seconds. It can&apos;t be changed yet.</source>
         <translation>Appuyez dessus dans n&apos;importe quelle application pour revoir les 60 dernières secondes. Il ne peut pas encore être modifié.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="59"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="60"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="60"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="61"/>
         <source>Tab bar numbers</source>
         <translation>Chiffres des onglets</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="68"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="70"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="71"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="73"/>
         <source>Show load in the taskbar icon</source>
         <translation>Afficher la charge dans l&apos;icône de la barre des tâches</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="69"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="72"/>
         <source>The water in the taskbar icon rises with CPU usage, and the icon turns warm when the processor is busy.</source>
         <translation>L&apos;eau de l&apos;icône de la barre des tâches monte avec l&apos;utilisation du CPU, et l&apos;icône se réchauffe quand le processeur est occupé.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="73"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="74"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="75"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="76"/>
         <source>Open at login</source>
         <translation>Ouvrir à la connexion</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="73"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="75"/>
         <source>Starts Qel in the tray when you log in.</source>
         <translation>Lance Qel dans la zone de notification à l&apos;ouverture de session.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="77"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="79"/>
         <source>Open at login could not be changed</source>
         <translation>L&apos;ouverture à la connexion n&apos;a pas pu être modifiée</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="84"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="88"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="86"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="90"/>
         <source>Check for updates automatically</source>
         <translation>Rechercher les mises à jour automatiquement</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="89"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="91"/>
         <source>Qel looks for a new version about once a day and tells you when there is one.</source>
         <translation>Qel cherche une nouvelle version environ une fois par jour et vous prévient quand il y en a une.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="90"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="92"/>
         <source>This build of Qel names no update feed, so it can&apos;t look for new versions.</source>
         <translation>Cette version de Qel n&apos;indique aucun flux de mises à jour : elle ne peut donc pas chercher de nouvelles versions.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="93"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="97"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="95"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="99"/>
         <source>Receive Beta updates</source>
         <translation>Recevoir les mises à jour bêta</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="98"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="100"/>
         <source>Get early access to upcoming versions and continue receiving stable updates.</source>
         <translation>Accédez en avant-première aux prochaines versions tout en continuant à recevoir les mises à jour stables.</translation>
     </message>
@@ -850,133 +849,133 @@
         <translation>Les symboles de Qel proviennent de la police Material Icons des Material Design Authors, utilisée sous licence Apache 2.0&#xa0;; ses auteurs ne sont pas affiliés à Qel.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="44"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="43"/>
         <source>Show in the tray</source>
         <translation>Afficher dans la zone de notification</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="45"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="44"/>
         <source>Pick any combination. With none selected, only the icon is shown.</source>
         <translation>Choisissez n&apos;importe quelle combinaison. Si rien n&apos;est sélectionné, seule l&apos;icône s&apos;affiche.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="49"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="48"/>
         <source>Icon</source>
         <translation>Icône</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="53"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="52"/>
         <source>Net speed</source>
         <translation>Débit réseau</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="79"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="81"/>
         <source>Icon style</source>
         <translation>Style d&apos;icône</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="122"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="122"/>
         <source>Preview</source>
         <translation>Aperçu</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterRing.cpp" line="79"/>
+        <location filename="../../Sheets/Export/PosterRing.cpp" line="79"/>
         <source>0:00</source>
         <translation>0 h</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterRing.cpp" line="79"/>
+        <location filename="../../Sheets/Export/PosterRing.cpp" line="79"/>
         <source>6:00</source>
         <translation>6 h</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterRing.cpp" line="79"/>
+        <location filename="../../Sheets/Export/PosterRing.cpp" line="79"/>
         <source>12:00</source>
         <translation>12 h</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterRing.cpp" line="79"/>
+        <location filename="../../Sheets/Export/PosterRing.cpp" line="79"/>
         <source>18:00</source>
         <translation>18 h</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="95"/>
+        <location filename="../../Sheets/Export/PosterView.cpp" line="95"/>
         <source>Busiest moment</source>
         <translation>Moment le plus chargé</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="106"/>
+        <location filename="../../Sheets/Export/PosterView.cpp" line="106"/>
         <source>Time recorded</source>
         <translation>Durée enregistrée</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="107"/>
+        <location filename="../../Sheets/Export/PosterView.cpp" line="107"/>
         <source>CPU, daily average</source>
         <translation>CPU, moyenne quotidienne</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="108"/>
-        <location filename="../../Window/RingLegend.cpp" line="23"/>
+        <location filename="../../Sheets/Export/PosterView.cpp" line="108"/>
+        <location filename="../../Window/Overview/RingLegend.cpp" line="24"/>
         <source>Worth a look</source>
         <translation>À examiner</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="148"/>
+        <location filename="../../Sheets/Export/PosterView.cpp" line="148"/>
         <source>, </source>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="150"/>
+        <location filename="../../Sheets/Export/PosterView.cpp" line="150"/>
         <source>Most used: %@</source>
         <translation>Le plus utilisé&#xa0;: %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="31"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="30"/>
         <source>30 s</source>
         <translation>30 s</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="31"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="30"/>
         <source>1 min</source>
         <translation>1 min</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="31"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="30"/>
         <source>2 min</source>
         <translation>2 min</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="31"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="30"/>
         <source>5 min</source>
         <translation>5 min</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="31"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="30"/>
         <source>10 min</source>
         <translation>10 min</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.hpp" line="28"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.hpp" line="28"/>
         <source>General</source>
         <translation>Général</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.hpp" line="29"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.hpp" line="29"/>
         <source>Tray</source>
         <translation>Zone de notification</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.hpp" line="30"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.hpp" line="30"/>
         <source>Alerts</source>
         <translation>Alertes</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.hpp" line="31"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.hpp" line="31"/>
         <source>Background rules</source>
         <translation>Règles d&apos;arrière-plan</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.hpp" line="32"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.hpp" line="32"/>
         <source>Data</source>
         <translation>Données</translation>
     </message>
@@ -1006,64 +1005,64 @@
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../Window/RingLegend.cpp" line="23"/>
+        <location filename="../../Window/Overview/RingLegend.cpp" line="24"/>
         <source>System events</source>
         <translation>Événements système</translation>
     </message>
     <message>
-        <location filename="../../Window/RingLegend.cpp" line="23"/>
+        <location filename="../../Window/Overview/RingLegend.cpp" line="24"/>
         <source>Marked by you</source>
         <translation>Marqué par vous</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="8"/>
-        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="10"/>
+        <location filename="../../Sheets/Settings/TabValueStyleMeta.cpp" line="8"/>
+        <location filename="../../Sheets/Settings/TabValueStyleMeta.cpp" line="10"/>
         <source>Always</source>
         <translation>Toujours</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="11"/>
+        <location filename="../../Sheets/Settings/TabValueStyleMeta.cpp" line="11"/>
         <source>On hover</source>
         <translation>Au survol</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="12"/>
+        <location filename="../../Sheets/Settings/TabValueStyleMeta.cpp" line="12"/>
         <source>When unusual</source>
         <translation>Si inhabituel</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="13"/>
+        <location filename="../../Sheets/Settings/TabValueStyleMeta.cpp" line="13"/>
         <source>Load lines</source>
         <translation>Lignes de charge</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="14"/>
+        <location filename="../../Sheets/Settings/TabValueStyleMeta.cpp" line="14"/>
         <source>Current page</source>
         <translation>Page actuelle</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="20"/>
-        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="22"/>
+        <location filename="../../Sheets/Settings/TabValueStyleMeta.cpp" line="20"/>
+        <location filename="../../Sheets/Settings/TabValueStyleMeta.cpp" line="22"/>
         <source>Each tab shows its number all the time.</source>
         <translation>Chaque onglet affiche son chiffre en permanence.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="23"/>
+        <location filename="../../Sheets/Settings/TabValueStyleMeta.cpp" line="23"/>
         <source>Tabs show only their name. Point at one to see its number.</source>
         <translation>Les onglets n&apos;affichent que leur nom. Survolez-en un pour voir son chiffre.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="24"/>
+        <location filename="../../Sheets/Settings/TabValueStyleMeta.cpp" line="24"/>
         <source>A dot appears on a tab when that part of your computer is unusually busy.</source>
         <translation>Un point apparaît sur un onglet quand cette partie de l&apos;ordinateur est anormalement occupée.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="25"/>
+        <location filename="../../Sheets/Settings/TabValueStyleMeta.cpp" line="25"/>
         <source>A short line under each tab grows as that part gets busier.</source>
         <translation>Un petit trait sous chaque onglet s&apos;allonge quand cette partie s&apos;active.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="26"/>
+        <location filename="../../Sheets/Settings/TabValueStyleMeta.cpp" line="26"/>
         <source>Only the page you are on shows its number.</source>
         <translation>Seule la page affichée montre son chiffre.</translation>
     </message>
@@ -1074,23 +1073,23 @@
         <translation>Système</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="76"/>
+        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="76"/>
         <source>Now</source>
         <translation>Maintenant</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingView.cpp" line="50"/>
+        <location filename="../../Window/Overview/DayRingView.cpp" line="49"/>
         <source>Asleep</source>
         <translation>En veille</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingView.cpp" line="50"/>
+        <location filename="../../Window/Overview/DayRingView.cpp" line="49"/>
         <source>No history for this time</source>
         <translation>Aucun historique pour ce moment</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingView.cpp" line="54"/>
-        <location filename="../../Window/DayRingView.cpp" line="55"/>
+        <location filename="../../Window/Overview/DayRingView.cpp" line="53"/>
+        <location filename="../../Window/Overview/DayRingView.cpp" line="54"/>
         <source>CPU, memory %@</source>
         <translation>CPU, mémoire %@</translation>
     </message>
@@ -1103,12 +1102,12 @@
 <context>
     <name>qel::ActionBar</name>
     <message>
-        <location filename="../../Processes/ActionBar.cpp" line="46"/>
+        <location filename="../../Processes/ActionBar.cpp" line="49"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ActionBar.cpp" line="64"/>
+        <location filename="../../Processes/ActionBar.cpp" line="67"/>
         <source>%n selected</source>
         <translation>
             <numerusform>%n sélectionné</numerusform>
@@ -1116,7 +1115,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ActionBar.cpp" line="66"/>
+        <location filename="../../Processes/ActionBar.cpp" line="69"/>
         <source>%n system processes will be skipped</source>
         <translation>
             <numerusform>%n processus système sera ignoré</numerusform>
@@ -1124,7 +1123,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ActionBar.cpp" line="69"/>
+        <location filename="../../Processes/ActionBar.cpp" line="72"/>
         <source>End %n processes</source>
         <translation>
             <numerusform>Terminer %n processus</numerusform>
@@ -1132,7 +1131,7 @@
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/ActionBar.cpp" line="65"/>
+        <location filename="../../Processes/ActionBar.cpp" line="68"/>
         <source>Unsaved changes may be lost</source>
         <translation>Les modifications non enregistrées peuvent être perdues</translation>
     </message>
@@ -1168,12 +1167,12 @@
 <context>
     <name>qel::BubbleFieldView</name>
     <message>
-        <location filename="../../Pages/BubbleFieldView.cpp" line="37"/>
+        <location filename="../../Pages/Memory/BubbleFieldView.cpp" line="39"/>
         <source>Memory bubble chart</source>
         <translation>Bulles de mémoire</translation>
     </message>
     <message>
-        <location filename="../../Pages/BubbleFieldView.cpp" line="64"/>
+        <location filename="../../Pages/Memory/BubbleFieldView.cpp" line="66"/>
         <source>%@ used</source>
         <translation>%@ utilisés</translation>
     </message>
@@ -1181,57 +1180,57 @@
 <context>
     <name>qel::CPUPage</name>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="90"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="94"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="103"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="107"/>
         <source>User</source>
         <translation>Utilisateur</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="104"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="108"/>
         <source>System</source>
         <translation>Système</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="105"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="109"/>
         <source>Idle</source>
         <translation>Inactif</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="108"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="112"/>
         <source>Performance</source>
         <translation>Performance</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="109"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="113"/>
         <source>Efficiency</source>
         <translation>Efficacité</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="122"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="126"/>
         <source>Last 60 seconds</source>
         <translation>60 dernières secondes</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="122"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="126"/>
         <source>All cores combined</source>
         <translation>Tous les cœurs</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="135"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="139"/>
         <source>Using the most</source>
         <translation>Plus gros consommateurs</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="135"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="139"/>
         <source>Click a name for details</source>
         <translation>Cliquez sur un nom pour les détails</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/CPUPage.cpp" line="179"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="183"/>
         <source>%n processes</source>
         <translation>
             <numerusform>%n processus</numerusform>
@@ -1239,17 +1238,17 @@
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="180"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="184"/>
         <source>Load %.2f</source>
         <translation>Charge %.2f</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="191"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="195"/>
         <source>Each bar is a logical core. The contrasting segment on it marks its recent peak. The center shows the system thermal state.</source>
         <translation>Chaque barre est un cœur logique. Le segment contrasté marque son pic récent. Le centre indique l&apos;état thermique du système.</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="193"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="197"/>
         <source>Each bar is a core. The contrasting segment on it marks its recent peak. The center shows the system thermal state.</source>
         <translation>Chaque barre est un cœur. Le segment contrasté marque son pic récent. Le centre indique l&apos;état thermique du système.</translation>
     </message>
@@ -1291,34 +1290,34 @@
 <context>
     <name>qel::CoreFlowerView</name>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="50"/>
+        <location filename="../../Pages/CPU/CoreFlowerView.cpp" line="50"/>
         <source>Usage per core</source>
         <translation>Utilisation par cœur</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="59"/>
+        <location filename="../../Pages/CPU/CoreFlowerView.cpp" line="59"/>
         <source>Total usage %@</source>
         <translation>Utilisation totale %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="65"/>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="114"/>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="115"/>
+        <location filename="../../Pages/CPU/CoreFlowerView.cpp" line="65"/>
+        <location filename="../../Pages/CPU/CoreFlowerView.cpp" line="114"/>
+        <location filename="../../Pages/CPU/CoreFlowerView.cpp" line="115"/>
         <source>Load %.2f</source>
         <translation>Charge %.2f</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="108"/>
+        <location filename="../../Pages/CPU/CoreFlowerView.cpp" line="108"/>
         <source>Efficiency</source>
         <translation>Efficacité</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="108"/>
+        <location filename="../../Pages/CPU/CoreFlowerView.cpp" line="108"/>
         <source>Performance</source>
         <translation>Performance</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="113"/>
+        <location filename="../../Pages/CPU/CoreFlowerView.cpp" line="113"/>
         <source>Thermal state</source>
         <translation>État thermique</translation>
     </message>
@@ -1369,8 +1368,8 @@
 <context>
     <name>qel::DayRingView</name>
     <message>
-        <location filename="../../Window/DayRingView.cpp" line="75"/>
-        <location filename="../../Window/DayRingView.cpp" line="115"/>
+        <location filename="../../Window/Overview/DayRingView.cpp" line="80"/>
+        <location filename="../../Window/Overview/DayRingView.cpp" line="122"/>
         <source>Ring</source>
         <translation>Anneau</translation>
     </message>
@@ -1378,12 +1377,12 @@
 <context>
     <name>qel::DeviceBatteries</name>
     <message>
-        <location filename="../../Pages/DeviceBatteries.cpp" line="27"/>
+        <location filename="../../Pages/Energy/DeviceBatteries.cpp" line="27"/>
         <source>Device batteries</source>
         <translation>Batteries des appareils</translation>
     </message>
     <message>
-        <location filename="../../Pages/DeviceBatteries.cpp" line="42"/>
+        <location filename="../../Pages/Energy/DeviceBatteries.cpp" line="42"/>
         <source>Scroll to see more devices.</source>
         <translation>Faites défiler pour voir plus d&apos;appareils.</translation>
     </message>
@@ -1391,12 +1390,12 @@
 <context>
     <name>qel::DeviceBatteryRing</name>
     <message>
-        <location filename="../../Pages/DeviceBatteryRing.cpp" line="47"/>
+        <location filename="../../Pages/Energy/DeviceBatteryRing.cpp" line="47"/>
         <source>Battery %@%</source>
         <translation>Batterie %@&#xa0;%</translation>
     </message>
     <message>
-        <location filename="../../Pages/DeviceBatteryRing.cpp" line="50"/>
+        <location filename="../../Pages/Energy/DeviceBatteryRing.cpp" line="50"/>
         <source>%@ battery low</source>
         <translation>Batterie de %@ faible</translation>
     </message>
@@ -1404,66 +1403,66 @@
 <context>
     <name>qel::DiskPage</name>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="99"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="103"/>
         <source>Disk</source>
         <translation>Disque</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="102"/>
-        <location filename="../../Pages/DiskPage.cpp" line="223"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="106"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="227"/>
         <source>Read %@, write %@</source>
         <translation>Lecture %@, écriture %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="109"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="113"/>
         <source>Used</source>
         <translation>Utilisé</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="110"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="114"/>
         <source>Available</source>
         <translation>Disponible</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="123"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="127"/>
         <source>The outer ring is the system disk&apos;s space: used and available.
 The inner ring is the last 60 seconds of activity: reads grow outward, writes inward.</source>
         <translation>L&apos;anneau extérieur montre l&apos;espace du disque système : utilisé et disponible.
 L&apos;anneau intérieur montre les 60 dernières secondes d&apos;activité : les lectures vers l&apos;extérieur, les écritures vers l&apos;intérieur.</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="146"/>
-        <location filename="../../Pages/DiskPage.cpp" line="209"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="150"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="213"/>
         <source>Volumes</source>
         <translation>Volumes</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="155"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="159"/>
         <source>Active now</source>
         <translation>Actifs maintenant</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="155"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="159"/>
         <source>Click a name for details</source>
         <translation>Cliquez sur un nom pour les détails</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="156"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="160"/>
         <source>No process is doing heavy disk activity right now.</source>
         <translation>Aucun processus n&apos;a d&apos;activité disque importante en ce moment.</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="166"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="170"/>
         <source>Most written</source>
         <translation>Le plus écrit</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="166"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="170"/>
         <source>Since each process started</source>
         <translation>Depuis le lancement de chaque processus</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/DiskPage.cpp" line="209"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="213"/>
         <source>%n mounted</source>
         <translation>
             <numerusform>%n monté</numerusform>
@@ -1474,22 +1473,22 @@ L&apos;anneau intérieur montre les 60 dernières secondes d&apos;activité : le
 <context>
     <name>qel::DiskPlatterView</name>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="83"/>
+        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="83"/>
         <source>Disk space and activity</source>
         <translation>Espace et activité du disque</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="90"/>
+        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="90"/>
         <source>%@ available</source>
         <translation>%@ disponibles</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="106"/>
+        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="106"/>
         <source>Available</source>
         <translation>Disponible</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="108"/>
+        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="108"/>
         <source>%@ total</source>
         <translation>%@ au total</translation>
     </message>
@@ -1497,80 +1496,80 @@ L&apos;anneau intérieur montre les 60 dernières secondes d&apos;activité : le
 <context>
     <name>qel::EnergyPage</name>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="177"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="182"/>
         <source>Energy</source>
         <translation>Énergie</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="181"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="186"/>
         <source>Charge</source>
         <translation>Charge</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="182"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="187"/>
         <source>Power</source>
         <translation>Puissance</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="183"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="188"/>
         <source>Thermal state</source>
         <translation>État thermique</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="213"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="317"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="218"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="321"/>
         <source>Preventing sleep</source>
         <translation>Veille empêchée</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="227"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="347"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="232"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="351"/>
         <source>Runtime</source>
         <translation>Autonomie</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="237"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="242"/>
         <source>Charger</source>
         <translation>Chargeur</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="241"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="246"/>
         <source>Not connected</source>
         <translation>Non connecté</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="243"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="248"/>
         <source>Adapter power</source>
         <translation>Puissance de l&apos;adaptateur</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="243"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="248"/>
         <source>Current input</source>
         <translation>Entrée actuelle</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="244"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="249"/>
         <source>Battery charging</source>
         <translation>Batterie en charge</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="245"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="250"/>
         <source>Power the system reports for the connected adapter, not the current input.</source>
         <translation>Puissance indiquée par le système pour l&apos;adaptateur branché, et non l&apos;entrée actuelle.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="292"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="381"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="299"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="385"/>
         <source> Per-app energy is estimated from CPU usage.</source>
         <translation> L&apos;énergie par application est estimée d&apos;après l&apos;utilisation du CPU.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="293"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="297"/>
         <source>One turn is 60 seconds, with now at the top. Each bar is stacked by app. Gray is everything else.</source>
         <translation>Un tour fait 60 secondes, le présent étant en haut. Chaque barre est empilée par application. Le gris représente tout le reste.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/EnergyPage.cpp" line="318"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="322"/>
         <source>%n processes</source>
         <translation>
             <numerusform>%n processus</numerusform>
@@ -1578,52 +1577,52 @@ L&apos;anneau intérieur montre les 60 dernières secondes d&apos;activité : le
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="319"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="323"/>
         <source>What is preventing sleep can&apos;t be read on this computer.</source>
         <translation>Impossible de savoir ce qui empêche la mise en veille sur cet ordinateur.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="321"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="325"/>
         <source>Nothing is preventing sleep. The computer will sleep normally when you close the lid.</source>
         <translation>Rien n&apos;empêche la veille. L&apos;ordinateur se mettra en veille normalement à la fermeture du capot.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="322"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="326"/>
         <source>Nothing is preventing sleep. The computer will sleep normally when it&apos;s left idle.</source>
         <translation>Rien n&apos;empêche la veille. L&apos;ordinateur se mettra en veille normalement s&apos;il reste inactif.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="356"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="360"/>
         <source>This computer has no battery</source>
         <translation>Cet ordinateur n&apos;a pas de batterie</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="363"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="367"/>
         <source>A runtime estimate isn&apos;t available yet.</source>
         <translation>Aucune estimation d&apos;autonomie n&apos;est encore disponible.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="368"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="372"/>
         <source>If you unplugged now, about</source>
         <translation>Si vous débranchiez maintenant, environ</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="368"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="372"/>
         <source>At this rate, about</source>
         <translation>À ce rythme, environ</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="380"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="384"/>
         <source>Estimated from the average power over the last minute.</source>
         <translation>Estimé d&apos;après la puissance moyenne de la dernière minute.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="385"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="389"/>
         <source>Health</source>
         <translation>Santé</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="387"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="391"/>
         <source>Cycle count</source>
         <translation>Nombre de cycles</translation>
     </message>
@@ -1631,47 +1630,47 @@ L&apos;anneau intérieur montre les 60 dernières secondes d&apos;activité : le
 <context>
     <name>qel::EnergyRing</name>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="34"/>
+        <location filename="../../Pages/Energy/EnergyRing.cpp" line="34"/>
         <source>Energy over the last 60 seconds</source>
         <translation>Énergie sur les 60 dernières secondes</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="43"/>
+        <location filename="../../Pages/Energy/EnergyRing.cpp" line="43"/>
         <source>%.1f watts</source>
         <translation>%.1f watts</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="123"/>
+        <location filename="../../Pages/Energy/EnergyRing.cpp" line="123"/>
         <source>Now</source>
         <translation>Maintenant</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="123"/>
+        <location filename="../../Pages/Energy/EnergyRing.cpp" line="123"/>
         <source>45 s ago</source>
         <translation>il y a 45 s</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="123"/>
+        <location filename="../../Pages/Energy/EnergyRing.cpp" line="123"/>
         <source>30 s ago</source>
         <translation>il y a 30 s</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="123"/>
+        <location filename="../../Pages/Energy/EnergyRing.cpp" line="123"/>
         <source>15 s ago</source>
         <translation>il y a 15 s</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="139"/>
+        <location filename="../../Pages/Energy/EnergyRing.cpp" line="139"/>
         <source>Battery %@%</source>
         <translation>Batterie %@&#xa0;%</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="140"/>
+        <location filename="../../Pages/Energy/EnergyRing.cpp" line="140"/>
         <source>On AC power</source>
         <translation>Sur secteur</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="141"/>
+        <location filename="../../Pages/Energy/EnergyRing.cpp" line="141"/>
         <source>Right now</source>
         <translation>En ce moment</translation>
     </message>
@@ -1679,12 +1678,12 @@ L&apos;anneau intérieur montre les 60 dernières secondes d&apos;activité : le
 <context>
     <name>qel::EventNote</name>
     <message>
-        <location filename="../../Window/EventNote.cpp" line="18"/>
+        <location filename="../../Window/Overview/EventNote.cpp" line="18"/>
         <source>%@  %@</source>
         <translation>%@  %@</translation>
     </message>
     <message>
-        <location filename="../../Window/EventNote.cpp" line="24"/>
+        <location filename="../../Window/Overview/EventNote.cpp" line="24"/>
         <source>Just before: %@ %@</source>
         <translation>Juste avant&#xa0;: %@ %@</translation>
     </message>
@@ -1692,90 +1691,90 @@ L&apos;anneau intérieur montre les 60 dernières secondes d&apos;activité : le
 <context>
     <name>qel::ExportSheet</name>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="70"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="70"/>
         <source>Export this day as an image</source>
         <translation>Exporter cette journée en image</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="79"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="81"/>
         <source>Saves the ring for this day as a 1080 × 1080 picture.</source>
         <translation>Enregistre l&apos;anneau de cette journée en image de 1080 × 1080.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="106"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="108"/>
         <source>Deep sea</source>
         <translation>Grand bleu</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="106"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="108"/>
         <source>Ink</source>
         <translation>Encre</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="111"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="113"/>
         <source>Background</source>
         <translation>Arrière-plan</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="112"/>
-        <location filename="../../Sheets/ExportSheet.cpp" line="113"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="114"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="115"/>
         <source>Show app names</source>
         <translation>Afficher les noms d&apos;application</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="113"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="115"/>
         <source>When off, no app name appears in the picture</source>
         <translation>Désactivé, aucun nom d&apos;application n&apos;apparaît sur l&apos;image</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="114"/>
-        <location filename="../../Sheets/ExportSheet.cpp" line="115"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="116"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="117"/>
         <source>Show event dots</source>
         <translation>Afficher les points d&apos;événement</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="115"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="117"/>
         <source>The things worth a look on this day</source>
         <translation>Les éléments à examiner ce jour-là</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="117"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="119"/>
         <source>The picture contains only the usage rings and what is switched on above. It never includes window titles, file names or network addresses.</source>
         <translation>L&apos;image ne contient que les anneaux d&apos;utilisation et ce qui est activé ci-dessus. Elle n&apos;inclut jamais de titres de fenêtres, de noms de fichiers ni d&apos;adresses réseau.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="132"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="134"/>
         <source>Copy image</source>
         <translation>Copier l&apos;image</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="135"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="137"/>
         <source>Save image…</source>
         <translation>Enregistrer l&apos;image…</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="171"/>
-        <location filename="../../Sheets/ExportSheet.cpp" line="181"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="173"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="183"/>
         <source>Couldn&apos;t create the image</source>
         <translation>Impossible de créer l&apos;image</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="174"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="176"/>
         <source>Couldn&apos;t save the image</source>
         <translation>Impossible d&apos;enregistrer l&apos;image</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="176"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="178"/>
         <source>Image saved</source>
         <translation>Image enregistrée</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="188"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="190"/>
         <source>Couldn&apos;t copy the image</source>
         <translation>Impossible de copier l&apos;image</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="190"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="192"/>
         <source>Copied to the clipboard</source>
         <translation>Copié dans le presse-papiers</translation>
     </message>
@@ -1783,12 +1782,12 @@ L&apos;anneau intérieur montre les 60 dernières secondes d&apos;activité : le
 <context>
     <name>qel::FindingCard</name>
     <message>
-        <location filename="../../Sheets/FindingCard.cpp" line="52"/>
+        <location filename="../../Sheets/Reports/FindingCard.cpp" line="54"/>
         <source>View</source>
         <translation>Afficher</translation>
     </message>
     <message>
-        <location filename="../../Sheets/FindingCard.cpp" line="54"/>
+        <location filename="../../Sheets/Reports/FindingCard.cpp" line="56"/>
         <source>Got it</source>
         <translation>Compris</translation>
     </message>
@@ -1796,17 +1795,17 @@ L&apos;anneau intérieur montre les 60 dernières secondes d&apos;activité : le
 <context>
     <name>qel::GPUHiveView</name>
     <message>
-        <location filename="../../Pages/GPUHiveView.cpp" line="35"/>
+        <location filename="../../Pages/GPU/GPUHiveView.cpp" line="35"/>
         <source>GPU usage</source>
         <translation>Utilisation du GPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUHiveView.cpp" line="42"/>
+        <location filename="../../Pages/GPU/GPUHiveView.cpp" line="42"/>
         <source>Unavailable</source>
         <translation>Indisponible</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUHiveView.cpp" line="69"/>
+        <location filename="../../Pages/GPU/GPUHiveView.cpp" line="69"/>
         <source>Now</source>
         <translation>Maintenant</translation>
     </message>
@@ -1814,64 +1813,64 @@ L&apos;anneau intérieur montre les 60 dernières secondes d&apos;activité : le
 <context>
     <name>qel::GPUPage</name>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="95"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="96"/>
         <source>The more cells lit, the busier the GPU. The outer ring is the last 60 seconds, with now at the top.
 The system doesn&apos;t report per-core or per-app GPU usage, so only the overall figure is shown.</source>
         <translation>Plus il y a de cases allumées, plus le GPU est occupé. L&apos;anneau extérieur montre les 60 dernières secondes, le présent étant en haut.
 Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par application&#xa0;: seul le chiffre global est affiché.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="107"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="108"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="129"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="129"/>
         <source>GPU memory</source>
         <translation>Mémoire GPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="130"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="130"/>
         <source>Cores</source>
         <translation>Cœurs</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="131"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="131"/>
         <source>Thermal state</source>
         <translation>État thermique</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="166"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="154"/>
         <source>Likely GPU users</source>
         <translation>Utilisateurs probables du GPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="166"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="154"/>
         <source>Apps with the GPU open, by energy</source>
         <translation>Applications utilisant le GPU, par énergie</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="175"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="163"/>
         <source>Last 60 seconds</source>
         <translation>60 dernières secondes</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="175"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="163"/>
         <source>Overall usage</source>
         <translation>Utilisation globale</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="213"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="194"/>
         <source>Unified memory</source>
         <translation>Mémoire unifiée</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="213"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="194"/>
         <source>GPU and CPU share %@</source>
         <translation>GPU et CPU partagent %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="220"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="201"/>
         <source>The GPU is using %@, other apps %@, with %@ left.</source>
         <translation>Le GPU utilise %@, les autres applications %@, et il reste %@.</translation>
     </message>
@@ -1879,13 +1878,13 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::GainRow</name>
     <message>
-        <location filename="../../Pages/GainRow.cpp" line="36"/>
-        <location filename="../../Pages/GainRow.cpp" line="67"/>
+        <location filename="../../Pages/Energy/GainRow.cpp" line="36"/>
+        <location filename="../../Pages/Energy/GainRow.cpp" line="67"/>
         <source>Quit %@</source>
         <translation>Quitter %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/GainRow.cpp" line="71"/>
+        <location filename="../../Pages/Energy/GainRow.cpp" line="71"/>
         <source>using about %@ W</source>
         <translation>environ %@ W consommés</translation>
     </message>
@@ -1976,7 +1975,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::GpuUserList</name>
     <message>
-        <location filename="../../Pages/GpuUserList.cpp" line="47"/>
+        <location filename="../../Pages/GPU/GpuUserList.cpp" line="47"/>
         <source>Front</source>
         <translation>1er plan</translation>
     </message>
@@ -1984,7 +1983,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::IncidentChart</name>
     <message>
-        <location filename="../../Sheets/IncidentChart.cpp" line="62"/>
+        <location filename="../../Sheets/Reports/IncidentChart.cpp" line="63"/>
         <source>CPU usage over the last 60 seconds</source>
         <translation>Utilisation du CPU sur les 60 dernières secondes</translation>
     </message>
@@ -1992,32 +1991,32 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::IncidentSheet</name>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="59"/>
+        <location filename="../../Sheets/Reports/IncidentSheet.cpp" line="59"/>
         <source>What just happened</source>
         <translation>Rétrospective</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="61"/>
+        <location filename="../../Sheets/Reports/IncidentSheet.cpp" line="61"/>
         <source>Press Ctrl+Alt+E any time to replay the last 60 seconds.</source>
         <translation>Appuyez sur Ctrl+Alt+E à tout moment pour revoir les 60 dernières secondes.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="72"/>
+        <location filename="../../Sheets/Reports/IncidentSheet.cpp" line="74"/>
         <source>60 s ago</source>
         <translation>il y a 60 s</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="76"/>
+        <location filename="../../Sheets/Reports/IncidentSheet.cpp" line="78"/>
         <source>Pressed at %@</source>
         <translation>Appuyé à %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="125"/>
+        <location filename="../../Sheets/Reports/IncidentSheet.cpp" line="127"/>
         <source>View</source>
         <translation>Afficher</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="127"/>
+        <location filename="../../Sheets/Reports/IncidentSheet.cpp" line="129"/>
         <source>Ended</source>
         <translation>Terminé</translation>
     </message>
@@ -2025,62 +2024,62 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::InsightEngine</name>
     <message>
-        <location filename="../../History/InsightReplay.cpp" line="45"/>
+        <location filename="../../History/InsightReplay.cpp" line="115"/>
         <source>Not enough history yet</source>
         <translation>Pas encore assez d&apos;historique</translation>
     </message>
     <message>
-        <location filename="../../History/InsightReplay.cpp" line="46"/>
+        <location filename="../../History/InsightReplay.cpp" line="116"/>
         <source>Qel just started. In a few seconds it can replay what happened.</source>
         <translation>Qel vient de démarrer. Dans quelques secondes, il pourra revoir ce qui s&apos;est passé.</translation>
     </message>
     <message>
-        <location filename="../../History/InsightReplay.cpp" line="103"/>
+        <location filename="../../History/InsightReplay.cpp" line="126"/>
         <source>%@ pushed the CPU to %@ %@</source>
         <translation>%@ a poussé le CPU à %@ %@</translation>
     </message>
     <message>
-        <location filename="../../History/InsightReplay.cpp" line="105"/>
+        <location filename="../../History/InsightReplay.cpp" line="128"/>
         <source>Memory is tight and the system is compressing it</source>
         <translation>La mémoire manque et le système la compresse</translation>
     </message>
     <message>
-        <location filename="../../History/InsightReplay.cpp" line="107"/>
+        <location filename="../../History/InsightReplay.cpp" line="130"/>
         <source>The disk is reading and writing heavily</source>
         <translation>Le disque lit et écrit intensément</translation>
     </message>
     <message>
-        <location filename="../../History/InsightReplay.cpp" line="109"/>
+        <location filename="../../History/InsightReplay.cpp" line="132"/>
         <source>%@ briefly maxed out one core</source>
         <translation>%@ a brièvement saturé un cœur</translation>
     </message>
     <message>
-        <location filename="../../History/InsightReplay.cpp" line="111"/>
+        <location filename="../../History/InsightReplay.cpp" line="134"/>
         <source>Nothing unusual in the last %@ s</source>
         <translation>Rien d&apos;inhabituel ces %@ dernières secondes</translation>
     </message>
     <message>
-        <location filename="../../History/InsightReplay.cpp" line="114"/>
+        <location filename="../../History/InsightReplay.cpp" line="137"/>
         <source>CPU peaked at %@ (%@) and averaged %@ over these %@ s.</source>
         <translation>Le CPU a culminé à %@ (%@), avec une moyenne de %@ sur ces %@ s.</translation>
     </message>
     <message>
-        <location filename="../../History/InsightReplay.cpp" line="117"/>
+        <location filename="../../History/InsightReplay.cpp" line="140"/>
         <source>%@ peaked at %@% (100% is one full core) and averaged %@%.</source>
         <translation>%@ a culminé à %@&#xa0;% (100&#xa0;% correspond à un cœur entier), avec une moyenne de %@ %.</translation>
     </message>
     <message>
-        <location filename="../../History/InsightReplay.cpp" line="120"/>
+        <location filename="../../History/InsightReplay.cpp" line="143"/>
         <source>Memory pressure peaked at %@%. When memory runs short, switching apps gets noticeably slower.</source>
         <translation>La pression mémoire a culminé à %@ %. Quand la mémoire manque, passer d&apos;une application à l&apos;autre devient nettement plus lent.</translation>
     </message>
     <message>
-        <location filename="../../History/InsightReplay.cpp" line="122"/>
+        <location filename="../../History/InsightReplay.cpp" line="145"/>
         <source>Disk activity peaked at %@.</source>
         <translation>L&apos;activité disque a culminé à %@.</translation>
     </message>
     <message>
-        <location filename="../../History/InsightReplay.cpp" line="124"/>
+        <location filename="../../History/InsightReplay.cpp" line="147"/>
         <source>If things felt slow just now, an app may have been waiting on the network or on another program. That doesn&apos;t show up as CPU usage.</source>
         <translation>Si tout semblait lent à l&apos;instant, une application attendait peut-être le réseau ou un autre programme. Cela n&apos;apparaît pas dans l&apos;utilisation du CPU.</translation>
     </message>
@@ -2096,68 +2095,68 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::MemPage</name>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="85"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="86"/>
         <source>Memory</source>
         <translation>Mémoire</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="90"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="91"/>
         <source>Used</source>
         <translation>Utilisé</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="91"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="92"/>
         <source>Pressure</source>
         <translation>Pression</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="92"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="93"/>
         <source>Swap</source>
         <translation>Swap</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="104"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="105"/>
         <source>Each bubble is a process, sized by the memory it uses. Click a bubble for details or to quit it. The outer ring is memory pressure.</source>
         <translation>Chaque bulle est un processus, dont la taille suit la mémoire utilisée. Cliquez sur une bulle pour voir les détails ou le quitter. L&apos;anneau extérieur indique la pression mémoire.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="120"/>
-        <location filename="../../Pages/MemPage.cpp" line="190"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="122"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="192"/>
         <source>Memory breakdown</source>
         <translation>Répartition de la mémoire</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="141"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="143"/>
         <source>App memory</source>
         <translation>Mémoire apps</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="142"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="144"/>
         <source>Kernel &amp; locked</source>
         <translation>Noyau et verrouillée</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="143"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="145"/>
         <source>Compressed</source>
         <translation>Compressée</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="144"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="146"/>
         <source>Available</source>
         <translation>Disponible</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="161"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="163"/>
         <source>Memory pressure</source>
         <translation>Pression mémoire</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="190"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="192"/>
         <source>%@ total</source>
         <translation>%@ au total</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="198"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="200"/>
         <source>%@%. %@</source>
         <translation>%@ %. %@</translation>
     </message>
@@ -2165,7 +2164,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::MemoryAdviceCard</name>
     <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="70"/>
+        <location filename="../../Pages/Memory/MemoryAdviceCard.cpp" line="75"/>
         <source>Memory is tight</source>
         <translation>La mémoire manque</translation>
     </message>
@@ -2173,22 +2172,22 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::MemoryAdviceRow</name>
     <message>
-        <location filename="../../Pages/MemoryAdviceRow.cpp" line="43"/>
+        <location filename="../../Pages/Memory/MemoryAdviceRow.cpp" line="43"/>
         <source>Memory keeps growing. Reopening it frees the memory.</source>
         <translation>La mémoire ne cesse d&apos;augmenter. La rouvrir libère la mémoire.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceRow.cpp" line="49"/>
+        <location filename="../../Pages/Memory/MemoryAdviceRow.cpp" line="49"/>
         <source>Quit</source>
         <translation>Quitter</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceRow.cpp" line="60"/>
+        <location filename="../../Pages/Memory/MemoryAdviceRow.cpp" line="60"/>
         <source>Using %@, %@</source>
         <translation>Utilise %@, %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceRow.cpp" line="61"/>
+        <location filename="../../Pages/Memory/MemoryAdviceRow.cpp" line="61"/>
         <source>Quit %@</source>
         <translation>Quitter %@</translation>
     </message>
@@ -2196,7 +2195,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::MemoryChart</name>
     <message>
-        <location filename="../../Processes/MemoryChart.cpp" line="54"/>
+        <location filename="../../Processes/MemoryChart.cpp" line="56"/>
         <source>Memory, last 30 days</source>
         <translation>Mémoire, 30 derniers jours</translation>
     </message>
@@ -2204,22 +2203,22 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::MenuBar</name>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="272"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="273"/>
         <source>Show panel</source>
         <translation>Afficher le panneau</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="273"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="274"/>
         <source>Open Qel</source>
         <translation>Ouvrir Qel</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="274"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="275"/>
         <source>What just happened</source>
         <translation>Rétrospective</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="352"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="353"/>
         <source>Qel keeps running while its window is closed, and usually waits in the tray. This desktop has no tray, so the window was minimised instead. To end Qel, choose Quit (Ctrl+Q).</source>
         <translation>Qel continue de tourner quand sa fenêtre est fermée et attend d&apos;habitude dans la zone de notification. Ce bureau n&apos;en a pas, la fenêtre a donc été réduite. Pour arrêter Qel, choisissez Quitter (Ctrl+Q).</translation>
     </message>
@@ -2235,7 +2234,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::MenuCell</name>
     <message>
-        <location filename="../../MenuBar/MenuCell.cpp" line="36"/>
+        <location filename="../../MenuBar/MenuCell.cpp" line="37"/>
         <source>View %@</source>
         <translation>Afficher %@</translation>
     </message>
@@ -2243,129 +2242,129 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::MenuPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="109"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="111"/>
         <source>Today</source>
         <translation>Aujourd&apos;hui</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="143"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="145"/>
         <source>Top processes</source>
         <translation>Processus principaux</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="144"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="146"/>
         <source>Hover to quit</source>
         <translation>Survoler pour quitter</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="111"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="113"/>
         <source>Network</source>
         <translation>Réseau</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="112"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="114"/>
         <source>Bluetooth devices</source>
         <translation>Appareils Bluetooth</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="262"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="264"/>
         <source>Scroll horizontally to see more devices.</source>
         <translation>Faites défiler horizontalement pour voir plus d&apos;appareils.</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="267"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="436"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="269"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="441"/>
         <source>Not connected</source>
         <translation>Non connecté</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="281"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="283"/>
         <source>Quiet mode</source>
         <translation>Mode discret</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="282"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="284"/>
         <source>Keep awake</source>
         <translation>Maintenir éveillé</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="283"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="285"/>
         <source>Pause alerts</source>
         <translation>Suspendre les alertes</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="309"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="311"/>
         <source>Settings</source>
         <translation>Paramètres</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="311"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="313"/>
         <source>What just happened</source>
         <translation>Rétrospective</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="313"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="315"/>
         <source>Quit</source>
         <translation>Quitter</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="315"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="317"/>
         <source>Open Qel</source>
         <translation>Ouvrir Qel</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="198"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="389"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="200"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="391"/>
         <source>Load %.2f</source>
         <translation>Charge %.2f</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="203"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="205"/>
         <source>Measured</source>
         <translation>Mesurée</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="203"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="205"/>
         <source>Process sum</source>
         <translation>Somme des processus</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="397"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="400"/>
         <source>Thermal</source>
         <translation>Thermique</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="397"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="400"/>
         <source>System thermal state</source>
         <translation>État thermique du système</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="398"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="401"/>
         <source>Battery</source>
         <translation>Batterie</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="400"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="404"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="400"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="404"/>
         <source>Memory %@</source>
         <translation>Mémoire %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="402"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="406"/>
         <source>Disk free</source>
         <translation>Disque libre</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="402"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="407"/>
         <source>%@ total</source>
         <translation>%@ au total</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/MenuPanel.cpp" line="425"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="430"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n application en ligne</numerusform>
@@ -2373,17 +2372,17 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="427"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="432"/>
         <source>Per-app traffic unavailable</source>
         <translation>Trafic par application indisponible</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="432"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="437"/>
         <source>Local %@</source>
         <translation>Local %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="436"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="441"/>
         <source>No local address</source>
         <translation>Pas d&apos;adresse locale</translation>
     </message>
@@ -2391,7 +2390,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::MetricRow</name>
     <message>
-        <location filename="../../Window/MetricRow.cpp" line="34"/>
+        <location filename="../../Window/Overview/MetricRow.cpp" line="34"/>
         <source>View %@</source>
         <translation>Afficher %@</translation>
     </message>
@@ -2407,27 +2406,27 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::NetAddressCard</name>
     <message>
-        <location filename="../../Pages/NetAddressCard.cpp" line="56"/>
+        <location filename="../../Pages/Network/NetAddressCard.cpp" line="56"/>
         <source>Local address</source>
         <translation>Adresse locale</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetAddressCard.cpp" line="56"/>
+        <location filename="../../Pages/Network/NetAddressCard.cpp" line="56"/>
         <source>No local address</source>
         <translation>Pas d&apos;adresse locale</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetAddressCard.cpp" line="56"/>
+        <location filename="../../Pages/Network/NetAddressCard.cpp" line="56"/>
         <source>Not connected</source>
         <translation>Non connecté</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetAddressCard.cpp" line="57"/>
+        <location filename="../../Pages/Network/NetAddressCard.cpp" line="57"/>
         <source>Data is moving, but no network interface has an IPv4 address.</source>
         <translation>Des données circulent, mais aucune interface réseau n&apos;a d&apos;adresse IPv4.</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetAddressCard.cpp" line="58"/>
+        <location filename="../../Pages/Network/NetAddressCard.cpp" line="58"/>
         <source>No network interface with an IP address was found.</source>
         <translation>Aucune interface réseau avec une adresse IP n&apos;a été trouvée.</translation>
     </message>
@@ -2435,12 +2434,12 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::NetCard</name>
     <message>
-        <location filename="../../Pages/NetCard.cpp" line="59"/>
+        <location filename="../../Pages/Network/NetCard.cpp" line="59"/>
         <source>↓ %@  ↑ %@</source>
         <translation>↓ %@  ↑ %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetCard.cpp" line="60"/>
+        <location filename="../../Pages/Network/NetCard.cpp" line="60"/>
         <source>%@ in total</source>
         <translation>%@ au total</translation>
     </message>
@@ -2448,28 +2447,28 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::NetPage</name>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="46"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="50"/>
         <source>Network</source>
         <translation>Réseau</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="55"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="59"/>
         <source>Download</source>
         <translation>Réception</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="56"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="60"/>
         <source>Upload</source>
         <translation>Envoi</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="57"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="61"/>
         <source>Online</source>
         <translation>En ligne</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/NetPage.cpp" line="57"/>
-        <location filename="../../Pages/NetPage.cpp" line="126"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="61"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="130"/>
         <source>%n apps</source>
         <translation>
             <numerusform>%n app</numerusform>
@@ -2477,22 +2476,22 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="83"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="87"/>
         <source>Who&apos;s online</source>
         <translation>Qui est en ligne</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="83"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="87"/>
         <source>Only processes under your account. Scroll sideways for more.</source>
         <translation>Uniquement les processus de votre compte. Faites défiler latéralement pour en voir plus.</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="130"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="134"/>
         <source>Each dot is an app that is online. Bigger dots have more traffic right now. Dots closer to the center have more total traffic. Click one for details. Per-app figures count TCP only, and leave out traffic within this computer.</source>
         <translation>Chaque point est une application en ligne. Les plus gros points ont plus de trafic en ce moment&#xa0;; les plus proches du centre ont plus de trafic au total. Cliquez sur l&apos;un d&apos;eux pour les détails. Les chiffres par application ne comptent que TCP et excluent le trafic interne à cet ordinateur.</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="133"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="137"/>
         <source>Per-app traffic isn&apos;t available (the system&apos;s socket statistics can&apos;t be read), so only whole-computer upload and download are shown.</source>
         <translation>Le trafic par application n&apos;est pas disponible (les statistiques de sockets du système sont illisibles)&#xa0;: seuls l&apos;envoi et la réception de tout l&apos;ordinateur sont affichés.</translation>
     </message>
@@ -2500,12 +2499,12 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::NoTameRules</name>
     <message>
-        <location filename="../../Sheets/NoTameRules.cpp" line="18"/>
+        <location filename="../../Sheets/Settings/NoTameRules.cpp" line="18"/>
         <source>When not in front</source>
         <translation>Hors premier plan</translation>
     </message>
     <message>
-        <location filename="../../Sheets/NoTameRules.cpp" line="20"/>
+        <location filename="../../Sheets/Settings/NoTameRules.cpp" line="20"/>
         <source>No rules yet. In the details of any process, you can set its app to slow down or pause when it is not in front.</source>
         <translation>Aucune règle pour l&apos;instant. Dans les détails d&apos;un processus, vous pouvez faire ralentir ou mettre en pause son application quand elle n&apos;est pas au premier plan.</translation>
     </message>
@@ -2513,7 +2512,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::OtherMarkRow</name>
     <message>
-        <location filename="../../Sheets/OtherMarkRow.cpp" line="49"/>
+        <location filename="../../Sheets/Reports/OtherMarkRow.cpp" line="49"/>
         <source>peak %@</source>
         <translation>pic %@</translation>
     </message>
@@ -2521,22 +2520,22 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::OverviewPage</name>
     <message>
-        <location filename="../../Window/OverviewPage.cpp" line="158"/>
+        <location filename="../../Window/Overview/OverviewPage.cpp" line="157"/>
         <source>Replay 60 s</source>
         <translation>Revoir 60 s</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewPage.cpp" line="159"/>
+        <location filename="../../Window/Overview/OverviewPage.cpp" line="158"/>
         <source>What just happened: replay the last 60 seconds (Ctrl+Alt+E)</source>
         <translation>Rétrospective : revoir les 60 dernières secondes (Ctrl+Alt+E)</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewPage.cpp" line="172"/>
+        <location filename="../../Window/Overview/OverviewPage.cpp" line="171"/>
         <source>View summary</source>
         <translation>Voir le résumé</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewPage.cpp" line="247"/>
+        <location filename="../../Window/Overview/OverviewPage.cpp" line="247"/>
         <source>This moment is inside “%@”.</source>
         <translation>Ce moment fait partie de «&#xa0;%@&#xa0;».</translation>
     </message>
@@ -2557,14 +2556,14 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::PanelProcRow</name>
     <message>
-        <location filename="../../MenuBar/PanelProcRow.cpp" line="62"/>
-        <location filename="../../MenuBar/PanelProcRow.cpp" line="114"/>
+        <location filename="../../MenuBar/PanelProcRow.cpp" line="63"/>
+        <location filename="../../MenuBar/PanelProcRow.cpp" line="115"/>
         <source>System</source>
         <translation>Système</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelProcRow.cpp" line="61"/>
-        <location filename="../../MenuBar/PanelProcRow.cpp" line="118"/>
+        <location filename="../../MenuBar/PanelProcRow.cpp" line="62"/>
+        <location filename="../../MenuBar/PanelProcRow.cpp" line="119"/>
         <source>End</source>
         <translation>Terminer</translation>
     </message>
@@ -2586,7 +2585,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::PortEndButton</name>
     <message>
-        <location filename="../../Pages/PortEndButton.cpp" line="16"/>
+        <location filename="../../Pages/Network/PortEndButton.cpp" line="16"/>
         <source>End</source>
         <translation>Terminer</translation>
     </message>
@@ -2685,27 +2684,27 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::PortRow</name>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="75"/>
+        <location filename="../../Pages/Network/PortRow.cpp" line="79"/>
         <source>End %@, which is using port %@</source>
         <translation>Terminer %@, qui utilise le port %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="83"/>
+        <location filename="../../Pages/Network/PortRow.cpp" line="87"/>
         <source>Listening on all network interfaces: other devices on the same network can connect to this port.</source>
         <translation>À l&apos;écoute sur toutes les interfaces réseau&#xa0;: d&apos;autres appareils du même réseau peuvent se connecter à ce port.</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="85"/>
+        <location filename="../../Pages/Network/PortRow.cpp" line="89"/>
         <source>Listening on 127.0.0.1 only: only this computer can connect.</source>
         <translation>À l&apos;écoute sur 127.0.0.1 uniquement&#xa0;: seul cet ordinateur peut se connecter.</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="113"/>
+        <location filename="../../Pages/Network/PortRow.cpp" line="117"/>
         <source>Open to LAN</source>
         <translation>Ouvert au LAN</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="113"/>
+        <location filename="../../Pages/Network/PortRow.cpp" line="117"/>
         <source>This computer only</source>
         <translation>Cet ordinateur uniquement</translation>
     </message>
@@ -2713,17 +2712,17 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::PortsPanel</name>
     <message>
-        <location filename="../../Pages/PortsPanel.cpp" line="53"/>
+        <location filename="../../Pages/Network/PortsPanel.cpp" line="57"/>
         <source>Listening ports</source>
         <translation>Ports en écoute</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortsPanel.cpp" line="59"/>
+        <location filename="../../Pages/Network/PortsPanel.cpp" line="63"/>
         <source>Port or process</source>
         <translation>Port ou processus</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortsPanel.cpp" line="34"/>
+        <location filename="../../Pages/Network/PortsPanel.cpp" line="38"/>
         <source>Only ports of processes under your account. Ports used by system services need administrator rights to see.</source>
         <translation>Uniquement les ports des processus de votre compte. Voir ceux des services système nécessite les droits d&apos;administrateur.</translation>
     </message>
@@ -2731,7 +2730,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::PosterPreview</name>
     <message>
-        <location filename="../../Sheets/PosterPreview.cpp" line="14"/>
+        <location filename="../../Sheets/Export/PosterPreview.cpp" line="15"/>
         <source>Preview</source>
         <translation>Aperçu</translation>
     </message>
@@ -2739,79 +2738,79 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::ProcessDetail</name>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="104"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="115"/>
         <source>Now</source>
         <translation>Maintenant</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="104"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="115"/>
         <source>Profile</source>
         <translation>Profil</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="168"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="334"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="179"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="345"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="190"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="201"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="191"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="202"/>
         <source>Memory</source>
         <translation>Mémoire</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="193"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="204"/>
         <source>Disk I/O</source>
         <translation>E/S disque</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="194"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="205"/>
         <source>Network</source>
         <translation>Réseau</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="198"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="209"/>
         <source>CPU, since this panel opened</source>
         <translation>CPU, depuis l&apos;ouverture de ce panneau</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="221"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="232"/>
         <source>This is a system process: a kernel thread or a service run by another user, such as root. Ending it could freeze or restart the system, so Qel doesn&apos;t offer to end it. High usage usually drops back within a few minutes.</source>
         <translation>C&apos;est un processus système&#xa0;: un thread noyau ou un service exécuté par un autre utilisateur, comme root. Le terminer pourrait figer ou redémarrer le système, Qel ne propose donc pas de le faire. Une forte utilisation retombe en général en quelques minutes.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="229"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="240"/>
         <source>Quitting closes %@. Unsaved changes may be lost.</source>
         <translation>Quitter ferme %@. Les modifications non enregistrées peuvent être perdues.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="233"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="244"/>
         <source>End %@</source>
         <translation>Terminer %@</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="235"/>
         <location filename="../../Processes/ProcessDetail.cpp" line="246"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="257"/>
         <source>Force Quit</source>
         <translation>Forcer à quitter</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="245"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="256"/>
         <source>Force quit %@?</source>
         <translation>Forcer %@ à quitter&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="246"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="257"/>
         <source>It stops at once, without a chance to save. Unsaved changes are lost.</source>
         <translation>Il s&apos;arrête aussitôt, sans pouvoir enregistrer. Les modifications non enregistrées sont perdues.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="333"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="344"/>
         <source>This process has ended</source>
         <translation>Ce processus s&apos;est terminé</translation>
     </message>
@@ -2832,22 +2831,22 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::ProcessTable</name>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="86"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="92"/>
         <source>Running</source>
         <translation>En cours</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="92"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="98"/>
         <source>By CPU</source>
         <translation>Par CPU</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="92"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="98"/>
         <source>By memory</source>
         <translation>Par mémoire</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="94"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="100"/>
         <source>Search processes</source>
         <translation>Rechercher des processus</translation>
     </message>
@@ -2860,12 +2859,12 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="197"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="203"/>
         <source>Reading processes…</source>
         <translation>Lecture des processus…</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="198"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="204"/>
         <source>No process has “%@” in its name. Try another word, or clear the search field.</source>
         <translation>Aucun processus n&apos;a «&#xa0;%@&#xa0;» dans son nom. Essayez un autre mot ou videz le champ de recherche.</translation>
     </message>
@@ -2921,12 +2920,12 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::ReportSheet</name>
     <message>
-        <location filename="../../Sheets/ReportSheet.cpp" line="50"/>
+        <location filename="../../Sheets/Reports/ReportSheet.cpp" line="50"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ReportSheet.cpp" line="67"/>
+        <location filename="../../Sheets/Reports/ReportSheet.cpp" line="67"/>
         <source>Done</source>
         <translation>OK</translation>
     </message>
@@ -2934,47 +2933,47 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::Ring</name>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="113"/>
+        <location filename="../../Window/Overview/DayRingPainter.cpp" line="113"/>
         <source>Asleep</source>
         <translation>En veille</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="143"/>
+        <location filename="../../Window/Overview/DayRingPainter.cpp" line="143"/>
         <source>0:00</source>
         <translation>0 h</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="144"/>
+        <location filename="../../Window/Overview/DayRingPainter.cpp" line="144"/>
         <source>6:00</source>
         <translation>6 h</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="145"/>
+        <location filename="../../Window/Overview/DayRingPainter.cpp" line="145"/>
         <source>12:00</source>
         <translation>12 h</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="146"/>
+        <location filename="../../Window/Overview/DayRingPainter.cpp" line="146"/>
         <source>18:00</source>
         <translation>18 h</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="151"/>
+        <location filename="../../Window/Overview/DayRingPainter.cpp" line="151"/>
         <source>Now</source>
         <translation>Maintenant</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="152"/>
+        <location filename="../../Window/Overview/DayRingPainter.cpp" line="152"/>
         <source>45 s ago</source>
         <translation>il y a 45 s</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="153"/>
+        <location filename="../../Window/Overview/DayRingPainter.cpp" line="153"/>
         <source>30 s ago</source>
         <translation>il y a 30 s</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="154"/>
+        <location filename="../../Window/Overview/DayRingPainter.cpp" line="154"/>
         <source>15 s ago</source>
         <translation>il y a 15 s</translation>
     </message>
@@ -2982,40 +2981,40 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::RingControls</name>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="45"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="46"/>
         <source>60 s</source>
         <translation>60 s</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="45"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="46"/>
         <source>Day</source>
         <translation>Jour</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="52"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="53"/>
         <source>Previous day</source>
         <translation>Jour précédent</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="56"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="57"/>
         <source>Next day</source>
         <translation>Jour suivant</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="39"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="39"/>
         <source>Export this day as an image</source>
         <translation>Exporter cette journée en image</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="68"/>
-        <location filename="../../Window/RingControls.cpp" line="69"/>
-        <location filename="../../Window/RingControls.cpp" line="116"/>
-        <location filename="../../Window/RingControls.cpp" line="120"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="69"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="70"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="117"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="121"/>
         <source>Back to now</source>
         <translation>Revenir à maintenant</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="117"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="118"/>
         <source>Now</source>
         <translation>Maintenant</translation>
     </message>
@@ -3023,27 +3022,27 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::RuleRow</name>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="90"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="89"/>
         <source>Below</source>
         <translation>En dessous de</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="90"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="89"/>
         <source>Above</source>
         <translation>Au-dessus de</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="96"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="95"/>
         <source>%@ threshold</source>
         <translation>Seuil&#xa0;: %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="108"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="107"/>
         <source>for</source>
         <translation>pendant</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="110"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="109"/>
         <source>Duration</source>
         <translation>Durée</translation>
     </message>
@@ -3132,22 +3131,22 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::SettingsSheet</name>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="67"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.cpp" line="66"/>
         <source>Done</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="91"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.cpp" line="90"/>
         <source>Settings</source>
         <translation>Paramètres</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="123"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.cpp" line="122"/>
         <source>Changes apply immediately and are saved automatically.</source>
         <translation>Les modifications s&apos;appliquent immédiatement et sont enregistrées automatiquement.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="140"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.cpp" line="139"/>
         <source>General</source>
         <translation>Général</translation>
     </message>
@@ -3155,7 +3154,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::SleepBatteryChart</name>
     <message>
-        <location filename="../../Sheets/SleepBatteryChart.cpp" line="63"/>
+        <location filename="../../Sheets/Reports/SleepBatteryChart.cpp" line="64"/>
         <source>Battery level while asleep</source>
         <translation>Niveau de batterie pendant la veille</translation>
     </message>
@@ -3163,13 +3162,13 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::SleepLine</name>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="39"/>
+        <location filename="../../Sheets/Reports/SleepLine.cpp" line="39"/>
         <source>View sleep report</source>
         <translation>Voir le rapport de veille</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="57"/>
-        <location filename="../../Sheets/SleepLine.cpp" line="68"/>
+        <location filename="../../Sheets/Reports/SleepLine.cpp" line="57"/>
+        <location filename="../../Sheets/Reports/SleepLine.cpp" line="68"/>
         <source>View</source>
         <translation>Afficher</translation>
     </message>
@@ -3177,17 +3176,17 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::SleepNote</name>
     <message>
-        <location filename="../../Sheets/SleepNote.cpp" line="38"/>
+        <location filename="../../Sheets/Reports/SleepNote.cpp" line="39"/>
         <source>View sleep report</source>
         <translation>Voir le rapport de veille</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepNote.cpp" line="61"/>
+        <location filename="../../Sheets/Reports/SleepNote.cpp" line="62"/>
         <source>%@  %@</source>
         <translation>%@  %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepNote.cpp" line="67"/>
+        <location filename="../../Sheets/Reports/SleepNote.cpp" line="68"/>
         <source>Asleep from %@ to %@</source>
         <translation>En veille de %@ à %@</translation>
     </message>
@@ -3195,17 +3194,17 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::SleepReport</name>
     <message>
-        <location filename="../../Sheets/SleepReport.cpp" line="33"/>
+        <location filename="../../Sheets/Reports/SleepReport.cpp" line="33"/>
         <source>A sleep this long usually uses about %@%. This one used %@%.</source>
         <translation>Une veille aussi longue consomme d&apos;habitude environ %@ %. Celle-ci a consommé %@ %.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepReport.cpp" line="57"/>
+        <location filename="../../Sheets/Reports/SleepReport.cpp" line="57"/>
         <source>, </source>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepReport.cpp" line="58"/>
+        <location filename="../../Sheets/Reports/SleepReport.cpp" line="58"/>
         <source>Preventing sleep when the lid closed: %@</source>
         <translation>Veille empêchée à la fermeture du capot&#xa0;: %@</translation>
     </message>
@@ -3221,42 +3220,42 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::SleepSheet</name>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="70"/>
+        <location filename="../../Sheets/Reports/SleepSheet.cpp" line="70"/>
         <source>Sleep report</source>
         <translation>Rapport de veille</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="71"/>
+        <location filename="../../Sheets/Reports/SleepSheet.cpp" line="71"/>
         <source>Linux logs when the computer slept and woke, but not which app asked it to wake.</source>
         <translation>Linux enregistre quand l&apos;ordinateur s&apos;est mis en veille et réveillé, mais pas quelle application a demandé le réveil.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="89"/>
+        <location filename="../../Sheets/Reports/SleepSheet.cpp" line="89"/>
         <source>Asleep from %@ to %@</source>
         <translation>En veille de %@ à %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="101"/>
+        <location filename="../../Sheets/Reports/SleepSheet.cpp" line="101"/>
         <source>Time asleep</source>
         <translation>Durée de veille</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="102"/>
+        <location filename="../../Sheets/Reports/SleepSheet.cpp" line="102"/>
         <source>Battery used</source>
         <translation>Batterie utilisée</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="103"/>
+        <location filename="../../Sheets/Reports/SleepSheet.cpp" line="103"/>
         <source>Wakes</source>
         <translation>Réveils</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="133"/>
+        <location filename="../../Sheets/Reports/SleepSheet.cpp" line="133"/>
         <source>What woke it</source>
         <translation>Cause du réveil</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="136"/>
+        <location filename="../../Sheets/Reports/SleepSheet.cpp" line="136"/>
         <source>Linux does not log dark wakes, so no wakes are listed for this sleep.</source>
         <translation>Linux n&apos;enregistre pas les réveils en arrière-plan, aucun réveil n&apos;est donc listé pour cette veille.</translation>
     </message>
@@ -3264,13 +3263,13 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::StarMapView</name>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="41"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="45"/>
         <source>Network star map</source>
         <translation>Carte stellaire du réseau</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/StarMapView.cpp" line="43"/>
-        <location filename="../../Pages/StarMapView.cpp" line="50"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="47"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="54"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n application en ligne</numerusform>
@@ -3278,18 +3277,18 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="121"/>
-        <location filename="../../Pages/StarMapView.cpp" line="135"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="125"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="139"/>
         <source>This computer</source>
         <translation>Cet ordinateur</translation>
     </message>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="155"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="159"/>
         <source>None of your apps has a TCP connection right now</source>
         <translation>Aucune de vos applications n&apos;a de connexion TCP en ce moment</translation>
     </message>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="156"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="160"/>
         <source>Per-app traffic unavailable</source>
         <translation>Trafic par application indisponible</translation>
     </message>
@@ -3487,7 +3486,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
     </message>
     <message>
         <location filename="../../Store/MenuFeatures.cpp" line="43"/>
-        <location filename="../../Store/Taming.cpp" line="142"/>
+        <location filename="../../Store/Taming.cpp" line="147"/>
         <source>Couldn&apos;t restore the priority of %@</source>
         <translation>Impossible de rétablir la priorité de %@</translation>
     </message>
@@ -3568,17 +3567,17 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <translation>Activé</translation>
     </message>
     <message>
-        <location filename="../../Store/MenuFeatures.cpp" line="117"/>
+        <location filename="../../Store/MenuFeatures.cpp" line="118"/>
         <source>Mem </source>
         <translation>Mém </translation>
     </message>
     <message>
-        <location filename="../../Store/MenuFeatures.cpp" line="186"/>
+        <location filename="../../Store/MenuFeatures.cpp" line="187"/>
         <source>Quiet mode and taming are idle: this desktop doesn&apos;t tell which app is in front.</source>
         <translation>Le mode discret et le bridage sont inactifs&#xa0;: ce bureau n&apos;indique pas quelle application est au premier plan.</translation>
     </message>
     <message>
-        <location filename="../../Store/MenuFeatures.cpp" line="191"/>
+        <location filename="../../Store/MenuFeatures.cpp" line="192"/>
         <source>Process %@</source>
         <translation>Processus %@</translation>
     </message>
@@ -3684,37 +3683,37 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <translation>réveils&#xa0;: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="57"/>
+        <location filename="../../Store/Store.cpp" line="59"/>
         <source>The settings file could not be read. It was kept as %@ and the settings start from their defaults.</source>
         <translation>Le fichier de paramètres était illisible. Il a été conservé sous %@ et les paramètres repartent des valeurs par défaut.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="278"/>
+        <location filename="../../Store/Store.cpp" line="286"/>
         <source>The history file could not be used. It was kept as %@ and a new one started.</source>
         <translation>Le fichier d&apos;historique était inutilisable. Il a été conservé sous %@ et un nouveau a été créé.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="282"/>
+        <location filename="../../Store/Store.cpp" line="290"/>
         <source>History is not saved this run: the history file is from a newer version of Qel and is left as it is.</source>
         <translation>L&apos;historique n&apos;est pas enregistré pendant cette session&#xa0;: le fichier d&apos;historique provient d&apos;une version plus récente de Qel et reste tel quel.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="285"/>
+        <location filename="../../Store/Store.cpp" line="293"/>
         <source>History can&apos;t be saved: %@</source>
         <translation>Impossible d&apos;enregistrer l&apos;historique&#xa0;: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="288"/>
+        <location filename="../../Store/Store.cpp" line="296"/>
         <source>History can&apos;t be saved for now: %@. Qel keeps it and saves it once the disk has room again.</source>
         <translation>L&apos;historique ne peut pas être enregistré pour l&apos;instant&#xa0;: %@. Qel le conserve et l&apos;enregistre dès que le disque a de nouveau de la place.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="293"/>
+        <location filename="../../Store/Store.cpp" line="301"/>
         <source>History could not be saved: %@</source>
         <translation>L&apos;historique n&apos;a pas pu être enregistré&#xa0;: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="296"/>
+        <location filename="../../Store/Store.cpp" line="304"/>
         <source>History could not be read: %@</source>
         <translation>L&apos;historique n&apos;a pas pu être lu&#xa0;: %@</translation>
     </message>
@@ -3729,27 +3728,27 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <translation>Marqué à %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Stretches.cpp" line="83"/>
+        <location filename="../../Store/Stretches.cpp" line="84"/>
         <source>Mark deleted</source>
         <translation>Repère supprimé</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="191"/>
+        <location filename="../../Store/Taming.cpp" line="196"/>
         <source>Removed the rule for %@, but it stays slowed until it restarts</source>
         <translation>Règle de %@ supprimée, mais il reste ralenti jusqu&apos;à son redémarrage</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="192"/>
+        <location filename="../../Store/Taming.cpp" line="197"/>
         <source>Removed the rule for %@</source>
         <translation>Règle de %@ supprimée</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="202"/>
+        <location filename="../../Store/Taming.cpp" line="207"/>
         <source>%@ will slow down when it&apos;s not in front</source>
         <translation>%@ ralentira quand il ne sera pas au premier plan</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="203"/>
+        <location filename="../../Store/Taming.cpp" line="208"/>
         <source>%@ will pause when it&apos;s not in front</source>
         <translation>%@ se mettra en pause quand il ne sera pas au premier plan</translation>
     </message>
@@ -3773,22 +3772,22 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::StretchButton</name>
     <message>
-        <location filename="../../Sheets/StretchButton.cpp" line="55"/>
+        <location filename="../../Sheets/Reports/StretchButton.cpp" line="54"/>
         <source>Mark a stretch</source>
         <translation>Marquer une période</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchButton.cpp" line="56"/>
+        <location filename="../../Sheets/Reports/StretchButton.cpp" line="55"/>
         <source>End</source>
         <translation>Terminer</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchButton.cpp" line="57"/>
+        <location filename="../../Sheets/Reports/StretchButton.cpp" line="56"/>
         <source>End this stretch and see its summary</source>
         <translation>Terminer cette période et voir son résumé</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchButton.cpp" line="58"/>
+        <location filename="../../Sheets/Reports/StretchButton.cpp" line="57"/>
         <source>Mark a stretch of time: Qel sums up what happened between start and end</source>
         <translation>Marquez une période&#xa0;: Qel résume ce qui s&apos;est passé entre le début et la fin</translation>
     </message>
@@ -3796,58 +3795,58 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::StretchSheet</name>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="66"/>
+        <location filename="../../Sheets/Reports/StretchSheet.cpp" line="66"/>
         <source>Marks stay on the outside of the ring so you can look back.</source>
         <translation>Les repères restent autour de l&apos;anneau pour que vous puissiez y revenir.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="84"/>
+        <location filename="../../Sheets/Reports/StretchSheet.cpp" line="87"/>
         <source>Name this stretch</source>
         <translation>Nommer cette période</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="98"/>
+        <location filename="../../Sheets/Reports/StretchSheet.cpp" line="101"/>
         <source>CPU peak</source>
         <translation>Pic CPU</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="99"/>
+        <location filename="../../Sheets/Reports/StretchSheet.cpp" line="102"/>
         <source>CPU average</source>
         <translation>CPU moyen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="100"/>
+        <location filename="../../Sheets/Reports/StretchSheet.cpp" line="103"/>
         <source>Energy used</source>
         <translation>Énergie utilisée</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="108"/>
+        <location filename="../../Sheets/Reports/StretchSheet.cpp" line="111"/>
         <source>CPU usage during this stretch</source>
         <translation>Utilisation du CPU pendant cette période</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="117"/>
+        <location filename="../../Sheets/Reports/StretchSheet.cpp" line="120"/>
         <source>Who used the most</source>
         <translation>Qui a le plus consommé</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="132"/>
+        <location filename="../../Sheets/Reports/StretchSheet.cpp" line="135"/>
         <source>Other marks that day</source>
         <translation>Autres repères ce jour-là</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="154"/>
-        <location filename="../../Sheets/StretchSheet.cpp" line="158"/>
+        <location filename="../../Sheets/Reports/StretchSheet.cpp" line="157"/>
+        <location filename="../../Sheets/Reports/StretchSheet.cpp" line="161"/>
         <source>Delete this mark</source>
         <translation>Supprimer ce repère</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="157"/>
+        <location filename="../../Sheets/Reports/StretchSheet.cpp" line="160"/>
         <source>Delete this mark?</source>
         <translation>Supprimer ce repère&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="158"/>
+        <location filename="../../Sheets/Reports/StretchSheet.cpp" line="161"/>
         <source>This can&apos;t be undone.</source>
         <translation>C&apos;est irréversible.</translation>
     </message>
@@ -3855,22 +3854,22 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::TameControl</name>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="65"/>
+        <location filename="../../Processes/TameControl.cpp" line="70"/>
         <source>When not in front</source>
         <translation>Hors premier plan</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="69"/>
+        <location filename="../../Processes/TameControl.cpp" line="74"/>
         <source>Leave alone</source>
         <translation>Ne rien faire</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="69"/>
+        <location filename="../../Processes/TameControl.cpp" line="74"/>
         <source>Slow down</source>
         <translation>Ralentir</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="69"/>
+        <location filename="../../Processes/TameControl.cpp" line="74"/>
         <source>Pause</source>
         <translation>Pause</translation>
     </message>
@@ -3878,7 +3877,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::TameRuleRow</name>
     <message>
-        <location filename="../../Sheets/TameRuleRow.cpp" line="39"/>
+        <location filename="../../Sheets/Settings/TameRuleRow.cpp" line="38"/>
         <source>Remove</source>
         <translation>Supprimer</translation>
     </message>
@@ -3886,7 +3885,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::TameRulesSection</name>
     <message>
-        <location filename="../../Sheets/TameRulesSection.cpp" line="26"/>
+        <location filename="../../Sheets/Settings/TameRulesSection.cpp" line="29"/>
         <source>When not in front</source>
         <translation>Hors premier plan</translation>
     </message>
@@ -3902,17 +3901,17 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::TopBar</name>
     <message>
-        <location filename="../../Window/TopBar.cpp" line="20"/>
+        <location filename="../../Window/TopBar.cpp" line="19"/>
         <source>What just happened: replay the last 60 seconds (Ctrl+Alt+E)</source>
         <translation>Rétrospective : revoir les 60 dernières secondes (Ctrl+Alt+E)</translation>
     </message>
     <message>
-        <location filename="../../Window/TopBar.cpp" line="21"/>
+        <location filename="../../Window/TopBar.cpp" line="20"/>
         <source>What just happened</source>
         <translation>Rétrospective</translation>
     </message>
     <message>
-        <location filename="../../Window/TopBar.cpp" line="22"/>
+        <location filename="../../Window/TopBar.cpp" line="21"/>
         <source>Settings</source>
         <translation>Paramètres</translation>
     </message>
@@ -4035,7 +4034,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::WakeRow</name>
     <message>
-        <location filename="../../Pages/WakeRow.cpp" line="57"/>
+        <location filename="../../Pages/Energy/WakeRow.cpp" line="57"/>
         <source>Details</source>
         <translation>Détails</translation>
     </message>
@@ -4052,13 +4051,13 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
     <name>std</name>
     <message>
         <location filename="../../History/InsightReplay.cpp" line="28"/>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="53"/>
+        <location filename="../../Sheets/Reports/IncidentSheet.cpp" line="52"/>
         <source>just now</source>
         <translation>à l&apos;instant</translation>
     </message>
     <message>
         <location filename="../../History/InsightReplay.cpp" line="29"/>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="54"/>
+        <location filename="../../Sheets/Reports/IncidentSheet.cpp" line="53"/>
         <source>%@ s ago</source>
         <translation>il y a %@ s</translation>
     </message>
@@ -4093,152 +4092,152 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <translation>inutilisé depuis au moins %@ h</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="83"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="83"/>
         <source>Automatic</source>
         <translation>Automatique</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="84"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="84"/>
         <source>Logo</source>
         <translation>Logo</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="85"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="85"/>
         <source>Load ring</source>
         <translation>Anneau de charge</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="86"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="86"/>
         <source>Bars</source>
         <translation>Barres</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="87"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="87"/>
         <source>Gauge</source>
         <translation>Jauge</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="88"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="88"/>
         <source>Line</source>
         <translation>Ligne</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="89"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="89"/>
         <source>Dot</source>
         <translation>Point</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="90"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="90"/>
         <source>Cat</source>
         <translation>Chat</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="91"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="91"/>
         <source>Dog</source>
         <translation>Chien</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="92"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="92"/>
         <source>Slime</source>
         <translation>Slime</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="93"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="93"/>
         <source>Drop</source>
         <translation>Goutte</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="94"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="94"/>
         <source>Coffee</source>
         <translation>Café</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="95"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="95"/>
         <source>Newton&apos;s cradle</source>
         <translation>Pendule de Newton</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="96"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="96"/>
         <source>Engine</source>
         <translation>Moteur</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="97"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="97"/>
         <source>Mochi</source>
         <translation>Mochi</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="104"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="104"/>
         <source>The Qel logo, turning into the load ring when the CPU is busy</source>
         <translation>Le logo Qel, qui devient l&apos;anneau de charge quand le CPU est occupé</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="105"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="105"/>
         <source>Always the Qel logo</source>
         <translation>Toujours le logo Qel</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="106"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="106"/>
         <source>CPU usage over the last 20 seconds, as a ring</source>
         <translation>Utilisation du CPU sur les 20 dernières secondes, en anneau</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="107"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="107"/>
         <source>CPU usage over the last 9 seconds, as bars</source>
         <translation>Utilisation du CPU sur les 9 dernières secondes, en barres</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="108"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="108"/>
         <source>An arc that fills up to the current CPU usage</source>
         <translation>Un arc rempli jusqu&apos;à l&apos;utilisation actuelle du CPU</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="109"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="109"/>
         <source>CPU usage over the last 20 seconds, as a line</source>
         <translation>Utilisation du CPU sur les 20 dernières secondes, en ligne</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="110"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="110"/>
         <source>A dot that grows as the CPU gets busier</source>
         <translation>Un point qui grossit quand le CPU s&apos;active</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="111"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="111"/>
         <source>A running cat that speeds up as the CPU gets busier</source>
         <translation>Un chat qui court plus vite quand le CPU s&apos;active</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="112"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="112"/>
         <source>A running dog that speeds up as the CPU gets busier</source>
         <translation>Un chien qui court plus vite quand le CPU s&apos;active</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="113"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="113"/>
         <source>A slime that stretches faster as the CPU gets busier</source>
         <translation>Un slime qui s&apos;étire plus vite quand le CPU s&apos;active</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="114"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="114"/>
         <source>A drop that ripples faster as the CPU gets busier</source>
         <translation>Une goutte qui ondule plus vite quand le CPU s&apos;active</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="115"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="115"/>
         <source>A cup of coffee that steams faster as the CPU gets busier</source>
         <translation>Une tasse de café qui fume plus vite quand le CPU s&apos;active</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="116"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="116"/>
         <source>A Newton&apos;s cradle that swings faster as the CPU gets busier</source>
         <translation>Un pendule de Newton qui oscille plus vite quand le CPU s&apos;active</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="117"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="117"/>
         <source>An engine that runs faster as the CPU gets busier</source>
         <translation>Un moteur qui tourne plus vite quand le CPU s&apos;active</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="118"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="118"/>
         <source>A mochi being pounded faster as the CPU gets busier</source>
         <translation>Un mochi pilé plus vite quand le CPU s&apos;active</translation>
     </message>
@@ -4264,7 +4263,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
     </message>
     <message>
         <location filename="../../MenuBar/PanelFacts.cpp" line="36"/>
-        <location filename="../../Sheets/SleepReport.cpp" line="38"/>
+        <location filename="../../Sheets/Reports/SleepReport.cpp" line="38"/>
         <source>On AC power</source>
         <translation>Sur secteur</translation>
     </message>
@@ -4320,103 +4319,103 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <translation>Batterie de %@ faible</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="37"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="37"/>
         <source>Load average %.2f</source>
         <translation>Charge moyenne %.2f</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="38"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="38"/>
         <source>%@, %@ is using the most</source>
         <translation>%@, %@ en utilise le plus</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="39"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="39"/>
         <source>%@, %@</source>
         <translation>%@, %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="89"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="89"/>
         <source>System</source>
         <translation>Système</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="90"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="90"/>
         <source>Internal</source>
         <translation>Interne</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="90"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="90"/>
         <source>External</source>
         <translation>Externe</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="54"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="54"/>
         <source>Whole-computer power, measured by the battery.</source>
         <translation>Puissance de tout l&apos;ordinateur, mesurée par la batterie.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="56"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="55"/>
         <source>Measured energy isn&apos;t available. This is estimated from CPU usage.</source>
         <translation>L&apos;énergie mesurée n&apos;est pas disponible. Ceci est estimé d&apos;après l&apos;utilisation du CPU.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="62"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="61"/>
         <location filename="../../Samplers/ProcessName.cpp" line="52"/>
         <source>Process %@</source>
         <translation>Processus %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="68"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="67"/>
         <source>Unavailable</source>
         <translation>Indisponible</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="41"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="40"/>
         <source>GPU usage isn&apos;t available on this computer. It can be read from AMD graphics and from NVIDIA&apos;s driver.</source>
         <translation>L&apos;utilisation du GPU n&apos;est pas disponible sur cet ordinateur. Elle peut être lue sur les GPU AMD et via le pilote NVIDIA.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="44"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="43"/>
         <source>The GPU is close to full load. That&apos;s normal while rendering, exporting video or gaming.</source>
         <translation>Le GPU est presque à pleine charge. C&apos;est normal pendant un rendu, un export vidéo ou un jeu.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="45"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="44"/>
         <source>The GPU is working, with headroom left.</source>
         <translation>Le GPU travaille, avec de la marge.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="46"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="45"/>
         <source>The GPU is mostly idle.</source>
         <translation>Le GPU est presque inactif.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="37"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="36"/>
         <source>Memory has run short. Quit the apps using the most first.</source>
         <translation>La mémoire est épuisée. Quittez d&apos;abord les applications qui en utilisent le plus.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="39"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="38"/>
         <source>The system is compressing memory. Quitting apps you aren&apos;t using makes switching smoother.</source>
         <translation>Le système compresse la mémoire. Quitter les applications inutilisées rend le passage de l&apos;une à l&apos;autre plus fluide.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="40"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="39"/>
         <source>There&apos;s enough memory. Nothing to do.</source>
         <translation>La mémoire est suffisante. Rien à faire.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="47"/>
+        <location filename="../../Pages/Memory/MemoryAdviceCard.cpp" line="48"/>
         <source>Quitting these apps you aren&apos;t using frees the most memory.</source>
         <translation>Quitter ces applications inutilisées libère le plus de mémoire.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="48"/>
+        <location filename="../../Pages/Memory/MemoryAdviceCard.cpp" line="49"/>
         <source>No background apps worth quitting. Most memory is used by the app you&apos;re using, or by the system.</source>
         <translation>Aucune application en arrière-plan ne vaut la peine d&apos;être quittée. La mémoire sert surtout à l&apos;application utilisée ou au système.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="55"/>
+        <location filename="../../Pages/Memory/MemoryAdviceCard.cpp" line="56"/>
         <source>Quit these %n and free about %@</source>
         <translation>
             <numerusform>Quitter cette %n et libérer environ %@</numerusform>
@@ -4424,7 +4423,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/PortList.cpp" line="49"/>
+        <location filename="../../Pages/Network/PortList.cpp" line="49"/>
         <source>%n ports, %@ open to the local network</source>
         <translation>
             <numerusform>%n port ; ouverts au réseau local : %@</numerusform>
@@ -4432,7 +4431,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/PortList.cpp" line="50"/>
+        <location filename="../../Pages/Network/PortList.cpp" line="50"/>
         <source>%n ports</source>
         <translation>
             <numerusform>%n port</numerusform>
@@ -4440,27 +4439,27 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/PortList.cpp" line="55"/>
+        <location filename="../../Pages/Network/PortList.cpp" line="55"/>
         <source>Reading listening ports…</source>
         <translation>Lecture des ports en écoute…</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortList.cpp" line="56"/>
+        <location filename="../../Pages/Network/PortList.cpp" line="56"/>
         <source>Listening ports can&apos;t be read because the system lsof command can&apos;t be run.</source>
         <translation>Les ports en écoute sont illisibles, car la commande système lsof ne peut pas être exécutée.</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortList.cpp" line="58"/>
+        <location filename="../../Pages/Network/PortList.cpp" line="58"/>
         <source>No process under your account is listening on a port right now.</source>
         <translation>Aucun processus de votre compte n&apos;écoute sur un port en ce moment.</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortList.cpp" line="60"/>
+        <location filename="../../Pages/Network/PortList.cpp" line="60"/>
         <source>No process under your account is listening on port %@. A system service may still be using it.</source>
         <translation>Aucun processus de votre compte n&apos;écoute sur le port %@. Un service système l&apos;utilise peut-être.</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortList.cpp" line="62"/>
+        <location filename="../../Pages/Network/PortList.cpp" line="62"/>
         <source>No listening process has “%@” in its name.</source>
         <translation>Aucun processus en écoute n&apos;a «&#xa0;%@&#xa0;» dans son nom.</translation>
     </message>
@@ -4526,12 +4525,12 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <translation>%@ peut ralentir ou se mettre en pause automatiquement quand vous passez à une autre application. Cela économise de l&apos;énergie et garde l&apos;application au premier plan fluide.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TameRulesSection.cpp" line="20"/>
+        <location filename="../../Sheets/Settings/TameRulesSection.cpp" line="19"/>
         <source>Pauses after you switch away</source>
         <translation>Se met en pause quand vous passez à autre chose</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TameRulesSection.cpp" line="20"/>
+        <location filename="../../Sheets/Settings/TameRulesSection.cpp" line="19"/>
         <source>Slows down after you switch away</source>
         <translation>Ralentit quand vous passez à autre chose</translation>
     </message>
@@ -4561,7 +4560,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <translation>Inconnu</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/AlertsTab.cpp" line="29"/>
+        <location filename="../../Sheets/Settings/AlertsTab.cpp" line="29"/>
         <source>%n alerts on. </source>
         <translation>
             <numerusform>%n alerte active. </numerusform>
@@ -4569,27 +4568,27 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         </translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="30"/>
+        <location filename="../../Sheets/Settings/AlertsTab.cpp" line="30"/>
         <source>Alerts appear in the Qel window and as desktop notifications.</source>
         <translation>Les alertes apparaissent dans la fenêtre de Qel et sous forme de notifications du bureau.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="31"/>
+        <location filename="../../Sheets/Settings/AlertsTab.cpp" line="31"/>
         <source>No notification service is running on this desktop, so alerts only appear in the Qel window.</source>
         <translation>Aucun service de notifications ne tourne sur ce bureau, les alertes n&apos;apparaissent donc que dans la fenêtre de Qel.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="42"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="41"/>
         <source>Deletes every recorded day with its marks and app usage, the recorded sleeps and stretches, and the usual baseline. Settings and rules are kept. This can&apos;t be undone.</source>
         <translation>Supprime tous les jours enregistrés avec leurs repères et l&apos;utilisation des applications, les veilles et périodes enregistrées, ainsi que la référence habituelle. Les paramètres et règles sont conservés. Cette action est irréversible.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="67"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="67"/>
         <source>less than 1 MB</source>
         <translation>moins de 1 Mo</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="55"/>
+        <location filename="../../Sheets/Reports/IncidentSheet.cpp" line="54"/>
         <source>Peak %@% (%@), average %@%</source>
         <translation>Pic %@&#xa0;% (%@), moyenne %@&#xa0;%</translation>
     </message>
@@ -4599,38 +4598,38 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <translation>Le texte de la licence n&apos;a pas pu être chargé.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepReport.cpp" line="24"/>
+        <location filename="../../Sheets/Reports/SleepReport.cpp" line="24"/>
         <source>Battery dropped %@% while asleep</source>
         <translation>La batterie a perdu %@&#xa0;% pendant la veille</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepReport.cpp" line="25"/>
+        <location filename="../../Sheets/Reports/SleepReport.cpp" line="25"/>
         <source>Slept %@</source>
         <translation>En veille pendant %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepReport.cpp" line="45"/>
-        <location filename="../../Sheets/StretchReport.cpp" line="17"/>
+        <location filename="../../Sheets/Reports/SleepReport.cpp" line="45"/>
+        <location filename="../../Sheets/Reports/StretchReport.cpp" line="17"/>
         <source>%@ s</source>
         <translation>%@ s</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepReport.cpp" line="49"/>
+        <location filename="../../Sheets/Reports/SleepReport.cpp" line="49"/>
         <source>awake for %@</source>
         <translation>éveillé pendant %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchReport.cpp" line="22"/>
+        <location filename="../../Sheets/Reports/StretchReport.cpp" line="22"/>
         <source>That is %@× the usual for this time of day.</source>
         <translation>C&apos;est %@× l&apos;habituel à cette heure.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchReport.cpp" line="23"/>
+        <location filename="../../Sheets/Reports/StretchReport.cpp" line="23"/>
         <source>That is about the usual for this time of day.</source>
         <translation>C&apos;est à peu près l&apos;habituel à cette heure.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchReport.cpp" line="33"/>
+        <location filename="../../Sheets/Reports/StretchReport.cpp" line="33"/>
         <source>%@–%@, lasted %@.</source>
         <translation>%@–%@, durée %@.</translation>
     </message>

@@ -30,97 +30,97 @@
     </message>
     <message>
         <location filename="../../App/SampleReport.cpp" line="69"/>
-        <location filename="../../Pages/BubbleModel.cpp" line="25"/>
+        <location filename="../../Pages/Memory/BubbleModel.cpp" line="25"/>
         <source>Compressed</source>
         <translation>圧縮</translation>
     </message>
     <message>
         <location filename="../../App/SampleReport.cpp" line="68"/>
-        <location filename="../../Pages/BubbleModel.cpp" line="26"/>
+        <location filename="../../Pages/Memory/BubbleModel.cpp" line="26"/>
         <source>Kernel &amp; locked</source>
         <translation>カーネルと固定</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="67"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="67"/>
         <source>%@ available</source>
         <translation>%@ 空き</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="71"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="71"/>
         <source>%@ used of %@</source>
         <translation>%@ / %@ 使用</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="77"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="76"/>
         <source>No battery</source>
         <translation>バッテリーなし</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="78"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="77"/>
         <source>On battery</source>
         <translation>バッテリー駆動</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="78"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="77"/>
         <source>On AC power</source>
         <translation>AC 電源</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="79"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="78"/>
         <source>, charging</source>
         <translation>、充電中</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="80"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="81"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="79"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="80"/>
         <source>Unavailable</source>
         <translation>取得不可</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="84"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="83"/>
         <source>Not charging</source>
         <translation>充電していません</translation>
     </message>
     <message>
         <location filename="../../App/SampleReport.cpp" line="150"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="98"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="97"/>
         <source>Process %@</source>
         <translation>プロセス %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="99"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="98"/>
         <source>Keeping the display on</source>
         <translation>ディスプレイをオンのままにしています</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="100"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="99"/>
         <source>Keeps the computer awake when idle or with the lid closed</source>
         <translation>アイドル時やふたを閉じたときもコンピューターをスリープさせません</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewFacts.cpp" line="21"/>
+        <location filename="../../Window/Overview/OverviewFacts.cpp" line="20"/>
         <source>Thermal state: %@</source>
         <translation>熱状態：%@</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewFacts.cpp" line="26"/>
+        <location filename="../../Window/Overview/OverviewFacts.cpp" line="25"/>
         <source>Battery %@%</source>
         <translation>バッテリー %@%</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewFacts.cpp" line="27"/>
+        <location filename="../../Window/Overview/OverviewFacts.cpp" line="26"/>
         <source>, on AC power</source>
         <translation>、AC 電源</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewFacts.cpp" line="33"/>
+        <location filename="../../Window/Overview/OverviewFacts.cpp" line="32"/>
         <source>%@ disk free</source>
         <translation>ディスク空き %@</translation>
     </message>
     <message>
         <location filename="../../Kit/PageTable.cpp" line="20"/>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="50"/>
-        <location filename="../../Window/OverviewFacts.cpp" line="40"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="49"/>
+        <location filename="../../Window/Overview/OverviewFacts.cpp" line="39"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
@@ -128,39 +128,38 @@
         <location filename="../../App/SampleReport.cpp" line="61"/>
         <location filename="../../App/SampleReport.cpp" line="94"/>
         <location filename="../../Kit/PageTable.cpp" line="33"/>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="52"/>
-        <location filename="../../Window/OverviewFacts.cpp" line="43"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="51"/>
+        <location filename="../../Window/Overview/OverviewFacts.cpp" line="42"/>
         <source>Memory</source>
         <translation>メモリ</translation>
     </message>
     <message>
         <location filename="../../App/SampleReport.cpp" line="77"/>
         <location filename="../../Kit/PageTable.cpp" line="46"/>
-        <location filename="../../Window/OverviewFacts.cpp" line="45"/>
+        <location filename="../../Window/Overview/OverviewFacts.cpp" line="44"/>
         <source>Network</source>
         <translation>ネットワーク</translation>
     </message>
     <message>
         <location filename="../../App/SampleReport.cpp" line="82"/>
         <location filename="../../Kit/PageTable.cpp" line="40"/>
-        <location filename="../../Window/OverviewFacts.cpp" line="46"/>
+        <location filename="../../Window/Overview/OverviewFacts.cpp" line="45"/>
         <source>Disk</source>
         <translation>ディスク</translation>
     </message>
     <message>
         <location filename="../../Kit/PageTable.cpp" line="53"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="55"/>
-        <location filename="../../Window/OverviewFacts.cpp" line="48"/>
+        <location filename="../../Window/Overview/OverviewFacts.cpp" line="47"/>
         <source>Energy</source>
         <translation>エネルギー</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="55"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="57"/>
         <source>Energy (est.)</source>
         <translation>エネルギー（推定）</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="65"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="67"/>
         <source>Unknown path</source>
         <translation>パス不明</translation>
     </message>
@@ -534,258 +533,258 @@
         <translation>名前なし</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="24"/>
+        <location filename="../../Sheets/Settings/AlertsTab.cpp" line="24"/>
         <source>Whole computer</source>
         <translation>コンピューター全体</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="24"/>
+        <location filename="../../Sheets/Settings/AlertsTab.cpp" line="24"/>
         <source>Temperature and battery</source>
         <translation>温度とバッテリー</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="24"/>
+        <location filename="../../Sheets/Settings/AlertsTab.cpp" line="24"/>
         <source>Single process</source>
         <translation>単一プロセス</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="40"/>
+        <location filename="../../Sheets/Settings/AlertsTab.cpp" line="42"/>
         <source>When these things happen, Qel tells you which process it is and what to do. Short spikes won&apos;t bother you.</source>
         <translation>こうしたことが起きると、Qel はどのプロセスが原因で、何をすればよいかを知らせます。短いスパイクでは通知しません。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="49"/>
-        <location filename="../../Sheets/AlertsTab.cpp" line="50"/>
+        <location filename="../../Sheets/Settings/AlertsTab.cpp" line="51"/>
+        <location filename="../../Sheets/Settings/AlertsTab.cpp" line="52"/>
         <source>Pause alerts for 1 hour</source>
         <translation>アラートを 1 時間一時停止</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="49"/>
+        <location filename="../../Sheets/Settings/AlertsTab.cpp" line="51"/>
         <source>No alerts appear while paused. They resume automatically.</source>
         <translation>一時停止中はアラートを表示しません。自動的に再開します。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/BackgroundTab.cpp" line="17"/>
-        <location filename="../../Sheets/BackgroundTab.cpp" line="20"/>
+        <location filename="../../Sheets/Settings/BackgroundTab.cpp" line="17"/>
+        <location filename="../../Sheets/Settings/BackgroundTab.cpp" line="20"/>
         <source>Quiet mode</source>
         <translation>静音モード</translation>
     </message>
     <message>
-        <location filename="../../Sheets/BackgroundTab.cpp" line="18"/>
+        <location filename="../../Sheets/Settings/BackgroundTab.cpp" line="18"/>
         <source>Drops processes that are not in front, have no window and use a lot of CPU to background priority. Restored when you turn this off or quit Qel.</source>
         <translation>前面になく、ウインドウがなく、CPU を多く使うプロセスをバックグラウンド優先度に下げます。オフにするか Qel を終了すると元に戻ります。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="47"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="46"/>
         <source>Erase all history?</source>
         <translation>すべての履歴を消去しますか？</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="48"/>
-        <location filename="../../Sheets/DataTab.cpp" line="116"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="47"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="122"/>
         <source>Erase all history</source>
         <translation>すべての履歴を消去</translation>
     </message>
     <message>
-        <location filename="../../Kit/AskFirst.cpp" line="17"/>
+        <location filename="../../Kit/Widgets/AskFirst.cpp" line="17"/>
         <source>Cancel</source>
         <translation>キャンセル</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="76"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="80"/>
         <source>Show in File Manager</source>
         <translation>ファイルマネージャーで表示</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="82"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="86"/>
         <source>The history folder could not be opened</source>
         <translation>履歴フォルダーを開けませんでした</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="84"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="88"/>
         <source>History</source>
         <translation>履歴</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="93"/>
-        <location filename="../../Sheets/DataTab.cpp" line="94"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="97"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="98"/>
         <source>Keep history for</source>
         <translation>履歴の保存期間</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="93"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="97"/>
         <source>Older days are deleted automatically. The usual baseline is kept.</source>
         <translation>古い日のデータは自動的に削除されます。いつもの基準値は残ります。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="87"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="91"/>
         <source>7 days</source>
         <translation>7 日</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/DataTab.cpp" line="35"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="34"/>
         <source>Stored in a database on this computer only. %n days recorded, using %@.</source>
         <translation>
             <numerusform>このコンピューター上のデータベースにのみ保存されます。%n 日分を記録、使用量 %@。</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="59"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="59"/>
         <source>Keep history for %@?</source>
         <translation>履歴の保存期間を %@ にしますか？</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="60"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="60"/>
         <source>Days older than that are deleted now. This can&apos;t be undone.</source>
         <translation>それより古い日のデータは今すぐ削除されます。元に戻すことはできません。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="60"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="60"/>
         <source>Delete older days</source>
         <translation>古い日を削除</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="88"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="92"/>
         <source>30 days</source>
         <translation>30 日</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="89"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="93"/>
         <source>90 days</source>
         <translation>90 日</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="90"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="94"/>
         <source>1 year</source>
         <translation>1 年</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="91"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="95"/>
         <source>Forever</source>
         <translation>無期限</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/DataTab.cpp" line="102"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="108"/>
         <source>%n days collected. After 3 days the ring shows a reference line.</source>
         <translation>
             <numerusform>%n 日分を収集済み。3 日たつとリングに基準線が表示されます。</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="104"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="110"/>
         <source>Usual baseline</source>
         <translation>いつもの基準値</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="113"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="119"/>
         <source>Erase…</source>
         <translation>消去…</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="36"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="46"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="36"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="46"/>
         <source>Follow system</source>
         <translation>システムに合わせる</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="38"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="40"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="38"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="40"/>
         <source>Interface language</source>
         <translation>表示言語</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="39"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="39"/>
         <source>Follow system uses the first of your system languages that Qel supports, or English if there is none.</source>
         <translation>「システムに合わせる」では、システムの言語のうち Qel が対応している最初の言語を使います。ない場合は英語になります。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="44"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="49"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="44"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="50"/>
         <source>Appearance</source>
         <translation>外観</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="46"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="46"/>
         <source>Light</source>
         <translation>ライト</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="46"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="46"/>
         <source>Dark</source>
         <translation>ダーク</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="49"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="50"/>
         <source>Follow system switches with your desktop&apos;s appearance.</source>
         <translation>「システムに合わせる」はデスクトップの外観に合わせて切り替わります。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="53"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="54"/>
         <source>Replay shortcut</source>
         <translation>再生のショートカット</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="54"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="55"/>
         <source>Press it in any app to replay the last 60 seconds. It can&apos;t be changed yet.</source>
         <translation>どのアプリでも、押すと過去 60 秒間を再生します。今のところ変更はできません。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="59"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="60"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="60"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="61"/>
         <source>Tab bar numbers</source>
         <translation>タブバーの数値</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="68"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="70"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="71"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="73"/>
         <source>Show load in the taskbar icon</source>
         <translation>タスクバーのアイコンに負荷を表示</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="69"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="72"/>
         <source>The water in the taskbar icon rises with CPU usage, and the icon turns warm when the processor is busy.</source>
         <translation>タスクバーのアイコンの水位が CPU 使用率とともに上がり、プロセッサーが高負荷になるとアイコンが暖色になります。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="73"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="74"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="75"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="76"/>
         <source>Open at login</source>
         <translation>ログイン時に開く</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="73"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="75"/>
         <source>Starts Qel in the tray when you log in.</source>
         <translation>ログイン時に Qel をトレイで起動します。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="77"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="79"/>
         <source>Open at login could not be changed</source>
         <translation>「ログイン時に開く」を変更できませんでした</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="84"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="88"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="86"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="90"/>
         <source>Check for updates automatically</source>
         <translation>アップデートを自動で確認</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="89"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="91"/>
         <source>Qel looks for a new version about once a day and tells you when there is one.</source>
         <translation>Qel は 1 日に 1 回ほど新しいバージョンを探し、見つかったらお知らせします。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="90"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="92"/>
         <source>This build of Qel names no update feed, so it can&apos;t look for new versions.</source>
         <translation>この Qel のビルドにはアップデートフィードが指定されていないため、新しいバージョンを探せません。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="93"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="97"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="95"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="99"/>
         <source>Receive Beta updates</source>
         <translation>ベータ版のアップデートを受け取る</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="98"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="100"/>
         <source>Get early access to upcoming versions and continue receiving stable updates.</source>
         <translation>今後のバージョンを先行して試しつつ、安定版のアップデートも引き続き受け取ります。</translation>
     </message>
@@ -845,133 +844,133 @@
         <translation>Qel の記号は Material Design Authors による Material Icons フォントのもので、Apache License 2.0 で使用しています。作者は Qel とは関係ありません。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="44"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="43"/>
         <source>Show in the tray</source>
         <translation>トレイに表示</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="45"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="44"/>
         <source>Pick any combination. With none selected, only the icon is shown.</source>
         <translation>自由に組み合わせられます。何も選ばないとアイコンだけが表示されます。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="49"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="48"/>
         <source>Icon</source>
         <translation>アイコン</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="53"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="52"/>
         <source>Net speed</source>
         <translation>通信速度</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="79"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="81"/>
         <source>Icon style</source>
         <translation>アイコンのスタイル</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="122"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="122"/>
         <source>Preview</source>
         <translation>プレビュー</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterRing.cpp" line="79"/>
+        <location filename="../../Sheets/Export/PosterRing.cpp" line="79"/>
         <source>0:00</source>
         <translation>0:00</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterRing.cpp" line="79"/>
+        <location filename="../../Sheets/Export/PosterRing.cpp" line="79"/>
         <source>6:00</source>
         <translation>6:00</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterRing.cpp" line="79"/>
+        <location filename="../../Sheets/Export/PosterRing.cpp" line="79"/>
         <source>12:00</source>
         <translation>12:00</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterRing.cpp" line="79"/>
+        <location filename="../../Sheets/Export/PosterRing.cpp" line="79"/>
         <source>18:00</source>
         <translation>18:00</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="95"/>
+        <location filename="../../Sheets/Export/PosterView.cpp" line="95"/>
         <source>Busiest moment</source>
         <translation>最も忙しかった時刻</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="106"/>
+        <location filename="../../Sheets/Export/PosterView.cpp" line="106"/>
         <source>Time recorded</source>
         <translation>記録期間</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="107"/>
+        <location filename="../../Sheets/Export/PosterView.cpp" line="107"/>
         <source>CPU, daily average</source>
         <translation>CPU、1 日の平均</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="108"/>
-        <location filename="../../Window/RingLegend.cpp" line="23"/>
+        <location filename="../../Sheets/Export/PosterView.cpp" line="108"/>
+        <location filename="../../Window/Overview/RingLegend.cpp" line="24"/>
         <source>Worth a look</source>
         <translation>要チェック</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="148"/>
+        <location filename="../../Sheets/Export/PosterView.cpp" line="148"/>
         <source>, </source>
         <translation>、</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="150"/>
+        <location filename="../../Sheets/Export/PosterView.cpp" line="150"/>
         <source>Most used: %@</source>
         <translation>最も多く使用：%@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="31"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="30"/>
         <source>30 s</source>
         <translation>30 秒</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="31"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="30"/>
         <source>1 min</source>
         <translation>1 分</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="31"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="30"/>
         <source>2 min</source>
         <translation>2 分</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="31"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="30"/>
         <source>5 min</source>
         <translation>5 分</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="31"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="30"/>
         <source>10 min</source>
         <translation>10 分</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.hpp" line="28"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.hpp" line="28"/>
         <source>General</source>
         <translation>一般</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.hpp" line="29"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.hpp" line="29"/>
         <source>Tray</source>
         <translation>トレイ</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.hpp" line="30"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.hpp" line="30"/>
         <source>Alerts</source>
         <translation>アラート</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.hpp" line="31"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.hpp" line="31"/>
         <source>Background rules</source>
         <translation>バックグラウンドのルール</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.hpp" line="32"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.hpp" line="32"/>
         <source>Data</source>
         <translation>データ</translation>
     </message>
@@ -1001,64 +1000,64 @@
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../Window/RingLegend.cpp" line="23"/>
+        <location filename="../../Window/Overview/RingLegend.cpp" line="24"/>
         <source>System events</source>
         <translation>システムイベント</translation>
     </message>
     <message>
-        <location filename="../../Window/RingLegend.cpp" line="23"/>
+        <location filename="../../Window/Overview/RingLegend.cpp" line="24"/>
         <source>Marked by you</source>
         <translation>自分でマーク</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="8"/>
-        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="10"/>
+        <location filename="../../Sheets/Settings/TabValueStyleMeta.cpp" line="8"/>
+        <location filename="../../Sheets/Settings/TabValueStyleMeta.cpp" line="10"/>
         <source>Always</source>
         <translation>常に</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="11"/>
+        <location filename="../../Sheets/Settings/TabValueStyleMeta.cpp" line="11"/>
         <source>On hover</source>
         <translation>ポイント時</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="12"/>
+        <location filename="../../Sheets/Settings/TabValueStyleMeta.cpp" line="12"/>
         <source>When unusual</source>
         <translation>異常時</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="13"/>
+        <location filename="../../Sheets/Settings/TabValueStyleMeta.cpp" line="13"/>
         <source>Load lines</source>
         <translation>負荷の線</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="14"/>
+        <location filename="../../Sheets/Settings/TabValueStyleMeta.cpp" line="14"/>
         <source>Current page</source>
         <translation>現在のページ</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="20"/>
-        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="22"/>
+        <location filename="../../Sheets/Settings/TabValueStyleMeta.cpp" line="20"/>
+        <location filename="../../Sheets/Settings/TabValueStyleMeta.cpp" line="22"/>
         <source>Each tab shows its number all the time.</source>
         <translation>各タブに常に数値を表示します。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="23"/>
+        <location filename="../../Sheets/Settings/TabValueStyleMeta.cpp" line="23"/>
         <source>Tabs show only their name. Point at one to see its number.</source>
         <translation>タブには名前だけを表示します。ポイントすると数値が表示されます。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="24"/>
+        <location filename="../../Sheets/Settings/TabValueStyleMeta.cpp" line="24"/>
         <source>A dot appears on a tab when that part of your computer is unusually busy.</source>
         <translation>コンピューターのその部分がいつもより忙しいと、タブにドットが表示されます。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="25"/>
+        <location filename="../../Sheets/Settings/TabValueStyleMeta.cpp" line="25"/>
         <source>A short line under each tab grows as that part gets busier.</source>
         <translation>各タブの下の短い線が、その部分の負荷に応じて伸びます。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="26"/>
+        <location filename="../../Sheets/Settings/TabValueStyleMeta.cpp" line="26"/>
         <source>Only the page you are on shows its number.</source>
         <translation>表示中のページだけが数値を表示します。</translation>
     </message>
@@ -1069,23 +1068,23 @@
         <translation>システム</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="76"/>
+        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="76"/>
         <source>Now</source>
         <translation>現在</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingView.cpp" line="50"/>
+        <location filename="../../Window/Overview/DayRingView.cpp" line="49"/>
         <source>Asleep</source>
         <translation>スリープ中</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingView.cpp" line="50"/>
+        <location filename="../../Window/Overview/DayRingView.cpp" line="49"/>
         <source>No history for this time</source>
         <translation>この時刻の履歴はありません</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingView.cpp" line="54"/>
-        <location filename="../../Window/DayRingView.cpp" line="55"/>
+        <location filename="../../Window/Overview/DayRingView.cpp" line="53"/>
+        <location filename="../../Window/Overview/DayRingView.cpp" line="54"/>
         <source>CPU, memory %@</source>
         <translation>CPU、メモリ %@</translation>
     </message>
@@ -1098,33 +1097,33 @@
 <context>
     <name>qel::ActionBar</name>
     <message>
-        <location filename="../../Processes/ActionBar.cpp" line="46"/>
+        <location filename="../../Processes/ActionBar.cpp" line="49"/>
         <source>Cancel</source>
         <translation>キャンセル</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ActionBar.cpp" line="64"/>
+        <location filename="../../Processes/ActionBar.cpp" line="67"/>
         <source>%n selected</source>
         <translation>
             <numerusform>%n 個を選択</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ActionBar.cpp" line="66"/>
+        <location filename="../../Processes/ActionBar.cpp" line="69"/>
         <source>%n system processes will be skipped</source>
         <translation>
             <numerusform>%n 個のシステムプロセスはスキップされます</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ActionBar.cpp" line="69"/>
+        <location filename="../../Processes/ActionBar.cpp" line="72"/>
         <source>End %n processes</source>
         <translation>
             <numerusform>%n 個のプロセスを終了</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/ActionBar.cpp" line="65"/>
+        <location filename="../../Processes/ActionBar.cpp" line="68"/>
         <source>Unsaved changes may be lost</source>
         <translation>未保存の変更は失われる可能性があります</translation>
     </message>
@@ -1160,12 +1159,12 @@
 <context>
     <name>qel::BubbleFieldView</name>
     <message>
-        <location filename="../../Pages/BubbleFieldView.cpp" line="37"/>
+        <location filename="../../Pages/Memory/BubbleFieldView.cpp" line="39"/>
         <source>Memory bubble chart</source>
         <translation>メモリのバブルチャート</translation>
     </message>
     <message>
-        <location filename="../../Pages/BubbleFieldView.cpp" line="64"/>
+        <location filename="../../Pages/Memory/BubbleFieldView.cpp" line="66"/>
         <source>%@ used</source>
         <translation>%@ 使用</translation>
     </message>
@@ -1173,74 +1172,74 @@
 <context>
     <name>qel::CPUPage</name>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="90"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="94"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="103"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="107"/>
         <source>User</source>
         <translation>ユーザー</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="104"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="108"/>
         <source>System</source>
         <translation>システム</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="105"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="109"/>
         <source>Idle</source>
         <translation>アイドル</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="108"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="112"/>
         <source>Performance</source>
         <translation>高性能</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="109"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="113"/>
         <source>Efficiency</source>
         <translation>高効率</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="122"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="126"/>
         <source>Last 60 seconds</source>
         <translation>過去 60 秒間</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="122"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="126"/>
         <source>All cores combined</source>
         <translation>全コア合計</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="135"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="139"/>
         <source>Using the most</source>
         <translation>最も多く使用</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="135"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="139"/>
         <source>Click a name for details</source>
         <translation>名前をクリックすると詳細を表示</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/CPUPage.cpp" line="179"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="183"/>
         <source>%n processes</source>
         <translation>
             <numerusform>%n 個のプロセス</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="180"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="184"/>
         <source>Load %.2f</source>
         <translation>負荷 %.2f</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="191"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="195"/>
         <source>Each bar is a logical core. The contrasting segment on it marks its recent peak. The center shows the system thermal state.</source>
         <translation>各バーは 1 つの論理コアです。色の異なる部分は直近のピークを示します。中央にはシステムの温度状態を表示します。</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="193"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="197"/>
         <source>Each bar is a core. The contrasting segment on it marks its recent peak. The center shows the system thermal state.</source>
         <translation>各バーは 1 つのコアです。色の異なる部分は直近のピークを示します。中央にはシステムの温度状態を表示します。</translation>
     </message>
@@ -1282,34 +1281,34 @@
 <context>
     <name>qel::CoreFlowerView</name>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="50"/>
+        <location filename="../../Pages/CPU/CoreFlowerView.cpp" line="50"/>
         <source>Usage per core</source>
         <translation>コアごとの使用率</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="59"/>
+        <location filename="../../Pages/CPU/CoreFlowerView.cpp" line="59"/>
         <source>Total usage %@</source>
         <translation>合計使用率 %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="65"/>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="114"/>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="115"/>
+        <location filename="../../Pages/CPU/CoreFlowerView.cpp" line="65"/>
+        <location filename="../../Pages/CPU/CoreFlowerView.cpp" line="114"/>
+        <location filename="../../Pages/CPU/CoreFlowerView.cpp" line="115"/>
         <source>Load %.2f</source>
         <translation>負荷 %.2f</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="108"/>
+        <location filename="../../Pages/CPU/CoreFlowerView.cpp" line="108"/>
         <source>Efficiency</source>
         <translation>高効率</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="108"/>
+        <location filename="../../Pages/CPU/CoreFlowerView.cpp" line="108"/>
         <source>Performance</source>
         <translation>高性能</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="113"/>
+        <location filename="../../Pages/CPU/CoreFlowerView.cpp" line="113"/>
         <source>Thermal state</source>
         <translation>熱状態</translation>
     </message>
@@ -1360,8 +1359,8 @@
 <context>
     <name>qel::DayRingView</name>
     <message>
-        <location filename="../../Window/DayRingView.cpp" line="75"/>
-        <location filename="../../Window/DayRingView.cpp" line="115"/>
+        <location filename="../../Window/Overview/DayRingView.cpp" line="80"/>
+        <location filename="../../Window/Overview/DayRingView.cpp" line="122"/>
         <source>Ring</source>
         <translation>リング</translation>
     </message>
@@ -1369,12 +1368,12 @@
 <context>
     <name>qel::DeviceBatteries</name>
     <message>
-        <location filename="../../Pages/DeviceBatteries.cpp" line="27"/>
+        <location filename="../../Pages/Energy/DeviceBatteries.cpp" line="27"/>
         <source>Device batteries</source>
         <translation>デバイスのバッテリー</translation>
     </message>
     <message>
-        <location filename="../../Pages/DeviceBatteries.cpp" line="42"/>
+        <location filename="../../Pages/Energy/DeviceBatteries.cpp" line="42"/>
         <source>Scroll to see more devices.</source>
         <translation>スクロールするとほかのデバイスを表示します。</translation>
     </message>
@@ -1382,12 +1381,12 @@
 <context>
     <name>qel::DeviceBatteryRing</name>
     <message>
-        <location filename="../../Pages/DeviceBatteryRing.cpp" line="47"/>
+        <location filename="../../Pages/Energy/DeviceBatteryRing.cpp" line="47"/>
         <source>Battery %@%</source>
         <translation>バッテリー %@%</translation>
     </message>
     <message>
-        <location filename="../../Pages/DeviceBatteryRing.cpp" line="50"/>
+        <location filename="../../Pages/Energy/DeviceBatteryRing.cpp" line="50"/>
         <source>%@ battery low</source>
         <translation>%@ のバッテリー残量低下</translation>
     </message>
@@ -1395,66 +1394,66 @@
 <context>
     <name>qel::DiskPage</name>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="99"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="103"/>
         <source>Disk</source>
         <translation>ディスク</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="102"/>
-        <location filename="../../Pages/DiskPage.cpp" line="223"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="106"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="227"/>
         <source>Read %@, write %@</source>
         <translation>読み込み %@、書き込み %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="109"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="113"/>
         <source>Used</source>
         <translation>使用済み</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="110"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="114"/>
         <source>Available</source>
         <translation>空き</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="123"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="127"/>
         <source>The outer ring is the system disk&apos;s space: used and available.
 The inner ring is the last 60 seconds of activity: reads grow outward, writes inward.</source>
         <translation>外側のリングはシステムディスクの容量（使用済みと空き）です。
 内側のリングは直近 60 秒間のアクティビティで、読み込みは外向き、書き込みは内向きに伸びます。</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="146"/>
-        <location filename="../../Pages/DiskPage.cpp" line="209"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="150"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="213"/>
         <source>Volumes</source>
         <translation>ボリューム</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="155"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="159"/>
         <source>Active now</source>
         <translation>現在アクティブ</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="155"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="159"/>
         <source>Click a name for details</source>
         <translation>名前をクリックすると詳細を表示</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="156"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="160"/>
         <source>No process is doing heavy disk activity right now.</source>
         <translation>現在、ディスクを激しく使用しているプロセスはありません。</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="166"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="170"/>
         <source>Most written</source>
         <translation>最も多く書き込み</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="166"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="170"/>
         <source>Since each process started</source>
         <translation>各プロセスの起動以降</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/DiskPage.cpp" line="209"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="213"/>
         <source>%n mounted</source>
         <translation>
             <numerusform>%n 個をマウント</numerusform>
@@ -1464,22 +1463,22 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
 <context>
     <name>qel::DiskPlatterView</name>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="83"/>
+        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="83"/>
         <source>Disk space and activity</source>
         <translation>ディスク容量とアクティビティ</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="90"/>
+        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="90"/>
         <source>%@ available</source>
         <translation>%@ 空き</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="106"/>
+        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="106"/>
         <source>Available</source>
         <translation>空き</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="108"/>
+        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="108"/>
         <source>%@ total</source>
         <translation>合計 %@</translation>
     </message>
@@ -1487,132 +1486,132 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
 <context>
     <name>qel::EnergyPage</name>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="177"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="182"/>
         <source>Energy</source>
         <translation>エネルギー</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="181"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="186"/>
         <source>Charge</source>
         <translation>充電</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="182"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="187"/>
         <source>Power</source>
         <translation>電力</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="183"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="188"/>
         <source>Thermal state</source>
         <translation>熱状態</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="213"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="317"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="218"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="321"/>
         <source>Preventing sleep</source>
         <translation>スリープを防止中</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="227"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="347"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="232"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="351"/>
         <source>Runtime</source>
         <translation>駆動時間</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="237"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="242"/>
         <source>Charger</source>
         <translation>充電器</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="241"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="246"/>
         <source>Not connected</source>
         <translation>未接続</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="243"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="248"/>
         <source>Adapter power</source>
         <translation>アダプター電力</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="243"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="248"/>
         <source>Current input</source>
         <translation>現在の入力</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="244"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="249"/>
         <source>Battery charging</source>
         <translation>バッテリー充電中</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="245"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="250"/>
         <source>Power the system reports for the connected adapter, not the current input.</source>
         <translation>接続中のアダプターについてシステムが報告する電力で、現在の入力ではありません。</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="292"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="381"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="299"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="385"/>
         <source> Per-app energy is estimated from CPU usage.</source>
         <translation> アプリごとのエネルギーは CPU 使用率から推定しています。</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="293"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="297"/>
         <source>One turn is 60 seconds, with now at the top. Each bar is stacked by app. Gray is everything else.</source>
         <translation>1 周が 60 秒で、現在が一番上です。各バーはアプリごとに積み上げられ、灰色はその他すべてです。</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/EnergyPage.cpp" line="318"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="322"/>
         <source>%n processes</source>
         <translation>
             <numerusform>%n 個のプロセス</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="319"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="323"/>
         <source>What is preventing sleep can&apos;t be read on this computer.</source>
         <translation>このコンピューターでは、スリープを妨げているものを読み取れません。</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="321"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="325"/>
         <source>Nothing is preventing sleep. The computer will sleep normally when you close the lid.</source>
         <translation>スリープを妨げているものはありません。ふたを閉じるとコンピューターは通常どおりスリープします。</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="322"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="326"/>
         <source>Nothing is preventing sleep. The computer will sleep normally when it&apos;s left idle.</source>
         <translation>スリープを妨げているものはありません。放置するとコンピューターは通常どおりスリープします。</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="356"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="360"/>
         <source>This computer has no battery</source>
         <translation>このコンピューターにはバッテリーがありません</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="363"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="367"/>
         <source>A runtime estimate isn&apos;t available yet.</source>
         <translation>駆動時間の推定はまだできません。</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="368"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="372"/>
         <source>If you unplugged now, about</source>
         <translation>今電源を外すと約</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="368"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="372"/>
         <source>At this rate, about</source>
         <translation>このペースで約</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="380"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="384"/>
         <source>Estimated from the average power over the last minute.</source>
         <translation>過去 1 分間の平均電力から推定しています。</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="385"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="389"/>
         <source>Health</source>
         <translation>状態</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="387"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="391"/>
         <source>Cycle count</source>
         <translation>充放電回数</translation>
     </message>
@@ -1620,47 +1619,47 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
 <context>
     <name>qel::EnergyRing</name>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="34"/>
+        <location filename="../../Pages/Energy/EnergyRing.cpp" line="34"/>
         <source>Energy over the last 60 seconds</source>
         <translation>過去 60 秒間のエネルギー</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="43"/>
+        <location filename="../../Pages/Energy/EnergyRing.cpp" line="43"/>
         <source>%.1f watts</source>
         <translation>%.1f ワット</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="123"/>
+        <location filename="../../Pages/Energy/EnergyRing.cpp" line="123"/>
         <source>Now</source>
         <translation>現在</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="123"/>
+        <location filename="../../Pages/Energy/EnergyRing.cpp" line="123"/>
         <source>45 s ago</source>
         <translation>45 秒前</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="123"/>
+        <location filename="../../Pages/Energy/EnergyRing.cpp" line="123"/>
         <source>30 s ago</source>
         <translation>30 秒前</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="123"/>
+        <location filename="../../Pages/Energy/EnergyRing.cpp" line="123"/>
         <source>15 s ago</source>
         <translation>15 秒前</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="139"/>
+        <location filename="../../Pages/Energy/EnergyRing.cpp" line="139"/>
         <source>Battery %@%</source>
         <translation>バッテリー %@%</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="140"/>
+        <location filename="../../Pages/Energy/EnergyRing.cpp" line="140"/>
         <source>On AC power</source>
         <translation>AC 電源</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="141"/>
+        <location filename="../../Pages/Energy/EnergyRing.cpp" line="141"/>
         <source>Right now</source>
         <translation>現在</translation>
     </message>
@@ -1668,12 +1667,12 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
 <context>
     <name>qel::EventNote</name>
     <message>
-        <location filename="../../Window/EventNote.cpp" line="18"/>
+        <location filename="../../Window/Overview/EventNote.cpp" line="18"/>
         <source>%@  %@</source>
         <translation>%@  %@</translation>
     </message>
     <message>
-        <location filename="../../Window/EventNote.cpp" line="24"/>
+        <location filename="../../Window/Overview/EventNote.cpp" line="24"/>
         <source>Just before: %@ %@</source>
         <translation>直前：%@ %@</translation>
     </message>
@@ -1681,90 +1680,90 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
 <context>
     <name>qel::ExportSheet</name>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="70"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="70"/>
         <source>Export this day as an image</source>
         <translation>この日を画像として書き出す</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="79"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="81"/>
         <source>Saves the ring for this day as a 1080 × 1080 picture.</source>
         <translation>この日のリングを 1080 × 1080 の画像として保存します。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="106"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="108"/>
         <source>Deep sea</source>
         <translation>深海</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="106"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="108"/>
         <source>Ink</source>
         <translation>墨</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="111"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="113"/>
         <source>Background</source>
         <translation>バックグラウンド</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="112"/>
-        <location filename="../../Sheets/ExportSheet.cpp" line="113"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="114"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="115"/>
         <source>Show app names</source>
         <translation>アプリ名を表示</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="113"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="115"/>
         <source>When off, no app name appears in the picture</source>
         <translation>オフにすると、画像にアプリ名は表示されません</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="114"/>
-        <location filename="../../Sheets/ExportSheet.cpp" line="115"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="116"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="117"/>
         <source>Show event dots</source>
         <translation>イベントのドットを表示</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="115"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="117"/>
         <source>The things worth a look on this day</source>
         <translation>この日の注目すべき出来事</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="117"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="119"/>
         <source>The picture contains only the usage rings and what is switched on above. It never includes window titles, file names or network addresses.</source>
         <translation>画像に含まれるのは使用率のリングと上でオンにした項目だけです。ウインドウのタイトル、ファイル名、ネットワークアドレスが含まれることはありません。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="132"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="134"/>
         <source>Copy image</source>
         <translation>画像をコピー</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="135"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="137"/>
         <source>Save image…</source>
         <translation>画像を保存…</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="171"/>
-        <location filename="../../Sheets/ExportSheet.cpp" line="181"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="173"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="183"/>
         <source>Couldn&apos;t create the image</source>
         <translation>画像を作成できませんでした</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="174"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="176"/>
         <source>Couldn&apos;t save the image</source>
         <translation>画像を保存できませんでした</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="176"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="178"/>
         <source>Image saved</source>
         <translation>画像を保存しました</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="188"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="190"/>
         <source>Couldn&apos;t copy the image</source>
         <translation>画像をコピーできませんでした</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="190"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="192"/>
         <source>Copied to the clipboard</source>
         <translation>クリップボードにコピーしました</translation>
     </message>
@@ -1772,12 +1771,12 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
 <context>
     <name>qel::FindingCard</name>
     <message>
-        <location filename="../../Sheets/FindingCard.cpp" line="52"/>
+        <location filename="../../Sheets/Reports/FindingCard.cpp" line="54"/>
         <source>View</source>
         <translation>表示</translation>
     </message>
     <message>
-        <location filename="../../Sheets/FindingCard.cpp" line="54"/>
+        <location filename="../../Sheets/Reports/FindingCard.cpp" line="56"/>
         <source>Got it</source>
         <translation>了解</translation>
     </message>
@@ -1785,17 +1784,17 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
 <context>
     <name>qel::GPUHiveView</name>
     <message>
-        <location filename="../../Pages/GPUHiveView.cpp" line="35"/>
+        <location filename="../../Pages/GPU/GPUHiveView.cpp" line="35"/>
         <source>GPU usage</source>
         <translation>GPU 使用率</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUHiveView.cpp" line="42"/>
+        <location filename="../../Pages/GPU/GPUHiveView.cpp" line="42"/>
         <source>Unavailable</source>
         <translation>取得不可</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUHiveView.cpp" line="69"/>
+        <location filename="../../Pages/GPU/GPUHiveView.cpp" line="69"/>
         <source>Now</source>
         <translation>現在</translation>
     </message>
@@ -1803,64 +1802,64 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
 <context>
     <name>qel::GPUPage</name>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="95"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="96"/>
         <source>The more cells lit, the busier the GPU. The outer ring is the last 60 seconds, with now at the top.
 The system doesn&apos;t report per-core or per-app GPU usage, so only the overall figure is shown.</source>
         <translation>点灯しているセルが多いほど GPU の負荷が高くなります。外側のリングは過去 60 秒間で、現在が一番上です。
 システムがコアごと・アプリごとの GPU 使用率を報告しないため、全体の値のみを表示します。</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="107"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="108"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="129"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="129"/>
         <source>GPU memory</source>
         <translation>GPU メモリ</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="130"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="130"/>
         <source>Cores</source>
         <translation>コア</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="131"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="131"/>
         <source>Thermal state</source>
         <translation>熱状態</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="166"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="154"/>
         <source>Likely GPU users</source>
         <translation>GPU を使用していそうなアプリ</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="166"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="154"/>
         <source>Apps with the GPU open, by energy</source>
         <translation>GPU を使用中のアプリ（エネルギー順）</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="175"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="163"/>
         <source>Last 60 seconds</source>
         <translation>過去 60 秒間</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="175"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="163"/>
         <source>Overall usage</source>
         <translation>全体の使用率</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="213"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="194"/>
         <source>Unified memory</source>
         <translation>ユニファイドメモリ</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="213"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="194"/>
         <source>GPU and CPU share %@</source>
         <translation>GPU と CPU で %@ を共有</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="220"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="201"/>
         <source>The GPU is using %@, other apps %@, with %@ left.</source>
         <translation>GPU は %@ を使用、ほかのアプリが %@、残り %@ です。</translation>
     </message>
@@ -1868,13 +1867,13 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::GainRow</name>
     <message>
-        <location filename="../../Pages/GainRow.cpp" line="36"/>
-        <location filename="../../Pages/GainRow.cpp" line="67"/>
+        <location filename="../../Pages/Energy/GainRow.cpp" line="36"/>
+        <location filename="../../Pages/Energy/GainRow.cpp" line="67"/>
         <source>Quit %@</source>
         <translation>%@ を終了</translation>
     </message>
     <message>
-        <location filename="../../Pages/GainRow.cpp" line="71"/>
+        <location filename="../../Pages/Energy/GainRow.cpp" line="71"/>
         <source>using about %@ W</source>
         <translation>約 %@ W を使用</translation>
     </message>
@@ -1965,7 +1964,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::GpuUserList</name>
     <message>
-        <location filename="../../Pages/GpuUserList.cpp" line="47"/>
+        <location filename="../../Pages/GPU/GpuUserList.cpp" line="47"/>
         <source>Front</source>
         <translation>前面</translation>
     </message>
@@ -1973,7 +1972,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::IncidentChart</name>
     <message>
-        <location filename="../../Sheets/IncidentChart.cpp" line="62"/>
+        <location filename="../../Sheets/Reports/IncidentChart.cpp" line="63"/>
         <source>CPU usage over the last 60 seconds</source>
         <translation>過去 60 秒間の CPU 使用率</translation>
     </message>
@@ -1981,32 +1980,32 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::IncidentSheet</name>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="59"/>
+        <location filename="../../Sheets/Reports/IncidentSheet.cpp" line="59"/>
         <source>What just happened</source>
         <translation>今の出来事</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="61"/>
+        <location filename="../../Sheets/Reports/IncidentSheet.cpp" line="61"/>
         <source>Press Ctrl+Alt+E any time to replay the last 60 seconds.</source>
         <translation>Ctrl+Alt+E を押せば、いつでも過去 60 秒間を再生できます。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="72"/>
+        <location filename="../../Sheets/Reports/IncidentSheet.cpp" line="74"/>
         <source>60 s ago</source>
         <translation>60 秒前</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="76"/>
+        <location filename="../../Sheets/Reports/IncidentSheet.cpp" line="78"/>
         <source>Pressed at %@</source>
         <translation>%@ に押下</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="125"/>
+        <location filename="../../Sheets/Reports/IncidentSheet.cpp" line="127"/>
         <source>View</source>
         <translation>表示</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="127"/>
+        <location filename="../../Sheets/Reports/IncidentSheet.cpp" line="129"/>
         <source>Ended</source>
         <translation>終了済み</translation>
     </message>
@@ -2014,62 +2013,62 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::InsightEngine</name>
     <message>
-        <location filename="../../History/InsightReplay.cpp" line="45"/>
+        <location filename="../../History/InsightReplay.cpp" line="115"/>
         <source>Not enough history yet</source>
         <translation>履歴がまだ足りません</translation>
     </message>
     <message>
-        <location filename="../../History/InsightReplay.cpp" line="46"/>
+        <location filename="../../History/InsightReplay.cpp" line="116"/>
         <source>Qel just started. In a few seconds it can replay what happened.</source>
         <translation>Qel は起動したばかりです。数秒後から出来事を再生できます。</translation>
     </message>
     <message>
-        <location filename="../../History/InsightReplay.cpp" line="103"/>
+        <location filename="../../History/InsightReplay.cpp" line="126"/>
         <source>%@ pushed the CPU to %@ %@</source>
         <translation>%@ により CPU が %@ %@ に上昇</translation>
     </message>
     <message>
-        <location filename="../../History/InsightReplay.cpp" line="105"/>
+        <location filename="../../History/InsightReplay.cpp" line="128"/>
         <source>Memory is tight and the system is compressing it</source>
         <translation>メモリが逼迫し、システムが圧縮しています</translation>
     </message>
     <message>
-        <location filename="../../History/InsightReplay.cpp" line="107"/>
+        <location filename="../../History/InsightReplay.cpp" line="130"/>
         <source>The disk is reading and writing heavily</source>
         <translation>ディスクの読み書きが激しくなる</translation>
     </message>
     <message>
-        <location filename="../../History/InsightReplay.cpp" line="109"/>
+        <location filename="../../History/InsightReplay.cpp" line="132"/>
         <source>%@ briefly maxed out one core</source>
         <translation>%@ が一時的に 1 コアを使い切りました</translation>
     </message>
     <message>
-        <location filename="../../History/InsightReplay.cpp" line="111"/>
+        <location filename="../../History/InsightReplay.cpp" line="134"/>
         <source>Nothing unusual in the last %@ s</source>
         <translation>過去 %@ 秒間に異常はありません</translation>
     </message>
     <message>
-        <location filename="../../History/InsightReplay.cpp" line="114"/>
+        <location filename="../../History/InsightReplay.cpp" line="137"/>
         <source>CPU peaked at %@ (%@) and averaged %@ over these %@ s.</source>
         <translation>この %4$@ 秒間の CPU はピーク %1$@（%2$@）、平均 %3$@ でした。</translation>
     </message>
     <message>
-        <location filename="../../History/InsightReplay.cpp" line="117"/>
+        <location filename="../../History/InsightReplay.cpp" line="140"/>
         <source>%@ peaked at %@% (100% is one full core) and averaged %@%.</source>
         <translation>%@ はピーク %@%（100% で 1 コア分）、平均 %@% でした。</translation>
     </message>
     <message>
-        <location filename="../../History/InsightReplay.cpp" line="120"/>
+        <location filename="../../History/InsightReplay.cpp" line="143"/>
         <source>Memory pressure peaked at %@%. When memory runs short, switching apps gets noticeably slower.</source>
         <translation>メモリプレッシャーのピークは %@% でした。メモリが不足すると、アプリの切り替えが目に見えて遅くなります。</translation>
     </message>
     <message>
-        <location filename="../../History/InsightReplay.cpp" line="122"/>
+        <location filename="../../History/InsightReplay.cpp" line="145"/>
         <source>Disk activity peaked at %@.</source>
         <translation>ディスクアクティビティのピークは %@ でした。</translation>
     </message>
     <message>
-        <location filename="../../History/InsightReplay.cpp" line="124"/>
+        <location filename="../../History/InsightReplay.cpp" line="147"/>
         <source>If things felt slow just now, an app may have been waiting on the network or on another program. That doesn&apos;t show up as CPU usage.</source>
         <translation>さっき動作が遅く感じたなら、アプリがネットワークやほかのプログラムを待っていたのかもしれません。それは CPU 使用率には現れません。</translation>
     </message>
@@ -2085,68 +2084,68 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MemPage</name>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="85"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="86"/>
         <source>Memory</source>
         <translation>メモリ</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="90"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="91"/>
         <source>Used</source>
         <translation>使用済み</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="91"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="92"/>
         <source>Pressure</source>
         <translation>プレッシャー</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="92"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="93"/>
         <source>Swap</source>
         <translation>スワップ</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="104"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="105"/>
         <source>Each bubble is a process, sized by the memory it uses. Click a bubble for details or to quit it. The outer ring is memory pressure.</source>
         <translation>各バブルがプロセスで、大きさは使用メモリ量です。バブルをクリックすると詳細を表示したり終了したりできます。外側のリングはメモリプレッシャーです。</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="120"/>
-        <location filename="../../Pages/MemPage.cpp" line="190"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="122"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="192"/>
         <source>Memory breakdown</source>
         <translation>メモリの内訳</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="141"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="143"/>
         <source>App memory</source>
         <translation>アプリメモリ</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="142"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="144"/>
         <source>Kernel &amp; locked</source>
         <translation>カーネルと固定</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="143"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="145"/>
         <source>Compressed</source>
         <translation>圧縮</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="144"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="146"/>
         <source>Available</source>
         <translation>空き</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="161"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="163"/>
         <source>Memory pressure</source>
         <translation>メモリプレッシャー</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="190"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="192"/>
         <source>%@ total</source>
         <translation>合計 %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="198"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="200"/>
         <source>%@%. %@</source>
         <translation>%@%。%@</translation>
     </message>
@@ -2154,7 +2153,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MemoryAdviceCard</name>
     <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="70"/>
+        <location filename="../../Pages/Memory/MemoryAdviceCard.cpp" line="75"/>
         <source>Memory is tight</source>
         <translation>メモリが逼迫しています</translation>
     </message>
@@ -2162,22 +2161,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MemoryAdviceRow</name>
     <message>
-        <location filename="../../Pages/MemoryAdviceRow.cpp" line="43"/>
+        <location filename="../../Pages/Memory/MemoryAdviceRow.cpp" line="43"/>
         <source>Memory keeps growing. Reopening it frees the memory.</source>
         <translation>メモリ使用量が増え続けています。開き直すとメモリが解放されます。</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceRow.cpp" line="49"/>
+        <location filename="../../Pages/Memory/MemoryAdviceRow.cpp" line="49"/>
         <source>Quit</source>
         <translation>終了</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceRow.cpp" line="60"/>
+        <location filename="../../Pages/Memory/MemoryAdviceRow.cpp" line="60"/>
         <source>Using %@, %@</source>
         <translation>%@、%@ を使用中</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceRow.cpp" line="61"/>
+        <location filename="../../Pages/Memory/MemoryAdviceRow.cpp" line="61"/>
         <source>Quit %@</source>
         <translation>%@ を終了</translation>
     </message>
@@ -2185,7 +2184,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MemoryChart</name>
     <message>
-        <location filename="../../Processes/MemoryChart.cpp" line="54"/>
+        <location filename="../../Processes/MemoryChart.cpp" line="56"/>
         <source>Memory, last 30 days</source>
         <translation>メモリ（過去 30 日間）</translation>
     </message>
@@ -2193,22 +2192,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MenuBar</name>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="272"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="273"/>
         <source>Show panel</source>
         <translation>パネルを表示</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="273"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="274"/>
         <source>Open Qel</source>
         <translation>Qel を開く</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="274"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="275"/>
         <source>What just happened</source>
         <translation>今の出来事</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="352"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="353"/>
         <source>Qel keeps running while its window is closed, and usually waits in the tray. This desktop has no tray, so the window was minimised instead. To end Qel, choose Quit (Ctrl+Q).</source>
         <translation>Qel はウインドウを閉じても動作を続け、通常はトレイで待機します。このデスクトップにはトレイがないため、代わりにウインドウを最小化しました。Qel を終了するには「終了」（Ctrl+Q）を選んでください。</translation>
     </message>
@@ -2224,7 +2223,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MenuCell</name>
     <message>
-        <location filename="../../MenuBar/MenuCell.cpp" line="36"/>
+        <location filename="../../MenuBar/MenuCell.cpp" line="37"/>
         <source>View %@</source>
         <translation>%@ を表示</translation>
     </message>
@@ -2232,146 +2231,146 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MenuPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="109"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="111"/>
         <source>Today</source>
         <translation>今日</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="143"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="145"/>
         <source>Top processes</source>
         <translation>上位のプロセス</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="144"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="146"/>
         <source>Hover to quit</source>
         <translation>ポイントして終了</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="111"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="113"/>
         <source>Network</source>
         <translation>ネットワーク</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="112"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="114"/>
         <source>Bluetooth devices</source>
         <translation>Bluetooth デバイス</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="262"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="264"/>
         <source>Scroll horizontally to see more devices.</source>
         <translation>横にスクロールするとほかのデバイスを表示します。</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="267"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="436"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="269"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="441"/>
         <source>Not connected</source>
         <translation>未接続</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="281"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="283"/>
         <source>Quiet mode</source>
         <translation>静音モード</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="282"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="284"/>
         <source>Keep awake</source>
         <translation>スリープ防止</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="283"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="285"/>
         <source>Pause alerts</source>
         <translation>アラートを一時停止</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="309"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="311"/>
         <source>Settings</source>
         <translation>設定</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="311"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="313"/>
         <source>What just happened</source>
         <translation>今の出来事</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="313"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="315"/>
         <source>Quit</source>
         <translation>終了</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="315"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="317"/>
         <source>Open Qel</source>
         <translation>Qel を開く</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="198"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="389"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="200"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="391"/>
         <source>Load %.2f</source>
         <translation>負荷 %.2f</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="203"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="205"/>
         <source>Measured</source>
         <translation>実測</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="203"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="205"/>
         <source>Process sum</source>
         <translation>プロセス合計</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="397"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="400"/>
         <source>Thermal</source>
         <translation>熱</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="397"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="400"/>
         <source>System thermal state</source>
         <translation>システムの熱状態</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="398"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="401"/>
         <source>Battery</source>
         <translation>バッテリー</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="400"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="404"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="400"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="404"/>
         <source>Memory %@</source>
         <translation>メモリ %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="402"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="406"/>
         <source>Disk free</source>
         <translation>ディスク空き</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="402"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="407"/>
         <source>%@ total</source>
         <translation>合計 %@</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/MenuPanel.cpp" line="425"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="430"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n 個のアプリがオンライン</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="427"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="432"/>
         <source>Per-app traffic unavailable</source>
         <translation>アプリごとの通信量は取得不可</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="432"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="437"/>
         <source>Local %@</source>
         <translation>ローカル %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="436"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="441"/>
         <source>No local address</source>
         <translation>ローカルアドレスなし</translation>
     </message>
@@ -2379,7 +2378,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MetricRow</name>
     <message>
-        <location filename="../../Window/MetricRow.cpp" line="34"/>
+        <location filename="../../Window/Overview/MetricRow.cpp" line="34"/>
         <source>View %@</source>
         <translation>%@ を表示</translation>
     </message>
@@ -2395,27 +2394,27 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::NetAddressCard</name>
     <message>
-        <location filename="../../Pages/NetAddressCard.cpp" line="56"/>
+        <location filename="../../Pages/Network/NetAddressCard.cpp" line="56"/>
         <source>Local address</source>
         <translation>ローカルアドレス</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetAddressCard.cpp" line="56"/>
+        <location filename="../../Pages/Network/NetAddressCard.cpp" line="56"/>
         <source>No local address</source>
         <translation>ローカルアドレスなし</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetAddressCard.cpp" line="56"/>
+        <location filename="../../Pages/Network/NetAddressCard.cpp" line="56"/>
         <source>Not connected</source>
         <translation>未接続</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetAddressCard.cpp" line="57"/>
+        <location filename="../../Pages/Network/NetAddressCard.cpp" line="57"/>
         <source>Data is moving, but no network interface has an IPv4 address.</source>
         <translation>データは流れていますが、IPv4 アドレスを持つネットワークインターフェイスがありません。</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetAddressCard.cpp" line="58"/>
+        <location filename="../../Pages/Network/NetAddressCard.cpp" line="58"/>
         <source>No network interface with an IP address was found.</source>
         <translation>IP アドレスを持つネットワークインターフェイスが見つかりませんでした。</translation>
     </message>
@@ -2423,12 +2422,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::NetCard</name>
     <message>
-        <location filename="../../Pages/NetCard.cpp" line="59"/>
+        <location filename="../../Pages/Network/NetCard.cpp" line="59"/>
         <source>↓ %@  ↑ %@</source>
         <translation>↓ %@  ↑ %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetCard.cpp" line="60"/>
+        <location filename="../../Pages/Network/NetCard.cpp" line="60"/>
         <source>%@ in total</source>
         <translation>合計 %@</translation>
     </message>
@@ -2436,50 +2435,50 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::NetPage</name>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="46"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="50"/>
         <source>Network</source>
         <translation>ネットワーク</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="55"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="59"/>
         <source>Download</source>
         <translation>ダウンロード</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="56"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="60"/>
         <source>Upload</source>
         <translation>アップロード</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="57"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="61"/>
         <source>Online</source>
         <translation>オンライン</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/NetPage.cpp" line="57"/>
-        <location filename="../../Pages/NetPage.cpp" line="126"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="61"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="130"/>
         <source>%n apps</source>
         <translation>
             <numerusform>%n 個のアプリ</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="83"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="87"/>
         <source>Who&apos;s online</source>
         <translation>オンライン中のアプリ</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="83"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="87"/>
         <source>Only processes under your account. Scroll sideways for more.</source>
         <translation>自分のアカウントのプロセスのみです。横にスクロールするとさらに表示されます。</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="130"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="134"/>
         <source>Each dot is an app that is online. Bigger dots have more traffic right now. Dots closer to the center have more total traffic. Click one for details. Per-app figures count TCP only, and leave out traffic within this computer.</source>
         <translation>各ドットはオンラインのアプリです。ドットが大きいほど現在の通信量が多く、中心に近いほど総通信量が多くなります。クリックすると詳細を表示します。アプリごとの値は TCP のみを数え、このコンピューター内の通信は含みません。</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="133"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="137"/>
         <source>Per-app traffic isn&apos;t available (the system&apos;s socket statistics can&apos;t be read), so only whole-computer upload and download are shown.</source>
         <translation>システムのソケット統計を読み取れないためアプリごとの通信量は取得できません。コンピューター全体のアップロードとダウンロードのみを表示します。</translation>
     </message>
@@ -2487,12 +2486,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::NoTameRules</name>
     <message>
-        <location filename="../../Sheets/NoTameRules.cpp" line="18"/>
+        <location filename="../../Sheets/Settings/NoTameRules.cpp" line="18"/>
         <source>When not in front</source>
         <translation>前面にないとき</translation>
     </message>
     <message>
-        <location filename="../../Sheets/NoTameRules.cpp" line="20"/>
+        <location filename="../../Sheets/Settings/NoTameRules.cpp" line="20"/>
         <source>No rules yet. In the details of any process, you can set its app to slow down or pause when it is not in front.</source>
         <translation>ルールはまだありません。任意のプロセスの詳細で、そのアプリが前面にないときに低速化または一時停止するよう設定できます。</translation>
     </message>
@@ -2500,7 +2499,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::OtherMarkRow</name>
     <message>
-        <location filename="../../Sheets/OtherMarkRow.cpp" line="49"/>
+        <location filename="../../Sheets/Reports/OtherMarkRow.cpp" line="49"/>
         <source>peak %@</source>
         <translation>ピーク %@</translation>
     </message>
@@ -2508,22 +2507,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::OverviewPage</name>
     <message>
-        <location filename="../../Window/OverviewPage.cpp" line="158"/>
+        <location filename="../../Window/Overview/OverviewPage.cpp" line="157"/>
         <source>Replay 60 s</source>
         <translation>60 秒を再生</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewPage.cpp" line="159"/>
+        <location filename="../../Window/Overview/OverviewPage.cpp" line="158"/>
         <source>What just happened: replay the last 60 seconds (Ctrl+Alt+E)</source>
         <translation>今の出来事：過去 60 秒間を再生（Ctrl+Alt+E）</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewPage.cpp" line="172"/>
+        <location filename="../../Window/Overview/OverviewPage.cpp" line="171"/>
         <source>View summary</source>
         <translation>概要を表示</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewPage.cpp" line="247"/>
+        <location filename="../../Window/Overview/OverviewPage.cpp" line="247"/>
         <source>This moment is inside “%@”.</source>
         <translation>この時刻は「%@」の区間内です。</translation>
     </message>
@@ -2544,14 +2543,14 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::PanelProcRow</name>
     <message>
-        <location filename="../../MenuBar/PanelProcRow.cpp" line="62"/>
-        <location filename="../../MenuBar/PanelProcRow.cpp" line="114"/>
+        <location filename="../../MenuBar/PanelProcRow.cpp" line="63"/>
+        <location filename="../../MenuBar/PanelProcRow.cpp" line="115"/>
         <source>System</source>
         <translation>システム</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelProcRow.cpp" line="61"/>
-        <location filename="../../MenuBar/PanelProcRow.cpp" line="118"/>
+        <location filename="../../MenuBar/PanelProcRow.cpp" line="62"/>
+        <location filename="../../MenuBar/PanelProcRow.cpp" line="119"/>
         <source>End</source>
         <translation>終了</translation>
     </message>
@@ -2573,7 +2572,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::PortEndButton</name>
     <message>
-        <location filename="../../Pages/PortEndButton.cpp" line="16"/>
+        <location filename="../../Pages/Network/PortEndButton.cpp" line="16"/>
         <source>End</source>
         <translation>終了</translation>
     </message>
@@ -2672,27 +2671,27 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::PortRow</name>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="75"/>
+        <location filename="../../Pages/Network/PortRow.cpp" line="79"/>
         <source>End %@, which is using port %@</source>
         <translation>ポート %@ を使用中の %@ を終了</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="83"/>
+        <location filename="../../Pages/Network/PortRow.cpp" line="87"/>
         <source>Listening on all network interfaces: other devices on the same network can connect to this port.</source>
         <translation>すべてのネットワークインターフェイスで待ち受け中：同じネットワーク上のほかのデバイスがこのポートに接続できます。</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="85"/>
+        <location filename="../../Pages/Network/PortRow.cpp" line="89"/>
         <source>Listening on 127.0.0.1 only: only this computer can connect.</source>
         <translation>127.0.0.1 のみで待ち受け中：このコンピューターからしか接続できません。</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="113"/>
+        <location filename="../../Pages/Network/PortRow.cpp" line="117"/>
         <source>Open to LAN</source>
         <translation>LAN に公開</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="113"/>
+        <location filename="../../Pages/Network/PortRow.cpp" line="117"/>
         <source>This computer only</source>
         <translation>このコンピューターのみ</translation>
     </message>
@@ -2700,17 +2699,17 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::PortsPanel</name>
     <message>
-        <location filename="../../Pages/PortsPanel.cpp" line="53"/>
+        <location filename="../../Pages/Network/PortsPanel.cpp" line="57"/>
         <source>Listening ports</source>
         <translation>待ち受けポート</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortsPanel.cpp" line="59"/>
+        <location filename="../../Pages/Network/PortsPanel.cpp" line="63"/>
         <source>Port or process</source>
         <translation>ポートまたはプロセス</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortsPanel.cpp" line="34"/>
+        <location filename="../../Pages/Network/PortsPanel.cpp" line="38"/>
         <source>Only ports of processes under your account. Ports used by system services need administrator rights to see.</source>
         <translation>自分のアカウントのプロセスのポートのみです。システムサービスのポートを見るには管理者権限が必要です。</translation>
     </message>
@@ -2718,7 +2717,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::PosterPreview</name>
     <message>
-        <location filename="../../Sheets/PosterPreview.cpp" line="14"/>
+        <location filename="../../Sheets/Export/PosterPreview.cpp" line="15"/>
         <source>Preview</source>
         <translation>プレビュー</translation>
     </message>
@@ -2726,79 +2725,79 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::ProcessDetail</name>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="104"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="115"/>
         <source>Now</source>
         <translation>現在</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="104"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="115"/>
         <source>Profile</source>
         <translation>プロファイル</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="168"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="334"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="179"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="345"/>
         <source>Close</source>
         <translation>閉じる</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="190"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="201"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="191"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="202"/>
         <source>Memory</source>
         <translation>メモリ</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="193"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="204"/>
         <source>Disk I/O</source>
         <translation>ディスク I/O</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="194"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="205"/>
         <source>Network</source>
         <translation>ネットワーク</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="198"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="209"/>
         <source>CPU, since this panel opened</source>
         <translation>CPU（このパネルを開いてから）</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="221"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="232"/>
         <source>This is a system process: a kernel thread or a service run by another user, such as root. Ending it could freeze or restart the system, so Qel doesn&apos;t offer to end it. High usage usually drops back within a few minutes.</source>
         <translation>これはシステムプロセス（カーネルスレッド、または root などほかのユーザーが実行するサービス）です。終了するとシステムがフリーズしたり再起動したりするおそれがあるため、Qel では終了できません。高い使用率はたいてい数分で下がります。</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="229"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="240"/>
         <source>Quitting closes %@. Unsaved changes may be lost.</source>
         <translation>終了すると %@ が閉じます。未保存の変更は失われる可能性があります。</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="233"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="244"/>
         <source>End %@</source>
         <translation>%@ を終了</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="235"/>
         <location filename="../../Processes/ProcessDetail.cpp" line="246"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="257"/>
         <source>Force Quit</source>
         <translation>強制終了</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="245"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="256"/>
         <source>Force quit %@?</source>
         <translation>%@ を強制終了しますか？</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="246"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="257"/>
         <source>It stops at once, without a chance to save. Unsaved changes are lost.</source>
         <translation>すぐに停止し、保存する機会はありません。保存していない変更は失われます。</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="333"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="344"/>
         <source>This process has ended</source>
         <translation>このプロセスは終了しました</translation>
     </message>
@@ -2819,22 +2818,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::ProcessTable</name>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="86"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="92"/>
         <source>Running</source>
         <translation>実行中</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="92"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="98"/>
         <source>By CPU</source>
         <translation>CPU 順</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="92"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="98"/>
         <source>By memory</source>
         <translation>メモリ順</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="94"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="100"/>
         <source>Search processes</source>
         <translation>プロセスを検索</translation>
     </message>
@@ -2846,12 +2845,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="197"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="203"/>
         <source>Reading processes…</source>
         <translation>プロセスを読み込み中…</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="198"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="204"/>
         <source>No process has “%@” in its name. Try another word, or clear the search field.</source>
         <translation>名前に「%@」を含むプロセスはありません。別の語を試すか、検索フィールドをクリアしてください。</translation>
     </message>
@@ -2907,12 +2906,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::ReportSheet</name>
     <message>
-        <location filename="../../Sheets/ReportSheet.cpp" line="50"/>
+        <location filename="../../Sheets/Reports/ReportSheet.cpp" line="50"/>
         <source>Close</source>
         <translation>閉じる</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ReportSheet.cpp" line="67"/>
+        <location filename="../../Sheets/Reports/ReportSheet.cpp" line="67"/>
         <source>Done</source>
         <translation>完了</translation>
     </message>
@@ -2920,47 +2919,47 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::Ring</name>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="113"/>
+        <location filename="../../Window/Overview/DayRingPainter.cpp" line="113"/>
         <source>Asleep</source>
         <translation>スリープ中</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="143"/>
+        <location filename="../../Window/Overview/DayRingPainter.cpp" line="143"/>
         <source>0:00</source>
         <translation>0:00</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="144"/>
+        <location filename="../../Window/Overview/DayRingPainter.cpp" line="144"/>
         <source>6:00</source>
         <translation>6:00</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="145"/>
+        <location filename="../../Window/Overview/DayRingPainter.cpp" line="145"/>
         <source>12:00</source>
         <translation>12:00</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="146"/>
+        <location filename="../../Window/Overview/DayRingPainter.cpp" line="146"/>
         <source>18:00</source>
         <translation>18:00</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="151"/>
+        <location filename="../../Window/Overview/DayRingPainter.cpp" line="151"/>
         <source>Now</source>
         <translation>現在</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="152"/>
+        <location filename="../../Window/Overview/DayRingPainter.cpp" line="152"/>
         <source>45 s ago</source>
         <translation>45 秒前</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="153"/>
+        <location filename="../../Window/Overview/DayRingPainter.cpp" line="153"/>
         <source>30 s ago</source>
         <translation>30 秒前</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="154"/>
+        <location filename="../../Window/Overview/DayRingPainter.cpp" line="154"/>
         <source>15 s ago</source>
         <translation>15 秒前</translation>
     </message>
@@ -2968,40 +2967,40 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::RingControls</name>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="45"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="46"/>
         <source>60 s</source>
         <translation>60 秒</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="45"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="46"/>
         <source>Day</source>
         <translation>1 日</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="52"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="53"/>
         <source>Previous day</source>
         <translation>前日</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="56"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="57"/>
         <source>Next day</source>
         <translation>翌日</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="39"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="39"/>
         <source>Export this day as an image</source>
         <translation>この日を画像として書き出す</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="68"/>
-        <location filename="../../Window/RingControls.cpp" line="69"/>
-        <location filename="../../Window/RingControls.cpp" line="116"/>
-        <location filename="../../Window/RingControls.cpp" line="120"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="69"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="70"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="117"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="121"/>
         <source>Back to now</source>
         <translation>現在に戻る</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="117"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="118"/>
         <source>Now</source>
         <translation>現在</translation>
     </message>
@@ -3009,27 +3008,27 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::RuleRow</name>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="90"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="89"/>
         <source>Below</source>
         <translation>未満</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="90"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="89"/>
         <source>Above</source>
         <translation>超過</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="96"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="95"/>
         <source>%@ threshold</source>
         <translation>しきい値 %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="108"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="107"/>
         <source>for</source>
         <translation>継続</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="110"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="109"/>
         <source>Duration</source>
         <translation>継続時間</translation>
     </message>
@@ -3118,22 +3117,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::SettingsSheet</name>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="67"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.cpp" line="66"/>
         <source>Done</source>
         <translation>完了</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="91"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.cpp" line="90"/>
         <source>Settings</source>
         <translation>設定</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="123"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.cpp" line="122"/>
         <source>Changes apply immediately and are saved automatically.</source>
         <translation>変更はすぐに反映され、自動的に保存されます。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="140"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.cpp" line="139"/>
         <source>General</source>
         <translation>一般</translation>
     </message>
@@ -3141,7 +3140,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::SleepBatteryChart</name>
     <message>
-        <location filename="../../Sheets/SleepBatteryChart.cpp" line="63"/>
+        <location filename="../../Sheets/Reports/SleepBatteryChart.cpp" line="64"/>
         <source>Battery level while asleep</source>
         <translation>スリープ中のバッテリー残量</translation>
     </message>
@@ -3149,13 +3148,13 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::SleepLine</name>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="39"/>
+        <location filename="../../Sheets/Reports/SleepLine.cpp" line="39"/>
         <source>View sleep report</source>
         <translation>スリープレポートを表示</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="57"/>
-        <location filename="../../Sheets/SleepLine.cpp" line="68"/>
+        <location filename="../../Sheets/Reports/SleepLine.cpp" line="57"/>
+        <location filename="../../Sheets/Reports/SleepLine.cpp" line="68"/>
         <source>View</source>
         <translation>表示</translation>
     </message>
@@ -3163,17 +3162,17 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::SleepNote</name>
     <message>
-        <location filename="../../Sheets/SleepNote.cpp" line="38"/>
+        <location filename="../../Sheets/Reports/SleepNote.cpp" line="39"/>
         <source>View sleep report</source>
         <translation>スリープレポートを表示</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepNote.cpp" line="61"/>
+        <location filename="../../Sheets/Reports/SleepNote.cpp" line="62"/>
         <source>%@  %@</source>
         <translation>%@  %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepNote.cpp" line="67"/>
+        <location filename="../../Sheets/Reports/SleepNote.cpp" line="68"/>
         <source>Asleep from %@ to %@</source>
         <translation>%@ から %@ までスリープ</translation>
     </message>
@@ -3181,17 +3180,17 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::SleepReport</name>
     <message>
-        <location filename="../../Sheets/SleepReport.cpp" line="33"/>
+        <location filename="../../Sheets/Reports/SleepReport.cpp" line="33"/>
         <source>A sleep this long usually uses about %@%. This one used %@%.</source>
         <translation>この長さのスリープでは通常 %@% ほど消費しますが、今回は %@% でした。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepReport.cpp" line="57"/>
+        <location filename="../../Sheets/Reports/SleepReport.cpp" line="57"/>
         <source>, </source>
         <translation>、</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepReport.cpp" line="58"/>
+        <location filename="../../Sheets/Reports/SleepReport.cpp" line="58"/>
         <source>Preventing sleep when the lid closed: %@</source>
         <translation>ふたを閉じたときのスリープを防止中：%@</translation>
     </message>
@@ -3207,42 +3206,42 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::SleepSheet</name>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="70"/>
+        <location filename="../../Sheets/Reports/SleepSheet.cpp" line="70"/>
         <source>Sleep report</source>
         <translation>スリープレポート</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="71"/>
+        <location filename="../../Sheets/Reports/SleepSheet.cpp" line="71"/>
         <source>Linux logs when the computer slept and woke, but not which app asked it to wake.</source>
         <translation>Linux はスリープと復帰の時刻は記録しますが、どのアプリが復帰を要求したかは記録しません。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="89"/>
+        <location filename="../../Sheets/Reports/SleepSheet.cpp" line="89"/>
         <source>Asleep from %@ to %@</source>
         <translation>%@ から %@ までスリープ</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="101"/>
+        <location filename="../../Sheets/Reports/SleepSheet.cpp" line="101"/>
         <source>Time asleep</source>
         <translation>スリープ時間</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="102"/>
+        <location filename="../../Sheets/Reports/SleepSheet.cpp" line="102"/>
         <source>Battery used</source>
         <translation>バッテリー消費</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="103"/>
+        <location filename="../../Sheets/Reports/SleepSheet.cpp" line="103"/>
         <source>Wakes</source>
         <translation>復帰回数</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="133"/>
+        <location filename="../../Sheets/Reports/SleepSheet.cpp" line="133"/>
         <source>What woke it</source>
         <translation>復帰の原因</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="136"/>
+        <location filename="../../Sheets/Reports/SleepSheet.cpp" line="136"/>
         <source>Linux does not log dark wakes, so no wakes are listed for this sleep.</source>
         <translation>Linux はダークウェイクを記録しないため、このスリープのスリープ解除は表示されません。</translation>
     </message>
@@ -3250,31 +3249,31 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::StarMapView</name>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="41"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="45"/>
         <source>Network star map</source>
         <translation>ネットワーク星図</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/StarMapView.cpp" line="43"/>
-        <location filename="../../Pages/StarMapView.cpp" line="50"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="47"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="54"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n 個のアプリがオンライン</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="121"/>
-        <location filename="../../Pages/StarMapView.cpp" line="135"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="125"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="139"/>
         <source>This computer</source>
         <translation>このコンピューター</translation>
     </message>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="155"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="159"/>
         <source>None of your apps has a TCP connection right now</source>
         <translation>現在 TCP 接続中の自分のアプリはありません</translation>
     </message>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="156"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="160"/>
         <source>Per-app traffic unavailable</source>
         <translation>アプリごとの通信量は取得不可</translation>
     </message>
@@ -3470,7 +3469,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
     </message>
     <message>
         <location filename="../../Store/MenuFeatures.cpp" line="43"/>
-        <location filename="../../Store/Taming.cpp" line="142"/>
+        <location filename="../../Store/Taming.cpp" line="147"/>
         <source>Couldn&apos;t restore the priority of %@</source>
         <translation>%@ の優先度を元に戻せませんでした</translation>
     </message>
@@ -3549,17 +3548,17 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>オン</translation>
     </message>
     <message>
-        <location filename="../../Store/MenuFeatures.cpp" line="117"/>
+        <location filename="../../Store/MenuFeatures.cpp" line="118"/>
         <source>Mem </source>
         <translation>メモリ </translation>
     </message>
     <message>
-        <location filename="../../Store/MenuFeatures.cpp" line="186"/>
+        <location filename="../../Store/MenuFeatures.cpp" line="187"/>
         <source>Quiet mode and taming are idle: this desktop doesn&apos;t tell which app is in front.</source>
         <translation>前面のアプリをこのデスクトップが通知しないため、静音モードとアプリ制御は動作していません。</translation>
     </message>
     <message>
-        <location filename="../../Store/MenuFeatures.cpp" line="191"/>
+        <location filename="../../Store/MenuFeatures.cpp" line="192"/>
         <source>Process %@</source>
         <translation>プロセス %@</translation>
     </message>
@@ -3663,37 +3662,37 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>復帰：%@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="57"/>
+        <location filename="../../Store/Store.cpp" line="59"/>
         <source>The settings file could not be read. It was kept as %@ and the settings start from their defaults.</source>
         <translation>設定ファイルを読み込めませんでした。%@ として保管し、設定を初期値に戻しました。</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="278"/>
+        <location filename="../../Store/Store.cpp" line="286"/>
         <source>The history file could not be used. It was kept as %@ and a new one started.</source>
         <translation>履歴ファイルを使用できませんでした。%@ として保管し、新しいファイルを作成しました。</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="282"/>
+        <location filename="../../Store/Store.cpp" line="290"/>
         <source>History is not saved this run: the history file is from a newer version of Qel and is left as it is.</source>
         <translation>今回は履歴を保存しません：履歴ファイルが新しいバージョンの Qel のもののため、そのままにしています。</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="285"/>
+        <location filename="../../Store/Store.cpp" line="293"/>
         <source>History can&apos;t be saved: %@</source>
         <translation>履歴を保存できません：%@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="288"/>
+        <location filename="../../Store/Store.cpp" line="296"/>
         <source>History can&apos;t be saved for now: %@. Qel keeps it and saves it once the disk has room again.</source>
         <translation>今は履歴を保存できません：%@。Qel は履歴を保持し、ディスクに空きができしだい保存します。</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="293"/>
+        <location filename="../../Store/Store.cpp" line="301"/>
         <source>History could not be saved: %@</source>
         <translation>履歴を保存できませんでした：%@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="296"/>
+        <location filename="../../Store/Store.cpp" line="304"/>
         <source>History could not be read: %@</source>
         <translation>履歴を読み込めませんでした：%@</translation>
     </message>
@@ -3708,27 +3707,27 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>%@ にマーク</translation>
     </message>
     <message>
-        <location filename="../../Store/Stretches.cpp" line="83"/>
+        <location filename="../../Store/Stretches.cpp" line="84"/>
         <source>Mark deleted</source>
         <translation>マークを削除しました</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="191"/>
+        <location filename="../../Store/Taming.cpp" line="196"/>
         <source>Removed the rule for %@, but it stays slowed until it restarts</source>
         <translation>%@ のルールを削除しましたが、再起動するまで低速のままです</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="192"/>
+        <location filename="../../Store/Taming.cpp" line="197"/>
         <source>Removed the rule for %@</source>
         <translation>%@ のルールを削除しました</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="202"/>
+        <location filename="../../Store/Taming.cpp" line="207"/>
         <source>%@ will slow down when it&apos;s not in front</source>
         <translation>%@ は前面にないとき低速化します</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="203"/>
+        <location filename="../../Store/Taming.cpp" line="208"/>
         <source>%@ will pause when it&apos;s not in front</source>
         <translation>%@ は前面にないとき一時停止します</translation>
     </message>
@@ -3750,22 +3749,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::StretchButton</name>
     <message>
-        <location filename="../../Sheets/StretchButton.cpp" line="55"/>
+        <location filename="../../Sheets/Reports/StretchButton.cpp" line="54"/>
         <source>Mark a stretch</source>
         <translation>区間をマーク</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchButton.cpp" line="56"/>
+        <location filename="../../Sheets/Reports/StretchButton.cpp" line="55"/>
         <source>End</source>
         <translation>終了</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchButton.cpp" line="57"/>
+        <location filename="../../Sheets/Reports/StretchButton.cpp" line="56"/>
         <source>End this stretch and see its summary</source>
         <translation>この区間を終了して概要を表示</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchButton.cpp" line="58"/>
+        <location filename="../../Sheets/Reports/StretchButton.cpp" line="57"/>
         <source>Mark a stretch of time: Qel sums up what happened between start and end</source>
         <translation>期間をマーク：開始から終了までの出来事を Qel がまとめます</translation>
     </message>
@@ -3773,58 +3772,58 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::StretchSheet</name>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="66"/>
+        <location filename="../../Sheets/Reports/StretchSheet.cpp" line="66"/>
         <source>Marks stay on the outside of the ring so you can look back.</source>
         <translation>マークはリングの外側に残るので、あとで振り返れます。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="84"/>
+        <location filename="../../Sheets/Reports/StretchSheet.cpp" line="87"/>
         <source>Name this stretch</source>
         <translation>この区間に名前を付ける</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="98"/>
+        <location filename="../../Sheets/Reports/StretchSheet.cpp" line="101"/>
         <source>CPU peak</source>
         <translation>CPU ピーク</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="99"/>
+        <location filename="../../Sheets/Reports/StretchSheet.cpp" line="102"/>
         <source>CPU average</source>
         <translation>CPU 平均</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="100"/>
+        <location filename="../../Sheets/Reports/StretchSheet.cpp" line="103"/>
         <source>Energy used</source>
         <translation>エネルギー消費</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="108"/>
+        <location filename="../../Sheets/Reports/StretchSheet.cpp" line="111"/>
         <source>CPU usage during this stretch</source>
         <translation>この区間の CPU 使用率</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="117"/>
+        <location filename="../../Sheets/Reports/StretchSheet.cpp" line="120"/>
         <source>Who used the most</source>
         <translation>最も多く使ったもの</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="132"/>
+        <location filename="../../Sheets/Reports/StretchSheet.cpp" line="135"/>
         <source>Other marks that day</source>
         <translation>その日のほかのマーク</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="154"/>
-        <location filename="../../Sheets/StretchSheet.cpp" line="158"/>
+        <location filename="../../Sheets/Reports/StretchSheet.cpp" line="157"/>
+        <location filename="../../Sheets/Reports/StretchSheet.cpp" line="161"/>
         <source>Delete this mark</source>
         <translation>このマークを削除</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="157"/>
+        <location filename="../../Sheets/Reports/StretchSheet.cpp" line="160"/>
         <source>Delete this mark?</source>
         <translation>このマークを削除しますか？</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="158"/>
+        <location filename="../../Sheets/Reports/StretchSheet.cpp" line="161"/>
         <source>This can&apos;t be undone.</source>
         <translation>元に戻すことはできません。</translation>
     </message>
@@ -3832,22 +3831,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::TameControl</name>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="65"/>
+        <location filename="../../Processes/TameControl.cpp" line="70"/>
         <source>When not in front</source>
         <translation>前面にないとき</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="69"/>
+        <location filename="../../Processes/TameControl.cpp" line="74"/>
         <source>Leave alone</source>
         <translation>何もしない</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="69"/>
+        <location filename="../../Processes/TameControl.cpp" line="74"/>
         <source>Slow down</source>
         <translation>低速化</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="69"/>
+        <location filename="../../Processes/TameControl.cpp" line="74"/>
         <source>Pause</source>
         <translation>一時停止</translation>
     </message>
@@ -3855,7 +3854,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::TameRuleRow</name>
     <message>
-        <location filename="../../Sheets/TameRuleRow.cpp" line="39"/>
+        <location filename="../../Sheets/Settings/TameRuleRow.cpp" line="38"/>
         <source>Remove</source>
         <translation>削除</translation>
     </message>
@@ -3863,7 +3862,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::TameRulesSection</name>
     <message>
-        <location filename="../../Sheets/TameRulesSection.cpp" line="26"/>
+        <location filename="../../Sheets/Settings/TameRulesSection.cpp" line="29"/>
         <source>When not in front</source>
         <translation>前面にないとき</translation>
     </message>
@@ -3879,17 +3878,17 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::TopBar</name>
     <message>
-        <location filename="../../Window/TopBar.cpp" line="20"/>
+        <location filename="../../Window/TopBar.cpp" line="19"/>
         <source>What just happened: replay the last 60 seconds (Ctrl+Alt+E)</source>
         <translation>今の出来事：過去 60 秒間を再生（Ctrl+Alt+E）</translation>
     </message>
     <message>
-        <location filename="../../Window/TopBar.cpp" line="21"/>
+        <location filename="../../Window/TopBar.cpp" line="20"/>
         <source>What just happened</source>
         <translation>今の出来事</translation>
     </message>
     <message>
-        <location filename="../../Window/TopBar.cpp" line="22"/>
+        <location filename="../../Window/TopBar.cpp" line="21"/>
         <source>Settings</source>
         <translation>設定</translation>
     </message>
@@ -4012,7 +4011,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::WakeRow</name>
     <message>
-        <location filename="../../Pages/WakeRow.cpp" line="57"/>
+        <location filename="../../Pages/Energy/WakeRow.cpp" line="57"/>
         <source>Details</source>
         <translation>詳細</translation>
     </message>
@@ -4029,13 +4028,13 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
     <name>std</name>
     <message>
         <location filename="../../History/InsightReplay.cpp" line="28"/>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="53"/>
+        <location filename="../../Sheets/Reports/IncidentSheet.cpp" line="52"/>
         <source>just now</source>
         <translation>たった今</translation>
     </message>
     <message>
         <location filename="../../History/InsightReplay.cpp" line="29"/>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="54"/>
+        <location filename="../../Sheets/Reports/IncidentSheet.cpp" line="53"/>
         <source>%@ s ago</source>
         <translation>%@ 秒前</translation>
     </message>
@@ -4070,152 +4069,152 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>%@ 時間以上未使用</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="83"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="83"/>
         <source>Automatic</source>
         <translation>自動</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="84"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="84"/>
         <source>Logo</source>
         <translation>ロゴ</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="85"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="85"/>
         <source>Load ring</source>
         <translation>負荷リング</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="86"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="86"/>
         <source>Bars</source>
         <translation>バー</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="87"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="87"/>
         <source>Gauge</source>
         <translation>メーター</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="88"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="88"/>
         <source>Line</source>
         <translation>折れ線</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="89"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="89"/>
         <source>Dot</source>
         <translation>ドット</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="90"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="90"/>
         <source>Cat</source>
         <translation>猫</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="91"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="91"/>
         <source>Dog</source>
         <translation>犬</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="92"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="92"/>
         <source>Slime</source>
         <translation>スライム</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="93"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="93"/>
         <source>Drop</source>
         <translation>しずく</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="94"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="94"/>
         <source>Coffee</source>
         <translation>コーヒー</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="95"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="95"/>
         <source>Newton&apos;s cradle</source>
         <translation>ニュートンのゆりかご</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="96"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="96"/>
         <source>Engine</source>
         <translation>エンジン</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="97"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="97"/>
         <source>Mochi</source>
         <translation>お餅</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="104"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="104"/>
         <source>The Qel logo, turning into the load ring when the CPU is busy</source>
         <translation>Qel のロゴ。CPU が高負荷になると負荷リングに変わります</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="105"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="105"/>
         <source>Always the Qel logo</source>
         <translation>常に Qel のロゴ</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="106"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="106"/>
         <source>CPU usage over the last 20 seconds, as a ring</source>
         <translation>過去 20 秒間の CPU 使用率（リング）</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="107"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="107"/>
         <source>CPU usage over the last 9 seconds, as bars</source>
         <translation>過去 9 秒間の CPU 使用率（バー）</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="108"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="108"/>
         <source>An arc that fills up to the current CPU usage</source>
         <translation>現在の CPU 使用率まで満ちる円弧</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="109"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="109"/>
         <source>CPU usage over the last 20 seconds, as a line</source>
         <translation>過去 20 秒間の CPU 使用率（折れ線）</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="110"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="110"/>
         <source>A dot that grows as the CPU gets busier</source>
         <translation>CPU の負荷が高いほど大きくなるドット</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="111"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="111"/>
         <source>A running cat that speeds up as the CPU gets busier</source>
         <translation>CPU の負荷が高いほど速く走る猫</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="112"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="112"/>
         <source>A running dog that speeds up as the CPU gets busier</source>
         <translation>CPU の負荷が高いほど速く走る犬</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="113"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="113"/>
         <source>A slime that stretches faster as the CPU gets busier</source>
         <translation>CPU の負荷が高いほど速く伸び縮みするスライム</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="114"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="114"/>
         <source>A drop that ripples faster as the CPU gets busier</source>
         <translation>CPU の負荷が高いほど速く波紋が広がるしずく</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="115"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="115"/>
         <source>A cup of coffee that steams faster as the CPU gets busier</source>
         <translation>CPU の負荷が高いほど湯気が速く立つコーヒー</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="116"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="116"/>
         <source>A Newton&apos;s cradle that swings faster as the CPU gets busier</source>
         <translation>CPU の負荷が高いほど速く揺れるニュートンのゆりかご</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="117"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="117"/>
         <source>An engine that runs faster as the CPU gets busier</source>
         <translation>CPU の負荷が高いほど速く回るエンジン</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="118"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="118"/>
         <source>A mochi being pounded faster as the CPU gets busier</source>
         <translation>CPU の負荷が高いほど速くつかれるお餅</translation>
     </message>
@@ -4241,7 +4240,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
     </message>
     <message>
         <location filename="../../MenuBar/PanelFacts.cpp" line="36"/>
-        <location filename="../../Sheets/SleepReport.cpp" line="38"/>
+        <location filename="../../Sheets/Reports/SleepReport.cpp" line="38"/>
         <source>On AC power</source>
         <translation>AC 電源</translation>
     </message>
@@ -4295,144 +4294,144 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>%@ のバッテリー残量低下</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="37"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="37"/>
         <source>Load average %.2f</source>
         <translation>ロードアベレージ %.2f</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="38"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="38"/>
         <source>%@, %@ is using the most</source>
         <translation>%@、最も多く使っているのは %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="39"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="39"/>
         <source>%@, %@</source>
         <translation>%@、%@</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="89"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="89"/>
         <source>System</source>
         <translation>システム</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="90"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="90"/>
         <source>Internal</source>
         <translation>内蔵</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="90"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="90"/>
         <source>External</source>
         <translation>外部</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="54"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="54"/>
         <source>Whole-computer power, measured by the battery.</source>
         <translation>バッテリーで測定したコンピューター全体の電力です。</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="56"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="55"/>
         <source>Measured energy isn&apos;t available. This is estimated from CPU usage.</source>
         <translation>実測のエネルギーは取得できません。CPU 使用率から推定しています。</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="62"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="61"/>
         <location filename="../../Samplers/ProcessName.cpp" line="52"/>
         <source>Process %@</source>
         <translation>プロセス %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="68"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="67"/>
         <source>Unavailable</source>
         <translation>取得不可</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="41"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="40"/>
         <source>GPU usage isn&apos;t available on this computer. It can be read from AMD graphics and from NVIDIA&apos;s driver.</source>
         <translation>このコンピューターでは GPU 使用率を取得できません。AMD のグラフィックスと NVIDIA のドライバーから読み取れます。</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="44"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="43"/>
         <source>The GPU is close to full load. That&apos;s normal while rendering, exporting video or gaming.</source>
         <translation>GPU はほぼフル稼働です。レンダリング、動画の書き出し、ゲーム中なら正常です。</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="45"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="44"/>
         <source>The GPU is working, with headroom left.</source>
         <translation>GPU は稼働中ですが、まだ余裕があります。</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="46"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="45"/>
         <source>The GPU is mostly idle.</source>
         <translation>GPU はほとんどアイドルです。</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="37"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="36"/>
         <source>Memory has run short. Quit the apps using the most first.</source>
         <translation>メモリが不足しています。使用量の多いアプリから終了してください。</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="39"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="38"/>
         <source>The system is compressing memory. Quitting apps you aren&apos;t using makes switching smoother.</source>
         <translation>システムがメモリを圧縮しています。使っていないアプリを終了すると切り替えが快適になります。</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="40"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="39"/>
         <source>There&apos;s enough memory. Nothing to do.</source>
         <translation>メモリは十分です。対処は不要です。</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="47"/>
+        <location filename="../../Pages/Memory/MemoryAdviceCard.cpp" line="48"/>
         <source>Quitting these apps you aren&apos;t using frees the most memory.</source>
         <translation>使っていないこれらのアプリを終了すると、最も多くのメモリを解放できます。</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="48"/>
+        <location filename="../../Pages/Memory/MemoryAdviceCard.cpp" line="49"/>
         <source>No background apps worth quitting. Most memory is used by the app you&apos;re using, or by the system.</source>
         <translation>終了したほうがよいバックグラウンドアプリはありません。メモリの大半は使用中のアプリかシステムが使っています。</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="55"/>
+        <location filename="../../Pages/Memory/MemoryAdviceCard.cpp" line="56"/>
         <source>Quit these %n and free about %@</source>
         <translation>
             <numerusform>これらの %n を終了して約 %@ を解放</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/PortList.cpp" line="49"/>
+        <location filename="../../Pages/Network/PortList.cpp" line="49"/>
         <source>%n ports, %@ open to the local network</source>
         <translation>
             <numerusform>%n 個のポート、うち %@ 個がローカルネットワークに公開</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/PortList.cpp" line="50"/>
+        <location filename="../../Pages/Network/PortList.cpp" line="50"/>
         <source>%n ports</source>
         <translation>
             <numerusform>%n 個のポート</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/PortList.cpp" line="55"/>
+        <location filename="../../Pages/Network/PortList.cpp" line="55"/>
         <source>Reading listening ports…</source>
         <translation>待ち受けポートを読み込み中…</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortList.cpp" line="56"/>
+        <location filename="../../Pages/Network/PortList.cpp" line="56"/>
         <source>Listening ports can&apos;t be read because the system lsof command can&apos;t be run.</source>
         <translation>システムの lsof コマンドを実行できないため、待ち受けポートを読み取れません。</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortList.cpp" line="58"/>
+        <location filename="../../Pages/Network/PortList.cpp" line="58"/>
         <source>No process under your account is listening on a port right now.</source>
         <translation>現在、自分のアカウントでポートを待ち受けているプロセスはありません。</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortList.cpp" line="60"/>
+        <location filename="../../Pages/Network/PortList.cpp" line="60"/>
         <source>No process under your account is listening on port %@. A system service may still be using it.</source>
         <translation>自分のアカウントでポート %@ を待ち受けているプロセスはありません。システムサービスが使用している可能性はあります。</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortList.cpp" line="62"/>
+        <location filename="../../Pages/Network/PortList.cpp" line="62"/>
         <source>No listening process has “%@” in its name.</source>
         <translation>名前に「%@」を含む待ち受けプロセスはありません。</translation>
     </message>
@@ -4496,12 +4495,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>%@ は、別のアプリに切り替えた後に自動で低速化または一時停止できます。省電力になり、前面のアプリも快適に動きます。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TameRulesSection.cpp" line="20"/>
+        <location filename="../../Sheets/Settings/TameRulesSection.cpp" line="19"/>
         <source>Pauses after you switch away</source>
         <translation>切り替え後に一時停止</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TameRulesSection.cpp" line="20"/>
+        <location filename="../../Sheets/Settings/TameRulesSection.cpp" line="19"/>
         <source>Slows down after you switch away</source>
         <translation>切り替え後に低速化</translation>
     </message>
@@ -4531,34 +4530,34 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>不明</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/AlertsTab.cpp" line="29"/>
+        <location filename="../../Sheets/Settings/AlertsTab.cpp" line="29"/>
         <source>%n alerts on. </source>
         <translation>
             <numerusform>%n 件のアラートがオン。 </numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="30"/>
+        <location filename="../../Sheets/Settings/AlertsTab.cpp" line="30"/>
         <source>Alerts appear in the Qel window and as desktop notifications.</source>
         <translation>アラートは Qel のウインドウとデスクトップ通知に表示されます。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="31"/>
+        <location filename="../../Sheets/Settings/AlertsTab.cpp" line="31"/>
         <source>No notification service is running on this desktop, so alerts only appear in the Qel window.</source>
         <translation>このデスクトップでは通知サービスが動いていないため、アラートは Qel のウインドウにだけ表示されます。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="42"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="41"/>
         <source>Deletes every recorded day with its marks and app usage, the recorded sleeps and stretches, and the usual baseline. Settings and rules are kept. This can&apos;t be undone.</source>
         <translation>記録したすべての日（マークとアプリの使用状況を含む）、記録したスリープと区間、いつもの基準値を削除します。設定とルールは残ります。この操作は取り消せません。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="67"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="67"/>
         <source>less than 1 MB</source>
         <translation>1 MB 未満</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="55"/>
+        <location filename="../../Sheets/Reports/IncidentSheet.cpp" line="54"/>
         <source>Peak %@% (%@), average %@%</source>
         <translation>ピーク %@%（%@）、平均 %@%</translation>
     </message>
@@ -4568,38 +4567,38 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>ライセンスのテキストを読み込めませんでした。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepReport.cpp" line="24"/>
+        <location filename="../../Sheets/Reports/SleepReport.cpp" line="24"/>
         <source>Battery dropped %@% while asleep</source>
         <translation>スリープ中にバッテリーが %@% 減少</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepReport.cpp" line="25"/>
+        <location filename="../../Sheets/Reports/SleepReport.cpp" line="25"/>
         <source>Slept %@</source>
         <translation>%@ スリープ</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepReport.cpp" line="45"/>
-        <location filename="../../Sheets/StretchReport.cpp" line="17"/>
+        <location filename="../../Sheets/Reports/SleepReport.cpp" line="45"/>
+        <location filename="../../Sheets/Reports/StretchReport.cpp" line="17"/>
         <source>%@ s</source>
         <translation>%@ 秒</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepReport.cpp" line="49"/>
+        <location filename="../../Sheets/Reports/SleepReport.cpp" line="49"/>
         <source>awake for %@</source>
         <translation>復帰 %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchReport.cpp" line="22"/>
+        <location filename="../../Sheets/Reports/StretchReport.cpp" line="22"/>
         <source>That is %@× the usual for this time of day.</source>
         <translation>この時間帯のいつもの %@ 倍です。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchReport.cpp" line="23"/>
+        <location filename="../../Sheets/Reports/StretchReport.cpp" line="23"/>
         <source>That is about the usual for this time of day.</source>
         <translation>この時間帯のいつもとほぼ同じです。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchReport.cpp" line="33"/>
+        <location filename="../../Sheets/Reports/StretchReport.cpp" line="33"/>
         <source>%@–%@, lasted %@.</source>
         <translation>%@〜%@、%@ 継続。</translation>
     </message>

@@ -30,97 +30,97 @@
     </message>
     <message>
         <location filename="../../App/SampleReport.cpp" line="69"/>
-        <location filename="../../Pages/BubbleModel.cpp" line="25"/>
+        <location filename="../../Pages/Memory/BubbleModel.cpp" line="25"/>
         <source>Compressed</source>
         <translation>압축</translation>
     </message>
     <message>
         <location filename="../../App/SampleReport.cpp" line="68"/>
-        <location filename="../../Pages/BubbleModel.cpp" line="26"/>
+        <location filename="../../Pages/Memory/BubbleModel.cpp" line="26"/>
         <source>Kernel &amp; locked</source>
         <translation>커널 및 고정</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="67"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="67"/>
         <source>%@ available</source>
         <translation>%@ 사용 가능</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="71"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="71"/>
         <source>%@ used of %@</source>
         <translation>%2$@ 중 %1$@ 사용</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="77"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="76"/>
         <source>No battery</source>
         <translation>배터리 없음</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="78"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="77"/>
         <source>On battery</source>
         <translation>배터리 사용 중</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="78"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="77"/>
         <source>On AC power</source>
         <translation>전원 연결됨</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="79"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="78"/>
         <source>, charging</source>
         <translation>, 충전 중</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="80"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="81"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="79"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="80"/>
         <source>Unavailable</source>
         <translation>사용할 수 없음</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="84"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="83"/>
         <source>Not charging</source>
         <translation>충전 안 함</translation>
     </message>
     <message>
         <location filename="../../App/SampleReport.cpp" line="150"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="98"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="97"/>
         <source>Process %@</source>
         <translation>프로세스 %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="99"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="98"/>
         <source>Keeping the display on</source>
         <translation>디스플레이를 켜 두는 중</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="100"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="99"/>
         <source>Keeps the computer awake when idle or with the lid closed</source>
         <translation>유휴 상태이거나 덮개를 닫아도 컴퓨터를 깨어 있게 합니다</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewFacts.cpp" line="21"/>
+        <location filename="../../Window/Overview/OverviewFacts.cpp" line="20"/>
         <source>Thermal state: %@</source>
         <translation>발열 상태: %@</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewFacts.cpp" line="26"/>
+        <location filename="../../Window/Overview/OverviewFacts.cpp" line="25"/>
         <source>Battery %@%</source>
         <translation>배터리 %@%</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewFacts.cpp" line="27"/>
+        <location filename="../../Window/Overview/OverviewFacts.cpp" line="26"/>
         <source>, on AC power</source>
         <translation>, 전원 연결됨</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewFacts.cpp" line="33"/>
+        <location filename="../../Window/Overview/OverviewFacts.cpp" line="32"/>
         <source>%@ disk free</source>
         <translation>디스크 여유 %@</translation>
     </message>
     <message>
         <location filename="../../Kit/PageTable.cpp" line="20"/>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="50"/>
-        <location filename="../../Window/OverviewFacts.cpp" line="40"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="49"/>
+        <location filename="../../Window/Overview/OverviewFacts.cpp" line="39"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
@@ -128,39 +128,38 @@
         <location filename="../../App/SampleReport.cpp" line="61"/>
         <location filename="../../App/SampleReport.cpp" line="94"/>
         <location filename="../../Kit/PageTable.cpp" line="33"/>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="52"/>
-        <location filename="../../Window/OverviewFacts.cpp" line="43"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="51"/>
+        <location filename="../../Window/Overview/OverviewFacts.cpp" line="42"/>
         <source>Memory</source>
         <translation>메모리</translation>
     </message>
     <message>
         <location filename="../../App/SampleReport.cpp" line="77"/>
         <location filename="../../Kit/PageTable.cpp" line="46"/>
-        <location filename="../../Window/OverviewFacts.cpp" line="45"/>
+        <location filename="../../Window/Overview/OverviewFacts.cpp" line="44"/>
         <source>Network</source>
         <translation>네트워크</translation>
     </message>
     <message>
         <location filename="../../App/SampleReport.cpp" line="82"/>
         <location filename="../../Kit/PageTable.cpp" line="40"/>
-        <location filename="../../Window/OverviewFacts.cpp" line="46"/>
+        <location filename="../../Window/Overview/OverviewFacts.cpp" line="45"/>
         <source>Disk</source>
         <translation>디스크</translation>
     </message>
     <message>
         <location filename="../../Kit/PageTable.cpp" line="53"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="55"/>
-        <location filename="../../Window/OverviewFacts.cpp" line="48"/>
+        <location filename="../../Window/Overview/OverviewFacts.cpp" line="47"/>
         <source>Energy</source>
         <translation>에너지</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="55"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="57"/>
         <source>Energy (est.)</source>
         <translation>에너지(추정)</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="65"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="67"/>
         <source>Unknown path</source>
         <translation>알 수 없는 경로</translation>
     </message>
@@ -534,258 +533,258 @@
         <translation>이름 없음</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="24"/>
+        <location filename="../../Sheets/Settings/AlertsTab.cpp" line="24"/>
         <source>Whole computer</source>
         <translation>컴퓨터 전체</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="24"/>
+        <location filename="../../Sheets/Settings/AlertsTab.cpp" line="24"/>
         <source>Temperature and battery</source>
         <translation>온도 및 배터리</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="24"/>
+        <location filename="../../Sheets/Settings/AlertsTab.cpp" line="24"/>
         <source>Single process</source>
         <translation>개별 프로세스</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="40"/>
+        <location filename="../../Sheets/Settings/AlertsTab.cpp" line="42"/>
         <source>When these things happen, Qel tells you which process it is and what to do. Short spikes won&apos;t bother you.</source>
         <translation>이런 일이 생기면 Qel이 어떤 프로세스인지, 무엇을 하면 되는지 알려 줍니다. 잠깐의 급증으로는 알리지 않습니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="49"/>
-        <location filename="../../Sheets/AlertsTab.cpp" line="50"/>
+        <location filename="../../Sheets/Settings/AlertsTab.cpp" line="51"/>
+        <location filename="../../Sheets/Settings/AlertsTab.cpp" line="52"/>
         <source>Pause alerts for 1 hour</source>
         <translation>1시간 동안 알림 일시 중지</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="49"/>
+        <location filename="../../Sheets/Settings/AlertsTab.cpp" line="51"/>
         <source>No alerts appear while paused. They resume automatically.</source>
         <translation>일시 중지 중에는 알림이 표시되지 않습니다. 자동으로 재개됩니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/BackgroundTab.cpp" line="17"/>
-        <location filename="../../Sheets/BackgroundTab.cpp" line="20"/>
+        <location filename="../../Sheets/Settings/BackgroundTab.cpp" line="17"/>
+        <location filename="../../Sheets/Settings/BackgroundTab.cpp" line="20"/>
         <source>Quiet mode</source>
         <translation>조용한 모드</translation>
     </message>
     <message>
-        <location filename="../../Sheets/BackgroundTab.cpp" line="18"/>
+        <location filename="../../Sheets/Settings/BackgroundTab.cpp" line="18"/>
         <source>Drops processes that are not in front, have no window and use a lot of CPU to background priority. Restored when you turn this off or quit Qel.</source>
         <translation>앞에 있지 않고 창이 없으며 CPU를 많이 쓰는 프로세스를 백그라운드 우선순위로 내립니다. 이 옵션을 끄거나 Qel을 종료하면 복원됩니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="47"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="46"/>
         <source>Erase all history?</source>
         <translation>모든 기록을 지우시겠습니까?</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="48"/>
-        <location filename="../../Sheets/DataTab.cpp" line="116"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="47"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="122"/>
         <source>Erase all history</source>
         <translation>모든 기록 지우기</translation>
     </message>
     <message>
-        <location filename="../../Kit/AskFirst.cpp" line="17"/>
+        <location filename="../../Kit/Widgets/AskFirst.cpp" line="17"/>
         <source>Cancel</source>
         <translation>취소</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="76"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="80"/>
         <source>Show in File Manager</source>
         <translation>파일 관리자에서 보기</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="82"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="86"/>
         <source>The history folder could not be opened</source>
         <translation>기록 폴더를 열 수 없음</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="84"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="88"/>
         <source>History</source>
         <translation>기록</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="93"/>
-        <location filename="../../Sheets/DataTab.cpp" line="94"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="97"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="98"/>
         <source>Keep history for</source>
         <translation>기록 보관 기간</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="93"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="97"/>
         <source>Older days are deleted automatically. The usual baseline is kept.</source>
         <translation>오래된 날은 자동으로 삭제됩니다. 평소 기준은 유지됩니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="87"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="91"/>
         <source>7 days</source>
         <translation>7일</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/DataTab.cpp" line="35"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="34"/>
         <source>Stored in a database on this computer only. %n days recorded, using %@.</source>
         <translation>
             <numerusform>이 컴퓨터의 데이터베이스에만 저장됩니다. %n일 기록, %@ 사용 중.</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="59"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="59"/>
         <source>Keep history for %@?</source>
         <translation>기록을 %@ 동안만 보관하시겠습니까?</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="60"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="60"/>
         <source>Days older than that are deleted now. This can&apos;t be undone.</source>
         <translation>그보다 오래된 날은 지금 삭제됩니다. 되돌릴 수 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="60"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="60"/>
         <source>Delete older days</source>
         <translation>오래된 날 삭제</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="88"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="92"/>
         <source>30 days</source>
         <translation>30일</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="89"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="93"/>
         <source>90 days</source>
         <translation>90일</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="90"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="94"/>
         <source>1 year</source>
         <translation>1년</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="91"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="95"/>
         <source>Forever</source>
         <translation>계속</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/DataTab.cpp" line="102"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="108"/>
         <source>%n days collected. After 3 days the ring shows a reference line.</source>
         <translation>
             <numerusform>%n일 수집됨. 3일이 지나면 링에 기준선이 표시됩니다.</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="104"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="110"/>
         <source>Usual baseline</source>
         <translation>평소 기준</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="113"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="119"/>
         <source>Erase…</source>
         <translation>지우기…</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="36"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="46"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="36"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="46"/>
         <source>Follow system</source>
         <translation>시스템 설정 따르기</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="38"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="40"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="38"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="40"/>
         <source>Interface language</source>
         <translation>인터페이스 언어</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="39"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="39"/>
         <source>Follow system uses the first of your system languages that Qel supports, or English if there is none.</source>
         <translation>시스템 설정 따르기는 시스템 언어 중 Qel이 지원하는 첫 번째 언어를 사용하며, 없으면 영어를 사용합니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="44"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="49"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="44"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="50"/>
         <source>Appearance</source>
         <translation>모양</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="46"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="46"/>
         <source>Light</source>
         <translation>밝게</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="46"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="46"/>
         <source>Dark</source>
         <translation>어둡게</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="49"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="50"/>
         <source>Follow system switches with your desktop&apos;s appearance.</source>
         <translation>시스템 설정 따르기를 선택하면 데스크톱 모양에 맞춰 바뀝니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="53"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="54"/>
         <source>Replay shortcut</source>
         <translation>다시 보기 단축키</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="54"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="55"/>
         <source>Press it in any app to replay the last 60 seconds. It can&apos;t be changed yet.</source>
         <translation>어느 앱에서든 누르면 최근 60초를 다시 봅니다. 아직 변경할 수 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="59"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="60"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="60"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="61"/>
         <source>Tab bar numbers</source>
         <translation>탭 막대 수치</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="68"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="70"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="71"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="73"/>
         <source>Show load in the taskbar icon</source>
         <translation>작업 표시줄 아이콘에 부하 표시</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="69"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="72"/>
         <source>The water in the taskbar icon rises with CPU usage, and the icon turns warm when the processor is busy.</source>
         <translation>작업 표시줄 아이콘의 물은 CPU 사용량에 따라 차오르고, 프로세서가 바쁘면 아이콘이 따뜻한 색으로 바뀝니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="73"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="74"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="75"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="76"/>
         <source>Open at login</source>
         <translation>로그인 시 열기</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="73"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="75"/>
         <source>Starts Qel in the tray when you log in.</source>
         <translation>로그인하면 Qel을 시스템 트레이에서 시작합니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="77"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="79"/>
         <source>Open at login could not be changed</source>
         <translation>로그인 시 열기 설정을 바꿀 수 없음</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="84"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="88"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="86"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="90"/>
         <source>Check for updates automatically</source>
         <translation>업데이트 자동 확인</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="89"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="91"/>
         <source>Qel looks for a new version about once a day and tells you when there is one.</source>
         <translation>Qel은 하루에 한 번쯤 새 버전을 찾아보고, 있으면 알려 줍니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="90"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="92"/>
         <source>This build of Qel names no update feed, so it can&apos;t look for new versions.</source>
         <translation>이 Qel 빌드에는 업데이트 피드가 지정되어 있지 않아 새 버전을 찾을 수 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="93"/>
-        <location filename="../../Sheets/GeneralTab.cpp" line="97"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="95"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="99"/>
         <source>Receive Beta updates</source>
         <translation>베타 업데이트 받기</translation>
     </message>
     <message>
-        <location filename="../../Sheets/GeneralTab.cpp" line="98"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="100"/>
         <source>Get early access to upcoming versions and continue receiving stable updates.</source>
         <translation>출시 예정 버전을 먼저 사용하면서 안정 버전 업데이트도 계속 받습니다.</translation>
     </message>
@@ -845,133 +844,133 @@
         <translation>Qel의 기호는 Material Design Authors의 Material Icons 글꼴에서 가져왔으며 Apache 라이선스 2.0에 따라 사용합니다. 글꼴 제작자는 Qel과 관련이 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="44"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="43"/>
         <source>Show in the tray</source>
         <translation>시스템 트레이에 표시</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="45"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="44"/>
         <source>Pick any combination. With none selected, only the icon is shown.</source>
         <translation>원하는 대로 조합하세요. 아무것도 선택하지 않으면 아이콘만 표시됩니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="49"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="48"/>
         <source>Icon</source>
         <translation>아이콘</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="53"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="52"/>
         <source>Net speed</source>
         <translation>네트워크 속도</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="79"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="81"/>
         <source>Icon style</source>
         <translation>아이콘 스타일</translation>
     </message>
     <message>
-        <location filename="../../Sheets/MenuBarTab.cpp" line="122"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="122"/>
         <source>Preview</source>
         <translation>미리 보기</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterRing.cpp" line="79"/>
+        <location filename="../../Sheets/Export/PosterRing.cpp" line="79"/>
         <source>0:00</source>
         <translation>0:00</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterRing.cpp" line="79"/>
+        <location filename="../../Sheets/Export/PosterRing.cpp" line="79"/>
         <source>6:00</source>
         <translation>6:00</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterRing.cpp" line="79"/>
+        <location filename="../../Sheets/Export/PosterRing.cpp" line="79"/>
         <source>12:00</source>
         <translation>12:00</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterRing.cpp" line="79"/>
+        <location filename="../../Sheets/Export/PosterRing.cpp" line="79"/>
         <source>18:00</source>
         <translation>18:00</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="95"/>
+        <location filename="../../Sheets/Export/PosterView.cpp" line="95"/>
         <source>Busiest moment</source>
         <translation>가장 바빴던 순간</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="106"/>
+        <location filename="../../Sheets/Export/PosterView.cpp" line="106"/>
         <source>Time recorded</source>
         <translation>기록된 시간</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="107"/>
+        <location filename="../../Sheets/Export/PosterView.cpp" line="107"/>
         <source>CPU, daily average</source>
         <translation>CPU, 일 평균</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="108"/>
-        <location filename="../../Window/RingLegend.cpp" line="23"/>
+        <location filename="../../Sheets/Export/PosterView.cpp" line="108"/>
+        <location filename="../../Window/Overview/RingLegend.cpp" line="24"/>
         <source>Worth a look</source>
         <translation>살펴볼 항목</translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="148"/>
+        <location filename="../../Sheets/Export/PosterView.cpp" line="148"/>
         <source>, </source>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../../Sheets/PosterView.cpp" line="150"/>
+        <location filename="../../Sheets/Export/PosterView.cpp" line="150"/>
         <source>Most used: %@</source>
         <translation>가장 많이 사용: %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="31"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="30"/>
         <source>30 s</source>
         <translation>30초</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="31"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="30"/>
         <source>1 min</source>
         <translation>1분</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="31"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="30"/>
         <source>2 min</source>
         <translation>2분</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="31"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="30"/>
         <source>5 min</source>
         <translation>5분</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="31"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="30"/>
         <source>10 min</source>
         <translation>10분</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.hpp" line="28"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.hpp" line="28"/>
         <source>General</source>
         <translation>일반</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.hpp" line="29"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.hpp" line="29"/>
         <source>Tray</source>
         <translation>트레이</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.hpp" line="30"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.hpp" line="30"/>
         <source>Alerts</source>
         <translation>알림</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.hpp" line="31"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.hpp" line="31"/>
         <source>Background rules</source>
         <translation>백그라운드 규칙</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.hpp" line="32"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.hpp" line="32"/>
         <source>Data</source>
         <translation>데이터</translation>
     </message>
@@ -1001,64 +1000,64 @@
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../Window/RingLegend.cpp" line="23"/>
+        <location filename="../../Window/Overview/RingLegend.cpp" line="24"/>
         <source>System events</source>
         <translation>시스템 이벤트</translation>
     </message>
     <message>
-        <location filename="../../Window/RingLegend.cpp" line="23"/>
+        <location filename="../../Window/Overview/RingLegend.cpp" line="24"/>
         <source>Marked by you</source>
         <translation>내가 표시함</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="8"/>
-        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="10"/>
+        <location filename="../../Sheets/Settings/TabValueStyleMeta.cpp" line="8"/>
+        <location filename="../../Sheets/Settings/TabValueStyleMeta.cpp" line="10"/>
         <source>Always</source>
         <translation>항상</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="11"/>
+        <location filename="../../Sheets/Settings/TabValueStyleMeta.cpp" line="11"/>
         <source>On hover</source>
         <translation>포인터를 올릴 때</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="12"/>
+        <location filename="../../Sheets/Settings/TabValueStyleMeta.cpp" line="12"/>
         <source>When unusual</source>
         <translation>평소와 다를 때</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="13"/>
+        <location filename="../../Sheets/Settings/TabValueStyleMeta.cpp" line="13"/>
         <source>Load lines</source>
         <translation>부하 선</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="14"/>
+        <location filename="../../Sheets/Settings/TabValueStyleMeta.cpp" line="14"/>
         <source>Current page</source>
         <translation>현재 페이지</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="20"/>
-        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="22"/>
+        <location filename="../../Sheets/Settings/TabValueStyleMeta.cpp" line="20"/>
+        <location filename="../../Sheets/Settings/TabValueStyleMeta.cpp" line="22"/>
         <source>Each tab shows its number all the time.</source>
         <translation>모든 탭에 수치를 항상 표시합니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="23"/>
+        <location filename="../../Sheets/Settings/TabValueStyleMeta.cpp" line="23"/>
         <source>Tabs show only their name. Point at one to see its number.</source>
         <translation>탭에는 이름만 표시됩니다. 포인터를 올리면 수치가 보입니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="24"/>
+        <location filename="../../Sheets/Settings/TabValueStyleMeta.cpp" line="24"/>
         <source>A dot appears on a tab when that part of your computer is unusually busy.</source>
         <translation>컴퓨터의 해당 부분이 평소와 달리 바쁘면 탭에 점이 나타납니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="25"/>
+        <location filename="../../Sheets/Settings/TabValueStyleMeta.cpp" line="25"/>
         <source>A short line under each tab grows as that part gets busier.</source>
         <translation>해당 부분이 바빠질수록 각 탭 아래의 짧은 선이 길어집니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TabValueStyleMeta.cpp" line="26"/>
+        <location filename="../../Sheets/Settings/TabValueStyleMeta.cpp" line="26"/>
         <source>Only the page you are on shows its number.</source>
         <translation>현재 페이지에만 수치를 표시합니다.</translation>
     </message>
@@ -1069,23 +1068,23 @@
         <translation>시스템</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="76"/>
+        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="76"/>
         <source>Now</source>
         <translation>지금</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingView.cpp" line="50"/>
+        <location filename="../../Window/Overview/DayRingView.cpp" line="49"/>
         <source>Asleep</source>
         <translation>절전 중</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingView.cpp" line="50"/>
+        <location filename="../../Window/Overview/DayRingView.cpp" line="49"/>
         <source>No history for this time</source>
         <translation>이 시간의 기록 없음</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingView.cpp" line="54"/>
-        <location filename="../../Window/DayRingView.cpp" line="55"/>
+        <location filename="../../Window/Overview/DayRingView.cpp" line="53"/>
+        <location filename="../../Window/Overview/DayRingView.cpp" line="54"/>
         <source>CPU, memory %@</source>
         <translation>CPU, 메모리 %@</translation>
     </message>
@@ -1098,33 +1097,33 @@
 <context>
     <name>qel::ActionBar</name>
     <message>
-        <location filename="../../Processes/ActionBar.cpp" line="46"/>
+        <location filename="../../Processes/ActionBar.cpp" line="49"/>
         <source>Cancel</source>
         <translation>취소</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ActionBar.cpp" line="64"/>
+        <location filename="../../Processes/ActionBar.cpp" line="67"/>
         <source>%n selected</source>
         <translation>
             <numerusform>%n개 선택됨</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ActionBar.cpp" line="66"/>
+        <location filename="../../Processes/ActionBar.cpp" line="69"/>
         <source>%n system processes will be skipped</source>
         <translation>
             <numerusform>시스템 프로세스 %n개는 건너뜁니다</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Processes/ActionBar.cpp" line="69"/>
+        <location filename="../../Processes/ActionBar.cpp" line="72"/>
         <source>End %n processes</source>
         <translation>
             <numerusform>프로세스 %n개 끝내기</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/ActionBar.cpp" line="65"/>
+        <location filename="../../Processes/ActionBar.cpp" line="68"/>
         <source>Unsaved changes may be lost</source>
         <translation>저장하지 않은 변경 사항이 사라질 수 있음</translation>
     </message>
@@ -1160,12 +1159,12 @@
 <context>
     <name>qel::BubbleFieldView</name>
     <message>
-        <location filename="../../Pages/BubbleFieldView.cpp" line="37"/>
+        <location filename="../../Pages/Memory/BubbleFieldView.cpp" line="39"/>
         <source>Memory bubble chart</source>
         <translation>메모리 버블 차트</translation>
     </message>
     <message>
-        <location filename="../../Pages/BubbleFieldView.cpp" line="64"/>
+        <location filename="../../Pages/Memory/BubbleFieldView.cpp" line="66"/>
         <source>%@ used</source>
         <translation>%@ 사용</translation>
     </message>
@@ -1173,74 +1172,74 @@
 <context>
     <name>qel::CPUPage</name>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="90"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="94"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="103"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="107"/>
         <source>User</source>
         <translation>사용자</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="104"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="108"/>
         <source>System</source>
         <translation>시스템</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="105"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="109"/>
         <source>Idle</source>
         <translation>유휴</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="108"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="112"/>
         <source>Performance</source>
         <translation>성능</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="109"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="113"/>
         <source>Efficiency</source>
         <translation>효율</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="122"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="126"/>
         <source>Last 60 seconds</source>
         <translation>최근 60초</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="122"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="126"/>
         <source>All cores combined</source>
         <translation>전체 코어</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="135"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="139"/>
         <source>Using the most</source>
         <translation>가장 많이 사용 중</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="135"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="139"/>
         <source>Click a name for details</source>
         <translation>이름을 클릭하면 세부 정보 표시</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/CPUPage.cpp" line="179"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="183"/>
         <source>%n processes</source>
         <translation>
             <numerusform>프로세스 %n개</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="180"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="184"/>
         <source>Load %.2f</source>
         <translation>부하 %.2f</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="191"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="195"/>
         <source>Each bar is a logical core. The contrasting segment on it marks its recent peak. The center shows the system thermal state.</source>
         <translation>각 막대는 논리 코어 하나입니다. 대비되는 구간이 최근 최고치를 표시합니다. 가운데에는 시스템 열 상태가 표시됩니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="193"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="197"/>
         <source>Each bar is a core. The contrasting segment on it marks its recent peak. The center shows the system thermal state.</source>
         <translation>각 막대는 코어 하나입니다. 대비되는 구간이 최근 최고치를 표시합니다. 가운데에는 시스템 열 상태가 표시됩니다.</translation>
     </message>
@@ -1282,34 +1281,34 @@
 <context>
     <name>qel::CoreFlowerView</name>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="50"/>
+        <location filename="../../Pages/CPU/CoreFlowerView.cpp" line="50"/>
         <source>Usage per core</source>
         <translation>코어별 사용량</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="59"/>
+        <location filename="../../Pages/CPU/CoreFlowerView.cpp" line="59"/>
         <source>Total usage %@</source>
         <translation>전체 사용량 %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="65"/>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="114"/>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="115"/>
+        <location filename="../../Pages/CPU/CoreFlowerView.cpp" line="65"/>
+        <location filename="../../Pages/CPU/CoreFlowerView.cpp" line="114"/>
+        <location filename="../../Pages/CPU/CoreFlowerView.cpp" line="115"/>
         <source>Load %.2f</source>
         <translation>부하 %.2f</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="108"/>
+        <location filename="../../Pages/CPU/CoreFlowerView.cpp" line="108"/>
         <source>Efficiency</source>
         <translation>효율</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="108"/>
+        <location filename="../../Pages/CPU/CoreFlowerView.cpp" line="108"/>
         <source>Performance</source>
         <translation>성능</translation>
     </message>
     <message>
-        <location filename="../../Pages/CoreFlowerView.cpp" line="113"/>
+        <location filename="../../Pages/CPU/CoreFlowerView.cpp" line="113"/>
         <source>Thermal state</source>
         <translation>발열 상태</translation>
     </message>
@@ -1360,8 +1359,8 @@
 <context>
     <name>qel::DayRingView</name>
     <message>
-        <location filename="../../Window/DayRingView.cpp" line="75"/>
-        <location filename="../../Window/DayRingView.cpp" line="115"/>
+        <location filename="../../Window/Overview/DayRingView.cpp" line="80"/>
+        <location filename="../../Window/Overview/DayRingView.cpp" line="122"/>
         <source>Ring</source>
         <translation>링</translation>
     </message>
@@ -1369,12 +1368,12 @@
 <context>
     <name>qel::DeviceBatteries</name>
     <message>
-        <location filename="../../Pages/DeviceBatteries.cpp" line="27"/>
+        <location filename="../../Pages/Energy/DeviceBatteries.cpp" line="27"/>
         <source>Device batteries</source>
         <translation>기기 배터리</translation>
     </message>
     <message>
-        <location filename="../../Pages/DeviceBatteries.cpp" line="42"/>
+        <location filename="../../Pages/Energy/DeviceBatteries.cpp" line="42"/>
         <source>Scroll to see more devices.</source>
         <translation>스크롤하면 더 많은 기기를 볼 수 있습니다.</translation>
     </message>
@@ -1382,12 +1381,12 @@
 <context>
     <name>qel::DeviceBatteryRing</name>
     <message>
-        <location filename="../../Pages/DeviceBatteryRing.cpp" line="47"/>
+        <location filename="../../Pages/Energy/DeviceBatteryRing.cpp" line="47"/>
         <source>Battery %@%</source>
         <translation>배터리 %@%</translation>
     </message>
     <message>
-        <location filename="../../Pages/DeviceBatteryRing.cpp" line="50"/>
+        <location filename="../../Pages/Energy/DeviceBatteryRing.cpp" line="50"/>
         <source>%@ battery low</source>
         <translation>%@ 배터리 부족</translation>
     </message>
@@ -1395,66 +1394,66 @@
 <context>
     <name>qel::DiskPage</name>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="99"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="103"/>
         <source>Disk</source>
         <translation>디스크</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="102"/>
-        <location filename="../../Pages/DiskPage.cpp" line="223"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="106"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="227"/>
         <source>Read %@, write %@</source>
         <translation>읽기 %@, 쓰기 %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="109"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="113"/>
         <source>Used</source>
         <translation>사용됨</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="110"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="114"/>
         <source>Available</source>
         <translation>사용 가능</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="123"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="127"/>
         <source>The outer ring is the system disk&apos;s space: used and available.
 The inner ring is the last 60 seconds of activity: reads grow outward, writes inward.</source>
         <translation>바깥 링은 시스템 디스크 공간입니다: 사용됨과 사용 가능.
 안쪽 링은 최근 60초 동안의 활동입니다: 읽기는 바깥쪽으로, 쓰기는 안쪽으로 자랍니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="146"/>
-        <location filename="../../Pages/DiskPage.cpp" line="209"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="150"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="213"/>
         <source>Volumes</source>
         <translation>볼륨</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="155"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="159"/>
         <source>Active now</source>
         <translation>지금 활성</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="155"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="159"/>
         <source>Click a name for details</source>
         <translation>이름을 클릭하면 세부 정보 표시</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="156"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="160"/>
         <source>No process is doing heavy disk activity right now.</source>
         <translation>지금 디스크를 많이 사용하는 프로세스가 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="166"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="170"/>
         <source>Most written</source>
         <translation>가장 많이 씀</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="166"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="170"/>
         <source>Since each process started</source>
         <translation>각 프로세스 시작 이후</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/DiskPage.cpp" line="209"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="213"/>
         <source>%n mounted</source>
         <translation>
             <numerusform>%n개 마운트됨</numerusform>
@@ -1464,22 +1463,22 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
 <context>
     <name>qel::DiskPlatterView</name>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="83"/>
+        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="83"/>
         <source>Disk space and activity</source>
         <translation>디스크 공간과 활동</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="90"/>
+        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="90"/>
         <source>%@ available</source>
         <translation>%@ 사용 가능</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="106"/>
+        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="106"/>
         <source>Available</source>
         <translation>사용 가능</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPlatterView.cpp" line="108"/>
+        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="108"/>
         <source>%@ total</source>
         <translation>총 %@</translation>
     </message>
@@ -1487,132 +1486,132 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
 <context>
     <name>qel::EnergyPage</name>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="177"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="182"/>
         <source>Energy</source>
         <translation>에너지</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="181"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="186"/>
         <source>Charge</source>
         <translation>충전량</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="182"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="187"/>
         <source>Power</source>
         <translation>전력</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="183"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="188"/>
         <source>Thermal state</source>
         <translation>발열 상태</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="213"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="317"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="218"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="321"/>
         <source>Preventing sleep</source>
         <translation>절전 방지 중</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="227"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="347"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="232"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="351"/>
         <source>Runtime</source>
         <translation>사용 시간</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="237"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="242"/>
         <source>Charger</source>
         <translation>충전기</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="241"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="246"/>
         <source>Not connected</source>
         <translation>연결 안 됨</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="243"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="248"/>
         <source>Adapter power</source>
         <translation>어댑터 전력</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="243"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="248"/>
         <source>Current input</source>
         <translation>현재 입력</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="244"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="249"/>
         <source>Battery charging</source>
         <translation>배터리 충전 중</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="245"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="250"/>
         <source>Power the system reports for the connected adapter, not the current input.</source>
         <translation>현재 입력이 아니라 연결된 어댑터에 대해 시스템이 보고하는 전력입니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="292"/>
-        <location filename="../../Pages/EnergyPage.cpp" line="381"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="299"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="385"/>
         <source> Per-app energy is estimated from CPU usage.</source>
         <translation> 앱별 에너지는 CPU 사용량으로 추정합니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="293"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="297"/>
         <source>One turn is 60 seconds, with now at the top. Each bar is stacked by app. Gray is everything else.</source>
         <translation>한 바퀴는 60초이며 맨 위가 현재입니다. 각 막대는 앱별로 쌓입니다. 회색은 나머지 전부입니다.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/EnergyPage.cpp" line="318"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="322"/>
         <source>%n processes</source>
         <translation>
             <numerusform>프로세스 %n개</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="319"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="323"/>
         <source>What is preventing sleep can&apos;t be read on this computer.</source>
         <translation>이 컴퓨터에서는 잠자기를 막는 항목을 읽을 수 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="321"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="325"/>
         <source>Nothing is preventing sleep. The computer will sleep normally when you close the lid.</source>
         <translation>절전을 막는 것이 없습니다. 덮개를 닫으면 컴퓨터가 정상적으로 절전합니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="322"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="326"/>
         <source>Nothing is preventing sleep. The computer will sleep normally when it&apos;s left idle.</source>
         <translation>절전을 막는 것이 없습니다. 컴퓨터를 그대로 두면 정상적으로 절전합니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="356"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="360"/>
         <source>This computer has no battery</source>
         <translation>이 컴퓨터에는 배터리가 없습니다</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="363"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="367"/>
         <source>A runtime estimate isn&apos;t available yet.</source>
         <translation>아직 사용 시간 추정치가 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="368"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="372"/>
         <source>If you unplugged now, about</source>
         <translation>지금 전원을 뽑으면 약</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="368"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="372"/>
         <source>At this rate, about</source>
         <translation>이 속도라면 약</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="380"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="384"/>
         <source>Estimated from the average power over the last minute.</source>
         <translation>최근 1분 평균 전력으로 추정했습니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="385"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="389"/>
         <source>Health</source>
         <translation>상태</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="387"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="391"/>
         <source>Cycle count</source>
         <translation>충전 횟수</translation>
     </message>
@@ -1620,47 +1619,47 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
 <context>
     <name>qel::EnergyRing</name>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="34"/>
+        <location filename="../../Pages/Energy/EnergyRing.cpp" line="34"/>
         <source>Energy over the last 60 seconds</source>
         <translation>최근 60초 에너지</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="43"/>
+        <location filename="../../Pages/Energy/EnergyRing.cpp" line="43"/>
         <source>%.1f watts</source>
         <translation>%.1f와트</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="123"/>
+        <location filename="../../Pages/Energy/EnergyRing.cpp" line="123"/>
         <source>Now</source>
         <translation>지금</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="123"/>
+        <location filename="../../Pages/Energy/EnergyRing.cpp" line="123"/>
         <source>45 s ago</source>
         <translation>45초 전</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="123"/>
+        <location filename="../../Pages/Energy/EnergyRing.cpp" line="123"/>
         <source>30 s ago</source>
         <translation>30초 전</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="123"/>
+        <location filename="../../Pages/Energy/EnergyRing.cpp" line="123"/>
         <source>15 s ago</source>
         <translation>15초 전</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="139"/>
+        <location filename="../../Pages/Energy/EnergyRing.cpp" line="139"/>
         <source>Battery %@%</source>
         <translation>배터리 %@%</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="140"/>
+        <location filename="../../Pages/Energy/EnergyRing.cpp" line="140"/>
         <source>On AC power</source>
         <translation>전원 연결됨</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyRing.cpp" line="141"/>
+        <location filename="../../Pages/Energy/EnergyRing.cpp" line="141"/>
         <source>Right now</source>
         <translation>지금</translation>
     </message>
@@ -1668,12 +1667,12 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
 <context>
     <name>qel::EventNote</name>
     <message>
-        <location filename="../../Window/EventNote.cpp" line="18"/>
+        <location filename="../../Window/Overview/EventNote.cpp" line="18"/>
         <source>%@  %@</source>
         <translation>%@  %@</translation>
     </message>
     <message>
-        <location filename="../../Window/EventNote.cpp" line="24"/>
+        <location filename="../../Window/Overview/EventNote.cpp" line="24"/>
         <source>Just before: %@ %@</source>
         <translation>직전: %@ %@</translation>
     </message>
@@ -1681,90 +1680,90 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
 <context>
     <name>qel::ExportSheet</name>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="70"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="70"/>
         <source>Export this day as an image</source>
         <translation>이날을 이미지로 내보내기</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="79"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="81"/>
         <source>Saves the ring for this day as a 1080 × 1080 picture.</source>
         <translation>이날의 링을 1080 × 1080 이미지로 저장합니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="106"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="108"/>
         <source>Deep sea</source>
         <translation>심해</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="106"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="108"/>
         <source>Ink</source>
         <translation>잉크</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="111"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="113"/>
         <source>Background</source>
         <translation>백그라운드</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="112"/>
-        <location filename="../../Sheets/ExportSheet.cpp" line="113"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="114"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="115"/>
         <source>Show app names</source>
         <translation>앱 이름 표시</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="113"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="115"/>
         <source>When off, no app name appears in the picture</source>
         <translation>끄면 이미지에 앱 이름이 나타나지 않습니다</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="114"/>
-        <location filename="../../Sheets/ExportSheet.cpp" line="115"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="116"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="117"/>
         <source>Show event dots</source>
         <translation>이벤트 점 표시</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="115"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="117"/>
         <source>The things worth a look on this day</source>
         <translation>이날 살펴볼 항목</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="117"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="119"/>
         <source>The picture contains only the usage rings and what is switched on above. It never includes window titles, file names or network addresses.</source>
         <translation>이미지에는 사용량 링과 위에서 켠 항목만 들어갑니다. 창 제목, 파일 이름, 네트워크 주소는 절대 포함되지 않습니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="132"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="134"/>
         <source>Copy image</source>
         <translation>이미지 복사</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="135"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="137"/>
         <source>Save image…</source>
         <translation>이미지 저장…</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="171"/>
-        <location filename="../../Sheets/ExportSheet.cpp" line="181"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="173"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="183"/>
         <source>Couldn&apos;t create the image</source>
         <translation>이미지를 만들 수 없음</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="174"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="176"/>
         <source>Couldn&apos;t save the image</source>
         <translation>이미지를 저장할 수 없음</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="176"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="178"/>
         <source>Image saved</source>
         <translation>이미지 저장됨</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="188"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="190"/>
         <source>Couldn&apos;t copy the image</source>
         <translation>이미지를 복사할 수 없음</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ExportSheet.cpp" line="190"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="192"/>
         <source>Copied to the clipboard</source>
         <translation>클립보드에 복사됨</translation>
     </message>
@@ -1772,12 +1771,12 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
 <context>
     <name>qel::FindingCard</name>
     <message>
-        <location filename="../../Sheets/FindingCard.cpp" line="52"/>
+        <location filename="../../Sheets/Reports/FindingCard.cpp" line="54"/>
         <source>View</source>
         <translation>보기</translation>
     </message>
     <message>
-        <location filename="../../Sheets/FindingCard.cpp" line="54"/>
+        <location filename="../../Sheets/Reports/FindingCard.cpp" line="56"/>
         <source>Got it</source>
         <translation>확인</translation>
     </message>
@@ -1785,17 +1784,17 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
 <context>
     <name>qel::GPUHiveView</name>
     <message>
-        <location filename="../../Pages/GPUHiveView.cpp" line="35"/>
+        <location filename="../../Pages/GPU/GPUHiveView.cpp" line="35"/>
         <source>GPU usage</source>
         <translation>GPU 사용량</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUHiveView.cpp" line="42"/>
+        <location filename="../../Pages/GPU/GPUHiveView.cpp" line="42"/>
         <source>Unavailable</source>
         <translation>사용할 수 없음</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUHiveView.cpp" line="69"/>
+        <location filename="../../Pages/GPU/GPUHiveView.cpp" line="69"/>
         <source>Now</source>
         <translation>지금</translation>
     </message>
@@ -1803,64 +1802,64 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
 <context>
     <name>qel::GPUPage</name>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="95"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="96"/>
         <source>The more cells lit, the busier the GPU. The outer ring is the last 60 seconds, with now at the top.
 The system doesn&apos;t report per-core or per-app GPU usage, so only the overall figure is shown.</source>
         <translation>켜진 칸이 많을수록 GPU가 바쁩니다. 바깥 링은 최근 60초이며 맨 위가 현재입니다.
 시스템이 코어별·앱별 GPU 사용량을 보고하지 않으므로 전체 수치만 표시됩니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="107"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="108"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="129"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="129"/>
         <source>GPU memory</source>
         <translation>GPU 메모리</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="130"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="130"/>
         <source>Cores</source>
         <translation>코어</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="131"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="131"/>
         <source>Thermal state</source>
         <translation>발열 상태</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="166"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="154"/>
         <source>Likely GPU users</source>
         <translation>GPU를 사용하는 것으로 보이는 앱</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="166"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="154"/>
         <source>Apps with the GPU open, by energy</source>
         <translation>GPU를 사용하는 앱, 에너지순</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="175"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="163"/>
         <source>Last 60 seconds</source>
         <translation>최근 60초</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="175"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="163"/>
         <source>Overall usage</source>
         <translation>전체 사용량</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="213"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="194"/>
         <source>Unified memory</source>
         <translation>통합 메모리</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="213"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="194"/>
         <source>GPU and CPU share %@</source>
         <translation>GPU와 CPU가 %@ 공유</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="220"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="201"/>
         <source>The GPU is using %@, other apps %@, with %@ left.</source>
         <translation>GPU가 %@, 다른 앱이 %@을(를) 사용 중이며 %@ 남았습니다.</translation>
     </message>
@@ -1868,13 +1867,13 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::GainRow</name>
     <message>
-        <location filename="../../Pages/GainRow.cpp" line="36"/>
-        <location filename="../../Pages/GainRow.cpp" line="67"/>
+        <location filename="../../Pages/Energy/GainRow.cpp" line="36"/>
+        <location filename="../../Pages/Energy/GainRow.cpp" line="67"/>
         <source>Quit %@</source>
         <translation>%@ 종료</translation>
     </message>
     <message>
-        <location filename="../../Pages/GainRow.cpp" line="71"/>
+        <location filename="../../Pages/Energy/GainRow.cpp" line="71"/>
         <source>using about %@ W</source>
         <translation>약 %@ W 사용 중</translation>
     </message>
@@ -1965,7 +1964,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::GpuUserList</name>
     <message>
-        <location filename="../../Pages/GpuUserList.cpp" line="47"/>
+        <location filename="../../Pages/GPU/GpuUserList.cpp" line="47"/>
         <source>Front</source>
         <translation>전면</translation>
     </message>
@@ -1973,7 +1972,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::IncidentChart</name>
     <message>
-        <location filename="../../Sheets/IncidentChart.cpp" line="62"/>
+        <location filename="../../Sheets/Reports/IncidentChart.cpp" line="63"/>
         <source>CPU usage over the last 60 seconds</source>
         <translation>최근 60초 CPU 사용량</translation>
     </message>
@@ -1981,32 +1980,32 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::IncidentSheet</name>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="59"/>
+        <location filename="../../Sheets/Reports/IncidentSheet.cpp" line="59"/>
         <source>What just happened</source>
         <translation>방금 일어난 일</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="61"/>
+        <location filename="../../Sheets/Reports/IncidentSheet.cpp" line="61"/>
         <source>Press Ctrl+Alt+E any time to replay the last 60 seconds.</source>
         <translation>언제든 Ctrl+Alt+E를 누르면 최근 60초를 다시 볼 수 있습니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="72"/>
+        <location filename="../../Sheets/Reports/IncidentSheet.cpp" line="74"/>
         <source>60 s ago</source>
         <translation>60초 전</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="76"/>
+        <location filename="../../Sheets/Reports/IncidentSheet.cpp" line="78"/>
         <source>Pressed at %@</source>
         <translation>%@에 누름</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="125"/>
+        <location filename="../../Sheets/Reports/IncidentSheet.cpp" line="127"/>
         <source>View</source>
         <translation>보기</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="127"/>
+        <location filename="../../Sheets/Reports/IncidentSheet.cpp" line="129"/>
         <source>Ended</source>
         <translation>끝남</translation>
     </message>
@@ -2014,62 +2013,62 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::InsightEngine</name>
     <message>
-        <location filename="../../History/InsightReplay.cpp" line="45"/>
+        <location filename="../../History/InsightReplay.cpp" line="115"/>
         <source>Not enough history yet</source>
         <translation>아직 기록이 충분하지 않음</translation>
     </message>
     <message>
-        <location filename="../../History/InsightReplay.cpp" line="46"/>
+        <location filename="../../History/InsightReplay.cpp" line="116"/>
         <source>Qel just started. In a few seconds it can replay what happened.</source>
         <translation>Qel이 방금 시작되었습니다. 몇 초 후면 일어난 일을 다시 볼 수 있습니다.</translation>
     </message>
     <message>
-        <location filename="../../History/InsightReplay.cpp" line="103"/>
+        <location filename="../../History/InsightReplay.cpp" line="126"/>
         <source>%@ pushed the CPU to %@ %@</source>
         <translation>%3$@ %1$@ 때문에 CPU가 %2$@까지 오름</translation>
     </message>
     <message>
-        <location filename="../../History/InsightReplay.cpp" line="105"/>
+        <location filename="../../History/InsightReplay.cpp" line="128"/>
         <source>Memory is tight and the system is compressing it</source>
         <translation>메모리가 부족해 시스템이 압축 중</translation>
     </message>
     <message>
-        <location filename="../../History/InsightReplay.cpp" line="107"/>
+        <location filename="../../History/InsightReplay.cpp" line="130"/>
         <source>The disk is reading and writing heavily</source>
         <translation>디스크 읽기·쓰기가 많음</translation>
     </message>
     <message>
-        <location filename="../../History/InsightReplay.cpp" line="109"/>
+        <location filename="../../History/InsightReplay.cpp" line="132"/>
         <source>%@ briefly maxed out one core</source>
         <translation>%@이(가) 잠시 코어 하나를 최대로 사용함</translation>
     </message>
     <message>
-        <location filename="../../History/InsightReplay.cpp" line="111"/>
+        <location filename="../../History/InsightReplay.cpp" line="134"/>
         <source>Nothing unusual in the last %@ s</source>
         <translation>최근 %@초 동안 특이 사항 없음</translation>
     </message>
     <message>
-        <location filename="../../History/InsightReplay.cpp" line="114"/>
+        <location filename="../../History/InsightReplay.cpp" line="137"/>
         <source>CPU peaked at %@ (%@) and averaged %@ over these %@ s.</source>
         <translation>CPU 최고치는 %1$@(%2$@), 이 %4$@초 동안의 평균은 %3$@였습니다.</translation>
     </message>
     <message>
-        <location filename="../../History/InsightReplay.cpp" line="117"/>
+        <location filename="../../History/InsightReplay.cpp" line="140"/>
         <source>%@ peaked at %@% (100% is one full core) and averaged %@%.</source>
         <translation>%@의 최고치는 %@%(100%는 코어 하나 전체), 평균은 %@%였습니다.</translation>
     </message>
     <message>
-        <location filename="../../History/InsightReplay.cpp" line="120"/>
+        <location filename="../../History/InsightReplay.cpp" line="143"/>
         <source>Memory pressure peaked at %@%. When memory runs short, switching apps gets noticeably slower.</source>
         <translation>메모리 압력 최고치는 %@%였습니다. 메모리가 부족하면 앱 전환이 눈에 띄게 느려집니다.</translation>
     </message>
     <message>
-        <location filename="../../History/InsightReplay.cpp" line="122"/>
+        <location filename="../../History/InsightReplay.cpp" line="145"/>
         <source>Disk activity peaked at %@.</source>
         <translation>디스크 활동 최고치는 %@였습니다.</translation>
     </message>
     <message>
-        <location filename="../../History/InsightReplay.cpp" line="124"/>
+        <location filename="../../History/InsightReplay.cpp" line="147"/>
         <source>If things felt slow just now, an app may have been waiting on the network or on another program. That doesn&apos;t show up as CPU usage.</source>
         <translation>방금 느렸다면 앱이 네트워크나 다른 프로그램을 기다리고 있었을 수 있습니다. 이는 CPU 사용량으로 나타나지 않습니다.</translation>
     </message>
@@ -2085,68 +2084,68 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MemPage</name>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="85"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="86"/>
         <source>Memory</source>
         <translation>메모리</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="90"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="91"/>
         <source>Used</source>
         <translation>사용됨</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="91"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="92"/>
         <source>Pressure</source>
         <translation>압력</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="92"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="93"/>
         <source>Swap</source>
         <translation>스왑</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="104"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="105"/>
         <source>Each bubble is a process, sized by the memory it uses. Click a bubble for details or to quit it. The outer ring is memory pressure.</source>
         <translation>각 버블은 프로세스이며 크기는 사용하는 메모리에 비례합니다. 버블을 클릭하면 세부 정보를 보거나 종료할 수 있습니다. 바깥 링은 메모리 압력입니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="120"/>
-        <location filename="../../Pages/MemPage.cpp" line="190"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="122"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="192"/>
         <source>Memory breakdown</source>
         <translation>메모리 구성</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="141"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="143"/>
         <source>App memory</source>
         <translation>앱 메모리</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="142"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="144"/>
         <source>Kernel &amp; locked</source>
         <translation>커널 및 고정</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="143"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="145"/>
         <source>Compressed</source>
         <translation>압축</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="144"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="146"/>
         <source>Available</source>
         <translation>사용 가능</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="161"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="163"/>
         <source>Memory pressure</source>
         <translation>메모리 압력</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="190"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="192"/>
         <source>%@ total</source>
         <translation>총 %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="198"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="200"/>
         <source>%@%. %@</source>
         <translation>%@%. %@</translation>
     </message>
@@ -2154,7 +2153,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MemoryAdviceCard</name>
     <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="70"/>
+        <location filename="../../Pages/Memory/MemoryAdviceCard.cpp" line="75"/>
         <source>Memory is tight</source>
         <translation>메모리 부족</translation>
     </message>
@@ -2162,22 +2161,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MemoryAdviceRow</name>
     <message>
-        <location filename="../../Pages/MemoryAdviceRow.cpp" line="43"/>
+        <location filename="../../Pages/Memory/MemoryAdviceRow.cpp" line="43"/>
         <source>Memory keeps growing. Reopening it frees the memory.</source>
         <translation>메모리가 계속 늘어납니다. 다시 열면 메모리가 해제됩니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceRow.cpp" line="49"/>
+        <location filename="../../Pages/Memory/MemoryAdviceRow.cpp" line="49"/>
         <source>Quit</source>
         <translation>종료</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceRow.cpp" line="60"/>
+        <location filename="../../Pages/Memory/MemoryAdviceRow.cpp" line="60"/>
         <source>Using %@, %@</source>
         <translation>%@, %@ 사용 중</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceRow.cpp" line="61"/>
+        <location filename="../../Pages/Memory/MemoryAdviceRow.cpp" line="61"/>
         <source>Quit %@</source>
         <translation>%@ 종료</translation>
     </message>
@@ -2185,7 +2184,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MemoryChart</name>
     <message>
-        <location filename="../../Processes/MemoryChart.cpp" line="54"/>
+        <location filename="../../Processes/MemoryChart.cpp" line="56"/>
         <source>Memory, last 30 days</source>
         <translation>메모리, 최근 30일</translation>
     </message>
@@ -2193,22 +2192,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MenuBar</name>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="272"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="273"/>
         <source>Show panel</source>
         <translation>패널 보기</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="273"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="274"/>
         <source>Open Qel</source>
         <translation>Qel 열기</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="274"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="275"/>
         <source>What just happened</source>
         <translation>방금 일어난 일</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuBar.cpp" line="352"/>
+        <location filename="../../MenuBar/MenuBar.cpp" line="353"/>
         <source>Qel keeps running while its window is closed, and usually waits in the tray. This desktop has no tray, so the window was minimised instead. To end Qel, choose Quit (Ctrl+Q).</source>
         <translation>Qel은 창을 닫아도 계속 실행되며 보통 시스템 트레이에서 대기합니다. 이 데스크톱에는 트레이가 없어 대신 창을 최소화했습니다. Qel을 끝내려면 종료(Ctrl+Q)를 선택하세요.</translation>
     </message>
@@ -2224,7 +2223,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MenuCell</name>
     <message>
-        <location filename="../../MenuBar/MenuCell.cpp" line="36"/>
+        <location filename="../../MenuBar/MenuCell.cpp" line="37"/>
         <source>View %@</source>
         <translation>%@ 보기</translation>
     </message>
@@ -2232,146 +2231,146 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MenuPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="109"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="111"/>
         <source>Today</source>
         <translation>오늘</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="143"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="145"/>
         <source>Top processes</source>
         <translation>상위 프로세스</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="144"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="146"/>
         <source>Hover to quit</source>
         <translation>포인터를 올려 종료</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="111"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="113"/>
         <source>Network</source>
         <translation>네트워크</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="112"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="114"/>
         <source>Bluetooth devices</source>
         <translation>Bluetooth 기기</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="262"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="264"/>
         <source>Scroll horizontally to see more devices.</source>
         <translation>가로로 스크롤하면 더 많은 기기를 볼 수 있습니다.</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="267"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="436"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="269"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="441"/>
         <source>Not connected</source>
         <translation>연결 안 됨</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="281"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="283"/>
         <source>Quiet mode</source>
         <translation>조용한 모드</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="282"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="284"/>
         <source>Keep awake</source>
         <translation>깨어 있기</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="283"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="285"/>
         <source>Pause alerts</source>
         <translation>알림 일시 중지</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="309"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="311"/>
         <source>Settings</source>
         <translation>설정</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="311"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="313"/>
         <source>What just happened</source>
         <translation>방금 일어난 일</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="313"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="315"/>
         <source>Quit</source>
         <translation>종료</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="315"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="317"/>
         <source>Open Qel</source>
         <translation>Qel 열기</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="198"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="389"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="200"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="391"/>
         <source>Load %.2f</source>
         <translation>부하 %.2f</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="203"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="205"/>
         <source>Measured</source>
         <translation>측정값</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="203"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="205"/>
         <source>Process sum</source>
         <translation>프로세스 합계</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="397"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="400"/>
         <source>Thermal</source>
         <translation>발열</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="397"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="400"/>
         <source>System thermal state</source>
         <translation>시스템 발열 상태</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="398"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="401"/>
         <source>Battery</source>
         <translation>배터리</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="400"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="404"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="400"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="404"/>
         <source>Memory %@</source>
         <translation>메모리 %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="402"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="406"/>
         <source>Disk free</source>
         <translation>디스크 여유</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="402"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="407"/>
         <source>%@ total</source>
         <translation>총 %@</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/MenuPanel.cpp" line="425"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="430"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>온라인 앱 %n개</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="427"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="432"/>
         <source>Per-app traffic unavailable</source>
         <translation>앱별 트래픽을 사용할 수 없음</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="432"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="437"/>
         <source>Local %@</source>
         <translation>로컬 %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="436"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="441"/>
         <source>No local address</source>
         <translation>로컬 주소 없음</translation>
     </message>
@@ -2379,7 +2378,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MetricRow</name>
     <message>
-        <location filename="../../Window/MetricRow.cpp" line="34"/>
+        <location filename="../../Window/Overview/MetricRow.cpp" line="34"/>
         <source>View %@</source>
         <translation>%@ 보기</translation>
     </message>
@@ -2395,27 +2394,27 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::NetAddressCard</name>
     <message>
-        <location filename="../../Pages/NetAddressCard.cpp" line="56"/>
+        <location filename="../../Pages/Network/NetAddressCard.cpp" line="56"/>
         <source>Local address</source>
         <translation>로컬 주소</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetAddressCard.cpp" line="56"/>
+        <location filename="../../Pages/Network/NetAddressCard.cpp" line="56"/>
         <source>No local address</source>
         <translation>로컬 주소 없음</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetAddressCard.cpp" line="56"/>
+        <location filename="../../Pages/Network/NetAddressCard.cpp" line="56"/>
         <source>Not connected</source>
         <translation>연결 안 됨</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetAddressCard.cpp" line="57"/>
+        <location filename="../../Pages/Network/NetAddressCard.cpp" line="57"/>
         <source>Data is moving, but no network interface has an IPv4 address.</source>
         <translation>데이터가 오가고 있지만 IPv4 주소가 있는 네트워크 인터페이스가 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetAddressCard.cpp" line="58"/>
+        <location filename="../../Pages/Network/NetAddressCard.cpp" line="58"/>
         <source>No network interface with an IP address was found.</source>
         <translation>IP 주소가 있는 네트워크 인터페이스를 찾지 못했습니다.</translation>
     </message>
@@ -2423,12 +2422,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::NetCard</name>
     <message>
-        <location filename="../../Pages/NetCard.cpp" line="59"/>
+        <location filename="../../Pages/Network/NetCard.cpp" line="59"/>
         <source>↓ %@  ↑ %@</source>
         <translation>↓ %@  ↑ %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetCard.cpp" line="60"/>
+        <location filename="../../Pages/Network/NetCard.cpp" line="60"/>
         <source>%@ in total</source>
         <translation>총 %@</translation>
     </message>
@@ -2436,50 +2435,50 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::NetPage</name>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="46"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="50"/>
         <source>Network</source>
         <translation>네트워크</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="55"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="59"/>
         <source>Download</source>
         <translation>다운로드</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="56"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="60"/>
         <source>Upload</source>
         <translation>업로드</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="57"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="61"/>
         <source>Online</source>
         <translation>온라인</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/NetPage.cpp" line="57"/>
-        <location filename="../../Pages/NetPage.cpp" line="126"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="61"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="130"/>
         <source>%n apps</source>
         <translation>
             <numerusform>앱 %n개</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="83"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="87"/>
         <source>Who&apos;s online</source>
         <translation>온라인 앱</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="83"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="87"/>
         <source>Only processes under your account. Scroll sideways for more.</source>
         <translation>내 계정의 프로세스만 표시합니다. 가로로 스크롤하면 더 볼 수 있습니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="130"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="134"/>
         <source>Each dot is an app that is online. Bigger dots have more traffic right now. Dots closer to the center have more total traffic. Click one for details. Per-app figures count TCP only, and leave out traffic within this computer.</source>
         <translation>각 점은 온라인 상태인 앱입니다. 점이 클수록 지금 트래픽이 많고, 가운데에 가까울수록 총 트래픽이 많습니다. 점을 클릭하면 세부 정보가 표시됩니다. 앱별 수치는 TCP만 집계하며 이 컴퓨터 내부의 트래픽은 제외합니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/NetPage.cpp" line="133"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="137"/>
         <source>Per-app traffic isn&apos;t available (the system&apos;s socket statistics can&apos;t be read), so only whole-computer upload and download are shown.</source>
         <translation>앱별 트래픽을 사용할 수 없어(시스템 소켓 통계를 읽을 수 없음) 컴퓨터 전체의 업로드와 다운로드만 표시합니다.</translation>
     </message>
@@ -2487,12 +2486,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::NoTameRules</name>
     <message>
-        <location filename="../../Sheets/NoTameRules.cpp" line="18"/>
+        <location filename="../../Sheets/Settings/NoTameRules.cpp" line="18"/>
         <source>When not in front</source>
         <translation>앞에 있지 않을 때</translation>
     </message>
     <message>
-        <location filename="../../Sheets/NoTameRules.cpp" line="20"/>
+        <location filename="../../Sheets/Settings/NoTameRules.cpp" line="20"/>
         <source>No rules yet. In the details of any process, you can set its app to slow down or pause when it is not in front.</source>
         <translation>아직 규칙이 없습니다. 프로세스 세부 정보에서 해당 앱이 앞에 있지 않을 때 느려지거나 일시 정지되도록 설정할 수 있습니다.</translation>
     </message>
@@ -2500,7 +2499,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::OtherMarkRow</name>
     <message>
-        <location filename="../../Sheets/OtherMarkRow.cpp" line="49"/>
+        <location filename="../../Sheets/Reports/OtherMarkRow.cpp" line="49"/>
         <source>peak %@</source>
         <translation>최고 %@</translation>
     </message>
@@ -2508,22 +2507,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::OverviewPage</name>
     <message>
-        <location filename="../../Window/OverviewPage.cpp" line="158"/>
+        <location filename="../../Window/Overview/OverviewPage.cpp" line="157"/>
         <source>Replay 60 s</source>
         <translation>60초 다시 보기</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewPage.cpp" line="159"/>
+        <location filename="../../Window/Overview/OverviewPage.cpp" line="158"/>
         <source>What just happened: replay the last 60 seconds (Ctrl+Alt+E)</source>
         <translation>방금 일어난 일: 최근 60초 다시 보기 (Ctrl+Alt+E)</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewPage.cpp" line="172"/>
+        <location filename="../../Window/Overview/OverviewPage.cpp" line="171"/>
         <source>View summary</source>
         <translation>요약 보기</translation>
     </message>
     <message>
-        <location filename="../../Window/OverviewPage.cpp" line="247"/>
+        <location filename="../../Window/Overview/OverviewPage.cpp" line="247"/>
         <source>This moment is inside “%@”.</source>
         <translation>이 순간은 “%@” 구간에 속합니다.</translation>
     </message>
@@ -2544,14 +2543,14 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::PanelProcRow</name>
     <message>
-        <location filename="../../MenuBar/PanelProcRow.cpp" line="62"/>
-        <location filename="../../MenuBar/PanelProcRow.cpp" line="114"/>
+        <location filename="../../MenuBar/PanelProcRow.cpp" line="63"/>
+        <location filename="../../MenuBar/PanelProcRow.cpp" line="115"/>
         <source>System</source>
         <translation>시스템</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/PanelProcRow.cpp" line="61"/>
-        <location filename="../../MenuBar/PanelProcRow.cpp" line="118"/>
+        <location filename="../../MenuBar/PanelProcRow.cpp" line="62"/>
+        <location filename="../../MenuBar/PanelProcRow.cpp" line="119"/>
         <source>End</source>
         <translation>끝내기</translation>
     </message>
@@ -2573,7 +2572,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::PortEndButton</name>
     <message>
-        <location filename="../../Pages/PortEndButton.cpp" line="16"/>
+        <location filename="../../Pages/Network/PortEndButton.cpp" line="16"/>
         <source>End</source>
         <translation>끝내기</translation>
     </message>
@@ -2672,27 +2671,27 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::PortRow</name>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="75"/>
+        <location filename="../../Pages/Network/PortRow.cpp" line="79"/>
         <source>End %@, which is using port %@</source>
         <translation>포트 %2$@을(를) 사용 중인 %1$@ 끝내기</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="83"/>
+        <location filename="../../Pages/Network/PortRow.cpp" line="87"/>
         <source>Listening on all network interfaces: other devices on the same network can connect to this port.</source>
         <translation>모든 네트워크 인터페이스에서 수신 대기: 같은 네트워크의 다른 기기가 이 포트에 연결할 수 있습니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="85"/>
+        <location filename="../../Pages/Network/PortRow.cpp" line="89"/>
         <source>Listening on 127.0.0.1 only: only this computer can connect.</source>
         <translation>127.0.0.1에서만 수신 대기: 이 컴퓨터만 연결할 수 있습니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="113"/>
+        <location filename="../../Pages/Network/PortRow.cpp" line="117"/>
         <source>Open to LAN</source>
         <translation>LAN에 열림</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortRow.cpp" line="113"/>
+        <location filename="../../Pages/Network/PortRow.cpp" line="117"/>
         <source>This computer only</source>
         <translation>이 컴퓨터만</translation>
     </message>
@@ -2700,17 +2699,17 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::PortsPanel</name>
     <message>
-        <location filename="../../Pages/PortsPanel.cpp" line="53"/>
+        <location filename="../../Pages/Network/PortsPanel.cpp" line="57"/>
         <source>Listening ports</source>
         <translation>수신 대기 포트</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortsPanel.cpp" line="59"/>
+        <location filename="../../Pages/Network/PortsPanel.cpp" line="63"/>
         <source>Port or process</source>
         <translation>포트 또는 프로세스</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortsPanel.cpp" line="34"/>
+        <location filename="../../Pages/Network/PortsPanel.cpp" line="38"/>
         <source>Only ports of processes under your account. Ports used by system services need administrator rights to see.</source>
         <translation>내 계정 프로세스의 포트만 표시합니다. 시스템 서비스가 쓰는 포트를 보려면 관리자 권한이 필요합니다.</translation>
     </message>
@@ -2718,7 +2717,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::PosterPreview</name>
     <message>
-        <location filename="../../Sheets/PosterPreview.cpp" line="14"/>
+        <location filename="../../Sheets/Export/PosterPreview.cpp" line="15"/>
         <source>Preview</source>
         <translation>미리 보기</translation>
     </message>
@@ -2726,79 +2725,79 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::ProcessDetail</name>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="104"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="115"/>
         <source>Now</source>
         <translation>지금</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="104"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="115"/>
         <source>Profile</source>
         <translation>프로필</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="168"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="334"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="179"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="345"/>
         <source>Close</source>
         <translation>닫기</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="190"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="201"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="191"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="202"/>
         <source>Memory</source>
         <translation>메모리</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="193"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="204"/>
         <source>Disk I/O</source>
         <translation>디스크 I/O</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="194"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="205"/>
         <source>Network</source>
         <translation>네트워크</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="198"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="209"/>
         <source>CPU, since this panel opened</source>
         <translation>CPU, 이 패널을 연 이후</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="221"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="232"/>
         <source>This is a system process: a kernel thread or a service run by another user, such as root. Ending it could freeze or restart the system, so Qel doesn&apos;t offer to end it. High usage usually drops back within a few minutes.</source>
         <translation>시스템 프로세스입니다. 커널 스레드이거나 root 같은 다른 사용자가 실행한 서비스입니다. 끝내면 시스템이 멈추거나 다시 시작될 수 있으므로 Qel은 끝내기를 제공하지 않습니다. 높은 사용량은 보통 몇 분 안에 다시 내려갑니다.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="229"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="240"/>
         <source>Quitting closes %@. Unsaved changes may be lost.</source>
         <translation>종료하면 %@이(가) 닫힙니다. 저장하지 않은 변경 사항이 사라질 수 있습니다.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="233"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="244"/>
         <source>End %@</source>
         <translation>%@ 끝내기</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="235"/>
         <location filename="../../Processes/ProcessDetail.cpp" line="246"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="257"/>
         <source>Force Quit</source>
         <translation>강제 종료</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="245"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="256"/>
         <source>Force quit %@?</source>
         <translation>%@ 강제 종료하시겠습니까?</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="246"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="257"/>
         <source>It stops at once, without a chance to save. Unsaved changes are lost.</source>
         <translation>즉시 멈추며 저장할 기회가 없습니다. 저장하지 않은 변경 사항은 사라집니다.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="333"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="344"/>
         <source>This process has ended</source>
         <translation>이 프로세스는 끝났습니다</translation>
     </message>
@@ -2819,22 +2818,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::ProcessTable</name>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="86"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="92"/>
         <source>Running</source>
         <translation>실행 중</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="92"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="98"/>
         <source>By CPU</source>
         <translation>CPU순</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="92"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="98"/>
         <source>By memory</source>
         <translation>메모리순</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="94"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="100"/>
         <source>Search processes</source>
         <translation>프로세스 검색</translation>
     </message>
@@ -2846,12 +2845,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="197"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="203"/>
         <source>Reading processes…</source>
         <translation>프로세스 읽는 중…</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="198"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="204"/>
         <source>No process has “%@” in its name. Try another word, or clear the search field.</source>
         <translation>이름에 “%@”이(가) 들어간 프로세스가 없습니다. 다른 단어를 입력하거나 검색 필드를 지우세요.</translation>
     </message>
@@ -2907,12 +2906,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::ReportSheet</name>
     <message>
-        <location filename="../../Sheets/ReportSheet.cpp" line="50"/>
+        <location filename="../../Sheets/Reports/ReportSheet.cpp" line="50"/>
         <source>Close</source>
         <translation>닫기</translation>
     </message>
     <message>
-        <location filename="../../Sheets/ReportSheet.cpp" line="67"/>
+        <location filename="../../Sheets/Reports/ReportSheet.cpp" line="67"/>
         <source>Done</source>
         <translation>완료</translation>
     </message>
@@ -2920,47 +2919,47 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::Ring</name>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="113"/>
+        <location filename="../../Window/Overview/DayRingPainter.cpp" line="113"/>
         <source>Asleep</source>
         <translation>절전 중</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="143"/>
+        <location filename="../../Window/Overview/DayRingPainter.cpp" line="143"/>
         <source>0:00</source>
         <translation>0:00</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="144"/>
+        <location filename="../../Window/Overview/DayRingPainter.cpp" line="144"/>
         <source>6:00</source>
         <translation>6:00</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="145"/>
+        <location filename="../../Window/Overview/DayRingPainter.cpp" line="145"/>
         <source>12:00</source>
         <translation>12:00</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="146"/>
+        <location filename="../../Window/Overview/DayRingPainter.cpp" line="146"/>
         <source>18:00</source>
         <translation>18:00</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="151"/>
+        <location filename="../../Window/Overview/DayRingPainter.cpp" line="151"/>
         <source>Now</source>
         <translation>지금</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="152"/>
+        <location filename="../../Window/Overview/DayRingPainter.cpp" line="152"/>
         <source>45 s ago</source>
         <translation>45초 전</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="153"/>
+        <location filename="../../Window/Overview/DayRingPainter.cpp" line="153"/>
         <source>30 s ago</source>
         <translation>30초 전</translation>
     </message>
     <message>
-        <location filename="../../Window/DayRingPainter.cpp" line="154"/>
+        <location filename="../../Window/Overview/DayRingPainter.cpp" line="154"/>
         <source>15 s ago</source>
         <translation>15초 전</translation>
     </message>
@@ -2968,40 +2967,40 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::RingControls</name>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="45"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="46"/>
         <source>60 s</source>
         <translation>60초</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="45"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="46"/>
         <source>Day</source>
         <translation>일</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="52"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="53"/>
         <source>Previous day</source>
         <translation>이전 날</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="56"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="57"/>
         <source>Next day</source>
         <translation>다음 날</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="39"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="39"/>
         <source>Export this day as an image</source>
         <translation>이날을 이미지로 내보내기</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="68"/>
-        <location filename="../../Window/RingControls.cpp" line="69"/>
-        <location filename="../../Window/RingControls.cpp" line="116"/>
-        <location filename="../../Window/RingControls.cpp" line="120"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="69"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="70"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="117"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="121"/>
         <source>Back to now</source>
         <translation>현재로 돌아가기</translation>
     </message>
     <message>
-        <location filename="../../Window/RingControls.cpp" line="117"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="118"/>
         <source>Now</source>
         <translation>지금</translation>
     </message>
@@ -3009,27 +3008,27 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::RuleRow</name>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="90"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="89"/>
         <source>Below</source>
         <translation>미만</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="90"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="89"/>
         <source>Above</source>
         <translation>초과</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="96"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="95"/>
         <source>%@ threshold</source>
         <translation>%@ 임계값</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="108"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="107"/>
         <source>for</source>
         <translation>지속 시간</translation>
     </message>
     <message>
-        <location filename="../../Sheets/RuleRow.cpp" line="110"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="109"/>
         <source>Duration</source>
         <translation>기간</translation>
     </message>
@@ -3118,22 +3117,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::SettingsSheet</name>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="67"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.cpp" line="66"/>
         <source>Done</source>
         <translation>완료</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="91"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.cpp" line="90"/>
         <source>Settings</source>
         <translation>설정</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="123"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.cpp" line="122"/>
         <source>Changes apply immediately and are saved automatically.</source>
         <translation>변경 사항은 즉시 적용되고 자동으로 저장됩니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SettingsSheet.cpp" line="140"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.cpp" line="139"/>
         <source>General</source>
         <translation>일반</translation>
     </message>
@@ -3141,7 +3140,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::SleepBatteryChart</name>
     <message>
-        <location filename="../../Sheets/SleepBatteryChart.cpp" line="63"/>
+        <location filename="../../Sheets/Reports/SleepBatteryChart.cpp" line="64"/>
         <source>Battery level while asleep</source>
         <translation>절전 중 배터리 잔량</translation>
     </message>
@@ -3149,13 +3148,13 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::SleepLine</name>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="39"/>
+        <location filename="../../Sheets/Reports/SleepLine.cpp" line="39"/>
         <source>View sleep report</source>
         <translation>절전 보고서 보기</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepLine.cpp" line="57"/>
-        <location filename="../../Sheets/SleepLine.cpp" line="68"/>
+        <location filename="../../Sheets/Reports/SleepLine.cpp" line="57"/>
+        <location filename="../../Sheets/Reports/SleepLine.cpp" line="68"/>
         <source>View</source>
         <translation>보기</translation>
     </message>
@@ -3163,17 +3162,17 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::SleepNote</name>
     <message>
-        <location filename="../../Sheets/SleepNote.cpp" line="38"/>
+        <location filename="../../Sheets/Reports/SleepNote.cpp" line="39"/>
         <source>View sleep report</source>
         <translation>절전 보고서 보기</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepNote.cpp" line="61"/>
+        <location filename="../../Sheets/Reports/SleepNote.cpp" line="62"/>
         <source>%@  %@</source>
         <translation>%@  %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepNote.cpp" line="67"/>
+        <location filename="../../Sheets/Reports/SleepNote.cpp" line="68"/>
         <source>Asleep from %@ to %@</source>
         <translation>%@부터 %@까지 절전</translation>
     </message>
@@ -3181,17 +3180,17 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::SleepReport</name>
     <message>
-        <location filename="../../Sheets/SleepReport.cpp" line="33"/>
+        <location filename="../../Sheets/Reports/SleepReport.cpp" line="33"/>
         <source>A sleep this long usually uses about %@%. This one used %@%.</source>
         <translation>이만큼 절전하면 보통 약 %@%를 씁니다. 이번에는 %@%를 썼습니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepReport.cpp" line="57"/>
+        <location filename="../../Sheets/Reports/SleepReport.cpp" line="57"/>
         <source>, </source>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepReport.cpp" line="58"/>
+        <location filename="../../Sheets/Reports/SleepReport.cpp" line="58"/>
         <source>Preventing sleep when the lid closed: %@</source>
         <translation>덮개를 닫을 때 절전 방지: %@</translation>
     </message>
@@ -3207,42 +3206,42 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::SleepSheet</name>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="70"/>
+        <location filename="../../Sheets/Reports/SleepSheet.cpp" line="70"/>
         <source>Sleep report</source>
         <translation>절전 보고서</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="71"/>
+        <location filename="../../Sheets/Reports/SleepSheet.cpp" line="71"/>
         <source>Linux logs when the computer slept and woke, but not which app asked it to wake.</source>
         <translation>Linux는 컴퓨터가 절전하고 깨어난 시각은 기록하지만, 어느 앱이 깨웠는지는 기록하지 않습니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="89"/>
+        <location filename="../../Sheets/Reports/SleepSheet.cpp" line="89"/>
         <source>Asleep from %@ to %@</source>
         <translation>%@부터 %@까지 절전</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="101"/>
+        <location filename="../../Sheets/Reports/SleepSheet.cpp" line="101"/>
         <source>Time asleep</source>
         <translation>절전 시간</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="102"/>
+        <location filename="../../Sheets/Reports/SleepSheet.cpp" line="102"/>
         <source>Battery used</source>
         <translation>배터리 사용량</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="103"/>
+        <location filename="../../Sheets/Reports/SleepSheet.cpp" line="103"/>
         <source>Wakes</source>
         <translation>깨어남</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="133"/>
+        <location filename="../../Sheets/Reports/SleepSheet.cpp" line="133"/>
         <source>What woke it</source>
         <translation>깨운 원인</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepSheet.cpp" line="136"/>
+        <location filename="../../Sheets/Reports/SleepSheet.cpp" line="136"/>
         <source>Linux does not log dark wakes, so no wakes are listed for this sleep.</source>
         <translation>Linux는 백그라운드 깨어남을 기록하지 않아 이번 절전에는 깨어남이 표시되지 않습니다.</translation>
     </message>
@@ -3250,31 +3249,31 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::StarMapView</name>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="41"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="45"/>
         <source>Network star map</source>
         <translation>네트워크 별자리 지도</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/StarMapView.cpp" line="43"/>
-        <location filename="../../Pages/StarMapView.cpp" line="50"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="47"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="54"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>온라인 앱 %n개</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="121"/>
-        <location filename="../../Pages/StarMapView.cpp" line="135"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="125"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="139"/>
         <source>This computer</source>
         <translation>이 컴퓨터</translation>
     </message>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="155"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="159"/>
         <source>None of your apps has a TCP connection right now</source>
         <translation>지금 TCP 연결이 있는 내 앱이 없음</translation>
     </message>
     <message>
-        <location filename="../../Pages/StarMapView.cpp" line="156"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="160"/>
         <source>Per-app traffic unavailable</source>
         <translation>앱별 트래픽을 사용할 수 없음</translation>
     </message>
@@ -3470,7 +3469,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
     </message>
     <message>
         <location filename="../../Store/MenuFeatures.cpp" line="43"/>
-        <location filename="../../Store/Taming.cpp" line="142"/>
+        <location filename="../../Store/Taming.cpp" line="147"/>
         <source>Couldn&apos;t restore the priority of %@</source>
         <translation>%@의 우선순위를 복원할 수 없음</translation>
     </message>
@@ -3549,17 +3548,17 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>켬</translation>
     </message>
     <message>
-        <location filename="../../Store/MenuFeatures.cpp" line="117"/>
+        <location filename="../../Store/MenuFeatures.cpp" line="118"/>
         <source>Mem </source>
         <translation>메모리 </translation>
     </message>
     <message>
-        <location filename="../../Store/MenuFeatures.cpp" line="186"/>
+        <location filename="../../Store/MenuFeatures.cpp" line="187"/>
         <source>Quiet mode and taming are idle: this desktop doesn&apos;t tell which app is in front.</source>
         <translation>조용한 모드와 앱 제어가 작동하지 않습니다. 이 데스크톱은 어떤 앱이 앞에 있는지 알려 주지 않습니다.</translation>
     </message>
     <message>
-        <location filename="../../Store/MenuFeatures.cpp" line="191"/>
+        <location filename="../../Store/MenuFeatures.cpp" line="192"/>
         <source>Process %@</source>
         <translation>프로세스 %@</translation>
     </message>
@@ -3663,37 +3662,37 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>깨어남: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="57"/>
+        <location filename="../../Store/Store.cpp" line="59"/>
         <source>The settings file could not be read. It was kept as %@ and the settings start from their defaults.</source>
         <translation>설정 파일을 읽을 수 없습니다. %@(으)로 보관하고 설정을 기본값으로 시작합니다.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="278"/>
+        <location filename="../../Store/Store.cpp" line="286"/>
         <source>The history file could not be used. It was kept as %@ and a new one started.</source>
         <translation>기록 파일을 사용할 수 없습니다. %@(으)로 보관하고 새 파일을 시작했습니다.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="282"/>
+        <location filename="../../Store/Store.cpp" line="290"/>
         <source>History is not saved this run: the history file is from a newer version of Qel and is left as it is.</source>
         <translation>이번 실행에서는 기록을 저장하지 않습니다. 기록 파일이 더 새로운 버전의 Qel에서 만들어져 그대로 둡니다.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="285"/>
+        <location filename="../../Store/Store.cpp" line="293"/>
         <source>History can&apos;t be saved: %@</source>
         <translation>기록을 저장할 수 없습니다: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="288"/>
+        <location filename="../../Store/Store.cpp" line="296"/>
         <source>History can&apos;t be saved for now: %@. Qel keeps it and saves it once the disk has room again.</source>
         <translation>지금은 기록을 저장할 수 없습니다: %@. Qel이 기록을 보관하다가 디스크에 공간이 생기면 저장합니다.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="293"/>
+        <location filename="../../Store/Store.cpp" line="301"/>
         <source>History could not be saved: %@</source>
         <translation>기록을 저장하지 못했습니다: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="296"/>
+        <location filename="../../Store/Store.cpp" line="304"/>
         <source>History could not be read: %@</source>
         <translation>기록을 읽을 수 없습니다: %@</translation>
     </message>
@@ -3708,27 +3707,27 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>%@에 표시함</translation>
     </message>
     <message>
-        <location filename="../../Store/Stretches.cpp" line="83"/>
+        <location filename="../../Store/Stretches.cpp" line="84"/>
         <source>Mark deleted</source>
         <translation>표시 삭제됨</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="191"/>
+        <location filename="../../Store/Taming.cpp" line="196"/>
         <source>Removed the rule for %@, but it stays slowed until it restarts</source>
         <translation>%@ 규칙을 삭제했지만 다시 시작할 때까지 느린 상태로 유지됩니다</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="192"/>
+        <location filename="../../Store/Taming.cpp" line="197"/>
         <source>Removed the rule for %@</source>
         <translation>%@ 규칙을 삭제함</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="202"/>
+        <location filename="../../Store/Taming.cpp" line="207"/>
         <source>%@ will slow down when it&apos;s not in front</source>
         <translation>%@은(는) 앞에 있지 않을 때 느려집니다</translation>
     </message>
     <message>
-        <location filename="../../Store/Taming.cpp" line="203"/>
+        <location filename="../../Store/Taming.cpp" line="208"/>
         <source>%@ will pause when it&apos;s not in front</source>
         <translation>%@은(는) 앞에 있지 않을 때 일시 정지됩니다</translation>
     </message>
@@ -3750,22 +3749,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::StretchButton</name>
     <message>
-        <location filename="../../Sheets/StretchButton.cpp" line="55"/>
+        <location filename="../../Sheets/Reports/StretchButton.cpp" line="54"/>
         <source>Mark a stretch</source>
         <translation>구간 표시</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchButton.cpp" line="56"/>
+        <location filename="../../Sheets/Reports/StretchButton.cpp" line="55"/>
         <source>End</source>
         <translation>끝내기</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchButton.cpp" line="57"/>
+        <location filename="../../Sheets/Reports/StretchButton.cpp" line="56"/>
         <source>End this stretch and see its summary</source>
         <translation>이 구간을 끝내고 요약 보기</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchButton.cpp" line="58"/>
+        <location filename="../../Sheets/Reports/StretchButton.cpp" line="57"/>
         <source>Mark a stretch of time: Qel sums up what happened between start and end</source>
         <translation>시간 구간 표시: Qel이 시작부터 끝까지 일어난 일을 요약합니다</translation>
     </message>
@@ -3773,58 +3772,58 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::StretchSheet</name>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="66"/>
+        <location filename="../../Sheets/Reports/StretchSheet.cpp" line="66"/>
         <source>Marks stay on the outside of the ring so you can look back.</source>
         <translation>표시는 링 바깥에 남아 나중에 되돌아볼 수 있습니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="84"/>
+        <location filename="../../Sheets/Reports/StretchSheet.cpp" line="87"/>
         <source>Name this stretch</source>
         <translation>이 구간 이름 지정</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="98"/>
+        <location filename="../../Sheets/Reports/StretchSheet.cpp" line="101"/>
         <source>CPU peak</source>
         <translation>CPU 최고</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="99"/>
+        <location filename="../../Sheets/Reports/StretchSheet.cpp" line="102"/>
         <source>CPU average</source>
         <translation>CPU 평균</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="100"/>
+        <location filename="../../Sheets/Reports/StretchSheet.cpp" line="103"/>
         <source>Energy used</source>
         <translation>사용한 에너지</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="108"/>
+        <location filename="../../Sheets/Reports/StretchSheet.cpp" line="111"/>
         <source>CPU usage during this stretch</source>
         <translation>이 구간의 CPU 사용량</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="117"/>
+        <location filename="../../Sheets/Reports/StretchSheet.cpp" line="120"/>
         <source>Who used the most</source>
         <translation>가장 많이 사용한 항목</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="132"/>
+        <location filename="../../Sheets/Reports/StretchSheet.cpp" line="135"/>
         <source>Other marks that day</source>
         <translation>그날의 다른 표시</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="154"/>
-        <location filename="../../Sheets/StretchSheet.cpp" line="158"/>
+        <location filename="../../Sheets/Reports/StretchSheet.cpp" line="157"/>
+        <location filename="../../Sheets/Reports/StretchSheet.cpp" line="161"/>
         <source>Delete this mark</source>
         <translation>이 표시 삭제</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="157"/>
+        <location filename="../../Sheets/Reports/StretchSheet.cpp" line="160"/>
         <source>Delete this mark?</source>
         <translation>이 표시를 삭제하시겠습니까?</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchSheet.cpp" line="158"/>
+        <location filename="../../Sheets/Reports/StretchSheet.cpp" line="161"/>
         <source>This can&apos;t be undone.</source>
         <translation>되돌릴 수 없습니다.</translation>
     </message>
@@ -3832,22 +3831,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::TameControl</name>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="65"/>
+        <location filename="../../Processes/TameControl.cpp" line="70"/>
         <source>When not in front</source>
         <translation>앞에 있지 않을 때</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="69"/>
+        <location filename="../../Processes/TameControl.cpp" line="74"/>
         <source>Leave alone</source>
         <translation>그대로 두기</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="69"/>
+        <location filename="../../Processes/TameControl.cpp" line="74"/>
         <source>Slow down</source>
         <translation>느리게</translation>
     </message>
     <message>
-        <location filename="../../Processes/TameControl.cpp" line="69"/>
+        <location filename="../../Processes/TameControl.cpp" line="74"/>
         <source>Pause</source>
         <translation>일시 정지</translation>
     </message>
@@ -3855,7 +3854,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::TameRuleRow</name>
     <message>
-        <location filename="../../Sheets/TameRuleRow.cpp" line="39"/>
+        <location filename="../../Sheets/Settings/TameRuleRow.cpp" line="38"/>
         <source>Remove</source>
         <translation>삭제</translation>
     </message>
@@ -3863,7 +3862,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::TameRulesSection</name>
     <message>
-        <location filename="../../Sheets/TameRulesSection.cpp" line="26"/>
+        <location filename="../../Sheets/Settings/TameRulesSection.cpp" line="29"/>
         <source>When not in front</source>
         <translation>앞에 있지 않을 때</translation>
     </message>
@@ -3879,17 +3878,17 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::TopBar</name>
     <message>
-        <location filename="../../Window/TopBar.cpp" line="20"/>
+        <location filename="../../Window/TopBar.cpp" line="19"/>
         <source>What just happened: replay the last 60 seconds (Ctrl+Alt+E)</source>
         <translation>방금 일어난 일: 최근 60초 다시 보기 (Ctrl+Alt+E)</translation>
     </message>
     <message>
-        <location filename="../../Window/TopBar.cpp" line="21"/>
+        <location filename="../../Window/TopBar.cpp" line="20"/>
         <source>What just happened</source>
         <translation>방금 일어난 일</translation>
     </message>
     <message>
-        <location filename="../../Window/TopBar.cpp" line="22"/>
+        <location filename="../../Window/TopBar.cpp" line="21"/>
         <source>Settings</source>
         <translation>설정</translation>
     </message>
@@ -4012,7 +4011,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::WakeRow</name>
     <message>
-        <location filename="../../Pages/WakeRow.cpp" line="57"/>
+        <location filename="../../Pages/Energy/WakeRow.cpp" line="57"/>
         <source>Details</source>
         <translation>세부 정보</translation>
     </message>
@@ -4029,13 +4028,13 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
     <name>std</name>
     <message>
         <location filename="../../History/InsightReplay.cpp" line="28"/>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="53"/>
+        <location filename="../../Sheets/Reports/IncidentSheet.cpp" line="52"/>
         <source>just now</source>
         <translation>방금</translation>
     </message>
     <message>
         <location filename="../../History/InsightReplay.cpp" line="29"/>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="54"/>
+        <location filename="../../Sheets/Reports/IncidentSheet.cpp" line="53"/>
         <source>%@ s ago</source>
         <translation>%@초 전</translation>
     </message>
@@ -4070,152 +4069,152 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>%@시간 이상 사용 안 함</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="83"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="83"/>
         <source>Automatic</source>
         <translation>자동</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="84"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="84"/>
         <source>Logo</source>
         <translation>로고</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="85"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="85"/>
         <source>Load ring</source>
         <translation>부하 링</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="86"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="86"/>
         <source>Bars</source>
         <translation>막대</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="87"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="87"/>
         <source>Gauge</source>
         <translation>게이지</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="88"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="88"/>
         <source>Line</source>
         <translation>선</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="89"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="89"/>
         <source>Dot</source>
         <translation>점</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="90"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="90"/>
         <source>Cat</source>
         <translation>고양이</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="91"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="91"/>
         <source>Dog</source>
         <translation>강아지</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="92"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="92"/>
         <source>Slime</source>
         <translation>슬라임</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="93"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="93"/>
         <source>Drop</source>
         <translation>물방울</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="94"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="94"/>
         <source>Coffee</source>
         <translation>커피</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="95"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="95"/>
         <source>Newton&apos;s cradle</source>
         <translation>뉴턴의 요람</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="96"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="96"/>
         <source>Engine</source>
         <translation>엔진</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="97"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="97"/>
         <source>Mochi</source>
         <translation>떡</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="104"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="104"/>
         <source>The Qel logo, turning into the load ring when the CPU is busy</source>
         <translation>CPU가 바쁠 때 부하 링으로 바뀌는 Qel 로고</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="105"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="105"/>
         <source>Always the Qel logo</source>
         <translation>항상 Qel 로고</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="106"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="106"/>
         <source>CPU usage over the last 20 seconds, as a ring</source>
         <translation>최근 20초 CPU 사용량을 링으로</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="107"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="107"/>
         <source>CPU usage over the last 9 seconds, as bars</source>
         <translation>최근 9초 CPU 사용량을 막대로</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="108"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="108"/>
         <source>An arc that fills up to the current CPU usage</source>
         <translation>현재 CPU 사용량만큼 채워지는 호</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="109"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="109"/>
         <source>CPU usage over the last 20 seconds, as a line</source>
         <translation>최근 20초 CPU 사용량을 선으로</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="110"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="110"/>
         <source>A dot that grows as the CPU gets busier</source>
         <translation>CPU가 바빠질수록 커지는 점</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="111"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="111"/>
         <source>A running cat that speeds up as the CPU gets busier</source>
         <translation>CPU가 바빠질수록 빨리 달리는 고양이</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="112"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="112"/>
         <source>A running dog that speeds up as the CPU gets busier</source>
         <translation>CPU가 바빠질수록 빨리 달리는 강아지</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="113"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="113"/>
         <source>A slime that stretches faster as the CPU gets busier</source>
         <translation>CPU가 바빠질수록 빠르게 늘어나는 슬라임</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="114"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="114"/>
         <source>A drop that ripples faster as the CPU gets busier</source>
         <translation>CPU가 바빠질수록 물결이 빨라지는 물방울</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="115"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="115"/>
         <source>A cup of coffee that steams faster as the CPU gets busier</source>
         <translation>CPU가 바빠질수록 김이 빨리 오르는 커피 한 잔</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="116"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="116"/>
         <source>A Newton&apos;s cradle that swings faster as the CPU gets busier</source>
         <translation>CPU가 바빠질수록 빠르게 흔들리는 뉴턴의 요람</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="117"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="117"/>
         <source>An engine that runs faster as the CPU gets busier</source>
         <translation>CPU가 바빠질수록 빠르게 도는 엔진</translation>
     </message>
     <message>
-        <location filename="../../Kit/MenuIcons.cpp" line="118"/>
+        <location filename="../../Kit/Art/MenuIcons.cpp" line="118"/>
         <source>A mochi being pounded faster as the CPU gets busier</source>
         <translation>CPU가 바빠질수록 빠르게 찧는 떡</translation>
     </message>
@@ -4241,7 +4240,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
     </message>
     <message>
         <location filename="../../MenuBar/PanelFacts.cpp" line="36"/>
-        <location filename="../../Sheets/SleepReport.cpp" line="38"/>
+        <location filename="../../Sheets/Reports/SleepReport.cpp" line="38"/>
         <source>On AC power</source>
         <translation>전원 연결됨</translation>
     </message>
@@ -4295,144 +4294,144 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>%@ 배터리 부족</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="37"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="37"/>
         <source>Load average %.2f</source>
         <translation>평균 부하 %.2f</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="38"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="38"/>
         <source>%@, %@ is using the most</source>
         <translation>%@, %@이(가) 가장 많이 사용 중</translation>
     </message>
     <message>
-        <location filename="../../Pages/CPUPage.cpp" line="39"/>
+        <location filename="../../Pages/CPU/CPUPage.cpp" line="39"/>
         <source>%@, %@</source>
         <translation>%@, %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="89"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="89"/>
         <source>System</source>
         <translation>시스템</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="90"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="90"/>
         <source>Internal</source>
         <translation>내장</translation>
     </message>
     <message>
-        <location filename="../../Pages/DiskPage.cpp" line="90"/>
+        <location filename="../../Pages/Disk/DiskPage.cpp" line="90"/>
         <source>External</source>
         <translation>외장</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="54"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="54"/>
         <source>Whole-computer power, measured by the battery.</source>
         <translation>배터리로 측정한 컴퓨터 전체 전력입니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="56"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="55"/>
         <source>Measured energy isn&apos;t available. This is estimated from CPU usage.</source>
         <translation>측정된 에너지를 사용할 수 없습니다. CPU 사용량으로 추정한 값입니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="62"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="61"/>
         <location filename="../../Samplers/ProcessName.cpp" line="52"/>
         <source>Process %@</source>
         <translation>프로세스 %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/EnergyPage.cpp" line="68"/>
+        <location filename="../../Pages/Energy/EnergyPage.cpp" line="67"/>
         <source>Unavailable</source>
         <translation>사용할 수 없음</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="41"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="40"/>
         <source>GPU usage isn&apos;t available on this computer. It can be read from AMD graphics and from NVIDIA&apos;s driver.</source>
         <translation>이 컴퓨터에서는 GPU 사용량을 볼 수 없습니다. AMD 그래픽과 NVIDIA 드라이버에서는 읽을 수 있습니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="44"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="43"/>
         <source>The GPU is close to full load. That&apos;s normal while rendering, exporting video or gaming.</source>
         <translation>GPU가 거의 최대 부하입니다. 렌더링, 동영상 내보내기, 게임 중에는 정상입니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="45"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="44"/>
         <source>The GPU is working, with headroom left.</source>
         <translation>GPU가 작업 중이며 여유가 있습니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPUPage.cpp" line="46"/>
+        <location filename="../../Pages/GPU/GPUPage.cpp" line="45"/>
         <source>The GPU is mostly idle.</source>
         <translation>GPU가 대부분 유휴 상태입니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="37"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="36"/>
         <source>Memory has run short. Quit the apps using the most first.</source>
         <translation>메모리가 부족합니다. 가장 많이 쓰는 앱부터 종료하세요.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="39"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="38"/>
         <source>The system is compressing memory. Quitting apps you aren&apos;t using makes switching smoother.</source>
         <translation>시스템이 메모리를 압축하고 있습니다. 사용하지 않는 앱을 종료하면 앱 전환이 부드러워집니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemPage.cpp" line="40"/>
+        <location filename="../../Pages/Memory/MemPage.cpp" line="39"/>
         <source>There&apos;s enough memory. Nothing to do.</source>
         <translation>메모리가 충분합니다. 할 일이 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="47"/>
+        <location filename="../../Pages/Memory/MemoryAdviceCard.cpp" line="48"/>
         <source>Quitting these apps you aren&apos;t using frees the most memory.</source>
         <translation>사용하지 않는 이 앱들을 종료하면 메모리를 가장 많이 확보할 수 있습니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="48"/>
+        <location filename="../../Pages/Memory/MemoryAdviceCard.cpp" line="49"/>
         <source>No background apps worth quitting. Most memory is used by the app you&apos;re using, or by the system.</source>
         <translation>종료할 만한 백그라운드 앱이 없습니다. 메모리 대부분은 사용 중인 앱이나 시스템이 쓰고 있습니다.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/MemoryAdviceCard.cpp" line="55"/>
+        <location filename="../../Pages/Memory/MemoryAdviceCard.cpp" line="56"/>
         <source>Quit these %n and free about %@</source>
         <translation>
             <numerusform>이 %n개 종료하고 약 %@ 확보</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/PortList.cpp" line="49"/>
+        <location filename="../../Pages/Network/PortList.cpp" line="49"/>
         <source>%n ports, %@ open to the local network</source>
         <translation>
             <numerusform>포트 %n개, 로컬 네트워크에 열림 %@개</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/PortList.cpp" line="50"/>
+        <location filename="../../Pages/Network/PortList.cpp" line="50"/>
         <source>%n ports</source>
         <translation>
             <numerusform>포트 %n개</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/PortList.cpp" line="55"/>
+        <location filename="../../Pages/Network/PortList.cpp" line="55"/>
         <source>Reading listening ports…</source>
         <translation>수신 대기 포트 읽는 중…</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortList.cpp" line="56"/>
+        <location filename="../../Pages/Network/PortList.cpp" line="56"/>
         <source>Listening ports can&apos;t be read because the system lsof command can&apos;t be run.</source>
         <translation>시스템 lsof 명령을 실행할 수 없어 수신 대기 포트를 읽을 수 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortList.cpp" line="58"/>
+        <location filename="../../Pages/Network/PortList.cpp" line="58"/>
         <source>No process under your account is listening on a port right now.</source>
         <translation>지금 포트에서 수신 대기 중인 내 계정 프로세스가 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortList.cpp" line="60"/>
+        <location filename="../../Pages/Network/PortList.cpp" line="60"/>
         <source>No process under your account is listening on port %@. A system service may still be using it.</source>
         <translation>포트 %@에서 수신 대기 중인 내 계정 프로세스가 없습니다. 시스템 서비스가 사용 중일 수 있습니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/PortList.cpp" line="62"/>
+        <location filename="../../Pages/Network/PortList.cpp" line="62"/>
         <source>No listening process has “%@” in its name.</source>
         <translation>이름에 “%@”이(가) 들어간 수신 대기 프로세스가 없습니다.</translation>
     </message>
@@ -4496,12 +4495,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>%@은(는) 다른 앱으로 전환하면 자동으로 느려지거나 일시 정지될 수 있습니다. 전력을 아끼고 앞에 있는 앱을 부드럽게 유지합니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TameRulesSection.cpp" line="20"/>
+        <location filename="../../Sheets/Settings/TameRulesSection.cpp" line="19"/>
         <source>Pauses after you switch away</source>
         <translation>다른 앱으로 전환하면 일시 정지</translation>
     </message>
     <message>
-        <location filename="../../Sheets/TameRulesSection.cpp" line="20"/>
+        <location filename="../../Sheets/Settings/TameRulesSection.cpp" line="19"/>
         <source>Slows down after you switch away</source>
         <translation>다른 앱으로 전환하면 느려짐</translation>
     </message>
@@ -4531,34 +4530,34 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>알 수 없음</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/AlertsTab.cpp" line="29"/>
+        <location filename="../../Sheets/Settings/AlertsTab.cpp" line="29"/>
         <source>%n alerts on. </source>
         <translation>
             <numerusform>알림 %n개 켬. </numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="30"/>
+        <location filename="../../Sheets/Settings/AlertsTab.cpp" line="30"/>
         <source>Alerts appear in the Qel window and as desktop notifications.</source>
         <translation>알림은 Qel 창과 데스크톱 알림으로 표시됩니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/AlertsTab.cpp" line="31"/>
+        <location filename="../../Sheets/Settings/AlertsTab.cpp" line="31"/>
         <source>No notification service is running on this desktop, so alerts only appear in the Qel window.</source>
         <translation>이 데스크톱에는 실행 중인 알림 서비스가 없어 알림은 Qel 창에만 표시됩니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="42"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="41"/>
         <source>Deletes every recorded day with its marks and app usage, the recorded sleeps and stretches, and the usual baseline. Settings and rules are kept. This can&apos;t be undone.</source>
         <translation>기록된 모든 날과 그 표시 및 앱 사용량, 기록된 절전과 구간, 평소 기준을 삭제합니다. 설정과 규칙은 유지됩니다. 이 작업은 되돌릴 수 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/DataTab.cpp" line="67"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="67"/>
         <source>less than 1 MB</source>
         <translation>1MB 미만</translation>
     </message>
     <message>
-        <location filename="../../Sheets/IncidentSheet.cpp" line="55"/>
+        <location filename="../../Sheets/Reports/IncidentSheet.cpp" line="54"/>
         <source>Peak %@% (%@), average %@%</source>
         <translation>최고 %@%(%@), 평균 %@%</translation>
     </message>
@@ -4568,38 +4567,38 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>라이선스 텍스트를 불러올 수 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepReport.cpp" line="24"/>
+        <location filename="../../Sheets/Reports/SleepReport.cpp" line="24"/>
         <source>Battery dropped %@% while asleep</source>
         <translation>절전 중 배터리가 %@% 줄었습니다</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepReport.cpp" line="25"/>
+        <location filename="../../Sheets/Reports/SleepReport.cpp" line="25"/>
         <source>Slept %@</source>
         <translation>%@ 동안 절전</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepReport.cpp" line="45"/>
-        <location filename="../../Sheets/StretchReport.cpp" line="17"/>
+        <location filename="../../Sheets/Reports/SleepReport.cpp" line="45"/>
+        <location filename="../../Sheets/Reports/StretchReport.cpp" line="17"/>
         <source>%@ s</source>
         <translation>%@초</translation>
     </message>
     <message>
-        <location filename="../../Sheets/SleepReport.cpp" line="49"/>
+        <location filename="../../Sheets/Reports/SleepReport.cpp" line="49"/>
         <source>awake for %@</source>
         <translation>%@ 동안 깨어 있음</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchReport.cpp" line="22"/>
+        <location filename="../../Sheets/Reports/StretchReport.cpp" line="22"/>
         <source>That is %@× the usual for this time of day.</source>
         <translation>이 시간대 평소의 %@배입니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchReport.cpp" line="23"/>
+        <location filename="../../Sheets/Reports/StretchReport.cpp" line="23"/>
         <source>That is about the usual for this time of day.</source>
         <translation>이 시간대 평소와 비슷합니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/StretchReport.cpp" line="33"/>
+        <location filename="../../Sheets/Reports/StretchReport.cpp" line="33"/>
         <source>%@–%@, lasted %@.</source>
         <translation>%@–%@, %@ 동안.</translation>
     </message>

@@ -1,0 +1,37 @@
+#include "Qel/Kit/Widgets/Elision.hpp"
+
+#include <QFontMetricsF>
+#include <QVariant>
+#include <QWidget>
+
+#include <algorithm>
+
+#include "Qel/Kit/Widgets/PlainToolTip.hpp"
+
+namespace qel {
+
+namespace {
+constexpr const char* kProperty = "qelElidesByDesign";
+constexpr const char* kTipsPerItem = "qelTipsPerItem";
+}
+
+void letElide(QWidget* widget, bool elides) { widget->setProperty(kProperty, elides); }
+
+bool elidesByDesign(const QWidget* widget) { return widget->property(kProperty).toBool(); }
+
+void letElideWithTipsPerItem(QWidget* widget) {
+  letElide(widget);
+  widget->setProperty(kTipsPerItem, true);
+}
+
+bool tipsPerItem(const QWidget* widget) { return widget->property(kTipsPerItem).toBool(); }
+
+QString elidedName(QWidget* widget, const QFontMetricsF& metrics, const QString& text, double width) {
+  letElide(widget);
+  const QString shown = metrics.elidedText(text, Qt::ElideRight, std::max(0.0, width));
+  const QString tip = shown == text ? QString() : plainToolTip(text);
+  if (widget->toolTip() != tip) widget->setToolTip(tip);
+  return shown;
+}
+
+}  // namespace qel

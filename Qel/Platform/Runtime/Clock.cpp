@@ -1,0 +1,10 @@
+#include "Qel/Platform/Runtime/Clock.hpp"
+
+namespace qel {
+
+const SystemClock& SystemClock::shared() {
+  static const SystemClock clock;
+  return clock;
+}
+
+}  // namespace qel

@@ -1,0 +1,15 @@
+#include "Qel/Platform/Runtime/OpenFileLimit.hpp"
+
+#include <sys/resource.h>
+
+namespace qel {
+
+bool raiseOpenFileLimit() {
+  rlimit limit{};
+  if (getrlimit(RLIMIT_NOFILE, &limit) != 0) return false;
+  if (limit.rlim_cur == limit.rlim_max) return true;
+  limit.rlim_cur = limit.rlim_max;
+  return setrlimit(RLIMIT_NOFILE, &limit) == 0;
+}
+
+}  // namespace qel
