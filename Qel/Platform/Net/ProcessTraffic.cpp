@@ -1,6 +1,7 @@
 #include "Qel/Platform/Net/ProcessTraffic.hpp"
 
 #include <algorithm>
+#include <set>
 #include <string>
 
 #include "Qel/Platform/Proc/ProcPidFd.hpp"
@@ -50,9 +51,10 @@ std::map<std::int32_t, ProcessBytes> ProcessTraffic::living() {
   return totals_;
 }
 
-std::map<std::int32_t, ProcessBytes> ProcessTraffic::attribute(const std::vector<TcpSocket>& sockets) {
+ProcessTraffic::Holders ProcessTraffic::findHolders(const std::vector<TcpSocket>& sockets) {
   // Which inodes are wanted, and by whom they are held.
-  std::unordered_map<std::uint64_t, std::int32_t> owner;
+  Holders holders;
+  auto& owner = holders.owner;
   std::unordered_map<std::uint64_t, int> missed;
   for (const auto& s : sockets) {
     if (s.inode == 0 || (!options_.includeLocal && s.local)) continue;
@@ -61,10 +63,8 @@ std::map<std::int32_t, ProcessBytes> ProcessTraffic::attribute(const std::vector
     else owner.emplace(s.inode, 0);
   }
 
-  std::vector<std::int32_t> live;
-  pids_.list(live);
-  const auto alive = [&](std::int32_t pid) { return std::binary_search(live.begin(), live.end(), pid); };
-  std::map<std::int32_t, std::optional<std::uint64_t>> involved;  // pid → start time, read once
+  pids_.list(holders.live);
+  const auto& live = holders.live;
   std::size_t unowned = owner.size();
   std::vector<std::uint64_t> inodes;
   const auto scan = [&](std::int32_t pid) {
@@ -74,14 +74,14 @@ std::map<std::int32_t, ProcessBytes> ProcessTraffic::attribute(const std::vector
       const auto it = owner.find(inode);
       if (it == owner.end() || it->second != 0) continue;  // a shared socket stays with its first holder
       it->second = pid;
-      involved.emplace(pid, std::nullopt);
+      holders.involved.push_back(pid);
       --unowned;
     }
   };
   // Processes that held sockets before most likely hold the new ones: look at them first and
   // stop as soon as every socket has its holder.
   for (const auto& [pid, bytes] : totals_)
-    if (alive(pid)) scan(pid);
+    if (holders.alive(pid)) scan(pid);
   for (const auto pid : live)
     if (!totals_.contains(pid)) scan(pid);
 
@@ -89,29 +89,37 @@ std::map<std::int32_t, ProcessBytes> ProcessTraffic::attribute(const std::vector
   for (const auto& [inode, pid] : owner)
     if (pid == 0) missed[inode] = missed_.contains(inode) ? missed_[inode] + 1 : 1;
   missed_ = std::move(missed);
+  return holders;
+}
 
+std::map<std::int32_t, ProcessBytes> ProcessTraffic::carriedTotals(const Holders& holders) const {
   // Each process keeps its running total while it lives; a new process under an old pid starts at 0.
-  std::map<std::int32_t, ProcessBytes> next;
+  std::set<std::int32_t> involved(holders.involved.begin(), holders.involved.end());
   for (const auto& [pid, bytes] : totals_)
-    if (alive(pid)) involved.emplace(pid, std::nullopt);
-  for (auto& [pid, start] : involved) {
-    start = startTime(options_.root, pid);
+    if (holders.alive(pid)) involved.insert(pid);
+  std::map<std::int32_t, ProcessBytes> next;
+  for (const auto pid : involved) {
+    const auto start = startTime(options_.root, pid);
     if (!start) continue;
     const auto old = totals_.find(pid);
     next[pid] =
         old != totals_.end() && old->second.startTime == *start ? old->second : ProcessBytes{.startTime = *start};
   }
+  return next;
+}
 
+void ProcessTraffic::addGrowth(const std::vector<TcpSocket>& sockets, const Holders& holders,
+                               std::map<std::int32_t, ProcessBytes>& totals) {
   std::unordered_map<std::uint64_t, Seen> seen;
   for (const auto& s : sockets) {
     const std::uint64_t key = s.cookie ? s.cookie : s.inode;
     const auto before = sockets_.find(key);
     // A socket is followed from the first time it is given to a process on.
     if (before != sockets_.end()) seen[key] = {s.received, s.acked};
-    const auto o = owner.find(s.inode);
-    if (o == owner.end() || o->second == 0) continue;
-    const auto total = next.find(o->second);
-    if (total == next.end()) continue;
+    const auto o = holders.owner.find(s.inode);
+    if (o == holders.owner.end() || o->second == 0) continue;
+    const auto total = totals.find(o->second);
+    if (total == totals.end()) continue;
     seen[key] = {s.received, s.acked};
     // A socket first given to a process brings everything it moved so far.
     const Seen old = before == sockets_.end() ? Seen{} : before->second;
@@ -119,6 +127,12 @@ std::map<std::int32_t, ProcessBytes> ProcessTraffic::attribute(const std::vector
     total->second.out = addSaturating(total->second.out, growth(s.acked, old.acked));
   }
   sockets_ = std::move(seen);
+}
+
+std::map<std::int32_t, ProcessBytes> ProcessTraffic::attribute(const std::vector<TcpSocket>& sockets) {
+  const Holders holders = findHolders(sockets);
+  auto next = carriedTotals(holders);
+  addGrowth(sockets, holders, next);
   totals_ = next;
   return next;
 }

@@ -3,6 +3,7 @@
 // tied to processes through the socket inodes their descriptors point at. Each process's total
 // only grows: it adds the positive change of every socket since the previous run, so a socket
 // that closes does not make the total drop.
+#include <algorithm>
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -48,6 +49,19 @@ class ProcessTraffic {
   };
   // The totals of the processes still living, as they were.
   std::map<std::int32_t, ProcessBytes> living();
+  // Who holds each wanted socket (0: nobody readable), and the pids alive at the look.
+  struct Holders {
+    std::unordered_map<std::uint64_t, std::int32_t> owner;
+    std::vector<std::int32_t> involved;  // holders found, in the order found
+    std::vector<std::int32_t> live;      // sorted
+    bool alive(std::int32_t pid) const { return std::binary_search(live.begin(), live.end(), pid); }
+  };
+  Holders findHolders(const std::vector<TcpSocket>& sockets);
+  // The running totals carried on for the holders and the processes still living.
+  std::map<std::int32_t, ProcessBytes> carriedTotals(const Holders& holders) const;
+  // Adds what each held socket moved since it was last seen to its holder's total.
+  void addGrowth(const std::vector<TcpSocket>& sockets, const Holders& holders,
+                 std::map<std::int32_t, ProcessBytes>& totals);
 
   Options options_;
   ProcPids pids_;
