@@ -94,7 +94,8 @@ void registerSlots(ViewRegistry& registry, Updater& updater) {
   });
 }
 
-// The sheets, each with when the store asks for it and how it is closed.
+// The sheets, each with when the store asks for it and how it is closed, in the order the host
+// looks for them: what's new, the licences, the export and the settings first, then the reports.
 void registerSheets(ViewRegistry& registry, Updater& updater, const std::function<QString()>& hotKeyProblem) {
   registry.addSheet({"whatsNew", [&updater](const NavigationState&) { return flag(updater.showingWhatsNew()); },
                      [&updater](Navigator&) { updater.setShowingWhatsNew(false); },
@@ -122,6 +123,9 @@ void registerSheets(ViewRegistry& registry, Updater& updater, const std::functio
                                                  c.processActions, updater, hotKeyProblem, openInFileManager},
                                                 parent);
                      }});
+}
+
+void registerReports(ViewRegistry& registry) {
   registry.addSheet({"incident",
                      [](const NavigationState& s) { return s.incident() ? std::optional(s.incident()->id) : std::nullopt; },
                      [](Navigator& s) { s.setIncident(std::nullopt); },
@@ -189,6 +193,7 @@ void registerMainViews(ViewRegistry& registry, Updater& updater, std::function<Q
   registerPages(registry);
   registerSlots(registry, updater);
   registerSheets(registry, updater, hotKeyProblem);
+  registerReports(registry);
 }
 
 }  // namespace qel
