@@ -25,6 +25,9 @@ class ProcessListView : public QListView {
   std::function<void(std::int32_t)> onDetails;
   // The words shown while there is no row.
   void setEmptyText(const QString& text);
+  // Lays the rows out now rather than in the next turn of the event loop, as Qt would after the
+  // model changed: the tick's changes then reach the screen in one paint, not two.
+  void layOutNow() { executeDelayedItemsLayout(); }
 
  protected:
   void updateGeometries() override;

@@ -191,6 +191,7 @@ void ProcessTable::refresh() {
   const std::vector<ProcInfo> visible =
       hold_ && hold_->engaged() ? model_->inShownOrder(processes_.visibleProcs()) : processes_.visibleProcs();
   model_->update(visible);
+  list_->layOutNow();
   // Every process is listed, other users' and the kernel's too (tagged System): the count says
   // how many of them are the user's, the ones End can reach.
   const auto yours = std::count_if(visible.begin(), visible.end(), [](const ProcInfo& p) { return !p.isSystem; });
