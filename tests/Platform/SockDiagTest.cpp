@@ -141,6 +141,10 @@ TEST(ProcessTraffic, totalsOnlyGrowAndEndWithTheProcess) {
   // A new process under pid 300 starts from nothing.
   dir.write("proc/300/stat", "300 (client) S 1 300 300 0 -1 4194304 0 0 0 0 1 1 0 0 20 0 1 0 9000 0 10 0 0\n");
   EXPECT_EQ(traffic.attribute({sock(2, 70000, 250, 0)}).at(300), (ProcessBytes{9000, 50, 0}));
+  // And so does one that takes the pid over while holding no socket: the old total isn't carried.
+  fs::remove(dir / "proc/300/fd/7");
+  dir.write("proc/300/stat", "300 (client) S 1 300 300 0 -1 4194304 0 0 0 0 1 1 0 0 20 0 1 0 9500 0 10 0 0\n");
+  EXPECT_EQ(traffic.attribute({}).at(300), (ProcessBytes{9500, 0, 0}));
 
   // A process that is gone is forgotten.
   fs::remove_all(dir / "proc/300");
