@@ -32,7 +32,8 @@ std::unique_ptr<StatusNotifierItem> StatusNotifierItem::open(const std::string& 
   if (!bus) return nullptr;
   std::unique_ptr<StatusNotifierItem> item(new StatusNotifierItem(std::move(bus), id, title, std::move(handlers)));
   if (!item->serve()) return nullptr;
-  if (item->watcherPresent()) item->registerItem();
+  item->watcher_ = item->askWatcher();
+  if (item->watcher_) item->registerItem();
   return item;
 }
 
@@ -119,7 +120,7 @@ void StatusNotifierItem::process() {
   }
 }
 
-bool StatusNotifierItem::watcherPresent() const {
+bool StatusNotifierItem::askWatcher() const {
   BusError error;
   auto reply = callMethod(bus_.get(), "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
                           "NameHasOwner", error, "s", kWatcher);
@@ -163,7 +164,8 @@ int StatusNotifierItem::onWatcherOwner(sd_bus_message* m, void* self, sd_bus_err
   auto* item = static_cast<StatusNotifierItem*>(self);
   item->registering_.reset();
   item->asking_.reset();
-  if (after && *after) item->registerItem();
+  item->watcher_ = after && *after;
+  if (item->watcher_) item->registerItem();
   else item->setShown(false, false);
   return 0;
 }

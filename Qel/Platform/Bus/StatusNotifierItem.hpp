@@ -46,8 +46,10 @@ class StatusNotifierItem {
   // Handles everything that has arrived; never blocks.
   void process();
 
-  // Whether a watcher owns its name now (asked of the bus, at once).
-  bool watcherPresent() const;
+  // Whether a watcher owns its name: asked of the bus at open, then followed as the name changes
+  // hands. Never asked again later: a blocking call reads the item's pending messages into its
+  // queue, where the socket no longer shows them as readable.
+  bool watcherPresent() const { return watcher_; }
   // Whether the watcher took the item and has a host to show it.
   bool shown() const { return registered_ && hostPresent_; }
   const std::string& busName() const { return name_; }
@@ -65,6 +67,7 @@ class StatusNotifierItem {
  private:
   StatusNotifierItem(Bus bus, std::string id, std::string title, Handlers handlers);
   bool serve();
+  bool askWatcher() const;
   void registerItem();
   void askForHost();
   void setShown(bool registered, bool host);
@@ -86,6 +89,7 @@ class StatusNotifierItem {
   Handlers handlers_;
   std::vector<TrayPixmap> icon_;
   std::string label_, guide_, tipTitle_, tipText_;
+  bool watcher_ = false;
   bool registered_ = false;
   bool hostPresent_ = false;
   std::unique_ptr<DBusMenu> menu_;
