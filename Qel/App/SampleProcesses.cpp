@@ -54,7 +54,7 @@ void ProcessSection::print(std::ostream& out) {
     const ProcInfo& p = sample.procs[i];
     out << "  " << padToWidth(std::to_string(p.pid), 8, true) << padToWidth(fixed(p.cpu, 1), 8, true)
         << padToWidth(fmtBytes(p.mem), 10, true) << padToWidth(fmtRate(p.diskRate), 11, true) << "  "
-        << padToWidth(p.isSystem ? "system" : "user", 7) << padToWidth(printable(p.name, 24), 26)
+        << padToWidth(p.isSystem ? "system" : "user", 7) << padToWidth(printable(p.name.empty() ? "-" : p.name, 24), 26)
         << printable(appName(*table, p), 40) << "\n";
   }
 }

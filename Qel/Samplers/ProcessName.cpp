@@ -2,7 +2,6 @@
 
 #include <system_error>
 
-#include "Qel/Text/Loc.hpp"
 
 namespace qel {
 namespace {
@@ -39,8 +38,7 @@ bool exeNamesNothing(std::string_view exePath) {
   return exe.empty() || inMemory(exe);
 }
 
-std::string processOwnName(std::string_view exePath, std::string_view comm, std::string_view cmdline,
-                           std::int32_t pid) {
+std::string processOwnName(std::string_view exePath, std::string_view comm, std::string_view cmdline) {
   const std::string_view exe = exeName(exePath);
   if (!exeNamesNothing(exePath)) return std::string(exe);
 
@@ -48,8 +46,7 @@ std::string processOwnName(std::string_view exePath, std::string_view comm, std:
   const bool cut = comm.size() == kCommBytes && program.size() > comm.size() && program.starts_with(comm);
   if (!program.empty() && !inMemory(program) && (comm.empty() || inMemory(comm) || cut)) return std::string(program);
   if (!comm.empty()) return std::string(comm);
-  if (!exe.empty()) return std::string(exe);
-  return L("Process %@", {std::to_string(pid)});
+  return std::string(exe);
 }
 
 std::string readProcessName(const SysRoot& root, std::int32_t pid) {
@@ -61,7 +58,7 @@ std::string readProcessName(const SysRoot& root, std::int32_t pid) {
   while (comm.ends_with('\n')) comm.pop_back();
   const std::string cmdline = readText(root.proc(dir + "cmdline"), 4096).value_or(std::string());
   if (exe.empty() && comm.empty() && cmdlineProgram(cmdline).empty()) return {};
-  return processOwnName(exe, comm, cmdline, pid);
+  return processOwnName(exe, comm, cmdline);
 }
 
 }  // namespace qel

@@ -17,9 +17,8 @@ std::string_view cmdlineProgram(std::string_view cmdline);
 
 // By preference: the executable's file name (unless it is an in-memory file); else the longer
 // name argv[0] gives where the kernel cut the comm short or has only an in-memory file's name;
-// else the comm; "Process <pid>" only when nothing at all could be read.
-std::string processOwnName(std::string_view exePath, std::string_view comm, std::string_view cmdline,
-                           std::int32_t pid);
+// else the comm; empty only when nothing at all could be read (the store words it).
+std::string processOwnName(std::string_view exePath, std::string_view comm, std::string_view cmdline);
 
 // Whether the executable's path gives no name of its own (none could be read, or it is an
 // in-memory file), so that the name must come from the arguments and the comm.

@@ -325,7 +325,7 @@ ProcessSampler::Meta ProcessSampler::resolveMeta(std::int32_t pid, const PidStat
   // A kernel thread is the system's and has no program, arguments or environment to read.
   if (stat.isKernelThread()) {
     m.isSystem = true;
-    m.ownName = processOwnName({}, stat.comm, {}, pid);
+    m.ownName = processOwnName({}, stat.comm, {});
     return m;
   }
   const auto up = tracked_.find(stat.ppid);
@@ -381,7 +381,7 @@ ProcessSampler::Meta ProcessSampler::resolveMeta(std::int32_t pid, const PidStat
     readCgroup(pid, m);
   }
   const auto cmdline = exeNamesNothing(m.path) ? files_.read(pid, "cmdline", 4096) : std::nullopt;
-  m.ownName = processOwnName(m.path, stat.comm, cmdline.value_or(std::string_view()), pid);
+  m.ownName = processOwnName(m.path, stat.comm, cmdline.value_or(std::string_view()));
   classify(pid, m);
   return m;
 }

@@ -7,6 +7,7 @@
 #include "Qel/Platform/Runtime/Heap.hpp"
 #include "Qel/Store/LiveSeries.hpp"
 #include "Qel/Store/Store.hpp"
+#include "Qel/Text/Loc.hpp"
 
 namespace qel {
 
@@ -105,6 +106,9 @@ Snapshot Store::takeSample() {
   s.load = system_->load();
   s.gpu = system_->gpu();
   s.procs = processes_->sample();
+  // The sampler gives no name where nothing could be read; the row still needs words.
+  for (ProcInfo& p : s.procs)
+    if (p.name.empty()) p.name = L("Process %@", {std::to_string(p.pid)});
   s.thermal = system_->thermal();
   s.slow = isSlowTick(s.tick);
   if (s.slow) {

@@ -28,10 +28,10 @@ TEST(ProcessName, prefersTheFullestNameThatCanBeRead) {
       {"", "", "/opt/tool/run\0"s, "run"},
       {"", "kworker/0:1", "", "kworker/0:1"},
       // Nothing readable at all.
-      {"", "", "", "Process 4242"},
-      {"", "", "\0\0"s, "Process 4242"},
+      {"", "", "", ""},
+      {"", "", "\0\0"s, ""},
   };
-  for (const auto& c : cases) EXPECT_EQ(processOwnName(c.exe, c.comm, c.cmdline, 4242), c.want) << c.exe << " " << c.comm;
+  for (const auto& c : cases) EXPECT_EQ(processOwnName(c.exe, c.comm, c.cmdline), c.want) << c.exe << " " << c.comm;
 }
 
 TEST(ProcessName, cmdlineProgramReadsArgvZero) {

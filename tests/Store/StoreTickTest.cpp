@@ -193,6 +193,18 @@ TEST_F(StoreTest, selectionLosesProcessesThatQuit) {
   EXPECT_EQ(store->selection(), (std::set<std::int32_t>{10}));
 }
 
+TEST_F(StoreTest, aProcessNothingNamesIsCalledByItsPid) {
+  makeStore();
+  {
+    std::lock_guard l(script.m);
+    script.procs.push_back({.pid = 77, .name = ""});
+  }
+  store->start();
+  ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1; }));
+  ASSERT_TRUE(store->proc(77).has_value());
+  EXPECT_EQ(store->proc(77)->name, "Process 77");
+}
+
 TEST_F(StoreTest, selectionFollowsTheProcessNotItsPid) {
   makeStore();
   {
