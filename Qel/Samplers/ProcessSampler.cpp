@@ -319,18 +319,7 @@ void ProcessSampler::forgetUnseen(const std::vector<ProcInfo>& procs) {
   for (const auto& p : procs) pidList_.push_back(p.pid);
 }
 
-ProcessSampler::Meta ProcessSampler::resolveMeta(std::int32_t pid, const PidStat& stat, int statFd, bool guess) {
-  Meta m;
-  m.comm = std::string(stat.comm);
-  // A kernel thread is the system's and has no program, arguments or environment to read.
-  if (stat.isKernelThread()) {
-    m.isSystem = true;
-    m.ownName = processOwnName({}, stat.comm, {});
-    return m;
-  }
-  const auto up = tracked_.find(stat.ppid);
-  const bool resolved = up != tracked_.end() && up->second.seen == round_ && up->second.meta;
-  const Meta* parent = resolved ? &*up->second.meta : nullptr;
+void ProcessSampler::resolvePath(std::int32_t pid, const PidStat& stat, const Meta* parent, bool guess, Meta& m) {
   // Starting a program names the process after its file, so a child of the same program with the
   // same name as one before runs the same file, but for a namesake elsewhere: until its second
   // tick its executable is the one found before (if it is not, all is resolved again then).
@@ -347,6 +336,21 @@ ProcessSampler::Meta ProcessSampler::resolveMeta(std::int32_t pid, const PidStat
     if (keyed && !exeNamesNothing(m.path) && file.starts_with(stat.comm))
       programs_.insert_or_assign(programKey_, Program{m.path, round_});
   }
+}
+
+ProcessSampler::Meta ProcessSampler::resolveMeta(std::int32_t pid, const PidStat& stat, int statFd, bool guess) {
+  Meta m;
+  m.comm = std::string(stat.comm);
+  // A kernel thread is the system's and has no program, arguments or environment to read.
+  if (stat.isKernelThread()) {
+    m.isSystem = true;
+    m.ownName = processOwnName({}, stat.comm, {});
+    return m;
+  }
+  const auto up = tracked_.find(stat.ppid);
+  const bool resolved = up != tracked_.end() && up->second.seen == round_ && up->second.meta;
+  const Meta* parent = resolved ? &*up->second.meta : nullptr;
+  resolvePath(pid, stat, parent, guess, m);
   m.facts.exe = m.path;
   struct stat owner {};
   m.ownerKnown = files_.isProc() && statFd >= 0 && ::fstat(statFd, &owner) == 0;

@@ -166,6 +166,8 @@ class ProcessSampler {
   // With `guess`, what may differ from the parent's or a namesake's may be taken from them until
   // the process's second tick.
   Meta resolveMeta(std::int32_t pid, const PidStat& stat, int statFd, bool guess = true);
+  // The executable, read or (with `guess`) taken from a namesake child of the same parent program.
+  void resolvePath(std::int32_t pid, const PidStat& stat, const Meta* parent, bool guess, Meta& m);
   // Reads what was taken from the parent or a namesake and may differ; false when the file does.
   bool confirmMeta(std::int32_t pid, Meta& m);
   bool readCgroup(std::int32_t pid, Meta& m);

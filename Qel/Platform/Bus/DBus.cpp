@@ -16,67 +16,71 @@ Bus openBus(BusKind kind, std::chrono::milliseconds timeout) {
   return owned;
 }
 
+namespace {
+
+template <class Raw, class As>
+int readBasic(sd_bus_message* m, char type, BusValue& out) {
+  Raw v{};
+  const int r = sd_bus_message_read_basic(m, type, &v);
+  out = As(v);
+  return r;
+}
+
+int readString(sd_bus_message* m, char type, BusValue& out) {
+  const char* v = nullptr;
+  const int r = sd_bus_message_read_basic(m, type, &v);
+  out = std::string(v ? v : "");
+  return r;
+}
+
+int readStrings(sd_bus_message* m, char type, BusValue& out) {
+  std::vector<std::string> list;
+  const char element[] = {type, '\0'};
+  int r = sd_bus_message_enter_container(m, 'a', element);
+  if (r >= 0) {
+    const char* v = nullptr;
+    while ((r = sd_bus_message_read_basic(m, type, &v)) > 0) list.emplace_back(v ? v : "");
+    if (r >= 0) r = sd_bus_message_exit_container(m);
+  }
+  out = std::move(list);
+  return r;
+}
+
+// The variant's contents of signature `sig`; what no BusValue holds is skipped.
+int readContents(sd_bus_message* m, const std::string& sig, BusValue& out) {
+  if (sig == "as" || sig == "ao") return readStrings(m, sig[1], out);
+  if (sig.size() != 1) return sd_bus_message_skip(m, sig.c_str());
+  switch (sig[0]) {
+    case 'b': {
+      int v = 0;
+      const int r = sd_bus_message_read_basic(m, 'b', &v);
+      out = v != 0;
+      return r;
+    }
+    case 'y': return readBasic<std::uint8_t, std::uint64_t>(m, 'y', out);
+    case 'n': return readBasic<std::int16_t, std::int64_t>(m, 'n', out);
+    case 'q': return readBasic<std::uint16_t, std::uint64_t>(m, 'q', out);
+    case 'i': return readBasic<std::int32_t, std::int64_t>(m, 'i', out);
+    case 'u': return readBasic<std::uint32_t, std::uint64_t>(m, 'u', out);
+    case 'x': return readBasic<std::int64_t, std::int64_t>(m, 'x', out);
+    case 't': return readBasic<std::uint64_t, std::uint64_t>(m, 't', out);
+    case 'd': return readBasic<double, double>(m, 'd', out);
+    case 's':
+    case 'o':
+    case 'g': return readString(m, sig[0], out);
+    default: return sd_bus_message_skip(m, sig.c_str());
+  }
+}
+
+}  // namespace
+
 bool readVariant(sd_bus_message* m, BusValue& out) {
   out = std::monostate{};
   char type = 0;
   const char* contents = nullptr;
   if (sd_bus_message_peek_type(m, &type, &contents) <= 0 || type != 'v' || !contents) return false;
   if (sd_bus_message_enter_container(m, 'v', contents) < 0) return false;
-  int r = 0;
-  const std::string sig(contents);
-  if (sig == "b") {
-    int v = 0;
-    r = sd_bus_message_read_basic(m, 'b', &v);
-    out = v != 0;
-  } else if (sig == "y") {
-    std::uint8_t v = 0;
-    r = sd_bus_message_read_basic(m, 'y', &v);
-    out = std::uint64_t(v);
-  } else if (sig == "n") {
-    std::int16_t v = 0;
-    r = sd_bus_message_read_basic(m, 'n', &v);
-    out = std::int64_t(v);
-  } else if (sig == "q") {
-    std::uint16_t v = 0;
-    r = sd_bus_message_read_basic(m, 'q', &v);
-    out = std::uint64_t(v);
-  } else if (sig == "i") {
-    std::int32_t v = 0;
-    r = sd_bus_message_read_basic(m, 'i', &v);
-    out = std::int64_t(v);
-  } else if (sig == "u") {
-    std::uint32_t v = 0;
-    r = sd_bus_message_read_basic(m, 'u', &v);
-    out = std::uint64_t(v);
-  } else if (sig == "x") {
-    std::int64_t v = 0;
-    r = sd_bus_message_read_basic(m, 'x', &v);
-    out = v;
-  } else if (sig == "t") {
-    std::uint64_t v = 0;
-    r = sd_bus_message_read_basic(m, 't', &v);
-    out = v;
-  } else if (sig == "d") {
-    double v = 0;
-    r = sd_bus_message_read_basic(m, 'd', &v);
-    out = v;
-  } else if (sig == "s" || sig == "o" || sig == "g") {
-    const char* v = nullptr;
-    r = sd_bus_message_read_basic(m, sig[0], &v);
-    out = std::string(v ? v : "");
-  } else if (sig == "as" || sig == "ao") {
-    std::vector<std::string> list;
-    r = sd_bus_message_enter_container(m, 'a', sig.c_str() + 1);
-    if (r >= 0) {
-      const char* v = nullptr;
-      while ((r = sd_bus_message_read_basic(m, sig[1], &v)) > 0) list.emplace_back(v ? v : "");
-      if (r >= 0) r = sd_bus_message_exit_container(m);
-    }
-    out = std::move(list);
-  } else {
-    r = sd_bus_message_skip(m, contents);
-  }
-  if (r < 0) return false;
+  if (readContents(m, contents, out) < 0) return false;
   return sd_bus_message_exit_container(m) >= 0;
 }
 

@@ -52,8 +52,8 @@ StatusNotifierItem::~StatusNotifierItem() {
   if (pollFd_ >= 0) ::close(pollFd_);
 }
 
-bool StatusNotifierItem::serve() {
-  static const sd_bus_vtable vtable[] = {
+const sd_bus_vtable* StatusNotifierItem::vtable() {
+  static const sd_bus_vtable table[] = {
       SD_BUS_VTABLE_START(0),
       SD_BUS_PROPERTY("Category", "s", &StatusNotifierItem::getProperty, 0, 0),
       SD_BUS_PROPERTY("Id", "s", &StatusNotifierItem::getProperty, 0, 0),
@@ -85,13 +85,17 @@ bool StatusNotifierItem::serve() {
       SD_BUS_SIGNAL("NewStatus", "s", 0),
       SD_BUS_SIGNAL("XAyatanaNewLabel", "ss", 0),
       SD_BUS_VTABLE_END};
+  return table;
+}
+
+bool StatusNotifierItem::serve() {
   pollFd_ = busPollFd(bus_.get());
   if (pollFd_ < 0) return false;
   sd_bus* bus = bus_.get();
   name_ = "org.kde.StatusNotifierItem-" + std::to_string(::getpid()) + "-1";
   if (sd_bus_request_name(bus, name_.c_str(), 0) < 0) return false;
   sd_bus_slot* slot = nullptr;
-  if (sd_bus_add_object_vtable(bus, &slot, kPath, kInterface, vtable, this) < 0) return false;
+  if (sd_bus_add_object_vtable(bus, &slot, kPath, kInterface, vtable(), this) < 0) return false;
   object_.reset(slot);
   menu_ = std::make_unique<DBusMenu>(bus, kMenuPath, handlers_.menuClicked);
   if (!menu_->ok()) return false;

@@ -66,6 +66,7 @@ class StatusNotifierItem {
 
  private:
   StatusNotifierItem(Bus bus, std::string id, std::string title, Handlers handlers);
+  static const sd_bus_vtable* vtable();  // the item's properties, methods and signals
   bool serve();
   bool askWatcher() const;
   void registerItem();
