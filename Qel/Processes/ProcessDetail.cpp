@@ -100,6 +100,7 @@ ProcessDetail::ProcessDetail(LiveState live, ProcessState processes, DayState da
   const auto proc = pid ? processes_.proc(*pid) : std::nullopt;
   if (proc) {
     opened_ = ProcessIdentity{proc->pid, proc->startTime};
+    openedName_ = proc->name;
     history_ = CpuHistory(proc->cpu);
     content_ = new QWidget(this);
     auto* parts = Layouts::column(content_);
@@ -340,12 +341,23 @@ void ProcessDetail::showEnded() {
   auto* column = new QVBoxLayout(box);
   column->setContentsMargins(Space::sheet, Space::sheet, Space::sheet, Space::sheet);
   column->setSpacing(Space::card);
-  column->addWidget(
+  auto* words = new QVBoxLayout;
+  words->setSpacing(Space::lines);
+  words->addWidget(
       new PlainLabel(qs(L("This process has ended")), Type::title3, QFont::DemiBold, Palette::primaryText(), box));
+  // Which one: the sheet may have been open a long while, the list moved on meanwhile.
+  if (!openedName_.empty()) {
+    auto* name = new PlainLabel(qs(displayName(openedName_)), Type::body, QFont::Normal, Palette::secondaryText(), box);
+    name->setObjectName("qel.endedName");
+    name->setElided(true);
+    words->addWidget(name);
+  }
+  column->addLayout(words);
   endedClose_ = new PillButton(qs(L("Close")), Type::body, QFont::Medium, Palette::primaryText(),
                                Palette::adaptiveOpacity(0.08, 0.08), QSize(Space::xl, Space::s), box);
   connect(endedClose_, &QAbstractButton::clicked, this, &ProcessDetail::closeSheet);
   column->addWidget(endedClose_, 0, Qt::AlignLeft);
+  column->addStretch(1);
   column_->addWidget(box);
 }
 

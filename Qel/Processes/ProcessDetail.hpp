@@ -102,6 +102,7 @@ class ProcessDetail : public QWidget {
   ProcessActions& processActions_;
   InsightActions& insightActions_;
   std::optional<ProcessIdentity> opened_;
+  std::string openedName_;
   CpuHistory history_;
   std::string tab_ = "now";
   bool ended_ = false;

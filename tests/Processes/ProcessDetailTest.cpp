@@ -31,6 +31,7 @@
 #include "Qel/Processes/TameControl.hpp"
 #include "Qel/Updates/Updater.hpp"
 #include "Qel/Window/SheetHost.hpp"
+#include "tests/support/Gallery.hpp"
 #include "tests/Window/BusyAfternoon.hpp"
 #include "tests/Window/Probe.hpp"
 #include "tests/support/HostedSheets.hpp"
@@ -217,6 +218,11 @@ TEST_F(ProcessDetailTest, showsHasEndedWhenTheProcessGoesOrItsPidNamesAnotherOne
   EXPECT_TRUE(sheet->hasEnded());
   EXPECT_FALSE(sheet->shown());
   EXPECT_FALSE(sheet->endButton());
+  // It still says which process ended, not the newcomer now holding its pid.
+  const auto* ended = sheet->findChild<QLabel*>("qel.endedName");
+  ASSERT_TRUE(ended);
+  EXPECT_EQ(ended->text(), "editor");
+  test::writeWindowShot(*sheet, "detail-ended");
   ASSERT_TRUE(sheet->endedCloseButton());
   publish({app});  // the old identity can't come back, but even so nothing returns
   EXPECT_TRUE(sheet->hasEnded());
