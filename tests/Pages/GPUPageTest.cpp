@@ -165,6 +165,7 @@ TEST_F(GPUPageTest, withoutAReadoutSaysSoAndShowsDashes) {
   store->apply(Snapshot{});
   settle();
   EXPECT_TRUE(page->history()->values().empty());  // no line of zeros posing as an idle GPU
+  EXPECT_FALSE(page->history()->isVisible());        // nor an empty chart box
   EXPECT_EQ(page->head()->figure()->runs()[0].text, "—");
   EXPECT_EQ(page->head()->figure()->runs()[1].text, "");
   EXPECT_TRUE(page->head()->subLabel()->text().startsWith("GPU usage isn't available on this computer."));
@@ -188,6 +189,7 @@ TEST_F(GPUPageTest, showsTheReadoutAndTheAppsWithTheGPUOpen) {
   EXPECT_EQ(page->stats()[0]->figure()->text(), "3.0 GB");
   EXPECT_EQ(page->stats()[1]->figure()->text(), "10");
   ASSERT_TRUE(page->users()->isVisible());
+  EXPECT_TRUE(page->history()->isVisible());
   ASSERT_EQ(page->userList()->users().size(), 2u);
   EXPECT_EQ(page->userList()->users()[0].pid, 3);
 }

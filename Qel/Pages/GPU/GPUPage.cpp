@@ -111,6 +111,7 @@ QWidget* GPUPage::buildRight() {
   rightColumn->addWidget(buildUnified());
   rightColumn->addWidget(buildUsers());
   rightColumn->addWidget(buildHistory(), 1);
+  rightColumn->addStretch();  // holds the rest up where the history is hidden
   // Scrolls rather than forcing the window taller when five users need more
   // height than it has.
   auto* scroll = new QScrollArea(this);
@@ -164,6 +165,7 @@ QWidget* GPUPage::buildHistory() {
   history_ = new Sparkline(Palette::gpu(), 1.0);
   history_->setMinimumHeight(90 - 2 * Space::xl);
   layout->addWidget(new Panel(history_, Space::xl, holder), 1);
+  historySection_ = holder;
   return holder;
 }
 
@@ -187,8 +189,9 @@ void GPUPage::refresh() {
   stats_[1]->setValue(gpu && gpu->cores ? QString::number(*gpu->cores) : QStringLiteral("—"));
   stats_[2]->setValue(qs(live_.thermalText()));
 
-  // Without a GPU readout there is no GPU share of memory to show.
+  // Without a GPU readout there is no GPU share of memory and no history to show.
   memoryPanel_->setVisible(gpu.has_value());
+  historySection_->setVisible(gpu.has_value());
   const MemSample& mem = live_.mem();
   const UnifiedMemory u = unifiedMemory(gpu, mem);
   memoryTitle_->setTexts(qtL("Unified memory"), qs(L("GPU and CPU share %@", {fmtBytes(mem.total)})));

@@ -95,6 +95,7 @@ class GPUPage : public QWidget {
   QWidget* users_ = nullptr;
   GpuUserList* userList_ = nullptr;
   Sparkline* history_ = nullptr;
+  QWidget* historySection_ = nullptr;
 };
 
 }  // namespace qel
