@@ -7,7 +7,9 @@ namespace qel {
 PanelBodyScroll::PanelBodyScroll(QWidget* content) {
   setFrameShape(QFrame::NoFrame);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // The program's slim bar lies over the sections' edge: where the card is too short, it shows
+  // they scroll without narrowing them.
+  setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setWidgetResizable(true);
   viewport()->setAutoFillBackground(false);
   setAutoFillBackground(false);

@@ -1,6 +1,6 @@
 #pragma once
-// The tray panel's sections, scrolled without a scroll bar once the card is shorter than they
-// are; it asks for their whole height.
+// The tray panel's sections, scrolled once the card is shorter than they are; it asks for their
+// whole height.
 #include <QScrollArea>
 
 namespace qel {

@@ -32,6 +32,7 @@
 #include "Qel/Kit/Widgets/PlainToolTip.hpp"
 #include "Qel/Kit/Widgets/StableValue.hpp"
 #include "Qel/Text/Loc.hpp"
+#include "tests/support/Gallery.hpp"
 #include "tests/support/DBusMock.hpp"
 #include "tests/Window/BusyAfternoon.hpp"
 #include "tests/Window/Probe.hpp"
@@ -560,9 +561,12 @@ TEST_F(MenuPanelTest, onACardShorterThanItsSectionsTheyScrollAndTheFooterStaysIn
       EXPECT_TRUE(card.rect().contains(QRect(b->mapTo(&card, QPoint(0, 0)), b->size()))) << b->text().toStdString();
     }
   EXPECT_GT(panel->body()->verticalScrollBar()->maximum(), 0);
+  EXPECT_TRUE(panel->body()->verticalScrollBar()->isVisible()) << "nothing shows that the sections scroll";
+  test::writeShot(card, "panel-short-light");
   card.resize(card.width(), whole);  // at its whole height nothing scrolls: it asked for what it needs
   BusyAfternoon::settle();
   EXPECT_EQ(panel->body()->verticalScrollBar()->maximum(), 0);
+  EXPECT_FALSE(panel->body()->verticalScrollBar()->isVisible());
 }
 
 TEST_F(MenuPanelTest, galleryLightAndDark) {
