@@ -30,7 +30,7 @@ void Store::handle(const std::vector<Finding>& found, Date now) {
   changed(Concern::insights | Concern::day);
 }
 
-void Store::setIncident(std::optional<Incident> incident) { assign(incident_, std::move(incident), Concern::navigation); }
+void Store::setIncident(std::optional<Incident> incident) { assign(navigation_.incident, std::move(incident), Concern::navigation); }
 
 std::optional<RuntimeForecast> Store::runtimeForecast() const {
   return qel::runtimeForecast({.battery = battery_,

@@ -141,14 +141,5 @@ std::uint64_t SettingsState::historySize() const { return store_.historySize(); 
 std::vector<MenuBarPart> SettingsState::menuBarParts() const { return store_.menuBarParts(); }
 bool SettingsState::notificationsAvailable() const { return store_.notificationsAvailable(); }
 
-Page NavigationState::page() const { return store_.page(); }
-std::optional<std::int32_t> NavigationState::detailPID() const { return store_.detailPID(); }
-const std::optional<std::string>& NavigationState::toast() const { return store_.toast(); }
-bool NavigationState::showingSettings() const { return store_.showingSettings(); }
-bool NavigationState::showingLicenses() const { return store_.showingLicenses(); }
-const std::string& NavigationState::settingsTab() const { return store_.settingsTab(); }
-const std::optional<Incident>& NavigationState::incident() const { return store_.incident(); }
-const std::optional<PosterData>& NavigationState::exporting() const { return store_.exporting(); }
-const std::optional<SleepSession>& NavigationState::sleepReport() const { return store_.sleepReport(); }
-const std::optional<Stretch>& NavigationState::stretchReport() const { return store_.stretchReport(); }
+NavigationState::NavigationState(const Store& store) : StorePart(store), state_(store.navigation()) {}
 }  // namespace qel

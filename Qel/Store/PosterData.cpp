@@ -50,6 +50,6 @@ PosterData Store::posterData() const {
   return data;
 }
 
-void Store::setExporting(std::optional<PosterData> data) { assign(exporting_, std::move(data), Concern::navigation); }
+void Store::setExporting(std::optional<PosterData> data) { assign(navigation_.exporting, std::move(data), Concern::navigation); }
 
 }  // namespace qel

@@ -43,8 +43,8 @@ void Store::quit(const std::vector<std::int32_t>& pids, bool force) {
   std::set<std::int32_t> kept = selection_;
   for (const auto pid : pids) kept.erase(pid);
   assign(selection_, std::move(kept), Concern::processes);
-  if (detailPID_ && std::find(pids.begin(), pids.end(), *detailPID_) != pids.end())
-    assign(detailPID_, std::optional<std::int32_t>(), Concern::navigation);
+  if (navigation_.detailPID && std::find(pids.begin(), pids.end(), *navigation_.detailPID) != pids.end())
+    assign(navigation_.detailPID, std::optional<std::int32_t>(), Concern::navigation);
 
   std::string text;
   if (ended.size() == 1) text = force ? L("Force-quit %@", {ended[0]}) : L("Ended %@", {ended[0]});

@@ -87,7 +87,7 @@ std::optional<SleepSession> madeUpSession(const std::vector<SleepSession>& found
 
 }  // namespace
 
-void Store::setSleepReport(std::optional<SleepSession> session) { assign(sleepReport_, std::move(session), Concern::navigation); }
+void Store::setSleepReport(std::optional<SleepSession> session) { assign(navigation_.sleepReport, std::move(session), Concern::navigation); }
 
 void Store::installSleepWatch() {
   reloadSleeps();

@@ -199,21 +199,21 @@ void Store::savedToday() {
 
 // ---- small services ----
 
-void Store::setPage(Page page) { assign(page_, page, Concern::navigation); }
+void Store::setPage(Page page) { assign(navigation_.page, page, Concern::navigation); }
 void Store::setRingMode(RingMode mode) { assign(ringMode_, mode, Concern::day); }
 void Store::setSelectedSlot(std::optional<int> slot) { assign(selectedSlot_, slot, Concern::day); }
 void Store::setSort(SortKey key) { assign(sort_, key, Concern::processes); }
 void Store::setQuery(std::string query) { assign(query_, std::move(query), Concern::processes); }
 void Store::setSelection(std::set<std::int32_t> selection) { assign(selection_, std::move(selection), Concern::processes); }
-void Store::setDetailPID(std::optional<std::int32_t> pid) { assign(detailPID_, pid, Concern::navigation); }
-void Store::setShowingSettings(bool on) { assign(showingSettings_, on, Concern::navigation); }
-void Store::setShowingLicenses(bool on) { assign(showingLicenses_, on, Concern::navigation); }
-void Store::setSettingsTab(std::string tab) { assign(settingsTab_, std::move(tab), Concern::navigation); }
+void Store::setDetailPID(std::optional<std::int32_t> pid) { assign(navigation_.detailPID, pid, Concern::navigation); }
+void Store::setShowingSettings(bool on) { assign(navigation_.showingSettings, on, Concern::navigation); }
+void Store::setShowingLicenses(bool on) { assign(navigation_.showingLicenses, on, Concern::navigation); }
+void Store::setSettingsTab(std::string tab) { assign(navigation_.settingsTab, std::move(tab), Concern::navigation); }
 void Store::setPortQuery(std::string query) { assign(portQuery_, std::move(query), Concern::processes); }
 void Store::setMutedUntil(std::optional<Date> until) { assign(mutedUntil_, until, Concern::taming); }
 
 void Store::show(std::string toast) {
-  toast_ = toast;
+  navigation_.toast = toast;
   changed(Concern::navigation);
   toastWaiting_ = toastsWaitToBeSeen_ && toastViewers_.empty();
   if (!toastWaiting_) clearToastLater(toast);
@@ -222,8 +222,8 @@ void Store::show(std::string toast) {
 void Store::clearToastLater(const std::string& toast) {
   // Clears only its own text: a newer toast is not cut short, the same one is not extended.
   onMainAfter(std::chrono::milliseconds(2200), [this, toast] {
-    if (toast_ == toast) {
-      toast_.reset();
+    if (navigation_.toast == toast) {
+      navigation_.toast.reset();
       changed(Concern::navigation);
     }
   });
@@ -234,9 +234,9 @@ void Store::setToastViewer(const void* viewer, bool onScreen) {
     toastViewers_.insert(viewer);
   else
     toastViewers_.erase(viewer);
-  if (toastWaiting_ && !toastViewers_.empty() && toast_) {
+  if (toastWaiting_ && !toastViewers_.empty() && navigation_.toast) {
     toastWaiting_ = false;
-    clearToastLater(*toast_);
+    clearToastLater(*navigation_.toast);
   }
 }
 

@@ -39,6 +39,7 @@
 #include "Qel/History/DayEvent.hpp"
 #include "Qel/Store/Enums.hpp"
 #include "Qel/Store/Parts/InsightActions.hpp"
+#include "Qel/Store/Parts/NavigationState.hpp"
 #include "Qel/Store/Parts/Navigator.hpp"
 #include "Qel/Store/Parts/ProcessActions.hpp"
 #include "Qel/Store/Settings.hpp"
@@ -125,7 +126,9 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   void apply(Snapshot snapshot);
 
   // Views and their state.
-  Page page() const { return page_; }
+  // Where the user is, as the navigation part reads it.
+  const Navigation& navigation() const { return navigation_; }
+  Page page() const { return navigation_.page; }
   void setPage(Page page) override;
   RingMode ringMode() const { return ringMode_; }
   void setRingMode(RingMode mode) override;
@@ -137,17 +140,17 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   void setQuery(std::string query) override;
   const std::set<std::int32_t>& selection() const { return selection_; }
   void setSelection(std::set<std::int32_t> selection) override;
-  std::optional<std::int32_t> detailPID() const { return detailPID_; }
+  std::optional<std::int32_t> detailPID() const { return navigation_.detailPID; }
   void setDetailPID(std::optional<std::int32_t> pid) override;
-  const std::optional<std::string>& toast() const { return toast_; }
+  const std::optional<std::string>& toast() const { return navigation_.toast; }
   void show(std::string toast) override;
   // A view that shows the toast came on screen or left it.
   void setToastViewer(const void* viewer, bool onScreen) override;
-  bool showingSettings() const { return showingSettings_; }
+  bool showingSettings() const { return navigation_.showingSettings; }
   void setShowingSettings(bool on) override;
-  bool showingLicenses() const { return showingLicenses_; }
+  bool showingLicenses() const { return navigation_.showingLicenses; }
   void setShowingLicenses(bool on) override;
-  const std::string& settingsTab() const { return settingsTab_; }
+  const std::string& settingsTab() const { return navigation_.settingsTab; }
   void setSettingsTab(std::string tab) override;
   const std::string& portQuery() const { return portQuery_; }
   void setPortQuery(std::string query) override;
@@ -291,7 +294,7 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   // Insights: findings, the replay, per-app usage and profiles, the battery forecast, memory advice.
   const InsightEngine& insight() const { return insight_; }
   const std::vector<Finding>& findings() const { return findings_; }
-  const std::optional<Incident>& incident() const { return incident_; }
+  const std::optional<Incident>& incident() const { return navigation_.incident; }
   void setIncident(std::optional<Incident> incident) override;
   // Adds this tick's processes, measured at `now`, to the running per-app sums; the sums of an
   // earlier hour are filed first.
@@ -341,7 +344,7 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   void dismiss(const Finding& finding) override;
   // Sleep history.
   const std::vector<SleepSession>& sleeps() const { return sleeps_; }
-  const std::optional<SleepSession>& sleepReport() const { return sleepReport_; }
+  const std::optional<SleepSession>& sleepReport() const { return navigation_.sleepReport; }
   void setSleepReport(std::optional<SleepSession> session) override;
   // A read of the system's log is under way.
   bool sleepBusy() const { return sleepBusy_; }
@@ -379,7 +382,7 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
 
   // Stretches.
   const std::vector<Stretch>& stretches() const { return stretches_; }
-  const std::optional<Stretch>& stretchReport() const { return stretchReport_; }
+  const std::optional<Stretch>& stretchReport() const { return navigation_.stretchReport; }
   void setStretchReport(std::optional<Stretch> stretch) override;
   const std::optional<StretchRecorder>& recording() const { return recording_; }
   void startStretch() override;
@@ -397,7 +400,7 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
 
   // Picture export: the day on show summed up, and the summary being exported (none: no export).
   PosterData posterData() const;
-  const std::optional<PosterData>& exporting() const { return exporting_; }
+  const std::optional<PosterData>& exporting() const { return navigation_.exporting; }
   void setExporting(std::optional<PosterData> data) override;
 
  private:
@@ -457,20 +460,15 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   mutable Notice notice_;
   bool notifyPending_ = false;
 
-  Page page_ = Page::overview;
+  Navigation navigation_;
   RingMode ringMode_ = RingMode::day;
   std::optional<int> selectedSlot_;
   SortKey sort_ = SortKey::cpu;
   std::string query_;
   std::set<std::int32_t> selection_;
-  std::optional<std::int32_t> detailPID_;
-  std::optional<std::string> toast_;
   bool toastsWaitToBeSeen_ = false;
   bool toastWaiting_ = false;  // the toast's time has not started: no view was on screen
   std::set<const void*> toastViewers_;
-  bool showingSettings_ = false;
-  bool showingLicenses_ = false;
-  std::string settingsTab_ = "general";
   std::optional<Date> mutedUntil_;
   bool notificationsAvailable_ = false;
   std::vector<BTDevice> bluetooth_;
@@ -566,7 +564,6 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   void finishAppVersions();
   InsightEngine insight_;
   std::vector<Finding> findings_;
-  std::optional<Incident> incident_;
   AppRegistry* apps_ = nullptr;
   std::map<std::string, AppUsage> appUsage_;
   std::optional<std::pair<std::string, int>> appHour_;  // day key and hour of the sums
@@ -599,8 +596,6 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   bool watchSleep_ = false;
   std::unique_ptr<SleepWatch> sleepWatch_;
   std::vector<SleepSession> sleeps_;
-  std::optional<SleepSession> sleepReport_;
-  std::optional<PosterData> exporting_;
   std::optional<SleepSession> sleepAtOpen_;
   bool sleepBusy_ = false;
   std::optional<Date> lastWake_;
@@ -612,7 +607,6 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   bool markWatch_ = false;
   std::optional<std::set<std::string>> markApps_;  // application keys seen at the last slow tick
   std::vector<Stretch> stretches_;
-  std::optional<Stretch> stretchReport_;
   std::optional<StretchRecorder> recording_;
 
   // Tick bookkeeping (main thread), except `tick_` and `trafficCountdown_`, which only the

@@ -10,7 +10,7 @@
 
 namespace qel {
 
-void Store::setStretchReport(std::optional<Stretch> stretch) { assign(stretchReport_, std::move(stretch), Concern::navigation); }
+void Store::setStretchReport(std::optional<Stretch> stretch) { assign(navigation_.stretchReport, std::move(stretch), Concern::navigation); }
 
 void Store::startStretch() {
   if (recording_) return;
@@ -45,7 +45,7 @@ void Store::stopStretch() {
   }
   stretches_.push_back(s);
   if (history_) history_->save(s);
-  stretchReport_ = std::move(s);
+  navigation_.stretchReport = std::move(s);
   changed(Concern::stretches | Concern::navigation);
 }
 
@@ -79,7 +79,7 @@ void Store::rename(const Stretch& stretch, const std::string& name) {
 void Store::deleteStretch(const Stretch& stretch) {
   std::erase_if(stretches_, [&](const Stretch& s) { return s.start == stretch.start; });
   if (history_) history_->deleteStretch(stretch.start);
-  stretchReport_.reset();
+  navigation_.stretchReport.reset();
   changed(Concern::stretches | Concern::navigation);
   show(L("Mark deleted"));
 }

@@ -77,7 +77,7 @@ void Store::sampleAside() {
     });
   }
 
-  if (page_ == Page::net) {
+  if (navigation_.page == Page::net) {
     if (--portCountdown_ < 1) {
       portCountdown_ = 5;
       loadPorts();
@@ -85,7 +85,7 @@ void Store::sampleAside() {
   } else {
     portCountdown_ = 0;
   }
-  if (page_ == Page::gpu)
+  if (navigation_.page == Page::gpu)
     scanGpuHolders();
   else
     gpuHolderCountdown_ = 0;
