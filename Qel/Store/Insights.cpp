@@ -23,7 +23,7 @@ void Store::handle(const std::vector<Finding>& found, Date now) {
         .slot = slot, .isMemory = f.facts.isMemory, .title = f.title(), .detail = f.detail(), .facts = f.facts};
     if (key == dayKey_ || !history_) flaggedEvents_.push_back(event);
     if (history_) history_->add(event, key);
-    if (mutedUntil_ && *mutedUntil_ > now) continue;
+    if (taming_.mutedUntil && *taming_.mutedUntil > now) continue;
     show(event.title);
     notify(event.title, event.detail);
   }

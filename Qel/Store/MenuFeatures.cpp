@@ -32,8 +32,8 @@ std::string joined(const std::vector<std::string>& names) {
 }  // namespace
 
 void Store::toggleQuiet() {
-  assign(quietOn_, !quietOn_, Concern::taming);
-  if (!quietOn_) {
+  assign(taming_.quietOn, !taming_.quietOn, Concern::taming);
+  if (!taming_.quietOn) {
     const auto failed = restoreThrottled();
     if (failed.empty()) {
       show(L("Background priority restored"));
@@ -55,19 +55,19 @@ void Store::toggleQuiet() {
 
 std::vector<std::int32_t> Store::restoreThrottled() {
   std::vector<std::int32_t> failed;
-  for (const auto pid : throttled_) {
+  for (const auto pid : taming_.throttled) {
     // A slowed app keeps its background priority: taming still holds it.
-    if (auto t = tamed_.find(pid); t != tamed_.end() && t->second.mode == TameMode::slow) continue;
+    if (auto t = taming_.tamed.find(pid); t != taming_.tamed.end() && t->second.mode == TameMode::slow) continue;
     if (priority_.restore(pid) == RestoreOutcome::failed) failed.push_back(pid);
   }
-  assign(throttled_, {}, Concern::taming);
+  assign(taming_.throttled, {}, Concern::taming);
   return failed;
 }
 
 void Store::toggleAwake() {
-  if (awakeUntil_) {
+  if (taming_.awakeUntil) {
     awakeLock_.release();
-    assign(awakeUntil_, std::optional<Date>(), Concern::taming);
+    assign(taming_.awakeUntil, std::optional<Date>(), Concern::taming);
     show(L("Normal sleep restored"));
     return;
   }
@@ -78,7 +78,7 @@ void Store::toggleAwake() {
     return;
   }
   awakeLock_ = std::move(lock);
-  assign(awakeUntil_, std::optional<Date>(clock_.now() + kAwakeFor), Concern::taming);
+  assign(taming_.awakeUntil, std::optional<Date>(clock_.now() + kAwakeFor), Concern::taming);
   show(L("Won't sleep when idle for the next 2 hours"));
 }
 
@@ -92,21 +92,21 @@ void Store::toggleMute() {
   }
 }
 
-bool Store::isMuted() const { return mutedUntil_ && *mutedUntil_ > clock_.now(); }
+bool Store::isMuted() const { return taming_.mutedUntil && *taming_.mutedUntil > clock_.now(); }
 
 std::string Store::awakeNote() const {
-  if (awakeUntil_) return L("Until %@", {clockFormatter().string(*awakeUntil_)});
+  if (taming_.awakeUntil) return L("Until %@", {clockFormatter().string(*taming_.awakeUntil)});
   return L("No idle sleep for 2 h");
 }
 
 std::string Store::muteNote() const {
-  if (isMuted()) return L("Resumes at %@", {clockFormatter().string(*mutedUntil_)});
+  if (isMuted()) return L("Resumes at %@", {clockFormatter().string(*taming_.mutedUntil)});
   return Ln("%n on", enabledRuleCount());
 }
 
 std::string Store::quietNote() const {
-  if (!quietOn_) return L("Throttle heavy work");
-  if (!throttled_.empty()) return Ln("%n throttled", throttled_.size());
+  if (!taming_.quietOn) return L("Throttle heavy work");
+  if (!taming_.throttled.empty()) return Ln("%n throttled", taming_.throttled.size());
   return L("On");
 }
 
@@ -128,42 +128,42 @@ void Store::updateMenuBusy() {
 
 void Store::maintainMenuFeatures(const std::vector<ProcInfo>& procs) {
   const Date now = clock_.now();
-  if (awakeUntil_ && now >= *awakeUntil_) {
+  if (taming_.awakeUntil && now >= *taming_.awakeUntil) {
     awakeLock_.release();
-    assign(awakeUntil_, std::optional<Date>(), Concern::taming);
+    assign(taming_.awakeUntil, std::optional<Date>(), Concern::taming);
   }
-  if (mutedUntil_ && now >= *mutedUntil_) setMutedUntil(std::nullopt);
-  if (!quietOn_) return;
+  if (taming_.mutedUntil && now >= *taming_.mutedUntil) setMutedUntil(std::nullopt);
+  if (!taming_.quietOn) return;
 
   std::set<std::int32_t> kept, released;
   for (const auto& p : procs) {
-    if (!throttled_.count(p.pid)) continue;
+    if (!taming_.throttled.count(p.pid)) continue;
     // Known as the system's only now: its priority goes back.
     if (p.isSystem)
       released.insert(p.pid);
     else
       kept.insert(p.pid);
   }
-  for (const auto pid : throttled_) {
-    if (kept.count(pid) || tamed_.count(pid)) continue;
+  for (const auto pid : taming_.throttled) {
+    if (kept.count(pid) || taming_.tamed.count(pid)) continue;
     if (released.count(pid))
       priority_.restore(pid);
     else
       priority_.forget(pid);
   }
-  assign(throttled_, std::move(kept), Concern::taming);
+  assign(taming_.throttled, std::move(kept), Concern::taming);
 
   // Without knowing the app in front, the user's own app could be lowered.
   const auto front = knownFrontOrExplain();
   if (!front) return;
   const std::int32_t self = ::getpid();
   for (const auto& p : procs) {
-    if (p.cpu < kQuietThreshold || p.pid == self || front->is(p.pid) || throttled_.count(p.pid)) continue;
+    if (p.cpu < kQuietThreshold || p.pid == self || front->is(p.pid) || taming_.throttled.count(p.pid)) continue;
     // An application the user sees (a desktop entry's program) is not background work.
     if (isAppKey(p.appKey)) continue;
     if (p.provisional || p.isSystem || isSessionProcess(p.path, p.name)) continue;
     if (priority_.lower({p.pid, p.startTime})) {
-      throttled_.insert(p.pid);
+      taming_.throttled.insert(p.pid);
       changed(Concern::taming);
     }
   }

@@ -118,14 +118,8 @@ std::string StretchState::recordingText() const { return store_.recordingText();
 std::vector<Stretch> StretchState::otherStretches(const Stretch& sameDayAs) const { return store_.otherStretches(sameDayAs); }
 std::optional<Stretch> StretchState::selectedStretch() const { return store_.selectedStretch(); }
 
-const std::map<std::string, std::string>& TamingState::tameRules() const { return store_.tameRules(); }
-const std::map<std::int32_t, TamedProc>& TamingState::tamed() const { return store_.tamed(); }
-const std::map<std::int32_t, TamedProc>& TamingState::keptSlow() const { return store_.keptSlow(); }
-bool TamingState::quietOn() const { return store_.quietOn(); }
-const std::set<std::int32_t>& TamingState::throttled() const { return store_.throttled(); }
-std::optional<Date> TamingState::awakeUntil() const { return store_.awakeUntil(); }
+TamingState::TamingState(const Store& store) : StorePart(store), state_(store.taming()) {}
 bool TamingState::isMuted() const { return store_.isMuted(); }
-std::optional<Date> TamingState::mutedUntil() const { return store_.mutedUntil(); }
 std::string TamingState::awakeNote() const { return store_.awakeNote(); }
 std::string TamingState::muteNote() const { return store_.muteNote(); }
 std::string TamingState::quietNote() const { return store_.quietNote(); }

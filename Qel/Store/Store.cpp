@@ -152,7 +152,7 @@ void Store::readSettings() {
       }
       read[it.key()] = it.value().get<std::string>();
     }
-    if (allStrings) tameRules_ = std::move(read);
+    if (allStrings) taming_.tameRules = std::move(read);
   }
 }
 
@@ -179,7 +179,7 @@ void Store::setSetting(const SettingDeclaration& setting, SettingValue value) {
 
 void Store::setTameRules(std::map<std::string, std::string> rules) {
   defaults_.set("qel.tameRules", rules);
-  assign(tameRules_, std::move(rules), Concern::settings | Concern::taming);
+  assign(taming_.tameRules, std::move(rules), Concern::settings | Concern::taming);
 }
 
 bool Store::pruneHistory() {
@@ -210,7 +210,7 @@ void Store::setShowingSettings(bool on) { assign(navigation_.showingSettings, on
 void Store::setShowingLicenses(bool on) { assign(navigation_.showingLicenses, on, Concern::navigation); }
 void Store::setSettingsTab(std::string tab) { assign(navigation_.settingsTab, std::move(tab), Concern::navigation); }
 void Store::setPortQuery(std::string query) { assign(portQuery_, std::move(query), Concern::processes); }
-void Store::setMutedUntil(std::optional<Date> until) { assign(mutedUntil_, until, Concern::taming); }
+void Store::setMutedUntil(std::optional<Date> until) { assign(taming_.mutedUntil, until, Concern::taming); }
 
 void Store::show(std::string toast) {
   navigation_.toast = toast;

@@ -40,6 +40,7 @@
 #include "Qel/Store/Enums.hpp"
 #include "Qel/Store/Parts/InsightActions.hpp"
 #include "Qel/Store/Parts/NavigationState.hpp"
+#include "Qel/Store/Parts/TamingState.hpp"
 #include "Qel/Store/Parts/Navigator.hpp"
 #include "Qel/Store/Parts/ProcessActions.hpp"
 #include "Qel/Store/Settings.hpp"
@@ -94,6 +95,8 @@ struct StoreServices {
 class Store : public Navigator, public ProcessActions, public SettingsActions, public StretchActions,
               public InsightActions {
  public:
+  // What taming holds, as the taming part reads it.
+  const Taming& taming() const { return taming_; }
   explicit Store(StoreServices services);
   // Stops the queues (finishing the work they run) before anything they use goes away.
   ~Store() override;
@@ -154,7 +157,7 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   void setSettingsTab(std::string tab) override;
   const std::string& portQuery() const { return portQuery_; }
   void setPortQuery(std::string query) override;
-  std::optional<Date> mutedUntil() const { return mutedUntil_; }
+  std::optional<Date> mutedUntil() const { return taming_.mutedUntil; }
   void setMutedUntil(std::optional<Date> until);
 
   // The plain settings (Store/Settings.hpp), written back at every assignment.
@@ -164,7 +167,7 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   }
   const SettingValue& settingValue(const SettingDeclaration& declared) const { return settings_[declared.index]; }
   void setSetting(const SettingDeclaration& declared, SettingValue value) override;
-  const std::map<std::string, std::string>& tameRules() const { return tameRules_; }
+  const std::map<std::string, std::string>& tameRules() const { return taming_.tameRules; }
   void setTameRules(std::map<std::string, std::string> rules);
   // Deletes stored days older than the retention (none below 1 day), counted only from days
   // that were really recorded; true when a prune was queued.
@@ -265,9 +268,9 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   std::optional<std::string> firedText(const std::string& id) const;
   // Ends processes (SIGTERM, or SIGKILL with `force`) and reports the outcome in one toast.
   void quit(const std::vector<std::int32_t>& pids, bool force) override;
-  bool quietOn() const { return quietOn_; }
-  const std::set<std::int32_t>& throttled() const { return throttled_; }
-  std::optional<Date> awakeUntil() const { return awakeUntil_; }
+  bool quietOn() const { return taming_.quietOn; }
+  const std::set<std::int32_t>& throttled() const { return taming_.throttled; }
+  std::optional<Date> awakeUntil() const { return taming_.awakeUntil; }
   bool menuBusy() const { return menuBusy_; }
   void toggleQuiet() override;
   void toggleAwake() override;
@@ -279,10 +282,10 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   std::string muteNote() const;
   std::string quietNote() const;
   std::vector<MenuBarPart> menuBarParts() const;
-  const std::map<std::int32_t, TamedProc>& tamed() const { return tamed_; }
+  const std::map<std::int32_t, TamedProc>& tamed() const { return taming_.tamed; }
   // Processes that taming slowed and could not give their priority back (an ordinary user can't
   // lower a nice value again): they stay slowed until they end.
-  const std::map<std::int32_t, TamedProc>& keptSlow() const { return keptSlow_; }
+  const std::map<std::int32_t, TamedProc>& keptSlow() const { return taming_.keptSlow; }
   // Whether slowing `proc` down could be undone on this computer.
   bool slowingReversible(const ProcInfo& proc) override;
   void setTame(std::optional<TameMode> mode, const std::string& key) override;
@@ -469,11 +472,10 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   bool toastsWaitToBeSeen_ = false;
   bool toastWaiting_ = false;  // the toast's time has not started: no view was on screen
   std::set<const void*> toastViewers_;
-  std::optional<Date> mutedUntil_;
   bool notificationsAvailable_ = false;
   std::vector<BTDevice> bluetooth_;
   std::vector<SettingValue> settings_;  // by SettingDeclaration::index
-  std::map<std::string, std::string> tameRules_;
+  Taming taming_;
   const Date launchDate_;
   std::vector<DayEvent> flaggedEvents_;
   std::optional<std::string> viewDay_;
@@ -544,13 +546,8 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   std::map<std::string, Date> lastFired_;
   std::map<std::string, std::int64_t> ruleCounters_;
   std::function<void()> quitProgram_;
-  bool quietOn_ = false;
-  std::set<std::int32_t> throttled_;
-  std::optional<Date> awakeUntil_;
   InhibitLock awakeLock_;
   bool menuBusy_ = false;
-  std::map<std::int32_t, TamedProc> tamed_;
-  std::map<std::int32_t, TamedProc> keptSlow_;
   BackgroundPriority priority_;
   bool frontUnknownTold_ = false;
 

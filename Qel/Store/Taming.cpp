@@ -39,9 +39,9 @@ void Store::installTamer() {
 }
 
 void Store::maintainTaming(const std::vector<ProcInfo>& procs) {
-  if (tameRules_.empty() && tamed_.empty() && keptSlow_.empty()) return;
+  if (taming_.tameRules.empty() && taming_.tamed.empty() && taming_.keptSlow.empty()) return;
   forgetEndedTamed(procs);
-  if (tameRules_.empty() && tamed_.empty()) return;
+  if (taming_.tameRules.empty() && taming_.tamed.empty()) return;
 
   // Without knowing the app in front, the app the user is in could be stopped: let all go.
   const auto front = knownFrontOrExplain();
@@ -64,16 +64,16 @@ void Store::forgetEndedTamed(const std::vector<ProcInfo>& procs) {
     const auto l = live.find(entry.first);
     return l == live.end() || l->second != entry.second.startTime;
   };
-  if (std::erase_if(keptSlow_, ended) > 0) changed(Concern::taming);
+  if (std::erase_if(taming_.keptSlow, ended) > 0) changed(Concern::taming);
   bool forgot = false;
-  for (auto it = tamed_.begin(); it != tamed_.end();) {
+  for (auto it = taming_.tamed.begin(); it != taming_.tamed.end();) {
     const auto l = live.find(it->first);
     if (l != live.end() && l->second == it->second.startTime) {
       ++it;
       continue;
     }
-    if (!throttled_.count(it->first)) priority_.forget(it->first);
-    it = tamed_.erase(it);
+    if (!taming_.throttled.count(it->first)) priority_.forget(it->first);
+    it = taming_.tamed.erase(it);
     forgot = true;
   }
   if (forgot) {
@@ -85,37 +85,37 @@ void Store::forgetEndedTamed(const std::vector<ProcInfo>& procs) {
 void Store::tameOne(const ProcInfo& p, const std::optional<std::string>& frontKey, std::int32_t self) {
   // Whose app it is may be a guess until its second tick: it is neither held nor let go on it.
   if (p.provisional) return;
-  const auto rule = tameRules_.find(p.appKey);
-  const auto mode = rule != tameRules_.end() ? tameModeFromRaw(rule->second) : std::nullopt;
+  const auto rule = taming_.tameRules.find(p.appKey);
+  const auto mode = rule != taming_.tameRules.end() ? tameModeFromRaw(rule->second) : std::nullopt;
   // A rule under a bare program path (an older one, or one written by hand) would take in
   // everything that program runs, every script of an interpreter: only applications are tamed.
   // The system's own processes never are, whatever entry names them; one held from before it
   // was known as the system's is let go.
   const bool ours = !p.isSystem && p.pid != self && !isSessionProcess(p.path, p.name);
   const bool applies = ours && isAppKey(p.appKey) && mode && p.appKey != frontKey;
-  const auto held = tamed_.find(p.pid);
+  const auto held = taming_.tamed.find(p.pid);
   if (!applies) {
-    if (held != tamed_.end()) releaseTamed(p.pid);
+    if (held != taming_.tamed.end()) releaseTamed(p.pid);
     return;
   }
   const TameMode want = *mode;
-  if (held != tamed_.end() && held->second.mode == want) {
+  if (held != taming_.tamed.end() && held->second.mode == want) {
     // Again every tick: threads started since get the background priority too.
     if (want == TameMode::slow) priority_.lower({p.pid, p.startTime});
     return;
   }
-  if (held != tamed_.end()) releaseTamed(p.pid);
+  if (held != taming_.tamed.end()) releaseTamed(p.pid);
 
   const TamedProc entry{.mode = want, .key = p.appKey, .startTime = p.startTime};
   if (want == TameMode::slow) {
     if (!priority_.lower({p.pid, p.startTime})) return;
-    tamed_[p.pid] = entry;
+    taming_.tamed[p.pid] = entry;
   } else {
     // Written down before the stop, so a crash right after it still leads to a resume.
-    tamed_[p.pid] = entry;
+    taming_.tamed[p.pid] = entry;
     persistPaused();
     if (signalProcess({p.pid, p.startTime}, SIGSTOP) != SignalOutcome::sent) {
-      tamed_.erase(p.pid);
+      taming_.tamed.erase(p.pid);
       persistPaused();
       return;
     }
@@ -124,10 +124,10 @@ void Store::tameOne(const ProcInfo& p, const std::optional<std::string>& frontKe
 }
 
 RestoreOutcome Store::letGo(std::int32_t pid) {
-  const auto it = tamed_.find(pid);
-  if (it == tamed_.end()) return RestoreOutcome::restored;
+  const auto it = taming_.tamed.find(pid);
+  if (it == taming_.tamed.end()) return RestoreOutcome::restored;
   const TamedProc t = it->second;
-  tamed_.erase(it);
+  taming_.tamed.erase(it);
   changed(Concern::taming);
   if (t.mode == TameMode::pause) {
     signalProcess({pid, t.startTime}, SIGCONT);
@@ -135,9 +135,9 @@ RestoreOutcome Store::letGo(std::int32_t pid) {
     return RestoreOutcome::restored;
   }
   // Quiet mode still holds it at background priority.
-  if (throttled_.count(pid)) return RestoreOutcome::restored;
+  if (taming_.throttled.count(pid)) return RestoreOutcome::restored;
   const RestoreOutcome outcome = priority_.restore(pid);
-  if (outcome == RestoreOutcome::failed) keptSlow_[pid] = t;
+  if (outcome == RestoreOutcome::failed) taming_.keptSlow[pid] = t;
   return outcome;
 }
 
@@ -149,7 +149,7 @@ void Store::releaseTamed(std::int32_t pid) {
 
 int Store::releaseTamed(const std::string& key) {
   std::vector<std::int32_t> pids;
-  for (const auto& [pid, t] : tamed_)
+  for (const auto& [pid, t] : taming_.tamed)
     if (t.key == key) pids.push_back(pid);
   int kept = 0;
   for (const auto pid : pids) kept += letGo(pid) == RestoreOutcome::failed;
@@ -158,14 +158,14 @@ int Store::releaseTamed(const std::string& key) {
 
 void Store::releaseAllTamed() {
   std::vector<std::int32_t> pids;
-  for (const auto& [pid, t] : tamed_) pids.push_back(pid);
+  for (const auto& [pid, t] : taming_.tamed) pids.push_back(pid);
   for (const auto pid : pids) releaseTamed(pid);
 }
 
 void Store::persistPaused() {
   auto list = nlohmann::json::array();
   std::vector<ProcessIdentity> paused;
-  for (const auto& [pid, t] : tamed_)
+  for (const auto& [pid, t] : taming_.tamed)
     if (t.mode == TameMode::pause) {
       list.push_back({pid, t.startTime});
       paused.push_back({pid, t.startTime});
@@ -188,7 +188,7 @@ void Store::lastWords() {
 void Store::setTame(std::optional<TameMode> mode, const std::string& key) {
   if (key.empty() || (mode && !isAppKey(key))) return;
   const std::string name = appName(key);
-  auto rules = tameRules_;
+  auto rules = taming_.tameRules;
   if (!mode) {
     rules.erase(key);
     setTameRules(std::move(rules));
@@ -210,12 +210,12 @@ void Store::setTame(std::optional<TameMode> mode, const std::string& key) {
 
 void Store::releaseOnExit() {
   std::vector<std::int32_t> pids;
-  for (const auto& [pid, t] : tamed_) pids.push_back(pid);
+  for (const auto& [pid, t] : taming_.tamed) pids.push_back(pid);
   for (const auto pid : pids) letGo(pid);
-  for (const auto pid : throttled_) priority_.restore(pid);
-  throttled_.clear();
+  for (const auto pid : taming_.throttled) priority_.restore(pid);
+  taming_.throttled.clear();
   awakeLock_.release();
-  awakeUntil_.reset();
+  taming_.awakeUntil.reset();
 }
 
 }  // namespace qel
