@@ -12,19 +12,19 @@ void Store::record(double cpu, double mem, double pressure, Date now) {
 
   const int s = slotOf(now);
   // The slot just finished is written once, when the next one gets its first sample.
-  if (lastSavedSlot_ >= 0 && lastSavedSlot_ != s && day_[std::size_t(lastSavedSlot_)] && history_) {
-    history_->save(dayKey_, lastSavedSlot_, *day_[std::size_t(lastSavedSlot_)]);
+  if (lastSavedSlot_ >= 0 && lastSavedSlot_ != s && dayView_.day[std::size_t(lastSavedSlot_)] && history_) {
+    history_->save(dayKey_, lastSavedSlot_, *dayView_.day[std::size_t(lastSavedSlot_)]);
     savedToday();
   }
   lastSavedSlot_ = s;
 
-  day_[std::size_t(s)] = foldSample(day_[std::size_t(s)], cpu, mem, pressure, procs_);
+  dayView_.day[std::size_t(s)] = foldSample(dayView_.day[std::size_t(s)], cpu, mem, pressure, procs_);
   changed(Concern::day);
 }
 
 void Store::rollOver(const std::string& key) {
-  if (lastSavedSlot_ >= 0 && !dayKey_.empty() && day_[std::size_t(lastSavedSlot_)] && history_)
-    history_->save(dayKey_, lastSavedSlot_, *day_[std::size_t(lastSavedSlot_)]);
+  if (lastSavedSlot_ >= 0 && !dayKey_.empty() && dayView_.day[std::size_t(lastSavedSlot_)] && history_)
+    history_->save(dayKey_, lastSavedSlot_, *dayView_.day[std::size_t(lastSavedSlot_)]);
   checkClockJump(key);
   // The new day may already have stored rows (the clock was set back, the time zone changed):
   // continue them instead of overwriting them with an empty day.
@@ -38,15 +38,15 @@ void Store::rollOver(const std::string& key) {
 void Store::loadStoredDay(const std::string& key) {
   dayKey_ = key;
   if (history_) {
-    day_ = history_->loadDay(key);
-    flaggedEvents_ = history_->loadEvents(key);
-    marks_ = history_->loadMarks(key);
+    dayView_.day = history_->loadDay(key);
+    dayView_.flaggedEvents = history_->loadEvents(key);
+    dayView_.marks = history_->loadMarks(key);
   } else {
-    day_.assign(kSlotsPerDay, std::nullopt);
-    flaggedEvents_.clear();
-    marks_.clear();
+    dayView_.day.assign(kSlotsPerDay, std::nullopt);
+    dayView_.flaggedEvents.clear();
+    dayView_.marks.clear();
   }
-  if (day_.size() != std::size_t(kSlotsPerDay)) day_.resize(kSlotsPerDay);
+  if (dayView_.day.size() != std::size_t(kSlotsPerDay)) dayView_.day.resize(kSlotsPerDay);
   changed(Concern::day);
 }
 
@@ -54,14 +54,14 @@ void Store::saveDay() {
   if (dayKey_.empty() || !history_) return;
   const int s = nowSlot();
   bool saved = false;
-  if (day_[std::size_t(s)]) {
-    history_->save(dayKey_, s, *day_[std::size_t(s)]);
+  if (dayView_.day[std::size_t(s)]) {
+    history_->save(dayKey_, s, *dayView_.day[std::size_t(s)]);
     saved = true;
   }
   // The last recorded slot too: quitting in the first second of a new slot must not lose
   // the previous slot's last samples.
-  if (lastSavedSlot_ >= 0 && lastSavedSlot_ != s && day_[std::size_t(lastSavedSlot_)]) {
-    history_->save(dayKey_, lastSavedSlot_, *day_[std::size_t(lastSavedSlot_)]);
+  if (lastSavedSlot_ >= 0 && lastSavedSlot_ != s && dayView_.day[std::size_t(lastSavedSlot_)]) {
+    history_->save(dayKey_, lastSavedSlot_, *dayView_.day[std::size_t(lastSavedSlot_)]);
     saved = true;
   }
   if (saved && !shutDown_) savedToday();

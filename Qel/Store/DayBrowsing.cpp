@@ -44,23 +44,23 @@ std::optional<Date> middayOf(std::string_view key) {
 }  // namespace
 
 void Store::showDay(std::optional<std::string> key) {
-  selectedSlot_.reset();
+  dayView_.selectedSlot.reset();
   if (key && *key != dayKey_) {
-    pastDay_ = history_ ? history_->loadDay(*key) : std::vector<std::optional<DayBucket>>{};
-    pastDay_.resize(kSlotsPerDay);
+    dayView_.pastDay = history_ ? history_->loadDay(*key) : std::vector<std::optional<DayBucket>>{};
+    dayView_.pastDay.resize(kSlotsPerDay);
     pastFlagged_ = history_ ? history_->loadEvents(*key) : std::vector<DayEvent>{};
     pastMarks_ = history_ ? history_->loadMarks(*key) : std::vector<DayMark>{};
-    viewDay_ = std::move(key);
-    ringMode_ = RingMode::day;
+    dayView_.viewDay = std::move(key);
+    dayView_.ringMode = RingMode::day;
   } else {
-    viewDay_.reset();
+    dayView_.viewDay.reset();
   }
   changed(Concern::day);
 }
 
 void Store::stepDay(int delta) {
-  const auto days = browsable(recordedDays_, dayKey_);
-  const auto j = stepTarget(days, viewDay_.value_or(dayKey_), delta);
+  const auto days = browsable(dayView_.recordedDays, dayKey_);
+  const auto j = stepTarget(days, dayView_.viewDay.value_or(dayKey_), delta);
   if (!j) return;
   if (days[*j] == dayKey_)
     showDay(std::nullopt);
@@ -69,7 +69,7 @@ void Store::stepDay(int delta) {
 }
 
 bool Store::canStepDay(int delta) const {
-  return stepTarget(browsable(recordedDays_, dayKey_), viewDay_.value_or(dayKey_), delta).has_value();
+  return stepTarget(browsable(dayView_.recordedDays, dayKey_), dayView_.viewDay.value_or(dayKey_), delta).has_value();
 }
 
 std::string Store::dayTitle(const std::optional<std::string>& key) const {
@@ -84,7 +84,7 @@ std::string Store::slotLabel(int slot) const {
   char time[32];
   // Slots count wall-clock time: slot 87 is 14:30 on every day, with or without a clock change.
   std::snprintf(time, sizeof time, " %02d:%02d", slot / 6, slot % 6 * 10);
-  return dayTitle(viewDay_) + time;
+  return dayTitle(dayView_.viewDay) + time;
 }
 
 std::string Store::shortDay(const std::string& key) const {
@@ -93,8 +93,8 @@ std::string Store::shortDay(const std::string& key) const {
 }
 
 int Store::maxSlot() const {
-  if (ringMode_ == RingMode::live) return int(kHistoryLength) - 1;
-  return viewDay_ ? kSlotsPerDay - 1 : nowSlot();
+  if (dayView_.ringMode == RingMode::live) return int(kHistoryLength) - 1;
+  return dayView_.viewDay ? kSlotsPerDay - 1 : nowSlot();
 }
 
 void Store::select(int slot) {
@@ -102,7 +102,7 @@ void Store::select(int slot) {
   int s = std::clamp(slot, 0, top);
   // Next to an event's slot the selection takes the event's: its note, the ring's centre and the
   // rows then speak of one moment.
-  if (ringMode_ == RingMode::day) {
+  if (dayView_.ringMode == RingMode::day) {
     const auto all = events();
     const auto at = [&](int t) { return std::any_of(all.begin(), all.end(), [t](const DayEvent& e) { return e.slot == t; }); };
     if (!at(s)) {
@@ -110,7 +110,7 @@ void Store::select(int slot) {
       else if (s < top && at(s + 1)) s = s + 1;
     }
   }
-  assign(selectedSlot_, !viewDay_ && s == top ? std::nullopt : std::optional(s), Concern::day);
+  assign(dayView_.selectedSlot, !dayView_.viewDay && s == top ? std::nullopt : std::optional(s), Concern::day);
 }
 
 Moment Store::moment() const {
@@ -121,30 +121,30 @@ Moment Store::moment() const {
                   .mem = b ? std::optional(b->mem) : std::nullopt,
                   .isNow = false};
   };
-  if (ringMode_ == RingMode::day && viewDay_) {
-    if (selectedSlot_) return ofSlot(pastDay_, *selectedSlot_);
+  if (dayView_.ringMode == RingMode::day && dayView_.viewDay) {
+    if (dayView_.selectedSlot) return ofSlot(dayView_.pastDay, *dayView_.selectedSlot);
     double cpu = 0, mem = 0;
     int n = 0;
-    for (const auto& b : pastDay_) {
+    for (const auto& b : dayView_.pastDay) {
       if (!b) continue;
       cpu += b->cpu;
       mem += b->mem;
       ++n;
     }
-    if (n == 0) return {.label = dayTitle(viewDay_), .cpu = {}, .mem = {}, .isNow = false};
-    return {.label = L("%@, daily average", {dayTitle(viewDay_)}), .cpu = cpu / n, .mem = mem / n, .isNow = false};
+    if (n == 0) return {.label = dayTitle(dayView_.viewDay), .cpu = {}, .mem = {}, .isNow = false};
+    return {.label = L("%@, daily average", {dayTitle(dayView_.viewDay)}), .cpu = cpu / n, .mem = mem / n, .isNow = false};
   }
-  if (!selectedSlot_ || *selectedSlot_ >= maxSlot())
+  if (!dayView_.selectedSlot || *dayView_.selectedSlot >= maxSlot())
     return {.label = L("Now"), .cpu = cpu_.total, .mem = memFraction(mem_), .isNow = true};
-  const int s = *selectedSlot_;
-  if (ringMode_ == RingMode::live) {
+  const int s = *dayView_.selectedSlot;
+  if (dayView_.ringMode == RingMode::live) {
     const bool known = s >= 0 && std::size_t(s) < cpuHist_.size() && std::size_t(s) < memHist_.size();
     return {.label = L("%@ s ago", {std::to_string(int(kHistoryLength) - 1 - s)}),
             .cpu = known ? std::optional(cpuHist_[std::size_t(s)]) : std::nullopt,
             .mem = known ? std::optional(memHist_[std::size_t(s)]) : std::nullopt,
             .isNow = false};
   }
-  return ofSlot(day_, s);
+  return ofSlot(dayView_.day, s);
 }
 
 void Store::eraseHistory() {
@@ -165,18 +165,18 @@ void Store::eraseHistory() {
 }
 
 void Store::forgetHistory(const std::string& note) {
-  day_.assign(kSlotsPerDay, std::nullopt);
-  flaggedEvents_.clear();
-  marks_.clear();
+  dayView_.day.assign(kSlotsPerDay, std::nullopt);
+  dayView_.flaggedEvents.clear();
+  dayView_.marks.clear();
   pastMarks_.clear();
   appUsage_.clear();
-  stretches_.clear();
-  recording_.reset();
-  sleeps_.clear();
+  stretchLog_.stretches.clear();
+  stretchLog_.recording.reset();
+  sleepRecord_.sleeps.clear();
   lastSavedSlot_ = -1;
-  insight_.setBaseline(std::vector<BaselineSlot>(kSlotsPerDay));
-  selectedSlot_.reset();
-  viewDay_.reset();
+  insightFindings_.insight.setBaseline(std::vector<BaselineSlot>(kSlotsPerDay));
+  dayView_.selectedSlot.reset();
+  dayView_.viewDay.reset();
   changed(Concern::all);
   refreshHistoryInfo();
   show(note.empty() ? L("History erased")

@@ -50,23 +50,23 @@ void Store::addMark(std::string kind, std::string arg) {
   const std::string key = dayKey(now);
   DayMark mark{.slot = slotOf(now), .date = now, .kind = std::move(kind), .arg = std::move(arg)};
   if (key == dayKey_ || !history_) {
-    marks_.push_back(mark);
+    dayView_.marks.push_back(mark);
     changed(Concern::day);
   }
   if (history_) history_->add(std::move(mark), key);
 }
 
 std::vector<DayMark> Store::selectedMarks() const {
-  if (ringMode_ != RingMode::day || !selectedSlot_) return {};
+  if (dayView_.ringMode != RingMode::day || !dayView_.selectedSlot) return {};
   std::vector<DayMark> out;
-  for (const auto& m : viewDay_ ? pastMarks_ : marks_)
-    if (m.slot == *selectedSlot_) out.push_back(m);
+  for (const auto& m : dayView_.viewDay ? pastMarks_ : dayView_.marks)
+    if (m.slot == *dayView_.selectedSlot) out.push_back(m);
   return out;
 }
 
 std::optional<DayMark> Store::markBefore(const DayEvent& event) const {
   std::optional<DayMark> best;
-  for (const auto& m : viewDay_ ? pastMarks_ : marks_)
+  for (const auto& m : dayView_.viewDay ? pastMarks_ : dayView_.marks)
     if (m.slot >= event.slot - 3 && m.slot <= event.slot && (!best || m.date > best->date)) best = m;
   return best;
 }

@@ -30,7 +30,7 @@ std::vector<DayEvent> Store::events() const {
                                  {wholeNumber(b->pressure), wholeNumber(b->mem * 100) + "%"})});
     }
   }
-  for (const auto& e : viewDay_ ? pastFlagged_ : flaggedEvents_) {
+  for (const auto& e : dayView_.viewDay ? pastFlagged_ : dayView_.flaggedEvents) {
     if (std::any_of(out.begin(), out.end(), [&](const DayEvent& o) { return o.slot == e.slot; })) continue;
     DayEvent shown = e;
     // A finding is worded in the language on screen; one stored without its figures keeps its words.
@@ -44,9 +44,9 @@ std::vector<DayEvent> Store::events() const {
 }
 
 std::optional<DayEvent> Store::selectedEvent() const {
-  if (ringMode_ != RingMode::day || !selectedSlot_) return std::nullopt;
+  if (dayView_.ringMode != RingMode::day || !dayView_.selectedSlot) return std::nullopt;
   for (const auto& e : events())
-    if (e.slot == *selectedSlot_) return e;
+    if (e.slot == *dayView_.selectedSlot) return e;
   return std::nullopt;
 }
 

@@ -10,9 +10,9 @@ namespace qel {
 void Store::handle(const std::vector<Finding>& found, Date now) {
   if (found.empty()) return;
   std::vector<Finding> newest = found;
-  newest.insert(newest.end(), findings_.begin(), findings_.end());
+  newest.insert(newest.end(), insightFindings_.findings.begin(), insightFindings_.findings.end());
   if (newest.size() > 5) newest.resize(5);
-  findings_ = std::move(newest);
+  insightFindings_.findings = std::move(newest);
 
   // Filed under the tick's own day: in the first second after midnight the rollover has not
   // happened yet, and it loads the new day's events (this one too) from the database.
@@ -21,7 +21,7 @@ void Store::handle(const std::vector<Finding>& found, Date now) {
   for (const auto& f : found) {
     const DayEvent event{
         .slot = slot, .isMemory = f.facts.isMemory, .title = f.title(), .detail = f.detail(), .facts = f.facts};
-    if (key == dayKey_ || !history_) flaggedEvents_.push_back(event);
+    if (key == dayKey_ || !history_) dayView_.flaggedEvents.push_back(event);
     if (history_) history_->add(event, key);
     if (taming_.mutedUntil && *taming_.mutedUntil > now) continue;
     show(event.title);

@@ -12,8 +12,8 @@
 namespace qel {
 
 bool Store::memoryAdviceWanted() {
-  adviceShowing_ = adviceWanted(mem_.pressure, adviceShowing_);
-  return adviceShowing_;
+  insightFindings_.adviceAtOpen = adviceWanted(mem_.pressure, insightFindings_.adviceAtOpen);
+  return insightFindings_.adviceAtOpen;
 }
 
 void Store::noteFrontApp(Date now) {
@@ -32,7 +32,7 @@ std::optional<std::string> Store::frontAppKey() const {
 
 std::vector<MemSuggestion> Store::memorySuggestions() const {
   return qel::memorySuggestions({.procs = procs_,
-                                 .findings = findings_,
+                                 .findings = insightFindings_.findings,
                                  .frontKey = frontAppKey(),
                                  .lastFront = lastFront_,
                                  .launch = launchDate_,

@@ -68,25 +68,19 @@ const std::string& ProcessState::portQuery() const { return store_.portQuery(); 
 bool ProcessState::netPerApp() const { return store_.netPerApp(); }
 AppRegistry* ProcessState::apps() const { return store_.apps(); }
 
-const std::vector<std::optional<DayBucket>>& DayState::day() const { return store_.day(); }
-const std::vector<std::optional<DayBucket>>& DayState::pastDay() const { return store_.pastDay(); }
+DayState::DayState(const Store& store) : StorePart(store), state_(store.dayView()) {}
 const std::vector<std::optional<DayBucket>>& DayState::shownDay() const { return store_.shownDay(); }
-const std::vector<DayEvent>& DayState::flaggedEvents() const { return store_.flaggedEvents(); }
 std::vector<DayEvent> DayState::events() const { return store_.events(); }
 std::optional<DayEvent> DayState::selectedEvent() const { return store_.selectedEvent(); }
-RingMode DayState::ringMode() const { return store_.ringMode(); }
-std::optional<int> DayState::selectedSlot() const { return store_.selectedSlot(); }
 Moment DayState::moment() const { return store_.moment(); }
 int DayState::nowSlot() const { return store_.nowSlot(); }
 int DayState::maxSlot() const { return store_.maxSlot(); }
-std::optional<std::string> DayState::viewDay() const { return store_.viewDay(); }
 bool DayState::canStepDay(int delta) const { return store_.canStepDay(delta); }
 std::string DayState::dayTitle(const std::optional<std::string>& key) const { return store_.dayTitle(key); }
 std::string DayState::slotLabel(int slot) const { return store_.slotLabel(slot); }
 std::string DayState::shortDay(const std::string& key) const { return store_.shortDay(key); }
 std::string DayState::todayKey() const { return store_.todayKey(); }
 Date DayState::shownDayStart() const { return store_.shownDayStart(); }
-const std::vector<DayMark>& DayState::marks() const { return store_.marks(); }
 const std::vector<DayMark>& DayState::shownMarks() const { return store_.shownMarks(); }
 std::vector<DayMark> DayState::selectedMarks() const { return store_.selectedMarks(); }
 std::optional<DayMark> DayState::markBefore(const DayEvent& event) const { return store_.markBefore(event); }
@@ -95,25 +89,19 @@ std::string DayState::baselineNote() const { return store_.baselineNote(); }
 PosterData DayState::posterData() const { return store_.posterData(); }
 std::vector<SleepSpan> DayState::sleepSpans() const { return store_.sleepSpans(); }
 std::vector<StretchSpan> DayState::stretchSpans() const { return store_.stretchSpans(); }
-const std::vector<std::string>& DayState::recordedDays() const { return store_.recordedDays(); }
 
-const InsightEngine& InsightState::insight() const { return store_.insight(); }
-const std::vector<Finding>& InsightState::findings() const { return store_.findings(); }
+InsightState::InsightState(const Store& store) : StorePart(store), state_(store.insightFindings()) {}
 std::optional<RuntimeForecast> InsightState::runtimeForecast() const { return store_.runtimeForecast(); }
-bool InsightState::adviceAtOpen() const { return store_.adviceAtOpen(); }
 std::vector<MemSuggestion> InsightState::memorySuggestions() const { return store_.memorySuggestions(); }
 
-const std::vector<SleepSession>& SleepState::sleeps() const { return store_.sleeps(); }
-bool SleepState::sleepBusy() const { return store_.sleepBusy(); }
+SleepState::SleepState(const Store& store) : StorePart(store), state_(store.sleepRecord()) {}
 std::optional<SleepSession> SleepState::lastSleep() const { return store_.lastSleep(); }
-const std::optional<SleepSession>& SleepState::sleepAtOpen() const { return store_.sleepAtOpen(); }
 std::optional<double> SleepState::usualDropPerHour(const SleepSession& excluding) const { return store_.usualDropPerHour(excluding); }
 std::optional<SleepSession> SleepState::selectedSleep() const { return store_.selectedSleep(); }
 std::optional<SleepWake> SleepState::selectedWake() const { return store_.selectedWake(); }
 std::string SleepState::sleepSummary(const SleepSession& session) const { return store_.sleepSummary(session); }
 
-const std::vector<Stretch>& StretchState::stretches() const { return store_.stretches(); }
-const std::optional<StretchRecorder>& StretchState::recording() const { return store_.recording(); }
+StretchState::StretchState(const Store& store) : StorePart(store), state_(store.stretchLog()) {}
 std::string StretchState::recordingText() const { return store_.recordingText(); }
 std::vector<Stretch> StretchState::otherStretches(const Stretch& sameDayAs) const { return store_.otherStretches(sameDayAs); }
 std::optional<Stretch> StretchState::selectedStretch() const { return store_.selectedStretch(); }
@@ -124,16 +112,13 @@ std::string TamingState::awakeNote() const { return store_.awakeNote(); }
 std::string TamingState::muteNote() const { return store_.muteNote(); }
 std::string TamingState::quietNote() const { return store_.quietNote(); }
 
+SettingsState::SettingsState(const Store& store) : StorePart(store), state_(store.settingsView()) {}
 const SettingValue& SettingsState::value(const SettingDeclaration& setting) const {
   return store_.settingValue(setting);
 }
-const std::vector<AlertRule>& SettingsState::rules() const { return store_.rules(); }
-const std::map<std::string, Date>& SettingsState::lastFired() const { return store_.lastFired(); }
 int SettingsState::enabledRuleCount() const { return store_.enabledRuleCount(); }
 std::optional<std::string> SettingsState::firedText(const std::string& id) const { return store_.firedText(id); }
-std::uint64_t SettingsState::historySize() const { return store_.historySize(); }
 std::vector<MenuBarPart> SettingsState::menuBarParts() const { return store_.menuBarParts(); }
-bool SettingsState::notificationsAvailable() const { return store_.notificationsAvailable(); }
 
 NavigationState::NavigationState(const Store& store) : StorePart(store), state_(store.navigation()) {}
 }  // namespace qel

@@ -46,7 +46,7 @@ PosterData Store::posterData() const {
   for (const auto& e : events()) data.events.push_back({e.slot, e.isMemory});
   for (const auto& s : sleepSpans()) data.sleeps.push_back({s.from, s.to});
   summarizeSlots(data);
-  if (history_) data.topApps = history_->topApps(viewDay_.value_or(todayKey()), 3);
+  if (history_) data.topApps = history_->topApps(dayView_.viewDay.value_or(todayKey()), 3);
   return data;
 }
 

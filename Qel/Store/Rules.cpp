@@ -36,34 +36,34 @@ void Store::loadRules() {
   const auto decoded = Rules::decode(*stored);
   // Unreadable data stays stored until the rules are next changed.
   if (!decoded) return;
-  assign(rules_, Rules::merged(*decoded), Concern::settings);
+  assign(settingsView_.rules, Rules::merged(*decoded), Concern::settings);
   saveRules();
 }
 
-void Store::saveRules() { defaults_.set(kRulesKey, Rules::encode(rules_)); }
+void Store::saveRules() { defaults_.set(kRulesKey, Rules::encode(settingsView_.rules)); }
 
 void Store::setRules(std::vector<AlertRule> rules) {
-  assign(rules_, std::move(rules), Concern::settings);
+  assign(settingsView_.rules, std::move(rules), Concern::settings);
   saveRules();
 }
 
 int Store::enabledRuleCount() const {
   int n = 0;
-  for (const auto& r : rules_) n += r.on ? 1 : 0;
+  for (const auto& r : settingsView_.rules) n += r.on ? 1 : 0;
   return n;
 }
 
 std::optional<std::string> Store::firedText(const std::string& id) const {
-  const auto it = lastFired_.find(id);
+  const auto it = settingsView_.lastFired.find(id);
   // Firing times live for the whole run, which may span days: only today's count as today.
-  if (it == lastFired_.end() || dayKey(it->second) != dayKey(clock_.now())) return std::nullopt;
+  if (it == settingsView_.lastFired.end() || dayKey(it->second) != dayKey(clock_.now())) return std::nullopt;
   return L("Alerted once today at %@", {clockFormatter().string(it->second)});
 }
 
 void Store::checkRules() {
   const Date now = clock_.now();
   const ProcInfo* top = topOf(procs_);
-  for (const auto& rule : rules_) {
+  for (const auto& rule : settingsView_.rules) {
     if (!rule.on) continue;
     bool hit = false;
     struct {
@@ -102,8 +102,8 @@ void Store::checkRules() {
     auto& count = ruleCounters_[rule.id];
     if (count < INT64_MAX) ++count;
     if (count < std::max<std::int64_t>(rule.sustain, 1)) continue;
-    if (auto last = lastFired_.find(rule.id); last != lastFired_.end() && now - last->second < kRepeatGuard) continue;
-    lastFired_[rule.id] = now;
+    if (auto last = settingsView_.lastFired.find(rule.id); last != settingsView_.lastFired.end() && now - last->second < kRepeatGuard) continue;
+    settingsView_.lastFired[rule.id] = now;
     changed(Concern::settings);
 
     const auto meta = Rules::meta().find(rule.id);
@@ -115,7 +115,7 @@ void Store::checkRules() {
 }
 
 void Store::setNotificationsAvailable(bool available) {
-  assign(notificationsAvailable_, available, Concern::settings);
+  assign(settingsView_.notificationsAvailable, available, Concern::settings);
 }
 
 void Store::notify(const std::string& title, const std::string& body) {

@@ -168,12 +168,12 @@ void Store::reloadSleeps() {
     }
     if (best && bestDistance < kHolderReach) session.holders = *best;
   }
-  assign(sleeps_, std::move(list), Concern::sleep);
+  assign(sleepRecord_.sleeps, std::move(list), Concern::sleep);
 }
 
 void Store::refreshSleepLog(std::optional<Date> wokeAt, Date rememberedAfter) {
-  if (sleepBusy_) return;
-  sleepBusy_ = true;
+  if (sleepRecord_.sleepBusy) return;
+  sleepRecord_.sleepBusy = true;
   const auto remembered = readRememberedStart(defaults_);
   const std::optional<int> chargeNow = battery_.present ? std::optional(battery_.percent) : std::nullopt;
   asideQueue_.async([this, wokeAt, rememberedAfter, remembered, chargeNow] {
@@ -184,7 +184,7 @@ void Store::refreshSleepLog(std::optional<Date> wokeAt, Date rememberedAfter) {
       if (auto made = madeUpSession(found, *wokeAt, *remembered, rememberedAfter, chargeNow))
         found.push_back(std::move(*made));
     onMain([this, found = std::move(found)]() mutable {
-      sleepBusy_ = false;
+      sleepRecord_.sleepBusy = false;
       if (found.empty() || !history_) return;
       history_->save(std::move(found));
       reloadSleeps();
@@ -193,7 +193,7 @@ void Store::refreshSleepLog(std::optional<Date> wokeAt, Date rememberedAfter) {
 }
 
 std::optional<SleepSession> Store::lastSleep() const {
-  for (auto it = sleeps_.rbegin(); it != sleeps_.rend(); ++it) {
+  for (auto it = sleepRecord_.sleeps.rbegin(); it != sleepRecord_.sleeps.rend(); ++it) {
     if (wholeMinutes(*it) < 60) continue;
     if (clock_.now() - it->end < std::chrono::hours(16)) return *it;
     return std::nullopt;
@@ -203,7 +203,7 @@ std::optional<SleepSession> Store::lastSleep() const {
 
 std::optional<double> Store::usualDropPerHour(const SleepSession& excluding) const {
   std::vector<double> rates;
-  for (const auto& s : sleeps_) {
+  for (const auto& s : sleepRecord_.sleeps) {
     if (s.start == excluding.start || wholeMinutes(s) < 60 || !s.onBattery || !s.chargeStart || !s.chargeEnd)
       continue;
     const double drop = std::max(*s.chargeStart - *s.chargeEnd, 0);
@@ -215,23 +215,23 @@ std::optional<double> Store::usualDropPerHour(const SleepSession& excluding) con
   return sum / double(rates.size());
 }
 
-std::vector<SleepSpan> Store::sleepSpans() const { return spansOnDay<SleepSpan>(sleeps_, shownDayStart()); }
+std::vector<SleepSpan> Store::sleepSpans() const { return spansOnDay<SleepSpan>(sleepRecord_.sleeps, shownDayStart()); }
 
 std::optional<SleepSession> Store::selectedSleep() const {
-  if (ringMode_ != RingMode::day || !selectedSlot_) return std::nullopt;
+  if (dayView_.ringMode != RingMode::day || !dayView_.selectedSlot) return std::nullopt;
   const auto spans = sleepSpans();
-  if (const auto* span = spanAt(spans, *selectedSlot_)) return span->session;
+  if (const auto* span = spanAt(spans, *dayView_.selectedSlot)) return span->session;
   return std::nullopt;
 }
 
 std::optional<SleepWake> Store::selectedWake() const {
   const auto sleep = selectedSleep();
-  if (!sleep || !selectedSlot_ || sleep->wakes.empty()) return std::nullopt;
+  if (!sleep || !dayView_.selectedSlot || sleep->wakes.empty()) return std::nullopt;
   const Date dayStart = shownDayStart();
   const Date dayEnd = dayAfter(dayStart);
   for (const auto& w : sleep->wakes) {
     if (w.date < dayStart || w.date >= dayEnd) continue;
-    if (std::abs(slotOf(w.date) - *selectedSlot_) < 2) return w;
+    if (std::abs(slotOf(w.date) - *dayView_.selectedSlot) < 2) return w;
   }
   return std::nullopt;
 }

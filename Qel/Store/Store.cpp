@@ -25,7 +25,6 @@ Store::Store(StoreServices services)
       bluetoothSource_(std::move(services.bluetooth)),
       trafficPause_(services.trafficPause),
       launchDate_(clock_.now()),
-      day_(kSlotsPerDay),
       quitProgram_(std::move(services.quitProgram)),
       sleepLog_(std::move(services.sleepLog)),
       watchSleep_(services.watchSleep) {
@@ -200,8 +199,8 @@ void Store::savedToday() {
 // ---- small services ----
 
 void Store::setPage(Page page) { assign(navigation_.page, page, Concern::navigation); }
-void Store::setRingMode(RingMode mode) { assign(ringMode_, mode, Concern::day); }
-void Store::setSelectedSlot(std::optional<int> slot) { assign(selectedSlot_, slot, Concern::day); }
+void Store::setRingMode(RingMode mode) { assign(dayView_.ringMode, mode, Concern::day); }
+void Store::setSelectedSlot(std::optional<int> slot) { assign(dayView_.selectedSlot, slot, Concern::day); }
 void Store::setSort(SortKey key) { assign(sort_, key, Concern::processes); }
 void Store::setQuery(std::string query) { assign(query_, std::move(query), Concern::processes); }
 void Store::setSelection(std::set<std::int32_t> selection) { assign(selection_, std::move(selection), Concern::processes); }
@@ -255,8 +254,8 @@ double Store::procWatts() const {
 std::string Store::todayKey() const { return dayKey_.empty() ? dayKey(clock_.now()) : dayKey_; }
 
 Date Store::shownDayStart() const {
-  if (viewDay_)
-    if (auto start = dayStart(*viewDay_)) return *start;
+  if (dayView_.viewDay)
+    if (auto start = dayStart(*dayView_.viewDay)) return *start;
   return startOfDay(clock_.now());
 }
 
@@ -268,13 +267,13 @@ void Store::refreshHistoryInfo() {
     auto days = history_->recordedDays();
     const std::string today = todayKey();
     std::erase_if(days, [&](const std::string& day) { return day > today; });
-    assign(recordedDays_, std::move(days), Concern::settings | Concern::day);
-    assign(historySize_, history_->fileSize(), Concern::settings);
+    assign(dayView_.recordedDays, std::move(days), Concern::settings | Concern::day);
+    assign(settingsView_.historySize, history_->fileSize(), Concern::settings);
   }
   // A past day on show that is gone from the history (pruned, erased): back to today.
-  if (viewDay_ && std::find(recordedDays_.begin(), recordedDays_.end(), *viewDay_) == recordedDays_.end()) {
-    assign(selectedSlot_, std::optional<int>(), Concern::day);
-    assign(viewDay_, std::optional<std::string>(), Concern::day);
+  if (dayView_.viewDay && std::find(dayView_.recordedDays.begin(), dayView_.recordedDays.end(), *dayView_.viewDay) == dayView_.recordedDays.end()) {
+    assign(dayView_.selectedSlot, std::optional<int>(), Concern::day);
+    assign(dayView_.viewDay, std::optional<std::string>(), Concern::day);
   }
 }
 

@@ -40,6 +40,11 @@
 #include "Qel/Store/Enums.hpp"
 #include "Qel/Store/Parts/InsightActions.hpp"
 #include "Qel/Store/Parts/NavigationState.hpp"
+#include "Qel/Store/Parts/DayState.hpp"
+#include "Qel/Store/Parts/InsightState.hpp"
+#include "Qel/Store/Parts/SettingsState.hpp"
+#include "Qel/Store/Parts/StretchState.hpp"
+#include "Qel/Store/Parts/SleepState.hpp"
 #include "Qel/Store/Parts/TamingState.hpp"
 #include "Qel/Store/Parts/Navigator.hpp"
 #include "Qel/Store/Parts/ProcessActions.hpp"
@@ -95,6 +100,16 @@ struct StoreServices {
 class Store : public Navigator, public ProcessActions, public SettingsActions, public StretchActions,
               public InsightActions {
  public:
+  // The day on the ring, as the day part reads it.
+  const DayView& dayView() const { return dayView_; }
+  // The findings, as the insight part reads them.
+  const InsightFindings& insightFindings() const { return insightFindings_; }
+  // The alert rules and the history's size, as the settings part reads them.
+  const SettingsView& settingsView() const { return settingsView_; }
+  // The stretches, as the stretch part reads them.
+  const StretchLog& stretchLog() const { return stretchLog_; }
+  // The sleeps, as the sleep part reads them.
+  const SleepRecord& sleepRecord() const { return sleepRecord_; }
   // What taming holds, as the taming part reads it.
   const Taming& taming() const { return taming_; }
   explicit Store(StoreServices services);
@@ -133,9 +148,9 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   const Navigation& navigation() const { return navigation_; }
   Page page() const { return navigation_.page; }
   void setPage(Page page) override;
-  RingMode ringMode() const { return ringMode_; }
+  RingMode ringMode() const { return dayView_.ringMode; }
   void setRingMode(RingMode mode) override;
-  std::optional<int> selectedSlot() const { return selectedSlot_; }
+  std::optional<int> selectedSlot() const { return dayView_.selectedSlot; }
   void setSelectedSlot(std::optional<int> slot) override;
   SortKey sort() const { return sort_; }
   void setSort(SortKey key) override;
@@ -228,10 +243,10 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   const std::map<std::int32_t, std::string>& energyNames() const { return energyNames_; }
 
   // Today.
-  const std::vector<std::optional<DayBucket>>& day() const { return day_; }
-  const std::vector<DayEvent>& flaggedEvents() const { return flaggedEvents_; }
-  const std::vector<std::string>& recordedDays() const { return recordedDays_; }
-  std::uint64_t historySize() const { return historySize_; }
+  const std::vector<std::optional<DayBucket>>& day() const { return dayView_.day; }
+  const std::vector<DayEvent>& flaggedEvents() const { return dayView_.flaggedEvents; }
+  const std::vector<std::string>& recordedDays() const { return dayView_.recordedDays; }
+  std::uint64_t historySize() const { return settingsView_.historySize; }
   void record(double cpu, double mem, double pressure, Date now);
   void saveDay();
   void loadDay();
@@ -241,7 +256,7 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   std::string todayKey() const;
   // Local midnight of the day on show (today while no past day is browsed).
   Date shownDayStart() const;
-  std::optional<std::string> viewDay() const { return viewDay_; }
+  std::optional<std::string> viewDay() const { return dayView_.viewDay; }
 
   // Ports.
   void loadPorts();
@@ -256,13 +271,13 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   const Clock& clock() const { return clock_; }
 
   // Alerts, quitting, quiet mode, keep awake, mute, the busy state and taming.
-  const std::vector<AlertRule>& rules() const { return rules_; }
+  const std::vector<AlertRule>& rules() const { return settingsView_.rules; }
   void setRules(std::vector<AlertRule> rules) override;
-  const std::map<std::string, Date>& lastFired() const { return lastFired_; }
+  const std::map<std::string, Date>& lastFired() const { return settingsView_.lastFired; }
   int enabledRuleCount() const;
   // Whether a desktop notification service takes alerts (as the session bus says, kept current
   // by the program); without one they arrive as toasts only.
-  bool notificationsAvailable() const { return notificationsAvailable_; }
+  bool notificationsAvailable() const { return settingsView_.notificationsAvailable; }
   void setNotificationsAvailable(bool available);
   // "Alerted once today at HH:mm" for a rule that fired today; none otherwise.
   std::optional<std::string> firedText(const std::string& id) const;
@@ -295,8 +310,8 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   void releaseAllTamed();
 
   // Insights: findings, the replay, per-app usage and profiles, the battery forecast, memory advice.
-  const InsightEngine& insight() const { return insight_; }
-  const std::vector<Finding>& findings() const { return findings_; }
+  const InsightEngine& insight() const { return insightFindings_.insight; }
+  const std::vector<Finding>& findings() const { return insightFindings_.findings; }
   const std::optional<Incident>& incident() const { return navigation_.incident; }
   void setIncident(std::optional<Incident> incident) override;
   // Adds this tick's processes, measured at `now`, to the running per-app sums; the sums of an
@@ -309,15 +324,15 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   // Whether memory advice should show now (on from 60 % pressure until it drops below 50 %).
   bool memoryAdviceWanted() override;
   // The advice state as of the last tick: what the menu panel shows when it opens.
-  bool adviceAtOpen() const { return adviceShowing_; }
+  bool adviceAtOpen() const { return insightFindings_.adviceAtOpen; }
   std::vector<MemSuggestion> memorySuggestions() const;
   // Asks every running instance of these apps to quit; the outcome is a toast.
   void quitApps(const std::vector<std::string>& keys) override;
 
   // Day browsing, day events, the status headline and the usual load.
-  const std::vector<std::optional<DayBucket>>& pastDay() const { return pastDay_; }
+  const std::vector<std::optional<DayBucket>>& pastDay() const { return dayView_.pastDay; }
   // The slots on show: the browsed past day's, else today's.
-  const std::vector<std::optional<DayBucket>>& shownDay() const { return viewDay_ ? pastDay_ : day_; }
+  const std::vector<std::optional<DayBucket>>& shownDay() const { return dayView_.viewDay ? dayView_.pastDay : dayView_.day; }
   // Shows a past day; nothing or today's key goes back to today.
   void showDay(std::optional<std::string> key) override;
   void stepDay(int delta) override;
@@ -346,11 +361,11 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   std::optional<double> busierThanUsual() const;
   void dismiss(const Finding& finding) override;
   // Sleep history.
-  const std::vector<SleepSession>& sleeps() const { return sleeps_; }
+  const std::vector<SleepSession>& sleeps() const { return sleepRecord_.sleeps; }
   const std::optional<SleepSession>& sleepReport() const { return navigation_.sleepReport; }
   void setSleepReport(std::optional<SleepSession> session) override;
   // A read of the system's log is under way.
-  bool sleepBusy() const { return sleepBusy_; }
+  bool sleepBusy() const { return sleepRecord_.sleepBusy; }
   // Shows the stored sleeps, reads the system's log once and starts watching sleep and wake.
   void installSleepWatch();
   // The watch's descriptor for the host's event loop (-1 without a watch); call
@@ -363,7 +378,7 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   // The last sleep of an hour or more, while it ended less than 16 hours ago.
   std::optional<SleepSession> lastSleep() const;
   // lastSleep() as of the last tick, for the menu panel.
-  const std::optional<SleepSession>& sleepAtOpen() const { return sleepAtOpen_; }
+  const std::optional<SleepSession>& sleepAtOpen() const { return sleepRecord_.sleepAtOpen; }
   // Mean battery drop in percent per hour over the other long sleeps on battery (at least 3).
   std::optional<double> usualDropPerHour(const SleepSession& excluding) const;
   std::vector<SleepSpan> sleepSpans() const;
@@ -372,9 +387,9 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   std::string sleepSummary(const SleepSession& session) const;
 
   // Day marks.
-  const std::vector<DayMark>& marks() const { return marks_; }
+  const std::vector<DayMark>& marks() const { return dayView_.marks; }
   // The marks of the day on show: the browsed past day's, else today's.
-  const std::vector<DayMark>& shownMarks() const { return viewDay_ ? pastMarks_ : marks_; }
+  const std::vector<DayMark>& shownMarks() const { return dayView_.viewDay ? pastMarks_ : dayView_.marks; }
   void installMarkWatch();
   // After the ten-tick readers' results are published: power source, network, screens, launches.
   void noteSlowChanges();
@@ -384,10 +399,10 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   std::optional<DayMark> markBefore(const DayEvent& event) const;
 
   // Stretches.
-  const std::vector<Stretch>& stretches() const { return stretches_; }
+  const std::vector<Stretch>& stretches() const { return stretchLog_.stretches; }
   const std::optional<Stretch>& stretchReport() const { return navigation_.stretchReport; }
   void setStretchReport(std::optional<Stretch> stretch) override;
-  const std::optional<StretchRecorder>& recording() const { return recording_; }
+  const std::optional<StretchRecorder>& recording() const { return stretchLog_.recording; }
   void startStretch() override;
   void recordStretch(const std::vector<ProcInfo>& procs);
   void stopStretch() override;
@@ -464,23 +479,16 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   bool notifyPending_ = false;
 
   Navigation navigation_;
-  RingMode ringMode_ = RingMode::day;
-  std::optional<int> selectedSlot_;
   SortKey sort_ = SortKey::cpu;
   std::string query_;
   std::set<std::int32_t> selection_;
   bool toastsWaitToBeSeen_ = false;
   bool toastWaiting_ = false;  // the toast's time has not started: no view was on screen
   std::set<const void*> toastViewers_;
-  bool notificationsAvailable_ = false;
   std::vector<BTDevice> bluetooth_;
   std::vector<SettingValue> settings_;  // by SettingDeclaration::index
   Taming taming_;
   const Date launchDate_;
-  std::vector<DayEvent> flaggedEvents_;
-  std::optional<std::string> viewDay_;
-  std::vector<std::string> recordedDays_;
-  std::uint64_t historySize_ = 0;
 
   CPUSample cpu_;
   MemSample mem_;
@@ -510,7 +518,7 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   std::vector<int> peakAge_;
   std::map<std::int32_t, std::vector<double>> energyByPid_;
   std::map<std::int32_t, std::string> energyNames_;
-  std::vector<std::optional<DayBucket>> day_;
+  DayView dayView_;
   std::string dayKey_;
   int lastSavedSlot_ = -1;
   std::string prunedDay_;  // the day whose first save has run the prune
@@ -542,8 +550,7 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   void explainUnknownFront();
   // Lets go of everything lowered, paused or held on the way out (no toasts).
   void releaseOnExit();
-  std::vector<AlertRule> rules_ = Rules::defaults();
-  std::map<std::string, Date> lastFired_;
+  SettingsView settingsView_;
   std::map<std::string, std::int64_t> ruleCounters_;
   std::function<void()> quitProgram_;
   InhibitLock awakeLock_;
@@ -559,14 +566,12 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   std::string appName(const std::string& key) const;
   // Ends the version look-ups and writes what is queued; before the history closes.
   void finishAppVersions();
-  InsightEngine insight_;
-  std::vector<Finding> findings_;
+  InsightFindings insightFindings_;
   AppRegistry* apps_ = nullptr;
   std::map<std::string, AppUsage> appUsage_;
   std::optional<std::pair<std::string, int>> appHour_;  // day key and hour of the sums
   std::map<std::string, std::string> appExecutables_;  // app key → the executable its version is asked for
   std::map<std::string, Date> lastFront_;
-  bool adviceShowing_ = false;
   std::function<std::string(const std::string&)> packageVersion_;
   std::function<std::optional<bool>(std::int32_t)> holdsGpu_;
   GpuHolders gpuHolders_;
@@ -579,7 +584,6 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   void foldPastDays();     // adds the finished days not yet in the usual load
   // After an erase: nothing of the old history stays in memory; `note` is a clean-up that failed.
   void forgetHistory(const std::string& note);
-  std::vector<std::optional<DayBucket>> pastDay_ = std::vector<std::optional<DayBucket>>(kSlotsPerDay);
   std::vector<DayEvent> pastFlagged_;
   // Sleep history, day marks and stretches.
   void reloadSleeps();
@@ -592,19 +596,15 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   std::function<std::optional<std::vector<SleepSession>>()> sleepLog_;
   bool watchSleep_ = false;
   std::unique_ptr<SleepWatch> sleepWatch_;
-  std::vector<SleepSession> sleeps_;
-  std::optional<SleepSession> sleepAtOpen_;
-  bool sleepBusy_ = false;
+  SleepRecord sleepRecord_;
   std::optional<Date> lastWake_;
-  std::vector<DayMark> marks_;
   std::vector<DayMark> pastMarks_;
   std::optional<bool> markPower_;
   std::optional<bool> markOnline_;
   int markScreens_ = 0;
   bool markWatch_ = false;
   std::optional<std::set<std::string>> markApps_;  // application keys seen at the last slow tick
-  std::vector<Stretch> stretches_;
-  std::optional<StretchRecorder> recording_;
+  StretchLog stretchLog_;
 
   // Tick bookkeeping (main thread), except `tick_` and `trafficCountdown_`, which only the
   // sampler queue touches.

@@ -13,37 +13,37 @@ namespace qel {
 void Store::setStretchReport(std::optional<Stretch> stretch) { assign(navigation_.stretchReport, std::move(stretch), Concern::navigation); }
 
 void Store::startStretch() {
-  if (recording_) return;
-  recording_ = StretchRecorder{.start = clock_.now()};
+  if (stretchLog_.recording) return;
+  stretchLog_.recording = StretchRecorder{.start = clock_.now()};
   changed(Concern::stretches);
   show(L("Marking started. Click End when you're done."));
 }
 
 void Store::recordStretch(const std::vector<ProcInfo>& procs) {
-  if (!recording_) return;
-  StretchRecorder r = *recording_;
+  if (!stretchLog_.recording) return;
+  StretchRecorder r = *stretchLog_.recording;
   r.record(cpu_.total, power_ ? *power_ : procWatts());
   for (const auto& p : procs)
     if (p.cpu >= 0.5) r.addApp(appName(p), p.cpu);
-  recording_ = std::move(r);
+  stretchLog_.recording = std::move(r);
   changed(Concern::stretches);
 }
 
 void Store::stopStretch() {
-  if (!recording_) return;
-  const StretchRecorder r = std::move(*recording_);
-  recording_.reset();
+  if (!stretchLog_.recording) return;
+  const StretchRecorder r = std::move(*stretchLog_.recording);
+  stretchLog_.recording.reset();
   const Date now = clock_.now();
   Stretch s = r.finish(now);
   s.name = L("Marked at %@", {clockFormatter().string(r.start)});
   // Compared with the usual load of the slot it began in, when that began today.
   if (dayKey(r.start) == dayKey(now)) {
-    const auto& baseline = insight_.baseline();
+    const auto& baseline = insightFindings_.insight.baseline();
     const auto slot = std::size_t(slotOf(r.start));
     if (slot < baseline.size() && baseline[slot].days >= 3 && baseline[slot].cpu >= 0.02)
       s.ratio = s.average / baseline[slot].cpu;
   }
-  stretches_.push_back(s);
+  stretchLog_.stretches.push_back(s);
   if (history_) history_->save(s);
   navigation_.stretchReport = std::move(s);
   changed(Concern::stretches | Concern::navigation);
@@ -53,11 +53,11 @@ void Store::loadStretches() {
   if (!history_) return;
   const int keepDays = setting(Setting::keepDays);
   const auto back = keepDays >= 1 ? std::chrono::hours(24) * keepDays : std::chrono::hours(24) * 3650;
-  assign(stretches_, history_->loadStretches(clock_.now() - back), Concern::stretches);
+  assign(stretchLog_.stretches, history_->loadStretches(clock_.now() - back), Concern::stretches);
 }
 
 std::string Store::recordingText() const {
-  const int s = recording_ ? recording_->seconds : 0;
+  const int s = stretchLog_.recording ? stretchLog_.recording->seconds : 0;
   char buf[32];
   if (s >= 3600) std::snprintf(buf, sizeof buf, "%d:%02d:%02d", s / 3600, (s / 60) % 60, s % 60);
   else std::snprintf(buf, sizeof buf, "%02d:%02d", s / 60, s % 60);
@@ -68,16 +68,16 @@ void Store::rename(const Stretch& stretch, const std::string& name) {
   const auto first = name.find_first_not_of(" \t\n\r\v\f");
   if (first == std::string::npos) return;
   const std::string trimmed = name.substr(first, name.find_last_not_of(" \t\n\r\v\f") - first + 1);
-  auto it = std::find_if(stretches_.begin(), stretches_.end(), [&](const Stretch& s) { return s.start == stretch.start; });
+  auto it = std::find_if(stretchLog_.stretches.begin(), stretchLog_.stretches.end(), [&](const Stretch& s) { return s.start == stretch.start; });
   // Against the stored name, not the caller's copy: that may be older than an earlier rename.
-  if (it == stretches_.end() || it->name == trimmed) return;
+  if (it == stretchLog_.stretches.end() || it->name == trimmed) return;
   it->name = trimmed;
   if (history_) history_->save(*it);
   changed(Concern::stretches);
 }
 
 void Store::deleteStretch(const Stretch& stretch) {
-  std::erase_if(stretches_, [&](const Stretch& s) { return s.start == stretch.start; });
+  std::erase_if(stretchLog_.stretches, [&](const Stretch& s) { return s.start == stretch.start; });
   if (history_) history_->deleteStretch(stretch.start);
   navigation_.stretchReport.reset();
   changed(Concern::stretches | Concern::navigation);
@@ -87,18 +87,18 @@ void Store::deleteStretch(const Stretch& stretch) {
 std::vector<Stretch> Store::otherStretches(const Stretch& sameDayAs) const {
   const std::string day = dayKey(sameDayAs.start);
   std::vector<Stretch> out;
-  for (const auto& s : stretches_)
+  for (const auto& s : stretchLog_.stretches)
     if (s.start != sameDayAs.start && dayKey(s.start) == day) out.push_back(s);
   std::stable_sort(out.begin(), out.end(), [](const Stretch& a, const Stretch& b) { return a.start > b.start; });
   return out;
 }
 
-std::vector<StretchSpan> Store::stretchSpans() const { return spansOnDay<StretchSpan>(stretches_, shownDayStart()); }
+std::vector<StretchSpan> Store::stretchSpans() const { return spansOnDay<StretchSpan>(stretchLog_.stretches, shownDayStart()); }
 
 std::optional<Stretch> Store::selectedStretch() const {
-  if (ringMode_ != RingMode::day || !selectedSlot_) return std::nullopt;
+  if (dayView_.ringMode != RingMode::day || !dayView_.selectedSlot) return std::nullopt;
   const auto spans = stretchSpans();
-  if (const auto* span = spanAt(spans, *selectedSlot_)) return span->stretch;
+  if (const auto* span = spanAt(spans, *dayView_.selectedSlot)) return span->stretch;
   return std::nullopt;
 }
 

@@ -216,7 +216,7 @@ void Store::pushHistories(const Snapshot& s) {
 void Store::recordTick(const Snapshot& s, Date now) {
   recordApps(procs_, now);
   recordStretch(procs_);
-  handle(insight_.ingest(now, cpu_.total, mem_.pressure, s.diskRead + s.diskWrite, procs_, frontPid()), now);
+  handle(insightFindings_.insight.ingest(now, cpu_.total, mem_.pressure, s.diskRead + s.diskWrite, procs_, frontPid()), now);
 
   if (s.cpu) {
     record(cpu_.total, memFraction(mem_), mem_.pressure, now);
@@ -228,8 +228,8 @@ void Store::maintainAfterTick(int tick, Date now) {
   maintainMenuFeatures(procs_);
   maintainTaming(procs_);
   noteFrontApp(now);
-  if (auto sleep = lastSleep(); sleep != sleepAtOpen_) {
-    sleepAtOpen_ = std::move(sleep);
+  if (auto sleep = lastSleep(); sleep != sleepRecord_.sleepAtOpen) {
+    sleepRecord_.sleepAtOpen = std::move(sleep);
     changed(Concern::sleep);
   }
 

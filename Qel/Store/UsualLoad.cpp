@@ -8,7 +8,7 @@
 namespace qel {
 
 void Store::restoreBaseline() {
-  if (history_) insight_.setBaseline(history_->loadBaseline());
+  if (history_) insightFindings_.insight.setBaseline(history_->loadBaseline());
 }
 
 void Store::foldPastDays() {
@@ -19,7 +19,7 @@ void Store::foldPastDays() {
   const auto unsure = history_->unsureDays();
   std::erase_if(days, [&](const std::string& d) { return std::binary_search(unsure.begin(), unsure.end(), d); });
   if (days.empty()) return;
-  auto baseline = insight_.baseline();
+  auto baseline = insightFindings_.insight.baseline();
   for (const auto& d : days) {
     const auto slots = history_->loadDay(d);
     if (slots.empty() || slots.size() != baseline.size()) continue;
@@ -34,12 +34,12 @@ void Store::foldPastDays() {
       u.days = w + 1;
     }
   }
-  insight_.setBaseline(baseline);
+  insightFindings_.insight.setBaseline(baseline);
   history_->save(std::move(baseline), days.back());
 }
 
 std::string Store::baselineNote() const {
-  const int d = insight_.baselineDays();
+  const int d = insightFindings_.insight.baselineDays();
   if (d >= 3)
     return Ln("The thin line is the usual CPU load at this time of day (from the last %n days)", d);
   return Ln("After %n more days of history, the ring will show a reference line for your usual load", 3 - d);
@@ -47,19 +47,19 @@ std::string Store::baselineNote() const {
 
 std::optional<double> Store::busierThanUsual() const {
   const int s = nowSlot();
-  if (viewDay_ || std::size_t(s) >= insight_.baseline().size() || std::size_t(s) >= day_.size()) return std::nullopt;
-  const BaselineSlot& usual = insight_.baseline()[std::size_t(s)];
+  if (dayView_.viewDay || std::size_t(s) >= insightFindings_.insight.baseline().size() || std::size_t(s) >= dayView_.day.size()) return std::nullopt;
+  const BaselineSlot& usual = insightFindings_.insight.baseline()[std::size_t(s)];
   if (usual.days < 3 || usual.cpu < 0.02) return std::nullopt;
-  const auto& now = day_[std::size_t(s)];
+  const auto& now = dayView_.day[std::size_t(s)];
   if (!now || now->count < 60 || now->cpu < 0.25) return std::nullopt;
   const double ratio = now->cpu / usual.cpu;
   return ratio >= 2.0 ? std::optional(ratio) : std::nullopt;
 }
 
 void Store::dismiss(const Finding& finding) {
-  auto kept = findings_;
+  auto kept = insightFindings_.findings;
   std::erase_if(kept, [&](const Finding& f) { return f.id == finding.id; });
-  assign(findings_, std::move(kept), Concern::insights);
+  assign(insightFindings_.findings, std::move(kept), Concern::insights);
 }
 
 }  // namespace qel

@@ -1,20 +1,29 @@
 #pragma once
 // Findings, the battery forecast and memory advice.
-// A read-only view of that part of the store with the notice of its changes: a view given this
-// one can read and follow nothing else.
+// The store holds this part's state and changes it; a view given the part reads it and follows its
+// notice, nothing else.
 #include "Qel/Store/Parts/StorePart.hpp"
 
 namespace qel {
 
+struct InsightFindings {
+  InsightEngine insight;
+  std::vector<Finding> findings;
+  bool adviceAtOpen = false;
+};
+
 class InsightState : public StorePart<Concern::insights> {
  public:
-  using StorePart::StorePart;
+  explicit InsightState(const Store& store);
 
-  const InsightEngine& insight() const;
-  const std::vector<Finding>& findings() const;
+  const InsightEngine& insight() const { return state_.insight; }
+  const std::vector<Finding>& findings() const { return state_.findings; }
   std::optional<RuntimeForecast> runtimeForecast() const;
-  bool adviceAtOpen() const;
+  bool adviceAtOpen() const { return state_.adviceAtOpen; }
   std::vector<MemSuggestion> memorySuggestions() const;
+
+ private:
+  const InsightFindings& state_;
 };
 
 }  // namespace qel

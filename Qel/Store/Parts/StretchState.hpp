@@ -1,21 +1,29 @@
 #pragma once
 // Marked stretches and the one being marked.
-// A read-only view of that part of the store with the notice of its changes: a view given this
-// one can read and follow nothing else.
+// The store holds this part's state and changes it; a view given the part reads it and follows its
+// notice, nothing else.
 #include "Qel/Store/Parts/StorePart.hpp"
 
 namespace qel {
 
+struct StretchLog {
+  std::vector<Stretch> stretches;
+  std::optional<StretchRecorder> recording;
+};
+
 class StretchState : public StorePart<Concern::stretches> {
  public:
-  using StorePart::StorePart;
+  explicit StretchState(const Store& store);
 
-  const std::vector<Stretch>& stretches() const;
-  const std::optional<StretchRecorder>& recording() const;
+  const std::vector<Stretch>& stretches() const { return state_.stretches; }
+  const std::optional<StretchRecorder>& recording() const { return state_.recording; }
   std::string recordingText() const;
   std::vector<Stretch> otherStretches(const Stretch& sameDayAs) const;
   // Of the ring's selected slot: who shows it follows the day too.
   std::optional<Stretch> selectedStretch() const;
+
+ private:
+  const StretchLog& state_;
 };
 
 }  // namespace qel
