@@ -18,7 +18,7 @@ void Store::record(double cpu, double mem, double pressure, Date now) {
   }
   lastSavedSlot_ = s;
 
-  dayView_.day[std::size_t(s)] = foldSample(dayView_.day[std::size_t(s)], cpu, mem, pressure, procs_);
+  dayView_.day[std::size_t(s)] = foldSample(dayView_.day[std::size_t(s)], cpu, mem, pressure, processList_.procs);
   changed(Concern::day);
 }
 

@@ -135,13 +135,13 @@ Moment Store::moment() const {
     return {.label = L("%@, daily average", {dayTitle(dayView_.viewDay)}), .cpu = cpu / n, .mem = mem / n, .isNow = false};
   }
   if (!dayView_.selectedSlot || *dayView_.selectedSlot >= maxSlot())
-    return {.label = L("Now"), .cpu = cpu_.total, .mem = memFraction(mem_), .isNow = true};
+    return {.label = L("Now"), .cpu = liveReadings_.cpu.total, .mem = memFraction(liveReadings_.mem), .isNow = true};
   const int s = *dayView_.selectedSlot;
   if (dayView_.ringMode == RingMode::live) {
-    const bool known = s >= 0 && std::size_t(s) < cpuHist_.size() && std::size_t(s) < memHist_.size();
+    const bool known = s >= 0 && std::size_t(s) < liveReadings_.cpuHist.size() && std::size_t(s) < liveReadings_.memHist.size();
     return {.label = L("%@ s ago", {std::to_string(int(kHistoryLength) - 1 - s)}),
-            .cpu = known ? std::optional(cpuHist_[std::size_t(s)]) : std::nullopt,
-            .mem = known ? std::optional(memHist_[std::size_t(s)]) : std::nullopt,
+            .cpu = known ? std::optional(liveReadings_.cpuHist[std::size_t(s)]) : std::nullopt,
+            .mem = known ? std::optional(liveReadings_.memHist[std::size_t(s)]) : std::nullopt,
             .isNow = false};
   }
   return ofSlot(dayView_.day, s);

@@ -13,12 +13,12 @@ void Store::installMarkWatch() {
 }
 
 void Store::noteSlowChanges() {
-  if (battery_.present) {
-    if (markPower_ && *markPower_ != battery_.onAC) addMark(battery_.onAC ? "plug" : "unplug", "");
-    markPower_ = battery_.onAC;
+  if (liveReadings_.battery.present) {
+    if (markPower_ && *markPower_ != liveReadings_.battery.onAC) addMark(liveReadings_.battery.onAC ? "plug" : "unplug", "");
+    markPower_ = liveReadings_.battery.onAC;
   }
   // Online: some Ethernet or Wi-Fi interface has an address.
-  const bool online = !addresses_.empty();
+  const bool online = !liveReadings_.addresses.empty();
   if (markOnline_ && *markOnline_ != online) addMark(online ? "net+" : "net-", "");
   markOnline_ = online;
 
@@ -30,7 +30,7 @@ void Store::noteSlowChanges() {
   }
   // An application whose key wasn't among the running ones at the last look was launched.
   std::set<std::string> running;
-  for (const auto& p : procs_)
+  for (const auto& p : processList_.procs)
     if (isAppKey(p.appKey)) running.insert(p.appKey);
   if (markApps_) {
     for (const auto& key : running) {
@@ -72,8 +72,8 @@ std::optional<DayMark> Store::markBefore(const DayEvent& event) const {
 }
 
 std::optional<AppEntry> Store::appEntry(const std::string& key) const {
-  if (!apps_) return std::nullopt;
-  const auto table = apps_->table();
+  if (!processList_.apps) return std::nullopt;
+  const auto table = processList_.apps->table();
   if (const AppEntry* entry = table ? table->byKey(key) : nullptr) return *entry;
   return std::nullopt;
 }

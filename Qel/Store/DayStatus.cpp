@@ -52,13 +52,13 @@ std::optional<DayEvent> Store::selectedEvent() const {
 
 std::optional<ProcInfo> Store::topProc() const {
   const ProcInfo* top = nullptr;
-  for (const auto& p : procs_)
+  for (const auto& p : processList_.procs)
     if (!top || p.cpu > top->cpu) top = &p;
   return top ? std::optional(*top) : std::nullopt;
 }
 
 std::string Store::thermalText() const {
-  switch (thermal_) {
+  switch (liveReadings_.thermal) {
     case ThermalState::nominal: return L("Normal");
     case ThermalState::fair: return L("Warm");
     case ThermalState::serious: return L("Hot");
@@ -68,16 +68,16 @@ std::string Store::thermalText() const {
 }
 
 StatusLine Store::status() const {
-  const double c = cpu_.total;
+  const double c = liveReadings_.cpu.total;
   const auto top = topProc();
   const std::string name = top ? top->name : L("a process");
   const std::string pc = top ? wholeNumber(top->cpu) : "0";
   if (c >= 0.85)
     return {Level::high, L("CPU is very busy"), L("%@ is using %@%. The fans may spin up.", {name, pc})};
-  if (thermal_ == ThermalState::serious || thermal_ == ThermalState::critical)
+  if (liveReadings_.thermal == ThermalState::serious || liveReadings_.thermal == ThermalState::critical)
     return {Level::high, L("Computer is running hot"),
             L("The system is already slowing down to cool off. Stop the most power-hungry app first.")};
-  if (mem_.pressure >= 60.0)
+  if (liveReadings_.mem.pressure >= 60.0)
     return {Level::notable, L("Memory is getting tight"),
             L("The system is compressing memory. Quitting apps you aren't using will help.")};
   if (c >= 0.6) return {Level::notable, L("A bit busy"), L("Mostly %@, at %@% CPU", {name, pc})};
@@ -92,22 +92,22 @@ StatusLine Store::status() const {
 }
 
 std::vector<ProcInfo> Store::visibleProcs() const {
-  const auto first = query_.find_first_not_of(" \t\n\r\f\v");
+  const auto first = processList_.query.find_first_not_of(" \t\n\r\f\v");
   const std::string_view wanted =
       first == std::string::npos
           ? std::string_view()
-          : std::string_view(query_).substr(first, query_.find_last_not_of(" \t\n\r\f\v") - first + 1);
+          : std::string_view(processList_.query).substr(first, processList_.query.find_last_not_of(" \t\n\r\f\v") - first + 1);
   std::vector<ProcInfo> out;
   if (wanted.empty()) {
-    out = procs_;
+    out = processList_.procs;
   } else {
     TextMatcher matcher(wanted, Loc::code());
-    for (const auto& p : procs_)
+    for (const auto& p : processList_.procs)
       if (matcher.matches(p.name)) out.push_back(p);
   }
   // A value that is not a number sorts last instead of breaking the order.
   auto key = [this](const ProcInfo& p) {
-    const double v = sort_ == SortKey::cpu ? p.cpu : double(p.mem);
+    const double v = processList_.sort == SortKey::cpu ? p.cpu : double(p.mem);
     return std::isnan(v) ? -INFINITY : v;
   };
   std::stable_sort(out.begin(), out.end(), [&](const ProcInfo& a, const ProcInfo& b) { return key(a) > key(b); });

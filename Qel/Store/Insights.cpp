@@ -33,10 +33,10 @@ void Store::handle(const std::vector<Finding>& found, Date now) {
 void Store::setIncident(std::optional<Incident> incident) { assign(navigation_.incident, std::move(incident), Concern::navigation); }
 
 std::optional<RuntimeForecast> Store::runtimeForecast() const {
-  return qel::runtimeForecast({.battery = battery_,
-                               .powerHist = powerHist_,
-                               .procs = procs_,
-                               .energyByPid = energyByPid_,
+  return qel::runtimeForecast({.battery = liveReadings_.battery,
+                               .powerHist = liveReadings_.powerHist,
+                               .procs = processList_.procs,
+                               .energyByPid = liveReadings_.energyByPid,
                                .ownPID = std::int32_t(getpid()),
                                .appName = [this](const std::string& key) { return appName(key); }});
 }

@@ -12,7 +12,7 @@
 namespace qel {
 
 bool Store::memoryAdviceWanted() {
-  insightFindings_.adviceAtOpen = adviceWanted(mem_.pressure, insightFindings_.adviceAtOpen);
+  insightFindings_.adviceAtOpen = adviceWanted(liveReadings_.mem.pressure, insightFindings_.adviceAtOpen);
   return insightFindings_.adviceAtOpen;
 }
 
@@ -25,13 +25,13 @@ void Store::noteFrontApp(Date now) {
 std::optional<std::string> Store::frontAppKey() const {
   const auto pid = frontPid();
   if (!pid) return std::nullopt;
-  for (const auto& p : procs_)
+  for (const auto& p : processList_.procs)
     if (p.pid == *pid) return isAppKey(p.appKey) ? std::optional(p.appKey) : std::nullopt;
   return std::nullopt;
 }
 
 std::vector<MemSuggestion> Store::memorySuggestions() const {
-  return qel::memorySuggestions({.procs = procs_,
+  return qel::memorySuggestions({.procs = processList_.procs,
                                  .findings = insightFindings_.findings,
                                  .frontKey = frontAppKey(),
                                  .lastFront = lastFront_,
@@ -44,11 +44,11 @@ std::vector<MemSuggestion> Store::memorySuggestions() const {
 void Store::quitApps(const std::vector<std::string>& keys) {
   const std::set<std::string> wanted(keys.begin(), keys.end());
   std::map<std::int32_t, const ProcInfo*> byPid;
-  for (const auto& p : procs_) byPid.emplace(p.pid, &p);
+  for (const auto& p : processList_.procs) byPid.emplace(p.pid, &p);
 
   int asked = 0;
   std::string name;
-  for (const auto& p : procs_) {
+  for (const auto& p : processList_.procs) {
     if (p.provisional || p.isSystem || !wanted.count(p.appKey)) continue;
     // A running instance is a process of the app whose parent is not: its helpers go with it.
     if (const auto parent = byPid.find(p.ppid); parent != byPid.end() && parent->second->appKey == p.appKey) continue;

@@ -113,17 +113,17 @@ std::string Store::quietNote() const {
 std::vector<MenuBarPart> Store::menuBarParts() const {
   std::vector<MenuBarPart> parts;
   const auto& items = setting(Setting::menuItems);
-  if (items.count("cpu")) parts.push_back({fmtPercent(cpu_.total), "100%"});
-  if (items.count("gpu") && gpu_) parts.push_back({"GPU " + fmtPercent(gpu_->util), "GPU 100%"});
-  if (items.count("mem")) parts.push_back({L("Mem ") + fmtPercent(memFraction(mem_)), L("Mem ") + "100%"});
-  if (items.count("net")) parts.push_back({"↓" + fmtRate(netDown_), "↓999.9 MB/s"});
+  if (items.count("cpu")) parts.push_back({fmtPercent(liveReadings_.cpu.total), "100%"});
+  if (items.count("gpu") && liveReadings_.gpu) parts.push_back({"GPU " + fmtPercent(liveReadings_.gpu->util), "GPU 100%"});
+  if (items.count("mem")) parts.push_back({L("Mem ") + fmtPercent(memFraction(liveReadings_.mem)), L("Mem ") + "100%"});
+  if (items.count("net")) parts.push_back({"↓" + fmtRate(liveReadings_.netDown), "↓999.9 MB/s"});
   if (isMuted()) parts.push_back({"⏸", "⏸"});
   return parts;
 }
 
 void Store::updateMenuBusy() {
-  if (!menuBusy_ && meanOfLast(cpuHist_, 5) >= 0.6) assign(menuBusy_, true, Concern::live);
-  else if (menuBusy_ && meanOfLast(cpuHist_, 15) < 0.4) assign(menuBusy_, false, Concern::live);
+  if (!liveReadings_.menuBusy && meanOfLast(liveReadings_.cpuHist, 5) >= 0.6) assign(liveReadings_.menuBusy, true, Concern::live);
+  else if (liveReadings_.menuBusy && meanOfLast(liveReadings_.cpuHist, 15) < 0.4) assign(liveReadings_.menuBusy, false, Concern::live);
 }
 
 void Store::maintainMenuFeatures(const std::vector<ProcInfo>& procs) {

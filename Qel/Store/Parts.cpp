@@ -15,58 +15,15 @@ namespace qel {
 
 Notice::Part partChanges(const Store& store, Notice::Topics concerns) { return store.changes(concerns); }
 
-const CPUSample& LiveState::cpu() const { return store_.cpu(); }
-const ChipInfo& LiveState::chip() const { return store_.chip(); }
-const MemSample& LiveState::mem() const { return store_.mem(); }
-double LiveState::netDown() const { return store_.netDown(); }
-double LiveState::netUp() const { return store_.netUp(); }
-double LiveState::diskRead() const { return store_.diskRead(); }
-double LiveState::diskWrite() const { return store_.diskWrite(); }
-std::uint64_t LiveState::diskFree() const { return store_.diskFree(); }
-std::uint64_t LiveState::diskTotal() const { return store_.diskTotal(); }
-const DiskDetail& LiveState::diskDetail() const { return store_.diskDetail(); }
-const std::vector<VolumeInfo>& LiveState::volumes() const { return store_.volumes(); }
-const BatterySample& LiveState::battery() const { return store_.battery(); }
-double LiveState::load() const { return store_.load(); }
-ThermalState LiveState::thermal() const { return store_.thermal(); }
+LiveState::LiveState(const Store& store) : StorePart(store), state_(store.liveReadings()) {}
 std::string LiveState::thermalText() const { return store_.thermalText(); }
-const std::optional<GPUSample>& LiveState::gpu() const { return store_.gpu(); }
-std::optional<double> LiveState::power() const { return store_.power(); }
-const std::vector<WakeHolder>& LiveState::wake() const { return store_.wake(); }
-const std::vector<NetAddress>& LiveState::addresses() const { return store_.addresses(); }
-const std::vector<BTDevice>& LiveState::bluetooth() const { return store_.bluetooth(); }
 double LiveState::procWatts() const { return store_.procWatts(); }
-const std::vector<double>& LiveState::cpuHist() const { return store_.cpuHist(); }
-const std::vector<double>& LiveState::memHist() const { return store_.memHist(); }
-const std::vector<double>& LiveState::netHist() const { return store_.netHist(); }
-const std::vector<double>& LiveState::netUpHist() const { return store_.netUpHist(); }
-const std::vector<double>& LiveState::diskHist() const { return store_.diskHist(); }
-const std::vector<double>& LiveState::diskReadHist() const { return store_.diskReadHist(); }
-const std::vector<double>& LiveState::diskWriteHist() const { return store_.diskWriteHist(); }
-const std::vector<double>& LiveState::gpuHist() const { return store_.gpuHist(); }
-const std::vector<double>& LiveState::powerHist() const { return store_.powerHist(); }
-const CoreOrder& LiveState::cores() const { return store_.cores(); }
-const std::map<std::int32_t, std::vector<double>>& LiveState::energyByPid() const { return store_.energyByPid(); }
-const std::map<std::int32_t, std::string>& LiveState::energyNames() const { return store_.energyNames(); }
-int LiveState::tick() const { return store_.tick(); }
-bool LiveState::menuBusy() const { return store_.menuBusy(); }
 std::optional<double> LiveState::busierThanUsual() const { return store_.busierThanUsual(); }
-bool LiveState::wakeReadable() const { return store_.wakeReadable(); }
 
-const std::vector<ProcInfo>& ProcessState::procs() const { return store_.procs(); }
+ProcessState::ProcessState(const Store& store) : StorePart(store), state_(store.processList()) {}
 std::optional<ProcInfo> ProcessState::proc(std::int32_t pid) const { return store_.proc(pid); }
 std::vector<ProcInfo> ProcessState::visibleProcs() const { return store_.visibleProcs(); }
 std::optional<ProcInfo> ProcessState::topProc() const { return store_.topProc(); }
-const std::string& ProcessState::query() const { return store_.query(); }
-SortKey ProcessState::sort() const { return store_.sort(); }
-const std::set<std::int32_t>& ProcessState::selection() const { return store_.selection(); }
-const std::vector<PortEntry>& ProcessState::ports() const { return store_.ports(); }
-bool ProcessState::portsAvailable() const { return store_.portsAvailable(); }
-bool ProcessState::portsRead() const { return store_.portsRead(); }
-const GpuHolders& ProcessState::gpuHolders() const { return store_.gpuHolders(); }
-const std::string& ProcessState::portQuery() const { return store_.portQuery(); }
-bool ProcessState::netPerApp() const { return store_.netPerApp(); }
-AppRegistry* ProcessState::apps() const { return store_.apps(); }
 
 DayState::DayState(const Store& store) : StorePart(store), state_(store.dayView()) {}
 const std::vector<std::optional<DayBucket>>& DayState::shownDay() const { return store_.shownDay(); }

@@ -40,9 +40,9 @@ void Store::quit(const std::vector<std::int32_t>& pids, bool force) {
     }
   }
 
-  std::set<std::int32_t> kept = selection_;
+  std::set<std::int32_t> kept = processList_.selection;
   for (const auto pid : pids) kept.erase(pid);
-  assign(selection_, std::move(kept), Concern::processes);
+  assign(processList_.selection, std::move(kept), Concern::processes);
   if (navigation_.detailPID && std::find(pids.begin(), pids.end(), *navigation_.detailPID) != pids.end())
     assign(navigation_.detailPID, std::optional<std::int32_t>(), Concern::navigation);
 

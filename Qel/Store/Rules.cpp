@@ -62,7 +62,7 @@ std::optional<std::string> Store::firedText(const std::string& id) const {
 
 void Store::checkRules() {
   const Date now = clock_.now();
-  const ProcInfo* top = topOf(procs_);
+  const ProcInfo* top = topOf(processList_.procs);
   for (const auto& rule : settingsView_.rules) {
     if (!rule.on) continue;
     bool hit = false;
@@ -71,24 +71,24 @@ void Store::checkRules() {
       std::vector<std::string> args;
     } body;
     if (rule.id == "cpu") {
-      hit = cpu_.total * 100.0 >= rule.threshold;
+      hit = liveReadings_.cpu.total * 100.0 >= rule.threshold;
       const std::string who = top ? top->name : L("an unknown process");
-      body = {Lkey("CPU usage is %@. The top process is %@."), {fmtPercent(cpu_.total), who}};
+      body = {Lkey("CPU usage is %@. The top process is %@."), {fmtPercent(liveReadings_.cpu.total), who}};
     } else if (rule.id == "memp") {
-      hit = mem_.pressure >= rule.threshold;
+      hit = liveReadings_.mem.pressure >= rule.threshold;
       body = {Lkey("Memory pressure is %@%. Quitting apps you aren't using makes switching smoother."),
-              {whole(mem_.pressure)}};
+              {whole(liveReadings_.mem.pressure)}};
     } else if (rule.id == "disk") {
-      hit = diskTotal_ != 0 && double(diskFree_) / 1073741824.0 < rule.threshold;
-      body = {Lkey("Only %@ left on the system disk."), {fmtBytes(diskFree_)}};
+      hit = liveReadings_.diskTotal != 0 && double(liveReadings_.diskFree) / 1073741824.0 < rule.threshold;
+      body = {Lkey("Only %@ left on the system disk."), {fmtBytes(liveReadings_.diskFree)}};
     } else if (rule.id == "thermal") {
-      hit = thermal_ == ThermalState::serious || thermal_ == ThermalState::critical;
+      hit = liveReadings_.thermal == ThermalState::serious || liveReadings_.thermal == ThermalState::critical;
       body = {Lkey("The system is slowing down to cool off. Stop the most power-hungry app, or give the computer "
                    "some airflow."),
               {}};
     } else if (rule.id == "bat") {
-      hit = battery_.present && !battery_.onAC && battery_.percent < rule.threshold;
-      body = {Lkey("Battery at %@%. Remember to plug in."), {std::to_string(battery_.percent)}};
+      hit = liveReadings_.battery.present && !liveReadings_.battery.onAC && liveReadings_.battery.percent < rule.threshold;
+      body = {Lkey("Battery at %@%. Remember to plug in."), {std::to_string(liveReadings_.battery.percent)}};
     } else if (rule.id == "pcpu") {
       hit = top && top->cpu >= rule.threshold;
       if (top) body = {Lkey("%@ is using %@% CPU."), {top->name, whole(top->cpu)}};

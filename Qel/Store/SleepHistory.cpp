@@ -121,12 +121,12 @@ void Store::sleepWatchSaysSleeping(bool sleeping) {
 
 void Store::noteWillSleep() {
   const double t = toSeconds(clock_.now());
-  const double charge = battery_.present ? double(battery_.percent) : -1.0;
-  const double onBattery = battery_.present && !battery_.onAC ? 1.0 : 0.0;
+  const double charge = liveReadings_.battery.present ? double(liveReadings_.battery.percent) : -1.0;
+  const double onBattery = liveReadings_.battery.present && !liveReadings_.battery.onAC ? 1.0 : 0.0;
   defaults_.set("qel.sleepStart", Json::array({t, charge, onBattery}));
 
   std::vector<std::string> names;
-  for (const auto& holder : wake_) {
+  for (const auto& holder : liveReadings_.wake) {
     if (holder.displayOnly) continue;
     auto p = proc(holder.pid);
     std::string name = p ? p->name : holder.name;
@@ -175,7 +175,7 @@ void Store::refreshSleepLog(std::optional<Date> wokeAt, Date rememberedAfter) {
   if (sleepRecord_.sleepBusy) return;
   sleepRecord_.sleepBusy = true;
   const auto remembered = readRememberedStart(defaults_);
-  const std::optional<int> chargeNow = battery_.present ? std::optional(battery_.percent) : std::nullopt;
+  const std::optional<int> chargeNow = liveReadings_.battery.present ? std::optional(liveReadings_.battery.percent) : std::nullopt;
   asideQueue_.async([this, wokeAt, rememberedAfter, remembered, chargeNow] {
     std::vector<SleepSession> found;
     if (sleepLog_)

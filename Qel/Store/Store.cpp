@@ -31,14 +31,14 @@ Store::Store(StoreServices services)
   toastsWaitToBeSeen_ = services.toastsWaitToBeSeen;
   if (services.openHistory)
     history_ = services.openHistory([this](const HistoryProblem& problem) { reportHistoryProblem(problem); });
-  apps_ = services.apps;
-  if (system_) chip_ = system_->chip();
+  processList_.apps = services.apps;
+  if (system_) liveReadings_.chip = system_->chip();
   holdsGpu_ = std::move(services.holdsGpu);
   packageVersion_ = services.packageVersion ? std::move(services.packageVersion)
                                             : [](const std::string& exe) { return packageVersionOf(exe); };
   readSettings();
-  for (auto* h : {&cpuHist_, &memHist_, &netHist_, &netUpHist_, &diskHist_, &diskReadHist_, &diskWriteHist_,
-                  &gpuHist_, &powerHist_})
+  for (auto* h : {&liveReadings_.cpuHist, &liveReadings_.memHist, &liveReadings_.netHist, &liveReadings_.netUpHist, &liveReadings_.diskHist, &liveReadings_.diskReadHist, &liveReadings_.diskWriteHist,
+                  &liveReadings_.gpuHist, &liveReadings_.powerHist})
     h->assign(kHistoryLength, 0.0);
 }
 
@@ -201,14 +201,14 @@ void Store::savedToday() {
 void Store::setPage(Page page) { assign(navigation_.page, page, Concern::navigation); }
 void Store::setRingMode(RingMode mode) { assign(dayView_.ringMode, mode, Concern::day); }
 void Store::setSelectedSlot(std::optional<int> slot) { assign(dayView_.selectedSlot, slot, Concern::day); }
-void Store::setSort(SortKey key) { assign(sort_, key, Concern::processes); }
-void Store::setQuery(std::string query) { assign(query_, std::move(query), Concern::processes); }
-void Store::setSelection(std::set<std::int32_t> selection) { assign(selection_, std::move(selection), Concern::processes); }
+void Store::setSort(SortKey key) { assign(processList_.sort, key, Concern::processes); }
+void Store::setQuery(std::string query) { assign(processList_.query, std::move(query), Concern::processes); }
+void Store::setSelection(std::set<std::int32_t> selection) { assign(processList_.selection, std::move(selection), Concern::processes); }
 void Store::setDetailPID(std::optional<std::int32_t> pid) { assign(navigation_.detailPID, pid, Concern::navigation); }
 void Store::setShowingSettings(bool on) { assign(navigation_.showingSettings, on, Concern::navigation); }
 void Store::setShowingLicenses(bool on) { assign(navigation_.showingLicenses, on, Concern::navigation); }
 void Store::setSettingsTab(std::string tab) { assign(navigation_.settingsTab, std::move(tab), Concern::navigation); }
-void Store::setPortQuery(std::string query) { assign(portQuery_, std::move(query), Concern::processes); }
+void Store::setPortQuery(std::string query) { assign(processList_.portQuery, std::move(query), Concern::processes); }
 void Store::setMutedUntil(std::optional<Date> until) { assign(taming_.mutedUntil, until, Concern::taming); }
 
 void Store::show(std::string toast) {
@@ -240,14 +240,14 @@ void Store::setToastViewer(const void* viewer, bool onScreen) {
 }
 
 std::optional<ProcInfo> Store::proc(std::int32_t pid) const {
-  for (const auto& p : procs_)
+  for (const auto& p : processList_.procs)
     if (p.pid == pid) return p;
   return std::nullopt;
 }
 
 double Store::procWatts() const {
   double sum = 0;
-  for (const auto& p : procs_) sum += p.energy;
+  for (const auto& p : processList_.procs) sum += p.energy;
   return sum;
 }
 

@@ -40,6 +40,8 @@
 #include "Qel/Store/Enums.hpp"
 #include "Qel/Store/Parts/InsightActions.hpp"
 #include "Qel/Store/Parts/NavigationState.hpp"
+#include "Qel/Store/Parts/LiveState.hpp"
+#include "Qel/Store/Parts/ProcessState.hpp"
 #include "Qel/Store/Parts/DayState.hpp"
 #include "Qel/Store/Parts/InsightState.hpp"
 #include "Qel/Store/Parts/SettingsState.hpp"
@@ -100,6 +102,10 @@ struct StoreServices {
 class Store : public Navigator, public ProcessActions, public SettingsActions, public StretchActions,
               public InsightActions {
  public:
+  // The machine as last sampled, as the live part reads it.
+  const LiveReadings& liveReadings() const { return liveReadings_; }
+  // The processes and ports, as the process part reads them.
+  const ProcessList& processList() const { return processList_; }
   // The day on the ring, as the day part reads it.
   const DayView& dayView() const { return dayView_; }
   // The findings, as the insight part reads them.
@@ -152,11 +158,11 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   void setRingMode(RingMode mode) override;
   std::optional<int> selectedSlot() const { return dayView_.selectedSlot; }
   void setSelectedSlot(std::optional<int> slot) override;
-  SortKey sort() const { return sort_; }
+  SortKey sort() const { return processList_.sort; }
   void setSort(SortKey key) override;
-  const std::string& query() const { return query_; }
+  const std::string& query() const { return processList_.query; }
   void setQuery(std::string query) override;
-  const std::set<std::int32_t>& selection() const { return selection_; }
+  const std::set<std::int32_t>& selection() const { return processList_.selection; }
   void setSelection(std::set<std::int32_t> selection) override;
   std::optional<std::int32_t> detailPID() const { return navigation_.detailPID; }
   void setDetailPID(std::optional<std::int32_t> pid) override;
@@ -170,7 +176,7 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   void setShowingLicenses(bool on) override;
   const std::string& settingsTab() const { return navigation_.settingsTab; }
   void setSettingsTab(std::string tab) override;
-  const std::string& portQuery() const { return portQuery_; }
+  const std::string& portQuery() const { return processList_.portQuery; }
   void setPortQuery(std::string query) override;
   std::optional<Date> mutedUntil() const { return taming_.mutedUntil; }
   void setMutedUntil(std::optional<Date> until);
@@ -189,58 +195,58 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   bool pruneHistory();
 
   // The machine as last sampled.
-  const CPUSample& cpu() const { return cpu_; }
+  const CPUSample& cpu() const { return liveReadings_.cpu; }
   // The processor's model and core kinds (an unnamed chip without readers).
-  const ChipInfo& chip() const { return chip_; }
+  const ChipInfo& chip() const { return liveReadings_.chip; }
   // The installed applications; null when none are known.
-  AppRegistry* apps() const { return apps_; }
-  const MemSample& mem() const { return mem_; }
-  double netDown() const { return netDown_; }
-  double netUp() const { return netUp_; }
-  double diskRead() const { return diskRead_; }
-  double diskWrite() const { return diskWrite_; }
-  std::uint64_t diskFree() const { return diskFree_; }
-  std::uint64_t diskTotal() const { return diskTotal_; }
-  const DiskDetail& diskDetail() const { return diskDetail_; }
-  const std::vector<VolumeInfo>& volumes() const { return volumes_; }
-  const BatterySample& battery() const { return battery_; }
-  double load() const { return load_; }
-  ThermalState thermal() const { return thermal_; }
-  const std::vector<ProcInfo>& procs() const { return procs_; }
-  const std::optional<GPUSample>& gpu() const { return gpu_; }
-  std::optional<double> power() const { return power_; }
-  const std::vector<WakeHolder>& wake() const { return wake_; }
+  AppRegistry* apps() const { return processList_.apps; }
+  const MemSample& mem() const { return liveReadings_.mem; }
+  double netDown() const { return liveReadings_.netDown; }
+  double netUp() const { return liveReadings_.netUp; }
+  double diskRead() const { return liveReadings_.diskRead; }
+  double diskWrite() const { return liveReadings_.diskWrite; }
+  std::uint64_t diskFree() const { return liveReadings_.diskFree; }
+  std::uint64_t diskTotal() const { return liveReadings_.diskTotal; }
+  const DiskDetail& diskDetail() const { return liveReadings_.diskDetail; }
+  const std::vector<VolumeInfo>& volumes() const { return liveReadings_.volumes; }
+  const BatterySample& battery() const { return liveReadings_.battery; }
+  double load() const { return liveReadings_.load; }
+  ThermalState thermal() const { return liveReadings_.thermal; }
+  const std::vector<ProcInfo>& procs() const { return processList_.procs; }
+  const std::optional<GPUSample>& gpu() const { return liveReadings_.gpu; }
+  std::optional<double> power() const { return liveReadings_.power; }
+  const std::vector<WakeHolder>& wake() const { return liveReadings_.wake; }
   // False while the system can't say who prevents sleep: an empty wake() then means nothing.
-  bool wakeReadable() const { return wakeReadable_; }
-  const std::vector<NetAddress>& addresses() const { return addresses_; }
-  const std::vector<BTDevice>& bluetooth() const { return bluetooth_; }
-  const std::vector<PortEntry>& ports() const { return ports_; }
-  bool portsAvailable() const { return portsAvailable_; }
+  bool wakeReadable() const { return liveReadings_.wakeReadable; }
+  const std::vector<NetAddress>& addresses() const { return liveReadings_.addresses; }
+  const std::vector<BTDevice>& bluetooth() const { return liveReadings_.bluetooth; }
+  const std::vector<PortEntry>& ports() const { return processList_.ports; }
+  bool portsAvailable() const { return processList_.portsAvailable; }
   // Whether a read of the ports has ended yet; until then the empty list means nothing.
-  bool portsRead() const { return portsRead_; }
+  bool portsRead() const { return processList_.portsRead; }
   // The last answers about who holds the graphics device, for the candidates of that scan.
-  const GpuHolders& gpuHolders() const { return gpuHolders_; }
-  bool netPerApp() const { return netPerApp_; }
+  const GpuHolders& gpuHolders() const { return processList_.gpuHolders; }
+  bool netPerApp() const { return processList_.netPerApp; }
   // The first process with that pid in the last sample.
   std::optional<ProcInfo> proc(std::int32_t pid) const;
   // Watts of all processes together, as estimated.
   double procWatts() const;
 
   // Live histories: sixty values each, oldest first.
-  const std::vector<double>& cpuHist() const { return cpuHist_; }
-  const std::vector<double>& memHist() const { return memHist_; }
-  const std::vector<double>& netHist() const { return netHist_; }
-  const std::vector<double>& netUpHist() const { return netUpHist_; }
-  const std::vector<double>& diskHist() const { return diskHist_; }
-  const std::vector<double>& diskReadHist() const { return diskReadHist_; }
-  const std::vector<double>& diskWriteHist() const { return diskWriteHist_; }
-  const std::vector<double>& gpuHist() const { return gpuHist_; }
-  const std::vector<double>& powerHist() const { return powerHist_; }
+  const std::vector<double>& cpuHist() const { return liveReadings_.cpuHist; }
+  const std::vector<double>& memHist() const { return liveReadings_.memHist; }
+  const std::vector<double>& netHist() const { return liveReadings_.netHist; }
+  const std::vector<double>& netUpHist() const { return liveReadings_.netUpHist; }
+  const std::vector<double>& diskHist() const { return liveReadings_.diskHist; }
+  const std::vector<double>& diskReadHist() const { return liveReadings_.diskReadHist; }
+  const std::vector<double>& diskWriteHist() const { return liveReadings_.diskWriteHist; }
+  const std::vector<double>& gpuHist() const { return liveReadings_.gpuHist; }
+  const std::vector<double>& powerHist() const { return liveReadings_.powerHist; }
   // The cores' loads and recent peaks in the order they are shown, with the group means; made
   // once per sample.
-  const CoreOrder& cores() const { return cores_; }
-  const std::map<std::int32_t, std::vector<double>>& energyByPid() const { return energyByPid_; }
-  const std::map<std::int32_t, std::string>& energyNames() const { return energyNames_; }
+  const CoreOrder& cores() const { return liveReadings_.cores; }
+  const std::map<std::int32_t, std::vector<double>>& energyByPid() const { return liveReadings_.energyByPid; }
+  const std::map<std::int32_t, std::string>& energyNames() const { return liveReadings_.energyNames; }
 
   // Today.
   const std::vector<std::optional<DayBucket>>& day() const { return dayView_.day; }
@@ -266,7 +272,7 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   // Reported by the history database (on its queue) and shown as toasts.
   void reportHistoryProblem(const HistoryProblem& problem);
 
-  int tick() const { return tickSeen_; }
+  int tick() const { return liveReadings_.tick; }
   HistoryDB* history() const { return history_.get(); }
   const Clock& clock() const { return clock_; }
 
@@ -286,7 +292,7 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   bool quietOn() const { return taming_.quietOn; }
   const std::set<std::int32_t>& throttled() const { return taming_.throttled; }
   std::optional<Date> awakeUntil() const { return taming_.awakeUntil; }
-  bool menuBusy() const { return menuBusy_; }
+  bool menuBusy() const { return liveReadings_.menuBusy; }
   void toggleQuiet() override;
   void toggleAwake() override;
   void toggleMute() override;
@@ -479,45 +485,17 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   bool notifyPending_ = false;
 
   Navigation navigation_;
-  SortKey sort_ = SortKey::cpu;
-  std::string query_;
-  std::set<std::int32_t> selection_;
   bool toastsWaitToBeSeen_ = false;
   bool toastWaiting_ = false;  // the toast's time has not started: no view was on screen
   std::set<const void*> toastViewers_;
-  std::vector<BTDevice> bluetooth_;
   std::vector<SettingValue> settings_;  // by SettingDeclaration::index
   Taming taming_;
   const Date launchDate_;
 
-  CPUSample cpu_;
-  MemSample mem_;
-  double netDown_ = 0, netUp_ = 0, diskRead_ = 0, diskWrite_ = 0;
-  std::uint64_t diskFree_ = 0, diskTotal_ = 0;
-  DiskDetail diskDetail_;
-  std::vector<VolumeInfo> volumes_;
-  BatterySample battery_;
-  double load_ = 0;
-  ThermalState thermal_ = ThermalState::nominal;
-  std::vector<ProcInfo> procs_;
-  std::optional<GPUSample> gpu_;
-  std::optional<double> power_;
-  std::vector<WakeHolder> wake_;
-  bool wakeReadable_ = true;
-  std::vector<NetAddress> addresses_;
-  std::vector<PortEntry> ports_;
-  bool portsAvailable_ = true;
-  bool portsRead_ = false;
-  std::string portQuery_;
-  bool netPerApp_ = false;
-  std::vector<double> cpuHist_, memHist_, netHist_, netUpHist_, diskHist_, diskReadHist_, diskWriteHist_,
-      gpuHist_, powerHist_;
+  LiveReadings liveReadings_;
+  ProcessList processList_;
   std::vector<double> corePeaks_;  // kernel order
-  CoreOrder cores_;
-  ChipInfo chip_;
   std::vector<int> peakAge_;
-  std::map<std::int32_t, std::vector<double>> energyByPid_;
-  std::map<std::int32_t, std::string> energyNames_;
   DayView dayView_;
   std::string dayKey_;
   int lastSavedSlot_ = -1;
@@ -554,7 +532,6 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   std::map<std::string, std::int64_t> ruleCounters_;
   std::function<void()> quitProgram_;
   InhibitLock awakeLock_;
-  bool menuBusy_ = false;
   BackgroundPriority priority_;
   bool frontUnknownTold_ = false;
 
@@ -567,14 +544,12 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   // Ends the version look-ups and writes what is queued; before the history closes.
   void finishAppVersions();
   InsightFindings insightFindings_;
-  AppRegistry* apps_ = nullptr;
   std::map<std::string, AppUsage> appUsage_;
   std::optional<std::pair<std::string, int>> appHour_;  // day key and hour of the sums
   std::map<std::string, std::string> appExecutables_;  // app key → the executable its version is asked for
   std::map<std::string, Date> lastFront_;
   std::function<std::string(const std::string&)> packageVersion_;
   std::function<std::optional<bool>(std::int32_t)> holdsGpu_;
-  GpuHolders gpuHolders_;
   std::map<std::string, std::string> appVersions_;  // only on `appVersionQueue_`
   std::atomic<bool> askPackages_{true};
   SerialQueue appVersionQueue_{"qel.appversions"};
@@ -610,7 +585,6 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   // sampler queue touches.
   int tick_ = 0;
   int trafficCountdown_ = 0;
-  int tickSeen_ = 0;
   std::atomic<bool> samplingBusy_{false};  // a sample is being taken or waits for the main thread
   std::chrono::milliseconds tickInterval_{0};  // 0: the host calls sampleOnce()
   bool portBusy_ = false;

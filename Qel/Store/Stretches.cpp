@@ -22,7 +22,7 @@ void Store::startStretch() {
 void Store::recordStretch(const std::vector<ProcInfo>& procs) {
   if (!stretchLog_.recording) return;
   StretchRecorder r = *stretchLog_.recording;
-  r.record(cpu_.total, power_ ? *power_ : procWatts());
+  r.record(liveReadings_.cpu.total, liveReadings_.power ? *liveReadings_.power : procWatts());
   for (const auto& p : procs)
     if (p.cpu >= 0.5) r.addApp(appName(p), p.cpu);
   stretchLog_.recording = std::move(r);

@@ -61,7 +61,7 @@ void Store::takeTraffic(std::optional<std::map<std::int32_t, NetUse>> use) {
   // A read that found no connection is a reading too: only a failed one keeps the last.
   if (!use) return;
   netUse_ = std::move(*use);
-  assign(netPerApp_, true, Concern::processes);
+  assign(processList_.netPerApp, true, Concern::processes);
 }
 
 void Store::sampleAside() {
@@ -71,7 +71,7 @@ void Store::sampleAside() {
     asideQueue_.async([this] {
       auto devices = bluetoothSource_->sample();
       onMain([this, devices = std::move(devices)]() mutable {
-        assign(bluetooth_, std::move(devices), Concern::live);
+        assign(liveReadings_.bluetooth, std::move(devices), Concern::live);
         bluetoothBusy_ = false;
       });
     });
@@ -130,7 +130,7 @@ void Store::apply(Snapshot s) {
   // One clock reading for the whole tick, so a tick across midnight files everything under
   // one day.
   const Date now = clock_.now();
-  tickSeen_ = s.tick;
+  liveReadings_.tick = s.tick;
   keepReadings(s);
   keepProcesses(std::move(s.procs));
   if (s.slow) keepSlowReadings(s);
@@ -144,18 +144,18 @@ void Store::apply(Snapshot s) {
 
 void Store::keepReadings(const Snapshot& s) {
   if (s.cpu) {
-    cpu_ = *s.cpu;
-    updatePeaks(corePeaks_, peakAge_, cpu_.perCore);
-    cores_ = coreOrder(cpu_.perCore, corePeaks_, chip_);
+    liveReadings_.cpu = *s.cpu;
+    updatePeaks(corePeaks_, peakAge_, liveReadings_.cpu.perCore);
+    liveReadings_.cores = coreOrder(liveReadings_.cpu.perCore, corePeaks_, liveReadings_.chip);
   }
-  mem_ = s.mem;
-  netDown_ = s.netDown;
-  netUp_ = s.netUp;
-  diskRead_ = s.diskRead;
-  diskWrite_ = s.diskWrite;
-  load_ = s.load;
-  gpu_ = s.gpu;
-  thermal_ = s.thermal;
+  liveReadings_.mem = s.mem;
+  liveReadings_.netDown = s.netDown;
+  liveReadings_.netUp = s.netUp;
+  liveReadings_.diskRead = s.diskRead;
+  liveReadings_.diskWrite = s.diskWrite;
+  liveReadings_.load = s.load;
+  liveReadings_.gpu = s.gpu;
+  liveReadings_.thermal = s.thermal;
 }
 
 void Store::keepProcesses(std::vector<ProcInfo> procs) {
@@ -169,64 +169,64 @@ void Store::keepProcesses(std::vector<ProcInfo> procs) {
   // A selected pid stays selected only while it is the same process: one that ended and had its
   // pid handed to a newcomer between two ticks must not pass its selection on.
   std::map<std::int32_t, std::uint64_t> selectedStart;
-  for (const auto& p : procs_)
-    if (selection_.count(p.pid)) selectedStart[p.pid] = p.startTime;
-  procs_ = std::move(procs);
+  for (const auto& p : processList_.procs)
+    if (processList_.selection.count(p.pid)) selectedStart[p.pid] = p.startTime;
+  processList_.procs = std::move(procs);
 
   std::set<std::int32_t> kept;
-  for (const auto& p : procs_) {
-    if (!selection_.count(p.pid)) continue;
+  for (const auto& p : processList_.procs) {
+    if (!processList_.selection.count(p.pid)) continue;
     const auto before = selectedStart.find(p.pid);
     if (before == selectedStart.end() || before->second == p.startTime) kept.insert(p.pid);
   }
-  if (kept != selection_) selection_ = std::move(kept);
+  if (kept != processList_.selection) processList_.selection = std::move(kept);
 }
 
 void Store::keepSlowReadings(Snapshot& s) {
-  battery_ = s.battery;
-  power_ = s.power;
-  diskDetail_ = s.diskDetail;
-  diskFree_ = diskDetail_.free;
-  diskTotal_ = diskDetail_.total;
-  volumes_ = std::move(s.volumes);
-  wakeReadable_ = s.wake.has_value();
-  wake_ = std::move(s.wake).value_or(std::vector<WakeHolder>{});
-  addresses_ = std::move(s.addresses);
+  liveReadings_.battery = s.battery;
+  liveReadings_.power = s.power;
+  liveReadings_.diskDetail = s.diskDetail;
+  liveReadings_.diskFree = liveReadings_.diskDetail.free;
+  liveReadings_.diskTotal = liveReadings_.diskDetail.total;
+  liveReadings_.volumes = std::move(s.volumes);
+  liveReadings_.wakeReadable = s.wake.has_value();
+  liveReadings_.wake = std::move(s.wake).value_or(std::vector<WakeHolder>{});
+  liveReadings_.addresses = std::move(s.addresses);
   noteSlowChanges();
 }
 
 void Store::pushHistories(const Snapshot& s) {
-  push(cpuHist_, cpu_.total);
+  push(liveReadings_.cpuHist, liveReadings_.cpu.total);
   updateMenuBusy();
   if (desktop_) desktop_->updateDockIcon(false);
-  const double memNow = memFraction(mem_);
-  push(memHist_, memNow);
-  push(netHist_, s.netDown);
-  push(netUpHist_, s.netUp);
-  push(diskHist_, s.diskRead + s.diskWrite);
-  push(diskReadHist_, s.diskRead);
-  push(diskWriteHist_, s.diskWrite);
-  push(gpuHist_, s.gpu ? s.gpu->util : 0.0);
-  recordEnergy(energyByPid_, energyNames_, procs_);
-  push(powerHist_, power_ ? *power_ : procWatts());
+  const double memNow = memFraction(liveReadings_.mem);
+  push(liveReadings_.memHist, memNow);
+  push(liveReadings_.netHist, s.netDown);
+  push(liveReadings_.netUpHist, s.netUp);
+  push(liveReadings_.diskHist, s.diskRead + s.diskWrite);
+  push(liveReadings_.diskReadHist, s.diskRead);
+  push(liveReadings_.diskWriteHist, s.diskWrite);
+  push(liveReadings_.gpuHist, s.gpu ? s.gpu->util : 0.0);
+  recordEnergy(liveReadings_.energyByPid, liveReadings_.energyNames, processList_.procs);
+  push(liveReadings_.powerHist, liveReadings_.power ? *liveReadings_.power : procWatts());
 }
 
 // What the tick adds to the day: the apps' sums, a running stretch, the findings and, with a
 // CPU reading, the day's slot and the alert rules.
 void Store::recordTick(const Snapshot& s, Date now) {
-  recordApps(procs_, now);
-  recordStretch(procs_);
-  handle(insightFindings_.insight.ingest(now, cpu_.total, mem_.pressure, s.diskRead + s.diskWrite, procs_, frontPid()), now);
+  recordApps(processList_.procs, now);
+  recordStretch(processList_.procs);
+  handle(insightFindings_.insight.ingest(now, liveReadings_.cpu.total, liveReadings_.mem.pressure, s.diskRead + s.diskWrite, processList_.procs, frontPid()), now);
 
   if (s.cpu) {
-    record(cpu_.total, memFraction(mem_), mem_.pressure, now);
+    record(liveReadings_.cpu.total, memFraction(liveReadings_.mem), liveReadings_.mem.pressure, now);
     checkRules();
   }
 }
 
 void Store::maintainAfterTick(int tick, Date now) {
-  maintainMenuFeatures(procs_);
-  maintainTaming(procs_);
+  maintainMenuFeatures(processList_.procs);
+  maintainTaming(processList_.procs);
   noteFrontApp(now);
   if (auto sleep = lastSleep(); sleep != sleepRecord_.sleepAtOpen) {
     sleepRecord_.sleepAtOpen = std::move(sleep);
@@ -249,9 +249,9 @@ void Store::loadPorts() {
   asideQueue_.async([this] {
     auto result = portSource_->sample();
     onMain([this, result = std::move(result)]() mutable {
-      portsAvailable_ = result.has_value();
-      portsRead_ = true;
-      ports_ = result ? std::move(*result) : std::vector<PortEntry>{};
+      processList_.portsAvailable = result.has_value();
+      processList_.portsRead = true;
+      processList_.ports = result ? std::move(*result) : std::vector<PortEntry>{};
       portBusy_ = false;
       changed(Concern::processes);
     });
@@ -262,9 +262,9 @@ void Store::loadPorts() {
 // starts drawing waits no longer than one scan.
 void Store::scanGpuHolders() {
   if (gpuHolderBusy_ || !holdsGpu_) return;
-  std::vector<std::int32_t> pids = gpuCandidates(gpu_, procs_);
+  std::vector<std::int32_t> pids = gpuCandidates(liveReadings_.gpu, processList_.procs);
   const bool unseen =
-      std::any_of(pids.begin(), pids.end(), [this](std::int32_t pid) { return !gpuHolders_.contains(pid); });
+      std::any_of(pids.begin(), pids.end(), [this](std::int32_t pid) { return !processList_.gpuHolders.contains(pid); });
   if (--gpuHolderCountdown_ > 0 && !unseen) return;
   if (pids.empty()) return;
   gpuHolderCountdown_ = 5;
@@ -275,7 +275,7 @@ void Store::scanGpuHolders() {
     onMain([this, answers = std::move(answers)]() mutable {
       gpuHolderBusy_ = false;
       // Only the pids asked about last are kept, so gone processes don't pile up.
-      assign(gpuHolders_, std::move(answers), Concern::processes);
+      assign(processList_.gpuHolders, std::move(answers), Concern::processes);
     });
   });
 }

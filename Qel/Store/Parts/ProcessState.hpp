@@ -1,29 +1,46 @@
 #pragma once
 // The process list with its search, sort and selection; the ports.
-// A read-only view of that part of the store with the notice of its changes: a view given this
-// one can read and follow nothing else.
+// The store holds this part's state and changes it; a view given the part reads it and follows its
+// notice, nothing else.
 #include "Qel/Store/Parts/StorePart.hpp"
 
 namespace qel {
 
+struct ProcessList {
+  std::vector<ProcInfo> procs;
+  std::string query;
+  SortKey sort = SortKey::cpu;
+  std::set<std::int32_t> selection;
+  std::vector<PortEntry> ports;
+  bool portsAvailable = true;
+  bool portsRead = false;
+  GpuHolders gpuHolders;
+  std::string portQuery;
+  bool netPerApp = false;
+  AppRegistry* apps = nullptr;
+};
+
 class ProcessState : public StorePart<Concern::processes> {
  public:
-  using StorePart::StorePart;
+  explicit ProcessState(const Store& store);
 
-  const std::vector<ProcInfo>& procs() const;
+  const std::vector<ProcInfo>& procs() const { return state_.procs; }
   std::optional<ProcInfo> proc(std::int32_t pid) const;
   std::vector<ProcInfo> visibleProcs() const;
   std::optional<ProcInfo> topProc() const;
-  const std::string& query() const;
-  SortKey sort() const;
-  const std::set<std::int32_t>& selection() const;
-  const std::vector<PortEntry>& ports() const;
-  bool portsAvailable() const;
-  bool portsRead() const;
-  const GpuHolders& gpuHolders() const;
-  const std::string& portQuery() const;
-  bool netPerApp() const;
-  AppRegistry* apps() const;
+  const std::string& query() const { return state_.query; }
+  SortKey sort() const { return state_.sort; }
+  const std::set<std::int32_t>& selection() const { return state_.selection; }
+  const std::vector<PortEntry>& ports() const { return state_.ports; }
+  bool portsAvailable() const { return state_.portsAvailable; }
+  bool portsRead() const { return state_.portsRead; }
+  const GpuHolders& gpuHolders() const { return state_.gpuHolders; }
+  const std::string& portQuery() const { return state_.portQuery; }
+  bool netPerApp() const { return state_.netPerApp; }
+  AppRegistry* apps() const { return state_.apps; }
+
+ private:
+  const ProcessList& state_;
 };
 
 }  // namespace qel
