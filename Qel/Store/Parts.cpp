@@ -1,5 +1,6 @@
-// The parts' readings, each taken from the store as it stands: defined here so that a view given
-// a part compiles without the store's own header.
+// Each part's state as the store holds it, and what the store works out from several parts (a
+// summary, a selection, words): defined here so that a view given a part compiles without the
+// store's own header.
 #include "Qel/Store/Parts/DayState.hpp"
 #include "Qel/Store/Parts/InsightState.hpp"
 #include "Qel/Store/Parts/LiveState.hpp"

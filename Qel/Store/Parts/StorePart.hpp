@@ -1,7 +1,7 @@
 #pragma once
-// What every part's read-only view of the store shares: the store it reads and the notice of
-// that part's changes. One reference wide; copy it freely. It names the store without its
-// header, so that a view given a part doesn't compile the store.
+// What every part shares: the notice of that part's changes, and the store for what it works out
+// from several parts. Small; copy it freely. It names the store without its header, so that a
+// view given a part doesn't compile the store.
 #include <cstdint>
 #include <map>
 #include <optional>
