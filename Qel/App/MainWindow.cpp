@@ -17,6 +17,11 @@ MainWindow::MainWindow(const ViewContext& context, const ViewRegistry& registry,
   Layouts::flush(new QVBoxLayout(this));
 }
 
+QSize MainWindow::openingSize(const QSize& available) {
+  const QSize room = available - QSize(kFrameAllowance / 2, kFrameAllowance);
+  return kDefaultSize.boundedTo(room).expandedTo(kMinimumSize);
+}
+
 RootView* MainWindow::rootView() const { return root_; }
 
 void MainWindow::showEvent(QShowEvent* event) {

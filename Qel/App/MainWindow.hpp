@@ -18,6 +18,12 @@ class MainWindow : public QWidget {
  public:
   static constexpr QSize kDefaultSize{1180, 780};
   static constexpr QSize kMinimumSize{1040, 700};
+  // Room the window manager's title bar and borders take, before it has said how much.
+  static constexpr int kFrameAllowance = 40;
+
+  // The size the window first opens at on a screen whose free area is `available`: the usual
+  // size where it fits with its frame, else as much as fits, never below the minimum.
+  static QSize openingSize(const QSize& available);
 
   MainWindow(const ViewContext& context, const ViewRegistry& registry, QWidget* parent = nullptr);
 

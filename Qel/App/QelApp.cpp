@@ -1,6 +1,7 @@
 #include "Qel/App/QelApp.hpp"
 
 #include <QApplication>
+#include <QScreen>
 
 #include <cstdio>
 #include <cstring>
@@ -200,6 +201,10 @@ void QelApp::watchNotifications() {
 void QelApp::showMain() {
   menuBar_->closePanel();
   if (window_->isMinimized()) window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
+  // A short screen (1280×720) would leave the window's foot below its edge.
+  if (!openedOnce_)
+    if (const QScreen* screen = window_->screen()) window_->resize(MainWindow::openingSize(screen->availableSize()));
+  openedOnce_ = true;
   window_->show();
   window_->raise();
   window_->activateWindow();

@@ -81,6 +81,7 @@ class QelApp : public QObject {
   AppCommands commands_;
   std::unique_ptr<MainWindow> window_;
   std::unique_ptr<MenuBar> menuBar_;
+  bool openedOnce_ = false;  // the first opening fits the window to the screen
   InstanceServer server_;
   QuitSignals quitSignals_;
   std::unique_ptr<QSocketNotifier> quitNotifier_;

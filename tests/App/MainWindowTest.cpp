@@ -46,6 +46,13 @@ TEST_F(MainWindowTest, hasItsNameSizeAndMinimum) {
   EXPECT_EQ(window.size(), QSize(1040, 700));
 }
 
+TEST(MainWindowOpening, fitsAShortScreenWithItsFrameNeverBelowTheMinimum) {
+  EXPECT_EQ(MainWindow::openingSize({1920, 1040}), MainWindow::kDefaultSize);
+  EXPECT_EQ(MainWindow::openingSize({1366, 740}), QSize(1180, 700));
+  EXPECT_EQ(MainWindow::openingSize({1280, 760}), QSize(1180, 720));
+  EXPECT_EQ(MainWindow::openingSize({1024, 600}), MainWindow::kMinimumSize);
+}
+
 TEST_F(MainWindowTest, closingHidesAndDropsTheContentShowingMakesItAgain) {
   MainWindow window(context(), registry);
   int appeared = 0;
