@@ -50,9 +50,9 @@
 #include "Qel/Store/Parts/SettingsState.hpp"
 #include "Qel/Store/Parts/SleepState.hpp"
 #include "Qel/Store/Parts/StretchActions.hpp"
-#include "Qel/Store/Settings.hpp"
 #include "Qel/Store/Parts/StretchState.hpp"
 #include "Qel/Store/Parts/TamingState.hpp"
+#include "Qel/Store/Settings.hpp"
 #include "Qel/Store/MenuBarPart.hpp"
 #include "Qel/Store/Notice.hpp"
 #include "Qel/Store/PosterData.hpp"
@@ -102,22 +102,6 @@ struct StoreServices {
 class Store : public Navigator, public ProcessActions, public SettingsActions, public StretchActions,
               public InsightActions {
  public:
-  // The machine as last sampled, as the live part reads it.
-  const LiveReadings& liveReadings() const { return liveReadings_; }
-  // The processes and ports, as the process part reads them.
-  const ProcessList& processList() const { return processList_; }
-  // The day on the ring, as the day part reads it.
-  const DayView& dayView() const { return dayView_; }
-  // The findings, as the insight part reads them.
-  const InsightFindings& insightFindings() const { return insightFindings_; }
-  // The alert rules and the history's size, as the settings part reads them.
-  const SettingsView& settingsView() const { return settingsView_; }
-  // The stretches, as the stretch part reads them.
-  const StretchLog& stretchLog() const { return stretchLog_; }
-  // The sleeps, as the sleep part reads them.
-  const SleepRecord& sleepRecord() const { return sleepRecord_; }
-  // What taming holds, as the taming part reads it.
-  const Taming& taming() const { return taming_; }
   explicit Store(StoreServices services);
   // Stops the queues (finishing the work they run) before anything they use goes away.
   ~Store() override;
@@ -149,9 +133,18 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   void sampleOnce();
   void apply(Snapshot snapshot);
 
-  // Views and their state.
-  // Where the user is, as the navigation part reads it.
+  // Each part's state, as that part reads it (Store/Parts/).
+  const LiveReadings& liveReadings() const { return liveReadings_; }
+  const ProcessList& processList() const { return processList_; }
+  const DayView& dayView() const { return dayView_; }
+  const InsightFindings& insightFindings() const { return insightFindings_; }
+  const SettingsView& settingsView() const { return settingsView_; }
+  const StretchLog& stretchLog() const { return stretchLog_; }
+  const SleepRecord& sleepRecord() const { return sleepRecord_; }
+  const Taming& taming() const { return taming_; }
   const Navigation& navigation() const { return navigation_; }
+
+  // Views and their state.
   Page page() const { return navigation_.page; }
   void setPage(Page page) override;
   RingMode ringMode() const { return dayView_.ringMode; }
