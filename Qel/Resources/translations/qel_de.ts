@@ -1245,12 +1245,12 @@
     <message>
         <location filename="../../Pages/CPU/CPUPage.cpp" line="195"/>
         <source>Each bar is a logical core. The contrasting segment on it marks its recent peak. The center shows the system thermal state.</source>
-        <translation>Jeder Balken ist ein logischer Kern. Das abgesetzte Segment darauf zeigt seine jüngste Spitze. Die Mitte zeigt den thermischen Zustand des Systems.</translation>
+        <translation>Jeder Balken ist ein logischer Kern. Das abgesetzte Segment darauf zeigt seine jüngste Spitze. Die Mitte zeigt den thermischen Zustand.</translation>
     </message>
     <message>
         <location filename="../../Pages/CPU/CPUPage.cpp" line="197"/>
         <source>Each bar is a core. The contrasting segment on it marks its recent peak. The center shows the system thermal state.</source>
-        <translation>Jeder Balken ist ein Kern. Das abgesetzte Segment darauf zeigt seine jüngste Spitze. Die Mitte zeigt den thermischen Zustand des Systems.</translation>
+        <translation>Jeder Balken ist ein Kern. Das abgesetzte Segment darauf zeigt seine jüngste Spitze. Die Mitte zeigt den thermischen Zustand.</translation>
     </message>
 </context>
 <context>
