@@ -9,6 +9,7 @@
 #include <sys/mount.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -104,6 +105,26 @@ class Population {
     return child;
   }
 
+  // Starts `program` (which sleeps when given "600") at `pid`, under the name its file gives it.
+  pid_t run(const char* program, pid_t pid) {
+    std::ofstream(proc_ / "sys/kernel/ns_last_pid") << pid - 1;
+    int started[2];
+    if (pipe2(started, O_CLOEXEC) != 0) return -1;
+    const pid_t child = fork();
+    if (child == 0) {
+      execl(program, program, "600", nullptr);
+      _exit(1);
+    }
+    // The pipe closes as the program replaces the child.
+    close(started[1]);
+    char c;
+    while (child > 0 && read(started[0], &c, 1) > 0) {
+    }
+    close(started[0]);
+    if (child > 0) alive_[child] = fs::path(program).filename().string();
+    return child;
+  }
+
   void stop(pid_t pid) {
     kill(pid, SIGKILL);
     waitpid(pid, nullptr, 0);
@@ -144,7 +165,12 @@ std::string check(const ProcessSample& sample, const std::set<std::pair<std::int
     const double most = 100.0 * double(std::min<std::int64_t>(cores, std::max<std::int64_t>(1, parsePidStatThreads(text))));
     if (p.cpu < 0 || p.cpu > most)
       wrong << "tick " << tick << ": pid " << p.pid << " at " << p.cpu << " % of one core\n";
-    if (!population.alive().contains(p.pid) || !before.contains({p.pid, p.startTime})) continue;
+    if (!before.contains({p.pid, p.startTime})) continue;
+    // From its second tick on, no executable taken from a namesake stands in for its own.
+    std::error_code error;
+    const std::string exe = fs::read_symlink(proc / std::to_string(p.pid) / "exe", error).string();
+    if (!error && p.path != exe) wrong << "tick " << tick << ": pid " << p.pid << " runs " << p.path << ", is " << exe << "\n";
+    if (!population.alive().contains(p.pid)) continue;
     std::ifstream statm(proc / std::to_string(p.pid) / "statm");
     const std::string counts((std::istreambuf_iterator<char>(statm)), std::istreambuf_iterator<char>());
     const std::uint64_t ps = parseStatmResident(counts).value_or(0) * std::uint64_t(sysconf(_SC_PAGESIZE));
@@ -198,6 +224,18 @@ TEST(ProcessSamplerChurn, everyRowIsTheProcessAtItsPidWhateverOrderPidsArriveIn)
     population.start("above", false, 7000);
     sampleAndCheck();
     population.start("between", false, 4000);
+    for (int i = 0; i < 3; ++i) sampleAndCheck();
+
+    // A program started under its file's name, a namesake of it started by the same parent (its
+    // executable may be taken from the first until its second tick), then the first's pid reused
+    // by a process of that name running another file.
+    population.run("/bin/sleep", 6001);
+    sampleAndCheck();
+    population.run("/bin/sleep", 6002);
+    sampleAndCheck();
+    sampleAndCheck();
+    population.end(6001);
+    population.start("sleep", false, 6001);
     for (int i = 0; i < 3; ++i) sampleAndCheck();
 
     // The counter runs out and wraps by itself.
