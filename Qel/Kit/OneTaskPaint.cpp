@@ -20,6 +20,15 @@ void paintInOneTask(const std::function<void()>& draw) {
   done.acquire();
 }
 
+void paintRectByRect(QPainter& p, const QRegion& region, const std::function<void(const QRect&)>& paint) {
+  for (const QRect& r : region) {
+    p.save();
+    p.setClipRect(r, p.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+    paint(r);
+    p.restore();
+  }
+}
+
 QImage clearImage(QSize size, double dpr) {
   QImage image(size * dpr, QImage::Format_ARGB32_Premultiplied);
   image.setDevicePixelRatio(dpr);

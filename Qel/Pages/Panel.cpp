@@ -1,10 +1,12 @@
 #include "Qel/Pages/Panel.hpp"
 
+#include <QPaintEvent>
 #include <QPainter>
 #include <QVBoxLayout>
 
 #include <cmath>
 
+#include "Qel/Kit/OneTaskPaint.hpp"
 #include "Qel/Kit/Style/Palette.hpp"
 #include "Qel/Kit/Style/Spacing.hpp"
 
@@ -27,12 +29,14 @@ void Panel::setContent(QWidget* content) {
   if (content_) layout()->addWidget(content_);
 }
 
-void Panel::paintEvent(QPaintEvent*) {
+void Panel::paintEvent(QPaintEvent* event) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(Qt::NoPen);
   p.setBrush(Palette::adaptiveOpacity(0.045, 0.045).resolve());
-  p.drawRoundedRect(QRectF(rect()), Radius::cardLarge, Radius::cardLarge);
+  // The card is tall and its changed parts small: see paintRectByRect.
+  paintRectByRect(p, event->region(),
+                  [&](const QRect&) { p.drawRoundedRect(QRectF(rect()), Radius::cardLarge, Radius::cardLarge); });
 }
 
 }  // namespace qel

@@ -42,10 +42,12 @@ void ProcessListView::setEmptyText(const QString& text) {
 }
 
 void ProcessListView::updateGeometries() {
-  QListView::updateGeometries();
+  // The tail goes into the contents Qt scrolls by, not onto its range afterwards: a range set
+  // over Qt's own would pull a list scrolled into the tail back up each tick, and where the rows
+  // fit without the tail, Qt would hide the bar and it would come back, one more paint a tick.
   const int rows = model_.rowCount();
-  const int content = rows > 0 ? rows * int(ProcessRowGeometry::kHeight) + kTail : 0;
-  verticalScrollBar()->setRange(0, std::max(0, content - viewport()->height()));
+  if (rows > 0) resizeContents(contentsSize().width(), rows * int(ProcessRowGeometry::kHeight) + kTail);
+  QListView::updateGeometries();
   verticalScrollBar()->setSingleStep(int(ProcessRowGeometry::kHeight) / 2);
 }
 

@@ -11,6 +11,7 @@
 
 #include "Qel/Kit/Follow.hpp"
 #include "Qel/Kit/InitialFocusClearer.hpp"
+#include "Qel/Kit/OneTaskPaint.hpp"
 #include "Qel/Kit/Style/Layouts.hpp"
 #include "Qel/Kit/Style/Motion.hpp"
 #include "Qel/Kit/Widgets/PageHead.hpp"
@@ -225,9 +226,13 @@ void RootView::paintEvent(QPaintEvent* event) {
     update();
   }
   QPainter p(this);
-  p.fillRect(rect(), QColor::fromRgb(drawn_.background));
-  if (drawn_.level > 0 && event->region().intersects(glowRect(drawn_)))
-    p.drawImage(QPointF(drawn_.topLeft) / drawn_.dpr, glowImage());
+  const QColor ground = QColor::fromRgb(drawn_.background);
+  // The ground under every changed part of the window, each tick: see paintRectByRect.
+  paintRectByRect(p, event->region(), [&](const QRect& r) {
+    p.fillRect(r, ground);
+    if (drawn_.level > 0 && r.intersects(glowRect(drawn_)))
+      p.drawImage(QPointF(drawn_.topLeft) / drawn_.dpr, glowImage());
+  });
 }
 
 void RootView::resizeEvent(QResizeEvent* event) {

@@ -3,9 +3,11 @@
 #include <QApplication>
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include "Qel/Kit/Follow.hpp"
+#include "Qel/Kit/OneTaskPaint.hpp"
 #include "Qel/Kit/PageTable.hpp"
 #include "Qel/Kit/Style/Palette.hpp"
 #include "Qel/Kit/Style/Spacing.hpp"
@@ -126,18 +128,20 @@ void TabBar::placeBubble() {
   bubble_->raise();
 }
 
-void TabBar::paintEvent(QPaintEvent*) {
+void TabBar::paintEvent(QPaintEvent* event) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
   const bool light = Palette::light();
   const QRectF r(rect());
   const double radius = r.height() / 2;
-  p.setPen(Qt::NoPen);
-  p.setBrush(Palette::shadow(light ? 0.06 : 0.22));
-  p.drawRoundedRect(r, radius, radius);
-  p.setBrush(Qt::NoBrush);
-  p.setPen(QPen(Palette::wash(0.08), 0.5));
-  p.drawRoundedRect(r.adjusted(0.25, 0.25, -0.25, -0.25), radius - 0.25, radius - 0.25);
+  paintRectByRect(p, event->region(), [&](const QRect&) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(Palette::shadow(light ? 0.06 : 0.22));
+    p.drawRoundedRect(r, radius, radius);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(Palette::wash(0.08), 0.5));
+    p.drawRoundedRect(r.adjusted(0.25, 0.25, -0.25, -0.25), radius - 0.25, radius - 0.25);
+  });
   if (PaintCounter::active()) {
     // The bar repaints whenever it or a tab moves, so the benchmark always has the present places.
     std::vector<std::pair<Page, QRect>> places;

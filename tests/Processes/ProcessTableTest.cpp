@@ -53,6 +53,16 @@ double ringAtEdge(const QImage& shot, const QRect& row, const QColor& ground) {
   return best;
 }
 
+// How often a widget was hidden.
+struct HideCounter : QObject {
+  explicit HideCounter(QWidget* w) { w->installEventFilter(this); }
+  bool eventFilter(QObject*, QEvent* e) override {
+    count += e->type() == QEvent::Hide;
+    return false;
+  }
+  int count = 0;
+};
+
 std::vector<std::int32_t> pids(const ProcessTableModel& m) {
   std::vector<std::int32_t> out;
   for (int i = 0; i < m.rowCount(); ++i) out.push_back(m.proc(i).pid);
@@ -375,4 +385,41 @@ TEST_F(ProcessTableTest, aNameCutShortReadsWholeWithItsPidInTheRowsToolTip) {
       << tipAt(77).toStdString();
   EXPECT_EQ(tipAt(78), "<qt>/usr/bin/sh</qt>");  // a name that fits: the path alone
   QToolTip::hideText();
+}
+
+TEST_F(ProcessTableTest, aTickKeepsTheListWhereItWasScrolledAndItsBarInPlace) {
+  ProcessTable table{ProcessState(*day.store), NavigationState(*day.store), *day.store, *day.store};
+  table.resize(900, 300);
+  table.show();
+  test::BusyAfternoon::settle();
+  ProcessListView* list = table.list();
+  QScrollBar* bar = list->verticalScrollBar();
+  int changes = 0;
+  HideCounter hides(bar->parentWidget());
+  QObject::connect(bar, &QScrollBar::rangeChanged, [&] { ++changes; });
+  const auto tick = [&] {
+    changes = 0;
+    hides.count = 0;
+    Snapshot s;
+    s.tick = day.store->tick() + 1;
+    s.mem = day.store->mem();
+    s.procs = day.store->procs();
+    day.store->apply(s);
+    test::BusyAfternoon::settle();
+  };
+  ASSERT_GT(bar->maximum(), ProcessListView::kTail);
+  bar->setValue(bar->maximum());  // the last row lifted clear of the action bar, the tail in sight
+  const int bottom = bar->value();
+  tick();
+  EXPECT_EQ(bar->value(), bottom);
+  EXPECT_EQ(changes, 0);  // a change lays the bars out again in the next turn: one more paint
+
+  // Rows that fit the list only without the tail: the bar stays, and is not hidden and shown again.
+  const int rows = list->model()->rowCount() * int(ProcessRowGeometry::kHeight);
+  table.resize(900, table.height() - list->viewport()->height() + rows + ProcessListView::kTail / 2);
+  test::BusyAfternoon::settle();
+  ASSERT_GT(bar->maximum(), 0);
+  tick();
+  EXPECT_EQ(hides.count, 0);
+  EXPECT_EQ(changes, 0);
 }

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "Qel/Kit/Charts/ChartKit.hpp"
+#include "Qel/Kit/OneTaskPaint.hpp"
 #include "Qel/Kit/PageMeta.hpp"
 #include "Qel/Kit/PageText.hpp"
 #include "Qel/Kit/Style/Fonts.hpp"
@@ -56,9 +57,15 @@ void paintPeak(QPainter& p, const PeakMark& mark, const QColor& color, const QFo
   Chart::drawText(p, text, rateFont, mark.label, Qt::AlignCenter, QRectF(0, 0, side, side));
 }
 
-// The reads and writes as waves round the base circle, their peaks, and the "Now" mark.
-void paintActivity(QPainter& p, const DiskPlatter& g, const QFont& rateFont, double side) {
+// The space ring, and the reads and writes as waves round the base circle.
+void paintShapes(QPainter& p, const DiskPlatter& g) {
   const QPointF c = g.centre;
+  p.setPen(Qt::NoPen);
+  for (const auto& s : g.space) {
+    p.setBrush(toneColor(s.tone));
+    p.drawPath(Chart::ringSegment(c, 0.8 * g.ring, g.ring, s.from, s.to));
+  }
+  if (!g.activity) return;
   p.setBrush(Qt::NoBrush);
   p.setPen(QPen(Palette::wash(0.12), 1));
   p.drawEllipse(c, g.base, g.base);
@@ -67,6 +74,11 @@ void paintActivity(QPainter& p, const DiskPlatter& g, const QFont& rateFont, dou
   p.drawPath(wave(g.reads, g.baseline));
   p.setBrush(Palette::wash(0.45));
   p.drawPath(wave(g.writes, g.baseline));
+}
+
+// Over the waves: their peaks and the "Now" mark.
+void paintMarks(QPainter& p, const DiskPlatter& g, const QFont& rateFont, double side) {
+  const QPointF c = g.centre;
   if (g.readPeak) paintPeak(p, *g.readPeak, Palette::disk(), rateFont, side);
   if (g.writePeak) paintPeak(p, *g.writePeak, Palette::light() ? Palette::wash(0.5) : Palette::wash(0.6), rateFont, side);
 
@@ -114,18 +126,20 @@ void DiskPlatterView::paintEvent(QPaintEvent*) {
   const QSizeF label(rateM.horizontalAdvance(QStringLiteral("000.0 MB/s")), rateM.height());
   const DiskPlatter g = diskPlatter(detail_, reads_, writes_, side, middle, label);
   if (g.ring <= 0) return;
+  // The ring and the two waves are tall antialiased fills: drawn in one task, see paintInOneTask.
+  QImage shapes = clearImage(size(), devicePixelRatioF());
+  paintInOneTask([&] {
+    QPainter q(&shapes);
+    q.setRenderHint(QPainter::Antialiasing);
+    q.translate(square.topLeft());
+    paintShapes(q, g);
+  });
   QPainter p(this);
+  p.drawImage(QPointF(), shapes);
   p.setRenderHint(QPainter::Antialiasing);
   p.translate(square.topLeft());
   const QPointF c = g.centre;
-
-  p.setPen(Qt::NoPen);
-  for (const auto& s : g.space) {
-    p.setBrush(toneColor(s.tone));
-    p.drawPath(Chart::ringSegment(c, 0.8 * g.ring, g.ring, s.from, s.to));
-  }
-
-  if (g.activity) paintActivity(p, g, rateFont, side);
+  if (g.activity) paintMarks(p, g, rateFont, side);
 
   double y = c.y() - middle.height() / 2;
   p.setPen(Palette::secondaryText().resolve());

@@ -4,6 +4,7 @@
 #include <QPolygonF>
 
 #include "Qel/Kit/Charts/ChartKit.hpp"
+#include "Qel/Kit/OneTaskPaint.hpp"
 #include "Qel/Kit/PageText.hpp"
 #include "Qel/Kit/Style/Fonts.hpp"
 #include "Qel/Kit/Style/Palette.hpp"
@@ -50,21 +51,29 @@ void GPUHiveView::paintEvent(QPaintEvent*) {
   const QRectF square = squareFit(QSizeF(size()));
   const GPUHive hive = gpuHive(gpu_, history_, square.width());
   if (hive.outer <= 0) return;
+  // Dozens of antialiased cells and wedges: drawn in one task, see paintInOneTask.
+  QImage picture = clearImage(size(), devicePixelRatioF());
+  paintInOneTask([&] {
+    QPainter q(&picture);
+    q.setRenderHint(QPainter::Antialiasing);
+    q.translate(square.topLeft());
+    q.setPen(Qt::NoPen);
+    for (const auto& cell : hive.cells) {
+      const auto corners = hexagon(cell.centre, cell.radius);
+      q.setBrush(toneColor(cell.tone, cell.opacity));
+      q.drawPolygon(QPolygonF(QList<QPointF>(corners.begin(), corners.end())));
+    }
+    for (const auto& w : hive.wedges) {
+      q.setBrush(toneColor(HiveTone::track, 0.05));
+      q.drawPath(Chart::ringSegment(hive.centre, hive.inner, hive.outer, w.from, w.to));
+      q.setBrush(toneColor(w.tone, w.opacity));
+      q.drawPath(Chart::ringSegment(hive.centre, w.inner, w.outer, w.from, w.to));
+    }
+  });
   QPainter p(this);
+  p.drawImage(QPointF(), picture);
   p.setRenderHint(QPainter::Antialiasing);
   p.translate(square.topLeft());
-  p.setPen(Qt::NoPen);
-  for (const auto& cell : hive.cells) {
-    const auto corners = hexagon(cell.centre, cell.radius);
-    p.setBrush(toneColor(cell.tone, cell.opacity));
-    p.drawPolygon(QPolygonF(QList<QPointF>(corners.begin(), corners.end())));
-  }
-  for (const auto& w : hive.wedges) {
-    p.setBrush(toneColor(HiveTone::track, 0.05));
-    p.drawPath(Chart::ringSegment(hive.centre, hive.inner, hive.outer, w.from, w.to));
-    p.setBrush(toneColor(w.tone, w.opacity));
-    p.drawPath(Chart::ringSegment(hive.centre, w.inner, w.outer, w.from, w.to));
-  }
   p.setPen(Palette::tertiaryText().resolve());
   Chart::drawText(p, qtL("Now"), Fonts::text(Type::caption), hive.now, Qt::AlignCenter);
 }

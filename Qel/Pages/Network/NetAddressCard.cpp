@@ -1,6 +1,7 @@
 #include "Qel/Pages/Network/NetAddressCard.hpp"
 
 #include <QHBoxLayout>
+#include <QPaintEvent>
 #include <QVBoxLayout>
 
 #include "Qel/Kit/PageText.hpp"
@@ -76,6 +77,6 @@ void NetAddressCard::setAddresses(const std::vector<NetAddress>& addresses, bool
   }
 }
 
-void NetAddressCard::paintEvent(QPaintEvent*) { paintNetCardGround(this); }
+void NetAddressCard::paintEvent(QPaintEvent* event) { paintNetCardGround(this, event->region()); }
 
 }  // namespace qel

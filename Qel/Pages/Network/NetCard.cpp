@@ -2,10 +2,12 @@
 
 #include <QFontMetricsF>
 #include <QHBoxLayout>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QVBoxLayout>
 
 #include "Qel/Kit/IconCache.hpp"
+#include "Qel/Kit/OneTaskPaint.hpp"
 #include "Qel/Kit/PageText.hpp"
 #include "Qel/Kit/QtString.hpp"
 #include "Qel/Kit/Style/FocusRing.hpp"
@@ -27,12 +29,12 @@ constexpr double kRadius = Radius::card, kPad = Space::xl;
 
 }  // namespace
 
-void paintNetCardGround(QWidget* card) {
+void paintNetCardGround(QWidget* card, const QRegion& changed) {
   QPainter p(card);
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(Qt::NoPen);
   p.setBrush(Palette::adaptiveOpacity(0.045, 0.045).resolve());
-  p.drawRoundedRect(QRectF(card->rect()), kRadius, kRadius);
+  paintRectByRect(p, changed, [&](const QRect&) { p.drawRoundedRect(QRectF(card->rect()), kRadius, kRadius); });
 }
 
 NetCard::NetCard(ProcessState processes, Navigator& navigator, IconCache& icons, ProcInfo proc, QWidget* parent)
@@ -59,8 +61,8 @@ QString NetCard::nameText() const { return qs(displayName(proc_.name)); }
 QString NetCard::rateText() const { return qs(L("↓ %@  ↑ %@", {fmtRate(proc_.netDown), fmtRate(proc_.netUp)})); }
 QString NetCard::totalText() const { return qs(L("%@ in total", {fmtBytes(proc_.netTotal)})); }
 
-void NetCard::paintEvent(QPaintEvent*) {
-  paintNetCardGround(this);
+void NetCard::paintEvent(QPaintEvent* event) {
+  paintNetCardGround(this, event->region());
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
   icons_.icon(proc_.path).paint(&p, QRect(int(kPad), int(kPad), 24, 24));

@@ -2,6 +2,7 @@
 // A card of the network page's "Who's online" strip: one per app that has used the network, a
 // button that opens the app's details. The strip's cards share its size and ground.
 #include <QAbstractButton>
+#include <QRegion>
 
 #include <vector>
 
@@ -20,7 +21,7 @@ class PlainLabel;
 inline constexpr int kNetCardWidth = 230, kNetCardHeight = 96;
 
 // Fills the rounded card ground behind a strip card.
-void paintNetCardGround(QWidget* card);
+void paintNetCardGround(QWidget* card, const QRegion& changed);
 
 class NetCard : public QAbstractButton {
   Q_OBJECT
