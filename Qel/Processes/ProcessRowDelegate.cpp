@@ -159,9 +159,23 @@ bool ProcessRowDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view, c
           (path.isEmpty() ? QString() : QLatin1Char('\n') + path);
   if (tip.isEmpty()) {
     QToolTip::hideText();
+    tipFor_.reset();
     return false;
   }
-  QToolTip::showText(event->globalPos(), plainToolTip(tip), view, view->visualRect(index));
+  tipText_ = plainToolTip(tip);
+  QToolTip::showText(event->globalPos(), tipText_, view, view->visualRect(index));
+  tipFor_ = keyOf(proc);
+  tipAt_ = event->globalPos();
+  return true;
+}
+
+bool ProcessRowDelegate::dropStaleTip(const QAbstractItemView& view) {
+  if (!tipFor_) return false;
+  const QModelIndex at = view.indexAt(view.viewport()->mapFromGlobal(tipAt_));
+  if (at.isValid() && at.row() < model_.rowCount() && keyOf(model_.proc(at.row())) == *tipFor_) return false;
+  tipFor_.reset();
+  // Only this row's tip: another may have come up since, over something else.
+  if (QToolTip::isVisible() && QToolTip::text() == tipText_) QToolTip::hideText();
   return true;
 }
 

@@ -117,9 +117,10 @@ QLayout* ProcessTable::buildList() {
   block->addWidget(new ColumnTitles(this));
   model_ = new ProcessTableModel(this);
   list_ = new ProcessListView(*model_, this);
-  list_->setItemDelegate(new ProcessRowDelegate(
+  delegate_ = new ProcessRowDelegate(
       *model_, *icons_, [this](std::int32_t pid) { return processes_.selection().count(pid) > 0; },
-      [this] { return navigation_.page(); }, list_));
+      [this] { return navigation_.page(); }, list_);
+  list_->setItemDelegate(delegate_);
   list_->onToggle = [this](std::int32_t pid) {
     auto selection = processes_.selection();
     if (!selection.erase(pid)) selection.insert(pid);
@@ -192,6 +193,7 @@ void ProcessTable::refresh() {
       hold_ && hold_->engaged() ? model_->inShownOrder(processes_.visibleProcs()) : processes_.visibleProcs();
   model_->update(visible);
   list_->layOutNow();
+  delegate_->dropStaleTip(*list_);
   // Every process is listed, other users' and the kernel's too (tagged System): the count says
   // how many of them are the user's, the ones End can reach.
   const auto yours = std::count_if(visible.begin(), visible.end(), [](const ProcInfo& p) { return !p.isSystem; });

@@ -27,6 +27,7 @@ class PillSegment;
 class PlainLabel;
 class ProcessActions;
 class ProcessListView;
+class ProcessRowDelegate;
 class ProcessTableModel;
 
 class ProcessTable : public QWidget {
@@ -66,6 +67,7 @@ class ProcessTable : public QWidget {
   std::unique_ptr<IconCache> icons_;
   ProcessTableModel* model_;
   ProcessListView* list_;
+  ProcessRowDelegate* delegate_;
   PlainLabel* count_;
   PillSegment* sort_;
   QLineEdit* search_;

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QEnterEvent>
 #include <QLineEdit>
+#include <QListView>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QHelpEvent>
@@ -13,7 +14,9 @@
 #include <QToolTip>
 
 #include "Qel/Processes/ActionBar.hpp"
+#include "Qel/Kit/IconCache.hpp"
 #include "Qel/Processes/ProcessListView.hpp"
+#include "Qel/Processes/ProcessRowDelegate.hpp"
 #include "Qel/Processes/ProcessRowGeometry.hpp"
 #include "Qel/Processes/ProcessTable.hpp"
 #include "Qel/Processes/ProcessTableModel.hpp"
@@ -422,4 +425,29 @@ TEST_F(ProcessTableTest, aTickKeepsTheListWhereItWasScrolledAndItsBarInPlace) {
   tick();
   EXPECT_EQ(hides.count, 0);
   EXPECT_EQ(changes, 0);
+}
+
+TEST(ProcessRowDelegate, aTipGoesOnceAnotherProcessTakesItsRow) {
+  ProcessTableModel model;
+  IconCache icons;
+  ProcessRowDelegate delegate(model, icons, [](std::int32_t) { return false; }, [] { return Page::overview; });
+  QListView view;
+  view.setModel(&model);
+  view.setItemDelegate(&delegate);
+  view.resize(600, 300);
+  view.show();
+  const ProcInfo a{.pid = 77, .name = "a", .path = "/usr/bin/a", .startTime = 1},
+      b{.pid = 78, .name = "b", .path = "/usr/bin/b", .startTime = 1},
+      c{.pid = 79, .name = "c", .path = "/usr/bin/c", .startTime = 1};
+  model.update({a, b});
+  const QPoint at = view.visualRect(model.index(1)).center();
+  QHelpEvent help(QEvent::ToolTip, at, view.viewport()->mapToGlobal(at));
+  QApplication::sendEvent(view.viewport(), &help);
+  ASSERT_EQ(QToolTip::text(), "<qt>/usr/bin/b</qt>");
+  model.update({a, b});
+  EXPECT_FALSE(delegate.dropStaleTip(view));  // b is still under it
+  model.update({a, c});                       // b ended, c took its row
+  EXPECT_TRUE(delegate.dropStaleTip(view));
+  EXPECT_FALSE(delegate.dropStaleTip(view));  // once
+  QToolTip::hideText();
 }
