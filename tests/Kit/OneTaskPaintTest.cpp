@@ -7,8 +7,6 @@
 #include <QThread>
 #include <QThreadPool>
 
-#include <optional>
-
 #include "Qel/Kit/OneTaskPaint.hpp"
 
 using namespace qel;
@@ -46,27 +44,20 @@ TEST(OneTaskPaint, drawsInThePoolWhatItWouldDrawHereAndNestsInPlace) {
 
 TEST(OneTaskPaint, paintsARegionRectByRectWithinTheClipThePainterHadAndKeepsIt) {
   const QRegion changed = QRegion(0, 0, 10, 10) + QRegion(20, 10, 20, 10);
-  const auto paint = [&](std::optional<QRect> clip) {
-    QImage image(40, 20, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter p(&image);
-    if (clip) p.setClipRect(*clip);
-    p.setBrush(Qt::red);
-    paintRectByRect(p, changed, [&](const QRect&) {
-      p.fillRect(image.rect(), p.brush());
-      p.setBrush(Qt::blue);  // undone before the next rectangle
-    });
-    if (clip) p.fillRect(QRect(0, 0, 40, 5), Qt::green);
-    return image;
-  };
-  const QImage unclipped = paint(std::nullopt);
-  for (int y = 0; y < 20; ++y)
+  QImage image(40, 20, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter p(&image);
+  p.setClipRect(QRect(0, 0, 30, 20));
+  p.setBrush(Qt::red);
+  paintRectByRect(p, changed, [&](const QRect&) {
+    p.fillRect(image.rect(), p.brush());
+    p.setBrush(Qt::blue);  // undone before the next rectangle
+  });
+  p.fillRect(QRect(0, 0, 40, 5), Qt::green);
+  p.end();
+  for (int y = 5; y < 20; ++y)
     for (int x = 0; x < 40; ++x)
-      ASSERT_EQ(unclipped.pixelColor(x, y), changed.contains(QPoint(x, y)) ? QColor(Qt::red) : QColor(Qt::white))
+      ASSERT_EQ(image.pixelColor(x, y), changed.contains(QPoint(x, y)) && x < 30 ? QColor(Qt::red) : QColor(Qt::white))
           << x << "," << y;
-  const QImage clipped = paint(QRect(0, 0, 30, 20));
-  EXPECT_EQ(clipped.pixelColor(25, 15), QColor(Qt::red));
-  EXPECT_EQ(clipped.pixelColor(35, 15), QColor(Qt::white));  // changed, but outside the clip it had
-  EXPECT_EQ(clipped.pixelColor(25, 2), QColor(Qt::green));
-  EXPECT_EQ(clipped.pixelColor(35, 2), QColor(Qt::white));  // the clip still holds afterwards
+  EXPECT_EQ(image.pixelColor(35, 2), QColor(Qt::white));  // the clip it had still holds afterwards
 }
