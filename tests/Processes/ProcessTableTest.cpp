@@ -436,5 +436,8 @@ TEST(ProcessRowDelegate, aTipGoesOnceAnotherProcessTakesItsRow) {
   model.update({a, c});                       // b ended, c took its row
   EXPECT_TRUE(delegate.dropStaleTip(view));
   EXPECT_FALSE(delegate.dropStaleTip(view));  // once
+  QApplication::sendEvent(view.viewport(), &help);
+  model.update({a, {.pid = 79, .name = "c", .path = "/usr/bin/c", .startTime = 2}});  // c's pid reused
+  EXPECT_TRUE(delegate.dropStaleTip(view));
   QToolTip::hideText();
 }

@@ -24,6 +24,7 @@
 
 #include "Qel/Platform/Proc/ProcPidStat.hpp"
 #include "Qel/Platform/Proc/ProcPidStatm.hpp"
+#include "Qel/Samplers/ProcessName.hpp"
 #include "Qel/Samplers/ProcessSampler.hpp"
 #include "tests/support/TempDir.hpp"
 
@@ -170,6 +171,10 @@ std::string check(const ProcessSample& sample, const std::set<std::pair<std::int
     std::error_code error;
     const std::string exe = fs::read_symlink(proc / std::to_string(p.pid) / "exe", error).string();
     if (!error && p.path != exe) wrong << "tick " << tick << ": pid " << p.pid << " runs " << p.path << ", is " << exe << "\n";
+    // Nor a name kept from the process that had its pid before.
+    const std::string name = readProcessName(SysRoot{proc.parent_path()}, p.pid);
+    if (!name.empty() && p.name != name)
+      wrong << "tick " << tick << ": pid " << p.pid << " named " << p.name << ", is " << name << "\n";
     if (!population.alive().contains(p.pid)) continue;
     std::ifstream statm(proc / std::to_string(p.pid) / "statm");
     const std::string counts((std::istreambuf_iterator<char>(statm)), std::istreambuf_iterator<char>());
