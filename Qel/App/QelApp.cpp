@@ -224,7 +224,7 @@ void QelApp::replay() {
 
 void QelApp::runReplay() {
   showMain();
-  store_->setIncident(store_->insight().analyze(store_->clock().now()));
+  store_->setIncident(store_->insightFindings().insight.analyze(store_->clock().now()));
 }
 
 void QelApp::openLicenses() {

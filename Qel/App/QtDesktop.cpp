@@ -40,7 +40,7 @@ void QtDesktop::updateDockIcon(bool force) {
   if (!force && window_ && !window_->isVisible()) return;
   const bool light = Palette::light();
   static const std::vector<double> noHistory;
-  const auto next = nextDockPicture(shown_, store_ ? store_->cpuHist() : noHistory,
+  const auto next = nextDockPicture(shown_, store_ ? store_->liveReadings().cpuHist : noHistory,
                                     store_ ? store_->setting(Setting::dockLoad) : false, force);
   if (!next) return;
   shown_ = *next;

@@ -145,33 +145,20 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   const Navigation& navigation() const { return navigation_; }
 
   // Views and their state.
-  Page page() const { return navigation_.page; }
   void setPage(Page page) override;
-  RingMode ringMode() const { return dayView_.ringMode; }
   void setRingMode(RingMode mode) override;
-  std::optional<int> selectedSlot() const { return dayView_.selectedSlot; }
   void setSelectedSlot(std::optional<int> slot) override;
-  SortKey sort() const { return processList_.sort; }
   void setSort(SortKey key) override;
-  const std::string& query() const { return processList_.query; }
   void setQuery(std::string query) override;
-  const std::set<std::int32_t>& selection() const { return processList_.selection; }
   void setSelection(std::set<std::int32_t> selection) override;
-  std::optional<std::int32_t> detailPID() const { return navigation_.detailPID; }
   void setDetailPID(std::optional<std::int32_t> pid) override;
-  const std::optional<std::string>& toast() const { return navigation_.toast; }
   void show(std::string toast) override;
   // A view that shows the toast came on screen or left it.
   void setToastViewer(const void* viewer, bool onScreen) override;
-  bool showingSettings() const { return navigation_.showingSettings; }
   void setShowingSettings(bool on) override;
-  bool showingLicenses() const { return navigation_.showingLicenses; }
   void setShowingLicenses(bool on) override;
-  const std::string& settingsTab() const { return navigation_.settingsTab; }
   void setSettingsTab(std::string tab) override;
-  const std::string& portQuery() const { return processList_.portQuery; }
   void setPortQuery(std::string query) override;
-  std::optional<Date> mutedUntil() const { return taming_.mutedUntil; }
   void setMutedUntil(std::optional<Date> until);
 
   // The plain settings (Store/Settings.hpp), written back at every assignment.
@@ -181,71 +168,20 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   }
   const SettingValue& settingValue(const SettingDeclaration& declared) const { return settings_[declared.index]; }
   void setSetting(const SettingDeclaration& declared, SettingValue value) override;
-  const std::map<std::string, std::string>& tameRules() const { return taming_.tameRules; }
   void setTameRules(std::map<std::string, std::string> rules);
   // Deletes stored days older than the retention (none below 1 day), counted only from days
   // that were really recorded; true when a prune was queued.
   bool pruneHistory();
 
-  // The machine as last sampled.
-  const CPUSample& cpu() const { return liveReadings_.cpu; }
-  // The processor's model and core kinds (an unnamed chip without readers).
-  const ChipInfo& chip() const { return liveReadings_.chip; }
+  // The machine as last sampled is liveReadings(), the processes processList().
   // The installed applications; null when none are known.
   AppRegistry* apps() const { return processList_.apps; }
-  const MemSample& mem() const { return liveReadings_.mem; }
-  double netDown() const { return liveReadings_.netDown; }
-  double netUp() const { return liveReadings_.netUp; }
-  double diskRead() const { return liveReadings_.diskRead; }
-  double diskWrite() const { return liveReadings_.diskWrite; }
-  std::uint64_t diskFree() const { return liveReadings_.diskFree; }
-  std::uint64_t diskTotal() const { return liveReadings_.diskTotal; }
-  const DiskDetail& diskDetail() const { return liveReadings_.diskDetail; }
-  const std::vector<VolumeInfo>& volumes() const { return liveReadings_.volumes; }
-  const BatterySample& battery() const { return liveReadings_.battery; }
-  double load() const { return liveReadings_.load; }
-  ThermalState thermal() const { return liveReadings_.thermal; }
-  const std::vector<ProcInfo>& procs() const { return processList_.procs; }
-  const std::optional<GPUSample>& gpu() const { return liveReadings_.gpu; }
-  std::optional<double> power() const { return liveReadings_.power; }
-  const std::vector<WakeHolder>& wake() const { return liveReadings_.wake; }
-  // False while the system can't say who prevents sleep: an empty wake() then means nothing.
-  bool wakeReadable() const { return liveReadings_.wakeReadable; }
-  const std::vector<NetAddress>& addresses() const { return liveReadings_.addresses; }
-  const std::vector<BTDevice>& bluetooth() const { return liveReadings_.bluetooth; }
-  const std::vector<PortEntry>& ports() const { return processList_.ports; }
-  bool portsAvailable() const { return processList_.portsAvailable; }
-  // Whether a read of the ports has ended yet; until then the empty list means nothing.
-  bool portsRead() const { return processList_.portsRead; }
-  // The last answers about who holds the graphics device, for the candidates of that scan.
-  const GpuHolders& gpuHolders() const { return processList_.gpuHolders; }
-  bool netPerApp() const { return processList_.netPerApp; }
   // The first process with that pid in the last sample.
   std::optional<ProcInfo> proc(std::int32_t pid) const;
   // Watts of all processes together, as estimated.
   double procWatts() const;
 
-  // Live histories: sixty values each, oldest first.
-  const std::vector<double>& cpuHist() const { return liveReadings_.cpuHist; }
-  const std::vector<double>& memHist() const { return liveReadings_.memHist; }
-  const std::vector<double>& netHist() const { return liveReadings_.netHist; }
-  const std::vector<double>& netUpHist() const { return liveReadings_.netUpHist; }
-  const std::vector<double>& diskHist() const { return liveReadings_.diskHist; }
-  const std::vector<double>& diskReadHist() const { return liveReadings_.diskReadHist; }
-  const std::vector<double>& diskWriteHist() const { return liveReadings_.diskWriteHist; }
-  const std::vector<double>& gpuHist() const { return liveReadings_.gpuHist; }
-  const std::vector<double>& powerHist() const { return liveReadings_.powerHist; }
-  // The cores' loads and recent peaks in the order they are shown, with the group means; made
-  // once per sample.
-  const CoreOrder& cores() const { return liveReadings_.cores; }
-  const std::map<std::int32_t, std::vector<double>>& energyByPid() const { return liveReadings_.energyByPid; }
-  const std::map<std::int32_t, std::string>& energyNames() const { return liveReadings_.energyNames; }
-
   // Today.
-  const std::vector<std::optional<DayBucket>>& day() const { return dayView_.day; }
-  const std::vector<DayEvent>& flaggedEvents() const { return dayView_.flaggedEvents; }
-  const std::vector<std::string>& recordedDays() const { return dayView_.recordedDays; }
-  std::uint64_t historySize() const { return settingsView_.historySize; }
   void record(double cpu, double mem, double pressure, Date now);
   void saveDay();
   void loadDay();
@@ -255,7 +191,6 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   std::string todayKey() const;
   // Local midnight of the day on show (today while no past day is browsed).
   Date shownDayStart() const;
-  std::optional<std::string> viewDay() const { return dayView_.viewDay; }
 
   // Ports.
   void loadPorts();
@@ -264,28 +199,19 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
 
   // Reported by the history database (on its queue) and shown as toasts.
   void reportHistoryProblem(const HistoryProblem& problem);
-
-  int tick() const { return liveReadings_.tick; }
   HistoryDB* history() const { return history_.get(); }
   const Clock& clock() const { return clock_; }
 
   // Alerts, quitting, quiet mode, keep awake, mute, the busy state and taming.
-  const std::vector<AlertRule>& rules() const { return settingsView_.rules; }
   void setRules(std::vector<AlertRule> rules) override;
-  const std::map<std::string, Date>& lastFired() const { return settingsView_.lastFired; }
   int enabledRuleCount() const;
   // Whether a desktop notification service takes alerts (as the session bus says, kept current
   // by the program); without one they arrive as toasts only.
-  bool notificationsAvailable() const { return settingsView_.notificationsAvailable; }
   void setNotificationsAvailable(bool available);
   // "Alerted once today at HH:mm" for a rule that fired today; none otherwise.
   std::optional<std::string> firedText(const std::string& id) const;
   // Ends processes (SIGTERM, or SIGKILL with `force`) and reports the outcome in one toast.
   void quit(const std::vector<std::int32_t>& pids, bool force) override;
-  bool quietOn() const { return taming_.quietOn; }
-  const std::set<std::int32_t>& throttled() const { return taming_.throttled; }
-  std::optional<Date> awakeUntil() const { return taming_.awakeUntil; }
-  bool menuBusy() const { return liveReadings_.menuBusy; }
   void toggleQuiet() override;
   void toggleAwake() override;
   void toggleMute() override;
@@ -296,10 +222,6 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   std::string muteNote() const;
   std::string quietNote() const;
   std::vector<MenuBarPart> menuBarParts() const;
-  const std::map<std::int32_t, TamedProc>& tamed() const { return taming_.tamed; }
-  // Processes that taming slowed and could not give their priority back (an ordinary user can't
-  // lower a nice value again): they stay slowed until they end.
-  const std::map<std::int32_t, TamedProc>& keptSlow() const { return taming_.keptSlow; }
   // Whether slowing `proc` down could be undone on this computer.
   bool slowingReversible(const ProcInfo& proc) override;
   void setTame(std::optional<TameMode> mode, const std::string& key) override;
@@ -309,9 +231,6 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   void releaseAllTamed();
 
   // Insights: findings, the replay, per-app usage and profiles, the battery forecast, memory advice.
-  const InsightEngine& insight() const { return insightFindings_.insight; }
-  const std::vector<Finding>& findings() const { return insightFindings_.findings; }
-  const std::optional<Incident>& incident() const { return navigation_.incident; }
   void setIncident(std::optional<Incident> incident) override;
   // Adds this tick's processes, measured at `now`, to the running per-app sums; the sums of an
   // earlier hour are filed first.
@@ -322,14 +241,11 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   std::optional<RuntimeForecast> runtimeForecast() const;
   // Whether memory advice should show now (on from 60 % pressure until it drops below 50 %).
   bool memoryAdviceWanted() override;
-  // The advice state as of the last tick: what the menu panel shows when it opens.
-  bool adviceAtOpen() const { return insightFindings_.adviceAtOpen; }
   std::vector<MemSuggestion> memorySuggestions() const;
   // Asks every running instance of these apps to quit; the outcome is a toast.
   void quitApps(const std::vector<std::string>& keys) override;
 
   // Day browsing, day events, the status headline and the usual load.
-  const std::vector<std::optional<DayBucket>>& pastDay() const { return dayView_.pastDay; }
   // The slots on show: the browsed past day's, else today's.
   const std::vector<std::optional<DayBucket>>& shownDay() const { return dayView_.viewDay ? dayView_.pastDay : dayView_.day; }
   // Shows a past day; nothing or today's key goes back to today.
@@ -360,11 +276,7 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   std::optional<double> busierThanUsual() const;
   void dismiss(const Finding& finding) override;
   // Sleep history.
-  const std::vector<SleepSession>& sleeps() const { return sleepRecord_.sleeps; }
-  const std::optional<SleepSession>& sleepReport() const { return navigation_.sleepReport; }
   void setSleepReport(std::optional<SleepSession> session) override;
-  // A read of the system's log is under way.
-  bool sleepBusy() const { return sleepRecord_.sleepBusy; }
   // Shows the stored sleeps, reads the system's log once and starts watching sleep and wake.
   void installSleepWatch();
   // The watch's descriptor for the host's event loop (-1 without a watch); call
@@ -376,8 +288,6 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   void noteDidWake();
   // The last sleep of an hour or more, while it ended less than 16 hours ago.
   std::optional<SleepSession> lastSleep() const;
-  // lastSleep() as of the last tick, for the menu panel.
-  const std::optional<SleepSession>& sleepAtOpen() const { return sleepRecord_.sleepAtOpen; }
   // Mean battery drop in percent per hour over the other long sleeps on battery (at least 3).
   std::optional<double> usualDropPerHour(const SleepSession& excluding) const;
   std::vector<SleepSpan> sleepSpans() const;
@@ -386,7 +296,6 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   std::string sleepSummary(const SleepSession& session) const;
 
   // Day marks.
-  const std::vector<DayMark>& marks() const { return dayView_.marks; }
   // The marks of the day on show: the browsed past day's, else today's.
   const std::vector<DayMark>& shownMarks() const { return dayView_.viewDay ? pastMarks_ : dayView_.marks; }
   void installMarkWatch();
@@ -398,10 +307,7 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   std::optional<DayMark> markBefore(const DayEvent& event) const;
 
   // Stretches.
-  const std::vector<Stretch>& stretches() const { return stretchLog_.stretches; }
-  const std::optional<Stretch>& stretchReport() const { return navigation_.stretchReport; }
   void setStretchReport(std::optional<Stretch> stretch) override;
-  const std::optional<StretchRecorder>& recording() const { return stretchLog_.recording; }
   void startStretch() override;
   void recordStretch(const std::vector<ProcInfo>& procs);
   void stopStretch() override;
@@ -417,7 +323,6 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
 
   // Picture export: the day on show summed up, and the summary being exported (none: no export).
   PosterData posterData() const;
-  const std::optional<PosterData>& exporting() const { return navigation_.exporting; }
   void setExporting(std::optional<PosterData> data) override;
 
  private:

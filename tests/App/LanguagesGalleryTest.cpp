@@ -151,7 +151,7 @@ TEST_P(EveryLanguage, panelFits) {
   test::BusyAfternoon::settle();
   const auto before = valueLines(card);
   Snapshot widest;
-  widest.tick = desktop.store->tick() + 1;
+  widest.tick = desktop.store->liveReadings().tick + 1;
   widest.cpu = CPUSample{.total = 1, .user = 0.9, .system = 0.1, .perCore = {1, 1, 1, 1, 1, 1, 1, 1}};
   widest.mem = MemSample{.total = 128ull << 30, .app = 120ull << 30, .wired = 8ull << 30, .pressure = 100};
   widest.load = 99.99;
@@ -273,11 +273,11 @@ TEST_P(EveryLanguage, sheetsFit) {
       {"what's new", [&] { updater.setShowingWhatsNew(true); }},
       {"licenses", [&] { store.setShowingLicenses(true); }},
       {"export", [&] { store.setExporting(store.posterData()); }},
-      {"replay", [&] { store.setIncident(store.insight().analyze(store.clock().now())); }},
+      {"replay", [&] { store.setIncident(store.insightFindings().insight.analyze(store.clock().now())); }},
       {"replay of python3 a minute ago", [&] { store.setIncident(peakAMinuteAgo(store.clock().now(), "python3")); }},
       {"replay of firefox-esr a minute ago", [&] { store.setIncident(peakAMinuteAgo(store.clock().now(), "firefox-esr")); }},
       {"sleep", [&] { store.setSleepReport(store.lastSleep()); }},
-      {"stretch", [&] { store.setStretchReport(store.stretches().front()); }},
+      {"stretch", [&] { store.setStretchReport(store.stretchLog().stretches.front()); }},
       {"process", [&] { store.setDetailPID(4410); }},
   };
   for (const auto& [name, open] : sheets) {

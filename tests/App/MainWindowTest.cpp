@@ -82,11 +82,11 @@ TEST_F(MainWindowTest, commandsDismissSheetsBeforeOpeningAnotherAndFollowTheLang
   store->setShowingSettings(true);
   store->setDetailPID(5);
   dismissSheetsThen(*store, main, [this] { store->setShowingLicenses(true); });
-  EXPECT_FALSE(store->showingSettings());
-  EXPECT_EQ(store->detailPID(), std::nullopt);
-  EXPECT_FALSE(store->showingLicenses());  // never in the same turn
+  EXPECT_FALSE(store->navigation().showingSettings);
+  EXPECT_EQ(store->navigation().detailPID, std::nullopt);
+  EXPECT_FALSE(store->navigation().showingLicenses);  // never in the same turn
   QApplication::processEvents();
-  EXPECT_TRUE(store->showingLicenses());
+  EXPECT_TRUE(store->navigation().showingLicenses);
 
   AppCommands commands;
   EXPECT_EQ(commands.settings()->text(), "Settings…");

@@ -178,8 +178,8 @@ TEST_F(RootViewTest, switchesToTheRegisteredPageOrItsHeadline) {
   ASSERT_NE(bar, nullptr);
   test::click(bar->tab(Page::mem), bar->tab(Page::mem)->rect().center());
   settle();
-  EXPECT_EQ(store->page(), Page::mem);
-  EXPECT_EQ(store->selectedSlot(), std::nullopt);
+  EXPECT_EQ(store->navigation().page, Page::mem);
+  EXPECT_EQ(store->dayView().selectedSlot, std::nullopt);
   auto* head = shown.root->pageView()->findChild<PageHead*>();
   ASSERT_NE(head, nullptr);
   EXPECT_EQ(head->nameLabel()->text(), "Memory");
@@ -243,7 +243,7 @@ TEST_F(RootViewTest, topBarSitsTopRightAndActs) {
   bar->settingsButton()->click();
   settle();
   EXPECT_EQ(replays, 1);
-  EXPECT_TRUE(store->showingSettings());
+  EXPECT_TRUE(store->navigation().showingSettings);
   // The circle's faint fill at its edge, the grey symbol in its middle.
   const QPoint edge = bar->settingsButton()->mapTo(&shown.window, QPoint(3, 17));
   const QColor bg = Palette::rgb(0xF3F5F4);

@@ -54,7 +54,7 @@ TEST_F(SheetHostTest, opensFromItsPropertyAndClosingEitherWayClearsIt) {
 
   host->dialog()->reject();  // the user closes it (Escape)
   settle();
-  EXPECT_FALSE(store->showingSettings());
+  EXPECT_FALSE(store->navigation().showingSettings);
   EXPECT_EQ(host->openSheet(), std::nullopt);
 
   store->setDetailPID(7);
@@ -78,7 +78,7 @@ TEST_F(SheetHostTest, oneSheetAtATimeAndNoRequestIsLost) {
   store->setDetailPID(42);
   settle();
   EXPECT_EQ(host->openSheet(), "processDetail");
-  EXPECT_FALSE(store->showingSettings());
+  EXPECT_FALSE(store->navigation().showingSettings);
 
   // Two in one turn: the earlier in the registry first, the other after it closes.
   store->setDetailPID(std::nullopt);
@@ -87,10 +87,10 @@ TEST_F(SheetHostTest, oneSheetAtATimeAndNoRequestIsLost) {
   store->setShowingLicenses(true);
   settle();
   EXPECT_EQ(host->openSheet(), "licenses");
-  EXPECT_TRUE(store->showingSettings());
+  EXPECT_TRUE(store->navigation().showingSettings);
   host->dialog()->reject();
   settle();
-  EXPECT_FALSE(store->showingLicenses());
+  EXPECT_FALSE(store->navigation().showingLicenses);
   EXPECT_EQ(host->openSheet(), "settings");
 }
 
@@ -102,11 +102,11 @@ TEST_F(SheetHostTest, aSheetWithoutContentKeepsItsRequest) {
   store->setShowingSettings(true);  // nothing to show it with: the open sheet stays
   settle();
   EXPECT_EQ(host->openSheet(), "processDetail");
-  EXPECT_TRUE(store->showingSettings());
+  EXPECT_TRUE(store->navigation().showingSettings);
   host->dialog()->reject();
   settle();
   EXPECT_EQ(host->openSheet(), std::nullopt);
-  EXPECT_TRUE(store->showingSettings());
+  EXPECT_TRUE(store->navigation().showingSettings);
 }
 
 TEST_F(SheetHostTest, sheetOutlivesItsWindowAndFollowsTheLanguage) {
@@ -120,7 +120,7 @@ TEST_F(SheetHostTest, sheetOutlivesItsWindowAndFollowsTheLanguage) {
 
   host.reset();  // the main window closed: the sheet goes, its request stays
   settle();
-  EXPECT_TRUE(store->showingSettings());
+  EXPECT_TRUE(store->navigation().showingSettings);
   host = makeHost();
   settle();
   EXPECT_EQ(host->openSheet(), "settings");

@@ -34,9 +34,13 @@ std::vector<Request> everySheet() {
       {"licenses", [](BusyAfternoon& d, Updater&) { d.store->setShowingLicenses(true); }},
       {"exporting", [](BusyAfternoon& d, Updater&) { d.store->setExporting(d.store->posterData()); }},
       {"settings", [](BusyAfternoon& d, Updater&) { d.store->openSettings(); }},
-      {"incident", [](BusyAfternoon& d, Updater&) { d.store->setIncident(d.store->insight().analyze(d.clock.now())); }},
+      {"incident",
+       [](BusyAfternoon& d, Updater&) {
+         d.store->setIncident(d.store->insightFindings().insight.analyze(d.clock.now()));
+       }},
       {"sleepReport", [](BusyAfternoon& d, Updater&) { d.store->setSleepReport(d.store->lastSleep()); }},
-      {"stretchReport", [](BusyAfternoon& d, Updater&) { d.store->setStretchReport(d.store->stretches().front()); }},
+      {"stretchReport",
+       [](BusyAfternoon& d, Updater&) { d.store->setStretchReport(d.store->stretchLog().stretches.front()); }},
       {"processDetail", [](BusyAfternoon& d, Updater&) { d.store->setDetailPID(d.store->visibleProcs().front().pid); }},
   };
 }

@@ -231,7 +231,7 @@ class MenuPanelTest : public ::testing::Test {
 TEST_F(MenuPanelTest, cellsDrawTheirColoursWhereTheyBelong) {
   // The newest CPU second of the ring at the top-left of the ring's end, drawn opaque.
   test::Host host(new MiniRing(LiveState(*fx.store)), {92, 92});
-  const auto wedges = miniRingWedges(fx.store->cpuHist(), 0, QSizeF(92, 92));
+  const auto wedges = miniRingWedges(fx.store->liveReadings().cpuHist, 0, QSizeF(92, 92));
   const auto& last = wedges.back();
   const double mid = (last.startAngle + last.endAngle) / 2;
   const double r = last.innerRadius + 1.5;
@@ -274,13 +274,13 @@ TEST_F(MenuPanelTest, stripClickSelectsTheSlotAndOpensTheMainWindow) {
   const QPointF dot = stripDot(events.front().slot, strip->width());
   click(strip, dot.toPoint());
   EXPECT_EQ(opened, 1);
-  EXPECT_EQ(fx.store->page(), Page::overview);
-  EXPECT_EQ(fx.store->ringMode(), RingMode::day);
+  EXPECT_EQ(fx.store->navigation().page, Page::overview);
+  EXPECT_EQ(fx.store->dayView().ringMode, RingMode::day);
   // Neighbouring dots share their click squares; the one drawn last takes the click.
   int expected = events.front().slot;
   for (const auto& e : events)
     if (std::abs(stripDot(e.slot, strip->width()).x() - dot.x()) <= 8) expected = e.slot;
-  EXPECT_EQ(fx.store->selectedSlot(), expected);
+  EXPECT_EQ(fx.store->dayView().selectedSlot, expected);
   // A click between dots, below the dot row, does nothing.
   click(strip, QPoint(2, 40));
   EXPECT_EQ(opened, 1);
@@ -296,13 +296,13 @@ TEST_F(MenuPanelTest, eachSwitchActsOncePerClick) {
   EXPECT_FALSE(fx.store->isMuted());
 
   click(panel->toggle(0));
-  EXPECT_TRUE(fx.store->quietOn());
+  EXPECT_TRUE(fx.store->taming().quietOn);
   BusyAfternoon::settle();
   EXPECT_TRUE(panel->toggle(0)->isOn());
   // The store's word on it shows in the panel's own toast.
-  ASSERT_TRUE(fx.store->toast());
+  ASSERT_TRUE(fx.store->navigation().toast);
   EXPECT_TRUE(panel->toast()->isVisible());
-  EXPECT_EQ(panel->toast()->text(), QString::fromStdString(*fx.store->toast()));
+  EXPECT_EQ(panel->toast()->text(), QString::fromStdString(*fx.store->navigation().toast));
 }
 
 TEST_F(MenuPanelTest, keepAwakeTakesAndGivesBackOneLockPerClick) {
@@ -310,12 +310,12 @@ TEST_F(MenuPanelTest, keepAwakeTakesAndGivesBackOneLockPerClick) {
   ASSERT_TRUE(bus.startTemplate("logind", "org.freedesktop.login1"));
   auto panel = makePanel();
   click(panel->toggle(1));
-  EXPECT_TRUE(fx.store->awakeUntil());
+  EXPECT_TRUE(fx.store->taming().awakeUntil);
   BusyAfternoon::settle();
   EXPECT_TRUE(panel->toggle(1)->isOn());
-  EXPECT_EQ(fx.store->toast(), "Won't sleep when idle for the next 2 hours");
+  EXPECT_EQ(fx.store->navigation().toast, "Won't sleep when idle for the next 2 hours");
   click(panel->toggle(1));
-  EXPECT_FALSE(fx.store->awakeUntil());
+  EXPECT_FALSE(fx.store->taming().awakeUntil);
   BusyAfternoon::settle();
   EXPECT_FALSE(panel->toggle(1)->isOn());
 }
@@ -352,17 +352,17 @@ TEST_F(MenuPanelTest, theEndColumnsWordIsWholeInEveryLanguage) {
 }
 
 TEST_F(MenuPanelTest, optionalSectionsKeepTheirStateWhileOpen) {
-  ASSERT_TRUE(fx.store->sleepAtOpen());
+  ASSERT_TRUE(fx.store->sleepRecord().sleepAtOpen);
   auto panel = makePanel();
   ASSERT_NE(panel->sleepRow(), nullptr);
   // A day later the sleep is too old to show; the open panel keeps its row, a new one has none.
   fx.clock.advance(std::chrono::hours(20));
   Snapshot s;
   s.tick = 61;
-  s.mem = fx.store->mem();
+  s.mem = fx.store->liveReadings().mem;
   fx.store->apply(s);
   BusyAfternoon::settle();
-  EXPECT_FALSE(fx.store->sleepAtOpen());
+  EXPECT_FALSE(fx.store->sleepRecord().sleepAtOpen);
   EXPECT_TRUE(panel->sleepRow()->isVisible());
   EXPECT_TRUE(panel->sections().sleepShown);
   auto later = makePanel();
@@ -370,7 +370,7 @@ TEST_F(MenuPanelTest, optionalSectionsKeepTheirStateWhileOpen) {
 
   click(panel->sleepRow());
   EXPECT_EQ(opened, 1);
-  EXPECT_TRUE(fx.store->sleepReport());
+  EXPECT_TRUE(fx.store->navigation().sleepReport);
 }
 
 TEST_F(MenuPanelTest, aRowActsOnlyOnTheProcessItWasMadeFor) {
@@ -382,9 +382,9 @@ TEST_F(MenuPanelTest, aRowActsOnlyOnTheProcessItWasMadeFor) {
   click(&row, QPoint(60, 13));
   EXPECT_EQ(opened, 0);
   click(&row, row.endRect().center());
-  EXPECT_FALSE(fx.store->toast());  // nothing was ended
+  EXPECT_FALSE(fx.store->navigation().toast);  // nothing was ended
 
-  ProcInfo live = fx.store->procs().front();
+  ProcInfo live = fx.store->processList().procs.front();
   row.setProc(live, QIcon());
   click(&row, QPoint(60, 13));
   EXPECT_EQ(opened, 1);
@@ -396,7 +396,7 @@ TEST_F(MenuPanelTest, topProcessesHoldStillWhileThePointerIsOverThem) {
   const auto publish = [&](std::vector<ProcInfo> procs) {
     Snapshot s;
     s.tick = ++tick;
-    s.mem = fx.store->mem();
+    s.mem = fx.store->liveReadings().mem;
     s.procs = std::move(procs);
     fx.store->apply(s);
     BusyAfternoon::settle();
@@ -415,12 +415,12 @@ TEST_F(MenuPanelTest, topProcessesHoldStillWhileThePointerIsOverThem) {
   EXPECT_EQ(panel->procRow(0)->proc().pid, 501);
   EXPECT_EQ(panel->procRow(1)->proc().cpu, 90);
   // a ends: its row stays, faded, and its End does nothing.
-  const auto toast = fx.store->toast();
+  const auto toast = fx.store->navigation().toast;
   publish({b, c});
   EXPECT_TRUE(panel->procRow(0)->ended());
   EXPECT_EQ(panel->procRow(1)->proc().pid, 502);
   click(panel->procRow(0), panel->procRow(0)->endRect().center());
-  EXPECT_EQ(fx.store->toast(), toast);
+  EXPECT_EQ(fx.store->navigation().toast, toast);
 
   // The pointer leaves: the list sorts itself at once.
   QEvent leave(QEvent::Leave);
@@ -504,12 +504,12 @@ TEST_F(MenuPanelTest, theMemoryAdviceIsDecidedWhenThePanelOpens) {
   EXPECT_EQ(before->memoryAdvice(), nullptr);
   Snapshot s;
   s.tick = 61;
-  s.mem = fx.store->mem();
+  s.mem = fx.store->liveReadings().mem;
   s.mem.pressure = 66;
-  s.procs = fx.store->procs();
+  s.procs = fx.store->processList().procs;
   fx.store->apply(s);
   BusyAfternoon::settle();
-  ASSERT_TRUE(fx.store->adviceAtOpen());
+  ASSERT_TRUE(fx.store->insightFindings().adviceAtOpen);
   EXPECT_EQ(before->memoryAdvice(), nullptr);
   auto with = makePanel();
   ASSERT_NE(with->memoryAdvice(), nullptr);
@@ -519,7 +519,7 @@ TEST_F(MenuPanelTest, theMemoryAdviceIsDecidedWhenThePanelOpens) {
   s.mem.pressure = 30;
   fx.store->apply(s);
   BusyAfternoon::settle();
-  EXPECT_FALSE(fx.store->adviceAtOpen());
+  EXPECT_FALSE(fx.store->insightFindings().adviceAtOpen);
   EXPECT_TRUE(with->memoryAdvice()->isVisible());
   EXPECT_EQ(makePanel()->memoryAdvice(), nullptr);
 }

@@ -99,7 +99,7 @@ TEST_F(CPUPageTest, showsTheSampleAndTheBusiestProcessesInOrder) {
   // A click between the name and the bar opens that process.
   TopRow* second = page->rows()[1];
   click(second, QPoint(second->bar()->x() - 4, second->height() / 2));
-  EXPECT_EQ(store->detailPID(), 1);
+  EXPECT_EQ(store->navigation().detailPID, 1);
 
   // Fewer processes: fewer rows.
   store->apply(sample(0.5, {0.5}, {proc(7, "only", 0.2)}, 0));
@@ -147,7 +147,7 @@ TEST_F(CPUPageTest, aRowStaysWithItsProcessAndTheFocusNeverPassesToAnother) {
   QApplication::sendEvent(QApplication::focusWidget(), &enter);
   QKeyEvent release(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, " ");
   QApplication::sendEvent(QApplication::focusWidget(), &release);
-  EXPECT_EQ(store->detailPID(), 1);
+  EXPECT_EQ(store->navigation().detailPID, 1);
   store->setDetailPID(std::nullopt);
 
   // The editor ends and a newcomer takes its pid: the focus leaves the list, and no row it
@@ -161,7 +161,7 @@ TEST_F(CPUPageTest, aRowStaysWithItsProcessAndTheFocusNeverPassesToAnother) {
     QApplication::sendEvent(focused, &enter);
     QApplication::sendEvent(focused, &release);
   }
-  EXPECT_FALSE(store->detailPID());
+  EXPECT_FALSE(store->navigation().detailPID);
 }
 
 TEST_F(CPUPageTest, oneRowOverOneCoreFillsItsBarAndShowsTheFigure) {
@@ -408,7 +408,7 @@ TEST_F(CPUPageTest, rowShowsKeyboardFocus) {
   QApplication::sendEvent(row, &space);
   QKeyEvent release(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, " ");
   QApplication::sendEvent(row, &release);
-  EXPECT_EQ(store->detailPID(), 3);
+  EXPECT_EQ(store->navigation().detailPID, 3);
 }
 
 class HybridCPUPageTest : public PageTest {

@@ -121,7 +121,7 @@ TEST_F(EnergyPageLaptop, figuresMatchTheRecordedMachine) {
   settle();
 
   // On AC nothing measures the whole draw, so the figure is the processes' estimate.
-  EXPECT_FALSE(store->power());
+  EXPECT_FALSE(store->liveReadings().power);
   EXPECT_EQ(figure(page.head()), QStringLiteral("8.6"));
   EXPECT_EQ(page.head()->subLabel()->text(),
             QStringLiteral("Measured energy isn't available. This is estimated from CPU usage."));
@@ -161,7 +161,7 @@ TEST_F(EnergyPageLaptop, figuresMatchTheRecordedMachine) {
   EXPECT_EQ(page.wakeRows()[1]->name()->text(), QStringLiteral("Process 4242"));
   EXPECT_EQ(page.wakeRows()[1]->details(), nullptr);
   page.wakeRows()[0]->details()->click();
-  EXPECT_EQ(store->detailPID(), std::optional<std::int32_t>(2101));
+  EXPECT_EQ(store->navigation().detailPID, std::optional<std::int32_t>(2101));
   // Both rows show without scrolling.
   EXPECT_GE(page.wakeRows()[1]->geometry().bottom(), page.wakeRows()[0]->geometry().bottom());
   EXPECT_LE(page.wakeRows()[1]->geometry().bottom(), page.wakeRows()[1]->parentWidget()->parentWidget()->height());
@@ -174,7 +174,7 @@ TEST_F(EnergyPageLaptop, figuresMatchTheRecordedMachine) {
   ASSERT_FALSE(gains.empty());
   store->setDetailPID(std::nullopt);
   gains.back()->click();
-  EXPECT_EQ(store->detailPID(), std::optional<std::int32_t>(forecast->gains.back().pid));
+  EXPECT_EQ(store->navigation().detailPID, std::optional<std::int32_t>(forecast->gains.back().pid));
   EXPECT_TRUE(shows(page.runtimeContent(), QStringLiteral("If you unplugged now, about")));
 
   ASSERT_EQ(page.devices()->rings().size(), 3u);
@@ -325,7 +325,8 @@ TEST_F(EnergyPageDesktop, theWordsInTheRingsMiddleKeepAGapToItsBars) {
       ASSERT_NE(ring, nullptr);
       const QRectF square = squareFit(QSizeF(ring->size()));
       const std::vector<std::vector<double>> none;
-      const auto layout = energyRingLayout(square.width(), {none, store->energyByPid(), store->powerHist()});
+      const auto layout =
+          energyRingLayout(square.width(), {none, store->liveReadings().energyByPid, store->liveReadings().powerHist});
       const QPointF centre = square.topLeft() + QPointF(layout.centre, layout.centre);
       TextRecorder recorder(ring->size());
       ring->render(&recorder, QPoint(), QRegion(), QWidget::RenderFlags());

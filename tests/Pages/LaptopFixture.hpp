@@ -85,15 +85,15 @@ class LaptopPageTest : public PageTest {
     store = std::make_unique<Store>(std::move(services));
     bridge = std::make_unique<StoreBridge>(*store);
     for (int i = 0; i < ticks; ++i) {
-      const int before = store->tick();
+      const int before = store->liveReadings().tick;
       store->sampleOnce();
       QElapsedTimer waited;
       waited.start();
-      while (store->tick() == before && waited.elapsed() < 5000) settle();
+      while (store->liveReadings().tick == before && waited.elapsed() < 5000) settle();
     }
     QElapsedTimer waited;
     waited.start();
-    while (store->bluetooth().empty() && waited.elapsed() < 5000) settle();
+    while (store->liveReadings().bluetooth.empty() && waited.elapsed() < 5000) settle();
     settle();
   }
 };

@@ -212,11 +212,11 @@ TEST_F(MemDiskPages, memoryPageShowsTheSampleAndTheFieldRunsOnlyWhileShown) {
   for (int i = 0; i < 60; ++i) field->frame();
   const Bubble& big = field->model().bubbles()[0];
   click(field, field->centre() + QPointF(big.x, big.y));
-  EXPECT_EQ(store->detailPID(), 7);
+  EXPECT_EQ(store->navigation().detailPID, 7);
   store->setDetailPID(std::nullopt);
   const Bubble& wired = field->model().bubbles()[3];
   click(field, field->centre() + QPointF(wired.x, wired.y));
-  EXPECT_FALSE(store->detailPID());
+  EXPECT_FALSE(store->navigation().detailPID);
 
   page.hide();
   EXPECT_FALSE(field->running());

@@ -33,7 +33,7 @@ class MemoryAdviceCardTest : public ::testing::Test {
   void second(double pressure, const std::vector<std::pair<const char*, std::uint64_t>>& apps = {}) {
     Snapshot s;
     s.tick = ++tick;
-    s.mem = fx.store->mem();
+    s.mem = fx.store->liveReadings().mem;
     s.mem.pressure = pressure;
     s.procs = base;
     std::int32_t pid = 4194400;
@@ -45,7 +45,7 @@ class MemoryAdviceCardTest : public ::testing::Test {
   }
 
   BusyAfternoon fx;
-  std::vector<ProcInfo> base = fx.store->procs();
+  std::vector<ProcInfo> base = fx.store->processList().procs;
   int tick = 60;
 };
 
@@ -87,10 +87,10 @@ TEST_F(MemoryAdviceCardTest, rowsAndTheAllAppsButtonFollowTheSuggestions) {
 
   // Each button asks the store; none of these made-up apps is running, and the store says so.
   card.quitButton(1)->click();
-  EXPECT_EQ(fx.store->toast(), "These apps didn't respond to the quit request");
+  EXPECT_EQ(fx.store->navigation().toast, "These apps didn't respond to the quit request");
   fx.store->show("x");
   card.quitAllButton()->click();
-  EXPECT_EQ(fx.store->toast(), "These apps didn't respond to the quit request");
+  EXPECT_EQ(fx.store->navigation().toast, "These apps didn't respond to the quit request");
 }
 
 TEST_F(MemoryAdviceCardTest, theFullCardShowsOnlyWhileTheAdviceIsWanted) {

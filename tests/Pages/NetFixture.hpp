@@ -62,7 +62,7 @@ class NetStore {
     bridge = std::make_unique<StoreBridge>(*store);
     if (perApp) {
       store->sampleOnce();
-      waitFor([this] { return store->netPerApp(); });
+      waitFor([this] { return store->processList().netPerApp; });
     }
   }
 
@@ -81,13 +81,13 @@ class NetStore {
 
   void loadPorts() {
     store->loadPorts();
-    waitFor([this] { return !store->ports().empty() || !store->portsAvailable(); }, 500);
+    waitFor([this] { return !store->processList().ports.empty() || !store->processList().portsAvailable; }, 500);
   }
   // The listing changes to `ports` and is read again.
   void relist(std::vector<PortEntry> ports) {
     ports_->set(ports);
     store->loadPorts();
-    waitFor([&] { return store->ports() == ports; }, 2000);
+    waitFor([&] { return store->processList().ports == ports; }, 2000);
   }
 
   static void waitFor(const std::function<bool()>& done, int ms = 5000) {

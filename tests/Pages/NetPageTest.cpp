@@ -181,7 +181,7 @@ TEST_F(NetPageTest, starMapDrawsOnlyWithRoomAndAnimatesOnlyWhileShown) {
   map.render(&image);
   const QPointF dot = map.hits().at(0).centre;
   click(&map, (dot + QPointF(0, 8)).toPoint());
-  EXPECT_EQ(store->detailPID(), 4);
+  EXPECT_EQ(store->navigation().detailPID, 4);
 }
 
 TEST_F(NetPageTest, showsTheFirstAppsInTheMapAndTheStrip) {
@@ -201,7 +201,7 @@ TEST_F(NetPageTest, showsTheFirstAppsInTheMapAndTheStrip) {
   EXPECT_TRUE(page.legend()->text().contains(QStringLiteral("TCP")));
   EXPECT_EQ(page.cards()[0]->rateText(), QStringLiteral("↓ 7 KB/s  ↑ 0 KB/s"));
   page.cards()[1]->click();
-  EXPECT_EQ(store->detailPID(), 105);
+  EXPECT_EQ(store->navigation().detailPID, 105);
 
   // Data moving without an IPv4 address (an IPv6-only network, say) is no "Not connected".
   EXPECT_EQ(page.addressCard()->title()->text(), QStringLiteral("No local address"));
@@ -224,7 +224,7 @@ TEST_F(NetPageTest, noConnectionOfTheUsersOwnIsSaidAsSuchNotAsAFailure) {
   page.resize(1100, 700);
   page.show();
   settle();
-  EXPECT_TRUE(store->netPerApp());
+  EXPECT_TRUE(store->processList().netPerApp);
   EXPECT_TRUE(page.legend()->text().startsWith(QStringLiteral("Each dot is an app that is online.")));
   EXPECT_EQ(page.starMap()->emptyText(), QStringLiteral("None of your apps has a TCP connection right now"));
 }

@@ -143,7 +143,7 @@ TEST_F(PortsPanelTest, endReachesTheListedProcessAndNeverAReusedPid) {
   zero.endOwner();
   settle();
   EXPECT_TRUE(alive(child));
-  EXPECT_FALSE(store->toast());
+  EXPECT_FALSE(store->navigation().toast);
 
   // The process that was listed is ended.
   PortRow row{ProcessState(*store), *store, *store, icons, port(8080, comm_, child, true), bootTicksNow()};
@@ -154,7 +154,7 @@ TEST_F(PortsPanelTest, endReachesTheListedProcessAndNeverAReusedPid) {
   EXPECT_EQ(waitpid(child, &status, 0), child);
   child_ = 0;
   EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM);
-  EXPECT_EQ(store->toast(), std::optional<std::string>("Ended Node"));
+  EXPECT_EQ(store->navigation().toast, std::optional<std::string>("Ended Node"));
 }
 
 class PortsPanelView : public NetTest {};
@@ -181,14 +181,14 @@ TEST_F(PortsPanelView, showsTheSearchCountAndRows) {
   EXPECT_EQ(panel.rows()[2]->text().name, "python3");  // not in the sample: the listed command
   EXPECT_TRUE(panel.rows()[2]->endButton()->isHidden());
   panel.rows()[2]->click();
-  EXPECT_FALSE(store->detailPID());
+  EXPECT_FALSE(store->navigation().detailPID);
   panel.rows()[0]->click();
-  EXPECT_EQ(store->detailPID(), 5);
+  EXPECT_EQ(store->navigation().detailPID, 5);
 
   panel.searchField()->setText(QStringLiteral("5432"));
   emit panel.searchField()->textEdited(panel.searchField()->text());
   settle();
-  EXPECT_EQ(store->portQuery(), "5432");
+  EXPECT_EQ(store->processList().portQuery, "5432");
   EXPECT_TRUE(panel.rows().empty());
   EXPECT_TRUE(panel.emptyLabel()->text().startsWith(QStringLiteral("No process under your account is listening on port 5432.")));
   store->setPortQuery("80");

@@ -55,9 +55,9 @@ void storeBrowserHours(HistoryDB& history) {
 void publish(BusyAfternoon& day, int tick, double browserCPU) {
   Snapshot s;
   s.tick = tick;
-  s.cpu = day.store->cpu();
-  s.mem = day.store->mem();
-  s.procs = day.store->procs();
+  s.cpu = day.store->liveReadings().cpu;
+  s.mem = day.store->liveReadings().mem;
+  s.procs = day.store->processList().procs;
   for (auto& p : s.procs) {
     if (p.pid == 2311) {
       p.appKey = kBrowser;

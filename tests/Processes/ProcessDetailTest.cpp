@@ -163,8 +163,8 @@ class ProcessDetailTest : public ::testing::Test {
   void publish(std::vector<ProcInfo> procs) {
     Snapshot s;
     s.tick = ++tick_;
-    s.cpu = day.store->cpu();
-    s.mem = day.store->mem();
+    s.cpu = day.store->liveReadings().cpu;
+    s.mem = day.store->liveReadings().mem;
     s.procs = std::move(procs);
     day.store->apply(s);
     BusyAfternoon::settle();
@@ -227,7 +227,7 @@ TEST_F(ProcessDetailTest, showsHasEndedWhenTheProcessGoesOrItsPidNamesAnotherOne
   publish({app});  // the old identity can't come back, but even so nothing returns
   EXPECT_TRUE(sheet->hasEnded());
   sheet->endedCloseButton()->click();
-  EXPECT_EQ(day.store->detailPID(), std::nullopt);
+  EXPECT_EQ(day.store->navigation().detailPID, std::nullopt);
 
   // A process that simply leaves the list.
   publish({app});
@@ -249,8 +249,8 @@ TEST_F(ProcessDetailTest, endAndForceQuitSignalOnlyTheProcessShown) {
   auto sheet = open(a->pid());
   ASSERT_TRUE(sheet->endButton());
   sheet->endButton()->click();
-  EXPECT_EQ(day.store->toast(), "Ended sleeper a");
-  EXPECT_EQ(day.store->detailPID(), std::nullopt);  // the sheet closes
+  EXPECT_EQ(day.store->navigation().toast, "Ended sleeper a");
+  EXPECT_EQ(day.store->navigation().detailPID, std::nullopt);  // the sheet closes
   const int status = a->stop(SIGKILL);              // reaps what SIGTERM left
   EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM);
   EXPECT_TRUE(test::reaches(*b, 'S'));
@@ -277,7 +277,7 @@ TEST_F(ProcessDetailTest, endAndForceQuitSignalOnlyTheProcessShown) {
   BusyAfternoon::settle();
   for (auto* button : sheet->window()->findChild<QMessageBox*>("forceQuitConfirmation")->buttons())
     if (button->text() == "Force Quit") button->click();
-  EXPECT_EQ(day.store->toast(), "Force-quit sleeper b");
+  EXPECT_EQ(day.store->navigation().toast, "Force-quit sleeper b");
   const int killed = b->stop(SIGTERM);
   EXPECT_TRUE(WIFSIGNALED(killed) && WTERMSIG(killed) == SIGKILL);
 }
@@ -313,10 +313,11 @@ TEST_F(ProcessDetailTest, aReusedPidIsNeverSignalled) {
   ASSERT_TRUE(end);
   // The list now holds the process that took the pid over; the click arrives before the sheet
   // has caught up with the list.
-  day.store->apply(Snapshot{.tick = 300, .cpu = day.store->cpu(), .procs = {test::listed(*child, "sleeper", 1)}});
+  day.store->apply(
+      Snapshot{.tick = 300, .cpu = day.store->liveReadings().cpu, .procs = {test::listed(*child, "sleeper", 1)}});
   end->click();
   EXPECT_TRUE(test::reaches(*child, 'S'));
-  const auto toast = day.store->toast();
+  const auto toast = day.store->navigation().toast;
   EXPECT_FALSE(toast && toast->find("sleeper") != std::string::npos) << *toast;
   BusyAfternoon::settle();
   EXPECT_TRUE(sheet->hasEnded());
@@ -410,18 +411,18 @@ TEST_F(ProcessDetailTest, theWindowOpensItAndEveryWayOfClosingClearsTheDetailPid
   EXPECT_EQ(sheet()->nameLabel()->text(), "firefox");
   sheet()->closeButton()->click();
   BusyAfternoon::settle();
-  EXPECT_EQ(day.store->detailPID(), std::nullopt);
+  EXPECT_EQ(day.store->navigation().detailPID, std::nullopt);
   EXPECT_FALSE(host.dialog());
 
   day.store->setDetailPID(3120);
   BusyAfternoon::settle();
   ASSERT_TRUE(sheet());
   escape();
-  EXPECT_EQ(day.store->detailPID(), std::nullopt);
+  EXPECT_EQ(day.store->navigation().detailPID, std::nullopt);
 
   day.store->setDetailPID(4242);  // no such process: the ended state, closed the same way
   BusyAfternoon::settle();
   ASSERT_TRUE(sheet() && sheet()->hasEnded());
   escape();
-  EXPECT_EQ(day.store->detailPID(), std::nullopt);
+  EXPECT_EQ(day.store->navigation().detailPID, std::nullopt);
 }

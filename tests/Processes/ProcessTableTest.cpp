@@ -162,7 +162,7 @@ TEST_F(ProcessTableTest, actionBarCountsSelectedProcessesTheSearchHides) {
   EXPECT_FALSE(table.actionBar()->endButton()->isEnabled());
   table.actionBar()->cancelButton()->click();
   test::BusyAfternoon::settle();
-  EXPECT_TRUE(day.store->selection().empty());
+  EXPECT_TRUE(day.store->processList().selection.empty());
   EXPECT_FALSE(table.actionBar()->isVisible());
 }
 
@@ -176,16 +176,16 @@ TEST_F(ProcessTableTest, clicksAndKeysReachTheStore) {
   const QRect rect = list->visualRect(table.model().index(row));
   const auto g = processRowGeometry(list->viewport()->width(), rect.top());
   click(list->viewport(), g.select.center());
-  EXPECT_EQ(day.store->selection(), std::set<std::int32_t>{2311});
+  EXPECT_EQ(day.store->processList().selection, std::set<std::int32_t>{2311});
   click(list->viewport(), g.details.center());
-  EXPECT_EQ(day.store->detailPID(), 2311);
+  EXPECT_EQ(day.store->navigation().detailPID, 2311);
   key(list, Qt::Key_Space);  // the clicked row is the current one
-  EXPECT_TRUE(day.store->selection().empty());
+  EXPECT_TRUE(day.store->processList().selection.empty());
 
   table.searchField()->setText("zzz");
   emit table.searchField()->textEdited("zzz");
   test::BusyAfternoon::settle();
-  EXPECT_EQ(day.store->query(), "zzz");
+  EXPECT_EQ(day.store->processList().query, "zzz");
   EXPECT_EQ(table.model().rowCount(), 0);
 }
 
@@ -197,7 +197,7 @@ TEST_F(ProcessTableTest, rowsHoldTheirOrderWhileThePointerIsOverThem) {
   const auto publish = [&](std::vector<ProcInfo> procs) {
     Snapshot s;
     s.tick = ++tick;
-    s.mem = day.store->mem();
+    s.mem = day.store->liveReadings().mem;
     s.procs = std::move(procs);
     day.store->apply(s);
     test::BusyAfternoon::settle();
@@ -323,7 +323,7 @@ TEST_F(ProcessTableTest, onlyTheKeyboardRingsARowAndItAlwaysFindsOneToActOn) {
   test::BusyAfternoon::settle();
   ASSERT_TRUE(list->hasFocus());
   ASSERT_EQ(list->currentIndex().row(), row.top() / row.height());
-  EXPECT_EQ(day.store->selection(), std::set<std::int32_t>{3120});
+  EXPECT_EQ(day.store->processList().selection, std::set<std::int32_t>{3120});
   row = rowRect(3120);
   QImage shot = list->viewport()->grab().toImage();
   EXPECT_LT(ringAtEdge(shot, row, ground(shot, row)), 1.5);
@@ -347,10 +347,10 @@ TEST_F(ProcessTableTest, onlyTheKeyboardRingsARowAndItAlwaysFindsOneToActOn) {
   shot = list->viewport()->grab().toImage();
   EXPECT_GE(ringAtEdge(shot, row, ground(shot, row)), 3);
   key(list, Qt::Key_Space);
-  EXPECT_EQ(day.store->selection(), std::set<std::int32_t>{first});
+  EXPECT_EQ(day.store->processList().selection, std::set<std::int32_t>{first});
   key(list, Qt::Key_Down);
   key(list, Qt::Key_Space);
-  EXPECT_EQ(day.store->selection(), (std::set<std::int32_t>{first, table.model().proc(1).pid}));
+  EXPECT_EQ(day.store->processList().selection, (std::set<std::int32_t>{first, table.model().proc(1).pid}));
 }
 
 TEST_F(ProcessTableTest, aNameCutShortReadsWholeWithItsPidInTheRowsToolTip) {
@@ -359,7 +359,7 @@ TEST_F(ProcessTableTest, aNameCutShortReadsWholeWithItsPidInTheRowsToolTip) {
   table.show();
   Snapshot s;
   s.tick = 80;
-  s.mem = day.store->mem();
+  s.mem = day.store->liveReadings().mem;
   s.procs = {proc(77, 1, "kworker/u32:2-ext4-rsv-conversion-long-enough-to-cut", 0, true),
              {.pid = 78, .name = "sh", .path = "/usr/bin/sh", .startTime = 1}};
   day.store->apply(s);
@@ -392,9 +392,9 @@ TEST_F(ProcessTableTest, aTickKeepsTheListWhereItWasScrolledAndItsBarInPlace) {
   const auto tick = [&] {
     changes = 0;
     Snapshot s;
-    s.tick = day.store->tick() + 1;
-    s.mem = day.store->mem();
-    s.procs = day.store->procs();
+    s.tick = day.store->liveReadings().tick + 1;
+    s.mem = day.store->liveReadings().mem;
+    s.procs = day.store->processList().procs;
     day.store->apply(s);
     test::BusyAfternoon::settle();
   };

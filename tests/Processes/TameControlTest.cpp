@@ -104,7 +104,7 @@ TEST_F(TameTest, theSwitchSetsAndRemovesTheRuleAndTheListFollows) {
   EXPECT_TRUE(control.segment()->isSelected(0));
 
   click(control.segment(), control.segment()->pillRect(2).center());
-  EXPECT_EQ(store->tameRules().at(kApp), "pause");
+  EXPECT_EQ(store->taming().tameRules.at(kApp), "pause");
   control.refresh();
   rules.sync();
   EXPECT_TRUE(control.segment()->isSelected(2));
@@ -113,7 +113,7 @@ TEST_F(TameTest, theSwitchSetsAndRemovesTheRuleAndTheListFollows) {
   EXPECT_EQ(rules.findChildren<QAbstractButton*>().size(), 1);
 
   click(control.segment(), control.segment()->pillRect(0).center());
-  EXPECT_TRUE(store->tameRules().empty());
+  EXPECT_TRUE(store->taming().tameRules.empty());
   rules.sync();
   EXPECT_TRUE(rules.isHidden());
 }
@@ -127,7 +127,7 @@ TEST_F(TameTest, anUnknownRuleWordHighlightsNothingAndTheListSaysItSlows) {
   auto* remove = rules.findChild<QAbstractButton*>();
   ASSERT_TRUE(remove);
   remove->click();
-  EXPECT_TRUE(store->tameRules().empty());
+  EXPECT_TRUE(store->taming().tameRules.empty());
 }
 
 TEST_F(TameTest, nothingIsOfferedForAProgramOutsideAnyApp) {

@@ -55,7 +55,7 @@ TEST(ExportSheet, savesA1080PixelPictureAndAFailedWriteKeepsTheOldFile) {
   Motion::setEnabled(false);
   test::BusyAfternoon day;
   day.store->setExporting(day.store->posterData());
-  ExportSheet sheet(NavigationState(*day.store), DayState(*day.store), *day.store, *day.store->exporting());
+  ExportSheet sheet(NavigationState(*day.store), DayState(*day.store), *day.store, *day.store->navigation().exporting);
   EXPECT_EQ(sheet.proposedName(), "Qel-2026-06-17.png");
 
   const QImage image = QImage::fromData(sheet.png(), "PNG");
@@ -82,20 +82,20 @@ TEST(ExportSheet, savesA1080PixelPictureAndAFailedWriteKeepsTheOldFile) {
     setrlimit(RLIMIT_FSIZE, &limit);
     std::signal(SIGXFSZ, previous);
   }
-  EXPECT_EQ(day.store->toast(), "Couldn't save the image");
-  EXPECT_TRUE(day.store->exporting());
+  EXPECT_EQ(day.store->navigation().toast, "Couldn't save the image");
+  EXPECT_TRUE(day.store->navigation().exporting);
   EXPECT_EQ(readAll(old), "old picture");
   EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{"Qel.png"});  // no half-written leftovers
 
   // A cancelled dialog leaves everything as it was.
   sheet.setAskPath([](QWidget*, const QString&) { return QString(); });
   sheet.save();
-  EXPECT_TRUE(day.store->exporting());
+  EXPECT_TRUE(day.store->navigation().exporting);
 
   sheet.setAskPath([&](QWidget*, const QString&) { return old; });
   sheet.save();
-  EXPECT_EQ(day.store->toast(), "Image saved");
-  EXPECT_FALSE(day.store->exporting());
+  EXPECT_EQ(day.store->navigation().toast, "Image saved");
+  EXPECT_FALSE(day.store->navigation().exporting);
   EXPECT_EQ(QImage::fromData(readAll(old), "PNG").size(), QSize(1080, 1080));
 }
 
@@ -103,7 +103,7 @@ TEST(ExportSheet, itOffersThePicturesFolderAndReturnSaves) {
   Motion::setEnabled(false);
   test::BusyAfternoon day;
   day.store->setExporting(day.store->posterData());
-  ExportSheet sheet(NavigationState(*day.store), DayState(*day.store), *day.store, *day.store->exporting());
+  ExportSheet sheet(NavigationState(*day.store), DayState(*day.store), *day.store, *day.store->navigation().exporting);
   test::TempDir home;
   const QString path = QString::fromStdString(home.path().string());
   const QByteArray oldHome = qgetenv("HOME"), oldConfig = qgetenv("XDG_CONFIG_HOME");
@@ -131,14 +131,15 @@ TEST(ExportSheet, theChoicesChangeThePictureAndCopyPutsAPngOnTheClipboard) {
   Motion::setEnabled(false);
   test::BusyAfternoon day;
   day.store->setExporting(day.store->posterData());
-  ExportSheet sheet(NavigationState(*day.store), DayState(*day.store), *day.store, *day.store->exporting());
+  ExportSheet sheet(NavigationState(*day.store), DayState(*day.store), *day.store, *day.store->navigation().exporting);
   const QByteArray sea = sheet.png();
   sheet.appsSwitch()->click();
   EXPECT_FALSE(sheet.options().showApps);
   EXPECT_NE(sheet.png(), sea);
   sheet.copy();
-  EXPECT_FALSE(day.store->exporting());
-  EXPECT_TRUE(day.store->toast() == "Copied to the clipboard" || day.store->toast() == "Couldn't copy the image");
+  EXPECT_FALSE(day.store->navigation().exporting);
+  EXPECT_TRUE(day.store->navigation().toast == "Copied to the clipboard" ||
+              day.store->navigation().toast == "Couldn't copy the image");
 }
 
 TEST(ExportSheet, anEmptyDayStillMakesAPicture) {

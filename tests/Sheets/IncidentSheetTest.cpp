@@ -111,7 +111,7 @@ class IncidentSheetTest : public test::ShellTest {
 
 TEST_F(IncidentSheetTest, theTopBarsReplayOpensTheSheetAndDoneOrReturnCloseIt) {
   // The program's replay: the store's analysis of the last minute becomes the incident.
-  registry.setReplay([this] { store->setIncident(store->insight().analyze(store->clock().now())); });
+  registry.setReplay([this] { store->setIncident(store->insightFindings().insight.analyze(store->clock().now())); });
   TopBar bar(context(), registry);
   bar.replayButton()->click();
   settle();
@@ -121,7 +121,7 @@ TEST_F(IncidentSheetTest, theTopBarsReplayOpensTheSheetAndDoneOrReturnCloseIt) {
   EXPECT_EQ(host->openSheet(), "incident");
   sheet->doneButton()->click();
   settle();
-  EXPECT_FALSE(store->incident());
+  EXPECT_FALSE(store->navigation().incident);
   EXPECT_EQ(shown(), nullptr);
 
   store->setIncident(incident("a"));
@@ -134,7 +134,7 @@ TEST_F(IncidentSheetTest, theTopBarsReplayOpensTheSheetAndDoneOrReturnCloseIt) {
   QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
   QApplication::sendEvent(host->dialog(), &enter);
   settle();
-  EXPECT_FALSE(store->incident());
+  EXPECT_FALSE(store->navigation().incident);
 }
 
 TEST_F(IncidentSheetTest, viewClosesTheSheetAndThenOpensTheProcessAnEndedOneOffersNothing) {
@@ -154,20 +154,20 @@ TEST_F(IncidentSheetTest, viewClosesTheSheetAndThenOpensTheProcessAnEndedOneOffe
   EXPECT_TRUE(sheet->viewButtons()[1]->isHidden());
   sheet->viewButtons()[0]->click();
   settle();
-  EXPECT_FALSE(store->incident());
-  EXPECT_FALSE(store->detailPID());
-  for (int i = 0; i < 30 && !store->detailPID(); ++i) {
+  EXPECT_FALSE(store->navigation().incident);
+  EXPECT_FALSE(store->navigation().detailPID);
+  for (int i = 0; i < 30 && !store->navigation().detailPID; ++i) {
     QThread::msleep(20);
     settle();
   }
-  EXPECT_EQ(store->detailPID(), 7);
+  EXPECT_EQ(store->navigation().detailPID, 7);
 }
 
 TEST(IncidentSheetGallery, theBusyAfternoonsReplayInLightAndDark) {
   test::BusyAfternoon fixture;
   test::HostedSheets sheets(fixture);
-  fixture.store->setIncident(fixture.store->insight().analyze(fixture.clock.now()));
-  ASSERT_TRUE(fixture.store->incident());
+  fixture.store->setIncident(fixture.store->insightFindings().insight.analyze(fixture.clock.now()));
+  ASSERT_TRUE(fixture.store->navigation().incident);
   test::BusyAfternoon::settle();
   ASSERT_NE(sheets.shown<IncidentSheet>(), nullptr);
   for (const char* appearance : {"light", "dark"}) {
@@ -176,7 +176,7 @@ TEST(IncidentSheetGallery, theBusyAfternoonsReplayInLightAndDark) {
     test::writeWindowShot(*sheets.shown<IncidentSheet>(), QString("incident-%1").arg(appearance));
   }
   test::useAppearance("light");
-  EXPECT_FALSE(fixture.store->incident()->frames.empty());
+  EXPECT_FALSE(fixture.store->navigation().incident->frames.empty());
 }
 
 TEST_F(IncidentSheetTest, theFindingCardsBarFollowsItsKindAndViewKeepsTheFinding) {
@@ -206,7 +206,7 @@ TEST_F(IncidentSheetTest, theFindingCardsBarFollowsItsKindAndViewKeepsTheFinding
   EXPECT_EQ(host.at(1, 45), Palette::warn());
   ASSERT_FALSE(card->viewButton()->isHidden());
   card->viewButton()->click();
-  EXPECT_EQ(store->detailPID(), 7);
+  EXPECT_EQ(store->navigation().detailPID, 7);
   EXPECT_EQ(card->finding(), busy);
 
   // The process ended and a newcomer took its pid: nothing to view.

@@ -70,9 +70,9 @@ class SettingsSheetTest : public test::ShellTest {
     return nullptr;
   }
   std::size_t index(const std::string& id) const {
-    for (std::size_t i = 0; i < store->rules().size(); ++i)
-      if (store->rules()[i].id == id) return i;
-    return store->rules().size();
+    for (std::size_t i = 0; i < store->settingsView().rules.size(); ++i)
+      if (store->settingsView().rules[i].id == id) return i;
+    return store->settingsView().rules.size();
   }
   void press(Qt::Key key) {
     QWidget* target = all<Switch>().front();
@@ -93,13 +93,13 @@ class SettingsSheetTest : public test::ShellTest {
 TEST_F(SettingsSheetTest, escapeClosesThroughCloseAndReturnThroughDone) {
   for (auto key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter}) {
     open("general");
-    ASSERT_TRUE(store->showingSettings());
+    ASSERT_TRUE(store->navigation().showingSettings);
     press(key);
-    EXPECT_FALSE(store->showingSettings()) << key;
+    EXPECT_FALSE(store->navigation().showingSettings) << key;
   }
   open("general");
   sheet->doneButton()->click();
-  EXPECT_FALSE(store->showingSettings());
+  EXPECT_FALSE(store->navigation().showingSettings);
 }
 
 TEST_F(SettingsSheetTest, theTabIsTheStoresAndAnUnknownOneShowsGeneral) {
@@ -115,11 +115,11 @@ TEST_F(SettingsSheetTest, theTabIsTheStoresAndAnUnknownOneShowsGeneral) {
   open("nonsense");
   EXPECT_EQ(sheet->titleLabel()->text(), "General");
   EXPECT_EQ(sheet->bodyTab(), "general");
-  EXPECT_EQ(store->settingsTab(), "nonsense");  // showing it changed nothing
+  EXPECT_EQ(store->navigation().settingsTab, "nonsense");  // showing it changed nothing
 }
 
 TEST_F(SettingsSheetTest, openingTheAlertsTabNeverRewritesOddThresholds) {
-  auto rules = store->rules();
+  auto rules = store->settingsView().rules;
   rules[index("cpu")].threshold = 120;
   rules[index("memp")].threshold = 42.9;
   rules[index("bat")].threshold = -0.5;
@@ -128,7 +128,7 @@ TEST_F(SettingsSheetTest, openingTheAlertsTabNeverRewritesOddThresholds) {
   const std::string before = stored();
   open("alerts");
   EXPECT_EQ(stored(), before);
-  EXPECT_EQ(store->rules(), rules);
+  EXPECT_EQ(store->settingsView().rules, rules);
   EXPECT_EQ(row("cpu")->valueLabel()->text(), "120%");
   EXPECT_EQ(row("cpu")->slider()->value(), row("cpu")->slider()->maximum());
   EXPECT_EQ(row("memp")->valueLabel()->text(), "42%");
@@ -224,14 +224,14 @@ TEST_F(SettingsSheetTest, updateSwitchesFollowWhetherACheckCanRun) {
 
 TEST_F(SettingsSheetTest, draggingASliderStoresEachStepAndTouchesNoOtherRule) {
   open("alerts");
-  auto rules = store->rules();
+  auto rules = store->settingsView().rules;
   rules[index("pcpu")].on = true;
   store->setRules(rules);
   settle();
   QSlider* slider = row("pcpu")->slider();
   for (int step = 0; step <= slider->maximum(); ++step) {
     slider->setValue(step);
-    const double t = store->rules()[index("pcpu")].threshold;
+    const double t = store->settingsView().rules[index("pcpu")].threshold;
     EXPECT_EQ(std::fmod(t, 10), 0) << t;
     EXPECT_EQ(Rules::decode(*defaults.value("qel.rules"))->at(index("pcpu")).threshold, t);
   }
@@ -242,7 +242,7 @@ TEST_F(SettingsSheetTest, draggingASliderStoresEachStepAndTouchesNoOtherRule) {
   auto expected = rules;
   expected[index("pcpu")].threshold = 400;
   expected[index("memp")].sustain = 300;
-  EXPECT_EQ(store->rules(), expected);
+  EXPECT_EQ(store->settingsView().rules, expected);
 }
 
 TEST_F(SettingsSheetTest, eachRuleRowShowsOnlyTheControlsItsRuleHas) {
@@ -260,7 +260,7 @@ TEST_F(SettingsSheetTest, eachRuleRowShowsOnlyTheControlsItsRuleHas) {
   EXPECT_EQ(disk->valueLabel()->text(), "50 GB");
   disk->onSwitch()->click();
   EXPECT_TRUE(disk->thresholdControls()->isEnabled());
-  EXPECT_TRUE(store->rules()[index("disk")].on);
+  EXPECT_TRUE(store->settingsView().rules[index("disk")].on);
 
   RuleRow* thermal = row("thermal");
   EXPECT_EQ(thermal->slider(), nullptr);
@@ -269,12 +269,12 @@ TEST_F(SettingsSheetTest, eachRuleRowShowsOnlyTheControlsItsRuleHas) {
   EXPECT_FALSE(thermal->firedLabel()->isVisibleTo(thermal));
 
   // A sustain no choice stands for selects none and is kept.
-  auto rules = store->rules();
+  auto rules = store->settingsView().rules;
   rules[index("cpu")].sustain = 45;
   store->setRules(rules);
   settle();
   EXPECT_EQ(cpu->sustain()->currentIndex(), -1);
-  EXPECT_EQ(store->rules()[index("cpu")].sustain, 45);
+  EXPECT_EQ(store->settingsView().rules[index("cpu")].sustain, 45);
 }
 
 TEST_F(SettingsSheetTest, theFootnoteCountsTheRulesThatAreOn) {
@@ -364,7 +364,7 @@ TEST_F(SettingsSheetTest, aFolderThatCannotBeOpenedSaysSo) {
   for (auto* b : all<WashButton>())
     if (b->text() == "Show in File Manager") b->click();
   ASSERT_EQ(opened.size(), 1u);
-  EXPECT_EQ(store->toast(), "The history folder could not be opened");
+  EXPECT_EQ(store->navigation().toast, "The history folder could not be opened");
 }
 
 TEST_F(SettingsSheetTest, chipsToggleTheTrayItemsAndAnUnknownStyleMarksNoCell) {
@@ -421,7 +421,7 @@ TEST_F(SettingsSheetTest, erasingAndAShorterRetentionAskFirstAndReturnCancels) {
   ASSERT_TRUE(erase);
   pressReturn(erase);
   EXPECT_FALSE(question("eraseConfirmation"));
-  EXPECT_FALSE(store->toast());  // no erase was tried
+  EXPECT_FALSE(store->navigation().toast);  // no erase was tried
 
   QComboBox* keep = all<QComboBox>().front();
   keep->activated(keep->findText("7 days"));
@@ -460,11 +460,11 @@ TEST(SettingsData, aSmallHistoryIsLessThanOneMegabyteNeverZero) {
 TEST(SettingsData, shorterRetentionRefreshesTheFiguresAtOnce) {
   test::BusyAfternoon day;
   day.store->refreshHistoryInfo();
-  const auto before = day.store->recordedDays().size();
+  const auto before = day.store->dayView().recordedDays.size();
   ASSERT_GE(before, 3u);
   day.store->set(Setting::keepDays, 2);
   test::BusyAfternoon::settle();
-  EXPECT_LT(day.store->recordedDays().size(), before);
+  EXPECT_LT(day.store->dayView().recordedDays.size(), before);
 }
 
 namespace {

@@ -189,7 +189,7 @@ TEST_F(SheetsTest, licensesOpenFromTheStoreSelectARowAndClose) {
 
   test::click(sheet->closeButton(), QPoint(14, 14));
   settle();
-  EXPECT_FALSE(store->showingLicenses());
+  EXPECT_FALSE(store->navigation().showingLicenses);
   EXPECT_EQ(host->openSheet(), std::nullopt);
 }
 

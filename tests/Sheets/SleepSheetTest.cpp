@@ -125,7 +125,7 @@ TEST(SleepViewsTest, theOverviewsLineAndNoteOpenTheReportAndReturnClosesIt) {
   QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
   QApplication::sendEvent(host.dialog(), &enter);
   BusyAfternoon::settle();
-  EXPECT_FALSE(store.sleepReport());
+  EXPECT_FALSE(store.navigation().sleepReport);
 
   // The slot of the 02:10 wake names it; a slot far from both wakes gives the whole sleep.
   SleepNote note(SleepState(*fixture.store), DayState(*fixture.store), NavigationState(*fixture.store), *fixture.store);
@@ -142,7 +142,7 @@ TEST(SleepViewsTest, theOverviewsLineAndNoteOpenTheReportAndReturnClosesIt) {
   ASSERT_NE(shown(), nullptr);
   shown()->doneButton()->click();
   BusyAfternoon::settle();
-  EXPECT_FALSE(store.sleepReport());
+  EXPECT_FALSE(store.navigation().sleepReport);
 }
 
 TEST(SleepSheetTest, theAdvicesCommandsBreakBetweenWordsNeverInside) {

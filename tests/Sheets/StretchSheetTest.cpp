@@ -69,7 +69,7 @@ class StretchViews : public ::testing::Test {
   }
   StretchSheet* shown() const { return host->dialog() ? host->dialog()->findChild<StretchSheet*>() : nullptr; }
   std::optional<Stretch> find(Date start) const {
-    for (const auto& s : store.stretches())
+    for (const auto& s : store.stretchLog().stretches)
       if (s.start == start) return s;
     return std::nullopt;
   }
@@ -130,7 +130,7 @@ TEST_F(StretchViews, returnSavesTheNameAndEscapeSavesItThenCloses) {
   press(sheet->nameField(), Qt::Key_Escape);
   BusyAfternoon::settle();
   EXPECT_EQ(stored(start), "Marked at 08:00");
-  EXPECT_FALSE(store.stretchReport());
+  EXPECT_FALSE(store.navigation().stretchReport);
   EXPECT_EQ(shown(), nullptr);
 
   // A blank name and Done: closed, the name kept. The close button saves too.
@@ -180,7 +180,7 @@ TEST_F(StretchViews, anotherMarkOfTheDaySavesFirstAndDeletingClosesWithoutSaving
   BusyAfternoon::settle();
   EXPECT_EQ(stored(first.start), "Standup");
   ASSERT_NE(shown(), nullptr);
-  EXPECT_EQ(store.stretchReport()->start, second.start);
+  EXPECT_EQ(store.navigation().stretchReport->start, second.start);
   EXPECT_EQ(shown()->nameField()->text(), "m");  // the other one, with its own name
 
   shown()->nameField()->setText("Not saved");
@@ -203,7 +203,7 @@ TEST_F(StretchViews, anotherMarkOfTheDaySavesFirstAndDeletingClosesWithoutSaving
   BusyAfternoon::settle();
   EXPECT_EQ(shown(), nullptr);
   EXPECT_EQ(stored(second.start), "(gone)");
-  EXPECT_EQ(store.toast(), "Mark deleted");
+  EXPECT_EQ(store.navigation().toast, "Mark deleted");
   store.setStretchReport(find(first.start));
   BusyAfternoon::settle();
   ASSERT_NE(shown(), nullptr);
@@ -226,8 +226,8 @@ TEST_F(StretchViews, aSingleOtherMarkShowsWholeInItsBoxAndTakesClicksAllOver) {
   ASSERT_EQ(list->viewport()->childAt(low), row);
   row->click();
   BusyAfternoon::settle();
-  ASSERT_TRUE(store.stretchReport());
-  EXPECT_EQ(store.stretchReport()->name, "Release build");
+  ASSERT_TRUE(store.navigation().stretchReport);
+  EXPECT_EQ(store.navigation().stretchReport->name, "Release build");
 }
 
 TEST_F(StretchViews, manyMarksScrollInsideTheirBoxAndAppsGetARowEach) {
@@ -265,8 +265,8 @@ TEST_F(StretchViews, bothFormsStartAndEndTheSameRecording) {
 
   full.click();
   BusyAfternoon::settle();
-  ASSERT_TRUE(store.recording());
-  EXPECT_EQ(store.toast(), "Marking started. Click End when you're done.");
+  ASSERT_TRUE(store.stretchLog().recording);
+  EXPECT_EQ(store.navigation().toast, "Marking started. Click End when you're done.");
   EXPECT_TRUE(compact->isVisible());
   EXPECT_EQ(compact->sizeHint().height(), 34);
   EXPECT_EQ(full.sizeHint().height(), 26);
@@ -295,7 +295,7 @@ TEST_F(StretchViews, bothFormsStartAndEndTheSameRecording) {
 
   compact->click();  // either form ends it, and the report opens
   BusyAfternoon::settle();
-  EXPECT_FALSE(store.recording());
+  EXPECT_FALSE(store.stretchLog().recording);
   EXPECT_FALSE(compact->isVisible());
   EXPECT_FALSE(full.recording());
   ASSERT_NE(shown(), nullptr);
@@ -311,7 +311,7 @@ TEST(StretchGallery, theReportAndTheButtonInLightAndDark) {
   };
   Store& store = *fixture.store;
   // The release build with its load, and two more marks that day.
-  Stretch build = store.stretches().front();
+  Stretch build = store.stretchLog().stretches.front();
   for (int i = 0; i < 90; ++i) build.series.push_back(0.55 + 0.3 * std::sin(i / 7.0) + (i > 60 ? 0.1 : 0));
   build.top.push_back({"a-very-long-process-name-from-a-toolchain-that-goes-on-and-on", 0.04});
   store.history()->save(build);

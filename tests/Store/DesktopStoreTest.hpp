@@ -11,7 +11,7 @@ class DesktopStoreTest : public StoreTest {
     makeStore(false);
     store->setDesktop(&desktop);
     store->start();
-    ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1; }));
+    ASSERT_TRUE(runUntil(main, [&] { return store->liveReadings().tick == 1; }));
   }
   void setProcs(std::vector<ProcInfo> procs) {
     std::lock_guard l(script.m);

@@ -19,9 +19,9 @@ class DayBrowsing : public StoreTest {
     makeStore();
     for (const auto& d : past) store->history()->save(d, 60, bucket(0.1));
     store->start();
-    ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1; }));
+    ASSERT_TRUE(runUntil(main, [&] { return store->liveReadings().tick == 1; }));
   }
-  std::string shown() const { return store->viewDay().value_or("today"); }
+  std::string shown() const { return store->dayView().viewDay.value_or("today"); }
 };
 
 }  // namespace
@@ -35,8 +35,8 @@ TEST_F(DayBrowsing, stepsThroughTheRecordedDaysAndStopsAtBothEnds) {
   store->select(10);
   store->stepDay(-1);
   EXPECT_EQ(shown(), "2026-06-14");
-  EXPECT_EQ(store->ringMode(), RingMode::day);
-  EXPECT_FALSE(store->selectedSlot());
+  EXPECT_EQ(store->dayView().ringMode, RingMode::day);
+  EXPECT_FALSE(store->dayView().selectedSlot);
   store->stepDay(-1);
   store->stepDay(-1);
   EXPECT_EQ(shown(), "2026-06-10");
@@ -46,7 +46,7 @@ TEST_F(DayBrowsing, stepsThroughTheRecordedDaysAndStopsAtBothEnds) {
   EXPECT_TRUE(store->canStepDay(3));
   store->stepDay(3);
   EXPECT_EQ(shown(), "today");
-  EXPECT_EQ(store->shownDay(), store->day());
+  EXPECT_EQ(store->shownDay(), store->dayView().day);
 }
 
 TEST_F(DayBrowsing, withoutPastDaysThereIsNowhereToStep) {
@@ -60,27 +60,27 @@ TEST_F(DayBrowsing, selectingThePresentClearsTheSelection) {
   const int now = store->nowSlot();
   ASSERT_EQ(store->maxSlot(), now);
   store->select(now - 1);
-  EXPECT_EQ(store->selectedSlot(), now - 1);
+  EXPECT_EQ(store->dayView().selectedSlot, now - 1);
   EXPECT_EQ(store->moment().label, "Today 09:50");
   EXPECT_FALSE(store->moment().cpu);
   store->select(now + 5);
-  EXPECT_FALSE(store->selectedSlot());
+  EXPECT_FALSE(store->dayView().selectedSlot);
   EXPECT_TRUE(store->moment().isNow);
   store->select(-5);
-  EXPECT_EQ(store->selectedSlot(), 0);
+  EXPECT_EQ(store->dayView().selectedSlot, 0);
 
   store->setRingMode(RingMode::live);
   store->select(58);
   const Moment m = store->moment();
   EXPECT_EQ(m.label, "1 s ago");
-  EXPECT_EQ(m.cpu, store->cpuHist()[58]);
+  EXPECT_EQ(m.cpu, store->liveReadings().cpuHist[58]);
   store->select(59);
-  EXPECT_FALSE(store->selectedSlot());
+  EXPECT_FALSE(store->dayView().selectedSlot);
 
   // On a past day the last slot is a slot like any other.
   store->showDay("2026-06-14");
   store->select(143);
-  EXPECT_EQ(store->selectedSlot(), 143);
+  EXPECT_EQ(store->dayView().selectedSlot, 143);
   store->select(60);
   EXPECT_EQ(store->moment(), (Moment{.label = "Yesterday 10:00", .cpu = 0.1, .mem = 0.5, .isNow = false}));
 }
@@ -133,10 +133,10 @@ TEST_F(DayBrowsing, eventsComeFromBusySlotsThenFlaggedOnes) {
                                  .detail = "Memory pressure averaged 60% over these 10 minutes, with 50% in use."}));
   EXPECT_EQ(events[3].title, "kept");
   store->select(8);  // beside the event: the event's own slot, one moment for every view
-  EXPECT_EQ(store->selectedSlot(), 9);
+  EXPECT_EQ(store->dayView().selectedSlot, 9);
   EXPECT_EQ(store->selectedEvent()->title, "kept");
   store->select(6);
-  EXPECT_EQ(store->selectedSlot(), 6);
+  EXPECT_EQ(store->dayView().selectedSlot, 6);
   EXPECT_FALSE(store->selectedEvent());
   store->setSelectedSlot(8);  // set straight: no event of its own, so none is told
   EXPECT_FALSE(store->selectedEvent());
@@ -173,7 +173,7 @@ TEST_F(DayBrowsing, statusTakesTheFirstRowThatHolds) {
     }
     makeStore();
     store->start();
-    ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1; }));
+    ASSERT_TRUE(runUntil(main, [&] { return store->liveReadings().tick == 1; }));
     EXPECT_EQ(store->status(), c.line) << c.what;
     std::lock_guard l(script.m);
     script.procs = {{.pid = 10, .name = "alpha", .cpu = 50}, {.pid = 11, .name = "beta", .cpu = 50}};
@@ -212,17 +212,17 @@ TEST_F(DayBrowsing, erasingForgetsEverythingOrSaysItCouldNot) {
   store->history()->recordedDays();  // every earlier write has committed
   hook.failNext(1);  // the deletion fails and is rolled back: everything stays
   store->eraseHistory();
-  ASSERT_TRUE(runUntil(main, [&] { return store->toast() == "History could not be erased"; }));
-  EXPECT_EQ(store->recordedDays().size(), 1u);
-  EXPECT_TRUE(store->day()[std::size_t(store->nowSlot())]);
-  EXPECT_EQ(store->viewDay(), "2026-06-14");
+  ASSERT_TRUE(runUntil(main, [&] { return store->navigation().toast == "History could not be erased"; }));
+  EXPECT_EQ(store->dayView().recordedDays.size(), 1u);
+  EXPECT_TRUE(store->dayView().day[std::size_t(store->nowSlot())]);
+  EXPECT_EQ(store->dayView().viewDay, "2026-06-14");
 
   store->eraseHistory();
-  ASSERT_TRUE(runUntil(main, [&] { return store->toast() == "History erased"; }));
-  EXPECT_TRUE(store->recordedDays().empty());
-  EXPECT_FALSE(store->viewDay());
-  EXPECT_FALSE(store->day()[std::size_t(store->nowSlot())]);
-  EXPECT_EQ(store->insight().baselineDays(), 0);
+  ASSERT_TRUE(runUntil(main, [&] { return store->navigation().toast == "History erased"; }));
+  EXPECT_TRUE(store->dayView().recordedDays.empty());
+  EXPECT_FALSE(store->dayView().viewDay);
+  EXPECT_FALSE(store->dayView().day[std::size_t(store->nowSlot())]);
+  EXPECT_EQ(store->insightFindings().insight.baselineDays(), 0);
 }
 
 TEST_F(DayBrowsing, aCleanUpThatFailsAfterTheRowsAreGoneIsANoteNotAFailure) {
@@ -231,11 +231,13 @@ TEST_F(DayBrowsing, aCleanUpThatFailsAfterTheRowsAreGoneIsANoteNotAFailure) {
   // An imported older file that can't be removed.
   std::filesystem::create_directories(dir.path() / "data" / "day.json.imported" / "x");
   store->eraseHistory();
-  ASSERT_TRUE(runUntil(main, [&] { return store->toast() && store->toast()->starts_with("History erased, but"); }));
-  EXPECT_NE(store->toast()->find("day.json.imported"), std::string::npos);
-  EXPECT_TRUE(store->recordedDays().empty());
-  EXPECT_FALSE(store->viewDay());
-  EXPECT_FALSE(store->day()[std::size_t(store->nowSlot())]);
+  ASSERT_TRUE(runUntil(main, [&] {
+    return store->navigation().toast && store->navigation().toast->starts_with("History erased, but");
+  }));
+  EXPECT_NE(store->navigation().toast->find("day.json.imported"), std::string::npos);
+  EXPECT_TRUE(store->dayView().recordedDays.empty());
+  EXPECT_FALSE(store->dayView().viewDay);
+  EXPECT_FALSE(store->dayView().day[std::size_t(store->nowSlot())]);
   EXPECT_TRUE(store->history()->recordedDays().empty());
 }
 
@@ -244,7 +246,7 @@ TEST_F(DayBrowsing, aPrunedDayOnShowFallsBackToToday) {
   store->showDay("2026-06-14");
   store->history()->prune("2026-06-15");
   store->refreshHistoryInfo();
-  EXPECT_FALSE(store->viewDay());
+  EXPECT_FALSE(store->dayView().viewDay);
 }
 
 namespace {
@@ -262,12 +264,12 @@ TEST_F(SpringForward, slotsComeFromTheWallClock) {
   }
   makeStore();
   store->start();
-  ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1; }));
+  ASSERT_TRUE(runUntil(main, [&] { return store->liveReadings().tick == 1; }));
   EXPECT_EQ(store->nowSlot(), 87);
-  while (store->tick() < 180) tick();
-  ASSERT_EQ(store->flaggedEvents().size(), 1u);
-  EXPECT_EQ(store->flaggedEvents()[0].slot, 87);
-  EXPECT_EQ(store->day()[87]->count, 180);
+  while (store->liveReadings().tick < 180) tick();
+  ASSERT_EQ(store->dayView().flaggedEvents.size(), 1u);
+  EXPECT_EQ(store->dayView().flaggedEvents[0].slot, 87);
+  EXPECT_EQ(store->dayView().day[87]->count, 180);
   store->select(85);  // (86 lies beside the event, and would pick its slot)
   EXPECT_EQ(store->moment().label, "Today 14:10");
 }

@@ -16,16 +16,16 @@ class StoreMidnight : public StoreTest {
 TEST_F(StoreMidnight, tickAcrossMidnightFilesUnderOneDayEach) {
   makeStore();
   store->start();
-  ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1; }));  // 23:59:57
+  ASSERT_TRUE(runUntil(main, [&] { return store->liveReadings().tick == 1; }));  // 23:59:57
   tick();
   tick();                       // 23:59:59
   clock.advance(900ms);         // 23:59:59.9
   store->sampleOnce();
   clock.advance(200ms);         // the snapshot arrives at 00:00:00.1
-  ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 4; }));
+  ASSERT_TRUE(runUntil(main, [&] { return store->liveReadings().tick == 4; }));
   EXPECT_EQ(store->todayKey(), "2026-06-16");
-  EXPECT_EQ(store->day()[0]->count, 1);
-  EXPECT_FALSE(store->day()[143]);
+  EXPECT_EQ(store->dayView().day[0]->count, 1);
+  EXPECT_FALSE(store->dayView().day[143]);
   const auto old = store->history()->loadDay("2026-06-15");
   ASSERT_TRUE(old[143]);
   EXPECT_EQ(old[143]->count, 3);
@@ -42,8 +42,8 @@ TEST_F(StoreTest, restartMidSlotContinuesTheStoredCount) {
     script.defaultCpu.total = 1.0;
   }
   store->start();
-  ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1; }));
-  const auto& b = *store->day()[std::size_t(slot)];
+  ASSERT_TRUE(runUntil(main, [&] { return store->liveReadings().tick == 1; }));
+  const auto& b = *store->dayView().day[std::size_t(slot)];
   EXPECT_EQ(b.count, 31);
   EXPECT_DOUBLE_EQ(b.cpu, (0.5 * 30 + 1.0) / 31);
   EXPECT_DOUBLE_EQ(b.peak, 1.0);
@@ -55,32 +55,32 @@ TEST_F(StoreTest, rolloverOntoAStoredDayContinuesIt) {
   // The clock is set back a day: that day's rows must not be overwritten by an empty day.
   store->history()->save("2026-06-14", 60, DayBucket{.cpu = 0.4, .count = 12});
   store->start();
-  ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1; }));
+  ASSERT_TRUE(runUntil(main, [&] { return store->liveReadings().tick == 1; }));
   clock.setNow(*dayStart("2026-06-14") + 10h + 1min);
   tick();
   EXPECT_EQ(store->todayKey(), "2026-06-14");
-  EXPECT_EQ(store->day()[60]->count, 13);
+  EXPECT_EQ(store->dayView().day[60]->count, 13);
 }
 
 TEST_F(StoreTest, shutdownSavesTheLastRecordedSlotToo) {
   makeStore();
   clock.setNow(*dayStart("2026-06-15") + 10h + 9min + 58s);
   store->start();
-  ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1; }));
+  ASSERT_TRUE(runUntil(main, [&] { return store->liveReadings().tick == 1; }));
   tick();  // 10:09:59, slot 60
   clock.advance(500ms);  // 10:10:00 — quit in the first second of slot 61, before its first sample
   store->shutdown();
   EXPECT_FALSE(store->history()->isOpen());
   makeStore();
   store->loadDay();
-  ASSERT_TRUE(store->day()[60]);
-  EXPECT_EQ(store->day()[60]->count, 2);
+  ASSERT_TRUE(store->dayView().day[60]);
+  EXPECT_EQ(store->dayView().day[60]->count, 2);
 }
 
 TEST_F(StoreTest, quittingWhileTheHistoryIsLockedSaysOnStderrWhatWasNotSaved) {
   makeStore();
   store->start();
-  ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1; }));
+  ASSERT_TRUE(runUntil(main, [&] { return store->liveReadings().tick == 1; }));
   store->history()->recordedDays();  // the start's own writes are done
   SQLite::Database other(dir.path() / "data" / "history.sqlite", SQLite::OPEN_READWRITE);
   other.exec("BEGIN IMMEDIATE");
@@ -114,15 +114,15 @@ TEST_F(ClockYearsAhead, aRunLeavesEveryStoredDayInPlace) {
   const auto stored = storeDays(*store->history(), "2026-06-10", 6);
   makeStore();
   store->start();
-  ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1; }));
+  ASSERT_TRUE(runUntil(main, [&] { return store->liveReadings().tick == 1; }));
   // Past the end of a slot and the minute's save: the new day is recorded.
-  while (store->tick() < 70) tick();
+  while (store->liveReadings().tick < 70) tick();
   auto days = store->history()->recordedDays();
   ASSERT_EQ(days.front(), "2031-03-02");
   days.erase(days.begin());
   EXPECT_EQ(days, stored);
   EXPECT_EQ(store->history()->loadApp("/a.desktop", "").size(), 6u);
-  EXPECT_EQ(store->recordedDays().size(), 7u);
+  EXPECT_EQ(store->dayView().recordedDays.size(), 7u);
 }
 
 namespace {
@@ -137,9 +137,9 @@ TEST_F(ClockYearsAheadAtMidnight, crossingMidnightKeepsTheRealDaysAndARightClock
   const auto real = storeDays(*store->history(), "2026-06-09", 7);
   makeStore();
   store->start();
-  ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1; }));
+  ASSERT_TRUE(runUntil(main, [&] { return store->liveReadings().tick == 1; }));
   // Over midnight and on to the new day's first save, which runs the prune.
-  while (store->tick() < 125) tick();
+  while (store->liveReadings().tick < 125) tick();
   ASSERT_EQ(store->todayKey(), "2031-03-03");
   auto days = store->history()->recordedDays();
   ASSERT_EQ(days.size(), 9u);
@@ -152,8 +152,8 @@ TEST_F(ClockYearsAheadAtMidnight, crossingMidnightKeepsTheRealDaysAndARightClock
   clock.setNow(*dayStart("2026-06-16") + 10h);
   makeStore();
   store->start();
-  ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1; }));
-  EXPECT_EQ(store->recordedDays(), real);
+  ASSERT_TRUE(runUntil(main, [&] { return store->liveReadings().tick == 1; }));
+  EXPECT_EQ(store->dayView().recordedDays, real);
   store->history()->save("2026-06-16", 10, DayBucket{.cpu = 0.4, .count = 40});
   EXPECT_EQ(store->history()->daysNotFolded("2026-06-17"), std::vector<std::string>{"2026-06-16"});
 }

@@ -243,9 +243,9 @@ class StoreTest : public ::testing::Test {
   // One second: the clock moves, the store samples, the main loop applies the snapshot.
   void tick() {
     clock.advance(std::chrono::seconds(1));
-    const int before = store->tick();
+    const int before = store->liveReadings().tick;
     store->sampleOnce();
-    ASSERT_TRUE(runUntil(main, [&] { return store->tick() > before; }));
+    ASSERT_TRUE(runUntil(main, [&] { return store->liveReadings().tick > before; }));
   }
 
   void settle() {

@@ -21,10 +21,10 @@ class StoreInsights : public StoreTest {
     makeStore();
     store->setDesktop(&desktop);
     store->start();
-    ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1; }));
+    ASSERT_TRUE(runUntil(main, [&] { return store->liveReadings().tick == 1; }));
   }
   void ticksUntil(int n) {
-    while (store->tick() < n) tick();
+    while (store->liveReadings().tick < n) tick();
   }
   void setProcs(std::vector<ProcInfo> procs) {
     std::lock_guard l(script.m);
@@ -70,20 +70,20 @@ TEST_F(StoreInsights, busyBackgroundAppBecomesAFindingAToastAndADayEvent) {
   desktop.front = 41;
   begin();
   ticksUntil(179);
-  EXPECT_TRUE(store->findings().empty());
+  EXPECT_TRUE(store->insightFindings().findings.empty());
   tick();
-  ASSERT_EQ(store->findings().size(), 1u);
-  const Finding f = store->findings()[0];
+  ASSERT_EQ(store->insightFindings().findings.size(), 1u);
+  const Finding f = store->insightFindings().findings[0];
   EXPECT_EQ(f.id, "run-40");
-  EXPECT_EQ(store->toast(), "Render has been busy in the background");
+  EXPECT_EQ(store->navigation().toast, "Render has been busy in the background");
   const DayEvent event{
       .slot = store->nowSlot(), .isMemory = false, .title = f.title(), .detail = f.detail(), .facts = f.facts};
-  EXPECT_EQ(store->flaggedEvents(), std::vector<DayEvent>{event});
+  EXPECT_EQ(store->dayView().flaggedEvents, std::vector<DayEvent>{event});
   EXPECT_EQ(store->history()->loadEvents(store->todayKey()), std::vector<DayEvent>{event});
   store->dismiss(f);
-  EXPECT_TRUE(store->findings().empty());
+  EXPECT_TRUE(store->insightFindings().findings.empty());
   for (int i = 0; i < 200; ++i) tick();
-  EXPECT_TRUE(store->findings().empty());  // raised once a run
+  EXPECT_TRUE(store->insightFindings().findings.empty());  // raised once a run
 }
 
 TEST_F(StoreInsights, findingsAreWordedInTheLanguageOnScreen) {
@@ -94,16 +94,16 @@ TEST_F(StoreInsights, findingsAreWordedInTheLanguageOnScreen) {
   } back;
   Loc::set("de", nullptr);
   ticksUntil(180);
-  EXPECT_EQ(store->toast(), "Render war im Hintergrund beschäftigt");
+  EXPECT_EQ(store->navigation().toast, "Render war im Hintergrund beschäftigt");
   Loc::set("ru", nullptr);
-  EXPECT_EQ(store->findings().at(0).title(), "Render долго работает в фоне");
+  EXPECT_EQ(store->insightFindings().findings.at(0).title(), "Render долго работает в фоне");
   EXPECT_EQ(store->events().back().title, "Render долго работает в фоне");
 
   // Stored with the words it was raised in, and its figures for whoever reads it later.
   const auto stored = store->history()->loadEvents(store->todayKey());
   ASSERT_EQ(stored.size(), 1u);
   EXPECT_EQ(stored[0].title, "Render war im Hintergrund beschäftigt");
-  EXPECT_EQ(stored[0].facts, store->findings().at(0).facts);
+  EXPECT_EQ(stored[0].facts, store->insightFindings().findings.at(0).facts);
 }
 
 TEST_F(StoreInsights, whileAlertsArePausedFindingsAreKeptButNotShown) {
@@ -111,9 +111,9 @@ TEST_F(StoreInsights, whileAlertsArePausedFindingsAreKeptButNotShown) {
   begin();
   store->setMutedUntil(clock.now() + 1h);
   ticksUntil(180);
-  EXPECT_EQ(store->findings().size(), 1u);
-  EXPECT_EQ(store->flaggedEvents().size(), 1u);
-  EXPECT_FALSE(store->toast());
+  EXPECT_EQ(store->insightFindings().findings.size(), 1u);
+  EXPECT_EQ(store->dayView().flaggedEvents.size(), 1u);
+  EXPECT_FALSE(store->navigation().toast);
 }
 
 TEST_F(StoreInsights, helpersOfOneApplicationAddUpUnderOneKeyEachHour) {
@@ -153,7 +153,7 @@ TEST_F(StoreInsights, memoryAdviceFollowsThePressureAndLeavesTheFrontAppAlone) {
   for (const auto& [pressure, on] : std::vector<std::pair<double, bool>>{{55, false}, {60, true}, {55, true}, {49.9, false}}) {
     setPressure(pressure);
     tick();
-    EXPECT_EQ(store->adviceAtOpen(), on) << pressure;
+    EXPECT_EQ(store->insightFindings().adviceAtOpen, on) << pressure;
   }
   const auto suggested = store->memorySuggestions();
   ASSERT_EQ(suggested.size(), 1u);
@@ -170,7 +170,7 @@ TEST_F(StoreInsights, quittingAppsAsksEachRunningInstanceButNotItsHelpers) {
   setProcs({editor.info(kEditor), helper.info(kEditor, editor.pid), gone});
   begin();
   store->quitApps({kEditor, kRender});
-  EXPECT_EQ(store->toast(), "Asked org.example.Editor to quit");
+  EXPECT_EQ(store->navigation().toast, "Asked org.example.Editor to quit");
   EXPECT_TRUE(editor.terminated());
   EXPECT_TRUE(helper.running());
   EXPECT_TRUE(stale.running());
@@ -178,10 +178,10 @@ TEST_F(StoreInsights, quittingAppsAsksEachRunningInstanceButNotItsHelpers) {
   setProcs({helper.info(kEditor), render.info(kRender)});
   tick();
   store->quitApps({kEditor, kRender});
-  EXPECT_EQ(store->toast(), "Asked 2 apps to quit");
+  EXPECT_EQ(store->navigation().toast, "Asked 2 apps to quit");
   EXPECT_TRUE(helper.terminated() && render.terminated());
   store->quitApps({"/usr/share/applications/none.desktop"});
-  EXPECT_EQ(store->toast(), "These apps didn't respond to the quit request");
+  EXPECT_EQ(store->navigation().toast, "These apps didn't respond to the quit request");
 }
 
 namespace {
@@ -198,8 +198,8 @@ TEST_F(AppsAtMidnight, usageIsFiledUnderTheHourItWasMeasuredIn) {
   }
   makeStore();
   store->start();
-  ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1; }));  // 23:59:20
-  while (store->tick() < 75) tick();                                 // 00:00:34
+  ASSERT_TRUE(runUntil(main, [&] { return store->liveReadings().tick == 1; }));  // 23:59:20
+  while (store->liveReadings().tick < 75) tick();                                 // 00:00:34
   store->shutdown();
   HistoryDB reopened(dir.path() / "data", lock);
   const auto rows = reopened.loadApp(kEditor, "");

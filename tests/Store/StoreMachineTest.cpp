@@ -21,17 +21,18 @@ TEST_F(StoreTest, realReadersFillTodayAndTheDatabase) {
   };
   store = std::make_unique<Store>(std::move(s));
   store->start();
-  ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1; }));
+  ASSERT_TRUE(runUntil(main, [&] { return store->liveReadings().tick == 1; }));
   for (int t = 2; t <= 130; ++t) tick();
 
-  EXPECT_FALSE(store->procs().empty());
-  EXPECT_GT(store->mem().total, 0u);
-  EXPECT_GT(store->diskTotal(), 0u);
+  EXPECT_FALSE(store->processList().procs.empty());
+  EXPECT_GT(store->liveReadings().mem.total, 0u);
+  EXPECT_GT(store->liveReadings().diskTotal, 0u);
   const int first = slotOf(start), second = slotOf(start + 129s);
   ASSERT_NE(first, second);
-  ASSERT_TRUE(store->day()[std::size_t(first)]);
-  ASSERT_TRUE(store->day()[std::size_t(second)]);
-  const int counted = store->day()[std::size_t(first)]->count + store->day()[std::size_t(second)]->count;
+  ASSERT_TRUE(store->dayView().day[std::size_t(first)]);
+  ASSERT_TRUE(store->dayView().day[std::size_t(second)]);
+  const int counted =
+      store->dayView().day[std::size_t(first)]->count + store->dayView().day[std::size_t(second)]->count;
   EXPECT_GE(counted, 128);  // every tick with a CPU sample (the first has none)
   store->shutdown();
   store.reset();

@@ -29,18 +29,18 @@ class StoreMarks : public StoreTest {
     makeStore();
     store->setDesktop(&desktop);
     store->start();
-    ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1; }));
+    ASSERT_TRUE(runUntil(main, [&] { return store->liveReadings().tick == 1; }));
   }
 
   // Runs to the next slow tick, where the slow readers' results are looked at.
   void toNextSlowTick() {
     do tick();
-    while (store->tick() % 10 != 1);
+    while (store->liveReadings().tick % 10 != 1);
   }
 
   std::vector<std::string> kinds() const {
     std::vector<std::string> out;
-    for (const auto& m : store->marks()) out.push_back(m.kind + (m.arg.empty() ? "" : " " + m.arg));
+    for (const auto& m : store->dayView().marks) out.push_back(m.kind + (m.arg.empty() ? "" : " " + m.arg));
     return out;
   }
 
@@ -132,7 +132,7 @@ TEST_F(StoreMarks, applicationLaunches) {
                   {.pid = 31, .name = "viewer-helper", .appKey = appKey("viewer.desktop")}};
   toNextSlowTick();
   EXPECT_EQ(kinds(), std::vector<std::string>{"launch Viewer"});
-  EXPECT_EQ(store->marks().back().title(), "Viewer opened");
+  EXPECT_EQ(store->dayView().marks.back().title(), "Viewer opened");
 }
 
 TEST_F(StoreMarks, marksNearAnEventAndInTheSelectedSlot) {
@@ -151,9 +151,9 @@ TEST_F(StoreMarks, marksNearAnEventAndInTheSelectedSlot) {
   EXPECT_TRUE(store->selectedMarks().empty());
 
   // Stored as they are made, and back with the day at the next start.
-  const auto made = store->marks();
+  const auto made = store->dayView().marks;
   startStore();
-  EXPECT_EQ(store->marks(), made);
+  EXPECT_EQ(store->dayView().marks, made);
   EXPECT_EQ(made[0].title(), "Woke from sleep");
   EXPECT_EQ(made[0].id(), std::to_string(static_cast<long long>(toSeconds(made[0].date))) + "-wake-");
 }

@@ -50,10 +50,10 @@ TEST_F(MenuTest, busyComesAfterFiveBusySecondsAndGoesAfterFifteenQuietOnes) {
     for (const auto& [total, busy] : steps) script.cpu.push_back(CPUSample{.total = total});
   }
   startStore();
-  EXPECT_EQ(store->menuBusy(), steps[0].second);
+  EXPECT_EQ(store->liveReadings().menuBusy, steps[0].second);
   for (std::size_t i = 1; i < steps.size(); ++i) {
     tick();
-    EXPECT_EQ(store->menuBusy(), steps[i].second) << "step " << i;
+    EXPECT_EQ(store->liveReadings().menuBusy, steps[i].second) << "step " << i;
   }
 }
 
@@ -66,7 +66,7 @@ TEST_F(MenuTest, notesAndMenuBarPartsFollowTheSwitches) {
   EXPECT_EQ(store->menuBarParts(), (std::vector<MenuBarPart>{{"25%", "100%"}, {"↓0 KB/s", "↓999.9 MB/s"}}));
 
   store->toggleMute();
-  EXPECT_EQ(store->toast(), "Alerts paused for 1 hour");
+  EXPECT_EQ(store->navigation().toast, "Alerts paused for 1 hour");
   EXPECT_EQ(store->muteNote(), "Resumes at 11:00");
   EXPECT_EQ(store->menuBarParts().size(), 3u);
   EXPECT_EQ(store->menuBarParts().back(), (MenuBarPart{"⏸", "⏸"}));
@@ -76,7 +76,7 @@ TEST_F(MenuTest, notesAndMenuBarPartsFollowTheSwitches) {
   clock.advance(3599s);
   tick();  // the hour is over
   EXPECT_FALSE(store->isMuted());
-  EXPECT_EQ(store->mutedUntil(), std::nullopt);
+  EXPECT_EQ(store->taming().mutedUntil, std::nullopt);
   EXPECT_EQ(store->muteNote(), "4 on");
 }
 
@@ -86,7 +86,7 @@ TEST_F(MenuTest, keepAwakeHoldsAnInhibitorForTwoHours) {
   clock.setNow(*dayStart("2026-06-15") + 9h + 15min);
   startStore();
   store->toggleAwake();
-  EXPECT_EQ(store->toast(), "Won't sleep when idle for the next 2 hours");
+  EXPECT_EQ(store->navigation().toast, "Won't sleep when idle for the next 2 hours");
   EXPECT_EQ(store->awakeNote(), "Until 11:15");
   ASSERT_TRUE(inhibitorsBecome(1));
   const auto held = inhibitors()->front();
@@ -97,16 +97,16 @@ TEST_F(MenuTest, keepAwakeHoldsAnInhibitorForTwoHours) {
 
   clock.advance(7198s);
   tick();
-  EXPECT_TRUE(store->awakeUntil());
+  EXPECT_TRUE(store->taming().awakeUntil);
   tick();  // 11:15: released without a word
-  EXPECT_FALSE(store->awakeUntil());
+  EXPECT_FALSE(store->taming().awakeUntil);
   EXPECT_TRUE(inhibitorsBecome(0));
-  EXPECT_NE(store->toast(), "Normal sleep restored");
+  EXPECT_NE(store->navigation().toast, "Normal sleep restored");
 
   store->toggleAwake();
   ASSERT_TRUE(inhibitorsBecome(1));
   store->toggleAwake();
-  EXPECT_EQ(store->toast(), "Normal sleep restored");
+  EXPECT_EQ(store->navigation().toast, "Normal sleep restored");
   EXPECT_TRUE(inhibitorsBecome(0));
   // Held at the end too: released when the program goes.
   store->toggleAwake();
@@ -120,8 +120,8 @@ TEST_F(MenuTest, keepAwakeWithoutLogindChangesNothing) {
   ASSERT_TRUE(bus.ok());
   startStore();
   store->toggleAwake();
-  EXPECT_EQ(store->toast(), "Couldn't prevent sleep. The system refused the request.");
-  EXPECT_FALSE(store->awakeUntil());
+  EXPECT_EQ(store->navigation().toast, "Couldn't prevent sleep. The system refused the request.");
+  EXPECT_FALSE(store->taming().awakeUntil);
 }
 
 TEST_F(MenuTest, quietModeLowersOnlyHeavyBackgroundWork) {
@@ -139,10 +139,10 @@ TEST_F(MenuTest, quietModeLowersOnlyHeavyBackgroundWork) {
   desktop.front = front->pid();
   startStore();
   store->toggleQuiet();
-  EXPECT_EQ(store->toast(), "Background work is now throttled");
-  EXPECT_TRUE(store->throttled().empty());  // nothing is lowered before the next tick
+  EXPECT_EQ(store->navigation().toast, "Background work is now throttled");
+  EXPECT_TRUE(store->taming().throttled.empty());  // nothing is lowered before the next tick
   tick();
-  EXPECT_EQ(store->throttled(), std::set<std::int32_t>{heavy->pid()});
+  EXPECT_EQ(store->taming().throttled, std::set<std::int32_t>{heavy->pid()});
   EXPECT_TRUE(atBackground(*heavy));
   for (auto* c : {&light, &app, &front, &other, &session}) EXPECT_FALSE(atBackground(**c));
   EXPECT_EQ(getpriority(PRIO_PROCESS, 0), 0);
@@ -152,7 +152,7 @@ TEST_F(MenuTest, quietModeLowersOnlyHeavyBackgroundWork) {
   heavy->stop(SIGKILL);
   setProcs({listed(*light, "helper", 19.9)});
   tick();
-  EXPECT_TRUE(store->throttled().empty());
+  EXPECT_TRUE(store->taming().throttled.empty());
   EXPECT_EQ(store->quietNote(), "On");
 }
 
@@ -160,9 +160,9 @@ TEST_F(MenuTest, turningQuietModeOffRestoresThePriority) {
   if (!runsAsRoot()) GTEST_SKIP() << "an ordinary user can't take a nice value back down";
   auto heavy = startWithThrottled();
   store->toggleQuiet();
-  EXPECT_EQ(store->toast(), "Background priority restored");
+  EXPECT_EQ(store->navigation().toast, "Background priority restored");
   EXPECT_EQ(niceOf(*heavy), 0);
-  EXPECT_TRUE(store->throttled().empty());
+  EXPECT_TRUE(store->taming().throttled.empty());
 }
 
 TEST_F(MenuTest, aRestoreTheSystemRefusesIsReported) {
@@ -172,7 +172,7 @@ TEST_F(MenuTest, aRestoreTheSystemRefusesIsReported) {
     WithoutCapability guard(CAP_SYS_NICE);
     store->toggleQuiet();
   }
-  EXPECT_EQ(store->toast(), "Couldn't restore the priority of indexer");
+  EXPECT_EQ(store->navigation().toast, "Couldn't restore the priority of indexer");
 }
 
 TEST_F(MenuTest, quietModeWaitsUntilTheFrontAppIsKnown) {
@@ -182,11 +182,11 @@ TEST_F(MenuTest, quietModeWaitsUntilTheFrontAppIsKnown) {
   startStore();  // no front app
   store->toggleQuiet();
   const std::string why = "Quiet mode and taming are idle: this desktop doesn't tell which app is in front.";
-  EXPECT_EQ(store->toast(), why);
+  EXPECT_EQ(store->navigation().toast, why);
   tick();
-  EXPECT_TRUE(store->throttled().empty());
+  EXPECT_TRUE(store->taming().throttled.empty());
   EXPECT_FALSE(atBackground(*heavy));
   desktop.front = 1;
   tick();
-  EXPECT_EQ(store->throttled(), std::set<std::int32_t>{heavy->pid()});
+  EXPECT_EQ(store->taming().throttled, std::set<std::int32_t>{heavy->pid()});
 }

@@ -19,7 +19,7 @@ class Poster : public StoreTest {
  protected:
   void begin() {
     store->start();
-    ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1; }));
+    ASSERT_TRUE(runUntil(main, [&] { return store->liveReadings().tick == 1; }));
   }
 };
 
@@ -53,9 +53,9 @@ TEST_F(Poster, summarisesTheDayOnShowWithTheEarlierOfTiedPeaks) {
   EXPECT_EQ(p.topApps, (std::vector<std::string>{"Alpha", "Beta", "Gamma"}));
 
   store->setExporting(p);
-  EXPECT_EQ(store->exporting(), p);
+  EXPECT_EQ(store->navigation().exporting, p);
   store->setExporting(std::nullopt);
-  EXPECT_FALSE(store->exporting());
+  EXPECT_FALSE(store->navigation().exporting);
 }
 
 TEST_F(Poster, anEmptyDayHasNoPeakAndNothingRecorded) {

@@ -27,13 +27,13 @@ class RulesTest : public StoreTest {
     makeStore(false);
     store->setRules(rules);
     store->start();
-    ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1; }));
+    ASSERT_TRUE(runUntil(main, [&] { return store->liveReadings().tick == 1; }));
   }
   void setCpu(double total) {
     std::lock_guard l(script.m);
     script.defaultCpu.total = total;
   }
-  bool fired(const std::string& id) const { return store->lastFired().count(id) != 0; }
+  bool fired(const std::string& id) const { return store->settingsView().lastFired.count(id) != 0; }
 };
 
 }  // namespace
@@ -75,7 +75,7 @@ TEST_F(RulesTest, storedRulesAreMergedIntoTheDefaults) {
     const auto before = defaults->value("qel.rules");
     makeStore(false);
     store->start();
-    EXPECT_EQ(store->rules(), c.expected);
+    EXPECT_EQ(store->settingsView().rules, c.expected);
     if (c.readable) {
       // Rewritten with exactly the six ids in their order.
       EXPECT_EQ(Rules::decode(*defaults->value("qel.rules")), c.expected);
@@ -99,9 +99,9 @@ TEST_F(RulesTest, aNumberTooLargeToReadCostsOnlyItself) {
   expected[0] = {"cpu", true, 85, 30};
   expected[1] = {"memp", false, 70, 5};
   expected[5] = {"pcpu", true, 150, 9};
-  EXPECT_EQ(store->rules(), expected);
+  EXPECT_EQ(store->settingsView().rules, expected);
   // The first edit of any rule writes the others back as they were.
-  auto edited = store->rules();
+  auto edited = store->settingsView().rules;
   edited[4].threshold = 10;
   store->setRules(edited);
   EXPECT_EQ(Rules::decode(*Defaults(dir / "defaults.json").value("qel.rules")), edited);
@@ -123,7 +123,7 @@ TEST_F(RulesTest, aRuleFiresOnceItsConditionHeldForItsSustain) {
     }
     tick();
     EXPECT_TRUE(fired("cpu"));
-    EXPECT_EQ(store->toast(), "CPU busy for a long time");
+    EXPECT_EQ(store->navigation().toast, "CPU busy for a long time");
   }
 }
 
@@ -142,12 +142,12 @@ TEST_F(RulesTest, oneMissStartsTheCountAgain) {
 TEST_F(RulesTest, aRuleFiresAgainOnlyAfterSixHundredSeconds) {
   setCpu(0.9);
   startWith(only("cpu", 50, 0));
-  const Date first = store->lastFired().at("cpu");
+  const Date first = store->settingsView().lastFired.at("cpu");
   clock.advance(598s);
   tick();  // 599 s after
-  EXPECT_EQ(store->lastFired().at("cpu"), first);
+  EXPECT_EQ(store->settingsView().lastFired.at("cpu"), first);
   tick();  // 600 s after
-  EXPECT_EQ(store->lastFired().at("cpu"), first + 600s);
+  EXPECT_EQ(store->settingsView().lastFired.at("cpu"), first + 600s);
 }
 
 TEST_F(RulesTest, mutedFiringsAreRecordedButNotShown) {
@@ -158,17 +158,17 @@ TEST_F(RulesTest, mutedFiringsAreRecordedButNotShown) {
   setCpu(0.9);
   tick();
   ASSERT_TRUE(fired("cpu"));
-  EXPECT_EQ(store->toast(), "Alerts paused for 1 hour");
+  EXPECT_EQ(store->navigation().toast, "Alerts paused for 1 hour");
   EXPECT_EQ(store->firedText("cpu"), "Alerted once today at " + clockFormatter().string(clock.now()));
   // Unmuted: the silent firing still holds the next one back.
   store->toggleMute();
   tick();
-  EXPECT_EQ(store->toast(), "Alerts resumed");
+  EXPECT_EQ(store->navigation().toast, "Alerts resumed");
   clock.advance(597s);
   tick();  // 599 s after the silent firing
-  EXPECT_NE(store->toast(), "CPU busy for a long time");
+  EXPECT_NE(store->navigation().toast, "CPU busy for a long time");
   tick();
-  EXPECT_EQ(store->toast(), "CPU busy for a long time");
+  EXPECT_EQ(store->navigation().toast, "CPU busy for a long time");
 }
 
 TEST_F(RulesTest, firedTextSpeaksOnlyOfToday) {
@@ -237,10 +237,10 @@ TEST_F(RulesTest, eachRuleHitsOnItsOwnConditionAndNotifiesWithItsText) {
     const std::size_t before = notes().size();
     startWith(c.rules);
     if (!c.title) {
-      EXPECT_TRUE(store->lastFired().empty());
+      EXPECT_TRUE(store->settingsView().lastFired.empty());
       continue;
     }
-    EXPECT_EQ(store->toast(), c.title);
+    EXPECT_EQ(store->navigation().toast, c.title);
     // Posted from the notification queue.
     ASSERT_TRUE(runUntil(main, [&] { return notes().size() > before; }));
     const auto calls = notes();
@@ -254,7 +254,7 @@ TEST_F(RulesTest, withoutANotificationServiceTheToastStillShows) {
   ASSERT_TRUE(bus.ok());
   setCpu(0.95);
   startWith(only("cpu", 85, 0));
-  EXPECT_EQ(store->toast(), "CPU busy for a long time");
+  EXPECT_EQ(store->navigation().toast, "CPU busy for a long time");
   EXPECT_EQ(store->enabledRuleCount(), 1);
   store->setRules(Rules::defaults());
   EXPECT_EQ(store->enabledRuleCount(), 4);

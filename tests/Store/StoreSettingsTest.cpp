@@ -16,11 +16,11 @@ TEST_F(StoreTest, freshUserGetsTheDefaults) {
   EXPECT_EQ(store->setting(Setting::menuIconStyle), "auto");
   EXPECT_EQ(store->setting(Setting::appearance), "system");
   EXPECT_TRUE(store->setting(Setting::dockLoad));
-  EXPECT_TRUE(store->tameRules().empty());
+  EXPECT_TRUE(store->taming().tameRules.empty());
   EXPECT_EQ(store->setting(Setting::keepDays), 30);
-  EXPECT_EQ(store->page(), Page::overview);
-  EXPECT_EQ(store->ringMode(), RingMode::day);
-  EXPECT_EQ(store->settingsTab(), "general");
+  EXPECT_EQ(store->navigation().page, Page::overview);
+  EXPECT_EQ(store->dayView().ringMode, RingMode::day);
+  EXPECT_EQ(store->navigation().settingsTab, "general");
 }
 
 TEST_F(StoreTest, wrongTypedStoredSettingsReadAsDefaults) {
@@ -35,7 +35,7 @@ TEST_F(StoreTest, wrongTypedStoredSettingsReadAsDefaults) {
   EXPECT_EQ(store->setting(Setting::menuIconStyle), "auto");
   EXPECT_EQ(store->setting(Setting::appearance), "system");
   EXPECT_TRUE(store->setting(Setting::dockLoad));
-  EXPECT_TRUE(store->tameRules().empty());  // one non-string value voids them all
+  EXPECT_TRUE(store->taming().tameRules.empty());  // one non-string value voids them all
   EXPECT_EQ(store->setting(Setting::keepDays), 30);
 }
 
@@ -46,7 +46,7 @@ TEST_F(StoreTest, aSettingsFileSetAsideIsToldOnStart) {
   ASSERT_TRUE(aside);
   makeStore(false);
   store->start();
-  EXPECT_EQ(store->toast(), "The settings file could not be read. It was kept as " + aside->string() +
+  EXPECT_EQ(store->navigation().toast, "The settings file could not be read. It was kept as " + aside->string() +
                                 " and the settings start from their defaults.");
 }
 
@@ -57,7 +57,7 @@ TEST_F(StoreTest, storedSettingsAreReadAndRangeChecked) {
   makeStore(false);
   EXPECT_EQ(store->setting(Setting::menuItems), (std::set<std::string>{"cpu"}));
   EXPECT_FALSE(store->setting(Setting::dockLoad));
-  EXPECT_EQ(store->tameRules().at("/a.desktop"), "pause");
+  EXPECT_EQ(store->taming().tameRules.at("/a.desktop"), "pause");
   EXPECT_EQ(store->setting(Setting::keepDays), 36500);
   dir.write("defaults.json", R"({"qel.keepDays": -5})");
   defaults = std::make_unique<Defaults>(dir / "defaults.json");

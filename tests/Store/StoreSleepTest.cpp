@@ -42,7 +42,8 @@ class StoreSleep : public StoreTest {
   void startStore() {
     makeStore();
     store->start();
-    ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1 && reads() == 1 && !store->sleepBusy(); }));
+    ASSERT_TRUE(runUntil(
+        main, [&] { return store->liveReadings().tick == 1 && reads() == 1 && !store->sleepRecord().sleepBusy; }));
   }
 
   // A wake, then the read of the log twelve seconds later.
@@ -50,13 +51,13 @@ class StoreSleep : public StoreTest {
     const int before = reads();
     store->noteDidWake();
     clock.advance(12s);
-    ASSERT_TRUE(runUntil(main, [&] { return reads() == before + 1 && !store->sleepBusy(); }));
+    ASSERT_TRUE(runUntil(main, [&] { return reads() == before + 1 && !store->sleepRecord().sleepBusy; }));
   }
 
   // The stored sleeps that start at or after `from`.
   std::vector<SleepSession> sleepsSince(Date from) const {
     std::vector<SleepSession> out;
-    for (const auto& s : store->sleeps())
+    for (const auto& s : store->sleepRecord().sleeps)
       if (s.start >= from) out.push_back(s);
     return out;
   }
@@ -108,17 +109,17 @@ TEST_F(StoreSleep, staleRememberedStartsMakeNoSession) {
   startStore();
   clock.advance(1h);
   wake();
-  EXPECT_TRUE(store->sleeps().empty());
+  EXPECT_TRUE(store->sleepRecord().sleeps.empty());
 
   const Date t = clock.now();
   store->noteWillSleep();
   clock.advance(8h);
   wake();
-  ASSERT_EQ(store->sleeps().size(), 1u);
+  ASSERT_EQ(store->sleepRecord().sleeps.size(), 1u);
   // A second wake with no sleep in between keeps the first session as it was.
   clock.advance(2h);
   wake();
-  EXPECT_EQ(store->sleeps(),
+  EXPECT_EQ(store->sleepRecord().sleeps,
             (std::vector<SleepSession>{{.start = t, .end = t + 8h, .chargeStart = 80, .chargeEnd = 80, .onBattery = true}}));
 }
 
@@ -151,9 +152,9 @@ TEST_F(StoreSleep, rememberedHoldersAttachWithin300Seconds) {
   auto key = [](Date d, int offset) { return std::to_string(static_cast<long long>(toSeconds(d)) + offset); };
   defaults->set("qel.sleepHolders", {{key(a, 299), {"near"}}, {key(b, 300), {"far"}}, {"junk", {"x"}}});
   startStore();
-  ASSERT_EQ(store->sleeps().size(), 2u);
-  EXPECT_EQ(store->sleeps()[0].holders, std::vector<std::string>{"near"});
-  EXPECT_TRUE(store->sleeps()[1].holders.empty());
+  ASSERT_EQ(store->sleepRecord().sleeps.size(), 2u);
+  EXPECT_EQ(store->sleepRecord().sleeps[0].holders, std::vector<std::string>{"near"});
+  EXPECT_TRUE(store->sleepRecord().sleeps[1].holders.empty());
 }
 
 TEST(SlotSpan, slotsFromTheWallClock) {
@@ -224,7 +225,7 @@ TEST_F(StoreSleep, lastSleepUsualDropAndSummary) {
 
   EXPECT_EQ(store->lastSleep(), night);  // the nap is too short
   tick();
-  EXPECT_EQ(store->sleepAtOpen(), night);
+  EXPECT_EQ(store->sleepRecord().sleepAtOpen, night);
   EXPECT_EQ(store->usualDropPerHour(nap), 1.0);  // the mean of 1, 0 and 2
   EXPECT_EQ(store->usualDropPerHour(SleepSession{.start = night.start}), std::nullopt);  // two others
 
@@ -277,6 +278,6 @@ TEST_F(StoreSleep, prepareForSleepSavesTheSlotBeforeLettingTheSystemSleep) {
 
   prepare(false);
   ASSERT_TRUE(runUntil(main, [&] { return inhibitors() == 1; }));  // held again for the next sleep
-  ASSERT_FALSE(store->marks().empty());
-  EXPECT_EQ(store->marks().back().kind, "wake");
+  ASSERT_FALSE(store->dayView().marks.empty());
+  EXPECT_EQ(store->dayView().marks.back().kind, "wake");
 }

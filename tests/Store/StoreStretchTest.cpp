@@ -19,7 +19,7 @@ class StoreStretch : public StoreTest {
   void startStore() {
     makeStore();
     store->start();
-    ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1; }));
+    ASSERT_TRUE(runUntil(main, [&] { return store->liveReadings().tick == 1; }));
   }
 
   Stretch stretch(Date start, Date end, std::string name = "s") {
@@ -40,18 +40,18 @@ TEST_F(StoreStretch, recordAndStop) {
   startStore();
   EXPECT_EQ(store->recordingText(), "00:00");
   store->startStretch();
-  EXPECT_EQ(store->toast(), "Marking started. Click End when you're done.");
+  EXPECT_EQ(store->navigation().toast, "Marking started. Click End when you're done.");
   const Date began = clock.now();
   for (int i = 0; i < 5; ++i) tick();
   EXPECT_EQ(store->recordingText(), "00:05");
   store->startStretch();  // already running: no effect
-  EXPECT_EQ(store->recording()->start, began);
+  EXPECT_EQ(store->stretchLog().recording->start, began);
   store->stopStretch();
 
-  EXPECT_FALSE(store->recording());
-  ASSERT_EQ(store->stretches().size(), 1u);
-  const Stretch& s = store->stretches()[0];
-  EXPECT_EQ(store->stretchReport(), s);
+  EXPECT_FALSE(store->stretchLog().recording);
+  ASSERT_EQ(store->stretchLog().stretches.size(), 1u);
+  const Stretch& s = store->stretchLog().stretches[0];
+  EXPECT_EQ(store->navigation().stretchReport, s);
   EXPECT_EQ(s.name, "Marked at 10:00");
   EXPECT_DOUBLE_EQ(s.average, 0.25);
   EXPECT_DOUBLE_EQ(s.wattHours, 12.5 * 5 / 3600);
@@ -59,10 +59,10 @@ TEST_F(StoreStretch, recordAndStop) {
   EXPECT_EQ(s.top, (std::vector<StretchApp>{{"Editor", 250.0 / 252.5}, {"build", 2.5 / 252.5}}));
   EXPECT_EQ(s.series.size(), 5u);
   EXPECT_EQ(s.ratio, std::nullopt);  // no usual load yet
-  EXPECT_EQ(store->history()->loadStretches(began - 1h), store->stretches());
+  EXPECT_EQ(store->history()->loadStretches(began - 1h), store->stretchLog().stretches);
 
   store->stopStretch();  // nothing running: nothing happens
-  EXPECT_EQ(store->stretches().size(), 1u);
+  EXPECT_EQ(store->stretchLog().stretches.size(), 1u);
 }
 
 TEST_F(StoreStretch, ratioNeedsAUsualLoadOfThreeDays) {
@@ -79,11 +79,11 @@ TEST_F(StoreStretch, ratioNeedsAUsualLoadOfThreeDays) {
     baseline[std::size_t(store->nowSlot())] = c.usual;
     store->history()->save(baseline, "2026-06-14");
     store->start();
-    ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1; }));
+    ASSERT_TRUE(runUntil(main, [&] { return store->liveReadings().tick == 1; }));
     store->startStretch();
     tick();
     store->stopStretch();  // stopped after one tick: an average of 0.25
-    EXPECT_EQ(store->stretches().back().ratio, c.ratio) << c.usual.cpu << " " << c.usual.days;
+    EXPECT_EQ(store->stretchLog().stretches.back().ratio, c.ratio) << c.usual.cpu << " " << c.usual.days;
   }
 }
 
@@ -93,25 +93,25 @@ TEST_F(StoreStretch, renameAndDeleteAfterReload) {
   const Stretch opened = stretch(start, start + 30min, "Marked at 08:00");
   store->history()->save(opened);
   startStore();
-  ASSERT_EQ(store->stretches(), std::vector<Stretch>{opened});
+  ASSERT_EQ(store->stretchLog().stretches, std::vector<Stretch>{opened});
 
   store->rename(opened, "  ");  // blank: ignored
   store->rename(opened, "\n Build \t");
-  EXPECT_EQ(store->stretches()[0].name, "Build");
+  EXPECT_EQ(store->stretchLog().stretches[0].name, "Build");
   // The sheet still holds the name it was opened with; renaming back must not be lost.
   store->rename(opened, "Marked at 08:00");
-  EXPECT_EQ(store->stretches()[0].name, "Marked at 08:00");
+  EXPECT_EQ(store->stretchLog().stretches[0].name, "Marked at 08:00");
   store->rename(opened, "Build");
   startStore();
-  EXPECT_EQ(store->stretches()[0].name, "Build");
+  EXPECT_EQ(store->stretchLog().stretches[0].name, "Build");
 
-  store->setStretchReport(store->stretches()[0]);
+  store->setStretchReport(store->stretchLog().stretches[0]);
   store->deleteStretch(opened);
-  EXPECT_TRUE(store->stretches().empty());
-  EXPECT_FALSE(store->stretchReport());
-  EXPECT_EQ(store->toast(), "Mark deleted");
+  EXPECT_TRUE(store->stretchLog().stretches.empty());
+  EXPECT_FALSE(store->navigation().stretchReport);
+  EXPECT_EQ(store->navigation().toast, "Mark deleted");
   startStore();
-  EXPECT_TRUE(store->stretches().empty());
+  EXPECT_TRUE(store->stretchLog().stretches.empty());
 }
 
 TEST_F(StoreStretch, spansSelectionAndTheSameDay) {

@@ -40,11 +40,11 @@ TEST_F(TamingTest, aPausedAppResumesWhenItComesToTheFront) {
   desktop.front = editor.pid;
   startStore();
   store->setTame(TameMode::pause, kKey);
-  EXPECT_EQ(store->toast(), "sleeper will pause when it's not in front");
+  EXPECT_EQ(store->navigation().toast, "sleeper will pause when it's not in front");
   tick();
   EXPECT_TRUE(reaches(*app, 'T'));
   EXPECT_TRUE(reaches(*helper, 'T'));
-  EXPECT_EQ(store->tamed().size(), 2u);
+  EXPECT_EQ(store->taming().tamed.size(), 2u);
   EXPECT_EQ(storedPaused(), nlohmann::json::array({pair(*app), pair(*helper)}));
   tick();  // still paused, nothing new sent or written
   EXPECT_TRUE(isStopped(*app));
@@ -53,16 +53,16 @@ TEST_F(TamingTest, aPausedAppResumesWhenItComesToTheFront) {
   tick();
   EXPECT_TRUE(reaches(*app, 'S'));
   EXPECT_TRUE(reaches(*helper, 'S'));
-  EXPECT_TRUE(store->tamed().empty());
+  EXPECT_TRUE(store->taming().tamed.empty());
   EXPECT_EQ(storedPaused(), nlohmann::json::array());
 }
 
 TEST_F(TamingTest, removingTheRuleReleasesAtOnce) {
   auto app = startWithPausedApp();
   store->setTame(std::nullopt, kKey);
-  EXPECT_EQ(store->toast(), "Removed the rule for sleeper");
+  EXPECT_EQ(store->navigation().toast, "Removed the rule for sleeper");
   EXPECT_TRUE(reaches(*app, 'S'));
-  EXPECT_TRUE(store->tameRules().empty());
+  EXPECT_TRUE(store->taming().tameRules.empty());
   // A rule that is neither "slow" nor "pause" tames nothing.
   store->setTameRules({{kKey, "freeze"}});
   tick();
@@ -77,7 +77,7 @@ TEST_F(TamingTest, slowThenPauseRestoresThePriorityFirst) {
   desktop.front = editor.pid;
   startStore();
   store->setTame(TameMode::slow, kKey);
-  EXPECT_EQ(store->toast(), "sleeper will slow down when it's not in front");
+  EXPECT_EQ(store->navigation().toast, "sleeper will slow down when it's not in front");
   tick();
   EXPECT_TRUE(atBackground(*app));
   EXPECT_FALSE(isStopped(*app));
@@ -87,7 +87,7 @@ TEST_F(TamingTest, slowThenPauseRestoresThePriorityFirst) {
   tick();
   EXPECT_TRUE(reaches(*app, 'T'));
   EXPECT_EQ(niceOf(*app), 0);
-  EXPECT_EQ(store->tamed().at(app->pid()).mode, TameMode::pause);
+  EXPECT_EQ(store->taming().tamed.at(app->pid()).mode, TameMode::pause);
 }
 
 TEST_F(TamingTest, slowingThatCantBeUndoneIsToldBeforeAndTheFailureStaysTold) {
@@ -107,15 +107,15 @@ TEST_F(TamingTest, slowingThatCantBeUndoneIsToldBeforeAndTheFailureStaysTold) {
 
   // One toast says both what was done and what could not be: no success is laid over it.
   store->setTame(std::nullopt, kKey);
-  EXPECT_EQ(store->toast(), "Removed the rule for sleeper, but it stays slowed until it restarts");
+  EXPECT_EQ(store->navigation().toast, "Removed the rule for sleeper, but it stays slowed until it restarts");
   EXPECT_EQ(niceOf(*app), 19);
-  ASSERT_EQ(store->keptSlow().size(), 1u);
-  EXPECT_EQ(store->keptSlow().begin()->first, app->pid());
+  ASSERT_EQ(store->taming().keptSlow.size(), 1u);
+  EXPECT_EQ(store->taming().keptSlow.begin()->first, app->pid());
   tick();
-  EXPECT_EQ(store->keptSlow().size(), 1u);  // said for as long as it is so
+  EXPECT_EQ(store->taming().keptSlow.size(), 1u);  // said for as long as it is so
   setProcs({editor});
   tick();
-  EXPECT_TRUE(store->keptSlow().empty());  // ended: its next start runs at normal priority
+  EXPECT_TRUE(store->taming().keptSlow.empty());  // ended: its next start runs at normal priority
 }
 
 TEST_F(TamingTest, aPlainProgramIsLeftToQuietModeWhichHoldsItLowInFront) {
@@ -127,12 +127,12 @@ TEST_F(TamingTest, aPlainProgramIsLeftToQuietModeWhichHoldsItLowInFront) {
   store->setTameRules({{"/usr/bin/sleep", "slow"}});  // no app's key: taming passes it by
   store->toggleQuiet();
   tick();
-  EXPECT_FALSE(store->tamed().count(worker->pid()));
-  EXPECT_TRUE(store->throttled().count(worker->pid()));
+  EXPECT_FALSE(store->taming().tamed.count(worker->pid()));
+  EXPECT_TRUE(store->taming().throttled.count(worker->pid()));
   EXPECT_TRUE(atBackground(*worker));
   desktop.front = worker->pid();
   tick();
-  EXPECT_TRUE(store->tamed().empty());
+  EXPECT_TRUE(store->taming().tamed.empty());
   EXPECT_TRUE(atBackground(*worker));  // quiet mode still holds it
 }
 
@@ -143,7 +143,7 @@ TEST_F(TamingTest, nothingIsTamedWhileTheFrontAppIsUnknown) {
   startStore();  // no front app yet
   store->setTame(TameMode::pause, kKey);
   const std::string why = "Quiet mode and taming are idle: this desktop doesn't tell which app is in front.";
-  EXPECT_EQ(store->toast(), why);
+  EXPECT_EQ(store->navigation().toast, why);
   tick();
   EXPECT_FALSE(isStopped(*app));
 
@@ -155,8 +155,8 @@ TEST_F(TamingTest, nothingIsTamedWhileTheFrontAppIsUnknown) {
   desktop.front.reset();  // the window manager went away
   tick();
   EXPECT_TRUE(reaches(*app, 'S'));
-  EXPECT_TRUE(store->tamed().empty());
-  EXPECT_EQ(store->toast(), why);
+  EXPECT_TRUE(store->taming().tamed.empty());
+  EXPECT_EQ(store->navigation().toast, why);
 }
 
 TEST_F(TamingTest, noActiveWindowKeepsTheAppPausedWithoutExplaining) {
@@ -167,8 +167,8 @@ TEST_F(TamingTest, noActiveWindowKeepsTheAppPausedWithoutExplaining) {
   tick();
   tick();
   EXPECT_TRUE(isStopped(*app));
-  EXPECT_EQ(store->tamed().size(), 1u);
-  EXPECT_EQ(store->toast(), std::nullopt);
+  EXPECT_EQ(store->taming().tamed.size(), 1u);
+  EXPECT_EQ(store->navigation().toast, std::nullopt);
 }
 
 TEST_F(TamingTest, systemSessionAndOwnProcessesAreNeverTamed) {
@@ -185,7 +185,7 @@ TEST_F(TamingTest, systemSessionAndOwnProcessesAreNeverTamed) {
   store->setTame(TameMode::pause, kKey);
   tick();
   tick();
-  EXPECT_TRUE(store->tamed().empty());
+  EXPECT_TRUE(store->taming().tamed.empty());
   EXPECT_FALSE(isStopped(*other));
   EXPECT_FALSE(isStopped(*compositor));
 }
@@ -210,13 +210,13 @@ TEST_F(TamingTest, aSystemServiceIsNeitherTamedNorThrottledEvenOnceHeld) {
   setProcs({editor, daemon, busy});
   tick();
   EXPECT_TRUE(reaches(*service, 'S'));
-  EXPECT_TRUE(store->tamed().empty());
-  EXPECT_TRUE(store->throttled().empty());
+  EXPECT_TRUE(store->taming().tamed.empty());
+  EXPECT_TRUE(store->taming().throttled.empty());
   // An ordinary user can't take a nice value back down: only root sees it come back.
   if (runsAsRoot()) { EXPECT_FALSE(atBackground(*worker)); }
   tick();
   EXPECT_FALSE(isStopped(*service));
-  EXPECT_TRUE(store->throttled().empty());
+  EXPECT_TRUE(store->taming().throttled.empty());
 }
 
 TEST_F(TamingTest, aNewcomerWhoseAppIsStillAGuessIsLeftAloneUntilItIsRead) {
@@ -232,8 +232,8 @@ TEST_F(TamingTest, aNewcomerWhoseAppIsStillAGuessIsLeftAloneUntilItIsRead) {
   store->toggleQuiet();
   tick();
   EXPECT_FALSE(isStopped(*app));
-  EXPECT_TRUE(store->tamed().empty());
-  EXPECT_TRUE(store->throttled().empty());
+  EXPECT_TRUE(store->taming().tamed.empty());
+  EXPECT_TRUE(store->taming().throttled.empty());
 
   guessed.provisional = busy.provisional = false;
   setProcs({editor, guessed, busy});
@@ -251,14 +251,14 @@ TEST_F(TamingTest, aProgramPathIsNeverARuleKey) {
   desktop.front = editor.pid;
   startStore();
   store->setTame(TameMode::pause, python);
-  EXPECT_TRUE(store->tameRules().empty());
+  EXPECT_TRUE(store->taming().tameRules.empty());
   store->setTameRules({{python, "pause"}});  // as an older version may have stored it
   tick();
   tick();
-  EXPECT_TRUE(store->tamed().empty());
+  EXPECT_TRUE(store->taming().tamed.empty());
   EXPECT_FALSE(isStopped(*script));
   store->setTame(std::nullopt, python);  // and it can still be removed
-  EXPECT_TRUE(store->tameRules().empty());
+  EXPECT_TRUE(store->taming().tameRules.empty());
 }
 
 TEST_F(TamingTest, aStartResumesOnlyStoredProcessesThatAreStillTheSameAndStopped) {
@@ -287,9 +287,9 @@ TEST_F(TamingTest, quitLetsTamingGoAndEndsTheProcess) {
   store->quit({app->pid()}, false);
   // A stopped process would hold SIGTERM until continued: it ends only because it was let go.
   EXPECT_TRUE(reaches(*app, 'Z'));
-  EXPECT_EQ(store->toast(), "Ended Sleeper");
-  EXPECT_EQ(store->selection(), std::set<std::int32_t>{editor.pid});
-  EXPECT_EQ(store->detailPID(), std::nullopt);
+  EXPECT_EQ(store->navigation().toast, "Ended Sleeper");
+  EXPECT_EQ(store->processList().selection, std::set<std::int32_t>{editor.pid});
+  EXPECT_EQ(store->navigation().detailPID, std::nullopt);
   EXPECT_EQ(storedPaused(), nlohmann::json::array());
 }
 
@@ -302,11 +302,11 @@ TEST_F(TamingTest, quitCountsOnlyWhatItEnded) {
   startStore();
   store->setSelection({system.pid});
   store->quit({system.pid}, false);
-  EXPECT_EQ(store->toast(), std::nullopt);
-  EXPECT_TRUE(store->selection().empty());
+  EXPECT_EQ(store->navigation().toast, std::nullopt);
+  EXPECT_TRUE(store->processList().selection.empty());
 
   store->quit({a->pid(), system.pid, b->pid(), 424242}, true);
-  EXPECT_EQ(store->toast(), "Force-quit 2 processes");
+  EXPECT_EQ(store->navigation().toast, "Force-quit 2 processes");
   EXPECT_TRUE(reaches(*a, 'Z'));
   EXPECT_TRUE(reaches(*b, 'Z'));
   EXPECT_EQ(processState(identity(*c)), 'S');
@@ -318,11 +318,11 @@ TEST_F(TamingTest, toastsShowAnOutsideNameSafelyWhileTheStoreKeepsItAsRead) {
   const std::string name = "evil\xE2\x80\xAEgpj.exe\n";  // a right-to-left override and a newline
   setProcs({listed(*app, name, 1)});
   startStore();
-  ASSERT_EQ(store->procs().size(), 1u);
-  EXPECT_EQ(store->procs()[0].name, name);
+  ASSERT_EQ(store->processList().procs.size(), 1u);
+  EXPECT_EQ(store->processList().procs[0].name, name);
   store->quit({app->pid()}, false);
   EXPECT_TRUE(reaches(*app, 'Z'));
-  EXPECT_EQ(store->toast(), "Ended evilgpj.exe");
+  EXPECT_EQ(store->navigation().toast, "Ended evilgpj.exe");
 }
 
 TEST_F(TamingTest, quitNamesWhatItWasNotAllowedToEnd) {
@@ -336,9 +336,9 @@ TEST_F(TamingTest, quitNamesWhatItWasNotAllowedToEnd) {
     WithoutCapability guard(CAP_KILL);
     ASSERT_TRUE(guard.dropped());
     store->quit({theirs->pid()}, false);
-    EXPECT_EQ(store->toast(), "Couldn't end theirs");
+    EXPECT_EQ(store->navigation().toast, "Couldn't end theirs");
     store->quit({mine->pid(), theirs->pid()}, false);
-    EXPECT_EQ(store->toast(), "Ended mine. Couldn't end theirs");
+    EXPECT_EQ(store->navigation().toast, "Ended mine. Couldn't end theirs");
   }
   EXPECT_EQ(processState(identity(*theirs)), 'S');
 }
@@ -351,11 +351,11 @@ TEST_F(TamingTest, quittingQelItselfIsAnOrderlyQuit) {
   quitProgram = [&] { ++quits; };
   makeStore(false);
   store->start();
-  ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1; }));
+  ASSERT_TRUE(runUntil(main, [&] { return store->liveReadings().tick == 1; }));
   store->quit({getpid()}, true);
   settle();
   EXPECT_EQ(quits, 1);
-  EXPECT_EQ(store->toast(), std::nullopt);
+  EXPECT_EQ(store->navigation().toast, std::nullopt);
 }
 
 TEST_F(TamingTest, aQuitSignalReleasesThePauseAndACrashIsMendedAtTheNextStart) {

@@ -9,37 +9,38 @@ using namespace std::chrono_literals;
 TEST_F(StoreTest, slowTicksAreTheFirstAndEveryTenthAfter) {
   makeStore();
   store->start();  // the first sample is taken during start-up
-  ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1; }));
+  ASSERT_TRUE(runUntil(main, [&] { return store->liveReadings().tick == 1; }));
   EXPECT_EQ(script.slowReads, 1);
-  EXPECT_EQ(store->battery().percent, 80);
-  EXPECT_EQ(store->diskFree(), 400u);
+  EXPECT_EQ(store->liveReadings().battery.percent, 80);
+  EXPECT_EQ(store->liveReadings().diskFree, 400u);
   for (int t = 2; t <= 11; ++t) tick();
   EXPECT_EQ(script.slowReads, 2);  // ticks 1 and 11
-  for (const auto* h : {&store->cpuHist(), &store->memHist(), &store->diskHist(), &store->powerHist()})
+  for (const auto* h : {&store->liveReadings().cpuHist, &store->liveReadings().memHist, &store->liveReadings().diskHist,
+                        &store->liveReadings().powerHist})
     EXPECT_EQ(h->size(), 60u);
-  EXPECT_DOUBLE_EQ(store->cpuHist().back(), 0.25);
-  EXPECT_DOUBLE_EQ(store->memHist().back(), 0.5);
-  EXPECT_DOUBLE_EQ(store->diskHist().back(), 30);
-  EXPECT_DOUBLE_EQ(store->powerHist().back(), 12.5);
+  EXPECT_DOUBLE_EQ(store->liveReadings().cpuHist.back(), 0.25);
+  EXPECT_DOUBLE_EQ(store->liveReadings().memHist.back(), 0.5);
+  EXPECT_DOUBLE_EQ(store->liveReadings().diskHist.back(), 30);
+  EXPECT_DOUBLE_EQ(store->liveReadings().powerHist.back(), 12.5);
 }
 
 TEST_F(StoreTest, everySixtiethTickSavesTheDay) {
   makeStore();
   store->start();
-  ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1; }));
+  ASSERT_TRUE(runUntil(main, [&] { return store->liveReadings().tick == 1; }));
   for (int t = 2; t <= 59; ++t) tick();
   const int slot = store->nowSlot();
   EXPECT_FALSE(store->history()->loadDay(store->todayKey())[std::size_t(slot)]);
   tick();  // tick 60
   const auto stored = store->history()->loadDay(store->todayKey())[std::size_t(slot)];
   ASSERT_TRUE(stored);
-  EXPECT_EQ(stored->count, store->day()[std::size_t(slot)]->count);
+  EXPECT_EQ(stored->count, store->dayView().day[std::size_t(slot)]->count);
 }
 
 TEST_F(StoreTest, networkPageReadsPortsAtOnceThenEveryFiveTicks) {
   makeStore();
   store->start();
-  ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1; }));
+  ASSERT_TRUE(runUntil(main, [&] { return store->liveReadings().tick == 1; }));
   tick();
   EXPECT_EQ(script.portReads, 0);
   store->setPage(Page::net);
@@ -60,7 +61,7 @@ TEST_F(StoreTest, networkPageReadsPortsAtOnceThenEveryFiveTicks) {
   tick();
   ASSERT_TRUE(runUntil(main, [&] { return script.portReads == 3; }));
   // Counted is not yet published: a refresh asked for before that would be dropped as busy.
-  ASSERT_TRUE(runUntil(main, [&] { return store->ports().size() == 1; }));
+  ASSERT_TRUE(runUntil(main, [&] { return store->processList().ports.size() == 1; }));
   // A listing that can't be run publishes nothing and says so.
   {
     std::lock_guard l(script.m);
@@ -68,8 +69,8 @@ TEST_F(StoreTest, networkPageReadsPortsAtOnceThenEveryFiveTicks) {
   }
   store->refreshPorts(1500ms);
   clock.advance(1500ms);
-  ASSERT_TRUE(runUntil(main, [&] { return !store->portsAvailable(); }));
-  EXPECT_TRUE(store->ports().empty());
+  ASSERT_TRUE(runUntil(main, [&] { return !store->processList().portsAvailable; }));
+  EXPECT_TRUE(store->processList().ports.empty());
 }
 
 TEST_F(StoreTest, gpuPageAsksWhoHoldsTheDeviceOnlyWhileItShowsAndTheGpuWorks) {
@@ -90,14 +91,14 @@ TEST_F(StoreTest, gpuPageAsksWhoHoldsTheDeviceOnlyWhileItShowsAndTheGpuWorks) {
   }
   makeStore();
   store->start();
-  ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1; }));
+  ASSERT_TRUE(runUntil(main, [&] { return store->liveReadings().tick == 1; }));
   tick();
   settle();
   EXPECT_EQ(asked, 0);
   store->setPage(Page::gpu);
   tick();
-  ASSERT_TRUE(runUntil(main, [&] { return store->gpuHolders().size() == 1; }));
-  EXPECT_EQ(store->gpuHolders().at(10), true);  // only the user's process that spends energy
+  ASSERT_TRUE(runUntil(main, [&] { return store->processList().gpuHolders.size() == 1; }));
+  EXPECT_EQ(store->processList().gpuHolders.at(10), true);  // only the user's process that spends energy
   for (int i = 0; i < 3; ++i) tick();
   settle();
   EXPECT_EQ(asked, 1);
@@ -108,8 +109,8 @@ TEST_F(StoreTest, gpuPageAsksWhoHoldsTheDeviceOnlyWhileItShowsAndTheGpuWorks) {
   }
   tick();
   tick();
-  ASSERT_TRUE(runUntil(main, [&] { return store->gpuHolders().size() == 2; }));
-  EXPECT_EQ(store->gpuHolders().at(13), std::nullopt);
+  ASSERT_TRUE(runUntil(main, [&] { return store->processList().gpuHolders.size() == 2; }));
+  EXPECT_EQ(store->processList().gpuHolders.at(13), std::nullopt);
   const int before = asked;
   // Elsewhere, or with the GPU idle, nobody is asked.
   store->setPage(Page::cpu);
@@ -128,7 +129,7 @@ TEST_F(StoreTest, slowBluetoothReadDelaysTheNextUntilItFinishes) {
   makeStore();
   script.bluetoothGate.close();
   store->start();
-  ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1; }));
+  ASSERT_TRUE(runUntil(main, [&] { return store->liveReadings().tick == 1; }));
   ASSERT_TRUE(runUntil(main, [&] { return script.bluetoothGate.waiting() == 1; }));
   for (int i = 0; i < 14; ++i) tick();
   EXPECT_EQ(script.bluetoothGate.waiting(), 1);  // still the first read, none queued behind it
@@ -137,7 +138,7 @@ TEST_F(StoreTest, slowBluetoothReadDelaysTheNextUntilItFinishes) {
     script.devices = {{.id = "a", .name = "Buds", .percent = 70}};
   }
   script.bluetoothGate.open();
-  ASSERT_TRUE(runUntil(main, [&] { return store->bluetooth().size() == 1; }));
+  ASSERT_TRUE(runUntil(main, [&] { return store->liveReadings().bluetooth.size() == 1; }));
   tick();  // the first tick after it finished starts the next read
   ASSERT_TRUE(runUntil(main, [&] { return script.bluetoothReads == 2; }));
 }
@@ -154,7 +155,7 @@ TEST_F(StoreTest, aFailedTrafficReadKeepsTheLastAndAnEmptyOneIsAReading) {
   };
   // No connection of the user's own from the start: per-app traffic is there, and shows none.
   store->start();
-  ASSERT_TRUE(runUntil(main, [&] { return store->netPerApp(); }));
+  ASSERT_TRUE(runUntil(main, [&] { return store->processList().netPerApp; }));
   {
     std::lock_guard l(script.m);
     script.traffic = std::map<std::int32_t, NetUse>{{10, NetUse{.down = 500, .up = 5, .total = 9000}}};
@@ -177,20 +178,20 @@ TEST_F(StoreTest, aFailedTrafficReadKeepsTheLastAndAnEmptyOneIsAReading) {
   readAgain();
   EXPECT_EQ(store->proc(10)->netDown, 0);
   EXPECT_EQ(store->proc(10)->netTotal, 0u);
-  EXPECT_TRUE(store->netPerApp());
+  EXPECT_TRUE(store->processList().netPerApp);
 }
 
 TEST_F(StoreTest, selectionLosesProcessesThatQuit) {
   makeStore();
   store->start();
-  ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1; }));
+  ASSERT_TRUE(runUntil(main, [&] { return store->liveReadings().tick == 1; }));
   store->setSelection({10, 11});
   {
     std::lock_guard l(script.m);
     script.procs.pop_back();  // beta quits
   }
   tick();
-  EXPECT_EQ(store->selection(), (std::set<std::int32_t>{10}));
+  EXPECT_EQ(store->processList().selection, (std::set<std::int32_t>{10}));
 }
 
 TEST_F(StoreTest, aProcessNothingNamesIsCalledByItsPid) {
@@ -200,7 +201,7 @@ TEST_F(StoreTest, aProcessNothingNamesIsCalledByItsPid) {
     script.procs.push_back({.pid = 77, .name = ""});
   }
   store->start();
-  ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1; }));
+  ASSERT_TRUE(runUntil(main, [&] { return store->liveReadings().tick == 1; }));
   ASSERT_TRUE(store->proc(77).has_value());
   EXPECT_EQ(store->proc(77)->name, "Process 77");
 }
@@ -213,7 +214,7 @@ TEST_F(StoreTest, selectionFollowsTheProcessNotItsPid) {
     script.procs[1].startTime = 600;
   }
   store->start();
-  ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1; }));
+  ASSERT_TRUE(runUntil(main, [&] { return store->liveReadings().tick == 1; }));
   store->setSelection({10, 11});
   {
     std::lock_guard l(script.m);
@@ -221,36 +222,36 @@ TEST_F(StoreTest, selectionFollowsTheProcessNotItsPid) {
   }
   tick();
   tick();
-  EXPECT_EQ(store->selection(), (std::set<std::int32_t>{10, 11}));
+  EXPECT_EQ(store->processList().selection, (std::set<std::int32_t>{10, 11}));
   {
     std::lock_guard l(script.m);
     script.procs[0].startTime = 9000;  // beta ended and a newcomer got its pid
   }
   tick();
-  EXPECT_EQ(store->selection(), (std::set<std::int32_t>{10}));
+  EXPECT_EQ(store->processList().selection, (std::set<std::int32_t>{10}));
 }
 
 TEST_F(StoreTest, tickWithoutCpuSampleStillAdvancesTheHistories) {
   makeStore();
   store->start();
-  ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1; }));
+  ASSERT_TRUE(runUntil(main, [&] { return store->liveReadings().tick == 1; }));
   tick();
   const int slot = store->nowSlot();
-  const int count = store->day()[std::size_t(slot)]->count;
+  const int count = store->dayView().day[std::size_t(slot)]->count;
   {
     std::lock_guard l(script.m);
     script.cpu.push_back(std::nullopt);
   }
   tick();
-  EXPECT_DOUBLE_EQ(store->cpuHist().back(), 0.25);  // repeats the last total
-  EXPECT_DOUBLE_EQ(store->cpuHist()[58], 0.25);
-  EXPECT_EQ(store->day()[std::size_t(slot)]->count, count);  // not recorded
+  EXPECT_DOUBLE_EQ(store->liveReadings().cpuHist.back(), 0.25);  // repeats the last total
+  EXPECT_DOUBLE_EQ(store->liveReadings().cpuHist[58], 0.25);
+  EXPECT_EQ(store->dayView().day[std::size_t(slot)]->count, count);  // not recorded
 }
 
 TEST_F(StoreTest, blockedReaderLeavesNoBacklog) {
   makeStore();
   store->start();
-  ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1; }));
+  ASSERT_TRUE(runUntil(main, [&] { return store->liveReadings().tick == 1; }));
   script.systemGate.close();
   clock.advance(1s);
   store->sampleOnce();  // tick 2 starts and blocks
@@ -260,24 +261,24 @@ TEST_F(StoreTest, blockedReaderLeavesNoBacklog) {
     store->sampleOnce();  // skipped: the last sampling still runs
   }
   script.systemGate.open();
-  ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 2; }));
+  ASSERT_TRUE(runUntil(main, [&] { return store->liveReadings().tick == 2; }));
   settle();
-  EXPECT_EQ(store->tick(), 2);
+  EXPECT_EQ(store->liveReadings().tick, 2);
   EXPECT_EQ(script.samples, 2);
   tick();
-  EXPECT_EQ(store->tick(), 3);
+  EXPECT_EQ(store->liveReadings().tick, 3);
 }
 
 TEST_F(StoreTest, tickingByItselfGoesOnAloneWithEveryReaderAndLeavesNoBacklog) {
   makeStore();
   store->start();
-  ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1; }));
+  ASSERT_TRUE(runUntil(main, [&] { return store->liveReadings().tick == 1; }));
   store->tickEvery(5ms);
-  ASSERT_TRUE(runUntil(main, [&] { return store->tick() >= 12; }));
+  ASSERT_TRUE(runUntil(main, [&] { return store->liveReadings().tick >= 12; }));
   // The readers besides the sampling still run, each at its own pace, and the per-app traffic
   // comes with the samples.
   EXPECT_GE(script.bluetoothReads, 2);
-  EXPECT_TRUE(store->netPerApp());
+  EXPECT_TRUE(store->processList().netPerApp);
   EXPECT_GE(script.trafficReads, 10);
 
   // A main thread busy elsewhere for many ticks finds one sample waiting, not one for each.
@@ -285,10 +286,10 @@ TEST_F(StoreTest, tickingByItselfGoesOnAloneWithEveryReaderAndLeavesNoBacklog) {
   const int samples = script.samples;
   std::this_thread::sleep_for(100ms);
   EXPECT_LE(script.samples, samples + 1);
-  const int before = store->tick();
+  const int before = store->liveReadings().tick;
   main.runUntilIdle();
-  EXPECT_LE(store->tick(), before + 1);
-  ASSERT_TRUE(runUntil(main, [&] { return store->tick() >= before + 3; }));
+  EXPECT_LE(store->liveReadings().tick, before + 1);
+  ASSERT_TRUE(runUntil(main, [&] { return store->liveReadings().tick >= before + 3; }));
 }
 
 TEST_F(StoreTest, changesReachSubscribersOncePerTurn) {
@@ -329,29 +330,29 @@ TEST_F(StoreTest, aStartNoticeGoesToStderrAndItsToastWaitsForAViewOnScreen) {
   configure = [](StoreServices& s) { s.toastsWaitToBeSeen = true; };
   testing::internal::CaptureStderr();
   makeStore();
-  ASSERT_TRUE(runUntil(main, [&] { return store->toast().has_value(); }));
+  ASSERT_TRUE(runUntil(main, [&] { return store->navigation().toast.has_value(); }));
   const std::string said = testing::internal::GetCapturedStderr();
   EXPECT_NE(said.find("qel: The history file could not be used. It was kept as"), std::string::npos) << said;
-  const auto notice = store->toast();
+  const auto notice = store->navigation().toast;
 
   clock.advance(10s);  // no window on screen: the notice stays up
   main.runUntilIdle();
-  EXPECT_EQ(store->toast(), notice);
+  EXPECT_EQ(store->navigation().toast, notice);
   int window = 0, panel = 0;
   store->setToastViewer(&window, true);
   store->setToastViewer(&panel, true);
   store->setToastViewer(&panel, false);
   clock.advance(2100ms);
   main.runUntilIdle();
-  EXPECT_EQ(store->toast(), notice);
+  EXPECT_EQ(store->navigation().toast, notice);
   clock.advance(200ms);  // 2.2 s after the window came
   main.runUntilIdle();
-  EXPECT_FALSE(store->toast());
+  EXPECT_FALSE(store->navigation().toast);
   // While a view is on screen a toast has its usual time.
   store->show("seen");
   clock.advance(2200ms);
   main.runUntilIdle();
-  EXPECT_FALSE(store->toast());
+  EXPECT_FALSE(store->navigation().toast);
 }
 
 TEST_F(StoreTest, toastClearsOnlyItsOwnText) {
@@ -361,14 +362,14 @@ TEST_F(StoreTest, toastClearsOnlyItsOwnText) {
   store->show("second");
   clock.advance(1300ms);  // the first's deadline: it finds another text
   main.runUntilIdle();
-  EXPECT_EQ(store->toast(), "second");
+  EXPECT_EQ(store->navigation().toast, "second");
   clock.advance(900ms);
   main.runUntilIdle();
-  EXPECT_FALSE(store->toast());
+  EXPECT_FALSE(store->navigation().toast);
   store->show("same");
   clock.advance(1s);
   store->show("same");
   clock.advance(1200ms);  // 2.2 s after the first call
   main.runUntilIdle();
-  EXPECT_FALSE(store->toast());
+  EXPECT_FALSE(store->navigation().toast);
 }

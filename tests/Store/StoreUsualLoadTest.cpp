@@ -22,7 +22,7 @@ class UsualLoad : public StoreTest {
       store->history()->save(daysAgo(int(values.size() - i)), 5, DayBucket{.cpu = values[i], .count = count});
     store->start();
   }
-  BaselineSlot slot(int i = 5) const { return store->insight().baseline()[std::size_t(i)]; }
+  BaselineSlot slot(int i = 5) const { return store->insightFindings().insight.baseline()[std::size_t(i)]; }
 };
 
 }  // namespace
@@ -112,7 +112,7 @@ TEST_F(UsualLoad, busierThanUsualFromTwiceTheUsualLoad) {
     store->history()->save(baseline, "2026-06-14");
     store->history()->save("2026-06-15", s, DayBucket{.cpu = c.cpu, .count = c.count});
     store->start();
-    ASSERT_TRUE(runUntil(main, [&] { return store->tick() == 1; }));  // one sample more
+    ASSERT_TRUE(runUntil(main, [&] { return store->liveReadings().tick == 1; }));  // one sample more
     EXPECT_EQ(store->busierThanUsual(), c.ratio) << c.what;
     if (!c.ratio) continue;
     EXPECT_EQ(store->status().detail,

@@ -92,12 +92,12 @@ class BusyAfternoon {
   // Has the store read `list` as the connected devices (its reader runs every tenth tick).
   bool connectDevices(std::vector<BTDevice> list) {
     devices->set(list);
-    for (int i = 0; i < 2000 && store->bluetooth() != list; ++i) {
+    for (int i = 0; i < 2000 && store->liveReadings().bluetooth != list; ++i) {
       store->sampleOnce();
       settle();
       std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
-    return store->bluetooth() == list;
+    return store->liveReadings().bluetooth == list;
   }
 
   // Headphones, a keyboard running low and a mouse.

@@ -303,24 +303,24 @@ TEST(DayRingView, framesTheRingSelectsByClickAndKeepsItsDrawing) {
   };
   const QPointF centre(244, 150);
   press(centre + QPointF(0, -140));
-  EXPECT_EQ(store.selectedSlot(), 0);
+  EXPECT_EQ(store.dayView().selectedSlot, 0);
   press(centre);  // the centre text does not select
-  EXPECT_EQ(store.selectedSlot(), 0);
+  EXPECT_EQ(store.dayView().selectedSlot, 0);
   press(QPointF(5, 5));  // outside the disc
-  EXPECT_EQ(store.selectedSlot(), 0);
+  EXPECT_EQ(store.dayView().selectedSlot, 0);
   // Clicking the present slot returns to the present.
   const auto g = dayRingGeometry(QSizeF(388, 300), 144);
   press(g.at(g.angle(54), 90) + QPointF(50, 0));
-  EXPECT_EQ(store.selectedSlot(), std::nullopt);
+  EXPECT_EQ(store.dayView().selectedSlot, std::nullopt);
   // Unless the click is on the dot of an event there: that selects it, so its note shows.
   for (int i = 0; i < 30; ++i) store.record(0.8, 0.5, 30, at.clock.now());
   ASSERT_EQ(store.events().size(), 1u);
   at.main.runUntilIdle();
   press(g.at(g.angle(54), g.outer + 6) + QPointF(50, 0));
-  EXPECT_EQ(store.selectedSlot(), 54);
+  EXPECT_EQ(store.dayView().selectedSlot, 54);
   EXPECT_EQ(store.selectedEvent()->slot, 54);
   press(g.at(g.angle(54), 90) + QPointF(50, 0));  // elsewhere on the present slot: back to now
-  EXPECT_EQ(store.selectedSlot(), std::nullopt);
+  EXPECT_EQ(store.dayView().selectedSlot, std::nullopt);
 
   // The ring is drawn again only when what it shows changes.
   host.image();

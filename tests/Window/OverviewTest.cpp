@@ -157,11 +157,11 @@ TEST(OverviewPage, aSelectedMomentIsOneTimeEverywhereAndTheRowsShowItsValues) {
   const auto release = std::find_if(events.begin(), events.end(), [](const DayEvent& e) { return e.slot == 83; });
   ASSERT_NE(release, events.end());
   shown.select(84);
-  EXPECT_EQ(store.selectedSlot(), 83);
+  EXPECT_EQ(store.dayView().selectedSlot, 83);
   EXPECT_EQ(store.moment().label, store.slotLabel(83));
   ASSERT_NE(qobject_cast<EventNote*>(shown.page->selectionNote()), nullptr);
   // The rows: CPU and memory as they were then, along the day up to it; the rest was not kept.
-  const DayBucket bucket = *store.day()[83];
+  const DayBucket bucket = *store.dayView().day[83];
   EXPECT_EQ(row(Page::cpu)->valueText().toStdString(), fmtPercent(bucket.cpu));
   EXPECT_EQ(row(Page::mem)->valueText().toStdString(), fmtPercent(bucket.mem));
   EXPECT_EQ(row(Page::cpu)->sparkline()->values().back(), bucket.cpu);
@@ -171,8 +171,8 @@ TEST(OverviewPage, aSelectedMomentIsOneTimeEverywhereAndTheRowsShowItsValues) {
   // A second of the last minute: every line up to it and its value then.
   store.setRingMode(RingMode::live);
   shown.select(30);
-  ASSERT_GT(store.netHist().size(), 30u);
-  EXPECT_EQ(row(Page::net)->valueText().toStdString(), fmtRate(store.netHist()[30]));
+  ASSERT_GT(store.liveReadings().netHist.size(), 30u);
+  EXPECT_EQ(row(Page::net)->valueText().toStdString(), fmtRate(store.liveReadings().netHist[30]));
   EXPECT_EQ(row(Page::cpu)->sparkline()->values().size(), 31u);
 
   store.setSelectedSlot(std::nullopt);  // back to now
@@ -206,8 +206,8 @@ TEST(OverviewPage, theSelectionBringsOneNoteAndTheStretchLine) {
   EXPECT_TRUE(page->stretchLine()->isVisible());
   EXPECT_TRUE(page->stretchLine()->findChild<PlainLabel*>()->text().contains("Release build"));
   page->stretchLine()->findChild<TextButton*>()->click();
-  ASSERT_TRUE(shown.day.store->stretchReport());
-  EXPECT_EQ(shown.day.store->stretchReport()->name, "Release build");
+  ASSERT_TRUE(shown.day.store->navigation().stretchReport);
+  EXPECT_EQ(shown.day.store->navigation().stretchReport->name, "Release build");
 
   shown.select(87);  // memory tight
   event = qobject_cast<EventNote*>(page->selectionNote());
@@ -286,12 +286,12 @@ TEST(OverviewPage, metricRowsOpenTheirPagesAndReplayUsesThePageAccent) {
   shown.registry.setReplay([&] { ++replays; });
   const auto& rows = shown.page->metricRows();
   ASSERT_EQ(rows.size(), 6u);  // the afternoon has a GPU
-  EXPECT_EQ(rows[0]->valueText(), QString::fromStdString(fmtPercent(store.cpu().total)));
+  EXPECT_EQ(rows[0]->valueText(), QString::fromStdString(fmtPercent(store.liveReadings().cpu.total)));
   store.select(40);
   rows[3]->click();  // Network
   BusyAfternoon::settle();
-  EXPECT_EQ(store.page(), Page::net);
-  EXPECT_EQ(store.selectedSlot(), std::nullopt);
+  EXPECT_EQ(store.navigation().page, Page::net);
+  EXPECT_EQ(store.dayView().selectedSlot, std::nullopt);
   EXPECT_EQ(shown.page->replayButton()->page(), Page::net);
   shown.page->replayButton()->click();
   EXPECT_EQ(replays, 1);
@@ -327,24 +327,24 @@ TEST(RingControls, modeStepperAndBackToNow) {
 
   controls->previousDay()->click();
   settle();
-  EXPECT_EQ(store.viewDay(), "2026-06-16");
+  EXPECT_EQ(store.dayView().viewDay, "2026-06-16");
   EXPECT_EQ(controls->dayTitle()->text(), "Yesterday");
   EXPECT_TRUE(controls->backToNow()->isVisible());
   for (int i = 0; i < 6; ++i) controls->previousDay()->click();  // past the oldest does nothing
   settle();
-  EXPECT_EQ(store.viewDay(), "2026-06-12");
+  EXPECT_EQ(store.dayView().viewDay, "2026-06-12");
   EXPECT_FALSE(controls->previousDay()->isEnabled());
 
   store.select(30);
   RingControls::setMode(store, RingMode::day);  // "Day" again: the selection goes, the day stays
-  EXPECT_EQ(store.selectedSlot(), std::nullopt);
-  EXPECT_EQ(store.viewDay(), "2026-06-12");
+  EXPECT_EQ(store.dayView().selectedSlot, std::nullopt);
+  EXPECT_EQ(store.dayView().viewDay, "2026-06-12");
   store.select(30);
   test::click(controls->modeSwitch(), controls->modeSwitch()->pillRect(0).center().toPoint());  // "60 s"
   settle();
-  EXPECT_EQ(store.ringMode(), RingMode::live);
-  EXPECT_EQ(store.viewDay(), std::nullopt);
-  EXPECT_EQ(store.selectedSlot(), std::nullopt);
+  EXPECT_EQ(store.dayView().ringMode, RingMode::live);
+  EXPECT_EQ(store.dayView().viewDay, std::nullopt);
+  EXPECT_EQ(store.dayView().selectedSlot, std::nullopt);
   EXPECT_FALSE(controls->stepper()->isVisible());
   EXPECT_EQ(controls->stepper()->geometry().width() > 0, true);  // keeps its place
   EXPECT_FALSE(controls->exportDay()->isVisible());
@@ -354,7 +354,7 @@ TEST(RingControls, modeStepperAndBackToNow) {
   EXPECT_TRUE(controls->backToNow()->isVisible());
   controls->backToNow()->click();
   settle();
-  EXPECT_EQ(store.selectedSlot(), std::nullopt);
+  EXPECT_EQ(store.dayView().selectedSlot, std::nullopt);
   EXPECT_FALSE(controls->backToNow()->isVisible());
 }
 

@@ -154,8 +154,8 @@ TEST_F(TabBarTest, clickingATabShowsItsPageAndClearsTheSelectionKeyboardToo) {
   test::Host host(bar, QSize(1000, 60));
   store->setSelectedSlot(30);
   test::click(bar->tab(Page::overview), bar->tab(Page::overview)->rect().center());  // already shown
-  EXPECT_EQ(store->selectedSlot(), std::nullopt);
-  EXPECT_EQ(store->page(), Page::overview);
+  EXPECT_EQ(store->dayView().selectedSlot, std::nullopt);
+  EXPECT_EQ(store->navigation().page, Page::overview);
 
   for (Page p : allPages) EXPECT_EQ(bar->tab(p)->focusPolicy(), Qt::TabFocus);
   TabButton* net = bar->tab(Page::net);
@@ -186,7 +186,7 @@ TEST_F(TabBarTest, clickingATabShowsItsPageAndClearsTheSelectionKeyboardToo) {
   QKeyEvent release(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, " ");
   QApplication::sendEvent(bar->tab(Page::net), &release);
   settle();
-  EXPECT_EQ(store->page(), Page::net);
+  EXPECT_EQ(store->navigation().page, Page::net);
 
   // With the keyboard on the bar, a click on another tab brings the focus (and its ring) along;
   // from elsewhere a click takes none.
@@ -195,7 +195,7 @@ TEST_F(TabBarTest, clickingATabShowsItsPageAndClearsTheSelectionKeyboardToo) {
   bar->tab(Page::cpu)->clearFocus();
   test::click(bar->tab(Page::disk), bar->tab(Page::disk)->rect().center());
   EXPECT_FALSE(bar->tab(Page::disk)->hasFocus());
-  EXPECT_EQ(store->page(), Page::disk);
+  EXPECT_EQ(store->navigation().page, Page::disk);
 }
 
 TEST_F(TabBarTest, theLogoStandsOutFromTheBarInBothAppearances) {

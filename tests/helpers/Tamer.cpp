@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
   snapshot.procs = {ProcInfo{.pid = id->pid, .name = "sleeper", .path = "/usr/bin/sleep", .appKey = key,
                              .startTime = id->startTime}};
   store.apply(snapshot);
-  if (store.tamed().count(id->pid) == 0) return 4;
+  if (store.taming().tamed.count(id->pid) == 0) return 4;
   std::puts("paused");
   std::fflush(stdout);
 

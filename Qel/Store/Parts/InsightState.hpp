@@ -9,7 +9,7 @@ namespace qel {
 struct InsightFindings {
   InsightEngine insight;
   std::vector<Finding> findings;
-  bool adviceAtOpen = false;
+  bool adviceAtOpen = false;  // the advice state as of the last tick: what the menu panel shows when it opens
 };
 
 class InsightState : public StorePart<Concern::insights> {

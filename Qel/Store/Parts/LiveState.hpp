@@ -8,7 +8,7 @@ namespace qel {
 
 struct LiveReadings {
   CPUSample cpu;
-  ChipInfo chip;
+  ChipInfo chip;  // the processor's model and core kinds (an unnamed chip without readers)
   MemSample mem;
   double netDown = 0;
   double netUp = 0;
@@ -26,6 +26,7 @@ struct LiveReadings {
   std::vector<WakeHolder> wake;
   std::vector<NetAddress> addresses;
   std::vector<BTDevice> bluetooth;
+  // Sixty values each, oldest first.
   std::vector<double> cpuHist;
   std::vector<double> memHist;
   std::vector<double> netHist;
@@ -35,11 +36,14 @@ struct LiveReadings {
   std::vector<double> diskWriteHist;
   std::vector<double> gpuHist;
   std::vector<double> powerHist;
+  // The cores' loads and recent peaks in the order they are shown, with the group means; made
+  // once per sample.
   CoreOrder cores;
   std::map<std::int32_t, std::vector<double>> energyByPid;
   std::map<std::int32_t, std::string> energyNames;
   int tick = 0;
   bool menuBusy = false;
+  // False while the system can't say who prevents sleep: an empty `wake` then means nothing.
   bool wakeReadable = true;
 };
 

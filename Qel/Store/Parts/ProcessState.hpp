@@ -13,7 +13,9 @@ struct ProcessList {
   std::set<std::int32_t> selection;
   std::vector<PortEntry> ports;
   bool portsAvailable = true;
+  // Whether a read of the ports has ended yet; until then the empty list means nothing.
   bool portsRead = false;
+  // The last answers about who holds the graphics device, for the candidates of that scan.
   GpuHolders gpuHolders;
   std::string portQuery;
   bool netPerApp = false;

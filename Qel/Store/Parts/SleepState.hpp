@@ -8,8 +8,8 @@ namespace qel {
 
 struct SleepRecord {
   std::vector<SleepSession> sleeps;
-  bool sleepBusy = false;
-  std::optional<SleepSession> sleepAtOpen;
+  bool sleepBusy = false;                   // a read of the system's log is under way
+  std::optional<SleepSession> sleepAtOpen;  // the last sleep as of the last tick, for the menu panel
 };
 
 class SleepState : public StorePart<Concern::sleep> {

@@ -9,6 +9,8 @@ namespace qel {
 struct Taming {
   std::map<std::string, std::string> tameRules;
   std::map<std::int32_t, TamedProc> tamed;
+  // Processes that taming slowed and could not give their priority back (an ordinary user can't
+  // lower a nice value again): they stay slowed until they end.
   std::map<std::int32_t, TamedProc> keptSlow;
   bool quietOn = false;
   std::set<std::int32_t> throttled;
