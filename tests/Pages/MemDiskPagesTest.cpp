@@ -134,11 +134,20 @@ TEST(DiskPlatterGeometry, spaceRingLeavesGapsAndSkipsSlivers) {
   ASSERT_EQ(over.space.size(), 1u);
   EXPECT_EQ(over.space[0].tone, SpaceTone::free);
 
-  // A tenth used, 85 % available: the 5 % kept for root stays empty track at the end.
+  // A tenth written, 85 % available: the 5 % kept for root counts as used and the ring closes.
   const auto kept = diskPlatter({.total = 1000, .free = 850, .purgeable = 0, .used = 100}, zeros, zeros, 400);
   ASSERT_EQ(kept.space.size(), 2u);
-  EXPECT_NEAR(kept.space[0].to, -pi / 2 + 2 * pi * 0.1 - 0.009, 1e-12);
-  EXPECT_NEAR(kept.space[1].to, -pi / 2 + 2 * pi * 0.95 - 0.009, 1e-12);
+  EXPECT_NEAR(kept.space[0].to, -pi / 2 + 2 * pi * 0.15 - 0.009, 1e-12);
+  EXPECT_NEAR(kept.space[1].from - kept.space[0].to, 0.018, 1e-12);
+  EXPECT_NEAR(kept.space[1].to, 3 * pi / 2 - 0.009, 1e-12);
+  // A large reserve (40 % of the disk, nothing written) fills the used stretch, with purgeable
+  // space between it and the free stretch, still closing at the top.
+  const auto large = diskPlatter({.total = 1000, .free = 600, .purgeable = 100, .used = 0}, zeros, zeros, 400);
+  ASSERT_EQ(large.space.size(), 3u);
+  EXPECT_EQ(large.space[0].tone, SpaceTone::used);
+  EXPECT_NEAR(large.space[0].to, -pi / 2 + 2 * pi * 0.4 - 0.009, 1e-12);
+  EXPECT_NEAR(large.space[1].to, -pi / 2 + 2 * pi * 0.5 - 0.009, 1e-12);
+  EXPECT_NEAR(large.space[2].to, 3 * pi / 2 - 0.009, 1e-12);
 }
 
 TEST(DiskPlatterGeometry, wavesScaleToTheLargestRateAndMarkTheFirstPeak) {

@@ -19,9 +19,11 @@ double angleOf(std::size_t i, std::size_t n) { return 2 * Chart::kPi * (double(i
 std::vector<SpaceSegment> spaceSegments(const DiskDetail& detail) {
   std::vector<SpaceSegment> space;
   const double t = detail.total > 1 ? double(detail.total) : 1.0;
+  // Everything the user can't write counts as used, the blocks kept for root too, so the three
+  // stretches close the ring.
+  const double used = detail.free < detail.total ? double(detail.total - detail.free) : 0.0;
   const double rest = std::max(double(detail.free) - double(detail.purgeable), 0.0);
-  // What is kept for root is neither used nor available: it stays an empty stretch of track.
-  const std::pair<double, SpaceTone> parts[] = {{double(detail.used) / t, SpaceTone::used},
+  const std::pair<double, SpaceTone> parts[] = {{used / t, SpaceTone::used},
                                                 {double(detail.purgeable) / t, SpaceTone::purgeable},
                                                 {rest / t, SpaceTone::free}};
   double a = -Chart::kPi / 2, left = 1;

@@ -1,7 +1,7 @@
 #pragma once
 // The disk platter's geometry: the outer ring of the system volume's space (used, purgeable,
-// free, with the blocks kept for root left empty) and, inside it, the last minute of reads growing outward and writes inward around a
-// base circle, with a dot on each history's peak.
+// free; whatever the user can't write counts as used) and, inside it, the last minute of reads
+// growing outward and writes inward around a base circle, with a dot on each history's peak.
 #include <QPointF>
 #include <QSizeF>
 
