@@ -26,46 +26,43 @@ TEST(BubbleLabel, aLineHasTheChordAtItsFartherEdgeLessTheInsetAndNoneAtTheRim) {
   EXPECT_EQ(bubbleLineRoom(std::numeric_limits<double>::infinity(), 0, 16), 0);
 }
 
-TEST(BubbleLabel, whatShowsNeverCrossesTheBubblesEdgeAndANameIsWholeOrNotThere) {
-  const BubbleLine size{48, 14};
-  for (const double nameWidth : {20.0, 64.0, 130.0}) {
-    for (double r = 0; r <= 90; r += 0.25) {
-      const BubbleLabelPlan plan = planBubbleLabel(r, {nameWidth, 16}, size);
-      for (const double sx : {-0.5, 0.5})
-        for (const double sy : {-0.5, 0.5}) {
-          // A name that shows shows whole, inside the circle.
-          if (plan.name) { EXPECT_TRUE(inside(sx * nameWidth, plan.nameY + sy * 16, r)) << "name, r " << r << ", width " << nameWidth; }
-          if (plan.size) { EXPECT_TRUE(inside(sx * size.width, plan.sizeY + sy * size.height, r)) << "size, r " << r; }
-        }
-    }
+TEST(BubbleLabel, aLargeBubbleShowsItsNameOverItsSizeAMiddlingOneItsInitialASmallOneNothing) {
+  const QString ten = QStringLiteral("abcdefghij"), eleven = ten + "k", twelve = eleven + "l";
+  const QString cutTwelve = ten + QChar(0x2026);
+  // Russian and Japanese names take two and three bytes a letter; the cut counts letters.
+  const QString russian = QStringLiteral("Калькулятор-2"), japanese = QStringLiteral("テキストエディタの設定画面");
+  const QString emoji = QString::fromUcs4(U"\U0001F600game");  // a letter outside the 16-bit range first
+  struct Case {
+    double r;
+    QString name;
+    BubbleLabelBand band;
+    QString shown;
+  };
+  const Case cases[] = {
+      {90, ten, BubbleLabelBand::nameAndSize, ten},
+      {34.01, eleven, BubbleLabelBand::nameAndSize, eleven},  // eleven letters stay whole
+      {34.01, twelve, BubbleLabelBand::nameAndSize, cutTwelve},
+      {40, russian, BubbleLabelBand::nameAndSize, QStringLiteral("Калькулято") + QChar(0x2026)},
+      {40, japanese, BubbleLabelBand::nameAndSize, QStringLiteral("テキストエディタの設") + QChar(0x2026)},
+      {40, QString(), BubbleLabelBand::nameAndSize, QString()},
+      {34, twelve, BubbleLabelBand::initial, QStringLiteral("a")},
+      {16.01, russian, BubbleLabelBand::initial, QStringLiteral("К")},
+      {20, japanese, BubbleLabelBand::initial, QStringLiteral("テ")},
+      {20, emoji, BubbleLabelBand::initial, QString::fromUcs4(U"\U0001F600")},
+      {20, QString(), BubbleLabelBand::initial, QString()},
+      {16, twelve, BubbleLabelBand::none, QString()},
+      {0, ten, BubbleLabelBand::none, QString()},
+      {std::numeric_limits<double>::quiet_NaN(), ten, BubbleLabelBand::none, QString()},
+  };
+  for (const Case& c : cases) {
+    const BubbleLabel label = bubbleLabel(c.r, c.name);
+    EXPECT_EQ(label.band, c.band) << "r " << c.r << ", " << c.name.toStdString();
+    EXPECT_EQ(label.name, c.shown) << "r " << c.r << ", " << c.name.toStdString();
   }
-}
-
-TEST(BubbleLabel, largeBubblesShowNameAndSizeAndWhereTheNameCantFitTheFigureStandsInstead) {
-  const BubbleLine name{70, 16}, size{48, 14};
-  const BubbleLabelPlan large = planBubbleLabel(60, name, size);
-  EXPECT_TRUE(large.name && large.size);
-  EXPECT_EQ(large.nameY, -7);
-  EXPECT_EQ(large.sizeY, 8);
-
-  // Not above 34: never two lines; a name too wide for the middle gives way to the figure.
-  const BubbleLabelPlan mid = planBubbleLabel(34, name, {40, 14});
-  EXPECT_FALSE(mid.name);
-  EXPECT_TRUE(mid.size);
-  EXPECT_EQ(mid.sizeY, 0);
-  // A short name that fits shows alone, centred.
-  const BubbleLabelPlan shortName = planBubbleLabel(34, {30, 16}, {40, 14});
-  EXPECT_TRUE(shortName.name);
-  EXPECT_FALSE(shortName.size);
-  EXPECT_EQ(shortName.nameY, 0);
-
-  // Too small for the name and for the figure: no label at all, never a cut name or an initial.
-  const BubbleLabelPlan tiny = planBubbleLabel(17, name, size);
-  EXPECT_FALSE(tiny.name || tiny.size);
-  EXPECT_TRUE(planBubbleLabel(17, {14, 16}, size).name);
-  // No name: the figure, where it fits.
-  EXPECT_TRUE(planBubbleLabel(60, {0, 16}, size).size);
-  EXPECT_FALSE(planBubbleLabel(60, {0, 16}, size).name);
+  // Two lines: the name 7 above the centre, the size 8 below; the initial on the centre.
+  EXPECT_EQ(bubbleLabel(40, ten).nameY, -7);
+  EXPECT_EQ(bubbleLabel(40, ten).sizeY, 8);
+  EXPECT_EQ(bubbleLabel(20, ten).nameY, 0);
 }
 
 TEST(BubbleHatch, diagonalsSixApartRiseToTheRightAndStayInsideTheStroke) {

@@ -270,6 +270,48 @@ TEST_F(MemDiskPages, aFieldStepThatMovesNoWholePixelIsNotAFrame) {
   EXPECT_TRUE(painter.changes(model, c, 40, 1, false));  // another appearance
 }
 
+TEST_F(MemDiskPages, bubblesLabelByTheirSizeAndANameStaysOnItsBubble) {
+  useAppearance("light");
+  BubbleModel model;
+  model.sync({{"p1", 1, "WWWWWWWWWWWWWW", 4ull << 30, BubbleKind::user},
+              {"p2", 2, "Wide-name", 2ull << 30, BubbleKind::user},
+              {"p3", 3, "Tiny-name", 1ull << 30, BubbleKind::user}},
+             16ull << 30, 170);
+  auto& bubbles = model.mutableBubbles();
+  const QPointF c(200, 200);
+  const QPointF at[] = {{-80, -60}, {70, -60}, {0, 90}};
+  const double radii[] = {34.5, 25, 15};
+  for (int i = 0; i < 3; ++i) bubbles[i].x = at[i].x(), bubbles[i].y = at[i].y(), bubbles[i].r = radii[i];
+  BubbleFieldPainter painter;
+  QImage image(400, 400, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::white);
+  {
+    QPainter p(&image);
+    painter.paint(p, model, c, 0);
+  }
+  // Ink of the label's dark colour, not the bubble's violet or the field's white.
+  const auto inkIn = [&](QPointF from, QPointF to) {
+    for (int y = int(from.y()); y <= int(to.y()); ++y)
+      for (int x = int(from.x()); x <= int(to.x()); ++x)
+        if (qGray(image.pixel(x, y)) < 90) return true;
+    return false;
+  };
+  // Just above 34: the name, cut, keeps inside the rim on its line, and the size stands below.
+  const QPointF big = c + at[0];
+  EXPECT_TRUE(inkIn(big + QPointF(-20, -12), big + QPointF(20, -2)));
+  EXPECT_TRUE(inkIn(big + QPointF(-15, 4), big + QPointF(15, 12)));
+  EXPECT_FALSE(inkIn(big + QPointF(-60, -14), big + QPointF(-33, 0)));
+  EXPECT_FALSE(inkIn(big + QPointF(33, -14), big + QPointF(60, 0)));
+  // 25: the name's first letter alone, narrow on the centre (no figure, no name beside it).
+  const QPointF mid = c + at[1];
+  EXPECT_TRUE(inkIn(mid + QPointF(-5, -5), mid + QPointF(5, 5)));
+  EXPECT_FALSE(inkIn(mid + QPointF(-22, -8), mid + QPointF(-9, 8)));
+  EXPECT_FALSE(inkIn(mid + QPointF(9, -8), mid + QPointF(22, 8)));
+  // 15: no text.
+  const QPointF small = c + at[2];
+  EXPECT_FALSE(inkIn(small + QPointF(-14, -10), small + QPointF(14, 10)));
+}
+
 TEST_F(MemDiskPages, diskPageListsVolumesAndBusyProcesses) {
   Snapshot s;
   s.tick = 1;

@@ -34,4 +34,15 @@ QString elidedName(QWidget* widget, const QFontMetricsF& metrics, const QString&
   return shown;
 }
 
+QString firstCharacters(const QString& name, qsizetype count) {
+  const QList<uint> chars = name.toUcs4();
+  if (chars.size() <= count) return name;
+  return QString::fromUcs4(reinterpret_cast<const char32_t*>(chars.constData()), std::max<qsizetype>(count, 0));
+}
+
+QString cutToCharacters(const QString& name, qsizetype most, qsizetype keep) {
+  if (name.toUcs4().size() <= most) return name;
+  return firstCharacters(name, keep) + QChar(0x2026);
+}
+
 }  // namespace qel

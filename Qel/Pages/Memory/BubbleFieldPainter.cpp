@@ -17,20 +17,11 @@
 
 namespace qel {
 
-namespace {
-
-QString shortLabel(const std::string& label) {
-  const QString text = QString::fromStdString(label);
-  return text.size() > 11 ? text.left(10) + QChar(0x2026) : text;
-}
-
-}  // namespace
-
 BubbleFieldPainter::BubbleFieldPainter()
     : nameFont_(Fonts::text(Type::footnote, QFont::DemiBold)),
       sizeFont_(Fonts::text(Type::caption)),
-      nameHeight_(QFontMetricsF(nameFont_).height()),
-      sizeHeight_(QFontMetricsF(sizeFont_).height()) {}
+      initialFont_(Fonts::text(Type::caption, QFont::DemiBold)),
+      nameHeight_(QFontMetricsF(nameFont_).height()) {}
 
 namespace {
 
@@ -59,33 +50,24 @@ QPoint devicePlace(QPointF centre, int side) {
 
 void BubbleFieldPainter::drawLabel(QImage& image, const Look& look) const {
   const double r = look.radius / look.dpr;
-  const QFontMetricsF nameMetrics(nameFont_), sizeMetrics(sizeFont_);
-  const BubbleLine sizeLine{sizeMetrics.horizontalAdvance(look.size), sizeHeight_};
-  const auto planFor = [&](const QString& name) {
-    return planBubbleLabel(r, {name.isEmpty() ? 0 : nameMetrics.horizontalAdvance(name), nameHeight_}, sizeLine);
-  };
-  // The whole name where it fits, else its first ten letters, else the figure.
-  QString name = QString::fromStdString(look.label);
-  BubbleLabelPlan plan = planFor(name);
-  if (!plan.name && shortLabel(look.label) != name) {
-    name = shortLabel(look.label);
-    plan = planFor(name);
-  }
-  const QString& size = look.size;
-  if (!plan.name && !plan.size) return;
+  const BubbleLabel label = bubbleLabel(r, QString::fromStdString(look.label));
+  if (label.band == BubbleLabelBand::none) return;
   const QColor colour = look.kind == BubbleKind::user ? Palette::bubbleUserText() : Palette::withAlpha(Palette::white(), 0.85);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
   p.translate(imageCentre(image));
-  if (plan.name) {
-    p.setPen(colour);
-    Chart::drawText(p, name, nameFont_, {0, plan.nameY}, Qt::AlignCenter);
+  p.setPen(colour);
+  if (label.band == BubbleLabelBand::initial) {
+    if (!label.name.isEmpty()) Chart::drawText(p, label.name, initialFont_, {0, label.nameY}, Qt::AlignCenter);
+    return;
   }
-  if (plan.size) {
-    // Below a name it is the fainter second line; alone it is the label.
-    p.setPen(plan.name ? Palette::withAlpha(colour, colour.alphaF() * 0.7) : colour);
-    Chart::drawText(p, size, sizeFont_, {0, plan.sizeY}, Qt::AlignCenter);
-  }
+  // A wide name on a bubble just large enough for two lines ends in "…" sooner, at the rim, rather
+  // than spill past the bubble onto its neighbours.
+  const double room = bubbleLineRoom(r, label.nameY, nameHeight_);
+  const QString name = QFontMetricsF(nameFont_).elidedText(label.name, Qt::ElideRight, room);
+  if (!name.isEmpty()) Chart::drawText(p, name, nameFont_, {0, label.nameY}, Qt::AlignCenter);
+  p.setPen(Palette::withAlpha(colour, colour.alphaF() * 0.7));
+  Chart::drawText(p, look.size, sizeFont_, {0, label.sizeY}, Qt::AlignCenter);
 }
 
 QImage BubbleFieldPainter::drawDisc(const Look& look) {

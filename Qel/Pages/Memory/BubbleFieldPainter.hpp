@@ -67,8 +67,8 @@ class BubbleFieldPainter {
   static QImage drawField(const Field& field);
   void drawLabel(QImage& image, const Look& look) const;
 
-  QFont nameFont_, sizeFont_;
-  double nameHeight_ = 0, sizeHeight_ = 0;
+  QFont nameFont_, sizeFont_, initialFont_;
+  double nameHeight_ = 0;
   std::unordered_map<std::string, Sprite> sprites_;  // by bubble key
   Field fieldLook_;
   QImage field_;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "Qel/Kit/Widgets/Elision.hpp"
+
 namespace qel {
 
 void bubbleHatch(double r, double inset, std::vector<QLineF>& out) {
@@ -26,25 +28,18 @@ double bubbleLineRoom(double r, double y, double height) {
   return std::max(2 * std::sqrt(r * r - far * far) - 2 * kBubbleLabelInset, 0.0);
 }
 
-BubbleLabelPlan planBubbleLabel(double r, BubbleLine name, BubbleLine size) {
-  BubbleLabelPlan plan;
-  constexpr double nameY = -7, sizeY = 8;
-  const bool sizeFits = size.width > 0 && bubbleLineRoom(r, 0, size.height) >= size.width;
-  if (!(name.width > 0)) {
-    plan.size = sizeFits;  // a bubble without a name still says what it holds
-    return plan;
+BubbleLabel bubbleLabel(double r, const QString& name) {
+  BubbleLabel label;
+  if (r > kBubbleTwoLines) {
+    label.band = BubbleLabelBand::nameAndSize;
+    label.name = cutToCharacters(name, 11, 10);
+    label.nameY = -7;
+    label.sizeY = 8;
+  } else if (r > kBubbleInitial) {
+    label.band = BubbleLabelBand::initial;
+    label.name = firstCharacters(name, 1);
   }
-  if (r > kBubbleTwoLines && bubbleLineRoom(r, nameY, name.height) >= name.width && size.width > 0 &&
-      bubbleLineRoom(r, sizeY, size.height) >= size.width) {
-    plan.name = plan.size = true;
-    plan.nameY = nameY;
-    plan.sizeY = sizeY;
-  } else if (bubbleLineRoom(r, 0, name.height) >= name.width) {
-    plan.name = true;
-  } else {
-    plan.size = sizeFits;  // the figure rather than a cut name
-  }
-  return plan;
+  return label;
 }
 
 }  // namespace qel

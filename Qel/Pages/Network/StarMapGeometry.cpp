@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "Qel/Kit/Widgets/Elision.hpp"
 #include "Qel/Platform/Utf8.hpp"
 
 namespace qel {
@@ -20,11 +21,7 @@ double distanceTo(QPointF p, const QRectF& box) {
 
 }  // namespace
 
-QString starLabel(const QString& name) {
-  const QList<uint> chars = name.toUcs4();
-  if (chars.size() <= 16) return name;
-  return QString::fromUcs4(reinterpret_cast<const char32_t*>(chars.constData()), 15) + QChar(0x2026);
-}
+QString starLabel(const QString& name) { return cutToCharacters(name, 16, 15); }
 
 QRectF starCentreLabel(QPointF centre, QSizeF label) {
   return {centre.x() - label.width() / 2, centre.y() + kStarLabelDrop - label.height() / 2, label.width(), label.height()};
