@@ -164,8 +164,11 @@ TEST_F(GPUPageTest, withoutAReadoutSaysSoAndShowsDashes) {
   store->apply(Snapshot{});
   store->apply(Snapshot{});
   settle();
-  EXPECT_TRUE(page->history()->values().empty());  // no line of zeros posing as an idle GPU
-  EXPECT_FALSE(page->history()->isVisible());        // nor an empty chart box
+  // The history and the memory panel stay: the minute as the store keeps it, memory with nothing
+  // for the GPU.
+  EXPECT_TRUE(page->history()->isVisible());
+  EXPECT_EQ(page->history()->values(), std::vector<double>(60, 0.0));
+  EXPECT_TRUE(page->memoryPanel()->isVisible());
   EXPECT_EQ(page->head()->figure()->runs()[0].text, "—");
   EXPECT_EQ(page->head()->figure()->runs()[1].text, "");
   EXPECT_TRUE(page->head()->subLabel()->text().startsWith("GPU usage isn't available on this computer."));

@@ -111,7 +111,6 @@ QWidget* GPUPage::buildRight() {
   rightColumn->addWidget(buildUnified());
   rightColumn->addWidget(buildUsers());
   rightColumn->addWidget(buildHistory(), 1);
-  rightColumn->addStretch();  // holds the rest up where the history is hidden
   // Scrolls rather than forcing the window taller when five users need more
   // height than it has.
   auto* scroll = new QScrollArea(this);
@@ -165,7 +164,6 @@ QWidget* GPUPage::buildHistory() {
   history_ = new Sparkline(Palette::gpu(), 1.0);
   history_->setMinimumHeight(90 - 2 * Space::xl);
   layout->addWidget(new Panel(history_, Space::xl, holder), 1);
-  historySection_ = holder;
   return holder;
 }
 
@@ -189,9 +187,8 @@ void GPUPage::refresh() {
   stats_[1]->setValue(gpu && gpu->cores ? QString::number(*gpu->cores) : QStringLiteral("—"));
   stats_[2]->setValue(qs(live_.thermalText()));
 
-  // Without a GPU readout there is no GPU share of memory and no history to show.
-  memoryPanel_->setVisible(gpu.has_value());
-  historySection_->setVisible(gpu.has_value());
+  // Without a GPU readout the panel still shows how the rest of memory is shared, with nothing for
+  // the GPU.
   const MemSample& mem = live_.mem();
   const UnifiedMemory u = unifiedMemory(gpu, mem);
   memoryTitle_->setTexts(qtL("Unified memory"), qs(L("GPU and CPU share %@", {fmtBytes(mem.total)})));
@@ -214,11 +211,7 @@ void GPUPage::refresh() {
   users_->setVisible(!users.empty());
   userList_->setUsers(std::move(users), front);
 
-  // Without a readout the history holds only the zeros the store keeps in its place: drawn, they
-  // would read as an idle GPU.
-  static const std::vector<double> none;
-  const auto& history = gpu ? live_.gpuHist() : none;
-  if (history_->values() != history) history_->setValues(history);
+  if (history_->values() != live_.gpuHist()) history_->setValues(live_.gpuHist());
   hive_->refresh();
 }
 

@@ -59,6 +59,7 @@ class GPUPage : public QWidget {
 
   PageHead* head() const { return head_; }
   const std::vector<StatItem*>& stats() const { return stats_; }
+  QWidget* memoryPanel() const { return memoryPanel_; }
   PlainLabel* memoryText() const { return memoryText_; }
   QWidget* users() const { return users_; }
   Sparkline* history() const { return history_; }
@@ -95,7 +96,6 @@ class GPUPage : public QWidget {
   QWidget* users_ = nullptr;
   GpuUserList* userList_ = nullptr;
   Sparkline* history_ = nullptr;
-  QWidget* historySection_ = nullptr;
 };
 
 }  // namespace qel
