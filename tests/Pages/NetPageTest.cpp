@@ -17,6 +17,8 @@
 #include "Qel/Pages/StatItem.hpp"
 #include "Qel/Pages/RollingFigure.hpp"
 #include "Qel/Pages/Legend.hpp"
+#include "Qel/Kit/Widgets/BaselineRow.hpp"
+#include "Qel/Kit/Widgets/PageHead.hpp"
 #include "Qel/Kit/Widgets/PlainLabel.hpp"
 #include "tests/Pages/NetFixture.hpp"
 
@@ -241,4 +243,27 @@ TEST_F(NetPageTest, saysSoWhenPerAppTrafficCantBeHad) {
   EXPECT_EQ(page.stats()[2]->figure()->text(), QStringLiteral("0 apps"));
   EXPECT_TRUE(page.legend()->text().startsWith(QStringLiteral("Per-app traffic isn't available")));
   EXPECT_EQ(page.starMap()->emptyText(), QStringLiteral("Per-app traffic unavailable"));
+}
+
+TEST_F(NetPageTest, theUploadReadsUnderTheBigFigureAndTheStatsStayPut) {
+  const std::vector<ProcInfo> procs{node(100, 1000, 5000)};
+  build(procs, std::vector<PortEntry>{});
+  apply(procs, {}, 2048, 1024);
+  NetPage page{LiveState(*store), ProcessState(*store), *store, *store};
+  page.resize(1040, 700);
+  page.show();
+  settle();
+  PlainLabel* sub = page.head()->subLabel();
+  EXPECT_TRUE(sub->isVisible());
+  EXPECT_EQ(sub->text(), QStringLiteral("Upload 1 KB/s"));
+  EXPECT_GE(sub->y(), page.head()->figure()->geometry().bottom());
+  const int statsAt = page.stats()[0]->mapTo(&page, QPoint()).x();
+  const int lines = sub->height();
+
+  // The longest upload line takes no more room: the stats keep their place, the line its one line.
+  apply(procs, {}, 2048, 1023.9 * 1048576);
+  settle();
+  EXPECT_EQ(sub->text(), QStringLiteral("Upload 1023.9 MB/s"));
+  EXPECT_EQ(page.stats()[0]->mapTo(&page, QPoint()).x(), statsAt);
+  EXPECT_EQ(sub->height(), lines);
 }

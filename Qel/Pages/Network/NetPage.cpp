@@ -18,6 +18,7 @@
 #include "Qel/Kit/Widgets/BaselineRow.hpp"
 #include "Qel/Kit/Widgets/FlowRow.hpp"
 #include "Qel/Kit/Widgets/PageHead.hpp"
+#include "Qel/Kit/Widgets/PlainLabel.hpp"
 #include "Qel/Pages/Legend.hpp"
 #include "Qel/Pages/Network/NetAddressCard.hpp"
 #include "Qel/Pages/Network/NetCard.hpp"
@@ -48,9 +49,10 @@ NetPage::NetPage(LiveState live, ProcessState processes, Navigator& navigator, P
   auto* top = new QWidget(this);
   auto* header = new FlowRow(Space::page, Space::l, top);
   head_ = new PageHead(qtL("Network"), accentText(Page::net), {}, {}, {}, Type::heroNet, top);
-  // The stats beside the figure say what it is and what goes up: a line under it saying the
-  // upload again would only repeat them.
-  head_->subLabel()->hide();
+  // One line, wide enough for the upload at its longest, so the stats beside it stay put.
+  head_->subLabel()->setWordWrap(false);
+  head_->setMinimumWidth(
+      head_->subLabel()->fontMetrics().horizontalAdvance(qs(L("Upload %@", {"1023.9 MB/s"}))) + 4);
   header->addWidget(head_);
   auto* statsBox = new QWidget(top);
   auto* stats = new QHBoxLayout(statsBox);
@@ -123,6 +125,7 @@ void NetPage::refresh() {
   const auto [number, unit] = splitRate(live_.netDown());
   const auto& runs = head_->figure()->runs();
   if (runs.size() != 2 || runs[0].text != qs(number) || runs[1].text != qs(unit)) head_->setValue(qs(number), qs(unit));
+  head_->setSub(qs(L("Upload %@", {fmtRate(live_.netUp())})));
 
   const auto talkers = netTalkers(processes_.procs());
   stats_[0]->setValue(qs(fmtRate(live_.netDown())));

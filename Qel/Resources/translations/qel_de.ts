@@ -2462,6 +2462,12 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <translation>Upload</translation>
     </message>
     <message>
+        <location filename="../../Pages/Network/NetPage.cpp" line="54"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="127"/>
+        <source>Upload %@</source>
+        <translation>Upload %@</translation>
+    </message>
+    <message>
         <location filename="../../Pages/Network/NetPage.cpp" line="61"/>
         <source>Online</source>
         <translation>Online</translation>

@@ -2462,6 +2462,12 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <translation>Subida</translation>
     </message>
     <message>
+        <location filename="../../Pages/Network/NetPage.cpp" line="54"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="127"/>
+        <source>Upload %@</source>
+        <translation>Subida %@</translation>
+    </message>
+    <message>
         <location filename="../../Pages/Network/NetPage.cpp" line="61"/>
         <source>Online</source>
         <translation>Conectado</translation>

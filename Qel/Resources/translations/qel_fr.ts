@@ -2462,6 +2462,12 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <translation>Envoi</translation>
     </message>
     <message>
+        <location filename="../../Pages/Network/NetPage.cpp" line="54"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="127"/>
+        <source>Upload %@</source>
+        <translation>Envoi %@</translation>
+    </message>
+    <message>
         <location filename="../../Pages/Network/NetPage.cpp" line="61"/>
         <source>Online</source>
         <translation>En ligne</translation>

@@ -2450,6 +2450,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>업로드</translation>
     </message>
     <message>
+        <location filename="../../Pages/Network/NetPage.cpp" line="54"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="127"/>
+        <source>Upload %@</source>
+        <translation>업로드 %@</translation>
+    </message>
+    <message>
         <location filename="../../Pages/Network/NetPage.cpp" line="61"/>
         <source>Online</source>
         <translation>온라인</translation>

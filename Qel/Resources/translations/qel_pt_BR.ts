@@ -2462,6 +2462,12 @@ O sistema não informa o uso da GPU por núcleo ou por app, então só o valor g
         <translation>Upload</translation>
     </message>
     <message>
+        <location filename="../../Pages/Network/NetPage.cpp" line="54"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="127"/>
+        <source>Upload %@</source>
+        <translation>Upload %@</translation>
+    </message>
+    <message>
         <location filename="../../Pages/Network/NetPage.cpp" line="61"/>
         <source>Online</source>
         <translation>Online</translation>
