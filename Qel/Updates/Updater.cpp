@@ -62,7 +62,7 @@ Updater::Updater(Defaults& defaults, Options options, QObject* parent)
   connect(&schedule_, &QTimer::timeout, this, &Updater::checkInBackground);
   deadline_.setSingleShot(true);
   connect(&deadline_, &QTimer::timeout, this, [this] {
-    if (reply_) reply_->abort();
+    if (reply_) end(reply_);
   });
   if (!started()) return;
   network_ = new QNetworkAccessManager(this);
@@ -136,12 +136,19 @@ void Updater::check(bool userAsked) {
   request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
   QNetworkReply* reply = network_->get(request);
   reply_ = reply;
+  userAsked_ = userAsked;
   body_.clear();
   tooLarge_ = false;
   // Read as it arrives, so neither Qt nor this holds more than the cap and a buffer.
   reply->setReadBufferSize(readBufferBytes);
-  connect(reply, &QIODevice::readyRead, this, [this, reply] { take(reply); });
-  connect(reply, &QNetworkReply::finished, this, [this, reply, userAsked] { finished(reply, userAsked); });
+  connect(reply, &QIODevice::readyRead, this, [this, reply] {
+    take(reply);
+    if (tooLarge_) end(reply);
+  });
+  // Qt ends some failures (a body that unpacks past its own limit) with an error but never
+  // finishes the reply: the first error ends the check as surely as the reply's end does.
+  connect(reply, &QNetworkReply::errorOccurred, this, [this, reply] { end(reply); });
+  connect(reply, &QNetworkReply::finished, this, [this, reply] { end(reply); });
   deadline_.start(options_.deadline);
   emit changed();  // no check, and no change of channel, while this one runs
 }
@@ -152,20 +159,26 @@ void Updater::take(QNetworkReply* reply) {
   if (body_.size() <= maxFeedBytes) return;
   tooLarge_ = true;
   body_.clear();
-  if (reply->isRunning()) reply->abort();
 }
 
-void Updater::finished(QNetworkReply* reply, bool userAsked) {
+void Updater::end(QNetworkReply* reply) {
+  if (reply != reply_) return;  // this check has ended already
+  const bool userAsked = userAsked_;
+  // Deleting the reply stops its transfer quietly: abort() or close() after an error of Qt's
+  // own would report a second error.
+  reply->disconnect(this);
   reply->deleteLater();
   reply_.clear();
   deadline_.stop();
   defaults_.set(Changelog::lastCheckKey, nowSeconds());
   scheduleNext(options_.interval);
-  if (reply->error() == QNetworkReply::NoError) take(reply);
+  const bool whole = reply->isFinished() && reply->error() == QNetworkReply::NoError;
+  if (whole) take(reply);
   const QByteArray body = std::exchange(body_, {});
-  if (tooLarge_) return fail(userAsked, text(Lkey("The update feed could not be read.")));
-  if (reply->error() != QNetworkReply::NoError)
-    return fail(userAsked, text(Lkey("Qel could not reach the update feed.")));
+  // A body that unpacks past the cap, or that can't be unpacked at all, is no feed.
+  if (tooLarge_ || reply->error() == QNetworkReply::UnknownContentError)
+    return fail(userAsked, text(Lkey("The update feed could not be read.")));
+  if (!whole) return fail(userAsked, text(Lkey("Qel could not reach the update feed.")));
   const auto items = parseUpdateFeed(body);
   if (!items) return fail(userAsked, text(Lkey("The update feed could not be read.")));
 

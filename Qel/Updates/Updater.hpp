@@ -87,9 +87,11 @@ class Updater : public QObject {
  private:
   bool started() const { return !options_.feed.isEmpty() && options_.running.has_value(); }
   void check(bool userAsked);
-  // Takes what arrived; a body past the feed's cap ends the check.
+  // Takes what arrived; a body past the feed's cap is marked too large.
   void take(QNetworkReply* reply);
-  void finished(QNetworkReply* reply, bool userAsked);
+  // Ends the check under way, whatever ended it (its reply's end or error, the cap, the
+  // deadline): the time of the check is kept, and the next one scheduled.
+  void end(QNetworkReply* reply);
   void scheduleNext(std::chrono::milliseconds delay);
   // The next background check a day after the last one, and never in the middle of the start.
   void scheduleFromLastCheck();
@@ -107,7 +109,8 @@ class Updater : public QObject {
   QUrl downloadPage_;
   QNetworkAccessManager* network_ = nullptr;
   QPointer<QNetworkReply> reply_;
-  QByteArray body_;       // of the check under way
+  bool userAsked_ = false;  // of the check under way, as its body
+  QByteArray body_;
   bool tooLarge_ = false;
   QTimer deadline_;
   QTimer schedule_;

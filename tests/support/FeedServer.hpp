@@ -9,7 +9,9 @@ namespace qel::test {
 // Serves one fixed reply to every request, as a feed's web server would.
 class FeedServer : public QObject {
  public:
-  explicit FeedServer(QByteArray body, QByteArray status = "200 OK") : body_(std::move(body)), status_(std::move(status)) {
+  // `headers`: more header lines, each ending in CRLF (a Content-Encoding, say).
+  explicit FeedServer(QByteArray body, QByteArray status = "200 OK", QByteArray headers = {})
+      : body_(std::move(body)), status_(std::move(status)), headers_(std::move(headers)) {
     server_.listen(QHostAddress::LocalHost);
     connect(&server_, &QTcpServer::newConnection, this, [this] {
       while (QTcpSocket* socket = server_.nextPendingConnection()) {
@@ -18,7 +20,7 @@ class FeedServer : public QObject {
           if (!request_.contains("\r\n\r\n")) return;
           ++served;
           socket->write("HTTP/1.1 " + status_ + "\r\nContent-Type: application/rss+xml\r\nContent-Length: " +
-                        QByteArray::number(body_.size()) + "\r\nConnection: close\r\n\r\n" + body_);
+                        QByteArray::number(body_.size()) + "\r\n" + headers_ + "Connection: close\r\n\r\n" + body_);
           socket->disconnectFromHost();
           request_.clear();
         });
@@ -32,7 +34,7 @@ class FeedServer : public QObject {
 
  private:
   QTcpServer server_;
-  QByteArray body_, status_, request_;
+  QByteArray body_, status_, headers_, request_;
 };
 
 inline QByteArray feed(const QByteArray& items) {
