@@ -1,5 +1,7 @@
 #pragma once
-// Load between two readings of the per-processor tick counters.
+// Load between two readings of the per-processor tick counters. The total counts every tick
+// that was not idle; user and system only their own, so on a virtual machine whose processors
+// the host takes away (steal) the two add up to less than the total.
 #include <optional>
 #include <vector>
 

@@ -18,9 +18,12 @@ TEST(ProcStat, foldsTheKernelStatesIntoFour) {
     std::vector<CpuTicks> expected;
   };
   const Case cases[] = {
-      {"modern kernel: irq, softirq and steal are system, iowait is idle",
+      {"modern kernel: irq and softirq are system, steal stands alone, iowait is idle",
        "cpu  9 9 9 9 9 9 9 9 9 9\ncpu0 10 2 30 400 5 6 7 8 1 1\ncpu1 1 0 1 1 0 0 0 0 0 0\nintr 5 6\n",
-       {{.cpu = 0, .user = 10, .nice = 2, .system = 51, .idle = 405}, {.cpu = 1, .user = 1, .nice = 0, .system = 1, .idle = 1}}},
+       {{.cpu = 0, .user = 10, .nice = 2, .system = 43, .steal = 8, .idle = 405},
+        {.cpu = 1, .user = 1, .nice = 0, .system = 1, .idle = 1}}},
+      {"kernel before steal was counted", "cpu0 1 2 3 4 5 6 7\n",
+       {{.cpu = 0, .user = 1, .nice = 2, .system = 16, .idle = 9}}},
       {"old kernel with four fields, no trailing newline", "cpu 1 2 3 4\ncpu3 1 2 3 4",
        {{.cpu = 3, .user = 1, .nice = 2, .system = 3, .idle = 4}}},
       {"malformed and truncated lines are left out", "cpu0 1 2 x 4 5\ncpu1 1 2\ncpuX 1 2 3 4\ncpu2 1 2 3 4\n",

@@ -66,6 +66,24 @@ TEST(CpuLoad, fractionsOfTheTickDifferences) {
   EXPECT_EQ(s->perCore, (std::vector<double>{0.6, 0.0}));  // no division by zero
 }
 
+TEST(CpuLoad, stolenTimeIsBusyButNeitherTheUsersNorTheSystems) {
+  // A virtual machine whose host ran another guest for 41.5 % of a second, as top shows it:
+  // us 38.0, sy 15.0, hi 0.6, si 3.0, st 41.5, id 0.4, wa 1.5.
+  const auto before = parseProcStat("cpu0 1000 0 500 9000 100 10 40 2000 0 0\n");
+  const auto after = parseProcStat("cpu0 1380 0 650 9004 115 16 70 2415 0 0\n");
+  const auto s = cpuLoad(before, after);
+  ASSERT_TRUE(s);
+  EXPECT_NEAR(s->user, 0.380, 1e-9);
+  EXPECT_NEAR(s->system, 0.186, 1e-9);  // system with irq and softirq
+  EXPECT_NEAR(s->total, 0.981, 1e-9);   // all but idle and iowait
+  ASSERT_EQ(s->perCore.size(), 1u);
+  EXPECT_NEAR(s->perCore[0], 0.981, 1e-9);
+  // A counter that stepped back adds nothing, steal as any other.
+  const auto back = cpuLoad(after, parseProcStat("cpu0 1480 0 650 9104 115 16 70 2000 0 0\n"));
+  ASSERT_TRUE(back);
+  EXPECT_DOUBLE_EQ(back->total, 0.5);
+}
+
 TEST(CpuLoad, backwardCountersAndChangedProcessors) {
   const std::vector<CpuTicks> before{{.cpu = 0, .user = 100, .nice = 0, .system = 100, .idle = 1000}};
   // The system counter stepped back: that state adds nothing, nothing wraps to a huge value.

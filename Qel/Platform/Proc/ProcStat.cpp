@@ -26,7 +26,8 @@ std::optional<CpuTicks> parseCpuLine(std::string_view line) {
   return CpuTicks{.cpu = unsigned(*id),
                   .user = v[0],
                   .nice = v[1],
-                  .system = v[2] + v[5] + v[6] + v[7],
+                  .system = v[2] + v[5] + v[6],
+                  .steal = v[7],
                   .idle = v[3] + v[4]};
 }
 }  // namespace

@@ -1,8 +1,10 @@
 #pragma once
-// Per-processor tick counters from /proc/stat, folded into the four states the load maths uses:
-// user, nice, system (system + irq + softirq + steal) and idle (idle + iowait). Guest time is
-// already inside user and nice. idle and iowait are summed before any difference is taken: the
-// kernel moves time between the two, so only their sum only ever grows.
+// Per-processor tick counters from /proc/stat, folded into the states the load maths uses:
+// user, nice, system (system + irq + softirq, as top and mpstat count it), steal and idle
+// (idle + iowait). Guest time is already inside user and nice. idle and iowait are summed before
+// any difference is taken: the kernel moves time between the two, so only their sum only ever
+// grows. Steal is the time a hypervisor gave this machine's processor to another machine while
+// it had work to run: neither the user's nor the system's, and not idle either.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -15,7 +17,7 @@ namespace qel {
 
 struct CpuTicks {
   unsigned cpu{};  // the processor's number ("cpu3" → 3); offline processors have no line
-  std::uint64_t user{}, nice{}, system{}, idle{};
+  std::uint64_t user{}, nice{}, system{}, steal{}, idle{};
   bool operator==(const CpuTicks&) const = default;
 };
 
