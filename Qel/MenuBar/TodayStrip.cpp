@@ -12,6 +12,7 @@
 #include "Qel/Kit/PanelStyle.hpp"
 #include "Qel/Kit/Style/Fonts.hpp"
 #include "Qel/Kit/Style/TypeScale.hpp"
+#include "Qel/Kit/Widgets/PlainToolTip.hpp"
 #include "Qel/Platform/Utf8.hpp"
 #include "Qel/Text/Loc.hpp"
 
@@ -125,9 +126,9 @@ bool TodayStrip::event(QEvent* event) {
   if (event->type() == QEvent::ToolTip) {
     auto* help = static_cast<QHelpEvent*>(event);
     if (auto e = eventAt(help->pos())) {
-      QToolTip::showText(help->globalPos(),
-                         QString::fromStdString(dayState_.slotLabel(e->slot) + "  " + displayName(e->title)).toHtmlEscaped(),
-                         this);
+      QToolTip::showText(
+          help->globalPos(),
+          plainToolTip(QString::fromStdString(dayState_.slotLabel(e->slot) + "  " + displayName(e->title))), this);
     } else {
       QToolTip::hideText();
     }

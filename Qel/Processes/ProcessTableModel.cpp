@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <unordered_map>
 
+#include "Qel/Kit/Widgets/PlainToolTip.hpp"
 #include "Qel/Platform/Utf8.hpp"
 
 namespace qel {
@@ -28,7 +29,7 @@ QVariant ProcessTableModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= int(rows_.size())) return {};
   const ProcInfo& p = rows_[std::size_t(index.row())];
   if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) return QString::fromStdString(displayName(p.name));
-  if (role == Qt::ToolTipRole && !p.path.empty()) return QString::fromStdString(displayName(p.path)).toHtmlEscaped();
+  if (role == Qt::ToolTipRole && !p.path.empty()) return plainToolTip(QString::fromStdString(displayName(p.path)));
   return {};
 }
 

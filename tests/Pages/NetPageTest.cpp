@@ -2,7 +2,10 @@
 // and the page as a whole against a store fed by fixed readers.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QHelpEvent>
 #include <QImage>
+#include <QToolTip>
 #include <QWindow>
 
 #include <cmath>
@@ -21,6 +24,7 @@
 #include "Qel/Kit/Widgets/PageHead.hpp"
 #include "Qel/Kit/Widgets/PlainLabel.hpp"
 #include "tests/Pages/NetFixture.hpp"
+#include "tests/support/ShownText.hpp"
 
 using namespace qel;
 using namespace qel::test;
@@ -184,6 +188,20 @@ TEST_F(NetPageTest, starMapDrawsOnlyWithRoomAndAnimatesOnlyWhileShown) {
   const QPointF dot = map.hits().at(0).centre;
   click(&map, (dot + QPointF(0, 8)).toPoint());
   EXPECT_EQ(store->navigation().detailPID, 4);
+}
+
+TEST_F(NetPageTest, aDotsToolTipNamesItsAppAsWritten) {
+  StarMapView map{ProcessState(*store), *store};
+  map.setNodes({node(4, 0, 10, "<u>Firefox<u><!--")});
+  map.resize(800, 600);
+  map.show();
+  settle();
+  ASSERT_EQ(map.hits().size(), 1u);
+  const QPoint dot = map.hits()[0].centre.toPoint();
+  QHelpEvent help(QEvent::ToolTip, dot, map.mapToGlobal(dot));
+  QApplication::sendEvent(&map, &help);
+  EXPECT_EQ(test::shownToolTip(QToolTip::text()).toStdString(), "<u>Firefox<u><!--");
+  QToolTip::hideText();
 }
 
 TEST_F(NetPageTest, showsTheFirstAppsInTheMapAndTheStrip) {

@@ -4,7 +4,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QApplication>
+#include <QHelpEvent>
 #include <QLineEdit>
+#include <QToolTip>
 
 #include "Qel/Kit/IconCache.hpp"
 #include "Qel/Kit/Widgets/PlainLabel.hpp"
@@ -14,6 +17,7 @@
 #include "Qel/Platform/Proc/SysRoot.hpp"
 #include "Qel/Samplers/PortOwners.hpp"
 #include "tests/Pages/NetFixture.hpp"
+#include "tests/support/ShownText.hpp"
 
 using namespace qel;
 using namespace qel::test;
@@ -196,6 +200,21 @@ TEST_F(PortsPanelView, showsTheSearchCountAndRows) {
   EXPECT_EQ(panel.searchField()->text(), QStringLiteral("80"));
   ASSERT_EQ(panel.rows().size(), 1u);
   EXPECT_EQ(panel.rows()[0]->entry().port, 8080);
+}
+
+TEST_F(PortsPanelView, aNameCutShortReadsWholeAndAsWrittenInTheRowsToolTip) {
+  const std::string hostile = "<u>Firefox<u><!-- " + std::string(80, 'x');
+  apply({owner(5, hostile)});
+  IconCache icons;
+  PortRow row{ProcessState(*store), *store, *store, icons, port(8080, "firefox", 5, true), bootTicksNow()};
+  row.resize(380, row.heightForWidth(380));
+  row.show();
+  settle();
+  const QPoint overName(PortRow::kPortWidth + PortRow::kSpacing + PortRow::kIcon + 20, 15);
+  QHelpEvent help(QEvent::ToolTip, overName, row.mapToGlobal(overName));
+  QApplication::sendEvent(&row, &help);
+  EXPECT_EQ(test::shownToolTip(QToolTip::text()).toStdString(), hostile);
+  QToolTip::hideText();
 }
 
 TEST_F(PortsPanelView, focusStaysWithThePortItShowedAndLeavesWithIt) {

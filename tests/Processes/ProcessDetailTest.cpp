@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QScrollArea>
 
+#include <algorithm>
 #include <cmath>
 
 #include "Qel/App/MainViews.hpp"
@@ -35,6 +36,7 @@
 #include "tests/Window/BusyAfternoon.hpp"
 #include "tests/Window/Probe.hpp"
 #include "tests/support/HostedSheets.hpp"
+#include "tests/support/ShownText.hpp"
 #include "tests/support/TestProcesses.hpp"
 
 using namespace qel;
@@ -360,6 +362,19 @@ TEST_F(ProcessDetailTest, aHostileNameIsShownLiterally) {
   // A path that is empty says so.
   publish({{.pid = 802, .name = "k", .cpu = 1, .startTime = 8}});
   EXPECT_EQ(open(802)->pathLabel()->text(), "Unknown path");
+
+  // Force quit asks about the process by its name as written, and by its pid.
+  publish({{.pid = 1705, .name = "<u>Firefox<u><!--", .cpu = 1, .startTime = 9}});
+  sheet = open(1705);
+  sheet->forceQuitButton()->click();
+  BusyAfternoon::settle();
+  auto* question = sheet->window()->findChild<QMessageBox*>("forceQuitConfirmation");
+  ASSERT_TRUE(question);
+  EXPECT_EQ(question->text(), "Force quit <u>Firefox<u><!-- (PID 1705)?");
+  const auto labels = question->findChildren<QLabel*>();
+  EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [&](QLabel* l) { return l->text() == question->text(); }));
+  for (QLabel* label : labels) EXPECT_TRUE(test::showsAsWritten(*label)) << label->text().toStdString();
+  question->reject();
 }
 
 TEST_F(ProcessDetailTest, theWindowFitsTheTabShownAndTheEndedStateAndItsScrollBarKeepsOffTheCards) {

@@ -12,6 +12,8 @@ QMessageBox* askFirst(QWidget* parent, const QString& name, const QString& quest
                       const QString& action, std::function<void()> act, std::function<void()> cancelled) {
   auto* box = new QMessageBox(QMessageBox::Warning, question, question, QMessageBox::NoButton, parent->window());
   box->setObjectName(name);
+  // The question may name a process: whatever it is called, it reads as written.
+  box->setTextFormat(Qt::PlainText);
   box->setInformativeText(detail);
   QPushButton* doIt = box->addButton(action, QMessageBox::DestructiveRole);
   QPushButton* cancel = box->addButton(qs(L("Cancel")), QMessageBox::RejectRole);

@@ -19,6 +19,7 @@
 #include "Qel/Kit/Style/Spacing.hpp"
 #include "Qel/Kit/Style/TypeScale.hpp"
 #include "Qel/Kit/Widgets/Elision.hpp"
+#include "Qel/Kit/Widgets/PlainToolTip.hpp"
 #include "Qel/Kit/WrappedText.hpp"
 #include "Qel/Samplers/PortOwners.hpp"
 #include "Qel/Samplers/ProcKey.hpp"
@@ -97,7 +98,7 @@ bool PortRow::event(QEvent* event) {
   const QString name = qs(text_.name);
   const bool cut = QFontMetricsF(nameFont()).horizontalAdvance(name) > l.name.width();
   const bool overName = QRectF(0, l.name.top(), l.name.right(), l.name.height()).contains(help->pos());
-  QToolTip::showText(help->globalPos(), cut && overName ? name : reachText(), this);
+  QToolTip::showText(help->globalPos(), plainToolTip(cut && overName ? name : reachText()), this);
   return true;
 }
 

@@ -17,6 +17,7 @@
 #include "Qel/Kit/Style/Spacing.hpp"
 #include "Qel/Kit/Style/TypeScale.hpp"
 #include "Qel/Kit/Widgets/Elision.hpp"
+#include "Qel/Kit/Widgets/PlainToolTip.hpp"
 #include "Qel/Platform/Utf8.hpp"
 #include "Qel/Store/Parts/Navigator.hpp"
 #include "Qel/Text/Loc.hpp"
@@ -149,7 +150,7 @@ bool StarMapView::event(QEvent* event) {
     QToolTip::hideText();
     event->ignore();
   } else {
-    QToolTip::showText(help->globalPos(), QString::fromStdString(displayName(node->name)), this);
+    QToolTip::showText(help->globalPos(), plainToolTip(QString::fromStdString(displayName(node->name))), this);
   }
   return true;
 }
