@@ -21,20 +21,27 @@ void printBluetoothSection(std::ostream& out) {
         << displayName(d.id) << "\n";
 }
 
-void printPortsSection(std::ostream& out) {
+void printPortsSection(std::ostream& out, const PortSampler& sampler, bool everyUser) {
   out << "Listening ports:\n";
-  const auto ports = PortSampler().sample();
+  const auto ports = sampler.sample();
   if (!ports) {
     out << "  " << L("Listening ports can't be read because the system lsof command can't be run.") << "\n";
     return;
   }
-  if (ports->empty()) out << "  none\n";
+  if (ports->empty())
+    out << "  " << (everyUser ? std::string("none") : L("No process under your account is listening on a port right now."))
+        << "\n";
   for (const auto& p : *ports) {
     out << "  " << p.proto << " " << p.port << "  " << (p.open ? "open" : "local") << "  " << displayName(p.command)
         << " (pid " << p.pid << ")";
     if (const char* hint = PortHints::describe(p.port)) out << "  " << L(hint);
     out << "\n";
   }
+  if (!everyUser)
+    out << "  "
+        << L("Only ports of processes under your account. Ports used by system services need administrator rights "
+             "to see.")
+        << "\n";
 }
 
 }  // namespace qel

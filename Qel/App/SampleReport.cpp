@@ -1,5 +1,7 @@
 #include "Qel/App/SampleReport.hpp"
 
+#include <unistd.h>
+
 #include <chrono>
 #include <future>
 #include <sstream>
@@ -10,6 +12,7 @@
 #include "Qel/App/SampleProcesses.hpp"
 #include "Qel/Kit/PageText.hpp"
 #include "Qel/Platform/Utf8.hpp"
+#include "Qel/Samplers/PortSampler.hpp"
 #include "Qel/Samplers/SystemSampler.hpp"
 #include "Qel/Text/Format.hpp"
 #include "Qel/Text/Loc.hpp"
@@ -159,7 +162,7 @@ void printSample(std::ostream& out) {
   auto devices = std::async(std::launch::async, [] {
     std::ostringstream text;
     printBluetoothSection(text);
-    printPortsSection(text);
+    printPortsSection(text, PortSampler(), ::geteuid() == 0);
     return text.str();
   });
   // Readers of counters need two readings a second apart: every first reading is taken now and
