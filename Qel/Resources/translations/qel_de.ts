@@ -214,6 +214,16 @@
         <translation>Offene Ports können nicht gelesen werden, weil der Systembefehl lsof nicht ausgeführt werden kann.</translation>
     </message>
     <message>
+        <location filename="../../App/SampleDevices.cpp" line="33"/>
+        <source>No process under your account is listening on a port right now.</source>
+        <translation>Gerade lauscht kein Prozess deines Kontos auf einem Port.</translation>
+    </message>
+    <message>
+        <location filename="../../App/SampleDevices.cpp" line="42"/>
+        <source>Only ports of processes under your account. Ports used by system services need administrator rights to see.</source>
+        <translation>Nur Ports von Prozessen deines Kontos. Für Ports von Systemdiensten braucht es Administratorrechte.</translation>
+    </message>
+    <message>
         <location filename="../../App/SampleReport.cpp" line="40"/>
         <source>Processor</source>
         <translation>Prozessor</translation>

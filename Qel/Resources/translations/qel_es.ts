@@ -214,6 +214,16 @@
         <translation>No se pueden leer los puertos a la escucha porque no se puede ejecutar el comando lsof del sistema.</translation>
     </message>
     <message>
+        <location filename="../../App/SampleDevices.cpp" line="33"/>
+        <source>No process under your account is listening on a port right now.</source>
+        <translation>Ahora mismo ningún proceso de tu cuenta está a la escucha en un puerto.</translation>
+    </message>
+    <message>
+        <location filename="../../App/SampleDevices.cpp" line="42"/>
+        <source>Only ports of processes under your account. Ports used by system services need administrator rights to see.</source>
+        <translation>Solo puertos de procesos de tu cuenta. Para ver los de los servicios del sistema hacen falta permisos de administrador.</translation>
+    </message>
+    <message>
         <location filename="../../App/SampleReport.cpp" line="40"/>
         <source>Processor</source>
         <translation>Procesador</translation>

@@ -214,6 +214,16 @@
         <translation>Les ports en écoute sont illisibles, car la commande système lsof ne peut pas être exécutée.</translation>
     </message>
     <message>
+        <location filename="../../App/SampleDevices.cpp" line="33"/>
+        <source>No process under your account is listening on a port right now.</source>
+        <translation>Aucun processus de votre compte n&apos;écoute sur un port en ce moment.</translation>
+    </message>
+    <message>
+        <location filename="../../App/SampleDevices.cpp" line="42"/>
+        <source>Only ports of processes under your account. Ports used by system services need administrator rights to see.</source>
+        <translation>Uniquement les ports des processus de votre compte. Voir ceux des services système nécessite les droits d&apos;administrateur.</translation>
+    </message>
+    <message>
         <location filename="../../App/SampleReport.cpp" line="40"/>
         <source>Processor</source>
         <translation>Processeur</translation>

@@ -214,6 +214,16 @@
         <translation>システムの lsof コマンドを実行できないため、待ち受けポートを読み取れません。</translation>
     </message>
     <message>
+        <location filename="../../App/SampleDevices.cpp" line="33"/>
+        <source>No process under your account is listening on a port right now.</source>
+        <translation>現在、自分のアカウントでポートを待ち受けているプロセスはありません。</translation>
+    </message>
+    <message>
+        <location filename="../../App/SampleDevices.cpp" line="42"/>
+        <source>Only ports of processes under your account. Ports used by system services need administrator rights to see.</source>
+        <translation>自分のアカウントのプロセスのポートのみです。システムサービスのポートを見るには管理者権限が必要です。</translation>
+    </message>
+    <message>
         <location filename="../../App/SampleReport.cpp" line="40"/>
         <source>Processor</source>
         <translation>プロセッサー</translation>

@@ -214,6 +214,16 @@
         <translation>시스템 lsof 명령을 실행할 수 없어 수신 대기 포트를 읽을 수 없습니다.</translation>
     </message>
     <message>
+        <location filename="../../App/SampleDevices.cpp" line="33"/>
+        <source>No process under your account is listening on a port right now.</source>
+        <translation>지금 포트에서 수신 대기 중인 내 계정 프로세스가 없습니다.</translation>
+    </message>
+    <message>
+        <location filename="../../App/SampleDevices.cpp" line="42"/>
+        <source>Only ports of processes under your account. Ports used by system services need administrator rights to see.</source>
+        <translation>내 계정 프로세스의 포트만 표시합니다. 시스템 서비스가 쓰는 포트를 보려면 관리자 권한이 필요합니다.</translation>
+    </message>
+    <message>
         <location filename="../../App/SampleReport.cpp" line="40"/>
         <source>Processor</source>
         <translation>프로세서</translation>

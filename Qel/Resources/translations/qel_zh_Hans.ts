@@ -214,6 +214,16 @@
         <translation>无法运行系统的 lsof 命令，因此无法读取监听端口。</translation>
     </message>
     <message>
+        <location filename="../../App/SampleDevices.cpp" line="33"/>
+        <source>No process under your account is listening on a port right now.</source>
+        <translation>目前你的账户下没有进程在监听端口。</translation>
+    </message>
+    <message>
+        <location filename="../../App/SampleDevices.cpp" line="42"/>
+        <source>Only ports of processes under your account. Ports used by system services need administrator rights to see.</source>
+        <translation>仅限你账户下进程的端口。查看系统服务使用的端口需要管理员权限。</translation>
+    </message>
+    <message>
         <location filename="../../App/SampleReport.cpp" line="40"/>
         <source>Processor</source>
         <translation>处理器</translation>

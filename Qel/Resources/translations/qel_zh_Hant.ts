@@ -214,6 +214,16 @@
         <translation>無法執行系統的 lsof 指令，因此無法讀取監聽連接埠。</translation>
     </message>
     <message>
+        <location filename="../../App/SampleDevices.cpp" line="33"/>
+        <source>No process under your account is listening on a port right now.</source>
+        <translation>目前你帳號下沒有程序在監聽連接埠。</translation>
+    </message>
+    <message>
+        <location filename="../../App/SampleDevices.cpp" line="42"/>
+        <source>Only ports of processes under your account. Ports used by system services need administrator rights to see.</source>
+        <translation>僅限你帳號下程序的連接埠。查看系統服務使用的連接埠需要管理員權限。</translation>
+    </message>
+    <message>
         <location filename="../../App/SampleReport.cpp" line="40"/>
         <source>Processor</source>
         <translation>處理器</translation>
