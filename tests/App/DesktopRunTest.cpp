@@ -17,6 +17,7 @@
 #include "Qel/Platform/Files/InstanceLock.hpp"
 #include "Qel/Platform/Runtime/Calendar.hpp"
 #include "tests/support/ChildProcess.hpp"
+#include "tests/support/DBusMock.hpp"
 #include "tests/support/TempDir.hpp"
 #include "tests/support/XSession.hpp"
 
@@ -38,8 +39,8 @@ TEST(DesktopRun, windowOpensAndASecondStartReachesTheFirst) {
 
   qel::test::VirtualScreen screen("1600x1000x24");
   ASSERT_FALSE(screen.display.empty()) << "Xvfb did not start";
-  ChildProcess bus({"/usr/bin/dbus-daemon", "--config-file=/usr/share/dbus-1/session.conf", "--nofork",
-                    "--print-address=1"});
+  qel::test::TempDir busDir;
+  ChildProcess bus(qel::test::privateBusCommand(busDir));
   const auto address = bus.readLine(10s);
   ASSERT_TRUE(address && !address->empty()) << "dbus-daemon did not start";
 

@@ -4,10 +4,12 @@
 #include <QApplication>
 
 #include "Qel/Kit/Scrollers/ScrollerRestyler.hpp"
+#include "tests/support/OwnEnvironment.hpp"
 
 #include <ctime>
 
 int main(int argc, char** argv) {
+  qel::test::useOwnEnvironment();
   qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
   // Days and slots are tested in a zone with clock changes; CTest's list of variables for each
   // test reaches the test without this one, so it is the default here.

@@ -5,6 +5,28 @@
 namespace qel::test {
 namespace {
 
+// How long a bus or a mock may take to come up on a loaded machine.
+constexpr auto kComeUp = std::chrono::seconds(60);
+
+// A bus of anyone's messages, as the session bus is, but with no service folders and none of
+// the machine's configuration: nothing installed here (a notification daemon, a portal, a tray
+// host) is started when a test's code asks for it.
+std::string busConfig(const std::filesystem::path& socketDir) {
+  return R"(<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
+ "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
+<busconfig>
+  <type>session</type>
+  <listen>unix:dir=)" + socketDir.string() + R"(</listen>
+  <auth>EXTERNAL</auth>
+  <policy context="default">
+    <allow send_destination="*" eavesdrop="true"/>
+    <allow eavesdrop="true"/>
+    <allow own="*"/>
+  </policy>
+</busconfig>
+)";
+}
+
 void restore(const char* name, bool had, const std::string& value) {
   if (had) setenv(name, value.c_str(), 1);
   else unsetenv(name);
@@ -12,11 +34,15 @@ void restore(const char* name, bool had, const std::string& value) {
 
 }  // namespace
 
+std::vector<std::string> privateBusCommand(const TempDir& dir) {
+  const auto config = dir.write("bus.conf", busConfig(dir.path()));
+  return {"/usr/bin/dbus-daemon", "--config-file=" + config.string(), "--nofork", "--print-address=1"};
+}
+
 PrivateBus::PrivateBus() {
-  daemon_ = std::make_unique<ChildProcess>(std::vector<std::string>{
-      "/usr/bin/dbus-daemon", "--config-file=/usr/share/dbus-1/session.conf", "--nofork", "--print-address=1"});
+  daemon_ = std::make_unique<ChildProcess>(privateBusCommand(dir_));
   if (!daemon_->started()) return;
-  auto line = daemon_->readLine(std::chrono::seconds(10));
+  auto line = daemon_->readLine(kComeUp);
   if (!line || line->empty()) return;
   address_ = *line;
   if (const char* s = getenv("DBUS_SYSTEM_BUS_ADDRESS")) hadSystem_ = true, savedSystem_ = s;
@@ -55,7 +81,7 @@ bool PrivateBus::startTemplate(const std::string& templateName, const std::strin
       /*captureStdout=*/false));
   auto bus = connect();
   if (!bus) return false;
-  for (int i = 0; i < 200; ++i) {
+  for (const auto deadline = std::chrono::steady_clock::now() + kComeUp; std::chrono::steady_clock::now() < deadline;) {
     if (sd_bus_get_name_creds(bus.get(), busName.c_str(), 0, nullptr) >= 0) return true;
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
   }

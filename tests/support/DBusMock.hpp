@@ -1,6 +1,7 @@
 #pragma once
 // A private D-Bus for tests: its own dbus-daemon, python3-dbusmock templates on it, and the
-// test process's bus addresses pointed at it for as long as the object lives.
+// test process's bus addresses pointed at it for as long as the object lives. The bus starts
+// no service of the machine's: what answers on it is what the test put there.
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -8,8 +9,13 @@
 
 #include "Qel/Platform/Bus/DBus.hpp"
 #include "tests/support/ChildProcess.hpp"
+#include "tests/support/TempDir.hpp"
 
 namespace qel::test {
+
+// The command line of a dbus-daemon for a test, its configuration and socket kept in `dir`: a
+// bus like the session bus, but one that starts no service installed on the machine.
+std::vector<std::string> privateBusCommand(const TempDir& dir);
 
 class PrivateBus {
  public:
@@ -34,6 +40,7 @@ class PrivateBus {
   Bus connect() const;
 
  private:
+  TempDir dir_;  // the bus's configuration and socket
   std::unique_ptr<ChildProcess> daemon_;
   std::vector<std::unique_ptr<ChildProcess>> mocks_;
   std::string address_;
