@@ -14,10 +14,10 @@ using namespace qel;
 
 namespace {
 
-// Runs the event loop until `future` is ready, for at most five seconds.
+// Runs the event loop until `future` is ready, for at most thirty seconds.
 template <class T>
 T await(std::future<T>& future) {
-  for (int i = 0; i < 1000 && future.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready; ++i) {
+  for (int i = 0; i < 6000 && future.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready; ++i) {
     QApplication::processEvents(QEventLoop::AllEvents, 5);
     QThread::msleep(5);
   }

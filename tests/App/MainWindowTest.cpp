@@ -22,10 +22,10 @@ namespace {
 
 class MainWindowTest : public test::ShellTest {};
 
-// Runs the event loop until `done` holds, for at most two seconds.
+// Runs the event loop until `done` holds, for at most thirty seconds.
 template <class F>
 bool loopUntil(F done) {
-  for (int i = 0; i < 400 && !done(); ++i) {
+  for (int i = 0; i < 6000 && !done(); ++i) {
     QApplication::processEvents(QEventLoop::AllEvents, 5);
     QThread::msleep(5);
   }

@@ -27,7 +27,7 @@ TEST(CapsuleButtonTest, fillIsDeeperInLightAppearanceAndLeavingPlaysBeforeHiding
   EXPECT_TRUE(capsule->isVisible());  // fading out
   QElapsedTimer t;
   t.start();
-  while (gone == 0 && t.elapsed() < 3000) QApplication::processEvents(QEventLoop::AllEvents, 20);
+  while (gone == 0 && t.elapsed() < 30'000) QApplication::processEvents(QEventLoop::AllEvents, 20);
   EXPECT_EQ(gone, 1);
   EXPECT_FALSE(capsule->isVisible());
   capsule->setPresent(true);

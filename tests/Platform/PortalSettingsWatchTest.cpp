@@ -2,6 +2,8 @@
 
 #include <poll.h>
 
+#include <chrono>
+
 #include "Qel/Platform/Bus/PortalSettingsWatch.hpp"
 #include "tests/support/DBusMock.hpp"
 
@@ -19,9 +21,10 @@ bool announce(sd_bus* client, const char* space, const char* key) {
                     "SettingChanged", "ssv", 3, "s", space, "s", key, "v", "u", 1u) != nullptr;
 }
 
-// Processes the watch until `heard` reaches `want` or a second passes.
+// Processes the watch until `heard` reaches `want`; the guard is for a loaded machine.
 void waitFor(PortalSettingsWatch& watch, const int& heard, int want) {
-  for (int i = 0; i < 20 && heard < want; ++i) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+  while (heard < want && std::chrono::steady_clock::now() < deadline) {
     pollfd p{.fd = watch.fd(), .events = POLLIN, .revents = 0};
     ::poll(&p, 1, 50);
     watch.process();

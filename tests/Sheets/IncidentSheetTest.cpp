@@ -156,7 +156,7 @@ TEST_F(IncidentSheetTest, viewClosesTheSheetAndThenOpensTheProcessAnEndedOneOffe
   settle();
   EXPECT_FALSE(store->navigation().incident);
   EXPECT_FALSE(store->navigation().detailPID);
-  for (int i = 0; i < 30 && !store->navigation().detailPID; ++i) {
+  for (int i = 0; i < 1500 && !store->navigation().detailPID; ++i) {  // thirty seconds at most
     QThread::msleep(20);
     settle();
   }
