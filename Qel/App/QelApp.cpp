@@ -16,6 +16,7 @@
 #include "Qel/Kit/Scrollers/ScrollerRestyler.hpp"
 #include "Qel/Kit/Style/Fonts.hpp"
 #include "Qel/Kit/Style/Palette.hpp"
+#include "Qel/Kit/Widgets/NoMnemonics.hpp"
 #include "Qel/MenuBar/HotKey.hpp"
 #include "Qel/MenuBar/MenuBar.hpp"
 #include "Qel/Pages/Memory/MemoryAdviceCard.hpp"
@@ -50,6 +51,7 @@ QelApp::QelApp(const InstanceLock& historyLock, InstanceLock& instanceLock)
   apps_ = std::make_unique<AppRegistry>(AppRegistry::environmentOptions(Loc::code()));  // names in the language
   Fonts::load();
   ScrollerRestyler::start();
+  refuseButtonMnemonics(*QApplication::instance());
   addSystemIconPaths();
 
   makeStore(historyLock);
