@@ -28,14 +28,22 @@ void updatePeaks(std::vector<double>& peaks, std::vector<int>& ages, const std::
 }
 
 void recordEnergy(std::map<std::int32_t, std::vector<double>>& series, std::map<std::int32_t, std::string>& names,
-                  const std::vector<ProcInfo>& procs) {
+                  std::map<std::int32_t, std::uint64_t>& starts, const std::vector<ProcInfo>& procs) {
   std::set<std::int32_t> seen;
   for (const auto& p : procs) {
     auto it = series.find(p.pid);
+    if (it != series.end() && starts[p.pid] != p.startTime) {
+      // A new process took the pid: the ended one's watts and name are not the newcomer's.
+      series.erase(it);
+      names.erase(p.pid);
+      starts.erase(p.pid);
+      it = series.end();
+    }
     if (!(p.energy > 0.005) && it == series.end()) continue;
     if (it == series.end()) it = series.emplace(p.pid, std::vector<double>(kHistoryLength, 0.0)).first;
     push(it->second, p.energy);
     names[p.pid] = p.name;
+    starts[p.pid] = p.startTime;
     seen.insert(p.pid);
   }
   for (auto it = series.begin(); it != series.end();) {
@@ -48,6 +56,7 @@ void recordEnergy(std::map<std::int32_t, std::vector<double>>& series, std::map<
       ++it;
     } else {
       names.erase(it->first);
+      starts.erase(it->first);
       it = series.erase(it);
     }
   }

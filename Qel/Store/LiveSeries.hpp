@@ -20,8 +20,9 @@ void push(std::vector<double>& history, double value);
 void updatePeaks(std::vector<double>& peaks, std::vector<int>& ages, const std::vector<double>& loads);
 
 // Sixty-second power series per pid: a process enters when it draws more than 0.005 W and
-// leaves once its whole series is zero after it stopped being listed.
+// leaves once its whole series is zero after it stopped being listed. `starts` holds each
+// series' process start time: a pid that a new process took starts a series of its own.
 void recordEnergy(std::map<std::int32_t, std::vector<double>>& series, std::map<std::int32_t, std::string>& names,
-                  const std::vector<ProcInfo>& procs);
+                  std::map<std::int32_t, std::uint64_t>& starts, const std::vector<ProcInfo>& procs);
 
 }  // namespace qel

@@ -207,7 +207,7 @@ void Store::pushHistories(const Snapshot& s) {
   push(liveReadings_.diskReadHist, s.diskRead);
   push(liveReadings_.diskWriteHist, s.diskWrite);
   push(liveReadings_.gpuHist, s.gpu ? s.gpu->util : 0.0);
-  recordEnergy(liveReadings_.energyByPid, liveReadings_.energyNames, processList_.procs);
+  recordEnergy(liveReadings_.energyByPid, liveReadings_.energyNames, liveReadings_.energyStarts, processList_.procs);
   push(liveReadings_.powerHist, liveReadings_.power ? *liveReadings_.power : procWatts());
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 
 #include "Qel/Store/DayRecorder.hpp"
@@ -37,19 +38,36 @@ TEST(LiveSeries, peaksHoldFourTicksThenFallToTheLoad) {
 TEST(LiveSeries, energySeriesEnterAndLeave) {
   std::map<std::int32_t, std::vector<double>> series;
   std::map<std::int32_t, std::string> names;
-  recordEnergy(series, names, {{.pid = 1, .name = "low", .energy = 0.004}, {.pid = 2, .name = "hot", .energy = 0.006}});
+  std::map<std::int32_t, std::uint64_t> starts;
+  recordEnergy(series, names, starts, {{.pid = 1, .name = "low", .energy = 0.004}, {.pid = 2, .name = "hot", .energy = 0.006}});
   EXPECT_FALSE(series.count(1));
   ASSERT_TRUE(series.count(2));
   EXPECT_EQ(series[2].size(), 60u);
   EXPECT_DOUBLE_EQ(series[2].back(), 0.006);
   EXPECT_DOUBLE_EQ(series[2][58], 0);
-  recordEnergy(series, names, {{.pid = 2, .name = "renamed", .energy = 0}});
+  recordEnergy(series, names, starts, {{.pid = 2, .name = "renamed", .energy = 0}});
   EXPECT_EQ(names[2], "renamed");  // listed at 0 W: stays
-  for (int i = 0; i < 58; ++i) recordEnergy(series, names, {});
+  for (int i = 0; i < 58; ++i) recordEnergy(series, names, starts, {});
   EXPECT_TRUE(series.count(2));  // the 0.006 is still inside the window
-  recordEnergy(series, names, {});
+  recordEnergy(series, names, starts, {});
   EXPECT_FALSE(series.count(2));
   EXPECT_FALSE(names.count(2));
+}
+
+TEST(LiveSeries, aPidTakenByANewProcessStartsItsOwnEnergySeries) {
+  std::map<std::int32_t, std::vector<double>> series;
+  std::map<std::int32_t, std::string> names;
+  std::map<std::int32_t, std::uint64_t> starts;
+  recordEnergy(series, names, starts, {{.pid = 7, .name = "encoder", .energy = 3.0, .startTime = 100}});
+  // The encoder ended and a quiet process took its pid: no series, no name of the encoder's.
+  recordEnergy(series, names, starts, {{.pid = 7, .name = "sleep", .energy = 0, .startTime = 900}});
+  EXPECT_FALSE(series.count(7));
+  EXPECT_FALSE(names.count(7));
+  // One that draws power starts from zeros, under its own name.
+  recordEnergy(series, names, starts, {{.pid = 7, .name = "sleep", .energy = 0.5, .startTime = 900}});
+  ASSERT_TRUE(series.count(7));
+  EXPECT_EQ(*std::max_element(series[7].begin(), series[7].end()), 0.5);
+  EXPECT_EQ(names[7], "sleep");
 }
 
 TEST(DayRecorder, foldsMeansAndPeaks) {

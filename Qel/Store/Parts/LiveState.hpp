@@ -41,6 +41,7 @@ struct LiveReadings {
   CoreOrder cores;
   std::map<std::int32_t, std::vector<double>> energyByPid;
   std::map<std::int32_t, std::string> energyNames;
+  std::map<std::int32_t, std::uint64_t> energyStarts;  // which process each series is of
   int tick = 0;
   bool menuBusy = false;
   // False while the system can't say who prevents sleep: an empty `wake` then means nothing.
