@@ -117,8 +117,9 @@ double ProcessSampler::updateIo(std::int32_t pid, Tracked& t, MonoTime now, char
 }
 
 std::uint64_t ProcessSampler::residentPages(std::int32_t pid, Tracked& t, const PidStat& stat, bool ran) {
-  // A kernel thread has no memory of its own; a newcomer's first tick shows the estimate.
-  if (stat.isKernelThread() || !t.hasCounters) return stat.rss;
+  // A kernel thread has no memory of its own. A newcomer is read at once: the estimate falls
+  // short by most on the small processes that newcomers are.
+  if (stat.isKernelThread()) return stat.rss;
   const bool due = (round_ + std::uint64_t(std::uint32_t(pid))) % kMemEvery == 0;
   if (t.hasMem && !ran && !due && stat.faults == t.memFaults && stat.rss == t.statRss) return t.resident;
   char text[128];

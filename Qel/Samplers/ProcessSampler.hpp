@@ -30,9 +30,8 @@
 // process ran), and one whose stat rss moved (memory taken from a sleeping process by reclaim
 // or swapping, or given to it by another process writing into it or by the kernel merging its
 // pages into huge ones, shows there once it exceeds what the CPUs hold back). What stays below
-// that is caught by a read of every process every half minute, spread over the ticks. Opening
-// statm costs as much as opening stat, and most newcomers are gone within a second: a
-// newcomer's first tick shows the stat file's figure.
+// that is caught by a read of every process every half minute, spread over the ticks. A
+// newcomer's statm is read on its first tick, so no row shows the estimate even for a second.
 #include <cstdint>
 #include <optional>
 #include <span>

@@ -142,9 +142,9 @@ class Population {
 };
 
 // What is wrong with a sample, judged against each listed process's own stat file, the resident
-// size ps shows of the test's processes (whose memory stays as it was started) from their second
-// tick on (`before` lists the previous sample's processes) and the processes the test knows to be
-// running.
+// size ps shows of the test's processes (whose memory stays as it was started), what is read
+// from their second tick on (`before` lists the previous sample's processes) and the processes
+// the test knows to be running.
 std::string check(const ProcessSample& sample, const std::set<std::pair<std::int32_t, std::uint64_t>>& before,
                   const fs::path& proc, const Population& population, int tick) {
   std::ostringstream wrong;
@@ -166,6 +166,13 @@ std::string check(const ProcessSample& sample, const std::set<std::pair<std::int
     const double most = 100.0 * double(std::min<std::int64_t>(cores, std::max<std::int64_t>(1, parsePidStatThreads(text))));
     if (p.cpu < 0 || p.cpu > most)
       wrong << "tick " << tick << ": pid " << p.pid << " at " << p.cpu << " % of one core\n";
+    // The resident size ps shows, from the first tick on.
+    if (population.alive().contains(p.pid)) {
+      std::ifstream statm(proc / std::to_string(p.pid) / "statm");
+      const std::string counts((std::istreambuf_iterator<char>(statm)), std::istreambuf_iterator<char>());
+      const std::uint64_t ps = parseStatmResident(counts).value_or(0) * std::uint64_t(sysconf(_SC_PAGESIZE));
+      if (p.mem != ps) wrong << "tick " << tick << ": pid " << p.pid << " shows " << p.mem << " bytes, ps " << ps << "\n";
+    }
     if (!before.contains({p.pid, p.startTime})) continue;
     // From its second tick on, no executable taken from a namesake stands in for its own.
     std::error_code error;
@@ -175,11 +182,6 @@ std::string check(const ProcessSample& sample, const std::set<std::pair<std::int
     const std::string name = readProcessName(SysRoot{proc.parent_path()}, p.pid);
     if (!name.empty() && p.name != name)
       wrong << "tick " << tick << ": pid " << p.pid << " named " << p.name << ", is " << name << "\n";
-    if (!population.alive().contains(p.pid)) continue;
-    std::ifstream statm(proc / std::to_string(p.pid) / "statm");
-    const std::string counts((std::istreambuf_iterator<char>(statm)), std::istreambuf_iterator<char>());
-    const std::uint64_t ps = parseStatmResident(counts).value_or(0) * std::uint64_t(sysconf(_SC_PAGESIZE));
-    if (p.mem != ps) wrong << "tick " << tick << ": pid " << p.pid << " shows " << p.mem << " bytes, ps " << ps << "\n";
   }
   for (const auto& [pid, name] : population.alive())
     if (!listed.count(pid)) wrong << "tick " << tick << ": running " << name << " (" << pid << ") not listed\n";

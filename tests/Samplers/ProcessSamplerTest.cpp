@@ -78,16 +78,16 @@ TEST(ProcessSampler, readsEveryProcessOfTheFixtureTree) {
     std::int32_t pid;
     std::string name, path;
     bool isSystem;
-    std::uint64_t estimate, mem, written;  // pages: stat's estimate, then as statm has them
+    std::uint64_t mem, written;  // pages as statm has them (stat's estimate where it has none)
   };
   const Row rows[] = {
-      {1, "systemd", "/usr/lib/systemd/systemd", true, 3106, 3112, 0},  // root's
-      {2, "kthreadd", "", true, 0, 0, 0},                                // kernel thread
-      {412, "a) (b", "", false, 512, 515, 4096},                         // ")" and spaces in its name
-      {500, "editor", "/usr/bin/editor", false, 2560, 2611, 2097152},
-      {501, "defunct kid", "", false, 0, 0, 0},                          // zombie
-      {600, "postgres", "", true, 10240, 10400, 0},                      // another user's: io unreadable
-      {700, "worker", "/opt/tools/bin/worker", false, 100, 100, 0},      // no io or statm file; replaced binary
+      {1, "systemd", "/usr/lib/systemd/systemd", true, 3112, 0},  // root's
+      {2, "kthreadd", "", true, 0, 0},                            // kernel thread
+      {412, "a) (b", "", false, 515, 4096},                       // ")" and spaces in its name
+      {500, "editor", "/usr/bin/editor", false, 2611, 2097152},
+      {501, "defunct kid", "", false, 0, 0},                      // zombie
+      {600, "postgres", "", true, 10400, 0},                      // another user's: io unreadable
+      {700, "worker", "/opt/tools/bin/worker", false, 100, 0},    // no io or statm file; replaced binary
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(r.pid);
@@ -96,13 +96,12 @@ TEST(ProcessSampler, readsEveryProcessOfTheFixtureTree) {
     EXPECT_EQ(p.path, r.path);
     EXPECT_EQ(p.appKey, r.path);  // no registry: every key is the executable's
     EXPECT_EQ(p.isSystem, r.isSystem);
-    EXPECT_EQ(p.mem, r.estimate * 4096);
+    EXPECT_EQ(p.mem, r.mem * 4096);  // as ps shows it from the first sample on, not stat's estimate
     EXPECT_EQ(p.diskWritten, r.written);
     EXPECT_EQ(p.cpu, 0);  // first sample: no rates yet
     EXPECT_EQ(p.diskRate, 0);
     EXPECT_EQ(p.energy, 0);
   }
-  // From each process's second tick on, memory is as ps shows it.
   const auto second = byPid(sampler.sample());
   for (const auto& r : rows) EXPECT_EQ(second.at(r.pid).mem, r.mem * 4096) << r.pid;
 }
