@@ -26,7 +26,7 @@ constexpr std::size_t kReservedDescriptors = 512;  // left for everything else t
 constexpr std::uint64_t kMemEvery = 30;             // ticks between two reads of a still process's statm
 constexpr std::uint64_t kFullListEvery = 10;        // ticks between two full listings of /proc
 constexpr std::size_t kStatusSize = 1024;           // the owner's line is near the top
-constexpr std::uint64_t kLaunchKeep = 600;          // ticks a launch nobody looked up is kept
+constexpr std::uint64_t kLookupKeep = 600;          // ticks a shared look-up nobody used is kept
 
 std::size_t descriptorBudget() {
   rlimit limit{};
@@ -286,6 +286,8 @@ ProcInfo ProcessSampler::measure(std::int32_t pid, Tracked& t, const PidStat& st
 
 const ProcessSampler::Meta& ProcessSampler::currentMeta(std::int32_t pid, Tracked& t, const PidStat& stat,
                                                         const AppTable* apps) {
+  resolvingPid_ = pid;
+  resolvingStart_ = t.startTime;
   // exec keeps the pid and start time but brings another program (and name) along.
   if (!t.meta || (!stat.isKernelThread() && stat.comm != t.meta->comm)) {
     t.meta = resolveMeta(pid, stat, t.stat.descriptor());
@@ -303,9 +305,9 @@ const ProcessSampler::Meta& ProcessSampler::currentMeta(std::int32_t pid, Tracke
 
 void ProcessSampler::forgetUnseen(const std::vector<ProcInfo>& procs) {
   if (round_ % kFullListEvery == 0) {
-    std::erase_if(launches_, [this](const auto& entry) { return entry.second.used + kLaunchKeep < round_; });
-    std::erase_if(placed_, [this](const auto& entry) { return entry.second + kLaunchKeep < round_; });
-    std::erase_if(programs_, [this](const auto& entry) { return entry.second.used + kLaunchKeep < round_; });
+    std::erase_if(launches_, [this](const auto& entry) { return stale(entry.second.origin); });
+    std::erase_if(placed_, [this](const auto& entry) { return stale(entry.second); });
+    std::erase_if(programs_, [this](const auto& entry) { return stale(entry.second.origin); });
   }
   // Processes not seen this time are forgotten, with their descriptors.
   for (auto it = tracked_.begin(); tracked_.size() > procs.size() && it != tracked_.end();) {
@@ -320,6 +322,23 @@ void ProcessSampler::forgetUnseen(const std::vector<ProcInfo>& procs) {
   for (const auto& p : procs) pidList_.push_back(p.pid);
 }
 
+ProcessSampler::Origin ProcessSampler::made() const {
+  return {.pid = resolvingPid_, .startTime = resolvingStart_, .shared = false, .used = round_};
+}
+
+void ProcessSampler::use(Origin& origin) const {
+  origin.used = round_;
+  origin.shared = origin.shared || origin.pid != resolvingPid_ || origin.startTime != resolvingStart_;
+}
+
+bool ProcessSampler::stale(const Origin& origin) const {
+  if (origin.used + kLookupKeep < round_) return true;
+  if (origin.shared) return false;
+  // Its own process, the one of the same identity, is still here (seen this round).
+  const auto own = tracked_.find(origin.pid);
+  return own == tracked_.end() || own->second.seen != round_ || own->second.startTime != origin.startTime;
+}
+
 void ProcessSampler::resolvePath(std::int32_t pid, const PidStat& stat, const Meta* parent, bool guess, Meta& m) {
   // Starting a program names the process after its file, so a child of the same program with the
   // same name as one before runs the same file, but for a namesake elsewhere: until its second
@@ -328,14 +347,19 @@ void ProcessSampler::resolvePath(std::int32_t pid, const PidStat& stat, const Me
   if (keyed) programKey_.assign(parent->path).append(1, '\n').append(stat.comm);
   const auto known = keyed && guess ? programs_.find(programKey_) : programs_.end();
   if (known != programs_.end()) {
-    known->second.used = round_;
+    use(known->second.origin);
     m.path = known->second.path;
     m.pathGuessed = true;
   } else {
     m.path = files_.readLink(pid, "exe");
     const std::string_view file = std::string_view(m.path).substr(m.path.rfind('/') + 1);
-    if (keyed && !exeNamesNothing(m.path) && file.starts_with(stat.comm))
-      programs_.insert_or_assign(programKey_, Program{m.path, round_});
+    if (keyed && !exeNamesNothing(m.path) && file.starts_with(stat.comm)) {
+      const auto [entry, added] = programs_.try_emplace(programKey_, Program{m.path, made()});
+      if (!added) {
+        entry->second.path = m.path;
+        use(entry->second.origin);
+      }
+    }
   }
 }
 
@@ -376,8 +400,11 @@ ProcessSampler::Meta ProcessSampler::resolveMeta(std::int32_t pid, const PidStat
     m.uid = parseStatusUid(*status);
   }
   const bool cgroupGuessed = !fork || (parent && parent->cgroupGuessed);
-  if (parent && !parent->cgroup.empty() && (fork || placed_.contains(placeKey(m.path, parent->cgroup))) &&
-      (guess || !cgroupGuessed)) {
+  const auto placed = parent && !parent->cgroup.empty() && !fork && (guess || !cgroupGuessed)
+                          ? placed_.find(placeKey(m.path, parent->cgroup))
+                          : placed_.end();
+  if (placed != placed_.end()) use(placed->second);
+  if (parent && !parent->cgroup.empty() && (fork || placed != placed_.end()) && (guess || !cgroupGuessed)) {
     m.service = parent->service;
     m.facts.appUnit = parent->facts.appUnit;
     m.cgroup = parent->cgroup;
@@ -413,7 +440,8 @@ bool ProcessSampler::readCgroup(std::int32_t pid, Meta& m) {
   m.service = isSystemServiceCgroup(*cgroup);
   m.facts.appUnit = appUnitOfCgroup(*cgroup);
   m.cgroup = std::string(*cgroup);
-  placed_.insert_or_assign(placeKey(m.path, m.cgroup), round_);
+  const auto [entry, added] = placed_.try_emplace(placeKey(m.path, m.cgroup), made());
+  if (!added) use(entry->second);
   return true;
 }
 
@@ -439,10 +467,10 @@ void ProcessSampler::classify(std::int32_t pid, Meta& m) {
 const ProcessSampler::Launch& ProcessSampler::launchOf(std::int32_t pid, const std::string& key, bool keep) {
   auto known = key.empty() ? launches_.end() : launches_.find(key);
   if (known != launches_.end()) {
-    known->second.used = round_;
+    use(known->second.origin);
     return known->second;
   }
-  Launch launch{.used = round_};
+  Launch launch{.origin = made()};
   const auto env = files_.read(pid, "environ");
   if (env) {
     if (const auto file = environValue(*env, "GIO_LAUNCHED_DESKTOP_FILE")) launch.desktopFile = *file;

@@ -76,6 +76,8 @@ class ProcessSampler {
   // Every readable process in pid order. The first sample has no rates; a process seen for the
   // first time (or with a new identity) has none until its second sample.
   ProcessSample sample();
+  // How many entries the look-ups by program and control group hold.
+  std::size_t lookups() const { return programs_.size() + placed_.size() + launches_.size(); }
 
  private:
   struct Counters {
@@ -103,11 +105,20 @@ class ProcessSampler {
     bool cgroupGuessed = false;
     std::uint64_t appsGeneration = 0;
   };
+  // Which process an entry of the look-ups by program was made for. Most programs run once (a
+  // build's or a script's steps under names of their own), so an entry no other process took up
+  // goes soon after that process; one that others took up stays while processes keep using it.
+  struct Origin {
+    std::int32_t pid = 0;
+    std::uint64_t startTime = 0;
+    bool shared = false;     // another process has used it since
+    std::uint64_t used = 0;  // the round it was last made or used in
+  };
   // What the environment of a program's processes in one control group said of their launch.
   struct Launch {
     std::string desktopFile;
-    std::int32_t pid = 0;    // the process it was launched as, 0 when unknown
-    std::uint64_t used = 0;  // the round it was last looked up in
+    std::int32_t pid = 0;  // the process it was launched as, 0 when unknown
+    Origin origin;
   };
   enum class IoState : std::uint8_t { unopened, open, unreadable };
   struct Tracked {
@@ -155,8 +166,14 @@ class ProcessSampler {
   ProcInfo measure(std::int32_t pid, Tracked& t, const PidStat& stat, std::string_view statText, const Round& r);
   // What the process is, resolved again when it ran another program or something was guessed.
   const Meta& currentMeta(std::int32_t pid, Tracked& t, const PidStat& stat, const AppTable* apps);
-  // Forgets the processes not in `procs` and the launches not looked up for a while.
+  // Forgets the processes not in `procs` and the look-ups nothing can use any more.
   void forgetUnseen(const std::vector<ProcInfo>& procs);
+  // A look-up's entry made for, or used by, the process being resolved.
+  Origin made() const;
+  void use(Origin& origin) const;
+  // Whether an entry is of no use any more: its own process ended before another used it, or
+  // nothing used it for a long while.
+  bool stale(const Origin& origin) const;
   std::optional<PidIo> readIo(std::int32_t pid, Tracked& t, char* buffer, std::size_t size);
   // Reads io and keeps its counters: the disk rate since the previous read, 0 without one.
   double updateIo(std::int32_t pid, Tracked& t, MonoTime now, char* buffer, std::size_t size);
@@ -197,13 +214,16 @@ class ProcessSampler {
   // What programs started as, by the starter's executable and the name they started under.
   struct Program {
     std::string path;
-    std::uint64_t used = 0;  // the round it was last found or taken
+    Origin origin;
   };
   std::unordered_map<std::string, Program> programs_;
   std::string programKey_;
-  // Executables found in a control group (the round they last were), by executable and group.
-  std::unordered_map<std::string, std::uint64_t> placed_;
+  // Executables found in a control group, by executable and group.
+  std::unordered_map<std::string, Origin> placed_;
   std::string placeKey_;
+  // The process whose metadata is being resolved.
+  std::int32_t resolvingPid_ = 0;
+  std::uint64_t resolvingStart_ = 0;
   Launch scratchLaunch_;  // a launch that is not kept
   std::optional<MonoTime> lastTime_;
   std::uint64_t round_ = 0;

@@ -106,9 +106,10 @@ class Population {
     return child;
   }
 
-  // Starts `program` (which sleeps when given "600") at `pid`, under the name its file gives it.
-  pid_t run(const char* program, pid_t pid) {
-    std::ofstream(proc_ / "sys/kernel/ns_last_pid") << pid - 1;
+  // Starts `program` (which sleeps when given "600") at `pid`, or at the next pid the kernel
+  // hands out, under the name its file gives it.
+  pid_t run(const char* program, std::optional<pid_t> pid = {}) {
+    if (pid) std::ofstream(proc_ / "sys/kernel/ns_last_pid") << *pid - 1;
     int started[2];
     if (pipe2(started, O_CLOEXEC) != 0) return -1;
     const pid_t child = fork();
@@ -276,6 +277,71 @@ TEST(ProcessSamplerChurn, everyRowIsTheProcessAtItsPidWhateverOrderPidsArriveIn)
     for (const auto& [pid, ticks] : busyTicks)
       if (ticks.first > 3 && ticks.second == ticks.first)
         wrong << "busy pid " << pid << " read no CPU in " << ticks.second << " of " << ticks.first << " ticks\n";
+    return wrong.str();
+  });
+  if (!report) GTEST_SKIP() << "pid namespaces can't be made here";
+  EXPECT_EQ(*report, "");
+}
+
+TEST(ProcessSamplerChurn, programsThatRunOnceUnderNamesOfTheirOwnLeaveNothingBehind) {
+  // As a build or a script runs its steps: hard links of one program, each run once under a
+  // name never seen before, some of them at the pid of one that just ended.
+  test::TempDir dir;
+  fs::create_directories(dir / "proc");
+  fs::create_directories(dir / "bin");
+  fs::copy_file("/bin/sleep", dir / "bin/sleep");
+  fs::permissions(dir / "bin/sleep", fs::perms::owner_all);
+  const auto report = inPidNamespace(dir.path(), [&]() -> std::string {
+    const fs::path proc = dir / "proc";
+    ProcessSampler sampler({.root = {dir.path()}});
+    Population population(proc);
+    std::ostringstream wrong;
+    int tick = 0;
+    std::set<std::pair<std::int32_t, std::uint64_t>> listed;
+    const auto sampleAndCheck = [&] {
+      usleep(100'000);
+      const auto sample = sampler.sample();
+      wrong << check(sample, listed, proc, population, ++tick);
+      listed.clear();
+      for (const auto& p : sample.procs) listed.insert({p.pid, p.startTime});
+    };
+    population.start("idle", false);
+    for (int i = 0; i < 3; ++i) sampleAndCheck();
+    const std::size_t before = sampler.lookups();
+
+    std::mt19937 random(53);
+    int named = 0;
+    pid_t last = 0;  // the pid handed out last
+    const auto runOnce = [&](std::optional<pid_t> pid) {
+      const fs::path link = dir / "bin" / ("step-" + std::to_string(++named));
+      fs::create_hard_link(dir / "bin/sleep", link);
+      last = population.run(link.c_str(), pid);
+    };
+    for (int round = 0; round < 30; ++round) {
+      std::vector<pid_t> linked;
+      for (const auto& [pid, name] : population.alive())
+        if (name.starts_with("step-")) linked.push_back(pid);
+      if (!linked.empty() && random() % 2) {
+        const pid_t gone = linked[random() % linked.size()];
+        population.end(gone);
+        // Its pid taken by another program, as after the pid counter wrapped: below the last
+        // one handed out, and the next pids are handed out from there on, in the rounds after.
+        if (gone < last && random() % 2) {
+          runOnce(gone);
+          sampleAndCheck();
+          continue;
+        }
+      }
+      for (int i = int(random() % 3); i > 0; --i) runOnce(std::nullopt);
+      sampleAndCheck();
+    }
+    // Once they have ended, what they alone used goes within a full listing's ticks.
+    for (const auto& [pid, name] : std::map(population.alive()))
+      if (name.starts_with("step-")) population.end(pid);
+    for (int i = 0; i < 11; ++i) sampleAndCheck();
+    if (sampler.lookups() != before)
+      wrong << "after " << named << " programs run once, " << sampler.lookups() << " look-ups kept, " << before
+            << " before\n";
     return wrong.str();
   });
   if (!report) GTEST_SKIP() << "pid namespaces can't be made here";
