@@ -80,21 +80,19 @@ QIcon IconCache::forProcess(const std::string& appKey, const std::string& path) 
 
 QIcon IconCache::icon(const std::string& keyOrPath) {
   if (const auto it = cache_.find(keyOrPath); it != cache_.end()) return it->second;
-  QIcon icon = resolve(keyOrPath);
-  cache_.emplace(keyOrPath, icon);
-  return icon;
+  if (auto found = own(keyOrPath)) return cache_.emplace(keyOrPath, std::move(*found)).first->second;
+  if (!generic_) generic_ = genericProgramIcon();
+  return *generic_;
 }
 
-QIcon IconCache::resolve(const std::string& keyOrPath) const {
-  if (apps_ && !keyOrPath.empty()) {
-    const auto table = apps_->table();
-    const AppEntry* app = isAppKey(keyOrPath) ? table->byKey(keyOrPath) : table->byExecutable(keyOrPath);
-    if (app) {
-      QIcon icon = fromIconValue(app->icon);
-      if (!icon.isNull()) return icon;
-    }
-  }
-  return genericProgramIcon();
+std::optional<QIcon> IconCache::own(const std::string& keyOrPath) const {
+  if (!apps_ || keyOrPath.empty()) return std::nullopt;
+  const auto table = apps_->table();
+  const AppEntry* app = isAppKey(keyOrPath) ? table->byKey(keyOrPath) : table->byExecutable(keyOrPath);
+  if (!app) return std::nullopt;
+  QIcon icon = fromIconValue(app->icon);
+  if (icon.isNull()) return std::nullopt;
+  return icon;
 }
 
 }  // namespace qel

@@ -1,6 +1,7 @@
 #pragma once
 // Icons for applications and processes, from the desktop's icon theme. Main thread only.
 #include <QIcon>
+#include <optional>
 #include <string>
 #include <unordered_map>
 
@@ -15,16 +16,21 @@ class IconCache {
 
   // The icon of an application key (its desktop entry's Icon) or of an executable path (the
   // icon of the application that runs it, else the generic program icon); never null. Each
-  // key is resolved once and kept for the whole run.
+  // icon found is kept for the whole run under the key it was found for. A key without an icon
+  // of its own gets the one generic icon and keeps nothing: programs that run once under names
+  // of their own (a build's steps) would otherwise add a key each for as long as Qel runs.
   QIcon icon(const std::string& keyOrPath);
   // A process's icon: its application's when it belongs to one, else its program's.
   QIcon forProcess(const std::string& appKey, const std::string& path);
+  // How many keys have an icon kept.
+  std::size_t size() const { return cache_.size(); }
 
  private:
-  QIcon resolve(const std::string& keyOrPath) const;
+  std::optional<QIcon> own(const std::string& keyOrPath) const;
 
   AppRegistry* apps_;
   std::unordered_map<std::string, QIcon> cache_;
+  std::optional<QIcon> generic_;
 };
 
 // Puts the system and user icon folders on Qt's theme search path, so theme icons resolve

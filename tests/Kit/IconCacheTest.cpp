@@ -57,4 +57,13 @@ TEST(IconCache, resolvesAppKeysAndProgramsFromTheTheme) {
   // Asked again, the same icon comes back without a new look-up.
   EXPECT_EQ(cache.icon(viewerKey).cacheKey(), cache.icon(viewerKey).cacheKey());
   EXPECT_FALSE(IconCache().icon(viewer).isNull());
+
+  // Programs without an icon of their own, each asked for once (a build's steps under names of
+  // their own), share the generic icon and leave nothing behind.
+  const std::size_t kept = cache.size();
+  const qint64 generic = cache.icon("/usr/sbin/thing").cacheKey();
+  for (int i = 0; i < 1000; ++i)
+    EXPECT_EQ(cache.icon((dir / ("build/step-" + std::to_string(i))).string()).cacheKey(), generic);
+  EXPECT_EQ(cache.size(), kept);
+  EXPECT_EQ(centre(cache.icon(viewer)), QColor(Qt::red));
 }
