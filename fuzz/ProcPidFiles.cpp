@@ -22,6 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   qel::parsePidIo(text);
   qel::parseStatusUid(text);
+  qel::parseStatusResidentKiB(text);
   qel::environValue(text, "GIO_LAUNCHED_DESKTOP_FILE");
   qel::chromiumChildType(text);
   qel::parseSocketLink(text);

@@ -25,7 +25,7 @@ constexpr double kWattsPerBusyCore = 2.0;  // the estimate when nothing bills en
 constexpr std::size_t kReservedDescriptors = 512;  // left for everything else the program opens
 constexpr std::uint64_t kMemEvery = 30;             // ticks between two reads of a still process's statm
 constexpr std::uint64_t kFullListEvery = 10;        // ticks between two full listings of /proc
-constexpr std::size_t kStatusSize = 1024;           // the owner's line is near the top
+constexpr std::size_t kStatusSize = 4096;           // the owner's and the memory's lines are near the top
 constexpr std::uint64_t kLookupKeep = 600;          // ticks a shared look-up nobody used is kept
 
 std::size_t descriptorBudget() {
@@ -122,9 +122,16 @@ std::uint64_t ProcessSampler::residentPages(std::int32_t pid, Tracked& t, const 
   if (stat.isKernelThread()) return stat.rss;
   const bool due = (round_ + std::uint64_t(std::uint32_t(pid))) % kMemEvery == 0;
   if (t.hasMem && !ran && !due && stat.faults == t.memFaults && stat.rss == t.statRss) return t.resident;
-  char text[128];
-  const long n = readKept(t.statm, pid, "statm", text, sizeof text);
-  const auto resident = n > 0 ? parseStatmResident(std::string_view(text, std::size_t(n))) : std::nullopt;
+  // The status file read for the owner just now has the same count.
+  const auto page = std::uint64_t(options_.pageSize);
+  std::optional<std::uint64_t> resident;
+  if (statusResident_ && page % 1024 == 0) {
+    resident = *statusResident_ / (page / 1024);
+  } else {
+    char text[128];
+    const long n = readKept(t.statm, pid, "statm", text, sizeof text);
+    resident = n > 0 ? parseStatmResident(std::string_view(text, std::size_t(n))) : std::nullopt;
+  }
   t.hasMem = resident.has_value();
   if (!resident) return stat.rss;  // the estimate, where nothing better can be read
   t.resident = *resident;
@@ -160,7 +167,11 @@ void ProcessSampler::readStats() {
   // the kernel isolates its page tables each system call empties the TLB, and work between the
   // calls would pay for that again and again. The texts lie one after another, on as few pages
   // as they fill.
-  if (statTexts_.size() < pidList_.size() * kStatSize) statTexts_.resize(pidList_.size() * kStatSize);
+  // What the texts said last tick is not kept, so more room is new room: nothing to copy or clear.
+  if (statRoom_ < pidList_.size() * kStatSize) {
+    statRoom_ = (pidList_.size() + pidList_.size() / 4) * kStatSize;
+    statTexts_ = std::make_unique_for_overwrite<char[]>(statRoom_);
+  }
   statLengths_.resize(pidList_.size());
   statOffsets_.resize(pidList_.size());
   std::size_t at = 0;
@@ -260,13 +271,13 @@ ProcInfo ProcessSampler::measure(std::int32_t pid, Tracked& t, const PidStat& st
     char ioText[512];
     p.diskRate = updateIo(pid, t, r.now, ioText, sizeof ioText);
   }
-  const std::uint64_t resident = residentPages(pid, t, stat, ran);
   t.counters.cpuTime = cpuTime;
   t.threads = threadsNow;
   t.hasCounters = true;
   t.seen = round_;
 
   const Meta& meta = currentMeta(pid, t, stat, r.apps);
+  const std::uint64_t resident = residentPages(pid, t, stat, ran);
   p.name = meta.name;
   p.path = meta.path;
   p.isSystem = meta.isSystem;
@@ -288,6 +299,7 @@ const ProcessSampler::Meta& ProcessSampler::currentMeta(std::int32_t pid, Tracke
                                                         const AppTable* apps) {
   resolvingPid_ = pid;
   resolvingStart_ = t.startTime;
+  statusResident_.reset();
   // exec keeps the pid and start time but brings another program (and name) along.
   if (!t.meta || (!stat.isKernelThread() && stat.comm != t.meta->comm)) {
     t.meta = resolveMeta(pid, stat, t.stat.descriptor());
@@ -398,6 +410,7 @@ ProcessSampler::Meta ProcessSampler::resolveMeta(std::int32_t pid, const PidStat
     m.uidGuessed = uidGuessed;
   } else if (const auto status = files_.read(pid, "status", kStatusSize)) {
     m.uid = parseStatusUid(*status);
+    statusResident_ = parseStatusResidentKiB(*status);
   }
   const bool cgroupGuessed = !fork || (parent && parent->cgroupGuessed);
   const auto placed = parent && !parent->cgroup.empty() && !fork && (guess || !cgroupGuessed)
@@ -422,7 +435,10 @@ bool ProcessSampler::confirmMeta(std::int32_t pid, Meta& m) {
   if (m.pathGuessed && files_.readLink(pid, "exe") != m.path) return false;
   m.pathGuessed = false;
   if (m.uidGuessed)
-    if (const auto status = files_.read(pid, "status", kStatusSize)) m.uid = parseStatusUid(*status);
+    if (const auto status = files_.read(pid, "status", kStatusSize)) {
+      m.uid = parseStatusUid(*status);
+      statusResident_ = parseStatusResidentKiB(*status);
+    }
   if (m.cgroupGuessed) {
     // Moved after all: the program's next processes there are read again.
     const std::string guess = std::move(m.cgroup);

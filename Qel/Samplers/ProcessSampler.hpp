@@ -31,8 +31,10 @@
 // or swapping, or given to it by another process writing into it or by the kernel merging its
 // pages into huge ones, shows there once it exceeds what the CPUs hold back). What stays below
 // that is caught by a read of every process every half minute, spread over the ticks. A
-// newcomer's statm is read on its first tick, so no row shows the estimate even for a second.
+// newcomer's statm is read on its first tick, so no row shows the estimate even for a second;
+// where the status file is read for the owner anyway, its VmRSS (the same count) stands in.
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -205,7 +207,8 @@ class ProcessSampler {
   std::vector<std::int32_t> listed_;   // the previous sample's pids while the next are listed
   std::vector<int> pairedFds_;
   static constexpr std::size_t kStatSize = 1024;  // room for a stat line
-  std::vector<char> statTexts_;        // what each stat file said this tick
+  std::unique_ptr<char[]> statTexts_;  // what each stat file said this tick
+  std::size_t statRoom_ = 0;
   std::vector<std::size_t> statOffsets_;
   std::vector<long> statLengths_;
   char statScratch_[kStatSize];        // a stat file read again or for the first time
@@ -224,6 +227,7 @@ class ProcessSampler {
   // The process whose metadata is being resolved.
   std::int32_t resolvingPid_ = 0;
   std::uint64_t resolvingStart_ = 0;
+  std::optional<std::uint64_t> statusResident_;  // kilobytes, where its status was read just now
   Launch scratchLaunch_;  // a launch that is not kept
   std::optional<MonoTime> lastTime_;
   std::uint64_t round_ = 0;

@@ -108,6 +108,12 @@ TEST(ProcPidSmallFiles, parseTheirOneFact) {
   EXPECT_EQ(parseStatusUid("Uid:\t0\t0\t0\t0"), 0u);
   EXPECT_EQ(parseStatusUid("Name:\tx\nUid:\tnobody\n"), std::nullopt);
   EXPECT_EQ(parseStatusUid("Name:\tUid:\n"), std::nullopt);
+  // ...and the resident size in kilobytes; a kernel thread's or a zombie's has no such line.
+  EXPECT_EQ(parseStatusResidentKiB("Name:\tbash\nVmHWM:\t   5000 kB\nVmRSS:\t    4444 kB\nRssAnon:\t 1000 kB\n"), 4444u);
+  EXPECT_EQ(parseStatusResidentKiB("VmRSS:\t0 kB"), 0u);
+  for (const std::string_view bad : {"Name:\tkworker/0:1\nUid:\t0\t0\t0\t0\n"sv, "Name:\tVmRSS: 12 kB\n"sv,
+                                     "VmRSS:\t-4 kB\n"sv, "VmRSS:\t99999999999999999999 kB\n"sv})
+    EXPECT_EQ(parseStatusResidentKiB(bad), std::nullopt) << bad;
 
   // environ: whole names only.
   const std::string_view env = "PATH=/bin\0GIO_LAUNCHED_DESKTOP_FILE_PID=77\0GIO_LAUNCHED_DESKTOP_FILE=/a b.desktop\0"

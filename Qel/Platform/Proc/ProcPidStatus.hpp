@@ -1,5 +1,6 @@
 #pragma once
-// /proc/[pid]/status: "Key:\tvalue" lines; only the owner is read from it, once per process.
+// /proc/[pid]/status: "Key:\tvalue" lines; the owner is read from it, and where it is read
+// anyway, the resident size (its VmRSS is statm's resident count, in kilobytes).
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -8,5 +9,8 @@ namespace qel {
 
 // The real user id from the "Uid:" line; absent when the line is missing or malformed.
 std::optional<std::uint32_t> parseStatusUid(std::string_view text);
+// The resident size in kilobytes from the "VmRSS:" line; absent when the line is missing or
+// malformed (a kernel thread's or a zombie's status has none).
+std::optional<std::uint64_t> parseStatusResidentKiB(std::string_view text);
 
 }  // namespace qel
