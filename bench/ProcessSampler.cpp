@@ -1,5 +1,9 @@
 // The cost of sampling every process, against the floor: a reader that keeps each process's stat
-// file open and reads it with one pread a sample, nothing else.
+// file open and reads it with one pread a sample, nothing else. Beside the sampler alone, the
+// program's core is measured as it runs with its window closed: the store with every reader of
+// this machine (and no history file), sampling on its queue and applying each sample on its main
+// thread, in a process of its own whose CPU time is that of all its threads. Its figures per
+// added and per new process are held to the sampler's targets.
 //
 // Paced at one sample a second, as the program samples, each reader's CPU time per sample is
 // taken three ways: with the bench alone, with 1,000 extra sleeping processes, and with those
@@ -59,11 +63,18 @@
 #include <unordered_map>
 #include <vector>
 
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+
 #include "Qel/Platform/Desktop/AppRegistry.hpp"
 #include "Qel/Platform/Proc/ProcPidIo.hpp"
 #include "Qel/Platform/Proc/ProcPidStat.hpp"
 #include "Qel/Platform/Runtime/OpenFileLimit.hpp"
 #include "Qel/Samplers/ProcessSampler.hpp"
+#include "Qel/Store/MachineSources.hpp"
+#include "Qel/Store/Parts/LiveState.hpp"
+#include "Qel/Store/Store.hpp"
 #include "Qel/Text/Loc.hpp"
 
 extern char** environ;
@@ -265,6 +276,110 @@ class KeptStats {
   std::unordered_map<int, int> fds_;
 };
 
+// The main thread of the program's core: work posted from the queues waits here until run.
+class WaitingExecutor final : public qel::Executor {
+ public:
+  void post(std::function<void()> work) override {
+    std::lock_guard lock(mutex_);
+    ready_.push_back(std::move(work));
+    posted_.notify_one();
+  }
+  void postAfter(std::chrono::milliseconds delay, std::function<void()> work) override {
+    std::lock_guard lock(mutex_);
+    timed_.emplace(std::chrono::steady_clock::now() + delay, std::move(work));
+  }
+  // Runs what is ready and due, waiting up to `wait` for something to be posted first.
+  void runFor(std::chrono::milliseconds wait) {
+    std::deque<std::function<void()>> batch;
+    {
+      std::unique_lock lock(mutex_);
+      posted_.wait_for(lock, wait, [this] { return !ready_.empty(); });
+      const auto now = std::chrono::steady_clock::now();
+      while (!timed_.empty() && timed_.begin()->first <= now) {
+        ready_.push_back(std::move(timed_.begin()->second));
+        timed_.erase(timed_.begin());
+      }
+      batch.swap(ready_);
+    }
+    for (auto& work : batch) work();
+  }
+
+ private:
+  std::mutex mutex_;
+  std::condition_variable posted_;
+  std::deque<std::function<void()>> ready_;
+  std::multimap<std::chrono::steady_clock::time_point, std::function<void()>> timed_;
+};
+
+// The program's core in a process of its own, sampling once each time it is asked. Started
+// before the readers open anything, so it holds no copy of their descriptors.
+class Program {
+ public:
+  Program() {
+    if (pipe(ask_) != 0 || pipe(told_) != 0) return;
+    pid_ = fork();
+    if (pid_ == 0) run();
+    close(ask_[0]);
+    close(told_[1]);
+    if (pid_ > 0 && clock_getcpuclockid(pid_, &clock_) != 0) clock_ = -1;
+  }
+  ~Program() {
+    close(ask_[1]);  // it ends once nothing more is asked
+    close(told_[0]);
+    if (pid_ > 0) waitpid(pid_, nullptr, 0);
+  }
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
+
+  bool started() const { return pid_ > 0 && clock_ != -1; }
+  // CPU time of the whole process, every thread, in microseconds.
+  double cpuMicros() const {
+    timespec t{};
+    clock_gettime(clock_, &t);
+    return double(t.tv_sec) * 1e6 + double(t.tv_nsec) / 1e3;
+  }
+  // One sample taken and applied; the processes it listed.
+  std::size_t sample() {
+    char c = 's';
+    std::uint32_t processes = 0;
+    if (write(ask_[1], &c, 1) != 1 || read(told_[0], &processes, sizeof processes) != sizeof processes) return 0;
+    return processes;
+  }
+
+ private:
+  [[noreturn]] void run() {
+    prctl(PR_SET_PDEATHSIG, SIGKILL);
+    close(ask_[1]);
+    close(told_[0]);
+    char folder[] = "/tmp/qel-bench-XXXXXX";
+    if (!mkdtemp(folder)) _exit(1);
+    {
+      WaitingExecutor main;
+      qel::Defaults defaults(std::string(folder) + "/defaults.json");
+      qel::AppRegistry apps(qel::AppRegistry::environmentOptions(qel::Loc::code()));
+      qel::StoreServices services{.main = &main, .defaults = &defaults};
+      qel::useMachineSources(services, &apps);
+      qel::Store store(std::move(services));
+      const qel::LiveState live(store);
+      char c = 0;
+      while (read(ask_[0], &c, 1) == 1) {
+        const int before = live.tick();
+        store.sampleOnce();
+        for (int waited = 0; live.tick() == before && waited < 100; ++waited) main.runFor(std::chrono::milliseconds(100));
+        main.runFor(std::chrono::milliseconds(0));
+        const auto processes = std::uint32_t(qel::ProcessState(store).procs().size());
+        if (write(told_[1], &processes, sizeof processes) != sizeof processes) break;
+      }
+    }
+    std::filesystem::remove_all(folder);
+    _exit(0);
+  }
+
+  int ask_[2] = {-1, -1}, told_[2] = {-1, -1};
+  pid_t pid_ = -1;
+  clockid_t clock_ = -1;
+};
+
 double threadCpuMicros() {
   timespec t{};
   clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
@@ -285,16 +400,18 @@ Figures figures(std::vector<double> micros, double processes) {
 
 struct Phase {
   Figures ours;
+  Figures program;  // the program's core, the whole process
   Figures floor;    // its reads alone
   Figures listing;  // the floor's listing of /proc and opening of newcomers' files, and its reads
 };
 
 // Each reader's CPU time of each sample kept, in microseconds.
 struct Samples {
-  std::vector<double> ours, kept, listed;
-  double oursProcesses = 0, keptProcesses = 0;  // as of the last sample
+  std::vector<double> ours, program, kept, listed;
+  double oursProcesses = 0, programProcesses = 0, keptProcesses = 0;  // as of the last sample
   Phase phase() const {
-    return {figures(ours, oursProcesses), figures(kept, keptProcesses), figures(listed, keptProcesses)};
+    return {figures(ours, oursProcesses), figures(program, programProcesses), figures(kept, keptProcesses),
+            figures(listed, keptProcesses)};
   }
 };
 
@@ -302,36 +419,45 @@ struct Samples {
 // once per process.
 class Readers {
  public:
-  Readers() {
+  explicit Readers(Program& program) : program_(program) {
     sampler_.sample();
     floor_.sample();
+    program_.sample();
   }
   Readers(const Readers&) = delete;
   Readers& operator=(const Readers&) = delete;
 
-  // Both readers once a second, half a second apart, so each meets the caches a 1 Hz sampler
-  // meets rather than the ones its own previous sample left warm. The first `skip` samples are
-  // taken but not kept.
+  // The readers once a second each, a third of a second apart, so each meets the caches a 1 Hz
+  // sampler meets rather than the ones its own previous sample left warm. The first `skip`
+  // samples are taken but not kept.
   void paced(int skip, int samples, Samples& out) {
+    constexpr auto gap = std::chrono::milliseconds(333);
     auto next = std::chrono::steady_clock::now();
     for (int i = 0; i < skip + samples; ++i) {
-      next += std::chrono::milliseconds(500);
+      next += gap;
       std::this_thread::sleep_until(next);
       const double start = threadCpuMicros();
       floor_.findNew();
       const double found = threadCpuMicros();
       const std::size_t kept = floor_.sample();
       const double read = threadCpuMicros();
-      next += std::chrono::milliseconds(500);
+      next += gap;
       std::this_thread::sleep_until(next);
       const double before = threadCpuMicros();
       const std::size_t processes = sampler_.sample().procs.size();
       const double ours = threadCpuMicros() - before;
+      next += gap;
+      std::this_thread::sleep_until(next);
+      const double programBefore = program_.cpuMicros();
+      const std::size_t programProcesses = program_.sample();
+      const double program = program_.cpuMicros() - programBefore;
       if (i < skip) continue;
       out.ours.push_back(ours);
+      out.program.push_back(program);
       out.kept.push_back(read - found);
       out.listed.push_back(read - start);
       out.oursProcesses = double(processes);
+      out.programProcesses = double(programProcesses);
       out.keptProcesses = double(kept);
     }
   }
@@ -340,6 +466,7 @@ class Readers {
   qel::AppRegistry apps_{qel::AppRegistry::environmentOptions(qel::Loc::code())};
   qel::ProcessSampler sampler_{{.apps = &apps_}};
   KeptStats floor_;
+  Program& program_;
 };
 
 // CPU time per added process: the difference between two phases over the processes added.
@@ -378,15 +505,16 @@ void measure(const Settings& settings, int& argc, char** argv, bool isolated) {
                                : "No pid namespace could be made (it needs root): the whole machine is listed, and "
                                  "other programs' new processes add to every figure.");
   Churn churn(settings.newPerSecond);
-  if (!churn.started()) {
-    std::printf("no process to start newcomers could be made\n");
+  Program program;
+  if (!churn.started() || !program.started()) {
+    std::printf("no process to start newcomers or to run the program's core could be made\n");
     return;
   }
   std::printf("paced at 1 Hz, %d samples of each reader: the bench alone\n", 2 * settings.samples);
   std::fflush(stdout);
   Phase alone;
   {
-    Readers readers;
+    Readers readers(program);
     Samples samples;
     readers.paced(0, 2 * settings.samples, samples);
     alone = samples.phase();
@@ -402,7 +530,7 @@ void measure(const Settings& settings, int& argc, char** argv, bool isolated) {
   std::fflush(stdout);
   Samples quiet, busy;
   {
-    Readers readers;
+    Readers readers(program);
     for (int round = 0; round < settings.rounds; ++round) {
       churn.spawn(false);
       churn.waitForNone();
@@ -418,10 +546,11 @@ void measure(const Settings& settings, int& argc, char** argv, bool isolated) {
 
   std::printf("\nCPU per sample, least / median (processes read):\n");
   const auto phaseRow = [](const char* what, const Phase& p) {
-    std::printf("  %-16s ours %7.0f / %7.0f us (%5.0f)   floor %7.0f / %7.0f us, listing too %7.0f / %7.0f us"
-                " (%5.0f)\n",
-                what, p.ours.least, p.ours.median, p.ours.processes, p.floor.least, p.floor.median, p.listing.least,
-                p.listing.median, p.floor.processes);
+    std::printf("  %-16s ours %7.0f / %7.0f us (%5.0f)   whole program %7.0f / %7.0f us (%5.0f)   floor %7.0f / "
+                "%7.0f us, listing too %7.0f / %7.0f us (%5.0f)\n",
+                what, p.ours.least, p.ours.median, p.ours.processes, p.program.least, p.program.median,
+                p.program.processes, p.floor.least, p.floor.median, p.listing.least, p.listing.median,
+                p.floor.processes);
   };
   phaseRow("the bench alone", alone);
   phaseRow("with sleepers", steady);
@@ -439,12 +568,24 @@ void measure(const Settings& settings, int& argc, char** argv, bool isolated) {
   } else {
     std::printf("  the floor did not grow with the added processes: no ratio can be taken\n");
   }
+  const auto whole = perAdded(alone.program, steady.program);
+  row("per added process, whole program", whole, "us");
+  if (floor.first > 0 && floor.second > 0) {
+    const std::pair ratio{whole.first / floor.first, whole.second / floor.second};
+    row("whole program / floor", ratio, "x");
+    std::printf("  per added process, whole program: target at most %.1fx the floor: %s\n", kTargetOverFloor,
+                verdict(ratio, kTargetOverFloor, kTargetOverFloor - 1).c_str());
+  }
   const auto oursNew = perNew(steady.ours, churning.ours, settings.newPerSecond);
+  const auto wholeNew = perNew(steady.program, churning.program, settings.newPerSecond);
   const auto floorNew = perNew(steady.listing, churning.listing, settings.newPerSecond);
   row("per new process, ours", oursNew, "us");
+  row("per new process, whole program", wholeNew, "us");
   row("per new process, floor", floorNew, "us");
   std::printf("  per new process: target at most %.0f us (btop at 1 Hz): %s\n", kTargetNewMicros,
               verdict(oursNew, kTargetNewMicros, kTargetNewMicros).c_str());
+  std::printf("  per new process, whole program: target at most %.0f us (btop at 1 Hz): %s\n", kTargetNewMicros,
+              verdict(wholeNew, kTargetNewMicros, kTargetNewMicros).c_str());
   if (floorNew.first < 0 || floorNew.second < 0)
     std::printf("  the floor's figure came out below zero: the figures per new process are noise\n");
 
