@@ -123,8 +123,16 @@ class Population {
     while (child > 0 && read(started[0], &c, 1) > 0) {
     }
     close(started[0]);
+    // Then the program still loads what it links to: back once it sleeps, its memory settled.
+    for (int waited = 0; child > 0 && waited < 30'000 && !sleeping(child); ++waited) usleep(1000);
     if (child > 0) alive_[child] = fs::path(program).filename().string();
     return child;
+  }
+  bool sleeping(pid_t pid) const {
+    std::ifstream in(proc_ / std::to_string(pid) / "stat");
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const auto stat = parsePidStat(text);
+    return stat && text.find(") S ") != std::string::npos;
   }
 
   void stop(pid_t pid) {
