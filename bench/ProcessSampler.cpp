@@ -30,6 +30,11 @@
 // or a cost comes out below zero, the noise is larger than what is asked, and the bench says it
 // can't tell.
 //
+// Two other monitors run beside them all the while, each refreshing once a second: top in batch
+// mode and btop on a terminal of its own (where they are installed). Their whole process's CPU
+// is read over each block of samples, so their figures per added and per new process stand
+// beside the program's, taken over the same seconds.
+//
 // Back to back, the sampler also runs against the naive way (open, read and close each stat
 // file every time) as a Google Benchmark.
 //
@@ -62,6 +67,9 @@
 #include <thread>
 #include <unordered_map>
 #include <vector>
+
+#include <poll.h>
+#include <pty.h>
 
 #include <condition_variable>
 #include <deque>
@@ -380,6 +388,90 @@ class Program {
   clockid_t clock_ = -1;
 };
 
+// Another monitor, refreshing once a second, whose whole process's CPU time can be read.
+class Peer {
+ public:
+  // top in batch mode, its output thrown away.
+  static std::unique_ptr<Peer> top() {
+    if (access("/usr/bin/top", X_OK) != 0) return nullptr;
+    auto peer = std::unique_ptr<Peer>(new Peer("top"));
+    peer->pid_ = fork();
+    if (peer->pid_ == 0) {
+      prctl(PR_SET_PDEATHSIG, SIGKILL);
+      const int null = open("/dev/null", O_WRONLY);
+      dup2(null, 1);
+      dup2(null, 2);
+      execl("/usr/bin/top", "top", "-b", "-d", "1", nullptr);
+      _exit(127);
+    }
+    return watched(std::move(peer));
+  }
+  // btop on a terminal of its own, set to refresh once a second; what it draws is read and
+  // thrown away.
+  static std::unique_ptr<Peer> btop() {
+    if (access("/usr/bin/btop", X_OK) != 0) return nullptr;
+    char folder[] = "/tmp/qel-bench-btop-XXXXXX";
+    if (!mkdtemp(folder)) return nullptr;
+    std::filesystem::create_directories(std::string(folder) + "/btop");
+    if (FILE* conf = std::fopen((std::string(folder) + "/btop/btop.conf").c_str(), "w")) {
+      std::fputs("update_ms = 1000\n", conf);
+      std::fclose(conf);
+    }
+    auto peer = std::unique_ptr<Peer>(new Peer("btop"));
+    peer->folder_ = folder;
+    winsize size{.ws_row = 50, .ws_col = 160, .ws_xpixel = 0, .ws_ypixel = 0};
+    peer->pid_ = forkpty(&peer->terminal_, nullptr, nullptr, &size);
+    if (peer->pid_ == 0) {
+      prctl(PR_SET_PDEATHSIG, SIGKILL);
+      setenv("XDG_CONFIG_HOME", folder, 1);
+      setenv("TERM", "xterm-256color", 1);
+      setenv("LANG", "C.UTF-8", 1);
+      execl("/usr/bin/btop", "btop", "--utf-force", nullptr);
+      _exit(127);
+    }
+    if (peer->terminal_ >= 0)
+      peer->drain_ = std::thread([fd = peer->terminal_] {
+        char buffer[65536];
+        pollfd p{.fd = fd, .events = POLLIN, .revents = 0};
+        while (poll(&p, 1, -1) > 0 && read(fd, buffer, sizeof buffer) > 0) {
+        }
+      });
+    return watched(std::move(peer));
+  }
+  ~Peer() {
+    if (pid_ > 0) {
+      kill(pid_, SIGKILL);
+      waitpid(pid_, nullptr, 0);
+    }
+    if (drain_.joinable()) drain_.join();  // its terminal's far end has closed
+    if (terminal_ >= 0) close(terminal_);
+    if (!folder_.empty()) std::filesystem::remove_all(folder_);
+  }
+  Peer(const Peer&) = delete;
+  Peer& operator=(const Peer&) = delete;
+
+  const char* name() const { return name_; }
+  double cpuMicros() const {
+    timespec t{};
+    clock_gettime(clock_, &t);
+    return double(t.tv_sec) * 1e6 + double(t.tv_nsec) / 1e3;
+  }
+
+ private:
+  explicit Peer(const char* name) : name_(name) {}
+  static std::unique_ptr<Peer> watched(std::unique_ptr<Peer> peer) {
+    if (peer->pid_ <= 0 || clock_getcpuclockid(peer->pid_, &peer->clock_) != 0) return nullptr;
+    return peer;
+  }
+
+  const char* name_;
+  pid_t pid_ = -1;
+  clockid_t clock_ = -1;
+  int terminal_ = -1;
+  std::thread drain_;
+  std::string folder_;
+};
+
 double threadCpuMicros() {
   timespec t{};
   clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
@@ -401,6 +493,7 @@ Figures figures(std::vector<double> micros, double processes) {
 struct Phase {
   Figures ours;
   Figures program;  // the program's core, the whole process
+  std::vector<Figures> peers;  // per second, over each block
   Figures floor;    // its reads alone
   Figures listing;  // the floor's listing of /proc and opening of newcomers' files, and its reads
 };
@@ -408,10 +501,13 @@ struct Phase {
 // Each reader's CPU time of each sample kept, in microseconds.
 struct Samples {
   std::vector<double> ours, program, kept, listed;
+  std::vector<std::vector<double>> peers;  // each peer's CPU per second, one figure a block
   double oursProcesses = 0, programProcesses = 0, keptProcesses = 0;  // as of the last sample
   Phase phase() const {
-    return {figures(ours, oursProcesses), figures(program, programProcesses), figures(kept, keptProcesses),
+    Phase p{figures(ours, oursProcesses), figures(program, programProcesses), {}, figures(kept, keptProcesses),
             figures(listed, keptProcesses)};
+    for (const auto& peer : peers) p.peers.push_back(figures(peer, programProcesses));
+    return p;
   }
 };
 
@@ -419,7 +515,7 @@ struct Samples {
 // once per process.
 class Readers {
  public:
-  explicit Readers(Program& program) : program_(program) {
+  Readers(Program& program, const std::vector<std::unique_ptr<Peer>>& peers) : program_(program), peers_(peers) {
     sampler_.sample();
     floor_.sample();
     program_.sample();
@@ -433,7 +529,14 @@ class Readers {
   void paced(int skip, int samples, Samples& out) {
     constexpr auto gap = std::chrono::milliseconds(333);
     auto next = std::chrono::steady_clock::now();
+    std::vector<double> peersFrom;
+    std::chrono::steady_clock::time_point from;
     for (int i = 0; i < skip + samples; ++i) {
+      if (i == skip) {
+        from = std::chrono::steady_clock::now();
+        peersFrom.clear();
+        for (const auto& peer : peers_) peersFrom.push_back(peer->cpuMicros());
+      }
       next += gap;
       std::this_thread::sleep_until(next);
       const double start = threadCpuMicros();
@@ -460,6 +563,10 @@ class Readers {
       out.programProcesses = double(programProcesses);
       out.keptProcesses = double(kept);
     }
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - from).count();
+    out.peers.resize(peers_.size());
+    for (std::size_t n = 0; n < peers_.size() && seconds > 0; ++n)
+      out.peers[n].push_back((peers_[n]->cpuMicros() - peersFrom[n]) / seconds);
   }
 
  private:
@@ -467,6 +574,7 @@ class Readers {
   qel::ProcessSampler sampler_{{.apps = &apps_}};
   KeptStats floor_;
   Program& program_;
+  const std::vector<std::unique_ptr<Peer>>& peers_;
 };
 
 // CPU time per added process: the difference between two phases over the processes added.
@@ -510,11 +618,17 @@ void measure(const Settings& settings, int& argc, char** argv, bool isolated) {
     std::printf("no process to start newcomers or to run the program's core could be made\n");
     return;
   }
+  std::vector<std::unique_ptr<Peer>> peers;
+  if (auto top = Peer::top()) peers.push_back(std::move(top));
+  if (auto btop = Peer::btop()) peers.push_back(std::move(btop));
+  std::printf("beside them:");
+  for (const auto& peer : peers) std::printf(" %s", peer->name());
+  std::printf("%s\n", peers.empty() ? " no other monitor (install top and btop)" : ", each refreshing once a second");
   std::printf("paced at 1 Hz, %d samples of each reader: the bench alone\n", 2 * settings.samples);
   std::fflush(stdout);
   Phase alone;
   {
-    Readers readers(program);
+    Readers readers(program, peers);
     Samples samples;
     readers.paced(0, 2 * settings.samples, samples);
     alone = samples.phase();
@@ -530,7 +644,7 @@ void measure(const Settings& settings, int& argc, char** argv, bool isolated) {
   std::fflush(stdout);
   Samples quiet, busy;
   {
-    Readers readers(program);
+    Readers readers(program, peers);
     for (int round = 0; round < settings.rounds; ++round) {
       churn.spawn(false);
       churn.waitForNone();
@@ -586,6 +700,18 @@ void measure(const Settings& settings, int& argc, char** argv, bool isolated) {
               verdict(oursNew, kTargetNewMicros, kTargetNewMicros).c_str());
   std::printf("  per new process, whole program: target at most %.0f us (btop at 1 Hz): %s\n", kTargetNewMicros,
               verdict(wholeNew, kTargetNewMicros, kTargetNewMicros).c_str());
+  // The same seconds as read by the other monitors, each figure a block's CPU per second.
+  for (std::size_t n = 0; n < peers.size(); ++n) {
+    const std::string name = peers[n]->name();
+    row(("per added process, " + name).c_str(), perAdded(alone.peers[n], steady.peers[n]), "us");
+    const auto peerNew = perNew(steady.peers[n], churning.peers[n], settings.newPerSecond);
+    row(("per new process, " + name).c_str(), peerNew, "us");
+    const bool least = wholeNew.first <= peerNew.first, median = wholeNew.second <= peerNew.second;
+    std::printf("  per new process, whole program against %s: %s\n", name.c_str(),
+                least && median     ? "cheaper"
+                : !least && !median ? "NOT cheaper"
+                                    : "can't tell: least and median say otherwise");
+  }
   if (floorNew.first < 0 || floorNew.second < 0)
     std::printf("  the floor's figure came out below zero: the figures per new process are noise\n");
 
