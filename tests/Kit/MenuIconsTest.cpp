@@ -134,6 +134,31 @@ TEST(MenuIcons, textJoinsPartsAndRunnersKeepTheirWidths) {
   EXPECT_TRUE(runnerFrame(MenuIconStyle::cat, 7, Qt::black, 1).size() == QSize(28, 18));
 }
 
+// The runs of ink (coverage above half) along each row of `image` that has any.
+static std::vector<int> inkRunsPerRow(const QImage& image) {
+  std::vector<int> out;
+  for (int y = 0; y < image.height(); ++y) {
+    int runs = 0;
+    bool in = false;
+    for (int x = 0; x < image.width(); ++x) {
+      const bool ink = image.pixelColor(x, y).alpha() > 128;
+      runs += ink && !in;
+      in = ink;
+    }
+    if (runs > 0) out.push_back(runs);
+  }
+  return out;
+}
+
+TEST(MenuIcons, thePauseMarkDrawsAsTwoBarsNotABox) {
+  // The tray's text alone in its square: paused alerts with no figure chosen.
+  const QImage image = menuTextImage(QString::fromUtf8("⏸"), 22, Qt::black, 4);
+  const auto rows = inkRunsPerRow(image);
+  ASSERT_GT(rows.size(), 20u);  // drawn, some 5 pixels high at the least
+  // A missing glyph's box reads as one run along its top and bottom edges.
+  for (int runs : rows) EXPECT_EQ(runs, 2);
+}
+
 namespace {
 
 // The largest difference of coverage between two pictures of one size.

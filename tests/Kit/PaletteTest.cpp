@@ -151,9 +151,9 @@ TEST(Fonts, bundledFontsAndEveryGlyphInTheIconFont) {
   EXPECT_TRUE(Glyphs::text("no.such.symbol").isEmpty());
 }
 
-// The face that draws `text` in the text font.
-static QString faceDrawing(const QString& text) {
-  QTextLayout layout(text, Fonts::text(20));
+// The face that draws `text` in `font` (the text font unless told).
+static QString faceDrawing(const QString& text, const QFont& font = Fonts::text(20)) {
+  QTextLayout layout(text, font);
   layout.beginLayout();
   layout.createLine();
   layout.endLayout();
@@ -172,4 +172,19 @@ TEST(Fonts, chineseJapaneseAndKoreanDrawFromACjkFaceTheLanguagesOwnFirst) {
   for (const char* text : {"直", "日本語", "简体中文", "한국어"})
     EXPECT_TRUE(faceDrawing(QString::fromUtf8(text)).startsWith("Noto Sans CJK")) << text;
   EXPECT_EQ(faceDrawing(QStringLiteral("Привет 42")), "DejaVu Sans");
+}
+
+TEST(Fonts, thePauseMarkOfPausedAlertsDrawsFromAFaceTheProgramNames) {
+  // Left to whatever the machine's fallback finds, the mark is an empty box where it finds none.
+  Fonts::load();
+  const QString mark = QString::fromUtf8("⏸");
+  for (const QFont& font : {Fonts::text(13), Fonts::text(22 * 0.6), QApplication::font("QTipLabel")}) {
+    const QString face = faceDrawing(mark, font);
+    EXPECT_TRUE(font.families().contains(face)) << "drawn from " << face.toStdString();
+    QFont alone(face);
+    alone.setStyleStrategy(QFont::NoFontMerging);
+    EXPECT_TRUE(QFontMetrics(alone).inFontUcs4(0x23F8)) << face.toStdString() << ": installed by scripts/setup";
+  }
+  // Only what the text and CJK faces lack comes from it.
+  EXPECT_EQ(faceDrawing(QStringLiteral("↓ 1.2 MB/s · 5%")), "DejaVu Sans");
 }

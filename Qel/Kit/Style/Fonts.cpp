@@ -36,10 +36,10 @@ const Families& families() {
 }
 
 // The text family followed by the CJK faces, in the order of the language the program started
-// in: Qt keeps a font's fallback faces for as long as it caches the font, so a later switch of
-// language could not reorder them reliably anyway.
+// in (Qt keeps a font's fallback faces for as long as it caches the font, so a later switch of
+// language could not reorder them reliably anyway), and last the symbols face.
 const QStringList& textFamilies() {
-  static const QStringList list = QStringList{families().text} + cjkFallbacks(Loc::code());
+  static const QStringList list = QStringList{families().text} + cjkFallbacks(Loc::code()) + QStringList{symbolFamily()};
   return list;
 }
 
@@ -60,6 +60,8 @@ void load() {
 }
 
 QString iconFamily() { return families().icons; }
+
+QString symbolFamily() { return QStringLiteral("Symbola"); }
 
 int pixels(double size) {
   if (!std::isfinite(size) || size < 1) return 1;
