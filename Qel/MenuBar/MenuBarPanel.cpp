@@ -15,6 +15,7 @@
 #include <string>
 
 #include "Qel/Kit/Style/Palette.hpp"
+#include "Qel/MenuBar/MenuPanel.hpp"
 #include "Qel/MenuBar/PanelBackdrop.hpp"
 #include "Qel/Text/Loc.hpp"
 
@@ -41,14 +42,24 @@ MenuBarPanel::MenuBarPanel(std::optional<QRect> icon, QPoint pointer, QWidget* c
   if (content) card_->layout()->addWidget(content);
   card_->adjustSize();
   const std::optional<QRectF> iconF = icon ? std::optional<QRectF>(QRectF(*icon)) : std::nullopt;
-  placement_ = panelFrame(iconF, QRectF(visibleArea(icon, pointer)), QPointF(pointer),
-                          card_->sizeHint().height(), translucent_);
+  placement_ = place(*card_, iconF, QRectF(visibleArea(icon, pointer)), QPointF(pointer), translucent_);
   const QRect frame = placement_.frame.toAlignedRect();
   setGeometry(frame);
   card_->setGeometry(placement_.content.translated(-frame.topLeft()).toRect());
   // Without a compositor the window is opaque: shaped to the card, the desktop shows around its
   // corners instead of the window's ground.
   if (!translucent_) setMask(cardRegion(placement_));
+}
+
+PanelPlacement MenuBarPanel::place(const PanelCard& card, std::optional<QRectF> icon, const QRectF& visible,
+                                   QPointF pointer, bool translucent) {
+  const int wanted = card.sizeHint().height();
+  const PanelPlacement all = panelFrame(icon, visible, pointer, wanted, translucent);
+  const auto* panel = card.findChild<MenuPanel*>();
+  if (!panel || all.content.height() >= wanted) return all;
+  const int padding = 2 * kPanelCardPadding;
+  const int room = int(std::floor(all.content.height())) - padding;
+  return panelFrame(icon, visible, pointer, panel->heightWithin(room) + padding, translucent);
 }
 
 bool MenuBarPanel::containsContent(QPoint global) const { return qel::containsContent(placement_, QPointF(global)); }

@@ -28,6 +28,10 @@ class MenuBarPanel : public QWidget {
 
   // Whether a compositor can show a transparent margin on this display.
   static bool compositorActive();
+  // Where `card` stands in `visible` (as panelFrame() says), as tall as all it holds or as the
+  // room there allows; where its panel then scrolls, no taller than lets it end between two rows.
+  static PanelPlacement place(const PanelCard& card, std::optional<QRectF> icon, const QRectF& visible, QPointF pointer,
+                              bool translucent);
 
  signals:
   // Escape, or a click in the transparent margin.

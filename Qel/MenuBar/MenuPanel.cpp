@@ -95,6 +95,16 @@ QSize MenuPanel::sizeHint() const {
   return {width(), height > 0 ? height : QWidget::sizeHint().height()};
 }
 
+int MenuPanel::heightWithin(int room) const {
+  const int whole = sizeHint().height();
+  if (room >= whole) return whole;
+  const auto* body = static_cast<const PanelBodyScroll*>(body_);
+  // The switches and the footer keep their height; the sections take what is left.
+  const int fixed = whole - body->sizeHint().height();
+  const int bodyRoom = room - fixed;
+  return bodyRoom <= 0 ? room : fixed + body->heightBetweenRows(bodyRoom);
+}
+
 void MenuPanel::screenChanged() { parts_.navigator.setToastViewer(this, screen_.on()); }
 
 QWidget* MenuPanel::buildBody() {

@@ -100,6 +100,9 @@ class MenuPanel : public QWidget {
 
   // The height its lines take at its width, wrapped titles and notes included.
   QSize sizeHint() const override;
+  // Its height where it may be at most `room` tall: all of it when it fits; else short enough
+  // that the scrolled sections end between two of their rows, so no line shows cut in two.
+  int heightWithin(int room) const;
 
  protected:
   void showEvent(QShowEvent* event) override;

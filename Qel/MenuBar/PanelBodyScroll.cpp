@@ -1,15 +1,73 @@
 #include "Qel/MenuBar/PanelBodyScroll.hpp"
 
+#include <QLayout>
+
+#include <algorithm>
+#include <optional>
+
 #include "Qel/MenuBar/PanelCard.hpp"
+#include "Qel/MenuBar/PanelHairline.hpp"
 
 namespace qel {
+namespace {
+
+// Lays `w` and everything in it out now, hidden or not: a hidden widget's layouts wait for it
+// to be shown.
+void layOutNow(QWidget* w) {
+  if (QLayout* layout = w->layout()) layout->setGeometry(w->rect());
+  for (QObject* child : w->children())
+    if (auto* c = qobject_cast<QWidget*>(child); c && !c->isWindow()) layOutNow(c);
+}
+
+// What a cut may not cross: every widget that shows something of its own. Plain widgets only
+// hold others in their layouts, and a cut between what they hold crosses nothing. A hairline
+// heads what follows it and goes with it: a cut never leaves one as the sections' last line.
+void collectRows(const QWidget* w, const QWidget* content, std::vector<std::pair<int, int>>& rows,
+                 std::optional<int>& heading) {
+  for (QObject* child : w->children()) {
+    const auto* c = qobject_cast<const QWidget*>(child);
+    if (!c || c->isWindow() || !c->isVisibleTo(content)) continue;
+    if (c->metaObject() == &QWidget::staticMetaObject) {
+      collectRows(c, content, rows, heading);
+      continue;
+    }
+    const int top = c->mapTo(content, QPoint(0, 0)).y();
+    if (qobject_cast<const PanelHairline*>(c)) {
+      heading = heading.value_or(top);
+      continue;
+    }
+    rows.emplace_back(heading.value_or(top), top + c->height());
+    heading.reset();
+  }
+}
+
+}  // namespace
+
+int cutBetweenRows(std::vector<std::pair<int, int>> rows, int room) {
+  int cut = std::max(room, 0);
+  // Each row the cut crosses moves it up to that row's top, which may cross another.
+  for (bool moved = true; moved;) {
+    moved = false;
+    for (const auto& [a, b] : rows) {
+      const int top = std::min(a, b), bottom = std::max(a, b);
+      if (top < cut && cut < bottom) {
+        cut = std::max(top, 0);
+        moved = true;
+      }
+    }
+  }
+  // The gap after the last row above the cut goes too: the switches keep their usual distance.
+  int end = 0;
+  for (const auto& [a, b] : rows)
+    if (std::max(a, b) <= cut) end = std::max(end, std::max(a, b));
+  return end > 0 ? end : cut;
+}
 
 PanelBodyScroll::PanelBodyScroll(QWidget* content) {
   setFrameShape(QFrame::NoFrame);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  // The program's slim bar lies over the sections' edge: where the card is too short, it shows
-  // they scroll without narrowing them.
-  setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  // No bar on the sections: it would lie on the ends of their right-aligned lines.
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setWidgetResizable(true);
   viewport()->setAutoFillBackground(false);
   setAutoFillBackground(false);
@@ -24,5 +82,17 @@ QSize PanelBodyScroll::sizeHint() const {
 }
 
 QSize PanelBodyScroll::minimumSizeHint() const { return {widget()->minimumSizeHint().width(), 0}; }
+
+int PanelBodyScroll::heightBetweenRows(int room) const {
+  QWidget* content = widget();
+  const QSize whole = sizeHint();
+  if (room >= whole.height()) return room;
+  content->resize(whole);
+  layOutNow(content);
+  std::vector<std::pair<int, int>> rows;
+  std::optional<int> heading;
+  collectRows(content, content, rows, heading);
+  return cutBetweenRows(std::move(rows), room);
+}
 
 }  // namespace qel

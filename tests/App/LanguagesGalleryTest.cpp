@@ -10,6 +10,8 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QLayout>
+#include <QScrollArea>
+#include <QScrollBar>
 
 #include "Qel/App/MainViews.hpp"
 #include "Qel/App/PanelParts.hpp"
@@ -162,6 +164,39 @@ TEST_P(EveryLanguage, panelFits) {
   EXPECT_EQ(valueLines(card), before) << code().toStdString();
   const auto cuts = test::cutTexts(card);
   EXPECT_TRUE(cuts.empty()) << code().toStdString() << ", at the widest figures" << test::listed(cuts);
+}
+
+// The tray panel as it opens from a tray at the top right of a short screen: the sections scroll,
+// with no bar over their lines' ends, and end between two rows as they rest at their top.
+TEST_P(EveryLanguage, panelFitsAShortScreen) {
+  test::BusyAfternoon day(Machine::fullStretch);
+  ASSERT_TRUE(day.connectDevices(test::BusyAfternoon::deskDevices()));
+  for (const char* appearance : {"light", "dark"}) {
+    if (std::string_view(appearance) == "dark" && !inGallery(code())) break;
+    test::useAppearance(appearance);
+    for (QSize screen : {QSize(1280, 720), QSize(1040, 700)}) {
+      PanelCard card;
+      auto* panel = new MenuPanel(panelParts(*day.store), {});
+      card.layout()->addWidget(panel);
+      card.adjustSize();
+      const QRectF tray(screen.width() - 24, 0, 24, 24);
+      const QRectF visible(0, 24, screen.width(), screen.height() - 24);
+      const PanelPlacement at = MenuBarPanel::place(card, tray, visible, tray.center(), true);
+      card.resize(at.content.size().toSize());
+      card.show();
+      test::BusyAfternoon::settle();
+      const QString where = QString("%1 × %2").arg(screen.width()).arg(screen.height());
+      ASSERT_GT(panel->body()->verticalScrollBar()->maximum(), 0) << where.toStdString() << ": it scrolls there";
+      const auto cuts = test::cutTexts(card, test::Scrolled::asItStands);
+      EXPECT_TRUE(cuts.empty()) << code().toStdString() << ", the panel on a screen of " << where.toStdString()
+                                << test::listed(cuts);
+      if (inGallery(code()) || code() == "en")
+        test::writeShot(card, QString("panel-short-%1-%2-%3x%4")
+                                  .arg(code(), appearance)
+                                  .arg(screen.width())
+                                  .arg(screen.height()));
+    }
+  }
 }
 
 // The network page as it is with apps online and ports listening, at both sizes; and with no app

@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QEnterEvent>
+#include <QKeyEvent>
+#include <QWheelEvent>
 #include <QLayout>
 #include <QMouseEvent>
 #include <QScrollArea>
@@ -17,6 +19,7 @@
 #include "Qel/MenuBar/MenuPanel.hpp"
 #include "Qel/MenuBar/MiniRing.hpp"
 #include "Qel/MenuBar/PanelBatteries.hpp"
+#include "Qel/MenuBar/PanelBodyScroll.hpp"
 #include "Qel/MenuBar/PanelFacts.hpp"
 #include "Qel/MenuBar/PanelProcRow.hpp"
 #include "Qel/Kit/PanelStyle.hpp"
@@ -560,13 +563,43 @@ TEST_F(MenuPanelTest, onACardShorterThanItsSectionsTheyScrollAndTheFooterStaysIn
     if (!panel->body()->isAncestorOf(b)) {
       EXPECT_TRUE(card.rect().contains(QRect(b->mapTo(&card, QPoint(0, 0)), b->size()))) << b->text().toStdString();
     }
-  EXPECT_GT(panel->body()->verticalScrollBar()->maximum(), 0);
-  EXPECT_TRUE(panel->body()->verticalScrollBar()->isVisible()) << "nothing shows that the sections scroll";
+  QScrollBar* bar = panel->body()->verticalScrollBar();
+  EXPECT_GT(bar->maximum(), 0);
+  // They scroll without a bar: none lies on their lines' ends, the pointer over them or not.
+  EXPECT_FALSE(bar->isVisible());
+  QEnterEvent enter(QPointF(10, 10), QPointF(10, 10), panel->body()->mapToGlobal(QPointF(10, 10)));
+  QApplication::sendEvent(panel->body()->viewport(), &enter);
+  BusyAfternoon::settle();
+  EXPECT_FALSE(bar->isVisible());
   test::writeShot(card, "panel-short-light");
+  // The wheel scrolls them, and so does the keyboard from what has the focus in them.
+  const QPointF inside(20, 20);
+  QWheelEvent wheel(inside, panel->body()->viewport()->mapToGlobal(inside), {}, QPoint(0, -120), Qt::NoButton, {},
+                    Qt::NoScrollPhase, false);
+  QApplication::sendEvent(panel->body()->viewport(), &wheel);
+  EXPECT_GT(bar->value(), 0);
+  bar->setValue(0);
+  QWidget* row = panel->procRow(0);
+  row->setFocus();
+  QKeyEvent pageDown(QEvent::KeyPress, Qt::Key_PageDown, {});
+  QApplication::sendEvent(row, &pageDown);
+  EXPECT_GT(bar->value(), 0);
   card.resize(card.width(), whole);  // at its whole height nothing scrolls: it asked for what it needs
   BusyAfternoon::settle();
-  EXPECT_EQ(panel->body()->verticalScrollBar()->maximum(), 0);
-  EXPECT_FALSE(panel->body()->verticalScrollBar()->isVisible());
+  EXPECT_EQ(bar->maximum(), 0);
+  EXPECT_FALSE(bar->isVisible());
+}
+
+TEST(PanelBodyScroll, aCutMovesAboveEveryRowItWouldCrossAndEndsAtTheLastRowAboveIt) {
+  const std::vector<std::pair<int, int>> rows{{0, 40}, {52, 60}, {52, 120}, {132, 150}};
+  EXPECT_EQ(cutBetweenRows(rows, 200), 150);  // below them all: at the last row's end
+  EXPECT_EQ(cutBetweenRows(rows, 126), 120);  // in a gap: the gap goes
+  EXPECT_EQ(cutBetweenRows(rows, 140), 120);  // across a row: above it
+  EXPECT_EQ(cutBetweenRows(rows, 56), 40);    // across two rows side by side, the taller too
+  EXPECT_EQ(cutBetweenRows({{10, 90}, {0, 20}}, 50), 0);  // moved up into a row above: above that one too
+  EXPECT_EQ(cutBetweenRows({{120, 60}}, 80), 60);         // edges in either order
+  EXPECT_EQ(cutBetweenRows(rows, -5), 0);
+  EXPECT_EQ(cutBetweenRows({}, 70), 70);
 }
 
 TEST_F(MenuPanelTest, galleryLightAndDark) {

@@ -37,22 +37,24 @@ const QAbstractScrollArea* scrollAreaOfViewport(const QWidget* w) {
 }
 
 // The room `w` and each of its parents up to `window` leave `w`, in `w`'s coordinates. What a
-// scroll area can scroll to is in reach: past a viewport, no edge cuts up and down (nor sideways
-// when the area scrolls sideways).
+// scroll area can scroll to is in reach unless it is judged as it stands: past a viewport, no
+// edge cuts up and down (nor sideways when the area scrolls sideways).
 struct Room {
   const QWidget* by;
   QRectF rect;
+  bool viewport = false;  // a scroll area's, judged as it stands
 };
 
-std::vector<Room> roomsOf(const QWidget* w, const QWidget* window) {
+std::vector<Room> roomsOf(const QWidget* w, const QWidget* window, Scrolled scrolled) {
   constexpr double far = 1e7;
   std::vector<Room> out;
-  bool scrollsDown = false, scrollsSideways = false;
+  bool scrollsDown = false, scrollsSideways = false, viewport = false;
   for (const QWidget* p = w; p; p = p->parentWidget()) {
     if (const auto* area = scrollAreaOfViewport(p)) {
-      scrollsDown = true;
-      scrollsSideways = scrollsSideways || (area->horizontalScrollBarPolicy() != Qt::ScrollBarAlwaysOff &&
-                                            area->horizontalScrollBar()->maximum() > 0);
+      viewport = scrolled == Scrolled::asItStands;
+      scrollsDown = !viewport;
+      scrollsSideways = !viewport && (scrollsSideways || (area->horizontalScrollBarPolicy() != Qt::ScrollBarAlwaysOff &&
+                                                         area->horizontalScrollBar()->maximum() > 0));
     }
     QRectF r(QPointF(w->mapFrom(p, QPoint(0, 0))), QSizeF(p->size()));
     if (scrollsDown) {
@@ -63,7 +65,7 @@ std::vector<Room> roomsOf(const QWidget* w, const QWidget* window) {
       r.setLeft(-far);
       r.setRight(far);
     }
-    out.push_back({p, r});
+    out.push_back({p, r, viewport && scrollAreaOfViewport(p)});
     if (p == window) break;
   }
   return out;
@@ -303,9 +305,25 @@ bool marksReach(const Painted& marks, const QRectF& box) {
   return false;
 }
 
+// The scroll area a scroll bar belongs to (it stands in a container of the area's), or the bar.
+const QWidget* areaOf(const QScrollBar* bar) {
+  for (const QWidget* p = bar->parentWidget(); p; p = p->parentWidget())
+    if (qobject_cast<const QAbstractScrollArea*>(p)) return p;
+  return bar;
+}
+
+// The scroll bars of `window` that show a knob: those a text may not lie under.
+std::vector<const QScrollBar*> barsThatShow(const QWidget& window) {
+  std::vector<const QScrollBar*> out;
+  for (const QScrollBar* bar : window.findChildren<QScrollBar*>())
+    if (bar->isVisibleTo(&window) && bar->maximum() > bar->minimum() && bar->width() > 0 && bar->height() > 0)
+      out.push_back(bar);
+  return out;
+}
+
 }  // namespace
 
-std::vector<std::string> cutTexts(const QWidget& window) {
+std::vector<std::string> cutTexts(const QWidget& window, Scrolled scrolled) {
   std::vector<std::string> out;
   const auto whole = wholeTextsWithEllipsis();
   const auto words = programWords();
@@ -319,7 +337,7 @@ std::vector<std::string> cutTexts(const QWidget& window) {
   for (const QWidget* w : widgets) {
     if (w != &window && (w->isWindow() || !w->isVisibleTo(&window))) continue;
     if (w->width() <= 0 || w->height() <= 0) continue;
-    const auto rooms = roomsOf(w, &window);
+    const auto rooms = roomsOf(w, &window, scrolled);
     QRectF room = rooms.front().rect;
     for (const auto& r : rooms) room = room.intersected(r.rect);
     if (room.isEmpty()) continue;  // scrolled out of sight sideways, or squeezed to nothing
@@ -331,6 +349,8 @@ std::vector<std::string> cutTexts(const QWidget& window) {
       const DrawnText& t = texts[i];
       if (t.text.trimmed().isEmpty()) continue;  // spaces between runs only join them
       const QRectF needed = neededBox(t);
+      // Scrolled wholly out of a viewport that stands where it rests: not on screen.
+      if (std::ranges::any_of(rooms, [&](const Room& r) { return r.viewport && !needed.intersects(r.rect); })) continue;
       if (!insideRoom(needed, room)) {
         const auto cut = std::ranges::find_if(rooms, [&](const Room& r) { return !insideRoom(needed, r.rect); });
         report(w, t.text, QStringLiteral("reaches %1 px past the edge of %2 (%3 px wide in %4 × %5)")
@@ -458,6 +478,20 @@ std::vector<std::string> cutTexts(const QWidget& window) {
         if (!marksReach(painted[b], box)) continue;
         report(painted[a].widget, t.text, QStringLiteral("runs under %1").arg(describe(painted[b].widget)));
         break;
+      }
+    }
+  }
+
+  // A scroll bar lies over its area's edge: where it shows, the text under it is hidden by it
+  // whether it rests faint or shows whole.
+  for (const QScrollBar* bar : barsThatShow(window)) {
+    const QRectF over(QPointF(bar->mapTo(&window, QPoint(0, 0))), QSizeF(bar->size()));
+    for (const Painted& p : painted) {
+      if (p.widget == bar) continue;
+      for (const DrawnText& t : p.texts) {
+        const QRectF box = judgedBox(t.ink) & p.shown;
+        if (t.text.trimmed().isEmpty() || box.isEmpty() || !box.intersects(over)) continue;
+        report(p.widget, t.text, QStringLiteral("lies under the scroll bar of %1").arg(describe(areaOf(bar))));
       }
     }
   }
