@@ -22,6 +22,27 @@ double wrappedHeight(const QFontMetricsF& metrics, const QString& text, double w
   return metrics.boundingRect(QRectF(0, 0, width, 1e6), wrapFlags(metrics, text, width), text).height();
 }
 
+QString brokenBetweenParts(const QFontMetricsF& metrics, const QString& text, const QString& separator, double width) {
+  if (separator.isEmpty()) return text;
+  // A broken line ends in the separator's mark, so it reads as going on.
+  QString end = separator;
+  while (!end.isEmpty() && end.back().isSpace()) end.chop(1);
+  const QStringList parts = text.split(separator);
+  QString out = parts.front(), line = parts.front();
+  for (qsizetype i = 1; i < parts.size(); ++i) {
+    // Room for the mark too, should the line break after this part.
+    const bool last = i + 1 == parts.size();
+    if (metrics.horizontalAdvance(line + separator + parts[i] + (last ? QString() : end)) <= width) {
+      line += separator + parts[i];
+      out += separator + parts[i];
+    } else {
+      line = parts[i];
+      out += end + u'\n' + parts[i];
+    }
+  }
+  return out;
+}
+
 QFont shrunkToFit(double pixelSize, QFont::Weight weight, double least,
                   const std::function<bool(const QFontMetricsF&)>& fits) {
   QFont font = Fonts::text(pixelSize, weight);

@@ -25,6 +25,14 @@ constexpr double kPadX = 11, kPadY = 8, kGap = 8, kMoon = 14;
 QFont summaryFont() { return Fonts::text(Type::footnote); }
 QFont viewFont() { return Fonts::text(Type::footnote, QFont::Medium); }
 QString viewText() { return qs(L("View")); }
+// What the summary's parts (the time slept, the charge spent, the wakes) are joined by.
+const QString kParts = QStringLiteral(" · ");
+
+constexpr double kSummaryLeft = kPadX + kMoon + kGap;
+// The summary's room in a row `width` wide: between the moon and "View".
+double summaryWidth(int width) {
+  return std::max(0.0, width - kPadX - QFontMetricsF(viewFont()).horizontalAdvance(viewText()) - kGap - kSummaryLeft);
+}
 
 }  // namespace
 
@@ -45,9 +53,12 @@ void SleepRowButton::setSummary(const QString& summary) {
 }
 
 QRectF SleepRowButton::summaryRect(int width) const {
-  const double left = kPadX + kMoon + kGap;
-  const double right = width - kPadX - QFontMetricsF(viewFont()).horizontalAdvance(viewText()) - kGap;
-  return {left, kPadY, std::max(0.0, right - left), wrappedHeight(QFontMetricsF(summaryFont()), text(), right - left)};
+  const double room = summaryWidth(width);
+  return {kSummaryLeft, kPadY, room, wrappedHeight(QFontMetricsF(summaryFont()), summaryLines(width), room)};
+}
+
+QString SleepRowButton::summaryLines(int width) const {
+  return brokenBetweenParts(QFontMetricsF(summaryFont()), text(), kParts, summaryWidth(width));
 }
 
 QSize SleepRowButton::sizeHint() const { return {340, heightForWidth(340)}; }
@@ -69,7 +80,8 @@ void SleepRowButton::paintEvent(QPaintEvent*) {
   text.moveTop((height() - text.height()) / 2);
   p.setFont(summaryFont());
   p.setPen(PanelStyle::grey());
-  p.drawText(text, Qt::AlignLeft | Qt::AlignVCenter | wrapFlags(summary, this->text(), text.width()), this->text());
+  const QString lines = summaryLines(width());
+  p.drawText(text, Qt::AlignLeft | Qt::AlignVCenter | wrapFlags(summary, lines, text.width()), lines);
   const double viewWidth = QFontMetricsF(viewFont()).horizontalAdvance(viewText());
   p.setFont(viewFont());
   p.setPen(PanelStyle::accent());

@@ -1,6 +1,6 @@
 #pragma once
-// The panel's sleep row: a moon, the summary (on a second line where one is too short) and
-// "View", on the cells' shade.
+// The panel's sleep row: a moon, the summary (on a second line where one is too short, broken
+// between its parts) and "View", on the cells' shade.
 #include <QAbstractButton>
 
 namespace qel {
@@ -15,6 +15,8 @@ class SleepRowButton : public QAbstractButton {
   QSize sizeHint() const override;
   bool hasHeightForWidth() const override { return true; }
   int heightForWidth(int width) const override;
+  // The summary as its lines go at `width`, one "\n" between two.
+  QString summaryLines(int width) const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QWheelEvent>
 #include <QLayout>
+#include <map>
 #include <QMouseEvent>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -25,6 +26,7 @@
 #include "Qel/Kit/PanelStyle.hpp"
 #include "Qel/MenuBar/PanelToast.hpp"
 #include "Qel/MenuBar/PanelToggle.hpp"
+#include "Qel/MenuBar/SleepRowButton.hpp"
 #include "Qel/MenuBar/TodayStrip.hpp"
 #include "Qel/Pages/Memory/MemoryAdviceCard.hpp"
 #include "Qel/Samplers/ProcKey.hpp"
@@ -39,6 +41,7 @@
 #include "tests/support/DBusMock.hpp"
 #include "tests/Window/BusyAfternoon.hpp"
 #include "tests/Window/Probe.hpp"
+#include "tests/Window/TextRecorder.hpp"
 
 namespace qel {
 namespace {
@@ -333,6 +336,45 @@ TEST_F(MenuPanelTest, aRowsBarTurnsWarmFromThirtyPercent) {
     const QColor want = cpu >= 30 ? PanelStyle::warm() : PanelStyle::grey();
     EXPECT_TRUE(test::near(host.at(barLeft + 4, PanelProcRow::kHeight / 2), want, 10)) << cpu;
     EXPECT_EQ(QString::fromStdString(procCpuText(cpu)), cpu >= 30 ? "30.0%" : "29.9%");
+  }
+}
+
+// The summary's lines as the sleep row draws them (each baseline's runs joined), top to bottom.
+std::vector<QString> summaryLines(SleepRowButton& row) {
+  test::TextRecorder recorder(row.size());
+  row.render(&recorder, QPoint(), QRegion(), QWidget::RenderFlags());
+  std::map<int, QString> lines;
+  for (const auto& t : recorder.texts())
+    if (t.text != QString::fromStdString(L("View")) && t.font.family() != Fonts::iconFamily())
+      lines[int(std::lround(t.origin.y()))] += t.text;
+  std::vector<QString> out;
+  for (auto& [y, line] : lines) out.push_back(line.trimmed());
+  return out;
+}
+
+TEST_F(MenuPanelTest, theSleepRowBreaksItsSummaryBetweenItsPartsOnly) {
+  struct Back { ~Back() { Loc::set("system", nullptr); } } back;
+  const Date start = fx.clock.now() - std::chrono::hours(8);
+  const SleepSession sleep{.start = start, .end = start + std::chrono::minutes(390), .chargeStart = 84,
+                           .chargeEnd = 81, .onBattery = true, .wakes = {{}, {}}};
+  for (const char* code : {"ja", "zh-Hans", "ko", "de", "ru", "en"}) {
+    Loc::set(code, nullptr);
+    const QString summary = QString::fromStdString(fx.store->sleepSummary(sleep));
+    const QStringList parts = summary.split(QStringLiteral(" · "));
+    ASSERT_EQ(parts.size(), 3) << code;
+    // At the panel's width, and narrower ones where they break at each place in turn.
+    for (int width : {kPanelContentWidth, 330, 300, 280, 260}) {
+      SleepRowButton row;
+      row.setSummary(summary);
+      row.resize(width, row.heightForWidth(width));
+      QStringList shown;
+      for (const QString& line : summaryLines(row)) {
+        for (QString part : line.split(QChar(0x00B7), Qt::SkipEmptyParts))
+          if (!(part = part.trimmed()).isEmpty()) shown << part;
+      }
+      // Every line holds whole parts: 復帰 of "復帰：2" is never split over two.
+      EXPECT_EQ(shown, parts) << code << " at " << width << ": " << shown.join(" | ").toStdString();
+    }
   }
 }
 
