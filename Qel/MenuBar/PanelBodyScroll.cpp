@@ -19,25 +19,37 @@ void layOutNow(QWidget* w) {
     if (auto* c = qobject_cast<QWidget*>(child); c && !c->isWindow()) layOutNow(c);
 }
 
+// A section's head as the rows are walked: from its hairline down to the end of its title line.
+struct Head {
+  int top;
+  std::optional<int> lineEnd;  // none until the title comes
+};
+
 // What a cut may not cross: every widget that shows something of its own. Plain widgets only
-// hold others in their layouts, and a cut between what they hold crosses nothing. A hairline
-// heads what follows it and goes with it: a cut never leaves one as the sections' last line.
+// hold others in their layouts, and a cut between what they hold crosses nothing. A section's
+// head (its hairline, its title and the note beside it) goes with its first row, so a cut never
+// leaves a hairline or a title over nothing as the sections' last line.
 void collectRows(const QWidget* w, const QWidget* content, std::vector<std::pair<int, int>>& rows,
-                 std::optional<int>& heading) {
+                 std::optional<Head>& head) {
   for (QObject* child : w->children()) {
     const auto* c = qobject_cast<const QWidget*>(child);
     if (!c || c->isWindow() || !c->isVisibleTo(content)) continue;
     if (c->metaObject() == &QWidget::staticMetaObject) {
-      collectRows(c, content, rows, heading);
+      collectRows(c, content, rows, head);
       continue;
     }
-    const int top = c->mapTo(content, QPoint(0, 0)).y();
+    const int top = c->mapTo(content, QPoint(0, 0)).y(), bottom = top + c->height();
     if (qobject_cast<const PanelHairline*>(c)) {
-      heading = heading.value_or(top);
+      head = Head{.top = top};
       continue;
     }
-    rows.emplace_back(heading.value_or(top), top + c->height());
-    heading.reset();
+    if (!head) {
+      rows.emplace_back(top, bottom);
+      continue;
+    }
+    rows.emplace_back(head->top, bottom);
+    if (!head->lineEnd || top < *head->lineEnd) head->lineEnd = std::max(head->lineEnd.value_or(bottom), bottom);
+    else head.reset();  // the first row under the title line
   }
 }
 
@@ -90,8 +102,8 @@ int PanelBodyScroll::heightBetweenRows(int room) const {
   content->resize(whole);
   layOutNow(content);
   std::vector<std::pair<int, int>> rows;
-  std::optional<int> heading;
-  collectRows(content, content, rows, heading);
+  std::optional<Head> head;
+  collectRows(content, content, rows, head);
   return cutBetweenRows(std::move(rows), room);
 }
 
