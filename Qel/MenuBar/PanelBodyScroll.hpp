@@ -26,6 +26,7 @@ class PanelBodyScroll : public QScrollArea {
 
   // The tallest height of at most `room` at which the sections, scrolled to their top, end
   // between two of their rows (a tile, a line of text, the day's strip) and cut none across.
+  // It lays the sections out at their whole height to find their rows, shown yet or not.
   int heightBetweenRows(int room) const;
 };
 

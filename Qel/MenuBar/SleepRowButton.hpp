@@ -15,8 +15,6 @@ class SleepRowButton : public QAbstractButton {
   QSize sizeHint() const override;
   bool hasHeightForWidth() const override { return true; }
   int heightForWidth(int width) const override;
-  // The summary as its lines go at `width`, one "\n" between two.
-  QString summaryLines(int width) const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -24,6 +22,8 @@ class SleepRowButton : public QAbstractButton {
  private:
   // Where the summary's lines go at `width`, from the top of the row.
   QRectF summaryRect(int width) const;
+  // The summary as its lines go at `width`, one "\n" between two.
+  QString summaryLines(int width) const;
 };
 
 }  // namespace qel
