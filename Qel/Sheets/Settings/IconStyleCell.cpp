@@ -24,7 +24,7 @@ IconStyleCell::IconStyleCell(MenuIconStyle style, QWidget* parent)
   setCheckable(true);
   setCursor(Qt::PointingHandCursor);
   setFocusPolicy(Qt::TabFocus);
-  setMinimumWidth(84);
+  setMinimumWidth(kLeastWidth);
   QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Preferred);
   policy.setHeightForWidth(true);  // a title too long for one line takes two
   setSizePolicy(policy);

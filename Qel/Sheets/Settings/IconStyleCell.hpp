@@ -19,9 +19,11 @@ class IconStyleCell : public QAbstractButton {
   Q_OBJECT
 
  public:
+  static constexpr int kLeastWidth = 84;
+
   IconStyleCell(MenuIconStyle style, QWidget* parent);
 
-  QSize sizeHint() const override { return {84, heightForWidth(84)}; }
+  QSize sizeHint() const override { return {kLeastWidth, heightForWidth(kLeastWidth)}; }
   bool hasHeightForWidth() const override { return true; }
   int heightForWidth(int width) const override;
 

@@ -2,8 +2,6 @@
 // icon uses (each cell a live picture, the runners running at the pace of the load), and a
 // preview of the result.
 #include <QGraphicsOpacityEffect>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QHideEvent>
 #include <QPainter>
 #include <QVBoxLayout>
@@ -20,6 +18,8 @@
 #include "Qel/Kit/Style/Palette.hpp"
 #include "Qel/Kit/Style/Spacing.hpp"
 #include "Qel/Kit/Style/TypeScale.hpp"
+#include "Qel/Kit/Widgets/CellGrid.hpp"
+#include "Qel/Kit/Widgets/FlowRow.hpp"
 #include "Qel/Kit/Widgets/PlainLabel.hpp"
 #include "Qel/Kit/WrappedText.hpp"
 #include "Qel/Sheets/SettingParts/CardBlock.hpp"
@@ -41,10 +41,11 @@ QWidget* itemsBlock(TabBody* body, QWidget* group, SettingsState settings, Setti
   auto* items = new CardBlock(group);
   items->column()->addWidget(
       new PlainLabel(qs(L("Show in the tray")), Type::body, QFont::Medium, Palette::primaryText(), items));
-  items->column()->addWidget(new PlainLabel(qs(L("Pick any combination. With none selected, only the icon is shown.")),
-                                            Type::footnote, QFont::Normal, Palette::tertiaryText(), items));
-  auto* chips = new QHBoxLayout;
-  chips->setSpacing(Space::s);
+  auto* note = new PlainLabel(qs(L("Pick any combination. With none selected, only the icon is shown.")),
+                              Type::footnote, QFont::Normal, Palette::tertiaryText(), items);
+  note->setWordWrap(true);
+  items->column()->addWidget(note);
+  auto* chips = new FlowRow(Space::s, Space::s);  // on two lines where a language's names are long
   const std::array<std::pair<const char*, QString>, 5> kItems{{{"ring", qs(L("Icon"))},
                                                               {"cpu", qs(L("CPU"))},
                                                               {"gpu", QStringLiteral("GPU")},
@@ -65,7 +66,6 @@ QWidget* itemsBlock(TabBody* body, QWidget* group, SettingsState settings, Setti
     });
     chips->addWidget(chip);
   }
-  chips->addStretch(1);
   items->column()->addLayout(chips);
   return items;
 }
@@ -82,19 +82,15 @@ QWidget* stylesBlock(TabBody* body, QWidget* group, const SettingsEnv& env) {
   auto* note = new PlainLabel({}, Type::footnote, QFont::Normal, Palette::tertiaryText(), inner);
   note->setWordWrap(true);
   innerColumn->addWidget(note);
-  auto* grid = new QGridLayout;
-  grid->setSpacing(Space::m);
-  // The sheet is a fixed width: six cells of at least 84 fit across its card.
-  constexpr int kColumns = 6;
+  auto* grid = new CellGrid(IconStyleCell::kLeastWidth, Space::m);
   for (std::size_t i = 0; i < allMenuIconStyles.size(); ++i) {
     const MenuIconStyle style = allMenuIconStyles[i];
     auto* cell = new IconStyleCell(style, inner);
     QObject::connect(cell, &QAbstractButton::clicked, cell,
                      [&actions, style] { actions.set(Setting::menuIconStyle, std::string(rawValue(style))); });
     body->onSync([cell, settings, live] { cell->sync(settings, live); });
-    grid->addWidget(cell, static_cast<int>(i) / kColumns, static_cast<int>(i) % kColumns);
+    grid->addWidget(cell);
   }
-  for (int c = 0; c < kColumns; ++c) grid->setColumnStretch(c, 1);
   innerColumn->addLayout(grid);
   styles->column()->addWidget(inner);
   auto* dim = new QGraphicsOpacityEffect(inner);

@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QGraphicsOpacityEffect>
-#include <QHBoxLayout>
 #include <QSlider>
 #include <QVBoxLayout>
 
@@ -19,12 +18,16 @@
 #include "Qel/Sheets/SettingParts/SettingParts.hpp"
 #include "Qel/Sheets/Settings/LevelSlider.hpp"
 #include "Qel/Sheets/Settings/RuleEditing.hpp"
+#include "Qel/Sheets/Settings/RuleLine.hpp"
 #include "Qel/Text/Loc.hpp"
 
 namespace qel {
 
 namespace {
 
+
+// Narrower than this beside the threshold controls, a rule's words would stand a word a line.
+constexpr int kLeastWordsWidth = 120;
 
 constexpr std::array<std::pair<int, const char*>, 5> kSustains{
     {{30, Lkey("30 s")}, {60, Lkey("1 min")}, {120, Lkey("2 min")}, {300, Lkey("5 min")}, {600, Lkey("10 min")}}};
@@ -52,16 +55,12 @@ RuleRow::RuleRow(SettingsState settings, SettingsActions& actions, std::size_t i
     return;
   }
   const RuleMeta& m = *meta_;
-  auto* row = new QHBoxLayout(this);
-  row->setContentsMargins(Space::xl, Space::l, Space::xl, Space::l);
-  row->setSpacing(Space::card);
-
-  row->addWidget(buildTexts(m), 1);
-  if (m.hasThreshold) row->addWidget(buildThreshold(m), 0, Qt::AlignVCenter);
-
+  QWidget* texts = buildTexts(m);
+  QWidget* controls = m.hasThreshold ? buildThreshold(m) : nullptr;
   switch_ = new Switch(qs(L(m.title)), this);
   connect(switch_, &QAbstractButton::clicked, this, [this](bool on) { edit([&](AlertRule& r) { r.on = on; }); });
-  row->addWidget(switch_, 0, Qt::AlignVCenter);
+  auto* line = new RuleLine(texts, controls, switch_, Space::card, Space::m, kLeastWordsWidth, this);
+  line->setContentsMargins(Space::xl, Space::l, Space::xl, Space::l);
   Palette::followAppearance(this);
   sync();
   body->onSync([this] { sync(); });
@@ -78,6 +77,7 @@ QWidget* RuleRow::buildTexts(const RuleMeta& m) {
   detail->setWordWrap(true);
   texts->addWidget(detail);
   fired_ = new PlainLabel({}, Type::footnote, QFont::Normal, Palette::warnText(), texts_);
+  fired_->setWordWrap(true);  // unwrapped, its width alone would push the switches past the card
   texts->addWidget(fired_);
   return texts_;
 }
