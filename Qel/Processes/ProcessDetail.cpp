@@ -38,7 +38,7 @@
 #include "Qel/Kit/Widgets/Divider.hpp"
 #include "Qel/Kit/Widgets/PillSegment.hpp"
 #include "Qel/Kit/Widgets/PlainLabel.hpp"
-#include "Qel/Kit/Widgets/RoundGlyphButton.hpp"
+#include "Qel/Kit/Widgets/CloseButton.hpp"
 #include "Qel/Kit/Widgets/TextButton.hpp"
 #include "Qel/Platform/Utf8.hpp"
 #include "Qel/Text/Format.hpp"
@@ -177,8 +177,7 @@ QWidget* ProcessDetail::header(const ProcInfo& proc) {
   words->addWidget(path_);
   row->addLayout(words, 1);
 
-  close_ = new RoundGlyphButton("xmark", 11, qs(L("Close")), box);
-  close_->setFixedSize(28, 28);
+  close_ = new CloseButton(CloseButton::Look::washed, box);
   connect(close_, &QAbstractButton::clicked, this, &ProcessDetail::closeSheet);
   row->addWidget(close_, 0, Qt::AlignTop);
   return box;

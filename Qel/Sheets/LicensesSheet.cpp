@@ -31,7 +31,7 @@ QWidget* emptyBody() {
 
 LicensesSheet::LicensesSheet(NavigationState navigation, Navigator& navigator,
                              const std::vector<LicenseNotice>& notices, QWidget* parent)
-    : SheetFrame(navigation, 560, qs(L("Open Source Licenses")), emptyBody(), 200,
+    : SheetFrame(navigation, 560, {.title = qs(L("Open Source Licenses"))}, emptyBody(), 200,
                  [&navigator] { navigator.setShowingLicenses(false); }, parent),
       notices_(notices) {
   QWidget* body = scrollArea()->widget();

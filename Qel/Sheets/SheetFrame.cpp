@@ -13,8 +13,8 @@
 #include "Qel/Kit/Style/Palette.hpp"
 #include "Qel/Kit/Style/Spacing.hpp"
 #include "Qel/Kit/Style/TypeScale.hpp"
+#include "Qel/Kit/Widgets/CloseButton.hpp"
 #include "Qel/Kit/Widgets/PlainLabel.hpp"
-#include "Qel/Sheets/CloseButton.hpp"
 
 namespace qel {
 
@@ -62,17 +62,43 @@ void FittedScrollArea::resizeEvent(QResizeEvent* event) {
   fit();
 }
 
-SheetFrame::SheetFrame(const NavigationState& navigation, int width, const QString& title, QWidget* body,
+namespace {
+
+QLayout* headerRow(const SheetHeader& header, QAbstractButton* close, QWidget* parent) {
+  const bool framed = header.kind == SheetHeader::Kind::framed;
+  auto* row = new QHBoxLayout;
+  row->setSpacing(Space::xl);
+  if (framed)
+    row->setContentsMargins(Space::sheet, Space::sheet, Space::sheet, Space::xxl);
+  else
+    row->setContentsMargins(Space::sheetWide, Space::sheetHeaderTop, Space::sheetWide, Space::card);
+  auto* titles = new QVBoxLayout;
+  titles->setSpacing(Space::xs);
+  auto* title = framed ? new PlainLabel(header.title, Type::largeTitle, QFont::DemiBold, Palette::primaryText(), parent)
+                       : new PlainLabel(header.title, Type::display, QFont::Bold, Palette::primaryText(), parent);
+  title->setWordWrap(true);
+  titles->addWidget(title);
+  if (framed && !header.subtitle.isEmpty()) {
+    auto* line = new PlainLabel(header.subtitle, Type::body, QFont::Normal, Palette::secondaryText(), parent);
+    line->setWordWrap(true);
+    titles->addWidget(line);
+  }
+  row->addLayout(titles, 1);
+  row->addWidget(close, 0, framed ? Qt::AlignTop : Qt::AlignVCenter);
+  return row;
+}
+
+}  // namespace
+
+SheetFrame::SheetFrame(const NavigationState& navigation, int width, const SheetHeader& header, QWidget* body,
                        int initialBodyHeight, std::function<void()> close, QWidget* parent)
-    : QWidget(parent), navigation_(navigation), close_(new CloseButton(CloseButton::Look::bare, this)) {
+    : QWidget(parent),
+      navigation_(navigation),
+      close_(new CloseButton(header.kind == SheetHeader::Kind::framed ? CloseButton::Look::washed : CloseButton::Look::bare,
+                             this)) {
   setFixedWidth(width);
   auto* column = Layouts::column(this);
-  auto* header = new QHBoxLayout;
-  header->setContentsMargins(Space::sheetWide, Space::sheetHeaderTop, Space::sheetWide, Space::card);
-  header->setSpacing(Space::xl);
-  header->addWidget(sheetTitle(title, this), 1);
-  header->addWidget(close_, 0, Qt::AlignVCenter);
-  column->addLayout(header);
+  column->addLayout(headerRow(header, close_, this));
   scroll_ = new FittedScrollArea(body, kMaxBodyHeight, initialBodyHeight, this);
   column->addWidget(scroll_);
   connect(close_, &QAbstractButton::clicked, this, std::move(close));

@@ -1,7 +1,7 @@
 #pragma once
 // What the small sheets share: a fixed width, the background of the page on show, a header with
-// a large title and a close button, and a body that scrolls once it is taller than its cap and
-// is exactly as high as its content below that.
+// a title and a close button, and a body that scrolls once it is taller than its cap and is
+// exactly as high as its content below that.
 #include <QScrollArea>
 #include <QWidget>
 
@@ -15,8 +15,17 @@ namespace qel {
 
 class PlainLabel;
 
-// Every sheet's title, in the one size and weight all sheets share.
+// A report's headline, in the size and weight the reports share.
 PlainLabel* sheetTitle(const QString& text, QWidget* parent);
+
+// A small sheet's header: the release notes and the notices have a large bold title beside a
+// bare cross; the export's is smaller, with a line under it and the cross on a faint disc.
+struct SheetHeader {
+  enum class Kind { notes, framed };
+  Kind kind = Kind::notes;
+  QString title;
+  QString subtitle;  // under the title (framed headers only); none when empty
+};
 
 // A vertical scroll area whose height follows its content's, up to `maxHeight`.
 class FittedScrollArea : public QScrollArea {
@@ -43,8 +52,8 @@ class SheetFrame : public QWidget {
   static constexpr int kMaxBodyHeight = 420;
 
   // `close` withdraws the sheet's request; the body is placed in a FittedScrollArea.
-  SheetFrame(const NavigationState& navigation, int width, const QString& title, QWidget* body, int initialBodyHeight,
-             std::function<void()> close, QWidget* parent = nullptr);
+  SheetFrame(const NavigationState& navigation, int width, const SheetHeader& header, QWidget* body,
+             int initialBodyHeight, std::function<void()> close, QWidget* parent = nullptr);
 
   QAbstractButton* closeButton() const { return close_; }
   FittedScrollArea* scrollArea() const { return scroll_; }

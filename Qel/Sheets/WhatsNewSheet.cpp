@@ -85,7 +85,7 @@ QWidget* releaseList(const std::vector<ReleaseNotes>& releases) {
 }  // namespace
 
 WhatsNewSheet::WhatsNewSheet(NavigationState navigation, Updater& updater, QWidget* parent)
-    : SheetFrame(navigation, 520, text(Lkey("What's new")), releaseList(updater.whatsNew()), 160,
+    : SheetFrame(navigation, 520, {.title = text(Lkey("What's new"))}, releaseList(updater.whatsNew()), 160,
                  [&updater] { updater.setShowingWhatsNew(false); }, parent) {}
 
 }  // namespace qel

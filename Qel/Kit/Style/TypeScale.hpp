@@ -17,6 +17,7 @@ inline constexpr double panelFigure = 19;  // the tray panel's big figures, off 
 inline constexpr double largeTitle = 20;
 inline constexpr double figure = 22;
 inline constexpr double unit = 24;
+inline constexpr double display = 24;  // the release notes' and the notices' titles
 inline constexpr double status = 28;
 inline constexpr double posterPeak = 50;
 inline constexpr double hero = 76;      // a page's headline figure

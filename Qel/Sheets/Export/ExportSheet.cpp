@@ -58,7 +58,7 @@ QWidget* option(const QString& title, const QString& detail, QWidget* control, Q
 QWidget* body() {
   auto* body = new QWidget;
   auto* column = new QVBoxLayout(body);
-  column->setContentsMargins(Space::sheet, 0, Space::sheet, Space::xxl);
+  column->setContentsMargins(Space::sheet, 0, Space::sheet, Space::sheet);
   column->setSpacing(Space::xxl);
   return body;
 }
@@ -67,7 +67,11 @@ QWidget* body() {
 
 ExportSheet::ExportSheet(NavigationState navigation, DayState day, Navigator& navigator, PosterData data,
                          QWidget* parent)
-    : SheetFrame(navigation, 680, qs(L("Export this day as an image")), body(), 470,
+    : SheetFrame(navigation, 680,
+                 {.kind = SheetHeader::Kind::framed,
+                  .title = qs(L("Export this day as an image")),
+                  .subtitle = qs(L("Saves the ring for this day as a 1080 × 1080 picture."))},
+                 body(), 470,
                  [&navigator] { navigator.setExporting(std::nullopt); }, parent),
       navigation_(navigation),
       day_(day),
@@ -78,9 +82,6 @@ ExportSheet::ExportSheet(NavigationState navigation, DayState day, Navigator& na
       }) {
   QWidget* content = scrollArea()->widget();
   auto* column = static_cast<QVBoxLayout*>(content->layout());
-  auto* lead = new PlainLabel(qs(L("Saves the ring for this day as a 1080 × 1080 picture.")), Type::body, QFont::Normal,
-                              Palette::secondaryText(), content);
-  column->addWidget(lead);
 
   auto* row = new QHBoxLayout;
   row->setSpacing(Space::sheet);

@@ -13,9 +13,9 @@
 #include "Qel/Kit/Style/Palette.hpp"
 #include "Qel/Kit/Style/Spacing.hpp"
 #include "Qel/Kit/Style/TypeScale.hpp"
+#include "Qel/Kit/Widgets/CloseButton.hpp"
 #include "Qel/Kit/Widgets/PillButton.hpp"
 #include "Qel/Kit/Widgets/PlainLabel.hpp"
-#include "Qel/Kit/Widgets/RoundGlyphButton.hpp"
 #include "Qel/Sheets/SheetFrame.hpp"
 #include "Qel/Text/Loc.hpp"
 
@@ -47,9 +47,7 @@ ReportSheet::ReportSheet(const NavigationState& navigation, const QString& kicke
     titles_->addWidget(title);
   }
   header->addLayout(titles_, 1);
-  auto* closeButton = new RoundGlyphButton("xmark", 11, QString::fromStdString(L("Close")), this);
-  closeButton->setFixedSize(28, 28);
-  close_ = closeButton;
+  close_ = new CloseButton(CloseButton::Look::washed, this);
   header->addWidget(close_, 0, Qt::AlignTop);
   blocks_->addLayout(header);
   column->addLayout(blocks_);

@@ -19,14 +19,13 @@
 #include "Qel/Kit/Style/Palette.hpp"
 #include "Qel/Kit/Style/Spacing.hpp"
 #include "Qel/Kit/Style/TypeScale.hpp"
+#include "Qel/Kit/Widgets/CloseButton.hpp"
 #include "Qel/Kit/Widgets/PillButton.hpp"
 #include "Qel/Kit/Widgets/PlainLabel.hpp"
-#include "Qel/Sheets/CloseButton.hpp"
 #include "Qel/Sheets/SettingParts/SettingParts.hpp"
 #include "Qel/Sheets/Settings/SettingsSidebar.hpp"
 #include "Qel/Sheets/Settings/SettingsTabButton.hpp"
 #include "Qel/Sheets/Settings/SheetRule.hpp"
-#include "Qel/Sheets/SheetFrame.hpp"
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Updates/Updater.hpp"
 
@@ -87,7 +86,7 @@ QWidget* SettingsSheet::buildSidebar() {
   // 8 at the sides (not 12) leaves the longest title room in bold.
   side->setContentsMargins(Space::m, Space::sheet, Space::m, Space::sheet);
   side->setSpacing(Space::xxs);
-  auto* heading = sheetTitle(qs(L("Settings")), sidebar);
+  auto* heading = new PlainLabel(qs(L("Settings")), Type::largeTitle, QFont::DemiBold, Palette::primaryText(), sidebar);
   heading->setContentsMargins(Space::card, 0, Space::ml, Space::l);
   side->addWidget(heading);
   sidebar->setFixedWidth(sidebarWidth(heading->sizeHint().width()));

@@ -1,6 +1,6 @@
 #pragma once
-// The round close button of a sheet's header: a cross in a 28-pixel square, all of it clickable.
-// The settings sheet lays a faint disc under its cross; the small sheets show the bare cross.
+// The close button of a sheet's header: a cross in a 28-pixel square, all of it clickable. Most
+// sheets lay a faint disc under the cross; the release notes and the notices show it bare.
 #include <QAbstractButton>
 
 namespace qel {

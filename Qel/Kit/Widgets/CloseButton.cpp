@@ -1,4 +1,4 @@
-#include "Qel/Sheets/CloseButton.hpp"
+#include "Qel/Kit/Widgets/CloseButton.hpp"
 
 #include <QPainter>
 
