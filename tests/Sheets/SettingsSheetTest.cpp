@@ -1,5 +1,5 @@
-// The settings sheet: its frame and keys, the rule editor, the controls' bindings, opening at
-// login and the gallery of every tab.
+// The settings sheet: its frame and keys, the rule editor, the controls' bindings and the
+// gallery of every tab.
 #include <gtest/gtest.h>
 
 #include <QComboBox>
@@ -16,7 +16,6 @@
 #include <fstream>
 #include <limits>
 
-#include "Qel/Platform/Desktop/Autostart.hpp"
 #include "Qel/Sheets/Settings/RuleEditing.hpp"
 #include "Qel/Sheets/Settings/RuleRow.hpp"
 #include "Qel/Sheets/SettingParts/SettingParts.hpp"
@@ -34,6 +33,7 @@
 #include "tests/App/ShellFixture.hpp"
 #include "tests/Window/BusyAfternoon.hpp"
 #include "tests/Window/Probe.hpp"
+#include "tests/Window/TextRecorder.hpp"
 #include "tests/support/HostedSheets.hpp"
 #include "tests/support/SettingsSheetEnv.hpp"
 
@@ -329,35 +329,6 @@ TEST_F(SettingsSheetTest, theHotKeyRowSaysWhenTheKeyCouldNotBeHad) {
   EXPECT_TRUE(said);
 }
 
-TEST_F(SettingsSheetTest, openAtLoginWritesAndRemovesTheAutostartEntry) {
-  const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
-  qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString((dir / "config").string()));
-  const auto file = dir / "config" / "autostart" / "qel.desktop";
-  open("general");
-  Switch* login = nullptr;
-  for (auto* s : all<Switch>())
-    if (s->accessibleName() == "Open at login") login = s;
-  ASSERT_NE(login, nullptr);
-  EXPECT_FALSE(login->isChecked());
-  login->click();
-  ASSERT_TRUE(std::filesystem::exists(file));
-  std::ifstream in(file);
-  const std::string text{std::istreambuf_iterator<char>(in), {}};
-  EXPECT_NE(text.find("[Desktop Entry]"), std::string::npos);
-  EXPECT_NE(text.find("\nExec="), std::string::npos);
-  EXPECT_TRUE(login->isChecked());
-  login->click();
-  EXPECT_FALSE(std::filesystem::exists(file));
-  EXPECT_FALSE(login->isChecked());
-  if (saved.isNull())
-    qunsetenv("XDG_CONFIG_HOME");
-  else
-    qputenv("XDG_CONFIG_HOME", saved);
-
-  EXPECT_EQ(Autostart::execQuoted("/usr/bin/qel"), "/usr/bin/qel");
-  EXPECT_EQ(Autostart::execQuoted("/opt/my apps/q\"el$"), R"("/opt/my apps/q\\"el\\$")");
-}
-
 TEST_F(SettingsSheetTest, aFolderThatCannotBeOpenedSaysSo) {
   openWorks = false;
   open("data");
@@ -493,4 +464,57 @@ TEST(SettingsGallery, everyTab) {
     test::writeWindowShot(*sheets.shown<SettingsSheet>(), QString("settings-alerts-on-cpu-page-%1").arg(appearance));
   }
   test::useAppearance("light");
+}
+
+// A kept time that none of the choices names (a hand-edited 14, the largest the store keeps)
+// shows as it is, in the choices' words, while the list offers only its five; showing it writes
+// nothing, and picking a choice writes that.
+TEST_F(SettingsSheetTest, aKeptTimeNoChoiceNamesShowsAsItIsAndIsWrittenOnlyWhenPicked) {
+  const auto drawn = [](QComboBox* box) {
+    test::TextRecorder recorder(box->size());
+    box->render(&recorder, QPoint(), QRegion(), QWidget::RenderFlags());
+    std::string out;  // the words, not the chevron the icon font draws
+    for (const auto& t : recorder.texts())
+      if (!t.text.isEmpty() && t.text.front().category() != QChar::Other_PrivateUse) out += t.text.toStdString();
+    return out;
+  };
+  struct Row {
+    int days;
+    const char* language;
+    std::string shown;
+  };
+  for (const Row& row : {Row{14, "en", "14 days"}, Row{36500, "en", "100 years"}, Row{1, "en", "1 day"},
+                         Row{730, "de", "2 Jahre"}, Row{14, "ru", "14 дней"}, Row{30, "en", "30 days"}}) {
+    Loc::set(row.language, nullptr);
+    store->set(Setting::keepDays, row.days);
+    settle();
+    const std::string before = stored();
+    open("data");
+    const auto boxes = all<QComboBox>();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0]->count(), 5) << row.days;
+    EXPECT_EQ(boxes[0]->currentIndex(), row.days == 30 ? 1 : -1) << row.days;
+    EXPECT_EQ(drawn(boxes[0]), row.shown) << row.days << " in " << row.language;
+    EXPECT_EQ(stored(), before) << row.days;
+  }
+  Loc::set("en", nullptr);
+  store->set(Setting::keepDays, 14);
+  open("data");
+  auto* box = all<QComboBox>().front();
+  box->activated(box->findText("90 days"));  // longer: no question
+  settle();
+  EXPECT_EQ(store->setting(Setting::keepDays), 90);
+  EXPECT_EQ(drawn(box), "90 days");
+}
+
+// The general tab's rows, in their order: the interface, the replay key, the tab bar and the
+// taskbar icon, then the two update choices; nothing about starting at login.
+TEST_F(SettingsSheetTest, theGeneralTabHoldsItsSevenRows) {
+  open("general");
+  std::vector<std::string> titles;
+  for (auto* row : all<SettingRow>()) titles.push_back(row->titleLabel()->text().toStdString());
+  EXPECT_EQ(titles, (std::vector<std::string>{"Interface language", "Appearance", "Replay shortcut", "Tab bar numbers",
+                                          "Show load in the taskbar icon", "Check for updates automatically",
+                                          "Receive Beta updates"}));
+  EXPECT_EQ(all<Switch>().size(), 3);
 }

@@ -48,7 +48,8 @@ void ChoiceBox::paintEvent(QPaintEvent*) {
   p.setFont(font());
   p.setPen(Palette::primaryText().resolve());
   p.drawText(words, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-             QFontMetricsF(font()).elidedText(currentText(), Qt::ElideRight, words.width()));
+             QFontMetricsF(font()).elidedText(currentIndex() < 0 ? placeholderText() : currentText(), Qt::ElideRight,
+                                              words.width()));
   Glyphs::draw(p, QRectF(box.width() - kPadX - kChevron, 0, kChevron, box.height()), "chevron.up.chevron.down",
                kChevron, Palette::secondaryText().resolve());
   if (focusRingShown(this)) paintFocusRing(p, box, r);

@@ -1,7 +1,8 @@
 #pragma once
 // A pop-up of choices in the program's own look: the current choice on a faint capsule with a
 // small up-and-down chevron, as the other controls beside it are drawn, and the focus ring while
-// the keyboard is on it. The list it opens is the toolkit's.
+// the keyboard is on it; with no choice made, its placeholder text. The list it opens is the
+// toolkit's.
 #include <QComboBox>
 
 namespace qel {

@@ -3,6 +3,22 @@
 <TS version="2.1" language="de_DE">
 <context>
     <name>qel</name>
+    <message numerus="yes">
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="58"/>
+        <source>%n years</source>
+        <translation>
+            <numerusform>%n Jahr</numerusform>
+            <numerusform>%n Jahre</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="58"/>
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n Tag</numerusform>
+            <numerusform>%n Tage</numerusform>
+        </translation>
+    </message>
     <message>
         <location filename="../../MenuBar/HotKey.cpp" line="129"/>
         <source>Ctrl+Alt+E</source>
@@ -759,22 +775,6 @@
         <location filename="../../Sheets/Settings/GeneralTab.cpp" line="72"/>
         <source>The water in the taskbar icon rises with CPU usage, and the icon turns warm when the processor is busy.</source>
         <translation>Das Wasser im Taskleistensymbol steigt mit der CPU-Auslastung, und das Symbol wird warm, wenn der Prozessor beschäftigt ist.</translation>
-    </message>
-    <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="75"/>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="76"/>
-        <source>Open at login</source>
-        <translation>Beim Anmelden öffnen</translation>
-    </message>
-    <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="75"/>
-        <source>Starts Qel in the tray when you log in.</source>
-        <translation>Startet Qel beim Anmelden im Infobereich.</translation>
-    </message>
-    <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="79"/>
-        <source>Open at login could not be changed</source>
-        <translation>„Beim Anmelden öffnen“ konnte nicht geändert werden</translation>
     </message>
     <message>
         <location filename="../../Sheets/Settings/GeneralTab.cpp" line="86"/>
@@ -2935,11 +2935,6 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 </context>
 <context>
     <name>qel::ReportSheet</name>
-    <message>
-        <location filename="../../Sheets/Reports/ReportSheet.cpp" line="50"/>
-        <source>Close</source>
-        <translation>Schließen</translation>
-    </message>
     <message>
         <location filename="../../Sheets/Reports/ReportSheet.cpp" line="67"/>
         <source>Done</source>

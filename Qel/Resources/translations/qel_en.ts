@@ -4,6 +4,22 @@
 <context>
     <name>qel</name>
     <message numerus="yes">
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="58"/>
+        <source>%n years</source>
+        <translation>
+            <numerusform>%n year</numerusform>
+            <numerusform>%n years</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="58"/>
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n day</numerusform>
+            <numerusform>%n days</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
         <location filename="../../App/SampleReport.cpp" line="43"/>
         <source>%n logical</source>
         <translation>

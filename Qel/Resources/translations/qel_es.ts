@@ -3,6 +3,22 @@
 <TS version="2.1" language="es_ES">
 <context>
     <name>qel</name>
+    <message numerus="yes">
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="58"/>
+        <source>%n years</source>
+        <translation>
+            <numerusform>%n año</numerusform>
+            <numerusform>%n años</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="58"/>
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n día</numerusform>
+            <numerusform>%n días</numerusform>
+        </translation>
+    </message>
     <message>
         <location filename="../../MenuBar/HotKey.cpp" line="129"/>
         <source>Ctrl+Alt+E</source>
@@ -759,22 +775,6 @@
         <location filename="../../Sheets/Settings/GeneralTab.cpp" line="72"/>
         <source>The water in the taskbar icon rises with CPU usage, and the icon turns warm when the processor is busy.</source>
         <translation>El agua del icono de la barra de tareas sube con el uso de CPU, y el icono toma un tono cálido cuando el procesador está ocupado.</translation>
-    </message>
-    <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="75"/>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="76"/>
-        <source>Open at login</source>
-        <translation>Abrir al iniciar sesión</translation>
-    </message>
-    <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="75"/>
-        <source>Starts Qel in the tray when you log in.</source>
-        <translation>Inicia Qel en la bandeja del sistema al iniciar sesión.</translation>
-    </message>
-    <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="79"/>
-        <source>Open at login could not be changed</source>
-        <translation>No se pudo cambiar la apertura al iniciar sesión</translation>
     </message>
     <message>
         <location filename="../../Sheets/Settings/GeneralTab.cpp" line="86"/>
@@ -2935,11 +2935,6 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 </context>
 <context>
     <name>qel::ReportSheet</name>
-    <message>
-        <location filename="../../Sheets/Reports/ReportSheet.cpp" line="50"/>
-        <source>Close</source>
-        <translation>Cerrar</translation>
-    </message>
     <message>
         <location filename="../../Sheets/Reports/ReportSheet.cpp" line="67"/>
         <source>Done</source>

@@ -3,6 +3,22 @@
 <TS version="2.1" language="fr_FR">
 <context>
     <name>qel</name>
+    <message numerus="yes">
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="58"/>
+        <source>%n years</source>
+        <translation>
+            <numerusform>%n an</numerusform>
+            <numerusform>%n ans</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="58"/>
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n jour</numerusform>
+            <numerusform>%n jours</numerusform>
+        </translation>
+    </message>
     <message>
         <location filename="../../MenuBar/HotKey.cpp" line="129"/>
         <source>Ctrl+Alt+E</source>
@@ -759,22 +775,6 @@
         <location filename="../../Sheets/Settings/GeneralTab.cpp" line="72"/>
         <source>The water in the taskbar icon rises with CPU usage, and the icon turns warm when the processor is busy.</source>
         <translation>L&apos;eau de l&apos;icône de la barre des tâches monte avec l&apos;utilisation du CPU, et l&apos;icône se réchauffe quand le processeur est occupé.</translation>
-    </message>
-    <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="75"/>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="76"/>
-        <source>Open at login</source>
-        <translation>Ouvrir à la connexion</translation>
-    </message>
-    <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="75"/>
-        <source>Starts Qel in the tray when you log in.</source>
-        <translation>Lance Qel dans la zone de notification à l&apos;ouverture de session.</translation>
-    </message>
-    <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="79"/>
-        <source>Open at login could not be changed</source>
-        <translation>L&apos;ouverture à la connexion n&apos;a pas pu être modifiée</translation>
     </message>
     <message>
         <location filename="../../Sheets/Settings/GeneralTab.cpp" line="86"/>
@@ -2935,11 +2935,6 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 </context>
 <context>
     <name>qel::ReportSheet</name>
-    <message>
-        <location filename="../../Sheets/Reports/ReportSheet.cpp" line="50"/>
-        <source>Close</source>
-        <translation>Fermer</translation>
-    </message>
     <message>
         <location filename="../../Sheets/Reports/ReportSheet.cpp" line="67"/>
         <source>Done</source>

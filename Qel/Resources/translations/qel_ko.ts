@@ -3,6 +3,20 @@
 <TS version="2.1" language="ko_KR">
 <context>
     <name>qel</name>
+    <message numerus="yes">
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="58"/>
+        <source>%n years</source>
+        <translation>
+            <numerusform>%n년</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="58"/>
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n일</numerusform>
+        </translation>
+    </message>
     <message>
         <location filename="../../MenuBar/HotKey.cpp" line="129"/>
         <source>Ctrl+Alt+E</source>
@@ -754,22 +768,6 @@
         <location filename="../../Sheets/Settings/GeneralTab.cpp" line="72"/>
         <source>The water in the taskbar icon rises with CPU usage, and the icon turns warm when the processor is busy.</source>
         <translation>작업 표시줄 아이콘의 물은 CPU 사용량에 따라 차오르고, 프로세서가 바쁘면 아이콘이 따뜻한 색으로 바뀝니다.</translation>
-    </message>
-    <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="75"/>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="76"/>
-        <source>Open at login</source>
-        <translation>로그인 시 열기</translation>
-    </message>
-    <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="75"/>
-        <source>Starts Qel in the tray when you log in.</source>
-        <translation>로그인하면 Qel을 시스템 트레이에서 시작합니다.</translation>
-    </message>
-    <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="79"/>
-        <source>Open at login could not be changed</source>
-        <translation>로그인 시 열기 설정을 바꿀 수 없음</translation>
     </message>
     <message>
         <location filename="../../Sheets/Settings/GeneralTab.cpp" line="86"/>
@@ -2921,11 +2919,6 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 </context>
 <context>
     <name>qel::ReportSheet</name>
-    <message>
-        <location filename="../../Sheets/Reports/ReportSheet.cpp" line="50"/>
-        <source>Close</source>
-        <translation>닫기</translation>
-    </message>
     <message>
         <location filename="../../Sheets/Reports/ReportSheet.cpp" line="67"/>
         <source>Done</source>

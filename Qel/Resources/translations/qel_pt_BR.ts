@@ -3,6 +3,22 @@
 <TS version="2.1" language="pt_BR">
 <context>
     <name>qel</name>
+    <message numerus="yes">
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="58"/>
+        <source>%n years</source>
+        <translation>
+            <numerusform>%n ano</numerusform>
+            <numerusform>%n anos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="58"/>
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n dia</numerusform>
+            <numerusform>%n dias</numerusform>
+        </translation>
+    </message>
     <message>
         <location filename="../../MenuBar/HotKey.cpp" line="129"/>
         <source>Ctrl+Alt+E</source>
@@ -759,22 +775,6 @@
         <location filename="../../Sheets/Settings/GeneralTab.cpp" line="72"/>
         <source>The water in the taskbar icon rises with CPU usage, and the icon turns warm when the processor is busy.</source>
         <translation>A água no ícone da barra de tarefas sobe com o uso da CPU, e o ícone fica quente quando o processador está ocupado.</translation>
-    </message>
-    <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="75"/>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="76"/>
-        <source>Open at login</source>
-        <translation>Abrir ao iniciar sessão</translation>
-    </message>
-    <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="75"/>
-        <source>Starts Qel in the tray when you log in.</source>
-        <translation>Inicia o Qel na bandeja quando você entra na sessão.</translation>
-    </message>
-    <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="79"/>
-        <source>Open at login could not be changed</source>
-        <translation>Não foi possível alterar a abertura ao iniciar sessão</translation>
     </message>
     <message>
         <location filename="../../Sheets/Settings/GeneralTab.cpp" line="86"/>
@@ -2935,11 +2935,6 @@ O sistema não informa o uso da GPU por núcleo ou por app, então só o valor g
 </context>
 <context>
     <name>qel::ReportSheet</name>
-    <message>
-        <location filename="../../Sheets/Reports/ReportSheet.cpp" line="50"/>
-        <source>Close</source>
-        <translation>Fechar</translation>
-    </message>
     <message>
         <location filename="../../Sheets/Reports/ReportSheet.cpp" line="67"/>
         <source>Done</source>

@@ -50,7 +50,8 @@ Switch* boundSwitch(TabBody* body, const QString& name, std::function<bool()> ge
 
 QComboBox* boundChoice(TabBody* body, const QString& name, int width,
                        std::vector<std::pair<std::string, QString>> entries, std::function<std::string()> get,
-                       std::function<void(const std::string&)> set, int separatorAfter) {
+                       std::function<void(const std::string&)> set, int separatorAfter,
+                       std::function<QString(const std::string&)> unlisted) {
   auto* box = new ChoiceBox(Type::body, body);
   box->setAccessibleName(name);
   box->setFixedWidth(width);
@@ -60,13 +61,15 @@ QComboBox* boundChoice(TabBody* body, const QString& name, int width,
     box->addItem(entries[i].second, static_cast<int>(values.size()));
     values.push_back(entries[i].first);
   }
-  auto sync = [box, values, get] {
+  auto sync = [box, values, get, unlisted] {
     const std::string now = get();
     int index = -1;
     for (int i = 0; i < box->count(); ++i) {
       const QVariant v = box->itemData(i);
       if (v.isValid() && values[static_cast<std::size_t>(v.toInt())] == now) index = i;
     }
+    const QString placeholder = index < 0 && unlisted ? unlisted(now) : QString();
+    if (box->placeholderText() != placeholder) box->setPlaceholderText(placeholder);
     if (box->currentIndex() != index) box->setCurrentIndex(index);
   };
   sync();

@@ -37,11 +37,12 @@ class Switch : public QAbstractButton {
 Switch* boundSwitch(TabBody* body, const QString& name, std::function<bool()> get, std::function<void(bool)> set);
 
 // A pop-up of (value, title) entries bound to a getter and a setter. A stored value that is not
-// among the entries selects nothing. `separatorAfter` puts a line after that many entries.
+// among the entries selects nothing; `unlisted`, where given, names it in the closed pop-up.
+// `separatorAfter` puts a line after that many entries.
 QComboBox* boundChoice(TabBody* body, const QString& name, int width,
                        std::vector<std::pair<std::string, QString>> entries,
                        std::function<std::string()> get, std::function<void(const std::string&)> set,
-                       int separatorAfter = -1);
+                       int separatorAfter = -1, std::function<QString(const std::string&)> unlisted = {});
 
 // The same, bound to a plain setting.
 Switch* boundSwitch(TabBody* body, const QString& name, SettingsState settings, SettingsActions& actions,

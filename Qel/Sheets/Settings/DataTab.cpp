@@ -2,6 +2,7 @@
 #include <QDir>
 
 #include <algorithm>
+#include <charconv>
 #include <filesystem>
 #include <system_error>
 
@@ -45,6 +46,17 @@ std::string eraseWarning() {
 void confirmErase(QWidget* parent, SettingsActions& actions) {
   askFirst(parent, QStringLiteral("eraseConfirmation"), qs(L("Erase all history?")), qs(eraseWarning()),
            qs(L("Erase all history")), [&actions] { actions.eraseHistory(); });
+}
+
+// A kept time that none of the choices names (one set by hand, the longest the store keeps),
+// in the choices' words: whole years as years, anything else in days.
+QString keptTimeText(const std::string& stored) {
+  int days = 0;
+  const char* end = stored.data() + stored.size();
+  if (std::from_chars(stored.data(), end, days).ptr != end) return {};
+  if (days <= 0) return qs(L("Forever"));
+  if (days % 365 == 0) return qs(Ln("%n years", days / 365));
+  return qs(Ln("%n days", days));
 }
 
 // A shorter time deletes the older days at once, so it is asked first; a longer one, or
@@ -101,7 +113,8 @@ TabBody* dataTab(const SettingsEnv& env) {
                     const auto entry = std::find_if(keep.begin(), keep.end(), [&](const auto& e) { return e.first == v; });
                     chooseKeepDays(body, settings, actions, std::stoi(v),
                                    entry == keep.end() ? QString() : entry->second);
-                  }),
+                  },
+                  -1, keptTimeText),
       group));
 
   auto baseline = [insight] {

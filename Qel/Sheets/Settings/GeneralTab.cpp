@@ -1,10 +1,7 @@
 // The general tab: language, appearance, the replay key, the tab bar's numbers, the load in the
-// taskbar icon, opening at login, the automatic update check and the beta channel.
-#include <QCoreApplication>
-
+// taskbar icon, the automatic update check and the beta channel.
 #include "Qel/Kit/QtString.hpp"
 #include "Qel/Kit/Widgets/PillSegment.hpp"
-#include "Qel/Platform/Desktop/Autostart.hpp"
 #include "Qel/Sheets/SettingParts/SettingParts.hpp"
 #include "Qel/Sheets/Settings/KeyCap.hpp"
 #include "Qel/Sheets/Settings/SettingsTabs.hpp"
@@ -63,21 +60,11 @@ void addDisplayRows(TabBody* body, SettingGroup* group, const SettingsEnv& env) 
   body->onSync([numbers, settings] { numbers->setDetail(detail(tabValueStyleOr(settings.get(Setting::tabValues)))); });
 }
 
-// The load in the taskbar icon and opening at login.
-void addStartupRows(TabBody* body, SettingGroup* group, const SettingsEnv& env) {
-  const SettingsState settings = env.settings;
-  SettingsActions& actions = env.actions;
-  Navigator& navigator = env.navigator;
+// The load in the taskbar icon.
+void addTaskbarRow(TabBody* body, SettingGroup* group, const SettingsEnv& env) {
   add(group, L("Show load in the taskbar icon"),
       qs(L("The water in the taskbar icon rises with CPU usage, and the icon turns warm when the processor is busy.")),
-      boundSwitch(body, qs(L("Show load in the taskbar icon")), settings, actions, Setting::dockLoad));
-
-  add(group, L("Open at login"), qs(L("Starts Qel in the tray when you log in.")),
-      boundSwitch(body, qs(L("Open at login")), [] { return Autostart::enabled(); },
-                  [&navigator](bool on) {
-                    const auto program = QCoreApplication::applicationFilePath().toStdString();
-                    if (!Autostart::set(on, program)) navigator.show(L("Open at login could not be changed"));
-                  }));
+      boundSwitch(body, qs(L("Show load in the taskbar icon")), env.settings, env.actions, Setting::dockLoad));
 }
 
 void addUpdateRows(TabBody* body, SettingGroup* group, Updater& updater) {
@@ -108,7 +95,7 @@ TabBody* generalTab(const SettingsEnv& env) {
   body->column()->addWidget(group);
   body->column()->addStretch(1);
   addDisplayRows(body, group, env);
-  addStartupRows(body, group, env);
+  addTaskbarRow(body, group, env);
   addUpdateRows(body, group, env.updater);
   return body;
 }
