@@ -67,6 +67,13 @@ class HistoryDB {
   // hand the problem on to the main thread before touching any state there.
   using ProblemHandler = std::function<void(const HistoryProblem&)>;
 
+  // An app as a day's hours keep it: its key, and the name it had when they were written.
+  struct KeptApp {
+    std::string key;
+    std::string name;
+    bool operator==(const KeptApp&) const = default;
+  };
+
   // One app's sums for one flush.
   struct AppRow {
     std::string key;  // the app key
@@ -135,7 +142,8 @@ class HistoryDB {
   std::vector<std::string> daysNotFolded(const std::string& before);
   std::vector<AppHour> loadApp(const std::string& app, const std::string& since);
   double totalAppEnergy(const std::string& since);
-  std::vector<std::string> topApps(const std::string& day, int limit);
+  // The apps with a name that used the most CPU on `day`, the most first.
+  std::vector<KeptApp> topApps(const std::string& day, int limit);
   std::vector<Stretch> loadStretches(Date since);
   std::vector<SleepSession> loadSleeps(Date since);
 

@@ -132,12 +132,15 @@ double HistoryDB::totalAppEnergy(const std::string& since) {
   });
 }
 
-std::vector<std::string> HistoryDB::topApps(const std::string& day, int limit) {
-  return read("load apps", std::vector<std::string>{}, [&](SQLite::Database& db) {
-    SQLite::Statement st(db, "SELECT name FROM app_hours WHERE day = ? AND name <> '' GROUP BY app ORDER BY SUM(cpu) DESC LIMIT ?");
+std::vector<HistoryDB::KeptApp> HistoryDB::topApps(const std::string& day, int limit) {
+  return read("load apps", std::vector<KeptApp>{}, [&](SQLite::Database& db) {
+    SQLite::Statement st(
+        db, "SELECT app, name FROM app_hours WHERE day = ? AND name <> '' GROUP BY app ORDER BY SUM(cpu) DESC LIMIT ?");
     st.bind(1, day);
     st.bind(2, limit);
-    return texts(st);
+    std::vector<KeptApp> out;
+    while (st.executeStep()) out.push_back({st.getColumn(0).getString(), st.getColumn(1).getString()});
+    return out;
   });
 }
 

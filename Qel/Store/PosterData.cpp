@@ -46,7 +46,12 @@ PosterData Store::posterData() const {
   for (const auto& e : events()) data.events.push_back({e.slot, e.isMemory});
   for (const auto& s : sleepSpans()) data.sleeps.push_back({s.from, s.to});
   summarizeSlots(data);
-  if (history_) data.topApps = history_->topApps(dayView_.viewDay.value_or(todayKey()), 3);
+  // Named in the language on screen where the app is still installed, else as the hours kept it.
+  if (history_)
+    for (const auto& app : history_->topApps(dayView_.viewDay.value_or(todayKey()), 3)) {
+      const auto entry = appEntry(app.key);
+      data.topApps.push_back(entry && !entry->name.empty() ? entry->name : app.name);
+    }
   return data;
 }
 

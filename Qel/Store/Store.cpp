@@ -161,6 +161,8 @@ void Store::setSetting(const SettingDeclaration& setting, SettingValue value) {
   defaults_.set(setting.key, settingJson(value));
   if (&setting == &Setting::language) {
     Loc::set(std::get<std::string>(value), nullptr);
+    // Apps are named in the language on screen: the processes are matched again at the next sample.
+    if (processList_.apps) processList_.apps->setLanguage(Loc::code());
     settings_[setting.index] = std::move(value);
     // Even the language already on is a switch: every view hears it.
     changed(setting.concerns);

@@ -47,15 +47,17 @@ Updater::Updater(Defaults& defaults, Options options, QObject* parent)
   if (const auto stored = defaults_.value(betaKey); stored && stored->is_boolean()) betas_ = stored->get<bool>();
   if (const auto stored = defaults_.value(automaticKey); stored && stored->is_boolean()) automatic_ = stored->get<bool>();
 
-  auto unseen = Changelog::unseen(defaults_, options_.running, Changelog::own(), Loc::code());
+  notesLanguage_ = Loc::code();
+  auto unseen = Changelog::unseen(defaults_, options_.running, Changelog::own(), notesLanguage_);
   whatsNewIsUnseen_ = !unseen.empty();
   if (whatsNewIsUnseen_) {
     whatsNew_ = std::move(unseen);
   } else {
     // The sheet opened from the menu shows at least the notes of the running version.
-    auto all = Changelog::releases(Changelog::own(), AppVersion::parse("0"), options_.running, Loc::code());
+    auto all = Changelog::releases(Changelog::own(), AppVersion::parse("0"), options_.running, notesLanguage_);
     if (!all.empty()) whatsNew_.push_back(std::move(all.front()));
   }
+  for (const auto& release : whatsNew_) offered_.push_back(release.id());
 
   if (!options_.openUrl) options_.openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
   schedule_.setSingleShot(true);
@@ -100,6 +102,16 @@ void Updater::setReceivesBetaUpdates(bool on) {
   // The next check, soon, asks with the new channel; a check under way keeps its own.
   if (canChangeChannel()) scheduleNext(options_.shortDelay);
   emit changed();
+}
+
+const std::vector<ReleaseNotes>& Updater::whatsNew() const {
+  if (const std::string language = Loc::code(); language != notesLanguage_) {
+    notesLanguage_ = language;
+    whatsNew_.clear();
+    for (auto& release : Changelog::releases(Changelog::own(), AppVersion::parse("0"), options_.running, language))
+      if (std::find(offered_.begin(), offered_.end(), release.id()) != offered_.end()) whatsNew_.push_back(std::move(release));
+  }
+  return whatsNew_;
 }
 
 void Updater::setWhatsNewSeen(bool seen) {

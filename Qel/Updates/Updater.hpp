@@ -13,6 +13,7 @@
 #include <chrono>
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "Qel/Updates/AppVersion.hpp"
@@ -61,7 +62,8 @@ class Updater : public QObject {
   bool receivesBetaUpdates() const { return betas_; }
   void setReceivesBetaUpdates(bool on);
 
-  const std::vector<ReleaseNotes>& whatsNew() const { return whatsNew_; }
+  // The notes offered at start, in the language on screen now.
+  const std::vector<ReleaseNotes>& whatsNew() const;
   bool whatsNewIsUnseen() const { return whatsNewIsUnseen_; }
   bool whatsNewSeen() const { return whatsNewSeen_; }
   void setWhatsNewSeen(bool seen);
@@ -101,7 +103,11 @@ class Updater : public QObject {
   Options options_;
   bool betas_ = false;
   bool automatic_ = true;
-  std::vector<ReleaseNotes> whatsNew_;
+  // Which releases are offered (chosen once, at start); their lines are taken again when the
+  // language changes.
+  std::vector<std::string> offered_;
+  mutable std::vector<ReleaseNotes> whatsNew_;
+  mutable std::string notesLanguage_;
   bool whatsNewIsUnseen_ = false;
   bool whatsNewSeen_ = false;
   bool showingWhatsNew_ = false;

@@ -175,7 +175,8 @@ TEST(HistoryDB, appHoursAddUpAndKeepAKnownVersion) {
   db->add({app("/b.desktop", 3, 1, "", "Bar"), app("/c.desktop", 0.2, 1, "", "Baz")}, "2024-05-01", 10);
   db->add({app("/foo.desktop", 0.1, 1, "")}, "2024-04-01", 10);
   EXPECT_EQ(db->loadApp("/foo.desktop", "2024-04-01").size(), 2u);
-  EXPECT_EQ(joined(db->topApps("2024-05-01", 2)), "Bar Foo");
+  EXPECT_EQ(db->topApps("2024-05-01", 2),
+            (std::vector<HistoryDB::KeptApp>{{"/b.desktop", "Bar"}, {"/foo.desktop", "Foo"}}));
   EXPECT_EQ(db->totalAppEnergy("2024-05-01"), 6 + 2 + 2);
   EXPECT_EQ(db->totalAppEnergy("2025-01-01"), 0.0);
 }

@@ -142,3 +142,28 @@ TEST(AppRegistry, reloadsOnlyWhenAnApplicationFolderChanges) {
   fs::remove(f.home / "applications/mine.desktop");
   EXPECT_FALSE(registry.table()->byId("mine"));
 }
+
+// Names follow the language on screen: an entry's Name for that language (or for its language
+// without the country), else its plain Name; the entries and their keys stay as they are.
+TEST(AppRegistry, namesFollowTheLanguageSetLater) {
+  Fixture f;
+  f.dir.write("system/applications/monitor.desktop",
+              entry("System Monitor", "monitor", "Name[de]=Systemüberwachung\nName[pt_BR]=Monitor do sistema\n"
+                                                 "Name[zh_CN]=系统监视器\n"));
+  auto registry = f.registry();
+  const auto key = (f.system / "applications/monitor.desktop").string();
+  const auto nameIn = [&](const char* language) {
+    registry.setLanguage(language);
+    return registry.table()->byKey(key)->name;
+  };
+  const auto before = registry.table()->generation();
+  EXPECT_EQ(nameIn("de"), "Systemüberwachung");
+  EXPECT_GT(registry.table()->generation(), before);  // processes are matched again, named anew
+  EXPECT_EQ(nameIn("pt-BR"), "Monitor do sistema");
+  EXPECT_EQ(nameIn("zh-Hans"), "系统监视器");
+  EXPECT_EQ(nameIn("ja"), "System Monitor");
+  EXPECT_EQ(nameIn("en"), "System Monitor");
+  const auto same = registry.table()->generation();
+  registry.setLanguage("en");
+  EXPECT_EQ(registry.table()->generation(), same);  // the same language reads nothing again
+}

@@ -283,3 +283,33 @@ TEST_F(SheetsTest, aNewerReleaseOnTheFeedShowsUpdateToInTheTopBar) {
   ASSERT_TRUE(update->isVisible());
   EXPECT_EQ(update->text(), "Update to 99.0.0");
 }
+
+// The release notes follow a change of language made while the sheet is open: title and lines
+// in the one language, and the notes offered at start are the ones offered after.
+TEST_F(SheetsTest, whatsNewSpeaksTheLanguageOnScreenAfterALiveChange) {
+  open([this] { updater.setShowingWhatsNew(true); });
+  ASSERT_NE(shown<WhatsNewSheet>(), nullptr);
+  std::vector<std::string> offered;
+  for (const auto& r : updater.whatsNew()) offered.push_back(r.id());
+  ASSERT_FALSE(offered.empty());
+  const auto lineTexts = [this] {
+    std::set<std::string> out;
+    for (auto* l : shown<WhatsNewSheet>()->findChildren<QLabel*>()) out.insert(l->text().toStdString());
+    return out;
+  };
+  const std::string english = updater.whatsNew().front().notes.front().text;
+  ASSERT_TRUE(lineTexts().contains(english));
+
+  store->set(Setting::language, "de");
+  settle();
+  ASSERT_NE(shown<WhatsNewSheet>(), nullptr);
+  const auto texts = lineTexts();
+  EXPECT_TRUE(texts.contains("Neuigkeiten"));
+  EXPECT_FALSE(texts.contains(english));
+  const auto german = Changelog::releases(Changelog::own(), std::nullopt, AppVersion::current(), "de");
+  ASSERT_FALSE(german.empty());
+  for (const auto& note : german.front().notes) EXPECT_TRUE(texts.contains(note.text)) << note.text;
+  std::vector<std::string> after;
+  for (const auto& r : updater.whatsNew()) after.push_back(r.id());
+  EXPECT_EQ(after, offered);
+}

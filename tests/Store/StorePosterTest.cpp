@@ -1,3 +1,4 @@
+#include "Qel/Platform/Desktop/AppRegistry.hpp"
 #include "Qel/Text/Loc.hpp"
 #include "tests/History/HistoryFixture.hpp"
 #include "tests/Store/StoreHarness.hpp"
@@ -100,4 +101,32 @@ TEST(PosterSlots, peakTimesFollowTheSlotAndAnEmptyTopLeavesTheAppEmpty) {
     EXPECT_EQ(p.peakTime, time);
     EXPECT_EQ(p.peakApp, "");
   }
+}
+
+// An app kept in the history under the name it had in another language's run is named in the
+// language on screen where its desktop entry is still installed, from the entry's own name for
+// that language; an app whose entry is gone keeps the name it was kept with. Switching the
+// language renames the live apps too.
+TEST_F(Poster, appNamesAreTheLanguageOnScreensWhereTheEntryIsStillThere) {
+  dir.write("apps/applications/monitor.desktop",
+            "[Desktop Entry]\nType=Application\nName=System Monitor\nName[ja]=システムモニター\n"
+            "Name[de]=Systemüberwachung\nExec=monitor\n");
+  AppRegistry apps(AppRegistry::Options{.dataDirs = {dir / "apps"}, .locale = "", .searchPath = {}});
+  configure = [&apps](StoreServices& s) { s.apps = &apps; };
+  makeStore();
+  const std::string monitor = (dir / "apps/applications/monitor.desktop").string();
+  store->history()->add({app(monitor, 3, "GNOME システムモニター"), app("/gone/applications/old.desktop", 2, "Alter Editor")},
+                        "2026-06-14", 9);
+  begin();
+  store->showDay("2026-06-14");
+  EXPECT_EQ(store->posterData().topApps, (std::vector<std::string>{"System Monitor", "Alter Editor"}));
+
+  store->set(Setting::language, "de");
+  EXPECT_EQ(store->posterData().topApps, (std::vector<std::string>{"Systemüberwachung", "Alter Editor"}));
+  const auto liveName = [&] { return store->apps()->table()->byKey(monitor)->name; };
+  EXPECT_EQ(liveName(), "Systemüberwachung");
+  store->set(Setting::language, "ja");
+  EXPECT_EQ(liveName(), "システムモニター");
+  store->set(Setting::language, "en");
+  EXPECT_EQ(liveName(), "System Monitor");
 }

@@ -185,6 +185,14 @@ std::shared_ptr<const AppTable> AppRegistry::table() {
   return table_;
 }
 
+void AppRegistry::setLanguage(std::string_view languageCode) {
+  std::lock_guard lock(mutex_);
+  std::string locale = desktopLocale(languageCode);
+  if (locale == options_.locale) return;
+  options_.locale = std::move(locale);
+  reload();
+}
+
 bool AppRegistry::changed() {
   if (inotify_ < 0) return false;
   alignas(inotify_event) char buffer[8192];

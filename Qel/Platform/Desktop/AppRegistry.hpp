@@ -79,6 +79,9 @@ class AppRegistry {
   // The current entries. Reloads first when an application folder changed since the last call
   // (one non-blocking read of an inotify descriptor), so it is cheap to ask every tick.
   std::shared_ptr<const AppTable> table();
+  // Names the entries in another of the program's languages ("de", "pt-BR") from now on: reads
+  // them again when that changes their locale.
+  void setLanguage(std::string_view languageCode);
 
  private:
   bool changed();
