@@ -40,7 +40,9 @@ QWidget* option(const QString& title, const QString& detail, QWidget* control, Q
   line->setSpacing(Space::card);
   auto* texts = new QVBoxLayout;
   texts->setSpacing(Space::xxs);
-  texts->addWidget(new PlainLabel(title, Type::body, QFont::Medium, Palette::primaryText(), row));
+  auto* t = new PlainLabel(title, Type::body, QFont::Medium, Palette::primaryText(), row);
+  t->setWordWrap(true);  // a long title in some languages leaves its control the room
+  texts->addWidget(t);
   if (!detail.isEmpty()) {
     auto* d = new PlainLabel(detail, Type::footnote, QFont::Normal, Palette::tertiaryText(), row);
     d->setWordWrap(true);

@@ -1,18 +1,21 @@
-// The settings sheet in every language once alert rules have fired (while alerts are paused):
-// every tab keeps to its viewport and cuts no text. German, Japanese and Russian go to the
-// screenshot gallery.
+// The sheets in every language once alert rules have fired (while alerts are paused): every
+// settings tab and every other sheet keeps to its viewport, and the settings cut no text.
+// German, Japanese and Russian go to the screenshot gallery.
 #include <gtest/gtest.h>
 
+#include <QDialog>
 #include <QScrollArea>
 
 #include <chrono>
 
+#include "Qel/App/MainViews.hpp"
 #include "Qel/Kit/Style/Fonts.hpp"
 #include "Qel/Kit/Style/Motion.hpp"
 #include "Qel/Sheets/Settings/SettingsSheet.hpp"
 #include "Qel/Store/AlertRule.hpp"
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Updates/Updater.hpp"
+#include "Qel/Window/SheetHost.hpp"
 #include "tests/support/Gallery.hpp"
 #include "tests/support/SettingsSheetEnv.hpp"
 #include "tests/Window/BusyAfternoon.hpp"
@@ -27,7 +30,7 @@ using Machine = test::BusyAfternoon::Machine;
 
 bool inGallery(const QString& code) { return code == "de" || code == "ja" || code == "ru"; }
 
-class SettingsInEveryLanguage : public ::testing::TestWithParam<const char*> {
+class SheetsInEveryLanguage : public ::testing::TestWithParam<const char*> {
  protected:
   void SetUp() override {
     Motion::setEnabled(false);
@@ -90,7 +93,7 @@ void fireRules(test::BusyAfternoon& day) {
 // Once rules have fired, each of their rows says at what time, on a line of its own that wraps:
 // every tab keeps to its viewport, so no switch lies under the scroll bar and every card keeps
 // its right edge, and no text is cut.
-TEST_P(SettingsInEveryLanguage, fitOnceRulesHaveFired) {
+TEST_P(SheetsInEveryLanguage, settingsFitOnceRulesHaveFired) {
   test::BusyAfternoon day(Machine::fullStretch);
   fireRules(day);
   int fired = 0;
@@ -116,7 +119,48 @@ TEST_P(SettingsInEveryLanguage, fitOnceRulesHaveFired) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, SettingsInEveryLanguage,
+// Every other sheet, as its host shows it, in each language and appearance.
+TEST_P(SheetsInEveryLanguage, everySheetKeepsToItsViewport) {
+  test::BusyAfternoon day(Machine::fullStretch);
+  fireRules(day);
+  Store& store = *day.store;
+  Updater updater(day.defaults, {});
+  ViewRegistry registry;
+  registerMainViews(registry, updater);
+  QWidget owner;
+  owner.resize(1180, 780);
+  owner.show();
+  SheetHost host(day.context(), registry, &owner);
+  const std::pair<const char*, std::function<void()>> sheets[] = {
+      {"what's new", [&] { updater.setShowingWhatsNew(true); }},
+      {"licenses", [&] { store.setShowingLicenses(true); }},
+      {"export", [&] { store.setExporting(store.posterData()); }},
+      {"replay", [&] { store.setIncident(store.insightFindings().insight.analyze(store.clock().now())); }},
+      {"sleep", [&] { store.setSleepReport(store.lastSleep()); }},
+      {"stretch", [&] { store.setStretchReport(store.stretchLog().stretches.front()); }},
+      {"process", [&] { store.setDetailPID(4410); }},
+  };
+  for (const char* appearance : {"light", "dark"}) {
+    test::useAppearance(appearance);
+    for (const auto& [name, open] : sheets) {
+      open();
+      test::BusyAfternoon::settle();
+      ASSERT_TRUE(host.dialog()) << name;
+      const auto wide = widerThanViewport(*host.dialog());
+      EXPECT_TRUE(wide.empty()) << code().toStdString() << ", " << name << " in " << appearance << test::listed(wide);
+      updater.setShowingWhatsNew(false);
+      store.setShowingLicenses(false);
+      store.setExporting(std::nullopt);
+      store.setIncident(std::nullopt);
+      store.setSleepReport(std::nullopt);
+      store.setStretchReport(std::nullopt);
+      store.setDetailPID(std::nullopt);
+      test::BusyAfternoon::settle();
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, SheetsInEveryLanguage,
                          ::testing::Values("en", "zh-Hans", "zh-Hant", "ja", "ko", "es", "fr", "de", "pt-BR", "ru"),
                          [](const auto& info) {
                            std::string name = info.param;
