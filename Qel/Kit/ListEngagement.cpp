@@ -21,18 +21,33 @@ bool ListEngagement::focusInside() const {
 }
 
 // A click leaves the focus in a list too; only focus the keyboard brought holds it.
-bool ListEngagement::engaged() const { return hovered_ || (focusInside() && keyboardNavigating()); }
+bool ListEngagement::engaged() const { return moved_ || (focusInside() && keyboardNavigating()); }
+
+bool ListEngagement::inList(const QObject* object) const {
+  if (!object || !object->isWidgetType()) return false;
+  const auto* widget = static_cast<const QWidget*>(object);
+  return widget == list_ || list_->isAncestorOf(widget);
+}
+
+void ListEngagement::leave() {
+  const bool was = moved_;
+  over_ = moved_ = false;
+  qApp->removeEventFilter(this);
+  if (was) emit released();
+}
 
 bool ListEngagement::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == list_) {
-    const auto type = event->type();
-    if (type == QEvent::Enter) {
-      hovered_ = true;
-    } else if (type == QEvent::Leave || type == QEvent::Hide) {
-      const bool was = hovered_;
-      hovered_ = false;
-      if (was) emit released();
-    }
+  const auto type = event->type();
+  if (watched == list_ && type == QEvent::Enter && !over_) {
+    over_ = true;
+    // Its first move or press may reach a row inside rather than the list: the application
+    // hears it for the list until then.
+    qApp->installEventFilter(this);
+  } else if (watched == list_ && (type == QEvent::Leave || type == QEvent::Hide)) {
+    leave();
+  } else if (over_ && !moved_ && (type == QEvent::MouseMove || type == QEvent::MouseButtonPress) && inList(watched)) {
+    moved_ = true;
+    qApp->removeEventFilter(this);
   }
   return QObject::eventFilter(watched, event);
 }

@@ -1,8 +1,9 @@
 #pragma once
-// Whether the user is at a list whose rows act on processes: the pointer is over it, or the
-// keyboard has moved the focus into it. While so, the list holds its order still, so that the
-// row under the pointer (or the focus) is the one the user aimed at; `released` says when to
-// catch up.
+// Whether the user is at a list whose rows act on processes: the pointer has moved or pressed
+// over it, or the keyboard has moved the focus into it. While so, the list holds its order still,
+// so that the row under the pointer (or the focus) is the one the user aimed at; `released` says
+// when to catch up. A pointer the list merely finds above it (a sheet or menu over the window
+// went away, the window opened under it) is not the user at the list until it moves.
 #include <QObject>
 
 class QWidget;
@@ -26,9 +27,12 @@ class ListEngagement : public QObject {
 
  private:
   bool focusInside() const;
+  bool inList(const QObject* object) const;
+  void leave();
 
   QWidget* list_;
-  bool hovered_ = false;
+  bool over_ = false;   // the pointer is over the list
+  bool moved_ = false;  // and has moved or pressed there since it came
 };
 
 }  // namespace qel

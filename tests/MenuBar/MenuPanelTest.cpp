@@ -40,6 +40,7 @@
 #include "tests/support/Gallery.hpp"
 #include "tests/support/DBusMock.hpp"
 #include "tests/Window/BusyAfternoon.hpp"
+#include "tests/Window/Pointer.hpp"
 #include "tests/Window/Probe.hpp"
 #include "tests/Window/TextRecorder.hpp"
 
@@ -451,8 +452,7 @@ TEST_F(MenuPanelTest, topProcessesHoldStillWhileThePointerIsOverThem) {
   const ProcInfo c{.pid = 503, .name = "c", .cpu = 30, .startTime = 1};
   publish({a, b, c});
   QWidget* list = panel->procRow(0)->parentWidget();
-  QEnterEvent enter(QPointF(10, 10), QPointF(10, 10), QPointF(10, 10));
-  QApplication::sendEvent(list, &enter);
+  test::pointerComesOver(list, {10, 10});
 
   // b overtakes a: every row keeps its process, with the figures of now.
   b.cpu = 90;

@@ -24,6 +24,7 @@
 #include "Qel/Kit/Widgets/PillSegment.hpp"
 #include "Qel/Kit/Widgets/PlainLabel.hpp"
 #include "Qel/Kit/Widgets/TextButton.hpp"
+#include "tests/Window/Pointer.hpp"
 #include "tests/Window/Probe.hpp"
 #include "tests/Window/BusyAfternoon.hpp"
 #include "tests/support/ShownText.hpp"
@@ -210,8 +211,7 @@ TEST_F(ProcessTableTest, rowsHoldTheirOrderWhileThePointerIsOverThem) {
   };
   publish({proc(1, 1, "a", 50), proc(2, 1, "b", 40), proc(3, 1, "c", 30)});
   ASSERT_EQ(pids(table.model()), (std::vector<std::int32_t>{1, 2, 3}));
-  QEnterEvent enter(QPointF(10, 10), QPointF(10, 10), QPointF(10, 10));
-  QApplication::sendEvent(table.list(), &enter);
+  test::pointerComesOver(table.list(), {10, 10});
 
   // c overtakes both and a newcomer is the busiest: the rows stay, the newcomer comes last.
   publish({proc(1, 1, "a", 50), proc(2, 1, "b", 40), proc(3, 1, "c", 80), proc(4, 1, "d", 99)});
