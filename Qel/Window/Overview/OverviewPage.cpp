@@ -56,6 +56,7 @@ OverviewPage::OverviewPage(const ViewContext& context, const ViewRegistry& regis
   infoColumn_ = buildInfoColumn();
   columns->addWidget(ringColumn_, 0, Qt::AlignTop);
   columns->addWidget(infoColumn_, 1);
+  ringColumn_->installEventFilter(this);
   follow(context.everything, this, [this] { refresh(); });
   refresh();
 }
@@ -82,13 +83,25 @@ QWidget* OverviewPage::buildRingColumn() {
 }
 
 // The process table gets the width its header asks for first; the ring takes what is left,
-// within its column's bounds (so in a small window the ring shrinks before any text is cut).
+// within its column's bounds (so in a small window the ring shrinks before any text is cut), and
+// never less than the controls under it take with "Back to now" whole.
 // The table asks for the same width whatever its count says, so the columns hold still as
 // numbers change; the information above it wraps or shrinks to the width it is given.
 void OverviewPage::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
+  placeColumns();
+}
+
+bool OverviewPage::eventFilter(QObject* watched, QEvent* event) {
+  // The controls ask for another width (a new day title, another language).
+  if (watched == ringColumn_ && event->type() == QEvent::LayoutRequest) placeColumns();
+  return QWidget::eventFilter(watched, event);
+}
+
+void OverviewPage::placeColumns() {
   const int wanted = table_ ? table_->sizeHint().width() : 0;
-  const int ring = std::clamp(width() - layout()->spacing() - wanted, kRingColumnMin, kRingColumnMax);
+  const int least = std::max(kRingColumnMin, controls_->minimumSizeHint().width());
+  const int ring = std::max(least, std::min(width() - layout()->spacing() - wanted, kRingColumnMax));
   if (ringColumn_->minimumWidth() != ring || ringColumn_->maximumWidth() != ring) ringColumn_->setFixedWidth(ring);
 }
 

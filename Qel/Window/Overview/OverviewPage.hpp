@@ -58,8 +58,10 @@ class OverviewPage : public QWidget {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void placeColumns();
   QWidget* buildRingColumn();
   QWidget* buildInfoColumn();
   QWidget* buildStatus(QWidget* parent);

@@ -1,7 +1,10 @@
 #include "Qel/Window/Overview/RingControls.hpp"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+
+#include <algorithm>
 
 #include "Qel/Kit/Follow.hpp"
 #include "Qel/Kit/PageMeta.hpp"
@@ -12,7 +15,6 @@
 #include "Qel/Kit/Style/TypeScale.hpp"
 #include "Qel/Kit/Widgets/PillSegment.hpp"
 #include "Qel/Kit/Widgets/PlainLabel.hpp"
-#include "Qel/Kit/Widgets/PlainToolTip.hpp"
 #include "Qel/Kit/Widgets/RoundGlyphButton.hpp"
 #include "Qel/Kit/Widgets/TextButton.hpp"
 #include "Qel/Text/Loc.hpp"
@@ -73,8 +75,14 @@ RingControls::RingControls(const ViewContext& context, QWidget* parent)
     navigator.showDay(std::nullopt);
   });
 
+  row_->installEventFilter(this);  // its width follows the day's title once the title's layout has run
   follow(context.day.changed() | context.navigation.changed(), this, [this] { refresh(); });
   refresh();
+}
+
+bool RingControls::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == row_ && event->type() == QEvent::LayoutRequest) place();
+  return QWidget::eventFilter(watched, event);
 }
 
 void RingControls::refresh() {
@@ -85,10 +93,7 @@ void RingControls::refresh() {
     previous_->setEnabled(day_.canStepDay(-1));
     next_->setEnabled(day_.canStepDay(1));
     const QString title = QString::fromStdString(day_.dayTitle(day_.viewDay()));
-    if (title != title_->text()) {
-      title_->setText(title);
-      place();
-    }
+    if (title != title_->text()) title_->setText(title);
   }
   back_->setVisible(day_.selectedSlot() || day_.viewDay());
   back_->setColor(accentText(navigation_.page()));
@@ -103,22 +108,38 @@ void RingControls::resizeEvent(QResizeEvent* event) {
   place();
 }
 
+// Where "Back to now" stands: 14 beyond the row's trailing edge, less the room its focus ring
+// keeps around the words.
+int RingControls::backGap() { return Space::card - 4; }
+
+QSize RingControls::minimumSizeHint() const {
+  // The export button before the row and "Back to now" after it, whole.
+  return {Space::card + export_->sizeHint().width() + row_->sizeHint().width() + backGap() +
+              back_->sizeHint().width(),
+          28};
+}
+
+QSize RingControls::sizeHint() const { return minimumSizeHint(); }
+
 // The switch and stepper centred; the export button 14 before their leading edge and "Back to
-// now" 14 beyond their trailing edge, so neither moves them. Where the words don't fit beside
-// them, the button says just "Now".
+// now" 14 beyond their trailing edge, so neither moves them. Where the words would run past the
+// edge the row stands further left, as far as the export button leaves room: it stands there
+// whether or not the words show, so the switch never moves when a moment is picked.
 void RingControls::place() {
   const QSize row = row_->sizeHint();
-  const int x = (width() - row.width()) / 2;
-  row_->setGeometry(x, (height() - row.height()) / 2, row.width(), row.height());
   const QSize exportSize = export_->sizeHint();
+  const int centred = (width() - row.width()) / 2;
+  const int clear = width() - row.width() - backGap() - back_->sizeHint().width();
+  const int x = std::max(Space::card + exportSize.width(), std::min(centred, clear));
+  row_->setGeometry(x, (height() - row.height()) / 2, row.width(), row.height());
   export_->setGeometry(x - Space::card - exportSize.width(), (height() - exportSize.height()) / 2, exportSize.width(),
                        exportSize.height());
-  const int left = x + row.width() + Space::card - 4;
-  back_->setText(text(Lkey("Back to now")));
-  if (left + back_->sizeHint().width() > width()) back_->setText(text(Lkey("Now")));
   const QSize back = back_->sizeHint();
-  back_->setGeometry(left, (height() - back.height()) / 2, back.width(), back.height());
-  back_->setToolTip(back_->text() == text(Lkey("Back to now")) ? QString() : plainToolTip(text(Lkey("Back to now"))));
+  back_->setGeometry(x + row.width() + backGap(), (height() - back.height()) / 2, back.width(), back.height());
+  if (minimumSizeHint() != placedFor_) {
+    placedFor_ = minimumSizeHint();
+    updateGeometry();  // the column makes room for it all
+  }
 }
 
 }  // namespace qel

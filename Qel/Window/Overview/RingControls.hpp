@@ -1,7 +1,8 @@
 #pragma once
 // The row under the day ring: the 60 s / Day switch and the day stepper with the day's title
 // (day mode only, keeping its place in live mode); before the row the export button in day mode,
-// and after it "Back to now" while a moment is selected or a past day shown.
+// and after it "Back to now" while a moment is selected or a past day shown. It asks for the width
+// all of them take, "Back to now" whole.
 #include <QWidget>
 
 #include <optional>
@@ -33,12 +34,17 @@ class RingControls : public QWidget {
   // The 60 s / Day switch: any change clears the selection; live mode also returns to today.
   static void setMode(Navigator& navigator, RingMode mode);
 
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
+
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void refresh();
   void place();
+  static int backGap();
 
   DayState day_;
   NavigationState navigation_;
@@ -52,6 +58,7 @@ class RingControls : public QWidget {
   RoundGlyphButton* export_ = nullptr;
   TextButton* back_ = nullptr;
   std::optional<RingMode> shownMode_;
+  QSize placedFor_;  // the width asked for at the last placing
 };
 
 }  // namespace qel
