@@ -49,14 +49,10 @@ void addAppRows(std::vector<HistoryDB::AppRow>& into, std::vector<HistoryDB::App
 }
 
 // The history tells which programs ran when: only this user may read it, whatever the umask
-// or the folder's mode. SQLite gives its log and index the main file's mode, so creating that
-// 0600 covers them; files of older runs lose what others could do with them, and keep what
-// the owner could (a file made read-only stays so).
-void keepPrivate(const fs::path& file) {
-  if (const int fd = ::open(file.c_str(), O_RDONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600); fd >= 0) {
-    ::fchmod(fd, 0600);
-    ::close(fd);
-  }
+// or the folder's mode. Files of older runs lose what others could do with them, and keep what
+// the owner could (a file made read-only stays so). Done first of all: a folder where nothing
+// else works (no lock, no database) may still hold an older history open to others.
+void makeExistingPrivate(const fs::path& file) {
   for (const char* companion : {"", "-wal", "-shm"}) {
     const fs::path path = file.string() + companion;
     const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
@@ -67,10 +63,19 @@ void keepPrivate(const fs::path& file) {
   }
 }
 
+// SQLite gives its log and index the main file's mode, so creating that 0600 covers them.
+void createPrivate(const fs::path& file) {
+  if (const int fd = ::open(file.c_str(), O_RDONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600); fd >= 0) {
+    ::fchmod(fd, 0600);
+    ::close(fd);
+  }
+}
+
 }  // namespace
 
 HistoryDB::HistoryDB(fs::path folder, const InstanceLock& lock, ProblemHandler onProblem)
     : folder_(std::move(folder)), file_(folder_ / "history.sqlite"), onProblem_(std::move(onProblem)) {
+  makeExistingPrivate(file_);
   if (!lock.acquired()) {
     // The lock can't be had where the history lives (a folder that can't be made or written):
     // that is the cause to tell, not the lock.
@@ -114,7 +119,7 @@ void HistoryDB::openDatabase(bool fresh) {
   std::error_code ec;
   if (!fs::exists(folder_, ec) && fs::create_directories(folder_, ec))
     fs::permissions(folder_, fs::perms::owner_all, ec);
-  keepPrivate(file_);
+  createPrivate(file_);
   try {
     handle_ = std::make_unique<SQLite::Database>(file_, SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE,
                                                  kBusyTimeoutMs);

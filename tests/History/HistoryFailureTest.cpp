@@ -242,6 +242,33 @@ std::string checkReadOnlyFile(const std::filesystem::path& root) {
   return failed;
 }
 
+// A history an older run left open to others, in a folder that became read-only: the lock
+// can't be made there, yet the files are the user's own before anything is tried.
+std::string checkOldFilesInAReadOnlyFolder(const std::filesystem::path& root) {
+  std::string failed;
+  namespace fs = std::filesystem;
+  const fs::path folder = root / "Qel", file = folder / "history.sqlite";
+  {
+    InstanceLock lock(root / "qel.lock");
+    HistoryDB(folder, lock).save("2024-05-01", 0, bucket(0.5));
+  }
+  std::ofstream(folder / "history.sqlite-wal", std::ios::app).flush();  // a log it left behind
+  for (const char* name : {"history.sqlite", "history.sqlite-wal"}) ::chmod((folder / name).c_str(), 0644);
+  fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+  InstanceLock lock(folder / "qel.lock");
+  if (lock.acquired()) failed += "the lock was made in a read-only folder\n";
+  std::vector<HistoryProblem> problems;
+  HistoryDB db(folder, lock, [&](const HistoryProblem& p) { problems.push_back(p); });
+  for (const char* name : {"history.sqlite", "history.sqlite-wal"}) {
+    struct stat st {};
+    if (::stat((folder / name).c_str(), &st) != 0 || (st.st_mode & 0777) != 0600)
+      failed += std::string(name) + " is not private\n";
+  }
+  if (problems.size() != 1 || problems[0].kind != Kind::openFailed) failed += "not one openFailed problem\n";
+  fs::permissions(folder, fs::perms::owner_all);
+  return failed;
+}
+
 // Runs `check` on a folder of its own as an unprivileged user: root writes anywhere.
 void expectAsUser(std::string (*check)(const std::filesystem::path&)) {
   test::TempDir dir;
@@ -266,6 +293,10 @@ void expectAsUser(std::string (*check)(const std::filesystem::path&)) {
 TEST(HistoryDB, aReadOnlyFolderLeavesTheHistoryClosed) { expectAsUser(checkReadOnlyFolder); }
 
 TEST(HistoryDB, aReadOnlyFileLeavesNothingThatBlocksALaterWritableRun) { expectAsUser(checkReadOnlyFile); }
+
+TEST(HistoryDB, filesAnOlderRunLeftOpenBecomePrivateEvenWhereTheLockFails) {
+  expectAsUser(checkOldFilesInAReadOnlyFolder);
+}
 
 namespace {
 
