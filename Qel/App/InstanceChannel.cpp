@@ -3,10 +3,13 @@
 #include <QElapsedTimer>
 #include <QLocalSocket>
 #include <QPointer>
+#include <QStringList>
 #include <QThread>
 #include <QTimer>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include "Qel/Platform/Files/InstanceLock.hpp"
 
@@ -58,14 +61,28 @@ InstanceServer::InstanceServer(QObject* parent) : QObject(parent) {
 }
 
 bool InstanceServer::listen(const QString& path) {
+  error_.clear();
   // Only the lock holder gets here, so a socket file at `path` is a dead instance's.
   QLocalServer::removeServer(path);
   return server_.listen(path);
 }
 
 bool InstanceServer::listen(InstanceLock& lock) {
-  for (const QString& path : instanceSocketPaths(lock.path()))
-    if (listen(path)) return lock.setNote(path.toStdString() + '\n');
+  QStringList failures;
+  for (const QString& path : instanceSocketPaths(lock.path())) {
+    if (!listen(path)) {
+      failures << path + ": " + server_.errorString();
+      continue;
+    }
+    if (lock.setNote(path.toStdString() + '\n')) return true;
+    const int why = errno;
+    // Without a note a second start looks beside the lock, so there an empty one will do.
+    if (path == besideLock(lock.path()) && InstanceLock::note(lock.path()).empty()) return true;
+    server_.close();
+    failures << QString::fromStdString("can't note " + path.toStdString() + " in " + lock.path().string() + ": " +
+                                       std::strerror(why));
+  }
+  error_ = failures.join("; ");
   return false;
 }
 

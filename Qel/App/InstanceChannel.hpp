@@ -42,7 +42,8 @@ class InstanceServer : public QObject {
   // Listens at the first of instanceSocketPaths() of the held `lock` that works, and notes it
   // in the lock file; false when none does.
   bool listen(InstanceLock& lock);
-  QString errorString() const { return server_.errorString(); }
+  // Why the last listen failed: each place tried, and what went wrong there.
+  QString errorString() const { return error_.isEmpty() ? server_.errorString() : error_; }
 
  signals:
   void requested(qel::InstanceRequest request);
@@ -51,6 +52,7 @@ class InstanceServer : public QObject {
   void accept();
 
   QLocalServer server_;
+  QString error_;
 };
 
 // Hands `request` to the instance that holds the lock at `lockFile`, where its note says it

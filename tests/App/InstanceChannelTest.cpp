@@ -4,6 +4,10 @@
 #include <QFile>
 #include <QThread>
 
+#include <sys/resource.h>
+
+#include <csignal>
+#include <cstring>
 #include <future>
 
 #include "Qel/App/InstanceChannel.hpp"
@@ -57,4 +61,51 @@ TEST(InstanceChannel, secondStartReachesTheFirstWhereItsLockSays) {
 
   // Nobody listening: it gives up after its patience.
   EXPECT_FALSE(sendToRunningInstance(InstanceRequest::show, dir / "none" / "qel.lock", std::chrono::milliseconds(200)));
+}
+
+namespace {
+
+// Runs `work` with no file allowed to grow, as on a full disk: writing the note fails.
+template <class F>
+auto withFilesHeldAtNoSize(F work) {
+  rlimit was{};
+  getrlimit(RLIMIT_FSIZE, &was);
+  rlimit none = was;
+  none.rlim_cur = 0;
+  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  setrlimit(RLIMIT_FSIZE, &none);
+  auto result = work();
+  setrlimit(RLIMIT_FSIZE, &was);
+  std::signal(SIGXFSZ, oldHandler);
+  return result;
+}
+
+}  // namespace
+
+TEST(InstanceChannel, aNoteThatCantBeWrittenLeavesTheInstanceReachableBesideItsLockOrSaysWhy) {
+  test::TempDir dir;
+  {
+    InstanceLock lock(dir / "qel.lock");
+    InstanceServer server;
+    ASSERT_TRUE(withFilesHeldAtNoSize([&] { return server.listen(lock); })) << server.errorString().toStdString();
+    EXPECT_EQ(InstanceLock::note(lock.path()), "");  // a second start looks beside the lock without one
+    auto sent = std::async(std::launch::async, [&] { return sendToRunningInstance(InstanceRequest::show, lock.path()); });
+    EXPECT_TRUE(await(sent));
+  }
+
+  // Beside a lock too deep for a socket's path only the runtime folder is left, and only a
+  // note tells a second start to look there.
+  const auto deep = dir / std::string(120, 'd');
+  std::filesystem::create_directories(deep);
+  const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+  qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(dir.path().string()));
+  InstanceLock lock(deep / "qel.lock");
+  InstanceServer server;
+  const bool listening = withFilesHeldAtNoSize([&] { return server.listen(lock); });
+  if (runtime.isNull()) qunsetenv("XDG_RUNTIME_DIR");
+  else qputenv("XDG_RUNTIME_DIR", runtime);
+  EXPECT_FALSE(listening);
+  const std::string why = server.errorString().toStdString();
+  EXPECT_NE(why.find(lock.path().string()), std::string::npos) << why;
+  EXPECT_NE(why.find(std::strerror(EFBIG)), std::string::npos) << why;
 }

@@ -71,8 +71,15 @@ std::optional<fs::path> InstanceLock::runtimeFolder() {
 }
 
 bool InstanceLock::setNote(std::string_view note) {
-  if (fd_ < 0 || ::ftruncate(fd_, 0) != 0) return false;
-  return ::pwrite(fd_, note.data(), note.size(), 0) == ssize_t(note.size());
+  if (fd_ < 0) {
+    errno = EBADF;
+    return false;
+  }
+  if (::ftruncate(fd_, 0) != 0) return false;
+  const ssize_t n = ::pwrite(fd_, note.data(), note.size(), 0);
+  if (n == ssize_t(note.size())) return true;
+  if (n >= 0) errno = ENOSPC;  // the disk took only part of it
+  return false;
 }
 
 std::string InstanceLock::note(const fs::path& file) {

@@ -33,7 +33,8 @@ class InstanceLock {
   const std::string& problem() const { return problem_; }
   const std::filesystem::path& path() const { return file_; }
 
-  // The holder's note in the file, replacing what was there; false when not held or not written.
+  // The holder's note in the file, replacing what was there; false (errno says why) when not
+  // held or not written.
   bool setNote(std::string_view note);
   // What the holder of the lock at `file` noted; empty when nothing (yet).
   static std::string note(const std::filesystem::path& file);
