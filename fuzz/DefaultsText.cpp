@@ -1,7 +1,7 @@
-// The settings file as read and as written back. Besides the input itself, the first byte picks
-// a shape a short input never reaches: the input nested as one setting's value (a few levels
-// around the limit, or a hundred thousand), or, more rarely since reading that much is slow,
-// repeated as a list to just under the length limit.
+// The settings file as read and as written back, unchanged and changed. Besides the input
+// itself, the first byte picks a shape a short input never reaches: the input nested as one
+// setting's value (a few levels around the limit, or a hundred thousand), or, more rarely
+// since reading that much is slow, repeated as a list to just under the length limit.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -11,15 +11,28 @@
 
 namespace {
 
-// What is read is an object, is written within the limit and reads back as the same settings.
+// What is read is an object; written back unchanged it is no longer than what was read and
+// reads back as the same settings; written with one setting changed, one gone and one new, it
+// reads back as exactly those.
 void readAndWriteBack(std::string_view text) {
-  const auto settings = qel::parseDefaultsText(text);
-  if (!settings) return;
-  if (!settings->is_object()) __builtin_trap();
-  const std::string written = qel::defaultsText(*settings);
-  if (written.size() > qel::kDefaultsTextLimit) __builtin_trap();
-  const auto again = qel::parseDefaultsText(written);
-  if (!again || *again != *settings) __builtin_trap();
+  const auto read = qel::readDefaultsText(text);
+  if (!read) return;
+  if (!read->settings.is_object()) __builtin_trap();
+  const std::string written = qel::defaultsText(*read, read->settings);
+  if (written.size() > text.size() || written.size() > qel::kDefaultsTextLimit) __builtin_trap();
+  const auto again = qel::readDefaultsText(written);
+  if (!again || again->settings != read->settings) __builtin_trap();
+
+  nlohmann::json changed = read->settings;
+  if (!changed.empty()) {
+    changed.erase(changed.begin());
+    if (!changed.empty()) changed.begin().value() = "changed";
+  }
+  changed["qel.new"] = {1e5, "new"};
+  const std::string rewritten = qel::defaultsText(*again, changed);
+  if (rewritten.size() > qel::kDefaultsTextLimit) return;  // refused by the writer
+  const auto changedBack = qel::readDefaultsText(rewritten);
+  if (!changedBack || changedBack->settings != changed) __builtin_trap();
 }
 
 std::string nested(std::string_view text, std::size_t levels) {

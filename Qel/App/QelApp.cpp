@@ -47,6 +47,9 @@ QelApp::QelApp(const InstanceLock& historyLock, InstanceLock& instanceLock)
   if (const auto aside = defaults_.movedAside())
     std::fprintf(stderr, "qel: the settings file could not be read; it was kept as %s and the settings start from their defaults\n",
                  displayName(aside->string()).c_str());
+  if (const auto why = defaults_.unreadable())
+    std::fprintf(stderr, "qel: the settings file %s can't be read (%s); the settings start from their defaults and changes are not saved\n",
+                 displayName(defaults_.path().string()).c_str(), why->c_str());
   updater_ = std::make_unique<Updater>(defaults_, Updater::buildOptions());  // notes in the language
   apps_ = std::make_unique<AppRegistry>(AppRegistry::environmentOptions(Loc::code()));  // names in the language
   Fonts::load();

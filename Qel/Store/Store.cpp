@@ -37,12 +37,19 @@ Store::Store(StoreServices services)
   packageVersion_ = services.packageVersion ? std::move(services.packageVersion)
                                             : [](const std::string& exe) { return packageVersionOf(exe); };
   readSettings();
+  defaults_.onTooLong([this] {
+    onMain([this] {
+      show(L("The settings could not be saved: %@ would grow past 1 MB, more than Qel reads back. The changes hold until Qel quits.",
+             {defaults_.path().string()}));
+    });
+  });
   for (auto* h : {&liveReadings_.cpuHist, &liveReadings_.memHist, &liveReadings_.netHist, &liveReadings_.netUpHist, &liveReadings_.diskHist, &liveReadings_.diskReadHist, &liveReadings_.diskWriteHist,
                   &liveReadings_.gpuHist, &liveReadings_.powerHist})
     h->assign(kHistoryLength, 0.0);
 }
 
 Store::~Store() {
+  defaults_.onTooLong({});
   releaseOnExit();
   *alive_ = false;
   asideQueue_.stop();
@@ -57,6 +64,9 @@ void Store::start() {
   if (const auto aside = defaults_.movedAside())
     show(L("The settings file could not be read. It was kept as %@ and the settings start from their defaults.",
            {aside->string()}));
+  if (const auto why = defaults_.unreadable())
+    show(L("The settings file %@ can't be read (%@). The settings start from their defaults and changes are not saved, so the file stays as it is.",
+           {defaults_.path().string(), *why}));
   loadRules();
   loadDay();
   sampleOnce();

@@ -1,5 +1,7 @@
 #include "tests/Store/StoreHarness.hpp"
 
+#include <cerrno>
+#include <cstring>
 #include <type_traits>
 #include <variant>
 
@@ -48,6 +50,27 @@ TEST_F(StoreTest, aSettingsFileSetAsideIsToldOnStart) {
   store->start();
   EXPECT_EQ(store->navigation().toast, "The settings file could not be read. It was kept as " + aside->string() +
                                 " and the settings start from their defaults.");
+}
+
+TEST_F(StoreTest, aSettingsFileThatCantBeReadIsToldOnStartAndASettingPastTheLimitWhenItIsRefused) {
+  dir.write("unreadable/defaults.json/note", "a folder in the file's place");
+  defaults = std::make_unique<Defaults>(dir / "unreadable" / "defaults.json");
+  makeStore(false);
+  store->start();
+  EXPECT_EQ(store->navigation().toast, "The settings file " + (dir / "unreadable" / "defaults.json").string() + " can't be read (" +
+                                           std::strerror(EISDIR) +
+                                           "). The settings start from their defaults and changes are not saved, so the file stays as it is.");
+
+  defaults = std::make_unique<Defaults>(dir / "defaults.json");
+  makeStore(false);
+  store->start();
+  store->setTameRules({{std::string(600'000, 'a'), "slow"}});
+  store->setTameRules({{std::string(600'000, 'a'), "slow"}, {std::string(600'000, 'b'), "slow"}});
+  settle();
+  EXPECT_EQ(store->navigation().toast, "The settings could not be saved: " + (dir / "defaults.json").string() +
+                                           " would grow past 1 MB, more than Qel reads back. The changes hold until Qel quits.");
+  EXPECT_EQ(store->taming().tameRules.size(), 2u);
+  EXPECT_EQ(Defaults(dir / "defaults.json").value("qel.tameRules")->size(), 1u);
 }
 
 TEST_F(StoreTest, storedSettingsAreReadAndRangeChecked) {

@@ -2,14 +2,14 @@
 
 #include <fcntl.h>
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
-#include <fstream>
-
-#include "Qel/Platform/Files/DefaultsText.hpp"
+#include <cstring>
 #include "Qel/Platform/Files/MoveAside.hpp"
 
 namespace qel {
@@ -26,15 +26,43 @@ fs::path xdgHome(const char* variable, const char* fallback) {
 
 fs::path Defaults::standardPath() { return xdgHome("XDG_CONFIG_HOME", ".config") / "Qel" / "defaults.json"; }
 
+namespace {
+
+// The file's text, at most one byte past the limit (enough to know it is too long to be
+// settings); nothing when there is none. Why it can't be read goes to `why`.
+std::optional<std::string> readSettingsFile(const fs::path& file, std::optional<std::string>& why) {
+  // Not blocking: a pipe in the file's place is no settings file either.
+  const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) {
+    if (errno != ENOENT) why = std::strerror(errno);
+    return std::nullopt;
+  }
+  std::string text;
+  struct stat st {};
+  if (::fstat(fd, &st) != 0) why = std::strerror(errno);
+  else if (S_ISDIR(st.st_mode)) why = std::strerror(EISDIR);
+  else if (!S_ISREG(st.st_mode)) why = "not a file";
+  char buffer[65536];
+  while (!why && text.size() <= kDefaultsTextLimit) {
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) why = std::strerror(errno);
+    if (n <= 0) break;
+    text.append(buffer, std::min(std::size_t(n), kDefaultsTextLimit + 1 - text.size()));
+  }
+  ::close(fd);
+  if (why) return std::nullopt;
+  return text;
+}
+
+}  // namespace
+
 Defaults::Defaults(fs::path file) : file_(std::move(file)) {
-  std::ifstream in(file_, std::ios::binary);
-  if (!in) return;  // no file yet: every key reads as its default
-  // One byte past the limit is enough to know the file is too long to be settings.
-  std::string text(kDefaultsTextLimit + 1, '\0');
-  in.read(text.data(), std::streamsize(text.size()));
-  text.resize(std::size_t(in.gcount()));
-  if (auto parsed = parseDefaultsText(text)) {
-    values_ = std::move(*parsed);
+  const auto text = readSettingsFile(file_, unreadable_);
+  if (!text) return;  // no file yet (every key reads as its default), or one that can't be read
+  if (auto read = readDefaultsText(*text)) {
+    values_ = read->settings;
+    written_ = std::move(*read);
     return;
   }
   movedAside_ = moveAside(file_);
@@ -108,8 +136,27 @@ bool Defaults::remove(const std::string& key) {
   return write();
 }
 
+void Defaults::onTooLong(std::function<void()> told) {
+  std::lock_guard lock(mutex_);
+  onTooLong_ = std::move(told);
+}
+
 bool Defaults::write() {
-  return writeFileAtomically(file_, defaultsText(values_));
+  // What can't be read is the user's to mend, not the program's to replace.
+  if (unreadable_) return false;
+  std::string text = defaultsText(written_, values_);
+  // Written, it would not be read back: what it holds stays in memory, and the file as it was.
+  if (text.size() > kDefaultsTextLimit) {
+    if (!toldTooLong_ && onTooLong_) {
+      onTooLong_();
+      toldTooLong_ = true;
+    }
+    return false;
+  }
+  if (!writeFileAtomically(file_, text)) return false;
+  toldTooLong_ = false;
+  if (auto again = readDefaultsText(text)) written_ = std::move(*again);
+  return true;
 }
 
 bool writeFileAtomically(const fs::path& file, std::string_view data) {

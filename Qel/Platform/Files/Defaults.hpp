@@ -3,6 +3,7 @@
 // every change. A missing key or a value of the wrong type reads as the caller's default.
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -10,12 +11,16 @@
 
 #include <nlohmann/json.hpp>
 
+#include "Qel/Platform/Files/DefaultsText.hpp"
+
 namespace qel {
 
 class Defaults {
  public:
   // Loads `file`; a value in it that can't be read is left out alone. A file that is not a
-  // JSON object is moved aside (never deleted) and the program starts with defaults.
+  // JSON object is moved aside (never deleted) and the program starts with defaults. A file
+  // this user may not read (or no file at all, but a folder) is not written over: the values
+  // start from their defaults and changes are kept in memory only.
   explicit Defaults(std::filesystem::path file);
   // $XDG_CONFIG_HOME/Qel/defaults.json, default ~/.config/Qel/defaults.json.
   static std::filesystem::path standardPath();
@@ -29,13 +34,20 @@ class Defaults {
   bool has(const std::string& key) const;
 
   // Stores and writes the file at once; returns false (and keeps the value in memory) when
-  // the file can't be written.
+  // the file can't be written, may not be (it could not be read) or would grow past what is
+  // read back (kDefaultsTextLimit).
   bool set(const std::string& key, nlohmann::json value);
   bool remove(const std::string& key);
 
   const std::filesystem::path& path() const { return file_; }
   // Where a corrupt file was moved at load, if it was: the program tells the user.
   std::optional<std::filesystem::path> movedAside() const { return movedAside_; }
+  // Why the file could not be read at load (the system's words), if it couldn't: the program
+  // tells the user, since nothing is saved this run.
+  std::optional<std::string> unreadable() const { return unreadable_; }
+  // Called (on the writer's thread) the first time a write is refused for its length, and
+  // again only after a write went through: the program tells the user.
+  void onTooLong(std::function<void()> told);
 
  private:
   bool write();
@@ -43,7 +55,11 @@ class Defaults {
   std::filesystem::path file_;
   mutable std::mutex mutex_;
   nlohmann::json values_ = nlohmann::json::object();
+  DefaultsFile written_;  // the file as last read or written, which a write goes over
   std::optional<std::filesystem::path> movedAside_;
+  std::optional<std::string> unreadable_;
+  std::function<void()> onTooLong_;
+  bool toldTooLong_ = false;
 };
 
 // Writes `data` to `file` through a temporary file, fsync and rename, so a crash leaves either

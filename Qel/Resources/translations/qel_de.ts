@@ -3699,6 +3699,16 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <translation>Die Einstellungsdatei konnte nicht gelesen werden. Sie wurde als %@ aufbewahrt und die Einstellungen beginnen mit ihren Standardwerten.</translation>
     </message>
     <message>
+        <location filename="../../Store/Store.cpp" line="68"/>
+        <source>The settings file %@ can&apos;t be read (%@). The settings start from their defaults and changes are not saved, so the file stays as it is.</source>
+        <translation>Die Einstellungsdatei %@ kann nicht gelesen werden (%@). Die Einstellungen beginnen mit ihren Standardwerten, und Änderungen werden nicht gespeichert, damit die Datei bleibt, wie sie ist.</translation>
+    </message>
+    <message>
+        <location filename="../../Store/Store.cpp" line="42"/>
+        <source>The settings could not be saved: %@ would grow past 1 MB, more than Qel reads back. The changes hold until Qel quits.</source>
+        <translation>Die Einstellungen konnten nicht gespeichert werden: %@ würde größer als 1 MB, mehr als Qel wieder einliest. Die Änderungen gelten, bis Qel beendet wird.</translation>
+    </message>
+    <message>
         <location filename="../../Store/Store.cpp" line="286"/>
         <source>The history file could not be used. It was kept as %@ and a new one started.</source>
         <translation>Die Verlaufsdatei konnte nicht verwendet werden. Sie wurde als %@ aufbewahrt und eine neue begonnen.</translation>

@@ -3699,6 +3699,16 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <translation>No se pudo leer el archivo de ajustes. Se conservó como %@ y los ajustes vuelven a sus valores predeterminados.</translation>
     </message>
     <message>
+        <location filename="../../Store/Store.cpp" line="68"/>
+        <source>The settings file %@ can&apos;t be read (%@). The settings start from their defaults and changes are not saved, so the file stays as it is.</source>
+        <translation>No se puede leer el archivo de ajustes %@ (%@). Los ajustes vuelven a sus valores predeterminados y los cambios no se guardan, así que el archivo queda como está.</translation>
+    </message>
+    <message>
+        <location filename="../../Store/Store.cpp" line="42"/>
+        <source>The settings could not be saved: %@ would grow past 1 MB, more than Qel reads back. The changes hold until Qel quits.</source>
+        <translation>No se pudieron guardar los ajustes: %@ superaría 1 MB, más de lo que Qel vuelve a leer. Los cambios se mantienen hasta que se cierre Qel.</translation>
+    </message>
+    <message>
         <location filename="../../Store/Store.cpp" line="286"/>
         <source>The history file could not be used. It was kept as %@ and a new one started.</source>
         <translation>No se pudo usar el archivo de historial. Se conservó como %@ y se empezó uno nuevo.</translation>

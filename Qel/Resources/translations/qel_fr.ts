@@ -3699,6 +3699,16 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <translation>Le fichier de paramètres était illisible. Il a été conservé sous %@ et les paramètres repartent des valeurs par défaut.</translation>
     </message>
     <message>
+        <location filename="../../Store/Store.cpp" line="68"/>
+        <source>The settings file %@ can&apos;t be read (%@). The settings start from their defaults and changes are not saved, so the file stays as it is.</source>
+        <translation>Le fichier de paramètres %@ est illisible (%@). Les paramètres repartent des valeurs par défaut et les modifications ne sont pas enregistrées&#xa0;: le fichier reste tel quel.</translation>
+    </message>
+    <message>
+        <location filename="../../Store/Store.cpp" line="42"/>
+        <source>The settings could not be saved: %@ would grow past 1 MB, more than Qel reads back. The changes hold until Qel quits.</source>
+        <translation>Les paramètres n&apos;ont pas pu être enregistrés&#xa0;: %@ dépasserait 1&#xa0;Mo, plus que ce que Qel relit. Les modifications valent jusqu&apos;à la fermeture de Qel.</translation>
+    </message>
+    <message>
         <location filename="../../Store/Store.cpp" line="286"/>
         <source>The history file could not be used. It was kept as %@ and a new one started.</source>
         <translation>Le fichier d&apos;historique était inutilisable. Il a été conservé sous %@ et un nouveau a été créé.</translation>

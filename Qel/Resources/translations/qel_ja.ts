@@ -3676,6 +3676,16 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>設定ファイルを読み込めませんでした。%@ として保管し、設定を初期値に戻しました。</translation>
     </message>
     <message>
+        <location filename="../../Store/Store.cpp" line="68"/>
+        <source>The settings file %@ can&apos;t be read (%@). The settings start from their defaults and changes are not saved, so the file stays as it is.</source>
+        <translation>設定ファイル %@ を読み込めません（%@）。設定は初期値で始まり、変更は保存されないため、ファイルはそのまま残ります。</translation>
+    </message>
+    <message>
+        <location filename="../../Store/Store.cpp" line="42"/>
+        <source>The settings could not be saved: %@ would grow past 1 MB, more than Qel reads back. The changes hold until Qel quits.</source>
+        <translation>設定を保存できませんでした：%@ が 1 MB を超え、Qel が読み込める大きさを超えてしまいます。変更は Qel を終了するまで有効です。</translation>
+    </message>
+    <message>
         <location filename="../../Store/Store.cpp" line="286"/>
         <source>The history file could not be used. It was kept as %@ and a new one started.</source>
         <translation>履歴ファイルを使用できませんでした。%@ として保管し、新しいファイルを作成しました。</translation>

@@ -3676,6 +3676,16 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>설정 파일을 읽을 수 없습니다. %@(으)로 보관하고 설정을 기본값으로 시작합니다.</translation>
     </message>
     <message>
+        <location filename="../../Store/Store.cpp" line="68"/>
+        <source>The settings file %@ can&apos;t be read (%@). The settings start from their defaults and changes are not saved, so the file stays as it is.</source>
+        <translation>설정 파일 %@을(를) 읽을 수 없습니다(%@). 설정은 기본값으로 시작하며 변경 사항은 저장되지 않으므로 파일은 그대로 유지됩니다.</translation>
+    </message>
+    <message>
+        <location filename="../../Store/Store.cpp" line="42"/>
+        <source>The settings could not be saved: %@ would grow past 1 MB, more than Qel reads back. The changes hold until Qel quits.</source>
+        <translation>설정을 저장할 수 없습니다: %@이(가) 1MB를 넘어 Qel이 다시 읽을 수 있는 크기를 초과합니다. 변경 사항은 Qel을 종료할 때까지 유지됩니다.</translation>
+    </message>
+    <message>
         <location filename="../../Store/Store.cpp" line="286"/>
         <source>The history file could not be used. It was kept as %@ and a new one started.</source>
         <translation>기록 파일을 사용할 수 없습니다. %@(으)로 보관하고 새 파일을 시작했습니다.</translation>

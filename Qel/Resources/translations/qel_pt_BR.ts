@@ -3699,6 +3699,16 @@ O sistema não informa o uso da GPU por núcleo ou por app, então só o valor g
         <translation>O arquivo de configurações não pôde ser lido. Ele foi guardado como %@ e as configurações começam dos valores padrão.</translation>
     </message>
     <message>
+        <location filename="../../Store/Store.cpp" line="68"/>
+        <source>The settings file %@ can&apos;t be read (%@). The settings start from their defaults and changes are not saved, so the file stays as it is.</source>
+        <translation>O arquivo de configurações %@ não pode ser lido (%@). As configurações começam dos valores padrão e as alterações não são salvas, então o arquivo fica como está.</translation>
+    </message>
+    <message>
+        <location filename="../../Store/Store.cpp" line="42"/>
+        <source>The settings could not be saved: %@ would grow past 1 MB, more than Qel reads back. The changes hold until Qel quits.</source>
+        <translation>Não foi possível salvar as configurações: %@ passaria de 1 MB, mais do que o Qel lê de volta. As alterações valem até o Qel ser encerrado.</translation>
+    </message>
+    <message>
         <location filename="../../Store/Store.cpp" line="286"/>
         <source>The history file could not be used. It was kept as %@ and a new one started.</source>
         <translation>O arquivo de histórico não pôde ser usado. Ele foi guardado como %@ e um novo foi iniciado.</translation>

@@ -3722,6 +3722,16 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>Не удалось прочитать файл настроек. Он сохранён как %@, настройки сброшены на значения по умолчанию.</translation>
     </message>
     <message>
+        <location filename="../../Store/Store.cpp" line="68"/>
+        <source>The settings file %@ can&apos;t be read (%@). The settings start from their defaults and changes are not saved, so the file stays as it is.</source>
+        <translation>Не удаётся прочитать файл настроек %@ (%@). Настройки начинаются со значений по умолчанию, изменения не сохраняются, и файл остаётся как есть.</translation>
+    </message>
+    <message>
+        <location filename="../../Store/Store.cpp" line="42"/>
+        <source>The settings could not be saved: %@ would grow past 1 MB, more than Qel reads back. The changes hold until Qel quits.</source>
+        <translation>Не удалось сохранить настройки: %@ превысил бы 1 МБ — больше, чем Qel читает. Изменения действуют до выхода из Qel.</translation>
+    </message>
+    <message>
         <location filename="../../Store/Store.cpp" line="286"/>
         <source>The history file could not be used. It was kept as %@ and a new one started.</source>
         <translation>Файл истории нельзя использовать. Он сохранён как %@, начат новый.</translation>
