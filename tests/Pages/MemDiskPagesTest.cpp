@@ -195,6 +195,34 @@ TEST(DiskPlatterGeometry, wavesScaleToTheLargestRateAndMarkTheFirstPeak) {
   EXPECT_EQ(diskPlatter({}, reads, std::vector<double>(30, std::nan("")), 452).reads.size(), 30u);
 }
 
+// A peak in the newest or oldest seconds lies by the "Now" tick: the tick never crosses its
+// label, which stays on its dot's side, and a peak away from the top keeps its place. The tall
+// middle sends the write label out past its dot, where the tick stands.
+TEST(DiskPlatterGeometry, theNowTickNeverCrossesAPeakLabel) {
+  const QSizeF middle(150, 110), label(52, 15);
+  for (std::size_t at : {0u, 1u, 58u, 59u}) {
+    for (bool outward : {true, false}) {
+      std::vector<double> reads(60, 0.0), writes(60, 0.0);
+      (outward ? reads : writes)[at] = 9e6;
+      const auto g = diskPlatter({}, reads, writes, 452, middle, label);
+      const auto& peak = outward ? g.readPeak : g.writePeak;
+      ASSERT_TRUE(peak);
+      const QRectF chip(peak->label - QPointF(label.width(), label.height()) / 2, label);
+      const QRectF tick(QPointF(226 - 0.75, 226 - g.outer - 4), QPointF(226 + 0.75, 226 - g.inner + 4));
+      EXPECT_FALSE(chip.intersects(tick)) << at << outward;
+      EXPECT_EQ(peak->label.x() < 226, peak->dot.x() < 226) << at << outward;
+      if (!outward) {
+        EXPECT_FALSE(chip.intersects(QRectF(g.centre - QPointF(75, 55), middle))) << at;
+      }
+    }
+  }
+  std::vector<double> reads(60, 0.0), writes(60, 0.0);
+  writes[15] = 9e6;
+  const auto side = diskPlatter({}, reads, writes, 452, {}, label);
+  const double r = std::hypot(side.writePeak->dot.x() - 226, side.writePeak->dot.y() - 226);
+  EXPECT_NEAR(std::hypot(side.writePeak->label.x() - 226, side.writePeak->label.y() - 226), r - 14, 1e-9);
+}
+
 class MemDiskPages : public PageTest {};
 
 TEST_F(MemDiskPages, memoryPageShowsTheSampleAndTheFieldRunsOnlyWhileShown) {

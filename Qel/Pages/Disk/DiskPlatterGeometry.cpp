@@ -11,6 +11,9 @@ namespace qel {
 
 namespace {
 
+// Between the "Now" tick's middle and a label beside it: half the tick's width and a little air.
+constexpr double kTickClearance = 2;
+
 double finiteRate(double v) { return std::isfinite(v) ? std::max(v, 0.0) : 0.0; }
 
 double angleOf(std::size_t i, std::size_t n) { return 2 * Chart::kPi * (double(i) + 0.5) / double(n) - Chart::kPi / 2; }
@@ -63,7 +66,17 @@ std::optional<PeakMark> peakMark(const DiskPlatter& p, std::span<const double> v
       while (onBlock(labelR) && labelR < p.base) labelR += 1;
     }
   }
-  return PeakMark{Chart::polar(p.centre, r, angle), Chart::polar(p.centre, labelR, angle), top};
+  QPointF place = Chart::polar(p.centre, labelR, angle);
+  // A peak in the newest or oldest seconds sits by the "Now" tick, which would cross its label:
+  // the label steps aside to its dot's side of the tick.
+  if (label.isValid()) {
+    const double tickTop = p.centre.y() - p.outer - 4, tickFoot = p.centre.y() - p.inner + 4;
+    const double clear = label.width() / 2 + kTickClearance;
+    if (std::abs(place.x() - p.centre.x()) < clear && place.y() + label.height() / 2 > tickTop &&
+        place.y() - label.height() / 2 < tickFoot)
+      place.setX(p.centre.x() + (std::cos(angle) < 0 ? -clear : clear));
+  }
+  return PeakMark{Chart::polar(p.centre, r, angle), place, top};
 }
 
 }  // namespace

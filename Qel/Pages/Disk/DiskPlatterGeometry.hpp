@@ -41,9 +41,9 @@ struct DiskPlatter {
 // Segments of at most 0.002 of the ring are left out and take no room. Each segment is trimmed
 // by 0.009 rad at each end, or a quarter of its span when that is less, so a sliver never turns
 // back on itself.
-// `middle` is the size of the text block in the centre and `label` that of a rate label: the
-// write peak's label, inside the dot by default, moves out past its dot where it would lie on
-// the middle text.
+// `middle` is the size of the text block in the centre and `label` that of a rate label with its
+// chip: the write peak's label, inside the dot by default, moves out past its dot where it would
+// lie on the middle text, and a label that the "Now" tick would cross moves beside the tick.
 DiskPlatter diskPlatter(const DiskDetail& detail, std::span<const double> reads, std::span<const double> writes,
                         double side, QSizeF middle = {}, QSizeF label = {});
 

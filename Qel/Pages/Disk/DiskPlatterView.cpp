@@ -22,6 +22,9 @@ namespace qel {
 
 namespace {
 
+// A rate label's chip around its text: 4 on either side, 1 above and below.
+const QSizeF kChipPadding(8, 2);
+
 QColor toneColor(SpaceTone tone) {
   switch (tone) {
     case SpaceTone::used: return Palette::disk();
@@ -49,7 +52,7 @@ void paintPeak(QPainter& p, const PeakMark& mark, const QColor& color, const QFo
   p.setBrush(color);
   p.drawEllipse(mark.dot, 4, 4);
   const QString text = QString::fromStdString(fmtRate(mark.value));
-  const QSizeF chip(rateM.horizontalAdvance(text) + 8, rateM.height() + 2);
+  const QSizeF chip = QSizeF(rateM.horizontalAdvance(text), rateM.height()) + kChipPadding;
   p.setBrush(Palette::withAlpha(background(Page::disk).resolve(), 0.85));
   p.drawRoundedRect(QRectF(mark.label - QPointF(chip.width(), chip.height()) / 2, chip), chip.height() / 2,
                     chip.height() / 2);
@@ -123,7 +126,8 @@ void DiskPlatterView::paintEvent(QPaintEvent*) {
   const QSizeF middle(std::max({figureM.horizontalAdvance(figure), captionM.horizontalAdvance(caption),
                                 totalM.horizontalAdvance(total)}),
                       captionH + figureH + totalH + 4);
-  const QSizeF label(rateM.horizontalAdvance(QStringLiteral("000.0 MB/s")), rateM.height());
+  const QSizeF label(rateM.horizontalAdvance(QStringLiteral("000.0 MB/s")) + kChipPadding.width(),
+                     rateM.height() + kChipPadding.height());
   const DiskPlatter g = diskPlatter(detail_, reads_, writes_, side, middle, label);
   if (g.ring <= 0) return;
   // The ring and the two waves are tall antialiased fills: drawn in one task, see paintInOneTask.
