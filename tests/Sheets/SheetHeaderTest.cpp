@@ -8,6 +8,8 @@
 #include <QDialog>
 #include <QScrollArea>
 
+#include <algorithm>
+#include <cstdlib>
 #include <functional>
 
 #include "Qel/App/MainViews.hpp"
@@ -147,4 +149,39 @@ TEST_F(SheetHeaders, theExportSheetsLineStandsUnderItsTitle) {
     EXPECT_LT(rectIn(line).bottom(), rectIn(area).top());
   }
   EXPECT_EQ(line->font().pixelSize(), 13);
+}
+
+// The bare cross of the release notes and the notices is the larger one (13 points against the
+// washed cross's 11), as wide as the two sizes say.
+TEST_F(SheetHeaders, theBareCrossIsLargerThanTheWashedOne) {
+  ViewRegistry registry;
+  registerMainViews(registry, updater);
+  QWidget owner;
+  owner.resize(1180, 780);
+  owner.show();
+  SheetHost host(day.context(), registry, &owner);
+  // The width of the cross's ink: what stands far from the button's own ground beside it.
+  const auto crossWidth = [&] {
+    test::BusyAfternoon::settle();
+    QAbstractButton* close = host.dialog() ? closeButtonOf(*host.dialog()) : nullptr;
+    if (!close) return -1;
+    const QImage image = close->grab().toImage();
+    const QColor ground = image.pixelColor(5, 14);
+    int left = image.width(), right = -1;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x)
+        if (std::abs(image.pixelColor(x, y).lightness() - ground.lightness()) > 60) {
+          left = std::min(left, x);
+          right = std::max(right, x);
+        }
+    return right - left + 1;
+  };
+  updater.setShowingWhatsNew(true);
+  const int bare = crossWidth();
+  updater.setShowingWhatsNew(false);
+  day.store->setExporting(day.store->posterData());
+  const int washed = crossWidth();
+  ASSERT_GT(washed, 4);
+  EXPECT_GT(bare, washed);
+  EXPECT_NEAR(bare * 11.0 / washed, 13.0, 1.5) << bare << " against " << washed;
 }

@@ -27,14 +27,14 @@ void CloseButton::paintEvent(QPaintEvent*) {
     p.setPen(focusRingShown(this) ? QPen(ink, 1.5) : Qt::NoPen);
     p.setBrush(Palette::adaptiveOpacity(0.07, 0.07).resolve());
     p.drawEllipse(QRectF(rect()).adjusted(0.75, 0.75, -0.75, -0.75));
-    Glyphs::draw(p, QRectF(rect()), "xmark", Type::callout, ink);
+    Glyphs::draw(p, QRectF(rect()), "xmark", Type::callout, ink);  // an 11-point cross: the icon font draws small
     return;
   }
   if (focusRingShown(this)) {
     p.setPen(QPen(ink, 1.5));
     p.drawEllipse(QRectF(rect()).adjusted(1, 1, -1, -1));
   }
-  Glyphs::draw(p, QRectF(rect()), "xmark", Type::body, ink);
+  Glyphs::draw(p, QRectF(rect()), "xmark", Type::title2, ink);  // a 13-point cross, larger than the washed one
 }
 
 }  // namespace qel
