@@ -61,6 +61,7 @@ TEST_F(StoreTest, aSettingsFileThatCantBeReadIsToldOnStartAndASettingPastTheLimi
                                            std::strerror(EISDIR) +
                                            "). The settings start from their defaults and changes are not saved, so the file stays as it is.");
 
+  store.reset();  // the store tells its settings file goodbye, so that file must outlive it
   defaults = std::make_unique<Defaults>(dir / "defaults.json");
   makeStore(false);
   store->start();
@@ -83,6 +84,7 @@ TEST_F(StoreTest, storedSettingsAreReadAndRangeChecked) {
   EXPECT_EQ(store->taming().tameRules.at("/a.desktop"), "pause");
   EXPECT_EQ(store->setting(Setting::keepDays), 36500);
   dir.write("defaults.json", R"({"qel.keepDays": -5})");
+  store.reset();
   defaults = std::make_unique<Defaults>(dir / "defaults.json");
   makeStore(false);
   EXPECT_EQ(store->setting(Setting::keepDays), 0);

@@ -12,7 +12,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="58"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="59"/>
         <source>%n days</source>
         <translation>
             <numerusform>%n Tag</numerusform>
@@ -45,13 +45,13 @@
         <translation>Summe der Prozesse</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="69"/>
+        <location filename="../../App/SampleReport.cpp" line="72"/>
         <location filename="../../Pages/Memory/BubbleModel.cpp" line="25"/>
         <source>Compressed</source>
         <translation>Komprimiert</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="68"/>
+        <location filename="../../App/SampleReport.cpp" line="71"/>
         <location filename="../../Pages/Memory/BubbleModel.cpp" line="26"/>
         <source>Kernel &amp; locked</source>
         <translation>Kernel &amp; gesperrt</translation>
@@ -98,7 +98,7 @@
         <translation>Lädt nicht</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="150"/>
+        <location filename="../../App/SampleReport.cpp" line="153"/>
         <location filename="../../Pages/Energy/EnergyPage.cpp" line="97"/>
         <source>Process %@</source>
         <translation>Prozess %@</translation>
@@ -135,29 +135,29 @@
     </message>
     <message>
         <location filename="../../Kit/PageTable.cpp" line="20"/>
-        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="49"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="50"/>
         <location filename="../../Window/Overview/OverviewFacts.cpp" line="39"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="61"/>
-        <location filename="../../App/SampleReport.cpp" line="94"/>
+        <location filename="../../App/SampleReport.cpp" line="64"/>
+        <location filename="../../App/SampleReport.cpp" line="97"/>
         <location filename="../../Kit/PageTable.cpp" line="33"/>
-        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="51"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="52"/>
         <location filename="../../Window/Overview/OverviewFacts.cpp" line="42"/>
         <source>Memory</source>
         <translation>Speicher</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="77"/>
+        <location filename="../../App/SampleReport.cpp" line="80"/>
         <location filename="../../Kit/PageTable.cpp" line="46"/>
         <location filename="../../Window/Overview/OverviewFacts.cpp" line="44"/>
         <source>Network</source>
         <translation>Netzwerk</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="82"/>
+        <location filename="../../App/SampleReport.cpp" line="85"/>
         <location filename="../../Kit/PageTable.cpp" line="40"/>
         <location filename="../../Window/Overview/OverviewFacts.cpp" line="45"/>
         <source>Disk</source>
@@ -230,7 +230,7 @@
         <translation>Offene Ports können nicht gelesen werden, weil der Systembefehl lsof nicht ausgeführt werden kann.</translation>
     </message>
     <message>
-        <location filename="../../App/SampleDevices.cpp" line="33"/>
+        <location filename="../../App/SampleDevices.cpp" line="32"/>
         <source>No process under your account is listening on a port right now.</source>
         <translation>Gerade lauscht kein Prozess deines Kontos auf einem Port.</translation>
     </message>
@@ -240,28 +240,28 @@
         <translation>Nur Ports von Prozessen deines Kontos. Für Ports von Systemdiensten braucht es Administratorrechte.</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="40"/>
+        <location filename="../../App/SampleReport.cpp" line="43"/>
         <source>Processor</source>
         <translation>Prozessor</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="41"/>
+        <location filename="../../App/SampleReport.cpp" line="44"/>
         <source>Chip</source>
         <translation>Chip</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="42"/>
-        <location filename="../../App/SampleReport.cpp" line="95"/>
+        <location filename="../../App/SampleReport.cpp" line="45"/>
+        <location filename="../../App/SampleReport.cpp" line="98"/>
         <source>Cores</source>
         <translation>Kerne</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="43"/>
+        <location filename="../../App/SampleReport.cpp" line="46"/>
         <source>%@ (%@, %@)</source>
         <translation>%@ (%@, %@)</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../App/SampleReport.cpp" line="43"/>
+        <location filename="../../App/SampleReport.cpp" line="46"/>
         <source>%n logical</source>
         <translation>
             <numerusform>%n logischer Kern</numerusform>
@@ -269,7 +269,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../App/SampleReport.cpp" line="44"/>
+        <location filename="../../App/SampleReport.cpp" line="47"/>
         <source>%n performance</source>
         <translation>
             <numerusform>%n Leistungskern</numerusform>
@@ -277,7 +277,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../App/SampleReport.cpp" line="44"/>
+        <location filename="../../App/SampleReport.cpp" line="47"/>
         <source>%n efficiency</source>
         <translation>
             <numerusform>%n Effizienzkern</numerusform>
@@ -285,279 +285,279 @@
         </translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="46"/>
-        <location filename="../../App/SampleReport.cpp" line="52"/>
+        <location filename="../../App/SampleReport.cpp" line="49"/>
+        <location filename="../../App/SampleReport.cpp" line="55"/>
         <source>Load over one second</source>
         <translation>Last über eine Sekunde</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="47"/>
+        <location filename="../../App/SampleReport.cpp" line="50"/>
         <source>%@ (user %@, system %@)</source>
         <translation>%@ (Benutzer %@, System %@)</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="50"/>
+        <location filename="../../App/SampleReport.cpp" line="53"/>
         <source>Per core</source>
         <translation>Je Kern</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="52"/>
+        <location filename="../../App/SampleReport.cpp" line="55"/>
         <source>can&apos;t be read here (no processor counters)</source>
         <translation>hier nicht lesbar (keine Prozessorzähler)</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="54"/>
+        <location filename="../../App/SampleReport.cpp" line="57"/>
         <source>Load average, one minute</source>
         <translation>Durchschnittslast, eine Minute</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="55"/>
+        <location filename="../../App/SampleReport.cpp" line="58"/>
         <source>Thermal state</source>
         <translation>Thermischer Zustand</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="56"/>
+        <location filename="../../App/SampleReport.cpp" line="59"/>
         <source>%@ (no thermal zones here)</source>
         <translation>%@ (hier keine Thermalzonen)</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="63"/>
         <location filename="../../App/SampleReport.cpp" line="66"/>
+        <location filename="../../App/SampleReport.cpp" line="69"/>
         <source>Total</source>
         <translation>Gesamt</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="63"/>
-        <location filename="../../App/SampleReport.cpp" line="126"/>
+        <location filename="../../App/SampleReport.cpp" line="66"/>
+        <location filename="../../App/SampleReport.cpp" line="129"/>
         <source>can&apos;t be read here</source>
         <translation>hier nicht lesbar</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="67"/>
+        <location filename="../../App/SampleReport.cpp" line="70"/>
         <source>App</source>
         <translation>App</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="70"/>
+        <location filename="../../App/SampleReport.cpp" line="73"/>
         <source>Pressure</source>
         <translation>Druck</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="71"/>
+        <location filename="../../App/SampleReport.cpp" line="74"/>
         <source>Swap used</source>
         <translation>Swap belegt</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="78"/>
-        <location filename="../../App/SampleReport.cpp" line="83"/>
+        <location filename="../../App/SampleReport.cpp" line="81"/>
+        <location filename="../../App/SampleReport.cpp" line="86"/>
         <source>Over one second</source>
         <translation>Über eine Sekunde</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="78"/>
+        <location filename="../../App/SampleReport.cpp" line="81"/>
         <source>down %@, up %@</source>
         <translation>runter %@, hoch %@</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="80"/>
+        <location filename="../../App/SampleReport.cpp" line="83"/>
         <source>Addresses</source>
         <translation>Adressen</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="80"/>
+        <location filename="../../App/SampleReport.cpp" line="83"/>
         <source>none on a physical interface</source>
         <translation>keine an einer physischen Schnittstelle</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="81"/>
+        <location filename="../../App/SampleReport.cpp" line="84"/>
         <source>Address</source>
         <translation>Adresse</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="83"/>
+        <location filename="../../App/SampleReport.cpp" line="86"/>
         <source>read %@, write %@</source>
         <translation>lesen %@, schreiben %@</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="87"/>
+        <location filename="../../App/SampleReport.cpp" line="90"/>
         <source>Graphics</source>
         <translation>Grafik</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="90"/>
         <location filename="../../App/SampleReport.cpp" line="93"/>
+        <location filename="../../App/SampleReport.cpp" line="96"/>
         <source>Use</source>
         <translation>Nutzung</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="90"/>
+        <location filename="../../App/SampleReport.cpp" line="93"/>
         <source>no graphics processor reports its use here</source>
         <translation>hier meldet kein Grafikprozessor seine Auslastung</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="95"/>
-        <location filename="../../App/SampleReport.cpp" line="106"/>
-        <location filename="../../App/SampleReport.cpp" line="107"/>
-        <location filename="../../App/SampleReport.cpp" line="108"/>
+        <location filename="../../App/SampleReport.cpp" line="98"/>
+        <location filename="../../App/SampleReport.cpp" line="109"/>
+        <location filename="../../App/SampleReport.cpp" line="110"/>
         <location filename="../../App/SampleReport.cpp" line="111"/>
-        <location filename="../../App/SampleReport.cpp" line="112"/>
+        <location filename="../../App/SampleReport.cpp" line="114"/>
+        <location filename="../../App/SampleReport.cpp" line="115"/>
         <source>not reported</source>
         <translation>nicht gemeldet</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="100"/>
+        <location filename="../../App/SampleReport.cpp" line="103"/>
         <source>Battery and power</source>
         <translation>Akku und Strom</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="102"/>
-        <location filename="../../App/SampleReport.cpp" line="104"/>
+        <location filename="../../App/SampleReport.cpp" line="105"/>
+        <location filename="../../App/SampleReport.cpp" line="107"/>
         <source>Battery</source>
         <translation>Akku</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="102"/>
-        <location filename="../../App/SampleReport.cpp" line="148"/>
+        <location filename="../../App/SampleReport.cpp" line="105"/>
+        <location filename="../../App/SampleReport.cpp" line="151"/>
         <source>none</source>
         <translation>keine</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="105"/>
+        <location filename="../../App/SampleReport.cpp" line="108"/>
         <source>%@, %@</source>
         <translation>%@, %@</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="105"/>
+        <location filename="../../App/SampleReport.cpp" line="108"/>
         <source>charging</source>
         <translation>lädt</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="105"/>
+        <location filename="../../App/SampleReport.cpp" line="108"/>
         <source>on AC</source>
         <translation>am Netzteil</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="105"/>
+        <location filename="../../App/SampleReport.cpp" line="108"/>
         <source>on battery</source>
         <translation>im Akkubetrieb</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="106"/>
+        <location filename="../../App/SampleReport.cpp" line="109"/>
         <source>Health</source>
         <translation>Zustand</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="107"/>
+        <location filename="../../App/SampleReport.cpp" line="110"/>
         <source>Cycles</source>
         <translation>Zyklen</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="108"/>
+        <location filename="../../App/SampleReport.cpp" line="111"/>
         <source>Energy left</source>
         <translation>Verbleibende Energie</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="111"/>
+        <location filename="../../App/SampleReport.cpp" line="114"/>
         <source>Charger rating</source>
         <translation>Nennleistung</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="112"/>
+        <location filename="../../App/SampleReport.cpp" line="115"/>
         <source>Power in</source>
         <translation>Eingangsleistung</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="113"/>
+        <location filename="../../App/SampleReport.cpp" line="116"/>
         <source>Charging power</source>
         <translation>Ladeleistung</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="113"/>
+        <location filename="../../App/SampleReport.cpp" line="116"/>
         <source>not charging or not reported</source>
         <translation>lädt nicht oder nicht gemeldet</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="117"/>
-        <location filename="../../App/SampleReport.cpp" line="118"/>
-        <location filename="../../App/SampleReport.cpp" line="119"/>
+        <location filename="../../App/SampleReport.cpp" line="120"/>
+        <location filename="../../App/SampleReport.cpp" line="121"/>
+        <location filename="../../App/SampleReport.cpp" line="122"/>
         <source>Power draw</source>
         <translation>Leistungsaufnahme</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="118"/>
+        <location filename="../../App/SampleReport.cpp" line="121"/>
         <source>can&apos;t be read here (no battery to measure it)</source>
         <translation>hier nicht lesbar (kein Akku zum Messen)</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="119"/>
+        <location filename="../../App/SampleReport.cpp" line="122"/>
         <source>can&apos;t be read here (measured only while on battery)</source>
         <translation>hier nicht lesbar (nur im Akkubetrieb gemessen)</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="124"/>
+        <location filename="../../App/SampleReport.cpp" line="127"/>
         <source>Storage</source>
         <translation>Speicherplatz</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="126"/>
-        <location filename="../../App/SampleReport.cpp" line="128"/>
+        <location filename="../../App/SampleReport.cpp" line="129"/>
+        <location filename="../../App/SampleReport.cpp" line="131"/>
         <source>System disk</source>
         <translation>Systemlaufwerk</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="128"/>
-        <location filename="../../App/SampleReport.cpp" line="136"/>
+        <location filename="../../App/SampleReport.cpp" line="131"/>
+        <location filename="../../App/SampleReport.cpp" line="139"/>
         <source>%@ total, %@ free</source>
         <translation>%@ gesamt, %@ frei</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="131"/>
+        <location filename="../../App/SampleReport.cpp" line="134"/>
         <source>Volumes</source>
         <translation>Volumes</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="131"/>
+        <location filename="../../App/SampleReport.cpp" line="134"/>
         <source>none found</source>
         <translation>keine gefunden</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="133"/>
+        <location filename="../../App/SampleReport.cpp" line="136"/>
         <source>internal</source>
         <translation>intern</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="133"/>
+        <location filename="../../App/SampleReport.cpp" line="136"/>
         <source>external</source>
         <translation>extern</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="134"/>
+        <location filename="../../App/SampleReport.cpp" line="137"/>
         <source>system volume</source>
         <translation>Systemvolume</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="135"/>
+        <location filename="../../App/SampleReport.cpp" line="138"/>
         <source>Volume</source>
         <translation>Volume</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="142"/>
+        <location filename="../../App/SampleReport.cpp" line="145"/>
         <source>Kept awake by</source>
         <translation>Wachgehalten von</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="145"/>
         <location filename="../../App/SampleReport.cpp" line="148"/>
+        <location filename="../../App/SampleReport.cpp" line="151"/>
         <source>Holders</source>
         <translation>Halter</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="145"/>
+        <location filename="../../App/SampleReport.cpp" line="148"/>
         <source>can&apos;t be read here (logind does not answer on the system bus)</source>
         <translation>hier nicht lesbar (logind antwortet nicht auf dem Systembus)</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="151"/>
+        <location filename="../../App/SampleReport.cpp" line="154"/>
         <source>unnamed</source>
         <translation>unbenannt</translation>
     </message>
@@ -604,54 +604,54 @@
         <translation>Setzt Prozesse, die nicht im Vordergrund sind, kein Fenster haben und viel CPU nutzen, auf Hintergrundpriorität. Wird wiederhergestellt, wenn du das ausschaltest oder Qel beendest.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="46"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="47"/>
         <source>Erase all history?</source>
         <translation>Gesamten Verlauf löschen?</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="47"/>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="122"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="48"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="135"/>
         <source>Erase all history</source>
         <translation>Gesamten Verlauf löschen</translation>
     </message>
     <message>
-        <location filename="../../Kit/Widgets/AskFirst.cpp" line="17"/>
+        <location filename="../../Kit/Widgets/AskFirst.cpp" line="19"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="80"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="92"/>
         <source>Show in File Manager</source>
         <translation>Im Dateimanager zeigen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="86"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="98"/>
         <source>The history folder could not be opened</source>
         <translation>Der Verlaufsordner konnte nicht geöffnet werden</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="88"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="100"/>
         <source>History</source>
         <translation>Verlauf</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="97"/>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="98"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="109"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="110"/>
         <source>Keep history for</source>
         <translation>Verlauf behalten für</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="97"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="109"/>
         <source>Older days are deleted automatically. The usual baseline is kept.</source>
         <translation>Ältere Tage werden automatisch gelöscht. Die übliche Grundlinie bleibt erhalten.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="91"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="103"/>
         <source>7 days</source>
         <translation>7 Tage</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="34"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="35"/>
         <source>Stored in a database on this computer only. %n days recorded, using %@.</source>
         <translation>
             <numerusform>Nur in einer Datenbank auf diesem Computer gespeichert. %n Tag aufgezeichnet, belegt %@.</numerusform>
@@ -659,42 +659,43 @@
         </translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="59"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="71"/>
         <source>Keep history for %@?</source>
         <translation>Verlauf nur %@ lang behalten?</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="60"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="72"/>
         <source>Days older than that are deleted now. This can&apos;t be undone.</source>
         <translation>Ältere Tage werden jetzt gelöscht. Das lässt sich nicht rückgängig machen.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="60"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="72"/>
         <source>Delete older days</source>
         <translation>Ältere Tage löschen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="92"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="104"/>
         <source>30 days</source>
         <translation>30 Tage</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="93"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="105"/>
         <source>90 days</source>
         <translation>90 Tage</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="94"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="106"/>
         <source>1 year</source>
         <translation>1 Jahr</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="95"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="57"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="107"/>
         <source>Forever</source>
         <translation>Für immer</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="108"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="121"/>
         <source>%n days collected. After 3 days the ring shows a reference line.</source>
         <translation>
             <numerusform>%n Tag gesammelt. Nach 3 Tagen zeigt der Ring eine Vergleichslinie.</numerusform>
@@ -702,104 +703,104 @@
         </translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="110"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="123"/>
         <source>Usual baseline</source>
         <translation>Übliche Grundlinie</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="119"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="132"/>
         <source>Erase…</source>
         <translation>Löschen …</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="36"/>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="46"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="33"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="43"/>
         <source>Follow system</source>
         <translation>Wie im System</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="38"/>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="40"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="35"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="37"/>
         <source>Interface language</source>
         <translation>Sprache der Oberfläche</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="39"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="36"/>
         <source>Follow system uses the first of your system languages that Qel supports, or English if there is none.</source>
         <translation>„Wie im System“ nutzt die erste deiner Systemsprachen, die Qel unterstützt, oder Englisch, wenn es keine gibt.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="44"/>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="50"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="41"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="47"/>
         <source>Appearance</source>
         <translation>Erscheinungsbild</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="46"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="43"/>
         <source>Light</source>
         <translation>Hell</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="46"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="43"/>
         <source>Dark</source>
         <translation>Dunkel</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="50"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="47"/>
         <source>Follow system switches with your desktop&apos;s appearance.</source>
         <translation>„Wie im System“ wechselt mit dem Erscheinungsbild deines Desktops.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="54"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="51"/>
         <source>Replay shortcut</source>
         <translation>Rückblick-Tastenkürzel</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="55"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="52"/>
         <source>Press it in any app to replay the last 60 seconds. It can&apos;t be changed yet.</source>
         <translation>Drücke es in jeder App, um die letzten 60 Sekunden noch einmal anzusehen. Es lässt sich noch nicht ändern.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="60"/>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="61"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="57"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="58"/>
         <source>Tab bar numbers</source>
         <translation>Zahlen in der Tab-Leiste</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="71"/>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="73"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="65"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="67"/>
         <source>Show load in the taskbar icon</source>
         <translation>Last im Taskleistensymbol zeigen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="72"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="66"/>
         <source>The water in the taskbar icon rises with CPU usage, and the icon turns warm when the processor is busy.</source>
         <translation>Das Wasser im Taskleistensymbol steigt mit der CPU-Auslastung, und das Symbol wird warm, wenn der Prozessor beschäftigt ist.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="86"/>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="90"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="73"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="77"/>
         <source>Check for updates automatically</source>
         <translation>Automatisch nach Updates suchen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="91"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="78"/>
         <source>Qel looks for a new version about once a day and tells you when there is one.</source>
         <translation>Qel sucht etwa einmal am Tag nach einer neuen Version und sagt Bescheid, wenn es eine gibt.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="92"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="79"/>
         <source>This build of Qel names no update feed, so it can&apos;t look for new versions.</source>
         <translation>Dieser Build von Qel nennt keinen Update-Feed und kann daher nicht nach neuen Versionen suchen.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="95"/>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="99"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="82"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="86"/>
         <source>Receive Beta updates</source>
         <translation>Beta-Updates erhalten</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="100"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="87"/>
         <source>Get early access to upcoming versions and continue receiving stable updates.</source>
         <translation>Erhalte frühen Zugang zu kommenden Versionen und weiterhin stabile Updates.</translation>
     </message>
@@ -869,12 +870,12 @@
         <translation>Wähle eine beliebige Kombination. Ist nichts ausgewählt, wird nur das Symbol gezeigt.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="48"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="49"/>
         <source>Icon</source>
         <translation>Symbol</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="52"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="53"/>
         <source>Net speed</source>
         <translation>Netztempo</translation>
     </message>
@@ -884,7 +885,7 @@
         <translation>Symbolstil</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="122"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="118"/>
         <source>Preview</source>
         <translation>Vorschau</translation>
     </message>
@@ -940,27 +941,27 @@
         <translation>Am meisten: %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/RuleRow.cpp" line="30"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="33"/>
         <source>30 s</source>
         <translation>30 s</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/RuleRow.cpp" line="30"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="33"/>
         <source>1 min</source>
         <translation>1 min</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/RuleRow.cpp" line="30"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="33"/>
         <source>2 min</source>
         <translation>2 min</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/RuleRow.cpp" line="30"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="33"/>
         <source>5 min</source>
         <translation>5 min</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/RuleRow.cpp" line="30"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="33"/>
         <source>10 min</source>
         <translation>10 min</translation>
     </message>
@@ -1083,7 +1084,7 @@
         <translation>System</translation>
     </message>
     <message>
-        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="76"/>
+        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="91"/>
         <source>Now</source>
         <translation>Jetzt</translation>
     </message>
@@ -1274,7 +1275,7 @@
 <context>
     <name>qel::CloseButton</name>
     <message>
-        <location filename="../../Sheets/CloseButton.cpp" line="18"/>
+        <location filename="../../Kit/Widgets/CloseButton.cpp" line="18"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
@@ -1483,22 +1484,22 @@ Der innere Ring zeigt die letzten 60 Sekunden Aktivität: Lesen wächst nach au�
 <context>
     <name>qel::DiskPlatterView</name>
     <message>
-        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="83"/>
+        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="98"/>
         <source>Disk space and activity</source>
         <translation>Speicherplatz und Aktivität</translation>
     </message>
     <message>
-        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="90"/>
+        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="105"/>
         <source>%@ available</source>
         <translation>%@ verfügbar</translation>
     </message>
     <message>
-        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="106"/>
+        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="121"/>
         <source>Available</source>
         <translation>Verfügbar</translation>
     </message>
     <message>
-        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="108"/>
+        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="123"/>
         <source>%@ total</source>
         <translation>%@ gesamt</translation>
     </message>
@@ -1701,90 +1702,90 @@ Der innere Ring zeigt die letzten 60 Sekunden Aktivität: Lesen wächst nach au�
 <context>
     <name>qel::ExportSheet</name>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="70"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="74"/>
         <source>Export this day as an image</source>
         <translation>Diesen Tag als Bild exportieren</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="81"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="75"/>
         <source>Saves the ring for this day as a 1080 × 1080 picture.</source>
         <translation>Speichert den Ring dieses Tages als Bild mit 1080 × 1080 Pixeln.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="108"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="111"/>
         <source>Deep sea</source>
         <translation>Tiefsee</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="108"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="111"/>
         <source>Ink</source>
         <translation>Tinte</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="113"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="116"/>
         <source>Background</source>
         <translation>Hintergrund</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="114"/>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="115"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="117"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="118"/>
         <source>Show app names</source>
         <translation>App-Namen zeigen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="115"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="118"/>
         <source>When off, no app name appears in the picture</source>
         <translation>Wenn aus, erscheint kein App-Name im Bild</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="116"/>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="117"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="119"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="120"/>
         <source>Show event dots</source>
         <translation>Ereignispunkte zeigen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="117"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="120"/>
         <source>The things worth a look on this day</source>
         <translation>Was an diesem Tag einen Blick wert ist</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="119"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="122"/>
         <source>The picture contains only the usage rings and what is switched on above. It never includes window titles, file names or network addresses.</source>
         <translation>Das Bild enthält nur die Nutzungsringe und was oben eingeschaltet ist. Fenstertitel, Dateinamen oder Netzwerkadressen sind nie enthalten.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="134"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="137"/>
         <source>Copy image</source>
         <translation>Bild kopieren</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="137"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="140"/>
         <source>Save image…</source>
         <translation>Bild speichern …</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="173"/>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="183"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="176"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="186"/>
         <source>Couldn&apos;t create the image</source>
         <translation>Das Bild konnte nicht erstellt werden</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="176"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="179"/>
         <source>Couldn&apos;t save the image</source>
         <translation>Das Bild konnte nicht gespeichert werden</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="178"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="181"/>
         <source>Image saved</source>
         <translation>Bild gespeichert</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="190"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="193"/>
         <source>Couldn&apos;t copy the image</source>
         <translation>Das Bild konnte nicht kopiert werden</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="192"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="195"/>
         <source>Copied to the clipboard</source>
         <translation>In die Zwischenablage kopiert</translation>
     </message>
@@ -1805,17 +1806,17 @@ Der innere Ring zeigt die letzten 60 Sekunden Aktivität: Lesen wächst nach au�
 <context>
     <name>qel::GPUHiveView</name>
     <message>
-        <location filename="../../Pages/GPU/GPUHiveView.cpp" line="35"/>
+        <location filename="../../Pages/GPU/GPUHiveView.cpp" line="36"/>
         <source>GPU usage</source>
         <translation>GPU-Auslastung</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPU/GPUHiveView.cpp" line="42"/>
+        <location filename="../../Pages/GPU/GPUHiveView.cpp" line="43"/>
         <source>Unavailable</source>
         <translation>Nicht verfügbar</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPU/GPUHiveView.cpp" line="69"/>
+        <location filename="../../Pages/GPU/GPUHiveView.cpp" line="78"/>
         <source>Now</source>
         <translation>Jetzt</translation>
     </message>
@@ -2236,7 +2237,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::MenuBarPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuBarPanel.cpp" line="38"/>
+        <location filename="../../MenuBar/MenuBarPanel.cpp" line="39"/>
         <source>Qel panel</source>
         <translation>Qel-Tafel</translation>
     </message>
@@ -2252,129 +2253,129 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::MenuPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="111"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="121"/>
         <source>Today</source>
         <translation>Heute</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="145"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="155"/>
         <source>Top processes</source>
         <translation>Top-Prozesse</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="146"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="156"/>
         <source>Hover to quit</source>
         <translation>Zum Beenden darauf zeigen</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="113"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="123"/>
         <source>Network</source>
         <translation>Netzwerk</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="114"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="124"/>
         <source>Bluetooth devices</source>
         <translation>Bluetooth-Geräte</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="264"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="274"/>
         <source>Scroll horizontally to see more devices.</source>
         <translation>Horizontal scrollen, um weitere Geräte zu sehen.</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="269"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="441"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="279"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="451"/>
         <source>Not connected</source>
         <translation>Nicht verbunden</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="283"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="293"/>
         <source>Quiet mode</source>
         <translation>Ruhemodus</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="284"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="294"/>
         <source>Keep awake</source>
         <translation>Wachhalten</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="285"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="295"/>
         <source>Pause alerts</source>
         <translation>Alarme pausieren</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="311"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="321"/>
         <source>Settings</source>
         <translation>Einstellungen</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="313"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="323"/>
         <source>What just happened</source>
         <translation>Rückblick</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="315"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="325"/>
         <source>Quit</source>
         <translation>Beenden</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="317"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="327"/>
         <source>Open Qel</source>
         <translation>Qel öffnen</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="200"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="391"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="210"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="401"/>
         <source>Load %.2f</source>
         <translation>Last %.2f</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="205"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="215"/>
         <source>Measured</source>
         <translation>Gemessen</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="205"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="215"/>
         <source>Process sum</source>
         <translation>Summe der Prozesse</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="400"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="410"/>
         <source>Thermal</source>
         <translation>Wärme</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="400"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="410"/>
         <source>System thermal state</source>
         <translation>Thermischer Zustand des Systems</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="401"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="411"/>
         <source>Battery</source>
         <translation>Akku</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="404"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="414"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="404"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="414"/>
         <source>Memory %@</source>
         <translation>Speicher %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="406"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="416"/>
         <source>Disk free</source>
         <translation>Festplatte frei</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="407"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="417"/>
         <source>%@ total</source>
         <translation>%@ gesamt</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/MenuPanel.cpp" line="430"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="440"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n App online</numerusform>
@@ -2382,17 +2383,17 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="432"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="442"/>
         <source>Per-app traffic unavailable</source>
         <translation>Verkehr je App nicht verfügbar</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="437"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="447"/>
         <source>Local %@</source>
         <translation>Lokal %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="441"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="451"/>
         <source>No local address</source>
         <translation>Keine lokale Adresse</translation>
     </message>
@@ -2416,27 +2417,27 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::NetAddressCard</name>
     <message>
-        <location filename="../../Pages/Network/NetAddressCard.cpp" line="56"/>
+        <location filename="../../Pages/Network/NetAddressCard.cpp" line="57"/>
         <source>Local address</source>
         <translation>Lokale Adresse</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetAddressCard.cpp" line="56"/>
+        <location filename="../../Pages/Network/NetAddressCard.cpp" line="57"/>
         <source>No local address</source>
         <translation>Keine lokale Adresse</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetAddressCard.cpp" line="56"/>
+        <location filename="../../Pages/Network/NetAddressCard.cpp" line="57"/>
         <source>Not connected</source>
         <translation>Nicht verbunden</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetAddressCard.cpp" line="57"/>
+        <location filename="../../Pages/Network/NetAddressCard.cpp" line="58"/>
         <source>Data is moving, but no network interface has an IPv4 address.</source>
         <translation>Es fließen Daten, aber keine Netzwerkschnittstelle hat eine IPv4-Adresse.</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetAddressCard.cpp" line="58"/>
+        <location filename="../../Pages/Network/NetAddressCard.cpp" line="59"/>
         <source>No network interface with an IP address was found.</source>
         <translation>Keine Netzwerkschnittstelle mit IP-Adresse gefunden.</translation>
     </message>
@@ -2444,12 +2445,12 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::NetCard</name>
     <message>
-        <location filename="../../Pages/Network/NetCard.cpp" line="59"/>
+        <location filename="../../Pages/Network/NetCard.cpp" line="61"/>
         <source>↓ %@  ↑ %@</source>
         <translation>↓ %@  ↑ %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetCard.cpp" line="60"/>
+        <location filename="../../Pages/Network/NetCard.cpp" line="62"/>
         <source>%@ in total</source>
         <translation>%@ insgesamt</translation>
     </message>
@@ -2457,34 +2458,34 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::NetPage</name>
     <message>
-        <location filename="../../Pages/Network/NetPage.cpp" line="50"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="51"/>
         <source>Network</source>
         <translation>Netzwerk</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetPage.cpp" line="59"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="61"/>
         <source>Download</source>
         <translation>Download</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetPage.cpp" line="60"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="62"/>
         <source>Upload</source>
         <translation>Upload</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetPage.cpp" line="54"/>
-        <location filename="../../Pages/Network/NetPage.cpp" line="127"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="55"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="128"/>
         <source>Upload %@</source>
         <translation>Upload %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetPage.cpp" line="61"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="63"/>
         <source>Online</source>
         <translation>Online</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/Network/NetPage.cpp" line="61"/>
-        <location filename="../../Pages/Network/NetPage.cpp" line="130"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="63"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="133"/>
         <source>%n apps</source>
         <translation>
             <numerusform>%n App</numerusform>
@@ -2492,22 +2493,22 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetPage.cpp" line="87"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="89"/>
         <source>Who&apos;s online</source>
         <translation>Wer online ist</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetPage.cpp" line="87"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="89"/>
         <source>Only processes under your account. Scroll sideways for more.</source>
         <translation>Nur Prozesse deines Kontos. Seitlich scrollen für mehr.</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetPage.cpp" line="134"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="137"/>
         <source>Each dot is an app that is online. Bigger dots have more traffic right now. Dots closer to the center have more total traffic. Click one for details. Per-app figures count TCP only, and leave out traffic within this computer.</source>
         <translation>Jeder Punkt ist eine App, die online ist. Größere Punkte haben gerade mehr Datenverkehr. Punkte näher an der Mitte haben insgesamt mehr Datenverkehr. Klicke auf einen für Details. Die Werte je App zählen nur TCP und lassen Verkehr innerhalb dieses Computers weg.</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetPage.cpp" line="137"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="140"/>
         <source>Per-app traffic isn&apos;t available (the system&apos;s socket statistics can&apos;t be read), so only whole-computer upload and download are shown.</source>
         <translation>Datenverkehr je App ist nicht verfügbar (die Socket-Statistik des Systems kann nicht gelesen werden), daher werden nur Upload und Download des ganzen Computers gezeigt.</translation>
     </message>
@@ -2536,22 +2537,22 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::OverviewPage</name>
     <message>
-        <location filename="../../Window/Overview/OverviewPage.cpp" line="157"/>
+        <location filename="../../Window/Overview/OverviewPage.cpp" line="170"/>
         <source>Replay 60 s</source>
         <translation>60 s Rückblick</translation>
     </message>
     <message>
-        <location filename="../../Window/Overview/OverviewPage.cpp" line="158"/>
+        <location filename="../../Window/Overview/OverviewPage.cpp" line="171"/>
         <source>What just happened: replay the last 60 seconds (Ctrl+Alt+E)</source>
         <translation>Rückblick: die letzten 60 Sekunden noch einmal ansehen (Strg+Alt+E)</translation>
     </message>
     <message>
-        <location filename="../../Window/Overview/OverviewPage.cpp" line="171"/>
+        <location filename="../../Window/Overview/OverviewPage.cpp" line="184"/>
         <source>View summary</source>
         <translation>Zusammenfassung ansehen</translation>
     </message>
     <message>
-        <location filename="../../Window/Overview/OverviewPage.cpp" line="247"/>
+        <location filename="../../Window/Overview/OverviewPage.cpp" line="260"/>
         <source>This moment is inside “%@”.</source>
         <translation>Dieser Moment liegt in „%@“.</translation>
     </message>
@@ -2700,27 +2701,27 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::PortRow</name>
     <message>
-        <location filename="../../Pages/Network/PortRow.cpp" line="79"/>
+        <location filename="../../Pages/Network/PortRow.cpp" line="80"/>
         <source>End %@, which is using port %@</source>
         <translation>%@ beenden (nutzt Port %@)</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/PortRow.cpp" line="87"/>
+        <location filename="../../Pages/Network/PortRow.cpp" line="88"/>
         <source>Listening on all network interfaces: other devices on the same network can connect to this port.</source>
         <translation>Lauscht auf allen Netzwerkschnittstellen: Andere Geräte im selben Netz können sich mit diesem Port verbinden.</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/PortRow.cpp" line="89"/>
+        <location filename="../../Pages/Network/PortRow.cpp" line="90"/>
         <source>Listening on 127.0.0.1 only: only this computer can connect.</source>
         <translation>Lauscht nur auf 127.0.0.1: Nur dieser Computer kann sich verbinden.</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/PortRow.cpp" line="117"/>
+        <location filename="../../Pages/Network/PortRow.cpp" line="118"/>
         <source>Open to LAN</source>
         <translation>Offen im LAN</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/PortRow.cpp" line="117"/>
+        <location filename="../../Pages/Network/PortRow.cpp" line="118"/>
         <source>This computer only</source>
         <translation>Nur dieser Computer</translation>
     </message>
@@ -2754,18 +2755,17 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::ProcessDetail</name>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="115"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="116"/>
         <source>Now</source>
         <translation>Jetzt</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="115"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="116"/>
         <source>Profile</source>
         <translation>Profil</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="179"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="345"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="355"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
@@ -2826,7 +2826,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <translation>Es wird sofort beendet, ohne speichern zu können. Nicht gesicherte Änderungen gehen verloren.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="344"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="346"/>
         <source>This process has ended</source>
         <translation>Dieser Prozess wurde beendet</translation>
     </message>
@@ -2875,12 +2875,12 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="203"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="206"/>
         <source>Reading processes…</source>
         <translation>Prozesse werden gelesen …</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="204"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="207"/>
         <source>No process has “%@” in its name. Try another word, or clear the search field.</source>
         <translation>Kein Prozess hat „%@“ im Namen. Versuch ein anderes Wort oder leere das Suchfeld.</translation>
     </message>
@@ -2936,7 +2936,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::ReportSheet</name>
     <message>
-        <location filename="../../Sheets/Reports/ReportSheet.cpp" line="67"/>
+        <location filename="../../Sheets/Reports/ReportSheet.cpp" line="65"/>
         <source>Done</source>
         <translation>Fertig</translation>
     </message>
@@ -2992,42 +2992,35 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::RingControls</name>
     <message>
-        <location filename="../../Window/Overview/RingControls.cpp" line="46"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="48"/>
         <source>60 s</source>
         <translation>60 s</translation>
     </message>
     <message>
-        <location filename="../../Window/Overview/RingControls.cpp" line="46"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="48"/>
         <source>Day</source>
         <translation>Tag</translation>
     </message>
     <message>
-        <location filename="../../Window/Overview/RingControls.cpp" line="53"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="55"/>
         <source>Previous day</source>
         <translation>Vorheriger Tag</translation>
     </message>
     <message>
-        <location filename="../../Window/Overview/RingControls.cpp" line="57"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="59"/>
         <source>Next day</source>
         <translation>Nächster Tag</translation>
     </message>
     <message>
-        <location filename="../../Window/Overview/RingControls.cpp" line="39"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="41"/>
         <source>Export this day as an image</source>
         <translation>Diesen Tag als Bild exportieren</translation>
     </message>
     <message>
-        <location filename="../../Window/Overview/RingControls.cpp" line="69"/>
-        <location filename="../../Window/Overview/RingControls.cpp" line="70"/>
-        <location filename="../../Window/Overview/RingControls.cpp" line="117"/>
-        <location filename="../../Window/Overview/RingControls.cpp" line="121"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="71"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="72"/>
         <source>Back to now</source>
         <translation>Zurück zu jetzt</translation>
-    </message>
-    <message>
-        <location filename="../../Window/Overview/RingControls.cpp" line="118"/>
-        <source>Now</source>
-        <translation>Jetzt</translation>
     </message>
 </context>
 <context>
@@ -3142,22 +3135,22 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::SettingsSheet</name>
     <message>
-        <location filename="../../Sheets/Settings/SettingsSheet.cpp" line="66"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.cpp" line="65"/>
         <source>Done</source>
         <translation>Fertig</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/SettingsSheet.cpp" line="90"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.cpp" line="89"/>
         <source>Settings</source>
         <translation>Einstellungen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/SettingsSheet.cpp" line="122"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.cpp" line="121"/>
         <source>Changes apply immediately and are saved automatically.</source>
         <translation>Änderungen gelten sofort und werden automatisch gespeichert.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/SettingsSheet.cpp" line="139"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.cpp" line="138"/>
         <source>General</source>
         <translation>Allgemein</translation>
     </message>
@@ -3223,7 +3216,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::SleepRowButton</name>
     <message>
-        <location filename="../../MenuBar/SleepRowButton.cpp" line="34"/>
+        <location filename="../../MenuBar/SleepRowButton.cpp" line="42"/>
         <source>View sleep report</source>
         <translation>Ruhezustandsbericht ansehen</translation>
     </message>
@@ -3274,13 +3267,13 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::StarMapView</name>
     <message>
-        <location filename="../../Pages/Network/StarMapView.cpp" line="45"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="46"/>
         <source>Network star map</source>
         <translation>Netzwerk-Sternkarte</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/Network/StarMapView.cpp" line="47"/>
-        <location filename="../../Pages/Network/StarMapView.cpp" line="54"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="48"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="55"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n App online</numerusform>
@@ -3288,18 +3281,18 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/StarMapView.cpp" line="125"/>
-        <location filename="../../Pages/Network/StarMapView.cpp" line="139"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="126"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="140"/>
         <source>This computer</source>
         <translation>Dieser Computer</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/StarMapView.cpp" line="159"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="160"/>
         <source>None of your apps has a TCP connection right now</source>
         <translation>Gerade hat keine deiner Apps eine TCP-Verbindung</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/StarMapView.cpp" line="160"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="161"/>
         <source>Per-app traffic unavailable</source>
         <translation>Verkehr je App nicht verfügbar</translation>
     </message>
@@ -3589,6 +3582,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
     </message>
     <message>
         <location filename="../../Store/MenuFeatures.cpp" line="192"/>
+        <location filename="../../Store/Tick.cpp" line="111"/>
         <source>Process %@</source>
         <translation>Prozess %@</translation>
     </message>
@@ -3694,7 +3688,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <translation>Aufwachen: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="59"/>
+        <location filename="../../Store/Store.cpp" line="65"/>
         <source>The settings file could not be read. It was kept as %@ and the settings start from their defaults.</source>
         <translation>Die Einstellungsdatei konnte nicht gelesen werden. Sie wurde als %@ aufbewahrt und die Einstellungen beginnen mit ihren Standardwerten.</translation>
     </message>
@@ -3709,32 +3703,32 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <translation>Die Einstellungen konnten nicht gespeichert werden: %@ würde größer als 1 MB, mehr als Qel wieder einliest. Die Änderungen gelten, bis Qel beendet wird.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="286"/>
+        <location filename="../../Store/Store.cpp" line="297"/>
         <source>The history file could not be used. It was kept as %@ and a new one started.</source>
         <translation>Die Verlaufsdatei konnte nicht verwendet werden. Sie wurde als %@ aufbewahrt und eine neue begonnen.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="290"/>
+        <location filename="../../Store/Store.cpp" line="301"/>
         <source>History is not saved this run: the history file is from a newer version of Qel and is left as it is.</source>
         <translation>Der Verlauf wird in dieser Sitzung nicht gespeichert: Die Verlaufsdatei stammt von einer neueren Version von Qel und bleibt unverändert.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="293"/>
+        <location filename="../../Store/Store.cpp" line="304"/>
         <source>History can&apos;t be saved: %@</source>
         <translation>Der Verlauf kann nicht gespeichert werden: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="296"/>
+        <location filename="../../Store/Store.cpp" line="307"/>
         <source>History can&apos;t be saved for now: %@. Qel keeps it and saves it once the disk has room again.</source>
         <translation>Der Verlauf kann gerade nicht gespeichert werden: %@. Qel behält ihn und speichert ihn, sobald auf dem Datenträger wieder Platz ist.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="301"/>
+        <location filename="../../Store/Store.cpp" line="312"/>
         <source>History could not be saved: %@</source>
         <translation>Der Verlauf konnte nicht gespeichert werden: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="304"/>
+        <location filename="../../Store/Store.cpp" line="315"/>
         <source>History could not be read: %@</source>
         <translation>Der Verlauf konnte nicht gelesen werden: %@</translation>
     </message>
@@ -3914,7 +3908,7 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::TodayStrip</name>
     <message>
-        <location filename="../../MenuBar/TodayStrip.cpp" line="99"/>
+        <location filename="../../MenuBar/TodayStrip.cpp" line="100"/>
         <source>0:00</source>
         <translation>0:00</translation>
     </message>
@@ -3963,28 +3957,28 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
 <context>
     <name>qel::Updater</name>
     <message>
-        <location filename="../../Updates/Updater.cpp" line="125"/>
+        <location filename="../../Updates/Updater.cpp" line="137"/>
         <source>The download page could not be opened: %@</source>
         <translation>Die Downloadseite konnte nicht geöffnet werden: %@</translation>
     </message>
     <message>
-        <location filename="../../Updates/Updater.cpp" line="168"/>
+        <location filename="../../Updates/Updater.cpp" line="193"/>
         <source>Qel could not reach the update feed.</source>
         <translation>Qel konnte die Update-Quelle nicht erreichen.</translation>
     </message>
     <message>
-        <location filename="../../Updates/Updater.cpp" line="166"/>
-        <location filename="../../Updates/Updater.cpp" line="170"/>
+        <location filename="../../Updates/Updater.cpp" line="192"/>
+        <location filename="../../Updates/Updater.cpp" line="195"/>
         <source>The update feed could not be read.</source>
         <translation>Die Update-Quelle konnte nicht gelesen werden.</translation>
     </message>
     <message>
-        <location filename="../../Updates/Updater.cpp" line="178"/>
+        <location filename="../../Updates/Updater.cpp" line="203"/>
         <source>Qel %@ is available.</source>
         <translation>Qel %@ ist verfügbar.</translation>
     </message>
     <message>
-        <location filename="../../Updates/Updater.cpp" line="180"/>
+        <location filename="../../Updates/Updater.cpp" line="205"/>
         <source>Qel %@ is the newest version.</source>
         <translation>Qel %@ ist die neueste Version.</translation>
     </message>
@@ -4381,7 +4375,6 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
     </message>
     <message>
         <location filename="../../Pages/Energy/EnergyPage.cpp" line="61"/>
-        <location filename="../../Samplers/ProcessName.cpp" line="52"/>
         <source>Process %@</source>
         <translation>Prozess %@</translation>
     </message>
@@ -4556,27 +4549,27 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <translation>Wird verlangsamt, wenn du wegwechselst</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="27"/>
+        <location filename="../../App/SampleReport.cpp" line="30"/>
         <source>Normal</source>
         <translation>Normal</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="28"/>
+        <location filename="../../App/SampleReport.cpp" line="31"/>
         <source>Warm</source>
         <translation>Warm</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="29"/>
+        <location filename="../../App/SampleReport.cpp" line="32"/>
         <source>Hot</source>
         <translation>Heiß</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="30"/>
+        <location filename="../../App/SampleReport.cpp" line="33"/>
         <source>Overheating</source>
         <translation>Überhitzt</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="32"/>
+        <location filename="../../App/SampleReport.cpp" line="35"/>
         <source>Unknown</source>
         <translation>Unbekannt</translation>
     </message>
@@ -4599,12 +4592,12 @@ Das System meldet keine GPU-Auslastung je Kern oder App, daher wird nur der Gesa
         <translation>Auf diesem Desktop läuft kein Benachrichtigungsdienst, daher erscheinen Alarme nur im Qel-Fenster.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="41"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="42"/>
         <source>Deletes every recorded day with its marks and app usage, the recorded sleeps and stretches, and the usual baseline. Settings and rules are kept. This can&apos;t be undone.</source>
         <translation>Löscht alle aufgezeichneten Tage mit ihren Markierungen und der App-Nutzung, die aufgezeichneten Ruhezustände und Zeitspannen sowie die übliche Grundlinie. Einstellungen und Regeln bleiben erhalten. Das lässt sich nicht rückgängig machen.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="67"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="79"/>
         <source>less than 1 MB</source>
         <translation>weniger als 1 MB</translation>
     </message>

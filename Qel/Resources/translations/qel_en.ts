@@ -12,7 +12,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="58"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="59"/>
         <source>%n days</source>
         <translation>
             <numerusform>%n day</numerusform>
@@ -20,7 +20,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../App/SampleReport.cpp" line="43"/>
+        <location filename="../../App/SampleReport.cpp" line="46"/>
         <source>%n logical</source>
         <translation>
             <numerusform>%n logical</numerusform>
@@ -28,7 +28,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../App/SampleReport.cpp" line="44"/>
+        <location filename="../../App/SampleReport.cpp" line="47"/>
         <source>%n performance</source>
         <translation>
             <numerusform>%n performance</numerusform>
@@ -36,7 +36,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../App/SampleReport.cpp" line="44"/>
+        <location filename="../../App/SampleReport.cpp" line="47"/>
         <source>%n efficiency</source>
         <translation>
             <numerusform>%n efficiency</numerusform>
@@ -44,7 +44,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="34"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="35"/>
         <source>Stored in a database on this computer only. %n days recorded, using %@.</source>
         <translation>
             <numerusform>Stored in a database on this computer only. %n day recorded, using %@.</numerusform>
@@ -52,7 +52,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="108"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="121"/>
         <source>%n days collected. After 3 days the ring shows a reference line.</source>
         <translation>
             <numerusform>%n day collected. After 3 days the ring shows a reference line.</numerusform>
@@ -123,7 +123,7 @@
 <context>
     <name>qel::MenuPanel</name>
     <message numerus="yes">
-        <location filename="../../MenuBar/MenuPanel.cpp" line="430"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="440"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n app online</numerusform>
@@ -134,8 +134,8 @@
 <context>
     <name>qel::NetPage</name>
     <message numerus="yes">
-        <location filename="../../Pages/Network/NetPage.cpp" line="61"/>
-        <location filename="../../Pages/Network/NetPage.cpp" line="130"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="63"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="133"/>
         <source>%n apps</source>
         <translation>
             <numerusform>%n app</numerusform>
@@ -157,8 +157,8 @@
 <context>
     <name>qel::StarMapView</name>
     <message numerus="yes">
-        <location filename="../../Pages/Network/StarMapView.cpp" line="47"/>
-        <location filename="../../Pages/Network/StarMapView.cpp" line="54"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="48"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="55"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n app online</numerusform>

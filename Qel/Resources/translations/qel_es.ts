@@ -12,7 +12,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="58"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="59"/>
         <source>%n days</source>
         <translation>
             <numerusform>%n día</numerusform>
@@ -45,13 +45,13 @@
         <translation>Suma de procesos</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="69"/>
+        <location filename="../../App/SampleReport.cpp" line="72"/>
         <location filename="../../Pages/Memory/BubbleModel.cpp" line="25"/>
         <source>Compressed</source>
         <translation>Comprimida</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="68"/>
+        <location filename="../../App/SampleReport.cpp" line="71"/>
         <location filename="../../Pages/Memory/BubbleModel.cpp" line="26"/>
         <source>Kernel &amp; locked</source>
         <translation>Núcleo y bloqueada</translation>
@@ -98,7 +98,7 @@
         <translation>Sin cargar</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="150"/>
+        <location filename="../../App/SampleReport.cpp" line="153"/>
         <location filename="../../Pages/Energy/EnergyPage.cpp" line="97"/>
         <source>Process %@</source>
         <translation>Proceso %@</translation>
@@ -135,29 +135,29 @@
     </message>
     <message>
         <location filename="../../Kit/PageTable.cpp" line="20"/>
-        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="49"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="50"/>
         <location filename="../../Window/Overview/OverviewFacts.cpp" line="39"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="61"/>
-        <location filename="../../App/SampleReport.cpp" line="94"/>
+        <location filename="../../App/SampleReport.cpp" line="64"/>
+        <location filename="../../App/SampleReport.cpp" line="97"/>
         <location filename="../../Kit/PageTable.cpp" line="33"/>
-        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="51"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="52"/>
         <location filename="../../Window/Overview/OverviewFacts.cpp" line="42"/>
         <source>Memory</source>
         <translation>Memoria</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="77"/>
+        <location filename="../../App/SampleReport.cpp" line="80"/>
         <location filename="../../Kit/PageTable.cpp" line="46"/>
         <location filename="../../Window/Overview/OverviewFacts.cpp" line="44"/>
         <source>Network</source>
         <translation>Red</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="82"/>
+        <location filename="../../App/SampleReport.cpp" line="85"/>
         <location filename="../../Kit/PageTable.cpp" line="40"/>
         <location filename="../../Window/Overview/OverviewFacts.cpp" line="45"/>
         <source>Disk</source>
@@ -230,7 +230,7 @@
         <translation>No se pueden leer los puertos a la escucha porque no se puede ejecutar el comando lsof del sistema.</translation>
     </message>
     <message>
-        <location filename="../../App/SampleDevices.cpp" line="33"/>
+        <location filename="../../App/SampleDevices.cpp" line="32"/>
         <source>No process under your account is listening on a port right now.</source>
         <translation>Ahora mismo ningún proceso de tu cuenta está a la escucha en un puerto.</translation>
     </message>
@@ -240,28 +240,28 @@
         <translation>Solo puertos de procesos de tu cuenta. Para ver los de los servicios del sistema hacen falta permisos de administrador.</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="40"/>
+        <location filename="../../App/SampleReport.cpp" line="43"/>
         <source>Processor</source>
         <translation>Procesador</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="41"/>
+        <location filename="../../App/SampleReport.cpp" line="44"/>
         <source>Chip</source>
         <translation>Chip</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="42"/>
-        <location filename="../../App/SampleReport.cpp" line="95"/>
+        <location filename="../../App/SampleReport.cpp" line="45"/>
+        <location filename="../../App/SampleReport.cpp" line="98"/>
         <source>Cores</source>
         <translation>Núcleos</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="43"/>
+        <location filename="../../App/SampleReport.cpp" line="46"/>
         <source>%@ (%@, %@)</source>
         <translation>%@ (%@, %@)</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../App/SampleReport.cpp" line="43"/>
+        <location filename="../../App/SampleReport.cpp" line="46"/>
         <source>%n logical</source>
         <translation>
             <numerusform>%n lógico</numerusform>
@@ -269,7 +269,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../App/SampleReport.cpp" line="44"/>
+        <location filename="../../App/SampleReport.cpp" line="47"/>
         <source>%n performance</source>
         <translation>
             <numerusform>%n de rendimiento</numerusform>
@@ -277,7 +277,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../App/SampleReport.cpp" line="44"/>
+        <location filename="../../App/SampleReport.cpp" line="47"/>
         <source>%n efficiency</source>
         <translation>
             <numerusform>%n de eficiencia</numerusform>
@@ -285,279 +285,279 @@
         </translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="46"/>
-        <location filename="../../App/SampleReport.cpp" line="52"/>
+        <location filename="../../App/SampleReport.cpp" line="49"/>
+        <location filename="../../App/SampleReport.cpp" line="55"/>
         <source>Load over one second</source>
         <translation>Carga en un segundo</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="47"/>
+        <location filename="../../App/SampleReport.cpp" line="50"/>
         <source>%@ (user %@, system %@)</source>
         <translation>%@ (usuario %@, sistema %@)</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="50"/>
+        <location filename="../../App/SampleReport.cpp" line="53"/>
         <source>Per core</source>
         <translation>Por núcleo</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="52"/>
+        <location filename="../../App/SampleReport.cpp" line="55"/>
         <source>can&apos;t be read here (no processor counters)</source>
         <translation>no se puede leer aquí (sin contadores del procesador)</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="54"/>
+        <location filename="../../App/SampleReport.cpp" line="57"/>
         <source>Load average, one minute</source>
         <translation>Carga media de un minuto</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="55"/>
+        <location filename="../../App/SampleReport.cpp" line="58"/>
         <source>Thermal state</source>
         <translation>Estado térmico</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="56"/>
+        <location filename="../../App/SampleReport.cpp" line="59"/>
         <source>%@ (no thermal zones here)</source>
         <translation>%@ (aquí no hay zonas térmicas)</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="63"/>
         <location filename="../../App/SampleReport.cpp" line="66"/>
+        <location filename="../../App/SampleReport.cpp" line="69"/>
         <source>Total</source>
         <translation>Total</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="63"/>
-        <location filename="../../App/SampleReport.cpp" line="126"/>
+        <location filename="../../App/SampleReport.cpp" line="66"/>
+        <location filename="../../App/SampleReport.cpp" line="129"/>
         <source>can&apos;t be read here</source>
         <translation>no se puede leer aquí</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="67"/>
+        <location filename="../../App/SampleReport.cpp" line="70"/>
         <source>App</source>
         <translation>App</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="70"/>
+        <location filename="../../App/SampleReport.cpp" line="73"/>
         <source>Pressure</source>
         <translation>Presión</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="71"/>
+        <location filename="../../App/SampleReport.cpp" line="74"/>
         <source>Swap used</source>
         <translation>Swap usado</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="78"/>
-        <location filename="../../App/SampleReport.cpp" line="83"/>
+        <location filename="../../App/SampleReport.cpp" line="81"/>
+        <location filename="../../App/SampleReport.cpp" line="86"/>
         <source>Over one second</source>
         <translation>En un segundo</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="78"/>
+        <location filename="../../App/SampleReport.cpp" line="81"/>
         <source>down %@, up %@</source>
         <translation>bajada %@, subida %@</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="80"/>
+        <location filename="../../App/SampleReport.cpp" line="83"/>
         <source>Addresses</source>
         <translation>Direcciones</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="80"/>
+        <location filename="../../App/SampleReport.cpp" line="83"/>
         <source>none on a physical interface</source>
         <translation>ninguna en una interfaz física</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="81"/>
+        <location filename="../../App/SampleReport.cpp" line="84"/>
         <source>Address</source>
         <translation>Dirección</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="83"/>
+        <location filename="../../App/SampleReport.cpp" line="86"/>
         <source>read %@, write %@</source>
         <translation>lectura %@, escritura %@</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="87"/>
+        <location filename="../../App/SampleReport.cpp" line="90"/>
         <source>Graphics</source>
         <translation>Gráficos</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="90"/>
         <location filename="../../App/SampleReport.cpp" line="93"/>
+        <location filename="../../App/SampleReport.cpp" line="96"/>
         <source>Use</source>
         <translation>Uso</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="90"/>
+        <location filename="../../App/SampleReport.cpp" line="93"/>
         <source>no graphics processor reports its use here</source>
         <translation>ningún procesador gráfico informa aquí de su uso</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="95"/>
-        <location filename="../../App/SampleReport.cpp" line="106"/>
-        <location filename="../../App/SampleReport.cpp" line="107"/>
-        <location filename="../../App/SampleReport.cpp" line="108"/>
+        <location filename="../../App/SampleReport.cpp" line="98"/>
+        <location filename="../../App/SampleReport.cpp" line="109"/>
+        <location filename="../../App/SampleReport.cpp" line="110"/>
         <location filename="../../App/SampleReport.cpp" line="111"/>
-        <location filename="../../App/SampleReport.cpp" line="112"/>
+        <location filename="../../App/SampleReport.cpp" line="114"/>
+        <location filename="../../App/SampleReport.cpp" line="115"/>
         <source>not reported</source>
         <translation>no indicado</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="100"/>
+        <location filename="../../App/SampleReport.cpp" line="103"/>
         <source>Battery and power</source>
         <translation>Batería y alimentación</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="102"/>
-        <location filename="../../App/SampleReport.cpp" line="104"/>
+        <location filename="../../App/SampleReport.cpp" line="105"/>
+        <location filename="../../App/SampleReport.cpp" line="107"/>
         <source>Battery</source>
         <translation>Batería</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="102"/>
-        <location filename="../../App/SampleReport.cpp" line="148"/>
+        <location filename="../../App/SampleReport.cpp" line="105"/>
+        <location filename="../../App/SampleReport.cpp" line="151"/>
         <source>none</source>
         <translation>ninguno</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="105"/>
+        <location filename="../../App/SampleReport.cpp" line="108"/>
         <source>%@, %@</source>
         <translation>%@, %@</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="105"/>
+        <location filename="../../App/SampleReport.cpp" line="108"/>
         <source>charging</source>
         <translation>cargando</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="105"/>
+        <location filename="../../App/SampleReport.cpp" line="108"/>
         <source>on AC</source>
         <translation>con corriente</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="105"/>
+        <location filename="../../App/SampleReport.cpp" line="108"/>
         <source>on battery</source>
         <translation>con batería</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="106"/>
+        <location filename="../../App/SampleReport.cpp" line="109"/>
         <source>Health</source>
         <translation>Salud</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="107"/>
+        <location filename="../../App/SampleReport.cpp" line="110"/>
         <source>Cycles</source>
         <translation>Ciclos</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="108"/>
+        <location filename="../../App/SampleReport.cpp" line="111"/>
         <source>Energy left</source>
         <translation>Energía restante</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="111"/>
+        <location filename="../../App/SampleReport.cpp" line="114"/>
         <source>Charger rating</source>
         <translation>Potencia del cargador</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="112"/>
+        <location filename="../../App/SampleReport.cpp" line="115"/>
         <source>Power in</source>
         <translation>Entrada</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="113"/>
+        <location filename="../../App/SampleReport.cpp" line="116"/>
         <source>Charging power</source>
         <translation>Potencia de carga</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="113"/>
+        <location filename="../../App/SampleReport.cpp" line="116"/>
         <source>not charging or not reported</source>
         <translation>sin cargar o no indicado</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="117"/>
-        <location filename="../../App/SampleReport.cpp" line="118"/>
-        <location filename="../../App/SampleReport.cpp" line="119"/>
+        <location filename="../../App/SampleReport.cpp" line="120"/>
+        <location filename="../../App/SampleReport.cpp" line="121"/>
+        <location filename="../../App/SampleReport.cpp" line="122"/>
         <source>Power draw</source>
         <translation>Consumo</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="118"/>
+        <location filename="../../App/SampleReport.cpp" line="121"/>
         <source>can&apos;t be read here (no battery to measure it)</source>
         <translation>no se puede leer aquí (no hay batería que lo mida)</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="119"/>
+        <location filename="../../App/SampleReport.cpp" line="122"/>
         <source>can&apos;t be read here (measured only while on battery)</source>
         <translation>no se puede leer aquí (solo se mide con batería)</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="124"/>
+        <location filename="../../App/SampleReport.cpp" line="127"/>
         <source>Storage</source>
         <translation>Almacenamiento</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="126"/>
-        <location filename="../../App/SampleReport.cpp" line="128"/>
+        <location filename="../../App/SampleReport.cpp" line="129"/>
+        <location filename="../../App/SampleReport.cpp" line="131"/>
         <source>System disk</source>
         <translation>Disco del sistema</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="128"/>
-        <location filename="../../App/SampleReport.cpp" line="136"/>
+        <location filename="../../App/SampleReport.cpp" line="131"/>
+        <location filename="../../App/SampleReport.cpp" line="139"/>
         <source>%@ total, %@ free</source>
         <translation>%@ en total, %@ libres</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="131"/>
+        <location filename="../../App/SampleReport.cpp" line="134"/>
         <source>Volumes</source>
         <translation>Volúmenes</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="131"/>
+        <location filename="../../App/SampleReport.cpp" line="134"/>
         <source>none found</source>
         <translation>no se encontró ninguno</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="133"/>
+        <location filename="../../App/SampleReport.cpp" line="136"/>
         <source>internal</source>
         <translation>interno</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="133"/>
+        <location filename="../../App/SampleReport.cpp" line="136"/>
         <source>external</source>
         <translation>externo</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="134"/>
+        <location filename="../../App/SampleReport.cpp" line="137"/>
         <source>system volume</source>
         <translation>volumen del sistema</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="135"/>
+        <location filename="../../App/SampleReport.cpp" line="138"/>
         <source>Volume</source>
         <translation>Volumen</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="142"/>
+        <location filename="../../App/SampleReport.cpp" line="145"/>
         <source>Kept awake by</source>
         <translation>Mantenido activo por</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="145"/>
         <location filename="../../App/SampleReport.cpp" line="148"/>
+        <location filename="../../App/SampleReport.cpp" line="151"/>
         <source>Holders</source>
         <translation>Bloqueos</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="145"/>
+        <location filename="../../App/SampleReport.cpp" line="148"/>
         <source>can&apos;t be read here (logind does not answer on the system bus)</source>
         <translation>no se puede leer aquí (logind no responde en el bus del sistema)</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="151"/>
+        <location filename="../../App/SampleReport.cpp" line="154"/>
         <source>unnamed</source>
         <translation>sin nombre</translation>
     </message>
@@ -604,54 +604,54 @@
         <translation>Pasa a prioridad de segundo plano los procesos que no están en primer plano, no tienen ventana y usan mucha CPU. Se restablece al desactivar esta opción o salir de Qel.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="46"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="47"/>
         <source>Erase all history?</source>
         <translation>¿Borrar todo el historial?</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="47"/>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="122"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="48"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="135"/>
         <source>Erase all history</source>
         <translation>Borrar todo el historial</translation>
     </message>
     <message>
-        <location filename="../../Kit/Widgets/AskFirst.cpp" line="17"/>
+        <location filename="../../Kit/Widgets/AskFirst.cpp" line="19"/>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="80"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="92"/>
         <source>Show in File Manager</source>
         <translation>Mostrar en el gestor de archivos</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="86"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="98"/>
         <source>The history folder could not be opened</source>
         <translation>No se pudo abrir la carpeta del historial</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="88"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="100"/>
         <source>History</source>
         <translation>Historial</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="97"/>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="98"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="109"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="110"/>
         <source>Keep history for</source>
         <translation>Conservar el historial</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="97"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="109"/>
         <source>Older days are deleted automatically. The usual baseline is kept.</source>
         <translation>Los días más antiguos se eliminan automáticamente. La referencia habitual se conserva.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="91"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="103"/>
         <source>7 days</source>
         <translation>7 días</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="34"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="35"/>
         <source>Stored in a database on this computer only. %n days recorded, using %@.</source>
         <translation>
             <numerusform>Guardado en una base de datos solo en este ordenador. %n día registrado, que ocupa %@.</numerusform>
@@ -659,42 +659,43 @@
         </translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="59"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="71"/>
         <source>Keep history for %@?</source>
         <translation>¿Conservar el historial solo %@?</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="60"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="72"/>
         <source>Days older than that are deleted now. This can&apos;t be undone.</source>
         <translation>Los días anteriores se eliminan ahora. No se puede deshacer.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="60"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="72"/>
         <source>Delete older days</source>
         <translation>Eliminar los días anteriores</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="92"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="104"/>
         <source>30 days</source>
         <translation>30 días</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="93"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="105"/>
         <source>90 days</source>
         <translation>90 días</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="94"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="106"/>
         <source>1 year</source>
         <translation>1 año</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="95"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="57"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="107"/>
         <source>Forever</source>
         <translation>Siempre</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="108"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="121"/>
         <source>%n days collected. After 3 days the ring shows a reference line.</source>
         <translation>
             <numerusform>%n día recopilado. A partir de 3 días, el anillo muestra una línea de referencia.</numerusform>
@@ -702,104 +703,104 @@
         </translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="110"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="123"/>
         <source>Usual baseline</source>
         <translation>Referencia habitual</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="119"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="132"/>
         <source>Erase…</source>
         <translation>Borrar…</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="36"/>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="46"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="33"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="43"/>
         <source>Follow system</source>
         <translation>Según el sistema</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="38"/>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="40"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="35"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="37"/>
         <source>Interface language</source>
         <translation>Idioma de la interfaz</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="39"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="36"/>
         <source>Follow system uses the first of your system languages that Qel supports, or English if there is none.</source>
         <translation>«Según el sistema» usa el primero de los idiomas del sistema que Qel admita, o el inglés si no hay ninguno.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="44"/>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="50"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="41"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="47"/>
         <source>Appearance</source>
         <translation>Apariencia</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="46"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="43"/>
         <source>Light</source>
         <translation>Claro</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="46"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="43"/>
         <source>Dark</source>
         <translation>Oscuro</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="50"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="47"/>
         <source>Follow system switches with your desktop&apos;s appearance.</source>
         <translation>«Según el sistema» cambia con la apariencia de tu escritorio.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="54"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="51"/>
         <source>Replay shortcut</source>
         <translation>Atajo de repetición</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="55"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="52"/>
         <source>Press it in any app to replay the last 60 seconds. It can&apos;t be changed yet.</source>
         <translation>Púlsalo en cualquier app para repetir los últimos 60 segundos. Todavía no se puede cambiar.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="60"/>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="61"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="57"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="58"/>
         <source>Tab bar numbers</source>
         <translation>Cifras en las pestañas</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="71"/>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="73"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="65"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="67"/>
         <source>Show load in the taskbar icon</source>
         <translation>Mostrar la carga en el icono de la barra de tareas</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="72"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="66"/>
         <source>The water in the taskbar icon rises with CPU usage, and the icon turns warm when the processor is busy.</source>
         <translation>El agua del icono de la barra de tareas sube con el uso de CPU, y el icono toma un tono cálido cuando el procesador está ocupado.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="86"/>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="90"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="73"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="77"/>
         <source>Check for updates automatically</source>
         <translation>Buscar actualizaciones automáticamente</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="91"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="78"/>
         <source>Qel looks for a new version about once a day and tells you when there is one.</source>
         <translation>Qel busca una versión nueva más o menos una vez al día y te avisa cuando la hay.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="92"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="79"/>
         <source>This build of Qel names no update feed, so it can&apos;t look for new versions.</source>
         <translation>Esta compilación de Qel no indica ninguna fuente de actualizaciones, así que no puede buscar versiones nuevas.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="95"/>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="99"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="82"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="86"/>
         <source>Receive Beta updates</source>
         <translation>Recibir actualizaciones beta</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="100"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="87"/>
         <source>Get early access to upcoming versions and continue receiving stable updates.</source>
         <translation>Accede antes a las próximas versiones sin dejar de recibir las actualizaciones estables.</translation>
     </message>
@@ -869,12 +870,12 @@
         <translation>Elige cualquier combinación. Si no hay nada seleccionado, solo se muestra el icono.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="48"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="49"/>
         <source>Icon</source>
         <translation>Icono</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="52"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="53"/>
         <source>Net speed</source>
         <translation>Velocidad de red</translation>
     </message>
@@ -884,7 +885,7 @@
         <translation>Estilo del icono</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="122"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="118"/>
         <source>Preview</source>
         <translation>Vista previa</translation>
     </message>
@@ -940,27 +941,27 @@
         <translation>Lo más usado: %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/RuleRow.cpp" line="30"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="33"/>
         <source>30 s</source>
         <translation>30 s</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/RuleRow.cpp" line="30"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="33"/>
         <source>1 min</source>
         <translation>1 min</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/RuleRow.cpp" line="30"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="33"/>
         <source>2 min</source>
         <translation>2 min</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/RuleRow.cpp" line="30"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="33"/>
         <source>5 min</source>
         <translation>5 min</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/RuleRow.cpp" line="30"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="33"/>
         <source>10 min</source>
         <translation>10 min</translation>
     </message>
@@ -1083,7 +1084,7 @@
         <translation>Sistema</translation>
     </message>
     <message>
-        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="76"/>
+        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="91"/>
         <source>Now</source>
         <translation>Ahora</translation>
     </message>
@@ -1274,7 +1275,7 @@
 <context>
     <name>qel::CloseButton</name>
     <message>
-        <location filename="../../Sheets/CloseButton.cpp" line="18"/>
+        <location filename="../../Kit/Widgets/CloseButton.cpp" line="18"/>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
@@ -1483,22 +1484,22 @@ El anillo interior son los últimos 60 segundos de actividad: las lecturas crece
 <context>
     <name>qel::DiskPlatterView</name>
     <message>
-        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="83"/>
+        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="98"/>
         <source>Disk space and activity</source>
         <translation>Espacio y actividad del disco</translation>
     </message>
     <message>
-        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="90"/>
+        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="105"/>
         <source>%@ available</source>
         <translation>%@ disponibles</translation>
     </message>
     <message>
-        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="106"/>
+        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="121"/>
         <source>Available</source>
         <translation>Disponible</translation>
     </message>
     <message>
-        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="108"/>
+        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="123"/>
         <source>%@ total</source>
         <translation>%@ en total</translation>
     </message>
@@ -1701,90 +1702,90 @@ El anillo interior son los últimos 60 segundos de actividad: las lecturas crece
 <context>
     <name>qel::ExportSheet</name>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="70"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="74"/>
         <source>Export this day as an image</source>
         <translation>Exportar este día como imagen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="81"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="75"/>
         <source>Saves the ring for this day as a 1080 × 1080 picture.</source>
         <translation>Guarda el anillo de este día como una imagen de 1080 × 1080.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="108"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="111"/>
         <source>Deep sea</source>
         <translation>Mar profundo</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="108"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="111"/>
         <source>Ink</source>
         <translation>Tinta</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="113"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="116"/>
         <source>Background</source>
         <translation>Segundo plano</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="114"/>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="115"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="117"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="118"/>
         <source>Show app names</source>
         <translation>Mostrar nombres de apps</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="115"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="118"/>
         <source>When off, no app name appears in the picture</source>
         <translation>Desactivado, no aparece ningún nombre de app en la imagen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="116"/>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="117"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="119"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="120"/>
         <source>Show event dots</source>
         <translation>Mostrar puntos de eventos</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="117"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="120"/>
         <source>The things worth a look on this day</source>
         <translation>Lo que merece la pena revisar de este día</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="119"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="122"/>
         <source>The picture contains only the usage rings and what is switched on above. It never includes window titles, file names or network addresses.</source>
         <translation>La imagen solo contiene los anillos de uso y lo que esté activado arriba. Nunca incluye títulos de ventanas, nombres de archivos ni direcciones de red.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="134"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="137"/>
         <source>Copy image</source>
         <translation>Copiar imagen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="137"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="140"/>
         <source>Save image…</source>
         <translation>Guardar imagen…</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="173"/>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="183"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="176"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="186"/>
         <source>Couldn&apos;t create the image</source>
         <translation>No se pudo crear la imagen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="176"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="179"/>
         <source>Couldn&apos;t save the image</source>
         <translation>No se pudo guardar la imagen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="178"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="181"/>
         <source>Image saved</source>
         <translation>Imagen guardada</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="190"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="193"/>
         <source>Couldn&apos;t copy the image</source>
         <translation>No se pudo copiar la imagen</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="192"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="195"/>
         <source>Copied to the clipboard</source>
         <translation>Copiado al portapapeles</translation>
     </message>
@@ -1805,17 +1806,17 @@ El anillo interior son los últimos 60 segundos de actividad: las lecturas crece
 <context>
     <name>qel::GPUHiveView</name>
     <message>
-        <location filename="../../Pages/GPU/GPUHiveView.cpp" line="35"/>
+        <location filename="../../Pages/GPU/GPUHiveView.cpp" line="36"/>
         <source>GPU usage</source>
         <translation>Uso de GPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPU/GPUHiveView.cpp" line="42"/>
+        <location filename="../../Pages/GPU/GPUHiveView.cpp" line="43"/>
         <source>Unavailable</source>
         <translation>No disponible</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPU/GPUHiveView.cpp" line="69"/>
+        <location filename="../../Pages/GPU/GPUHiveView.cpp" line="78"/>
         <source>Now</source>
         <translation>Ahora</translation>
     </message>
@@ -2236,7 +2237,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::MenuBarPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuBarPanel.cpp" line="38"/>
+        <location filename="../../MenuBar/MenuBarPanel.cpp" line="39"/>
         <source>Qel panel</source>
         <translation>Panel de Qel</translation>
     </message>
@@ -2252,129 +2253,129 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::MenuPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="111"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="121"/>
         <source>Today</source>
         <translation>Hoy</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="145"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="155"/>
         <source>Top processes</source>
         <translation>Procesos principales</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="146"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="156"/>
         <source>Hover to quit</source>
         <translation>Pasa el puntero para cerrar</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="113"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="123"/>
         <source>Network</source>
         <translation>Red</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="114"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="124"/>
         <source>Bluetooth devices</source>
         <translation>Dispositivos Bluetooth</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="264"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="274"/>
         <source>Scroll horizontally to see more devices.</source>
         <translation>Desplázate en horizontal para ver más dispositivos.</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="269"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="441"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="279"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="451"/>
         <source>Not connected</source>
         <translation>Sin conexión</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="283"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="293"/>
         <source>Quiet mode</source>
         <translation>Modo silencioso</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="284"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="294"/>
         <source>Keep awake</source>
         <translation>Mantener activo</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="285"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="295"/>
         <source>Pause alerts</source>
         <translation>Pausar alertas</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="311"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="321"/>
         <source>Settings</source>
         <translation>Ajustes</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="313"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="323"/>
         <source>What just happened</source>
         <translation>Qué acaba de pasar</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="315"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="325"/>
         <source>Quit</source>
         <translation>Salir</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="317"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="327"/>
         <source>Open Qel</source>
         <translation>Abrir Qel</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="200"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="391"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="210"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="401"/>
         <source>Load %.2f</source>
         <translation>Carga %.2f</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="205"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="215"/>
         <source>Measured</source>
         <translation>Medida</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="205"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="215"/>
         <source>Process sum</source>
         <translation>Suma de procesos</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="400"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="410"/>
         <source>Thermal</source>
         <translation>Térmico</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="400"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="410"/>
         <source>System thermal state</source>
         <translation>Estado térmico del sistema</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="401"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="411"/>
         <source>Battery</source>
         <translation>Batería</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="404"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="414"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="404"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="414"/>
         <source>Memory %@</source>
         <translation>Memoria %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="406"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="416"/>
         <source>Disk free</source>
         <translation>Disco libre</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="407"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="417"/>
         <source>%@ total</source>
         <translation>%@ en total</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/MenuPanel.cpp" line="430"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="440"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n app conectada</numerusform>
@@ -2382,17 +2383,17 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="432"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="442"/>
         <source>Per-app traffic unavailable</source>
         <translation>Tráfico por app no disponible</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="437"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="447"/>
         <source>Local %@</source>
         <translation>Local %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="441"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="451"/>
         <source>No local address</source>
         <translation>Sin dirección local</translation>
     </message>
@@ -2416,27 +2417,27 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::NetAddressCard</name>
     <message>
-        <location filename="../../Pages/Network/NetAddressCard.cpp" line="56"/>
+        <location filename="../../Pages/Network/NetAddressCard.cpp" line="57"/>
         <source>Local address</source>
         <translation>Dirección local</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetAddressCard.cpp" line="56"/>
+        <location filename="../../Pages/Network/NetAddressCard.cpp" line="57"/>
         <source>No local address</source>
         <translation>Sin dirección local</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetAddressCard.cpp" line="56"/>
+        <location filename="../../Pages/Network/NetAddressCard.cpp" line="57"/>
         <source>Not connected</source>
         <translation>Sin conexión</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetAddressCard.cpp" line="57"/>
+        <location filename="../../Pages/Network/NetAddressCard.cpp" line="58"/>
         <source>Data is moving, but no network interface has an IPv4 address.</source>
         <translation>Hay datos en movimiento, pero ninguna interfaz de red tiene dirección IPv4.</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetAddressCard.cpp" line="58"/>
+        <location filename="../../Pages/Network/NetAddressCard.cpp" line="59"/>
         <source>No network interface with an IP address was found.</source>
         <translation>No se encontró ninguna interfaz de red con dirección IP.</translation>
     </message>
@@ -2444,12 +2445,12 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::NetCard</name>
     <message>
-        <location filename="../../Pages/Network/NetCard.cpp" line="59"/>
+        <location filename="../../Pages/Network/NetCard.cpp" line="61"/>
         <source>↓ %@  ↑ %@</source>
         <translation>↓ %@  ↑ %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetCard.cpp" line="60"/>
+        <location filename="../../Pages/Network/NetCard.cpp" line="62"/>
         <source>%@ in total</source>
         <translation>%@ en total</translation>
     </message>
@@ -2457,34 +2458,34 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::NetPage</name>
     <message>
-        <location filename="../../Pages/Network/NetPage.cpp" line="50"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="51"/>
         <source>Network</source>
         <translation>Red</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetPage.cpp" line="59"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="61"/>
         <source>Download</source>
         <translation>Bajada</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetPage.cpp" line="60"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="62"/>
         <source>Upload</source>
         <translation>Subida</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetPage.cpp" line="54"/>
-        <location filename="../../Pages/Network/NetPage.cpp" line="127"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="55"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="128"/>
         <source>Upload %@</source>
         <translation>Subida %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetPage.cpp" line="61"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="63"/>
         <source>Online</source>
         <translation>Conectado</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/Network/NetPage.cpp" line="61"/>
-        <location filename="../../Pages/Network/NetPage.cpp" line="130"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="63"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="133"/>
         <source>%n apps</source>
         <translation>
             <numerusform>%n app</numerusform>
@@ -2492,22 +2493,22 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetPage.cpp" line="87"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="89"/>
         <source>Who&apos;s online</source>
         <translation>Quién está conectado</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetPage.cpp" line="87"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="89"/>
         <source>Only processes under your account. Scroll sideways for more.</source>
         <translation>Solo procesos de tu cuenta. Desplázate en horizontal para ver más.</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetPage.cpp" line="134"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="137"/>
         <source>Each dot is an app that is online. Bigger dots have more traffic right now. Dots closer to the center have more total traffic. Click one for details. Per-app figures count TCP only, and leave out traffic within this computer.</source>
         <translation>Cada punto es una app conectada. Los puntos más grandes tienen más tráfico ahora; los más cercanos al centro, más tráfico total. Haz clic en uno para ver detalles. Las cifras por app solo cuentan TCP y excluyen el tráfico dentro de este ordenador.</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetPage.cpp" line="137"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="140"/>
         <source>Per-app traffic isn&apos;t available (the system&apos;s socket statistics can&apos;t be read), so only whole-computer upload and download are shown.</source>
         <translation>El tráfico por app no está disponible (no se pueden leer las estadísticas de sockets del sistema), así que solo se muestran la subida y la bajada de todo el ordenador.</translation>
     </message>
@@ -2536,22 +2537,22 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::OverviewPage</name>
     <message>
-        <location filename="../../Window/Overview/OverviewPage.cpp" line="157"/>
+        <location filename="../../Window/Overview/OverviewPage.cpp" line="170"/>
         <source>Replay 60 s</source>
         <translation>Repetir 60 s</translation>
     </message>
     <message>
-        <location filename="../../Window/Overview/OverviewPage.cpp" line="158"/>
+        <location filename="../../Window/Overview/OverviewPage.cpp" line="171"/>
         <source>What just happened: replay the last 60 seconds (Ctrl+Alt+E)</source>
         <translation>Qué acaba de pasar: repetir los últimos 60 segundos (Ctrl+Alt+E)</translation>
     </message>
     <message>
-        <location filename="../../Window/Overview/OverviewPage.cpp" line="171"/>
+        <location filename="../../Window/Overview/OverviewPage.cpp" line="184"/>
         <source>View summary</source>
         <translation>Ver resumen</translation>
     </message>
     <message>
-        <location filename="../../Window/Overview/OverviewPage.cpp" line="247"/>
+        <location filename="../../Window/Overview/OverviewPage.cpp" line="260"/>
         <source>This moment is inside “%@”.</source>
         <translation>Este momento está dentro de «%@».</translation>
     </message>
@@ -2700,27 +2701,27 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::PortRow</name>
     <message>
-        <location filename="../../Pages/Network/PortRow.cpp" line="79"/>
+        <location filename="../../Pages/Network/PortRow.cpp" line="80"/>
         <source>End %@, which is using port %@</source>
         <translation>Terminar %@, que usa el puerto %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/PortRow.cpp" line="87"/>
+        <location filename="../../Pages/Network/PortRow.cpp" line="88"/>
         <source>Listening on all network interfaces: other devices on the same network can connect to this port.</source>
         <translation>A la escucha en todas las interfaces de red: otros dispositivos de la misma red pueden conectarse a este puerto.</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/PortRow.cpp" line="89"/>
+        <location filename="../../Pages/Network/PortRow.cpp" line="90"/>
         <source>Listening on 127.0.0.1 only: only this computer can connect.</source>
         <translation>A la escucha solo en 127.0.0.1: solo este ordenador puede conectarse.</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/PortRow.cpp" line="117"/>
+        <location filename="../../Pages/Network/PortRow.cpp" line="118"/>
         <source>Open to LAN</source>
         <translation>Abierto a la LAN</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/PortRow.cpp" line="117"/>
+        <location filename="../../Pages/Network/PortRow.cpp" line="118"/>
         <source>This computer only</source>
         <translation>Solo este ordenador</translation>
     </message>
@@ -2754,18 +2755,17 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::ProcessDetail</name>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="115"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="116"/>
         <source>Now</source>
         <translation>Ahora</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="115"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="116"/>
         <source>Profile</source>
         <translation>Perfil</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="179"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="345"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="355"/>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
@@ -2826,7 +2826,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <translation>Se detiene al instante, sin poder guardar. Los cambios sin guardar se pierden.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="344"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="346"/>
         <source>This process has ended</source>
         <translation>Este proceso ha terminado</translation>
     </message>
@@ -2875,12 +2875,12 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="203"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="206"/>
         <source>Reading processes…</source>
         <translation>Leyendo procesos…</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="204"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="207"/>
         <source>No process has “%@” in its name. Try another word, or clear the search field.</source>
         <translation>Ningún proceso tiene «%@» en su nombre. Prueba con otra palabra o vacía el campo de búsqueda.</translation>
     </message>
@@ -2936,7 +2936,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::ReportSheet</name>
     <message>
-        <location filename="../../Sheets/Reports/ReportSheet.cpp" line="67"/>
+        <location filename="../../Sheets/Reports/ReportSheet.cpp" line="65"/>
         <source>Done</source>
         <translation>Hecho</translation>
     </message>
@@ -2992,42 +2992,35 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::RingControls</name>
     <message>
-        <location filename="../../Window/Overview/RingControls.cpp" line="46"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="48"/>
         <source>60 s</source>
         <translation>60 s</translation>
     </message>
     <message>
-        <location filename="../../Window/Overview/RingControls.cpp" line="46"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="48"/>
         <source>Day</source>
         <translation>Día</translation>
     </message>
     <message>
-        <location filename="../../Window/Overview/RingControls.cpp" line="53"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="55"/>
         <source>Previous day</source>
         <translation>Día anterior</translation>
     </message>
     <message>
-        <location filename="../../Window/Overview/RingControls.cpp" line="57"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="59"/>
         <source>Next day</source>
         <translation>Día siguiente</translation>
     </message>
     <message>
-        <location filename="../../Window/Overview/RingControls.cpp" line="39"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="41"/>
         <source>Export this day as an image</source>
         <translation>Exportar este día como imagen</translation>
     </message>
     <message>
-        <location filename="../../Window/Overview/RingControls.cpp" line="69"/>
-        <location filename="../../Window/Overview/RingControls.cpp" line="70"/>
-        <location filename="../../Window/Overview/RingControls.cpp" line="117"/>
-        <location filename="../../Window/Overview/RingControls.cpp" line="121"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="71"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="72"/>
         <source>Back to now</source>
         <translation>Volver a ahora</translation>
-    </message>
-    <message>
-        <location filename="../../Window/Overview/RingControls.cpp" line="118"/>
-        <source>Now</source>
-        <translation>Ahora</translation>
     </message>
 </context>
 <context>
@@ -3142,22 +3135,22 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::SettingsSheet</name>
     <message>
-        <location filename="../../Sheets/Settings/SettingsSheet.cpp" line="66"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.cpp" line="65"/>
         <source>Done</source>
         <translation>Hecho</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/SettingsSheet.cpp" line="90"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.cpp" line="89"/>
         <source>Settings</source>
         <translation>Ajustes</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/SettingsSheet.cpp" line="122"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.cpp" line="121"/>
         <source>Changes apply immediately and are saved automatically.</source>
         <translation>Los cambios se aplican al instante y se guardan automáticamente.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/SettingsSheet.cpp" line="139"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.cpp" line="138"/>
         <source>General</source>
         <translation>General</translation>
     </message>
@@ -3223,7 +3216,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::SleepRowButton</name>
     <message>
-        <location filename="../../MenuBar/SleepRowButton.cpp" line="34"/>
+        <location filename="../../MenuBar/SleepRowButton.cpp" line="42"/>
         <source>View sleep report</source>
         <translation>Ver informe de reposo</translation>
     </message>
@@ -3274,13 +3267,13 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::StarMapView</name>
     <message>
-        <location filename="../../Pages/Network/StarMapView.cpp" line="45"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="46"/>
         <source>Network star map</source>
         <translation>Mapa estelar de red</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/Network/StarMapView.cpp" line="47"/>
-        <location filename="../../Pages/Network/StarMapView.cpp" line="54"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="48"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="55"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n app conectada</numerusform>
@@ -3288,18 +3281,18 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/StarMapView.cpp" line="125"/>
-        <location filename="../../Pages/Network/StarMapView.cpp" line="139"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="126"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="140"/>
         <source>This computer</source>
         <translation>Este ordenador</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/StarMapView.cpp" line="159"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="160"/>
         <source>None of your apps has a TCP connection right now</source>
         <translation>Ahora mismo ninguna de tus apps tiene una conexión TCP</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/StarMapView.cpp" line="160"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="161"/>
         <source>Per-app traffic unavailable</source>
         <translation>Tráfico por app no disponible</translation>
     </message>
@@ -3589,6 +3582,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
     </message>
     <message>
         <location filename="../../Store/MenuFeatures.cpp" line="192"/>
+        <location filename="../../Store/Tick.cpp" line="111"/>
         <source>Process %@</source>
         <translation>Proceso %@</translation>
     </message>
@@ -3694,7 +3688,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <translation>activaciones: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="59"/>
+        <location filename="../../Store/Store.cpp" line="65"/>
         <source>The settings file could not be read. It was kept as %@ and the settings start from their defaults.</source>
         <translation>No se pudo leer el archivo de ajustes. Se conservó como %@ y los ajustes vuelven a sus valores predeterminados.</translation>
     </message>
@@ -3709,32 +3703,32 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <translation>No se pudieron guardar los ajustes: %@ superaría 1 MB, más de lo que Qel vuelve a leer. Los cambios se mantienen hasta que se cierre Qel.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="286"/>
+        <location filename="../../Store/Store.cpp" line="297"/>
         <source>The history file could not be used. It was kept as %@ and a new one started.</source>
         <translation>No se pudo usar el archivo de historial. Se conservó como %@ y se empezó uno nuevo.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="290"/>
+        <location filename="../../Store/Store.cpp" line="301"/>
         <source>History is not saved this run: the history file is from a newer version of Qel and is left as it is.</source>
         <translation>En esta sesión no se guarda el historial: el archivo de historial es de una versión más reciente de Qel y se deja como está.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="293"/>
+        <location filename="../../Store/Store.cpp" line="304"/>
         <source>History can&apos;t be saved: %@</source>
         <translation>No se puede guardar el historial: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="296"/>
+        <location filename="../../Store/Store.cpp" line="307"/>
         <source>History can&apos;t be saved for now: %@. Qel keeps it and saves it once the disk has room again.</source>
         <translation>Por ahora no se puede guardar el historial: %@. Qel lo conserva y lo guarda en cuanto vuelva a haber espacio en el disco.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="301"/>
+        <location filename="../../Store/Store.cpp" line="312"/>
         <source>History could not be saved: %@</source>
         <translation>No se pudo guardar el historial: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="304"/>
+        <location filename="../../Store/Store.cpp" line="315"/>
         <source>History could not be read: %@</source>
         <translation>No se pudo leer el historial: %@</translation>
     </message>
@@ -3914,7 +3908,7 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::TodayStrip</name>
     <message>
-        <location filename="../../MenuBar/TodayStrip.cpp" line="99"/>
+        <location filename="../../MenuBar/TodayStrip.cpp" line="100"/>
         <source>0:00</source>
         <translation>0:00</translation>
     </message>
@@ -3963,28 +3957,28 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
 <context>
     <name>qel::Updater</name>
     <message>
-        <location filename="../../Updates/Updater.cpp" line="125"/>
+        <location filename="../../Updates/Updater.cpp" line="137"/>
         <source>The download page could not be opened: %@</source>
         <translation>No se pudo abrir la página de descarga: %@</translation>
     </message>
     <message>
-        <location filename="../../Updates/Updater.cpp" line="168"/>
+        <location filename="../../Updates/Updater.cpp" line="193"/>
         <source>Qel could not reach the update feed.</source>
         <translation>Qel no pudo acceder al canal de actualizaciones.</translation>
     </message>
     <message>
-        <location filename="../../Updates/Updater.cpp" line="166"/>
-        <location filename="../../Updates/Updater.cpp" line="170"/>
+        <location filename="../../Updates/Updater.cpp" line="192"/>
+        <location filename="../../Updates/Updater.cpp" line="195"/>
         <source>The update feed could not be read.</source>
         <translation>No se pudo leer el canal de actualizaciones.</translation>
     </message>
     <message>
-        <location filename="../../Updates/Updater.cpp" line="178"/>
+        <location filename="../../Updates/Updater.cpp" line="203"/>
         <source>Qel %@ is available.</source>
         <translation>Qel %@ está disponible.</translation>
     </message>
     <message>
-        <location filename="../../Updates/Updater.cpp" line="180"/>
+        <location filename="../../Updates/Updater.cpp" line="205"/>
         <source>Qel %@ is the newest version.</source>
         <translation>Qel %@ es la versión más reciente.</translation>
     </message>
@@ -4381,7 +4375,6 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
     </message>
     <message>
         <location filename="../../Pages/Energy/EnergyPage.cpp" line="61"/>
-        <location filename="../../Samplers/ProcessName.cpp" line="52"/>
         <source>Process %@</source>
         <translation>Proceso %@</translation>
     </message>
@@ -4556,27 +4549,27 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <translation>Se ralentiza al cambiar a otra app</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="27"/>
+        <location filename="../../App/SampleReport.cpp" line="30"/>
         <source>Normal</source>
         <translation>Normal</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="28"/>
+        <location filename="../../App/SampleReport.cpp" line="31"/>
         <source>Warm</source>
         <translation>Templado</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="29"/>
+        <location filename="../../App/SampleReport.cpp" line="32"/>
         <source>Hot</source>
         <translation>Caliente</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="30"/>
+        <location filename="../../App/SampleReport.cpp" line="33"/>
         <source>Overheating</source>
         <translation>Sobrecalentado</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="32"/>
+        <location filename="../../App/SampleReport.cpp" line="35"/>
         <source>Unknown</source>
         <translation>Desconocido</translation>
     </message>
@@ -4599,12 +4592,12 @@ El sistema no informa del uso de GPU por núcleo ni por app, así que solo se mu
         <translation>No hay ningún servicio de notificaciones en este escritorio, así que las alertas solo aparecen en la ventana de Qel.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="41"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="42"/>
         <source>Deletes every recorded day with its marks and app usage, the recorded sleeps and stretches, and the usual baseline. Settings and rules are kept. This can&apos;t be undone.</source>
         <translation>Elimina todos los días registrados con sus marcas y el uso de apps, los reposos y tramos registrados y la referencia habitual. Los ajustes y las reglas se conservan. No se puede deshacer.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="67"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="79"/>
         <source>less than 1 MB</source>
         <translation>menos de 1 MB</translation>
     </message>

@@ -12,7 +12,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="58"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="59"/>
         <source>%n days</source>
         <translation>
             <numerusform>%n jour</numerusform>
@@ -45,13 +45,13 @@
         <translation>Somme des processus</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="69"/>
+        <location filename="../../App/SampleReport.cpp" line="72"/>
         <location filename="../../Pages/Memory/BubbleModel.cpp" line="25"/>
         <source>Compressed</source>
         <translation>Compressée</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="68"/>
+        <location filename="../../App/SampleReport.cpp" line="71"/>
         <location filename="../../Pages/Memory/BubbleModel.cpp" line="26"/>
         <source>Kernel &amp; locked</source>
         <translation>Noyau et verrouillée</translation>
@@ -98,7 +98,7 @@
         <translation>Pas en charge</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="150"/>
+        <location filename="../../App/SampleReport.cpp" line="153"/>
         <location filename="../../Pages/Energy/EnergyPage.cpp" line="97"/>
         <source>Process %@</source>
         <translation>Processus %@</translation>
@@ -135,29 +135,29 @@
     </message>
     <message>
         <location filename="../../Kit/PageTable.cpp" line="20"/>
-        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="49"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="50"/>
         <location filename="../../Window/Overview/OverviewFacts.cpp" line="39"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="61"/>
-        <location filename="../../App/SampleReport.cpp" line="94"/>
+        <location filename="../../App/SampleReport.cpp" line="64"/>
+        <location filename="../../App/SampleReport.cpp" line="97"/>
         <location filename="../../Kit/PageTable.cpp" line="33"/>
-        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="51"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="52"/>
         <location filename="../../Window/Overview/OverviewFacts.cpp" line="42"/>
         <source>Memory</source>
         <translation>Mémoire</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="77"/>
+        <location filename="../../App/SampleReport.cpp" line="80"/>
         <location filename="../../Kit/PageTable.cpp" line="46"/>
         <location filename="../../Window/Overview/OverviewFacts.cpp" line="44"/>
         <source>Network</source>
         <translation>Réseau</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="82"/>
+        <location filename="../../App/SampleReport.cpp" line="85"/>
         <location filename="../../Kit/PageTable.cpp" line="40"/>
         <location filename="../../Window/Overview/OverviewFacts.cpp" line="45"/>
         <source>Disk</source>
@@ -230,7 +230,7 @@
         <translation>Les ports en écoute sont illisibles, car la commande système lsof ne peut pas être exécutée.</translation>
     </message>
     <message>
-        <location filename="../../App/SampleDevices.cpp" line="33"/>
+        <location filename="../../App/SampleDevices.cpp" line="32"/>
         <source>No process under your account is listening on a port right now.</source>
         <translation>Aucun processus de votre compte n&apos;écoute sur un port en ce moment.</translation>
     </message>
@@ -240,28 +240,28 @@
         <translation>Uniquement les ports des processus de votre compte. Voir ceux des services système nécessite les droits d&apos;administrateur.</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="40"/>
+        <location filename="../../App/SampleReport.cpp" line="43"/>
         <source>Processor</source>
         <translation>Processeur</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="41"/>
+        <location filename="../../App/SampleReport.cpp" line="44"/>
         <source>Chip</source>
         <translation>Puce</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="42"/>
-        <location filename="../../App/SampleReport.cpp" line="95"/>
+        <location filename="../../App/SampleReport.cpp" line="45"/>
+        <location filename="../../App/SampleReport.cpp" line="98"/>
         <source>Cores</source>
         <translation>Cœurs</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="43"/>
+        <location filename="../../App/SampleReport.cpp" line="46"/>
         <source>%@ (%@, %@)</source>
         <translation>%@ (%@, %@)</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../App/SampleReport.cpp" line="43"/>
+        <location filename="../../App/SampleReport.cpp" line="46"/>
         <source>%n logical</source>
         <translation>
             <numerusform>%n cœur logique</numerusform>
@@ -269,7 +269,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../App/SampleReport.cpp" line="44"/>
+        <location filename="../../App/SampleReport.cpp" line="47"/>
         <source>%n performance</source>
         <translation>
             <numerusform>%n cœur performant</numerusform>
@@ -277,7 +277,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../App/SampleReport.cpp" line="44"/>
+        <location filename="../../App/SampleReport.cpp" line="47"/>
         <source>%n efficiency</source>
         <translation>
             <numerusform>%n cœur économe</numerusform>
@@ -285,279 +285,279 @@
         </translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="46"/>
-        <location filename="../../App/SampleReport.cpp" line="52"/>
+        <location filename="../../App/SampleReport.cpp" line="49"/>
+        <location filename="../../App/SampleReport.cpp" line="55"/>
         <source>Load over one second</source>
         <translation>Charge sur une seconde</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="47"/>
+        <location filename="../../App/SampleReport.cpp" line="50"/>
         <source>%@ (user %@, system %@)</source>
         <translation>%@ (utilisateur %@, système %@)</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="50"/>
+        <location filename="../../App/SampleReport.cpp" line="53"/>
         <source>Per core</source>
         <translation>Par cœur</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="52"/>
+        <location filename="../../App/SampleReport.cpp" line="55"/>
         <source>can&apos;t be read here (no processor counters)</source>
         <translation>illisible ici (pas de compteurs processeur)</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="54"/>
+        <location filename="../../App/SampleReport.cpp" line="57"/>
         <source>Load average, one minute</source>
         <translation>Charge moyenne sur une minute</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="55"/>
+        <location filename="../../App/SampleReport.cpp" line="58"/>
         <source>Thermal state</source>
         <translation>État thermique</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="56"/>
+        <location filename="../../App/SampleReport.cpp" line="59"/>
         <source>%@ (no thermal zones here)</source>
         <translation>%@ (aucune zone thermique ici)</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="63"/>
         <location filename="../../App/SampleReport.cpp" line="66"/>
+        <location filename="../../App/SampleReport.cpp" line="69"/>
         <source>Total</source>
         <translation>Total</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="63"/>
-        <location filename="../../App/SampleReport.cpp" line="126"/>
+        <location filename="../../App/SampleReport.cpp" line="66"/>
+        <location filename="../../App/SampleReport.cpp" line="129"/>
         <source>can&apos;t be read here</source>
         <translation>illisible ici</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="67"/>
+        <location filename="../../App/SampleReport.cpp" line="70"/>
         <source>App</source>
         <translation>App</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="70"/>
+        <location filename="../../App/SampleReport.cpp" line="73"/>
         <source>Pressure</source>
         <translation>Pression</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="71"/>
+        <location filename="../../App/SampleReport.cpp" line="74"/>
         <source>Swap used</source>
         <translation>Swap utilisé</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="78"/>
-        <location filename="../../App/SampleReport.cpp" line="83"/>
+        <location filename="../../App/SampleReport.cpp" line="81"/>
+        <location filename="../../App/SampleReport.cpp" line="86"/>
         <source>Over one second</source>
         <translation>Sur une seconde</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="78"/>
+        <location filename="../../App/SampleReport.cpp" line="81"/>
         <source>down %@, up %@</source>
         <translation>réception %@, envoi %@</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="80"/>
+        <location filename="../../App/SampleReport.cpp" line="83"/>
         <source>Addresses</source>
         <translation>Adresses</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="80"/>
+        <location filename="../../App/SampleReport.cpp" line="83"/>
         <source>none on a physical interface</source>
         <translation>aucune sur une interface physique</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="81"/>
+        <location filename="../../App/SampleReport.cpp" line="84"/>
         <source>Address</source>
         <translation>Adresse</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="83"/>
+        <location filename="../../App/SampleReport.cpp" line="86"/>
         <source>read %@, write %@</source>
         <translation>lecture %@, écriture %@</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="87"/>
+        <location filename="../../App/SampleReport.cpp" line="90"/>
         <source>Graphics</source>
         <translation>Graphisme</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="90"/>
         <location filename="../../App/SampleReport.cpp" line="93"/>
+        <location filename="../../App/SampleReport.cpp" line="96"/>
         <source>Use</source>
         <translation>Utilisation</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="90"/>
+        <location filename="../../App/SampleReport.cpp" line="93"/>
         <source>no graphics processor reports its use here</source>
         <translation>aucun processeur graphique n&apos;indique son utilisation ici</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="95"/>
-        <location filename="../../App/SampleReport.cpp" line="106"/>
-        <location filename="../../App/SampleReport.cpp" line="107"/>
-        <location filename="../../App/SampleReport.cpp" line="108"/>
+        <location filename="../../App/SampleReport.cpp" line="98"/>
+        <location filename="../../App/SampleReport.cpp" line="109"/>
+        <location filename="../../App/SampleReport.cpp" line="110"/>
         <location filename="../../App/SampleReport.cpp" line="111"/>
-        <location filename="../../App/SampleReport.cpp" line="112"/>
+        <location filename="../../App/SampleReport.cpp" line="114"/>
+        <location filename="../../App/SampleReport.cpp" line="115"/>
         <source>not reported</source>
         <translation>non indiqué</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="100"/>
+        <location filename="../../App/SampleReport.cpp" line="103"/>
         <source>Battery and power</source>
         <translation>Batterie et alimentation</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="102"/>
-        <location filename="../../App/SampleReport.cpp" line="104"/>
+        <location filename="../../App/SampleReport.cpp" line="105"/>
+        <location filename="../../App/SampleReport.cpp" line="107"/>
         <source>Battery</source>
         <translation>Batterie</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="102"/>
-        <location filename="../../App/SampleReport.cpp" line="148"/>
+        <location filename="../../App/SampleReport.cpp" line="105"/>
+        <location filename="../../App/SampleReport.cpp" line="151"/>
         <source>none</source>
         <translation>aucun</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="105"/>
+        <location filename="../../App/SampleReport.cpp" line="108"/>
         <source>%@, %@</source>
         <translation>%@, %@</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="105"/>
+        <location filename="../../App/SampleReport.cpp" line="108"/>
         <source>charging</source>
         <translation>en charge</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="105"/>
+        <location filename="../../App/SampleReport.cpp" line="108"/>
         <source>on AC</source>
         <translation>sur secteur</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="105"/>
+        <location filename="../../App/SampleReport.cpp" line="108"/>
         <source>on battery</source>
         <translation>sur batterie</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="106"/>
+        <location filename="../../App/SampleReport.cpp" line="109"/>
         <source>Health</source>
         <translation>Santé</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="107"/>
+        <location filename="../../App/SampleReport.cpp" line="110"/>
         <source>Cycles</source>
         <translation>Cycles</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="108"/>
+        <location filename="../../App/SampleReport.cpp" line="111"/>
         <source>Energy left</source>
         <translation>Énergie restante</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="111"/>
+        <location filename="../../App/SampleReport.cpp" line="114"/>
         <source>Charger rating</source>
         <translation>Puissance du chargeur</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="112"/>
+        <location filename="../../App/SampleReport.cpp" line="115"/>
         <source>Power in</source>
         <translation>Entrée</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="113"/>
+        <location filename="../../App/SampleReport.cpp" line="116"/>
         <source>Charging power</source>
         <translation>Puissance de charge</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="113"/>
+        <location filename="../../App/SampleReport.cpp" line="116"/>
         <source>not charging or not reported</source>
         <translation>pas en charge ou non indiqué</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="117"/>
-        <location filename="../../App/SampleReport.cpp" line="118"/>
-        <location filename="../../App/SampleReport.cpp" line="119"/>
+        <location filename="../../App/SampleReport.cpp" line="120"/>
+        <location filename="../../App/SampleReport.cpp" line="121"/>
+        <location filename="../../App/SampleReport.cpp" line="122"/>
         <source>Power draw</source>
         <translation>Consommation</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="118"/>
+        <location filename="../../App/SampleReport.cpp" line="121"/>
         <source>can&apos;t be read here (no battery to measure it)</source>
         <translation>illisible ici (aucune batterie pour la mesurer)</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="119"/>
+        <location filename="../../App/SampleReport.cpp" line="122"/>
         <source>can&apos;t be read here (measured only while on battery)</source>
         <translation>illisible ici (mesuré uniquement sur batterie)</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="124"/>
+        <location filename="../../App/SampleReport.cpp" line="127"/>
         <source>Storage</source>
         <translation>Stockage</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="126"/>
-        <location filename="../../App/SampleReport.cpp" line="128"/>
+        <location filename="../../App/SampleReport.cpp" line="129"/>
+        <location filename="../../App/SampleReport.cpp" line="131"/>
         <source>System disk</source>
         <translation>Disque système</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="128"/>
-        <location filename="../../App/SampleReport.cpp" line="136"/>
+        <location filename="../../App/SampleReport.cpp" line="131"/>
+        <location filename="../../App/SampleReport.cpp" line="139"/>
         <source>%@ total, %@ free</source>
         <translation>%@ au total, %@ libres</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="131"/>
+        <location filename="../../App/SampleReport.cpp" line="134"/>
         <source>Volumes</source>
         <translation>Volumes</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="131"/>
+        <location filename="../../App/SampleReport.cpp" line="134"/>
         <source>none found</source>
         <translation>aucun trouvé</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="133"/>
+        <location filename="../../App/SampleReport.cpp" line="136"/>
         <source>internal</source>
         <translation>interne</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="133"/>
+        <location filename="../../App/SampleReport.cpp" line="136"/>
         <source>external</source>
         <translation>externe</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="134"/>
+        <location filename="../../App/SampleReport.cpp" line="137"/>
         <source>system volume</source>
         <translation>volume système</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="135"/>
+        <location filename="../../App/SampleReport.cpp" line="138"/>
         <source>Volume</source>
         <translation>Volume</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="142"/>
+        <location filename="../../App/SampleReport.cpp" line="145"/>
         <source>Kept awake by</source>
         <translation>Maintenu éveillé par</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="145"/>
         <location filename="../../App/SampleReport.cpp" line="148"/>
+        <location filename="../../App/SampleReport.cpp" line="151"/>
         <source>Holders</source>
         <translation>Détenteurs</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="145"/>
+        <location filename="../../App/SampleReport.cpp" line="148"/>
         <source>can&apos;t be read here (logind does not answer on the system bus)</source>
         <translation>illisible ici (logind ne répond pas sur le bus système)</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="151"/>
+        <location filename="../../App/SampleReport.cpp" line="154"/>
         <source>unnamed</source>
         <translation>sans nom</translation>
     </message>
@@ -604,54 +604,54 @@
         <translation>Passe en priorité d&apos;arrière-plan les processus hors premier plan, sans fenêtre et très gourmands en CPU. Rétabli quand vous désactivez ceci ou quittez Qel.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="46"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="47"/>
         <source>Erase all history?</source>
         <translation>Effacer tout l&apos;historique&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="47"/>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="122"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="48"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="135"/>
         <source>Erase all history</source>
         <translation>Effacer tout l&apos;historique</translation>
     </message>
     <message>
-        <location filename="../../Kit/Widgets/AskFirst.cpp" line="17"/>
+        <location filename="../../Kit/Widgets/AskFirst.cpp" line="19"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="80"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="92"/>
         <source>Show in File Manager</source>
         <translation>Afficher dans le gestionnaire de fichiers</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="86"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="98"/>
         <source>The history folder could not be opened</source>
         <translation>Le dossier d&apos;historique n&apos;a pas pu être ouvert</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="88"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="100"/>
         <source>History</source>
         <translation>Historique</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="97"/>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="98"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="109"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="110"/>
         <source>Keep history for</source>
         <translation>Conserver l&apos;historique</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="97"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="109"/>
         <source>Older days are deleted automatically. The usual baseline is kept.</source>
         <translation>Les jours plus anciens sont supprimés automatiquement. La référence habituelle est conservée.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="91"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="103"/>
         <source>7 days</source>
         <translation>7 jours</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="34"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="35"/>
         <source>Stored in a database on this computer only. %n days recorded, using %@.</source>
         <translation>
             <numerusform>Stocké dans une base de données sur cet ordinateur uniquement. %n jour enregistré, occupant %@.</numerusform>
@@ -659,42 +659,43 @@
         </translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="59"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="71"/>
         <source>Keep history for %@?</source>
         <translation>Conserver l&apos;historique seulement %@&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="60"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="72"/>
         <source>Days older than that are deleted now. This can&apos;t be undone.</source>
         <translation>Les jours plus anciens sont supprimés maintenant. C&apos;est irréversible.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="60"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="72"/>
         <source>Delete older days</source>
         <translation>Supprimer les jours plus anciens</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="92"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="104"/>
         <source>30 days</source>
         <translation>30 jours</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="93"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="105"/>
         <source>90 days</source>
         <translation>90 jours</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="94"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="106"/>
         <source>1 year</source>
         <translation>1 an</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="95"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="57"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="107"/>
         <source>Forever</source>
         <translation>Toujours</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="108"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="121"/>
         <source>%n days collected. After 3 days the ring shows a reference line.</source>
         <translation>
             <numerusform>%n jour collecté. Après 3 jours, l&apos;anneau affiche une ligne de référence.</numerusform>
@@ -702,104 +703,104 @@
         </translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="110"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="123"/>
         <source>Usual baseline</source>
         <translation>Référence habituelle</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="119"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="132"/>
         <source>Erase…</source>
         <translation>Effacer…</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="36"/>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="46"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="33"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="43"/>
         <source>Follow system</source>
         <translation>Suivre le système</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="38"/>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="40"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="35"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="37"/>
         <source>Interface language</source>
         <translation>Langue de l&apos;interface</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="39"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="36"/>
         <source>Follow system uses the first of your system languages that Qel supports, or English if there is none.</source>
         <translation>«&#xa0;Suivre le système&#xa0;» utilise la première langue de votre système prise en charge par Qel, ou l&apos;anglais à défaut.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="44"/>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="50"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="41"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="47"/>
         <source>Appearance</source>
         <translation>Apparence</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="46"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="43"/>
         <source>Light</source>
         <translation>Clair</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="46"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="43"/>
         <source>Dark</source>
         <translation>Sombre</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="50"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="47"/>
         <source>Follow system switches with your desktop&apos;s appearance.</source>
         <translation>«&#xa0;Suivre le système&#xa0;» change avec l&apos;apparence de votre bureau.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="54"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="51"/>
         <source>Replay shortcut</source>
         <translation>Raccourci de relecture</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="55"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="52"/>
         <source>Press it in any app to replay the last 60 seconds. It can&apos;t be changed yet.</source>
         <translation>Appuyez dessus dans n&apos;importe quelle application pour revoir les 60 dernières secondes. Il ne peut pas encore être modifié.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="60"/>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="61"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="57"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="58"/>
         <source>Tab bar numbers</source>
         <translation>Chiffres des onglets</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="71"/>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="73"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="65"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="67"/>
         <source>Show load in the taskbar icon</source>
         <translation>Afficher la charge dans l&apos;icône de la barre des tâches</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="72"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="66"/>
         <source>The water in the taskbar icon rises with CPU usage, and the icon turns warm when the processor is busy.</source>
         <translation>L&apos;eau de l&apos;icône de la barre des tâches monte avec l&apos;utilisation du CPU, et l&apos;icône se réchauffe quand le processeur est occupé.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="86"/>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="90"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="73"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="77"/>
         <source>Check for updates automatically</source>
         <translation>Rechercher les mises à jour automatiquement</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="91"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="78"/>
         <source>Qel looks for a new version about once a day and tells you when there is one.</source>
         <translation>Qel cherche une nouvelle version environ une fois par jour et vous prévient quand il y en a une.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="92"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="79"/>
         <source>This build of Qel names no update feed, so it can&apos;t look for new versions.</source>
         <translation>Cette version de Qel n&apos;indique aucun flux de mises à jour : elle ne peut donc pas chercher de nouvelles versions.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="95"/>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="99"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="82"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="86"/>
         <source>Receive Beta updates</source>
         <translation>Recevoir les mises à jour bêta</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="100"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="87"/>
         <source>Get early access to upcoming versions and continue receiving stable updates.</source>
         <translation>Accédez en avant-première aux prochaines versions tout en continuant à recevoir les mises à jour stables.</translation>
     </message>
@@ -869,12 +870,12 @@
         <translation>Choisissez n&apos;importe quelle combinaison. Si rien n&apos;est sélectionné, seule l&apos;icône s&apos;affiche.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="48"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="49"/>
         <source>Icon</source>
         <translation>Icône</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="52"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="53"/>
         <source>Net speed</source>
         <translation>Débit réseau</translation>
     </message>
@@ -884,7 +885,7 @@
         <translation>Style d&apos;icône</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="122"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="118"/>
         <source>Preview</source>
         <translation>Aperçu</translation>
     </message>
@@ -940,27 +941,27 @@
         <translation>Le plus utilisé&#xa0;: %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/RuleRow.cpp" line="30"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="33"/>
         <source>30 s</source>
         <translation>30 s</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/RuleRow.cpp" line="30"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="33"/>
         <source>1 min</source>
         <translation>1 min</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/RuleRow.cpp" line="30"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="33"/>
         <source>2 min</source>
         <translation>2 min</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/RuleRow.cpp" line="30"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="33"/>
         <source>5 min</source>
         <translation>5 min</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/RuleRow.cpp" line="30"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="33"/>
         <source>10 min</source>
         <translation>10 min</translation>
     </message>
@@ -1083,7 +1084,7 @@
         <translation>Système</translation>
     </message>
     <message>
-        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="76"/>
+        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="91"/>
         <source>Now</source>
         <translation>Maintenant</translation>
     </message>
@@ -1274,7 +1275,7 @@
 <context>
     <name>qel::CloseButton</name>
     <message>
-        <location filename="../../Sheets/CloseButton.cpp" line="18"/>
+        <location filename="../../Kit/Widgets/CloseButton.cpp" line="18"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
@@ -1483,22 +1484,22 @@ L&apos;anneau intérieur montre les 60 dernières secondes d&apos;activité : le
 <context>
     <name>qel::DiskPlatterView</name>
     <message>
-        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="83"/>
+        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="98"/>
         <source>Disk space and activity</source>
         <translation>Espace et activité du disque</translation>
     </message>
     <message>
-        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="90"/>
+        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="105"/>
         <source>%@ available</source>
         <translation>%@ disponibles</translation>
     </message>
     <message>
-        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="106"/>
+        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="121"/>
         <source>Available</source>
         <translation>Disponible</translation>
     </message>
     <message>
-        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="108"/>
+        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="123"/>
         <source>%@ total</source>
         <translation>%@ au total</translation>
     </message>
@@ -1701,90 +1702,90 @@ L&apos;anneau intérieur montre les 60 dernières secondes d&apos;activité : le
 <context>
     <name>qel::ExportSheet</name>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="70"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="74"/>
         <source>Export this day as an image</source>
         <translation>Exporter cette journée en image</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="81"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="75"/>
         <source>Saves the ring for this day as a 1080 × 1080 picture.</source>
         <translation>Enregistre l&apos;anneau de cette journée en image de 1080 × 1080.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="108"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="111"/>
         <source>Deep sea</source>
         <translation>Grand bleu</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="108"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="111"/>
         <source>Ink</source>
         <translation>Encre</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="113"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="116"/>
         <source>Background</source>
         <translation>Arrière-plan</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="114"/>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="115"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="117"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="118"/>
         <source>Show app names</source>
         <translation>Afficher les noms d&apos;application</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="115"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="118"/>
         <source>When off, no app name appears in the picture</source>
         <translation>Désactivé, aucun nom d&apos;application n&apos;apparaît sur l&apos;image</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="116"/>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="117"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="119"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="120"/>
         <source>Show event dots</source>
         <translation>Afficher les points d&apos;événement</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="117"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="120"/>
         <source>The things worth a look on this day</source>
         <translation>Les éléments à examiner ce jour-là</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="119"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="122"/>
         <source>The picture contains only the usage rings and what is switched on above. It never includes window titles, file names or network addresses.</source>
         <translation>L&apos;image ne contient que les anneaux d&apos;utilisation et ce qui est activé ci-dessus. Elle n&apos;inclut jamais de titres de fenêtres, de noms de fichiers ni d&apos;adresses réseau.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="134"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="137"/>
         <source>Copy image</source>
         <translation>Copier l&apos;image</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="137"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="140"/>
         <source>Save image…</source>
         <translation>Enregistrer l&apos;image…</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="173"/>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="183"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="176"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="186"/>
         <source>Couldn&apos;t create the image</source>
         <translation>Impossible de créer l&apos;image</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="176"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="179"/>
         <source>Couldn&apos;t save the image</source>
         <translation>Impossible d&apos;enregistrer l&apos;image</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="178"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="181"/>
         <source>Image saved</source>
         <translation>Image enregistrée</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="190"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="193"/>
         <source>Couldn&apos;t copy the image</source>
         <translation>Impossible de copier l&apos;image</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="192"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="195"/>
         <source>Copied to the clipboard</source>
         <translation>Copié dans le presse-papiers</translation>
     </message>
@@ -1805,17 +1806,17 @@ L&apos;anneau intérieur montre les 60 dernières secondes d&apos;activité : le
 <context>
     <name>qel::GPUHiveView</name>
     <message>
-        <location filename="../../Pages/GPU/GPUHiveView.cpp" line="35"/>
+        <location filename="../../Pages/GPU/GPUHiveView.cpp" line="36"/>
         <source>GPU usage</source>
         <translation>Utilisation du GPU</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPU/GPUHiveView.cpp" line="42"/>
+        <location filename="../../Pages/GPU/GPUHiveView.cpp" line="43"/>
         <source>Unavailable</source>
         <translation>Indisponible</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPU/GPUHiveView.cpp" line="69"/>
+        <location filename="../../Pages/GPU/GPUHiveView.cpp" line="78"/>
         <source>Now</source>
         <translation>Maintenant</translation>
     </message>
@@ -2236,7 +2237,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::MenuBarPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuBarPanel.cpp" line="38"/>
+        <location filename="../../MenuBar/MenuBarPanel.cpp" line="39"/>
         <source>Qel panel</source>
         <translation>Panneau Qel</translation>
     </message>
@@ -2252,129 +2253,129 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::MenuPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="111"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="121"/>
         <source>Today</source>
         <translation>Aujourd&apos;hui</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="145"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="155"/>
         <source>Top processes</source>
         <translation>Processus principaux</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="146"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="156"/>
         <source>Hover to quit</source>
         <translation>Survoler pour quitter</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="113"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="123"/>
         <source>Network</source>
         <translation>Réseau</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="114"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="124"/>
         <source>Bluetooth devices</source>
         <translation>Appareils Bluetooth</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="264"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="274"/>
         <source>Scroll horizontally to see more devices.</source>
         <translation>Faites défiler horizontalement pour voir plus d&apos;appareils.</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="269"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="441"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="279"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="451"/>
         <source>Not connected</source>
         <translation>Non connecté</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="283"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="293"/>
         <source>Quiet mode</source>
         <translation>Mode discret</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="284"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="294"/>
         <source>Keep awake</source>
         <translation>Maintenir éveillé</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="285"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="295"/>
         <source>Pause alerts</source>
         <translation>Suspendre les alertes</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="311"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="321"/>
         <source>Settings</source>
         <translation>Paramètres</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="313"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="323"/>
         <source>What just happened</source>
         <translation>Rétrospective</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="315"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="325"/>
         <source>Quit</source>
         <translation>Quitter</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="317"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="327"/>
         <source>Open Qel</source>
         <translation>Ouvrir Qel</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="200"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="391"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="210"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="401"/>
         <source>Load %.2f</source>
         <translation>Charge %.2f</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="205"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="215"/>
         <source>Measured</source>
         <translation>Mesurée</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="205"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="215"/>
         <source>Process sum</source>
         <translation>Somme des processus</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="400"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="410"/>
         <source>Thermal</source>
         <translation>Thermique</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="400"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="410"/>
         <source>System thermal state</source>
         <translation>État thermique du système</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="401"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="411"/>
         <source>Battery</source>
         <translation>Batterie</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="404"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="414"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="404"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="414"/>
         <source>Memory %@</source>
         <translation>Mémoire %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="406"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="416"/>
         <source>Disk free</source>
         <translation>Disque libre</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="407"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="417"/>
         <source>%@ total</source>
         <translation>%@ au total</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/MenuPanel.cpp" line="430"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="440"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n application en ligne</numerusform>
@@ -2382,17 +2383,17 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="432"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="442"/>
         <source>Per-app traffic unavailable</source>
         <translation>Trafic par application indisponible</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="437"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="447"/>
         <source>Local %@</source>
         <translation>Local %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="441"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="451"/>
         <source>No local address</source>
         <translation>Pas d&apos;adresse locale</translation>
     </message>
@@ -2416,27 +2417,27 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::NetAddressCard</name>
     <message>
-        <location filename="../../Pages/Network/NetAddressCard.cpp" line="56"/>
+        <location filename="../../Pages/Network/NetAddressCard.cpp" line="57"/>
         <source>Local address</source>
         <translation>Adresse locale</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetAddressCard.cpp" line="56"/>
+        <location filename="../../Pages/Network/NetAddressCard.cpp" line="57"/>
         <source>No local address</source>
         <translation>Pas d&apos;adresse locale</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetAddressCard.cpp" line="56"/>
+        <location filename="../../Pages/Network/NetAddressCard.cpp" line="57"/>
         <source>Not connected</source>
         <translation>Non connecté</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetAddressCard.cpp" line="57"/>
+        <location filename="../../Pages/Network/NetAddressCard.cpp" line="58"/>
         <source>Data is moving, but no network interface has an IPv4 address.</source>
         <translation>Des données circulent, mais aucune interface réseau n&apos;a d&apos;adresse IPv4.</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetAddressCard.cpp" line="58"/>
+        <location filename="../../Pages/Network/NetAddressCard.cpp" line="59"/>
         <source>No network interface with an IP address was found.</source>
         <translation>Aucune interface réseau avec une adresse IP n&apos;a été trouvée.</translation>
     </message>
@@ -2444,12 +2445,12 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::NetCard</name>
     <message>
-        <location filename="../../Pages/Network/NetCard.cpp" line="59"/>
+        <location filename="../../Pages/Network/NetCard.cpp" line="61"/>
         <source>↓ %@  ↑ %@</source>
         <translation>↓ %@  ↑ %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetCard.cpp" line="60"/>
+        <location filename="../../Pages/Network/NetCard.cpp" line="62"/>
         <source>%@ in total</source>
         <translation>%@ au total</translation>
     </message>
@@ -2457,34 +2458,34 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::NetPage</name>
     <message>
-        <location filename="../../Pages/Network/NetPage.cpp" line="50"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="51"/>
         <source>Network</source>
         <translation>Réseau</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetPage.cpp" line="59"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="61"/>
         <source>Download</source>
         <translation>Réception</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetPage.cpp" line="60"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="62"/>
         <source>Upload</source>
         <translation>Envoi</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetPage.cpp" line="54"/>
-        <location filename="../../Pages/Network/NetPage.cpp" line="127"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="55"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="128"/>
         <source>Upload %@</source>
         <translation>Envoi %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetPage.cpp" line="61"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="63"/>
         <source>Online</source>
         <translation>En ligne</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/Network/NetPage.cpp" line="61"/>
-        <location filename="../../Pages/Network/NetPage.cpp" line="130"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="63"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="133"/>
         <source>%n apps</source>
         <translation>
             <numerusform>%n app</numerusform>
@@ -2492,22 +2493,22 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetPage.cpp" line="87"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="89"/>
         <source>Who&apos;s online</source>
         <translation>Qui est en ligne</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetPage.cpp" line="87"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="89"/>
         <source>Only processes under your account. Scroll sideways for more.</source>
         <translation>Uniquement les processus de votre compte. Faites défiler latéralement pour en voir plus.</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetPage.cpp" line="134"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="137"/>
         <source>Each dot is an app that is online. Bigger dots have more traffic right now. Dots closer to the center have more total traffic. Click one for details. Per-app figures count TCP only, and leave out traffic within this computer.</source>
         <translation>Chaque point est une application en ligne. Les plus gros points ont plus de trafic en ce moment&#xa0;; les plus proches du centre ont plus de trafic au total. Cliquez sur l&apos;un d&apos;eux pour les détails. Les chiffres par application ne comptent que TCP et excluent le trafic interne à cet ordinateur.</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetPage.cpp" line="137"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="140"/>
         <source>Per-app traffic isn&apos;t available (the system&apos;s socket statistics can&apos;t be read), so only whole-computer upload and download are shown.</source>
         <translation>Le trafic par application n&apos;est pas disponible (les statistiques de sockets du système sont illisibles)&#xa0;: seuls l&apos;envoi et la réception de tout l&apos;ordinateur sont affichés.</translation>
     </message>
@@ -2536,22 +2537,22 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::OverviewPage</name>
     <message>
-        <location filename="../../Window/Overview/OverviewPage.cpp" line="157"/>
+        <location filename="../../Window/Overview/OverviewPage.cpp" line="170"/>
         <source>Replay 60 s</source>
         <translation>Revoir 60 s</translation>
     </message>
     <message>
-        <location filename="../../Window/Overview/OverviewPage.cpp" line="158"/>
+        <location filename="../../Window/Overview/OverviewPage.cpp" line="171"/>
         <source>What just happened: replay the last 60 seconds (Ctrl+Alt+E)</source>
         <translation>Rétrospective : revoir les 60 dernières secondes (Ctrl+Alt+E)</translation>
     </message>
     <message>
-        <location filename="../../Window/Overview/OverviewPage.cpp" line="171"/>
+        <location filename="../../Window/Overview/OverviewPage.cpp" line="184"/>
         <source>View summary</source>
         <translation>Voir le résumé</translation>
     </message>
     <message>
-        <location filename="../../Window/Overview/OverviewPage.cpp" line="247"/>
+        <location filename="../../Window/Overview/OverviewPage.cpp" line="260"/>
         <source>This moment is inside “%@”.</source>
         <translation>Ce moment fait partie de «&#xa0;%@&#xa0;».</translation>
     </message>
@@ -2700,27 +2701,27 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::PortRow</name>
     <message>
-        <location filename="../../Pages/Network/PortRow.cpp" line="79"/>
+        <location filename="../../Pages/Network/PortRow.cpp" line="80"/>
         <source>End %@, which is using port %@</source>
         <translation>Terminer %@, qui utilise le port %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/PortRow.cpp" line="87"/>
+        <location filename="../../Pages/Network/PortRow.cpp" line="88"/>
         <source>Listening on all network interfaces: other devices on the same network can connect to this port.</source>
         <translation>À l&apos;écoute sur toutes les interfaces réseau&#xa0;: d&apos;autres appareils du même réseau peuvent se connecter à ce port.</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/PortRow.cpp" line="89"/>
+        <location filename="../../Pages/Network/PortRow.cpp" line="90"/>
         <source>Listening on 127.0.0.1 only: only this computer can connect.</source>
         <translation>À l&apos;écoute sur 127.0.0.1 uniquement&#xa0;: seul cet ordinateur peut se connecter.</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/PortRow.cpp" line="117"/>
+        <location filename="../../Pages/Network/PortRow.cpp" line="118"/>
         <source>Open to LAN</source>
         <translation>Ouvert au LAN</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/PortRow.cpp" line="117"/>
+        <location filename="../../Pages/Network/PortRow.cpp" line="118"/>
         <source>This computer only</source>
         <translation>Cet ordinateur uniquement</translation>
     </message>
@@ -2754,18 +2755,17 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::ProcessDetail</name>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="115"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="116"/>
         <source>Now</source>
         <translation>Maintenant</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="115"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="116"/>
         <source>Profile</source>
         <translation>Profil</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="179"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="345"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="355"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
@@ -2826,7 +2826,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <translation>Il s&apos;arrête aussitôt, sans pouvoir enregistrer. Les modifications non enregistrées sont perdues.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="344"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="346"/>
         <source>This process has ended</source>
         <translation>Ce processus s&apos;est terminé</translation>
     </message>
@@ -2875,12 +2875,12 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="203"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="206"/>
         <source>Reading processes…</source>
         <translation>Lecture des processus…</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="204"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="207"/>
         <source>No process has “%@” in its name. Try another word, or clear the search field.</source>
         <translation>Aucun processus n&apos;a «&#xa0;%@&#xa0;» dans son nom. Essayez un autre mot ou videz le champ de recherche.</translation>
     </message>
@@ -2936,7 +2936,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::ReportSheet</name>
     <message>
-        <location filename="../../Sheets/Reports/ReportSheet.cpp" line="67"/>
+        <location filename="../../Sheets/Reports/ReportSheet.cpp" line="65"/>
         <source>Done</source>
         <translation>OK</translation>
     </message>
@@ -2992,42 +2992,35 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::RingControls</name>
     <message>
-        <location filename="../../Window/Overview/RingControls.cpp" line="46"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="48"/>
         <source>60 s</source>
         <translation>60 s</translation>
     </message>
     <message>
-        <location filename="../../Window/Overview/RingControls.cpp" line="46"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="48"/>
         <source>Day</source>
         <translation>Jour</translation>
     </message>
     <message>
-        <location filename="../../Window/Overview/RingControls.cpp" line="53"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="55"/>
         <source>Previous day</source>
         <translation>Jour précédent</translation>
     </message>
     <message>
-        <location filename="../../Window/Overview/RingControls.cpp" line="57"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="59"/>
         <source>Next day</source>
         <translation>Jour suivant</translation>
     </message>
     <message>
-        <location filename="../../Window/Overview/RingControls.cpp" line="39"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="41"/>
         <source>Export this day as an image</source>
         <translation>Exporter cette journée en image</translation>
     </message>
     <message>
-        <location filename="../../Window/Overview/RingControls.cpp" line="69"/>
-        <location filename="../../Window/Overview/RingControls.cpp" line="70"/>
-        <location filename="../../Window/Overview/RingControls.cpp" line="117"/>
-        <location filename="../../Window/Overview/RingControls.cpp" line="121"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="71"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="72"/>
         <source>Back to now</source>
         <translation>Revenir à maintenant</translation>
-    </message>
-    <message>
-        <location filename="../../Window/Overview/RingControls.cpp" line="118"/>
-        <source>Now</source>
-        <translation>Maintenant</translation>
     </message>
 </context>
 <context>
@@ -3142,22 +3135,22 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::SettingsSheet</name>
     <message>
-        <location filename="../../Sheets/Settings/SettingsSheet.cpp" line="66"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.cpp" line="65"/>
         <source>Done</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/SettingsSheet.cpp" line="90"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.cpp" line="89"/>
         <source>Settings</source>
         <translation>Paramètres</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/SettingsSheet.cpp" line="122"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.cpp" line="121"/>
         <source>Changes apply immediately and are saved automatically.</source>
         <translation>Les modifications s&apos;appliquent immédiatement et sont enregistrées automatiquement.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/SettingsSheet.cpp" line="139"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.cpp" line="138"/>
         <source>General</source>
         <translation>Général</translation>
     </message>
@@ -3223,7 +3216,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::SleepRowButton</name>
     <message>
-        <location filename="../../MenuBar/SleepRowButton.cpp" line="34"/>
+        <location filename="../../MenuBar/SleepRowButton.cpp" line="42"/>
         <source>View sleep report</source>
         <translation>Voir le rapport de veille</translation>
     </message>
@@ -3274,13 +3267,13 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::StarMapView</name>
     <message>
-        <location filename="../../Pages/Network/StarMapView.cpp" line="45"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="46"/>
         <source>Network star map</source>
         <translation>Carte stellaire du réseau</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/Network/StarMapView.cpp" line="47"/>
-        <location filename="../../Pages/Network/StarMapView.cpp" line="54"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="48"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="55"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n application en ligne</numerusform>
@@ -3288,18 +3281,18 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/StarMapView.cpp" line="125"/>
-        <location filename="../../Pages/Network/StarMapView.cpp" line="139"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="126"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="140"/>
         <source>This computer</source>
         <translation>Cet ordinateur</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/StarMapView.cpp" line="159"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="160"/>
         <source>None of your apps has a TCP connection right now</source>
         <translation>Aucune de vos applications n&apos;a de connexion TCP en ce moment</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/StarMapView.cpp" line="160"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="161"/>
         <source>Per-app traffic unavailable</source>
         <translation>Trafic par application indisponible</translation>
     </message>
@@ -3589,6 +3582,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
     </message>
     <message>
         <location filename="../../Store/MenuFeatures.cpp" line="192"/>
+        <location filename="../../Store/Tick.cpp" line="111"/>
         <source>Process %@</source>
         <translation>Processus %@</translation>
     </message>
@@ -3694,7 +3688,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <translation>réveils&#xa0;: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="59"/>
+        <location filename="../../Store/Store.cpp" line="65"/>
         <source>The settings file could not be read. It was kept as %@ and the settings start from their defaults.</source>
         <translation>Le fichier de paramètres était illisible. Il a été conservé sous %@ et les paramètres repartent des valeurs par défaut.</translation>
     </message>
@@ -3709,32 +3703,32 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <translation>Les paramètres n&apos;ont pas pu être enregistrés&#xa0;: %@ dépasserait 1&#xa0;Mo, plus que ce que Qel relit. Les modifications valent jusqu&apos;à la fermeture de Qel.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="286"/>
+        <location filename="../../Store/Store.cpp" line="297"/>
         <source>The history file could not be used. It was kept as %@ and a new one started.</source>
         <translation>Le fichier d&apos;historique était inutilisable. Il a été conservé sous %@ et un nouveau a été créé.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="290"/>
+        <location filename="../../Store/Store.cpp" line="301"/>
         <source>History is not saved this run: the history file is from a newer version of Qel and is left as it is.</source>
         <translation>L&apos;historique n&apos;est pas enregistré pendant cette session&#xa0;: le fichier d&apos;historique provient d&apos;une version plus récente de Qel et reste tel quel.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="293"/>
+        <location filename="../../Store/Store.cpp" line="304"/>
         <source>History can&apos;t be saved: %@</source>
         <translation>Impossible d&apos;enregistrer l&apos;historique&#xa0;: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="296"/>
+        <location filename="../../Store/Store.cpp" line="307"/>
         <source>History can&apos;t be saved for now: %@. Qel keeps it and saves it once the disk has room again.</source>
         <translation>L&apos;historique ne peut pas être enregistré pour l&apos;instant&#xa0;: %@. Qel le conserve et l&apos;enregistre dès que le disque a de nouveau de la place.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="301"/>
+        <location filename="../../Store/Store.cpp" line="312"/>
         <source>History could not be saved: %@</source>
         <translation>L&apos;historique n&apos;a pas pu être enregistré&#xa0;: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="304"/>
+        <location filename="../../Store/Store.cpp" line="315"/>
         <source>History could not be read: %@</source>
         <translation>L&apos;historique n&apos;a pas pu être lu&#xa0;: %@</translation>
     </message>
@@ -3914,7 +3908,7 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::TodayStrip</name>
     <message>
-        <location filename="../../MenuBar/TodayStrip.cpp" line="99"/>
+        <location filename="../../MenuBar/TodayStrip.cpp" line="100"/>
         <source>0:00</source>
         <translation>0 h</translation>
     </message>
@@ -3963,28 +3957,28 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
 <context>
     <name>qel::Updater</name>
     <message>
-        <location filename="../../Updates/Updater.cpp" line="125"/>
+        <location filename="../../Updates/Updater.cpp" line="137"/>
         <source>The download page could not be opened: %@</source>
         <translation>La page de téléchargement n&apos;a pas pu être ouverte&#xa0;: %@</translation>
     </message>
     <message>
-        <location filename="../../Updates/Updater.cpp" line="168"/>
+        <location filename="../../Updates/Updater.cpp" line="193"/>
         <source>Qel could not reach the update feed.</source>
         <translation>Qel n&apos;a pas pu joindre le flux de mises à jour.</translation>
     </message>
     <message>
-        <location filename="../../Updates/Updater.cpp" line="166"/>
-        <location filename="../../Updates/Updater.cpp" line="170"/>
+        <location filename="../../Updates/Updater.cpp" line="192"/>
+        <location filename="../../Updates/Updater.cpp" line="195"/>
         <source>The update feed could not be read.</source>
         <translation>Le flux de mises à jour n&apos;a pas pu être lu.</translation>
     </message>
     <message>
-        <location filename="../../Updates/Updater.cpp" line="178"/>
+        <location filename="../../Updates/Updater.cpp" line="203"/>
         <source>Qel %@ is available.</source>
         <translation>Qel %@ est disponible.</translation>
     </message>
     <message>
-        <location filename="../../Updates/Updater.cpp" line="180"/>
+        <location filename="../../Updates/Updater.cpp" line="205"/>
         <source>Qel %@ is the newest version.</source>
         <translation>Qel %@ est la version la plus récente.</translation>
     </message>
@@ -4381,7 +4375,6 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
     </message>
     <message>
         <location filename="../../Pages/Energy/EnergyPage.cpp" line="61"/>
-        <location filename="../../Samplers/ProcessName.cpp" line="52"/>
         <source>Process %@</source>
         <translation>Processus %@</translation>
     </message>
@@ -4556,27 +4549,27 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <translation>Ralentit quand vous passez à autre chose</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="27"/>
+        <location filename="../../App/SampleReport.cpp" line="30"/>
         <source>Normal</source>
         <translation>Normal</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="28"/>
+        <location filename="../../App/SampleReport.cpp" line="31"/>
         <source>Warm</source>
         <translation>Tiède</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="29"/>
+        <location filename="../../App/SampleReport.cpp" line="32"/>
         <source>Hot</source>
         <translation>Chaud</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="30"/>
+        <location filename="../../App/SampleReport.cpp" line="33"/>
         <source>Overheating</source>
         <translation>Surchauffe</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="32"/>
+        <location filename="../../App/SampleReport.cpp" line="35"/>
         <source>Unknown</source>
         <translation>Inconnu</translation>
     </message>
@@ -4599,12 +4592,12 @@ Le système n&apos;indique pas l&apos;utilisation du GPU par cœur ni par applic
         <translation>Aucun service de notifications ne tourne sur ce bureau, les alertes n&apos;apparaissent donc que dans la fenêtre de Qel.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="41"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="42"/>
         <source>Deletes every recorded day with its marks and app usage, the recorded sleeps and stretches, and the usual baseline. Settings and rules are kept. This can&apos;t be undone.</source>
         <translation>Supprime tous les jours enregistrés avec leurs repères et l&apos;utilisation des applications, les veilles et périodes enregistrées, ainsi que la référence habituelle. Les paramètres et règles sont conservés. Cette action est irréversible.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="67"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="79"/>
         <source>less than 1 MB</source>
         <translation>moins de 1 Mo</translation>
     </message>

@@ -11,7 +11,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="58"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="59"/>
         <source>%n days</source>
         <translation>
             <numerusform>%n 日</numerusform>
@@ -43,13 +43,13 @@
         <translation>プロセス合計</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="69"/>
+        <location filename="../../App/SampleReport.cpp" line="72"/>
         <location filename="../../Pages/Memory/BubbleModel.cpp" line="25"/>
         <source>Compressed</source>
         <translation>圧縮</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="68"/>
+        <location filename="../../App/SampleReport.cpp" line="71"/>
         <location filename="../../Pages/Memory/BubbleModel.cpp" line="26"/>
         <source>Kernel &amp; locked</source>
         <translation>カーネルと固定</translation>
@@ -96,7 +96,7 @@
         <translation>充電していません</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="150"/>
+        <location filename="../../App/SampleReport.cpp" line="153"/>
         <location filename="../../Pages/Energy/EnergyPage.cpp" line="97"/>
         <source>Process %@</source>
         <translation>プロセス %@</translation>
@@ -133,29 +133,29 @@
     </message>
     <message>
         <location filename="../../Kit/PageTable.cpp" line="20"/>
-        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="49"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="50"/>
         <location filename="../../Window/Overview/OverviewFacts.cpp" line="39"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="61"/>
-        <location filename="../../App/SampleReport.cpp" line="94"/>
+        <location filename="../../App/SampleReport.cpp" line="64"/>
+        <location filename="../../App/SampleReport.cpp" line="97"/>
         <location filename="../../Kit/PageTable.cpp" line="33"/>
-        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="51"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="52"/>
         <location filename="../../Window/Overview/OverviewFacts.cpp" line="42"/>
         <source>Memory</source>
         <translation>メモリ</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="77"/>
+        <location filename="../../App/SampleReport.cpp" line="80"/>
         <location filename="../../Kit/PageTable.cpp" line="46"/>
         <location filename="../../Window/Overview/OverviewFacts.cpp" line="44"/>
         <source>Network</source>
         <translation>ネットワーク</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="82"/>
+        <location filename="../../App/SampleReport.cpp" line="85"/>
         <location filename="../../Kit/PageTable.cpp" line="40"/>
         <location filename="../../Window/Overview/OverviewFacts.cpp" line="45"/>
         <source>Disk</source>
@@ -228,7 +228,7 @@
         <translation>システムの lsof コマンドを実行できないため、待ち受けポートを読み取れません。</translation>
     </message>
     <message>
-        <location filename="../../App/SampleDevices.cpp" line="33"/>
+        <location filename="../../App/SampleDevices.cpp" line="32"/>
         <source>No process under your account is listening on a port right now.</source>
         <translation>現在、自分のアカウントでポートを待ち受けているプロセスはありません。</translation>
     </message>
@@ -238,321 +238,321 @@
         <translation>自分のアカウントのプロセスのポートのみです。システムサービスのポートを見るには管理者権限が必要です。</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="40"/>
+        <location filename="../../App/SampleReport.cpp" line="43"/>
         <source>Processor</source>
         <translation>プロセッサー</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="41"/>
+        <location filename="../../App/SampleReport.cpp" line="44"/>
         <source>Chip</source>
         <translation>チップ</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="42"/>
-        <location filename="../../App/SampleReport.cpp" line="95"/>
+        <location filename="../../App/SampleReport.cpp" line="45"/>
+        <location filename="../../App/SampleReport.cpp" line="98"/>
         <source>Cores</source>
         <translation>コア</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="43"/>
+        <location filename="../../App/SampleReport.cpp" line="46"/>
         <source>%@ (%@, %@)</source>
         <translation>%@（%@、%@）</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../App/SampleReport.cpp" line="43"/>
+        <location filename="../../App/SampleReport.cpp" line="46"/>
         <source>%n logical</source>
         <translation>
             <numerusform>論理コア %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../App/SampleReport.cpp" line="44"/>
+        <location filename="../../App/SampleReport.cpp" line="47"/>
         <source>%n performance</source>
         <translation>
             <numerusform>高性能 %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../App/SampleReport.cpp" line="44"/>
+        <location filename="../../App/SampleReport.cpp" line="47"/>
         <source>%n efficiency</source>
         <translation>
             <numerusform>高効率 %n</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="46"/>
-        <location filename="../../App/SampleReport.cpp" line="52"/>
+        <location filename="../../App/SampleReport.cpp" line="49"/>
+        <location filename="../../App/SampleReport.cpp" line="55"/>
         <source>Load over one second</source>
         <translation>1 秒間の負荷</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="47"/>
+        <location filename="../../App/SampleReport.cpp" line="50"/>
         <source>%@ (user %@, system %@)</source>
         <translation>%@（ユーザー %@、システム %@）</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="50"/>
+        <location filename="../../App/SampleReport.cpp" line="53"/>
         <source>Per core</source>
         <translation>コアごと</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="52"/>
+        <location filename="../../App/SampleReport.cpp" line="55"/>
         <source>can&apos;t be read here (no processor counters)</source>
         <translation>ここでは読み取れません（プロセッサーのカウンターがありません）</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="54"/>
+        <location filename="../../App/SampleReport.cpp" line="57"/>
         <source>Load average, one minute</source>
         <translation>ロードアベレージ（1 分）</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="55"/>
+        <location filename="../../App/SampleReport.cpp" line="58"/>
         <source>Thermal state</source>
         <translation>熱状態</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="56"/>
+        <location filename="../../App/SampleReport.cpp" line="59"/>
         <source>%@ (no thermal zones here)</source>
         <translation>%@（温度センサーなし）</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="63"/>
         <location filename="../../App/SampleReport.cpp" line="66"/>
+        <location filename="../../App/SampleReport.cpp" line="69"/>
         <source>Total</source>
         <translation>合計</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="63"/>
-        <location filename="../../App/SampleReport.cpp" line="126"/>
+        <location filename="../../App/SampleReport.cpp" line="66"/>
+        <location filename="../../App/SampleReport.cpp" line="129"/>
         <source>can&apos;t be read here</source>
         <translation>ここでは読み取れません</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="67"/>
+        <location filename="../../App/SampleReport.cpp" line="70"/>
         <source>App</source>
         <translation>アプリ</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="70"/>
+        <location filename="../../App/SampleReport.cpp" line="73"/>
         <source>Pressure</source>
         <translation>プレッシャー</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="71"/>
+        <location filename="../../App/SampleReport.cpp" line="74"/>
         <source>Swap used</source>
         <translation>スワップ使用量</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="78"/>
-        <location filename="../../App/SampleReport.cpp" line="83"/>
+        <location filename="../../App/SampleReport.cpp" line="81"/>
+        <location filename="../../App/SampleReport.cpp" line="86"/>
         <source>Over one second</source>
         <translation>1 秒間</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="78"/>
+        <location filename="../../App/SampleReport.cpp" line="81"/>
         <source>down %@, up %@</source>
         <translation>下り %@、上り %@</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="80"/>
+        <location filename="../../App/SampleReport.cpp" line="83"/>
         <source>Addresses</source>
         <translation>アドレス</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="80"/>
+        <location filename="../../App/SampleReport.cpp" line="83"/>
         <source>none on a physical interface</source>
         <translation>物理インターフェイスにはありません</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="81"/>
+        <location filename="../../App/SampleReport.cpp" line="84"/>
         <source>Address</source>
         <translation>アドレス</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="83"/>
+        <location filename="../../App/SampleReport.cpp" line="86"/>
         <source>read %@, write %@</source>
         <translation>読み込み %@、書き込み %@</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="87"/>
+        <location filename="../../App/SampleReport.cpp" line="90"/>
         <source>Graphics</source>
         <translation>グラフィックス</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="90"/>
         <location filename="../../App/SampleReport.cpp" line="93"/>
+        <location filename="../../App/SampleReport.cpp" line="96"/>
         <source>Use</source>
         <translation>使用率</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="90"/>
+        <location filename="../../App/SampleReport.cpp" line="93"/>
         <source>no graphics processor reports its use here</source>
         <translation>使用率を報告するグラフィックスプロセッサーはありません</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="95"/>
-        <location filename="../../App/SampleReport.cpp" line="106"/>
-        <location filename="../../App/SampleReport.cpp" line="107"/>
-        <location filename="../../App/SampleReport.cpp" line="108"/>
+        <location filename="../../App/SampleReport.cpp" line="98"/>
+        <location filename="../../App/SampleReport.cpp" line="109"/>
+        <location filename="../../App/SampleReport.cpp" line="110"/>
         <location filename="../../App/SampleReport.cpp" line="111"/>
-        <location filename="../../App/SampleReport.cpp" line="112"/>
+        <location filename="../../App/SampleReport.cpp" line="114"/>
+        <location filename="../../App/SampleReport.cpp" line="115"/>
         <source>not reported</source>
         <translation>報告されていません</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="100"/>
+        <location filename="../../App/SampleReport.cpp" line="103"/>
         <source>Battery and power</source>
         <translation>バッテリーと電源</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="102"/>
-        <location filename="../../App/SampleReport.cpp" line="104"/>
+        <location filename="../../App/SampleReport.cpp" line="105"/>
+        <location filename="../../App/SampleReport.cpp" line="107"/>
         <source>Battery</source>
         <translation>バッテリー</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="102"/>
-        <location filename="../../App/SampleReport.cpp" line="148"/>
+        <location filename="../../App/SampleReport.cpp" line="105"/>
+        <location filename="../../App/SampleReport.cpp" line="151"/>
         <source>none</source>
         <translation>なし</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="105"/>
+        <location filename="../../App/SampleReport.cpp" line="108"/>
         <source>%@, %@</source>
         <translation>%@、%@</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="105"/>
+        <location filename="../../App/SampleReport.cpp" line="108"/>
         <source>charging</source>
         <translation>充電中</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="105"/>
+        <location filename="../../App/SampleReport.cpp" line="108"/>
         <source>on AC</source>
         <translation>AC 電源</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="105"/>
+        <location filename="../../App/SampleReport.cpp" line="108"/>
         <source>on battery</source>
         <translation>バッテリー</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="106"/>
+        <location filename="../../App/SampleReport.cpp" line="109"/>
         <source>Health</source>
         <translation>状態</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="107"/>
+        <location filename="../../App/SampleReport.cpp" line="110"/>
         <source>Cycles</source>
         <translation>回数</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="108"/>
+        <location filename="../../App/SampleReport.cpp" line="111"/>
         <source>Energy left</source>
         <translation>残りエネルギー</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="111"/>
+        <location filename="../../App/SampleReport.cpp" line="114"/>
         <source>Charger rating</source>
         <translation>充電器の定格</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="112"/>
+        <location filename="../../App/SampleReport.cpp" line="115"/>
         <source>Power in</source>
         <translation>入力電力</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="113"/>
+        <location filename="../../App/SampleReport.cpp" line="116"/>
         <source>Charging power</source>
         <translation>充電電力</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="113"/>
+        <location filename="../../App/SampleReport.cpp" line="116"/>
         <source>not charging or not reported</source>
         <translation>充電していないか、報告されていません</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="117"/>
-        <location filename="../../App/SampleReport.cpp" line="118"/>
-        <location filename="../../App/SampleReport.cpp" line="119"/>
+        <location filename="../../App/SampleReport.cpp" line="120"/>
+        <location filename="../../App/SampleReport.cpp" line="121"/>
+        <location filename="../../App/SampleReport.cpp" line="122"/>
         <source>Power draw</source>
         <translation>消費電力</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="118"/>
+        <location filename="../../App/SampleReport.cpp" line="121"/>
         <source>can&apos;t be read here (no battery to measure it)</source>
         <translation>ここでは読み取れません（測定するバッテリーがありません）</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="119"/>
+        <location filename="../../App/SampleReport.cpp" line="122"/>
         <source>can&apos;t be read here (measured only while on battery)</source>
         <translation>ここでは読み取れません（バッテリー駆動時のみ測定）</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="124"/>
+        <location filename="../../App/SampleReport.cpp" line="127"/>
         <source>Storage</source>
         <translation>ストレージ</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="126"/>
-        <location filename="../../App/SampleReport.cpp" line="128"/>
+        <location filename="../../App/SampleReport.cpp" line="129"/>
+        <location filename="../../App/SampleReport.cpp" line="131"/>
         <source>System disk</source>
         <translation>システムディスク</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="128"/>
-        <location filename="../../App/SampleReport.cpp" line="136"/>
+        <location filename="../../App/SampleReport.cpp" line="131"/>
+        <location filename="../../App/SampleReport.cpp" line="139"/>
         <source>%@ total, %@ free</source>
         <translation>合計 %@、空き %@</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="131"/>
+        <location filename="../../App/SampleReport.cpp" line="134"/>
         <source>Volumes</source>
         <translation>ボリューム</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="131"/>
+        <location filename="../../App/SampleReport.cpp" line="134"/>
         <source>none found</source>
         <translation>見つかりません</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="133"/>
+        <location filename="../../App/SampleReport.cpp" line="136"/>
         <source>internal</source>
         <translation>内蔵</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="133"/>
+        <location filename="../../App/SampleReport.cpp" line="136"/>
         <source>external</source>
         <translation>外部</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="134"/>
+        <location filename="../../App/SampleReport.cpp" line="137"/>
         <source>system volume</source>
         <translation>システムボリューム</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="135"/>
+        <location filename="../../App/SampleReport.cpp" line="138"/>
         <source>Volume</source>
         <translation>ボリューム</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="142"/>
+        <location filename="../../App/SampleReport.cpp" line="145"/>
         <source>Kept awake by</source>
         <translation>スリープを妨げているもの</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="145"/>
         <location filename="../../App/SampleReport.cpp" line="148"/>
+        <location filename="../../App/SampleReport.cpp" line="151"/>
         <source>Holders</source>
         <translation>保持者</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="145"/>
+        <location filename="../../App/SampleReport.cpp" line="148"/>
         <source>can&apos;t be read here (logind does not answer on the system bus)</source>
         <translation>ここでは読み取れません（logind がシステムバスで応答しません）</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="151"/>
+        <location filename="../../App/SampleReport.cpp" line="154"/>
         <source>unnamed</source>
         <translation>名前なし</translation>
     </message>
@@ -599,200 +599,201 @@
         <translation>前面になく、ウインドウがなく、CPU を多く使うプロセスをバックグラウンド優先度に下げます。オフにするか Qel を終了すると元に戻ります。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="46"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="47"/>
         <source>Erase all history?</source>
         <translation>すべての履歴を消去しますか？</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="47"/>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="122"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="48"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="135"/>
         <source>Erase all history</source>
         <translation>すべての履歴を消去</translation>
     </message>
     <message>
-        <location filename="../../Kit/Widgets/AskFirst.cpp" line="17"/>
+        <location filename="../../Kit/Widgets/AskFirst.cpp" line="19"/>
         <source>Cancel</source>
         <translation>キャンセル</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="80"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="92"/>
         <source>Show in File Manager</source>
         <translation>ファイルマネージャーで表示</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="86"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="98"/>
         <source>The history folder could not be opened</source>
         <translation>履歴フォルダーを開けませんでした</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="88"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="100"/>
         <source>History</source>
         <translation>履歴</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="97"/>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="98"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="109"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="110"/>
         <source>Keep history for</source>
         <translation>履歴の保存期間</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="97"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="109"/>
         <source>Older days are deleted automatically. The usual baseline is kept.</source>
         <translation>古い日のデータは自動的に削除されます。いつもの基準値は残ります。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="91"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="103"/>
         <source>7 days</source>
         <translation>7 日</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="34"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="35"/>
         <source>Stored in a database on this computer only. %n days recorded, using %@.</source>
         <translation>
             <numerusform>このコンピューター上のデータベースにのみ保存されます。%n 日分を記録、使用量 %@。</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="59"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="71"/>
         <source>Keep history for %@?</source>
         <translation>履歴の保存期間を %@ にしますか？</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="60"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="72"/>
         <source>Days older than that are deleted now. This can&apos;t be undone.</source>
         <translation>それより古い日のデータは今すぐ削除されます。元に戻すことはできません。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="60"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="72"/>
         <source>Delete older days</source>
         <translation>古い日を削除</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="92"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="104"/>
         <source>30 days</source>
         <translation>30 日</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="93"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="105"/>
         <source>90 days</source>
         <translation>90 日</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="94"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="106"/>
         <source>1 year</source>
         <translation>1 年</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="95"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="57"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="107"/>
         <source>Forever</source>
         <translation>無期限</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="108"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="121"/>
         <source>%n days collected. After 3 days the ring shows a reference line.</source>
         <translation>
             <numerusform>%n 日分を収集済み。3 日たつとリングに基準線が表示されます。</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="110"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="123"/>
         <source>Usual baseline</source>
         <translation>いつもの基準値</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="119"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="132"/>
         <source>Erase…</source>
         <translation>消去…</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="36"/>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="46"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="33"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="43"/>
         <source>Follow system</source>
         <translation>システムに合わせる</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="38"/>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="40"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="35"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="37"/>
         <source>Interface language</source>
         <translation>表示言語</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="39"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="36"/>
         <source>Follow system uses the first of your system languages that Qel supports, or English if there is none.</source>
         <translation>「システムに合わせる」では、システムの言語のうち Qel が対応している最初の言語を使います。ない場合は英語になります。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="44"/>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="50"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="41"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="47"/>
         <source>Appearance</source>
         <translation>外観</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="46"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="43"/>
         <source>Light</source>
         <translation>ライト</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="46"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="43"/>
         <source>Dark</source>
         <translation>ダーク</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="50"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="47"/>
         <source>Follow system switches with your desktop&apos;s appearance.</source>
         <translation>「システムに合わせる」はデスクトップの外観に合わせて切り替わります。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="54"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="51"/>
         <source>Replay shortcut</source>
         <translation>再生のショートカット</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="55"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="52"/>
         <source>Press it in any app to replay the last 60 seconds. It can&apos;t be changed yet.</source>
         <translation>どのアプリでも、押すと過去 60 秒間を再生します。今のところ変更はできません。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="60"/>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="61"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="57"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="58"/>
         <source>Tab bar numbers</source>
         <translation>タブバーの数値</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="71"/>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="73"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="65"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="67"/>
         <source>Show load in the taskbar icon</source>
         <translation>タスクバーのアイコンに負荷を表示</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="72"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="66"/>
         <source>The water in the taskbar icon rises with CPU usage, and the icon turns warm when the processor is busy.</source>
         <translation>タスクバーのアイコンの水位が CPU 使用率とともに上がり、プロセッサーが高負荷になるとアイコンが暖色になります。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="86"/>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="90"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="73"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="77"/>
         <source>Check for updates automatically</source>
         <translation>アップデートを自動で確認</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="91"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="78"/>
         <source>Qel looks for a new version about once a day and tells you when there is one.</source>
         <translation>Qel は 1 日に 1 回ほど新しいバージョンを探し、見つかったらお知らせします。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="92"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="79"/>
         <source>This build of Qel names no update feed, so it can&apos;t look for new versions.</source>
         <translation>この Qel のビルドにはアップデートフィードが指定されていないため、新しいバージョンを探せません。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="95"/>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="99"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="82"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="86"/>
         <source>Receive Beta updates</source>
         <translation>ベータ版のアップデートを受け取る</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="100"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="87"/>
         <source>Get early access to upcoming versions and continue receiving stable updates.</source>
         <translation>今後のバージョンを先行して試しつつ、安定版のアップデートも引き続き受け取ります。</translation>
     </message>
@@ -862,12 +863,12 @@
         <translation>自由に組み合わせられます。何も選ばないとアイコンだけが表示されます。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="48"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="49"/>
         <source>Icon</source>
         <translation>アイコン</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="52"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="53"/>
         <source>Net speed</source>
         <translation>通信速度</translation>
     </message>
@@ -877,7 +878,7 @@
         <translation>アイコンのスタイル</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="122"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="118"/>
         <source>Preview</source>
         <translation>プレビュー</translation>
     </message>
@@ -933,27 +934,27 @@
         <translation>最も多く使用：%@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/RuleRow.cpp" line="30"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="33"/>
         <source>30 s</source>
         <translation>30 秒</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/RuleRow.cpp" line="30"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="33"/>
         <source>1 min</source>
         <translation>1 分</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/RuleRow.cpp" line="30"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="33"/>
         <source>2 min</source>
         <translation>2 分</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/RuleRow.cpp" line="30"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="33"/>
         <source>5 min</source>
         <translation>5 分</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/RuleRow.cpp" line="30"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="33"/>
         <source>10 min</source>
         <translation>10 分</translation>
     </message>
@@ -1076,7 +1077,7 @@
         <translation>システム</translation>
     </message>
     <message>
-        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="76"/>
+        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="91"/>
         <source>Now</source>
         <translation>現在</translation>
     </message>
@@ -1263,7 +1264,7 @@
 <context>
     <name>qel::CloseButton</name>
     <message>
-        <location filename="../../Sheets/CloseButton.cpp" line="18"/>
+        <location filename="../../Kit/Widgets/CloseButton.cpp" line="18"/>
         <source>Close</source>
         <translation>閉じる</translation>
     </message>
@@ -1471,22 +1472,22 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
 <context>
     <name>qel::DiskPlatterView</name>
     <message>
-        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="83"/>
+        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="98"/>
         <source>Disk space and activity</source>
         <translation>ディスク容量とアクティビティ</translation>
     </message>
     <message>
-        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="90"/>
+        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="105"/>
         <source>%@ available</source>
         <translation>%@ 空き</translation>
     </message>
     <message>
-        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="106"/>
+        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="121"/>
         <source>Available</source>
         <translation>空き</translation>
     </message>
     <message>
-        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="108"/>
+        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="123"/>
         <source>%@ total</source>
         <translation>合計 %@</translation>
     </message>
@@ -1688,90 +1689,90 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
 <context>
     <name>qel::ExportSheet</name>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="70"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="74"/>
         <source>Export this day as an image</source>
         <translation>この日を画像として書き出す</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="81"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="75"/>
         <source>Saves the ring for this day as a 1080 × 1080 picture.</source>
         <translation>この日のリングを 1080 × 1080 の画像として保存します。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="108"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="111"/>
         <source>Deep sea</source>
         <translation>深海</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="108"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="111"/>
         <source>Ink</source>
         <translation>墨</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="113"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="116"/>
         <source>Background</source>
         <translation>バックグラウンド</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="114"/>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="115"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="117"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="118"/>
         <source>Show app names</source>
         <translation>アプリ名を表示</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="115"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="118"/>
         <source>When off, no app name appears in the picture</source>
         <translation>オフにすると、画像にアプリ名は表示されません</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="116"/>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="117"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="119"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="120"/>
         <source>Show event dots</source>
         <translation>イベントのドットを表示</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="117"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="120"/>
         <source>The things worth a look on this day</source>
         <translation>この日の注目すべき出来事</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="119"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="122"/>
         <source>The picture contains only the usage rings and what is switched on above. It never includes window titles, file names or network addresses.</source>
         <translation>画像に含まれるのは使用率のリングと上でオンにした項目だけです。ウインドウのタイトル、ファイル名、ネットワークアドレスが含まれることはありません。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="134"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="137"/>
         <source>Copy image</source>
         <translation>画像をコピー</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="137"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="140"/>
         <source>Save image…</source>
         <translation>画像を保存…</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="173"/>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="183"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="176"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="186"/>
         <source>Couldn&apos;t create the image</source>
         <translation>画像を作成できませんでした</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="176"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="179"/>
         <source>Couldn&apos;t save the image</source>
         <translation>画像を保存できませんでした</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="178"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="181"/>
         <source>Image saved</source>
         <translation>画像を保存しました</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="190"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="193"/>
         <source>Couldn&apos;t copy the image</source>
         <translation>画像をコピーできませんでした</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="192"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="195"/>
         <source>Copied to the clipboard</source>
         <translation>クリップボードにコピーしました</translation>
     </message>
@@ -1792,17 +1793,17 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
 <context>
     <name>qel::GPUHiveView</name>
     <message>
-        <location filename="../../Pages/GPU/GPUHiveView.cpp" line="35"/>
+        <location filename="../../Pages/GPU/GPUHiveView.cpp" line="36"/>
         <source>GPU usage</source>
         <translation>GPU 使用率</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPU/GPUHiveView.cpp" line="42"/>
+        <location filename="../../Pages/GPU/GPUHiveView.cpp" line="43"/>
         <source>Unavailable</source>
         <translation>取得不可</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPU/GPUHiveView.cpp" line="69"/>
+        <location filename="../../Pages/GPU/GPUHiveView.cpp" line="78"/>
         <source>Now</source>
         <translation>現在</translation>
     </message>
@@ -2223,7 +2224,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MenuBarPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuBarPanel.cpp" line="38"/>
+        <location filename="../../MenuBar/MenuBarPanel.cpp" line="39"/>
         <source>Qel panel</source>
         <translation>Qel パネル</translation>
     </message>
@@ -2239,146 +2240,146 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MenuPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="111"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="121"/>
         <source>Today</source>
         <translation>今日</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="145"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="155"/>
         <source>Top processes</source>
         <translation>上位のプロセス</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="146"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="156"/>
         <source>Hover to quit</source>
         <translation>ポイントして終了</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="113"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="123"/>
         <source>Network</source>
         <translation>ネットワーク</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="114"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="124"/>
         <source>Bluetooth devices</source>
         <translation>Bluetooth デバイス</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="264"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="274"/>
         <source>Scroll horizontally to see more devices.</source>
         <translation>横にスクロールするとほかのデバイスを表示します。</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="269"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="441"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="279"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="451"/>
         <source>Not connected</source>
         <translation>未接続</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="283"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="293"/>
         <source>Quiet mode</source>
         <translation>静音モード</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="284"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="294"/>
         <source>Keep awake</source>
         <translation>スリープ防止</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="285"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="295"/>
         <source>Pause alerts</source>
         <translation>アラートを一時停止</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="311"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="321"/>
         <source>Settings</source>
         <translation>設定</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="313"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="323"/>
         <source>What just happened</source>
         <translation>今の出来事</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="315"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="325"/>
         <source>Quit</source>
         <translation>終了</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="317"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="327"/>
         <source>Open Qel</source>
         <translation>Qel を開く</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="200"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="391"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="210"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="401"/>
         <source>Load %.2f</source>
         <translation>負荷 %.2f</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="205"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="215"/>
         <source>Measured</source>
         <translation>実測</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="205"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="215"/>
         <source>Process sum</source>
         <translation>プロセス合計</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="400"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="410"/>
         <source>Thermal</source>
         <translation>熱</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="400"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="410"/>
         <source>System thermal state</source>
         <translation>システムの熱状態</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="401"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="411"/>
         <source>Battery</source>
         <translation>バッテリー</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="404"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="414"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="404"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="414"/>
         <source>Memory %@</source>
         <translation>メモリ %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="406"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="416"/>
         <source>Disk free</source>
         <translation>ディスク空き</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="407"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="417"/>
         <source>%@ total</source>
         <translation>合計 %@</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/MenuPanel.cpp" line="430"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="440"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n 個のアプリがオンライン</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="432"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="442"/>
         <source>Per-app traffic unavailable</source>
         <translation>アプリごとの通信量は取得不可</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="437"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="447"/>
         <source>Local %@</source>
         <translation>ローカル %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="441"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="451"/>
         <source>No local address</source>
         <translation>ローカルアドレスなし</translation>
     </message>
@@ -2402,27 +2403,27 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::NetAddressCard</name>
     <message>
-        <location filename="../../Pages/Network/NetAddressCard.cpp" line="56"/>
+        <location filename="../../Pages/Network/NetAddressCard.cpp" line="57"/>
         <source>Local address</source>
         <translation>ローカルアドレス</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetAddressCard.cpp" line="56"/>
+        <location filename="../../Pages/Network/NetAddressCard.cpp" line="57"/>
         <source>No local address</source>
         <translation>ローカルアドレスなし</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetAddressCard.cpp" line="56"/>
+        <location filename="../../Pages/Network/NetAddressCard.cpp" line="57"/>
         <source>Not connected</source>
         <translation>未接続</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetAddressCard.cpp" line="57"/>
+        <location filename="../../Pages/Network/NetAddressCard.cpp" line="58"/>
         <source>Data is moving, but no network interface has an IPv4 address.</source>
         <translation>データは流れていますが、IPv4 アドレスを持つネットワークインターフェイスがありません。</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetAddressCard.cpp" line="58"/>
+        <location filename="../../Pages/Network/NetAddressCard.cpp" line="59"/>
         <source>No network interface with an IP address was found.</source>
         <translation>IP アドレスを持つネットワークインターフェイスが見つかりませんでした。</translation>
     </message>
@@ -2430,12 +2431,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::NetCard</name>
     <message>
-        <location filename="../../Pages/Network/NetCard.cpp" line="59"/>
+        <location filename="../../Pages/Network/NetCard.cpp" line="61"/>
         <source>↓ %@  ↑ %@</source>
         <translation>↓ %@  ↑ %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetCard.cpp" line="60"/>
+        <location filename="../../Pages/Network/NetCard.cpp" line="62"/>
         <source>%@ in total</source>
         <translation>合計 %@</translation>
     </message>
@@ -2443,56 +2444,56 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::NetPage</name>
     <message>
-        <location filename="../../Pages/Network/NetPage.cpp" line="50"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="51"/>
         <source>Network</source>
         <translation>ネットワーク</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetPage.cpp" line="59"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="61"/>
         <source>Download</source>
         <translation>ダウンロード</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetPage.cpp" line="60"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="62"/>
         <source>Upload</source>
         <translation>アップロード</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetPage.cpp" line="54"/>
-        <location filename="../../Pages/Network/NetPage.cpp" line="127"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="55"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="128"/>
         <source>Upload %@</source>
         <translation>アップロード %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetPage.cpp" line="61"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="63"/>
         <source>Online</source>
         <translation>オンライン</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/Network/NetPage.cpp" line="61"/>
-        <location filename="../../Pages/Network/NetPage.cpp" line="130"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="63"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="133"/>
         <source>%n apps</source>
         <translation>
             <numerusform>%n 個のアプリ</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetPage.cpp" line="87"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="89"/>
         <source>Who&apos;s online</source>
         <translation>オンライン中のアプリ</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetPage.cpp" line="87"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="89"/>
         <source>Only processes under your account. Scroll sideways for more.</source>
         <translation>自分のアカウントのプロセスのみです。横にスクロールするとさらに表示されます。</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetPage.cpp" line="134"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="137"/>
         <source>Each dot is an app that is online. Bigger dots have more traffic right now. Dots closer to the center have more total traffic. Click one for details. Per-app figures count TCP only, and leave out traffic within this computer.</source>
         <translation>各ドットはオンラインのアプリです。ドットが大きいほど現在の通信量が多く、中心に近いほど総通信量が多くなります。クリックすると詳細を表示します。アプリごとの値は TCP のみを数え、このコンピューター内の通信は含みません。</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetPage.cpp" line="137"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="140"/>
         <source>Per-app traffic isn&apos;t available (the system&apos;s socket statistics can&apos;t be read), so only whole-computer upload and download are shown.</source>
         <translation>システムのソケット統計を読み取れないためアプリごとの通信量は取得できません。コンピューター全体のアップロードとダウンロードのみを表示します。</translation>
     </message>
@@ -2521,22 +2522,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::OverviewPage</name>
     <message>
-        <location filename="../../Window/Overview/OverviewPage.cpp" line="157"/>
+        <location filename="../../Window/Overview/OverviewPage.cpp" line="170"/>
         <source>Replay 60 s</source>
         <translation>60 秒を再生</translation>
     </message>
     <message>
-        <location filename="../../Window/Overview/OverviewPage.cpp" line="158"/>
+        <location filename="../../Window/Overview/OverviewPage.cpp" line="171"/>
         <source>What just happened: replay the last 60 seconds (Ctrl+Alt+E)</source>
         <translation>今の出来事：過去 60 秒間を再生（Ctrl+Alt+E）</translation>
     </message>
     <message>
-        <location filename="../../Window/Overview/OverviewPage.cpp" line="171"/>
+        <location filename="../../Window/Overview/OverviewPage.cpp" line="184"/>
         <source>View summary</source>
         <translation>概要を表示</translation>
     </message>
     <message>
-        <location filename="../../Window/Overview/OverviewPage.cpp" line="247"/>
+        <location filename="../../Window/Overview/OverviewPage.cpp" line="260"/>
         <source>This moment is inside “%@”.</source>
         <translation>この時刻は「%@」の区間内です。</translation>
     </message>
@@ -2685,27 +2686,27 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::PortRow</name>
     <message>
-        <location filename="../../Pages/Network/PortRow.cpp" line="79"/>
+        <location filename="../../Pages/Network/PortRow.cpp" line="80"/>
         <source>End %@, which is using port %@</source>
         <translation>ポート %@ を使用中の %@ を終了</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/PortRow.cpp" line="87"/>
+        <location filename="../../Pages/Network/PortRow.cpp" line="88"/>
         <source>Listening on all network interfaces: other devices on the same network can connect to this port.</source>
         <translation>すべてのネットワークインターフェイスで待ち受け中：同じネットワーク上のほかのデバイスがこのポートに接続できます。</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/PortRow.cpp" line="89"/>
+        <location filename="../../Pages/Network/PortRow.cpp" line="90"/>
         <source>Listening on 127.0.0.1 only: only this computer can connect.</source>
         <translation>127.0.0.1 のみで待ち受け中：このコンピューターからしか接続できません。</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/PortRow.cpp" line="117"/>
+        <location filename="../../Pages/Network/PortRow.cpp" line="118"/>
         <source>Open to LAN</source>
         <translation>LAN に公開</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/PortRow.cpp" line="117"/>
+        <location filename="../../Pages/Network/PortRow.cpp" line="118"/>
         <source>This computer only</source>
         <translation>このコンピューターのみ</translation>
     </message>
@@ -2739,18 +2740,17 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::ProcessDetail</name>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="115"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="116"/>
         <source>Now</source>
         <translation>現在</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="115"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="116"/>
         <source>Profile</source>
         <translation>プロファイル</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="179"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="345"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="355"/>
         <source>Close</source>
         <translation>閉じる</translation>
     </message>
@@ -2811,7 +2811,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>すぐに停止し、保存する機会はありません。保存していない変更は失われます。</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="344"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="346"/>
         <source>This process has ended</source>
         <translation>このプロセスは終了しました</translation>
     </message>
@@ -2859,12 +2859,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="203"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="206"/>
         <source>Reading processes…</source>
         <translation>プロセスを読み込み中…</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="204"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="207"/>
         <source>No process has “%@” in its name. Try another word, or clear the search field.</source>
         <translation>名前に「%@」を含むプロセスはありません。別の語を試すか、検索フィールドをクリアしてください。</translation>
     </message>
@@ -2920,7 +2920,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::ReportSheet</name>
     <message>
-        <location filename="../../Sheets/Reports/ReportSheet.cpp" line="67"/>
+        <location filename="../../Sheets/Reports/ReportSheet.cpp" line="65"/>
         <source>Done</source>
         <translation>完了</translation>
     </message>
@@ -2976,42 +2976,35 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::RingControls</name>
     <message>
-        <location filename="../../Window/Overview/RingControls.cpp" line="46"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="48"/>
         <source>60 s</source>
         <translation>60 秒</translation>
     </message>
     <message>
-        <location filename="../../Window/Overview/RingControls.cpp" line="46"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="48"/>
         <source>Day</source>
         <translation>1 日</translation>
     </message>
     <message>
-        <location filename="../../Window/Overview/RingControls.cpp" line="53"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="55"/>
         <source>Previous day</source>
         <translation>前日</translation>
     </message>
     <message>
-        <location filename="../../Window/Overview/RingControls.cpp" line="57"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="59"/>
         <source>Next day</source>
         <translation>翌日</translation>
     </message>
     <message>
-        <location filename="../../Window/Overview/RingControls.cpp" line="39"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="41"/>
         <source>Export this day as an image</source>
         <translation>この日を画像として書き出す</translation>
     </message>
     <message>
-        <location filename="../../Window/Overview/RingControls.cpp" line="69"/>
-        <location filename="../../Window/Overview/RingControls.cpp" line="70"/>
-        <location filename="../../Window/Overview/RingControls.cpp" line="117"/>
-        <location filename="../../Window/Overview/RingControls.cpp" line="121"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="71"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="72"/>
         <source>Back to now</source>
         <translation>現在に戻る</translation>
-    </message>
-    <message>
-        <location filename="../../Window/Overview/RingControls.cpp" line="118"/>
-        <source>Now</source>
-        <translation>現在</translation>
     </message>
 </context>
 <context>
@@ -3126,22 +3119,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::SettingsSheet</name>
     <message>
-        <location filename="../../Sheets/Settings/SettingsSheet.cpp" line="66"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.cpp" line="65"/>
         <source>Done</source>
         <translation>完了</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/SettingsSheet.cpp" line="90"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.cpp" line="89"/>
         <source>Settings</source>
         <translation>設定</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/SettingsSheet.cpp" line="122"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.cpp" line="121"/>
         <source>Changes apply immediately and are saved automatically.</source>
         <translation>変更はすぐに反映され、自動的に保存されます。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/SettingsSheet.cpp" line="139"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.cpp" line="138"/>
         <source>General</source>
         <translation>一般</translation>
     </message>
@@ -3207,7 +3200,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::SleepRowButton</name>
     <message>
-        <location filename="../../MenuBar/SleepRowButton.cpp" line="34"/>
+        <location filename="../../MenuBar/SleepRowButton.cpp" line="42"/>
         <source>View sleep report</source>
         <translation>スリープレポートを表示</translation>
     </message>
@@ -3258,31 +3251,31 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::StarMapView</name>
     <message>
-        <location filename="../../Pages/Network/StarMapView.cpp" line="45"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="46"/>
         <source>Network star map</source>
         <translation>ネットワーク星図</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/Network/StarMapView.cpp" line="47"/>
-        <location filename="../../Pages/Network/StarMapView.cpp" line="54"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="48"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="55"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>%n 個のアプリがオンライン</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/StarMapView.cpp" line="125"/>
-        <location filename="../../Pages/Network/StarMapView.cpp" line="139"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="126"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="140"/>
         <source>This computer</source>
         <translation>このコンピューター</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/StarMapView.cpp" line="159"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="160"/>
         <source>None of your apps has a TCP connection right now</source>
         <translation>現在 TCP 接続中の自分のアプリはありません</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/StarMapView.cpp" line="160"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="161"/>
         <source>Per-app traffic unavailable</source>
         <translation>アプリごとの通信量は取得不可</translation>
     </message>
@@ -3568,6 +3561,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
     </message>
     <message>
         <location filename="../../Store/MenuFeatures.cpp" line="192"/>
+        <location filename="../../Store/Tick.cpp" line="111"/>
         <source>Process %@</source>
         <translation>プロセス %@</translation>
     </message>
@@ -3671,7 +3665,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>復帰：%@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="59"/>
+        <location filename="../../Store/Store.cpp" line="65"/>
         <source>The settings file could not be read. It was kept as %@ and the settings start from their defaults.</source>
         <translation>設定ファイルを読み込めませんでした。%@ として保管し、設定を初期値に戻しました。</translation>
     </message>
@@ -3686,32 +3680,32 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>設定を保存できませんでした：%@ が 1 MB を超え、Qel が読み込める大きさを超えてしまいます。変更は Qel を終了するまで有効です。</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="286"/>
+        <location filename="../../Store/Store.cpp" line="297"/>
         <source>The history file could not be used. It was kept as %@ and a new one started.</source>
         <translation>履歴ファイルを使用できませんでした。%@ として保管し、新しいファイルを作成しました。</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="290"/>
+        <location filename="../../Store/Store.cpp" line="301"/>
         <source>History is not saved this run: the history file is from a newer version of Qel and is left as it is.</source>
         <translation>今回は履歴を保存しません：履歴ファイルが新しいバージョンの Qel のもののため、そのままにしています。</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="293"/>
+        <location filename="../../Store/Store.cpp" line="304"/>
         <source>History can&apos;t be saved: %@</source>
         <translation>履歴を保存できません：%@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="296"/>
+        <location filename="../../Store/Store.cpp" line="307"/>
         <source>History can&apos;t be saved for now: %@. Qel keeps it and saves it once the disk has room again.</source>
         <translation>今は履歴を保存できません：%@。Qel は履歴を保持し、ディスクに空きができしだい保存します。</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="301"/>
+        <location filename="../../Store/Store.cpp" line="312"/>
         <source>History could not be saved: %@</source>
         <translation>履歴を保存できませんでした：%@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="304"/>
+        <location filename="../../Store/Store.cpp" line="315"/>
         <source>History could not be read: %@</source>
         <translation>履歴を読み込めませんでした：%@</translation>
     </message>
@@ -3889,7 +3883,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::TodayStrip</name>
     <message>
-        <location filename="../../MenuBar/TodayStrip.cpp" line="99"/>
+        <location filename="../../MenuBar/TodayStrip.cpp" line="100"/>
         <source>0:00</source>
         <translation>0:00</translation>
     </message>
@@ -3938,28 +3932,28 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::Updater</name>
     <message>
-        <location filename="../../Updates/Updater.cpp" line="125"/>
+        <location filename="../../Updates/Updater.cpp" line="137"/>
         <source>The download page could not be opened: %@</source>
         <translation>ダウンロードページを開けませんでした：%@</translation>
     </message>
     <message>
-        <location filename="../../Updates/Updater.cpp" line="168"/>
+        <location filename="../../Updates/Updater.cpp" line="193"/>
         <source>Qel could not reach the update feed.</source>
         <translation>Qel はアップデートフィードに接続できませんでした。</translation>
     </message>
     <message>
-        <location filename="../../Updates/Updater.cpp" line="166"/>
-        <location filename="../../Updates/Updater.cpp" line="170"/>
+        <location filename="../../Updates/Updater.cpp" line="192"/>
+        <location filename="../../Updates/Updater.cpp" line="195"/>
         <source>The update feed could not be read.</source>
         <translation>アップデートフィードを読み込めませんでした。</translation>
     </message>
     <message>
-        <location filename="../../Updates/Updater.cpp" line="178"/>
+        <location filename="../../Updates/Updater.cpp" line="203"/>
         <source>Qel %@ is available.</source>
         <translation>Qel %@ が利用可能です。</translation>
     </message>
     <message>
-        <location filename="../../Updates/Updater.cpp" line="180"/>
+        <location filename="../../Updates/Updater.cpp" line="205"/>
         <source>Qel %@ is the newest version.</source>
         <translation>Qel %@ は最新バージョンです。</translation>
     </message>
@@ -4354,7 +4348,6 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
     </message>
     <message>
         <location filename="../../Pages/Energy/EnergyPage.cpp" line="61"/>
-        <location filename="../../Samplers/ProcessName.cpp" line="52"/>
         <source>Process %@</source>
         <translation>プロセス %@</translation>
     </message>
@@ -4524,27 +4517,27 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>切り替え後に低速化</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="27"/>
+        <location filename="../../App/SampleReport.cpp" line="30"/>
         <source>Normal</source>
         <translation>通常</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="28"/>
+        <location filename="../../App/SampleReport.cpp" line="31"/>
         <source>Warm</source>
         <translation>やや高温</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="29"/>
+        <location filename="../../App/SampleReport.cpp" line="32"/>
         <source>Hot</source>
         <translation>高温</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="30"/>
+        <location filename="../../App/SampleReport.cpp" line="33"/>
         <source>Overheating</source>
         <translation>過熱</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="32"/>
+        <location filename="../../App/SampleReport.cpp" line="35"/>
         <source>Unknown</source>
         <translation>不明</translation>
     </message>
@@ -4566,12 +4559,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>このデスクトップでは通知サービスが動いていないため、アラートは Qel のウインドウにだけ表示されます。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="41"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="42"/>
         <source>Deletes every recorded day with its marks and app usage, the recorded sleeps and stretches, and the usual baseline. Settings and rules are kept. This can&apos;t be undone.</source>
         <translation>記録したすべての日（マークとアプリの使用状況を含む）、記録したスリープと区間、いつもの基準値を削除します。設定とルールは残ります。この操作は取り消せません。</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="67"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="79"/>
         <source>less than 1 MB</source>
         <translation>1 MB 未満</translation>
     </message>

@@ -11,7 +11,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="58"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="59"/>
         <source>%n days</source>
         <translation>
             <numerusform>%n일</numerusform>
@@ -43,13 +43,13 @@
         <translation>프로세스 합계</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="69"/>
+        <location filename="../../App/SampleReport.cpp" line="72"/>
         <location filename="../../Pages/Memory/BubbleModel.cpp" line="25"/>
         <source>Compressed</source>
         <translation>압축</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="68"/>
+        <location filename="../../App/SampleReport.cpp" line="71"/>
         <location filename="../../Pages/Memory/BubbleModel.cpp" line="26"/>
         <source>Kernel &amp; locked</source>
         <translation>커널 및 고정</translation>
@@ -96,7 +96,7 @@
         <translation>충전 안 함</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="150"/>
+        <location filename="../../App/SampleReport.cpp" line="153"/>
         <location filename="../../Pages/Energy/EnergyPage.cpp" line="97"/>
         <source>Process %@</source>
         <translation>프로세스 %@</translation>
@@ -133,29 +133,29 @@
     </message>
     <message>
         <location filename="../../Kit/PageTable.cpp" line="20"/>
-        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="49"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="50"/>
         <location filename="../../Window/Overview/OverviewFacts.cpp" line="39"/>
         <source>CPU</source>
         <translation>CPU</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="61"/>
-        <location filename="../../App/SampleReport.cpp" line="94"/>
+        <location filename="../../App/SampleReport.cpp" line="64"/>
+        <location filename="../../App/SampleReport.cpp" line="97"/>
         <location filename="../../Kit/PageTable.cpp" line="33"/>
-        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="51"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="52"/>
         <location filename="../../Window/Overview/OverviewFacts.cpp" line="42"/>
         <source>Memory</source>
         <translation>메모리</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="77"/>
+        <location filename="../../App/SampleReport.cpp" line="80"/>
         <location filename="../../Kit/PageTable.cpp" line="46"/>
         <location filename="../../Window/Overview/OverviewFacts.cpp" line="44"/>
         <source>Network</source>
         <translation>네트워크</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="82"/>
+        <location filename="../../App/SampleReport.cpp" line="85"/>
         <location filename="../../Kit/PageTable.cpp" line="40"/>
         <location filename="../../Window/Overview/OverviewFacts.cpp" line="45"/>
         <source>Disk</source>
@@ -228,7 +228,7 @@
         <translation>시스템 lsof 명령을 실행할 수 없어 수신 대기 포트를 읽을 수 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../App/SampleDevices.cpp" line="33"/>
+        <location filename="../../App/SampleDevices.cpp" line="32"/>
         <source>No process under your account is listening on a port right now.</source>
         <translation>지금 포트에서 수신 대기 중인 내 계정 프로세스가 없습니다.</translation>
     </message>
@@ -238,321 +238,321 @@
         <translation>내 계정 프로세스의 포트만 표시합니다. 시스템 서비스가 쓰는 포트를 보려면 관리자 권한이 필요합니다.</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="40"/>
+        <location filename="../../App/SampleReport.cpp" line="43"/>
         <source>Processor</source>
         <translation>프로세서</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="41"/>
+        <location filename="../../App/SampleReport.cpp" line="44"/>
         <source>Chip</source>
         <translation>칩</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="42"/>
-        <location filename="../../App/SampleReport.cpp" line="95"/>
+        <location filename="../../App/SampleReport.cpp" line="45"/>
+        <location filename="../../App/SampleReport.cpp" line="98"/>
         <source>Cores</source>
         <translation>코어</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="43"/>
+        <location filename="../../App/SampleReport.cpp" line="46"/>
         <source>%@ (%@, %@)</source>
         <translation>%@ (%@, %@)</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../App/SampleReport.cpp" line="43"/>
+        <location filename="../../App/SampleReport.cpp" line="46"/>
         <source>%n logical</source>
         <translation>
             <numerusform>논리 코어 %n개</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../App/SampleReport.cpp" line="44"/>
+        <location filename="../../App/SampleReport.cpp" line="47"/>
         <source>%n performance</source>
         <translation>
             <numerusform>성능 %n개</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../../App/SampleReport.cpp" line="44"/>
+        <location filename="../../App/SampleReport.cpp" line="47"/>
         <source>%n efficiency</source>
         <translation>
             <numerusform>효율 %n개</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="46"/>
-        <location filename="../../App/SampleReport.cpp" line="52"/>
+        <location filename="../../App/SampleReport.cpp" line="49"/>
+        <location filename="../../App/SampleReport.cpp" line="55"/>
         <source>Load over one second</source>
         <translation>1초 부하</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="47"/>
+        <location filename="../../App/SampleReport.cpp" line="50"/>
         <source>%@ (user %@, system %@)</source>
         <translation>%@ (사용자 %@, 시스템 %@)</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="50"/>
+        <location filename="../../App/SampleReport.cpp" line="53"/>
         <source>Per core</source>
         <translation>코어별</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="52"/>
+        <location filename="../../App/SampleReport.cpp" line="55"/>
         <source>can&apos;t be read here (no processor counters)</source>
         <translation>여기서는 읽을 수 없음 (프로세서 카운터 없음)</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="54"/>
+        <location filename="../../App/SampleReport.cpp" line="57"/>
         <source>Load average, one minute</source>
         <translation>1분 평균 부하</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="55"/>
+        <location filename="../../App/SampleReport.cpp" line="58"/>
         <source>Thermal state</source>
         <translation>발열 상태</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="56"/>
+        <location filename="../../App/SampleReport.cpp" line="59"/>
         <source>%@ (no thermal zones here)</source>
         <translation>%@ (이 컴퓨터에는 열 영역 없음)</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="63"/>
         <location filename="../../App/SampleReport.cpp" line="66"/>
+        <location filename="../../App/SampleReport.cpp" line="69"/>
         <source>Total</source>
         <translation>합계</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="63"/>
-        <location filename="../../App/SampleReport.cpp" line="126"/>
+        <location filename="../../App/SampleReport.cpp" line="66"/>
+        <location filename="../../App/SampleReport.cpp" line="129"/>
         <source>can&apos;t be read here</source>
         <translation>여기서는 읽을 수 없음</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="67"/>
+        <location filename="../../App/SampleReport.cpp" line="70"/>
         <source>App</source>
         <translation>앱</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="70"/>
+        <location filename="../../App/SampleReport.cpp" line="73"/>
         <source>Pressure</source>
         <translation>압력</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="71"/>
+        <location filename="../../App/SampleReport.cpp" line="74"/>
         <source>Swap used</source>
         <translation>스왑 사용량</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="78"/>
-        <location filename="../../App/SampleReport.cpp" line="83"/>
+        <location filename="../../App/SampleReport.cpp" line="81"/>
+        <location filename="../../App/SampleReport.cpp" line="86"/>
         <source>Over one second</source>
         <translation>1초 기준</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="78"/>
+        <location filename="../../App/SampleReport.cpp" line="81"/>
         <source>down %@, up %@</source>
         <translation>다운로드 %@, 업로드 %@</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="80"/>
+        <location filename="../../App/SampleReport.cpp" line="83"/>
         <source>Addresses</source>
         <translation>주소</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="80"/>
+        <location filename="../../App/SampleReport.cpp" line="83"/>
         <source>none on a physical interface</source>
         <translation>물리 인터페이스에는 없음</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="81"/>
+        <location filename="../../App/SampleReport.cpp" line="84"/>
         <source>Address</source>
         <translation>주소</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="83"/>
+        <location filename="../../App/SampleReport.cpp" line="86"/>
         <source>read %@, write %@</source>
         <translation>읽기 %@, 쓰기 %@</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="87"/>
+        <location filename="../../App/SampleReport.cpp" line="90"/>
         <source>Graphics</source>
         <translation>그래픽</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="90"/>
         <location filename="../../App/SampleReport.cpp" line="93"/>
+        <location filename="../../App/SampleReport.cpp" line="96"/>
         <source>Use</source>
         <translation>사용량</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="90"/>
+        <location filename="../../App/SampleReport.cpp" line="93"/>
         <source>no graphics processor reports its use here</source>
         <translation>사용량을 보고하는 그래픽 프로세서가 없음</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="95"/>
-        <location filename="../../App/SampleReport.cpp" line="106"/>
-        <location filename="../../App/SampleReport.cpp" line="107"/>
-        <location filename="../../App/SampleReport.cpp" line="108"/>
+        <location filename="../../App/SampleReport.cpp" line="98"/>
+        <location filename="../../App/SampleReport.cpp" line="109"/>
+        <location filename="../../App/SampleReport.cpp" line="110"/>
         <location filename="../../App/SampleReport.cpp" line="111"/>
-        <location filename="../../App/SampleReport.cpp" line="112"/>
+        <location filename="../../App/SampleReport.cpp" line="114"/>
+        <location filename="../../App/SampleReport.cpp" line="115"/>
         <source>not reported</source>
         <translation>보고되지 않음</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="100"/>
+        <location filename="../../App/SampleReport.cpp" line="103"/>
         <source>Battery and power</source>
         <translation>배터리 및 전원</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="102"/>
-        <location filename="../../App/SampleReport.cpp" line="104"/>
+        <location filename="../../App/SampleReport.cpp" line="105"/>
+        <location filename="../../App/SampleReport.cpp" line="107"/>
         <source>Battery</source>
         <translation>배터리</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="102"/>
-        <location filename="../../App/SampleReport.cpp" line="148"/>
+        <location filename="../../App/SampleReport.cpp" line="105"/>
+        <location filename="../../App/SampleReport.cpp" line="151"/>
         <source>none</source>
         <translation>없음</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="105"/>
+        <location filename="../../App/SampleReport.cpp" line="108"/>
         <source>%@, %@</source>
         <translation>%@, %@</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="105"/>
+        <location filename="../../App/SampleReport.cpp" line="108"/>
         <source>charging</source>
         <translation>충전 중</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="105"/>
+        <location filename="../../App/SampleReport.cpp" line="108"/>
         <source>on AC</source>
         <translation>전원 연결됨</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="105"/>
+        <location filename="../../App/SampleReport.cpp" line="108"/>
         <source>on battery</source>
         <translation>배터리 사용 중</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="106"/>
+        <location filename="../../App/SampleReport.cpp" line="109"/>
         <source>Health</source>
         <translation>상태</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="107"/>
+        <location filename="../../App/SampleReport.cpp" line="110"/>
         <source>Cycles</source>
         <translation>사이클</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="108"/>
+        <location filename="../../App/SampleReport.cpp" line="111"/>
         <source>Energy left</source>
         <translation>남은 에너지</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="111"/>
+        <location filename="../../App/SampleReport.cpp" line="114"/>
         <source>Charger rating</source>
         <translation>충전기 정격</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="112"/>
+        <location filename="../../App/SampleReport.cpp" line="115"/>
         <source>Power in</source>
         <translation>입력 전력</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="113"/>
+        <location filename="../../App/SampleReport.cpp" line="116"/>
         <source>Charging power</source>
         <translation>충전 전력</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="113"/>
+        <location filename="../../App/SampleReport.cpp" line="116"/>
         <source>not charging or not reported</source>
         <translation>충전 중이 아니거나 보고되지 않음</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="117"/>
-        <location filename="../../App/SampleReport.cpp" line="118"/>
-        <location filename="../../App/SampleReport.cpp" line="119"/>
+        <location filename="../../App/SampleReport.cpp" line="120"/>
+        <location filename="../../App/SampleReport.cpp" line="121"/>
+        <location filename="../../App/SampleReport.cpp" line="122"/>
         <source>Power draw</source>
         <translation>소비 전력</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="118"/>
+        <location filename="../../App/SampleReport.cpp" line="121"/>
         <source>can&apos;t be read here (no battery to measure it)</source>
         <translation>여기서는 읽을 수 없음 (측정할 배터리 없음)</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="119"/>
+        <location filename="../../App/SampleReport.cpp" line="122"/>
         <source>can&apos;t be read here (measured only while on battery)</source>
         <translation>여기서는 읽을 수 없음 (배터리 사용 중에만 측정)</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="124"/>
+        <location filename="../../App/SampleReport.cpp" line="127"/>
         <source>Storage</source>
         <translation>저장 공간</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="126"/>
-        <location filename="../../App/SampleReport.cpp" line="128"/>
+        <location filename="../../App/SampleReport.cpp" line="129"/>
+        <location filename="../../App/SampleReport.cpp" line="131"/>
         <source>System disk</source>
         <translation>시스템 디스크</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="128"/>
-        <location filename="../../App/SampleReport.cpp" line="136"/>
+        <location filename="../../App/SampleReport.cpp" line="131"/>
+        <location filename="../../App/SampleReport.cpp" line="139"/>
         <source>%@ total, %@ free</source>
         <translation>총 %@, 여유 %@</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="131"/>
+        <location filename="../../App/SampleReport.cpp" line="134"/>
         <source>Volumes</source>
         <translation>볼륨</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="131"/>
+        <location filename="../../App/SampleReport.cpp" line="134"/>
         <source>none found</source>
         <translation>찾지 못함</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="133"/>
+        <location filename="../../App/SampleReport.cpp" line="136"/>
         <source>internal</source>
         <translation>내장</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="133"/>
+        <location filename="../../App/SampleReport.cpp" line="136"/>
         <source>external</source>
         <translation>외장</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="134"/>
+        <location filename="../../App/SampleReport.cpp" line="137"/>
         <source>system volume</source>
         <translation>시스템 볼륨</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="135"/>
+        <location filename="../../App/SampleReport.cpp" line="138"/>
         <source>Volume</source>
         <translation>볼륨</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="142"/>
+        <location filename="../../App/SampleReport.cpp" line="145"/>
         <source>Kept awake by</source>
         <translation>깨어 있게 하는 앱</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="145"/>
         <location filename="../../App/SampleReport.cpp" line="148"/>
+        <location filename="../../App/SampleReport.cpp" line="151"/>
         <source>Holders</source>
         <translation>점유 프로그램</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="145"/>
+        <location filename="../../App/SampleReport.cpp" line="148"/>
         <source>can&apos;t be read here (logind does not answer on the system bus)</source>
         <translation>여기서는 읽을 수 없음 (logind가 시스템 버스에서 응답하지 않음)</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="151"/>
+        <location filename="../../App/SampleReport.cpp" line="154"/>
         <source>unnamed</source>
         <translation>이름 없음</translation>
     </message>
@@ -599,200 +599,201 @@
         <translation>앞에 있지 않고 창이 없으며 CPU를 많이 쓰는 프로세스를 백그라운드 우선순위로 내립니다. 이 옵션을 끄거나 Qel을 종료하면 복원됩니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="46"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="47"/>
         <source>Erase all history?</source>
         <translation>모든 기록을 지우시겠습니까?</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="47"/>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="122"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="48"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="135"/>
         <source>Erase all history</source>
         <translation>모든 기록 지우기</translation>
     </message>
     <message>
-        <location filename="../../Kit/Widgets/AskFirst.cpp" line="17"/>
+        <location filename="../../Kit/Widgets/AskFirst.cpp" line="19"/>
         <source>Cancel</source>
         <translation>취소</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="80"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="92"/>
         <source>Show in File Manager</source>
         <translation>파일 관리자에서 보기</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="86"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="98"/>
         <source>The history folder could not be opened</source>
         <translation>기록 폴더를 열 수 없음</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="88"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="100"/>
         <source>History</source>
         <translation>기록</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="97"/>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="98"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="109"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="110"/>
         <source>Keep history for</source>
         <translation>기록 보관 기간</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="97"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="109"/>
         <source>Older days are deleted automatically. The usual baseline is kept.</source>
         <translation>오래된 날은 자동으로 삭제됩니다. 평소 기준은 유지됩니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="91"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="103"/>
         <source>7 days</source>
         <translation>7일</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="34"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="35"/>
         <source>Stored in a database on this computer only. %n days recorded, using %@.</source>
         <translation>
             <numerusform>이 컴퓨터의 데이터베이스에만 저장됩니다. %n일 기록, %@ 사용 중.</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="59"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="71"/>
         <source>Keep history for %@?</source>
         <translation>기록을 %@ 동안만 보관하시겠습니까?</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="60"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="72"/>
         <source>Days older than that are deleted now. This can&apos;t be undone.</source>
         <translation>그보다 오래된 날은 지금 삭제됩니다. 되돌릴 수 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="60"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="72"/>
         <source>Delete older days</source>
         <translation>오래된 날 삭제</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="92"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="104"/>
         <source>30 days</source>
         <translation>30일</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="93"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="105"/>
         <source>90 days</source>
         <translation>90일</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="94"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="106"/>
         <source>1 year</source>
         <translation>1년</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="95"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="57"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="107"/>
         <source>Forever</source>
         <translation>계속</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="108"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="121"/>
         <source>%n days collected. After 3 days the ring shows a reference line.</source>
         <translation>
             <numerusform>%n일 수집됨. 3일이 지나면 링에 기준선이 표시됩니다.</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="110"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="123"/>
         <source>Usual baseline</source>
         <translation>평소 기준</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="119"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="132"/>
         <source>Erase…</source>
         <translation>지우기…</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="36"/>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="46"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="33"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="43"/>
         <source>Follow system</source>
         <translation>시스템 설정 따르기</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="38"/>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="40"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="35"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="37"/>
         <source>Interface language</source>
         <translation>인터페이스 언어</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="39"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="36"/>
         <source>Follow system uses the first of your system languages that Qel supports, or English if there is none.</source>
         <translation>시스템 설정 따르기는 시스템 언어 중 Qel이 지원하는 첫 번째 언어를 사용하며, 없으면 영어를 사용합니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="44"/>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="50"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="41"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="47"/>
         <source>Appearance</source>
         <translation>모양</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="46"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="43"/>
         <source>Light</source>
         <translation>밝게</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="46"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="43"/>
         <source>Dark</source>
         <translation>어둡게</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="50"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="47"/>
         <source>Follow system switches with your desktop&apos;s appearance.</source>
         <translation>시스템 설정 따르기를 선택하면 데스크톱 모양에 맞춰 바뀝니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="54"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="51"/>
         <source>Replay shortcut</source>
         <translation>다시 보기 단축키</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="55"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="52"/>
         <source>Press it in any app to replay the last 60 seconds. It can&apos;t be changed yet.</source>
         <translation>어느 앱에서든 누르면 최근 60초를 다시 봅니다. 아직 변경할 수 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="60"/>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="61"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="57"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="58"/>
         <source>Tab bar numbers</source>
         <translation>탭 막대 수치</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="71"/>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="73"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="65"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="67"/>
         <source>Show load in the taskbar icon</source>
         <translation>작업 표시줄 아이콘에 부하 표시</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="72"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="66"/>
         <source>The water in the taskbar icon rises with CPU usage, and the icon turns warm when the processor is busy.</source>
         <translation>작업 표시줄 아이콘의 물은 CPU 사용량에 따라 차오르고, 프로세서가 바쁘면 아이콘이 따뜻한 색으로 바뀝니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="86"/>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="90"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="73"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="77"/>
         <source>Check for updates automatically</source>
         <translation>업데이트 자동 확인</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="91"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="78"/>
         <source>Qel looks for a new version about once a day and tells you when there is one.</source>
         <translation>Qel은 하루에 한 번쯤 새 버전을 찾아보고, 있으면 알려 줍니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="92"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="79"/>
         <source>This build of Qel names no update feed, so it can&apos;t look for new versions.</source>
         <translation>이 Qel 빌드에는 업데이트 피드가 지정되어 있지 않아 새 버전을 찾을 수 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="95"/>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="99"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="82"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="86"/>
         <source>Receive Beta updates</source>
         <translation>베타 업데이트 받기</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="100"/>
+        <location filename="../../Sheets/Settings/GeneralTab.cpp" line="87"/>
         <source>Get early access to upcoming versions and continue receiving stable updates.</source>
         <translation>출시 예정 버전을 먼저 사용하면서 안정 버전 업데이트도 계속 받습니다.</translation>
     </message>
@@ -862,12 +863,12 @@
         <translation>원하는 대로 조합하세요. 아무것도 선택하지 않으면 아이콘만 표시됩니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="48"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="49"/>
         <source>Icon</source>
         <translation>아이콘</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="52"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="53"/>
         <source>Net speed</source>
         <translation>네트워크 속도</translation>
     </message>
@@ -877,7 +878,7 @@
         <translation>아이콘 스타일</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="122"/>
+        <location filename="../../Sheets/Settings/MenuBarTab.cpp" line="118"/>
         <source>Preview</source>
         <translation>미리 보기</translation>
     </message>
@@ -933,27 +934,27 @@
         <translation>가장 많이 사용: %@</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/RuleRow.cpp" line="30"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="33"/>
         <source>30 s</source>
         <translation>30초</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/RuleRow.cpp" line="30"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="33"/>
         <source>1 min</source>
         <translation>1분</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/RuleRow.cpp" line="30"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="33"/>
         <source>2 min</source>
         <translation>2분</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/RuleRow.cpp" line="30"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="33"/>
         <source>5 min</source>
         <translation>5분</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/RuleRow.cpp" line="30"/>
+        <location filename="../../Sheets/Settings/RuleRow.cpp" line="33"/>
         <source>10 min</source>
         <translation>10분</translation>
     </message>
@@ -1076,7 +1077,7 @@
         <translation>시스템</translation>
     </message>
     <message>
-        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="76"/>
+        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="91"/>
         <source>Now</source>
         <translation>지금</translation>
     </message>
@@ -1263,7 +1264,7 @@
 <context>
     <name>qel::CloseButton</name>
     <message>
-        <location filename="../../Sheets/CloseButton.cpp" line="18"/>
+        <location filename="../../Kit/Widgets/CloseButton.cpp" line="18"/>
         <source>Close</source>
         <translation>닫기</translation>
     </message>
@@ -1471,22 +1472,22 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
 <context>
     <name>qel::DiskPlatterView</name>
     <message>
-        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="83"/>
+        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="98"/>
         <source>Disk space and activity</source>
         <translation>디스크 공간과 활동</translation>
     </message>
     <message>
-        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="90"/>
+        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="105"/>
         <source>%@ available</source>
         <translation>%@ 사용 가능</translation>
     </message>
     <message>
-        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="106"/>
+        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="121"/>
         <source>Available</source>
         <translation>사용 가능</translation>
     </message>
     <message>
-        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="108"/>
+        <location filename="../../Pages/Disk/DiskPlatterView.cpp" line="123"/>
         <source>%@ total</source>
         <translation>총 %@</translation>
     </message>
@@ -1688,90 +1689,90 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
 <context>
     <name>qel::ExportSheet</name>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="70"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="74"/>
         <source>Export this day as an image</source>
         <translation>이날을 이미지로 내보내기</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="81"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="75"/>
         <source>Saves the ring for this day as a 1080 × 1080 picture.</source>
         <translation>이날의 링을 1080 × 1080 이미지로 저장합니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="108"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="111"/>
         <source>Deep sea</source>
         <translation>심해</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="108"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="111"/>
         <source>Ink</source>
         <translation>잉크</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="113"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="116"/>
         <source>Background</source>
         <translation>백그라운드</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="114"/>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="115"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="117"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="118"/>
         <source>Show app names</source>
         <translation>앱 이름 표시</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="115"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="118"/>
         <source>When off, no app name appears in the picture</source>
         <translation>끄면 이미지에 앱 이름이 나타나지 않습니다</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="116"/>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="117"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="119"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="120"/>
         <source>Show event dots</source>
         <translation>이벤트 점 표시</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="117"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="120"/>
         <source>The things worth a look on this day</source>
         <translation>이날 살펴볼 항목</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="119"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="122"/>
         <source>The picture contains only the usage rings and what is switched on above. It never includes window titles, file names or network addresses.</source>
         <translation>이미지에는 사용량 링과 위에서 켠 항목만 들어갑니다. 창 제목, 파일 이름, 네트워크 주소는 절대 포함되지 않습니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="134"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="137"/>
         <source>Copy image</source>
         <translation>이미지 복사</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="137"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="140"/>
         <source>Save image…</source>
         <translation>이미지 저장…</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="173"/>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="183"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="176"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="186"/>
         <source>Couldn&apos;t create the image</source>
         <translation>이미지를 만들 수 없음</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="176"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="179"/>
         <source>Couldn&apos;t save the image</source>
         <translation>이미지를 저장할 수 없음</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="178"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="181"/>
         <source>Image saved</source>
         <translation>이미지 저장됨</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="190"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="193"/>
         <source>Couldn&apos;t copy the image</source>
         <translation>이미지를 복사할 수 없음</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Export/ExportSheet.cpp" line="192"/>
+        <location filename="../../Sheets/Export/ExportSheet.cpp" line="195"/>
         <source>Copied to the clipboard</source>
         <translation>클립보드에 복사됨</translation>
     </message>
@@ -1792,17 +1793,17 @@ The inner ring is the last 60 seconds of activity: reads grow outward, writes in
 <context>
     <name>qel::GPUHiveView</name>
     <message>
-        <location filename="../../Pages/GPU/GPUHiveView.cpp" line="35"/>
+        <location filename="../../Pages/GPU/GPUHiveView.cpp" line="36"/>
         <source>GPU usage</source>
         <translation>GPU 사용량</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPU/GPUHiveView.cpp" line="42"/>
+        <location filename="../../Pages/GPU/GPUHiveView.cpp" line="43"/>
         <source>Unavailable</source>
         <translation>사용할 수 없음</translation>
     </message>
     <message>
-        <location filename="../../Pages/GPU/GPUHiveView.cpp" line="69"/>
+        <location filename="../../Pages/GPU/GPUHiveView.cpp" line="78"/>
         <source>Now</source>
         <translation>지금</translation>
     </message>
@@ -2223,7 +2224,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MenuBarPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuBarPanel.cpp" line="38"/>
+        <location filename="../../MenuBar/MenuBarPanel.cpp" line="39"/>
         <source>Qel panel</source>
         <translation>Qel 패널</translation>
     </message>
@@ -2239,146 +2240,146 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::MenuPanel</name>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="111"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="121"/>
         <source>Today</source>
         <translation>오늘</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="145"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="155"/>
         <source>Top processes</source>
         <translation>상위 프로세스</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="146"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="156"/>
         <source>Hover to quit</source>
         <translation>포인터를 올려 종료</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="113"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="123"/>
         <source>Network</source>
         <translation>네트워크</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="114"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="124"/>
         <source>Bluetooth devices</source>
         <translation>Bluetooth 기기</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="264"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="274"/>
         <source>Scroll horizontally to see more devices.</source>
         <translation>가로로 스크롤하면 더 많은 기기를 볼 수 있습니다.</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="269"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="441"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="279"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="451"/>
         <source>Not connected</source>
         <translation>연결 안 됨</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="283"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="293"/>
         <source>Quiet mode</source>
         <translation>조용한 모드</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="284"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="294"/>
         <source>Keep awake</source>
         <translation>깨어 있기</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="285"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="295"/>
         <source>Pause alerts</source>
         <translation>알림 일시 중지</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="311"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="321"/>
         <source>Settings</source>
         <translation>설정</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="313"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="323"/>
         <source>What just happened</source>
         <translation>방금 일어난 일</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="315"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="325"/>
         <source>Quit</source>
         <translation>종료</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="317"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="327"/>
         <source>Open Qel</source>
         <translation>Qel 열기</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="200"/>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="391"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="210"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="401"/>
         <source>Load %.2f</source>
         <translation>부하 %.2f</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="205"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="215"/>
         <source>Measured</source>
         <translation>측정값</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="205"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="215"/>
         <source>Process sum</source>
         <translation>프로세스 합계</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="400"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="410"/>
         <source>Thermal</source>
         <translation>발열</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="400"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="410"/>
         <source>System thermal state</source>
         <translation>시스템 발열 상태</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="401"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="411"/>
         <source>Battery</source>
         <translation>배터리</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="404"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="414"/>
         <source>GPU</source>
         <translation>GPU</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="404"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="414"/>
         <source>Memory %@</source>
         <translation>메모리 %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="406"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="416"/>
         <source>Disk free</source>
         <translation>디스크 여유</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="407"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="417"/>
         <source>%@ total</source>
         <translation>총 %@</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../MenuBar/MenuPanel.cpp" line="430"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="440"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>온라인 앱 %n개</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="432"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="442"/>
         <source>Per-app traffic unavailable</source>
         <translation>앱별 트래픽을 사용할 수 없음</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="437"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="447"/>
         <source>Local %@</source>
         <translation>로컬 %@</translation>
     </message>
     <message>
-        <location filename="../../MenuBar/MenuPanel.cpp" line="441"/>
+        <location filename="../../MenuBar/MenuPanel.cpp" line="451"/>
         <source>No local address</source>
         <translation>로컬 주소 없음</translation>
     </message>
@@ -2402,27 +2403,27 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::NetAddressCard</name>
     <message>
-        <location filename="../../Pages/Network/NetAddressCard.cpp" line="56"/>
+        <location filename="../../Pages/Network/NetAddressCard.cpp" line="57"/>
         <source>Local address</source>
         <translation>로컬 주소</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetAddressCard.cpp" line="56"/>
+        <location filename="../../Pages/Network/NetAddressCard.cpp" line="57"/>
         <source>No local address</source>
         <translation>로컬 주소 없음</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetAddressCard.cpp" line="56"/>
+        <location filename="../../Pages/Network/NetAddressCard.cpp" line="57"/>
         <source>Not connected</source>
         <translation>연결 안 됨</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetAddressCard.cpp" line="57"/>
+        <location filename="../../Pages/Network/NetAddressCard.cpp" line="58"/>
         <source>Data is moving, but no network interface has an IPv4 address.</source>
         <translation>데이터가 오가고 있지만 IPv4 주소가 있는 네트워크 인터페이스가 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetAddressCard.cpp" line="58"/>
+        <location filename="../../Pages/Network/NetAddressCard.cpp" line="59"/>
         <source>No network interface with an IP address was found.</source>
         <translation>IP 주소가 있는 네트워크 인터페이스를 찾지 못했습니다.</translation>
     </message>
@@ -2430,12 +2431,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::NetCard</name>
     <message>
-        <location filename="../../Pages/Network/NetCard.cpp" line="59"/>
+        <location filename="../../Pages/Network/NetCard.cpp" line="61"/>
         <source>↓ %@  ↑ %@</source>
         <translation>↓ %@  ↑ %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetCard.cpp" line="60"/>
+        <location filename="../../Pages/Network/NetCard.cpp" line="62"/>
         <source>%@ in total</source>
         <translation>총 %@</translation>
     </message>
@@ -2443,56 +2444,56 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::NetPage</name>
     <message>
-        <location filename="../../Pages/Network/NetPage.cpp" line="50"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="51"/>
         <source>Network</source>
         <translation>네트워크</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetPage.cpp" line="59"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="61"/>
         <source>Download</source>
         <translation>다운로드</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetPage.cpp" line="60"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="62"/>
         <source>Upload</source>
         <translation>업로드</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetPage.cpp" line="54"/>
-        <location filename="../../Pages/Network/NetPage.cpp" line="127"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="55"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="128"/>
         <source>Upload %@</source>
         <translation>업로드 %@</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetPage.cpp" line="61"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="63"/>
         <source>Online</source>
         <translation>온라인</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/Network/NetPage.cpp" line="61"/>
-        <location filename="../../Pages/Network/NetPage.cpp" line="130"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="63"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="133"/>
         <source>%n apps</source>
         <translation>
             <numerusform>앱 %n개</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetPage.cpp" line="87"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="89"/>
         <source>Who&apos;s online</source>
         <translation>온라인 앱</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetPage.cpp" line="87"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="89"/>
         <source>Only processes under your account. Scroll sideways for more.</source>
         <translation>내 계정의 프로세스만 표시합니다. 가로로 스크롤하면 더 볼 수 있습니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetPage.cpp" line="134"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="137"/>
         <source>Each dot is an app that is online. Bigger dots have more traffic right now. Dots closer to the center have more total traffic. Click one for details. Per-app figures count TCP only, and leave out traffic within this computer.</source>
         <translation>각 점은 온라인 상태인 앱입니다. 점이 클수록 지금 트래픽이 많고, 가운데에 가까울수록 총 트래픽이 많습니다. 점을 클릭하면 세부 정보가 표시됩니다. 앱별 수치는 TCP만 집계하며 이 컴퓨터 내부의 트래픽은 제외합니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/NetPage.cpp" line="137"/>
+        <location filename="../../Pages/Network/NetPage.cpp" line="140"/>
         <source>Per-app traffic isn&apos;t available (the system&apos;s socket statistics can&apos;t be read), so only whole-computer upload and download are shown.</source>
         <translation>앱별 트래픽을 사용할 수 없어(시스템 소켓 통계를 읽을 수 없음) 컴퓨터 전체의 업로드와 다운로드만 표시합니다.</translation>
     </message>
@@ -2521,22 +2522,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::OverviewPage</name>
     <message>
-        <location filename="../../Window/Overview/OverviewPage.cpp" line="157"/>
+        <location filename="../../Window/Overview/OverviewPage.cpp" line="170"/>
         <source>Replay 60 s</source>
         <translation>60초 다시 보기</translation>
     </message>
     <message>
-        <location filename="../../Window/Overview/OverviewPage.cpp" line="158"/>
+        <location filename="../../Window/Overview/OverviewPage.cpp" line="171"/>
         <source>What just happened: replay the last 60 seconds (Ctrl+Alt+E)</source>
         <translation>방금 일어난 일: 최근 60초 다시 보기 (Ctrl+Alt+E)</translation>
     </message>
     <message>
-        <location filename="../../Window/Overview/OverviewPage.cpp" line="171"/>
+        <location filename="../../Window/Overview/OverviewPage.cpp" line="184"/>
         <source>View summary</source>
         <translation>요약 보기</translation>
     </message>
     <message>
-        <location filename="../../Window/Overview/OverviewPage.cpp" line="247"/>
+        <location filename="../../Window/Overview/OverviewPage.cpp" line="260"/>
         <source>This moment is inside “%@”.</source>
         <translation>이 순간은 “%@” 구간에 속합니다.</translation>
     </message>
@@ -2685,27 +2686,27 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::PortRow</name>
     <message>
-        <location filename="../../Pages/Network/PortRow.cpp" line="79"/>
+        <location filename="../../Pages/Network/PortRow.cpp" line="80"/>
         <source>End %@, which is using port %@</source>
         <translation>포트 %2$@을(를) 사용 중인 %1$@ 끝내기</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/PortRow.cpp" line="87"/>
+        <location filename="../../Pages/Network/PortRow.cpp" line="88"/>
         <source>Listening on all network interfaces: other devices on the same network can connect to this port.</source>
         <translation>모든 네트워크 인터페이스에서 수신 대기: 같은 네트워크의 다른 기기가 이 포트에 연결할 수 있습니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/PortRow.cpp" line="89"/>
+        <location filename="../../Pages/Network/PortRow.cpp" line="90"/>
         <source>Listening on 127.0.0.1 only: only this computer can connect.</source>
         <translation>127.0.0.1에서만 수신 대기: 이 컴퓨터만 연결할 수 있습니다.</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/PortRow.cpp" line="117"/>
+        <location filename="../../Pages/Network/PortRow.cpp" line="118"/>
         <source>Open to LAN</source>
         <translation>LAN에 열림</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/PortRow.cpp" line="117"/>
+        <location filename="../../Pages/Network/PortRow.cpp" line="118"/>
         <source>This computer only</source>
         <translation>이 컴퓨터만</translation>
     </message>
@@ -2739,18 +2740,17 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::ProcessDetail</name>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="115"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="116"/>
         <source>Now</source>
         <translation>지금</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="115"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="116"/>
         <source>Profile</source>
         <translation>프로필</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="179"/>
-        <location filename="../../Processes/ProcessDetail.cpp" line="345"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="355"/>
         <source>Close</source>
         <translation>닫기</translation>
     </message>
@@ -2811,7 +2811,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>즉시 멈추며 저장할 기회가 없습니다. 저장하지 않은 변경 사항은 사라집니다.</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessDetail.cpp" line="344"/>
+        <location filename="../../Processes/ProcessDetail.cpp" line="346"/>
         <source>This process has ended</source>
         <translation>이 프로세스는 끝났습니다</translation>
     </message>
@@ -2859,12 +2859,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         </translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="203"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="206"/>
         <source>Reading processes…</source>
         <translation>프로세스 읽는 중…</translation>
     </message>
     <message>
-        <location filename="../../Processes/ProcessTable.cpp" line="204"/>
+        <location filename="../../Processes/ProcessTable.cpp" line="207"/>
         <source>No process has “%@” in its name. Try another word, or clear the search field.</source>
         <translation>이름에 “%@”이(가) 들어간 프로세스가 없습니다. 다른 단어를 입력하거나 검색 필드를 지우세요.</translation>
     </message>
@@ -2920,7 +2920,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::ReportSheet</name>
     <message>
-        <location filename="../../Sheets/Reports/ReportSheet.cpp" line="67"/>
+        <location filename="../../Sheets/Reports/ReportSheet.cpp" line="65"/>
         <source>Done</source>
         <translation>완료</translation>
     </message>
@@ -2976,42 +2976,35 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::RingControls</name>
     <message>
-        <location filename="../../Window/Overview/RingControls.cpp" line="46"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="48"/>
         <source>60 s</source>
         <translation>60초</translation>
     </message>
     <message>
-        <location filename="../../Window/Overview/RingControls.cpp" line="46"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="48"/>
         <source>Day</source>
         <translation>일</translation>
     </message>
     <message>
-        <location filename="../../Window/Overview/RingControls.cpp" line="53"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="55"/>
         <source>Previous day</source>
         <translation>이전 날</translation>
     </message>
     <message>
-        <location filename="../../Window/Overview/RingControls.cpp" line="57"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="59"/>
         <source>Next day</source>
         <translation>다음 날</translation>
     </message>
     <message>
-        <location filename="../../Window/Overview/RingControls.cpp" line="39"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="41"/>
         <source>Export this day as an image</source>
         <translation>이날을 이미지로 내보내기</translation>
     </message>
     <message>
-        <location filename="../../Window/Overview/RingControls.cpp" line="69"/>
-        <location filename="../../Window/Overview/RingControls.cpp" line="70"/>
-        <location filename="../../Window/Overview/RingControls.cpp" line="117"/>
-        <location filename="../../Window/Overview/RingControls.cpp" line="121"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="71"/>
+        <location filename="../../Window/Overview/RingControls.cpp" line="72"/>
         <source>Back to now</source>
         <translation>현재로 돌아가기</translation>
-    </message>
-    <message>
-        <location filename="../../Window/Overview/RingControls.cpp" line="118"/>
-        <source>Now</source>
-        <translation>지금</translation>
     </message>
 </context>
 <context>
@@ -3126,22 +3119,22 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::SettingsSheet</name>
     <message>
-        <location filename="../../Sheets/Settings/SettingsSheet.cpp" line="66"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.cpp" line="65"/>
         <source>Done</source>
         <translation>완료</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/SettingsSheet.cpp" line="90"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.cpp" line="89"/>
         <source>Settings</source>
         <translation>설정</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/SettingsSheet.cpp" line="122"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.cpp" line="121"/>
         <source>Changes apply immediately and are saved automatically.</source>
         <translation>변경 사항은 즉시 적용되고 자동으로 저장됩니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/SettingsSheet.cpp" line="139"/>
+        <location filename="../../Sheets/Settings/SettingsSheet.cpp" line="138"/>
         <source>General</source>
         <translation>일반</translation>
     </message>
@@ -3207,7 +3200,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::SleepRowButton</name>
     <message>
-        <location filename="../../MenuBar/SleepRowButton.cpp" line="34"/>
+        <location filename="../../MenuBar/SleepRowButton.cpp" line="42"/>
         <source>View sleep report</source>
         <translation>절전 보고서 보기</translation>
     </message>
@@ -3258,31 +3251,31 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::StarMapView</name>
     <message>
-        <location filename="../../Pages/Network/StarMapView.cpp" line="45"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="46"/>
         <source>Network star map</source>
         <translation>네트워크 별자리 지도</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../Pages/Network/StarMapView.cpp" line="47"/>
-        <location filename="../../Pages/Network/StarMapView.cpp" line="54"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="48"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="55"/>
         <source>%n apps online</source>
         <translation>
             <numerusform>온라인 앱 %n개</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/StarMapView.cpp" line="125"/>
-        <location filename="../../Pages/Network/StarMapView.cpp" line="139"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="126"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="140"/>
         <source>This computer</source>
         <translation>이 컴퓨터</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/StarMapView.cpp" line="159"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="160"/>
         <source>None of your apps has a TCP connection right now</source>
         <translation>지금 TCP 연결이 있는 내 앱이 없음</translation>
     </message>
     <message>
-        <location filename="../../Pages/Network/StarMapView.cpp" line="160"/>
+        <location filename="../../Pages/Network/StarMapView.cpp" line="161"/>
         <source>Per-app traffic unavailable</source>
         <translation>앱별 트래픽을 사용할 수 없음</translation>
     </message>
@@ -3568,6 +3561,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
     </message>
     <message>
         <location filename="../../Store/MenuFeatures.cpp" line="192"/>
+        <location filename="../../Store/Tick.cpp" line="111"/>
         <source>Process %@</source>
         <translation>프로세스 %@</translation>
     </message>
@@ -3671,7 +3665,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>깨어남: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="59"/>
+        <location filename="../../Store/Store.cpp" line="65"/>
         <source>The settings file could not be read. It was kept as %@ and the settings start from their defaults.</source>
         <translation>설정 파일을 읽을 수 없습니다. %@(으)로 보관하고 설정을 기본값으로 시작합니다.</translation>
     </message>
@@ -3686,32 +3680,32 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>설정을 저장할 수 없습니다: %@이(가) 1MB를 넘어 Qel이 다시 읽을 수 있는 크기를 초과합니다. 변경 사항은 Qel을 종료할 때까지 유지됩니다.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="286"/>
+        <location filename="../../Store/Store.cpp" line="297"/>
         <source>The history file could not be used. It was kept as %@ and a new one started.</source>
         <translation>기록 파일을 사용할 수 없습니다. %@(으)로 보관하고 새 파일을 시작했습니다.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="290"/>
+        <location filename="../../Store/Store.cpp" line="301"/>
         <source>History is not saved this run: the history file is from a newer version of Qel and is left as it is.</source>
         <translation>이번 실행에서는 기록을 저장하지 않습니다. 기록 파일이 더 새로운 버전의 Qel에서 만들어져 그대로 둡니다.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="293"/>
+        <location filename="../../Store/Store.cpp" line="304"/>
         <source>History can&apos;t be saved: %@</source>
         <translation>기록을 저장할 수 없습니다: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="296"/>
+        <location filename="../../Store/Store.cpp" line="307"/>
         <source>History can&apos;t be saved for now: %@. Qel keeps it and saves it once the disk has room again.</source>
         <translation>지금은 기록을 저장할 수 없습니다: %@. Qel이 기록을 보관하다가 디스크에 공간이 생기면 저장합니다.</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="301"/>
+        <location filename="../../Store/Store.cpp" line="312"/>
         <source>History could not be saved: %@</source>
         <translation>기록을 저장하지 못했습니다: %@</translation>
     </message>
     <message>
-        <location filename="../../Store/Store.cpp" line="304"/>
+        <location filename="../../Store/Store.cpp" line="315"/>
         <source>History could not be read: %@</source>
         <translation>기록을 읽을 수 없습니다: %@</translation>
     </message>
@@ -3889,7 +3883,7 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::TodayStrip</name>
     <message>
-        <location filename="../../MenuBar/TodayStrip.cpp" line="99"/>
+        <location filename="../../MenuBar/TodayStrip.cpp" line="100"/>
         <source>0:00</source>
         <translation>0:00</translation>
     </message>
@@ -3938,28 +3932,28 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
 <context>
     <name>qel::Updater</name>
     <message>
-        <location filename="../../Updates/Updater.cpp" line="125"/>
+        <location filename="../../Updates/Updater.cpp" line="137"/>
         <source>The download page could not be opened: %@</source>
         <translation>다운로드 페이지를 열 수 없습니다: %@</translation>
     </message>
     <message>
-        <location filename="../../Updates/Updater.cpp" line="168"/>
+        <location filename="../../Updates/Updater.cpp" line="193"/>
         <source>Qel could not reach the update feed.</source>
         <translation>Qel이 업데이트 피드에 연결할 수 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../Updates/Updater.cpp" line="166"/>
-        <location filename="../../Updates/Updater.cpp" line="170"/>
+        <location filename="../../Updates/Updater.cpp" line="192"/>
+        <location filename="../../Updates/Updater.cpp" line="195"/>
         <source>The update feed could not be read.</source>
         <translation>업데이트 피드를 읽을 수 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../Updates/Updater.cpp" line="178"/>
+        <location filename="../../Updates/Updater.cpp" line="203"/>
         <source>Qel %@ is available.</source>
         <translation>Qel %@을(를) 사용할 수 있습니다.</translation>
     </message>
     <message>
-        <location filename="../../Updates/Updater.cpp" line="180"/>
+        <location filename="../../Updates/Updater.cpp" line="205"/>
         <source>Qel %@ is the newest version.</source>
         <translation>Qel %@이(가) 최신 버전입니다.</translation>
     </message>
@@ -4354,7 +4348,6 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
     </message>
     <message>
         <location filename="../../Pages/Energy/EnergyPage.cpp" line="61"/>
-        <location filename="../../Samplers/ProcessName.cpp" line="52"/>
         <source>Process %@</source>
         <translation>프로세스 %@</translation>
     </message>
@@ -4524,27 +4517,27 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>다른 앱으로 전환하면 느려짐</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="27"/>
+        <location filename="../../App/SampleReport.cpp" line="30"/>
         <source>Normal</source>
         <translation>정상</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="28"/>
+        <location filename="../../App/SampleReport.cpp" line="31"/>
         <source>Warm</source>
         <translation>따뜻함</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="29"/>
+        <location filename="../../App/SampleReport.cpp" line="32"/>
         <source>Hot</source>
         <translation>뜨거움</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="30"/>
+        <location filename="../../App/SampleReport.cpp" line="33"/>
         <source>Overheating</source>
         <translation>과열</translation>
     </message>
     <message>
-        <location filename="../../App/SampleReport.cpp" line="32"/>
+        <location filename="../../App/SampleReport.cpp" line="35"/>
         <source>Unknown</source>
         <translation>알 수 없음</translation>
     </message>
@@ -4566,12 +4559,12 @@ The system doesn&apos;t report per-core or per-app GPU usage, so only the overal
         <translation>이 데스크톱에는 실행 중인 알림 서비스가 없어 알림은 Qel 창에만 표시됩니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="41"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="42"/>
         <source>Deletes every recorded day with its marks and app usage, the recorded sleeps and stretches, and the usual baseline. Settings and rules are kept. This can&apos;t be undone.</source>
         <translation>기록된 모든 날과 그 표시 및 앱 사용량, 기록된 절전과 구간, 평소 기준을 삭제합니다. 설정과 규칙은 유지됩니다. 이 작업은 되돌릴 수 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../Sheets/Settings/DataTab.cpp" line="67"/>
+        <location filename="../../Sheets/Settings/DataTab.cpp" line="79"/>
         <source>less than 1 MB</source>
         <translation>1MB 미만</translation>
     </message>
