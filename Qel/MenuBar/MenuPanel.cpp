@@ -387,7 +387,7 @@ void MenuPanel::refreshHeader(const PanelParts& s) {
                    : status.level == Level::notable ? PanelStyle::warmTint()
                                                     : PanelStyle::hotTint());
   subtitle_->setText(qs(panelSubtitle(status)));
-  if (card_) card_->setLevel(status.level);
+  if (auto* card = qobject_cast<PanelCard*>(card_.data())) card->setLevel(status.level);
   const std::string chip = chipWords(s.live.chip().model);
   chips_[0]->setText(qs(displayName(chip)));
   chips_[0]->setToolTip(plainToolTip(chips_[0]->text()));

@@ -168,7 +168,10 @@ class MenuPanel : public QWidget {
   std::array<PanelToggle*, 3> toggles_{};
   PanelToast* toast_ = nullptr;
   QPointer<QWidget> toastHost_;
-  QPointer<PanelCard> card_;  // the card it stands on, whose glow follows the status
+  // The card it stands on, whose glow follows the status. Held as a plain widget and cast at each
+  // use: a focus change while the card is torn down still reaches the panel, and the card is then
+  // no longer a PanelCard.
+  QPointer<QWidget> card_;
   // A toast's time runs while the panel can be seen.
   OnScreenWatch screen_{this, [this] { screenChanged(); }};
 };
