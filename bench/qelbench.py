@@ -416,6 +416,25 @@ class Churn(_Forked):
         reap_group(self.pid)
 
 
+class Burners:
+    """N processes that keep a core busy each, at the lowest priority: every CPU figure Qel shows
+    stays near full and moves a little each second, as under a build, while the machine's own
+    work (and Qel) still goes first."""
+
+    def __init__(self, count):
+        self.spinners = [_Forked(self._body) for _ in range(count)]
+
+    @staticmethod
+    def _body():
+        os.nice(19)
+        while True:
+            pass
+
+    def stop(self):
+        for spinner in self.spinners:
+            spinner.stop()
+
+
 class Sleepers:
     """N processes that sleep until the session ends, in a process group of their own."""
 
@@ -449,9 +468,12 @@ class Spread:
 
 
 def judge(figure, budget, unit, within=None):
-    """The verdict on a figure against its budget: measured more than once, a spread wider than
-    the budget can't tell; else the median decides. `within` words the budget ("≤27 µs")."""
+    """The verdict on a figure against its budget: over it even at its least, it is over; else,
+    measured more than once, a spread wider than the budget can't tell; else the median decides.
+    `within` words the budget ("≤27 µs")."""
     within = within or f"≤{budget:g}{unit}"
+    if figure.least > budget:
+        return f"OVER ({within})"
     if figure.count > 1 and figure.spread > budget:
         return f"can't tell: spread {figure.spread:.3g}{unit} > budget ({within})"
     return f"{'ok' if figure.median <= budget else 'OVER'} ({within})"
