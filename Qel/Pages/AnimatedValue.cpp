@@ -12,15 +12,22 @@ AnimatedValue::AnimatedValue(QWidget* owner, int ms, std::function<void()> frame
 void AnimatedValue::setTarget(double target) {
   if (!std::isfinite(target)) target = 0;
   if (target == to_ && (running() || value_ == target)) return;
+  // Changes too small to see don't count as moving either.
+  if (pixelsPerUnit_ > 0 && std::abs(target - value_) * pixelsPerUnit_ < 0.5) {
+    jumpTo(target);
+    return;
+  }
+  const std::int64_t now = FrameTimer::now();
+  const bool moving = now - changedAt_ < kStillMs;
+  changedAt_ = now;
   const int ms = Motion::duration(ms_);
-  if (ms <= 0 || !owner_ || !owner_->isVisible() ||
-      (pixelsPerUnit_ > 0 && std::abs(target - value_) * pixelsPerUnit_ < 0.5)) {
+  if (ms <= 0 || moving || !owner_ || !owner_->isVisible()) {
     jumpTo(target);
     return;
   }
   from_ = value_;
   to_ = target;
-  start_ = FrameTimer::now();
+  start_ = now;
   if (!running()) frames_.startNextFrame();
 }
 

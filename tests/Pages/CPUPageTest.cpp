@@ -297,7 +297,7 @@ TEST_F(CPUPageTest, tinyFlowerDrawsNothingButDoesNotFail) {
     for (int x = 0; x < 70; x += 5) EXPECT_TRUE(near(image.pixelColor(x, y), Qt::white, 2));
 }
 
-TEST_F(CPUPageTest, figuresRollOnlyWhenTheyChange) {
+TEST_F(CPUPageTest, figuresRollOnlyWhenTheyChangeAfterStandingStill) {
   Motion::setEnabled(true);
   auto* figure = new RollingFigure(Fonts::text(22), Palette::primaryText(), "100");
   Host host(figure, {80, 40});
@@ -308,6 +308,22 @@ TEST_F(CPUPageTest, figuresRollOnlyWhenTheyChange) {
   host.window.hide();
   figure->setText("6");  // hidden: lands at once, no timer
   EXPECT_FALSE(figure->rolling());
+  host.window.show();
+
+  // A figure that changes at every sample shows each one at once; still for a while, it rolls again.
+  FrameTimer::useManualClock(true);
+  FrameTimer::advance(AnimatedValue::kStillMs);
+  figure->setText("7");
+  EXPECT_TRUE(figure->rolling());
+  for (const char* text : {"8", "9", "10"}) {
+    FrameTimer::advance(1000);
+    figure->setText(text);
+    EXPECT_FALSE(figure->rolling()) << text;
+  }
+  FrameTimer::advance(AnimatedValue::kStillMs);
+  figure->setText("11");
+  EXPECT_TRUE(figure->rolling());
+  FrameTimer::useManualClock(false);
   Motion::setEnabled(false);
 }
 
@@ -350,7 +366,7 @@ TEST_F(CPUPageTest, gaugesEaseOnlyWhenTheArcMovesByHalfAPixel) {
   // half a pixel, long before the ease's full time.
   FrameTimer::useManualClock(true);
   item->setFraction(0.5);
-  FrameTimer::advance(1000);
+  FrameTimer::advance(AnimatedValue::kStillMs);
   item->setFraction(0.51);
   int frames = 0;
   for (; easing() && frames < 20; ++frames) FrameTimer::advance(FrameTimer::kFrameMs);
