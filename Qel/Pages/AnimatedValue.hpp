@@ -2,9 +2,9 @@
 // A number that eases to each new target over a fixed time, frame by frame at 30 a second at
 // most, telling its owner to repaint on each frame. It lands at once while its owner is hidden
 // or motion is off, and its timer runs only while it is on the way. Its frames are the window's
-// frames, so the values of a page that move together repaint together. A value that moves at
-// every sample (a loaded machine's figures) takes each new target at once: an ease is about ten
-// frames, so easing once a second would keep a page that nobody touches painting all the time.
+// frames, so the values of a page that move together repaint together. A value that moves again
+// within a few seconds (a loaded machine's figures move at every sample) takes each new target at
+// once: easing at every sample would keep a page that nobody touches painting all the time.
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
@@ -33,9 +33,10 @@ class AnimatedValue : public QObject {
   // that show nothing; so are the last frames of an ease that moves by less than that. So does a
   // change that comes within kStillMs of the last one that could be seen.
   void setTarget(double target);
-  // How long a value stays unchanged before its next change eases again: a little over the
-  // second between samples, so that one sample late on a loaded machine still counts as moving.
-  static constexpr int kStillMs = 1500;
+  // How long a value stays unchanged before its next change eases again. An ease is about ten
+  // frames: one every five seconds at most keeps a page at rest within three frames a second
+  // with its samples' own, however often its figures change.
+  static constexpr int kStillMs = 5000;
   // How far the drawing moves, in pixels, for a change of one; 0 (the start): every change eases.
   void setPixelsPerUnit(double pixels) { pixelsPerUnit_ = std::isfinite(pixels) ? pixels : 0; }
   // Takes `value` at once.
