@@ -24,7 +24,7 @@ UpdateNotices::UpdateNotices(Updater& updater, QWidget* parent)
       updater_(updater),
       update_(new CapsuleButton("arrow.down.circle.fill", Type::body, {}, this)),
       whatsNew_(new CapsuleButton("sparkles", Type::footnote, {}, this)) {
-  auto* row = Layouts::row(this, Space::m);
+  auto* row = Layouts::row(this, Space::s);  // as the top bar's own items stand
   row->addWidget(update_);
   row->addWidget(whatsNew_);
   connect(update_, &QAbstractButton::clicked, this, [this] { updater_.attend(); });
@@ -46,7 +46,10 @@ void UpdateNotices::changeEvent(QEvent* event) {
 void UpdateNotices::refresh() {
   const auto& available = updater_.available();
   update_->setPresent(available.has_value());
-  if (available) update_->setText(text(Lkey("Update to %@"), {available->toStdString()}));
+  if (available) {
+    update_->setText(text(Lkey("Update to %@"), {available->toStdString()}));
+    update_->setBrief(*available);  // short of room, the version alone beside the arrow
+  }
   update_->setToolTip(plainToolTip(text(Lkey("A new version of Qel is ready. Click to open its download page."))));
   whatsNew_->setPresent(updater_.whatsNewIsUnseen() && !updater_.whatsNewSeen());
   whatsNew_->setText(text(Lkey("What's new")));

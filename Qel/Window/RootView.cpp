@@ -272,35 +272,58 @@ void RootView::visibilityChanged() {
   frame();
 }
 
+namespace {
+constexpr int kTopBarEdge = Space::xl;  // the top bar from the window's trailing edge
+constexpr int kTabsEdge = Space::xl;     // the tabs, pushed aside, from the leading edge
+constexpr int kBetween = Space::m;      // the tabs, pushed aside, from the top bar
+}  // namespace
+
 // Centred on the window, unless that would run under the top bar: then just clear of it. Where
-// even at the left edge the tabs with all their numbers would run under the top bar as it asks to
-// be (a long language in a narrow window, an update announced beside them), only the current tab
-// keeps its number.
+// even at the left edge the tabs with all their numbers would run under the top bar (a long
+// language in a narrow window, an update announced beside them), the tabs take the condensed
+// face, then the top bar's notices say less (the version alone, then their symbols alone); only
+// past all of that does the current tab alone keep its number.
 void RootView::placeTabBar() {
   if (!tabBar_ || !tabRow_) return;
   if (auto* tabs = qobject_cast<TabBar*>(tabBar_)) {
-    const int beside = topBar_ ? width() - Space::xl - topBar_->sizeHint().width() - Space::m : width();
-    tabs->setNumbersOnCurrentOnly(Space::xl + tabs->widthWith(false) > beside);
+    using Form = CapsuleButton::Form;
+    struct Step {
+      TabBar::Fit tabs;
+      Form notices;
+    };
+    static constexpr Step steps[] = {{{false, false}, Form::full},  {{true, false}, Form::full},
+                                     {{true, false}, Form::brief},  {{true, false}, Form::symbol},
+                                     {{true, true}, Form::symbol}};
+    const auto fits = [&](const Step& step) {
+      const int bar = topBar_ ? kBetween + topBar_->widthAt(step.notices) : 0;
+      return kTabsEdge + tabs->widthWith(step.tabs) + bar + kTopBarEdge <= width();
+    };
+    const Step* chosen = std::find_if(std::begin(steps), std::end(steps) - 1, fits);
+    tabs->setFit(chosen->tabs);
+    if (topBar_) topBar_->setForm(chosen->notices);
   }
-  const int bar = tabBar_->sizeHint().width();
-  const int free = topBar_ ? width() - Space::xl - topBarWidth() - Space::m : width();
-  const QMargins margins(std::max(Space::xl, std::min((width() - bar) / 2, free - bar)), 0, 0, 0);
+  const auto* fitted = qobject_cast<const TabBar*>(tabBar_);
+  const int bar = fitted ? fitted->widthWith(fitted->fit()) : tabBar_->sizeHint().width();
+  const int free = topBar_ ? width() - kTopBarEdge - topBarWidth() - kBetween : width();
+  const QMargins margins(std::max(kTabsEdge, std::min((width() - bar) / 2, free - bar)), 0, 0, 0);
   if (tabRow_->contentsMargins() != margins) tabRow_->setContentsMargins(margins);
 }
 
 // As wide as it asks, unless that would cover the tabs at their leftmost: then what it shows
 // (an update's version, say) is cut short instead.
 int RootView::topBarWidth() const {
-  const int asked = topBar_->sizeHint().width();
+  const int asked = topBar_->widthAt(topBar_->form());
   if (!tabBar_) return asked;
-  const int room = width() - Space::xl - Space::m - (Space::xl + tabBar_->sizeHint().width());
+  const auto* tabs = qobject_cast<const TabBar*>(tabBar_);
+  const int bar = tabs ? tabs->widthWith(tabs->fit()) : tabBar_->sizeHint().width();
+  const int room = width() - kTopBarEdge - kBetween - (kTabsEdge + bar);
   return std::max(topBar_->minimumSizeHint().width(), std::min(asked, room));
 }
 
 void RootView::placeTopBar() {
   if (!topBar_) return;
   const QSize size(topBarWidth(), topBar_->sizeHint().height());
-  const QRect place(width() - Space::xl - size.width(), Space::l, size.width(), size.height());
+  const QRect place(width() - kTopBarEdge - size.width(), Space::l, size.width(), size.height());
   if (topBar_->geometry() != place) topBar_->setGeometry(place);
 }
 

@@ -65,17 +65,17 @@ bool showsValue(TabValueStyle style, bool current, bool currentOnly) {
 
 }  // namespace
 
-void TabBar::setNumbersOnCurrentOnly(bool on) {
-  if (on == currentOnly_) return;
-  currentOnly_ = on;
+void TabBar::setFit(Fit fit) {
+  if (fit.condensed == fit_.condensed && fit.currentOnly == fit_.currentOnly) return;
+  fit_ = fit;
   refresh();
 }
 
-int TabBar::widthWith(bool currentOnly) const {
+int TabBar::widthWith(Fit fit) const {
   const TabValueStyle style = tabValueStyle(settings_);
   int width = sizeHint().width();
   for (const TabButton* tab : tabs_)
-    width += tab->widthShowingValue(showsValue(style, navigation_.page() == tab->page(), currentOnly)) -
+    width += tab->widthAt(showsValue(style, navigation_.page() == tab->page(), fit.currentOnly), fit.condensed) -
              tab->sizeHint().width();
   return width;
 }
@@ -86,9 +86,10 @@ void TabBar::refresh() {
     const Page page = entry.page;
     const bool current = navigation_.page() == page;
     TabButton::State s{.current = current,
-                       .showValue = showsValue(style, current, currentOnly_),
+                       .showValue = showsValue(style, current, fit_.currentOnly),
                        .dot = style == TabValueStyle::alert,
                        .line = style == TabValueStyle::bars,
+                       .condensed = fit_.condensed,
                        .readout = tabReadout(live_, page)};
     tab(page)->setState(s);
   }

@@ -29,11 +29,17 @@ class TabBar : public QWidget {
   ValueBubble* bubble() const;
   std::optional<Page> hoveredPage() const { return hovered_; }
 
-  // Where the window leaves the bar too little room beside the top bar, the tabs other than the
-  // current one leave out their numbers, as the "selected" style shows them.
-  void setNumbersOnCurrentOnly(bool on);
-  // The bar's width with every tab's number as the style shows it, or with the current tab's only.
-  int widthWith(bool currentOnly) const;
+  // Where the window leaves the bar little room beside the top bar, the tabs take the condensed
+  // face; where even that is too wide, the tabs other than the current one leave out their
+  // numbers, as the "selected" style shows them.
+  struct Fit {
+    bool condensed = false;
+    bool currentOnly = false;
+  };
+  void setFit(Fit fit);
+  Fit fit() const { return fit_; }
+  // The bar's width as it would be in `fit`.
+  int widthWith(Fit fit) const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -51,7 +57,7 @@ class TabBar : public QWidget {
   Navigator& navigator_;
   std::array<TabButton*, 7> tabs_{};
   std::optional<Page> hovered_;
-  bool currentOnly_ = false;
+  Fit fit_;
   QPointer<ValueBubble> bubble_;  // owned by the window it hangs in
 };
 

@@ -20,8 +20,12 @@ namespace {
 
 constexpr double kPadX = 13, kPadY = Space::s, kGap = Space::s;
 
-QFont titleFont(bool current) { return Fonts::text(Type::body, current ? QFont::DemiBold : QFont::Medium); }
-QFont valueFont() { return Fonts::text(Type::footnote); }
+QFont titleFont(bool current, bool condensed) {
+  const QFont::Weight weight = current ? QFont::DemiBold : QFont::Medium;
+  return condensed ? Fonts::condensed(Type::body, weight) : Fonts::text(Type::body, weight);
+}
+// Eleven and a half pixels are asked for; fonts take whole pixels, the condensed face the smaller.
+QFont valueFont(bool condensed) { return condensed ? Fonts::condensed(Type::caption) : Fonts::text(Type::footnote); }
 
 }  // namespace
 
@@ -35,31 +39,33 @@ TabButton::TabButton(Page page, QWidget* parent) : QAbstractButton(parent), page
 
 void TabButton::setState(const State& state) {
   if (state == state_) return;
-  const double slot = valueSlot();
-  const bool shown = state.showValue != state_.showValue || state.current != state_.current;
+  const double slot = valueSlot(state_.condensed);
+  const bool shown = state.showValue != state_.showValue || state.current != state_.current ||
+                     state.condensed != state_.condensed;
   state_ = state;
-  const bool resized = shown || valueSlot() != slot;
+  const bool resized = shown || valueSlot(state_.condensed) != slot;
   setAccessibleDescription(state_.readout.value ? QString::fromStdString(*state_.readout.value) : QString());
   if (resized) updateGeometry();
   update();
 }
 
-double TabButton::valueSlot() const {
-  const QFontMetricsF fm(valueFont());
+double TabButton::valueSlot(bool condensed) const {
+  const QFontMetricsF fm(valueFont(condensed));
   const double widest = fm.horizontalAdvance(QString::fromStdString(widestTabValue(page_)));
   return state_.readout.value ? std::max(widest, fm.horizontalAdvance(QString::fromStdString(*state_.readout.value)))
                               : widest;
 }
 
 QSize TabButton::sizeHint() const {
-  const QFontMetricsF titleFm(titleFont(true));
+  // The regular face's height in either face, so the bar keeps its height.
+  const QFontMetricsF titleFm(titleFont(true, false));
   return {widthShowingValue(state_.showValue), int(std::ceil(2 * kPadY + titleFm.height()))};
 }
 
-int TabButton::widthShowingValue(bool shown) const {
+int TabButton::widthAt(bool shown, bool condensed) const {
   // The semibold title's width whichever weight shows, so the current tab keeps its width.
-  double w = 2 * kPadX + QFontMetricsF(titleFont(true)).horizontalAdvance(title(page_));
-  if (shown && state_.readout.value) w += kGap + valueSlot();
+  double w = 2 * kPadX + QFontMetricsF(titleFont(true, condensed)).horizontalAdvance(title(page_));
+  if (shown && state_.readout.value) w += kGap + valueSlot(condensed);
   return int(std::ceil(w));
 }
 
@@ -76,23 +82,24 @@ void TabButton::paintEvent(QPaintEvent*) {
   }
 
   const QColor label = state_.current ? Palette::ink() : Palette::secondaryText().resolve();
-  const QFontMetricsF titleFm(titleFont(true));
+  const bool condensed = state_.condensed;
+  const QFontMetricsF titleFm(titleFont(true, condensed));
   const QString name = title(page_);
   const double titleW = titleFm.horizontalAdvance(name);
-  const double baseline = kPadY + titleFm.ascent();
-  p.setFont(titleFont(state_.current));
+  const double baseline = kPadY + QFontMetricsF(titleFont(true, false)).ascent();
+  p.setFont(titleFont(state_.current, condensed));
   p.setPen(label);
-  const double shownW = QFontMetricsF(titleFont(state_.current)).horizontalAdvance(name);
+  const double shownW = QFontMetricsF(titleFont(state_.current, condensed)).horizontalAdvance(name);
   p.drawText(QPointF(kPadX + (titleW - shownW) / 2, baseline), name);
 
   if (state_.showValue && state_.readout.value) {
     const QColor c = state_.current       ? Palette::withAlpha(Palette::ink(), 0.6)
                      : state_.readout.unusual ? Palette::warnText().resolve()
                                               : Palette::tertiaryText().resolve();
-    const QFontMetricsF fm(valueFont());
+    const QFontMetricsF fm(valueFont(condensed));
     const QString value = QString::fromStdString(*state_.readout.value);
-    const double x = kPadX + titleW + kGap + valueSlot() - fm.horizontalAdvance(value);  // trailing
-    p.setFont(valueFont());
+    const double x = kPadX + titleW + kGap + valueSlot(condensed) - fm.horizontalAdvance(value);  // trailing
+    p.setFont(valueFont(condensed));
     p.setPen(c);
     p.drawText(QPointF(x, baseline), value);
   }

@@ -19,6 +19,7 @@ class TabButton : public QAbstractButton {
     bool showValue{};  // the number inside the tab
     bool dot{};        // the amber dot
     bool line{};       // the load line
+    bool condensed{};  // words and number in the condensed face, where the window is narrow
     TabReadout readout;
     bool operator==(const State&) const = default;
   };
@@ -28,8 +29,9 @@ class TabButton : public QAbstractButton {
 
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override { return sizeHint(); }
-  // Its width with its number shown or not, whatever it shows now.
-  int widthShowingValue(bool shown) const;
+  // Its width with its number shown or not, in the condensed face or not, whatever it shows now.
+  int widthShowingValue(bool shown) const { return widthAt(shown, state_.condensed); }
+  int widthAt(bool shown, bool condensed) const;
 
  signals:
   void hovered(bool inside);
@@ -42,7 +44,7 @@ class TabButton : public QAbstractButton {
 
  private:
   // The room the value takes: its page's widest expected text, or a wider value it has now.
-  double valueSlot() const;
+  double valueSlot(bool condensed) const;
 
   Page page_;
   State state_;

@@ -1,6 +1,6 @@
 #include "Qel/Window/TopBar.hpp"
 
-#include <QHBoxLayout>
+#include <QBoxLayout>
 
 #include "Qel/Kit/Style/Layouts.hpp"
 #include "Qel/Kit/Style/Spacing.hpp"
@@ -10,7 +10,26 @@
 namespace qel {
 
 namespace {
+
 QString text(const char* key) { return QString::fromStdString(L(key)); }
+
+// The width `w` takes with its capsules in `form`: a row is its shown items side by side, the
+// items of a row inside it likewise. Worked out from the items themselves, since a row's own
+// size hint lags a turn behind its items' changes.
+int widthOf(const QWidget* w, CapsuleButton::Form form) {
+  if (const auto* capsule = qobject_cast<const CapsuleButton*>(w)) return capsule->widthAt(form);
+  const auto* row = qobject_cast<const QBoxLayout*>(w->layout());
+  if (!row) return w->sizeHint().width();
+  const QMargins m = row->contentsMargins();
+  int width = m.left() + m.right(), shown = 0;
+  for (int i = 0; i < row->count(); ++i) {
+    const QWidget* item = row->itemAt(i)->widget();
+    if (!item || item->isHidden()) continue;
+    width += widthOf(item, form) + (shown++ > 0 ? row->spacing() : 0);
+  }
+  return width;
+}
+
 }  // namespace
 
 TopBar::TopBar(const ViewContext& context, const ViewRegistry& registry, QWidget* parent)
@@ -19,7 +38,7 @@ TopBar::TopBar(const ViewContext& context, const ViewRegistry& registry, QWidget
                                    text(Lkey("What just happened: replay the last 60 seconds (Ctrl+Alt+E)")),
                                    text(Lkey("What just happened")), this)),
       settings_(new CircleIconButton("gearshape", text(Lkey("Settings")), text(Lkey("Settings")), this)) {
-  auto* row = Layouts::row(this, Space::m);
+  auto* row = Layouts::row(this, Space::s);
   for (const auto& item : registry.topBarItems())
     if (QWidget* w = item(context, this)) row->addWidget(w, 0, Qt::AlignVCenter);
   row->addWidget(replay_, 0, Qt::AlignVCenter);
@@ -28,5 +47,12 @@ TopBar::TopBar(const ViewContext& context, const ViewRegistry& registry, QWidget
   Navigator& navigator = context.navigator;
   connect(settings_, &QAbstractButton::clicked, this, [&navigator] { navigator.openSettings(); });
 }
+
+void TopBar::setForm(CapsuleButton::Form form) {
+  form_ = form;
+  for (CapsuleButton* capsule : findChildren<CapsuleButton*>()) capsule->setForm(form);
+}
+
+int TopBar::widthAt(CapsuleButton::Form form) const { return widthOf(this, form); }
 
 }  // namespace qel

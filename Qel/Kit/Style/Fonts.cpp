@@ -12,6 +12,7 @@ namespace {
 
 struct Families {
   QString text = QStringLiteral("DejaVu Sans");
+  QString condensed = QStringLiteral("DejaVu Sans Condensed");
   QString icons = QStringLiteral("Material Icons");
 };
 
@@ -29,6 +30,9 @@ const Families& families() {
     if (auto t = familyOf(QStringLiteral(":/fonts/DejaVuSans.ttf")); !t.isEmpty()) out.text = t;
     familyOf(QStringLiteral(":/fonts/DejaVuSans-Bold.ttf"));
     familyOf(QStringLiteral(":/fonts/DejaVuSans-ExtraLight.ttf"));
+    // The condensed faces name both families; asked for by the second, they alone answer.
+    familyOf(QStringLiteral(":/fonts/DejaVuSansCondensed.ttf"));
+    familyOf(QStringLiteral(":/fonts/DejaVuSansCondensed-Bold.ttf"));
     if (auto i = familyOf(QStringLiteral(":/fonts/MaterialIcons-Regular.ttf")); !i.isEmpty()) out.icons = i;
     return out;
   }();
@@ -74,6 +78,12 @@ QFont text(double pixelSize, QFont::Weight weight) {
   f.setPixelSize(pixels(pixelSize));
   // DejaVu Sans comes in ExtraLight, Book and Bold: a light weight would otherwise round to Book.
   f.setWeight(weight <= QFont::Light ? QFont::ExtraLight : weight);
+  return f;
+}
+
+QFont condensed(double pixelSize, QFont::Weight weight) {
+  QFont f = text(pixelSize, weight);
+  f.setFamilies(QStringList{families().condensed} + textFamilies());
   return f;
 }
 

@@ -27,6 +27,10 @@ int pixels(double size);
 // ordered for the interface language in use at the first call, then from the symbols face.
 QFont text(double pixelSize, QFont::Weight weight = QFont::Normal);
 
+// The text font's condensed face (DejaVu Sans Condensed, bundled too), for a row of labels that
+// must fit a narrow window; its sizes and weights are those of `text`.
+QFont condensed(double pixelSize, QFont::Weight weight = QFont::Normal);
+
 // The CJK faces in the order they are tried for an interface language: its own first, so a Han
 // character shared by the languages takes that language's form.
 QStringList cjkFallbacks(std::string_view language);

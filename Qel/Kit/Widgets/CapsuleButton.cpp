@@ -69,15 +69,44 @@ int CapsuleButton::symbolWidth() const {
   return QFontMetrics(Fonts::icons(symbolSize_)).horizontalAdvance(Glyphs::text(symbol_));
 }
 
-QSize CapsuleButton::sizeHint() const {
-  // Whole pixels up from the text's advance: rounded down, the text would be a pixel too long.
-  const int textWidth = int(std::ceil(QFontMetricsF(font()).horizontalAdvance(text())));
-  return {padding + symbolWidth() + spacing + textWidth + padding, kHeight};
+void CapsuleButton::setBrief(const QString& words) {
+  if (words == brief_) return;
+  brief_ = words;
+  if (form_ == Form::brief) {
+    updateGeometry();
+    update();
+  }
 }
 
-QSize CapsuleButton::minimumSizeHint() const {
-  return {padding + symbolWidth() + spacing + fontMetrics().horizontalAdvance(QChar(0x2026)) + padding, kHeight};
+void CapsuleButton::setForm(Form form) {
+  if (form == form_) return;
+  form_ = form;
+  updateGeometry();
+  update();
 }
+
+QString CapsuleButton::wordsAt(Form form) const {
+  switch (form) {
+    case Form::full: return text();
+    case Form::brief: return brief_;
+    case Form::symbol: return {};
+  }
+  return {};
+}
+
+QString CapsuleButton::shownText() const { return wordsAt(form_); }
+
+int CapsuleButton::widthAt(Form form) const {
+  const QString words = wordsAt(form);
+  if (words.isEmpty()) return padding + symbolWidth() + padding;
+  // Whole pixels up from the text's advance: rounded down, the text would be a pixel too long.
+  const int textWidth = int(std::ceil(QFontMetricsF(font()).horizontalAdvance(words)));
+  return padding + symbolWidth() + spacing + textWidth + padding;
+}
+
+QSize CapsuleButton::sizeHint() const { return {widthAt(form_), kHeight}; }
+
+QSize CapsuleButton::minimumSizeHint() const { return {widthAt(Form::symbol), kHeight}; }
 
 void CapsuleButton::changeEvent(QEvent* event) {
   QAbstractButton::changeEvent(event);
@@ -102,11 +131,16 @@ void CapsuleButton::paintEvent(QPaintEvent*) {
   p.drawRoundedRect(box, radius, radius);
 
   const int symbol = symbolWidth();
+  const QString words = shownText();
+  if (words.isEmpty()) {  // the symbol alone, in the middle
+    Glyphs::draw(p, QRectF(0, 0, width(), height()), symbol_, symbolSize_, ink);
+    return;
+  }
   Glyphs::draw(p, QRectF(padding, 0, symbol, height()), symbol_, symbolSize_, ink);
   p.setFont(font());
   p.setPen(ink);
   const int textLeft = padding + symbol + spacing;
-  const QString shown = QFontMetricsF(font()).elidedText(text(), Qt::ElideRight, width() - textLeft - padding);
+  const QString shown = QFontMetricsF(font()).elidedText(words, Qt::ElideRight, width() - textLeft - padding);
   p.drawText(QRectF(textLeft, 0, width(), height()), Qt::AlignLeft | Qt::AlignVCenter, shown);
 }
 
