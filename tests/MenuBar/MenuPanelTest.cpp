@@ -42,6 +42,7 @@
 #include "tests/Window/BusyAfternoon.hpp"
 #include "tests/Window/Pointer.hpp"
 #include "tests/Window/Probe.hpp"
+#include "tests/Window/TextFit.hpp"
 #include "tests/Window/TextRecorder.hpp"
 
 namespace qel {
@@ -630,6 +631,23 @@ TEST_F(MenuPanelTest, onACardShorterThanItsSectionsTheyScrollAndTheFooterStaysIn
   BusyAfternoon::settle();
   EXPECT_EQ(bar->maximum(), 0);
   EXPECT_FALSE(bar->isVisible());
+}
+
+// However short the room, the sections as they open end between two rows: no line shows cut in
+// two, the day's hours under its strip among them.
+TEST_F(MenuPanelTest, atEveryHeightTheSectionsEndBetweenTwoRows) {
+  PanelCard card;
+  auto* panel = new MenuPanel(panelParts(*fx.store), {});
+  card.layout()->addWidget(panel);
+  card.adjustSize();
+  const int padding = 2 * kPanelCardPadding, whole = panel->sizeHint().height();
+  card.show();
+  for (int room = whole - 1; room > whole / 3; room -= 3) {
+    card.resize(card.width(), panel->heightWithin(room) + padding);
+    BusyAfternoon::settle();
+    const auto cuts = test::cutTexts(card, test::Scrolled::asItStands);
+    EXPECT_TRUE(cuts.empty()) << "in " << room << " px" << test::listed(cuts);
+  }
 }
 
 TEST(PanelBodyScroll, aCutMovesAboveEveryRowItWouldCrossAndEndsAtTheLastRowAboveIt) {

@@ -349,8 +349,10 @@ std::vector<std::string> cutTexts(const QWidget& window, Scrolled scrolled) {
       const DrawnText& t = texts[i];
       if (t.text.trimmed().isEmpty()) continue;  // spaces between runs only join them
       const QRectF needed = neededBox(t);
-      // Scrolled wholly out of a viewport that stands where it rests: not on screen.
-      if (std::ranges::any_of(rooms, [&](const Room& r) { return r.viewport && !needed.intersects(r.rect); })) continue;
+      // Scrolled wholly out of a viewport that stands where it rests: not on screen. A sliver of
+      // its ink left in view is a line cut across.
+      const QRectF seen = t.ink.adjusted(kSlack, kSlack, -kSlack, -kSlack);
+      if (std::ranges::any_of(rooms, [&](const Room& r) { return r.viewport && !seen.intersects(r.rect); })) continue;
       if (!insideRoom(needed, room)) {
         const auto cut = std::ranges::find_if(rooms, [&](const Room& r) { return !insideRoom(needed, r.rect); });
         report(w, t.text, QStringLiteral("reaches %1 px past the edge of %2 (%3 px wide in %4 × %5)")
