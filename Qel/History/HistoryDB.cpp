@@ -30,6 +30,12 @@ bool isBroken(const SQLite::Exception& e) {
   return code == SQLITE_NOTADB || code == SQLITE_CORRUPT;
 }
 
+// A full disk or an exceeded quota (which SQLite reports as a failed write).
+bool isNoRoom(const SQLite::Exception& e) {
+  const int code = e.getErrorCode() & 0xff;
+  return code == SQLITE_FULL || code == SQLITE_IOERR;
+}
+
 // What writing `more` after `into` adds up to, as one batch: the sums add, the name follows the
 // later row and an empty version keeps a known one.
 void addAppRows(std::vector<HistoryDB::AppRow>& into, std::vector<HistoryDB::AppRow> more) {
@@ -116,6 +122,7 @@ void HistoryDB::report(HistoryProblem problem) {
 }
 
 void HistoryDB::openDatabase(bool fresh) {
+  openWaiting_ = false;
   std::error_code ec;
   if (!fs::exists(folder_, ec) && fs::create_directories(folder_, ec))
     fs::permissions(folder_, fs::perms::owner_all, ec);
@@ -148,6 +155,15 @@ void HistoryDB::openDatabase(bool fresh) {
   } catch (const SQLite::Exception& e) {
     if (!fresh && isBroken(e) && replaceBrokenFile(e.what())) return;
     handle_.reset();
+    if (isNoRoom(e)) {
+      // As when the disk fills later: what is written meanwhile waits, and the database opens
+      // once the disk takes writes again.
+      openWaiting_ = true;
+      waitingWhy_ = e.what();
+      if (!toldWaiting_) report({Kind::waiting, "open", e.what(), {}});
+      toldWaiting_ = true;
+      return;
+    }
     report({Kind::openFailed, "open", e.what(), {}});
     return;
   } catch (const std::exception& e) {
@@ -198,8 +214,7 @@ bool HistoryDB::perform(Kind failure, const char* operation, const Body& body, s
       broken = isBroken(e);
       const int code = e.getErrorCode() & 0xff;
       if (closing_ && (code == SQLITE_BUSY || code == SQLITE_LOCKED)) lockedOut_ = true;
-      // A full disk or an exceeded quota (which SQLite reports as a failed write).
-      full = code == SQLITE_FULL || code == SQLITE_IOERR;
+      full = isNoRoom(e);
     } catch (const std::exception& e) {
       message = e.what();
     } catch (...) {
@@ -243,6 +258,17 @@ void HistoryDB::enqueue(Write w) {
 }
 
 void HistoryDB::writeWaiting() {
+  if (openWaiting_) {
+    openDatabase(false);
+    if (openWaiting_) return;
+    // It can't open any more (reported): without a database the writes go, as any write does.
+    if (!handle_) {
+      waiting_.clear();
+      toldWaiting_ = false;
+      return;
+    }
+    openedLate_ = true;
+  }
   while (!waiting_.empty()) {
     if (abandon_ || lockedOut_) {
       for (const auto& w : waiting_) unsaved_.push_back(w.operation);
@@ -261,6 +287,9 @@ void HistoryDB::writeWaiting() {
     waiting_.pop_front();
   }
   toldWaiting_ = false;
+  // Only once what waited is written: reading the history again must find it.
+  if (openedLate_ && !closing_) report({Kind::opened, "open", {}, {}});
+  openedLate_ = false;
 }
 
 void HistoryDB::afterWrites(std::function<void()> done) {

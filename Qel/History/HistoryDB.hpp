@@ -38,6 +38,7 @@ class InstanceLock;
 struct HistoryProblem {
   enum class Kind {
     openFailed,   // no database this run: writes are dropped, reads give their empty result
+                  // (a disk too full to open it on is `waiting` instead: it opens once it can)
     movedAside,   // the file was not a database, was corrupt or held other tables: kept as `movedTo`,
                   // a fresh one started
     tooNew,       // the file is a newer version's: left untouched, no database this run
@@ -46,6 +47,8 @@ struct HistoryProblem {
                   // written, in order, once it does (reported once until they are)
     readFailed,   // a read gave its empty result
     notSaved,     // closing ran out of time and dropped queued writes
+    opened,       // the disk was full when the database was to open, and it opened once the disk
+                  // took writes again: what was read before came from no database
   };
   Kind kind{};
   std::string operation;  // what was being done, e.g. "save bucket"
@@ -191,6 +194,9 @@ class HistoryDB {
   std::deque<Write> waiting_;
   std::string waitingWhy_;
   bool toldWaiting_ = false;
+  // On the queue: the disk was full when the database was to open; writes wait for it to open.
+  bool openWaiting_ = false;
+  bool openedLate_ = false;  // ... and it opened: told once what waited is written
   bool closed_ = false;
   bool recovering_ = false;
   SerialQueue queue_{"qel.history"};  // last: its thread stops before the fields above go

@@ -76,6 +76,22 @@ void Store::checkClockJump(const std::string& key) {
   if (clockJumped_) history_->markUnsure(key);
 }
 
+void Store::historyOpened() {
+  if (!history_ || dayKey_.empty()) return;
+  // Start-up read an empty history. The day's events and marks were all written since, but the
+  // slot being recorded is only in memory: the day's earlier slots join it.
+  auto recorded = std::move(dayView_.day);
+  checkClockJump(dayKey_);
+  loadStoredDay(dayKey_);
+  for (std::size_t i = 0; i < recorded.size() && i < dayView_.day.size(); ++i)
+    if (recorded[i]) dayView_.day[i] = std::move(recorded[i]);
+  restoreBaseline();
+  foldPastDays();
+  pruneHistory();
+  refreshHistoryInfo();
+  loadStretches();
+}
+
 void Store::loadDay() {
   const std::string today = dayKey(clock_.now());
   checkClockJump(today);

@@ -293,6 +293,10 @@ void Store::reportHistoryProblem(const HistoryProblem& problem) {
   // Called on the history queue: the toast goes up on the main thread.
   std::string text;
   switch (problem.kind) {
+    case HistoryProblem::Kind::opened:
+      // Nothing more to tell: the user heard at the start that the history waits for room.
+      onMain([this] { historyOpened(); });
+      return;
     case HistoryProblem::Kind::movedAside:
       text = L("The history file could not be used. It was kept as %@ and a new one started.",
                {problem.movedTo.string()});

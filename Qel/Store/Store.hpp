@@ -199,6 +199,9 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
 
   // Reported by the history database (on its queue) and shown as toasts.
   void reportHistoryProblem(const HistoryProblem& problem);
+  // The history opened late (a disk that was full at the start took writes again): what the
+  // start read from it is read now.
+  void historyOpened();
   HistoryDB* history() const { return history_.get(); }
   const Clock& clock() const { return clock_; }
 
