@@ -100,7 +100,13 @@ std::vector<std::string> HistoryDB::unsureDays() {
 
 std::vector<std::string> HistoryDB::daysNotFolded(const std::string& before) {
   return read("list days", std::vector<std::string>{}, [&](SQLite::Database& db) {
-    const std::string through = historysql::metaValue(db, "baseline_through").value_or("");
+    std::string through = historysql::metaValue(db, "baseline_through").value_or("");
+    // A mark at or after `before` was left by a clock set ahead: the days filed once it is right
+    // again would never be folded. It comes back to the day before.
+    if (const auto last = addDays(before, -1); last && through > *last) {
+      through = *last;
+      historysql::setMeta(db, "baseline_through", through);
+    }
     SQLite::Statement st(db, "SELECT DISTINCT day FROM buckets WHERE day > ? AND day < ? ORDER BY day");
     st.bind(1, through);
     st.bind(2, before);

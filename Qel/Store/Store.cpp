@@ -25,6 +25,7 @@ Store::Store(StoreServices services)
       bluetoothSource_(std::move(services.bluetooth)),
       trafficPause_(services.trafficPause),
       launchDate_(clock_.now()),
+      launchBoot_(clock_.sinceBoot()),
       quitProgram_(std::move(services.quitProgram)),
       sleepLog_(std::move(services.sleepLog)),
       watchSleep_(services.watchSleep) {
@@ -196,7 +197,9 @@ void Store::setTameRules(std::map<std::string, std::string> rules) {
 bool Store::pruneHistory() {
   const int keepDays = setting(Setting::keepDays);
   if (keepDays < 1 || !history_) return false;
-  const auto before = pruneBefore(todayKey(), history_->recordedDays(), keepDays, history_->unsureDays());
+  // Counted from the earlier of the two days: a clock set back prunes less, never more.
+  const auto before = pruneBefore(std::min(todayKey(), sureDayKey()), history_->recordedDays(), keepDays,
+                                  history_->unsureDays());
   if (before) history_->prune(*before);
   return before.has_value();
 }
@@ -264,6 +267,13 @@ double Store::procWatts() const {
 }
 
 std::string Store::todayKey() const { return dayKey_.empty() ? dayKey(clock_.now()) : dayKey_; }
+
+std::string Store::sureDayKey() const {
+  const Date sure = launchDate_ + std::chrono::duration_cast<Date::duration>(clock_.sinceBoot() - launchBoot_);
+  // Within an hour it is the clock's own correction, not a step.
+  const auto off = clock_.now() - sure;
+  return off < std::chrono::hours(1) && off > -std::chrono::hours(1) ? todayKey() : dayKey(sure);
+}
 
 Date Store::shownDayStart() const {
   if (dayView_.viewDay)

@@ -189,6 +189,9 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   int nowSlot() const;
   // The store's day key, or today's when none is set yet.
   std::string todayKey() const;
+  // The day the clock would show had nobody set it since the start: the days a step while
+  // running jumps over are neither pruned nor left out of the usual load.
+  std::string sureDayKey() const;
   // Local midnight of the day on show (today while no past day is browsed).
   Date shownDayStart() const;
 
@@ -392,6 +395,7 @@ class Store : public Navigator, public ProcessActions, public SettingsActions, p
   std::vector<SettingValue> settings_;  // by SettingDeclaration::index
   Taming taming_;
   const Date launchDate_;
+  const Seconds launchBoot_;  // the clock's time since boot at launchDate_
 
   LiveReadings liveReadings_;
   ProcessList processList_;

@@ -13,7 +13,9 @@ void Store::restoreBaseline() {
 
 void Store::foldPastDays() {
   if (!history_ || dayKey_.empty()) return;
-  auto days = history_->daysNotFolded(dayKey_);
+  // Up to the sure day: a day the clock jumped back into was folded when it ended, and the day
+  // the clock jumped ahead from is still going on.
+  auto days = history_->daysNotFolded(sureDayKey());
   // A day filed under a clock that had jumped ahead is not learnt from, and doesn't move the
   // folded mark past the days a right clock will file later.
   const auto unsure = history_->unsureDays();

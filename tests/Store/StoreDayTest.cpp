@@ -1,5 +1,7 @@
 #include <SQLiteCpp/Database.h>
 
+#include <algorithm>
+
 #include "tests/Store/StoreHarness.hpp"
 
 using namespace qel;
@@ -157,3 +159,61 @@ TEST_F(ClockYearsAheadAtMidnight, crossingMidnightKeepsTheRealDaysAndARightClock
   store->history()->save("2026-06-16", 10, DayBucket{.cpu = 0.4, .count = 40});
   EXPECT_EQ(store->history()->daysNotFolded("2026-06-17"), std::vector<std::string>{"2026-06-16"});
 }
+
+namespace {
+// A run that starts three minutes before midnight on a right clock, with ten days stored
+// before, seven kept; the clock is set by GetParam() days while it runs.
+class ClockStep : public StoreTest, public ::testing::WithParamInterface<int> {
+ protected:
+  ClockStep() : StoreTest(*dayStart("2026-06-15") - 3min) {}
+  void runFor(int seconds) {
+    const int until = store->liveReadings().tick + seconds;
+    while (store->liveReadings().tick < until) tick();
+  }
+  // The days from `first` to `last` that are no longer recorded.
+  std::vector<std::string> lost(const std::string& first, const std::string& last) {
+    const auto days = store->history()->recordedDays();
+    std::vector<std::string> out;
+    for (auto d = first; d <= last; d = *addDays(d, 1))
+      if (std::find(days.begin(), days.end(), d) == days.end()) out.push_back(d);
+    return out;
+  }
+};
+}  // namespace
+
+TEST_P(ClockStep, noRecordedDayIsPrunedOrLeftOutOfTheUsualLoad) {
+  const int step = GetParam();
+  defaults->set("qel.keepDays", 7);
+  makeStore();
+  for (int i = 1; i <= 10; ++i)
+    store->history()->save(*addDays("2026-06-14", -i), 60, DayBucket{.cpu = 0.4, .count = 40});
+  makeStore();
+  store->start();
+  runFor(60);
+  // Set while running, then over midnight on both the clock as set and the real one, and on to
+  // the new day's first save.
+  clock.setNow(clock.now() + std::chrono::hours(24) * step);
+  runFor(200);
+  const std::string ahead = dayKey(clock.now());
+  EXPECT_EQ(lost("2026-06-08", "2026-06-14"), std::vector<std::string>{});
+
+  // Right again, and on over the next real midnight.
+  clock.setNow(clock.now() - std::chrono::hours(24) * step);
+  runFor(100);
+  clock.advance(23h + 55min);
+  runFor(400);
+  ASSERT_EQ(store->todayKey(), "2026-06-16");
+  EXPECT_EQ(lost("2026-06-09", "2026-06-16"), std::vector<std::string>{});
+  // What was filed under the clock set ahead is kept too, for when those days come.
+  if (step > 0) {
+    EXPECT_EQ(lost(*addDays(ahead, -1), ahead), std::vector<std::string>{});
+  }
+
+  // The stored days, the one the run began on (its last minutes) and the next (its first).
+  const auto usual = store->history()->loadBaseline();
+  EXPECT_EQ(usual[60].days, 10);
+  EXPECT_GE(usual[143].days, 1);
+  EXPECT_GE(usual[0].days, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Days, ClockStep, ::testing::Values(1, 5, 6, 8, 30, -1, -5, -30));

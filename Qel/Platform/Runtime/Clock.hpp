@@ -17,23 +17,28 @@ class Clock {
   virtual ~Clock() = default;
   virtual Date now() const = 0;
   virtual MonoTime monotonic() const = 0;
+  // Time since boot, the sleeps included: what the wall clock should have moved by since an
+  // earlier reading, whatever it was set to meanwhile.
+  virtual Seconds sinceBoot() const = 0;
 };
 
 class SystemClock final : public Clock {
  public:
   Date now() const override { return std::chrono::system_clock::now(); }
   MonoTime monotonic() const override { return std::chrono::steady_clock::now(); }
+  Seconds sinceBoot() const override;
   static const SystemClock& shared();
 };
 
-// A clock that moves only when told to; wall and monotonic time advance together unless the
-// wall clock is set directly (a clock step).
+// A clock that moves only when told to; wall, monotonic and boot time advance together unless
+// the wall clock is set directly (a clock step).
 class FakeClock final : public Clock {
  public:
   explicit FakeClock(Date start = Date{} + std::chrono::hours(24 * 365 * 55))
       : wall_(start.time_since_epoch().count()) {}
   Date now() const override { return Date(Date::duration(wall_.load())); }
   MonoTime monotonic() const override { return MonoTime(MonoTime::duration(mono_.load())); }
+  Seconds sinceBoot() const override { return monotonic().time_since_epoch(); }
   void setNow(Date d) { wall_ = d.time_since_epoch().count(); }
   template <class Rep, class Period>
   void advance(std::chrono::duration<Rep, Period> d) {
