@@ -32,8 +32,11 @@ void printPortsSection(std::ostream& out, const PortSampler& sampler, bool every
     out << "  " << (everyUser ? std::string("none") : L("No process under your account is listening on a port right now."))
         << "\n";
   for (const auto& p : *ports) {
-    out << "  " << p.proto << " " << p.port << "  " << (p.open ? "open" : "local") << "  " << displayName(p.command)
-        << " (pid " << p.pid << ")";
+    out << "  " << p.proto << " " << p.port << "  " << (p.open ? "open" : "local") << "  ";
+    if (p.pid > 0)
+      out << displayName(p.command) << " (pid " << p.pid << ")";
+    else
+      out << L("Unknown");
     if (const char* hint = PortHints::describe(p.port)) out << "  " << L(hint);
     out << "\n";
   }

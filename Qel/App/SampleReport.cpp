@@ -162,7 +162,8 @@ void printSample(std::ostream& out) {
   auto devices = std::async(std::launch::async, [] {
     std::ostringstream text;
     printBluetoothSection(text);
-    printPortsSection(text, PortSampler(), ::geteuid() == 0);
+    const bool root = ::geteuid() == 0;
+    printPortsSection(text, root ? PortSampler::everySocket() : PortSampler(), root);
     return text.str();
   });
   // Readers of counters need two readings a second apart: every first reading is taken now and

@@ -8,7 +8,7 @@ namespace qel {
 struct PortEntry {
   std::int64_t port = 0;
   std::string proto;      // "TCP" or "UDP", as lsof names it
-  std::int32_t pid = 0;   // always above 0
+  std::int32_t pid = 0;   // 0 for a socket whose owner couldn't be found (its command empty)
   std::string command;
   bool open = false;      // reachable from other machines (not bound to loopback only)
 

@@ -7,11 +7,17 @@
 #include <charconv>
 #include <cstdint>
 #include <map>
+#include <set>
 #include <tuple>
+#include <unordered_map>
 
+#include "Qel/Platform/Net/ProcNetSockets.hpp"
+#include "Qel/Platform/Proc/ProcPidFd.hpp"
+#include "Qel/Platform/Proc/ProcPids.hpp"
 #include "Qel/Platform/Proc/ProcText.hpp"
 #include "Qel/Platform/Runtime/CommandRunner.hpp"
 #include "Qel/Platform/Utf8.hpp"
+#include "Qel/Samplers/PortOwners.hpp"
 
 namespace qel {
 namespace {
@@ -51,8 +57,8 @@ const std::vector<std::string> kUdpArgs{"-nP", "-iUDP", "-F", "pcPn"};
 
 std::string PortSampler::defaultLsofPath() { return findExecutable({"/usr/bin/lsof", "/usr/sbin/lsof"}); }
 
-PortSampler::PortSampler(std::string lsofPath, std::chrono::milliseconds timeout)
-    : lsof_(std::move(lsofPath)), timeout_(timeout) {}
+PortSampler::PortSampler(std::string lsofPath, std::chrono::milliseconds timeout, std::optional<SysRoot> kernel)
+    : lsof_(std::move(lsofPath)), timeout_(timeout), kernel_(std::move(kernel)) {}
 
 std::optional<std::string> PortSampler::run(const std::vector<std::string>& args) const {
   const CommandResult result = runCommand(lsof_, args, {.timeout = timeout_});
@@ -99,6 +105,40 @@ std::vector<PortEntry> PortSampler::parse(std::string_view text, bool listenOnly
   return entries;
 }
 
+void PortSampler::addUnlisted(std::vector<PortEntry>& entries) const {
+  // lsof merges a process's sockets on one port, so the port is what tells a listed socket:
+  // a second owner of a port lsof did list is taken for one it saw.
+  std::set<std::pair<std::string, std::int64_t>> listed;
+  for (const auto& e : entries) listed.emplace(e.proto, e.port);
+  std::vector<KernelSocket> unlisted;
+  for (auto& socket : readListeningSockets(*kernel_))
+    if (!listed.contains({socket.proto, socket.port})) unlisted.push_back(std::move(socket));
+  if (unlisted.empty()) return;
+
+  // Their owners: whichever process of this namespace holds one open.
+  std::unordered_map<std::uint64_t, std::int32_t> owners;
+  for (const auto& socket : unlisted) owners.emplace(socket.inode, 0);
+  std::vector<std::int32_t> pids;
+  ProcPids(*kernel_).list(pids);
+  std::vector<std::uint64_t> inodes;
+  for (const std::int32_t pid : pids) {
+    inodes.clear();
+    if (!readSocketInodes(*kernel_, pid, inodes)) continue;
+    for (const auto inode : inodes)
+      if (const auto it = owners.find(inode); it != owners.end() && it->second == 0) it->second = pid;
+  }
+  for (const auto& socket : unlisted) {
+    PortEntry entry{.port = socket.port, .proto = socket.proto, .open = socket.open};
+    if (const std::int32_t pid = owners[socket.inode]; pid > 0) {
+      if (auto running = readRunningProcess(pid, *kernel_)) {
+        entry.pid = pid;
+        entry.command = std::move(running->comm);
+      }
+    }
+    entries.push_back(std::move(entry));
+  }
+}
+
 std::optional<std::vector<PortEntry>> PortSampler::sample() const {
   const auto tcp = run(kTcpArgs);
   if (!tcp) return std::nullopt;
@@ -107,6 +147,7 @@ std::optional<std::vector<PortEntry>> PortSampler::sample() const {
   auto all = parse(*tcp, false);
   auto udpEntries = parse(udp.value_or(""), true);
   all.insert(all.end(), std::make_move_iterator(udpEntries.begin()), std::make_move_iterator(udpEntries.end()));
+  if (kernel_) addUnlisted(all);
 
   // One entry per protocol, port and process; open if any of its sockets is.
   std::map<std::string, PortEntry> merged;

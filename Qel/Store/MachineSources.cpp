@@ -1,5 +1,7 @@
 #include "Qel/Store/MachineSources.hpp"
 
+#include <unistd.h>
+
 #include "Qel/History/SleepLogReader.hpp"
 #include "Qel/Platform/Proc/ProcPidFd.hpp"
 #include "Qel/Samplers/BluetoothSampler.hpp"
@@ -34,7 +36,8 @@ class MachinePorts final : public PortSource {
   std::optional<std::vector<PortEntry>> sample() override { return s_.sample(); }
 
  private:
-  PortSampler s_;
+  // Root sees every process's sockets, and may see sockets whose owner it can't.
+  PortSampler s_ = ::geteuid() == 0 ? PortSampler::everySocket() : PortSampler();
 };
 
 class MachineBluetooth final : public BluetoothSource {

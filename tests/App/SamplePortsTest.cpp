@@ -23,11 +23,12 @@ std::string fakeLsof(const test::TempDir& dir, const std::string& output) {
   return path.string();
 }
 
-std::string section(const std::string& lsof, bool everyUser) {
+std::string section(const PortSampler& sampler, bool everyUser) {
   std::ostringstream out;
-  printPortsSection(out, PortSampler(lsof), everyUser);
+  printPortsSection(out, sampler, everyUser);
   return out.str();
 }
+std::string section(const std::string& lsof, bool everyUser) { return section(PortSampler(lsof), everyUser); }
 
 const std::string kMine = "  No process under your account is listening on a port right now.\n";
 const std::string kOthers =
@@ -46,6 +47,14 @@ TEST(SamplePorts, saysWhoseSocketsItCouldSeeAndNeverNoneWhenItSawOnlyTheUsersOwn
   // Run by root: every process was looked at.
   EXPECT_EQ(section(nothing, true), "Listening ports:\n  none\n");
   EXPECT_EQ(section(one, true), "Listening ports:\n  TCP 3000  open  node (pid 412)  Common dev server port\n");
+  // Root, with a listener whose owner lives where this machine's processes can't be seen (a
+  // container): lsof names none, the kernel still lists it, and it counts.
+  dir.write("proc/net/tcp",
+            "  sl  local_address rem_address   st tx_queue rx_queue tr tm->when retrnsmt   uid  timeout inode\n"
+            "   0: 00000000:07E8 00000000:0000 0A 00000000:00000000 00:00000000 00000000     0        0 1122 1 "
+            "00000000e954b888 100 0 0 10 0\n");
+  EXPECT_EQ(section(PortSampler(nothing, PortSampler::kTimeout, SysRoot{dir.path()}), true),
+            "Listening ports:\n  TCP 2024  open  Unknown\n");
   // No lsof at all: nothing was read, and nothing is called none.
   for (const bool everyUser : {false, true})
     EXPECT_EQ(section("", everyUser),

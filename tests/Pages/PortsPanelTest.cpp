@@ -79,6 +79,8 @@ TEST(PortList, namesTheOwnerAndExplainsWellKnownPorts) {
   EXPECT_EQ(portRowText(port(8080, "node", 5), node), (PortRowText{"Node Server", "Common web service port"}));
   EXPECT_EQ(portRowText(port(40111, "node", 5), node), (PortRowText{"Node Server", "node"}));
   EXPECT_EQ(portRowText(port(40111, "node", 5), std::nullopt), (PortRowText{"node", std::nullopt}));
+  // A socket whose owner couldn't be found is still someone's: no blank name, no blank hint.
+  EXPECT_EQ(portRowText(port(40111, "", 0), std::nullopt), (PortRowText{"Unknown", std::nullopt}));
   // A name from the listing is shown as text, never as markup or control characters.
   const auto odd = portRowText(port(40111, "<b>x\x1b[31m", 5), std::nullopt);
   EXPECT_EQ(odd.name.find('\x1b'), std::string::npos);

@@ -124,6 +124,24 @@ TEST(PortSampler, commandFailuresGiveTheDocumentedResult) {
   EXPECT_LT(std::chrono::steady_clock::now() - start, 10s);  // hung runs are killed, not waited for
 }
 
+// Root's lsof names the sockets of the processes it sees; the kernel lists the others too, such as
+// those of a container's processes. Each is listed once, by whoever holds it where a process's
+// descriptors lead to it, else by no one.
+TEST(PortSampler, asRootListsEverySocketTheKernelHasListening) {
+  test::TempDir dir;
+  const std::string lsof = fakeLsof(dir, "printf 'p412\\ncnode\\nPTCP\\nn127.0.0.1:3000\\n'", "true");
+  const SysRoot kernel{QEL_FIXTURES "/proc-ports"};
+  const auto ports = PortSampler(lsof, PortSampler::kTimeout, kernel).sample();
+  ASSERT_TRUE(ports);
+  EXPECT_EQ(*ports, (std::vector<PortEntry>{
+                        entry(53, "UDP", 79, "systemd-resolve", false), entry(2024, "TCP", 0, "", true),
+                        entry(3000, "TCP", 412, "node", false), entry(5353, "UDP", 0, "", true),
+                        entry(5432, "TCP", 77, "postgres", true), entry(8080, "TCP", 78, "caddy", false),
+                        entry(8081, "TCP", 0, "", false), entry(8443, "TCP", 78, "caddy", true)}));
+  // Not given the tables (any user but root), lsof's list stands alone.
+  EXPECT_EQ(PortSampler(lsof).sample(), std::vector<PortEntry>{entry(3000, "TCP", 412, "node", false)});
+}
+
 TEST(PortHints, describesWellKnownPortsOnly) {
   EXPECT_STREQ(PortHints::describe(8080), "Common web service port");
   EXPECT_EQ(PortHints::describe(8081), nullptr);

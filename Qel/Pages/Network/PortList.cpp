@@ -65,9 +65,10 @@ std::string portEmptyText(bool read, bool available, const std::string& query) {
 PortRowText portRowText(const PortEntry& entry, const std::optional<ProcInfo>& owner) {
   PortRowText row;
   row.name = displayName(owner ? owner->name : entry.command);
+  if (row.name.empty()) row.name = L("Unknown");  // a socket no process of this machine's view holds
   if (const char* hint = PortHints::describe(entry.port)) {
     row.hint = L(hint);
-  } else if (const std::string command = displayName(entry.command); command != row.name) {
+  } else if (const std::string command = displayName(entry.command); !command.empty() && command != row.name) {
     row.hint = command;
   }
   return row;

@@ -235,7 +235,13 @@
         <translation>Gerade lauscht kein Prozess deines Kontos auf einem Port.</translation>
     </message>
     <message>
-        <location filename="../../App/SampleDevices.cpp" line="42"/>
+        <location filename="../../App/SampleDevices.cpp" line="39"/>
+        <location filename="../../Pages/Network/PortList.cpp" line="68"/>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <location filename="../../App/SampleDevices.cpp" line="45"/>
         <source>Only ports of processes under your account. Ports used by system services need administrator rights to see.</source>
         <translation>Nur Ports von Prozessen deines Kontos. Für Ports von Systemdiensten braucht es Administratorrechte.</translation>
     </message>

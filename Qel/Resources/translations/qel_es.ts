@@ -235,7 +235,13 @@
         <translation>Ahora mismo ningún proceso de tu cuenta está a la escucha en un puerto.</translation>
     </message>
     <message>
-        <location filename="../../App/SampleDevices.cpp" line="42"/>
+        <location filename="../../App/SampleDevices.cpp" line="39"/>
+        <location filename="../../Pages/Network/PortList.cpp" line="68"/>
+        <source>Unknown</source>
+        <translation>Desconocido</translation>
+    </message>
+    <message>
+        <location filename="../../App/SampleDevices.cpp" line="45"/>
         <source>Only ports of processes under your account. Ports used by system services need administrator rights to see.</source>
         <translation>Solo puertos de procesos de tu cuenta. Para ver los de los servicios del sistema hacen falta permisos de administrador.</translation>
     </message>

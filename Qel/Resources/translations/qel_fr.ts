@@ -235,7 +235,13 @@
         <translation>Aucun processus de votre compte n&apos;écoute sur un port en ce moment.</translation>
     </message>
     <message>
-        <location filename="../../App/SampleDevices.cpp" line="42"/>
+        <location filename="../../App/SampleDevices.cpp" line="39"/>
+        <location filename="../../Pages/Network/PortList.cpp" line="68"/>
+        <source>Unknown</source>
+        <translation>Inconnu</translation>
+    </message>
+    <message>
+        <location filename="../../App/SampleDevices.cpp" line="45"/>
         <source>Only ports of processes under your account. Ports used by system services need administrator rights to see.</source>
         <translation>Uniquement les ports des processus de votre compte. Voir ceux des services système nécessite les droits d&apos;administrateur.</translation>
     </message>

@@ -233,7 +233,13 @@
         <translation>現在、自分のアカウントでポートを待ち受けているプロセスはありません。</translation>
     </message>
     <message>
-        <location filename="../../App/SampleDevices.cpp" line="42"/>
+        <location filename="../../App/SampleDevices.cpp" line="39"/>
+        <location filename="../../Pages/Network/PortList.cpp" line="68"/>
+        <source>Unknown</source>
+        <translation>不明</translation>
+    </message>
+    <message>
+        <location filename="../../App/SampleDevices.cpp" line="45"/>
         <source>Only ports of processes under your account. Ports used by system services need administrator rights to see.</source>
         <translation>自分のアカウントのプロセスのポートのみです。システムサービスのポートを見るには管理者権限が必要です。</translation>
     </message>

@@ -233,7 +233,13 @@
         <translation>지금 포트에서 수신 대기 중인 내 계정 프로세스가 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../App/SampleDevices.cpp" line="42"/>
+        <location filename="../../App/SampleDevices.cpp" line="39"/>
+        <location filename="../../Pages/Network/PortList.cpp" line="68"/>
+        <source>Unknown</source>
+        <translation>알 수 없음</translation>
+    </message>
+    <message>
+        <location filename="../../App/SampleDevices.cpp" line="45"/>
         <source>Only ports of processes under your account. Ports used by system services need administrator rights to see.</source>
         <translation>내 계정 프로세스의 포트만 표시합니다. 시스템 서비스가 쓰는 포트를 보려면 관리자 권한이 필요합니다.</translation>
     </message>
