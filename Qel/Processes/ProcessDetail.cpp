@@ -123,7 +123,8 @@ ProcessDetail::ProcessDetail(LiveState live, ProcessState processes, DayState da
     tabColumn_->setSpacing(0);
     now_ = nowTab(*proc);
     tabColumn_->addWidget(now_);
-    upper->addWidget(new TabScroll(body, kWidth - 2 * Space::sheet + kScrollerRoom, content_));
+    tabScroll_ = new TabScroll(body, kWidth - 2 * Space::sheet + kScrollerRoom, content_);
+    upper->addWidget(tabScroll_);
     parts->addLayout(upper);
     parts->addWidget(new Divider(content_));
     parts->addWidget(footer(*proc));
@@ -141,12 +142,19 @@ ProcessDetail::ProcessDetail(LiveState live, ProcessState processes, DayState da
 
 ProcessDetail::~ProcessDetail() = default;
 
-QSize ProcessDetail::sizeHint() const {
-  // Wrapped names and paths are as tall as the fixed width makes them, not as their own
-  // preferred width would.
-  const int height =
-      column_->hasHeightForWidth() ? column_->totalHeightForWidth(kWidth) : column_->totalSizeHint().height();
-  return {kWidth, height};
+int ProcessDetail::heightAt(int width) const {
+  // Wrapped names and paths are as tall as the width makes them, not as their own preferred
+  // width would.
+  return column_->hasHeightForWidth() ? column_->totalHeightForWidth(width) : column_->totalSizeHint().height();
+}
+
+QSize ProcessDetail::sizeHint() const { return {kWidth, heightAt(kWidth)}; }
+
+int ProcessDetail::heightForWidth(int width) const {
+  const int natural = heightAt(width);
+  const auto* tab = tabScroll_;
+  if (!tab) return natural;
+  return natural - std::max(0, tab->sizeHint().height() - tab->minimumSizeHint().height());
 }
 
 std::optional<ProcInfo> ProcessDetail::shown() const {

@@ -25,6 +25,7 @@
 #include "Qel/Store/Parts/TamingState.hpp"
 
 class QAbstractButton;
+class QScrollArea;
 class QLabel;
 class QVBoxLayout;
 
@@ -75,14 +76,21 @@ class ProcessDetail : public QWidget {
   // The "Close" of the ended state; null before.
   QAbstractButton* endedCloseButton() const { return endedClose_; }
 
-  // As high as the content needs at the sheet's width.
+  // As high as the content needs at the sheet's width: what its window is made, room allowing.
   QSize sizeHint() const override;
+  // The least height the sheet is whole in at `width`: the tab gives way and scrolls, the rest
+  // (the footer's note as it wraps, its buttons) never does. A window's scroll area sizes the
+  // sheet by it, so it never scrolls the whole sheet with its footer under the window's edge.
+  int heightForWidth(int width) const override;
+  // The window's height comes from sizeHint, which is measured at the fixed width.
+  bool hasHeightForWidth() const override { return false; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
   QWidget* header(const ProcInfo& proc);
+  int heightAt(int width) const;
   QWidget* nowTab(const ProcInfo& proc);
   QWidget* footer(const ProcInfo& proc);
   // The note that says what the process is, and the control that tames its app.
@@ -112,6 +120,7 @@ class ProcessDetail : public QWidget {
   QVBoxLayout* column_ = nullptr;
   QWidget* content_ = nullptr;
   QVBoxLayout* tabColumn_ = nullptr;
+  QScrollArea* tabScroll_ = nullptr;  // the part that gives way when the window is short
   QWidget* now_ = nullptr;
   ProfileView* profile_ = nullptr;
   QPointer<TameControl> tame_;

@@ -382,10 +382,7 @@ TEST_F(ProcessDetailTest, theWindowFitsTheTabShownAndTheEndedStateAndItsScrollBa
   SheetHost& host = sheets.host;
   const auto sheet = [&] { return sheets.shown<ProcessDetail>(); };
   // The sheet's own height at its width: what the window should be while the screen has room.
-  const auto wanted = [&] {
-    const int forWidth = sheet()->heightForWidth(ProcessDetail::kWidth);
-    return forWidth > 0 ? forWidth : sheet()->sizeHint().height();
-  };
+  const auto wanted = [&] { return sheet()->sizeHint().height(); };
   const int room = QGuiApplication::primaryScreen()->availableGeometry().height();
 
   day.store->setDetailPID(2311);

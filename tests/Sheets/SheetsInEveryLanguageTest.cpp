@@ -5,18 +5,21 @@
 
 #include <QDialog>
 #include <QScrollArea>
+#include <QScrollBar>
 
 #include <chrono>
 
 #include "Qel/App/MainViews.hpp"
 #include "Qel/Kit/Style/Fonts.hpp"
 #include "Qel/Kit/Style/Motion.hpp"
+#include "Qel/Processes/ProcessDetail.hpp"
 #include "Qel/Sheets/Settings/SettingsSheet.hpp"
 #include "Qel/Store/AlertRule.hpp"
 #include "Qel/Text/Loc.hpp"
 #include "Qel/Updates/Updater.hpp"
 #include "Qel/Window/SheetHost.hpp"
 #include "tests/support/Gallery.hpp"
+#include "tests/support/HostedSheets.hpp"
 #include "tests/support/SettingsSheetEnv.hpp"
 #include "tests/Window/BusyAfternoon.hpp"
 #include "tests/Window/Probe.hpp"
@@ -157,6 +160,33 @@ TEST_P(SheetsInEveryLanguage, everySheetKeepsToItsViewport) {
       store.setDetailPID(std::nullopt);
       test::BusyAfternoon::settle();
     }
+  }
+}
+
+// The process sheet on a screen too short for it (700 px, less the title bar): its tab gives way
+// and scrolls, while the footer's note may wrap and its buttons stay whole inside the window, and
+// the window itself scrolls nothing, so no scroll bar runs beside the footer.
+TEST_P(SheetsInEveryLanguage, theProcessSheetKeepsItsFooterOnAShortScreen) {
+  test::BusyAfternoon day(Machine::fullStretch);
+  test::HostedSheets sheets(day);
+  sheets.owner.resize(1040, 700);
+  for (const char* appearance : {"light", "dark"}) {
+    test::useAppearance(appearance);
+    day.store->setDetailPID(4410);
+    test::BusyAfternoon::settle();
+    QDialog* dialog = sheets.host.dialog();
+    ASSERT_TRUE(dialog && sheets.shown<ProcessDetail>());
+    dialog->resize(dialog->width(), 700 - 48);
+    test::BusyAfternoon::settle();
+    const auto cuts = test::cutTexts(*dialog, test::Scrolled::asItStands);
+    EXPECT_TRUE(cuts.empty()) << code().toStdString() << " in " << appearance << test::listed(cuts);
+    const auto* window = dialog->findChild<QScrollArea*>();
+    const auto* tab = sheets.shown<ProcessDetail>()->findChild<QScrollArea*>();
+    ASSERT_TRUE(window && tab);
+    EXPECT_EQ(window->verticalScrollBar()->maximum(), 0) << code().toStdString() << " in " << appearance;
+    if (inGallery(code())) test::writeShot(*dialog, QString("process-short-screen-%1-%2").arg(code(), appearance));
+    day.store->setDetailPID(std::nullopt);
+    test::BusyAfternoon::settle();
   }
 }
 

@@ -349,10 +349,21 @@ std::vector<std::string> cutTexts(const QWidget& window, Scrolled scrolled) {
       const DrawnText& t = texts[i];
       if (t.text.trimmed().isEmpty()) continue;  // spaces between runs only join them
       const QRectF needed = neededBox(t);
-      // Scrolled wholly out of a viewport that stands where it rests: not on screen. A sliver of
-      // its ink left in view is a line cut across.
+      // Scrolled wholly out of a viewport that stands where it rests: not on screen (a sliver of
+      // its ink left in view is a line cut across). Fine for a row of a list the view scrolls; a
+      // button the window's own scroll area alone hides (a footer pushed under the window's edge)
+      // is out of reach where the view should show it.
       const QRectF seen = t.ink.adjusted(kSlack, kSlack, -kSlack, -kSlack);
-      if (std::ranges::any_of(rooms, [&](const Room& r) { return r.viewport && !seen.intersects(r.rect); })) continue;
+      if (const auto out = std::ranges::find_if(rooms, [&](const Room& r) { return r.viewport && !seen.intersects(r.rect); });
+          out != rooms.end()) {
+        const bool onlyScroll = std::ranges::count_if(rooms, [](const Room& r) { return r.viewport; }) == 1;
+        if (onlyScroll && qobject_cast<const QAbstractButton*>(w))
+          report(w, t.text, QStringLiteral("lies wholly past the edge of %1 (%2 × %3) as the view rests")
+                                .arg(describe(out->by))
+                                .arg(out->by->width())
+                                .arg(out->by->height()));
+        continue;
+      }
       if (!insideRoom(needed, room)) {
         const auto cut = std::ranges::find_if(rooms, [&](const Room& r) { return !insideRoom(needed, r.rect); });
         report(w, t.text, QStringLiteral("reaches %1 px past the edge of %2 (%3 px wide in %4 × %5)")

@@ -14,8 +14,9 @@
 namespace qel::test {
 
 // Whether a scroll area's viewport cuts what it could scroll to (inReach: it cuts nothing), or
-// cuts as it stands (asItStands: a text its edge crosses is cut, one wholly out of it unseen),
-// for a view that opens where it rests and must show whole lines there.
+// cuts as it stands (asItStands: a text its edge crosses is cut, one wholly out of it unseen,
+// unless it is a button that no scroll area but one holds: then it is out of reach), for a view
+// that opens where it rests and must show whole lines and its controls there.
 enum class Scrolled { inReach, asItStands };
 
 // One line per cut, naming the widget, the text and how it is cut.
