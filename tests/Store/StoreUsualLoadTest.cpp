@@ -61,8 +61,9 @@ TEST_F(UsualLoad, slotsWithTooFewSamplesAreSkippedAndNoDayCountsTwice) {
   EXPECT_EQ(slot(7), (BaselineSlot{}));
   EXPECT_EQ(slot(8), (BaselineSlot{}));
 
-  // The new day folds yesterday, and only yesterday.
-  clock.setNow(*dayStart("2026-06-16") + 10h);
+  // The new day folds yesterday, and only yesterday. The time passes rather than the clock being
+  // set: a clock set ahead folds by the day it should show.
+  clock.advance(*dayStart("2026-06-16") + 10h - clock.now());
   store->history()->save("2026-06-15", 8, DayBucket{.cpu = 0.4, .count = 30});
   tick();
   ASSERT_EQ(store->todayKey(), "2026-06-16");
