@@ -32,6 +32,7 @@
 #include "tests/Pages/NetFixture.hpp"
 #include "tests/support/FeedServer.hpp"
 #include "tests/support/Gallery.hpp"
+#include "tests/support/HostedSheets.hpp"
 #include "tests/Window/BusyAfternoon.hpp"
 #include "tests/Window/Probe.hpp"
 #include "tests/Window/TextFit.hpp"
@@ -319,38 +320,19 @@ Incident peakAMinuteAgo(Date now, const std::string& name) {
 TEST_P(EveryLanguage, sheetsFit) {
   test::BusyAfternoon day(Machine::fullStretch);
   Store& store = *day.store;
-  Updater updater(day.defaults, {});
-  ViewRegistry registry;
-  registerMainViews(registry, updater);
-  QWidget owner;
-  owner.resize(1180, 780);
-  owner.show();
-  SheetHost host(day.context(), registry, &owner);
-  const std::pair<const char*, std::function<void()>> sheets[] = {
-      {"what's new", [&] { updater.setShowingWhatsNew(true); }},
-      {"licenses", [&] { store.setShowingLicenses(true); }},
-      {"export", [&] { store.setExporting(store.posterData()); }},
-      {"replay", [&] { store.setIncident(store.insightFindings().insight.analyze(store.clock().now())); }},
-      {"replay of python3 a minute ago", [&] { store.setIncident(peakAMinuteAgo(store.clock().now(), "python3")); }},
-      {"replay of firefox-esr a minute ago", [&] { store.setIncident(peakAMinuteAgo(store.clock().now(), "firefox-esr")); }},
-      {"sleep", [&] { store.setSleepReport(store.lastSleep()); }},
-      {"stretch", [&] { store.setStretchReport(store.stretchLog().stretches.front()); }},
-      {"process", [&] { store.setDetailPID(4410); }},
-  };
-  for (const auto& [name, open] : sheets) {
+  test::HostedSheets sheets(day);
+  sheets.owner.resize(1180, 780);
+  auto every = sheets.everySheet(store);
+  for (const char* name : {"python3", "firefox-esr"})
+    every.emplace_back(std::string("replay of ") + name + " a minute ago",
+                       [&store, name] { store.setIncident(peakAMinuteAgo(store.clock().now(), name)); });
+  for (const auto& [name, open] : every) {
     open();
     test::BusyAfternoon::settle();
-    ASSERT_TRUE(host.dialog()) << name;
-    const auto cuts = test::cutTexts(*host.dialog());
+    ASSERT_TRUE(sheets.host.dialog()) << name;
+    const auto cuts = test::cutTexts(*sheets.host.dialog());
     EXPECT_TRUE(cuts.empty()) << code().toStdString() << ", " << name << test::listed(cuts);
-    updater.setShowingWhatsNew(false);
-    store.setShowingLicenses(false);
-    store.setExporting(std::nullopt);
-    store.setIncident(std::nullopt);
-    store.setSleepReport(std::nullopt);
-    store.setStretchReport(std::nullopt);
-    store.setDetailPID(std::nullopt);
-    test::BusyAfternoon::settle();
+    sheets.closeAll(store);
   }
 }
 

@@ -127,38 +127,17 @@ TEST_P(SheetsInEveryLanguage, everySheetKeepsToItsViewport) {
   test::BusyAfternoon day(Machine::fullStretch);
   fireRules(day);
   Store& store = *day.store;
-  Updater updater(day.defaults, {});
-  ViewRegistry registry;
-  registerMainViews(registry, updater);
-  QWidget owner;
-  owner.resize(1180, 780);
-  owner.show();
-  SheetHost host(day.context(), registry, &owner);
-  const std::pair<const char*, std::function<void()>> sheets[] = {
-      {"what's new", [&] { updater.setShowingWhatsNew(true); }},
-      {"licenses", [&] { store.setShowingLicenses(true); }},
-      {"export", [&] { store.setExporting(store.posterData()); }},
-      {"replay", [&] { store.setIncident(store.insightFindings().insight.analyze(store.clock().now())); }},
-      {"sleep", [&] { store.setSleepReport(store.lastSleep()); }},
-      {"stretch", [&] { store.setStretchReport(store.stretchLog().stretches.front()); }},
-      {"process", [&] { store.setDetailPID(4410); }},
-  };
+  test::HostedSheets sheets(day);
+  sheets.owner.resize(1180, 780);
   for (const char* appearance : {"light", "dark"}) {
     test::useAppearance(appearance);
-    for (const auto& [name, open] : sheets) {
+    for (const auto& [name, open] : sheets.everySheet(store)) {
       open();
       test::BusyAfternoon::settle();
-      ASSERT_TRUE(host.dialog()) << name;
-      const auto wide = widerThanViewport(*host.dialog());
+      ASSERT_TRUE(sheets.host.dialog()) << name;
+      const auto wide = widerThanViewport(*sheets.host.dialog());
       EXPECT_TRUE(wide.empty()) << code().toStdString() << ", " << name << " in " << appearance << test::listed(wide);
-      updater.setShowingWhatsNew(false);
-      store.setShowingLicenses(false);
-      store.setExporting(std::nullopt);
-      store.setIncident(std::nullopt);
-      store.setSleepReport(std::nullopt);
-      store.setStretchReport(std::nullopt);
-      store.setDetailPID(std::nullopt);
-      test::BusyAfternoon::settle();
+      sheets.closeAll(store);
     }
   }
 }

@@ -4,6 +4,11 @@
 #include <QDialog>
 #include <QWidget>
 
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "Qel/App/MainViews.hpp"
 #include "Qel/Updates/Updater.hpp"
 #include "Qel/Window/SheetHost.hpp"
@@ -21,6 +26,30 @@ struct HostedSheets {
   template <class T>
   T* shown() const {
     return host.dialog() ? host.dialog()->findChild<T*>() : nullptr;
+  }
+
+  // Every sheet but the settings, each with what opens it.
+  std::vector<std::pair<std::string, std::function<void()>>> everySheet(Store& store) {
+    return {
+        {"what's new", [this] { updater.setShowingWhatsNew(true); }},
+        {"licenses", [&store] { store.setShowingLicenses(true); }},
+        {"export", [&store] { store.setExporting(store.posterData()); }},
+        {"replay", [&store] { store.setIncident(store.insightFindings().insight.analyze(store.clock().now())); }},
+        {"sleep", [&store] { store.setSleepReport(store.lastSleep()); }},
+        {"stretch", [&store] { store.setStretchReport(store.stretchLog().stretches.front()); }},
+        {"process", [&store] { store.setDetailPID(4410); }},
+    };
+  }
+  // Closes whichever of them is open.
+  void closeAll(Store& store) {
+    updater.setShowingWhatsNew(false);
+    store.setShowingLicenses(false);
+    store.setExporting(std::nullopt);
+    store.setIncident(std::nullopt);
+    store.setSleepReport(std::nullopt);
+    store.setStretchReport(std::nullopt);
+    store.setDetailPID(std::nullopt);
+    BusyAfternoon::settle();
   }
 
   Updater updater;
