@@ -169,7 +169,13 @@ QTextOption wrapping() {
 // One line while it fits, else as many as it takes at that width: a message is never cut.
 QSize Toast::sizeWithin(int width) const {
   const QFontMetricsF fm(font());
-  const double line = fm.horizontalAdvance(text_);
+  // The line breaker counts a last letter's ink reaching past its advance (an "r"): a capsule
+  // only as wide as the advance would push the last word onto a line it has no room for.
+  const auto overhang = [&fm](const QString& s) {
+    const QString kept = s.trimmed();
+    return kept.isEmpty() ? 0.0 : std::max(0.0, -fm.rightBearing(kept.back()));
+  };
+  const double line = fm.horizontalAdvance(text_) + overhang(text_);
   const double room = width - 2 * kPadX;
   if (line <= room) return {int(std::ceil(line + 2 * kPadX)), int(std::ceil(fm.height() + 2 * kPadY))};
   QTextLayout layout(text_, font());
@@ -179,7 +185,7 @@ QSize Toast::sizeWithin(int width) const {
   for (QTextLine l = layout.createLine(); l.isValid(); l = layout.createLine()) {
     l.setLineWidth(std::max(1.0, room));
     height += l.height();
-    widest = std::max(widest, l.naturalTextWidth());
+    widest = std::max(widest, l.naturalTextWidth() + overhang(text_.mid(l.textStart(), l.textLength())));
   }
   layout.endLayout();
   return {int(std::ceil(widest + 2 * kPadX)), int(std::ceil(height + 2 * kPadY))};

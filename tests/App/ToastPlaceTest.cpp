@@ -2,12 +2,19 @@
 // of the control that raised it, where its explanation stands.
 #include <gtest/gtest.h>
 
+#include <QFontMetricsF>
 #include <QMouseEvent>
+#include <QTextLayout>
 
+#include <cmath>
+
+#include "Qel/Kit/Style/Fonts.hpp"
 #include "Qel/Kit/Style/Motion.hpp"
+#include "Qel/Kit/Style/Spacing.hpp"
 #include "Qel/Kit/Widgets/PillSegment.hpp"
 #include "Qel/Processes/ProcessDetail.hpp"
 #include "Qel/Processes/TameControl.hpp"
+#include "Qel/Text/Loc.hpp"
 #include "Qel/Window/SheetHost.hpp"
 #include "Qel/Window/Toast.hpp"
 #include "Qel/Window/ToastSpot.hpp"
@@ -88,6 +95,53 @@ TEST(ToastSpot, restsAtItsUsualPlaceUnlessThatCoversSomethingThenAtTheNearestCle
   room.window = {100, 20};
   room.keepClear = {{0, 0, 10, 10}};
   EXPECT_EQ(toastSpot(room), usual);
+}
+
+namespace {
+
+// Whether the lines a toast's text takes inside its padding, laid out at that width, are no more
+// than the capsule is high for: a line that found no room of its own would be drawn cut.
+bool linesFitTheCapsule(const Toast& toast) {
+  QTextLayout layout(toast.text(), toast.font());
+  QTextOption option(Qt::AlignCenter);
+  option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  layout.setTextOption(option);
+  layout.beginLayout();
+  int lines = 0;
+  for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine(), ++lines)
+    line.setLineWidth(toast.width() - 2 * Space::xxl);
+  layout.endLayout();
+  const int room = int(std::lround((toast.height() - 2 * Space::m) / QFontMetricsF(toast.font()).height()));
+  return lines <= room;
+}
+
+}  // namespace
+
+// A message reads whole in every language: on one line where its width allows (a glyph reaching
+// past its advance, as a last "r" does, must not push a word onto a line the capsule has no room
+// for), on more lines where the window is narrow.
+TEST(ToastText, readsWholeOnOneLineOrOnMoreInEveryLanguage) {
+  Motion::setEnabled(false);
+  Fonts::load();
+  const char* messages[] = {"Alerts paused for 1 hour", "Alerts resumed", "Copied to the clipboard", "Image saved",
+                            "Mark deleted", "Won't sleep when idle for the next 2 hours",
+                            "Quiet mode and taming are idle: this desktop doesn't tell which app is in front."};
+  for (const char* language : {"en", "zh-Hans", "zh-Hant", "ja", "ko", "es", "fr", "de", "pt-BR", "ru"}) {
+    Loc::set(language, nullptr);
+    for (const int width : {1180, 1040, 360}) {
+      QWidget window;
+      window.resize(width, 700);
+      auto* toast = new Toast(&window);
+      window.show();
+      for (const char* message : messages) {
+        toast->setMessage(QString::fromStdString(L(message)));
+        QApplication::processEvents();
+        ASSERT_TRUE(toast->isVisible());
+        EXPECT_TRUE(linesFitTheCapsule(*toast)) << language << " at " << width << ", \"" << message << "\" runs past its capsule";
+      }
+    }
+  }
+  Loc::set("en", nullptr);
 }
 
 // Pausing an app in its detail sheet: the toast keeps off "End" and Force Quit, the switch and
