@@ -32,6 +32,7 @@
 #include "tests/Pages/NetFixture.hpp"
 #include "tests/support/FeedServer.hpp"
 #include "tests/support/Gallery.hpp"
+#include "tests/support/InEveryLanguage.hpp"
 #include "tests/support/HostedSheets.hpp"
 #include "tests/Window/BusyAfternoon.hpp"
 #include "tests/Window/Probe.hpp"
@@ -45,21 +46,8 @@ namespace {
 
 using Machine = test::BusyAfternoon::Machine;
 
-bool inGallery(const QString& code) { return code == "de" || code == "ja" || code == "ru"; }
-
-class EveryLanguage : public ::testing::TestWithParam<const char*> {
+class EveryLanguage : public test::InEveryLanguage {
  protected:
-  void SetUp() override {
-    Motion::setEnabled(false);
-    Fonts::load();  // the program's own faces and its default font, as it starts with them
-    Loc::set(GetParam(), nullptr);
-  }
-  void TearDown() override {
-    Loc::set("en", nullptr);
-    test::useAppearance("light");
-  }
-  QString code() const { return GetParam(); }
-
   // Every page in the main window at `size`.
   void checkPages(QSize size) {
     test::BusyAfternoon day(Machine::fullStretch);
@@ -71,7 +59,7 @@ class EveryLanguage : public ::testing::TestWithParam<const char*> {
       const auto cuts = test::cutTexts(window);
       EXPECT_TRUE(cuts.empty()) << code().toStdString() << ", " << title(page).toStdString() << " at " << size.width()
                                 << " × " << size.height() << test::listed(cuts);
-      if (inGallery(code()))
+      if (inGallery())
         test::writeShot(window, QString("%1-%2-%3x%4")
                                     .arg(QString::fromLatin1(rawValue(page)), code())
                                     .arg(size.width())
@@ -174,7 +162,7 @@ TEST_P(EveryLanguage, panelFitsAShortScreen) {
   test::BusyAfternoon day(Machine::fullStretch);
   ASSERT_TRUE(day.connectDevices(test::BusyAfternoon::deskDevices()));
   for (const char* appearance : {"light", "dark"}) {
-    if (std::string_view(appearance) == "dark" && !inGallery(code())) break;
+    if (std::string_view(appearance) == "dark" && !inGallery()) break;
     test::useAppearance(appearance);
     for (QSize screen : {QSize(1280, 720), QSize(1040, 700)}) {
       for (const bool trayOnTop : {true, false}) {
@@ -199,7 +187,7 @@ TEST_P(EveryLanguage, panelFitsAShortScreen) {
           auto cuts = test::cutTexts(card, test::Scrolled::asItStands);
           EXPECT_TRUE(cuts.empty()) << code().toStdString() << ", " << appearance << ", the panel on a screen of "
                                     << where.toStdString() << test::listed(cuts);
-          if ((inGallery(code()) || code() == "en") && trayOnTop && translucent)
+          if ((inGallery() || code() == "en") && trayOnTop && translucent)
             test::writeShot(card, QString("panel-short-%1-%2-%3x%4")
                                       .arg(code(), appearance)
                                       .arg(screen.width())
@@ -211,7 +199,7 @@ TEST_P(EveryLanguage, panelFitsAShortScreen) {
           cuts = test::cutTexts(card);
           EXPECT_TRUE(cuts.empty()) << code().toStdString() << ", " << appearance << ", the panel scrolled on a screen of "
                                     << where.toStdString() << test::listed(cuts);
-          if (inGallery(code()) && trayOnTop && translucent)
+          if (inGallery() && trayOnTop && translucent)
             test::writeShot(card, QString("panel-short-scrolled-%1-%2-%3x%4")
                                       .arg(code(), appearance)
                                       .arg(screen.width())
@@ -282,7 +270,7 @@ TEST_P(EveryLanguage, topBarWithAnUpdateFits) {
     const auto cuts = test::cutTexts(window);
     EXPECT_TRUE(cuts.empty()) << code().toStdString() << ", an update on offer at " << size.width() << " × "
                               << size.height() << test::listed(cuts);
-    if (inGallery(code()))
+    if (inGallery())
       test::writeShot(window, QString("update-%1-%2x%3").arg(code()).arg(size.width()).arg(size.height()));
   }
 }
@@ -291,7 +279,7 @@ TEST_P(EveryLanguage, settingsFit) {
   test::BusyAfternoon day(Machine::fullStretch);
   Updater updater(day.defaults, {});
   for (const char* appearance : {"light", "dark"}) {
-    if (std::string_view(appearance) == "dark" && !inGallery(code())) break;
+    if (std::string_view(appearance) == "dark" && !inGallery()) break;
     test::useAppearance(appearance);
     for (const auto& tab : kSettingsTabs) {
       day.store->setSettingsTab(tab.id);
@@ -301,7 +289,7 @@ TEST_P(EveryLanguage, settingsFit) {
       test::BusyAfternoon::settle();
       const auto cuts = test::cutTexts(sheet);
       EXPECT_TRUE(cuts.empty()) << code().toStdString() << ", " << tab.id << test::listed(cuts);
-      if (inGallery(code())) test::writeShot(sheet, QString("settings-%1-%2-%3").arg(code(), tab.id, appearance));
+      if (inGallery()) test::writeShot(sheet, QString("settings-%1-%2-%3").arg(code(), tab.id, appearance));
     }
   }
 }
@@ -336,10 +324,4 @@ TEST_P(EveryLanguage, sheetsFit) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(LanguagesGallery, EveryLanguage,
-                         ::testing::Values("en", "zh-Hans", "zh-Hant", "ja", "ko", "es", "fr", "de", "pt-BR", "ru"),
-                         [](const auto& info) {
-                           std::string name = info.param;
-                           std::erase(name, '-');
-                           return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(LanguagesGallery, EveryLanguage, test::kEveryLanguage, test::languageName);

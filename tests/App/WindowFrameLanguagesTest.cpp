@@ -20,6 +20,7 @@
 #include "tests/Window/TextFit.hpp"
 #include "tests/support/FeedServer.hpp"
 #include "tests/support/Gallery.hpp"
+#include "tests/support/InEveryLanguage.hpp"
 
 using namespace qel;
 
@@ -31,15 +32,8 @@ const QSize kSizes[] = {{1180, 780}, {1040, 700}};
 
 QRect placeIn(const QWidget* w, const QWidget* window) { return {w->mapTo(window, QPoint()), w->size()}; }
 
-class FrameInEveryLanguage : public ::testing::TestWithParam<const char*> {
+class FrameInEveryLanguage : public test::InEveryLanguage {
  protected:
-  void SetUp() override {
-    Motion::setEnabled(false);
-    Fonts::load();
-    Loc::set(GetParam(), nullptr);
-  }
-  void TearDown() override { Loc::set("en", nullptr); }
-  QString code() const { return GetParam(); }
   std::string at(QSize size) const {
     return std::string(GetParam()) + " at " + std::to_string(size.width()) + " × " + std::to_string(size.height());
   }
@@ -179,10 +173,4 @@ TEST_P(FrameInEveryLanguage, backToNowReadsWhole) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(FrameLanguages, FrameInEveryLanguage,
-                         ::testing::Values("en", "zh-Hans", "zh-Hant", "ja", "ko", "es", "fr", "de", "pt-BR", "ru"),
-                         [](const auto& info) {
-                           std::string name = info.param;
-                           std::erase(name, '-');
-                           return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(FrameLanguages, FrameInEveryLanguage, test::kEveryLanguage, test::languageName);

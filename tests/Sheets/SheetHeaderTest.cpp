@@ -19,6 +19,7 @@
 #include "Qel/Store/Store.hpp"
 #include "Qel/Updates/Updater.hpp"
 #include "Qel/Window/SheetHost.hpp"
+#include "tests/support/HostedSheets.hpp"
 #include "tests/Window/BusyAfternoon.hpp"
 #include "tests/Window/Probe.hpp"
 
@@ -49,22 +50,22 @@ PlainLabel* labelReading(QWidget& sheet, const QString& text) {
 
 class SheetHeaders : public ::testing::Test {
  protected:
-  void SetUp() override { Motion::setEnabled(false); }
   void TearDown() override { test::useAppearance("light"); }
 
+  void SetUp() override {
+    Motion::setEnabled(false);
+    sheets.owner.resize(1180, 780);
+  }
+
   test::BusyAfternoon day;
-  Updater updater{day.defaults, {}};
+  test::HostedSheets sheets{day};
+  Updater& updater = sheets.updater;
+  SheetHost& host = sheets.host;
 };
 
 }  // namespace
 
 TEST_F(SheetHeaders, eachCloseButtonAndTitleIsItsSheets) {
-  ViewRegistry registry;
-  registerMainViews(registry, updater);
-  QWidget owner;
-  owner.resize(1180, 780);
-  owner.show();
-  SheetHost host(day.context(), registry, &owner);
   const Shown sheets[] = {
       {"what's new", [](Store&, Updater& u) { u.setShowingWhatsNew(true); }, false, "What's new", 24, QFont::Bold},
       {"licenses", [](Store& s, Updater&) { s.setShowingLicenses(true); }, false, "Open Source Licenses", 24, QFont::Bold},
@@ -119,12 +120,6 @@ TEST_F(SheetHeaders, eachCloseButtonAndTitleIsItsSheets) {
 // The export sheet's header: the title over its line, both above the body, inset 24 from the
 // sheet's edges like the close button at their end.
 TEST_F(SheetHeaders, theExportSheetsLineStandsUnderItsTitle) {
-  ViewRegistry registry;
-  registerMainViews(registry, updater);
-  QWidget owner;
-  owner.resize(1180, 780);
-  owner.show();
-  SheetHost host(day.context(), registry, &owner);
   day.store->setExporting(day.store->posterData());
   test::BusyAfternoon::settle();
   ASSERT_TRUE(host.dialog());
@@ -154,12 +149,6 @@ TEST_F(SheetHeaders, theExportSheetsLineStandsUnderItsTitle) {
 // The bare cross of the release notes and the notices is the larger one (13 points against the
 // washed cross's 11), as wide as the two sizes say.
 TEST_F(SheetHeaders, theBareCrossIsLargerThanTheWashedOne) {
-  ViewRegistry registry;
-  registerMainViews(registry, updater);
-  QWidget owner;
-  owner.resize(1180, 780);
-  owner.show();
-  SheetHost host(day.context(), registry, &owner);
   // The width of the cross's ink: what stands far from the button's own ground beside it.
   const auto crossWidth = [&] {
     test::BusyAfternoon::settle();

@@ -19,6 +19,7 @@
 #include "Qel/Updates/Updater.hpp"
 #include "Qel/Window/SheetHost.hpp"
 #include "tests/support/Gallery.hpp"
+#include "tests/support/InEveryLanguage.hpp"
 #include "tests/support/HostedSheets.hpp"
 #include "tests/support/SettingsSheetEnv.hpp"
 #include "tests/Window/BusyAfternoon.hpp"
@@ -31,21 +32,7 @@ namespace {
 
 using Machine = test::BusyAfternoon::Machine;
 
-bool inGallery(const QString& code) { return code == "de" || code == "ja" || code == "ru"; }
-
-class SheetsInEveryLanguage : public ::testing::TestWithParam<const char*> {
- protected:
-  void SetUp() override {
-    Motion::setEnabled(false);
-    Fonts::load();
-    Loc::set(GetParam(), nullptr);
-  }
-  void TearDown() override {
-    Loc::set("en", nullptr);
-    test::useAppearance("light");
-  }
-  QString code() const { return GetParam(); }
-};
+class SheetsInEveryLanguage : public test::InEveryLanguage {};
 
 // The scroll areas of `window` whose content is wider than their viewport: what sticks out lies
 // under the scroll bar or past the window's edge, with no way to scroll to it.
@@ -104,7 +91,7 @@ TEST_P(SheetsInEveryLanguage, settingsFitOnceRulesHaveFired) {
   ASSERT_GE(fired, 4);
   Updater updater(day.defaults, {});
   for (const char* appearance : {"light", "dark"}) {
-    if (std::string_view(appearance) == "dark" && !inGallery(code())) break;
+    if (std::string_view(appearance) == "dark" && !inGallery()) break;
     test::useAppearance(appearance);
     for (const auto& tab : kSettingsTabs) {
       day.store->setSettingsTab(tab.id);
@@ -116,7 +103,7 @@ TEST_P(SheetsInEveryLanguage, settingsFitOnceRulesHaveFired) {
       EXPECT_TRUE(wide.empty()) << code().toStdString() << ", " << tab.id << test::listed(wide);
       const auto cuts = test::cutTexts(sheet);
       EXPECT_TRUE(cuts.empty()) << code().toStdString() << ", " << tab.id << test::listed(cuts);
-      if (inGallery(code()) && std::string_view(tab.id) == "alerts")
+      if (inGallery() && std::string_view(tab.id) == "alerts")
         test::writeShot(sheet, QString("settings-%1-alerts-fired-%2").arg(code(), appearance));
     }
   }
@@ -163,16 +150,10 @@ TEST_P(SheetsInEveryLanguage, theProcessSheetKeepsItsFooterOnAShortScreen) {
     const auto* tab = sheets.shown<ProcessDetail>()->findChild<QScrollArea*>();
     ASSERT_TRUE(window && tab);
     EXPECT_EQ(window->verticalScrollBar()->maximum(), 0) << code().toStdString() << " in " << appearance;
-    if (inGallery(code())) test::writeShot(*dialog, QString("process-short-screen-%1-%2").arg(code(), appearance));
+    if (inGallery()) test::writeShot(*dialog, QString("process-short-screen-%1-%2").arg(code(), appearance));
     day.store->setDetailPID(std::nullopt);
     test::BusyAfternoon::settle();
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, SheetsInEveryLanguage,
-                         ::testing::Values("en", "zh-Hans", "zh-Hant", "ja", "ko", "es", "fr", "de", "pt-BR", "ru"),
-                         [](const auto& info) {
-                           std::string name = info.param;
-                           std::erase(name, '-');
-                           return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Languages, SheetsInEveryLanguage, test::kEveryLanguage, test::languageName);
