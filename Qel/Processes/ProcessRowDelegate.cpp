@@ -33,16 +33,24 @@ QFont nameFont() { return Fonts::text(Type::body, QFont::Medium); }
 QFont tagFont() { return Fonts::text(Type::caption); }
 QRectF iconBox(const QRectF& cell) { return {cell.left(), cell.center().y() - 11, 22, 22}; }
 
-// The "System" tag's width; none for the user's own processes.
-double tagWidth(const ProcInfo& proc) {
-  return proc.isSystem ? QFontMetricsF(tagFont()).horizontalAdvance(QString::fromStdString(L("System"))) + 10 : 0;
+// What the name has beside the icon and a tag `tag` wide (none where 0).
+double nameRoom(const QRectF& cell, double tag) {
+  return std::max(0.0, cell.right() - (iconBox(cell).right() + 10) - (tag > 0 ? tag + 10 : 0) - 8);
+}
+
+// The "System" tag's width; none for the user's own processes, and none where it would leave the
+// name less than a few letters (a long word for the tag in a narrow window): a row always names
+// its process.
+double tagWidth(const ProcInfo& proc, const QRectF& cell) {
+  if (!proc.isSystem) return 0;
+  const double tag = QFontMetricsF(tagFont()).horizontalAdvance(QString::fromStdString(L("System"))) + 10;
+  const double fewLetters = QFontMetricsF(nameFont()).horizontalAdvance(QStringLiteral("kwor…"));
+  return nameRoom(cell, tag) >= fewLetters ? tag : 0;
 }
 
 // The name as it fits in its cell beside the icon and the tag, cut with "…" when it is longer.
 QString fittedName(const ProcInfo& proc, const QString& text, const QRectF& cell) {
-  const double tag = tagWidth(proc);
-  const double room = std::max(0.0, cell.right() - (iconBox(cell).right() + 10) - (tag > 0 ? tag + 10 : 0) - 8);
-  return QFontMetricsF(nameFont()).elidedText(text, Qt::ElideRight, room);
+  return QFontMetricsF(nameFont()).elidedText(text, Qt::ElideRight, nameRoom(cell, tagWidth(proc, cell)));
 }
 
 // The name cell: icon, name, "System" tag.
@@ -58,9 +66,9 @@ void paintNameCell(QPainter* p, const ProcInfo& proc, const QString& text, const
   p->setPen(Palette::primaryText().resolve());
   const QRectF nameBox(nameLeft, cell.top(), nameMetrics.horizontalAdvance(name) + 1, cell.height());
   p->drawText(nameBox, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, name);
-  if (proc.isSystem) {
+  if (const double tag = tagWidth(proc, cell); tag > 0) {
     const QFontMetricsF tm(tagFont());
-    const QRectF tagBox(nameBox.right() + 10, cell.center().y() - tm.height() / 2 - 1, tagWidth(proc), tm.height() + 2);
+    const QRectF tagBox(nameBox.right() + 10, cell.center().y() - tm.height() / 2 - 1, tag, tm.height() + 2);
     p->setPen(QPen(Palette::adaptiveOpacity(0.08, 0.07).resolve(), 1));
     p->setBrush(Qt::NoBrush);
     p->drawRoundedRect(tagBox.adjusted(0.5, 0.5, -0.5, -0.5), Radius::tag, Radius::tag);

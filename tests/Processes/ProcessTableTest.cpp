@@ -26,7 +26,9 @@
 #include "Qel/Kit/Widgets/TextButton.hpp"
 #include "tests/Window/Pointer.hpp"
 #include "tests/Window/Probe.hpp"
+#include "Qel/Text/Loc.hpp"
 #include "tests/Window/BusyAfternoon.hpp"
+#include "tests/Window/TextRecorder.hpp"
 #include "tests/support/ShownText.hpp"
 
 using namespace qel;
@@ -418,6 +420,29 @@ TEST_F(ProcessTableTest, aTickKeepsTheListWhereItWasScrolledAndItsBarInPlace) {
   ASSERT_GT(bar->maximum(), 0);
   tick();
   EXPECT_EQ(changes, 0);
+}
+
+// In the smallest window's column a system process's tag gives way before its name would: in
+// Russian the tag's word took all the name's room, and kernel threads' rows named nothing.
+TEST_F(ProcessTableTest, aSystemProcessIsNamedEvenWhereItsTagLeavesNoRoom) {
+  for (const char* language : {"en", "ru", "de"}) {
+    Loc::set(language, nullptr);
+    ProcessTable table{ProcessState(*day.store), NavigationState(*day.store), *day.store, *day.store};
+    table.resize(493, 400);  // the overview's column in the smallest window, its bar beside it
+    table.show();
+    Snapshot s;
+    s.tick = 80;
+    s.mem = day.store->liveReadings().mem;
+    s.procs = {proc(2, 1, "kthreadd", 0, true), proc(3, 1, "pool_workqueue_release", 0, true)};
+    day.store->apply(s);
+    test::BusyAfternoon::settle();
+    for (const char* name : {"kth", "poo"}) {
+      const auto texts = test::textsShown(table);
+      EXPECT_TRUE(std::ranges::any_of(texts, [&](const test::DrawnText& t) { return t.text.startsWith(name); }))
+          << language << ": " << name;
+    }
+  }
+  Loc::set("en", nullptr);
 }
 
 TEST(ProcessRowDelegate, aTipGoesOnceAnotherProcessTakesItsRow) {
